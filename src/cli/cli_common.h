@@ -1,0 +1,38 @@
+#pragma once
+// Shared pieces of the command-line tool: argument handling and the
+// signature every command has.
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace hk::cli {
+
+using Args = std::vector<std::string>;
+
+// Wrong usage: main prints the command's usage line and exits with 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A failed job: main prints the message and exits with 1.
+struct JobError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Command {
+    const char* name;
+    const char* usage; // one line, without the program name
+    int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+};
+
+// Removes "--name VALUE" from args and returns VALUE; UsageError when the
+// value is missing.
+std::optional<std::string> TakeOption(Args& args, const std::string& name);
+// Removes "--name" from args; true when it was there.
+bool TakeFlag(Args& args, const std::string& name);
+// Throws UsageError when an unknown "--option" is left.
+void RejectUnknownOptions(const Args& args);
+
+} // namespace hk::cli

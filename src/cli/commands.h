@@ -1,0 +1,10 @@
+#pragma once
+// The commands of heliokres-cli; each lives in its own cmd_*.cpp.
+#include "cli/cli_common.h"
+
+namespace hk::cli {
+
+int RunEphemeris(const Args& args, std::ostream& out, std::ostream& err);
+int RunDump(const Args& args, std::ostream& out, std::ostream& err);
+
+} // namespace hk::cli

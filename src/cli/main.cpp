@@ -1,0 +1,49 @@
+// heliokres-cli: the program's jobs without windows.
+#include <iostream>
+#include <string_view>
+
+#include "cli/commands.h"
+
+using namespace hk::cli;
+
+namespace {
+
+const Command commands[] = {
+    {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
+    {"dump", "dump [--summary] FILE", RunDump},
+};
+
+void printUsage(std::ostream& err) {
+    err << "použití: heliokres-cli PŘÍKAZ ...\n";
+    for (const auto& c : commands) err << "  heliokres-cli " << c.usage << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printUsage(std::cerr);
+        return 2;
+    }
+    const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        printUsage(std::cout);
+        return 0;
+    }
+    for (const auto& c : commands) {
+        if (name != c.name) continue;
+        Args args(argv + 2, argv + argc);
+        try {
+            return c.run(args, std::cout, std::cerr);
+        } catch (const UsageError& e) {
+            std::cerr << "heliokres-cli: " << e.what() << "\npoužití: heliokres-cli " << c.usage << "\n";
+            return 2;
+        } catch (const std::exception& e) {
+            std::cerr << "heliokres-cli: " << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::cerr << "heliokres-cli: neznámý příkaz " << name << "\n";
+    printUsage(std::cerr);
+    return 2;
+}

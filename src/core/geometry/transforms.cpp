@@ -1,0 +1,74 @@
+#include "geometry/transforms.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace hk {
+
+namespace {
+constexpr double Pi = std::numbers::pi;
+constexpr double Rad = 57.295779;
+} // namespace
+
+Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double distTenths) {
+    if (distTenths > 1250) distTenths = 1250;
+    const double b0 = Pi * e.B0 / 180;
+    const double a = (0.1 * angleTenths - e.P) * Pi / 180;
+    const double x = std::cos(a) * distTenths * 0.1;
+    const double y = std::sin(a) * distTenths * 0.1;
+    const double z = std::sqrt(15625 - (0.1 * distTenths) * (0.1 * distTenths));
+
+    Heliographic h;
+    // Exactly on the limb a divisor may vanish; atan of +-inf gives the limit.
+    const double den = std::cos(b0) * z - std::sin(b0) * x;
+    h.CMD = den == 0 ? std::copysign(90.0, y) : std::atan(y / den) * Rad;
+    const double s = (std::sin(b0) * z + std::cos(b0) * x) * 0.008;
+    const double c2 = 1 - s * s;
+    h.Lat = c2 <= 0 ? std::copysign(90.0, s) : std::atan(s / std::sqrt(c2)) * Rad;
+    h.Lon = e.L0 - h.CMD;
+    if (h.Lon > 360) h.Lon -= 360;
+    if (h.Lon < 0) h.Lon += 360;
+    return h;
+}
+
+std::optional<Heliographic> PixelToHeliographic(const Ephemeris& e, float east, float north) {
+    const double r = std::sqrt(double(east) * east + double(north) * north) + 0.000001;
+    if (r > 250) return std::nullopt;
+    double angle = std::acos(north / r) / Pi * 180;
+    if (east < 0) angle = 360 - angle;
+    return PolarToHeliographic(e, angle * 10, r * 5);
+}
+
+DiskPolar HeliographicToPolar(const Ephemeris& e, float lon, float lat) {
+    const double R = DiskRadiusPx;
+    const double b = static_cast<float>(Pi * lat / 180);
+    const double l = static_cast<float>((360 - e.L0 + lon) * Pi / 180);
+    const double b0 = Pi * e.B0 / 180;
+    const double X = std::sin(l) * (std::cos(b) * R);
+    const double Y = std::cos(b0) * (std::sin(b) * R) - std::cos(l) * (std::sin(b0) * (std::cos(b) * R));
+    DiskPolar p;
+    p.Dist = std::sqrt(X * X + Y * Y);
+    double phi = Y == 0 ? std::copysign(Pi / 2, X) : std::atan(X / Y);
+    if (Y <= 0) phi += Pi;
+    p.Angle = 360 - phi * 180 / Pi + e.P;
+    if (p.Angle > 360) p.Angle -= 360;
+    return p;
+}
+
+int GroupAreaCorrected(int rawArea, std::uint16_t vzd) {
+    double v = vzd / 1250.0 + (-0.0001);
+    // Damaged records may hold distances past the limb: read them as the limb.
+    if (v > 0.9999) v = 0.9999;
+    return static_cast<int>(std::nearbyint(rawArea * 0.5 / std::sqrt(1 - v * v)));
+}
+
+int LongitudeAcrossRotations(int lon, int rot, int refLon, int refRot) {
+    if (rot == refRot - 1 && lon < 90 && refLon > 270) lon += 360;
+    if (rot == refRot - 1 && lon < 180 && refLon < 180) lon += 360;
+    if (rot == refRot && refLon > 270 && lon < 90) lon += 360;
+    if (rot == refRot && refLon < 90 && lon > 270 && lon < 361) lon -= 360;
+    if (rot == refRot + 1 && refLon > 270 && lon > 180) lon -= 360;
+    return lon;
+}
+
+} // namespace hk

@@ -1,0 +1,139 @@
+#include "records/record.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "geometry/transforms.h"
+
+namespace hk {
+
+const std::array<std::string_view, 60> TypySkupin = {
+    "Axx", "Bxo", "Bxi", "Hrx", "Cro", "Cri", "Hax", "Cao", "Cai", "Hsx", "Cso", "Csi",
+    "Dro", "Ero", "Fro", "Dri", "Eri", "Fri", "Dao", "Eao", "Fao", "Dai", "Eai", "Fai",
+    "Dso", "Eso", "Fso", "Dsi", "Esi", "Fsi", "Dac", "Eac", "Fac", "Dsc", "Esc", "Fsc",
+    "Hkx", "Cko", "Cki", "Hhx", "Cho", "Chi", "Dko", "Eko", "Fko", "Dki", "Eki", "Fki",
+    "Dho", "Eho", "Fho", "Dhi", "Ehi", "Fhi", "Dkc", "Ekc", "Fkc", "Dhc", "Ehc", "Fhc"};
+
+int TypySkupinIndex(std::string_view typ) {
+    for (std::size_t i = 0; i < TypySkupin.size(); ++i)
+        if (TypySkupin[i] == typ) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+int BeckWeight(char letter) {
+    switch (letter) {
+    case 'A': case 'B': return 4;
+    case 'C': return 8;
+    case 'D': return 18;
+    case 'E': return 25;
+    case 'F': return 36;
+    case 'G': return 50;
+    case 'H': return 44;
+    case 'J': return 37;
+    default: return 0;
+    }
+}
+
+std::string CisloZakresuText(std::uint16_t cislo) {
+    return std::to_string(cislo / 100) + "/" + (cislo % 100 < 10 ? "0" : "") + std::to_string(cislo % 100);
+}
+
+namespace {
+std::optional<long> parseDigits(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    if (s.empty() || s.size() > 9) return std::nullopt;
+    long v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size() || v < 0) return std::nullopt;
+    return v;
+}
+} // namespace
+
+std::optional<std::uint16_t> ParseCisloZakresu(std::string_view text) {
+    auto slash = text.find('/');
+    if (slash == std::string_view::npos) return std::nullopt;
+    auto serial = parseDigits(text.substr(0, slash));
+    auto year = parseDigits(text.substr(slash + 1));
+    if (!serial || !year || *year > 99) return std::nullopt;
+    long value = *serial * 100 + *year;
+    if (value > 65535) return std::nullopt;
+    return static_cast<std::uint16_t>(value);
+}
+
+std::optional<DrawingSetting> DecodeNastaveniKresby(std::uint16_t value) {
+    if (value == 0) return std::nullopt;
+    if (value > 1000) return DrawingSetting{double(value - 1000), true};
+    return DrawingSetting{double(value), false};
+}
+
+std::uint16_t EncodeNastaveniKresby(const DrawingSetting& s) {
+    double r = s.radius == 0 ? 125 : s.radius;
+    return static_cast<std::uint16_t>(std::nearbyint(s.heliographic ? r + 1000 : r));
+}
+
+std::optional<Date> RecordDate(const TZaznam& z) { return ParseDatum(z.Datum.raw()); }
+
+std::optional<Ephemeris> RecordEphemeris(const TZaznam& z) {
+    auto d = RecordDate(z);
+    if (!d) return std::nullopt;
+    return SolarEphemeris(*d, z.Cas);
+}
+
+std::optional<double> RecordKey(const TZaznam& z) {
+    auto d = RecordDate(z);
+    if (!d) return std::nullopt;
+    return RecordKey(*d, z.Cas);
+}
+
+bool IsNorthern(const TSkupina& s, const Ephemeris& e) {
+    return PolarToHeliographic(e, s.Uhel, s.Vzd).Lat >= 0;
+}
+
+TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e) {
+    TSouhrn t{};
+    // Sums are held as 16-bit words and wrap the same way.
+    auto add = [](std::uint16_t& field, long v) { field = static_cast<std::uint16_t>(field + v); };
+    for (int k = 0; k < z.groupCount(); ++k) {
+        const TSkupina& s = z.Skupiny[k];
+        const int a = static_cast<int>(std::nearbyint(s.Plocha + s.MalS * 15.3));
+        const std::string_view typ = s.Typ.raw();
+        const int beck = typ.empty() ? 0 : BeckWeight(typ.front());
+        const int sn = s.SPen == 0 ? s.Poc : s.MalS + 10 * s.SPen;
+        if (IsNorthern(s, e)) {
+            add(t.PlSev, a);
+            add(t.PkSev, GroupAreaCorrected(a, s.Vzd));
+            add(t.CVSev, TypySkupinIndex(typ));
+            add(t.RBSev, long(s.Poc) * beck);
+            add(t.SNSev, sn);
+            add(t.fSev, s.Poc);
+            add(t.gSev, 1);
+        } else {
+            add(t.PlJih, a);
+            add(t.PkJih, GroupAreaCorrected(a, s.Vzd));
+            add(t.CVJih, TypySkupinIndex(typ));
+            add(t.RBJih, long(s.Poc) * beck);
+            add(t.SNJih, sn);
+            add(t.fJih, s.Poc);
+            add(t.gJih, 1);
+        }
+    }
+    t.RSev = static_cast<std::uint16_t>(10 * t.gSev + t.fSev);
+    t.RJih = static_cast<std::uint16_t>(10 * t.gJih + t.fJih);
+    return t;
+}
+
+TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e) {
+    TSouhrn t = ComputeSummary(z, e);
+    t.Cas = z.Cas;
+    t.qc = z.qc;
+    t.fc = z.fc;
+    t.rc = z.rc;
+    t.PocetFakuli = z.PocetFakuli;
+    t.PP = z.PP;
+    t.Obr = z.Obr;
+    t.Q = z.Q;
+    return t;
+}
+
+} // namespace hk

@@ -1,0 +1,77 @@
+#pragma once
+// What a drawing record means: classes, positions, drawing numbers, the
+// record key and the per-hemisphere summary.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "geometry/ephemeris.h"
+#include "records/zaznam.h"
+
+namespace hk {
+
+// The 60 McIntosh classes; a class's 1-based position is its McIntosh number.
+extern const std::array<std::string_view, 60> TypySkupin;
+
+// Exact, case-sensitive lookup; 1..60, or 0 when the class is not in the table.
+int TypySkupinIndex(std::string_view typ);
+
+// Beck weight of a Zurich class letter; 0 for any other letter.
+int BeckWeight(char zurichLetter);
+
+// Packed positions of auxiliary spots and faculae vertices: whole-degree angle
+// in the high 9 bits, whole distance (drawing millimetres) in the low 7 bits.
+struct PackedPosition {
+    int angle = 0;
+    int dist = 0;
+};
+inline PackedPosition UnpackPosition(std::uint16_t v) { return {v >> 7, v & 127}; }
+inline std::uint16_t PackPosition(int angle, int dist) {
+    return static_cast<std::uint16_t>(angle * 128 + dist);
+}
+
+// Hemisphere markers: a group known only by its hemisphere.
+inline constexpr std::uint16_t MarkerVzd = 1200;
+inline constexpr std::uint16_t NorthMarkerUhel = 10;
+inline constexpr std::uint16_t SouthMarkerUhel = 1790;
+inline bool IsNorthMarker(const TSkupina& s) { return s.Uhel == NorthMarkerUhel && s.Vzd == MarkerVzd; }
+inline bool IsSouthMarker(const TSkupina& s) { return s.Uhel == SouthMarkerUhel && s.Vzd == MarkerVzd; }
+
+// Drawing number: "001/21" <-> 121, shown back as "1/21".
+std::string CisloZakresuText(std::uint16_t cislo);
+// Parses "serial/yy"; nullopt when either part is missing or not a number, or
+// when the stored value would not fit the 16-bit field.
+std::optional<std::uint16_t> ParseCisloZakresu(std::string_view text);
+
+// NastaveniKresby of record 1: the disk radius in millimetres, +1000 for
+// heliographic entry. nullopt for 0 (no choice made yet).
+struct DrawingSetting {
+    double radius = 125;
+    bool heliographic = false;
+};
+std::optional<DrawingSetting> DecodeNastaveniKresby(std::uint16_t value);
+std::uint16_t EncodeNastaveniKresby(const DrawingSetting& s);
+
+// The record's date, nullopt when Datum is not a calendar date.
+std::optional<Date> RecordDate(const TZaznam& z);
+
+// Orientation of the disk at the record's date and time; nullopt when the date
+// cannot be read.
+std::optional<Ephemeris> RecordEphemeris(const TZaznam& z);
+
+// Day serial of Datum plus Cas / 1440 (Cas taken as the hhmm number).
+// nullopt when the date cannot be read.
+std::optional<double> RecordKey(const TZaznam& z);
+inline double RecordKey(const Date& d, std::uint16_t cas) { return DaySerial(d) + cas / 1440.0; }
+
+// The 16 hemisphere sums (copied fields left 0); sums wrap as 16-bit values.
+TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e);
+// The summary as stored: the sums plus the fields copied from the record.
+TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e);
+
+// True when the group at index k (0-based) lies in the northern hemisphere.
+bool IsNorthern(const TSkupina& s, const Ephemeris& e);
+
+} // namespace hk
