@@ -45,12 +45,13 @@ class Converter {
     }
 
   private:
-    // skip == 0 means "one UTF-8 character"; otherwise a fixed byte count.
+    // skip == 0 means "one UTF-8 character": the byte at p and the
+    // continuation bytes after it; otherwise a fixed byte count.
     static size_t skipLength(const char* p, size_t left, size_t skip) {
         if (skip != 0) return skip;
-        auto c = static_cast<unsigned char>(*p);
-        size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return std::min(n, left);
+        size_t n = 1;
+        while (n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
+        return n;
     }
     iconv_t cd_;
 };

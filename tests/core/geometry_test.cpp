@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "geometry/calendar.h"
+#include "geometry/ephemeris.h"
+#include "geometry/transforms.h"
+
+using namespace hk;
+
+namespace {
+
+struct ReferenceRow {
+    const char* name;
+    Date date;
+    std::uint16_t time;
+    double d, b0, p, l0;
+    int rotation;
+};
+
+class EphemerisReference : public ::testing::TestWithParam<ReferenceRow> {};
+
+TEST_P(EphemerisReference, MatchesTheWorkedValues) {
+    const ReferenceRow& r = GetParam();
+    EXPECT_NEAR(EphemerisDays(r.date, r.time), r.d, 0.001);
+    const Ephemeris e = SolarEphemeris(r.date, r.time);
+    EXPECT_NEAR(e.B0, r.b0, 0.0005);
+    EXPECT_NEAR(e.P, r.p, 0.0005);
+    EXPECT_NEAR(e.L0, r.l0, 0.0005);
+    EXPECT_EQ(e.CarrRotation, r.rotation);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EphemerisReference,
+    ::testing::Values(ReferenceRow{"Epoch", {1989, 1, 1}, 0, 0.0, -3.053, 2.039, 107.600, 1810},
+                      ReferenceRow{"Eclipse1999", {1999, 8, 11}, 1100, 3874.458, 6.418, 14.502, 88.114, 1952},
+                      // L0 below 15: the rotation estimate of one day earlier.
+                      ReferenceRow{"Millennium", {2000, 1, 1}, 1200, 4017.5, -3.016, 2.127, 1.464, 1957},
+                      ReferenceRow{"Summer2014", {2014, 6, 15}, 905, 9296.379, 1.028, -9.722, 167.396, 2151},
+                      ReferenceRow{"Equinox2024", {2024, 3, 20}, 1230, 12862.521, -7.020, -25.255, 260.252, 2282}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ReducedJulianDay, ExactHalfDays) {
+    EXPECT_EQ(ReducedJulianDay(1989, 1, 1), 47527.5f);
+    EXPECT_EQ(ReducedJulianDay(2000, 1, 1), 51544.5f);
+    EXPECT_EQ(ReducedJulianDay(2024, 3, 20), 60389.5f);
+    EXPECT_EQ(ReducedJulianDay(2014, 6, 15), 56823.5f);
+    // Across the end of February of a leap and a century year.
+    EXPECT_EQ(ReducedJulianDay(2000, 3, 1) - ReducedJulianDay(2000, 2, 28), 2.0f);
+    EXPECT_EQ(ReducedJulianDay(2100, 3, 1) - ReducedJulianDay(2100, 2, 28), 1.0f);
+}
+
+TEST(SolarEphemeris, TimeFractionAcceptsOddMinutes) {
+    const Date d{2010, 5, 5};
+    EXPECT_NEAR(EphemerisDays(d, 2359) - EphemerisDays(d, 0), (23 + 59 * 0.016666666) / 24, 1e-9);
+    // 1275 is not a valid time but is read as 12 h and 75 min.
+    EXPECT_NEAR(EphemerisDays(d, 1275) - EphemerisDays(d, 0), (12 + 75 * 0.016666666) / 24, 1e-9);
+}
+
+TEST(SolarEphemeris, L0StaysInRangeAndRotationAdvancesOverYears) {
+    int last = 0;
+    for (int s = DaySerial({1990, 1, 1}); s < DaySerial({2030, 1, 1}); s += 3) {
+        const Ephemeris e = SolarEphemeris(DateFromSerial(s), 1200);
+        ASSERT_GE(e.L0, 0.0);
+        ASSERT_LT(e.L0, 360.0);
+        ASSERT_LE(std::abs(e.B0), 7.26);
+        ASSERT_GE(e.CarrRotation, last);
+        last = e.CarrRotation;
+    }
+}
+
+Ephemeris flat(double p = 0, double l0 = 100) { return Ephemeris{p, 0, l0, 0}; }
+
+struct PolarCase {
+    const char* name;
+    double p, angle, dist, cmd, lat, lon;
+};
+
+class PolarToHelio : public ::testing::TestWithParam<PolarCase> {};
+
+TEST_P(PolarToHelio, Values) {
+    const PolarCase& c = GetParam();
+    const Heliographic h = PolarToHeliographic(flat(c.p), c.angle, c.dist);
+    EXPECT_NEAR(h.CMD, c.cmd, 0.0005);
+    EXPECT_NEAR(h.Lat, c.lat, 0.0005);
+    EXPECT_NEAR(h.Lon, c.lon, 0.0005);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PolarToHelio,
+                         ::testing::Values(PolarCase{"Centre", 0, 0, 0, 0, 0, 100},
+                                           PolarCase{"East", 0, 900, 1000, 53.130, 0, 46.870},
+                                           PolarCase{"West", 0, 2700, 1000, -53.130, 0, 153.130},
+                                           PolarCase{"North", 0, 0, 1000, 0, 53.130, 100},
+                                           // The angle is counted from the rotation axis.
+                                           PolarCase{"AxisTilted", 20, 200, 1000, 0, 53.130, 100}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(PolarToHeliographic, LongitudeWrapsAndLimbIsFinite) {
+    // L0 = 5, a point 20 degrees east of the central meridian: longitude 345.
+    Ephemeris e{0, 0, 5, 0};
+    const double dist = std::sin(20 * std::numbers::pi / 180) * 1250; // on the equator
+    EXPECT_NEAR(PolarToHeliographic(e, 900, dist).Lon, 345, 1e-6);
+    // On the limb and beyond it the results stay finite.
+    Ephemeris tilted{10, 7, 200, 0};
+    for (double d : {1250.0, 1300.0}) {
+        const Heliographic h = PolarToHeliographic(tilted, 0, d);
+        EXPECT_TRUE(std::isfinite(h.CMD) && std::isfinite(h.Lat) && std::isfinite(h.Lon));
+    }
+}
+
+TEST(PixelToHeliographic, CentreAndOffDisk) {
+    const auto centre = PixelToHeliographic(flat(), 0, 0);
+    ASSERT_TRUE(centre.has_value());
+    EXPECT_NEAR(centre->CMD, 0, 1e-6);
+    EXPECT_NEAR(centre->Lat, 0, 1e-6);
+    EXPECT_FALSE(PixelToHeliographic(flat(), 251, 0).has_value());
+    // 200 px east of the centre on a 250 px disk is 0.8 of the radius.
+    const auto east = PixelToHeliographic(flat(), 200, 0);
+    ASSERT_TRUE(east.has_value());
+    EXPECT_NEAR(east->CMD, 53.130, 0.001);
+    const auto west = PixelToHeliographic(flat(), -200, 0);
+    EXPECT_NEAR(west->CMD, -53.130, 0.001);
+}
+
+TEST(HeliographicToPolar, CentreAndRoundTrip) {
+    const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
+    EXPECT_LT(HeliographicToPolar(e, float(e.L0), float(e.B0)).Dist, 0.01);
+    // Polar -> heliographic -> polar for points on the visible side.
+    for (double angle : {100.0, 900.0, 1800.0, 2900.0})
+        for (double dist : {100.0, 600.0, 1100.0}) {
+            const Heliographic h = PolarToHeliographic(e, angle, dist);
+            const DiskPolar p = HeliographicToPolar(e, float(h.Lon), float(h.Lat));
+            EXPECT_NEAR(p.Dist, dist / 5, 0.05) << angle << " " << dist;
+            EXPECT_NEAR(std::fmod(p.Angle + 360, 360), angle / 10, 0.05) << angle << " " << dist;
+        }
+}
+
+TEST(GroupAreaCorrected, CentreHalvesAndLimbGrows) {
+    EXPECT_EQ(GroupAreaCorrected(100, 0), 50);
+    // The offset at the centre puts half of an odd area just above the tie.
+    EXPECT_EQ(GroupAreaCorrected(5, 0), 3);
+    EXPECT_EQ(GroupAreaCorrected(100, 1250), static_cast<int>(std::nearbyint(50 / std::sqrt(1 - 0.9999 * 0.9999))));
+    // A damaged distance past the limb is read as the limb, never NaN.
+    EXPECT_EQ(GroupAreaCorrected(100, 1400), GroupAreaCorrected(100, 1250));
+}
+
+TEST(LongitudeAcrossRotations, Rules) {
+    EXPECT_EQ(LongitudeAcrossRotations(10, 1999, 350, 2000), 370);
+    EXPECT_EQ(LongitudeAcrossRotations(350, 2000, 10, 2000), -10);
+    EXPECT_EQ(LongitudeAcrossRotations(200, 2001, 300, 2000), -160);
+    EXPECT_EQ(LongitudeAcrossRotations(10, 1998, 350, 2000), 10);
+    EXPECT_EQ(LongitudeAcrossRotations(100, 1999, 100, 2000), 460);
+    EXPECT_EQ(LongitudeAcrossRotations(50, 2000, 300, 2000), 410);
+}
+
+TEST(Calendar, ParseFormatAndSerials) {
+    EXPECT_EQ(ParseDatum("05.07.2014"), (Date{2014, 7, 5}));
+    EXPECT_EQ(ParseDatum("5.7.2014"), (Date{2014, 7, 5}));
+    for (const char* bad : {"", "31.04.2014", "29.02.2100", "00.01.2000", "1.13.2000", "01.01.14", "01.01.2014x",
+                            "aa.bb.cccc"})
+        EXPECT_FALSE(ParseDatum(bad).has_value()) << bad;
+    EXPECT_TRUE(ParseDatum("29.02.2000").has_value());
+    EXPECT_EQ(FormatDatum({2014, 7, 5}), "05.07.2014");
+    EXPECT_EQ(DaySerial({1899, 12, 30}), 0);
+    EXPECT_EQ(DaySerial({2000, 1, 1}), 36526);
+    for (int s : {-1000, 0, 1, 36526, 45000, 80000}) EXPECT_EQ(DaySerial(DateFromSerial(s)), s);
+    EXPECT_EQ(DayOfWeek({2026, 12, 6}), 1); // a Sunday
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "geometry/transforms.h"
+#include "records/record.h"
+#include "records/record_file.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+TZaznam makeRecord(const char* datum, std::uint16_t cas) {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    for (auto& s : z.Skupiny) s.Typ.setText("***");
+    return z;
+}
+
+void addGroup(TZaznam& z, const char* typ, int poc, int spen, int uhel, int vzd, int plocha = 0, int mals = 0) {
+    TSkupina& s = z.Skupiny[z.PocetSkupin++];
+    s.Typ.setText(typ);
+    s.Poc = static_cast<std::uint8_t>(poc);
+    s.SPen = static_cast<std::uint8_t>(spen);
+    s.Uhel = static_cast<std::uint16_t>(uhel);
+    s.Vzd = static_cast<std::uint16_t>(vzd);
+    s.Plocha = static_cast<std::uint16_t>(plocha);
+    s.MalS = static_cast<std::uint16_t>(mals);
+}
+
+TEST(RecordLayout, FieldsAtTheirOffsets) {
+    TZaznam z{};
+    z.Datum.setText("05.07.2014");
+    z.Cas = 0x0102;
+    z.Pozorovatel.setText("Nováček, Jiří");
+    z.Skupiny[1].Uhel = 0xABCD;
+    z.Souhrn.PkJih = 0x1234;
+    const auto* b = reinterpret_cast<const unsigned char*>(&z);
+    EXPECT_EQ(b[0], 10);
+    EXPECT_EQ(std::memcmp(b + 1, "05.07.2014", 10), 0);
+    EXPECT_EQ(b[16], 0x02);
+    EXPECT_EQ(b[17], 0x01);
+    // Windows-1250 bytes of the observer: "á" = 0xE1, "č" = 0xE8, "ř" = 0xF8.
+    EXPECT_EQ(b[34], 13);
+    EXPECT_EQ(b[34 + 1 + 3], 0xE1);
+    EXPECT_EQ(b[34 + 1 + 4], 0xE8);
+    EXPECT_EQ(b[34 + 1 + 11], 0xF8);
+    EXPECT_EQ(z.Pozorovatel.text(), "Nováček, Jiří");
+    EXPECT_EQ(b[128 + 40 + 6], 0xCD);
+    EXPECT_EQ(b[128 + 40 + 7], 0xAB);
+    EXPECT_EQ(b[1728 + 32], 0x34);
+}
+
+TEST(RecordLayout, ShortStringsCutAndTolerateBadLengths) {
+    TZaznam z{};
+    z.Stanice.setText("Observatoř na kopci nad městem");
+    EXPECT_EQ(z.Stanice.raw().size(), 20u);
+    z.Datum.len = 200; // a damaged length byte reads as the whole field
+    EXPECT_EQ(z.Datum.raw().size(), 10u);
+}
+
+TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
+    EXPECT_EQ(ParseCisloZakresu("001/21"), 121);
+    EXPECT_EQ(CisloZakresuText(121), "1/21");
+    EXPECT_EQ(ParseCisloZakresu("654/99"), 65499);
+    EXPECT_EQ(CisloZakresuText(65499), "654/99");
+    EXPECT_EQ(CisloZakresuText(1203), "12/03");
+    for (const char* bad : {"/21", "12", "655/99", "1/100", "a/21", "1/b"})
+        EXPECT_FALSE(ParseCisloZakresu(bad).has_value()) << bad;
+
+    EXPECT_EQ(PackPosition(45, 30), 5790);
+    EXPECT_EQ(UnpackPosition(5790).angle, 45);
+    EXPECT_EQ(UnpackPosition(5790).dist, 30);
+
+    TSkupina s{};
+    s.Uhel = 10;
+    s.Vzd = 1200;
+    EXPECT_TRUE(IsNorthMarker(s));
+    s.Vzd = 1199;
+    EXPECT_FALSE(IsNorthMarker(s));
+    s.Uhel = 1790;
+    s.Vzd = 1200;
+    EXPECT_TRUE(IsSouthMarker(s));
+}
+
+TEST(RecordValues, DrawingSetting) {
+    EXPECT_FALSE(DecodeNastaveniKresby(0).has_value());
+    EXPECT_EQ(DecodeNastaveniKresby(125)->radius, 125);
+    EXPECT_FALSE(DecodeNastaveniKresby(125)->heliographic);
+    EXPECT_EQ(DecodeNastaveniKresby(1125)->radius, 125);
+    EXPECT_TRUE(DecodeNastaveniKresby(1125)->heliographic);
+    EXPECT_TRUE(DecodeNastaveniKresby(1000).has_value());
+    EXPECT_FALSE(DecodeNastaveniKresby(1000)->heliographic);
+    EXPECT_EQ(EncodeNastaveniKresby({100.4, true}), 1100);
+    EXPECT_EQ(EncodeNastaveniKresby({0, false}), 125);
+}
+
+TEST(RecordValues, ClassTableAndBeckWeights) {
+    EXPECT_EQ(TypySkupinIndex("Axx"), 1);
+    EXPECT_EQ(TypySkupinIndex("Hsx"), 10);
+    EXPECT_EQ(TypySkupinIndex("Fhc"), 60);
+    EXPECT_EQ(TypySkupinIndex("dkc"), 0);
+    EXPECT_EQ(TypySkupinIndex("***"), 0);
+    EXPECT_EQ(BeckWeight('J'), 37);
+    EXPECT_EQ(BeckWeight('X'), 0);
+}
+
+TEST(RecordKey, HhmmIsDividedAsANumber) {
+    const auto late = RecordKey(makeRecord("01.03.2014", 2300));
+    const auto nextMorning = RecordKey(makeRecord("02.03.2014", 500));
+    ASSERT_TRUE(late && nextMorning);
+    // 2300/1440 exceeds 1 + 500/1440, so the evening record sorts after the morning.
+    EXPECT_GT(*late, *nextMorning);
+    EXPECT_DOUBLE_EQ(*RecordKey(makeRecord("01.01.2000", 0)), 36526.0);
+    EXPECT_FALSE(RecordKey(makeRecord("", 0)).has_value());
+    EXPECT_FALSE(RecordKey(makeRecord("32.01.2000", 0)).has_value());
+}
+
+TEST(ComputeSummary, HemispheresAndNumbers) {
+    TZaznam z = makeRecord("15.06.2014", 905);
+    Ephemeris flat{0, 0, 100, 0};
+    addGroup(z, "Hsx", 1, 0, 0, 500);         // north
+    addGroup(z, "Dkc", 20, 3, 1800, 600, 100, 2); // south
+    addGroup(z, "Xyz", 4, 0, 900, 0);         // on the equator: north, class not in the table
+    const TSouhrn s = ComputeSummary(z, flat);
+    EXPECT_EQ(s.gSev, 2);
+    EXPECT_EQ(s.fSev, 5);
+    EXPECT_EQ(s.RSev, 25);
+    EXPECT_EQ(s.CVSev, 10);
+    EXPECT_EQ(s.SNSev, 1 + 4);
+    EXPECT_EQ(s.RBSev, 44);
+    EXPECT_EQ(s.gJih, 1);
+    EXPECT_EQ(s.fJih, 20);
+    EXPECT_EQ(s.RJih, 30);
+    EXPECT_EQ(s.CVJih, 55);
+    EXPECT_EQ(s.SNJih, 2 + 30);
+    EXPECT_EQ(s.RBJih, 20 * 18);
+    EXPECT_EQ(s.PlJih, 131); // Round(100 + 2 * 15.3) = Round(130.6)
+    EXPECT_EQ(s.PkJih, GroupAreaCorrected(131, 600));
+    EXPECT_EQ(s.Cas, 0); // copies are the caller's
+    EXPECT_EQ(StoredSummary(z, flat).Cas, 905);
+}
+
+TEST(ComputeSummary, EmptyRecordAndWrapping) {
+    TZaznam z = makeRecord("15.06.2014", 905);
+    z.qc = 3;
+    z.PP = 2;
+    const TSouhrn empty = StoredSummary(z, Ephemeris{});
+    EXPECT_EQ(empty.gSev + empty.gJih + empty.fSev + empty.PlSev + empty.PkJih, 0);
+    EXPECT_EQ(empty.qc, 3);
+    EXPECT_EQ(empty.PP, 2);
+    // Areas of 40 large groups overflow 16 bits and wrap.
+    for (int k = 0; k < 40; ++k) addGroup(z, "Fkc", 200, 0, 0, 100, 2000, 0);
+    const TSouhrn s = ComputeSummary(z, Ephemeris{});
+    EXPECT_EQ(s.PlSev, static_cast<std::uint16_t>(40 * 2000));
+    EXPECT_EQ(s.fSev, 8000);
+    EXPECT_EQ(s.RBSev, static_cast<std::uint16_t>(40 * 200 * 36));
+}
+
+TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
+    TempDir dir;
+    std::vector<TZaznam> records;
+    for (int i = 0; i < 3; ++i) {
+        TZaznam z{};
+        auto* b = reinterpret_cast<unsigned char*>(&z);
+        for (std::size_t k = 0; k < sizeof z; ++k) b[k] = static_cast<unsigned char>(k * 7 + i);
+        records.push_back(z);
+    }
+    const auto path = dir.path() / "datax.dat";
+    WriteRecordFile(path, records);
+    EXPECT_EQ(std::filesystem::file_size(path), 3 * 1774u);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        out << "tail";
+    }
+    const auto back = ReadRecordFile(path);
+    ASSERT_EQ(back.records.size(), 3u);
+    EXPECT_EQ(back.trailingBytes, 4u);
+    EXPECT_EQ(std::memcmp(back.records.data(), records.data(), 3 * 1774), 0);
+
+    const auto copy = dir.path() / "copy.dat";
+    WriteRecordFile(copy, back.records);
+    EXPECT_EQ(std::filesystem::file_size(copy), 3 * 1774u);
+    EXPECT_THROW(ReadRecordFile(dir.path() / "missing.dat"), std::runtime_error);
+}
+
+} // namespace
