@@ -1,0 +1,7 @@
+#include "ui/messages.h"
+
+namespace hk {
+
+Messages::~Messages() = default;
+
+} // namespace hk

@@ -1,0 +1,23 @@
+#pragma once
+// How every window talks to the user: a message, a value prompt and a yes/no
+// question. Windows receive a Messages& so that tests can answer instead of a
+// person.
+#include <QString>
+#include <optional>
+
+namespace hk {
+
+class Messages {
+  public:
+    virtual ~Messages();
+
+    // Shows a message ("\r" separates lines) and returns when it is closed.
+    virtual void Zprava(const QString& text) = 0;
+    // Asks for one value; the typed text after "OK", nullopt when the prompt
+    // was closed otherwise (the caller keeps its old value).
+    virtual std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) = 0;
+    // True for "OK", false for "Ne" or a closed window.
+    virtual bool Otazka(const QString& text) = 0;
+};
+
+} // namespace hk

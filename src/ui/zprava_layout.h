@@ -1,0 +1,37 @@
+#pragma once
+// Placement of the message window's controls: its size follows the text and
+// the mode, so it is computed from the text widths alone.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace hk {
+
+enum class RezimZpravy { Zprava = 0, Hodnota = 1, Otazka = 2 };
+
+struct ZpravaLayout {
+    QString caption;
+    QSize window; // client size
+    QRect text;   // the label with the text
+    QRect edit;   // the value field (empty unless a value is asked)
+    QRect ok;     // "OK"
+    QRect ne;     // "Ne" (empty unless a question is asked)
+};
+
+inline constexpr int ZpravaFontPixels = 19;
+inline constexpr int ZpravaButtonWidth = 100;
+inline constexpr int ZpravaButtonHeight = 30;
+
+// The lines of a message: "\r" (as the messages are written) and "\n" both end
+// a line; a trailing separator does not start an empty line.
+QStringList RadkyZpravy(const QString& text);
+
+// textWidth measures one line in the window's font; lineHeight is the
+// distance between lines of that font.
+ZpravaLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+                            const std::function<int(const QString&)>& textWidth, int lineHeight);
+
+} // namespace hk

@@ -1,0 +1,37 @@
+#pragma once
+// A Messages double for tests: it records every message, question and prompt
+// in order and answers from queues instead of opening a window.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "ui/messages.h"
+
+namespace hk::test {
+
+class ScriptedMessages : public Messages {
+  public:
+    // Answers, used front first. An empty queue answers "Ne" to a question and
+    // closes a prompt; such calls are counted in `unanswered`.
+    std::deque<bool> odpovedi;
+    std::deque<std::optional<QString>> hodnoty;
+
+    // Everything shown, in order, as "zprava: ...", "otazka: ...", "hodnota: ...".
+    QStringList log;
+    QStringList zpravy;
+    QStringList otazky;
+    QStringList vyzvy;
+    int unanswered = 0;
+
+    // Called after each call is recorded (e.g. to act while a message "is open").
+    std::function<void(const QString& entry)> onShown;
+
+    void Zprava(const QString& text) override;
+    std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) override;
+    bool Otazka(const QString& text) override;
+
+    void clear();
+};
+
+} // namespace hk::test
