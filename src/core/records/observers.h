@@ -1,0 +1,53 @@
+#pragma once
+// The table of known observers (TabulkaPozorovatelu): number, name and postal
+// address, read from pozorovateleP.dat (or ob.dat) and written back to
+// pozorovatelep.dat. Text is UTF-8 inside; names and numbers sort by their
+// Windows-1250 bytes, as the files hold them.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hk {
+
+class ObserverTable {
+  public:
+    // Fields: 0 number, 1 name, 2 street, 3 town, 4 postcode, 5 further text.
+    using Entry = std::array<std::string, 6>;
+    // Parses raw lines (UTF-8): fields separated by ",", double quotes
+    // dropped, at most six fields. Empty lines are skipped. The table is not
+    // sorted.
+    static ObserverTable parse(const std::vector<std::string>& lines);
+
+    const std::vector<Entry>& entries() const { return entries_; }
+    int size() const { return static_cast<int>(entries_.size()); }
+
+    // Entry whose name equals `name`, or nullptr.
+    const Entry* findByName(std::string_view name) const;
+
+    // By name, byte-wise; entries without a number are dropped. Stable.
+    void SeradPodleJmena();
+    // By number, compared as text ("10" before "9"); entries without a name
+    // are dropped. Stable.
+    void SeradPodleCisla();
+
+    // The lines of the file, sorted by number: every field up to the last
+    // non-empty one, each followed by "," (empty middle fields keep their
+    // place, so the next read gives the same fields).
+    std::vector<std::string> lines() const;
+
+    // Sorts by number and writes pozorovatelep.dat (Windows-1250, CR LF)
+    // atomically. Throws std::runtime_error on failure.
+    void ZapisPozorovatele(const std::filesystem::path& file);
+
+    // Adds an observer unless one of that name is already there. Returns
+    // false (nothing changed) when the name is present or the number or the
+    // name is empty. The table has no fixed size.
+    bool add(const Entry& entry);
+
+  private:
+    std::vector<Entry> entries_;
+};
+
+} // namespace hk

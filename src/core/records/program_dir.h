@@ -1,0 +1,46 @@
+#pragma once
+// The program directory (AdresarProgramu): every data file of the program lies
+// in it or in a fixed folder under it. Station data are often copied from
+// Windows, so names are looked up case-insensitively and both "\" and "/"
+// separate folders.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hk {
+
+class ProgramDir {
+  public:
+    explicit ProgramDir(std::filesystem::path root);
+
+    const std::filesystem::path& root() const { return root_; }
+
+    // "SIDC\\Plochy.txt" or "SIDC/Plochy.txt": each component is looked up
+    // case-insensitively (an exact match wins). Returns the existing path, or
+    // the path to create: existing folders as found, missing parts as given.
+    std::filesystem::path resolve(std::string_view relative) const;
+
+    // True when `relative` names an existing file or folder.
+    bool exists(std::string_view relative) const;
+
+    // A folder for output files (Mesice, CVdata, ...), created when missing.
+    // Throws std::runtime_error with a Czech message when it cannot be made.
+    std::filesystem::path ensureFolder(std::string_view relative) const;
+
+  private:
+    std::filesystem::path root_;
+};
+
+// Case-insensitive comparison of two UTF-8 file names (ASCII and the letters
+// of the Windows-1250 code page).
+bool SameFileName(std::string_view a, std::string_view b);
+
+// The program directory of a run: the argument when given, else HELIOKRES_DIR,
+// else the executable's folder when it holds datax.dat, else the user's data
+// folder ($XDG_DATA_HOME or ~/.local/share, + "Heliokres"), created when
+// missing.
+std::filesystem::path FindProgramDirectory(const std::optional<std::string>& argument,
+                                           const std::filesystem::path& executableDir);
+
+} // namespace hk

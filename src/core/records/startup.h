@@ -1,0 +1,38 @@
+#pragma once
+// The start-up of a run that is not a window: the side files of the program
+// directory, the record file, the outside series, the drawing setting and the
+// observer table, in the order the program has always used.
+#include <functional>
+#include <string>
+
+#include "geometry/calendar.h"
+#include "records/session.h"
+
+namespace hk {
+
+// Steps of other subsystems that run at their place in the start-up.
+struct StartupHooks {
+    std::function<void(Session&)> loadCorona;       // after the records
+    std::function<void(Session&)> computeAsymmetry; // after the outside series
+};
+
+struct StartupResult {
+    LoadResult load;
+    // Record 1 holds no drawing setting: the coordinate-type dialog asks, and
+    // its answer goes to Session::setDrawingSetting.
+    bool askDrawingSetting = false;
+    bool zvetsitCreated = false; // Zvetsit.zve was written with "120"
+    bool obRenamed = false;      // ob.dat was renamed to ob-původní.dat
+};
+
+// Runs the start-up. `screenHeight` gives ProcentoVelikosti. Throws
+// std::runtime_error with a Czech message when datax.dat or another present
+// file cannot be read; problems the run can live with go to
+// session.warnings.
+StartupResult RunStartup(Session& session, int screenHeight, const Date& today,
+                         const StartupHooks& hooks = {});
+
+// The main window's caption for the drawing setting of the session.
+std::string MainWindowCaption(const Session& session);
+
+} // namespace hk

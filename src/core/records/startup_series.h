@@ -1,0 +1,56 @@
+#pragma once
+// The outside series read at start from the folder SIDC: the daily sunspot
+// values (dssn<year>.dat), the area series (Plochy.txt) and the 10.7 cm radio
+// flux (tok-10cm.txt). The files come from outside the program; the readers
+// never read past a file's end and keep values above 255.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/calendar.h"
+
+namespace hk {
+
+// DenniSIDC: three values per day (whole disk, north, south; a one-value file
+// fills only the first), placed by each file's own year.
+struct DailySeries {
+    int firstYear = 0;                              // year of days[0]; 0 when empty
+    std::vector<std::array<std::uint16_t, 3>> days; // from 1 January firstYear
+    std::vector<int> years;                         // years whose file was read, ascending
+
+    bool empty() const { return years.empty(); }
+    // Value `which` (0 whole disk, 1 north, 2 south) of a day; 0 outside the
+    // loaded years.
+    std::uint16_t value(const Date& d, int which) const;
+};
+
+// PlochyTab, Tok10cmTab: three values per line, in the order of the file.
+struct SeriesRow {
+    std::string label;                   // the characters before the first value
+    std::array<std::uint16_t, 3> values; // rounded (the flux times 10)
+};
+struct OutsideTable {
+    std::vector<SeriesRow> rows;
+    // The value at 1-based position i of the flat table of three words per
+    // line (the old table's indexing); 0 past the end.
+    std::uint16_t at(int i) const;
+};
+
+// Reads every SIDC\dssn<year>.dat with year <= lastYear. Lines that hold no
+// number where a value stands give 0 for that day. Throws std::runtime_error
+// when a present file cannot be read.
+DailySeries ReadDailySeries(const std::filesystem::path& sidcFolder, int lastYear);
+
+// Parses one dssn file of the given year (the bytes of the file).
+void ParseDailySeriesFile(std::string_view bytes, int year, DailySeries& into);
+
+// Plochy.txt: lines of 31 bytes, values in characters 9-15, 16-22, 23-29.
+OutsideTable ParsePlochy(std::string_view bytes);
+// tok-10cm.txt: lines of 45 bytes, values in characters 16-21, 26-31, 37-42,
+// stored times 10.
+OutsideTable ParseTok10cm(std::string_view bytes);
+
+} // namespace hk
