@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,7 @@
 #include "records/program_dir.h"
 #include "records/record.h"
 #include "records/startup_series.h"
+#include "records/store.h"
 #include "records/zaznam.h"
 
 namespace hk {
@@ -140,14 +142,18 @@ class Session {
     SplitResult split(const std::array<SplitRow, 5>& rows);
 
   private:
-    void touch();        // before any change of zaznamy_
-    void takeSnapshot(); // keeps the records of the start for the backup
+    void touch(); // before any change of the records
+    // Before record `index0` of the start changes in place: keeps its bytes.
+    void keepOriginal(std::size_t index0);
+    // Before the records of the start move: keeps them all.
+    void takeSnapshot();
+    std::vector<TZaznam> startRecords() const;
 
-    std::vector<TZaznam> zaznamy_;
-    // The records of the start are kept lazily: until the first change the
-    // store itself holds them, apart from the records normalised at load,
-    // whose loaded bytes are kept here.
-    std::vector<std::pair<int, TZaznam>> loadedOriginals_;
+    RecordBlock zaznamy_;
+    // The records of the start (for the backup) are kept lazily: until they
+    // would move, the store itself holds them, apart from those changed in
+    // place, whose bytes of the start are kept here by index.
+    std::map<std::size_t, TZaznam> originals_;
     std::optional<std::vector<TZaznam>> puvodni_;
     int puvodniCount_ = 0;
     std::uint64_t revision_ = 0;

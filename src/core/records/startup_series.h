@@ -20,6 +20,7 @@ struct DailySeries {
     int firstYear = 0;                              // year of days[0]; 0 when empty
     std::vector<std::array<std::uint16_t, 3>> days; // from 1 January firstYear
     std::vector<int> years;                         // years whose file was read, ascending
+    int unreadableValues = 0;                       // places without a number, read as 0
 
     bool empty() const { return years.empty(); }
     // Value `which` (0 whole disk, 1 north, 2 south) of a day; 0 outside the
@@ -34,6 +35,7 @@ struct SeriesRow {
 };
 struct OutsideTable {
     std::vector<SeriesRow> rows;
+    int unreadableValues = 0; // places without a number, read as 0
     // The value at 1-based position i of the flat table of three words per
     // line (the old table's indexing); 0 past the end.
     std::uint16_t at(int i) const;

@@ -1,0 +1,314 @@
+#include "records/session.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+#include <unordered_set>
+
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+
+namespace hk {
+
+namespace {
+
+constexpr std::size_t SpareRecords = 2000;
+constexpr char DataxName[] = "datax.dat";
+constexpr char BackupName[] = "datax-zaloha.dat";
+constexpr double DefaultRadius = 125;
+
+std::string trimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+} // namespace
+
+Session::Session(std::filesystem::path programDir) : dir(std::move(programDir)) {}
+
+void Session::touch() {
+    ++revision_;
+}
+
+void Session::keepOriginal(std::size_t index0) {
+    if (puvodni_ || index0 >= static_cast<std::size_t>(puvodniCount_)) return;
+    originals_.try_emplace(index0, zaznamy_[index0]);
+}
+
+void Session::takeSnapshot() {
+    if (!puvodni_) puvodni_ = startRecords();
+    originals_.clear();
+}
+
+std::vector<TZaznam> Session::startRecords() const {
+    if (puvodni_) return *puvodni_;
+    std::vector<TZaznam> start(zaznamy_.begin(), zaznamy_.begin() + puvodniCount_);
+    for (const auto& [index, z] : originals_)
+        start[index] = z;
+    return start;
+}
+
+TZaznam& Session::mutableRecord(int index1) {
+    if (index1 < 1 || index1 > PocetZaznamu()) throw std::out_of_range("record index");
+    const auto i = static_cast<std::size_t>(index1 - 1);
+    keepOriginal(i);
+    touch();
+    return zaznamy_[i];
+}
+
+void Session::appendRecords(std::span<const TZaznam> records) {
+    touch();
+    zaznamy_.insert(zaznamy_.end(), records.begin(), records.end());
+}
+
+void Session::addPozorovatel(std::string_view utf8) {
+    for (const std::string& name : Pozorovatele)
+        if (name == utf8) return;
+    Pozorovatele.emplace_back(utf8);
+    SortNames(Pozorovatele);
+}
+
+LoadResult Session::load(const Date& today) {
+    LoadResult result;
+    AktualniZaznam.Datum.setText(FormatDatum(today));
+
+    const std::filesystem::path path = dir.resolve(DataxName);
+    std::error_code ec;
+    RecordBlock records;
+    int atStart = 0;
+    if (std::filesystem::exists(path, ec)) {
+        LoadedBlock block = LoadRecordBlock(path, SpareRecords);
+        result.fileExisted = true;
+        result.trailingBytes = block.trailingBytes;
+        atStart = static_cast<int>(block.wholeRecords);
+        records = std::move(block.records);
+        // A record with an empty date is unused: it is left out, and the
+        // records after it are kept.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (records[i].Datum.empty()) continue;
+            if (kept != i) records[kept] = records[i];
+            ++kept;
+        }
+        result.skippedEmpty = static_cast<int>(records.size() - kept);
+        records.resize(kept);
+    } else {
+        records.reserve(SpareRecords);
+        records.push_back(AktualniZaznam);
+    }
+
+    std::map<std::size_t, TZaznam> originals;
+    std::unordered_set<std::string_view> names;
+    std::vector<std::string> observerNames;
+    bool cislovani = records.size() < 2;
+    std::string_view lastName;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        TZaznam& z = records[i];
+        if (NeedsNormalising(z)) {
+            originals.emplace(i, z);
+            NormaliseLoadedRecord(z);
+        }
+        const std::string_view name = z.Pozorovatel.raw();
+        if (name != lastName && names.insert(name).second)
+            observerNames.push_back(Cp1250ToUtf8(name));
+        lastName = name;
+        if (z.CisloZakresu > 0) cislovani = true;
+        if (!RecordDate(z)) ++result.unreadableDates;
+    }
+    SortNames(observerNames);
+
+    // Nothing could fail from here: the store takes the new state.
+    zaznamy_ = std::move(records);
+    originals_ = std::move(originals);
+    puvodni_.reset();
+    puvodniCount_ = PocetZaznamu();
+    PocetNaStartu = atStart;
+    CislovaniZakresu = cislovani;
+    Pozorovatele = std::move(observerNames);
+    AktualniIndex = PocetZaznamu();
+    AktualniZaznam = zaznamy_.back();
+    if (const auto setting = DecodeNastaveniKresby(zaznamy_.front().NastaveniKresby)) {
+        PolomerKresby = setting->radius;
+        HelioZadavani = setting->heliographic;
+    } else {
+        PolomerKresby = 0;
+        HelioZadavani = false;
+    }
+    touch();
+
+    if (result.skippedEmpty > 0)
+        warnings.push_back(
+            "V souboru datax.dat bylo " + std::to_string(result.skippedEmpty) +
+            " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
+    if (result.unreadableDates > 0)
+        warnings.push_back("V souboru datax.dat má " + std::to_string(result.unreadableDates) +
+                           " záznamů nečitelné datum; zůstávají na svém místě.");
+    if (result.trailingBytes > 0)
+        warnings.push_back("Soubor datax.dat končí neúplným záznamem (" +
+                           std::to_string(result.trailingBytes) +
+                           " bajtů); při uložení se vynechá.");
+    return result;
+}
+
+std::optional<DrawingSetting> Session::drawingSettingOfRecord1() const {
+    if (zaznamy_.empty()) return std::nullopt;
+    return DecodeNastaveniKresby(zaznamy_.front().NastaveniKresby);
+}
+
+void Session::setDrawingSetting(const DrawingSetting& s) {
+    PolomerKresby = s.radius;
+    HelioZadavani = s.heliographic;
+    if (zaznamy_.empty()) return;
+    const std::uint16_t value = EncodeNastaveniKresby(s);
+    if (zaznamy_.front().NastaveniKresby != value) mutableRecord(1).NastaveniKresby = value;
+}
+
+void Session::save() {
+    if (PolomerKresby == 0 && PocetZaznamu() > 0) PolomerKresby = DefaultRadius;
+    if (PocetZaznamu() > 0) setDrawingSetting({PolomerKresby, HelioZadavani});
+    WriteRecordFile(dir.resolve(DataxName), records());
+}
+
+void Session::sortRecords() {
+    // Exactly two records are left as they are, as the program always did.
+    if (PocetZaznamu() <= 2) return;
+    const std::vector<std::size_t> order = KeyOrder(records());
+    if (order.empty()) return;
+    takeSnapshot();
+    touch();
+    RecordBlock sorted;
+    sorted.reserve(zaznamy_.capacity());
+    for (std::size_t from : order)
+        sorted.push_back(zaznamy_[from]);
+    zaznamy_ = std::move(sorted);
+}
+
+void Session::findByKey(double key) {
+    for (int k = 1; k <= PocetZaznamu(); ++k) {
+        const auto kk = RecordKey(record(k));
+        if (kk && *kk == key) {
+            AktualniIndex = k;
+            return;
+        }
+    }
+    if (AktualniIndex == 0) AktualniIndex = 1;
+}
+
+void Session::storeWorkingRecord(EntryMode mode) {
+    const auto eph = RecordEphemeris(AktualniZaznam);
+    if (!eph) throw std::runtime_error("Bylo špatně zadáno datum, záznam nebude zapsán");
+    if (mode == EntryMode::Correction && (AktualniIndex < 1 || AktualniIndex > PocetZaznamu()))
+        throw std::runtime_error("Není vybrán záznam k opravě");
+
+    AktualniZaznam.Rotace = static_cast<std::uint16_t>(eph->CarrRotation);
+    AktualniZaznam.L0 = static_cast<std::uint16_t>(std::trunc(eph->L0));
+    TZaznam stored = AktualniZaznam;
+    stored.Souhrn = StoredSummary(stored, *eph);
+
+    if (mode == EntryMode::Correction) {
+        mutableRecord(AktualniIndex) = stored;
+    } else {
+        touch();
+        zaznamy_.push_back(stored);
+        AktualniIndex = PocetZaznamu();
+    }
+    ZmenaDat = true;
+    if (stored.Pozorovatel.empty()) {
+        addPozorovatel("N");
+    } else {
+        addPozorovatel(stored.Pozorovatel.text());
+    }
+    sortRecords();
+    findByKey(*RecordKey(AktualniZaznam));
+    save();
+}
+
+void Session::writeBackup() {
+    const std::vector<TZaznam> start = startRecords();
+    WriteRecordFile(dir.resolve(BackupName), start);
+}
+
+void Session::saveAtExit() {
+    if (ZmenaDat) save();
+}
+
+SplitResult Session::split(const std::array<SplitRow, 5>& rows) {
+    SplitResult result;
+    struct Range {
+        int row;
+        Date from, to;
+    };
+    std::vector<Range> ranges;
+    for (int r = 1; r <= 5; ++r) {
+        const SplitRow& row = rows[static_cast<std::size_t>(r - 1)];
+        const std::string fromText = trimmed(row.from);
+        if (fromText.empty()) continue;
+        const auto from = ParseDatum(fromText);
+        const auto to = ParseDatum(trimmed(row.to));
+        if (!from || !to) {
+            result.error = "Bylo špatně zadáno datum v řádku " + std::to_string(r) +
+                           "  (formát  př.  02.08.2011)";
+            return result;
+        }
+        ranges.push_back({r, *from, *to});
+    }
+
+    std::vector<std::optional<Date>> dates(static_cast<std::size_t>(PocetZaznamu()));
+    for (std::size_t i = 0; i < dates.size(); ++i)
+        dates[i] = RecordDate(zaznamy_[i]);
+
+    struct Job {
+        std::size_t row;
+        std::size_t first, last; // 0-based, inclusive; first > last writes nothing
+    };
+    std::vector<Job> jobs;
+    for (const Range& range : ranges) {
+        SplitRowResult rr;
+        rr.row = range.row;
+        // The last record of the "from" date up to the first record of the
+        // "to" date.
+        std::optional<std::size_t> first, last;
+        bool fromLater = false;
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            if (!dates[i]) continue;
+            if (last) {
+                if (*dates[i] == range.from) fromLater = true;
+                continue;
+            }
+            if (*dates[i] == range.from) first = i;
+            if (*dates[i] == range.to) last = i;
+        }
+        if (!first || !last) {
+            const std::string prefix = "Řádek " + std::to_string(range.row) + " vynechán: ";
+            if (!last)
+                rr.note = prefix + "žádný záznam s datem " + FormatDatum(range.to);
+            else if (fromLater)
+                rr.note = prefix + "datum " + FormatDatum(range.from) + " je až po datu " +
+                          FormatDatum(range.to);
+            else
+                rr.note = prefix + "žádný záznam s datem " + FormatDatum(range.from);
+            result.rows.push_back(rr);
+            continue;
+        }
+        // Rows after the first leave out the "from" record, so that
+        // consecutive rows can share a boundary date.
+        const std::size_t begin = range.row == 1 ? *first : *first + 1;
+        rr.count = *last >= begin ? static_cast<int>(*last - begin + 1) : 0;
+        rr.written = true;
+        jobs.push_back({result.rows.size(), begin, *last});
+        result.rows.push_back(rr);
+    }
+
+    for (const Job& job : jobs) {
+        const SplitRowResult& rr = result.rows[job.row];
+        std::span<const TZaznam> part;
+        if (job.last >= job.first) part = records().subspan(job.first, job.last - job.first + 1);
+        WriteRecordFile(dir.resolve("datax" + std::to_string(rr.row) + ".dat"), part);
+    }
+    return result;
+}
+
+} // namespace hk

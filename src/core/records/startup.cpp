@@ -1,0 +1,135 @@
+#include "records/startup.h"
+
+#include <system_error>
+
+#include "io/atomic_file.h"
+#include "records/startup_files.h"
+#include "text/encoding.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+bool isFile(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+void readSizeFactor(Session& s, StartupResult& result) {
+    const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
+    s.FaktorZvetseni = DefaultFaktorZvetseni;
+    if (isFile(path)) {
+        if (const auto f = ParseFaktorZvetseni(ReadWholeFile(path)))
+            s.FaktorZvetseni = *f;
+        else
+            s.warnings.push_back(
+                "Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
+        return;
+    }
+    try {
+        WriteFileAtomic(path, FormatNumber(DefaultFaktorZvetseni * 100, "0") + "\r\n");
+        result.zvetsitCreated = true;
+    } catch (const std::exception& e) {
+        s.warnings.push_back(std::string("Soubor Zvetsit.zve nelze vytvořit: ") + e.what());
+    }
+}
+
+void readOutsideSeries(Session& s, const Date& today) {
+    s.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
+    if (s.DenniSIDC.unreadableValues > 0)
+        s.warnings.push_back("V denních řadách SIDC je " +
+                             std::to_string(s.DenniSIDC.unreadableValues) +
+                             " míst bez čísla; čtou se jako 0.");
+
+    const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
+    s.PlochyTab = isFile(plochy) ? ParsePlochy(ReadWholeFile(plochy)) : OutsideTable{};
+    if (s.PlochyTab.unreadableValues > 0)
+        s.warnings.push_back("V souboru SIDC\\Plochy.txt je " +
+                             std::to_string(s.PlochyTab.unreadableValues) +
+                             " míst bez čísla; čtou se jako 0.");
+
+    const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
+    s.Tok10cmTab = isFile(tok) ? ParseTok10cm(ReadWholeFile(tok)) : OutsideTable{};
+    if (s.Tok10cmTab.unreadableValues > 0)
+        s.warnings.push_back("V souboru SIDC\\tok-10cm.txt je " +
+                             std::to_string(s.Tok10cmTab.unreadableValues) +
+                             " míst bez čísla; čtou se jako 0.");
+}
+
+std::vector<std::string> textLines(const std::filesystem::path& path) {
+    std::vector<std::string> lines;
+    const std::string bytes = ReadWholeFile(path);
+    for (std::string_view line : SplitLines(bytes))
+        lines.push_back(Cp1250ToUtf8(line));
+    return lines;
+}
+
+void readObservers(Session& s, StartupResult& result) {
+    const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
+    const std::filesystem::path old = s.dir.resolve("ob.dat");
+    s.PozorovateleText.clear();
+    if (isFile(current)) {
+        s.PozorovateleText = textLines(current);
+    } else if (isFile(old)) {
+        s.PozorovateleText = textLines(old);
+        // The old file is read once; its lines are written to
+        // pozorovatelep.dat the next time the table is saved.
+        const std::filesystem::path renamed = s.dir.resolve("ob-původní.dat");
+        std::error_code ec;
+        if (std::filesystem::exists(renamed, ec)) {
+            s.warnings.push_back("Soubor ob.dat nebyl přejmenován: ob-původní.dat již existuje.");
+        } else {
+            std::filesystem::rename(old, renamed, ec);
+            if (ec)
+                s.warnings.push_back("Soubor ob.dat nelze přejmenovat: " + ec.message());
+            else
+                result.obRenamed = true;
+        }
+    }
+    s.TabulkaPozorovatelu = ObserverTable::parse(s.PozorovateleText);
+    s.TabulkaPozorovatelu.SeradPodleJmena();
+}
+
+} // namespace
+
+StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
+                         const StartupHooks& hooks) {
+    StartupResult result;
+    s.ZmenaDat = false;
+    s.warnings.clear();
+
+    readSizeFactor(s, result);
+    s.ProcentoVelikosti = SizePercentage(screenHeight, s.FaktorZvetseni);
+
+    const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
+    s.DoplnkovaData = isFile(motfakul) ? ParseDoplnkovaData(ReadWholeFile(motfakul))
+                                       : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
+
+    const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
+    s.Pristroj = isFile(pristroj) ? ParsePristroj(ReadWholeFile(pristroj)) : DefaultPristroj();
+
+    result.load = s.load(today);
+
+    if (hooks.loadCorona) hooks.loadCorona(s);
+    readOutsideSeries(s, today);
+    if (hooks.computeAsymmetry) hooks.computeAsymmetry(s);
+
+    if (const auto setting = s.drawingSettingOfRecord1())
+        s.setDrawingSetting(*setting);
+    else
+        result.askDrawingSetting = true;
+
+    readObservers(s, result);
+    return result;
+}
+
+std::string MainWindowCaption(const Session& s) {
+    if (s.HelioZadavani)
+        return std::string("Zákresy Sluneční fotosféry  ") +
+               " Vizuálně   (Heliografické souřadnice)";
+    return std::string("Zákresy Sluneční fotosféry ") + " (Polární souřadnice)" +
+           "  (průměr zákresu  " + FormatNumber(2 * s.PolomerKresby, "###") + " mm)";
+}
+
+} // namespace hk

@@ -1,0 +1,150 @@
+#include "records/store.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "records/record.h"
+#include "text/encoding.h"
+
+namespace hk {
+
+namespace {
+
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+[[noreturn]] void readError(const std::string& what, const std::filesystem::path& path, int err) {
+    std::string msg = what + " \"" + path.string() + "\"";
+    if (err != 0) msg += ": " + std::string(std::strerror(err));
+    throw std::runtime_error(msg);
+}
+
+constexpr char ZvlastniCp1250[] = "zvl\xE1\x9A\x9Dn\xED"; // "zvlášťní"
+
+} // namespace
+
+std::string_view ZvlastniMarkerCp1250() {
+    return {ZvlastniCp1250, sizeof ZvlastniCp1250 - 1};
+}
+
+LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) readError("Nelze otevřít soubor", path, errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) readError("Nelze číst soubor", path, errno);
+    if (!S_ISREG(st.st_mode)) readError("Nelze číst soubor (není to obyčejný soubor)", path, 0);
+
+    LoadedBlock out;
+    const auto size = static_cast<std::size_t>(st.st_size);
+    out.wholeRecords = size / RecordSize;
+    out.trailingBytes = size % RecordSize;
+    out.records.reserve(out.wholeRecords + spare);
+    out.records.resize(out.wholeRecords);
+    char* p = reinterpret_cast<char*>(out.records.data());
+    std::size_t left = out.wholeRecords * RecordSize;
+    while (left > 0) {
+        const ssize_t n = ::read(fd.get(), p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) readError("Chyba při čtení souboru", path, errno);
+        if (n == 0) readError("Soubor se během čtení zkrátil:", path, 0);
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return out;
+}
+
+namespace {
+
+// Any marker that sorts after "zvl" is the special marker, however it was
+// spelt or encoded.
+bool markerToRewrite(const TZaznam& z) {
+    return !z.Zvlastni.empty() && z.Zvlastni.raw() > std::string_view("zvl") &&
+           z.Zvlastni.raw() != ZvlastniMarkerCp1250();
+}
+
+bool positionsToClear(const TZaznam& z) {
+    if (z.PocetSkupin != 0) return false;
+    for (const TSkupina& s : z.Skupiny)
+        if (s.Uhel != 0 || s.Vzd != 0) return true;
+    return false;
+}
+
+} // namespace
+
+bool NeedsNormalising(const TZaznam& z) {
+    return markerToRewrite(z) || z.Pozorovatel.empty() || z.Cas == 0 || positionsToClear(z);
+}
+
+void NormaliseLoadedRecord(TZaznam& z) {
+    if (markerToRewrite(z)) z.Zvlastni.setRaw(ZvlastniMarkerCp1250());
+    if (z.Pozorovatel.empty()) z.Pozorovatel.setRaw("N");
+    if (z.PocetSkupin == 0) {
+        for (TSkupina& s : z.Skupiny) {
+            s.Uhel = 0;
+            s.Vzd = 0;
+        }
+    }
+    if (z.Cas == 0) z.Cas = 1200;
+}
+
+double KeyOrNaN(const TZaznam& z) {
+    const auto key = RecordKey(z);
+    return key ? *key : std::numeric_limits<double>::quiet_NaN();
+}
+
+std::vector<std::size_t> KeyOrder(std::span<const TZaznam> records) {
+    std::vector<double> keys(records.size());
+    std::vector<std::size_t> slots; // positions of the records that have a key
+    slots.reserve(records.size());
+    bool ordered = true;
+    double previous = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        keys[i] = KeyOrNaN(records[i]);
+        if (std::isnan(keys[i])) continue;
+        if (keys[i] < previous) ordered = false;
+        previous = keys[i];
+        slots.push_back(i);
+    }
+    if (ordered) return {};
+    std::vector<std::size_t> sorted = slots;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<std::size_t> order(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+        order[i] = i;
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        order[slots[i]] = sorted[i];
+    return order;
+}
+
+void SortNames(std::vector<std::string>& utf8Names) {
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(utf8Names.size());
+    for (auto& n : utf8Names)
+        keyed.emplace_back(Utf8ToCp1250(n), std::move(n));
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    utf8Names.clear();
+    for (auto& k : keyed)
+        utf8Names.push_back(std::move(k.second));
+}
+
+} // namespace hk
