@@ -1,0 +1,32 @@
+#include "results/month_walk.h"
+
+#include <stdexcept>
+
+#include "records/record.h"
+
+namespace hk {
+
+MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first) {
+    MonthWalk walk;
+    if (first >= records.size()) return walk;
+    const auto start = RecordDate(records[first]);
+    if (!start) return walk;
+    walk.year = start->year;
+    walk.month = start->month;
+    walk.days = DaysInMonth(walk.year, walk.month);
+    for (std::size_t k = first; k < records.size(); ++k) {
+        const auto d = RecordDate(records[k]);
+        if (!d) continue;
+        if (d->year != walk.year || d->month != walk.month) break;
+        walk.used.push_back({k, d->day});
+    }
+    return walk;
+}
+
+MonthWalk WalkReportMonth(std::span<const TZaznam> records, std::size_t first) {
+    MonthWalk walk = WalkMonthByDays(records, first);
+    if (walk.used.empty()) throw std::runtime_error("Zvolený měsíc nemá žádný záznam");
+    return walk;
+}
+
+} // namespace hk

@@ -1,0 +1,34 @@
+#pragma once
+// The walk of the monthly report files over the records of one month.
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "records/zaznam.h"
+
+namespace hk {
+
+struct MonthWalk {
+    int year = 0;
+    int month = 0;
+    int days = 0; // length of the month (Gregorian calendar)
+    struct Used {
+        std::size_t index; // 0-based position in the store
+        int day;           // day of the month, 1..days
+    };
+    // The records of the month in store order. Each goes to the slot of its
+    // own day, so of two records of one day the later one fills the slot.
+    std::vector<Used> used;
+};
+
+// Starts at the month's first record (0-based `first`) and takes every
+// following record of the same month and year; a record whose date cannot be
+// read is passed over, the first record of another month ends the walk.
+// Empty when `first` is outside the store or its date cannot be read.
+MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first);
+
+// The same for a report: throws std::runtime_error with a Czech message when
+// `first` is not a record with a readable date.
+MonthWalk WalkReportMonth(std::span<const TZaznam> records, std::size_t first);
+
+} // namespace hk

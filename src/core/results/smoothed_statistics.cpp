@@ -1,0 +1,90 @@
+#include "results/smoothed_statistics.h"
+
+#include "results/measured_statistics.h"
+#include "results/month_series.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+// Months on each side of a smoothed month.
+constexpr int halfWindow = 6;
+} // namespace
+
+std::optional<std::string> CheckSmoothedSpan(std::span<const TZaznam> records) {
+    const MonthSeries series = CollectMonthTotals(records);
+    if (series.records == 0 || series.lastDay - series.firstDay <= MinRozpetiDnu)
+        return std::string(NedostatekDat);
+    return std::nullopt;
+}
+
+std::string SmoothedCaption(VyberPolokoule v) {
+    switch (v) {
+    case VyberPolokoule::Sever:
+        return "Výsledky    statistika - vyhlazené - sever";
+    case VyberPolokoule::Jih:
+        return "Výsledky    statistika - vyhlazené - jih";
+    default:
+        return "Výsledky    statistika - vyhlazené - celkový";
+    }
+}
+
+namespace {
+
+MesicniPrumery meansOf(const MonthSeries& series, VyberPolokoule v) {
+    MesicniPrumery means;
+    means.firstMonth = series.firstMonth;
+    means.months.resize(series.months.size());
+    for (std::size_t m = 0; m < series.months.size(); ++m) {
+        const MonthTotals& t = series.months[m];
+        if (t.PocetVMesici == 0) continue;
+        for (int i = 0; i < PocetVelicin; ++i) {
+            const std::int64_t scaled =
+                std::int64_t(t.soucty[SoucetIndex(i, v)]) * MeritkoPrumeru[i];
+            means.months[m][i] = static_cast<std::int32_t>(scaled / t.PocetVMesici);
+        }
+    }
+    return means;
+}
+
+} // namespace
+
+MesicniPrumery BuildMonthlyMeans(std::span<const TZaznam> records, VyberPolokoule v) {
+    return meansOf(CollectMonthTotals(records), v);
+}
+
+ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v) {
+    ResultsGrid grid;
+    grid.caption = SmoothedCaption(v);
+    std::vector<std::string> header(1 + PocetVelicin);
+    for (int i = 0; i < PocetVelicin; ++i)
+        header[1 + i] = StatisticsHeader(NazvyVelicin[i]);
+    grid.cells.push_back(std::move(header));
+
+    const MonthSeries series = CollectMonthTotals(records);
+    if (series.records < MinZaznamuProVyhlazeni) return grid;
+    const MesicniPrumery means = meansOf(series, v);
+
+    // Months are numbered from 1; the last month with data is N. Values run
+    // from month 7 to month N - 7, so the latest month (often still being
+    // observed) never enters a smoothed value.
+    const int n = static_cast<int>(means.months.size());
+    for (int month = 1; month <= n + 1; ++month) {
+        std::vector<std::string> row(1 + PocetVelicin);
+        row[0] = MonthLabel(means.firstMonth + month - 1);
+        if (month > halfWindow && month <= n - halfWindow - 1) {
+            const int c = month - 1; // index of the month in the table
+            for (int i = 0; i < PocetVelicin; ++i) {
+                double s =
+                    double(means.months[c - halfWindow][i]) + means.months[c + halfWindow][i];
+                for (int k = -halfWindow + 1; k < halfWindow; ++k)
+                    s += 2.0 * means.months[c + k][i];
+                row[1 + i] = FormatNumber(s / (24.0 * MeritkoPrumeru[i]), "0.00");
+            }
+        }
+        grid.cells.push_back(std::move(row));
+    }
+    return grid;
+}
+
+} // namespace hk
