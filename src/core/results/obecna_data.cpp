@@ -76,6 +76,10 @@ ObecnaData ReadObecnaData(const std::filesystem::path& obecdata,
     return d;
 }
 
+ObecnaData ReadObecnaData(const ProgramDir& dir) {
+    return ReadObecnaData(dir.resolve(ObecdataSoubor), dir.resolve(PopisNovSoubor));
+}
+
 std::string NormaliseCisloSL(std::string_view value) {
     // Counted in the code page, where every character is one byte.
     const std::string s = "00" + Utf8ToCp1250(value);
@@ -105,6 +109,10 @@ std::string ObecnaDataText(const ObecnaData& data) {
 
 void WriteObecnaData(const std::filesystem::path& obecdata, const ObecnaData& data) {
     WriteFileAtomic(obecdata, Utf8ToCp1250(ObecnaDataText(data)));
+}
+
+void WriteObecnaData(const ProgramDir& dir, const ObecnaData& data) {
+    WriteObecnaData(dir.resolve(ObecdataSoubor), data);
 }
 
 } // namespace hk

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/program_dir.h"
+
 namespace hk {
 
 inline constexpr int ObecnaDataRadku = 13;         // rows with a meaning
@@ -55,9 +57,15 @@ std::string NormaliseCisloSL(std::string_view value);
 ObecnaData ConfirmObecnaData(const ObecnaData& current,
                              const std::array<std::string, ObecnaDataRadku>& table);
 
+inline constexpr std::string_view ObecdataSoubor = "Obecdata.dat";
+inline constexpr std::string_view PopisNovSoubor = "PopisNov.txt";
+// The same from the program directory (names looked up without regard to case).
+ObecnaData ReadObecnaData(const ProgramDir& dir);
+
 // The 14 lines of Obecdata.dat, UTF-8, each ended by CR LF.
 std::string ObecnaDataText(const ObecnaData& data);
 // Writes Obecdata.dat atomically in Windows-1250.
 void WriteObecnaData(const std::filesystem::path& obecdata, const ObecnaData& data);
+void WriteObecnaData(const ProgramDir& dir, const ObecnaData& data);
 
 } // namespace hk

@@ -1,0 +1,72 @@
+#include "results/choose_month.h"
+
+#include "records/record.h"
+
+namespace hk {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+std::optional<int> digits(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    int v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+} // namespace
+
+std::optional<MonthChoice> ParseMonthText(std::string_view text) {
+    std::size_t sep = text.find('.');
+    if (sep == std::string_view::npos) sep = text.find(',');
+    if (sep == std::string_view::npos) return std::nullopt;
+    const std::string_view monthText = trim(text.substr(0, sep));
+    const std::string_view yearText = trim(text.substr(sep + 1)).substr(0, 4);
+    if (monthText.size() > 2 || yearText.size() != 4) return std::nullopt;
+    const int month = digits(monthText).value_or(0);
+    const int year = digits(yearText).value_or(0);
+    if (month < 1 || month > 12 || year < 1) return std::nullopt;
+    return MonthChoice{year, month};
+}
+
+std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int vybranyMesic) {
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const auto d = RecordDate(records[k]);
+        if (d && d->year * 100 + d->month == vybranyMesic) return k;
+    }
+    return std::nullopt;
+}
+
+ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view text) {
+    ChooseMonthResult r;
+    const auto choice = ParseMonthText(text);
+    if (!choice) {
+        r.message = std::string(SpatnyMesic);
+        return r;
+    }
+    r.VybranyMesic = choice->VybranyMesic();
+    r.first = FirstRecordOfMonth(records, r.VybranyMesic);
+    if (!r.first)
+        r.message = std::string(PosledniZaznamJeZ) +
+                    (records.empty() ? std::string{} : records.back().Datum.text());
+    return r;
+}
+
+std::vector<std::string> ChooseMonthNotices(const ObecnaData& data, bool headerNotice) {
+    std::vector<std::string> notices;
+    if (headerNotice) notices.emplace_back(HlavickaZObecnychDat);
+    if (data.row(3).empty() || data.row(4).empty()) notices.emplace_back(ChybiParametryPristroje);
+    return notices;
+}
+
+} // namespace hk

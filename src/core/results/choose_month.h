@@ -1,0 +1,53 @@
+#pragma once
+// Choosing the month of a monthly report: "2.2000" or "2,2000".
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/zaznam.h"
+#include "results/obecna_data.h"
+
+namespace hk {
+
+inline constexpr std::string_view ZadaniMesiceTitulek = "Zadání";
+inline constexpr std::string_view ZadaniMesiceVyzva = "Zadej měsíc a rok ? (2.2000)";
+inline constexpr std::string_view HlavickaZObecnychDat =
+    "Pro hlavičku se použijí data z volby  Všeobecná data";
+inline constexpr std::string_view ChybiParametryPristroje =
+    " Pozor v obecných datach nejsou parametry přístroje.";
+inline constexpr std::string_view PosledniZaznamJeZ = " Poalední záznam je z ";
+inline constexpr std::string_view SpatnyMesic = " Špatně zadaný měsíc a rok (2.2000) ";
+
+struct MonthChoice {
+    int year = 0;
+    int month = 0;
+    int VybranyMesic() const { return year * 100 + month; }
+};
+
+// The month is the text before the first "." (else the first ","), the year
+// the four characters after it. nullopt when they are not a month 1..12 and a
+// four-digit year.
+std::optional<MonthChoice> ParseMonthText(std::string_view text);
+
+// The lowest index whose date lies in the month (year * 100 + month).
+std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int vybranyMesic);
+
+struct ChooseMonthResult {
+    std::optional<std::size_t> first; // 0-based index of the month's first record
+    int VybranyMesic = 0;
+    std::string message; // why no month was chosen; empty on success
+};
+
+// Parses the text and finds the month's first record. Without a record in
+// that month the message names the date of the last record.
+ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view text);
+
+// The notices shown before the month is asked for: the header notice (own
+// and SIDC views) and the warning when the aperture or the focal length is
+// missing from the general data.
+std::vector<std::string> ChooseMonthNotices(const ObecnaData& data, bool headerNotice);
+
+} // namespace hk

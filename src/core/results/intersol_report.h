@@ -1,0 +1,60 @@
+#pragma once
+// The Inter-Sol coefficients of one observer and one month, and the protocol
+// file Intersol\YYMM_NNN.txt built from them.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/zaznam.h"
+#include "results/intersol_recipient.h"
+#include "results/obecna_data.h"
+#include "results/report_file.h"
+#include "results/results_grid.h"
+
+namespace hk {
+
+inline constexpr std::string_view InterSolSlozka = "Intersol";
+inline constexpr std::string_view SpatneZadaniInterSol =
+    " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
+inline constexpr std::string_view ZaznamyNeexistuji = "Danné záznamy neexsistují !";
+inline constexpr std::string_view NeniZadanyPristroj = " Není zadaný přístroj ! ";
+
+struct InterSolTable {
+    int month = 0;
+    std::string yearText; // the year as typed (four digits to match any record)
+    int days = 0;
+    // Row 0 the headers, rows 1..days the days, the last row the sums.
+    // Columns: day, time, gr, grfp, grf, efp, ef, Cond, comment, Suma.
+    ResultsGrid grid;
+    int found = 0;       // drawings of the observer in the month
+    std::string message; // why nothing was shown; empty on success
+};
+
+// The coefficients of `observer`'s drawings in the month typed as "2.2001"
+// (or "2,2001"). `number` is the observer's Inter-Sol number, digits only.
+// A later drawing of the same day replaces the earlier row.
+InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_view monthText,
+                                 std::string_view observer, std::string_view number);
+
+// The last two digits of the year, the month, "_" and the observer number in
+// three digits: 0102_007.txt.
+std::string InterSolFileName(std::string_view yearText, int month, std::string_view number);
+
+// One row of the protocol's day table from a row of the coefficient grid.
+std::string InterSolProtocolRow(const std::vector<std::string>& gridRow);
+
+// What the address panel holds for the protocol.
+struct InterSolObserver {
+    std::string name;
+    std::string observatory; // general data row 10 unless changed
+    std::string address;     // street, town and postcode from the observer table
+    std::string email;       // general data row 7 unless changed
+};
+
+ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObserver& observer,
+                                 std::string_view number, const ObecnaData& data,
+                                 const InterSolRecipient& recipient);
+
+} // namespace hk

@@ -1,0 +1,39 @@
+#pragma once
+// The station's own monthly record in two files under Vlastni: the basic file
+// VL-MM_YYYY.Txt (g, f, R, central zone, faculae, conditions) and the
+// extended file VLR-MM_YYYY.Txt (McIntosh, Pettis and Beck numbers, areas).
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "records/zaznam.h"
+#include "results/month_sums.h"
+#include "results/obecna_data.h"
+#include "results/report_file.h"
+
+namespace hk {
+
+inline constexpr std::string_view VlastniSlozka = "Vlastni";
+extern const std::array<std::string_view, 12> NazvyMesicu; // "Leden" .. "Prosinec"
+
+struct OwnReport {
+    ReportFile basic;
+    ReportFile extended;
+};
+
+// Day lines from the record's stored summary and its own fields.
+std::string OwnBasicDayLine(int day, const TZaznam& z);
+std::string OwnExtendedDayLine(int day, const TZaznam& z);
+// Sum and mean lines of the month sums over n drawings.
+std::string OwnBasicSumLine(const MesicniSoucty& s);
+std::string OwnBasicMeanLine(const MesicniSoucty& s, int n);
+std::string OwnExtendedSumLine(const MesicniSoucty& s);
+std::string OwnExtendedMeanLine(const MesicniSoucty& s, int n);
+
+// Both files of the month whose first record is records[first] (0-based).
+OwnReport BuildOwnReport(std::span<const TZaznam> records, std::size_t first,
+                         const ObecnaData& data);
+
+} // namespace hk

@@ -1,0 +1,33 @@
+#include "results/report_file.h"
+
+#include "io/atomic_file.h"
+#include "text/encoding.h"
+
+namespace hk {
+
+namespace {
+std::string relative(const ReportFile& report) {
+    return report.folder + "/" + report.name;
+}
+} // namespace
+
+std::string ReportBytes(const ReportFile& report) {
+    return Utf8ToCp1250(report.text);
+}
+
+std::filesystem::path ReportPath(const ProgramDir& dir, const ReportFile& report) {
+    return dir.resolve(relative(report));
+}
+
+bool ReportExists(const ProgramDir& dir, const ReportFile& report) {
+    return dir.exists(relative(report));
+}
+
+std::filesystem::path WriteReportFile(const ProgramDir& dir, const ReportFile& report) {
+    dir.ensureFolder(report.folder);
+    const std::filesystem::path path = ReportPath(dir, report);
+    WriteFileAtomic(path, ReportBytes(report));
+    return path;
+}
+
+} // namespace hk

@@ -1,0 +1,33 @@
+#pragma once
+// The monthly report for the sunspot index data centre (SIDC / SILSO):
+// Mesice\YYYYMM.txt, one line per day with g, f and R of the whole disk,
+// the north, the south and the central zone.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "records/zaznam.h"
+#include "results/obecna_data.h"
+#include "results/report_file.h"
+
+namespace hk {
+
+inline constexpr std::string_view SidcSlozka = "Mesice";
+inline constexpr int SidcStaniceRadek = 13; // row of the general data with the SIDC identifier
+// Asked before an existing report is overwritten ("\r" breaks the line).
+inline constexpr std::string_view SouborJizExistuje = "Soubor již existuje !\r   Přepsat?";
+
+std::string SidcFileName(int year, int month);
+
+// The line of a day with a drawing; `live` holds the hemisphere values
+// recomputed from the group positions, the time, Q and the central zone come
+// from the record.
+std::string SidcDayLine(int day, const TZaznam& z, const TSouhrn& live);
+
+// The report of the month whose first record is records[first] (0-based).
+// The last line "99" has no line end.
+ReportFile BuildSidcReport(std::span<const TZaznam> records, std::size_t first,
+                           const ObecnaData& data);
+
+} // namespace hk
