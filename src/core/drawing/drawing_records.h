@@ -1,0 +1,40 @@
+#pragma once
+// Commands of the drawing window that work on the records: the duplicate-date
+// check, the recomputation of every record, the range of drawings printed at
+// once and the names of saved pictures.
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "records/zaznam.h"
+
+namespace hk {
+
+// 0-based indices of the records whose date equals that of the record before
+// or after it.
+std::vector<std::size_t> DuplicateDateRecords(std::span<const TZaznam> records);
+
+// Recomputes every record: a time of 0 becomes 1200, the rotation, L0 and
+// the stored summary follow from the date and time, and the faculae area is
+// counted again. Returns a Czech message and changes nothing when a record's
+// date cannot be read.
+std::optional<std::string> RecomputeRecords(std::span<TZaznam> records);
+
+// Records printed at once: from the current one (1-based) `count` records,
+// never beyond the last. nullopt when `count` is not a positive number.
+struct RecordRange {
+    int first = 1;
+    int last = 1;
+};
+std::optional<RecordRange> PrintRange(int current, int recordCount, std::string_view countText);
+
+// "Zakres yyyy-mm-dd.bmp": the picture of one drawing saved from the window.
+std::string DrawingImageName(const Date& d);
+// `prefix` + " Zakres yyyy-mm-dd" + extension (".bmp" or ".jpg"): the
+// pictures of a range of drawings.
+std::string RangeImageName(const std::string& prefix, const Date& d, bool bmp);
+
+} // namespace hk

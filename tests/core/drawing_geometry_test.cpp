@@ -1,0 +1,211 @@
+// Geometry of the drawing: scale, group circles, grid, leaves and the mouse
+// read-outs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/drawing_fixtures.h"
+#include "drawing/disk_grid.h"
+#include "drawing/drawing_readout.h"
+#include "drawing/drawing_scale.h"
+#include "drawing/group_layout.h"
+#include "drawing/leaf.h"
+
+using namespace hk;
+using namespace hk::drawing_test;
+
+namespace {
+
+struct ScaleCase {
+    const char* name;
+    int width;
+    int zoomK;
+    int diskLeft, diskRight;
+};
+class DrawingScaleTest : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(DrawingScaleTest, DiskBoundingBox) {
+    const auto& c = GetParam();
+    const DrawingScale s{DrawingScale::ZoomForWidth(c.width)};
+    EXPECT_EQ(s.zoomK, c.zoomK);
+    EXPECT_EQ(s.xy(30), c.diskLeft);
+    EXPECT_EQ(s.xy(530), c.diskRight);
+}
+INSTANTIATE_TEST_SUITE_P(Widths, DrawingScaleTest,
+                         testing::Values(ScaleCase{"Width800", 800, 14, 26, 463},
+                                         ScaleCase{"Width1233", 1233, 21, 39, 695},
+                                         ScaleCase{"Width799", 799, 13, 24, 430}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CircleCase {
+    const char* name;
+    int uhel, vzd, plocha, orientEW, orientNS;
+    int centreX, centreY, radius;
+};
+class GroupCircleTest : public testing::TestWithParam<CircleCase> {};
+
+TEST_P(GroupCircleTest, CentreAndRadius) {
+    const auto& c = GetParam();
+    TZaznam z = Record("01.03.2014");
+    AddGroup(z, "Dkc", c.uhel, c.vzd, c.plocha);
+    const GroupCircle g = ComputeGroupCircles(z, c.orientEW, c.orientNS)[0];
+    EXPECT_EQ(g.R, c.radius);
+    EXPECT_NEAR(g.centre().x, c.centreX, 1);
+    EXPECT_NEAR(g.centre().y, c.centreY, 1);
+}
+INSTANTIATE_TEST_SUITE_P(Groups, GroupCircleTest,
+                         testing::Values(
+                             // Trunc(sqrt(1000 * 0.3565) * 0.5) = 9.
+                             CircleCase{"EastLimbRight", 900, 1250, 1000, 1, 1, 530, 280, 9},
+                             CircleCase{"EastLimbMirroredLeft", 900, 1250, 1000, -1, 1, 30, 280, 9},
+                             CircleCase{"NorthUp", 0, 1000, 0, 1, 1, 280, 80, 0},
+                             CircleCase{"NorthMirroredDown", 0, 1000, 0, 1, -1, 280, 480, 0},
+                             CircleCase{"CentreZeroArea", 0, 0, 0, 1, 1, 280, 280, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupCircles, AreaCountsSmallSpots) {
+    TZaznam z = Record("01.03.2014");
+    TSkupina& s = AddGroup(z, "Cao", 0, 0, 100);
+    s.MalS = 10; // 100 + 153 = 253 -> Trunc(sqrt(253 * 0.3565) * 0.5) = 4
+    EXPECT_EQ(GroupRadius(s), 4);
+    EXPECT_EQ(ComputeGroupCircles(z, 1, 1)[1].R, 0); // entries past the count stay empty
+}
+
+TEST(AuxSpots, PlacedFromThePackedPosition) {
+    EXPECT_FALSE(PlaceAuxSpot(0, 100, 1, 1));
+    const auto spot = PlaceAuxSpot(PackPosition(180, 50), 1000, 1, 1);
+    ASSERT_TRUE(spot);
+    EXPECT_NEAR(spot->centre.x, 280, 1);
+    EXPECT_NEAR(spot->centre.y, 380, 1); // south, 100 pixels
+    EXPECT_EQ(spot->radius, 9);
+}
+
+TEST(DiskGrid, EquatorIsHorizontalWithoutTilt) {
+    const Ephemeris e{0, 0, 100, 2000};
+    const DiskGrid g = ComputeDiskGrid(e, 1, 1);
+    ASSERT_EQ(g.parallels.size(), 9u);
+    const auto& equator = g.parallels[4];
+    ASSERT_EQ(equator.size(), 181u);
+    for (const auto& p : equator)
+        ASSERT_EQ(p.y, 280);
+    EXPECT_EQ(equator.front().x, 530); // m = -90: east limb on the right
+    EXPECT_EQ(equator.back().x, 30);
+    // The first parallel is latitude 40 north, 250 * sin(40) = 161 above the
+    // centre; the last is 40 south.
+    EXPECT_EQ(g.parallels[0][90].y, 280 - 161);
+    EXPECT_EQ(g.parallels[8][90].y, 280 + 161);
+}
+
+struct MeridianCase {
+    const char* name;
+    double l0;
+    bool visible;
+};
+class ZeroMeridianTest : public testing::TestWithParam<MeridianCase> {};
+TEST_P(ZeroMeridianTest, ShownWhenFacingTheObserver) {
+    const Ephemeris e{0, 0, GetParam().l0, 2000};
+    EXPECT_EQ(ZeroMeridianVisible(e.L0), GetParam().visible);
+    EXPECT_EQ(ComputeDiskGrid(e, 1, 1).zeroMeridian.empty(), !GetParam().visible);
+}
+INSTANTIATE_TEST_SUITE_P(L0, ZeroMeridianTest,
+                         testing::Values(MeridianCase{"L0_100_hidden", 100, false},
+                                         MeridianCase{"L0_80_shown", 80, true},
+                                         MeridianCase{"L0_280_shown", 280, true},
+                                         MeridianCase{"L0_0_shown", 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DiskGrid, MeridianAtL0EightyLiesEast) {
+    const DiskGrid g = ComputeDiskGrid(Ephemeris{0, 0, 80, 2000}, 1, 1);
+    ASSERT_EQ(g.zeroMeridian.size(), 167u);
+    // On the equator the meridian is 80 degrees east of the centre.
+    EXPECT_NEAR(g.zeroMeridian[83].x, 280 + 250 * std::sin(80 * M_PI / 180), 1);
+    EXPECT_EQ(ComputeDiskGrid(Ephemeris{0, 0, 80, 2000}, -1, 1).zeroMeridian[83].x,
+              560 - g.zeroMeridian[83].x);
+}
+
+struct LeafCase {
+    const char* name;
+    int x1, y1, x2, y2;
+};
+class PlaceLeafTest : public testing::TestWithParam<LeafCase> {};
+
+TEST_P(PlaceLeafTest, RunsFromStartToEnd) {
+    const auto& c = GetParam();
+    const LeafPoints p = PlaceLeaf(c.x1, c.y1, c.x2, c.y2);
+    EXPECT_EQ(p[0], (DrawingPoint{c.x1, c.y1}));
+    EXPECT_EQ(p[12], (DrawingPoint{c.x1, c.y1}));
+    EXPECT_NEAR(p[6].x, c.x2, 1);
+    EXPECT_NEAR(p[6].y, c.y2, 1);
+    // The widest points lie 0.21 of the length either side of the axis.
+    const double len = std::hypot(c.x2 - c.x1, c.y2 - c.y1);
+    auto side = [&](DrawingPoint q) {
+        return ((c.x2 - c.x1) * (q.y - c.y1) - (c.y2 - c.y1) * (q.x - c.x1)) / len;
+    };
+    EXPECT_NEAR(std::abs(side(p[3])), 0.21 * len, 1.5);
+    EXPECT_NEAR(side(p[3]), -side(p[9]), 1.5);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Directions, PlaceLeafTest,
+    testing::Values(LeafCase{"Right", 100, 100, 200, 100}, LeafCase{"Left", 300, 50, 100, 50},
+                    LeafCase{"Down", 10, 10, 10, 110}, LeafCase{"Up", 10, 210, 10, 10},
+                    LeafCase{"Diagonal", 50, 60, 130, 0}, LeafCase{"Short", 200, 200, 203, 204}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlaceLeaf, ZeroLengthCollapsesToThePoint) {
+    for (const auto& p : PlaceLeaf(40, 50, 40, 50))
+        EXPECT_EQ(p, (DrawingPoint{40, 50}));
+}
+
+TEST(ClickReadout, CentreGivesTheDiskCentre) {
+    const Ephemeris e{0, 0, 100, 2000};
+    const DrawingScale s{14};
+    const auto h = ClickReadout(e, s, s.xy(280), s.xy(280), 1, 1);
+    ASSERT_TRUE(h);
+    EXPECT_NEAR(h->Lon, 100, 1e-6);
+    EXPECT_NEAR(h->Lat, 0, 1e-6);
+}
+
+TEST(ClickReadout, EastFollowsTheOrientation) {
+    const Ephemeris e{0, 0, 100, 2000};
+    const DrawingScale s{16}; // 1:1, disk radius 250 pixels
+    // 200 pixels right of the centre: 53.13 degrees east with east on the right.
+    const auto right = ClickReadout(e, s, 480, 280, 1, 1);
+    const auto mirrored = ClickReadout(e, s, 480, 280, -1, 1);
+    ASSERT_TRUE(right && mirrored);
+    EXPECT_NEAR(right->CMD, 53.130, 0.01);
+    EXPECT_NEAR(mirrored->CMD, -53.130, 0.01);
+    EXPECT_FALSE(ClickReadout(e, s, 280 + 251, 280, 1, 1)); // outside the disk
+    EXPECT_NEAR(right->Lon, 46.870, 0.01);
+}
+
+TEST(ClickReadout, TextCutToFiveCharacters) {
+    EXPECT_EQ(ClickReadoutText({0, -12.34, 123.46}), "123.5 , -12.3");
+    EXPECT_EQ(ClickReadoutText({0, 5.04, 7.0}), "7.0 , 5.0");
+}
+
+TEST(AngularDistance, ZeroAtTheStartPoint) {
+    const DiskOffset start{57.3, -120.2};
+    EXPECT_EQ(AngularDistance(start, start, 218.75), 0.0);
+}
+
+TEST(AngularDistance, FromTheCentre) {
+    const double rs = 218.75;
+    EXPECT_NEAR(AngularDistance({0, 0}, {rs / 2, 0}, rs), 30.0, 0.001);
+    EXPECT_NEAR(AngularDistance({0, rs / 2}, {0, 0}, rs), 30.0, 0.001);
+    // A start outside the disk reads as the limb instead of failing.
+    EXPECT_TRUE(std::isfinite(AngularDistance({rs * 1.2, 0}, {0, 0}, rs)));
+}
+
+TEST(AuxSpotDistance, GroupAtTheCentre) {
+    TSkupina s{};
+    EXPECT_FALSE(AuxSpotDistance(s));
+    s.Pomocna1 = PackPosition(90, 50);
+    ASSERT_TRUE(AuxSpotDistance(s));
+    EXPECT_NEAR(*AuxSpotDistance(s), std::asin(0.4) * 57.2957, 1e-6);
+    s.Uhel = 900;
+    s.Vzd = 500; // the group on the spot: 0 degrees
+    EXPECT_NEAR(*AuxSpotDistance(s), 0, 1e-6);
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+// Commands of the drawing window on the records: duplicate dates, the
+// recomputation of every record, the printed range and picture names.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/drawing_fixtures.h"
+#include "drawing/drawing_records.h"
+#include "drawing/faculae.h"
+
+using namespace hk;
+using namespace hk::drawing_test;
+
+namespace {
+
+TEST(DuplicateDates, NeighboursWithTheSameDateIncludingTheEnds) {
+    const std::vector<TZaznam> rs = {Record("01.03.2014", 800), Record("01.03.2014", 1400),
+                                     Record("02.03.2014"), Record("03.03.2014"),
+                                     Record("3.3.2014", 1500)};
+    EXPECT_EQ(DuplicateDateRecords(rs), (std::vector<std::size_t>{0, 1, 3, 4}));
+    EXPECT_TRUE(DuplicateDateRecords(std::vector<TZaznam>{Record("01.03.2014")}).empty());
+}
+
+TEST(RecomputeRecords, FillsTimeSummaryAndFaculae) {
+    std::vector<TZaznam> rs = {Record("01.03.2014", 0), Record("02.03.2014", 930)};
+    AddGroup(rs[0], "Dkc", 900, 500, 100).Poc = 12;
+    AddField(rs[1], {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
+    rs[0].PlochaFakuli.setText("55");
+    ASSERT_FALSE(RecomputeRecords(rs));
+    EXPECT_EQ(rs[0].Cas, 1200);
+    EXPECT_EQ(rs[0].Souhrn.Cas, 1200);
+    EXPECT_EQ(rs[0].Souhrn.gSev + rs[0].Souhrn.gJih, 1);
+    EXPECT_EQ(rs[0].Souhrn.fSev + rs[0].Souhrn.fJih, 12);
+    EXPECT_EQ(rs[0].PlochaFakuli.text(), "0");
+    EXPECT_EQ(rs[1].PlochaFakuli.text(), "90121");
+    const Ephemeris e = SolarEphemeris({2014, 3, 2}, 930);
+    EXPECT_EQ(rs[1].Rotace, e.CarrRotation);
+    EXPECT_EQ(rs[1].L0, static_cast<int>(e.L0));
+}
+
+TEST(RecomputeRecords, UnreadableDateChangesNothing) {
+    std::vector<TZaznam> rs = {Record("01.03.2014", 0), Record("32.03.2014")};
+    const auto message = RecomputeRecords(rs);
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("32.03.2014"), std::string::npos);
+    EXPECT_EQ(rs[0].Cas, 0);
+    EXPECT_EQ(rs[0].Souhrn.Cas, 0);
+}
+
+struct RangeCase {
+    const char* name;
+    int current, count;
+    const char* text;
+    int first, last; // 0 = refused
+};
+class PrintRangeTest : public testing::TestWithParam<RangeCase> {};
+TEST_P(PrintRangeTest, FromTheCurrentRecord) {
+    const auto& c = GetParam();
+    const auto r = PrintRange(c.current, c.count, c.text);
+    if (c.first == 0) {
+        EXPECT_FALSE(r);
+        return;
+    }
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->first, c.first);
+    EXPECT_EQ(r->last, c.last);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, PrintRangeTest,
+    testing::Values(RangeCase{"One", 5, 10, "1", 5, 5}, RangeCase{"Three", 5, 10, " 3 ", 5, 7},
+                    RangeCase{"BeyondTheLastStopsThere", 8, 10, "7", 8, 10},
+                    RangeCase{"LastRecord", 10, 10, "2", 10, 10},
+                    RangeCase{"Zero", 5, 10, "0", 0, 0}, RangeCase{"Negative", 5, 10, "-2", 0, 0},
+                    RangeCase{"NotANumber", 5, 10, "dva", 0, 0},
+                    RangeCase{"Empty", 5, 10, "", 0, 0}, RangeCase{"NoRecords", 1, 0, "1", 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PictureNames, DateInTheName) {
+    EXPECT_EQ(DrawingImageName({2014, 3, 1}), "Zakres 2014-03-01.bmp");
+    EXPECT_EQ(RangeImageName("Ondřejov", {2009, 12, 31}, true), "Ondřejov Zakres 2009-12-31.bmp");
+    EXPECT_EQ(RangeImageName("", {2009, 12, 31}, false), " Zakres 2009-12-31.jpg");
+}
+
+} // namespace
