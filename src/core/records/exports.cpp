@@ -1,0 +1,168 @@
+#include "records/exports.h"
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+#include "geometry/transforms.h"
+#include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "records/record.h"
+#include "text/encoding.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+constexpr std::string_view AsciiHeader = "   Datum    čas   č typ  l   b  ploch lv  bv plo.v";
+constexpr std::string_view FaculaeHeader =
+    "   Datum    čas     l       b       l       b       l       b       l       b";
+constexpr double SmallSpotArea = 7.6;
+constexpr int NoFaculaeLongitude = -500;
+constexpr int MinutesPerDay = 24 * 60;
+
+struct DatedRecord {
+    Date date;
+    Ephemeris eph;
+};
+
+// Every date first, so that an unreadable one stops the export before
+// anything is changed or written.
+std::vector<DatedRecord> dateAll(std::span<const TZaznam> records) {
+    std::vector<DatedRecord> out;
+    out.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto date = RecordDate(records[i]);
+        if (!date)
+            throw std::runtime_error("Záznam " + std::to_string(i + 1) + " má nečitelné datum \"" +
+                                     records[i].Datum.text() + "\"");
+        out.push_back({*date, SolarEphemeris(*date, records[i].Cas)});
+    }
+    return out;
+}
+
+// " 05" for 5.4, "-05" for -5.4: the pattern " 00;-00".
+std::string latitudeText(double lat) {
+    return lat < 0 ? "-" + FormatNumber(-lat, "00") : " " + FormatNumber(lat, "00");
+}
+
+bool startsWithB(const TSkupina& g) {
+    return !g.Typ.raw().empty() && g.Typ.raw()[0] == 'B';
+}
+
+Heliographic packedToHeliographic(const Ephemeris& eph, std::uint16_t packed) {
+    const PackedPosition p = UnpackPosition(packed);
+    return PolarToHeliographic(eph, p.angle * 10.0, p.dist * 10.0);
+}
+
+} // namespace
+
+std::string ExportTime(std::uint16_t cas) {
+    const int minutes = (cas / 100) * 60 + cas % 100;
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d %02d", (minutes % MinutesPerDay) / 60, minutes % 60);
+    return buf;
+}
+
+std::string SoubASCIText(std::span<TZaznam> records) {
+    const std::vector<DatedRecord> dated = dateAll(records);
+    std::string out = Utf8ToCp1250(AsciiHeader);
+    out += CrLf;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        TZaznam& z = records[i];
+        const Ephemeris& eph = dated[i].eph;
+        const std::string head = FormatDatum(dated[i].date) + " " + ExportTime(z.Cas) + " ";
+        for (int k = 0; k < z.groupCount(); ++k) {
+            TSkupina& g = z.Skupiny[k];
+            if (g.Typ.empty()) g.Typ.setRaw("***");
+            const Heliographic h = PolarToHeliographic(eph, g.Uhel, g.Vzd);
+            std::string line = head;
+            line += FormatNumber(g.CSk2, "00") + " ";
+            line += std::string(g.Typ.raw()) + " ";
+            line += FormatNumber(h.Lon, "000") + " ";
+            line += latitudeText(h.Lat) + " ";
+            line +=
+                FormatNumber(static_cast<double>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)),
+                             "0000") +
+                " ";
+            if (startsWithB(g) && g.Pomocna1 > 0) {
+                const Heliographic a = packedToHeliographic(eph, g.Pomocna1);
+                line += FormatNumber(a.Lon, "000") + " " + latitudeText(a.Lat) + " " +
+                        FormatNumber(g.Plo1, "0000");
+            } else {
+                line += std::string(13, ' ');
+            }
+            out += line;
+            out += CrLf;
+        }
+    }
+    return out;
+}
+
+std::string PolohyFakuliText(std::span<const TZaznam> records) {
+    const std::vector<DatedRecord> dated = dateAll(records);
+    std::string out = Utf8ToCp1250(FaculaeHeader);
+    out += CrLf;
+    struct Field {
+        int lon = NoFaculaeLongitude;
+        int lat = 0;
+        bool used = false;
+    };
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const TZaznam& z = records[i];
+        const Ephemeris& eph = dated[i].eph;
+        std::string line = FormatDatum(dated[i].date) + ";" + ExportTime(z.Cas) + ";";
+
+        std::vector<Field> fields(static_cast<std::size_t>(z.faculaeCount()));
+        for (std::size_t j = 0; j < fields.size(); ++j) {
+            long lonSum = 0;
+            double latSum = 0;
+            int count = 0;
+            for (const std::uint16_t v : z.Skupiny[j].Fakule) {
+                if (v == 0) continue;
+                const Heliographic h = packedToHeliographic(eph, v);
+                lonSum += LongitudeAcrossRotations(static_cast<int>(RoundHalfEven(h.Lon)), z.Rotace,
+                                                   z.L0, z.Rotace);
+                latSum += h.Lat;
+                ++count;
+            }
+            if (count > 0) {
+                fields[j].lon = static_cast<int>(std::trunc(static_cast<double>(lonSum) / count));
+                fields[j].lat = static_cast<int>(std::trunc(latSum / count));
+            }
+        }
+        // Largest mean longitude first; among equal ones the later field.
+        for (std::size_t n = 0; n < fields.size(); ++n) {
+            Field* best = nullptr;
+            for (Field& f : fields)
+                if (!f.used && f.lon >= NoFaculaeLongitude && (!best || f.lon >= best->lon))
+                    best = &f;
+            if (!best) break;
+            best->used = true;
+            line += FormatNumber(best->lon, "000.") + ";" + FormatNumber(best->lat, "00.") + ";";
+        }
+        out += line;
+        out += CrLf;
+    }
+    return out;
+}
+
+std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<TZaznam> records) {
+    const std::string text = SoubASCIText(records);
+    const std::filesystem::path path = dir.resolve(SoubASCIName);
+    WriteFileAtomic(path, text);
+    return path;
+}
+
+std::filesystem::path WritePolohyFakuli(const ProgramDir& dir, std::span<const TZaznam> records) {
+    const std::string text = PolohyFakuliText(records);
+    const std::filesystem::path folder = dir.ensureFolder(CSVFolderName);
+    const std::filesystem::path path = ProgramDir(folder).resolve(PolohyFakuliName);
+    WriteFileAtomic(path, text);
+    return path;
+}
+
+} // namespace hk

@@ -1,0 +1,40 @@
+#pragma once
+// Text exports of the main window: every sunspot group with its heliographic
+// position (SoubASCI.dat) and the mean positions of the faculae fields of
+// every record (CSVsoubory\Polohy fakuli.csv). Both are Windows-1250 text with
+// CR LF line ends; the desktop program and heliokres-cli write the same bytes.
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "records/zaznam.h"
+
+namespace hk {
+
+class ProgramDir;
+
+inline constexpr std::string_view SoubASCIName = "SoubASCI.dat";
+inline constexpr std::string_view CSVFolderName = "CSVsoubory";
+inline constexpr std::string_view PolohyFakuliName = "Polohy fakuli.csv";
+
+// "hh nn" of a time hhmm (minutes above 59 carry into the hour, the hour
+// wraps at 24).
+std::string ExportTime(std::uint16_t cas);
+
+// The whole SoubASCI.dat. A group without a class gets "***" in `records`
+// (as the store keeps it from then on). Throws std::runtime_error with a
+// Czech message naming the record when a date cannot be read; nothing in
+// `records` is changed then.
+std::string SoubASCIText(std::span<TZaznam> records);
+
+// The whole Polohy fakuli.csv: one line per record, the faculae fields by
+// decreasing mean Carrington longitude. Throws like SoubASCIText.
+std::string PolohyFakuliText(std::span<const TZaznam> records);
+
+// Write the files into the program directory (the CSV folder is created
+// when missing) and return the path written. The previous file stays intact
+// when anything fails.
+std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<TZaznam> records);
+std::filesystem::path WritePolohyFakuli(const ProgramDir& dir, std::span<const TZaznam> records);
+
+} // namespace hk
