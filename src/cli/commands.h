@@ -6,5 +6,6 @@ namespace hk::cli {
 
 int RunEphemeris(const Args& args, std::ostream& out, std::ostream& err);
 int RunDump(const Args& args, std::ostream& out, std::ostream& err);
+int RunExport(const Args& args, std::ostream& out, std::ostream& err);
 
 } // namespace hk::cli

@@ -11,6 +11,7 @@ namespace {
 const Command commands[] = {
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
+    {"export", "export ascii|faculae DIR", RunExport},
 };
 
 void printUsage(std::ostream& err) {

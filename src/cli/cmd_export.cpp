@@ -1,0 +1,48 @@
+// heliokres-cli export ascii|faculae DIR: the main window's exports of a
+// program directory, the same bytes as the desktop program writes.
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "records/exports.h"
+#include "records/session.h"
+
+namespace hk::cli {
+
+namespace {
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+} // namespace
+
+int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    RejectUnknownOptions(args);
+    if (args.size() != 2 || (args[0] != "ascii" && args[0] != "faculae"))
+        throw UsageError("čekám ascii nebo faculae a adresář programu");
+    const std::filesystem::path root = args[1];
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    Session session(root);
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    session.load(today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
+
+    // The export works on a copy: a class left empty becomes "***" only in
+    // what is written, the record file stays as it is.
+    std::vector<TZaznam> records(session.records().begin(), session.records().end());
+    const std::filesystem::path written = args[0] == "ascii"
+                                              ? WriteSoubASCI(session.dir, records)
+                                              : WritePolohyFakuli(session.dir, records);
+    out << written.string() << "\n";
+    return 0;
+}
+
+} // namespace hk::cli

@@ -1,0 +1,76 @@
+// heliokres-cli export: the same bytes as the desktop program's exports of
+// the loaded store, and clear failures.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "io/atomic_file.h"
+#include "records/exports.h"
+#include "records/record_file.h"
+#include "records/session.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+int runExport(const std::string& args) {
+    const std::string cmd = std::string(HELIOKRES_CLI) + " export " + args + " >/dev/null 2>&1";
+    const int status = std::system(cmd.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<TZaznam> fixture() {
+    std::vector<TZaznam> rs(3);
+    const char* dates[] = {"14.06.2014", "15.06.2014", "16.06.2014"};
+    for (int i = 0; i < 3; ++i) {
+        TZaznam& z = rs[i];
+        z.Datum.setText(dates[i]);
+        z.Cas = std::uint16_t(i == 1 ? 0 : 830 + i); // a time of 0 is read as 12:00
+        z.Pozorovatel.setText("Nováček");
+        z.PocetSkupin = 2;
+        z.Skupiny[0].Typ.setText("Dkc");
+        z.Skupiny[0].Uhel = 450;
+        z.Skupiny[0].Vzd = 600;
+        z.Skupiny[1].Typ.setText("Bxo");
+        z.Skupiny[1].Uhel = 2300;
+        z.Skupiny[1].Vzd = 300;
+        z.Skupiny[1].Pomocna1 = PackPosition(240, 35);
+        z.PocetFakKresleni = 1;
+        z.Skupiny[0].Fakule[0] = PackPosition(80, 100);
+        z.Skupiny[0].Fakule[1] = PackPosition(85, 110);
+    }
+    rs[0].NastaveniKresby = 125;
+    return rs;
+}
+
+} // namespace
+
+TEST(CliExport, SameBytesAsTheProgram) {
+    TempDir tmp;
+    WriteRecordFile(tmp.path() / "datax.dat", fixture());
+    Session s(tmp.path());
+    s.load({2024, 1, 1});
+    std::vector<TZaznam> loaded(s.records().begin(), s.records().end());
+
+    ASSERT_EQ(runExport("ascii " + tmp.path().string()), 0);
+    const std::string ascii = ReadWholeFile(tmp.path() / "SoubASCI.dat");
+    EXPECT_EQ(ascii, SoubASCIText(loaded));
+    EXPECT_NE(ascii.find("15.06.2014 12 00 "), std::string::npos);
+
+    ASSERT_EQ(runExport("faculae " + tmp.path().string()), 0);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"),
+              PolohyFakuliText(loaded));
+    // The record file is not touched.
+    EXPECT_EQ(ReadRecordFile(tmp.path() / "datax.dat").records.size(), 3u);
+}
+
+TEST(CliExport, Failures) {
+    TempDir tmp;
+    EXPECT_EQ(runExport("ascii " + tmp.path().string()), 1); // no datax.dat
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "SoubASCI.dat"));
+    EXPECT_EQ(runExport("ascii " + (tmp.path() / "missing").string()), 1);
+    EXPECT_EQ(runExport("pdf " + tmp.path().string()), 2);
+    EXPECT_EQ(runExport("ascii"), 2);
+}
