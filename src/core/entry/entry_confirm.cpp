@@ -1,0 +1,379 @@
+#include "entry/entry_confirm.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "entry/entry_columns.h"
+#include "entry/entry_fields.h"
+#include "entry/entry_load.h"
+#include "entry/entry_messages.h"
+#include "entry/entry_text.h"
+#include "entry/entry_view.h"
+#include "geometry/calendar.h"
+#include "records/record.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+constexpr double AreaFactor = 20.4; // drawing mm² -> millionths on the 125 mm disk
+constexpr int MaxPackedDist = 127;  // the low 7 bits of a packed position
+constexpr int MaxSerial = 654;      // serial * 100 + year must fit a word
+constexpr int MaxRotationNumber = 70;
+constexpr int WarnAfterAdded = 197;
+constexpr long long MaxWord = 65535;
+
+enum class CellError { None, Value, Angle, Distance, Rotation };
+
+struct HeaderField {
+    std::string EntryForm::*text;
+    std::string_view label;
+    long long max;
+    bool emptyIsZero;
+};
+
+// The numeric header fields after the time, in the order of the window.
+constexpr HeaderField HeaderFields[] = {
+    {&EntryForm::pp, "PP", 255, false},
+    {&EntryForm::obr, "Obr.", 255, false},
+    {&EntryForm::q, "Q", 255, false},
+    {&EntryForm::qc, "qc", MaxWord, false},
+    {&EntryForm::fc, "fc", MaxWord, false},
+    {&EntryForm::rc, "rc", MaxWord, false},
+    {&EntryForm::pocetFakuli, "Počet fakulí", MaxWord, false},
+    {&EntryForm::pocetSkupin, "Počet skupin", MaxSkupin, true},
+    {&EntryForm::pocetFakKresleni, "Počet fakulí pro kreslení", MaxSkupin, true},
+};
+
+bool isNorthMarkerText(std::string_view c) {
+    c = TrimSpaces(c);
+    return c == "s" || c == "S";
+}
+bool isSouthMarkerText(std::string_view c) {
+    c = TrimSpaces(c);
+    return c == "j" || c == "J";
+}
+
+// A grid cell read as a number; an empty cell is 0.
+std::optional<double> decimalCell(const std::string& c) {
+    if (TrimSpaces(c).empty()) return 0.0;
+    return ParseDecimalText(c);
+}
+std::optional<long long> integerCell(const std::string& c) {
+    if (TrimSpaces(c).empty()) return 0;
+    return ParseIntegerText(c);
+}
+
+long long roundWord(double v) {
+    return RoundHalfEven(v);
+}
+
+// Stored area of a group or an auxiliary spot from its cell.
+long long storedArea(double cell, EntryView view, double R) {
+    return view == EntryView::Heliographic ? roundWord(cell * 125 / R)
+                                           : roundWord(cell * AreaFactor * 125 / R);
+}
+
+struct GroupCheck {
+    CellError error = CellError::None;
+    int col = 0;
+    double limit = 0; // the distance limit of a distance error
+};
+
+// The first cell of a group row that cannot be stored.
+GroupCheck checkGroupRow(const GroupRow& row, EntryView view, double R) {
+    const double packedLimit = std::min<double>(R, MaxPackedDist);
+    auto fail = [](CellError e, int col, double limit = 0) { return GroupCheck{e, col, limit}; };
+    for (int col : {sloupec::Poc, sloupec::SPen}) {
+        const auto v = integerCell(row[col]);
+        if (!v || *v < 0 || *v > 255) return fail(CellError::Value, col);
+    }
+    if (!isNorthMarkerText(row[sloupec::Uhel]) && !isSouthMarkerText(row[sloupec::Uhel])) {
+        const auto a = decimalCell(row[sloupec::Uhel]);
+        if (!a) return fail(CellError::Value, sloupec::Uhel);
+        if (*a < 0 || *a > 360) return fail(CellError::Angle, sloupec::Uhel);
+        const auto d = decimalCell(row[sloupec::Vzd]);
+        if (!d) return fail(CellError::Value, sloupec::Vzd);
+        if (view == EntryView::Heliographic) {
+            if (*d < -90 || *d > 90) return fail(CellError::Value, sloupec::Vzd);
+        } else if (*d < 0 || *d > R) {
+            return fail(CellError::Distance, sloupec::Vzd, R);
+        }
+    }
+    for (int col : {sloupec::Plocha, sloupec::Plo1, sloupec::Plo2}) {
+        const auto v = decimalCell(row[col]);
+        if (!v || *v < 0 || storedArea(*v, view, R) > MaxWord) return fail(CellError::Value, col);
+    }
+    for (int col : {sloupec::MalS, sloupec::CSk1}) {
+        const auto v = integerCell(row[col]);
+        if (!v || *v < 0 || *v > MaxWord) return fail(CellError::Value, col);
+    }
+    if (const auto v = integerCell(row[sloupec::CSk2]); !v)
+        return fail(CellError::Value, sloupec::CSk2);
+    else if (*v < 0 || *v > MaxRotationNumber)
+        return fail(CellError::Rotation, sloupec::CSk2);
+    for (int col : {sloupec::Uhel1, sloupec::Uhel2}) {
+        const auto v = integerCell(row[col]);
+        if (!v) return fail(CellError::Value, col);
+        if (*v < 0 || *v > 360) return fail(CellError::Angle, col);
+    }
+    for (int col : {sloupec::Vzd1, sloupec::Vzd2}) {
+        const auto v = integerCell(row[col]);
+        if (!v) return fail(CellError::Value, col);
+        if (*v < 0 || *v > packedLimit) return fail(CellError::Distance, col, packedLimit);
+    }
+    return {};
+}
+
+struct FaculaeCheck {
+    CellError error = CellError::None;
+    int col = 0;
+};
+
+FaculaeCheck checkFaculaeRow(const FaculaeRow& row, double R) {
+    const double limit = std::min<double>(R, MaxPackedDist);
+    for (int j = 0; j < FakuleVertices; ++j) {
+        const int ac = 2 * j + 1, dc = 2 * j + 2;
+        const auto a = integerCell(row[static_cast<std::size_t>(ac)]);
+        if (!a || *a < 0 || *a > 360) return {CellError::Value, ac};
+        const auto d = integerCell(row[static_cast<std::size_t>(dc)]);
+        if (!d || *d < 0) return {CellError::Value, dc};
+        if (*d > limit) return {CellError::Distance, dc};
+    }
+    return {};
+}
+
+template <typename T> T word(long long v) {
+    return static_cast<T>(v);
+}
+
+} // namespace
+
+EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const EntryContext& ctx) {
+    EntryOutcome out;
+    out.form = input;
+    EntryForm& f = out.form;
+    auto& msg = out.messages;
+    const double R = ctx.settings.r();
+
+    // The drawing number may be typed without its serial ("/21").
+    if (!f.cisloZakresu.empty() && f.cisloZakresu.front() == '/') f.cisloZakresu.insert(0, "0");
+    for (GroupRow& row : f.skupiny) {
+        row[sloupec::Uhel] = CommaToPoint(row[sloupec::Uhel]);
+        row[sloupec::Vzd] = CommaToPoint(row[sloupec::Vzd]);
+    }
+
+    // Header fields: every number is read before anything else happens.
+    const TimeField time = ReadTimeField(f.cas);
+    const auto casValue = ParseIntegerText(f.cas);
+    if (!casValue || *casValue < 0) {
+        msg.push_back(time.message);
+        return out;
+    }
+    const bool timeError = !time.cas;
+    long long header[std::size(HeaderFields)] = {};
+    for (std::size_t i = 0; i < std::size(HeaderFields); ++i) {
+        const HeaderField& h = HeaderFields[i];
+        std::string& text = f.*h.text;
+        if (h.emptyIsZero && TrimSpaces(text).empty()) text = "0";
+        const auto v = ParseIntegerText(text);
+        if (!v || *v < 0) {
+            msg.push_back(zpravy::SpatnePole(h.label));
+            return out;
+        }
+        if (*v > h.max) {
+            msg.push_back(h.emptyIsZero ? std::string(zpravy::MaxSkupin)
+                                        : zpravy::SpatnePole(h.label));
+            return out;
+        }
+        header[i] = *v;
+    }
+    const int n = static_cast<int>(header[7]);
+    const int m = static_cast<int>(header[8]);
+    f.skupiny.resize(static_cast<std::size_t>(std::max(n, 1)));
+    f.fakule.resize(static_cast<std::size_t>(std::max(m, 1)));
+
+    // Drawing number "serial/yy", stored as serial * 100 + yy.
+    bool numberError = false, numberTooLarge = false;
+    std::uint16_t cisloZakresu = 0;
+    if (ctx.settings.cislovaniZakresu) {
+        const auto slash = f.cisloZakresu.find('/');
+        if (slash == std::string::npos) {
+            numberError = true;
+        } else {
+            const auto serial = ParseIntegerText(std::string_view(f.cisloZakresu).substr(0, slash));
+            const auto year = ParseIntegerText(std::string_view(f.cisloZakresu).substr(slash + 1));
+            if (!serial || *serial <= 0 || !year || *year < 0 || *year > 99)
+                numberError = true;
+            else if (*serial > MaxSerial)
+                numberTooLarge = true;
+            else
+                cisloZakresu = static_cast<std::uint16_t>(*serial * 100 + *year);
+        }
+    }
+
+    // Classes: every class must be one of the table or "***", and an
+    // ordinary drawing needs at least one real class.
+    bool error = false;
+    if (n >= 1) {
+        bool anyClass = false;
+        std::optional<int> badRow;
+        for (int k = 1; k <= n; ++k) {
+            const auto cls =
+                NormaliseGroupClass(f.skupiny[static_cast<std::size_t>(k - 1)][sloupec::Typ]);
+            if (!cls) {
+                if (!badRow) badRow = k;
+            } else if (*cls != "***") {
+                anyClass = true;
+            }
+        }
+        if (badRow || (!anyClass && !f.isSpecial())) {
+            msg.emplace_back(zpravy::SpatnyTyp);
+            if (badRow) out.focus = GridCell{GridCell::Grid::Skupiny, *badRow, sloupec::Typ};
+            error = true;
+        }
+    }
+
+    if (ctx.addedSinceStart > WarnAfterAdded) msg.emplace_back(zpravy::MocZaznamu);
+
+    const auto date = ParseDatum(f.datum);
+    if (!date) {
+        msg.emplace_back(zpravy::SpatneDatum);
+        return out;
+    }
+    const auto cas = static_cast<std::uint16_t>(std::min<long long>(*casValue, MaxWord));
+    if (ctx.mode != EntryMode::Correction) {
+        const double key = RecordKey(*date, cas);
+        const bool exists = std::any_of(ctx.records.begin(), ctx.records.end(),
+                                        [&](const TZaznam& z) { return RecordKey(z) == key; });
+        if (exists) {
+            msg.emplace_back(zpravy::ZaznamExistuje);
+            error = true;
+        }
+    }
+    if (TrimSpaces(f.pozorovatel).empty()) {
+        msg.emplace_back(zpravy::NeniPozorovatel);
+        error = true;
+    }
+    if (numberError)
+        msg.emplace_back(zpravy::SpatneCislo);
+    else if (numberTooLarge)
+        msg.emplace_back(zpravy::MaxCislo);
+    else if (timeError)
+        msg.emplace_back(zpravy::MaxCas);
+    if (error || numberError || numberTooLarge || timeError) return out;
+
+    // Grid cells: the first bad cell of the groups ends their check; every
+    // faculae row is checked.
+    GroupCheck groupError;
+    int groupErrorRow = 0;
+    for (int k = 1; k <= n && groupError.error == CellError::None; ++k) {
+        groupError = checkGroupRow(f.skupiny[static_cast<std::size_t>(k - 1)], f.view, R);
+        groupErrorRow = k;
+    }
+    std::optional<GridCell> faculaeDistance, faculaeValue;
+    for (int k = 1; k <= m; ++k) {
+        const FaculaeCheck c = checkFaculaeRow(f.fakule[static_cast<std::size_t>(k - 1)], R);
+        const GridCell cell{GridCell::Grid::Fakule, k, c.col};
+        if (c.error == CellError::Distance && !faculaeDistance) faculaeDistance = cell;
+        if (c.error == CellError::Value && !faculaeValue) faculaeValue = cell;
+    }
+    if (groupError.error != CellError::None || faculaeDistance || faculaeValue) {
+        const CellError g = groupError.error;
+        if (g == CellError::Distance && !faculaeDistance)
+            msg.push_back(zpravy::SkupinyVzdalenost(groupError.limit));
+        if (faculaeDistance)
+            msg.push_back(zpravy::FakuleVzdalenost(std::min<double>(R, MaxPackedDist)));
+        if (g == CellError::Angle && !faculaeDistance) msg.emplace_back(zpravy::UhelMax);
+        if (g == CellError::Rotation) msg.emplace_back(zpravy::OtockaMax);
+        if (g == CellError::Value)
+            msg.push_back(zpravy::SpatnaBunkaSkupiny(
+                TrimSpaces(GroupColumnTitle(groupError.col, f.view)), groupErrorRow));
+        if (faculaeValue)
+            msg.push_back(zpravy::SpatnaBunkaFakule(
+                TrimSpaces(FaculaeColumnTitle(faculaeValue->col)), faculaeValue->row));
+        // The cursor goes to the cell of the first message.
+        const bool replaced =
+            faculaeDistance && (g == CellError::Angle || g == CellError::Distance);
+        if (g != CellError::None && !replaced)
+            out.focus = GridCell{GridCell::Grid::Skupiny, groupErrorRow, groupError.col};
+        else
+            out.focus = faculaeDistance ? *faculaeDistance : *faculaeValue;
+        return out;
+    }
+
+    // Everything passed: fill the working record in stored units.
+    const Ephemeris eph = SolarEphemeris(*date, cas);
+    TZaznam z = working;
+    ClearWorkingRecord(z, ctx.records);
+    // The faculae area belongs to the drawing it was counted on.
+    if (ctx.mode != EntryMode::Correction) z.PlochaFakuli.setRaw("");
+    const std::string datum = FormatDatum(*date);
+    out.dateChanged = working.Datum.raw() != datum;
+    z.Datum.setText(datum);
+    z.Zvlastni.setText(TrimSpaces(f.zvlastni).empty() ? std::string_view{} : ZvlastniMarker);
+    z.Pozorovatel.setText(TrimSpaces(f.pozorovatel));
+    z.Cas = cas;
+    z.PP = word<std::uint8_t>(header[0]);
+    z.Obr = word<std::uint8_t>(header[1]);
+    z.Q = word<std::uint8_t>(header[2]);
+    z.qc = word<std::uint16_t>(header[3]);
+    z.fc = word<std::uint16_t>(header[4]);
+    z.rc = word<std::uint16_t>(header[5]);
+    z.PocetFakuli = word<std::uint16_t>(header[6]);
+    z.PocetSkupin = word<std::uint8_t>(n);
+    z.PocetFakKresleni = word<std::uint8_t>(m);
+    z.Stanice.setText(f.stanice);
+
+    auto dec = [](const std::string& c) { return decimalCell(c).value_or(0); };
+    auto integer = [](const std::string& c) { return integerCell(c).value_or(0); };
+    for (int k = 0; k < n; ++k) {
+        const GroupRow& row = f.skupiny[static_cast<std::size_t>(k)];
+        TSkupina& s = z.Skupiny[k];
+        s.Typ.setText(NormaliseGroupClass(row[sloupec::Typ]).value_or("***"));
+        s.Poc = word<std::uint8_t>(integer(row[sloupec::Poc]));
+        s.SPen = word<std::uint8_t>(integer(row[sloupec::SPen]));
+        if (isNorthMarkerText(row[sloupec::Uhel])) {
+            s.Uhel = NorthMarkerUhel;
+            s.Vzd = MarkerVzd;
+        } else if (isSouthMarkerText(row[sloupec::Uhel])) {
+            s.Uhel = SouthMarkerUhel;
+            s.Vzd = MarkerVzd;
+        } else if (f.view == EntryView::Heliographic) {
+            EntryPolar p =
+                HeliographicToEntryPolar(eph, dec(row[sloupec::Vzd]), dec(row[sloupec::Uhel]), R);
+            if (p.angle > 360) p.angle -= 360;
+            s.Uhel = word<std::uint16_t>(roundWord(p.angle * 10));
+            s.Vzd =
+                word<std::uint16_t>(std::min<long long>(roundWord(p.dist * 10 * 125 / R), 1250));
+        } else {
+            s.Uhel = word<std::uint16_t>(roundWord(10 * dec(row[sloupec::Uhel])));
+            s.Vzd = word<std::uint16_t>(roundWord(10 * dec(row[sloupec::Vzd]) * 125 / R));
+        }
+        s.Plocha = word<std::uint16_t>(storedArea(dec(row[sloupec::Plocha]), f.view, R));
+        s.MalS = word<std::uint16_t>(integer(row[sloupec::MalS]));
+        s.CSk1 = word<std::uint16_t>(integer(row[sloupec::CSk1]));
+        s.CSk2 = word<std::uint16_t>(integer(row[sloupec::CSk2]));
+        s.Pomocna1 = PackPosition(static_cast<int>(integer(row[sloupec::Uhel1])),
+                                  static_cast<int>(integer(row[sloupec::Vzd1])));
+        s.Plo1 = word<std::uint16_t>(storedArea(dec(row[sloupec::Plo1]), f.view, R));
+        s.Pomocna2 = PackPosition(static_cast<int>(integer(row[sloupec::Uhel2])),
+                                  static_cast<int>(integer(row[sloupec::Vzd2])));
+        s.Plo2 = word<std::uint16_t>(storedArea(dec(row[sloupec::Plo2]), f.view, R));
+    }
+    for (int k = 0; k < m; ++k) {
+        const FaculaeRow& row = f.fakule[static_cast<std::size_t>(k)];
+        for (int j = 0; j < FakuleVertices; ++j)
+            z.Skupiny[k].Fakule[j] =
+                PackPosition(static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 1)])),
+                             static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 2)])));
+    }
+    z.Rotace = static_cast<std::uint16_t>(eph.CarrRotation);
+    z.L0 = static_cast<std::uint16_t>(std::trunc(eph.L0));
+    z.CisloZakresu = cisloZakresu;
+    out.record = z;
+    return out;
+}
+
+} // namespace hk

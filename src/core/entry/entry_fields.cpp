@@ -1,0 +1,119 @@
+#include "entry/entry_fields.h"
+
+#include <algorithm>
+
+#include "entry/entry_messages.h"
+#include "entry/entry_text.h"
+#include "geometry/calendar.h"
+
+namespace hk {
+
+namespace {
+
+constexpr int MaxRows = MaxSkupin;
+constexpr std::string_view TimeLabel = "Čas UT";
+
+template <typename Row> GridCount resize(std::string& countText, std::vector<Row>& rows) {
+    GridCount g;
+    const auto n = ParseIntegerText(countText);
+    if (!n) return g;
+    g.numeric = true;
+    long long count = *n;
+    if (count > MaxRows) {
+        g.message = std::string(zpravy::MaxSkupin);
+        count = MaxRows;
+        countText = std::to_string(MaxRows);
+    }
+    g.enabled = count >= 1;
+    g.rows = static_cast<int>(std::max<long long>(count, 1));
+    rows.resize(static_cast<std::size_t>(g.rows));
+    return g;
+}
+
+std::string_view lastTwo(std::string_view s) {
+    return s.size() < 2 ? s : s.substr(s.size() - 2);
+}
+
+} // namespace
+
+GridCount ResizeGroupGrid(EntryForm& form) {
+    GridCount g = resize(form.pocetSkupin, form.skupiny);
+    if (!g.numeric) return g;
+    if (g.enabled) {
+        for (GroupRow& row : form.skupiny)
+            if (row[sloupec::Poc].empty())
+                for (int c = sloupec::Poc; c < GroupColumns; ++c)
+                    row[static_cast<std::size_t>(c)] = "0";
+    }
+    if (form.isSpecial())
+        for (GroupRow& row : form.skupiny)
+            row[sloupec::Typ] = "***";
+    return g;
+}
+
+GridCount ResizeFaculaeGrid(EntryForm& form) {
+    return resize(form.pocetFakKresleni, form.fakule);
+}
+
+TimeField ReadTimeField(std::string_view text) {
+    TimeField t;
+    const auto v = ParseIntegerText(text);
+    if (!v || *v < 0)
+        t.message = zpravy::SpatnePole(TimeLabel);
+    else if (*v > 2359)
+        t.message = std::string(zpravy::MaxCas);
+    else
+        t.cas = static_cast<std::uint16_t>(*v);
+    return t;
+}
+
+bool SameDateAndTimeExists(std::span<const TZaznam> records, std::string_view datum,
+                           long long cas) {
+    return std::any_of(records.begin(), records.end(),
+                       [&](const TZaznam& z) { return z.Cas == cas && z.Datum.raw() == datum; });
+}
+
+DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,
+                              std::span<const TZaznam> records, bool cislovaniZakresu) {
+    DateFieldCheck c;
+    // Nothing typed yet: the confirmation will ask for the date.
+    if (TrimSpaces(form.datum) == TrimSpaces(EmptyDateText)) return c;
+    const auto date = ParseDatum(form.datum);
+    if (!date) {
+        c.messages.emplace_back(zpravy::SpatneDatum);
+        c.refocus = true;
+        return c;
+    }
+    if (mode != EntryMode::New) return c;
+    if (const auto cas = ParseIntegerText(form.cas);
+        cas && SameDateAndTimeExists(records, form.datum, *cas))
+        c.messages.emplace_back(zpravy::PozorExistuje);
+    if (cislovaniZakresu) c.cisloZakresu = "000/" + std::string(lastTwo(FormatDatum(*date)));
+    return c;
+}
+
+std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
+                                        std::span<const TZaznam> records) {
+    std::vector<std::string> messages;
+    const TimeField t = ReadTimeField(form.cas);
+    if (!t.cas) {
+        messages.push_back(t.message);
+        return messages;
+    }
+    if (mode == EntryMode::New && SameDateAndTimeExists(records, form.datum, *t.cas))
+        messages.emplace_back(zpravy::PozorExistuje);
+    return messages;
+}
+
+int HighestCSk1OfYear(std::span<const TZaznam> records, std::string_view datum) {
+    const std::string_view year = lastTwo(datum);
+    int highest = 0;
+    for (const TZaznam& z : records) {
+        if (lastTwo(z.Datum.raw()) != year) continue;
+        for (const TSkupina& s : z.Skupiny)
+            highest = std::max<int>(highest, s.CSk1);
+    }
+    return highest;
+}
+
+} // namespace hk

@@ -1,0 +1,315 @@
+// Confirming the entry window: what is refused (with which message, nothing
+// stored) and what the accepted text becomes in the record.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/entry_fixtures.h"
+#include "entry/entry_messages.h"
+
+using namespace hk;
+using namespace hk::entry_test;
+
+namespace {
+
+const std::vector<TZaznam> NoRecords;
+
+EntryOutcome Confirm(const EntryForm& f, EntryMode mode = EntryMode::New,
+                     const std::vector<TZaznam>& records = NoRecords, bool numbering = true,
+                     double radius = 125) {
+    return ConfirmEntry(f, TZaznam{}, Context(mode, records, numbering, radius));
+}
+
+// ---- Refused input: the message shown last and no record.
+
+struct Refusal {
+    const char* name;
+    std::function<void(EntryForm&)> edit;
+    std::string message;
+};
+
+class RefusedEntry : public testing::TestWithParam<Refusal> {};
+
+TEST_P(RefusedEntry, ShowsItsMessageAndStoresNothing) {
+    EntryForm f = ValidForm();
+    GetParam().edit(f);
+    const EntryOutcome out = Confirm(f);
+    EXPECT_FALSE(out.record);
+    ASSERT_FALSE(out.messages.empty());
+    EXPECT_EQ(out.messages.back(), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Header, RefusedEntry,
+    testing::Values(
+        Refusal{"NumberWithoutSerial", [](EntryForm& f) { f.cisloZakresu = "/21"; },
+                std::string(zpravy::SpatneCislo)},
+        Refusal{"NumberWithoutSlash", [](EntryForm& f) { f.cisloZakresu = "12"; },
+                std::string(zpravy::SpatneCislo)},
+        Refusal{"NumberNotDigits", [](EntryForm& f) { f.cisloZakresu = "a1/21"; },
+                std::string(zpravy::SpatneCislo)},
+        Refusal{"NumberWithoutYear", [](EntryForm& f) { f.cisloZakresu = "12/"; },
+                std::string(zpravy::SpatneCislo)},
+        Refusal{"NumberAbove654", [](EntryForm& f) { f.cisloZakresu = "655/21"; },
+                std::string(zpravy::MaxCislo)},
+        Refusal{"Time2400", [](EntryForm& f) { f.cas = "2400"; }, std::string(zpravy::MaxCas)},
+        Refusal{"TimeNotANumber", [](EntryForm& f) { f.cas = "9:05"; },
+                zpravy::SpatnePole("Čas UT")},
+        Refusal{"NegativeTime", [](EntryForm& f) { f.cas = "-5"; }, zpravy::SpatnePole("Čas UT")},
+        Refusal{"ConditionsNotANumber", [](EntryForm& f) { f.pp = "dobré"; },
+                zpravy::SpatnePole("PP")},
+        Refusal{"QualityTooLargeForAByte", [](EntryForm& f) { f.obr = "256"; },
+                zpravy::SpatnePole("Obr.")},
+        Refusal{"EmptyCentralSpots", [](EntryForm& f) { f.fc = ""; }, zpravy::SpatnePole("fc")},
+        Refusal{"GroupCountNotANumber", [](EntryForm& f) { f.pocetSkupin = "x"; },
+                zpravy::SpatnePole("Počet skupin")},
+        Refusal{"FaculaeCountAbove40", [](EntryForm& f) { f.pocetFakKresleni = "41"; },
+                std::string(zpravy::MaxSkupin)},
+        Refusal{"DayZero", [](EntryForm& f) { f.datum = "00.06.2014"; },
+                std::string(zpravy::SpatneDatum)},
+        Refusal{"MonthZero", [](EntryForm& f) { f.datum = "15.00.2014"; },
+                std::string(zpravy::SpatneDatum)},
+        Refusal{"February29InCommonYear", [](EntryForm& f) { f.datum = "29.02.2014"; },
+                std::string(zpravy::SpatneDatum)},
+        Refusal{"NoObserver", [](EntryForm& f) { f.pozorovatel = "  "; },
+                std::string(zpravy::NeniPozorovatel)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, RefusedEntry,
+    testing::Values(Refusal{"UnknownClass",
+                            [](EntryForm& f) { f.skupiny[0][sloupec::Typ] = "Dkx"; },
+                            std::string(zpravy::SpatnyTyp)},
+                    Refusal{"OnlyUnsetClassInOrdinaryRecord",
+                            [](EntryForm& f) { f.skupiny[0][sloupec::Typ] = "***"; },
+                            std::string(zpravy::SpatnyTyp)},
+                    Refusal{"UnknownClassBesideAKnownOne",
+                            [](EntryForm& f) {
+                                f.pocetSkupin = "2";
+                                f.skupiny.push_back(Group("Xyz", "10", "10"));
+                            },
+                            std::string(zpravy::SpatnyTyp)},
+                    Refusal{"EmptyClass", [](EntryForm& f) { f.skupiny[0][sloupec::Typ] = ""; },
+                            std::string(zpravy::SpatnyTyp)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, RefusedEntry,
+    testing::Values(
+        Refusal{"Angle360Point1", [](EntryForm& f) { f.skupiny[0][sloupec::Uhel] = "360.1"; },
+                std::string(zpravy::UhelMax)},
+        Refusal{"NegativeAngle", [](EntryForm& f) { f.skupiny[0][sloupec::Uhel] = "-1"; },
+                std::string(zpravy::UhelMax)},
+        Refusal{"DistanceBeyondRadius", [](EntryForm& f) { f.skupiny[0][sloupec::Vzd] = "125.1"; },
+                zpravy::SkupinyVzdalenost(125)},
+        Refusal{"CommaDistanceBeyondRadius",
+                [](EntryForm& f) { f.skupiny[0][sloupec::Vzd] = "125,5"; },
+                zpravy::SkupinyVzdalenost(125)},
+        Refusal{"AuxiliaryDistanceBeyondRadius",
+                [](EntryForm& f) { f.skupiny[0][sloupec::Vzd2] = "126"; },
+                zpravy::SkupinyVzdalenost(125)},
+        Refusal{"AuxiliaryAngleAbove360",
+                [](EntryForm& f) { f.skupiny[0][sloupec::Uhel1] = "400"; },
+                std::string(zpravy::UhelMax)},
+        Refusal{"RotationNumber71", [](EntryForm& f) { f.skupiny[0][sloupec::CSk2] = "71"; },
+                std::string(zpravy::OtockaMax)},
+        Refusal{"SpotsNotANumber", [](EntryForm& f) { f.skupiny[0][sloupec::Poc] = "3a"; },
+                zpravy::SpatnaBunkaSkupiny("poč", 1)},
+        Refusal{"AreaTooLargeForAWord",
+                [](EntryForm& f) { f.skupiny[0][sloupec::Plocha] = "4000"; },
+                zpravy::SpatnaBunkaSkupiny("plocha.", 1)},
+        Refusal{"FaculaeDistanceBeyondRadius",
+                [](EntryForm& f) {
+                    f.pocetFakKresleni = "1";
+                    f.fakule = {{"", "10", "126"}};
+                },
+                zpravy::FakuleVzdalenost(125)},
+        Refusal{"FaculaeAngleNotANumber",
+                [](EntryForm& f) {
+                    f.pocetFakKresleni = "1";
+                    f.fakule = {{"", "10", "20", "x"}};
+                },
+                zpravy::SpatnaBunkaFakule("U2", 1)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConfirmEntry, FaculaeDistanceErrorReplacesGroupAngleError) {
+    EntryForm f = ValidForm();
+    f.skupiny[0][sloupec::Uhel] = "400";
+    f.pocetFakKresleni = "2";
+    f.fakule = {{"", "10", "20"}, {"", "10", "20", "30", "200"}};
+    const EntryOutcome out = Confirm(f);
+    EXPECT_EQ(out.messages, std::vector<std::string>{zpravy::FakuleVzdalenost(125)});
+    ASSERT_TRUE(out.focus);
+    EXPECT_EQ(*out.focus, (GridCell{GridCell::Grid::Fakule, 2, 4}));
+}
+
+TEST(ConfirmEntry, HeaderErrorsComeTogetherAndTheNumberErrorReplacesTheTimeError) {
+    EntryForm f = ValidForm();
+    f.cas = "2400";
+    f.cisloZakresu = "12";
+    f.pozorovatel = "";
+    f.skupiny[0][sloupec::Typ] = "Dkx";
+    const EntryOutcome out = Confirm(f);
+    EXPECT_EQ(out.messages, (std::vector<std::string>{std::string(zpravy::SpatnyTyp),
+                                                      std::string(zpravy::NeniPozorovatel),
+                                                      std::string(zpravy::SpatneCislo)}));
+    EXPECT_FALSE(out.record);
+}
+
+TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
+    const std::vector<TZaznam> records = {Stored("15.06.2014", 905)};
+    for (EntryMode mode : {EntryMode::New, EntryMode::Special}) {
+        const EntryOutcome out = Confirm(ValidForm(), mode, records);
+        EXPECT_FALSE(out.record);
+        EXPECT_EQ(out.messages, std::vector<std::string>{std::string(zpravy::ZaznamExistuje)});
+    }
+    EXPECT_TRUE(Confirm(ValidForm(), EntryMode::Correction, records).record);
+}
+
+// ---- Accepted input.
+
+TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
+    EntryForm f = ValidForm();
+    f.cas = "2359";
+    f.cisloZakresu = "654/99";
+    f.pocetSkupin = "2";
+    f.skupiny = {Group("dkc", "360", "125"), Group("***", "10", "10")};
+    const EntryOutcome out = Confirm(f);
+    ASSERT_TRUE(out.record) << (out.messages.empty() ? "" : out.messages.front());
+    EXPECT_TRUE(out.messages.empty());
+    const TZaznam& z = *out.record;
+    EXPECT_EQ(z.Cas, 2359);
+    EXPECT_EQ(z.CisloZakresu, 65499);
+    EXPECT_EQ(z.Skupiny[0].Typ.text(), "Dkc");
+    EXPECT_EQ(z.Skupiny[0].Uhel, 3600);
+    EXPECT_EQ(z.Skupiny[0].Vzd, 1250);
+    EXPECT_EQ(z.Skupiny[1].Typ.text(), "***");
+}
+
+TEST(ConfirmEntry, SpecialRecordOfUnsetClasses) {
+    EntryForm f = ValidForm();
+    f.zvlastni = std::string(ZvlastniMarker);
+    f.skupiny[0][sloupec::Typ] = "***";
+    const EntryOutcome out = Confirm(f, EntryMode::Special);
+    ASSERT_TRUE(out.record);
+    EXPECT_EQ(out.record->Zvlastni.text(), "zvlášťní");
+}
+
+TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
+    EntryForm f = ValidForm();
+    f.pocetSkupin = "3";
+    f.skupiny = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"),
+                 Group("Bxo", "J", "")};
+    GroupRow& g = f.skupiny[0];
+    g[sloupec::MalS] = "2";
+    g[sloupec::CSk1] = "1234";
+    g[sloupec::CSk2] = "70";
+    g[sloupec::Uhel1] = "45";
+    g[sloupec::Vzd1] = "30";
+    g[sloupec::Plo1] = "3";
+    g[sloupec::Uhel2] = "50";
+    g[sloupec::Vzd2] = "31";
+    g[sloupec::Plo2] = "0.5";
+    f.pocetFakKresleni = "1";
+    f.fakule = {{"", "10", "20", "30", "40"}};
+    const EntryOutcome out = Confirm(f);
+    ASSERT_TRUE(out.record);
+    const TZaznam& z = *out.record;
+    EXPECT_EQ(z.Datum.text(), "15.06.2014");
+    EXPECT_EQ(z.Pozorovatel.text(), "Novák, Jan");
+    EXPECT_EQ(z.Stanice.text(), "Úpice");
+    EXPECT_EQ(z.CisloZakresu, 114);
+    EXPECT_EQ(z.Cas, 905);
+    EXPECT_EQ(z.PP, 2);
+    EXPECT_EQ(z.rc, 13);
+    EXPECT_EQ(z.PocetFakuli, 4);
+    EXPECT_EQ(z.PocetSkupin, 3);
+    EXPECT_EQ(z.PocetFakKresleni, 1);
+    // Orientation of 15.06.2014 09:05: rotation 2151, L0 167.396.
+    EXPECT_EQ(z.Rotace, 2151);
+    EXPECT_EQ(z.L0, 167);
+    const TSkupina& s = z.Skupiny[0];
+    EXPECT_EQ(s.Uhel, 450);
+    EXPECT_EQ(s.Vzd, 125);    // "12,5" is 12.5 mm
+    EXPECT_EQ(s.Plocha, 100); // Round(4.9 * 20.4)
+    EXPECT_EQ(s.Poc, 3);
+    EXPECT_EQ(s.SPen, 1);
+    EXPECT_EQ(s.MalS, 2);
+    EXPECT_EQ(s.CSk1, 1234);
+    EXPECT_EQ(s.CSk2, 70);
+    EXPECT_EQ(s.Pomocna1, 45 * 128 + 30);
+    EXPECT_EQ(s.Plo1, 61); // Round(20.4 * 3)
+    EXPECT_EQ(s.Pomocna2, 50 * 128 + 31);
+    EXPECT_EQ(s.Plo2, 10); // Round(20.4 * 0.5)
+    EXPECT_TRUE(IsNorthMarker(z.Skupiny[1]));
+    EXPECT_TRUE(IsSouthMarker(z.Skupiny[2]));
+    EXPECT_EQ(z.Skupiny[0].Fakule[0], 10 * 128 + 20);
+    EXPECT_EQ(z.Skupiny[0].Fakule[1], 30 * 128 + 40);
+    EXPECT_EQ(z.Skupiny[0].Fakule[2], 0);
+    // Entries past the groups stay cleared.
+    EXPECT_EQ(z.Skupiny[3].Typ.text(), "***");
+    EXPECT_EQ(z.Skupiny[3].Poc, 0);
+    EXPECT_EQ(out.form.skupiny[0][sloupec::Vzd], "12.5");
+}
+
+TEST(ConfirmEntry, RadiusScalesDistancesAndAreas) {
+    EntryForm f = ValidForm();
+    f.skupiny = {Group("Dkc", "90", "62.5", "2")};
+    const EntryOutcome out = Confirm(f, EntryMode::New, NoRecords, true, 62.5);
+    ASSERT_TRUE(out.record);
+    EXPECT_EQ(out.record->Skupiny[0].Vzd, 1250);
+    EXPECT_EQ(out.record->Skupiny[0].Plocha, 82); // Round(2 * 20.4 * 2)
+}
+
+TEST(ConfirmEntry, DrawingNumbersOffStoreZero) {
+    EntryForm f = ValidForm();
+    f.cisloZakresu = "garbage";
+    const EntryOutcome out = Confirm(f, EntryMode::New, NoRecords, false);
+    ASSERT_TRUE(out.record);
+    EXPECT_EQ(out.record->CisloZakresu, 0);
+}
+
+TEST(ConfirmEntry, EmptyCountsStoreZeroAndShowIt) {
+    EntryForm f = ValidForm();
+    f.pocetSkupin = "";
+    f.pocetFakKresleni = " ";
+    const EntryOutcome out = Confirm(f);
+    ASSERT_TRUE(out.record);
+    EXPECT_EQ(out.record->PocetSkupin, 0);
+    EXPECT_EQ(out.form.pocetSkupin, "0");
+    EXPECT_EQ(out.form.pocetFakKresleni, "0");
+}
+
+TEST(ConfirmEntry, WarnsAfter197AddedRecordsButStores) {
+    EntryContext c = Context(EntryMode::New, NoRecords);
+    c.addedSinceStart = 198;
+    const EntryOutcome out = ConfirmEntry(ValidForm(), TZaznam{}, c);
+    EXPECT_TRUE(out.record);
+    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(zpravy::MocZaznamu)});
+}
+
+TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {
+    TZaznam working = Stored("14.06.2014", 800);
+    working.Rezerva1 = 77;
+    working.PlochaFakuli.setText("1234");
+    working.Zvlastni.setText("zvlášťní");
+    EntryForm f = ValidForm();
+    f.zvlastni = "zvlášťní";
+    const auto correction =
+        ConfirmEntry(f, working, Context(EntryMode::Correction, NoRecords)).record;
+    ASSERT_TRUE(correction);
+    EXPECT_EQ(correction->Rezerva1, 77);
+    EXPECT_EQ(correction->PlochaFakuli.text(), "1234");
+    EXPECT_EQ(correction->Zvlastni.text(), "zvlášťní"); // a corrected special record stays special
+    // A new drawing does not inherit the faculae area of the current one.
+    f.zvlastni = "";
+    const auto added = ConfirmEntry(f, working, Context(EntryMode::New, NoRecords));
+    ASSERT_TRUE(added.record);
+    EXPECT_TRUE(added.record->PlochaFakuli.empty());
+    EXPECT_TRUE(added.record->Zvlastni.empty());
+    EXPECT_TRUE(added.dateChanged);
+}
+
+} // namespace

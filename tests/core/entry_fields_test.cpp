@@ -1,0 +1,191 @@
+// What happens while the observer types: grids following the counts, the
+// date and time fields, class spelling, numbers read from the cells.
+#include <gtest/gtest.h>
+
+#include "core/entry_fixtures.h"
+#include "entry/entry_fields.h"
+#include "entry/entry_messages.h"
+#include "entry/entry_text.h"
+
+using namespace hk;
+using namespace hk::entry_test;
+
+namespace {
+
+struct CountCase {
+    const char* name;
+    const char* text;
+    bool numeric;
+    int rows;
+    bool enabled;
+    bool message;
+    const char* textAfter;
+};
+
+class GroupCount : public testing::TestWithParam<CountCase> {};
+
+TEST_P(GroupCount, ResizesTheGrid) {
+    const CountCase& c = GetParam();
+    EntryForm f;
+    f.skupiny = std::vector<GroupRow>(2);
+    f.pocetSkupin = c.text;
+    const GridCount g = ResizeGroupGrid(f);
+    EXPECT_EQ(g.numeric, c.numeric);
+    EXPECT_EQ(f.skupiny.size(), static_cast<std::size_t>(c.rows));
+    EXPECT_EQ(g.enabled, c.enabled);
+    EXPECT_EQ(g.message.has_value(), c.message);
+    if (c.message) {
+        EXPECT_EQ(*g.message, zpravy::MaxSkupin);
+    }
+    EXPECT_EQ(f.pocetSkupin, c.textAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, GroupCount,
+                         testing::Values(CountCase{"Three", "3", true, 3, true, false, "3"},
+                                         CountCase{"Forty", "40", true, 40, true, false, "40"},
+                                         CountCase{"FortyOne", "41", true, 40, true, true, "40"},
+                                         CountCase{"Zero", "0", true, 1, false, false, "0"},
+                                         CountCase{"Negative", "-2", true, 1, false, false, "-2"},
+                                         CountCase{"NotANumber", "x", false, 2, false, false, "x"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
+    EntryForm f;
+    f.skupiny = {Group("Dkc", "45", "60", "4.9")};
+    f.pocetSkupin = "2";
+    ResizeGroupGrid(f);
+    EXPECT_EQ(f.skupiny[0][sloupec::Vzd], "60");
+    EXPECT_EQ(f.skupiny[1][sloupec::Typ], "");
+    for (int c = sloupec::Poc; c < GroupColumns; ++c)
+        EXPECT_EQ(f.skupiny[1][c], "0");
+    f.zvlastni = "zvlášťní";
+    ResizeGroupGrid(f);
+    EXPECT_EQ(f.skupiny[0][sloupec::Typ], "***");
+    EXPECT_EQ(f.skupiny[1][sloupec::Typ], "***");
+}
+
+TEST(FaculaeCount, ResizesWithoutFilling) {
+    EntryForm f;
+    f.pocetFakKresleni = "45";
+    const GridCount g = ResizeFaculaeGrid(f);
+    EXPECT_TRUE(g.message);
+    EXPECT_EQ(f.fakule.size(), 40u);
+    EXPECT_EQ(f.fakule[3][1], "");
+}
+
+struct DateCase {
+    const char* name;
+    const char* datum;
+    bool refused;
+};
+
+class DateField : public testing::TestWithParam<DateCase> {};
+
+TEST_P(DateField, RefusesWhatIsNoDate) {
+    EntryForm f = ValidForm();
+    f.datum = GetParam().datum;
+    const DateFieldCheck c = CheckDateField(f, EntryMode::Correction, {}, true);
+    EXPECT_EQ(c.refocus, GetParam().refused);
+    const std::vector<std::string> expected =
+        GetParam().refused ? std::vector<std::string>{std::string(zpravy::SpatneDatum)}
+                           : std::vector<std::string>{};
+    EXPECT_EQ(c.messages, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, DateField,
+                         testing::Values(DateCase{"Ordinary", "15.06.2014", false},
+                                         DateCase{"NothingTyped", "  .  .    ", false},
+                                         DateCase{"LeapDay", "29.02.2016", false},
+                                         DateCase{"LeapDayOf2000", "29.02.2000", false},
+                                         DateCase{"NoLeapDayOf1900", "29.02.1900", true},
+                                         DateCase{"April31", "31.04.2014", true},
+                                         DateCase{"Month13", "01.13.2014", true},
+                                         DateCase{"DayZero", "00.06.2014", true},
+                                         DateCase{"MonthZero", "15.00.2014", true},
+                                         DateCase{"HalfTyped", "15.06.    ", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
+    const std::vector<TZaznam> records = {Stored("15.06.2014", 905)};
+    EntryForm f = ValidForm();
+    DateFieldCheck c = CheckDateField(f, EntryMode::New, records, true);
+    EXPECT_EQ(c.messages, std::vector<std::string>{std::string(zpravy::PozorExistuje)});
+    EXPECT_EQ(c.cisloZakresu, "000/14");
+    f.cas = "906";
+    EXPECT_TRUE(CheckDateField(f, EntryMode::New, records, true).messages.empty());
+    EXPECT_FALSE(CheckDateField(f, EntryMode::New, records, false).cisloZakresu);
+    f.cas = "905";
+    c = CheckDateField(f, EntryMode::Correction, records, true);
+    EXPECT_TRUE(c.messages.empty());
+    EXPECT_FALSE(c.cisloZakresu);
+}
+
+TEST(TimeField, LimitAndDuplicateWarning) {
+    const std::vector<TZaznam> records = {Stored("15.06.2014", 2359)};
+    EntryForm f = ValidForm();
+    f.cas = "2359";
+    EXPECT_EQ(CheckTimeField(f, EntryMode::New, records),
+              std::vector<std::string>{std::string(zpravy::PozorExistuje)});
+    EXPECT_TRUE(CheckTimeField(f, EntryMode::Correction, records).empty());
+    f.cas = "2400";
+    EXPECT_EQ(CheckTimeField(f, EntryMode::Correction, records),
+              std::vector<std::string>{std::string(zpravy::MaxCas)});
+    f.cas = "12:00";
+    EXPECT_EQ(CheckTimeField(f, EntryMode::Correction, records),
+              std::vector<std::string>{zpravy::SpatnePole("Čas UT")});
+}
+
+TEST(HighestCSk1OfYear, LooksAtAllEntriesOfRecordsOfTheYear) {
+    std::vector<TZaznam> records = {Stored("01.01.2014", 800), Stored("31.12.2014", 800),
+                                    Stored("01.01.2015", 800)};
+    records[0].Skupiny[0].CSk1 = 12;
+    records[1].Skupiny[39].CSk1 = 40; // past PocetSkupin, still counted
+    records[2].Skupiny[0].CSk1 = 99;
+    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2014"), 40);
+    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2015"), 99);
+    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2016"), 0);
+    EXPECT_EQ(HighestCSk1OfYear(records, "  .  .    "), 0);
+}
+
+struct DecimalCase {
+    const char* name;
+    const char* text;
+    std::optional<double> value;
+    double leading;
+};
+
+class CellNumber : public testing::TestWithParam<DecimalCase> {};
+
+TEST_P(CellNumber, ReadsDecimalsWithPointOrComma) {
+    const DecimalCase& c = GetParam();
+    EXPECT_EQ(ParseDecimalText(c.text), c.value);
+    EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.leading);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, CellNumber,
+                         testing::Values(DecimalCase{"Point", "12.5", 12.5, 12.5},
+                                         DecimalCase{"Comma", "12,5", 12.5, 12.5},
+                                         DecimalCase{"Spaces", " 7 ", 7.0, 7},
+                                         DecimalCase{"Negative", "-3.25", -3.25, -3.25},
+                                         DecimalCase{"NoIntegerDigits", ".5", 0.5, 0.5},
+                                         DecimalCase{"TrailingPoint", "5.", 5.0, 5},
+                                         DecimalCase{"TrailingText", "12a", std::nullopt, 12},
+                                         DecimalCase{"Marker", "s", std::nullopt, 0},
+                                         DecimalCase{"Empty", "", std::nullopt, 0},
+                                         DecimalCase{"Infinity", "inf", std::nullopt, 0},
+                                         DecimalCase{"Exponent", "1e5", std::nullopt, 1},
+                                         DecimalCase{"TwoPoints", "1.2.3", std::nullopt, 1.2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NormaliseGroupClass, SpellsClassesAsTheTable) {
+    EXPECT_EQ(NormaliseGroupClass("dkc"), "Dkc");
+    EXPECT_EQ(NormaliseGroupClass("HSX"), "Hsx");
+    EXPECT_EQ(NormaliseGroupClass(" axx "), "Axx");
+    EXPECT_EQ(NormaliseGroupClass("***"), "***");
+    EXPECT_EQ(NormaliseGroupClass("Dkx"), std::nullopt);
+    EXPECT_EQ(NormaliseGroupClass("Dk"), std::nullopt);
+    EXPECT_EQ(ParseIntegerText("+12"), 12);
+    EXPECT_EQ(ParseIntegerText("1.0"), std::nullopt);
+}
+
+} // namespace

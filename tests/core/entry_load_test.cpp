@@ -1,0 +1,163 @@
+// Opening the entry window: the text shown for a record, the cleared record
+// of a new drawing, and that a correction left untouched stores the same
+// bytes again.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/entry_fixtures.h"
+#include "entry/entry_load.h"
+#include "geometry/transforms.h"
+#include "text/number_format.h"
+
+using namespace hk;
+using namespace hk::entry_test;
+
+namespace {
+
+TZaznam RecordWithGroups() {
+    TZaznam z = Stored("15.06.2014", 905);
+    z.PocetSkupin = 4;
+    TSkupina& g = z.Skupiny[0];
+    g.Typ.setText("DKC");
+    g.Poc = 12;
+    g.SPen = 4;
+    g.Uhel = 450;
+    g.Vzd = 600;
+    g.Plocha = 100;
+    g.MalS = 2;
+    g.CSk1 = 1234;
+    g.CSk2 = 7;
+    g.Pomocna1 = PackPosition(45, 30);
+    g.Plo1 = 61;
+    g.Pomocna2 = PackPosition(50, 31);
+    z.Skupiny[1].Uhel = 10; // north marker
+    z.Skupiny[1].Vzd = 1200;
+    z.Skupiny[2].Uhel = 1790; // south marker
+    z.Skupiny[2].Vzd = 1200;
+    z.Skupiny[3].Uhel = 10; // not a marker: the distance differs
+    z.Skupiny[3].Vzd = 1199;
+    z.PocetFakKresleni = 1;
+    z.Skupiny[0].Fakule[0] = PackPosition(10, 20);
+    return z;
+}
+
+TEST(LoadRecordIntoForm, PolarText) {
+    EntrySettings s;
+    const EntryForm f = LoadRecordIntoForm(RecordWithGroups(), s);
+    ASSERT_EQ(f.skupiny.size(), 4u);
+    EXPECT_EQ(f.pocetSkupin, "4");
+    EXPECT_EQ(f.cas, "905");
+    const GroupRow& g = f.skupiny[0];
+    const GroupRow expected = {"",     "Dkc", "12", "4",  "45.0", "60.0", "4.9", "2",
+                               "1234", "7",   "45", "30", "3",    "50",   "31",  "0"};
+    EXPECT_EQ(g, expected);
+    EXPECT_EQ(f.skupiny[1][sloupec::Uhel], "s");
+    EXPECT_EQ(f.skupiny[1][sloupec::Vzd], "");
+    EXPECT_EQ(f.skupiny[2][sloupec::Uhel], "j");
+    EXPECT_EQ(f.skupiny[3][sloupec::Uhel], "1.0");
+    EXPECT_EQ(f.skupiny[3][sloupec::Vzd], "119.9");
+    ASSERT_EQ(f.fakule.size(), 1u);
+    EXPECT_EQ(f.fakule[0][1], "10");
+    EXPECT_EQ(f.fakule[0][2], "20");
+    EXPECT_EQ(f.fakule[0][3], "0");
+}
+
+TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
+    const TZaznam z = RecordWithGroups();
+    EntrySettings half;
+    half.radius = 62.5;
+    EXPECT_EQ(LoadRecordIntoForm(z, half).skupiny[0][sloupec::Vzd], "30.0");
+
+    EntrySettings helio;
+    helio.heliographic = true;
+    const EntryForm f = LoadRecordIntoForm(z, helio);
+    EXPECT_EQ(f.view, EntryView::Heliographic);
+    const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
+    EXPECT_EQ(f.skupiny[0][sloupec::Uhel], FormatNumber(h.Lon, "0.0"));
+    EXPECT_EQ(f.skupiny[0][sloupec::Vzd], FormatNumber(h.Lat, "0.0"));
+    EXPECT_EQ(f.skupiny[0][sloupec::Plocha], "100"); // millionths
+    EXPECT_EQ(f.skupiny[0][sloupec::Plo1], "61");
+    EXPECT_EQ(f.skupiny[1][sloupec::Uhel], "s");
+}
+
+// A drawing typed once, then opened for correction and confirmed unchanged,
+// is stored with the same bytes.
+class CorrectionRoundTrip : public testing::TestWithParam<double> {};
+
+TEST_P(CorrectionRoundTrip, StoresTheSameBytes) {
+    EntryForm typed = ValidForm();
+    typed.pocetSkupin = "3";
+    typed.skupiny = {Group("Dkc", "45", "60.3", "4.9"), Group("Cao", "s", ""),
+                     Group("Hsx", "271.4", "12", "0.7")};
+    typed.skupiny[0][sloupec::Uhel1] = "40";
+    typed.skupiny[0][sloupec::Vzd1] = "55";
+    typed.skupiny[0][sloupec::Plo1] = "2";
+    typed.pocetFakKresleni = "1";
+    typed.fakule = {{"", "10", "20", "30", "40"}};
+    const std::vector<TZaznam> none;
+    const EntryContext ctx = Context(EntryMode::New, none, true, GetParam());
+    const auto first = ConfirmEntry(typed, TZaznam{}, ctx).record;
+    ASSERT_TRUE(first);
+
+    EntryContext correction = ctx;
+    correction.mode = EntryMode::Correction;
+    const EntryForm shown =
+        OpenEntryForm(EntryMode::Correction, *first, none, ctx.settings, "Jiný, Pozorovatel");
+    EXPECT_EQ(shown.cisloZakresu, "1/14");
+    const auto again = ConfirmEntry(shown, *first, correction).record;
+    ASSERT_TRUE(again);
+    EXPECT_EQ(std::memcmp(&*first, &*again, sizeof(TZaznam)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Radius, CorrectionRoundTrip, testing::Values(125.0, 100.0, 62.5));
+
+TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
+    TZaznam current = RecordWithGroups();
+    current.Stanice.setText("Hradec");
+    std::vector<TZaznam> records = {Stored("01.01.2014", 800), current};
+    records[0].Stanice.setText("Úpice");
+    EntrySettings s;
+    s.cislovaniZakresu = true;
+    const EntryForm n = OpenEntryForm(EntryMode::New, current, records, s, "Adam, Petr");
+    EXPECT_EQ(n.pozorovatel, "Adam, Petr");
+    EXPECT_EQ(n.datum, EmptyDateText);
+    EXPECT_EQ(n.cas, "1200");
+    EXPECT_EQ(n.pocetSkupin, "0");
+    EXPECT_EQ(n.stanice, "Úpice");
+    EXPECT_EQ(n.cisloZakresu, "000/00");
+    EXPECT_EQ(n.zvlastni, "");
+    EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").zvlastni, "zvlášťní");
+    s.cislovaniZakresu = false;
+    EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").cisloZakresu, "001/21");
+    EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").cisloZakresu, "001/21");
+}
+
+TEST(ClearWorkingRecord, KeepsWhatTheEntryDoesNotOwn) {
+    TZaznam z = RecordWithGroups();
+    z.Rotace = 2151;
+    z.L0 = 167;
+    z.CisloZakresu = 121;
+    z.Rezerva1 = 5;
+    z.NastaveniKresby = 125;
+    z.Souhrn.gSev = 3;
+    z.Zvlastni.setText("zvlášťní");
+    const TZaznam before = z;
+    ClearWorkingRecord(z, {});
+    EXPECT_TRUE(z.Datum.empty());
+    EXPECT_TRUE(z.Pozorovatel.empty());
+    EXPECT_TRUE(z.Zvlastni.empty());
+    EXPECT_EQ(z.Cas, 1200);
+    EXPECT_EQ(z.PocetSkupin, 0);
+    EXPECT_EQ(z.Skupiny[0].Typ.text(), "***");
+    EXPECT_EQ(z.Skupiny[0].Uhel, 0);
+    EXPECT_EQ(z.Skupiny[0].Fakule[0], 0);
+    EXPECT_EQ(z.Rotace, before.Rotace);
+    EXPECT_EQ(z.L0, before.L0);
+    EXPECT_EQ(z.CisloZakresu, before.CisloZakresu);
+    EXPECT_EQ(z.Rezerva1, before.Rezerva1);
+    EXPECT_EQ(z.NastaveniKresby, before.NastaveniKresby);
+    EXPECT_EQ(z.Souhrn.gSev, 3);
+}
+
+} // namespace
