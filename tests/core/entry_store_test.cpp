@@ -1,0 +1,89 @@
+// The entry window's confirmation together with the record store: what the
+// observer typed ends up in datax.dat at its sorted place.
+#include <gtest/gtest.h>
+
+#include "core/entry_fixtures.h"
+#include "entry/drawing_numbers.h"
+#include "entry/entry_load.h"
+#include "records/record_file.h"
+#include "records/session.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::entry_test;
+
+namespace {
+
+class EntryStore : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::vector<TZaznam> records = {Stored("01.06.2014", 800), Stored("10.06.2014", 800),
+                                        Stored("20.06.2014", 800)};
+        for (std::size_t k = 0; k < records.size(); ++k)
+            records[k].CisloZakresu = static_cast<std::uint16_t>((k + 1) * 100 + 14);
+        WriteRecordFile(dir.path() / "datax.dat", records);
+        session.load({2014, 7, 1});
+        session.PolomerKresby = 125;
+    }
+    EntryContext context(EntryMode mode) const {
+        EntryContext c;
+        c.mode = mode;
+        c.settings.radius = session.PolomerKresby;
+        c.settings.cislovaniZakresu = session.CislovaniZakresu;
+        c.records = session.records();
+        c.addedSinceStart = session.PocetZaznamu() - session.PocetNaStartu;
+        return c;
+    }
+    std::vector<std::string> datesOnDisk() const {
+        std::vector<std::string> d;
+        for (const TZaznam& z : ReadRecordFile(dir.path() / "datax.dat").records)
+            d.push_back(z.Datum.text());
+        return d;
+    }
+    TempDir dir;
+    Session session{dir.path()};
+};
+
+TEST_F(EntryStore, NewDrawingLandsInDateOrderWithItsSummary) {
+    const auto out = ConfirmEntry(ValidForm(), session.AktualniZaznam, context(EntryMode::New));
+    ASSERT_TRUE(out.record);
+    session.AktualniZaznam = *out.record;
+    session.storeWorkingRecord(EntryMode::New);
+    EXPECT_EQ(datesOnDisk(),
+              (std::vector<std::string>{"01.06.2014", "10.06.2014", "15.06.2014", "20.06.2014"}));
+    EXPECT_EQ(session.AktualniIndex, 3);
+    const TZaznam& stored = session.record(3);
+    EXPECT_EQ(stored.Souhrn.gSev + stored.Souhrn.gJih, 1);
+    EXPECT_EQ(stored.Souhrn.fSev + stored.Souhrn.fJih, 3);
+    EXPECT_EQ(stored.CisloZakresu, 114);
+}
+
+// A correction that changes the date moves the record, and the current
+// index follows it.
+TEST_F(EntryStore, CorrectionThatMovesARecord) {
+    session.AktualniIndex = 1;
+    session.AktualniZaznam = session.record(1);
+    EntrySettings settings{session.PolomerKresby, false, true};
+    EntryForm f = OpenEntryForm(EntryMode::Correction, session.AktualniZaznam, session.records(),
+                                settings, "");
+    f.datum = "25.06.2014";
+    const auto out = ConfirmEntry(f, session.AktualniZaznam, context(EntryMode::Correction));
+    ASSERT_TRUE(out.record);
+    EXPECT_TRUE(out.dateChanged);
+    session.AktualniZaznam = *out.record;
+    session.storeWorkingRecord(EntryMode::Correction);
+    EXPECT_EQ(datesOnDisk(), (std::vector<std::string>{"10.06.2014", "20.06.2014", "25.06.2014"}));
+    EXPECT_EQ(session.AktualniIndex, 3);
+    EXPECT_EQ(session.record(3).CisloZakresu, 114);
+}
+
+TEST_F(EntryStore, DrawingNumbersOffClearsEveryRecord) {
+    ASSERT_TRUE(session.CislovaniZakresu);
+    SwitchDrawingNumbersOff(session);
+    EXPECT_FALSE(session.CislovaniZakresu);
+    for (const TZaznam& z : session.records())
+        EXPECT_EQ(z.CisloZakresu, 0);
+    EXPECT_EQ(session.AktualniZaznam.CisloZakresu, 0);
+}
+
+} // namespace
