@@ -8,4 +8,7 @@ int RunEphemeris(const Args& args, std::ostream& out, std::ostream& err);
 int RunDump(const Args& args, std::ostream& out, std::ostream& err);
 int RunExport(const Args& args, std::ostream& out, std::ostream& err);
 
+int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
+int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
+
 } // namespace hk::cli

@@ -9,6 +9,8 @@ using namespace hk::cli;
 namespace {
 
 const Command commands[] = {
+    {"demo", "demo DIR [--years N] [--per-year N] [--seed S]", RunDemo},
+    {"check", "check DIR [--screen-height N]", RunCheck},
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
     {"export", "export ascii|faculae DIR", RunExport},

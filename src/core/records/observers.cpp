@@ -54,9 +54,21 @@ ObserverTable ObserverTable::parse(const std::vector<std::string>& lines) {
     return table;
 }
 
+std::string ObserverTable::NameKey(std::string_view name) {
+    std::string key;
+    for (char c : name) {
+        if (c == ',' || c == '"') continue;
+        if (c == ' ' && (key.empty() || key.back() == ' ')) continue;
+        key += c;
+    }
+    if (!key.empty() && key.back() == ' ') key.pop_back();
+    return key;
+}
+
 const ObserverTable::Entry* ObserverTable::findByName(std::string_view name) const {
+    const std::string key = NameKey(name);
     for (const Entry& e : entries_)
-        if (e[1] == name) return &e;
+        if (NameKey(e[1]) == key) return &e;
     return nullptr;
 }
 
@@ -97,10 +109,8 @@ bool ObserverTable::add(const Entry& entry) {
     if (entry[0].empty() || entry[1].empty() || findByName(entry[1])) return false;
     Entry clean;
     // A comma or a quote inside a field would change the fields on the next read.
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        for (char c : entry[i])
-            if (c != ',' && c != '"') clean[i] += c;
-    }
+    for (std::size_t i = 0; i < FieldCount; ++i)
+        clean[i] = NameKey(entry[i]);
     entries_.push_back(std::move(clean));
     return true;
 }

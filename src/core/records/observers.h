@@ -23,8 +23,11 @@ class ObserverTable {
     const std::vector<Entry>& entries() const { return entries_; }
     int size() const { return static_cast<int>(entries_.size()); }
 
-    // Entry whose name equals `name`, or nullptr.
+    // Entry of the observer `name`, or nullptr. Names match when they are
+    // equal without commas, quotes and doubled spaces: a line of the file
+    // cannot hold the comma of "surname, first name" as the records write it.
     const Entry* findByName(std::string_view name) const;
+    static std::string NameKey(std::string_view name);
 
     // By name, byte-wise; entries without a number are dropped. Stable.
     void SeradPodleJmena();
@@ -41,9 +44,10 @@ class ObserverTable {
     // atomically. Throws std::runtime_error on failure.
     void ZapisPozorovatele(const std::filesystem::path& file);
 
-    // Adds an observer unless one of that name is already there. Returns
-    // false (nothing changed) when the name is present or the number or the
-    // name is empty. The table has no fixed size.
+    // Adds an observer unless one of that name is already there; commas and
+    // quotes are left out of the fields. Returns false (nothing changed) when
+    // the name is present or the number or the name is empty. The table has
+    // no fixed size.
     bool add(const Entry& entry);
 
   private:

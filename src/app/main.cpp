@@ -1,0 +1,48 @@
+// heliokres [DIR]: the desktop program. The main window runs the start-up of
+// the program directory; then the record list and the other windows join it.
+#include <QApplication>
+#include <QDate>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+#include "records/program_dir.h"
+#include "records/session.h"
+#include "ui/dialog_messages.h"
+#include "ui/hlavni.h"
+#include "ui/install_windows.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Heliokres"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Heliokres"));
+    QApplication::setApplicationVersion(
+        QStringLiteral(HELIOKRES_VERSION "." HELIOKRES_BUILD_NUMBER));
+    QApplication::setDesktopFileName(QStringLiteral("heliokres"));
+
+    hk::DialogMessages zpravy;
+    const QStringList args = QApplication::arguments();
+    std::optional<std::string> argument;
+    if (args.size() > 1) argument = args.at(1).toStdString();
+    std::filesystem::path adresar;
+    try {
+        adresar =
+            hk::FindProgramDirectory(argument, QApplication::applicationDirPath().toStdString());
+    } catch (const std::exception& e) {
+        zpravy.Zprava(QString::fromStdString(e.what()));
+        return 1;
+    }
+
+    hk::Session session(adresar);
+    hk::HlavniWindow hlavni(session, zpravy);
+    zpravy.setParent(&hlavni);
+    const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
+    const QDate dnes = QDate::currentDate();
+    if (!hlavni.FormCreate(obrazovka, {dnes.year(), dnes.month(), dnes.day()})) return 1;
+    hk::installWindows(hlavni);
+    hlavni.show();
+    QTimer::singleShot(0, &hlavni, [&hlavni, obrazovka] { hlavni.kontrolaObrazovky(obrazovka); });
+    return QApplication::exec();
+}

@@ -1,0 +1,91 @@
+// heliokres-cli check: the start-up of a program directory as the desktop
+// program runs it, and what it found.
+#include <chrono>
+#include <ostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "records/session.h"
+#include "records/startup.h"
+#include "text/number_format.h"
+
+namespace hk::cli {
+
+namespace {
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+// "1982-1990, 1995" from ascending years.
+std::string yearRanges(const std::vector<int>& years) {
+    std::string text;
+    for (std::size_t i = 0; i < years.size();) {
+        std::size_t j = i;
+        while (j + 1 < years.size() && years[j + 1] == years[j] + 1)
+            ++j;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(years[i]);
+        if (j > i) text += "-" + std::to_string(years[j]);
+        i = j + 1;
+    }
+    return text.empty() ? "žádné" : text;
+}
+
+constexpr int DefaultScreenHeight = 768;
+
+} // namespace
+
+int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
+    Args args = argsIn;
+    int screenHeight = DefaultScreenHeight;
+    if (auto v = TakeOption(args, "--screen-height")) {
+        std::size_t used = 0;
+        try {
+            screenHeight = std::stoi(*v, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used != v->size() || screenHeight < 1)
+            throw UsageError("volba --screen-height čeká kladné celé číslo");
+    }
+    RejectUnknownOptions(args);
+    if (args.size() != 1) throw UsageError("čekám jeden adresář programu");
+
+    Session session(args[0]);
+    StartupResult result;
+    try {
+        result = RunStartup(session, screenHeight, today());
+    } catch (const std::exception& e) {
+        throw JobError(std::string("Start programu selhal: ") + e.what());
+    }
+
+    out << "Adresář: " << session.dir.root().string() << "\n";
+    out << "Záznamy: " << session.PocetZaznamu()
+        << (result.load.fileExisted ? "" : " (soubor datax.dat chybí)") << "\n";
+    out << "Pozorovatelé: " << session.Pozorovatele.size() << "\n";
+    out << "Tabulka pozorovatelů: " << session.TabulkaPozorovatelu.size() << "\n";
+    out << "První datum: " << session.record(1).Datum.text() << "\n";
+    out << "Poslední datum: " << session.record(session.PocetZaznamu()).Datum.text() << "\n";
+    out << "Řady SIDC: " << yearRanges(session.DenniSIDC.years) << "\n";
+    out << "Plochy: " << session.PlochyTab.rows.size() << " řádků\n";
+    out << "Tok 10 cm: " << session.Tok10cmTab.rows.size() << " řádků\n";
+    const bool supplementary = !session.DoplnkovaData.empty() && session.DoplnkovaData.front() != 0;
+    out << "Doplňková data: " << (supplementary ? "ano" : "ne") << "\n";
+    if (result.askDrawingSetting)
+        out << "Nastavení kresby: chybí (program se zeptá na typ souřadnic)\n";
+    else
+        out << "Nastavení kresby: průměr " << FormatNumber(2 * session.PolomerKresby, "0")
+            << " mm, "
+            << (session.HelioZadavani ? "heliografické souřadnice" : "polární souřadnice") << "\n";
+    out << "Procento velikosti: " << session.ProcentoVelikosti << "\n";
+    if (result.zvetsitCreated) out << "Vytvořen soubor Zvetsit.zve\n";
+    if (result.obRenamed) out << "Soubor ob.dat přejmenován na ob-původní.dat\n";
+    for (const std::string& w : session.warnings)
+        out << "Upozornění: " << w << "\n";
+    return 0;
+}
+
+} // namespace hk::cli

@@ -1,0 +1,12 @@
+#include "ui/install_windows.h"
+
+#include "ui/hlavni.h"
+#include "ui/vybrat.h"
+
+namespace hk {
+
+void installWindows(HlavniWindow& hlavni) {
+    VybratWindow::vytvor(hlavni);
+}
+
+} // namespace hk

@@ -1,0 +1,11 @@
+#pragma once
+// The windows of the program join the main window here: each part provides
+// an install function that creates its window or connects its commands.
+namespace hk {
+
+class HlavniWindow;
+
+// After the start-up: the record selection window first, then the others.
+void installWindows(HlavniWindow& hlavni);
+
+} // namespace hk

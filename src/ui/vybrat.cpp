@@ -1,0 +1,251 @@
+#include "ui/vybrat.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <cmath>
+
+#include "records/session.h"
+#include "ui/hlavni.h"
+
+namespace hk {
+
+namespace {
+
+constexpr int PismoSeznamu = 12; // points
+constexpr int SirkaSeznamu = 259;
+constexpr int SirkaUzkeObrazovky = 220;
+constexpr int LevyOkrajSiroke = 804;
+constexpr int SirokaObrazovka = 1024;
+
+int skaluj(int hodnota, int procento) {
+    return static_cast<int>(std::nearbyint(hodnota * procento / 100.0));
+}
+
+} // namespace
+
+VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
+    auto* w = new VybratWindow(hlavni, nullptr);
+    w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint);
+    w->sub_->setObjectName(QStringLiteral("Form4"));
+    w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
+    hlavni.setSeznam(w);
+    hlavni.plocha()->viewport()->installEventFilter(w);
+    w->umistit();
+    w->sub_->show();
+    return w;
+}
+
+VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
+    : QWidget(parent), hlavni_(hlavni), ListBox1_(new QListWidget(this)),
+      ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
+    setObjectName(QStringLiteral("VybratWindow"));
+    setWindowTitle(QStringLiteral("Výběr datumu"));
+    ListBox1_->setObjectName(QStringLiteral("ListBox1"));
+    ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
+    const int procento = hlavni.session().ProcentoVelikosti;
+    QFont pismo(QStringLiteral("DejaVu Sans"));
+    pismo.setPixelSize(skaluj(PismoSeznamu * 96 / 72, procento));
+    ListBox1_->setFont(pismo);
+    ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1_->setUniformItemSizes(true);
+    ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1_->installEventFilter(this);
+    ScrollBar1_->setSingleStep(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ListBox1_, 0, Qt::AlignTop);
+    layout->addWidget(ScrollBar1_, 0, Qt::AlignTop);
+
+    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &VybratWindow::ScrollBar1Change);
+    connect(ListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!plneni_ && row >= 0) ListBox1Click(row);
+    });
+    connect(ListBox1_, &QListWidget::itemClicked, this, [this] { hlavni_.zobrazZakres(); });
+
+    SessionModel& model = hlavni.model();
+    connect(&model, &SessionModel::recordsChanged, this, &VybratWindow::zadatlist);
+    connect(&model, &SessionModel::currentChanged, this, [this] {
+        okno_.ukaz(hlavni_.session().AktualniIndex);
+        nastavPosuvnik();
+        prepsatlist();
+    });
+}
+
+int VybratWindow::sirkaRadku() const {
+    // The widest line: a six-digit index and a drawing number of 999/99.
+    const QString vzor = QStringLiteral("999999     31 12 2026  2359    999/99");
+    return QFontMetrics(ListBox1_->font()).horizontalAdvance(vzor) + 2 * ListBox1_->frameWidth() +
+           12;
+}
+
+int VybratWindow::vyskaRadku() const {
+    return QFontMetrics(ListBox1_->font()).height() + 4;
+}
+
+void VybratWindow::umistit() {
+    if (!sub_) return;
+    const int procento = hlavni_.session().ProcentoVelikosti;
+    QMdiArea* plocha = hlavni_.plocha();
+    const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int sirkaObrazovky = hlavni_.obrazovka().width();
+    const int vlevo =
+        sirkaObrazovky > SirokaObrazovka ? LevyOkrajSiroke : sirkaObrazovky - SirkaUzkeObrazovky;
+    // The list is as wide as the scaled width, or as its widest line needs.
+    const int ramOkna = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
+    const int sirka = std::max(skaluj(sirkaPosuvniku + SirkaSeznamu, procento),
+                               sirkaRadku() + sirkaPosuvniku + ramOkna);
+    const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
+    sub_->setGeometry(std::max(0, std::min(vlevo, plocha->viewport()->width() - sirka)), 1, sirka,
+                      vyska);
+}
+
+void VybratWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // As many whole rows as the list's height holds; the list shows one more
+    // than RadkySeznamu.
+    const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int ram = 2 * ListBox1_->frameWidth();
+    const int radky = std::max(0, (height() - ram) / vyskaRadku() - 1);
+    const int vyskaObsahu = vyskaRadku() * (radky + 1) + ram;
+    ListBox1_->setFixedSize(std::max(0, width() - sirkaPosuvniku), vyskaObsahu);
+    ScrollBar1_->setFixedSize(sirkaPosuvniku, vyskaObsahu);
+    if (radky == okno_.radky() && okno_.pocet() == hlavni_.session().PocetZaznamu()) return;
+    okno_ = SeznamOkno(radky, hlavni_.session().PocetZaznamu());
+    okno_.ukaz(hlavni_.session().AktualniIndex);
+    nastavPosuvnik();
+    prepsatlist();
+}
+
+void VybratWindow::nastavPosuvnik() {
+    const QSignalBlocker blok(ScrollBar1_);
+    ScrollBar1_->setEnabled(okno_.posuvnik());
+    if (okno_.posuvnik()) {
+        ScrollBar1_->setRange(okno_.minimum(), okno_.pocet());
+        ScrollBar1_->setPageStep(okno_.radky());
+        ScrollBar1_->setValue(okno_.pozice());
+    } else {
+        ScrollBar1_->setRange(0, 0);
+    }
+}
+
+void VybratWindow::zadatlist() {
+    okno_.setPocet(hlavni_.session().PocetZaznamu());
+    okno_.ukaz(hlavni_.session().AktualniIndex);
+    nastavPosuvnik();
+    prepsatlist();
+}
+
+void VybratWindow::prepsatlist() {
+    const Session& s = hlavni_.session();
+    plneni_ = true;
+    ListBox1_->clear();
+    int vybrat = -1;
+    int stejneDatum = -1;
+    for (int k = okno_.prvni(); k <= okno_.posledni(); ++k) {
+        const TZaznam& z = s.record(k);
+        const auto radek = RecordListLine(k, z);
+        // A record whose date cannot be read is listed with the stored text.
+        const QString text =
+            radek
+                ? QString::fromStdString(*radek)
+                : QStringLiteral("%1     %2").arg(k, 5).arg(QString::fromStdString(z.Datum.text()));
+        auto* item = new QListWidgetItem(text, ListBox1_);
+        item->setSizeHint(QSize(item->sizeHint().width(), vyskaRadku()));
+        if (k == s.AktualniIndex) vybrat = ListBox1_->count() - 1;
+        if (stejneDatum < 0 && z.Datum.raw() == s.AktualniZaznam.Datum.raw())
+            stejneDatum = ListBox1_->count() - 1;
+    }
+    ListBox1_->setCurrentRow(vybrat >= 0 ? vybrat : stejneDatum);
+    plneni_ = false;
+}
+
+void VybratWindow::ScrollBar1Change(int pozice) {
+    okno_.setPozice(pozice);
+    prepsatlist();
+}
+
+void VybratWindow::ListBox1Click(int row) {
+    vyber(okno_.zaznamRadku(row));
+}
+
+void VybratWindow::vyber(int k) {
+    hlavni_.model().setCurrent(k);
+    hlavni_.zobrazZakres();
+}
+
+void VybratWindow::posledni() {
+    okno_.setPocet(hlavni_.session().PocetZaznamu());
+    okno_.setPozice(okno_.pocet());
+    nastavPosuvnik();
+    vyber(okno_.pocet());
+}
+
+void VybratWindow::sipkadolu() {
+    const int row = vybranyRadek();
+    if (row < 0) return;
+    const int k = okno_.dolu(row);
+    nastavPosuvnik();
+    vyber(k);
+}
+
+QStringList VybratWindow::radky() const {
+    QStringList out;
+    for (int i = 0; i < ListBox1_->count(); ++i)
+        out << ListBox1_->item(i)->text();
+    return out;
+}
+
+int VybratWindow::vybranyRadek() const {
+    return ListBox1_->currentRow();
+}
+
+bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == hlavni_.plocha()->viewport() && event->type() == QEvent::Resize) {
+        umistit();
+        return false;
+    }
+    if (watched != ListBox1_ || event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int row = vybranyRadek();
+    switch (key->key()) {
+    case Qt::Key_Down:
+        if (row >= 0) {
+            const int k = okno_.dolu(row);
+            nastavPosuvnik();
+            vyber(k);
+        }
+        return true;
+    case Qt::Key_Up:
+        if (row >= 0) {
+            const int k = okno_.nahoru(row);
+            nastavPosuvnik();
+            vyber(k);
+        }
+        return true;
+    case Qt::Key_F9:
+        emit klavesaF9();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void VybratWindow::closeEvent(QCloseEvent* event) {
+    if (zavrit_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace hk

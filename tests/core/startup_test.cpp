@@ -1,0 +1,381 @@
+// Start-up: the side files, the outside series, the observer lines, the
+// drawing setting and the program directory.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/store_fixtures.h"
+#include "records/program_dir.h"
+#include "records/session.h"
+#include "records/startup.h"
+#include "records/startup_files.h"
+#include "records/startup_series.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::store_test;
+
+namespace {
+
+const Date Today{2026, 12, 6};
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    WriteFileAtomic(path, bytes);
+}
+
+struct FactorCase {
+    const char* name;
+    const char* file;
+    std::optional<double> factor;
+};
+
+class SizeFactor : public testing::TestWithParam<FactorCase> {};
+
+TEST_P(SizeFactor, FromTheFirstLine) {
+    const auto f = ParseFaktorZvetseni(GetParam().file);
+    ASSERT_EQ(f.has_value(), GetParam().factor.has_value());
+    if (f) EXPECT_DOUBLE_EQ(*f, *GetParam().factor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SizeFactor,
+                         testing::Values(FactorCase{"Inside", "150\r\n", 1.5},
+                                         FactorCase{"LowerBoundIsExclusive", "100", 1.2},
+                                         FactorCase{"UpperBoundIsExclusive", "200\r\n", 1.2},
+                                         FactorCase{"JustBelowTheUpperBound", "199", 1.99},
+                                         FactorCase{"SpacesAroundAndMoreLines", " 130 \n999\n",
+                                                    1.3},
+                                         FactorCase{"NotAnInteger", "1.5", std::nullopt},
+                                         FactorCase{"Empty", "", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct PercentCase {
+    const char* name;
+    int height;
+    double factor;
+    int percent;
+};
+
+class SizePercent : public testing::TestWithParam<PercentCase> {};
+
+TEST_P(SizePercent, FromScreenHeight) {
+    EXPECT_EQ(SizePercentage(GetParam().height, GetParam().factor), GetParam().percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SizePercent,
+                         testing::Values(PercentCase{"SmallScreenRaisedTo100", 768, 1.2, 100},
+                                         PercentCase{"Full1080", 1080, 1.2, 130},
+                                         PercentCase{"HeightDividedFirst", 1029, 1.2, 122},
+                                         PercentCase{"TieGoesToEven", 1010, 1.5, 152},
+                                         PercentCase{"LargeFactor", 1440, 1.99, 287}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SideFiles, SupplementaryBlockIsPaddedOrCut) {
+    const auto shortBlock = ParseDoplnkovaData(std::string(10, '\x05'));
+    ASSERT_EQ(shortBlock.size(), 25000u);
+    EXPECT_EQ(shortBlock[9], 5);
+    EXPECT_EQ(shortBlock[10], 0);
+    EXPECT_EQ(ParseDoplnkovaData(std::string(30000, '\x07')).size(), 25000u);
+}
+
+TEST(SideFiles, InstrumentLinesAreConvertedAndMissingOnesEmpty) {
+    const auto lines = ParsePristroj("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250");
+    EXPECT_EQ(lines[0], "Hvězdárna");
+    EXPECT_EQ(lines[2], "150/2250");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(DefaultPristroj(),
+              (std::array<std::string, 6>{"", "Přístroj", "80", "18", "1350", ""}));
+}
+
+// A line of a three-value daily file: date, decimal year, whole disk, north, south.
+std::string dayLine(int y, int m, int d, int total, int north, int south) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%04d %02d %02d %8.3f%3d %3d %3d\r\n", y, m, d, y + 0.5, total,
+                  north, south);
+    return line;
+}
+
+std::string yearFile(int year, int total, int north, int south) {
+    std::string bytes;
+    const Date first{year, 1, 1};
+    for (int d = 0; d < (IsLeapYear(year) ? 366 : 365); ++d) {
+        const Date date = DateFromSerial(DaySerial(first) + d);
+        bytes += dayLine(date.year, date.month, date.day, total, north, south);
+    }
+    return bytes;
+}
+
+TEST(DailySeries, ThreeValuesPerDayAboveByteRange) {
+    DailySeries s;
+    ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
+    EXPECT_EQ(s.firstYear, 2001);
+    EXPECT_EQ(s.days.size(), 365u);
+    EXPECT_EQ(s.value({2001, 7, 4}, 0), 312);
+    EXPECT_EQ(s.value({2001, 7, 4}, 1), 200);
+    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
+    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
+    EXPECT_EQ(s.unreadableValues, 0);
+}
+
+TEST(DailySeries, OneValueFilesAndShortFilesStopAtTheirEnd) {
+    DailySeries s;
+    std::string bytes;
+    for (int d = 1; d <= 40; ++d)
+        bytes += "1990 01 01 1990.001 " + std::to_string(d) + "\r\n";
+    ParseDailySeriesFile(bytes, 1990, s);
+    EXPECT_EQ(s.value({1990, 1, 1}, 0), 1);
+    EXPECT_EQ(s.value({1990, 2, 9}, 0), 40);
+    EXPECT_EQ(s.value({1990, 2, 9}, 1), 0);
+    EXPECT_EQ(s.value({1990, 2, 10}, 0), 0);
+    // Days missing from the end of the file read as nothing, not as data.
+    EXPECT_EQ(s.unreadableValues, 0);
+}
+
+TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
+    TempDir dir;
+    writeFile(dir.path() / "SIDC" / "dssn1982.dat", yearFile(1982, 11, 5, 6));
+    writeFile(dir.path() / "SIDC" / "DSSN1984.DAT", yearFile(1984, 33, 20, 13));
+    writeFile(dir.path() / "SIDC" / "dssn2030.dat", yearFile(2030, 99, 50, 49));
+    writeFile(dir.path() / "SIDC" / "readme.dat", "not a series");
+    const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2026);
+    EXPECT_EQ(s.years, (std::vector<int>{1982, 1984}));
+    EXPECT_EQ(s.value({1982, 3, 1}, 0), 11);
+    EXPECT_EQ(s.value({1983, 3, 1}, 0), 0);
+    EXPECT_EQ(s.value({1984, 3, 1}, 0), 33);
+    EXPECT_EQ(s.value({1984, 12, 31}, 2), 13);
+    EXPECT_TRUE(ReadDailySeries(dir.path() / "nothing", 2026).empty());
+}
+
+TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
+    DailySeries s;
+    std::string bytes = yearFile(2003, 50, 25, 25);
+    bytes.replace(19, 3, "abc");
+    ParseDailySeriesFile(bytes, 2003, s);
+    EXPECT_EQ(s.value({2003, 1, 1}, 0), 0);
+    EXPECT_EQ(s.value({2003, 1, 2}, 0), 50);
+    EXPECT_EQ(s.unreadableValues, 1);
+}
+
+// A line of the area series: "yyyy mm " and three values of 7 characters.
+std::string areaLine(int y, int m, double total, double north, double south) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%04d %02d %7.1f%7.1f%7.1f\r\n", y, m, total, north, south);
+    return line;
+}
+
+TEST(OutsideTables, AreasAndFluxByColumns) {
+    const OutsideTable areas = ParsePlochy(areaLine(2014, 1, 1234.4, 600.5, 634.0) +
+                                           "2014 02     0.0      x    2.6\r\n" + "\r\n");
+    ASSERT_EQ(areas.rows.size(), 2u);
+    EXPECT_EQ(areas.rows[0].label, "2014 01 ");
+    EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
+    EXPECT_EQ(areas.rows[1].values, (std::array<std::uint16_t, 3>{0, 0, 3}));
+    EXPECT_EQ(areas.unreadableValues, 1);
+    EXPECT_EQ(areas.at(3), 634);
+    EXPECT_EQ(areas.at(6), 3);
+    EXPECT_EQ(areas.at(7), 0);
+    EXPECT_EQ(areas.at(0), 0);
+
+    const OutsideTable flux = ParseTok10cm("2014 01         152.3     147.8      133.0 \r\n"
+                                           "2014 02         70.05    \r\n");
+    ASSERT_EQ(flux.rows.size(), 2u);
+    EXPECT_EQ(flux.rows[0].values, (std::array<std::uint16_t, 3>{1523, 1478, 1330}));
+    EXPECT_EQ(flux.rows[1].values[0], 700); // 700.5 rounds to even
+    EXPECT_EQ(flux.unreadableValues, 2);    // the short line holds one value of three
+}
+
+class Startup : public testing::Test {
+  protected:
+    StartupResult run(int height = 1080) {
+        session = std::make_unique<Session>(dir.path());
+        return RunStartup(*session, height, Today);
+    }
+    TempDir dir;
+    std::unique_ptr<Session> session;
+};
+
+TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
+    const StartupResult r = run(1080);
+    EXPECT_TRUE(r.zvetsitCreated);
+    EXPECT_EQ(FileBytes(dir.path() / "Zvetsit.zve"), "120\r\n");
+    EXPECT_EQ(session->ProcentoVelikosti, 130);
+    EXPECT_EQ(session->Pristroj[1], "Přístroj");
+    EXPECT_EQ(session->DoplnkovaData, std::vector<std::uint8_t>(25000, 0));
+    EXPECT_TRUE(r.askDrawingSetting);
+    EXPECT_EQ(session->PocetZaznamu(), 1);
+    EXPECT_EQ(session->TabulkaPozorovatelu.size(), 0);
+    EXPECT_TRUE(session->warnings.empty());
+
+    EXPECT_FALSE(run().zvetsitCreated);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "datax.dat"));
+}
+
+TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
+    writeFile(dir.path() / "ZVETSIT.ZVE", "150\r\n");
+    writeFile(dir.path() / "Pristroj.DAT", "Stanice\r\n");
+    writeFile(dir.path() / "motfakul.dat", std::string(25000, '\x81'));
+    writeFile(dir.path() / "sidc" / "plochy.TXT", areaLine(2014, 1, 10, 20, 30));
+    writeFile(dir.path() / "sidc" / "Tok-10cm.txt",
+              "2014 01          70.0      71.0       72.0 \r\n");
+    writeFile(dir.path() / "sidc" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
+    const StartupResult r = run();
+    EXPECT_FALSE(r.zvetsitCreated);
+    EXPECT_DOUBLE_EQ(session->FaktorZvetseni, 1.5);
+    EXPECT_EQ(session->Pristroj[0], "Stanice");
+    EXPECT_EQ(session->DoplnkovaData[24999], 0x81);
+    EXPECT_EQ(session->PlochyTab.rows.size(), 1u);
+    EXPECT_EQ(session->Tok10cmTab.at(2), 710);
+    EXPECT_EQ(session->DenniSIDC.years, std::vector<int>{2020});
+}
+
+TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
+    writeFile(dir.path() / "Zvetsit.zve", "velky\r\n");
+    run();
+    EXPECT_DOUBLE_EQ(session->FaktorZvetseni, 1.2);
+    ASSERT_EQ(session->warnings.size(), 1u);
+    EXPECT_NE(session->warnings[0].find("Zvetsit.zve"), std::string::npos);
+    EXPECT_EQ(FileBytes(dir.path() / "Zvetsit.zve"), "velky\r\n");
+}
+
+TEST_F(Startup, DrawingSettingComesFromRecord1) {
+    TZaznam first = Rec("01.01.2010", 800);
+    first.NastaveniKresby = 1125;
+    WriteRecords(dir.path() / "datax.dat", {first, Rec("02.01.2010", 800)});
+    EXPECT_FALSE(run().askDrawingSetting);
+    EXPECT_DOUBLE_EQ(session->PolomerKresby, 125);
+    EXPECT_TRUE(session->HelioZadavani);
+    EXPECT_EQ(MainWindowCaption(*session),
+              "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)");
+
+    first.NastaveniKresby = 100;
+    WriteRecords(dir.path() / "datax.dat", {first});
+    EXPECT_FALSE(run().askDrawingSetting);
+    EXPECT_DOUBLE_EQ(session->PolomerKresby, 100);
+    EXPECT_EQ(MainWindowCaption(*session),
+              "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  200 mm)");
+
+    first.NastaveniKresby = 0;
+    WriteRecords(dir.path() / "datax.dat", {first});
+    EXPECT_TRUE(run().askDrawingSetting);
+}
+
+TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
+    writeFile(dir.path() / "ob.dat",
+              "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n3,Adam Petr,,Praha,11000,\r\n");
+    const StartupResult r = run();
+    EXPECT_TRUE(r.obRenamed);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "ob.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob-původní.dat"));
+    ASSERT_EQ(session->TabulkaPozorovatelu.size(), 2);
+    // Sorted by name.
+    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[0][1], "Adam Petr");
+    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[1][2], "Hlavní 5");
+
+    const StartupResult again = run();
+    EXPECT_FALSE(again.obRenamed);
+    EXPECT_EQ(session->TabulkaPozorovatelu.size(), 0);
+}
+
+TEST_F(Startup, PozorovatelePWinsOverObDat) {
+    writeFile(dir.path() / "pozorovateleP.dat", "1,Nový Jan,\r\n");
+    writeFile(dir.path() / "ob.dat", "2,Starý Jan,\r\n");
+    const StartupResult r = run();
+    EXPECT_FALSE(r.obRenamed);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob.dat"));
+    ASSERT_EQ(session->TabulkaPozorovatelu.size(), 1);
+    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[0][0], "1");
+}
+
+TEST_F(Startup, HooksRunInTheirPlaces) {
+    std::vector<std::string> order;
+    writeFile(dir.path() / "SIDC" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
+    Session s(dir.path());
+    StartupHooks hooks;
+    hooks.loadCorona = [&](Session& x) {
+        order.push_back("corona records=" + std::to_string(x.PocetZaznamu()) +
+                        " series=" + std::to_string(x.DenniSIDC.years.size()));
+    };
+    hooks.computeAsymmetry = [&](Session& x) {
+        order.push_back("asymmetry series=" + std::to_string(x.DenniSIDC.years.size()));
+    };
+    RunStartup(s, 800, Today, hooks);
+    EXPECT_EQ(order, (std::vector<std::string>{"corona records=1 series=0", "asymmetry series=1"}));
+}
+
+struct ResolveCase {
+    const char* name;
+    const char* relative;
+    const char* expected; // relative to the root
+};
+
+class Resolve : public testing::TestWithParam<ResolveCase> {};
+
+TEST_P(Resolve, CaseInsensitiveWithBothSeparators) {
+    TempDir dir;
+    writeFile(dir.path() / "SIDC" / "Plochy.txt", "x");
+    writeFile(dir.path() / "Obrázek" / "a.jpg", "x");
+    writeFile(dir.path() / "datax.dat", "x");
+    const ProgramDir p(dir.path());
+    EXPECT_EQ(p.resolve(GetParam().relative), dir.path() / GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Resolve,
+    testing::Values(ResolveCase{"Exact", "SIDC/Plochy.txt", "SIDC/Plochy.txt"},
+                    ResolveCase{"Backslash", "\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
+                    ResolveCase{"OtherCase", "sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},
+                    ResolveCase{"CzechLetters", "OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},
+                    ResolveCase{"NewFileInExistingFolder", "sidc/new.txt", "SIDC/new.txt"},
+                    ResolveCase{"NewFolder", "Mesice\\2014.txt", "Mesice/2014.txt"},
+                    ResolveCase{"FileAtTheRoot", "DATAX.DAT", "datax.dat"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
+    TempDir dir;
+    const ProgramDir p(dir.path());
+    EXPECT_EQ(p.ensureFolder("CVdata"), dir.path() / "CVdata");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "CVdata"));
+    EXPECT_EQ(p.ensureFolder("cvDATA"), dir.path() / "CVdata");
+    writeFile(dir.path() / "soubor", "x");
+    EXPECT_THROW(p.ensureFolder("soubor/dalsi"), std::runtime_error);
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(ProgramDirectory, FoundInItsOrder) {
+    TempDir exe, env, data;
+    {
+        ScopedEnv e("HELIOKRES_DIR", env.path().string());
+        EXPECT_EQ(FindProgramDirectory(std::string("/given"), exe.path()), "/given");
+        EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), env.path());
+    }
+    ScopedEnv noEnv("HELIOKRES_DIR", std::nullopt);
+    ScopedEnv xdg("XDG_DATA_HOME", data.path().string());
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), data.path() / "Heliokres");
+    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "Heliokres"));
+    writeFile(exe.path() / "DATAX.DAT", "");
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), exe.path());
+}
+
+} // namespace

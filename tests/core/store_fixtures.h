@@ -1,0 +1,54 @@
+#pragma once
+// Records and record files for the tests of the record store and start-up.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "io/atomic_file.h"
+#include "records/record.h"
+#include "records/record_file.h"
+#include "records/zaznam.h"
+
+namespace hk::store_test {
+
+// A stored record as the entry window leaves it: date, time, observer, one
+// group in the northern hemisphere near the centre.
+inline TZaznam Rec(const std::string& datum, std::uint16_t cas,
+                   const std::string& observer = "Novák, Jan") {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    z.Pozorovatel.setText(observer);
+    z.Stanice.setText("Úpice");
+    for (TSkupina& s : z.Skupiny)
+        s.Typ.setRaw("***");
+    z.PocetSkupin = 1;
+    z.Skupiny[0].Typ.setRaw("Dkc");
+    z.Skupiny[0].Poc = 12;
+    z.Skupiny[0].SPen = 3;
+    z.Skupiny[0].Uhel = 300;
+    z.Skupiny[0].Vzd = 400;
+    z.Skupiny[0].Plocha = 150;
+    return z;
+}
+
+inline std::string Bytes(const std::vector<TZaznam>& records) {
+    return std::string(RecordBytes(records));
+}
+
+inline void WriteRecords(const std::filesystem::path& path, const std::vector<TZaznam>& records) {
+    WriteRecordFile(path, records);
+}
+
+inline std::string FileBytes(const std::filesystem::path& path) {
+    return ReadWholeFile(path);
+}
+
+inline std::vector<std::string> Observers(std::span<const TZaznam> records) {
+    std::vector<std::string> names;
+    for (const TZaznam& z : records)
+        names.push_back(z.Pozorovatel.text());
+    return names;
+}
+
+} // namespace hk::store_test
