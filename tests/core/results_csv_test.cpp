@@ -1,0 +1,142 @@
+// Statistics tables written as CSV: cell alignment and cut, the columns per
+// hemisphere, file names and the folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "io/atomic_file.h"
+#include "results/csv_export.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+struct CellCase {
+    const char* name;
+    const char* cell;
+    const char* expected; // Windows-1250 bytes
+};
+
+class CsvCell : public ::testing::TestWithParam<CellCase> {};
+
+TEST_P(CsvCell, RightAlignedInSevenAndCut) {
+    EXPECT_EQ(StatisticsCsvCell(GetParam().cell), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvCell,
+    ::testing::Values(CellCase{"Empty", "", "       ;"}, CellCase{"Mean", "12.50", "  12.50;"},
+                      CellCase{"MeanWithSpaces", "  12.50", "  12.50;"},
+                      CellCase{"Month", "03.2001", "03.2001;"},
+                      CellCase{"NineCharactersKeepLastSeven", "123456789", "3456789;"},
+                      CellCase{"Header", "   plo", "    plo;"},
+                      // One byte per character in the file, not per UTF-8 byte.
+                      CellCase{"CzechLetters", "Září", "   Z\xE1\xF8\xED;"}),
+    [](const auto& info) { return info.param.name; });
+
+struct NameCase {
+    const char* name;
+    StatisticsTable table;
+    int hemisphere;
+    const char* expected;
+};
+
+class CsvName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(CsvName, ByTableAndHemisphere) {
+    EXPECT_EQ(StatisticsCsvName(GetParam().table, GetParam().hemisphere), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvName,
+    ::testing::Values(NameCase{"MeasuredAll", StatisticsTable::Namerene, 1, "Namerene-celkove"},
+                      NameCase{"MeasuredNorth", StatisticsTable::Namerene, 2, "Namerene-sever"},
+                      NameCase{"MeasuredSouth", StatisticsTable::Namerene, 3, "Namerene-jih"},
+                      NameCase{"SmoothedAll", StatisticsTable::Vyhlazene, 1, "Vyhlazene-celkove"},
+                      NameCase{"SmoothedNorth", StatisticsTable::Vyhlazene, 2, "Vyhlazene-sever"},
+                      NameCase{"SmoothedSouth", StatisticsTable::Vyhlazene, 3, "Vyhlazene-jih"}),
+    [](const auto& info) { return info.param.name; });
+
+std::vector<std::vector<std::string>> Grid(std::size_t columns, std::size_t rows) {
+    std::vector<std::vector<std::string>> cells(rows, std::vector<std::string>(columns));
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c)
+            cells[r][c] = std::to_string(r * 100 + c);
+    return cells;
+}
+
+std::size_t CountOf(const std::string& text, char c) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+}
+
+struct ColumnsCase {
+    const char* name;
+    std::size_t gridColumns;
+    int hemisphere;
+    std::size_t written;
+};
+
+class CsvColumns : public ::testing::TestWithParam<ColumnsCase> {};
+
+TEST_P(CsvColumns, WrittenPerLine) {
+    const ColumnsCase& c = GetParam();
+    const std::string text = StatisticsCsvText(Grid(c.gridColumns, 3), c.hemisphere);
+    EXPECT_EQ(CountOf(text, '\n'), 3u);
+    EXPECT_EQ(CountOf(text, ';'), 3 * c.written);
+    const std::string firstLine = text.substr(0, text.find("\r\n"));
+    EXPECT_EQ(firstLine.size(), c.written * 8);
+    EXPECT_EQ(firstLine.substr(firstLine.size() - 8),
+              StatisticsCsvCell(std::to_string(c.written - 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CsvColumns,
+                         ::testing::Values(ColumnsCase{"MeasuredAll", 16, 1, 16},
+                                           ColumnsCase{"MeasuredNorthStopsAtEight", 16, 2, 9},
+                                           ColumnsCase{"MeasuredSouthStopsAtEight", 16, 3, 9},
+                                           ColumnsCase{"SmoothedAllNoEmptyColumns", 9, 1, 9},
+                                           ColumnsCase{"SmoothedNorth", 9, 2, 9}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(CsvText, LinesEndWithCrLfAndShortRowsAreCompleted) {
+    const std::vector<std::vector<std::string>> cells = {{"", "   g  ", "   f  "},
+                                                         {"03.2001", " 1.50"}};
+    EXPECT_EQ(StatisticsCsvText(cells, 2), "       ;    g  ;    f  ;\r\n"
+                                           "03.2001;   1.50;       ;\r\n");
+    EXPECT_EQ(StatisticsCsvText({}, 1), "");
+}
+
+TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    const auto path = WriteStatisticsCsv(dir, StatisticsTable::Vyhlazene, 3, {{"a", "b"}});
+    EXPECT_EQ(path, tmp.path() / "CSVsoubory" / "Vyhlazene-jih.csv");
+    EXPECT_EQ(ReadWholeFile(path), "      a;      b;\r\n");
+
+    WriteStatisticsCsv(dir, StatisticsTable::Vyhlazene, 3, {{"c"}});
+    EXPECT_EQ(ReadWholeFile(path), "      c;\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(CsvFile, FolderCopiedFromWindowsKeepsItsSpelling) {
+    TempDir tmp;
+    std::filesystem::create_directory(tmp.path() / "CSVSOUBORY");
+    const auto path =
+        WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Namerene, 1, {{"x"}});
+    EXPECT_EQ(path, tmp.path() / "CSVSOUBORY" / "Namerene-celkove.csv");
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "CSVsoubory"));
+}
+
+TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
+    TempDir tmp;
+    // A file where the folder should be.
+    WriteFileAtomic(tmp.path() / "CSVsoubory", "x");
+    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Namerene, 1, {{"x"}}),
+                 std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory"), "x");
+}
+
+} // namespace
