@@ -1,0 +1,59 @@
+#pragma once
+// The two monthly forms of the results window: the Czech drawing protocol
+// ("PROTOKOL O ZAKRESLOVÁNÍ SLUNEČNÍCH SKVRN") and the English certificate
+// for SIDC ("CERTIFICATE  OF  DRAWING  SUN  SPOTS"). Both are laid out in
+// form units and drawn on any QPainter: the window, a printed page, an image.
+#include <QRect>
+#include <QSizeF>
+
+#include "render/protocol_data.h"
+
+class QPainter;
+
+namespace hk {
+
+enum class ProtocolKind { Vlastni, Sidc };
+
+// Font size of the Czech protocol: 12 when the view opens, "v" and "m" change it.
+inline constexpr int VelikostPismaVychozi = 12;
+inline constexpr int VelikostPismaMin = 8;
+inline constexpr int VelikostPismaMax = 60;
+inline constexpr int VelikostPismaRestart = 20;
+
+struct ProtocolOptions {
+    double unit = 1.0; // device pixels per form unit (the window's magnification)
+    double scroll = 0; // device pixels scrolled: the form moves up by this much
+    int velikostPisma = VelikostPismaVychozi; // Czech protocol only
+};
+
+// The size of the whole form in form units at unit 1, for the given font size.
+QSizeF ProtocolFormSize(ProtocolKind kind, int velikostPisma);
+
+// The unit that makes the whole form fit into `area` (a printed page).
+double ProtocolFitUnit(ProtocolKind kind, int velikostPisma, const QSizeF& area);
+
+// Rows and columns of the day table: row 0 the headers, rows 1..31 the days,
+// then the sum row and the mean row; column 0 the day, 1 the time, 2..8 the
+// values in ProtocolColumn order, 9 the observer.
+inline constexpr int ProtocolSumRow = 32;
+inline constexpr int ProtocolMeanRow = 33;
+inline constexpr int ProtocolTableColumns = 10;
+
+// Where a cell's text stands, in device pixels relative to the form's top
+// left corner, for the given options (unit, font size; scroll not applied).
+QRectF ProtocolCellRect(ProtocolKind kind, const ProtocolOptions& options, int row, int column);
+
+// Paints the form on white into `target`; nothing outside it is touched.
+void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& data,
+                   ProtocolKind kind, const ProtocolOptions& options);
+
+// Paints the whole form on a page (printer, PDF), as large as fits, centred
+// horizontally at the top of `page`.
+void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
+                       ProtocolKind kind);
+
+// "v": one size up, above 60 back to 20. "m": one size down, not below 8.
+int VelikostPismaVetsi(int size);
+int VelikostPismaMensi(int size);
+
+} // namespace hk
