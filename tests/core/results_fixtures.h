@@ -1,0 +1,91 @@
+#pragma once
+// Drawings built in code for the statistics and report tests.
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "records/record.h"
+#include "records/zaznam.h"
+
+namespace hk::results_test {
+
+// Polar positions that lie well inside the northern and the southern
+// hemisphere for any orientation of the disk.
+inline constexpr int Sever = 0;
+inline constexpr int Jih = 1800;
+
+struct Skupina {
+    const char* typ;
+    int poc = 1;
+    int spen = 0;
+    int uhel = Sever;
+    int vzd = 500;
+    int plocha = 0;
+    int mals = 0;
+};
+
+inline TZaznam Prazdny(const char* datum, std::uint16_t cas) {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    z.Pozorovatel.setText("Novák, Jan");
+    for (auto& s : z.Skupiny)
+        s.Typ.setText("***");
+    return z;
+}
+
+inline void Pridej(TZaznam& z, const Skupina& g) {
+    TSkupina& s = z.Skupiny[z.PocetSkupin++];
+    s.Typ.setText(g.typ);
+    s.Poc = static_cast<std::uint8_t>(g.poc);
+    s.SPen = static_cast<std::uint8_t>(g.spen);
+    s.Uhel = static_cast<std::uint16_t>(g.uhel);
+    s.Vzd = static_cast<std::uint16_t>(g.vzd);
+    s.Plocha = static_cast<std::uint16_t>(g.plocha);
+    s.MalS = static_cast<std::uint16_t>(g.mals);
+}
+
+// Stores the summary as the record store does on entry.
+inline void Uloz(TZaznam& z) {
+    z.Souhrn = StoredSummary(z, *RecordEphemeris(z));
+}
+
+// A drawing with groups and its stored summary.
+inline TZaznam Kresba(const char* datum, std::uint16_t cas, std::initializer_list<Skupina> groups,
+                      int q = 0) {
+    TZaznam z = Prazdny(datum, cas);
+    z.Q = static_cast<std::uint8_t>(q);
+    for (const Skupina& g : groups)
+        Pridej(z, g);
+    Uloz(z);
+    return z;
+}
+
+inline TZaznam& Zvlastni(TZaznam& z) {
+    z.Zvlastni.setText("zvlášťní");
+    return z;
+}
+
+// Marks group entry 1 as a hemisphere marker (the stored summary is left as it is).
+inline TZaznam& Znacka(TZaznam& z, bool north) {
+    z.Skupiny[0].Uhel = north ? NorthMarkerUhel : SouthMarkerUhel;
+    z.Skupiny[0].Vzd = MarkerVzd;
+    return z;
+}
+
+// A record with its stored summary given directly: the eight quantities of
+// the north and of the south (g, f, R, Cv, SN, RB, pl, pk).
+inline TZaznam Souhrn(const char* datum, std::uint16_t cas, std::array<int, 8> n,
+                      std::array<int, 8> s) {
+    TZaznam z = Prazdny(datum, cas);
+    auto w = [](int v) { return static_cast<std::uint16_t>(v); };
+    TSouhrn& t = z.Souhrn;
+    t.Cas = z.Cas;
+    t.gSev = w(n[0]), t.fSev = w(n[1]), t.RSev = w(n[2]), t.CVSev = w(n[3]);
+    t.SNSev = w(n[4]), t.RBSev = w(n[5]), t.PlSev = w(n[6]), t.PkSev = w(n[7]);
+    t.gJih = w(s[0]), t.fJih = w(s[1]), t.RJih = w(s[2]), t.CVJih = w(s[3]);
+    t.SNJih = w(s[4]), t.RBJih = w(s[5]), t.PlJih = w(s[6]), t.PkJih = w(s[7]);
+    return z;
+}
+
+} // namespace hk::results_test

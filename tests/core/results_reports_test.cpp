@@ -1,0 +1,579 @@
+// The monthly report files, byte for byte: SIDC, CV, own basic and extended,
+// Inter-Sol; built from one month of drawings made here.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "results/choose_month.h"
+#include "results/cv_report.h"
+#include "results/daily_values.h"
+#include "results/intersol_report.h"
+#include "results/own_report.h"
+#include "results/sidc_report.h"
+#include "results_fixtures.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::results_test;
+
+namespace {
+
+// Lines joined with CR LF after each.
+std::string crlf(std::initializer_list<const char*> lines) {
+    std::string t;
+    for (const char* l : lines)
+        t += std::string(l) + "\r\n";
+    return t;
+}
+
+ObecnaData stationData() {
+    ObecnaData d;
+    d.row(1) = "Hvězdárna v Testově";
+    d.row(2) = "Refractor";
+    d.row(3) = "80";
+    d.row(4) = "1200";
+    d.row(5) = "25";
+    d.row(7) = "stanice@example.cz";
+    d.row(9) = "42";
+    d.row(10) = "Hvězdárna Test";
+    d.row(11) = "Projection 25 cm";
+    d.row(12) = "007";
+    d.row(13) = "CZ-TEST";
+    d.ObecnaDataZadana = true;
+    return d;
+}
+
+// February 2001 with a drawing in January before it and in March after it.
+// The 5th has two drawings (06:00, then the worked example at 07:05: three
+// northern groups of 12 spots, one southern group of 2 spots, Q 2, central
+// zone 1/3/13); the 17th one drawing of a single southern spot.
+std::vector<TZaznam> februaryFixture() {
+    TZaznam early = Kresba("05.02.2001", 600, {{"Hsx", 1, 1, Sever, 500, 10}}, 4);
+    early.PP = 1, early.Obr = 1;
+    TZaznam example = Kresba("05.02.2001", 705,
+                             {{"Dao", 5, 2, Sever, 500, 100},
+                              {"Cso", 4, 1, Sever, 500, 40},
+                              {"Bxi", 3, 0, Sever, 500, 0},
+                              {"Bxo", 2, 0, Jih, 500, 20}},
+                             2);
+    example.qc = 1, example.fc = 3, example.rc = 13, example.PocetFakuli = 2, example.PP = 3,
+    example.Obr = 2;
+    return {Kresba("20.01.2001", 1000, {{"Axx"}}, 1), early, example,
+            Kresba("17.02.2001", 1230, {{"Axx", 1, 0, Jih}}, 3),
+            Kresba("01.03.2001", 800, {{"Hsx"}}, 1)};
+}
+
+constexpr std::size_t februaryFirst = 1;
+
+TEST(SidcReport, WorkedExampleLine) {
+    const auto records = februaryFixture();
+    const TZaznam& z = records[2];
+    EXPECT_EQ(SidcDayLine(5, z, LiveDailyValues(z)),
+              "05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013");
+}
+
+TEST(SidcReport, WholeFile) {
+    const ReportFile r = BuildSidcReport(februaryFixture(), februaryFirst, stationData());
+    EXPECT_EQ(r.folder, "Mesice");
+    EXPECT_EQ(r.name, "200102.txt");
+    const std::string expected = crlf({"SIDC200102  CZ-TEST",
+                                       "(CZECH REP.)  CZ-TEST",
+                                       "      ",
+                                       "01 9999",
+                                       "02 9999",
+                                       "03 9999",
+                                       "04 9999",
+                                       "05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013",
+                                       "06 9999",
+                                       "07 9999",
+                                       "08 9999",
+                                       "09 9999",
+                                       "10 9999",
+                                       "11 9999",
+                                       "12 9999",
+                                       "13 9999",
+                                       "14 9999",
+                                       "15 9999",
+                                       "16 9999",
+                                       "17 1230 3 01 001 011 00 000 000 01 001 011 00 000 000",
+                                       "18 9999",
+                                       "19 9999",
+                                       "20 9999",
+                                       "21 9999",
+                                       "22 9999",
+                                       "23 9999",
+                                       "24 9999",
+                                       "25 9999",
+                                       "26 9999",
+                                       "27 9999",
+                                       "28 9999"}) +
+                                 "99";
+    EXPECT_EQ(r.text, expected);
+}
+
+TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
+    auto records = februaryFixture();
+    records[2].Souhrn = TSouhrn{}; // a stale block from an earlier save
+    const ReportFile sidc = BuildSidcReport(records, februaryFirst, stationData());
+    EXPECT_NE(sidc.text.find("05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013\r\n"),
+              std::string::npos);
+    // The own report reads the stored block.
+    EXPECT_EQ(OwnBasicDayLine(5, records[2]).substr(12, 17), "000   000   000  ");
+}
+
+TEST(SidcReport, WideValuesPrintAllTheirDigits) {
+    TZaznam z =
+        Kresba("02.02.2001", 1200, {{"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}});
+    const TSouhrn live = LiveDailyValues(z);
+    EXPECT_EQ(SidcDayLine(2, z, live), "02 1200 0 04 1000 1040 04 1000 1040 00 000 000 00 000 000");
+}
+
+TEST(CvReport, WorkedExampleDayLine) {
+    const TZaznam z = Kresba("05.02.2001", 705, {{"Dao"}, {"Cso"}, {"Axx", 1, 0, Jih}}, 2);
+    const TSouhrn live = LiveDailyValues(z);
+    EXPECT_EQ("  05  " + CvDayTail(z, live.CVSev + live.CVJih),
+              "  05    031  07:05  2    DAO CSO AXX ");
+}
+
+TEST(CvReport, WholeFile) {
+    const ReportFile r =
+        BuildCvReport(februaryFixture(), februaryFirst, "Novák, Jan", stationData());
+    EXPECT_EQ(r.folder, "CVdata");
+    EXPECT_EQ(r.name, "CV-02_2001.Txt");
+    // The 5th shows its later drawing; AVRG and OBS count all three drawings:
+    // (10 + 35 + 1) / 3.
+    const std::string expected =
+        crlf({" ",
+              "    MONTHLY OBSERVATIONS OF ZÜRICH/McINTOSH-classifications",
+              "    Your E-mail adress          stanice@example.cz",
+              "    Year                        2001",
+              "    Month - number              02 - 42",
+              "    Observer                    Novák, Jan",
+              "    Station                     Hvězdárna Test",
+              "    Instrument                  Refractor  80 / 1200 / 25",
+              "    Method                      Projection 25 cm",
+              " ",
+              " ",
+              " Date  CV  Time  Cond",
+              " ",
+              "  01  ",
+              "  02  ",
+              "  03  ",
+              "  04  ",
+              "  05    035  07:05  2    DAO CSO BXI BXO ",
+              "  06  ",
+              "  07  ",
+              "  08  ",
+              "  09  ",
+              "  10  ",
+              "  11  ",
+              "  12  ",
+              "  13  ",
+              "  14  ",
+              "  15  ",
+              "  16  ",
+              "  17    001  12:30  3    AXX ",
+              "  18  ",
+              "  19  ",
+              "  20  ",
+              "  21  ",
+              "  22  ",
+              "  23  ",
+              "  24  ",
+              "  25  ",
+              "  26  ",
+              "  27  ",
+              "  28  ",
+              " ",
+              " ",
+              "    AVRG  = 15.33",
+              "    OBS   =  3"});
+    EXPECT_EQ(r.text, expected);
+}
+
+TEST(CvReport, ClassesInOtherCaseArePrintedInCapitalsButCountZero) {
+    std::vector<TZaznam> records{Kresba("03.09.2001", 800, {{"dao"}}, 1),
+                                 Kresba("04.09.2001", 800, {}, 1)};
+    const ReportFile r = BuildCvReport(records, 0, "N", ObecnaData{});
+    EXPECT_EQ(r.name, "CV-09_2001.Txt");
+    EXPECT_NE(r.text.find("\r\n  03    000  08:00  1    DAO \r\n"), std::string::npos);
+    EXPECT_NE(r.text.find("\r\n  04    000  08:00  1    \r\n"), std::string::npos);
+}
+
+TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
+    ObecnaData d = stationData();
+    d.row(10) = std::string(50, 'x');
+    d.row(2) = std::string(50, 'y');
+    const ReportFile r = BuildCvReport(februaryFixture(), februaryFirst, "N", d);
+    EXPECT_NE(r.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(r.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
+              std::string::npos);
+}
+
+const char* const ownBasicDays[] = {"01",
+                                    "02",
+                                    "03",
+                                    "04",
+                                    "05   07:05  004   003   001   0014   0012   0002   0054   "
+                                    "0042   0012   001   0003   0013    002   03    02    02",
+                                    "06",
+                                    "07",
+                                    "08",
+                                    "09",
+                                    "10",
+                                    "11",
+                                    "12",
+                                    "13",
+                                    "14",
+                                    "15",
+                                    "16",
+                                    "17   12:30  001   000   001   0001   0000   0001   0011   "
+                                    "0000   0011   000   0000   0000    000   00    00    03",
+                                    "18",
+                                    "19",
+                                    "20",
+                                    "21",
+                                    "22",
+                                    "23",
+                                    "24",
+                                    "25",
+                                    "26",
+                                    "27",
+                                    "28"};
+
+TEST(OwnReport, BasicFile) {
+    const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
+    EXPECT_EQ(r.basic.folder, "Vlastni");
+    EXPECT_EQ(r.basic.name, "VL-02_2001.Txt");
+    std::string expected =
+        crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
+              "Přístroj :      Refractor80 / 1200 / 25", "",
+              "den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc     fc"
+              "    rc      F     p     O     Q "});
+    for (const char* day : ownBasicDays)
+        expected += std::string(day) + "\r\n";
+    // Sums over the three drawings, the 5th at 06:00 included; means over n = 3.
+    expected += crlf({"",
+                      "    Suma    006   004   002   0016   0013   0003   0076   0053   0023   001 "
+                      "  0003   0013    002"
+                      "   04    03    09",
+                      "    Průměr   02.0  01.3  00.7  005.3  004.3  001.0  025.3  017.7  007.7  "
+                      "00.3  001.0  004.3"
+                      "   00.7  1.3   1.0   3.0"});
+    EXPECT_EQ(r.basic.text, expected);
+}
+
+TEST(OwnReport, ExtendedFile) {
+    const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
+    EXPECT_EQ(r.extended.name, "VLR-02_2001.Txt");
+    std::string expected =
+        crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
+              "Přístroj :      Refractor80 / 1200 / 25", "",
+              "den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj     pl"
+              "    pls    plj     pk    pks    pkj  "});
+    // Areas 100, 40, 20 and 10 at 0.4 of the radius are 55, 22, 11 and 5 corrected.
+    for (int d = 1; d <= 28; ++d) {
+        if (d == 5)
+            expected += "05   07:05  00035  00033  00002  00035  00033  00002  00142  00134  00008 "
+                        " 00160  00140"
+                        "  00020  00088  00077  00011\r\n";
+        else if (d == 17)
+            expected += "17   12:30  00001  00000  00001  00001  00000  00001  00004  00000  00004 "
+                        " 00000  00000"
+                        "  00000  00000  00000  00000\r\n";
+        else
+            expected += (d < 10 ? "0" : "") + std::to_string(d) + "\r\n";
+    }
+    expected += crlf({"",
+                      "    Suma    00046  00043  00003  00046  00043  00003  00190  00178  00012  "
+                      "00170  00150  00020"
+                      "  00093  00082  00011",
+                      "    Průměr   0015.3 0014.3 0001.0 0015.3 0014.3 0001.0 0063.3 0059.3 0004.0 "
+                      "0056.7 0050.0 0006.7"
+                      " 0031.0 0027.3 0003.7"});
+    EXPECT_EQ(r.extended.text, expected);
+}
+
+TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
+    // An ordinary drawing, a special drawing without a marker (whole disk
+    // only) and a special drawing whose first group is the south marker
+    // (whole disk and hemispheres, no areas); n = 3 for every mean.
+    TZaznam special = Kresba("04.03.2003", 900, {{"***", 6}}, 3);
+    TZaznam marker = Kresba("06.03.2003", 900, {{"***", 2, 0, SouthMarkerUhel, MarkerVzd}}, 1);
+    std::vector<TZaznam> records{Kresba("02.03.2003", 900, {{"Cso", 3, 0, Sever, 500, 30}}, 2),
+                                 Zvlastni(special), Zvlastni(marker)};
+    const OwnReport r = BuildOwnReport(records, 0, ObecnaData{});
+    const std::string basicTail = crlf({"",
+                                        "    Suma    003   001   001   0011   0003   0002   0041   "
+                                        "0013   0012   000   0000   0000    000   00"
+                                        "    00    06",
+                                        "    Průměr   01.0  00.3  00.3  003.7  001.0  000.7  013.7 "
+                                        " 004.3  004.0  00.0  000.0  000.0   00.0  0.0"
+                                        "   0.0   2.0"});
+    const std::string extendedTail = crlf({"",
+                                           "    Suma    00011  00011  00000  00011  00003  00002  "
+                                           "00024  00024  00000  00030  00030  00000  00016"
+                                           "  00016  00000",
+                                           "    Průměr   0003.7 0003.7 0000.0 0003.7 0001.0 0000.7 "
+                                           "0008.0 0008.0 0000.0 0010.0 0010.0 0000.0 0005.3"
+                                           " 0005.3 0000.0"});
+    ASSERT_GE(r.basic.text.size(), basicTail.size());
+    EXPECT_EQ(r.basic.text.substr(r.basic.text.size() - basicTail.size()), basicTail);
+    EXPECT_EQ(r.extended.text.substr(r.extended.text.size() - extendedTail.size()), extendedTail);
+    EXPECT_NE(r.basic.text.find("Měsíc:     Březen           Rok:   2003\r\n"), std::string::npos);
+}
+
+struct FebruaryCase {
+    const char* name;
+    const char* datum;
+    int days;
+};
+
+class FebruaryLength : public ::testing::TestWithParam<FebruaryCase> {};
+
+TEST_P(FebruaryLength, GregorianInEveryReport) {
+    const auto& c = GetParam();
+    std::vector<TZaznam> records{Kresba(c.datum, 800, {{"Axx"}}, 1)};
+    const std::string last = std::to_string(c.days);
+    const std::string after = std::to_string(c.days + 1);
+    const std::string sidc = BuildSidcReport(records, 0, ObecnaData{}).text;
+    EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
+    const std::string cv = BuildCvReport(records, 0, "N", ObecnaData{}).text;
+    EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
+    EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
+    const OwnReport own = BuildOwnReport(records, 0, ObecnaData{});
+    EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, FebruaryLength,
+                         ::testing::Values(FebruaryCase{"Y2000", "01.02.2000", 29},
+                                           FebruaryCase{"Y2100", "01.02.2100", 28},
+                                           FebruaryCase{"Y2001", "01.02.2001", 28},
+                                           FebruaryCase{"Y2004", "01.02.2004", 29}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
+    // Two drawings on each of the 28 days of February 2001: the last days
+    // show their own later drawings, and every drawing counts.
+    std::vector<TZaznam> records;
+    for (int d = 1; d <= 28; ++d) {
+        const std::string datum = (d < 10 ? "0" : "") + std::to_string(d) + ".02.2001";
+        records.push_back(Kresba(datum.c_str(), 700, {{"Axx"}}, 1));
+        records.push_back(Kresba(datum.c_str(), 1400, {{"Hsx"}}, 2));
+    }
+    const std::string sidc = BuildSidcReport(records, 0, ObecnaData{}).text;
+    EXPECT_NE(sidc.find("\r\n28 1400 2 01 001 011 01 001 011 00 000 000 00 000 000\r\n99"),
+              std::string::npos);
+    const std::string cv = BuildCvReport(records, 0, "N", ObecnaData{}).text;
+    EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
+}
+
+TEST(InterSolReport, FileNames) {
+    EXPECT_EQ(InterSolFileName("2001", 2, "7"), "0102_007.txt");
+    EXPECT_EQ(InterSolFileName("2001", 11, "1234"), "0111_234.txt");
+    EXPECT_EQ(InterSolFileName("1999", 12, "045"), "9912_045.txt");
+}
+
+TEST(InterSolReport, CoefficientTable) {
+    auto records = februaryFixture();
+    TZaznam other = Kresba("17.02.2001", 1300, {{"Dao", 7}}, 1);
+    other.Pozorovatel.setText("Dvořák, Petr");
+    records.insert(records.begin() + 4, other);
+    const InterSolTable t = BuildInterSolTable(records, "2.2001", "Novák, Jan", "7");
+    ASSERT_TRUE(t.message.empty()) << t.message;
+    ASSERT_EQ(t.grid.rowCount(), 30u);
+    using Row = std::vector<std::string>;
+    EXPECT_EQ(t.grid.cells[0], Row({"Den", "  Čas", "  gr", "  grfp", "  grf", "  efp", "  ef",
+                                    "  Cond", " Poznámka", "   Suma   "}));
+    EXPECT_EQ(t.grid.cells[5], Row({"5", "7:05", "4", "14", "0", "0", "0", "4", "", "18"}));
+    // The other observer's later drawing of the 17th does not appear.
+    EXPECT_EQ(t.grid.cells[17], Row({"17", "12:30", "1", "1", "0", "0", "0", "3", "", "2"}));
+    EXPECT_EQ(t.grid.cells[1], Row({"1", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(t.found, 3);
+    // Total of the day rows, mean over the two days that make it up.
+    EXPECT_EQ(t.grid.cells[29], Row({"Suma", "", "", "", "", "", "", "", "10.0", "20"}));
+}
+
+struct InterSolInputCase {
+    const char* name;
+    const char* month;
+    const char* observer;
+    const char* number;
+    const char* message;
+};
+
+class InterSolInput : public ::testing::TestWithParam<InterSolInputCase> {};
+
+TEST_P(InterSolInput, RefusedWithTheMessage) {
+    const auto& c = GetParam();
+    const InterSolTable t = BuildInterSolTable(februaryFixture(), c.month, c.observer, c.number);
+    EXPECT_EQ(t.message, c.message);
+    EXPECT_EQ(t.grid.rowCount(), 0u);
+}
+
+constexpr const char* badInput =
+    " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
+constexpr const char* noRecords = "Danné záznamy neexsistují !";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InterSolInput,
+    ::testing::Values(
+        InterSolInputCase{"EmptyMonth", "", "Novák, Jan", "7", badInput},
+        InterSolInputCase{"NoObserver", "2.2001", "", "7", badInput},
+        InterSolInputCase{"NoNumber", "2.2001", "Novák, Jan", "", badInput},
+        InterSolInputCase{"NumberNotDigits", "2.2001", "Novák, Jan", "../7", badInput},
+        InterSolInputCase{"MonthNotANumber", "II.2001", "Novák, Jan", "7", badInput},
+        InterSolInputCase{"TwoDigitYear", "2.01", "Novák, Jan", "7", noRecords},
+        InterSolInputCase{"MonthWithoutRecords", "6,2001", "Novák, Jan", "7", noRecords}),
+    [](const auto& info) { return info.param.name; });
+
+struct ProtocolRowCase {
+    const char* name;
+    std::vector<std::string> cells;
+    const char* row;
+};
+
+class InterSolProtocolRows : public ::testing::TestWithParam<ProtocolRowCase> {};
+
+TEST_P(InterSolProtocolRows, ValuesEndAtTheirCharacters) {
+    EXPECT_EQ(InterSolProtocolRow(GetParam().cells), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, InterSolProtocolRows,
+    ::testing::Values(
+        ProtocolRowCase{"EmptyDay",
+                        {"3", "", "", "", "", "", "", "", "", ""},
+                        "| 3 |       |      |      |      |      |      |     |                |"},
+        ProtocolRowCase{"Day",
+                        {"5", "7:05", "4", "14", "0", "0", "0", "4", "", "18"},
+                        "| 5 |   7:05|    4 |   14 |    0 |    0 |    0 |    4|                |"},
+        ProtocolRowCase{"WideValues",
+                        {"28", "10:30", "-1", "123", "0", "1", "1", "0", "ok", "124"},
+                        "|28 |  10:30|   -1 |  123 |    0 |    1 |    1 |    0|   ok           |"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(InterSolReport, WholeProtocol) {
+    const InterSolTable t = BuildInterSolTable(februaryFixture(), "2.2001", "Novák, Jan", "7");
+    const InterSolRecipient to{"Test Org * Box 1 * 12345 Town * Country",
+                               "Tel. 1 * Fax 2 * E-Mail is@example.org", "is@example.org"};
+    const InterSolObserver obs{"Novák, Jan", "Hvězdárna Test", "Ulice 5  Město  12345",
+                               "stanice@example.cz"};
+    const ReportFile r = BuildInterSolProtocol(t, obs, "7", stationData(), to);
+    EXPECT_EQ(r.folder, "Intersol");
+    EXPECT_EQ(r.name, "0102_007.txt");
+    const char* frame = "+---------------------------------------------------------------------+";
+    std::string expected =
+        std::string(frame) + "\r\n" +
+        "    V O L K S S T E R N W A R T E  P A D E R B O R N   E. V.\r\n"
+        "\r\n"
+        "\r    >>>  I N T E R - S O L - P R O T O C O L   (V.2.2)   <<<\r\n" +
+        frame + "\r\n" +
+        "    Test Org * Box 1 * 12345 Town * Country\r\n"
+        "    Tel. 1 * Fax 2 * E-Mail is@example.org\r\n" +
+        frame + "\r\r\n" +
+        "   Name ........... : Novák, Jan\r\n"
+        "   Place of observ. : Hvězdárna Test\r\n"
+        "   Address ........ : Ulice 5  Město  12345\r\n"
+        "   E-Mail ......... : stanice@example.cz\r\r\n"
+        "   Instrument ..... : Refractor   80  /  1200  /  25\r\n" +
+        frame + "\r\n" +
+        ">                                                                     <\r\n"
+        ">          M O N T H : 02                    Y E A R : 2001            <\r\n"
+        ">                                                                     <\r\n" +
+        frame + "\r\n" +
+        "|Day|Time UT|  gr  | grfp | grf  | efp  |  ef  |Cond.|   Comments     |\r\n" + frame +
+        "\r\n";
+    for (int d = 1; d <= 28; ++d) {
+        if (d == 5)
+            expected +=
+                "| 5 |   7:05|    4 |   14 |    0 |    0 |    0 |    4|                |\r\n";
+        else if (d == 17)
+            expected +=
+                "|17 |  12:30|    1 |    1 |    0 |    0 |    0 |    3|                |\r\n";
+        else
+            expected += std::string(d < 10 ? "| " : "|") + std::to_string(d) +
+                        " |       |      |      |      |      |      |     |                |\r\n";
+    }
+    expected += std::string(frame) + "\r\n" +
+                "  Please fill in your data, copy the protocol into an e-mail and send\r\n"
+                "it to \"is@example.org\". If necessary, put any special comments a\r\n"
+                "the end of the e-mail. Never change formate of this formular! Thanks.\r\n";
+    EXPECT_EQ(r.text, expected);
+}
+
+TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
+    const InterSolRecipient d = DefaultInterSolRecipient();
+    EXPECT_FALSE(d.postalAddress.empty());
+    EXPECT_NE(d.telephoneLine.find(d.email), std::string::npos);
+    const InterSolRecipient r = ParseInterSolRecipient("Adresa \xE8.1\r\n\r\nis@example.org\r\n");
+    EXPECT_EQ(r.postalAddress, "Adresa č.1");
+    EXPECT_EQ(r.telephoneLine, d.telephoneLine);
+    EXPECT_EQ(r.email, "is@example.org");
+}
+
+struct MonthTextCase {
+    const char* name;
+    const char* text;
+    int vybranyMesic; // 0 = refused
+};
+
+class MonthText : public ::testing::TestWithParam<MonthTextCase> {};
+
+TEST_P(MonthText, Parsed) {
+    const auto m = ParseMonthText(GetParam().text);
+    EXPECT_EQ(m ? m->VybranyMesic() : 0, GetParam().vybranyMesic);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, MonthText,
+                         ::testing::Values(MonthTextCase{"Point", "2.2000", 200002},
+                                           MonthTextCase{"Comma", "2,2000", 200002},
+                                           MonthTextCase{"LeadingZero", "02.2000", 200002},
+                                           MonthTextCase{"FourCharactersOfTheYear", "11.20011",
+                                                         200111},
+                                           MonthTextCase{"ShortYear", "2.200", 0},
+                                           MonthTextCase{"Month13", "13.2000", 0},
+                                           MonthTextCase{"NoSeparator", "22000", 0},
+                                           MonthTextCase{"Letters", "x.2000", 0}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(ChooseMonth, FirstRecordOrTheLastDate) {
+    const auto records = februaryFixture();
+    const auto ok = ChooseMonth(records, "2.2001");
+    EXPECT_TRUE(ok.message.empty());
+    EXPECT_EQ(ok.first, 1u);
+    EXPECT_EQ(ok.VybranyMesic, 200102);
+    const auto none = ChooseMonth(records, "4.2001");
+    EXPECT_FALSE(none.first.has_value());
+    EXPECT_EQ(none.message, " Poalední záznam je z 01.03.2001");
+    EXPECT_EQ(ChooseMonth(records, "abc").message, " Špatně zadaný měsíc a rok (2.2000) ");
+
+    ObecnaData d = stationData();
+    EXPECT_EQ(ChooseMonthNotices(d, false).size(), 0u);
+    d.row(4).clear();
+    EXPECT_EQ(ChooseMonthNotices(d, true),
+              std::vector<std::string>({"Pro hlavičku se použijí data z volby  Všeobecná data",
+                                        " Pozor v obecných datach nejsou parametry přístroje."}));
+}
+
+TEST(ReportFiles, WrittenInWindows1250IntoTheirFolder) {
+    TempDir tmp;
+    std::filesystem::create_directory(tmp.path() / "VLASTNI");
+    const ProgramDir dir(tmp.path());
+    const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
+    // An existing folder of another letter case is used; a missing one is made.
+    EXPECT_EQ(WriteReportFile(dir, r.basic), tmp.path() / "VLASTNI" / "VL-02_2001.Txt");
+    const ReportFile sidc = BuildSidcReport(februaryFixture(), februaryFirst, stationData());
+    EXPECT_FALSE(ReportExists(dir, sidc));
+    EXPECT_EQ(WriteReportFile(dir, sidc), tmp.path() / "Mesice" / "200102.txt");
+    EXPECT_TRUE(ReportExists(dir, sidc));
+    const std::string bytes = ReadWholeFile(tmp.path() / "VLASTNI" / "VL-02_2001.Txt");
+    EXPECT_EQ(bytes.substr(0, 23), "Stanice:     Hv\xECzd\xE1rna ");
+    EXPECT_EQ(bytes, ReportBytes(r.basic));
+}
+
+} // namespace

@@ -1,0 +1,300 @@
+// Month sums, the measured and smoothed statistics tables and the yearly
+// class occurrence, checked against sums worked out by hand.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "results/intersol_counts.h"
+#include "results/measured_statistics.h"
+#include "results/month_sums.h"
+#include "results/smoothed_statistics.h"
+#include "results/statistics_status.h"
+#include "results/type_occurrence.h"
+#include "results_fixtures.h"
+
+using namespace hk;
+using namespace hk::results_test;
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+// January 2001: two ordinary drawings of the 5th and a special drawing without
+// a marker on the 20th; no drawing in February; March 2001: one special
+// drawing whose first group is the south marker.
+std::vector<TZaznam> measuredFixture() {
+    TZaznam r1 =
+        Souhrn("05.01.2001", 700, {2, 10, 30, 20, 12, 60, 100, 120}, {1, 3, 13, 5, 3, 12, 40, 50});
+    r1.qc = 1, r1.fc = 2, r1.rc = 12, r1.PocetFakuli = 3, r1.PP = 2, r1.Obr = 3, r1.Q = 4;
+    TZaznam r2 = Souhrn("05.01.2001", 1300, {1, 4, 14, 8, 4, 18, 30, 35}, {});
+    r2.PocetFakuli = 1, r2.PP = 1, r2.Obr = 2, r2.Q = 3;
+    TZaznam r3 = Souhrn("20.01.2001", 800, {1, 2, 12, 1, 2, 8, 10, 12}, {});
+    r3.qc = 2, r3.fc = 4, r3.rc = 24, r3.PP = 3, r3.Obr = 3, r3.Q = 2;
+    Zvlastni(r3);
+    TZaznam r4 = Souhrn("10.03.2001", 900, {}, {1, 5, 15, 0, 5, 0, 20, 25});
+    r4.Q = 5;
+    Zvlastni(Znacka(r4, false));
+    return {r1, r2, r3, r4};
+}
+
+struct MeasuredCase {
+    const char* name;
+    VyberPolokoule v;
+    const char* caption;
+    Row january;
+    Row march;
+};
+
+class MeasuredStatistics : public ::testing::TestWithParam<MeasuredCase> {};
+
+TEST_P(MeasuredStatistics, MonthlyMeansByHemisphere) {
+    const auto& c = GetParam();
+    const auto records = measuredFixture();
+    const ResultsGrid g = BuildMeasuredStatistics(records, c.v);
+    EXPECT_EQ(g.caption, c.caption);
+    ASSERT_EQ(g.rowCount(), 5u); // header, January to March, the month after
+    ASSERT_EQ(g.columnCount(), 16u);
+    EXPECT_EQ(g.cells[1], c.january);
+    EXPECT_EQ(g.cells[2],
+              Row({"02.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(g.cells[3], c.march);
+    EXPECT_EQ(g.cells[4],
+              Row({"04.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+}
+
+// Whole disk: g, f, R, Cv, SN, RB over all 3 January drawings, the areas over
+// the 2 ordinary ones. North and south: the special drawing without a marker
+// counts nowhere, so the divisor is 2. March: the marker drawing counts in the
+// south; its areas are left out and the area divisor 0 becomes 1.
+INSTANTIATE_TEST_SUITE_P(
+    Hemispheres, MeasuredStatistics,
+    ::testing::Values(
+        MeasuredCase{"Celkova",
+                     VyberPolokoule::Celkova,
+                     "Výsledky    statistika - naměřené - celkový",
+                     {"01.2001", " 1.67", " 6.33", "23.00", "11.33", " 7.00", "32.67", "85.00",
+                      "102.50", "  1.0", "  2.0", " 12.0", "  1.3", "  2.0", "  2.7", "  3.0"},
+                     {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00",
+                      " 0.00", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  5.0"}},
+        MeasuredCase{"Sever",
+                     VyberPolokoule::Sever,
+                     "Výsledky    statistika - naměřené - sever",
+                     {"01.2001", " 1.50", " 7.00", "22.00", "14.00", " 8.00", "39.00", "65.00",
+                      "77.50", "", "", "", "", "", "", ""},
+                     {"03.2001", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00",
+                      " 0.00", "", "", "", "", "", "", ""}},
+        MeasuredCase{"Jih",
+                     VyberPolokoule::Jih,
+                     "Výsledky    statistika - naměřené - jih",
+                     {"01.2001", " 0.50", " 1.50", " 6.50", " 2.50", " 1.50", " 6.00", "20.00",
+                      "25.00", "", "", "", "", "", "", ""},
+                     {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00",
+                      " 0.00", "", "", "", "", "", "", ""}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(MeasuredStatistics, HeaderRow) {
+    const auto records = measuredFixture();
+    const Row header = BuildMeasuredStatistics(records, VyberPolokoule::Celkova).cells[0];
+    EXPECT_EQ(header, Row({"", "   g  ", "   f  ", "   r  ", "   Cv ", "   SN ", "   RB ", "   plo",
+                           "   pol", "   gc ", "   fc ", "   rc ", "   F  ", "   p  ", "   O  ",
+                           "   Q  "}));
+}
+
+TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) {
+    // An ordinary drawing whose first group was entered as "s" is one
+    // drawing of the north, not two.
+    TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
+    std::vector<TZaznam> records{Znacka(z, true)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Sever).cells[1][1], " 1.00");
+}
+
+TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
+    std::vector<TZaznam> records{Prazdny("", 0), Prazdny("31.02.2001", 0)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Celkova).rowCount(), 1u);
+}
+
+struct SumsCase {
+    const char* name;
+    bool special;
+    int marker; // 0 none, 1 north, 2 south
+    int whole, north, south, area;
+};
+
+class AccumulateMonthRules : public ::testing::TestWithParam<SumsCase> {};
+
+TEST_P(AccumulateMonthRules, WhichSumsADrawingReaches) {
+    const auto& c = GetParam();
+    TZaznam z = Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
+    z.Q = 3;
+    if (c.special) Zvlastni(z);
+    if (c.marker) Znacka(z, c.marker == 1);
+    MesicniSoucty s{};
+    AccumulateMonth(s, z);
+    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Celkova)], c.whole);
+    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Sever)], c.north);
+    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Jih)], c.south);
+    EXPECT_EQ(s[SoucetIndex(6, VyberPolokoule::Celkova)], c.area);
+    EXPECT_EQ(s[PrvniZaznamovaVelicina + 6], 3); // Q counts for every drawing
+}
+
+INSTANTIATE_TEST_SUITE_P(Drawings, AccumulateMonthRules,
+                         ::testing::Values(SumsCase{"Ordinary", false, 0, 3, 2, 1, 100},
+                                           SumsCase{"OrdinaryWithMarker", false, 1, 3, 2, 1, 100},
+                                           SumsCase{"SpecialWithoutMarker", true, 0, 3, 0, 0, 0},
+                                           SumsCase{"SpecialNorthMarker", true, 1, 3, 2, 1, 0},
+                                           SumsCase{"SpecialSouthMarker", true, 2, 3, 2, 1, 0}),
+                         [](const auto& info) { return info.param.name; });
+
+// 20 months from January 2001 to August 2002 with drawings in months 1, 10,
+// 19 and 20 only; the months between count as 0.
+std::vector<TZaznam> smoothedFixture() {
+    std::vector<TZaznam> r;
+    auto add = [&r](const char* datum, int g, int rb) {
+        r.push_back(Souhrn(datum, static_cast<std::uint16_t>(700 + r.size()),
+                           {g, 0, 0, 0, 0, rb, 0, 0}, {}));
+    };
+    for (int k = 0; k < 5; ++k)
+        add("10.01.2001", 2, k == 0 ? 7 : 0); // g mean 2, RB mean 1.4
+    for (int k = 0; k < 4; ++k)
+        add("15.10.2001", 3, 0); // g mean 3
+    add("05.07.2002", 1, 0);     // g mean 4/3
+    add("06.07.2002", 1, 0);
+    add("07.07.2002", 2, 0);
+    add("01.08.2002", 50, 0); // the latest month never enters a smoothed value
+    add("02.08.2002", 50, 0);
+    return r;
+}
+
+TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
+    const auto records = smoothedFixture();
+    const ResultsGrid g = BuildSmoothedStatistics(records, VyberPolokoule::Celkova);
+    EXPECT_EQ(g.caption, "Výsledky    statistika - vyhlazené - celkový");
+    ASSERT_EQ(g.rowCount(), 22u); // header, 20 months and the month after
+    ASSERT_EQ(g.columnCount(), 9u);
+    EXPECT_EQ(g.cells[1][0], "01.2001");
+    EXPECT_EQ(g.cells[21][0], "09.2002");
+    // Stored means of g: 20, 30 and 13 (40 / 3 cut), 500; RB of month 1: 7 * 4 / 5 = 5.
+    // Month 7: (20 + 2 * 30) / 240; months 8..12: 2 * 30 / 240; month 13: (2 * 30 + 13) / 240.
+    const char* expectedG[] = {"0.33", "0.25", "0.25", "0.25", "0.25", "0.25", "0.30"};
+    for (int month = 1; month <= 21; ++month) {
+        const Row& row = g.cells[static_cast<std::size_t>(month)];
+        if (month >= 7 && month <= 13) {
+            EXPECT_EQ(row[1], expectedG[month - 7]) << "month " << month;
+            EXPECT_EQ(row[2], "0.00") << "month " << month;
+        } else {
+            EXPECT_EQ(row[1], "") << "month " << month;
+        }
+    }
+    EXPECT_EQ(g.cells[7][6], "0.05"); // RB: 5 / (24 * 4)
+    EXPECT_EQ(g.cells[8][6], "0.00");
+}
+
+TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
+    // One ordinary drawing of 2 northern groups and one special drawing
+    // without a marker: the measured north mean is 2 (over the one drawing
+    // that counts), the smoothed table's stored mean is 10, that is 1 (over
+    // both drawings).
+    TZaznam special = Souhrn("12.06.2003", 900, {4, 0, 0, 0, 0, 0, 0, 0}, {});
+    std::vector<TZaznam> records{Souhrn("11.06.2003", 900, {2, 0, 0, 0, 0, 0, 0, 0}, {}),
+                                 Zvlastni(special)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Sever).cells[1][1], " 2.00");
+    const MesicniPrumery m = BuildMonthlyMeans(records, VyberPolokoule::Sever);
+    ASSERT_EQ(m.months.size(), 1u);
+    EXPECT_EQ(m.months[0][0], 10);
+    EXPECT_EQ(BuildMonthlyMeans(records, VyberPolokoule::Celkova).months[0][0], 30);
+}
+
+TEST(SmoothedStatistics, FewerThanFourteenDrawingsBuildNoTable) {
+    auto records = smoothedFixture();
+    records.resize(13);
+    EXPECT_EQ(BuildSmoothedStatistics(records, VyberPolokoule::Celkova).rowCount(), 1u);
+}
+
+struct SpanCase {
+    const char* name;
+    const char* last;
+    bool accepted;
+};
+
+class SmoothedSpan : public ::testing::TestWithParam<SpanCase> {};
+
+TEST_P(SmoothedSpan, MoreThan400Days) {
+    std::vector<TZaznam> records{Prazdny("01.01.2001", 800), Prazdny(GetParam().last, 800)};
+    const auto message = CheckSmoothedSpan(records);
+    EXPECT_EQ(!message.has_value(), GetParam().accepted);
+    if (message) {
+        EXPECT_EQ(*message, "Nedostatek dat pro měsíční vyhlazené");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, SmoothedSpan,
+                         ::testing::Values(SpanCase{"Exactly400", "05.02.2002", false},
+                                           SpanCase{"Days401", "06.02.2002", true},
+                                           SpanCase{"SameDay", "01.01.2001", false}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(StatisticsStatus, RowsAndPages) {
+    const auto records = smoothedFixture();
+    const ResultsGrid g = BuildMeasuredStatistics(records, VyberPolokoule::Celkova);
+    // A4 at 600 dpi: (7016 - 200) / (15 * 7) = 64 rows per page.
+    EXPECT_EQ(StatisticsStatusLine(g, 4961, 7016), "Počet hodnot je = 21   ( .3  str.)");
+    // 100 rows per page at 1500 dots; a page narrower than 704 dots counts as one unit.
+    EXPECT_EQ(StatisticsRowsPerPage(600, 1700), 100);
+    EXPECT_EQ(StatisticsRowsPerPage(0, 0), 1);
+}
+
+TEST(TypeOccurrence, CountsPerClassAndYear) {
+    TZaznam special = Kresba("03.04.2002", 800, {{"***"}});
+    std::vector<TZaznam> records{
+        Kresba("01.03.2001", 800, {{"Dao"}, {"Axx"}, {"dao"}}),
+        Kresba("02.03.2001", 800, {{"Dao"}}),
+        Zvlastni(special),
+        Kresba("05.05.2003", 800, {{"Fkc", 20, 3}}),
+    };
+    const TypeOccurrence t = BuildTypeOccurrence(records);
+    EXPECT_EQ(t.grid.caption, "Výsledky    výskyt skupin");
+    ASSERT_EQ(t.grid.rowCount(), 61u);
+    EXPECT_EQ(t.grid.cells[0], Row({"", "2001", "2002", "2003"}));
+    EXPECT_EQ(t.grid.cells[19], Row({"Dao", "    2", "", ""}));
+    EXPECT_EQ(t.grid.cells[1], Row({"Axx", "    1", "", ""}));
+    EXPECT_EQ(t.grid.cells[57], Row({"Fkc", "", "", "    1"}));
+    EXPECT_EQ(t.grid.cells[60], Row({"Fhc", "", "", ""}));
+    EXPECT_EQ(t.unknownClasses, 2); // "dao" and "***"
+}
+
+struct InterSolCase {
+    const char* name;
+    Skupina group;
+    int q;
+    InterSolHodnoty expected;
+};
+
+class InterSolCountsCase : public ::testing::TestWithParam<InterSolCase> {};
+
+TEST_P(InterSolCountsCase, FromTheGroupEntries) {
+    const auto& c = GetParam();
+    const InterSolHodnoty h = InterSolCounts(Kresba("01.02.2001", 800, {c.group}, c.q));
+    const InterSolHodnoty& e = c.expected;
+    EXPECT_EQ(h.gr, e.gr);
+    EXPECT_EQ(h.grfp, e.grfp);
+    EXPECT_EQ(h.grf, e.grf);
+    EXPECT_EQ(h.efp, e.efp);
+    EXPECT_EQ(h.ef, e.ef);
+    EXPECT_EQ(h.Cond, e.Cond);
+    EXPECT_EQ(h.Suma, e.Suma);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, InterSolCountsCase,
+    ::testing::Values(
+        InterSolCase{"OnePenumbralSpot", {"Hsx", 1, 1}, 2, {0, 0, 0, 1, 0, 4, 1}},
+        InterSolCase{"OneSmallSpot", {"Axx", 1, 0, Sever, 500, 0, 1}, 1, {0, 0, 0, 0, 1, 5, 1}},
+        InterSolCase{"GroupOfEight", {"Dai", 8, 2, Sever, 500, 0, 5}, 3, {1, 3, 5, 0, 0, 3, 9}},
+        InterSolCase{"ContradictoryCountsStayNegative",
+                     {"Axx", 1, 1, Sever, 500, 0, 1},
+                     6,
+                     {-1, -1, 0, 1, 1, 0, 0}}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
