@@ -7,6 +7,8 @@ namespace hk::cli {
 int RunEphemeris(const Args& args, std::ostream& out, std::ostream& err);
 int RunDump(const Args& args, std::ostream& out, std::ostream& err);
 int RunExport(const Args& args, std::ostream& out, std::ostream& err);
+int RunReport(const Args& args, std::ostream& out, std::ostream& err);
+int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

@@ -14,6 +14,8 @@ const Command commands[] = {
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
     {"export", "export ascii|faculae DIR", RunExport},
+    {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
+    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
 };
 
 void printUsage(std::ostream& err) {

@@ -1,0 +1,146 @@
+// heliokres-cli report (sidc|cv|own|intersol) DIR M.YYYY: the monthly report
+// files of a program directory, the same bytes as the results window writes.
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "io/atomic_file.h"
+#include "records/session.h"
+#include "records/startup_files.h"
+#include "results/choose_month.h"
+#include "results/cv_report.h"
+#include "results/intersol_report.h"
+#include "results/obecna_data.h"
+#include "results/own_report.h"
+#include "results/sidc_report.h"
+#include "text/encoding.h"
+
+namespace hk::cli {
+
+namespace {
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+std::string lineBreaks(std::string_view message) {
+    std::string s(message);
+    for (char& c : s)
+        if (c == '\r') c = '\n';
+    return s;
+}
+
+// The observer table as the results window has it: pozorovateleP.dat, or
+// the older ob.dat when that is all there is (read only, never renamed here).
+ObserverTable readObserverTable(const ProgramDir& dir) {
+    for (const char* name : {"pozorovateleP.dat", "ob.dat"}) {
+        const std::filesystem::path path = dir.resolve(name);
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) continue;
+        const std::string bytes = ReadWholeFile(path);
+        std::vector<std::string> lines;
+        for (std::string_view line : SplitLines(bytes))
+            lines.push_back(Cp1250ToUtf8(line));
+        ObserverTable table = ObserverTable::parse(lines);
+        table.SeradPodleJmena();
+        return table;
+    }
+    return {};
+}
+
+struct Job {
+    const Session& session;
+    const ObecnaData& data;
+    std::size_t first;
+    std::ostream& out;
+};
+
+void writeSidc(const Job& job, bool force) {
+    const ReportFile r = BuildSidcReport(job.session.records(), job.first, job.data);
+    if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(SouborJizExistuje));
+    job.out << WriteReportFile(job.session.dir, r).string() << "\n";
+}
+
+void writeIntersol(const Job& job, const std::string& monthText, const std::string& observer,
+                   const std::optional<std::string>& numberOption) {
+    const ProgramDir& dir = job.session.dir;
+    ObserverTable table = readObserverTable(dir);
+    const ObserverTable::Entry* known = table.findByName(observer);
+    const std::string number = numberOption ? *numberOption : known ? (*known)[0] : std::string{};
+
+    const InterSolTable coefficients =
+        BuildInterSolTable(job.session.records(), monthText, observer, number);
+    if (!coefficients.message.empty()) throw JobError(coefficients.message);
+
+    InterSolObserver who{observer, job.data.row(10), {}, job.data.row(7)};
+    if (known) who.address = (*known)[2] + "  " + (*known)[3] + "  " + (*known)[4];
+    const ReportFile r =
+        BuildInterSolProtocol(coefficients, who, number, job.data,
+                              ReadInterSolRecipient(dir.resolve(InterSolAdresaSoubor)));
+    job.out << WriteReportFile(dir, r).string() << "\n";
+
+    // A new observer is kept in the observer table with the number used.
+    if (!known && table.add({number, observer, {}, {}, {}, {}})) {
+        const std::filesystem::path file = dir.resolve("pozorovatelep.dat");
+        table.ZapisPozorovatele(file);
+        job.out << file.string() << "\n";
+    }
+}
+
+} // namespace
+
+int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const auto observer = TakeOption(args, "--observer");
+    const auto number = TakeOption(args, "--number");
+    const bool force = TakeFlag(args, "--force");
+    RejectUnknownOptions(args);
+    if (args.size() != 3) throw UsageError("čekám druh zprávy, adresář programu a měsíc M.YYYY");
+    const std::string& kind = args[0];
+    if (kind != "sidc" && kind != "cv" && kind != "own" && kind != "intersol")
+        throw UsageError("neznámý druh zprávy " + kind + " (sidc, cv, own, intersol)");
+    if ((kind == "cv" || kind == "intersol") && (!observer || observer->empty()))
+        throw UsageError("zpráva " + kind + " potřebuje volbu --observer");
+    if (number && kind != "intersol")
+        throw UsageError("volba --number patří jen ke zprávě intersol");
+
+    const std::filesystem::path root = args[1];
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    Session session(root);
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    session.load(today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
+    const ObecnaData data = ReadObecnaData(session.dir);
+
+    if (kind == "intersol") {
+        writeIntersol({session, data, 0, out}, args[2], *observer, number);
+        return 0;
+    }
+    // The header notice is the window's; a missing instrument is worth a warning here too.
+    for (const std::string& notice : ChooseMonthNotices(data, false))
+        err << notice << "\n";
+    const ChooseMonthResult month = ChooseMonth(session.records(), args[2]);
+    if (!month.first) throw JobError(month.message);
+    const Job job{session, data, *month.first, out};
+    if (kind == "sidc") {
+        writeSidc(job, force);
+    } else if (kind == "cv") {
+        out << WriteReportFile(session.dir,
+                               BuildCvReport(session.records(), job.first, *observer, data))
+                   .string()
+            << "\n";
+    } else {
+        const OwnReport own = BuildOwnReport(session.records(), job.first, data);
+        out << WriteReportFile(session.dir, own.basic).string() << "\n";
+        out << WriteReportFile(session.dir, own.extended).string() << "\n";
+    }
+    return 0;
+}
+
+} // namespace hk::cli

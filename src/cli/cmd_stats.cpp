@@ -1,0 +1,76 @@
+// heliokres-cli stats DIR (measured|smoothed|types): the statistics tables of
+// the results window, one line per row, the cells as the window shows them
+// separated by ";".
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "records/session.h"
+#include "results/measured_statistics.h"
+#include "results/smoothed_statistics.h"
+#include "results/type_occurrence.h"
+
+namespace hk::cli {
+
+namespace {
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+VyberPolokoule hemisphere(const std::optional<std::string>& option) {
+    if (!option || *option == "all") return VyberPolokoule::Celkova;
+    if (*option == "north") return VyberPolokoule::Sever;
+    if (*option == "south") return VyberPolokoule::Jih;
+    throw UsageError("volba --hemisphere čeká all, north nebo south");
+}
+
+void print(const ResultsGrid& grid, std::ostream& out) {
+    for (const auto& row : grid.cells) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out << (c > 0 ? ";" : "") << row[c];
+        out << "\n";
+    }
+}
+
+} // namespace
+
+int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const auto hemisphereOption = TakeOption(args, "--hemisphere");
+    RejectUnknownOptions(args);
+    if (args.size() != 2) throw UsageError("čekám adresář programu a druh tabulky");
+    const std::string& kind = args[1];
+    if (kind != "measured" && kind != "smoothed" && kind != "types")
+        throw UsageError("neznámá tabulka " + kind + " (measured, smoothed, types)");
+    if (kind == "types" && hemisphereOption)
+        throw UsageError("tabulka types se nedělí podle polokoulí");
+    const VyberPolokoule v = hemisphere(hemisphereOption);
+
+    const std::filesystem::path root = args[0];
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    Session session(root);
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    session.load(today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
+
+    if (kind == "measured") {
+        print(BuildMeasuredStatistics(session.records(), v), out);
+    } else if (kind == "smoothed") {
+        if (const auto refused = CheckSmoothedSpan(session.records())) throw JobError(*refused);
+        if (session.records().size() < MinZaznamuProVyhlazeni)
+            throw JobError(std::string(NedostatekDat));
+        print(BuildSmoothedStatistics(session.records(), v), out);
+    } else {
+        print(BuildTypeOccurrence(session.records()).grid, out);
+    }
+    return 0;
+}
+
+} // namespace hk::cli

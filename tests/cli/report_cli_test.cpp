@@ -1,0 +1,225 @@
+// heliokres-cli report and stats on a program directory made here: the files
+// are the bytes the results window builds, the tables its cell texts.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+
+#include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "records/record.h"
+#include "records/record_file.h"
+#include "results/cv_report.h"
+#include "results/intersol_report.h"
+#include "results/measured_statistics.h"
+#include "results/obecna_data.h"
+#include "results/own_report.h"
+#include "results/sidc_report.h"
+#include "results/type_occurrence.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out; // standard output, with standard error when asked for
+};
+
+CliRun cli(const std::string& args, bool withErrors = false) {
+    const std::string cmd =
+        std::string(HELIOKRES_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
+    FILE* p = popen(cmd.c_str(), "r");
+    CliRun r{-1, {}};
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+TZaznam drawing(const char* datum, std::uint16_t cas, const char* observer, int groups) {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    z.Q = 2;
+    z.Pozorovatel.setText(observer);
+    for (auto& s : z.Skupiny)
+        s.Typ.setText("***");
+    for (int k = 0; k < groups; ++k) {
+        TSkupina& s = z.Skupiny[z.PocetSkupin++];
+        s.Typ.setText(k % 2 ? "Dao" : "Cso");
+        s.Poc = static_cast<std::uint8_t>(3 + k);
+        s.Uhel = k % 2 ? 1800 : 0;
+        s.Vzd = 500;
+        s.Plocha = static_cast<std::uint16_t>(20 * k);
+    }
+    z.Souhrn = StoredSummary(z, *RecordEphemeris(z));
+    return z;
+}
+
+// A program directory with drawings of two observers from January to April
+// 2005 and its general data.
+class ReportDir : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* dates[] = {"03.01.2005", "04.01.2005", "05.02.2005", "05.02.2005",
+                               "17.02.2005", "21.02.2005", "01.03.2005", "12.04.2005"};
+        std::uint16_t cas = 700;
+        for (const char* d : dates) {
+            records.push_back(
+                drawing(d, cas, cas % 200 ? "Dvořák Petr" : "Novák Jan", 1 + cas % 3));
+            cas = static_cast<std::uint16_t>(cas + 100);
+        }
+        WriteRecordFile(tmp.path() / "datax.dat", records);
+        std::array<std::string, ObecnaDataRadku> rows;
+        for (int k = 0; k < ObecnaDataRadku; ++k)
+            rows[static_cast<std::size_t>(k)] = "údaj " + std::to_string(k + 1);
+        data = ConfirmObecnaData(ObecnaData{}, rows);
+        WriteObecnaData(tmp.path() / "Obecdata.dat", data);
+        std::ofstream(tmp.path() / "pozorovateleP.dat", std::ios::binary)
+            << "12,Nov\xE1k Jan,Ulice 1,M\xECsto,10000,\r\n";
+    }
+
+    std::string dir() const { return "'" + tmp.path().string() + "'"; }
+    std::string bytes(const std::string& relative) const {
+        return ReadWholeFile(tmp.path() / relative);
+    }
+
+    TempDir tmp;
+    std::vector<TZaznam> records;
+    ObecnaData data;
+    static constexpr std::size_t february = 2; // first drawing of February 2005
+};
+
+TEST_F(ReportDir, SidcCvAndOwnFilesAreTheWindowsBytes) {
+    CliRun r = cli("report sidc " + dir() + " 2.2005");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, (tmp.path() / "Mesice" / "200502.txt").string() + "\n");
+    EXPECT_EQ(bytes("Mesice/200502.txt"), ReportBytes(BuildSidcReport(records, february, data)));
+
+    r = cli("report cv " + dir() + " 2,2005 --observer 'Novák Jan'");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(bytes("CVdata/CV-02_2005.Txt"),
+              ReportBytes(BuildCvReport(records, february, "Novák Jan", data)));
+
+    r = cli("report own " + dir() + " 02.2005");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, (tmp.path() / "Vlastni" / "VL-02_2005.Txt").string() + "\n" +
+                         (tmp.path() / "Vlastni" / "VLR-02_2005.Txt").string() + "\n");
+    const OwnReport own = BuildOwnReport(records, february, data);
+    EXPECT_EQ(bytes("Vlastni/VL-02_2005.Txt"), ReportBytes(own.basic));
+    EXPECT_EQ(bytes("Vlastni/VLR-02_2005.Txt"), ReportBytes(own.extended));
+}
+
+TEST_F(ReportDir, ExistingSidcFileIsKeptWithoutForce) {
+    std::filesystem::create_directory(tmp.path() / "MESICE");
+    std::ofstream(tmp.path() / "MESICE" / "200502.txt") << "older report";
+    const CliRun refused = cli("report sidc " + dir() + " 2.2005", true);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("Soubor již existuje !\n   Přepsat?"), std::string::npos);
+    EXPECT_EQ(bytes("MESICE/200502.txt"), "older report");
+    ASSERT_EQ(cli("report sidc " + dir() + " 2.2005 --force").status, 0);
+    EXPECT_EQ(bytes("MESICE/200502.txt"), ReportBytes(BuildSidcReport(records, february, data)));
+}
+
+TEST_F(ReportDir, InterSolProtocolAndObserverTable) {
+    CliRun r = cli("report intersol " + dir() + " 2.2005 --observer 'Novák Jan'");
+    ASSERT_EQ(r.status, 0);
+    // The number and the address come from the observer table.
+    EXPECT_EQ(r.out, (tmp.path() / "Intersol" / "0502_012.txt").string() + "\n");
+    const InterSolTable t = BuildInterSolTable(records, "2.2005", "Novák Jan", "12");
+    const InterSolObserver who{"Novák Jan", data.row(10), "Ulice 1  Město  10000", data.row(7)};
+    EXPECT_EQ(bytes("Intersol/0502_012.txt"),
+              ReportBytes(BuildInterSolProtocol(t, who, "12", data, DefaultInterSolRecipient())));
+
+    // A new observer is added to the table with the number given.
+    r = cli("report intersol " + dir() + " 2.2005 --observer 'Dvořák Petr' --number 7");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("0502_007.txt\n"), std::string::npos);
+    EXPECT_NE(bytes("pozorovateleP.dat").find("7,Dvo\xF8\xE1k Petr,"), std::string::npos);
+}
+
+struct RefusedCase {
+    const char* name;
+    const char* args; // after "report", DIR inserted at %
+    int status;
+    const char* message;
+};
+
+class ReportRefused : public ReportDir, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(ReportRefused, NothingWritten) {
+    std::string args = GetParam().args;
+    args.replace(args.find('%'), 1, dir());
+    const CliRun r = cli("report " + args, true);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_NE(r.out.find(GetParam().message), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "Mesice"));
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "Intersol"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportRefused,
+    ::testing::Values(
+        RefusedCase{"MonthWithoutDrawings", "sidc % 6.2005", 1, " Poalední záznam je z 12.04.2005"},
+        RefusedCase{"BadMonth", "sidc % 2005", 1, "Špatně zadaný měsíc a rok"},
+        RefusedCase{"UnknownKind", "monthly % 2.2005", 2, "neznámý druh zprávy"},
+        RefusedCase{"CvWithoutObserver", "cv % 2.2005", 2, "--observer"},
+        RefusedCase{"NumberOutsideInterSol", "sidc % 2.2005 --number 3", 2, "--number"},
+        RefusedCase{"InterSolWithoutNumber", "intersol % 2.2005 --observer 'Neznámý'", 1,
+                    "nevybrán pozorovatel"},
+        RefusedCase{"InterSolUnsafeNumber",
+                    "intersol % 2.2005 --observer 'Novák Jan' --number ../1", 1,
+                    "nevybrán pozorovatel"},
+        RefusedCase{"InterSolNoDrawings", "intersol % 9.2005 --observer 'Novák Jan'", 1,
+                    "Danné záznamy neexsistují !"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(ReportDir, MissingDirectoryOrRecordFile) {
+    EXPECT_EQ(cli("report sidc '" + (tmp.path() / "none").string() + "' 2.2005").status, 1);
+    std::filesystem::remove(tmp.path() / "datax.dat");
+    EXPECT_EQ(cli("report sidc " + dir() + " 2.2005").status, 1);
+    EXPECT_EQ(cli("stats " + dir() + " measured").status, 1);
+}
+
+// The table as the CLI prints it: the cells of a row joined by ";".
+std::string lines(const ResultsGrid& grid) {
+    std::string text;
+    for (const auto& row : grid.cells) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            text += (c ? ";" : "") + row[c];
+        text += "\n";
+    }
+    return text;
+}
+
+TEST_F(ReportDir, StatsPrintTheCellsOfEveryRow) {
+    const CliRun r = cli("stats " + dir() + " measured --hemisphere north");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, lines(BuildMeasuredStatistics(records, VyberPolokoule::Sever)));
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 6); // header, 4 months, the month after
+
+    const CliRun types = cli("stats " + dir() + " types");
+    ASSERT_EQ(types.status, 0);
+    EXPECT_EQ(types.out, lines(BuildTypeOccurrence(records).grid));
+    EXPECT_EQ(types.out.substr(0, 6), ";2005\n");
+}
+
+TEST_F(ReportDir, StatsRefusals) {
+    const CliRun smoothed = cli("stats " + dir() + " smoothed", true);
+    EXPECT_EQ(smoothed.status, 1);
+    EXPECT_NE(smoothed.out.find("Nedostatek dat pro měsíční vyhlazené"), std::string::npos);
+    EXPECT_EQ(cli("stats " + dir() + " measured --hemisphere east").status, 2);
+    EXPECT_EQ(cli("stats " + dir() + " types --hemisphere north").status, 2);
+    EXPECT_EQ(cli("stats " + dir()).status, 2);
+}
+
+} // namespace
