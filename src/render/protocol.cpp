@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
+#include <stdexcept>
 #include <vector>
 
 #include "text/number_format.h"
@@ -286,6 +288,13 @@ void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData&
     const int height = static_cast<int>(form.height() * unit);
     const QRect target(page.left() + (page.width() - width) / 2, page.top(), width, height);
     PaintProtocol(painter, target, data, kind, {unit, 0, VelikostPismaVychozi});
+}
+
+void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind) {
+    QPainter painter;
+    if (!painter.begin(&device)) throw std::runtime_error("Tisk nelze zahájit");
+    PaintProtocolPage(painter, QRect(0, 0, device.width(), device.height()), data, kind);
+    painter.end();
 }
 
 int VelikostPismaVetsi(int size) {

@@ -9,6 +9,7 @@
 #include "render/protocol_data.h"
 
 class QPainter;
+class QPagedPaintDevice;
 
 namespace hk {
 
@@ -51,6 +52,11 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
 // horizontally at the top of `page`.
 void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
                        ProtocolKind kind);
+
+// Prints the form as one page on the device (a printer, a PDF writer).
+// Throws std::runtime_error with a Czech message when the device cannot be
+// painted on.
+void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind);
 
 // "v": one size up, above 60 back to 20. "m": one size down, not below 8.
 int VelikostPismaVetsi(int size);
