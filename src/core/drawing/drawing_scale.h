@@ -10,7 +10,7 @@ namespace hk {
 inline constexpr int DiskCentre = 280;
 inline constexpr int DiskRadius = 250;
 // The logical canvas the picture occupies (text panel and group table included).
-inline constexpr int DrawingLogicalWidth = 914;
+inline constexpr int DrawingLogicalWidth = 915;
 inline constexpr int DrawingLogicalHeight = 680;
 inline constexpr int NormalZoomNumerator = 14;
 inline constexpr int EnlargedZoomNumerator = 16;

@@ -1,0 +1,116 @@
+// heliokres-cli render: pictures of the program as image files. Each kind of
+// picture is a subcommand in its own function (render drawing here).
+#include <charconv>
+#include <chrono>
+#include <filesystem>
+#include <ostream>
+#include <string_view>
+
+#include "cli/commands.h"
+#include "cli/gui_application.h"
+#include "drawing/drawing_scale.h"
+#include "records/record.h"
+#include "records/session.h"
+#include "render/drawing_model.h"
+#include "render/drawing_renderer.h"
+#include "render/jpeg_writer.h"
+
+namespace hk::cli {
+
+namespace {
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+int parseNumber(const std::string& text, const char* what, int min, int max) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
+        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
+    return v;
+}
+
+// The 1-based index of the record chosen by --record or by --date/--time.
+int chooseRecord(const Session& session, const std::optional<std::string>& number,
+                 const std::optional<std::string>& date, const std::optional<std::string>& time) {
+    if (number) {
+        const int n = parseNumber(*number, "--record", 1, 1 << 30);
+        if (n > session.PocetZaznamu())
+            throw JobError("Záznam " + *number + " neexistuje, soubor má " +
+                           std::to_string(session.PocetZaznamu()) + " záznamů");
+        return n;
+    }
+    const auto wanted = ParseDatum(*date);
+    if (!wanted) throw UsageError("neplatné datum \"" + *date + "\"");
+    std::optional<int> cas;
+    if (time) cas = parseNumber(*time, "--time", 0, 2359);
+    for (int i = 1; i <= session.PocetZaznamu(); ++i) {
+        const TZaznam& z = session.record(i);
+        if (RecordDate(z) == wanted && (!cas || z.Cas == *cas)) return i;
+    }
+    throw JobError("Zákres z " + FormatDatum(*wanted) + (cas ? " v " + *time : std::string()) +
+                   " v datech není");
+}
+
+} // namespace
+
+int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const auto number = TakeOption(args, "--record");
+    const auto date = TakeOption(args, "--date");
+    const auto time = TakeOption(args, "--time");
+    const auto outFile = TakeOption(args, "--out");
+    const auto width = TakeOption(args, "--width");
+    const bool printColours = TakeFlag(args, "--print-colours");
+    RejectUnknownOptions(args);
+    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    if (number.has_value() == date.has_value())
+        throw UsageError("zadejte buď --record, nebo --date");
+    if (time && !date) throw UsageError("--time patří k --date");
+    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const int pictureWidth = width ? parseNumber(*width, "--width", 100, 8000) : 800;
+
+    const std::filesystem::path root = args[0];
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    Session session(root);
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    session.load(today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
+    const int index = chooseRecord(session, number, date, time);
+
+    GuiApplicationScope gui;
+    DrawingOptions options;
+    options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
+    options.print = printColours;
+    const DrawingModel model = MakeDrawingModel(session.record(index));
+    QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        PaintDrawing(painter, image.rect(), model, options);
+    }
+    SaveImage(image, *outFile, 90);
+    out << *outFile << "\n";
+    return 0;
+}
+
+int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
+    struct Subcommand {
+        std::string_view name;
+        int (*run)(const Args&, std::ostream&, std::ostream&);
+    };
+    static constexpr Subcommand subcommands[] = {
+        {"drawing", RunRenderDrawing},
+    };
+    if (args.empty()) throw UsageError("chybí druh obrázku");
+    for (const auto& s : subcommands)
+        if (args[0] == s.name) return s.run(Args(args.begin() + 1, args.end()), out, err);
+    throw UsageError("neznámý druh obrázku \"" + args[0] + "\"");
+}
+
+} // namespace hk::cli

@@ -1,0 +1,26 @@
+#pragma once
+// The drawing of a record: the disk with its heliographic grid, the faculae
+// fields, the groups with their auxiliary spots and leaves, the group table
+// below the disk and the text panel beside it. The same call paints the
+// window, a printed page, a saved picture and the command-line tool's image.
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include "render/drawing_model.h"
+#include "render/drawing_options.h"
+
+namespace hk {
+
+// Size in pixels of the whole picture at the options' zoom.
+QSize DrawingPictureSize(const DrawingOptions& o);
+
+// Paints the picture with its top-left corner at target.topLeft(), clipped
+// to `target`; the area of `target` is first filled white.
+void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& model,
+                  const DrawingOptions& options);
+
+// The picture as an RGB image of DrawingPictureSize(options).
+QImage RenderDrawingImage(const DrawingModel& model, const DrawingOptions& options);
+
+} // namespace hk

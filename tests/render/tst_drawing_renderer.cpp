@@ -1,0 +1,235 @@
+// The drawing of a record, probed pixel by pixel on rendered images. The
+// scale is 16 (one logical unit = one pixel) so that the probes read as the
+// layout does: disk centre (280, 280), radius 250.
+#include <QTest>
+
+#include "drawing/drawing_scale.h"
+#include "drawing/group_layout.h"
+#include "records/record.h"
+#include "render/class_colours.h"
+#include "render/drawing_renderer.h"
+
+using namespace hk;
+
+namespace {
+
+const QColor Yellow(255, 255, 180);
+const QColor Grey(125, 125, 125);
+const QColor Red(255, 0, 0);
+const QColor White(255, 255, 255);
+
+TZaznam record(const char* datum = "15.03.2014") {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = 1200;
+    for (auto& s : z.Skupiny)
+        s.Typ.setText("***");
+    return z;
+}
+
+TSkupina& addGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha) {
+    TSkupina& s = z.Skupiny[z.PocetSkupin++];
+    s.Typ.setText(typ);
+    s.Poc = 3;
+    s.Uhel = static_cast<std::uint16_t>(uhel);
+    s.Vzd = static_cast<std::uint16_t>(vzd);
+    s.Plocha = static_cast<std::uint16_t>(plocha);
+    return s;
+}
+
+// A model with a fixed orientation of the disk (no tilt, no turn).
+DrawingModel model(const TZaznam& z, double l0 = 100) {
+    DrawingModel m = MakeDrawingModel(z);
+    m.ephemeris = Ephemeris{0, 0, l0, 2100};
+    return m;
+}
+
+QImage render(const DrawingModel& m, int orientEW = 1, int orientNS = 1, bool print = false,
+              bool leaves = true) {
+    DrawingOptions o;
+    o.zoomK = 16;
+    o.orientEW = orientEW;
+    o.orientNS = orientNS;
+    o.print = print;
+    o.showLeaves = leaves;
+    o.showMagnetic = !m.magnetic.empty();
+    return RenderDrawingImage(m, o);
+}
+
+QColor at(const QImage& img, int x, int y) {
+    return img.pixelColor(x, y);
+}
+
+// Pixels that differ between two images inside a rectangle.
+int differing(const QImage& a, const QImage& b, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+} // namespace
+
+class TestDrawingRenderer : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pictureSize() {
+        DrawingOptions o;
+        o.zoomK = DrawingScale::ZoomForWidth(800);
+        QCOMPARE(DrawingPictureSize(o).width(), 800);
+        QCOMPARE(RenderDrawingImage(model(record()), o).width(), 800);
+    }
+
+    void diskAndLimb_data() {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("special");
+        QTest::addColumn<QColor>("fill");
+        QTest::newRow("screen light yellow") << false << false << Yellow;
+        QTest::newRow("print white") << true << false << White;
+        QTest::newRow("special red") << false << true << Red;
+        QTest::newRow("special printed red") << true << true << Red;
+    }
+    void diskAndLimb() {
+        QFETCH(bool, print);
+        QFETCH(bool, special);
+        QFETCH(QColor, fill);
+        TZaznam z = record();
+        if (special) z.Zvlastni.setText("zvlášťní");
+        const QImage img = render(model(z), 1, 1, print);
+        QCOMPARE(at(img, 280, 300), fill); // between the equator and 10 south
+        QCOMPARE(at(img, 300, 60), fill);
+        QCOMPARE(at(img, 20, 20), White); // outside the disk
+        // The limb on the horizontal through the centre, left and right.
+        QCOMPARE(at(img, 30, 281), QColor(Qt::black));
+        QCOMPARE(at(img, 28, 300), White);
+    }
+
+    // A group east of the centre at the limb lies right, or left when mirrored.
+    void groupAtTheEastLimb_data() {
+        QTest::addColumn<int>("orientEW");
+        QTest::addColumn<int>("centreX");
+        QTest::newRow("east on the right") << 1 << 529;
+        QTest::newRow("mirrored: east on the left") << -1 << 31;
+    }
+    void groupAtTheEastLimb() {
+        QFETCH(int, orientEW);
+        QFETCH(int, centreX);
+        TZaznam z = record();
+        addGroup(z, "Dkc", 900, 1250, 1000); // radius 9
+        const QImage img = render(model(z), orientEW);
+        QCOMPARE(at(img, centreX, 284), Grey);
+        QCOMPARE(at(img, 560 - centreX, 284), Yellow);
+    }
+
+    void groupOfNoAreaDrawnWithRadiusOne() {
+        TZaznam z = record();
+        addGroup(z, "Axx", 450, 400, 0);
+        const GroupCircle c = ComputeGroupCircles(z, 1, 1)[0];
+        QCOMPARE(c.R, 0);
+        const QImage with = render(model(z));
+        TZaznam without = z;
+        without.PocetSkupin = 0;
+        const QImage base = render(model(without));
+        const QColor dot = at(with, c.X + 1, c.Y + 1);
+        QVERIFY2(dot == Qt::black || dot == Grey, qPrintable(dot.name()));
+        QVERIFY(at(base, c.X + 1, c.Y + 1) != dot);
+        // Nothing wider than the small circle: just outside it the disk is as before.
+        QCOMPARE(at(with, c.X - 2, c.Y + 1), at(base, c.X - 2, c.Y + 1));
+        QCOMPARE(at(with, c.X + 1, c.Y + 4), at(base, c.X + 1, c.Y + 4));
+    }
+
+    void zeroMeridian_data() {
+        QTest::addColumn<double>("l0");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("L0 100 hidden") << 100.0 << false;
+        QTest::newRow("L0 80 shown") << 80.0 << true;
+        QTest::newRow("L0 280 shown") << 280.0 << true;
+    }
+    void zeroMeridian() {
+        QFETCH(double, l0);
+        QFETCH(bool, shown);
+        // Against an orientation in which the meridian faces away, only the
+        // disk may differ (the panel prints L0 of the model's record).
+        const QImage hidden = render(model(record(), 110));
+        const QImage img = render(model(record(), l0));
+        const int changed = differing(img, hidden, QRect(30, 30, 501, 501));
+        if (shown)
+            QVERIFY2(changed > 150, qPrintable(QString::number(changed)));
+        else
+            QCOMPARE(changed, 0);
+    }
+
+    void specialRecordHasNoGroupCircles() {
+        TZaznam z = record();
+        z.Zvlastni.setText("zvlášťní");
+        addGroup(z, "Dkc", 450, 500, 1500);
+        const GroupCircle c = ComputeGroupCircles(z, 1, 1)[0];
+        const QImage img = render(model(z));
+        QCOMPARE(at(img, c.X + c.R, c.Y + c.R), Red);
+        // The group table below the disk still lists the group.
+        TZaznam none = z;
+        none.PocetSkupin = 0;
+        QVERIFY(differing(img, render(model(none)), QRect(60, 535, 40, 120)) > 0);
+    }
+
+    void faculaeFieldFilled() {
+        TZaznam z = record();
+        TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
+        const int vertices[4][2] = {{45, 50}, {135, 50}, {225, 50}, {315, 50}};
+        for (int j = 0; j < 4; ++j)
+            s.Fakule[j] = PackPosition(vertices[j][0], vertices[j][1]);
+        const QImage img = render(model(z));
+        QCOMPARE(at(img, 300, 300), QColor(255, 200, 200));
+        QCOMPARE(at(img, 210, 300), QColor(255, 150, 150)); // outline
+        QCOMPARE(at(img, 205, 300), Yellow);
+    }
+
+    void leafInTheClassColour_data() {
+        QTest::addColumn<QString>("typ");
+        QTest::addColumn<bool>("leaves");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("class F") << "Fkc" << true << ClassColours[5];
+        QTest::newRow("class J has its own") << "Jxx" << true << ClassJColour;
+        QTest::newRow("leaves off") << "Fkc" << false << Yellow;
+    }
+    void leafInTheClassColour() {
+        QFETCH(QString, typ);
+        QFETCH(bool, leaves);
+        QFETCH(QColor, colour);
+        TZaznam z = record();
+        // Group 100 pixels below the centre, spot 1 about 50 pixels to its right.
+        TSkupina& g = addGroup(z, typ.toLatin1().constData(), 1800, 500, 0);
+        g.Pomocna1 = PackPosition(153, 56); // about (330, 379)
+        g.Plo1 = 20;
+        const QImage img = render(model(z), 1, 1, false, leaves);
+        // Middle of the leaf, halfway from the group to the spot.
+        const auto spot = PlaceAuxSpot(g.Pomocna1, g.Plo1, 1, 1);
+        QVERIFY(spot);
+        const int mx = (280 + spot->centre.x) / 2, my = (380 + spot->centre.y) / 2;
+        QCOMPARE(at(img, mx, my), colour);
+        QCOMPARE(at(img, spot->centre.x, spot->centre.y), QColor(10, 10, 205));
+    }
+
+    void magneticOverlayPixel() {
+        TZaznam z = record();
+        DrawingModel m = model(z);
+        m.magnetic = {{300, 320, 160}};
+        QCOMPARE(at(render(m), 300, 320), QColor(160, 160, 255));
+        QCOMPARE(at(render(m, -1, -1), 260, 240), QColor(160, 160, 255));
+    }
+
+    void unreadableDateStillDraws() {
+        TZaznam z = record("31.02.2014");
+        addGroup(z, "Dkc", 0, 0, 1000);
+        const DrawingModel m = MakeDrawingModel(z);
+        QVERIFY(!m.ephemeris);
+        const QImage img = render(m);
+        QCOMPARE(at(img, 284, 284), Grey);
+        QCOMPARE(at(img, 100, 400), Yellow); // no grid to cross it
+    }
+};
+
+QTEST_MAIN(TestDrawingRenderer)
+#include "tst_drawing_renderer.moc"
