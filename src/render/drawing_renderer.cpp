@@ -150,11 +150,17 @@ class Picture {
         text(540, 270, QString::fromLatin1(o_.orientEW == 1 ? "E" : "W"));
         text(270, 10, QString::fromLatin1(o_.orientNS == 1 ? "N" : "S"));
 
-        if (!m_.ephemeris) return;
-        const DiskGrid grid = ComputeDiskGrid(*m_.ephemeris, o_.orientEW, o_.orientNS);
-        for (const auto& line : grid.parallels)
+        for (const auto& line : m_.grid.parallels)
             polyline(line);
-        polyline(grid.zeroMeridian);
+        polyline(m_.grid.zeroMeridian);
+    }
+
+    // A point of the standard orientation, mirrored as the options say. The
+    // grid computed for a mirrored orientation is exactly this mirror (its
+    // rounding is symmetric about 0), so the model keeps one grid.
+    DrawingPoint oriented(DrawingPoint d) const {
+        return {o_.orientEW * (d.x - DiskCentre) + DiskCentre,
+                o_.orientNS * (d.y - DiskCentre) + DiskCentre};
     }
 
     void polyline(const std::vector<DrawingPoint>& line) {
@@ -162,18 +168,15 @@ class Picture {
         QPolygon poly;
         poly.reserve(static_cast<int>(line.size()));
         for (const auto& pt : line)
-            poly << at(pt);
+            poly << at(oriented(pt));
         p_.drawPolyline(poly);
     }
 
     void magnetic() {
         // One batch of points per brightness.
         std::array<QPolygon, 256> byBrightness;
-        for (const MagneticPixel& px : m_.magnetic) {
-            const int x = o_.orientEW * (px.x - DiskCentre) + DiskCentre;
-            const int y = o_.orientNS * (px.y - DiskCentre) + DiskCentre;
-            byBrightness[px.c] << QPoint(xy(x), xy(y));
-        }
+        for (const MagneticPixel& px : m_.magnetic)
+            byBrightness[px.c] << at(oriented({px.x, px.y}));
         for (int c = 0; c < 256; ++c) {
             if (byBrightness[c].isEmpty()) continue;
             p_.setPen(QColor(c, c, 255));

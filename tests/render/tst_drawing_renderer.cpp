@@ -39,9 +39,7 @@ TSkupina& addGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha) {
 
 // A model with a fixed orientation of the disk (no tilt, no turn).
 DrawingModel model(const TZaznam& z, double l0 = 100) {
-    DrawingModel m = MakeDrawingModel(z);
-    m.ephemeris = Ephemeris{0, 0, l0, 2100};
-    return m;
+    return MakeDrawingModel(z, Ephemeris{0, 0, l0, 2100});
 }
 
 QImage render(const DrawingModel& m, int orientEW = 1, int orientNS = 1, bool print = false,

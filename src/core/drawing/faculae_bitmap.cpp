@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace hk {
 
 FaculaeBitmap::FaculaeBitmap() : pixels_(std::size_t(Size) * Size, 255) {}
 
+void FaculaeBitmap::markDirty(int left, int top, int right, int bottom) {
+    dirtyLeft_ = std::min(dirtyLeft_, std::max(left, 0));
+    dirtyRight_ = std::max(dirtyRight_, std::min(right, Size - 1));
+    dirtyTop_ = std::min(dirtyTop_, std::max(top, 0));
+    dirtyBottom_ = std::max(dirtyBottom_, std::min(bottom, Size - 1));
+}
+
 void FaculaeBitmap::set(int x, int y) {
     if (x < 0 || y < 0 || x >= Size || y >= Size) return;
     pixels_[std::size_t(y) * Size + x] = 0;
-    dirtyLeft_ = std::min(dirtyLeft_, x);
-    dirtyRight_ = std::max(dirtyRight_, x);
-    dirtyTop_ = std::min(dirtyTop_, y);
-    dirtyBottom_ = std::max(dirtyBottom_, y);
 }
 
 void FaculaeBitmap::line(DrawingPoint a, DrawingPoint b) {
@@ -41,16 +45,20 @@ void FaculaeBitmap::line(DrawingPoint a, DrawingPoint b) {
 void FaculaeBitmap::fillPolygon(std::span<const DrawingPoint> points) {
     if (points.empty()) return;
     const std::size_t n = points.size();
-    int top = points[0].y, bottom = points[0].y;
+    int left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
     for (const auto& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
+    // Everything drawn lies inside the points' bounding box.
+    markDirty(left, top, right, bottom);
     top = std::max(top, 0);
     bottom = std::min(bottom, Size - 1);
     // Interior: pixel centres between pairs of edge crossings of the row's
     // centre line.
-    std::vector<double> crossings;
+    std::vector<double>& crossings = crossings_;
     for (int y = top; y <= bottom; ++y) {
         const double yc = y + 0.5;
         crossings.clear();

@@ -34,8 +34,10 @@ class FaculaeBitmap {
   private:
     void set(int x, int y);
     void line(DrawingPoint a, DrawingPoint b);
+    void markDirty(int left, int top, int right, int bottom);
 
     std::vector<std::uint8_t> pixels_;
+    std::vector<double> crossings_; // scratch of fillPolygon
     // Bounding box of the painted pixels since the last clear (empty when
     // dirtyLeft_ > dirtyRight_).
     int dirtyLeft_ = Size, dirtyTop_ = Size, dirtyRight_ = -1, dirtyBottom_ = -1;
