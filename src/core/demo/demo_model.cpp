@@ -103,7 +103,7 @@ GroupState StateAt(const SimGroup& g, double day) {
     s.area = g.peakArea * size;
     s.spots = std::max(1, static_cast<int>(std::lround(g.peakSpots * std::pow(size, 0.8))));
     if (!g.bipolar) s.spots = std::min(s.spots, 3);
-    if (s.area >= 12) {
+    if (s.area >= 30) {
         s.penumbral =
             std::clamp(static_cast<int>(std::lround(0.2 * s.spots + s.area / 200)), 1, s.spots);
     }

@@ -1,0 +1,180 @@
+// The record store at the size of merged network data (100,000 records,
+// 177 MB): load with its normalisation scan and the summaries against a raw
+// read of the same file, save against a raw write of the same bytes, the
+// store of one new drawing, and the demo generator.
+#include <benchmark/benchmark.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "demo/demo.h"
+#include "records/record_file.h"
+#include "records/session.h"
+
+using namespace hk;
+
+namespace {
+
+constexpr int RecordCount = 100000;
+const Date Today{2026, 12, 6};
+
+// A program directory holding 100,000 demo drawings (40 years of a large network).
+const std::filesystem::path& bigDirectory() {
+    static const std::filesystem::path dir = [] {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("heliokres-bench-store-" + std::to_string(getpid()));
+        std::filesystem::create_directories(path);
+        DemoOptions o;
+        o.years = 40;
+        o.perYear = 2000;
+        o.endDate = {2025, 12, 31};
+        std::vector<TZaznam> records = GenerateDemoRecords(o);
+        while (records.size() < RecordCount)
+            records.insert(records.end(), records.begin(), records.end());
+        records.resize(RecordCount);
+        WriteRecordFile(path / "datax.dat", records);
+        return path;
+    }();
+    return dir;
+}
+
+struct Cleanup {
+    ~Cleanup() {
+        std::error_code ec;
+        std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                        ("heliokres-bench-store-" + std::to_string(getpid())),
+                                    ec);
+    }
+} cleanup;
+
+double peakMegabytes() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss / 1024.0;
+}
+
+void BM_RawRead(benchmark::State& state) {
+    const auto path = bigDirectory() / "datax.dat";
+    const auto size = std::filesystem::file_size(path);
+    for (auto _ : state) {
+        std::unique_ptr<char[]> buffer(new char[size]);
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        std::size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::read(fd, buffer.get() + done, size - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+        benchmark::DoNotOptimize(buffer.get());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+void BM_LoadWithSummaries(benchmark::State& state) {
+    const auto size = std::filesystem::file_size(bigDirectory() / "datax.dat");
+    long groups = 0;
+    for (auto _ : state) {
+        Session s(bigDirectory());
+        s.load(Today);
+        // What a graph of the whole store reads: the stored summary of every record.
+        for (const TZaznam& z : s.records())
+            groups += z.Souhrn.gSev + z.Souhrn.gJih;
+        benchmark::DoNotOptimize(groups);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void BM_LoadRecomputingSummaries(benchmark::State& state) {
+    for (auto _ : state) {
+        Session s(bigDirectory());
+        s.load(Today);
+        long groups = 0;
+        for (const TZaznam& z : s.records()) {
+            const TSouhrn t = ComputeSummary(z, *RecordEphemeris(z));
+            groups += t.gSev + t.gJih;
+        }
+        benchmark::DoNotOptimize(groups);
+    }
+}
+
+void BM_RawWrite(benchmark::State& state) {
+    const auto contents = ReadRecordFile(bigDirectory() / "datax.dat");
+    const std::string_view bytes = RecordBytes(contents.records);
+    const auto path = bigDirectory() / "raw.dat";
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::fsync(fd);
+        ::close(fd);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+
+void BM_Save(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    for (auto _ : state)
+        s.save();
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * s.PocetZaznamu() * RecordSize));
+}
+
+// One confirmed entry in a store of 100,000 records: append, summary, the
+// order check, find, save.
+void BM_StoreNewestRecord(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    const TZaznam newest = s.record(s.PocetZaznamu());
+    int minute = 0;
+    for (auto _ : state) {
+        s.AktualniZaznam = newest;
+        s.AktualniZaznam.Datum.setText("31.12.2030");
+        s.AktualniZaznam.Cas = static_cast<std::uint16_t>(minute / 60 * 100 + minute % 60);
+        minute = (minute + 1) % 1440;
+        s.storeWorkingRecord(EntryMode::New);
+    }
+}
+
+// A drawing older than all others: the whole store is kept for the backup
+// and reordered.
+void BM_StoreOldestRecord(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Session s(bigDirectory());
+        s.load(Today);
+        s.AktualniZaznam = s.record(1);
+        s.AktualniZaznam.Datum.setText("01.01.1900");
+        state.ResumeTiming();
+        s.storeWorkingRecord(EntryMode::New);
+    }
+}
+
+void BM_DemoDefault(benchmark::State& state) {
+    DemoOptions o; // 11 years of about 250 drawings
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GenerateDemo(o).records.size());
+}
+
+} // namespace
+
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadWithSummaries)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadRecomputingSummaries)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_StoreNewestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_StoreOldestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_DemoDefault)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,112 @@
+// heliokres-cli demo and check: the demo directory is what check finds.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs heliokres-cli with shell-quoted arguments; standard error joins the output.
+CliRun cli(const std::string& args) {
+    const std::string cmd = std::string(HELIOKRES_CLI) + " " + args + " 2>&1";
+    CliRun r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string quoted(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
+
+std::string line(const std::string& out, const std::string& label) {
+    const auto at = out.find(label);
+    if (at == std::string::npos) return {};
+    return out.substr(at + label.size(), out.find('\n', at) - at - label.size());
+}
+
+TEST(CliDemoCheck, CheckReportsWhatDemoWrote) {
+    TempDir dir;
+    const auto demo = dir.path() / "demo";
+    const CliRun made = cli("demo " + quoted(demo) + " --years 2 --per-year 40 --seed 3");
+    ASSERT_EQ(made.status, 0) << made.out;
+    const auto records = ReadRecordFile(demo / "datax.dat").records;
+
+    const CliRun checked = cli("check " + quoted(demo));
+    ASSERT_EQ(checked.status, 0) << checked.out;
+    EXPECT_EQ(line(checked.out, "Záznamy: "), std::to_string(records.size()));
+    EXPECT_EQ(line(checked.out, "Pozorovatelé: "), "5");
+    EXPECT_EQ(line(checked.out, "První datum: "), records.front().Datum.text());
+    EXPECT_EQ(line(checked.out, "Poslední datum: "), records.back().Datum.text());
+    const int lastYear = std::stoi(records.back().Datum.text().substr(6));
+    EXPECT_EQ(line(checked.out, "Řady SIDC: "),
+              std::to_string(lastYear - 1) + "-" + std::to_string(lastYear));
+    EXPECT_EQ(line(checked.out, "Nastavení kresby: "), "průměr 250 mm, polární souřadnice");
+    EXPECT_EQ(checked.out.find("Upozornění"), std::string::npos) << checked.out;
+
+    // The same seed writes the same records.
+    const auto again = dir.path() / "again";
+    ASSERT_EQ(cli("demo " + quoted(again) + " --years 2 --per-year 40 --seed 3").status, 0);
+    EXPECT_EQ(ReadWholeFile(again / "datax.dat"), ReadWholeFile(demo / "datax.dat"));
+}
+
+TEST(CliDemoCheck, EmptyDirectoryStartsWithOneRecordAndAsksForTheSetting) {
+    TempDir dir;
+    const CliRun r = cli("check " + quoted(dir.path()));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(line(r.out, "Záznamy: "), "1 (soubor datax.dat chybí)");
+    EXPECT_EQ(line(r.out, "Řady SIDC: "), "žádné");
+    EXPECT_NE(r.out.find("Nastavení kresby: chybí"), std::string::npos);
+    EXPECT_NE(r.out.find("Vytvořen soubor Zvetsit.zve"), std::string::npos);
+}
+
+TEST(CliDemoCheck, WarningsAreListed) {
+    TempDir dir;
+    std::string bytes(3 * 1774, '\0');
+    bytes[0] = 10;
+    bytes.replace(1, 10, "01.02.2003");
+    bytes[2 * 1774] = 10;
+    bytes.replace(2 * 1774 + 1, 10, "03.02.2003");
+    WriteFileAtomic(dir.path() / "datax.dat", bytes);
+    const CliRun r = cli("check " + quoted(dir.path()));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(line(r.out, "Záznamy: "), "2");
+    EXPECT_NE(r.out.find("Upozornění: V souboru datax.dat bylo 1 prázdných"), std::string::npos)
+        << r.out;
+}
+
+TEST(CliDemoCheck, UnreadableRecordFileFailsWithAMessage) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "datax.dat");
+    const CliRun r = cli("check " + quoted(dir.path()));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("datax.dat"), std::string::npos) << r.out;
+}
+
+TEST(CliDemoCheck, WrongUsage) {
+    EXPECT_EQ(cli("demo").status, 2);
+    EXPECT_EQ(cli("demo /tmp/x --years 0").status, 2);
+    EXPECT_EQ(cli("demo /tmp/x --seed abc").status, 2);
+    EXPECT_EQ(cli("check").status, 2);
+    EXPECT_EQ(cli("check /tmp/x --screen-height -5").status, 2);
+}
+
+} // namespace
