@@ -8,6 +8,7 @@
 #include "results/intersol_counts.h"
 #include "results/measured_statistics.h"
 #include "results/month_sums.h"
+#include "results/record_date.h"
 #include "results/smoothed_statistics.h"
 #include "results/statistics_status.h"
 #include "results/type_occurrence.h"
@@ -108,6 +109,39 @@ TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) 
     std::vector<TZaznam> records{Znacka(z, true)};
     EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Sever).cells[1][1], " 1.00");
 }
+
+TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
+    // Two drawings stay in the order they were entered until a third is stored.
+    std::vector<TZaznam> records{Souhrn("02.03.2001", 800, {1, 0, 0, 0, 0, 0, 0, 0}, {}),
+                                 Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
+    const ResultsGrid g = BuildMeasuredStatistics(records, VyberPolokoule::Celkova);
+    ASSERT_EQ(g.rowCount(), 5u);
+    EXPECT_EQ(g.cells[1][0], "01.2001");
+    EXPECT_EQ(g.cells[1][1], " 3.00");
+    EXPECT_EQ(g.cells[2][1], "");
+    EXPECT_EQ(g.cells[3][1], " 1.00");
+}
+
+struct DateCase {
+    const char* name;
+    const char* datum;
+};
+
+class DrawingDates : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(DrawingDates, AsTheGeneralReader) {
+    const TZaznam z = Prazdny(GetParam().datum, 800);
+    EXPECT_EQ(DrawingDate(z), RecordDate(z));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, DrawingDates,
+    ::testing::Values(DateCase{"Canonical", "05.02.2001"}, DateCase{"ShortDay", "5.2.2001"},
+                      DateCase{"Spaces", " 05.02.2001"}, DateCase{"NoSuchDay", "29.02.2001"},
+                      DateCase{"LeapDay", "29.02.2000"}, DateCase{"Century", "29.02.2100"},
+                      DateCase{"Letters", "0a.02.2001"}, DateCase{"Empty", ""},
+                      DateCase{"YearZero", "01.01.0000"}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
     std::vector<TZaznam> records{Prazdny("", 0), Prazdny("31.02.2001", 0)};

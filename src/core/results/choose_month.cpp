@@ -1,6 +1,7 @@
 #include "results/choose_month.h"
 
 #include "records/record.h"
+#include "results/record_date.h"
 
 namespace hk {
 
@@ -41,7 +42,7 @@ std::optional<MonthChoice> ParseMonthText(std::string_view text) {
 
 std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int vybranyMesic) {
     for (std::size_t k = 0; k < records.size(); ++k) {
-        const auto d = RecordDate(records[k]);
+        const auto d = DrawingDate(records[k]);
         if (d && d->year * 100 + d->month == vybranyMesic) return k;
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "geometry/calendar.h"
 #include "records/record.h"
 #include "results/intersol_counts.h"
+#include "results/record_date.h"
 #include "results/report_text.h"
 #include "text/encoding.h"
 #include "text/number_format.h"
@@ -65,7 +66,7 @@ InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_v
     };
     bool any = false;
     for (const TZaznam& z : records)
-        if (const auto d = RecordDate(z); d && inMonth(*d)) {
+        if (const auto d = DrawingDate(z); d && inMonth(*d)) {
             any = true;
             break;
         }
@@ -84,7 +85,7 @@ InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_v
 
     std::vector<bool> filled(static_cast<std::size_t>(t.days) + 1, false);
     for (const TZaznam& z : records) {
-        const auto d = RecordDate(z);
+        const auto d = DrawingDate(z);
         if (!d || !inMonth(*d) || z.Pozorovatel.text() != observer) continue;
         ++t.found;
         const InterSolHodnoty h = InterSolCounts(z);

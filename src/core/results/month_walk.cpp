@@ -3,19 +3,20 @@
 #include <stdexcept>
 
 #include "records/record.h"
+#include "results/record_date.h"
 
 namespace hk {
 
 MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first) {
     MonthWalk walk;
     if (first >= records.size()) return walk;
-    const auto start = RecordDate(records[first]);
+    const auto start = DrawingDate(records[first]);
     if (!start) return walk;
     walk.year = start->year;
     walk.month = start->month;
     walk.days = DaysInMonth(walk.year, walk.month);
     for (std::size_t k = first; k < records.size(); ++k) {
-        const auto d = RecordDate(records[k]);
+        const auto d = DrawingDate(records[k]);
         if (!d) continue;
         if (d->year != walk.year || d->month != walk.month) break;
         walk.used.push_back({k, d->day});
