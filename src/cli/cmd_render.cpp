@@ -106,6 +106,7 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
     };
     static constexpr Subcommand subcommands[] = {
         {"drawing", RunRenderDrawing},
+        {"protocol", RunRenderProtocol},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
     for (const auto& s : subcommands)

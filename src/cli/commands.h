@@ -12,6 +12,7 @@ int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 // render KIND ...: dispatches to the subcommands below.
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

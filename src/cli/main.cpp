@@ -16,7 +16,7 @@ const Command commands[] = {
     {"export", "export ascii|faculae DIR", RunExport},
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
     {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
-    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours]", RunRender},
+    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX]", RunRender},
 };
 
 void printUsage(std::ostream& err) {

@@ -72,14 +72,14 @@ const FormLayout& protocolLayout() {
                               160,
                               {{QString::fromUtf8("Den"), 40, 80, Qt::AlignRight},
                                {QString::fromUtf8("Čas UT"), 90, 160, Qt::AlignHCenter},
-                               {"g", 168, 204, Qt::AlignRight},
-                               {"f", 210, 256, Qt::AlignRight},
-                               {"R", 262, 310, Qt::AlignRight},
-                               {QString::fromUtf8("R sev."), 316, 378, Qt::AlignRight},
-                               {QString::fromUtf8("R jih"), 384, 446, Qt::AlignRight},
-                               {"F", 452, 488, Qt::AlignRight},
-                               {"Q", 494, 524, Qt::AlignRight},
-                               {QString::fromUtf8("Pozorovatel"), 538, 720, Qt::AlignLeft}}};
+                               {"g", 166, 206, Qt::AlignRight},
+                               {"f", 212, 262, Qt::AlignRight},
+                               {"R", 268, 324, Qt::AlignRight},
+                               {QString::fromUtf8("R sev."), 330, 390, Qt::AlignRight},
+                               {QString::fromUtf8("R jih"), 396, 456, Qt::AlignRight},
+                               {"F", 462, 502, Qt::AlignRight},
+                               {"Q", 508, 544, Qt::AlignRight},
+                               {QString::fromUtf8("Pozorovatel"), 556, 720, Qt::AlignLeft}}};
     return l;
 }
 

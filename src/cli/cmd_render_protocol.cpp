@@ -1,0 +1,129 @@
+// heliokres-cli render protocol DIR M.YYYY (--own | --sidc) --out FILE: the
+// monthly protocol or the SIDC certificate as the results window shows and
+// prints it, as a picture (PNG, JPEG, BMP) or a one-page PDF.
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/gui_application.h"
+#include "io/atomic_file.h"
+#include "records/session.h"
+#include "render/jpeg_writer.h"
+#include "render/protocol.h"
+#include "results/choose_month.h"
+#include "results/obecna_data.h"
+
+namespace hk::cli {
+
+namespace {
+
+constexpr int PdfResolution = 300;
+constexpr int MinWidth = 200;
+constexpr int MaxWidth = 8000;
+
+Date today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+bool isPdf(const std::filesystem::path& file) {
+    std::string ext = file.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".pdf";
+}
+
+int parseWidth(const std::string& text) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < MinWidth || v > MaxWidth)
+        throw UsageError("neplatná šířka \"" + text + "\" (" + std::to_string(MinWidth) + " až " +
+                         std::to_string(MaxWidth) + ")");
+    return v;
+}
+
+// One A4 page, written atomically.
+void writePdf(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(PdfResolution);
+        pdf.setTitle(kind == ProtocolKind::Sidc ? QStringLiteral("Certificate")
+                                                : QStringLiteral("Protokol"));
+        PrintProtocol(pdf, data, kind);
+    }
+    WriteFileAtomic(file,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// `width` 0: the form at its natural size.
+void writeImage(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind,
+                int width) {
+    const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi);
+    ProtocolOptions options;
+    options.unit = width > 0 ? width / form.width() : 1.0;
+    const QSize size(static_cast<int>(std::ceil(form.width() * options.unit)),
+                     static_cast<int>(std::ceil(form.height() * options.unit)));
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        PaintProtocol(painter, image.rect(), data, kind, options);
+    }
+    SaveImage(image, file, 90);
+}
+
+} // namespace
+
+int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const bool own = TakeFlag(args, "--own");
+    const bool sidc = TakeFlag(args, "--sidc");
+    const auto outFile = TakeOption(args, "--out");
+    const auto widthText = TakeOption(args, "--width");
+    RejectUnknownOptions(args);
+    if (args.size() != 2) throw UsageError("čekám adresář programu a měsíc M.YYYY");
+    if (own == sidc) throw UsageError("zadejte buď --own, nebo --sidc");
+    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::filesystem::path file = *outFile;
+    if (widthText && isPdf(file)) throw UsageError("--width nepatří k PDF");
+    const int width = widthText ? parseWidth(*widthText) : 0;
+
+    const std::filesystem::path root = args[0];
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    Session session(root);
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    session.load(today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
+
+    const ChooseMonthResult month = ChooseMonth(session.records(), args[1]);
+    if (!month.first) throw JobError(month.message);
+    const ObecnaData obecna = ReadObecnaData(session.dir);
+    const ProtocolData data = BuildProtocolData(session.records(), *month.first, obecna);
+    const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Vlastni;
+
+    GuiApplicationScope gui;
+    if (isPdf(file))
+        writePdf(file, data, kind);
+    else
+        writeImage(file, data, kind, width);
+    out << file.string() << "\n";
+    return 0;
+}
+
+} // namespace hk::cli
