@@ -1,7 +1,7 @@
 #include "results/type_occurrence.h"
 
-#include <algorithm>
-#include <climits>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,32 +13,36 @@ namespace hk {
 
 namespace {
 
-std::uint32_t classKey(std::string_view typ) {
-    return std::uint32_t(static_cast<unsigned char>(typ[0])) << 16 |
-           std::uint32_t(static_cast<unsigned char>(typ[1])) << 8 |
-           static_cast<unsigned char>(typ[2]);
+constexpr int letters = 26;
+
+// TypySkupinIndex by a direct table: every class is an upper-case letter and
+// two lower-case letters, and the table looks up every group of the store.
+int classIndex(std::string_view typ) {
+    static const std::vector<std::uint8_t> table = [] {
+        std::vector<std::uint8_t> t(letters * letters * letters, 0);
+        for (std::size_t i = 0; i < TypySkupin.size(); ++i) {
+            const std::string_view c = TypySkupin[i];
+            t[static_cast<std::size_t>(((c[0] - 'A') * letters + (c[1] - 'a')) * letters +
+                                       (c[2] - 'a'))] = static_cast<std::uint8_t>(i + 1);
+        }
+        return t;
+    }();
+    if (typ.size() != 3 || typ[0] < 'A' || typ[0] > 'Z' || typ[1] < 'a' || typ[1] > 'z' ||
+        typ[2] < 'a' || typ[2] > 'z')
+        return 0;
+    return table[static_cast<std::size_t>(((typ[0] - 'A') * letters + (typ[1] - 'a')) * letters +
+                                          (typ[2] - 'a'))];
 }
 
-// TypySkupinIndex by binary search over the classes' three bytes: the table
-// looks up every group of the store.
-int classIndex(std::string_view typ) {
-    struct Entry {
-        std::uint32_t key;
-        int index;
-    };
-    static const std::vector<Entry> sorted = [] {
-        std::vector<Entry> v;
-        for (std::size_t i = 0; i < TypySkupin.size(); ++i)
-            v.push_back({classKey(TypySkupin[i]), static_cast<int>(i) + 1});
-        std::sort(v.begin(), v.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
-        return v;
-    }();
-    if (typ.size() != 3) return 0;
-    const std::uint32_t key = classKey(typ);
-    const auto it = std::lower_bound(sorted.begin(), sorted.end(), key,
-                                     [](const Entry& e, std::uint32_t k) { return e.key < k; });
-    return it != sorted.end() && it->key == key ? it->index : 0;
+// The record's count and first group entries, asked for a few records ahead.
+void prefetch(const TZaznam& z) {
+    const char* p = reinterpret_cast<const char*>(&z);
+    __builtin_prefetch(p);
+    for (std::size_t line = 0; line < 4; ++line)
+        __builtin_prefetch(p + offsetof(TZaznam, Skupiny) + 64 * line);
 }
+
+constexpr std::size_t prefetchDistance = 8;
 
 } // namespace
 
@@ -46,30 +50,32 @@ TypeOccurrence BuildTypeOccurrence(std::span<const TZaznam> records) {
     TypeOccurrence result;
     result.grid.caption = "Výsledky    výskyt skupin";
 
-    std::vector<int> yearOf(records.size(), 0);
-    int first = INT_MAX, last = INT_MIN;
+    // Counts per year (60 classes each) from the earliest year on, in one pass.
+    using YearCounts = std::array<long, 60>;
+    std::vector<YearCounts> counts;
+    int first = 0;
     for (std::size_t k = 0; k < records.size(); ++k) {
+        if (k + prefetchDistance < records.size()) prefetch(records[k + prefetchDistance]);
         const auto d = DrawingDate(records[k]);
         if (!d) continue;
-        yearOf[k] = d->year;
-        first = std::min(first, d->year);
-        last = std::max(last, d->year);
-    }
-    const std::size_t years = first <= last ? static_cast<std::size_t>(last - first + 1) : 0;
-
-    std::vector<long> counts(TypySkupin.size() * years, 0);
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        if (yearOf[k] == 0) continue;
-        const std::size_t column = static_cast<std::size_t>(yearOf[k] - first);
+        if (counts.empty()) {
+            first = d->year;
+        } else if (d->year < first) {
+            counts.insert(counts.begin(), static_cast<std::size_t>(first - d->year), YearCounts{});
+            first = d->year;
+        }
+        const auto column = static_cast<std::size_t>(d->year - first);
+        if (column >= counts.size()) counts.resize(column + 1, YearCounts{});
         const TZaznam& z = records[k];
         for (int g = 0; g < z.groupCount(); ++g) {
             const int index = classIndex(z.Skupiny[g].Typ.raw());
             if (index == 0)
                 ++result.unknownClasses;
             else
-                ++counts[static_cast<std::size_t>(index - 1) * years + column];
+                ++counts[column][static_cast<std::size_t>(index - 1)];
         }
     }
+    const std::size_t years = counts.size();
 
     auto& cells = result.grid.cells;
     cells.assign(TypySkupin.size() + 1, std::vector<std::string>(years + 1));
@@ -78,7 +84,7 @@ TypeOccurrence BuildTypeOccurrence(std::span<const TZaznam> records) {
     for (std::size_t t = 0; t < TypySkupin.size(); ++t) {
         cells[t + 1][0] = std::string(TypySkupin[t]);
         for (std::size_t y = 0; y < years; ++y)
-            if (const long n = counts[t * years + y]; n > 0)
+            if (const long n = counts[y][t]; n > 0)
                 cells[t + 1][y + 1] = PadLeft(std::to_string(n), 5);
     }
     return result;
