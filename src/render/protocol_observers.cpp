@@ -1,0 +1,94 @@
+#include "render/protocol_observers.h"
+
+#include <QFont>
+#include <QPainter>
+#include <unordered_map>
+
+#include "records/record.h"
+
+namespace hk {
+
+namespace {
+
+constexpr int RowHeight = 20;
+constexpr int Margin = 10;
+constexpr int NameWidth = 240;
+constexpr int PeriodWidth = 230;
+constexpr int CountWidth = 180;
+constexpr int FontPx = 13;
+
+QFont listFont(bool bold) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(FontPx);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+std::vector<ObserverPeriod> ObserverPeriods(std::span<const TZaznam> records,
+                                            const std::vector<std::string>& names) {
+    std::unordered_map<std::string, ObserverPeriod> byName;
+    for (const TZaznam& z : records) {
+        ObserverPeriod& p = byName[z.Pozorovatel.text()];
+        ++p.count;
+        const auto d = RecordDate(z);
+        if (!d) continue;
+        if (p.first.year == 0 || *d < p.first) p.first = *d;
+        if (p.last.year == 0 || p.last < *d) p.last = *d;
+    }
+    std::vector<ObserverPeriod> out;
+    for (const std::string& name : names) {
+        auto it = byName.find(name);
+        if (it == byName.end() || it->second.count == 0) continue;
+        ObserverPeriod p = it->second;
+        p.name = name;
+        out.push_back(p);
+    }
+    return out;
+}
+
+QSize ObserverListSize(const std::vector<ObserverPeriod>& periods) {
+    const int rows = periods.empty() ? 1 : static_cast<int>(periods.size()) + 1;
+    return {2 * Margin + NameWidth + PeriodWidth + CountWidth, 2 * Margin + rows * RowHeight};
+}
+
+void PaintObserverList(QPainter& painter, const QRect& target,
+                       const std::vector<ObserverPeriod>& periods) {
+    painter.save();
+    const QRect area(target.topLeft(), ObserverListSize(periods));
+    painter.setClipRect(target);
+    painter.fillRect(area, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    int y = area.top() + Margin;
+    const int x = area.left() + Margin;
+    auto row = [&](const QString& a, const QString& b, const QString& c) {
+        painter.drawText(QRect(x, y, NameWidth, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, a);
+        painter.drawText(QRect(x + NameWidth, y, PeriodWidth, RowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, b);
+        painter.drawText(QRect(x + NameWidth + PeriodWidth, y, CountWidth, RowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, c);
+        y += RowHeight;
+    };
+    if (periods.empty()) {
+        painter.setFont(listFont(true));
+        row(QStringLiteral("Ještě není znám žádný pozorovatel"), {}, {});
+    } else {
+        painter.setFont(listFont(true));
+        row(QStringLiteral(" Pozorovate"), QStringLiteral("    Období   "),
+            QStringLiteral("    Suma  pozorování   "));
+        painter.setFont(listFont(false));
+        for (const ObserverPeriod& p : periods)
+            row(QString::fromStdString(p.name),
+                p.first.year == 0 ? QString()
+                                  : QStringLiteral("    %1 - %2")
+                                        .arg(QString::fromStdString(FormatDatum(p.first)),
+                                             QString::fromStdString(FormatDatum(p.last))),
+                QStringLiteral("    %1").arg(p.count));
+    }
+    painter.restore();
+}
+
+} // namespace hk
