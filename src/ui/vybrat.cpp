@@ -161,7 +161,7 @@ void VybratWindow::prepsatlist() {
                 ? QString::fromStdString(*radek)
                 : QStringLiteral("%1     %2").arg(k, 5).arg(QString::fromStdString(z.Datum.text()));
         auto* item = new QListWidgetItem(text, ListBox1_);
-        item->setSizeHint(QSize(item->sizeHint().width(), vyskaRadku()));
+        item->setSizeHint(QSize(ListBox1_->viewport()->width(), vyskaRadku()));
         if (k == s.AktualniIndex) vybrat = ListBox1_->count() - 1;
         if (stejneDatum < 0 && z.Datum.raw() == s.AktualniZaznam.Datum.raw())
             stejneDatum = ListBox1_->count() - 1;

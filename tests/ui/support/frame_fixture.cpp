@@ -1,0 +1,44 @@
+#include "ui/support/frame_fixture.h"
+
+#include <QTest>
+
+#include "records/record_file.h"
+#include "ui/vybrat.h"
+
+namespace hk::test {
+
+std::vector<TZaznam> DayRecords(int n) {
+    std::vector<TZaznam> out(static_cast<std::size_t>(n));
+    const int first = DaySerial({2020, 1, 1});
+    for (int k = 1; k <= n; ++k) {
+        TZaznam& z = out[static_cast<std::size_t>(k - 1)];
+        z.Datum.setText(FormatDatum(DateFromSerial(first + k - 1)));
+        z.Cas = 705;
+        z.Pozorovatel.setText("Nováček");
+        z.CisloZakresu = static_cast<std::uint16_t>(k * 100 + 21);
+    }
+    if (n > 0) out.front().NastaveniKresby = 125;
+    return out;
+}
+
+Frame::Frame(const std::vector<TZaznam>& records) : session(dir.path()) {
+    if (!records.empty()) WriteRecordFile(dir.path() / "datax.dat", records);
+    hlavni = std::make_unique<HlavniWindow>(session, zpravy);
+}
+
+bool Frame::start(DrawingSetting nastaveni) {
+    hlavni->zeptatSeNaNastaveni = [this, nastaveni] {
+        ++nastaveniAsked;
+        return nastaveni;
+    };
+    return hlavni->FormCreate(TestScreen, TestToday);
+}
+
+bool Frame::startWithList(DrawingSetting nastaveni) {
+    if (!start(nastaveni)) return false;
+    VybratWindow::vytvor(*hlavni);
+    hlavni->show();
+    return QTest::qWaitForWindowExposed(hlavni.get());
+}
+
+} // namespace hk::test

@@ -1,0 +1,43 @@
+#pragma once
+// A program directory with records, a session, scripted messages and the
+// main window started on them, for the tests of the windows.
+#include <QRect>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "records/session.h"
+#include "records/zaznam.h"
+#include "tests_support/temp_dir.h"
+#include "ui/hlavni.h"
+#include "ui/support/scripted_messages.h"
+
+namespace hk::test {
+
+inline const QRect TestScreen{0, 0, 1280, 1024};
+inline constexpr Date TestToday{2024, 5, 1};
+
+// n records, one a day from 1.1.2020 at 7:05, drawing numbers k*100 + 21,
+// record 1 with a polar drawing of radius 125.
+std::vector<TZaznam> DayRecords(int n);
+
+struct Frame {
+    // Writes the records as datax.dat (none: no file) into a fresh folder.
+    explicit Frame(const std::vector<TZaznam>& records);
+
+    // Runs the start-up on TestScreen; the drawing setting, when asked, is
+    // answered with `nastaveni`. Returns FormCreate's result.
+    bool start(DrawingSetting nastaveni = {125, false});
+    // Start-up, the record list, and the window shown.
+    bool startWithList(DrawingSetting nastaveni = {125, false});
+
+    std::filesystem::path path(const char* name) const { return dir.path() / name; }
+
+    TempDir dir;
+    Session session;
+    ScriptedMessages zpravy;
+    std::unique_ptr<HlavniWindow> hlavni;
+    int nastaveniAsked = 0;
+};
+
+} // namespace hk::test

@@ -1,0 +1,468 @@
+// The main window: start-up on a demo directory and on an empty one, the
+// menu and the tool panels, the commands of the frame, the exports, the
+// window image and the exit sequence.
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "demo/demo.h"
+#include "io/atomic_file.h"
+#include "records/exports.h"
+#include "records/record_file.h"
+#include "ui/install_windows.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/vybrat.h"
+
+using namespace hk;
+using namespace hk::test;
+
+namespace {
+
+// Every menu item: objectName, caption and the submenu that holds it.
+struct Polozka {
+    const char* name;
+    const char* caption;
+    const char* menu;
+};
+const Polozka MenuItems[] = {
+    {"novy", "&Nový zákres", "zadavani"},
+    {"zvlastni", "&Zvlášťní zákres", "zadavani"},
+    {"oprava", "&Oprava  dat", "zadavani"},
+    {"ulozitdata", "&Uložit data", "zadavani"},
+    {"ulozitdat", "Uložit data", "ulozitdata"},
+    {"ulozASCI", "Uložit jako ASCI", "ulozitdata"},
+    {"Polohyfakul1", "Polohy fakulí CSV", "ulozitdata"},
+    {"posledni1", "&Poslední zákres", "zadavani"},
+    {"tisk1", "Tisk zákresu", "zadavani"},
+    {"Ulozkresy", "Ulož zákresy (bmp)", "zadavani"},
+    {"konec", "&Konec", "zadavani"},
+    {"motylek1", "&Motýlek", "Grafy1"},
+    {"graf", "&Grafy", "Grafy1"},
+    {"vyhlazovaci", "&Vyhlazovací", "Grafy1"},
+    {"asymetrie", "&Asymetrie", "Grafy1"},
+    {"asyroz", "Asymetrie rozdílová", "asymetrie"},
+    {"asypo", "Asymetrie podílová", "asymetrie"},
+    {"map", "&Mapy", "Grafy1"},
+    {"vysledky1", "&Výsledky", "MainMenu1"},
+    {"About1", "&About", "MainMenu1"},
+    {"napoveda", "Nápověda", "MainMenu1"},
+    {"souslunce", "Souřadnice slunce", "MainMenu1"},
+};
+
+QStringList panelButtons(QWidget* panel) {
+    QStringList out;
+    for (auto* b : panel->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        out << b->objectName();
+    return out;
+}
+
+} // namespace
+
+class TestHlavni : public QObject {
+    Q_OBJECT
+  private slots:
+    void startOnDemoDirectory();
+    void startOnEmptyDirectoryAsksForTheDrawingSetting_data();
+    void startOnEmptyDirectoryAsksForTheDrawingSetting();
+    void unreadableRecordFileStopsTheStart();
+    void menuItems();
+    void panels();
+    void zapojitMakesACommandLive();
+    void napoveda();
+    void aboutBox();
+    void posledniZakres();
+    void exportsFromTheMenu();
+    void windowImage();
+    void windowImageWithoutWindow();
+    void exitSequence_data();
+    void exitSequence();
+    void exitRefusedWhenTheSaveFails();
+    void narrowScreen();
+};
+
+void TestHlavni::startOnDemoDirectory() {
+    TempDir dir;
+    DemoOptions o;
+    o.years = 2;
+    o.perYear = 60;
+    o.endDate = {2024, 4, 30};
+    WriteDemoDirectory(dir.path(), o);
+    const auto records = ReadRecordFile(dir.path() / "datax.dat").records;
+
+    Session session(dir.path());
+    ScriptedMessages zpravy;
+    HlavniWindow hlavni(session, zpravy);
+    hlavni.zeptatSeNaNastaveni = [] {
+        qFatal("the demo directory holds a drawing setting");
+        return DrawingSetting{};
+    };
+    QVERIFY(hlavni.FormCreate(TestScreen, TestToday));
+    installWindows(hlavni);
+    hlavni.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&hlavni));
+
+    QCOMPARE(session.PocetZaznamu(), int(records.size()));
+    QCOMPARE(session.AktualniIndex, session.PocetZaznamu());
+    QVERIFY(hlavni.windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
+    QCOMPARE(hlavni.viditelnyPanel(), QString("zakladni"));
+    QVERIFY(hlavni.findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+    // The window fills the screen but for the task bar.
+    QCOMPARE(hlavni.geometry().width(), TestScreen.width() - 20);
+    QVERIFY(hlavni.geometry().height() < TestScreen.height());
+
+    VybratWindow* seznam = hlavni.seznam();
+    QVERIFY(seznam);
+    QCOMPARE(seznam->windowTitle(), QString("Výběr datumu"));
+    QVERIFY(seznam->RadkySeznamu() > 10);
+    const QStringList radky = seznam->radky();
+    QCOMPARE(radky.size(), seznam->RadkySeznamu() + 1);
+    QCOMPARE(seznam->vybranyRadek(), radky.size() - 1);
+    QVERIFY(radky.back().startsWith(QString("%1").arg(session.PocetZaznamu(), 5)));
+    QVERIFY(zpravy.unanswered == 0);
+}
+
+void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
+    QTest::addColumn<bool>("helio");
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("setting");
+    QTest::newRow("polar 125") << false << 125.0
+                               << "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr "
+                                  "zákresu  250 mm)"
+                               << 125;
+    QTest::newRow("heliographic") << true << 100.0
+                                  << "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické "
+                                     "souřadnice)"
+                                  << 1100;
+}
+
+void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
+    QFETCH(bool, helio);
+    QFETCH(double, radius);
+    QFETCH(QString, caption);
+    QFETCH(int, setting);
+    Frame f({});
+    QVERIFY(f.startWithList({radius, helio}));
+    QCOMPARE(f.nastaveniAsked, 1);
+    QCOMPARE(f.hlavni->windowTitle(), caption);
+    QCOMPARE(f.session.PocetZaznamu(), 1);
+    QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
+    QCOMPARE(f.session.HelioZadavani, helio);
+    QCOMPARE(f.hlavni->seznam()->radky().size(), 1);
+    QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 0);
+
+    // The first save stores the answer in record 1; the next start does not ask.
+    f.hlavni->akce("ulozitdat")->trigger();
+    QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(0).NastaveniKresby), setting);
+    Session again(f.dir.path());
+    ScriptedMessages zpravy;
+    HlavniWindow hlavni(again, zpravy);
+    int asked = 0;
+    hlavni.zeptatSeNaNastaveni = [&asked] {
+        ++asked;
+        return DrawingSetting{};
+    };
+    QVERIFY(hlavni.FormCreate(TestScreen, TestToday));
+    QCOMPARE(asked, 0);
+    QCOMPARE(hlavni.windowTitle(), caption);
+}
+
+void TestHlavni::unreadableRecordFileStopsTheStart() {
+    Frame f({});
+    std::filesystem::create_directory(f.path("datax.dat")); // cannot be read as a file
+    QVERIFY(!f.start());
+    QCOMPARE(f.zpravy.zpravy.size(), 1);
+    QVERIFY(f.zpravy.zpravy.front().startsWith("Program nelze spustit"));
+}
+
+void TestHlavni::menuItems() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    for (const Polozka& p : MenuItems) {
+        QAction* a = f.hlavni->akce(p.name);
+        QVERIFY2(a, p.name);
+        QCOMPARE(a->objectName(), QString(p.name));
+        QCOMPARE(a->text(), QString(p.caption));
+        // The item stands in its menu.
+        bool found = false;
+        if (QString(p.menu) == "MainMenu1") {
+            found = f.hlavni->menuBar()->actions().contains(a);
+        } else {
+            auto* menu = f.hlavni->findChild<QMenu*>(p.menu);
+            QVERIFY2(menu, p.menu);
+            found = menu->actions().contains(a);
+        }
+        QVERIFY2(found, p.name);
+        // A command is either live or says that it is being prepared.
+        if (!a->isEnabled() && QString(p.name) != "souslunce")
+            QCOMPARE(a->statusTip(), HlavniWindow::PripravujeSe);
+    }
+    QVERIFY(!f.hlavni->akce("souslunce")->isVisible());
+    for (const char* live :
+         {"ulozitdat", "ulozASCI", "Polohyfakul1", "posledni1", "konec", "About1", "napoveda"})
+        QVERIFY2(f.hlavni->akce(live)->isEnabled(), live);
+}
+
+void TestHlavni::panels() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    const QStringList names = {"zakladni",       "promotylek", "prografy",
+                               "provyhlazovaci", "promapu",    "provysledky"};
+    for (const QString& n : names)
+        QVERIFY2(f.hlavni->panel(n), qPrintable(n));
+    QCOMPARE(panelButtons(f.hlavni->panel("zakladni")),
+             QStringList({"novyzakres", "zvlastnizakrrs", "opravazaz", "ulozit", "poslednizaz",
+                          "motylekz", "grafyz", "vyhladitz", "asimetryz", "mapyz", "vysledekz",
+                          "menvet", "pomocnaskvrna", "SpeedButton2", "SpeedButton3",
+                          "SpeedButton14", "SpeedButton7", "zfota"}));
+    QCOMPARE(panelButtons(f.hlavni->panel("promapu")).size(), 14);
+    QCOMPARE(panelButtons(f.hlavni->panel("provysledky")).size(), 27);
+    QVERIFY(f.hlavni->panel("provysledky")->findChild<QComboBox*>("ComboBox1"));
+    QCOMPARE(f.hlavni->akce("SpeedButton3")->text(), QString("BMP"));
+    QCOMPARE(f.hlavni->akce("SpeedButton14")->statusTip(), HlavniWindow::PripravujeSe);
+    QCOMPARE(f.hlavni->findChild<QLabel*>("Label1")->toolTip(), QString("Poslední úprava"));
+
+    f.hlavni->show();
+    QCOMPARE(f.hlavni->viditelnyPanel(), QString("zakladni"));
+    f.hlavni->ukazPanel("promotylek");
+    QCOMPARE(f.hlavni->viditelnyPanel(), QString("promotylek"));
+    QTRY_VERIFY(!f.hlavni->panel("zakladni")->isVisible());
+    QVERIFY(f.hlavni->panel("promotylek")->isVisible());
+    f.hlavni->zakladniPanel();
+    QTRY_VERIFY(f.hlavni->panel("zakladni")->isVisible());
+}
+
+void TestHlavni::zapojitMakesACommandLive() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    QAction* novy = f.hlavni->akce("novy");
+    QAction* tlacitko = f.hlavni->akce("novyzakres");
+    QVERIFY(!novy->isEnabled());
+    QVERIFY(!tlacitko->isEnabled());
+    QCOMPARE(tlacitko->toolTip(), HlavniWindow::PripravujeSe);
+
+    int runs = 0;
+    f.hlavni->zapojit("novy", [&runs] { ++runs; });
+    QVERIFY(novy->isEnabled());
+    QVERIFY(novy->statusTip() != HlavniWindow::PripravujeSe);
+    // The button does what the menu item does, with its own hint.
+    QVERIFY(tlacitko->isEnabled());
+    QCOMPARE(tlacitko->toolTip(), QString("Nový  zákres"));
+    tlacitko->trigger();
+    novy->trigger();
+    QCOMPARE(runs, 2);
+    // Disabled while its window is open, the button follows.
+    novy->setEnabled(false);
+    QVERIFY(!tlacitko->isEnabled());
+    tlacitko->trigger();
+    QCOMPARE(runs, 2);
+
+    // A button of a window's panel.
+    int vlevo = 0;
+    f.hlavni->zapojit("vlevo", [&vlevo] { ++vlevo; });
+    QCOMPARE(f.hlavni->akce("vlevo")->toolTip(), QString("Zúžit "));
+    f.hlavni->akce("vlevo")->trigger();
+    QCOMPARE(vlevo, 1);
+    // Connected again: only the new function runs.
+    f.hlavni->zapojit("vlevo", [&vlevo] { vlevo += 10; });
+    f.hlavni->akce("vlevo")->trigger();
+    QCOMPARE(vlevo, 11);
+}
+
+void TestHlavni::napoveda() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    f.hlavni->akce("napoveda")->trigger();
+    QCOMPARE(f.zpravy.zpravy, QStringList{HlavniWindow::TextNapovedy});
+    QCOMPARE(HlavniWindow::TextNapovedy.count('\r'), 6);
+}
+
+void TestHlavni::aboutBox() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    f.hlavni->akce("About1")->trigger();
+    auto* box = f.hlavni->findChild<QMessageBox*>("AboutBox");
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(box->text().contains("Heliokres"));
+    QVERIFY(box->text().contains(HELIOKRES_VERSION));
+    QVERIFY(box->text().contains(QString::fromStdString(f.dir.path().string()).toHtmlEscaped()));
+    box->close();
+}
+
+void TestHlavni::posledniZakres() {
+    Frame f(DayRecords(200));
+    QVERIFY(f.startWithList());
+    VybratWindow* seznam = f.hlavni->seznam();
+    QSignalSpy zakres(f.hlavni.get(), &HlavniWindow::zakresPozadovan);
+    f.hlavni->model().setCurrent(5);
+    QCOMPARE(seznam->okno().prvni(), 1);
+    f.hlavni->akce("posledni1")->trigger();
+    QCOMPARE(f.session.AktualniIndex, 200);
+    QCOMPARE(f.session.AktualniZaznam.Datum.raw(), f.session.record(200).Datum.raw());
+    QCOMPARE(seznam->okno().posledni(), 200);
+    QCOMPARE(seznam->vybranyRadek(), seznam->RadkySeznamu());
+    QVERIFY(zakres.count() >= 1);
+    // The tool button does the same.
+    f.hlavni->model().setCurrent(1);
+    f.hlavni->akce("poslednizaz")->trigger();
+    QCOMPARE(f.session.AktualniIndex, 200);
+}
+
+void TestHlavni::exportsFromTheMenu() {
+    auto records = DayRecords(4);
+    for (TZaznam& z : records) {
+        z.PocetSkupin = 2;
+        z.Skupiny[0].Typ.setText("Dao");
+        z.Skupiny[0].Uhel = 300;
+        z.Skupiny[0].Vzd = 500;
+        z.Skupiny[1].Uhel = 2000; // no class: "***"
+        z.Skupiny[1].Vzd = 700;
+        z.PocetFakKresleni = 1;
+        z.Skupiny[0].Fakule[0] = PackPosition(100, 40);
+    }
+    Frame f(records);
+    QVERIFY(f.start());
+    std::vector<TZaznam> expected(f.session.records().begin(), f.session.records().end());
+    const std::string ascii = SoubASCIText(expected);
+    const std::string csv = PolohyFakuliText(expected);
+
+    f.hlavni->akce("ulozASCI")->trigger();
+    QCOMPARE(ReadWholeFile(f.path("SoubASCI.dat")), ascii);
+    QCOMPARE(f.zpravy.zpravy.size(), 2);
+    QCOMPARE(f.zpravy.zpravy[0], "Data skvrn budou uložena do souboru " +
+                                     QString::fromStdString(f.path("SoubASCI.dat").string()));
+    QCOMPARE(f.zpravy.zpravy[1], QString("Data byla uložena"));
+    // The class left empty is "***" in the store now.
+    QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
+
+    f.zpravy.clear();
+    f.hlavni->akce("Polohyfakul1")->trigger();
+    QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
+    QVERIFY(f.zpravy.zpravy[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
+    QCOMPARE(f.zpravy.zpravy[1], QString("Data byla uložena"));
+    // The working record is left as it was.
+    QCOMPARE(f.session.AktualniZaznam.Datum.raw(), f.session.record(4).Datum.raw());
+}
+
+void TestHlavni::windowImage() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    f.hlavni->show();
+    auto* obsah = new QLabel("Obsah okna");
+    obsah->setAutoFillBackground(true);
+    QMdiSubWindow* sub = f.hlavni->plocha()->addSubWindow(obsah);
+    sub->resize(420, 300);
+    sub->show();
+    f.hlavni->plocha()->setActiveSubWindow(sub);
+    QVERIFY(QTest::qWaitForWindowExposed(f.hlavni.get()));
+
+    f.hlavni->NazevObrazku = "Grafy 2024";
+    f.zpravy.odpovedi = {false};
+    f.hlavni->ulozokno();
+    QCOMPARE(f.zpravy.otazky, QStringList{"            Uložit bitmapu okna "});
+    const auto soubor = f.dir.path() / "Obrázek" / "Grafy 2024.jpg";
+    QVERIFY(!std::filesystem::exists(soubor));
+
+    f.zpravy.odpovedi = {true};
+    f.hlavni->ulozokno();
+    QVERIFY(std::filesystem::exists(soubor));
+    QImage image;
+    QVERIFY(image.load(QString::fromStdString(soubor.string()), "JPG"));
+    QCOMPARE(image.size(), QSize(obsah->width() - 5, obsah->height()));
+
+    // A name cannot lead out of the picture folder.
+    f.hlavni->NazevObrazku = "../ven";
+    QVERIFY(f.hlavni->ulozokno1());
+    QVERIFY(!std::filesystem::exists(f.dir.path() / "ven.jpg"));
+    QVERIFY(std::filesystem::exists(f.dir.path() / "Obrázek" / "..-ven.jpg"));
+}
+
+void TestHlavni::windowImageWithoutWindow() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.start());
+    f.hlavni->NazevObrazku = "nic";
+    QVERIFY(!f.hlavni->ulozokno1());
+    QCOMPARE(f.zpravy.zpravy.size(), 1);
+    QVERIFY(!std::filesystem::exists(f.dir.path() / "Obrázek"));
+}
+
+void TestHlavni::exitSequence_data() {
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<bool>("backup");
+    QTest::newRow("no change") << false << false;
+    QTest::newRow("changed, no backup") << true << false;
+    QTest::newRow("changed, backup") << true << true;
+}
+
+void TestHlavni::exitSequence() {
+    QFETCH(bool, changed);
+    QFETCH(bool, backup);
+    Frame f(DayRecords(30));
+    QVERIFY(f.startWithList());
+    const std::string original = ReadWholeFile(f.path("datax.dat"));
+    if (changed) {
+        f.session.mutableRecord(7).Cas = 1234;
+        f.session.ZmenaDat = true;
+    }
+    f.zpravy.odpovedi = {backup};
+    f.hlavni->akce("konec")->trigger();
+    QVERIFY(!f.hlavni->isVisible());
+    // The backup is asked for only after a change, written only on yes.
+    QCOMPARE(f.zpravy.otazky.size(), changed ? 1 : 0);
+    if (changed)
+        QCOMPARE(f.zpravy.otazky[0], QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
+    QCOMPARE(std::filesystem::exists(f.path("datax-zaloha.dat")), backup);
+    if (backup) QCOMPARE(ReadWholeFile(f.path("datax-zaloha.dat")), original);
+    // Nothing is lost: the change is in datax.dat.
+    const auto saved = ReadRecordFile(f.path("datax.dat")).records;
+    QCOMPARE(saved.size(), std::size_t(30));
+    QCOMPARE(int(saved[6].Cas), changed ? 1234 : 705);
+    if (!changed) QCOMPARE(ReadWholeFile(f.path("datax.dat")), original);
+    // The record list closed with the frame.
+    QVERIFY(f.hlavni->plocha()->subWindowList().isEmpty());
+}
+
+void TestHlavni::exitRefusedWhenTheSaveFails() {
+    Frame f(DayRecords(5));
+    QVERIFY(f.startWithList());
+    f.session.mutableRecord(2).Cas = 999;
+    f.session.ZmenaDat = true;
+    // datax.dat cannot be replaced: a folder stands in its way.
+    std::filesystem::remove(f.path("datax.dat"));
+    std::filesystem::create_directory(f.path("datax.dat"));
+    f.zpravy.odpovedi = {false, false}; // no backup; do not quit without saving
+    QVERIFY(!f.hlavni->close());
+    QVERIFY(f.hlavni->isVisible());
+    QCOMPARE(f.zpravy.otazky.size(), 2);
+    QVERIFY(f.zpravy.otazky[1].endsWith("Přesto ukončit program ?"));
+    QCOMPARE(int(f.session.record(2).Cas), 999);
+    QVERIFY(!f.hlavni->plocha()->subWindowList().isEmpty());
+    // Once the way is free the close saves.
+    std::filesystem::remove(f.path("datax.dat"));
+    f.zpravy.odpovedi = {false};
+    QVERIFY(f.hlavni->close());
+    QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
+}
+
+void TestHlavni::narrowScreen() {
+    Frame f(DayRecords(3));
+    QVERIFY(f.startWithList());
+    QVERIFY(f.hlavni->kontrolaObrazovky(TestScreen));
+    QVERIFY(f.zpravy.zpravy.isEmpty());
+    QVERIFY(!f.hlavni->kontrolaObrazovky(QRect(0, 0, 1000, 768)));
+    QCOMPARE(f.zpravy.zpravy, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
+    QVERIFY(!f.hlavni->isVisible());
+}
+
+QTEST_MAIN(TestHlavni)
+#include "tst_hlavni.moc"
