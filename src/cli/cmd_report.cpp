@@ -75,8 +75,7 @@ void writeIntersol(const Job& job, const std::string& monthText, const std::stri
         BuildInterSolTable(job.session.records(), monthText, observer, number);
     if (!coefficients.message.empty()) throw JobError(coefficients.message);
 
-    InterSolObserver who{observer, job.data.row(10), {}, job.data.row(7)};
-    if (known) who.address = (*known)[2] + "  " + (*known)[3] + "  " + (*known)[4];
+    const InterSolObserver who = InterSolObserverFor(observer, known, job.data);
     const ReportFile r =
         BuildInterSolProtocol(coefficients, who, number, job.data,
                               ReadInterSolRecipient(dir.resolve(InterSolAdresaSoubor)));

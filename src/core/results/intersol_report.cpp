@@ -138,6 +138,13 @@ std::string InterSolProtocolRow(const std::vector<std::string>& gridRow) {
     return Cp1250ToUtf8(row);
 }
 
+InterSolObserver InterSolObserverFor(std::string_view name, const ObserverTable::Entry* entry,
+                                     const ObecnaData& data) {
+    InterSolObserver o{std::string(name), data.row(10), {}, data.row(7)};
+    if (entry) o.address = (*entry)[2] + "  " + (*entry)[3] + "  " + (*entry)[4];
+    return o;
+}
+
 ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObserver& observer,
                                  std::string_view number, const ObecnaData& data,
                                  const InterSolRecipient& recipient) {

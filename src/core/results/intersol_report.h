@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/observers.h"
 #include "records/zaznam.h"
 #include "results/intersol_recipient.h"
 #include "results/obecna_data.h"
@@ -52,6 +53,12 @@ struct InterSolObserver {
     std::string address;     // street, town and postcode from the observer table
     std::string email;       // general data row 7 unless changed
 };
+
+// The address panel as it opens: the observatory and the e-mail from the
+// general data, the address from the observer's entry in the observer table
+// (street, town and postcode, two spaces apart) or empty without one.
+InterSolObserver InterSolObserverFor(std::string_view name, const ObserverTable::Entry* entry,
+                                     const ObecnaData& data);
 
 ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObserver& observer,
                                  std::string_view number, const ObecnaData& data,
