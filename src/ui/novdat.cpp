@@ -37,7 +37,8 @@ constexpr int SirkaSloupceSkupin = 38;
 constexpr int SirkaSloupceFakuli = 47;
 constexpr int VyskaRadku = 24;
 constexpr int SirkaPole = 46;
-constexpr int PismoOknaPx = 12; // 9 points on a 96-dpi screen
+constexpr int PismoOknaPx = 12;    // 9 points on a 96-dpi screen
+constexpr int PismoNadpisuPx = 10; // column titles fit the 38-pixel columns
 
 constexpr QColor BarvaZeSnimku{200, 180, 50};
 constexpr QColor BarvaPolarni{220, 220, 220};
@@ -169,6 +170,8 @@ QTableWidget* NovdatWindow::vytvorMrizku(const QString& name, int sloupcu, int s
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(skaluj(VyskaRadku));
     grid->horizontalHeader()->setFixedHeight(skaluj(VyskaRadku));
+    grid->horizontalHeader()->setFont(SansFont(skaluj(PismoNadpisuPx)));
+    grid->horizontalHeader()->setHighlightSections(false);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     return grid;

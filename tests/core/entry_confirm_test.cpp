@@ -166,6 +166,12 @@ TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
         EXPECT_EQ(out.messages, std::vector<std::string>{std::string(zpravy::ZaznamExistuje)});
     }
     EXPECT_TRUE(Confirm(ValidForm(), EntryMode::Correction, records).record);
+    // 23:45 of the day before has the same record key as 9:05 (2345 = 905 +
+    // 1440) but is another drawing.
+    const std::vector<TZaznam> dayBefore = {Stored("14.06.2014", 2345)};
+    EXPECT_TRUE(Confirm(ValidForm(), EntryMode::New, dayBefore).record);
+    const std::vector<TZaznam> otherSpelling = {Stored("15.6.2014", 905)};
+    EXPECT_FALSE(Confirm(ValidForm(), EntryMode::New, otherSpelling).record);
 }
 
 // ---- Accepted input.

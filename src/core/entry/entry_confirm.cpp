@@ -244,9 +244,11 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
     }
     const auto cas = static_cast<std::uint16_t>(std::min<long long>(*casValue, MaxWord));
     if (ctx.mode != EntryMode::Correction) {
-        const double key = RecordKey(*date, cas);
-        const bool exists = std::any_of(ctx.records.begin(), ctx.records.end(),
-                                        [&](const TZaznam& z) { return RecordKey(z) == key; });
+        // The same date and the same time: the record key alone would also
+        // match a time 1440 higher on the day before (23:45 against 9:05).
+        const bool exists =
+            std::any_of(ctx.records.begin(), ctx.records.end(),
+                        [&](const TZaznam& z) { return z.Cas == cas && RecordDate(z) == date; });
         if (exists) {
             msg.emplace_back(zpravy::ZaznamExistuje);
             error = true;
