@@ -1,6 +1,7 @@
 // heliokres-cli check: the start-up of a program directory as the desktop
 // program runs it, and what it found.
 #include <chrono>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -54,6 +55,9 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám jeden adresář programu");
 
+    std::error_code ec;
+    if (!std::filesystem::is_directory(args[0], ec))
+        throw JobError("Adresář programu \"" + args[0] + "\" neexistuje");
     Session session(args[0]);
     StartupResult result;
     try {

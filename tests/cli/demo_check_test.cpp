@@ -101,6 +101,14 @@ TEST(CliDemoCheck, UnreadableRecordFileFailsWithAMessage) {
     EXPECT_NE(r.out.find("datax.dat"), std::string::npos) << r.out;
 }
 
+TEST(CliDemoCheck, MissingDirectoryFails) {
+    TempDir dir;
+    const CliRun r = cli("check " + quoted(dir.path() / "none"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("neexistuje"), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none"));
+}
+
 TEST(CliDemoCheck, WrongUsage) {
     EXPECT_EQ(cli("demo").status, 2);
     EXPECT_EQ(cli("demo /tmp/x --years 0").status, 2);

@@ -3,6 +3,7 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "demo/demo.h"
@@ -251,11 +252,6 @@ TZaznam makeRecord(const Date& date, int cas, const Observer& who, const std::ve
     return z;
 }
 
-int observationTime(Random& rnd) {
-    const int minutes = rnd.integer(6 * 60 + 30, 15 * 60);
-    return minutes / 60 * 100 + minutes % 60;
-}
-
 } // namespace
 
 namespace demo {
@@ -271,7 +267,7 @@ DemoRun RunDemoModel(const DemoOptions& options) {
     run.groups = SimulateGroups(firstDay - 90, lastDay + 1, rnd);
 
     Numbering numbers;
-    const double perDay = std::clamp(options.perYear, 0, 2000) / 365.0 / 1.12;
+    const double perDay = std::clamp(options.perYear, 0, 2000) / 365.0;
     std::vector<const SimGroup*> alive;
     std::size_t nextBirth = 0;
     for (int day = firstDay; day <= lastDay; ++day) {
@@ -307,22 +303,27 @@ DemoRun RunDemoModel(const DemoOptions& options) {
         const double season =
             1 + 0.3 * std::cos(2 * std::numbers::pi * (day - DaySerial(Date{date.year, 6, 21})) /
                                365.25);
-        if (!rnd.chance(std::min(1.0, perDay * season))) continue;
+        const int count = rnd.poisson(perDay * season);
+        if (count == 0) continue;
         std::vector<std::pair<int, const Observer*>> sessions;
-        const Observer& main = pickObserver(rnd, nullptr);
-        sessions.emplace_back(observationTime(rnd), &main);
-        if (rnd.chance(0.12)) {
-            int cas = observationTime(rnd);
-            if (cas == sessions.front().first) cas = cas % 100 < 59 ? cas + 1 : cas - 1;
-            sessions.emplace_back(cas, &pickObserver(rnd, &main));
+        std::set<int> times;
+        for (int i = 0; i < count; ++i) {
+            int minutes = rnd.integer(6 * 60 + 30, 15 * 60);
+            while (times.count(minutes))
+                minutes = minutes % (18 * 60) + 1;
+            times.insert(minutes);
+            // Observers take turns; on a busy day everyone draws.
+            const Observer* previous = sessions.empty() ? nullptr : sessions.back().second;
+            sessions.emplace_back(minutes / 60 * 100 + minutes % 60, &pickObserver(rnd, previous));
         }
+        std::sort(sessions.begin(), sessions.end());
         if (rnd.chance(0.012)) {
             // A special record: a second look later that day, kept out of the statistics.
-            const int minutes = std::min(
+            int minutes = std::min(
                 sessions.front().first / 100 * 60 + sessions.front().first % 100 + 45, 23 * 60);
-            const int later = minutes / 60 * 100 + minutes % 60;
-            if (later != sessions.back().first)
-                sessions.emplace_back(-later, sessions.front().second);
+            while (times.count(minutes))
+                ++minutes;
+            sessions.emplace_back(-(minutes / 60 * 100 + minutes % 60), sessions.front().second);
         }
         std::sort(sessions.begin(), sessions.end(), [](const auto& a, const auto& b) {
             return std::abs(a.first) < std::abs(b.first);

@@ -15,11 +15,11 @@ struct Cycle {
 };
 
 // Minima of the observed cycles; the peak is about the cycle's maximum
-// smoothed sunspot number divided by 25.
+// smoothed sunspot number divided by 20.
 constexpr Cycle Cycles[] = {
-    {15, 1913.6, 6.0},  {16, 1923.6, 6.2}, {17, 1933.8, 8.0}, {18, 1944.2, 8.8},
-    {19, 1954.3, 11.4}, {20, 1964.9, 6.3}, {21, 1976.5, 9.3}, {22, 1986.8, 8.5},
-    {23, 1996.4, 7.2},  {24, 2008.9, 4.6}, {25, 2019.9, 6.4},
+    {15, 1913.6, 7.5},  {16, 1923.6, 7.8}, {17, 1933.8, 10.0}, {18, 1944.2, 11.0},
+    {19, 1954.3, 14.2}, {20, 1964.9, 7.9}, {21, 1976.5, 11.6}, {22, 1986.8, 10.6},
+    {23, 1996.4, 9.0},  {24, 2008.9, 5.8}, {25, 2019.9, 8.0},
 };
 constexpr double CycleLength = 11.0;
 constexpr double Rise = 4.6;  // years from the start of the shape to its peak
@@ -28,10 +28,10 @@ constexpr double Span = 14.0; // years a cycle lasts, overlap included
 
 Cycle cycleByIndex(int i) {
     constexpr int count = sizeof(Cycles) / sizeof(Cycles[0]);
-    if (i < 0) return {Cycles[0].number + i, Cycles[0].minimum + i * CycleLength, 7.0};
+    if (i < 0) return {Cycles[0].number + i, Cycles[0].minimum + i * CycleLength, 8.8};
     if (i >= count) {
         const Cycle& last = Cycles[count - 1];
-        return {last.number + (i - count + 1), last.minimum + (i - count + 1) * CycleLength, 7.0};
+        return {last.number + (i - count + 1), last.minimum + (i - count + 1) * CycleLength, 8.8};
     }
     return Cycles[i];
 }
