@@ -22,14 +22,14 @@ namespace {
 constexpr int RecordCount = 100000;
 const Date Today{2026, 12, 6};
 
-// A program directory holding 100,000 demo drawings (40 years of a large network).
+// A program directory holding 100,000 demo drawings (50 years of a large network).
 const std::filesystem::path& bigDirectory() {
     static const std::filesystem::path dir = [] {
         const auto path = std::filesystem::temp_directory_path() /
                           ("heliokres-bench-store-" + std::to_string(getpid()));
         std::filesystem::create_directories(path);
         DemoOptions o;
-        o.years = 40;
+        o.years = 51;
         o.perYear = 2000;
         o.endDate = {2025, 12, 31};
         std::vector<TZaznam> records = GenerateDemoRecords(o);
