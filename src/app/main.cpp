@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <optional>
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(
         QStringLiteral(HELIOKRES_VERSION "." HELIOKRES_BUILD_NUMBER));
     QApplication::setDesktopFileName(QStringLiteral("heliokres"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("heliokres")));
 
     hk::DialogMessages zpravy;
     const QStringList args = QApplication::arguments();

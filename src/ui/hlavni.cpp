@@ -21,6 +21,7 @@
 #include "records/exports.h"
 #include "records/session.h"
 #include "records/startup.h"
+#include "render/font_roles.h"
 #include "render/jpeg_writer.h"
 #include "ui/messages.h"
 #include "ui/polarni.h"
@@ -39,7 +40,7 @@ namespace {
 
 constexpr QColor BarvaOkna{100, 150, 180};
 constexpr QColor BarvaNastroju{200, 220, 220};
-constexpr int PismoOkna = 8; // points
+constexpr int PismoOkna = 11; // pixels: 8 points on the screen
 constexpr int MinSirkaObrazovky = 1020;
 constexpr int KvalitaObrazku = 90;
 constexpr int OrezObrazku = 5;
@@ -70,9 +71,7 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
       label1_(new QLabel(this)), pocitadla_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Heliokres"));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(PismoOkna + 1);
-    setFont(font);
+    setFont(SansFont(PismoOkna));
 
     plocha_->setObjectName(QStringLiteral("plocha"));
     plocha_->setBackground(BarvaOkna);

@@ -12,13 +12,16 @@
 #include <cmath>
 
 #include "records/session.h"
+#include "render/font_roles.h"
 #include "ui/hlavni.h"
 
 namespace hk {
 
 namespace {
 
-constexpr int PismoSeznamu = 12; // points
+// The old screen font of size 12: DejaVu runs wider, so the size is taken
+// as pixels (as for every font role), which keeps a line within the list.
+constexpr int PismoSeznamu = 12;
 constexpr int SirkaSeznamu = 259;
 constexpr int SirkaUzkeObrazovky = 220;
 constexpr int LevyOkrajSiroke = 804;
@@ -51,9 +54,7 @@ VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
     const int procento = hlavni.session().ProcentoVelikosti;
-    QFont pismo(QStringLiteral("DejaVu Sans"));
-    pismo.setPixelSize(skaluj(PismoSeznamu * 96 / 72, procento));
-    ListBox1_->setFont(pismo);
+    ListBox1_->setFont(SansFont(skaluj(PismoSeznamu, procento)));
     ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setUniformItemSizes(true);

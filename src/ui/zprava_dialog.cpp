@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "render/font_roles.h"
+
 namespace hk {
 
 ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString& hodnota,
@@ -19,8 +21,7 @@ ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString
     button1_->setObjectName(QStringLiteral("Button1"));
     button2_->setObjectName(QStringLiteral("Button2"));
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(ZpravaFontPixels);
+    const QFont font = SansFont(ZpravaFontPixels);
     label1_->setFont(font);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setTextFormat(Qt::PlainText);
