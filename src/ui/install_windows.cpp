@@ -3,11 +3,13 @@
 #include "ui/hlavni.h"
 #include "ui/novdat.h"
 #include "ui/vybrat.h"
+#include "ui/zakres.h"
 
 namespace hk {
 
 void installWindows(HlavniWindow& hlavni) {
     VybratWindow::vytvor(hlavni);
+    installZakres(hlavni);
     installNovdat(hlavni);
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+// The drawing window's list "panel": the groups of the current record with
+// the distance of their first auxiliary spot in degrees.
+#include <QFrame>
+
+#include "records/zaznam.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace hk {
+
+class ZakresPomocnePanel : public QFrame {
+    Q_OBJECT
+  public:
+    static constexpr int DataRows = 30;
+
+    explicit ZakresPomocnePanel(QWidget* parent);
+    // Fills the list from the record's groups.
+    void vypln(const TZaznam& z);
+
+    QTableWidget* StringGrid2;
+    QPushButton* Navrat; // "Zrušit"
+};
+
+} // namespace hk

@@ -1,0 +1,25 @@
+#pragma once
+// The drawing window's panel "Panel2": the records cut into datax1.dat ..
+// datax5.dat by date ranges.
+#include <QFrame>
+#include <array>
+
+#include "records/session.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace hk {
+
+class ZakresRozdeleniPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit ZakresRozdeleniPanel(QWidget* parent);
+    // The five rows as typed.
+    std::array<SplitRow, 5> radky() const;
+
+    QTableWidget* StringGrid4;
+    QPushButton* rozdeleni; // "Provést rozdělení"
+};
+
+} // namespace hk

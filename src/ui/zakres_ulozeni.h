@@ -1,0 +1,35 @@
+#pragma once
+// The drawing window's panel "ulozzakresy": a range of drawings saved as BMP
+// or JPG pictures, with the text put before the file names and the JPG
+// quality.
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace hk {
+
+class ZakresUlozeniPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit ZakresUlozeniPanel(QWidget* parent);
+
+    // Shows the panel for BMP (caption of the BMP command, quality hidden)
+    // or JPG, with both record numbers set to the record count.
+    void ukaz(bool bmp, int pocetZaznamu);
+    bool bmp() const { return bmp_; }
+
+    QSpinBox* SpinEdit1; // "Od"
+    QSpinBox* SpinEdit2; // "Do"
+    QLineEdit* Edit2;    // "Znaky před "
+    QLabel* Label5;      // "Q"
+    QLineEdit* Edit3;    // JPG quality
+    QPushButton* Button1;
+
+  private:
+    bool bmp_ = true;
+};
+
+} // namespace hk
