@@ -3,6 +3,7 @@
 #include "ui/hlavni.h"
 #include "ui/novdat.h"
 #include "ui/vybrat.h"
+#include "ui/vysledky.h"
 #include "ui/zakres.h"
 
 namespace hk {
@@ -11,6 +12,7 @@ void installWindows(HlavniWindow& hlavni) {
     VybratWindow::vytvor(hlavni);
     installZakres(hlavni);
     installNovdat(hlavni);
+    installVysledky(hlavni);
 }
 
 } // namespace hk

@@ -1,0 +1,154 @@
+#pragma once
+// The results window ("Výsledky"): every statistic and report of the station
+// chosen, shown, printed and saved. One view at a time, named by
+// RezimVysledku; while the window exists the main window shows its panel
+// `provysledky`.
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "records/zaznam.h"
+#include "results/month_sums.h"
+#include "results/obecna_data.h"
+#include "results/results_grid.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QPrinter;
+class QStackedWidget;
+class QTableWidget;
+
+namespace hk {
+
+class HlavniWindow;
+class InterSolPanel;
+class Messages;
+class ObecnaDataPanel;
+class ProtokolView;
+class Session;
+class SeznamPozorovateluView;
+
+// Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
+void installVysledky(HlavniWindow& hlavni);
+
+class VysledkyWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // The views of the window.
+    enum Rezim {
+        Nic = 0,
+        Vlastni = 1,
+        Oficialni = 2,
+        Namerena = 5,
+        Vyhlazena = 6,
+        VyskytTypu = 7,
+        CvHodnoty = 9,
+        InterSol = 15,
+    };
+
+    // Opens the window in the main window's work area, or returns the one
+    // that is open already.
+    static VysledkyWindow* otevrit(HlavniWindow& hlavni);
+    // The window that is open, or nullptr.
+    static VysledkyWindow* otevrene(HlavniWindow& hlavni);
+
+    int RezimVysledku() const { return rezim_; }
+    VyberPolokoule vyberPolokoule() const { return vyber_; }
+    int VybranyMesic() const { return vybranyMesic_; }
+    int VelikostPisma() const { return velikostPisma_; }
+    // The month text typed last: the next month input starts with it.
+    const QString& mesicText() const { return mesicText_; }
+    const ObecnaData& obecnaData() const { return obecna_; }
+    // The table of views 5, 6, 7, 9 and 15 as shown.
+    const ResultsGrid& mrizka() const { return mrizka_; }
+    QAction* akce(const QString& objectName) const { return akce_.value(objectName); }
+
+    // Menu handlers.
+    void zavritvysClick();
+    void vlastniClick();
+    void oficialniClick();
+    void CVvysledekClick();
+    void celkovynamClick() { namerena(VyberPolokoule::Celkova); }
+    void severnamClick() { namerena(VyberPolokoule::Sever); }
+    void jihnamClick() { namerena(VyberPolokoule::Jih); }
+    void celkovyvyrClick() { vyhlazena(VyberPolokoule::Celkova); }
+    void severvyrClick() { vyhlazena(VyberPolokoule::Sever); }
+    void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
+    void vyskitClick();
+    void InterSOL1Click();
+    void tiskvyslClick();
+    void Veobecndata1Click();
+    void dosouboruClick();
+    // The main window's "Do CSV souboru": the statistics table shown.
+    void namdocsv();
+
+    // Prints the current view on a printer already set up.
+    void tiskDo(QPrinter& printer);
+
+    // Chooses the printer; the print dialog unless a test answers.
+    std::function<bool(QPrinter&)> vybratTiskarnu;
+    // Chooses the observer of the CV report; the observer dialog unless a
+    // test answers.
+    std::function<QString()> vybratPozorovatele;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    explicit VysledkyWindow(HlavniWindow& hlavni);
+
+    QAction* pridej(QWidget* menu, const char* name, const QString& text,
+                    void (VysledkyWindow::*handler)());
+    void pripravujeSe(QWidget* menu, const char* name, const QString& text);
+    void vytvorMenu();
+    void nactiObecnaData();
+
+    // The month of views 1, 2 and 9; false when none was chosen.
+    bool zvolitMesic(bool hlavickovaZprava);
+    void namerena(VyberPolokoule v);
+    void vyhlazena(VyberPolokoule v);
+    void ukaz(int rezim);
+    // Builds the view named by rezim_ from the records as they are now.
+    void sestav();
+    void sestavProtokol();
+    void sestavCv();
+    void ukazMrizku(QTableWidget* mrizka, const ResultsGrid& tabulka);
+    void obnovMenu();
+    void stavTisku();
+    void ObecnaDataOK();
+    void seznamPozorovatelu();
+
+    HlavniWindow& hlavni_;
+    Session& session_;
+    Messages& zpravy_;
+
+    int rezim_ = Nic;
+    VyberPolokoule vyber_ = VyberPolokoule::Celkova;
+    int vybranyMesic_ = 0;
+    std::size_t prvni_ = 0; // 0-based index of the chosen month's first record
+    QString mesicText_;     // the month text typed last
+    int velikostPisma_;
+    ObecnaData obecna_;
+    ResultsGrid mrizka_;
+
+    QMenuBar* menu_;
+    QHash<QString, QAction*> akce_;
+    QStackedWidget* stack_;
+    QWidget* prazdna_;
+    ProtokolView* protokol_;
+    QWidget* stranaStatistiky_;
+    QTableWidget* StringGrid1_;
+    QLabel* stav_;
+    QTableWidget* StringGrid4_;
+    QTableWidget* StringGrid8_;
+    InterSolPanel* intersol_;
+    ObecnaDataPanel* obecnaPanel_;
+    SeznamPozorovateluView* seznam_;
+    bool zavreno_ = false;
+};
+
+} // namespace hk

@@ -1,0 +1,21 @@
+#pragma once
+// The string grids of the results window: a table widget that shows the
+// cells of a results table as they are, the header row and the label column
+// drawn as fixed cells.
+#include <QString>
+
+#include "results/results_grid.h"
+
+class QTableWidget;
+class QWidget;
+
+namespace hk {
+
+// A read-only grid in bold face without Qt's own headers.
+QTableWidget* NovaMrizka(const QString& objectName, QWidget* parent);
+
+// Shows the table: row 0 and column 0 as fixed (grey) cells, value cells
+// right-aligned.
+void VyplnMrizku(QTableWidget& mrizka, const ResultsGrid& tabulka);
+
+} // namespace hk

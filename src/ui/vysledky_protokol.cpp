@@ -1,0 +1,60 @@
+#include "ui/vysledky_protokol.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+namespace hk {
+
+namespace {
+constexpr int ScrollStep = 16;
+}
+
+ProtokolView::ProtokolView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName(QStringLiteral("ProtokolView"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(pal);
+    verticalScrollBar()->setSingleStep(ScrollStep);
+}
+
+void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
+                          int velikostPisma) {
+    data_ = data;
+    kind_ = kind;
+    unit_ = unit;
+    velikostPisma_ = velikostPisma;
+    upravPosuvnik();
+    viewport()->update();
+}
+
+ProtocolOptions ProtokolView::options() const {
+    return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_};
+}
+
+void ProtokolView::upravPosuvnik() {
+    const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
+    const int vyska = static_cast<int>(std::ceil(form.height()));
+    verticalScrollBar()->setRange(0, std::max(0, vyska - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+}
+
+void ProtokolView::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
+    const QRect target(0, 0,
+                       std::max(viewport()->width(), static_cast<int>(std::ceil(form.width()))),
+                       viewport()->height());
+    PaintProtocol(p, target, data_, kind_, options());
+}
+
+void ProtokolView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    upravPosuvnik();
+}
+
+} // namespace hk
