@@ -506,15 +506,6 @@ TEST(InterSolReport, WholeProtocol) {
     EXPECT_EQ(r.text, expected);
 }
 
-TEST(InterSolReport, AddressPanelFromTheObserverTable) {
-    const ObserverTable::Entry entry{"12", "Novák Jan", "Ulice 5", "Město", "12345", ""};
-    const InterSolObserver known = InterSolObserverFor("Novák Jan", &entry, stationData());
-    EXPECT_EQ(known.address, "Ulice 5  Město  12345");
-    EXPECT_EQ(known.observatory, "Hvězdárna Test");
-    EXPECT_EQ(known.email, "stanice@example.cz");
-    EXPECT_EQ(InterSolObserverFor("Nový", nullptr, stationData()).address, "");
-}
-
 TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
     const InterSolRecipient d = DefaultInterSolRecipient();
     EXPECT_FALSE(d.postalAddress.empty());
