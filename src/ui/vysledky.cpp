@@ -31,6 +31,7 @@
 #include "ui/hlavni.h"
 #include "ui/jmepoz.h"
 #include "ui/messages.h"
+#include "ui/vybrat.h"
 #include "ui/vysledky_intersol.h"
 #include "ui/vysledky_mrizka.h"
 #include "ui/vysledky_obecna.h"
@@ -114,9 +115,9 @@ VysledkyWindow* VysledkyWindow::otevrit(HlavniWindow& hlavni) {
     // The work area left of the record list.
     const QRect plocha = hlavni.plocha()->viewport()->rect();
     int sirka = plocha.width();
-    for (QMdiSubWindow* jine : hlavni.plocha()->subWindowList())
-        if (jine != sub && jine->isVisible() && jine->x() > plocha.width() / 2)
-            sirka = std::min(sirka, jine->x());
+    if (hlavni.seznam())
+        if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
+            if (seznam->x() > plocha.width() / 2) sirka = seznam->x();
     sub->setGeometry(0, 0, sirka, plocha.height());
     sub->show();
     hlavni.ukazPanel(QStringLiteral("provysledky"));

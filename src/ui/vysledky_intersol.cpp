@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,20 +66,20 @@ InterSolPanel::InterSolPanel(Session& session, Messages& zpravy,
     doSouboru_->setObjectName(QStringLiteral("dosouboruIS"));
     doSouboru_->setEnabled(false);
 
-    auto* vstupy = new QHBoxLayout;
-    vstupy->addWidget(new QLabel(QStringLiteral("Měsíc rok př. 2.2000"), skupina));
-    vstupy->addWidget(mesic_);
-    vstupy->addSpacing(12);
-    vstupy->addWidget(new QLabel(QStringLiteral("Pozorovatel"), skupina));
-    vstupy->addWidget(pozorovatelBox_);
-    vstupy->addSpacing(12);
-    vstupy->addWidget(new QLabel(QStringLiteral("č.pozorovatele"), skupina));
-    vstupy->addWidget(cisloEdit_);
-    vstupy->addSpacing(12);
-    vstupy->addWidget(zobrazit_);
-    vstupy->addWidget(doSouboru_);
-    vstupy->addStretch(1);
-
+    // Two rows, so that the panel fits a narrow window.
+    auto* vstupy = new QGridLayout;
+    vstupy->addWidget(new QLabel(QStringLiteral("Měsíc rok př. 2.2000"), skupina), 0, 0);
+    vstupy->addWidget(mesic_, 0, 1);
+    vstupy->addWidget(new QLabel(QStringLiteral("Pozorovatel"), skupina), 0, 2);
+    vstupy->addWidget(pozorovatelBox_, 0, 3);
+    vstupy->addWidget(new QLabel(QStringLiteral("č.pozorovatele"), skupina), 1, 0);
+    vstupy->addWidget(cisloEdit_, 1, 1);
+    auto* tlacitka = new QHBoxLayout;
+    tlacitka->addWidget(zobrazit_);
+    tlacitka->addWidget(doSouboru_);
+    tlacitka->addStretch(1);
+    vstupy->addLayout(tlacitka, 1, 2, 1, 2);
+    vstupy->setColumnStretch(4, 1);
     StringGrid11_ = NovaMrizka(QStringLiteral("StringGrid11"), skupina);
     auto* sloupec = new QVBoxLayout(skupina);
     sloupec->addLayout(vstupy);

@@ -13,13 +13,14 @@ constexpr int ScrollStep = 16;
 ProtokolView::ProtokolView(QWidget* parent) : QAbstractScrollArea(parent) {
     setObjectName(QStringLiteral("ProtokolView"));
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(true);
     QPalette pal = viewport()->palette();
     pal.setColor(QPalette::Window, Qt::white);
     viewport()->setPalette(pal);
     verticalScrollBar()->setSingleStep(ScrollStep);
+    horizontalScrollBar()->setSingleStep(ScrollStep);
 }
 
 void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
@@ -39,8 +40,11 @@ ProtocolOptions ProtokolView::options() const {
 void ProtokolView::upravPosuvnik() {
     const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
     const int vyska = static_cast<int>(std::ceil(form.height()));
+    const int sirka = static_cast<int>(std::ceil(form.width()));
     verticalScrollBar()->setRange(0, std::max(0, vyska - viewport()->height()));
     verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setRange(0, std::max(0, sirka - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
 }
 
 void ProtokolView::paintEvent(QPaintEvent*) {
