@@ -242,7 +242,8 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     EXPECT_NE(s.DoplnkovaData[0], 0);
     EXPECT_EQ(s.Pristroj[0], "Hvězdárna Demo");
 
-    const auto station = SplitLines(FileBytes(dir.path() / "Obecdata.dat"));
+    const std::string stationFile = FileBytes(dir.path() / "Obecdata.dat");
+    const auto station = SplitLines(stationFile);
     EXPECT_EQ(station.size(), 14u);
     for (std::string_view row : station)
         EXPECT_LE(row.size(), 50u);
@@ -256,7 +257,8 @@ TEST(Demo, CoronaAndMagnetogramFilesHaveTheirLayouts) {
     o.endDate = {2014, 6, 30}; // near the maximum: regions on every magnetogram
     WriteDemoDirectory(dir.path(), o);
 
-    const auto corona = SplitLines(FileBytes(dir.path() / "KoronaX" / "HR1940.csv"));
+    const std::string coronaFile = FileBytes(dir.path() / "KoronaX" / "HR1940.csv");
+    const auto corona = SplitLines(coronaFile);
     ASSERT_EQ(corona.size(), 366u);
     for (std::string_view line : corona) {
         std::vector<int> values;

@@ -402,6 +402,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, Backup,
                                                     }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Store, BackupAfterEveryRecordChangedInPlace) {
+    std::vector<TZaznam> records;
+    for (int i = 0; i < 300; ++i)
+        records.push_back(Rec(FormatDatum(DateFromSerial(40000 + i)), 800));
+    Session s = loaded(records);
+    const std::string start = FileBytes(datax());
+    for (int k = 1; k <= s.PocetZaznamu(); ++k)
+        s.mutableRecord(k).CisloZakresu = 0xBEEF;
+    s.save();
+    s.writeBackup();
+    EXPECT_EQ(FileBytes(dir.path() / "datax-zaloha.dat"), start);
+    EXPECT_EQ(ReadRecordFile(datax()).records[299].CisloZakresu, 0xBEEF);
+}
+
 TEST_F(Store, SaveAtExitOnlyWhenDataChanged) {
     Session s = loaded({Rec("01.01.2010", 800, "A")});
     std::filesystem::remove(datax());

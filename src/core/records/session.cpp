@@ -35,6 +35,13 @@ void Session::touch() {
 
 void Session::keepOriginal(std::size_t index0) {
     if (puvodni_ || index0 >= static_cast<std::size_t>(puvodniCount_)) return;
+    // When many records change (drawing numbers off, a batch recount) one
+    // copy of the whole start is cheaper than a copy per record.
+    if (originals_.size() >= 64 &&
+        originals_.size() * 8 >= static_cast<std::size_t>(puvodniCount_)) {
+        takeSnapshot();
+        return;
+    }
     originals_.try_emplace(index0, zaznamy_[index0]);
 }
 
