@@ -445,6 +445,7 @@ void NovdatWindow::FormCreate() {
     StringGrid1_->setToolTip(ss.HelioZadavani ? NapovedaHelio : NapovedaPolarni);
     ukazPohled(f.view);
     ukazStavSkupin(f.pocetSkupin != "0");
+    ukazStavFakuli(f.pocetFakKresleni != "0");
     // With heliographic entry the grid stays in l and b until the count changes.
     if (ss.HelioZadavani) Helios_->hide();
     ukazCislovani();
@@ -490,16 +491,29 @@ void NovdatWindow::ukazPohled(EntryView pohled) {
     Label17_->hide();
 }
 
-void NovdatWindow::ukazStavSkupin(bool povoleno) {
-    StringGrid1_->setEnabled(povoleno);
-    QPalette pal = palette();
+namespace {
+
+// A grid without rows to fill is greyed.
+void ukazStavMrizky(QTableWidget* grid, const QPalette& okno, bool povoleno) {
+    grid->setEnabled(povoleno);
+    QPalette pal = okno;
     if (!povoleno) {
         pal.setColor(QPalette::Text, SedePismo);
         pal.setColor(QPalette::Button, SedePevne);
     }
-    StringGrid1_->setPalette(pal);
+    grid->setPalette(pal);
+}
+
+} // namespace
+
+void NovdatWindow::ukazStavSkupin(bool povoleno) {
+    ukazStavMrizky(StringGrid1_, palette(), povoleno);
     Helios_->setVisible(povoleno && !zeSnimku_);
     Helios_->setEnabled(povoleno);
+}
+
+void NovdatWindow::ukazStavFakuli(bool povoleno) {
+    ukazStavMrizky(StringGrid2_, palette(), povoleno);
 }
 
 // ---------------------------------------------------------------------------
@@ -526,7 +540,7 @@ void NovdatWindow::Edit12Change() {
     }
     if (g.message) hlavni_.zpravy().Zprava(q(*g.message));
     nastavFormular(f);
-    StringGrid2_->setEnabled(true);
+    ukazStavFakuli(g.enabled);
 }
 
 void NovdatWindow::MaskEdit1Exit() {

@@ -62,6 +62,7 @@ class NovdatWindow : public QDialog {
     void nastavRadky(QTableWidget* grid, int radku);
     void ukazPohled(EntryView pohled);
     void ukazStavSkupin(bool povoleno);
+    void ukazStavFakuli(bool povoleno);
     void ukazCislovani();
     void ukazPocitadlo();
     EntrySettings nastaveni() const;

@@ -70,6 +70,9 @@ struct Program {
         zpravy.clear();
     }
 
+    // The record list watches the work area: hide the frame while it is whole.
+    ~Program() { hlavni->hide(); }
+
     NovdatWindow* open(const QString& item) {
         hlavni->akce(item)->trigger();
         return hlavni->findChild<NovdatWindow*>();
@@ -284,6 +287,11 @@ void TestNovdat::groupCountAndClassChecks() {
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     QVERIFY(!grid->isEnabled()); // no groups yet
     QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
+    auto* fakule = child<QTableWidget>(w, "StringGrid2");
+    QVERIFY(!fakule->isEnabled());
+    typeInto(w, "Edit12", "2");
+    QVERIFY(fakule->isEnabled());
+    QCOMPARE(fakule->rowCount(), 2);
     typeInto(w, "Edit11", "41");
     QCOMPARE(p.zpravy.zpravy, QStringList{zprava(zpravy::MaxSkupin)});
     QCOMPARE(child<QLineEdit>(w, "Edit11")->text(), QStringLiteral("40"));
