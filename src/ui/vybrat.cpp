@@ -40,7 +40,8 @@ VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
     hlavni.setSeznam(w);
-    hlavni.plocha()->viewport()->installEventFilter(w);
+    w->plochaViewport_ = hlavni.plocha()->viewport();
+    w->plochaViewport_->installEventFilter(w);
     w->umistit();
     w->sub_->show();
     return w;
@@ -212,7 +213,7 @@ int VybratWindow::vybranyRadek() const {
 }
 
 bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == hlavni_.plocha()->viewport() && event->type() == QEvent::Resize) {
+    if (watched == plochaViewport_ && event->type() == QEvent::Resize) {
         umistit();
         return false;
     }

@@ -63,6 +63,9 @@ class VybratWindow : public QWidget {
     QListWidget* ListBox1_;
     QScrollBar* ScrollBar1_;
     QMdiSubWindow* sub_ = nullptr;
+    // The work area's viewport, watched for resizes; kept so that the filter
+    // never calls into the main window while it is being destroyed.
+    QObject* plochaViewport_ = nullptr;
     SeznamOkno okno_;
     bool plneni_ = false;
     bool zavrit_ = false;
