@@ -179,7 +179,6 @@ TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
 TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
     EntryForm f = ValidForm();
     f.cas = "2359";
-    f.cisloZakresu = "654/99";
     f.pocetSkupin = "2";
     f.skupiny = {Group("dkc", "360", "125"), Group("***", "10", "10")};
     const EntryOutcome out = Confirm(f);
@@ -187,7 +186,6 @@ TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
     EXPECT_TRUE(out.messages.empty());
     const TZaznam& z = *out.record;
     EXPECT_EQ(z.Cas, 2359);
-    EXPECT_EQ(z.CisloZakresu, 65499);
     EXPECT_EQ(z.Skupiny[0].Typ.text(), "Dkc");
     EXPECT_EQ(z.Skupiny[0].Uhel, 3600);
     EXPECT_EQ(z.Skupiny[0].Vzd, 1250);
@@ -267,6 +265,16 @@ TEST(ConfirmEntry, RadiusScalesDistancesAndAreas) {
     ASSERT_TRUE(out.record);
     EXPECT_EQ(out.record->Skupiny[0].Vzd, 1250);
     EXPECT_EQ(out.record->Skupiny[0].Plocha, 82); // Round(2 * 20.4 * 2)
+}
+
+TEST(ConfirmEntry, DrawingNumberIsSerialTimes100PlusYear) {
+    for (const auto& [text, stored] :
+         {std::pair{"001/21", 121}, {"/21", -1}, {"1/5", 105}, {"654/99", 65499}, {"0/21", -1}}) {
+        EntryForm f = ValidForm();
+        f.cisloZakresu = text;
+        const auto out = Confirm(f);
+        EXPECT_EQ(out.record ? int(out.record->CisloZakresu) : -1, stored) << text;
+    }
 }
 
 TEST(ConfirmEntry, DrawingNumbersOffStoreZero) {

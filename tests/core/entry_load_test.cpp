@@ -133,31 +133,4 @@ TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").cisloZakresu, "001/21");
 }
 
-TEST(ClearWorkingRecord, KeepsWhatTheEntryDoesNotOwn) {
-    TZaznam z = RecordWithGroups();
-    z.Rotace = 2151;
-    z.L0 = 167;
-    z.CisloZakresu = 121;
-    z.Rezerva1 = 5;
-    z.NastaveniKresby = 125;
-    z.Souhrn.gSev = 3;
-    z.Zvlastni.setText("zvlášťní");
-    const TZaznam before = z;
-    ClearWorkingRecord(z, {});
-    EXPECT_TRUE(z.Datum.empty());
-    EXPECT_TRUE(z.Pozorovatel.empty());
-    EXPECT_TRUE(z.Zvlastni.empty());
-    EXPECT_EQ(z.Cas, 1200);
-    EXPECT_EQ(z.PocetSkupin, 0);
-    EXPECT_EQ(z.Skupiny[0].Typ.text(), "***");
-    EXPECT_EQ(z.Skupiny[0].Uhel, 0);
-    EXPECT_EQ(z.Skupiny[0].Fakule[0], 0);
-    EXPECT_EQ(z.Rotace, before.Rotace);
-    EXPECT_EQ(z.L0, before.L0);
-    EXPECT_EQ(z.CisloZakresu, before.CisloZakresu);
-    EXPECT_EQ(z.Rezerva1, before.Rezerva1);
-    EXPECT_EQ(z.NastaveniKresby, before.NastaveniKresby);
-    EXPECT_EQ(z.Souhrn.gSev, 3);
-}
-
 } // namespace

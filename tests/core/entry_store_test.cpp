@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/entry_fixtures.h"
-#include "entry/drawing_numbers.h"
 #include "entry/entry_load.h"
 #include "records/record_file.h"
 #include "records/session.h"
@@ -75,15 +74,6 @@ TEST_F(EntryStore, CorrectionThatMovesARecord) {
     EXPECT_EQ(datesOnDisk(), (std::vector<std::string>{"10.06.2014", "20.06.2014", "25.06.2014"}));
     EXPECT_EQ(session.AktualniIndex, 3);
     EXPECT_EQ(session.record(3).CisloZakresu, 114);
-}
-
-TEST_F(EntryStore, DrawingNumbersOffClearsEveryRecord) {
-    ASSERT_TRUE(session.CislovaniZakresu);
-    SwitchDrawingNumbersOff(session);
-    EXPECT_FALSE(session.CislovaniZakresu);
-    for (const TZaznam& z : session.records())
-        EXPECT_EQ(z.CisloZakresu, 0);
-    EXPECT_EQ(session.AktualniZaznam.CisloZakresu, 0);
 }
 
 } // namespace
