@@ -105,7 +105,13 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     zeptatSeNaNastaveni = [this] { return PolarniDialog::zeptat(zpravy_, this); };
 }
 
-HlavniWindow::~HlavniWindow() = default;
+HlavniWindow::~HlavniWindow() {
+    // The windows in the work area hold references to this window: they go
+    // while it is still whole.
+    seznam_ = nullptr;
+    const QList<QMdiSubWindow*> okna = plocha_->subWindowList();
+    qDeleteAll(okna);
+}
 
 // ---------------------------------------------------------------------------
 // Menu and panels
@@ -487,10 +493,7 @@ void HlavniWindow::ulozASCIClick() {
                 zmena = true;
             }
     }
-    if (zmena) {
-        s.AktualniZaznam = s.record(s.AktualniIndex);
-        model_.notifyRecordsChanged();
-    }
+    if (zmena) model_.notifyRecordsChanged();
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
 }
 
