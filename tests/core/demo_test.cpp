@@ -96,7 +96,9 @@ TEST(Demo, GroupsAreConsistentWithTheirClasses) {
             default:
                 EXPECT_GE(g.SPen, 1);
             }
-            if (typ[0] == 'F') EXPECT_GE(g.Plocha + g.MalS * 15.3, 60 * 0.1);
+            if (typ[0] == 'F') {
+                EXPECT_GE(g.Plocha + g.MalS * 15.3, 60 * 0.1);
+            }
         }
         for (int k = z.PocetSkupin; k < MaxSkupin; ++k)
             EXPECT_EQ(z.Skupiny[k].Typ.raw(), "***");
@@ -106,7 +108,9 @@ TEST(Demo, GroupsAreConsistentWithTheirClasses) {
                 used += v != 0;
             EXPECT_GE(used, 3);
             for (std::uint16_t v : z.Skupiny[k].Fakule)
-                if (v) EXPECT_LE(UnpackPosition(v).dist, 125);
+                if (v) {
+                    EXPECT_LE(UnpackPosition(v).dist, 125);
+                }
         }
         EXPECT_GE(z.PocetFakuli, z.PocetFakKresleni);
     }

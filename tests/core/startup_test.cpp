@@ -36,7 +36,9 @@ class SizeFactor : public testing::TestWithParam<FactorCase> {};
 TEST_P(SizeFactor, FromTheFirstLine) {
     const auto f = ParseFaktorZvetseni(GetParam().file);
     ASSERT_EQ(f.has_value(), GetParam().factor.has_value());
-    if (f) EXPECT_DOUBLE_EQ(*f, *GetParam().factor);
+    if (f) {
+        EXPECT_DOUBLE_EQ(*f, *GetParam().factor);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SizeFactor,

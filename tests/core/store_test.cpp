@@ -308,6 +308,17 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(FileBytes(datax()), std::string(RecordBytes(s.records())));
 }
 
+TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
+    // 19:40 of the 1st and 5:00 of the 2nd have the same key (1940 = 1440 + 500).
+    Session s = loaded(
+        {Rec("01.01.2010", 800, "A"), Rec("01.01.2010", 1940, "B"), Rec("03.01.2010", 800, "C")});
+    ASSERT_EQ(RecordKey(Date{2010, 1, 1}, 1940), RecordKey(Date{2010, 1, 2}, 500));
+    s.AktualniZaznam = Rec("02.01.2010", 500, "New");
+    s.storeWorkingRecord(EntryMode::New);
+    ASSERT_EQ(s.record(s.AktualniIndex).Pozorovatel.text(), "New");
+    EXPECT_EQ(s.record(s.AktualniIndex).Datum.text(), "02.01.2010");
+}
+
 TEST_F(Store, CorrectionOverwritesInPlaceAndFollowsAChangedDate) {
     Session s = loaded(
         {Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B"), Rec("03.01.2010", 800, "C")});

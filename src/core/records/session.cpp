@@ -1,6 +1,7 @@
 #include "records/session.h"
 
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <system_error>
 #include <unordered_set>
@@ -229,8 +230,27 @@ void Session::storeWorkingRecord(EntryMode mode) {
         addPozorovatel(stored.Pozorovatel.text());
     }
     sortRecords();
-    findByKey(*RecordKey(AktualniZaznam));
+    // The key adds hhmm / 1440 to the day, so 19:40 of one day and 5:00 of the
+    // next share a key: the stored record is found by its date and time, and
+    // among equal ones by its bytes, before falling back to the key.
+    if (!findStored(stored)) findByKey(*RecordKey(AktualniZaznam));
     save();
+}
+
+bool Session::findStored(const TZaznam& stored) {
+    int sameMoment = 0;
+    for (int k = 1; k <= PocetZaznamu(); ++k) {
+        const TZaznam& z = record(k);
+        if (z.Cas != stored.Cas || z.Datum.raw() != stored.Datum.raw()) continue;
+        if (std::memcmp(&z, &stored, sizeof stored) == 0) {
+            AktualniIndex = k;
+            return true;
+        }
+        if (sameMoment == 0) sameMoment = k;
+    }
+    if (sameMoment == 0) return false;
+    AktualniIndex = sameMoment;
+    return true;
 }
 
 void Session::writeBackup() {

@@ -117,6 +117,9 @@ class Session {
     // AktualniIndex = the first record whose RecordKey equals `key`;
     // unchanged when none does (1 when it was 0).
     void findByKey(double key);
+    // AktualniIndex = the record equal to `stored` (else the first of the
+    // same date and time); false when there is none.
+    bool findStored(const TZaznam& stored);
 
     // Stores AktualniZaznam: appended (new, special) or over record
     // AktualniIndex (correction), with Rotace, L0 and the summary computed;

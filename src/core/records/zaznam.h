@@ -2,6 +2,7 @@
 // The drawing record: one observation of 1774 bytes, the unit of datax.dat and
 // of every record file. The layout is the file's layout byte for byte.
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
