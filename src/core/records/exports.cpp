@@ -23,6 +23,7 @@ constexpr std::string_view FaculaeHeader =
 constexpr double SmallSpotArea = 7.6;
 constexpr int NoFaculaeLongitude = -500;
 constexpr int MinutesPerDay = 24 * 60;
+constexpr std::size_t AsciiLineBytes = 52; // a line with its auxiliary spot and CR LF
 
 struct DatedRecord {
     Date date;
@@ -71,6 +72,10 @@ std::string SoubASCIText(std::span<TZaznam> records) {
     const std::vector<DatedRecord> dated = dateAll(records);
     std::string out = Utf8ToCp1250(AsciiHeader);
     out += CrLf;
+    std::size_t lines = 0;
+    for (const TZaznam& z : records)
+        lines += static_cast<std::size_t>(z.groupCount());
+    out.reserve(out.size() + lines * AsciiLineBytes);
     for (std::size_t i = 0; i < records.size(); ++i) {
         TZaznam& z = records[i];
         const Ephemeris& eph = dated[i].eph;
@@ -79,23 +84,28 @@ std::string SoubASCIText(std::span<TZaznam> records) {
             TSkupina& g = z.Skupiny[k];
             if (g.Typ.empty()) g.Typ.setRaw("***");
             const Heliographic h = PolarToHeliographic(eph, g.Uhel, g.Vzd);
-            std::string line = head;
-            line += FormatNumber(g.CSk2, "00") + " ";
-            line += std::string(g.Typ.raw()) + " ";
-            line += FormatNumber(h.Lon, "000") + " ";
-            line += latitudeText(h.Lat) + " ";
-            line +=
-                FormatNumber(static_cast<double>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)),
-                             "0000") +
-                " ";
+            out += head;
+            out += FormatNumber(g.CSk2, "00");
+            out += ' ';
+            out += g.Typ.raw();
+            out += ' ';
+            out += FormatNumber(h.Lon, "000");
+            out += ' ';
+            out += latitudeText(h.Lat);
+            out += ' ';
+            out += FormatNumber(
+                static_cast<double>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)), "0000");
+            out += ' ';
             if (startsWithB(g) && g.Pomocna1 > 0) {
                 const Heliographic a = packedToHeliographic(eph, g.Pomocna1);
-                line += FormatNumber(a.Lon, "000") + " " + latitudeText(a.Lat) + " " +
-                        FormatNumber(g.Plo1, "0000");
+                out += FormatNumber(a.Lon, "000");
+                out += ' ';
+                out += latitudeText(a.Lat);
+                out += ' ';
+                out += FormatNumber(g.Plo1, "0000");
             } else {
-                line += std::string(13, ' ');
+                out.append(13, ' ');
             }
-            out += line;
             out += CrLf;
         }
     }

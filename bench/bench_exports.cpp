@@ -1,0 +1,89 @@
+// The main window's exports at the size of one station's 40 years (15,000
+// drawings) and of merged network data (100,000): the texts of SoubASCI.dat
+// and Polohy fakuli.csv against the orientation of every record alone (the
+// least an export with positions must compute) and against copying the
+// records (the raw cost of touching them).
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "demo/demo.h"
+#include "records/exports.h"
+#include "records/record.h"
+
+using namespace hk;
+
+namespace {
+
+const std::vector<TZaznam>& records(std::size_t count) {
+    static const std::vector<TZaznam> all = [] {
+        DemoOptions o;
+        o.years = 51;
+        o.perYear = 2000;
+        o.endDate = {2025, 12, 31};
+        std::vector<TZaznam> r = GenerateDemoRecords(o);
+        while (r.size() < 100000)
+            r.insert(r.end(), r.begin(), r.end());
+        r.resize(100000);
+        return r;
+    }();
+    static std::vector<TZaznam> part;
+    part.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(count));
+    return part;
+}
+
+void BM_CopyRecords(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    std::vector<TZaznam> copy(rs.size());
+    for (auto _ : state) {
+        std::memcpy(copy.data(), rs.data(), rs.size() * sizeof(TZaznam));
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_EphemerisOfEveryRecord(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        double sum = 0;
+        for (const TZaznam& z : rs)
+            if (const auto e = RecordEphemeris(z)) sum += e->L0;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_SoubASCIText(benchmark::State& state) {
+    auto rs = records(static_cast<std::size_t>(state.range(0)));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string text = SoubASCIText(rs);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["MB"] = double(bytes) / 1e6;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_PolohyFakuliText(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string text = PolohyFakuliText(rs);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["MB"] = double(bytes) / 1e6;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+} // namespace
+
+BENCHMARK(BM_CopyRecords)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EphemerisOfEveryRecord)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoubASCIText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolohyFakuliText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
