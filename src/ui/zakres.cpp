@@ -91,7 +91,8 @@ ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
     w->sub_->show();
     w->umistit();
     // The work area gets its size when the main window is shown.
-    hlavni.plocha()->viewport()->installEventFilter(w);
+    w->plochaViewport_ = hlavni.plocha()->viewport();
+    w->plochaViewport_->installEventFilter(w);
     w->obnovit();
     return w;
 }
@@ -109,7 +110,7 @@ void ZakresWindow::umistit() {
 }
 
 bool ZakresWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && watched == hlavni_.plocha()->viewport()) umistit();
+    if (watched == plochaViewport_ && event->type() == QEvent::Resize) umistit();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,7 @@
 // list of auxiliary-spot distances and the split of the record file. It is
 // created at start and lives for the whole run.
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -112,6 +113,9 @@ class ZakresWindow : public QWidget {
 
     HlavniWindow& hlavni_;
     QMdiSubWindow* sub_ = nullptr;
+    // The main window's work area, watched for its size; compared without
+    // calling into a main window that may be going away.
+    QPointer<QWidget> plochaViewport_;
     DrawingOptions volby_;
     DrawingModel model_;
     std::vector<std::uint16_t> magnetickaMapa_;
