@@ -35,8 +35,9 @@ int skaluj(int hodnota, int procento) {
 
 VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     auto* w = new VybratWindow(hlavni, nullptr);
+    // Above the other windows of the work area, as a list beside them.
     w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                   Qt::WindowTitleHint);
+                                                   Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
     hlavni.setSeznam(w);
