@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "render/font_roles.h"
 #include "text/number_format.h"
 
 namespace hk {
@@ -87,15 +88,11 @@ const FormLayout& layoutOf(ProtocolKind kind) {
     return kind == ProtocolKind::Sidc ? certificateLayout() : protocolLayout();
 }
 
-// The two font roles of the forms: a sans for the text, a serif for the
-// Czech title. Sizes are in form units, scaled by the painter.
+// The forms' texts in the program's sans, the Czech title in its serif;
+// sizes in form units, scaled by the painter.
 QFont formFont(bool serif, double px, bool bold) {
-    QFont f(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    f.setPixelSize(static_cast<int>(px));
+    QFont f = serif ? SerifFont(static_cast<int>(px)) : SansFont(static_cast<int>(px));
     f.setBold(bold);
-    // Metrics of the unscaled font must hold at any scale (print, zoom).
-    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "records/record.h"
+#include "render/font_roles.h"
 
 namespace hk {
 
@@ -18,9 +19,7 @@ constexpr int CountWidth = 180;
 constexpr int FontPx = 13;
 
 QFont listFont(bool bold) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(FontPx);
+    QFont f = SansFont(FontPx);
     f.setBold(bold);
     return f;
 }

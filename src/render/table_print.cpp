@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "render/font_roles.h"
 #include "results/statistics_status.h"
 
 namespace hk {
@@ -27,11 +28,8 @@ struct PageLayout {
 };
 
 QFont tableFont(double px, bool bold) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(1, static_cast<int>(px)));
+    QFont f = SansFont(static_cast<int>(px));
     f.setBold(bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
