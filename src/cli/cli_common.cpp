@@ -1,6 +1,7 @@
 #include "cli/cli_common.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace hk::cli {
 
@@ -23,6 +24,12 @@ bool TakeFlag(Args& args, const std::string& name) {
 void RejectUnknownOptions(const Args& args) {
     for (const auto& a : args)
         if (a.size() > 2 && a.rfind("--", 0) == 0) throw UsageError("neznámá volba " + a);
+}
+
+Date Today() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 
 } // namespace hk::cli

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/calendar.h"
+
 namespace hk::cli {
 
 using Args = std::vector<std::string>;
@@ -34,5 +36,8 @@ std::optional<std::string> TakeOption(Args& args, const std::string& name);
 bool TakeFlag(Args& args, const std::string& name);
 // Throws UsageError when an unknown "--option" is left.
 void RejectUnknownOptions(const Args& args);
+
+// Today's date (UTC), for start-ups that need it.
+Date Today();
 
 } // namespace hk::cli

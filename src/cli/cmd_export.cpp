@@ -1,6 +1,5 @@
 // heliokres-cli export ascii|faculae DIR: the main window's exports of a
 // program directory, the same bytes as the desktop program writes.
-#include <chrono>
 #include <filesystem>
 #include <ostream>
 
@@ -9,16 +8,6 @@
 #include "records/session.h"
 
 namespace hk::cli {
-
-namespace {
-
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
-
-} // namespace
 
 int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
@@ -31,7 +20,7 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Session session(root);
     if (!session.dir.exists("datax.dat"))
         throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(today());
+    session.load(Today());
     for (const std::string& w : session.warnings)
         err << w << "\n";
 
