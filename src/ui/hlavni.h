@@ -7,7 +7,8 @@
 #include <QMainWindow>
 #include <QRect>
 #include <functional>
-#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "geometry/calendar.h"
 #include "records/record.h"
