@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ostream>
+
+#include "records/session.h"
 
 namespace hk::cli {
 
@@ -30,6 +33,21 @@ Date Today() {
     const std::chrono::year_month_day ymd{
         std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
     return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+}
+
+std::filesystem::path ExistingProgramDirectory(const std::string& argument) {
+    const std::filesystem::path root = argument;
+    if (!std::filesystem::is_directory(root))
+        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    return root;
+}
+
+void LoadRecords(Session& session, std::ostream& err) {
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
+    session.load(Today());
+    for (const std::string& w : session.warnings)
+        err << w << "\n";
 }
 
 } // namespace hk::cli

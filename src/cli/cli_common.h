@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the command-line tool: argument handling and the
 // signature every command has.
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -8,6 +9,10 @@
 #include <vector>
 
 #include "geometry/calendar.h"
+
+namespace hk {
+class Session;
+}
 
 namespace hk::cli {
 
@@ -39,5 +44,12 @@ void RejectUnknownOptions(const Args& args);
 
 // Today's date (UTC), for start-ups that need it.
 Date Today();
+
+// The program directory named on the command line; JobError when it is not
+// a directory.
+std::filesystem::path ExistingProgramDirectory(const std::string& argument);
+// Loads datax.dat of the session's directory (JobError when there is none)
+// and prints the load's warnings on `err`.
+void LoadRecords(Session& session, std::ostream& err);
 
 } // namespace hk::cli

@@ -14,11 +14,6 @@ namespace hk::cli {
 
 namespace {
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 // "1982-1990, 1995" from ascending years.
 std::string yearRanges(const std::vector<int>& years) {
@@ -61,7 +56,7 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     Session session(args[0]);
     StartupResult result;
     try {
-        result = RunStartup(session, screenHeight, today());
+        result = RunStartup(session, screenHeight, Today());
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());
     }

@@ -23,18 +23,13 @@ int positiveNumber(const std::string& text, const std::string& option, int max) 
     return value;
 }
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 } // namespace
 
 int RunDemo(const Args& argsIn, std::ostream& out, std::ostream&) {
     Args args = argsIn;
     DemoOptions options;
-    options.endDate = today();
+    options.endDate = Today();
     if (auto v = TakeOption(args, "--years")) options.years = positiveNumber(*v, "--years", 100);
     if (auto v = TakeOption(args, "--per-year"))
         options.perYear = positiveNumber(*v, "--per-year", 2000);

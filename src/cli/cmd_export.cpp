@@ -14,15 +14,9 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     RejectUnknownOptions(args);
     if (args.size() != 2 || (args[0] != "ascii" && args[0] != "faculae"))
         throw UsageError("čekám ascii nebo faculae a adresář programu");
-    const std::filesystem::path root = args[1];
-    if (!std::filesystem::is_directory(root))
-        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
-    if (!session.dir.exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(Today());
-    for (const std::string& w : session.warnings)
-        err << w << "\n";
+    LoadRecords(session, err);
 
     // The export works on a copy: a class left empty becomes "***" only in
     // what is written, the record file stays as it is.

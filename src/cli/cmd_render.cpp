@@ -19,11 +19,6 @@ namespace hk::cli {
 
 namespace {
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 int parseNumber(const std::string& text, const char* what, int min, int max) {
     int v = 0;
@@ -73,15 +68,9 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (!outFile) throw UsageError("chybí --out SOUBOR");
     const int pictureWidth = width ? parseNumber(*width, "--width", 100, 8000) : 800;
 
-    const std::filesystem::path root = args[0];
-    if (!std::filesystem::is_directory(root))
-        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
-    if (!session.dir.exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(today());
-    for (const std::string& w : session.warnings)
-        err << w << "\n";
+    LoadRecords(session, err);
     const int index = chooseRecord(session, number, date, time);
 
     GuiApplicationScope gui;

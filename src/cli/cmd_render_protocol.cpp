@@ -29,11 +29,6 @@ constexpr int PdfResolution = 300;
 constexpr int MinWidth = 200;
 constexpr int MaxWidth = 8000;
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 bool isPdf(const std::filesystem::path& file) {
     std::string ext = file.extension().string();
@@ -101,15 +96,9 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     if (widthText && isPdf(file)) throw UsageError("--width nepatří k PDF");
     const int width = widthText ? parseWidth(*widthText) : 0;
 
-    const std::filesystem::path root = args[0];
-    if (!std::filesystem::is_directory(root))
-        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
-    if (!session.dir.exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(today());
-    for (const std::string& w : session.warnings)
-        err << w << "\n";
+    LoadRecords(session, err);
 
     const ChooseMonthResult month = ChooseMonth(session.records(), args[1]);
     if (!month.first) throw JobError(month.message);

@@ -20,11 +20,6 @@ namespace hk::cli {
 
 namespace {
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 std::string lineBreaks(std::string_view message) {
     std::string s(message);
@@ -106,15 +101,9 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (number && kind != "intersol")
         throw UsageError("volba --number patří jen ke zprávě intersol");
 
-    const std::filesystem::path root = args[1];
-    if (!std::filesystem::is_directory(root))
-        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
-    if (!session.dir.exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(today());
-    for (const std::string& w : session.warnings)
-        err << w << "\n";
+    LoadRecords(session, err);
     const ObecnaData data = ReadObecnaData(session.dir);
 
     if (kind == "intersol") {

@@ -15,11 +15,6 @@ namespace hk::cli {
 
 namespace {
 
-Date today() {
-    const std::chrono::year_month_day ymd{
-        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
-}
 
 VyberPolokoule hemisphere(const std::optional<std::string>& option) {
     if (!option || *option == "all") return VyberPolokoule::Celkova;
@@ -50,15 +45,9 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
         throw UsageError("tabulka types se nedělí podle polokoulí");
     const VyberPolokoule v = hemisphere(hemisphereOption);
 
-    const std::filesystem::path root = args[0];
-    if (!std::filesystem::is_directory(root))
-        throw JobError("Adresář \"" + root.string() + "\" neexistuje");
+    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
-    if (!session.dir.exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    session.load(today());
-    for (const std::string& w : session.warnings)
-        err << w << "\n";
+    LoadRecords(session, err);
 
     if (kind == "measured") {
         print(BuildMeasuredStatistics(session.records(), v), out);
