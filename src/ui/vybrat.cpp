@@ -14,6 +14,7 @@
 #include "records/session.h"
 #include "render/font_roles.h"
 #include "ui/hlavni.h"
+#include "ui/messages.h"
 
 namespace hk {
 
@@ -45,6 +46,8 @@ VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     w->plochaViewport_->installEventFilter(w);
     w->umistit();
     w->sub_->show();
+    // The first filling repairs records whose date cannot be read.
+    w->zadatlist();
     return w;
 }
 
@@ -143,10 +146,19 @@ void VybratWindow::nastavPosuvnik() {
 }
 
 void VybratWindow::zadatlist() {
+    // A record whose date cannot be read is repaired by removing it; the
+    // repaired data are saved at exit.
+    const bool opraveno = hlavni_.session().removeUnreadableDates() > 0;
     okno_.setPocet(hlavni_.session().PocetZaznamu());
     okno_.ukaz(hlavni_.session().AktualniIndex);
     nastavPosuvnik();
     prepsatlist();
+    if (opraveno) {
+        hlavni_.zpravy().Zprava(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
+        // The other windows show records by index: tell them the store moved.
+        hlavni_.model().setCurrent(hlavni_.session().AktualniIndex);
+        hlavni_.model().notifyRecordsChanged();
+    }
 }
 
 void VybratWindow::prepsatlist() {

@@ -42,8 +42,9 @@ TEST_P(MagneticMapRead, BoundedToTheBuffer) {
     const MagneticMap map = ReadMagneticMap(dir.path() / "140301");
     EXPECT_EQ(map.words.size(), c.expectWords);
     EXPECT_EQ(map.truncated, c.truncated);
-    if (!map.words.empty())
+    if (!map.words.empty()) {
         EXPECT_EQ(map.words.back(), static_cast<std::uint16_t>((c.expectWords - 1) * 3 + 1));
+    }
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, MagneticMapRead,
                          testing::Values(ReadCase{"Small", 10, false, 10, false},

@@ -308,6 +308,20 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(FileBytes(datax()), std::string(RecordBytes(s.records())));
 }
 
+TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
+    Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("3x.01.2010", 800, "Bad"),
+                        Rec("03.01.2010", 800, "C"), Rec("99.99.2010", 800, "Bad2")});
+    const std::string start = FileBytes(datax());
+    s.AktualniIndex = 4;
+    EXPECT_EQ(s.removeUnreadableDates(), 2);
+    EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(s.AktualniIndex, 2);
+    EXPECT_TRUE(s.ZmenaDat);
+    EXPECT_EQ(s.removeUnreadableDates(), 0);
+    s.writeBackup();
+    EXPECT_EQ(FileBytes(dir.path() / "datax-zaloha.dat"), start);
+}
+
 TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
     // 19:40 of the 1st and 5:00 of the 2nd have the same key (1940 = 1440 + 500).
     Session s = loaded(

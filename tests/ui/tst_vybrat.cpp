@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "records/record.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/vybrat.h"
 
@@ -45,6 +46,7 @@ class TestVybrat : public QObject {
     void followsTheCurrentRecord();
     void followsNewRecords();
     void cannotBeClosed();
+    void unreadableDateIsRepaired();
 
   private:
     int radky_ = 0;
@@ -198,6 +200,19 @@ void TestVybrat::cannotBeClosed() {
     QVERIFY(!sub->close());
     QVERIFY(sub->isVisible());
     QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+void TestVybrat::unreadableDateIsRepaired() {
+    std::vector<TZaznam> records = DayRecords(5);
+    records[2].Datum.setText("3?.01.2020");
+    Frame f(records);
+    QVERIFY(f.startWithList());
+    QCOMPARE(f.session.PocetZaznamu(), 4);
+    QVERIFY(f.session.ZmenaDat);
+    QVERIFY(f.zpravy.zpravy.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
+    QCOMPARE(f.hlavni->seznam()->radky().size(), 4);
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY(RecordDate(f.session.record(k)).has_value());
 }
 
 QTEST_MAIN(TestVybrat)

@@ -194,6 +194,22 @@ void Session::sortRecords() {
     zaznamy_ = std::move(sorted);
 }
 
+int Session::removeUnreadableDates() {
+    std::vector<std::size_t> bad;
+    for (std::size_t i = 0; i < zaznamy_.size(); ++i)
+        if (!RecordDate(zaznamy_[i])) bad.push_back(i);
+    if (bad.empty()) return 0;
+    // Records move down: the backup must keep the start as it was.
+    takeSnapshot();
+    touch();
+    for (auto it = bad.rbegin(); it != bad.rend(); ++it)
+        zaznamy_.erase(zaznamy_.begin() + static_cast<std::ptrdiff_t>(*it));
+    if (AktualniIndex > PocetZaznamu()) AktualniIndex = PocetZaznamu();
+    if (AktualniIndex < 1) AktualniIndex = 1;
+    ZmenaDat = true;
+    return static_cast<int>(bad.size());
+}
+
 void Session::findByKey(double key) {
     for (int k = 1; k <= PocetZaznamu(); ++k) {
         const auto kk = RecordKey(record(k));

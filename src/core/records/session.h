@@ -117,6 +117,10 @@ class Session {
     // AktualniIndex = the first record whose RecordKey equals `key`;
     // unchanged when none does (1 when it was 0).
     void findByKey(double key);
+    // Removes every record whose Datum is not a date (the later records move
+    // down), keeps AktualniIndex in range and sets ZmenaDat; returns how many
+    // were removed. The backup still writes the records as they were at start.
+    int removeUnreadableDates();
     // AktualniIndex = the record equal to `stored` (else the first of the
     // same date and time); false when there is none.
     bool findStored(const TZaznam& stored);
