@@ -1,37 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <sys/wait.h>
 
 #include "geometry/transforms.h"
 #include "records/record.h"
 #include "records/record_file.h"
+#include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-};
-
-// Runs heliokres-cli with the arguments (shell-quoted by the caller) and
-// returns its exit status and standard output; standard error is discarded.
-RunResult runCli(const std::string& args) {
-    const std::string cmd = std::string(HELIOKRES_CLI) + " " + args + " 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    RunResult r{-1, {}};
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+CliRun runCli(const std::string& args) { return RunCli(args); }
 
 TEST(CliEphemeris, ReferenceRows) {
     EXPECT_EQ(runCli("ephemeris 01.01.1989").out, "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");

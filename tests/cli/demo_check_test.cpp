@@ -1,41 +1,19 @@
 // heliokres-cli demo and check: the demo directory is what check finds.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+// Standard error joins the output: check's warnings are read too.
+CliRun cli(const std::string& args) { return RunCli(args, true); }
 
-// Runs heliokres-cli with shell-quoted arguments; standard error joins the output.
-CliRun cli(const std::string& args) {
-    const std::string cmd = std::string(HELIOKRES_CLI) + " " + args + " 2>&1";
-    CliRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string quoted(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
+std::string quoted(const std::filesystem::path& p) { return ShellQuoted(p); }
 
 std::string line(const std::string& out, const std::string& label) {
     const auto at = out.find(label);

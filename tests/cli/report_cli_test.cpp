@@ -2,11 +2,8 @@
 // are the bytes the results window builds, the tables its cell texts.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
 
 #include "io/atomic_file.h"
 #include "records/program_dir.h"
@@ -19,31 +16,14 @@
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "results/type_occurrence.h"
+#include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out; // standard output, with standard error when asked for
-};
-
-CliRun cli(const std::string& args, bool withErrors = false) {
-    const std::string cmd =
-        std::string(HELIOKRES_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-    FILE* p = popen(cmd.c_str(), "r");
-    CliRun r{-1, {}};
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+CliRun cli(const std::string& args, bool withErrors = false) { return RunCli(args, withErrors); }
 
 TZaznam drawing(const char* datum, std::uint16_t cas, const char* observer, int groups) {
     TZaznam z{};

@@ -35,26 +35,23 @@ void readSizeFactor(Session& s, StartupResult& result) {
     }
 }
 
+void warnUnreadable(Session& s, const std::string& where, int count) {
+    if (count > 0)
+        s.warnings.push_back("V " + where + " je " + std::to_string(count) +
+                             " míst bez čísla; čtou se jako 0.");
+}
+
 void readOutsideSeries(Session& s, const Date& today) {
     s.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
-    if (s.DenniSIDC.unreadableValues > 0)
-        s.warnings.push_back("V denních řadách SIDC je " +
-                             std::to_string(s.DenniSIDC.unreadableValues) +
-                             " míst bez čísla; čtou se jako 0.");
+    warnUnreadable(s, "denních řadách SIDC", s.DenniSIDC.unreadableValues);
 
     const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
     s.PlochyTab = isFile(plochy) ? ParsePlochy(ReadWholeFile(plochy)) : OutsideTable{};
-    if (s.PlochyTab.unreadableValues > 0)
-        s.warnings.push_back("V souboru SIDC\\Plochy.txt je " +
-                             std::to_string(s.PlochyTab.unreadableValues) +
-                             " míst bez čísla; čtou se jako 0.");
+    warnUnreadable(s, "souboru SIDC\\Plochy.txt", s.PlochyTab.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
     s.Tok10cmTab = isFile(tok) ? ParseTok10cm(ReadWholeFile(tok)) : OutsideTable{};
-    if (s.Tok10cmTab.unreadableValues > 0)
-        s.warnings.push_back("V souboru SIDC\\tok-10cm.txt je " +
-                             std::to_string(s.Tok10cmTab.unreadableValues) +
-                             " míst bez čísla; čtou se jako 0.");
+    warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", s.Tok10cmTab.unreadableValues);
 }
 
 std::vector<std::string> textLines(const std::filesystem::path& path) {
