@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "geometry/transforms.h"
 
@@ -14,10 +15,28 @@ const std::array<std::string_view, 60> TypySkupin = {
     "Hkx", "Cko", "Cki", "Hhx", "Cho", "Chi", "Dko", "Eko", "Fko", "Dki", "Eki", "Fki",
     "Dho", "Eho", "Fho", "Dhi", "Ehi", "Fhi", "Dkc", "Ekc", "Fkc", "Dhc", "Ehc", "Fhc"};
 
+namespace {
+constexpr int Letters = 26;
+
+// Every class is an upper-case letter and two lower-case letters, so a direct
+// table of 26^3 places answers the lookup that the summaries and the class
+// statistics make for every group of the store.
+std::size_t classSlot(std::string_view c) {
+    return static_cast<std::size_t>(((c[0] - 'A') * Letters + (c[1] - 'a')) * Letters + (c[2] - 'a'));
+}
+} // namespace
+
 int TypySkupinIndex(std::string_view typ) {
-    for (std::size_t i = 0; i < TypySkupin.size(); ++i)
-        if (TypySkupin[i] == typ) return static_cast<int>(i) + 1;
-    return 0;
+    static const std::vector<std::uint8_t> table = [] {
+        std::vector<std::uint8_t> t(Letters * Letters * Letters, 0);
+        for (std::size_t i = 0; i < TypySkupin.size(); ++i)
+            t[classSlot(TypySkupin[i])] = static_cast<std::uint8_t>(i + 1);
+        return t;
+    }();
+    if (typ.size() != 3 || typ[0] < 'A' || typ[0] > 'Z' || typ[1] < 'a' || typ[1] > 'z' ||
+        typ[2] < 'a' || typ[2] > 'z')
+        return 0;
+    return table[classSlot(typ)];
 }
 
 int BeckWeight(char letter) {

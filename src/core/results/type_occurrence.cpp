@@ -13,27 +13,6 @@ namespace hk {
 
 namespace {
 
-constexpr int letters = 26;
-
-// TypySkupinIndex by a direct table: every class is an upper-case letter and
-// two lower-case letters, and the table looks up every group of the store.
-int classIndex(std::string_view typ) {
-    static const std::vector<std::uint8_t> table = [] {
-        std::vector<std::uint8_t> t(letters * letters * letters, 0);
-        for (std::size_t i = 0; i < TypySkupin.size(); ++i) {
-            const std::string_view c = TypySkupin[i];
-            t[static_cast<std::size_t>(((c[0] - 'A') * letters + (c[1] - 'a')) * letters +
-                                       (c[2] - 'a'))] = static_cast<std::uint8_t>(i + 1);
-        }
-        return t;
-    }();
-    if (typ.size() != 3 || typ[0] < 'A' || typ[0] > 'Z' || typ[1] < 'a' || typ[1] > 'z' ||
-        typ[2] < 'a' || typ[2] > 'z')
-        return 0;
-    return table[static_cast<std::size_t>(((typ[0] - 'A') * letters + (typ[1] - 'a')) * letters +
-                                          (typ[2] - 'a'))];
-}
-
 // The record's count and first group entries, asked for a few records ahead.
 void prefetch(const TZaznam& z) {
     const char* p = reinterpret_cast<const char*>(&z);
@@ -68,7 +47,7 @@ TypeOccurrence BuildTypeOccurrence(std::span<const TZaznam> records) {
         if (column >= counts.size()) counts.resize(column + 1, YearCounts{});
         const TZaznam& z = records[k];
         for (int g = 0; g < z.groupCount(); ++g) {
-            const int index = classIndex(z.Skupiny[g].Typ.raw());
+            const int index = TypySkupinIndex(z.Skupiny[g].Typ.raw());
             if (index == 0)
                 ++result.unknownClasses;
             else
