@@ -138,9 +138,10 @@ void BM_StoreNewestRecord(benchmark::State& state) {
     const TZaznam newest = s.record(s.PocetZaznamu());
     int minute = 0;
     for (auto _ : state) {
-        s.AktualniZaznam = newest;
-        s.AktualniZaznam.Datum.setText("31.12.2030");
-        s.AktualniZaznam.Cas = static_cast<std::uint16_t>(minute / 60 * 100 + minute % 60);
+        TZaznam z = newest;
+        z.Datum.setText("31.12.2030");
+        z.Cas = static_cast<std::uint16_t>(minute / 60 * 100 + minute % 60);
+        s.setWorkingRecord(z);
         minute = (minute + 1) % 1440;
         s.storeWorkingRecord(EntryMode::New);
     }
@@ -153,8 +154,9 @@ void BM_StoreOldestRecord(benchmark::State& state) {
         state.PauseTiming();
         Session s(bigDirectory());
         s.load(Today);
-        s.AktualniZaznam = s.record(1);
-        s.AktualniZaznam.Datum.setText("01.01.1900");
+        TZaznam z = s.record(1);
+        z.Datum.setText("01.01.1900");
+        s.setWorkingRecord(z);
         state.ResumeTiming();
         s.storeWorkingRecord(EntryMode::New);
     }

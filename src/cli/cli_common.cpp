@@ -46,7 +46,7 @@ void LoadRecords(Session& session, std::ostream& err) {
     if (!session.dir.exists("datax.dat"))
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
     session.load(Today());
-    for (const std::string& w : session.warnings)
+    for (const std::string& w : session.warnings())
         err << w << "\n";
 }
 

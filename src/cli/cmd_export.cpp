@@ -18,12 +18,10 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Session session(root);
     LoadRecords(session, err);
 
-    // The export works on a copy: a class left empty becomes "***" only in
-    // what is written, the record file stays as it is.
-    std::vector<TZaznam> records(session.records().begin(), session.records().end());
-    const std::filesystem::path written = args[0] == "ascii"
-                                              ? WriteSoubASCI(session.dir, records)
-                                              : WritePolohyFakuli(session.dir, records);
+    // A class left empty is written as "***"; the record file stays as it is.
+    const std::filesystem::path written =
+        args[0] == "ascii" ? WriteSoubASCI(session.dir, session.records(), session.geometry())
+                           : WritePolohyFakuli(session.dir, session.records());
     out << written.string() << "\n";
     return 0;
 }

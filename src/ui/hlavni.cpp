@@ -24,6 +24,7 @@
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
 #include "ui/messages.h"
+#include "ui/ui_helpers.h"
 #include "ui/polarni.h"
 #include "ui/vybrat.h"
 
@@ -405,35 +406,33 @@ QString HlavniWindow::viditelnyPanel() const {
 // Start-up
 
 bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
-    Session& s = session();
+    const Session& s = session();
     obrazovka_ = screen;
-    s.ZmenaDat = false;
     StartupResult start;
     try {
-        start = RunStartup(s, screen.height(), today, startupHooks);
+        start = RunStartup(model_.store(), screen.height(), today, startupHooks);
     } catch (const std::exception& e) {
         zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + utf8(e.what()));
         return false;
     }
     // Window: the whole screen but for the task bar, scaled by the percentage.
     const int vyska =
-        screen.height() - static_cast<int>(std::nearbyint(28.0 * s.ProcentoVelikosti / 100));
+        screen.height() - static_cast<int>(std::nearbyint(28.0 * s.ProcentoVelikosti() / 100));
     setGeometry(screen.x(), screen.y(), screen.width() - 20, vyska);
 
-    if (start.askDrawingSetting) s.setDrawingSetting(zeptatSeNaNastaveni());
+    if (start.askDrawingSetting) model_.setDrawingSetting(zeptatSeNaNastaveni());
     setWindowTitle(utf8(MainWindowCaption(s)));
 
     pocitadla_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
-                            .arg(s.DenniSIDC.years.size())
-                            .arg(s.PlochyTab.rows.size())
-                            .arg(s.Tok10cmTab.rows.size()));
+                            .arg(s.tables().DenniSIDC.years.size())
+                            .arg(s.tables().PlochyTab.rows.size())
+                            .arg(s.tables().Tok10cmTab.rows.size()));
     ukazPosledniUpravu();
     zakladniPanel();
-    if (!s.warnings.empty()) {
+    if (const std::vector<std::string> varovani = model_.takeWarnings(); !varovani.empty()) {
         QStringList w;
-        for (const std::string& t : s.warnings)
+        for (const std::string& t : varovani)
             w << utf8(t);
-        s.warnings.clear();
         zpravy_.Zprava(w.join(QLatin1Char('\r')));
     }
     return true;
@@ -457,59 +456,37 @@ void HlavniWindow::ukazPosledniUpravu() {
 // Commands
 
 void HlavniWindow::ulozitdatClick() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        session().save();
-        QApplication::restoreOverrideCursor();
-    } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        zpravy_.Zprava(utf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            BusyCursor busy;
+            model_.save();
+        }))
         return;
-    }
     ukazPosledniUpravu();
 }
 
 void HlavniWindow::ulozASCIClick() {
-    Session& s = session();
+    const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Data skvrn budou uložena do souboru ") +
                    cesta(s.dir.resolve(SoubASCIName)));
-    std::vector<TZaznam> zaznamy(s.records().begin(), s.records().end());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        WriteSoubASCI(s.dir, zaznamy);
-        QApplication::restoreOverrideCursor();
-    } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        zpravy_.Zprava(utf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            BusyCursor busy;
+            WriteSoubASCI(s.dir, s.records(), s.geometry());
+        }))
         return;
-    }
     // A group without a class is "***" in the store too from now on.
-    bool zmena = false;
-    for (int k = 1; k <= s.PocetZaznamu(); ++k) {
-        const TZaznam& z = s.record(k);
-        for (int g = 0; g < z.groupCount(); ++g)
-            if (z.Skupiny[g].Typ.empty()) {
-                s.mutableRecord(k).Skupiny[g].Typ = zaznamy[k - 1].Skupiny[g].Typ;
-                zmena = true;
-            }
-    }
-    if (zmena) model_.notifyRecordsChanged();
+    model_.fillMissingClasses();
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
 }
 
 void HlavniWindow::Polohyfakul1Click() {
-    Session& s = session();
+    const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
                    cesta(s.dir.resolve(CSVFolderName)));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        WritePolohyFakuli(s.dir, s.records());
-        QApplication::restoreOverrideCursor();
-    } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
-        zpravy_.Zprava(utf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            BusyCursor busy;
+            WritePolohyFakuli(s.dir, s.records());
+        }))
         return;
-    }
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
 }
 
@@ -577,7 +554,7 @@ bool HlavniWindow::ulozokno1() {
 // Exit
 
 bool HlavniWindow::ukoncit() {
-    Session& s = session();
+    Session& s = model_.store();
     if (s.needsBackupQuestion() &&
         zpravy_.Otazka(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
         try {

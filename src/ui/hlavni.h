@@ -58,7 +58,7 @@ class HlavniWindow : public QMainWindow {
     QMdiArea* plocha() const { return plocha_; }
     Messages& zpravy() { return zpravy_; }
     SessionModel& model() { return model_; }
-    Session& session() { return model_.session(); }
+    const Session& session() const { return model_.session(); }
     // Shows a window's panel in the tool bar (and hides the others).
     void ukazPanel(const QString& name);
     void zakladniPanel() { ukazPanel(QStringLiteral("zakladni")); }

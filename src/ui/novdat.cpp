@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "entry/drawing_numbers.h"
 #include "entry/entry_columns.h"
 #include "entry/entry_confirm.h"
 #include "entry/entry_fields.h"
@@ -150,11 +149,11 @@ NovdatWindow::NovdatWindow(HlavniWindow& hlavni, EntryMode mode, bool zeSnimku)
 }
 
 int NovdatWindow::skaluj(int hodnota) const {
-    return static_cast<int>(std::nearbyint(hodnota * session_.ProcentoVelikosti / 100.0));
+    return static_cast<int>(std::nearbyint(hodnota * session_.ProcentoVelikosti() / 100.0));
 }
 
 EntrySettings NovdatWindow::nastaveni() const {
-    return EntrySettings{session_.PolomerKresby, session_.HelioZadavani, session_.CislovaniZakresu};
+    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(), session_.CislovaniZakresu()};
 }
 
 // ---------------------------------------------------------------------------
@@ -423,15 +422,15 @@ void NovdatWindow::nastavFormular(const EntryForm& f) {
 // Opening and closing
 
 void NovdatWindow::FormCreate() {
-    Session& ss = session_;
-    if (ss.PocetZaznamu() == 1) ss.AktualniIndex = 1;
-    zaklad_ = ss.AktualniZaznam;
-    setWindowTitle(ss.HelioZadavani ? NadpisHelio : NadpisPolarni);
-    for (const std::string& jmeno : ss.Pozorovatele)
+    const Session& ss = session_;
+    if (ss.PocetZaznamu() == 1) hlavni_.model().setCurrent(1);
+    zaklad_ = ss.AktualniZaznam();
+    setWindowTitle(ss.HelioZadavani() ? NadpisHelio : NadpisPolarni);
+    for (const std::string& jmeno : ss.Pozorovatele())
         if (!jmeno.empty()) ComboBox1_->addItem(q(jmeno));
     resize(skaluj(SirkaOkna), skaluj(VyskaOkna));
 
-    const std::string prvni = ss.Pozorovatele.empty() ? std::string() : ss.Pozorovatele.front();
+    const std::string prvni = ss.Pozorovatele().empty() ? std::string() : ss.Pozorovatele().front();
     const EntryForm f = OpenEntryForm(rezim_, zaklad_, ss.records(), nastaveni(), prvni);
     nastavFormular(f);
     if (!q(f.pozorovatel).isEmpty()) ComboBox1_->setEditText(q(f.pozorovatel));
@@ -442,12 +441,12 @@ void NovdatWindow::FormCreate() {
     ukazPocitadlo();
     Label16_->setVisible(rezim_ != EntryMode::Correction);
 
-    StringGrid1_->setToolTip(ss.HelioZadavani ? NapovedaHelio : NapovedaPolarni);
+    StringGrid1_->setToolTip(ss.HelioZadavani() ? NapovedaHelio : NapovedaPolarni);
     ukazPohled(f.view);
     ukazStavSkupin(f.pocetSkupin != "0");
     ukazStavFakuli(f.pocetFakKresleni != "0");
     // With heliographic entry the grid stays in l and b until the count changes.
-    if (ss.HelioZadavani) Helios_->hide();
+    if (ss.HelioZadavani()) Helios_->hide();
     ukazCislovani();
     // From the measurement window only the header is entered.
     if (zeSnimku_) {
@@ -464,11 +463,11 @@ void NovdatWindow::FormClose() {
 }
 
 void NovdatWindow::ukazPocitadlo() {
-    Label16_->setText(QString::number(session_.PocetZaznamu() + 1 - session_.PocetNaStartu));
+    Label16_->setText(QString::number(session_.PocetZaznamu() + 1 - session_.PocetNaStartu()));
 }
 
 void NovdatWindow::ukazCislovani() {
-    const bool cislovani = session_.CislovaniZakresu;
+    const bool cislovani = session_.CislovaniZakresu();
     Edit2_->setVisible(cislovani);
     Label18_->setVisible(cislovani);
     if (!cislovani) Edit2_->setText(q(std::string(DrawingNumbersOffText)));
@@ -545,7 +544,7 @@ void NovdatWindow::Edit12Change() {
 
 void NovdatWindow::MaskEdit1Exit() {
     const DateFieldCheck c =
-        CheckDateField(formular(), rezim_, session_.records(), session_.CislovaniZakresu);
+        CheckDateField(formular(), rezim_, session_.records(), session_.CislovaniZakresu());
     for (const std::string& m : c.messages)
         hlavni_.zpravy().Zprava(q(m));
     if (c.cisloZakresu) Edit2_->setText(q(*c.cisloZakresu));
@@ -580,7 +579,7 @@ void NovdatWindow::StringGrid1Click() {
 
 void NovdatWindow::HeliosClick() {
     EntryForm f = formular();
-    if (const auto zprava = ToggleEntryView(f, session_.PolomerKresby)) {
+    if (const auto zprava = ToggleEntryView(f, session_.PolomerKresby())) {
         hlavni_.zpravy().Zprava(q(*zprava));
         return;
     }
@@ -590,22 +589,21 @@ void NovdatWindow::HeliosClick() {
 
 void NovdatWindow::Label10Click() {
     if (!hlavni_.zpravy().Otazka(q(std::string(zpravy::VypnoutCislovani)))) return;
-    SwitchDrawingNumbersOff(session_);
+    hlavni_.model().switchDrawingNumbersOff();
     zaklad_.CisloZakresu = 0;
     ukazCislovani();
-    hlavni_.model().notifyRecordsChanged();
 }
 
 // ---------------------------------------------------------------------------
 // Confirmation
 
 void NovdatWindow::ukoncitClick() {
-    Session& ss = session_;
+    const Session& ss = session_;
     EntryContext ctx;
     ctx.mode = rezim_;
     ctx.settings = nastaveni();
     ctx.records = ss.records();
-    ctx.addedSinceStart = ss.PocetZaznamu() - ss.PocetNaStartu;
+    ctx.addedSinceStart = ss.PocetZaznamu() - ss.PocetNaStartu();
     const EntryOutcome out = ConfirmEntry(formular(), zaklad_, ctx);
     nastavFormular(out.form);
     ukazPocitadlo();
@@ -621,22 +619,20 @@ void NovdatWindow::ukoncitClick() {
     }
     if (!out.record) return;
 
+    SessionModel& model = hlavni_.model();
     const std::uint64_t revize = ss.revision();
-    ss.AktualniZaznam = *out.record;
     try {
-        ss.storeWorkingRecord(rezim_);
+        model.storeWorkingRecord(*out.record, rezim_);
     } catch (const std::exception& e) {
         hlavni_.zpravy().Zprava(q(e.what()));
         // Not stored at all: the window stays open with everything typed.
         if (ss.revision() == revize) {
-            ss.AktualniZaznam = zaklad_;
+            model.setWorkingRecord(zaklad_);
             return;
         }
     }
-    hlavni_.model().notifyRecordsChanged();
-    hlavni_.model().setCurrent(ss.AktualniIndex);
     hlavni_.zobrazZakres();
-    if (hlavni_.startupHooks.computeAsymmetry) hlavni_.startupHooks.computeAsymmetry(ss);
+    if (hlavni_.startupHooks.computeAsymmetry) hlavni_.startupHooks.computeAsymmetry(model.store());
     accept();
 }
 

@@ -69,7 +69,7 @@ class NovdatWindow : public QDialog {
     int skaluj(int hodnota) const;
 
     HlavniWindow& hlavni_;
-    Session& session_;
+    const Session& session_;
     const EntryMode rezim_;
     const bool zeSnimku_;
     EntryView pohled_ = EntryView::Polar;

@@ -1,7 +1,8 @@
 #pragma once
 // The record store seen by the windows: a QObject around hk::Session that
-// tells every window when the records or the current record change, so that
-// windows repaint instead of calling each other.
+// runs the store's named operations and emits the change signals itself, so
+// that windows repaint instead of calling each other. Windows read the
+// session through session() and never write it.
 #include <QObject>
 
 #include "records/session.h"
@@ -13,27 +14,49 @@ class SessionModel : public QObject {
   public:
     explicit SessionModel(Session& session, QObject* parent = nullptr);
 
-    Session& session() { return session_; }
     const Session& session() const { return session_; }
 
-    int aktualniIndex() const { return session_.AktualniIndex; }
-    const TZaznam& aktualniZaznam() const { return session_.AktualniZaznam; }
+    int aktualniIndex() const { return session_.AktualniIndex(); }
+    const TZaznam& aktualniZaznam() const { return session_.AktualniZaznam(); }
 
-    // Makes record index1 (1-based, clamped to the store) current: sets
-    // AktualniIndex, copies the record into AktualniZaznam and emits
-    // currentChanged().
+    // Makes record index1 (1-based, clamped to the store) current.
     void setCurrent(int index1);
+    // Replaces the working record (the store is not changed).
+    void setWorkingRecord(const TZaznam& z);
+    // Stores `z` as a new, special or corrected record and saves; throws
+    // like Session::storeWorkingRecord (the signals are sent either way,
+    // since a failed save keeps the record stored in memory).
+    void storeWorkingRecord(const TZaznam& z, EntryMode mode);
+    // Removes records whose date cannot be read; returns how many.
+    int removeUnreadableDates();
+    void setFaculaeArea(int index1, const TZaznam& counted);
+    // "Přepočítat": the message when nothing could be recomputed.
+    std::optional<std::string> recomputeAll();
+    void mergeRecords(std::span<const TZaznam> added);
+    void mergeFaculae(std::span<const std::pair<std::size_t, TZaznam>> changed,
+                      std::span<const TZaznam> added);
+    void switchDrawingNumbersOff();
+    void fillMissingClasses();
+    // Switches the entry mode and saves (throws when the save fails).
+    void switchEntryMode(bool heliographic);
+    void setDrawingSetting(const DrawingSetting& s);
+    bool addObserver(const ObserverTable::Entry& entry) { return session_.addObserver(entry); }
+    void writeObserverTable(const std::filesystem::path& file) { session_.writeObserverTable(file); }
+    // Saves datax.dat (throws when the write fails).
+    void save() { session_.save(); }
+    std::vector<std::string> takeWarnings() { return session_.takeWarnings(); }
 
-    // Windows that added, changed, moved or removed records call this.
-    void notifyRecordsChanged() { emit recordsChanged(); }
-    // Windows that changed AktualniIndex or AktualniZaznam directly call this.
-    void notifyCurrentChanged() { emit currentChanged(); }
+    // The store itself, for the start-up, the split and the exit sequence,
+    // which are the store's own operations.
+    Session& store() { return session_; }
 
   signals:
     void recordsChanged();
     void currentChanged();
 
   private:
+    // Emits both signals when leaving the scope, also on an exception.
+    struct Emit;
     Session& session_;
 };
 

@@ -58,7 +58,7 @@ VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
     setWindowTitle(QStringLiteral("Výběr datumu"));
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    const int procento = hlavni.session().ProcentoVelikosti;
+    const int procento = hlavni.session().ProcentoVelikosti();
     ListBox1_->setFont(SansFont(skaluj(PismoSeznamu, procento)));
     ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,7 +82,7 @@ VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
     SessionModel& model = hlavni.model();
     connect(&model, &SessionModel::recordsChanged, this, &VybratWindow::zadatlist);
     connect(&model, &SessionModel::currentChanged, this, [this] {
-        okno_.ukaz(hlavni_.session().AktualniIndex);
+        okno_.ukaz(hlavni_.session().AktualniIndex());
         nastavPosuvnik();
         prepsatlist();
     });
@@ -101,7 +101,7 @@ int VybratWindow::vyskaRadku() const {
 
 void VybratWindow::umistit() {
     if (!sub_) return;
-    const int procento = hlavni_.session().ProcentoVelikosti;
+    const int procento = hlavni_.session().ProcentoVelikosti();
     QMdiArea* plocha = hlavni_.plocha();
     const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int sirkaObrazovky = hlavni_.obrazovka().width();
@@ -128,7 +128,7 @@ void VybratWindow::resizeEvent(QResizeEvent* event) {
     ScrollBar1_->setFixedSize(sirkaPosuvniku, vyskaObsahu);
     if (radky == okno_.radky() && okno_.pocet() == hlavni_.session().PocetZaznamu()) return;
     okno_ = SeznamOkno(radky, hlavni_.session().PocetZaznamu());
-    okno_.ukaz(hlavni_.session().AktualniIndex);
+    okno_.ukaz(hlavni_.session().AktualniIndex());
     nastavPosuvnik();
     prepsatlist();
 }
@@ -148,16 +148,14 @@ void VybratWindow::nastavPosuvnik() {
 void VybratWindow::zadatlist() {
     // A record whose date cannot be read is repaired by removing it; the
     // repaired data are saved at exit.
-    const bool opraveno = hlavni_.session().removeUnreadableDates() > 0;
+    const bool opraveno = hlavni_.model().removeUnreadableDates() > 0;
     okno_.setPocet(hlavni_.session().PocetZaznamu());
-    okno_.ukaz(hlavni_.session().AktualniIndex);
+    okno_.ukaz(hlavni_.session().AktualniIndex());
     nastavPosuvnik();
     prepsatlist();
     if (opraveno) {
         hlavni_.zpravy().Zprava(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
         // The other windows show records by index: tell them the store moved.
-        hlavni_.model().setCurrent(hlavni_.session().AktualniIndex);
-        hlavni_.model().notifyRecordsChanged();
     }
 }
 
@@ -177,8 +175,8 @@ void VybratWindow::prepsatlist() {
                 : QStringLiteral("%1     %2").arg(k, 5).arg(QString::fromStdString(z.Datum.text()));
         auto* item = new QListWidgetItem(text, ListBox1_);
         item->setSizeHint(QSize(ListBox1_->viewport()->width(), vyskaRadku()));
-        if (k == s.AktualniIndex) vybrat = ListBox1_->count() - 1;
-        if (stejneDatum < 0 && z.Datum.raw() == s.AktualniZaznam.Datum.raw())
+        if (k == s.AktualniIndex()) vybrat = ListBox1_->count() - 1;
+        if (stejneDatum < 0 && z.Datum.raw() == s.AktualniZaznam().Datum.raw())
             stejneDatum = ListBox1_->count() - 1;
     }
     ListBox1_->setCurrentRow(vybrat >= 0 ? vybrat : stejneDatum);

@@ -155,7 +155,7 @@ VysledkyWindow::VysledkyWindow(HlavniWindow& hlavni)
     StringGrid4_ = NovaMrizka(QStringLiteral("StringGrid4"), stack_);
     StringGrid8_ = NovaMrizka(QStringLiteral("StringGrid8"), stack_);
     intersol_ = new InterSolPanel(
-        session_, zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
+        hlavni_.model(), zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
     for (QWidget* w : {prazdna_, static_cast<QWidget*>(protokol_), stranaStatistiky_,
                        static_cast<QWidget*>(StringGrid4_), static_cast<QWidget*>(StringGrid8_),
                        static_cast<QWidget*>(intersol_)})
@@ -177,7 +177,7 @@ VysledkyWindow::VysledkyWindow(HlavniWindow& hlavni)
         QPrintDialog d(&printer, this);
         return d.exec() == QDialog::Accepted;
     };
-    vybratPozorovatele = [this] { return JmepozDialog::vyber(session_.Pozorovatele, this); };
+    vybratPozorovatele = [this] { return JmepozDialog::vyber(session_.Pozorovatele(), this); };
 
     connect(obecnaPanel_, &ObecnaDataPanel::potvrzeno, this, &VysledkyWindow::ObecnaDataOK);
     connect(intersol_, &InterSolPanel::ulozeno, this,
@@ -223,8 +223,8 @@ void VysledkyWindow::closeEvent(QCloseEvent* event) {
     try {
         const std::filesystem::path soubor = session_.dir.resolve(SouborPozorovatelu);
         std::error_code ec;
-        if (session_.TabulkaPozorovatelu.size() > 0 || std::filesystem::exists(soubor, ec))
-            session_.TabulkaPozorovatelu.ZapisPozorovatele(soubor);
+        if (session_.TabulkaPozorovatelu().size() > 0 || std::filesystem::exists(soubor, ec))
+            hlavni_.model().writeObserverTable(soubor);
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
     }
@@ -382,7 +382,7 @@ void VysledkyWindow::ukaz(int rezim) {
 }
 
 void VysledkyWindow::sestav() {
-    const double procento = session_.ProcentoVelikosti / 100.0;
+    const double procento = session_.ProcentoVelikosti() / 100.0;
     switch (rezim_) {
     case Vlastni:
     case Oficialni:
@@ -428,7 +428,7 @@ void VysledkyWindow::sestavProtokol() {
     prvni_ = *prvni;
     const ProtocolKind druh = rezim_ == Vlastni ? ProtocolKind::Vlastni : ProtocolKind::Sidc;
     protokol_->nastav(BuildProtocolData(session_.records(), prvni_, obecna_), druh,
-                      session_.ProcentoVelikosti / 100.0, velikostPisma_);
+                      session_.ProcentoVelikosti() / 100.0, velikostPisma_);
     stack_->setCurrentWidget(protokol_);
     setWindowTitle(
         Titulek +
@@ -456,7 +456,7 @@ void VysledkyWindow::stavTisku() {
 
 void VysledkyWindow::seznamPozorovatelu() {
     seznam_->move(8, menu_->height() + 8);
-    seznam_->ukaz(ObserverPeriods(session_.records(), session_.Pozorovatele));
+    seznam_->ukaz(ObserverPeriods(session_.records(), session_.Pozorovatele()));
 }
 
 // ---------------------------------------------------------------------------

@@ -123,7 +123,7 @@ class VysledkyWindow : public QWidget {
     void seznamPozorovatelu();
 
     HlavniWindow& hlavni_;
-    Session& session_;
+    const Session& session_;
     Messages& zpravy_;
 
     int rezim_ = Nic;

@@ -46,9 +46,9 @@ QLineEdit* InterSolPanel::pole(const char* name, QWidget* parent) {
     return e;
 }
 
-InterSolPanel::InterSolPanel(Session& session, Messages& zpravy,
+InterSolPanel::InterSolPanel(SessionModel& model, Messages& zpravy,
                              std::function<const ObecnaData&()> obecna, QWidget* parent)
-    : QFrame(parent), session_(session), zpravy_(zpravy), obecna_(std::move(obecna)) {
+    : QFrame(parent), model_(model), session_(model.session()), zpravy_(zpravy), obecna_(std::move(obecna)) {
     setObjectName(QStringLiteral("PanelInterSol"));
 
     auto* skupina = new QGroupBox(QStringLiteral("Koeficienty Inter SOL "), this);
@@ -123,7 +123,7 @@ InterSolPanel::InterSolPanel(Session& session, Messages& zpravy,
     connect(pozorovatelBox_, &QComboBox::currentTextChanged, this, [this](const QString& jmeno) {
         const QString typed = cisloEdit_->text().trimmed();
         if (!typed.isEmpty() && typed != cisloZTabulky_) return;
-        const auto* e = session_.TabulkaPozorovatelu.findByName(jmeno.toStdString());
+        const auto* e = session_.TabulkaPozorovatelu().findByName(jmeno.toStdString());
         cisloZTabulky_ = e ? q((*e)[0]) : QString();
         cisloEdit_->setText(cisloZTabulky_);
     });
@@ -133,7 +133,7 @@ InterSolPanel::InterSolPanel(Session& session, Messages& zpravy,
 void InterSolPanel::obnovPozorovatele() {
     const QString vybrany = pozorovatelBox_->currentText();
     pozorovatelBox_->clear();
-    for (const std::string& jmeno : session_.Pozorovatele)
+    for (const std::string& jmeno : session_.Pozorovatele())
         pozorovatelBox_->addItem(q(jmeno));
     pozorovatelBox_->setCurrentIndex(vybrany.isEmpty() ? -1 : pozorovatelBox_->findText(vybrany));
 }
@@ -177,7 +177,7 @@ void InterSolPanel::vyplnMrizku() {
 
 void InterSolPanel::DoSouboruClick() {
     if (tabulka_.grid.rowCount() == 0) return;
-    const auto* zaznam = session_.TabulkaPozorovatelu.findByName(pozorovatel_);
+    const auto* zaznam = session_.TabulkaPozorovatelu().findByName(pozorovatel_);
     const InterSolObserver kdo = InterSolObserverFor(pozorovatel_, zaznam, obecna_());
     observator_->setText(q(kdo.observatory));
     adresaEdit_->setText(q(kdo.address));
@@ -214,9 +214,9 @@ void InterSolPanel::UlozitClick() {
         WriteReportFile(session_.dir, protokol);
         adresa_->hide();
         // The observer is kept with his number and address for the next time.
-        session_.TabulkaPozorovatelu.add({cislo_, pozorovatel_, s(ulice_->text()),
+        model_.addObserver({cislo_, pozorovatel_, s(ulice_->text()),
                                           s(mesto_->text()), s(psc_->text()), std::string()});
-        session_.TabulkaPozorovatelu.ZapisPozorovatele(session_.dir.resolve(SouborPozorovatelu));
+        model_.writeObserverTable(session_.dir.resolve(SouborPozorovatelu));
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
         return;

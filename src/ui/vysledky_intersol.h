@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "results/intersol_report.h"
+#include "ui/session_model.h"
 #include "results/obecna_data.h"
 
 class QComboBox;
@@ -21,7 +22,7 @@ class Session;
 class InterSolPanel : public QFrame {
     Q_OBJECT
   public:
-    InterSolPanel(Session& session, Messages& zpravy, std::function<const ObecnaData&()> obecna,
+    InterSolPanel(SessionModel& model, Messages& zpravy, std::function<const ObecnaData&()> obecna,
                   QWidget* parent = nullptr);
 
     // Fills the observer box from the observers of the records.
@@ -51,7 +52,8 @@ class InterSolPanel : public QFrame {
     QLineEdit* pole(const char* name, QWidget* parent);
     void vyplnMrizku();
 
-    Session& session_;
+    SessionModel& model_;
+    const Session& session_;
     Messages& zpravy_;
     std::function<const ObecnaData&()> obecna_;
     InterSolTable tabulka_;

@@ -31,6 +31,7 @@
 #include "text/number_format.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
+#include "ui/ui_helpers.h"
 #include "ui/vybrat.h"
 #include "ui/zakres_pomocne.h"
 #include "ui/zakres_rozdeleni.h"
@@ -47,37 +48,6 @@ constexpr int OdecetVysky = 48;    // the window is this much lower than the wor
 constexpr int OrezObrazku = 5;     // the saved picture leaves out the right 5 pixels
 constexpr int VychoziKvalita = 90; // JPEG quality when the field is empty
 constexpr int MaxHlaseni = 30;     // duplicate dates listed in one message
-
-QString q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-std::filesystem::path cesta(const QString& s) {
-    return std::filesystem::path(s.toStdString());
-}
-
-int skaluj(int v, int procento) {
-    return v * procento / 100;
-}
-
-// Runs a command and shows the message of whatever it throws.
-template <class F> void sHlasenim(Messages& zpravy, F&& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        zpravy.Zprava(utf8(e.what()));
-    }
-}
-
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 } // namespace
 
@@ -99,10 +69,10 @@ ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
 
 void ZakresWindow::umistit() {
     if (!sub_) return;
-    const int procento = std::max(10, session().ProcentoVelikosti);
-    const int sirka = skaluj(KlientSirka, procento);
+    const int procento = std::max(10, session().ProcentoVelikosti());
+    const int sirka = skalujUseknute(KlientSirka, procento);
     const int vyska =
-        std::max(200, hlavni_.plocha()->viewport()->height() - 2 - skaluj(OdecetVysky, procento));
+        std::max(200, hlavni_.plocha()->viewport()->height() - 2 - skalujUseknute(OdecetVysky, procento));
     const QSize ram = sub_->size() - size();
     normalniVelikost_ = QSize(sirka, vyska);
     const QSize klient = zvetseno_ ? zvetsenaVelikost() : normalniVelikost_;
@@ -169,7 +139,7 @@ ZakresWindow::ZakresWindow(HlavniWindow& hlavni, QWidget* parent)
                                       ? q("Tisk " + DrawingImageName(*datum))
                                             .replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
                                       : QStringLiteral("Tisk zákresu.pdf");
-            sHlasenim(hlavni_.zpravy(), [&] {
+            runCommand(hlavni_.zpravy(), [&] {
                 printer.setOutputFileName(QString::fromStdString(
                     (session().dir.ensureFolder("Obrázek") / nazev.toStdString()).string()));
             });
@@ -188,7 +158,7 @@ ZakresWindow::ZakresWindow(HlavniWindow& hlavni, QWidget* parent)
     });
 }
 
-Session& ZakresWindow::session() {
+const Session& ZakresWindow::session() const {
     return hlavni_.session();
 }
 
@@ -196,14 +166,16 @@ Session& ZakresWindow::session() {
 // Picture
 
 void ZakresWindow::obnovit() {
-    Session& s = session();
-    if (s.AktualniZaznam.Datum.empty() && s.AktualniIndex >= 1 &&
-        s.AktualniIndex <= s.PocetZaznamu())
-        s.AktualniZaznam = s.record(s.AktualniIndex);
+    const Session& s = session();
+    if (s.AktualniZaznam().Datum.empty() && s.AktualniIndex() >= 1 &&
+        s.AktualniIndex() <= s.PocetZaznamu()) {
+        hlavni_.model().setCurrent(s.AktualniIndex()); // comes back here
+        return;
+    }
     // An overlay belongs to one date: another record drops it.
     magnetickaMapa_.clear();
     volby_.showMagnetic = false;
-    model_ = MakeDrawingModel(s.AktualniZaznam);
+    model_ = MakeDrawingModel(s.AktualniZaznam(), s.workingEphemeris());
     ulozitPlochuFakuli();
     nadpis();
     if (panel_->isVisible()) panel_->vypln(model_.record);
@@ -211,11 +183,11 @@ void ZakresWindow::obnovit() {
 }
 
 void ZakresWindow::ulozitPlochuFakuli() {
-    Session& s = session();
-    if (s.AktualniIndex < 1 || s.AktualniIndex > s.PocetZaznamu()) return;
-    TZaznam z = s.record(s.AktualniIndex);
+    const Session& s = session();
+    if (s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu()) return;
+    TZaznam z = s.record(s.AktualniIndex());
     FaculaeBitmap bitmap;
-    if (StoreFaculaeArea(z, bitmap)) s.mutableRecord(s.AktualniIndex).PlochaFakuli = z.PlochaFakuli;
+    if (StoreFaculaeArea(z, bitmap)) hlavni_.model().setFaculaeArea(s.AktualniIndex(), z);
 }
 
 void ZakresWindow::nadpis() {
@@ -479,83 +451,46 @@ void ZakresWindow::shodneDatumy() {
 }
 
 void ZakresWindow::prepnoutSouradnice() {
-    Session& s = session();
     Messages& zpravy = hlavni_.zpravy();
-    if (s.HelioZadavani) {
-        s.HelioZadavani = false;
-        hlavni_.setWindowTitle(
-            QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
-        zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární "));
-    } else {
-        s.HelioZadavani = true;
+    const bool helio = !session().HelioZadavani();
+    if (helio) {
         hlavni_.setWindowTitle(
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
         zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické "));
+    } else {
+        hlavni_.setWindowTitle(
+            QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
+        zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární "));
     }
-    sHlasenim(zpravy, [&] {
+    runCommand(zpravy, [&] {
         BusyCursor busy;
-        s.save();
+        hlavni_.model().switchEntryMode(helio);
     });
 }
 
 void ZakresWindow::prepocitat() {
-    Session& s = session();
-    std::vector<TZaznam> zaznamy(s.records().begin(), s.records().end());
     std::optional<std::string> chyba;
     {
         BusyCursor busy;
-        chyba = RecomputeRecords(zaznamy);
-        if (!chyba) {
-            for (std::size_t i = 0; i < zaznamy.size(); ++i) {
-                if (std::memcmp(&zaznamy[i], &s.record(int(i) + 1), sizeof(TZaznam)) == 0) continue;
-                s.mutableRecord(int(i) + 1) = zaznamy[i];
-                s.ZmenaDat = true;
-            }
-            if (s.AktualniIndex >= 1 && s.AktualniIndex <= s.PocetZaznamu())
-                s.AktualniZaznam = s.record(s.AktualniIndex);
-        }
+        chyba = hlavni_.model().recomputeAll();
     }
-    if (chyba) {
-        hlavni_.zpravy().Zprava(q(*chyba));
-        return;
-    }
-    hlavni_.model().notifyRecordsChanged();
-}
-
-void ZakresWindow::poPridani() {
-    Session& s = session();
-    const auto klic = RecordKey(s.AktualniZaznam);
-    s.sortRecords();
-    if (klic) s.findByKey(*klic);
-    s.ZmenaDat = true;
-    hlavni_.model().notifyRecordsChanged();
-    hlavni_.model().setCurrent(s.AktualniIndex);
+    if (chyba) hlavni_.zpravy().Zprava(q(*chyba));
 }
 
 void ZakresWindow::slucitFakule() {
     const QString soubor = vybratSoubor(QStringLiteral("Soubor dat pro fakule"));
     if (soubor.isEmpty()) return;
-    Session& s = session();
     Messages& zpravy = hlavni_.zpravy();
-    sHlasenim(zpravy, [&] {
-        const std::vector<TZaznam> jine = ReadRecordsForMerge(cesta(soubor));
-        const FaculaeMergeResult r = MergeFaculae(s.records(), jine);
-        for (const auto& [index, zaznam] : r.changed)
-            s.mutableRecord(int(index) + 1) = zaznam;
-        if (!r.added.empty()) {
-            s.appendRecords(r.added);
-            for (const TZaznam& z : r.added)
-                s.addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
-        }
-        if (!r.changed.empty() && s.AktualniIndex >= 1 && s.AktualniIndex <= s.PocetZaznamu())
-            s.AktualniZaznam = s.record(s.AktualniIndex);
-        poPridani();
+    runCommand(zpravy, [&] {
+        const std::vector<TZaznam> jine = ReadRecordsForMerge(cestaZTextu(soubor));
+        const FaculaeMergeResult r = MergeFaculae(session().records(), jine);
+        hlavni_.model().mergeFaculae(r.changed, r.added);
         zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
                           .arg(r.added.size())
                           .arg(r.fieldsReplaced));
         if (zpravy.Otazka(QStringLiteral("Uložit změny do souboru datax?"))) {
             BusyCursor busy;
-            s.save();
+            hlavni_.model().save();
         }
     });
 }
@@ -563,8 +498,8 @@ void ZakresWindow::slucitFakule() {
 void ZakresWindow::vyberpriClick() {
     const QString soubor = vybratSoubor(QStringLiteral("Vybrat soubor pro přidání"));
     if (soubor.isEmpty()) return;
-    sHlasenim(hlavni_.zpravy(), [&] {
-        std::vector<TZaznam> zaznamy = ReadRecordsForMerge(cesta(soubor));
+    runCommand(hlavni_.zpravy(), [&] {
+        std::vector<TZaznam> zaznamy = ReadRecordsForMerge(cestaZTextu(soubor));
         if (zaznamy.size() >= MergeFileLimit) {
             hlavni_.zpravy().Zprava(QStringLiteral("Lze přidat jen 1999 zakresu !! "));
             return;
@@ -576,7 +511,7 @@ void ZakresWindow::vyberpriClick() {
 
 void ZakresWindow::potvrditpriClick() {
     if (pridavane_.empty()) return;
-    Session& s = session();
+    const Session& s = session();
     const auto duplicity = DuplicateDateMask(s.records(), pridavane_);
     const auto pocet = std::count(duplicity.begin(), duplicity.end(), true);
     bool vyloucit = false;
@@ -588,12 +523,7 @@ void ZakresWindow::potvrditpriClick() {
     // The file is merged once: the buffer empties.
     pridavane_.clear();
     slucovani_->setSoubor({});
-    if (!pridat.empty()) {
-        s.appendRecords(pridat);
-        for (const TZaznam& z : pridat)
-            s.addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
-        poPridani();
-    }
+    hlavni_.model().mergeRecords(pridat);
     hlavni_.zpravy().Zprava(QStringLiteral("Přidáno zákresů: %1").arg(pridat.size()));
 }
 
@@ -604,7 +534,7 @@ void ZakresWindow::zrusitpriClick() {
 }
 
 void ZakresWindow::rozdeleniClick() {
-    sHlasenim(hlavni_.zpravy(), [&] {
+    runCommand(hlavni_.zpravy(), [&] {
         const SplitResult r = session().split(Panel2_->radky());
         if (r.error) {
             hlavni_.zpravy().Zprava(q(*r.error));
@@ -628,7 +558,7 @@ void ZakresWindow::ulozitBitmapu() {
             QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
-    sHlasenim(hlavni_.zpravy(), [&] {
+    runCommand(hlavni_.zpravy(), [&] {
         const QImage image = obrazek(model_.record, true, false);
         const auto soubor = session().dir.ensureFolder("Obrázek") / DrawingImageName(*datum);
         SaveImage(image, soubor);
@@ -641,7 +571,7 @@ void ZakresWindow::magnetosfera() {
     magnetickaMapa_.clear();
     volby_.showMagnetic = false;
     const auto datum = RecordDate(model_.record);
-    Session& s = session();
+    const Session& s = session();
     const std::string nazev = datum ? "Magneto/" + MagneticMapFileName(*datum) : std::string();
     if (!datum || !s.dir.exists("Magneto") || !s.dir.exists(nazev) ||
         !std::filesystem::is_regular_file(s.dir.resolve(nazev))) {
@@ -649,7 +579,7 @@ void ZakresWindow::magnetosfera() {
         update();
         return;
     }
-    sHlasenim(hlavni_.zpravy(), [&] {
+    runCommand(hlavni_.zpravy(), [&] {
         const MagneticMap mapa = ReadMagneticMap(s.dir.resolve(nazev));
         if (mapa.truncated)
             hlavni_.zpravy().Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
@@ -662,7 +592,7 @@ void ZakresWindow::magnetosfera() {
 }
 
 void ZakresWindow::Button1Click() {
-    Session& s = session();
+    const Session& s = session();
     Messages& zpravy = hlavni_.zpravy();
     const int od = ulozzakresy_->SpinEdit1->value(), po = ulozzakresy_->SpinEdit2->value();
     if (od < 1 || po > s.PocetZaznamu() || od > po) {
@@ -686,7 +616,7 @@ void ZakresWindow::Button1Click() {
     o.showMagnetic = false;
     const QSize velikost = zvetseno_ ? size() : zvetsenaVelikost();
     o.zoomK = DrawingScale::ZoomForWidth(velikost.width(), EnlargedZoomNumerator);
-    sHlasenim(zpravy, [&] {
+    runCommand(zpravy, [&] {
         BusyCursor busy;
         const auto slozka = s.dir.ensureFolder("Obrázek");
         int bezData = 0;
@@ -716,11 +646,11 @@ void ZakresWindow::SpeedButton1Click() {
 }
 
 void ZakresWindow::Button4Click() {
-    Session& s = session();
+    const Session& s = session();
     Messages& zpravy = hlavni_.zpravy();
     const QString pocet =
         GroupBox2_->CheckBox1->isChecked() ? GroupBox2_->Edit1->text() : QStringLiteral("1");
-    const auto rozsah = PrintRange(s.AktualniIndex, s.PocetZaznamu(), pocet.toStdString());
+    const auto rozsah = PrintRange(s.AktualniIndex(), s.PocetZaznamu(), pocet.toStdString());
     if (!rozsah) {
         zpravy.Zprava(QStringLiteral("Počet zákresů musí být kladné číslo"));
         return;
@@ -747,7 +677,7 @@ void ZakresWindow::Button4Click() {
 }
 
 void ZakresWindow::tiskDo(QPrinter& printer, const RecordRange& range, double posunProcent) {
-    Session& s = session();
+    const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {
         hlavni_.zpravy().Zprava(QStringLiteral("Tisk nelze zahájit"));

@@ -96,7 +96,7 @@ class ZakresWindow : public QWidget {
   private:
     ZakresWindow(HlavniWindow& hlavni, QWidget* parent);
 
-    Session& session();
+    const Session& session() const;
     // The model of the current record again (the overlay is dropped).
     void obnovit();
     // The faculae area of the current stored record, written into it.
@@ -109,7 +109,6 @@ class ZakresWindow : public QWidget {
     // The client size of the enlarged window.
     QSize zvetsenaVelikost() const;
     // Sorts after records were added and keeps the current record current.
-    void poPridani();
 
     HlavniWindow& hlavni_;
     QMdiSubWindow* sub_ = nullptr;

@@ -222,29 +222,29 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     WriteDemoDirectory(dir.path(), o);
     Session s(dir.path());
     const StartupResult r = RunStartup(s, 1024, {2020, 1, 15});
-    EXPECT_TRUE(s.warnings.empty()) << s.warnings.front();
+    EXPECT_TRUE(s.warnings().empty()) << s.warnings().front();
     EXPECT_FALSE(r.askDrawingSetting);
     EXPECT_FALSE(r.zvetsitCreated);
     EXPECT_EQ(std::string(RecordBytes(s.records())), Bytes(GenerateDemoRecords(o)));
-    EXPECT_EQ(s.Pozorovatele.size(), 5u);
-    EXPECT_EQ(s.DenniSIDC.years, (std::vector<int>{2017, 2018, 2019}));
+    EXPECT_EQ(s.Pozorovatele().size(), 5u);
+    EXPECT_EQ(s.tables().DenniSIDC.years, (std::vector<int>{2017, 2018, 2019}));
     int sum = 0;
     for (int d = 0; d < 365; ++d) {
         const Date date = DateFromSerial(DaySerial({2017, 1, 1}) + d);
-        sum += s.DenniSIDC.value(date, 0);
-        EXPECT_EQ(s.DenniSIDC.value(date, 0),
-                  s.DenniSIDC.value(date, 1) + s.DenniSIDC.value(date, 2));
+        sum += s.tables().DenniSIDC.value(date, 0);
+        EXPECT_EQ(s.tables().DenniSIDC.value(date, 0),
+                  s.tables().DenniSIDC.value(date, 1) + s.tables().DenniSIDC.value(date, 2));
     }
     EXPECT_GT(sum, 365 * 5);
-    EXPECT_EQ(s.PlochyTab.rows.size(), 36u);
-    EXPECT_EQ(s.Tok10cmTab.rows.size(), 36u);
-    EXPECT_EQ(s.PlochyTab.unreadableValues + s.Tok10cmTab.unreadableValues, 0);
-    EXPECT_GT(s.Tok10cmTab.at(1), 600);
-    EXPECT_EQ(s.TabulkaPozorovatelu.size(), 5);
-    for (const std::string& name : s.Pozorovatele)
-        EXPECT_NE(s.TabulkaPozorovatelu.findByName(name), nullptr) << name;
-    EXPECT_NE(s.DoplnkovaData[0], 0);
-    EXPECT_EQ(s.Pristroj[0], "Hvězdárna Demo");
+    EXPECT_EQ(s.tables().PlochyTab.rows.size(), 36u);
+    EXPECT_EQ(s.tables().Tok10cmTab.rows.size(), 36u);
+    EXPECT_EQ(s.tables().PlochyTab.unreadableValues + s.tables().Tok10cmTab.unreadableValues, 0);
+    EXPECT_GT(s.tables().Tok10cmTab.at(1), 600);
+    EXPECT_EQ(s.TabulkaPozorovatelu().size(), 5);
+    for (const std::string& name : s.Pozorovatele())
+        EXPECT_NE(s.TabulkaPozorovatelu().findByName(name), nullptr) << name;
+    EXPECT_NE(s.tables().DoplnkovaData[0], 0);
+    EXPECT_EQ(s.tables().Pristroj[0], "Hvězdárna Demo");
 
     const std::string stationFile = FileBytes(dir.path() / "Obecdata.dat");
     const auto station = SplitLines(stationFile);

@@ -22,15 +22,15 @@ class EntryStore : public testing::Test {
             records[k].CisloZakresu = static_cast<std::uint16_t>((k + 1) * 100 + 14);
         WriteRecordFile(dir.path() / "datax.dat", records);
         session.load({2014, 7, 1});
-        session.PolomerKresby = 125;
+        session.setDrawingSetting({125, false});
     }
     EntryContext context(EntryMode mode) const {
         EntryContext c;
         c.mode = mode;
-        c.settings.radius = session.PolomerKresby;
-        c.settings.cislovaniZakresu = session.CislovaniZakresu;
+        c.settings.radius = session.PolomerKresby();
+        c.settings.cislovaniZakresu = session.CislovaniZakresu();
         c.records = session.records();
-        c.addedSinceStart = session.PocetZaznamu() - session.PocetNaStartu;
+        c.addedSinceStart = session.PocetZaznamu() - session.PocetNaStartu();
         return c;
     }
     std::vector<std::string> datesOnDisk() const {
@@ -44,13 +44,13 @@ class EntryStore : public testing::Test {
 };
 
 TEST_F(EntryStore, NewDrawingLandsInDateOrderWithItsSummary) {
-    const auto out = ConfirmEntry(ValidForm(), session.AktualniZaznam, context(EntryMode::New));
+    const auto out = ConfirmEntry(ValidForm(), session.AktualniZaznam(), context(EntryMode::New));
     ASSERT_TRUE(out.record);
-    session.AktualniZaznam = *out.record;
+    session.setWorkingRecord(*out.record);
     session.storeWorkingRecord(EntryMode::New);
     EXPECT_EQ(datesOnDisk(),
               (std::vector<std::string>{"01.06.2014", "10.06.2014", "15.06.2014", "20.06.2014"}));
-    EXPECT_EQ(session.AktualniIndex, 3);
+    EXPECT_EQ(session.AktualniIndex(), 3);
     const TZaznam& stored = session.record(3);
     EXPECT_EQ(stored.Souhrn.gSev + stored.Souhrn.gJih, 1);
     EXPECT_EQ(stored.Souhrn.fSev + stored.Souhrn.fJih, 3);
@@ -60,19 +60,18 @@ TEST_F(EntryStore, NewDrawingLandsInDateOrderWithItsSummary) {
 // A correction that changes the date moves the record, and the current
 // index follows it.
 TEST_F(EntryStore, CorrectionThatMovesARecord) {
-    session.AktualniIndex = 1;
-    session.AktualniZaznam = session.record(1);
-    EntrySettings settings{session.PolomerKresby, false, true};
-    EntryForm f = OpenEntryForm(EntryMode::Correction, session.AktualniZaznam, session.records(),
+    session.selectRecord(1);
+    EntrySettings settings{session.PolomerKresby(), false, true};
+    EntryForm f = OpenEntryForm(EntryMode::Correction, session.AktualniZaznam(), session.records(),
                                 settings, "");
     f.datum = "25.06.2014";
-    const auto out = ConfirmEntry(f, session.AktualniZaznam, context(EntryMode::Correction));
+    const auto out = ConfirmEntry(f, session.AktualniZaznam(), context(EntryMode::Correction));
     ASSERT_TRUE(out.record);
     EXPECT_TRUE(out.dateChanged);
-    session.AktualniZaznam = *out.record;
+    session.setWorkingRecord(*out.record);
     session.storeWorkingRecord(EntryMode::Correction);
     EXPECT_EQ(datesOnDisk(), (std::vector<std::string>{"10.06.2014", "20.06.2014", "25.06.2014"}));
-    EXPECT_EQ(session.AktualniIndex, 3);
+    EXPECT_EQ(session.AktualniIndex(), 3);
     EXPECT_EQ(session.record(3).CisloZakresu, 114);
 }
 

@@ -110,8 +110,6 @@ TEST(SoubASCI, ByteExactForCentredGroups) {
                                  "01.01.2000 12 00 100 Axx 001 -03 0001 " +
                                  Spaces13 + "\r\n";
     EXPECT_EQ(text, expected);
-    // The class left empty is "***" in the store from now on.
-    EXPECT_EQ(rs[0].Skupiny[2].Typ.raw(), "***");
 }
 
 TEST(SoubASCI, LatitudeSign) {
@@ -207,7 +205,9 @@ TEST(ExportFiles, WrittenWhereTheProgramExpectsThem) {
     std::vector<TZaznam> rs{makeRecord("15.06.2014", 905)};
     addGroup(rs.back(), "Axx", 1);
 
-    const auto ascii = WriteSoubASCI(dir, rs);
+    GeometryCache geometry;
+    geometry.rebuild(rs);
+    const auto ascii = WriteSoubASCI(dir, rs, geometry);
     EXPECT_EQ(ascii, tmp.path() / "SoubASCI.dat");
     EXPECT_EQ(ReadWholeFile(ascii), SoubASCIText(rs));
 
@@ -222,7 +222,9 @@ TEST(ExportFiles, FailedExportKeepsThePreviousFile) {
     const ProgramDir dir(tmp.path());
     { std::ofstream(tmp.path() / "SoubASCI.dat", std::ios::binary) << "old"; }
     std::vector<TZaznam> rs{makeRecord("xx.06.2014", 905)};
-    EXPECT_THROW(WriteSoubASCI(dir, rs), std::runtime_error);
+    GeometryCache geometry;
+    geometry.rebuild(rs);
+    EXPECT_THROW(WriteSoubASCI(dir, rs, geometry), std::runtime_error);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "SoubASCI.dat"), "old");
     EXPECT_THROW(WritePolohyFakuli(dir, rs), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"));

@@ -201,13 +201,13 @@ TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
     const StartupResult r = run(1080);
     EXPECT_TRUE(r.zvetsitCreated);
     EXPECT_EQ(FileBytes(dir.path() / "Zvetsit.zve"), "120\r\n");
-    EXPECT_EQ(session->ProcentoVelikosti, 130);
-    EXPECT_EQ(session->Pristroj[1], "Přístroj");
-    EXPECT_EQ(session->DoplnkovaData, std::vector<std::uint8_t>(25000, 0));
+    EXPECT_EQ(session->ProcentoVelikosti(), 130);
+    EXPECT_EQ(session->tables().Pristroj[1], "Přístroj");
+    EXPECT_EQ(session->tables().DoplnkovaData, std::vector<std::uint8_t>(25000, 0));
     EXPECT_TRUE(r.askDrawingSetting);
     EXPECT_EQ(session->PocetZaznamu(), 1);
-    EXPECT_EQ(session->TabulkaPozorovatelu.size(), 0);
-    EXPECT_TRUE(session->warnings.empty());
+    EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);
+    EXPECT_TRUE(session->warnings().empty());
 
     EXPECT_FALSE(run().zvetsitCreated);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "datax.dat"));
@@ -223,20 +223,20 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
     writeFile(dir.path() / "sidc" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
     const StartupResult r = run();
     EXPECT_FALSE(r.zvetsitCreated);
-    EXPECT_DOUBLE_EQ(session->FaktorZvetseni, 1.5);
-    EXPECT_EQ(session->Pristroj[0], "Stanice");
-    EXPECT_EQ(session->DoplnkovaData[24999], 0x81);
-    EXPECT_EQ(session->PlochyTab.rows.size(), 1u);
-    EXPECT_EQ(session->Tok10cmTab.at(2), 710);
-    EXPECT_EQ(session->DenniSIDC.years, std::vector<int>{2020});
+    EXPECT_DOUBLE_EQ(session->tables().FaktorZvetseni, 1.5);
+    EXPECT_EQ(session->tables().Pristroj[0], "Stanice");
+    EXPECT_EQ(session->tables().DoplnkovaData[24999], 0x81);
+    EXPECT_EQ(session->tables().PlochyTab.rows.size(), 1u);
+    EXPECT_EQ(session->tables().Tok10cmTab.at(2), 710);
+    EXPECT_EQ(session->tables().DenniSIDC.years, std::vector<int>{2020});
 }
 
 TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
     writeFile(dir.path() / "Zvetsit.zve", "velky\r\n");
     run();
-    EXPECT_DOUBLE_EQ(session->FaktorZvetseni, 1.2);
-    ASSERT_EQ(session->warnings.size(), 1u);
-    EXPECT_NE(session->warnings[0].find("Zvetsit.zve"), std::string::npos);
+    EXPECT_DOUBLE_EQ(session->tables().FaktorZvetseni, 1.2);
+    ASSERT_EQ(session->warnings().size(), 1u);
+    EXPECT_NE(session->warnings()[0].find("Zvetsit.zve"), std::string::npos);
     EXPECT_EQ(FileBytes(dir.path() / "Zvetsit.zve"), "velky\r\n");
 }
 
@@ -245,15 +245,15 @@ TEST_F(Startup, DrawingSettingComesFromRecord1) {
     first.NastaveniKresby = 1125;
     WriteRecords(dir.path() / "datax.dat", {first, Rec("02.01.2010", 800)});
     EXPECT_FALSE(run().askDrawingSetting);
-    EXPECT_DOUBLE_EQ(session->PolomerKresby, 125);
-    EXPECT_TRUE(session->HelioZadavani);
+    EXPECT_DOUBLE_EQ(session->PolomerKresby(), 125);
+    EXPECT_TRUE(session->HelioZadavani());
     EXPECT_EQ(MainWindowCaption(*session),
               "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)");
 
     first.NastaveniKresby = 100;
     WriteRecords(dir.path() / "datax.dat", {first});
     EXPECT_FALSE(run().askDrawingSetting);
-    EXPECT_DOUBLE_EQ(session->PolomerKresby, 100);
+    EXPECT_DOUBLE_EQ(session->PolomerKresby(), 100);
     EXPECT_EQ(MainWindowCaption(*session),
               "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  200 mm)");
 
@@ -269,14 +269,14 @@ TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     EXPECT_TRUE(r.obRenamed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "ob.dat"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob-původní.dat"));
-    ASSERT_EQ(session->TabulkaPozorovatelu.size(), 2);
+    ASSERT_EQ(session->TabulkaPozorovatelu().size(), 2);
     // Sorted by name.
-    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[0][1], "Adam Petr");
-    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[1][2], "Hlavní 5");
+    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[0][1], "Adam Petr");
+    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[1][2], "Hlavní 5");
 
     const StartupResult again = run();
     EXPECT_FALSE(again.obRenamed);
-    EXPECT_EQ(session->TabulkaPozorovatelu.size(), 0);
+    EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);
 }
 
 TEST_F(Startup, PozorovatelePWinsOverObDat) {
@@ -285,8 +285,8 @@ TEST_F(Startup, PozorovatelePWinsOverObDat) {
     const StartupResult r = run();
     EXPECT_FALSE(r.obRenamed);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob.dat"));
-    ASSERT_EQ(session->TabulkaPozorovatelu.size(), 1);
-    EXPECT_EQ(session->TabulkaPozorovatelu.entries()[0][0], "1");
+    ASSERT_EQ(session->TabulkaPozorovatelu().size(), 1);
+    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[0][0], "1");
 }
 
 TEST_F(Startup, HooksRunInTheirPlaces) {
@@ -296,10 +296,10 @@ TEST_F(Startup, HooksRunInTheirPlaces) {
     StartupHooks hooks;
     hooks.loadCorona = [&](Session& x) {
         order.push_back("corona records=" + std::to_string(x.PocetZaznamu()) +
-                        " series=" + std::to_string(x.DenniSIDC.years.size()));
+                        " series=" + std::to_string(x.tables().DenniSIDC.years.size()));
     };
     hooks.computeAsymmetry = [&](Session& x) {
-        order.push_back("asymmetry series=" + std::to_string(x.DenniSIDC.years.size()));
+        order.push_back("asymmetry series=" + std::to_string(x.tables().DenniSIDC.years.size()));
     };
     RunStartup(s, 800, Today, hooks);
     EXPECT_EQ(order, (std::vector<std::string>{"corona records=1 series=0", "asymmetry series=1"}));

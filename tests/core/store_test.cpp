@@ -6,6 +6,7 @@
 #include <functional>
 #include <sys/resource.h>
 
+#include "tests_support/session_edit.h"
 #include "core/store_fixtures.h"
 #include "records/session.h"
 #include "records/store.h"
@@ -55,15 +56,15 @@ TEST_F(Store, FirstStartHasOneRecordOfTodayAndTheFirstSaveWritesIt) {
     const LoadResult r = s.load(Today);
     EXPECT_FALSE(r.fileExisted);
     ASSERT_EQ(s.PocetZaznamu(), 1);
-    EXPECT_EQ(s.PocetNaStartu, 0);
+    EXPECT_EQ(s.PocetNaStartu(), 0);
     EXPECT_EQ(s.record(1).Datum.text(), "06.12.2026");
     EXPECT_EQ(s.record(1).Cas, 1200);
     EXPECT_EQ(s.record(1).Pozorovatel.text(), "N");
     EXPECT_EQ(s.record(1).PocetSkupin, 0);
-    EXPECT_EQ(s.AktualniIndex, 1);
-    EXPECT_EQ(s.Pozorovatele, std::vector<std::string>{"N"});
+    EXPECT_EQ(s.AktualniIndex(), 1);
+    EXPECT_EQ(s.Pozorovatele(), std::vector<std::string>{"N"});
     EXPECT_FALSE(s.drawingSettingOfRecord1());
-    EXPECT_TRUE(s.CislovaniZakresu);
+    EXPECT_TRUE(s.CislovaniZakresu());
 
     s.save();
     const auto file = ReadRecordFile(datax()).records;
@@ -71,7 +72,7 @@ TEST_F(Store, FirstStartHasOneRecordOfTodayAndTheFirstSaveWritesIt) {
     EXPECT_EQ(file[0].Datum.text(), "06.12.2026");
     // No radius chosen yet: the save takes 125 mm, polar entry.
     EXPECT_EQ(file[0].NastaveniKresby, 125);
-    EXPECT_EQ(s.PolomerKresby, 125);
+    EXPECT_EQ(s.PolomerKresby(), 125);
 }
 
 struct NormaliseCase {
@@ -127,12 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Store, EmptyRecordsAreSkippedAndTheRecordsAfterThemKept) {
     TZaznam empty{};
     Session s = loaded({Rec("01.02.2003", 800, "A"), empty, Rec("03.02.2003", 800, "B"), empty});
-    EXPECT_EQ(s.PocetNaStartu, 4);
+    EXPECT_EQ(s.PocetNaStartu(), 4);
     ASSERT_EQ(s.PocetZaznamu(), 2);
     EXPECT_EQ(s.record(2).Pozorovatel.text(), "B");
-    EXPECT_EQ(s.AktualniIndex, 2);
-    ASSERT_EQ(s.warnings.size(), 1u);
-    EXPECT_NE(s.warnings[0].find("2 prázdných"), std::string::npos);
+    EXPECT_EQ(s.AktualniIndex(), 2);
+    ASSERT_EQ(s.warnings().size(), 1u);
+    EXPECT_NE(s.warnings()[0].find("2 prázdných"), std::string::npos);
 
     s.save();
     EXPECT_EQ(Observers(ReadRecordFile(datax()).records), (std::vector<std::string>{"A", "B"}));
@@ -157,11 +158,11 @@ TEST_F(Store, UnreadableFileIsReportedAndChangesNothing) {
 }
 
 TEST_F(Store, DrawingNumbersAreInUseWhenAnyRecordHasOne) {
-    EXPECT_FALSE(loaded({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}).CislovaniZakresu);
+    EXPECT_FALSE(loaded({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}).CislovaniZakresu());
     TZaznam numbered = Rec("02.02.2003", 800);
     numbered.CisloZakresu = 103;
-    EXPECT_TRUE(loaded({Rec("01.02.2003", 800), numbered}).CislovaniZakresu);
-    EXPECT_TRUE(loaded({Rec("01.02.2003", 800)}).CislovaniZakresu);
+    EXPECT_TRUE(loaded({Rec("01.02.2003", 800), numbered}).CislovaniZakresu());
+    EXPECT_TRUE(loaded({Rec("01.02.2003", 800)}).CislovaniZakresu());
 }
 
 TEST_F(Store, ObserverNamesOfEveryKindAreSortedWithoutALimit) {
@@ -171,13 +172,13 @@ TEST_F(Store, ObserverNamesOfEveryKindAreSortedWithoutALimit) {
         records.push_back(Rec("01.02.2003", 800, name));
     Session s = loaded(records);
     // Windows-1250 byte order: space, "*", digits, letters, then Č (0xC8).
-    EXPECT_EQ(s.Pozorovatele, (std::vector<std::string>{" Mezera", "*", "1. pozorovatel", "Adam",
+    EXPECT_EQ(s.Pozorovatele(), (std::vector<std::string>{" Mezera", "*", "1. pozorovatel", "Adam",
                                                         "Novák, Jan", "Černý, Petr"}));
 
     records.clear();
     for (int i = 0; i < 250; ++i)
         records.push_back(Rec("01.02.2003", 800, "Pozorovatel " + std::to_string(1000 + i)));
-    EXPECT_EQ(loaded(records).Pozorovatele.size(), 250u);
+    EXPECT_EQ(loaded(records).Pozorovatele().size(), 250u);
 }
 
 TEST_F(Store, SaveWritesTheDrawingSettingIntoRecord1) {
@@ -194,8 +195,8 @@ TEST_F(Store, SaveWritesTheDrawingSettingIntoRecord1) {
     EXPECT_EQ(file[0].NastaveniKresby, 100);
     Session again(dir.path());
     again.load(Today);
-    EXPECT_EQ(again.PolomerKresby, 100);
-    EXPECT_FALSE(again.HelioZadavani);
+    EXPECT_EQ(again.PolomerKresby(), 100);
+    EXPECT_FALSE(again.HelioZadavani());
 }
 
 TEST_F(Store, FailedSaveLeavesTheOldFileByteIdenticalAndSaysSo) {
@@ -204,7 +205,7 @@ TEST_F(Store, FailedSaveLeavesTheOldFileByteIdenticalAndSaysSo) {
         records.push_back(Rec("0" + std::to_string(d) + ".02.2003", 800));
     Session s = loaded(records);
     const std::string before = FileBytes(datax());
-    s.AktualniZaznam = Rec("10.02.2003", 800, "Nový, Pozorovatel");
+    s.setWorkingRecord(Rec("10.02.2003", 800, "Nový, Pozorovatel"));
     {
         // Room for three records: the write stops in the middle of the fourth.
         FileSizeLimit limit(3 * RecordSize + 100);
@@ -276,24 +277,21 @@ TEST_F(Store, FindByKeyTakesTheFirstEqualKey) {
     Session s = loaded(
         {Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B"), Rec("02.01.2010", 800, "C")});
     s.findByKey(RecordKey(Date{2010, 1, 2}, 800));
-    EXPECT_EQ(s.AktualniIndex, 2);
+    EXPECT_EQ(s.AktualniIndex(), 2);
     s.findByKey(RecordKey(Date{2011, 1, 2}, 800));
-    EXPECT_EQ(s.AktualniIndex, 2);
-    s.AktualniIndex = 0;
-    s.findByKey(0.5);
-    EXPECT_EQ(s.AktualniIndex, 1);
+    EXPECT_EQ(s.AktualniIndex(), 2);
 }
 
 TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     Session s = loaded(
         {Rec("01.01.2010", 800, "A"), Rec("03.01.2010", 800, "C"), Rec("04.01.2010", 800, "D")});
     EXPECT_FALSE(s.needsBackupQuestion());
-    s.AktualniZaznam = Rec("02.01.2010", 930, "Bartoš, Karel");
+    s.setWorkingRecord(Rec("02.01.2010", 930, "Bartoš, Karel"));
     s.storeWorkingRecord(EntryMode::New);
 
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "Bartoš, Karel", "C", "D"}));
-    EXPECT_EQ(s.AktualniIndex, 2);
-    EXPECT_TRUE(s.ZmenaDat);
+    EXPECT_EQ(s.AktualniIndex(), 2);
+    EXPECT_TRUE(s.ZmenaDat());
     EXPECT_TRUE(s.needsBackupQuestion());
     const TZaznam& stored = s.record(2);
     const Ephemeris e = SolarEphemeris(Date{2010, 1, 2}, 930);
@@ -303,8 +301,8 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(std::memcmp(&stored.Souhrn, &expected, sizeof expected), 0);
     EXPECT_EQ(stored.Souhrn.gSev + stored.Souhrn.gJih, 1);
     EXPECT_EQ(stored.Souhrn.Cas, 930);
-    EXPECT_NE(std::find(s.Pozorovatele.begin(), s.Pozorovatele.end(), "Bartoš, Karel"),
-              s.Pozorovatele.end());
+    EXPECT_NE(std::find(s.Pozorovatele().begin(), s.Pozorovatele().end(), "Bartoš, Karel"),
+              s.Pozorovatele().end());
     EXPECT_EQ(FileBytes(datax()), std::string(RecordBytes(s.records())));
 }
 
@@ -312,11 +310,11 @@ TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
     Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("3x.01.2010", 800, "Bad"),
                         Rec("03.01.2010", 800, "C"), Rec("99.99.2010", 800, "Bad2")});
     const std::string start = FileBytes(datax());
-    s.AktualniIndex = 4;
+    s.selectRecord(4);
     EXPECT_EQ(s.removeUnreadableDates(), 2);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(s.AktualniIndex, 2);
-    EXPECT_TRUE(s.ZmenaDat);
+    EXPECT_EQ(s.AktualniIndex(), 2);
+    EXPECT_TRUE(s.ZmenaDat());
     EXPECT_EQ(s.removeUnreadableDates(), 0);
     s.writeBackup();
     EXPECT_EQ(FileBytes(dir.path() / "datax-zaloha.dat"), start);
@@ -327,36 +325,35 @@ TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
     Session s = loaded(
         {Rec("01.01.2010", 800, "A"), Rec("01.01.2010", 1940, "B"), Rec("03.01.2010", 800, "C")});
     ASSERT_EQ(RecordKey(Date{2010, 1, 1}, 1940), RecordKey(Date{2010, 1, 2}, 500));
-    s.AktualniZaznam = Rec("02.01.2010", 500, "New");
+    s.setWorkingRecord(Rec("02.01.2010", 500, "New"));
     s.storeWorkingRecord(EntryMode::New);
-    ASSERT_EQ(s.record(s.AktualniIndex).Pozorovatel.text(), "New");
-    EXPECT_EQ(s.record(s.AktualniIndex).Datum.text(), "02.01.2010");
+    ASSERT_EQ(s.record(s.AktualniIndex()).Pozorovatel.text(), "New");
+    EXPECT_EQ(s.record(s.AktualniIndex()).Datum.text(), "02.01.2010");
 }
 
 TEST_F(Store, CorrectionOverwritesInPlaceAndFollowsAChangedDate) {
     Session s = loaded(
         {Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B"), Rec("03.01.2010", 800, "C")});
-    s.AktualniIndex = 2;
-    s.AktualniZaznam = s.record(2);
-    s.AktualniZaznam.Pozorovatel.setText("B2");
+    s.selectRecord(2);
+    ChangeWorkingRecord(s, [](TZaznam& z) { z.Pozorovatel.setText("B2"); });
     s.storeWorkingRecord(EntryMode::Correction);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "B2", "C"}));
-    EXPECT_EQ(s.AktualniIndex, 2);
+    EXPECT_EQ(s.AktualniIndex(), 2);
 
-    s.AktualniZaznam.Datum.setText("05.01.2010");
+    ChangeWorkingRecord(s, [](TZaznam& z) { z.Datum.setText("05.01.2010"); });
     s.storeWorkingRecord(EntryMode::Correction);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "C", "B2"}));
-    EXPECT_EQ(s.AktualniIndex, 3);
+    EXPECT_EQ(s.AktualniIndex(), 3);
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 3u);
 }
 
 TEST_F(Store, RecordWithoutADateIsRefusedAndNothingChanges) {
     Session s = loaded({Rec("01.01.2010", 800, "A")});
     const std::string before = FileBytes(datax());
-    s.AktualniZaznam = Rec("31.02.2010", 800, "X");
+    s.setWorkingRecord(Rec("31.02.2010", 800, "X"));
     EXPECT_THROW(s.storeWorkingRecord(EntryMode::New), std::runtime_error);
     EXPECT_EQ(s.PocetZaznamu(), 1);
-    EXPECT_FALSE(s.ZmenaDat);
+    EXPECT_FALSE(s.ZmenaDat());
     EXPECT_EQ(FileBytes(datax()), before);
 }
 
@@ -365,11 +362,11 @@ TEST_F(Store, StoreGrowsPastTheOldCapacity) {
     std::vector<TZaznam> many;
     for (int i = 0; i < 2100; ++i)
         many.push_back(Rec(FormatDatum(DateFromSerial(DaySerial({2000, 1, 2}) + i)), 800));
-    s.appendRecords(many);
-    s.AktualniZaznam = Rec("01.06.2000", 1000, "Uprostřed");
+    s.mergeRecords(many);
+    s.setWorkingRecord(Rec("01.06.2000", 1000, "Uprostřed"));
     s.storeWorkingRecord(EntryMode::New);
     EXPECT_EQ(s.PocetZaznamu(), 2102);
-    EXPECT_EQ(s.record(s.AktualniIndex).Pozorovatel.text(), "Uprostřed");
+    EXPECT_EQ(s.record(s.AktualniIndex()).Pozorovatel.text(), "Uprostřed");
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 2102u);
 }
 
@@ -400,8 +397,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Backup,
                          testing::Values(BackupCase{"NothingChanged", [](Session&) {}},
                                          BackupCase{"ChangedInPlace",
                                                     [](Session& s) {
-                                                        s.mutableRecord(3).Cas = 1111;
-                                                        s.mutableRecord(1).PP = 5;
+                                                        ChangeRecord(s, 3, [](TZaznam& z) { z.Cas = 1111; });
+                                                        ChangeRecord(s, 1, [](TZaznam& z) { z.PP = 5; });
                                                     }},
                                          BackupCase{"SavedWithADrawingSetting",
                                                     [](Session& s) {
@@ -410,19 +407,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, Backup,
                                                     }},
                                          BackupCase{"NewestAppended",
                                                     [](Session& s) {
-                                                        s.AktualniZaznam =
-                                                            Rec("09.01.2010", 800, "New");
+                                                        s.setWorkingRecord(Rec("09.01.2010", 800, "New"));
                                                         s.storeWorkingRecord(EntryMode::New);
                                                     }},
                                          BackupCase{"OldestInsertedThenCorrected",
                                                     [](Session& s) {
-                                                        s.AktualniZaznam =
-                                                            Rec("01.01.2009", 800, "Old");
+                                                        s.setWorkingRecord(Rec("01.01.2009", 800, "Old"));
                                                         s.storeWorkingRecord(EntryMode::New);
-                                                        s.AktualniIndex = 3;
-                                                        s.AktualniZaznam = s.record(3);
-                                                        s.AktualniZaznam.Datum.setText(
-                                                            "08.01.2010");
+                                                        s.selectRecord(3);
+                                                        ChangeWorkingRecord(s, [](TZaznam& z) {
+                                                            z.Datum.setText("08.01.2010");
+                                                        });
                                                         s.storeWorkingRecord(EntryMode::Correction);
                                                     }}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -434,7 +429,7 @@ TEST_F(Store, BackupAfterEveryRecordChangedInPlace) {
     Session s = loaded(records);
     const std::string start = FileBytes(datax());
     for (int k = 1; k <= s.PocetZaznamu(); ++k)
-        s.mutableRecord(k).CisloZakresu = 0xBEEF;
+        ChangeRecord(s, k, [](TZaznam& z) { z.CisloZakresu = 0xBEEF; });
     s.save();
     s.writeBackup();
     EXPECT_EQ(FileBytes(dir.path() / "datax-zaloha.dat"), start);
@@ -446,7 +441,7 @@ TEST_F(Store, SaveAtExitOnlyWhenDataChanged) {
     std::filesystem::remove(datax());
     s.saveAtExit();
     EXPECT_FALSE(std::filesystem::exists(datax()));
-    s.ZmenaDat = true;
+    ChangeRecord(s, 1, [](TZaznam& z) { z.PP = 3; });
     s.saveAtExit();
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 1u);
 }

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "tests_support/session_edit.h"
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
@@ -111,7 +112,7 @@ void TestHlavni::startOnDemoDirectory() {
     QVERIFY(QTest::qWaitForWindowExposed(&hlavni));
 
     QCOMPARE(session.PocetZaznamu(), int(records.size()));
-    QCOMPARE(session.AktualniIndex, session.PocetZaznamu());
+    QCOMPARE(session.AktualniIndex(), session.PocetZaznamu());
     QVERIFY(hlavni.windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
     QCOMPARE(hlavni.viditelnyPanel(), QString("zakladni"));
     QVERIFY(hlavni.findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
@@ -156,7 +157,7 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QCOMPARE(f.hlavni->windowTitle(), caption);
     QCOMPARE(f.session.PocetZaznamu(), 1);
     QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
-    QCOMPARE(f.session.HelioZadavani, helio);
+    QCOMPARE(f.session.HelioZadavani(), helio);
     QCOMPARE(f.hlavni->seznam()->radky().size(), 1);
     QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 0);
 
@@ -307,15 +308,15 @@ void TestHlavni::posledniZakres() {
     f.hlavni->model().setCurrent(5);
     QCOMPARE(seznam->okno().prvni(), 1);
     f.hlavni->akce("posledni1")->trigger();
-    QCOMPARE(f.session.AktualniIndex, 200);
-    QCOMPARE(f.session.AktualniZaznam.Datum.raw(), f.session.record(200).Datum.raw());
+    QCOMPARE(f.session.AktualniIndex(), 200);
+    QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(200).Datum.raw());
     QCOMPARE(seznam->okno().posledni(), 200);
     QCOMPARE(seznam->vybranyRadek(), seznam->RadkySeznamu());
     QVERIFY(zakres.count() >= 1);
     // The tool button does the same.
     f.hlavni->model().setCurrent(1);
     f.hlavni->akce("poslednizaz")->trigger();
-    QCOMPARE(f.session.AktualniIndex, 200);
+    QCOMPARE(f.session.AktualniIndex(), 200);
 }
 
 void TestHlavni::exportsFromTheMenu() {
@@ -351,7 +352,7 @@ void TestHlavni::exportsFromTheMenu() {
     QVERIFY(f.zpravy.zpravy[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
     QCOMPARE(f.zpravy.zpravy[1], QString("Data byla uložena"));
     // The working record is left as it was.
-    QCOMPARE(f.session.AktualniZaznam.Datum.raw(), f.session.record(4).Datum.raw());
+    QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(4).Datum.raw());
 }
 
 void TestHlavni::windowImage() {
@@ -411,8 +412,7 @@ void TestHlavni::exitSequence() {
     QVERIFY(f.startWithList());
     const std::string original = ReadWholeFile(f.path("datax.dat"));
     if (changed) {
-        f.session.mutableRecord(7).Cas = 1234;
-        f.session.ZmenaDat = true;
+        ChangeRecord(f.session, 7, [](TZaznam& z) { z.Cas = 1234; });
     }
     f.zpravy.odpovedi = {backup};
     f.hlavni->akce("konec")->trigger();
@@ -435,8 +435,7 @@ void TestHlavni::exitSequence() {
 void TestHlavni::exitRefusedWhenTheSaveFails() {
     Frame f(DayRecords(5));
     QVERIFY(f.startWithList());
-    f.session.mutableRecord(2).Cas = 999;
-    f.session.ZmenaDat = true;
+    ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
     // datax.dat cannot be replaced: a folder stands in its way.
     std::filesystem::remove(f.path("datax.dat"));
     std::filesystem::create_directory(f.path("datax.dat"));

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "tests_support/session_edit.h"
 #include "entry/entry_messages.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
@@ -221,8 +222,8 @@ void TestNovdat::typedDrawingLandsInDatax() {
     QCOMPARE(z.Souhrn.gJih, std::uint16_t(1));
     QCOMPARE(z.Souhrn.fSev + z.Souhrn.fJih, 13);
     // The stored record is current, and the list shows it.
-    QCOMPARE(p.session->AktualniIndex, 3);
-    QCOMPARE(QString::fromStdString(p.session->AktualniZaznam.Datum.text()),
+    QCOMPARE(p.session->AktualniIndex(), 3);
+    QCOMPARE(QString::fromStdString(p.session->AktualniZaznam().Datum.text()),
              QStringLiteral("15.06.2014"));
     const VybratWindow* seznam = p.hlavni->seznam();
     QVERIFY(seznam->vybranyRadek() >= 0);
@@ -275,7 +276,7 @@ void TestNovdat::refusedEntryStoresNothing() {
     QVERIFY(!p.zpravy.zpravy.isEmpty());
     QCOMPARE(p.zpravy.zpravy.last(), message);
     QCOMPARE(p.session->PocetZaznamu(), 3);
-    QVERIFY(!p.session->ZmenaDat);
+    QVERIFY(!p.session->ZmenaDat());
     QCOMPARE(p.diskBytes(), before);
     QVERIFY(w->isVisible()); // everything typed stays for a second try
     QCOMPARE(child<QLineEdit>(w, "Edit3")->text().isEmpty(), false);
@@ -308,7 +309,7 @@ void TestNovdat::groupCountAndClassChecks() {
     QCOMPARE(p.zpravy.zpravy, QStringList{zprava(zpravy::SpatnyTypKlik)});
 
     // Column "č.sk1" shows the highest group number of the year.
-    p.session->mutableRecord(2).Skupiny[5].CSk1 = 4321;
+    ChangeRecord(*p.session, 2, [](TZaznam& z) { z.Skupiny[5].CSk1 = 4321; });
     typeHeader(w, "15.06.2014", "905");
     grid->setCurrentCell(0, 8);
     QVERIFY(child<QLabel>(w, "Panel1")->isVisibleTo(w));
@@ -383,7 +384,7 @@ void TestNovdat::correctionMovesTheRecordAndTheListFollows() {
     child<QPushButton>(w, "ukoncit")->click();
     QCOMPARE(p.zpravy.zpravy, QStringList());
     QCOMPARE(p.session->PocetZaznamu(), 3);
-    QCOMPARE(p.session->AktualniIndex, 3);
+    QCOMPARE(p.session->AktualniIndex(), 3);
     const std::vector<TZaznam> disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
@@ -399,12 +400,12 @@ void TestNovdat::drawingNumbersOff() {
     p.zpravy.odpovedi = {false};
     QTest::mouseClick(f, Qt::LeftButton);
     QCOMPARE(p.zpravy.otazky, QStringList{zprava(zpravy::VypnoutCislovani)});
-    QVERIFY(p.session->CislovaniZakresu);
+    QVERIFY(p.session->CislovaniZakresu());
     QVERIFY(child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
 
     p.zpravy.odpovedi = {true};
     QTest::mouseClick(f, Qt::LeftButton);
-    QVERIFY(!p.session->CislovaniZakresu);
+    QVERIFY(!p.session->CislovaniZakresu());
     QVERIFY(!child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
     QVERIFY(!child<QLabel>(w, "Label18")->isVisibleTo(w));
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("001/21"));

@@ -250,7 +250,7 @@ void TestVysledky::statisticsViews() {
             "Počet hodnot je = " + QString::number(expected.rowCount() - 1) + "   ( "));
         QVERIFY(stav->text().endsWith("  str.)"));
         QCOMPARE(o.mrizka("StringGrid1")->width(),
-                 (rezim == 5 ? 925 : 540) * o.f.session.ProcentoVelikosti / 100);
+                 (rezim == 5 ? 925 : 540) * o.f.session.ProcentoVelikosti() / 100);
     }
 }
 
@@ -391,7 +391,7 @@ void TestVysledky::savedFilesEqualTheCli() {
         QCOMPARE(ours, ReadWholeFile(ProgramDir(kopie.path()).resolve(file.toStdString())));
     }
     // The month's first record is the working record afterwards.
-    QCOMPARE(o.f.session.AktualniIndex,
+    QCOMPARE(o.f.session.AktualniIndex(),
              static_cast<int>(*FirstRecordOfMonth(o.f.session.records(), 202403)) + 1);
 }
 
@@ -640,11 +640,11 @@ void TestVysledky::closingRestoresTheFrame() {
     QVERIFY(o.otevrit());
     o.f.hlavni->model().setCurrent(3);
     // A new observer added meanwhile goes to the file when the window closes.
-    QVERIFY(o.f.session.TabulkaPozorovatelu.add({"200", "Nový Pozorovatel", "", "", "", ""}));
+    QVERIFY(o.f.session.addObserver({"200", "Nový Pozorovatel", "", "", "", ""}));
     o.f.hlavni->akce("SpeedButton9")->trigger();
     QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
     QCOMPARE(o.f.hlavni->viditelnyPanel(), QString("zakladni"));
-    QCOMPARE(o.f.session.AktualniIndex, o.f.session.PocetZaznamu());
+    QCOMPARE(o.f.session.AktualniIndex(), o.f.session.PocetZaznamu());
     const std::string soubor = Cp1250ToUtf8(o.soubor("pozorovatelep.dat"));
     QVERIFY(soubor.find("200,Nový Pozorovatel,") != std::string::npos);
     // Every observer of the file read at start is still there.

@@ -223,9 +223,9 @@ class TestZakres : public QObject {
     void coordinateModeSwitchSaves() {
         ZakresFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
-        QVERIFY(!z.f.session.HelioZadavani);
+        QVERIFY(!z.f.session.HelioZadavani());
         QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
-        QVERIFY(z.f.session.HelioZadavani);
+        QVERIFY(z.f.session.HelioZadavani());
         QCOMPARE(
             z.f.hlavni->windowTitle(),
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
@@ -233,7 +233,7 @@ class TestZakres : public QObject {
                  QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické "));
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 1125);
         QTest::keyClick(z.w, Qt::Key_F11, Qt::ControlModifier);
-        QVERIFY(!z.f.session.HelioZadavani);
+        QVERIFY(!z.f.session.HelioZadavani());
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 125);
     }
 
@@ -250,8 +250,8 @@ class TestZakres : public QObject {
                  std::to_string(FaculaeArea(CountFaculaePixels(rs[1]))));
         QCOMPARE(s.record(3).PlochaFakuli.text(), std::string("0"));
         QCOMPARE(s.record(1).Souhrn.gSev + s.record(1).Souhrn.gJih, 1);
-        QVERIFY(s.ZmenaDat);
-        QCOMPARE(s.AktualniIndex, 1);
+        QVERIFY(s.ZmenaDat());
+        QCOMPARE(s.AktualniIndex(), 1);
     }
 
     void shownRecordGetsItsFaculaeArea() {
@@ -430,11 +430,11 @@ class TestZakres : public QObject {
         QCOMPARE(s.PocetZaznamu(), 5);
         QCOMPARE(s.record(1).Datum.text(), std::string("05.01.2019"));
         QCOMPARE(s.record(5).Datum.text(), std::string("10.02.2020"));
-        QVERIFY(s.ZmenaDat);
-        QVERIFY(std::find(s.Pozorovatele.begin(), s.Pozorovatele.end(), "Nový, Jan") !=
-                s.Pozorovatele.end());
+        QVERIFY(s.ZmenaDat());
+        QVERIFY(std::find(s.Pozorovatele().begin(), s.Pozorovatele().end(), "Nový, Jan") !=
+                s.Pozorovatele().end());
         // The current record stays the one shown before.
-        QCOMPARE(s.record(s.AktualniIndex).Datum.text(), std::string("03.01.2020"));
+        QCOMPARE(s.record(s.AktualniIndex()).Datum.text(), std::string("03.01.2020"));
         // Merged once: the button waits for another file.
         QVERIFY(!sloucit->isEnabled());
     }

@@ -68,8 +68,11 @@ std::string ExportTime(std::uint16_t cas) {
     return buf;
 }
 
-std::string SoubASCIText(std::span<TZaznam> records) {
-    const std::vector<DatedRecord> dated = dateAll(records);
+std::string SoubASCIText(std::span<const TZaznam> records, const GeometryCache& geometry) {
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (!geometry.record(static_cast<int>(i) + 1).date)
+            throw std::runtime_error("Záznam " + std::to_string(i + 1) + " má nečitelné datum \"" +
+                                     records[i].Datum.text() + "\"");
     std::string out = Utf8ToCp1250(AsciiHeader);
     out += CrLf;
     std::size_t lines = 0;
@@ -77,17 +80,18 @@ std::string SoubASCIText(std::span<TZaznam> records) {
         lines += static_cast<std::size_t>(z.groupCount());
     out.reserve(out.size() + lines * AsciiLineBytes);
     for (std::size_t i = 0; i < records.size(); ++i) {
-        TZaznam& z = records[i];
-        const Ephemeris& eph = dated[i].eph;
-        const std::string head = FormatDatum(dated[i].date) + " " + ExportTime(z.Cas) + " ";
+        const TZaznam& z = records[i];
+        const RecordGeometry& rg = geometry.record(static_cast<int>(i) + 1);
+        const Ephemeris& eph = *rg.ephemeris;
+        const std::span<const Heliographic> positions = geometry.groups(static_cast<int>(i) + 1);
+        const std::string head = FormatDatum(*rg.date) + " " + ExportTime(z.Cas) + " ";
         for (int k = 0; k < z.groupCount(); ++k) {
-            TSkupina& g = z.Skupiny[k];
-            if (g.Typ.empty()) g.Typ.setRaw("***");
-            const Heliographic h = PolarToHeliographic(eph, g.Uhel, g.Vzd);
+            const TSkupina& g = z.Skupiny[k];
+            const Heliographic& h = positions[static_cast<std::size_t>(k)];
             out += head;
             out += FormatNumber(g.CSk2, "00");
             out += ' ';
-            out += g.Typ.raw();
+            out += g.Typ.empty() ? std::string_view("***") : g.Typ.raw();
             out += ' ';
             out += FormatNumber(h.Lon, "000");
             out += ' ';
@@ -160,8 +164,15 @@ std::string PolohyFakuliText(std::span<const TZaznam> records) {
     return out;
 }
 
-std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<TZaznam> records) {
-    const std::string text = SoubASCIText(records);
+std::string SoubASCIText(std::span<const TZaznam> records) {
+    GeometryCache geometry;
+    geometry.rebuild(records);
+    return SoubASCIText(records, geometry);
+}
+
+std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<const TZaznam> records,
+                                    const GeometryCache& geometry) {
+    const std::string text = SoubASCIText(records, geometry);
     const std::filesystem::path path = dir.resolve(SoubASCIName);
     WriteFileAtomic(path, text);
     return path;

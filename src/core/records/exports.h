@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "records/geometry_cache.h"
 #include "records/zaznam.h"
 
 namespace hk {
@@ -21,11 +22,12 @@ inline constexpr std::string_view PolohyFakuliName = "Polohy fakuli.csv";
 // wraps at 24).
 std::string ExportTime(std::uint16_t cas);
 
-// The whole SoubASCI.dat. A group without a class gets "***" in `records`
-// (as the store keeps it from then on). Throws std::runtime_error with a
-// Czech message naming the record when a date cannot be read; nothing in
-// `records` is changed then.
-std::string SoubASCIText(std::span<TZaznam> records);
+// The whole SoubASCI.dat; a group without a class is written as "***" (the
+// store keeps that class from then on: Session::fillMissingClasses). The
+// positions come from the store's geometry cache. Throws std::runtime_error
+// with a Czech message naming the record when a date cannot be read.
+std::string SoubASCIText(std::span<const TZaznam> records, const GeometryCache& geometry);
+std::string SoubASCIText(std::span<const TZaznam> records);
 
 // The whole Polohy fakuli.csv: one line per record, the faculae fields by
 // decreasing mean Carrington longitude. Throws like SoubASCIText.
@@ -34,7 +36,8 @@ std::string PolohyFakuliText(std::span<const TZaznam> records);
 // Write the files into the program directory (the CSV folder is created
 // when missing) and return the path written. The previous file stays intact
 // when anything fails.
-std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<TZaznam> records);
+std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<const TZaznam> records,
+                                    const GeometryCache& geometry);
 std::filesystem::path WritePolohyFakuli(const ProgramDir& dir, std::span<const TZaznam> records);
 
 } // namespace hk

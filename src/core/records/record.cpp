@@ -109,7 +109,11 @@ bool IsNorthern(const TSkupina& s, const Ephemeris& e) {
     return PolarToHeliographic(e, s.Uhel, s.Vzd).Lat >= 0;
 }
 
-TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e) {
+namespace {
+
+// The hemisphere sums with the hemisphere of group k given by northern(k).
+template <typename Northern>
+TSouhrn summaryOf(const TZaznam& z, Northern northern) {
     TSouhrn t{};
     // Sums are held as 16-bit words and wrap the same way.
     auto add = [](std::uint16_t& field, long v) { field = static_cast<std::uint16_t>(field + v); };
@@ -119,7 +123,7 @@ TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e) {
         const std::string_view typ = s.Typ.raw();
         const int beck = typ.empty() ? 0 : BeckWeight(typ.front());
         const int sn = s.SPen == 0 ? s.Poc : s.MalS + 10 * s.SPen;
-        if (IsNorthern(s, e)) {
+        if (northern(k)) {
             add(t.PlSev, a);
             add(t.PkSev, GroupAreaCorrected(a, s.Vzd));
             add(t.CVSev, TypySkupinIndex(typ));
@@ -142,8 +146,7 @@ TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e) {
     return t;
 }
 
-TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e) {
-    TSouhrn t = ComputeSummary(z, e);
+void copyRecordFields(const TZaznam& z, TSouhrn& t) {
     t.Cas = z.Cas;
     t.qc = z.qc;
     t.fc = z.fc;
@@ -152,6 +155,23 @@ TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e) {
     t.PP = z.PP;
     t.Obr = z.Obr;
     t.Q = z.Q;
+}
+
+} // namespace
+
+TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e) {
+    return summaryOf(z, [&](int k) { return IsNorthern(z.Skupiny[k], e); });
+}
+
+TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e) {
+    TSouhrn t = ComputeSummary(z, e);
+    copyRecordFields(z, t);
+    return t;
+}
+
+TSouhrn StoredSummaryFromPositions(const TZaznam& z, std::span<const Heliographic> groups) {
+    TSouhrn t = summaryOf(z, [&](int k) { return groups[static_cast<std::size_t>(k)].Lat >= 0; });
+    copyRecordFields(z, t);
     return t;
 }
 

@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "geometry/ephemeris.h"
+#include "geometry/transforms.h"
 #include "records/zaznam.h"
 
 namespace hk {
@@ -70,6 +72,9 @@ inline double RecordKey(const Date& d, std::uint16_t cas) { return DaySerial(d) 
 TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e);
 // The summary as stored: the sums plus the fields copied from the record.
 TSouhrn StoredSummary(const TZaznam& z, const Ephemeris& e);
+// The same from the known positions of the record's groups (one per group in
+// use): the hemisphere of each group is the sign of its latitude.
+TSouhrn StoredSummaryFromPositions(const TZaznam& z, std::span<const Heliographic> groups);
 
 // True when the group at index k (0-based) lies in the northern hemisphere.
 bool IsNorthern(const TSkupina& s, const Ephemeris& e);

@@ -1,6 +1,7 @@
 #include "records/session.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
@@ -8,6 +9,7 @@
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "drawing/drawing_records.h"
 
 namespace hk {
 
@@ -64,24 +66,40 @@ TZaznam& Session::mutableRecord(int index1) {
     const auto i = static_cast<std::size_t>(index1 - 1);
     keepOriginal(i);
     touch();
+    if (geometry_) geometry_->markChanged(i);
     return zaznamy_[i];
 }
 
-void Session::appendRecords(std::span<const TZaznam> records) {
-    touch();
-    zaznamy_.insert(zaznamy_.end(), records.begin(), records.end());
+std::optional<Ephemeris> Session::workingEphemeris() const {
+    const TZaznam& z = aktualniZaznam_;
+    if (aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu()) {
+        const TZaznam& stored = record(aktualniIndex_);
+        if (stored.Cas == z.Cas && stored.Datum.raw() == z.Datum.raw())
+            return geometry().ephemeris(aktualniIndex_);
+    }
+    return RecordEphemeris(z);
+}
+
+const GeometryCache& Session::geometry() const {
+    if (!geometry_) {
+        geometry_ = std::make_unique<GeometryCache>();
+        geometry_->rebuild(zaznamy_);
+    } else {
+        geometry_->refresh(zaznamy_);
+    }
+    return *geometry_;
 }
 
 void Session::addPozorovatel(std::string_view utf8) {
-    for (const std::string& name : Pozorovatele)
+    for (const std::string& name : pozorovatele_)
         if (name == utf8) return;
-    Pozorovatele.emplace_back(utf8);
-    SortNames(Pozorovatele);
+    pozorovatele_.emplace_back(utf8);
+    SortNames(pozorovatele_);
 }
 
 LoadResult Session::load(const Date& today) {
     LoadResult result;
-    AktualniZaznam.Datum.setText(FormatDatum(today));
+    aktualniZaznam_.Datum.setText(FormatDatum(today));
 
     const std::filesystem::path path = dir.resolve(DataxName);
     std::error_code ec;
@@ -105,7 +123,7 @@ LoadResult Session::load(const Date& today) {
         records.resize(kept);
     } else {
         records.reserve(SpareRecords);
-        records.push_back(AktualniZaznam);
+        records.push_back(aktualniZaznam_);
     }
 
     std::map<std::size_t, TZaznam> originals;
@@ -132,30 +150,32 @@ LoadResult Session::load(const Date& today) {
     zaznamy_ = std::move(records);
     originals_ = std::move(originals);
     puvodni_.reset();
+    geometry_.reset();
+    zmenaDat_ = false;
     puvodniCount_ = PocetZaznamu();
-    PocetNaStartu = atStart;
-    CislovaniZakresu = cislovani;
-    Pozorovatele = std::move(observerNames);
-    AktualniIndex = PocetZaznamu();
-    AktualniZaznam = zaznamy_.back();
+    pocetNaStartu_ = atStart;
+    cislovaniZakresu_ = cislovani;
+    pozorovatele_ = std::move(observerNames);
+    aktualniIndex_ = PocetZaznamu();
+    aktualniZaznam_ = zaznamy_.back();
     if (const auto setting = DecodeNastaveniKresby(zaznamy_.front().NastaveniKresby)) {
-        PolomerKresby = setting->radius;
-        HelioZadavani = setting->heliographic;
+        polomerKresby_ = setting->radius;
+        helioZadavani_ = setting->heliographic;
     } else {
-        PolomerKresby = 0;
-        HelioZadavani = false;
+        polomerKresby_ = 0;
+        helioZadavani_ = false;
     }
     touch();
 
     if (result.skippedEmpty > 0)
-        warnings.push_back(
+        warnings_.push_back(
             "V souboru datax.dat bylo " + std::to_string(result.skippedEmpty) +
             " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
     if (result.unreadableDates > 0)
-        warnings.push_back("V souboru datax.dat má " + std::to_string(result.unreadableDates) +
+        warnings_.push_back("V souboru datax.dat má " + std::to_string(result.unreadableDates) +
                            " záznamů nečitelné datum; zůstávají na svém místě.");
     if (result.trailingBytes > 0)
-        warnings.push_back("Soubor datax.dat končí neúplným záznamem (" +
+        warnings_.push_back("Soubor datax.dat končí neúplným záznamem (" +
                            std::to_string(result.trailingBytes) +
                            " bajtů); při uložení se vynechá.");
     return result;
@@ -167,16 +187,16 @@ std::optional<DrawingSetting> Session::drawingSettingOfRecord1() const {
 }
 
 void Session::setDrawingSetting(const DrawingSetting& s) {
-    PolomerKresby = s.radius;
-    HelioZadavani = s.heliographic;
+    polomerKresby_ = s.radius;
+    helioZadavani_ = s.heliographic;
     if (zaznamy_.empty()) return;
     const std::uint16_t value = EncodeNastaveniKresby(s);
     if (zaznamy_.front().NastaveniKresby != value) mutableRecord(1).NastaveniKresby = value;
 }
 
 void Session::save() {
-    if (PolomerKresby == 0 && PocetZaznamu() > 0) PolomerKresby = DefaultRadius;
-    if (PocetZaznamu() > 0) setDrawingSetting({PolomerKresby, HelioZadavani});
+    if (polomerKresby_ == 0 && PocetZaznamu() > 0) polomerKresby_ = DefaultRadius;
+    if (PocetZaznamu() > 0) setDrawingSetting({polomerKresby_, helioZadavani_});
     WriteRecordFile(dir.resolve(DataxName), records());
 }
 
@@ -192,6 +212,7 @@ void Session::sortRecords() {
     for (std::size_t from : order)
         sorted.push_back(zaznamy_[from]);
     zaznamy_ = std::move(sorted);
+    if (geometry_) geometry_->permute(order);
 }
 
 int Session::removeUnreadableDates() {
@@ -204,9 +225,10 @@ int Session::removeUnreadableDates() {
     touch();
     for (auto it = bad.rbegin(); it != bad.rend(); ++it)
         zaznamy_.erase(zaznamy_.begin() + static_cast<std::ptrdiff_t>(*it));
-    if (AktualniIndex > PocetZaznamu()) AktualniIndex = PocetZaznamu();
-    if (AktualniIndex < 1) AktualniIndex = 1;
-    ZmenaDat = true;
+    if (geometry_) geometry_->erase(bad);
+    if (aktualniIndex_ > PocetZaznamu()) aktualniIndex_ = PocetZaznamu();
+    if (aktualniIndex_ < 1) aktualniIndex_ = 1;
+    zmenaDat_ = true;
     return static_cast<int>(bad.size());
 }
 
@@ -214,32 +236,31 @@ void Session::findByKey(double key) {
     for (int k = 1; k <= PocetZaznamu(); ++k) {
         const auto kk = RecordKey(record(k));
         if (kk && *kk == key) {
-            AktualniIndex = k;
+            aktualniIndex_ = k;
             return;
         }
     }
-    if (AktualniIndex == 0) AktualniIndex = 1;
+    if (aktualniIndex_ == 0) aktualniIndex_ = 1;
 }
 
 void Session::storeWorkingRecord(EntryMode mode) {
-    const auto eph = RecordEphemeris(AktualniZaznam);
+    const auto eph = RecordEphemeris(aktualniZaznam_);
     if (!eph) throw std::runtime_error("Bylo špatně zadáno datum, záznam nebude zapsán");
-    if (mode == EntryMode::Correction && (AktualniIndex < 1 || AktualniIndex > PocetZaznamu()))
+    if (mode == EntryMode::Correction && (aktualniIndex_ < 1 || aktualniIndex_ > PocetZaznamu()))
         throw std::runtime_error("Není vybrán záznam k opravě");
 
-    AktualniZaznam.Rotace = static_cast<std::uint16_t>(eph->CarrRotation);
-    AktualniZaznam.L0 = static_cast<std::uint16_t>(std::trunc(eph->L0));
-    TZaznam stored = AktualniZaznam;
+    aktualniZaznam_.Rotace = static_cast<std::uint16_t>(eph->CarrRotation);
+    aktualniZaznam_.L0 = static_cast<std::uint16_t>(std::trunc(eph->L0));
+    TZaznam stored = aktualniZaznam_;
     stored.Souhrn = StoredSummary(stored, *eph);
 
     if (mode == EntryMode::Correction) {
-        mutableRecord(AktualniIndex) = stored;
+        mutableRecord(aktualniIndex_) = stored;
     } else {
-        touch();
-        zaznamy_.push_back(stored);
-        AktualniIndex = PocetZaznamu();
+        appendRecords(std::span<const TZaznam>(&stored, 1));
+        aktualniIndex_ = PocetZaznamu();
     }
-    ZmenaDat = true;
+    zmenaDat_ = true;
     if (stored.Pozorovatel.empty()) {
         addPozorovatel("N");
     } else {
@@ -249,7 +270,7 @@ void Session::storeWorkingRecord(EntryMode mode) {
     // The key adds hhmm / 1440 to the day, so 19:40 of one day and 5:00 of the
     // next share a key: the stored record is found by its date and time, and
     // among equal ones by its bytes, before falling back to the key.
-    if (!findStored(stored)) findByKey(*RecordKey(AktualniZaznam));
+    if (!findStored(stored)) findByKey(*RecordKey(aktualniZaznam_));
     save();
 }
 
@@ -259,13 +280,13 @@ bool Session::findStored(const TZaznam& stored) {
         const TZaznam& z = record(k);
         if (z.Cas != stored.Cas || z.Datum.raw() != stored.Datum.raw()) continue;
         if (std::memcmp(&z, &stored, sizeof stored) == 0) {
-            AktualniIndex = k;
+            aktualniIndex_ = k;
             return true;
         }
         if (sameMoment == 0) sameMoment = k;
     }
     if (sameMoment == 0) return false;
-    AktualniIndex = sameMoment;
+    aktualniIndex_ = sameMoment;
     return true;
 }
 
@@ -275,10 +296,10 @@ void Session::writeBackup() {
 }
 
 void Session::saveAtExit() {
-    if (ZmenaDat) save();
+    if (zmenaDat_) save();
 }
 
-SplitResult Session::split(const std::array<SplitRow, 5>& rows) {
+SplitResult Session::split(const std::array<SplitRow, 5>& rows) const {
     SplitResult result;
     struct Range {
         int row;
@@ -352,6 +373,116 @@ SplitResult Session::split(const std::array<SplitRow, 5>& rows) {
         WriteRecordFile(dir.resolve("datax" + std::to_string(rr.row) + ".dat"), part);
     }
     return result;
+}
+
+void Session::appendRecords(std::span<const TZaznam> records) {
+    touch();
+    zaznamy_.insert(zaznamy_.end(), records.begin(), records.end());
+    if (geometry_) geometry_->markAppended(records.size());
+}
+
+void Session::setTables(StartupTables tables) {
+    tables_ = std::move(tables);
+}
+
+void Session::selectRecord(int index1) {
+    if (zaznamy_.empty()) return;
+    aktualniIndex_ = std::clamp(index1, 1, PocetZaznamu());
+    aktualniZaznam_ = record(aktualniIndex_);
+}
+
+void Session::setWorkingRecord(const TZaznam& z) {
+    aktualniZaznam_ = z;
+}
+
+void Session::correctRecord(int index1, const TZaznam& z) {
+    if (index1 < 1 || index1 > PocetZaznamu()) return;
+    if (std::memcmp(&record(index1), &z, sizeof z) == 0) return;
+    mutableRecord(index1) = z;
+    zmenaDat_ = true;
+    if (index1 == aktualniIndex_) aktualniZaznam_ = z;
+}
+
+void Session::setFaculaeArea(int index1, const TZaznam& counted) {
+    if (index1 < 1 || index1 > PocetZaznamu()) return;
+    if (record(index1).PlochaFakuli.raw() == counted.PlochaFakuli.raw()) return;
+    mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
+}
+
+std::optional<std::string> Session::recomputeAll() {
+    std::vector<TZaznam> recomputed(zaznamy_.begin(), zaznamy_.end());
+    if (auto error = RecomputeRecords(recomputed)) return error;
+    for (std::size_t i = 0; i < recomputed.size(); ++i) {
+        if (std::memcmp(&recomputed[i], &zaznamy_[i], sizeof(TZaznam)) == 0) continue;
+        mutableRecord(static_cast<int>(i) + 1) = recomputed[i];
+        zmenaDat_ = true;
+    }
+    if (aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu())
+        aktualniZaznam_ = record(aktualniIndex_);
+    return std::nullopt;
+}
+
+void Session::afterAdding() {
+    const auto key = RecordKey(aktualniZaznam_);
+    sortRecords();
+    if (key) findByKey(*key);
+    zmenaDat_ = true;
+    selectRecord(aktualniIndex_);
+}
+
+void Session::mergeRecords(std::span<const TZaznam> added) {
+    if (added.empty()) return;
+    appendRecords(added);
+    for (const TZaznam& z : added)
+        addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
+    afterAdding();
+}
+
+void Session::mergeFaculae(std::span<const std::pair<std::size_t, TZaznam>> changed,
+                           std::span<const TZaznam> added) {
+    for (const auto& [index0, z] : changed)
+        if (index0 < zaznamy_.size()) mutableRecord(static_cast<int>(index0) + 1) = z;
+    if (!added.empty()) {
+        appendRecords(added);
+        for (const TZaznam& z : added)
+            addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
+    }
+    if (!changed.empty() && aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu())
+        aktualniZaznam_ = record(aktualniIndex_);
+    afterAdding();
+}
+
+bool Session::fillMissingClasses() {
+    bool changed = false;
+    for (int k = 1; k <= PocetZaznamu(); ++k) {
+        const TZaznam& z = record(k);
+        for (int g = 0; g < z.groupCount(); ++g)
+            if (z.Skupiny[g].Typ.empty()) {
+                mutableRecord(k).Skupiny[g].Typ.setRaw("***");
+                changed = true;
+            }
+    }
+    return changed;
+}
+
+void Session::switchDrawingNumbersOff() {
+    cislovaniZakresu_ = false;
+    for (int k = 1; k <= PocetZaznamu(); ++k)
+        if (record(k).CisloZakresu != 0) mutableRecord(k).CisloZakresu = 0;
+    aktualniZaznam_.CisloZakresu = 0;
+}
+
+void Session::switchEntryMode(bool heliographic) {
+    helioZadavani_ = heliographic;
+    save();
+}
+
+bool Session::addObserver(const ObserverTable::Entry& entry) {
+    return tables_.TabulkaPozorovatelu.add(entry);
+}
+
+void Session::writeObserverTable(const std::filesystem::path& file) {
+    tables_.TabulkaPozorovatelu.ZapisPozorovatele(file);
 }
 
 } // namespace hk

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
+#include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
 #include "records/record.h"
@@ -49,6 +51,24 @@ struct SplitResult {
     std::vector<SplitRowResult> rows; // the rows that were not empty
 };
 
+// The start-up settings and the tables read at start (side files, outside
+// series, observer table). Read by everyone, replaced only by the start-up.
+struct StartupTables {
+    double FaktorZvetseni = 1.2;
+    int ProcentoVelikosti = 100;
+    std::array<std::string, 6> Pristroj; // station and instrument lines, UTF-8
+    std::vector<std::uint8_t> DoplnkovaData = std::vector<std::uint8_t>(25000, 0);
+    DailySeries DenniSIDC;
+    OutsideTable PlochyTab;
+    OutsideTable Tok10cmTab;
+    std::vector<std::string> PozorovateleText; // raw observer lines, UTF-8
+    ObserverTable TabulkaPozorovatelu;
+};
+
+// The record store and the settings of a run. Its data are private: windows
+// and commands read them through the const accessors and change them only
+// through the named operations below, each of which checks first, changes
+// second and bumps revision().
 class Session {
   public:
     explicit Session(std::filesystem::path programDir);
@@ -62,41 +82,34 @@ class Session {
     }
     std::span<const TZaznam> records() const { return zaznamy_; }
 
-    // A record to change in place (faculae count, drawing numbers off,
-    // measurement). Keeps the backup copy of the start and bumps revision();
-    // the reference is valid until the next call that adds or sorts records.
-    TZaznam& mutableRecord(int index1);
-    // Appends records at the end (merging files); the caller sorts and saves.
-    void appendRecords(std::span<const TZaznam> records);
-
     // Changes whenever a record is added, changed or moved: caches of derived
     // per-record values compare it.
     std::uint64_t revision() const { return revision_; }
+    // Per-record ephemeris, group positions and live summaries, brought up
+    // to date with the store on every call.
+    const GeometryCache& geometry() const;
 
-    int PocetNaStartu = 0;                               // whole records in datax.dat at start
-    int PocetPuvodnich() const { return puvodniCount_; } // records of the backup
-    int AktualniIndex = 1;                               // current record, 1-based
-    TZaznam AktualniZaznam{};                            // working copy of the current record
-    bool ZmenaDat = false; // a record was confirmed or changed in this run
-    bool CislovaniZakresu = false;
-    std::vector<std::string> Pozorovatele; // observer names of the records, UTF-8, sorted
+    // Orientation of the disk for the working record: from the geometry
+    // cache when it is the current record's date and time, else computed.
+    std::optional<Ephemeris> workingEphemeris() const;
 
-    // Adds a name to Pozorovatele (kept sorted) unless it is there already.
-    void addPozorovatel(std::string_view utf8);
+    int PocetNaStartu() const { return pocetNaStartu_; }  // whole records in datax.dat at start
+    int PocetPuvodnich() const { return puvodniCount_; }   // records of the backup
+    int AktualniIndex() const { return aktualniIndex_; }   // current record, 1-based
+    const TZaznam& AktualniZaznam() const { return aktualniZaznam_; } // working copy
+    bool ZmenaDat() const { return zmenaDat_; } // a record was confirmed or changed in this run
+    bool CislovaniZakresu() const { return cislovaniZakresu_; }
+    // Observer names of the records, UTF-8, sorted.
+    const std::vector<std::string>& Pozorovatele() const { return pozorovatele_; }
+    double PolomerKresby() const { return polomerKresby_; } // drawing radius R, mm; 0 = not chosen yet
+    bool HelioZadavani() const { return helioZadavani_; }   // heliographic entry mode
 
     // ---- Start-up settings and tables.
-    double FaktorZvetseni = 1.2;
-    int ProcentoVelikosti = 100;
-    double PolomerKresby = 0;            // drawing radius R, mm; 0 = not chosen yet
-    bool HelioZadavani = false;          // heliographic entry mode
-    std::array<std::string, 6> Pristroj; // station and instrument lines, UTF-8
-    std::vector<std::uint8_t> DoplnkovaData = std::vector<std::uint8_t>(25000, 0);
-    DailySeries DenniSIDC;
-    OutsideTable PlochyTab;
-    OutsideTable Tok10cmTab;
-    std::vector<std::string> PozorovateleText; // raw observer lines, UTF-8
-    ObserverTable TabulkaPozorovatelu;
-    std::vector<std::string> warnings; // what start-up found and the user is told
+    const StartupTables& tables() const { return tables_; }
+    int ProcentoVelikosti() const { return tables_.ProcentoVelikosti; }
+    const ObserverTable& TabulkaPozorovatelu() const { return tables_.TabulkaPozorovatelu; }
+    // What start-up and loading found and the user is told.
+    const std::vector<std::string>& warnings() const { return warnings_; }
 
     // ---- Operations.
     // Loads datax.dat. Without a file the store holds one record: the
@@ -105,25 +118,37 @@ class Session {
     // std::runtime_error with a Czech message when the file cannot be read;
     // the store is then unchanged.
     LoadResult load(const Date& today);
+    // The start-up's tables (side files, outside series, observers).
+    void setTables(StartupTables tables);
+    void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
+    // The warnings collected so far; the list is empty afterwards.
+    std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
 
     // Writes the drawing setting into record 1 and all records to datax.dat
     // atomically. Throws std::runtime_error when the write fails: the old
     // file stays as it was.
     void save();
 
-    // Stable sort by RecordKey (only with more than 2 records; records whose
-    // date cannot be read keep their places).
-    void sortRecords();
+    // Makes record `index1` (clamped to the store) current and copies it into
+    // the working record.
+    void selectRecord(int index1);
+    // Replaces the working record (what the entry window typed, the
+    // measurement's groups); the store itself is not changed.
+    void setWorkingRecord(const TZaznam& z);
     // AktualniIndex = the first record whose RecordKey equals `key`;
     // unchanged when none does (1 when it was 0).
     void findByKey(double key);
+    // AktualniIndex = the record equal to `stored` (else the first of the
+    // same date and time); false when there is none.
+    bool findStored(const TZaznam& stored);
+
+    // Stable sort by RecordKey (only with more than 2 records; records whose
+    // date cannot be read keep their places).
+    void sortRecords();
     // Removes every record whose Datum is not a date (the later records move
     // down), keeps AktualniIndex in range and sets ZmenaDat; returns how many
     // were removed. The backup still writes the records as they were at start.
     int removeUnreadableDates();
-    // AktualniIndex = the record equal to `stored` (else the first of the
-    // same date and time); false when there is none.
-    bool findStored(const TZaznam& stored);
 
     // Stores AktualniZaznam: appended (new, special) or over record
     // AktualniIndex (correction), with Rotace, L0 and the summary computed;
@@ -132,13 +157,44 @@ class Session {
     // (the record stays stored in memory, the file is as before).
     void storeWorkingRecord(EntryMode mode);
 
+    // Replaces record `index1` (the working record follows when it is the
+    // current one) and sets ZmenaDat; nothing happens when the bytes are equal.
+    void correctRecord(int index1, const TZaznam& z);
+    // Takes the faculae area (PlochaFakuli) counted on the drawing of record
+    // `index1` from `counted`.
+    void setFaculaeArea(int index1, const TZaznam& counted);
+    // Recomputes Rotace, L0 and the summary of every record ("Přepočítat").
+    // Returns the message of the first record that cannot be recomputed;
+    // nothing is changed then.
+    std::optional<std::string> recomputeAll();
+    // Appends records (merging a file), adds their observers, sorts and
+    // keeps the working record's record current.
+    void mergeRecords(std::span<const TZaznam> added);
+    // Replaces faculae fields of the records and appends the records of
+    // `added` (the faculae merge); sorts like mergeRecords.
+    void mergeFaculae(std::span<const std::pair<std::size_t, TZaznam>> changed,
+                      std::span<const TZaznam> added);
+    // Gives every group without a class the class "***" (after the ASCII
+    // export wrote it so); true when a record changed.
+    bool fillMissingClasses();
+    // Drawing numbers off: clears CislovaniZakresu and every record's number.
+    void switchDrawingNumbersOff();
+    // Switches the archive between polar and heliographic entry (record 1's
+    // drawing setting) and saves.
+    void switchEntryMode(bool heliographic);
+
+    // Observer table: adds an entry (false when the number or name is there
+    // already) / writes pozorovatelep.dat.
+    bool addObserver(const ObserverTable::Entry& entry);
+    void writeObserverTable(const std::filesystem::path& file);
+
     // Drawing setting (record 1's NastaveniKresby) as chosen by the user.
     void setDrawingSetting(const DrawingSetting& s);
     // Loaded from record 1 at start; nullopt when no choice was made yet.
     std::optional<DrawingSetting> drawingSettingOfRecord1() const;
 
     // At exit: ask for the backup when data changed.
-    bool needsBackupQuestion() const { return ZmenaDat; }
+    bool needsBackupQuestion() const { return zmenaDat_; }
     // Writes the records as they were at start to datax-zaloha.dat.
     void writeBackup();
     // At exit: saves when data changed.
@@ -146,10 +202,18 @@ class Session {
 
     // Writes datax1.dat .. datax5.dat from the date ranges of the rows.
     // Every row is checked before anything is written.
-    SplitResult split(const std::array<SplitRow, 5>& rows);
+    SplitResult split(const std::array<SplitRow, 5>& rows) const;
 
   private:
     void touch(); // before any change of the records
+    // A record to change in place: keeps the backup copy of the start and
+    // bumps revision().
+    TZaznam& mutableRecord(int index1);
+    // Appends records at the end (the caller sorts).
+    void appendRecords(std::span<const TZaznam> records);
+    void addPozorovatel(std::string_view utf8);
+    // After records were added: sorts, finds the working record's key again.
+    void afterAdding();
     // Before record `index0` of the start changes in place: keeps its bytes.
     void keepOriginal(std::size_t index0);
     // Before the records of the start move: keeps them all.
@@ -157,6 +221,16 @@ class Session {
     std::vector<TZaznam> startRecords() const;
 
     RecordBlock zaznamy_;
+    int pocetNaStartu_ = 0;
+    int aktualniIndex_ = 1;
+    TZaznam aktualniZaznam_{};
+    bool zmenaDat_ = false;
+    bool cislovaniZakresu_ = false;
+    std::vector<std::string> pozorovatele_;
+    double polomerKresby_ = 0;
+    bool helioZadavani_ = false;
+    StartupTables tables_;
+    std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in
     // place, whose bytes of the start are kept here by index.
@@ -164,6 +238,7 @@ class Session {
     std::optional<std::vector<TZaznam>> puvodni_;
     int puvodniCount_ = 0;
     std::uint64_t revision_ = 0;
+    mutable std::unique_ptr<GeometryCache> geometry_;
 };
 
 } // namespace hk

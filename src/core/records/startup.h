@@ -28,7 +28,7 @@ struct StartupResult {
 // Runs the start-up. `screenHeight` gives ProcentoVelikosti. Throws
 // std::runtime_error with a Czech message when datax.dat or another present
 // file cannot be read; problems the run can live with go to
-// session.warnings.
+// session.warnings().
 StartupResult RunStartup(Session& session, int screenHeight, const Date& today,
                          const StartupHooks& hooks = {});
 

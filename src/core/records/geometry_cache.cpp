@@ -1,0 +1,153 @@
+#include "records/geometry_cache.h"
+
+#include <algorithm>
+
+#include "records/record.h"
+
+namespace hk {
+
+namespace {
+
+HelioPoint point(const Ephemeris& e, std::uint16_t packed) {
+    const PackedPosition p = UnpackPosition(packed);
+    const Heliographic h = PolarToHeliographic(e, p.angle * 10.0, p.dist * 10.0);
+    return {static_cast<float>(h.CMD), static_cast<float>(h.Lat), static_cast<float>(h.Lon)};
+}
+
+// Points of a record: two auxiliary spots per group, then six vertices per
+// faculae field.
+constexpr int AuxPerGroup = 2;
+
+} // namespace
+
+void GeometryCache::rebuild(std::span<const TZaznam> records) {
+    entries_.assign(records.size(), RecordGeometry{});
+    groupPool_.clear();
+    pointPool_.clear();
+    liveGroups_ = livePoints_ = 0;
+    dirtyCount_ = entries_.size();
+    refresh(records);
+}
+
+void GeometryCache::refresh(std::span<const TZaznam> records) {
+    if (records.size() != entries_.size()) {
+        rebuild(records);
+        return;
+    }
+    if (dirtyCount_ == 0) return;
+    compactIfWasteful();
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].dirty) compute(i, records[i]);
+    dirtyCount_ = 0;
+}
+
+void GeometryCache::compute(std::size_t index0, const TZaznam& z) {
+    RecordGeometry& g = entries_[index0];
+    g = RecordGeometry{};
+    g.dirty = false;
+    g.date = RecordDate(z);
+    if (!g.date) {
+        g.live = z.Souhrn;
+        return;
+    }
+    g.key = RecordKey(*g.date, z.Cas);
+    const Ephemeris e = SolarEphemeris(*g.date, z.Cas);
+    g.ephemeris = e;
+
+    g.groups = static_cast<std::uint8_t>(z.groupCount());
+    g.groupsAt = static_cast<std::uint32_t>(groupPool_.size());
+    for (int k = 0; k < g.groups; ++k)
+        groupPool_.push_back(PolarToHeliographic(e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd));
+    liveGroups_ += g.groups;
+    g.live = StoredSummaryFromPositions(z, groups(static_cast<int>(index0) + 1));
+
+    g.faculaeFields = static_cast<std::uint8_t>(z.faculaeCount());
+    g.pointsAt = static_cast<std::uint32_t>(pointPool_.size());
+    for (int k = 0; k < g.groups; ++k) {
+        pointPool_.push_back(point(e, z.Skupiny[k].Pomocna1));
+        pointPool_.push_back(point(e, z.Skupiny[k].Pomocna2));
+    }
+    for (int k = 0; k < g.faculaeFields; ++k)
+        for (int j = 0; j < FakuleVertices; ++j)
+            pointPool_.push_back(point(e, z.Skupiny[k].Fakule[j]));
+    livePoints_ += std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+}
+
+void GeometryCache::compactIfWasteful() {
+    // Changed records leave their old positions behind in the pools; when
+    // more than half of a pool is such waste, the pools are rebuilt from the
+    // clean entries.
+    if (groupPool_.size() <= 2 * liveGroups_ + 1024 && pointPool_.size() <= 2 * livePoints_ + 4096)
+        return;
+    std::vector<Heliographic> groups;
+    std::vector<HelioPoint> points;
+    groups.reserve(liveGroups_);
+    points.reserve(livePoints_);
+    liveGroups_ = livePoints_ = 0;
+    for (RecordGeometry& g : entries_) {
+        if (g.dirty) continue;
+        const std::size_t nPoints =
+            std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+        const auto gFrom = groupPool_.begin() + g.groupsAt;
+        const auto pFrom = pointPool_.begin() + g.pointsAt;
+        g.groupsAt = static_cast<std::uint32_t>(groups.size());
+        g.pointsAt = static_cast<std::uint32_t>(points.size());
+        groups.insert(groups.end(), gFrom, gFrom + g.groups);
+        points.insert(points.end(), pFrom, pFrom + static_cast<std::ptrdiff_t>(nPoints));
+        liveGroups_ += g.groups;
+        livePoints_ += nPoints;
+    }
+    groupPool_ = std::move(groups);
+    pointPool_ = std::move(points);
+}
+
+void GeometryCache::markChanged(std::size_t index0) {
+    if (index0 >= entries_.size()) return;
+    RecordGeometry& g = entries_[index0];
+    if (g.dirty) return;
+    liveGroups_ -= g.groups;
+    livePoints_ -= std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+    g.groups = g.faculaeFields = 0;
+    g.dirty = true;
+    ++dirtyCount_;
+}
+
+void GeometryCache::markAppended(std::size_t count) {
+    entries_.resize(entries_.size() + count);
+    dirtyCount_ += count;
+}
+
+void GeometryCache::permute(const std::vector<std::size_t>& order) {
+    std::vector<RecordGeometry> moved;
+    moved.reserve(order.size());
+    for (std::size_t from : order)
+        moved.push_back(entries_[from]);
+    entries_ = std::move(moved);
+}
+
+void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
+    for (auto it = indices0.rbegin(); it != indices0.rend(); ++it) {
+        if (*it >= entries_.size()) continue;
+        markChanged(*it); // its positions become waste
+        --dirtyCount_;
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*it));
+    }
+}
+
+std::span<const Heliographic> GeometryCache::groups(int index1) const {
+    const RecordGeometry& g = record(index1);
+    return std::span<const Heliographic>(groupPool_).subspan(g.groupsAt, g.groups);
+}
+
+HelioPoint GeometryCache::auxiliary(int index1, int k, int spot) const {
+    const RecordGeometry& g = record(index1);
+    return pointPool_[g.pointsAt + std::size_t(k) * AuxPerGroup + std::size_t(spot - 1)];
+}
+
+HelioPoint GeometryCache::faculaeVertex(int index1, int k, int j) const {
+    const RecordGeometry& g = record(index1);
+    return pointPool_[g.pointsAt + std::size_t(g.groups) * AuxPerGroup +
+                      std::size_t(k) * FakuleVertices + std::size_t(j)];
+}
+
+} // namespace hk

@@ -1,0 +1,83 @@
+#pragma once
+// Per-record geometry of the record store, computed once and kept: the
+// ephemeris of each record's date and time, the heliographic position of
+// every group, auxiliary spot and faculae vertex, and the live summary (the
+// hemisphere sums from the positions, as the reports use them). Everything
+// that walks many records reads it instead of recomputing the ephemeris and
+// the transforms; the store tells it which records changed, so a stored
+// drawing recomputes one entry, not all of them.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "geometry/ephemeris.h"
+#include "geometry/transforms.h"
+#include "records/zaznam.h"
+
+namespace hk {
+
+// A position in single precision, for pictures (auxiliary spots, faculae).
+struct HelioPoint {
+    float CMD = 0;
+    float Lat = 0;
+    float Lon = 0;
+};
+
+struct RecordGeometry {
+    std::optional<Date> date;           // nullopt when Datum is no date
+    std::optional<Ephemeris> ephemeris; // at the record's date and time
+    double key = 0;                     // RecordKey (0 without a date)
+    TSouhrn live{};                     // LiveDailyValues: the stored summary without a date
+    std::uint32_t groupsAt = 0;         // into the group pool
+    std::uint32_t pointsAt = 0;         // into the point pool
+    std::uint8_t groups = 0;            // positions of the groups in use
+    std::uint8_t faculaeFields = 0;     // fields with vertices
+    bool dirty = true;
+};
+
+class GeometryCache {
+  public:
+    // Builds every entry.
+    void rebuild(std::span<const TZaznam> records);
+    // Brings the dirty entries up to date with `records`.
+    void refresh(std::span<const TZaznam> records);
+
+    // What the store did since the last refresh.
+    void markChanged(std::size_t index0);
+    void markAppended(std::size_t count);
+    // The store's records were reordered: new position i holds old order[i].
+    void permute(const std::vector<std::size_t>& order);
+    // Entries at the given ascending indices are gone.
+    void erase(const std::vector<std::size_t>& indices0);
+
+    std::size_t size() const { return entries_.size(); }
+    bool clean() const { return dirtyCount_ == 0; }
+
+    // 1-based like the store.
+    const RecordGeometry& record(int index1) const {
+        return entries_[static_cast<std::size_t>(index1 - 1)];
+    }
+    const std::optional<Ephemeris>& ephemeris(int index1) const { return record(index1).ephemeris; }
+    const TSouhrn& live(int index1) const { return record(index1).live; }
+    // Positions of the record's groups 0..PocetSkupin-1 (empty without a date).
+    std::span<const Heliographic> groups(int index1) const;
+    // Auxiliary spot 1 and 2 of group k (the packed positions as stored).
+    HelioPoint auxiliary(int index1, int k, int spot) const;
+    // Vertex j (0..5) of faculae field k.
+    HelioPoint faculaeVertex(int index1, int k, int j) const;
+
+  private:
+    void compute(std::size_t index0, const TZaznam& z);
+    void compactIfWasteful();
+
+    std::vector<RecordGeometry> entries_;
+    std::vector<Heliographic> groupPool_;
+    std::vector<HelioPoint> pointPool_;
+    std::size_t dirtyCount_ = 0;
+    std::size_t liveGroups_ = 0;
+    std::size_t livePoints_ = 0;
+};
+
+} // namespace hk
