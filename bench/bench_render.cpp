@@ -14,7 +14,7 @@
 #include "drawing/drawing_scale.h"
 #include "drawing/faculae.h"
 #include "records/record.h"
-#include "render/drawing_model.h"
+#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 
 using namespace hk;

@@ -106,7 +106,7 @@ void BM_SidcReport(benchmark::State& state) {
     const ObecnaData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(BuildSidcReport(records, *month.first, data));
+        benchmark::DoNotOptimize(BuildSidcReport(records, GeometryCache::of(records), *month.first, data));
     }
 }
 
@@ -115,7 +115,7 @@ void BM_CvReport(benchmark::State& state) {
     const ObecnaData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(BuildCvReport(records, *month.first, "Pozorovatel 1", data));
+        benchmark::DoNotOptimize(BuildCvReport(records, GeometryCache::of(records), *month.first, "Pozorovatel 1", data));
     }
 }
 

@@ -11,7 +11,7 @@
 #include "drawing/drawing_scale.h"
 #include "records/record.h"
 #include "records/session.h"
-#include "render/drawing_model.h"
+#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
 
@@ -77,7 +77,7 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     DrawingOptions options;
     options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
     options.print = printColours;
-    const DrawingModel model = MakeDrawingModel(session.record(index));
+    const DrawingModel model = MakeDrawingModel(session.record(index), session.geometry().ephemeris(index));
     QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
     {
         QPainter painter(&image);

@@ -54,7 +54,7 @@ struct Job {
 };
 
 void writeSidc(const Job& job, bool force) {
-    const ReportFile r = BuildSidcReport(job.session.records(), job.first, job.data);
+    const ReportFile r = BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
     if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(SouborJizExistuje));
     job.out << WriteReportFile(job.session.dir, r).string() << "\n";
 }
@@ -120,7 +120,7 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
         writeSidc(job, force);
     } else if (kind == "cv") {
         out << WriteReportFile(session.dir,
-                               BuildCvReport(session.records(), job.first, *observer, data))
+                               BuildCvReport(session.records(), session.geometry(), job.first, *observer, data))
                    .string()
             << "\n";
     } else {

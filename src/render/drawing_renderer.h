@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "render/drawing_model.h"
+#include "drawing/drawing_model.h"
 #include "render/drawing_options.h"
 
 namespace hk {

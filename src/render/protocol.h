@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QSizeF>
 
-#include "render/protocol_data.h"
+#include "results/protocol_data.h"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <unordered_map>
 
 #include "records/record.h"
 #include "render/font_roles.h"
@@ -25,28 +24,6 @@ QFont listFont(bool bold) {
 }
 
 } // namespace
-
-std::vector<ObserverPeriod> ObserverPeriods(std::span<const TZaznam> records,
-                                            const std::vector<std::string>& names) {
-    std::unordered_map<std::string, ObserverPeriod> byName;
-    for (const TZaznam& z : records) {
-        ObserverPeriod& p = byName[z.Pozorovatel.text()];
-        ++p.count;
-        const auto d = RecordDate(z);
-        if (!d) continue;
-        if (p.first.year == 0 || *d < p.first) p.first = *d;
-        if (p.last.year == 0 || p.last < *d) p.last = *d;
-    }
-    std::vector<ObserverPeriod> out;
-    for (const std::string& name : names) {
-        auto it = byName.find(name);
-        if (it == byName.end() || it->second.count == 0) continue;
-        ObserverPeriod p = it->second;
-        p.name = name;
-        out.push_back(p);
-    }
-    return out;
-}
 
 QSize ObserverListSize(const std::vector<ObserverPeriod>& periods) {
     const int rows = periods.empty() ? 1 : static_cast<int>(periods.size()) + 1;

@@ -6,24 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "geometry/calendar.h"
-#include "records/zaznam.h"
+#include "results/observer_periods.h"
 
 class QPainter;
 
 namespace hk {
-
-struct ObserverPeriod {
-    std::string name; // UTF-8
-    Date first;       // the earliest drawing with a readable date
-    Date last;        // the latest one
-    int count = 0;    // drawings whose observer is exactly this name
-};
-
-// One entry per name, in the order given; names without a drawing are left
-// out.
-std::vector<ObserverPeriod> ObserverPeriods(std::span<const TZaznam> records,
-                                            const std::vector<std::string>& names);
 
 // The list as a small table in the top left corner of `target`; without
 // observers the line "Ještě není znám žádný pozorovatel".

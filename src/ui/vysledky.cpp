@@ -440,7 +440,7 @@ void VysledkyWindow::sestavCv() {
     const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
     if (!prvni) return ukaz(Nic);
     prvni_ = *prvni;
-    mrizka_ = CvMrizka(BuildCvReport(session_.records(), prvni_, {}, obecna_));
+    mrizka_ = CvMrizka(BuildCvReport(session_.records(), session_.geometry(), prvni_, {}, obecna_));
     mrizka_.caption =
         (Titulek + QStringLiteral("    CV - ") + mesicRok(vybranyMesic_)).toStdString();
     VyplnMrizku(*StringGrid8_, mrizka_);
@@ -542,7 +542,7 @@ void VysledkyWindow::dosouboruClick() {
             WriteReportFile(session_.dir, vlastni.basic);
             WriteReportFile(session_.dir, vlastni.extended);
         } else if (rezim_ == Oficialni) {
-            const ReportFile sidc = BuildSidcReport(zaznamy, prvni_, obecna_);
+            const ReportFile sidc = BuildSidcReport(zaznamy, session_.geometry(), prvni_, obecna_);
             hlavni_.model().setCurrent(static_cast<int>(prvni_) + 1);
             if (ReportExists(session_.dir, sidc) && !zpravy_.Otazka(q(SouborJizExistuje))) return;
             WriteReportFile(session_.dir, sidc);
@@ -550,7 +550,7 @@ void VysledkyWindow::dosouboruClick() {
             const QString pozorovatel = vybratPozorovatele();
             if (pozorovatel.isEmpty()) return;
             const ReportFile cv =
-                BuildCvReport(zaznamy, prvni_, pozorovatel.toStdString(), obecna_);
+                BuildCvReport(zaznamy, session_.geometry(), prvni_, pozorovatel.toStdString(), obecna_);
             hlavni_.model().setCurrent(static_cast<int>(prvni_) + 1);
             WriteReportFile(session_.dir, cv);
         }

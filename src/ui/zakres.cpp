@@ -631,7 +631,7 @@ void ZakresWindow::Button1Click() {
             }
             {
                 QPainter p(&image);
-                PaintDrawing(p, image.rect(), MakeDrawingModel(z), o);
+                PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry().ephemeris(i)), o);
             }
             SaveImage(image, slozka / RangeImageName(pred, *datum, bmp), kvalita);
         }
@@ -695,7 +695,7 @@ void ZakresWindow::tiskDo(QPrinter& printer, const RecordRange& range, double po
         p.save();
         p.translate(0, strana.height() * posunProcent / 100.0);
         p.scale(meritko, meritko);
-        PaintDrawing(p, QRect(QPoint(0, 0), velikost), MakeDrawingModel(s.record(i)), o);
+        PaintDrawing(p, QRect(QPoint(0, 0), velikost), MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
         p.restore();
     }
     p.end();

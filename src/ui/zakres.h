@@ -14,7 +14,7 @@
 
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
-#include "render/drawing_model.h"
+#include "drawing/drawing_model.h"
 #include "render/drawing_options.h"
 
 class QGroupBox;

@@ -83,12 +83,12 @@ TEST_F(ReportDir, SidcCvAndOwnFilesAreTheWindowsBytes) {
     CliRun r = cli("report sidc " + dir() + " 2.2005");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, (tmp.path() / "Mesice" / "200502.txt").string() + "\n");
-    EXPECT_EQ(bytes("Mesice/200502.txt"), ReportBytes(BuildSidcReport(records, february, data)));
+    EXPECT_EQ(bytes("Mesice/200502.txt"), ReportBytes(BuildSidcReport(records, GeometryCache::of(records), february, data)));
 
     r = cli("report cv " + dir() + " 2,2005 --observer 'Novák Jan'");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(bytes("CVdata/CV-02_2005.Txt"),
-              ReportBytes(BuildCvReport(records, february, "Novák Jan", data)));
+              ReportBytes(BuildCvReport(records, GeometryCache::of(records), february, "Novák Jan", data)));
 
     r = cli("report own " + dir() + " 02.2005");
     ASSERT_EQ(r.status, 0);
@@ -107,7 +107,7 @@ TEST_F(ReportDir, ExistingSidcFileIsKeptWithoutForce) {
     EXPECT_NE(refused.out.find("Soubor již existuje !\n   Přepsat?"), std::string::npos);
     EXPECT_EQ(bytes("MESICE/200502.txt"), "older report");
     ASSERT_EQ(cli("report sidc " + dir() + " 2.2005 --force").status, 0);
-    EXPECT_EQ(bytes("MESICE/200502.txt"), ReportBytes(BuildSidcReport(records, february, data)));
+    EXPECT_EQ(bytes("MESICE/200502.txt"), ReportBytes(BuildSidcReport(records, GeometryCache::of(records), february, data)));
 }
 
 TEST_F(ReportDir, InterSolProtocolAndObserverTable) {

@@ -76,7 +76,7 @@ TEST(SidcReport, WorkedExampleLine) {
 }
 
 TEST(SidcReport, WholeFile) {
-    const ReportFile r = BuildSidcReport(februaryFixture(), februaryFirst, stationData());
+    const ReportFile r = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, stationData());
     EXPECT_EQ(r.folder, "Mesice");
     EXPECT_EQ(r.name, "200102.txt");
     const std::string expected = crlf({"SIDC200102  CZ-TEST",
@@ -117,7 +117,7 @@ TEST(SidcReport, WholeFile) {
 TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
     auto records = februaryFixture();
     records[2].Souhrn = TSouhrn{}; // a stale block from an earlier save
-    const ReportFile sidc = BuildSidcReport(records, februaryFirst, stationData());
+    const ReportFile sidc = BuildSidcReport(records, GeometryCache::of(records), februaryFirst, stationData());
     EXPECT_NE(sidc.text.find("05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013\r\n"),
               std::string::npos);
     // The own report reads the stored block.
@@ -140,7 +140,7 @@ TEST(CvReport, WorkedExampleDayLine) {
 
 TEST(CvReport, WholeFile) {
     const ReportFile r =
-        BuildCvReport(februaryFixture(), februaryFirst, "Novák, Jan", stationData());
+        BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, "Novák, Jan", stationData());
     EXPECT_EQ(r.folder, "CVdata");
     EXPECT_EQ(r.name, "CV-02_2001.Txt");
     // The 5th shows its later drawing; AVRG and OBS count all three drawings:
@@ -197,7 +197,7 @@ TEST(CvReport, WholeFile) {
 TEST(CvReport, ClassesInOtherCaseArePrintedInCapitalsButCountZero) {
     std::vector<TZaznam> records{Kresba("03.09.2001", 800, {{"dao"}}, 1),
                                  Kresba("04.09.2001", 800, {}, 1)};
-    const ReportFile r = BuildCvReport(records, 0, "N", ObecnaData{});
+    const ReportFile r = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{});
     EXPECT_EQ(r.name, "CV-09_2001.Txt");
     EXPECT_NE(r.text.find("\r\n  03    000  08:00  1    DAO \r\n"), std::string::npos);
     EXPECT_NE(r.text.find("\r\n  04    000  08:00  1    \r\n"), std::string::npos);
@@ -207,7 +207,7 @@ TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
     ObecnaData d = stationData();
     d.row(10) = std::string(50, 'x');
     d.row(2) = std::string(50, 'y');
-    const ReportFile r = BuildCvReport(februaryFixture(), februaryFirst, "N", d);
+    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, "N", d);
     EXPECT_NE(r.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
               std::string::npos);
     EXPECT_NE(r.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
@@ -340,9 +340,9 @@ TEST_P(FebruaryLength, GregorianInEveryReport) {
     std::vector<TZaznam> records{Kresba(c.datum, 800, {{"Axx"}}, 1)};
     const std::string last = std::to_string(c.days);
     const std::string after = std::to_string(c.days + 1);
-    const std::string sidc = BuildSidcReport(records, 0, ObecnaData{}).text;
+    const std::string sidc = BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
     EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
-    const std::string cv = BuildCvReport(records, 0, "N", ObecnaData{}).text;
+    const std::string cv = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
     EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
     EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
     const OwnReport own = BuildOwnReport(records, 0, ObecnaData{});
@@ -365,10 +365,10 @@ TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
         records.push_back(Kresba(datum.c_str(), 700, {{"Axx"}}, 1));
         records.push_back(Kresba(datum.c_str(), 1400, {{"Hsx"}}, 2));
     }
-    const std::string sidc = BuildSidcReport(records, 0, ObecnaData{}).text;
+    const std::string sidc = BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
     EXPECT_NE(sidc.find("\r\n28 1400 2 01 001 011 01 001 011 00 000 000 00 000 000\r\n99"),
               std::string::npos);
-    const std::string cv = BuildCvReport(records, 0, "N", ObecnaData{}).text;
+    const std::string cv = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
     EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
 }
 
@@ -567,7 +567,7 @@ TEST(ReportFiles, WrittenInWindows1250IntoTheirFolder) {
     const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
     // An existing folder of another letter case is used; a missing one is made.
     EXPECT_EQ(WriteReportFile(dir, r.basic), tmp.path() / "VLASTNI" / "VL-02_2001.Txt");
-    const ReportFile sidc = BuildSidcReport(februaryFixture(), februaryFirst, stationData());
+    const ReportFile sidc = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, stationData());
     EXPECT_FALSE(ReportExists(dir, sidc));
     EXPECT_EQ(WriteReportFile(dir, sidc), tmp.path() / "Mesice" / "200102.txt");
     EXPECT_TRUE(ReportExists(dir, sidc));

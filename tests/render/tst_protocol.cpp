@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "render/protocol.h"
-#include "render/protocol_data.h"
+#include "results/protocol_data.h"
 
 using namespace hk;
 

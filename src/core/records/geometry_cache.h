@@ -39,6 +39,12 @@ struct RecordGeometry {
 
 class GeometryCache {
   public:
+    // A cache of `records`, built at once.
+    static GeometryCache of(std::span<const TZaznam> records) {
+        GeometryCache g;
+        g.rebuild(records);
+        return g;
+    }
     // Builds every entry.
     void rebuild(std::span<const TZaznam> records);
     // Brings the dirty entries up to date with `records`.

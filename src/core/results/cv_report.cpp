@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "results/daily_values.h"
 #include "results/month_walk.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
@@ -33,14 +32,14 @@ std::string CvDayTail(const TZaznam& z, int cv) {
     return tail;
 }
 
-ReportFile BuildCvReport(std::span<const TZaznam> records, std::size_t first,
-                         std::string_view observer, const ObecnaData& data) {
+ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         std::size_t first, std::string_view observer, const ObecnaData& data) {
     const MonthWalk walk = WalkReportMonth(records, first);
     std::vector<std::string> tails(static_cast<std::size_t>(walk.days));
     long cvTotal = 0;
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
-        const TSouhrn live = LiveDailyValues(z);
+        const TSouhrn& live = geometry.live(static_cast<int>(u.index) + 1);
         const int cv = live.CVSev + live.CVJih;
         cvTotal += cv;
         tails[static_cast<std::size_t>(u.day - 1)] = CvDayTail(z, cv);

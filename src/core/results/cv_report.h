@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/geometry_cache.h"
 #include "records/zaznam.h"
 #include "results/obecna_data.h"
 #include "results/report_file.h"
@@ -24,7 +25,7 @@ std::string CvDayTail(const TZaznam& z, int cv);
 // The report of the month whose first record is records[first] (0-based),
 // for `observer`. Every drawing of the month counts in AVRG and OBS, also one
 // whose line a later drawing of the same day replaces.
-ReportFile BuildCvReport(std::span<const TZaznam> records, std::size_t first,
-                         std::string_view observer, const ObecnaData& data);
+ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         std::size_t first, std::string_view observer, const ObecnaData& data);
 
 } // namespace hk

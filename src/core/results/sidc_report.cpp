@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "results/daily_values.h"
 #include "results/month_walk.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
@@ -40,15 +39,15 @@ std::string SidcDayLine(int day, const TZaznam& z, const TSouhrn& live) {
     return line;
 }
 
-ReportFile BuildSidcReport(std::span<const TZaznam> records, std::size_t first,
-                           const ObecnaData& data) {
+ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache& geometry,
+                           std::size_t first, const ObecnaData& data) {
     const MonthWalk walk = WalkReportMonth(records, first);
     std::vector<std::string> days(static_cast<std::size_t>(walk.days));
     for (int d = 1; d <= walk.days; ++d)
         days[static_cast<std::size_t>(d - 1)] = FormatNumber(d, "00") + " 9999";
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
-        days[static_cast<std::size_t>(u.day - 1)] = SidcDayLine(u.day, z, LiveDailyValues(z));
+        days[static_cast<std::size_t>(u.day - 1)] = SidcDayLine(u.day, z, geometry.live(static_cast<int>(u.index) + 1));
     }
 
     const std::string& stanice = data.row(SidcStaniceRadek);

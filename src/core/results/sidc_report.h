@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/geometry_cache.h"
 #include "records/zaznam.h"
 #include "results/obecna_data.h"
 #include "results/report_file.h"
@@ -25,9 +26,10 @@ std::string SidcFileName(int year, int month);
 // from the record.
 std::string SidcDayLine(int day, const TZaznam& z, const TSouhrn& live);
 
-// The report of the month whose first record is records[first] (0-based).
-// The last line "99" has no line end.
-ReportFile BuildSidcReport(std::span<const TZaznam> records, std::size_t first,
-                           const ObecnaData& data);
+// The report of the month whose first record is records[first] (0-based);
+// the hemisphere values come from the records' geometry. The last line "99"
+// has no line end.
+ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache& geometry,
+                           std::size_t first, const ObecnaData& data);
 
 } // namespace hk

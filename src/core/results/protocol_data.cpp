@@ -1,4 +1,4 @@
-#include "render/protocol_data.h"
+#include "results/protocol_data.h"
 
 #include <charconv>
 #include <cmath>

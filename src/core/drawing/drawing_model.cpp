@@ -1,4 +1,4 @@
-#include "render/drawing_model.h"
+#include "drawing/drawing_model.h"
 
 #include "drawing/faculae.h"
 #include "records/record.h"

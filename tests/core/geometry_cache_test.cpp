@@ -1,0 +1,76 @@
+// The store's geometry cache must always equal a fresh computation, whatever
+// operations changed, added, moved or removed records since it was built.
+#include <gtest/gtest.h>
+
+#include "demo/demo.h"
+#include "records/geometry_cache.h"
+#include "records/record.h"
+#include "records/record_file.h"
+#include "records/session.h"
+#include "results/daily_values.h"
+#include "tests_support/session_edit.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+void ExpectFresh(const Session& s) {
+    const GeometryCache& cached = s.geometry();
+    ASSERT_EQ(cached.size(), static_cast<std::size_t>(s.PocetZaznamu()));
+    for (int i = 1; i <= s.PocetZaznamu(); ++i) {
+        const TZaznam& z = s.record(i);
+        SCOPED_TRACE("record " + std::to_string(i) + " " + z.Datum.text());
+        const TSouhrn live = LiveDailyValues(z);
+        EXPECT_EQ(std::memcmp(&cached.live(i), &live, sizeof live), 0);
+        const auto eph = RecordEphemeris(z);
+        ASSERT_EQ(cached.ephemeris(i).has_value(), eph.has_value());
+        if (!eph) continue;
+        ASSERT_EQ(cached.groups(i).size(), static_cast<std::size_t>(z.groupCount()));
+        for (int k = 0; k < z.groupCount(); ++k)
+            EXPECT_EQ(cached.groups(i)[k].Lat,
+                      PolarToHeliographic(*eph, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd).Lat);
+        for (int k = 0; k < z.faculaeCount(); ++k) {
+            const PackedPosition p = UnpackPosition(z.Skupiny[k].Fakule[5]);
+            EXPECT_FLOAT_EQ(cached.faculaeVertex(i, k, 5).Lon,
+                            float(PolarToHeliographic(*eph, p.angle * 10.0, p.dist * 10.0).Lon));
+        }
+    }
+}
+
+} // namespace
+
+TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
+    TempDir dir;
+    DemoOptions o;
+    o.years = 2;
+    o.perYear = 120;
+    std::vector<TZaznam> records = GenerateDemoRecords(o);
+    records[7].Datum.setText("31.02.2024"); // no date: the stored summary stays
+    WriteRecordFile(dir.path() / "datax.dat", records);
+    Session s(dir.path());
+    s.load({2025, 12, 31});
+    ExpectFresh(s);
+
+    // A correction in place, a record moved to the front by the sort, new
+    // records merged, unreadable dates removed: each refreshes what changed.
+    ChangeRecord(s, 20, [](TZaznam& z) { z.Skupiny[0].Uhel = 1900; });
+    TZaznam older = s.record(30);
+    older.Datum.setText("02.01.1990");
+    s.setWorkingRecord(older);
+    s.storeWorkingRecord(EntryMode::New);
+    ExpectFresh(s);
+    std::vector<TZaznam> added(records.begin() + 40, records.begin() + 60);
+    for (TZaznam& z : added)
+        z.Cas = static_cast<std::uint16_t>(z.Cas + 1);
+    s.mergeRecords(added);
+    EXPECT_EQ(s.removeUnreadableDates(), 1);
+    ExpectFresh(s);
+    // Many corrections make the old positions waste that is compacted.
+    for (int round = 0; round < 12; ++round) {
+        for (int i = 1; i <= s.PocetZaznamu(); i += 2)
+            ChangeRecord(s, i, [&](TZaznam& z) { z.Skupiny[0].Vzd = std::uint16_t(100 + round); });
+        s.geometry();
+    }
+    ExpectFresh(s);
+}
