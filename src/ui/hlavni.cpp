@@ -490,6 +490,10 @@ void HlavniWindow::Polohyfakul1Click() {
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
 }
 
+void HlavniWindow::ukazStav(const QString& text, int ms) {
+    statusBar()->showMessage(text, ms);
+}
+
 void HlavniWindow::posledni1Click() {
     if (seznam_)
         seznam_->posledni();

@@ -14,6 +14,7 @@
 #include "records/record.h"
 #include "records/startup.h"
 #include "ui/session_model.h"
+#include "ui/window_context.h"
 
 class QLabel;
 class QMdiArea;
@@ -25,7 +26,7 @@ class Messages;
 class Session;
 class VybratWindow;
 
-class HlavniWindow : public QMainWindow {
+class HlavniWindow : public QMainWindow, public Frame {
     Q_OBJECT
   public:
     // The hint of a command whose window does not exist yet.
@@ -40,7 +41,7 @@ class HlavniWindow : public QMainWindow {
     // been shown.
     bool FormCreate(const QRect& screen, const Date& today);
     // The screen given to FormCreate.
-    const QRect& obrazovka() const { return obrazovka_; }
+    QRect obrazovka() const override { return obrazovka_; }
 
     // Asks for the drawing setting when record 1 has none; the coordinate-type
     // dialog unless a test puts its own answer here.
@@ -49,27 +50,35 @@ class HlavniWindow : public QMainWindow {
     StartupHooks startupHooks;
 
     // ---- For the windows that plug into the frame.
-    // The menu item or tool button of that objectName (nullptr when unknown).
-    QAction* akce(const QString& objectName) const;
+    // What every window gets: messages, the store, the work area, the frame.
+    WindowContext kontext() { return {zpravy_, model_, plocha_, *this}; }
+    QAction* akce(const QString& objectName) const override;
     // Makes a command live: enables it, restores its own hint and runs `fn`
     // when it is chosen. A tool button that does the same as a menu item
     // follows the menu item.
-    void zapojit(const QString& objectName, std::function<void()> fn);
+    void zapojit(const QString& objectName, std::function<void()> fn) override;
     QMdiArea* plocha() const { return plocha_; }
     Messages& zpravy() { return zpravy_; }
     SessionModel& model() { return model_; }
     const Session& session() const { return model_.session(); }
-    // Shows a window's panel in the tool bar (and hides the others).
-    void ukazPanel(const QString& name);
-    void zakladniPanel() { ukazPanel(QStringLiteral("zakladni")); }
-    QWidget* panel(const QString& name) const { return panely_.value(name); }
+    void ukazPanel(const QString& name) override;
+    QWidget* panel(const QString& name) const override { return panely_.value(name); }
     QString viditelnyPanel() const;
+    void ulozitObrazekOkna(const QString& nazev) override {
+        NazevObrazku = nazev;
+        ulozokno();
+    }
+    void setUkladatBMP(bool bmp) override { UkladatBMP = bmp; }
+    void setTitulek(const QString& text) override { setWindowTitle(text); }
+    void ukazStav(const QString& text, int ms = 0) override;
+    void posledniUprava() override { posledni1Click(); }
+    const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.
     void setSeznam(VybratWindow* seznam) { seznam_ = seznam; }
     VybratWindow* seznam() const { return seznam_; }
     // Brings the drawing window to the front (the drawing window listens).
-    void zobrazZakres() { emit zakresPozadovan(); }
+    void zobrazZakres() override { emit zakresPozadovan(); }
 
     // ---- Saving the picture of the front window.
     QString NazevObrazku;   // name of the next image, set by the window

@@ -1,0 +1,56 @@
+#pragma once
+// What a window gets from the program's frame: the messages, the record
+// store's wrapper, the work area, and the frame's commands it may use (its
+// panel in the tool bar, its menu commands, the window-image save, the
+// caption and the status line). Windows hold this context, not the main
+// window, so that they can be built and tested on their own.
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QWidget;
+
+namespace hk {
+
+class Messages;
+class SessionModel;
+struct StartupHooks;
+
+// The main window's commands as the other windows see them.
+class Frame {
+  public:
+    virtual ~Frame() = default;
+    // The menu item or tool button of that objectName (nullptr when unknown).
+    virtual QAction* akce(const QString& objectName) const = 0;
+    // Makes a command live and runs `fn` when it is chosen.
+    virtual void zapojit(const QString& objectName, std::function<void()> fn) = 0;
+    // Shows a window's panel in the tool bar (and hides the others).
+    virtual void ukazPanel(const QString& name) = 0;
+    void zakladniPanel() { ukazPanel(QStringLiteral("zakladni")); }
+    virtual QWidget* panel(const QString& name) const = 0;
+    // F8: saves the front window's picture as "Obrázek/<nazev>.jpg", asking first.
+    virtual void ulozitObrazekOkna(const QString& nazev) = 0;
+    // The drawing window's batch export writes BMP (else JPEG).
+    virtual void setUkladatBMP(bool bmp) = 0;
+    virtual void setTitulek(const QString& text) = 0;
+    // A line in the status bar for `ms` milliseconds (0: until replaced).
+    virtual void ukazStav(const QString& text, int ms = 0) = 0;
+    // Shows the date and time of the last change of datax.dat.
+    virtual void posledniUprava() = 0;
+    // Brings the drawing window to the front.
+    virtual void zobrazZakres() = 0;
+    virtual QRect obrazovka() const = 0;
+    // Steps that run inside the start-up and after every stored entry.
+    virtual const StartupHooks& hooks() const = 0;
+};
+
+struct WindowContext {
+    Messages& zpravy;
+    SessionModel& model;
+    QMdiArea* plocha;
+    Frame& ramec;
+};
+
+} // namespace hk
