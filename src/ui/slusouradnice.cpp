@@ -34,6 +34,7 @@ constexpr int VyskaOvladani = 40; // the row of controls above the table
 constexpr int NizkeOkno = 990;    // "t" prints the window only when it is higher
 constexpr double PomerTisknuteOblasti = 1.1;
 constexpr int OkrajTisknuteOblasti = 5;
+constexpr int MinSirkaVlevo = 400; // room left of the record list worth using
 const QString Titulek = QStringLiteral("Souřadnice středu slunce");
 
 QString q(std::string_view s) {
@@ -290,11 +291,12 @@ SlusouradniceWindow* SlusouradniceWindow::otevrit(QMdiArea& plocha, const Progra
 void installSlusouradnice(HlavniWindow& hlavni) {
     auto otevrit = [&hlavni] {
         const auto datum = RecordDate(hlavni.session().AktualniZaznam);
-        // The work area left of the record list.
+        // The work area left of the record list, unless the list stands at
+        // the left edge.
         int sirka = hlavni.plocha()->viewport()->width();
         if (hlavni.seznam())
             if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
-                if (seznam->x() > sirka / 2) sirka = seznam->x();
+                if (seznam->x() >= MinSirkaVlevo && seznam->x() < sirka) sirka = seznam->x();
         SlusouradniceWindow::otevrit(*hlavni.plocha(), hlavni.session().dir, hlavni.zpravy(),
                                      datum ? datum->year : QDate::currentDate().year(), sirka);
     };
