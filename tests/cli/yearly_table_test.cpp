@@ -14,11 +14,10 @@ namespace {
 
 int pdfPages(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string line;
     int pages = 0;
-    for (auto at = bytes.find("/Type /Page\n"); at != std::string::npos;
-         at = bytes.find("/Type /Page\n", at + 1))
-        ++pages;
+    while (std::getline(in, line))
+        pages += line == "/Type /Page";
     return pages;
 }
 

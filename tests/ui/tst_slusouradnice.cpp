@@ -23,8 +23,7 @@ class TestSlusouradnice : public QObject {
     void init();
     void cleanup();
     void yearPagesAndScale();
-    void savesPrintsAndKeyT();
-    void closesWhenAnotherWindowIsActivated();
+    void savesPrintsKeyTAndCloses();
 
   private:
     template <class T> T* child(const char* name) const { return w->findChild<T*>(name); }
@@ -91,7 +90,7 @@ void TestSlusouradnice::yearPagesAndScale() {
     QCOMPARE(w->TableScale(), 32);
 }
 
-void TestSlusouradnice::savesPrintsAndKeyT() {
+void TestSlusouradnice::savesPrintsKeyTAndCloses() {
     child<QToolButton>("SpeedButton3")->click();
     child<QPushButton>("ulozitobr")->click();
     const QImage obraz(QString::fromStdString(
@@ -105,9 +104,8 @@ void TestSlusouradnice::savesPrintsAndKeyT() {
     w->setFocus();
     QTest::keyClick(w, Qt::Key_T);
     QCOMPARE(f->zpravy.zpravy, QStringList{QString::fromUtf8(NizkeOknoTabulky.data())});
-}
 
-void TestSlusouradnice::closesWhenAnotherWindowIsActivated() {
+    // Another window of the work area activated: the table closes.
     QPointer<SlusouradniceWindow> okno = w;
     auto* jine = f->hlavni->plocha()->addSubWindow(new QWidget);
     jine->show();
