@@ -9,6 +9,7 @@ int RunDump(const Args& args, std::ostream& out, std::ostream& err);
 int RunExport(const Args& args, std::ostream& out, std::ostream& err);
 int RunReport(const Args& args, std::ostream& out, std::ostream& err);
 int RunStats(const Args& args, std::ostream& out, std::ostream& err);
+int RunYearlyTable(const Args& args, std::ostream& out, std::ostream& err);
 // render KIND ...: dispatches to the subcommands below.
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);

@@ -2,6 +2,7 @@
 
 #include "ui/hlavni.h"
 #include "ui/novdat.h"
+#include "ui/slusouradnice.h"
 #include "ui/vybrat.h"
 #include "ui/vysledky.h"
 #include "ui/zakres.h"
@@ -13,6 +14,7 @@ void installWindows(HlavniWindow& hlavni) {
     installZakres(hlavni);
     installNovdat(hlavni);
     installVysledky(hlavni);
+    installSlusouradnice(hlavni);
 }
 
 } // namespace hk

@@ -1,0 +1,100 @@
+// heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3]]: the yearly
+// table of disk-centre coordinates as text lines, as a picture of one page
+// (PNG, JPEG, BMP) or as a PDF of the pages.
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/gui_application.h"
+#include "drawing/coordinate_table.h"
+#include "io/atomic_file.h"
+#include "render/coordinate_table_renderer.h"
+#include "render/jpeg_writer.h"
+
+namespace hk::cli {
+
+namespace {
+
+constexpr int PdfResolution = 300;
+
+bool isPdf(const std::filesystem::path& file) {
+    std::string ext = file.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".pdf";
+}
+
+void printLines(const CoordinateYear& table, std::ostream& out) {
+    for (const CoordinateDay& d : table.days)
+        out << FormatDatum(d.date) << ';' << d.L0 << ';' << d.B0 << ';' << d.P << '\n';
+    for (const RotationStart& s : table.starts)
+        out << "rotace;" << s.CarrRotation << ';' << FormatDatum(s.date) << '\n';
+}
+
+void writePdf(const std::filesystem::path& file, const CoordinateYear& table,
+              const std::vector<int>& pages) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setResolution(PdfResolution);
+        pdf.setTitle(QString::fromStdString(std::string(CoordinateTableTitle)) +
+                     QString::number(table.year));
+        PrintCoordinateTable(pdf, table, pages);
+    }
+    WriteFileAtomic(file,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void writeImage(const std::filesystem::path& file, const CoordinateYear& table, int page) {
+    const CoordinateTableOptions options;
+    QImage image(CoordinateTablePictureSize(options.scale), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        DrawCoordinateTable(painter, image.rect(), MakeCoordinateTablePage(table, page), options);
+    }
+    SaveImage(image, file, 90);
+}
+
+} // namespace
+
+int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
+    Args args = argsIn;
+    const auto outFile = TakeOption(args, "--out");
+    const auto pageText = TakeOption(args, "--page");
+    RejectUnknownOptions(args);
+    if (args.size() != 1) throw UsageError("čekám rok");
+    const auto year = ParseTableYear(args[0]);
+    if (!year) throw UsageError(std::string(SpatnyRokTabulky));
+    if (pageText && !outFile) throw UsageError("--page patří k --out");
+    std::optional<int> page;
+    if (pageText) {
+        if (*pageText != "1" && *pageText != "2" && *pageText != "3")
+            throw UsageError("stránka je 1, 2 nebo 3, ne \"" + *pageText + "\"");
+        page = (*pageText)[0] - '1';
+    }
+
+    const CoordinateYear table = MakeCoordinateYear(*year);
+    if (!outFile) {
+        printLines(table, out);
+        return 0;
+    }
+    const std::filesystem::path file = *outFile;
+    GuiApplicationScope gui;
+    if (isPdf(file))
+        writePdf(file, table, page ? std::vector<int>{*page} : std::vector<int>{0, 1, 2});
+    else
+        writeImage(file, table, page.value_or(0));
+    out << file.string() << "\n";
+    return 0;
+}
+
+} // namespace hk::cli
