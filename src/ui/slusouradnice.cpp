@@ -290,7 +290,7 @@ SlusouradniceWindow* SlusouradniceWindow::otevrit(QMdiArea& plocha, const Progra
 
 void installSlusouradnice(HlavniWindow& hlavni) {
     auto otevrit = [&hlavni] {
-        const auto datum = RecordDate(hlavni.session().AktualniZaznam);
+        const auto datum = RecordDate(hlavni.session().AktualniZaznam());
         // The work area left of the record list, unless the list stands at
         // the left edge.
         int sirka = hlavni.plocha()->viewport()->width();
