@@ -26,7 +26,7 @@ class Messages;
 class Session;
 class VybratWindow;
 
-class HlavniWindow : public QMainWindow, public Frame {
+class HlavniWindow : public QMainWindow, public Ramec {
     Q_OBJECT
   public:
     // The hint of a command whose window does not exist yet.

@@ -19,9 +19,9 @@ class SessionModel;
 struct StartupHooks;
 
 // The main window's commands as the other windows see them.
-class Frame {
+class Ramec {
   public:
-    virtual ~Frame() = default;
+    virtual ~Ramec() = default;
     // The menu item or tool button of that objectName (nullptr when unknown).
     virtual QAction* akce(const QString& objectName) const = 0;
     // Makes a command live and runs `fn` when it is chosen.
@@ -50,7 +50,7 @@ struct WindowContext {
     Messages& zpravy;
     SessionModel& model;
     QMdiArea* plocha;
-    Frame& ramec;
+    Ramec& ramec;
 };
 
 } // namespace hk
