@@ -46,12 +46,6 @@ constexpr int MinSirkaObrazovky = 1020;
 constexpr int KvalitaObrazku = 90;
 constexpr int OrezObrazku = 5;
 
-QString utf8(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString cesta(const std::filesystem::path& p) {
-    return QString::fromStdString(p.string());
-}
 
 // A name for a file: separators would lead out of the picture folder.
 QString nazevSouboru(QString nazev) {
@@ -412,7 +406,7 @@ bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
     try {
         start = RunStartup(model_.store(), screen.height(), today, startupHooks);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + utf8(e.what()));
+        zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;
     }
     // Window: the whole screen but for the task bar, scaled by the percentage.
@@ -421,7 +415,7 @@ bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
     setGeometry(screen.x(), screen.y(), screen.width() - 20, vyska);
 
     if (start.askDrawingSetting) model_.setDrawingSetting(zeptatSeNaNastaveni());
-    setWindowTitle(utf8(MainWindowCaption(s)));
+    setWindowTitle(q(MainWindowCaption(s)));
 
     pocitadla_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
                             .arg(s.tables().DenniSIDC.years.size())
@@ -432,7 +426,7 @@ bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
     if (const std::vector<std::string> varovani = model_.takeWarnings(); !varovani.empty()) {
         QStringList w;
         for (const std::string& t : varovani)
-            w << utf8(t);
+            w << q(t);
         zpravy_.Zprava(w.join(QLatin1Char('\r')));
     }
     return true;
@@ -446,7 +440,7 @@ bool HlavniWindow::kontrolaObrazovky(const QRect& screen) {
 }
 
 void HlavniWindow::ukazPosledniUpravu() {
-    const QFileInfo datax(cesta(session().dir.resolve("datax.dat")));
+    const QFileInfo datax(textCesty(session().dir.resolve("datax.dat")));
     label1_->setText(datax.exists()
                          ? datax.lastModified().toString(QStringLiteral("dd.MM.yyyy hh:mm"))
                          : QString());
@@ -467,7 +461,7 @@ void HlavniWindow::ulozitdatClick() {
 void HlavniWindow::ulozASCIClick() {
     const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Data skvrn budou uložena do souboru ") +
-                   cesta(s.dir.resolve(SoubASCIName)));
+                   textCesty(s.dir.resolve(SoubASCIName)));
     if (!runCommand(zpravy_, [&] {
             BusyCursor busy;
             WriteSoubASCI(s.dir, s.records(), s.geometry());
@@ -481,7 +475,7 @@ void HlavniWindow::ulozASCIClick() {
 void HlavniWindow::Polohyfakul1Click() {
     const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
-                   cesta(s.dir.resolve(CSVFolderName)));
+                   textCesty(s.dir.resolve(CSVFolderName)));
     if (!runCommand(zpravy_, [&] {
             BusyCursor busy;
             WritePolohyFakuli(s.dir, s.records());
@@ -514,9 +508,9 @@ void HlavniWindow::About1Click() {
                        "<p>Adresář programu (data): %3<br>Záznamy: %4<br>Obrázky oken: %5<br>"
                        "Program: %6</p>")
             .arg(QStringLiteral(HELIOKRES_VERSION), QStringLiteral(HELIOKRES_BUILD_NUMBER),
-                 cesta(s.dir.root()).toHtmlEscaped(),
-                 cesta(s.dir.resolve("datax.dat")).toHtmlEscaped(),
-                 cesta(s.dir.resolve("Obrázek")).toHtmlEscaped(),
+                 textCesty(s.dir.root()).toHtmlEscaped(),
+                 textCesty(s.dir.resolve("datax.dat")).toHtmlEscaped(),
+                 textCesty(s.dir.resolve("Obrázek")).toHtmlEscaped(),
                  QCoreApplication::applicationFilePath().toHtmlEscaped());
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("About"), text,
                                 QMessageBox::Ok, this);
@@ -546,9 +540,9 @@ bool HlavniWindow::ulozokno1() {
         const std::filesystem::path soubor =
             slozka / (nazevSouboru(NazevObrazku) + QStringLiteral(".jpg")).toStdString();
         WriteJpeg(image, soubor, KvalitaObrazku);
-        statusBar()->showMessage(QStringLiteral("Obrázek uložen: ") + cesta(soubor), 5000);
+        statusBar()->showMessage(QStringLiteral("Obrázek uložen: ") + textCesty(soubor), 5000);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(utf8(e.what()));
+        zpravy_.Zprava(q(e.what()));
         return false;
     }
     return true;
@@ -564,14 +558,14 @@ bool HlavniWindow::ukoncit() {
         try {
             s.writeBackup();
         } catch (const std::exception& e) {
-            zpravy_.Zprava(utf8(e.what()));
+            zpravy_.Zprava(q(e.what()));
         }
     }
     try {
         s.saveAtExit();
     } catch (const std::exception& e) {
         // The data in memory would be lost: the user decides.
-        if (!zpravy_.Otazka(utf8(e.what()) +
+        if (!zpravy_.Otazka(q(e.what()) +
                             QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
             return false;
     }

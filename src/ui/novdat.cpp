@@ -1,4 +1,5 @@
 #include "ui/novdat.h"
+#include "ui/ui_helpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -77,12 +79,6 @@ const QString NapovedaHelio = QStringLiteral("Typ   = Typ skupiny\n"
                                              "č.sk1. = číslo skupiny globalní\n"
                                              "č.sk2. = číslo skupiny v rotaci( důležité)");
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& t) {
-    return t.toStdString();
-}
 
 QString nadpisRezimu(EntryMode mode) {
     switch (mode) {
@@ -129,15 +125,15 @@ void nastavText(QTableWidget* grid, int row, int col, const QString& t) {
 
 } // namespace
 
-NovdatWindow* NovdatWindow::otevrit(HlavniWindow& hlavni, EntryMode mode, bool zeSnimku) {
-    if (QAction* a = hlavni.akce(polozkaRezimu(mode))) a->setEnabled(false);
-    auto* w = new NovdatWindow(hlavni, mode, zeSnimku);
+NovdatWindow* NovdatWindow::otevrit(WindowContext k, EntryMode mode, bool zeSnimku) {
+    if (QAction* a = k.ramec.akce(polozkaRezimu(mode))) a->setEnabled(false);
+    auto* w = new NovdatWindow(k, mode, zeSnimku);
     w->show();
     return w;
 }
 
-NovdatWindow::NovdatWindow(HlavniWindow& hlavni, EntryMode mode, bool zeSnimku)
-    : QDialog(&hlavni), hlavni_(hlavni), session_(hlavni.session()), rezim_(mode),
+NovdatWindow::NovdatWindow(WindowContext k, EntryMode mode, bool zeSnimku)
+    : QDialog(k.plocha->window()), k_(k), session_(k.model.session()), rezim_(mode),
       zeSnimku_(zeSnimku && mode == EntryMode::New) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -423,7 +419,7 @@ void NovdatWindow::nastavFormular(const EntryForm& f) {
 
 void NovdatWindow::FormCreate() {
     const Session& ss = session_;
-    if (ss.PocetZaznamu() == 1) hlavni_.model().setCurrent(1);
+    if (ss.PocetZaznamu() == 1) k_.model.setCurrent(1);
     zaklad_ = ss.AktualniZaznam();
     setWindowTitle(ss.HelioZadavani() ? NadpisHelio : NadpisPolarni);
     for (const std::string& jmeno : ss.Pozorovatele())
@@ -459,7 +455,7 @@ void NovdatWindow::FormCreate() {
 
 void NovdatWindow::FormClose() {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        if (QAction* a = hlavni_.akce(polozkaRezimu(m))) a->setEnabled(true);
+        if (QAction* a = k_.ramec.akce(polozkaRezimu(m))) a->setEnabled(true);
 }
 
 void NovdatWindow::ukazPocitadlo() {
@@ -525,7 +521,7 @@ void NovdatWindow::Edit11Change() {
         StringGrid1_->setEnabled(false);
         return;
     }
-    if (g.message) hlavni_.zpravy().Zprava(q(*g.message));
+    if (g.message) k_.zpravy.Zprava(q(*g.message));
     nastavFormular(f);
     ukazStavSkupin(g.enabled);
 }
@@ -537,7 +533,7 @@ void NovdatWindow::Edit12Change() {
         StringGrid2_->setEnabled(false);
         return;
     }
-    if (g.message) hlavni_.zpravy().Zprava(q(*g.message));
+    if (g.message) k_.zpravy.Zprava(q(*g.message));
     nastavFormular(f);
     ukazStavFakuli(g.enabled);
 }
@@ -546,14 +542,14 @@ void NovdatWindow::MaskEdit1Exit() {
     const DateFieldCheck c =
         CheckDateField(formular(), rezim_, session_.records(), session_.CislovaniZakresu());
     for (const std::string& m : c.messages)
-        hlavni_.zpravy().Zprava(q(m));
+        k_.zpravy.Zprava(q(m));
     if (c.cisloZakresu) Edit2_->setText(q(*c.cisloZakresu));
     if (c.refocus) MaskEdit1_->setFocus(Qt::OtherFocusReason);
 }
 
 void NovdatWindow::Edit3Exit() {
     for (const std::string& m : CheckTimeField(formular(), rezim_, session_.records()))
-        hlavni_.zpravy().Zprava(q(m));
+        k_.zpravy.Zprava(q(m));
 }
 
 void NovdatWindow::StringGrid1Click() {
@@ -566,7 +562,7 @@ void NovdatWindow::StringGrid1Click() {
         if (const auto trida = NormaliseGroupClass(s(typ)))
             nastavText(StringGrid1_, row, sloupec::Typ, q(*trida));
         else
-            hlavni_.zpravy().Zprava(q(std::string(zpravy::SpatnyTypKlik)));
+            k_.zpravy.Zprava(q(std::string(zpravy::SpatnyTypKlik)));
     }
     if (col == sloupec::CSk1) {
         Panel1_->setText(
@@ -580,7 +576,7 @@ void NovdatWindow::StringGrid1Click() {
 void NovdatWindow::HeliosClick() {
     EntryForm f = formular();
     if (const auto zprava = ToggleEntryView(f, session_.PolomerKresby())) {
-        hlavni_.zpravy().Zprava(q(*zprava));
+        k_.zpravy.Zprava(q(*zprava));
         return;
     }
     nastavFormular(f);
@@ -588,8 +584,8 @@ void NovdatWindow::HeliosClick() {
 }
 
 void NovdatWindow::Label10Click() {
-    if (!hlavni_.zpravy().Otazka(q(std::string(zpravy::VypnoutCislovani)))) return;
-    hlavni_.model().switchDrawingNumbersOff();
+    if (!k_.zpravy.Otazka(q(std::string(zpravy::VypnoutCislovani)))) return;
+    k_.model.switchDrawingNumbersOff();
     zaklad_.CisloZakresu = 0;
     ukazCislovani();
 }
@@ -608,7 +604,7 @@ void NovdatWindow::ukoncitClick() {
     nastavFormular(out.form);
     ukazPocitadlo();
     for (const std::string& m : out.messages)
-        hlavni_.zpravy().Zprava(q(m));
+        k_.zpravy.Zprava(q(m));
     if (out.focus) {
         QTableWidget* grid =
             out.focus->grid == GridCell::Grid::Skupiny ? StringGrid1_ : StringGrid2_;
@@ -619,20 +615,20 @@ void NovdatWindow::ukoncitClick() {
     }
     if (!out.record) return;
 
-    SessionModel& model = hlavni_.model();
+    SessionModel& model = k_.model;
     const std::uint64_t revize = ss.revision();
     try {
         model.storeWorkingRecord(*out.record, rezim_);
     } catch (const std::exception& e) {
-        hlavni_.zpravy().Zprava(q(e.what()));
+        k_.zpravy.Zprava(q(e.what()));
         // Not stored at all: the window stays open with everything typed.
         if (ss.revision() == revize) {
             model.setWorkingRecord(zaklad_);
             return;
         }
     }
-    hlavni_.zobrazZakres();
-    if (hlavni_.startupHooks.computeAsymmetry) hlavni_.startupHooks.computeAsymmetry(model.store());
+    k_.ramec.zobrazZakres();
+    if (k_.ramec.hooks().computeAsymmetry) k_.ramec.hooks().computeAsymmetry(model.store());
     accept();
 }
 
@@ -644,7 +640,7 @@ void NovdatWindow::NavratClick() {
 
 void installNovdat(HlavniWindow& hlavni) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        hlavni.zapojit(polozkaRezimu(m), [&hlavni, m] { NovdatWindow::otevrit(hlavni, m); });
+        hlavni.zapojit(polozkaRezimu(m), [&hlavni, m] { NovdatWindow::otevrit(hlavni.kontext(), m); });
 }
 
 } // namespace hk

@@ -6,6 +6,7 @@
 // through the record store.
 #include <QDialog>
 
+#include "ui/window_context.h"
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "records/session.h"
@@ -28,7 +29,7 @@ class NovdatWindow : public QDialog {
     // Opens the window in `mode` over the main window and disables the menu
     // item of that mode until the window closes. `zeSnimku` is set by the
     // faculae measurement window: only the header is entered then.
-    static NovdatWindow* otevrit(HlavniWindow& hlavni, EntryMode mode, bool zeSnimku = false);
+    static NovdatWindow* otevrit(WindowContext k, EntryMode mode, bool zeSnimku = false);
 
     EntryMode rezim() const { return rezim_; }
     bool zeSnimku() const { return zeSnimku_; }
@@ -52,7 +53,7 @@ class NovdatWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    NovdatWindow(HlavniWindow& hlavni, EntryMode mode, bool zeSnimku);
+    NovdatWindow(WindowContext k, EntryMode mode, bool zeSnimku);
 
     void FormCreate();
     void FormClose();
@@ -68,7 +69,7 @@ class NovdatWindow : public QDialog {
     EntrySettings nastaveni() const;
     int skaluj(int hodnota) const;
 
-    HlavniWindow& hlavni_;
+    WindowContext k_;
     const Session& session_;
     const EntryMode rezim_;
     const bool zeSnimku_;

@@ -1,4 +1,5 @@
 #include "ui/vybrat.h"
+#include "ui/ui_helpers.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -28,14 +29,11 @@ constexpr int SirkaUzkeObrazovky = 220;
 constexpr int LevyOkrajSiroke = 804;
 constexpr int SirokaObrazovka = 1024;
 
-int skaluj(int hodnota, int procento) {
-    return static_cast<int>(std::nearbyint(hodnota * procento / 100.0));
-}
 
 } // namespace
 
 VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
-    auto* w = new VybratWindow(hlavni, nullptr);
+    auto* w = new VybratWindow(hlavni.kontext(), nullptr);
     // Above the other windows of the work area, as a list beside them.
     w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
@@ -51,15 +49,15 @@ VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     return w;
 }
 
-VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
-    : QWidget(parent), hlavni_(hlavni), ListBox1_(new QListWidget(this)),
+VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
+    : QWidget(parent), k_(k), ListBox1_(new QListWidget(this)),
       ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("VybratWindow"));
     setWindowTitle(QStringLiteral("Výběr datumu"));
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    const int procento = hlavni.session().ProcentoVelikosti();
-    ListBox1_->setFont(SansFont(skaluj(PismoSeznamu, procento)));
+    const int procento = k.model.session().ProcentoVelikosti();
+    ListBox1_->setFont(SansFont(skalujZaokrouhlene(PismoSeznamu, procento)));
     ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setUniformItemSizes(true);
@@ -77,12 +75,12 @@ VybratWindow::VybratWindow(HlavniWindow& hlavni, QWidget* parent)
     connect(ListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!plneni_ && row >= 0) ListBox1Click(row);
     });
-    connect(ListBox1_, &QListWidget::itemClicked, this, [this] { hlavni_.zobrazZakres(); });
+    connect(ListBox1_, &QListWidget::itemClicked, this, [this] { k_.ramec.zobrazZakres(); });
 
-    SessionModel& model = hlavni.model();
+    SessionModel& model = k.model;
     connect(&model, &SessionModel::recordsChanged, this, &VybratWindow::zadatlist);
     connect(&model, &SessionModel::currentChanged, this, [this] {
-        okno_.ukaz(hlavni_.session().AktualniIndex());
+        okno_.ukaz(k_.model.session().AktualniIndex());
         nastavPosuvnik();
         prepsatlist();
     });
@@ -101,15 +99,15 @@ int VybratWindow::vyskaRadku() const {
 
 void VybratWindow::umistit() {
     if (!sub_) return;
-    const int procento = hlavni_.session().ProcentoVelikosti();
-    QMdiArea* plocha = hlavni_.plocha();
+    const int procento = k_.model.session().ProcentoVelikosti();
+    QMdiArea* plocha = k_.plocha;
     const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int sirkaObrazovky = hlavni_.obrazovka().width();
+    const int sirkaObrazovky = k_.ramec.obrazovka().width();
     const int vlevo =
         sirkaObrazovky > SirokaObrazovka ? LevyOkrajSiroke : sirkaObrazovky - SirkaUzkeObrazovky;
     // The list is as wide as the scaled width, or as its widest line needs.
     const int ramOkna = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
-    const int sirka = std::max(skaluj(sirkaPosuvniku + SirkaSeznamu, procento),
+    const int sirka = std::max(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
                                sirkaRadku() + sirkaPosuvniku + ramOkna);
     const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
     sub_->setGeometry(std::max(0, std::min(vlevo, plocha->viewport()->width() - sirka)), 1, sirka,
@@ -126,9 +124,9 @@ void VybratWindow::resizeEvent(QResizeEvent* event) {
     const int vyskaObsahu = vyskaRadku() * (radky + 1) + ram;
     ListBox1_->setFixedSize(std::max(0, width() - sirkaPosuvniku), vyskaObsahu);
     ScrollBar1_->setFixedSize(sirkaPosuvniku, vyskaObsahu);
-    if (radky == okno_.radky() && okno_.pocet() == hlavni_.session().PocetZaznamu()) return;
-    okno_ = SeznamOkno(radky, hlavni_.session().PocetZaznamu());
-    okno_.ukaz(hlavni_.session().AktualniIndex());
+    if (radky == okno_.radky() && okno_.pocet() == k_.model.session().PocetZaznamu()) return;
+    okno_ = SeznamOkno(radky, k_.model.session().PocetZaznamu());
+    okno_.ukaz(k_.model.session().AktualniIndex());
     nastavPosuvnik();
     prepsatlist();
 }
@@ -148,19 +146,19 @@ void VybratWindow::nastavPosuvnik() {
 void VybratWindow::zadatlist() {
     // A record whose date cannot be read is repaired by removing it; the
     // repaired data are saved at exit.
-    const bool opraveno = hlavni_.model().removeUnreadableDates() > 0;
-    okno_.setPocet(hlavni_.session().PocetZaznamu());
-    okno_.ukaz(hlavni_.session().AktualniIndex());
+    const bool opraveno = k_.model.removeUnreadableDates() > 0;
+    okno_.setPocet(k_.model.session().PocetZaznamu());
+    okno_.ukaz(k_.model.session().AktualniIndex());
     nastavPosuvnik();
     prepsatlist();
     if (opraveno) {
-        hlavni_.zpravy().Zprava(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
+        k_.zpravy.Zprava(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
         // The other windows show records by index: tell them the store moved.
     }
 }
 
 void VybratWindow::prepsatlist() {
-    const Session& s = hlavni_.session();
+    const Session& s = k_.model.session();
     plneni_ = true;
     ListBox1_->clear();
     int vybrat = -1;
@@ -193,12 +191,12 @@ void VybratWindow::ListBox1Click(int row) {
 }
 
 void VybratWindow::vyber(int k) {
-    hlavni_.model().setCurrent(k);
-    hlavni_.zobrazZakres();
+    k_.model.setCurrent(k);
+    k_.ramec.zobrazZakres();
 }
 
 void VybratWindow::posledni() {
-    okno_.setPocet(hlavni_.session().PocetZaznamu());
+    okno_.setPocet(k_.model.session().PocetZaznamu());
     okno_.setPozice(okno_.pocet());
     nastavPosuvnik();
     vyber(okno_.pocet());

@@ -5,6 +5,7 @@
 // and cannot be closed by the user.
 #include <QWidget>
 
+#include "ui/window_context.h"
 #include "records/record_list.h"
 
 class QListWidget;
@@ -49,7 +50,7 @@ class VybratWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    VybratWindow(HlavniWindow& hlavni, QWidget* parent);
+    VybratWindow(WindowContext k, QWidget* parent);
 
     void prepsatlist();
     void ScrollBar1Change(int pozice);
@@ -59,7 +60,7 @@ class VybratWindow : public QWidget {
     int vyskaRadku() const;
     int sirkaRadku() const;
 
-    HlavniWindow& hlavni_;
+    WindowContext k_;
     QListWidget* ListBox1_;
     QScrollBar* ScrollBar1_;
     QMdiSubWindow* sub_ = nullptr;

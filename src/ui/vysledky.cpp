@@ -1,4 +1,5 @@
 #include "ui/vysledky.h"
+#include "ui/ui_helpers.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -51,9 +52,6 @@ const QString NeniCoTisknout = QStringLiteral("Není co tisknout");
 const QString NejdriveStatistika =
     QStringLiteral("Nejdříve zobrazte naměřenou nebo vyhlazenou statistiku");
 
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 
 QString mesicRok(int vybranyMesic) {
     return QStringLiteral("%1.%2")
@@ -108,7 +106,7 @@ VysledkyWindow* VysledkyWindow::otevrit(HlavniWindow& hlavni) {
             hlavni.plocha()->setActiveSubWindow(sub);
         return w;
     }
-    auto* w = new VysledkyWindow(hlavni);
+    auto* w = new VysledkyWindow(hlavni.kontext());
     QMdiSubWindow* sub = hlavni.plocha()->addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form9"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -125,8 +123,8 @@ VysledkyWindow* VysledkyWindow::otevrit(HlavniWindow& hlavni) {
     return w;
 }
 
-VysledkyWindow::VysledkyWindow(HlavniWindow& hlavni)
-    : QWidget(nullptr), hlavni_(hlavni), session_(hlavni.session()), zpravy_(hlavni.zpravy()),
+VysledkyWindow::VysledkyWindow(WindowContext k)
+    : QWidget(nullptr), k_(k), session_(k.model.session()), zpravy_(k.zpravy),
       velikostPisma_(VelikostPismaVychozi) {
     setObjectName(QStringLiteral("VysledkyWindow"));
     setWindowTitle(Titulek);
@@ -155,7 +153,7 @@ VysledkyWindow::VysledkyWindow(HlavniWindow& hlavni)
     StringGrid4_ = NovaMrizka(QStringLiteral("StringGrid4"), stack_);
     StringGrid8_ = NovaMrizka(QStringLiteral("StringGrid8"), stack_);
     intersol_ = new InterSolPanel(
-        hlavni_.model(), zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
+        k_.model, zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
     for (QWidget* w : {prazdna_, static_cast<QWidget*>(protokol_), stranaStatistiky_,
                        static_cast<QWidget*>(StringGrid4_), static_cast<QWidget*>(StringGrid8_),
                        static_cast<QWidget*>(intersol_)})
@@ -182,7 +180,7 @@ VysledkyWindow::VysledkyWindow(HlavniWindow& hlavni)
     connect(obecnaPanel_, &ObecnaDataPanel::potvrzeno, this, &VysledkyWindow::ObecnaDataOK);
     connect(intersol_, &InterSolPanel::ulozeno, this,
             [this](const QString& mesic) { mesicText_ = mesic; });
-    connect(&hlavni_.model(), &SessionModel::recordsChanged, this, [this] {
+    connect(&k_.model, &SessionModel::recordsChanged, this, [this] {
         intersol_->obnovPozorovatele();
         sestav();
     });
@@ -224,12 +222,12 @@ void VysledkyWindow::closeEvent(QCloseEvent* event) {
         const std::filesystem::path soubor = session_.dir.resolve(SouborPozorovatelu);
         std::error_code ec;
         if (session_.TabulkaPozorovatelu().size() > 0 || std::filesystem::exists(soubor, ec))
-            hlavni_.model().writeObserverTable(soubor);
+            k_.model.writeObserverTable(soubor);
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
     }
-    hlavni_.zakladniPanel();
-    hlavni_.posledni1Click();
+    k_.ramec.zakladniPanel();
+    k_.ramec.posledniUprava();
     QWidget::closeEvent(event);
 }
 
@@ -312,7 +310,7 @@ void VysledkyWindow::obnovMenu() {
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
     // Shown only with the observers per year, which are still to come.
     akce_.value(QStringLiteral("doCSV"))->setVisible(false);
-    if (QAction* csv = hlavni_.akce(QStringLiteral("SpeedButton8")))
+    if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
 
@@ -465,8 +463,7 @@ void VysledkyWindow::seznamPozorovatelu() {
 void VysledkyWindow::keyPressEvent(QKeyEvent* event) {
     const QString klavesa = event->text().toLower();
     if (event->key() == Qt::Key_F8) {
-        hlavni_.NazevObrazku = NazevObrazku;
-        hlavni_.ulozokno();
+        k_.ramec.ulozitObrazekOkna(NazevObrazku);
     } else if (klavesa == QStringLiteral("q")) {
         seznamPozorovatelu();
     } else if (rezim_ == Vlastni &&
@@ -538,12 +535,12 @@ void VysledkyWindow::dosouboruClick() {
     try {
         if (rezim_ == Vlastni) {
             const OwnReport vlastni = BuildOwnReport(zaznamy, prvni_, obecna_);
-            hlavni_.model().setCurrent(static_cast<int>(prvni_) + 1);
+            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
             WriteReportFile(session_.dir, vlastni.basic);
             WriteReportFile(session_.dir, vlastni.extended);
         } else if (rezim_ == Oficialni) {
             const ReportFile sidc = BuildSidcReport(zaznamy, session_.geometry(), prvni_, obecna_);
-            hlavni_.model().setCurrent(static_cast<int>(prvni_) + 1);
+            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
             if (ReportExists(session_.dir, sidc) && !zpravy_.Otazka(q(SouborJizExistuje))) return;
             WriteReportFile(session_.dir, sidc);
         } else {
@@ -551,7 +548,7 @@ void VysledkyWindow::dosouboruClick() {
             if (pozorovatel.isEmpty()) return;
             const ReportFile cv =
                 BuildCvReport(zaznamy, session_.geometry(), prvni_, pozorovatel.toStdString(), obecna_);
-            hlavni_.model().setCurrent(static_cast<int>(prvni_) + 1);
+            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
             WriteReportFile(session_.dir, cv);
         }
     } catch (const std::exception& e) {

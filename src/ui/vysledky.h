@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "ui/window_context.h"
 #include "records/zaznam.h"
 #include "results/month_sums.h"
 #include "results/obecna_data.h"
@@ -99,7 +100,7 @@ class VysledkyWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    explicit VysledkyWindow(HlavniWindow& hlavni);
+    explicit VysledkyWindow(WindowContext k);
 
     QAction* pridej(QWidget* menu, const char* name, const QString& text,
                     void (VysledkyWindow::*handler)());
@@ -122,7 +123,7 @@ class VysledkyWindow : public QWidget {
     void ObecnaDataOK();
     void seznamPozorovatelu();
 
-    HlavniWindow& hlavni_;
+    WindowContext k_;
     const Session& session_;
     Messages& zpravy_;
 

@@ -1,4 +1,5 @@
 #include "ui/vysledky_intersol.h"
+#include "ui/ui_helpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,12 +26,6 @@ namespace {
 constexpr std::string_view SouborPozorovatelu = "pozorovatelep.dat";
 const QColor Chybi(255, 255, 160);
 
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-std::string s(const QString& text) {
-    return text.trimmed().toStdString();
-}
 
 void obarvi(QLineEdit* pole, const QColor& barva) {
     QPalette pal = pole->palette();
@@ -144,8 +139,8 @@ void InterSolPanel::nastavMesic(const QString& text) {
 
 void InterSolPanel::ZobrazitClick() {
     const InterSolTable t =
-        BuildInterSolTable(session_.records(), s(mesic_->text()),
-                           pozorovatelBox_->currentText().toStdString(), s(cisloEdit_->text()));
+        BuildInterSolTable(session_.records(), s(mesic_->text().trimmed()),
+                           pozorovatelBox_->currentText().toStdString(), s(cisloEdit_->text().trimmed()));
     if (!t.message.empty()) {
         doSouboru_->setEnabled(false);
         adresa_->hide();
@@ -159,7 +154,7 @@ void InterSolPanel::ZobrazitClick() {
     }
     tabulka_ = t;
     pozorovatel_ = pozorovatelBox_->currentText().toStdString();
-    cislo_ = s(cisloEdit_->text());
+    cislo_ = s(cisloEdit_->text().trimmed());
     mesicText_ = mesic_->text().trimmed();
     vyplnMrizku();
     doSouboru_->setEnabled(true);
@@ -214,8 +209,8 @@ void InterSolPanel::UlozitClick() {
         WriteReportFile(session_.dir, protokol);
         adresa_->hide();
         // The observer is kept with his number and address for the next time.
-        model_.addObserver({cislo_, pozorovatel_, s(ulice_->text()),
-                                          s(mesto_->text()), s(psc_->text()), std::string()});
+        model_.addObserver({cislo_, pozorovatel_, s(ulice_->text().trimmed()),
+                                          s(mesto_->text().trimmed()), s(psc_->text().trimmed()), std::string()});
         model_.writeObserverTable(session_.dir.resolve(SouborPozorovatelu));
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));

@@ -52,7 +52,7 @@ constexpr int MaxHlaseni = 30;     // duplicate dates listed in one message
 } // namespace
 
 ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
-    auto* w = new ZakresWindow(hlavni, nullptr);
+    auto* w = new ZakresWindow(hlavni.kontext(), nullptr);
     w->sub_ =
         hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
                                              Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
@@ -63,6 +63,11 @@ ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
     // The work area gets its size when the main window is shown.
     w->plochaViewport_ = hlavni.plocha()->viewport();
     w->plochaViewport_->installEventFilter(w);
+    connect(&hlavni, &HlavniWindow::zakresPozadovan, w, [w] {
+        if (!w->sub_) return;
+        w->sub_->show();
+        w->k_.plocha->setActiveSubWindow(w->sub_);
+    });
     w->obnovit();
     return w;
 }
@@ -72,7 +77,7 @@ void ZakresWindow::umistit() {
     const int procento = std::max(10, session().ProcentoVelikosti());
     const int sirka = skalujUseknute(KlientSirka, procento);
     const int vyska =
-        std::max(200, hlavni_.plocha()->viewport()->height() - 2 - skalujUseknute(OdecetVysky, procento));
+        std::max(200, k_.plocha->viewport()->height() - 2 - skalujUseknute(OdecetVysky, procento));
     const QSize ram = sub_->size() - size();
     normalniVelikost_ = QSize(sirka, vyska);
     const QSize klient = zvetseno_ ? zvetsenaVelikost() : normalniVelikost_;
@@ -84,8 +89,8 @@ bool ZakresWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-ZakresWindow::ZakresWindow(HlavniWindow& hlavni, QWidget* parent)
-    : QWidget(parent), hlavni_(hlavni), Label1_(new QLabel(this)),
+ZakresWindow::ZakresWindow(WindowContext k, QWidget* parent)
+    : QWidget(parent), k_(k), Label1_(new QLabel(this)),
       GroupBox1_(new QGroupBox(QStringLiteral("Orientace"), this)),
       vyza_(new QPushButton(QStringLiteral("Z - V"), GroupBox1_)),
       seji_(new QPushButton(QStringLiteral("S - J"), GroupBox1_)),
@@ -139,7 +144,7 @@ ZakresWindow::ZakresWindow(HlavniWindow& hlavni, QWidget* parent)
                                       ? q("Tisk " + DrawingImageName(*datum))
                                             .replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
                                       : QStringLiteral("Tisk zákresu.pdf");
-            runCommand(hlavni_.zpravy(), [&] {
+            runCommand(k_.zpravy, [&] {
                 printer.setOutputFileName(QString::fromStdString(
                     (session().dir.ensureFolder("Obrázek") / nazev.toStdString()).string()));
             });
@@ -148,18 +153,13 @@ ZakresWindow::ZakresWindow(HlavniWindow& hlavni, QWidget* parent)
         return d.exec() == QDialog::Accepted;
     };
 
-    SessionModel& model = hlavni.model();
+    SessionModel& model = k.model;
     connect(&model, &SessionModel::currentChanged, this, &ZakresWindow::obnovit);
     connect(&model, &SessionModel::recordsChanged, this, &ZakresWindow::obnovit);
-    connect(&hlavni, &HlavniWindow::zakresPozadovan, this, [this] {
-        if (!sub_) return;
-        sub_->show();
-        hlavni_.plocha()->setActiveSubWindow(sub_);
-    });
 }
 
 const Session& ZakresWindow::session() const {
-    return hlavni_.session();
+    return k_.model.session();
 }
 
 // ---------------------------------------------------------------------------
@@ -169,7 +169,7 @@ void ZakresWindow::obnovit() {
     const Session& s = session();
     if (s.AktualniZaznam().Datum.empty() && s.AktualniIndex() >= 1 &&
         s.AktualniIndex() <= s.PocetZaznamu()) {
-        hlavni_.model().setCurrent(s.AktualniIndex()); // comes back here
+        k_.model.setCurrent(s.AktualniIndex()); // comes back here
         return;
     }
     // An overlay belongs to one date: another record drops it.
@@ -187,7 +187,7 @@ void ZakresWindow::ulozitPlochuFakuli() {
     if (s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu()) return;
     TZaznam z = s.record(s.AktualniIndex());
     FaculaeBitmap bitmap;
-    if (StoreFaculaeArea(z, bitmap)) hlavni_.model().setFaculaeArea(s.AktualniIndex(), z);
+    if (StoreFaculaeArea(z, bitmap)) k_.model.setFaculaeArea(s.AktualniIndex(), z);
 }
 
 void ZakresWindow::nadpis() {
@@ -328,7 +328,7 @@ void ZakresWindow::keyReleaseEvent(QKeyEvent* event) {
     } else if (key == Qt::Key_V || key == Qt::Key_F7) {
         listy(false);
     } else if (key == Qt::Key_F8) {
-        if (hlavni_.zpravy().Otazka(QStringLiteral("Uložit bitmapu zákresu"))) ulozitBitmapu();
+        if (k_.zpravy.Otazka(QStringLiteral("Uložit bitmapu zákresu"))) ulozitBitmapu();
     } else if (key == Qt::Key_F9) {
         magnetosfera();
     } else if (key == Qt::Key_F ||
@@ -349,7 +349,7 @@ void ZakresWindow::closeEvent(QCloseEvent* event) {
 // View commands
 
 QSize ZakresWindow::zvetsenaVelikost() const {
-    const QWidget* plocha = hlavni_.plocha()->viewport();
+    const QWidget* plocha = k_.plocha->viewport();
     const QSize ram = sub_ ? sub_->size() - size() : QSize();
     const int vyska = std::max(200, plocha->height() - 2 - ram.height());
     const int sirka = std::min(plocha->width() - 4 - ram.width(),
@@ -372,7 +372,7 @@ void ZakresWindow::vetsimensi() {
     const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
-    if (QAction* a = hlavni_.akce(QStringLiteral("menvet")))
+    if (QAction* a = k_.ramec.akce(QStringLiteral("menvet")))
         a->setText(zvetseno_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();
 }
@@ -409,12 +409,12 @@ void ZakresWindow::listy(bool zobrazit) {
 }
 
 void ZakresWindow::mereni() {
-    QAction* a = hlavni_.akce(QStringLiteral("zfota"));
+    QAction* a = k_.ramec.akce(QStringLiteral("zfota"));
     if (a && a->isEnabled()) {
         a->trigger();
         return;
     }
-    hlavni_.statusBar()->showMessage(HlavniWindow::PripravujeSe, 3000);
+    k_.ramec.ukazStav(HlavniWindow::PripravujeSe, 3000);
 }
 
 void ZakresWindow::ukazSlucovani() {
@@ -425,7 +425,7 @@ void ZakresWindow::ukazRozdeleni() {
 }
 
 void ZakresWindow::ukazUlozeni(bool bmp) {
-    hlavni_.UkladatBMP = bmp;
+    k_.ramec.setUkladatBMP(bmp);
     ulozzakresy_->ukaz(bmp, session().PocetZaznamu());
     ukazPanel(ulozzakresy_);
 }
@@ -447,24 +447,24 @@ void ZakresWindow::shodneDatumy() {
                      q(session().record(int(indexy[i]) + 1).Datum.text());
     if (indexy.size() > std::size_t(MaxHlaseni))
         radky << QStringLiteral("... a dalších %1").arg(indexy.size() - MaxHlaseni);
-    hlavni_.zpravy().Zprava(radky.join(QLatin1Char('\r')));
+    k_.zpravy.Zprava(radky.join(QLatin1Char('\r')));
 }
 
 void ZakresWindow::prepnoutSouradnice() {
-    Messages& zpravy = hlavni_.zpravy();
+    Messages& zpravy = k_.zpravy;
     const bool helio = !session().HelioZadavani();
     if (helio) {
-        hlavni_.setWindowTitle(
+        k_.ramec.setTitulek(
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
         zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické "));
     } else {
-        hlavni_.setWindowTitle(
+        k_.ramec.setTitulek(
             QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
         zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární "));
     }
     runCommand(zpravy, [&] {
         BusyCursor busy;
-        hlavni_.model().switchEntryMode(helio);
+        k_.model.switchEntryMode(helio);
     });
 }
 
@@ -472,25 +472,25 @@ void ZakresWindow::prepocitat() {
     std::optional<std::string> chyba;
     {
         BusyCursor busy;
-        chyba = hlavni_.model().recomputeAll();
+        chyba = k_.model.recomputeAll();
     }
-    if (chyba) hlavni_.zpravy().Zprava(q(*chyba));
+    if (chyba) k_.zpravy.Zprava(q(*chyba));
 }
 
 void ZakresWindow::slucitFakule() {
     const QString soubor = vybratSoubor(QStringLiteral("Soubor dat pro fakule"));
     if (soubor.isEmpty()) return;
-    Messages& zpravy = hlavni_.zpravy();
+    Messages& zpravy = k_.zpravy;
     runCommand(zpravy, [&] {
         const std::vector<TZaznam> jine = ReadRecordsForMerge(cestaZTextu(soubor));
         const FaculaeMergeResult r = MergeFaculae(session().records(), jine);
-        hlavni_.model().mergeFaculae(r.changed, r.added);
+        k_.model.mergeFaculae(r.changed, r.added);
         zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
                           .arg(r.added.size())
                           .arg(r.fieldsReplaced));
         if (zpravy.Otazka(QStringLiteral("Uložit změny do souboru datax?"))) {
             BusyCursor busy;
-            hlavni_.model().save();
+            k_.model.save();
         }
     });
 }
@@ -498,10 +498,10 @@ void ZakresWindow::slucitFakule() {
 void ZakresWindow::vyberpriClick() {
     const QString soubor = vybratSoubor(QStringLiteral("Vybrat soubor pro přidání"));
     if (soubor.isEmpty()) return;
-    runCommand(hlavni_.zpravy(), [&] {
+    runCommand(k_.zpravy, [&] {
         std::vector<TZaznam> zaznamy = ReadRecordsForMerge(cestaZTextu(soubor));
         if (zaznamy.size() >= MergeFileLimit) {
-            hlavni_.zpravy().Zprava(QStringLiteral("Lze přidat jen 1999 zakresu !! "));
+            k_.zpravy.Zprava(QStringLiteral("Lze přidat jen 1999 zakresu !! "));
             return;
         }
         pridavane_ = std::move(zaznamy);
@@ -517,14 +517,14 @@ void ZakresWindow::potvrditpriClick() {
     bool vyloucit = false;
     if (pocet > 0)
         vyloucit =
-            hlavni_.zpravy().Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
+            k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
                                     QString::number(pocet) + QStringLiteral("x! Vyloučit je?"));
     const std::vector<TZaznam> pridat = RecordsToAppend(s.records(), pridavane_, vyloucit);
     // The file is merged once: the buffer empties.
     pridavane_.clear();
     slucovani_->setSoubor({});
-    hlavni_.model().mergeRecords(pridat);
-    hlavni_.zpravy().Zprava(QStringLiteral("Přidáno zákresů: %1").arg(pridat.size()));
+    k_.model.mergeRecords(pridat);
+    k_.zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1").arg(pridat.size()));
 }
 
 void ZakresWindow::zrusitpriClick() {
@@ -534,17 +534,17 @@ void ZakresWindow::zrusitpriClick() {
 }
 
 void ZakresWindow::rozdeleniClick() {
-    runCommand(hlavni_.zpravy(), [&] {
+    runCommand(k_.zpravy, [&] {
         const SplitResult r = session().split(Panel2_->radky());
         if (r.error) {
-            hlavni_.zpravy().Zprava(q(*r.error));
+            k_.zpravy.Zprava(q(*r.error));
             return;
         }
         Panel2_->hide();
         QStringList text{QStringLiteral("Dokončno rozdělení")};
         for (const SplitRowResult& row : r.rows)
             if (!row.note.empty()) text << QStringLiteral("%1: ").arg(row.row) + q(row.note);
-        hlavni_.zpravy().Zprava(text.join(QLatin1Char('\r')));
+        k_.zpravy.Zprava(text.join(QLatin1Char('\r')));
     });
 }
 
@@ -554,15 +554,15 @@ void ZakresWindow::rozdeleniClick() {
 void ZakresWindow::ulozitBitmapu() {
     const auto datum = RecordDate(model_.record);
     if (!datum) {
-        hlavni_.zpravy().Zprava(
+        k_.zpravy.Zprava(
             QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
-    runCommand(hlavni_.zpravy(), [&] {
+    runCommand(k_.zpravy, [&] {
         const QImage image = obrazek(model_.record, true, false);
         const auto soubor = session().dir.ensureFolder("Obrázek") / DrawingImageName(*datum);
         SaveImage(image, soubor);
-        hlavni_.statusBar()->showMessage(
+        k_.ramec.ukazStav(
             QStringLiteral("Obrázek uložen: ") + QString::fromStdString(soubor.string()), 5000);
     });
 }
@@ -575,14 +575,14 @@ void ZakresWindow::magnetosfera() {
     const std::string nazev = datum ? "Magneto/" + MagneticMapFileName(*datum) : std::string();
     if (!datum || !s.dir.exists("Magneto") || !s.dir.exists(nazev) ||
         !std::filesystem::is_regular_file(s.dir.resolve(nazev))) {
-        hlavni_.zpravy().Zprava(QStringLiteral("Nejsou data pro magnetosféru"));
+        k_.zpravy.Zprava(QStringLiteral("Nejsou data pro magnetosféru"));
         update();
         return;
     }
-    runCommand(hlavni_.zpravy(), [&] {
+    runCommand(k_.zpravy, [&] {
         const MagneticMap mapa = ReadMagneticMap(s.dir.resolve(nazev));
         if (mapa.truncated)
-            hlavni_.zpravy().Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
+            k_.zpravy.Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
                                                    "zobrazí se jen jeho začátek"));
         magnetickaMapa_ = mapa.words;
         model_ = MakeDrawingModel(model_.record, model_.ephemeris, magnetickaMapa_);
@@ -593,7 +593,7 @@ void ZakresWindow::magnetosfera() {
 
 void ZakresWindow::Button1Click() {
     const Session& s = session();
-    Messages& zpravy = hlavni_.zpravy();
+    Messages& zpravy = k_.zpravy;
     const int od = ulozzakresy_->SpinEdit1->value(), po = ulozzakresy_->SpinEdit2->value();
     if (od < 1 || po > s.PocetZaznamu() || od > po) {
         zpravy.Zprava(QStringLiteral("Neplatný rozsah zákresů"));
@@ -642,12 +642,12 @@ void ZakresWindow::Button1Click() {
 }
 
 void ZakresWindow::SpeedButton1Click() {
-    hlavni_.zpravy().Zprava(QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
+    k_.zpravy.Zprava(QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
 }
 
 void ZakresWindow::Button4Click() {
     const Session& s = session();
-    Messages& zpravy = hlavni_.zpravy();
+    Messages& zpravy = k_.zpravy;
     const QString pocet =
         GroupBox2_->CheckBox1->isChecked() ? GroupBox2_->Edit1->text() : QStringLiteral("1");
     const auto rozsah = PrintRange(s.AktualniIndex(), s.PocetZaznamu(), pocet.toStdString());
@@ -680,7 +680,7 @@ void ZakresWindow::tiskDo(QPrinter& printer, const RecordRange& range, double po
     const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {
-        hlavni_.zpravy().Zprava(QStringLiteral("Tisk nelze zahájit"));
+        k_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
         return;
     }
     BusyCursor busy;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/window_context.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
 #include "drawing/drawing_model.h"
@@ -94,7 +95,7 @@ class ZakresWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    ZakresWindow(HlavniWindow& hlavni, QWidget* parent);
+    ZakresWindow(WindowContext k, QWidget* parent);
 
     const Session& session() const;
     // The model of the current record again (the overlay is dropped).
@@ -110,7 +111,7 @@ class ZakresWindow : public QWidget {
     QSize zvetsenaVelikost() const;
     // Sorts after records were added and keeps the current record current.
 
-    HlavniWindow& hlavni_;
+    WindowContext k_;
     QMdiSubWindow* sub_ = nullptr;
     // The main window's work area, watched for its size; compared without
     // calling into a main window that may be going away.

@@ -361,7 +361,7 @@ void TestNovdat::viewToggle() {
 
 void TestNovdat::measurementEntryShowsOnlyTheHeader() {
     Program p;
-    QPointer<NovdatWindow> w = NovdatWindow::otevrit(*p.hlavni, EntryMode::New, true);
+    QPointer<NovdatWindow> w = NovdatWindow::otevrit(p.hlavni->kontext(), EntryMode::New, true);
     QVERIFY(w->zeSnimku());
     QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 50));
     QVERIFY(!child<QGroupBox>(w, "GroupBox1")->isVisibleTo(w));
