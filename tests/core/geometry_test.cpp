@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // L0 below 15: the rotation estimate of one day earlier.
                       ReferenceRow{"Millennium", {2000, 1, 1}, 1200, 4017.5, -3.016, 2.127, 1.464, 1957},
                       ReferenceRow{"Summer2014", {2014, 6, 15}, 905, 9296.379, 1.028, -9.722, 167.396, 2151},
-                      ReferenceRow{"Equinox2024", {2024, 3, 20}, 1230, 12862.521, -7.020, -25.255, 260.252, 2282}),
+                      ReferenceRow{"Equinox2024", {2024, 3, 20}, 1230, 12862.521, -7.020, -25.255, 260.252, 2282},
+                      // Either side of a rotation's start: L0 below 15 takes the
+                      // estimate of the day before, above 345 that of the day after.
+                      ReferenceRow{"RotationStartsAfter", {2014, 1, 15}, 0, 9145.0, -4.541, -4.647, 5.132, 2145},
+                      ReferenceRow{"RotationStartsBefore", {2014, 1, 15}, 1200, 9145.5, -4.591, -4.882, 358.549, 2146}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReducedJulianDay, ExactHalfDays) {

@@ -69,6 +69,8 @@ TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
     EXPECT_EQ(ParseCisloZakresu("654/99"), 65499);
     EXPECT_EQ(CisloZakresuText(65499), "654/99");
     EXPECT_EQ(CisloZakresuText(1203), "12/03");
+    EXPECT_EQ(ParseCisloZakresu("12/10"), 1210);
+    EXPECT_EQ(CisloZakresuText(1210), "12/10");
     for (const char* bad : {"/21", "12", "655/99", "1/100", "a/21", "1/b"})
         EXPECT_FALSE(ParseCisloZakresu(bad).has_value()) << bad;
 

@@ -398,6 +398,16 @@ TEST(InterSolReport, CoefficientTable) {
     EXPECT_EQ(t.grid.cells[29], Row({"Suma", "", "", "", "", "", "", "", "10.0", "20"}));
 }
 
+TEST(InterSolReport, MeanOfAMonthWithOneObservedDay) {
+    const std::vector<TZaznam> records{Kresba("05.03.2001", 705, {{"Dao", 7}, {"Axx", 1}}, 1)};
+    const InterSolTable t = BuildInterSolTable(records, "3.2001", "Novák, Jan", "7");
+    ASSERT_TRUE(t.message.empty()) << t.message;
+    const auto& sums = t.grid.cells.back();
+    EXPECT_EQ(sums[0], "Suma");
+    EXPECT_NE(sums[9], "0");
+    EXPECT_EQ(sums[8], sums[9] + ".0");
+}
+
 struct InterSolInputCase {
     const char* name;
     const char* month;
