@@ -5,6 +5,7 @@
 #include "ui/vybrat.h"
 #include "ui/vysledky.h"
 #include "ui/zakres.h"
+#include "ui/zakreslit.h"
 
 namespace hk {
 
@@ -13,6 +14,7 @@ void installWindows(HlavniWindow& hlavni) {
     installZakres(hlavni);
     installNovdat(hlavni);
     installVysledky(hlavni);
+    installZakreslit(hlavni);
 }
 
 } // namespace hk

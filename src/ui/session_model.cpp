@@ -16,4 +16,18 @@ void SessionModel::setCurrent(int index1) {
     emit currentChanged();
 }
 
+void SessionModel::setWorkingRecord(const TZaznam& z) {
+    session_.AktualniZaznam = z;
+    emit currentChanged();
+}
+
+void SessionModel::replaceCurrentRecord(const TZaznam& z) {
+    session_.AktualniZaznam = z;
+    if (session_.AktualniIndex >= 1 && session_.AktualniIndex <= session_.PocetZaznamu())
+        session_.mutableRecord(session_.AktualniIndex) = z;
+    session_.ZmenaDat = true;
+    emit recordsChanged();
+    emit currentChanged();
+}
+
 } // namespace hk

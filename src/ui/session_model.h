@@ -24,6 +24,13 @@ class SessionModel : public QObject {
     // currentChanged().
     void setCurrent(int index1);
 
+    // Replaces the working record AktualniZaznam and emits currentChanged().
+    void setWorkingRecord(const TZaznam& z);
+    // The working record becomes `z` and is copied over record AktualniIndex
+    // (its place in the order stays); the data count as changed. Emits
+    // recordsChanged() and currentChanged().
+    void replaceCurrentRecord(const TZaznam& z);
+
     // Windows that added, changed, moved or removed records call this.
     void notifyRecordsChanged() { emit recordsChanged(); }
     // Windows that changed AktualniIndex or AktualniZaznam directly call this.

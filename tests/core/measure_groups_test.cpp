@@ -42,8 +42,8 @@ TEST(StoreFaculae, FarthestVertexBeyondTheLimbLandsAt124) {
     EXPECT_EQ(z.Skupiny[0].Fakule[1], PackPosition(90, 100));
 }
 
-GroupRow row(const char* typ, const char* cSk2, const char* poc = "3") {
-    GroupRow r;
+DraftRow row(const char* typ, const char* cSk2, const char* poc = "3") {
+    DraftRow r;
     r[ColTyp] = typ;
     r[ColCSk2] = cSk2;
     r[ColPoc] = poc;
@@ -53,7 +53,7 @@ GroupRow row(const char* typ, const char* cSk2, const char* poc = "3") {
 TEST(ParseGroupRow, MessagesOfTheChecks) {
     const struct {
         const char* name;
-        GroupRow row;
+        DraftRow row;
         const char* message; // nullptr: accepted
     } rows[] = {
         {"NoType", row("", "12"), "Nabyl zadán typ nebo číslo skupiny  - povinné"},
@@ -75,7 +75,7 @@ TEST(ParseGroupRow, MessagesOfTheChecks) {
 }
 
 TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
-    GroupRow r = row("Dai", "12");
+    DraftRow r = row("Dai", "12");
     r[ColCSk1] = "345";
     r[ColUhel] = "123.4";
     r[ColVzd] = "56,7";

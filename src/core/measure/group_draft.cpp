@@ -62,7 +62,7 @@ std::uint16_t areaUnits(double mm2, double polomer) {
 
 } // namespace
 
-std::variant<GroupDraft, std::string> ParseGroupRow(const GroupRow& row) {
+std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row) {
     GroupDraft d;
     d.typ = trim(row[ColTyp]);
     if (d.typ.empty() || trim(row[ColCSk2]).empty())
@@ -93,8 +93,8 @@ std::variant<GroupDraft, std::string> ParseGroupRow(const GroupRow& row) {
     return d;
 }
 
-GroupRow GroupRowOf(const GroupDraft& d) {
-    GroupRow r;
+DraftRow DraftRowOf(const GroupDraft& d) {
+    DraftRow r;
     r[ColTyp] = d.typ;
     r[ColCSk2] = std::to_string(d.cSk2);
     r[ColPoc] = std::to_string(d.poc);

@@ -31,7 +31,7 @@ enum GroupColumn {
 };
 extern const std::array<const char*, GroupColumnCount> GroupColumnCaptions;
 
-using GroupRow = std::array<std::string, GroupColumnCount>;
+using DraftRow = std::array<std::string, GroupColumnCount>;
 
 struct GroupDraft {
     std::string typ; // empty: the entry is free
@@ -46,9 +46,9 @@ inline constexpr int MaxGroupOrder = 40;
 using GroupDrafts = std::array<GroupDraft, GroupDraftSize>; // index = order number - 1
 
 // The grid row checked and read: the draft, or the message that says why not.
-std::variant<GroupDraft, std::string> ParseGroupRow(const GroupRow& row);
+std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row);
 // The grid row shown again for a draft.
-GroupRow GroupRowOf(const GroupDraft& d);
+DraftRow DraftRowOf(const GroupDraft& d);
 
 // The message for an order number outside 1..40, else nullopt.
 std::optional<std::string> CheckGroupOrder(int order);
