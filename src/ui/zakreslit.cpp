@@ -353,6 +353,7 @@ bool ZakreslitWindow::otevrit(const QString& soubor) {
     cal_ = Calibration{};
     stred_.reset();
     klik_ = Klik::Zadny;
+    FacEntryActive_ = false;
     volby_.zoom = 0;
     volby_.scroll = {};
     rozsahPosuvniku();
@@ -625,7 +626,7 @@ void ZakreslitWindow::levyKlik(PicturePoint p) {
     if (sloupec == ColUhel || sloupec == ColVzd) cil = 1;
     if (sloupec == ColUhel1 || sloupec == ColVzd1) cil = 2;
     if (sloupec == ColUhel2 || sloupec == ColVzd2) cil = 3;
-    if (skupiny_->isVisible() && cil != 0) {
+    if (!skupiny_->isHidden() && cil != 0) {
         if (!cal_.calibrated()) {
             zpravy_.Zprava(NeniKalibrace);
             return;
@@ -646,7 +647,7 @@ void ZakreslitWindow::levyKlik(PicturePoint p) {
         return;
     }
 
-    if (!FacEntryActive_ || FacPointCount_ >= 7) return;
+    if (!FacEntryActive_ || FacPointCount_ >= 7 || !cal_.calibrated()) return;
     const VertexPosition v = FaculaeVertex(cal_, p);
     const double polomer =
         polomerKresby(model_.session()) > 0 ? polomerKresby(model_.session()) : 125;
@@ -669,7 +670,7 @@ void ZakreslitWindow::levyKlik(PicturePoint p) {
 }
 
 void ZakreslitWindow::pravyKlik(PicturePoint p) {
-    if (!fakule_->isVisible()) return;
+    if (fakule_->isHidden()) return;
     if (SpinEdit1_->value() < 1) {
         zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
         return;

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -266,6 +267,30 @@ class TestZakreslit : public QObject {
         m.press("merplochy");
         m.w->mereniPlochy()->Button1Click();
         QCOMPARE(m.cell(ColPlocha), QString("0.0"));
+    }
+
+    void zoomKeepsTheMiddleAndBrightnessChangesTheView() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage grey(2000, 2000, QImage::Format_RGB32);
+        grey.fill(QColor(100, 100, 100));
+        QVERIFY(m.w->otevrit(m.savePicture(grey, "g.png")));
+        QWidget* canvas = m.w->platno();
+        const QPoint middle(canvas->width() / 2, canvas->height() / 2);
+        m.child<QScrollBar>("hory")->setValue(300);
+        const PicturePoint before = WindowToPicture(middle, m.w->volby());
+        const int range = m.child<QScrollBar>("hory")->maximum();
+        for (int i = 0; i < 12; ++i)
+            m.press("vet");
+        QCOMPARE(m.w->volby().zoom, 10);
+        QCOMPARE(m.child<QScrollBar>("hory")->maximum(), range + 2000);
+        const PicturePoint after = WindowToPicture(middle, m.w->volby());
+        QVERIFY(std::abs(after.x - before.x) <= 1 && std::abs(after.y - before.y) <= 1);
+
+        m.w->findChild<QSlider*>("kont")->setValue(160); // (100 + 0) * 160 / 80
+        QCOMPARE(canvas->grab().toImage().pixelColor(middle), QColor(200, 200, 200));
+        m.w->findChild<QSlider*>("jas")->setValue(-200);
+        QCOMPARE(canvas->grab().toImage().pixelColor(middle), QColor(Qt::black));
     }
 
     void magnifierFollowsThePointer() {
