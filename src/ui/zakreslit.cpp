@@ -705,6 +705,11 @@ void ZakreslitWindow::SpinEdit1Change(int pole) {
 }
 
 void ZakreslitWindow::konecClick() {
+    // Field number 0 would take the fields of the record away.
+    if (SpinEdit1_->value() < 1) {
+        zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
+        return;
+    }
     if (!cal_.calibrated()) {
         zpravy_.Zprava(NeniKalibrace);
         return;

@@ -108,10 +108,14 @@ TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
     EXPECT_EQ(z.Souhrn.gSev + z.Souhrn.gJih, 2);
     EXPECT_EQ(z.Souhrn.fSev + z.Souhrn.fJih, 4);
 
+    // Refused, nothing changed: a record without a date, no group drafted.
     TZaznam undated{};
     const TZaznam before = undated;
     EXPECT_TRUE(WriteGroups(undated, drafts, 125));
     EXPECT_EQ(std::memcmp(&undated, &before, sizeof before), 0);
+    const TZaznam written = z;
+    EXPECT_EQ(WriteGroups(z, GroupDrafts{}, 125), NoGroupDraftedMessage);
+    EXPECT_EQ(std::memcmp(&z, &written, sizeof z), 0);
 }
 
 TEST(MaskArea, PaintedPixelsToSquareMillimetres) {

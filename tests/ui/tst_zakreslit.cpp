@@ -186,6 +186,8 @@ class TestZakreslit : public QObject {
         // The first faculae field: right click at its first vertex, left
         // clicks at all of them.
         m.press("param");
+        m.press("konec"); // field number 0 would take the record's fields away
+        QCOMPARE(m.f.zpravy.zpravy.last(), QString("Číslo fakule nula"));
         m.child<QSpinBox>("SpinEdit1")->setValue(1);
         const std::vector<DrawingPoint> poly = FaculaePolygon(original.Skupiny[0]);
         m.click({s.xy(poly[0].x), s.xy(poly[0].y)}, Qt::RightButton);

@@ -13,6 +13,8 @@ const std::array<const char*, GroupColumnCount> GroupColumnCaptions = {
     "Typ",     "č.sk2", "poč",   "s pen.", "mal.s.", "č.sk1", "úhel", "vzd.",
     "plocha.", "úhel1", "vzd.1", "plo.1",  "úhel2",  "vzd.2", "plo.2"};
 
+const char* const NoGroupDraftedMessage = "Není zapsána žádná skupina";
+
 namespace {
 
 constexpr double AreaFactor = 20.4; // mm^2 of a 125 mm drawing -> millionths of the disk
@@ -121,6 +123,10 @@ std::optional<std::string> WriteGroups(TZaznam& z, const GroupDrafts& drafts,
     const auto e = RecordEphemeris(z);
     if (!e) return std::string(MissingRecordDateMessage);
     const double polomer = polomerKresby > 0 ? polomerKresby : DiskUnits;
+    // Nothing drafted would leave the record without its groups.
+    if (std::none_of(drafts.begin(), drafts.begin() + MaxGroupOrder,
+                     [](const GroupDraft& d) { return !d.typ.empty(); }))
+        return std::string(NoGroupDraftedMessage);
 
     int n = 0;
     for (int i = 0; i < MaxGroupOrder; ++i) {

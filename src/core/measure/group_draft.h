@@ -57,7 +57,8 @@ std::optional<std::string> CheckGroupOrder(int order);
 // (mm^2 on the drawing) in the record's units for the drawing radius
 // `polomerKresby`; the record becomes an ordinary one and its summary is
 // computed again. Faculae fields stay. The message instead (nothing
-// changed) when the record's date cannot be read.
+// changed) when the record's date cannot be read or no group is drafted.
+extern const char* const NoGroupDraftedMessage;
 std::optional<std::string> WriteGroups(TZaznam& z, const GroupDrafts& drafts, double polomerKresby);
 
 } // namespace hk
