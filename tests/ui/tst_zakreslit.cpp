@@ -3,6 +3,7 @@
 // proposes), and its groups, areas and faculae are clicked back into the
 // current record; the area window and the magnifier.
 #include <QAction>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
@@ -225,6 +226,24 @@ class TestZakreslit : public QObject {
         QVERIFY(!m.w->kalibrace().calibrated()); // north is still clicked
         m.click({560, 60});
         QCOMPARE(m.w->kalibrace().CalRadiusPx, 500);
+    }
+
+    void dailyMotionCalibration() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage white(1000, 1000, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(m.w->otevrit(m.savePicture(white, "w.png")));
+        m.f.zpravy.odpovedi = {true};
+        m.press("paramskvr");
+        m.press("proupravu");
+        // Right and left end of a line rising to the right, centre, limb.
+        for (PicturePoint p : {PicturePoint{800, 400}, {200, 600}, {500, 500}, {500, 800}})
+            m.click(p);
+        QCOMPARE(m.w->kalibrace().CalCentre, (PicturePoint{500, 500}));
+        QCOMPARE(m.w->kalibrace().CalNorth, (PicturePoint{406, 216}));
+        QCOMPARE(m.w->kalibrace().CalRadiusPx, 299);
+        QVERIFY(m.child<QGroupBox>("GroupBox2")->isVisible());
     }
 
     void areaPaintedIntoTheGridCell() {
