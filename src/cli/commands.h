@@ -15,6 +15,10 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 
+// measure: picture points to polar positions; find-disk: the drawn disk.
+int RunMeasure(const Args& args, std::ostream& out, std::ostream& err);
+int RunFindDisk(const Args& args, std::ostream& out, std::ostream& err);
+
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 

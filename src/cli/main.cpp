@@ -17,6 +17,8 @@ const Command commands[] = {
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
     {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
     {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]]", RunYearlyTable},
+    {"measure", "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y ...", RunMeasure},
+    {"find-disk", "find-disk IMAGE", RunFindDisk},
     {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX]", RunRender},
 };
 

@@ -6,6 +6,7 @@
 #include "ui/vybrat.h"
 #include "ui/vysledky.h"
 #include "ui/zakres.h"
+#include "ui/zakreslit.h"
 
 namespace hk {
 
@@ -15,6 +16,7 @@ void installWindows(HlavniWindow& hlavni) {
     installNovdat(hlavni);
     installVysledky(hlavni);
     installSlusouradnice(hlavni);
+    installZakreslit(hlavni);
 }
 
 } // namespace hk

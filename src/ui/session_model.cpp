@@ -25,6 +25,12 @@ void SessionModel::setWorkingRecord(const TZaznam& z) {
     emit currentChanged();
 }
 
+void SessionModel::replaceCurrentRecord(const TZaznam& z) {
+    session_.setWorkingRecord(z);
+    session_.correctRecord(session_.AktualniIndex(), z);
+    Emit e{*this};
+}
+
 void SessionModel::storeWorkingRecord(const TZaznam& z, EntryMode mode) {
     session_.setWorkingRecord(z);
     const std::uint64_t revision = session_.revision();

@@ -23,6 +23,9 @@ class SessionModel : public QObject {
     void setCurrent(int index1);
     // Replaces the working record (the store is not changed).
     void setWorkingRecord(const TZaznam& z);
+    // The working record becomes `z` and is stored over the current record
+    // (its place in the order stays); the data count as changed.
+    void replaceCurrentRecord(const TZaznam& z);
     // Stores `z` as a new, special or corrected record and saves; throws
     // like Session::storeWorkingRecord (the signals are sent either way,
     // since a failed save keeps the record stored in memory).

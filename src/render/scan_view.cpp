@@ -1,0 +1,150 @@
+#include "render/scan_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QImageReader>
+#include <QPen>
+
+namespace hk {
+
+namespace {
+
+double scaleOf(int zoom) {
+    return (10.0 + zoom) / 10.0;
+}
+
+const QColor CentreColour(255, 0, 0);
+const QColor FieldColour(255, 0, 255);
+const QColor SpotColour(0, 0, 255);
+const QColor ProposalColour(0, 170, 0);
+
+void cross(QPainter& p, QPointF c, double half) {
+    p.drawLine(QPointF(c.x() - half, c.y()), QPointF(c.x() + half, c.y()));
+    p.drawLine(QPointF(c.x(), c.y() - half), QPointF(c.x(), c.y() + half));
+}
+
+void paintOverlay(QPainter& p, const ScanOverlay& ov, const ScanOptions& o) {
+    auto at = [&](const PicturePoint& pt) { return PictureToWindow(pt, o); };
+    p.setBrush(Qt::NoBrush);
+    if (ov.centre) {
+        p.setPen(QPen(CentreColour, 1));
+        cross(p, at(*ov.centre), 8);
+        if (ov.north) p.drawLine(at(*ov.centre), at(*ov.north));
+    }
+    if (ov.north) {
+        p.setPen(QPen(CentreColour, 1));
+        cross(p, at(*ov.north), 8);
+    }
+    if (ov.showSelection) {
+        p.setPen(QPen(FieldColour, 2));
+        for (const auto& field : ov.fields) {
+            for (std::size_t i = 1; i < field.size(); ++i)
+                p.drawLine(at(field[i - 1]), at(field[i]));
+            for (const auto& v : field)
+                p.drawEllipse(at(v), 3, 3);
+        }
+        p.setPen(QPen(SpotColour, 2));
+        for (const auto& s : ov.spots)
+            p.drawEllipse(at(s), 5, 5);
+    }
+    if (ov.proposedDisk) {
+        const double s = scaleOf(o.zoom);
+        const DiskCircle& d = *ov.proposedDisk;
+        const QPointF c((d.x + 0.5) * s - o.scroll.x(), (d.y + 0.5) * s - o.scroll.y());
+        p.setPen(QPen(ProposalColour, 2, Qt::DashLine));
+        p.drawEllipse(c, d.radius * s, d.radius * s);
+        p.setPen(QPen(ProposalColour, 2));
+        cross(p, c, 12);
+    }
+}
+
+} // namespace
+
+QSize ShownSize(const QSize& picture, int zoom) {
+    return {picture.width() * (10 + zoom) / 10, picture.height() * (10 + zoom) / 10};
+}
+
+PicturePoint WindowToPicture(const QPoint& window, const ScanOptions& o) {
+    const double s = scaleOf(o.zoom);
+    return {static_cast<int>(std::floor((window.x() + o.scroll.x()) / s)),
+            static_cast<int>(std::floor((window.y() + o.scroll.y()) / s))};
+}
+
+QPointF PictureToWindow(const PicturePoint& p, const ScanOptions& o) {
+    const double s = scaleOf(o.zoom);
+    return {(p.x + 0.5) * s - o.scroll.x(), (p.y + 0.5) * s - o.scroll.y()};
+}
+
+QImage AdjustedBlock(const QImage& picture, const QRect& block, const DisplayLut& lut) {
+    QImage out(block.size(), QImage::Format_RGB32);
+    const int bpl = static_cast<int>(picture.bytesPerLine());
+    ApplyDisplayLut(lut, picture.constScanLine(block.top()) + block.left() * 4, bpl, out.bits(),
+                    static_cast<int>(out.bytesPerLine()), block.width(), block.height());
+    return out;
+}
+
+void PaintScan(QPainter& painter, const QRect& target, const ScanModel& model,
+               const ScanOptions& options) {
+    painter.save();
+    painter.setClipRect(target);
+    painter.fillRect(target, Qt::white);
+    painter.translate(target.topLeft());
+    const QImage& pic = model.picture;
+    if (!pic.isNull()) {
+        const double s = scaleOf(options.zoom);
+        const int x0 =
+            std::clamp(static_cast<int>(std::floor(options.scroll.x() / s)), 0, pic.width());
+        const int y0 =
+            std::clamp(static_cast<int>(std::floor(options.scroll.y() / s)), 0, pic.height());
+        const int x1 = std::clamp(
+            static_cast<int>(std::ceil((options.scroll.x() + target.width()) / s)), 0, pic.width());
+        const int y1 =
+            std::clamp(static_cast<int>(std::ceil((options.scroll.y() + target.height()) / s)), 0,
+                       pic.height());
+        if (x1 > x0 && y1 > y0) {
+            const QRect block(x0, y0, x1 - x0, y1 - y0);
+            const QImage shown = AdjustedBlock(pic, block, options.lut);
+            const QRectF dest(x0 * s - options.scroll.x(), y0 * s - options.scroll.y(),
+                              block.width() * s, block.height() * s);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(dest, shown);
+        }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintOverlay(painter, model.overlay, options);
+    painter.restore();
+}
+
+LoadedScan LoadScan(const QString& path) {
+    LoadedScan r;
+    QImageReader reader(path);
+    QImage img = reader.read();
+    if (img.isNull()) {
+        r.message = QStringLiteral("Soubor %1 není čitelný obrázek (BMP, JPG, PNG).").arg(path);
+        return r;
+    }
+    img = img.convertToFormat(QImage::Format_RGB32);
+    if (img.width() > MaxScanWidth || img.height() > MaxScanHeight) {
+        const QSize was = img.size();
+        img =
+            img.scaled(MaxScanWidth, MaxScanHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        r.message = QStringLiteral("Obrázek %1 x %2 bodů je větší než %3 x %4, byl zmenšen na "
+                                   "%5 x %6 bodů.")
+                        .arg(was.width())
+                        .arg(was.height())
+                        .arg(MaxScanWidth)
+                        .arg(MaxScanHeight)
+                        .arg(img.width())
+                        .arg(img.height());
+    }
+    r.picture = img;
+    return r;
+}
+
+GreyImageView GreyView(const QImage& grey8) {
+    return {grey8.width(), grey8.height(), static_cast<int>(grey8.bytesPerLine()),
+            grey8.constBits()};
+}
+
+} // namespace hk

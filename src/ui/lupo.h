@@ -1,0 +1,40 @@
+#pragma once
+// The magnifier ("Lupa"): a small window that stays on top and shows the
+// square of the scanned drawing around the pointer enlarged, with a red
+// cross-hair while the disk is being calibrated.
+#include <QImage>
+#include <QWidget>
+
+namespace hk {
+
+class LupoWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int Side = 400; // the enlarged square
+    static constexpr int WindowSide = 420;
+
+    explicit LupoWindow(QWidget* parent = nullptr);
+
+    // LoupeHalf: half the side of the source square in picture pixels, 20
+    // (enlargement 10) or 40 (enlargement 5).
+    int LoupeHalf = 20;
+
+    // The enlarged square (LoupeBitmap), drawn at once.
+    void ukaz(const QImage& ctverec);
+    void setKrizek(bool krizek);
+    bool krizek() const { return krizek_; }
+    const QImage& LoupeBitmap() const { return bitmap_; }
+
+    // Next to the measurement window: 460 pixels left of its left edge and
+    // 160 from the top, kept on the screen.
+    void umistit(const QRect& mereni);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage bitmap_;
+    bool krizek_ = true;
+};
+
+} // namespace hk

@@ -1,0 +1,141 @@
+// Faculae fields, groups and painted areas measured on a scanned drawing,
+// written into the record.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/drawing_fixtures.h"
+#include "measure/area_mask.h"
+#include "measure/display_lut.h"
+#include "measure/faculae_entry.h"
+#include "measure/group_draft.h"
+#include "records/record.h"
+
+using namespace hk;
+using drawing_test::Record;
+
+namespace {
+
+// Centre (500, 500), north up, radius 250 px (2 px per unit).
+const Calibration Cal = Calibrate({500, 500}, {500, 250});
+
+TEST(StoreFaculae, FarthestVertexBeyondTheLimbLandsAt124) {
+    FacPoints fp{};
+    fp[0] = {{{500, 300}, {700, 500}, {760, 500}}}; // 100, 100 and 130 units
+    fp[1] = {{{500, 400}}};                         // 50 units
+    TZaznam z = Record("01.03.2014");
+    z.Skupiny[2].Fakule[0] = 4242; // a field past the count stays
+    StoreFaculae(z, 2, fp, Cal);
+    EXPECT_EQ(z.PocetFakKresleni, 2);
+    const std::vector<std::uint16_t> field1(z.Skupiny[0].Fakule, z.Skupiny[0].Fakule + 6);
+    EXPECT_EQ(field1, (std::vector<std::uint16_t>{PackPosition(0, 95), PackPosition(90, 95),
+                                                  PackPosition(90, 124), 0, 0, 0}));
+    EXPECT_EQ(z.Skupiny[1].Fakule[0], PackPosition(0, 48));
+    EXPECT_EQ(z.Skupiny[2].Fakule[0], 4242);
+
+    // Within the disk nothing is scaled.
+    fp[0][2] = {};
+    StoreFaculae(z, 1, fp, Cal);
+    EXPECT_EQ(z.Skupiny[0].Fakule[1], PackPosition(90, 100));
+}
+
+DraftRow row(const char* typ, const char* cSk2, const char* poc = "3") {
+    DraftRow r;
+    r[ColTyp] = typ;
+    r[ColCSk2] = cSk2;
+    r[ColPoc] = poc;
+    return r;
+}
+
+TEST(ParseGroupRow, MessagesOfTheChecks) {
+    const struct {
+        const char* name;
+        DraftRow row;
+        const char* message; // nullptr: accepted
+    } rows[] = {
+        {"NoType", row("", "12"), "Nabyl zadán typ nebo číslo skupiny  - povinné"},
+        {"NoNumber", row("Dai", ""), "Nabyl zadán typ nebo číslo skupiny  - povinné"},
+        {"UnknownClass", row("Xyz", "12"), "Špatně zadaný typ skupiny"},
+        {"CountNotANumber", row("Dai", "12", "tři"), "Špatně zadaná hodnota ve sloupci poč"},
+        {"CountTooLarge", row("Dai", "12", "300"), "Špatně zadaná hodnota ve sloupci poč"},
+        {"Accepted", row("Dai", "12"), nullptr},
+    };
+    for (const auto& r : rows) {
+        const auto result = ParseGroupRow(r.row);
+        if (r.message)
+            EXPECT_EQ(std::get<std::string>(result), r.message) << r.name;
+        else
+            EXPECT_TRUE(std::holds_alternative<GroupDraft>(result)) << r.name;
+    }
+    EXPECT_EQ(CheckGroupOrder(41), "Maximální počet skupin je 40 !");
+    EXPECT_FALSE(CheckGroupOrder(40));
+}
+
+TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
+    DraftRow r = row("Dai", "12");
+    r[ColCSk1] = "345";
+    r[ColUhel] = "123.4";
+    r[ColVzd] = "56,7";
+    r[ColPlocha] = "10.0";
+    r[ColUhel1] = "45.6";
+    r[ColVzd1] = "30.2";
+    r[ColPlo1] = "2.4";
+    GroupDrafts drafts{};
+    drafts[2] = std::get<GroupDraft>(ParseGroupRow(r));
+    drafts[0] = std::get<GroupDraft>(ParseGroupRow(row("Axx", "7", "1")));
+
+    TZaznam z = Record("01.03.2014");
+    z.Zvlastni.setText("zvlášťní");
+    z.Skupiny[0].Fakule[0] = 777;
+    ASSERT_FALSE(WriteGroups(z, drafts, 100));
+    ASSERT_EQ(z.PocetSkupin, 2);
+    EXPECT_EQ(z.Skupiny[0].Typ.text(), "Axx");
+    const TSkupina& g = z.Skupiny[1];
+    EXPECT_EQ(g.Typ.text(), "Dai");
+    EXPECT_EQ(g.CSk1, 345);
+    EXPECT_EQ(g.CSk2, 12);
+    EXPECT_EQ(g.Uhel, 1234);
+    EXPECT_EQ(g.Vzd, 567);
+    EXPECT_EQ(g.Plocha, 255); // Round(20.4 * 10 * 125 / 100)
+    EXPECT_EQ(g.Pomocna1, PackPosition(45, 30));
+    EXPECT_EQ(g.Plo1, 51); // Round(Round(2.4) * 20.4 * 1.25)
+    EXPECT_EQ(g.Pomocna2, 0);
+    EXPECT_TRUE(z.Zvlastni.empty());
+    EXPECT_EQ(z.Skupiny[0].Fakule[0], 777);
+    EXPECT_EQ(z.Souhrn.gSev + z.Souhrn.gJih, 2);
+    EXPECT_EQ(z.Souhrn.fSev + z.Souhrn.fJih, 4);
+
+    // Refused, nothing changed: a record without a date, no group drafted.
+    TZaznam undated{};
+    const TZaznam before = undated;
+    EXPECT_TRUE(WriteGroups(undated, drafts, 125));
+    EXPECT_EQ(std::memcmp(&undated, &before, sizeof before), 0);
+    const TZaznam written = z;
+    EXPECT_EQ(WriteGroups(z, GroupDrafts{}, 125), NoGroupDraftedMessage);
+    EXPECT_EQ(std::memcmp(&z, &written, sizeof z), 0);
+}
+
+TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
+    std::vector<std::uint8_t> mask(800 * 800, 255);
+    const GreyImageView view{800, 800, 800, mask.data()};
+    EXPECT_EQ(CountPainted(view), 0);
+    EXPECT_DOUBLE_EQ(MaskArea(CountPainted(view), 250), 0.0);
+    for (int y = 100; y < 140; ++y)
+        for (int x = 200; x < 240; ++x)
+            mask[y * 800 + x] = 0;
+    mask[5] = mask[800 * 7] = 0; // row 0 and column 0 are not counted
+    EXPECT_EQ(CountPainted(view), 1600);
+    EXPECT_DOUBLE_EQ(MaskArea(1600, 250), 100.0);
+}
+
+TEST(DisplayLut, BrightnessAndContrastClamped) {
+    EXPECT_EQ(MakeDisplayLut(0, KontNeutral)[77], 77);
+    EXPECT_EQ(MakeDisplayLut(-100, 160)[150], 100); // (150 - 100) * 160 / 80
+    EXPECT_EQ(MakeDisplayLut(-200, 80)[150], 0);
+    EXPECT_EQ(MakeDisplayLut(50, 500)[100], 255);
+}
+
+} // namespace
