@@ -52,10 +52,11 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "measured") {
         print(BuildMeasuredStatistics(session.records(), v), out);
     } else if (kind == "smoothed") {
-        if (const auto refused = CheckSmoothedSpan(session.records())) throw JobError(*refused);
+        const SmoothedStatistics r = CheckedSmoothedStatistics(session.records(), v);
+        if (r.refusal) throw JobError(*r.refusal);
         if (session.records().size() < MinZaznamuProVyhlazeni)
             throw JobError(std::string(NedostatekDat));
-        print(BuildSmoothedStatistics(session.records(), v), out);
+        print(r.grid, out);
     } else {
         print(BuildTypeOccurrence(session.records()).grid, out);
     }

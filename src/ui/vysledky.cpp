@@ -354,11 +354,15 @@ void VysledkyWindow::namerena(VyberPolokoule v) {
 }
 
 void VysledkyWindow::vyhlazena(VyberPolokoule v) {
-    if (const auto zprava = CheckSmoothedSpan(session_.records())) {
-        zpravy_.Zprava(q(*zprava));
+    // The check and the table come from one pass over the records.
+    SmoothedStatistics r = CheckedSmoothedStatistics(session_.records(), v);
+    if (r.refusal) {
+        zpravy_.Zprava(q(*r.refusal));
         return;
     }
     vyber_ = v;
+    vyhlazenaMrizka_ = std::move(r.grid);
+    vyhlazenaRevize_ = session_.revision();
     ukaz(Vyhlazena);
 }
 
@@ -391,8 +395,12 @@ void VysledkyWindow::sestav() {
         return;
     case Namerena:
     case Vyhlazena:
+        if (rezim_ == Vyhlazena && vyhlazenaRevize_ != session_.revision()) {
+            vyhlazenaMrizka_ = BuildSmoothedStatistics(session_.records(), vyber_);
+            vyhlazenaRevize_ = session_.revision();
+        }
         mrizka_ = rezim_ == Namerena ? BuildMeasuredStatistics(session_.records(), vyber_)
-                                     : BuildSmoothedStatistics(session_.records(), vyber_);
+                                     : vyhlazenaMrizka_;
         if (rezim_ == Vyhlazena) mrizka_.caption = SmoothedCaption(vyber_);
         VyplnMrizku(*StringGrid1_, mrizka_);
         StringGrid1_->setFixedWidth(

@@ -135,6 +135,8 @@ class VysledkyWindow : public QWidget {
     int velikostPisma_;
     ObecnaData obecna_;
     ResultsGrid mrizka_;
+    ResultsGrid vyhlazenaMrizka_; // the smoothed table built when it was chosen
+    std::uint64_t vyhlazenaRevize_ = 0; // the store revision it was built from
 
     QMenuBar* menu_;
     QHash<QString, QAction*> akce_;

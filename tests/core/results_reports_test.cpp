@@ -562,6 +562,22 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     EXPECT_EQ(none.message, " Poalední záznam je z 01.03.2001");
     EXPECT_EQ(ChooseMonth(records, "abc").message, " Špatně zadaný měsíc a rok (2.2000) ");
 
+    // The first record of a month among many, the first and last months, and
+    // a record whose date cannot be read (it keeps its place in the sort).
+    std::vector<TZaznam> many;
+    for (int i = 0; i < 400; ++i)
+        many.push_back(Prazdny(FormatDatum(DateFromSerial(DaySerial({2001, 1, 1}) + i / 2)).c_str(), 800));
+    EXPECT_EQ(FirstRecordOfMonth(many, 200101), 0u);
+    EXPECT_EQ(FirstRecordOfMonth(many, 200103), 118u);
+    EXPECT_EQ(FirstRecordOfMonth(many, 200107), 362u);
+    EXPECT_FALSE(FirstRecordOfMonth(many, 200108).has_value());
+    EXPECT_FALSE(FirstRecordOfMonth(many, 200012).has_value());
+    for (std::size_t bad : {117u, 118u, 200u}) {
+        std::vector<TZaznam> damaged = many;
+        damaged[bad].Datum.setText("3x.03.2001");
+        EXPECT_EQ(FirstRecordOfMonth(damaged, 200103), bad == 118u ? 119u : 118u) << bad;
+    }
+
     ObecnaData d = stationData();
     EXPECT_EQ(ChooseMonthNotices(d, false).size(), 0u);
     d.row(4).clear();

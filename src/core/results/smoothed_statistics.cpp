@@ -11,11 +11,28 @@ namespace {
 constexpr int halfWindow = 6;
 } // namespace
 
-std::optional<std::string> CheckSmoothedSpan(std::span<const TZaznam> records) {
-    const MonthSeries series = CollectMonthTotals(records);
+namespace {
+
+std::optional<std::string> refusalOf(const MonthSeries& series) {
     if (series.records == 0 || series.lastDay - series.firstDay <= MinRozpetiDnu)
         return std::string(NedostatekDat);
     return std::nullopt;
+}
+
+ResultsGrid smoothedGrid(const MonthSeries& series, VyberPolokoule v);
+
+} // namespace
+
+std::optional<std::string> CheckSmoothedSpan(std::span<const TZaznam> records) {
+    return refusalOf(CollectMonthTotals(records));
+}
+
+SmoothedStatistics CheckedSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v) {
+    const MonthSeries series = CollectMonthTotals(records);
+    SmoothedStatistics r;
+    r.refusal = refusalOf(series);
+    if (!r.refusal) r.grid = smoothedGrid(series, v);
+    return r;
 }
 
 std::string SmoothedCaption(VyberPolokoule v) {
@@ -54,6 +71,12 @@ MesicniPrumery BuildMonthlyMeans(std::span<const TZaznam> records, VyberPolokoul
 }
 
 ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v) {
+    return smoothedGrid(CollectMonthTotals(records), v);
+}
+
+namespace {
+
+ResultsGrid smoothedGrid(const MonthSeries& series, VyberPolokoule v) {
     ResultsGrid grid;
     grid.caption = SmoothedCaption(v);
     std::vector<std::string> header(1 + PocetVelicin);
@@ -61,7 +84,6 @@ ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolok
         header[1 + i] = StatisticsHeader(NazvyVelicin[i]);
     grid.cells.push_back(std::move(header));
 
-    const MonthSeries series = CollectMonthTotals(records);
     if (series.records < MinZaznamuProVyhlazeni) return grid;
     const MesicniPrumery means = meansOf(series, v);
 
@@ -86,5 +108,7 @@ ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolok
     }
     return grid;
 }
+
+} // namespace
 
 } // namespace hk

@@ -44,4 +44,12 @@ MesicniPrumery BuildMonthlyMeans(std::span<const TZaznam> records, VyberPolokoul
 // 14 records only the header row is returned.
 ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v);
 
+// The check and the table from one pass over the records: `refusal` as
+// CheckSmoothedSpan gives it; the table only when there is none.
+struct SmoothedStatistics {
+    std::optional<std::string> refusal;
+    ResultsGrid grid;
+};
+SmoothedStatistics CheckedSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v);
+
 } // namespace hk
