@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "demo/demo.h"
+#include "records/geometry_cache.h"
 #include "records/record_file.h"
 #include "records/session.h"
 
@@ -162,6 +163,59 @@ void BM_StoreOldestRecord(benchmark::State& state) {
     }
 }
 
+// The geometry cache: built once for the whole store, then walked by every
+// picture and report instead of recomputing the ephemeris and transforms.
+void BM_GeometryCacheBuild(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GeometryCache::of(s.records()).size());
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+// A bare pass over the raw records (their stored summaries)...
+void BM_WalkRawRecords(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    for (auto _ : state) {
+        long sum = 0;
+        for (const TZaznam& z : s.records())
+            sum += z.Souhrn.gSev + z.Souhrn.fJih;
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// ... against a pass over the cache: live summary and every group latitude.
+void BM_WalkGeometryCache(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    const GeometryCache& g = s.geometry();
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 1; i <= s.PocetZaznamu(); ++i) {
+            sum += g.live(i).gSev + g.live(i).fJih;
+            for (const Heliographic& h : g.groups(i))
+                sum += h.Lat;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// After one correction only that record's entry is computed again.
+void BM_GeometryRefreshAfterCorrection(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    s.geometry();
+    int k = 1;
+    for (auto _ : state) {
+        TZaznam z = s.record(k);
+        z.Skupiny[0].Vzd = static_cast<std::uint16_t>(z.Skupiny[0].Vzd ^ 1);
+        s.correctRecord(k, z);
+        benchmark::DoNotOptimize(s.geometry().size());
+        k = k % s.PocetZaznamu() + 1;
+    }
+}
+
 void BM_DemoDefault(benchmark::State& state) {
     DemoOptions o; // 11 years of about 250 drawings
     for (auto _ : state)
@@ -177,6 +231,10 @@ BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreNewestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreOldestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_GeometryCacheBuild)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_WalkRawRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkGeometryCache)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeometryRefreshAfterCorrection)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DemoDefault)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
