@@ -17,6 +17,9 @@ constexpr std::size_t SpareRecords = 2000;
 constexpr char DataxName[] = "datax.dat";
 constexpr char BackupName[] = "datax-zaloha.dat";
 constexpr double DefaultRadius = 125;
+constexpr char NoRecordsWarning[] =
+    "Soubor datax.dat neobsahuje žádný záznam; začíná se jako s novým archivem "
+    "(jeden záznam s dnešním datem).";
 
 std::string trimmed(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
@@ -103,6 +106,12 @@ LoadResult Session::load(const Date& today) {
         }
         result.skippedEmpty = static_cast<int>(records.size() - kept);
         records.resize(kept);
+        // An empty file, one partial record or only unused records: the run
+        // starts as with a new archive.
+        if (records.empty()) {
+            result.noRecords = true;
+            records.push_back(AktualniZaznam);
+        }
     } else {
         records.reserve(SpareRecords);
         records.push_back(AktualniZaznam);
@@ -147,7 +156,9 @@ LoadResult Session::load(const Date& today) {
     }
     touch();
 
-    if (result.skippedEmpty > 0)
+    if (result.noRecords)
+        warnings.push_back(NoRecordsWarning);
+    else if (result.skippedEmpty > 0)
         warnings.push_back(
             "V souboru datax.dat bylo " + std::to_string(result.skippedEmpty) +
             " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
@@ -204,6 +215,9 @@ int Session::removeUnreadableDates() {
     touch();
     for (auto it = bad.rbegin(); it != bad.rend(); ++it)
         zaznamy_.erase(zaznamy_.begin() + static_cast<std::ptrdiff_t>(*it));
+    // The store is never empty: without a readable record it starts again
+    // as a new archive would.
+    if (zaznamy_.empty()) zaznamy_.push_back(PlaceholderRecord(TodayUtc()));
     if (AktualniIndex > PocetZaznamu()) AktualniIndex = PocetZaznamu();
     if (AktualniIndex < 1) AktualniIndex = 1;
     ZmenaDat = true;

@@ -1,6 +1,10 @@
 #include "records/startup.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <system_error>
+#include <unistd.h>
 
 #include "io/atomic_file.h"
 #include "records/startup_files.h"
@@ -16,11 +20,64 @@ bool isFile(const std::filesystem::path& p) {
     return std::filesystem::is_regular_file(p, ec);
 }
 
+// A present side file, or nullopt with a warning when it is larger than its
+// format can hold (the reader then keeps its defaults).
+std::optional<std::string> readSideFile(Session& s, const std::filesystem::path& path,
+                                        std::size_t limit) {
+    try {
+        return ReadWholeFile(path, limit);
+    } catch (const FileTooLarge& e) {
+        s.warnings.push_back(e.what());
+        return std::nullopt;
+    }
+}
+
+// The first `count` bytes of a file (the rest is never used).
+std::string readFileStart(const std::filesystem::path& path, std::size_t count) {
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
+    std::string data(std::min(size, count), '\0');
+    std::size_t got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    data.resize(got);
+    return data;
+}
+
+// Temporary files of saves that were interrupted before the program started,
+// in the program directory and the folders it writes into.
+void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt) {
+    static constexpr const char* Folders[] = {"",         "Mesice",        "CVdata",
+                                              "Intersol", "Vlastni",       "CSVsoubory",
+                                              "Obrázek",  "Polohy-skupin", "Denni - pozorovatele"};
+    for (const char* folder : Folders) {
+        const std::filesystem::path path = *folder ? s.dir.resolve(folder) : s.dir.root();
+        std::error_code ec;
+        if (!std::filesystem::is_directory(path, ec)) continue;
+        const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
+        if (removed.empty()) continue;
+        std::string names;
+        for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
+            names += (i ? ", " : "") + removed[i];
+        if (removed.size() > 3) names += ", ...";
+        s.warnings.push_back("Odstraněno " + std::to_string(removed.size()) +
+                             " dočasných souborů přerušeného ukládání v adresáři \"" +
+                             path.string() + "\" (" + names + ").");
+    }
+}
+
 void readSizeFactor(Session& s, StartupResult& result) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     s.FaktorZvetseni = DefaultFaktorZvetseni;
     if (isFile(path)) {
-        if (const auto f = ParseFaktorZvetseni(ReadWholeFile(path)))
+        const auto bytes = readSideFile(s, path, SmallTextFileLimit);
+        if (!bytes) return;
+        if (const auto f = ParseFaktorZvetseni(*bytes))
             s.FaktorZvetseni = *f;
         else
             s.warnings.push_back(
@@ -43,22 +100,31 @@ void warnUnreadable(Session& s, const std::string& where, int count) {
 
 void readOutsideSeries(Session& s, const Date& today) {
     s.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
+    for (const std::string& w : s.DenniSIDC.refused)
+        s.warnings.push_back(w);
     warnUnreadable(s, "denních řadách SIDC", s.DenniSIDC.unreadableValues);
 
     const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
-    s.PlochyTab = isFile(plochy) ? ParsePlochy(ReadWholeFile(plochy)) : OutsideTable{};
+    const auto plochyBytes =
+        isFile(plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
+    s.PlochyTab = plochyBytes ? ParsePlochy(*plochyBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", s.PlochyTab.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
-    s.Tok10cmTab = isFile(tok) ? ParseTok10cm(ReadWholeFile(tok)) : OutsideTable{};
+    const auto tokBytes = isFile(tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
+    s.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", s.Tok10cmTab.unreadableValues);
 }
 
-std::vector<std::string> textLines(const std::filesystem::path& path) {
+// The observer lines that hold something (an empty line is no observer).
+std::vector<std::string> textLines(Session& s, const std::filesystem::path& path) {
     std::vector<std::string> lines;
-    const std::string bytes = ReadWholeFile(path);
-    for (std::string_view line : SplitLines(bytes))
-        lines.push_back(Cp1250ToUtf8(line));
+    const auto bytes = readSideFile(s, path, ObserverFileLimit);
+    if (!bytes) return lines;
+    ForEachLine(*bytes, [&](std::string_view line) {
+        if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
+        return true;
+    });
     return lines;
 }
 
@@ -67,9 +133,9 @@ void readObservers(Session& s, StartupResult& result) {
     const std::filesystem::path old = s.dir.resolve("ob.dat");
     s.PozorovateleText.clear();
     if (isFile(current)) {
-        s.PozorovateleText = textLines(current);
+        s.PozorovateleText = textLines(s, current);
     } else if (isFile(old)) {
-        s.PozorovateleText = textLines(old);
+        s.PozorovateleText = textLines(s, old);
         // The old file is read once; its lines are written to
         // pozorovatelep.dat the next time the table is saved.
         const std::filesystem::path renamed = s.dir.resolve("ob-původní.dat");
@@ -92,19 +158,24 @@ void readObservers(Session& s, StartupResult& result) {
 
 StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                          const StartupHooks& hooks) {
+    const auto startedAt = std::filesystem::file_time_type::clock::now();
     StartupResult result;
     s.ZmenaDat = false;
     s.warnings.clear();
+    removeStaleTempFiles(s, startedAt);
 
     readSizeFactor(s, result);
     s.ProcentoVelikosti = SizePercentage(screenHeight, s.FaktorZvetseni);
 
     const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
-    s.DoplnkovaData = isFile(motfakul) ? ParseDoplnkovaData(ReadWholeFile(motfakul))
-                                       : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
+    s.DoplnkovaData = isFile(motfakul)
+                          ? ParseDoplnkovaData(readFileStart(motfakul, DoplnkovaDataSize))
+                          : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
 
     const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
-    s.Pristroj = isFile(pristroj) ? ParsePristroj(ReadWholeFile(pristroj)) : DefaultPristroj();
+    const auto pristrojBytes =
+        isFile(pristroj) ? readSideFile(s, pristroj, SmallTextFileLimit) : std::nullopt;
+    s.Pristroj = pristrojBytes ? ParsePristroj(*pristrojBytes) : DefaultPristroj();
 
     result.load = s.load(today);
 
