@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
                              "tel. 1, fax 2, e-mail a@b.c\r\na@b.c\r\n");
 
     for (const auto& e : std::filesystem::directory_iterator(dir.resolve("Magneto"))) {
-        seed("magnetogram", "map", std::string("\x22\x05") + ReadWholeFile(e.path()).substr(0, 4096));
+        seed("magnetogram", "map",
+             std::string("\x22\x05") + ReadWholeFile(e.path()).substr(0, 4096));
         break;
     }
     std::filesystem::remove_all(demo);

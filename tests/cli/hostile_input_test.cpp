@@ -28,8 +28,8 @@ void fill(const std::filesystem::path& dir, const std::string& bytes) {
 }
 
 void demo(const std::filesystem::path& dir) {
-    ASSERT_EQ(RunCli("demo " + ShellQuoted(dir) + " --years 1 --per-year 20 --seed 1 --force").status,
-              0);
+    ASSERT_EQ(
+        RunCli("demo " + ShellQuoted(dir) + " --years 1 --per-year 20 --seed 1 --force").status, 0);
 }
 
 class Hostile : public testing::TestWithParam<HostileCase> {};
@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const auto& d) { ASSERT_EQ(::mkfifo((d / "f").c_str(), 0600), 0); },
                     "dump DIR/f", 1, "roura"},
         HostileCase{"DumpFolder", nullptr, "dump DIR", 1, "adresář"},
+        HostileCase{"DumpEmptyFile", [](const auto& d) { fill(d, ""); }, "dump DIR/datax.dat", 0,
+                    "neobsahuje žádný celý záznam"},
+        HostileCase{"DumpZeroRecord", [](const auto& d) { fill(d, std::string(1774, '\0')); },
+                    "dump DIR/datax.dat", 1, "nečitelné datum"},
         HostileCase{"StaleTemporaryFileIsRemovedAndListed",
                     [](const auto& d) {
                         WriteFileAtomic(d / "datax.dat.5.heliokres-tmp", "x");
@@ -72,15 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
         HostileCase{"MonthWithTrailingDigit", demo, "report own DIR 6.20251", 1,
                     "Špatně zadaný měsíc"},
-        HostileCase{"ObserverWithLineBreak", demo, "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2,
-                    "řídicí znak"},
+        HostileCase{"ObserverWithLineBreak", demo,
+                    "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2, "řídicí znak"},
         HostileCase{"ReversedRange", nullptr, "ephemeris --from 02.01.2025 --to 01.01.2025", 1,
                     "je až po datu"},
         HostileCase{"DemoOverAnArchive", demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
         HostileCase{"DemoForcedOverAnArchive", demo, "demo DIR --years 1 --per-year 5 --force", 0,
                     "Ukázková data zapsána"},
         HostileCase{"HugeYears", nullptr, "demo DIR/new --years 100000", 2, "--years"},
-        HostileCase{"HugeWidth", demo, "render drawing DIR --record 1 --out DIR/x.png --width 99999999", 2,
+        HostileCase{"HugeWidth", demo,
+                    "render drawing DIR --record 1 --out DIR/x.png --width 99999999", 2,
                     "--width"}),
     [](const auto& info) { return std::string(info.param.name); });
 

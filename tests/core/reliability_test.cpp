@@ -50,7 +50,8 @@ TEST_P(EmptyRecordFile, StartsAsANewArchive) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, EmptyRecordFile,
     testing::Values(EmptyStoreCase{"ZeroBytes", ""},
-                    EmptyStoreCase{"ShorterThanOneRecord", recordWithDate("01.02.2003").substr(0, 1000)},
+                    EmptyStoreCase{"ShorterThanOneRecord",
+                                   recordWithDate("01.02.2003").substr(0, 1000)},
                     EmptyStoreCase{"OnlyEmptyDates", std::string(3 * RecordSize, '\0')},
                     EmptyStoreCase{"ZerosAndAPartialRecord", std::string(RecordSize + 17, '\0')}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -81,9 +82,9 @@ TEST_P(NotAFile, IsRefusedByEveryReader) {
     TempDir dir;
     const auto path = dir.path() / "datax.dat";
     GetParam().make(path);
-    for (const auto& read : std::vector<std::function<void()>>{
-             [&] { ReadWholeFile(path); }, [&] { ReadRecordFile(path); },
-             [&] { LoadRecordBlock(path, 0); }}) {
+    for (const auto& read : std::vector<std::function<void()>>{[&] { ReadWholeFile(path); },
+                                                               [&] { ReadRecordFile(path); },
+                                                               [&] { LoadRecordBlock(path, 0); }}) {
         try {
             read();
             ADD_FAILURE() << "no error";
@@ -237,9 +238,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PictureName,
     testing::Values(NameCase{"Plain", "Úpice 2026", true}, NameCase{"Empty", "", true},
                     NameCase{"ParentFolders", "../../x", false},
-                    NameCase{"Absolute", "/tmp/x", false},
-                    NameCase{"Backslash", "..\\x", false}, NameCase{"DotDot", "..", false},
-                    NameCase{"Drive", "C:x", false}, NameCase{"LineBreak", "a\nb", false}),
+                    NameCase{"Absolute", "/tmp/x", false}, NameCase{"Backslash", "..\\x", false},
+                    NameCase{"DotDot", "..", false}, NameCase{"Drive", "C:x", false},
+                    NameCase{"LineBreak", "a\nb", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

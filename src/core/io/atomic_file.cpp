@@ -1,5 +1,6 @@
 #include "io/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,7 +13,9 @@ namespace hk {
 
 namespace {
 
-std::string describe(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+std::string describe(const std::filesystem::path& p) {
+    return "\"" + p.string() + "\"";
+}
 
 [[noreturn]] void fail(const std::string& what, const std::filesystem::path& p, int err) {
     std::string msg = what + " " + describe(p);
@@ -133,15 +136,9 @@ int OpenRegularFile(const std::filesystem::path& path, std::size_t& size) {
     return fd;
 }
 
-std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
-    std::size_t size = 0;
-    const int fd = OpenRegularFile(path, size);
-    if (size > maxBytes) {
-        ::close(fd);
-        throw FileTooLarge("Soubor " + describe(path) + " je příliš velký (" +
-                           std::to_string(size) + " bajtů, nejvýše " + std::to_string(maxBytes) +
-                           "); nebyl načten.");
-    }
+namespace {
+
+std::string readUpTo(int fd, const std::filesystem::path& path, std::size_t size) {
     std::string data(size, '\0');
     std::size_t got = 0;
     while (got < size) {
@@ -158,6 +155,26 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxByte
     ::close(fd);
     data.resize(got);
     return data;
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
+    if (size > maxBytes) {
+        ::close(fd);
+        throw FileTooLarge("Soubor " + describe(path) + " je příliš velký (" +
+                           std::to_string(size) + " bajtů, nejvýše " + std::to_string(maxBytes) +
+                           "); nebyl načten.");
+    }
+    return readUpTo(fd, path, size);
+}
+
+std::string ReadFileStart(const std::filesystem::path& path, std::size_t count) {
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
+    return readUpTo(fd, path, std::min(size, count));
 }
 
 } // namespace hk

@@ -42,6 +42,10 @@ struct FileTooLarge : std::runtime_error {
 std::string ReadWholeFile(const std::filesystem::path& path,
                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
+// The first `count` bytes of a regular file (all of a shorter one), for
+// readers that use only the start of a file. Throws as ReadWholeFile.
+std::string ReadFileStart(const std::filesystem::path& path, std::size_t count);
+
 // Opens a regular file for reading without ever blocking (a FIFO or device
 // is refused before it is opened). Returns the descriptor and sets `size`;
 // throws std::runtime_error with a Czech message.

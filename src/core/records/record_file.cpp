@@ -1,8 +1,8 @@
 #include "records/record_file.h"
 
 #include <cerrno>
-#include <unistd.h>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "io/atomic_file.h"
 

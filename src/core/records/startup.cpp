@@ -1,10 +1,7 @@
 #include "records/startup.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <optional>
 #include <system_error>
-#include <unistd.h>
 
 #include "io/atomic_file.h"
 #include "records/startup_files.h"
@@ -30,23 +27,6 @@ std::optional<std::string> readSideFile(Session& s, const std::filesystem::path&
         s.warnings.push_back(e.what());
         return std::nullopt;
     }
-}
-
-// The first `count` bytes of a file (the rest is never used).
-std::string readFileStart(const std::filesystem::path& path, std::size_t count) {
-    std::size_t size = 0;
-    const int fd = OpenRegularFile(path, size);
-    std::string data(std::min(size, count), '\0');
-    std::size_t got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    data.resize(got);
-    return data;
 }
 
 // Temporary files of saves that were interrupted before the program started,
@@ -169,7 +149,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
 
     const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
     s.DoplnkovaData = isFile(motfakul)
-                          ? ParseDoplnkovaData(readFileStart(motfakul, DoplnkovaDataSize))
+                          ? ParseDoplnkovaData(ReadFileStart(motfakul, DoplnkovaDataSize))
                           : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
 
     const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");

@@ -34,8 +34,8 @@ std::array<std::string, 6> DefaultPristroj();
 
 // Splits text at line ends (CR LF, LF or CR); a final line end adds no line.
 // At most `maxLines` lines are taken.
-std::vector<std::string_view> SplitLines(
-    std::string_view text, std::size_t maxLines = std::numeric_limits<std::size_t>::max());
+std::vector<std::string_view>
+SplitLines(std::string_view text, std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
 // Calls fn(line) for each line of `text`, as SplitLines splits it, until fn
 // returns false; nothing is copied.
