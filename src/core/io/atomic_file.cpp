@@ -76,11 +76,15 @@ void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
     std::random_device rd;
-    const std::filesystem::path tmp =
-        dir / (path.filename().string() + "." + std::to_string(rd() % 1000000) +
-               std::string(TempFileSuffix));
-
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    std::filesystem::path tmp;
+    int fd = -1;
+    // A name another save uses at this moment is not taken: another number.
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        tmp = dir / (path.filename().string() + "." + std::to_string(rd() % 1000000) +
+                     std::string(TempFileSuffix));
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) fail("Nelze zapsat soubor", path, errno);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         int err = errno;
