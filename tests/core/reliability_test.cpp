@@ -107,6 +107,24 @@ INSTANTIATE_TEST_SUITE_P(
                      "zařízení"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Side files that are not files: a warning each, nothing read or replaced.
+TEST(SideFiles, ThatAreNotFilesAreWarnedAboutAndLeftAlone) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "SIDC");
+    ASSERT_EQ(::mkfifo((dir.path() / "Zvetsit.zve").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir.path() / "SIDC/Plochy.txt").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.path() / "pristroj.dat");
+    Session s(dir.path());
+    const StartupResult r = RunStartup(s, 768, Today);
+    EXPECT_FALSE(r.zvetsitCreated);
+    EXPECT_EQ(std::filesystem::status(dir.path() / "Zvetsit.zve").type(),
+              std::filesystem::file_type::fifo);
+    int warned = 0;
+    for (const auto& w : s.warnings)
+        warned += w.find("není obyčejný soubor") != std::string::npos;
+    EXPECT_EQ(warned, 3);
+}
+
 struct TempNameCase {
     const char* name;
     const char* file;

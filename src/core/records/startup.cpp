@@ -12,9 +12,20 @@ namespace hk {
 
 namespace {
 
-bool isFile(const std::filesystem::path& p) {
+// True for a regular file. Something else of that name (a folder, a FIFO, a
+// device) is not read, with a warning, and never replaced.
+bool isFile(Session& s, const std::filesystem::path& p) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(p, ec);
+    const auto st = std::filesystem::status(p, ec);
+    if (std::filesystem::is_regular_file(st)) return true;
+    if (std::filesystem::exists(st))
+        s.warnings.push_back("Soubor \"" + p.string() + "\" není obyčejný soubor; nepoužije se.");
+    return false;
+}
+
+bool existsAtAll(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::exists(p, ec);
 }
 
 // A present side file, or nullopt with a warning when it is larger than its
@@ -54,7 +65,7 @@ void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt)
 void readSizeFactor(Session& s, StartupResult& result) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     s.FaktorZvetseni = DefaultFaktorZvetseni;
-    if (isFile(path)) {
+    if (isFile(s, path)) {
         const auto bytes = readSideFile(s, path, SmallTextFileLimit);
         if (!bytes) return;
         if (const auto f = ParseFaktorZvetseni(*bytes))
@@ -64,6 +75,7 @@ void readSizeFactor(Session& s, StartupResult& result) {
                 "Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
         return;
     }
+    if (existsAtAll(path)) return; // not a file: warned above, left as it is
     try {
         WriteFileAtomic(path, FormatNumber(DefaultFaktorZvetseni * 100, "0") + "\r\n");
         result.zvetsitCreated = true;
@@ -86,12 +98,12 @@ void readOutsideSeries(Session& s, const Date& today) {
 
     const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
     const auto plochyBytes =
-        isFile(plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
+        isFile(s, plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
     s.PlochyTab = plochyBytes ? ParsePlochy(*plochyBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", s.PlochyTab.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
-    const auto tokBytes = isFile(tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
+    const auto tokBytes = isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
     s.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", s.Tok10cmTab.unreadableValues);
 }
@@ -112,9 +124,9 @@ void readObservers(Session& s, StartupResult& result) {
     const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
     const std::filesystem::path old = s.dir.resolve("ob.dat");
     s.PozorovateleText.clear();
-    if (isFile(current)) {
+    if (isFile(s, current)) {
         s.PozorovateleText = textLines(s, current);
-    } else if (isFile(old)) {
+    } else if (isFile(s, old)) {
         s.PozorovateleText = textLines(s, old);
         // The old file is read once; its lines are written to
         // pozorovatelep.dat the next time the table is saved.
@@ -148,13 +160,13 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
     s.ProcentoVelikosti = SizePercentage(screenHeight, s.FaktorZvetseni);
 
     const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
-    s.DoplnkovaData = isFile(motfakul)
+    s.DoplnkovaData = isFile(s, motfakul)
                           ? ParseDoplnkovaData(ReadFileStart(motfakul, DoplnkovaDataSize))
                           : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
 
     const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
     const auto pristrojBytes =
-        isFile(pristroj) ? readSideFile(s, pristroj, SmallTextFileLimit) : std::nullopt;
+        isFile(s, pristroj) ? readSideFile(s, pristroj, SmallTextFileLimit) : std::nullopt;
     s.Pristroj = pristrojBytes ? ParsePristroj(*pristrojBytes) : DefaultPristroj();
 
     result.load = s.load(today);
