@@ -103,7 +103,8 @@ void readOutsideSeries(Session& s, const Date& today) {
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", s.PlochyTab.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
-    const auto tokBytes = isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
+    const auto tokBytes =
+        isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
     s.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", s.Tok10cmTab.unreadableValues);
 }
