@@ -196,17 +196,19 @@ TEST(AtomicWrite, LeavesNoTemporaryFile) {
     EXPECT_EQ(files, 1);
 }
 
-struct OversizeCase {
+struct DamagedCase {
     const char* name;
     const char* file;
     std::size_t size;
     char fill;
+    const char* message = "příliš velký";
 };
 
-class OversizedSideFile : public testing::TestWithParam<OversizeCase> {};
+class DamagedSideFile : public testing::TestWithParam<DamagedCase> {};
 
-// Larger than its format can hold: refused with a warning, defaults kept.
-TEST_P(OversizedSideFile, IsRefusedWithAWarning) {
+// Larger than its format can hold, or zero bytes where text stands: refused
+// with a warning, defaults kept.
+TEST_P(DamagedSideFile, IsRefusedWithAWarning) {
     TempDir dir;
     std::filesystem::create_directories((dir.path() / GetParam().file).parent_path());
     WriteFileAtomic(dir.path() / GetParam().file, std::string(GetParam().size, GetParam().fill));
@@ -214,7 +216,7 @@ TEST_P(OversizedSideFile, IsRefusedWithAWarning) {
     RunStartup(s, 768, Today);
     bool warned = false;
     for (const auto& w : s.warnings)
-        warned = warned || w.find("příliš velký") != std::string::npos;
+        warned = warned || w.find(GetParam().message) != std::string::npos;
     EXPECT_TRUE(warned);
     EXPECT_EQ(s.Pristroj, DefaultPristroj());
     EXPECT_EQ(s.FaktorZvetseni, DefaultFaktorZvetseni);
@@ -222,12 +224,15 @@ TEST_P(OversizedSideFile, IsRefusedWithAWarning) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, OversizedSideFile,
-    testing::Values(OversizeCase{"Zvetsit", "Zvetsit.zve", SmallTextFileLimit + 1, '1'},
-                    OversizeCase{"Pristroj", "pristroj.dat", SmallTextFileLimit + 1, 'x'},
-                    OversizeCase{"Observers", "pozorovateleP.dat", ObserverFileLimit + 1, '\n'},
-                    OversizeCase{"Year", "SIDC/dssn2020.dat", DailySeriesFileLimit + 1, '\n'},
-                    OversizeCase{"Areas", "SIDC/Plochy.txt", OutsideTableFileLimit + 1, '\n'}),
+    Cases, DamagedSideFile,
+    testing::Values(DamagedCase{"Zvetsit", "Zvetsit.zve", SmallTextFileLimit + 1, '1'},
+                    DamagedCase{"Pristroj", "pristroj.dat", SmallTextFileLimit + 1, 'x'},
+                    DamagedCase{"Observers", "pozorovateleP.dat", ObserverFileLimit + 1, '\n'},
+                    DamagedCase{"Year", "SIDC/dssn2020.dat", DailySeriesFileLimit + 1, '\n'},
+                    DamagedCase{"Areas", "SIDC/Plochy.txt", OutsideTableFileLimit + 1, '\n'},
+                    DamagedCase{"PristrojOfZeros", "pristroj.dat", 100, '\0', "nulové bajty"},
+                    DamagedCase{"ObserversOfZeros", "pozorovateleP.dat", 100, '\0', "nulové bajty"},
+                    DamagedCase{"ZvetsitOfZeros", "Zvetsit.zve", 100, '\0', "celé číslo"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SideFiles, LineFeedsAloneGiveNoLinesAndOnlyTheUsedLinesAreSplit) {

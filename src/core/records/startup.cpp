@@ -28,12 +28,21 @@ bool existsAtAll(const std::filesystem::path& p) {
     return std::filesystem::exists(p, ec);
 }
 
+enum class Content { Any, Text };
+
 // A present side file, or nullopt with a warning when it is larger than its
-// format can hold (the reader then keeps its defaults).
+// format can hold or, for a text file, holds zero bytes (no Windows-1250
+// text does: the file is damaged). The reader then keeps its defaults.
 std::optional<std::string> readSideFile(Session& s, const std::filesystem::path& path,
-                                        std::size_t limit) {
+                                        std::size_t limit, Content content = Content::Any) {
     try {
-        return ReadWholeFile(path, limit);
+        std::string bytes = ReadWholeFile(path, limit);
+        if (content == Content::Text && bytes.find('\0') != std::string::npos) {
+            s.warnings.push_back("Soubor \"" + path.string() +
+                                 "\" obsahuje nulové bajty, není to text; nepoužije se.");
+            return std::nullopt;
+        }
+        return bytes;
     } catch (const FileTooLarge& e) {
         s.warnings.push_back(e.what());
         return std::nullopt;
@@ -112,7 +121,7 @@ void readOutsideSeries(Session& s, const Date& today) {
 // The observer lines that hold something (an empty line is no observer).
 std::vector<std::string> textLines(Session& s, const std::filesystem::path& path) {
     std::vector<std::string> lines;
-    const auto bytes = readSideFile(s, path, ObserverFileLimit);
+    const auto bytes = readSideFile(s, path, ObserverFileLimit, Content::Text);
     if (!bytes) return lines;
     ForEachLine(*bytes, [&](std::string_view line) {
         if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
@@ -166,8 +175,9 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                           : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
 
     const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
-    const auto pristrojBytes =
-        isFile(s, pristroj) ? readSideFile(s, pristroj, SmallTextFileLimit) : std::nullopt;
+    const auto pristrojBytes = isFile(s, pristroj)
+                                   ? readSideFile(s, pristroj, SmallTextFileLimit, Content::Text)
+                                   : std::nullopt;
     s.Pristroj = pristrojBytes ? ParsePristroj(*pristrojBytes) : DefaultPristroj();
 
     result.load = s.load(today);
