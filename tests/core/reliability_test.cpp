@@ -11,6 +11,7 @@
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
+#include "results/cv_report.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -265,5 +266,12 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"DotDot", "..", false}, NameCase{"Drive", "C:x", false},
                     NameCase{"LineBreak", "a\nb", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportNames, ALineBreakInTheObserverStaysInItsLine) {
+    const std::vector<TZaznam> records = {Rec("01.06.2025", 800), Rec("02.06.2025", 900)};
+    const ReportFile plain = BuildCvReport(records, 0, "Novák Jan", ObecnaData{});
+    const ReportFile broken = BuildCvReport(records, 0, "Novák\nJan", ObecnaData{});
+    EXPECT_EQ(broken.text, plain.text);
+}
 
 } // namespace

@@ -8,6 +8,13 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+std::string OneLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    return out;
+}
+
 std::optional<std::string> FileNamePartError(std::string_view text, std::string_view what) {
     const bool separator = text.find_first_of("/\\:") != std::string_view::npos;
     if (separator || text.find("..") != std::string_view::npos || HasControlCharacter(text))

@@ -17,4 +17,8 @@ std::optional<std::string> FileNamePartError(std::string_view text, std::string_
 // True when `text` holds a control character (a line break, a tab, ...).
 bool HasControlCharacter(std::string_view text);
 
+// `text` with every control character replaced by a space: a name written
+// into one line of a report stays one line.
+std::string OneLine(std::string_view text);
+
 } // namespace hk
