@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of the file readers (clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer) in build-fuzz and runs each for SECONDS.
-#   scripts/fuzz.sh [SECONDS] [TARGET...]
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   (FUZZ_BUILD_DIR: another build folder)
 # The corpus of each target grows in build-fuzz/corpus/<target> (seeded from
 # the demo generator the first time); a crash leaves its input in
 # build-fuzz/artifacts/<target>/ and fails the run.
@@ -12,7 +12,7 @@ SECONDS_EACH="${1:-20}"
 shift || true
 TARGETS=("$@")
 ((${#TARGETS[@]})) || TARGETS=(record_file side_files station_files magnetogram)
-BUILD=build-fuzz
+BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 
 if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-dev 2>/dev/null | grep -q "install ok installed"; then
     SUDO=""
