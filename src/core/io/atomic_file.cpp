@@ -123,6 +123,26 @@ std::vector<std::string> RemoveStaleTempFiles(const std::filesystem::path& folde
     return removed;
 }
 
+std::vector<std::string> FindOldTempFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::size_t at = name.rfind(".tmp");
+        if (at == std::string::npos || at == 0) continue;
+        const std::string_view digits = std::string_view(name).substr(at + 4);
+        if (digits.empty() || digits.size() > 6 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        std::error_code fec;
+        if (it->is_regular_file(fec) &&
+            std::filesystem::is_regular_file(folder / name.substr(0, at), fec))
+            found.push_back(name);
+    }
+    return found;
+}
+
 int OpenRegularFile(const std::filesystem::path& path, std::size_t& size) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) fail("Nelze otevřít soubor", path, errno);

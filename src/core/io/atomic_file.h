@@ -31,6 +31,11 @@ bool IsOwnTempFileName(std::string_view fileName);
 std::vector<std::string> RemoveStaleTempFiles(const std::filesystem::path& folder,
                                               std::filesystem::file_time_type startedAt);
 
+// Files in `folder` that look like temporary files of earlier versions of
+// the program ("<name>.tmp<digits>" beside an existing "<name>"). They are
+// only reported: the pattern alone does not prove whose they are.
+std::vector<std::string> FindOldTempFiles(const std::filesystem::path& folder);
+
 // A file that is larger than its reader accepts.
 struct FileTooLarge : std::runtime_error {
     using std::runtime_error::runtime_error;

@@ -60,6 +60,12 @@ void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt)
         std::error_code ec;
         if (!std::filesystem::is_directory(path, ec)) continue;
         const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
+        if (const auto old = FindOldTempFiles(path); !old.empty())
+            s.warnings.push_back("V adresáři \"" + path.string() + "\" je " +
+                                 std::to_string(old.size()) +
+                                 " souborů, které vypadají jako zbytky přerušeného ukládání "
+                                 "starší verze programu (" +
+                                 old.front() + " ...); program je neodstraňuje.");
         if (removed.empty()) continue;
         std::string names;
         for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
