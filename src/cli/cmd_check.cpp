@@ -63,7 +63,10 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
 
     out << "Adresář: " << session.dir.root().string() << "\n";
     out << "Záznamy: " << session.PocetZaznamu()
-        << (result.load.fileExisted ? "" : " (soubor datax.dat chybí)") << "\n";
+        << (!result.load.fileExisted ? " (soubor datax.dat chybí)"
+            : result.load.noRecords  ? " (soubor datax.dat neobsahuje žádný záznam)"
+                                     : "")
+        << "\n";
     out << "Pozorovatelé: " << session.Pozorovatele().size() << "\n";
     out << "Tabulka pozorovatelů: " << session.TabulkaPozorovatelu().size() << "\n";
     out << "První datum: " << session.record(1).Datum.text() << "\n";

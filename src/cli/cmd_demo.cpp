@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "demo/demo.h"
+#include "records/program_dir.h"
 
 namespace hk::cli {
 
@@ -43,8 +44,13 @@ int RunDemo(const Args& argsIn, std::ostream& out, std::ostream&) {
         if (used != v->size() || v->empty() || (*v)[0] == '-')
             throw UsageError("volba --seed čeká nezáporné celé číslo");
     }
+    const bool force = TakeFlag(args, "--force");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám jeden adresář");
+    // An archive is never replaced by demo data unless that is asked for.
+    if (!force && ProgramDir(args[0]).exists("datax.dat"))
+        throw JobError("V adresáři \"" + args[0] +
+                       "\" už je soubor datax.dat; ukázková data by jej přepsala (volba --force)");
     WriteDemoDirectory(args[0], options);
     out << "Ukázková data zapsána do " << args[0] << "\n";
     return 0;

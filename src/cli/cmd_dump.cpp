@@ -9,12 +9,17 @@
 
 namespace hk::cli {
 
-int RunDump(const Args& argsIn, std::ostream& out, std::ostream&) {
+int RunDump(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     const bool summary = TakeFlag(args, "--summary");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám jeden soubor");
     const auto contents = ReadRecordFile(args[0]);
+    if (contents.records.empty())
+        err << "Soubor \"" << args[0] << "\" neobsahuje žádný celý záznam.\n";
+    if (contents.trailingBytes > 0)
+        err << "Soubor \"" << args[0] << "\" končí neúplným záznamem (" << contents.trailingBytes
+            << " bajtů); vynechává se.\n";
     char line[512];
     std::size_t index = 0;
     for (const TZaznam& z : contents.records) {

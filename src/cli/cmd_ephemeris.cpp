@@ -35,6 +35,9 @@ int RunEphemeris(const Args& argsIn, std::ostream& out, std::ostream&) {
     if (from || to) {
         if (!from || !to || !args.empty()) throw UsageError("--from a --to patří k sobě");
         const Date a = parseDateArg(*from), b = parseDateArg(*to);
+        if (DaySerial(b) < DaySerial(a))
+            throw JobError("datum --from " + FormatDatum(a) + " je až po datu --to " +
+                           FormatDatum(b));
         const std::uint16_t t = time ? parseTimeArg(*time) : 0;
         for (int s = DaySerial(a); s <= DaySerial(b); ++s) {
             const Date d = DateFromSerial(s);

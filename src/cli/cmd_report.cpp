@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "io/atomic_file.h"
+#include "io/file_names.h"
 #include "records/session.h"
 #include "records/startup_files.h"
 #include "results/choose_month.h"
@@ -98,6 +99,8 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
         throw UsageError("neznámý druh zprávy " + kind + " (sidc, cv, own, intersol)");
     if ((kind == "cv" || kind == "intersol") && (!observer || observer->empty()))
         throw UsageError("zpráva " + kind + " potřebuje volbu --observer");
+    if (observer && HasControlCharacter(*observer))
+        throw UsageError("volba --observer nesmí obsahovat konec řádku ani jiný řídicí znak");
     if (number && kind != "intersol")
         throw UsageError("volba --number patří jen ke zprávě intersol");
 

@@ -9,7 +9,7 @@ using namespace hk::cli;
 namespace {
 
 const Command commands[] = {
-    {"demo", "demo DIR [--years N] [--per-year N] [--seed S]", RunDemo},
+    {"demo", "demo DIR [--years N] [--per-year N] [--seed S] [--force]", RunDemo},
     {"check", "check DIR [--screen-height N]", RunCheck},
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},

@@ -610,6 +610,10 @@ void ZakresWindow::Button1Click() {
         }
     }
     const std::string pred = ulozzakresy_->Edit2->text().toStdString();
+    if (const auto chyba = PictureNamePrefixError(pred)) {
+        zpravy.Zprava(QString::fromStdString(*chyba));
+        return;
+    }
     // The pictures are drawn at the enlarged size.
     DrawingOptions o = volby_;
     o.print = true;

@@ -136,14 +136,18 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
     QTest::addColumn<double>("radius");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("setting");
-    QTest::newRow("polar 125") << false << 125.0
-                               << "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr "
-                                  "zákresu  250 mm)"
-                               << 125;
+    QTest::addColumn<QByteArray>("datax"); // null: no file
+    const QString polar =
+        "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  250 mm)";
+    QTest::newRow("polar 125") << false << 125.0 << polar << 125 << QByteArray();
     QTest::newRow("heliographic") << true << 100.0
                                   << "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické "
                                      "souřadnice)"
-                                  << 1100;
+                                  << 1100 << QByteArray();
+    // A file without a record starts the same way, with a message.
+    QTest::newRow("empty datax.dat") << false << 125.0 << polar << 125 << QByteArray("");
+    QTest::newRow("datax.dat of zeros")
+        << false << 125.0 << polar << 125 << QByteArray(3 * 1774 + 5, '\0');
 }
 
 void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
@@ -151,9 +155,13 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QFETCH(double, radius);
     QFETCH(QString, caption);
     QFETCH(int, setting);
+    QFETCH(QByteArray, datax);
     Frame f({});
+    if (!datax.isNull())
+        WriteFileAtomic(f.path("datax.dat"), std::string(datax.constData(), datax.size()));
     QVERIFY(f.startWithList({radius, helio}));
     QCOMPARE(f.nastaveniAsked, 1);
+    QCOMPARE(f.zpravy.zpravy.join('|').contains("novým archivem"), !datax.isNull());
     QCOMPARE(f.hlavni->windowTitle(), caption);
     QCOMPARE(f.session.PocetZaznamu(), 1);
     QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));

@@ -355,7 +355,12 @@ class TestZakres : public QObject {
         z.child<QSpinBox>("SpinEdit1")->setValue(1);
         z.child<QLineEdit>("Edit3")->setText(QString());
         z.child<QPushButton>("Button1")->click();
-        QCOMPARE(z.f.zpravy.zpravy.size(), 2);
+        // A picture name that would lead out of "Obrázek".
+        z.child<QLineEdit>("Edit3")->setText(QStringLiteral("90"));
+        z.child<QLineEdit>("Edit2")->setText(QStringLiteral("../../x"));
+        z.child<QPushButton>("Button1")->click();
+        QCOMPARE(z.f.zpravy.zpravy.size(), 3);
+        QVERIFY(z.f.zpravy.zpravy.last().contains(QStringLiteral("Název obrázku")));
         QVERIFY(!std::filesystem::exists(z.f.path("Obrázek")));
     }
 

@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 #include "drawing/faculae.h"
+#include "io/file_names.h"
 #include "records/record.h"
 
 namespace hk {
@@ -73,7 +75,12 @@ std::string DrawingImageName(const Date& d) {
     return "Zakres " + isoDate(d) + ".bmp";
 }
 
+std::optional<std::string> PictureNamePrefixError(std::string_view prefix) {
+    return FileNamePartError(prefix, "Název obrázku");
+}
+
 std::string RangeImageName(const std::string& prefix, const Date& d, bool bmp) {
+    if (const auto error = PictureNamePrefixError(prefix)) throw std::runtime_error(*error);
     return prefix + " Zakres " + isoDate(d) + (bmp ? ".bmp" : ".jpg");
 }
 

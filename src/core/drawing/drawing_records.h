@@ -34,7 +34,11 @@ std::optional<RecordRange> PrintRange(int current, int recordCount, std::string_
 // "Zakres yyyy-mm-dd.bmp": the picture of one drawing saved from the window.
 std::string DrawingImageName(const Date& d);
 // `prefix` + " Zakres yyyy-mm-dd" + extension (".bmp" or ".jpg"): the
-// pictures of a range of drawings.
+// pictures of a range of drawings, saved in the folder "Obrázek". Throws
+// std::runtime_error when the prefix could lead out of that folder.
+// The message when a typed picture-name prefix could lead out of "Obrázek"
+// (separators, "..", line breaks); nullopt when it is safe.
+std::optional<std::string> PictureNamePrefixError(std::string_view prefix);
 std::string RangeImageName(const std::string& prefix, const Date& d, bool bmp);
 
 } // namespace hk

@@ -26,7 +26,8 @@ std::string MagneticMapFileName(const Date& d) {
 }
 
 MagneticMap ReadMagneticMap(const std::filesystem::path& path) {
-    const std::string bytes = ReadWholeFile(path);
+    // One byte more than the buffer holds tells that the file was longer.
+    const std::string bytes = ReadFileStart(path, 2 * MagneticMapMaxWords + 2);
     MagneticMap map;
     std::size_t count = bytes.size() / 2;
     if (count > MagneticMapMaxWords) {

@@ -1,21 +1,26 @@
 #include "io/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <random>
-#include <stdexcept>
+#include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace hk {
 
 namespace {
 
-std::string describe(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+std::string describe(const std::filesystem::path& p) {
+    return "\"" + p.string() + "\"";
+}
 
 [[noreturn]] void fail(const std::string& what, const std::filesystem::path& p, int err) {
-    throw std::runtime_error(what + " " + describe(p) + ": " + std::strerror(err));
+    std::string msg = what + " " + describe(p);
+    if (err != 0) msg += ": " + std::string(std::strerror(err));
+    throw std::runtime_error(msg);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -33,15 +38,53 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// After a rename the new name lives in the folder's entries: flushing the
+// folder makes the rename survive a power loss.
+void syncFolder(const std::filesystem::path& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+const char* kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "je to adresář";
+    if (S_ISFIFO(mode)) return "je to roura (FIFO)";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "je to zařízení";
+    if (S_ISSOCK(mode)) return "je to soket";
+    return "není to obyčejný soubor";
+}
+
+[[noreturn]] void notRegular(const std::filesystem::path& p, mode_t mode) {
+    throw std::runtime_error("Nelze číst soubor " + describe(p) + " (" + kindOf(mode) + ")");
+}
+
 } // namespace
+
+bool IsOwnTempFileName(std::string_view name) {
+    if (name.size() <= TempFileSuffix.size() || !name.ends_with(TempFileSuffix)) return false;
+    name.remove_suffix(TempFileSuffix.size());
+    std::size_t digits = 0;
+    while (digits < name.size() && name[name.size() - 1 - digits] >= '0' &&
+           name[name.size() - 1 - digits] <= '9')
+        ++digits;
+    // "<name>.<digits>": at least one digit, a dot, and a name before it.
+    return digits > 0 && name.size() > digits + 1 && name[name.size() - 1 - digits] == '.';
+}
 
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
     std::random_device rd;
-    std::filesystem::path tmp = dir / (path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    std::filesystem::path tmp;
+    int fd = -1;
+    // A name another save uses at this moment is not taken: another number.
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        tmp = dir / (path.filename().string() + "." + std::to_string(rd() % 1000000) +
+                     std::string(TempFileSuffix));
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) fail("Nelze zapsat soubor", path, errno);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         int err = errno;
@@ -59,21 +102,103 @@ void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
         ::unlink(tmp.c_str());
         fail("Nelze přepsat soubor", path, err);
     }
+    syncFolder(dir);
 }
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("Nelze otevřít soubor " + describe(path));
-    std::string data;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0) throw std::runtime_error("Nelze číst soubor " + describe(path));
-    data.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(data.data(), size);
-    if (!in && !in.eof()) throw std::runtime_error("Chyba při čtení souboru " + describe(path));
-    data.resize(static_cast<std::size_t>(in.gcount()));
+std::vector<std::string> RemoveStaleTempFiles(const std::filesystem::path& folder,
+                                              std::filesystem::file_time_type startedAt) {
+    std::vector<std::string> removed;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsOwnTempFileName(name)) continue;
+        std::error_code fec;
+        // Only plain files are ours: a folder or link of that name is left.
+        if (!it->is_regular_file(fec) || it->is_symlink(fec)) continue;
+        const auto written = it->last_write_time(fec);
+        if (fec || written >= startedAt) continue;
+        if (std::filesystem::remove(it->path(), fec)) removed.push_back(name);
+    }
+    return removed;
+}
+
+std::vector<std::string> FindOldTempFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::size_t at = name.rfind(".tmp");
+        if (at == std::string::npos || at == 0) continue;
+        const std::string_view digits = std::string_view(name).substr(at + 4);
+        if (digits.empty() || digits.size() > 6 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        std::error_code fec;
+        if (it->is_regular_file(fec) &&
+            std::filesystem::is_regular_file(folder / name.substr(0, at), fec))
+            found.push_back(name);
+    }
+    return found;
+}
+
+int OpenRegularFile(const std::filesystem::path& path, std::size_t& size) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) fail("Nelze otevřít soubor", path, errno);
+    if (!S_ISREG(st.st_mode)) notRegular(path, st.st_mode);
+    // Non-blocking, in case the name was replaced by a FIFO since the test.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) fail("Nelze otevřít soubor", path, errno);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
+        ::close(fd);
+        if (!S_ISREG(st.st_mode)) notRegular(path, st.st_mode);
+        fail("Nelze číst soubor", path, err);
+    }
+    size = static_cast<std::size_t>(st.st_size);
+    return fd;
+}
+
+namespace {
+
+std::string readUpTo(int fd, const std::filesystem::path& path, std::size_t size) {
+    std::string data(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, data.data() + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            fail("Chyba při čtení souboru", path, err);
+        }
+        if (n == 0) break; // the file became shorter: what is there is read
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    data.resize(got);
     return data;
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
+    if (size > maxBytes) {
+        ::close(fd);
+        throw FileTooLarge("Soubor " + describe(path) + " je příliš velký (" +
+                           std::to_string(size) + " bajtů, nejvýše " + std::to_string(maxBytes) +
+                           "); nebyl načten.");
+    }
+    return readUpTo(fd, path, size);
+}
+
+std::string ReadFileStart(const std::filesystem::path& path, std::size_t count) {
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
+    return readUpTo(fd, path, std::min(size, count));
 }
 
 } // namespace hk

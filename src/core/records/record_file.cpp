@@ -1,28 +1,34 @@
 #include "records/record_file.h"
 
-#include <fstream>
+#include <cerrno>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "io/atomic_file.h"
 
 namespace hk {
 
 RecordFileContents ReadRecordFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("Nelze otevřít soubor \"" + path.string() + "\"");
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) throw std::runtime_error("Nelze číst soubor \"" + path.string() + "\"");
-    in.seekg(0);
-
+    std::size_t size = 0;
+    const int fd = OpenRegularFile(path, size);
     RecordFileContents out;
-    const auto count = static_cast<std::size_t>(size) / RecordSize;
-    out.trailingBytes = static_cast<std::size_t>(size) % RecordSize;
+    const std::size_t count = size / RecordSize;
+    out.trailingBytes = size % RecordSize;
     // Read straight into the records: one block read of the whole records.
     out.records.resize(count);
-    in.read(reinterpret_cast<char*>(out.records.data()), static_cast<std::streamsize>(count * RecordSize));
-    if (static_cast<std::size_t>(in.gcount()) != count * RecordSize)
-        throw std::runtime_error("Chyba při čtení souboru \"" + path.string() + "\"");
+    char* p = reinterpret_cast<char*>(out.records.data());
+    std::size_t left = count * RecordSize;
+    while (left > 0) {
+        const ssize_t n = ::read(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ::close(fd);
+            throw std::runtime_error("Chyba při čtení souboru \"" + path.string() + "\"");
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    ::close(fd);
     return out;
 }
 

@@ -19,6 +19,9 @@ constexpr std::size_t SpareRecords = 2000;
 constexpr char DataxName[] = "datax.dat";
 constexpr char BackupName[] = "datax-zaloha.dat";
 constexpr double DefaultRadius = 125;
+constexpr char NoRecordsWarning[] =
+    "Soubor datax.dat neobsahuje žádný záznam; začíná se jako s novým archivem "
+    "(jeden záznam s dnešním datem).";
 
 std::string trimmed(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
@@ -121,6 +124,12 @@ LoadResult Session::load(const Date& today) {
         }
         result.skippedEmpty = static_cast<int>(records.size() - kept);
         records.resize(kept);
+        // An empty file, one partial record or only unused records: the run
+        // starts as with a new archive.
+        if (records.empty()) {
+            result.noRecords = true;
+            records.push_back(aktualniZaznam_);
+        }
     } else {
         records.reserve(SpareRecords);
         records.push_back(aktualniZaznam_);
@@ -167,7 +176,9 @@ LoadResult Session::load(const Date& today) {
     }
     touch();
 
-    if (result.skippedEmpty > 0)
+    if (result.noRecords)
+        warnings_.push_back(NoRecordsWarning);
+    else if (result.skippedEmpty > 0)
         warnings_.push_back(
             "V souboru datax.dat bylo " + std::to_string(result.skippedEmpty) +
             " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
@@ -226,6 +237,9 @@ int Session::removeUnreadableDates() {
     for (auto it = bad.rbegin(); it != bad.rend(); ++it)
         zaznamy_.erase(zaznamy_.begin() + static_cast<std::ptrdiff_t>(*it));
     if (geometry_) geometry_->erase(bad);
+    // The store is never empty: without a readable record it starts again
+    // as a new archive would.
+    if (zaznamy_.empty()) appendRecords(std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
     if (aktualniIndex_ > PocetZaznamu()) aktualniIndex_ = PocetZaznamu();
     if (aktualniIndex_ < 1) aktualniIndex_ = 1;
     zmenaDat_ = true;

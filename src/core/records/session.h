@@ -33,6 +33,7 @@ struct LoadResult {
     int skippedEmpty = 0;          // records with an empty Datum, left out
     int unreadableDates = 0;       // records kept although their Datum is no date
     std::size_t trailingBytes = 0; // partial record at the end of the file, ignored
+    bool noRecords = false;        // the file held no record: started as a new archive
 };
 
 // One row of the split panel: "Od kdy" and "Do kdy" as typed.

@@ -1,5 +1,6 @@
 #include "records/startup.h"
 
+#include <optional>
 #include <system_error>
 
 #include "io/atomic_file.h"
@@ -11,22 +12,85 @@ namespace hk {
 
 namespace {
 
-bool isFile(const std::filesystem::path& p) {
+// True for a regular file. Something else of that name (a folder, a FIFO, a
+// device) is not read, with a warning, and never replaced.
+bool isFile(Session& s, const std::filesystem::path& p) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(p, ec);
+    const auto st = std::filesystem::status(p, ec);
+    if (std::filesystem::is_regular_file(st)) return true;
+    if (std::filesystem::exists(st))
+        s.addWarning("Soubor \"" + p.string() + "\" není obyčejný soubor; nepoužije se.");
+    return false;
+}
+
+bool existsAtAll(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::exists(p, ec);
+}
+
+enum class Content { Any, Text };
+
+// A present side file, or nullopt with a warning when it is larger than its
+// format can hold or, for a text file, holds zero bytes (no Windows-1250
+// text does: the file is damaged). The reader then keeps its defaults.
+std::optional<std::string> readSideFile(Session& s, const std::filesystem::path& path,
+                                        std::size_t limit, Content content = Content::Any) {
+    try {
+        std::string bytes = ReadWholeFile(path, limit);
+        if (content == Content::Text && bytes.find('\0') != std::string::npos) {
+            s.addWarning("Soubor \"" + path.string() +
+                                 "\" obsahuje nulové bajty, není to text; nepoužije se.");
+            return std::nullopt;
+        }
+        return bytes;
+    } catch (const FileTooLarge& e) {
+        s.addWarning(e.what());
+        return std::nullopt;
+    }
+}
+
+// Temporary files of saves that were interrupted before the program started,
+// in the program directory and the folders it writes into.
+void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt) {
+    static constexpr const char* Folders[] = {"",         "Mesice",        "CVdata",
+                                              "Intersol", "Vlastni",       "CSVsoubory",
+                                              "Obrázek",  "Polohy-skupin", "Denni - pozorovatele"};
+    for (const char* folder : Folders) {
+        const std::filesystem::path path = *folder ? s.dir.resolve(folder) : s.dir.root();
+        std::error_code ec;
+        if (!std::filesystem::is_directory(path, ec)) continue;
+        const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
+        if (const auto old = FindOldTempFiles(path); !old.empty())
+            s.addWarning("V adresáři \"" + path.string() + "\" je " +
+                                 std::to_string(old.size()) +
+                                 " souborů, které vypadají jako zbytky přerušeného ukládání "
+                                 "starší verze programu (" +
+                                 old.front() + " ...); program je neodstraňuje.");
+        if (removed.empty()) continue;
+        std::string names;
+        for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
+            names += (i ? ", " : "") + removed[i];
+        if (removed.size() > 3) names += ", ...";
+        s.addWarning("Odstraněno " + std::to_string(removed.size()) +
+                             " dočasných souborů přerušeného ukládání v adresáři \"" +
+                             path.string() + "\" (" + names + ").");
+    }
 }
 
 void readSizeFactor(Session& s, StartupTables& t, StartupResult& result) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     t.FaktorZvetseni = DefaultFaktorZvetseni;
-    if (isFile(path)) {
-        if (const auto f = ParseFaktorZvetseni(ReadWholeFile(path)))
+    if (isFile(s, path)) {
+        const auto bytes = readSideFile(s, path, SmallTextFileLimit);
+        if (!bytes) return;
+        if (const auto f = ParseFaktorZvetseni(*bytes))
             t.FaktorZvetseni = *f;
         else
             s.addWarning(
                 "Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
         return;
     }
+    if (existsAtAll(path)) return; // not a file: warned above, left as it is
     try {
         WriteFileAtomic(path, FormatNumber(DefaultFaktorZvetseni * 100, "0") + "\r\n");
         result.zvetsitCreated = true;
@@ -43,22 +107,32 @@ void warnUnreadable(Session& s, const std::string& where, int count) {
 
 void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
     t.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
+    for (const std::string& w : t.DenniSIDC.refused)
+        s.addWarning(w);
     warnUnreadable(s, "denních řadách SIDC", t.DenniSIDC.unreadableValues);
 
     const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
-    t.PlochyTab = isFile(plochy) ? ParsePlochy(ReadWholeFile(plochy)) : OutsideTable{};
+    const auto plochyBytes =
+        isFile(s, plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
+    t.PlochyTab = plochyBytes ? ParsePlochy(*plochyBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", t.PlochyTab.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
-    t.Tok10cmTab = isFile(tok) ? ParseTok10cm(ReadWholeFile(tok)) : OutsideTable{};
+    const auto tokBytes =
+        isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
+    t.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", t.Tok10cmTab.unreadableValues);
 }
 
-std::vector<std::string> textLines(const std::filesystem::path& path) {
+// The observer lines that hold something (an empty line is no observer).
+std::vector<std::string> textLines(Session& s, const std::filesystem::path& path) {
     std::vector<std::string> lines;
-    const std::string bytes = ReadWholeFile(path);
-    for (std::string_view line : SplitLines(bytes))
-        lines.push_back(Cp1250ToUtf8(line));
+    const auto bytes = readSideFile(s, path, ObserverFileLimit, Content::Text);
+    if (!bytes) return lines;
+    ForEachLine(*bytes, [&](std::string_view line) {
+        if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
+        return true;
+    });
     return lines;
 }
 
@@ -66,10 +140,10 @@ void readObservers(Session& s, StartupTables& t, StartupResult& result) {
     const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
     const std::filesystem::path old = s.dir.resolve("ob.dat");
     t.PozorovateleText.clear();
-    if (isFile(current)) {
-        t.PozorovateleText = textLines(current);
-    } else if (isFile(old)) {
-        t.PozorovateleText = textLines(old);
+    if (isFile(s, current)) {
+        t.PozorovateleText = textLines(s, current);
+    } else if (isFile(s, old)) {
+        t.PozorovateleText = textLines(s, old);
         // The old file is read once; its lines are written to
         // pozorovatelep.dat the next time the table is saved.
         const std::filesystem::path renamed = s.dir.resolve("ob-původní.dat");
@@ -92,19 +166,25 @@ void readObservers(Session& s, StartupTables& t, StartupResult& result) {
 
 StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                          const StartupHooks& hooks) {
+    const auto startedAt = std::filesystem::file_time_type::clock::now();
     StartupResult result;
     s.takeWarnings();
     StartupTables t;
+    removeStaleTempFiles(s, startedAt);
 
     readSizeFactor(s, t, result);
     t.ProcentoVelikosti = SizePercentage(screenHeight, t.FaktorZvetseni);
 
     const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
-    t.DoplnkovaData = isFile(motfakul) ? ParseDoplnkovaData(ReadWholeFile(motfakul))
-                                       : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
+    t.DoplnkovaData = isFile(s, motfakul)
+                          ? ParseDoplnkovaData(ReadFileStart(motfakul, DoplnkovaDataSize))
+                          : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
 
     const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
-    t.Pristroj = isFile(pristroj) ? ParsePristroj(ReadWholeFile(pristroj)) : DefaultPristroj();
+    const auto pristrojBytes = isFile(s, pristroj)
+                                   ? readSideFile(s, pristroj, SmallTextFileLimit, Content::Text)
+                                   : std::nullopt;
+    t.Pristroj = pristrojBytes ? ParsePristroj(*pristrojBytes) : DefaultPristroj();
 
     result.load = s.load(today);
 

@@ -7,21 +7,18 @@
 
 namespace hk {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxLines) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    if (maxLines == 0) return lines;
+    ForEachLine(text, [&](std::string_view line) {
+        lines.push_back(line);
+        return lines.size() < maxLines;
+    });
     return lines;
 }
 
 std::optional<double> ParseFaktorZvetseni(std::string_view fileBytes) {
-    const auto lines = SplitLines(fileBytes);
+    const auto lines = SplitLines(fileBytes, 1);
     std::string_view line = lines.empty() ? std::string_view() : lines.front();
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
         line.remove_prefix(1);
@@ -52,7 +49,7 @@ std::vector<std::uint8_t> ParseDoplnkovaData(std::string_view fileBytes) {
 
 std::array<std::string, 6> ParsePristroj(std::string_view fileBytes) {
     std::array<std::string, 6> lines;
-    const auto raw = SplitLines(fileBytes);
+    const auto raw = SplitLines(fileBytes, lines.size());
     for (std::size_t i = 0; i < lines.size() && i < raw.size(); ++i)
         lines[i] = Cp1250ToUtf8(raw[i]);
     return lines;

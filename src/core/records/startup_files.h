@@ -4,6 +4,7 @@
 // instrument lines).
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,29 @@ std::array<std::string, 6> ParsePristroj(std::string_view fileBytes);
 std::array<std::string, 6> DefaultPristroj();
 
 // Splits text at line ends (CR LF, LF or CR); a final line end adds no line.
-std::vector<std::string_view> SplitLines(std::string_view text);
+// At most `maxLines` lines are taken.
+std::vector<std::string_view>
+SplitLines(std::string_view text, std::size_t maxLines = std::numeric_limits<std::size_t>::max());
+
+// Calls fn(line) for each line of `text`, as SplitLines splits it, until fn
+// returns false; nothing is copied.
+template <class Fn> void ForEachLine(std::string_view text, Fn&& fn) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        if (!fn(text.substr(start, i - start))) return;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) fn(text.substr(start));
+}
+
+// The largest side files the readers accept: a short text file of a few
+// lines (Zvetsit.zve, pristroj.dat, the station data), the observer lines,
+// one year of the outside daily series, a whole outside table.
+inline constexpr std::size_t SmallTextFileLimit = 64 * 1024;
+inline constexpr std::size_t ObserverFileLimit = 1024 * 1024;
+inline constexpr std::size_t DailySeriesFileLimit = 1024 * 1024;
+inline constexpr std::size_t OutsideTableFileLimit = 16 * 1024 * 1024;
 
 } // namespace hk

@@ -94,7 +94,7 @@ void ParseDailySeriesFile(std::string_view bytes, int year, DailySeries& into) {
     ensureYear(into, year);
     const int dayCount = IsLeapYear(year) ? 366 : 365;
     const int valuesPerDay = bytes.size() < SmallFileLimit ? 1 : 3;
-    const auto lines = SplitLines(bytes);
+    const auto lines = SplitLines(bytes, static_cast<std::size_t>(dayCount));
     const std::size_t base = static_cast<std::size_t>(daysBefore(into.firstYear, year));
     for (int d = 0; d < dayCount && static_cast<std::size_t>(d) < lines.size(); ++d) {
         auto& day = into.days[base + static_cast<std::size_t>(d)];
@@ -126,8 +126,13 @@ DailySeries ReadDailySeries(const std::filesystem::path& sidcFolder, int lastYea
             same->second = it->path();
     }
     std::sort(files.begin(), files.end());
-    for (const auto& [year, path] : files)
-        ParseDailySeriesFile(ReadWholeFile(path), year, series);
+    for (const auto& [year, path] : files) {
+        try {
+            ParseDailySeriesFile(ReadWholeFile(path, DailySeriesFileLimit), year, series);
+        } catch (const FileTooLarge& e) {
+            series.refused.push_back(e.what());
+        }
+    }
     return series;
 }
 
@@ -136,8 +141,8 @@ namespace {
 OutsideTable parseTable(std::string_view bytes, const std::size_t (&columns)[3], std::size_t width,
                         double factor) {
     OutsideTable table;
-    for (std::string_view line : SplitLines(bytes)) {
-        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+    ForEachLine(bytes, [&](std::string_view line) {
+        if (line.find_first_not_of(" \t") == std::string_view::npos) return true;
         SeriesRow row{std::string(line.substr(0, std::min(columns[0], line.size()))), {0, 0, 0}};
         for (std::size_t v = 0; v < 3; ++v) {
             const auto value = numberAt(line, columns[v], width);
@@ -145,7 +150,8 @@ OutsideTable parseTable(std::string_view bytes, const std::size_t (&columns)[3],
             row.values[v] = value ? toWord(*value * factor) : 0;
         }
         table.rows.push_back(std::move(row));
-    }
+        return true;
+    });
     return table;
 }
 

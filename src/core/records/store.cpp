@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "io/atomic_file.h"
 #include "records/record.h"
 #include "text/encoding.h"
 
@@ -46,14 +48,10 @@ std::string_view ZvlastniMarkerCp1250() {
 }
 
 LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) readError("Nelze otevřít soubor", path, errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) readError("Nelze číst soubor", path, errno);
-    if (!S_ISREG(st.st_mode)) readError("Nelze číst soubor (není to obyčejný soubor)", path, 0);
+    std::size_t size = 0;
+    Fd fd(OpenRegularFile(path, size));
 
     LoadedBlock out;
-    const auto size = static_cast<std::size_t>(st.st_size);
     out.wholeRecords = size / RecordSize;
     out.trailingBytes = size % RecordSize;
     out.records.reserve(out.wholeRecords + spare);
@@ -103,6 +101,19 @@ void NormaliseLoadedRecord(TZaznam& z) {
         }
     }
     if (z.Cas == 0) z.Cas = 1200;
+}
+
+TZaznam PlaceholderRecord(const Date& today) {
+    TZaznam z{};
+    z.Datum.setText(FormatDatum(today));
+    NormaliseLoadedRecord(z);
+    return z;
+}
+
+Date TodayUtc() {
+    const std::chrono::year_month_day ymd{
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 
 double KeyOrNaN(const TZaznam& z) {

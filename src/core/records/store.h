@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "geometry/calendar.h"
 #include "records/zaznam.h"
 
 namespace hk {
@@ -42,6 +43,12 @@ LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare
 void NormaliseLoadedRecord(TZaznam& z);
 // True when NormaliseLoadedRecord would change the record.
 bool NeedsNormalising(const TZaznam& z);
+
+// The one record of a new archive: dated `today`, time 1200, observer "N",
+// nothing else.
+TZaznam PlaceholderRecord(const Date& today);
+// Today's date (UTC) from the system clock.
+Date TodayUtc();
 
 // The "zvlášťní" marker as stored (Windows-1250).
 std::string_view ZvlastniMarkerCp1250();

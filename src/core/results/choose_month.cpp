@@ -32,7 +32,8 @@ std::optional<MonthChoice> ParseMonthText(std::string_view text) {
     if (sep == std::string_view::npos) sep = text.find(',');
     if (sep == std::string_view::npos) return std::nullopt;
     const std::string_view monthText = trim(text.substr(0, sep));
-    const std::string_view yearText = trim(text.substr(sep + 1)).substr(0, 4);
+    // The year is exactly four digits: "6.20251" is no month.
+    const std::string_view yearText = trim(text.substr(sep + 1));
     if (monthText.size() > 2 || yearText.size() != 4) return std::nullopt;
     const int month = digits(monthText).value_or(0);
     const int year = digits(yearText).value_or(0);

@@ -28,8 +28,8 @@ struct MonthChoice {
 };
 
 // The month is the text before the first "." (else the first ","), the year
-// the four characters after it. nullopt when they are not a month 1..12 and a
-// four-digit year.
+// the text after it. nullopt when they are not a month 1..12 and a four-digit
+// year with nothing after it (spaces aside).
 std::optional<MonthChoice> ParseMonthText(std::string_view text);
 
 // The lowest index whose date lies in the month (year * 100 + month).

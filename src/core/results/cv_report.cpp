@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "io/file_names.h"
 #include "results/month_walk.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
@@ -52,7 +53,7 @@ ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& 
     lines.push_back(CutChars(label("Your E-mail adress") + data.row(7), lineLimit));
     lines.push_back(label("Year") + FormatNumber(walk.year, "0000"));
     lines.push_back(label("Month - number") + FormatNumber(walk.month, "00") + " - " + data.row(9));
-    lines.push_back(label("Observer") + std::string(observer));
+    lines.push_back(label("Observer") + OneLine(observer));
     lines.push_back(CutChars(label("Station") + data.row(10), lineLimit));
     lines.push_back(CutChars(label("Instrument") + data.row(2) + "  " + data.row(3) + " / " +
                                  data.row(4) + " / " + data.row(5),

@@ -31,7 +31,8 @@ InterSolRecipient ReadInterSolRecipient(const std::filesystem::path& file) {
     std::error_code ec;
     if (file.empty() || !std::filesystem::is_regular_file(file, ec))
         return DefaultInterSolRecipient();
-    return ParseInterSolRecipient(ReadWholeFile(file));
+    // A few short lines: only the file's start is read.
+    return ParseInterSolRecipient(ReadFileStart(file, 64 * 1024));
 }
 
 } // namespace hk

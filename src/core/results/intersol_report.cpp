@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "geometry/calendar.h"
+#include "io/file_names.h"
 #include "records/record.h"
 #include "results/intersol_counts.h"
 #include "results/record_date.h"
@@ -161,10 +162,10 @@ ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObser
     line("    " + recipient.postalAddress);
     line("    " + recipient.telephoneLine);
     line(frame() + "\r");
-    line("   Name ........... : " + observer.name);
-    line("   Place of observ. : " + observer.observatory);
-    line("   Address ........ : " + observer.address);
-    line("   E-Mail ......... : " + observer.email + "\r");
+    line("   Name ........... : " + OneLine(observer.name));
+    line("   Place of observ. : " + OneLine(observer.observatory));
+    line("   Address ........ : " + OneLine(observer.address));
+    line("   E-Mail ......... : " + OneLine(observer.email) + "\r");
     line("   Instrument ..... : " + data.row(2) + "   " + data.row(3) + "  /  " + data.row(4) +
          "  /  " + data.row(5));
     line(frame());

@@ -65,14 +65,17 @@ void ApplyPopisNov(ObecnaData& data, std::string_view cp1250) {
         data.Radky[k] = lines[k];
 }
 
+// Both files are a few short lines: only their start is read.
+constexpr std::size_t UsedFileStart = 64 * 1024;
+
 ObecnaData ReadObecnaData(const std::filesystem::path& obecdata,
                           const std::filesystem::path& popisNov) {
     std::error_code ec;
     ObecnaData d;
     if (!obecdata.empty() && std::filesystem::is_regular_file(obecdata, ec))
-        d = ParseObecnaData(ReadWholeFile(obecdata));
+        d = ParseObecnaData(ReadFileStart(obecdata, UsedFileStart));
     if (!popisNov.empty() && std::filesystem::is_regular_file(popisNov, ec))
-        ApplyPopisNov(d, ReadWholeFile(popisNov));
+        ApplyPopisNov(d, ReadFileStart(popisNov, UsedFileStart));
     return d;
 }
 

@@ -1,6 +1,9 @@
 #include "results/report_file.h"
 
+#include <stdexcept>
+
 #include "io/atomic_file.h"
+#include "io/file_names.h"
 #include "text/encoding.h"
 
 namespace hk {
@@ -24,6 +27,10 @@ bool ReportExists(const ProgramDir& dir, const ReportFile& report) {
 }
 
 std::filesystem::path WriteReportFile(const ProgramDir& dir, const ReportFile& report) {
+    // A report's name comes partly from typed values (an observer number, a
+    // month): it never leads out of the report's folder.
+    if (report.name.empty() || FileNamePartError(report.name, "Název souboru zprávy"))
+        throw std::runtime_error("Neplatný název souboru zprávy \"" + report.name + "\"");
     dir.ensureFolder(report.folder);
     const std::filesystem::path path = ReportPath(dir, report);
     WriteFileAtomic(path, ReportBytes(report));

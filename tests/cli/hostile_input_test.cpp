@@ -1,0 +1,77 @@
+// Damaged directories and wrong values on the command line: every command
+// ends at once with a message and its exit status, nothing is written where
+// it should not be.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+struct HostileCase {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> prepare; // in the program directory
+    std::string args;                                          // "DIR" stands for it
+    int status;
+    const char* message;
+};
+
+void fill(const std::filesystem::path& dir, const std::string& bytes) {
+    WriteFileAtomic(dir / "datax.dat", bytes);
+}
+
+void demo(const std::filesystem::path& dir) {
+    ASSERT_EQ(
+        RunCli("demo " + ShellQuoted(dir) + " --years 1 --per-year 20 --seed 1 --force").status, 0);
+}
+
+class Hostile : public testing::TestWithParam<HostileCase> {};
+
+TEST_P(Hostile, EndsWithItsStatusAndMessage) {
+    TempDir tmp;
+    const auto dir = tmp.path();
+    if (GetParam().prepare) GetParam().prepare(dir);
+    std::string args = GetParam().args;
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;)
+        args.replace(at, 3, ShellQuoted(dir));
+    const CliRun r = RunCli(args, true);
+    EXPECT_EQ(r.status, GetParam().status) << r.out;
+    EXPECT_NE(r.out.find(GetParam().message), std::string::npos) << r.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Hostile,
+    testing::Values(
+        HostileCase{"CheckEmptyRecordFile", [](const auto& d) { fill(d, ""); }, "check DIR", 0,
+                    "Záznamy: 1 (soubor datax.dat neobsahuje žádný záznam)"},
+        HostileCase{"CheckFifo",
+                    [](const auto& d) { ASSERT_EQ(::mkfifo((d / "datax.dat").c_str(), 0600), 0); },
+                    "check DIR", 1, "roura"},
+        HostileCase{"DumpFolder", nullptr, "dump DIR", 1, "adresář"},
+        HostileCase{"DumpEmptyFile", [](const auto& d) { fill(d, ""); }, "dump DIR/datax.dat", 0,
+                    "neobsahuje žádný celý záznam"},
+        HostileCase{"StaleTemporaryFileIsRemovedAndListed",
+                    [](const auto& d) {
+                        WriteFileAtomic(d / "datax.dat.5.heliokres-tmp", "x");
+                        std::filesystem::last_write_time(
+                            d / "datax.dat.5.heliokres-tmp",
+                            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+                    },
+                    "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
+        HostileCase{"ObserverWithLineBreak", demo,
+                    "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2, "řídicí znak"},
+        HostileCase{"ReversedRange", nullptr, "ephemeris --from 02.01.2025 --to 01.01.2025", 1,
+                    "je až po datu"},
+        HostileCase{"DemoOverAnArchive", demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
+        HostileCase{"DemoForcedOverAnArchive", demo, "demo DIR --years 1 --per-year 5 --force", 0,
+                    "Ukázková data zapsána"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,157 @@
+// Saves killed with SIGKILL at seeded moments: the next start finds the file
+// as it was before or after the save, and no temporary file of the
+// interrupted save.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "tests_support/session_edit.h"
+#include "core/store_fixtures.h"
+#include "records/session.h"
+#include "records/startup.h"
+#include "results/report_file.h"
+#include "results/sidc_report.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::store_test;
+
+namespace {
+
+const Date Today{2026, 12, 6};
+constexpr int RecordCount = 4000;
+
+// HELIOKRES_CRASH_KILLS raises the number of kills for a longer campaign.
+int kills() {
+    const char* v = std::getenv("HELIOKRES_CRASH_KILLS");
+    return v && std::atoi(v) > 0 ? std::atoi(v) : 10;
+}
+
+std::vector<TZaznam> archive() {
+    std::vector<TZaznam> records;
+    for (int i = 0; i < RecordCount; ++i) {
+        const Date d = DateFromSerial(DaySerial(Date{1990, 1, 1}) + i);
+        records.push_back(Rec(FormatDatum(d), 800, "Observer " + std::to_string(i % 7)));
+    }
+    return records;
+}
+
+// The month's report for SIDC of June 1991, as the results window writes it.
+ReportFile sidcReport() {
+    const std::vector<TZaznam> records = archive();
+    const std::size_t first =
+        static_cast<std::size_t>(DaySerial(Date{1991, 6, 1}) - DaySerial(Date{1990, 1, 1}));
+    return BuildSidcReport(records, GeometryCache::of(records), first, ObecnaData{});
+}
+
+struct Writer {
+    const char* name;
+    std::string file;                                         // relative to the directory
+    std::function<void(const std::filesystem::path&)> before; // the old content
+    // Everything before the write (loading, changing, building); returns the
+    // write of the new content.
+    std::function<std::function<void()>(const std::filesystem::path&)> prepare;
+};
+
+class CrashDuringSave : public testing::TestWithParam<Writer> {};
+
+int tempFiles(const std::filesystem::path& folder) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        if (IsOwnTempFileName(e.path().filename().string())) ++n;
+    return n;
+}
+
+TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
+    const Writer& w = GetParam();
+    TempDir dir;
+    const auto file = dir.path() / w.file;
+    w.before(dir.path());
+    const std::string oldBytes = FileBytes(file);
+    // The new content, and how long one save takes here, to spread the kills
+    // over it (the moments only need to fall in and after the save).
+    const auto write = w.prepare(dir.path());
+    const auto t0 = std::chrono::steady_clock::now();
+    write();
+    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - t0);
+    const std::string newBytes = FileBytes(file);
+    ASSERT_NE(newBytes, oldBytes);
+
+    std::mt19937 random(12);
+    std::uniform_int_distribution<long> moment(0, saveTime.count() * 3 / 2);
+    int sawOld = 0, sawNew = 0, leftTemp = 0;
+    for (int kill = 0, n = kills(); kill < n; ++kill) {
+        w.before(dir.path());
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(ready[0]);
+            const auto save = w.prepare(dir.path());
+            const char go = 1;
+            if (::write(ready[1], &go, 1) != 1) ::_exit(3);
+            save();
+            ::pause(); // the kill comes while saving or just after
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char go = 0;
+        ASSERT_EQ(::read(ready[0], &go, 1), 1);
+        ::close(ready[0]);
+        ::usleep(static_cast<useconds_t>(moment(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+
+        leftTemp += tempFiles(file.parent_path()) > 0;
+        Session next(dir.path());
+        RunStartup(next, 768, Today);
+        EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
+        const std::string bytes = FileBytes(file);
+        EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
+        sawOld += bytes == oldBytes;
+        sawNew += bytes == newBytes;
+    }
+    RecordProperty("old", sawOld);
+    RecordProperty("new", sawNew);
+    RecordProperty("temporaryLeft", leftTemp);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, CrashDuringSave,
+                         testing::Values(
+                             // The store of a few thousand records, every record changed.
+                             Writer{"Store", "datax.dat",
+                                    [](const auto& dir) {
+                                        WriteRecords(dir / "datax.dat", archive());
+                                    },
+                                    [](const auto& dir) {
+                                        auto s = std::make_shared<Session>(dir);
+                                        s->load(Today);
+                                        for (int k = 1; k <= s->PocetZaznamu(); ++k)
+                                            ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
+                                        return std::function<void()>([s] { s->save(); });
+                                    }},
+                             // The month's report for SIDC written over an older one.
+                             Writer{"SidcReport", "Mesice/" + sidcReport().name,
+                                    [](const auto& dir) {
+                                        ReportFile old = sidcReport();
+                                        old.text = "stará zpráva\r\n";
+                                        WriteReportFile(ProgramDir(dir), old);
+                                    },
+                                    [](const auto& dir) {
+                                        return std::function<void()>([dir, r = sidcReport()] {
+                                            WriteReportFile(ProgramDir(dir), r);
+                                        });
+                                    }}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,252 @@
+// Damaged and hostile input: empty and all-zero record files, things that are
+// not files, stale temporary files, oversized side files, names that would
+// lead out of their folder.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <tuple>
+
+#include "core/store_fixtures.h"
+#include "drawing/drawing_records.h"
+#include "io/file_names.h"
+#include "records/session.h"
+#include "records/startup.h"
+#include "records/startup_files.h"
+#include "results/cv_report.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::store_test;
+
+namespace {
+
+const Date Today{2026, 12, 6};
+
+std::string recordWithDate(const std::string& datum) {
+    return Bytes({Rec(datum, 800)});
+}
+
+struct EmptyStoreCase {
+    const char* name;
+    std::string bytes;
+};
+
+class EmptyRecordFile : public testing::TestWithParam<EmptyStoreCase> {};
+
+// Each starts like a missing file: one record of today, the setting asked for.
+TEST_P(EmptyRecordFile, StartsAsANewArchive) {
+    TempDir dir;
+    WriteFileAtomic(dir.path() / "datax.dat", GetParam().bytes);
+    Session s(dir.path());
+    const StartupResult r = RunStartup(s, 768, Today);
+    EXPECT_TRUE(r.load.noRecords);
+    EXPECT_TRUE(r.askDrawingSetting);
+    ASSERT_EQ(s.PocetZaznamu(), 1);
+    EXPECT_EQ(s.record(1).Datum.text(), "06.12.2026");
+    EXPECT_EQ(s.record(1).Pozorovatel.text(), "N");
+    EXPECT_EQ(s.AktualniIndex(), 1);
+    ASSERT_FALSE(s.warnings().empty());
+    EXPECT_NE(s.warnings().front().find("novým archivem"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EmptyRecordFile,
+    testing::Values(EmptyStoreCase{"ZeroBytes", ""},
+                    EmptyStoreCase{"ShorterThanOneRecord",
+                                   recordWithDate("01.02.2003").substr(0, 1000)},
+                    EmptyStoreCase{"OnlyEmptyDates", std::string(3 * RecordSize, '\0')},
+                    EmptyStoreCase{"ZerosAndAPartialRecord", std::string(RecordSize + 17, '\0')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EmptyStore, RemovingEveryUnreadableDateLeavesANewArchiveRecord) {
+    TempDir dir;
+    WriteRecords(dir.path() / "datax.dat", {Rec("31.02.2003", 800)});
+    Session s(dir.path());
+    s.load(Today);
+    EXPECT_EQ(s.removeUnreadableDates(), 1);
+    ASSERT_EQ(s.PocetZaznamu(), 1);
+    EXPECT_TRUE(RecordDate(s.record(1)));
+    EXPECT_EQ(s.AktualniIndex(), 1);
+    s.saveAtExit();
+    EXPECT_EQ(ReadRecordFile(dir.path() / "datax.dat").records.size(), 1u);
+}
+
+struct NotAFileCase {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+    const char* message;
+};
+
+class NotAFile : public testing::TestWithParam<NotAFileCase> {};
+
+// Every reader refuses at once, with the kind in the message, never blocks.
+TEST_P(NotAFile, IsRefusedByEveryReader) {
+    TempDir dir;
+    const auto path = dir.path() / "datax.dat";
+    GetParam().make(path);
+    for (const auto& read : std::vector<std::function<void()>>{[&] { ReadWholeFile(path); },
+                                                               [&] { ReadRecordFile(path); },
+                                                               [&] { LoadRecordBlock(path, 0); }}) {
+        try {
+            read();
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos)
+                << e.what();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NotAFile,
+    testing::Values(
+        NotAFileCase{"Fifo", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+                     "roura"},
+        NotAFileCase{"Folder", [](const auto& p) { std::filesystem::create_directory(p); },
+                     "adresář"},
+        NotAFileCase{"Device",
+                     [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); },
+                     "zařízení"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Side files that are not files: a warning each, nothing read or replaced.
+TEST(SideFiles, ThatAreNotFilesAreWarnedAboutAndLeftAlone) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "SIDC");
+    ASSERT_EQ(::mkfifo((dir.path() / "Zvetsit.zve").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir.path() / "SIDC/Plochy.txt").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.path() / "pristroj.dat");
+    Session s(dir.path());
+    const StartupResult r = RunStartup(s, 768, Today);
+    EXPECT_FALSE(r.zvetsitCreated);
+    EXPECT_EQ(std::filesystem::status(dir.path() / "Zvetsit.zve").type(),
+              std::filesystem::file_type::fifo);
+    int warned = 0;
+    for (const auto& w : s.warnings())
+        warned += w.find("není obyčejný soubor") != std::string::npos;
+    EXPECT_EQ(warned, 3);
+}
+
+struct TempNameCase {
+    const char* name;
+    const char* file;
+    bool ours;
+};
+
+class TempName : public testing::TestWithParam<TempNameCase> {};
+
+TEST_P(TempName, Recognised) {
+    EXPECT_EQ(IsOwnTempFileName(GetParam().file), GetParam().ours);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TempName,
+    testing::Values(TempNameCase{"Save", "datax.dat.123456.heliokres-tmp", true},
+                    TempNameCase{"Report", "CV202506.txt.7.heliokres-tmp", true},
+                    TempNameCase{"NoDigits", "datax.dat..heliokres-tmp", false},
+                    TempNameCase{"NoName", ".12.heliokres-tmp", false},
+                    TempNameCase{"SuffixOnly", ".heliokres-tmp", false},
+                    TempNameCase{"OldStyle", "datax.dat.tmp123456", false},
+                    TempNameCase{"UsersFile", "poznamky.tmp", false},
+                    TempNameCase{"LettersBeforeSuffix", "datax.dat.abc.heliokres-tmp", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StaleTempFiles, OnlyOursOlderThanTheStartAreRemovedWithAWarning) {
+    TempDir dir;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    // name, written, removed; a save running now is newer than the start.
+    const std::vector<std::tuple<std::string, std::chrono::hours, bool>> files = {
+        {"datax.dat.42.heliokres-tmp", std::chrono::hours(-1), true},
+        {"Mesice/x.txt.7.heliokres-tmp", std::chrono::hours(-1), true},
+        {"datax.dat.9.heliokres-tmp", std::chrono::hours(1), false},
+        {"datax.dat", std::chrono::hours(-1), false},
+        {"datax.dat.tmp42", std::chrono::hours(-1), false},
+        {"Mesice/notes.heliokres-tmp", std::chrono::hours(-1), false},
+        {"Jine/y.txt.7.heliokres-tmp", std::chrono::hours(-1), false}};
+    for (const auto& [name, written, removed] : files) {
+        std::filesystem::create_directories((dir.path() / name).parent_path());
+        WriteFileAtomic(dir.path() / name, "x");
+        std::filesystem::last_write_time(dir.path() / name, now + written);
+    }
+    Session s(dir.path());
+    RunStartup(s, 768, Today);
+    for (const auto& [name, written, removed] : files)
+        EXPECT_EQ(std::filesystem::exists(dir.path() / name), !removed) << name;
+    int warned = 0;
+    for (const auto& w : s.warnings())
+        warned += w.find("přerušeného ukládání") != std::string::npos;
+    // Two folders cleaned; the older version's datax.dat.tmp42 only reported.
+    EXPECT_EQ(warned, 3);
+}
+
+struct DamagedCase {
+    const char* name;
+    const char* file;
+    std::size_t size;
+    char fill;
+    const char* message = "příliš velký";
+};
+
+class DamagedSideFile : public testing::TestWithParam<DamagedCase> {};
+
+// Larger than its format can hold, or zero bytes where text stands: refused
+// with a warning, defaults kept.
+TEST_P(DamagedSideFile, IsRefusedWithAWarning) {
+    TempDir dir;
+    std::filesystem::create_directories((dir.path() / GetParam().file).parent_path());
+    WriteFileAtomic(dir.path() / GetParam().file, std::string(GetParam().size, GetParam().fill));
+    Session s(dir.path());
+    RunStartup(s, 768, Today);
+    bool warned = false;
+    for (const auto& w : s.warnings())
+        warned = warned || w.find(GetParam().message) != std::string::npos;
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(s.tables().Pristroj, DefaultPristroj());
+    EXPECT_EQ(s.tables().FaktorZvetseni, DefaultFaktorZvetseni);
+    EXPECT_EQ(s.TabulkaPozorovatelu().size(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedSideFile,
+    testing::Values(DamagedCase{"Zvetsit", "Zvetsit.zve", SmallTextFileLimit + 1, '1'},
+                    DamagedCase{"Pristroj", "pristroj.dat", SmallTextFileLimit + 1, 'x'},
+                    DamagedCase{"Observers", "pozorovateleP.dat", ObserverFileLimit + 1, '\n'},
+                    DamagedCase{"Year", "SIDC/dssn2020.dat", DailySeriesFileLimit + 1, '\n'},
+                    DamagedCase{"Areas", "SIDC/Plochy.txt", OutsideTableFileLimit + 1, '\n'},
+                    DamagedCase{"PristrojOfZeros", "pristroj.dat", 100, '\0', "nulové bajty"},
+                    DamagedCase{"ObserversOfZeros", "pozorovateleP.dat", 100, '\0', "nulové bajty"},
+                    DamagedCase{"ZvetsitOfZeros", "Zvetsit.zve", 100, '\0', "celé číslo"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct NameCase {
+    const char* name;
+    const char* prefix;
+    bool safe;
+};
+
+class PictureName : public testing::TestWithParam<NameCase> {};
+
+TEST_P(PictureName, StaysInItsFolder) {
+    EXPECT_EQ(!PictureNamePrefixError(GetParam().prefix), GetParam().safe);
+    if (!GetParam().safe) {
+        EXPECT_THROW(RangeImageName(GetParam().prefix, Today, true), std::runtime_error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PictureName,
+    testing::Values(NameCase{"Plain", "Úpice 2026", true}, NameCase{"Empty", "", true},
+                    NameCase{"ParentFolders", "../../x", false},
+                    NameCase{"Absolute", "/tmp/x", false}, NameCase{"Backslash", "..\\x", false},
+                    NameCase{"DotDot", "..", false}, NameCase{"Drive", "C:x", false},
+                    NameCase{"LineBreak", "a\nb", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportNames, ALineBreakInTheObserverStaysInItsLine) {
+    const std::vector<TZaznam> records = {Rec("01.06.2025", 800), Rec("02.06.2025", 900)};
+    const ReportFile plain = BuildCvReport(records, GeometryCache::of(records), 0, "Novák Jan", ObecnaData{});
+    const ReportFile broken = BuildCvReport(records, GeometryCache::of(records), 0, "Novák\nJan", ObecnaData{});
+    EXPECT_EQ(broken.text, plain.text);
+}
+
+} // namespace
