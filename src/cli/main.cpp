@@ -13,9 +13,9 @@ const Command commands[] = {
     {"check", "check DIR [--screen-height N]", RunCheck},
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
-    {"export", "export ascii|faculae DIR", RunExport},
+    {"export", "export ascii|faculae|observers|zones DIR | export observer DIR NAME | export official DIR M.YYYY [--whole-year | --to-end] [--method projekce|vizualne]", RunExport},
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
-    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
+    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south] | stats DIR observers | stats DIR zones [--class A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats DIR evolution ROTATION", RunStats},
     {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX]", RunRender},
 };
 
