@@ -16,7 +16,17 @@ namespace hk {
 
 namespace {
 const QColor Pozadi(220, 220, 220);
+
+// Column 0 S(120) wide, the others S(80); the grid as wide as its columns
+// and 39 pixels of frame and scroll bar.
+void rozmery(QTableWidget& m, int procento) {
+    const auto S = [procento](int v) { return v * procento / 100; };
+    m.setColumnWidth(0, S(120));
+    for (int c = 1; c < m.columnCount(); ++c)
+        m.setColumnWidth(c, S(80));
+    m.setFixedWidth(6 * S(80) + S(120) + 39);
 }
+} // namespace
 
 PozorovatelDenniPanel::PozorovatelDenniPanel(const Session& session, Messages& zpravy,
                                              QWidget* parent)
@@ -73,6 +83,7 @@ void PozorovatelDenniPanel::vyprazdni() {
     ResultsGrid g = seznam_.grid;
     g.cells.emplace_back(g.cells.front().size());
     VyplnMrizku(*mrizka_, g);
+    rozmery(*mrizka_, session_.ProcentoVelikosti());
     csv_->hide();
 }
 
@@ -84,6 +95,7 @@ void PozorovatelDenniPanel::ComboBox2Change() {
     g.cells.emplace_back(g.cells.front().size());
     g.cells.emplace_back(g.cells.front().size());
     VyplnMrizku(*mrizka_, g);
+    rozmery(*mrizka_, session_.ProcentoVelikosti());
     souhrn_->setText(q(seznam_.souhrn));
     csv_->setVisible(seznam_.n > 0);
 }
