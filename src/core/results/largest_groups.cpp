@@ -1,5 +1,6 @@
 #include "results/largest_groups.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -34,10 +35,17 @@ int LargestGroupsYear(std::span<const TZaznam> records, int chosen) {
 ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
     std::array<Entry, NejvetsichSkupin> list{};
     std::size_t used = 0;
-    for (const TZaznam& z : records) {
-        if (IsSpecialRecord(z) || z.PocetSkupin == 0) continue;
+    // The store is sorted by date: the year's records follow each other.
+    const auto before = [year](const TZaznam& z) {
         const auto d = DrawingDate(z);
-        if (!d || d->year != year) continue;
+        return !d || d->year < year;
+    };
+    const auto from = std::partition_point(records.begin(), records.end(), before);
+    for (auto it = from; it != records.end(); ++it) {
+        const TZaznam& z = *it;
+        const auto d = DrawingDate(z);
+        if (d && d->year > year) break;
+        if (IsSpecialRecord(z) || z.PocetSkupin == 0 || !d) continue;
         for (int j = 0; j < z.groupCount(); ++j) {
             const TSkupina& s = z.Skupiny[j];
             const long a = RoundHalfEven(s.Plocha + s.MalS * 15.3);

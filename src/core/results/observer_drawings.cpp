@@ -1,7 +1,9 @@
 #include "results/observer_drawings.h"
 
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "results/report_text.h"
+#include "text/encoding.h"
 
 namespace hk {
 
@@ -11,10 +13,11 @@ ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::st
     out.grid.cells.push_back({"Datum", "    g", "    f", "    r", "podmínky", " Obraz", "    Q"});
     int firstYear = 0;
     int lastYear = 0;
-    std::string key;
-    for (const TZaznam& z : records) {
-        key = z.Pozorovatel.text();
-        if (key != name) continue;
+    const std::string bytes = Utf8ToCp1250(name);
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
+        if (z.Pozorovatel.raw() != bytes) continue;
         const TSouhrn& s = z.Souhrn;
         out.grid.cells.push_back({z.Datum.text(), std::to_string(s.gSev + s.gJih),
                                   std::to_string(s.fSev + s.fJih), std::to_string(s.RSev + s.RJih),

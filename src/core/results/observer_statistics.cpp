@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
+#include "text/encoding.h"
 #include "results/report_text.h"
 
 namespace hk {
@@ -29,17 +31,22 @@ ObserverStatistics BuildObserverStatistics(std::span<const TZaznam> records,
     }
     const std::size_t n = names.size();
 
-    // The first list position of each name (names compared exactly, as the
-    // file's bytes).
-    std::unordered_map<std::string, std::size_t> index;
-    for (std::size_t i = 0; i < n; ++i)
-        index.emplace(names[i], i);
+    // The first list position of each name, compared exactly as the file's
+    // bytes hold it.
+    std::unordered_map<std::string_view, std::size_t> index;
+    std::vector<std::string> bytes;
+    bytes.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        bytes.push_back(Utf8ToCp1250(names[i]));
+        index.emplace(bytes.back(), i);
+    }
 
     int first = 0;
     int last = -1;
     std::vector<std::vector<long>> counts(n + 1);
-    std::string key;
-    for (const TZaznam& z : records) {
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const auto d = DrawingDate(z);
         if (!d) continue;
         if (last < first) {
@@ -50,8 +57,7 @@ ObserverStatistics BuildObserverStatistics(std::span<const TZaznam> records,
             first = d->year;
         }
         last = std::max(last, d->year);
-        key = z.Pozorovatel.text();
-        const auto it = index.find(key);
+        const auto it = index.find(z.Pozorovatel.raw());
         auto& row = counts[it == index.end() ? n : it->second];
         const auto column = static_cast<std::size_t>(d->year - first);
         if (row.size() <= column) row.resize(column + 1, 0);

@@ -100,9 +100,18 @@ ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoic
     std::vector<const TZaznam*> day(static_cast<std::size_t>(days) + 1, nullptr);
     std::vector<std::string> pozorovatele;
     long pocet = 0;
-    for (const TZaznam& z : records) {
+    // The store is sorted by date: the month's records follow each other.
+    const int wanted = month.year * 100 + month.month;
+    const auto before = [wanted](const TZaznam& z) {
         const auto d = DrawingDate(z);
-        if (!d || d->year != month.year || d->month != month.month) continue;
+        return !d || d->year * 100 + d->month < wanted;
+    };
+    for (auto it = std::partition_point(records.begin(), records.end(), before);
+         it != records.end(); ++it) {
+        const TZaznam& z = *it;
+        const auto d = DrawingDate(z);
+        if (d && d->year * 100 + d->month > wanted) break;
+        if (!d) continue;
         ++pocet;
         day[static_cast<std::size_t>(d->day)] = &z;
         const std::string name = z.Pozorovatel.text();

@@ -1,9 +1,11 @@
 #include "results/zone_positions.h"
 
 #include <array>
+#include <cstddef>
 #include <map>
 
 #include "results/month_sums.h"
+#include "results/record_prefetch.h"
 #include "results/record_date.h"
 #include "results/report_text.h"
 
@@ -35,6 +37,14 @@ struct Sections {
     std::vector<Row> kresby, mesice, roky, vse;
 };
 
+// The date as the row label; a date is plain ASCII and needs no conversion.
+std::string datum(const TZaznam& z) {
+    const std::string_view raw = z.Datum.raw();
+    for (char c : raw)
+        if (static_cast<unsigned char>(c) >= 0x80) return z.Datum.text();
+    return std::string(raw);
+}
+
 bool takesPart(const TSkupina& s, std::string_view trida) {
     if (trida == VsechnyTridy) return true;
     const std::string_view typ = s.Typ.raw();
@@ -48,6 +58,7 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
     std::map<int, Counts> years;
     Counts all;
     for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k, 5);
         const TZaznam& z = records[k];
         if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = geometry.record(static_cast<int>(k) + 1);
@@ -62,7 +73,7 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
             ++c.g[zone];
             c.f[zone] += s.Poc;
         }
-        if (kresby) out.kresby.push_back({z.Datum.text(), c});
+        if (kresby) out.kresby.push_back({datum(z), c});
         months[rg.date->year * 100 + rg.date->month].add(c);
         years[rg.date->year].add(c);
         all.add(c);
