@@ -70,8 +70,8 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     RejectUnknownOptions(args);
     if (args.size() < 2) throw UsageError("čekám adresář programu a druh tabulky");
     const std::string& kind = args[1];
-    const bool argument = kind == "spotless" || kind == "largest" || kind == "observer" ||
-                          kind == "evolution";
+    const bool argument =
+        kind == "spotless" || kind == "largest" || kind == "observer" || kind == "evolution";
     if (args.size() != (argument ? 3u : 2u))
         throw UsageError(argument ? "tabulka " + kind + " čeká ještě jednu hodnotu"
                                   : "tabulka " + kind + " nečeká další hodnotu");
@@ -111,8 +111,9 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::string& kind = args.at(0);
     const bool argument = kind == "observer" || kind == "official";
     if (args.size() != (argument ? 3u : 2u))
-        throw UsageError(argument ? "export " + kind + " čeká adresář programu a ještě jednu hodnotu"
-                                  : "export " + kind + " čeká adresář programu");
+        throw UsageError(argument
+                             ? "export " + kind + " čeká adresář programu a ještě jednu hodnotu"
+                             : "export " + kind + " čeká adresář programu");
     if (kind != "official" && (wholeYear || toEnd || method))
         throw UsageError("volby --whole-year, --to-end a --method patří jen k exportu official");
     if (wholeYear && toEnd) throw UsageError("--whole-year a --to-end se vylučují");
@@ -120,7 +121,9 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Session session(ExistingProgramDirectory(args[1]));
     LoadRecords(session, err);
     const auto records = session.records();
-    auto write = [&](const ReportFile& f) { out << WriteReportFile(session.dir, f).string() << "\n"; };
+    auto write = [&](const ReportFile& f) {
+        out << WriteReportFile(session.dir, f).string() << "\n";
+    };
     if (kind == "observers") {
         write(ObserversCsv(observers(session).grid));
     } else if (kind == "observer") {

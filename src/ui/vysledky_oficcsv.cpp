@@ -146,9 +146,10 @@ void OficialniCsvPanel::uloz(Rozsah rozsah) {
         return;
     }
     const auto zaznamy = session_.records();
-    const std::vector<MonthChoice> mesice = rozsah == Rozsah::Rok       ? OfficialWholeYear(*mesic)
-                                            : rozsah == Rozsah::DoKonce ? OfficialToEnd(zaznamy, *mesic)
-                                                                        : std::vector{*mesic};
+    const std::vector<MonthChoice> mesice = rozsah == Rozsah::Rok ? OfficialWholeYear(*mesic)
+                                            : rozsah == Rozsah::DoKonce
+                                                ? OfficialToEnd(zaznamy, *mesic)
+                                                : std::vector{*mesic};
     if (mesice.empty()) {
         zpravy_.Zprava(q(ZadnyMesicDoKonce));
         return;

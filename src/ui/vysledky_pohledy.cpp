@@ -60,8 +60,7 @@ QWidget* stranaSNadpisem(QWidget* parent, QLabel*& nadpis, QTableWidget*& mrizka
 
 void VysledkyWindow::vytvorPohledy() {
     vyvoj_ = new VyvojPanel(stack_);
-    stranaPozorovatelu_ =
-        stranaSNadpisem(stack_, zadnyPozorovatel_, StringGrid3_, "StringGrid3");
+    stranaPozorovatelu_ = stranaSNadpisem(stack_, zadnyPozorovatel_, StringGrid3_, "StringGrid3");
     zadnyPozorovatel_->setObjectName(QStringLiteral("NeniPozorovatel"));
     veliky_ = new VelikyPanel(stack_);
     bez_ = new BezAktivityView(stack_);
@@ -70,9 +69,9 @@ void VysledkyWindow::vytvorPohledy() {
     nadpis->setObjectName(QStringLiteral("PolohyNadpis"));
     nadpis->setText(q(PolohyNadpis));
     pozord_ = new PozorovatelDenniPanel(session_, zpravy_, stack_);
-    for (QWidget* w : {static_cast<QWidget*>(vyvoj_), stranaPozorovatelu_,
-                       static_cast<QWidget*>(veliky_), static_cast<QWidget*>(bez_), stranaPoloh_,
-                       static_cast<QWidget*>(pozord_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(vyvoj_), stranaPozorovatelu_, static_cast<QWidget*>(veliky_),
+          static_cast<QWidget*>(bez_), stranaPoloh_, static_cast<QWidget*>(pozord_)})
         stack_->addWidget(w);
     for (QWidget* w : {vyvoj_->StringGrid2(), StringGrid3_, veliky_->StringGrid7(), StringGrid9_})
         w->installEventFilter(this);
@@ -205,7 +204,8 @@ bool VysledkyWindow::sestavPohled() {
 
 void VysledkyWindow::doCSVClick() {
     if (rezim_ != PozorovateleRoky) return;
-    const ObserverStatistics s = BuildObserverStatistics(session_.records(), session_.Pozorovatele());
+    const ObserverStatistics s =
+        BuildObserverStatistics(session_.records(), session_.Pozorovatele());
     if (s.zadnyPozorovatel) {
         zpravy_.Zprava(q(NeniZadanoJmeno));
         return;
@@ -270,8 +270,8 @@ bool VysledkyWindow::tiskPohledu(QPrinter& printer) {
         QPainter p;
         if (!p.begin(&printer)) throw std::runtime_error("Tisk nelze zahájit");
         const QRect strana(0, 0, printer.width(), printer.height());
-        const SpotlessCalendar model =
-            BuildSpotlessCalendar(bez_->dny(), bez_->rok(), KalendarTiskSirka, KalendarTiskVyska, 100);
+        const SpotlessCalendar model = BuildSpotlessCalendar(
+            bez_->dny(), bez_->rok(), KalendarTiskSirka, KalendarTiskVyska, 100);
         const double meritko = std::min(strana.width() / double(KalendarTiskSirka),
                                         strana.height() / double(KalendarTiskVyska));
         p.scale(meritko, meritko);
@@ -297,7 +297,8 @@ void installPohledy(HlavniWindow& hlavni) {
         bez->setToolTip(QStringLiteral("Bez sluneční aktivity"));
         bez->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
     }
-    if (QAction* den = hlavni.akce(QStringLiteral("SpeedButton15"))) den->setText(QStringLiteral("P. den"));
+    if (QAction* den = hlavni.akce(QStringLiteral("SpeedButton15")))
+        den->setText(QStringLiteral("P. den"));
     // The zone sections: "Polohy" the drawings, "Polohy m." the months,
     // "Polohy r." the years; each button switches its section and shows the
     // view again. All data ("vše") are always shown.

@@ -30,8 +30,8 @@ void rozmery(QTableWidget& m, int procento) {
 
 PozorovatelDenniPanel::PozorovatelDenniPanel(const Session& session, Messages& zpravy,
                                              QWidget* parent)
-    : QGroupBox(QStringLiteral("Výsledky pro jednotlivé pozorovatele"), parent),
-      session_(session), zpravy_(zpravy) {
+    : QGroupBox(QStringLiteral("Výsledky pro jednotlivé pozorovatele"), parent), session_(session),
+      zpravy_(zpravy) {
     setObjectName(QStringLiteral("GroupBox3"));
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -17,8 +17,8 @@
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
 #include "tests_support/run_cli.h"
-#include "text/encoding.h"
 #include "tests_support/temp_dir.h"
+#include "text/encoding.h"
 
 using namespace hk;
 
@@ -108,8 +108,7 @@ TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
     ObserverTable table = ObserverTable::parse(lines);
     table.SeradPodleJmena();
     exported("official " + arg() + " " + m + " --method vizualne",
-             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne),
-                                 table)});
+             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne), table)});
     const CliRun year = RunCli("export official " + arg() + " " + m + " --whole-year");
     EXPECT_EQ(year.status, 0);
     EXPECT_EQ(std::count(year.out.begin(), year.out.end(), '\n'), 12);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "core/results_fixtures.h"
 #include "geometry/transforms.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
@@ -16,7 +17,6 @@
 #include "results/official_csv.h"
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
-#include "core/results_fixtures.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -64,7 +64,8 @@ TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
     // The point 45 degrees west or east of the central meridian, whichever
     // the transform calls -45.
     for (double lon : {e.L0 - 45, e.L0 + 45}) {
-        const DiskPolar p = HeliographicToPolar(e, static_cast<float>(std::fmod(lon + 360, 360)), 5);
+        const DiskPolar p =
+            HeliographicToPolar(e, static_cast<float>(std::fmod(lon + 360, 360)), 5);
         const int uhel = static_cast<int>(std::round(p.Angle * 10));
         const int vzd = static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx));
         if (std::abs(PolarToHeliographic(e, uhel, vzd).CMD + 45) > 1) continue;
@@ -94,10 +95,9 @@ TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
 }
 
 TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
-    std::vector<TZaznam> records = {Souhrn("31.12.2005", 700, {0}, {0}),
-                                    Souhrn("31.12.2005", 900, {1, 5, 15}, {0}),
-                                    Souhrn("31.12.2005", 1100, {0}, {0}),
-                                    Souhrn("02.01.2005", 700, {0}, {0})};
+    std::vector<TZaznam> records = {
+        Souhrn("31.12.2005", 700, {0}, {0}), Souhrn("31.12.2005", 900, {1, 5, 15}, {0}),
+        Souhrn("31.12.2005", 1100, {0}, {0}), Souhrn("02.01.2005", 700, {0}, {0})};
     const auto dny = DnyBezAktivity(records);
     EXPECT_EQ(dny.size(), 3u);
     const auto days = SpotlessDaysOfYear(dny, 2005);
@@ -197,7 +197,7 @@ TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
     auto w = FindEvolutionWindow(late, 2001);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->first, 10u);
-    EXPECT_EQ(w->lo, 3u);           // seven records earlier
+    EXPECT_EQ(w->lo, 3u);              // seven records earlier
     EXPECT_EQ(w->hi, late.size() - 1); // the end + 7, cut at the last record
     std::vector<TZaznam> early(10, zaznam(2000, 200));
     early.push_back(zaznam(2001, 300));

@@ -52,7 +52,9 @@ struct Okno {
         return w != nullptr;
     }
     QTableWidget* mrizka(const QString& name) const { return w->findChild<QTableWidget*>(name); }
-    std::string soubor(const ReportFile& r) const { return ReadWholeFile(ReportPath(f.session.dir, r)); }
+    std::string soubor(const ReportFile& r) const {
+        return ReadWholeFile(ReportPath(f.session.dir, r));
+    }
     void snimek(const QString& name) const {
         const QByteArray dir = qgetenv("HK_SCREENSHOTS");
         if (dir.isEmpty()) return;
@@ -168,8 +170,8 @@ void TestVysledkyPohledy::buttonsShowTheCoreTables() {
         auto* combo = o.f.hlavni->findChild<QComboBox*>("ComboBox1");
         QVERIFY(combo->isEnabled());
         combo->setCurrentText("D");
-        QVERIFY(stejne(o.mrizka(grid), BuildZonePositions(records, s.geometry(), "D",
-                                                          {false, true, true, true})));
+        QVERIFY(stejne(o.mrizka(grid),
+                       BuildZonePositions(records, s.geometry(), "D", {false, true, true, true})));
         o.f.zpravy.odpovedi.push_back(true);
         o.f.hlavni->akce("zapidosoudorutxt")->trigger();
         for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
@@ -219,7 +221,8 @@ void TestVysledkyPohledy::observerOfTheDayAndItsCsv() {
     o.snimek(QStringLiteral("pohled14"));
     csv->click();
     QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
-    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno)), ReportBytes(ObserverDrawingsCsv(list, jmeno)));
+    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno)),
+             ReportBytes(ObserverDrawingsCsv(list, jmeno)));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 
@@ -230,8 +233,8 @@ void TestVysledkyPohledy::observersCsv() {
     o.w->akce("doCSV")->trigger();
     QCOMPARE(o.f.zpravy.zpravy,
              (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));
-    const ReportFile f =
-        ObserversCsv(BuildObserverStatistics(o.f.session.records(), o.f.session.Pozorovatele()).grid);
+    const ReportFile f = ObserversCsv(
+        BuildObserverStatistics(o.f.session.records(), o.f.session.Pozorovatele()).grid);
     QCOMPARE(o.soubor(f), ReportBytes(f));
 }
 
@@ -255,10 +258,9 @@ void TestVysledkyPohledy::officialSheetPanel() {
     o.f.zpravy.clear();
     panel->findChild<QPushButton*>("ZadanyMesic")->click();
     QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
-    const ReportFile sheet =
-        BuildOfficialSheet(o.f.session.records(), {2024, 3},
-                           OfficialFieldsFrom(o.w->obecnaData(), MetodaProjekce),
-                           o.f.session.TabulkaPozorovatelu());
+    const ReportFile sheet = BuildOfficialSheet(
+        o.f.session.records(), {2024, 3}, OfficialFieldsFrom(o.w->obecnaData(), MetodaProjekce),
+        o.f.session.TabulkaPozorovatelu());
     QCOMPARE(o.soubor(sheet), ReportBytes(sheet));
 }
 

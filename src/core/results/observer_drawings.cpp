@@ -31,7 +31,8 @@ ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::st
     }
     out.souhrn = std::to_string(out.n) + "x";
     if (out.n > 0)
-        out.souhrn += "      od -do  " + std::to_string(firstYear) + " - " + std::to_string(lastYear);
+        out.souhrn +=
+            "      od -do  " + std::to_string(firstYear) + " - " + std::to_string(lastYear);
     return out;
 }
 
@@ -51,8 +52,8 @@ std::string SafeFileNamePart(std::string_view name) {
 }
 
 ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name) {
-    ReportFile file{std::string(DenniPozorovateleSlozka), "Denní-" + SafeFileNamePart(name) + ".CSV",
-                    {}};
+    ReportFile file{
+        std::string(DenniPozorovateleSlozka), "Denní-" + SafeFileNamePart(name) + ".CSV", {}};
     for (const auto& row : list.grid.cells) {
         for (const std::string& cell : row)
             file.text += cell + ";";

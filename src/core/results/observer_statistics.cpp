@@ -6,8 +6,8 @@
 
 #include "results/record_date.h"
 #include "results/record_prefetch.h"
-#include "text/encoding.h"
 #include "results/report_text.h"
+#include "text/encoding.h"
 
 namespace hk {
 

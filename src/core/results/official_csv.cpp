@@ -1,9 +1,9 @@
 // The official monthly sheet, one line per text line of the file, every
 // cell followed by ";":
 //
-//   line 1: Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna (stanice);<observatory>;
-//   line 2: ;h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);<station number>;
-//   then one line per day of the month, day 1 first, 17 day cells:
+//   line 1: Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna
+//   (stanice);<observatory>; line 2: ;h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);<station number>; then
+//   one line per day of the month, day 1 first, 17 day cells:
 //     0 day, 1 hour and 2 minute of Cas, 3 g, 4 f, 5 R of the whole disk
 //     (north + south of the stored summary), 6 gc, 7 fc, 8 rc (central
 //     zone), 9 F (faculae fields counted), 10 rS and 11 rJ (R of the north
@@ -94,7 +94,8 @@ ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoic
     char mm[3];
     std::snprintf(mm, sizeof mm, "%02d", month.month);
     ReportFile file{"CSVsoubory/Rok" + std::to_string(month.year),
-                    std::to_string(month.year) + mm + "_" + cislo + "a.csv", {}};
+                    std::to_string(month.year) + mm + "_" + cislo + "a.csv",
+                    {}};
 
     const int days = DaysInMonth(month.year, month.month);
     std::vector<const TZaznam*> day(static_cast<std::size_t>(days) + 1, nullptr);

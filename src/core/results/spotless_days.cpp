@@ -7,9 +7,9 @@ namespace hk {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> Mesice = {
-    "Leden", "Únor",  "Březen", "Duben", "Květen",   "Červen",
-    "Červenec", "Srpen", "Září",   "Říjen", "Listopad", "Prosinec"};
+constexpr std::array<std::string_view, 12> Mesice = {"Leden",  "Únor",   "Březen",   "Duben",
+                                                     "Květen", "Červen", "Červenec", "Srpen",
+                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
 
 } // namespace
 

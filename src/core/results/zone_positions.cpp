@@ -5,8 +5,8 @@
 #include <map>
 
 #include "results/month_sums.h"
-#include "results/record_prefetch.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "results/report_text.h"
 
 namespace hk {
@@ -156,11 +156,10 @@ ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryC
     grid.cells.push_back(std::move(header));
 
     const Sections s = collect(records, geometry, trida, sections.kresby);
-    const std::pair<bool, const std::vector<Row>*> order[] = {
-        {sections.kresby, &s.kresby},
-        {sections.mesice, &s.mesice},
-        {sections.roky, &s.roky},
-        {sections.vse, &s.vse}};
+    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.kresby, &s.kresby},
+                                                              {sections.mesice, &s.mesice},
+                                                              {sections.roky, &s.roky},
+                                                              {sections.vse, &s.vse}};
     std::size_t rows = 1;
     for (const auto& [shown, list] : order)
         if (shown) rows += list->size();

@@ -18,7 +18,7 @@ inline constexpr int PocetZon = 6;
 // The class selection that takes every group.
 inline constexpr std::string_view VsechnyTridy = "vše";
 // The items of the class selection, "vše" last.
-inline constexpr std::string_view ZoneClassItems[] = {"A", "B", "C", "D", "E",
+inline constexpr std::string_view ZoneClassItems[] = {"A", "B", "C", "D",  "E",
                                                       "F", "H", "J", "vše"};
 inline constexpr std::string_view PolohyCaption = "Výsledky    Plohy skupin podle délky slunce  ";
 inline constexpr std::string_view PolohyNadpis =
