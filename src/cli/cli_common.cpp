@@ -4,7 +4,11 @@
 #include <chrono>
 #include <ostream>
 
+#include "io/atomic_file.h"
+#include "records/observers.h"
 #include "records/session.h"
+#include "records/startup_files.h"
+#include "text/encoding.h"
 
 namespace hk::cli {
 
@@ -48,6 +52,22 @@ void LoadRecords(Session& session, std::ostream& err) {
     session.load(Today());
     for (const std::string& w : session.warnings())
         err << w << "\n";
+}
+
+ObserverTable ReadObserverTable(const ProgramDir& dir) {
+    for (const char* name : {"pozorovateleP.dat", "ob.dat"}) {
+        const std::filesystem::path path = dir.resolve(name);
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) continue;
+        const std::string bytes = ReadWholeFile(path);
+        std::vector<std::string> lines;
+        for (std::string_view line : SplitLines(bytes))
+            lines.push_back(Cp1250ToUtf8(line));
+        ObserverTable table = ObserverTable::parse(lines);
+        table.SeradPodleJmena();
+        return table;
+    }
+    return {};
 }
 
 } // namespace hk::cli

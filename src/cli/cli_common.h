@@ -11,6 +11,8 @@
 #include "geometry/calendar.h"
 
 namespace hk {
+class ObserverTable;
+class ProgramDir;
 class Session;
 }
 
@@ -51,5 +53,8 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument);
 // Loads datax.dat of the session's directory (JobError when there is none)
 // and prints the load's warnings on `err`.
 void LoadRecords(Session& session, std::ostream& err);
+// The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
+// start-up reads it; empty when neither file exists.
+ObserverTable ReadObserverTable(const ProgramDir& dir);
 
 } // namespace hk::cli

@@ -10,10 +10,12 @@
 namespace hk::cli {
 
 int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    if (!argsIn.empty() && IsResultsViewExport(argsIn[0])) return RunExportView(argsIn, out, err);
     Args args = argsIn;
     RejectUnknownOptions(args);
     if (args.size() != 2 || (args[0] != "ascii" && args[0] != "faculae"))
-        throw UsageError("čekám ascii nebo faculae a adresář programu");
+        throw UsageError(
+            "čekám ascii, faculae, observers, observer, zones nebo official a adresář programu");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
     LoadRecords(session, err);

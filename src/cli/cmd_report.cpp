@@ -31,21 +31,6 @@ std::string lineBreaks(std::string_view message) {
 
 // The observer table as the results window has it: pozorovateleP.dat, or
 // the older ob.dat when that is all there is (read only, never renamed here).
-ObserverTable readObserverTable(const ProgramDir& dir) {
-    for (const char* name : {"pozorovateleP.dat", "ob.dat"}) {
-        const std::filesystem::path path = dir.resolve(name);
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) continue;
-        const std::string bytes = ReadWholeFile(path);
-        std::vector<std::string> lines;
-        for (std::string_view line : SplitLines(bytes))
-            lines.push_back(Cp1250ToUtf8(line));
-        ObserverTable table = ObserverTable::parse(lines);
-        table.SeradPodleJmena();
-        return table;
-    }
-    return {};
-}
 
 struct Job {
     const Session& session;
@@ -63,7 +48,7 @@ void writeSidc(const Job& job, bool force) {
 void writeIntersol(const Job& job, const std::string& monthText, const std::string& observer,
                    const std::optional<std::string>& numberOption) {
     const ProgramDir& dir = job.session.dir;
-    ObserverTable table = readObserverTable(dir);
+    ObserverTable table = ReadObserverTable(dir);
     const ObserverTable::Entry* known = table.findByName(observer);
     const std::string number = numberOption ? *numberOption : known ? (*known)[0] : std::string{};
 

@@ -34,13 +34,16 @@ void print(const ResultsGrid& grid, std::ostream& out) {
 } // namespace
 
 int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    if (argsIn.size() >= 2 && IsResultsViewTable(argsIn[1])) return RunStatsView(argsIn, out, err);
     Args args = argsIn;
     const auto hemisphereOption = TakeOption(args, "--hemisphere");
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a druh tabulky");
     const std::string& kind = args[1];
     if (kind != "measured" && kind != "smoothed" && kind != "types")
-        throw UsageError("neznámá tabulka " + kind + " (measured, smoothed, types)");
+        throw UsageError("neznámá tabulka " + kind +
+                         " (measured, smoothed, types, observers, zones, spotless, largest, "
+                         "observer, evolution)");
     if (kind == "types" && hemisphereOption)
         throw UsageError("tabulka types se nedělí podle polokoulí");
     const VyberPolokoule v = hemisphere(hemisphereOption);

@@ -10,6 +10,12 @@ int RunExport(const Args& args, std::ostream& out, std::ostream& err);
 int RunReport(const Args& args, std::ostream& out, std::ostream& err);
 int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 int RunYearlyTable(const Args& args, std::ostream& out, std::ostream& err);
+// The further tables and files of the results window (cmd_results_views.cpp):
+// stats DIR KIND ... and export KIND DIR ...
+bool IsResultsViewTable(const std::string& kind);
+int RunStatsView(const Args& args, std::ostream& out, std::ostream& err);
+bool IsResultsViewExport(const std::string& kind);
+int RunExportView(const Args& args, std::ostream& out, std::ostream& err);
 // render KIND ...: dispatches to the subcommands below.
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);

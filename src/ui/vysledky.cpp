@@ -162,6 +162,8 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
                        static_cast<QWidget*>(StringGrid8_)})
         w->installEventFilter(this);
 
+    vytvorPohledy();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menu_);
@@ -278,38 +280,39 @@ void VysledkyWindow::vytvorMenu() {
     pridej(vyhlazena, "celkovyvyr", QStringLiteral("&Celková"), &VysledkyWindow::celkovyvyrClick);
     pridej(vyhlazena, "severvyr", QStringLiteral("&Sever"), &VysledkyWindow::severvyrClick);
     pridej(vyhlazena, "jihvyr", QStringLiteral("&Jih"), &VysledkyWindow::jihvyrClick);
-    pripravujeSe(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"));
+    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"), &VysledkyWindow::pozorovateleClick);
     pridej(statistika, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
            &VysledkyWindow::vyskitClick);
-    pripravujeSe(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"));
+    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"), &VysledkyWindow::Vvojskupin1Click);
     pripravujeSe(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"));
     QMenu* polohy = podmenu(statistika, "polohyskupin", QStringLiteral("Polohy skupin"));
-    pripravujeSe(polohy, "polohy1", QStringLiteral("Polohy"));
-    pripravujeSe(polohy, "Polohym", QStringLiteral("Polohy měsic"));
-    pripravujeSe(polohy, "Polohyr", QStringLiteral("Polohy roční"));
+    pridej(polohy, "polohy1", QStringLiteral("Polohy"), &VysledkyWindow::polohy1Click);
+    pridej(polohy, "Polohym", QStringLiteral("Polohy měsic"), &VysledkyWindow::PolohymClick);
+    pridej(polohy, "Polohyr", QStringLiteral("Polohy roční"), &VysledkyWindow::PolohyrClick);
 
-    pripravujeSe(menu_, "veliky", QStringLiteral("Velikost skupin"));
-    pripravujeSe(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"));
+    pridej(menu_, "veliky", QStringLiteral("Velikost skupin"), &VysledkyWindow::velikyClick);
+    pridej(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &VysledkyWindow::BezaktivityClick);
     pripravujeSe(menu_, "dataasim", QStringLiteral("Data asymetrie"));
-    pripravujeSe(menu_, "pozord", QStringLiteral("Pozorovatel denní"));
+    pridej(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &VysledkyWindow::pozordClick);
     pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &VysledkyWindow::InterSOL1Click);
     pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &VysledkyWindow::tiskvyslClick);
     pridej(menu_, "Veobecndata1", QStringLiteral("Všeobecná data"),
            &VysledkyWindow::Veobecndata1Click);
     pridej(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
            &VysledkyWindow::dosouboruClick);
-    pripravujeSe(menu_, "doCSV", QStringLiteral("Uložit do CSV"));
-    pripravujeSe(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"));
+    pridej(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &VysledkyWindow::doCSVClick);
+    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"), &VysledkyWindow::oficCSVClick);
 }
 
 void VysledkyWindow::obnovMenu() {
     const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
-                      rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol;
+                      rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
+                      rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
+                      rezim_ == Polohy || rezim_ == PozorovatelDenni;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
-    // Shown only with the observers per year, which are still to come.
-    akce_.value(QStringLiteral("doCSV"))->setVisible(false);
+    akce_.value(QStringLiteral("doCSV"))->setVisible(rezim_ == PozorovateleRoky);
     if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
@@ -384,6 +387,7 @@ void VysledkyWindow::ukaz(int rezim) {
 }
 
 void VysledkyWindow::sestav() {
+    if (sestavPohled()) return;
     const double procento = session_.ProcentoVelikosti() / 100.0;
     switch (rezim_) {
     case Vlastni:
@@ -511,6 +515,7 @@ void VysledkyWindow::tiskvyslClick() {
 
 void VysledkyWindow::tiskDo(QPrinter& printer) {
     try {
+        if (tiskPohledu(printer)) return;
         switch (rezim_) {
         case Vlastni:
         case Oficialni:
@@ -609,6 +614,9 @@ void VysledkyWindow::ObecnaDataOK() {
 
 // ---------------------------------------------------------------------------
 
+// The main window's controls of views 3 to 14 (vysledky_pohledy.cpp).
+void installPohledy(HlavniWindow& hlavni);
+
 void installVysledky(HlavniWindow& hlavni) {
     hlavni.zapojit(QStringLiteral("vysledky1"), [&hlavni] { VysledkyWindow::otevrit(hlavni); });
     const std::pair<const char*, void (VysledkyWindow::*)()> tlacitka[] = {
@@ -623,6 +631,15 @@ void installVysledky(HlavniWindow& hlavni) {
         {"vyhljih", &VysledkyWindow::jihvyrClick},
         {"vyskytskup", &VysledkyWindow::vyskitClick},
         {"SpeedButton8", &VysledkyWindow::namdocsv},
+        {"pozorovatelv", &VysledkyWindow::pozorovateleClick},
+        {"vyvojskup", &VysledkyWindow::Vvojskupin1Click},
+        {"velikost", &VysledkyWindow::velikyClick},
+        {"SpeedButton1", &VysledkyWindow::BezaktivityClick},
+        {"polohy", &VysledkyWindow::polohy1Click},
+        {"polohyr", &VysledkyWindow::polohy1Click},
+        {"polohym", &VysledkyWindow::polohy1Click},
+        {"zapidosoudorutxt", &VysledkyWindow::polohytext},
+        {"SpeedButton15", &VysledkyWindow::Pozorovalelden},
         {"SpeedButton16", &VysledkyWindow::InterSOL1Click},
         {"SpeedButton9", &VysledkyWindow::zavritvysClick},
     };
@@ -630,6 +647,7 @@ void installVysledky(HlavniWindow& hlavni) {
         hlavni.zapojit(QString::fromLatin1(jmeno), [&hlavni, handler] {
             if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) (w->*handler)();
         });
+    installPohledy(hlavni);
 }
 
 } // namespace hk

@@ -24,7 +24,12 @@ class QTableWidget;
 namespace hk {
 
 class HlavniWindow;
+class BezAktivityView;
 class InterSolPanel;
+class OficialniCsvPanel;
+class PozorovatelDenniPanel;
+class VelikyPanel;
+class VyvojPanel;
 class Messages;
 class ObecnaDataPanel;
 class ProtokolView;
@@ -42,10 +47,16 @@ class VysledkyWindow : public QWidget {
         Nic = 0,
         Vlastni = 1,
         Oficialni = 2,
+        Vyvoj = 3,
+        PozorovateleRoky = 4,
         Namerena = 5,
         Vyhlazena = 6,
         VyskytTypu = 7,
         CvHodnoty = 9,
+        Veliky = 10,
+        BezAktivity = 11,
+        Polohy = 13,
+        PozorovatelDenni = 14,
         InterSol = 15,
     };
 
@@ -79,6 +90,20 @@ class VysledkyWindow : public QWidget {
     void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
     void vyskitClick();
     void InterSOL1Click();
+    void Vvojskupin1Click();
+    void pozorovateleClick();
+    void velikyClick();
+    void BezaktivityClick();
+    void polohy1Click();
+    void PolohymClick() { polohy1Click(); }
+    void PolohyrClick() { polohy1Click(); }
+    void pozordClick();
+    // The main window's "P. den": view 14 with an empty list.
+    void Pozorovalelden();
+    void doCSVClick();
+    void oficCSVClick();
+    // The main window's "Polohy TXT": the zone rows as text files.
+    void polohytext();
     void tiskvyslClick();
     void Veobecndata1Click();
     void dosouboruClick();
@@ -122,6 +147,12 @@ class VysledkyWindow : public QWidget {
     void stavTisku();
     void ObecnaDataOK();
     void seznamPozorovatelu();
+    // Views 3, 4, 10, 11, 13 and 14 (vysledky_pohledy.cpp).
+    void vytvorPohledy();
+    bool sestavPohled();
+    bool tiskPohledu(QPrinter& printer);
+    void vyvojZmena(int hodnota);
+    void velikyZmena(int rok);
 
     WindowContext k_;
     const Session& session_;
@@ -151,6 +182,16 @@ class VysledkyWindow : public QWidget {
     InterSolPanel* intersol_;
     ObecnaDataPanel* obecnaPanel_;
     SeznamPozorovateluView* seznam_;
+    VyvojPanel* vyvoj_ = nullptr;
+    QWidget* stranaPozorovatelu_ = nullptr;
+    QLabel* zadnyPozorovatel_ = nullptr;
+    QTableWidget* StringGrid3_ = nullptr;
+    VelikyPanel* veliky_ = nullptr;
+    BezAktivityView* bez_ = nullptr;
+    QWidget* stranaPoloh_ = nullptr;
+    QTableWidget* StringGrid9_ = nullptr;
+    PozorovatelDenniPanel* pozord_ = nullptr;
+    OficialniCsvPanel* oficCsv_ = nullptr;
     bool zavreno_ = false;
 };
 

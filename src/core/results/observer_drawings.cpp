@@ -1,0 +1,65 @@
+#include "results/observer_drawings.h"
+
+#include "results/record_date.h"
+#include "results/record_prefetch.h"
+#include "results/report_text.h"
+#include "text/encoding.h"
+
+namespace hk {
+
+ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::string_view name) {
+    ObserverDrawings out;
+    out.grid.caption = "Výsledky    pozorovatel denní";
+    out.grid.cells.push_back({"Datum", "    g", "    f", "    r", "podmínky", " Obraz", "    Q"});
+    int firstYear = 0;
+    int lastYear = 0;
+    const std::string bytes = Utf8ToCp1250(name);
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
+        if (z.Pozorovatel.raw() != bytes) continue;
+        const TSouhrn& s = z.Souhrn;
+        out.grid.cells.push_back({z.Datum.text(), std::to_string(s.gSev + s.gJih),
+                                  std::to_string(s.fSev + s.fJih), std::to_string(s.RSev + s.RJih),
+                                  std::to_string(z.PP), std::to_string(z.Obr),
+                                  std::to_string(z.Q)});
+        const auto d = DrawingDate(z);
+        const int year = d ? d->year : 0;
+        if (out.n == 0) firstYear = year;
+        lastYear = year;
+        ++out.n;
+    }
+    out.souhrn = std::to_string(out.n) + "x";
+    if (out.n > 0)
+        out.souhrn +=
+            "      od -do  " + std::to_string(firstYear) + " - " + std::to_string(lastYear);
+    return out;
+}
+
+std::string SafeFileNamePart(std::string_view name) {
+    std::string safe;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c == '/' || c == '\\' || c == '\0')
+            safe += '_';
+        else if (c == '.' && i + 1 < name.size() && name[i + 1] == '.') {
+            safe += "__";
+            ++i;
+        } else
+            safe += c;
+    }
+    return safe;
+}
+
+ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name) {
+    ReportFile file{
+        std::string(DenniPozorovateleSlozka), "Denní-" + SafeFileNamePart(name) + ".CSV", {}};
+    for (const auto& row : list.grid.cells) {
+        for (const std::string& cell : row)
+            file.text += cell + ";";
+        file.text += CrLf;
+    }
+    return file;
+}
+
+} // namespace hk

@@ -1,0 +1,37 @@
+#pragma once
+// Every drawing of one observer with its whole-disk counts and observing
+// conditions, and the same list as "Denni - pozorovatele/Denní-<name>.CSV".
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "records/zaznam.h"
+#include "results/report_file.h"
+#include "results/results_grid.h"
+
+namespace hk {
+
+inline constexpr std::string_view DenniPozorovateleSlozka = "Denni - pozorovatele";
+inline constexpr std::string_view PozorovatelDenniHint = " Uloži se do souboru CSV ";
+
+struct ObserverDrawings {
+    // Row 0: "Datum", "    g", "    f", "    r", "podmínky", " Obraz", "    Q";
+    // rows 1..n: the drawings whose Pozorovatel equals the name exactly, in
+    // store order: Datum, g, f and R of north + south of the stored
+    // summary, PP, Obr and Q.
+    ResultsGrid grid;
+    int n = 0;
+    // "<n>x      od -do  <first year> - <last year>"; "0x" without drawings.
+    std::string souhrn;
+};
+
+ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::string_view name);
+
+// The name as part of a file name: "/", "\" and ".." cannot lead out of the
+// folder, so each "/" and "\" becomes "_" and each ".." becomes "__".
+std::string SafeFileNamePart(std::string_view name);
+
+// The file of the list: every grid row, each cell followed by ";".
+ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name);
+
+} // namespace hk

@@ -1,0 +1,217 @@
+// The official monthly sheet, one line per text line of the file, every
+// cell followed by ";":
+//
+//   line 1: Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna
+//   (stanice);<observatory>; line 2: ;h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);<station number>; then
+//   one line per day of the month, day 1 first, 17 day cells:
+//     0 day, 1 hour and 2 minute of Cas, 3 g, 4 f, 5 R of the whole disk
+//     (north + south of the stored summary), 6 gc, 7 fc, 8 rc (central
+//     zone), 9 F (faculae fields counted), 10 rS and 11 rJ (R of the north
+//     and of the south), 12 Oc (observing conditions PP), 13 Obr, 14 Q,
+//     15 Č.Poz. (the observer's number in the observer table, empty when not
+//     there), 16 Poznámka ("zvl." for a special record).
+//     A day without a drawing has its number and empty cells. When several
+//     records share a day, the last of them in store order fills it.
+//     Right of the first ten day lines, after an empty cell, the station
+//     block: a label cell and a value cell each, "Adresa    (stanice)",
+//     "tel..   email", "rok", "za měsíc", "Přístroj:", "Průměr", "Ohnisko",
+//     "Okulár", "Metoda:" and "Pozorovatelé:" (the month's observers in order
+//     of their first drawing, separated by ", ").
+//   Suma;;; the sums of the cells 3 to 11 over the filled days; cells 12 to
+//     14 empty; cell 15 "N=" and the number of all drawings of the month
+//     (the ones that filled no day included); cell 16 empty.
+//   Prum.;;; the means of the cells 3 to 11 over the filled days (g, f, gc,
+//     fc and F with "0.00", the relative numbers with "0.0"), of Oc, Obr and
+//     Q in cells 12 to 14 ("0.0"); cells 15 and 16 empty. Without a filled
+//     day the mean cells are empty.
+#include "results/official_csv.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+
+#include "geometry/calendar.h"
+#include "results/month_sums.h"
+#include "results/record_date.h"
+#include "results/report_text.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+constexpr std::string_view Hlavicka1 =
+    "Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna (stanice);";
+constexpr std::string_view Hlavicka2 = ";h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);";
+constexpr int DayCells = 17;
+constexpr int Counted = 9; // cells 3..11 summed
+constexpr int Conditions = 3;
+
+std::string cells(const std::vector<std::string>& values) {
+    std::string s;
+    for (const std::string& v : values)
+        s += v + ";";
+    return s;
+}
+
+} // namespace
+
+OfficialFields OfficialFieldsFrom(const ObecnaData& data, std::string_view metoda) {
+    OfficialFields f;
+    f.observator = data.row(1);
+    f.cisloSL = data.row(ObecnaDataCisloSL);
+    f.adresa = data.row(8);
+    f.telEmail = data.row(7);
+    f.pristroj = data.row(2);
+    f.metoda = std::string(metoda);
+    f.prumer = data.row(3);
+    f.ohnisko = data.row(4);
+    f.okular = data.row(5);
+    return f;
+}
+
+std::optional<std::string> OfficialStationNumber(std::string_view cisloSL) {
+    std::string_view s = cisloSL;
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    if (s.empty() || s.size() > 3) return std::nullopt;
+    for (char c : s)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    return std::string(3 - s.size(), '0') + std::string(s);
+}
+
+std::optional<std::string> CheckOfficialFields(const OfficialFields& f) {
+    if (!OfficialStationNumber(f.cisloSL) || f.metoda.empty()) return std::string(SpatneCisloSL);
+    return std::nullopt;
+}
+
+ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoice& month,
+                              const OfficialFields& fields, const ObserverTable& observers) {
+    const std::string cislo = OfficialStationNumber(fields.cisloSL).value_or("000");
+    char mm[3];
+    std::snprintf(mm, sizeof mm, "%02d", month.month);
+    ReportFile file{"CSVsoubory/Rok" + std::to_string(month.year),
+                    std::to_string(month.year) + mm + "_" + cislo + "a.csv",
+                    {}};
+
+    const int days = DaysInMonth(month.year, month.month);
+    std::vector<const TZaznam*> day(static_cast<std::size_t>(days) + 1, nullptr);
+    std::vector<std::string> pozorovatele;
+    long pocet = 0;
+    // The store is sorted by date: the month's records follow each other.
+    const int wanted = month.year * 100 + month.month;
+    const auto before = [wanted](const TZaznam& z) {
+        const auto d = DrawingDate(z);
+        return !d || d->year * 100 + d->month < wanted;
+    };
+    for (auto it = std::partition_point(records.begin(), records.end(), before);
+         it != records.end(); ++it) {
+        const TZaznam& z = *it;
+        const auto d = DrawingDate(z);
+        if (d && d->year * 100 + d->month > wanted) break;
+        if (!d) continue;
+        ++pocet;
+        day[static_cast<std::size_t>(d->day)] = &z;
+        const std::string name = z.Pozorovatel.text();
+        if (std::find(pozorovatele.begin(), pozorovatele.end(), name) == pozorovatele.end())
+            pozorovatele.push_back(name);
+    }
+    std::string jmena;
+    for (const std::string& p : pozorovatele)
+        jmena += (jmena.empty() ? "" : ", ") + p;
+
+    const std::vector<std::pair<std::string_view, std::string>> blok = {
+        {"Adresa    (stanice);", fields.adresa},
+        {"tel..   email;", fields.telEmail},
+        {"rok;", std::to_string(month.year)},
+        {"za měsíc;", std::to_string(month.month)},
+        {"Přístroj:;", fields.pristroj},
+        {"Průměr;", fields.prumer},
+        {"Ohnisko;", fields.ohnisko},
+        {"Okulár;", fields.okular},
+        {"Metoda:;", fields.metoda},
+        {"Pozorovatelé:;", jmena}};
+
+    std::string& t = file.text;
+    t += std::string(Hlavicka1) + fields.observator + ";" + std::string(CrLf);
+    t += std::string(Hlavicka2) + cislo + ";" + std::string(CrLf);
+
+    std::array<long, Counted> sums{};
+    std::array<long, Conditions> conditions{};
+    int filled = 0;
+    for (int d = 1; d <= days; ++d) {
+        std::vector<std::string> line(DayCells);
+        line[0] = std::to_string(d);
+        if (const TZaznam* z = day[static_cast<std::size_t>(d)]) {
+            const TSouhrn& s = z->Souhrn;
+            const std::array<long, Counted> v = {
+                s.gSev + s.gJih, s.fSev + s.fJih, s.RSev + s.RJih, s.qc, s.fc, s.rc,
+                s.PocetFakuli,   s.RSev,          s.RJih};
+            const std::array<long, Conditions> c = {z->PP, z->Obr, z->Q};
+            line[1] = std::to_string(z->Cas / 100);
+            line[2] = std::to_string(z->Cas % 100);
+            for (int i = 0; i < Counted; ++i) {
+                line[3 + static_cast<std::size_t>(i)] = std::to_string(v[i]);
+                sums[i] += v[i];
+            }
+            for (int i = 0; i < Conditions; ++i) {
+                line[12 + static_cast<std::size_t>(i)] = std::to_string(c[i]);
+                conditions[i] += c[i];
+            }
+            if (const auto* e = observers.findByName(z->Pozorovatel.text())) line[15] = (*e)[0];
+            if (IsSpecialRecord(*z)) line[16] = "zvl.";
+            ++filled;
+        }
+        t += cells(line);
+        if (d <= static_cast<int>(blok.size())) {
+            const auto& [label, value] = blok[static_cast<std::size_t>(d - 1)];
+            t += ";" + std::string(label) + value + ";";
+        }
+        t += CrLf;
+    }
+
+    std::vector<std::string> suma(DayCells);
+    std::vector<std::string> prumer(DayCells);
+    suma[0] = "Suma";
+    prumer[0] = "Prum.";
+    for (int i = 0; i < Counted; ++i) {
+        suma[3 + static_cast<std::size_t>(i)] = std::to_string(sums[i]);
+        // g, f, gc, fc and F are small counts; the relative numbers are not.
+        const bool relative = i == 2 || i == 5 || i == 7 || i == 8;
+        if (filled > 0)
+            prumer[3 + static_cast<std::size_t>(i)] =
+                FormatNumber(static_cast<double>(sums[i]) / filled, relative ? "0.0" : "0.00");
+    }
+    for (int i = 0; i < Conditions; ++i)
+        if (filled > 0)
+            prumer[12 + static_cast<std::size_t>(i)] =
+                FormatNumber(static_cast<double>(conditions[i]) / filled, "0.0");
+    suma[15] = "N=" + std::to_string(pocet);
+    t += cells(suma) + std::string(CrLf);
+    t += cells(prumer) + std::string(CrLf);
+    return file;
+}
+
+std::vector<MonthChoice> OfficialWholeYear(const MonthChoice& month) {
+    std::vector<MonthChoice> months;
+    for (int m = 1; m <= 12; ++m)
+        months.push_back({month.year, m});
+    return months;
+}
+
+std::vector<MonthChoice> OfficialToEnd(std::span<const TZaznam> records, const MonthChoice& month) {
+    std::vector<MonthChoice> months;
+    std::optional<Date> last;
+    for (auto it = records.rbegin(); it != records.rend() && !last; ++it)
+        last = DrawingDate(*it);
+    if (!last) return months;
+    const int end = last->year * 12 + last->month - 1; // the last record's month, excluded
+    for (int m = month.year * 12 + month.month - 1; m < end; ++m)
+        months.push_back({m / 12, m % 12 + 1});
+    return months;
+}
+
+} // namespace hk

@@ -1,0 +1,56 @@
+#include "results/spotless_days.h"
+
+#include <algorithm>
+#include <array>
+
+namespace hk {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> Mesice = {"Leden",  "Únor",   "Březen",   "Duben",
+                                                     "Květen", "Červen", "Červenec", "Srpen",
+                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
+
+} // namespace
+
+std::vector<std::string> DnyBezAktivity(std::span<const TZaznam> records) {
+    std::vector<std::string> dny;
+    for (const TZaznam& z : records)
+        if (z.Souhrn.RSev == 0 && z.Souhrn.RJih == 0) dny.push_back(z.Datum.text());
+    return dny;
+}
+
+std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& dny, int year) {
+    std::vector<Date> days;
+    for (const std::string& d : dny)
+        if (const auto date = ParseDatum(d); date && date->year == year) days.push_back(*date);
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& dny, int year, int width,
+                                       int height, int procento) {
+    const auto S = [procento](int v) { return v * procento / 100; };
+    SpotlessCalendar c;
+    c.width = width;
+    c.height = height;
+    c.fontHeight = S(11);
+    const int w = width / 15;
+    for (int m = 1; m <= 14; ++m) {
+        if (m <= 12) c.texts.push_back({S(20) + w * (m + 1), S(60), std::string(Mesice[m - 1])});
+        c.lines.push_back({m * w, S(60), m * w, S(60) + 32 * (S(480) / 32)});
+    }
+    for (int d = 1; d <= 33; ++d) {
+        if (d <= 31) c.texts.push_back({2 * w - S(20), S(15) * d + S(60), std::to_string(d)});
+        c.lines.push_back({w, S(15) * d + S(45), 14 * w, S(15) * d + S(45)});
+    }
+    // Every spotless drawing of the year draws its cell; a day is drawn
+    // once, as a second drawing would only paint the same cell again.
+    for (const Date& d : SpotlessDaysOfYear(dny, year))
+        c.red.push_back({w * (d.month + 1) + 1, S(15) * d.day + S(61), w * (d.month + 2) - 1,
+                         S(15) * d.day + S(74)});
+    return c;
+}
+
+} // namespace hk

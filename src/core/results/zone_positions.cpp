@@ -1,0 +1,182 @@
+#include "results/zone_positions.h"
+
+#include <array>
+#include <cstddef>
+#include <map>
+
+#include "results/month_sums.h"
+#include "results/record_date.h"
+#include "results/record_prefetch.h"
+#include "results/report_text.h"
+
+namespace hk {
+
+namespace {
+
+constexpr std::array<std::string_view, PocetZon> ZoneHeads = {
+    "  90°--60°", "  60°--30°", "  30°--0°", "  0°--30°", "  30°--60°", "  60°--90°"};
+constexpr int Columns = 2 * PocetZon + 2;
+
+struct Counts {
+    std::array<long, PocetZon> g{};
+    std::array<long, PocetZon> f{};
+    void add(const Counts& o) {
+        for (int z = 0; z < PocetZon; ++z) {
+            g[z] += o.g[z];
+            f[z] += o.f[z];
+        }
+    }
+};
+
+struct Row {
+    std::string label;
+    Counts counts;
+};
+
+struct Sections {
+    std::vector<Row> kresby, mesice, roky, vse;
+};
+
+// The date as the row label; a date is plain ASCII and needs no conversion.
+std::string datum(const TZaznam& z) {
+    const std::string_view raw = z.Datum.raw();
+    for (char c : raw)
+        if (static_cast<unsigned char>(c) >= 0x80) return z.Datum.text();
+    return std::string(raw);
+}
+
+bool takesPart(const TSkupina& s, std::string_view trida) {
+    if (trida == VsechnyTridy) return true;
+    const std::string_view typ = s.Typ.raw();
+    return !typ.empty() && !trida.empty() && typ.front() == trida.front() && trida.size() == 1;
+}
+
+Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
+                 std::string_view trida, bool kresby) {
+    Sections out;
+    std::map<int, Counts> months;
+    std::map<int, Counts> years;
+    Counts all;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k, 5);
+        const TZaznam& z = records[k];
+        if (IsSpecialRecord(z)) continue;
+        const RecordGeometry& rg = geometry.record(static_cast<int>(k) + 1);
+        if (!rg.date) continue;
+        Counts c;
+        const auto groups = geometry.groups(static_cast<int>(k) + 1);
+        for (std::size_t j = 0; j < groups.size(); ++j) {
+            const TSkupina& s = z.Skupiny[j];
+            if (!takesPart(s, trida)) continue;
+            const int zone = ZoneOf(groups[j].CMD);
+            if (zone < 0) continue;
+            ++c.g[zone];
+            c.f[zone] += s.Poc;
+        }
+        if (kresby) out.kresby.push_back({datum(z), c});
+        months[rg.date->year * 100 + rg.date->month].add(c);
+        years[rg.date->year].add(c);
+        all.add(c);
+    }
+    for (const auto& [m, c] : months)
+        out.mesice.push_back({std::to_string(m % 100) + " . " + std::to_string(m / 100), c});
+    for (const auto& [y, c] : years)
+        out.roky.push_back({std::to_string(y), c});
+    out.vse.push_back({std::string(VsechnyTridy), all});
+    return out;
+}
+
+std::vector<std::string> gridRow(const Row& r) {
+    std::vector<std::string> row(Columns);
+    row[0] = r.label;
+    for (int z = 0; z < PocetZon; ++z) {
+        row[1 + z] = std::to_string(r.counts.g[z]);
+        row[PocetZon + 2 + z] = std::to_string(r.counts.f[z]);
+    }
+    return row;
+}
+
+// The text files: a label column of 12 characters, then the six zones in
+// fields of 6 characters for the groups, " | ", and the six zones for the
+// spots. The mark line puts the zone bounds between the value columns.
+constexpr std::size_t LabelWidth = 12;
+constexpr std::size_t FieldWidth = 6;
+constexpr std::array<std::string_view, PocetZon + 1> Marks = {"-90 ", "-60 ", "-30 ", "0 ",
+                                                              "30 ",  "60 ",  "90"};
+
+std::string zoneBlockMarks() {
+    std::string s;
+    // The marks end one space before their bound, "90" as well.
+    for (std::string_view m : Marks)
+        s += PadLeft(m.back() == ' ' ? std::string(m) : std::string(m) + " ", FieldWidth);
+    return s;
+}
+
+std::string zoneBlockValues(const std::array<long, PocetZon>& v) {
+    std::string s(FieldWidth / 2, ' ');
+    for (long n : v)
+        s += PadLeft(std::to_string(n), FieldWidth);
+    return s + std::string(FieldWidth / 2, ' ');
+}
+
+ReportFile textFile(std::string name, std::string_view firstColumn,
+                    std::initializer_list<const std::vector<Row>*> sections) {
+    ReportFile file{"Polohy-skupin", std::move(name), {}};
+    const std::string marks = zoneBlockMarks();
+    const std::size_t block = marks.size();
+    file.text += PadRight(firstColumn, LabelWidth) + PadRight("Polohy skupin         ", block) +
+                 " | " + " Plolohy skvrn   " + std::string(CrLf);
+    file.text += std::string(LabelWidth, ' ') + marks + " | " + marks + std::string(CrLf);
+    for (const auto* rows : sections)
+        for (const Row& r : *rows)
+            file.text += PadRight(r.label, LabelWidth) + zoneBlockValues(r.counts.g) + " | " +
+                         zoneBlockValues(r.counts.f) + std::string(CrLf);
+    return file;
+}
+
+} // namespace
+
+int ZoneOf(double cmd) {
+    if (cmd == 0) return -1;
+    for (int z = 0; z < PocetZon; ++z) {
+        const double lower = -90.0 + 30.0 * z;
+        if (cmd > lower && cmd < lower + 30.0) return z;
+    }
+    return -1;
+}
+
+ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
+                               std::string_view trida, const ZoneSections& sections) {
+    ResultsGrid grid;
+    grid.caption = std::string(PolohyCaption);
+    std::vector<std::string> header(Columns);
+    header[0] = "Datum";
+    for (int z = 0; z < PocetZon; ++z)
+        header[1 + z] = header[PocetZon + 2 + z] = std::string(ZoneHeads[z]);
+    grid.cells.push_back(std::move(header));
+
+    const Sections s = collect(records, geometry, trida, sections.kresby);
+    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.kresby, &s.kresby},
+                                                              {sections.mesice, &s.mesice},
+                                                              {sections.roky, &s.roky},
+                                                              {sections.vse, &s.vse}};
+    std::size_t rows = 1;
+    for (const auto& [shown, list] : order)
+        if (shown) rows += list->size();
+    grid.cells.reserve(rows);
+    for (const auto& [shown, list] : order)
+        if (shown)
+            for (const Row& r : *list)
+                grid.cells.push_back(gridRow(r));
+    return grid;
+}
+
+std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
+                                      const GeometryCache& geometry, std::string_view trida) {
+    const Sections s = collect(records, geometry, trida, true);
+    return {textFile("polohydeni.dat", "Datum", {&s.kresby}),
+            textFile("polohymesicni.dat", "Měsíc", {&s.mesice}),
+            textFile("polohyrocni.dat", "Rok", {&s.roky, &s.vse})};
+}
+
+} // namespace hk

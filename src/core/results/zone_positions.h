@@ -1,0 +1,55 @@
+#pragma once
+// Where on the visible disk the groups were drawn: counts of groups (g) and
+// sums of spots (f) in six zones of 30 degrees of distance from the central
+// meridian, per drawing, per month, per year and for all data.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/geometry_cache.h"
+#include "records/zaznam.h"
+#include "results/report_file.h"
+#include "results/results_grid.h"
+
+namespace hk {
+
+inline constexpr int PocetZon = 6;
+// The class selection that takes every group.
+inline constexpr std::string_view VsechnyTridy = "vše";
+// The items of the class selection, "vše" last.
+inline constexpr std::string_view ZoneClassItems[] = {"A", "B", "C", "D",  "E",
+                                                      "F", "H", "J", "vše"};
+inline constexpr std::string_view PolohyCaption = "Výsledky    Plohy skupin podle délky slunce  ";
+inline constexpr std::string_view PolohyNadpis =
+    "  počet  skupin  ( g )                     | |                          počet skvrn  ( f )";
+inline constexpr std::string_view PolohyTextOtazka =
+    "Uložení dat východ-západ do textového souboru ?";
+
+// Which row sections the view shows; they follow in this order.
+struct ZoneSections {
+    bool kresby = true; // one row per drawing, labelled with its date
+    bool mesice = true; // one row per month with drawings, "m . yyyy"
+    bool roky = true;   // one row per year with drawings, "yyyy"
+    bool vse = true;    // all data, "vše"
+};
+
+// The zone (0..5) of a distance from the central meridian strictly inside
+// one of the intervals -90..-60, ..., 60..90; -1 on a bound, on the central
+// meridian or beyond the limb.
+int ZoneOf(double cmd);
+
+// Row 0: "Datum", the six zone heads, an empty column, the six zone heads
+// again; columns 1..6 group counts, 8..13 spot sums. Special records are left
+// out; a group takes part when its class begins with `trida` or `trida` is
+// "vše".
+ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
+                               std::string_view trida, const ZoneSections& sections = {});
+
+// The three text files under Polohy-skupin: polohydeni.dat (the drawings),
+// polohymesicni.dat (the months) and polohyrocni.dat (the years and all
+// data), each a head line, a line of zone marks and one line per row.
+std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
+                                      const GeometryCache& geometry, std::string_view trida);
+
+} // namespace hk

@@ -1,0 +1,33 @@
+#pragma once
+// View 10 of the results window: the group box `GroupBox2` "Seřazení skupin
+// podle velikosti za jeden rok" with the year box "Zadej rok" (`SpinEdit2`)
+// and the grid `StringGrid7` of the largest groups.
+#include <QGroupBox>
+
+#include "results/results_grid.h"
+
+class QSpinBox;
+class QTableWidget;
+
+namespace hk {
+
+class VelikyPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit VelikyPanel(QWidget* parent);
+
+    QSpinBox* SpinEdit2() const { return spin_; }
+    QTableWidget* StringGrid7() const { return mrizka_; }
+    void nastav(const ResultsGrid& tabulka);
+
+  signals:
+    void zmena(int rok); // a value above 1900, or Enter
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QSpinBox* spin_;
+    QTableWidget* mrizka_;
+};
+
+} // namespace hk

@@ -1,0 +1,36 @@
+#pragma once
+// View 3 of the results window: the panel `Panel2` with the rotation box
+// "Číslo otočky" (`SpinEdit1`) and the grid `StringGrid2` of the group
+// evolution.
+#include <QWidget>
+
+#include "results/results_grid.h"
+
+class QSpinBox;
+class QTableWidget;
+
+namespace hk {
+
+class VyvojPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit VyvojPanel(QWidget* parent);
+
+    QSpinBox* SpinEdit1() const { return spin_; }
+    QTableWidget* StringGrid2() const { return mrizka_; }
+    void nastav(const ResultsGrid& tabulka);
+
+  signals:
+    // A new value of the rotation box (typed or stepped), or Enter.
+    void zmena(int hodnota);
+    void enter();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QSpinBox* spin_;
+    QTableWidget* mrizka_;
+};
+
+} // namespace hk

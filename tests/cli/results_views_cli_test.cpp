@@ -1,0 +1,119 @@
+// heliokres-cli stats and export of the further results tables on a demo
+// directory: the tables print the core's cell texts, the exports write the
+// core's bytes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "io/atomic_file.h"
+#include "records/observers.h"
+#include "records/session.h"
+#include "records/startup_files.h"
+#include "results/group_evolution.h"
+#include "results/largest_groups.h"
+#include "results/observer_drawings.h"
+#include "results/observer_statistics.h"
+#include "results/official_csv.h"
+#include "results/spotless_days.h"
+#include "results/zone_positions.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+#include "text/encoding.h"
+
+using namespace hk;
+
+namespace {
+
+std::string joined(const ResultsGrid& grid) {
+    std::string s;
+    for (const auto& row : grid.cells) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            s += (c > 0 ? ";" : "") + row[c];
+        s += "\n";
+    }
+    return s;
+}
+
+class ResultsViewsCli : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = new TempDir;
+        ASSERT_EQ(RunCli("demo " + ShellQuoted(root()) + " --years 2 --per-year 150").status, 0);
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static std::filesystem::path root() { return dir_->path() / "demo"; }
+    static std::string arg() { return ShellQuoted(root()); }
+
+    void SetUp() override { session_.load({2026, 12, 6}); }
+    Session session_{root()};
+    static TempDir* dir_;
+};
+
+TempDir* ResultsViewsCli::dir_ = nullptr;
+
+TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
+    const auto records = session_.records();
+    const std::string first = session_.Pozorovatele().front();
+    const int year = std::stoi(records.back().Datum.text().substr(6));
+    const int rotation = records[records.size() / 2].Rotace;
+    std::string spotless;
+    for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), year))
+        spotless += FormatDatum(d) + "\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"observers", joined(BuildObserverStatistics(records, session_.Pozorovatele()).grid)},
+        {"zones --class D", joined(BuildZonePositions(records, session_.geometry(), "D"))},
+        {"zones", joined(BuildZonePositions(records, session_.geometry(), "vše"))},
+        {"spotless " + std::to_string(year), spotless},
+        {"largest 1950", joined(BuildLargestGroups(records, LargestGroupsYear(records, 1950)))},
+        {"observer '" + first + "'", joined(BuildObserverDrawings(records, first).grid)},
+        {"evolution " + std::to_string(rotation),
+         joined(BuildGroupEvolution(records, session_.geometry(), rotation))}};
+    for (const auto& [args, expected] : cases) {
+        const CliRun r = RunCli("stats " + arg() + " " + args);
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_EQ(r.out, expected) << args;
+    }
+    EXPECT_EQ(RunCli("stats " + arg() + " zones --class X").status, 2);
+    EXPECT_EQ(RunCli("stats " + arg() + " largest").status, 2);
+    EXPECT_EQ(RunCli("stats " + arg() + " observer Nikdo").status, 1);
+}
+
+TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
+    const auto records = session_.records();
+    const std::string first = session_.Pozorovatele().front();
+    auto exported = [&](const std::string& args, const std::vector<ReportFile>& files) {
+        const CliRun r = RunCli("export " + args);
+        ASSERT_EQ(r.status, 0) << args;
+        std::string paths;
+        for (const ReportFile& f : files) {
+            paths += ReportPath(session_.dir, f).string() + "\n";
+            EXPECT_EQ(ReadWholeFile(ReportPath(session_.dir, f)), ReportBytes(f)) << f.name;
+        }
+        EXPECT_EQ(r.out, paths) << args;
+    };
+    exported("observers " + arg(),
+             {ObserversCsv(BuildObserverStatistics(records, session_.Pozorovatele()).grid)});
+    exported("observer " + arg() + " '" + first + "'",
+             {ObserverDrawingsCsv(BuildObserverDrawings(records, first), first)});
+    exported("zones " + arg(), ZoneTextFiles(records, session_.geometry(), "vše"));
+
+    const ObecnaData data = ReadObecnaData(session_.dir);
+    ASSERT_TRUE(data.ObecnaDataZadana);
+    const MonthChoice month{std::stoi(records.back().Datum.text().substr(6)), 3};
+    const std::string m = "3." + std::to_string(month.year);
+    std::vector<std::string> lines;
+    const std::string bytes = ReadWholeFile(session_.dir.resolve("pozorovateleP.dat"));
+    for (std::string_view line : SplitLines(bytes))
+        lines.push_back(Cp1250ToUtf8(line));
+    ObserverTable table = ObserverTable::parse(lines);
+    table.SeradPodleJmena();
+    exported("official " + arg() + " " + m + " --method vizualne",
+             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne), table)});
+    const CliRun year = RunCli("export official " + arg() + " " + m + " --whole-year");
+    EXPECT_EQ(year.status, 0);
+    EXPECT_EQ(std::count(year.out.begin(), year.out.end(), '\n'), 12);
+    EXPECT_EQ(RunCli("export official " + arg() + " 13.2020").status, 1);
+    EXPECT_EQ(RunCli("export official " + arg() + " " + m + " --method jinak").status, 2);
+}
+
+} // namespace

@@ -1,0 +1,294 @@
+// The further tables of the results window: observers per year, the
+// central-meridian zones, the spotless days and their calendar, the largest
+// groups, one observer's drawings, the group evolution and the official
+// monthly sheet.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/results_fixtures.h"
+#include "geometry/transforms.h"
+#include "records/geometry_cache.h"
+#include "records/record.h"
+#include "results/group_evolution.h"
+#include "results/largest_groups.h"
+#include "results/observer_drawings.h"
+#include "results/observer_statistics.h"
+#include "results/official_csv.h"
+#include "results/spotless_days.h"
+#include "results/zone_positions.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+using namespace hk::results_test;
+
+namespace {
+
+TZaznam od(const char* datum, const char* pozorovatel) {
+    TZaznam z = Prazdny(datum, 800);
+    z.Pozorovatel.setText(pozorovatel);
+    return z;
+}
+
+} // namespace
+
+TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayEmpty) {
+    const std::vector<TZaznam> records = {od("01.02.2001", "Novák, Jan"),
+                                          od("03.03.2003", "Novák, Jan"),
+                                          od("04.03.2003", "NOVÁK, Jan"), // another spelling
+                                          od("05.03.2003", "Černá, Eva")};
+    const auto s = BuildObserverStatistics(records, {"Černá, Eva", "Novák, Jan", ""});
+    ASSERT_FALSE(s.zadnyPozorovatel);
+    const std::vector<std::vector<std::string>> expected = {
+        {"", "2001", "2002", "2003", "Suma"},
+        {"Černá, Eva", "", "", "    1", "    1"},
+        {"Novák, Jan", "    1", "", "    1", "    2"},
+        {"", "", "", "", ""},
+        {"Suma", "    1", "    0", "    2", "    4"}};
+    EXPECT_EQ(s.grid.cells, expected);
+    EXPECT_EQ(ObserversCsv(s.grid).text.substr(0, 24), " ;2001;2002;2003;Suma;\r\n");
+    EXPECT_TRUE(BuildObserverStatistics(records, {"", "Novák, Jan"}).zadnyPozorovatel);
+}
+
+TEST(ZonePositions, BoundsAndTheCentralMeridianCountNowhere) {
+    const std::pair<double, int> cases[] = {{-89.9, 0}, {-60.0, -1}, {-45.0, 1}, {-30.0, -1},
+                                            {-0.1, 2},  {0.0, -1},   {0.1, 3},   {30.0, -1},
+                                            {59.9, 4},  {90.0, -1},  {95.0, -1}};
+    for (const auto& [cmd, zone] : cases)
+        EXPECT_EQ(ZoneOf(cmd), zone) << cmd;
+}
+
+TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
+    TZaznam z = Prazdny("10.05.2005", 900);
+    const Ephemeris e = *RecordEphemeris(z);
+    // The point 45 degrees west or east of the central meridian, whichever
+    // the transform calls -45.
+    for (double lon : {e.L0 - 45, e.L0 + 45}) {
+        const DiskPolar p =
+            HeliographicToPolar(e, static_cast<float>(std::fmod(lon + 360, 360)), 5);
+        const int uhel = static_cast<int>(std::round(p.Angle * 10));
+        const int vzd = static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx));
+        if (std::abs(PolarToHeliographic(e, uhel, vzd).CMD + 45) > 1) continue;
+        Pridej(z, {"Dao", 5, 0, uhel, vzd});
+    }
+    ASSERT_EQ(z.PocetSkupin, 1);
+    TZaznam zvlastni = z;
+    Zvlastni(zvlastni);
+    const std::vector<TZaznam> records = {z, zvlastni};
+    const GeometryCache g = GeometryCache::of(records);
+
+    const ResultsGrid all = BuildZonePositions(records, g, "vše");
+    ASSERT_EQ(all.rowCount(), 5u); // header, drawing, month, year, all
+    EXPECT_EQ(all.cells[1][0], "10.05.2005");
+    EXPECT_EQ(all.cells[2][0], "5 . 2005");
+    EXPECT_EQ(all.cells[3][0], "2005");
+    EXPECT_EQ(all.cells[4][0], "vše");
+    for (std::size_t c = 1; c < 14; ++c)
+        EXPECT_EQ(all.cells[4][c], c == 2 ? "1" : c == 9 ? "5" : c == 7 ? "" : "0") << c;
+    EXPECT_EQ(BuildZonePositions(records, g, "C").cells[4][2], "0");
+    EXPECT_EQ(BuildZonePositions(records, g, "D", {false, false, true, false}).rowCount(), 2u);
+    const auto files = ZoneTextFiles(records, g, "vše");
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_EQ(files[2].name, "polohyrocni.dat");
+    EXPECT_NE(files[2].text.find("vše" + std::string(17, ' ') + "0     1     0"), std::string::npos)
+        << files[2].text;
+}
+
+TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
+    std::vector<TZaznam> records = {
+        Souhrn("31.12.2005", 700, {0}, {0}), Souhrn("31.12.2005", 900, {1, 5, 15}, {0}),
+        Souhrn("31.12.2005", 1100, {0}, {0}), Souhrn("02.01.2005", 700, {0}, {0})};
+    const auto dny = DnyBezAktivity(records);
+    EXPECT_EQ(dny.size(), 3u);
+    const auto days = SpotlessDaysOfYear(dny, 2005);
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(FormatDatum(days[0]), "02.01.2005");
+    EXPECT_EQ(FormatDatum(days[1]), "31.12.2005");
+    // 15 columns of 60 pixels at 100 %: December from 13 * 60, row 31.
+    const SpotlessCalendar c = BuildSpotlessCalendar(dny, 2005, 900, 600, 100);
+    ASSERT_EQ(c.red.size(), 2u);
+    EXPECT_EQ(c.red[1].left, 781);
+    EXPECT_EQ(c.red[1].right, 839);
+    EXPECT_EQ(c.red[1].top, 15 * 31 + 61);
+    EXPECT_EQ(c.red[1].bottom, 15 * 31 + 74);
+    EXPECT_EQ(c.lines.size(), 14u + 33u);
+    EXPECT_TRUE(BuildSpotlessCalendar(dny, 2006, 900, 600, 100).red.empty());
+}
+
+TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
+    std::vector<TZaznam> records;
+    // 51 groups of areas 100..150 over three drawings, one of area 0, and a
+    // special record whose larger group must stay out.
+    for (int k = 0; k < 3; ++k) {
+        TZaznam z = Prazdny(("0" + std::to_string(k + 1) + ".06.2004").c_str(), 800);
+        for (int j = 0; j < 17; ++j) {
+            Pridej(z, {"Cso", 1, 0, Sever, 300, 100 + 17 * k + j});
+            z.Skupiny[j].CSk2 = static_cast<std::uint16_t>(k * 100 + j);
+        }
+        records.push_back(z);
+    }
+    records[0].Skupiny[3].Plocha = 150; // equal to the largest of drawing 3
+    TZaznam nula = Prazdny("04.06.2004", 800);
+    Pridej(nula, {"Axx"});
+    records.push_back(nula);
+    TZaznam zvl = Prazdny("05.06.2004", 800);
+    Pridej(zvl, {"Fkc", 1, 0, Sever, 300, 900});
+    records.push_back(Zvlastni(zvl));
+
+    const ResultsGrid g = BuildLargestGroups(records, 2004);
+    ASSERT_EQ(g.rowCount(), 51u);
+    EXPECT_EQ(g.cells[1][5], "150");
+    EXPECT_EQ(g.cells[1][3], "3"); // drawn first
+    EXPECT_EQ(g.cells[2][3], "216");
+    EXPECT_EQ(g.cells[1][6], "1.79");
+    EXPECT_EQ(g.cells[1][4], "    Cso");
+    EXPECT_EQ(g.cells[50][0], "   50");
+    EXPECT_EQ(g.cells[50][5], "101"); // 100 is the 51st
+    EXPECT_EQ(LargestGroupsYear(records, 1990), 2004);
+    EXPECT_EQ(LargestGroupsYear(records, 2010), 2004);
+}
+
+TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
+    const std::vector<TZaznam> records = {
+        Souhrn("03.02.2004", 800, {1, 2, 12}, {0}), Souhrn("04.02.2004", 800, {0}, {2, 3, 23}),
+        Souhrn("05.02.2005", 800, {0}, {0}), Souhrn("06.02.2006", 800, {1, 1, 11}, {1, 1, 11})};
+    std::vector<TZaznam> r = records;
+    r[2].Pozorovatel.setText("Jiný");
+    r[3].PP = 2;
+    const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");
+    EXPECT_EQ(list.n, 3);
+    EXPECT_EQ(list.souhrn, "3x      od -do  2004 - 2006");
+    const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan");
+    EXPECT_EQ(f.folder, "Denni - pozorovatele");
+    EXPECT_EQ(f.name, "Denní-Novák, Jan.CSV");
+    EXPECT_EQ(f.text, "Datum;    g;    f;    r;podmínky; Obraz;    Q;\r\n"
+                      "03.02.2004;1;2;12;0;0;0;\r\n"
+                      "04.02.2004;2;3;23;0;0;0;\r\n"
+                      "06.02.2006;2;2;22;2;0;0;\r\n");
+}
+
+TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
+    TempDir dir;
+    const ProgramDir program(dir.path() / "program");
+    std::filesystem::create_directories(program.root());
+    for (const char* name : {"../../ven", "..\\..\\ven", "a/../../ven", "/tmp/ven", ".."}) {
+        std::vector<TZaznam> records = {Souhrn("03.02.2004", 800, {0}, {0})};
+        records[0].Pozorovatel.setText(name);
+        const ReportFile f = ObserverDrawingsCsv(BuildObserverDrawings(records, name), name);
+        EXPECT_EQ(f.name.find('/'), std::string::npos) << name;
+        EXPECT_EQ(f.name.find('\\'), std::string::npos) << name;
+        EXPECT_EQ(f.name.find(".."), std::string::npos) << name;
+        const auto written = WriteReportFile(program, f);
+        EXPECT_EQ(written.parent_path(), program.root() / "Denni - pozorovatele") << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
+    auto zaznam = [](int rotace, int l0) {
+        TZaznam z = Prazdny("01.01.2005", 800);
+        z.Rotace = static_cast<std::uint16_t>(rotace);
+        z.L0 = static_cast<std::uint16_t>(l0);
+        return z;
+    };
+    std::vector<TZaznam> late(10, zaznam(2000, 50));
+    late.push_back(zaznam(2001, 300));
+    late.push_back(zaznam(2002, 300));
+    auto w = FindEvolutionWindow(late, 2001);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->first, 10u);
+    EXPECT_EQ(w->lo, 3u);              // seven records earlier
+    EXPECT_EQ(w->hi, late.size() - 1); // the end + 7, cut at the last record
+    std::vector<TZaznam> early(10, zaznam(2000, 200));
+    early.push_back(zaznam(2001, 300));
+    EXPECT_EQ(FindEvolutionWindow(early, 2001)->lo, 10u);
+    EXPECT_FALSE(FindEvolutionWindow(early, 1999));
+    EXPECT_EQ(EvolutionRotationInput(early, 3), 2000);
+    EXPECT_EQ(EvolutionRotationInput(early, 2001), 2001);
+    EXPECT_FALSE(EvolutionRotationInput(early, 2005));
+}
+
+TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
+    std::vector<TZaznam> records;
+    int rotation = 0;
+    for (const char* datum : {"01.03.2005", "20.03.2005", "11.04.2005", "12.04.2005"}) {
+        TZaznam z = Prazdny(datum, 1200);
+        const Ephemeris e = *RecordEphemeris(z);
+        if (rotation == 0) rotation = e.CarrRotation;
+        z.Rotace = static_cast<std::uint16_t>(rotation); // one rotation for the test
+        z.L0 = static_cast<std::uint16_t>(e.L0);
+        Pridej(z, {"Dai", 7, 2, 0, 100, 40});
+        Pridej(z, {"Axx", 1, 0, 0, 120, 0});
+        Pridej(z, {"Hsx", 2, 1, 1800, 100, 10});
+        z.Skupiny[0].CSk2 = 70;
+        z.Skupiny[1].CSk2 = 0;
+        z.Skupiny[2].CSk2 = 5;
+        records.push_back(z);
+    }
+    const ResultsGrid g = BuildGroupEvolution(records, GeometryCache::of(records), rotation);
+    ASSERT_EQ(g.rowCount(), 4u); // 12.04 lies 42 days after 01.03
+    EXPECT_EQ(g.columnCount(), 71u);
+    EXPECT_EQ(g.cells[3][0], "11.04.2005");
+    EXPECT_EQ(g.cells[0][70], "   70");
+    EXPECT_EQ(g.cells[0][5], "   5");
+    EXPECT_EQ(g.cells[1][70], "7  Dai  20"); // 40 * 0.5 / sqrt(1 - 0.079^2) = 20.06
+    EXPECT_EQ(g.cells[1][5], "2  Hsx  5");
+    for (std::size_t c = 1; c < 70; ++c)
+        if (c != 5) {
+            EXPECT_EQ(g.cells[0][c], "") << c;
+        }
+    Zvlastni(records[0]);
+    EXPECT_EQ(BuildGroupEvolution(records, GeometryCache::of(records), rotation).rowCount(), 1u);
+}
+
+TEST(OfficialSheet, HandWorkedMonth) {
+    // February 2005: two drawings on the 1st (the later fills the day, both
+    // count in N), a special drawing on the 3rd; nothing else.
+    std::vector<TZaznam> records = {Souhrn("01.02.2005", 705, {1, 3, 13}, {0}),
+                                    Souhrn("01.02.2005", 1230, {2, 5, 25}, {1, 2, 12}),
+                                    Souhrn("03.02.2005", 915, {0}, {1, 1, 11}),
+                                    Souhrn("01.03.2005", 915, {1, 1, 11}, {0})};
+    records[1].Souhrn.qc = 1, records[1].Souhrn.fc = 2, records[1].Souhrn.rc = 12;
+    records[1].Souhrn.PocetFakuli = 4;
+    records[1].PP = 2, records[1].Obr = 3, records[1].Q = 1;
+    records[2].PP = 3, records[2].Obr = 2, records[2].Q = 2;
+    records[2].Pozorovatel.setText("Černá, Eva");
+    Zvlastni(records[2]);
+    ObecnaData data;
+    for (int k = 1; k <= 13; ++k)
+        data.row(k) = "r" + std::to_string(k);
+    data.row(12) = "7";
+    const OfficialFields f = OfficialFieldsFrom(data, MetodaProjekce);
+    EXPECT_FALSE(CheckOfficialFields(f));
+    const ObserverTable table = ObserverTable::parse({"12,Novák Jan"});
+    const ReportFile sheet = BuildOfficialSheet(records, {2005, 2}, f, table);
+    EXPECT_EQ(sheet.folder, "CSVsoubory/Rok2005");
+    EXPECT_EQ(sheet.name, "200502_007a.csv");
+    std::string expected =
+        "Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna (stanice);r1;\r\n"
+        ";h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);007;\r\n"
+        "1;12;30;3;7;37;1;2;12;4;25;12;2;3;1;12;;;Adresa    (stanice);r8;\r\n"
+        "2;;;;;;;;;;;;;;;;;;tel..   email;r7;\r\n"
+        "3;9;15;1;1;11;0;0;0;0;0;11;3;2;2;;zvl.;;rok;2005;\r\n"
+        "4;;;;;;;;;;;;;;;;;;za měsíc;2;\r\n"
+        "5;;;;;;;;;;;;;;;;;;Přístroj:;r2;\r\n"
+        "6;;;;;;;;;;;;;;;;;;Průměr;r3;\r\n"
+        "7;;;;;;;;;;;;;;;;;;Ohnisko;r4;\r\n"
+        "8;;;;;;;;;;;;;;;;;;Okulár;r5;\r\n"
+        "9;;;;;;;;;;;;;;;;;;Metoda:;Projekce ;\r\n"
+        "10;;;;;;;;;;;;;;;;;;Pozorovatelé:;Novák, Jan, Černá, Eva;\r\n";
+    for (int d = 11; d <= 28; ++d)
+        expected += std::to_string(d) + ";;;;;;;;;;;;;;;;;\r\n";
+    expected += "Suma;;;4;8;48;1;2;12;4;25;23;;;;N=3;;\r\n"
+                "Prum.;;;2.00;4.00;24.0;0.50;1.00;6.0;2.00;12.5;11.5;2.5;2.5;1.5;;;\r\n";
+    EXPECT_EQ(sheet.text, expected);
+
+    OfficialFields bad = f;
+    bad.cisloSL = "12a";
+    EXPECT_EQ(CheckOfficialFields(bad), std::string(SpatneCisloSL));
+    bad = f;
+    bad.metoda.clear();
+    EXPECT_TRUE(CheckOfficialFields(bad));
+    EXPECT_EQ(OfficialToEnd(records, {2004, 11}).size(), 4u); // to February 2005
+    EXPECT_TRUE(OfficialToEnd(records, {2005, 3}).empty());
+}

@@ -1,0 +1,40 @@
+// The calendar of the days without activity painted into an image: a marked
+// day is a red cell with a black border in its month's column and its day's
+// row, other cells stay white.
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "render/spotless_calendar.h"
+
+using namespace hk;
+
+class TestSpotlessCalendar : public QObject {
+    Q_OBJECT
+  private slots:
+    void markedDayIsARedCell();
+};
+
+void TestSpotlessCalendar::markedDayIsARedCell() {
+    const std::vector<std::string> dny = {"31.12.2005", "01.02.2005", "15.07.2006"};
+    const SpotlessCalendar model = BuildSpotlessCalendar(dny, 2005, 900, 600, 100);
+    QImage image(900, 600, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter p(&image);
+    PaintSpotlessCalendar(p, image.rect(), model);
+    p.end();
+    if (const QByteArray dir = qgetenv("HK_SCREENSHOTS"); !dir.isEmpty())
+        image.save(QString::fromUtf8(dir) + "/kalendar.png");
+
+    // w = 60: December from x = 780, row 31 from y = 15 * 31 + 61.
+    QCOMPARE(image.pixelColor(810, 15 * 31 + 67), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(781, 15 * 31 + 67), QColor(Qt::black)); // its border
+    QCOMPARE(image.pixelColor(810, 15 * 31 + 74), QColor(Qt::white)); // below it
+    QCOMPARE(image.pixelColor(190, 15 * 1 + 67), QColor(255, 0, 0));  // 1 February
+    QCOMPARE(image.pixelColor(490, 15 * 15 + 67), QColor(Qt::white)); // 15 July 2006 not shown
+    QCOMPARE(image.pixelColor(899, 599), QColor(Qt::white));          // the whole area filled
+    QCOMPARE(image.pixelColor(60, 300), QColor(Qt::black));           // the first vertical line
+}
+
+QTEST_MAIN(TestSpotlessCalendar)
+#include "tst_spotless_calendar.moc"
