@@ -13,6 +13,7 @@ int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

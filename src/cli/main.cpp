@@ -15,8 +15,8 @@ const Command commands[] = {
     {"dump", "dump [--summary] FILE", RunDump},
     {"export", "export ascii|faculae DIR", RunExport},
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
-    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
-    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX]", RunRender},
+    {"stats", "stats DIR (measured|smoothed|types|rotations) [--hemisphere all|north|south]", RunStats},
+    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale 1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] [--corona] [--faculae-bars]", RunRender},
 };
 
 void printUsage(std::ostream& err) {
