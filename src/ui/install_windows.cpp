@@ -1,6 +1,7 @@
 #include "ui/install_windows.h"
 
 #include "ui/hlavni.h"
+#include "ui/motylek.h"
 #include "ui/novdat.h"
 #include "ui/vybrat.h"
 #include "ui/vysledky.h"
@@ -13,6 +14,7 @@ void installWindows(HlavniWindow& hlavni) {
     installZakres(hlavni);
     installNovdat(hlavni);
     installVysledky(hlavni);
+    installMotylek(hlavni);
 }
 
 } // namespace hk

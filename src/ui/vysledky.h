@@ -29,6 +29,7 @@ class ObecnaDataPanel;
 class ProtokolView;
 class Session;
 class SeznamPozorovateluView;
+class UdajeProMapuView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
 void installVysledky(HlavniWindow& hlavni);
@@ -44,6 +45,7 @@ class VysledkyWindow : public QWidget {
         Namerena = 5,
         Vyhlazena = 6,
         VyskytTypu = 7,
+        UdajeMapa = 8,
         CvHodnoty = 9,
         InterSol = 15,
     };
@@ -77,6 +79,7 @@ class VysledkyWindow : public QWidget {
     void severvyrClick() { vyhlazena(VyberPolokoule::Sever); }
     void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
     void vyskitClick();
+    void udajmapaClick();
     void InterSOL1Click();
     void tiskvyslClick();
     void Veobecndata1Click();
@@ -143,6 +146,7 @@ class VysledkyWindow : public QWidget {
     QWidget* stranaStatistiky_;
     QTableWidget* StringGrid1_;
     QLabel* stav_;
+    UdajeProMapuView* mapa_ = nullptr;
     QTableWidget* StringGrid4_;
     QTableWidget* StringGrid8_;
     InterSolPanel* intersol_;

@@ -18,7 +18,7 @@ DoplnkovaRotace DecodeDoplnkovaData(std::span<const std::uint8_t> block) {
         const int c = block[i];
         if (c == NextRotation)
             ++rotace;
-        else if (c - 128 < 95)
+        else if (c - 128 < 95 && c - 128 > -95)
             d.skvrny.push_back({rotace, c - 128});
     }
     rotace = DoplnkovaPrvniRotace;

@@ -29,7 +29,8 @@ struct DoplnkovaRotace {
 };
 
 // Decodes the block; marks the picture never draws (spot latitudes of 95
-// degrees and more, faculae bytes outside 31..219 / 11..239) are left out.
+// degrees and more, faculae bytes outside 31..219 / 11..239) are left out,
+// and so are the zero bytes of an unused part (no latitude of -128).
 DoplnkovaRotace DecodeDoplnkovaData(std::span<const std::uint8_t> block);
 
 } // namespace hk
