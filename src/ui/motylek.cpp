@@ -1,6 +1,7 @@
 #include "ui/motylek.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -60,7 +61,7 @@ class Platno : public QWidget {
 MotylekWindow* MotylekWindow::otevrene(QMdiArea* plocha) {
     if (!plocha) return nullptr;
     for (MotylekWindow* w : plocha->findChildren<MotylekWindow*>())
-        return w;
+        if (!w->zavreno_) return w;
     return nullptr;
 }
 
@@ -120,7 +121,6 @@ MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
         platno_->update();
     });
     connect(&kontext_.model, &SessionModel::recordsChanged, this, [this] { platno_->update(); });
-    connect(this, &QObject::destroyed, [ramec = &kontext_.ramec] { ramec->zakladniPanel(); });
 
     vybratTiskarnu = [this](QPrinter& printer) {
         // Without a printer the page goes into a PDF file.
@@ -248,6 +248,16 @@ bool MotylekWindow::eventFilter(QObject* watched, QEvent* event) {
         return event->isAccepted();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MotylekWindow::closeEvent(QCloseEvent* e) {
+    // The work area closes the window before it goes; the main window's
+    // default panel comes back at once.
+    if (!zavreno_) {
+        zavreno_ = true;
+        kontext_.ramec.zakladniPanel();
+    }
+    QWidget::closeEvent(e);
 }
 
 void MotylekWindow::keyReleaseEvent(QKeyEvent* e) {

@@ -70,6 +70,7 @@ class MotylekWindow : public QWidget {
 
   protected:
     void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -86,7 +87,7 @@ class MotylekWindow : public QWidget {
     QScrollBar* vodorovny_;
     QScrollBar* svisly_;
     QHash<QString, QAction*> akce_;
-    int stiskY_ = 0;
+    bool zavreno_ = false;
     // The model of the store's revision it was built from.
     mutable std::unique_ptr<ButterflyModel> model_;
     mutable std::uint64_t modelRevize_ = 0;
