@@ -1,5 +1,6 @@
 #include "render/butterfly.h"
 
+#include <QImage>
 #include <QPolygon>
 #include <QVector>
 #include <cmath>
@@ -74,17 +75,31 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     auto visible = [W](int x) { return x >= -20 && x <= W + 20; };
 
     // Corona underlay, under the grid.
-    if (o.korona && model.korona) {
-        QVector<QRect> band;
-        for (std::size_t j = 0; j < model.koronaSloupce.size(); ++j) {
-            const int x = (KoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
-            if (!visible(x)) continue;
-            for (int i = 1; i <= 36; ++i) {
-                const int g = model.koronaSloupce[j][std::size_t(i - 1)];
-                const int ya = y0 + vs / 2 + (5 * i - 90) * vs;
-                band.clear();
-                gdiRect(band, x, ya, x + w, ya - 5 * vs);
-                fill(p, band, QColor(g, g, g));
+    if (o.korona && model.korona && !model.koronaSloupce.empty()) {
+        if (w == hs) {
+            // Columns touch: one grey image, each pixel a band of a column.
+            const int columns = static_cast<int>(model.koronaSloupce.size());
+            QImage bands(columns, 36, QImage::Format_RGB32);
+            for (int j = 0; j < columns; ++j)
+                for (int i = 0; i < 36; ++i) {
+                    const int g = model.koronaSloupce[std::size_t(j)][std::size_t(i)];
+                    bands.setPixel(j, i, qRgb(g, g, g));
+                }
+            const int x = KoronaFirstColumn * hs + 50 - sx;
+            const int yTop = y0 + vs / 2 + (5 - 90) * vs - 5 * vs;
+            p.drawImage(QRect(x, yTop, columns * hs, 36 * 5 * vs), bands);
+        } else {
+            QVector<QRect> band;
+            for (std::size_t j = 0; j < model.koronaSloupce.size(); ++j) {
+                const int x = (KoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
+                if (!visible(x)) continue;
+                for (int i = 1; i <= 36; ++i) {
+                    const int g = model.koronaSloupce[j][std::size_t(i - 1)];
+                    const int ya = y0 + vs / 2 + (5 * i - 90) * vs;
+                    band.clear();
+                    gdiRect(band, x, ya, x + w, ya - 5 * vs);
+                    fill(p, band, QColor(g, g, g));
+                }
             }
         }
     }
@@ -169,16 +184,28 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
             }
         }
         if (faculae) {
-            for (const ButterflyFacula& f : model.faculae) {
-                const int n = static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0));
+            auto draw = [&](int n, int lmax, int lmin) {
                 const int x = n * hs + 50 - sx;
-                if (!visible(x)) continue;
-                const int yTop = (2 * y0 - vs * f.lmax) / 2;
-                const int yBottom = (2 * y0 - vs * f.lmin) / 2;
+                if (!visible(x)) return;
+                const int yTop = (2 * y0 - vs * lmax) / 2;
+                const int yBottom = (2 * y0 - vs * lmin) / 2;
                 if (o.SirkaFakuli)
                     gdiRect(rects, x, yTop, x + w, yBottom);
                 else
                     lines.push_back(QLine(x - 1, yTop, x - 1, yBottom));
+            };
+            for (const FaculaeColumn& c : model.faculaeColumns) {
+                if (c.key >= P) {
+                    if (!visible((c.key - P) * hs + 50 - sx)) continue;
+                    for (std::uint32_t i = c.mergedFrom; i < c.mergedTo; ++i)
+                        draw(c.key - P, model.faculaeMerged[i].lmax, model.faculaeMerged[i].lmin);
+                    continue;
+                }
+                for (std::uint32_t i = c.rawFrom; i < c.rawTo; ++i) {
+                    const ButterflyFacula& f = model.faculae[i];
+                    draw(static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0)), f.lmax,
+                         f.lmin);
+                }
             }
             p.setPen(OwnFaculae);
             p.drawLines(lines);

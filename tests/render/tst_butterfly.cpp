@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "demo/demo.h"
 #include "graphs/butterfly_model.h"
 #include "records/geometry_cache.h"
 #include "render/butterfly.h"
@@ -76,6 +77,30 @@ class TestButterfly : public QObject {
         QVERIFY(image.pixelColor(65 + 49, Y0 - 30) != grey);
         o.doplnkova = false; // switched off: nothing there, the axis from the data
         QVERIFY(paint(m, o).pixelColor(66 + 49, Y0 - 30) != grey);
+    }
+
+    // The faculae merged per column draw the same pixels as one line a field.
+    void mergedFaculaeDrawTheSamePixels() {
+        DemoOptions d;
+        d.years = 2;
+        d.perYear = 120;
+        d.endDate = {2014, 12, 31};
+        const std::vector<TZaznam> records = GenerateDemoRecords(d);
+        const ButterflyModel merged = MakeButterflyModel(records, GeometryCache::of(records), {}, {});
+        QVERIFY(merged.faculaeMerged.size() < merged.faculae.size());
+        ButterflyModel raw = merged;
+        for (FaculaeColumn& c : raw.faculaeColumns)
+            c.key = -1000000; // every field on its own
+        for (const bool bars : {false, true})
+            for (const int hs : {1, 8}) {
+                ButterflyOptions o;
+                o.RezimMotylka = 2;
+                o.SirkaFakuli = bars;
+                o.MeritkoRotace = hs;
+                o.MeritkoSirky = 7;
+                o.sx = hs == 1 ? 0 : (merged.rotace1 - ButterflyStartRotation(merged, o)) * hs;
+                QCOMPARE(paint(merged, o), paint(raw, o));
+            }
     }
 
     void coronaBandGreyOfItsAverage() {

@@ -93,6 +93,38 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
             m.faculae.push_back(fac);
         }
     }
+    // Faculae by column, overlapping extents merged.
+    auto key = [](const ButterflyFacula& f) {
+        return static_cast<int>(std::floor((f.a + f.rotace * 360.0) / 360.0));
+    };
+    std::stable_sort(m.faculae.begin(), m.faculae.end(),
+                     [&](const ButterflyFacula& x, const ButterflyFacula& y) { return key(x) < key(y); });
+    for (std::size_t i = 0; i < m.faculae.size();) {
+        std::size_t e = i;
+        const int k = key(m.faculae[i]);
+        while (e < m.faculae.size() && key(m.faculae[e]) == k)
+            ++e;
+        std::vector<FaculaeExtent> extents;
+        for (std::size_t j = i; j < e; ++j)
+            extents.push_back({m.faculae[j].lmax, m.faculae[j].lmin});
+        std::sort(extents.begin(), extents.end(),
+                  [](const FaculaeExtent& x, const FaculaeExtent& y) { return x.lmin < y.lmin; });
+        FaculaeColumn c;
+        c.key = k;
+        c.rawFrom = static_cast<std::uint32_t>(i);
+        c.rawTo = static_cast<std::uint32_t>(e);
+        c.mergedFrom = static_cast<std::uint32_t>(m.faculaeMerged.size());
+        for (const FaculaeExtent& x : extents) {
+            if (m.faculaeMerged.size() > c.mergedFrom && x.lmin <= m.faculaeMerged.back().lmax)
+                m.faculaeMerged.back().lmax = std::max(m.faculaeMerged.back().lmax, x.lmax);
+            else
+                m.faculaeMerged.push_back(x);
+        }
+        c.mergedTo = static_cast<std::uint32_t>(m.faculaeMerged.size());
+        m.faculaeColumns.push_back(c);
+        i = e;
+    }
+
     std::stable_sort(seen.begin(), seen.end(), [](const Observation& a, const Observation& b) {
         return a.r != b.r ? a.r < b.r : a.slot < b.slot;
     });

@@ -42,6 +42,20 @@ struct ButterflyFacula {
     int lmin = 0; // smallest
 };
 
+// The faculae of one column key = floor(t), t = (a + Rotace * 360) / 360:
+// whenever the start rotation P is at most the key, every field of the
+// column is drawn at n = key - P, so the overlapping extents are merged
+// (same pixels, far fewer lines); otherwise the painter draws the fields
+// faculae[rawFrom, rawTo) one by one.
+struct FaculaeColumn {
+    int key = 0;
+    std::uint32_t rawFrom = 0, rawTo = 0;       // into ButterflyModel::faculae
+    std::uint32_t mergedFrom = 0, mergedTo = 0; // into ButterflyModel::faculaeMerged
+};
+struct FaculaeExtent {
+    int lmax = 0, lmin = 0;
+};
+
 // Grey levels of one rotation column of the corona underlay: band 1 is
 // latitude 85..90 north, band 36 85..90 south.
 using KoronaSloupec = std::array<std::uint8_t, 36>;
@@ -53,7 +67,9 @@ struct ButterflyModel {
     std::optional<Date> date1; // date of record 1
     VyskySkupin vysky;
     std::vector<ButterflyMark> marks;     // by rotation index, then group number
-    std::vector<ButterflyFacula> faculae; // records in order
+    std::vector<ButterflyFacula> faculae; // by column key
+    std::vector<FaculaeColumn> faculaeColumns;
+    std::vector<FaculaeExtent> faculaeMerged;
     DoplnkovaRotace doplnkova;
     bool korona = false;                  // corona data were loaded
     std::vector<KoronaSloupec> koronaSloupce; // column j is rotation 1145 + j
