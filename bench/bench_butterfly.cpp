@@ -1,5 +1,5 @@
 // Cost of the butterfly diagram on a large archive: 100,000 demo drawings
-// (40 years of a network), against a bare pass over the cached group
+// (50 years of a network), against a bare pass over the cached group
 // positions. The latitude tables and the model are computed once per store
 // revision; the repaint of a 1200 x 800 window with every overlay, the
 // faculae, the supplementary data and the corona underlay only paints.
@@ -33,8 +33,8 @@ struct Archive {
 
     Archive() {
         DemoOptions o;
-        o.years = 40;
-        o.perYear = 3100;
+        o.years = 50;
+        o.perYear = 2000; // the demo's most a year
         o.endDate = {2025, 12, 31};
         records = GenerateDemoRecords(o);
         geometry = GeometryCache::of(records);
