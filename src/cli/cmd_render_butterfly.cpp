@@ -69,10 +69,14 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     if (!outFile) throw UsageError("chybí --out SOUBOR");
     const QSize client = size ? parseSize(*size) : QSize(1200, 800);
     if (mode) {
-        if (*mode == "spots") o.RezimMotylka = 1;
-        else if (*mode == "faculae") o.RezimMotylka = 2;
-        else if (*mode == "both") o.RezimMotylka = 3;
-        else throw UsageError("--mode čeká spots, faculae nebo both");
+        if (*mode == "spots")
+            o.RezimMotylka = 1;
+        else if (*mode == "faculae")
+            o.RezimMotylka = 2;
+        else if (*mode == "both")
+            o.RezimMotylka = 3;
+        else
+            throw UsageError("--mode čeká spots, faculae nebo both");
     }
     if (rotationScale) {
         o.MeritkoRotace = number(*rotationScale, "--rotation-scale", 1, 16);
@@ -101,8 +105,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     o.fontPixels = static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 8 / 100.0));
 
     GuiApplicationScope gui;
-    const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
-                                                    session.tables().DoplnkovaData, session.Korona());
+    const ButterflyModel model = MakeButterflyModel(
+        session.records(), session.geometry(), session.tables().DoplnkovaData, session.Korona());
     if (isPdf(*outFile)) {
         QByteArray bytes;
         {
@@ -116,8 +120,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
             QPainter painter(&pdf);
             PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
         }
-        WriteFileAtomic(*outFile,
-                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        WriteFileAtomic(
+            *outFile, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } else {
         QImage image(client, QImage::Format_RGB32);
         {

@@ -203,8 +203,8 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 }
                 for (std::uint32_t i = c.rawFrom; i < c.rawTo; ++i) {
                     const ButterflyFacula& f = model.faculae[i];
-                    draw(static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0)), f.lmax,
-                         f.lmin);
+                    draw(static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0)),
+                         f.lmax, f.lmin);
                 }
             }
             p.setPen(OwnFaculae);
@@ -234,7 +234,8 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 QPolygon line;
                 for (int r = 1; r <= v.PocetRotaci; ++r) {
                     const RotaceVyska& t = v.rotace(r);
-                    line << QPoint(xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.Sever : t.Jih))));
+                    line << QPoint(
+                        xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.Sever : t.Jih))));
                 }
                 p.drawPolyline(line);
             }
@@ -253,17 +254,21 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
             p.setPen(QPen(BoundsCurve, 1));
             const double sinceNewYear =
                 DaySerial(*model.date1) - DaySerial(Date{model.date1->year, 1, 1});
-            const int d = static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
+            const int d =
+                static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
             const int x0 = (model.rotace1 - P) * hs + 50 - hs - sx;
             using Field = float RokVyska::*;
             const Field fields[] = {&RokVyska::SeverMax, &RokVyska::JihMin, &RokVyska::SeverMin,
                                     &RokVyska::JihMax};
             for (int Y = 1; Y < static_cast<int>(v.TabulkaRoku.size()); ++Y) {
-                const int xa = x0 + static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));
+                const int xa =
+                    x0 + static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));
                 const int xb = x0 + static_cast<int>(std::trunc((Y * RotationsPerYear - d) * hs));
                 for (Field f : fields) {
-                    const int ya = static_cast<int>(std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y - 1)].*f)));
-                    const int yb = static_cast<int>(std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y)].*f)));
+                    const int ya = static_cast<int>(
+                        std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y - 1)].*f)));
+                    const int yb =
+                        static_cast<int>(std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y)].*f)));
                     p.drawLine(xa, ya, xa, yb);
                     p.drawLine(xa, yb, xb, yb);
                 }

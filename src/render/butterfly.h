@@ -9,14 +9,14 @@
 namespace hk {
 
 struct ButterflyOptions {
-    int MeritkoRotace = 1;  // pixels per rotation: 1, 2, 4, 8, 16
-    int MeritkoSirky = 3;   // pixels per degree of latitude, 1..9
-    bool SirkaFakuli = false; // faculae as bars one rotation wide
-    int PosunRovniku = 0;   // equator offset from the middle, pixels
-    int RezimMotylka = 1;   // 1 spots, 2 faculae, 3 both
-    bool podkreslit = true; // the data (groups, faculae, supplementary data)
-    bool korona = false;    // the corona underlay
-    bool doplnkova = false; // the supplementary data shown
+    int MeritkoRotace = 1;     // pixels per rotation: 1, 2, 4, 8, 16
+    int MeritkoSirky = 3;      // pixels per degree of latitude, 1..9
+    bool SirkaFakuli = false;  // faculae as bars one rotation wide
+    int PosunRovniku = 0;      // equator offset from the middle, pixels
+    int RezimMotylka = 1;      // 1 spots, 2 faculae, 3 both
+    bool podkreslit = true;    // the data (groups, faculae, supplementary data)
+    bool korona = false;       // the corona underlay
+    bool doplnkova = false;    // the supplementary data shown
     bool vyskaskvrn = false;   // mean latitude per rotation
     bool vyskahlazena = false; // smoothed mean latitude
     bool hranice = false;      // yearly extreme latitudes
@@ -28,7 +28,9 @@ struct ButterflyOptions {
 };
 
 // Horizontal scroll range for a rotation scale: 1000 * MeritkoRotace + 1000.
-inline int ButterflyScrollRange(int meritkoRotace) { return 1000 * meritkoRotace + 1000; }
+inline int ButterflyScrollRange(int meritkoRotace) {
+    return 1000 * meritkoRotace + 1000;
+}
 
 // The rotation number drawn at x = 50.
 int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& options);

@@ -97,8 +97,8 @@ MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
     menu_->setObjectName(QStringLiteral("MainMenu1"));
     vodorovny_->setObjectName(QStringLiteral("HorzScrollBar"));
     svisly_->setObjectName(QStringLiteral("VertScrollBar"));
-    volby_.fontPixels = static_cast<int>(
-        std::nearbyint(kontext_.model.session().ProcentoVelikosti() * 8 / 100.0));
+    volby_.fontPixels =
+        static_cast<int>(std::nearbyint(kontext_.model.session().ProcentoVelikosti() * 8 / 100.0));
 
     auto* l = new QGridLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
@@ -128,7 +128,8 @@ MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
             printer.setOutputFormat(QPrinter::PdfFormat);
             runCommand(kontext_.zpravy, [&] {
                 printer.setOutputFileName(QString::fromStdString(
-                    (kontext_.model.session().dir.ensureFolder("Obrázek") / "Motýlek.pdf").string()));
+                    (kontext_.model.session().dir.ensureFolder("Obrázek") / "Motýlek.pdf")
+                        .string()));
             });
         }
         QPrintDialog d(&printer, this);
@@ -145,16 +146,20 @@ MotylekWindow::~MotylekWindow() = default;
 const ButterflyModel& MotylekWindow::model() const {
     const Session& s = kontext_.model.session();
     if (!model_ || modelRevize_ != s.revision()) {
-        model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
-            s.records(), s.geometry(), s.tables().DoplnkovaData, s.Korona()));
+        model_ = std::make_unique<ButterflyModel>(
+            MakeButterflyModel(s.records(), s.geometry(), s.tables().DoplnkovaData, s.Korona()));
         modelRevize_ = s.revision();
     }
     return *model_;
 }
 
-QAction* MotylekWindow::akce(const QString& objectName) const { return akce_.value(objectName); }
+QAction* MotylekWindow::akce(const QString& objectName) const {
+    return akce_.value(objectName);
+}
 
-int MotylekWindow::rozsahPosuvu() const { return ButterflyScrollRange(volby_.MeritkoRotace); }
+int MotylekWindow::rozsahPosuvu() const {
+    return ButterflyScrollRange(volby_.MeritkoRotace);
+}
 
 void MotylekWindow::vytvorMenu() {
     auto pridej = [this](QWidget* kam, const char* jmeno, const QString& text, auto fn,
@@ -176,19 +181,22 @@ void MotylekWindow::vytvorMenu() {
          {std::pair{"vyskaskvrn", "Výška skvrn"}, std::pair{"vyskahlazena", "Výška vyhlazená"},
           std::pair{"hranice", "Ohraničení"}, std::pair{"vse", "Kreslit vše "}}) {
         const QString polozka = QString::fromLatin1(jmeno);
-        pridej(menu_, jmeno, QString::fromUtf8(text), [this, polozka] { prepnout(polozka); }, true);
+        pridej(
+            menu_, jmeno, QString::fromUtf8(text), [this, polozka] { prepnout(polozka); }, true);
     }
-    QAction* podkreslit =
-        pridej(menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { Podkreslit1Click(); }, true);
+    QAction* podkreslit = pridej(
+        menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { Podkreslit1Click(); }, true);
     podkreslit->setChecked(true);
-    pridej(menu_, "koronapod", QStringLiteral("Podkreslit koronu"), [this] { koronapodClick(); }, true);
+    pridej(
+        menu_, "koronapod", QStringLiteral("Podkreslit koronu"), [this] { koronapodClick(); },
+        true);
     auto* doplnkova = new QMenu(QStringLiteral("&Doplňková data"), menu_);
     doplnkova->setObjectName(QStringLiteral("doplnkova"));
     menu_->addMenu(doplnkova);
     doplnkova->menuAction()->setObjectName(QStringLiteral("doplnkova"));
     akce_.insert(QStringLiteral("doplnkova"), doplnkova->menuAction());
-    QAction* vypnout =
-        pridej(doplnkova, "vypnout", QStringLiteral("Zapnout"), [this] { vypnoutClick(); }, true);
+    QAction* vypnout = pridej(
+        doplnkova, "vypnout", QStringLiteral("Zapnout"), [this] { vypnoutClick(); }, true);
     vypnout->setChecked(true);
     const auto& blok = kontext_.model.session().tables().DoplnkovaData;
     doplnkova->menuAction()->setVisible(!blok.empty() && blok.front() != 0);
@@ -322,7 +330,8 @@ void MotylekWindow::mensiClick() {
 }
 
 void MotylekWindow::sirfakuleClick() {
-    if (volby_.RezimMotylka == 2 || volby_.RezimMotylka == 3) volby_.SirkaFakuli = !volby_.SirkaFakuli;
+    if (volby_.RezimMotylka == 2 || volby_.RezimMotylka == 3)
+        volby_.SirkaFakuli = !volby_.SirkaFakuli;
     zmenaVolby();
 }
 

@@ -19,7 +19,8 @@ UdajeProMapuView::UdajeProMapuView(QWidget* parent)
     int i = 0;
     for (const char* text : RotationTableCaptions) {
         // "\r" breaks a caption into two lines.
-        auto* l = new QLabel(QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), this);
+        auto* l =
+            new QLabel(QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), this);
         l->setObjectName(QStringLiteral("LabelMapa%1").arg(++i));
         l->setAlignment(Qt::AlignCenter);
         nadpisy->addWidget(l);

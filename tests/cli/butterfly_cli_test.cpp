@@ -85,15 +85,17 @@ TEST(StatsRotations, ThreeRotationsCellByCell) {
     const auto rows = table(run.out);
     const int r0 = f.records[0].Rotace;
     const std::vector<std::vector<std::string>> expected = {
-        {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih", " S max", " S min",
-         " J max", " J min", " Asym", "   A", "   B", "   C", "   D", "   E", "   F", "   H"},
+        {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih", " S max",
+         " S min", " J max", " J min", " Asym", "   A", "   B", "   C", "   D", "   E", "   F",
+         "   H"},
         {std::to_string(r0), "1", "1", fixed(north1, 2), fixed(s1, 2), "---", "---",
-         fixed(tenths(std::max(n1, n2)), 1), fixed(tenths(std::min(n1, n2)), 1), fixed(tenths(s1), 1),
-         fixed(tenths(s1), 1), fixed(double(north1) + float(s1), 2), "0", "1", "0", "1", "0", "0", "0"},
+         fixed(tenths(std::max(n1, n2)), 1), fixed(tenths(std::min(n1, n2)), 1),
+         fixed(tenths(s1), 1), fixed(tenths(s1), 1), fixed(double(north1) + float(s1), 2), "0", "1",
+         "0", "1", "0", "0", "0"},
         {std::to_string(r0 + 1), "1", "0", fixed(n3, 2), ".00", "---", "---", fixed(tenths(n3), 1),
          fixed(tenths(n3), 1), ".0", ".0", fixed(n3, 2), "0", "0", "0", "0", "0", "0", "1"},
-        {std::to_string(r0 + 2), "----", "----", "----", "----", "---", "---", "----", "----", "----",
-         "----", "----", "----", "----", "----", "----", "----", "----", "----"},
+        {std::to_string(r0 + 2), "----", "----", "----", "----", "---", "---", "----", "----",
+         "----", "----", "----", "----", "----", "----", "----", "----", "----", "----"},
     };
     ASSERT_EQ(rows.size(), expected.size());
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -107,8 +109,9 @@ TEST(RenderButterfly, WritesThePictureAndRefusesWrongScales) {
     const Fixture f;
     const auto png = f.dir.path() / "motylek.png";
     const std::string dir = ShellQuoted(f.dir.path());
-    const CliRun ok = RunCli("render butterfly " + dir + " --out " + ShellQuoted(png) +
-                             " --size 640x480 --mean --smoothed --bounds --mode both --faculae-bars");
+    const CliRun ok =
+        RunCli("render butterfly " + dir + " --out " + ShellQuoted(png) +
+               " --size 640x480 --mean --smoothed --bounds --mode both --faculae-bars");
     ASSERT_EQ(ok.status, 0) << ok.out;
     std::ifstream in(png, std::ios::binary);
     std::string head(24, '\0');
@@ -122,15 +125,18 @@ TEST(RenderButterfly, WritesThePictureAndRefusesWrongScales) {
     EXPECT_EQ(be(16), 640);
     EXPECT_EQ(be(20), 480);
 
-    const CliRun pdf = RunCli("render butterfly " + dir + " --out " + ShellQuoted(f.dir.path() / "m.pdf"));
+    const CliRun pdf =
+        RunCli("render butterfly " + dir + " --out " + ShellQuoted(f.dir.path() / "m.pdf"));
     EXPECT_EQ(pdf.status, 0);
     EXPECT_TRUE(std::filesystem::file_size(f.dir.path() / "m.pdf") > 500);
 
     // No corona folder: the message, and the picture without it.
-    const CliRun corona = RunCli("render butterfly " + dir + " --corona --out " + ShellQuoted(png), true);
+    const CliRun corona =
+        RunCli("render butterfly " + dir + " --corona --out " + ShellQuoted(png), true);
     EXPECT_EQ(corona.status, 0);
     EXPECT_NE(corona.out.find("Nejsou data pro koronu"), std::string::npos);
 
-    for (const char* wrong : {"--rotation-scale 3", "--latitude-scale 10", "--mode all", "--size 12"})
+    for (const char* wrong :
+         {"--rotation-scale 3", "--latitude-scale 10", "--mode all", "--size 12"})
         EXPECT_EQ(RunCli("render butterfly " + dir + " --out x.png " + wrong).status, 2) << wrong;
 }

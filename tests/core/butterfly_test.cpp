@@ -63,7 +63,8 @@ TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
         SCOPED_TRACE(row.name);
         std::vector<TZaznam> records;
         for (int i = 0; i < row.rotations; ++i) {
-            const std::string day = FormatDatum(DateFromSerial(DaySerial({2014, 1, 5}) + 27 * i + i / 3));
+            const std::string day =
+                FormatDatum(DateFromSerial(DaySerial({2014, 1, 5}) + 27 * i + i / 3));
             TZaznam z = RotationRecord(day.c_str());
             AddGroupAt(z, RecordEphemeris(z)->L0, 10 + i, 1);
             records.push_back(z);
@@ -95,18 +96,22 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationNeverForNumberZero) {
     b.Rotace = a.Rotace;
     const double L0a = RecordEphemeris(a)->L0, L0b = RecordEphemeris(b)->L0;
     AddGroupAt(a, L0a + 10, 12, 7);
-    AddGroupAt(b, L0a + 10, 14, 7);  // the same group two days later
+    AddGroupAt(b, L0a + 10, 14, 7);   // the same group two days later
     AddGroupAt(b, L0b, -20, 0);       // no group number: counted, never drawn
     AddGroupAt(b, L0b - 10, 30, 120); // a number above 70 is still drawn
     const std::vector<TZaznam> records{a, b};
     const GeometryCache g = GeometryCache::of(records);
-    const ButterflyModel m = MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
+    const ButterflyModel m =
+        MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
     ASSERT_EQ(m.marks.size(), 2u);
     const int vs = 3;
-    const int expected = (static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat))) +
-                          static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(2)[0].Lat)))) / 2;
+    const int expected =
+        (static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat))) +
+         static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(2)[0].Lat)))) /
+        2;
     EXPECT_EQ(m.marks[0].m[vs - 1], expected);
-    EXPECT_EQ(m.marks[1].m[0], static_cast<int>(std::trunc(static_cast<float>(g.groups(2)[2].Lat))));
+    EXPECT_EQ(m.marks[1].m[0],
+              static_cast<int>(std::trunc(static_cast<float>(g.groups(2)[2].Lat))));
     EXPECT_EQ(m.vysky.rotace(1).PocetJih, 1); // the unnumbered group counts in the tables
 }
 
@@ -135,11 +140,11 @@ TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     EXPECT_EQ(t.KoronaData[1], 103); // 2003 - 1900
     EXPECT_EQ(t.KoronaData[78 + 1], 103);
     EXPECT_EQ(t.KoronaData[5], 6);
-    EXPECT_EQ(t.value(0, 1), 9);   // columns 9..80
+    EXPECT_EQ(t.value(0, 1), 9); // columns 9..80
     EXPECT_EQ(t.value(0, 72), 80);
     EXPECT_EQ(t.value(1, 1), 107); // columns 7..78, nothing lost
     EXPECT_EQ(t.value(1, 72), 178);
-    EXPECT_EQ(t.value(2, 1), 0);   // past the last day
+    EXPECT_EQ(t.value(2, 1), 0); // past the last day
     EXPECT_EQ(t.value(1000000, 5), 0);
 
     KoronaTable bad;
@@ -153,7 +158,8 @@ TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
     for (int d = 1; d <= 60; ++d) {
         text += "1 41 1 " + std::to_string(d) + " 0 0";
         for (int k = 1; k <= 72; ++k)
-            text += " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
+            text +=
+                " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
         text += "\r\n";
     }
     ASSERT_TRUE(AppendKoronaYear(text, t));

@@ -37,7 +37,8 @@ class TestButterfly : public QObject {
         AddGroupAt(z, L0 - 5, -25.2, 0); // no group number
         const std::vector<TZaznam> records{z};
         const GeometryCache g = GeometryCache::of(records);
-        const ButterflyModel m = MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
+        const ButterflyModel m =
+            MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
         ButterflyOptions o;
         o.MeritkoRotace = 4;
         const int vs = o.MeritkoSirky;
@@ -86,7 +87,8 @@ class TestButterfly : public QObject {
         d.perYear = 120;
         d.endDate = {2014, 12, 31};
         const std::vector<TZaznam> records = GenerateDemoRecords(d);
-        const ButterflyModel merged = MakeButterflyModel(records, GeometryCache::of(records), {}, {});
+        const ButterflyModel merged =
+            MakeButterflyModel(records, GeometryCache::of(records), {}, {});
         QVERIFY(merged.faculaeMerged.size() < merged.faculae.size());
         ButterflyModel raw = merged;
         for (FaculaeColumn& c : raw.faculaeColumns)

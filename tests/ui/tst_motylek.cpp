@@ -69,7 +69,8 @@ class TestMotylek : public QObject {
         QVERIFY(!f_->hlavni->akce(QStringLiteral("skvrny"))->isChecked());
         tlacitko("podkreskorona");
         QVERIFY(w_->volby().korona);
-        QCOMPARE(w_->akce(QStringLiteral("koronapod"))->text(), QStringLiteral("Podkreslit koronou"));
+        QCOMPARE(w_->akce(QStringLiteral("koronapod"))->text(),
+                 QStringLiteral("Podkreslit koronou"));
         QVERIFY(w_->akce(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
 
         if (const QByteArray file = qgetenv("HELIOKRES_SCREENSHOT"); !file.isEmpty()) {
@@ -88,8 +89,9 @@ class TestMotylek : public QObject {
             int kolikrat;
             int rotace, sirky;
         };
-        for (const Krok& k : {Krok{"vlevo", 1, 1, 3}, Krok{"vpravo", 6, 16, 3}, Krok{"vlevo", 2, 4, 3},
-                              Krok{"vetsi", 8, 4, 9}, Krok{"mensi", 12, 4, 1}}) {
+        for (const Krok& k :
+             {Krok{"vlevo", 1, 1, 3}, Krok{"vpravo", 6, 16, 3}, Krok{"vlevo", 2, 4, 3},
+              Krok{"vetsi", 8, 4, 9}, Krok{"mensi", 12, 4, 1}}) {
             tlacitko(k.tlacitko, k.kolikrat);
             QCOMPARE(w_->volby().MeritkoRotace, k.rotace);
             QCOMPARE(w_->volby().MeritkoSirky, k.sirky);
@@ -153,7 +155,8 @@ class TestMotylek : public QObject {
         QVERIFY(v);
         v->akce(QStringLiteral("udajmapa"))->trigger();
         QCOMPARE(v->RezimVysledku(), int(VysledkyWindow::UdajeMapa));
-        const ResultsGrid g = BuildRotationStatistics(f_->session.records(), f_->session.geometry());
+        const ResultsGrid g =
+            BuildRotationStatistics(f_->session.records(), f_->session.geometry());
         auto* m = v->findChild<QTableWidget*>(QStringLiteral("StringGrid5"));
         QVERIFY(m);
         QCOMPARE(m->rowCount(), int(g.rowCount()));

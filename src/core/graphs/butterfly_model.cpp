@@ -17,7 +17,8 @@ constexpr double BytesPerRotationColumn = 2127.5124; // 78 * 27.2758
 std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
     std::vector<KoronaSloupec> columns;
     if (!korona.present()) return columns;
-    const int count = static_cast<int>(std::trunc(double(korona.KoronaDelka) / BytesPerRotationColumn + 1.0));
+    const int count =
+        static_cast<int>(std::trunc(double(korona.KoronaDelka) / BytesPerRotationColumn + 1.0));
     long start = 0; // D_j
     for (int j = 0; j < count; ++j) {
         const long days =
@@ -33,8 +34,8 @@ std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
         }
         KoronaSloupec c{};
         for (int i = 1; i <= 36; ++i)
-            c[std::size_t(i - 1)] =
-                static_cast<std::uint8_t>(std::max(0, 255 - (a[std::size_t(i)] + a[std::size_t(73 - i)])));
+            c[std::size_t(i - 1)] = static_cast<std::uint8_t>(
+                std::max(0, 255 - (a[std::size_t(i)] + a[std::size_t(73 - i)])));
         columns.push_back(c);
         start += days;
     }
@@ -53,8 +54,10 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     m.empty = false;
     m.rotace1 = records.front().Rotace;
     m.date1 = g.record(1).date;
-    if (const auto& e = g.ephemeris(1)) m.carrRotation1 = e->CarrRotation;
-    else m.carrRotation1 = m.rotace1;
+    if (const auto& e = g.ephemeris(1))
+        m.carrRotation1 = e->CarrRotation;
+    else
+        m.carrRotation1 = m.rotace1;
 
     struct Observation {
         int r;
@@ -97,8 +100,9 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     auto key = [](const ButterflyFacula& f) {
         return static_cast<int>(std::floor((f.a + f.rotace * 360.0) / 360.0));
     };
-    std::stable_sort(m.faculae.begin(), m.faculae.end(),
-                     [&](const ButterflyFacula& x, const ButterflyFacula& y) { return key(x) < key(y); });
+    std::stable_sort(
+        m.faculae.begin(), m.faculae.end(),
+        [&](const ButterflyFacula& x, const ButterflyFacula& y) { return key(x) < key(y); });
     for (std::size_t i = 0; i < m.faculae.size();) {
         std::size_t e = i;
         const int k = key(m.faculae[i]);

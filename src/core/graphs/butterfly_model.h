@@ -61,9 +61,9 @@ struct FaculaeExtent {
 using KoronaSloupec = std::array<std::uint8_t, 36>;
 
 struct ButterflyModel {
-    bool empty = true;        // no records: only the frame is drawn
-    int rotace1 = 0;          // Rotace of record 1
-    int carrRotation1 = 0;    // CarrRotation at record 1's date and time
+    bool empty = true;         // no records: only the frame is drawn
+    int rotace1 = 0;           // Rotace of record 1
+    int carrRotation1 = 0;     // CarrRotation at record 1's date and time
     std::optional<Date> date1; // date of record 1
     VyskySkupin vysky;
     std::vector<ButterflyMark> marks;     // by rotation index, then group number
@@ -71,7 +71,7 @@ struct ButterflyModel {
     std::vector<FaculaeColumn> faculaeColumns;
     std::vector<FaculaeExtent> faculaeMerged;
     DoplnkovaRotace doplnkova;
-    bool korona = false;                  // corona data were loaded
+    bool korona = false;                      // corona data were loaded
     std::vector<KoronaSloupec> koronaSloupce; // column j is rotation 1145 + j
 };
 

@@ -39,7 +39,8 @@ VyskySkupin SpocitejVyskySkupin(std::span<const TZaznam> records, const Geometry
     int maxR = 0, maxY = 0;
     for (int k = 1; k <= n; ++k) {
         maxR = std::max(maxR, records[std::size_t(k - 1)].Rotace - rotace1 + 2);
-        if (const auto& d = g.record(k).date; d && rok1 > 0) maxY = std::max(maxY, d->year - rok1 + 1);
+        if (const auto& d = g.record(k).date; d && rok1 > 0)
+            maxY = std::max(maxY, d->year - rok1 + 1);
     }
     v.TabulkaRotaci.assign(std::size_t(maxR) + 1, RotaceVyska{});
     for (std::size_t r = 1; r < v.TabulkaRotaci.size(); ++r) {

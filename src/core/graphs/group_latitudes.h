@@ -16,8 +16,8 @@ namespace hk {
 
 // One entry of TabulkaRotaci. Latitudes in degrees, extremes in tenths.
 struct RotaceVyska {
-    float Sever = 0; // north latitude sum, then the mean
-    float Jih = 0;   // south latitude sum, then the mean
+    float Sever = 0;                              // north latitude sum, then the mean
+    float Jih = 0;                                // south latitude sum, then the mean
     std::uint16_t SkupinSever = 0, SkupinJih = 0; // groups, filled by the rotation table
     std::uint16_t PocetSever = 0, PocetJih = 0;   // observations counted
     std::int16_t SeverMax = 0, SeverMin = 0, JihMin = 0, JihMax = 0;
@@ -30,19 +30,20 @@ struct RokVyska {
 };
 
 struct VyskySkupin {
-    std::vector<RotaceVyska> TabulkaRotaci; // indices 0..PocetRotaci (+1)
-    int PocetRotaci = 0;                    // rotation index of the last record
-    std::vector<RokVyska> TabulkaRoku;      // indices 0..last year index
+    std::vector<RotaceVyska> TabulkaRotaci;           // indices 0..PocetRotaci (+1)
+    int PocetRotaci = 0;                              // rotation index of the last record
+    std::vector<RokVyska> TabulkaRoku;                // indices 0..last year index
     std::vector<std::array<float, 2>> VyhlazenaVyska; // north, south per rotation index
 
     const RotaceVyska& rotace(int r) const {
         static const RotaceVyska empty{};
         return r >= 0 && r < static_cast<int>(TabulkaRotaci.size()) ? TabulkaRotaci[std::size_t(r)]
-                                                                   : empty;
+                                                                    : empty;
     }
     std::array<float, 2> vyhlazena(int r) const {
-        return r >= 0 && r < static_cast<int>(VyhlazenaVyska.size()) ? VyhlazenaVyska[std::size_t(r)]
-                                                                    : std::array<float, 2>{0, 0};
+        return r >= 0 && r < static_cast<int>(VyhlazenaVyska.size())
+                   ? VyhlazenaVyska[std::size_t(r)]
+                   : std::array<float, 2>{0, 0};
     }
 };
 

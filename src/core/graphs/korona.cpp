@@ -16,7 +16,9 @@ constexpr int Columns = 80;
 constexpr std::uint8_t Unfilled = 255;
 constexpr std::size_t MaxFileBytes = 200000;
 
-bool isSeparator(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool isSeparator(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 } // namespace
 
@@ -49,7 +51,9 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
             }
             if (v > 1900) v -= 1900;
             ++tokens;
-            if (tokens <= Columns) col[static_cast<std::size_t>(tokens)] = static_cast<std::uint8_t>(std::labs(v) & 0xFF);
+            if (tokens <= Columns)
+                col[static_cast<std::size_t>(tokens)] =
+                    static_cast<std::uint8_t>(std::labs(v) & 0xFF);
             i = j;
         }
         if (!ok) break;
@@ -81,7 +85,8 @@ KoronaLoad LoadKorona(const ProgramDir& dir) {
         bytes.resize(static_cast<std::size_t>(in.gcount()));
         ++result.years;
         if (!AppendKoronaYear(bytes, result.table)) {
-            result.warning = "Soubor " + name + " obsahuje hodnotu, která není celé číslo; "
+            result.warning = "Soubor " + name +
+                             " obsahuje hodnotu, která není celé číslo; "
                              "data koróny jsou načtena jen po něj.";
             break;
         }

@@ -45,7 +45,7 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table);
 
 struct KoronaLoad {
     KoronaTable table;
-    int years = 0;                  // files read
+    int years = 0;                      // files read
     std::optional<std::string> warning; // why the loading stopped early
 };
 

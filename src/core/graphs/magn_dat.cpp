@@ -1,7 +1,7 @@
 #include "graphs/magn_dat.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 

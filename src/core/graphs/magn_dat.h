@@ -22,8 +22,8 @@ inline constexpr std::size_t MagnBlok = std::size_t(MagnRadky) * MagnSloupce; //
 // The cell of a point of the summation: row from the latitude, column from
 // the continuous longitude since rotation 1717.
 struct MagnBunka {
-    int rotace; // Carrington rotation of the block
-    int radek;  // 0..119
+    int rotace;  // Carrington rotation of the block
+    int radek;   // 0..119
     int sloupec; // 0..89
 };
 // The cell of latitude `lat` and longitude `lon` (0..360) passing the central

@@ -29,13 +29,18 @@ bool takenFor(int R, int rotace, double lon, double L0) {
            (lon < 180 && rotace == R && L0 < 270) || (lon < 90 && rotace == R + 1 && L0 > 270);
 }
 
-std::string text(double v, const char* pattern) { return FormatNumber(v, pattern); }
+std::string text(double v, const char* pattern) {
+    return FormatNumber(v, pattern);
+}
 
 } // namespace
 
-const std::array<const char*, 6> RotationTableCaptions = {
-    " Počet \r skupin ", "  Výška prům.  \r napozorovaná", "Výška prům. \r vyhlazená ",
-    "Okraj",             "Asym",                           "Počet skupin v jednom typu"};
+const std::array<const char*, 6> RotationTableCaptions = {" Počet \r skupin ",
+                                                          "  Výška prům.  \r napozorovaná",
+                                                          "Výška prům. \r vyhlazená ",
+                                                          "Okraj",
+                                                          "Asym",
+                                                          "Počet skupin v jednom typu"};
 
 std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records,
                                                 const GeometryCache& g, int pocetRotaci) {
@@ -119,7 +124,8 @@ ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const Geom
             row[10] = text(t.JihMax / 10.0, "##.0");
             row[11] = text(double(t.Sever) + double(t.Jih), "##.00");
             for (int c = 0; c < RotationClassCount; ++c)
-                row[std::size_t(12 + c)] = text(counts[std::size_t(r)].TypyVRotaci[std::size_t(c)], "#0");
+                row[std::size_t(12 + c)] =
+                    text(counts[std::size_t(r)].TypyVRotaci[std::size_t(c)], "#0");
         }
         grid.cells.push_back(std::move(row));
     }

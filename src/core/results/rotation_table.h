@@ -37,6 +37,7 @@ extern const std::array<const char*, 6> RotationTableCaptions;
 
 // Caption "Výsledky    údaje pro mapu"; row 0 the headers, then one row per
 // rotation index 1..PocetRotaci.
-ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const GeometryCache& geometry);
+ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records,
+                                    const GeometryCache& geometry);
 
 } // namespace hk
