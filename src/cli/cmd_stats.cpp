@@ -1,4 +1,4 @@
-// heliokres-cli stats DIR (measured|smoothed|types): the statistics tables of
+// heliokres-cli stats DIR (measured|smoothed|types|rotations): the statistics tables of
 // the results window, one line per row, the cells as the window shows them
 // separated by ";".
 #include <chrono>
@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "records/session.h"
 #include "results/measured_statistics.h"
+#include "results/rotation_table.h"
 #include "results/smoothed_statistics.h"
 #include "results/type_occurrence.h"
 
@@ -40,12 +41,12 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a druh tabulky");
     const std::string& kind = args[1];
-    if (kind != "measured" && kind != "smoothed" && kind != "types")
+    if (kind != "measured" && kind != "smoothed" && kind != "types" && kind != "rotations")
         throw UsageError("neznámá tabulka " + kind +
-                         " (measured, smoothed, types, observers, zones, spotless, largest, "
-                         "observer, evolution)");
-    if (kind == "types" && hemisphereOption)
-        throw UsageError("tabulka types se nedělí podle polokoulí");
+                         " (measured, smoothed, types, rotations, observers, zones, spotless, "
+                         "largest, observer, evolution)");
+    if ((kind == "types" || kind == "rotations") && hemisphereOption)
+        throw UsageError("tabulka " + kind + " se nedělí podle polokoulí");
     const VyberPolokoule v = hemisphere(hemisphereOption);
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
@@ -60,6 +61,8 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
         if (session.records().size() < MinZaznamuProVyhlazeni)
             throw JobError(std::string(NedostatekDat));
         print(r.grid, out);
+    } else if (kind == "rotations") {
+        print(BuildRotationStatistics(session.records(), session.geometry()), out);
     } else {
         print(BuildTypeOccurrence(session.records()).grid, out);
     }

@@ -20,6 +20,7 @@
 
 #include "records/exports.h"
 #include "records/session.h"
+#include "graphs/korona_startup.h"
 #include "records/startup.h"
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
@@ -84,6 +85,7 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     toolBar_->setPalette(pal);
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
+    startupHooks.loadCorona = LoadKoronaAtStartup;
     vytvorMenu();
     vytvorPanely();
 
@@ -267,16 +269,16 @@ void HlavniWindow::vytvorPanely() {
                                                {"vpravo", "Rozšířit", "Rozšířit"},
                                                {"vetsi", "Zvýšit", "Zvýšit"},
                                                {"mensi", "Snížit", "Snížit"},
-                                               {"sirfakule", "Šířka fak.", "Šířka fakulí"},
-                                               {"skvrny", "Skvrny", "Skvrny"},
+                                               {"skvrny", "Skvrny", "Skupiny"},
                                                {"fakule", "Fakule", "Fakule"},
-                                               {"skvrfak", "Skvrny+fak.", "Skvrny a fakule"},
-                                               {"vyskvrn", "Výskyt", "Výskyt skvrn"},
-                                               {"vyskhlaz", "Vyhlazený", "Vyhlazený výskyt"},
-                                               {"hranice", "Hranice", "Hranice"},
-                                               {"vse", "Vše", "Vše"},
+                                               {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
+                                               {"sirfakule", "Šířka fak.", "Šířka fakulí"},
+                                               {"vyskvrn", "Výška", "Výška skupin"},
+                                               {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
+                                               {"hranice", "Ohraničení", "Ohraničení"},
+                                               {"vse", "Vše", "Veškeré ohraničení"},
                                                {"podkresleni", "Podkreslit", "Podkreslit"},
-                                               {"podkreskorona", "Korona", "Podkreslit koronou"},
+                                               {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
                                                {"SpeedButton12", "Zavřít", "Zavřít"}});
     vytvorPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
                                              {"fb", "f", "f"},

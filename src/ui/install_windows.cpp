@@ -1,6 +1,7 @@
 #include "ui/install_windows.h"
 
 #include "ui/hlavni.h"
+#include "ui/motylek.h"
 #include "ui/novdat.h"
 #include "ui/slusouradnice.h"
 #include "ui/vybrat.h"
@@ -17,6 +18,7 @@ void installWindows(HlavniWindow& hlavni) {
     installVysledky(hlavni);
     installSlusouradnice(hlavni);
     installZakreslit(hlavni);
+    installMotylek(hlavni);
 }
 
 } // namespace hk

@@ -28,12 +28,14 @@
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
 #include "results/statistics_status.h"
+#include "results/rotation_table.h"
 #include "results/type_occurrence.h"
 #include "ui/hlavni.h"
 #include "ui/jmepoz.h"
 #include "ui/messages.h"
 #include "ui/vybrat.h"
 #include "ui/vysledky_intersol.h"
+#include "ui/vysledky_mapa.h"
 #include "ui/vysledky_mrizka.h"
 #include "ui/vysledky_obecna.h"
 #include "ui/vysledky_protokol.h"
@@ -152,6 +154,8 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
 
     StringGrid4_ = NovaMrizka(QStringLiteral("StringGrid4"), stack_);
     StringGrid8_ = NovaMrizka(QStringLiteral("StringGrid8"), stack_);
+    mapa_ = new UdajeProMapuView(stack_);
+    stack_->addWidget(mapa_);
     intersol_ = new InterSolPanel(
         k_.model, zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
     for (QWidget* w : {prazdna_, static_cast<QWidget*>(protokol_), stranaStatistiky_,
@@ -284,7 +288,7 @@ void VysledkyWindow::vytvorMenu() {
     pridej(statistika, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
            &VysledkyWindow::vyskitClick);
     pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"), &VysledkyWindow::Vvojskupin1Click);
-    pripravujeSe(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"));
+    pridej(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"), &VysledkyWindow::udajmapaClick);
     QMenu* polohy = podmenu(statistika, "polohyskupin", QStringLiteral("Polohy skupin"));
     pridej(polohy, "polohy1", QStringLiteral("Polohy"), &VysledkyWindow::polohy1Click);
     pridej(polohy, "Polohym", QStringLiteral("Polohy měsic"), &VysledkyWindow::PolohymClick);
@@ -308,7 +312,8 @@ void VysledkyWindow::obnovMenu() {
     const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
                       rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
                       rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
-                      rezim_ == Polohy || rezim_ == PozorovatelDenni;
+                      rezim_ == Polohy || rezim_ == PozorovatelDenni ||
+                      rezim_ == UdajeMapa;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
@@ -369,6 +374,10 @@ void VysledkyWindow::vyhlazena(VyberPolokoule v) {
     ukaz(Vyhlazena);
 }
 
+void VysledkyWindow::udajmapaClick() {
+    ukaz(UdajeMapa);
+}
+
 void VysledkyWindow::vyskitClick() {
     ukaz(VyskytTypu);
 }
@@ -419,6 +428,15 @@ void VysledkyWindow::sestav() {
         stack_->setCurrentWidget(StringGrid4_);
         setWindowTitle(q(mrizka_.caption));
         return;
+    case UdajeMapa: {
+        mrizka_ = BuildRotationStatistics(session_.records(), session_.geometry());
+        QPrinter printer(QPrinter::HighResolution);
+        const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
+        mapa_->nastav(mrizka_, q(StatisticsStatusLine(mrizka_, strana.width(), strana.height())));
+        stack_->setCurrentWidget(mapa_);
+        setWindowTitle(q(mrizka_.caption));
+        return;
+    }
     case InterSol:
         stack_->setCurrentWidget(intersol_);
         setWindowTitle(Titulek);
@@ -524,6 +542,7 @@ void VysledkyWindow::tiskDo(QPrinter& printer) {
         case Namerena:
         case Vyhlazena:
         case CvHodnoty:
+        case UdajeMapa:
             PrintTable(printer, mrizka_, q(mrizka_.caption));
             return;
         case InterSol:
@@ -630,6 +649,7 @@ void installVysledky(HlavniWindow& hlavni) {
         {"vyhlsever", &VysledkyWindow::severvyrClick},
         {"vyhljih", &VysledkyWindow::jihvyrClick},
         {"vyskytskup", &VysledkyWindow::vyskitClick},
+        {"promapovy", &VysledkyWindow::udajmapaClick},
         {"SpeedButton8", &VysledkyWindow::namdocsv},
         {"pozorovatelv", &VysledkyWindow::pozorovateleClick},
         {"vyvojskup", &VysledkyWindow::Vvojskupin1Click},

@@ -35,6 +35,7 @@ class ObecnaDataPanel;
 class ProtokolView;
 class Session;
 class SeznamPozorovateluView;
+class UdajeProMapuView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
 void installVysledky(HlavniWindow& hlavni);
@@ -52,6 +53,7 @@ class VysledkyWindow : public QWidget {
         Namerena = 5,
         Vyhlazena = 6,
         VyskytTypu = 7,
+        UdajeMapa = 8,
         CvHodnoty = 9,
         Veliky = 10,
         BezAktivity = 11,
@@ -89,6 +91,7 @@ class VysledkyWindow : public QWidget {
     void severvyrClick() { vyhlazena(VyberPolokoule::Sever); }
     void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
     void vyskitClick();
+    void udajmapaClick();
     void InterSOL1Click();
     void Vvojskupin1Click();
     void pozorovateleClick();
@@ -177,6 +180,7 @@ class VysledkyWindow : public QWidget {
     QWidget* stranaStatistiky_;
     QTableWidget* StringGrid1_;
     QLabel* stav_;
+    UdajeProMapuView* mapa_ = nullptr;
     QTableWidget* StringGrid4_;
     QTableWidget* StringGrid8_;
     InterSolPanel* intersol_;

@@ -179,7 +179,7 @@ void TestVysledky::menuOfTheWindow() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     // Views still to come are disabled with their hint.
-    for (const char* name : {"udajmapa", "dataasim"}) {
+    for (const char* name : {"dataasim"}) {
         QAction* a = o.w->akce(name);
         QVERIFY2(a && !a->isEnabled(), name);
         QCOMPARE(a->statusTip(), QString("Připravuje se"));

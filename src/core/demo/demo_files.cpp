@@ -183,10 +183,12 @@ void writeSupplementary(const ProgramDir& dir, const Date& lastDate, Random& rnd
 }
 
 // Green-corona intensities around the limb, 72 values per day in steps of 5
-// degrees of position angle, brightest above the active latitudes.
-void writeCorona(const ProgramDir& dir, Random& rnd) {
+// degrees of position angle, brightest above the active latitudes; one file
+// for every year from 1940 to the last year of the data, so that the loader
+// reads them all.
+void writeCorona(const ProgramDir& dir, const Date& lastDate, Random& rnd) {
     const std::filesystem::path folder = dir.ensureFolder("KoronaX");
-    for (int year = 1940; year <= 1942; ++year) {
+    for (int year = 1940; year <= lastDate.year; ++year) {
         std::vector<std::string> lines;
         const int days = IsLeapYear(year) ? 366 : 365;
         for (int d = 0; d < days; ++d) {
@@ -198,13 +200,16 @@ void writeCorona(const ProgramDir& dir, Random& rnd) {
                 if (s.groups > 0.3) latitude = SolarCycle::meanLatitude(s.phase);
             }
             std::string line = format("1 %d %d %d %d %d", year, date.month, date.day, d + 1, 0);
+            line.reserve(line.size() + 72 * 4);
             for (int k = 1; k <= 72; ++k) {
                 // Position angle 5k - 2.5 from north through east; its latitude on the limb.
                 const double pa = 5.0 * k - 2.5;
                 const double lat = 90 - (pa <= 180 ? pa : 360 - pa);
-                const double active = std::exp(-std::pow((std::fabs(lat) - latitude) / 10, 2));
-                const double value = 8 + level * (4 + 14 * active) + rnd.uniform(0, 6);
-                line += " " + std::to_string(std::clamp(static_cast<int>(value), 0, 254));
+                const double x = (std::fabs(lat) - latitude) / 10;
+                const double active = std::exp(-x * x);
+                const double value = 4 + level * (1 + 5 * active) + rnd.uniform(0, 4);
+                line += ' ';
+                line += std::to_string(std::clamp(static_cast<int>(value), 0, 254));
             }
             lines.push_back(line);
         }
@@ -291,7 +296,7 @@ void WriteDemoDirectory(const std::filesystem::path& path, const DemoOptions& op
     writeObservers(dir);
     writeStation(dir);
     writeSupplementary(dir, options.endDate, rnd);
-    writeCorona(dir, rnd);
+    writeCorona(dir, options.endDate, rnd);
     const Date last =
         run.data.records.empty() ? options.endDate : *RecordDate(run.data.records.back());
     writeMagnetograms(dir, run, last);

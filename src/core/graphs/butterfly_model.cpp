@@ -1,0 +1,154 @@
+#include "graphs/butterfly_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "results/month_sums.h"
+
+namespace hk {
+
+namespace {
+
+constexpr double DaysPerRotation = 27.2758;
+constexpr double BytesPerRotationColumn = 2127.5124; // 78 * 27.2758
+
+} // namespace
+
+std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
+    std::vector<KoronaSloupec> columns;
+    if (!korona.present()) return columns;
+    const int count =
+        static_cast<int>(std::trunc(double(korona.KoronaDelka) / BytesPerRotationColumn + 1.0));
+    long start = 0; // D_j
+    for (int j = 0; j < count; ++j) {
+        const long days =
+            j == 0 ? 27
+                   : static_cast<long>(std::trunc(j * DaysPerRotation)) -
+                         static_cast<long>(std::trunc(j * DaysPerRotation - DaysPerRotation));
+        std::array<int, KoronaValues + 1> a{};
+        for (int k = 1; k <= KoronaValues; ++k) {
+            long sum = 0;
+            for (long row = start + days + 1; row <= start + 2 * days; ++row)
+                sum += korona.value(static_cast<std::size_t>(row), k);
+            a[std::size_t(k)] = static_cast<int>(sum / days);
+        }
+        KoronaSloupec c{};
+        for (int i = 1; i <= 36; ++i)
+            c[std::size_t(i - 1)] = static_cast<std::uint8_t>(
+                std::max(0, 255 - (a[std::size_t(i)] + a[std::size_t(73 - i)])));
+        columns.push_back(c);
+        start += days;
+    }
+    return columns;
+}
+
+ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& g,
+                                  std::span<const std::uint8_t> doplnkovaData,
+                                  const KoronaTable& korona) {
+    ButterflyModel m;
+    m.doplnkova = DecodeDoplnkovaData(doplnkovaData);
+    m.korona = korona.present();
+    m.koronaSloupce = KoronaColumns(korona);
+    m.vysky = SpocitejVyskySkupin(records, g);
+    if (records.empty() || g.size() != records.size()) return m;
+    m.empty = false;
+    m.rotace1 = records.front().Rotace;
+    m.date1 = g.record(1).date;
+    if (const auto& e = g.ephemeris(1))
+        m.carrRotation1 = e->CarrRotation;
+    else
+        m.carrRotation1 = m.rotace1;
+
+    struct Observation {
+        int r;
+        int slot;
+        float lat;
+    };
+    std::vector<Observation> seen;
+    for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
+        const TZaznam& z = records[std::size_t(k - 1)];
+        if (IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+        const RecordGeometry& rg = g.record(k);
+        if (!rg.ephemeris) continue;
+        const int r = z.Rotace - m.rotace1 + 1;
+        const std::span<const Heliographic> groups = g.groups(k);
+        for (std::size_t j = 0; j < groups.size(); ++j) {
+            const int slot = z.Skupiny[j].CSk2;
+            if (slot == 0 || r < 1) continue; // groups without a number are never drawn
+            seen.push_back({r, slot, static_cast<float>(groups[j].Lat)});
+        }
+        for (int f = 0; f < rg.faculaeFields; ++f) {
+            ButterflyFacula fac;
+            int vertices = 0;
+            for (int v = 0; v < FakuleVertices && z.Skupiny[f].Fakule[v] != 0; ++v, ++vertices) {
+                const HelioPoint p = g.faculaeVertex(k, f, v);
+                const int l = static_cast<int>(std::trunc(2.0 * p.Lat));
+                if (v == 0) {
+                    fac.lmax = fac.lmin = l;
+                    fac.a = 360.0 - rg.ephemeris->L0 + p.CMD;
+                } else {
+                    fac.lmax = std::max(fac.lmax, l);
+                    fac.lmin = std::min(fac.lmin, l);
+                }
+            }
+            if (vertices == 0) continue;
+            fac.rotace = z.Rotace;
+            m.faculae.push_back(fac);
+        }
+    }
+    // Faculae by column, overlapping extents merged.
+    auto key = [](const ButterflyFacula& f) {
+        return static_cast<int>(std::floor((f.a + f.rotace * 360.0) / 360.0));
+    };
+    std::stable_sort(
+        m.faculae.begin(), m.faculae.end(),
+        [&](const ButterflyFacula& x, const ButterflyFacula& y) { return key(x) < key(y); });
+    for (std::size_t i = 0; i < m.faculae.size();) {
+        std::size_t e = i;
+        const int k = key(m.faculae[i]);
+        while (e < m.faculae.size() && key(m.faculae[e]) == k)
+            ++e;
+        std::vector<FaculaeExtent> extents;
+        for (std::size_t j = i; j < e; ++j)
+            extents.push_back({m.faculae[j].lmax, m.faculae[j].lmin});
+        std::sort(extents.begin(), extents.end(),
+                  [](const FaculaeExtent& x, const FaculaeExtent& y) { return x.lmin < y.lmin; });
+        FaculaeColumn c;
+        c.key = k;
+        c.rawFrom = static_cast<std::uint32_t>(i);
+        c.rawTo = static_cast<std::uint32_t>(e);
+        c.mergedFrom = static_cast<std::uint32_t>(m.faculaeMerged.size());
+        for (const FaculaeExtent& x : extents) {
+            if (m.faculaeMerged.size() > c.mergedFrom && x.lmin <= m.faculaeMerged.back().lmax)
+                m.faculaeMerged.back().lmax = std::max(m.faculaeMerged.back().lmax, x.lmax);
+            else
+                m.faculaeMerged.push_back(x);
+        }
+        c.mergedTo = static_cast<std::uint32_t>(m.faculaeMerged.size());
+        m.faculaeColumns.push_back(c);
+        i = e;
+    }
+
+    std::stable_sort(seen.begin(), seen.end(), [](const Observation& a, const Observation& b) {
+        return a.r != b.r ? a.r < b.r : a.slot < b.slot;
+    });
+    for (std::size_t i = 0; i < seen.size();) {
+        std::size_t e = i;
+        std::array<long, MeritkoSirkyMax> sum{};
+        while (e < seen.size() && seen[e].r == seen[i].r && seen[e].slot == seen[i].slot) {
+            for (int vs = 1; vs <= MeritkoSirkyMax; ++vs)
+                sum[std::size_t(vs - 1)] += static_cast<long>(std::trunc(vs * seen[e].lat));
+            ++e;
+        }
+        ButterflyMark mark;
+        mark.r = seen[i].r;
+        const long count = static_cast<long>(e - i);
+        for (std::size_t s = 0; s < sum.size(); ++s)
+            mark.m[s] = static_cast<int>(sum[s] / count);
+        m.marks.push_back(mark);
+        i = e;
+    }
+    return m;
+}
+
+} // namespace hk

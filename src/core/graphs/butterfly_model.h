@@ -1,0 +1,87 @@
+#pragma once
+// What the butterfly diagram draws, computed once from the records (and the
+// geometry cache), the supplementary data and the corona table: the group
+// marks per rotation and group number, the faculae extents, the latitude
+// tables of the overlays, the decoded supplementary data and the grey levels
+// of the corona underlay. Scales, switches and scroll positions are options
+// of the painter, so a repaint computes nothing of this again.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "graphs/doplnkova_data.h"
+#include "graphs/group_latitudes.h"
+#include "graphs/korona.h"
+#include "records/geometry_cache.h"
+#include "records/zaznam.h"
+
+namespace hk {
+
+inline constexpr int MeritkoSirkyMin = 1;
+inline constexpr int MeritkoSirkyMax = 9;
+inline constexpr int MeritkoRotaceMin = 1;
+inline constexpr int MeritkoRotaceMax = 16;
+
+// One mark of the own groups: the mean of Trunc(vs * latitude) over every
+// observation of one group number in one rotation, for each latitude scale
+// vs = 1..9 (index vs - 1).
+struct ButterflyMark {
+    int r = 0; // rotation index (Rotace - Rotace of record 1 + 1)
+    std::array<int, MeritkoSirkyMax> m{};
+};
+
+// One faculae field: its rotation column follows from Trunc((a + (Rotace -
+// start) * 360) / 360); its extent in half degrees.
+struct ButterflyFacula {
+    int rotace = 0;
+    double a = 0; // 360 - L0 + CMD of the first vertex
+    int lmax = 0; // largest Trunc(2 * latitude) of the vertices
+    int lmin = 0; // smallest
+};
+
+// The faculae of one column key = floor(t), t = (a + Rotace * 360) / 360:
+// whenever the start rotation P is at most the key, every field of the
+// column is drawn at n = key - P, so the overlapping extents are merged
+// (same pixels, far fewer lines); otherwise the painter draws the fields
+// faculae[rawFrom, rawTo) one by one.
+struct FaculaeColumn {
+    int key = 0;
+    std::uint32_t rawFrom = 0, rawTo = 0;       // into ButterflyModel::faculae
+    std::uint32_t mergedFrom = 0, mergedTo = 0; // into ButterflyModel::faculaeMerged
+};
+struct FaculaeExtent {
+    int lmax = 0, lmin = 0;
+};
+
+// Grey levels of one rotation column of the corona underlay: band 1 is
+// latitude 85..90 north, band 36 85..90 south.
+using KoronaSloupec = std::array<std::uint8_t, 36>;
+
+struct ButterflyModel {
+    bool empty = true;         // no records: only the frame is drawn
+    int rotace1 = 0;           // Rotace of record 1
+    int carrRotation1 = 0;     // CarrRotation at record 1's date and time
+    std::optional<Date> date1; // date of record 1
+    VyskySkupin vysky;
+    std::vector<ButterflyMark> marks;     // by rotation index, then group number
+    std::vector<ButterflyFacula> faculae; // by column key
+    std::vector<FaculaeColumn> faculaeColumns;
+    std::vector<FaculaeExtent> faculaeMerged;
+    DoplnkovaRotace doplnkova;
+    bool korona = false;                      // corona data were loaded
+    std::vector<KoronaSloupec> koronaSloupce; // column j is rotation 1145 + j
+};
+
+// Rotation columns of the corona underlay: averages of the limb values over
+// the days of a rotation (the column j averages day rows D_j + n_j + 1 ..
+// D_j + 2 n_j) turned into grey levels 255 - (a_i + a_(73-i)), at least 0.
+std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona);
+
+ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& geometry,
+                                  std::span<const std::uint8_t> doplnkovaData,
+                                  const KoronaTable& korona);
+
+} // namespace hk

@@ -1,0 +1,97 @@
+#include "graphs/korona.h"
+
+#include <array>
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "records/program_dir.h"
+
+namespace hk {
+
+namespace {
+
+constexpr int Columns = 80;
+constexpr std::uint8_t Unfilled = 255;
+constexpr std::size_t MaxFileBytes = 200000;
+
+bool isSeparator(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+} // namespace
+
+bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
+    if (!table.present()) table.KoronaData.clear();
+    int last = 78; // the last filled column of the previous line
+    std::size_t pos = 0;
+    bool ok = true;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\r', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+
+        std::array<std::uint8_t, Columns + 1> col;
+        col.fill(Unfilled);
+        int tokens = 0;
+        for (std::size_t i = 0; i < line.size();) {
+            while (i < line.size() && isSeparator(line[i]))
+                ++i;
+            std::size_t j = i;
+            while (j < line.size() && !isSeparator(line[j]))
+                ++j;
+            if (j == i) break;
+            long v = 0;
+            const auto [p, ec] = std::from_chars(line.data() + i, line.data() + j, v);
+            if (ec != std::errc() || p != line.data() + j) {
+                ok = false;
+                break;
+            }
+            if (v > 1900) v -= 1900;
+            ++tokens;
+            if (tokens <= Columns)
+                col[static_cast<std::size_t>(tokens)] =
+                    static_cast<std::uint8_t>(std::labs(v) & 0xFF);
+            i = j;
+        }
+        if (!ok) break;
+        if (tokens == 0) continue;
+        if (col[2] == 0 && col[3] == 0 && col[4] == 0) break;
+        for (int c = Columns; c >= Columns - 4; --c)
+            if (col[static_cast<std::size_t>(c)] != Unfilled) {
+                last = c;
+                break;
+            }
+        for (int c = 1; c <= 6; ++c)
+            table.KoronaData.push_back(col[static_cast<std::size_t>(c)]);
+        for (int c = last - KoronaValues + 1; c <= last; ++c)
+            table.KoronaData.push_back(col[static_cast<std::size_t>(c)]);
+    }
+    table.KoronaDelka = table.KoronaData.empty() ? 1 : table.KoronaData.size();
+    return ok;
+}
+
+KoronaLoad LoadKorona(const ProgramDir& dir) {
+    KoronaLoad result;
+    if (!dir.exists("KoronaX")) return result;
+    for (int i = 0; i < KoronaMaxYears; ++i) {
+        const std::string name = "KoronaX\\HR" + std::to_string(KoronaFirstYear + i) + ".csv";
+        if (!dir.exists(name)) break;
+        std::ifstream in(dir.resolve(name), std::ios::binary);
+        std::string bytes(MaxFileBytes, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(MaxFileBytes));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        ++result.years;
+        if (!AppendKoronaYear(bytes, result.table)) {
+            result.warning = "Soubor " + name +
+                             " obsahuje hodnotu, která není celé číslo; "
+                             "data koróny jsou načtena jen po něj.";
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace hk

@@ -1,0 +1,56 @@
+#pragma once
+// The green-corona table: one day row of 78 bytes per observed day, read at
+// start from the yearly files KoronaX\HR<year>.csv (1940, 1941, ... up to the
+// first missing year). Row layout: bytes 0..5 the line's first six columns
+// (byte 1 = year - 1900, bytes 2 and 3 month and day), bytes 6..77 the 72
+// limb intensities in steps of 5 degrees of position angle; value k and
+// value 73 - k lie at the same latitude on the two limbs.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hk {
+
+class ProgramDir;
+
+inline constexpr std::size_t KoronaRowBytes = 78;
+inline constexpr int KoronaValues = 72;
+inline constexpr int KoronaFirstYear = 1940;
+inline constexpr int KoronaMaxYears = 101;
+
+struct KoronaTable {
+    std::vector<std::uint8_t> KoronaData; // day rows, KoronaDelka bytes
+    std::size_t KoronaDelka = 1;          // bytes filled; 1 = no corona data
+
+    bool present() const { return KoronaDelka > 1; }
+    std::size_t rows() const { return KoronaData.size() / KoronaRowBytes; }
+    // Value k (1..72) of day row `row` (0-based); rows past the last loaded
+    // day read 0.
+    int value(std::size_t row, int k) const {
+        const std::size_t at = row * KoronaRowBytes + 5 + static_cast<std::size_t>(k);
+        return row < rows() && k >= 1 && k <= KoronaValues ? KoronaData[at] : 0;
+    }
+};
+
+// Appends the day rows of one yearly file to `table`. Tokens are split at
+// every character of code 32 or less, values above 1900 lose 1900, and each
+// line keeps its first six columns and the last 72 of its values. Lines
+// without a token add nothing; the first line whose columns 2, 3 and 4 are
+// all 0 ends the file. Returns false when a token is not an integer (the
+// rows before it stay).
+bool AppendKoronaYear(std::string_view text, KoronaTable& table);
+
+struct KoronaLoad {
+    KoronaTable table;
+    int years = 0;                      // files read
+    std::optional<std::string> warning; // why the loading stopped early
+};
+
+// The corona loader of the start-up: KoronaX\HR1940.csv, HR1941.csv, ...
+// while each exists, at most 101 years, at most 200000 bytes of each.
+KoronaLoad LoadKorona(const ProgramDir& dir);
+
+} // namespace hk

@@ -1,0 +1,53 @@
+#pragma once
+// magn.dat: the magnetogram summation, one block of 121 x 90 bytes (10890)
+// per Carrington rotation from rotation 1718 on. Inside a block, row r
+// (0..120) is the latitude band Trunc(HelioLat + 60) (only 0..119 are
+// written: |HelioLat| < 60), column c (0..89) the Carrington longitude in
+// steps of 4 degrees, c = Round(HelioLon) shr 2 within the rotation; the
+// byte of cell (r, c) is at r * 90 + c of the block. A cell holds
+// (v and 15) shl 4 of the last magnetogram pixel that fell into it, 0 when
+// none did.
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace hk {
+
+inline constexpr int MagnPrvniRotace = 1718;
+inline constexpr int MagnRadky = 121;
+inline constexpr int MagnSloupce = 90;
+inline constexpr std::size_t MagnBlok = std::size_t(MagnRadky) * MagnSloupce; // 10890
+
+// The cell of a point of the summation: row from the latitude, column from
+// the continuous longitude since rotation 1717.
+struct MagnBunka {
+    int rotace;  // Carrington rotation of the block
+    int radek;   // 0..119
+    int sloupec; // 0..89
+};
+// The cell of latitude `lat` and longitude `lon` (0..360) passing the central
+// meridian in rotation `rotace`; rotace < 1718 or |lat| >= 60 give none.
+bool MagnCell(int rotace, double lat, double lon, MagnBunka& out);
+
+class MagnData {
+  public:
+    MagnData() = default;
+    // The blocks of rotations 1718 .. 1718 + count - 1 from the file's bytes
+    // (a short file reads zeros for what it lacks).
+    static MagnData fromBytes(std::span<const std::uint8_t> bytes, int count);
+    // Reads magn.dat; a missing file gives zero blocks.
+    static MagnData read(const std::filesystem::path& file, int count);
+
+    int rotations() const { return static_cast<int>(bytes_.size() / MagnBlok); }
+    // The byte of a cell; 0 outside the blocks.
+    std::uint8_t cell(int rotace, int radek, int sloupec) const;
+    // Stores a pixel value into its cell ((v and 15) shl 4); grows the blocks.
+    void store(const MagnBunka& b, int v);
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+
+  private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+} // namespace hk

@@ -1,0 +1,135 @@
+#include "results/rotation_table.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+
+#include "results/month_sums.h"
+
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+constexpr int RecordsAround = 7;
+constexpr int WindowDays = 41;
+
+int classIndex(std::string_view typ) {
+    if (typ.empty()) return -1;
+    constexpr std::string_view letters = "ABCDEFH";
+    const std::size_t i = letters.find(typ.front());
+    return i == std::string_view::npos ? -1 : static_cast<int>(i);
+}
+
+// A group seen at Carrington longitude `lon`, in a record of rotation
+// `rotace` with the disk centre at L0, passes the central meridian in R.
+bool takenFor(int R, int rotace, double lon, double L0) {
+    return (lon > 270 && rotace == R - 1 && L0 < 90) || (lon > 180 && rotace == R && L0 > 90) ||
+           (lon < 180 && rotace == R && L0 < 270) || (lon < 90 && rotace == R + 1 && L0 > 270);
+}
+
+std::string text(double v, const char* pattern) {
+    return FormatNumber(v, pattern);
+}
+
+} // namespace
+
+const std::array<const char*, 6> RotationTableCaptions = {" Počet \r skupin ",
+                                                          "  Výška prům.  \r napozorovaná",
+                                                          "Výška prům. \r vyhlazená ",
+                                                          "Okraj",
+                                                          "Asym",
+                                                          "Počet skupin v jednom typu"};
+
+std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records,
+                                                const GeometryCache& g, int pocetRotaci) {
+    std::vector<RotationGroups> out(std::size_t(std::max(0, pocetRotaci)) + 1);
+    if (records.empty() || g.size() != records.size()) return out;
+    const int n = static_cast<int>(records.size());
+    const int rotace1 = records.front().Rotace;
+    // First record (0-based) of each rotation or, when it has none, of the next one.
+    auto firstOf = [&](int rotace) {
+        int i = 0;
+        while (i < n && records[std::size_t(i)].Rotace < rotace)
+            ++i;
+        return i;
+    };
+    int first = firstOf(rotace1);
+    for (int r = 1; r <= pocetRotaci; ++r) {
+        const int R = rotace1 + r - 1;
+        const int next = firstOf(R + 1);
+        const int from = std::max(0, first - RecordsAround);
+        const int to = std::min(n - 1, next + RecordsAround);
+        first = next;
+        const auto& d0 = g.record(from + 1).date;
+        struct Seen {
+            int cls;
+            float lat;
+        };
+        std::map<int, Seen> groups;
+        for (int i = from; i <= to; ++i) {
+            const TZaznam& z = records[std::size_t(i)];
+            const RecordGeometry& rg = g.record(i + 1);
+            if (!rg.date || !rg.ephemeris || IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+            if (d0 && DaySerial(*rg.date) - DaySerial(*d0) >= WindowDays) continue;
+            const auto positions = g.groups(i + 1);
+            for (std::size_t j = 0; j < positions.size(); ++j) {
+                const int number = z.Skupiny[j].CSk2;
+                if (number < 1) continue;
+                if (!takenFor(R, z.Rotace, positions[j].Lon, rg.ephemeris->L0)) continue;
+                groups[number] = {classIndex(z.Skupiny[j].Typ.raw()),
+                                  static_cast<float>(positions[j].Lat)};
+            }
+        }
+        RotationGroups& rg = out[std::size_t(r)];
+        for (const auto& [number, s] : groups) {
+            (s.lat > 0 ? rg.sever : rg.jih) += 1;
+            if (s.cls >= 0) ++rg.TypyVRotaci[std::size_t(s.cls)];
+        }
+    }
+    return out;
+}
+
+ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const GeometryCache& g) {
+    ResultsGrid grid;
+    grid.caption = "Výsledky    údaje pro mapu";
+    grid.cells.push_back({"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih",
+                          " S max", " S min", " J max", " J min", " Asym", "   A", "   B", "   C",
+                          "   D", "   E", "   F", "   H"});
+    VyskySkupin v = SpocitejVyskySkupin(records, g);
+    const int pocet = std::max(0, v.PocetRotaci);
+    const std::vector<RotationGroups> counts = CountRotationGroups(records, g, pocet);
+    for (int r = 1; r <= pocet; ++r) {
+        RotaceVyska& t = v.TabulkaRotaci[std::size_t(r)];
+        t.SkupinSever = static_cast<std::uint16_t>(counts[std::size_t(r)].sever);
+        t.SkupinJih = static_cast<std::uint16_t>(counts[std::size_t(r)].jih);
+    }
+    const int rotace1 = records.empty() ? 0 : records.front().Rotace;
+    for (int r = 1; r <= pocet; ++r) {
+        const RotaceVyska& t = v.rotace(r);
+        std::vector<std::string> row(19, "----");
+        row[0] = std::to_string(rotace1 + r - 1);
+        const auto smooth = v.vyhlazena(r);
+        row[5] = smooth[0] == 0 ? "---" : text(smooth[0], "##.00");
+        row[6] = smooth[1] == 0 ? "---" : text(smooth[1], "##.00");
+        if (t.Sever != 0 || t.Jih != 0) {
+            row[1] = text(t.SkupinSever, "#0");
+            row[2] = text(t.SkupinJih, "#0");
+            row[3] = text(t.Sever, "##.00");
+            row[4] = text(t.Jih, "##.00");
+            row[7] = text(t.SeverMax / 10.0, "##.0");
+            row[8] = text(t.SeverMin / 10.0, "##.0");
+            row[9] = text(t.JihMin / 10.0, "##.0");
+            row[10] = text(t.JihMax / 10.0, "##.0");
+            row[11] = text(double(t.Sever) + double(t.Jih), "##.00");
+            for (int c = 0; c < RotationClassCount; ++c)
+                row[std::size_t(12 + c)] =
+                    text(counts[std::size_t(r)].TypyVRotaci[std::size_t(c)], "#0");
+        }
+        grid.cells.push_back(std::move(row));
+    }
+    return grid;
+}
+
+} // namespace hk

@@ -1,0 +1,303 @@
+#include "render/butterfly.h"
+
+#include <QImage>
+#include <QPolygon>
+#include <QVector>
+#include <cmath>
+
+#include "render/font_roles.h"
+
+namespace hk {
+
+namespace {
+
+const QColor MinorLine(180, 180, 180);
+const QColor MinorLineFaint(220, 220, 220);
+const QColor AxisNoMinor(200, 200, 200);
+const QColor RotationLine(150, 150, 150);
+const QColor SupplementaryFaculae(255, 100, 100);
+const QColor SupplementarySpots(60, 60, 60);
+const QColor OwnFaculae(255, 10, 10);
+const QColor MeanCurve(255, 0, 255);
+const QColor SmoothedCurve(255, 0, 0);
+const QColor BoundsCurve(0, 0, 255);
+constexpr int KoronaStart = 1100;
+constexpr int DoplnkovaStart = 1200;
+constexpr int DoplnkovaColumns = 820;
+constexpr int KoronaFirstColumn = 45; // column 0 of the corona is rotation 1145
+constexpr double RotationsPerYear = 13.4;
+constexpr double DaysPerRotationOfYear = 27.276;
+
+// A rectangle of the old drawing rules, pen and brush of one colour: it
+// covers x1..x2 - 1 and y1..y2 - 1 (corners in any order).
+void gdiRect(QVector<QRect>& out, int x1, int y1, int x2, int y2) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    if (x2 > x1 && y2 > y1) out.push_back(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void fill(QPainter& p, const QVector<QRect>& rects, const QColor& c) {
+    for (const QRect& r : rects)
+        p.fillRect(r, c);
+}
+
+// Text whose top-left corner is at (x, y).
+void textAt(QPainter& p, int x, int y, const QString& s) {
+    p.drawText(QRect(x, y, 400, 400), Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+} // namespace
+
+int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& o) {
+    if (o.korona && model.korona) return KoronaStart;
+    if (o.doplnkova && model.doplnkova.present) return DoplnkovaStart;
+    return model.carrRotation1 - model.carrRotation1 % 100;
+}
+
+void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
+                    const ButterflyOptions& o) {
+    p.save();
+    p.setClipRect(area);
+    p.translate(area.topLeft());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int W = area.width(), H = area.height();
+    p.fillRect(QRect(0, 0, W, H), Qt::white);
+    p.setFont(SansFont(o.fontPixels));
+
+    const int hs = o.MeritkoRotace;
+    const int vs = o.MeritkoSirky;
+    const int sx = o.sx;
+    // The vertical scroll moves everything alike.
+    const int y0 = H / 2 + o.PosunRovniku - o.sy;
+    const int w = hs - hs / 2 + 1;
+    const int top = y0 - 90 * vs, bottom = y0 + 90 * vs;
+    const int P = ButterflyStartRotation(model, o);
+    auto visible = [W](int x) { return x >= -20 && x <= W + 20; };
+
+    // Corona underlay, under the grid.
+    if (o.korona && model.korona && !model.koronaSloupce.empty()) {
+        if (w == hs) {
+            // Columns touch: one grey image, each pixel a band of a column.
+            const int columns = static_cast<int>(model.koronaSloupce.size());
+            QImage bands(columns, 36, QImage::Format_RGB32);
+            for (int j = 0; j < columns; ++j)
+                for (int i = 0; i < 36; ++i) {
+                    const int g = model.koronaSloupce[std::size_t(j)][std::size_t(i)];
+                    bands.setPixel(j, i, qRgb(g, g, g));
+                }
+            const int x = KoronaFirstColumn * hs + 50 - sx;
+            const int yTop = y0 + vs / 2 + (5 - 90) * vs - 5 * vs;
+            p.drawImage(QRect(x, yTop, columns * hs, 36 * 5 * vs), bands);
+        } else {
+            QVector<QRect> band;
+            for (std::size_t j = 0; j < model.koronaSloupce.size(); ++j) {
+                const int x = (KoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
+                if (!visible(x)) continue;
+                for (int i = 1; i <= 36; ++i) {
+                    const int g = model.koronaSloupce[j][std::size_t(i - 1)];
+                    const int ya = y0 + vs / 2 + (5 * i - 90) * vs;
+                    band.clear();
+                    gdiRect(band, x, ya, x + w, ya - 5 * vs);
+                    fill(p, band, QColor(g, g, g));
+                }
+            }
+        }
+    }
+
+    // Frame and grid.
+    QColor last = AxisNoMinor;
+    {
+        QVector<QLine> strong, faint;
+        if (hs == 4) {
+            for (int i = 1; i <= 20 * hs; ++i) {
+                const int x = 10 * i * hs + 50 - sx;
+                if (visible(x)) strong.push_back(QLine(x, top, x, bottom));
+            }
+            last = MinorLine;
+        } else if (hs >= 8) {
+            for (int i = 1; i <= 200 * hs; ++i) {
+                const int x = i * hs + 50 - sx;
+                if (visible(x)) (i % 10 == 0 ? strong : faint).push_back(QLine(x, top, x, bottom));
+            }
+            last = MinorLine;
+        }
+        p.setPen(MinorLineFaint);
+        p.drawLines(faint);
+        p.setPen(MinorLine);
+        p.drawLines(strong);
+    }
+    p.setPen(last);
+    p.drawLine(50 - sx, top, 50 - sx, bottom);
+    p.setPen(RotationLine);
+    for (int i = 1; i <= 20; ++i) {
+        const int x = 100 * i * hs + 50 - sx;
+        p.drawLine(x, top, x, bottom);
+        p.setPen(Qt::black);
+        textAt(p, x, bottom + 10, QString::number(P + 100 * i));
+        p.setPen(RotationLine);
+    }
+    const int range = ButterflyScrollRange(hs);
+    for (int b = 90; b >= -90; b -= 10) {
+        const int y = y0 - b * vs;
+        p.setPen(RotationLine);
+        p.drawLine(50 - sx, y, range - sx, y);
+        p.setPen(Qt::black);
+        textAt(p, 30 - sx, y - 5, QString::number(b));
+    }
+
+    // Data.
+    if (o.podkreslit) {
+        const bool spots = o.RezimMotylka == 1 || o.RezimMotylka == 3;
+        const bool faculae = o.RezimMotylka == 2 || o.RezimMotylka == 3;
+        QVector<QRect> rects;
+        QVector<QLine> lines;
+        if (o.doplnkova && model.doplnkova.present) {
+            if (faculae) {
+                for (const DoplnkovaFakule& f : model.doplnkova.fakule) {
+                    const int n = f.rotace - P;
+                    if (n >= DoplnkovaColumns) break;
+                    const int x = n * hs + 49 - sx;
+                    if (!visible(x)) continue;
+                    const int y1 = (f.dolni - 128) * vs, y2 = (f.horni - 128) * vs;
+                    if (o.SirkaFakuli)
+                        gdiRect(rects, x, y0 + 2 - y1, n * hs + 50 - sx + hs / 2, y0 - 2 - y2);
+                    else
+                        lines.push_back(QLine(x, y0 - y1, x, y0 - y2));
+                }
+                p.setPen(SupplementaryFaculae);
+                p.drawLines(lines);
+                fill(p, rects, SupplementaryFaculae);
+                rects.clear();
+                lines.clear();
+            }
+            if (spots) {
+                for (const DoplnkovaSkvrna& s : model.doplnkova.skvrny) {
+                    const int n = s.rotace - P;
+                    if (n >= DoplnkovaColumns) break;
+                    const int x = n * hs + 49 - sx;
+                    if (!visible(x)) continue;
+                    const int y = s.sirka * vs;
+                    gdiRect(rects, x, y0 + 2 - y, n * hs + 50 - sx + hs / 2, y0 - 2 - y);
+                }
+                fill(p, rects, SupplementarySpots);
+                rects.clear();
+            }
+        }
+        if (faculae) {
+            auto draw = [&](int n, int lmax, int lmin) {
+                const int x = n * hs + 50 - sx;
+                if (!visible(x)) return;
+                const int yTop = (2 * y0 - vs * lmax) / 2;
+                const int yBottom = (2 * y0 - vs * lmin) / 2;
+                if (o.SirkaFakuli)
+                    gdiRect(rects, x, yTop, x + w, yBottom);
+                else
+                    lines.push_back(QLine(x - 1, yTop, x - 1, yBottom));
+            };
+            for (const FaculaeColumn& c : model.faculaeColumns) {
+                if (c.key >= P) {
+                    if (!visible((c.key - P) * hs + 50 - sx)) continue;
+                    for (std::uint32_t i = c.mergedFrom; i < c.mergedTo; ++i)
+                        draw(c.key - P, model.faculaeMerged[i].lmax, model.faculaeMerged[i].lmin);
+                    continue;
+                }
+                for (std::uint32_t i = c.rawFrom; i < c.rawTo; ++i) {
+                    const ButterflyFacula& f = model.faculae[i];
+                    draw(static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0)),
+                         f.lmax, f.lmin);
+                }
+            }
+            p.setPen(OwnFaculae);
+            p.drawLines(lines);
+            fill(p, rects, OwnFaculae);
+            rects.clear();
+            lines.clear();
+        }
+        if (spots && vs >= MeritkoSirkyMin && vs <= MeritkoSirkyMax) {
+            for (const ButterflyMark& mark : model.marks) {
+                const int x = (model.rotace1 - P + mark.r - 1) * hs + 50 - sx;
+                if (!visible(x)) continue;
+                const int m = mark.m[std::size_t(vs - 1)];
+                gdiRect(rects, x, y0 + vs / 2 - m, x + w, y0 - 2 - m);
+            }
+            fill(p, rects, Qt::black);
+        }
+    }
+
+    // Overlays.
+    if (!model.empty) {
+        const VyskySkupin& v = model.vysky;
+        auto xr = [&](int r) { return (model.rotace1 - P + r - 1) * hs + 50 - sx; };
+        if (o.vyskaskvrn || o.vse) {
+            p.setPen(QPen(MeanCurve, 2));
+            for (int h = 0; h < 2; ++h) {
+                QPolygon line;
+                for (int r = 1; r <= v.PocetRotaci; ++r) {
+                    const RotaceVyska& t = v.rotace(r);
+                    line << QPoint(
+                        xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.Sever : t.Jih))));
+                }
+                p.drawPolyline(line);
+            }
+        }
+        if (o.vyskahlazena || o.vse) {
+            p.setPen(QPen(SmoothedCurve, 2));
+            for (int h = 0; h < 2; ++h) {
+                QPolygon line;
+                for (int r = 3; r <= v.PocetRotaci - 3; ++r)
+                    line << QPoint(xr(r), static_cast<int>(std::trunc(
+                                              y0 - vs * v.vyhlazena(r)[std::size_t(h)])));
+                if (line.size() > 1) p.drawPolyline(line);
+            }
+        }
+        if ((o.hranice || o.vse) && model.date1) {
+            p.setPen(QPen(BoundsCurve, 1));
+            const double sinceNewYear =
+                DaySerial(*model.date1) - DaySerial(Date{model.date1->year, 1, 1});
+            const int d =
+                static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
+            const int x0 = (model.rotace1 - P) * hs + 50 - hs - sx;
+            using Field = float RokVyska::*;
+            const Field fields[] = {&RokVyska::SeverMax, &RokVyska::JihMin, &RokVyska::SeverMin,
+                                    &RokVyska::JihMax};
+            for (int Y = 1; Y < static_cast<int>(v.TabulkaRoku.size()); ++Y) {
+                const int xa =
+                    x0 + static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));
+                const int xb = x0 + static_cast<int>(std::trunc((Y * RotationsPerYear - d) * hs));
+                for (Field f : fields) {
+                    const int ya = static_cast<int>(
+                        std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y - 1)].*f)));
+                    const int yb =
+                        static_cast<int>(std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y)].*f)));
+                    p.drawLine(xa, ya, xa, yb);
+                    p.drawLine(xa, yb, xb, yb);
+                }
+            }
+        }
+    }
+
+    if (o.stupnice) {
+        p.setPen(Qt::black);
+        for (int b = 90; b >= -90; b -= 10)
+            textAt(p, 30, y0 - b * vs - 5, QString::number(b));
+    }
+    p.restore();
+}
+
+} // namespace hk
+
+namespace hk {
+
+void PrintButterfly(QPainter& p, const QRect& page, const QSize& client,
+                    const ButterflyModel& model, const ButterflyOptions& options) {
+    const int width = std::max(1, client.width() - 5);
+    const double scale = double(page.width()) / width;
+    p.save();
+    p.translate(page.topLeft());
+    p.scale(scale, scale);
+    p.setClipRect(QRect(0, 0, width, client.height()));
+    PaintButterfly(p, QRect(QPoint(0, 0), client), model, options);
+    p.restore();
+}
+
+} // namespace hk

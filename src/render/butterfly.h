@@ -1,0 +1,52 @@
+#pragma once
+// The butterfly diagram on any QPainter: the window, the printed page, the
+// saved picture and the command line's file.
+#include <QPainter>
+#include <QRect>
+
+#include "graphs/butterfly_model.h"
+
+namespace hk {
+
+struct ButterflyOptions {
+    int MeritkoRotace = 1;     // pixels per rotation: 1, 2, 4, 8, 16
+    int MeritkoSirky = 3;      // pixels per degree of latitude, 1..9
+    bool SirkaFakuli = false;  // faculae as bars one rotation wide
+    int PosunRovniku = 0;      // equator offset from the middle, pixels
+    int RezimMotylka = 1;      // 1 spots, 2 faculae, 3 both
+    bool podkreslit = true;    // the data (groups, faculae, supplementary data)
+    bool korona = false;       // the corona underlay
+    bool doplnkova = false;    // the supplementary data shown
+    bool vyskaskvrn = false;   // mean latitude per rotation
+    bool vyskahlazena = false; // smoothed mean latitude
+    bool hranice = false;      // yearly extreme latitudes
+    bool vse = false;          // all three overlays
+    bool stupnice = false;     // latitude labels at the left edge of the visible area
+    int sx = 0;                // horizontal scroll position
+    int sy = 0;                // vertical scroll position
+    int fontPixels = 10;       // Round(ProcentoVelikosti * 8 / 100)
+};
+
+// Horizontal scroll range for a rotation scale: 1000 * MeritkoRotace + 1000.
+inline int ButterflyScrollRange(int meritkoRotace) {
+    return 1000 * meritkoRotace + 1000;
+}
+
+// The rotation number drawn at x = 50.
+int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& options);
+
+// Paints the diagram into `area` (its top-left is the picture's origin, its
+// height gives the equator's place) on a white background.
+void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
+                    const ButterflyOptions& options);
+
+} // namespace hk
+
+namespace hk {
+
+// The printed page: the client area of size `client` less 5 pixels of width,
+// stretched to the page's width at the same aspect ratio.
+void PrintButterfly(QPainter& p, const QRect& page, const QSize& client,
+                    const ButterflyModel& model, const ButterflyOptions& options);
+
+} // namespace hk

@@ -1,0 +1,217 @@
+// The butterfly diagram's tables: the rotation of the central-meridian
+// passage, the smoothing span, the marks per group number, tables sized to
+// the data, the corona loader and columns, the supplementary block and the
+// magn.dat cells.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "geometry/calendar.h"
+#include "graphs/butterfly_model.h"
+#include "graphs/doplnkova_data.h"
+#include "graphs/group_latitudes.h"
+#include "graphs/korona.h"
+#include "graphs/magn_dat.h"
+#include "records/geometry_cache.h"
+#include "records/record.h"
+#include "tests_support/butterfly_records.h"
+
+using namespace hk;
+using namespace hk::test;
+
+namespace {
+
+// The first day from `from` on whose noon L0 lies within [lo, hi).
+std::string dayWithL0(Date from, double lo, double hi) {
+    for (int d = DaySerial(from);; ++d) {
+        const std::string text = FormatDatum(DateFromSerial(d));
+        const TZaznam z = RotationRecord(text.c_str());
+        const double L0 = RecordEphemeris(z)->L0;
+        if (L0 >= lo && L0 < hi) return text;
+    }
+}
+
+VyskySkupin tables(const std::vector<TZaznam>& records) {
+    const GeometryCache g = GeometryCache::of(records);
+    return SpocitejVyskySkupin(records, g);
+}
+
+} // namespace
+
+TEST(GroupLatitudes, GroupPastLongitude270WithSmallL0CountsInTheNextRotation) {
+    const std::string day = dayWithL0({2015, 3, 1}, 20, 40);
+    TZaznam z = RotationRecord(day.c_str());
+    const double L0 = RecordEphemeris(z)->L0;
+    AddGroupAt(z, L0 - 50 + 360, 15, 1); // west of the meridian, longitude above 270
+    AddGroupAt(z, L0 + 20, -12, 2);      // an ordinary group of the same rotation
+    const VyskySkupin v = tables({z});
+    EXPECT_EQ(v.PocetRotaci, 1);
+    EXPECT_EQ(v.rotace(1).PocetSever, 0);
+    EXPECT_EQ(v.rotace(1).PocetJih, 1);
+    EXPECT_EQ(v.rotace(2).PocetSever, 1);
+    EXPECT_EQ(CentralMeridianRotation(5, 80, 300), 4);
+    EXPECT_EQ(CentralMeridianRotation(5, 200, 100), 5);
+}
+
+TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
+    struct Row {
+        const char* name;
+        int rotations;
+        int smoothedFrom, smoothedTo; // 0, -1: none
+    };
+    for (const Row& row : {Row{"five", 5, 0, -1}, Row{"six", 6, 3, 3}, Row{"nine", 9, 3, 6}}) {
+        SCOPED_TRACE(row.name);
+        std::vector<TZaznam> records;
+        for (int i = 0; i < row.rotations; ++i) {
+            const std::string day =
+                FormatDatum(DateFromSerial(DaySerial({2014, 1, 5}) + 27 * i + i / 3));
+            TZaznam z = RotationRecord(day.c_str());
+            AddGroupAt(z, RecordEphemeris(z)->L0, 10 + i, 1);
+            records.push_back(z);
+        }
+        // Rotation index from the records' own rotation numbers.
+        for (std::size_t i = 0; i < records.size(); ++i)
+            records[i].Rotace = static_cast<std::uint16_t>(records[0].Rotace + i);
+        const VyskySkupin v = tables(records);
+        ASSERT_EQ(v.PocetRotaci, row.rotations);
+        for (int r = 0; r <= row.rotations; ++r) {
+            const bool expected = r >= row.smoothedFrom && r <= row.smoothedTo;
+            EXPECT_EQ(v.vyhlazena(r)[0] != 0, expected) << "r = " << r;
+        }
+        if (row.rotations == 9) {
+            const auto m = [&](int r) { return v.rotace(r).Sever; };
+            EXPECT_FLOAT_EQ(v.vyhlazena(4)[0],
+                            (0.5f * m(2) + m(3) + m(4) + m(5) + 0.5f * m(6)) * 0.25f);
+        }
+        // No southern groups: the southern extremes and year bounds are 0, not -1000 / -100.
+        EXPECT_EQ(v.rotace(1).JihMax, 0);
+        EXPECT_EQ(v.rotace(1).SeverMin, v.rotace(1).SeverMax);
+        EXPECT_EQ(v.TabulkaRoku[1].JihMax, 0.0f);
+    }
+}
+
+TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationNeverForNumberZero) {
+    TZaznam a = RotationRecord("10.03.2015");
+    TZaznam b = RotationRecord("12.03.2015");
+    b.Rotace = a.Rotace;
+    const double L0a = RecordEphemeris(a)->L0, L0b = RecordEphemeris(b)->L0;
+    AddGroupAt(a, L0a + 10, 12, 7);
+    AddGroupAt(b, L0a + 10, 14, 7);   // the same group two days later
+    AddGroupAt(b, L0b, -20, 0);       // no group number: counted, never drawn
+    AddGroupAt(b, L0b - 10, 30, 120); // a number above 70 is still drawn
+    const std::vector<TZaznam> records{a, b};
+    const GeometryCache g = GeometryCache::of(records);
+    const ButterflyModel m =
+        MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
+    ASSERT_EQ(m.marks.size(), 2u);
+    const int vs = 3;
+    const int expected =
+        (static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat))) +
+         static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(2)[0].Lat)))) /
+        2;
+    EXPECT_EQ(m.marks[0].m[vs - 1], expected);
+    EXPECT_EQ(m.marks[1].m[0],
+              static_cast<int>(std::trunc(static_cast<float>(g.groups(2)[2].Lat))));
+    EXPECT_EQ(m.vysky.rotace(1).PocetJih, 1); // the unnumbered group counts in the tables
+}
+
+TEST(GroupLatitudes, TablesAreSizedToTheData) {
+    TZaznam a = RotationRecord("10.03.1915");
+    TZaznam b = RotationRecord("10.03.2025");
+    AddGroupAt(b, RecordEphemeris(b)->L0, 8, 1);
+    const VyskySkupin v = tables({a, b});
+    EXPECT_GT(v.PocetRotaci, 1300);
+    EXPECT_EQ(v.rotace(v.PocetRotaci).PocetSever, 1);
+    EXPECT_EQ(v.TabulkaRoku.size(), 112u); // year indices 1..111
+    EXPECT_GT(v.TabulkaRoku[111].SeverMax, 7.5f);
+}
+
+TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
+    std::string wide = "1 2003 1 2 5 6";
+    for (int c = 7; c <= 80; ++c)
+        wide += " " + std::to_string(c);
+    std::string exact = "1 103 1 3 0 0";
+    for (int c = 7; c <= 78; ++c)
+        exact += "\t" + std::to_string(c + 100);
+    KoronaTable t;
+    ASSERT_TRUE(AppendKoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t));
+    ASSERT_EQ(t.rows(), 2u);
+    EXPECT_EQ(t.KoronaDelka, 2 * KoronaRowBytes);
+    EXPECT_EQ(t.KoronaData[1], 103); // 2003 - 1900
+    EXPECT_EQ(t.KoronaData[78 + 1], 103);
+    EXPECT_EQ(t.KoronaData[5], 6);
+    EXPECT_EQ(t.value(0, 1), 9); // columns 9..80
+    EXPECT_EQ(t.value(0, 72), 80);
+    EXPECT_EQ(t.value(1, 1), 107); // columns 7..78, nothing lost
+    EXPECT_EQ(t.value(1, 72), 178);
+    EXPECT_EQ(t.value(2, 1), 0); // past the last day
+    EXPECT_EQ(t.value(1000000, 5), 0);
+
+    KoronaTable bad;
+    EXPECT_FALSE(AppendKoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad));
+    EXPECT_EQ(bad.rows(), 1u);
+}
+
+TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
+    KoronaTable t;
+    std::string text;
+    for (int d = 1; d <= 60; ++d) {
+        text += "1 41 1 " + std::to_string(d) + " 0 0";
+        for (int k = 1; k <= 72; ++k)
+            text +=
+                " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
+        text += "\r\n";
+    }
+    ASSERT_TRUE(AppendKoronaYear(text, t));
+    const std::vector<KoronaSloupec> c = KoronaColumns(t);
+    ASSERT_FALSE(c.empty());
+    // Column 0 averages day rows 28..54 (days 29..55): east 40, west
+    // (14 * 32 + 13 * 30) div 27 = 31.
+    EXPECT_EQ(c[0][0], 255 - 71);
+    EXPECT_EQ(c[0][35], 255 - 71);
+    // Past the table every band reads white.
+    EXPECT_EQ(c.back()[10], 255);
+}
+
+TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
+    std::vector<std::uint8_t> block(25000, 0);
+    block[0] = 128 + 10;
+    block[1] = 255;
+    block[2] = 128 - 15;
+    block[3] = 128 + 100; // 100 degrees: never drawn
+    block[15000] = 255;
+    block[15001] = 128 + 5;
+    block[20001] = 128 + 9;
+    const DoplnkovaRotace d = DecodeDoplnkovaData(block);
+    ASSERT_TRUE(d.present);
+    ASSERT_EQ(d.skvrny.size(), 2u); // the zero bytes after the data are no latitudes
+    EXPECT_EQ(d.skvrny[0].rotace, 1266);
+    EXPECT_EQ(d.skvrny[0].sirka, 10);
+    EXPECT_EQ(d.skvrny[1].rotace, 1267);
+    EXPECT_EQ(d.skvrny[1].sirka, -15);
+    ASSERT_FALSE(d.fakule.empty());
+    EXPECT_EQ(d.fakule[0].rotace, 1267);
+    EXPECT_EQ(d.fakule[0].horni - 128, 9);
+    block[0] = 0;
+    EXPECT_FALSE(DecodeDoplnkovaData(block).present);
+}
+
+TEST(MagnDat, OneBlockOf121By90PerRotation) {
+    MagnBunka b{};
+    ASSERT_TRUE(MagnCell(1720, -59.5, 358.0, b));
+    EXPECT_EQ(b.rotace, 1720);
+    EXPECT_EQ(b.radek, 0);
+    EXPECT_EQ(b.sloupec, 89);
+    EXPECT_FALSE(MagnCell(1720, 60.0, 10, b));
+    EXPECT_FALSE(MagnCell(1717, 10, 10, b));
+
+    MagnData m;
+    ASSERT_TRUE(MagnCell(1719, 12.7, 41, b));
+    m.store(b, 0x2B);
+    ASSERT_EQ(m.bytes().size(), 2 * MagnBlok);
+    EXPECT_EQ(m.bytes()[MagnBlok + 72 * 90 + 10], 0xB0);
+    const MagnData back = MagnData::fromBytes(m.bytes(), 3);
+    EXPECT_EQ(back.cell(1719, 72, 10), 0xB0);
+    EXPECT_EQ(back.cell(1720, 72, 10), 0);
+    EXPECT_EQ(back.cell(1721, 72, 10), 0); // beyond the blocks read
+}

@@ -1,0 +1,130 @@
+// The butterfly diagram probed on rendered images: a group's mark at the
+// pixel of its latitude, no mark for a group without a number, the axis and
+// the first mark of the supplementary data, the grey of a corona band.
+#include <QImage>
+#include <QTest>
+#include <cmath>
+
+#include "demo/demo.h"
+#include "graphs/butterfly_model.h"
+#include "records/geometry_cache.h"
+#include "render/butterfly.h"
+#include "tests_support/butterfly_records.h"
+
+using namespace hk;
+using namespace hk::test;
+
+namespace {
+
+constexpr int Width = 1200, Height = 800, Y0 = Height / 2;
+
+QImage paint(const ButterflyModel& m, const ButterflyOptions& o) {
+    QImage image(Width, Height, QImage::Format_RGB32);
+    QPainter p(&image);
+    PaintButterfly(p, image.rect(), m, o);
+    return image;
+}
+
+} // namespace
+
+class TestButterfly : public QObject {
+    Q_OBJECT
+  private slots:
+    void groupMarkAtItsLatitude() {
+        TZaznam z = RotationRecord("15.03.2014");
+        const double L0 = RecordEphemeris(z)->L0;
+        AddGroupAt(z, L0 + 5, 20.3, 4);
+        AddGroupAt(z, L0 - 5, -25.2, 0); // no group number
+        const std::vector<TZaznam> records{z};
+        const GeometryCache g = GeometryCache::of(records);
+        const ButterflyModel m =
+            MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
+        ButterflyOptions o;
+        o.MeritkoRotace = 4;
+        const int vs = o.MeritkoSirky;
+        const QImage image = paint(m, o);
+
+        const int P = m.carrRotation1 - m.carrRotation1 % 100;
+        QCOMPARE(ButterflyStartRotation(m, o), P);
+        const int x = (z.Rotace - P) * 4 + 50;
+        const int north = static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat)));
+        // The mark covers rows Y0 - 2 - m .. Y0 + vs div 2 - m - 1, columns x .. x + w - 1.
+        QCOMPARE(image.pixelColor(x + 1, Y0 - 1 - north), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(x + 2, Y0 - 2 - north), QColor(Qt::black));
+        QVERIFY(image.pixelColor(x + 1, Y0 - 3 - north) != QColor(Qt::black));
+        QVERIFY(image.pixelColor(x + 3, Y0 - 1 - north) != QColor(Qt::black));
+        const int south = static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[1].Lat)));
+        for (int y = Y0 - 3 - south; y <= Y0 + 2 - south; ++y)
+            QCOMPARE(image.pixelColor(x + 1, y), QColor(Qt::white));
+
+        o.podkreslit = false;
+        QCOMPARE(paint(m, o).pixelColor(x + 1, Y0 - 1 - north), QColor(Qt::white));
+    }
+
+    void supplementaryDataStartAt1200WithTheFirstMarkAtIndex66() {
+        std::vector<std::uint8_t> block(25000, 0);
+        block[0] = 128 + 10;
+        block[1] = 255;
+        const std::vector<TZaznam> records{RotationRecord("15.03.2014")};
+        const ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), block, {});
+        ButterflyOptions o;
+        o.doplnkova = true;
+        QCOMPARE(ButterflyStartRotation(m, o), 1200);
+        const QImage image = paint(m, o);
+        const QColor grey(60, 60, 60);
+        QCOMPARE(image.pixelColor(66 + 49, Y0 - 30), grey);
+        QCOMPARE(image.pixelColor(66 + 49, Y0 - 30 - 2), grey);
+        QVERIFY(image.pixelColor(66 + 49, Y0 - 30 - 3) != grey);
+        QVERIFY(image.pixelColor(65 + 49, Y0 - 30) != grey);
+        o.doplnkova = false; // switched off: nothing there, the axis from the data
+        QVERIFY(paint(m, o).pixelColor(66 + 49, Y0 - 30) != grey);
+    }
+
+    // The faculae merged per column draw the same pixels as one line a field.
+    void mergedFaculaeDrawTheSamePixels() {
+        DemoOptions d;
+        d.years = 2;
+        d.perYear = 120;
+        d.endDate = {2014, 12, 31};
+        const std::vector<TZaznam> records = GenerateDemoRecords(d);
+        const ButterflyModel merged =
+            MakeButterflyModel(records, GeometryCache::of(records), {}, {});
+        QVERIFY(merged.faculaeMerged.size() < merged.faculae.size());
+        ButterflyModel raw = merged;
+        for (FaculaeColumn& c : raw.faculaeColumns)
+            c.key = -1000000; // every field on its own
+        for (const bool bars : {false, true})
+            for (const int hs : {1, 8}) {
+                ButterflyOptions o;
+                o.RezimMotylka = 2;
+                o.SirkaFakuli = bars;
+                o.MeritkoRotace = hs;
+                o.MeritkoSirky = 7;
+                o.sx = hs == 1 ? 0 : (merged.rotace1 - ButterflyStartRotation(merged, o)) * hs;
+                QCOMPARE(paint(merged, o), paint(raw, o));
+            }
+    }
+
+    void coronaBandGreyOfItsAverage() {
+        const std::vector<TZaznam> records{RotationRecord("15.03.2014")};
+        ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), {}, {});
+        m.korona = true;
+        KoronaSloupec c;
+        c.fill(255);
+        c[17] = 255 - (40 + 33); // band 18: latitude 0..5 north
+        m.koronaSloupce = {c};
+        ButterflyOptions o;
+        o.korona = true;
+        o.MeritkoRotace = 2;
+        QCOMPARE(ButterflyStartRotation(m, o), 1100);
+        const QImage image = paint(m, o);
+        const int x = 45 * 2 + 50; // rotation 1145
+        // Band 18 spans rows Y0 + 1 - 15 .. Y0 (vs = 3), two columns wide.
+        QCOMPARE(image.pixelColor(x, Y0 - 6), QColor(182, 182, 182));
+        QCOMPARE(image.pixelColor(x + 1, Y0 - 13), QColor(182, 182, 182));
+        QCOMPARE(image.pixelColor(x, Y0 - 16), QColor(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TestButterfly)
+#include "tst_butterfly.moc"

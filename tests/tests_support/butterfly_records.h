@@ -1,0 +1,39 @@
+#pragma once
+// Drawings with groups placed at a chosen Carrington longitude and latitude,
+// for the tests of the butterfly diagram and the rotation table.
+#include <cmath>
+#include <cstdint>
+
+#include "geometry/transforms.h"
+#include "records/record.h"
+#include "records/zaznam.h"
+
+namespace hk::test {
+
+// A drawing of `datum` at `cas` with the rotation and L0 of that moment.
+inline TZaznam RotationRecord(const char* datum, std::uint16_t cas = 1200) {
+    TZaznam z{};
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    z.Pozorovatel.setText("Novák, Jan");
+    const Ephemeris e = *RecordEphemeris(z);
+    z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
+    z.L0 = static_cast<std::uint16_t>(e.L0);
+    return z;
+}
+
+// Adds group `cislo` seen at Carrington longitude `lon` and latitude `lat`.
+inline TSkupina& AddGroupAt(TZaznam& z, double lon, double lat, int cislo,
+                            const char* typ = "Dao") {
+    const Ephemeris e = *RecordEphemeris(z);
+    const DiskPolar p = HeliographicToPolar(e, static_cast<float>(lon), static_cast<float>(lat));
+    TSkupina& s = z.Skupiny[z.PocetSkupin++];
+    s.Typ.setText(typ);
+    s.Poc = 3;
+    s.Uhel = static_cast<std::uint16_t>(std::lround(p.Angle * 10) % 3600);
+    s.Vzd = static_cast<std::uint16_t>(std::lround(p.Dist * 5));
+    s.CSk2 = static_cast<std::uint16_t>(cislo);
+    return s;
+}
+
+} // namespace hk::test
