@@ -96,6 +96,9 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
     static constexpr Subcommand subcommands[] = {
         {"drawing", RunRenderDrawing},
         {"protocol", RunRenderProtocol},
+        {"graph", RunRenderGraph},
+        {"smoothed", RunRenderSmoothed},
+        {"asymmetry", RunRenderAsymmetry},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
     for (const auto& s : subcommands)

@@ -13,6 +13,10 @@ int RunStats(const Args& args, std::ostream& out, std::ostream& err);
 int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderGraph(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderSmoothed(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderAsymmetry(const Args& args, std::ostream& out, std::ostream& err);
+int RunImport(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

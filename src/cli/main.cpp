@@ -15,8 +15,9 @@ const Command commands[] = {
     {"dump", "dump [--summary] FILE", RunDump},
     {"export", "export ascii|faculae DIR", RunExport},
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
-    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south]", RunStats},
-    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX]", RunRender},
+    {"stats", "stats DIR (measured|smoothed|types) [--hemisphere all|north|south] | stats DIR asymmetry (--monthly | --yearly)", RunStats},
+    {"import", "import silso DIR FILE", RunImport},
+    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | render graph DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] [--size 400|500|600] --out FILE | render smoothed DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] [--brussels K] --out FILE | render asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period record|month|year] --out FILE", RunRender},
 };
 
 void printUsage(std::ostream& err) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
+#include "graphs/asymmetry.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
@@ -108,6 +109,8 @@ class Session {
     const StartupTables& tables() const { return tables_; }
     int ProcentoVelikosti() const { return tables_.ProcentoVelikosti; }
     const ObserverTable& TabulkaPozorovatelu() const { return tables_.TabulkaPozorovatelu; }
+    // AsymetrieMesicni and AsymetrieRocni as last computed (start-up, stored entry).
+    const Asymetrie& asymetrie() const { return asymetrie_; }
     // What start-up and loading found and the user is told.
     const std::vector<std::string>& warnings() const { return warnings_; }
 
@@ -120,6 +123,8 @@ class Session {
     LoadResult load(const Date& today);
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
+    // Keeps the asymmetry tables computed from the records.
+    void setAsymetrie(Asymetrie a) { asymetrie_ = std::move(a); }
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
     // The warnings collected so far; the list is empty afterwards.
     std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
@@ -230,6 +235,7 @@ class Session {
     double polomerKresby_ = 0;
     bool helioZadavani_ = false;
     StartupTables tables_;
+    Asymetrie asymetrie_;
     std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in
