@@ -33,6 +33,7 @@
 #include "ui/messages.h"
 #include "ui/vybrat.h"
 #include "ui/vysledky_intersol.h"
+#include "ui/vysledky_asymetrie.h"
 #include "ui/vysledky_mrizka.h"
 #include "ui/vysledky_obecna.h"
 #include "ui/vysledky_protokol.h"
@@ -292,7 +293,7 @@ void VysledkyWindow::vytvorMenu() {
 
     pripravujeSe(menu_, "veliky", QStringLiteral("Velikost skupin"));
     pripravujeSe(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"));
-    pripravujeSe(menu_, "dataasim", QStringLiteral("Data asymetrie"));
+    pridej(menu_, "dataasim", QStringLiteral("Data asymetrie"), &VysledkyWindow::dataasimClick);
     pripravujeSe(menu_, "pozord", QStringLiteral("Pozorovatel denní"));
     pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &VysledkyWindow::InterSOL1Click);
     pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &VysledkyWindow::tiskvyslClick);
@@ -306,12 +307,14 @@ void VysledkyWindow::vytvorMenu() {
 
 void VysledkyWindow::obnovMenu() {
     const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
-                      rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol;
+                      rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
+                      rezim_ == DataAsymetrie;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
     // Shown only with the observers per year, which are still to come.
     akce_.value(QStringLiteral("doCSV"))->setVisible(false);
+    if (QAction* txt = hlavni_.akce(QStringLiteral("AsinTXT"))) txt->setVisible(rezim_ == DataAsymetrie);
     if (QAction* csv = hlavni_.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
@@ -374,6 +377,15 @@ void VysledkyWindow::InterSOL1Click() {
     ukaz(InterSol);
 }
 
+void VysledkyWindow::dataasimClick() {
+    ukaz(DataAsymetrie);
+}
+
+void VysledkyWindow::asimtxt() {
+    const QAction* asro = hlavni_.akce(QStringLiteral("asro"));
+    AsymetrieDoTextu(session_, zpravy_, asro && asro->isChecked());
+}
+
 void VysledkyWindow::ukaz(int rezim) {
     rezim_ = rezim;
     seznam_->hide();
@@ -409,6 +421,14 @@ void VysledkyWindow::sestav() {
         stack_->setCurrentWidget(StringGrid4_);
         setWindowTitle(q(mrizka_.caption));
         return;
+    case DataAsymetrie: {
+        const QAction* asme = hlavni_.akce(QStringLiteral("asme"));
+        mrizka_ = AsymetrieMrizka(session_, asme && asme->isChecked());
+        VyplnMrizku(*StringGrid8_, mrizka_);
+        stack_->setCurrentWidget(StringGrid8_);
+        setWindowTitle(q(mrizka_.caption));
+        return;
+    }
     case InterSol:
         stack_->setCurrentWidget(intersol_);
         setWindowTitle(Titulek);
@@ -514,6 +534,7 @@ void VysledkyWindow::tiskDo(QPrinter& printer) {
         case Namerena:
         case Vyhlazena:
         case CvHodnoty:
+        case DataAsymetrie:
             PrintTable(printer, mrizka_, q(mrizka_.caption));
             return;
         case InterSol:
@@ -625,6 +646,21 @@ void installVysledky(HlavniWindow& hlavni) {
         hlavni.zapojit(QString::fromLatin1(jmeno), [&hlavni, handler] {
             if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) (w->*handler)();
         });
+    // The two asymmetry buttons stay down in turn and open view 12.
+    QAction* asme = hlavni.akce(QStringLiteral("asme"));
+    QAction* asro = hlavni.akce(QStringLiteral("asro"));
+    for (QAction* a : {asme, asro}) {
+        hlavni.zapojit(a->objectName(), [&hlavni, a, asme, asro] {
+            asme->setChecked(a == asme);
+            asro->setChecked(a == asro);
+            if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->dataasimClick();
+        });
+        a->setCheckable(true);
+    }
+    hlavni.zapojit(QStringLiteral("AsinTXT"), [&hlavni] {
+        if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->asimtxt();
+    });
+    hlavni.akce(QStringLiteral("AsinTXT"))->setVisible(false);
 }
 
 } // namespace hk

@@ -45,6 +45,7 @@ class VysledkyWindow : public QWidget {
         Vyhlazena = 6,
         VyskytTypu = 7,
         CvHodnoty = 9,
+        DataAsymetrie = 12,
         InterSol = 15,
     };
 
@@ -78,6 +79,9 @@ class VysledkyWindow : public QWidget {
     void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
     void vyskitClick();
     void InterSOL1Click();
+    // View 12: the monthly table while `asme` is down, else the yearly one.
+    void dataasimClick();
+    void asimtxt();
     void tiskvyslClick();
     void Veobecndata1Click();
     void dosouboruClick();

@@ -93,9 +93,12 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
         case GrafRada::InterSol: g.A[k] = InterSolCounts(z).Suma; break;
         case GrafRada::Poloha:
             for (const Heliographic& h : geometry.groups(static_cast<int>(k) + 1)) {
-                if (h.CMD > -30 && h.CMD < 30 && h.CMD != 0) ++g.A[k];
-                else if (h.CMD < -30) ++g.B[k];
-                else if (h.CMD > 30) ++g.C[k];
+                switch (TridaPolohy(h.CMD)) {
+                case 0: ++g.A[k]; break;
+                case 1: ++g.B[k]; break;
+                case 2: ++g.C[k]; break;
+                default: break;
+                }
             }
             break;
         default: {
@@ -167,6 +170,12 @@ GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezi
         m.stupnice[static_cast<std::size_t>(i)] = (i + 1) * Popis(data.rada).jednotky;
     m.titulek = std::string("Graf   ") + TitulekPohledu(rezim) + Popis(data.rada).titulek;
     return m;
+}
+
+int TridaPolohy(double cmd) {
+    if (cmd == 0 || cmd == -30 || cmd == 30) return -1;
+    if (cmd > -30 && cmd < 30) return 0;
+    return cmd < -30 ? 1 : 2;
 }
 
 const char* NazevMesice(int mesic, bool plny) {

@@ -91,4 +91,9 @@ GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezi
 
 const char* NazevMesice(int mesic, bool plny);
 
+// The class of a group in the position graph by its central-meridian
+// distance (east positive): 0 centre (-30 < CMD < 30), 1 west (CMD < -30),
+// 2 east (CMD > 30); -1 for a group exactly at 0, -30 or 30, which counts nowhere.
+int TridaPolohy(double cmd);
+
 } // namespace hk
