@@ -1,8 +1,10 @@
 #include "ui/install_windows.h"
 
+#include "ui/grafy.h"
 #include "ui/hlavni.h"
 #include "ui/novdat.h"
 #include "ui/vybrat.h"
+#include "ui/vyhlazovaci.h"
 #include "ui/vysledky.h"
 #include "ui/zakres.h"
 
@@ -13,6 +15,8 @@ void installWindows(HlavniWindow& hlavni) {
     installZakres(hlavni);
     installNovdat(hlavni);
     installVysledky(hlavni);
+    installGrafy(hlavni);
+    installVyhlazovaci(hlavni);
 }
 
 } // namespace hk
