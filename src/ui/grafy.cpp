@@ -16,6 +16,7 @@
 #include "render/graph_renderer.h"
 #include "render/jpeg_writer.h"
 #include "ui/graf_platno.h"
+#include "ui/vyhlazovaci.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
 #include "ui/session_model.h"
@@ -90,7 +91,10 @@ GrafyWindow* GrafyWindow::otevrit(const WindowContext& ctx) {
     ctx.plocha->setActiveSubWindow(sub);
     // Closes itself when another window of the work area is activated.
     connect(ctx.plocha, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* s) {
-        if (s && s != w->sub_ && !w->zavreno_) w->zavrit();
+        if (!s || s == w->sub_ || w->zavreno_) return;
+        w->prevzato_ = qobject_cast<GrafyWindow*>(s->widget()) ||
+                       qobject_cast<VyhlazovaciWindow*>(s->widget());
+        w->zavrit();
     });
     w->posuv_->setValue(std::max(0, w->model_.xPosledni - 750));
     return w;
@@ -321,7 +325,8 @@ void GrafyWindow::closeEvent(QCloseEvent* event) {
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
     if (QAction* b = ctx_.ramec.akce(QStringLiteral("celkovy"))) b->setChecked(false);
-    ctx_.ramec.zakladniPanel();
+    // The default panel, unless the window that took over shows its own.
+    if (!prevzato_) ctx_.ramec.zakladniPanel();
     QWidget::closeEvent(event);
 }
 

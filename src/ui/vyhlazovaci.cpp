@@ -23,6 +23,7 @@
 #include "records/session.h"
 #include "render/jpeg_writer.h"
 #include "ui/graf_platno.h"
+#include "ui/grafy.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
 #include "ui/session_model.h"
@@ -90,7 +91,10 @@ VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
     sub->show();
     ctx.plocha->setActiveSubWindow(sub);
     connect(ctx.plocha, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* s) {
-        if (s && s != w->sub_ && !w->zavreno_) w->zavrit();
+        if (!s || s == w->sub_ || w->zavreno_) return;
+        w->prevzato_ = qobject_cast<GrafyWindow*>(s->widget()) ||
+                       qobject_cast<VyhlazovaciWindow*>(s->widget());
+        w->zavrit();
     });
     w->oznacit();
     return w;
@@ -516,7 +520,8 @@ void VyhlazovaciWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
-    ctx_.ramec.zakladniPanel();
+    // The default panel, unless the window that took over shows its own.
+    if (!prevzato_) ctx_.ramec.zakladniPanel();
     QWidget::closeEvent(event);
 }
 

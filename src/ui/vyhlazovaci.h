@@ -112,6 +112,7 @@ class VyhlazovaciWindow : public QWidget {
     BruselKrivka brusel_;
     AsymetrieGraf asym_;
     bool zavreno_ = false;
+    bool prevzato_ = false; // closed for a window that shows its own panel
 };
 
 } // namespace hk
