@@ -85,7 +85,12 @@ GrafyWindow* GrafyWindow::otevrit(const WindowContext& ctx) {
     sub->setObjectName(QStringLiteral("Form6"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     const QRect plocha = ctx.plocha->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(400, plocha.width() - 10), std::max(300, plocha.height() - 10));
+    // The work area left of the record list.
+    int sirka = plocha.width();
+    for (QMdiSubWindow* jine : ctx.plocha->subWindowList())
+        if (jine != sub && jine->isVisible() && jine->x() > plocha.width() / 2)
+            sirka = std::min(sirka, jine->x());
+    sub->setGeometry(1, 1, std::max(400, sirka - 10), std::max(300, plocha.height() - 10));
     ctx.ramec.ukazPanel(QStringLiteral("prografy"));
     sub->show();
     ctx.plocha->setActiveSubWindow(sub);

@@ -86,7 +86,12 @@ VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
     sub->setObjectName(QStringLiteral("Form8"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     const QRect plocha = ctx.plocha->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(400, plocha.width() - 8), std::max(300, plocha.height() - 5));
+    // The work area left of the record list.
+    int sirka = plocha.width();
+    for (QMdiSubWindow* jine : ctx.plocha->subWindowList())
+        if (jine != sub && jine->isVisible() && jine->x() > plocha.width() / 2)
+            sirka = std::min(sirka, jine->x());
+    sub->setGeometry(1, 1, std::max(400, sirka - 8), std::max(300, plocha.height() - 5));
     ctx.ramec.ukazPanel(QStringLiteral("provyhlazovaci"));
     sub->show();
     ctx.plocha->setActiveSubWindow(sub);
