@@ -208,6 +208,8 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         }
     }
 
+    // Curves stay right of the scale.
+    p.setClipRect(r.adjusted(30, 0, 0, 0));
     const bool porovnani = o.brusel != nullptr || !o.porovnani.empty();
     auto krivka = [&](const MesicniKrivka& k, const QColor& barva, Qt::PenStyle styl, int jednotka,
                       bool syrova) {
