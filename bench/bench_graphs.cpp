@@ -53,9 +53,12 @@ BENCHMARK(BM_EmptyWalk)->Unit(benchmark::kMillisecond);
 void BM_GraphSeries(benchmark::State& state) {
     const auto& g = cache();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildGrafData(records(), g, static_cast<GrafRada>(state.range(0))));
+        benchmark::DoNotOptimize(
+            BuildGrafData(records(), g, static_cast<GrafRada>(state.range(0))));
 }
-BENCHMARK(BM_GraphSeries)->Arg(static_cast<int>(GrafRada::R))->Arg(static_cast<int>(GrafRada::Poloha))
+BENCHMARK(BM_GraphSeries)
+    ->Arg(static_cast<int>(GrafRada::R))
+    ->Arg(static_cast<int>(GrafRada::Poloha))
     ->Unit(benchmark::kMillisecond);
 
 void BM_ThreePanelRepaint(benchmark::State& state) {

@@ -57,7 +57,8 @@ void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
             p.scale(m, m);
             malir(p, QRect(QPoint(0, 0), size));
         }
-        WriteFileAtomic(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        WriteFileAtomic(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         return;
     }
     QImage image(size, QImage::Format_RGB32);
@@ -102,11 +103,13 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     for (int i = 0; i < PocetGrafRad; ++i)
         rady[i] = {Popis(static_cast<GrafRada>(i)).nazev, static_cast<GrafRada>(i)};
     const GrafRada rada = zvolit(series, rady, GrafRada::g, "--series");
-    static constexpr std::pair<const char*, RezimGrafu> Pohledy[] = {
-        {"all", RezimGrafu::Vsechny}, {"disk", RezimGrafu::Celkovy},
-        {"north", RezimGrafu::Sever}, {"south", RezimGrafu::Jih}};
+    static constexpr std::pair<const char*, RezimGrafu> Pohledy[] = {{"all", RezimGrafu::Vsechny},
+                                                                     {"disk", RezimGrafu::Celkovy},
+                                                                     {"north", RezimGrafu::Sever},
+                                                                     {"south", RezimGrafu::Jih}};
     const RezimGrafu rezim = zvolit(view, Pohledy, RezimGrafu::Vsechny, "--view");
-    static constexpr std::pair<const char*, int> Velikosti[] = {{"400", 400}, {"500", 500}, {"600", 600}};
+    static constexpr std::pair<const char*, int> Velikosti[] = {
+        {"400", 400}, {"500", 500}, {"600", 600}};
     // A fixed image size: that client height and one pixel a day; else the
     // whole window's height and two pixels a day.
     const int vyska = zvolit(size, Velikosti, 800, "--size");
@@ -119,9 +122,8 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const int sirka = std::clamp(GrafSirka(model) + 50, 400, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska), [&](QPainter& p, const QRect& r) {
-        PaintGraf(p, r, model, GrafOptions{});
-    });
+    ulozit(*outFile, QSize(sirka, vyska),
+           [&](QPainter& p, const QRect& r) { PaintGraf(p, r, model, GrafOptions{}); });
     out << *outFile << "\n";
     return 0;
 }
@@ -141,8 +143,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         rady[s - 1] = {VyhlPopis(s).nazev, s};
     const int S = zvolit(series, rady, 1, "--series");
     static constexpr std::pair<const char*, VolbaPolokoule> Polokoule[] = {
-        {"disk", VolbaPolokoule::Celek}, {"north", VolbaPolokoule::Sever},
-        {"south", VolbaPolokoule::Jih}, {"both", VolbaPolokoule::Obe}};
+        {"disk", VolbaPolokoule::Celek},
+        {"north", VolbaPolokoule::Sever},
+        {"south", VolbaPolokoule::Jih},
+        {"both", VolbaPolokoule::Obe}};
     VyhlazenyOptions o;
     o.Z = 9;
     o.H = zvolit(hemisphere, Polokoule, VolbaPolokoule::Celek, "--hemisphere");
@@ -153,8 +157,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         if (S != 3) throw UsageError("--brussels patří k řadě r");
         if (o.H == VolbaPolokoule::Obe) throw UsageError("--brussels nepatří k --hemisphere both");
         double v = 0;
-        const auto [p, ec] = std::from_chars(brussels->data(), brussels->data() + brussels->size(), v);
-        if (ec != std::errc() || p != brussels->data() + brussels->size() || !(v >= 0.01 && v <= 100))
+        const auto [p, ec] =
+            std::from_chars(brussels->data(), brussels->data() + brussels->size(), v);
+        if (ec != std::errc() || p != brussels->data() + brussels->size() ||
+            !(v >= 0.01 && v <= 100))
             throw UsageError("neplatný koeficient --brussels \"" + *brussels + "\"");
         k = v;
     }
@@ -171,8 +177,8 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const VyhlazenaData data = BuildVyhlazenaData(session.records(), S);
     BruselKrivka brusel;
     if (k) {
-        brusel = BuildBruselKrivka(session.tables().DenniSIDC, data.prvniRok,
-                                   static_cast<int>(o.H) - 1);
+        brusel =
+            BuildBruselKrivka(session.tables().DenniSIDC, data.prvniRok, static_cast<int>(o.H) - 1);
         if (brusel.t.empty()) throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
         o.brusel = &brusel;
         o.k = *k;
@@ -182,9 +188,8 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const int sirka = std::clamp((data.tPosledni + 14) * w + 80, 700, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska), [&](QPainter& p, const QRect& r) {
-        PaintVyhlazeny(p, r, data, o);
-    });
+    ulozit(*outFile, QSize(sirka, vyska),
+           [&](QPainter& p, const QRect& r) { PaintVyhlazeny(p, r, data, o); });
     out << *outFile << "\n";
     return 0;
 }
@@ -207,7 +212,8 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     static constexpr std::pair<const char*, DruhAsymetrie> Druhy[] = {
         {"difference", DruhAsymetrie::Rozdilova}, {"ratio", DruhAsymetrie::Podilova}};
     static constexpr std::pair<const char*, ObdobiAsymetrie> Obdobi[] = {
-        {"record", ObdobiAsymetrie::Zaznamovy}, {"month", ObdobiAsymetrie::Mesicni},
+        {"record", ObdobiAsymetrie::Zaznamovy},
+        {"month", ObdobiAsymetrie::Mesicni},
         {"year", ObdobiAsymetrie::Rocni}};
     const DruhAsymetrie druh = zvolit(kind, Druhy, DruhAsymetrie::Rozdilova, "--kind");
     const ObdobiAsymetrie obdobi = zvolit(period, Obdobi, ObdobiAsymetrie::Zaznamovy, "--period");
@@ -223,9 +229,8 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const int sirka = std::clamp(AsymetrieSirka(graf, o), 600, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, 600), [&](QPainter& p, const QRect& r) {
-        PaintAsymetrie(p, r, graf, o);
-    });
+    ulozit(*outFile, QSize(sirka, 600),
+           [&](QPainter& p, const QRect& r) { PaintAsymetrie(p, r, graf, o); });
     out << *outFile << "\n";
     return 0;
 }

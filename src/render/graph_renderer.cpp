@@ -57,9 +57,8 @@ void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& pan
     const bool poloha = m.data->rada == GrafRada::Poloha;
     static const char* const Hlavicky[3] = {"SEVER + JIH", "SEVER", "JIH"};
     static const char* const Polohy[3] = {"Východ", "Střed", "Západ"};
-    const QString nadpis =
-        q(poloha ? Polohy[panel.cislo - 1] : Hlavicky[panel.cislo - 1]) + QStringLiteral("   ") +
-        q(Popis(m.data->rada).titulek);
+    const QString nadpis = q(poloha ? Polohy[panel.cislo - 1] : Hlavicky[panel.cislo - 1]) +
+                           QStringLiteral("   ") + q(Popis(m.data->rada).titulek);
     const QFont rokPismo = pismo(std::max(1, krok * 12 / 17));
     const QFont mesicPismo = pismo(7);
     for (const MesicniCara& c : m.mesice) {
@@ -77,8 +76,10 @@ void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& pan
         p.drawLine(x, y0 + 10, x, y0 - 10 * krok * f);
         p.setPen(Qt::black);
         p.setFont(mesicPismo);
-        if (m.d > 1) text(p, x + 10, y0 + 2, q(NazevMesice(c.mesic, true)));
-        else text(p, x + 3, y0 + 2, q(NazevMesice(c.mesic, false)));
+        if (m.d > 1)
+            text(p, x + 10, y0 + 2, q(NazevMesice(c.mesic, true)));
+        else
+            text(p, x + 3, y0 + 2, q(NazevMesice(c.mesic, false)));
     }
     const int xKonec = r.left() + m.xPosledni + 200 - sx;
     p.setFont(pismo(8));
@@ -97,7 +98,8 @@ void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& pan
 void stupnice(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& panel) {
     const int krok = m.rozmer.krok;
     const int y0 = r.top() + panel.zaklad;
-    p.fillRect(QRect(r.left() + 1, y0 - 11 * krok * panel.f, 48, 11 * krok * panel.f + 1), Qt::white);
+    p.fillRect(QRect(r.left() + 1, y0 - 11 * krok * panel.f, 48, 11 * krok * panel.f + 1),
+               Qt::white);
     p.setPen(Qt::black);
     p.setFont(pismo(8));
     const int kazda = r.width() < 620 ? 2 : 1;
@@ -160,7 +162,7 @@ QColor BarvaPorovnani(int S) {
 
 std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k) {
     static const char* const Polokoule[4] = {"   celkový", "   severní", "   jižní",
-                                              "   severní a jižní"};
+                                             "   severní a jižní"};
     std::string t = std::string("Vyhlazovací   grafy") + Polokoule[static_cast<int>(H) - 1];
     if (brusel) t += "         " + FormatNumber(1.0 / k, "#0.000");
     return t;
@@ -230,9 +232,15 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         }
     };
     switch (o.H) {
-    case VolbaPolokoule::Celek: krivka(data.krivky[0], Qt::black, Qt::SolidLine, U, !porovnani); break;
-    case VolbaPolokoule::Sever: krivka(data.krivky[1], Cervena, Qt::SolidLine, U, !porovnani); break;
-    case VolbaPolokoule::Jih: krivka(data.krivky[2], Modra, Qt::DashLine, U, !porovnani); break;
+    case VolbaPolokoule::Celek:
+        krivka(data.krivky[0], Qt::black, Qt::SolidLine, U, !porovnani);
+        break;
+    case VolbaPolokoule::Sever:
+        krivka(data.krivky[1], Cervena, Qt::SolidLine, U, !porovnani);
+        break;
+    case VolbaPolokoule::Jih:
+        krivka(data.krivky[2], Modra, Qt::DashLine, U, !porovnani);
+        break;
     case VolbaPolokoule::Obe:
         krivka(data.krivky[1], Cervena, Qt::SolidLine, U, true);
         krivka(data.krivky[2], Modra, Qt::DashLine, U, true);
@@ -251,8 +259,11 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         popis(Cervena, Qt::SolidLine, QStringLiteral("sever"));
         popis(Modra, Qt::DashLine, QStringLiteral("jih"));
     } else {
-        popis(o.H == VolbaPolokoule::Sever ? Cervena : o.H == VolbaPolokoule::Jih ? Modra : QColor(Qt::black),
-              o.H == VolbaPolokoule::Jih ? Qt::DashLine : Qt::SolidLine, q(VyhlPopis(data.S).titulek).trimmed());
+        popis(o.H == VolbaPolokoule::Sever ? Cervena
+              : o.H == VolbaPolokoule::Jih ? Modra
+                                           : QColor(Qt::black),
+              o.H == VolbaPolokoule::Jih ? Qt::DashLine : Qt::SolidLine,
+              q(VyhlPopis(data.S).titulek).trimmed());
     }
     for (const VyhlazenaData* d : o.porovnani) {
         if (!d || d->S == data.S) continue;
@@ -264,7 +275,8 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         QPolygon c;
         for (std::size_t i = 0; i < o.brusel->t.size(); ++i) {
             const long v = o.brusel->M24[i] * yb / (9600L * delitel / 80);
-            c << QPoint(X(o.brusel->t[i]), r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
+            c << QPoint(X(o.brusel->t[i]),
+                        r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
         }
         p.setPen(pero(Qt::black, 2, Qt::DotLine));
         p.drawPolyline(c);
@@ -280,15 +292,20 @@ int AsymetrieSirka(const AsymetrieGraf& g, const AsymetrieOptions& o) {
     return static_cast<int>((g.dnu + 150) * 2.0 / std::max(1, o.faktor)) + 60;
 }
 
-void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g, const AsymetrieOptions& o) {
+void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g,
+                    const AsymetrieOptions& o) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     const int mezera = std::max(1, r.height() / 12);
     const int y0 = r.top() + 6 * mezera;
     const double naDen = 2.0 / std::max(1, o.faktor);
-    auto X = [&](double den) { return r.left() + 50 + static_cast<int>(std::floor(den * naDen)) - o.posun; };
-    auto Y = [&](double v) { return y0 - static_cast<int>(std::nearbyint(v / g.jednotka * mezera)); };
+    auto X = [&](double den) {
+        return r.left() + 50 + static_cast<int>(std::floor(den * naDen)) - o.posun;
+    };
+    auto Y = [&](double v) {
+        return y0 - static_cast<int>(std::nearbyint(v / g.jednotka * mezera));
+    };
 
     // Months: a line at each, heavier at each year with the year at January.
     p.setFont(pismo(7));
@@ -305,7 +322,8 @@ void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g, const A
             text(p, x + 3, y0 - 5 * mezera - 18, QString::number(m.rok));
             p.setFont(pismo(7));
         }
-        if ((m.mesic - 1) % kazdy == 0) text(p, x + 2, y0 + 5 * mezera + 2, QString::number(m.mesic));
+        if ((m.mesic - 1) % kazdy == 0)
+            text(p, x + 2, y0 + 5 * mezera + 2, QString::number(m.mesic));
     }
     // Eleven lines around the zero line.
     p.setFont(pismo(8));
@@ -349,12 +367,13 @@ void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g, const A
     p.setPen(Qt::black);
     p.setFont(pismo(10));
     const QString druh = g.druh == DruhAsymetrie::Podilova ? QStringLiteral("Podílová  asym")
-                                                          : QStringLiteral("Rozdílová  asym");
+                                                           : QStringLiteral("Rozdílová  asym");
     static const char* const Obdobi[3] = {"Záznamový", "Měsíční", "Roční"};
     p.fillRect(QRect(r.left() + 55, r.top() + 2, 600, 18), Qt::white);
     text(p, r.left() + 60, r.top() + 3,
-         q(VyhlPopis(g.S).titulek).trimmed() + QStringLiteral("   ") + druh + QStringLiteral("   ") +
-             q(Obdobi[static_cast<int>(g.obdobi) - 1]) + QStringLiteral("   (sever +, jih -)"));
+         q(VyhlPopis(g.S).titulek).trimmed() + QStringLiteral("   ") + druh +
+             QStringLiteral("   ") + q(Obdobi[static_cast<int>(g.obdobi) - 1]) +
+             QStringLiteral("   (sever +, jih -)"));
     p.restore();
 }
 

@@ -15,8 +15,8 @@ class QPainter;
 namespace hk {
 
 struct GrafOptions {
-    int posun = 0;          // horizontal scroll position
-    bool stupnice = false;  // the scale values kept at the window's left edge
+    int posun = 0;         // horizontal scroll position
+    bool stupnice = false; // the scale values kept at the window's left edge
 };
 // Paints white, then the frames, month lines, scales and polylines of the
 // model's panels; only the records inside `target` (and one beyond each
@@ -30,8 +30,8 @@ int GrafSirka(const GrafModel& model);
 enum class VolbaPolokoule { Celek = 1, Sever = 2, Jih = 3, Obe = 4 };
 
 struct VyhlazenyOptions {
-    int Z = 3;            // width zoom, pixels per month factor 1..9
-    int delitel = 80;     // height divisor (800 div the height entry)
+    int Z = 3;        // width zoom, pixels per month factor 1..9
+    int delitel = 80; // height divisor (800 div the height entry)
     int posun = 0;
     VolbaPolokoule H = VolbaPolokoule::Celek;
     const BruselKrivka* brusel = nullptr; // the international relative number
@@ -45,7 +45,7 @@ void PaintVyhlazeny(QPainter& painter, const QRect& target, const VyhlazenaData&
 std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k);
 
 struct AsymetrieOptions {
-    int faktor = 2;      // the main window's horizontal factor 1..16 (larger: narrower)
+    int faktor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
     int posun = 0;
 };
 void PaintAsymetrie(QPainter& painter, const QRect& target, const AsymetrieGraf& graf,

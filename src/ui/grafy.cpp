@@ -16,11 +16,11 @@
 #include "render/graph_renderer.h"
 #include "render/jpeg_writer.h"
 #include "ui/graf_platno.h"
-#include "ui/vyhlazovaci.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
 #include "ui/session_model.h"
 #include "ui/ui_helpers.h"
+#include "ui/vyhlazovaci.h"
 
 namespace hk {
 
@@ -126,7 +126,8 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     QMenu* vyber = podmenu("vybergraf", QStringLiteral("&Výběr grafu"));
     auto* skupina = new QActionGroup(this);
     for (const RadaPrikaz& r : Rady) {
-        QAction* a = pridej(vyber, r.polozka, q(r.text), [this, rada = r.rada] { vyberRadu(rada); });
+        QAction* a =
+            pridej(vyber, r.polozka, q(r.text), [this, rada = r.rada] { vyberRadu(rada); });
         a->setCheckable(true);
         skupina->addAction(a);
     }
@@ -141,7 +142,8 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     pridej(rozmer, "sest", QStringLiteral("600x600"), [this] { nastavVelikost(600); });
     pridej(rozmer, "plneokno", QStringLiteral("Celé okno"), [this] { nastavVelikost(0); });
     pridej(menu_, "ulozit", QStringLiteral("Uložit jednotlivě"), [this] { ulozitClick(); });
-    pridej(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"), [this] { vsechnyobrClick(); });
+    pridej(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
+           [this] { vsechnyobrClick(); });
 
     platno_ = new GrafPlatno(this);
     platno_->setObjectName(QStringLiteral("platno"));
@@ -169,8 +171,8 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             runCommand(ctx_.zpravy, [&] {
-                printer.setOutputFileName(textCesty(
-                    ctx_.model.session().dir.ensureFolder("Obrázek") / "Tisk grafu.pdf"));
+                printer.setOutputFileName(
+                    textCesty(ctx_.model.session().dir.ensureFolder("Obrázek") / "Tisk grafu.pdf"));
             });
         }
         QPrintDialog d(&printer, this);
@@ -201,11 +203,13 @@ void GrafyWindow::oznacit() {
     for (const RadaPrikaz& r : Rady) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(r.polozka)))
             a->setChecked(r.rada == rada_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(r.rada == rada_);
+        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko)))
+            b->setChecked(r.rada == rada_);
     }
     const RezimGrafu pohled = rada_ == GrafRada::InterSol ? RezimGrafu::Celkovy : rezim_;
     for (const PohledPrikaz& p : Pohledy)
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko))) b->setChecked(p.rezim == pohled);
+        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko)))
+            b->setChecked(p.rezim == pohled);
 }
 
 void GrafyWindow::vyberRadu(GrafRada rada) {
@@ -268,7 +272,8 @@ void GrafyWindow::tiskDo(QPrinter& printer) {
 void GrafyWindow::ulozitObrazek(const QString& nazev) {
     runCommand(ctx_.zpravy, [&] {
         const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
-        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"), 90);
+        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
+                  90);
     });
 }
 
@@ -278,7 +283,8 @@ void GrafyWindow::ulozitClick() {
         const QString v = velikost_.isEmpty() ? QString::number(platno_->width()) : velikost_;
         const QImage image = obrazek();
         SaveImage(image.copy(0, 0, std::max(1, image.width() - 5), image.height()),
-                  slozka / s(QStringLiteral("Graf") + v + QStringLiteral("x") + v + QStringLiteral(".bmp")));
+                  slozka / s(QStringLiteral("Graf") + v + QStringLiteral("x") + v +
+                             QStringLiteral(".bmp")));
         ctx_.zpravy.Zprava(QStringLiteral("Data byla uložena"));
     });
 }
@@ -321,8 +327,10 @@ void GrafyWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void GrafyWindow::zavrit() {
-    if (sub_) sub_->close();
-    else close();
+    if (sub_)
+        sub_->close();
+    else
+        close();
 }
 
 void GrafyWindow::closeEvent(QCloseEvent* event) {

@@ -38,13 +38,13 @@ struct RadaPrikaz {
     const char* tlacitko; // empty: no button
 };
 constexpr RadaPrikaz Rady[PocetVyhlRad] = {
-    {"gvyhl", "gv"},       {"fvyhl", "fv"},         {"rvyhl", "rv"},
-    {"cvvyhl", "cvv"},     {"snvyhl", "snv"},       {"rbvyhl", "rbv"},
+    {"gvyhl", "gv"},          {"fvyhl", "fv"},           {"rvyhl", "rv"},
+    {"cvvyhl", "cvv"},        {"snvyhl", "snv"},         {"rbvyhl", "rbv"},
     {"plochavyhl", "plochv"}, {"polokvyhl", "polokouv"}, {"InterSOl1", "Solvyhla"},
 };
-constexpr const char* Porovnani[PocetVyhlRad] = {"Chg", "Chf", "Chr", "Chcv", "Chsn",
+constexpr const char* Porovnani[PocetVyhlRad] = {"Chg",  "Chf",  "Chr",   "Chcv",   "Chsn",
                                                  "Chrb", "Chpl", "Chpol", "chinter"};
-constexpr const char* TextyPorovnani[PocetVyhlRad] = {"g", "f", "R", "CV", "SN",
+constexpr const char* TextyPorovnani[PocetVyhlRad] = {"g",  "f",      "R",         "CV",       "SN",
                                                       "RB", "Plocha", "Polokoule", "Inter SOL"};
 struct PolokoulePrikaz {
     VolbaPolokoule H;
@@ -60,9 +60,10 @@ struct ObdobiPrikaz {
     const char* text;
     const char* tlacitko;
 };
-constexpr ObdobiPrikaz Obdobi[] = {{ObdobiAsymetrie::Zaznamovy, "zaznamova", "Záznamový", "zakrsovy"},
-                                   {ObdobiAsymetrie::Mesicni, "mesicni", "Měsíční", "mesicni"},
-                                   {ObdobiAsymetrie::Rocni, "rocni", "Roční", "rocni"}};
+constexpr ObdobiPrikaz Obdobi[] = {
+    {ObdobiAsymetrie::Zaznamovy, "zaznamova", "Záznamový", "zakrsovy"},
+    {ObdobiAsymetrie::Mesicni, "mesicni", "Měsíční", "mesicni"},
+    {ObdobiAsymetrie::Rocni, "rocni", "Roční", "rocni"}};
 
 } // namespace
 
@@ -72,7 +73,8 @@ VyhlazovaciWindow* VyhlazovaciWindow::otevrene(QMdiArea* plocha) {
     return nullptr;
 }
 
-VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag, DruhAsymetrie druh) {
+VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
+                                              DruhAsymetrie druh) {
     if (VyhlazovaciWindow* w = otevrene(ctx.plocha)) {
         if (w->tag_ == tag) {
             if (tag == Asymetrie) w->vyberDruh(druh);
@@ -132,7 +134,8 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
         a->setCheckable(true);
         skupina->addAction(a);
     }
-    QAction* zvetsit = pridej(vyber, "zvetsit", QStringLiteral("Zvětšovat"), [this] { zvetsitClick(); });
+    QAction* zvetsit =
+        pridej(vyber, "zvetsit", QStringLiteral("Zvětšovat"), [this] { zvetsitClick(); });
     zvetsit->setVisible(tag == Vyhlazene);
     QMenu* typ = podmenu("typkrivky", QStringLiteral("Typ grafu"));
     typ->menuAction()->setVisible(tag == Asymetrie);
@@ -151,13 +154,17 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
         a->setCheckable(true);
         druhy->addAction(a);
     }
-    pridej(menu_, "stupnic", QStringLiteral("Stupnice"), [this] { platno_->update(); })
-        ->setVisible(tag == Asymetrie);
-    pridej(menu_, "ulozitobr", QStringLiteral("Uložit všechny grafy"), [this] { ulozitobrClick(); });
+    pridej(menu_, "stupnic", QStringLiteral("Stupnice"), [this] {
+        platno_->update();
+    })->setVisible(tag == Asymetrie);
+    pridej(menu_, "ulozitobr", QStringLiteral("Uložit všechny grafy"),
+           [this] { ulozitobrClick(); });
     pridej(menu_, "tiskvyhl", QStringLiteral("Tisk "), [this] { tiskvyhlClick(); });
-    pridej(menu_, "porovnat", QStringLiteral("Porovnání"), [this] { porovnatClick(); })
-        ->setVisible(tag == Vyhlazene);
-    QAction* brusel = pridej(menu_, "BruselR", QStringLiteral("Brusel R"), [this] { BruselRClick(); });
+    pridej(menu_, "porovnat", QStringLiteral("Porovnání"), [this] {
+        porovnatClick();
+    })->setVisible(tag == Vyhlazene);
+    QAction* brusel =
+        pridej(menu_, "BruselR", QStringLiteral("Brusel R"), [this] { BruselRClick(); });
     brusel->setCheckable(true);
     brusel->setVisible(tag == Vyhlazene);
 
@@ -261,9 +268,9 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             runCommand(ctx_.zpravy, [&] {
-                printer.setOutputFileName(textCesty(ctx_.model.session().dir.ensureFolder("Obrázek") /
-                                                    (tag_ == Vyhlazene ? "Tisk vyhlazeného grafu.pdf"
-                                                                       : "Tisk asymetrie.pdf")));
+                printer.setOutputFileName(textCesty(
+                    ctx_.model.session().dir.ensureFolder("Obrázek") /
+                    (tag_ == Vyhlazene ? "Tisk vyhlazeného grafu.pdf" : "Tisk asymetrie.pdf")));
             });
         }
         GroupBox3_->move((platno_->width() - GroupBox3_->width()) / 2,
@@ -287,14 +294,16 @@ void VyhlazovaciWindow::prepocitat() {
     const bool nova = revize_ != s.revision();
     revize_ = s.revision();
     if (tag_ == Vyhlazene) {
-        if (nova || data_.S != S_ || data_.krivky[0].t.empty()) data_ = BuildVyhlazenaData(s.records(), S_);
+        if (nova || data_.S != S_ || data_.krivky[0].t.empty())
+            data_ = BuildVyhlazenaData(s.records(), S_);
         dalsi_.clear();
         for (int S = 1; S <= PocetVyhlRad; ++S)
             if (porovnani_[static_cast<std::size_t>(S - 1)]->isChecked() && S != S_)
-                dalsi_.push_back(std::make_unique<VyhlazenaData>(BuildVyhlazenaData(s.records(), S)));
-        brusel_ = bruselZobrazen()
-                      ? BuildBruselKrivka(s.tables().DenniSIDC, data_.prvniRok, static_cast<int>(H_) - 1)
-                      : BruselKrivka{};
+                dalsi_.push_back(
+                    std::make_unique<VyhlazenaData>(BuildVyhlazenaData(s.records(), S)));
+        brusel_ = bruselZobrazen() ? BuildBruselKrivka(s.tables().DenniSIDC, data_.prvniRok,
+                                                       static_cast<int>(H_) - 1)
+                                   : BruselKrivka{};
     } else {
         asym_ = BuildAsymetrieGraf(s.records(), s.asymetrie(), S_, druh_, obdobi_);
     }
@@ -334,7 +343,8 @@ void VyhlazovaciWindow::oznacit() {
             b->setVisible(tag_ == Vyhlazene);
         }
     for (const ObdobiPrikaz& o : Obdobi) {
-        if (QAction* a = findChild<QAction*>(QString::fromLatin1(o.polozka))) a->setChecked(o.o == obdobi_);
+        if (QAction* a = findChild<QAction*>(QString::fromLatin1(o.polozka)))
+            a->setChecked(o.o == obdobi_);
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(o.tlacitko))) {
             b->setChecked(o.o == obdobi_);
             b->setVisible(tag_ == Asymetrie);
@@ -411,14 +421,18 @@ void VyhlazovaciWindow::ScrollBar1Change(int pozice) {
 }
 
 void VyhlazovaciWindow::zmensit() {
-    if (tag_ == Asymetrie) faktor_ = std::min(16, faktor_ * 2);
-    else Z_ = std::max(1, Z_ - 1);
+    if (tag_ == Asymetrie)
+        faktor_ = std::min(16, faktor_ * 2);
+    else
+        Z_ = std::max(1, Z_ - 1);
     obnovit();
 }
 
 void VyhlazovaciWindow::rozsirit() {
-    if (tag_ == Asymetrie) faktor_ = std::max(1, faktor_ / 2);
-    else Z_ = std::min(9, Z_ + 1);
+    if (tag_ == Asymetrie)
+        faktor_ = std::max(1, faktor_ / 2);
+    else
+        Z_ = std::min(9, Z_ + 1);
     obnovit();
 }
 
@@ -448,7 +462,8 @@ QImage VyhlazovaciWindow::obrazek() const {
 void VyhlazovaciWindow::ulozitObrazek(const QString& nazev) {
     runCommand(ctx_.zpravy, [&] {
         const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
-        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"), 90);
+        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
+                  90);
     });
 }
 
@@ -461,8 +476,9 @@ void VyhlazovaciWindow::ulozitobrClick() {
         if (tag_ == Vyhlazene)
             ulozitObrazek(q(VyhlPopis(S).vyhl));
         else
-            ulozitObrazek(q(VyhlPopis(S).asy) +
-                          (druh_ == DruhAsymetrie::Podilova ? QStringLiteral("_P") : QStringLiteral("_R")));
+            ulozitObrazek(q(VyhlPopis(S).asy) + (druh_ == DruhAsymetrie::Podilova
+                                                     ? QStringLiteral("_P")
+                                                     : QStringLiteral("_R")));
     }
     Label3_->show();
     vyberRadu(puvodni);
@@ -504,7 +520,8 @@ void VyhlazovaciWindow::keyPressEvent(QKeyEvent* event) {
         Label3_->show();
         return;
     }
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && GroupBox1_->isVisible()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        GroupBox1_->isVisible()) {
         Button1Click();
         return;
     }
@@ -517,8 +534,10 @@ void VyhlazovaciWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void VyhlazovaciWindow::zavrit() {
-    if (sub_) sub_->close();
-    else close();
+    if (sub_)
+        sub_->close();
+    else
+        close();
 }
 
 void VyhlazovaciWindow::closeEvent(QCloseEvent* event) {

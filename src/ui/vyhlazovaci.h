@@ -46,9 +46,9 @@ class VyhlazovaciWindow : public QWidget {
     void vyberObdobi(ObdobiAsymetrie o);
     void vyberDruh(DruhAsymetrie d);
     void zvetsitClick();
-    void Button1Click();     // zoom confirmed
+    void Button1Click(); // zoom confirmed
     void porovnatClick();
-    void potvrdpClick();     // comparison confirmed
+    void potvrdpClick(); // comparison confirmed
     void BruselRClick();
     void ScrollBar1Change(int pozice);
     void zmensit();

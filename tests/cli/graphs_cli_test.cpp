@@ -13,13 +13,13 @@ using namespace hk;
 
 namespace {
 
-
 // The lines of the real file for the years 1999 to 2001 (2000 a leap year).
 std::string silsoSlice() {
     std::ifstream in("/work/shared/realdata/silso/SN_d_hem_V2.0.csv");
     std::string line, out;
     while (std::getline(in, line))
-        if (line.rfind("1999;", 0) == 0 || line.rfind("2000;", 0) == 0 || line.rfind("2001;", 0) == 0)
+        if (line.rfind("1999;", 0) == 0 || line.rfind("2000;", 0) == 0 ||
+            line.rfind("2001;", 0) == 0)
             out += line + "\n";
     return out;
 }
@@ -63,9 +63,12 @@ TEST(ImportSilso, WhitespaceTextAndBadLines) {
         int status;
         const char* said;
     } rows[] = {
-        {"whitespace text", "2003 01 01 2003.001  120  60  60  5.0 3.0 3.0 20 10 10 1\n", 0, "dssn2003.dat"},
-        {"bad number", "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n2004;01;02;2004.004; 1x; 6; 6;1;1;1;1;1;1;1\n", 1,
-         "Řádek 2"},
+        {"whitespace text", "2003 01 01 2003.001  120  60  60  5.0 3.0 3.0 20 10 10 1\n", 0,
+         "dssn2003.dat"},
+        {"bad number",
+         "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n2004;01;02;2004.004; 1x; 6; "
+         "6;1;1;1;1;1;1;1\n",
+         1, "Řádek 2"},
         {"bad date", "2005;02;30;2005.001; 12; 6; 6;1;1;1;1;1;1;1\n", 1, "Řádek 1"},
         {"short line", "2006;01;01;2006.001; 12\n", 1, "Řádek 1"},
     };
@@ -106,8 +109,8 @@ TEST(GraphsCli, DemoTablesAndPictures) {
     }
     for (const char* f : {"a.png", "b.pdf", "c.bmp"})
         EXPECT_GT(std::filesystem::file_size(dir.path() / f), 1000u) << f;
-    EXPECT_EQ(RunCli("render smoothed " + ShellQuoted(dir.path()) + " --series g --brussels 1.1 --out " +
-                     ShellQuoted(dir.path() / "x.png"))
+    EXPECT_EQ(RunCli("render smoothed " + ShellQuoted(dir.path()) +
+                     " --series g --brussels 1.1 --out " + ShellQuoted(dir.path() / "x.png"))
                   .status,
               2);
 }

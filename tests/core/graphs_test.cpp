@@ -22,15 +22,14 @@ TZaznam G(const char* datum, int sever, int jih) {
 }
 
 std::vector<TZaznam> asymetrieData() {
-    std::vector<TZaznam> r = {
-        // January 2020: 3 drawings, N = 6, S = 2 groups.
-        G("03.01.2020", 2, 0), G("10.01.2020", 2, 1), G("20.01.2020", 2, 1),
-        // February: equal hemispheres, and a special drawing left out.
-        G("05.02.2020", 3, 3), G("06.02.2020", 9, 0),
-        // March: special drawings only.
-        G("07.03.2020", 5, 0),
-        // The last month of the data.
-        G("15.04.2021", 1, 3)};
+    std::vector<TZaznam> r = {// January 2020: 3 drawings, N = 6, S = 2 groups.
+                              G("03.01.2020", 2, 0), G("10.01.2020", 2, 1), G("20.01.2020", 2, 1),
+                              // February: equal hemispheres, and a special drawing left out.
+                              G("05.02.2020", 3, 3), G("06.02.2020", 9, 0),
+                              // March: special drawings only.
+                              G("07.03.2020", 5, 0),
+                              // The last month of the data.
+                              G("15.04.2021", 1, 3)};
     Zvlastni(r[4]);
     Zvlastni(r[5]);
     return r;
@@ -89,10 +88,10 @@ TEST(Asymetrie, TablesAndView) {
 TEST(GrafyDennich, MonthLinesShiftFromMarchInLeapYears) {
     const auto cary = MesicniCary(2020, 800, 1);
     ASSERT_GE(cary.size(), 15u);
-    EXPECT_EQ(cary[1].x, 31);            // February 2020
-    EXPECT_EQ(cary[2].x, 31 + 28 + 1);   // March 2020 after the leap day
-    EXPECT_EQ(cary[12].x, 366);          // January 2021
-    EXPECT_EQ(cary[14].x, 366 + 59);     // March 2021, no shift
+    EXPECT_EQ(cary[1].x, 31);          // February 2020
+    EXPECT_EQ(cary[2].x, 31 + 28 + 1); // March 2020 after the leap day
+    EXPECT_EQ(cary[12].x, 366);        // January 2021
+    EXPECT_EQ(cary[14].x, 366 + 59);   // March 2021, no shift
     const auto dvojnasobne = MesicniCary(2020, 800, 2);
     EXPECT_EQ(dvojnasobne[2].x, 2 * 60);
 }
@@ -101,8 +100,8 @@ TEST(GrafyDennich, PositionClassesLeaveTheBoundariesOut) {
     struct Row {
         double cmd;
         int trida;
-    } rows[] = {{0, -1}, {-30, -1}, {30, -1}, {0.1, 0}, {-29.9, 0}, {29.9, 0},
-                {-30.1, 1}, {-80, 1}, {30.1, 2}, {85, 2}};
+    } rows[] = {{0, -1},   {-30, -1},  {30, -1}, {0.1, 0},  {-29.9, 0},
+                {29.9, 0}, {-30.1, 1}, {-80, 1}, {30.1, 2}, {85, 2}};
     for (const Row& r : rows)
         EXPECT_EQ(TridaPolohy(r.cmd), r.trida) << r.cmd;
 }
@@ -138,8 +137,8 @@ std::vector<TZaznam> mesicne(int od, const std::vector<int>& g) {
     for (std::size_t i = 0; i < g.size(); ++i) {
         if (g[i] < 0) continue; // a month without drawings
         const int m = od - 1 + static_cast<int>(i);
-        data.push_back("15." + std::string(m % 12 + 1 < 10 ? "0" : "") + std::to_string(m % 12 + 1) +
-                       "." + std::to_string(2010 + m / 12));
+        data.push_back("15." + std::string(m % 12 + 1 < 10 ? "0" : "") +
+                       std::to_string(m % 12 + 1) + "." + std::to_string(2010 + m / 12));
     }
     std::size_t k = 0;
     for (std::size_t i = 0; i < g.size(); ++i)

@@ -33,7 +33,8 @@ class TestGrafy : public QObject {
     // The main window on a copy of the demo with the asymmetry hook set.
     std::unique_ptr<test::Frame> spustit() {
         auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
-        fs::copy(demo_, f->dir.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy(demo_, f->dir.path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         return f;
     }
     static void start(test::Frame& f) {
@@ -91,8 +92,8 @@ class TestGrafy : public QObject {
         w->findChild<QAction*>(QStringLiteral("ulozit"))->trigger();
         QVERIFY(f->session.dir.exists("Obrázek/Graf600x600.bmp"));
         w->findChild<QAction*>(QStringLiteral("vsechnyobr"))->trigger();
-        for (const char* n : {"Graf_g_C", "Graf_f_C", "Graf_r_C", "Graf_CV_C", "Graf_SN_C", "Graf_RB_C",
-                              "Graf_Plo_C", "Graf_Polo_C"})
+        for (const char* n : {"Graf_g_C", "Graf_f_C", "Graf_r_C", "Graf_CV_C", "Graf_SN_C",
+                              "Graf_RB_C", "Graf_Plo_C", "Graf_Polo_C"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
 
         // Printing goes to a PDF without a printer.
@@ -160,14 +161,15 @@ class TestGrafy : public QObject {
         QVERIFY(v);
         f->hlavni->akce(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->RezimVysledku(), 12);
-        const ResultsGrid rocni =
-            BuildAsymmetryGrid(SpocitejAsymetrii(f->session.records()), f->session.records(), false);
+        const ResultsGrid rocni = BuildAsymmetryGrid(SpocitejAsymetrii(f->session.records()),
+                                                     f->session.records(), false);
         QCOMPARE(v->mrizka().cells, rocni.cells);
         QCOMPARE(v->findChild<QTableWidget*>(QStringLiteral("StringGrid8"))->rowCount(),
                  static_cast<int>(rocni.rowCount()));
         f->zpravy.odpovedi.push_back(true);
         f->hlavni->akce(QStringLiteral("AsinTXT"))->trigger();
-        QCOMPARE(ReadWholeFile(f->session.dir.resolve("Polohy-skupin/asymerocni.dat")), AsymmetryText(rocni));
+        QCOMPARE(ReadWholeFile(f->session.dir.resolve("Polohy-skupin/asymerocni.dat")),
+                 AsymmetryText(rocni));
         f->hlavni->akce(QStringLiteral("asme"))->trigger();
         QVERIFY(v->mrizka().cells.size() > 30);
         snimek(v, "data_asymetrie");

@@ -19,8 +19,10 @@ struct Soucty {
 };
 
 void pridej(Soucty& s, const TSouhrn& h) {
-    const std::uint16_t sever[8] = {h.gSev, h.fSev, h.RSev, h.CVSev, h.SNSev, h.RBSev, h.PlSev, h.PkSev};
-    const std::uint16_t jih[8] = {h.gJih, h.fJih, h.RJih, h.CVJih, h.SNJih, h.RBJih, h.PlJih, h.PkJih};
+    const std::uint16_t sever[8] = {h.gSev,  h.fSev,  h.RSev,  h.CVSev,
+                                    h.SNSev, h.RBSev, h.PlSev, h.PkSev};
+    const std::uint16_t jih[8] = {h.gJih,  h.fJih,  h.RJih,  h.CVJih,
+                                  h.SNJih, h.RBJih, h.PlJih, h.PkJih};
     for (std::size_t i = 0; i < 8; ++i) {
         s.sever[i] += sever[i];
         s.jih[i] += jih[i];
@@ -72,8 +74,10 @@ Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records) {
         const int m = (d->year - prvni->year) * 12 + d->month - prvni->month;
         const int r = d->year - prvni->year;
         if (m < 0) continue;
-        if (static_cast<std::size_t>(m) >= mesice.size()) mesice.resize(static_cast<std::size_t>(m) + 1);
-        if (static_cast<std::size_t>(r) >= roky.size()) roky.resize(static_cast<std::size_t>(r) + 1);
+        if (static_cast<std::size_t>(m) >= mesice.size())
+            mesice.resize(static_cast<std::size_t>(m) + 1);
+        if (static_cast<std::size_t>(r) >= roky.size())
+            roky.resize(static_cast<std::size_t>(r) + 1);
         pridej(mesice[static_cast<std::size_t>(m)], z.Souhrn);
         pridej(roky[static_cast<std::size_t>(r)], z.Souhrn);
     }
@@ -112,11 +116,13 @@ ResultsGrid BuildAsymmetryGrid(const Asymetrie& a, std::span<const TZaznam> reco
         std::vector<std::string> radek(18);
         if (mesicni) {
             const int m = prvni->month - 1 + i;
-            radek[0] = FormatNumber(m % 12 + 1, "   00") + " . " + std::to_string(prvni->year + m / 12);
+            radek[0] =
+                FormatNumber(m % 12 + 1, "   00") + " . " + std::to_string(prvni->year + m / 12);
         } else {
             radek[0] = std::to_string(prvni->year + i);
         }
-        if (static_cast<std::size_t>(i) < t.hodnoty.size() && t.hodnoty[static_cast<std::size_t>(i)][16] > 0) {
+        if (static_cast<std::size_t>(i) < t.hodnoty.size() &&
+            t.hodnoty[static_cast<std::size_t>(i)][16] > 0) {
             const AsymetrieHodnoty& v = t.hodnoty[static_cast<std::size_t>(i)];
             for (std::size_t c = 0; c < 16; ++c)
                 radek[c + 1] = std::fabs(v[c]) > 0.001f ? FormatNumber(v[c], "0.0") : "0.0";

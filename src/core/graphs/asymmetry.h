@@ -21,8 +21,8 @@ using AsymetrieHodnoty = std::array<float, 17>;
 inline constexpr float NulovaAsymetrie = 0.0001f;
 
 struct AsymetrieTabulka {
-    int prvniRok = 0;    // year of entry 0
-    int prvniMesic = 1;  // month of entry 0 (the monthly table), 1 for the yearly one
+    int prvniRok = 0;   // year of entry 0
+    int prvniMesic = 1; // month of entry 0 (the monthly table), 1 for the yearly one
     std::vector<AsymetrieHodnoty> hodnoty; // from the period of record 1 to the last record's
 };
 

@@ -41,15 +41,24 @@ int plochaFakuli(const TZaznam& z) {
 
 std::pair<int, int> dvojice(const TSouhrn& h, GrafRada r) {
     switch (r) {
-    case GrafRada::g: return {h.gSev, h.gJih};
-    case GrafRada::f: return {h.fSev, h.fJih};
-    case GrafRada::R: return {h.RSev, h.RJih};
-    case GrafRada::CV: return {h.CVSev, h.CVJih};
-    case GrafRada::SN: return {h.SNSev, h.SNJih};
-    case GrafRada::RB: return {h.RBSev, h.RBJih};
-    case GrafRada::Plocha: return {h.PlSev, h.PlJih};
-    case GrafRada::Polokoule: return {h.PkSev, h.PkJih};
-    default: return {0, 0};
+    case GrafRada::g:
+        return {h.gSev, h.gJih};
+    case GrafRada::f:
+        return {h.fSev, h.fJih};
+    case GrafRada::R:
+        return {h.RSev, h.RJih};
+    case GrafRada::CV:
+        return {h.CVSev, h.CVJih};
+    case GrafRada::SN:
+        return {h.SNSev, h.SNJih};
+    case GrafRada::RB:
+        return {h.RBSev, h.RBJih};
+    case GrafRada::Plocha:
+        return {h.PlSev, h.PlJih};
+    case GrafRada::Polokoule:
+        return {h.PkSev, h.PkJih};
+    default:
+        return {0, 0};
     }
 }
 
@@ -61,10 +70,14 @@ const GrafRadaPopis& Popis(GrafRada r) {
 
 const char* TitulekPohledu(RezimGrafu r) {
     switch (r) {
-    case RezimGrafu::Vsechny: return "Celkový  Sever  Jih   -";
-    case RezimGrafu::Celkovy: return "Celkový   -";
-    case RezimGrafu::Sever: return "Sever   -";
-    case RezimGrafu::Jih: return "Jih   -";
+    case RezimGrafu::Vsechny:
+        return "Celkový  Sever  Jih   -";
+    case RezimGrafu::Celkovy:
+        return "Celkový   -";
+    case RezimGrafu::Sever:
+        return "Sever   -";
+    case RezimGrafu::Jih:
+        return "Jih   -";
     }
     return "";
 }
@@ -86,18 +99,30 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
     for (std::size_t k = 0; k < n; ++k) {
         const TZaznam& z = records[k];
         const RecordGeometry& rg = geometry.record(static_cast<int>(k) + 1);
-        if (prvni && rg.date) den = static_cast<int>(std::trunc(ReducedJulianDay(*rg.date) - zacatek));
+        if (prvni && rg.date)
+            den = static_cast<int>(std::trunc(ReducedJulianDay(*rg.date) - zacatek));
         g.dny[k] = den;
         switch (rada) {
-        case GrafRada::Fakule: g.A[k] = plochaFakuli(z); break;
-        case GrafRada::InterSol: g.A[k] = InterSolCounts(z).Suma; break;
+        case GrafRada::Fakule:
+            g.A[k] = plochaFakuli(z);
+            break;
+        case GrafRada::InterSol:
+            g.A[k] = InterSolCounts(z).Suma;
+            break;
         case GrafRada::Poloha:
             for (const Heliographic& h : geometry.groups(static_cast<int>(k) + 1)) {
                 switch (TridaPolohy(h.CMD)) {
-                case 0: ++g.A[k]; break;
-                case 1: ++g.B[k]; break;
-                case 2: ++g.C[k]; break;
-                default: break;
+                case 0:
+                    ++g.A[k];
+                    break;
+                case 1:
+                    ++g.B[k];
+                    break;
+                case 2:
+                    ++g.C[k];
+                    break;
+                default:
+                    break;
                 }
             }
             break;
@@ -138,10 +163,18 @@ int GrafModel::hodnota(const GrafPanel& p, std::size_t k) const {
     const int jednotky = Popis(data->rada).jednotky;
     long v = 0;
     switch (p.krivka) {
-    case GrafKrivka::Soucet: v = static_cast<long>(data->A[k]) + data->B[k]; break;
-    case GrafKrivka::Sever: v = data->A[k]; break;
-    case GrafKrivka::Jih: v = data->B[k]; break;
-    case GrafKrivka::Treti: v = data->C.empty() ? 0 : data->C[k]; break;
+    case GrafKrivka::Soucet:
+        v = static_cast<long>(data->A[k]) + data->B[k];
+        break;
+    case GrafKrivka::Sever:
+        v = data->A[k];
+        break;
+    case GrafKrivka::Jih:
+        v = data->B[k];
+        break;
+    case GrafKrivka::Treti:
+        v = data->C.empty() ? 0 : data->C[k];
+        break;
     }
     return static_cast<int>(v * rozmer.krok / jednotky);
 }
@@ -155,15 +188,23 @@ GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezi
     if (data.rada == GrafRada::InterSol) rezim = RezimGrafu::Celkovy;
     m.e = rezim == RezimGrafu::Vsechny ? 5 : -7;
     m.xPosledni = data.posledniDen() * d;
-    const GrafKrivka soucet = data.rada == GrafRada::Poloha ? GrafKrivka::Treti : GrafKrivka::Soucet;
+    const GrafKrivka soucet =
+        data.rada == GrafRada::Poloha ? GrafKrivka::Treti : GrafKrivka::Soucet;
     switch (rezim) {
     case RezimGrafu::Vsechny:
-        m.panely = {{1, H + 25, 1, soucet}, {2, 2 * H + 50, 1, GrafKrivka::Sever},
+        m.panely = {{1, H + 25, 1, soucet},
+                    {2, 2 * H + 50, 1, GrafKrivka::Sever},
                     {3, 3 * H + 75, 1, GrafKrivka::Jih}};
         break;
-    case RezimGrafu::Celkovy: m.panely = {{1, 3 * H, 3, soucet}}; break;
-    case RezimGrafu::Sever: m.panely = {{2, 3 * H, 3, GrafKrivka::Sever}}; break;
-    case RezimGrafu::Jih: m.panely = {{3, 3 * H, 3, GrafKrivka::Jih}}; break;
+    case RezimGrafu::Celkovy:
+        m.panely = {{1, 3 * H, 3, soucet}};
+        break;
+    case RezimGrafu::Sever:
+        m.panely = {{2, 3 * H, 3, GrafKrivka::Sever}};
+        break;
+    case RezimGrafu::Jih:
+        m.panely = {{3, 3 * H, 3, GrafKrivka::Jih}};
+        break;
     }
     m.mesice = MesicniCary(data.prvniRok, m.xPosledni, d);
     for (int i = 0; i < 10; ++i)
@@ -179,9 +220,9 @@ int TridaPolohy(double cmd) {
 }
 
 const char* NazevMesice(int mesic, bool plny) {
-    static constexpr const char* Plne[12] = {"Leden", "Únor",  "Březen", "Duben",
+    static constexpr const char* Plne[12] = {"Leden",  "Únor",   "Březen",   "Duben",
                                              "Květen", "Červen", "Červenec", "Srpen",
-                                             "Září",  "Říjen", "Listopad", "Prosinec"};
+                                             "Září",   "Říjen",  "Listopad", "Prosinec"};
     static constexpr const char* Kratke[12] = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
                                                "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
     return (plny ? Plne : Kratke)[((mesic % 12) + 12) % 12];

@@ -18,10 +18,10 @@ enum class GrafRada { g, f, R, CV, SN, RB, Plocha, Polokoule, Fakule, Poloha, In
 inline constexpr int PocetGrafRad = 11;
 
 struct GrafRadaPopis {
-    const char* titulek;   // series title of the caption and the panel heading
-    int jednotky;          // units per scale division
-    const char* nazev;     // the CLI's name
-    const char* obrazek;   // name of the saved image ("Graf_g_"), empty when not saved
+    const char* titulek; // series title of the caption and the panel heading
+    int jednotky;        // units per scale division
+    const char* nazev;   // the CLI's name
+    const char* obrazek; // name of the saved image ("Graf_g_"), empty when not saved
 };
 const GrafRadaPopis& Popis(GrafRada r);
 
@@ -67,22 +67,22 @@ std::vector<MesicniCara> MesicniCary(int prvniRok, int xPosledni, int d);
 // Which values a panel's polyline joins.
 enum class GrafKrivka { Soucet, Sever, Jih, Treti };
 struct GrafPanel {
-    int cislo = 1;    // 1 whole disk, 2 north, 3 south: the heading
-    int zaklad = 0;   // base line y
-    int f = 1;        // height factor
+    int cislo = 1;  // 1 whole disk, 2 north, 3 south: the heading
+    int zaklad = 0; // base line y
+    int f = 1;      // height factor
     GrafKrivka krivka = GrafKrivka::Soucet;
 };
 
 struct GrafModel {
     const GrafData* data = nullptr;
-    int d = 2;                       // pixels per day
+    int d = 2; // pixels per day
     GrafRozmer rozmer;
-    int e = 5;                       // offset of the year row
+    int e = 5; // offset of the year row
     std::vector<GrafPanel> panely;
     std::vector<MesicniCara> mesice;
-    int xPosledni = 0;               // x of the last record
-    std::array<int, 10> stupnice{};  // i x units
-    std::string titulek;             // "Graf   " + view title + series title
+    int xPosledni = 0;              // x of the last record
+    std::array<int, 10> stupnice{}; // i x units
+    std::string titulek;            // "Graf   " + view title + series title
     // The value of record k of a panel in pixels above its base (before f).
     int hodnota(const GrafPanel& p, std::size_t k) const;
 };

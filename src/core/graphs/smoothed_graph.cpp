@@ -27,15 +27,24 @@ constexpr VyhlRadaPopis Popisy[PocetVyhlRad] = {
 // North and south value of series S (1..8) of a summary.
 std::pair<int, int> polokoule(const TSouhrn& h, int S) {
     switch (S) {
-    case 1: return {h.gSev, h.gJih};
-    case 2: return {h.fSev, h.fJih};
-    case 3: return {h.RSev, h.RJih};
-    case 4: return {h.CVSev, h.CVJih};
-    case 5: return {h.SNSev, h.SNJih};
-    case 6: return {h.RBSev, h.RBJih};
-    case 7: return {h.PlSev, h.PlJih};
-    case 8: return {h.PkSev, h.PkJih};
-    default: return {0, 0};
+    case 1:
+        return {h.gSev, h.gJih};
+    case 2:
+        return {h.fSev, h.fJih};
+    case 3:
+        return {h.RSev, h.RJih};
+    case 4:
+        return {h.CVSev, h.CVJih};
+    case 5:
+        return {h.SNSev, h.SNJih};
+    case 6:
+        return {h.RBSev, h.RBJih};
+    case 7:
+        return {h.PlSev, h.PlJih};
+    case 8:
+        return {h.PkSev, h.PkJih};
+    default:
+        return {0, 0};
     }
 }
 
@@ -105,8 +114,10 @@ VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
             t = tz;
         }
         int sever = 0, jih = 0;
-        if (S == 9) sever = InterSolCounts(z).Suma;
-        else std::tie(sever, jih) = polokoule(z.Souhrn, S);
+        if (S == 9)
+            sever = InterSolCounts(z).Suma;
+        else
+            std::tie(sever, jih) = polokoule(z.Souhrn, S);
         soucet[0] += sever + jih;
         soucet[1] += sever;
         soucet[2] += jih;
@@ -177,15 +188,20 @@ AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetr
         g.body.push_back({DaySerial(*d) - nula, a});
     }
     g.dnu = DaySerial(posledni) - nula;
-    const std::size_t sloupec = static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));
+    const std::size_t sloupec =
+        static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));
     for (int i = 0;; ++i) {
         const int m = prvni->month - 1 + i;
         const Date zacatek{prvni->year + m / 12, m % 12 + 1, 1};
         if (zacatek > posledni) break;
         const Date dalsi{zacatek.month == 12 ? zacatek.year + 1 : zacatek.year,
                          zacatek.month % 12 + 1, 1};
-        AsymetrieSloupec s{DaySerial(zacatek) - nula, DaySerial(dalsi) - nula, 0,
-                           zacatek.month == 1, zacatek.year, zacatek.month};
+        AsymetrieSloupec s{DaySerial(zacatek) - nula,
+                           DaySerial(dalsi) - nula,
+                           0,
+                           zacatek.month == 1,
+                           zacatek.year,
+                           zacatek.month};
         g.mesice.push_back(s);
         const auto& t = tabulky.AsymetrieMesicni.hodnoty;
         if (obdobi == ObdobiAsymetrie::Mesicni && static_cast<std::size_t>(i) < t.size() &&

@@ -17,11 +17,11 @@ namespace hk {
 
 // Series 1..9 of the window: g, f, R, CV, SN, RB, plo, pol, Inter SOL.
 struct VyhlRadaPopis {
-    int U;                // value of one tenth of the plot height
+    int U; // value of one tenth of the plot height
     const char* titulek;
-    const char* nazev;    // the CLI's name
-    const char* vyhl;     // saved image name of the smoothed graph ("Vyhl_g")
-    const char* asy;      // saved image name of the asymmetry graph ("Asy_g_")
+    const char* nazev; // the CLI's name
+    const char* vyhl;  // saved image name of the smoothed graph ("Vyhl_g")
+    const char* asy;   // saved image name of the asymmetry graph ("Asy_g_")
 };
 inline constexpr int PocetVyhlRad = 9;
 const VyhlRadaPopis& VyhlPopis(int S); // S = 1..9
@@ -59,8 +59,8 @@ std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po);
 // The international relative number of the outside daily series: monthly
 // means (unscaled), smoothed, placed on the month index of the records.
 struct BruselKrivka {
-    std::vector<int> t;      // month index on the records' axis
-    std::vector<long> M24;   // smoothed x 24
+    std::vector<int> t;    // month index on the records' axis
+    std::vector<long> M24; // smoothed x 24
 };
 // `ktera` 0 whole disk, 1 north, 2 south.
 BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera);
@@ -69,7 +69,7 @@ BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera)
 enum class DruhAsymetrie { Rozdilova, Podilova };
 enum class ObdobiAsymetrie { Zaznamovy = 1, Mesicni = 2, Rocni = 3 };
 struct AsymetrieBod {
-    int den = 0;   // days since the first record
+    int den = 0; // days since the first record
     int hodnota = 0;
 };
 struct AsymetrieSloupec {
@@ -85,11 +85,11 @@ struct AsymetrieGraf {
     DruhAsymetrie druh = DruhAsymetrie::Rozdilova;
     ObdobiAsymetrie obdobi = ObdobiAsymetrie::Zaznamovy;
     int prvniRok = 0, prvniMesic = 1, prvniDen = 1;
-    int dnu = 0; // days between the first and the last record
-    std::vector<AsymetrieBod> body;         // per record (period 1)
-    std::vector<AsymetrieSloupec> sloupce;  // per month / year (periods 2, 3)
-    std::vector<AsymetrieSloupec> mesice;   // every month of the span, for the marks
-    double jednotka = 1; // value of one grid line
+    int dnu = 0;                           // days between the first and the last record
+    std::vector<AsymetrieBod> body;        // per record (period 1)
+    std::vector<AsymetrieSloupec> sloupce; // per month / year (periods 2, 3)
+    std::vector<AsymetrieSloupec> mesice;  // every month of the span, for the marks
+    double jednotka = 1;                   // value of one grid line
 };
 AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetrie& tabulky, int S,
                                  DruhAsymetrie druh, ObdobiAsymetrie obdobi);

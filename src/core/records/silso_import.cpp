@@ -117,7 +117,8 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
             continue;
         }
         const Date d{*rok, *mesic, *den};
-        if (!dny.emplace(DaySerial(d), v).second) chyba("den " + FormatDatum(d) + " je v souboru podruhé");
+        if (!dny.emplace(DaySerial(d), v).second)
+            chyba("den " + FormatDatum(d) + " je v souboru podruhé");
     }
     if (dny.empty() && r.chyby.empty()) r.chyby.push_back("Soubor neobsahuje žádný den");
     if (!r.chyby.empty()) return r;
@@ -130,15 +131,16 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
         for (int s = DaySerial(Date{rok, 1, 1}); s < DaySerial(Date{rok + 1, 1, 1}); ++s) {
             const auto it = dny.find(s);
             neco = neco || it != dny.end();
-            text += radekDne(DateFromSerial(s), it != dny.end() ? it->second
-                                                               : std::array<int, 3>{-1, -1, -1});
+            text += radekDne(DateFromSerial(s),
+                             it != dny.end() ? it->second : std::array<int, 3>{-1, -1, -1});
         }
         if (neco) r.soubory.emplace(rok, std::move(text));
     }
     return r;
 }
 
-std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir, const SilsoImport& import) {
+std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
+                                                   const SilsoImport& import) {
     if (!import.chyby.empty()) {
         std::string zprava = "Soubor nelze načíst, nic nebylo zapsáno:";
         for (std::size_t i = 0; i < import.chyby.size() && i < 10; ++i)

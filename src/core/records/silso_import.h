@@ -27,6 +27,7 @@ SilsoImport ParseSilsoDaily(std::string_view bytes);
 // Writes every year's file into SIDC (created when missing), each
 // atomically; returns the paths. Nothing is written when `import` holds
 // errors (std::runtime_error with the first ones).
-std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir, const SilsoImport& import);
+std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
+                                                   const SilsoImport& import);
 
 } // namespace hk
