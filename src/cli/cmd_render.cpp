@@ -97,6 +97,9 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         {"drawing", RunRenderDrawing},
         {"protocol", RunRenderProtocol},
         {"butterfly", RunRenderButterfly},
+        {"graph", RunRenderGraph},
+        {"smoothed", RunRenderSmoothed},
+        {"asymmetry", RunRenderAsymmetry},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
     for (const auto& s : subcommands)

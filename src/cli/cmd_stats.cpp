@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "graphs/asymmetry.h"
 #include "records/session.h"
 #include "results/measured_statistics.h"
 #include "results/rotation_table.h"
@@ -38,13 +39,25 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (argsIn.size() >= 2 && IsResultsViewTable(argsIn[1])) return RunStatsView(argsIn, out, err);
     Args args = argsIn;
     const auto hemisphereOption = TakeOption(args, "--hemisphere");
+    const bool monthly = TakeFlag(args, "--monthly");
+    const bool yearly = TakeFlag(args, "--yearly");
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a druh tabulky");
     const std::string& kind = args[1];
+    if (kind == "asymmetry") {
+        if (monthly == yearly) throw UsageError("zadejte buď --monthly, nebo --yearly");
+        if (hemisphereOption) throw UsageError("tabulka asymmetry se nedělí podle polokoulí");
+        Session session(ExistingProgramDirectory(args[0]));
+        LoadRecords(session, err);
+        const Asymetrie a = SpocitejAsymetrii(session.records());
+        print(BuildAsymmetryGrid(a, session.records(), monthly), out);
+        return 0;
+    }
+    if (monthly || yearly) throw UsageError("--monthly a --yearly patří k tabulce asymmetry");
     if (kind != "measured" && kind != "smoothed" && kind != "types" && kind != "rotations")
         throw UsageError("neznámá tabulka " + kind +
-                         " (measured, smoothed, types, rotations, observers, zones, spotless, "
-                         "largest, observer, evolution)");
+                         " (measured, smoothed, types, rotations, asymmetry, observers, zones, "
+                         "spotless, largest, observer, evolution)");
     if ((kind == "types" || kind == "rotations") && hemisphereOption)
         throw UsageError("tabulka " + kind + " se nedělí podle polokoulí");
     const VyberPolokoule v = hemisphere(hemisphereOption);

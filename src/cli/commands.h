@@ -25,6 +25,10 @@ int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
 // measure: picture points to polar positions; find-disk: the drawn disk.
 int RunMeasure(const Args& args, std::ostream& out, std::ostream& err);
 int RunFindDisk(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderGraph(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderSmoothed(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderAsymmetry(const Args& args, std::ostream& out, std::ostream& err);
+int RunImport(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

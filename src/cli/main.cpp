@@ -15,11 +15,12 @@ const Command commands[] = {
     {"dump", "dump [--summary] FILE", RunDump},
     {"export", "export ascii|faculae|observers|zones DIR | export observer DIR NAME | export official DIR M.YYYY [--whole-year | --to-end] [--method projekce|vizualne]", RunExport},
     {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
-    {"stats", "stats DIR (measured|smoothed|types|rotations) [--hemisphere all|north|south] | stats DIR observers | stats DIR zones [--class A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats DIR evolution ROTATION", RunStats},
+    {"stats", "stats DIR (measured|smoothed|types|rotations) [--hemisphere all|north|south] | stats DIR asymmetry (--monthly | --yearly) | stats DIR observers | stats DIR zones [--class A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats DIR evolution ROTATION", RunStats},
     {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]]", RunYearlyTable},
     {"measure", "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y ...", RunMeasure},
     {"find-disk", "find-disk IMAGE", RunFindDisk},
-    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale 1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] [--corona] [--faculae-bars]", RunRender},
+    {"import", "import silso DIR FILE", RunImport},
+    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale 1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] [--corona] [--faculae-bars] | render graph DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] [--size 400|500|600] --out FILE | render smoothed DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] [--brussels K] --out FILE | render asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period record|month|year] --out FILE", RunRender},
 };
 
 void printUsage(std::ostream& err) {

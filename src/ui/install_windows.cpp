@@ -1,10 +1,12 @@
 #include "ui/install_windows.h"
 
+#include "ui/grafy.h"
 #include "ui/hlavni.h"
 #include "ui/motylek.h"
 #include "ui/novdat.h"
 #include "ui/slusouradnice.h"
 #include "ui/vybrat.h"
+#include "ui/vyhlazovaci.h"
 #include "ui/vysledky.h"
 #include "ui/zakres.h"
 #include "ui/zakreslit.h"
@@ -19,6 +21,8 @@ void installWindows(HlavniWindow& hlavni) {
     installSlusouradnice(hlavni);
     installZakreslit(hlavni);
     installMotylek(hlavni);
+    installGrafy(hlavni);
+    installVyhlazovaci(hlavni);
 }
 
 } // namespace hk

@@ -36,6 +36,7 @@
 #include "ui/vybrat.h"
 #include "ui/vysledky_intersol.h"
 #include "ui/vysledky_mapa.h"
+#include "ui/vysledky_asymetrie.h"
 #include "ui/vysledky_mrizka.h"
 #include "ui/vysledky_obecna.h"
 #include "ui/vysledky_protokol.h"
@@ -296,7 +297,7 @@ void VysledkyWindow::vytvorMenu() {
 
     pridej(menu_, "veliky", QStringLiteral("Velikost skupin"), &VysledkyWindow::velikyClick);
     pridej(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &VysledkyWindow::BezaktivityClick);
-    pripravujeSe(menu_, "dataasim", QStringLiteral("Data asymetrie"));
+    pridej(menu_, "dataasim", QStringLiteral("Data asymetrie"), &VysledkyWindow::dataasimClick);
     pridej(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &VysledkyWindow::pozordClick);
     pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &VysledkyWindow::InterSOL1Click);
     pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &VysledkyWindow::tiskvyslClick);
@@ -313,11 +314,12 @@ void VysledkyWindow::obnovMenu() {
                       rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
                       rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
                       rezim_ == Polohy || rezim_ == PozorovatelDenni ||
-                      rezim_ == UdajeMapa;
+                      rezim_ == UdajeMapa || rezim_ == DataAsymetrie;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
     akce_.value(QStringLiteral("doCSV"))->setVisible(rezim_ == PozorovateleRoky);
+    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT"))) txt->setVisible(rezim_ == DataAsymetrie);
     if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
@@ -388,6 +390,15 @@ void VysledkyWindow::InterSOL1Click() {
     ukaz(InterSol);
 }
 
+void VysledkyWindow::dataasimClick() {
+    ukaz(DataAsymetrie);
+}
+
+void VysledkyWindow::asimtxt() {
+    const QAction* asro = k_.ramec.akce(QStringLiteral("asro"));
+    AsymetrieDoTextu(session_, zpravy_, asro && asro->isChecked());
+}
+
 void VysledkyWindow::ukaz(int rezim) {
     rezim_ = rezim;
     seznam_->hide();
@@ -434,6 +445,14 @@ void VysledkyWindow::sestav() {
         const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
         mapa_->nastav(mrizka_, q(StatisticsStatusLine(mrizka_, strana.width(), strana.height())));
         stack_->setCurrentWidget(mapa_);
+        setWindowTitle(q(mrizka_.caption));
+        return;
+    }
+    case DataAsymetrie: {
+        const QAction* asme = k_.ramec.akce(QStringLiteral("asme"));
+        mrizka_ = AsymetrieMrizka(session_, asme && asme->isChecked());
+        VyplnMrizku(*StringGrid8_, mrizka_);
+        stack_->setCurrentWidget(StringGrid8_);
         setWindowTitle(q(mrizka_.caption));
         return;
     }
@@ -543,6 +562,7 @@ void VysledkyWindow::tiskDo(QPrinter& printer) {
         case Vyhlazena:
         case CvHodnoty:
         case UdajeMapa:
+        case DataAsymetrie:
             PrintTable(printer, mrizka_, q(mrizka_.caption));
             return;
         case InterSol:
@@ -668,6 +688,21 @@ void installVysledky(HlavniWindow& hlavni) {
             if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) (w->*handler)();
         });
     installPohledy(hlavni);
+    // The two asymmetry buttons stay down in turn and open view 12.
+    QAction* asme = hlavni.akce(QStringLiteral("asme"));
+    QAction* asro = hlavni.akce(QStringLiteral("asro"));
+    for (QAction* a : {asme, asro}) {
+        hlavni.zapojit(a->objectName(), [&hlavni, a, asme, asro] {
+            asme->setChecked(a == asme);
+            asro->setChecked(a == asro);
+            if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->dataasimClick();
+        });
+        a->setCheckable(true);
+    }
+    hlavni.zapojit(QStringLiteral("AsinTXT"), [&hlavni] {
+        if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->asimtxt();
+    });
+    hlavni.akce(QStringLiteral("AsinTXT"))->setVisible(false);
 }
 
 } // namespace hk

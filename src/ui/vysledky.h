@@ -59,6 +59,7 @@ class VysledkyWindow : public QWidget {
         BezAktivity = 11,
         Polohy = 13,
         PozorovatelDenni = 14,
+        DataAsymetrie = 12,
         InterSol = 15,
     };
 
@@ -107,6 +108,9 @@ class VysledkyWindow : public QWidget {
     void oficCSVClick();
     // The main window's "Polohy TXT": the zone rows as text files.
     void polohytext();
+    // View 12: the monthly table while `asme` is down, else the yearly one.
+    void dataasimClick();
+    void asimtxt();
     void tiskvyslClick();
     void Veobecndata1Click();
     void dosouboruClick();

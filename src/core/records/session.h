@@ -16,6 +16,7 @@
 
 #include "geometry/calendar.h"
 #include "graphs/korona.h"
+#include "graphs/asymmetry.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
@@ -112,6 +113,8 @@ class Session {
     const ObserverTable& TabulkaPozorovatelu() const { return tables_.TabulkaPozorovatelu; }
     // The corona table (KoronaData, KoronaDelka) loaded at start.
     const KoronaTable& Korona() const { return korona_; }
+    // AsymetrieMesicni and AsymetrieRocni as last computed (start-up, stored entry).
+    const Asymetrie& asymetrie() const { return asymetrie_; }
     // What start-up and loading found and the user is told.
     const std::vector<std::string>& warnings() const { return warnings_; }
 
@@ -126,6 +129,8 @@ class Session {
     void setTables(StartupTables tables);
     // The corona table of the start-up.
     void setKorona(KoronaTable korona) { korona_ = std::move(korona); }
+    // Keeps the asymmetry tables computed from the records.
+    void setAsymetrie(Asymetrie a) { asymetrie_ = std::move(a); }
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
     // The warnings collected so far; the list is empty afterwards.
     std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
@@ -237,6 +242,7 @@ class Session {
     bool helioZadavani_ = false;
     StartupTables tables_;
     KoronaTable korona_;
+    Asymetrie asymetrie_;
     std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in

@@ -1,0 +1,33 @@
+// heliokres-cli import silso DIR FILE: the daily hemispheric sunspot numbers
+// of the Royal Observatory of Belgium as the program's SIDC\dssn<year>.dat
+// series, which the smoothed graphs compare with.
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "records/silso_import.h"
+
+namespace hk::cli {
+
+int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    RejectUnknownOptions(args);
+    if (args.empty() || args[0] != "silso") throw UsageError("čekám druh dat silso");
+    if (args.size() != 3) throw UsageError("čekám adresář programu a soubor");
+    const std::filesystem::path root = ExistingProgramDirectory(args[1]);
+    const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2]));
+    if (!data.chyby.empty()) {
+        for (const std::string& chyba : data.chyby)
+            err << chyba << "\n";
+        throw JobError("Soubor " + args[2] + " má " + std::to_string(data.chyby.size()) +
+                       " chybných řádků, nic nebylo zapsáno");
+    }
+    const ProgramDir dir(root);
+    for (const std::filesystem::path& p : WriteSilsoDaily(dir, data))
+        out << p.string() << "\n";
+    return 0;
+}
+
+} // namespace hk::cli

@@ -1,0 +1,226 @@
+#include "graphs/smoothed_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "geometry/calendar.h"
+#include "results/intersol_counts.h"
+#include "results/record_date.h"
+
+namespace hk {
+
+namespace {
+
+constexpr VyhlRadaPopis Popisy[PocetVyhlRad] = {
+    {3, "Počet skupin", "g", "Vyhl_g", "Asy_g_"},
+    {25, "Počet skvrn", "f", "Vyhl_f", "Asy_f_"},
+    {40, "Relativní číslo", "r", "Vyhl_r", "Asy_r_"},
+    {40, " CV  (McIntoshovo číslo)", "cv", "Vyhl_CV", "Asy_CV_"},
+    {60, " SN  (Pettisovo číslo)", "sn", "Vyhl_SN", "Asy_SN_"},
+    {250, " RB  (Beckovo číslo)", "rb", "Vyhl_RB", "Asy_RB_"},
+    {400, " Plocha  skvrn  disk", "area", "Vyhl_Plo", "Asy_Plo_"},
+    {400, " Plocha skvrn  polokoule", "hemisphere-area", "Vyhl_Polo", "Asy_Polo_"},
+    {25, "     Inter SOL", "intersol", "", ""},
+};
+
+// North and south value of series S (1..8) of a summary.
+std::pair<int, int> polokoule(const TSouhrn& h, int S) {
+    switch (S) {
+    case 1:
+        return {h.gSev, h.gJih};
+    case 2:
+        return {h.fSev, h.fJih};
+    case 3:
+        return {h.RSev, h.RJih};
+    case 4:
+        return {h.CVSev, h.CVJih};
+    case 5:
+        return {h.SNSev, h.SNJih};
+    case 6:
+        return {h.RBSev, h.RBJih};
+    case 7:
+        return {h.PlSev, h.PlJih};
+    case 8:
+        return {h.PkSev, h.PkJih};
+    default:
+        return {0, 0};
+    }
+}
+
+int roundInt(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+void vyplnit(MesicniKrivka& k, int tPosledni) {
+    k.vyplnena.assign(static_cast<std::size_t>(tPosledni) + 1, 0);
+    if (k.t.empty()) return;
+    k.vyplnena[static_cast<std::size_t>(k.t.front())] = k.hodnota.front();
+    for (std::size_t c = 1; c < k.t.size(); ++c) {
+        const int a = k.t[c - 1];
+        const int b = k.t[c];
+        const double v0 = k.hodnota[c - 1];
+        const double v1 = k.hodnota[c];
+        for (int j = 1; j <= b - a; ++j)
+            k.vyplnena[static_cast<std::size_t>(a + j)] = roundInt(v0 + j * (v1 - v0) / (b - a));
+    }
+}
+
+} // namespace
+
+const VyhlRadaPopis& VyhlPopis(int S) {
+    return Popisy[std::clamp(S, 1, PocetVyhlRad) - 1];
+}
+
+std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po) {
+    std::vector<long> m(v.size(), 0);
+    for (int t = std::max(od, 6); t <= po && t + 6 < static_cast<int>(v.size()); ++t) {
+        long s = v[static_cast<std::size_t>(t - 6)] + v[static_cast<std::size_t>(t + 6)];
+        for (int i = t - 5; i <= t + 5; ++i)
+            s += 2L * v[static_cast<std::size_t>(i)];
+        m[static_cast<std::size_t>(t)] = s;
+    }
+    return m;
+}
+
+VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
+    VyhlazenaData data;
+    data.S = S;
+    if (records.empty()) return data;
+    const std::optional<Date> prvni = DrawingDate(records.front());
+    if (!prvni) return data;
+    data.prvniRok = prvni->year;
+    int t = -1;
+    long soucet[3] = {0, 0, 0};
+    int n = 0;
+    auto uzavrit = [&] {
+        if (n == 0) return;
+        for (int h = 0; h < 3; ++h) {
+            data.krivky[static_cast<std::size_t>(h)].t.push_back(t);
+            data.krivky[static_cast<std::size_t>(h)].hodnota.push_back(
+                static_cast<int>(8 * soucet[h] / n));
+            soucet[h] = 0;
+        }
+        n = 0;
+    };
+    for (const TZaznam& z : records) {
+        const std::optional<Date> d = DrawingDate(z);
+        if (!d) continue;
+        const int tz = (d->year - data.prvniRok) * 12 + d->month;
+        if (tz < 1) continue;
+        if (tz != t) {
+            if (tz < t) continue; // out of order: the store is sorted, so only damaged dates
+            uzavrit();
+            t = tz;
+        }
+        int sever = 0, jih = 0;
+        if (S == 9)
+            sever = InterSolCounts(z).Suma;
+        else
+            std::tie(sever, jih) = polokoule(z.Souhrn, S);
+        soucet[0] += sever + jih;
+        soucet[1] += sever;
+        soucet[2] += jih;
+        ++n;
+    }
+    uzavrit();
+    const MesicniKrivka& celek = data.krivky[0];
+    if (celek.t.empty()) return data;
+    data.tPrvni = celek.t.front();
+    data.tPosledni = celek.t.back();
+    for (MesicniKrivka& k : data.krivky) {
+        vyplnit(k, data.tPosledni);
+        if (k.t.size() < 2) continue;
+        // Months before the first drawing hold no value: the running mean
+        // starts where its window is all inside the data.
+        k.hladkaOd = std::max(6, data.tPrvni + 6);
+        k.hladkaDo = data.tPosledni - 6;
+        k.hladka = Vyhlad13(k.vyplnena, k.hladkaOd, k.hladkaDo);
+    }
+    return data;
+}
+
+BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera) {
+    BruselKrivka b;
+    if (sidc.empty()) return b;
+    const int od = sidc.firstYear;
+    const int po = sidc.years.back();
+    std::vector<int> prumery(static_cast<std::size_t>((po - od + 1) * 12) + 1, 0);
+    for (int y = od; y <= po; ++y)
+        for (int m = 1; m <= 12; ++m) {
+            long s = 0;
+            const int dnu = DaysInMonth(y, m);
+            for (int d = 1; d <= dnu; ++d)
+                s += sidc.value(Date{y, m, d}, ktera);
+            prumery[static_cast<std::size_t>((y - od) * 12 + m)] = static_cast<int>(s / dnu);
+        }
+    const int posledni = static_cast<int>(prumery.size()) - 1;
+    const std::vector<long> m24 = Vyhlad13(prumery, 7, posledni - 6);
+    for (int t = 7; t <= posledni - 6; ++t) {
+        b.t.push_back(t + (od - prvniRok) * 12);
+        b.M24.push_back(m24[static_cast<std::size_t>(t)]);
+    }
+    return b;
+}
+
+AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetrie& tabulky, int S,
+                                 DruhAsymetrie druh, ObdobiAsymetrie obdobi) {
+    AsymetrieGraf g;
+    g.S = std::clamp(S, 1, 8);
+    g.druh = druh;
+    g.obdobi = obdobi;
+    g.jednotka = druh == DruhAsymetrie::Podilova ? 20.0 : std::max(1, VyhlPopis(g.S).U / 2);
+    if (records.empty()) return g;
+    const std::optional<Date> prvni = DrawingDate(records.front());
+    if (!prvni) return g;
+    g.prvniRok = prvni->year;
+    g.prvniMesic = prvni->month;
+    g.prvniDen = prvni->day;
+    const int nula = DaySerial(*prvni);
+    Date posledni = *prvni;
+    for (const TZaznam& z : records) {
+        const std::optional<Date> d = DrawingDate(z);
+        if (!d) continue;
+        posledni = std::max(posledni, *d);
+        const auto [n, s] = polokoule(z.Souhrn, g.S);
+        int a = n - s;
+        if (druh == DruhAsymetrie::Podilova) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
+        g.body.push_back({DaySerial(*d) - nula, a});
+    }
+    g.dnu = DaySerial(posledni) - nula;
+    const std::size_t sloupec =
+        static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));
+    for (int i = 0;; ++i) {
+        const int m = prvni->month - 1 + i;
+        const Date zacatek{prvni->year + m / 12, m % 12 + 1, 1};
+        if (zacatek > posledni) break;
+        const Date dalsi{zacatek.month == 12 ? zacatek.year + 1 : zacatek.year,
+                         zacatek.month % 12 + 1, 1};
+        AsymetrieSloupec s{DaySerial(zacatek) - nula,
+                           DaySerial(dalsi) - nula,
+                           0,
+                           zacatek.month == 1,
+                           zacatek.year,
+                           zacatek.month};
+        g.mesice.push_back(s);
+        const auto& t = tabulky.AsymetrieMesicni.hodnoty;
+        if (obdobi == ObdobiAsymetrie::Mesicni && static_cast<std::size_t>(i) < t.size() &&
+            t[static_cast<std::size_t>(i)][16] > 0) {
+            s.hodnota = t[static_cast<std::size_t>(i)][sloupec];
+            g.sloupce.push_back(s);
+        }
+    }
+    if (obdobi == ObdobiAsymetrie::Rocni) {
+        const auto& t = tabulky.AsymetrieRocni.hodnoty;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (t[i][16] <= 0) continue;
+            const int rok = prvni->year + static_cast<int>(i);
+            g.sloupce.push_back({DaySerial(Date{rok, 1, 1}) - nula,
+                                 DaySerial(Date{rok + 1, 1, 1}) - nula, t[i][sloupec], true, rok,
+                                 1});
+        }
+    }
+    return g;
+}
+
+} // namespace hk

@@ -1,0 +1,33 @@
+#pragma once
+// The daily hemispheric sunspot numbers as the Royal Observatory of Belgium
+// publishes them (semicolon-separated CSV or whitespace-separated text:
+// year, month, day, decimal date, total, north, south, then standard
+// deviations, numbers of observations and the provisional marker; -1 for a
+// missing value), turned into the program's SIDC\dssn<year>.dat files.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/program_dir.h"
+
+namespace hk {
+
+struct SilsoImport {
+    // Year -> the bytes of its dssn<year>.dat (every day of the year, days
+    // the file does not give as -1).
+    std::map<int, std::string> soubory;
+    std::vector<std::string> chyby; // "Řádek N: ..." for every bad line
+    int dnu = 0;                    // days read
+};
+
+SilsoImport ParseSilsoDaily(std::string_view bytes);
+
+// Writes every year's file into SIDC (created when missing), each
+// atomically; returns the paths. Nothing is written when `import` holds
+// errors (std::runtime_error with the first ones).
+std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
+                                                   const SilsoImport& import);
+
+} // namespace hk

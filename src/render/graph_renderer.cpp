@@ -1,0 +1,380 @@
+#include "render/graph_renderer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "render/class_colours.h"
+#include "render/font_roles.h"
+#include "text/number_format.h"
+
+namespace hk {
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QString q(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+// Sizes given for the old screen fonts in points, as pixels at 96 dpi.
+QFont pismo(int body) {
+    return SansFont(std::max(6, body * 4 / 3));
+}
+
+void text(QPainter& p, int x, int y, const QString& s) {
+    p.drawText(QRect(x, y, 4000, 400), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
+}
+
+void textVpravo(QPainter& p, int x, int y, int sirka, const QString& s) {
+    p.drawText(QRect(x, y, sirka, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, s);
+}
+
+const QColor Seda(200, 200, 200);
+const QColor Cervena(255, 0, 0);
+const QColor Modra(0, 0, 255);
+
+// Indices [od, po) of the records whose x lies in [xOd, xPo], one more on
+// each side so that lines leaving the view are drawn.
+std::pair<std::size_t, std::size_t> viditelne(const std::vector<int>& dny, double xOd, double xPo) {
+    const auto od = std::lower_bound(dny.begin(), dny.end(), static_cast<int>(std::floor(xOd)));
+    const auto po = std::upper_bound(od, dny.end(), static_cast<int>(std::ceil(xPo)));
+    std::size_t a = static_cast<std::size_t>(od - dny.begin());
+    std::size_t b = static_cast<std::size_t>(po - dny.begin());
+    if (a > 0) --a;
+    if (b < dny.size()) ++b;
+    return {a, b};
+}
+
+void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& panel, int sx) {
+    const int krok = m.rozmer.krok;
+    const int f = panel.f;
+    const int y0 = r.top() + panel.zaklad;
+    const int x0 = r.left() + 50 - sx;
+    const bool poloha = m.data->rada == GrafRada::Poloha;
+    static const char* const Hlavicky[3] = {"SEVER + JIH", "SEVER", "JIH"};
+    static const char* const Polohy[3] = {"Východ", "Střed", "Západ"};
+    const QString nadpis = q(poloha ? Polohy[panel.cislo - 1] : Hlavicky[panel.cislo - 1]) +
+                           QStringLiteral("   ") + q(Popis(m.data->rada).titulek);
+    const QFont rokPismo = pismo(std::max(1, krok * 12 / 17));
+    const QFont mesicPismo = pismo(7);
+    for (const MesicniCara& c : m.mesice) {
+        const int x = x0 + c.x;
+        if (x < r.left() - 400 || x > r.right() + 10) continue;
+        if (c.mesic == 0) {
+            p.setPen(Qt::black);
+            p.setFont(rokPismo);
+            const int y = y0 - (11 * krok + m.e) * f;
+            text(p, x, y, QString::number(c.rok));
+            text(p, poloha ? r.left() + c.x + 120 - sx : x + 3 * krok, y, nadpis);
+        } else {
+            p.setPen(Seda);
+        }
+        p.drawLine(x, y0 + 10, x, y0 - 10 * krok * f);
+        p.setPen(Qt::black);
+        p.setFont(mesicPismo);
+        if (m.d > 1)
+            text(p, x + 10, y0 + 2, q(NazevMesice(c.mesic, true)));
+        else
+            text(p, x + 3, y0 + 2, q(NazevMesice(c.mesic, false)));
+    }
+    const int xKonec = r.left() + m.xPosledni + 200 - sx;
+    p.setFont(pismo(8));
+    for (int i = 0; i <= 10; ++i) {
+        const int y = y0 - i * krok * f;
+        p.setPen(i == 0 ? QColor(Qt::black) : Seda);
+        p.drawLine(x0, y, xKonec, y);
+        if (i > 0) {
+            p.setPen(Qt::black);
+            textVpravo(p, r.left() + 10 - sx - 30, y - 8, 30 + 30,
+                       QString::number(m.stupnice[static_cast<std::size_t>(i - 1)]));
+        }
+    }
+}
+
+void stupnice(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& panel) {
+    const int krok = m.rozmer.krok;
+    const int y0 = r.top() + panel.zaklad;
+    p.fillRect(QRect(r.left() + 1, y0 - 11 * krok * panel.f, 48, 11 * krok * panel.f + 1),
+               Qt::white);
+    p.setPen(Qt::black);
+    p.setFont(pismo(8));
+    const int kazda = r.width() < 620 ? 2 : 1;
+    for (int i = kazda; i <= 10; i += kazda)
+        textVpravo(p, r.left() + 1, y0 - i * krok * panel.f - 8, 44,
+                   QString::number(m.stupnice[static_cast<std::size_t>(i - 1)]));
+}
+
+QPen pero(const QColor& c, qreal sirka, Qt::PenStyle styl = Qt::SolidLine) {
+    QPen pen(c, sirka, styl);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+} // namespace
+
+int GrafSirka(const GrafModel& model) {
+    return model.xPosledni + 200;
+}
+
+void PaintGraf(QPainter& p, const QRect& r, const GrafModel& m, const GrafOptions& o) {
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, Qt::white);
+    if (m.data && m.rozmer.krok > 0) {
+        const GrafData& data = *m.data;
+        const int sx = o.posun;
+        const double xOd = (r.left() - r.left() - 50.0 + sx) / m.d;
+        const double xPo = (r.width() - 50.0 + sx) / m.d;
+        const auto [od, po] = viditelne(data.dny, xOd, xPo);
+        for (const GrafPanel& panel : m.panely) {
+            ramec(p, r, m, panel, sx);
+            QColor barva = Qt::black;
+            if (m.panely.size() == 3 && panel.cislo == 2) barva = Cervena;
+            if (m.panely.size() == 3 && panel.cislo == 3) barva = Modra;
+            if (po - od < 2) continue;
+            QPolygon cara;
+            cara.reserve(static_cast<int>(po - od));
+            const int y0 = r.top() + panel.zaklad;
+            for (std::size_t k = od; k < po; ++k)
+                cara << QPoint(r.left() + data.dny[k] * m.d + 50 - sx,
+                               y0 - m.hodnota(panel, k) * panel.f);
+            p.setPen(pero(barva, 1));
+            p.drawPolyline(cara);
+        }
+        if (o.stupnice)
+            for (const GrafPanel& panel : m.panely)
+                stupnice(p, r, m, panel);
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------------------
+// Smoothed graphs
+
+QColor BarvaPorovnani(int S) {
+    return ClassColours[static_cast<std::size_t>(std::clamp(S, 1, 9) - 1)];
+}
+
+std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k) {
+    static const char* const Polokoule[4] = {"   celkový", "   severní", "   jižní",
+                                             "   severní a jižní"};
+    std::string t = std::string("Vyhlazovací   grafy") + Polokoule[static_cast<int>(H) - 1];
+    if (brusel) t += "         " + FormatNumber(1.0 / k, "#0.000");
+    return t;
+}
+
+void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
+                    const VyhlazenyOptions& o) {
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, Qt::white);
+    const int pj = std::max(1, r.height() / 45);
+    const int yb = 40 * pj;
+    const int w = std::max(1, o.Z * pj / 22);
+    const int U = VyhlPopis(data.S).U;
+    const int delitel = std::max(1, o.delitel);
+    auto X = [&](int t) { return r.left() + t * w + 30 - o.posun; };
+    auto Y = [&](long v, long jmenovatel) {
+        return r.top() + yb - static_cast<int>(v * yb / jmenovatel);
+    };
+    const int tKonec = std::max(data.tPosledni + 12, 24);
+
+    // Grid: twenty lines, a value of 10 x U at the top.
+    p.setFont(pismo(8));
+    for (int j = 0; j <= 20; ++j) {
+        const int y = r.top() + yb - j * yb / 20;
+        p.setPen(j == 0 ? QColor(Qt::black) : Seda);
+        p.drawLine(r.left() + 30, y, r.right(), y);
+        if (j > 0 && j % 2 == 0) {
+            p.setPen(Qt::black);
+            textVpravo(p, r.left(), y - 7, 27, QString::number(j / 2 * U * 80 / delitel));
+        }
+    }
+    // Month and year marks.
+    for (int t = 1; t <= tKonec; ++t) {
+        const int x = X(t);
+        if (x < r.left() + 30 || x > r.right()) continue;
+        const bool leden = (t - 1) % 12 == 0;
+        p.setPen(leden ? QColor(Qt::black) : Seda);
+        p.drawLine(x, r.top() + yb, x, r.top() + yb + (leden ? 12 : 5));
+        if (leden) {
+            p.setPen(QColor(230, 230, 230));
+            p.drawLine(x, r.top() + yb, x, r.top());
+            p.setPen(Qt::black);
+            text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
+        }
+    }
+
+    // Curves stay right of the scale.
+    p.setClipRect(r.adjusted(30, 0, 0, 0));
+    const bool porovnani = o.brusel != nullptr || !o.porovnani.empty();
+    auto krivka = [&](const MesicniKrivka& k, const QColor& barva, Qt::PenStyle styl, int jednotka,
+                      bool syrova) {
+        const long jmen = static_cast<long>(jednotka) * delitel;
+        if (syrova && k.t.size() >= 2) {
+            QPolygon c;
+            for (std::size_t i = 0; i < k.t.size(); ++i)
+                c << QPoint(X(k.t[i]), Y(k.hodnota[i], jmen));
+            p.setPen(pero(barva.lighter(150), 1, styl));
+            p.drawPolyline(c);
+        }
+        if (k.hladkaOd < k.hladkaDo) {
+            QPolygon c;
+            for (int t = k.hladkaOd; t <= k.hladkaDo; ++t)
+                c << QPoint(X(t), Y(k.hladka[static_cast<std::size_t>(t)], jmen * 24));
+            p.setPen(pero(barva, 2, styl));
+            p.drawPolyline(c);
+        }
+    };
+    switch (o.H) {
+    case VolbaPolokoule::Celek:
+        krivka(data.krivky[0], Qt::black, Qt::SolidLine, U, !porovnani);
+        break;
+    case VolbaPolokoule::Sever:
+        krivka(data.krivky[1], Cervena, Qt::SolidLine, U, !porovnani);
+        break;
+    case VolbaPolokoule::Jih:
+        krivka(data.krivky[2], Modra, Qt::DashLine, U, !porovnani);
+        break;
+    case VolbaPolokoule::Obe:
+        krivka(data.krivky[1], Cervena, Qt::SolidLine, U, true);
+        krivka(data.krivky[2], Modra, Qt::DashLine, U, true);
+        break;
+    }
+    int legenda = 0;
+    auto popis = [&](const QColor& barva, Qt::PenStyle styl, const QString& s) {
+        const int y = r.top() + 8 + 16 * legenda++;
+        p.setPen(pero(barva, 2, styl));
+        p.drawLine(r.left() + 40, y + 7, r.left() + 70, y + 7);
+        p.setPen(Qt::black);
+        text(p, r.left() + 76, y, s);
+    };
+    p.setFont(pismo(9));
+    if (o.H == VolbaPolokoule::Obe) {
+        popis(Cervena, Qt::SolidLine, QStringLiteral("sever"));
+        popis(Modra, Qt::DashLine, QStringLiteral("jih"));
+    } else {
+        popis(o.H == VolbaPolokoule::Sever ? Cervena
+              : o.H == VolbaPolokoule::Jih ? Modra
+                                           : QColor(Qt::black),
+              o.H == VolbaPolokoule::Jih ? Qt::DashLine : Qt::SolidLine,
+              q(VyhlPopis(data.S).titulek).trimmed());
+    }
+    for (const VyhlazenaData* d : o.porovnani) {
+        if (!d || d->S == data.S) continue;
+        const QColor barva = BarvaPorovnani(d->S);
+        krivka(d->krivky[0], barva, Qt::DashDotLine, VyhlPopis(d->S).U, false);
+        popis(barva, Qt::DashDotLine, q(VyhlPopis(d->S).titulek).trimmed());
+    }
+    if (o.brusel && o.brusel->t.size() >= 2) {
+        QPolygon c;
+        for (std::size_t i = 0; i < o.brusel->t.size(); ++i) {
+            const long v = o.brusel->M24[i] * yb / (9600L * delitel / 80);
+            c << QPoint(X(o.brusel->t[i]),
+                        r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
+        }
+        p.setPen(pero(Qt::black, 2, Qt::DotLine));
+        p.drawPolyline(c);
+        popis(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------------------
+// Asymmetry graph
+
+int AsymetrieSirka(const AsymetrieGraf& g, const AsymetrieOptions& o) {
+    return static_cast<int>((g.dnu + 150) * 2.0 / std::max(1, o.faktor)) + 60;
+}
+
+void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g,
+                    const AsymetrieOptions& o) {
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, Qt::white);
+    const int mezera = std::max(1, r.height() / 12);
+    const int y0 = r.top() + 6 * mezera;
+    const double naDen = 2.0 / std::max(1, o.faktor);
+    auto X = [&](double den) {
+        return r.left() + 50 + static_cast<int>(std::floor(den * naDen)) - o.posun;
+    };
+    auto Y = [&](double v) {
+        return y0 - static_cast<int>(std::nearbyint(v / g.jednotka * mezera));
+    };
+
+    // Months: a line at each, heavier at each year with the year at January.
+    p.setFont(pismo(7));
+    const int kazdy = o.faktor < 16 ? 1 : 3;
+    for (std::size_t i = 0; i < g.mesice.size(); ++i) {
+        const AsymetrieSloupec& m = g.mesice[i];
+        const int x = X(m.odDne);
+        if (x < r.left() - 40 || x > r.right()) continue;
+        p.setPen(m.prvniVRoce ? pero(Qt::black, 2) : pero(Seda, 1));
+        p.drawLine(x, y0 - 5 * mezera, x, y0 + 5 * mezera);
+        p.setPen(Qt::black);
+        if (m.prvniVRoce) {
+            p.setFont(pismo(9));
+            text(p, x + 3, y0 - 5 * mezera - 18, QString::number(m.rok));
+            p.setFont(pismo(7));
+        }
+        if ((m.mesic - 1) % kazdy == 0)
+            text(p, x + 2, y0 + 5 * mezera + 2, QString::number(m.mesic));
+    }
+    // Eleven lines around the zero line.
+    p.setFont(pismo(8));
+    for (int i = -5; i <= 5; ++i) {
+        const int y = y0 - i * mezera;
+        p.setPen(i == 0 ? pero(Qt::black, 1) : pero(Seda, 1));
+        p.drawLine(r.left() + 50, y, r.right(), y);
+        p.setPen(Qt::black);
+        QString s = QString::number(i * g.jednotka);
+        if (g.druh == DruhAsymetrie::Podilova) s += QLatin1Char('%');
+        p.fillRect(QRect(r.left(), y - 7, 48, 14), Qt::white);
+        textVpravo(p, r.left(), y - 7, 46, s);
+    }
+    if (g.obdobi == ObdobiAsymetrie::Zaznamovy) {
+        if (g.body.size() >= 2) {
+            const double xOd = (o.posun - 50.0) / naDen;
+            const double xPo = (r.width() + o.posun) / naDen;
+            std::vector<int> dny;
+            dny.reserve(g.body.size());
+            for (const AsymetrieBod& b : g.body)
+                dny.push_back(b.den);
+            const auto [od, po] = viditelne(dny, xOd, xPo);
+            QPolygon c;
+            for (std::size_t k = od; k < po; ++k)
+                c << QPoint(X(g.body[k].den), Y(g.body[k].hodnota));
+            p.setPen(pero(Qt::black, 1));
+            p.drawPolyline(c);
+        }
+    } else {
+        for (const AsymetrieSloupec& s : g.sloupce) {
+            const int x1 = X(s.odDne);
+            const int x2 = std::max(x1 + 1, X(s.doDne) - 1);
+            if (x2 < r.left() || x1 > r.right()) continue;
+            const int y = Y(s.hodnota);
+            const QRect sloupec = QRect(QPoint(x1, std::min(y, y0)), QPoint(x2, std::max(y, y0)));
+            p.fillRect(sloupec, s.hodnota >= 0 ? QColor(255, 150, 150) : QColor(150, 150, 255));
+            p.setPen(pero(Qt::black, 1));
+            p.drawRect(sloupec);
+        }
+    }
+    p.setPen(Qt::black);
+    p.setFont(pismo(10));
+    const QString druh = g.druh == DruhAsymetrie::Podilova ? QStringLiteral("Podílová  asym")
+                                                           : QStringLiteral("Rozdílová  asym");
+    static const char* const Obdobi[3] = {"Záznamový", "Měsíční", "Roční"};
+    p.fillRect(QRect(r.left() + 55, r.top() + 2, 600, 18), Qt::white);
+    text(p, r.left() + 60, r.top() + 3,
+         q(VyhlPopis(g.S).titulek).trimmed() + QStringLiteral("   ") + druh +
+             QStringLiteral("   ") + q(Obdobi[static_cast<int>(g.obdobi) - 1]) +
+             QStringLiteral("   (sever +, jih -)"));
+    p.restore();
+}
+
+} // namespace hk

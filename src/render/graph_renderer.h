@@ -1,0 +1,58 @@
+#pragma once
+// The graphs of the daily values, the smoothed graphs and the asymmetry
+// graph, drawn on any QPainter: the windows, the printed page, the saved
+// image and the CLI's file use the same calls.
+#include <QColor>
+#include <QRect>
+#include <string>
+#include <vector>
+
+#include "graphs/graph_series.h"
+#include "graphs/smoothed_graph.h"
+
+class QPainter;
+
+namespace hk {
+
+struct GrafOptions {
+    int posun = 0;         // horizontal scroll position
+    bool stupnice = false; // the scale values kept at the window's left edge
+};
+// Paints white, then the frames, month lines, scales and polylines of the
+// model's panels; only the records inside `target` (and one beyond each
+// edge) are joined.
+void PaintGraf(QPainter& painter, const QRect& target, const GrafModel& model,
+               const GrafOptions& options);
+// The width of the whole time axis (x of the last record plus the margins).
+int GrafSirka(const GrafModel& model);
+
+// Hemisphere choice of the smoothed graphs.
+enum class VolbaPolokoule { Celek = 1, Sever = 2, Jih = 3, Obe = 4 };
+
+struct VyhlazenyOptions {
+    int Z = 3;        // width zoom, pixels per month factor 1..9
+    int delitel = 80; // height divisor (800 div the height entry)
+    int posun = 0;
+    VolbaPolokoule H = VolbaPolokoule::Celek;
+    const BruselKrivka* brusel = nullptr; // the international relative number
+    double k = 1.0;                       // its coefficient
+    // Further smoothed whole-disk curves (other series), each with its own U.
+    std::vector<const VyhlazenaData*> porovnani;
+};
+void PaintVyhlazeny(QPainter& painter, const QRect& target, const VyhlazenaData& data,
+                    const VyhlazenyOptions& options);
+// The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
+std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k);
+
+struct AsymetrieOptions {
+    int faktor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
+    int posun = 0;
+};
+void PaintAsymetrie(QPainter& painter, const QRect& target, const AsymetrieGraf& graf,
+                    const AsymetrieOptions& options);
+int AsymetrieSirka(const AsymetrieGraf& graf, const AsymetrieOptions& options);
+
+// The colour of the comparison curve of series S (1..9).
+QColor BarvaPorovnani(int S);
+
+} // namespace hk

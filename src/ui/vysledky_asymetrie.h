@@ -1,0 +1,17 @@
+#pragma once
+// View 12 "Data asymetrie" of the results window: the monthly or yearly
+// asymmetry table and its text file.
+#include "results/results_grid.h"
+
+namespace hk {
+
+class Messages;
+class Session;
+
+// The table shown: monthly when `mesicni`.
+ResultsGrid AsymetrieMrizka(const Session& session, bool mesicni);
+// "AsinTXT": after the question, writes the monthly (also when neither
+// button is down) or the yearly table into Polohy-skupin.
+void AsymetrieDoTextu(const Session& session, Messages& zpravy, bool rocni);
+
+} // namespace hk

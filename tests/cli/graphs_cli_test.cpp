@@ -1,0 +1,118 @@
+// heliokres-cli import silso, stats asymmetry and the graph pictures.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "io/atomic_file.h"
+#include "records/startup_series.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+// The lines of the real file for the years 1999 to 2001 (2000 a leap year).
+std::string silsoSlice() {
+    std::ifstream in("/work/shared/realdata/silso/SN_d_hem_V2.0.csv");
+    std::string line, out;
+    while (std::getline(in, line))
+        if (line.rfind("1999;", 0) == 0 || line.rfind("2000;", 0) == 0 ||
+            line.rfind("2001;", 0) == 0)
+            out += line + "\n";
+    return out;
+}
+
+void write(const std::filesystem::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+TEST(ImportSilso, RoundTripsIntoTheSeriesTheStartUpReads) {
+    const std::string slice = silsoSlice();
+    if (slice.empty()) GTEST_SKIP() << "real SILSO file not present";
+    TempDir dir;
+    write(dir.path() / "silso.csv", slice);
+    const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " +
+                            ShellQuoted(dir.path() / "silso.csv"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2100);
+    EXPECT_EQ(s.years, (std::vector<int>{1999, 2000, 2001}));
+    EXPECT_EQ(s.unreadableValues, 0);
+    // Every line of the slice comes back as total, north, south.
+    std::istringstream in(slice);
+    std::string line;
+    int dny = 0;
+    while (std::getline(in, line)) {
+        int y, m, d, t, n, so;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%d;%d;%d;%*f;%d;%d;%d", &y, &m, &d, &t, &n, &so), 6);
+        const Date date{y, m, d};
+        const int want[3] = {t, n, so};
+        for (int k = 0; k < 3; ++k)
+            ASSERT_EQ(s.value(date, k), want[k] < 0 ? 0 : want[k]) << line;
+        ++dny;
+    }
+    EXPECT_EQ(dny, 365 + 366 + 365);
+}
+
+TEST(ImportSilso, WhitespaceTextAndBadLines) {
+    TempDir dir;
+    struct Row {
+        const char* name;
+        const char* text;
+        int status;
+        const char* said;
+    } rows[] = {
+        {"whitespace text", "2003 01 01 2003.001  120  60  60  5.0 3.0 3.0 20 10 10 1\n", 0,
+         "dssn2003.dat"},
+        {"bad number",
+         "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n2004;01;02;2004.004; 1x; 6; "
+         "6;1;1;1;1;1;1;1\n",
+         1, "Řádek 2"},
+        {"bad date", "2005;02;30;2005.001; 12; 6; 6;1;1;1;1;1;1;1\n", 1, "Řádek 1"},
+        {"short line", "2006;01;01;2006.001; 12\n", 1, "Řádek 1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        write(dir.path() / "in.txt", row.text);
+        const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " +
+                                    ShellQuoted(dir.path() / "in.txt"),
+                                true);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_NE(r.out.find(row.said), std::string::npos) << r.out;
+    }
+    // Nothing of the refused files was written.
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "SIDC" / "dssn2004.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "SIDC" / "dssn2005.dat"));
+    const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2100);
+    EXPECT_EQ(s.value(Date{2003, 1, 1}, 1), 60);
+}
+
+TEST(GraphsCli, DemoTablesAndPictures) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("demo " + ShellQuoted(dir.path()) + " --years 2 --seed 5").status, 0);
+    const CliRun m = RunCli("stats " + ShellQuoted(dir.path()) + " asymmetry --monthly");
+    ASSERT_EQ(m.status, 0);
+    EXPECT_EQ(m.out.substr(0, 7), ";g    P");
+    EXPECT_EQ(std::count(m.out.begin(), m.out.end(), '\n'), 1 + 24);
+    EXPECT_EQ(RunCli("stats " + ShellQuoted(dir.path()) + " asymmetry").status, 2);
+    const std::string pictures[] = {
+        "render graph DIR --series position --view all --size 400 --out DIR/a.png",
+        "render smoothed DIR --series r --brussels 1.1 --out DIR/b.pdf",
+        "render asymmetry DIR --series f --kind ratio --period year --out DIR/c.bmp",
+    };
+    for (std::string cmd : pictures) {
+        for (std::size_t p; (p = cmd.find("DIR")) != std::string::npos;)
+            cmd.replace(p, 3, dir.path().string());
+        const CliRun r = RunCli(cmd, true);
+        EXPECT_EQ(r.status, 0) << cmd << "\n" << r.out;
+    }
+    for (const char* f : {"a.png", "b.pdf", "c.bmp"})
+        EXPECT_GT(std::filesystem::file_size(dir.path() / f), 1000u) << f;
+    EXPECT_EQ(RunCli("render smoothed " + ShellQuoted(dir.path()) +
+                     " --series g --brussels 1.1 --out " + ShellQuoted(dir.path() / "x.png"))
+                  .status,
+              2);
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+// The graph windows on a demo directory: opened from the main window's
+// menu, the panel buttons, the views and sizes, the saved images, view 12
+// of the results window with its text file, and closing on deactivation.
+#include <QAction>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QTest>
+
+#include <filesystem>
+
+#include "demo/demo.h"
+#include "graphs/asymmetry.h"
+#include "io/atomic_file.h"
+#include "render/graph_renderer.h"
+#include "ui/grafy.h"
+#include "ui/install_windows.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/vyhlazovaci.h"
+#include "ui/vysledky.h"
+
+using namespace hk;
+using namespace hk::test;
+namespace fs = std::filesystem;
+
+class TestGrafy : public QObject {
+    Q_OBJECT
+    TempDir demoDir_;
+    fs::path demo_;
+
+    // The main window on a copy of the demo with the asymmetry hook set.
+    std::unique_ptr<test::Frame> spustit() {
+        auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
+        fs::copy(demo_, f->dir.path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        return f;
+    }
+    static void start(test::Frame& f) {
+        f.hlavni->startupHooks.computeAsymmetry = [](Session& s) {
+            s.setAsymetrie(SpocitejAsymetrii(s.records()));
+        };
+        QVERIFY(f.start());
+        installWindows(*f.hlavni);
+        f.hlavni->show();
+    }
+    static void snimek(QWidget* w, const char* name) {
+        if (const char* d = qgetenv("HELIOKRES_SNIMKY").isEmpty() ? nullptr : "x") {
+            (void)d;
+            w->window()->grab().save(qEnvironmentVariable("HELIOKRES_SNIMKY") + QLatin1Char('/') +
+                                     QLatin1String(name) + QStringLiteral(".png"));
+        }
+    }
+
+  private slots:
+    void initTestCase() {
+        demo_ = demoDir_.path() / "demo";
+        DemoOptions o;
+        o.years = 3;
+        o.seed = 11;
+        WriteDemoDirectory(demo_, o);
+    }
+
+    void grafy() {
+        auto f = spustit();
+        start(*f);
+        f->hlavni->akce(QStringLiteral("graf"))->trigger();
+        GrafyWindow* w = GrafyWindow::otevrene(f->hlavni->plocha());
+        QVERIFY(w);
+        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("prografy"));
+        QVERIFY(f->hlavni->akce(QStringLiteral("gb"))->isChecked());
+        f->hlavni->akce(QStringLiteral("fb"))->trigger();
+        QCOMPARE(w->rada(), GrafRada::f);
+        QVERIFY(w->windowTitle().endsWith(QStringLiteral("Počet skvrn")));
+        f->hlavni->akce(QStringLiteral("sevrni"))->trigger();
+        QCOMPARE(w->rezim(), RezimGrafu::Sever);
+        QCOMPARE(w->model().panely.size(), std::size_t{1});
+        // Inter SOL falls back to the whole disk.
+        f->hlavni->akce(QStringLiteral("solgraf"))->trigger();
+        QCOMPARE(w->rezim(), RezimGrafu::Celkovy);
+        f->hlavni->akce(QStringLiteral("vsechny"))->trigger();
+        QCOMPARE(w->rezim(), RezimGrafu::Celkovy);
+        f->hlavni->akce(QStringLiteral("gb"))->trigger();
+        f->hlavni->akce(QStringLiteral("vsechny"))->trigger();
+        QCOMPARE(w->model().panely.size(), std::size_t{3});
+        snimek(w, "grafy");
+
+        w->findChild<QAction*>(QStringLiteral("sest"))->trigger();
+        QCOMPARE(w->obrazek().size(), QSize(600, 600));
+        QCOMPARE(w->model().d, 1);
+        w->findChild<QAction*>(QStringLiteral("ulozit"))->trigger();
+        QVERIFY(f->session.dir.exists("Obrázek/Graf600x600.bmp"));
+        w->findChild<QAction*>(QStringLiteral("vsechnyobr"))->trigger();
+        for (const char* n : {"Graf_g_C", "Graf_f_C", "Graf_r_C", "Graf_CV_C", "Graf_SN_C",
+                              "Graf_RB_C", "Graf_Plo_C", "Graf_Polo_C"})
+            QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
+
+        // Printing goes to a PDF without a printer.
+        const fs::path pdf = f->dir.path() / "tisk.pdf";
+        w->vybratTiskarnu = [&pdf](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(QString::fromStdString(pdf.string()));
+            return true;
+        };
+        w->findChild<QAction*>(QStringLiteral("tiskgraf"))->trigger();
+        QVERIFY(fs::file_size(pdf) > 1000);
+
+        // Another window activated: the graphs close and the default panel returns.
+        f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
+        QTRY_VERIFY(!GrafyWindow::otevrene(f->hlavni->plocha()));
+        VyhlazovaciWindow* v = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
+        QVERIFY(v);
+        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("provyhlazovaci"));
+        v->zavrit();
+        QTRY_COMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
+    }
+
+    void vyhlazovaci() {
+        auto f = spustit();
+        start(*f);
+        f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
+        VyhlazovaciWindow* w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
+        QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
+        f->hlavni->akce(QStringLiteral("rv"))->trigger();
+        QAction* brusel = w->findChild<QAction*>(QStringLiteral("BruselR"));
+        QVERIFY(brusel->isEnabled());
+        brusel->trigger();
+        w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->setChecked(true);
+        w->findChild<QCheckBox*>(QStringLiteral("Chg"))->setChecked(true);
+        w->potvrdpClick();
+        w->ScrollBar1Change(25);
+        QVERIFY(w->bruselZobrazen());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
+        snimek(w, "vyhlazovaci");
+        f->hlavni->akce(QStringLiteral("sev_jih"))->trigger();
+        QCOMPARE(w->H(), VolbaPolokoule::Obe);
+        w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
+        for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
+            QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
+        w->zavrit();
+
+        f->hlavni->akce(QStringLiteral("asyroz"))->trigger();
+        w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
+        QVERIFY(w && w->tag() == VyhlazovaciWindow::Asymetrie);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
+        f->hlavni->akce(QStringLiteral("mesicni"))->trigger();
+        snimek(w, "asymetrie");
+        w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
+        QVERIFY(f->session.dir.exists("Obrázek/Asy_g__R.jpg"));
+        QVERIFY(f->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
+    }
+
+    void dataAsymetrie() {
+        auto f = spustit();
+        start(*f);
+        f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
+        VysledkyWindow* v = VysledkyWindow::otevrene(*f->hlavni);
+        QVERIFY(v);
+        f->hlavni->akce(QStringLiteral("asro"))->trigger();
+        QCOMPARE(v->RezimVysledku(), 12);
+        const ResultsGrid rocni = BuildAsymmetryGrid(SpocitejAsymetrii(f->session.records()),
+                                                     f->session.records(), false);
+        QCOMPARE(v->mrizka().cells, rocni.cells);
+        QCOMPARE(v->findChild<QTableWidget*>(QStringLiteral("StringGrid8"))->rowCount(),
+                 static_cast<int>(rocni.rowCount()));
+        f->zpravy.odpovedi.push_back(true);
+        f->hlavni->akce(QStringLiteral("AsinTXT"))->trigger();
+        QCOMPARE(ReadWholeFile(f->session.dir.resolve("Polohy-skupin/asymerocni.dat")),
+                 AsymmetryText(rocni));
+        f->hlavni->akce(QStringLiteral("asme"))->trigger();
+        QVERIFY(v->mrizka().cells.size() > 30);
+        snimek(v, "data_asymetrie");
+    }
+};
+
+QTEST_MAIN(TestGrafy)
+#include "tst_grafy.moc"
