@@ -301,7 +301,7 @@ class TestZakres : public QObject {
         QFETCH(bool, bmp);
         ZakresFrame z(recordsWithGroup(5));
         QVERIFY(z.start());
-        z.w->ukazUlozeni(bmp);
+        z.f.hlavni->akce(bmp ? "SpeedButton3" : "SpeedButton14")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(2);
         z.child<QSpinBox>("SpinEdit2")->setValue(4);
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("Ondřejov"));
