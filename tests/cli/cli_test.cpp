@@ -15,7 +15,8 @@ using namespace hk::test_records;
 namespace {
 
 TEST(CliEphemeris, ReferenceRows) {
-    EXPECT_EQ(RunCli("ephemeris 01.01.1989").out, "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");
+    EXPECT_EQ(RunCli("ephemeris 01.01.1989").out,
+              "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");
     const auto r = RunCli("ephemeris 01.01.2000 1200");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("L0=1.464"), std::string::npos);
@@ -50,14 +51,16 @@ TEST(CliDump, GroupsAndSummaries) {
     const Ephemeris e = SolarEphemeris({2000, 1, 1}, 1200);
     const Heliographic h = PolarToHeliographic(e, 900, 500);
     char expected[256];
-    std::snprintf(expected, sizeof expected, "1;01.01.2000;1200;1;Dkc;900;500;%.6f;%.6f;%.6f\n", h.CMD, h.Lat, h.Lon);
+    std::snprintf(expected, sizeof expected, "1;01.01.2000;1200;1;Dkc;900;500;%.6f;%.6f;%.6f\n",
+                  h.CMD, h.Lat, h.Lon);
     EXPECT_EQ(groups.out, expected);
 
     const auto sums = RunCli("dump --summary '" + file.string() + "'");
     ASSERT_EQ(sums.status, 0);
     const std::string north = h.Lat >= 0 ? "1;12;22;55;12;216;0;0" : "0;0;0;0;0;0;0;0";
     const std::string south = h.Lat >= 0 ? "0;0;0;0;0;0;0;0" : "1;12;22;55;12;216;0;0";
-    EXPECT_EQ(sums.out, "1;01.01.2000;1200;" + north + ";" + south + "\n2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n");
+    EXPECT_EQ(sums.out, "1;01.01.2000;1200;" + north + ";" + south +
+                            "\n2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n");
 }
 
 TEST(CliDump, FailuresNameTheInput) {

@@ -120,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RenderDrawingCli, MissingDirectoryAndKind) {
-    EXPECT_EQ(RunCli("render drawing " + ShellQuoted(dir.path() / "none") +
-                     " --record 1 --out " + quoted("x.png"))
+    EXPECT_EQ(RunCli("render drawing " + ShellQuoted(dir.path() / "none") + " --record 1 --out " +
+                     quoted("x.png"))
                   .status,
               1);
     EXPECT_EQ(RunCli("render painting " + ShellQuoted(dir.path()) + " --record 1").status, 2);
