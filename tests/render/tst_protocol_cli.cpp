@@ -1,30 +1,25 @@
 // heliokres-cli render protocol: a picture of the form's size, a one-page
 // PDF, and the refusals.
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "demo/demo.h"
 #include "render/protocol.h"
 #include "tests_support/pdf_pages.h"
+#include "tests_support/run_cli.h"
 
 using namespace hk;
 
 namespace {
 
-struct Run {
-    int code;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(HELIOKRES_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+// Every argument quoted for the shell; standard error joins the output when
+// `withErrors`.
+CliRun cli(const QStringList& args, bool withErrors = false) {
+    QStringList quoted;
+    for (const QString& a : args)
+        quoted << "'" + a + "'";
+    return RunCli(quoted.join(' ').toStdString(), withErrors);
 }
 
 } // namespace
@@ -65,10 +60,10 @@ class TestProtocolCli : public QObject {
         QFETCH(QStringList, extra);
         QFETCH(QSize, size);
         const QString out = tmp_.filePath(name);
-        const Run r =
+        const CliRun r =
             cli(QStringList{"render", "protocol", demo_, "3.2024", form, "--out", out} + extra);
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out.trimmed(), out);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QString::fromStdString(r.out).trimmed(), out);
         const QImage img(out);
         QCOMPARE(img.size(), size);
         QCOMPARE(img.pixelColor(3, 3), QColor(Qt::white));
@@ -76,13 +71,11 @@ class TestProtocolCli : public QObject {
 
     void pdfHasOnePage() {
         const QString out = tmp_.filePath(QStringLiteral("Protokol.PDF"));
-        const Run r = cli({"render", "protocol", demo_, "3,2024", "--sidc", "--out", out});
-        QCOMPARE(r.code, 0);
-        QFile f(out);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray pdf = f.readAll();
-        QVERIFY(pdf.startsWith("%PDF"));
-        QCOMPARE(PdfPages(pdf.toStdString()), 1);
+        const CliRun r = cli({"render", "protocol", demo_, "3,2024", "--sidc", "--out", out});
+        QCOMPARE(r.status, 0);
+        const std::string pdf = ReadWholeFile(out.toStdString());
+        QVERIFY(pdf.starts_with("%PDF"));
+        QCOMPARE(PdfPages(pdf), 1);
     }
 
     void refusals_data() {
@@ -113,10 +106,10 @@ class TestProtocolCli : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, name);
         const QString out = tmp_.filePath(name);
-        const Run r =
-            cli(QStringList{"render", "protocol", demo_} + args + QStringList{"--out", out});
-        QCOMPARE(r.code, code);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        const CliRun r =
+            cli(QStringList{"render", "protocol", demo_} + args + QStringList{"--out", out}, true);
+        QCOMPARE(r.status, code);
+        QVERIFY2(QString::fromStdString(r.out).contains(message), r.out.c_str());
         QVERIFY(!QFile::exists(out));
     }
 };
