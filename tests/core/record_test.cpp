@@ -100,6 +100,7 @@ TEST(RecordValues, ClassTableAndBeckWeights) {
     EXPECT_EQ(TypySkupinIndex("Hsx"), 10);
     EXPECT_EQ(TypySkupinIndex("Fhc"), 60);
     EXPECT_EQ(TypySkupinIndex("dkc"), 0);
+    EXPECT_EQ(TypySkupinIndex("EQc"), 0); // a capital second letter, though its slot is Dkc's
     EXPECT_EQ(TypySkupinIndex("***"), 0);
     EXPECT_EQ(BeckWeight('J'), 37);
     EXPECT_EQ(BeckWeight('X'), 0);
