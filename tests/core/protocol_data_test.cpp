@@ -82,11 +82,13 @@ TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
     EXPECT_EQ(data.mean(ProtocolColumn::g), 0.0);
 }
 
-TEST(ProtocolData, TimeTexts) {
+TEST(ProtocolData, TimeAndMonthTexts) {
     EXPECT_EQ(ProtocolTimeCz(705), "07:05");
     EXPECT_EQ(ProtocolTimeEn(705), "07 : 05");
     EXPECT_EQ(ProtocolTimeCz(0), "00:00");
     EXPECT_EQ(ProtocolTimeEn(2359), "23 : 59");
+    EXPECT_EQ(ProtocolMonthCz(1), "Leden");
+    EXPECT_EQ(ProtocolMonthEn(12), "December");
 }
 
 TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
