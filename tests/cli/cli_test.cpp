@@ -5,25 +5,26 @@
 #include "geometry/transforms.h"
 #include "records/record.h"
 #include "records/record_file.h"
+#include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using namespace hk::test_records;
 
 namespace {
 
-CliRun runCli(const std::string& args) { return RunCli(args); }
-
 TEST(CliEphemeris, ReferenceRows) {
-    EXPECT_EQ(runCli("ephemeris 01.01.1989").out, "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");
-    const auto r = runCli("ephemeris 01.01.2000 1200");
+    EXPECT_EQ(RunCli("ephemeris 01.01.1989").out,
+              "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");
+    const auto r = RunCli("ephemeris 01.01.2000 1200");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("L0=1.464"), std::string::npos);
     EXPECT_NE(r.out.find("CR=1957"), std::string::npos);
 }
 
 TEST(CliEphemeris, Range) {
-    const auto r = runCli("ephemeris --from 30.12.1999 --to 02.01.2000 --time 1200");
+    const auto r = RunCli("ephemeris --from 30.12.1999 --to 02.01.2000 --time 1200");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
     EXPECT_EQ(r.out.rfind("30.12.1999;1200;", 0), 0u);
@@ -31,51 +32,45 @@ TEST(CliEphemeris, Range) {
 }
 
 TEST(CliEphemeris, BadInput) {
-    EXPECT_EQ(runCli("ephemeris 31.02.2000").status, 1);
-    EXPECT_EQ(runCli("ephemeris 01.01.2000 2460").status, 1);
-    EXPECT_EQ(runCli("ephemeris").status, 2);
-    EXPECT_EQ(runCli("ephemeris --from 01.01.2000").status, 2);
-    EXPECT_EQ(runCli("nosuchcommand").status, 2);
+    EXPECT_EQ(RunCli("ephemeris 31.02.2000").status, 1);
+    EXPECT_EQ(RunCli("ephemeris 01.01.2000 2460").status, 1);
+    EXPECT_EQ(RunCli("ephemeris").status, 2);
+    EXPECT_EQ(RunCli("ephemeris --from 01.01.2000").status, 2);
+    EXPECT_EQ(RunCli("nosuchcommand").status, 2);
 }
 
 TEST(CliDump, GroupsAndSummaries) {
     TempDir dir;
-    std::vector<TZaznam> records(2);
-    records[0].Datum.setText("01.01.2000");
-    records[0].Cas = 1200;
-    records[0].PocetSkupin = 1;
-    records[0].Skupiny[0].Typ.setText("Dkc");
-    records[0].Skupiny[0].Poc = 12;
-    records[0].Skupiny[0].Uhel = 900;
-    records[0].Skupiny[0].Vzd = 500;
-    records[1].Datum.setText("02.01.2000");
-    records[1].Cas = 800;
+    std::vector<TZaznam> records{Record("01.01.2000", 1200), Record("02.01.2000", 800)};
+    AddGroup(records[0], "Dkc", 900, 500, 0, 12);
     const auto file = dir.path() / "datax.dat";
     WriteRecordFile(file, records);
 
-    const auto groups = runCli("dump '" + file.string() + "'");
+    const auto groups = RunCli("dump '" + file.string() + "'");
     ASSERT_EQ(groups.status, 0);
     const Ephemeris e = SolarEphemeris({2000, 1, 1}, 1200);
     const Heliographic h = PolarToHeliographic(e, 900, 500);
     char expected[256];
-    std::snprintf(expected, sizeof expected, "1;01.01.2000;1200;1;Dkc;900;500;%.6f;%.6f;%.6f\n", h.CMD, h.Lat, h.Lon);
+    std::snprintf(expected, sizeof expected, "1;01.01.2000;1200;1;Dkc;900;500;%.6f;%.6f;%.6f\n",
+                  h.CMD, h.Lat, h.Lon);
     EXPECT_EQ(groups.out, expected);
 
-    const auto sums = runCli("dump --summary '" + file.string() + "'");
+    const auto sums = RunCli("dump --summary '" + file.string() + "'");
     ASSERT_EQ(sums.status, 0);
     const std::string north = h.Lat >= 0 ? "1;12;22;55;12;216;0;0" : "0;0;0;0;0;0;0;0";
     const std::string south = h.Lat >= 0 ? "0;0;0;0;0;0;0;0" : "1;12;22;55;12;216;0;0";
-    EXPECT_EQ(sums.out, "1;01.01.2000;1200;" + north + ";" + south + "\n2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n");
+    EXPECT_EQ(sums.out, "1;01.01.2000;1200;" + north + ";" + south +
+                            "\n2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n");
 }
 
 TEST(CliDump, FailuresNameTheInput) {
     TempDir dir;
-    EXPECT_EQ(runCli("dump '" + (dir.path() / "missing.dat").string() + "'").status, 1);
+    EXPECT_EQ(RunCli("dump '" + (dir.path() / "missing.dat").string() + "'").status, 1);
     std::vector<TZaznam> records(1);
     records[0].Datum.setText("99.99.2000");
     WriteRecordFile(dir.path() / "bad.dat", records);
-    EXPECT_EQ(runCli("dump '" + (dir.path() / "bad.dat").string() + "'").status, 1);
-    EXPECT_EQ(runCli("dump").status, 2);
+    EXPECT_EQ(RunCli("dump '" + (dir.path() / "bad.dat").string() + "'").status, 1);
+    EXPECT_EQ(RunCli("dump").status, 2);
 }
 
 } // namespace

@@ -2,24 +2,16 @@
 // the loaded store, and clear failures.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "io/atomic_file.h"
 #include "records/exports.h"
 #include "records/record_file.h"
 #include "records/session.h"
+#include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 
 namespace {
-
-int runExport(const std::string& args) {
-    const std::string cmd = std::string(HELIOKRES_CLI) + " export " + args + " >/dev/null 2>&1";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::vector<TZaznam> fixture() {
     std::vector<TZaznam> rs(3);
@@ -54,12 +46,12 @@ TEST(CliExport, SameBytesAsTheProgram) {
     s.load({2024, 1, 1});
     std::vector<TZaznam> loaded(s.records().begin(), s.records().end());
 
-    ASSERT_EQ(runExport("ascii " + tmp.path().string()), 0);
+    ASSERT_EQ(RunCli("export ascii " + tmp.path().string()).status, 0);
     const std::string ascii = ReadWholeFile(tmp.path() / "SoubASCI.dat");
     EXPECT_EQ(ascii, SoubASCIText(loaded));
     EXPECT_NE(ascii.find("15.06.2014 12 00 "), std::string::npos);
 
-    ASSERT_EQ(runExport("faculae " + tmp.path().string()), 0);
+    ASSERT_EQ(RunCli("export faculae " + tmp.path().string()).status, 0);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"),
               PolohyFakuliText(loaded));
     // The record file is not touched.
@@ -68,9 +60,9 @@ TEST(CliExport, SameBytesAsTheProgram) {
 
 TEST(CliExport, Failures) {
     TempDir tmp;
-    EXPECT_EQ(runExport("ascii " + tmp.path().string()), 1); // no datax.dat
+    EXPECT_EQ(RunCli("export ascii " + tmp.path().string()).status, 1); // no datax.dat
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "SoubASCI.dat"));
-    EXPECT_EQ(runExport("ascii " + (tmp.path() / "missing").string()), 1);
-    EXPECT_EQ(runExport("pdf " + tmp.path().string()), 2);
-    EXPECT_EQ(runExport("ascii"), 2);
+    EXPECT_EQ(RunCli("export ascii " + (tmp.path() / "missing").string()).status, 1);
+    EXPECT_EQ(RunCli("export pdf " + tmp.path().string()).status, 2);
+    EXPECT_EQ(RunCli("export ascii").status, 2);
 }

@@ -1,26 +1,18 @@
 // heliokres-cli render drawing: the picture of one record as PNG, JPEG or BMP.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 
 namespace {
-
-int runRender(const std::string& args) {
-    const std::string cmd = std::string(HELIOKRES_CLI) + " render " + args + " >/dev/null 2>&1";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TZaznam record(const char* datum, std::uint16_t cas) {
     TZaznam z{};
@@ -76,7 +68,7 @@ unsigned le32(const std::string& b, std::size_t at) {
 
 TEST_P(RenderDrawingOutput, FormatByExtension) {
     const auto& c = GetParam();
-    ASSERT_EQ(runRender(base() + c.options + " --out " + quoted(c.file)), 0);
+    ASSERT_EQ(RunCli("render " + base() + c.options + " --out " + quoted(c.file)).status, 0);
     const std::string bytes = ReadWholeFile(dir.path() / c.file);
     ASSERT_GT(bytes.size(), 64u);
     EXPECT_EQ(bytes.substr(0, c.magic.size()), c.magic);
@@ -106,8 +98,8 @@ class RenderDrawingFailure : public RenderDrawingCli,
 
 TEST_P(RenderDrawingFailure, StatusAndNoFile) {
     const auto& c = GetParam();
-    EXPECT_EQ(runRender(base() + c.options + (c.file.empty() ? "" : " --out " + quoted(c.file))),
-              c.status);
+    const std::string out = c.file.empty() ? "" : " --out " + quoted(c.file);
+    EXPECT_EQ(RunCli("render " + base() + c.options + out).status, c.status);
     if (!c.file.empty()) {
         EXPECT_FALSE(std::filesystem::exists(dir.path() / c.file));
     }
@@ -128,11 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RenderDrawingCli, MissingDirectoryAndKind) {
-    EXPECT_EQ(runRender("drawing '" + (dir.path() / "none").string() + "' --record 1 --out " +
-                        quoted("x.png")),
+    EXPECT_EQ(RunCli("render drawing " + ShellQuoted(dir.path() / "none") + " --record 1 --out " +
+                     quoted("x.png"))
+                  .status,
               1);
-    EXPECT_EQ(runRender("painting '" + dir.path().string() + "' --record 1"), 2);
-    EXPECT_EQ(runRender(""), 2);
+    EXPECT_EQ(RunCli("render painting " + ShellQuoted(dir.path()) + " --record 1").status, 2);
+    EXPECT_EQ(RunCli("render").status, 2);
 }
 
 } // namespace

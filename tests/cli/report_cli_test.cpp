@@ -23,8 +23,6 @@ using namespace hk;
 
 namespace {
 
-CliRun cli(const std::string& args, bool withErrors = false) { return RunCli(args, withErrors); }
-
 TZaznam drawing(const char* datum, std::uint16_t cas, const char* observer, int groups) {
     TZaznam z{};
     z.Datum.setText(datum);
@@ -80,17 +78,17 @@ class ReportDir : public ::testing::Test {
 };
 
 TEST_F(ReportDir, SidcCvAndOwnFilesAreTheWindowsBytes) {
-    CliRun r = cli("report sidc " + dir() + " 2.2005");
+    CliRun r = RunCli("report sidc " + dir() + " 2.2005");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, (tmp.path() / "Mesice" / "200502.txt").string() + "\n");
     EXPECT_EQ(bytes("Mesice/200502.txt"), ReportBytes(BuildSidcReport(records, GeometryCache::of(records), february, data)));
 
-    r = cli("report cv " + dir() + " 2,2005 --observer 'Novák Jan'");
+    r = RunCli("report cv " + dir() + " 2,2005 --observer 'Novák Jan'");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(bytes("CVdata/CV-02_2005.Txt"),
               ReportBytes(BuildCvReport(records, GeometryCache::of(records), february, "Novák Jan", data)));
 
-    r = cli("report own " + dir() + " 02.2005");
+    r = RunCli("report own " + dir() + " 02.2005");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, (tmp.path() / "Vlastni" / "VL-02_2005.Txt").string() + "\n" +
                          (tmp.path() / "Vlastni" / "VLR-02_2005.Txt").string() + "\n");
@@ -102,16 +100,16 @@ TEST_F(ReportDir, SidcCvAndOwnFilesAreTheWindowsBytes) {
 TEST_F(ReportDir, ExistingSidcFileIsKeptWithoutForce) {
     std::filesystem::create_directory(tmp.path() / "MESICE");
     std::ofstream(tmp.path() / "MESICE" / "200502.txt") << "older report";
-    const CliRun refused = cli("report sidc " + dir() + " 2.2005", true);
+    const CliRun refused = RunCli("report sidc " + dir() + " 2.2005", true);
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("Soubor již existuje !\n   Přepsat?"), std::string::npos);
     EXPECT_EQ(bytes("MESICE/200502.txt"), "older report");
-    ASSERT_EQ(cli("report sidc " + dir() + " 2.2005 --force").status, 0);
+    ASSERT_EQ(RunCli("report sidc " + dir() + " 2.2005 --force").status, 0);
     EXPECT_EQ(bytes("MESICE/200502.txt"), ReportBytes(BuildSidcReport(records, GeometryCache::of(records), february, data)));
 }
 
 TEST_F(ReportDir, InterSolProtocolAndObserverTable) {
-    CliRun r = cli("report intersol " + dir() + " 2.2005 --observer 'Novák Jan'");
+    CliRun r = RunCli("report intersol " + dir() + " 2.2005 --observer 'Novák Jan'");
     ASSERT_EQ(r.status, 0);
     // The number and the address come from the observer table.
     EXPECT_EQ(r.out, (tmp.path() / "Intersol" / "0502_012.txt").string() + "\n");
@@ -121,7 +119,7 @@ TEST_F(ReportDir, InterSolProtocolAndObserverTable) {
               ReportBytes(BuildInterSolProtocol(t, who, "12", data, DefaultInterSolRecipient())));
 
     // A new observer is added to the table with the number given.
-    r = cli("report intersol " + dir() + " 2.2005 --observer 'Dvořák Petr' --number 7");
+    r = RunCli("report intersol " + dir() + " 2.2005 --observer 'Dvořák Petr' --number 7");
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("0502_007.txt\n"), std::string::npos);
     EXPECT_NE(bytes("pozorovateleP.dat").find("7,Dvo\xF8\xE1k Petr,"), std::string::npos);
@@ -139,7 +137,7 @@ class ReportRefused : public ReportDir, public ::testing::WithParamInterface<Ref
 TEST_P(ReportRefused, NothingWritten) {
     std::string args = GetParam().args;
     args.replace(args.find('%'), 1, dir());
-    const CliRun r = cli("report " + args, true);
+    const CliRun r = RunCli("report " + args, true);
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_NE(r.out.find(GetParam().message), std::string::npos) << r.out;
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "Mesice"));
@@ -164,10 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportDir, MissingDirectoryOrRecordFile) {
-    EXPECT_EQ(cli("report sidc '" + (tmp.path() / "none").string() + "' 2.2005").status, 1);
+    EXPECT_EQ(RunCli("report sidc '" + (tmp.path() / "none").string() + "' 2.2005").status, 1);
     std::filesystem::remove(tmp.path() / "datax.dat");
-    EXPECT_EQ(cli("report sidc " + dir() + " 2.2005").status, 1);
-    EXPECT_EQ(cli("stats " + dir() + " measured").status, 1);
+    EXPECT_EQ(RunCli("report sidc " + dir() + " 2.2005").status, 1);
+    EXPECT_EQ(RunCli("stats " + dir() + " measured").status, 1);
 }
 
 // The table as the CLI prints it: the cells of a row joined by ";".
@@ -182,24 +180,24 @@ std::string lines(const ResultsGrid& grid) {
 }
 
 TEST_F(ReportDir, StatsPrintTheCellsOfEveryRow) {
-    const CliRun r = cli("stats " + dir() + " measured --hemisphere north");
+    const CliRun r = RunCli("stats " + dir() + " measured --hemisphere north");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, lines(BuildMeasuredStatistics(records, VyberPolokoule::Sever)));
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 6); // header, 4 months, the month after
 
-    const CliRun types = cli("stats " + dir() + " types");
+    const CliRun types = RunCli("stats " + dir() + " types");
     ASSERT_EQ(types.status, 0);
     EXPECT_EQ(types.out, lines(BuildTypeOccurrence(records).grid));
     EXPECT_EQ(types.out.substr(0, 6), ";2005\n");
 }
 
 TEST_F(ReportDir, StatsRefusals) {
-    const CliRun smoothed = cli("stats " + dir() + " smoothed", true);
+    const CliRun smoothed = RunCli("stats " + dir() + " smoothed", true);
     EXPECT_EQ(smoothed.status, 1);
     EXPECT_NE(smoothed.out.find("Nedostatek dat pro měsíční vyhlazené"), std::string::npos);
-    EXPECT_EQ(cli("stats " + dir() + " measured --hemisphere east").status, 2);
-    EXPECT_EQ(cli("stats " + dir() + " types --hemisphere north").status, 2);
-    EXPECT_EQ(cli("stats " + dir()).status, 2);
+    EXPECT_EQ(RunCli("stats " + dir() + " measured --hemisphere east").status, 2);
+    EXPECT_EQ(RunCli("stats " + dir() + " types --hemisphere north").status, 2);
+    EXPECT_EQ(RunCli("stats " + dir()).status, 2);
 }
 
 } // namespace

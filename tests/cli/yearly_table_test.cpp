@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "geometry/ephemeris.h"
+#include "tests_support/pdf_pages.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 #include "text/number_format.h"
@@ -11,15 +12,6 @@
 using namespace hk;
 
 namespace {
-
-int pdfPages(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    int pages = 0;
-    while (std::getline(in, line))
-        pages += line == "/Type /Page";
-    return pages;
-}
 
 // 2028: a leap year whose January holds two starts, the second with the
 // lower L0.
@@ -51,9 +43,9 @@ TEST(CliYearlyTable, PicturesAndBadInput) {
     EXPECT_EQ(RunCli("yearly-table 2026 --out " + ShellQuoted(png) + " --page 3").status, 0);
     EXPECT_TRUE(std::filesystem::exists(png));
     EXPECT_EQ(RunCli("yearly-table 2026 --out " + ShellQuoted(pdf)).status, 0);
-    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(PdfPagesOfFile(pdf), 3);
     EXPECT_EQ(RunCli("yearly-table 2026 --out " + ShellQuoted(pdf) + " --page 2").status, 0);
-    EXPECT_EQ(pdfPages(pdf), 1);
+    EXPECT_EQ(PdfPagesOfFile(pdf), 1);
     EXPECT_EQ(RunCli("yearly-table 20x6").status, 2);
     EXPECT_EQ(RunCli("yearly-table 2026 --out " + ShellQuoted(png) + " --page 4").status, 2);
     EXPECT_EQ(RunCli("yearly-table 2026 --out " + ShellQuoted(dir.path() / "t.gif")).status, 1);

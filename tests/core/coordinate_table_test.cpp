@@ -82,3 +82,15 @@ TEST(CoordinateTable, EveryRotationStartsOnceAcrossPagesAndYears) {
 }
 
 } // namespace
+
+TEST(CoordinateTable, YearAndScaleTextsAndMonthNames) {
+    EXPECT_EQ(ParseTableYear("2020"), 2020);
+    EXPECT_EQ(ParseTableYear("1583"), 1583);
+    EXPECT_FALSE(ParseTableYear("1582"));
+    EXPECT_FALSE(ParseTableYear("20a0"));
+    EXPECT_EQ(ParseTableScale("1000"), 1000);
+    EXPECT_FALSE(ParseTableScale("1001"));
+    EXPECT_EQ(MonthName(1), "leden");
+    EXPECT_EQ(MonthName(12), "prosinec");
+    EXPECT_EQ(MonthName(0), "");
+}

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "drawing/faculae.h"
 
 using namespace hk;
-using namespace hk::drawing_test;
+using namespace hk::test_records;
 
 namespace {
 

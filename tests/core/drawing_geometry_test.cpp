@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "drawing/disk_grid.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_scale.h"
@@ -13,7 +13,7 @@
 #include "drawing/leaf.h"
 
 using namespace hk;
-using namespace hk::drawing_test;
+using namespace hk::test_records;
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "drawing/faculae.h"
 #include "drawing/record_merge.h"
 #include "records/record_file.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
-using namespace hk::drawing_test;
+using namespace hk::test_records;
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "drawing/drawing_records.h"
 #include "drawing/faculae.h"
 
 using namespace hk;
-using namespace hk::drawing_test;
+using namespace hk::test_records;
 
 namespace {
 

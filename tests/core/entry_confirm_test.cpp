@@ -159,7 +159,7 @@ TEST(ConfirmEntry, HeaderErrorsComeTogetherAndTheNumberErrorReplacesTheTimeError
 }
 
 TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
-    const std::vector<TZaznam> records = {Stored("15.06.2014", 905)};
+    const std::vector<TZaznam> records = {Record("15.06.2014", 905)};
     for (EntryMode mode : {EntryMode::New, EntryMode::Special}) {
         const EntryOutcome out = Confirm(ValidForm(), mode, records);
         EXPECT_FALSE(out.record);
@@ -168,9 +168,9 @@ TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
     EXPECT_TRUE(Confirm(ValidForm(), EntryMode::Correction, records).record);
     // 23:45 of the day before has the same record key as 9:05 (2345 = 905 +
     // 1440) but is another drawing.
-    const std::vector<TZaznam> dayBefore = {Stored("14.06.2014", 2345)};
+    const std::vector<TZaznam> dayBefore = {Record("14.06.2014", 2345)};
     EXPECT_TRUE(Confirm(ValidForm(), EntryMode::New, dayBefore).record);
-    const std::vector<TZaznam> otherSpelling = {Stored("15.6.2014", 905)};
+    const std::vector<TZaznam> otherSpelling = {Record("15.6.2014", 905)};
     EXPECT_FALSE(Confirm(ValidForm(), EntryMode::New, otherSpelling).record);
 }
 
@@ -305,7 +305,7 @@ TEST(ConfirmEntry, WarnsAfter197AddedRecordsButStores) {
 }
 
 TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {
-    TZaznam working = Stored("14.06.2014", 800);
+    TZaznam working = Record("14.06.2014", 800);
     working.Rezerva1 = 77;
     working.PlochaFakuli.setText("1234");
     working.Zvlastni.setText("zvlášťní");

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Dates, DateField,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
-    const std::vector<TZaznam> records = {Stored("15.06.2014", 905)};
+    const std::vector<TZaznam> records = {Record("15.06.2014", 905)};
     EntryForm f = ValidForm();
     DateFieldCheck c = CheckDateField(f, EntryMode::New, records, true);
     EXPECT_EQ(c.messages, std::vector<std::string>{std::string(zpravy::PozorExistuje)});
@@ -121,7 +121,7 @@ TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
 }
 
 TEST(TimeField, LimitAndDuplicateWarning) {
-    const std::vector<TZaznam> records = {Stored("15.06.2014", 2359)};
+    const std::vector<TZaznam> records = {Record("15.06.2014", 2359)};
     EntryForm f = ValidForm();
     f.cas = "2359";
     EXPECT_EQ(CheckTimeField(f, EntryMode::New, records),
@@ -136,8 +136,8 @@ TEST(TimeField, LimitAndDuplicateWarning) {
 }
 
 TEST(HighestCSk1OfYear, LooksAtAllEntriesOfRecordsOfTheYear) {
-    std::vector<TZaznam> records = {Stored("01.01.2014", 800), Stored("31.12.2014", 800),
-                                    Stored("01.01.2015", 800)};
+    std::vector<TZaznam> records = {Record("01.01.2014", 800), Record("31.12.2014", 800),
+                                    Record("01.01.2015", 800)};
     records[0].Skupiny[0].CSk1 = 12;
     records[1].Skupiny[39].CSk1 = 40; // past PocetSkupin, still counted
     records[2].Skupiny[0].CSk1 = 99;

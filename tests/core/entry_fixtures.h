@@ -7,8 +7,11 @@
 #include "entry/entry_form.h"
 #include "geometry/calendar.h"
 #include "records/record.h"
+#include "tests_support/records.h"
 
 namespace hk::entry_test {
+
+using test_records::Record;
 
 // A group row: class, counts, polar position, area and the other columns 0.
 inline GroupRow Group(std::string typ, std::string uhel, std::string vzd,
@@ -44,17 +47,6 @@ inline EntryForm ValidForm() {
     f.cisloZakresu = "001/14";
     f.skupiny = {Group("Dkc", "45.0", "60.0", "4.9")};
     return f;
-}
-
-// A stored record with a date, a time and an observer.
-inline TZaznam Stored(const std::string& datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    z.Pozorovatel.setText("Novák, Jan");
-    for (TSkupina& s : z.Skupiny)
-        s.Typ.setText("***");
-    return z;
 }
 
 inline EntryContext Context(EntryMode mode, const std::vector<TZaznam>& records,

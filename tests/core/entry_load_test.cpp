@@ -16,7 +16,7 @@ using namespace hk::entry_test;
 namespace {
 
 TZaznam RecordWithGroups() {
-    TZaznam z = Stored("15.06.2014", 905);
+    TZaznam z = Record("15.06.2014", 905);
     z.PocetSkupin = 4;
     TSkupina& g = z.Skupiny[0];
     g.Typ.setText("DKC");
@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Radius, CorrectionRoundTrip, testing::Values(125.0, 100
 TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     TZaznam current = RecordWithGroups();
     current.Stanice.setText("Hradec");
-    std::vector<TZaznam> records = {Stored("01.01.2014", 800), current};
+    std::vector<TZaznam> records = {Record("01.01.2014", 800), current};
     records[0].Stanice.setText("Úpice");
     EntrySettings s;
     s.cislovaniZakresu = true;

@@ -16,8 +16,8 @@ namespace {
 class EntryStore : public testing::Test {
   protected:
     void SetUp() override {
-        std::vector<TZaznam> records = {Stored("01.06.2014", 800), Stored("10.06.2014", 800),
-                                        Stored("20.06.2014", 800)};
+        std::vector<TZaznam> records = {Record("01.06.2014", 800), Record("10.06.2014", 800),
+                                        Record("20.06.2014", 800)};
         for (std::size_t k = 0; k < records.size(); ++k)
             records[k].CisloZakresu = static_cast<std::uint16_t>((k + 1) * 100 + 14);
         WriteRecordFile(dir.path() / "datax.dat", records);

@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "geometry/ephemeris.h"
 #include "measure/calibration.h"
 
@@ -64,7 +64,7 @@ TEST(NorthAngle, QuadrantsClockwiseFromUp) {
 }
 
 TEST(CalibrateByAxis, TurnsByPOfTheRecordOrSaysWhy) {
-    const TZaznam z = drawing_test::Record("15.03.2014", 900);
+    const TZaznam z = test_records::Record("15.03.2014", 900);
     const auto c = CalibrateByAxis(C, Up, z);
     ASSERT_TRUE(std::holds_alternative<Calibration>(c));
     const double p = SolarEphemeris({2014, 3, 15}, 900).P;

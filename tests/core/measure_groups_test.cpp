@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/drawing_fixtures.h"
+#include "tests_support/records.h"
 #include "measure/area_mask.h"
 #include "measure/display_lut.h"
 #include "measure/faculae_entry.h"
@@ -15,7 +15,7 @@
 #include "records/record.h"
 
 using namespace hk;
-using drawing_test::Record;
+using test_records::Record;
 
 namespace {
 

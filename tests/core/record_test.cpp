@@ -7,19 +7,13 @@
 #include "geometry/transforms.h"
 #include "records/record.h"
 #include "records/record_file.h"
+#include "tests_support/records.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using test_records::Record;
 
 namespace {
-
-TZaznam makeRecord(const char* datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    for (auto& s : z.Skupiny) s.Typ.setText("***");
-    return z;
-}
 
 void addGroup(TZaznam& z, const char* typ, int poc, int spen, int uhel, int vzd, int plocha = 0, int mals = 0) {
     TSkupina& s = z.Skupiny[z.PocetSkupin++];
@@ -106,24 +100,25 @@ TEST(RecordValues, ClassTableAndBeckWeights) {
     EXPECT_EQ(TypySkupinIndex("Hsx"), 10);
     EXPECT_EQ(TypySkupinIndex("Fhc"), 60);
     EXPECT_EQ(TypySkupinIndex("dkc"), 0);
+    EXPECT_EQ(TypySkupinIndex("EQc"), 0); // a capital second letter, though its slot is Dkc's
     EXPECT_EQ(TypySkupinIndex("***"), 0);
     EXPECT_EQ(BeckWeight('J'), 37);
     EXPECT_EQ(BeckWeight('X'), 0);
 }
 
 TEST(RecordKey, HhmmIsDividedAsANumber) {
-    const auto late = RecordKey(makeRecord("01.03.2014", 2300));
-    const auto nextMorning = RecordKey(makeRecord("02.03.2014", 500));
+    const auto late = RecordKey(Record("01.03.2014", 2300));
+    const auto nextMorning = RecordKey(Record("02.03.2014", 500));
     ASSERT_TRUE(late && nextMorning);
     // 2300/1440 exceeds 1 + 500/1440, so the evening record sorts after the morning.
     EXPECT_GT(*late, *nextMorning);
-    EXPECT_DOUBLE_EQ(*RecordKey(makeRecord("01.01.2000", 0)), 36526.0);
-    EXPECT_FALSE(RecordKey(makeRecord("", 0)).has_value());
-    EXPECT_FALSE(RecordKey(makeRecord("32.01.2000", 0)).has_value());
+    EXPECT_DOUBLE_EQ(*RecordKey(Record("01.01.2000", 0)), 36526.0);
+    EXPECT_FALSE(RecordKey(Record("", 0)).has_value());
+    EXPECT_FALSE(RecordKey(Record("32.01.2000", 0)).has_value());
 }
 
 TEST(ComputeSummary, HemispheresAndNumbers) {
-    TZaznam z = makeRecord("15.06.2014", 905);
+    TZaznam z = Record("15.06.2014", 905);
     Ephemeris flat{0, 0, 100, 0};
     addGroup(z, "Hsx", 1, 0, 0, 500);         // north
     addGroup(z, "Dkc", 20, 3, 1800, 600, 100, 2); // south
@@ -148,7 +143,7 @@ TEST(ComputeSummary, HemispheresAndNumbers) {
 }
 
 TEST(ComputeSummary, EmptyRecordAndWrapping) {
-    TZaznam z = makeRecord("15.06.2014", 905);
+    TZaznam z = Record("15.06.2014", 905);
     z.qc = 3;
     z.PP = 2;
     const TSouhrn empty = StoredSummary(z, Ephemeris{});

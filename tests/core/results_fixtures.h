@@ -6,8 +6,11 @@
 
 #include "records/record.h"
 #include "records/zaznam.h"
+#include "tests_support/records.h"
 
 namespace hk::results_test {
+
+using test_records::Record;
 
 // Polar positions that lie well inside the northern and the southern
 // hemisphere for any orientation of the disk.
@@ -23,16 +26,6 @@ struct Skupina {
     int plocha = 0;
     int mals = 0;
 };
-
-inline TZaznam Prazdny(const char* datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    z.Pozorovatel.setText("Novák, Jan");
-    for (auto& s : z.Skupiny)
-        s.Typ.setText("***");
-    return z;
-}
 
 inline void Pridej(TZaznam& z, const Skupina& g) {
     TSkupina& s = z.Skupiny[z.PocetSkupin++];
@@ -53,7 +46,7 @@ inline void Uloz(TZaznam& z) {
 // A drawing with groups and its stored summary.
 inline TZaznam Kresba(const char* datum, std::uint16_t cas, std::initializer_list<Skupina> groups,
                       int q = 0) {
-    TZaznam z = Prazdny(datum, cas);
+    TZaznam z = Record(datum, cas);
     z.Q = static_cast<std::uint8_t>(q);
     for (const Skupina& g : groups)
         Pridej(z, g);
@@ -77,7 +70,7 @@ inline TZaznam& Znacka(TZaznam& z, bool north) {
 // the north and of the south (g, f, R, Cv, SN, RB, pl, pk).
 inline TZaznam Souhrn(const char* datum, std::uint16_t cas, std::array<int, 8> n,
                       std::array<int, 8> s) {
-    TZaznam z = Prazdny(datum, cas);
+    TZaznam z = Record(datum, cas);
     auto w = [](int v) { return static_cast<std::uint16_t>(v); };
     TSouhrn& t = z.Souhrn;
     t.Cas = z.Cas;

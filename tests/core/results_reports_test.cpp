@@ -2,6 +2,7 @@
 // Inter-Sol; built from one month of drawings made here.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,19 @@ std::string crlf(std::initializer_list<const char*> lines) {
     std::string t;
     for (const char* l : lines)
         t += std::string(l) + "\r\n";
+    return t;
+}
+
+// The day lines of a month, each ended with CR LF: the given lines on their
+// days, the others as `empty` writes them from the two-digit day.
+template <class Empty>
+std::string dayLines(int days, const std::map<int, std::string>& observed, Empty empty) {
+    std::string t;
+    for (int d = 1; d <= days; ++d) {
+        const auto it = observed.find(d);
+        const std::string dd = (d < 10 ? "0" : "") + std::to_string(d);
+        t += (it != observed.end() ? it->second : empty(dd)) + "\r\n";
+    }
     return t;
 }
 
@@ -68,56 +82,26 @@ std::vector<TZaznam> februaryFixture() {
 
 constexpr std::size_t februaryFirst = 1;
 
-TEST(SidcReport, WorkedExampleLine) {
-    const auto records = februaryFixture();
-    const TZaznam& z = records[2];
-    EXPECT_EQ(SidcDayLine(5, z, LiveDailyValues(z)),
-              "05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013");
-}
-
 TEST(SidcReport, WholeFile) {
-    const ReportFile r = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, stationData());
+    const ReportFile r = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                         februaryFirst, stationData());
     EXPECT_EQ(r.folder, "Mesice");
     EXPECT_EQ(r.name, "200102.txt");
-    const std::string expected = crlf({"SIDC200102  CZ-TEST",
-                                       "(CZECH REP.)  CZ-TEST",
-                                       "      ",
-                                       "01 9999",
-                                       "02 9999",
-                                       "03 9999",
-                                       "04 9999",
-                                       "05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013",
-                                       "06 9999",
-                                       "07 9999",
-                                       "08 9999",
-                                       "09 9999",
-                                       "10 9999",
-                                       "11 9999",
-                                       "12 9999",
-                                       "13 9999",
-                                       "14 9999",
-                                       "15 9999",
-                                       "16 9999",
-                                       "17 1230 3 01 001 011 00 000 000 01 001 011 00 000 000",
-                                       "18 9999",
-                                       "19 9999",
-                                       "20 9999",
-                                       "21 9999",
-                                       "22 9999",
-                                       "23 9999",
-                                       "24 9999",
-                                       "25 9999",
-                                       "26 9999",
-                                       "27 9999",
-                                       "28 9999"}) +
-                                 "99";
+    const std::string expected =
+        crlf({"SIDC200102  CZ-TEST", "(CZECH REP.)  CZ-TEST", "      "}) +
+        dayLines(28,
+                 {{5, "05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013"},
+                  {17, "17 1230 3 01 001 011 00 000 000 01 001 011 00 000 000"}},
+                 [](const std::string& dd) { return dd + " 9999"; }) +
+        "99";
     EXPECT_EQ(r.text, expected);
 }
 
 TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
     auto records = februaryFixture();
     records[2].Souhrn = TSouhrn{}; // a stale block from an earlier save
-    const ReportFile sidc = BuildSidcReport(records, GeometryCache::of(records), februaryFirst, stationData());
+    const ReportFile sidc =
+        BuildSidcReport(records, GeometryCache::of(records), februaryFirst, stationData());
     EXPECT_NE(sidc.text.find("05 0705 2 04 014 054 03 012 042 01 002 012 01 003 013\r\n"),
               std::string::npos);
     // The own report reads the stored block.
@@ -139,58 +123,26 @@ TEST(CvReport, WorkedExampleDayLine) {
 }
 
 TEST(CvReport, WholeFile) {
-    const ReportFile r =
-        BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, "Novák, Jan", stationData());
+    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                       februaryFirst, "Novák, Jan", stationData());
     EXPECT_EQ(r.folder, "CVdata");
     EXPECT_EQ(r.name, "CV-02_2001.Txt");
     // The 5th shows its later drawing; AVRG and OBS count all three drawings:
     // (10 + 35 + 1) / 3.
     const std::string expected =
-        crlf({" ",
-              "    MONTHLY OBSERVATIONS OF ZÜRICH/McINTOSH-classifications",
+        crlf({" ", "    MONTHLY OBSERVATIONS OF ZÜRICH/McINTOSH-classifications",
               "    Your E-mail adress          stanice@example.cz",
-              "    Year                        2001",
-              "    Month - number              02 - 42",
+              "    Year                        2001", "    Month - number              02 - 42",
               "    Observer                    Novák, Jan",
               "    Station                     Hvězdárna Test",
               "    Instrument                  Refractor  80 / 1200 / 25",
-              "    Method                      Projection 25 cm",
-              " ",
-              " ",
-              " Date  CV  Time  Cond",
-              " ",
-              "  01  ",
-              "  02  ",
-              "  03  ",
-              "  04  ",
-              "  05    035  07:05  2    DAO CSO BXI BXO ",
-              "  06  ",
-              "  07  ",
-              "  08  ",
-              "  09  ",
-              "  10  ",
-              "  11  ",
-              "  12  ",
-              "  13  ",
-              "  14  ",
-              "  15  ",
-              "  16  ",
-              "  17    001  12:30  3    AXX ",
-              "  18  ",
-              "  19  ",
-              "  20  ",
-              "  21  ",
-              "  22  ",
-              "  23  ",
-              "  24  ",
-              "  25  ",
-              "  26  ",
-              "  27  ",
-              "  28  ",
-              " ",
-              " ",
-              "    AVRG  = 15.33",
-              "    OBS   =  3"});
+              "    Method                      Projection 25 cm", " ", " ", " Date  CV  Time  Cond",
+              " "}) +
+        dayLines(28,
+                 {{5, "  05    035  07:05  2    DAO CSO BXI BXO "},
+                  {17, "  17    001  12:30  3    AXX "}},
+                 [](const std::string& dd) { return "  " + dd + "  "; }) +
+        crlf({" ", " ", "    AVRG  = 15.33", "    OBS   =  3"});
     EXPECT_EQ(r.text, expected);
 }
 
@@ -207,43 +159,13 @@ TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
     ObecnaData d = stationData();
     d.row(10) = std::string(50, 'x');
     d.row(2) = std::string(50, 'y');
-    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, "N", d);
+    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                       februaryFirst, "N", d);
     EXPECT_NE(r.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
               std::string::npos);
     EXPECT_NE(r.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
               std::string::npos);
 }
-
-const char* const ownBasicDays[] = {"01",
-                                    "02",
-                                    "03",
-                                    "04",
-                                    "05   07:05  004   003   001   0014   0012   0002   0054   "
-                                    "0042   0012   001   0003   0013    002   03    02    02",
-                                    "06",
-                                    "07",
-                                    "08",
-                                    "09",
-                                    "10",
-                                    "11",
-                                    "12",
-                                    "13",
-                                    "14",
-                                    "15",
-                                    "16",
-                                    "17   12:30  001   000   001   0001   0000   0001   0011   "
-                                    "0000   0011   000   0000   0000    000   00    00    03",
-                                    "18",
-                                    "19",
-                                    "20",
-                                    "21",
-                                    "22",
-                                    "23",
-                                    "24",
-                                    "25",
-                                    "26",
-                                    "27",
-                                    "28"};
 
 TEST(OwnReport, BasicFile) {
     const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
@@ -254,8 +176,12 @@ TEST(OwnReport, BasicFile) {
               "Přístroj :      Refractor80 / 1200 / 25", "",
               "den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc     fc"
               "    rc      F     p     O     Q "});
-    for (const char* day : ownBasicDays)
-        expected += std::string(day) + "\r\n";
+    expected += dayLines(28,
+                         {{5, "05   07:05  004   003   001   0014   0012   0002   0054   "
+                              "0042   0012   001   0003   0013    002   03    02    02"},
+                          {17, "17   12:30  001   000   001   0001   0000   0001   0011   "
+                               "0000   0011   000   0000   0000    000   00    00    03"}},
+                         [](const std::string& dd) { return dd; });
     // Sums over the three drawings, the 5th at 06:00 included; means over n = 3.
     expected += crlf({"",
                       "    Suma    006   004   002   0016   0013   0003   0076   0053   0023   001 "
@@ -276,18 +202,12 @@ TEST(OwnReport, ExtendedFile) {
               "den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj     pl"
               "    pls    plj     pk    pks    pkj  "});
     // Areas 100, 40, 20 and 10 at 0.4 of the radius are 55, 22, 11 and 5 corrected.
-    for (int d = 1; d <= 28; ++d) {
-        if (d == 5)
-            expected += "05   07:05  00035  00033  00002  00035  00033  00002  00142  00134  00008 "
-                        " 00160  00140"
-                        "  00020  00088  00077  00011\r\n";
-        else if (d == 17)
-            expected += "17   12:30  00001  00000  00001  00001  00000  00001  00004  00000  00004 "
-                        " 00000  00000"
-                        "  00000  00000  00000  00000\r\n";
-        else
-            expected += (d < 10 ? "0" : "") + std::to_string(d) + "\r\n";
-    }
+    expected += dayLines(28,
+                         {{5, "05   07:05  00035  00033  00002  00035  00033  00002  00142  00134  "
+                              "00008  00160  00140  00020  00088  00077  00011"},
+                          {17, "17   12:30  00001  00000  00001  00001  00000  00001  00004  00000  "
+                               "00004  00000  00000  00000  00000  00000  00000"}},
+                         [](const std::string& dd) { return dd; });
     expected += crlf({"",
                       "    Suma    00046  00043  00003  00046  00043  00003  00190  00178  00012  "
                       "00170  00150  00020"
@@ -340,9 +260,11 @@ TEST_P(FebruaryLength, GregorianInEveryReport) {
     std::vector<TZaznam> records{Kresba(c.datum, 800, {{"Axx"}}, 1)};
     const std::string last = std::to_string(c.days);
     const std::string after = std::to_string(c.days + 1);
-    const std::string sidc = BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
+    const std::string sidc =
+        BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
     EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
-    const std::string cv = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
+    const std::string cv =
+        BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
     EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
     EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
     const OwnReport own = BuildOwnReport(records, 0, ObecnaData{});
@@ -365,10 +287,12 @@ TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
         records.push_back(Kresba(datum.c_str(), 700, {{"Axx"}}, 1));
         records.push_back(Kresba(datum.c_str(), 1400, {{"Hsx"}}, 2));
     }
-    const std::string sidc = BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
+    const std::string sidc =
+        BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
     EXPECT_NE(sidc.find("\r\n28 1400 2 01 001 011 01 001 011 00 000 000 00 000 000\r\n99"),
               std::string::npos);
-    const std::string cv = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
+    const std::string cv =
+        BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
     EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
 }
 
@@ -594,7 +518,8 @@ TEST(ReportFiles, WrittenInWindows1250IntoTheirFolder) {
     const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
     // An existing folder of another letter case is used; a missing one is made.
     EXPECT_EQ(WriteReportFile(dir, r.basic), tmp.path() / "VLASTNI" / "VL-02_2001.Txt");
-    const ReportFile sidc = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()), februaryFirst, stationData());
+    const ReportFile sidc = BuildSidcReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                            februaryFirst, stationData());
     EXPECT_FALSE(ReportExists(dir, sidc));
     EXPECT_EQ(WriteReportFile(dir, sidc), tmp.path() / "Mesice" / "200102.txt");
     EXPECT_TRUE(ReportExists(dir, sidc));

@@ -130,7 +130,7 @@ struct DateCase {
 class DrawingDates : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DrawingDates, AsTheGeneralReader) {
-    const TZaznam z = Prazdny(GetParam().datum, 800);
+    const TZaznam z = Record(GetParam().datum, 800);
     EXPECT_EQ(DrawingDate(z), RecordDate(z));
 }
 
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
-    std::vector<TZaznam> records{Prazdny("", 0), Prazdny("31.02.2001", 0)};
+    std::vector<TZaznam> records{Record("", 0), Record("31.02.2001", 0)};
     EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Celkova).rowCount(), 1u);
 }
 
@@ -254,7 +254,7 @@ struct SpanCase {
 class SmoothedSpan : public ::testing::TestWithParam<SpanCase> {};
 
 TEST_P(SmoothedSpan, MoreThan400Days) {
-    std::vector<TZaznam> records{Prazdny("01.01.2001", 800), Prazdny(GetParam().last, 800)};
+    std::vector<TZaznam> records{Record("01.01.2001", 800), Record(GetParam().last, 800)};
     const auto message = CheckSmoothedSpan(records);
     EXPECT_EQ(!message.has_value(), GetParam().accepted);
     if (message) {

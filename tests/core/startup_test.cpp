@@ -116,6 +116,7 @@ TEST(DailySeries, ThreeValuesPerDayAboveByteRange) {
     EXPECT_EQ(s.value({2001, 7, 4}, 0), 312);
     EXPECT_EQ(s.value({2001, 7, 4}, 1), 200);
     EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
+    EXPECT_EQ(s.value({2001, 7, 4}, 3), 0); // there is no fourth value
     EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
     EXPECT_EQ(s.unreadableValues, 0);
 }

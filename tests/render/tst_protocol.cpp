@@ -1,5 +1,5 @@
-// The monthly protocol and the certificate: which drawing fills a day, the
-// sums and means, the header values, and where the painters put their ink.
+// The monthly protocol and the certificate: where the painters put their ink,
+// the font size keys and the printed page.
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,6 +10,7 @@
 
 #include "render/protocol.h"
 #include "results/protocol_data.h"
+#include "tests_support/pdf_pages.h"
 
 using namespace hk;
 
@@ -98,249 +99,133 @@ QImage paint(const ProtocolData& data, ProtocolKind kind, const ProtocolOptions&
 class TestProtocol : public QObject {
     Q_OBJECT
   private slots:
-    void monthLength_data();
-    void monthLength();
-    void laterDrawingOfADayIsShown();
-    void sumsAndMeansOverObservedDays();
-    void firstRecordOutsideStoreGivesNoDays();
-    void timeTexts();
-    void magnification_data();
-    void magnification();
-    void fontKeys_data();
-    void fontKeys();
-    void observedDaysHaveInk_data();
-    void observedDaysHaveInk();
-    void scrollMovesTheFormUp();
-    void fontSizeScalesTheCzechForm();
-    void nothingOutsideTheTarget();
-    void pageFitsOnePdfPage_data();
-    void pageFitsOnePdfPage();
-};
+    // Painting a month without days draws the form without failing.
+    void emptyMonthStillDrawsTheForm() {
+        const ProtocolData data = BuildProtocolData(march(), 99, station());
+        const QImage img = paint(data, ProtocolKind::Sidc, {}, QSize(700, 840));
+        QVERIFY(hasInk(img, QRectF(0, 0, 700, 840)));
+    }
 
-void TestProtocol::monthLength_data() {
-    QTest::addColumn<QString>("datum");
-    QTest::addColumn<int>("days");
-    QTest::newRow("March") << "10.03.2001" << 31;
-    QTest::newRow("April") << "10.04.2001" << 30;
-    QTest::newRow("February 2000 (leap)") << "10.02.2000" << 29;
-    QTest::newRow("February 2100 (not leap)") << "10.02.2100" << 28;
-    QTest::newRow("February 2001") << "10.02.2001" << 28;
-}
+    void fontKeys_data() {
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("v 12") << true << 12 << 13;
+        QTest::newRow("v 60 restarts at 20") << true << 60 << 20;
+        QTest::newRow("m 12") << false << 12 << 11;
+        QTest::newRow("m 8 stays") << false << 8 << 8;
+    }
 
-void TestProtocol::monthLength() {
-    QFETCH(QString, datum);
-    QFETCH(int, days);
-    const std::string d = datum.toStdString();
-    const auto recs = records({{d.c_str(), 800, 1, 1, 0, 0}});
-    const ProtocolData data = BuildProtocolData(recs, 0, station());
-    QCOMPARE(static_cast<int>(data.days.size()), days);
-    QCOMPARE(data.days.back().day, days);
-    QCOMPARE(data.observedDays, 1);
-}
+    void fontKeys() {
+        QFETCH(bool, up);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QCOMPARE(up ? VelikostPismaVetsi(from) : VelikostPismaMensi(from), to);
+    }
 
-void TestProtocol::laterDrawingOfADayIsShown() {
-    const auto recs = march();
-    const ProtocolData data = BuildProtocolData(recs, 1, station());
-    QCOMPARE(data.year, 2001);
-    QCOMPARE(data.month, 3);
-    QCOMPARE(data.firstRecord, std::size_t{1});
-    const ProtocolDay& d17 = data.days[16];
-    QVERIFY(d17.observed);
-    QCOMPARE(d17.cas, std::uint16_t{1330});
-    QCOMPARE(d17.observer, std::string("Šťastná"));
-    const std::array<int, ProtocolValueColumns> expected17{2, 5, 25, 25, 0, 6, 1};
-    QCOMPARE(d17.values, expected17);
-    const std::array<int, ProtocolValueColumns> expected3{4, 14, 54, 42, 12, 4, 2};
-    QCOMPARE(data.days[2].values, expected3);
-    // Neither the February nor the April drawing leaks into the month.
-    QVERIFY(!data.days[26].observed);
-    QVERIFY(!data.days[1].observed);
-    QCOMPARE(data.days[1].day, 2);
-}
+    void observedDaysHaveInk_data() {
+        QTest::addColumn<ProtocolKind>("kind");
+        QTest::newRow("certificate") << ProtocolKind::Sidc;
+        QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
+    }
 
-void TestProtocol::sumsAndMeansOverObservedDays() {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
-    QCOMPARE(data.observedDays, 2);
-    const std::array<long, ProtocolValueColumns> sums{6, 19, 79, 67, 12, 10, 3};
-    QCOMPARE(data.sums, sums);
-    QCOMPARE(data.mean(ProtocolColumn::R), 39.5);
-    QCOMPARE(data.mean(ProtocolColumn::Q), 1.5);
-    QCOMPARE(data.station, std::string("Hvězdárna Úpice"));
-    QCOMPARE(data.eyepiece, std::string("25"));
-}
+    void observedDaysHaveInk() {
+        QFETCH(ProtocolKind, kind);
+        const ProtocolData data = BuildProtocolData(march(), 1, station());
+        const ProtocolOptions o;
+        const QSizeF form = ProtocolFormSize(kind, o.velikostPisma);
+        const QImage img = paint(data, kind, o, form.toSize());
 
-void TestProtocol::firstRecordOutsideStoreGivesNoDays() {
-    const ProtocolData data = BuildProtocolData(march(), 99, station());
-    QVERIFY(data.days.empty());
-    QCOMPARE(data.mean(ProtocolColumn::g), 0.0);
-    // Painting an empty month draws the form without failing.
-    const QImage img = paint(data, ProtocolKind::Sidc, {}, QSize(700, 840));
-    QVERIFY(hasInk(img, QRectF(0, 0, 700, 840)));
-}
-
-void TestProtocol::timeTexts() {
-    QCOMPARE(ProtocolTimeCz(705), std::string("07:05"));
-    QCOMPARE(ProtocolTimeEn(705), std::string("07 : 05"));
-    QCOMPARE(ProtocolTimeCz(0), std::string("00:00"));
-    QCOMPARE(ProtocolTimeEn(2359), std::string("23 : 59"));
-}
-
-void TestProtocol::magnification_data() {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QString>("eyepiece");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("whole") << "2250"
-                           << "25"
-                           << "90x";
-    QTest::newRow("spaces and decimals") << " 1000 "
-                                         << "12.5"
-                                         << "80x";
-    QTest::newRow("rounded") << "1000"
-                             << "30"
-                             << "33x";
-    QTest::newRow("no eyepiece") << "1000"
-                                 << ""
-                                 << "";
-    QTest::newRow("zero eyepiece") << "1000"
-                                   << "0"
-                                   << "";
-    QTest::newRow("text") << "asi metr"
-                          << "25"
-                          << "";
-    QTest::newRow("negative") << "-1000"
-                              << "25"
-                              << "";
-}
-
-void TestProtocol::magnification() {
-    QFETCH(QString, focus);
-    QFETCH(QString, eyepiece);
-    QFETCH(QString, expected);
-    QCOMPARE(
-        QString::fromStdString(ProtocolMagnification(focus.toStdString(), eyepiece.toStdString())),
-        expected);
-}
-
-void TestProtocol::fontKeys_data() {
-    QTest::addColumn<bool>("up");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::newRow("v 12") << true << 12 << 13;
-    QTest::newRow("v 60 restarts at 20") << true << 60 << 20;
-    QTest::newRow("m 12") << false << 12 << 11;
-    QTest::newRow("m 8 stays") << false << 8 << 8;
-}
-
-void TestProtocol::fontKeys() {
-    QFETCH(bool, up);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QCOMPARE(up ? VelikostPismaVetsi(from) : VelikostPismaMensi(from), to);
-}
-
-void TestProtocol::observedDaysHaveInk_data() {
-    QTest::addColumn<ProtocolKind>("kind");
-    QTest::newRow("certificate") << ProtocolKind::Sidc;
-    QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
-}
-
-void TestProtocol::observedDaysHaveInk() {
-    QFETCH(ProtocolKind, kind);
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
-    const ProtocolOptions o;
-    const QSizeF form = ProtocolFormSize(kind, o.velikostPisma);
-    const QImage img = paint(data, kind, o, form.toSize());
-
-    for (int column = 0; column < ProtocolTableColumns; ++column)
-        QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, 0, column))), "header");
-    for (int day : {3, 17})
         for (int column = 0; column < ProtocolTableColumns; ++column)
-            QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, day, column))),
-                     qPrintable(QString("day %1 column %2").arg(day).arg(column)));
-    // An empty day shows its number only; the days after the month's end are empty.
-    QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, 4, 0))));
-    for (int column = 1; column < ProtocolTableColumns; ++column)
-        QVERIFY(!hasInk(img, inner(ProtocolCellRect(kind, o, 4, column))));
-    for (int column = 2; column < ProtocolTableColumns - 1; ++column) {
-        QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolSumRow, column))));
-        QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, column))));
+            QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, 0, column))), "header");
+        for (int day : {3, 17})
+            for (int column = 0; column < ProtocolTableColumns; ++column)
+                QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, day, column))),
+                         qPrintable(QString("day %1 column %2").arg(day).arg(column)));
+        // An empty day shows its number only; the days after the month's end are empty.
+        QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, 4, 0))));
+        for (int column = 1; column < ProtocolTableColumns; ++column)
+            QVERIFY(!hasInk(img, inner(ProtocolCellRect(kind, o, 4, column))));
+        for (int column = 2; column < ProtocolTableColumns - 1; ++column) {
+            QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolSumRow, column))));
+            QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, column))));
+        }
+        QVERIFY(!hasInk(
+            img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, ProtocolTableColumns - 1))));
+        QCOMPARE(img.pixelColor(2, 2), QColor(Qt::white));
     }
-    QVERIFY(
-        !hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, ProtocolTableColumns - 1))));
-    QCOMPARE(img.pixelColor(2, 2), QColor(Qt::white));
-}
 
-void TestProtocol::scrollMovesTheFormUp() {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
-    ProtocolOptions o;
-    const QRectF cell = inner(ProtocolCellRect(ProtocolKind::Sidc, o, 17, 2));
-    o.scroll = 200;
-    const QImage img = paint(data, ProtocolKind::Sidc, o, QSize(700, 840));
-    QVERIFY(hasInk(img, cell.translated(0, -200)));
-    QVERIFY(!hasInk(img, cell));
-}
-
-void TestProtocol::fontSizeScalesTheCzechForm() {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
-    ProtocolOptions big;
-    big.velikostPisma = 24;
-    const ProtocolOptions normal;
-    const QRectF small = ProtocolCellRect(ProtocolKind::Vlastni, normal, 17, 2);
-    const QRectF large = ProtocolCellRect(ProtocolKind::Vlastni, big, 17, 2);
-    QCOMPARE(large.topLeft(), small.topLeft() * 2);
-    QCOMPARE(ProtocolFormSize(ProtocolKind::Vlastni, 24),
-             ProtocolFormSize(ProtocolKind::Vlastni, 12) * 2);
-    // The certificate has no font size of its own.
-    QCOMPARE(ProtocolFormSize(ProtocolKind::Sidc, 24), ProtocolFormSize(ProtocolKind::Sidc, 12));
-
-    const QImage img = paint(data, ProtocolKind::Vlastni, big,
-                             ProtocolFormSize(ProtocolKind::Vlastni, 24).toSize());
-    QVERIFY(hasInk(img, inner(large)));
-    QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Vlastni, big, 16, 2))));
-}
-
-void TestProtocol::nothingOutsideTheTarget() {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
-    // A target smaller than the form, away from the image's corner.
-    const QImage img = paint(data, ProtocolKind::Vlastni, {}, QSize(400, 300), QPoint(50, 40));
-    QCOMPARE(img.pixelColor(10, 10), QColor(Qt::red));
-    QCOMPARE(img.pixelColor(399, 39), QColor(Qt::red));
-    QCOMPARE(img.pixelColor(49, 299), QColor(Qt::red));
-    QCOMPARE(img.pixelColor(52, 42), QColor(Qt::white));
-}
-
-void TestProtocol::pageFitsOnePdfPage_data() {
-    QTest::addColumn<ProtocolKind>("kind");
-    QTest::newRow("certificate") << ProtocolKind::Sidc;
-    QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
-}
-
-void TestProtocol::pageFitsOnePdfPage() {
-    QFETCH(ProtocolKind, kind);
-    QTemporaryDir dir;
-    const QString file = dir.filePath("protokol.pdf");
-    {
-        QPdfWriter pdf(file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(300);
-        QPainter p(&pdf);
-        const QRect page(0, 0, pdf.width(), pdf.height());
-        PaintProtocolPage(p, page, BuildProtocolData(march(), 1, station()), kind);
-        // The whole form lies on the page.
-        const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
-        const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi) * unit;
-        QVERIFY(form.width() <= page.width() + 0.5);
-        QVERIFY(form.height() <= page.height() + 0.5);
-        QVERIFY(form.width() > page.width() * 0.6);
+    void scrollMovesTheFormUp() {
+        const ProtocolData data = BuildProtocolData(march(), 1, station());
+        ProtocolOptions o;
+        const QRectF cell = inner(ProtocolCellRect(ProtocolKind::Sidc, o, 17, 2));
+        o.scroll = 200;
+        const QImage img = paint(data, ProtocolKind::Sidc, o, QSize(700, 840));
+        QVERIFY(hasInk(img, cell.translated(0, -200)));
+        QVERIFY(!hasInk(img, cell));
     }
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    QVERIFY(bytes.startsWith("%PDF"));
-    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                 bytes.count("/Type /Page "),
-             1);
-}
+
+    void fontSizeScalesTheCzechForm() {
+        const ProtocolData data = BuildProtocolData(march(), 1, station());
+        ProtocolOptions big;
+        big.velikostPisma = 24;
+        const ProtocolOptions normal;
+        const QRectF small = ProtocolCellRect(ProtocolKind::Vlastni, normal, 17, 2);
+        const QRectF large = ProtocolCellRect(ProtocolKind::Vlastni, big, 17, 2);
+        QCOMPARE(large.topLeft(), small.topLeft() * 2);
+        QCOMPARE(ProtocolFormSize(ProtocolKind::Vlastni, 24),
+                 ProtocolFormSize(ProtocolKind::Vlastni, 12) * 2);
+        // The certificate has no font size of its own.
+        QCOMPARE(ProtocolFormSize(ProtocolKind::Sidc, 24),
+                 ProtocolFormSize(ProtocolKind::Sidc, 12));
+
+        const QImage img = paint(data, ProtocolKind::Vlastni, big,
+                                 ProtocolFormSize(ProtocolKind::Vlastni, 24).toSize());
+        QVERIFY(hasInk(img, inner(large)));
+        QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Vlastni, big, 16, 2))));
+    }
+
+    void nothingOutsideTheTarget() {
+        const ProtocolData data = BuildProtocolData(march(), 1, station());
+        // A target smaller than the form, away from the image's corner.
+        const QImage img = paint(data, ProtocolKind::Vlastni, {}, QSize(400, 300), QPoint(50, 40));
+        QCOMPARE(img.pixelColor(10, 10), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(399, 39), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(49, 299), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(52, 42), QColor(Qt::white));
+    }
+
+    void pageFitsOnePdfPage_data() {
+        QTest::addColumn<ProtocolKind>("kind");
+        QTest::newRow("certificate") << ProtocolKind::Sidc;
+        QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
+    }
+
+    void pageFitsOnePdfPage() {
+        QFETCH(ProtocolKind, kind);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("protokol.pdf");
+        {
+            QPdfWriter pdf(file);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setResolution(300);
+            QPainter p(&pdf);
+            const QRect page(0, 0, pdf.width(), pdf.height());
+            PaintProtocolPage(p, page, BuildProtocolData(march(), 1, station()), kind);
+            // The whole form lies on the page.
+            const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
+            const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi) * unit;
+            QVERIFY(form.width() <= page.width() + 0.5);
+            QVERIFY(form.height() <= page.height() + 0.5);
+            QVERIFY(form.width() > page.width() * 0.6);
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(PdfPages(bytes.toStdString()), 1);
+    }
+};
 
 QTEST_MAIN(TestProtocol)
 #include "tst_protocol.moc"

@@ -1,29 +1,25 @@
 // heliokres-cli render protocol: a picture of the form's size, a one-page
 // PDF, and the refusals.
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "demo/demo.h"
 #include "render/protocol.h"
+#include "tests_support/pdf_pages.h"
+#include "tests_support/run_cli.h"
 
 using namespace hk;
 
 namespace {
 
-struct Run {
-    int code;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(HELIOKRES_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+// Every argument quoted for the shell; standard error joins the output when
+// `withErrors`.
+CliRun cli(const QStringList& args, bool withErrors = false) {
+    QStringList quoted;
+    for (const QString& a : args)
+        quoted << "'" + a + "'";
+    return RunCli(quoted.join(' ').toStdString(), withErrors);
 }
 
 } // namespace
@@ -34,98 +30,89 @@ class TestProtocolCli : public QObject {
     QString demo_;
 
   private slots:
-    void initTestCase();
-    void picture_data();
-    void picture();
-    void pdfHasOnePage();
-    void refusals_data();
-    void refusals();
-};
+    void initTestCase() {
+        demo_ = tmp_.filePath(QStringLiteral("demo"));
+        DemoOptions o;
+        o.years = 2;
+        o.endDate = {2024, 12, 31};
+        WriteDemoDirectory(demo_.toStdString(), o);
+    }
 
-void TestProtocolCli::initTestCase() {
-    demo_ = tmp_.filePath(QStringLiteral("demo"));
-    DemoOptions o;
-    o.years = 2;
-    o.endDate = {2024, 12, 31};
-    WriteDemoDirectory(demo_.toStdString(), o);
-}
+    void picture_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QSize>("size");
+        const QSizeF cert = ProtocolFormSize(ProtocolKind::Sidc, VelikostPismaVychozi);
+        const QSizeF own = ProtocolFormSize(ProtocolKind::Vlastni, VelikostPismaVychozi);
+        QTest::newRow("certificate png") << "--sidc"
+                                         << "c.png" << QStringList() << cert.toSize();
+        QTest::newRow("protocol bmp") << "--own"
+                                      << "p.bmp" << QStringList() << own.toSize();
+        QTest::newRow("protocol 1520 wide")
+            << "--own"
+            << "w.png" << QStringList{"--width", "1520"} << (own * 2).toSize();
+    }
 
-void TestProtocolCli::picture_data() {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<QSize>("size");
-    const QSizeF cert = ProtocolFormSize(ProtocolKind::Sidc, VelikostPismaVychozi);
-    const QSizeF own = ProtocolFormSize(ProtocolKind::Vlastni, VelikostPismaVychozi);
-    QTest::newRow("certificate png") << "--sidc"
-                                     << "c.png" << QStringList() << cert.toSize();
-    QTest::newRow("protocol bmp") << "--own"
-                                  << "p.bmp" << QStringList() << own.toSize();
-    QTest::newRow("protocol 1520 wide")
-        << "--own"
-        << "w.png" << QStringList{"--width", "1520"} << (own * 2).toSize();
-}
+    void picture() {
+        QFETCH(QString, form);
+        QFETCH(QString, name);
+        QFETCH(QStringList, extra);
+        QFETCH(QSize, size);
+        const QString out = tmp_.filePath(name);
+        const CliRun r =
+            cli(QStringList{"render", "protocol", demo_, "3.2024", form, "--out", out} + extra);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QString::fromStdString(r.out).trimmed(), out);
+        const QImage img(out);
+        QCOMPARE(img.size(), size);
+        QCOMPARE(img.pixelColor(3, 3), QColor(Qt::white));
+    }
 
-void TestProtocolCli::picture() {
-    QFETCH(QString, form);
-    QFETCH(QString, name);
-    QFETCH(QStringList, extra);
-    QFETCH(QSize, size);
-    const QString out = tmp_.filePath(name);
-    const Run r =
-        cli(QStringList{"render", "protocol", demo_, "3.2024", form, "--out", out} + extra);
-    QCOMPARE(r.code, 0);
-    QCOMPARE(r.out.trimmed(), out);
-    const QImage img(out);
-    QCOMPARE(img.size(), size);
-    QCOMPARE(img.pixelColor(3, 3), QColor(Qt::white));
-}
+    void pdfHasOnePage() {
+        const QString out = tmp_.filePath(QStringLiteral("Protokol.PDF"));
+        const CliRun r = cli({"render", "protocol", demo_, "3,2024", "--sidc", "--out", out});
+        QCOMPARE(r.status, 0);
+        const std::string pdf = ReadWholeFile(out.toStdString());
+        QVERIFY(pdf.starts_with("%PDF"));
+        QCOMPARE(PdfPages(pdf), 1);
+    }
 
-void TestProtocolCli::pdfHasOnePage() {
-    const QString out = tmp_.filePath(QStringLiteral("Protokol.PDF"));
-    const Run r = cli({"render", "protocol", demo_, "3,2024", "--sidc", "--out", out});
-    QCOMPARE(r.code, 0);
-    QFile f(out);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray pdf = f.readAll();
-    QVERIFY(pdf.startsWith("%PDF"));
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
-             1);
-}
-
-void TestProtocolCli::refusals_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("month without drawings")
-        << QStringList{"3.1990", "--own"} << 1 << " Poalední záznam je z "
-        << "a.pdf";
-    QTest::newRow("no form chosen") << QStringList{"3.2024"} << 2 << "--own"
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("month without drawings")
+            << QStringList{"3.1990", "--own"} << 1 << " Poalední záznam je z "
+            << "a.pdf";
+        QTest::newRow("no form chosen") << QStringList{"3.2024"} << 2 << "--own"
+                                        << "a.pdf";
+        QTest::newRow("both forms") << QStringList{"3.2024", "--own", "--sidc"} << 2 << "--own"
                                     << "a.pdf";
-    QTest::newRow("both forms") << QStringList{"3.2024", "--own", "--sidc"} << 2 << "--own"
-                                << "a.pdf";
-    QTest::newRow("width of a pdf")
-        << QStringList{"3.2024", "--own", "--width", "900"} << 2 << "PDF"
-        << "a.pdf";
-    QTest::newRow("width too small")
-        << QStringList{"3.2024", "--own", "--width", "10"} << 2 << "šířka"
-        << "a.png";
-    QTest::newRow("unknown picture type") << QStringList{"3.2024", "--own"} << 1 << ""
-                                          << "a.gif";
-}
+        QTest::newRow("width of a pdf")
+            << QStringList{"3.2024", "--own", "--width", "900"} << 2 << "PDF"
+            << "a.pdf";
+        QTest::newRow("width too small")
+            << QStringList{"3.2024", "--own", "--width", "10"} << 2 << "šířka"
+            << "a.png";
+        QTest::newRow("unknown picture type") << QStringList{"3.2024", "--own"} << 1 << ""
+                                              << "a.gif";
+    }
 
-void TestProtocolCli::refusals() {
-    QFETCH(QStringList, args);
-    QFETCH(int, code);
-    QFETCH(QString, message);
-    QFETCH(QString, name);
-    const QString out = tmp_.filePath(name);
-    const Run r = cli(QStringList{"render", "protocol", demo_} + args + QStringList{"--out", out});
-    QCOMPARE(r.code, code);
-    QVERIFY2(r.err.contains(message), qPrintable(r.err));
-    QVERIFY(!QFile::exists(out));
-}
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(QString, name);
+        const QString out = tmp_.filePath(name);
+        const CliRun r =
+            cli(QStringList{"render", "protocol", demo_} + args + QStringList{"--out", out}, true);
+        QCOMPARE(r.status, code);
+        QVERIFY2(QString::fromStdString(r.out).contains(message), r.out.c_str());
+        QVERIFY(!QFile::exists(out));
+    }
+};
 
 QTEST_MAIN(TestProtocolCli)
 #include "tst_protocol_cli.moc"

@@ -17,6 +17,7 @@
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "tests_support/pdf_pages.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/zakres.h"
 #include "ui/zakres_pomocne.h"
@@ -64,15 +65,6 @@ void addSquareField(TZaznam& z) {
         s.Fakule[j] = PackPosition(v[j], 50);
 }
 
-int pdfPages(const std::filesystem::path& p) {
-    const std::string pdf = ReadWholeFile(p);
-    int n = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
-         at = pdf.find("/Type /Page", at + 1))
-        n += pdf.compare(at, 12, "/Type /Pages") != 0;
-    return n;
-}
-
 QPoint windowPoint(const ZakresWindow* w, int logicalX, int logicalY) {
     const DrawingScale s{w->volby().zoomK};
     return {s.xy(logicalX), s.xy(logicalY)};
@@ -94,22 +86,6 @@ class TestZakres : public QObject {
         // A close request leaves it open.
         QVERIFY(!z.w->close());
         QVERIFY(z.w->isVisible());
-    }
-
-    void mainWindowButtonsAreLive_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* n : {"menvet", "pomocnaskvrna", "SpeedButton2", "SpeedButton3",
-                              "SpeedButton14", "SpeedButton7", "tisk1", "Ulozkresy"})
-            QTest::newRow(n) << QString::fromLatin1(n);
-    }
-    void mainWindowButtonsAreLive() {
-        QFETCH(QString, name);
-        ZakresFrame z(recordsWithGroup(2));
-        QVERIFY(z.start());
-        QAction* a = z.f.hlavni->akce(name);
-        QVERIFY(a);
-        QVERIFY(a->isEnabled());
-        QVERIFY(a->toolTip() != HlavniWindow::PripravujeSe);
     }
 
     void buttonsOpenTheirPanels() {
@@ -142,12 +118,10 @@ class TestZakres : public QObject {
         z.f.hlavni->akce("menvet")->trigger();
         QVERIFY(z.w->zvetseno());
         QCOMPARE(z.w->volby().zoomK, z.w->width() * 16 / 800);
-        QCOMPARE(z.f.hlavni->akce("menvet")->text(), QStringLiteral("Zmenšit"));
         QCOMPARE(z.w->windowTitle(),
                  QStringLiteral("%1 x %2").arg(z.w->width()).arg(z.w->height()));
         z.f.hlavni->akce("menvet")->trigger();
         QCOMPARE(z.w->width(), normal);
-        QCOMPARE(z.f.hlavni->akce("menvet")->text(), QStringLiteral("Zvětšit"));
     }
 
     void orientationButtons() {
@@ -157,13 +131,10 @@ class TestZakres : public QObject {
         auto* seji = z.child<QPushButton>("seji");
         vyza->click();
         QCOMPARE(z.w->volby().orientEW, -1);
-        QCOMPARE(vyza->text(), QStringLiteral("V - Z"));
         seji->click();
         QCOMPARE(z.w->volby().orientNS, -1);
-        QCOMPARE(seji->text(), QStringLiteral("J - S"));
         vyza->click();
         QCOMPARE(z.w->volby().orientEW, 1);
-        QCOMPARE(vyza->text(), QStringLiteral("Z - V"));
     }
 
     void mouseReadouts() {
@@ -330,7 +301,7 @@ class TestZakres : public QObject {
         QFETCH(bool, bmp);
         ZakresFrame z(recordsWithGroup(5));
         QVERIFY(z.start());
-        z.w->ukazUlozeni(bmp);
+        z.f.hlavni->akce(bmp ? "SpeedButton3" : "SpeedButton14")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(2);
         z.child<QSpinBox>("SpinEdit2")->setValue(4);
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("Ondřejov"));
@@ -394,7 +365,7 @@ class TestZakres : public QObject {
         z.child<QPushButton>("Button4")->click();
         QCOMPARE(z.f.zpravy.vyzvy, QStringList{QStringLiteral("Zadej procento posunutí")});
         QVERIFY(z.f.zpravy.zpravy.first().startsWith(QStringLiteral("Výška obrázku je  ")));
-        QCOMPARE(pdfPages(pdf), pages);
+        QCOMPARE(PdfPagesOfFile(pdf), pages);
     }
 
     void printingRefusedCount() {

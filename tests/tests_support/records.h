@@ -1,27 +1,32 @@
 #pragma once
-// Records built in code for the drawing tests.
+// Records built in code for the tests: a dated record whose group entries are
+// all unset, and groups and faculae fields added to it.
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "records/record.h"
 #include "records/zaznam.h"
 
-namespace hk::drawing_test {
+namespace hk::test_records {
 
-inline TZaznam Record(const char* datum, std::uint16_t cas = 1200) {
+inline TZaznam Record(const std::string& datum, std::uint16_t cas = 1200,
+                      const std::string& observer = "Novák, Jan") {
     TZaznam z{};
     z.Datum.setText(datum);
     z.Cas = cas;
-    for (auto& s : z.Skupiny)
+    z.Pozorovatel.setText(observer);
+    for (TSkupina& s : z.Skupiny)
         s.Typ.setText("***");
     return z;
 }
 
-inline TSkupina& AddGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha = 0) {
+inline TSkupina& AddGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha = 0,
+                          int poc = 1) {
     TSkupina& s = z.Skupiny[z.PocetSkupin++];
     s.Typ.setText(typ);
-    s.Poc = 1;
+    s.Poc = static_cast<std::uint8_t>(poc);
     s.Uhel = static_cast<std::uint16_t>(uhel);
     s.Vzd = static_cast<std::uint16_t>(vzd);
     s.Plocha = static_cast<std::uint16_t>(plocha);
@@ -36,4 +41,4 @@ inline void AddField(TZaznam& z, std::initializer_list<std::pair<int, int>> vert
         s.Fakule[j++] = PackPosition(angle, dist);
 }
 
-} // namespace hk::drawing_test
+} // namespace hk::test_records
