@@ -491,7 +491,7 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     // a record whose date cannot be read (it keeps its place in the sort).
     std::vector<TZaznam> many;
     for (int i = 0; i < 400; ++i)
-        many.push_back(Prazdny(FormatDatum(DateFromSerial(DaySerial({2001, 1, 1}) + i / 2)).c_str(), 800));
+        many.push_back(Record(FormatDatum(DateFromSerial(DaySerial({2001, 1, 1}) + i / 2)).c_str(), 800));
     EXPECT_EQ(FirstRecordOfMonth(many, 200101), 0u);
     EXPECT_EQ(FirstRecordOfMonth(many, 200103), 118u);
     EXPECT_EQ(FirstRecordOfMonth(many, 200107), 362u);

@@ -25,7 +25,7 @@ using namespace hk::results_test;
 namespace {
 
 TZaznam od(const char* datum, const char* pozorovatel) {
-    TZaznam z = Prazdny(datum, 800);
+    TZaznam z = Record(datum, 800);
     z.Pozorovatel.setText(pozorovatel);
     return z;
 }
@@ -59,7 +59,7 @@ TEST(ZonePositions, BoundsAndTheCentralMeridianCountNowhere) {
 }
 
 TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
-    TZaznam z = Prazdny("10.05.2005", 900);
+    TZaznam z = Record("10.05.2005", 900);
     const Ephemeris e = *RecordEphemeris(z);
     // The point 45 degrees west or east of the central meridian, whichever
     // the transform calls -45.
@@ -120,7 +120,7 @@ TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
     // 51 groups of areas 100..150 over three drawings, one of area 0, and a
     // special record whose larger group must stay out.
     for (int k = 0; k < 3; ++k) {
-        TZaznam z = Prazdny(("0" + std::to_string(k + 1) + ".06.2004").c_str(), 800);
+        TZaznam z = Record(("0" + std::to_string(k + 1) + ".06.2004").c_str(), 800);
         for (int j = 0; j < 17; ++j) {
             Pridej(z, {"Cso", 1, 0, Sever, 300, 100 + 17 * k + j});
             z.Skupiny[j].CSk2 = static_cast<std::uint16_t>(k * 100 + j);
@@ -128,10 +128,10 @@ TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
         records.push_back(z);
     }
     records[0].Skupiny[3].Plocha = 150; // equal to the largest of drawing 3
-    TZaznam nula = Prazdny("04.06.2004", 800);
+    TZaznam nula = Record("04.06.2004", 800);
     Pridej(nula, {"Axx"});
     records.push_back(nula);
-    TZaznam zvl = Prazdny("05.06.2004", 800);
+    TZaznam zvl = Record("05.06.2004", 800);
     Pridej(zvl, {"Fkc", 1, 0, Sever, 300, 900});
     records.push_back(Zvlastni(zvl));
 
@@ -186,7 +186,7 @@ TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
 
 TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
     auto zaznam = [](int rotace, int l0) {
-        TZaznam z = Prazdny("01.01.2005", 800);
+        TZaznam z = Record("01.01.2005", 800);
         z.Rotace = static_cast<std::uint16_t>(rotace);
         z.L0 = static_cast<std::uint16_t>(l0);
         return z;
@@ -212,7 +212,7 @@ TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
     std::vector<TZaznam> records;
     int rotation = 0;
     for (const char* datum : {"01.03.2005", "20.03.2005", "11.04.2005", "12.04.2005"}) {
-        TZaznam z = Prazdny(datum, 1200);
+        TZaznam z = Record(datum, 1200);
         const Ephemeris e = *RecordEphemeris(z);
         if (rotation == 0) rotation = e.CarrRotation;
         z.Rotace = static_cast<std::uint16_t>(rotation); // one rotation for the test
