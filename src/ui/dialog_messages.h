@@ -16,6 +16,7 @@ class DialogMessages : public Messages {
     void Zprava(const QString& text) override;
     std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) override;
     bool Otazka(const QString& text) override;
+    bool OtazkaAnoNe(const QString& text) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -18,6 +18,9 @@ class Messages {
     virtual std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) = 0;
     // True for "OK", false for "Ne" or a closed window.
     virtual bool Otazka(const QString& text) = 0;
+    // A question whose safe answer is "Ne": the buttons read "Ano" and "Ne"
+    // and "Ne" is the default, so that Enter does not throw work away.
+    virtual bool OtazkaAnoNe(const QString& text) { return Otazka(text); }
 };
 
 } // namespace hk

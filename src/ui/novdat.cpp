@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -451,6 +452,7 @@ void NovdatWindow::FormCreate() {
         Helios_->hide();
     }
     setWindowTitle(nadpisRezimu(rezim_));
+    otevreno_ = formular();
 }
 
 void NovdatWindow::FormClose() {
@@ -559,10 +561,20 @@ void NovdatWindow::StringGrid1Click() {
     if (row < 0) return;
     const QString typ = text(StringGrid1_, row, sloupec::Typ);
     if (col > sloupec::Typ && !typ.isEmpty()) {
-        if (const auto trida = NormaliseGroupClass(s(typ)))
+        if (const auto trida = NormaliseGroupClass(s(typ))) {
             nastavText(StringGrid1_, row, sloupec::Typ, q(*trida));
-        else
+        } else if (odmitnuto_ != std::pair(row, typ)) {
+            odmitnuto_ = std::pair(row, typ);
             k_.zpravy.Zprava(q(std::string(zpravy::SpatnyTypKlik)));
+            // Back to the refused class so that the next keys correct it.
+            // Queued: the click that moved the cell is still being handled.
+            QTimer::singleShot(0, this, [this, row] {
+                plneni_ = true;
+                StringGrid1_->setCurrentCell(row, sloupec::Typ);
+                plneni_ = false;
+                StringGrid1_->setFocus(Qt::OtherFocusReason);
+            });
+        }
     }
     if (col == sloupec::CSk1) {
         Panel1_->setText(
@@ -634,6 +646,23 @@ void NovdatWindow::ukoncitClick() {
 
 void NovdatWindow::NavratClick() {
     reject();
+}
+
+void NovdatWindow::reject() {
+    // A cell still being edited holds its text in its editor: commit it, so
+    // that it counts as typed (and is kept when the answer is "Ne").
+    for (QTableWidget* grid : {StringGrid1_, StringGrid2_})
+        for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(
+                 Qt::FindDirectChildrenOnly))
+            if (editor->isVisible()) emit grid->itemDelegate()->commitData(editor);
+    if (formular() != otevreno_) {
+        QWidget* fokus = focusWidget();
+        if (!k_.zpravy.OtazkaAnoNe(QStringLiteral("Zahodit zadaná data?"))) {
+            if (fokus) fokus->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 // ---------------------------------------------------------------------------
