@@ -423,8 +423,10 @@ void NovdatWindow::FormCreate() {
     if (ss.PocetZaznamu() == 1) k_.model.setCurrent(1);
     zaklad_ = ss.AktualniZaznam();
     setWindowTitle(ss.HelioZadavani() ? NadpisHelio : NadpisPolarni);
+    QStringList jmena;
     for (const std::string& jmeno : ss.Pozorovatele())
-        if (!jmeno.empty()) ComboBox1_->addItem(q(jmeno));
+        if (!jmeno.empty()) jmena << q(jmeno);
+    ComboBox1_->addItems(seraditCesky(jmena));
     resize(skaluj(SirkaOkna), skaluj(VyskaOkna));
 
     const std::string prvni = ss.Pozorovatele().empty() ? std::string() : ss.Pozorovatele().front();

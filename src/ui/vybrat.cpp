@@ -26,9 +26,7 @@ namespace {
 // as pixels (as for every font role), which keeps a line within the list.
 constexpr int PismoSeznamu = 12;
 constexpr int SirkaSeznamu = 259;
-constexpr int SirkaUzkeObrazovky = 220;
-constexpr int LevyOkrajSiroke = 804;
-constexpr int SirokaObrazovka = 1024;
+constexpr int NejmensiPismo = 9; // beside the drawing window on a narrow screen
 
 
 } // namespace
@@ -108,17 +106,32 @@ void VybratWindow::umistit() {
     if (!sub_ || presunuto_) return;
     const int procento = k_.model.session().ProcentoVelikosti();
     QMdiArea* plocha = k_.plocha;
+    const int sirkaPlochy = plocha->viewport()->width();
     const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    // The list is as wide as the scaled width, or as its widest line needs.
     const int ramOkna = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
-    const int sirka = std::max(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
-                               sirkaRadku() + sirkaPosuvniku + ramOkna);
+    // Right of the drawing window, not over it: the room beside it decides
+    // the list's font (down to a smallest readable size) so that a whole
+    // line fits.
+    int vlevo = 0;
+    for (const QMdiSubWindow* okno : plocha->subWindowList())
+        if (okno->objectName() == QLatin1String("Form2") && okno->isVisible())
+            vlevo = okno->geometry().right() + 2;
+    const int mistoVpravo = sirkaPlochy - vlevo;
+    const int pismo = skalujZaokrouhlene(PismoSeznamu, procento);
+    auto potreba = [&] { return sirkaRadku() + sirkaPosuvniku + ramOkna; };
+    int velikost = pismo;
+    ListBox1_->setFont(SansFont(velikost));
+    while (velikost > NejmensiPismo && potreba() > mistoVpravo)
+        ListBox1_->setFont(SansFont(--velikost));
+    // As wide as the scaled width where there is room, else as the lines need.
+    const int sirka = std::max(
+        potreba(),
+        std::min(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento), mistoVpravo));
     const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
-    // At the right edge of the work area, beside the drawing window rather
-    // than over it.
     umistuji_ = true;
-    sub_->setGeometry(std::max(0, plocha->viewport()->width() - sirka), 1, sirka, vyska);
+    sub_->setGeometry(std::max(0, std::min(vlevo, sirkaPlochy - sirka)), 1, sirka, vyska);
     umistuji_ = false;
+    prepsatlist();
 }
 
 void VybratWindow::resizeEvent(QResizeEvent* event) {
