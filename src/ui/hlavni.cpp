@@ -38,7 +38,10 @@ const QString HlavniWindow::PripravujeSe = QStringLiteral("Připravuje se");
 const QString HlavniWindow::TextNapovedy = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
     "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
-    "fakulí\r z-v   - zap.vyp propojení skupiny\r");
+    "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
+    "- Změna souřadnic dataxu (polární / heliografické), s dotazem\r Ctrl+S - Sloučení "
+    "jiného souboru záznamů s daty\r Ctrl+R - Rozdělení dat do datax1.dat .. datax5.dat podle "
+    "datumů\r");
 
 namespace {
 

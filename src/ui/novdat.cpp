@@ -311,6 +311,20 @@ void NovdatWindow::vytvorOvladace() {
     for (int c = 0; c < FaculaeColumns; ++c)
         StringGrid2_->setHorizontalHeaderItem(
             c, new QTableWidgetItem(q(std::string(FaculaeColumnTitle(c)))));
+    // Columns as wide as the scaled width, or as a value like "1250.0" and
+    // the column title need in the window's scaled font.
+    for (auto [grid, sirka] : {std::pair{StringGrid1_, SirkaSloupceSkupin},
+                               std::pair{StringGrid2_, SirkaSloupceFakuli}}) {
+        const QFontMetrics hodnoty(grid->font());
+        const QFontMetrics nadpisy(grid->horizontalHeader()->font());
+        const int okraj = skaluj(10);
+        for (int c = 1; c < grid->columnCount(); ++c) {
+            const QString nadpis = grid->horizontalHeaderItem(c)->text();
+            grid->horizontalHeader()->resizeSection(
+                c, std::max({skaluj(sirka), hodnoty.horizontalAdvance(QStringLiteral("1250.0")) + okraj,
+                             nadpisy.horizontalAdvance(nadpis) + okraj}));
+        }
+    }
 
     MaskEdit1_->installEventFilter(this);
     Edit3_->installEventFilter(this);
@@ -427,7 +441,10 @@ void NovdatWindow::FormCreate() {
     for (const std::string& jmeno : ss.Pozorovatele())
         if (!jmeno.empty()) jmena << q(jmeno);
     ComboBox1_->addItems(seraditCesky(jmena));
-    resize(skaluj(SirkaOkna), skaluj(VyskaOkna));
+    // Wide enough for the group grid's columns where the screen allows it.
+    const int mrizka = StringGrid1_->horizontalHeader()->length() + skaluj(60);
+    const int obrazovka = k_.ramec.obrazovka().width() > 0 ? k_.ramec.obrazovka().width() : mrizka;
+    resize(std::max(skaluj(SirkaOkna), std::min(mrizka, obrazovka - 40)), skaluj(VyskaOkna));
 
     const std::string prvni = ss.Pozorovatele().empty() ? std::string() : ss.Pozorovatele().front();
     const EntryForm f = OpenEntryForm(rezim_, zaklad_, ss.records(), nastaveni(), prvni);

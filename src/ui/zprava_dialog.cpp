@@ -46,9 +46,12 @@ ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const int maxH = avail.height() * 3 / 4;
     const int maxW = avail.width() * 9 / 10;
-    QSize okno = l.window;
-    QRect textRect = l.text;
-    int posun = 0;
+    // The label's own line height can exceed the font's line spacing: the
+    // window grows by the difference so that the last line is not cut.
+    const int chybi = std::max(0, label1_->sizeHint().height() - l.text.height());
+    QSize okno = l.window + QSize(0, chybi);
+    QRect textRect = l.text.adjusted(0, 0, 0, chybi);
+    int posun = -chybi;
     if (okno.height() > maxH || okno.width() > maxW) {
         auto* box = new QScrollArea(this);
         box->setObjectName(QStringLiteral("ScrollBox1"));
