@@ -545,6 +545,7 @@ void HlavniWindow::ulozASCIClick() {
     // A group without a class is "***" in the store too from now on.
     model_.fillMissingClasses();
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
+    ukazStav(QStringLiteral("Uloženo: ") + textCesty(s.dir.resolve(SoubASCIName)));
 }
 
 void HlavniWindow::Polohyfakul1Click() {
@@ -557,6 +558,7 @@ void HlavniWindow::Polohyfakul1Click() {
         }))
         return;
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
+    ukazStav(QStringLiteral("Uloženo do adresáře ") + textCesty(s.dir.resolve(CSVFolderName)));
 }
 
 void HlavniWindow::ukazStav(const QString& text, int ms) {
