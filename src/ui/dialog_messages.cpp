@@ -48,6 +48,17 @@ std::optional<QString> DialogMessages::ZadejHodnotu(const QString& prompt, const
     return d.hodnota();
 }
 
+std::optional<QString> DialogMessages::ZadejHodnotuNadpis(const QString& nadpis,
+                                                          const QString& prompt,
+                                                          const QString& initial) {
+    NavratFokusu n(parent_);
+    ZpravaDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
+    d.setWindowTitle(nadpis);
+    d.exec();
+    if (!d.potvrzeno()) return std::nullopt;
+    return d.hodnota();
+}
+
 bool DialogMessages::Otazka(const QString& text) {
     NavratFokusu n(parent_);
     ZpravaDialog d(RezimZpravy::Otazka, text, {}, n.rodic());

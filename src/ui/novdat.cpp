@@ -321,7 +321,8 @@ void NovdatWindow::vytvorOvladace() {
         for (int c = 1; c < grid->columnCount(); ++c) {
             const QString nadpis = grid->horizontalHeaderItem(c)->text();
             grid->horizontalHeader()->resizeSection(
-                c, std::max({skaluj(sirka), hodnoty.horizontalAdvance(QStringLiteral("1250.0")) + okraj,
+                c, std::max({skaluj(sirka),
+                             hodnoty.horizontalAdvance(QStringLiteral("1250.0")) + okraj,
                              nadpisy.horizontalAdvance(nadpis) + okraj}));
         }
     }
@@ -671,8 +672,7 @@ void NovdatWindow::reject() {
     // A cell still being edited holds its text in its editor: commit it, so
     // that it counts as typed (and is kept when the answer is "Ne").
     for (QTableWidget* grid : {StringGrid1_, StringGrid2_})
-        for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(
-                 Qt::FindDirectChildrenOnly))
+        for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (editor->isVisible()) emit grid->itemDelegate()->commitData(editor);
     if (formular() != otevreno_) {
         QWidget* fokus = focusWidget();

@@ -82,7 +82,7 @@ class NovdatWindow : public QDialog {
     const bool zeSnimku_;
     EntryView pohled_ = EntryView::Polar;
     TZaznam zaklad_{}; // the working record as the window found it
-    EntryForm otevreno_;  // the fields as the window opened
+    EntryForm otevreno_; // the fields as the window opened
     // The group class last refused in a row: its message is shown once per
     // edit of the cell, not again on every click.
     std::optional<std::pair<int, QString>> odmitnuto_;

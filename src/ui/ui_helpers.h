@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QCollator>
 #include <QLocale>
+#include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <QString>
 #include <cmath>
 #include <filesystem>
 #include <string>

@@ -28,7 +28,6 @@ constexpr int PismoSeznamu = 12;
 constexpr int SirkaSeznamu = 259;
 constexpr int NejmensiPismo = 9; // beside the drawing window on a narrow screen
 
-
 } // namespace
 
 VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
@@ -124,9 +123,9 @@ void VybratWindow::umistit() {
     while (velikost > NejmensiPismo && potreba() > mistoVpravo)
         ListBox1_->setFont(SansFont(--velikost));
     // As wide as the scaled width where there is room, else as the lines need.
-    const int sirka = std::max(
-        potreba(),
-        std::min(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento), mistoVpravo));
+    const int sirka =
+        std::max(potreba(), std::min(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
+                                     mistoVpravo));
     const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
     umistuji_ = true;
     sub_->setGeometry(std::max(0, std::min(vlevo, sirkaPlochy - sirka)), 1, sirka, vyska);
@@ -224,7 +223,8 @@ void VybratWindow::drzetKlavesnici() {
 }
 
 void VybratWindow::najitDatum(const QString& zacatek) {
-    const auto text = k_.zpravy.ZadejHodnotu(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), zacatek);
+    const auto text =
+        k_.zpravy.ZadejHodnotu(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), zacatek);
     if (!text) return;
     const auto datum = ParseDatum(s(*text));
     if (!datum) {

@@ -167,7 +167,8 @@ void TestVybrat::arrowKeysAfterAClick() {
     f.hlavni->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.hlavni.get()));
     QListWidget* list = listBox(f);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(3)).center());
     const int k = f.session.AktualniIndex();
     QCOMPARE(QApplication::focusWidget(), list);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);

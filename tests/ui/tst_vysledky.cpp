@@ -187,7 +187,9 @@ void TestVysledky::mainWindowStaysWithinTheScreen() {
     auto* sub = qobject_cast<QMdiSubWindow*>(o.w->parentWidget());
     QVERIFY(sub);
     QVERIFY2(sub->geometry().right() < o.f.hlavni->plocha()->viewport()->width(),
-             qPrintable(QStringLiteral("%1 %2").arg(sub->geometry().right()).arg(o.f.hlavni->plocha()->viewport()->width())));
+             qPrintable(QStringLiteral("%1 %2")
+                            .arg(sub->geometry().right())
+                            .arg(o.f.hlavni->plocha()->viewport()->width())));
 }
 
 void TestVysledky::menuOfTheWindow() {

@@ -235,8 +235,9 @@ class TestZakres : public QObject {
         QCOMPARE(
             z.f.hlavni->windowTitle(),
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
-        QCOMPARE(z.f.zpravy.otazky.last(),
-                 QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické \rZměnit?"));
+        QCOMPARE(
+            z.f.zpravy.otazky.last(),
+            QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické \rZměnit?"));
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 1125);
         QTest::keyClick(z.w, Qt::Key_F11, Qt::ControlModifier);
         QVERIFY(!z.f.session.HelioZadavani());
