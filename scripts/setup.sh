@@ -11,6 +11,7 @@ PACKAGES=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    qt6-translations-l10n
     xvfb xauth
 )
 

@@ -4,8 +4,11 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <optional>
 #include <string>
 
@@ -24,6 +27,14 @@ int main(int argc, char** argv) {
         QStringLiteral(HELIOKRES_VERSION "." HELIOKRES_BUILD_NUMBER));
     QApplication::setDesktopFileName(QStringLiteral("heliokres"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("heliokres")));
+
+    // Qt's own dialogs and menus (files, printing, the window menu) speak
+    // Czech like the program; without the translation they stay English.
+    // (Only the texts: numbers in files and fields keep their own format.)
+    QTranslator qtCesky;
+    if (qtCesky.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtCesky);
 
     hk::DialogMessages zpravy;
     const QStringList args = QApplication::arguments();

@@ -71,6 +71,14 @@ PicturePoint WindowToPicture(const QPoint& window, const ScanOptions& o) {
             static_cast<int>(std::floor((window.y() + o.scroll.y()) / s))};
 }
 
+QPoint ScrollKeeping(const QPoint& window, const ScanOptions& from, int toZoom) {
+    // The middle of the picture pixel under `window` stays under it.
+    const PicturePoint p = WindowToPicture(window, from);
+    const double s = scaleOf(toZoom);
+    return {static_cast<int>(std::lround((p.x + 0.5) * s - window.x())),
+            static_cast<int>(std::lround((p.y + 0.5) * s - window.y()))};
+}
+
 QPointF PictureToWindow(const PicturePoint& p, const ScanOptions& o) {
     const double s = scaleOf(o.zoom);
     return {(p.x + 0.5) * s - o.scroll.x(), (p.y + 0.5) * s - o.scroll.y()};

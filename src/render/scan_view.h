@@ -34,6 +34,9 @@ struct ScanModel {
 QSize ShownSize(const QSize& picture, int zoom);
 // A window point as a picture pixel, and a picture pixel's centre in the window.
 PicturePoint WindowToPicture(const QPoint& window, const ScanOptions& o);
+// The scroll position at zoom step `toZoom` that keeps the picture pixel under
+// `window` there (its middle is kept, so repeated steps do not drift).
+QPoint ScrollKeeping(const QPoint& window, const ScanOptions& from, int toZoom);
 QPointF PictureToWindow(const PicturePoint& p, const ScanOptions& o);
 
 // Paints the visible part of the picture into `target` (the window's

@@ -15,7 +15,10 @@ class DialogMessages : public Messages {
 
     void Zprava(const QString& text) override;
     std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) override;
+    std::optional<QString> ZadejHodnotuNadpis(const QString& nadpis, const QString& prompt,
+                                              const QString& initial) override;
     bool Otazka(const QString& text) override;
+    bool OtazkaAnoNe(const QString& text) override;
 
   private:
     QPointer<QWidget> parent_;

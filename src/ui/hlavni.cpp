@@ -13,6 +13,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -36,9 +39,80 @@ const QString HlavniWindow::PripravujeSe = QStringLiteral("Připravuje se");
 const QString HlavniWindow::TextNapovedy = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
     "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
-    "fakulí\r z-v   - zap.vyp propojení skupiny\r");
+    "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
+    "- Změna souřadnic dataxu (polární / heliografické), s dotazem\r Ctrl+S - Sloučení "
+    "jiného souboru záznamů s daty\r Ctrl+R - Rozdělení dat do datax1.dat .. datax5.dat podle "
+    "datumů\r");
 
 namespace {
+
+// Keeps the work area's windows inside it when it shrinks (a taller tool
+// panel, a smaller main window): a window is moved and, when it must, made
+// smaller, so that its buttons and edges stay reachable.
+class DrzeniOken : public QObject {
+  public:
+    explicit DrzeniOken(QMdiArea* plocha) : QObject(plocha), plocha_(plocha) {
+        plocha->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize && plocha_->isVisible()) udrzet();
+        return false;
+    }
+
+  private:
+    void udrzet() {
+        const QSize v = plocha_->viewport()->size();
+        for (QMdiSubWindow* okno : plocha_->subWindowList()) {
+            if (!okno->isVisible() || okno->isMaximized() || okno->isMinimized()) continue;
+            QRect g = okno->geometry();
+            g.setWidth(std::max(okno->minimumWidth(), std::min(g.width(), v.width())));
+            g.setHeight(std::max(okno->minimumHeight(), std::min(g.height(), v.height())));
+            g.moveLeft(std::max(0, std::min(g.left(), v.width() - g.width())));
+            g.moveTop(std::max(0, std::min(g.top(), v.height() - g.height())));
+            if (g != okno->geometry()) okno->setGeometry(g);
+        }
+    }
+    QMdiArea* plocha_;
+};
+
+// A panel of buttons in the tool bar. Its buttons may need more than the
+// screen's width (the results panel has 27 and a combo box): they scroll
+// sideways inside the tool bar instead of widening the main window beyond
+// the screen.
+class PasPanelu : public QScrollArea {
+  public:
+    PasPanelu(QWidget* panel, QWidget* parent) : QScrollArea(parent) {
+        setObjectName(panel->objectName() + QStringLiteral("Pas"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setWidget(panel);
+    }
+    QSize sizeHint() const override {
+        const QSize s = widget()->sizeHint();
+        return {s.width(), vyska(s.width() > width())};
+    }
+    QSize minimumSizeHint() const override {
+        return {100, vyska(widget()->sizeHint().width() > width())};
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override {
+        const bool predtim = posuvnik_;
+        posuvnik_ = widget()->sizeHint().width() > e->size().width();
+        QScrollArea::resizeEvent(e);
+        if (posuvnik_ != predtim) updateGeometry();
+    }
+
+  private:
+    int vyska(bool sPosuvnikem) const {
+        return widget()->sizeHint().height() +
+               (sPosuvnikem ? horizontalScrollBar()->sizeHint().height() : 0);
+    }
+    bool posuvnik_ = false;
+};
 
 constexpr QColor BarvaOkna{100, 150, 180};
 constexpr QColor BarvaNastroju{200, 220, 220};
@@ -74,6 +148,7 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     plocha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     plocha_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(plocha_);
+    new DrzeniOken(plocha_);
 
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
@@ -209,7 +284,7 @@ QWidget* HlavniWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka
     }
     layout->addStretch(1);
     panely_.insert(name, panel);
-    QAction* a = toolBar_->addWidget(panel);
+    QAction* a = toolBar_->addWidget(new PasPanelu(panel, toolBar_));
     a->setVisible(false);
     panelAkce_.insert(name, a);
     return panel;
@@ -472,6 +547,7 @@ void HlavniWindow::ulozASCIClick() {
     // A group without a class is "***" in the store too from now on.
     model_.fillMissingClasses();
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
+    ukazStav(QStringLiteral("Uloženo: ") + textCesty(s.dir.resolve(SoubASCIName)));
 }
 
 void HlavniWindow::Polohyfakul1Click() {
@@ -484,6 +560,7 @@ void HlavniWindow::Polohyfakul1Click() {
         }))
         return;
     zpravy_.Zprava(QStringLiteral("Data byla uložena"));
+    ukazStav(QStringLiteral("Uloženo do adresáře ") + textCesty(s.dir.resolve(CSVFolderName)));
 }
 
 void HlavniWindow::ukazStav(const QString& text, int ms) {

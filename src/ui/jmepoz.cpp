@@ -1,4 +1,5 @@
 #include "ui/jmepoz.h"
+#include "ui/ui_helpers.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,10 +22,12 @@ JmepozDialog::JmepozDialog(const std::vector<std::string>& pozorovatele, QWidget
     ComboBox1_->setEditable(true);
     ComboBox1_->setInsertPolicy(QComboBox::NoInsert);
     // The known names up to the first empty one.
+    QStringList jmena;
     for (const std::string& jmeno : pozorovatele) {
         if (jmeno.empty()) break;
-        ComboBox1_->addItem(QString::fromStdString(jmeno));
+        jmena << QString::fromStdString(jmeno);
     }
+    ComboBox1_->addItems(seraditCesky(jmena));
     ComboBox1_->setCurrentIndex(-1);
     ComboBox1_->setMinimumWidth(250);
 

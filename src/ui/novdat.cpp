@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -310,6 +311,21 @@ void NovdatWindow::vytvorOvladace() {
     for (int c = 0; c < FaculaeColumns; ++c)
         StringGrid2_->setHorizontalHeaderItem(
             c, new QTableWidgetItem(q(std::string(FaculaeColumnTitle(c)))));
+    // Columns as wide as the scaled width, or as a value like "1250.0" and
+    // the column title need in the window's scaled font.
+    for (auto [grid, sirka] : {std::pair{StringGrid1_, SirkaSloupceSkupin},
+                               std::pair{StringGrid2_, SirkaSloupceFakuli}}) {
+        const QFontMetrics hodnoty(grid->font());
+        const QFontMetrics nadpisy(grid->horizontalHeader()->font());
+        const int okraj = skaluj(10);
+        for (int c = 1; c < grid->columnCount(); ++c) {
+            const QString nadpis = grid->horizontalHeaderItem(c)->text();
+            grid->horizontalHeader()->resizeSection(
+                c, std::max({skaluj(sirka),
+                             hodnoty.horizontalAdvance(QStringLiteral("1250.0")) + okraj,
+                             nadpisy.horizontalAdvance(nadpis) + okraj}));
+        }
+    }
 
     MaskEdit1_->installEventFilter(this);
     Edit3_->installEventFilter(this);
@@ -422,9 +438,14 @@ void NovdatWindow::FormCreate() {
     if (ss.PocetZaznamu() == 1) k_.model.setCurrent(1);
     zaklad_ = ss.AktualniZaznam();
     setWindowTitle(ss.HelioZadavani() ? NadpisHelio : NadpisPolarni);
+    QStringList jmena;
     for (const std::string& jmeno : ss.Pozorovatele())
-        if (!jmeno.empty()) ComboBox1_->addItem(q(jmeno));
-    resize(skaluj(SirkaOkna), skaluj(VyskaOkna));
+        if (!jmeno.empty()) jmena << q(jmeno);
+    ComboBox1_->addItems(seraditCesky(jmena));
+    // Wide enough for the group grid's columns where the screen allows it.
+    const int mrizka = StringGrid1_->horizontalHeader()->length() + skaluj(60);
+    const int obrazovka = k_.ramec.obrazovka().width() > 0 ? k_.ramec.obrazovka().width() : mrizka;
+    resize(std::max(skaluj(SirkaOkna), std::min(mrizka, obrazovka - 40)), skaluj(VyskaOkna));
 
     const std::string prvni = ss.Pozorovatele().empty() ? std::string() : ss.Pozorovatele().front();
     const EntryForm f = OpenEntryForm(rezim_, zaklad_, ss.records(), nastaveni(), prvni);
@@ -451,6 +472,7 @@ void NovdatWindow::FormCreate() {
         Helios_->hide();
     }
     setWindowTitle(nadpisRezimu(rezim_));
+    otevreno_ = formular();
 }
 
 void NovdatWindow::FormClose() {
@@ -559,10 +581,20 @@ void NovdatWindow::StringGrid1Click() {
     if (row < 0) return;
     const QString typ = text(StringGrid1_, row, sloupec::Typ);
     if (col > sloupec::Typ && !typ.isEmpty()) {
-        if (const auto trida = NormaliseGroupClass(s(typ)))
+        if (const auto trida = NormaliseGroupClass(s(typ))) {
             nastavText(StringGrid1_, row, sloupec::Typ, q(*trida));
-        else
+        } else if (odmitnuto_ != std::pair(row, typ)) {
+            odmitnuto_ = std::pair(row, typ);
             k_.zpravy.Zprava(q(std::string(zpravy::SpatnyTypKlik)));
+            // Back to the refused class so that the next keys correct it.
+            // Queued: the click that moved the cell is still being handled.
+            QTimer::singleShot(0, this, [this, row] {
+                plneni_ = true;
+                StringGrid1_->setCurrentCell(row, sloupec::Typ);
+                plneni_ = false;
+                StringGrid1_->setFocus(Qt::OtherFocusReason);
+            });
+        }
     }
     if (col == sloupec::CSk1) {
         Panel1_->setText(
@@ -634,6 +666,22 @@ void NovdatWindow::ukoncitClick() {
 
 void NovdatWindow::NavratClick() {
     reject();
+}
+
+void NovdatWindow::reject() {
+    // A cell still being edited holds its text in its editor: commit it, so
+    // that it counts as typed (and is kept when the answer is "Ne").
+    for (QTableWidget* grid : {StringGrid1_, StringGrid2_})
+        for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (editor->isVisible()) emit grid->itemDelegate()->commitData(editor);
+    if (formular() != otevreno_) {
+        QWidget* fokus = focusWidget();
+        if (!k_.zpravy.OtazkaAnoNe(QStringLiteral("Zahodit zadaná data?"))) {
+            if (fokus) fokus->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 // ---------------------------------------------------------------------------

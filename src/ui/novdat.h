@@ -5,6 +5,8 @@
 // entry logic of core and shows the messages; confirming stores the record
 // through the record store.
 #include <QDialog>
+#include <optional>
+#include <utility>
 
 #include "ui/window_context.h"
 #include "entry/entry_form.h"
@@ -49,6 +51,11 @@ class NovdatWindow : public QDialog {
     void NavratClick();
     void Label10Click();
 
+    // Esc, "Návrat" and the window's close: typed values that were not
+    // confirmed are thrown away only after "Zahodit zadaná data?" is answered
+    // "Ano".
+    void reject() override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +82,10 @@ class NovdatWindow : public QDialog {
     const bool zeSnimku_;
     EntryView pohled_ = EntryView::Polar;
     TZaznam zaklad_{}; // the working record as the window found it
+    EntryForm otevreno_; // the fields as the window opened
+    // The group class last refused in a row: its message is shown once per
+    // edit of the cell, not again on every click.
+    std::optional<std::pair<int, QString>> odmitnuto_;
     bool plneni_ = false;
 
     QComboBox* ComboBox1_;

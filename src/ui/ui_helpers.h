@@ -3,7 +3,11 @@
 // scaling rules of window sizes by ProcentoVelikosti, the busy cursor and the
 // command wrapper that shows what a command throws.
 #include <QApplication>
+#include <QCollator>
+#include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -35,6 +39,14 @@ inline int skalujZaokrouhlene(int pixels, int procento) {
 }
 inline int skalujUseknute(int pixels, int procento) {
     return pixels * procento / 100;
+}
+
+// Names shown to the user (observers) in Czech alphabetical order: "ch"
+// after "h", "Č" after "C". Files keep the order they were written in.
+inline QStringList seraditCesky(QStringList jmena) {
+    const QCollator cesky{QLocale(QLocale::Czech, QLocale::Czechia)};
+    std::stable_sort(jmena.begin(), jmena.end(), cesky);
+    return jmena;
 }
 
 class BusyCursor {

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "records/session.h"
@@ -25,23 +26,22 @@ namespace {
 // as pixels (as for every font role), which keeps a line within the list.
 constexpr int PismoSeznamu = 12;
 constexpr int SirkaSeznamu = 259;
-constexpr int SirkaUzkeObrazovky = 220;
-constexpr int LevyOkrajSiroke = 804;
-constexpr int SirokaObrazovka = 1024;
-
+constexpr int NejmensiPismo = 9; // beside the drawing window on a narrow screen
 
 } // namespace
 
 VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     auto* w = new VybratWindow(hlavni.kontext(), nullptr);
     // Above the other windows of the work area, as a list beside them.
+    // A sub-window like the others (it can be moved), without a close button.
     w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                   Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+                                                   Qt::WindowTitleHint);
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
     hlavni.setSeznam(w);
     w->plochaViewport_ = hlavni.plocha()->viewport();
     w->plochaViewport_->installEventFilter(w);
+    w->sub_->installEventFilter(w);
     w->umistit();
     w->sub_->show();
     // The first filling repairs records whose date cannot be read.
@@ -63,6 +63,7 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
     ListBox1_->setUniformItemSizes(true);
     ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1_->installEventFilter(this);
+    ListBox1_->viewport()->installEventFilter(this);
     ScrollBar1_->setSingleStep(1);
 
     auto* layout = new QHBoxLayout(this);
@@ -75,7 +76,10 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
     connect(ListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!plneni_ && row >= 0) ListBox1Click(row);
     });
-    connect(ListBox1_, &QListWidget::itemClicked, this, [this] { k_.ramec.zobrazZakres(); });
+    connect(ListBox1_, &QListWidget::itemClicked, this, [this] {
+        k_.ramec.zobrazZakres();
+        drzetKlavesnici();
+    });
 
     SessionModel& model = k.model;
     connect(&model, &SessionModel::recordsChanged, this, &VybratWindow::zadatlist);
@@ -98,20 +102,35 @@ int VybratWindow::vyskaRadku() const {
 }
 
 void VybratWindow::umistit() {
-    if (!sub_) return;
+    if (!sub_ || presunuto_) return;
     const int procento = k_.model.session().ProcentoVelikosti();
     QMdiArea* plocha = k_.plocha;
+    const int sirkaPlochy = plocha->viewport()->width();
     const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int sirkaObrazovky = k_.ramec.obrazovka().width();
-    const int vlevo =
-        sirkaObrazovky > SirokaObrazovka ? LevyOkrajSiroke : sirkaObrazovky - SirkaUzkeObrazovky;
-    // The list is as wide as the scaled width, or as its widest line needs.
     const int ramOkna = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
-    const int sirka = std::max(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
-                               sirkaRadku() + sirkaPosuvniku + ramOkna);
+    // Right of the drawing window, not over it: the room beside it decides
+    // the list's font (down to a smallest readable size) so that a whole
+    // line fits.
+    int vlevo = 0;
+    for (const QMdiSubWindow* okno : plocha->subWindowList())
+        if (okno->objectName() == QLatin1String("Form2") && okno->isVisible())
+            vlevo = okno->geometry().right() + 2;
+    const int mistoVpravo = sirkaPlochy - vlevo;
+    const int pismo = skalujZaokrouhlene(PismoSeznamu, procento);
+    auto potreba = [&] { return sirkaRadku() + sirkaPosuvniku + ramOkna; };
+    int velikost = pismo;
+    ListBox1_->setFont(SansFont(velikost));
+    while (velikost > NejmensiPismo && potreba() > mistoVpravo)
+        ListBox1_->setFont(SansFont(--velikost));
+    // As wide as the scaled width where there is room, else as the lines need.
+    const int sirka =
+        std::max(potreba(), std::min(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
+                                     mistoVpravo));
     const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
-    sub_->setGeometry(std::max(0, std::min(vlevo, plocha->viewport()->width() - sirka)), 1, sirka,
-                      vyska);
+    umistuji_ = true;
+    sub_->setGeometry(std::max(0, std::min(vlevo, sirkaPlochy - sirka)), 1, sirka, vyska);
+    umistuji_ = false;
+    prepsatlist();
 }
 
 void VybratWindow::resizeEvent(QResizeEvent* event) {
@@ -190,9 +209,33 @@ void VybratWindow::ListBox1Click(int row) {
     vyber(okno_.zaznamRadku(row));
 }
 
-void VybratWindow::vyber(int k) {
+void VybratWindow::vyber(int k, bool zeSeznamu) {
     k_.model.setCurrent(k);
     k_.ramec.zobrazZakres();
+    if (zeSeznamu) drzetKlavesnici();
+}
+
+void VybratWindow::drzetKlavesnici() {
+    // Showing the drawing activates its window; the arrow keys stay here.
+    if (!sub_) return;
+    k_.plocha->setActiveSubWindow(sub_);
+    ListBox1_->setFocus(Qt::OtherFocusReason);
+}
+
+void VybratWindow::najitDatum(const QString& zacatek) {
+    const auto text =
+        k_.zpravy.ZadejHodnotu(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), zacatek);
+    if (!text) return;
+    const auto datum = ParseDatum(s(*text));
+    if (!datum) {
+        k_.zpravy.Zprava(QStringLiteral("Chybně zadané datum"));
+        return;
+    }
+    const auto k = NearestRecord(k_.model.session().records(), *datum);
+    if (!k) return;
+    okno_.ukaz(*k);
+    nastavPosuvnik();
+    vyber(*k);
 }
 
 void VybratWindow::posledni() {
@@ -207,7 +250,7 @@ void VybratWindow::sipkadolu() {
     if (row < 0) return;
     const int k = okno_.dolu(row);
     nastavPosuvnik();
-    vyber(k);
+    vyber(k, false);
 }
 
 QStringList VybratWindow::radky() const {
@@ -225,6 +268,18 @@ bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == plochaViewport_ && event->type() == QEvent::Resize) {
         umistit();
         return false;
+    }
+    if (watched == sub_ && event->type() == QEvent::Move && !umistuji_ && sub_->isVisible()) {
+        presunuto_ = true;
+        return false;
+    }
+    if (watched == ListBox1_->viewport() && event->type() == QEvent::Wheel) {
+        // The list has no scroll bar of its own: the wheel moves ScrollBar1.
+        auto* kolo = static_cast<QWheelEvent*>(event);
+        const int kroky = kolo->angleDelta().y() / 40; // three records a notch
+        if (ScrollBar1_->isEnabled() && kroky != 0)
+            ScrollBar1_->setValue(ScrollBar1_->value() - kroky);
+        return true;
     }
     if (watched != ListBox1_ || event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -247,7 +302,17 @@ bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_F9:
         emit klavesaF9();
         return true;
+    case Qt::Key_F:
+        if (!(key->modifiers() & Qt::ControlModifier)) return false;
+        najitDatum();
+        return true;
     default:
+        // Typing a date jumps to it.
+        if (key->text().size() == 1 && key->text().at(0).isDigit() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            najitDatum(key->text());
+            return true;
+        }
         return false;
     }
 }

@@ -37,8 +37,12 @@ class VybratWindow : public QWidget {
     // The main window's close lifts the refusal to close.
     void povolitZavreni() { zavrit_ = true; }
 
-    // Places the window at the right of the work area, as high as the area.
+    // Places the window at the right of the work area, as high as the area,
+    // until the user moves it.
     void umistit();
+    // Ctrl+F or a digit typed in the list: asks for a date and makes the
+    // drawing nearest to it current.
+    void najitDatum(const QString& zacatek = {});
 
   signals:
     // F9 in the list: the drawing window's magnetosphere underlay.
@@ -55,7 +59,10 @@ class VybratWindow : public QWidget {
     void prepsatlist();
     void ScrollBar1Change(int pozice);
     void ListBox1Click(int row);
-    void vyber(int k);
+    // Makes record k current and shows it in the drawing window; a step
+    // chosen in the list keeps the keyboard in the list.
+    void vyber(int k, bool zeSeznamu = true);
+    void drzetKlavesnici();
     void nastavPosuvnik();
     int vyskaRadku() const;
     int sirkaRadku() const;
@@ -70,6 +77,8 @@ class VybratWindow : public QWidget {
     SeznamOkno okno_;
     bool plneni_ = false;
     bool zavrit_ = false;
+    bool umistuji_ = false;
+    bool presunuto_ = false; // moved by the user: stays where it was put
 };
 
 } // namespace hk

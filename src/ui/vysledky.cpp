@@ -331,7 +331,8 @@ bool VysledkyWindow::zvolitMesic(bool hlavickovaZprava) {
     for (const std::string& upozorneni : ChooseMonthNotices(obecna_, hlavickovaZprava))
         zpravy_.Zprava(q(upozorneni));
     for (;;) {
-        const std::optional<QString> text = zpravy_.ZadejHodnotu(q(ZadaniMesiceVyzva), mesicText_);
+        const std::optional<QString> text =
+            zpravy_.ZadejHodnotuNadpis(QStringLiteral("Zadání"), q(ZadaniMesiceVyzva), mesicText_);
         if (!text) return false;
         mesicText_ = *text;
         const ChooseMonthResult r = ChooseMonth(session_.records(), text->toStdString());

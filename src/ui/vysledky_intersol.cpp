@@ -128,8 +128,10 @@ InterSolPanel::InterSolPanel(SessionModel& model, Messages& zpravy,
 void InterSolPanel::obnovPozorovatele() {
     const QString vybrany = pozorovatelBox_->currentText();
     pozorovatelBox_->clear();
+    QStringList jmena;
     for (const std::string& jmeno : session_.Pozorovatele())
-        pozorovatelBox_->addItem(q(jmeno));
+        jmena << q(jmeno);
+    pozorovatelBox_->addItems(seraditCesky(jmena));
     pozorovatelBox_->setCurrentIndex(vybrany.isEmpty() ? -1 : pozorovatelBox_->findText(vybrany));
 }
 

@@ -453,15 +453,15 @@ void ZakresWindow::shodneDatumy() {
 void ZakresWindow::prepnoutSouradnice() {
     Messages& zpravy = k_.zpravy;
     const bool helio = !session().HelioZadavani();
-    if (helio) {
-        k_.ramec.setTitulek(
-            QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
-        zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické "));
-    } else {
-        k_.ramec.setTitulek(
-            QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
-        zpravy.Zprava(QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární "));
-    }
+    // The switch rewrites the entry mode of the whole archive and saves it:
+    // it is asked, not just announced.
+    const QString zmena =
+        helio ? QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické ")
+              : QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární ");
+    if (!zpravy.OtazkaAnoNe(zmena + QStringLiteral("\rZměnit?"))) return;
+    k_.ramec.setTitulek(
+        helio ? QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)")
+              : QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
     runCommand(zpravy, [&] {
         BusyCursor busy;
         k_.model.switchEntryMode(helio);

@@ -380,12 +380,12 @@ void ZakreslitWindow::zobrazeni() {
 void ZakreslitWindow::zoom(int krok) {
     // The picture point in the middle of the view stays there.
     const QPoint uprostred(platno_->width() / 2, platno_->height() / 2);
-    const PicturePoint p = WindowToPicture(uprostred, volby_);
-    volby_.zoom = std::clamp(volby_.zoom + krok, 0, MaxZoomStep);
+    const int novy = std::clamp(volby_.zoom + krok, 0, MaxZoomStep);
+    const QPoint posun = ScrollKeeping(uprostred, volby_, novy);
+    volby_.zoom = novy;
     rozsahPosuvniku();
-    const QPointF w = PictureToWindow(p, volby_);
-    hory_->setValue(hory_->value() + static_cast<int>(w.x()) - uprostred.x());
-    very_->setValue(very_->value() + static_cast<int>(w.y()) - uprostred.y());
+    hory_->setValue(posun.x());
+    very_->setValue(posun.y());
     platno_->update();
 }
 

@@ -22,6 +22,8 @@ class ZpravaDialog : public QDialog {
     QString hodnota() const;
     // True once "OK" was pressed (in every mode).
     bool potvrzeno() const { return potvrzeno_; }
+    // A question that "Ano" confirms and whose default answer is "Ne".
+    void nastavAnoNe();
 
   private:
     void okClick();

@@ -105,12 +105,22 @@ INSTANTIATE_TEST_SUITE_P(Dates, DateField,
                                          DateCase{"HalfTyped", "15.06.    ", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(DateField, ProposesTheNextDrawingNumberOfTheYear) {
+    std::vector<TZaznam> records = {Record("10.01.2014", 800), Record("20.12.2013", 800),
+                                    Record("02.01.2114", 800)};
+    records[0].CisloZakresu = 4114; // 41/14
+    records[1].CisloZakresu = 9913; // another year
+    records[2].CisloZakresu = 9914; // same two digits, another century
+    EntryForm f = ValidForm();
+    EXPECT_EQ(CheckDateField(f, EntryMode::New, records, true).cisloZakresu, "042/14");
+}
+
 TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
     const std::vector<TZaznam> records = {Record("15.06.2014", 905)};
     EntryForm f = ValidForm();
     DateFieldCheck c = CheckDateField(f, EntryMode::New, records, true);
     EXPECT_EQ(c.messages, std::vector<std::string>{std::string(zpravy::PozorExistuje)});
-    EXPECT_EQ(c.cisloZakresu, "000/14");
+    EXPECT_EQ(c.cisloZakresu, "001/14"); // the only drawing of 2014 has no number
     f.cas = "906";
     EXPECT_TRUE(CheckDateField(f, EntryMode::New, records, true).messages.empty());
     EXPECT_FALSE(CheckDateField(f, EntryMode::New, records, false).cisloZakresu);

@@ -3,6 +3,8 @@
 // the coordinate-type dialog.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "records/polomer.h"
 #include "records/record_list.h"
 
@@ -160,6 +162,27 @@ TEST(ParsePolomerKresby, AcceptsPositiveNumbers) {
 TEST(ParsePolomerKresby, RefusesWhatTheSettingCannotHold) {
     for (const char* bad : {"", "abc", "0", "-125", "0.4", "1000", "12x", "1e400", "nan", "inf"})
         EXPECT_TRUE(std::holds_alternative<std::string>(ParsePolomerKresby(bad))) << bad;
+}
+
+TEST(NearestRecord, JumpsToTheNearestDrawing) {
+    const std::vector<TZaznam> rs = {record("01.06.2014", 800), record("10.06.2014", 800),
+                                     record("10.06.2014", 1200), record("xx.06.2014", 800),
+                                     record("20.06.2014", 800)};
+    const struct {
+        const char* name;
+        Date date;
+        int expected;
+    } rows[] = {
+        {"the day itself: its first drawing", {2014, 6, 10}, 2},
+        {"after a day with two drawings: the first of them", {2014, 6, 11}, 2},
+        {"nearer the later drawing, over an unreadable date", {2014, 6, 16}, 5},
+        {"a tie goes to the later drawing", {2014, 6, 15}, 5},
+        {"before all", {2000, 1, 1}, 1},
+        {"after all", {2030, 1, 1}, 5},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(NearestRecord(rs, row.date), row.expected) << row.name;
+    EXPECT_EQ(NearestRecord({}, Date{2014, 6, 1}), std::nullopt);
 }
 
 } // namespace

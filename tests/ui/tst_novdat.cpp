@@ -134,6 +134,9 @@ class TestNovdat : public QObject {
     void measurementEntryShowsOnlyTheHeader();
     void correctionMovesTheRecordAndTheListFollows();
     void drawingNumbersOff();
+    void leavingWithTypedValuesAsks_data();
+    void leavingWithTypedValuesAsks();
+    void refusedClassReturnsToItsCellOncePerEdit();
 };
 
 void TestNovdat::modes_data() {
@@ -368,6 +371,7 @@ void TestNovdat::measurementEntryShowsOnlyTheHeader() {
     QVERIFY(!child<QGroupBox>(w, "GroupBox2")->isVisibleTo(w));
     typeInto(w, "Edit11", "1");
     QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
+    p.zpravy.odpovedi = {true}; // "Zahodit zadaná data?"
     w->close();
     QTRY_VERIFY(w.isNull());
     QVERIFY(p.hlavni->akce("novy")->isEnabled());
@@ -411,6 +415,92 @@ void TestNovdat::drawingNumbersOff() {
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("001/21"));
     for (const TZaznam& z : p.session->records())
         QCOMPARE(z.CisloZakresu, std::uint16_t(0));
+}
+
+enum class Odchod { Esc, Navrat, Zavrit };
+Q_DECLARE_METATYPE(Odchod)
+
+void TestNovdat::leavingWithTypedValuesAsks_data() {
+    QTest::addColumn<Odchod>("odchod");
+    QTest::addColumn<bool>("napsano"); // the header typed
+    QTest::addColumn<bool>("vBunce");  // a grid cell typed and still open
+    QTest::addColumn<bool>("zahodit");
+    QTest::newRow("nothing typed, Esc: no question") << Odchod::Esc << false << false << false;
+    QTest::newRow("Esc, Ne keeps the window") << Odchod::Esc << true << false << false;
+    QTest::newRow("Esc, Ano discards") << Odchod::Esc << true << false << true;
+    QTest::newRow("Návrat, Ne keeps the window") << Odchod::Navrat << true << false << false;
+    QTest::newRow("Návrat, Ano discards") << Odchod::Navrat << true << false << true;
+    QTest::newRow("close, Ne keeps the window") << Odchod::Zavrit << true << false << false;
+    QTest::newRow("open cell, Návrat, Ne") << Odchod::Navrat << false << true << false;
+}
+
+void TestNovdat::leavingWithTypedValuesAsks() {
+    QFETCH(Odchod, odchod);
+    QFETCH(bool, napsano);
+    QFETCH(bool, vBunce);
+    QFETCH(bool, zahodit);
+    Program p;
+    QPointer<NovdatWindow> w = p.open("novy");
+    if (napsano) typeHeader(w, "15.06.2014", "905");
+    if (vBunce) {
+        typeInto(w, "Edit11", "1");
+        auto* grid = child<QTableWidget>(w, "StringGrid1");
+        grid->setCurrentCell(0, 2);
+        grid->editItem(grid->item(0, 2));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "12");
+    }
+    p.zpravy.clear();
+    p.zpravy.odpovedi = {zahodit};
+    switch (odchod) {
+    case Odchod::Esc:
+        QTest::keyClick(w, Qt::Key_Escape);
+        break;
+    case Odchod::Navrat:
+        child<QPushButton>(w, "Navrat")->click();
+        break;
+    case Odchod::Zavrit:
+        w->close();
+        break;
+    }
+    const bool ptat = napsano || vBunce;
+    QCOMPARE(p.zpravy.otazky, ptat ? QStringList{"Zahodit zadaná data?"} : QStringList());
+    const bool zustava = ptat && !zahodit;
+    QCOMPARE(w && w->isVisible(), zustava);
+    if (zustava && napsano) QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), QStringLiteral("905"));
+    if (zustava && vBunce)
+        QCOMPARE(child<QTableWidget>(w, "StringGrid1")->item(0, 2)->text(), QStringLiteral("12"));
+    QCOMPARE(p.session->PocetZaznamu(), 3);
+}
+
+void TestNovdat::refusedClassReturnsToItsCellOncePerEdit() {
+    Program p;
+    NovdatWindow* w = p.open("novy");
+    typeInto(w, "Edit11", "2");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    p.zpravy.clear();
+    setCell(grid, 0, 1, "Dkx");
+    grid->setCurrentCell(0, 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy, QStringList{zprava(zpravy::SpatnyTypKlik)});
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(grid->currentColumn(), 1);
+
+    // More clicks without a new class: no new message, the cell may be left.
+    grid->setCurrentCell(0, 4);
+    QCoreApplication::processEvents();
+    grid->setCurrentCell(0, 5);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy.size(), 1);
+    QCOMPARE(grid->currentColumn(), 5);
+
+    // A new wrong class is a new edit: refused once more.
+    setCell(grid, 0, 1, "Qxx");
+    grid->setCurrentCell(0, 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy.size(), 2);
+    QCOMPARE(grid->currentColumn(), 1);
 }
 
 QTEST_MAIN(TestNovdat)

@@ -1,5 +1,6 @@
 // The record selection window: its lines, the scroll bar, clicks and arrow
 // keys, following the current record, and that it cannot be closed.
+#include <QApplication>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,6 +11,7 @@
 #include "records/record.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/vybrat.h"
+#include "ui/zakres.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -42,6 +44,7 @@ class TestVybrat : public QObject {
     void scrollBarMovesTheWindow();
     void clickMakesTheRecordCurrent();
     void arrowKeys();
+    void arrowKeysAfterAClick();
     void sipkadolu();
     void followsTheCurrentRecord();
     void followsNewRecords();
@@ -153,6 +156,27 @@ void TestVybrat::arrowKeys() {
     QCOMPARE(f.session.AktualniIndex(), first - 1);
     QCOMPARE(scrollBar(f)->value(), 151 - radky_);
     QCOMPARE(s->radky().at(s->vybranyRadek()).left(5), QString("%1").arg(first - 1, 5));
+}
+
+void TestVybrat::arrowKeysAfterAClick() {
+    // With the drawing window beside it, a click shows the drawing and the
+    // keys that follow still step through the list.
+    Frame f(DayRecords(300));
+    QVERIFY(f.startWithList());
+    ZakresWindow::vytvor(*f.hlavni);
+    f.hlavni->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.hlavni.get()));
+    QListWidget* list = listBox(f);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(3)).center());
+    const int k = f.session.AktualniIndex();
+    QCOMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(f.session.AktualniIndex(), k + 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(f.session.AktualniIndex(), k + 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(f.session.AktualniIndex(), k + 1);
 }
 
 void TestVybrat::sipkadolu() {

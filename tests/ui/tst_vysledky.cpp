@@ -125,6 +125,7 @@ class TestVysledky : public QObject {
   private slots:
     void initTestCase();
     void vysledkyTwiceOpensOneWindow();
+    void mainWindowStaysWithinTheScreen();
     void menuOfTheWindow();
     void statisticsViews_data();
     void statisticsViews();
@@ -173,6 +174,22 @@ void TestVysledky::vysledkyTwiceOpensOneWindow() {
     QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
     o.f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
     QVERIFY(VysledkyWindow::otevrene(*o.f.hlavni));
+}
+
+void TestVysledky::mainWindowStaysWithinTheScreen() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    QCoreApplication::processEvents();
+    // The results panel's buttons scroll within the tool bar; the frame, its
+    // status bar and the window's own buttons stay on the 1280-pixel screen.
+    QVERIFY2(o.f.hlavni->width() <= TestScreen.width(),
+             qPrintable(QString::number(o.f.hlavni->width())));
+    auto* sub = qobject_cast<QMdiSubWindow*>(o.w->parentWidget());
+    QVERIFY(sub);
+    QVERIFY2(sub->geometry().right() < o.f.hlavni->plocha()->viewport()->width(),
+             qPrintable(QStringLiteral("%1 %2")
+                            .arg(sub->geometry().right())
+                            .arg(o.f.hlavni->plocha()->viewport()->width())));
 }
 
 void TestVysledky::menuOfTheWindow() {

@@ -195,13 +195,20 @@ class TestZakres : public QObject {
         ZakresFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         QVERIFY(!z.f.session.HelioZadavani());
+        const auto datax = ReadWholeFile(z.f.path("datax.dat"));
+        z.f.zpravy.odpovedi = {false};
+        QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(!z.f.session.HelioZadavani()); // "Ne": nothing changed, nothing written
+        QCOMPARE(ReadWholeFile(z.f.path("datax.dat")), datax);
+        z.f.zpravy.odpovedi = {true, true};
         QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
         QVERIFY(z.f.session.HelioZadavani());
         QCOMPARE(
             z.f.hlavni->windowTitle(),
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
-        QCOMPARE(z.f.zpravy.zpravy.last(),
-                 QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické "));
+        QCOMPARE(
+            z.f.zpravy.otazky.last(),
+            QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické \rZměnit?"));
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 1125);
         QTest::keyClick(z.w, Qt::Key_F11, Qt::ControlModifier);
         QVERIFY(!z.f.session.HelioZadavani());

@@ -1,10 +1,12 @@
 #include "entry/entry_fields.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "entry/entry_messages.h"
 #include "entry/entry_text.h"
 #include "geometry/calendar.h"
+#include "records/record.h"
 
 namespace hk {
 
@@ -88,7 +90,17 @@ DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,
     if (const auto cas = ParseIntegerText(form.cas);
         cas && SameDateAndTimeExists(records, form.datum, *cas))
         c.messages.emplace_back(zpravy::PozorExistuje);
-    if (cislovaniZakresu) c.cisloZakresu = "000/" + std::string(lastTwo(FormatDatum(*date)));
+    if (cislovaniZakresu) {
+        // The next drawing of the year: its highest number + 1.
+        int nejvyssi = 0;
+        for (const TZaznam& z : records)
+            if (z.CisloZakresu != 0 && z.CisloZakresu % 100 == date->year % 100)
+                if (const auto d = RecordDate(z); d && d->year == date->year)
+                    nejvyssi = std::max(nejvyssi, z.CisloZakresu / 100);
+        char poradi[16];
+        std::snprintf(poradi, sizeof poradi, "%03d/", nejvyssi + 1);
+        c.cisloZakresu = poradi + std::string(lastTwo(FormatDatum(*date)));
+    }
     return c;
 }
 

@@ -72,6 +72,7 @@ struct EntryForm {
     std::vector<FaculaeRow> fakule = std::vector<FaculaeRow>(1);
 
     bool isSpecial() const { return zvlastni == ZvlastniMarker; }
+    friend bool operator==(const EntryForm&, const EntryForm&) = default;
 };
 
 } // namespace hk

@@ -23,6 +23,32 @@ std::optional<std::string> RecordListLine(int index1, const TZaznam& z) {
     return line;
 }
 
+std::optional<int> NearestRecord(std::span<const TZaznam> records, const Date& date) {
+    const auto pred = std::partition_point(records.begin(), records.end(), [&](const TZaznam& z) {
+        const auto d = RecordDate(z);
+        return !d || *d < date;
+    });
+    // The nearest readable dates on either side of the partition point.
+    auto po = pred;
+    while (po != records.end() && !RecordDate(*po))
+        ++po;
+    auto pred1 = pred;
+    std::optional<Date> dPred;
+    while (pred1 != records.begin() && !dPred)
+        dPred = RecordDate(*--pred1);
+    const std::optional<Date> dPo = po != records.end() ? RecordDate(*po) : std::nullopt;
+    const int cil = DaySerial(date);
+    auto index = [&](auto it) { return static_cast<int>(it - records.begin()) + 1; };
+    if (dPo && (!dPred || DaySerial(*dPo) - cil <= cil - DaySerial(*dPred))) return index(po);
+    if (dPred) {
+        // The first drawing of that earlier day.
+        while (pred1 != records.begin() && RecordDate(*(pred1 - 1)) == dPred)
+            --pred1;
+        return index(pred1);
+    }
+    return std::nullopt;
+}
+
 SeznamOkno::SeznamOkno(int radky, int pocet)
     : radky_(std::max(radky, 0)), pocet_(std::max(pocet, 0)) {
     pozice_ = pocet_;

@@ -2,8 +2,10 @@
 // The record list of the record selection window: one line per record, and
 // the window of RadkySeznamu + 1 lines that a scroll position shows.
 #include <optional>
+#include <span>
 #include <string>
 
+#include "geometry/calendar.h"
 #include "records/zaznam.h"
 
 namespace hk {
@@ -11,6 +13,12 @@ namespace hk {
 // "    1     05 07 2014  0705    001/21" for record 1 of 5.7.2014 at 7:05
 // with drawing number 121 (UTF-8). nullopt when the date cannot be read.
 std::optional<std::string> RecordListLine(int index1, const TZaznam& z);
+
+// The record (1-based) whose date is nearest to `date` in records sorted by
+// date: the first record of that day, else the nearer of the drawings before
+// and after (the later one on a tie). Binary search; records whose date
+// cannot be read are passed over. nullopt when no record has a date.
+std::optional<int> NearestRecord(std::span<const TZaznam> records, const Date& date);
 
 // Which records the list shows. With more records than rows the list shows
 // records pozice - radky .. pozice and a scroll bar sets pozice within
