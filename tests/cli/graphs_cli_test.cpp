@@ -1,4 +1,5 @@
 // heliokres-cli import silso, stats asymmetry and the graph pictures.
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -15,7 +16,9 @@ namespace {
 
 // The lines of the real file for the years 1999 to 2001 (2000 a leap year).
 std::string silsoSlice() {
-    std::ifstream in("/work/shared/realdata/silso/SN_d_hem_V2.0.csv");
+    // The project's shared data lie beside the checkout.
+    std::ifstream in(std::filesystem::path(HELIOKRES_SOURCE_DIR) / ".." / "shared" / "realdata" /
+                     "silso" / "SN_d_hem_V2.0.csv");
     std::string line, out;
     while (std::getline(in, line))
         if (line.rfind("1999;", 0) == 0 || line.rfind("2000;", 0) == 0 ||
