@@ -26,25 +26,80 @@ constexpr long long MaxWord = 65535;
 
 enum class CellError { None, Value, Angle, Distance, Rotation };
 
+// The numeric header fields after the time, as read.
+struct HeaderValues {
+    long long PP = 0, Obr = 0, Q = 0, qc = 0, fc = 0, rc = 0, PocetFakuli = 0;
+    long long PocetSkupin = 0, PocetFakKresleni = 0;
+};
+
 struct HeaderField {
     std::string EntryForm::*text;
+    long long HeaderValues::*value;
     std::string_view label;
     long long max;
     bool emptyIsZero;
 };
 
-// The numeric header fields after the time, in the order of the window.
+// In the order of the window: the first bad one is reported.
 constexpr HeaderField HeaderFields[] = {
-    {&EntryForm::pp, "PP", 255, false},
-    {&EntryForm::obr, "Obr.", 255, false},
-    {&EntryForm::q, "Q", 255, false},
-    {&EntryForm::qc, "qc", MaxWord, false},
-    {&EntryForm::fc, "fc", MaxWord, false},
-    {&EntryForm::rc, "rc", MaxWord, false},
-    {&EntryForm::pocetFakuli, "Počet fakulí", MaxWord, false},
-    {&EntryForm::pocetSkupin, "Počet skupin", MaxSkupin, true},
-    {&EntryForm::pocetFakKresleni, "Počet fakulí pro kreslení", MaxSkupin, true},
+    {&EntryForm::pp, &HeaderValues::PP, "PP", 255, false},
+    {&EntryForm::obr, &HeaderValues::Obr, "Obr.", 255, false},
+    {&EntryForm::q, &HeaderValues::Q, "Q", 255, false},
+    {&EntryForm::qc, &HeaderValues::qc, "qc", MaxWord, false},
+    {&EntryForm::fc, &HeaderValues::fc, "fc", MaxWord, false},
+    {&EntryForm::rc, &HeaderValues::rc, "rc", MaxWord, false},
+    {&EntryForm::pocetFakuli, &HeaderValues::PocetFakuli, "Počet fakulí", MaxWord, false},
+    {&EntryForm::pocetSkupin, &HeaderValues::PocetSkupin, "Počet skupin", MaxSkupin, true},
+    {&EntryForm::pocetFakKresleni, &HeaderValues::PocetFakKresleni, "Počet fakulí pro kreslení",
+     MaxSkupin, true},
 };
+
+// Reads the header fields (an empty group or faculae count is 0); nullopt
+// with the message of the first bad field.
+std::optional<HeaderValues> readHeader(EntryForm& f, std::vector<std::string>& msg) {
+    HeaderValues header;
+    for (const HeaderField& h : HeaderFields) {
+        std::string& text = f.*h.text;
+        if (h.emptyIsZero && TrimSpaces(text).empty()) text = "0";
+        const auto v = ParseIntegerText(text);
+        if (!v || *v < 0) {
+            msg.push_back(zpravy::SpatnePole(h.label));
+            return std::nullopt;
+        }
+        if (*v > h.max) {
+            msg.push_back(h.emptyIsZero ? std::string(zpravy::MaxSkupin)
+                                        : zpravy::SpatnePole(h.label));
+            return std::nullopt;
+        }
+        header.*h.value = *v;
+    }
+    return header;
+}
+
+// The drawing number "serial/yy", stored as serial * 100 + yy.
+struct DrawingNumber {
+    bool error = false;
+    bool tooLarge = false;
+    std::uint16_t value = 0;
+};
+
+DrawingNumber readDrawingNumber(const std::string& text) {
+    DrawingNumber d;
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) {
+        d.error = true;
+        return d;
+    }
+    const auto serial = ParseIntegerText(std::string_view(text).substr(0, slash));
+    const auto year = ParseIntegerText(std::string_view(text).substr(slash + 1));
+    if (!serial || *serial <= 0 || !year || *year < 0 || *year > 99)
+        d.error = true;
+    else if (*serial > MaxSerial)
+        d.tooLarge = true;
+    else
+        d.value = static_cast<std::uint16_t>(*serial * 100 + *year);
+    return d;
+}
 
 bool isNorthMarkerText(std::string_view c) {
     c = TrimSpaces(c);
@@ -148,73 +203,9 @@ template <typename T> T word(long long v) {
     return static_cast<T>(v);
 }
 
-} // namespace
-
-EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const EntryContext& ctx) {
-    EntryOutcome out;
-    out.form = input;
-    EntryForm& f = out.form;
-    auto& msg = out.messages;
-    const double R = ctx.settings.r();
-
-    // The drawing number may be typed without its serial ("/21").
-    if (!f.cisloZakresu.empty() && f.cisloZakresu.front() == '/') f.cisloZakresu.insert(0, "0");
-    for (GroupRow& row : f.skupiny) {
-        row[sloupec::Uhel] = CommaToPoint(row[sloupec::Uhel]);
-        row[sloupec::Vzd] = CommaToPoint(row[sloupec::Vzd]);
-    }
-
-    // Header fields: every number is read before anything else happens.
-    const TimeField time = ReadTimeField(f.cas);
-    const auto casValue = ParseIntegerText(f.cas);
-    if (!casValue || *casValue < 0) {
-        msg.push_back(time.message);
-        return out;
-    }
-    const bool timeError = !time.cas;
-    long long header[std::size(HeaderFields)] = {};
-    for (std::size_t i = 0; i < std::size(HeaderFields); ++i) {
-        const HeaderField& h = HeaderFields[i];
-        std::string& text = f.*h.text;
-        if (h.emptyIsZero && TrimSpaces(text).empty()) text = "0";
-        const auto v = ParseIntegerText(text);
-        if (!v || *v < 0) {
-            msg.push_back(zpravy::SpatnePole(h.label));
-            return out;
-        }
-        if (*v > h.max) {
-            msg.push_back(h.emptyIsZero ? std::string(zpravy::MaxSkupin)
-                                        : zpravy::SpatnePole(h.label));
-            return out;
-        }
-        header[i] = *v;
-    }
-    const int n = static_cast<int>(header[7]);
-    const int m = static_cast<int>(header[8]);
-    f.skupiny.resize(static_cast<std::size_t>(std::max(n, 1)));
-    f.fakule.resize(static_cast<std::size_t>(std::max(m, 1)));
-
-    // Drawing number "serial/yy", stored as serial * 100 + yy.
-    bool numberError = false, numberTooLarge = false;
-    std::uint16_t cisloZakresu = 0;
-    if (ctx.settings.cislovaniZakresu) {
-        const auto slash = f.cisloZakresu.find('/');
-        if (slash == std::string::npos) {
-            numberError = true;
-        } else {
-            const auto serial = ParseIntegerText(std::string_view(f.cisloZakresu).substr(0, slash));
-            const auto year = ParseIntegerText(std::string_view(f.cisloZakresu).substr(slash + 1));
-            if (!serial || *serial <= 0 || !year || *year < 0 || *year > 99)
-                numberError = true;
-            else if (*serial > MaxSerial)
-                numberTooLarge = true;
-            else
-                cisloZakresu = static_cast<std::uint16_t>(*serial * 100 + *year);
-        }
-    }
-
-    // Classes: every class must be one of the table or "***", and an
-    // ordinary drawing needs at least one real class.
+// Every class must be one of the table or "***", and an ordinary drawing
+// needs at least one real class. True (message and focus set) when not.
+bool checkClasses(const EntryForm& f, int n, EntryOutcome& out) {
     bool error = false;
     if (n >= 1) {
         bool anyClass = false;
@@ -229,45 +220,17 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
             }
         }
         if (badRow || (!anyClass && !f.isSpecial())) {
-            msg.emplace_back(zpravy::SpatnyTyp);
+            out.messages.emplace_back(zpravy::SpatnyTyp);
             if (badRow) out.focus = GridCell{GridCell::Grid::Skupiny, *badRow, sloupec::Typ};
             error = true;
         }
     }
+    return error;
+}
 
-    if (ctx.addedSinceStart > WarnAfterAdded) msg.emplace_back(zpravy::MocZaznamu);
-
-    const auto date = ParseDatum(f.datum);
-    if (!date) {
-        msg.emplace_back(zpravy::SpatneDatum);
-        return out;
-    }
-    const auto cas = static_cast<std::uint16_t>(std::min<long long>(*casValue, MaxWord));
-    if (ctx.mode != EntryMode::Correction) {
-        // The same date and the same time: the record key alone would also
-        // match a time 1440 higher on the day before (23:45 against 9:05).
-        const bool exists =
-            std::any_of(ctx.records.begin(), ctx.records.end(),
-                        [&](const TZaznam& z) { return z.Cas == cas && RecordDate(z) == date; });
-        if (exists) {
-            msg.emplace_back(zpravy::ZaznamExistuje);
-            error = true;
-        }
-    }
-    if (TrimSpaces(f.pozorovatel).empty()) {
-        msg.emplace_back(zpravy::NeniPozorovatel);
-        error = true;
-    }
-    if (numberError)
-        msg.emplace_back(zpravy::SpatneCislo);
-    else if (numberTooLarge)
-        msg.emplace_back(zpravy::MaxCislo);
-    else if (timeError)
-        msg.emplace_back(zpravy::MaxCas);
-    if (error || numberError || numberTooLarge || timeError) return out;
-
-    // Grid cells: the first bad cell of the groups ends their check; every
-    // faculae row is checked.
+// The grid cells: the first bad cell of the groups ends their check; every
+// faculae row is checked. True (messages and focus set) when a cell is bad.
+bool refusedCell(const EntryForm& f, int n, int m, double R, EntryOutcome& out) {
     GroupCheck groupError;
     int groupErrorRow = 0;
     for (int k = 1; k <= n && groupError.error == CellError::None; ++k) {
@@ -284,16 +247,16 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
     if (groupError.error != CellError::None || faculaeDistance || faculaeValue) {
         const CellError g = groupError.error;
         if (g == CellError::Distance && !faculaeDistance)
-            msg.push_back(zpravy::SkupinyVzdalenost(groupError.limit));
+            out.messages.push_back(zpravy::SkupinyVzdalenost(groupError.limit));
         if (faculaeDistance)
-            msg.push_back(zpravy::FakuleVzdalenost(std::min<double>(R, MaxPackedDist)));
-        if (g == CellError::Angle && !faculaeDistance) msg.emplace_back(zpravy::UhelMax);
-        if (g == CellError::Rotation) msg.emplace_back(zpravy::OtockaMax);
+            out.messages.push_back(zpravy::FakuleVzdalenost(std::min<double>(R, MaxPackedDist)));
+        if (g == CellError::Angle && !faculaeDistance) out.messages.emplace_back(zpravy::UhelMax);
+        if (g == CellError::Rotation) out.messages.emplace_back(zpravy::OtockaMax);
         if (g == CellError::Value)
-            msg.push_back(zpravy::SpatnaBunkaSkupiny(
+            out.messages.push_back(zpravy::SpatnaBunkaSkupiny(
                 TrimSpaces(GroupColumnTitle(groupError.col, f.view)), groupErrorRow));
         if (faculaeValue)
-            msg.push_back(zpravy::SpatnaBunkaFakule(
+            out.messages.push_back(zpravy::SpatnaBunkaFakule(
                 TrimSpaces(FaculaeColumnTitle(faculaeValue->col)), faculaeValue->row));
         // The cursor goes to the cell of the first message.
         const bool replaced =
@@ -302,28 +265,25 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
             out.focus = GridCell{GridCell::Grid::Skupiny, groupErrorRow, groupError.col};
         else
             out.focus = faculaeDistance ? *faculaeDistance : *faculaeValue;
-        return out;
+        return true;
     }
+    return false;
+}
 
-    // Everything passed: fill the working record in stored units.
-    const Ephemeris eph = SolarEphemeris(*date, cas);
-    TZaznam z = working;
-    ClearWorkingRecord(z, ctx.records);
-    // The faculae area belongs to the drawing it was counted on.
-    if (ctx.mode != EntryMode::Correction) z.PlochaFakuli.setRaw("");
-    const std::string datum = FormatDatum(*date);
-    out.dateChanged = working.Datum.raw() != datum;
-    z.Datum.setText(datum);
+// The typed values in stored units: header, groups and faculae fields.
+void fillRecord(TZaznam& z, const EntryForm& f, const HeaderValues& header, const Ephemeris& eph,
+                double R) {
+    const int n = static_cast<int>(header.PocetSkupin);
+    const int m = static_cast<int>(header.PocetFakKresleni);
     z.Zvlastni.setText(TrimSpaces(f.zvlastni).empty() ? std::string_view{} : ZvlastniMarker);
     z.Pozorovatel.setText(TrimSpaces(f.pozorovatel));
-    z.Cas = cas;
-    z.PP = word<std::uint8_t>(header[0]);
-    z.Obr = word<std::uint8_t>(header[1]);
-    z.Q = word<std::uint8_t>(header[2]);
-    z.qc = word<std::uint16_t>(header[3]);
-    z.fc = word<std::uint16_t>(header[4]);
-    z.rc = word<std::uint16_t>(header[5]);
-    z.PocetFakuli = word<std::uint16_t>(header[6]);
+    z.PP = word<std::uint8_t>(header.PP);
+    z.Obr = word<std::uint8_t>(header.Obr);
+    z.Q = word<std::uint8_t>(header.Q);
+    z.qc = word<std::uint16_t>(header.qc);
+    z.fc = word<std::uint16_t>(header.fc);
+    z.rc = word<std::uint16_t>(header.rc);
+    z.PocetFakuli = word<std::uint16_t>(header.PocetFakuli);
     z.PocetSkupin = word<std::uint8_t>(n);
     z.PocetFakKresleni = word<std::uint8_t>(m);
     z.Stanice.setText(f.stanice);
@@ -371,9 +331,92 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
                 PackPosition(static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 1)])),
                              static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 2)])));
     }
+}
+
+} // namespace
+
+EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const EntryContext& ctx) {
+    EntryOutcome out;
+    out.form = input;
+    EntryForm& f = out.form;
+    auto& msg = out.messages;
+    const double R = ctx.settings.r();
+
+    // The drawing number may be typed without its serial ("/21").
+    if (!f.cisloZakresu.empty() && f.cisloZakresu.front() == '/') f.cisloZakresu.insert(0, "0");
+    for (GroupRow& row : f.skupiny) {
+        row[sloupec::Uhel] = CommaToPoint(row[sloupec::Uhel]);
+        row[sloupec::Vzd] = CommaToPoint(row[sloupec::Vzd]);
+    }
+
+    // Header fields: every number is read before anything else happens.
+    const TimeField time = ReadTimeField(f.cas);
+    const auto casValue = ParseIntegerText(f.cas);
+    if (!casValue || *casValue < 0) {
+        msg.push_back(time.message);
+        return out;
+    }
+    const bool timeError = !time.cas;
+    const std::optional<HeaderValues> header = readHeader(f, msg);
+    if (!header) return out;
+    const int n = static_cast<int>(header->PocetSkupin);
+    const int m = static_cast<int>(header->PocetFakKresleni);
+    f.skupiny.resize(static_cast<std::size_t>(std::max(n, 1)));
+    f.fakule.resize(static_cast<std::size_t>(std::max(m, 1)));
+
+    const DrawingNumber number =
+        ctx.settings.cislovaniZakresu ? readDrawingNumber(f.cisloZakresu) : DrawingNumber{};
+    const bool numberError = number.error, numberTooLarge = number.tooLarge;
+
+    bool error = checkClasses(f, n, out);
+
+    if (ctx.addedSinceStart > WarnAfterAdded) msg.emplace_back(zpravy::MocZaznamu);
+
+    const auto date = ParseDatum(f.datum);
+    if (!date) {
+        msg.emplace_back(zpravy::SpatneDatum);
+        return out;
+    }
+    const auto cas = static_cast<std::uint16_t>(std::min<long long>(*casValue, MaxWord));
+    if (ctx.mode != EntryMode::Correction) {
+        // The same date and the same time: the record key alone would also
+        // match a time 1440 higher on the day before (23:45 against 9:05).
+        const bool exists =
+            std::any_of(ctx.records.begin(), ctx.records.end(),
+                        [&](const TZaznam& z) { return z.Cas == cas && RecordDate(z) == date; });
+        if (exists) {
+            msg.emplace_back(zpravy::ZaznamExistuje);
+            error = true;
+        }
+    }
+    if (TrimSpaces(f.pozorovatel).empty()) {
+        msg.emplace_back(zpravy::NeniPozorovatel);
+        error = true;
+    }
+    if (numberError)
+        msg.emplace_back(zpravy::SpatneCislo);
+    else if (numberTooLarge)
+        msg.emplace_back(zpravy::MaxCislo);
+    else if (timeError)
+        msg.emplace_back(zpravy::MaxCas);
+    if (error || numberError || numberTooLarge || timeError) return out;
+
+    if (refusedCell(f, n, m, R, out)) return out;
+
+    // Everything passed: fill the working record in stored units.
+    const Ephemeris eph = SolarEphemeris(*date, cas);
+    TZaznam z = working;
+    ClearWorkingRecord(z, ctx.records);
+    // The faculae area belongs to the drawing it was counted on.
+    if (ctx.mode != EntryMode::Correction) z.PlochaFakuli.setRaw("");
+    const std::string datum = FormatDatum(*date);
+    out.dateChanged = working.Datum.raw() != datum;
+    z.Datum.setText(datum);
+    z.Cas = cas;
+    fillRecord(z, f, *header, eph, R);
     z.Rotace = static_cast<std::uint16_t>(eph.CarrRotation);
     z.L0 = static_cast<std::uint16_t>(std::trunc(eph.L0));
-    z.CisloZakresu = cisloZakresu;
+    z.CisloZakresu = number.value;
     out.record = z;
     return out;
 }
