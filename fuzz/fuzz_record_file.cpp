@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Session s(fuzz::WorkFolder());
     s.load(Date{2026, 12, 6});
-    if (s.PocetZaznamu() < 1 || s.AktualniIndex < 1 || s.AktualniIndex > s.PocetZaznamu())
+    if (s.PocetZaznamu() < 1 || s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu())
         __builtin_trap();
     s.sortRecords();
     for (int k = 1; k <= s.PocetZaznamu(); ++k) {
