@@ -12,6 +12,8 @@
 #include "graphs/group_latitudes.h"
 #include "graphs/korona.h"
 #include "graphs/magn_dat.h"
+#include "demo/demo.h"
+#include "results/rotation_table.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "tests_support/butterfly_records.h"
@@ -214,4 +216,13 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     EXPECT_EQ(back.cell(1719, 72, 10), 0xB0);
     EXPECT_EQ(back.cell(1720, 72, 10), 0);
     EXPECT_EQ(back.cell(1721, 72, 10), 0); // beyond the blocks read
+}
+
+TEST(RotationTable, OneRowPerRotationUpToTheLast) {
+    const std::vector<TZaznam> records = GenerateDemoRecords({1, 200, 5, {2014, 12, 31}});
+    const ResultsGrid grid = BuildRotationStatistics(records, GeometryCache::of(records));
+    ASSERT_GE(grid.rowCount(), 3u);
+    EXPECT_EQ(grid.cells[1][0], std::to_string(records.front().Rotace));
+    EXPECT_EQ(grid.cells.back()[0], std::to_string(records.back().Rotace));
+    EXPECT_EQ(grid.rowCount(), static_cast<std::size_t>(records.back().Rotace - records.front().Rotace + 2));
 }

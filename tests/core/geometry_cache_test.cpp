@@ -74,3 +74,29 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     }
     ExpectFresh(s);
 }
+
+TEST(StoreOperations, ClassesFilledAndFaculaeMergedAtTheirRecords) {
+    TempDir dir;
+    std::vector<TZaznam> records = GenerateDemoRecords({1, 40, 3, {2024, 12, 31}});
+    ASSERT_GE(records.size(), 3u);
+    for (TZaznam& z : records)
+        z.PocetSkupin = std::max<std::uint8_t>(z.PocetSkupin, 1);
+    records[0].Skupiny[0].Typ.setRaw("");
+    WriteRecordFile(dir.path() / "datax.dat", records);
+    Session s(dir.path());
+    s.load({2025, 1, 1});
+    // The first record's group without a class gets "***" too.
+    EXPECT_TRUE(s.fillMissingClasses());
+    EXPECT_EQ(s.record(1).Skupiny[0].Typ.raw(), "***");
+    EXPECT_FALSE(s.fillMissingClasses());
+
+    // A faculae field replaced at store index 1 lands on record 2 only.
+    TZaznam changed = s.record(2);
+    changed.PlochaFakuli.setRaw("123.4");
+    const std::string first(s.record(1).PlochaFakuli.raw()), third(s.record(3).PlochaFakuli.raw());
+    const std::vector<std::pair<std::size_t, TZaznam>> fields{{1, changed}};
+    s.mergeFaculae(fields, {});
+    EXPECT_EQ(s.record(2).PlochaFakuli.raw(), "123.4");
+    EXPECT_EQ(s.record(1).PlochaFakuli.raw(), first);
+    EXPECT_EQ(s.record(3).PlochaFakuli.raw(), third);
+}
