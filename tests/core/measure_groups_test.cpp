@@ -138,4 +138,21 @@ TEST(DisplayLut, BrightnessAndContrastClamped) {
     EXPECT_EQ(MakeDisplayLut(50, 500)[100], 255);
 }
 
+TEST(DisplayLut, AppliedToTheColourBytesOfTheBlockOnly) {
+    const DisplayLut lut = MakeDisplayLut(-100, 160); // v -> (v - 100) * 2
+    // Two rows of two pixels in a stride of three pixels; the third pixel
+    // of each row lies outside the block and stays as it was.
+    std::vector<std::uint8_t> src(24), dst(24, 7);
+    for (std::size_t i = 0; i < src.size(); ++i)
+        src[i] = static_cast<std::uint8_t>(110 + i);
+    ApplyDisplayLut(lut, src.data(), 12, dst.data(), 12, 2, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            for (int c = 0; c < 4; ++c) {
+                const std::size_t i = std::size_t(y * 12 + x * 4 + c);
+                const int expected = x == 2 ? 7 : c == 3 ? 255 : (src[i] - 100) * 2;
+                EXPECT_EQ(dst[i], expected) << x << "," << y << " byte " << c;
+            }
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "core/store_fixtures.h"
 #include "records/program_dir.h"
+#include "records/silso_import.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
@@ -165,6 +166,21 @@ std::string areaLine(int y, int m, double total, double north, double south) {
     char line[64];
     std::snprintf(line, sizeof line, "%04d %02d %7.1f%7.1f%7.1f\r\n", y, m, total, north, south);
     return line;
+}
+
+TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
+    const SilsoImport r = ParseSilsoDaily("2003;01;02;+2003.004;+12.6;-1;1200.4;1;1;1;1;1;1;1\r\n"
+                                          "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n");
+    ASSERT_TRUE(r.chyby.empty()) << r.chyby.front();
+    EXPECT_EQ(r.dnu, 2);
+    ASSERT_EQ(r.soubory.count(2003), 1u);
+    const std::string& y = r.soubory.at(2003);
+    EXPECT_EQ(y.size(), 365u * 32u);
+    EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
+                               "2003 01 02 2003.004 13  -1 999\r\n");
+    EXPECT_EQ(y.substr(y.size() - 32), "2003 12 31 2003.999 -1  -1  -1\r\n");
+    for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n"})
+        EXPECT_EQ(ParseSilsoDaily(bad).chyby.size(), 1u) << bad;
 }
 
 TEST(OutsideTables, AreasAndFluxByColumns) {

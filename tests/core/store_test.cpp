@@ -280,6 +280,16 @@ TEST_F(Store, FindByKeyTakesTheFirstEqualKey) {
     EXPECT_EQ(s.AktualniIndex(), 2);
     s.findByKey(RecordKey(Date{2011, 1, 2}, 800));
     EXPECT_EQ(s.AktualniIndex(), 2);
+    s.findByKey(*RecordKey(s.record(3)));
+    EXPECT_EQ(s.AktualniIndex(), 2) << "equal keys: the first one";
+    s.findByKey(RecordKey(Date{2010, 1, 1}, 800));
+    EXPECT_EQ(s.AktualniIndex(), 1);
+}
+
+TEST_F(Store, FindByKeyReachesTheLastRecord) {
+    Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B")});
+    s.findByKey(RecordKey(Date{2010, 1, 2}, 800));
+    EXPECT_EQ(s.AktualniIndex(), 2);
 }
 
 TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
