@@ -54,7 +54,7 @@ void writeIntersol(const Job& job, const std::string& monthText, const std::stri
 
     const InterSolTable coefficients =
         BuildInterSolTable(job.session.records(), monthText, observer, number);
-    if (!coefficients.message.empty()) throw JobError(coefficients.message);
+    if (coefficients.message) throw JobError(*coefficients.message);
 
     const InterSolObserver who = InterSolObserverFor(observer, known, job.data);
     const ReportFile r =
@@ -102,7 +102,7 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     for (const std::string& notice : ChooseMonthNotices(data, false))
         err << notice << "\n";
     const ChooseMonthResult month = ChooseMonth(session.records(), args[2]);
-    if (!month.first) throw JobError(month.message);
+    if (!month.first) throw JobError(month.message.value_or(""));
     const Job job{session, data, *month.first, out};
     if (kind == "sidc") {
         writeSidc(job, force);

@@ -341,7 +341,7 @@ bool VysledkyWindow::zvolitMesic(bool hlavickovaZprava) {
             vybranyMesic_ = r.VybranyMesic;
             return true;
         }
-        zpravy_.Zprava(q(r.message));
+        zpravy_.Zprava(q(r.message.value_or("")));
     }
 }
 

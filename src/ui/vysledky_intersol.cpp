@@ -143,11 +143,11 @@ void InterSolPanel::ZobrazitClick() {
     const InterSolTable t =
         BuildInterSolTable(session_.records(), s(mesic_->text().trimmed()),
                            pozorovatelBox_->currentText().toStdString(), s(cisloEdit_->text().trimmed()));
-    if (!t.message.empty()) {
+    if (t.message) {
         doSouboru_->setEnabled(false);
         adresa_->hide();
         if (t.message == SpatneZadaniInterSol) QApplication::beep();
-        zpravy_.Zprava(q(t.message));
+        zpravy_.Zprava(q(*t.message));
         if (t.message == ZaznamyNeexistuji) {
             mesic_->clear();
             mesic_->setFocus();

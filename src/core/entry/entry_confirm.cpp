@@ -353,7 +353,7 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
     const TimeField time = ReadTimeField(f.cas);
     const auto casValue = ParseIntegerText(f.cas);
     if (!casValue || *casValue < 0) {
-        msg.push_back(time.message);
+        msg.push_back(*time.message);
         return out;
     }
     const bool timeError = !time.cas;

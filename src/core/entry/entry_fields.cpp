@@ -109,7 +109,7 @@ std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
     std::vector<std::string> messages;
     const TimeField t = ReadTimeField(form.cas);
     if (!t.cas) {
-        messages.push_back(t.message);
+        messages.push_back(*t.message);
         return messages;
     }
     if (mode == EntryMode::New && SameDateAndTimeExists(records, form.datum, *t.cas))

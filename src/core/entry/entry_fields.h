@@ -44,7 +44,7 @@ std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
 // The time field as hhmm, or the message that refuses it.
 struct TimeField {
     std::optional<std::uint16_t> cas;
-    std::string message;
+    std::optional<std::string> message; // why the time is refused
 };
 TimeField ReadTimeField(std::string_view text);
 

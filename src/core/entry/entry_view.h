@@ -24,7 +24,7 @@ EntryPolar HeliographicToEntryPolar(const Ephemeris& e, double b, double l, doub
 // fields; the message when either cannot be read.
 struct FormOrientation {
     std::optional<Ephemeris> eph;
-    std::string message;
+    std::optional<std::string> message; // why there is no orientation
 };
 FormOrientation OrientationOfForm(const EntryForm& form);
 

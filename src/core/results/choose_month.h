@@ -38,7 +38,7 @@ std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, 
 struct ChooseMonthResult {
     std::optional<std::size_t> first; // 0-based index of the month's first record
     int VybranyMesic = 0;
-    std::string message; // why no month was chosen; empty on success
+    std::optional<std::string> message; // why no month was chosen
 };
 
 // Parses the text and finds the month's first record. Without a record in

@@ -30,7 +30,7 @@ struct InterSolTable {
     // Columns: day, time, gr, grfp, grf, efp, ef, Cond, comment, Suma.
     ResultsGrid grid;
     int found = 0;       // drawings of the observer in the month
-    std::string message; // why nothing was shown; empty on success
+    std::optional<std::string> message; // why nothing was shown
 };
 
 // The coefficients of `observer`'s drawings in the month typed as "2.2001"
