@@ -24,6 +24,7 @@
 #include "render/jpeg_writer.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
+#include "ui/ui_helpers.h"
 #include "ui/vybrat.h"
 
 namespace hk {
@@ -36,10 +37,6 @@ constexpr double PomerTisknuteOblasti = 1.1;
 constexpr int OkrajTisknuteOblasti = 5;
 constexpr int MinSirkaVlevo = 400; // room left of the record list worth using
 const QString Titulek = QStringLiteral("Souřadnice středu slunce");
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The page of the table, painted by the renderer.
 class TabulkaView : public QWidget {
@@ -202,11 +199,7 @@ void SlusouradniceWindow::SpeedButton4Click() {
 void SlusouradniceWindow::tisksouradnicClick() {
     QPrinter printer(QPrinter::HighResolution);
     if (!vybratTiskarnu(printer)) return;
-    try {
-        PrintCoordinateTable(printer, rok_, {stranka_});
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
-    }
+    runCommand(zpravy_, [&] { PrintCoordinateTable(printer, rok_, {stranka_}); });
 }
 
 void SlusouradniceWindow::ulozitobrClick() {
@@ -217,13 +210,11 @@ void SlusouradniceWindow::ulozitobrClick() {
         QPainter p(&obraz);
         DrawCoordinateTable(p, obraz.rect(), strana_, cela);
     }
-    try {
+    runCommand(zpravy_, [&] {
         const auto soubor =
             dir_.ensureFolder("Obrázek") / CoordinateTableImageName(TableYear(), stranka_);
         SaveImage(obraz.convertToFormat(QImage::Format_Indexed8), soubor);
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void SlusouradniceWindow::klavesaT() {

@@ -204,20 +204,19 @@ void InterSolPanel::UlozitClick() {
     pristroj_->setText(q(o.row(2)));
     const InterSolObserver kdo{pozorovatel_, observator_->text().toStdString(),
                                adresaEdit_->text().toStdString(), email_->text().toStdString()};
-    try {
-        const ReportFile protokol = BuildInterSolProtocol(
-            tabulka_, kdo, cislo_, o,
-            ReadInterSolRecipient(session_.dir.resolve(InterSolAdresaSoubor)));
-        WriteReportFile(session_.dir, protokol);
-        adresa_->hide();
-        // The observer is kept with his number and address for the next time.
-        model_.addObserver({cislo_, pozorovatel_, s(ulice_->text().trimmed()),
-                                          s(mesto_->text().trimmed()), s(psc_->text().trimmed()), std::string()});
-        model_.writeObserverTable(session_.dir.resolve(SouborPozorovatelu));
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            const ReportFile protokol = BuildInterSolProtocol(
+                tabulka_, kdo, cislo_, o,
+                ReadInterSolRecipient(session_.dir.resolve(InterSolAdresaSoubor)));
+            WriteReportFile(session_.dir, protokol);
+            adresa_->hide();
+            // The observer is kept with his number and address for the next time.
+            model_.addObserver({cislo_, pozorovatel_, s(ulice_->text().trimmed()),
+                                s(mesto_->text().trimmed()), s(psc_->text().trimmed()),
+                                std::string()});
+            model_.writeObserverTable(session_.dir.resolve(SouborPozorovatelu));
+        }))
         return;
-    }
     zpravy_.Zprava(q(DataBylaUlozena));
     for (QLineEdit* e : {observator_, adresaEdit_, email_, pristroj_, ulice_, mesto_, psc_})
         obarvi(e, Qt::white);

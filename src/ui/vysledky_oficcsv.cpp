@@ -154,15 +154,13 @@ void OficialniCsvPanel::uloz(Rozsah rozsah) {
         zpravy_.Zprava(q(ZadnyMesicDoKonce));
         return;
     }
-    try {
-        BusyCursor busy;
-        for (const MonthChoice& m : mesice)
-            WriteReportFile(session_.dir,
-                            BuildOfficialSheet(zaznamy, m, f, session_.TabulkaPozorovatelu()));
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            BusyCursor busy;
+            for (const MonthChoice& m : mesice)
+                WriteReportFile(session_.dir,
+                                BuildOfficialSheet(zaznamy, m, f, session_.TabulkaPozorovatelu()));
+        }))
         return;
-    }
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 

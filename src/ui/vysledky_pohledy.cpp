@@ -212,12 +212,7 @@ void VysledkyWindow::doCSVClick() {
         return;
     }
     zpravy_.Zprava(q(PozorovateleCsvOtazka));
-    try {
-        WriteReportFile(session_.dir, ObserversCsv(s.grid));
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
-        return;
-    }
+    if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); })) return;
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 
@@ -240,14 +235,13 @@ void VysledkyWindow::polohytext() {
     const std::string trida = combo && !combo->currentText().isEmpty()
                                   ? combo->currentText().toStdString()
                                   : std::string(VsechnyTridy);
-    try {
-        BusyCursor busy;
-        for (const ReportFile& f : ZoneTextFiles(session_.records(), session_.geometry(), trida))
-            WriteReportFile(session_.dir, f);
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+    if (!runCommand(zpravy_, [&] {
+            BusyCursor busy;
+            for (const ReportFile& f :
+                 ZoneTextFiles(session_.records(), session_.geometry(), trida))
+                WriteReportFile(session_.dir, f);
+        }))
         return;
-    }
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 

@@ -103,12 +103,7 @@ void PozorovatelDenniPanel::ComboBox2Change() {
 void PozorovatelDenniPanel::Button11Click() {
     if (seznam_.n == 0) return;
     const ReportFile soubor = ObserverDrawingsCsv(seznam_, jmeno_.toStdString());
-    try {
-        WriteReportFile(session_.dir, soubor);
-    } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
-        return;
-    }
+    if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, soubor); })) return;
     zpravy_.Zprava(q(DataBylaUlozena));
     csv_->hide();
 }

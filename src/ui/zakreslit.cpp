@@ -28,6 +28,7 @@
 #include "ui/mereni_p.h"
 #include "ui/messages.h"
 #include "ui/session_model.h"
+#include "ui/ui_helpers.h"
 
 namespace hk {
 
@@ -45,10 +46,6 @@ const QString UzZadano =
 
 double polomerKresby(const Session& s) {
     return s.PolomerKresby();
-}
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 // The picture area of the window: paints the scan and passes the mouse on.
