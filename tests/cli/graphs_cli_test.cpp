@@ -103,6 +103,7 @@ TEST(GraphsCli, DemoTablesAndPictures) {
         "render graph DIR --series position --view all --size 400 --out DIR/a.png",
         "render smoothed DIR --series r --brussels 1.1 --out DIR/b.pdf",
         "render asymmetry DIR --series f --kind ratio --period year --out DIR/c.bmp",
+        "render smoothed DIR --series f --hemisphere both --areas --flux adj --out DIR/d.png",
     };
     for (std::string cmd : pictures) {
         for (std::size_t p; (p = cmd.find("DIR")) != std::string::npos;)
@@ -110,12 +111,21 @@ TEST(GraphsCli, DemoTablesAndPictures) {
         const CliRun r = RunCli(cmd, true);
         EXPECT_EQ(r.status, 0) << cmd << "\n" << r.out;
     }
-    for (const char* f : {"a.png", "b.pdf", "c.bmp"})
+    for (const char* f : {"a.png", "b.pdf", "c.bmp", "d.png"})
         EXPECT_GT(std::filesystem::file_size(dir.path() / f), 1000u) << f;
     EXPECT_EQ(RunCli("render smoothed " + ShellQuoted(dir.path()) +
                      " --series g --brussels 1.1 --out " + ShellQuoted(dir.path() / "x.png"))
                   .status,
               2);
+    const std::string smoothed = "render smoothed " + ShellQuoted(dir.path()) + " --series g ";
+    const std::string out = " --out " + ShellQuoted(dir.path() / "e.png");
+    EXPECT_EQ(RunCli(smoothed + "--flux xyz" + out, true).status, 2);
+    // An area file without a single month: a failed job, no picture.
+    write(dir.path() / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
+    const CliRun r = RunCli(smoothed + "--areas" + out, true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("Plochy.txt nemá žádný měsíc"), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "e.png"));
 }
 
 } // namespace
