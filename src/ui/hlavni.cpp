@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "graphs/asymmetry.h"
 #include "records/exports.h"
 #include "records/session.h"
 #include "graphs/korona_startup.h"
@@ -161,6 +162,14 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
     startupHooks.loadCorona = LoadKoronaAtStartup;
+    startupHooks.computeAsymmetry = [](Session& s) {
+        s.setAsymetrie(SpocitejAsymetrii(s.records()));
+    };
+    // The same step after every change of the records (entry, correction,
+    // merge, "Přepočítat", removal), through the one hook.
+    model_.setPoZmeneZaznamu([this](Session& s) {
+        if (startupHooks.computeAsymmetry) startupHooks.computeAsymmetry(s);
+    });
     vytvorMenu();
     vytvorPanely();
 
