@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -17,6 +18,7 @@
 #include "render/graph_renderer.h"
 #include "ui/grafy.h"
 #include "ui/install_windows.h"
+#include "ui/session_model.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/vyhlazovaci.h"
 #include "ui/vysledky.h"
@@ -135,8 +137,23 @@ class TestGrafy : public QObject {
         QVERIFY(w->bruselZobrazen());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
         snimek(w, "vyhlazovaci");
+
+        // The outside areas and the adjusted radio flux of the start-up tables.
+        const StartupTables& t = f->session.tables();
+        const int rok1 = std::stoi(f->session.record(1).Datum.text().substr(6));
+        QVERIFY(w->plochy().t.empty());
+        w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
+        w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
+        w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
+        w->potvrdpClick();
+        QCOMPARE(w->volbaToku(), VolbaToku::ADJ);
+        QVERIFY(!w->tok().t.empty());
+        QCOMPARE(w->tok().M24, BuildTabulkovaKrivka(t.Tok10cmTab, 1, rok1).M24);
+        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 0, rok1).M24);
+        snimek(w, "vyhlazovaci_plochy_tok");
         f->hlavni->akce(QStringLiteral("sev_jih"))->trigger();
         QCOMPARE(w->H(), VolbaPolokoule::Obe);
+        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 1, rok1).M24); // north
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
@@ -173,6 +190,52 @@ class TestGrafy : public QObject {
         f->hlavni->akce(QStringLiteral("asme"))->trigger();
         QVERIFY(v->mrizka().cells.size() > 30);
         snimek(v, "data_asymetrie");
+    }
+
+    // Every operation that changes records leaves the asymmetry tables and
+    // view 12 as a fresh computation gives them.
+    void asymetriePoZmenach() {
+        auto f = spustit();
+        start(*f);
+        f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
+        VysledkyWindow* v = VysledkyWindow::otevrene(*f->hlavni);
+        QVERIFY(v);
+        f->hlavni->akce(QStringLiteral("asro"))->trigger();
+        SessionModel& model = f->hlavni->model();
+        const Session& s = f->session;
+        auto rocni = [&] { return s.asymetrie().AsymetrieRocni.hodnoty; };
+        auto overit = [&](const char* krok) {
+            const Asymetrie cerstva = SpocitejAsymetrii(s.records());
+            QVERIFY2(s.asymetrie().AsymetrieMesicni.hodnoty == cerstva.AsymetrieMesicni.hodnoty,
+                     krok);
+            QVERIFY2(rocni() == cerstva.AsymetrieRocni.hodnoty, krok);
+            QVERIFY2(v->mrizka().cells == BuildAsymmetryGrid(cerstva, s.records(), false).cells,
+                     krok);
+        };
+        auto pred = rocni();
+
+        // A correction that makes the north of the first drawing far larger.
+        model.setCurrent(1);
+        TZaznam z = s.record(1);
+        z.Souhrn.gSev = static_cast<decltype(z.Souhrn.gSev)>(z.Souhrn.gSev + 40);
+        model.replaceCurrentRecord(z);
+        overit("oprava");
+        QVERIFY(rocni() != pred);
+
+        // "Přepočítat" takes the summary from the groups again.
+        pred = rocni();
+        QVERIFY(!model.recomputeAll());
+        overit("přepočet");
+        QVERIFY(rocni() != pred);
+
+        // Merged records of a year after the last one add a year.
+        const std::size_t roky = rocni().size();
+        TZaznam novy = s.record(s.PocetZaznamu());
+        const int rok = std::stoi(novy.Datum.text().substr(6)) + 1;
+        novy.Datum.setText("15.06." + std::to_string(rok));
+        model.mergeRecords(std::vector<TZaznam>{novy});
+        overit("sloučení");
+        QCOMPARE(rocni().size(), roky + 1);
     }
 };
 
