@@ -195,21 +195,28 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         p.drawLine(r.left() + 30, y, r.right(), y);
         if (j > 0 && j % 2 == 0) {
             p.setPen(Qt::black);
-            textVpravo(p, r.left(), y - 7, 27, QString::number(j / 2 * U * 80 / delitel));
+            // The top value stays inside the picture.
+            textVpravo(p, r.left(), std::max(r.top(), y - 7), 27,
+                       QString::number(j / 2 * U * 80 / delitel));
         }
     }
-    // Month and year marks.
+    // Month and year marks; the years every so many that their numbers
+    // do not run into each other at a narrow zoom.
+    const int sirkaRoku = p.fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 6;
+    const int kazdyRok = std::max(1, (sirkaRoku + 12 * w - 1) / (12 * w));
     for (int t = 1; t <= tKonec; ++t) {
         const int x = X(t);
         if (x < r.left() + 30 || x > r.right()) continue;
         const bool leden = (t - 1) % 12 == 0;
+        const bool rok = leden && (t - 1) / 12 % kazdyRok == 0;
         p.setPen(leden ? QColor(Qt::black) : Seda);
-        p.drawLine(x, r.top() + yb, x, r.top() + yb + (leden ? 12 : 5));
+        p.drawLine(x, r.top() + yb, x, r.top() + yb + (rok ? 12 : 5));
         if (leden) {
             p.setPen(QColor(230, 230, 230));
             p.drawLine(x, r.top() + yb, x, r.top());
             p.setPen(Qt::black);
-            text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
+            if (rok)
+                text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
         }
     }
 

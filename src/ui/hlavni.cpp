@@ -289,6 +289,9 @@ QWidget* HlavniWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka
         b->setDefaultAction(a);
         b->setAutoRaise(false);
         layout->addWidget(b);
+        // A button whose command a window hides goes from the panel (a
+        // tool button would only grey it).
+        connect(a, &QAction::visibleChanged, b, [a, b] { b->setVisible(a->isVisible()); });
         pripravujeSe(a);
     }
     layout->addStretch(1);

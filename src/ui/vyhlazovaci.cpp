@@ -249,6 +249,9 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     connect(potvrdp, &QPushButton::clicked, this, &VyhlazovaciWindow::potvrdpClick);
     GroupBox2_->adjustSize();
     GroupBox2_->hide();
+    // The boxes lie over the graph: their own background keeps them readable.
+    for (QGroupBox* b : {GroupBox1_, GroupBox2_})
+        b->setAutoFillBackground(true);
 
     GroupBox3_ = new QGroupBox(QStringLiteral("Tisknout do  roku "), platno_);
     GroupBox3_->setObjectName(QStringLiteral("GroupBox3"));
@@ -256,6 +259,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     rokTisku_->setObjectName(QStringLiteral("Edit3"));
     (new QVBoxLayout(GroupBox3_))->addWidget(rokTisku_);
     GroupBox3_->adjustSize();
+    GroupBox3_->setAutoFillBackground(true);
     GroupBox3_->hide();
 
     ScrollBar1_ = new QScrollBar(Qt::Horizontal, this);
@@ -361,7 +365,8 @@ void VyhlazovaciWindow::obnovit() {
     Label3_->setText(QStringLiteral("%1 x %2").arg(platno_->width()).arg(platno_->height()));
     Label3_->adjustSize();
     Label3_->move(std::max(0, platno_->width() - Label3_->width() - 10), 2);
-    GroupBox2_->move(std::max(0, platno_->width() - 300), 30);
+    // Near the right edge, whole whatever the width of its texts.
+    GroupBox2_->move(std::max(0, platno_->width() - std::max(300, GroupBox2_->width() + 10)), 30);
     platno_->update();
 }
 
@@ -369,8 +374,11 @@ void VyhlazovaciWindow::oznacit() {
     for (int S = 1; S <= PocetVyhlRad; ++S) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(Rady[S - 1].polozka)))
             a->setChecked(S == S_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(Rady[S - 1].tlacitko)))
+        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(Rady[S - 1].tlacitko))) {
             b->setChecked(S == S_);
+            // Inter SOL has no hemispheres, so no asymmetry.
+            if (S == 9) b->setVisible(tag_ == Vyhlazene);
+        }
     }
     for (const PolokoulePrikaz& p : Polokoule)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko))) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -163,6 +164,12 @@ class TestGrafy : public QObject {
         w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w && w->tag() == VyhlazovaciWindow::Asymetrie);
         QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
+        // Its panel shows the period buttons in place of the hemisphere ones.
+        auto tlacitko = [&](const char* n) {
+            return f->hlavni->findChild<QToolButton*>(QLatin1String(n));
+        };
+        QVERIFY(tlacitko("CElek")->isHidden());
+        QVERIFY(!tlacitko("zakrsovy")->isHidden());
         f->hlavni->akce(QStringLiteral("mesicni"))->trigger();
         snimek(w, "asymetrie");
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
