@@ -241,7 +241,9 @@ TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
             const int i = b.t[k]; // month index 1 = January 2020, so i months after December 2019
             EXPECT_EQ(b.M24[k], std::lround(24 * primka(i))) << "t = " << i;
         }
-        if (r.body > 0) EXPECT_EQ(b.t.front(), 6); // June 2020: six months after the first
+        if (r.body > 0) {
+            EXPECT_EQ(b.t.front(), 6); // June 2020: six months after the first
+        }
     }
     EXPECT_EQ(DatovaneRadky(ParsePlochy(spatne)), 20);
 }
