@@ -19,6 +19,7 @@
 #include "render/graph_renderer.h"
 #include "ui/grafy.h"
 #include "ui/install_windows.h"
+#include "ui/motylek.h"
 #include "ui/session_model.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/vyhlazovaci.h"
@@ -68,9 +69,13 @@ class TestGrafy : public QObject {
     void grafy() {
         auto f = spustit();
         start(*f);
+        // The butterfly diagram closes for the graphs and leaves their panel shown.
+        f->hlavni->akce(QStringLiteral("motylek1"))->trigger();
+        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("promotylek"));
         f->hlavni->akce(QStringLiteral("graf"))->trigger();
         GrafyWindow* w = GrafyWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w);
+        QTRY_VERIFY(!MotylekWindow::otevrene(f->hlavni->plocha()));
         QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("prografy"));
         QVERIFY(f->hlavni->akce(QStringLiteral("gb"))->isChecked());
         f->hlavni->akce(QStringLiteral("fb"))->trigger();
