@@ -3,12 +3,14 @@
 // the three-panel graph of a 1,250 x 900 window scrolled to the middle, the
 // same with the window showing the whole axis, the smoothed graph's data,
 // and the asymmetry tables, which are recomputed after every stored entry;
-// set against an empty walk over the records.
+// repaints of the smoothed graph with its comparisons and of the asymmetry
+// graph; set against an empty walk over the records.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
 
 #include "demo/demo.h"
 #include "graphs/asymmetry.h"
@@ -80,6 +82,64 @@ void BM_SmoothedData(benchmark::State& state) {
         benchmark::DoNotOptimize(BuildVyhlazenaData(records(), 3));
 }
 BENCHMARK(BM_SmoothedData)->Unit(benchmark::kMillisecond);
+
+// The monthly lines of an outside table over the 51 years (areas or flux).
+OutsideTable mesicniTabulka() {
+    OutsideTable t;
+    for (int rok = 1975; rok <= 2025; ++rok)
+        for (int m = 1; m <= 12; ++m) {
+            char label[16];
+            std::snprintf(label, sizeof label, "%04d %02d ", rok, m);
+            const auto v = static_cast<std::uint16_t>(700 + 500 * ((rok * 12 + m) % 132) / 132);
+            t.rows.push_back(
+                {label, {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
+        }
+    return t;
+}
+
+// A repaint of the smoothed graph of R, 1250 x 900, scrolled to the middle,
+// with three other series, the outside areas and the radio flux compared.
+void BM_SmoothedRepaint(benchmark::State& state) {
+    static const VyhlazenaData data = BuildVyhlazenaData(records(), 3);
+    static const VyhlazenaData g = BuildVyhlazenaData(records(), 1);
+    static const VyhlazenaData f = BuildVyhlazenaData(records(), 2);
+    static const VyhlazenaData pl = BuildVyhlazenaData(records(), 7);
+    static const OutsideTable tabulka = mesicniTabulka();
+    static const BruselKrivka plochy = BuildTabulkovaKrivka(tabulka, 0, data.prvniRok);
+    static const BruselKrivka tok = BuildTabulkovaKrivka(tabulka, 1, data.prvniRok);
+    QImage image(1250, 900, QImage::Format_RGB32);
+    VyhlazenyOptions o;
+    o.porovnani = {&g, &f, &pl};
+    o.plochy = &plochy;
+    o.tok = &tok;
+    const int w = o.Z * (900 / 45) / 22;
+    o.posun = data.tPosledni * w / 2;
+    for (auto _ : state) {
+        QPainter p(&image);
+        PaintVyhlazeny(p, image.rect(), data, o);
+    }
+}
+BENCHMARK(BM_SmoothedRepaint)->Unit(benchmark::kMillisecond);
+
+// A repaint of the asymmetry graph, 1250 x 600, scrolled to the middle: per
+// drawing (100,000 points, only the visible ones joined) and the monthly bars.
+void BM_AsymmetryRepaint(benchmark::State& state) {
+    static const Asymetrie tabulky = SpocitejAsymetrii(records());
+    const auto obdobi = static_cast<ObdobiAsymetrie>(state.range(0));
+    const AsymetrieGraf graf =
+        BuildAsymetrieGraf(records(), tabulky, 3, DruhAsymetrie::Podilova, obdobi);
+    QImage image(1250, 600, QImage::Format_RGB32);
+    AsymetrieOptions o;
+    o.posun = AsymetrieSirka(graf, o) / 2;
+    for (auto _ : state) {
+        QPainter p(&image);
+        PaintAsymetrie(p, image.rect(), graf, o);
+    }
+}
+BENCHMARK(BM_AsymmetryRepaint)
+    ->Arg(static_cast<int>(ObdobiAsymetrie::Zaznamovy))
+    ->Arg(static_cast<int>(ObdobiAsymetrie::Mesicni))
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SpocitejAsymetrii(benchmark::State& state) {
     for (auto _ : state)

@@ -13,7 +13,6 @@
 #include <string>
 
 #include "records/program_dir.h"
-#include "graphs/asymmetry.h"
 #include "records/session.h"
 #include "ui/dialog_messages.h"
 #include "ui/hlavni.h"
@@ -52,9 +51,6 @@ int main(int argc, char** argv) {
     hk::Session session(adresar);
     hk::HlavniWindow hlavni(session, zpravy);
     zpravy.setParent(&hlavni);
-    hlavni.startupHooks.computeAsymmetry = [](hk::Session& s) {
-        s.setAsymetrie(hk::SpocitejAsymetrii(s.records()));
-    };
     const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
     const QDate dnes = QDate::currentDate();
     if (!hlavni.FormCreate(obrazovka, {dnes.year(), dnes.month(), dnes.day()})) return 1;

@@ -82,11 +82,6 @@ T zvolit(const std::optional<std::string>& text, const std::pair<const char*, T>
     throw UsageError(std::string("volba ") + volba + " čeká " + seznam);
 }
 
-void nacist(Session& session, const std::string& adresar, std::ostream& err) {
-    LoadRecords(session, err);
-    (void)adresar;
-}
-
 } // namespace
 
 int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
@@ -116,7 +111,7 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const int d = size ? 1 : 2;
 
     Session session(ExistingProgramDirectory(args[0]));
-    nacist(session, args[0], err);
+    LoadRecords(session, err);
     const GrafData data = BuildGrafData(session.records(), session.geometry(), rada);
     const GrafModel model = BuildGrafModel(data, vyska, rezim, d);
     const int sirka = std::clamp(GrafSirka(model) + 50, 400, NejvetsiSirka);
@@ -133,6 +128,8 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const auto series = TakeOption(args, "--series");
     const auto hemisphere = TakeOption(args, "--hemisphere");
     const auto brussels = TakeOption(args, "--brussels");
+    const bool areas = TakeFlag(args, "--areas");
+    const auto flux = TakeOption(args, "--flux");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám adresář programu");
@@ -164,15 +161,20 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
             throw UsageError("neplatný koeficient --brussels \"" + *brussels + "\"");
         k = v;
     }
+    static constexpr std::pair<const char*, VolbaToku> Toky[] = {
+        {"obs", VolbaToku::OBS}, {"adj", VolbaToku::ADJ}, {"abs", VolbaToku::ABS}};
+    const VolbaToku volbaToku = zvolit(flux, Toky, VolbaToku::OBS, "--flux");
 
     Session session(ExistingProgramDirectory(args[0]));
-    if (k) {
-        // The outside series as the start-up reads them.
-        RunStartup(session, 1024, Today());
+    LoadRecords(session, err);
+    if (k || areas || flux) {
+        // The outside series and tables as the start-up reads them.
+        session.takeWarnings(); // the load's, printed already
+        StartupTables t = session.tables();
+        ReadOutsideSeries(session, t, Today());
+        session.setTables(std::move(t));
         for (const std::string& w : session.takeWarnings())
             err << "Upozornění: " << w << "\n";
-    } else {
-        nacist(session, args[0], err);
     }
     const VyhlazenaData data = BuildVyhlazenaData(session.records(), S);
     BruselKrivka brusel;
@@ -182,6 +184,25 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         if (brusel.t.empty()) throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
         o.brusel = &brusel;
         o.k = *k;
+    }
+    // The outside monthly tables, as the window's "Brusel plochy" and
+    // "Rádiový tok" draw them.
+    BruselKrivka plochy, plochyJih, tok;
+    if (areas) {
+        const OutsideTable& t = session.tables().PlochyTab;
+        if (DatovaneRadky(t) == 0) throw JobError("Soubor SIDC\\Plochy.txt nemá žádný měsíc");
+        const bool obe = o.H == VolbaPolokoule::Obe;
+        plochy = BuildTabulkovaKrivka(t, obe ? 1 : static_cast<int>(o.H) - 1, data.prvniRok);
+        if (obe) plochyJih = BuildTabulkovaKrivka(t, 2, data.prvniRok);
+        o.plochy = &plochy;
+        if (obe) o.plochyJih = &plochyJih;
+    }
+    if (flux) {
+        const OutsideTable& t = session.tables().Tok10cmTab;
+        if (DatovaneRadky(t) == 0) throw JobError("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc");
+        tok = BuildTabulkovaKrivka(t, static_cast<int>(volbaToku), data.prvniRok);
+        o.tok = &tok;
+        o.volbaToku = volbaToku;
     }
     const int vyska = 900;
     const int w = std::max(1, o.Z * (vyska / 45) / 22);
@@ -219,7 +240,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const ObdobiAsymetrie obdobi = zvolit(period, Obdobi, ObdobiAsymetrie::Zaznamovy, "--period");
 
     Session session(ExistingProgramDirectory(args[0]));
-    nacist(session, args[0], err);
+    LoadRecords(session, err);
     const Asymetrie tabulky = SpocitejAsymetrii(session.records());
     const AsymetrieGraf graf = BuildAsymetrieGraf(session.records(), tabulky, S, druh, obdobi);
     AsymetrieOptions o;

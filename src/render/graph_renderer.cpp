@@ -156,6 +156,9 @@ void PaintGraf(QPainter& p, const QRect& r, const GrafModel& m, const GrafOption
 // ---------------------------------------------------------------------------
 // Smoothed graphs
 
+const QColor BarvaPloch(0, 128, 0);
+const QColor BarvaToku(0, 140, 160);
+
 QColor BarvaPorovnani(int S) {
     return ClassColours[static_cast<std::size_t>(std::clamp(S, 1, 9) - 1)];
 }
@@ -192,27 +195,35 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         p.drawLine(r.left() + 30, y, r.right(), y);
         if (j > 0 && j % 2 == 0) {
             p.setPen(Qt::black);
-            textVpravo(p, r.left(), y - 7, 27, QString::number(j / 2 * U * 80 / delitel));
+            // The top value stays inside the picture.
+            textVpravo(p, r.left(), std::max(r.top(), y - 7), 27,
+                       QString::number(j / 2 * U * 80 / delitel));
         }
     }
-    // Month and year marks.
+    // Month and year marks; the years every so many that their numbers
+    // do not run into each other at a narrow zoom.
+    const int sirkaRoku = p.fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 6;
+    const int kazdyRok = std::max(1, (sirkaRoku + 12 * w - 1) / (12 * w));
     for (int t = 1; t <= tKonec; ++t) {
         const int x = X(t);
         if (x < r.left() + 30 || x > r.right()) continue;
         const bool leden = (t - 1) % 12 == 0;
+        const bool rok = leden && (t - 1) / 12 % kazdyRok == 0;
         p.setPen(leden ? QColor(Qt::black) : Seda);
-        p.drawLine(x, r.top() + yb, x, r.top() + yb + (leden ? 12 : 5));
+        p.drawLine(x, r.top() + yb, x, r.top() + yb + (rok ? 12 : 5));
         if (leden) {
             p.setPen(QColor(230, 230, 230));
             p.drawLine(x, r.top() + yb, x, r.top());
             p.setPen(Qt::black);
-            text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
+            if (rok)
+                text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
         }
     }
 
     // Curves stay right of the scale.
     p.setClipRect(r.adjusted(30, 0, 0, 0));
-    const bool porovnani = o.brusel != nullptr || !o.porovnani.empty();
+    const bool porovnani =
+        o.brusel != nullptr || !o.porovnani.empty() || o.plochy != nullptr || o.tok != nullptr;
     auto krivka = [&](const MesicniKrivka& k, const QColor& barva, Qt::PenStyle styl, int jednotka,
                       bool syrova) {
         const long jmen = static_cast<long>(jednotka) * delitel;
@@ -271,6 +282,34 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         krivka(d->krivky[0], barva, Qt::DashDotLine, VyhlPopis(d->S).U, false);
         popis(barva, Qt::DashDotLine, q(VyhlPopis(d->S).titulek).trimmed());
     }
+    // Outside monthly series: unscaled means, so a mean of 10 x jednotka
+    // reaches the top like the records' curves.
+    auto vnejsi = [&](const BruselKrivka* k, int jednotka, const QColor& barva, Qt::PenStyle styl,
+                      const QString& nazev, const QString& horni) {
+        if (!k || k->t.size() < 2) return;
+        const long jmen = 3L * jednotka * delitel;
+        QPolygon c;
+        for (std::size_t i = 0; i < k->t.size(); ++i)
+            c << QPoint(X(k->t[i]), Y(k->M24[i], jmen));
+        p.setPen(pero(barva, 2, styl));
+        p.drawPolyline(c);
+        popis(barva, styl, nazev + QStringLiteral("   (horní čára ") + horni + QLatin1Char(')'));
+    };
+    const QString horniPlocha = QString::number(10L * JednotkaPloch * 80 / delitel);
+    const bool obe = o.H == VolbaPolokoule::Obe;
+    vnejsi(o.plochy, JednotkaPloch, BarvaPloch, Qt::DashDotDotLine,
+           QStringLiteral("Brusel plochy") + (obe || o.H == VolbaPolokoule::Sever
+                                                  ? QStringLiteral(" sever")
+                                              : o.H == VolbaPolokoule::Jih ? QStringLiteral(" jih")
+                                                                           : QString()),
+           horniPlocha);
+    if (obe)
+        vnejsi(o.plochyJih, JednotkaPloch, BarvaPloch, Qt::DotLine,
+               QStringLiteral("Brusel plochy jih"), horniPlocha);
+    static const char* const Toky[3] = {"OBS", "ADJ", "ABS"};
+    vnejsi(o.tok, JednotkaToku, BarvaToku, Qt::DashLine,
+           QStringLiteral("Rádiový tok ") + QLatin1String(Toky[static_cast<int>(o.volbaToku)]),
+           QString::number(JednotkaToku * 80L / delitel) + QStringLiteral(" sfu"));
     if (o.brusel && o.brusel->t.size() >= 2) {
         QPolygon c;
         for (std::size_t i = 0; i < o.brusel->t.size(); ++i) {

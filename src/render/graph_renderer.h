@@ -38,6 +38,13 @@ struct VyhlazenyOptions {
     double k = 1.0;                       // its coefficient
     // Further smoothed whole-disk curves (other series), each with its own U.
     std::vector<const VyhlazenaData*> porovnani;
+    // "Brusel plochy": the outside areas of the whole disk, the north or the
+    // south as H chooses; for H = 4 the north here and the south in plochyJih.
+    const BruselKrivka* plochy = nullptr;
+    const BruselKrivka* plochyJih = nullptr;
+    // "Rádiový tok": the smoothed 10.7 cm flux (times 10) and which one it is.
+    const BruselKrivka* tok = nullptr;
+    VolbaToku volbaToku = VolbaToku::OBS;
 };
 void PaintVyhlazeny(QPainter& painter, const QRect& target, const VyhlazenaData& data,
                     const VyhlazenyOptions& options);
@@ -54,5 +61,8 @@ int AsymetrieSirka(const AsymetrieGraf& graf, const AsymetrieOptions& options);
 
 // The colour of the comparison curve of series S (1..9).
 QColor BarvaPorovnani(int S);
+// The colours of the outside areas and of the radio flux.
+extern const QColor BarvaPloch;
+extern const QColor BarvaToku;
 
 } // namespace hk

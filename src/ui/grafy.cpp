@@ -18,9 +18,9 @@
 #include "ui/graf_platno.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
+#include "ui/panel_okna.h"
 #include "ui/session_model.h"
 #include "ui/ui_helpers.h"
-#include "ui/vyhlazovaci.h"
 
 namespace hk {
 
@@ -95,11 +95,8 @@ GrafyWindow* GrafyWindow::otevrit(const WindowContext& ctx) {
     sub->show();
     ctx.plocha->setActiveSubWindow(sub);
     // Closes itself when another window of the work area is activated.
-    connect(ctx.plocha, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* s) {
-        if (!s || s == w->sub_ || w->zavreno_) return;
-        w->prevzato_ = qobject_cast<GrafyWindow*>(s->widget()) ||
-                       qobject_cast<VyhlazovaciWindow*>(s->widget());
-        w->zavrit();
+    ZavritPriAktivaciJineho(ctx.plocha, sub, w, [w] {
+        if (!w->zavreno_) w->zavrit();
     });
     w->posuv_->setValue(std::max(0, w->model_.xPosledni - 750));
     return w;
@@ -338,8 +335,7 @@ void GrafyWindow::closeEvent(QCloseEvent* event) {
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
     if (QAction* b = ctx_.ramec.akce(QStringLiteral("celkovy"))) b->setChecked(false);
-    // The default panel, unless the window that took over shows its own.
-    if (!prevzato_) ctx_.ramec.zakladniPanel();
+    VratitPanel(ctx_.ramec, QStringLiteral("prografy"));
     QWidget::closeEvent(event);
 }
 

@@ -76,7 +76,6 @@ class GrafyWindow : public QWidget {
     std::uint64_t revize_ = ~0ULL;
     GrafModel model_;
     bool zavreno_ = false;
-    bool prevzato_ = false; // closed for a window that shows its own panel
 };
 
 } // namespace hk

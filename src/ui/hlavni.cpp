@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "graphs/asymmetry.h"
 #include "records/exports.h"
 #include "records/session.h"
 #include "graphs/korona_startup.h"
@@ -161,6 +162,14 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
     startupHooks.loadCorona = LoadKoronaAtStartup;
+    startupHooks.computeAsymmetry = [](Session& s) {
+        s.setAsymetrie(SpocitejAsymetrii(s.records()));
+    };
+    // The same step after every change of the records (entry, correction,
+    // merge, "Přepočítat", removal), through the one hook.
+    model_.setPoZmeneZaznamu([this](Session& s) {
+        if (startupHooks.computeAsymmetry) startupHooks.computeAsymmetry(s);
+    });
     vytvorMenu();
     vytvorPanely();
 
@@ -280,6 +289,9 @@ QWidget* HlavniWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka
         b->setDefaultAction(a);
         b->setAutoRaise(false);
         layout->addWidget(b);
+        // A button whose command a window hides goes from the panel (a
+        // tool button would only grey it).
+        connect(a, &QAction::visibleChanged, b, [a, b] { b->setVisible(a->isVisible()); });
         pripravujeSe(a);
     }
     layout->addStretch(1);

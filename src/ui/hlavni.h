@@ -63,7 +63,7 @@ class HlavniWindow : public QMainWindow, public Ramec {
     const Session& session() const { return model_.session(); }
     void ukazPanel(const QString& name) override;
     QWidget* panel(const QString& name) const override { return panely_.value(name); }
-    QString viditelnyPanel() const;
+    QString viditelnyPanel() const override;
     void ulozitObrazekOkna(const QString& nazev) override {
         NazevObrazku = nazev;
         ulozokno();

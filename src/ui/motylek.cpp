@@ -19,6 +19,7 @@
 #include "records/session.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
+#include "ui/panel_okna.h"
 #include "ui/session_model.h"
 #include "ui/ui_helpers.h"
 
@@ -83,9 +84,7 @@ MotylekWindow* MotylekWindow::otevrit(const WindowContext& k) {
     k.plocha->setActiveSubWindow(sub);
     w->platno_->setFocus();
     // Closes itself when another window of the work area becomes active.
-    QObject::connect(k.plocha, &QMdiArea::subWindowActivated, w, [w, sub](QMdiSubWindow* aktivni) {
-        if (aktivni && aktivni != sub) sub->close();
-    });
+    ZavritPriAktivaciJineho(k.plocha, sub, w, [sub] { sub->close(); });
     return w;
 }
 
@@ -260,10 +259,11 @@ bool MotylekWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MotylekWindow::closeEvent(QCloseEvent* e) {
     // The work area closes the window before it goes; the main window's
-    // default panel comes back at once.
+    // default panel comes back at once, unless the window that took over
+    // shows its own.
     if (!zavreno_) {
         zavreno_ = true;
-        kontext_.ramec.zakladniPanel();
+        VratitPanel(kontext_.ramec, QStringLiteral("promotylek"));
     }
     QWidget::closeEvent(e);
 }

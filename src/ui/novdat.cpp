@@ -660,7 +660,6 @@ void NovdatWindow::ukoncitClick() {
         }
     }
     k_.ramec.zobrazZakres();
-    if (k_.ramec.hooks().computeAsymmetry) k_.ramec.hooks().computeAsymmetry(model.store());
     accept();
 }
 

@@ -6,13 +6,18 @@ struct SessionModel::Emit {
     SessionModel& m;
     bool records = true;
     ~Emit() {
-        if (records) emit m.recordsChanged();
+        if (records) m.zaznamyZmeneny();
         emit m.currentChanged();
     }
 };
 
 SessionModel::SessionModel(Session& session, QObject* parent)
     : QObject(parent), session_(session) {}
+
+void SessionModel::zaznamyZmeneny() {
+    if (poZmene_) poZmene_(session_);
+    emit recordsChanged();
+}
 
 void SessionModel::setCurrent(int index1) {
     if (session_.PocetZaznamu() == 0) return;
@@ -79,7 +84,7 @@ void SessionModel::switchDrawingNumbersOff() {
 }
 
 void SessionModel::fillMissingClasses() {
-    if (session_.fillMissingClasses()) emit recordsChanged();
+    if (session_.fillMissingClasses()) zaznamyZmeneny();
 }
 
 void SessionModel::switchEntryMode(bool heliographic) {
@@ -89,7 +94,7 @@ void SessionModel::switchEntryMode(bool heliographic) {
 
 void SessionModel::setDrawingSetting(const DrawingSetting& s) {
     session_.setDrawingSetting(s);
-    emit recordsChanged();
+    zaznamyZmeneny();
 }
 
 } // namespace hk

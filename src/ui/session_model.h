@@ -4,6 +4,7 @@
 // that windows repaint instead of calling each other. Windows read the
 // session through session() and never write it.
 #include <QObject>
+#include <functional>
 
 #include "records/session.h"
 
@@ -44,10 +45,18 @@ class SessionModel : public QObject {
     void switchEntryMode(bool heliographic);
     void setDrawingSetting(const DrawingSetting& s);
     bool addObserver(const ObserverTable::Entry& entry) { return session_.addObserver(entry); }
-    void writeObserverTable(const std::filesystem::path& file) { session_.writeObserverTable(file); }
+    void writeObserverTable(const std::filesystem::path& file) {
+        session_.writeObserverTable(file);
+    }
     // Saves datax.dat (throws when the write fails).
     void save() { session_.save(); }
     std::vector<std::string> takeWarnings() { return session_.takeWarnings(); }
+
+    // A step that runs after every operation that changed records, before
+    // recordsChanged goes out: tables derived from all records (the
+    // asymmetry tables) are brought up to date here and nowhere else, so the
+    // windows that repaint on the signal read them fresh.
+    void setPoZmeneZaznamu(std::function<void(Session&)> krok) { poZmene_ = std::move(krok); }
 
     // The store itself, for the start-up, the split and the exit sequence,
     // which are the store's own operations.
@@ -60,7 +69,9 @@ class SessionModel : public QObject {
   private:
     // Emits both signals when leaving the scope, also on an exception.
     struct Emit;
+    void zaznamyZmeneny();
     Session& session_;
+    std::function<void(Session&)> poZmene_;
 };
 
 } // namespace hk

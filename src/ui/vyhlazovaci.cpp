@@ -23,9 +23,9 @@
 #include "records/session.h"
 #include "render/jpeg_writer.h"
 #include "ui/graf_platno.h"
-#include "ui/grafy.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
+#include "ui/panel_okna.h"
 #include "ui/session_model.h"
 #include "ui/ui_helpers.h"
 
@@ -97,11 +97,8 @@ VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
     ctx.ramec.ukazPanel(QStringLiteral("provyhlazovaci"));
     sub->show();
     ctx.plocha->setActiveSubWindow(sub);
-    connect(ctx.plocha, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* s) {
-        if (!s || s == w->sub_ || w->zavreno_) return;
-        w->prevzato_ = qobject_cast<GrafyWindow*>(s->widget()) ||
-                       qobject_cast<VyhlazovaciWindow*>(s->widget());
-        w->zavrit();
+    ZavritPriAktivaciJineho(ctx.plocha, sub, w, [w] {
+        if (!w->zavreno_) w->zavrit();
     });
     w->oznacit();
     return w;
@@ -212,27 +209,39 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     Bruselvy_ = new QCheckBox(QStringLiteral("Brusel r"), GroupBox2_);
     Bruselvy_->setObjectName(QStringLiteral("Bruselvy"));
     g2->addWidget(Bruselvy_, 3, 0);
-    // The outside area and radio-flux series have no month layout the
-    // curves could be read from yet.
-    auto* bruselploch = new QCheckBox(QStringLiteral("Brusel plochy"), GroupBox2_);
-    bruselploch->setObjectName(QStringLiteral("bruselploch"));
-    auto* radiotok = new QCheckBox(QStringLiteral("Rádiový tok"), GroupBox2_);
-    radiotok->setObjectName(QStringLiteral("radiotok"));
-    g2->addWidget(bruselploch, 3, 1);
-    g2->addWidget(radiotok, 3, 2);
+    // The outside monthly series read at start: areas and the radio flux.
+    bruselploch_ = new QCheckBox(QStringLiteral("Brusel plochy"), GroupBox2_);
+    bruselploch_->setObjectName(QStringLiteral("bruselploch"));
+    radiotok_ = new QCheckBox(QStringLiteral("Rádiový tok"), GroupBox2_);
+    radiotok_->setObjectName(QStringLiteral("radiotok"));
+    for (QCheckBox* c : {bruselploch_, radiotok_}) {
+        QPalette pal = c->palette();
+        pal.setColor(QPalette::WindowText, c == bruselploch_ ? BarvaPloch : BarvaToku);
+        c->setPalette(pal);
+    }
+    g2->addWidget(bruselploch_, 3, 1);
+    g2->addWidget(radiotok_, 3, 2);
     auto* tok = new QWidget(GroupBox2_);
     tok->setObjectName(QStringLiteral("vybtok"));
     auto* tokLayout = new QHBoxLayout(tok);
     tokLayout->setContentsMargins(0, 0, 0, 0);
     for (const char* t : {"OBS", "ADJ", "ABS"}) {
         auto* r = new QRadioButton(QString::fromLatin1(t), tok);
-        r->setChecked(t[1] == 'B' && t[0] == 'O');
+        r->setObjectName(QStringLiteral("vybtok") + QString::fromLatin1(t));
         tokLayout->addWidget(r);
+        vybtok_.push_back(r);
     }
+    vybtok_.front()->setChecked(true);
     g2->addWidget(tok, 4, 0, 1, 3);
-    for (QWidget* w : {static_cast<QWidget*>(bruselploch), static_cast<QWidget*>(radiotok), tok}) {
-        w->setEnabled(false);
-        w->setToolTip(QStringLiteral("Připravuje se"));
+    const StartupTables& tabulky = ctx_.model.session().tables();
+    if (DatovaneRadky(tabulky.PlochyTab) == 0) {
+        bruselploch_->setEnabled(false);
+        bruselploch_->setToolTip(QStringLiteral("Soubor SIDC\\Plochy.txt nemá žádný měsíc"));
+    }
+    if (DatovaneRadky(tabulky.Tok10cmTab) == 0) {
+        radiotok_->setEnabled(false);
+        tok->setEnabled(false);
+        radiotok_->setToolTip(QStringLiteral("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc"));
     }
     auto* potvrdp = new QPushButton(QStringLiteral("Potvrdit"), GroupBox2_);
     potvrdp->setObjectName(QStringLiteral("potvrdp"));
@@ -240,6 +249,9 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     connect(potvrdp, &QPushButton::clicked, this, &VyhlazovaciWindow::potvrdpClick);
     GroupBox2_->adjustSize();
     GroupBox2_->hide();
+    // The boxes lie over the graph: their own background keeps them readable.
+    for (QGroupBox* b : {GroupBox1_, GroupBox2_})
+        b->setAutoFillBackground(true);
 
     GroupBox3_ = new QGroupBox(QStringLiteral("Tisknout do  roku "), platno_);
     GroupBox3_->setObjectName(QStringLiteral("GroupBox3"));
@@ -247,6 +259,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     rokTisku_->setObjectName(QStringLiteral("Edit3"));
     (new QVBoxLayout(GroupBox3_))->addWidget(rokTisku_);
     GroupBox3_->adjustSize();
+    GroupBox3_->setAutoFillBackground(true);
     GroupBox3_->hide();
 
     ScrollBar1_ = new QScrollBar(Qt::Horizontal, this);
@@ -289,6 +302,20 @@ bool VyhlazovaciWindow::bruselZobrazen() const {
     return tag_ == Vyhlazene && S_ == 3 && Bruselvy_->isChecked() && H_ != VolbaPolokoule::Obe;
 }
 
+bool VyhlazovaciWindow::plochyZobrazeny() const {
+    return tag_ == Vyhlazene && bruselploch_->isEnabled() && bruselploch_->isChecked();
+}
+
+bool VyhlazovaciWindow::tokZobrazen() const {
+    return tag_ == Vyhlazene && radiotok_->isEnabled() && radiotok_->isChecked();
+}
+
+VolbaToku VyhlazovaciWindow::volbaToku() const {
+    for (std::size_t i = 0; i < vybtok_.size(); ++i)
+        if (vybtok_[i]->isChecked()) return static_cast<VolbaToku>(i);
+    return VolbaToku::OBS;
+}
+
 void VyhlazovaciWindow::prepocitat() {
     const Session& s = ctx_.model.session();
     const bool nova = revize_ != s.revision();
@@ -304,6 +331,18 @@ void VyhlazovaciWindow::prepocitat() {
         brusel_ = bruselZobrazen() ? BuildBruselKrivka(s.tables().DenniSIDC, data_.prvniRok,
                                                        static_cast<int>(H_) - 1)
                                    : BruselKrivka{};
+        const StartupTables& t = s.tables();
+        const bool obe = H_ == VolbaPolokoule::Obe;
+        plochy_ = plochyZobrazeny()
+                      ? BuildTabulkovaKrivka(t.PlochyTab, obe ? 1 : static_cast<int>(H_) - 1,
+                                             data_.prvniRok)
+                      : BruselKrivka{};
+        plochyJih_ = plochyZobrazeny() && obe ? BuildTabulkovaKrivka(t.PlochyTab, 2, data_.prvniRok)
+                                              : BruselKrivka{};
+        tokVolba_ = volbaToku();
+        tok_ = tokZobrazen()
+                   ? BuildTabulkovaKrivka(t.Tok10cmTab, static_cast<int>(tokVolba_), data_.prvniRok)
+                   : BruselKrivka{};
     } else {
         asym_ = BuildAsymetrieGraf(s.records(), s.asymetrie(), S_, druh_, obdobi_);
     }
@@ -326,7 +365,8 @@ void VyhlazovaciWindow::obnovit() {
     Label3_->setText(QStringLiteral("%1 x %2").arg(platno_->width()).arg(platno_->height()));
     Label3_->adjustSize();
     Label3_->move(std::max(0, platno_->width() - Label3_->width() - 10), 2);
-    GroupBox2_->move(std::max(0, platno_->width() - 300), 30);
+    // Near the right edge, whole whatever the width of its texts.
+    GroupBox2_->move(std::max(0, platno_->width() - std::max(300, GroupBox2_->width() + 10)), 30);
     platno_->update();
 }
 
@@ -334,8 +374,11 @@ void VyhlazovaciWindow::oznacit() {
     for (int S = 1; S <= PocetVyhlRad; ++S) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(Rady[S - 1].polozka)))
             a->setChecked(S == S_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(Rady[S - 1].tlacitko)))
+        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(Rady[S - 1].tlacitko))) {
             b->setChecked(S == S_);
+            // Inter SOL has no hemispheres, so no asymmetry.
+            if (S == 9) b->setVisible(tag_ == Vyhlazene);
+        }
     }
     for (const PolokoulePrikaz& p : Polokoule)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko))) {
@@ -452,6 +495,13 @@ void VyhlazovaciWindow::kresli(QPainter& p, const QRect& r, int posun) const {
     }
     for (const auto& d : dalsi_)
         o.porovnani.push_back(d.get());
+    // As last confirmed.
+    if (!plochy_.t.empty()) o.plochy = &plochy_;
+    if (!plochyJih_.t.empty()) o.plochyJih = &plochyJih_;
+    if (!tok_.t.empty()) {
+        o.tok = &tok_;
+        o.volbaToku = tokVolba_;
+    }
     PaintVyhlazeny(p, r, data_, o);
 }
 
@@ -544,8 +594,7 @@ void VyhlazovaciWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
-    // The default panel, unless the window that took over shows its own.
-    if (!prevzato_) ctx_.ramec.zakladniPanel();
+    VratitPanel(ctx_.ramec, QStringLiteral("provyhlazovaci"));
     QWidget::closeEvent(event);
 }
 

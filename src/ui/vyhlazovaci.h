@@ -63,6 +63,12 @@ class VyhlazovaciWindow : public QWidget {
     VolbaPolokoule H() const { return H_; }
     double k() const { return k_; }
     bool bruselZobrazen() const;
+    bool plochyZobrazeny() const;
+    bool tokZobrazen() const;
+    VolbaToku volbaToku() const;
+    // The outside curves as last confirmed (empty when not shown).
+    const BruselKrivka& plochy() const { return plochy_; }
+    const BruselKrivka& tok() const { return tok_; }
     QImage obrazek() const;
 
     std::function<bool(QPrinter&)> vybratTiskarnu;
@@ -94,6 +100,9 @@ class VyhlazovaciWindow : public QWidget {
     QGroupBox* GroupBox2_;
     std::vector<QCheckBox*> porovnani_; // Chg .. Chpol, chinter: series 1..9
     QCheckBox* Bruselvy_;
+    QCheckBox* bruselploch_;
+    QCheckBox* radiotok_;
+    std::vector<QRadioButton*> vybtok_; // OBS, ADJ, ABS
     QGroupBox* GroupBox3_;
     QLineEdit* rokTisku_;
     QScrollBar* ScrollBar1_;
@@ -110,9 +119,10 @@ class VyhlazovaciWindow : public QWidget {
     VyhlazenaData data_;
     std::vector<std::unique_ptr<VyhlazenaData>> dalsi_; // comparison series
     BruselKrivka brusel_;
+    BruselKrivka plochy_, plochyJih_, tok_; // "Brusel plochy", "Rádiový tok" as confirmed
+    VolbaToku tokVolba_ = VolbaToku::OBS;
     AsymetrieGraf asym_;
     bool zavreno_ = false;
-    bool prevzato_ = false; // closed for a window that shows its own panel
 };
 
 } // namespace hk

@@ -29,6 +29,8 @@ class Ramec {
     // Shows a window's panel in the tool bar (and hides the others).
     virtual void ukazPanel(const QString& name) = 0;
     void zakladniPanel() { ukazPanel(QStringLiteral("zakladni")); }
+    // The name of the panel shown now (empty when none is).
+    virtual QString viditelnyPanel() const = 0;
     virtual QWidget* panel(const QString& name) const = 0;
     // F8: saves the front window's picture as "Obrázek/<nazev>.jpg", asking first.
     virtual void ulozitObrazekOkna(const QString& nazev) = 0;

@@ -1,6 +1,12 @@
 // Asymmetry tables, the daily graphs' series and the smoothed graphs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -176,6 +182,101 @@ TEST(Vyhlazene, BrusselsMonthlyMeansOnTheRecordsAxis) {
     ASSERT_FALSE(b.t.empty());
     EXPECT_EQ(b.t.front(), 7 - 12); // July 2009 on the axis of 2010
     EXPECT_EQ(b.M24.front(), 24 * 10);
+}
+
+// Lines of SIDC\Plochy.txt and SIDC\tok-10cm.txt as the start-up reads them.
+std::string plochyRadek(int rok, int mesic, double celek, double sever, double jih) {
+    char radek[64];
+    std::snprintf(radek, sizeof radek, "%04d %02d %7.1f%7.1f%7.1f\r\n", rok, mesic, celek, sever,
+                  jih);
+    return radek;
+}
+std::string tokRadek(int rok, int mesic, double obs, double adj, double abs) {
+    char radek[64];
+    std::snprintf(radek, sizeof radek, "%04d %02d        %6.1f    %6.1f     %6.1f \r\n", rok, mesic,
+                  obs, adj, abs);
+    return radek;
+}
+
+TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
+    // A straight line stays straight under the 13-month mean, so every
+    // smoothed value shows whether the months were placed and filled right.
+    auto primka = [](int i) { return 100 + 10 * i; }; // i months after December 2019
+    std::string mezera, spatne, poradi, kratka;
+    for (int i = 19; i >= 0; --i) {
+        const int y = 2019 + (i + 11) / 12, m = (i + 11) % 12 + 1;
+        if (i != 9) mezera.insert(0, plochyRadek(y, m, 0, primka(i), 0));
+        spatne.insert(0, plochyRadek(y, m, primka(i), 0, 0) +
+                             (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
+        if (i < 12) kratka.insert(0, plochyRadek(y, m, primka(i), 0, 0));
+        // Reversed, with one month given twice around its value.
+        const double d = i == 7 ? 0.5 : 0;
+        poradi += tokRadek(y, m, 0, 0, primka(i) / 10.0 - d);
+        if (d > 0) poradi += tokRadek(y, m, 0, 0, primka(i) / 10.0 + d);
+    }
+    const struct {
+        const char* name;
+        OutsideTable tabulka;
+        int sloupec;
+    } rows[] = {
+        {"a month without a line is interpolated", ParsePlochy(mezera), 1},
+        {"a line without a month is left out", ParsePlochy(spatne), 0},
+        {"lines out of order, a month twice, flux times 10", ParseTok10cm(poradi), 2},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const BruselKrivka b = BuildTabulkovaKrivka(r.tabulka, r.sloupec, 2020);
+        ASSERT_EQ(b.t.size(), 8u);
+        EXPECT_EQ(b.t.front(), 6); // June 2020, six months after the first line
+        for (std::size_t k = 0; k < b.t.size(); ++k)
+            EXPECT_EQ(b.M24[k], 24 * primka(b.t[k])) << "t = " << b.t[k];
+    }
+    EXPECT_EQ(DatovaneRadky(ParsePlochy(spatne)), 20);
+    EXPECT_TRUE(BuildTabulkovaKrivka(ParsePlochy(kratka), 0, 2020).t.empty()); // 12 months
+}
+
+// Real data of cycle 19, 1957-1959: the daily sunspot areas (RGO) and the
+// 10.7 cm flux (Penticton) as the monthly lines of the two files.
+TEST(Vyhlazene, RealAreasAndFluxPeakWithTheCycle) {
+    const std::filesystem::path data = std::filesystem::path(HELIOKRES_SOURCE_DIR) / "tests/data";
+    std::map<int, std::array<double, 6>> m; // area N, S, total, days; flux adj, count
+    std::ifstream plochy(data / "daily_area_1957_1959.txt");
+    int y, mes, d;
+    double t, n, s;
+    while (plochy >> y >> mes >> d >> t >> n >> s)
+        if (t >= 0) {
+            auto& x = m[y * 12 + mes - 1];
+            x[0] += n, x[1] += s, x[2] += t, ++x[3];
+        }
+    std::ifstream tok(data / "penticton_1957_1959.csv");
+    for (std::string radek; std::getline(tok, radek);) {
+        ASSERT_EQ(std::sscanf(radek.c_str(), "%4d%2d%*[^,],%*f,%lf", &y, &mes, &t), 3) << radek;
+        auto& x = m[y * 12 + mes - 1];
+        x[4] += t, ++x[5];
+    }
+    ASSERT_EQ(m.size(), 36u);
+    std::string p, f;
+    for (const auto& [i, x] : m) {
+        ASSERT_GT(x[3] * x[5], 0);
+        p += plochyRadek(i / 12, i % 12 + 1, x[2] / x[3], x[0] / x[3], x[1] / x[3]);
+        f += tokRadek(i / 12, i % 12 + 1, 0, x[4] / x[5], 0);
+    }
+    // Axis of records starting in 1958: July 1957 to June 1959.
+    const BruselKrivka a = BuildTabulkovaKrivka(ParsePlochy(p), 0, 1958);
+    const BruselKrivka r = BuildTabulkovaKrivka(ParseTok10cm(f), 1, 1958);
+    ASSERT_EQ(a.t.size(), 24u);
+    EXPECT_EQ(a.t.front(), 7 - 12);
+    EXPECT_EQ(r.t.back(), 12 + 6);
+    // The smoothed flux peaks in March 1958 (245 sfu) with the smoothed
+    // international sunspot number (SILSO); the smoothed area on the same
+    // plateau, November 1957 to March 1958.
+    auto vrchol = [](const BruselKrivka& b) {
+        return std::max_element(b.M24.begin(), b.M24.end()) - b.M24.begin();
+    };
+    EXPECT_EQ(r.t[static_cast<std::size_t>(vrchol(r))], 3);
+    EXPECT_NEAR(r.M24[static_cast<std::size_t>(vrchol(r))] / 240.0, 245.2, 0.2);
+    const int plato = a.t[static_cast<std::size_t>(vrchol(a))];
+    EXPECT_TRUE(plato >= 11 - 12 && plato <= 3) << plato;
 }
 
 } // namespace

@@ -6,8 +6,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -17,6 +19,8 @@
 #include "render/graph_renderer.h"
 #include "ui/grafy.h"
 #include "ui/install_windows.h"
+#include "ui/motylek.h"
+#include "ui/session_model.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/vyhlazovaci.h"
 #include "ui/vysledky.h"
@@ -65,9 +69,13 @@ class TestGrafy : public QObject {
     void grafy() {
         auto f = spustit();
         start(*f);
+        // The butterfly diagram closes for the graphs and leaves their panel shown.
+        f->hlavni->akce(QStringLiteral("motylek1"))->trigger();
+        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("promotylek"));
         f->hlavni->akce(QStringLiteral("graf"))->trigger();
         GrafyWindow* w = GrafyWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w);
+        QTRY_VERIFY(!MotylekWindow::otevrene(f->hlavni->plocha()));
         QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("prografy"));
         QVERIFY(f->hlavni->akce(QStringLiteral("gb"))->isChecked());
         f->hlavni->akce(QStringLiteral("fb"))->trigger();
@@ -135,8 +143,22 @@ class TestGrafy : public QObject {
         QVERIFY(w->bruselZobrazen());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
         snimek(w, "vyhlazovaci");
+
+        // The outside areas and the adjusted radio flux of the start-up tables.
+        const StartupTables& t = f->session.tables();
+        const int rok1 = std::stoi(f->session.record(1).Datum.text().substr(6));
+        w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
+        w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
+        w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
+        w->potvrdpClick();
+        QCOMPARE(w->volbaToku(), VolbaToku::ADJ);
+        QVERIFY(!w->tok().t.empty());
+        QCOMPARE(w->tok().M24, BuildTabulkovaKrivka(t.Tok10cmTab, 1, rok1).M24);
+        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 0, rok1).M24);
+        snimek(w, "vyhlazovaci_plochy_tok");
         f->hlavni->akce(QStringLiteral("sev_jih"))->trigger();
         QCOMPARE(w->H(), VolbaPolokoule::Obe);
+        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 1, rok1).M24); // north
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
@@ -146,6 +168,9 @@ class TestGrafy : public QObject {
         w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w && w->tag() == VyhlazovaciWindow::Asymetrie);
         QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
+        // Its panel shows the period buttons in place of the hemisphere ones.
+        QVERIFY(f->hlavni->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
+        QVERIFY(!f->hlavni->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
         f->hlavni->akce(QStringLiteral("mesicni"))->trigger();
         snimek(w, "asymetrie");
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
@@ -173,6 +198,48 @@ class TestGrafy : public QObject {
         f->hlavni->akce(QStringLiteral("asme"))->trigger();
         QVERIFY(v->mrizka().cells.size() > 30);
         snimek(v, "data_asymetrie");
+    }
+
+    // Every operation that changes records leaves the asymmetry tables and
+    // view 12 as a fresh computation gives them.
+    void asymetriePoZmenach() {
+        auto f = spustit();
+        start(*f);
+        f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
+        VysledkyWindow* v = VysledkyWindow::otevrene(*f->hlavni);
+        QVERIFY(v);
+        f->hlavni->akce(QStringLiteral("asro"))->trigger();
+        SessionModel& model = f->hlavni->model();
+        const Session& s = f->session;
+        auto rocni = [&] { return s.asymetrie().AsymetrieRocni.hodnoty; };
+        // The tables and the view as computed afresh, and changed by the step.
+        auto overit = [&](const char* krok, const auto& pred) {
+            const Asymetrie cerstva = SpocitejAsymetrii(s.records());
+            QVERIFY2(rocni() == cerstva.AsymetrieRocni.hodnoty && rocni() != pred, krok);
+            QVERIFY2(v->mrizka().cells == BuildAsymmetryGrid(cerstva, s.records(), false).cells,
+                     krok);
+        };
+
+        // A correction that makes the north of the first drawing far larger.
+        auto pred = rocni();
+        model.setCurrent(1);
+        TZaznam z = s.record(1);
+        z.Souhrn.gSev = static_cast<decltype(z.Souhrn.gSev)>(z.Souhrn.gSev + 40);
+        model.replaceCurrentRecord(z);
+        overit("oprava", pred);
+
+        // "Přepočítat" takes the summary from the groups again.
+        pred = rocni();
+        QVERIFY(!model.recomputeAll());
+        overit("přepočet", pred);
+
+        // Merged records of a year after the last one add a year.
+        pred = rocni();
+        TZaznam novy = s.record(s.PocetZaznamu());
+        novy.Datum.setText("15.06." + std::to_string(std::stoi(novy.Datum.text().substr(6)) + 1));
+        model.mergeRecords(std::vector<TZaznam>{novy});
+        overit("sloučení", pred);
+        QCOMPARE(rocni().size(), pred.size() + 1);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <tuple>
 
 #include "geometry/calendar.h"
@@ -158,6 +159,75 @@ BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera)
     const std::vector<long> m24 = Vyhlad13(prumery, 7, posledni - 6);
     for (int t = 7; t <= posledni - 6; ++t) {
         b.t.push_back(t + (od - prvniRok) * 12);
+        b.M24.push_back(m24[static_cast<std::size_t>(t)]);
+    }
+    return b;
+}
+
+namespace {
+
+// Month index (year x 12 + month - 1) of a label "yyyy mm"; other
+// separators between the two numbers are allowed.
+std::optional<int> mesicRadku(std::string_view label) {
+    std::size_t i = label.find_first_not_of(' ');
+    if (i == std::string_view::npos) return std::nullopt;
+    auto cislo = [&](std::size_t maxDelka) -> std::optional<int> {
+        int v = 0;
+        std::size_t n = 0;
+        while (i < label.size() && n < maxDelka && label[i] >= '0' && label[i] <= '9') {
+            v = v * 10 + (label[i] - '0');
+            ++i;
+            ++n;
+        }
+        if (n == 0 || (i < label.size() && label[i] >= '0' && label[i] <= '9')) return std::nullopt;
+        return v;
+    };
+    const std::optional<int> rok = cislo(4);
+    if (!rok || *rok < 1000) return std::nullopt;
+    while (i < label.size() && (label[i] == ' ' || label[i] == '.' || label[i] == '-' ||
+                                label[i] == '/' || label[i] == ';' || label[i] == ','))
+        ++i;
+    const std::optional<int> mesic = cislo(2);
+    if (!mesic || *mesic < 1 || *mesic > 12) return std::nullopt;
+    return *rok * 12 + *mesic - 1;
+}
+
+} // namespace
+
+int DatovaneRadky(const OutsideTable& tabulka) {
+    return static_cast<int>(
+        std::count_if(tabulka.rows.begin(), tabulka.rows.end(),
+                      [](const SeriesRow& r) { return mesicRadku(r.label).has_value(); }));
+}
+
+BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int prvniRok) {
+    BruselKrivka b;
+    const std::size_t k = static_cast<std::size_t>(std::clamp(sloupec, 0, 2));
+    std::vector<std::pair<int, int>> radky; // month index, value
+    for (const SeriesRow& r : tabulka.rows)
+        if (const std::optional<int> m = mesicRadku(r.label)) radky.emplace_back(*m, r.values[k]);
+    if (radky.empty()) return b;
+    std::stable_sort(radky.begin(), radky.end(),
+                     [](const auto& a, const auto& c) { return a.first < c.first; });
+    // Monthly means, then the months between them filled as the records'.
+    MesicniKrivka mesice;
+    for (std::size_t i = 0; i < radky.size();) {
+        std::size_t j = i;
+        long soucet = 0;
+        for (; j < radky.size() && radky[j].first == radky[i].first; ++j)
+            soucet += radky[j].second;
+        mesice.t.push_back(radky[i].first - radky.front().first);
+        mesice.hodnota.push_back(static_cast<int>(soucet / static_cast<long>(j - i)));
+        i = j;
+    }
+    const int posledni = mesice.t.back();
+    vyplnit(mesice, posledni);
+    if (posledni < 12) return b;
+    const std::vector<long> m24 = Vyhlad13(mesice.vyplnena, 6, posledni - 6);
+    // Month index 1 is January of the year of record 1.
+    const int posun = radky.front().first - prvniRok * 12 + 1;
+    for (int t = 6; t <= posledni - 6; ++t) {
+        b.t.push_back(t + posun);
         b.M24.push_back(m24[static_cast<std::size_t>(t)]);
     }
     return b;

@@ -56,14 +56,32 @@ VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S);
 // `po`; entries outside stay 0.
 std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po);
 
-// The international relative number of the outside daily series: monthly
-// means (unscaled), smoothed, placed on the month index of the records.
+// A smoothed outside series (the international relative number, the
+// Brussels areas, the radio flux): monthly means (unscaled), smoothed,
+// placed on the month index of the records.
 struct BruselKrivka {
     std::vector<int> t;    // month index on the records' axis
     std::vector<long> M24; // smoothed x 24
 };
 // `ktera` 0 whole disk, 1 north, 2 south.
 BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera);
+
+// The monthly outside tables of the start-up: "Brusel plochy" (PlochyTab:
+// whole disk, north, south) and "Rádiový tok" (Tok10cmTab: observed,
+// adjusted to 1 AU, absolute flux, times 10). Value `sloupec` (0..2) of each
+// line whose label starts with the year and the month ("yyyy mm"); lines of
+// the same month are averaged, lines without such a label left out, months
+// without a line filled linearly between their neighbours, then smoothed
+// over 13 months like the records' curves.
+BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int prvniRok);
+// Lines of the table that carry a year and a month.
+int DatovaneRadky(const OutsideTable& tabulka);
+
+enum class VolbaToku { OBS = 0, ADJ = 1, ABS = 2 };
+// Value of one tenth of the plot height: areas like the series "Plocha
+// skvrn disk", the flux 30 sfu (in the table's tenths).
+inline constexpr int JednotkaPloch = 400;
+inline constexpr int JednotkaToku = 300;
 
 // Asymmetry graph.
 enum class DruhAsymetrie { Rozdilova, Podilova };

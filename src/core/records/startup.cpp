@@ -164,6 +164,10 @@ void readObservers(Session& s, StartupTables& t, StartupResult& result) {
 
 } // namespace
 
+void ReadOutsideSeries(Session& s, StartupTables& t, const Date& today) {
+    readOutsideSeries(s, t, today);
+}
+
 StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                          const StartupHooks& hooks) {
     const auto startedAt = std::filesystem::file_time_type::clock::now();

@@ -32,6 +32,11 @@ struct StartupResult {
 StartupResult RunStartup(Session& session, int screenHeight, const Date& today,
                          const StartupHooks& hooks = {});
 
+// Only the outside series of the start-up (SIDC\dssn<year>.dat, Plochy.txt,
+// tok-10cm.txt) into `t`, with their warnings; nothing is written, for
+// commands that read a directory without starting the program on it.
+void ReadOutsideSeries(Session& session, StartupTables& t, const Date& today);
+
 // The main window's caption for the drawing setting of the session.
 std::string MainWindowCaption(const Session& session);
 
