@@ -162,6 +162,10 @@ void VybratWindow::nastavPosuvnik() {
     }
 }
 
+void VybratWindow::ukazPosuvnik(bool viditelny) {
+    ScrollBar1_->setVisible(viditelny);
+}
+
 void VybratWindow::zadatlist() {
     // A record whose date cannot be read is repaired by removing it; the
     // repaired data are saved at exit.
