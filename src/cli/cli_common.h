@@ -57,4 +57,13 @@ void LoadRecords(Session& session, std::ostream& err);
 // start-up reads it; empty when neither file exists.
 ObserverTable ReadObserverTable(const ProgramDir& dir);
 
+// The checks the picture commands share, in the order they make them.
+// A whole decimal number within [min, max]; UsageError "neplatná hodnota
+// <what> "<text>"" otherwise.
+int ParseInt(const std::string& text, const char* what, int min, int max);
+// The command takes the program directory as its one argument.
+void ExpectProgramDirectory(const Args& args);
+// The value of --out; UsageError when it was not given.
+std::string RequireOut(const std::optional<std::string>& out);
+
 } // namespace hk::cli

@@ -82,11 +82,6 @@ T zvolit(const std::optional<std::string>& text, const std::pair<const char*, T>
     throw UsageError(std::string("volba ") + volba + " čeká " + seznam);
 }
 
-void nacist(Session& session, const std::string& adresar, std::ostream& err) {
-    LoadRecords(session, err);
-    (void)adresar;
-}
-
 } // namespace
 
 int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
@@ -96,9 +91,9 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto size = TakeOption(args, "--size");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, GrafRada> rady[PocetGrafRad];
     for (int i = 0; i < PocetGrafRad; ++i)
         rady[i] = {Popis(static_cast<GrafRada>(i)).nazev, static_cast<GrafRada>(i)};
@@ -116,15 +111,15 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const int d = size ? 1 : 2;
 
     Session session(ExistingProgramDirectory(args[0]));
-    nacist(session, args[0], err);
+    LoadRecords(session, err);
     const GrafData data = BuildGrafData(session.records(), session.geometry(), rada);
     const GrafModel model = BuildGrafModel(data, vyska, rezim, d);
     const int sirka = std::clamp(GrafSirka(model) + 50, 400, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska),
+    ulozit(file, QSize(sirka, vyska),
            [&](QPainter& p, const QRect& r) { PaintGraf(p, r, model, GrafOptions{}); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 
@@ -135,9 +130,9 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const auto brussels = TakeOption(args, "--brussels");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, int> rady[PocetVyhlRad];
     for (int s = 1; s <= PocetVyhlRad; ++s)
         rady[s - 1] = {VyhlPopis(s).nazev, s};
@@ -172,7 +167,7 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         for (const std::string& w : session.takeWarnings())
             err << "Upozornění: " << w << "\n";
     } else {
-        nacist(session, args[0], err);
+        LoadRecords(session, err);
     }
     const VyhlazenaData data = BuildVyhlazenaData(session.records(), S);
     BruselKrivka brusel;
@@ -188,9 +183,9 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const int sirka = std::clamp((data.tPosledni + 14) * w + 80, 700, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska),
+    ulozit(file, QSize(sirka, vyska),
            [&](QPainter& p, const QRect& r) { PaintVyhlazeny(p, r, data, o); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 
@@ -201,10 +196,10 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto period = TakeOption(args, "--period");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     if (!kind) throw UsageError("chybí --kind");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, int> rady[8];
     for (int s = 1; s <= 8; ++s)
         rady[s - 1] = {VyhlPopis(s).nazev, s};
@@ -219,7 +214,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const ObdobiAsymetrie obdobi = zvolit(period, Obdobi, ObdobiAsymetrie::Zaznamovy, "--period");
 
     Session session(ExistingProgramDirectory(args[0]));
-    nacist(session, args[0], err);
+    LoadRecords(session, err);
     const Asymetrie tabulky = SpocitejAsymetrii(session.records());
     const AsymetrieGraf graf = BuildAsymetrieGraf(session.records(), tabulky, S, druh, obdobi);
     AsymetrieOptions o;
@@ -229,9 +224,9 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const int sirka = std::clamp(AsymetrieSirka(graf, o), 600, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, 600),
+    ulozit(file, QSize(sirka, 600),
            [&](QPainter& p, const QRect& r) { PaintAsymetrie(p, r, graf, o); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 
