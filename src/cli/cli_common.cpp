@@ -1,7 +1,6 @@
 #include "cli/cli_common.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <ostream>
 
@@ -69,14 +68,6 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
         return table;
     }
     return {};
-}
-
-int ParseInt(const std::string& text, const char* what, int min, int max) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
-        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
-    return v;
 }
 
 void ExpectProgramDirectory(const Args& args) {

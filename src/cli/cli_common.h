@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the command-line tool: argument handling and the
 // signature every command has.
+#include <charconv>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -60,7 +61,13 @@ ObserverTable ReadObserverTable(const ProgramDir& dir);
 // The checks the picture commands share, in the order they make them.
 // A whole decimal number within [min, max]; UsageError "neplatná hodnota
 // <what> "<text>"" otherwise.
-int ParseInt(const std::string& text, const char* what, int min, int max);
+inline int ParseInt(const std::string& text, const char* what, int min, int max) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
+        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
+    return v;
+}
 // The command takes the program directory as its one argument.
 void ExpectProgramDirectory(const Args& args);
 // The value of --out; UsageError when it was not given.
