@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 #include "demo/demo.h"
 #include "records/geometry_cache.h"
@@ -85,8 +86,8 @@ TEST(GeometryCache, DirtyEntriesFollowRemovalsMovesAndAppends) {
     ASSERT_GE(records.size(), 25u);
     GeometryCache cache = GeometryCache::of(records);
     for (std::size_t i : {3u, 10u, 20u}) {
+        records[i].Skupiny[0] = records[1].Skupiny[0];
         records[i].Skupiny[0].Uhel = static_cast<std::uint16_t>(900 + i);
-        records[i].Skupiny[0].Vzd = 600;
         records[i].PocetSkupin = std::max<std::uint8_t>(records[i].PocetSkupin, 1);
         cache.markChanged(i);
     }
@@ -96,8 +97,7 @@ TEST(GeometryCache, DirtyEntriesFollowRemovalsMovesAndAppends) {
         records.erase(records.begin() + static_cast<std::ptrdiff_t>(*it));
     cache.erase(removed);
     std::vector<std::size_t> order(records.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = order.size() - 1 - i;
+    std::iota(order.rbegin(), order.rend(), std::size_t{0}); // reversed
     std::reverse(records.begin(), records.end());
     cache.permute(order);
     records.push_back(records.front());
