@@ -70,4 +70,13 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
     return {};
 }
 
+void ExpectProgramDirectory(const Args& args) {
+    if (args.size() != 1) throw UsageError("čekám adresář programu");
+}
+
+std::string RequireOut(const std::optional<std::string>& out) {
+    if (!out) throw UsageError("chybí --out SOUBOR");
+    return *out;
+}
+
 } // namespace hk::cli

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the command-line tool: argument handling and the
 // signature every command has.
+#include <charconv>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -56,5 +57,20 @@ void LoadRecords(Session& session, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
 // start-up reads it; empty when neither file exists.
 ObserverTable ReadObserverTable(const ProgramDir& dir);
+
+// The checks the picture commands share, in the order they make them.
+// A whole decimal number within [min, max]; UsageError "neplatná hodnota
+// <what> "<text>"" otherwise.
+inline int ParseInt(const std::string& text, const char* what, int min, int max) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
+        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
+    return v;
+}
+// The command takes the program directory as its one argument.
+void ExpectProgramDirectory(const Args& args);
+// The value of --out; UsageError when it was not given.
+std::string RequireOut(const std::optional<std::string>& out);
 
 } // namespace hk::cli

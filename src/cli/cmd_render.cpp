@@ -1,6 +1,5 @@
 // heliokres-cli render: pictures of the program as image files. Each kind of
 // picture is a subcommand in its own function (render drawing here).
-#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <ostream>
@@ -19,20 +18,11 @@ namespace hk::cli {
 
 namespace {
 
-
-int parseNumber(const std::string& text, const char* what, int min, int max) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
-        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
-    return v;
-}
-
 // The 1-based index of the record chosen by --record or by --date/--time.
 int chooseRecord(const Session& session, const std::optional<std::string>& number,
                  const std::optional<std::string>& date, const std::optional<std::string>& time) {
     if (number) {
-        const int n = parseNumber(*number, "--record", 1, 1 << 30);
+        const int n = ParseInt(*number, "--record", 1, 1 << 30);
         if (n > session.PocetZaznamu())
             throw JobError("Záznam " + *number + " neexistuje, soubor má " +
                            std::to_string(session.PocetZaznamu()) + " záznamů");
@@ -41,7 +31,7 @@ int chooseRecord(const Session& session, const std::optional<std::string>& numbe
     const auto wanted = ParseDatum(*date);
     if (!wanted) throw UsageError("neplatné datum \"" + *date + "\"");
     std::optional<int> cas;
-    if (time) cas = parseNumber(*time, "--time", 0, 2359);
+    if (time) cas = ParseInt(*time, "--time", 0, 2359);
     for (int i = 1; i <= session.PocetZaznamu(); ++i) {
         const TZaznam& z = session.record(i);
         if (RecordDate(z) == wanted && (!cas || z.Cas == *cas)) return i;
@@ -61,12 +51,12 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto width = TakeOption(args, "--width");
     const bool printColours = TakeFlag(args, "--print-colours");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (number.has_value() == date.has_value())
         throw UsageError("zadejte buď --record, nebo --date");
     if (time && !date) throw UsageError("--time patří k --date");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
-    const int pictureWidth = width ? parseNumber(*width, "--width", 100, 8000) : 800;
+    const std::string file = RequireOut(outFile);
+    const int pictureWidth = width ? ParseInt(*width, "--width", 100, 8000) : 800;
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
@@ -83,8 +73,8 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
         QPainter painter(&image);
         PaintDrawing(painter, image.rect(), model, options);
     }
-    SaveImage(image, *outFile, 90);
-    out << *outFile << "\n";
+    SaveImage(image, file, 90);
+    out << file << "\n";
     return 0;
 }
 

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <ostream>
 
@@ -26,19 +25,11 @@ namespace {
 
 constexpr int CliScreenHeight = 1024;
 
-int number(const std::string& text, const char* what, int min, int max) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
-        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
-    return v;
-}
-
 QSize parseSize(const std::string& text) {
     const std::size_t x = text.find('x');
     if (x == std::string::npos) throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. 1200x800");
-    return QSize(number(text.substr(0, x), "--size", 200, 8000),
-                 number(text.substr(x + 1), "--size", 200, 8000));
+    return QSize(ParseInt(text.substr(0, x), "--size", 200, 8000),
+                 ParseInt(text.substr(x + 1), "--size", 200, 8000));
 }
 
 bool isPdf(const std::filesystem::path& file) {
@@ -65,8 +56,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     o.korona = TakeFlag(args, "--corona");
     o.SirkaFakuli = TakeFlag(args, "--faculae-bars");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    ExpectProgramDirectory(args);
+    RequireOut(outFile);
     const QSize client = size ? parseSize(*size) : QSize(1200, 800);
     if (mode) {
         if (*mode == "spots")
@@ -79,11 +70,11 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
             throw UsageError("--mode čeká spots, faculae nebo both");
     }
     if (rotationScale) {
-        o.MeritkoRotace = number(*rotationScale, "--rotation-scale", 1, 16);
+        o.MeritkoRotace = ParseInt(*rotationScale, "--rotation-scale", 1, 16);
         if ((o.MeritkoRotace & (o.MeritkoRotace - 1)) != 0)
             throw UsageError("--rotation-scale čeká 1, 2, 4, 8 nebo 16");
     }
-    if (latitudeScale) o.MeritkoSirky = number(*latitudeScale, "--latitude-scale", 1, 9);
+    if (latitudeScale) o.MeritkoSirky = ParseInt(*latitudeScale, "--latitude-scale", 1, 9);
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     if (!ProgramDir(root).exists("datax.dat"))

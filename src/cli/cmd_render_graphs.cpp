@@ -91,9 +91,9 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto size = TakeOption(args, "--size");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, GrafRada> rady[PocetGrafRad];
     for (int i = 0; i < PocetGrafRad; ++i)
         rady[i] = {Popis(static_cast<GrafRada>(i)).nazev, static_cast<GrafRada>(i)};
@@ -117,9 +117,9 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const int sirka = std::clamp(GrafSirka(model) + 50, 400, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska),
+    ulozit(file, QSize(sirka, vyska),
            [&](QPainter& p, const QRect& r) { PaintGraf(p, r, model, GrafOptions{}); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 
@@ -132,9 +132,9 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const auto flux = TakeOption(args, "--flux");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, int> rady[PocetVyhlRad];
     for (int s = 1; s <= PocetVyhlRad; ++s)
         rady[s - 1] = {VyhlPopis(s).nazev, s};
@@ -209,9 +209,9 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const int sirka = std::clamp((data.tPosledni + 14) * w + 80, 700, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, vyska),
+    ulozit(file, QSize(sirka, vyska),
            [&](QPainter& p, const QRect& r) { PaintVyhlazeny(p, r, data, o); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 
@@ -222,10 +222,10 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto period = TakeOption(args, "--period");
     const auto outFile = TakeOption(args, "--out");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     if (!kind) throw UsageError("chybí --kind");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     std::pair<const char*, int> rady[8];
     for (int s = 1; s <= 8; ++s)
         rady[s - 1] = {VyhlPopis(s).nazev, s};
@@ -250,9 +250,9 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const int sirka = std::clamp(AsymetrieSirka(graf, o), 600, NejvetsiSirka);
 
     GuiApplicationScope gui;
-    ulozit(*outFile, QSize(sirka, 600),
+    ulozit(file, QSize(sirka, 600),
            [&](QPainter& p, const QRect& r) { PaintAsymetrie(p, r, graf, o); });
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "render/protocol.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -130,6 +131,24 @@ double rowTop(const FormLayout& l, int row) {
     const double daysTop = l.tableTop + l.headerHeight;
     if (row <= MaxDays + 1) return daysTop + (row - 1) * l.rowHeight;
     return daysTop + MaxDays * l.rowHeight + 2 + (row - ProtocolSumRow) * l.rowHeight;
+}
+
+// Where the pieces of a printed form start along one side: each piece as
+// long as the page allows, ending at the last allowed split that fits (or
+// where the page ends when none does).
+std::vector<double> pieceStarts(double length, double page, const std::vector<double>& splits) {
+    constexpr double Slack = 0.5; // a pixel's rounding never makes a new page
+    std::vector<double> starts{0};
+    double start = 0;
+    while (length - start > page + Slack) {
+        double next = 0;
+        for (double split : splits)
+            if (split > start + Slack && split <= start + page) next = std::max(next, split);
+        if (next == 0) next = start + page;
+        starts.push_back(next);
+        start = next;
+    }
+    return starts;
 }
 
 QString valueText(int v) {
@@ -267,7 +286,7 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
-    painter.translate(target.left(), target.top() - options.scroll);
+    painter.translate(target.left() - options.scrollX, target.top() - options.scroll);
     const double s = options.unit * scaleOf(kind, options.velikostPisma);
     painter.scale(s, s);
     if (kind == ProtocolKind::Sidc)
@@ -277,20 +296,55 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
     painter.restore();
 }
 
-void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
-                       ProtocolKind kind) {
-    const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi);
-    const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
-    const int width = static_cast<int>(form.width() * unit);
-    const int height = static_cast<int>(form.height() * unit);
-    const QRect target(page.left() + (page.width() - width) / 2, page.top(), width, height);
-    PaintProtocol(painter, target, data, kind, {unit, 0, VelikostPismaVychozi});
+std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int velikostPisma, const QSizeF& page) {
+    const FormLayout& l = layoutOf(kind);
+    const double s =
+        ProtocolFitUnit(kind, VelikostPismaVychozi, page) * scaleOf(kind, velikostPisma);
+    std::vector<double> radky{l.tableTop};
+    for (int row = 1; row <= ProtocolMeanRow + 1; ++row)
+        radky.push_back(rowTop(l, row));
+    std::vector<double> sloupce;
+    for (std::size_t i = 1; i < l.columns.size(); ++i)
+        sloupce.push_back((l.columns[i - 1].right + l.columns[i].left) / 2);
+    for (double& y : radky)
+        y *= s;
+    for (double& x : sloupce)
+        x *= s;
+    const std::vector<double> xs = pieceStarts(l.width * s, page.width(), sloupce);
+    const std::vector<double> ys = pieceStarts(l.height * s, page.height(), radky);
+    std::vector<QRectF> pieces;
+    for (std::size_t r = 0; r < ys.size(); ++r)
+        for (std::size_t c = 0; c < xs.size(); ++c) {
+            const double right = c + 1 < xs.size() ? xs[c + 1] : l.width * s;
+            const double bottom = r + 1 < ys.size() ? ys[r + 1] : l.height * s;
+            pieces.emplace_back(xs[c], ys[r], right - xs[c], bottom - ys[r]);
+        }
+    return pieces;
 }
 
-void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind) {
+void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
+                       ProtocolKind kind, int velikostPisma, int piece) {
+    const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, velikostPisma, page.size());
+    const QRectF kus = pieces.at(static_cast<std::size_t>(piece));
+    const int width = static_cast<int>(std::ceil(kus.width()));
+    const int height = static_cast<int>(std::ceil(kus.height()));
+    const int left = pieces.size() == 1 ? (page.width() - width) / 2 : 0;
+    const QRect target(page.left() + std::max(0, left), page.top(), std::min(width, page.width()),
+                       std::min(height, page.height()));
+    const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
+    PaintProtocol(painter, target, data, kind, {unit, kus.top(), velikostPisma, kus.left()});
+}
+
+void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind,
+                   int velikostPisma) {
     QPainter painter;
     if (!painter.begin(&device)) throw std::runtime_error("Tisk nelze zahájit");
-    PaintProtocolPage(painter, QRect(0, 0, device.width(), device.height()), data, kind);
+    const QRect page(0, 0, device.width(), device.height());
+    const std::size_t pages = ProtocolPrintPieces(kind, velikostPisma, page.size()).size();
+    for (std::size_t i = 0; i < pages; ++i) {
+        if (i > 0 && !device.newPage()) throw std::runtime_error("Tisk nelze zahájit");
+        PaintProtocolPage(painter, page, data, kind, velikostPisma, static_cast<int>(i));
+    }
     painter.end();
 }
 

@@ -5,6 +5,7 @@
 // form units and drawn on any QPainter: the window, a printed page, an image.
 #include <QRect>
 #include <QSizeF>
+#include <vector>
 
 #include "results/protocol_data.h"
 
@@ -25,6 +26,7 @@ struct ProtocolOptions {
     double unit = 1.0; // device pixels per form unit (the window's magnification)
     double scroll = 0; // device pixels scrolled: the form moves up by this much
     int velikostPisma = VelikostPismaVychozi; // Czech protocol only
+    double scrollX = 0; // device pixels scrolled sideways: the form moves left
 };
 
 // The size of the whole form in form units at unit 1, for the given font size.
@@ -48,15 +50,24 @@ QRectF ProtocolCellRect(ProtocolKind kind, const ProtocolOptions& options, int r
 void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& data,
                    ProtocolKind kind, const ProtocolOptions& options);
 
-// Paints the whole form on a page (printer, PDF), as large as fits, centred
-// horizontally at the top of `page`.
-void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
-                       ProtocolKind kind);
+// The printed form: at the default font size as large as fits the page; the
+// Czech protocol's font size scales it from there as it does in the window.
+// A form larger than the page goes on over further pages, left to right and
+// then down, split between the header block and the table and between the
+// table's rows and columns where it can be. Each piece is a part of the
+// scaled form in device pixels; a form that fits is one piece.
+std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int velikostPisma, const QSizeF& page);
 
-// Prints the form as one page on the device (a printer, a PDF writer).
-// Throws std::runtime_error with a Czech message when the device cannot be
-// painted on.
-void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind);
+// Paints piece `piece` of the printed form on a page (printer, PDF) at the
+// top of `page`; a form that fits is centred horizontally.
+void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
+                       ProtocolKind kind, int velikostPisma = VelikostPismaVychozi, int piece = 0);
+
+// Prints the form on the device (a printer, a PDF writer), one page per
+// piece. Throws std::runtime_error with a Czech message when the device
+// cannot be painted on.
+void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind,
+                   int velikostPisma = VelikostPismaVychozi);
 
 // "v": one size up, above 60 back to 20. "m": one size down, not below 8.
 int VelikostPismaVetsi(int size);

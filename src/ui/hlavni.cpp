@@ -579,6 +579,10 @@ void HlavniWindow::ukazStav(const QString& text, int ms) {
     statusBar()->showMessage(text, ms);
 }
 
+void HlavniWindow::ukazPosuvnikZaznamu(bool viditelny) {
+    if (seznam_) seznam_->ukazPosuvnik(viditelny);
+}
+
 void HlavniWindow::posledni1Click() {
     if (seznam_)
         seznam_->posledni();

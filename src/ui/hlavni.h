@@ -72,6 +72,7 @@ class HlavniWindow : public QMainWindow, public Ramec {
     void setTitulek(const QString& text) override { setWindowTitle(text); }
     void ukazStav(const QString& text, int ms = 0) override;
     void posledniUprava() override { posledni1Click(); }
+    void ukazPosuvnikZaznamu(bool viditelny) override;
     const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.

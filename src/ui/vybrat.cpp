@@ -26,7 +26,7 @@ namespace {
 // as pixels (as for every font role), which keeps a line within the list.
 constexpr int PismoSeznamu = 12;
 constexpr int SirkaSeznamu = 259;
-constexpr int NejmensiPismo = 9; // beside the drawing window on a narrow screen
+constexpr int NejmensiPismo = 8; // beside the drawing window on a 1024-pixel screen
 
 } // namespace
 
@@ -91,10 +91,14 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
 }
 
 int VybratWindow::sirkaRadku() const {
-    // The widest line: a six-digit index and a drawing number of 999/99.
-    const QString vzor = QStringLiteral("999999     31 12 2026  2359    999/99");
+    // The widest line: the index padded to five digits (more for a larger
+    // store) and a drawing number of 999/99.
+    const int cislic =
+        std::max(5, static_cast<int>(QString::number(k_.model.session().PocetZaznamu()).size()));
+    const QString vzor =
+        QString(cislic, QLatin1Char('9')) + QStringLiteral("     31 12 2026  2359    999/99");
     return QFontMetrics(ListBox1_->font()).horizontalAdvance(vzor) + 2 * ListBox1_->frameWidth() +
-           12;
+           8;
 }
 
 int VybratWindow::vyskaRadku() const {
@@ -160,6 +164,10 @@ void VybratWindow::nastavPosuvnik() {
     } else {
         ScrollBar1_->setRange(0, 0);
     }
+}
+
+void VybratWindow::ukazPosuvnik(bool viditelny) {
+    ScrollBar1_->setVisible(viditelny);
 }
 
 void VybratWindow::zadatlist() {

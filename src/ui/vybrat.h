@@ -34,6 +34,9 @@ class VybratWindow : public QWidget {
     void posledni();
     // Steps to the next record, as the Down arrow does.
     void sipkadolu();
+    // The scroll bar beside the list; the wheel and the arrow keys step
+    // through the records while it is hidden.
+    void ukazPosuvnik(bool viditelny);
     // The main window's close lifts the refusal to close.
     void povolitZavreni() { zavrit_ = true; }
 

@@ -234,6 +234,7 @@ void VysledkyWindow::closeEvent(QCloseEvent* event) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
     }
     k_.ramec.zakladniPanel();
+    k_.ramec.ukazPosuvnikZaznamu(true);
     k_.ramec.posledniUprava();
     QWidget::closeEvent(event);
 }
@@ -408,6 +409,9 @@ void VysledkyWindow::ukaz(int rezim) {
 }
 
 void VysledkyWindow::sestav() {
+    // While the results are shown the record list keeps still: its scroll
+    // bar is hidden until the window closes.
+    k_.ramec.ukazPosuvnikZaznamu(false);
     if (sestavPohled()) return;
     const double procento = session_.ProcentoVelikosti() / 100.0;
     switch (rezim_) {
@@ -557,7 +561,8 @@ void VysledkyWindow::tiskDo(QPrinter& printer) {
         switch (rezim_) {
         case Vlastni:
         case Oficialni:
-            PrintProtocol(printer, protokol_->data(), protokol_->kind());
+            PrintProtocol(printer, protokol_->data(), protokol_->kind(),
+                          protokol_->options().velikostPisma);
             return;
         case Namerena:
         case Vyhlazena:

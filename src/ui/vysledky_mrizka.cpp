@@ -1,6 +1,9 @@
 #include "ui/vysledky_mrizka.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
 #include <QTableWidget>
 
 namespace hk {
@@ -39,6 +42,19 @@ void VyplnMrizku(QTableWidget& mrizka, const ResultsGrid& tabulka) {
         }
     }
     mrizka.resizeColumnsToContents();
+}
+
+QSpinBox* NovyCiselnik(QBoxLayout& radek, QWidget* parent, const QString& popisek,
+                       const QString& objectName, int od, int po, int start) {
+    radek.addWidget(new QLabel(popisek, parent));
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(objectName);
+    spin->setRange(od, po);
+    spin->setValue(start);
+    spin->setKeyboardTracking(false);
+    radek.addWidget(spin);
+    radek.addStretch(1);
+    return spin;
 }
 
 } // namespace hk

@@ -6,6 +6,8 @@
 
 #include "results/results_grid.h"
 
+class QBoxLayout;
+class QSpinBox;
 class QTableWidget;
 class QWidget;
 
@@ -17,5 +19,11 @@ QTableWidget* NovaMrizka(const QString& objectName, QWidget* parent);
 // Shows the table: row 0 and column 0 as fixed (grey) cells, value cells
 // right-aligned.
 void VyplnMrizku(QTableWidget& mrizka, const ResultsGrid& tabulka);
+
+// The number box above a grid (the rotation of view 3, the year of view 10):
+// its caption and the box, added to `radek` and followed by a stretch. The
+// box takes a typed value when Enter is pressed or it loses the focus.
+QSpinBox* NovyCiselnik(QBoxLayout& radek, QWidget* parent, const QString& popisek,
+                       const QString& objectName, int od, int po, int start);
 
 } // namespace hk

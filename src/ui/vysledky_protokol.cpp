@@ -34,7 +34,10 @@ void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double un
 }
 
 ProtocolOptions ProtokolView::options() const {
-    return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_};
+    // A form wider than the window (a large font, a narrow screen) scrolls
+    // sideways to its last column.
+    return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_,
+            static_cast<double>(horizontalScrollBar()->value())};
 }
 
 void ProtokolView::upravPosuvnik() {
@@ -49,11 +52,7 @@ void ProtokolView::upravPosuvnik() {
 
 void ProtokolView::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
-    const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
-    const QRect target(0, 0,
-                       std::max(viewport()->width(), static_cast<int>(std::ceil(form.width()))),
-                       viewport()->height());
-    PaintProtocol(p, target, data_, kind_, options());
+    PaintProtocol(p, viewport()->rect(), data_, kind_, options());
 }
 
 void ProtokolView::resizeEvent(QResizeEvent* event) {

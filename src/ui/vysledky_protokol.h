@@ -1,7 +1,7 @@
 #pragma once
 // Views 1 and 2 of the results window: the monthly protocol or the SIDC
 // certificate painted on the window, scrolled vertically when it is taller
-// than the window.
+// than the window and sideways when it is wider.
 #include <QAbstractScrollArea>
 
 #include "render/protocol.h"

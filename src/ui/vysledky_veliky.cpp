@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -16,15 +15,9 @@ VelikyPanel::VelikyPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Seřazení skupin podle velikosti za jeden rok"), parent) {
     setObjectName(QStringLiteral("GroupBox2"));
     auto* radek = new QHBoxLayout;
-    radek->addWidget(new QLabel(QStringLiteral("Zadej rok"), this));
-    spin_ = new QSpinBox(this);
-    spin_->setObjectName(QStringLiteral("SpinEdit2"));
-    spin_->setRange(VelikostRokOd, VelikostRokDo);
-    spin_->setValue(VelikostRokStart);
-    spin_->setKeyboardTracking(false);
+    spin_ = NovyCiselnik(*radek, this, QStringLiteral("Zadej rok"), QStringLiteral("SpinEdit2"),
+                         VelikostRokOd, VelikostRokDo, VelikostRokStart);
     spin_->installEventFilter(this);
-    radek->addWidget(spin_);
-    radek->addStretch(1);
     mrizka_ = NovaMrizka(QStringLiteral("StringGrid7"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(radek);

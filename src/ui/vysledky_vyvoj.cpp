@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,15 +17,9 @@ VyvojPanel::VyvojPanel(QWidget* parent) : QWidget(parent) {
     panel->setObjectName(QStringLiteral("Panel2"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto* radek = new QHBoxLayout(panel);
-    radek->addWidget(new QLabel(QStringLiteral("Číslo otočky"), panel));
-    spin_ = new QSpinBox(panel);
-    spin_->setObjectName(QStringLiteral("SpinEdit1"));
-    spin_->setRange(VyvojRotaceOd, VyvojRotaceDo);
-    spin_->setValue(VyvojRotaceStart);
-    spin_->setKeyboardTracking(false);
+    spin_ = NovyCiselnik(*radek, panel, QStringLiteral("Číslo otočky"), QStringLiteral("SpinEdit1"),
+                         VyvojRotaceOd, VyvojRotaceDo, VyvojRotaceStart);
     spin_->installEventFilter(this);
-    radek->addWidget(spin_);
-    radek->addStretch(1);
 
     mrizka_ = NovaMrizka(QStringLiteral("StringGrid2"), this);
     auto* layout = new QVBoxLayout(this);

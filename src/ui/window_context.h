@@ -43,6 +43,9 @@ class Ramec {
     virtual void posledniUprava() = 0;
     // Brings the drawing window to the front.
     virtual void zobrazZakres() = 0;
+    // Shows or hides the scroll bar of the record list (the results window
+    // hides it while it is open).
+    virtual void ukazPosuvnikZaznamu(bool viditelny) = 0;
     virtual QRect obrazovka() const = 0;
     // Steps that run inside the start-up and after every stored entry.
     virtual const StartupHooks& hooks() const = 0;

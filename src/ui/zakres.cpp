@@ -226,20 +226,34 @@ void ZakresWindow::resizeEvent(QResizeEvent* event) {
     umistitPanely();
 }
 
+namespace {
+
+// A panel as large as its contents need and at least as wide as its
+// title, which the group box's own size leaves out.
+void prizpusobit(QWidget* panel) {
+    panel->adjustSize();
+    if (const auto* box = qobject_cast<const QGroupBox*>(panel)) {
+        const int titulek = box->fontMetrics().horizontalAdvance(box->title()) + 24;
+        if (panel->width() < titulek) panel->resize(titulek, panel->height());
+    }
+}
+
+} // namespace
+
 void ZakresWindow::umistitPanely() {
     // The list of auxiliary spots at the right edge; the other panels at the
     // top right, over the text beside the disk.
     for (QWidget* w : std::initializer_list<QWidget*>{GroupBox1_, ulozzakresy_, GroupBox2_,
                                                       slucovani_, Panel2_}) {
-        w->adjustSize();
+        prizpusobit(w);
         w->move(std::max(0, width() - w->width() - 10), 10);
     }
-    panel_->adjustSize();
+    prizpusobit(panel_);
     panel_->move(std::max(0, width() - panel_->width() - 10), 10);
 }
 
 void ZakresWindow::ukazPanel(QWidget* panel) {
-    panel->adjustSize();
+    prizpusobit(panel);
     panel->move(std::max(0, width() - panel->width() - 10), 10);
     panel->show();
     panel->raise();

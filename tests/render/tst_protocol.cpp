@@ -2,15 +2,13 @@
 // the font size keys and the printed page.
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <vector>
 
 #include "render/protocol.h"
 #include "results/protocol_data.h"
-#include "tests_support/pdf_pages.h"
 
 using namespace hk;
 
@@ -195,35 +193,71 @@ class TestProtocol : public QObject {
         QCOMPARE(img.pixelColor(52, 42), QColor(Qt::white));
     }
 
-    void pageFitsOnePdfPage_data() {
+    // The printed form follows the Czech protocol's font size as the window
+    // does: smaller on one page, larger over several pages whose splits fall
+    // between the table's rows; every part of the form is printed once, each
+    // on its page. (The pages of a PDF: tst_vysledky.)
+    void printedPages_data() {
         QTest::addColumn<ProtocolKind>("kind");
-        QTest::newRow("certificate") << ProtocolKind::Sidc;
-        QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("onePage");
+        QTest::newRow("certificate") << ProtocolKind::Sidc << 12 << true;
+        QTest::newRow("Czech 12") << ProtocolKind::Vlastni << 12 << true;
+        QTest::newRow("Czech 8") << ProtocolKind::Vlastni << 8 << true;
+        QTest::newRow("Czech 24") << ProtocolKind::Vlastni << 24 << false;
+        QTest::newRow("Czech 60") << ProtocolKind::Vlastni << 60 << false;
     }
 
-    void pageFitsOnePdfPage() {
+    void printedPages() {
         QFETCH(ProtocolKind, kind);
-        QTemporaryDir dir;
-        const QString file = dir.filePath("protokol.pdf");
-        {
-            QPdfWriter pdf(file);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setResolution(300);
-            QPainter p(&pdf);
-            const QRect page(0, 0, pdf.width(), pdf.height());
-            PaintProtocolPage(p, page, BuildProtocolData(march(), 1, station()), kind);
-            // The whole form lies on the page.
-            const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
-            const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi) * unit;
-            QVERIFY(form.width() <= page.width() + 0.5);
-            QVERIFY(form.height() <= page.height() + 0.5);
-            QVERIFY(form.width() > page.width() * 0.6);
+        QFETCH(int, size);
+        QFETCH(bool, onePage);
+        const QSize page(850, 1100);
+        const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page);
+        const QSizeF form = ProtocolFormSize(kind, size) * unit;
+        const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, size, page);
+        QCOMPARE(pieces.size() == 1, onePage);
+        if (onePage) QCOMPARE(pieces.front().size(), form);
+
+        QRectF all;
+        double area = 0;
+        for (const QRectF& piece : pieces) {
+            QVERIFY(piece.width() <= page.width() + 0.5 && piece.height() <= page.height() + 0.5);
+            all |= piece;
+            area += piece.width() * piece.height();
+            // No row of the table is cut by a page's edge.
+            ProtocolOptions o{unit, 0, size};
+            for (int row = 0; row <= ProtocolMeanRow; ++row) {
+                const QRectF cell = ProtocolCellRect(kind, o, row, 0);
+                const bool inside =
+                    cell.top() >= piece.top() - 0.5 && cell.bottom() <= piece.bottom() + 0.5;
+                const bool outside =
+                    cell.bottom() <= piece.top() + 0.5 || cell.top() >= piece.bottom() - 0.5;
+                QVERIFY2(inside || outside, qPrintable(QString("row %1").arg(row)));
+            }
         }
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(PdfPages(bytes.toStdString()), 1);
+        QCOMPARE(all, QRectF(QPointF(0, 0), form));
+        QVERIFY(std::abs(area - form.width() * form.height()) < 1);
+
+        // The observer of the 17th is printed on the page that holds it.
+        const ProtocolData data = BuildProtocolData(march(), 1, station());
+        const QRectF observer =
+            inner(ProtocolCellRect(kind, {unit, 0, size}, 17, ProtocolTableColumns - 1));
+        std::size_t i = 0;
+        while (i < pieces.size() && !pieces[i].contains(observer.topLeft()))
+            ++i;
+        QVERIFY(i < pieces.size());
+        QImage img(page, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            PaintProtocolPage(p, img.rect(), data, kind, size, static_cast<int>(i));
+        }
+        const double left = onePage ? (page.width() - std::ceil(form.width())) / 2 : 0;
+        QVERIFY(hasInk(img, observer
+                                .translated(std::max(0.0, std::floor(left)) - pieces[i].left(),
+                                            -pieces[i].top())
+                                .intersected(QRectF(0, 0, page.width(), page.height()))));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -88,6 +89,8 @@ class TestHlavni : public QObject {
     void exitSequence();
     void exitRefusedWhenTheSaveFails();
     void narrowScreen();
+    void recordListBesideTheDrawing_data();
+    void recordListBesideTheDrawing();
 };
 
 void TestHlavni::startOnDemoDirectory() {
@@ -469,6 +472,35 @@ void TestHlavni::narrowScreen() {
     QVERIFY(!f.hlavni->kontrolaObrazovky(QRect(0, 0, 1000, 768)));
     QCOMPARE(f.zpravy.zpravy, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
     QVERIFY(!f.hlavni->isVisible());
+}
+
+void TestHlavni::recordListBesideTheDrawing_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
+    QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024);
+    QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080);
+}
+
+// The record list stands right of the drawing window, within the work area,
+// and shows its lines whole.
+void TestHlavni::recordListBesideTheDrawing() {
+    QFETCH(QRect, screen);
+    Frame f(DayRecords(40));
+    f.hlavni->zeptatSeNaNastaveni = [] { return DrawingSetting{125, false}; };
+    QVERIFY(f.hlavni->FormCreate(screen, TestToday));
+    installWindows(*f.hlavni);
+    f.hlavni->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.hlavni.get()));
+    QCoreApplication::processEvents();
+    QMdiSubWindow* zakres = f.hlavni->plocha()->findChild<QMdiSubWindow*>("Form2");
+    QMdiSubWindow* seznam = f.hlavni->plocha()->findChild<QMdiSubWindow*>("Form4");
+    QVERIFY(zakres && seznam);
+    QVERIFY(seznam->geometry().left() > zakres->geometry().right());
+    QVERIFY(seznam->geometry().right() < f.hlavni->plocha()->viewport()->width());
+    const auto* list = seznam->findChild<QListWidget*>("ListBox1");
+    const QFontMetrics fm(list->font());
+    for (const QString& radek : f.hlavni->seznam()->radky())
+        QVERIFY2(fm.horizontalAdvance(radek) <= list->viewport()->width(), qPrintable(radek));
 }
 
 QTEST_MAIN(TestHlavni)

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -32,6 +33,7 @@
 #include "results/type_occurrence.h"
 #include "text/encoding.h"
 #include "ui/support/frame_fixture.h"
+#include "ui/vybrat.h"
 #include "ui/vysledky.h"
 #include "ui/vysledky_protokol.h"
 
@@ -54,8 +56,9 @@ struct Okno {
         fs::copy(demo, f.dir.path(),
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     }
-    bool otevrit() {
-        if (!f.start()) return false;
+    // `seznam`: with the record list beside it.
+    bool otevrit(bool seznam = false) {
+        if (!(seznam ? f.startWithList() : f.start())) return false;
         installVysledky(*f.hlavni);
         f.hlavni->show();
         f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
@@ -137,8 +140,8 @@ class TestVysledky : public QObject {
     void savedFilesEqualTheCli();
     void sidcAsksBeforeOverwriting();
     void cvValuesOfTheMonth();
-    void printedProtocolIsOnePage_data();
-    void printedProtocolIsOnePage();
+    void printedProtocolPages_data();
+    void printedProtocolPages();
     void printedStatisticsPages();
     void csvOfTheStatisticsShown();
     void generalData();
@@ -348,6 +351,21 @@ void TestVysledky::protocolViewAndKeys() {
         QTest::keyClick(view, Qt::Key_M);
     QCOMPARE(o.w->VelikostPisma(), 8);
 
+    // A form wider than the window scrolls sideways to its last column.
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(view, Qt::Key_V);
+    qobject_cast<QMdiSubWindow*>(o.w->parentWidget())->resize(420, 500);
+    QCoreApplication::processEvents();
+    QScrollBar* vodorovny = view->horizontalScrollBar();
+    const QImage vlevo = view->viewport()->grab().toImage();
+    vodorovny->setValue(vodorovny->maximum());
+    const QRectF pozorovatel = ProtocolCellRect(view->kind(), view->options(), 0, 9);
+    QVERIFY(pozorovatel.left() > view->viewport()->width()); // beyond the window unscrolled
+    QVERIFY(pozorovatel.right() - vodorovny->value() <= view->viewport()->width());
+    QVERIFY(view->viewport()->grab().toImage() != vlevo); // and painted where it scrolled to
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(view, Qt::Key_M);
+
     // "q" lists the observers over the view; the next key takes it away.
     QTest::keyClick(view, Qt::Key_Q);
     auto* seznam = o.w->findChild<QWidget*>("SeznamPozorovatelu");
@@ -453,18 +471,25 @@ void TestVysledky::cvValuesOfTheMonth() {
     QVERIFY(file.contains("    OBS   =  " + m->item(33, 1)->text()));
 }
 
-void TestVysledky::printedProtocolIsOnePage_data() {
+void TestVysledky::printedProtocolPages_data() {
     QTest::addColumn<QString>("view");
-    QTest::newRow("own protocol") << "vlastni";
-    QTest::newRow("SIDC certificate") << "oficialni";
+    QTest::addColumn<int>("vetsi"); // "v" pressed so many times before printing
+    QTest::addColumn<bool>("jednaStrana");
+    QTest::newRow("own protocol") << "vlastni" << 0 << true;
+    QTest::newRow("SIDC certificate") << "oficialni" << 0 << true;
+    QTest::newRow("own protocol, font 24") << "vlastni" << 12 << false;
 }
 
-void TestVysledky::printedProtocolIsOnePage() {
+void TestVysledky::printedProtocolPages() {
     QFETCH(QString, view);
+    QFETCH(int, vetsi);
+    QFETCH(bool, jednaStrana);
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.f.zpravy.hodnoty.push_back(QString::fromLatin1(Mesic));
     o.w->akce(view)->trigger();
+    for (int i = 0; i < vetsi; ++i)
+        QTest::keyClick(o.w, Qt::Key_V);
     const QString pdf = QString::fromStdString((o.f.dir.path() / "protokol.pdf").string());
     int asked = 0;
     o.w->vybratTiskarnu = [&](QPrinter& p) {
@@ -475,7 +500,8 @@ void TestVysledky::printedProtocolIsOnePage() {
     };
     o.w->akce("tiskvysl")->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(pdfPages(pdf) == 1, jednaStrana);
+    QVERIFY(pdfPages(pdf) >= 1);
 
     // A cancelled print dialog prints nothing.
     QFile::remove(pdf);
@@ -649,13 +675,19 @@ void TestVysledky::interSolProtocolEqualsTheCli() {
 
 void TestVysledky::closingRestoresTheFrame() {
     Okno o(demo_);
-    QVERIFY(o.otevrit());
+    QVERIFY(o.otevrit(true));
+    // The record list's scroll bar is hidden while the results are shown.
+    auto* posuvnik = o.f.hlavni->seznam()->findChild<QScrollBar*>("ScrollBar1");
+    QVERIFY(posuvnik->isHidden());
+    o.w->celkovynamClick();
+    QVERIFY(posuvnik->isHidden());
     o.f.hlavni->model().setCurrent(3);
     // A new observer added meanwhile goes to the file when the window closes.
     QVERIFY(o.f.session.addObserver({"200", "Nový Pozorovatel", "", "", "", ""}));
     o.f.hlavni->akce("SpeedButton9")->trigger();
     QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
     QCOMPARE(o.f.hlavni->viditelnyPanel(), QString("zakladni"));
+    QVERIFY(!posuvnik->isHidden());
     QCOMPARE(o.f.session.AktualniIndex(), o.f.session.PocetZaznamu());
     const std::string soubor = Cp1250ToUtf8(o.soubor("pozorovatelep.dat"));
     QVERIFY(soubor.find("200,Nový Pozorovatel,") != std::string::npos);

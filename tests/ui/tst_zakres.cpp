@@ -3,6 +3,7 @@
 // drawings, merges record files and connects the main window's buttons.
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -103,6 +104,10 @@ class TestZakres : public QObject {
 
         z.f.hlavni->akce("SpeedButton7")->trigger();
         QVERIFY(z.child<QWidget>("GroupBox2")->isVisible());
+        // Its long title shows whole, within the window.
+        const auto* tisk = z.child<QGroupBox>("GroupBox2");
+        QVERIFY(tisk->width() > tisk->fontMetrics().horizontalAdvance(tisk->title()));
+        QVERIFY(tisk->geometry().left() >= 0 && tisk->geometry().right() < z.w->width());
         QCOMPARE(z.child<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
 
         z.f.hlavni->akce("SpeedButton2")->trigger();

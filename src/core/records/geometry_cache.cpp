@@ -1,6 +1,7 @@
 #include "records/geometry_cache.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "records/record.h"
 
@@ -25,7 +26,8 @@ void GeometryCache::rebuild(std::span<const TZaznam> records) {
     groupPool_.clear();
     pointPool_.clear();
     liveGroups_ = livePoints_ = 0;
-    dirtyCount_ = entries_.size();
+    dirty_.resize(entries_.size());
+    std::iota(dirty_.begin(), dirty_.end(), std::size_t{0});
     refresh(records);
 }
 
@@ -34,11 +36,13 @@ void GeometryCache::refresh(std::span<const TZaznam> records) {
         rebuild(records);
         return;
     }
-    if (dirtyCount_ == 0) return;
+    if (dirty_.empty()) return;
     compactIfWasteful();
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].dirty) compute(i, records[i]);
-    dirtyCount_ = 0;
+    // In store order, so that the pools follow the records.
+    std::sort(dirty_.begin(), dirty_.end());
+    for (std::size_t i : dirty_)
+        compute(i, records[i]);
+    dirty_.clear();
 }
 
 void GeometryCache::compute(std::size_t index0, const TZaznam& z) {
@@ -109,29 +113,50 @@ void GeometryCache::markChanged(std::size_t index0) {
     livePoints_ -= std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
     g.groups = g.faculaeFields = 0;
     g.dirty = true;
-    ++dirtyCount_;
+    dirty_.push_back(index0);
 }
 
 void GeometryCache::markAppended(std::size_t count) {
-    entries_.resize(entries_.size() + count);
-    dirtyCount_ += count;
+    const std::size_t from = entries_.size();
+    entries_.resize(from + count);
+    for (std::size_t i = from; i < entries_.size(); ++i)
+        dirty_.push_back(i);
 }
 
 void GeometryCache::permute(const std::vector<std::size_t>& order) {
     std::vector<RecordGeometry> moved;
     moved.reserve(order.size());
-    for (std::size_t from : order)
-        moved.push_back(entries_[from]);
+    std::vector<std::size_t> where(order.size());
+    for (std::size_t to = 0; to < order.size(); ++to) {
+        moved.push_back(entries_[order[to]]);
+        where[order[to]] = to;
+    }
     entries_ = std::move(moved);
+    for (std::size_t& d : dirty_)
+        d = where[d];
 }
 
 void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
-    for (auto it = indices0.rbegin(); it != indices0.rend(); ++it) {
-        if (*it >= entries_.size()) continue;
-        markChanged(*it); // its positions become waste
-        --dirtyCount_;
-        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*it));
+    // The erased entries' positions become waste in the pools.
+    for (std::size_t i : indices0)
+        if (i < entries_.size() && !entries_[i].dirty) {
+            const RecordGeometry& g = entries_[i];
+            liveGroups_ -= g.groups;
+            livePoints_ -=
+                std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+        }
+    for (auto it = indices0.rbegin(); it != indices0.rend(); ++it)
+        if (*it < entries_.size())
+            entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*it));
+    // Dirty entries after an erased one move down by the number erased before them.
+    std::vector<std::size_t> kept;
+    kept.reserve(dirty_.size());
+    for (std::size_t d : dirty_) {
+        const auto before = std::lower_bound(indices0.begin(), indices0.end(), d);
+        if (before != indices0.end() && *before == d) continue;
+        kept.push_back(d - static_cast<std::size_t>(before - indices0.begin()));
     }
+    dirty_ = std::move(kept);
 }
 
 std::span<const Heliographic> GeometryCache::groups(int index1) const {

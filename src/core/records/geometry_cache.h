@@ -59,7 +59,7 @@ class GeometryCache {
     void erase(const std::vector<std::size_t>& indices0);
 
     std::size_t size() const { return entries_.size(); }
-    bool clean() const { return dirtyCount_ == 0; }
+    bool clean() const { return dirty_.empty(); }
 
     // 1-based like the store.
     const RecordGeometry& record(int index1) const {
@@ -81,7 +81,9 @@ class GeometryCache {
     std::vector<RecordGeometry> entries_;
     std::vector<Heliographic> groupPool_;
     std::vector<HelioPoint> pointPool_;
-    std::size_t dirtyCount_ = 0;
+    // Indices of the dirty entries (each once), so that a refresh after a
+    // few changes visits those entries only.
+    std::vector<std::size_t> dirty_;
     std::size_t liveGroups_ = 0;
     std::size_t livePoints_ = 0;
 };
