@@ -17,6 +17,7 @@
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
+#include "maps/map_dates.h"
 #include "records/program_dir.h"
 #include "tests_support/temp_dir.h"
 
@@ -226,7 +227,7 @@ TEST(KoronaGraf, PolygonsOfAKnownTable) {
 
 TEST(KoronaPodMapu, RotationDaysOnTheLongitudeAxis) {
     const int R = 2160;
-    const Date start = KoronaRotationStart(R);
+    const Date start = MapRotationDates(R).startDate;
     KoronaTable t = koronaDays(DateFromSerial(DaySerial(start) - 60), 150);
     // Rows found by date across a missing day.
     const Date gap = DateFromSerial(DaySerial(start) + 40);
