@@ -166,6 +166,7 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
     m.titleFont = (15 * s) >> 4;
     m.canvasFont = (13 * s) >> 4;
     m.gridFont = (11 * s) >> 4;
+    m.legendFont = (9 * s) >> 4;
     m.gridLeft = px(20, s);
     m.gridRight = px(740, s);
     m.gridTop = px(40, s) + offset;
