@@ -21,6 +21,7 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderMap(const Args& args, std::ostream& out, std::ostream& err);
 
 // measure: picture points to polar positions; find-disk: the drawn disk.
 int RunMeasure(const Args& args, std::ostream& out, std::ostream& err);

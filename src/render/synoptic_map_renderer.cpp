@@ -104,7 +104,9 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
         if (g.group) disc(p, g.circle, Qt::black);
     }
     if (o.legenda && !m.legend.empty()) {
-        const int size = m.gridFont;
+        // Smaller than the grid's labels, so that "-12.5" and "341.7" keep
+        // apart in legend columns 30 units wide.
+        const int size = m.legendFont;
         p.setFont(W < SerifLegendBelowWidth ? SerifFont(size) : SansFont(size));
         p.setPen(Qt::black);
         for (const MapText& t : m.legend)
@@ -137,12 +139,13 @@ void stripGroups(QPainter& p, const MapStrip& strip, int ox, int oy) {
 
 // The long map: the rotations side by side, each a narrow strip of the
 // latitudes -50..50, with eleven latitude lines ten degrees apart across them.
-void paintLong(QPainter& p, int H, const StripView& v) {
+void paintLong(QPainter& p, const StripView& v) {
     const int s = v.s;
     const int width = v.x0 - v.x360;
     const int yTop = StripY(50, v.kind, s), yBottom = StripY(-50, v.kind, s);
     const int left = 40 * s;
-    const int eq = std::max(60 * s - yTop, std::min(H / 2, H - 110 * s - yBottom));
+    // Below the title, the strips and their dates fill the area's top.
+    const int eq = 60 * s - yTop;
     const int n = static_cast<int>(v.strips.size());
     const int right = left + v.pitch * std::max(n - 1, 0) + width;
     p.setFont(SansFont(9 * s));
@@ -286,7 +289,7 @@ void PaintStripView(QPainter& p, const QRect& area, const StripView& v) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(0, 0, area.width(), area.height()), Qt::white);
     switch (v.kind) {
-    case StripKind::Long: paintLong(p, area.height(), v); break;
+    case StripKind::Long: paintLong(p, v); break;
     case StripKind::High: paintHigh(p, v); break;
     case StripKind::Two: paintTwo(p, v); break;
     }

@@ -65,6 +65,16 @@ StripView MakeStripView(std::span<const TZaznam> records, const GeometryCache& g
     return v;
 }
 
+StripView MakeTwoMapView(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         const RotationIndex& index, int R, int s) {
+    StripView v = MakeStripView(records, geometry, index, R, 1, StripKind::Two, s, false);
+    const int at = index.position(R);
+    const auto& list = index.rotations();
+    const int next = at >= 0 && at + 1 < static_cast<int>(list.size()) ? list[std::size_t(at + 1)] : R + 1;
+    v.strips.push_back(MakeMapStrip(records, geometry, index, next, StripKind::Two, s));
+    return v;
+}
+
 int StripScale(int clientWidth) {
     return std::max(1, static_cast<int>(std::nearbyint(clientWidth / 960.0)));
 }

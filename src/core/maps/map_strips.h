@@ -56,6 +56,11 @@ StripView MakeStripView(std::span<const TZaznam> records, const GeometryCache& g
                         const RotationIndex& index, int first, int count, StripKind kind, int s,
                         bool stopAtLast);
 
+// The two-map view: the strip of rotation R above the strip of the next
+// rotation of the rotation list (R + 1 when R is not in the list or last).
+StripView MakeTwoMapView(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         const RotationIndex& index, int R, int s);
+
 // The whole-pixel scale of the strips on the screen: Round(client width / 960), at least 1.
 int StripScale(int clientWidth);
 // Strips of the high map: (client height - 30) div (40 * StripScale(width)), at least 1.

@@ -102,12 +102,17 @@ void addGroups(SynopticMap& m, std::span<const TZaznam> records, const GeometryC
             g.spot1Area = g.spot1;
             if (g.group) {
                 // A spot across the map's edge from its group is carried over
-                // the edge by the map's width before the leaf joins them.
+                // the edge by the map's width; the leaf joins them when that
+                // brings it within 100 pixels. A spot far from its group on
+                // the same side stays where it was observed.
                 const int x = g.circle.x;
-                int& x1 = g.spot1Area.x;
-                if (x1 - x < -100) x1 += wrap;
-                if (x1 - x > 100) x1 -= wrap;
+                int x1 = g.spot1Area.x;
+                if (x1 - x < -100)
+                    x1 += wrap;
+                else if (x1 - x > 100)
+                    x1 -= wrap;
                 if (std::abs(x1 - x) < 100) {
+                    g.spot1Area.x = x1;
                     g.leaf = true;
                     g.leafPoints = PlaceLeaf(x, g.circle.y, x1, g.spot1Area.y);
                 }
@@ -166,6 +171,7 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
     m.titleFont = (15 * s) >> 4;
     m.canvasFont = (13 * s) >> 4;
     m.gridFont = (11 * s) >> 4;
+    m.legendFont = (9 * s) >> 4;
     m.gridLeft = px(20, s);
     m.gridRight = px(740, s);
     m.gridTop = px(40, s) + offset;

@@ -70,6 +70,7 @@ struct SynopticMap {
     int titleFont = 0;   // (15 * s) >> 4
     int canvasFont = 0;  // (13 * s) >> 4
     int gridFont = 0;    // (11 * s) >> 4
+    int legendFont = 0;  // (9 * s) >> 4
     int gridLeft = 0, gridRight = 0, gridTop = 0, gridBottom = 0;
     int frameLeft = 0;  // overflow left of the map is cleared up to here (exclusive)
     int frameRight = 0; // and from here to the right edge
