@@ -73,6 +73,11 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
     WriteFileAtomic(tmp.path() / "Magneto" / "150310",
                     magnetogram({{row, col, 13}, {rowN, colN, 9}, {rowW, colW, 9}}));
 
+    // A cell of an earlier summation whose daily file is gone.
+    std::string earlier(MagnBlok, '\0');
+    earlier[10 * MagnSloupce + 3] = char(5 << 4);
+    WriteFileAtomic(tmp.path() / "magn.dat", earlier);
+
     const MagnSumResult r = SumMagnetosphere(dir, Den, e.CarrRotation + 2);
     EXPECT_FALSE(r.cancelled);
     EXPECT_EQ(r.files, 1);
@@ -82,10 +87,11 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
 
     const MagnData back = ReadMagnDat(dir, MagnBlocks(e.CarrRotation + 2));
     EXPECT_EQ(back.cell(e.CarrRotation, 75, column), 13 << 4);
+    EXPECT_EQ(back.cell(1718, 10, 3), 5 << 4);
     int nonZero = 0;
     for (std::uint8_t b : back.bytes())
         nonZero += b != 0;
-    EXPECT_EQ(nonZero, 1);
+    EXPECT_EQ(nonZero, 2);
 
     // The map of the rotation draws the day's pixels near the central
     // meridian (the northern one too: the 60 degree limit is the summation's)

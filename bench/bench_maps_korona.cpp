@@ -1,0 +1,114 @@
+// Cost of the magnetogram data of the synoptic maps on the demo directory:
+// the summation of every day from 01.01.1982 into magn.dat (the demo holds
+// the magnetograms of its last eight days, so the walk over the days and the
+// directory lookups dominate), the same with magn.dat written, the layer of
+// one rotation (files read, pixels transformed, laid out for the window),
+// its repaint, and the corona under the map.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <filesystem>
+
+#include "demo/demo.h"
+#include "geometry/ephemeris.h"
+#include "graphs/korona.h"
+#include "maps/corona_views.h"
+#include "maps/magnetosphere.h"
+#include "records/program_dir.h"
+#include "render/corona_renderer.h"
+#include "render/magnetosphere_renderer.h"
+
+using namespace hk;
+
+namespace {
+
+const Date EndDate{2025, 12, 31};
+
+struct DemoDir {
+    std::filesystem::path root;
+    KoronaTable korona;
+    int rotace = 0;
+
+    DemoDir() {
+        root = std::filesystem::temp_directory_path() / "heliokres-bench-maps-korona";
+        std::filesystem::remove_all(root);
+        DemoOptions o;
+        o.endDate = EndDate;
+        WriteDemoDirectory(root, o);
+        korona = LoadKorona(ProgramDir(root)).table;
+        rotace = SolarEphemeris(EndDate, 0).CarrRotation;
+    }
+    ~DemoDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+};
+
+DemoDir& demo() {
+    static DemoDir d;
+    return d;
+}
+
+void BM_MagnetosphereSumBuffer(benchmark::State& state) {
+    const ProgramDir dir(demo().root);
+    for (auto _ : state) {
+        MagnSumResult r;
+        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnData(), {}, r));
+    }
+}
+BENCHMARK(BM_MagnetosphereSumBuffer)->Unit(benchmark::kMillisecond);
+
+void BM_MagnetosphereSumWritten(benchmark::State& state) {
+    const ProgramDir dir(demo().root);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SumMagnetosphere(dir, EndDate, demo().rotace));
+}
+BENCHMARK(BM_MagnetosphereSumWritten)->Unit(benchmark::kMillisecond);
+
+void BM_MagnetosphereLayerBuild(benchmark::State& state) {
+    const ProgramDir dir(demo().root);
+    const MagnData magn = ReadMagnDat(dir, MagnBlocks(demo().rotace));
+    for (auto _ : state) {
+        const MagnetosphereData data = LoadMagnetosphere(dir, EndDate, demo().rotace, magn);
+        benchmark::DoNotOptimize(LayoutMagnetosphere(data, 1200 * 16 / 510, 0));
+    }
+}
+BENCHMARK(BM_MagnetosphereLayerBuild)->Unit(benchmark::kMillisecond);
+
+void BM_MagnetosphereLayerRepaint(benchmark::State& state) {
+    const ProgramDir dir(demo().root);
+    const MagnData magn = ReadMagnDat(dir, MagnBlocks(demo().rotace));
+    const MagnetosphereLayer layer = LayoutMagnetosphere(
+        LoadMagnetosphere(dir, EndDate, demo().rotace, magn), 820 * 16 / 510, 0);
+    QImage image(1200, 820, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&image);
+        PaintMagnetosphereLayer(p, image.rect(), layer);
+    }
+    state.counters["pixels"] = double(layer.pixels.size());
+}
+BENCHMARK(BM_MagnetosphereLayerRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_KoronaPodMapu(benchmark::State& state) {
+    const int s = 820 * 16 / 510;
+    QImage image(1200, 820, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const KoronaPodMapuModel m = MakeKoronaPodMapu(demo().korona, demo().rotace - 1, s, 0);
+        QPainter p(&image);
+        PaintKoronaPodMapu(p, image.rect(), m);
+    }
+}
+BENCHMARK(BM_KoronaPodMapu)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
