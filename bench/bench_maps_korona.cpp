@@ -12,8 +12,10 @@
 #include <filesystem>
 
 #include "demo/demo.h"
+#include "drawing/magnetic_map.h"
 #include "geometry/ephemeris.h"
 #include "graphs/korona.h"
+#include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
 #include "records/program_dir.h"
@@ -66,6 +68,52 @@ void BM_MagnetosphereSumWritten(benchmark::State& state) {
         benchmark::DoNotOptimize(SumMagnetosphere(dir, EndDate, demo().rotace));
 }
 BENCHMARK(BM_MagnetosphereSumWritten)->Unit(benchmark::kMillisecond);
+
+// Thirty days of full magnetograms: every third pixel of the disk, about
+// 47,000 words a day (the reader keeps at most 50,002).
+struct DenseDir {
+    std::filesystem::path root;
+    DenseDir() {
+        root = std::filesystem::temp_directory_path() / "heliokres-bench-maps-dense";
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root / "Magneto");
+        std::string bytes;
+        auto word = [&bytes](int w) {
+            bytes += static_cast<char>(w & 0xFF);
+            bytes += static_cast<char>((w >> 8) & 0xFF);
+        };
+        int n = 0;
+        for (int r = 1; r <= 426; ++r) {
+            for (int c = 37; c <= 463; ++c)
+                if ((r - 213) * (r - 213) + (c - 250) * (c - 250) <= 213 * 213 && ++n % 3 == 0)
+                    word(c * 128 + (r + c) % 16);
+            word(64);
+        }
+        word(0);
+        for (int d = 0; d < 30; ++d)
+            WriteFileAtomic(root / "Magneto" /
+                                MagneticMapFileName(DateFromSerial(DaySerial(EndDate) - d)),
+                            bytes);
+    }
+    ~DenseDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+};
+
+void BM_MagnetosphereSumDense(benchmark::State& state) {
+    static DenseDir dense;
+    const ProgramDir dir(dense.root);
+    int pixels = 0;
+    for (auto _ : state) {
+        MagnSumResult r;
+        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnData(), {}, r));
+        pixels = r.pixels;
+    }
+    state.counters["files"] = 30;
+    state.counters["cells stored"] = pixels;
+}
+BENCHMARK(BM_MagnetosphereSumDense)->Unit(benchmark::kMillisecond);
 
 void BM_MagnetosphereLayerBuild(benchmark::State& state) {
     const ProgramDir dir(demo().root);
