@@ -148,9 +148,8 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
         const SynopticMap map =
             MakeSynopticMap(records, geometry, index, R, MapScale(client.height()));
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
-        writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
-            PaintSynopticMap(p, area, map, o);
-        });
+        writePicture(*outFile, client,
+                     [&](QPainter& p, const QRect& area) { PaintSynopticMap(p, area, map, o); });
         break;
     }
     case MapKind::Long: {
@@ -179,14 +178,15 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
                 PrintHighMap(p, page, view);
             });
         } else {
-            const StripView view = MakeStripView(
-                records, geometry, index, R, HighMapStripCount(client.width(), client.height()),
-                StripKind::High, StripScale(client.width()), true);
+            const StripView view = MakeStripView(records, geometry, index, R,
+                                                 HighMapStripCount(client.width(), client.height()),
+                                                 StripKind::High, StripScale(client.width()), true);
             writePicture(*outFile, client,
                          [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         }
         break;
-    default: break;
+    default:
+        break;
     }
     out << *outFile << "\n";
     return 0;

@@ -52,7 +52,8 @@ struct MapDir {
     double lon = 0, lat = -12.3;
     MapDir() {
         int day = DaySerial({2016, 4, 1});
-        while (RecordEphemeris(test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str()))->L0 < 150)
+        while (RecordEphemeris(test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str()))->L0 <
+               150)
             ++day;
         TZaznam z = test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str());
         lon = RecordEphemeris(z)->L0 - 10;
@@ -97,8 +98,10 @@ TEST(RenderMapCli, ViewsFormatsAndRefusals) {
     const std::string png = ShellQuoted(f.dir.path() / "m.png");
     const Row rows[] = {
         {"long map, own size", "--kind long --size 800x600 --out " + png, 0},
-        {"high map as the printed page", "--kind high --out " + ShellQuoted(f.dir.path() / "v.pdf"), 0},
-        {"two maps without faculae and areas", "--kind two --no-faculae --no-areas --out " + png, 0},
+        {"high map as the printed page", "--kind high --out " + ShellQuoted(f.dir.path() / "v.pdf"),
+         0},
+        {"two maps without faculae and areas", "--kind two --no-faculae --no-areas --out " + png,
+         0},
         {"corona graph not drawn yet", "--kind corona-graph --out " + png, 1},
         {"corona under the map not drawn yet", "--corona --out " + png, 1},
         {"magnetosphere not drawn yet", "--magnetosphere --out " + png, 1},

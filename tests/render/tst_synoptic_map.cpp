@@ -20,7 +20,8 @@ constexpr int S = 16; // one pixel a reference unit
 // An empty rotation's map (grid and title) with hand-placed symbols.
 SynopticMap handMadeMap() {
     const std::vector<TZaznam> none;
-    SynopticMap m = MakeSynopticMap(none, GeometryCache::of(none), RotationIndex::of(none), 2100, S);
+    SynopticMap m =
+        MakeSynopticMap(none, GeometryCache::of(none), RotationIndex::of(none), 2100, S);
     MapGroupSymbol g;
     g.slot = 1;
     g.group = true;
