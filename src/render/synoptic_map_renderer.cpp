@@ -22,13 +22,17 @@ constexpr int FaculaeCentreRadius = 5;
 // The legend switches to the serif role on narrow windows.
 constexpr int SerifLegendBelowWidth = 1000;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Text whose top-left corner is at (x, y).
 void textAt(QPainter& p, int x, int y, const QString& s) {
     p.drawText(QRect(x, y, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, s);
 }
-void textAt(QPainter& p, const MapText& t) { textAt(p, t.x, t.y, q(t.text)); }
+void textAt(QPainter& p, const MapText& t) {
+    textAt(p, t.x, t.y, q(t.text));
+}
 
 void disc(QPainter& p, const MapCircle& c, const QColor& colour) {
     p.setPen(colour);
@@ -59,7 +63,7 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
     p.translate(area.topLeft());
     p.setRenderHint(QPainter::Antialiasing, false);
     const int W = area.width();
-    p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
+    if (o.pozadi) p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
     p.setFont(SansFont(m.canvasFont));
 
     if (underlay) {
@@ -115,10 +119,15 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
             textAt(p, t);
     }
 
+    if (!o.titulek) {
+        p.restore();
+        return;
+    }
     // Frame: what spilled over the map's left and right edges is cleared.
-    const int clearBottom = m.gridBottom + 1;
-    p.fillRect(QRect(0, 0, m.frameLeft, clearBottom), Qt::white);
-    if (W > m.frameRight) p.fillRect(QRect(m.frameRight, 0, W - m.frameRight, clearBottom), Qt::white);
+    const int clearTop = m.offset, clearHeight = m.gridBottom + 1 - m.offset;
+    p.fillRect(QRect(0, clearTop, m.frameLeft, clearHeight), Qt::white);
+    if (W > m.frameRight)
+        p.fillRect(QRect(m.frameRight, clearTop, W - m.frameRight, clearHeight), Qt::white);
     p.setFont(SansFont(m.titleFont));
     p.setPen(Qt::black);
     textAt(p, (10 * m.s) >> 4, (10 * m.s) >> 4, q(m.title));
@@ -128,7 +137,9 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
 
 namespace {
 
-QString datesOf(const MapStrip& strip) { return q(MapDateRange(strip.dates)); }
+QString datesOf(const MapStrip& strip) {
+    return q(MapDateRange(strip.dates));
+}
 
 void stripGroups(QPainter& p, const MapStrip& strip, int ox, int oy) {
     p.setPen(Qt::black);
@@ -181,10 +192,10 @@ void paintLong(QPainter& p, const StripView& v) {
         p.restore();
     }
     p.setFont(SansFont(12 * s));
-    textAt(p, left, 8 * s, QStringLiteral("Dlouhá mapa  ") +
-                               (n ? QString::number(v.strips.front().rotace) + " – " +
-                                        QString::number(v.strips.back().rotace)
-                                  : QString()));
+    textAt(p, left, 8 * s,
+           QStringLiteral("Dlouhá mapa  ") + (n ? QString::number(v.strips.front().rotace) + " – " +
+                                                      QString::number(v.strips.back().rotace)
+                                                : QString()));
     p.setFont(SansFont(9 * s));
     textAt(p, left, 8 * s + 16 * s,
            QStringLiteral("šířka −50° až +50°, v každém pásu délka 360° vlevo až 0° vpravo"));
@@ -233,8 +244,8 @@ void paintHigh(QPainter& p, const StripView& v) {
         p.setFont(SansFont(std::min(9 * s, pitch / 3)));
         p.drawText(QRect(2 * s, y0 + line, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
                    q(FormatDatum(strip.dates.startDate)));
-        p.drawText(QRect(2 * s, y0 + 2 * line, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   q(FormatDatum(strip.dates.endDate)));
+        p.drawText(QRect(2 * s, y0 + 2 * line, left - 4 * s, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, q(FormatDatum(strip.dates.endDate)));
     }
 }
 
@@ -270,8 +281,8 @@ void paintTwo(QPainter& p, const StripView& v) {
             p.setPen(Qt::black);
             p.drawLine(x, y0 + 2 * half, x, y0 + 2 * half + 4);
             if (lon % 90 == 0)
-                p.drawText(QRect(x - 30, y0 + 2 * half + 5, 60, 20), Qt::AlignHCenter | Qt::AlignTop,
-                           QString::number(lon));
+                p.drawText(QRect(x - 30, y0 + 2 * half + 5, 60, 20),
+                           Qt::AlignHCenter | Qt::AlignTop, QString::number(lon));
         }
         p.setBrush(Qt::NoBrush);
         p.drawRect(left, y0, width, 2 * half);
@@ -289,9 +300,15 @@ void PaintStripView(QPainter& p, const QRect& area, const StripView& v) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(0, 0, area.width(), area.height()), Qt::white);
     switch (v.kind) {
-    case StripKind::Long: paintLong(p, v); break;
-    case StripKind::High: paintHigh(p, v); break;
-    case StripKind::Two: paintTwo(p, v); break;
+    case StripKind::Long:
+        paintLong(p, v);
+        break;
+    case StripKind::High:
+        paintHigh(p, v);
+        break;
+    case StripKind::Two:
+        paintTwo(p, v);
+        break;
     }
     p.restore();
 }

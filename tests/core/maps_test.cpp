@@ -34,7 +34,9 @@ TZaznam recordWithL0(Date from, double lo, double hi) {
     }
 }
 
-double L0Of(const TZaznam& z) { return RecordEphemeris(z)->L0; }
+double L0Of(const TZaznam& z) {
+    return RecordEphemeris(z)->L0;
+}
 
 // The packed position (whole degrees, whole units) of a point of the disk.
 std::uint16_t packedAt(const TZaznam& z, double lon, double lat) {
@@ -81,7 +83,8 @@ TEST(MapRange, RangeRunsFromTheLastQuarterOfTheRotationBeforeToTheFirstQuarterAf
     EXPECT_TRUE(ix.range(records, 1).empty());
 
     // A rotation skipped in the data ends the range too.
-    const std::vector<TZaznam> gap = {rotationL0(R, 300), rotationL0(R, 100), rotationL0(R + 2, 300)};
+    const std::vector<TZaznam> gap = {rotationL0(R, 300), rotationL0(R, 100),
+                                      rotationL0(R + 2, 300)};
     EXPECT_EQ(RotationIndex::of(gap).range(gap, R), (RecordRange{1, 2}));
 }
 
@@ -206,7 +209,8 @@ TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
         g.Pomocna1 = packedAt(z, r.spotLon, 11);
         g.Plo1 = 50;
         const std::vector<TZaznam> records = {z};
-        const int R = MapPassageRotation(*RecordEphemeris(z), GeometryCache::of(records).groups(1)[0].CMD);
+        const int R =
+            MapPassageRotation(*RecordEphemeris(z), GeometryCache::of(records).groups(1)[0].CMD);
         const SynopticMap m = mapOf(records, R);
         ASSERT_EQ(m.groups.size(), 1u) << r.name;
         const MapGroupSymbol& s = m.groups[0];
@@ -246,7 +250,7 @@ TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
         EXPECT_LT(lon, last) << "entry " << i / 2 + 1;
         last = lon;
     }
-    const MapText& entry23 = m.legend[2 * 22], &entry24 = m.legend[2 * 23];
+    const MapText &entry23 = m.legend[2 * 22], &entry24 = m.legend[2 * 23];
     EXPECT_EQ(entry23.x, 30 * 23 - 5);
     EXPECT_EQ(entry24.x, 30 - 5);
     EXPECT_EQ(entry24.y - entry23.y, 30);
@@ -273,7 +277,8 @@ TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
     ASSERT_EQ(high.strips[0].groups.size(), 1u);
     EXPECT_NEAR(high.strips[0].groups[0].x, 240, 1);
     EXPECT_NEAR(high.strips[0].groups[0].y, 5, 1);
-    const StripView longMap = MakeStripView(records, g, ix, z.Rotace, 16, StripKind::Long, 1, false);
+    const StripView longMap =
+        MakeStripView(records, g, ix, z.Rotace, 16, StripKind::Long, 1, false);
     EXPECT_EQ(longMap.strips.size(), 16u);
     const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);
     ASSERT_EQ(two.strips.size(), 2u);

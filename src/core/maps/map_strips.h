@@ -72,6 +72,8 @@ int TwoMapScale(int clientWidth, int clientHeight);
 inline constexpr int LongMapStrips = 16;
 inline constexpr int PrintedHighMapStrips = 14;
 // The scale of the printed high map: page width div 550, at least 1.
-inline int PrintStripScale(int pageWidth) { return pageWidth / 550 > 0 ? pageWidth / 550 : 1; }
+inline int PrintStripScale(int pageWidth) {
+    return pageWidth / 550 > 0 ? pageWidth / 550 : 1;
+}
 
 } // namespace hk

@@ -9,7 +9,9 @@ namespace hk {
 namespace {
 
 // Reference units to pixels.
-int px(int value, int s) { return (value * s) >> 4; }
+int px(int value, int s) {
+    return (value * s) >> 4;
+}
 
 std::string format31(float v) {
     char buf[32];
@@ -25,7 +27,8 @@ MapCircle meanOf(const SlotSum& sum) {
 void addGrid(SynopticMap& m) {
     const int s = m.s, off = m.offset;
     for (int i = 2; i <= 20; ++i) {
-        m.latitudeLabels.push_back({px(4, s), px(20 * i - 5, s) + off, std::to_string((11 - i) * 10)});
+        m.latitudeLabels.push_back(
+            {px(4, s), px(20 * i - 5, s) + off, std::to_string((11 - i) * 10)});
         const int y = px(20 * i, s) + off;
         m.gridLines.push_back({{px(20, s), y}, {px(740, s), y}});
     }
@@ -57,8 +60,8 @@ void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const Geometry
             for (int j = 0; j < FakuleVertices; ++j) {
                 if (z.Skupiny[k].Fakule[j] == 0) continue;
                 const HelioPoint p = geometry.faculaeVertex(i, k, j);
-                const int lon = UnwrapLongitude(static_cast<int>(std::nearbyint(p.Lon)), z.Rotace,
-                                                z.L0, R);
+                const int lon =
+                    UnwrapLongitude(static_cast<int>(std::nearbyint(p.Lon)), z.Rotace, z.L0, R);
                 lonSum += lon;
                 latSum += p.Lat;
                 ++used;
