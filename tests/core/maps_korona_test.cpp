@@ -212,6 +212,7 @@ TEST(KoronaGraf, PolygonsOfAKnownTable) {
     EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
     ASSERT_TRUE(m.datum);
     EXPECT_EQ(*m.datum, (Date{1940, 1, 29})); // the first day drawn, row 28
+    EXPECT_EQ(m.rotaceText, 1155);            // its Carrington rotation
     const auto& east = m.polygons[0];         // k = 1, base 105, rows 28..127
     ASSERT_EQ(east.size(), 102u);
     EXPECT_EQ(east[0].x, 20);
