@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -15,12 +16,19 @@
 #include "cli/gui_application.h"
 #include "graphs/korona_startup.h"
 #include "io/atomic_file.h"
+#include "maps/corona_views.h"
+#include "maps/magnetosphere.h"
+#include "maps/map_dates.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "maps/synoptic_map.h"
+#include "records/program_dir.h"
+#include "records/record.h"
 #include "records/session.h"
 #include "records/startup.h"
+#include "render/corona_renderer.h"
 #include "render/jpeg_writer.h"
+#include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
 
 namespace hk::cli {
@@ -120,10 +128,8 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const int R = number(*rotation, "--rotation", 1, MaxRotation);
     const MapKind kind = parseKind(kindText);
     const QSize client = size ? parseSize(*size) : QSize(1200, 820);
-    if (kind == MapKind::KoronaGraf || kind == MapKind::KoronaMotyl)
-        throw JobError("Korona graf a Korona motýl tento příkaz zatím nekreslí");
-    if (korona) throw JobError("Korona pod mapou tento příkaz zatím nekreslí");
-    if (magnetosfera) throw JobError("Vrstvu magnetosféry tento příkaz zatím nekreslí");
+    if ((korona || magnetosfera) && kind != MapKind::Single)
+        throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     if (!ProgramDir(root).exists("datax.dat"))
@@ -143,13 +149,71 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto records = session.records();
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
+    const KoronaTable& koronaData = session.Korona();
+    const ProgramDir dir(root);
     switch (kind) {
     case MapKind::Single: {
-        const SynopticMap map =
-            MakeSynopticMap(records, geometry, index, R, MapScale(client.height()));
+        const int s = MapScale(client.height());
+        const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
-        writePicture(*outFile, client,
-                     [&](QPainter& p, const QRect& area) { PaintSynopticMap(p, area, map, o); });
+        // The layers under the grid, each built once for this scale.
+        KoronaPodMapuModel pod;
+        if (korona) {
+            if (!koronaData.present())
+                err << NejsouDataKorona << "\n";
+            else
+                pod = MakeKoronaPodMapu(koronaData, R, s, 0);
+        }
+        MagnetosphereLayer magnet;
+        QImage picture;
+        if (magnetosfera) {
+            if (!HasMagnetoData(dir)) {
+                err << NejsouDataMagnetosfera << "\n";
+            } else {
+                // The map's current record: the first of the rotation in the
+                // rotation list, else the rotation's seventh day.
+                const int at = index.position(R);
+                std::optional<Date> date;
+                if (at >= 0)
+                    date = RecordDate(records[std::size_t(index.L()[std::size_t(at)] - 1)]);
+                if (!date)
+                    date = DateFromSerial(DaySerial(MapRotationDates(R).startDate) +
+                                          MagnetoLayerDaysBefore);
+                const MagnData magn = ReadMagnDat(dir, MagnBlocks(index.lastRotation()));
+                magnet = LayoutMagnetosphere(LoadMagnetosphere(dir, *date, R, magn), s, 0);
+                picture = LoadMagnetoPicture(dir, R);
+            }
+        }
+        writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+            PaintSynopticMap(p, area, map, o, [&](QPainter& q) {
+                const QRect origin(QPoint(0, 0), area.size());
+                PaintMagnetoPicture(q, origin, picture, s);
+                PaintKoronaPodMapu(q, origin, pod);
+                PaintMagnetosphereLayer(q, origin, magnet);
+            });
+        });
+        break;
+    }
+    case MapKind::KoronaGraf:
+    case MapKind::KoronaMotyl: {
+        if (!koronaData.present()) throw JobError(NejsouDataKorona);
+        const KoronaViewOptions ko{
+            static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 13 / 100.0))};
+        if (kind == MapKind::KoronaGraf) {
+            // The graph's window starts at the map's rotation.
+            const KoronaGrafModel graf = MakeKoronaGraf(
+                koronaData, KoronaGrafPositionOf(koronaData, MapRotationDates(R).startDate));
+            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+                PaintKoronaGraf(p, area, graf, ko);
+            });
+        } else {
+            const KoronaMotylModel motyl = MakeKoronaMotyl(koronaData);
+            KoronaMotylOptions mo;
+            mo.fontPixels = ko.fontPixels;
+            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+                PaintKoronaMotyl(p, area, motyl, mo);
+            });
+        }
         break;
     }
     case MapKind::Long: {
@@ -184,8 +248,6 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
             writePicture(*outFile, client,
                          [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         }
-        break;
-    default:
         break;
     }
     out << *outFile << "\n";

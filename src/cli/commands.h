@@ -31,6 +31,9 @@ int RunRenderSmoothed(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderAsymmetry(const Args& args, std::ostream& out, std::ostream& err);
 int RunImport(const Args& args, std::ostream& out, std::ostream& err);
 
+// magnetosphere-sum DIR: the daily magnetograms into magn.dat.
+int RunMagnetosphereSum(const Args& args, std::ostream& out, std::ostream& err);
+
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);
 
