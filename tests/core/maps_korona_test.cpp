@@ -93,6 +93,11 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
         nonZero += b != 0;
     EXPECT_EQ(nonZero, 2);
 
+    // A later run for a store cut back to an early rotation keeps the file.
+    SumMagnetosphere(dir, Den, 1718);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"),
+              std::string(reinterpret_cast<const char*>(back.bytes().data()), back.bytes().size()));
+
     // The map of the rotation draws the day's pixels near the central
     // meridian (the northern one too: the 60 degree limit is the summation's)
     // while the file is there...
