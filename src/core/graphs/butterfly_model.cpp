@@ -14,8 +14,8 @@ constexpr double BytesPerRotationColumn = 2127.5124; // 78 * 27.2758
 
 } // namespace
 
-std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
-    std::vector<KoronaSloupec> columns;
+std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona) {
+    std::vector<KoronaPrumery> columns;
     if (!korona.present()) return columns;
     const int count =
         static_cast<int>(std::trunc(double(korona.KoronaDelka) / BytesPerRotationColumn + 1.0));
@@ -25,19 +25,27 @@ std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
             j == 0 ? 27
                    : static_cast<long>(std::trunc(j * DaysPerRotation)) -
                          static_cast<long>(std::trunc(j * DaysPerRotation - DaysPerRotation));
-        std::array<int, KoronaValues + 1> a{};
+        KoronaPrumery a{};
         for (int k = 1; k <= KoronaValues; ++k) {
             long sum = 0;
             for (long row = start + days + 1; row <= start + 2 * days; ++row)
                 sum += korona.value(static_cast<std::size_t>(row), k);
-            a[std::size_t(k)] = static_cast<int>(sum / days);
+            a[std::size_t(k - 1)] = static_cast<std::uint8_t>(sum / days);
         }
+        columns.push_back(a);
+        start += days;
+    }
+    return columns;
+}
+
+std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
+    std::vector<KoronaSloupec> columns;
+    for (const KoronaPrumery& a : KoronaRotationAverages(korona)) {
         KoronaSloupec c{};
         for (int i = 1; i <= 36; ++i)
             c[std::size_t(i - 1)] = static_cast<std::uint8_t>(
-                std::max(0, 255 - (a[std::size_t(i)] + a[std::size_t(73 - i)])));
+                std::max(0, 255 - (a[std::size_t(i - 1)] + a[std::size_t(72 - i)])));
         columns.push_back(c);
-        start += days;
     }
     return columns;
 }

@@ -75,6 +75,13 @@ struct ButterflyModel {
     std::vector<KoronaSloupec> koronaSloupce; // column j is rotation 1145 + j
 };
 
+// The per-rotation averages a_1..a_72 of the limb values: column j averages
+// the day rows D_j + n_j + 1 .. D_j + 2 n_j, n_0 = 27, n_j = Trunc(j *
+// 27.2758) - Trunc((j - 1) * 27.2758), D_j = n_0 + ... + n_(j-1); column j is
+// rotation 1145 + j.
+using KoronaPrumery = std::array<std::uint8_t, KoronaValues>;
+std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona);
+
 // Rotation columns of the corona underlay: averages of the limb values over
 // the days of a rotation (the column j averages day rows D_j + n_j + 1 ..
 // D_j + 2 n_j) turned into grey levels 255 - (a_i + a_(73-i)), at least 0.

@@ -1,0 +1,157 @@
+#pragma once
+// The magnetogram data of the synoptic map: the daily files "Magneto/yymmdd"
+// (16-bit words: 64 ends an image row, any other word w is the pixel of
+// column w shr 7 with the value w and 63, a 0 word ends the file), the map
+// layer drawn from them, the summation of every daily file into magn.dat and
+// the reading back of magn.dat for a rotation whose daily files are gone.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "geometry/ephemeris.h"
+#include "geometry/transforms.h"
+#include "graphs/magn_dat.h"
+
+namespace hk {
+
+class ProgramDir;
+
+inline constexpr std::string_view MagnetoFolder = "Magneto";
+inline constexpr std::string_view MagnDatName = "magn.dat";
+inline constexpr std::string_view MagnetoPictureFolder = "magnetOBR";
+inline constexpr const char* NejsouDataMagnetosfera = "Nejsou data pro magnetosféru";
+inline constexpr const char* NejsouDataKorona = "Nejsou data pro koronu";
+
+// The first day of the summation.
+inline constexpr Date MagnSumStart{1982, 1, 1};
+// Days of the map layer: 39 days from 6 days before the current record.
+inline constexpr int MagnetoLayerDays = 39;
+inline constexpr int MagnetoLayerDaysBefore = 6;
+// Longitude window around the central meridian, degrees.
+inline constexpr double MagnetoCmdWindow = 40;
+
+// True when the folder Magneto exists under the program directory.
+bool HasMagnetoData(const ProgramDir& dir);
+
+// Calls f(row, column, v) for every pixel word of a magnetogram: rows count
+// from 1 and advance at every word 64; the walk ends at the first 0 word.
+void ForEachMagnetogramPixel(std::span<const std::uint16_t> words,
+                             const std::function<void(int row, int column, int v)>& f);
+
+// The heliographic position of a magnetogram pixel: the image has solar
+// north up, its disk centre at column 250 and row 213, one pixel 1.173709
+// units of the 250-unit disk; the image is turned by P into the sky's
+// orientation. nullopt off the disk.
+std::optional<Heliographic> MagnetogramPixelToHeliographic(const Ephemeris& e, int row, int column);
+
+// Carrington rotation in which a point passes the central meridian:
+// Trunc((360 - L0 + CMD + CarrRotation * 360) / 360).
+int CentralMeridianRotation(const Ephemeris& e, const Heliographic& h);
+
+// The colour of a pixel value v: RGB(v*32, v*32, 255) when v*32 < 240,
+// else RGB(255, 255 - v*32, 255 - v*32), each component modulo 256.
+// Returned as 0xRRGGBB.
+std::uint32_t MagnetoColour(int v);
+
+// Map pixel of a longitude and latitude at scale s (sixteenths):
+// x = (760 s) shr 4 - (Trunc(2 lon s + 20 s) shr 4),
+// y = (Trunc(220 s - 2 lat s) shr 4) + yOffset.
+struct MapPixel {
+    int x = 0;
+    int y = 0;
+};
+MapPixel MagnetoMapPixel(double lon, double lat, int s, int yOffset);
+
+// One magnetogram pixel that belongs to the map's rotation.
+struct MagnetoPoint {
+    float lon = 0;
+    float lat = 0;
+    std::uint8_t v = 0; // 0..63
+};
+
+// One cell of magn.dat: latitude band radek - 60 .. radek - 59, longitude
+// 4 sloupec .. 4 sloupec + 4, the stored byte ((v and 15) shl 4).
+struct MagnetoCellValue {
+    int radek = 0;
+    int sloupec = 0;
+    std::uint8_t value = 0;
+};
+
+// What the magnetosphere layer of one rotation shows, independent of the
+// scale: the points of the daily files of the 39 days around the current
+// record, or, when none of those files is there, the rotation's cells of
+// magn.dat.
+struct MagnetosphereData {
+    int rotace = 0;
+    int files = 0;                       // daily files read
+    std::vector<MagnetoPoint> points;    // in file order (a later one wins)
+    std::vector<MagnetoCellValue> cells; // non-zero cells of magn.dat
+    bool fromMagnDat() const { return files == 0 && !cells.empty(); }
+};
+
+// Reads the daily files of the 39 days from 6 days before `recordDate`.
+// A file that cannot be read is skipped. `magn` is the window's magn.dat
+// (read once at map creation).
+MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDate, int rotace,
+                                    const MagnData& magn);
+
+// The layer laid out for a scale s and vertical offset: single pixels of the
+// daily files (one per map position, the last one wins) and the rectangles
+// of magn.dat cells, colours 0xRRGGBB.
+struct MagnetoRect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // inclusive-exclusive pixel corners
+    std::uint32_t rgb = 0;
+};
+struct MagnetosphereLayer {
+    int rotace = 0;
+    int s = 0;
+    int yOffset = 0;
+    std::vector<MapPixel> pixels;
+    std::vector<std::uint32_t> colours; // one per pixel
+    std::vector<MagnetoRect> rects;
+    bool empty() const { return pixels.empty() && rects.empty(); }
+};
+MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int yOffset);
+
+// magn.dat of the program directory, `count` rotations from 1718 (the
+// blocks between rotation 1717 and the last record's rotation).
+MagnData ReadMagnDat(const ProgramDir& dir, int count);
+// The number of blocks for a last rotation: max(0, last - 1717).
+int MagnBlocks(int lastRotation);
+
+// The summation: every day from 01.01.1982 to `today`, each pixel of the
+// day's file with |lat| < 60 and its longitude within 40 degrees of L0 into
+// its magn.dat cell; then magn.dat written atomically as
+// MagnBlocks(lastRotation) blocks. `progress(done, total)` is called after
+// every day; returning false cancels the run, which then writes nothing.
+// Throws std::runtime_error("Nejsou data pro magnetosféru") when the folder
+// Magneto is missing, std::runtime_error with a Czech message when the file
+// cannot be written.
+struct MagnSumResult {
+    bool cancelled = false;
+    int days = 0;   // days visited
+    int files = 0;  // daily files read
+    int pixels = 0; // pixels stored into cells
+    int blocks = 0; // blocks written
+    std::filesystem::path file;
+};
+using MagnSumProgress = std::function<bool(int done, int total)>;
+MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
+                               const MagnSumProgress& progress = {});
+
+// The summation into a buffer, without writing: the core of the above, for
+// tests and the benchmark. nullopt when cancelled.
+std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
+                                             const MagnSumProgress& progress,
+                                             MagnSumResult& result);
+
+// "magnetOBR/On<R>.bmp" when it exists under the program directory.
+std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotace);
+
+} // namespace hk

@@ -1,0 +1,167 @@
+#include "render/corona_renderer.h"
+
+#include <QPolygon>
+#include <QVector>
+#include <cmath>
+#include <numbers>
+
+#include "maps/magnetosphere.h"
+#include "render/font_roles.h"
+
+namespace hk {
+
+namespace {
+
+const QColor GrafFill(200, 235, 200);
+const QColor GrafLine(0, 110, 0);
+const QColor RotationLine(150, 150, 150);
+constexpr int MotylFirstRotation = 1145;
+
+// Text whose top-left corner is at (x, y).
+void textAt(QPainter& p, int x, int y, const QString& s) {
+    p.drawText(QRect(x, y, 600, 200), Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+QString dateText(const std::optional<Date>& d) {
+    return d ? QString::fromStdString(FormatDatum(*d)) : QString();
+}
+
+} // namespace
+
+void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& model,
+                     const KoronaViewOptions& options) {
+    p.save();
+    p.setClipRect(area);
+    p.translate(area.topLeft());
+    p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(SansFont(options.fontPixels));
+    if (model.present) {
+        // Each profile covers the ones above it, so the stack reads as a
+        // relief of the limb.
+        p.setPen(GrafLine);
+        p.setBrush(GrafFill);
+        for (const std::vector<KoronaBod>& poly : model.polygons) {
+            QPolygon q;
+            q.reserve(static_cast<int>(poly.size()));
+            for (const KoronaBod& b : poly)
+                q.append(QPoint(b.x, b.y));
+            p.drawPolygon(q);
+        }
+        p.setPen(RotationLine);
+        for (const int x : model.rotationLines)
+            p.drawLine(x, 10, x, 600);
+    }
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    textAt(p, 80, 30, QStringLiteral("Východní"));
+    textAt(p, 100, 350, QStringLiteral("Západní"));
+    if (model.present) {
+        textAt(p, 100, 50, QString::number(model.rotaceText));
+        textAt(p, 100, 70, dateText(model.datum));
+    } else {
+        textAt(p, 100, 50, QString::fromUtf8(NejsouDataKorona));
+    }
+    p.restore();
+}
+
+void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& model,
+                      const KoronaMotylOptions& options) {
+    p.save();
+    p.setClipRect(area);
+    p.translate(area.topLeft());
+    p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(SansFont(options.fontPixels));
+    const int x0 = 50 - options.sx; // rotation 1145 is column 0
+    for (std::size_t j = 0; j < model.columns.size(); ++j) {
+        const int x = x0 + static_cast<int>(j);
+        if (x < -1 || x > area.width() + 1) continue;
+        for (int k = 1; k <= KoronaValues; ++k) {
+            p.setPen(QColor(255, KoronaMotylGreen(model.columns[j][std::size_t(k - 1)]), 255));
+            p.drawLine(x, 7 * k + 50, x, 7 * k + 57);
+        }
+    }
+    // Rotation scale under the picture, and the limbs at the left.
+    p.setPen(RotationLine);
+    const int bottom = 7 * KoronaValues + 60;
+    for (int r = 1200; r <= MotylFirstRotation + static_cast<int>(model.columns.size()); r += 100) {
+        const int x = x0 + r - MotylFirstRotation;
+        p.drawLine(x, bottom, x, bottom + 6);
+        p.setPen(Qt::black);
+        textAt(p, x - 15, bottom + 8, QString::number(r));
+        p.setPen(RotationLine);
+    }
+    p.setPen(Qt::black);
+    textAt(p, 4, 7 + 50, QStringLiteral("V"));
+    textAt(p, 4, 7 * 37 + 50, QStringLiteral("Z"));
+    if (!model.present) textAt(p, 100, 20, QString::fromUtf8(NejsouDataKorona));
+    p.restore();
+}
+
+void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
+                    const KoronaViewOptions& options) {
+    p.save();
+    p.setClipRect(area);
+    p.translate(area.topLeft());
+    p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setFont(SansFont(options.fontPixels));
+    const QPointF c(area.width() / 2.0, area.height() / 2.0);
+    const double R = std::min(area.width(), area.height()) * 0.28;
+    const double scale = R * 0.6 / 255; // full intensity reaches 0.6 R above the limb
+    // Sky orientation: north up, east to the left; value k sits at position
+    // angle 5k - 2.5 degrees from north through east.
+    auto at = [&](double paDeg, double r) {
+        const double a = paDeg * std::numbers::pi / 180;
+        return QPointF(c.x() - r * std::sin(a), c.y() - r * std::cos(a));
+    };
+    if (model.present) {
+        for (int k = 1; k <= KoronaValues; ++k) {
+            const int v = model.values[std::size_t(k - 1)];
+            const double pa = 5.0 * k - 2.5;
+            QPolygonF wedge;
+            wedge << at(pa - 2.5, R) << at(pa - 2.5, R + v * scale) << at(pa + 2.5, R + v * scale)
+                  << at(pa + 2.5, R);
+            const QColor col(255, KoronaMotylGreen(v), 255);
+            p.setPen(col);
+            p.setBrush(col);
+            p.drawPolygon(wedge);
+        }
+        // The profile as one line over the wedges.
+        QPolygonF profile;
+        for (int k = 1; k <= KoronaValues; ++k)
+            profile << at(5.0 * k - 2.5, R + model.values[std::size_t(k - 1)] * scale);
+        p.setPen(QPen(GrafLine, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(profile);
+    }
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, R, R);
+    p.setPen(Qt::black);
+    const QFontMetrics fm(p.font());
+    auto label = [&](double pa, const QString& s) {
+        const QPointF q = at(pa, R + 0.75 * R);
+        p.drawText(QPointF(q.x() - fm.horizontalAdvance(s) / 2.0, q.y() + fm.ascent() / 2.0), s);
+    };
+    label(0, QStringLiteral("S"));
+    label(90, QStringLiteral("V"));
+    label(180, QStringLiteral("J"));
+    label(270, QStringLiteral("Z"));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    textAt(p, 10, 10, model.present ? dateText(model.datum) : QString::fromUtf8(NejsouDataKorona));
+    p.restore();
+}
+
+void PaintKoronaPodMapu(QPainter& p, const QRect& area, const KoronaPodMapuModel& model) {
+    if (!model.present) return;
+    p.save();
+    p.translate(area.topLeft());
+    for (const KoronaPodMapuRect& r : model.rects)
+        p.fillRect(QRect(QPoint(r.x1, r.y1), QPoint(r.x2 - 1, r.y2 - 1)),
+                   QColor(255, r.green, 255));
+    p.restore();
+}
+
+} // namespace hk
