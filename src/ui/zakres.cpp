@@ -680,7 +680,8 @@ void ZakresWindow::Button4Click() {
     tiskDo(printer, *rozsah, procentoPosunu);
 }
 
-void ZakresWindow::tiskDo(QPrinter& printer, const RecordRange& range, double posunProcent) {
+void ZakresWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
+                          double posunProcent) {
     const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {

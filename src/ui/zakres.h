@@ -77,7 +77,7 @@ class ZakresWindow : public QWidget {
 
     // Prints records `range` on the printer, one drawing per page, shifted
     // down by `posunProcent` percent of the page.
-    void tiskDo(QPrinter& printer, const RecordRange& range, double posunProcent);
+    void tiskDo(QPrinter& printer, const PrintRecordRange& range, double posunProcent);
 
     // Choosing a record file to open and a printer; tests put their own.
     std::function<QString(const QString& nadpis)> vybratSoubor;

@@ -54,7 +54,8 @@ std::optional<std::string> RecomputeRecords(std::span<TZaznam> records) {
     return std::nullopt;
 }
 
-std::optional<RecordRange> PrintRange(int current, int recordCount, std::string_view countText) {
+std::optional<PrintRecordRange> PrintRange(int current, int recordCount,
+                                           std::string_view countText) {
     while (!countText.empty() && countText.front() == ' ')
         countText.remove_prefix(1);
     while (!countText.empty() && countText.back() == ' ')
@@ -65,7 +66,7 @@ std::optional<RecordRange> PrintRange(int current, int recordCount, std::string_
     if (ec != std::errc() || end != countText.data() + countText.size() || count < 1)
         return std::nullopt;
     if (recordCount < 1) return std::nullopt;
-    RecordRange r;
+    PrintRecordRange r;
     r.first = std::clamp(current, 1, recordCount);
     r.last = r.first + std::min(count - 1, recordCount - r.first);
     return r;

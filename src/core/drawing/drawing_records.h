@@ -25,11 +25,12 @@ std::optional<std::string> RecomputeRecords(std::span<TZaznam> records);
 
 // Records printed at once: from the current one (1-based) `count` records,
 // never beyond the last. nullopt when `count` is not a positive number.
-struct RecordRange {
+struct PrintRecordRange {
     int first = 1;
     int last = 1;
 };
-std::optional<RecordRange> PrintRange(int current, int recordCount, std::string_view countText);
+std::optional<PrintRecordRange> PrintRange(int current, int recordCount,
+                                           std::string_view countText);
 
 // "Zakres yyyy-mm-dd.bmp": the picture of one drawing saved from the window.
 std::string DrawingImageName(const Date& d);
