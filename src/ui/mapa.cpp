@@ -33,6 +33,7 @@
 #include "records/session.h"
 #include "render/corona_renderer.h"
 #include "render/font_roles.h"
+#include "render/magnet_comparison_renderer.h"
 #include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
 #include "ui/graf_platno.h"
@@ -54,6 +55,8 @@ constexpr int MezeraSrovnani = 15;
 // Rows of the corona table beyond the map's first day needed for the corona
 // under the map.
 constexpr int KoronaDni = 27;
+// The long map's latitude labels left of its first strip, pixels.
+constexpr int DlouhaOkraj = 80;
 
 // The client area: paints through the window and passes the mouse.
 class Platno : public QWidget {
@@ -367,14 +370,15 @@ void MapaWindow::vytvorDatamagnet() {
         e->setObjectName(QString::fromLatin1(jmeno));
         g->addWidget(e, radek++, 1);
     }
-    for (const char* jmeno : {"Vetsi", "Mensi", "Potvrdit"}) {
-        const QString text = QString::fromUtf8(jmeno == std::string_view("Vetsi")   ? "Větší"
-                                               : jmeno == std::string_view("Mensi") ? "Menší"
-                                                                                    : "Potvrdit");
-        auto* b = new QPushButton(text, datamagnet_);
+    auto tlacitko = [&](const char* jmeno, const char* text, auto fn) {
+        auto* b = new QPushButton(QString::fromUtf8(text), datamagnet_);
         b->setObjectName(QString::fromLatin1(jmeno));
+        connect(b, &QPushButton::clicked, this, fn);
         g->addWidget(b, radek++, 0, 1, 2);
-    }
+    };
+    tlacitko("Vetsi", "Větší", [this] { vyskaRadkuClick(1); });
+    tlacitko("Mensi", "Menší", [this] { vyskaRadkuClick(-1); });
+    tlacitko("Potvrdit", "Potvrdit", [this] { PotvrditClick(); });
     datamagnet_->adjustSize();
     datamagnet_->hide();
 }
@@ -510,6 +514,11 @@ void MapaWindow::sestavit() {
     const KoronaTable& korona = s.Korona();
     const int w = platno_->width();
     const int h = platno_->height();
+    if (pohled_ == MapaPohled::Mapa && !datamagnet_->isHidden()) {
+        porovnani_ = MakeMagnetComparison(records, g, index_, magn_, porovnaniVolby_,
+                                          MagnetComparisonRows(h, porovnaniVolby_.vyskaRadku));
+        return;
+    }
     switch (pohled_) {
     case MapaPohled::Mapa:
     case MapaPohled::KoronaZvlast:
@@ -549,8 +558,10 @@ void MapaWindow::sestavit() {
         break;
     }
     case MapaPohled::Dlouha:
+        // All 16 strips stay in the window: a scale that would push the
+        // last ones beyond its right edge is lowered.
         pasy_ = MakeStripView(records, g, index_, rotace_, LongMapStrips, StripKind::Long,
-                              StripScale(w), false);
+                              std::max(1, std::min(StripScale(w), (w - DlouhaOkraj) / 960)), false);
         ScaleStripAreas(pasy_, nasobek_);
         break;
     case MapaPohled::Vysoka:
@@ -611,8 +622,9 @@ void MapaWindow::kreslit(QPainter& p, const QRect& r) const {
         skalujZaokrouhlene(13, kontext_.model.session().ProcentoVelikosti())};
     switch (pohled_) {
     case MapaPohled::Mapa:
-        if (!datamagnet_->isHidden()) break;
-        if (srovnani_)
+        if (!datamagnet_->isHidden())
+            PaintMagnetComparison(p, r, porovnani_, volby.fontPixels);
+        else if (srovnani_)
             kreslitSrovnani(p, r);
         else
             kreslitMapu(p, r);
@@ -982,6 +994,26 @@ void MapaWindow::SpeedButton1Click() {
     datamagnet_->setVisible(datamagnet_->isHidden());
     datamagnet_->raise();
     zmena();
+}
+
+void MapaWindow::PotvrditClick() {
+    auto pole = [this](const char* jmeno) {
+        return s(datamagnet_->findChild<QLineEdit*>(QString::fromLatin1(jmeno))->text());
+    };
+    MagnetComparisonParams v = porovnaniVolby_;
+    if (const auto chyba = ParseMagnetComparison(pole("Od"), pole("Do"), pole("Cykly"),
+                                                 pole("Otocka"), index_.lastRotation(), v)) {
+        kontext_.zpravy.Zprava(q(*chyba));
+        return;
+    }
+    porovnaniVolby_ = v;
+    zmena();
+}
+
+void MapaWindow::vyskaRadkuClick(int zmena) {
+    porovnaniVolby_.vyskaRadku = std::clamp(porovnaniVolby_.vyskaRadku + zmena,
+                                            MagnetComparisonMinRow, MagnetComparisonMaxRow);
+    this->zmena();
 }
 
 void MapaWindow::nasobekClick() {

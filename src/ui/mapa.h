@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "maps/corona_views.h"
+#include "maps/magnet_comparison.h"
 #include "maps/magnetosphere.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
@@ -130,6 +131,10 @@ class MapaWindow : public QWidget {
     void mensivetsiClick();
     void SpeedButton1Click();
     void nasobekClick(); // the main panel's "2x"
+    // The group box `datamagnet`: "Potvrdit", "Větší", "Menší".
+    void PotvrditClick();
+    void vyskaRadkuClick(int zmena);
+    const MagnetComparison& porovnaniMagnetosfery() const { return porovnani_; }
 
     // ---- Comparison panel.
     void horniClick(SrovnaniVrstva vrstva); // Hskvrna, Hfakule, Hkorona, Hmagnet
@@ -228,6 +233,8 @@ class MapaWindow : public QWidget {
     MagnetosphereLayer magnet_;
     MagnetosphereLayer magnetDolni_;
     QImage magnetObr_;
+    MagnetComparisonParams porovnaniVolby_;
+    MagnetComparison porovnani_;
     // Daily magnetograms read for a rotation, kept while it is shown.
     std::vector<MagnetosphereData> magnetData_;
 };

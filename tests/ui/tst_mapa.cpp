@@ -342,6 +342,41 @@ class TestMapa : public QObject {
         QVERIFY(std::any_of(nove.begin(), nove.end(), [](char c) { return c != 0; }));
     }
 
+    void magnetosphereComparisonBox() {
+        prikaz("SpeedButton1");
+        auto* box = w_->findChild<QWidget*>(QStringLiteral("datamagnet"));
+        QVERIFY(box->isVisible());
+        auto pole = [box](const char* n) {
+            return box->findChild<QLineEdit*>(QString::fromLatin1(n));
+        };
+        auto klik = [box](const char* n) {
+            box->findChild<QPushButton*>(QString::fromLatin1(n))->click();
+        };
+        pole("Otocka")->setText(QStringLiteral("1717"));
+        klik("Potvrdit");
+        QCOMPARE(f_->zpravy.zpravy.size(), 1);
+        QVERIFY(f_->zpravy.zpravy[0].startsWith(QStringLiteral("Otočka musí být")));
+        QCOMPARE(w_->porovnaniMagnetosfery().params.otocka, 1958);
+
+        const int R = w_->rotace();
+        pole("Otocka")->setText(QString::number(R - 20));
+        pole("Cykly")->setText(QStringLiteral("2"));
+        const QImage pred = w_->obrazek();
+        klik("Potvrdit");
+        QCOMPARE(f_->zpravy.zpravy.size(), 1);
+        QCOMPARE(w_->porovnaniMagnetosfery().params.otocka, R - 20);
+        QCOMPARE(w_->porovnaniMagnetosfery().rows, 21); // up to the last record's rotation
+        QVERIFY(rozdil(pred, w_->obrazek()) > 0);
+        const QImage vyssi = w_->obrazek();
+        klik("Vetsi");
+        QCOMPARE(w_->porovnaniMagnetosfery().params.vyskaRadku, 7);
+        QVERIFY(rozdil(vyssi, w_->obrazek()) > 0);
+        // Hidden again, the map comes back.
+        prikaz("SpeedButton1");
+        QVERIFY(!box->isVisible());
+        QVERIFY(!w_->mapa().groups.empty());
+    }
+
     void smallerAndLargerWindow() {
         QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
         const QSize velka = sub->size();
