@@ -211,10 +211,6 @@ MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
     vytvorSrovnani();
     vytvorDatamagnet();
     sestavit();
-    ListBox1_->clear();
-    for (int r : index_.rotations())
-        ListBox1_->addItem(QString::number(r));
-    vybrana_ = index_.position(rotace_);
     magn_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
     setWindowTitle(q(MapCaption(rotace_)));
 }
@@ -507,6 +503,10 @@ void MapaWindow::sestavit() {
         index_ = RotationIndex::of(s.records());
         revize_ = s.revision();
         magnetData_.clear();
+        ListBox1_->clear();
+        for (int r : index_.rotations())
+            ListBox1_->addItem(QString::number(r));
+        vybrana_ = index_.position(rotace_);
     }
     ++sestaveni_;
     const auto records = s.records();
@@ -623,7 +623,10 @@ void MapaWindow::kreslit(QPainter& p, const QRect& r) const {
     switch (pohled_) {
     case MapaPohled::Mapa:
         if (!datamagnet_->isHidden())
-            PaintMagnetComparison(p, r, porovnani_, volby.fontPixels);
+            // Left of the group box, which stays over the right edge.
+            PaintMagnetComparison(
+                p, r.adjusted(0, 0, -std::min(r.width() / 2, datamagnet_->width() + 8), 0),
+                porovnani_, volby.fontPixels);
         else if (srovnani_)
             kreslitSrovnani(p, r);
         else

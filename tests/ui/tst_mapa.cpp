@@ -389,6 +389,33 @@ class TestMapa : public QObject {
         QCOMPARE(sub->size(), velka);
     }
 
+    void aStoreWithoutOutsideDataSaysSo() {
+        // Three drawings, no corona, no magnetograms: every view opens or
+        // says why not.
+        f_ = std::make_unique<Frame>(DayRecords(3));
+        QVERIFY(f_->start());
+        installMapa(*f_->hlavni);
+        f_->hlavni->show();
+        f_->hlavni->akce(QStringLiteral("map"))->trigger();
+        w_ = MapaWindow::otevrene(f_->hlavni->plocha());
+        QVERIFY(w_);
+        QVERIFY(!w_->akce(QStringLiteral("Korona1"))->isEnabled());
+        for (const char* p : {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap",
+                              "Koronazvlast"}) {
+            f_->zpravy.clear();
+            prikaz(p);
+            QCOMPARE(f_->zpravy.zpravy, QStringList{QStringLiteral("Nejsou data pro koronu")});
+            QVERIFY(w_->pohled() == MapaPohled::Mapa);
+        }
+        f_->zpravy.clear();
+        for (const char* p : {"dlouhamap", "vysokamap", "dvenadsebou", "Srovnani", "rotacem",
+                              "SpeedButton1", "mapky", "SpeedButton6"}) {
+            prikaz(p);
+            QVERIFY(!w_->obrazek().isNull());
+        }
+        QVERIFY(f_->zpravy.zpravy.isEmpty());
+    }
+
     void closingRestoresTheMainWindow() {
         prikaz("koronpod");
         QVERIFY(f_->hlavni->akce(QStringLiteral("koronpod"))->isChecked());
