@@ -1,6 +1,7 @@
 #include "cli/cli_common.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <ostream>
 
@@ -11,6 +12,13 @@
 #include "text/encoding.h"
 
 namespace hk::cli {
+
+bool IsPdf(const std::filesystem::path& file) {
+    std::string ext = file.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".pdf";
+}
 
 std::optional<std::string> TakeOption(Args& args, const std::string& name) {
     auto it = std::find(args.begin(), args.end(), name);

@@ -44,6 +44,9 @@ bool TakeFlag(Args& args, const std::string& name);
 // Throws UsageError when an unknown "--option" is left.
 void RejectUnknownOptions(const Args& args);
 
+// True when the file's extension is ".pdf" in any letter case.
+bool IsPdf(const std::filesystem::path& file);
+
 // Today's date (UTC), for start-ups that need it.
 Date Today();
 

@@ -97,6 +97,7 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         {"drawing", RunRenderDrawing},
         {"protocol", RunRenderProtocol},
         {"butterfly", RunRenderButterfly},
+        {"map", RunRenderMap},
         {"graph", RunRenderGraph},
         {"smoothed", RunRenderSmoothed},
         {"asymmetry", RunRenderAsymmetry},

@@ -41,13 +41,6 @@ QSize parseSize(const std::string& text) {
                  number(text.substr(x + 1), "--size", 200, 8000));
 }
 
-bool isPdf(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pdf";
-}
-
 } // namespace
 
 int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err) {
@@ -107,7 +100,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     GuiApplicationScope gui;
     const ButterflyModel model = MakeButterflyModel(
         session.records(), session.geometry(), session.tables().DoplnkovaData, session.Korona());
-    if (isPdf(*outFile)) {
+    if (IsPdf(*outFile)) {
         QByteArray bytes;
         {
             QBuffer buffer(&bytes);

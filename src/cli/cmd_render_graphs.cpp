@@ -31,16 +31,9 @@ using Malir = std::function<void(QPainter&, const QRect&)>;
 
 constexpr int NejvetsiSirka = 30000;
 
-bool isPdf(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pdf";
-}
-
 // The picture of `size` as an image, or on one landscape A4 page scaled to fit.
 void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
-    if (isPdf(file)) {
+    if (IsPdf(file)) {
         QByteArray bytes;
         {
             QBuffer buffer(&bytes);

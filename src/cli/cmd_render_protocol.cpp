@@ -30,13 +30,6 @@ constexpr int MinWidth = 200;
 constexpr int MaxWidth = 8000;
 
 
-bool isPdf(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pdf";
-}
-
 int parseWidth(const std::string& text) {
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -93,7 +86,7 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     if (own == sidc) throw UsageError("zadejte buď --own, nebo --sidc");
     if (!outFile) throw UsageError("chybí --out SOUBOR");
     const std::filesystem::path file = *outFile;
-    if (widthText && isPdf(file)) throw UsageError("--width nepatří k PDF");
+    if (widthText && IsPdf(file)) throw UsageError("--width nepatří k PDF");
     const int width = widthText ? parseWidth(*widthText) : 0;
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
@@ -107,7 +100,7 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Vlastni;
 
     GuiApplicationScope gui;
-    if (isPdf(file))
+    if (IsPdf(file))
         writePdf(file, data, kind);
     else
         writeImage(file, data, kind, width);

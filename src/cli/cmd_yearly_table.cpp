@@ -22,13 +22,6 @@ namespace {
 
 constexpr int PdfResolution = 300;
 
-bool isPdf(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pdf";
-}
-
 void printLines(const CoordinateYear& table, std::ostream& out) {
     for (const CoordinateDay& d : table.days)
         out << FormatDatum(d.date) << ';' << d.L0 << ';' << d.B0 << ';' << d.P << '\n';
@@ -89,7 +82,7 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     }
     const std::filesystem::path file = *outFile;
     GuiApplicationScope gui;
-    if (isPdf(file))
+    if (IsPdf(file))
         writePdf(file, table, page ? std::vector<int>{*page} : std::vector<int>{0, 1, 2});
     else
         writeImage(file, table, page.value_or(0));

@@ -21,6 +21,7 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderMap(const Args& args, std::ostream& out, std::ostream& err);
 
 // measure: picture points to polar positions; find-disk: the drawn disk.
 int RunMeasure(const Args& args, std::ostream& out, std::ostream& err);
@@ -29,6 +30,9 @@ int RunRenderGraph(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderSmoothed(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderAsymmetry(const Args& args, std::ostream& out, std::ostream& err);
 int RunImport(const Args& args, std::ostream& out, std::ostream& err);
+
+// magnetosphere-sum DIR: the daily magnetograms into magn.dat.
+int RunMagnetosphereSum(const Args& args, std::ostream& out, std::ostream& err);
 
 int RunDemo(const Args& args, std::ostream& out, std::ostream& err);
 int RunCheck(const Args& args, std::ostream& out, std::ostream& err);

@@ -2,6 +2,7 @@
 
 #include <QPolygon>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -39,14 +40,17 @@ void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& mode
     if (model.present) {
         // Each profile covers the ones above it, so the stack reads as a
         // relief of the limb.
-        p.setPen(GrafLine);
-        p.setBrush(GrafFill);
+        // The profile is outlined, the base line is not.
         for (const std::vector<KoronaBod>& poly : model.polygons) {
             QPolygon q;
             q.reserve(static_cast<int>(poly.size()));
             for (const KoronaBod& b : poly)
                 q.append(QPoint(b.x, b.y));
+            p.setPen(Qt::NoPen);
+            p.setBrush(GrafFill);
             p.drawPolygon(q);
+            p.setPen(GrafLine);
+            p.drawPolyline(q.constData(), std::max(0, static_cast<int>(q.size()) - 2));
         }
         p.setPen(RotationLine);
         for (const int x : model.rotationLines)
@@ -109,7 +113,11 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     p.setFont(SansFont(options.fontPixels));
     const QPointF c(area.width() / 2.0, area.height() / 2.0);
     const double R = std::min(area.width(), area.height()) * 0.28;
-    const double scale = R * 0.6 / 255; // full intensity reaches 0.6 R above the limb
+    // The day's largest value reaches 0.45 R above the limb.
+    int largest = 20;
+    for (const std::uint8_t v : model.values)
+        largest = std::max(largest, int(v));
+    const double scale = R * 0.45 / largest;
     // Sky orientation: north up, east to the left; value k sits at position
     // angle 5k - 2.5 degrees from north through east.
     auto at = [&](double paDeg, double r) {
@@ -142,7 +150,7 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
     auto label = [&](double pa, const QString& s) {
-        const QPointF q = at(pa, R + 0.75 * R);
+        const QPointF q = at(pa, 1.6 * R);
         p.drawText(QPointF(q.x() - fm.horizontalAdvance(s) / 2.0, q.y() + fm.ascent() / 2.0), s);
     };
     label(0, QStringLiteral("S"));
@@ -151,6 +159,7 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     label(270, QStringLiteral("Z"));
     p.setRenderHint(QPainter::Antialiasing, false);
     textAt(p, 10, 10, model.present ? dateText(model.datum) : QString::fromUtf8(NejsouDataKorona));
+    if (model.present) textAt(p, 10, 10 + fm.height(), QStringLiteral("max. %1").arg(largest));
     p.restore();
 }
 

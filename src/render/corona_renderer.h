@@ -32,7 +32,9 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
                     const KoronaViewOptions& options = {});
 
 // The corona under the map: the model's rectangles, drawn relative to
-// area.topLeft() (the map's origin); nothing else is touched.
+// area.topLeft() (the map's origin); nothing else is touched. Inside the
+// underlay of PaintSynopticMap the painter already stands at the map's
+// origin: pass a rectangle at (0, 0).
 void PaintKoronaPodMapu(QPainter& p, const QRect& area, const KoronaPodMapuModel& model);
 
 } // namespace hk

@@ -2,7 +2,9 @@
 // The magnetosphere layers of the synoptic map, drawn relative to
 // area.topLeft() (the map's origin) by the map painter before its grid: the
 // layer of the daily magnetograms (or magn.dat cells) and the picture
-// magnetOBR/On<R>.bmp stretched over the map area.
+// magnetOBR/On<R>.bmp stretched over the map area. Inside the underlay of
+// PaintSynopticMap the painter already stands at the map's origin: pass a
+// rectangle at (0, 0).
 #include <QImage>
 #include <QPainter>
 #include <QRect>

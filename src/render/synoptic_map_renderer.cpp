@@ -22,13 +22,17 @@ constexpr int FaculaeCentreRadius = 5;
 // The legend switches to the serif role on narrow windows.
 constexpr int SerifLegendBelowWidth = 1000;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Text whose top-left corner is at (x, y).
 void textAt(QPainter& p, int x, int y, const QString& s) {
     p.drawText(QRect(x, y, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, s);
 }
-void textAt(QPainter& p, const MapText& t) { textAt(p, t.x, t.y, q(t.text)); }
+void textAt(QPainter& p, const MapText& t) {
+    textAt(p, t.x, t.y, q(t.text));
+}
 
 void disc(QPainter& p, const MapCircle& c, const QColor& colour) {
     p.setPen(colour);
@@ -59,7 +63,7 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
     p.translate(area.topLeft());
     p.setRenderHint(QPainter::Antialiasing, false);
     const int W = area.width();
-    p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
+    if (o.pozadi) p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
     p.setFont(SansFont(m.canvasFont));
 
     if (underlay) {
@@ -104,7 +108,9 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
         if (g.group) disc(p, g.circle, Qt::black);
     }
     if (o.legenda && !m.legend.empty()) {
-        const int size = m.gridFont;
+        // Smaller than the grid's labels, so that "-12.5" and "341.7" keep
+        // apart in legend columns 30 units wide.
+        const int size = m.legendFont;
         p.setFont(W < SerifLegendBelowWidth ? SerifFont(size) : SansFont(size));
         p.setPen(Qt::black);
         for (const MapText& t : m.legend)
@@ -113,10 +119,15 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
             textAt(p, t);
     }
 
+    if (!o.titulek) {
+        p.restore();
+        return;
+    }
     // Frame: what spilled over the map's left and right edges is cleared.
-    const int clearBottom = m.gridBottom + 1;
-    p.fillRect(QRect(0, 0, m.frameLeft, clearBottom), Qt::white);
-    if (W > m.frameRight) p.fillRect(QRect(m.frameRight, 0, W - m.frameRight, clearBottom), Qt::white);
+    const int clearTop = m.offset, clearHeight = m.gridBottom + 1 - m.offset;
+    p.fillRect(QRect(0, clearTop, m.frameLeft, clearHeight), Qt::white);
+    if (W > m.frameRight)
+        p.fillRect(QRect(m.frameRight, clearTop, W - m.frameRight, clearHeight), Qt::white);
     p.setFont(SansFont(m.titleFont));
     p.setPen(Qt::black);
     textAt(p, (10 * m.s) >> 4, (10 * m.s) >> 4, q(m.title));
@@ -126,7 +137,9 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
 
 namespace {
 
-QString datesOf(const MapStrip& strip) { return q(MapDateRange(strip.dates)); }
+QString datesOf(const MapStrip& strip) {
+    return q(MapDateRange(strip.dates));
+}
 
 void stripGroups(QPainter& p, const MapStrip& strip, int ox, int oy) {
     p.setPen(Qt::black);
@@ -137,12 +150,13 @@ void stripGroups(QPainter& p, const MapStrip& strip, int ox, int oy) {
 
 // The long map: the rotations side by side, each a narrow strip of the
 // latitudes -50..50, with eleven latitude lines ten degrees apart across them.
-void paintLong(QPainter& p, int H, const StripView& v) {
+void paintLong(QPainter& p, const StripView& v) {
     const int s = v.s;
     const int width = v.x0 - v.x360;
     const int yTop = StripY(50, v.kind, s), yBottom = StripY(-50, v.kind, s);
     const int left = 40 * s;
-    const int eq = std::max(60 * s - yTop, std::min(H / 2, H - 110 * s - yBottom));
+    // Below the title, the strips and their dates fill the area's top.
+    const int eq = 60 * s - yTop;
     const int n = static_cast<int>(v.strips.size());
     const int right = left + v.pitch * std::max(n - 1, 0) + width;
     p.setFont(SansFont(9 * s));
@@ -178,10 +192,10 @@ void paintLong(QPainter& p, int H, const StripView& v) {
         p.restore();
     }
     p.setFont(SansFont(12 * s));
-    textAt(p, left, 8 * s, QStringLiteral("Dlouhá mapa  ") +
-                               (n ? QString::number(v.strips.front().rotace) + " – " +
-                                        QString::number(v.strips.back().rotace)
-                                  : QString()));
+    textAt(p, left, 8 * s,
+           QStringLiteral("Dlouhá mapa  ") + (n ? QString::number(v.strips.front().rotace) + " – " +
+                                                      QString::number(v.strips.back().rotace)
+                                                : QString()));
     p.setFont(SansFont(9 * s));
     textAt(p, left, 8 * s + 16 * s,
            QStringLiteral("šířka −50° až +50°, v každém pásu délka 360° vlevo až 0° vpravo"));
@@ -230,8 +244,8 @@ void paintHigh(QPainter& p, const StripView& v) {
         p.setFont(SansFont(std::min(9 * s, pitch / 3)));
         p.drawText(QRect(2 * s, y0 + line, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
                    q(FormatDatum(strip.dates.startDate)));
-        p.drawText(QRect(2 * s, y0 + 2 * line, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   q(FormatDatum(strip.dates.endDate)));
+        p.drawText(QRect(2 * s, y0 + 2 * line, left - 4 * s, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, q(FormatDatum(strip.dates.endDate)));
     }
 }
 
@@ -267,8 +281,8 @@ void paintTwo(QPainter& p, const StripView& v) {
             p.setPen(Qt::black);
             p.drawLine(x, y0 + 2 * half, x, y0 + 2 * half + 4);
             if (lon % 90 == 0)
-                p.drawText(QRect(x - 30, y0 + 2 * half + 5, 60, 20), Qt::AlignHCenter | Qt::AlignTop,
-                           QString::number(lon));
+                p.drawText(QRect(x - 30, y0 + 2 * half + 5, 60, 20),
+                           Qt::AlignHCenter | Qt::AlignTop, QString::number(lon));
         }
         p.setBrush(Qt::NoBrush);
         p.drawRect(left, y0, width, 2 * half);
@@ -286,9 +300,15 @@ void PaintStripView(QPainter& p, const QRect& area, const StripView& v) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(0, 0, area.width(), area.height()), Qt::white);
     switch (v.kind) {
-    case StripKind::Long: paintLong(p, area.height(), v); break;
-    case StripKind::High: paintHigh(p, v); break;
-    case StripKind::Two: paintTwo(p, v); break;
+    case StripKind::Long:
+        paintLong(p, v);
+        break;
+    case StripKind::High:
+        paintHigh(p, v);
+        break;
+    case StripKind::Two:
+        paintTwo(p, v);
+        break;
     }
     p.restore();
 }

@@ -17,6 +17,10 @@ struct SynopticMapOptions {
     bool stredFakuli = false; // faculae centres ("SF")
     bool legenda = true;      // the legend below the map (off in the comparison mode)
     bool sedaMrizka = true;   // the grid grey (black before the first paint)
+    // The comparison mode draws the lower map over the upper one: without
+    // the white background and without the title and frame.
+    bool pozadi = true;  // fill the area white first
+    bool titulek = true; // the title and the frame
 };
 
 // Paints the map into `area` on a white background; `area`'s top-left is the

@@ -6,6 +6,7 @@
 #include "geometry/ephemeris.h"
 #include "graphs/butterfly_model.h"
 #include "maps/magnetosphere.h"
+#include "maps/map_dates.h"
 
 namespace hk {
 
@@ -118,17 +119,11 @@ KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row) {
     return m;
 }
 
-Date KoronaRotationStart(int rotace) {
-    const double serial =
-        DaySerial(Date{1989, 1, 1}) + ((rotace * 360.0 - 651960) + 107.6) / 13.1985 + 0.5;
-    return DateFromSerial(static_cast<int>(std::floor(serial)));
-}
-
 KoronaPodMapuModel MakeKoronaPodMapu(const KoronaTable& korona, int rotace, int s, int yOffset) {
     KoronaPodMapuModel m;
     m.rotace = rotace;
     if (!korona.present()) return m;
-    const int start = DaySerial(KoronaRotationStart(rotace));
+    const int start = DaySerial(MapRotationDates(rotace).startDate);
     // The rotation's days: those whose noon L0 belongs to the rotation.
     std::vector<std::pair<Date, double>> days;
     for (int serial = start - 1; serial <= start + 28; ++serial) {

@@ -79,9 +79,9 @@ int KoronaDenMaximum(const KoronaTable& korona);
 KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row);
 
 // Corona under the map of rotation R, laid out for scale s and vertical
-// offset: for every day of the rotation (L0 at noon of that day in R) one
-// column on the map's longitude axis, one day of longitude wide, centred on
-// that day's central-meridian longitude; its 36 latitude bands of 5 degrees
+// offset: for every day from the rotation's start (MapRotationDates) whose
+// noon L0 belongs to R, one column on the map's longitude axis, one day of
+// longitude wide, centred on that day's central-meridian longitude; its 36 latitude bands of 5 degrees
 // hold the mean of the east-limb value seen 7 days before and the west-limb
 // value seen 7 days after (when the longitude stood at the limbs), coloured
 // RGB(255, 255 - 2a, 255). Drawn only when the table reaches more than 27
@@ -97,9 +97,6 @@ struct KoronaPodMapuModel {
     int days = 0;                        // days drawn
     std::vector<KoronaPodMapuRect> rects;
 };
-// Start date of rotation R as the map computes it: 1.1.1989 +
-// ((R * 360 - 651960) + 107.6) / 13.1985 + 0.5 days.
-Date KoronaRotationStart(int rotace);
 KoronaPodMapuModel MakeKoronaPodMapu(const KoronaTable& korona, int rotace, int s, int yOffset);
 
 } // namespace hk

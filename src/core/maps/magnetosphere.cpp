@@ -186,11 +186,10 @@ MagnData ReadMagnDat(const ProgramDir& dir, int count) {
 }
 
 std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             const MagnSumProgress& progress,
+                                             MagnData buffer, const MagnSumProgress& progress,
                                              MagnSumResult& result) {
     if (!HasMagnetoData(dir)) throw std::runtime_error(NejsouDataMagnetosfera);
     const auto files = listMagneto(dir);
-    MagnData buffer;
     const int first = DaySerial(MagnSumStart);
     const int total = std::max(0, DaySerial(today) - first + 1);
     for (int d = 0; d < total; ++d) {
@@ -222,10 +221,13 @@ std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& 
 MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
                                const MagnSumProgress& progress) {
     MagnSumResult result;
-    const auto buffer = SumMagnetosphereInto(dir, today, progress, result);
+    if (!HasMagnetoData(dir)) throw std::runtime_error(NejsouDataMagnetosfera);
+    const int blocks = MagnBlocks(lastRotation);
+    const auto buffer =
+        SumMagnetosphereInto(dir, today, ReadMagnDat(dir, blocks), progress, result);
     if (!buffer) return result;
-    result.blocks = MagnBlocks(lastRotation);
-    const MagnData out = MagnData::fromBytes(buffer->bytes(), result.blocks);
+    result.blocks = blocks;
+    const MagnData out = MagnData::fromBytes(buffer->bytes(), blocks);
     result.file = dir.resolve(MagnDatName);
     WriteFileAtomic(result.file, std::string_view(reinterpret_cast<const char*>(out.bytes().data()),
                                                   out.bytes().size()));

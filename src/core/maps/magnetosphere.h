@@ -128,11 +128,11 @@ int MagnBlocks(int lastRotation);
 // The summation: every day from 01.01.1982 to `today`, each pixel of the
 // day's file with |lat| < 60 and its longitude within 40 degrees of L0 into
 // its magn.dat cell; then magn.dat written atomically as
-// MagnBlocks(lastRotation) blocks. `progress(done, total)` is called after
-// every day; returning false cancels the run, which then writes nothing.
-// Throws std::runtime_error("Nejsou data pro magnetosféru") when the folder
-// Magneto is missing, std::runtime_error with a Czech message when the file
-// cannot be written.
+// MagnBlocks(lastRotation) blocks. The cells start as the existing magn.dat
+// holds them, so the cells of daily files removed since stay. `progress(done, total)` is called
+// after every day; returning false cancels the run, which then writes nothing. Throws
+// std::runtime_error("Nejsou data pro magnetosféru") when the folder Magneto is missing,
+// std::runtime_error with a Czech message when the file cannot be written.
 struct MagnSumResult {
     bool cancelled = false;
     int days = 0;   // days visited
@@ -145,10 +145,10 @@ using MagnSumProgress = std::function<bool(int done, int total)>;
 MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
                                const MagnSumProgress& progress = {});
 
-// The summation into a buffer, without writing: the core of the above, for
+// The summation into `buffer`, without writing: the core of the above, for
 // tests and the benchmark. nullopt when cancelled.
 std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             const MagnSumProgress& progress,
+                                             MagnData buffer, const MagnSumProgress& progress,
                                              MagnSumResult& result);
 
 // "magnetOBR/On<R>.bmp" when it exists under the program directory.

@@ -8,9 +8,10 @@
 namespace hk {
 
 struct RotationDates {
-    double start = 0; // day serial with its fraction: 1.1.1989 + ((R*360 - 651960) + 107.6) / 13.1985 + 0.5
-    double end = 0;   // start + 27.27
-    Date startDate;   // the calendar days of start and end
+    double start =
+        0; // day serial with its fraction: 1.1.1989 + ((R*360 - 651960) + 107.6) / 13.1985 + 0.5
+    double end = 0; // start + 27.27
+    Date startDate; // the calendar days of start and end
     Date endDate;
     int koronaDay = 0; // day index into the corona table (day 0 = 1.1.1940)
 };

@@ -5,7 +5,7 @@
 
 namespace hk {
 
-int CentralMeridianRotation(const Ephemeris& e, double cmd) {
+int MapPassageRotation(const Ephemeris& e, double cmd) {
     return static_cast<int>((360 - e.L0 + cmd + e.CarrRotation * 360.0) / 360);
 }
 
@@ -37,7 +37,7 @@ MapSlotTable AccumulateSlots(std::span<const TZaznam> records, const GeometryCac
             const TSkupina& g = z.Skupiny[k];
             if (g.CSk2 < 1 || g.CSk2 > MapSlots) continue;
             const Heliographic& h = positions[k];
-            if (CentralMeridianRotation(*e, h.CMD) != R) continue;
+            if (MapPassageRotation(*e, h.CMD) != R) continue;
             MapSlot& slot = slots[g.CSk2];
             const int area = static_cast<int>(std::nearbyint(g.Plocha + g.MalS * 15.3));
             add(slot.group, MapGroupX(h.Lon, s), MapY(h.Lat, s),

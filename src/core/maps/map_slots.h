@@ -40,7 +40,7 @@ using MapSlotTable = std::array<MapSlot, MapSlots + 1>;
 
 // Rotation of a group's central-meridian passage:
 // Trunc((360 - L0 + CMD + CarrRotation * 360) / 360).
-int CentralMeridianRotation(const Ephemeris& e, double cmd);
+int MapPassageRotation(const Ephemeris& e, double cmd);
 
 // Pixel positions of the map at scale s (sixteenths), before any vertical
 // offset: longitude 360 at reference x = 20, longitude 0 at x = 740; latitude

@@ -9,9 +9,12 @@ namespace hk {
 
 StripParams StripParamsOf(StripKind kind) {
     switch (kind) {
-    case StripKind::Long: return {4, 0.166666, 6.0};
-    case StripKind::High: return {1, 2.666666, 0.5};
-    case StripKind::Two: return {1, 1.3333333, 1.0};
+    case StripKind::Long:
+        return {4, 0.166666, 6.0};
+    case StripKind::High:
+        return {1, 2.666666, 0.5};
+    case StripKind::Two:
+        return {1, 1.3333333, 1.0};
     }
     return {};
 }
@@ -35,14 +38,14 @@ MapStrip MakeMapStrip(std::span<const TZaznam> records, const GeometryCache& geo
     if (geometry.size() != records.size()) return strip;
     // The radii come from the same accumulation as the single map's, with
     // the whole-pixel scale in sixteenths.
-    const MapSlotTable slots = AccumulateSlots(records, geometry, index.range(records, R), R, 16 * s);
+    const MapSlotTable slots =
+        AccumulateSlots(records, geometry, index.range(records, R), R, 16 * s);
     for (int k = 1; k <= MapSlots; ++k) {
         const MapSlot& slot = slots[std::size_t(k)];
         if (!slot.group.present()) continue;
         const float n = slot.legend.n == 0 ? 1.0f : float(slot.legend.n);
         strip.groups.push_back({StripX(slot.legend.lon / n, kind, s),
-                                StripY(slot.legend.lat / n, kind, s),
-                                slot.group.r / slot.group.n});
+                                StripY(slot.legend.lat / n, kind, s), slot.group.r / slot.group.n});
     }
     return strip;
 }
@@ -62,6 +65,17 @@ StripView MakeStripView(std::span<const TZaznam> records, const GeometryCache& g
         if (stopAtLast && i > 0 && R > index.lastRotation()) break;
         v.strips.push_back(MakeMapStrip(records, geometry, index, R, kind, s));
     }
+    return v;
+}
+
+StripView MakeTwoMapView(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         const RotationIndex& index, int R, int s) {
+    StripView v = MakeStripView(records, geometry, index, R, 1, StripKind::Two, s, false);
+    const int at = index.position(R);
+    const auto& list = index.rotations();
+    const int next =
+        at >= 0 && at + 1 < static_cast<int>(list.size()) ? list[std::size_t(at + 1)] : R + 1;
+    v.strips.push_back(MakeMapStrip(records, geometry, index, next, StripKind::Two, s));
     return v;
 }
 

@@ -56,6 +56,11 @@ StripView MakeStripView(std::span<const TZaznam> records, const GeometryCache& g
                         const RotationIndex& index, int first, int count, StripKind kind, int s,
                         bool stopAtLast);
 
+// The two-map view: the strip of rotation R above the strip of the next
+// rotation of the rotation list (R + 1 when R is not in the list or last).
+StripView MakeTwoMapView(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         const RotationIndex& index, int R, int s);
+
 // The whole-pixel scale of the strips on the screen: Round(client width / 960), at least 1.
 int StripScale(int clientWidth);
 // Strips of the high map: (client height - 30) div (40 * StripScale(width)), at least 1.
@@ -67,6 +72,8 @@ int TwoMapScale(int clientWidth, int clientHeight);
 inline constexpr int LongMapStrips = 16;
 inline constexpr int PrintedHighMapStrips = 14;
 // The scale of the printed high map: page width div 550, at least 1.
-inline int PrintStripScale(int pageWidth) { return pageWidth / 550 > 0 ? pageWidth / 550 : 1; }
+inline int PrintStripScale(int pageWidth) {
+    return pageWidth / 550 > 0 ? pageWidth / 550 : 1;
+}
 
 } // namespace hk

@@ -31,8 +31,9 @@ RecordRange RotationIndex::range(std::span<const TZaznam> records, int R) const 
     RecordRange out;
     if (records.size() != byRotation_.size() || R < 0 || R > 0xFFFF) return out;
     const auto at = [this](int rotace) {
-        return std::lower_bound(byRotation_.begin(), byRotation_.end(),
-                                std::pair<std::uint16_t, int>(static_cast<std::uint16_t>(rotace), 0));
+        return std::lower_bound(
+            byRotation_.begin(), byRotation_.end(),
+            std::pair<std::uint16_t, int>(static_cast<std::uint16_t>(rotace), 0));
     };
     int first = 0;
     if (const auto it = at(R); it != byRotation_.end() && it->first == R) first = it->second;

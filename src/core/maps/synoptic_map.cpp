@@ -9,7 +9,9 @@ namespace hk {
 namespace {
 
 // Reference units to pixels.
-int px(int value, int s) { return (value * s) >> 4; }
+int px(int value, int s) {
+    return (value * s) >> 4;
+}
 
 std::string format31(float v) {
     char buf[32];
@@ -25,7 +27,8 @@ MapCircle meanOf(const SlotSum& sum) {
 void addGrid(SynopticMap& m) {
     const int s = m.s, off = m.offset;
     for (int i = 2; i <= 20; ++i) {
-        m.latitudeLabels.push_back({px(4, s), px(20 * i - 5, s) + off, std::to_string((11 - i) * 10)});
+        m.latitudeLabels.push_back(
+            {px(4, s), px(20 * i - 5, s) + off, std::to_string((11 - i) * 10)});
         const int y = px(20 * i, s) + off;
         m.gridLines.push_back({{px(20, s), y}, {px(740, s), y}});
     }
@@ -57,8 +60,8 @@ void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const Geometry
             for (int j = 0; j < FakuleVertices; ++j) {
                 if (z.Skupiny[k].Fakule[j] == 0) continue;
                 const HelioPoint p = geometry.faculaeVertex(i, k, j);
-                const int lon = UnwrapLongitude(static_cast<int>(std::nearbyint(p.Lon)), z.Rotace,
-                                                z.L0, R);
+                const int lon =
+                    UnwrapLongitude(static_cast<int>(std::nearbyint(p.Lon)), z.Rotace, z.L0, R);
                 lonSum += lon;
                 latSum += p.Lat;
                 ++used;
@@ -102,12 +105,17 @@ void addGroups(SynopticMap& m, std::span<const TZaznam> records, const GeometryC
             g.spot1Area = g.spot1;
             if (g.group) {
                 // A spot across the map's edge from its group is carried over
-                // the edge by the map's width before the leaf joins them.
+                // the edge by the map's width; the leaf joins them when that
+                // brings it within 100 pixels. A spot far from its group on
+                // the same side stays where it was observed.
                 const int x = g.circle.x;
-                int& x1 = g.spot1Area.x;
-                if (x1 - x < -100) x1 += wrap;
-                if (x1 - x > 100) x1 -= wrap;
+                int x1 = g.spot1Area.x;
+                if (x1 - x < -100)
+                    x1 += wrap;
+                else if (x1 - x > 100)
+                    x1 -= wrap;
                 if (std::abs(x1 - x) < 100) {
+                    g.spot1Area.x = x1;
                     g.leaf = true;
                     g.leafPoints = PlaceLeaf(x, g.circle.y, x1, g.spot1Area.y);
                 }
@@ -166,6 +174,7 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
     m.titleFont = (15 * s) >> 4;
     m.canvasFont = (13 * s) >> 4;
     m.gridFont = (11 * s) >> 4;
+    m.legendFont = (9 * s) >> 4;
     m.gridLeft = px(20, s);
     m.gridRight = px(740, s);
     m.gridTop = px(40, s) + offset;

@@ -67,9 +67,10 @@ struct SynopticMap {
     RecordRange range;
     std::string title; // "Číslo rotace  " + R
 
-    int titleFont = 0;   // (15 * s) >> 4
-    int canvasFont = 0;  // (13 * s) >> 4
-    int gridFont = 0;    // (11 * s) >> 4
+    int titleFont = 0;  // (15 * s) >> 4
+    int canvasFont = 0; // (13 * s) >> 4
+    int gridFont = 0;   // (11 * s) >> 4
+    int legendFont = 0; // (9 * s) >> 4
     int gridLeft = 0, gridRight = 0, gridTop = 0, gridBottom = 0;
     int frameLeft = 0;  // overflow left of the map is cleared up to here (exclusive)
     int frameRight = 0; // and from here to the right edge
@@ -82,7 +83,7 @@ struct SynopticMap {
     // Centres of every faculae field of the range (radius 5 pixels).
     std::vector<MapPoint> faculaeCentres;
 
-    std::vector<MapGroupSymbol> groups; // by slot
+    std::vector<MapGroupSymbol> groups;  // by slot
     std::vector<MapText> legend;         // latitude and longitude texts per drawn group
     std::vector<MapText> legendCaptions; // "b" and "l" per legend row
 };
@@ -96,6 +97,8 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
                             const RotationIndex& index, int R, int s, int offset = 0);
 
 // The scale of the single map for a client height: height * 16 div 510.
-inline int MapScale(int clientHeight) { return clientHeight * 16 / 510; }
+inline int MapScale(int clientHeight) {
+    return clientHeight * 16 / 510;
+}
 
 } // namespace hk

@@ -1,0 +1,257 @@
+// heliokres-cli render map: the synoptic map of a rotation (or its long,
+// high or two-map view) as the map window's client area of the given size
+// shows it.
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/gui_application.h"
+#include "graphs/korona_startup.h"
+#include "io/atomic_file.h"
+#include "maps/corona_views.h"
+#include "maps/magnetosphere.h"
+#include "maps/map_dates.h"
+#include "maps/map_strips.h"
+#include "maps/rotation_index.h"
+#include "maps/synoptic_map.h"
+#include "records/program_dir.h"
+#include "records/record.h"
+#include "records/session.h"
+#include "records/startup.h"
+#include "render/corona_renderer.h"
+#include "render/jpeg_writer.h"
+#include "render/magnetosphere_renderer.h"
+#include "render/synoptic_map_renderer.h"
+
+namespace hk::cli {
+
+namespace {
+
+constexpr int CliScreenHeight = 1024;
+constexpr int PdfResolution = 300;
+constexpr int MaxRotation = 9999;
+
+int number(const std::string& text, const char* what, int min, int max) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
+        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
+    return v;
+}
+
+QSize parseSize(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. 1200x820");
+    return QSize(number(text.substr(0, x), "--size", 200, 8000),
+                 number(text.substr(x + 1), "--size", 200, 8000));
+}
+
+enum class MapKind { Single, Long, High, Two, KoronaGraf, KoronaMotyl };
+
+MapKind parseKind(const std::optional<std::string>& text) {
+    if (!text || *text == "single") return MapKind::Single;
+    if (*text == "long") return MapKind::Long;
+    if (*text == "high") return MapKind::High;
+    if (*text == "two") return MapKind::Two;
+    if (*text == "corona-graph") return MapKind::KoronaGraf;
+    if (*text == "corona-butterfly") return MapKind::KoronaMotyl;
+    throw UsageError("--kind čeká single, long, high, two, corona-graph nebo corona-butterfly");
+}
+
+using Painter = std::function<void(QPainter&, const QRect&)>;
+
+void writePdf(const std::filesystem::path& file, const std::function<void(QPdfWriter&)>& draw) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(PdfResolution);
+        pdf.setTitle(QStringLiteral("Mapa"));
+        draw(pdf);
+    }
+    WriteFileAtomic(file,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// The client area's picture, as an image file or on one landscape page
+// scaled to fit.
+void writePicture(const std::filesystem::path& file, QSize client, const Painter& paint) {
+    if (IsPdf(file)) {
+        writePdf(file, [&](QPdfWriter& pdf) {
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+            QPainter p(&pdf);
+            const QRect page = p.viewport();
+            const double m = std::min(double(page.width()) / client.width(),
+                                      double(page.height()) / client.height());
+            p.scale(m, m);
+            paint(p, QRect(QPoint(0, 0), client));
+        });
+        return;
+    }
+    QImage image(client, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        paint(p, image.rect());
+    }
+    SaveImage(image, file, 90);
+}
+
+} // namespace
+
+int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const auto rotation = TakeOption(args, "--rotation");
+    const auto outFile = TakeOption(args, "--out");
+    const auto kindText = TakeOption(args, "--kind");
+    const auto size = TakeOption(args, "--size");
+    SynopticMapOptions o;
+    o.fakulzap = !TakeFlag(args, "--no-faculae");
+    o.plochazap = !TakeFlag(args, "--no-areas");
+    o.stredFakuli = TakeFlag(args, "--faculae-centres");
+    const bool korona = TakeFlag(args, "--corona");
+    const bool magnetosfera = TakeFlag(args, "--magnetosphere");
+    RejectUnknownOptions(args);
+    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
+    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const int R = number(*rotation, "--rotation", 1, MaxRotation);
+    const MapKind kind = parseKind(kindText);
+    const QSize client = size ? parseSize(*size) : QSize(1200, 820);
+    if ((korona || magnetosfera) && kind != MapKind::Single)
+        throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
+
+    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
+    if (!ProgramDir(root).exists("datax.dat"))
+        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
+    Session session(root);
+    StartupHooks hooks;
+    hooks.loadCorona = LoadKoronaAtStartup;
+    try {
+        RunStartup(session, CliScreenHeight, Today(), hooks);
+    } catch (const std::exception& e) {
+        throw JobError(e.what());
+    }
+    for (const std::string& w : session.warnings())
+        err << w << "\n";
+
+    GuiApplicationScope gui;
+    const auto records = session.records();
+    const GeometryCache& geometry = session.geometry();
+    const RotationIndex index = RotationIndex::of(records);
+    const KoronaTable& koronaData = session.Korona();
+    const ProgramDir dir(root);
+    switch (kind) {
+    case MapKind::Single: {
+        const int s = MapScale(client.height());
+        const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
+        if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
+        // The layers under the grid, each built once for this scale.
+        KoronaPodMapuModel pod;
+        if (korona) {
+            if (!koronaData.present())
+                err << NejsouDataKorona << "\n";
+            else
+                pod = MakeKoronaPodMapu(koronaData, R, s, 0);
+        }
+        MagnetosphereLayer magnet;
+        QImage picture;
+        if (magnetosfera) {
+            if (!HasMagnetoData(dir)) {
+                err << NejsouDataMagnetosfera << "\n";
+            } else {
+                // The map's current record: the first of the rotation in the
+                // rotation list, else the rotation's seventh day.
+                const int at = index.position(R);
+                std::optional<Date> date;
+                if (at >= 0)
+                    date = RecordDate(records[std::size_t(index.L()[std::size_t(at)] - 1)]);
+                if (!date)
+                    date = DateFromSerial(DaySerial(MapRotationDates(R).startDate) +
+                                          MagnetoLayerDaysBefore);
+                const MagnData magn = ReadMagnDat(dir, MagnBlocks(index.lastRotation()));
+                magnet = LayoutMagnetosphere(LoadMagnetosphere(dir, *date, R, magn), s, 0);
+                picture = LoadMagnetoPicture(dir, R);
+            }
+        }
+        writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+            PaintSynopticMap(p, area, map, o, [&](QPainter& q) {
+                const QRect origin(QPoint(0, 0), area.size());
+                PaintMagnetoPicture(q, origin, picture, s);
+                PaintKoronaPodMapu(q, origin, pod);
+                PaintMagnetosphereLayer(q, origin, magnet);
+            });
+        });
+        break;
+    }
+    case MapKind::KoronaGraf:
+    case MapKind::KoronaMotyl: {
+        if (!koronaData.present()) throw JobError(NejsouDataKorona);
+        const KoronaViewOptions ko{
+            static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 13 / 100.0))};
+        if (kind == MapKind::KoronaGraf) {
+            // The graph's window starts at the map's rotation.
+            const KoronaGrafModel graf = MakeKoronaGraf(
+                koronaData, KoronaGrafPositionOf(koronaData, MapRotationDates(R).startDate));
+            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+                PaintKoronaGraf(p, area, graf, ko);
+            });
+        } else {
+            const KoronaMotylModel motyl = MakeKoronaMotyl(koronaData);
+            KoronaMotylOptions mo;
+            mo.fontPixels = ko.fontPixels;
+            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+                PaintKoronaMotyl(p, area, motyl, mo);
+            });
+        }
+        break;
+    }
+    case MapKind::Long: {
+        const StripView view = MakeStripView(records, geometry, index, R, LongMapStrips,
+                                             StripKind::Long, StripScale(client.width()), false);
+        writePicture(*outFile, client,
+                     [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
+        break;
+    }
+    case MapKind::Two: {
+        const StripView view = MakeTwoMapView(records, geometry, index, R,
+                                              TwoMapScale(client.width(), client.height()));
+        writePicture(*outFile, client,
+                     [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
+        break;
+    }
+    case MapKind::High:
+        if (IsPdf(*outFile)) {
+            // As the printer draws it: 14 rotations on the page's canvas.
+            writePdf(*outFile, [&](QPdfWriter& pdf) {
+                QPainter p(&pdf);
+                const QRect page = p.viewport();
+                const StripView view =
+                    MakeStripView(records, geometry, index, R, PrintedHighMapStrips,
+                                  StripKind::High, PrintStripScale(page.width()), true);
+                PrintHighMap(p, page, view);
+            });
+        } else {
+            const StripView view = MakeStripView(records, geometry, index, R,
+                                                 HighMapStripCount(client.width(), client.height()),
+                                                 StripKind::High, StripScale(client.width()), true);
+            writePicture(*outFile, client,
+                         [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
+        }
+        break;
+    }
+    out << *outFile << "\n";
+    return 0;
+}
+
+} // namespace hk::cli

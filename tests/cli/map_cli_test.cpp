@@ -1,0 +1,133 @@
+// heliokres-cli render map: a group drawn at the pixel of its Carrington
+// position in the saved picture, the sizes and formats of the views, and the
+// layers and kinds this command does not draw yet refused plainly.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "records/record.h"
+#include "records/record_file.h"
+#include "tests_support/butterfly_records.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+std::vector<unsigned char> bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t le32(const std::vector<unsigned char>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+}
+std::uint32_t be32(const std::vector<unsigned char>& b, std::size_t at) {
+    return std::uint32_t(b[at]) << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
+}
+
+// Red, green and blue of pixel (x, y) of an uncompressed 24- or 32-bit BMP.
+std::array<int, 3> bmpPixel(const std::vector<unsigned char>& b, int x, int y) {
+    const std::uint32_t offset = le32(b, 10);
+    const int width = static_cast<int>(le32(b, 18));
+    const int height = static_cast<int>(le32(b, 22));
+    const int bpp = b[28] | b[29] << 8;
+    const int row = ((width * bpp / 8) + 3) / 4 * 4;
+    const int line = height > 0 ? height - 1 - y : y;
+    const std::size_t at = offset + std::size_t(line) * row + std::size_t(x) * (bpp / 8);
+    return {b[at + 2], b[at + 1], b[at]};
+}
+
+struct MapDir {
+    TempDir dir;
+    int rotace = 0;
+    double lon = 0, lat = -12.3;
+    MapDir() {
+        int day = DaySerial({2016, 4, 1});
+        while (RecordEphemeris(test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str()))->L0 <
+               150)
+            ++day;
+        TZaznam z = test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str());
+        lon = RecordEphemeris(z)->L0 - 10;
+        test::AddGroupAt(z, lon, lat, 1).Plocha = 300;
+        rotace = z.Rotace;
+        WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{z});
+    }
+    // The map command with the fixture's rotation unless `rest` names one.
+    std::string render(const std::string& rest) const {
+        const bool own = rest.find("--rotation") != std::string::npos;
+        return "render map " + ShellQuoted(dir.path()) +
+               (own ? std::string() : " --rotation " + std::to_string(rotace)) + " " + rest;
+    }
+};
+
+} // namespace
+
+TEST(RenderMapCli, GroupLandsAtThePixelOfItsPositionOnTheDefaultSize) {
+    MapDir f;
+    const auto bmp = f.dir.path() / "mapa.bmp";
+    const CliRun run = RunCli(f.render("--out " + ShellQuoted(bmp)));
+    ASSERT_EQ(run.status, 0);
+    const auto b = bytes(bmp);
+    ASSERT_GT(b.size(), 54u);
+    EXPECT_EQ(le32(b, 18), 1200u);
+    EXPECT_EQ(std::abs(static_cast<std::int32_t>(le32(b, 22))), 820);
+    const int s = 820 * 16 / 510; // 25
+    const int x = ((760 * s) >> 4) - (static_cast<int>(2 * f.lon * s + 20 * s) >> 4);
+    const int y = static_cast<int>(220 * s - 2 * f.lat * s) >> 4;
+    // The group's circle (radius 4) covers its centre within the packing's error.
+    EXPECT_EQ(bmpPixel(b, x, y), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(bmpPixel(b, x, y - 30), (std::array<int, 3>{255, 255, 255}));
+}
+
+TEST(RenderMapCli, ViewsFormatsAndRefusals) {
+    MapDir f;
+    struct Row {
+        const char* name;
+        std::string args;
+        int status;
+        const char* message = nullptr; // on stderr
+    };
+    const std::string png = ShellQuoted(f.dir.path() / "m.png");
+    const Row rows[] = {
+        {"long map, own size", "--kind long --size 800x600 --out " + png, 0},
+        {"high map as the printed page", "--kind high --out " + ShellQuoted(f.dir.path() / "v.pdf"),
+         0},
+        {"corona graph without KoronaX", "--kind corona-graph --out " + png, 1,
+         "Nejsou data pro koronu"},
+        {"corona under the map without KoronaX: the map alone", "--corona --out " + png, 0,
+         "Nejsou data pro koronu"},
+        {"magnetosphere without Magneto: the map alone", "--magnetosphere --out " + png, 0,
+         "Nejsou data pro magnetosféru"},
+        {"layers only on the single map", "--kind long --corona --out " + png, 2},
+        {"two maps without faculae and areas", "--kind two --no-faculae --no-areas --out " + png,
+         0},
+        {"unknown kind", "--kind wide --out " + png, 2},
+        {"no output", "--kind single", 2},
+        {"rotation out of range", "--rotation 0 --out " + png, 2},
+        {"rotation not a number", "--rotation 2x --out " + png, 2},
+        {"rotation without drawings", "--rotation 1500 --out " + png, 0},
+    };
+    for (const Row& r : rows) {
+        const CliRun run = RunCli(f.render(r.args), true);
+        EXPECT_EQ(run.status, r.status) << r.name << "\n" << run.out;
+        if (r.message) {
+            EXPECT_NE(run.out.find(r.message), std::string::npos) << r.name;
+        }
+    }
+    const auto p = bytes(f.dir.path() / "m.png");
+    ASSERT_GT(p.size(), 24u);
+    EXPECT_EQ(be32(p, 16), 1200u); // the two-map view, default size
+    EXPECT_EQ(be32(p, 20), 820u);
+    const auto pdf = bytes(f.dir.path() / "v.pdf");
+    ASSERT_GT(pdf.size(), 500u);
+    EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 4), "%PDF");
+}

@@ -1,0 +1,270 @@
+// The magnetogram summation into magn.dat and its reading back by the map's
+// magnetosphere layer, the colours of that layer, and the corona views.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "geometry/ephemeris.h"
+#include "geometry/transforms.h"
+#include "io/atomic_file.h"
+#include "maps/corona_views.h"
+#include "maps/magnetosphere.h"
+#include "maps/map_dates.h"
+#include "records/program_dir.h"
+#include "tests_support/temp_dir.h"
+
+namespace hk {
+namespace {
+
+const Date Den{2015, 3, 10};
+
+// The image pixel (solar north up, centre column 250, row 213, 1.173709
+// units of the 250-unit disk per pixel) of a heliographic point.
+std::pair<int, int> imagePixel(const Ephemeris& e, double lon, double lat) {
+    const DiskPolar p = HeliographicToPolar(e, float(lon), float(lat));
+    const double a = (p.Angle - e.P) * std::numbers::pi / 180;
+    return {static_cast<int>(std::lround(213 - p.Dist * std::cos(a) / 1.173709)),
+            static_cast<int>(std::lround(250 - p.Dist * std::sin(a) / 1.173709))};
+}
+
+// A one-day magnetogram of the given pixels (row, column, value), rows in
+// order.
+std::string magnetogram(std::vector<std::array<int, 3>> pixels) {
+    std::sort(pixels.begin(), pixels.end());
+    std::string bytes;
+    auto word = [&](int w) {
+        bytes += static_cast<char>(w & 0xFF);
+        bytes += static_cast<char>((w >> 8) & 0xFF);
+    };
+    int row = 1;
+    for (const auto& [r, c, v] : pixels) {
+        for (; row < r; ++row)
+            word(64);
+        word(c * 128 + v);
+    }
+    word(64);
+    word(0);
+    return bytes;
+}
+
+TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    const Ephemeris e = SolarEphemeris(Den, 1200);
+    ASSERT_GT(e.L0, 60);
+    ASSERT_LT(e.L0, 300);
+    // A point 10 degrees east of the central meridian, in the middle of a
+    // magn.dat cell: latitude 15.5 (row 75), longitude 4 c + 2.
+    const int column = static_cast<int>(std::floor((e.L0 - 10) / 4));
+    const double lon = 4 * column + 2, lat = 15.5;
+    const auto [row, col] = imagePixel(e, lon, lat);
+    // Too far north, and too far from the central meridian: never summed.
+    const auto [rowN, colN] = imagePixel(e, lon, 65);
+    const auto [rowW, colW] = imagePixel(e, e.L0 - 50, 10);
+    std::filesystem::create_directories(tmp.path() / "Magneto");
+    WriteFileAtomic(tmp.path() / "Magneto" / "150310",
+                    magnetogram({{row, col, 13}, {rowN, colN, 9}, {rowW, colW, 9}}));
+
+    // A cell of an earlier summation whose daily file is gone.
+    std::string earlier(MagnBlok, '\0');
+    earlier[10 * MagnSloupce + 3] = char(5 << 4);
+    WriteFileAtomic(tmp.path() / "magn.dat", earlier);
+
+    const MagnSumResult r = SumMagnetosphere(dir, Den, e.CarrRotation + 2);
+    EXPECT_FALSE(r.cancelled);
+    EXPECT_EQ(r.files, 1);
+    EXPECT_EQ(r.pixels, 1);
+    EXPECT_EQ(std::filesystem::file_size(tmp.path() / "magn.dat"),
+              std::uintmax_t(e.CarrRotation + 2 - 1717) * MagnBlok);
+
+    const MagnData back = ReadMagnDat(dir, MagnBlocks(e.CarrRotation + 2));
+    EXPECT_EQ(back.cell(e.CarrRotation, 75, column), 13 << 4);
+    EXPECT_EQ(back.cell(1718, 10, 3), 5 << 4);
+    int nonZero = 0;
+    for (std::uint8_t b : back.bytes())
+        nonZero += b != 0;
+    EXPECT_EQ(nonZero, 2);
+
+    // The map of the rotation draws the day's pixels near the central
+    // meridian (the northern one too: the 60 degree limit is the summation's)
+    // while the file is there...
+    const MagnetosphereData daily = LoadMagnetosphere(dir, Den, e.CarrRotation, back);
+    ASSERT_EQ(daily.points.size(), 2u);
+    const MagnetoPoint& pt = daily.points[1]; // file order: the northern row first
+    EXPECT_NEAR(pt.lon, lon, 0.6);
+    EXPECT_NEAR(pt.lat, lat, 0.6);
+    EXPECT_NEAR(daily.points[0].lat, 65, 0.6);
+    const MagnetosphereLayer px = LayoutMagnetosphere(daily, 16, 0);
+    ASSERT_EQ(px.pixels.size(), 2u);
+    const std::size_t i = px.pixels[0].y > px.pixels[1].y ? 0 : 1; // the southern one
+    EXPECT_EQ(px.colours[i], MagnetoColour(13));
+    EXPECT_NEAR(px.pixels[i].x, 760 - 2 * lon - 20, 2);
+    EXPECT_NEAR(px.pixels[i].y, 220 - 2 * lat, 2);
+
+    // ... and the cell of magn.dat once the daily files are gone.
+    std::filesystem::remove(tmp.path() / "Magneto" / "150310");
+    const MagnetosphereData cells = LoadMagnetosphere(dir, Den, e.CarrRotation, back);
+    EXPECT_TRUE(cells.fromMagnDat());
+    ASSERT_EQ(cells.cells.size(), 1u);
+    const MagnetosphereLayer rects = LayoutMagnetosphere(cells, 16, 100);
+    ASSERT_EQ(rects.rects.size(), 1u);
+    const MagnetoRect& c = rects.rects[0];
+    EXPECT_EQ(c.rgb, MagnetoColour(13));
+    // At s = 16 a degree is two pixels: 8 wide, 2 high, shifted by the offset.
+    EXPECT_EQ(c.x1, 740 - 2 * 4 * (column + 1));
+    EXPECT_EQ(c.x2 - c.x1, 8);
+    EXPECT_EQ(c.y1, 220 - 2 * 16 + 100);
+    EXPECT_EQ(c.y2 - c.y1, 2);
+}
+
+TEST(MagnetosphereSum, CancelledRunLeavesMagnDatAsItWas) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    const Ephemeris e = SolarEphemeris(Den, 1200);
+    const auto [row, col] = imagePixel(e, e.L0, 0);
+    std::filesystem::create_directories(tmp.path() / "Magneto");
+    WriteFileAtomic(tmp.path() / "Magneto" / "150310", magnetogram({{row, col, 5}}));
+    const std::string old(3 * MagnBlok + 17, '\x5A');
+    WriteFileAtomic(tmp.path() / "magn.dat", old);
+
+    int calls = 0;
+    const MagnSumResult r = SumMagnetosphere(dir, Den, e.CarrRotation, [&](int done, int total) {
+        ++calls;
+        EXPECT_EQ(total, DaySerial(Den) - DaySerial(Date{1982, 1, 1}) + 1);
+        return done < 12000;
+    });
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(calls, 12000);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"), old);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(tmp.path()))
+        ++entries;
+    EXPECT_EQ(entries, 2); // Magneto and magn.dat, no temporary file
+}
+
+TEST(MagnetosphereSum, MissingFoldersGiveTheMessages) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    EXPECT_FALSE(HasMagnetoData(dir));
+    try {
+        SumMagnetosphere(dir, Den, 2200);
+        FAIL() << "summation without Magneto";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "Nejsou data pro magnetosféru");
+    }
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "magn.dat"));
+    // Without daily files and magn.dat the layer is empty.
+    const MagnetosphereData d = LoadMagnetosphere(dir, Den, 2160, ReadMagnDat(dir, 500));
+    EXPECT_TRUE(LayoutMagnetosphere(d, 26, 0).empty());
+    // Without corona data no corona view draws anything.
+    const KoronaTable none;
+    EXPECT_FALSE(MakeKoronaGraf(none, 3).present);
+    EXPECT_FALSE(MakeKoronaPodMapu(none, 2160, 26, 0).present);
+    EXPECT_FALSE(MakeKoronaDen(none, 0).present);
+}
+
+TEST(MagnetosphereLayer, ColourRuleAroundItsBoundary) {
+    struct Row {
+        const char* name;
+        int v;
+        std::uint32_t rgb;
+    };
+    const Row rows[] = {
+        {"zero", 0, 0x0000FF},
+        {"last blue, v*32 = 224", 7, 0xE0E0FF},
+        {"first red, v*32 = 256 wraps to white", 8, 0xFFFFFF},
+        {"strongest of the summed nibble", 15, 0xFF1F1F},
+        {"six-bit maximum wraps modulo 256", 63, 0xFF1F1F},
+        {"v*32 = 320", 10, 0xFFBFBF},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(MagnetoColour(r.v), r.rgb) << r.name;
+}
+
+// A corona table of consecutive days from `first`, value k of day row i
+// being (3 i + k) mod 200.
+KoronaTable koronaDays(const Date& first, int days) {
+    KoronaTable t;
+    for (int i = 0; i < days; ++i) {
+        const Date d = DateFromSerial(DaySerial(first) + i);
+        const std::uint8_t head[6] = {
+            1, std::uint8_t(d.year - 1900), std::uint8_t(d.month), std::uint8_t(d.day), 0, 0};
+        t.KoronaData.insert(t.KoronaData.end(), head, head + 6);
+        for (int k = 1; k <= KoronaValues; ++k)
+            t.KoronaData.push_back(static_cast<std::uint8_t>((3 * i + k) % 200));
+    }
+    t.KoronaDelka = t.KoronaData.size();
+    return t;
+}
+
+TEST(KoronaGraf, PolygonsOfAKnownTable) {
+    const KoronaTable t = koronaDays(Date{1940, 1, 1}, 400);
+    const KoronaGrafModel m = MakeKoronaGraf(t, 2);
+    ASSERT_TRUE(m.present);
+    EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
+    ASSERT_TRUE(m.datum);
+    EXPECT_EQ(*m.datum, (Date{1940, 1, 29})); // the first day drawn, row 28
+    const auto& east = m.polygons[0];         // k = 1, base 105, rows 28..127
+    ASSERT_EQ(east.size(), 102u);
+    EXPECT_EQ(east[0].x, 20);
+    EXPECT_EQ(east[0].y, 105 - (3 * 28 + 1) / 2);
+    EXPECT_EQ(east[99].x, 1010);
+    EXPECT_EQ(east[99].y, 105 - (3 * 127 + 1) % 200 / 2);
+    EXPECT_EQ(east[100].x, 1010);
+    EXPECT_EQ(east[100].y, 105);
+    EXPECT_EQ(east[101].x, 20);
+    EXPECT_EQ(east[101].y, 105);
+    const auto& west = m.polygons[36]; // k = 37, base 385, fourteen days later
+    EXPECT_EQ(west[0].y, 385 - (3 * 42 + 37) / 2);
+    EXPECT_EQ(west[101].y, 385);
+    EXPECT_EQ(m.rotationLines, (std::array<int, 4>{120, 390, 670, 940}));
+    // Past the table's end the values read zero: flat at the base line.
+    const KoronaGrafModel end = MakeKoronaGraf(t, 15);
+    EXPECT_EQ(end.polygons[0][99].y, 105);
+}
+
+TEST(KoronaPodMapu, RotationDaysOnTheLongitudeAxis) {
+    const int R = 2160;
+    const Date start = MapRotationDates(R).startDate;
+    KoronaTable t = koronaDays(DateFromSerial(DaySerial(start) - 60), 150);
+    // Rows found by date across a missing day.
+    const Date gap = DateFromSerial(DaySerial(start) + 40);
+    const std::size_t gapRow = 100;
+    ASSERT_EQ(KoronaFindRow(t, gap), gapRow);
+    t.KoronaData.erase(t.KoronaData.begin() + std::ptrdiff_t(gapRow * KoronaRowBytes),
+                       t.KoronaData.begin() + std::ptrdiff_t((gapRow + 1) * KoronaRowBytes));
+    t.KoronaDelka = t.KoronaData.size();
+    EXPECT_FALSE(KoronaFindRow(t, gap));
+    EXPECT_EQ(KoronaFindRow(t, DateFromSerial(DaySerial(gap) + 1)), gapRow);
+    EXPECT_EQ(KoronaFindRow(t, start), 60u);
+
+    const int s = 16;
+    const KoronaPodMapuModel m = MakeKoronaPodMapu(t, R, s, 0);
+    ASSERT_TRUE(m.present);
+    EXPECT_GE(m.days, 27);
+    EXPECT_LE(m.days, 28);
+    EXPECT_EQ(m.rects.size(), std::size_t(m.days) * 36);
+    for (const KoronaPodMapuRect& r : m.rects) {
+        EXPECT_GE(r.x1, 20);
+        EXPECT_LE(r.x2, 740);
+        EXPECT_GE(r.y1, 40);
+        EXPECT_LE(r.y2, 400);
+    }
+    // The columns run from longitude 360 (left) to 0 with time, day after day.
+    EXPECT_LT(m.rects.front().x1, m.rects.back().x1);
+
+    // The table must reach 27 rows past the rotation's first day.
+    const KoronaTable shortTable = koronaDays(DateFromSerial(DaySerial(start) - 5), 30);
+    EXPECT_FALSE(MakeKoronaPodMapu(shortTable, R, s, 0).present);
+}
+
+} // namespace
+} // namespace hk

@@ -1,0 +1,286 @@
+// The synoptic maps: the rotation list and the record range of a rotation,
+// the title dates, the longitude unwrapping of the faculae, the group slots
+// with their central-meridian passage, the leaf across the map's edge, the
+// legend layout and the strips.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "geometry/calendar.h"
+#include "geometry/transforms.h"
+#include "maps/map_strips.h"
+#include "maps/rotation_index.h"
+#include "maps/synoptic_map.h"
+#include "records/geometry_cache.h"
+#include "records/record.h"
+#include "tests_support/butterfly_records.h"
+#include "tests_support/records.h"
+
+using namespace hk;
+
+namespace {
+
+// A drawing of the first day from `from` on whose noon L0 lies in [lo, hi),
+// with its Rotace and L0.
+TZaznam recordWithL0(Date from, double lo, double hi) {
+    for (int d = DaySerial(from);; ++d) {
+        const std::string text = FormatDatum(DateFromSerial(d));
+        const TZaznam z = test::RotationRecord(text.c_str());
+        const double L0 = RecordEphemeris(z)->L0;
+        if (L0 >= lo && L0 < hi) return z;
+    }
+}
+
+double L0Of(const TZaznam& z) {
+    return RecordEphemeris(z)->L0;
+}
+
+// The packed position (whole degrees, whole units) of a point of the disk.
+std::uint16_t packedAt(const TZaznam& z, double lon, double lat) {
+    const DiskPolar p = HeliographicToPolar(*RecordEphemeris(z), float(lon), float(lat));
+    return PackPosition(static_cast<int>(std::lround(p.Angle)) % 360,
+                        static_cast<int>(std::lround(p.Dist / 2)));
+}
+
+SynopticMap mapOf(const std::vector<TZaznam>& records, int R, int s = 16) {
+    const GeometryCache g = GeometryCache::of(records);
+    return MakeSynopticMap(records, g, RotationIndex::of(records), R, s);
+}
+
+const MapGroupSymbol* slot(const SynopticMap& m, int k) {
+    for (const MapGroupSymbol& g : m.groups)
+        if (g.slot == k) return &g;
+    return nullptr;
+}
+
+TZaznam rotationL0(int rotace, int l0) {
+    TZaznam z{};
+    z.Rotace = static_cast<std::uint16_t>(rotace);
+    z.L0 = static_cast<std::uint16_t>(l0);
+    return z;
+}
+
+} // namespace
+
+TEST(MapRange, RangeRunsFromTheLastQuarterOfTheRotationBeforeToTheFirstQuarterAfter) {
+    constexpr int R = 2100;
+    const std::vector<TZaznam> records = {
+        rotationL0(R - 2, 100), rotationL0(R - 1, 200), rotationL0(R - 1, 80),
+        rotationL0(R, 300),     rotationL0(R, 10),      rotationL0(R + 1, 300),
+        rotationL0(R + 1, 260), rotationL0(R + 1, 100), rotationL0(R + 2, 300)};
+    const RotationIndex ix = RotationIndex::of(records);
+    EXPECT_EQ(ix.L(), (std::vector<int>{2, 4, 6, 9}));
+    EXPECT_EQ(ix.rotations(), (std::vector<int>{R - 1, R, R + 1, R + 2}));
+    EXPECT_EQ(ix.position(R + 1), 2);
+    EXPECT_EQ(ix.position(R - 2), -1); // record 1 is not in the list
+    EXPECT_EQ(ix.range(records, R), (RecordRange{3, 6}));
+    EXPECT_EQ(ix.range(records, R - 1), (RecordRange{2, 4}));
+    EXPECT_EQ(ix.range(records, R + 1), (RecordRange{5, 9})); // runs to the last record
+    EXPECT_TRUE(ix.range(records, R + 3).empty());
+    EXPECT_TRUE(ix.range(records, 1).empty());
+
+    // A rotation skipped in the data ends the range too.
+    const std::vector<TZaznam> gap = {rotationL0(R, 300), rotationL0(R, 100),
+                                      rotationL0(R + 2, 300)};
+    EXPECT_EQ(RotationIndex::of(gap).range(gap, R), (RecordRange{1, 2}));
+}
+
+TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
+    const RotationDates d = MapRotationDates(2285);
+    EXPECT_EQ(d.startDate, (Date{2024, 6, 3}));
+    EXPECT_EQ(d.endDate, (Date{2024, 6, 30}));
+    EXPECT_EQ(d.koronaDay, 30836);
+    EXPECT_EQ(MapCaption(2285), "Mapa   03.06.2024 - 30.06.2024");
+}
+
+TEST(MapFaculae, LongitudesAreUnwrappedRuleByRule) {
+    struct Row {
+        const char* name;
+        int lon, Rr, l, R, expected;
+    };
+    const Row rows[] = {
+        {"previous rotation late, east limb", 80, 99, 280, 100, 440},
+        {"previous rotation, first half of the longitudes", 150, 99, 100, 100, 510},
+        {"previous rotation, longitude past 180", 200, 99, 100, 100, 200},
+        {"own rotation at its start, low longitude", 50, 100, 300, 100, 410},
+        {"own rotation at its end, high longitude", 300, 100, 50, 100, -60},
+        {"own rotation, middle", 300, 100, 150, 100, 300},
+        {"next rotation at its start, high longitude", 200, 101, 300, 100, -160},
+        {"next rotation, low longitude", 100, 101, 300, 100, 100},
+        {"two rotations later", 200, 102, 300, 100, 200},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(UnwrapLongitude(r.lon, r.Rr, r.l, r.R), r.expected) << r.name;
+}
+
+TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
+    // The last quarter of the rotation before: longitudes below 180 move on
+    // by 360, and beyond about 110 they leave the map's range.
+    TZaznam z = recordWithL0({2015, 3, 1}, 40, 50);
+    const double L0 = L0Of(z);
+    z.Skupiny[0].Fakule[0] = packedAt(z, 95, 10);
+    z.Skupiny[0].Fakule[1] = packedAt(z, 100, 14);
+    z.Skupiny[0].Fakule[2] = packedAt(z, 98, 18);
+    z.Skupiny[1].Fakule[0] = packedAt(z, 95, -10);
+    z.Skupiny[1].Fakule[1] = packedAt(z, 125, -14); // beyond the range
+    z.Skupiny[1].Fakule[2] = packedAt(z, 98, -18);
+    z.PocetFakKresleni = 2;
+    ASSERT_LT(L0, 90);
+    const SynopticMap m = mapOf({z}, z.Rotace + 1);
+    ASSERT_EQ(m.faculae.size(), 1u);
+    EXPECT_EQ(m.faculae[0].size(), 3u);
+    EXPECT_LT(m.faculae[0][0].y, m.gridTop + (m.gridBottom - m.gridTop) / 2); // the northern field
+    EXPECT_EQ(m.faculaeCentres.size(), 2u); // centres know no validity
+}
+
+TEST(MapGroups, GroupIsDrawnAtItsCarringtonPosition) {
+    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+    const double lon = std::floor(L0Of(z)) + 10.25;
+    test::AddGroupAt(z, lon, 15.25, 4);
+    struct Row {
+        int s, x, y;
+    };
+    // x = (760 s) shr 4 - (Trunc(2 lon s + 20 s) shr 4), y = Trunc(220 s - 2 lat s) shr 4.
+    const Row rows[] = {
+        {16, 760 - static_cast<int>(2 * lon + 20), 189},
+        {8, 380 - (static_cast<int>(16 * lon + 160) >> 4), 94},
+    };
+    for (const Row& r : rows) {
+        const SynopticMap m = mapOf({z}, z.Rotace, r.s);
+        const MapGroupSymbol* g = slot(m, 4);
+        ASSERT_NE(g, nullptr) << "s = " << r.s;
+        EXPECT_NEAR(g->circle.x, r.x, 1) << "s = " << r.s;
+        EXPECT_NEAR(g->circle.y, r.y, 1) << "s = " << r.s;
+        EXPECT_GE(g->circle.r, 1);
+    }
+}
+
+TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap) {
+    TZaznam z = recordWithL0({2015, 3, 1}, 30, 60);
+    const double L0 = L0Of(z);
+    // CMD = L0 - longitude: the first group reaches the central meridian
+    // only after L0 has passed 0, in the next rotation; the second one has
+    // crossed it in this rotation.
+    test::AddGroupAt(z, 340, 12, 1);
+    test::AddGroupAt(z, L0 + 20, -12, 2);
+    const int R = z.Rotace + 1;
+    const SynopticMap next = mapOf({z}, R);
+    EXPECT_EQ(next.range, (RecordRange{1, 1}));
+    ASSERT_EQ(next.groups.size(), 1u);
+    EXPECT_EQ(next.groups[0].slot, 1);
+    const SynopticMap own = mapOf({z}, R - 1);
+    ASSERT_EQ(own.groups.size(), 1u);
+    EXPECT_EQ(own.groups[0].slot, 2);
+}
+
+TEST(MapGroups, GroupsWithoutAValidNumberAreNotDrawn) {
+    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+    const double L0 = L0Of(z);
+    test::AddGroupAt(z, L0, 5, 0);
+    test::AddGroupAt(z, L0 + 10, 5, 72);
+    test::AddGroupAt(z, L0 - 10, 5, 71);
+    const SynopticMap m = mapOf({z}, z.Rotace);
+    ASSERT_EQ(m.groups.size(), 1u);
+    EXPECT_EQ(m.groups[0].slot, 71);
+    EXPECT_EQ(m.legend.size(), 2u);
+}
+
+TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
+    struct Row {
+        const char* name;
+        double l0From, l0To; // L0 of the drawing
+        double groupLon, spotLon;
+        bool leaf;
+        int shift; // spot1Area.x - spot1.x
+    };
+    // At s = 16 a degree is 2 pixels and the map 721 pixels wide.
+    const Row rows[] = {
+        {"spot across the right edge", 0, 3, 352, 4, true, -721},
+        {"spot across the left edge", 10, 15, 4, 352, true, 721},
+        {"spot near on the same side", 190, 200, 200, 190, true, 0},
+        {"spot far on the same side", 190, 200, 200, 140, false, 0},
+    };
+    for (const Row& r : rows) {
+        TZaznam z = recordWithL0({2015, 3, 1}, r.l0From, r.l0To);
+        TSkupina& g = test::AddGroupAt(z, r.groupLon, 10, 1);
+        g.Pomocna1 = packedAt(z, r.spotLon, 11);
+        g.Plo1 = 50;
+        const std::vector<TZaznam> records = {z};
+        const int R =
+            MapPassageRotation(*RecordEphemeris(z), GeometryCache::of(records).groups(1)[0].CMD);
+        const SynopticMap m = mapOf(records, R);
+        ASSERT_EQ(m.groups.size(), 1u) << r.name;
+        const MapGroupSymbol& s = m.groups[0];
+        ASSERT_TRUE(s.aux1) << r.name;
+        EXPECT_EQ(s.leaf, r.leaf) << r.name;
+        EXPECT_EQ(s.spot1Area.x - s.spot1.x, r.shift) << r.name;
+        if (r.leaf) {
+            EXPECT_LT(std::abs(s.spot1Area.x - s.circle.x), 100) << r.name;
+            EXPECT_EQ(s.leafPoints[0], (DrawingPoint{s.circle.x, s.circle.y})) << r.name;
+        }
+    }
+}
+
+TEST(MapLegend, FirstRowHolds23EntriesLaterRows24) {
+    struct Row {
+        int n, column, row;
+    };
+    const Row rows[] = {{1, 1, 1}, {23, 23, 1}, {24, 1, 2}, {47, 24, 2}, {48, 1, 3}, {71, 24, 3}};
+    for (const Row& r : rows) {
+        const LegendCell c = LegendCellOf(r.n);
+        EXPECT_EQ(c.column, r.column) << r.n;
+        EXPECT_EQ(c.row, r.row) << r.n;
+    }
+}
+
+TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
+    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+    const double L0 = L0Of(z);
+    // 30 groups, numbered from east to west, so slot order is not longitude order.
+    for (int k = 1; k <= 30; ++k)
+        test::AddGroupAt(z, L0 - 60 + 4 * k, (k % 2 ? 10 : -10), k);
+    const SynopticMap m = mapOf({z}, z.Rotace);
+    ASSERT_EQ(m.legend.size(), 60u);
+    double last = 1000;
+    for (std::size_t i = 1; i < m.legend.size(); i += 2) {
+        const double lon = std::stod(m.legend[i].text);
+        EXPECT_LT(lon, last) << "entry " << i / 2 + 1;
+        last = lon;
+    }
+    const MapText &entry23 = m.legend[2 * 22], &entry24 = m.legend[2 * 23];
+    EXPECT_EQ(entry23.x, 30 * 23 - 5);
+    EXPECT_EQ(entry24.x, 30 - 5);
+    EXPECT_EQ(entry24.y - entry23.y, 30);
+    EXPECT_EQ(m.legendCaptions.size(), 4u); // "b" and "l" for two rows
+}
+
+TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
+    EXPECT_EQ(StripX(360, StripKind::Long, 1), 30);
+    EXPECT_EQ(StripX(0, StripKind::Long, 1), 60);
+    EXPECT_EQ(StripX(360, StripKind::High, 2), 0);
+    EXPECT_EQ(StripY(40, StripKind::High, 2), -20);
+    EXPECT_EQ(StripY(-20, StripKind::Long, 1), 60);
+    EXPECT_EQ(HighMapStripCount(1200, 820), 19);
+    EXPECT_EQ(HighMapStripCount(1920, 1000), 12);
+    EXPECT_EQ(PrintStripScale(4960), 9);
+
+    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+    test::AddGroupAt(z, 180, -20, 1);
+    const std::vector<TZaznam> records = {z};
+    const GeometryCache g = GeometryCache::of(records);
+    const RotationIndex ix = RotationIndex::of(records);
+    const StripView high = MakeStripView(records, g, ix, z.Rotace, 14, StripKind::High, 1, true);
+    ASSERT_EQ(high.strips.size(), 1u);
+    ASSERT_EQ(high.strips[0].groups.size(), 1u);
+    EXPECT_NEAR(high.strips[0].groups[0].x, 240, 1);
+    EXPECT_NEAR(high.strips[0].groups[0].y, 5, 1);
+    const StripView longMap =
+        MakeStripView(records, g, ix, z.Rotace, 16, StripKind::Long, 1, false);
+    EXPECT_EQ(longMap.strips.size(), 16u);
+    const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);
+    ASSERT_EQ(two.strips.size(), 2u);
+    EXPECT_EQ(two.strips[1].rotace, z.Rotace + 1);
+}
