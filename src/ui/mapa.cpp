@@ -569,19 +569,11 @@ void MapaWindow::sestavit() {
                               StripScale(w), true);
         ScaleStripAreas(pasy_, nasobek_);
         break;
-    case MapaPohled::Dve: {
-        // Two consecutive rotations of the list.
-        const auto& r = index_.rotations();
-        const int prvni = vybrana_ >= 0 ? r[std::size_t(vybrana_)] : rotace_;
-        const int druha = vybrana_ >= 0 && std::size_t(vybrana_ + 1) < r.size()
-                              ? r[std::size_t(vybrana_ + 1)]
-                              : prvni + 1;
-        const int sd = TwoMapScale(w, h);
-        pasy_ = MakeStripView(records, g, index_, prvni, 1, StripKind::Two, sd, false);
-        pasy_.strips.push_back(MakeMapStrip(records, g, index_, druha, StripKind::Two, sd));
+    case MapaPohled::Dve:
+        // The rotation and the next one of the list.
+        pasy_ = MakeTwoMapView(records, g, index_, rotace_, TwoMapScale(w, h));
         ScaleStripAreas(pasy_, nasobek_);
         break;
-    }
     case MapaPohled::KoronaGraf:
         koronaGraf_ = MakeKoronaGraf(korona, std::max(1, ScrollBar1_->value()));
         break;
