@@ -52,9 +52,6 @@ constexpr QSize MalaVelikost{812, 581};
 // The lower map of the comparison starts this far below the upper one's
 // 25 q, so that its title does not run into the upper map's labels.
 constexpr int MezeraSrovnani = 15;
-// Rows of the corona table beyond the map's first day needed for the corona
-// under the map.
-constexpr int KoronaDni = 27;
 // The long map's latitude labels left of its first strip, pixels.
 constexpr int DlouhaOkraj = 80;
 
@@ -1019,43 +1016,34 @@ void MapaWindow::nasobekClick() {
 // ---------------------------------------------------------------------------
 // Comparison
 
-void MapaWindow::horniClick(SrovnaniVrstva vrstva) {
-    if (!srovnani_) return;
+bool MapaWindow::koronaPodMapu(int rotace) const {
+    return MakeKoronaPodMapu(kontext_.model.session().Korona(), rotace, 16, 0).present;
+}
+
+// A half of the comparison gets a layer: the corona erases the half first
+// and needs the corona table to reach beyond the rotation, the
+// magnetosphere needs its folder.
+bool MapaWindow::pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace) {
+    if (!srovnani_) return false;
     if (vrstva == SrovnaniKorona) {
-        const KoronaTable& k = kontext_.model.session().Korona();
-        const std::optional<std::size_t> r = KoronaFindRow(k, MapRotationDates(rotace_).startDate);
-        if (!r || k.rows() <= *r + KoronaDni) {
+        if (!koronaPodMapu(rotace)) {
             kontext_.zpravy.Zprava(NejsouDalsiData);
-            return;
+            return false;
         }
-        horni_ = SrovnaniKorona; // the corona erases the upper half first
-    } else if (vrstva == SrovnaniMagnet) {
-        if (!magnetoData()) return;
-        horni_ |= vrstva;
-    } else {
-        horni_ |= vrstva;
+        polovina = SrovnaniKorona;
+        return true;
     }
-    zmena();
+    if (vrstva == SrovnaniMagnet && !magnetoData()) return false;
+    polovina |= vrstva;
+    return true;
+}
+
+void MapaWindow::horniClick(SrovnaniVrstva vrstva) {
+    if (pridatVrstvu(horni_, vrstva, rotace_)) zmena();
 }
 
 void MapaWindow::dolniClick(SrovnaniVrstva vrstva) {
-    if (!srovnani_) return;
-    if (vrstva == SrovnaniKorona) {
-        const KoronaTable& k = kontext_.model.session().Korona();
-        const std::optional<std::size_t> r =
-            KoronaFindRow(k, MapRotationDates(rotaceDolni()).startDate);
-        if (!r || k.rows() <= *r + KoronaDni) {
-            kontext_.zpravy.Zprava(NejsouDalsiData);
-            return;
-        }
-        dolni_ = SrovnaniKorona;
-    } else if (vrstva == SrovnaniMagnet) {
-        if (!magnetoData()) return;
-        dolni_ |= vrstva;
-    } else {
-        dolni_ |= vrstva;
-    }
-    zmena();
+    if (pridatVrstvu(dolni_, vrstva, rotaceDolni())) zmena();
 }
 
 void MapaWindow::mazaniHorClick() {
@@ -1077,12 +1065,8 @@ void MapaWindow::posunClick(int pozice) {
     // The lower half is drawn again for the new rotation with the layers it
     // showed (faculae, corona, magnetosphere); a corona the new rotation
     // lacks is left out.
-    if (dolni_ & SrovnaniKorona) {
-        const KoronaTable& k = kontext_.model.session().Korona();
-        const std::optional<std::size_t> r =
-            KoronaFindRow(k, MapRotationDates(rotaceDolni()).startDate);
-        if (!r || k.rows() <= *r + KoronaDni) dolni_ &= ~unsigned(SrovnaniKorona);
-    }
+    if ((dolni_ & SrovnaniKorona) && !koronaPodMapu(rotaceDolni()))
+        dolni_ &= ~unsigned(SrovnaniKorona);
     zmena();
 }
 
@@ -1102,6 +1086,7 @@ void MapaWindow::ulozitObrazek() {
     Label2_->hide();
     const bool lista = Toolbar1_->isVisible();
     Toolbar1_->hide();
+    layout()->activate(); // the canvas takes the tool bar's place at once
     vrstvy_.plochazap = false;
     zmena();
     kontext_.ramec.ulozitObrazekOkna(nazev);

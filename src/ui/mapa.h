@@ -184,6 +184,9 @@ class MapaWindow : public QWidget {
     const MagnetosphereData& magnetosfera(int rotace);
     std::optional<Date> datumRotace(int rotace) const;
     void mistoTextu(const QPoint& bod);
+    // The corona table reaches beyond the rotation far enough for the corona under the map.
+    bool koronaPodMapu(int rotace) const;
+    bool pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace);
 
     WindowContext kontext_;
     QMdiSubWindow* sub_ = nullptr;
