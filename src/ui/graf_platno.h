@@ -5,7 +5,12 @@
 #include <QWidget>
 #include <functional>
 
+class QPrinter;
+
 namespace hk {
+
+class Messages;
+class ProgramDir;
 
 class GrafPlatno : public QWidget {
   public:
@@ -36,5 +41,10 @@ class GrafPlatno : public QWidget {
 // Prints `malir`'s picture of `size` on one page, scaled to fit; returns
 // false when the printer could not be started.
 bool TiskObrazku(QPaintDevice& printer, QSize size, const GrafPlatno::Malir& malir);
+
+// The printer set-up dialog; without a printer the page goes into the PDF
+// file `pdf` in the folder "Obrázek". False when the dialog was cancelled.
+bool VybratTiskarnu(QPrinter& printer, QWidget* parent, Messages& zpravy, const ProgramDir& dir,
+                    const QString& pdf);
 
 } // namespace hk

@@ -71,6 +71,18 @@ bool TiskObrazku(QPaintDevice& printer, QSize size, const GrafPlatno::Malir& mal
     return true;
 }
 
+bool VybratTiskarnu(QPrinter& printer, QWidget* parent, Messages& zpravy, const ProgramDir& dir,
+                    const QString& pdf) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        runCommand(zpravy, [&] {
+            printer.setOutputFileName(textCesty(dir.ensureFolder("Obrázek") / cestaZTextu(pdf)));
+        });
+    }
+    QPrintDialog d(&printer, parent);
+    return d.exec() == QDialog::Accepted;
+}
+
 GrafyWindow* GrafyWindow::otevrene(QMdiArea* plocha) {
     for (GrafyWindow* w : plocha->findChildren<GrafyWindow*>())
         if (!w->zavreno_) return w;
@@ -165,15 +177,8 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     layout->addWidget(posuv_);
 
     vybratTiskarnu = [this](QPrinter& printer) {
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            runCommand(ctx_.zpravy, [&] {
-                printer.setOutputFileName(
-                    textCesty(ctx_.model.session().dir.ensureFolder("Obrázek") / "Tisk grafu.pdf"));
-            });
-        }
-        QPrintDialog d(&printer, this);
-        return d.exec() == QDialog::Accepted;
+        return VybratTiskarnu(printer, this, ctx_.zpravy, ctx_.model.session().dir,
+                              QStringLiteral("Tisk grafu.pdf"));
     };
     connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { prepocitat(); });
     prepocitat();

@@ -68,6 +68,10 @@ class HlavniWindow : public QMainWindow, public Ramec {
         NazevObrazku = nazev;
         ulozokno();
     }
+    void ulozitObrazekOknaHned(const QString& nazev) override {
+        NazevObrazku = nazev;
+        ulozokno1();
+    }
     void setUkladatBMP(bool bmp) override { UkladatBMP = bmp; }
     void setTitulek(const QString& text) override { setWindowTitle(text); }
     void ukazStav(const QString& text, int ms = 0) override;

@@ -2,6 +2,7 @@
 
 #include "ui/grafy.h"
 #include "ui/hlavni.h"
+#include "ui/mapa.h"
 #include "ui/motylek.h"
 #include "ui/novdat.h"
 #include "ui/slusouradnice.h"
@@ -23,6 +24,7 @@ void installWindows(HlavniWindow& hlavni) {
     installMotylek(hlavni);
     installGrafy(hlavni);
     installVyhlazovaci(hlavni);
+    installMapa(hlavni);
 }
 
 } // namespace hk

@@ -10,13 +10,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <cmath>
 
 #include "records/session.h"
+#include "ui/graf_platno.h"
 #include "ui/hlavni.h"
 #include "ui/messages.h"
 #include "ui/panel_okna.h"
@@ -122,17 +121,8 @@ MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
     connect(&kontext_.model, &SessionModel::recordsChanged, this, [this] { platno_->update(); });
 
     vybratTiskarnu = [this](QPrinter& printer) {
-        // Without a printer the page goes into a PDF file.
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            runCommand(kontext_.zpravy, [&] {
-                printer.setOutputFileName(QString::fromStdString(
-                    (kontext_.model.session().dir.ensureFolder("Obrázek") / "Motýlek.pdf")
-                        .string()));
-            });
-        }
-        QPrintDialog d(&printer, this);
-        return d.exec() == QDialog::Accepted;
+        return VybratTiskarnu(printer, this, kontext_.zpravy, kontext_.model.session().dir,
+                              QStringLiteral("Motýlek.pdf"));
     };
 
     vytvorMenu();

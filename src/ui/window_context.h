@@ -34,6 +34,8 @@ class Ramec {
     virtual QWidget* panel(const QString& name) const = 0;
     // F8: saves the front window's picture as "Obrázek/<nazev>.jpg", asking first.
     virtual void ulozitObrazekOkna(const QString& nazev) = 0;
+    // The same without the question (F9 of the map window).
+    virtual void ulozitObrazekOknaHned(const QString& nazev) = 0;
     // The drawing window's batch export writes BMP (else JPEG).
     virtual void setUkladatBMP(bool bmp) = 0;
     virtual void setTitulek(const QString& text) = 0;
