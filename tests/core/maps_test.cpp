@@ -5,6 +5,7 @@
 // line's picture (tests/cli/map_cli_test.cpp).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -91,19 +92,32 @@ TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
     EXPECT_EQ(MapCaption(2285), "Mapa   03.06.2024 - 30.06.2024");
 }
 
-TEST(MapFaculae, LongitudesAreUnwrappedRuleByRule) {
-    struct Row {
-        const char* name;
-        int lon, Rr, l, R, expected;
-    };
-    const Row rows[] = {
-        {"previous rotation late, east limb", 80, 99, 280, 100, 440},
-        {"own rotation at its end, high longitude", 300, 100, 50, 100, -60},
-        {"next rotation at its start, high longitude", 200, 101, 300, 100, -160},
-        {"next rotation, low longitude", 100, 101, 300, 100, 100},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(UnwrapLongitude(r.lon, r.Rr, r.l, r.R), r.expected) << r.name;
+TEST(MapFaculae, AVertexPastTheLimbStaysOnItsFieldsSide) {
+    // On the limb the transform loses the depth and may put a vertex on the
+    // limb of the other side; the field must not stretch across the disk.
+    const TZaznam base = recordWithL0({2015, 3, 1}, 150, 200); // B0 well away from 0
+    const Ephemeris e = *RecordEphemeris(base);
+    int angle = -1;
+    for (int a = 0; a < 360 && angle < 0; a += 10) {
+        const auto in = PolarToHeliographic(e, a * 10, 1230);
+        const auto past = PolarToHeliographic(e, a * 10, 1250);
+        if (in.CMD * past.CMD < 0) angle = a;
+    }
+    ASSERT_GE(angle, 0) << "no angle where the limb flips sides";
+    TZaznam z = base;
+    const auto word = [](int a, int d) { return static_cast<std::uint16_t>((a << 7) | d); };
+    z.Skupiny[0].Fakule[0] = word(angle, 123);
+    z.Skupiny[0].Fakule[1] = word(angle, 125);
+    z.Skupiny[0].Fakule[2] = word((angle + 350) % 360, 122);
+    z.PocetFakKresleni = 1;
+    const SynopticMap m = mapOf({z}, z.Rotace);
+    ASSERT_EQ(m.faculae.size(), 1u);
+    int lo = 1 << 20, hi = -(1 << 20);
+    for (const MapPoint& p : m.faculae[0]) {
+        lo = std::min(lo, p.x);
+        hi = std::max(hi, p.x);
+    }
+    EXPECT_LT(hi - lo, 60) << "the field spans " << hi - lo << " pixels";
 }
 
 TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {

@@ -1,12 +1,19 @@
 #include "maps/synoptic_map.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "geometry/transforms.h"
+
 namespace hk {
 
 namespace {
+
+// Central-meridian distance beyond which a vertex may have been put on the
+// wrong limb.
+constexpr double NearLimbCmd = 60;
 
 // Reference units to pixels.
 int px(int value, int s) {
@@ -42,6 +49,32 @@ void addGrid(SynopticMap& m) {
             {px(180 * i + 12, s), px(403, s) - 2 + off, std::to_string(labels[i - 1])});
 }
 
+// The vertices of faculae field k of record i. Near the limb the transform
+// loses the depth and may put a vertex on the limb of the other side (its
+// central-meridian distance flips sign with a divisor near zero): the field
+// would stretch across the whole disk. A vertex far from the central meridian
+// that lies more than 90 degrees from the field's vertex nearest the central
+// meridian, on the other side, is put back on its field's side.
+std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k,
+                                      const TZaznam& z, double L0) {
+    std::vector<HelioPoint> out;
+    for (int j = 0; j < FakuleVertices; ++j)
+        if (z.Skupiny[k].Fakule[j] != 0) out.push_back(geometry.faculaeVertex(i, k, j));
+    if (out.empty()) return out;
+    const HelioPoint ref = *std::min_element(out.begin(), out.end(), [](auto& a, auto& b) {
+        return std::abs(a.CMD) < std::abs(b.CMD);
+    });
+    for (HelioPoint& p : out)
+        if (std::abs(p.CMD) >= NearLimbCmd && p.CMD * ref.CMD < 0 && std::abs(p.CMD - ref.CMD) > 90) {
+            p.CMD = -p.CMD;
+            double lon = L0 - p.CMD;
+            if (lon > 360) lon -= 360;
+            if (lon < 0) lon += 360;
+            p.Lon = static_cast<float>(lon);
+        }
+    return out;
+}
+
 void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const GeometryCache& geometry) {
     const int s = m.s, R = m.rotace, off = m.offset;
     for (int i = m.range.first; i <= m.range.last; ++i) {
@@ -57,11 +90,10 @@ void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const Geometry
             bool valid = true;
             int lonSum = 0, used = 0;
             double latSum = 0;
-            for (int j = 0; j < FakuleVertices; ++j) {
-                if (z.Skupiny[k].Fakule[j] == 0) continue;
-                const HelioPoint p = geometry.faculaeVertex(i, k, j);
-                const int lon =
-                    UnwrapLongitude(static_cast<int>(std::nearbyint(p.Lon)), z.Rotace, z.L0, R);
+            const std::vector<HelioPoint> vertices = fieldVertices(geometry, i, k, z, e->L0);
+            for (const HelioPoint& p : vertices) {
+                const int lon = LongitudeAcrossRotations(static_cast<int>(std::nearbyint(p.Lon)),
+                                                         z.Rotace, z.L0, R);
                 lonSum += lon;
                 latSum += p.Lat;
                 ++used;
@@ -151,15 +183,6 @@ LegendCell LegendCellOf(int n) {
     if (n < LegendRow) return {n, 1};
     const int m = n - LegendRow;
     return {1 + m % LegendRow, 2 + m / LegendRow};
-}
-
-int UnwrapLongitude(int lon, int Rr, int l, int R) {
-    if (Rr == R - 1 && lon < 90 && l >= 271) lon += 360;
-    if (Rr == R - 1 && lon < 180 && l < 180) lon += 360;
-    if (Rr == R && l >= 271 && lon < 90) lon += 360;
-    if (Rr == R && l < 90 && lon >= 271 && lon < 361) lon -= 360;
-    if (Rr == R + 1 && l >= 271 && lon >= 181) lon -= 360;
-    return lon;
 }
 
 SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,

@@ -88,10 +88,6 @@ struct SynopticMap {
     std::vector<MapText> legendCaptions; // "b" and "l" per legend row
 };
 
-// Longitude unwrapping of the faculae: an integer longitude `lon` observed on
-// a record of rotation Rr with integer L0 `l`, for the map of rotation R.
-int UnwrapLongitude(int lon, int Rr, int l, int R);
-
 // The map of rotation R (records of index.range(records, R)).
 SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
                             const RotationIndex& index, int R, int s, int offset = 0);
