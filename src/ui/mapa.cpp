@@ -181,7 +181,11 @@ MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
         vlozText(bodTextu_, Edit5_->text());
         Edit5_->hide();
         Edit5_->clear();
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
+        // The panel's buttons show no state of a map that is gone.
+        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
+        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
+            a->setText(QStringLiteral("2x"));
         platno_->setFocus();
     });
     connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this] { zmena(); });
@@ -730,7 +734,11 @@ void MapaWindow::closeEvent(QCloseEvent* e) {
         // map chose its rotation without touching the working record.
         kontext_.ramec.zakladniPanel();
         if (QAction* a = kontext_.ramec.akce(QStringLiteral("map"))) a->setEnabled(true);
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
+        // The panel's buttons show no state of a map that is gone.
+        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
+        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
+            a->setText(QStringLiteral("2x"));
         magnetData_.clear();
         magn_ = {};
     }
