@@ -187,8 +187,8 @@ void paintLong(QPainter& p, const StripView& v) {
         p.save();
         p.translate(x + width / 2, eq + yBottom + 8 * s);
         p.rotate(90);
-        p.drawText(QRect(0, -6 * s, 100 * s, 12 * s), Qt::AlignLeft | Qt::AlignVCenter,
-                   q(FormatDatum(strip.dates.startDate)));
+        p.drawText(QRect(0, -6 * s, 160 * s, 12 * s), Qt::AlignLeft | Qt::AlignVCenter,
+                   datesOf(strip));
         p.restore();
     }
     p.setFont(SansFont(12 * s));

@@ -1,11 +1,9 @@
 // The synoptic map's painter probed on rendered images: the group, its leaf
 // and auxiliary spot, the faculae and their centres by their switches, the
-// caller's underlay below the grid, the overflow cleared by the frame, and
-// a group of a high-map strip.
+// caller's underlay below the grid and the overflow cleared by the frame.
 #include <QImage>
 #include <QTest>
 
-#include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "maps/synoptic_map.h"
 #include "records/geometry_cache.h"
@@ -93,30 +91,6 @@ class TestSynopticMap : public QObject {
         QCOMPARE(image.pixelColor(525, 125), QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(520, 125), QColor(200, 200, 200)); // a longitude line
         QCOMPARE(image.pixelColor(525, 140), QColor(200, 200, 200)); // a latitude line
-    }
-
-    void highMapStripGroup() {
-        StripView v;
-        v.kind = StripKind::High;
-        v.s = 1;
-        v.x360 = StripX(360, v.kind, 1);
-        v.x0 = StripX(0, v.kind, 1);
-        v.yNorth = StripY(90, v.kind, 1);
-        v.pitch = 480;
-        MapStrip strip;
-        strip.rotace = 2100;
-        strip.dates = MapRotationDates(2100);
-        strip.groups.push_back({StripX(180, v.kind, 1), StripY(-10, v.kind, 1), 3});
-        v.strips.push_back(strip);
-        QImage image(1200, 820, QImage::Format_RGB32);
-        {
-            QPainter p(&image);
-            PaintStripView(p, image.rect(), v);
-        }
-        // Strips start 70 pixels from the left and 25 from the top, 40 high
-        // with the equator in the middle; latitude -10 lies 2.5 pixels lower.
-        QCOMPARE(image.pixelColor(70 + 240, 25 + 20 + 3), QColor(125, 125, 125));
-        QCOMPARE(image.pixelColor(70 + 243, 25 + 20 - 5), QColor(Qt::white));
     }
 };
 
