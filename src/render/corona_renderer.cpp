@@ -77,7 +77,9 @@ void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& mo
     p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(SansFont(options.fontPixels));
-    const int x0 = 50 - options.sx; // rotation 1145 is column 0
+    // Column j (rotation 1145 + j) at x = (45 + j) + 50, one pixel a
+    // rotation, as the butterfly diagram places its corona columns.
+    const int x0 = 45 + 50 - options.sx;
     for (std::size_t j = 0; j < model.columns.size(); ++j) {
         const int x = x0 + static_cast<int>(j);
         if (x < -1 || x > area.width() + 1) continue;

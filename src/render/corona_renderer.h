@@ -22,7 +22,8 @@ struct KoronaMotylOptions {
     int sx = 0;          // horizontal scroll position
     int fontPixels = 13; // rotation captions
 };
-// The corona butterfly into `area` on a white background.
+// The corona butterfly into `area` on a white background: column j
+// (rotation 1145 + j) at x = 95 + j - sx.
 void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& model,
                       const KoronaMotylOptions& options = {});
 

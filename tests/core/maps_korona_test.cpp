@@ -93,6 +93,11 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
         nonZero += b != 0;
     EXPECT_EQ(nonZero, 2);
 
+    // A later run for a store cut back to an early rotation keeps the file.
+    SumMagnetosphere(dir, Den, 1718);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"),
+              std::string(reinterpret_cast<const char*>(back.bytes().data()), back.bytes().size()));
+
     // The map of the rotation draws the day's pixels near the central
     // meridian (the northern one too: the 60 degree limit is the summation's)
     // while the file is there...
@@ -212,6 +217,7 @@ TEST(KoronaGraf, PolygonsOfAKnownTable) {
     EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
     ASSERT_TRUE(m.datum);
     EXPECT_EQ(*m.datum, (Date{1940, 1, 29})); // the first day drawn, row 28
+    EXPECT_EQ(m.rotaceText, 1155);            // its Carrington rotation
     const auto& east = m.polygons[0];         // k = 1, base 105, rows 28..127
     ASSERT_EQ(east.size(), 102u);
     EXPECT_EQ(east[0].x, 20);

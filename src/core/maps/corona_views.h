@@ -41,7 +41,7 @@ struct KoronaGrafModel {
     bool present = false;
     int position = 1;          // scroll position (rotations since 1.1.1940)
     std::size_t firstRow = 0;  // day row of the window
-    int rotaceText = 0;        // position + 1327, the rotation shown
+    int rotaceText = 0;        // Carrington rotation of the first day drawn (0 without a date)
     std::optional<Date> datum; // date of the first day drawn
     std::array<std::vector<KoronaBod>, KoronaValues> polygons;
     std::array<int, 4> rotationLines{}; // x of the rotation starts
@@ -81,11 +81,10 @@ KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row);
 // Corona under the map of rotation R, laid out for scale s and vertical
 // offset: for every day from the rotation's start (MapRotationDates) whose
 // noon L0 belongs to R, one column on the map's longitude axis, one day of
-// longitude wide, centred on that day's central-meridian longitude; its 36 latitude bands of 5 degrees
-// hold the mean of the east-limb value seen 7 days before and the west-limb
-// value seen 7 days after (when the longitude stood at the limbs), coloured
-// RGB(255, 255 - 2a, 255). Drawn only when the table reaches more than 27
-// rows beyond the rotation's first day.
+// longitude wide, centred on that day's central-meridian longitude; its 36 latitude bands of 5
+// degrees hold the mean of the east-limb value seen 7 days before and the west-limb value seen 7
+// days after (when the longitude stood at the limbs), coloured RGB(255, 255 - 2a, 255). Drawn only
+// when the table reaches more than 27 rows beyond the rotation's first day.
 struct KoronaPodMapuRect {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // pixel corners, x1 < x2, y1 < y2
     std::uint8_t green = 255;

@@ -48,6 +48,18 @@ bool nearCentralMeridian(const Heliographic& h) {
     return std::fabs(h.CMD) <= MagnetoCmdWindow;
 }
 
+// Whole blocks of the existing magn.dat (0 when there is none); a file
+// larger than any rotation number could need counts as that size.
+int existingBlocks(const ProgramDir& dir) {
+    constexpr std::uintmax_t MostBlocks = 9999 - 1717;
+    std::error_code ec;
+    const std::filesystem::path file = dir.resolve(MagnDatName);
+    if (!std::filesystem::is_regular_file(file, ec)) return 0;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec) return 0;
+    return static_cast<int>(std::min(size / MagnBlok, MostBlocks));
+}
+
 } // namespace
 
 bool HasMagnetoData(const ProgramDir& dir) {
@@ -222,7 +234,9 @@ MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int las
                                const MagnSumProgress& progress) {
     MagnSumResult result;
     if (!HasMagnetoData(dir)) throw std::runtime_error(NejsouDataMagnetosfera);
-    const int blocks = MagnBlocks(lastRotation);
+    // The file never shrinks: blocks of rotations after the last drawing's
+    // (a store emptied or cut back) keep their cells.
+    const int blocks = std::max(MagnBlocks(lastRotation), existingBlocks(dir));
     const auto buffer =
         SumMagnetosphereInto(dir, today, ReadMagnDat(dir, blocks), progress, result);
     if (!buffer) return result;

@@ -128,8 +128,9 @@ int MagnBlocks(int lastRotation);
 // The summation: every day from 01.01.1982 to `today`, each pixel of the
 // day's file with |lat| < 60 and its longitude within 40 degrees of L0 into
 // its magn.dat cell; then magn.dat written atomically as
-// MagnBlocks(lastRotation) blocks. The cells start as the existing magn.dat
-// holds them, so the cells of daily files removed since stay. `progress(done, total)` is called
+// MagnBlocks(lastRotation) blocks, or as many as the existing file holds
+// when that is more. The cells start as the existing magn.dat holds them,
+// so the cells of daily files removed since stay. `progress(done, total)` is called
 // after every day; returning false cancels the run, which then writes nothing. Throws
 // std::runtime_error("Nejsou data pro magnetosféru") when the folder Magneto is missing,
 // std::runtime_error with a Czech message when the file cannot be written.
