@@ -54,6 +54,9 @@ constexpr QSize MalaVelikost{812, 581};
 constexpr int MezeraSrovnani = 15;
 // The long map's latitude labels left of its first strip, pixels.
 constexpr int DlouhaOkraj = 80;
+// The corona butterfly's margins beside its columns (one a rotation): the
+// captions on the left, the last rotation's number on the right.
+constexpr int KoronaMotylOkraj = 160;
 
 // The client area: paints through the window and passes the mouse.
 class Platno : public QWidget {
@@ -832,7 +835,7 @@ void MapaWindow::KoronamotylClick() {
     if (!koronaMotyl_) koronaMotyl_ = std::make_unique<KoronaMotylModel>(MakeKoronaMotyl(k));
     // One column a rotation: the scroll bar moves across them.
     const QSignalBlocker b(ScrollBar1_);
-    const int sirka = static_cast<int>(koronaMotyl_->columns.size()) + 100;
+    const int sirka = static_cast<int>(koronaMotyl_->columns.size()) + KoronaMotylOkraj;
     ScrollBar1_->setRange(0, std::max(0, sirka - platno_->width()));
     ScrollBar1_->setPageStep(std::max(1, platno_->width()));
     ScrollBar1_->setValue(ScrollBar1_->maximum());
