@@ -123,7 +123,7 @@ void BM_LongMapRepaint(benchmark::State& state) {
     QImage image(Width, Height, QImage::Format_RGB32);
     for (auto _ : state) {
         const StripView v = MakeStripView(a.records, a.geometry, a.index, a.rotace, LongMapStrips,
-                                          StripKind::Long, StripScale(Width), false);
+                                          StripKind::Long, LongMapScale(Width), false);
         QPainter p(&image);
         PaintStripView(p, image.rect(), v);
     }

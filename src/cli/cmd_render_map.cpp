@@ -218,7 +218,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     }
     case MapKind::Long: {
         const StripView view = MakeStripView(records, geometry, index, R, LongMapStrips,
-                                             StripKind::Long, StripScale(client.width()), false);
+                                             StripKind::Long, LongMapScale(client.width()), false);
         writePicture(*outFile, client,
                      [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         break;

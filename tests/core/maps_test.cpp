@@ -226,6 +226,9 @@ TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
     ASSERT_EQ(high.strips[0].groups.size(), 1u);
     EXPECT_NEAR(high.strips[0].groups[0].x, 480, 1);
     EXPECT_NEAR(high.strips[0].groups[0].y, 10, 1);
+    // 16 long strips at s = 2 need 1920 pixels besides the labels.
+    EXPECT_EQ(LongMapScale(1500), 1);
+    EXPECT_EQ(LongMapScale(2000), 2);
     EXPECT_EQ(MakeStripView(records, g, ix, z.Rotace, 16, StripKind::Long, 1, false).strips.size(),
               16u);
     const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);

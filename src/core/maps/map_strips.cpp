@@ -83,6 +83,11 @@ int StripScale(int clientWidth) {
     return std::max(1, static_cast<int>(std::nearbyint(clientWidth / 960.0)));
 }
 
+int LongMapScale(int clientWidth) {
+    constexpr int labels = 80;
+    return std::max(1, std::min(StripScale(clientWidth), (clientWidth - labels) / 960));
+}
+
 int TwoMapScale(int clientWidth, int clientHeight) {
     // 240 pixels a unit wide (longitude) and 90 high per strip, with room
     // for the labels around them.

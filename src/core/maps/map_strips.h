@@ -63,6 +63,9 @@ StripView MakeTwoMapView(std::span<const TZaznam> records, const GeometryCache& 
 
 // The whole-pixel scale of the strips on the screen: Round(client width / 960), at least 1.
 int StripScale(int clientWidth);
+// The scale of the long map: as StripScale, but never wider than the
+// window holds with the latitude labels (16 strips take 960 * s).
+int LongMapScale(int clientWidth);
 // Strips of the high map: (client height - 30) div (40 * StripScale(width)), at least 1.
 int HighMapStripCount(int clientWidth, int clientHeight);
 // The scale of the two-map view: two strips one above the other filling
