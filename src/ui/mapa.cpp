@@ -52,8 +52,6 @@ constexpr QSize MalaVelikost{812, 581};
 // The lower map of the comparison starts this far below the upper one's
 // 25 q, so that its title does not run into the upper map's labels.
 constexpr int MezeraSrovnani = 15;
-// The long map's latitude labels left of its first strip, pixels.
-constexpr int DlouhaOkraj = 80;
 // The corona butterfly's margins beside its columns (one a rotation): the
 // captions on the left, the last rotation's number on the right.
 constexpr int KoronaMotylOkraj = 160;
@@ -562,10 +560,8 @@ void MapaWindow::sestavit() {
         break;
     }
     case MapaPohled::Dlouha:
-        // All 16 strips stay in the window: a scale that would push the
-        // last ones beyond its right edge is lowered.
         pasy_ = MakeStripView(records, g, index_, rotace_, LongMapStrips, StripKind::Long,
-                              std::max(1, std::min(StripScale(w), (w - DlouhaOkraj) / 960)), false);
+                              LongMapScale(w), false);
         ScaleStripAreas(pasy_, nasobek_);
         break;
     case MapaPohled::Vysoka:
