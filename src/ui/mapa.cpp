@@ -52,8 +52,9 @@ constexpr QSize MalaVelikost{812, 581};
 // The lower map of the comparison starts this far below the upper one's
 // 25 q, so that its title does not run into the upper map's labels.
 constexpr int MezeraSrovnani = 15;
-// The long map's latitude labels left of its first strip, pixels.
-constexpr int DlouhaOkraj = 80;
+// The corona butterfly's margins beside its columns (one a rotation): the
+// captions on the left, the last rotation's number on the right.
+constexpr int KoronaMotylOkraj = 160;
 
 // The client area: paints through the window and passes the mouse.
 class Platno : public QWidget {
@@ -181,7 +182,11 @@ MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
         vlozText(bodTextu_, Edit5_->text());
         Edit5_->hide();
         Edit5_->clear();
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
+        // The panel's buttons show no state of a map that is gone.
+        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
+        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
+            a->setText(QStringLiteral("2x"));
         platno_->setFocus();
     });
     connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this] { zmena(); });
@@ -555,10 +560,8 @@ void MapaWindow::sestavit() {
         break;
     }
     case MapaPohled::Dlouha:
-        // All 16 strips stay in the window: a scale that would push the
-        // last ones beyond its right edge is lowered.
         pasy_ = MakeStripView(records, g, index_, rotace_, LongMapStrips, StripKind::Long,
-                              std::max(1, std::min(StripScale(w), (w - DlouhaOkraj) / 960)), false);
+                              LongMapScale(w), false);
         ScaleStripAreas(pasy_, nasobek_);
         break;
     case MapaPohled::Vysoka:
@@ -730,7 +733,11 @@ void MapaWindow::closeEvent(QCloseEvent* e) {
         // map chose its rotation without touching the working record.
         kontext_.ramec.zakladniPanel();
         if (QAction* a = kontext_.ramec.akce(QStringLiteral("map"))) a->setEnabled(true);
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
+        // The panel's buttons show no state of a map that is gone.
+        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
+        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
+            a->setText(QStringLiteral("2x"));
         magnetData_.clear();
         magn_ = {};
     }
@@ -824,7 +831,7 @@ void MapaWindow::KoronamotylClick() {
     if (!koronaMotyl_) koronaMotyl_ = std::make_unique<KoronaMotylModel>(MakeKoronaMotyl(k));
     // One column a rotation: the scroll bar moves across them.
     const QSignalBlocker b(ScrollBar1_);
-    const int sirka = static_cast<int>(koronaMotyl_->columns.size()) + 100;
+    const int sirka = static_cast<int>(koronaMotyl_->columns.size()) + KoronaMotylOkraj;
     ScrollBar1_->setRange(0, std::max(0, sirka - platno_->width()));
     ScrollBar1_->setPageStep(std::max(1, platno_->width()));
     ScrollBar1_->setValue(ScrollBar1_->maximum());

@@ -224,7 +224,11 @@ class TestMapa : public QObject {
         bohataRotace();
         const int R = w_->rotace();
         prikaz("Srovnani");
-        QVERIFY(w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        auto* panel = w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(w_->platno()->rect().contains(panel->geometry()));
+        // Both maps fit the client area.
+        QVERIFY(w_->mapa().s * 52 + 15 <= w_->platno()->height());
         auto klik = [this](const char* b) {
             w_->findChild<QPushButton*>(QString::fromLatin1(b))->click();
         };
@@ -400,8 +404,8 @@ class TestMapa : public QObject {
         w_ = MapaWindow::otevrene(f_->hlavni->plocha());
         QVERIFY(w_);
         QVERIFY(!w_->akce(QStringLiteral("Korona1"))->isEnabled());
-        for (const char* p : {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap",
-                              "Koronazvlast"}) {
+        for (const char* p :
+             {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap", "Koronazvlast"}) {
             f_->zpravy.clear();
             prikaz(p);
             QCOMPARE(f_->zpravy.zpravy, QStringList{QStringLiteral("Nejsou data pro koronu")});
@@ -425,6 +429,7 @@ class TestMapa : public QObject {
         QTRY_VERIFY(MapaWindow::otevrene(f_->hlavni->plocha()) == nullptr);
         QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
         QVERIFY(f_->hlavni->akce(QStringLiteral("map"))->isEnabled());
+        QVERIFY(!f_->hlavni->akce(QStringLiteral("koronpod"))->isChecked());
         // Opened again, from the panel's menu command.
         f_->hlavni->akce(QStringLiteral("map"))->trigger();
         QVERIFY(MapaWindow::otevrene(f_->hlavni->plocha()));
