@@ -227,6 +227,15 @@ TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
     EXPECT_EQ(m.legendCaptions.size(), 4u); // "b" and "l" for two rows
 }
 
+TEST(MapStrips, HighMapStripsFitTheWindowBelowTheirLabels) {
+    for (const auto& [w, h] : {std::pair{1280, 1024}, {1920, 1080}, {900, 600}, {2560, 1440}}) {
+        const int s = StripScale(w), n = HighMapStripCount(w, h);
+        EXPECT_LE(25 * s + 40 * s * n, h) << w << "x" << h;
+        EXPECT_GT(25 * s + 40 * s * (n + 1), h - 5) << w << "x" << h;
+    }
+    EXPECT_EQ(HighMapStripCount(1200, 1030), 25); // (1030 - 30) div 40 at s = 1
+}
+
 TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
     TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
     test::AddGroupAt(z, 180, -20, 1);

@@ -95,7 +95,8 @@ int TwoMapScale(int clientWidth, int clientHeight) {
 }
 
 int HighMapStripCount(int clientWidth, int clientHeight) {
-    return std::max(1, (clientHeight - 30) / (40 * StripScale(clientWidth)));
+    const int s = StripScale(clientWidth);
+    return std::max(1, (clientHeight - 25 * s - 5) / (40 * s));
 }
 
 } // namespace hk

@@ -66,7 +66,9 @@ int StripScale(int clientWidth);
 // The scale of the long map: as StripScale, but never wider than the
 // window holds with the latitude labels (16 strips take 960 * s).
 int LongMapScale(int clientWidth);
-// Strips of the high map: (client height - 30) div (40 * StripScale(width)), at least 1.
+// Strips of the high map: as many strips of 40 * s pixels as fit below the
+// 25 * s pixels of the longitude labels and a 5-pixel margin (s =
+// StripScale(width); at s = 1 that is (client height - 30) div 40), at least 1.
 int HighMapStripCount(int clientWidth, int clientHeight);
 // The scale of the two-map view: two strips one above the other filling
 // the client area, at least 1.
