@@ -114,7 +114,7 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(SansFont(options.fontPixels));
     const QPointF c(area.width() / 2.0, area.height() / 2.0);
-    const double R = std::min(area.width(), area.height()) * 0.28;
+    const double R = std::min(area.width(), area.height()) * 0.26;
     // The day's largest value reaches 0.45 R above the limb.
     int largest = 20;
     for (const std::uint8_t v : model.values)
@@ -152,7 +152,7 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     p.setPen(Qt::black);
     const QFontMetrics fm(p.font());
     auto label = [&](double pa, const QString& s) {
-        const QPointF q = at(pa, 1.6 * R);
+        const QPointF q = at(pa, 1.55 * R);
         p.drawText(QPointF(q.x() - fm.horizontalAdvance(s) / 2.0, q.y() + fm.ascent() / 2.0), s);
     };
     label(0, QStringLiteral("S"));
