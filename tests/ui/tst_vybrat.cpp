@@ -75,11 +75,9 @@ void TestVybrat::lineOfTheExample() {
 }
 
 void TestVybrat::fittingAndScrolling_data() {
-    QTest::addColumn<int>("extra"); // records beyond RadkySeznamu
-    QTest::newRow("one record") << -1000;
+    QTest::addColumn<int>("extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
     QTest::newRow("exactly the rows") << 0;
     QTest::newRow("one more") << 1;
-    QTest::newRow("many") << 500;
 }
 
 void TestVybrat::fittingAndScrolling() {
