@@ -20,7 +20,6 @@
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "render/protocol.h"
-#include "render/table_print.h"
 #include "results/choose_month.h"
 #include "results/csv_export.h"
 #include "results/intersol_report.h"
@@ -128,7 +127,6 @@ class TestVysledky : public QObject {
     void cvValuesOfTheMonth();
     void printedProtocolPages_data();
     void printedProtocolPages();
-    void printedStatisticsPages();
     void csvOfTheStatisticsShown();
     void generalData();
     void interSolRefusesMissingInputs_data();
@@ -466,21 +464,6 @@ void TestVysledky::printedProtocolPages() {
     o.w->vybratTiskarnu = [](QPrinter&) { return false; };
     o.w->tiskvyslClick();
     QVERIFY(!QFile::exists(pdf));
-}
-
-void TestVysledky::printedStatisticsPages() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    o.w->celkovynamClick();
-    const QString pdf = QString::fromStdString((o.f.dir.path() / "statistika.pdf").string());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setResolution(150);
-    const QRect page(0, 0, printer.width(), printer.height());
-    const int expected = TablePrintPageCount(o.w->mrizka(), page.size());
-    o.w->tiskDo(printer);
-    QCOMPARE(PdfPagesOfFile(pdf.toStdString()), expected);
 }
 
 void TestVysledky::csvOfTheStatisticsShown() {
