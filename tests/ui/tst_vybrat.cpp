@@ -38,7 +38,6 @@ class TestVybrat : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void lineOfTheExample();
     void fittingAndScrolling_data();
     void fittingAndScrolling();
     void scrollBarMovesTheWindow();
@@ -58,20 +57,6 @@ class TestVybrat : public QObject {
 void TestVybrat::initTestCase() {
     radky_ = rowsOfTheList();
     QVERIFY2(radky_ > 10, "the test screen holds more than ten rows");
-}
-
-void TestVybrat::lineOfTheExample() {
-    auto records = DayRecords(2);
-    records[0].Datum.setText("05.07.2014");
-    records[0].CisloZakresu = 121;
-    records[1].Datum.setText("06.07.2014");
-    records[1].Cas = 1200;
-    records[1].CisloZakresu = 0;
-    Frame f(records);
-    QVERIFY(f.startWithList());
-    QCOMPARE(f.hlavni->seznam()->radky(), QStringList({"    1     05 07 2014  0705    001/21",
-                                                       "    2     06 07 2014  1200    "}));
-    QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 1);
 }
 
 void TestVybrat::fittingAndScrolling_data() {
