@@ -4,14 +4,15 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "geometry/calendar.h"
+#include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "records/record_file.h"
 #include "tests_support/butterfly_records.h"
+#include "tests_support/png_size.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
@@ -113,17 +114,7 @@ TEST(RenderButterfly, WritesThePictureAndRefusesWrongScales) {
         RunCli("render butterfly " + dir + " --out " + ShellQuoted(png) +
                " --size 640x480 --mean --smoothed --bounds --mode both --faculae-bars");
     ASSERT_EQ(ok.status, 0) << ok.out;
-    std::ifstream in(png, std::ios::binary);
-    std::string head(24, '\0');
-    in.read(head.data(), 24);
-    ASSERT_EQ(head.substr(1, 3), "PNG");
-    // Width and height in the header, big-endian.
-    auto be = [&](int at) {
-        return (unsigned char)head[at] << 24 | (unsigned char)head[at + 1] << 16 |
-               (unsigned char)head[at + 2] << 8 | (unsigned char)head[at + 3];
-    };
-    EXPECT_EQ(be(16), 640);
-    EXPECT_EQ(be(20), 480);
+    EXPECT_EQ(PngSize(ReadWholeFile(png)), (std::pair<unsigned, unsigned>{640, 480}));
 
     const CliRun pdf =
         RunCli("render butterfly " + dir + " --out " + ShellQuoted(f.dir.path() / "m.pdf"));

