@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-20}"
 shift || true
 TARGETS=("$@")
-((${#TARGETS[@]})) || TARGETS=(record_file side_files station_files magnetogram)
+((${#TARGETS[@]})) || TARGETS=(record_file side_files station_files magnetogram korona silso scan)
 BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 
 if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-dev 2>/dev/null | grep -q "install ok installed"; then
