@@ -88,6 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "import silso DIR DIR/sn.csv", 1,
                     "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní "
                     "číslo\n... a dalších 4900\nheliokres-cli: Soubor"},
+        // Only the two years that hold a day are written.
+        HostileCase{"ImportOfYearsFarApart",
+                    [](const auto& d) {
+                        WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
+                                                      "9999;12;31;9999.999;2;1;1\n");
+                    },
+                    "import silso DIR DIR/sn.csv && ls DIR/SIDC", 0,
+                    "dssn1000.dat\ndssn9999.dat\n"},
         HostileCase{"DemoOverAnArchive", demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
         HostileCase{"DemoForcedOverAnArchive", demo, "demo DIR --years 1 --per-year 5 --force", 0,
                     "Ukázková data zapsána"}),

@@ -129,18 +129,19 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
     }
     if (!r.chyby.empty()) return r;
     r.dnu = static_cast<int>(dny.size());
-    const int prvniRok = DateFromSerial(dny.begin()->first).year;
-    const int posledniRok = DateFromSerial(dny.rbegin()->first).year;
-    for (int rok = prvniRok; rok <= posledniRok; ++rok) {
+    // Only the years that hold a day: two lines of the years 1000 and 9999
+    // make two files, not a walk over every day between them.
+    for (auto den = dny.begin(); den != dny.end();) {
+        const int rok = DateFromSerial(den->first).year;
+        const int konec = DaySerial(Date{rok + 1, 1, 1});
         std::string text;
-        bool neco = false;
-        for (int s = DaySerial(Date{rok, 1, 1}); s < DaySerial(Date{rok + 1, 1, 1}); ++s) {
+        for (int s = DaySerial(Date{rok, 1, 1}); s < konec; ++s) {
             const auto it = dny.find(s);
-            neco = neco || it != dny.end();
             text += radekDne(DateFromSerial(s),
                              it != dny.end() ? it->second : std::array<int, 3>{-1, -1, -1});
         }
-        if (neco) r.soubory.emplace(rok, std::move(text));
+        r.soubory.emplace(rok, std::move(text));
+        den = dny.lower_bound(konec);
     }
     return r;
 }
