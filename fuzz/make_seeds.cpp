@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets from a small demo program
 // directory: heliokres_fuzz_seeds OUT. Each target gets OUT/<target>/ with a
 // few short files, cut from what the demo generator writes.
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,56 @@ int main(int argc, char** argv) {
              std::string("\x22\x05") + ReadWholeFile(e.path()).substr(0, 4096));
         break;
     }
+    // Corona: the first days of two yearly files; the first byte asks for
+    // one file or for two.
+    const std::string korona = firstLines(file("KoronaX/HR1940.csv"), 6);
+    seed("korona", "one-year", std::string(1, '\0') + korona);
+    seed("korona", "two-years", std::string(1, '\1') + korona + korona);
+    seed("korona", "end-line", std::string(1, '\0') + korona + "1 40 0 0 0 0\r\n");
+
+    // SILSO daily hemispheric numbers: the CSV form and the text form, with a
+    // missing value and a year boundary.
+    seed("silso", "csv",
+         "2019;12;31;2019.999;   0;  0;  0;   0.0;  0.0;  0.0;  30; -1; -1;1\n"
+         "2020;01;01;2020.001;   0;  0;  0;   0.0;  0.0;  0.0;  31; -1; -1;1\n"
+         "2020;01;02;2020.004;  12;  5;  7;   2.1;  1.0;  1.8;  28; -1; -1;0\n"
+         "2020;01;03;2020.007;  -1; -1; -1;  -1.0; -1.0; -1.0;   0; -1; -1;0\n");
+    seed("silso", "text",
+         "# year month day decimal total north south\n"
+         "2001 02 28 2001.160  144   60   84  10.2  5.1  8.3  25  -1  -1 1\r\n"
+         "2001 03 01 2001.163  151   71   80  11.0  6.2  7.9  24  -1  -1 1\r\n");
+
+    // Scans: a drawn disk with two blots (one on the limb), the same bytes
+    // tiled, and the calibration with a row of the entry grid.
+    std::string disk = {'\0', '\1'}; // the picture, drawn
+    auto word = [&](int v) { disk += {char(v & 255), char(v >> 8)}; };
+    word(344);                           // width - 1
+    word(332);                           // height - 1
+    disk += '\0';                        // no padding
+    word(172);                           // centre x + 20
+    word(162);                           // centre y + 20
+    word(130);                           // radius
+    disk += {'\3', char(20), char(230)}; // line width, ink, paper
+    for (const auto& [x, y, side, ink] : {std::array{172, 30, 12, 40}, {250, 60, 9, 0}}) {
+        word(x);
+        word(y);
+        disk += {char(side), char(ink)};
+    }
+    seed("scan", "disk", disk);
+    seed("scan", "tiled", std::string(1, '\0') + std::string(1, '\0') + disk.substr(2));
+    std::string cal = "\2";
+    auto point = [&](int x, int y) {
+        for (const int c : {x + 1000000, y + 1000000})
+            cal += {char(c & 255), char(c >> 8 & 255), char(c >> 16)};
+    };
+    point(500, 520); // centre
+    point(500, 100); // north
+    cal += '\1';     // two faculae fields
+    for (int i = 0; i < 12; ++i)
+        point(450 + 11 * i, 300 + 5 * (i % 6));
+    point(700, 640); // a spot
+    seed("scan", "calibration", cal + "A;1;3;1;2;1;45,5;60;12;;;;;;");
+
     std::filesystem::remove_all(demo);
     return 0;
 }

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-20}"
 shift || true
 TARGETS=("$@")
-((${#TARGETS[@]})) || TARGETS=(record_file side_files station_files magnetogram)
+((${#TARGETS[@]})) || TARGETS=(record_file side_files station_files magnetogram korona silso scan)
 BUILD="${FUZZ_BUILD_DIR:-build-fuzz}"
 
 if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-dev 2>/dev/null | grep -q "install ok installed"; then
@@ -27,9 +27,20 @@ if [ ! -f "$BUILD/CMakeCache.txt" ]; then
 fi
 cmake --build "$BUILD" -j "$(nproc)"
 
-if [ ! -d "$BUILD/corpus" ]; then
-    "$BUILD/fuzz/heliokres_fuzz_seeds" "$BUILD/corpus"
-fi
+# Seeds for every target that has no corpus yet (a target added since the
+# corpus was started included).
+for t in "${TARGETS[@]}"; do
+    if [ ! -d "$BUILD/corpus/$t" ]; then
+        rm -rf "$BUILD/seeds"
+        "$BUILD/fuzz/heliokres_fuzz_seeds" "$BUILD/seeds"
+        for s in "$BUILD"/seeds/*/; do
+            s="$(basename "$s")"
+            [ -d "$BUILD/corpus/$s" ] || { mkdir -p "$BUILD/corpus" && cp -r "$BUILD/seeds/$s" "$BUILD/corpus/$s"; }
+        done
+        rm -rf "$BUILD/seeds"
+        break
+    fi
+done
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

@@ -67,7 +67,8 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
         const std::filesystem::path path = dir.resolve(name);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec)) continue;
-        const std::string bytes = ReadWholeFile(path);
+        // Bounded as at the start: an observer table is a few hundred lines.
+        const std::string bytes = ReadWholeFile(path, ObserverFileLimit);
         std::vector<std::string> lines;
         for (std::string_view line : SplitLines(bytes))
             lines.push_back(Cp1250ToUtf8(line));

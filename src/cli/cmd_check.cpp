@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "graphs/korona_startup.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "text/number_format.h"
@@ -56,7 +57,9 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     Session session(args[0]);
     StartupResult result;
     try {
-        result = RunStartup(session, screenHeight, Today());
+        StartupHooks hooks;
+        hooks.loadCorona = LoadKoronaAtStartup;
+        result = RunStartup(session, screenHeight, Today(), hooks);
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());
     }

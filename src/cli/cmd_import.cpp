@@ -17,11 +17,14 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] != "silso") throw UsageError("čekám druh dat silso");
     if (args.size() != 3) throw UsageError("čekám adresář programu a soubor");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
-    const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2]));
+    const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit));
     if (!data.chyby.empty()) {
         for (const std::string& chyba : data.chyby)
             err << chyba << "\n";
-        throw JobError("Soubor " + args[2] + " má " + std::to_string(data.chyby.size()) +
+        if (data.chybnychRadku > static_cast<int>(data.chyby.size()))
+            err << "... a dalších " << data.chybnychRadku - static_cast<int>(data.chyby.size())
+                << "\n";
+        throw JobError("Soubor " + args[2] + " má " + std::to_string(data.chybnychRadku) +
                        " chybných řádků, nic nebylo zapsáno");
     }
     const ProgramDir dir(root);

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <unistd.h>
 
+#include <QFile>
 #include <QImageReader>
 #include <QPen>
+
+#include "io/atomic_file.h"
 
 namespace hk {
 
@@ -126,7 +131,22 @@ void PaintScan(QPainter& painter, const QRect& target, const ScanModel& model,
 
 LoadedScan LoadScan(const QString& path) {
     LoadedScan r;
-    QImageReader reader(path);
+    // Opened by the core's reader, which takes only a regular file and never
+    // blocks (a FIFO of that name would hang the window or the command).
+    QFile file;
+    try {
+        std::size_t size = 0;
+        const int fd = OpenRegularFile(std::filesystem::path(path.toStdString()), size);
+        if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            r.message = QStringLiteral("Soubor %1 nelze otevřít.").arg(path);
+            return r;
+        }
+    } catch (const std::exception& e) {
+        r.message = QString::fromStdString(e.what());
+        return r;
+    }
+    QImageReader reader(&file);
     QImage img = reader.read();
     if (img.isNull()) {
         r.message = QStringLiteral("Soubor %1 není čitelný obrázek (BMP, JPG, PNG).").arg(path);

@@ -67,8 +67,35 @@ INSTANTIATE_TEST_SUITE_P(
                     "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
         HostileCase{"ObserverWithLineBreak", demo,
                     "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2, "řídicí znak"},
+        HostileCase{"MonthWithAFifthYearDigit", demo, "report sidc DIR 6.20251", 1,
+                    "Špatně zadaný měsíc"},
         HostileCase{"ReversedRange", nullptr, "ephemeris --from 02.01.2025 --to 01.01.2025", 1,
                     "je až po datu"},
+        HostileCase{"FindDiskOnAFifo",
+                    [](const auto& d) { ASSERT_EQ(::mkfifo((d / "scan.png").c_str(), 0600), 0); },
+                    "find-disk DIR/scan.png", 1, "roura"},
+        HostileCase{"ImportFromAFifo",
+                    [](const auto& d) { ASSERT_EQ(::mkfifo((d / "sn.csv").c_str(), 0600), 0); },
+                    "import silso DIR DIR/sn.csv", 1, "roura"},
+        // Every bad line counted, only the first hundred listed.
+        HostileCase{"ImportOfManyBadLines",
+                    [](const auto& d) {
+                        std::string lines;
+                        for (int i = 0; i < 5000; ++i)
+                            lines += "x\n";
+                        WriteFileAtomic(d / "sn.csv", lines);
+                    },
+                    "import silso DIR DIR/sn.csv", 1,
+                    "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní "
+                    "číslo\n... a dalších 4900\nheliokres-cli: Soubor"},
+        // Only the two years that hold a day are written.
+        HostileCase{"ImportOfYearsFarApart",
+                    [](const auto& d) {
+                        WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
+                                                      "9999;12;31;9999.999;2;1;1\n");
+                    },
+                    "import silso DIR DIR/sn.csv && ls DIR/SIDC", 0,
+                    "dssn1000.dat\ndssn9999.dat\n"},
         HostileCase{"DemoOverAnArchive", demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
         HostileCase{"DemoForcedOverAnArchive", demo, "demo DIR --years 1 --per-year 5 --force", 0,
                     "Ukázková data zapsána"}),

@@ -8,11 +8,16 @@
 
 #include "core/store_fixtures.h"
 #include "drawing/drawing_records.h"
+#include "graphs/korona.h"
+#include "graphs/korona_startup.h"
+#include "graphs/magn_dat.h"
 #include "io/file_names.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
 #include "results/cv_report.h"
+#include "results/intersol_recipient.h"
+#include "results/obecna_data.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -125,6 +130,81 @@ TEST(SideFiles, ThatAreNotFilesAreWarnedAboutAndLeftAlone) {
     for (const auto& w : s.warnings())
         warned += w.find("není obyčejný soubor") != std::string::npos;
     EXPECT_EQ(warned, 3);
+}
+
+// Side files and folders read later, and the corona files: whatever stands
+// in their place is named in the start-up list, and no reader blocks on it.
+struct LaterSideFileCase {
+    const char* name;
+    const char* file;
+    bool fifo; // else a folder, or a plain file where a folder belongs
+    const char* warning;
+};
+
+class LaterSideFile : public testing::TestWithParam<LaterSideFileCase> {};
+
+TEST_P(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
+    TempDir dir;
+    WriteFileAtomic(dir.path() / "datax.dat", recordWithDate("01.02.2003"));
+    const std::filesystem::path path = dir.path() / GetParam().file;
+    std::filesystem::create_directories(path.parent_path());
+    if (GetParam().fifo)
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    else if (std::string(GetParam().warning).find("adresář") != std::string::npos)
+        WriteFileAtomic(path, "x");
+    else
+        std::filesystem::create_directory(path);
+    Session s(dir.path());
+    StartupHooks hooks;
+    hooks.loadCorona = LoadKoronaAtStartup;
+    RunStartup(s, 768, Today, hooks);
+    int named = 0;
+    for (const std::string& w : s.warnings())
+        named += w.find(path.string()) != std::string::npos &&
+                 w.find(GetParam().warning) != std::string::npos;
+    EXPECT_EQ(named, 1) << testing::PrintToString(s.warnings());
+
+    // The readers used later take it as missing or fail with a message.
+    const ProgramDir pd(dir.path());
+    EXPECT_NO_THROW(ReadObecnaData(pd));
+    EXPECT_NO_THROW(ReadInterSolRecipient(pd.resolve("InterSolAdresa.txt")));
+    if (GetParam().fifo && std::string(GetParam().file) == "magn.dat") {
+        EXPECT_THROW(MagnData::read(path, 2), std::runtime_error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LaterSideFile,
+    testing::Values(LaterSideFileCase{"ObecdataFifo", "Obecdata.dat", true, "není obyčejný soubor"},
+                    LaterSideFileCase{"PopisNovFifo", "PopisNov.txt", true, "není obyčejný soubor"},
+                    LaterSideFileCase{"InterSolAdresaFolder", "InterSolAdresa.txt", false,
+                                      "není obyčejný soubor"},
+                    LaterSideFileCase{"MagnDatFifo", "magn.dat", true, "není obyčejný soubor"},
+                    LaterSideFileCase{"DailySeriesFifo", "SIDC/dssn2001.dat", true,
+                                      "není obyčejný soubor"},
+                    LaterSideFileCase{"CoronaYearFifo", "KoronaX/HR1940.csv", true, "roura"},
+                    LaterSideFileCase{"CoronaFolderIsAFile", "KoronaX", false, "není adresář"},
+                    LaterSideFileCase{"SidcIsAFile", "SIDC", false, "není adresář"},
+                    LaterSideFileCase{"MagnetoIsAFile", "Magneto", false, "není adresář"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A FIFO among the corona years ends the loading there, the years before it
+// stay.
+TEST(Korona, AFifoAmongTheYearsEndsTheLoadingWithAWarning) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "KoronaX");
+    std::string day = "1 1940 1 1 1 0";
+    for (int k = 1; k <= KoronaValues; ++k)
+        day += " " + std::to_string(k);
+    WriteFileAtomic(dir.path() / "KoronaX/HR1940.csv", day + "\r\n");
+    ASSERT_EQ(::mkfifo((dir.path() / "KoronaX/HR1941.csv").c_str(), 0600), 0);
+    WriteFileAtomic(dir.path() / "KoronaX/HR1942.csv", day + "\r\n");
+    const KoronaLoad load = LoadKorona(ProgramDir(dir.path()));
+    EXPECT_EQ(load.years, 1);
+    EXPECT_EQ(load.table.rows(), 1u);
+    EXPECT_EQ(load.table.value(0, 72), 72);
+    ASSERT_TRUE(load.warning);
+    EXPECT_NE(load.warning->find("HR1941.csv"), std::string::npos);
 }
 
 struct TempNameCase {

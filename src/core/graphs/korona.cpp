@@ -3,9 +3,10 @@
 #include <array>
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <system_error>
 
+#include "io/atomic_file.h"
 #include "records/program_dir.h"
 
 namespace hk {
@@ -76,13 +77,24 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
 KoronaLoad LoadKorona(const ProgramDir& dir) {
     KoronaLoad result;
     if (!dir.exists("KoronaX")) return result;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir.resolve("KoronaX"), ec)) {
+        result.warning = "Soubor \"" + dir.resolve("KoronaX").string() +
+                         "\" není adresář; data koróny se nenačtou.";
+        return result;
+    }
     for (int i = 0; i < KoronaMaxYears; ++i) {
         const std::string name = "KoronaX\\HR" + std::to_string(KoronaFirstYear + i) + ".csv";
         if (!dir.exists(name)) break;
-        std::ifstream in(dir.resolve(name), std::ios::binary);
-        std::string bytes(MaxFileBytes, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(MaxFileBytes));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        // Only a regular file is opened (a FIFO would block the start), and
+        // only its start: no year holds more.
+        std::string bytes;
+        try {
+            bytes = ReadFileStart(dir.resolve(name), MaxFileBytes);
+        } catch (const std::exception& e) {
+            result.warning = std::string(e.what()) + "; data koróny jsou načtena jen před ním.";
+            break;
+        }
         ++result.years;
         if (!AppendKoronaYear(bytes, result.table)) {
             result.warning = "Soubor " + name +

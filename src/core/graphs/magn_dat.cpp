@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <string>
+#include <system_error>
+
+#include "io/atomic_file.h"
 
 namespace hk {
 
@@ -27,10 +29,12 @@ MagnData MagnData::fromBytes(std::span<const std::uint8_t> bytes, int count) {
 }
 
 MagnData MagnData::read(const std::filesystem::path& file, int count) {
-    std::vector<std::uint8_t> bytes;
-    std::ifstream in(file, std::ios::binary);
-    if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
-    return fromBytes(bytes, count);
+    std::error_code ec;
+    if (count <= 0 || !std::filesystem::exists(file, ec)) return fromBytes({}, count);
+    // Only the blocks asked for are read; something else than a regular
+    // file (a FIFO would block) throws with a message.
+    const std::string bytes = ReadFileStart(file, static_cast<std::size_t>(count) * MagnBlok);
+    return fromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, count);
 }
 
 std::uint8_t MagnData::cell(int rotace, int radek, int sloupec) const {

@@ -36,7 +36,9 @@ class MagnData {
     // The blocks of rotations 1718 .. 1718 + count - 1 from the file's bytes
     // (a short file reads zeros for what it lacks).
     static MagnData fromBytes(std::span<const std::uint8_t> bytes, int count);
-    // Reads magn.dat; a missing file gives zero blocks.
+    // Reads the first `count` blocks of magn.dat; a missing file gives zero
+    // blocks. Throws std::runtime_error with a message when the name is not
+    // a regular file or cannot be read.
     static MagnData read(const std::filesystem::path& file, int count);
 
     int rotations() const { return static_cast<int>(bytes_.size() / MagnBlok); }

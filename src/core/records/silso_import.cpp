@@ -60,6 +60,7 @@ std::optional<int> cele(std::string_view s) {
 }
 
 constexpr int ChybejiciHodnota = -1;
+constexpr int MaxHlasenychChyb = 100;
 constexpr int NejvyssiHodnota = 999; // three characters in the file
 
 std::string radekDne(const Date& d, const std::array<int, 3>& v) {
@@ -88,7 +89,9 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
         if (radek.find_first_not_of(" \t") == std::string_view::npos) continue;
         if (radek.front() == '#' || radek.front() == '*') continue; // comment of the text version
         auto chyba = [&](const std::string& text) {
-            r.chyby.push_back("Řádek " + std::to_string(cisloRadku) + ": " + text);
+            // A file of nothing but bad lines must not make a message per line.
+            if (++r.chybnychRadku <= MaxHlasenychChyb)
+                r.chyby.push_back("Řádek " + std::to_string(cisloRadku) + ": " + text);
         };
         const auto p = pole(radek);
         if (p.size() < 7) {
@@ -120,21 +123,25 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
         if (!dny.emplace(DaySerial(d), v).second)
             chyba("den " + FormatDatum(d) + " je v souboru podruhé");
     }
-    if (dny.empty() && r.chyby.empty()) r.chyby.push_back("Soubor neobsahuje žádný den");
+    if (dny.empty() && r.chyby.empty()) {
+        r.chyby.push_back("Soubor neobsahuje žádný den");
+        r.chybnychRadku = 1;
+    }
     if (!r.chyby.empty()) return r;
     r.dnu = static_cast<int>(dny.size());
-    const int prvniRok = DateFromSerial(dny.begin()->first).year;
-    const int posledniRok = DateFromSerial(dny.rbegin()->first).year;
-    for (int rok = prvniRok; rok <= posledniRok; ++rok) {
+    // Only the years that hold a day: two lines of the years 1000 and 9999
+    // make two files, not a walk over every day between them.
+    for (auto den = dny.begin(); den != dny.end();) {
+        const int rok = DateFromSerial(den->first).year;
+        const int konec = DaySerial(Date{rok + 1, 1, 1});
         std::string text;
-        bool neco = false;
-        for (int s = DaySerial(Date{rok, 1, 1}); s < DaySerial(Date{rok + 1, 1, 1}); ++s) {
+        for (int s = DaySerial(Date{rok, 1, 1}); s < konec; ++s) {
             const auto it = dny.find(s);
-            neco = neco || it != dny.end();
             text += radekDne(DateFromSerial(s),
                              it != dny.end() ? it->second : std::array<int, 3>{-1, -1, -1});
         }
-        if (neco) r.soubory.emplace(rok, std::move(text));
+        r.soubory.emplace(rok, std::move(text));
+        den = dny.lower_bound(konec);
     }
     return r;
 }
@@ -145,8 +152,9 @@ std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
         std::string zprava = "Soubor nelze načíst, nic nebylo zapsáno:";
         for (std::size_t i = 0; i < import.chyby.size() && i < 10; ++i)
             zprava += "\n" + import.chyby[i];
-        if (import.chyby.size() > 10)
-            zprava += "\n... a dalších " + std::to_string(import.chyby.size() - 10);
+        const int dalsich =
+            std::max<int>(import.chybnychRadku, static_cast<int>(import.chyby.size())) - 10;
+        if (dalsich > 0) zprava += "\n... a dalších " + std::to_string(dalsich);
         throw std::runtime_error(zprava);
     }
     dir.ensureFolder("SIDC");

@@ -18,11 +18,16 @@ struct SilsoImport {
     // Year -> the bytes of its dssn<year>.dat (every day of the year, days
     // the file does not give as -1).
     std::map<int, std::string> soubory;
-    std::vector<std::string> chyby; // "Řádek N: ..." for every bad line
+    std::vector<std::string> chyby; // "Řádek N: ..." for the first 100 bad lines
+    int chybnychRadku = 0;          // bad lines in all
     int dnu = 0;                    // days read
 };
 
 SilsoImport ParseSilsoDaily(std::string_view bytes);
+
+// The largest file the import reads: the whole daily series since 1818 is
+// about 3 MB.
+inline constexpr std::size_t SilsoFileLimit = 64 * 1024 * 1024;
 
 // Writes every year's file into SIDC (created when missing), each
 // atomically; returns the paths. Nothing is written when `import` holds

@@ -162,6 +162,21 @@ void readObservers(Session& s, StartupTables& t, StartupResult& result) {
     t.TabulkaPozorovatelu.SeradPodleJmena();
 }
 
+// Side files and folders read later (by the reports and the pictures):
+// something else than a file or a folder of that name is named now, in the
+// start-up list, instead of being passed over silently when it is needed.
+void warnLaterSideFiles(Session& s) {
+    for (const char* name : {"Obecdata.dat", "PopisNov.txt", "InterSolAdresa.txt", "magn.dat"})
+        isFile(s, s.dir.resolve(name));
+    for (const char* name : {"SIDC", "Magneto"}) {
+        const std::filesystem::path p = s.dir.resolve(name);
+        std::error_code ec;
+        const auto st = std::filesystem::status(p, ec);
+        if (std::filesystem::exists(st) && !std::filesystem::is_directory(st))
+            s.addWarning("Soubor \"" + p.string() + "\" není adresář; nepoužije se.");
+    }
+}
+
 } // namespace
 
 void ReadOutsideSeries(Session& s, StartupTables& t, const Date& today) {
@@ -195,6 +210,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
     if (hooks.loadCorona) hooks.loadCorona(s);
     readOutsideSeries(s, t, today);
     readObservers(s, t, result);
+    warnLaterSideFiles(s);
     s.setTables(std::move(t));
     if (hooks.computeAsymmetry) hooks.computeAsymmetry(s);
 

@@ -116,7 +116,12 @@ DailySeries ReadDailySeries(const std::filesystem::path& sidcFolder, int lastYea
     for (std::filesystem::directory_iterator it(sidcFolder, ec), end; !ec && it != end;
          it.increment(ec)) {
         const auto year = dssnYear(it->path().filename().string());
-        if (!year || *year > lastYear || !it->is_regular_file(ec)) continue;
+        if (!year || *year > lastYear) continue;
+        if (!it->is_regular_file(ec)) {
+            series.refused.push_back("Soubor \"" + it->path().string() +
+                                     "\" není obyčejný soubor; nepoužije se.");
+            continue;
+        }
         // Two names differing only in case: the first in name order counts.
         auto same = std::find_if(files.begin(), files.end(),
                                  [&](const auto& f) { return f.first == *year; });

@@ -21,7 +21,7 @@ struct DailySeries {
     std::vector<std::array<std::uint16_t, 3>> days; // from 1 January firstYear
     std::vector<int> years;                         // years whose file was read, ascending
     int unreadableValues = 0;                       // places without a number, read as 0
-    std::vector<std::string> refused;               // files too large to be a year's series
+    std::vector<std::string> refused; // files not read (too large for a year, not a file)
 
     bool empty() const { return years.empty(); }
     // Value `which` (0 whole disk, 1 north, 2 south) of a day; 0 outside the

@@ -1,0 +1,220 @@
+// The command-line tool over damaged program directories: a demo directory
+// whose record file or one side file is truncated, zero-filled, has bytes
+// flipped, or is replaced by a folder, a FIFO or an empty file. Every
+// command ends by itself (no signal, no hang) with status 0, or 1 and a
+// message, and changes nothing in the directory but the files it names as
+// written. scripts/mutate-dirs.sh runs every command on every damage.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <vector>
+
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Kind and content of every entry under the directory (links not followed,
+// FIFOs never opened).
+using Snapshot = std::map<std::string, std::string>;
+
+Snapshot snapshot(const fs::path& root) {
+    Snapshot s;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+         ++it) {
+        const std::string rel = fs::relative(it->path(), root).string();
+        const fs::file_status st = it->symlink_status();
+        if (fs::is_regular_file(st))
+            s[rel] = "file:" + ReadWholeFile(it->path());
+        else
+            s[rel] = fs::is_directory(st) ? "folder" : "other";
+    }
+    return s;
+}
+
+enum class Damage { Truncated, Zeroed, Flipped, Folder, Fifo, Empty };
+constexpr std::array<Damage, 6> Damages = {Damage::Truncated, Damage::Zeroed, Damage::Flipped,
+                                           Damage::Folder,    Damage::Fifo,   Damage::Empty};
+const char* nameOf(Damage d) {
+    constexpr const char* names[] = {"truncated", "zeroed", "flipped", "folder", "fifo", "empty"};
+    return names[static_cast<int>(d)];
+}
+
+void damage(const fs::path& file, Damage d, unsigned seed) {
+    std::string bytes = ReadWholeFile(file);
+    fs::remove(file);
+    switch (d) {
+    case Damage::Truncated:
+        // Inside a record or a line, never on a boundary.
+        bytes.resize(bytes.size() / 2 + (bytes.size() > 2 ? 1 : 0));
+        break;
+    case Damage::Zeroed:
+        bytes.assign(bytes.size(), '\0');
+        break;
+    case Damage::Flipped: {
+        std::mt19937 rnd(seed);
+        for (std::size_t i = 0; i < bytes.size() / 50 + 8 && !bytes.empty(); ++i)
+            bytes[rnd() % bytes.size()] ^= static_cast<char>(1 + rnd() % 255);
+        break;
+    }
+    case Damage::Folder:
+        fs::create_directory(file);
+        return;
+    case Damage::Fifo:
+        ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        return;
+    case Damage::Empty:
+        bytes.clear();
+        break;
+    }
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+struct CommandRun {
+    int status = -1; // -1: ended by a signal
+    std::string out, err;
+};
+
+// Runs the tool with a time limit: a command that hangs is killed and seen
+// as ended by a signal.
+CommandRun run(const std::string& args, const fs::path& errFile) {
+    const std::string cmd = "timeout -s KILL 60 " + std::string(HELIOKRES_CLI) + " " + args +
+                            " 2>" + ShellQuoted(errFile);
+    CommandRun r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = pclose(p);
+    r.status = WIFEXITED(status) && WEXITSTATUS(status) != 137 ? WEXITSTATUS(status) : -1;
+    r.err = ReadWholeFile(errFile);
+    return r;
+}
+
+// The commands, with DIR, OUT (a folder outside the directory) and MONTH (a
+// month of the records) put in.
+const std::string Check = "check DIR";
+const std::string Dump = "dump DIR/datax.dat";
+const std::string Sidc = "report sidc DIR MONTH --force";
+const std::string Measured = "stats DIR measured";
+const std::string Ascii = "export ascii DIR";
+const std::string Drawing = "render drawing DIR --record 1 --out OUT/drawing.png";
+const std::string Butterfly = "render butterfly DIR --corona --supplementary --out OUT/b.png";
+const std::string InterSol = "report intersol DIR MONTH --observer 'Novák, Jan'";
+const std::string Observers = "stats DIR observers";
+const std::string Graph = "render graph DIR --series sn --out OUT/graph.png";
+const std::string Official = "export official DIR MONTH";
+const std::string Protocol = "render protocol DIR MONTH --sidc --out OUT/protocol.png";
+
+// A file and the commands that read it; its damages take them in turn.
+struct Target {
+    std::string file;
+    std::vector<std::string> commands;
+};
+
+std::string expand(std::string s, const fs::path& dir, const fs::path& out,
+                   const std::string& month) {
+    for (const auto& [key, value] : {std::pair<std::string, std::string>{"DIR", dir.string()},
+                                     {"OUT", out.string()},
+                                     {"MONTH", month}})
+        for (std::size_t at; (at = s.find(key)) != std::string::npos;)
+            s.replace(at, key.size(), value);
+    return s;
+}
+
+TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites) {
+    TempDir tmp;
+    const fs::path demo = tmp.path() / "demo";
+    ASSERT_EQ(RunCli("demo " + ShellQuoted(demo) + " --years 1 --per-year 12 --seed 3").status, 0);
+    const TZaznam first = ReadRecordFile(demo / "datax.dat").records.front();
+    const std::string datum = first.Datum.text(); // dd.mm.yyyy
+    const std::string month = std::to_string(std::stoi(datum.substr(3, 2))) + "." + datum.substr(6);
+
+    // The demo writes no PopisNov.txt and no InterSolAdresa.txt.
+    WriteFileAtomic(demo / "PopisNov.txt", "Hvezdarna\r\nDalekohled 80/1200\r\n");
+    WriteFileAtomic(demo / "InterSolAdresa.txt", "Inter-Sol\r\nBox 1\r\na@b.c\r\n");
+    std::string dssn, magneto;
+    for (const auto& e : fs::directory_iterator(demo / "SIDC"))
+        if (e.path().filename().string().rfind("dssn", 0) == 0) dssn = e.path().filename();
+    for (const auto& e : fs::directory_iterator(demo / "Magneto"))
+        magneto = e.path().filename();
+    const std::vector<Target> targets = {
+        {"datax.dat",
+         {Check, Dump, Sidc, Measured, Ascii, Drawing, Butterfly, InterSol, Observers, Graph,
+          Official, Protocol}},
+        {"Zvetsit.zve", {Check, Graph}},
+        {"Motfakul.dat", {Check, Butterfly}},
+        {"pristroj.dat", {Check, Graph}},
+        {"pozorovateleP.dat", {Check, InterSol, Official}},
+        {"Obecdata.dat", {Check, Sidc, Official}},
+        {"PopisNov.txt", {Check, Sidc, InterSol}},
+        {"InterSolAdresa.txt", {Check, InterSol}},
+        {"SIDC/Plochy.txt", {Check, Graph}},
+        {"SIDC/tok-10cm.txt", {Check, Graph}},
+        {"SIDC/" + dssn, {Check, Graph}},
+        {"KoronaX/HR1940.csv", {Check, Butterfly}},
+        {"Magneto/" + magneto, {Check, Drawing}},
+    };
+    int runs = 0;
+    for (std::size_t f = 0; f < targets.size(); ++f) {
+        const Target& t = targets[f];
+        if (!fs::is_regular_file(demo / t.file)) {
+            ADD_FAILURE() << "the demo has no " << t.file;
+            continue;
+        }
+        for (const Damage d : Damages) {
+            const fs::path dir = tmp.path() / "dir";
+            const fs::path out = tmp.path() / "out";
+            fs::remove_all(dir);
+            fs::remove_all(out);
+            fs::create_directory(out);
+            fs::copy(demo, dir, fs::copy_options::recursive);
+            damage(dir / t.file, d, static_cast<unsigned>(f * 7 + static_cast<int>(d)));
+            const std::size_t turn = f + static_cast<std::size_t>(d);
+            {
+                const std::string args =
+                    expand(t.commands[turn % t.commands.size()], dir, out, month);
+                const std::string what = t.file + " " + nameOf(d) + ": " + args;
+                const Snapshot before = snapshot(dir);
+                const CommandRun r = run(args, tmp.path() / "err.txt");
+                ++runs;
+                ASSERT_TRUE(r.status == 0 || r.status == 1) << what << "\n" << r.err;
+                if (r.status == 1) {
+                    EXPECT_TRUE(r.err.rfind("heliokres-cli: ", 0) == 0 ||
+                                r.err.find("\nheliokres-cli: ") != std::string::npos)
+                        << what << "\n"
+                        << r.err;
+                }
+                // What changed is what the command names as written.
+                const Snapshot after = snapshot(dir);
+                for (const auto& [rel, content] : after) {
+                    const auto was = before.find(rel);
+                    if (was != before.end() && was->second == content) continue;
+                    EXPECT_NE(r.out.find(rel), std::string::npos)
+                        << what << ": " << rel << " changed without being named\n"
+                        << r.out;
+                }
+                for (const auto& [rel, content] : before)
+                    EXPECT_TRUE(after.count(rel)) << what << ": " << rel << " was removed";
+            }
+        }
+    }
+    EXPECT_EQ(runs, static_cast<int>(targets.size() * Damages.size()));
+}
+
+} // namespace
