@@ -115,13 +115,6 @@ TEST(SidcReport, WideValuesPrintAllTheirDigits) {
     EXPECT_EQ(SidcDayLine(2, z, live), "02 1200 0 04 1000 1040 04 1000 1040 00 000 000 00 000 000");
 }
 
-TEST(CvReport, WorkedExampleDayLine) {
-    const TZaznam z = Kresba("05.02.2001", 705, {{"Dao"}, {"Cso"}, {"Axx", 1, 0, Jih}}, 2);
-    const TSouhrn live = LiveDailyValues(z);
-    EXPECT_EQ("  05  " + CvDayTail(z, live.CVSev + live.CVJih),
-              "  05    031  07:05  2    DAO CSO AXX ");
-}
-
 TEST(CvReport, WholeFile) {
     const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
                                        februaryFirst, "Novák, Jan", stationData());
