@@ -14,6 +14,7 @@
 #include "records/exports.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "tests_support/records.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -22,18 +23,11 @@ namespace {
 
 constexpr std::uint16_t CentrePacked = 128; // angle 1 degree, distance 0
 
-TZaznam makeRecord(const char* datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    return z;
-}
+TZaznam makeRecord(const char* datum, std::uint16_t cas) { return test_records::Record(datum, cas); }
 
 TSkupina& addGroup(TZaznam& z, const char* typ, int cislo, int plocha = 0, int mals = 0) {
-    TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
+    TSkupina& s = test_records::AddGroup(z, typ, 0, 0, plocha, 0);
     s.CSk2 = static_cast<std::uint16_t>(cislo);
-    s.Plocha = static_cast<std::uint16_t>(plocha);
     s.MalS = static_cast<std::uint16_t>(mals);
     return s;
 }

@@ -7,15 +7,14 @@
 
 #include "records/polomer.h"
 #include "records/record_list.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 
 namespace {
 
 TZaznam record(const char* datum, std::uint16_t cas, std::uint16_t cislo = 0) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
+    TZaznam z = test_records::Record(datum, cas);
     z.CisloZakresu = cislo;
     return z;
 }
