@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReducedJulianDay, ExactHalfDays) {
     EXPECT_EQ(ReducedJulianDay(1989, 1, 1), 47527.5f);
-    // The other dates are in the reference rows above. Across the end of February of a leap and a century year.
+    // The other dates are in the reference rows above. Across the end of
+    // February of a leap and a century year.
     EXPECT_EQ(ReducedJulianDay(2000, 3, 1) - ReducedJulianDay(2000, 2, 28), 2.0f);
     EXPECT_EQ(ReducedJulianDay(2100, 3, 1) - ReducedJulianDay(2100, 2, 28), 1.0f);
 }
