@@ -184,13 +184,9 @@ TEST(ClickReadout, TextCutToFiveCharacters) {
     EXPECT_EQ(ClickReadoutText({0, 5.04, 7.0}), "7.0 , 5.0");
 }
 
-TEST(AngularDistance, ZeroAtTheStartPoint) {
-    const DiskOffset start{57.3, -120.2};
-    EXPECT_EQ(AngularDistance(start, start, 218.75), 0.0);
-}
-
-TEST(AngularDistance, FromTheCentre) {
+TEST(AngularDistance, FromTheStartPoint) {
     const double rs = 218.75;
+    EXPECT_EQ(AngularDistance({57.3, -120.2}, {57.3, -120.2}, rs), 0.0);
     EXPECT_NEAR(AngularDistance({0, 0}, {rs / 2, 0}, rs), 30.0, 0.001);
     EXPECT_NEAR(AngularDistance({0, rs / 2}, {0, 0}, rs), 30.0, 0.001);
     // A start outside the disk reads as the limb instead of failing.

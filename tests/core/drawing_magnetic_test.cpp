@@ -47,8 +47,7 @@ TEST_P(MagneticMapRead, BoundedToTheBuffer) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(Sizes, MagneticMapRead,
-                         testing::Values(ReadCase{"Small", 10, false, 10, false},
-                                         ReadCase{"OddLastByteIgnored", 10, true, 10, false},
+                         testing::Values(ReadCase{"OddLastByteIgnored", 10, true, 10, false},
                                          ReadCase{"ExactlyTheBuffer", 50002, false, 50002, false},
                                          ReadCase{"LongerFileCut", 60000, false, 50002, true},
                                          ReadCase{"Empty", 0, false, 0, false}),
@@ -68,21 +67,14 @@ TEST(MagneticMapName, TwoDigitYearMonthDay) {
 const Date epoch{2000, 1, 1};
 constexpr std::uint16_t centreColumn = 213 << 7;
 
-TEST(MagneticOverlay, CentrePixelAndBrightness) {
+TEST(MagneticOverlay, CentrePixelAndBrightnessKeepsTheLowByte) {
     const Ephemeris e = SolarEphemeris(epoch, 1200);
     // Two header words, a word that is no row marker, then the pixel, then 0.
-    const std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 10, 0};
+    const std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 63, 0};
     const auto pixels = MagneticOverlay(words, epoch, e);
     ASSERT_EQ(pixels.size(), 1u); // the closing 0 lies off the disk
     EXPECT_EQ(pixels[0].x, 280);
     EXPECT_EQ(pixels[0].y, 280);
-    EXPECT_EQ(pixels[0].c, 10 * 8 + 80);
-}
-
-TEST(MagneticOverlay, BrightnessKeepsTheLowByte) {
-    const Ephemeris e = SolarEphemeris(epoch, 1200);
-    const auto pixels = MagneticOverlay({7, 7, 5, centreColumn | 63, 0}, epoch, e);
-    ASSERT_EQ(pixels.size(), 1u);
     EXPECT_EQ(pixels[0].c, (63 * 8 + 80) & 0xFF);
 }
 

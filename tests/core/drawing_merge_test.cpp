@@ -69,15 +69,6 @@ TEST(MergeRead, MissingFileThrows) {
     EXPECT_THROW(ReadRecordsForMerge(dir.path() / "none.dat"), std::runtime_error);
 }
 
-TEST(MergeAppend, TwoFilesWithoutDuplicates) {
-    const auto store = records({"01.03.2014", "03.03.2014"});
-    const auto added = records({"02.03.2014", "04.03.2014"});
-    const auto mask = DuplicateDateMask(store, added);
-    EXPECT_EQ(std::count(mask.begin(), mask.end(), true), 0);
-    EXPECT_EQ(datesOf(RecordsToAppend(store, added, true)), datesOf(added));
-    EXPECT_EQ(datesOf(RecordsToAppend(store, added, false)), datesOf(added));
-}
-
 TEST(MergeAppend, DuplicatesAreDatesRegardlessOfTimeAndFormat) {
     auto store = records({"01.03.2014", "03.03.2014", "03.03.2014"});
     std::vector<TZaznam> added = {Record("1.3.2014", 800), Record("03.03.2014", 1500),

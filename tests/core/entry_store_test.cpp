@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/entry_fixtures.h"
-#include "entry/entry_load.h"
 #include "records/record_file.h"
 #include "records/session.h"
 #include "tests_support/temp_dir.h"
@@ -55,24 +54,6 @@ TEST_F(EntryStore, NewDrawingLandsInDateOrderWithItsSummary) {
     EXPECT_EQ(stored.Souhrn.gSev + stored.Souhrn.gJih, 1);
     EXPECT_EQ(stored.Souhrn.fSev + stored.Souhrn.fJih, 3);
     EXPECT_EQ(stored.CisloZakresu, 114);
-}
-
-// A correction that changes the date moves the record, and the current
-// index follows it.
-TEST_F(EntryStore, CorrectionThatMovesARecord) {
-    session.selectRecord(1);
-    EntrySettings settings{session.PolomerKresby(), false, true};
-    EntryForm f = OpenEntryForm(EntryMode::Correction, session.AktualniZaznam(), session.records(),
-                                settings, "");
-    f.datum = "25.06.2014";
-    const auto out = ConfirmEntry(f, session.AktualniZaznam(), context(EntryMode::Correction));
-    ASSERT_TRUE(out.record);
-    EXPECT_TRUE(out.dateChanged);
-    session.setWorkingRecord(*out.record);
-    session.storeWorkingRecord(EntryMode::Correction);
-    EXPECT_EQ(datesOnDisk(), (std::vector<std::string>{"10.06.2014", "20.06.2014", "25.06.2014"}));
-    EXPECT_EQ(session.AktualniIndex(), 3);
-    EXPECT_EQ(session.record(3).CisloZakresu, 114);
 }
 
 } // namespace

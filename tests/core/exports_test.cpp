@@ -14,26 +14,19 @@
 #include "records/exports.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "tests_support/records.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using test_records::Record;
 
 namespace {
 
 constexpr std::uint16_t CentrePacked = 128; // angle 1 degree, distance 0
 
-TZaznam makeRecord(const char* datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    return z;
-}
-
 TSkupina& addGroup(TZaznam& z, const char* typ, int cislo, int plocha = 0, int mals = 0) {
-    TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
+    TSkupina& s = test_records::AddGroup(z, typ, 0, 0, plocha, 0);
     s.CSk2 = static_cast<std::uint16_t>(cislo);
-    s.Plocha = static_cast<std::uint16_t>(plocha);
     s.MalS = static_cast<std::uint16_t>(mals);
     return s;
 }
@@ -83,15 +76,15 @@ TEST(ExportTime, HoursAndMinutes) {
 
 TEST(SoubASCI, ByteExactForCentredGroups) {
     std::vector<TZaznam> rs;
-    rs.push_back(makeRecord("15.06.2014", 905)); // L0 167.396, B0 1.028
+    rs.push_back(Record("15.06.2014", 905)); // L0 167.396, B0 1.028
     addGroup(rs.back(), "Dkc", 7, 100, 5);
     TSkupina& b = addGroup(rs.back(), "Bxo", 12, 3);
     b.Pomocna1 = CentrePacked;
     b.Plo1 = 2;
     addGroup(rs.back(), "", 3, 0, 1);
     addGroup(rs.back(), "Bxi", 4, 10);            // a "B" group without auxiliary spot
-    rs.push_back(makeRecord("20.03.2024", 1230)); // no groups: no line
-    rs.push_back(makeRecord("1.1.2000", 1200));   // L0 1.464, B0 -3.016
+    rs.push_back(Record("20.03.2024", 1230)); // no groups: no line
+    rs.push_back(Record("1.1.2000", 1200));   // L0 1.464, B0 -3.016
     addGroup(rs.back(), "Axx", 100, 1);
 
     const std::string text = SoubASCIText(rs);
@@ -115,7 +108,7 @@ TEST(SoubASCI, ByteExactForCentredGroups) {
 TEST(SoubASCI, LatitudeSign) {
     const Date d{2014, 6, 15};
     const Ephemeris e = SolarEphemeris(d, 905);
-    TZaznam z = makeRecord("15.06.2014", 905);
+    TZaznam z = Record("15.06.2014", 905);
     for (const double lat : {-5.4, 5.4}) {
         TSkupina& g = addGroup(z, "Hsx", 1);
         const DiskPolar p = HeliographicToPolar(e, float(e.L0 + 20), float(lat));
@@ -133,9 +126,9 @@ TEST(SoubASCI, LatitudeSign) {
 
 TEST(SoubASCI, UnreadableDateChangesNothing) {
     std::vector<TZaznam> rs;
-    rs.push_back(makeRecord("15.06.2014", 905));
+    rs.push_back(Record("15.06.2014", 905));
     addGroup(rs.back(), "", 1);
-    rs.push_back(makeRecord("31.02.2014", 905));
+    rs.push_back(Record("31.02.2014", 905));
     addGroup(rs.back(), "Axx", 2);
     try {
         SoubASCIText(rs);
@@ -150,15 +143,15 @@ TEST(SoubASCI, UnreadableDateChangesNothing) {
 
 TEST(PolohyFakuli, ByteExactForCentredFields) {
     std::vector<TZaznam> rs;
-    rs.push_back(makeRecord("15.06.2014", 905));
+    rs.push_back(Record("15.06.2014", 905));
     rs.back().Rotace = 2151;
     rs.back().L0 = 167;
     rs.back().PocetFakKresleni = 2;
     rs.back().Skupiny[0].Fakule[0] = CentrePacked;
     rs.back().Skupiny[0].Fakule[3] = CentrePacked; // gaps between vertices are skipped
     // Field 2 has no vertex: longitude -500, latitude 0, listed last.
-    rs.push_back(makeRecord("20.03.2024", 1230)); // no fields: date and time only
-    rs.push_back(makeRecord("01.01.2000", 1200));
+    rs.push_back(Record("20.03.2024", 1230)); // no fields: date and time only
+    rs.push_back(Record("01.01.2000", 1200));
     // L0 of the record 300: a longitude of 1 belongs after 360.
     rs.back().Rotace = 1957;
     rs.back().L0 = 300;
@@ -176,7 +169,7 @@ TEST(PolohyFakuli, ByteExactForCentredFields) {
 
 TEST(PolohyFakuli, FieldsByDecreasingLongitude) {
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905); // L0 167.4
-    TZaznam z = makeRecord("15.06.2014", 905);
+    TZaznam z = Record("15.06.2014", 905);
     z.Rotace = 2151;
     z.L0 = 167;
     z.PocetFakKresleni = 3;
@@ -202,7 +195,7 @@ TEST(ExportFiles, WrittenWhereTheProgramExpectsThem) {
     // A folder copied from Windows in other letter case is used as it is.
     std::filesystem::create_directory(tmp.path() / "csvSoubory");
     const ProgramDir dir(tmp.path());
-    std::vector<TZaznam> rs{makeRecord("15.06.2014", 905)};
+    std::vector<TZaznam> rs{Record("15.06.2014", 905)};
     addGroup(rs.back(), "Axx", 1);
 
     GeometryCache geometry;
@@ -221,7 +214,7 @@ TEST(ExportFiles, FailedExportKeepsThePreviousFile) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
     { std::ofstream(tmp.path() / "SoubASCI.dat", std::ios::binary) << "old"; }
-    std::vector<TZaznam> rs{makeRecord("xx.06.2014", 905)};
+    std::vector<TZaznam> rs{Record("xx.06.2014", 905)};
     GeometryCache geometry;
     geometry.rebuild(rs);
     EXPECT_THROW(WriteSoubASCI(dir, rs, geometry), std::runtime_error);

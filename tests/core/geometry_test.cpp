@@ -47,19 +47,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReducedJulianDay, ExactHalfDays) {
     EXPECT_EQ(ReducedJulianDay(1989, 1, 1), 47527.5f);
-    EXPECT_EQ(ReducedJulianDay(2000, 1, 1), 51544.5f);
-    EXPECT_EQ(ReducedJulianDay(2024, 3, 20), 60389.5f);
-    EXPECT_EQ(ReducedJulianDay(2014, 6, 15), 56823.5f);
-    // Across the end of February of a leap and a century year.
+    // The other dates are in the reference rows above. Across the end of
+    // February of a leap and a century year.
     EXPECT_EQ(ReducedJulianDay(2000, 3, 1) - ReducedJulianDay(2000, 2, 28), 2.0f);
     EXPECT_EQ(ReducedJulianDay(2100, 3, 1) - ReducedJulianDay(2100, 2, 28), 1.0f);
 }
 
 TEST(SolarEphemeris, TimeFractionAcceptsOddMinutes) {
     const Date d{2010, 5, 5};
-    EXPECT_NEAR(EphemerisDays(d, 2359) - EphemerisDays(d, 0), (23 + 59 * 0.016666666) / 24, 1e-9);
-    // 1275 is not a valid time but is read as 12 h and 75 min.
-    EXPECT_NEAR(EphemerisDays(d, 1275) - EphemerisDays(d, 0), (12 + 75 * 0.016666666) / 24, 1e-9);
+    // 1275 is not a valid time but is read as 12 h and 75 min, that is 13:15.
+    EXPECT_NEAR(EphemerisDays(d, 1275), EphemerisDays(d, 1315), 1e-8);
 }
 
 TEST(SolarEphemeris, L0StaysInRangeAndRotationAdvancesOverYears) {

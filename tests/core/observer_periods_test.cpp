@@ -2,16 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "results/observer_periods.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 
 namespace {
 
 TZaznam drawing(const char* datum, const char* observer) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Pozorovatel.setText(observer);
-    return z;
+    return test_records::Record(datum, 1200, observer);
 }
 
 } // namespace

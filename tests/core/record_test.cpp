@@ -16,13 +16,8 @@ using test_records::Record;
 namespace {
 
 void addGroup(TZaznam& z, const char* typ, int poc, int spen, int uhel, int vzd, int plocha = 0, int mals = 0) {
-    TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
-    s.Poc = static_cast<std::uint8_t>(poc);
+    TSkupina& s = test_records::AddGroup(z, typ, uhel, vzd, plocha, poc);
     s.SPen = static_cast<std::uint8_t>(spen);
-    s.Uhel = static_cast<std::uint16_t>(uhel);
-    s.Vzd = static_cast<std::uint16_t>(vzd);
-    s.Plocha = static_cast<std::uint16_t>(plocha);
     s.MalS = static_cast<std::uint16_t>(mals);
 }
 

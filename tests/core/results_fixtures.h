@@ -28,13 +28,8 @@ struct Skupina {
 };
 
 inline void Pridej(TZaznam& z, const Skupina& g) {
-    TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(g.typ);
-    s.Poc = static_cast<std::uint8_t>(g.poc);
+    TSkupina& s = test_records::AddGroup(z, g.typ, g.uhel, g.vzd, g.plocha, g.poc);
     s.SPen = static_cast<std::uint8_t>(g.spen);
-    s.Uhel = static_cast<std::uint16_t>(g.uhel);
-    s.Vzd = static_cast<std::uint16_t>(g.vzd);
-    s.Plocha = static_cast<std::uint16_t>(g.plocha);
     s.MalS = static_cast<std::uint16_t>(g.mals);
 }
 

@@ -218,9 +218,6 @@ TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
     const StartupResult r = run(1080);
     EXPECT_TRUE(r.zvetsitCreated);
     EXPECT_EQ(FileBytes(dir.path() / "Zvetsit.zve"), "120\r\n");
-    EXPECT_EQ(session->ProcentoVelikosti(), 130);
-    EXPECT_EQ(session->tables().Pristroj[1], "Přístroj");
-    EXPECT_EQ(session->tables().DoplnkovaData, std::vector<std::uint8_t>(25000, 0));
     EXPECT_TRUE(r.askDrawingSetting);
     EXPECT_EQ(session->PocetZaznamu(), 1);
     EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);

@@ -8,6 +8,7 @@
 #include "records/record.h"
 #include "records/record_file.h"
 #include "records/zaznam.h"
+#include "tests_support/records.h"
 
 namespace hk::store_test {
 
@@ -15,20 +16,9 @@ namespace hk::store_test {
 // group in the northern hemisphere near the centre.
 inline TZaznam Rec(const std::string& datum, std::uint16_t cas,
                    const std::string& observer = "Novák, Jan") {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    z.Pozorovatel.setText(observer);
+    TZaznam z = test_records::Record(datum, cas, observer);
     z.Stanice.setText("Úpice");
-    for (TSkupina& s : z.Skupiny)
-        s.Typ.setRaw("***");
-    z.PocetSkupin = 1;
-    z.Skupiny[0].Typ.setRaw("Dkc");
-    z.Skupiny[0].Poc = 12;
-    z.Skupiny[0].SPen = 3;
-    z.Skupiny[0].Uhel = 300;
-    z.Skupiny[0].Vzd = 400;
-    z.Skupiny[0].Plocha = 150;
+    test_records::AddGroup(z, "Dkc", 300, 400, 150, 12).SPen = 3;
     return z;
 }
 
