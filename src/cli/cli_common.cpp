@@ -5,9 +5,11 @@
 #include <chrono>
 #include <ostream>
 
+#include "graphs/korona_startup.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
 #include "records/session.h"
+#include "records/startup.h"
 #include "records/startup_files.h"
 #include "text/encoding.h"
 
@@ -62,6 +64,21 @@ void LoadRecords(Session& session, std::ostream& err) {
         err << w << "\n";
 }
 
+void StartSession(Session& session, std::ostream& err) {
+    if (!session.dir.exists("datax.dat"))
+        throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
+    constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
+    StartupHooks hooks;
+    hooks.loadCorona = LoadKoronaAtStartup;
+    try {
+        RunStartup(session, ScreenHeight, Today(), hooks);
+    } catch (const std::exception& e) {
+        throw JobError(e.what());
+    }
+    for (const std::string& w : session.warnings())
+        err << w << "\n";
+}
+
 ObserverTable ReadObserverTable(const ProgramDir& dir) {
     for (const char* name : {"pozorovateleP.dat", "ob.dat"}) {
         const std::filesystem::path path = dir.resolve(name);
@@ -86,6 +103,14 @@ void ExpectProgramDirectory(const Args& args) {
 std::string RequireOut(const std::optional<std::string>& out) {
     if (!out) throw UsageError("chybí --out SOUBOR");
     return *out;
+}
+
+std::pair<int, int> ParseSize(const std::string& text, const char* example) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos)
+        throw UsageError(std::string("--size čeká ŠÍŘKAxVÝŠKA, např. ") + example);
+    return {ParseInt(text.substr(0, x), "--size", 200, 8000),
+            ParseInt(text.substr(x + 1), "--size", 200, 8000)};
 }
 
 } // namespace hk::cli

@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "geometry/calendar.h"
@@ -57,6 +58,10 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument);
 // Loads datax.dat of the session's directory (JobError when there is none)
 // and prints the load's warnings on `err`.
 void LoadRecords(Session& session, std::ostream& err);
+// Runs the desktop program's start-up (with the corona) on the session's
+// directory, for the pictures that draw the start-up tables; JobError when
+// datax.dat is missing or the start-up fails; the warnings go to `err`.
+void StartSession(Session& session, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
 // start-up reads it; empty when neither file exists.
 ObserverTable ReadObserverTable(const ProgramDir& dir);
@@ -75,5 +80,8 @@ inline int ParseInt(const std::string& text, const char* what, int min, int max)
 void ExpectProgramDirectory(const Args& args);
 // The value of --out; UsageError when it was not given.
 std::string RequireOut(const std::optional<std::string>& out);
+// The width and height of --size "WxH", each 200..8000; UsageError naming
+// `example` otherwise.
+std::pair<int, int> ParseSize(const std::string& text, const char* example);
 
 } // namespace hk::cli

@@ -23,14 +23,10 @@ namespace hk::cli {
 
 namespace {
 
-constexpr int CliScreenHeight = 1024;
-
-QSize parseSize(const std::string& text) {
-    const std::size_t x = text.find('x');
-    if (x == std::string::npos) throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. 1200x800");
-    return QSize(ParseInt(text.substr(0, x), "--size", 200, 8000),
-                 ParseInt(text.substr(x + 1), "--size", 200, 8000));
+QSize sizeOf(std::pair<int, int> wh) {
+    return QSize(wh.first, wh.second);
 }
+
 
 } // namespace
 
@@ -51,7 +47,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     RequireOut(outFile);
-    const QSize client = size ? parseSize(*size) : QSize(1200, 800);
+    const QSize client = size ? sizeOf(ParseSize(*size, "1200x800")) : QSize(1200, 800);
     if (mode) {
         if (*mode == "spots")
             o.RezimMotylka = 1;
@@ -69,19 +65,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     }
     if (latitudeScale) o.MeritkoSirky = ParseInt(*latitudeScale, "--latitude-scale", 1, 9);
 
-    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
-    if (!ProgramDir(root).exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    Session session(root);
-    StartupHooks hooks;
-    hooks.loadCorona = LoadKoronaAtStartup;
-    try {
-        RunStartup(session, CliScreenHeight, Today(), hooks);
-    } catch (const std::exception& e) {
-        throw JobError(e.what());
-    }
-    for (const std::string& w : session.warnings())
-        err << w << "\n";
+    Session session(ExistingProgramDirectory(args[0]));
+    StartSession(session, err);
     if (o.korona && !session.Korona().present()) {
         err << "Nejsou data pro koronu\n";
         o.korona = false;

@@ -35,24 +35,12 @@ namespace hk::cli {
 
 namespace {
 
-constexpr int CliScreenHeight = 1024;
+QSize sizeOf(std::pair<int, int> wh) {
+    return QSize(wh.first, wh.second);
+}
+
 constexpr int PdfResolution = 300;
 constexpr int MaxRotation = 9999;
-
-int number(const std::string& text, const char* what, int min, int max) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || v < min || v > max)
-        throw UsageError(std::string("neplatná hodnota ") + what + " \"" + text + "\"");
-    return v;
-}
-
-QSize parseSize(const std::string& text) {
-    const std::size_t x = text.find('x');
-    if (x == std::string::npos) throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. 1200x820");
-    return QSize(number(text.substr(0, x), "--size", 200, 8000),
-                 number(text.substr(x + 1), "--size", 200, 8000));
-}
 
 enum class MapKind { Single, Long, High, Two, KoronaGraf, KoronaMotyl };
 
@@ -125,32 +113,21 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) throw UsageError("čekám adresář programu");
     if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
     if (!outFile) throw UsageError("chybí --out SOUBOR");
-    const int R = number(*rotation, "--rotation", 1, MaxRotation);
+    const int R = ParseInt(*rotation, "--rotation", 1, MaxRotation);
     const MapKind kind = parseKind(kindText);
-    const QSize client = size ? parseSize(*size) : QSize(1200, 820);
+    const QSize client = size ? sizeOf(ParseSize(*size, "1200x820")) : QSize(1200, 820);
     if ((korona || magnetosfera) && kind != MapKind::Single)
         throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
 
-    const std::filesystem::path root = ExistingProgramDirectory(args[0]);
-    if (!ProgramDir(root).exists("datax.dat"))
-        throw JobError("V adresáři \"" + root.string() + "\" není soubor datax.dat");
-    Session session(root);
-    StartupHooks hooks;
-    hooks.loadCorona = LoadKoronaAtStartup;
-    try {
-        RunStartup(session, CliScreenHeight, Today(), hooks);
-    } catch (const std::exception& e) {
-        throw JobError(e.what());
-    }
-    for (const std::string& w : session.warnings())
-        err << w << "\n";
+    Session session(ExistingProgramDirectory(args[0]));
+    StartSession(session, err);
 
     GuiApplicationScope gui;
     const auto records = session.records();
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
     const KoronaTable& koronaData = session.Korona();
-    const ProgramDir dir(root);
+    const ProgramDir& dir = session.dir;
     switch (kind) {
     case MapKind::Single: {
         const int s = MapScale(client.height());
