@@ -27,16 +27,22 @@ QString dateText(const std::optional<Date>& d) {
     return d ? QString::fromStdString(FormatDatum(*d)) : QString();
 }
 
-} // namespace
-
-void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& model,
-                     const KoronaViewOptions& options) {
+// A whole view: saved state, clipped to `area` with its top-left as the
+// origin, a white background, the view's font.
+void beginView(QPainter& p, const QRect& area, bool antialiased, int fontPixels) {
     p.save();
     p.setClipRect(area);
     p.translate(area.topLeft());
     p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(SansFont(options.fontPixels));
+    p.setRenderHint(QPainter::Antialiasing, antialiased);
+    p.setFont(SansFont(fontPixels));
+}
+
+} // namespace
+
+void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& model,
+                     const KoronaViewOptions& options) {
+    beginView(p, area, false, options.fontPixels);
     if (model.present) {
         // Each profile covers the ones above it, so the stack reads as a
         // relief of the limb.
@@ -71,12 +77,7 @@ void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& mode
 
 void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& model,
                       const KoronaMotylOptions& options) {
-    p.save();
-    p.setClipRect(area);
-    p.translate(area.topLeft());
-    p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(SansFont(options.fontPixels));
+    beginView(p, area, false, options.fontPixels);
     // Column j (rotation 1145 + j) at x = (45 + j) + 50, one pixel a
     // rotation, as the butterfly diagram places its corona columns.
     const int x0 = 45 + 50 - options.sx;
@@ -107,12 +108,7 @@ void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& mo
 
 void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
                     const KoronaViewOptions& options) {
-    p.save();
-    p.setClipRect(area);
-    p.translate(area.topLeft());
-    p.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setFont(SansFont(options.fontPixels));
+    beginView(p, area, true, options.fontPixels);
     const QPointF c(area.width() / 2.0, area.height() / 2.0);
     const double R = std::min(area.width(), area.height()) * 0.26;
     // The day's largest value reaches 0.45 R above the limb.
