@@ -105,12 +105,14 @@ std::string RequireOut(const std::optional<std::string>& out) {
     return *out;
 }
 
-std::pair<int, int> ParseSize(const std::string& text, const char* example) {
-    const std::size_t x = text.find('x');
+std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height) {
+    if (!text) return {width, height};
+    const std::size_t x = text->find('x');
     if (x == std::string::npos)
-        throw UsageError(std::string("--size čeká ŠÍŘKAxVÝŠKA, např. ") + example);
-    return {ParseInt(text.substr(0, x), "--size", 200, 8000),
-            ParseInt(text.substr(x + 1), "--size", 200, 8000)};
+        throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. " + std::to_string(width) + "x" +
+                         std::to_string(height));
+    return {ParseInt(text->substr(0, x), "--size", 200, 8000),
+            ParseInt(text->substr(x + 1), "--size", 200, 8000)};
 }
 
 } // namespace hk::cli

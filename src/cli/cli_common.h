@@ -80,8 +80,8 @@ inline int ParseInt(const std::string& text, const char* what, int min, int max)
 void ExpectProgramDirectory(const Args& args);
 // The value of --out; UsageError when it was not given.
 std::string RequireOut(const std::optional<std::string>& out);
-// The width and height of --size "WxH", each 200..8000; UsageError naming
-// `example` otherwise.
-std::pair<int, int> ParseSize(const std::string& text, const char* example);
+// The width and height of --size "WxH", each 200..8000 (the default size
+// without the option); UsageError naming the default otherwise.
+std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height);
 
 } // namespace hk::cli

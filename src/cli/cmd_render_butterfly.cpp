@@ -21,15 +21,6 @@
 
 namespace hk::cli {
 
-namespace {
-
-QSize sizeOf(std::pair<int, int> wh) {
-    return QSize(wh.first, wh.second);
-}
-
-
-} // namespace
-
 int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     const auto outFile = TakeOption(args, "--out");
@@ -47,7 +38,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     RequireOut(outFile);
-    const QSize client = size ? sizeOf(ParseSize(*size, "1200x800")) : QSize(1200, 800);
+    const auto [width, height] = ParseSize(size, 1200, 800);
+    const QSize client(width, height);
     if (mode) {
         if (*mode == "spots")
             o.RezimMotylka = 1;

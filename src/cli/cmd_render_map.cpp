@@ -35,10 +35,6 @@ namespace hk::cli {
 
 namespace {
 
-QSize sizeOf(std::pair<int, int> wh) {
-    return QSize(wh.first, wh.second);
-}
-
 constexpr int PdfResolution = 300;
 constexpr int MaxRotation = 9999;
 
@@ -115,7 +111,8 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (!outFile) throw UsageError("chybí --out SOUBOR");
     const int R = ParseInt(*rotation, "--rotation", 1, MaxRotation);
     const MapKind kind = parseKind(kindText);
-    const QSize client = size ? sizeOf(ParseSize(*size, "1200x820")) : QSize(1200, 820);
+    const auto [width, height] = ParseSize(size, 1200, 820);
+    const QSize client(width, height);
     if ((korona || magnetosfera) && kind != MapKind::Single)
         throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
 
