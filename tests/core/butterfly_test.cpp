@@ -181,19 +181,22 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     block[1] = 255;
     block[2] = 128 - 15;
     block[3] = 128 + 100; // 100 degrees: never drawn
-    block[15000] = 255;
-    block[15001] = 128 + 5;
-    block[20001] = 128 + 9;
+    block[15000] = 128 + 5; // the faculae part starts with a field of 1266
+    block[20000] = 128 + 7;
+    block[15001] = 255;
+    block[15002] = 128 + 6;
+    block[20002] = 128 + 9;
     const DoplnkovaRotace d = DecodeDoplnkovaData(block);
     ASSERT_TRUE(d.present);
-    ASSERT_EQ(d.skvrny.size(), 2u); // the zero bytes after the data are no latitudes
+    ASSERT_EQ(d.skvrny.size(), 2u); // neither the zero bytes nor the faculae are latitudes
     EXPECT_EQ(d.skvrny[0].rotace, 1266);
     EXPECT_EQ(d.skvrny[0].sirka, 10);
     EXPECT_EQ(d.skvrny[1].rotace, 1267);
     EXPECT_EQ(d.skvrny[1].sirka, -15);
-    ASSERT_FALSE(d.fakule.empty());
-    EXPECT_EQ(d.fakule[0].rotace, 1267);
-    EXPECT_EQ(d.fakule[0].horni - 128, 9);
+    ASSERT_EQ(d.fakule.size(), 2u);
+    EXPECT_EQ(d.fakule[0].rotace, 1266);
+    EXPECT_EQ(d.fakule[1].rotace, 1267);
+    EXPECT_EQ(d.fakule[1].horni - 128, 9);
     block[0] = 0;
     EXPECT_FALSE(DecodeDoplnkovaData(block).present);
 }

@@ -138,6 +138,14 @@ TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
     EXPECT_EQ(m.faculae[0].size(), 3u);
     EXPECT_LT(m.faculae[0][0].y, m.gridTop + (m.gridBottom - m.gridTop) / 2); // the northern field
     EXPECT_EQ(m.faculaeCentres.size(), 2u); // centres know no validity
+    // A centre lies at the mean of its field's vertices (8 pixels a degree here).
+    const SynopticMap big = mapOf({z}, z.Rotace + 1, 64);
+    ASSERT_EQ(big.faculae.size(), 1u);
+    double x = 0, y = 0;
+    for (const MapPoint& p : big.faculae[0])
+        x += p.x, y += p.y;
+    EXPECT_NEAR(big.faculaeCentres[0].x, x / big.faculae[0].size(), 1.5);
+    EXPECT_NEAR(big.faculaeCentres[0].y, y / big.faculae[0].size(), 1.5);
 }
 
 TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap) {

@@ -48,6 +48,10 @@ TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayE
     EXPECT_EQ(s.grid.cells, expected);
     EXPECT_EQ(ObserversCsv(s.grid).text.substr(0, 24), " ;2001;2002;2003;Suma;\r\n");
     EXPECT_TRUE(BuildObserverStatistics(records, {"", "Novák, Jan"}).zadnyPozorovatel);
+    // Without a readable date there is no year column, only the sums.
+    const std::vector<TZaznam> undated = {od("31.02.2003", "Novák, Jan")};
+    EXPECT_EQ(BuildObserverStatistics(undated, {"Novák, Jan"}).grid.cells[0],
+              (std::vector<std::string>{"", "Suma"}));
 }
 
 TEST(ZonePositions, BoundsAndTheCentralMeridianCountNowhere) {
@@ -248,6 +252,29 @@ TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
         }
     Zvlastni(records[0]);
     EXPECT_EQ(BuildGroupEvolution(records, GeometryCache::of(records), rotation).rowCount(), 1u);
+}
+
+TEST(GroupEvolution, AGroupSeenEarlyInTheNextRotationBelongsToItOnlyBelowLongitude90) {
+    // Rotation 2027: 10.03.2005 (L0 192); 29.03.2005 already lies in 2028
+    // with L0 301, so a group at its central meridian (longitude about 301)
+    // is a group of 2028, not one seen again at the end of 2027.
+    std::vector<TZaznam> records;
+    for (const char* datum : {"10.03.2005", "29.03.2005"}) {
+        TZaznam z = Record(datum, 1200);
+        const Ephemeris e = *RecordEphemeris(z);
+        z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
+        z.L0 = static_cast<std::uint16_t>(e.L0);
+        Pridej(z, {"Cso", 3, 0, 0, 100, 30});
+        z.Skupiny[0].CSk2 = static_cast<std::uint8_t>(records.empty() ? 5 : 6);
+        records.push_back(z);
+    }
+    ASSERT_EQ(records[1].Rotace, 2028);
+    ASSERT_GT(records[1].L0, 270);
+    const ResultsGrid g = BuildGroupEvolution(records, GeometryCache::of(records), 2027);
+    ASSERT_EQ(g.rowCount(), 3u);
+    EXPECT_EQ(g.cells[1][5], "3  Cso  15");
+    EXPECT_EQ(g.cells[0][6], "");
+    EXPECT_EQ(g.cells[2][6], "");
 }
 
 TEST(OfficialSheet, HandWorkedMonth) {
