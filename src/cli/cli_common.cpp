@@ -8,6 +8,7 @@
 #include "graphs/korona_startup.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
+#include "results/obecna_data.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
@@ -94,6 +95,16 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
         return table;
     }
     return {};
+}
+
+void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err) {
+    if (const auto warning = NotAFileWarning(dir.resolve(name))) err << *warning << "\n";
+}
+
+ObecnaData ReadReportData(const ProgramDir& dir, std::ostream& err) {
+    WarnIfNotAFile(dir, ObecdataSoubor, err);
+    WarnIfNotAFile(dir, PopisNovSoubor, err);
+    return ReadObecnaData(dir);
 }
 
 void ExpectProgramDirectory(const Args& args) {

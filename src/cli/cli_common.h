@@ -7,12 +7,14 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "geometry/calendar.h"
 
 namespace hk {
+struct ObecnaData;
 class ObserverTable;
 class ProgramDir;
 class Session;
@@ -65,6 +67,12 @@ void StartSession(Session& session, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
 // start-up reads it; empty when neither file exists.
 ObserverTable ReadObserverTable(const ProgramDir& dir);
+// Names on `err` a side file of the directory that exists but is not a
+// file (a folder, a FIFO): the reader takes it as missing.
+void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err);
+// Obecdata.dat with PopisNov.txt, as the reports read them, with the
+// warning above for either.
+ObecnaData ReadReportData(const ProgramDir& dir, std::ostream& err);
 
 // The checks the picture commands share, in the order they make them.
 // A whole decimal number within [min, max]; UsageError "neplatná hodnota

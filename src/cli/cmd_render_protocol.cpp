@@ -95,7 +95,7 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
 
     const ChooseMonthResult month = ChooseMonth(session.records(), args[1]);
     if (!month.first) throw JobError(month.message.value_or(""));
-    const ObecnaData obecna = ReadObecnaData(session.dir);
+    const ObecnaData obecna = ReadReportData(session.dir, err);
     const ProtocolData data = BuildProtocolData(session.records(), *month.first, obecna);
     const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Vlastni;
 

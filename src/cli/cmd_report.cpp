@@ -92,9 +92,10 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
     LoadRecords(session, err);
-    const ObecnaData data = ReadObecnaData(session.dir);
+    const ObecnaData data = ReadReportData(session.dir, err);
 
     if (kind == "intersol") {
+        WarnIfNotAFile(session.dir, InterSolAdresaSoubor, err);
         writeIntersol({session, data, 0, out}, args[2], *observer, number);
         return 0;
     }

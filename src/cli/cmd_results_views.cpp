@@ -138,7 +138,7 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
             metoda = MetodaVizualne;
         else if (method && *method != "projekce")
             throw UsageError("volba --method čeká projekce nebo vizualne");
-        const ObecnaData data = ReadObecnaData(session.dir);
+        const ObecnaData data = ReadReportData(session.dir, err);
         if (!data.ObecnaDataZadana) throw JobError(std::string(NejsouObecnaData));
         const OfficialFields fields = OfficialFieldsFrom(data, metoda);
         if (const auto refused = CheckOfficialFields(fields)) throw JobError(*refused);

@@ -69,6 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2, "řídicí znak"},
         HostileCase{"MonthWithAFifthYearDigit", demo, "report sidc DIR 6.20251", 1,
                     "Špatně zadaný měsíc"},
+        // A FIFO for the instrument data is named, not taken as a missing file
+        // (before the month, which lies before the archive, is refused).
+        HostileCase{"ReportWithAFifoForTheInstrumentData",
+                    [](const auto& d) {
+                        demo(d);
+                        std::filesystem::remove(d / "Obecdata.dat");
+                        ASSERT_EQ(::mkfifo((d / "Obecdata.dat").c_str(), 0600), 0);
+                    },
+                    "report own DIR 1.1990", 1, "Obecdata.dat\" není obyčejný soubor"},
         HostileCase{"ReversedRange", nullptr, "ephemeris --from 02.01.2025 --to 01.01.2025", 1,
                     "je až po datu"},
         HostileCase{"FindDiskOnAFifo",

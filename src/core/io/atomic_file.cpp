@@ -61,6 +61,14 @@ const char* kindOf(mode_t mode) {
 
 } // namespace
 
+std::optional<std::string> NotAFileWarning(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto st = std::filesystem::status(path, ec);
+    if (std::filesystem::is_regular_file(st)) return std::nullopt;
+    if (!std::filesystem::exists(st)) return std::nullopt;
+    return "Soubor \"" + path.string() + "\" není obyčejný soubor; nepoužije se.";
+}
+
 bool IsOwnTempFileName(std::string_view name) {
     if (name.size() <= TempFileSuffix.size() || !name.ends_with(TempFileSuffix)) return false;
     name.remove_suffix(TempFileSuffix.size());

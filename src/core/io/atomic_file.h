@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,6 +41,11 @@ std::vector<std::string> FindOldTempFiles(const std::filesystem::path& folder);
 struct FileTooLarge : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// The start-up list's warning for a name that exists but is not a regular
+// file (a folder, a FIFO, a device): such a side file is not used. Empty
+// for a regular file and for a missing one.
+std::optional<std::string> NotAFileWarning(const std::filesystem::path& path);
 
 // Reads a whole file; throws std::runtime_error with a Czech message naming
 // the file when it is not a regular file or cannot be read, FileTooLarge

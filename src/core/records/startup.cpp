@@ -16,10 +16,8 @@ namespace {
 // device) is not read, with a warning, and never replaced.
 bool isFile(Session& s, const std::filesystem::path& p) {
     std::error_code ec;
-    const auto st = std::filesystem::status(p, ec);
-    if (std::filesystem::is_regular_file(st)) return true;
-    if (std::filesystem::exists(st))
-        s.addWarning("Soubor \"" + p.string() + "\" není obyčejný soubor; nepoužije se.");
+    if (std::filesystem::is_regular_file(p, ec)) return true;
+    if (auto warning = NotAFileWarning(p)) s.addWarning(std::move(*warning));
     return false;
 }
 
