@@ -71,6 +71,7 @@ void StartSession(Session& session, std::ostream& err) {
     constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
     StartupHooks hooks;
     hooks.loadCorona = LoadKoronaAtStartup;
+    hooks.readOnly = true; // a picture command changes nothing in the directory
     try {
         RunStartup(session, ScreenHeight, Today(), hooks);
     } catch (const std::exception& e) {

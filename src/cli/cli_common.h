@@ -61,8 +61,9 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument);
 // and prints the load's warnings on `err`.
 void LoadRecords(Session& session, std::ostream& err);
 // Runs the desktop program's start-up (with the corona) on the session's
-// directory, for the pictures that draw the start-up tables; JobError when
-// datax.dat is missing or the start-up fails; the warnings go to `err`.
+// directory without writing to it, for the pictures that draw the start-up
+// tables; JobError when datax.dat is missing or the start-up fails; the
+// warnings go to `err`.
 void StartSession(Session& session, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
 // start-up reads it; empty when neither file exists.

@@ -2,8 +2,10 @@
 // drawing setting and the program directory.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 #include "core/store_fixtures.h"
 #include "records/program_dir.h"
@@ -291,6 +293,28 @@ TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     const StartupResult again = run();
     EXPECT_FALSE(again.obRenamed);
     EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);
+}
+
+TEST_F(Startup, ReadOnlyStartupLeavesTheDirectoryAsItWas) {
+    writeFile(dir.path() / "ob.dat", "3,Adam Petr,,Praha,11000,\r\n");
+    const auto stale = dir.path() / "datax.dat.5.heliokres-tmp";
+    writeFile(stale, "x");
+    std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() -
+                                                std::chrono::hours(1));
+    auto names = [this] {
+        std::set<std::string> n;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            n.insert(e.path().filename().string());
+        return n;
+    };
+    const auto before = names();
+    Session s(dir.path());
+    StartupHooks hooks;
+    hooks.readOnly = true;
+    const StartupResult r = RunStartup(s, 1080, Today, hooks);
+    EXPECT_EQ(s.TabulkaPozorovatelu().size(), 1); // read all the same
+    EXPECT_FALSE(r.obRenamed || r.zvetsitCreated);
+    EXPECT_EQ(names(), before);
 }
 
 TEST_F(Startup, PozorovatelePWinsOverObDat) {

@@ -75,7 +75,7 @@ void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt)
     }
 }
 
-void readSizeFactor(Session& s, StartupTables& t, StartupResult& result) {
+void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     t.FaktorZvetseni = DefaultFaktorZvetseni;
     if (isFile(s, path)) {
@@ -89,6 +89,7 @@ void readSizeFactor(Session& s, StartupTables& t, StartupResult& result) {
         return;
     }
     if (existsAtAll(path)) return; // not a file: warned above, left as it is
+    if (readOnly) return;
     try {
         WriteFileAtomic(path, FormatNumber(DefaultFaktorZvetseni * 100, "0") + "\r\n");
         result.zvetsitCreated = true;
@@ -134,7 +135,23 @@ std::vector<std::string> textLines(Session& s, const std::filesystem::path& path
     return lines;
 }
 
-void readObservers(Session& s, StartupTables& t, StartupResult& result) {
+// The old observer file is read once; its lines are written to
+// pozorovatelep.dat the next time the table is saved.
+void renameOldObservers(Session& s, const std::filesystem::path& old, StartupResult& result) {
+    const std::filesystem::path renamed = s.dir.resolve("ob-původní.dat");
+    std::error_code ec;
+    if (std::filesystem::exists(renamed, ec)) {
+        s.addWarning("Soubor ob.dat nebyl přejmenován: ob-původní.dat již existuje.");
+    } else {
+        std::filesystem::rename(old, renamed, ec);
+        if (ec)
+            s.addWarning("Soubor ob.dat nelze přejmenovat: " + ec.message());
+        else
+            result.obRenamed = true;
+    }
+}
+
+void readObservers(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
     const std::filesystem::path old = s.dir.resolve("ob.dat");
     t.PozorovateleText.clear();
@@ -142,19 +159,7 @@ void readObservers(Session& s, StartupTables& t, StartupResult& result) {
         t.PozorovateleText = textLines(s, current);
     } else if (isFile(s, old)) {
         t.PozorovateleText = textLines(s, old);
-        // The old file is read once; its lines are written to
-        // pozorovatelep.dat the next time the table is saved.
-        const std::filesystem::path renamed = s.dir.resolve("ob-původní.dat");
-        std::error_code ec;
-        if (std::filesystem::exists(renamed, ec)) {
-            s.addWarning("Soubor ob.dat nebyl přejmenován: ob-původní.dat již existuje.");
-        } else {
-            std::filesystem::rename(old, renamed, ec);
-            if (ec)
-                s.addWarning("Soubor ob.dat nelze přejmenovat: " + ec.message());
-            else
-                result.obRenamed = true;
-        }
+        if (!readOnly) renameOldObservers(s, old, result);
     }
     t.TabulkaPozorovatelu = ObserverTable::parse(t.PozorovateleText);
     t.TabulkaPozorovatelu.SeradPodleJmena();
@@ -187,9 +192,9 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
     StartupResult result;
     s.takeWarnings();
     StartupTables t;
-    removeStaleTempFiles(s, startedAt);
+    if (!hooks.readOnly) removeStaleTempFiles(s, startedAt);
 
-    readSizeFactor(s, t, result);
+    readSizeFactor(s, t, result, hooks.readOnly);
     t.ProcentoVelikosti = SizePercentage(screenHeight, t.FaktorZvetseni);
 
     const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
@@ -207,7 +212,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
 
     if (hooks.loadCorona) hooks.loadCorona(s);
     readOutsideSeries(s, t, today);
-    readObservers(s, t, result);
+    readObservers(s, t, result, hooks.readOnly);
     warnLaterSideFiles(s);
     s.setTables(std::move(t));
     if (hooks.computeAsymmetry) hooks.computeAsymmetry(s);

@@ -14,6 +14,10 @@ namespace hk {
 struct StartupHooks {
     std::function<void(Session&)> loadCorona;       // after the records
     std::function<void(Session&)> computeAsymmetry; // after the outside series
+    // For commands that only read the directory (the CLI's pictures): no
+    // Zvetsit.zve is created, ob.dat is not renamed (nothing would save its
+    // lines again) and no temporary file is removed.
+    bool readOnly = false;
 };
 
 struct StartupResult {
