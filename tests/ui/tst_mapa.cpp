@@ -20,9 +20,9 @@
 #include <QTimer>
 #include <QToolBar>
 #include <filesystem>
-#include <fstream>
 
 #include "demo/demo.h"
+#include "io/atomic_file.h"
 #include "maps/map_dates.h"
 #include "ui/mapa.h"
 #include "ui/support/frame_fixture.h"
@@ -48,11 +48,6 @@ bool bila(const QImage& img, const QRect& r) {
         for (int x = r.left(); x <= r.right(); x += 3)
             if (img.pixel(x, y) != qRgb(255, 255, 255)) return false;
     return true;
-}
-
-std::string obsah(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 } // namespace
@@ -93,8 +88,7 @@ class TestMapa : public QObject {
 
     void init() {
         f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
-        fs::copy(demo_.path(), f_->dir.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        f_->copyIn(demo_.path());
         QVERIFY(f_->start());
         installMapa(*f_->hlavni);
         f_->hlavni->show();
@@ -192,11 +186,9 @@ class TestMapa : public QObject {
         QVERIFY(list->isVisible());
         QCOMPARE(list->currentRow(), w_->vybrana());
         const int k = 5;
-        const QRect bunka = list->visualItemRect(list->item(k));
         list->scrollToItem(list->item(k));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(k)).center());
-        Q_UNUSED(bunka);
         QCOMPARE(w_->vybrana(), k);
         QCOMPARE(w_->rotace(), w_->rotationIndex().rotations()[k]);
         QVERIFY(!list->isVisible());
@@ -327,20 +319,17 @@ class TestMapa : public QObject {
     void summationWritesMagnDatAndCancelKeepsIt() {
         w_->dnes = [] { return Date{2015, 1, 1}; };
         const fs::path magn = f_->path("magn.dat");
-        {
-            std::ofstream o(magn, std::ios::binary);
-            o << "stary obsah";
-        }
+        WriteFileAtomic(magn, "stary obsah");
         // Cancelled while it runs: the old file stays.
         QTimer::singleShot(0, w_, [this] {
             if (auto* d = w_->findChild<QProgressDialog*>(QStringLiteral("Pocita"))) d->cancel();
         });
         QTest::keyClick(w_->platno(), Qt::Key_P);
-        QCOMPARE(obsah(magn), std::string("stary obsah"));
+        QCOMPARE(ReadWholeFile(magn), std::string("stary obsah"));
         QVERIFY(f_->zpravy.zpravy.isEmpty());
 
         QTest::keyClick(w_->platno(), Qt::Key_P);
-        const std::string nove = obsah(magn);
+        const std::string nove = ReadWholeFile(magn);
         QCOMPARE(nove.size() % 10890, std::size_t(0));
         QVERIFY(nove.size() > 10890 * 100);
         QVERIFY(std::any_of(nove.begin(), nove.end(), [](char c) { return c != 0; }));

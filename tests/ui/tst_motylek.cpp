@@ -44,8 +44,7 @@ class TestMotylek : public QObject {
 
     void init() {
         f_ = std::make_unique<test::Frame>(std::vector<TZaznam>{});
-        fs::copy(demo_.path(), f_->dir.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        f_->copyIn(demo_.path());
         QVERIFY(f_->start());
         installVysledky(*f_->hlavni);
         installMotylek(*f_->hlavni);
