@@ -40,6 +40,12 @@ struct ZakresFrame {
     template <class T> T* child(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
     }
+    // The file dialog answers with `name` in the program's folder.
+    void soubor(const char* name) {
+        w->vybratSoubor = [p = f.path(name)](const QString&) {
+            return QString::fromStdString(p.string());
+        };
+    }
     Frame f;
     ZakresWindow* w = nullptr;
 };
@@ -399,9 +405,7 @@ class TestZakres : public QObject {
         other[1].Datum.setText("05.01.2019");
         other[1].Pozorovatel.setText("Nový, Jan");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("jiny.dat").string());
-        };
+        z.soubor("jiny.dat");
         QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(z.child<QWidget>("slucovani")->isVisible());
         auto* sloucit = z.child<QPushButton>("potvrditpri");
@@ -440,9 +444,7 @@ class TestZakres : public QObject {
         other[0].Cas = 1500; // 01.01.2020 again, another time
         other[2].Datum.setText("20.01.2020");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("jiny.dat").string());
-        };
+        z.soubor("jiny.dat");
         z.w->ukazSlucovani();
         z.child<QPushButton>("vyberpri")->click();
         z.f.zpravy.clear();
@@ -458,18 +460,14 @@ class TestZakres : public QObject {
         ZakresFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("kus.dat").string());
-        };
+        z.soubor("kus.dat");
         z.w->ukazSlucovani();
         z.child<QPushButton>("vyberpri")->click();
         QCOMPARE(z.f.zpravy.zpravy.size(), 1);
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
 
         WriteRecordFile(z.f.path("velky.dat"), DayRecords(1999));
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("velky.dat").string());
-        };
+        z.soubor("velky.dat");
         z.child<QPushButton>("vyberpri")->click();
         QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Lze přidat jen 1999 zakresu !! "));
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
@@ -484,9 +482,7 @@ class TestZakres : public QObject {
         auto other = recordsWithGroup(3);
         addSquareField(other[0]);
         WriteRecordFile(z.f.path("fakule.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("fakule.dat").string());
-        };
+        z.soubor("fakule.dat");
         z.f.zpravy.odpovedi = {true};
         QTest::keyClick(z.w, Qt::Key_F12);
         QCOMPARE(z.f.zpravy.zpravy.last(),
