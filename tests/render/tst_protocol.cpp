@@ -184,7 +184,6 @@ class TestProtocol : public QObject {
         QTest::addColumn<bool>("onePage");
         QTest::newRow("certificate") << ProtocolKind::Sidc << 12 << true;
         QTest::newRow("Czech 12") << ProtocolKind::Vlastni << 12 << true;
-        QTest::newRow("Czech 8") << ProtocolKind::Vlastni << 8 << true;
         QTest::newRow("Czech 24") << ProtocolKind::Vlastni << 24 << false;
         QTest::newRow("Czech 60") << ProtocolKind::Vlastni << 60 << false;
     }

@@ -19,6 +19,7 @@
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 #include "tests_support/pdf_pages.h"
+#include "tests_support/records.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/zakres.h"
 #include "ui/zakres_pomocne.h"
@@ -50,26 +51,19 @@ struct ZakresFrame {
     ZakresWindow* w = nullptr;
 };
 
+// n records of DayRecords, each with group 7 "Dkc" east of the centre.
 std::vector<TZaznam> recordsWithGroup(int n) {
     auto rs = DayRecords(n);
     for (auto& z : rs) {
         for (auto& s : z.Skupiny)
             s.Typ.setText("***");
-        z.PocetSkupin = 1;
-        z.Skupiny[0].Typ.setText("Dkc");
-        z.Skupiny[0].Uhel = 900;
-        z.Skupiny[0].Vzd = 600;
-        z.Skupiny[0].Plocha = 400;
-        z.Skupiny[0].CSk2 = 7;
+        test_records::AddGroup(z, "Dkc", 900, 600, 400, 0).CSk2 = 7;
     }
     return rs;
 }
 
 void addSquareField(TZaznam& z) {
-    TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
-    const int v[4] = {45, 135, 225, 315};
-    for (int j = 0; j < 4; ++j)
-        s.Fakule[j] = PackPosition(v[j], 50);
+    test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
 }
 
 QPoint windowPoint(const ZakresWindow* w, int logicalX, int logicalY) {
