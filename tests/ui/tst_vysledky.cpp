@@ -74,7 +74,6 @@ class TestVysledky : public QObject {
   private slots:
     void initTestCase();
     void vysledkyTwiceOpensOneWindow();
-    void mainWindowStaysWithinTheScreen();
     void menuOfTheWindow();
     void statisticsViews_data();
     void statisticsViews();
@@ -109,23 +108,11 @@ void TestVysledky::vysledkyTwiceOpensOneWindow() {
     o.f.hlavni->akce(QStringLiteral("vysledekz"))->trigger();
     QCOMPARE(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().size(), 1);
     QCOMPARE(VysledkyWindow::otevrene(*o.f.hlavni), o.w);
-    QCOMPARE(o.w->windowTitle(), QString("Výsledky"));
     QCOMPARE(o.w->RezimVysledku(), 0);
-    QCOMPARE(o.w->palette().color(QPalette::Window), QColor(Qt::white));
 
-    // Closed, it opens again.
-    o.w->zavritvysClick();
-    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
-    o.f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-    QVERIFY(VysledkyWindow::otevrene(*o.f.hlavni));
-}
-
-void TestVysledky::mainWindowStaysWithinTheScreen() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    QCoreApplication::processEvents();
     // The results panel's buttons scroll within the tool bar; the frame, its
     // status bar and the window's own buttons stay on the 1280-pixel screen.
+    QCoreApplication::processEvents();
     QVERIFY2(o.f.hlavni->width() <= TestScreen.width(),
              qPrintable(QString::number(o.f.hlavni->width())));
     auto* sub = qobject_cast<QMdiSubWindow*>(o.w->parentWidget());
@@ -134,6 +121,12 @@ void TestVysledky::mainWindowStaysWithinTheScreen() {
              qPrintable(QStringLiteral("%1 %2")
                             .arg(sub->geometry().right())
                             .arg(o.f.hlavni->plocha()->viewport()->width())));
+
+    // Closed, it opens again.
+    o.w->zavritvysClick();
+    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
+    o.f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
+    QVERIFY(VysledkyWindow::otevrene(*o.f.hlavni));
 }
 
 void TestVysledky::menuOfTheWindow() {
