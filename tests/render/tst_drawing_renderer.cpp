@@ -3,7 +3,6 @@
 // layout does: disk centre (280, 280), radius 250.
 #include <QTest>
 
-#include "drawing/drawing_scale.h"
 #include "drawing/group_layout.h"
 #include "records/record.h"
 #include "render/class_colours.h"
@@ -44,10 +43,6 @@ QImage render(const DrawingModel& m, int orientEW = 1, int orientNS = 1, bool pr
     return RenderDrawingImage(m, o);
 }
 
-QColor at(const QImage& img, int x, int y) {
-    return img.pixelColor(x, y);
-}
-
 // Pixels that differ between two images inside a rectangle.
 int differing(const QImage& a, const QImage& b, const QRect& r) {
     int n = 0;
@@ -63,13 +58,6 @@ class TestDrawingRenderer : public QObject {
     Q_OBJECT
 
   private slots:
-    void pictureSize() {
-        DrawingOptions o;
-        o.zoomK = DrawingScale::ZoomForWidth(800);
-        QCOMPARE(DrawingPictureSize(o).width(), 800);
-        QCOMPARE(RenderDrawingImage(model(record()), o).width(), 800);
-    }
-
     void diskAndLimb_data() {
         QTest::addColumn<bool>("print");
         QTest::addColumn<bool>("special");
@@ -86,12 +74,12 @@ class TestDrawingRenderer : public QObject {
         TZaznam z = record();
         if (special) z.Zvlastni.setText("zvlášťní");
         const QImage img = render(model(z), 1, 1, print);
-        QCOMPARE(at(img, 280, 300), fill); // between the equator and 10 south
-        QCOMPARE(at(img, 300, 60), fill);
-        QCOMPARE(at(img, 20, 20), White); // outside the disk
+        QCOMPARE(img.pixelColor(280, 300), fill); // between the equator and 10 south
+        QCOMPARE(img.pixelColor(300, 60), fill);
+        QCOMPARE(img.pixelColor(20, 20), White); // outside the disk
         // The limb on the horizontal through the centre, left and right.
-        QCOMPARE(at(img, 30, 281), QColor(Qt::black));
-        QCOMPARE(at(img, 28, 300), White);
+        QCOMPARE(img.pixelColor(30, 281), QColor(Qt::black));
+        QCOMPARE(img.pixelColor(28, 300), White);
     }
 
     // A group east of the centre at the limb lies right, or left when mirrored.
@@ -107,8 +95,8 @@ class TestDrawingRenderer : public QObject {
         TZaznam z = record();
         addGroup(z, "Dkc", 900, 1250, 1000); // radius 9
         const QImage img = render(model(z), orientEW);
-        QCOMPARE(at(img, centreX, 284), Grey);
-        QCOMPARE(at(img, 560 - centreX, 284), Yellow);
+        QCOMPARE(img.pixelColor(centreX, 284), Grey);
+        QCOMPARE(img.pixelColor(560 - centreX, 284), Yellow);
     }
 
     void groupOfNoAreaDrawnWithRadiusOne() {
@@ -120,12 +108,12 @@ class TestDrawingRenderer : public QObject {
         TZaznam without = z;
         without.PocetSkupin = 0;
         const QImage base = render(model(without));
-        const QColor dot = at(with, c.X + 1, c.Y + 1);
+        const QColor dot = with.pixelColor(c.X + 1, c.Y + 1);
         QVERIFY2(dot == Qt::black || dot == Grey, qPrintable(dot.name()));
-        QVERIFY(at(base, c.X + 1, c.Y + 1) != dot);
+        QVERIFY(base.pixelColor(c.X + 1, c.Y + 1) != dot);
         // Nothing wider than the small circle: just outside it the disk is as before.
-        QCOMPARE(at(with, c.X - 2, c.Y + 1), at(base, c.X - 2, c.Y + 1));
-        QCOMPARE(at(with, c.X + 1, c.Y + 4), at(base, c.X + 1, c.Y + 4));
+        QCOMPARE(with.pixelColor(c.X - 2, c.Y + 1), base.pixelColor(c.X - 2, c.Y + 1));
+        QCOMPARE(with.pixelColor(c.X + 1, c.Y + 4), base.pixelColor(c.X + 1, c.Y + 4));
     }
 
     void zeroMeridian_data() {
@@ -155,7 +143,7 @@ class TestDrawingRenderer : public QObject {
         addGroup(z, "Dkc", 450, 500, 1500);
         const GroupCircle c = ComputeGroupCircles(z, 1, 1)[0];
         const QImage img = render(model(z));
-        QCOMPARE(at(img, c.X + c.R, c.Y + c.R), Red);
+        QCOMPARE(img.pixelColor(c.X + c.R, c.Y + c.R), Red);
         // The group table below the disk still lists the group.
         TZaznam none = z;
         none.PocetSkupin = 0;
@@ -164,14 +152,11 @@ class TestDrawingRenderer : public QObject {
 
     void faculaeFieldFilled() {
         TZaznam z = record();
-        TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
-        const int vertices[4][2] = {{45, 50}, {135, 50}, {225, 50}, {315, 50}};
-        for (int j = 0; j < 4; ++j)
-            s.Fakule[j] = PackPosition(vertices[j][0], vertices[j][1]);
+        test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
         const QImage img = render(model(z));
-        QCOMPARE(at(img, 300, 300), QColor(255, 200, 200));
-        QCOMPARE(at(img, 210, 300), QColor(255, 150, 150)); // outline
-        QCOMPARE(at(img, 205, 300), Yellow);
+        QCOMPARE(img.pixelColor(300, 300), QColor(255, 200, 200));
+        QCOMPARE(img.pixelColor(210, 300), QColor(255, 150, 150)); // outline
+        QCOMPARE(img.pixelColor(205, 300), Yellow);
     }
 
     void leafInTheClassColour_data() {
@@ -196,16 +181,16 @@ class TestDrawingRenderer : public QObject {
         const auto spot = PlaceAuxSpot(g.Pomocna1, g.Plo1, 1, 1);
         QVERIFY(spot);
         const int mx = (280 + spot->centre.x) / 2, my = (380 + spot->centre.y) / 2;
-        QCOMPARE(at(img, mx, my), colour);
-        QCOMPARE(at(img, spot->centre.x, spot->centre.y), QColor(10, 10, 205));
+        QCOMPARE(img.pixelColor(mx, my), colour);
+        QCOMPARE(img.pixelColor(spot->centre.x, spot->centre.y), QColor(10, 10, 205));
     }
 
     void magneticOverlayPixel() {
         TZaznam z = record();
         DrawingModel m = model(z);
         m.magnetic = {{300, 320, 160}};
-        QCOMPARE(at(render(m), 300, 320), QColor(160, 160, 255));
-        QCOMPARE(at(render(m, -1, -1), 260, 240), QColor(160, 160, 255));
+        QCOMPARE(render(m).pixelColor(300, 320), QColor(160, 160, 255));
+        QCOMPARE(render(m, -1, -1).pixelColor(260, 240), QColor(160, 160, 255));
     }
 
     void unreadableDateStillDraws() {
@@ -214,8 +199,8 @@ class TestDrawingRenderer : public QObject {
         const DrawingModel m = MakeDrawingModel(z);
         QVERIFY(!m.ephemeris);
         const QImage img = render(m);
-        QCOMPARE(at(img, 284, 284), Grey);
-        QCOMPARE(at(img, 100, 400), Yellow); // no grid to cross it
+        QCOMPARE(img.pixelColor(284, 284), Grey);
+        QCOMPARE(img.pixelColor(100, 400), Yellow); // no grid to cross it
     }
 };
 

@@ -47,8 +47,6 @@ class TestProtocolCli : public QObject {
         const QSizeF own = ProtocolFormSize(ProtocolKind::Vlastni, VelikostPismaVychozi);
         QTest::newRow("certificate png") << "--sidc"
                                          << "c.png" << QStringList() << cert.toSize();
-        QTest::newRow("protocol bmp") << "--own"
-                                      << "p.bmp" << QStringList() << own.toSize();
         QTest::newRow("protocol 1520 wide")
             << "--own"
             << "w.png" << QStringList{"--width", "1520"} << (own * 2).toSize();

@@ -8,15 +8,13 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QTest>
 #include <filesystem>
 
 #include "demo/demo.h"
 #include "results/rotation_table.h"
 #include "ui/motylek.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/vysledky.h"
+#include "ui/support/vysledky_okno.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -44,8 +42,7 @@ class TestMotylek : public QObject {
 
     void init() {
         f_ = std::make_unique<test::Frame>(std::vector<TZaznam>{});
-        fs::copy(demo_.path(), f_->dir.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        f_->copyIn(demo_.path());
         QVERIFY(f_->start());
         installVysledky(*f_->hlavni);
         installMotylek(*f_->hlavni);
@@ -153,14 +150,10 @@ class TestMotylek : public QObject {
         QVERIFY(v);
         v->akce(QStringLiteral("udajmapa"))->trigger();
         QCOMPARE(v->RezimVysledku(), int(VysledkyWindow::UdajeMapa));
-        const ResultsGrid g =
-            BuildRotationStatistics(f_->session.records(), f_->session.geometry());
-        auto* m = v->findChild<QTableWidget*>(QStringLiteral("StringGrid5"));
-        QVERIFY(m);
-        QCOMPARE(m->rowCount(), int(g.rowCount()));
-        for (int r : {0, 1, int(g.rowCount()) / 2, int(g.rowCount()) - 1})
-            for (int c = 0; c < 19; ++c)
-                QCOMPARE(m->item(r, c)->text(), QString::fromStdString(g.cells[r][c]));
+        QCOMPARE(
+            RozdilMrizky(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
+                         BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
+            QString());
         QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));
     }
 };

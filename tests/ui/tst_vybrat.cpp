@@ -44,7 +44,6 @@ class TestVybrat : public QObject {
     void clickMakesTheRecordCurrent();
     void arrowKeys();
     void arrowKeysAfterAClick();
-    void sipkadolu();
     void followsTheCurrentRecord();
     void followsNewRecords();
     void cannotBeClosed();
@@ -160,16 +159,6 @@ void TestVybrat::arrowKeysAfterAClick() {
     QCOMPARE(f.session.AktualniIndex(), k + 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(f.session.AktualniIndex(), k + 1);
-}
-
-void TestVybrat::sipkadolu() {
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    f.hlavni->model().setCurrent(100);
-    f.hlavni->seznam()->sipkadolu();
-    QCOMPARE(f.session.AktualniIndex(), 101);
-    f.hlavni->seznam()->sipkadolu();
-    QCOMPARE(f.session.AktualniIndex(), 102);
 }
 
 void TestVybrat::followsTheCurrentRecord() {

@@ -11,12 +11,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTest>
 
 #include <filesystem>
 
-#include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "results/group_evolution.h"
@@ -25,9 +23,7 @@
 #include "results/observer_statistics.h"
 #include "results/official_csv.h"
 #include "results/zone_positions.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/ui_helpers.h"
-#include "ui/vysledky.h"
+#include "ui/support/vysledky_okno.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -35,20 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Okno {
-    explicit Okno(const fs::path& demo) : f({}) {
-        fs::copy(demo, f.dir.path(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    }
-    bool otevrit() {
-        if (!f.start()) return false;
-        installVysledky(*f.hlavni);
-        f.hlavni->show();
-        f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        w = VysledkyWindow::otevrene(*f.hlavni);
-        return w != nullptr;
-    }
-    QTableWidget* mrizka(const QString& name) const { return w->findChild<QTableWidget*>(name); }
+struct Okno : VysledkyOkno {
+    using VysledkyOkno::VysledkyOkno;
     std::string soubor(const ReportFile& r) const {
         return ReadWholeFile(ReportPath(f.session.dir, r));
     }
@@ -58,20 +42,7 @@ struct Okno {
         QApplication::processEvents();
         f.hlavni->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
     }
-
-    test::Frame f;
-    VysledkyWindow* w = nullptr;
 };
-
-bool stejne(const QTableWidget* m, const ResultsGrid& g) {
-    if (!m || m->rowCount() != static_cast<int>(g.rowCount())) return false;
-    for (std::size_t r = 0; r < g.rowCount(); ++r)
-        for (std::size_t c = 0; c < g.cells[r].size(); ++c) {
-            const auto* item = m->item(static_cast<int>(r), static_cast<int>(c));
-            if (!item || item->text() != q(g.cells[r][c])) return false;
-        }
-    return true;
-}
 
 } // namespace
 
@@ -82,7 +53,6 @@ class TestVysledkyPohledy : public QObject {
 
   private slots:
     void initTestCase();
-    void menuHasNoDisabledItemOfTheseViews();
     void buttonsShowTheCoreTables_data();
     void buttonsShowTheCoreTables();
     void yearAndRotationBoxes();
@@ -94,44 +64,31 @@ class TestVysledkyPohledy : public QObject {
 
 void TestVysledkyPohledy::initTestCase() {
     demo_ = demoDir_.path() / "demo";
-    DemoOptions o;
-    o.years = 2;
-    o.perYear = 200;
-    o.endDate = {2024, 12, 31};
-    WriteDemoDirectory(demo_, o);
-}
-
-void TestVysledkyPohledy::menuHasNoDisabledItemOfTheseViews() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    // Tisk and the CSV command follow the view.
-    QVERIFY(!o.w->akce("doCSV")->isVisible());
-    o.w->Vvojskupin1Click();
-    QVERIFY(!o.w->akce("tiskvysl")->isEnabled());
-    o.w->pozorovateleClick();
-    QVERIFY(o.w->akce("tiskvysl")->isEnabled());
-    QVERIFY(o.w->akce("doCSV")->isVisible());
+    WriteResultsDemo(demo_);
 }
 
 void TestVysledkyPohledy::buttonsShowTheCoreTables_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("rezim");
     QTest::addColumn<QString>("grid");
-    QTest::newRow("observers per year") << "pozorovatelv" << 4 << "StringGrid3";
-    QTest::newRow("group evolution") << "vyvojskup" << 3 << "StringGrid2";
-    QTest::newRow("largest groups") << "velikost" << 10 << "StringGrid7";
-    QTest::newRow("zones") << "polohy" << 13 << "StringGrid9";
-    QTest::newRow("days without activity") << "SpeedButton1" << 11 << "";
+    QTest::addColumn<bool>("tisk"); // "Tisk" follows the view
+    QTest::newRow("observers per year") << "pozorovatelv" << 4 << "StringGrid3" << true;
+    QTest::newRow("group evolution") << "vyvojskup" << 3 << "StringGrid2" << false;
+    QTest::newRow("largest groups") << "velikost" << 10 << "StringGrid7" << true;
+    QTest::newRow("zones") << "polohy" << 13 << "StringGrid9" << true;
+    QTest::newRow("days without activity") << "SpeedButton1" << 11 << "" << true;
 }
 
 void TestVysledkyPohledy::buttonsShowTheCoreTables() {
     QFETCH(QString, button);
     QFETCH(int, rezim);
     QFETCH(QString, grid);
+    QFETCH(bool, tisk);
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.f.hlavni->akce(button)->trigger();
     QCOMPARE(o.w->RezimVysledku(), rezim);
+    QCOMPARE(o.w->akce("tiskvysl")->isEnabled(), tisk);
     const Session& s = o.f.session;
     const auto records = s.records();
     ResultsGrid expected;
@@ -155,7 +112,7 @@ void TestVysledkyPohledy::buttonsShowTheCoreTables() {
     }
     if (!grid.isEmpty()) {
         QVERIFY(expected.rowCount() > 1 || rezim == 3);
-        QVERIFY(stejne(o.mrizka(grid), expected));
+        QCOMPARE(RozdilMrizky(o.mrizka(grid), expected), QString());
         QCOMPARE(o.w->windowTitle(), q(expected.caption));
     }
     if (rezim == 13) {
@@ -163,8 +120,9 @@ void TestVysledkyPohledy::buttonsShowTheCoreTables() {
         auto* combo = o.f.hlavni->findChild<QComboBox*>("ComboBox1");
         QVERIFY(combo->isEnabled());
         combo->setCurrentText("D");
-        QVERIFY(stejne(o.mrizka(grid),
-                       BuildZonePositions(records, s.geometry(), "D", {false, true, true, true})));
+        QCOMPARE(RozdilMrizky(o.mrizka(grid), BuildZonePositions(records, s.geometry(), "D",
+                                                                 {false, true, true, true})),
+                 QString());
         o.f.zpravy.odpovedi.push_back(true);
         o.f.hlavni->akce("zapidosoudorutxt")->trigger();
         for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
@@ -181,15 +139,16 @@ void TestVysledkyPohledy::yearAndRotationBoxes() {
     auto* rok = o.w->findChild<QSpinBox*>("SpinEdit2");
     QCOMPARE(rok->value(), 2023); // 2000 is before the first record
     rok->setValue(2024);
-    QVERIFY(stejne(o.mrizka("StringGrid7"), BuildLargestGroups(records, 2024)));
+    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid7"), BuildLargestGroups(records, 2024)), QString());
 
     o.w->Vvojskupin1Click();
     auto* otocka = o.w->findChild<QSpinBox*>("SpinEdit1");
     QCOMPARE(otocka->value(), 1712);
     const int dalsi = records.back().Rotace - 2;
     otocka->setValue(dalsi);
-    QVERIFY(stejne(o.mrizka("StringGrid2"),
-                   BuildGroupEvolution(records, o.f.session.geometry(), dalsi)));
+    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid2"),
+                          BuildGroupEvolution(records, o.f.session.geometry(), dalsi)),
+             QString());
     otocka->setValue(10); // below 15: the first record's rotation
     QCOMPARE(otocka->value(), static_cast<int>(records.front().Rotace));
     o.snimek(QStringLiteral("pohled3"));
@@ -223,6 +182,7 @@ void TestVysledkyPohledy::observersCsv() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.w->pozorovateleClick();
+    QVERIFY(o.w->akce("doCSV")->isVisible());
     o.w->akce("doCSV")->trigger();
     QCOMPARE(o.f.zpravy.zpravy,
              (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));

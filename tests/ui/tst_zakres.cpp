@@ -19,6 +19,7 @@
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 #include "tests_support/pdf_pages.h"
+#include "tests_support/records.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/zakres.h"
 #include "ui/zakres_pomocne.h"
@@ -40,30 +41,29 @@ struct ZakresFrame {
     template <class T> T* child(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
     }
+    // The file dialog answers with `name` in the program's folder.
+    void soubor(const char* name) {
+        w->vybratSoubor = [p = f.path(name)](const QString&) {
+            return QString::fromStdString(p.string());
+        };
+    }
     Frame f;
     ZakresWindow* w = nullptr;
 };
 
+// n records of DayRecords, each with group 7 "Dkc" east of the centre.
 std::vector<TZaznam> recordsWithGroup(int n) {
     auto rs = DayRecords(n);
     for (auto& z : rs) {
         for (auto& s : z.Skupiny)
             s.Typ.setText("***");
-        z.PocetSkupin = 1;
-        z.Skupiny[0].Typ.setText("Dkc");
-        z.Skupiny[0].Uhel = 900;
-        z.Skupiny[0].Vzd = 600;
-        z.Skupiny[0].Plocha = 400;
-        z.Skupiny[0].CSk2 = 7;
+        test_records::AddGroup(z, "Dkc", 900, 600, 400, 0).CSk2 = 7;
     }
     return rs;
 }
 
 void addSquareField(TZaznam& z) {
-    TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
-    const int v[4] = {45, 135, 225, 315};
-    for (int j = 0; j < 4; ++j)
-        s.Fakule[j] = PackPosition(v[j], 50);
+    test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
 }
 
 QPoint windowPoint(const ZakresWindow* w, int logicalX, int logicalY) {
@@ -154,12 +154,8 @@ class TestZakres : public QObject {
         QTest::mousePress(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
         QVERIFY(!label->isVisible());
         QTest::mouseRelease(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
-    }
 
-    void rightDragBackToTheStartReadsZero() {
-        ZakresFrame z(recordsWithGroup(1));
-        QVERIFY(z.start());
-        auto* label = z.child<QLabel>("Label1");
+        // A right drag reads the angular distance; back at its start it is zero.
         const QPoint start = windowPoint(z.w, 330, 200);
         QTest::mousePress(z.w, Qt::RightButton, {}, start);
         QCOMPARE(label->text(), QStringLiteral("0.00"));
@@ -399,9 +395,7 @@ class TestZakres : public QObject {
         other[1].Datum.setText("05.01.2019");
         other[1].Pozorovatel.setText("Nový, Jan");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("jiny.dat").string());
-        };
+        z.soubor("jiny.dat");
         QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(z.child<QWidget>("slucovani")->isVisible());
         auto* sloucit = z.child<QPushButton>("potvrditpri");
@@ -440,9 +434,7 @@ class TestZakres : public QObject {
         other[0].Cas = 1500; // 01.01.2020 again, another time
         other[2].Datum.setText("20.01.2020");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("jiny.dat").string());
-        };
+        z.soubor("jiny.dat");
         z.w->ukazSlucovani();
         z.child<QPushButton>("vyberpri")->click();
         z.f.zpravy.clear();
@@ -458,18 +450,14 @@ class TestZakres : public QObject {
         ZakresFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("kus.dat").string());
-        };
+        z.soubor("kus.dat");
         z.w->ukazSlucovani();
         z.child<QPushButton>("vyberpri")->click();
         QCOMPARE(z.f.zpravy.zpravy.size(), 1);
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
 
         WriteRecordFile(z.f.path("velky.dat"), DayRecords(1999));
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("velky.dat").string());
-        };
+        z.soubor("velky.dat");
         z.child<QPushButton>("vyberpri")->click();
         QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Lze přidat jen 1999 zakresu !! "));
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
@@ -484,9 +472,7 @@ class TestZakres : public QObject {
         auto other = recordsWithGroup(3);
         addSquareField(other[0]);
         WriteRecordFile(z.f.path("fakule.dat"), other);
-        z.w->vybratSoubor = [&](const QString&) {
-            return QString::fromStdString(z.f.path("fakule.dat").string());
-        };
+        z.soubor("fakule.dat");
         z.f.zpravy.odpovedi = {true};
         QTest::keyClick(z.w, Qt::Key_F12);
         QCOMPARE(z.f.zpravy.zpravy.last(),

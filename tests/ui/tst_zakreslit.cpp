@@ -15,11 +15,12 @@
 #include <cmath>
 
 #include "demo/demo.h"
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_scale.h"
 #include "drawing/faculae.h"
 #include "drawing/group_layout.h"
+#include "io/atomic_file.h"
 #include "records/record.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/zakres.h"
@@ -116,11 +117,8 @@ class TestZakreslit : public QObject {
         QVERIFY(m.w->otevrit(m.savePicture(small, "a.png")));
         QVERIFY(m.f.zpravy.zpravy.isEmpty());
         // Not a picture: a message, the open picture stays.
-        QFile text(QString::fromStdString(m.f.path("b.jpg").string()));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("no picture");
-        text.close();
-        QVERIFY(!m.w->otevrit(text.fileName()));
+        WriteFileAtomic(m.f.path("b.jpg"), "no picture");
+        QVERIFY(!m.w->otevrit(QString::fromStdString(m.f.path("b.jpg").string())));
         QCOMPARE(m.f.zpravy.zpravy.size(), 1);
         QCOMPARE(m.w->scan().picture.size(), QSize(300, 200));
         // Larger than the buffer: reduced to fit, with a message.

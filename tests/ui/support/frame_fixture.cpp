@@ -26,16 +26,22 @@ Frame::Frame(const std::vector<TZaznam>& records) : session(dir.path()) {
     hlavni = std::make_unique<HlavniWindow>(session, zpravy);
 }
 
-bool Frame::start(DrawingSetting nastaveni) {
+void Frame::copyIn(const std::filesystem::path& source) {
+    std::filesystem::copy(source, dir.path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+}
+
+bool Frame::start(DrawingSetting nastaveni, Date today) {
     hlavni->zeptatSeNaNastaveni = [this, nastaveni] {
         ++nastaveniAsked;
         return nastaveni;
     };
-    return hlavni->FormCreate(TestScreen, TestToday);
+    return hlavni->FormCreate(TestScreen, today);
 }
 
-bool Frame::startWithList(DrawingSetting nastaveni) {
-    if (!start(nastaveni)) return false;
+bool Frame::startWithList(DrawingSetting nastaveni, Date today) {
+    if (!start(nastaveni, today)) return false;
     VybratWindow::vytvor(*hlavni);
     hlavni->show();
     return QTest::qWaitForWindowExposed(hlavni.get());

@@ -25,11 +25,14 @@ struct Frame {
     // Writes the records as datax.dat (none: no file) into a fresh folder.
     explicit Frame(const std::vector<TZaznam>& records);
 
-    // Runs the start-up on TestScreen; the drawing setting, when asked, is
-    // answered with `nastaveni`. Returns FormCreate's result.
-    bool start(DrawingSetting nastaveni = {125, false});
+    // Runs the start-up on TestScreen on the day `today`; the drawing setting,
+    // when asked, is answered with `nastaveni`. Returns FormCreate's result.
+    bool start(DrawingSetting nastaveni = {125, false}, Date today = TestToday);
     // Start-up, the record list, and the window shown.
-    bool startWithList(DrawingSetting nastaveni = {125, false});
+    bool startWithList(DrawingSetting nastaveni = {125, false}, Date today = TestToday);
+
+    // Copies the files of `source` (a demo directory) into the folder.
+    void copyIn(const std::filesystem::path& source);
 
     std::filesystem::path path(const char* name) const { return dir.path() / name; }
 
