@@ -14,10 +14,12 @@ struct CliRun {
 };
 
 // `args` are shell-quoted by the caller; standard error joins the output when
-// `withErrors`, else it is discarded.
-inline CliRun RunCli(const std::string& args, bool withErrors = false) {
-    const std::string cmd =
-        std::string(HELIOKRES_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
+// `withErrors`, else it goes to `errFile` or is discarded. A run that does not
+// end within two minutes is killed (status 137).
+inline CliRun RunCli(const std::string& args, bool withErrors = false,
+                     const std::string& errFile = "/dev/null") {
+    const std::string cmd = "timeout -s KILL 120 " + std::string(HELIOKRES_CLI) + " " + args +
+                            (withErrors ? " 2>&1" : " 2>'" + errFile + "'");
     CliRun r;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -30,6 +32,8 @@ inline CliRun RunCli(const std::string& args, bool withErrors = false) {
     return r;
 }
 
-inline std::string ShellQuoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+inline std::string ShellQuoted(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
 
 } // namespace hk
