@@ -1,4 +1,5 @@
-// heliokres-cli render drawing: the picture of one record as PNG, JPEG or BMP.
+// heliokres-cli render drawing: the record chosen by number or by date and
+// time, the picture's width, and each refusal leaving no file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,110 +9,80 @@
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 #include "tests_support/png_size.h"
+#include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using namespace hk::test_records;
 
 namespace {
 
-TZaznam record(const char* datum, std::uint16_t cas) {
-    TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
-    z.NastaveniKresby = 125;
-    for (auto& s : z.Skupiny)
-        s.Typ.setText("***");
-    z.PocetSkupin = 1;
-    z.Skupiny[0].Typ.setText("Dkc");
-    z.Skupiny[0].Uhel = 450;
-    z.Skupiny[0].Vzd = 600;
-    z.Skupiny[0].Plocha = 300;
-    return z;
-}
-
-class RenderDrawingCli : public testing::Test {
-  protected:
-    void SetUp() override {
-        WriteRecordFile(dir.path() / "datax.dat",
-                        std::vector<TZaznam>{record("01.03.2014", 800), record("01.03.2014", 1400),
-                                             record("02.03.2014", 1200)});
+struct RenderDrawingDir {
+    RenderDrawingDir() {
+        std::vector<TZaznam> rs{Record("01.03.2014", 800), Record("01.03.2014", 1400),
+                                Record("02.03.2014", 1200)};
+        for (TZaznam& z : rs) {
+            z.NastaveniKresby = 125;
+            AddGroup(z, "Dkc", 450, 600, 300);
+        }
+        WriteRecordFile(dir.path() / "datax.dat", rs);
     }
-    std::string quoted(const std::string& name) const {
-        return "'" + (dir.path() / name).string() + "'";
+    // "render drawing DIR <options>", with --out FILE unless `file` is empty.
+    CliRun render(const std::string& options, const std::string& file) const {
+        return RunCli("render drawing " + ShellQuoted(dir.path()) + " " + options +
+                      (file.empty() ? "" : " --out " + ShellQuoted(dir.path() / file)));
     }
-    std::string base() const { return "drawing '" + dir.path().string() + "' "; }
     TempDir dir;
 };
 
-struct OutputCase {
-    const char* name;
-    std::string options;
-    std::string file;
-    std::string magic;
-    int width;
-};
-class RenderDrawingOutput : public RenderDrawingCli,
-                            public testing::WithParamInterface<OutputCase> {};
-
-TEST_P(RenderDrawingOutput, FormatByExtension) {
-    const auto& c = GetParam();
-    ASSERT_EQ(RunCli("render " + base() + c.options + " --out " + quoted(c.file)).status, 0);
-    const std::string bytes = ReadWholeFile(dir.path() / c.file);
-    ASSERT_GT(bytes.size(), 64u);
-    // The format itself follows the extension in SaveImage (tst_jpeg_writer).
-    EXPECT_EQ(bytes.substr(0, c.magic.size()), c.magic);
-    if (c.width) {
-        EXPECT_EQ(PngSize(bytes).first, unsigned(c.width));
+TEST(RenderDrawingCli, PicturesByRecordAndByDate) {
+    const RenderDrawingDir f;
+    const struct {
+        const char* options;
+        const char* file;
+        const char* magic;
+        unsigned width; // 0: not a PNG
+    } rows[] = {
+        {"--record 2", "a.png", "\x89PNG", 800},
+        {"--date 02.03.2014 --width 1233", "b.png", "\x89PNG", 1233},
+        {"--date 1.3.2014 --time 1400 --print-colours", "Zakres 2014-03-01.BMP", "BM", 0},
+    };
+    for (const auto& r : rows) {
+        ASSERT_EQ(f.render(r.options, r.file).status, 0) << r.options;
+        const std::string bytes = ReadWholeFile(f.dir.path() / r.file);
+        EXPECT_EQ(bytes.rfind(r.magic, 0), 0u) << r.options;
+        if (r.width) {
+            EXPECT_EQ(PngSize(bytes).first, r.width) << r.options;
+        }
     }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Files, RenderDrawingOutput,
-    testing::Values(OutputCase{"PngByRecord", "--record 2", "a.png", "\x89PNG", 800},
-                    OutputCase{"PngWidth", "--record 1 --width 1233", "b.png", "\x89PNG", 1233},
-                    OutputCase{"JpegByDate", "--date 02.03.2014", "c.jpg", "\xFF\xD8\xFF", 0},
-                    OutputCase{"BmpByDateAndTime", "--date 1.3.2014 --time 1400 --print-colours",
-                               "Zakres 2014-03-01.BMP", "BM", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
-struct FailureCase {
-    const char* name;
-    std::string options;
-    std::string file;
-    int status;
-};
-class RenderDrawingFailure : public RenderDrawingCli,
-                             public testing::WithParamInterface<FailureCase> {};
-
-TEST_P(RenderDrawingFailure, StatusAndNoFile) {
-    const auto& c = GetParam();
-    const std::string out = c.file.empty() ? "" : " --out " + quoted(c.file);
-    EXPECT_EQ(RunCli("render " + base() + c.options + out).status, c.status);
-    if (!c.file.empty()) {
-        EXPECT_FALSE(std::filesystem::exists(dir.path() / c.file));
+// Every row is a check of its own in the command; none leaves a file.
+TEST(RenderDrawingCli, RefusalsWriteNothing) {
+    const RenderDrawingDir f;
+    const struct {
+        const char* name;
+        const char* options;
+        const char* file;
+        int status;
+    } rows[] = {
+        {"BothRecordAndDate", "--record 1 --date 01.03.2014", "x.png", 2},
+        {"TimeWithoutDate", "--record 1 --time 800", "x.png", 2},
+        {"NoOutput", "--record 1", "", 2},
+        {"RecordBeyondTheLast", "--record 4", "x.png", 1},
+        {"DateNotInTheData", "--date 05.03.2014", "x.png", 1},
+        {"TimeNotInTheData", "--date 01.03.2014 --time 900", "x.png", 1},
+        {"BadDate", "--date 31.02.2014", "x.png", 2},
+        {"UnknownPictureType", "--record 1", "x.gif", 1},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(f.render(r.options, r.file).status, r.status) << r.name;
+        if (*r.file) {
+            EXPECT_FALSE(std::filesystem::exists(f.dir.path() / r.file)) << r.name;
+        }
     }
-}
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RenderDrawingFailure,
-    testing::Values(FailureCase{"NoRecordChosen", "", "x.png", 2},
-                    FailureCase{"BothRecordAndDate", "--record 1 --date 01.03.2014", "x.png", 2},
-                    FailureCase{"TimeWithoutDate", "--record 1 --time 800", "x.png", 2},
-                    FailureCase{"NoOutput", "--record 1", "", 2},
-                    FailureCase{"RecordBeyondTheLast", "--record 4", "x.png", 1},
-                    FailureCase{"RecordZero", "--record 0", "x.png", 2},
-                    FailureCase{"DateNotInTheData", "--date 05.03.2014", "x.png", 1},
-                    FailureCase{"TimeNotInTheData", "--date 01.03.2014 --time 900", "x.png", 1},
-                    FailureCase{"BadDate", "--date 31.02.2014", "x.png", 2},
-                    FailureCase{"UnknownPictureType", "--record 1", "x.gif", 1},
-                    FailureCase{"WidthTooSmall", "--record 1 --width 10", "x.png", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(RenderDrawingCli, MissingDirectoryAndKind) {
-    EXPECT_EQ(RunCli("render drawing " + ShellQuoted(dir.path() / "none") + " --record 1 --out " +
-                     quoted("x.png"))
-                  .status,
-              1);
-    EXPECT_EQ(RunCli("render painting " + ShellQuoted(dir.path()) + " --record 1").status, 2);
+    EXPECT_EQ(RunCli("render painting " + ShellQuoted(f.dir.path()) + " --record 1").status, 2);
     EXPECT_EQ(RunCli("render").status, 2);
 }
 
