@@ -21,6 +21,7 @@ struct HostileCase {
     std::string args;                                          // "DIR" stands for it
     int status;
     const char* message;
+    const char* absent = nullptr; // left unwritten in the program directory
 };
 
 void fill(const std::filesystem::path& dir, const std::string& bytes) {
@@ -44,6 +45,9 @@ TEST_P(Hostile, EndsWithItsStatusAndMessage) {
     const CliRun r = RunCli(args, true);
     EXPECT_EQ(r.status, GetParam().status) << r.out;
     EXPECT_NE(r.out.find(GetParam().message), std::string::npos) << r.out;
+    if (GetParam().absent) {
+        EXPECT_FALSE(std::filesystem::exists(dir / GetParam().absent));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,6 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         HostileCase{"CheckEmptyRecordFile", [](const auto& d) { fill(d, ""); }, "check DIR", 0,
                     "Záznamy: 1 (soubor datax.dat neobsahuje žádný záznam)"},
+        HostileCase{"CheckMissingDirectoryIsNotMade", nullptr, "check DIR/none", 1, "neexistuje",
+                    "none"},
+        HostileCase{"CheckRecordFileAFolder",
+                    [](const auto& d) { std::filesystem::create_directory(d / "datax.dat"); },
+                    "check DIR", 1, "datax.dat"},
         HostileCase{"CheckFifo",
                     [](const auto& d) { ASSERT_EQ(::mkfifo((d / "datax.dat").c_str(), 0600), 0); },
                     "check DIR", 1, "roura"},
@@ -105,6 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "import silso DIR DIR/sn.csv && ls DIR/SIDC", 0,
                     "dssn1000.dat\ndssn9999.dat\n"},
+        HostileCase{"MagnetosphereSumWithoutMagneto",
+                    [](const auto& d) {
+                        demo(d);
+                        std::filesystem::remove_all(d / "Magneto");
+                    },
+                    "magnetosphere-sum DIR", 1, "Nejsou data pro magnetosféru", "magn.dat"},
         HostileCase{"DemoOverAnArchive", demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
         HostileCase{"DemoForcedOverAnArchive", demo, "demo DIR --years 1 --per-year 5 --force", 0,
                     "Ukázková data zapsána"}),
