@@ -6,32 +6,23 @@
 #include "records/exports.h"
 #include "records/record_file.h"
 #include "records/session.h"
+#include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using namespace hk::test_records;
 
 namespace {
 
 std::vector<TZaznam> fixture() {
-    std::vector<TZaznam> rs(3);
-    const char* dates[] = {"14.06.2014", "15.06.2014", "16.06.2014"};
-    for (int i = 0; i < 3; ++i) {
-        TZaznam& z = rs[i];
-        z.Datum.setText(dates[i]);
-        z.Cas = std::uint16_t(i == 1 ? 0 : 830 + i); // a time of 0 is read as 12:00
-        z.Pozorovatel.setText("Nováček");
-        z.PocetSkupin = 2;
-        z.Skupiny[0].Typ.setText("Dkc");
-        z.Skupiny[0].Uhel = 450;
-        z.Skupiny[0].Vzd = 600;
-        z.Skupiny[1].Typ.setText("Bxo");
-        z.Skupiny[1].Uhel = 2300;
-        z.Skupiny[1].Vzd = 300;
-        z.Skupiny[1].Pomocna1 = PackPosition(240, 35);
-        z.PocetFakKresleni = 1;
-        z.Skupiny[0].Fakule[0] = PackPosition(80, 100);
-        z.Skupiny[0].Fakule[1] = PackPosition(85, 110);
+    std::vector<TZaznam> rs;
+    for (const char* datum : {"14.06.2014", "15.06.2014", "16.06.2014"}) {
+        // A time of 0 is read as 12:00.
+        rs.push_back(Record(datum, std::uint16_t(rs.size() == 1 ? 0 : 830 + rs.size()), "Nováček"));
+        AddGroup(rs.back(), "Dkc", 450, 600);
+        AddGroup(rs.back(), "Bxo", 2300, 300).Pomocna1 = PackPosition(240, 35);
+        AddField(rs.back(), {{80, 100}, {85, 110}});
     }
     rs[0].NastaveniKresby = 125;
     return rs;
