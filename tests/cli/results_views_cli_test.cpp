@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "io/atomic_file.h"
-#include "records/observers.h"
 #include "records/session.h"
+#include "records/startup.h"
 #include "records/startup_files.h"
 #include "results/group_evolution.h"
 #include "results/largest_groups.h"
@@ -18,7 +18,6 @@
 #include "results/zone_positions.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
-#include "text/encoding.h"
 
 using namespace hk;
 
@@ -44,7 +43,8 @@ class ResultsViewsCli : public ::testing::Test {
     static std::filesystem::path root() { return dir_->path() / "demo"; }
     static std::string arg() { return ShellQuoted(root()); }
 
-    void SetUp() override { session_.load({2026, 12, 6}); }
+    // The start-up, as the CLI's, also reads the observer table.
+    void SetUp() override { RunStartup(session_, 1024, {2026, 12, 6}); }
     Session session_{root()};
     static TempDir* dir_;
 };
@@ -101,14 +101,9 @@ TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
     ASSERT_TRUE(data.ObecnaDataZadana);
     const MonthChoice month{std::stoi(records.back().Datum.text().substr(6)), 3};
     const std::string m = "3." + std::to_string(month.year);
-    std::vector<std::string> lines;
-    const std::string bytes = ReadWholeFile(session_.dir.resolve("pozorovateleP.dat"));
-    for (std::string_view line : SplitLines(bytes))
-        lines.push_back(Cp1250ToUtf8(line));
-    ObserverTable table = ObserverTable::parse(lines);
-    table.SeradPodleJmena();
     exported("official " + arg() + " " + m + " --method vizualne",
-             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne), table)});
+             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne),
+                                 session_.TabulkaPozorovatelu())});
     const CliRun year = RunCli("export official " + arg() + " " + m + " --whole-year");
     EXPECT_EQ(year.status, 0);
     EXPECT_EQ(std::count(year.out.begin(), year.out.end(), '\n'), 12);
