@@ -1,5 +1,5 @@
-// heliokres-cli report and stats on a program directory made here: the files
-// are the bytes the results window builds, the tables its cell texts.
+// heliokres-cli report on a program directory made here: the files are the
+// bytes the results window builds; the refusals of report and stats.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,11 +11,9 @@
 #include "records/record_file.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
-#include "results/measured_statistics.h"
 #include "results/obecna_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
-#include "results/type_occurrence.h"
 #include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
@@ -153,29 +151,6 @@ TEST_F(ReportDir, MissingDirectoryOrRecordFile) {
     EXPECT_EQ(RunCli("report sidc '" + (tmp.path() / "none").string() + "' 2.2005").status, 1);
     std::filesystem::remove(tmp.path() / "datax.dat");
     EXPECT_EQ(RunCli("report sidc " + dir() + " 2.2005").status, 1);
-}
-
-// The table as the CLI prints it: the cells of a row joined by ";".
-std::string lines(const ResultsGrid& grid) {
-    std::string text;
-    for (const auto& row : grid.cells) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            text += (c ? ";" : "") + row[c];
-        text += "\n";
-    }
-    return text;
-}
-
-TEST_F(ReportDir, StatsPrintTheCellsOfEveryRow) {
-    const CliRun r = RunCli("stats " + dir() + " measured --hemisphere north");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, lines(BuildMeasuredStatistics(records, VyberPolokoule::Sever)));
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 6); // header, 4 months, the month after
-
-    const CliRun types = RunCli("stats " + dir() + " types");
-    ASSERT_EQ(types.status, 0);
-    EXPECT_EQ(types.out, lines(BuildTypeOccurrence(records).grid));
-    EXPECT_EQ(types.out.substr(0, 6), ";2005\n");
 }
 
 TEST_F(ReportDir, StatsRefusals) {

@@ -1,20 +1,22 @@
-// heliokres-cli stats and export of the further results tables on a demo
-// directory: the tables print the core's cell texts, the exports write the
-// core's bytes.
+// heliokres-cli stats and export of the results tables on a demo directory:
+// the tables print the core's cell texts, the exports write the core's bytes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "graphs/asymmetry.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
 #include "results/group_evolution.h"
 #include "results/largest_groups.h"
+#include "results/measured_statistics.h"
 #include "results/observer_drawings.h"
 #include "results/observer_statistics.h"
 #include "results/official_csv.h"
 #include "results/spotless_days.h"
+#include "results/type_occurrence.h"
 #include "results/zone_positions.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
@@ -60,6 +62,11 @@ TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
     for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), year))
         spotless += FormatDatum(d) + "\n";
     const std::pair<std::string, std::string> cases[] = {
+        {"measured --hemisphere north",
+         joined(BuildMeasuredStatistics(records, VyberPolokoule::Sever))},
+        {"types", joined(BuildTypeOccurrence(records).grid)},
+        {"asymmetry --monthly",
+         joined(BuildAsymmetryGrid(SpocitejAsymetrii(records), records, true))},
         {"observers", joined(BuildObserverStatistics(records, session_.Pozorovatele()).grid)},
         {"zones --class D", joined(BuildZonePositions(records, session_.geometry(), "D"))},
         {"zones", joined(BuildZonePositions(records, session_.geometry(), "vše"))},
@@ -73,6 +80,7 @@ TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
         EXPECT_EQ(r.status, 0) << args;
         EXPECT_EQ(r.out, expected) << args;
     }
+    EXPECT_EQ(RunCli("stats " + arg() + " asymmetry").status, 2);
     EXPECT_EQ(RunCli("stats " + arg() + " zones --class X").status, 2);
     EXPECT_EQ(RunCli("stats " + arg() + " largest").status, 2);
     EXPECT_EQ(RunCli("stats " + arg() + " observer Nikdo").status, 1);
