@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "records/record_file.h"
+#include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using namespace hk::test_records;
 
 namespace {
 
@@ -40,11 +42,7 @@ TEST(MeasureCli, PrintsWhatTheWindowStores) {
 
 TEST(MeasureCli, AxisTurnsByPOfTheRecord) {
     TempDir dir;
-    TZaznam z{};
-    z.Datum.setText("15.03.2014");
-    z.Cas = 900;
-    z.NastaveniKresby = 125;
-    WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{z});
+    WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
     const std::string base = "measure --axis --date 15.03.2014 --centre 500,500 --north 500,250 ";
     // P is -24.48 degrees then: a point on the axis lies at 335.5.
     const CliRun run = RunCli(base + "--time 0900 " + ShellQuoted(dir.path()) + " 500,300");
@@ -57,12 +55,8 @@ TEST(MeasureCli, AxisTurnsByPOfTheRecord) {
 
 TEST(FindDiskCli, FindsTheRenderedDiskAndRefusesOtherFiles) {
     TempDir dir;
-    TZaznam z{};
-    z.Datum.setText("15.03.2014");
-    z.Cas = 900;
+    TZaznam z = Record("15.03.2014", 900);
     z.NastaveniKresby = 125;
-    for (auto& s : z.Skupiny)
-        s.Typ.setText("***");
     WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{z});
     const std::string png = ShellQuoted(dir.path() / "d.png");
     ASSERT_EQ(RunCli("render drawing " + ShellQuoted(dir.path()) +
