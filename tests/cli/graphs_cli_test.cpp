@@ -2,9 +2,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "geometry/calendar.h"
 #include "io/atomic_file.h"
 #include "records/startup_series.h"
@@ -17,25 +14,11 @@ namespace {
 
 // Real lines of the SILSO daily hemispheric file, December 1999 to January
 // 2001 (2000 a leap year), unchanged.
-std::string silsoSlice() {
-    std::ifstream in(std::filesystem::path(HELIOKRES_SOURCE_DIR) / "tests" / "data" /
-                     "SN_d_hem_1999-12_2001-01.csv");
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write(const std::filesystem::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
-
 TEST(ImportSilso, RoundTripsIntoTheSeriesTheStartUpReads) {
-    const std::string slice = silsoSlice();
-    ASSERT_FALSE(slice.empty());
     TempDir dir;
-    write(dir.path() / "silso.csv", slice);
-    const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " +
-                            ShellQuoted(dir.path() / "silso.csv"));
+    const std::filesystem::path slice = std::filesystem::path(HELIOKRES_SOURCE_DIR) / "tests" /
+                                        "data" / "SN_d_hem_1999-12_2001-01.csv";
+    const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " + ShellQuoted(slice));
     ASSERT_EQ(r.status, 0) << r.out;
     const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2100);
     EXPECT_EQ(s.years, (std::vector<int>{1999, 2000, 2001}));
@@ -72,7 +55,7 @@ TEST(ImportSilso, WhitespaceTextAndBadLines) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        write(dir.path() / "in.txt", row.text);
+        WriteFileAtomic(dir.path() / "in.txt", row.text);
         const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " +
                                     ShellQuoted(dir.path() / "in.txt"),
                                 true);
@@ -111,7 +94,7 @@ TEST(GraphsCli, DemoPictures) {
     const std::string out = " --out " + ShellQuoted(dir.path() / "e.png");
     EXPECT_EQ(RunCli(smoothed + "--flux xyz" + out, true).status, 2);
     // An area file without a single month: a failed job, no picture.
-    write(dir.path() / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
+    WriteFileAtomic(dir.path() / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
     const CliRun r = RunCli(smoothed + "--areas" + out, true);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("Plochy.txt nemá žádný měsíc"), std::string::npos) << r.out;
