@@ -110,6 +110,7 @@ TEST(RenderMapCli, ViewsFormatsAndRefusals) {
         {"unknown kind", "--kind wide --out " + png, 2},
         {"no output", "--kind single", 2},
         {"rotation out of range", "--rotation 0 --out " + png, 2},
+        {"rotation not a number", "--rotation 2x --out " + png, 2},
         {"rotation without drawings", "--rotation 1500 --out " + png, 0},
     };
     for (const Row& r : rows) {

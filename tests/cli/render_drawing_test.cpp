@@ -58,7 +58,8 @@ TEST(RenderDrawingCli, PicturesByRecordAndByDate) {
     }
 }
 
-// Every row is a check of its own in the command; none leaves a file.
+// Every row is a check of its own in the command (or a limit of this
+// command's own); none leaves a file.
 TEST(RenderDrawingCli, RefusalsWriteNothing) {
     const RenderDrawingDir f;
     const struct {
@@ -67,7 +68,9 @@ TEST(RenderDrawingCli, RefusalsWriteNothing) {
         const char* file;
         int status;
     } rows[] = {
+        {"NoRecordChosen", "", "x.png", 2},
         {"BothRecordAndDate", "--record 1 --date 01.03.2014", "x.png", 2},
+        {"RecordZero", "--record 0", "x.png", 2},
         {"TimeWithoutDate", "--record 1 --time 800", "x.png", 2},
         {"NoOutput", "--record 1", "", 2},
         {"RecordBeyondTheLast", "--record 4", "x.png", 1},
@@ -75,6 +78,7 @@ TEST(RenderDrawingCli, RefusalsWriteNothing) {
         {"TimeNotInTheData", "--date 01.03.2014 --time 900", "x.png", 1},
         {"BadDate", "--date 31.02.2014", "x.png", 2},
         {"UnknownPictureType", "--record 1", "x.gif", 1},
+        {"WidthTooSmall", "--record 1 --width 10", "x.png", 2},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(f.render(r.options, r.file).status, r.status) << r.name;
