@@ -9,6 +9,7 @@
 #include "io/atomic_file.h"
 #include "records/observers.h"
 #include "results/obecna_data.h"
+#include "results/results_grid.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
@@ -96,6 +97,14 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
         return table;
     }
     return {};
+}
+
+void PrintTable(const ResultsGrid& grid, std::ostream& out) {
+    for (const auto& row : grid.cells) {
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out << (c > 0 ? ";" : "") << row[c];
+        out << "\n";
+    }
 }
 
 void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err) {

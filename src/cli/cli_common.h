@@ -15,6 +15,7 @@
 
 namespace hk {
 struct ObecnaData;
+struct ResultsGrid;
 class ObserverTable;
 class ProgramDir;
 class Session;
@@ -74,6 +75,10 @@ void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& 
 // Obecdata.dat with PopisNov.txt, as the reports read them, with the
 // warning above for either.
 ObecnaData ReadReportData(const ProgramDir& dir, std::ostream& err);
+
+// A table of the results window as `stats` prints it: one line per row,
+// the cells as the window shows them separated by ";".
+void PrintTable(const ResultsGrid& grid, std::ostream& out);
 
 // The checks the picture commands share, in the order they make them.
 // A whole decimal number within [min, max]; UsageError "neplatná hodnota

@@ -19,14 +19,6 @@ namespace hk::cli {
 
 namespace {
 
-void print(const ResultsGrid& grid, std::ostream& out) {
-    for (const auto& row : grid.cells) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            out << (c > 0 ? ";" : "") << row[c];
-        out << "\n";
-    }
-}
-
 int number(const std::string& text, const char* what) {
     try {
         std::size_t used = 0;
@@ -81,18 +73,18 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     LoadRecords(session, err);
     const auto records = session.records();
     if (kind == "observers") {
-        print(observers(session).grid, out);
+        PrintTable(observers(session).grid, out);
     } else if (kind == "zones") {
-        print(BuildZonePositions(records, session.geometry(), zoneClass(classOption)), out);
+        PrintTable(BuildZonePositions(records, session.geometry(), zoneClass(classOption)), out);
     } else if (kind == "spotless") {
         for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), number(args[2], "rok")))
             out << FormatDatum(d) << "\n";
     } else if (kind == "largest") {
-        print(BuildLargestGroups(records, LargestGroupsYear(records, number(args[2], "rok"))), out);
+        PrintTable(BuildLargestGroups(records, LargestGroupsYear(records, number(args[2], "rok"))), out);
     } else if (kind == "observer") {
-        print(observerDrawings(session, args[2]).grid, out);
+        PrintTable(observerDrawings(session, args[2]).grid, out);
     } else {
-        print(BuildGroupEvolution(records, session.geometry(), number(args[2], "číslo otočky")),
+        PrintTable(BuildGroupEvolution(records, session.geometry(), number(args[2], "číslo otočky")),
               out);
     }
     return 0;

@@ -17,20 +17,11 @@ namespace hk::cli {
 
 namespace {
 
-
 VyberPolokoule hemisphere(const std::optional<std::string>& option) {
     if (!option || *option == "all") return VyberPolokoule::Celkova;
     if (*option == "north") return VyberPolokoule::Sever;
     if (*option == "south") return VyberPolokoule::Jih;
     throw UsageError("volba --hemisphere čeká all, north nebo south");
-}
-
-void print(const ResultsGrid& grid, std::ostream& out) {
-    for (const auto& row : grid.cells) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            out << (c > 0 ? ";" : "") << row[c];
-        out << "\n";
-    }
 }
 
 } // namespace
@@ -50,7 +41,7 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
         Session session(ExistingProgramDirectory(args[0]));
         LoadRecords(session, err);
         const Asymetrie a = SpocitejAsymetrii(session.records());
-        print(BuildAsymmetryGrid(a, session.records(), monthly), out);
+        PrintTable(BuildAsymmetryGrid(a, session.records(), monthly), out);
         return 0;
     }
     if (monthly || yearly) throw UsageError("--monthly a --yearly patří k tabulce asymmetry");
@@ -67,17 +58,17 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
     LoadRecords(session, err);
 
     if (kind == "measured") {
-        print(BuildMeasuredStatistics(session.records(), v), out);
+        PrintTable(BuildMeasuredStatistics(session.records(), v), out);
     } else if (kind == "smoothed") {
         const SmoothedStatistics r = CheckedSmoothedStatistics(session.records(), v);
         if (r.refusal) throw JobError(*r.refusal);
         if (session.records().size() < MinZaznamuProVyhlazeni)
             throw JobError(std::string(NedostatekDat));
-        print(r.grid, out);
+        PrintTable(r.grid, out);
     } else if (kind == "rotations") {
-        print(BuildRotationStatistics(session.records(), session.geometry()), out);
+        PrintTable(BuildRotationStatistics(session.records(), session.geometry()), out);
     } else {
-        print(BuildTypeOccurrence(session.records()).grid, out);
+        PrintTable(BuildTypeOccurrence(session.records()).grid, out);
     }
     return 0;
 }
