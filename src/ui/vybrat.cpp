@@ -253,14 +253,6 @@ void VybratWindow::posledni() {
     vyber(okno_.pocet());
 }
 
-void VybratWindow::sipkadolu() {
-    const int row = vybranyRadek();
-    if (row < 0) return;
-    const int k = okno_.dolu(row);
-    nastavPosuvnik();
-    vyber(k, false);
-}
-
 QStringList VybratWindow::radky() const {
     QStringList out;
     for (int i = 0; i < ListBox1_->count(); ++i)

@@ -32,8 +32,6 @@ class VybratWindow : public QWidget {
     void zadatlist();
     // Makes the last record current and shows it at the bottom of the list.
     void posledni();
-    // Steps to the next record, as the Down arrow does.
-    void sipkadolu();
     // The scroll bar beside the list; the wheel and the arrow keys step
     // through the records while it is hidden.
     void ukazPosuvnik(bool viditelny);
