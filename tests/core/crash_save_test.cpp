@@ -74,7 +74,7 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
     TempDir dir;
     const auto file = dir.path() / w.file;
     w.before(dir.path());
-    const std::string oldBytes = FileBytes(file);
+    const std::string oldBytes = ReadWholeFile(file);
     // The new content, and how long one save takes here, to spread the kills
     // over it (the moments only need to fall in and after the save).
     const auto write = w.prepare(dir.path());
@@ -82,7 +82,7 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
     write();
     const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - t0);
-    const std::string newBytes = FileBytes(file);
+    const std::string newBytes = ReadWholeFile(file);
     ASSERT_NE(newBytes, oldBytes);
 
     std::mt19937 random(12);
@@ -116,7 +116,7 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
         Session next(dir.path());
         RunStartup(next, 768, Today);
         EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
-        const std::string bytes = FileBytes(file);
+        const std::string bytes = ReadWholeFile(file);
         EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
         sawOld += bytes == oldBytes;
         sawNew += bytes == newBytes;

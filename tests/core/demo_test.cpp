@@ -91,7 +91,7 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     EXPECT_EQ(s.tables().PlochyTab.unreadableValues + s.tables().Tok10cmTab.unreadableValues, 0);
     for (const std::string& name : s.Pozorovatele())
         EXPECT_NE(s.TabulkaPozorovatelu().findByName(name), nullptr) << name;
-    for (std::string_view row : SplitLines(FileBytes(dir.path() / "Obecdata.dat")))
+    for (std::string_view row : SplitLines(ReadWholeFile(dir.path() / "Obecdata.dat")))
         EXPECT_LE(row.size(), 50u);
 }
 

@@ -66,15 +66,13 @@ TEST_P(PrintRangeTest, FromTheCurrentRecord) {
     EXPECT_EQ(r->first, c.first);
     EXPECT_EQ(r->last, c.last);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, PrintRangeTest,
-    testing::Values(RangeCase{"One", 5, 10, "1", 5, 5}, RangeCase{"Three", 5, 10, " 3 ", 5, 7},
-                    RangeCase{"BeyondTheLastStopsThere", 8, 10, "7", 8, 10},
-                    RangeCase{"LastRecord", 10, 10, "2", 10, 10},
-                    RangeCase{"Zero", 5, 10, "0", 0, 0},
-                    RangeCase{"NotANumber", 5, 10, "dva", 0, 0},
-                    RangeCase{"NoRecords", 1, 0, "1", 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, PrintRangeTest,
+                         testing::Values(RangeCase{"Three", 5, 10, " 3 ", 5, 7},
+                                         RangeCase{"BeyondTheLastStopsThere", 8, 10, "7", 8, 10},
+                                         RangeCase{"Zero", 5, 10, "0", 0, 0},
+                                         RangeCase{"NotANumber", 5, 10, "dva", 0, 0},
+                                         RangeCase{"NoRecords", 1, 0, "1", 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PictureNames, DateInTheName) {
     EXPECT_EQ(DrawingImageName({2014, 3, 1}), "Zakres 2014-03-01.bmp");

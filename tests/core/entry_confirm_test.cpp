@@ -55,8 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"QualityTooLargeForAByte", [](EntryForm& f) { f.obr = "256"; },
                 zpravy::SpatnePole("Obr.")},
         Refusal{"EmptyCentralSpots", [](EntryForm& f) { f.fc = ""; }, zpravy::SpatnePole("fc")},
-        Refusal{"GroupCountNotANumber", [](EntryForm& f) { f.pocetSkupin = "x"; },
-                zpravy::SpatnePole("Počet skupin")},
         Refusal{"FaculaeCountAbove40", [](EntryForm& f) { f.pocetFakKresleni = "41"; },
                 std::string(zpravy::MaxSkupin)},
         Refusal{"February29InCommonYear", [](EntryForm& f) { f.datum = "29.02.2014"; },

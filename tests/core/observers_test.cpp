@@ -72,10 +72,10 @@ TEST(ObserverTable, WrittenFileReadsBackToTheSameFields) {
                               "9,Jen Jméno,", "3,Plný,U,M,P,Poznámka"});
     const auto file = dir.path() / "pozorovatelep.dat";
     t.ZapisPozorovatele(file);
-    EXPECT_EQ(FileBytes(file), "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n"
-                               "3,Pln\xFD,U,M,P,Pozn\xE1mka,\r\n"
-                               "7,Observer B,,Town,60200,\r\n"
-                               "9,Jen Jm\xE9no,\r\n");
+    EXPECT_EQ(ReadWholeFile(file), "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n"
+                                   "3,Pln\xFD,U,M,P,Pozn\xE1mka,\r\n"
+                                   "7,Observer B,,Town,60200,\r\n"
+                                   "9,Jen Jm\xE9no,\r\n");
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"12", "3", "7", "9"}));
 
     std::vector<std::string> lines;

@@ -102,15 +102,6 @@ TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
               1);
 }
 
-TEST(CsvFile, FolderCopiedFromWindowsKeepsItsSpelling) {
-    TempDir tmp;
-    std::filesystem::create_directory(tmp.path() / "CSVSOUBORY");
-    const auto path =
-        WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Namerene, 1, {{"x"}});
-    EXPECT_EQ(path, tmp.path() / "CSVSOUBORY" / "Namerene-celkove.csv");
-    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "CSVsoubory"));
-}
-
 TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
     TempDir tmp;
     // A file where the folder should be.

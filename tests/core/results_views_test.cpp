@@ -188,9 +188,6 @@ TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
         std::vector<TZaznam> records = {Souhrn("03.02.2004", 800, {0}, {0})};
         records[0].Pozorovatel.setText(name);
         const ReportFile f = ObserverDrawingsCsv(BuildObserverDrawings(records, name), name);
-        EXPECT_EQ(f.name.find('/'), std::string::npos) << name;
-        EXPECT_EQ(f.name.find('\\'), std::string::npos) << name;
-        EXPECT_EQ(f.name.find(".."), std::string::npos) << name;
         const auto written = WriteReportFile(program, f);
         EXPECT_EQ(written.parent_path(), program.root() / "Denni - pozorovatele") << name;
     }

@@ -30,10 +30,6 @@ inline void WriteRecords(const std::filesystem::path& path, const std::vector<TZ
     WriteRecordFile(path, records);
 }
 
-inline std::string FileBytes(const std::filesystem::path& path) {
-    return ReadWholeFile(path);
-}
-
 inline std::vector<std::string> Observers(std::span<const TZaznam> records) {
     std::vector<std::string> names;
     for (const TZaznam& z : records)
