@@ -18,11 +18,7 @@ namespace {
 
 // Cycle 24: minimum at the end of 2008, maximum 2014, minimum 2019.
 DemoOptions cycle24() {
-    DemoOptions o;
-    o.years = 11;
-    o.perYear = 120;
-    o.seed = 7;
-    o.endDate = {2019, 12, 31};
+    DemoOptions o{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
     return o;
 }
 

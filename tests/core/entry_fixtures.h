@@ -30,23 +30,22 @@ inline GroupRow Group(std::string typ, std::string uhel, std::string vzd,
 
 // A complete polar form of one Dkc group on 15.06.2014 09:05.
 inline EntryForm ValidForm() {
-    EntryForm f;
-    f.pozorovatel = "Novák, Jan";
-    f.datum = "15.06.2014";
-    f.cas = "905";
-    f.pp = "2";
-    f.obr = "3";
-    f.q = "1";
-    f.qc = "1";
-    f.fc = "3";
-    f.rc = "13";
-    f.pocetFakuli = "4";
-    f.pocetSkupin = "1";
-    f.pocetFakKresleni = "0";
-    f.stanice = "Úpice";
-    f.cisloZakresu = "001/14";
-    f.skupiny = {Group("Dkc", "45.0", "60.0", "4.9")};
-    return f;
+    return {.pozorovatel = "Novák, Jan",
+            .datum = "15.06.2014",
+            .cas = "905",
+            .pp = "2",
+            .obr = "3",
+            .q = "1",
+            .qc = "1",
+            .fc = "3",
+            .rc = "13",
+            .pocetFakuli = "4",
+            .pocetSkupin = "1",
+            .pocetFakKresleni = "0",
+            .stanice = "Úpice",
+            .cisloZakresu = "001/14",
+            .zvlastni = {},
+            .skupiny = {Group("Dkc", "45.0", "60.0", "4.9")}};
 }
 
 inline EntryContext Context(EntryMode mode, const std::vector<TZaznam>& records,

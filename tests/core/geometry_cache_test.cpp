@@ -46,9 +46,7 @@ void ExpectFresh(const Session& s) {
 
 TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     TempDir dir;
-    DemoOptions o;
-    o.years = 2;
-    o.perYear = 120;
+    DemoOptions o{.years = 2, .perYear = 120};
     std::vector<TZaznam> records = GenerateDemoRecords(o);
     records[7].Datum.setText("31.02.2024"); // no date: the stored summary stays
     WriteRecordFile(dir.path() / "datax.dat", records);

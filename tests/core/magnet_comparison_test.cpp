@@ -56,11 +56,7 @@ TEST(MagnetComparison, RowShowsTheStrongestCellOfTheBandOnly) {
     magn.store({1720, 18 + 60, 5}, 15);
     magn.store({1720, 30 + 60, 6}, 1);
     magn.store({1721, 19 + 60, 7}, 2);
-    MagnetComparisonParams v;
-    v.od = 20;
-    v.po = 10;
-    v.cykly = 2;
-    v.otocka = 1720;
+    const MagnetComparisonParams v{.od = 20, .po = 10, .cykly = 2, .otocka = 1720};
     const RotationIndex index = RotationIndex::of({});
     const std::vector<TZaznam> zadne;
     const GeometryCache g = GeometryCache::of(zadne);

@@ -82,10 +82,7 @@ class TestButterfly : public QObject {
 
     // The faculae merged per column draw the same pixels as one line a field.
     void mergedFaculaeDrawTheSamePixels() {
-        DemoOptions d;
-        d.years = 2;
-        d.perYear = 120;
-        d.endDate = {2014, 12, 31};
+        DemoOptions d{.years = 2, .perYear = 120, .endDate = {2014, 12, 31}};
         const std::vector<TZaznam> records = GenerateDemoRecords(d);
         const ButterflyModel merged =
             MakeButterflyModel(records, GeometryCache::of(records), {}, {});
@@ -95,11 +92,8 @@ class TestButterfly : public QObject {
             c.key = -1000000; // every field on its own
         for (const bool bars : {false, true})
             for (const int hs : {1, 8}) {
-                ButterflyOptions o;
-                o.RezimMotylka = 2;
-                o.SirkaFakuli = bars;
-                o.MeritkoRotace = hs;
-                o.MeritkoSirky = 7;
+                ButterflyOptions o{
+                    .MeritkoRotace = hs, .MeritkoSirky = 7, .SirkaFakuli = bars, .RezimMotylka = 2};
                 o.sx = hs == 1 ? 0 : (merged.rotace1 - ButterflyStartRotation(merged, o)) * hs;
                 QCOMPARE(paint(merged, o), paint(raw, o));
             }
@@ -113,9 +107,7 @@ class TestButterfly : public QObject {
         c.fill(255);
         c[17] = 255 - (40 + 33); // band 18: latitude 0..5 north
         m.koronaSloupce = {c};
-        ButterflyOptions o;
-        o.korona = true;
-        o.MeritkoRotace = 2;
+        const ButterflyOptions o{.MeritkoRotace = 2, .korona = true};
         QCOMPARE(ButterflyStartRotation(m, o), 1100);
         const QImage image = paint(m, o);
         const int x = 45 * 2 + 50; // rotation 1145

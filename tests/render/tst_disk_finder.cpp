@@ -23,11 +23,7 @@ constexpr int Side = 3400; // the square of the picture that holds the disk
 
 // A demo drawing painted with its disk in the top left square.
 QImage paintedDisk() {
-    DemoOptions d;
-    d.years = 1;
-    d.perYear = 40;
-    d.seed = 11;
-    d.endDate = {2014, 12, 31};
+    DemoOptions d{.years = 1, .perYear = 40, .seed = 11, .endDate = {2014, 12, 31}};
     DrawingOptions o;
     o.zoomK = ZoomK;
     return RenderDrawingImage(MakeDrawingModel(GenerateDemoRecords(d).at(3)), o)

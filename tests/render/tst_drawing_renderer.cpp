@@ -33,14 +33,12 @@ DrawingModel model(const TZaznam& z, double l0 = 100) {
 
 QImage render(const DrawingModel& m, int orientEW = 1, int orientNS = 1, bool print = false,
               bool leaves = true) {
-    DrawingOptions o;
-    o.zoomK = 16;
-    o.orientEW = orientEW;
-    o.orientNS = orientNS;
-    o.print = print;
-    o.showLeaves = leaves;
-    o.showMagnetic = !m.magnetic.empty();
-    return RenderDrawingImage(m, o);
+    return RenderDrawingImage(m, {.zoomK = 16,
+                                  .orientEW = orientEW,
+                                  .orientNS = orientNS,
+                                  .showLeaves = leaves,
+                                  .print = print,
+                                  .showMagnetic = !m.magnetic.empty()});
 }
 
 // Pixels that differ between two images inside a rectangle.

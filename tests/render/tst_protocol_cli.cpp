@@ -32,9 +32,7 @@ class TestProtocolCli : public QObject {
   private slots:
     void initTestCase() {
         demo_ = tmp_.filePath(QStringLiteral("demo"));
-        DemoOptions o;
-        o.years = 2;
-        o.endDate = {2024, 12, 31};
+        DemoOptions o{.years = 2, .endDate = {2024, 12, 31}};
         WriteDemoDirectory(demo_.toStdString(), o);
     }
 

@@ -20,17 +20,16 @@ SynopticMap handMadeMap() {
     const std::vector<TZaznam> none;
     SynopticMap m =
         MakeSynopticMap(none, GeometryCache::of(none), RotationIndex::of(none), 2100, S);
-    MapGroupSymbol g;
-    g.slot = 1;
-    g.group = true;
-    g.circle = {300, 200, 6};
-    g.aux1 = true;
-    g.spot1 = {250, 205, 3};
-    g.spot1Area = g.spot1;
-    g.leaf = true;
-    g.leafPoints = PlaceLeaf(300, 200, 250, 205);
-    m.groups.push_back(g);
-    MapGroupSymbol spill; // beyond the right edge of the map
+    m.groups.push_back({.slot = 1,
+                        .group = true,
+                        .circle = {300, 200, 6},
+                        .aux1 = true,
+                        .spot1 = {250, 205, 3},
+                        .spot1Area = {250, 205, 3},
+                        .leaf = true,
+                        .leafPoints = PlaceLeaf(300, 200, 250, 205),
+                        .spot2 = {}});
+    MapGroupSymbol spill{}; // beyond the right edge of the map
     spill.slot = 2;
     spill.group = true;
     spill.circle = {m.frameRight + 10, 250, 6};

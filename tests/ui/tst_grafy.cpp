@@ -54,9 +54,7 @@ class TestGrafy : public QObject {
   private slots:
     void initTestCase() {
         demo_ = demoDir_.path() / "demo";
-        DemoOptions o;
-        o.years = 3;
-        o.seed = 11;
+        DemoOptions o{.years = 3, .seed = 11};
         WriteDemoDirectory(demo_, o);
     }
 

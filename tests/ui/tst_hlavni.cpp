@@ -45,10 +45,7 @@ class TestHlavni : public QObject {
 
 void TestHlavni::startOnDemoDirectory() {
     TempDir dir;
-    DemoOptions o;
-    o.years = 2;
-    o.perYear = 60;
-    o.endDate = {2024, 4, 30};
+    DemoOptions o{.years = 2, .perYear = 60, .endDate = {2024, 4, 30}};
     WriteDemoDirectory(dir.path(), o);
     const auto records = ReadRecordFile(dir.path() / "datax.dat").records;
 

@@ -79,10 +79,7 @@ class TestMapa : public QObject {
 
   private slots:
     void initTestCase() {
-        DemoOptions o;
-        o.years = 3;
-        o.perYear = 120;
-        o.endDate = {2014, 12, 31};
+        DemoOptions o{.years = 3, .perYear = 120, .endDate = {2014, 12, 31}};
         WriteDemoDirectory(demo_.path(), o);
     }
 

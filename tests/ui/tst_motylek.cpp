@@ -33,10 +33,7 @@ class TestMotylek : public QObject {
 
   private slots:
     void initTestCase() {
-        DemoOptions o;
-        o.years = 3;
-        o.perYear = 80;
-        o.endDate = {2014, 12, 31};
+        DemoOptions o{.years = 3, .perYear = 80, .endDate = {2014, 12, 31}};
         WriteDemoDirectory(demo_.path(), o);
     }
 

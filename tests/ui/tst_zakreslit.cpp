@@ -35,11 +35,7 @@ constexpr int ZoomK = 32; // disk radius 500 px, centre at pixel 560
 
 // A demo drawing with groups far from the centre and faculae fields.
 TZaznam demoDrawing() {
-    DemoOptions o;
-    o.years = 1;
-    o.perYear = 40;
-    o.seed = 11;
-    o.endDate = {2014, 12, 31};
+    DemoOptions o{.years = 1, .perYear = 40, .seed = 11, .endDate = {2014, 12, 31}};
     for (const TZaznam& z : GenerateDemoRecords(o)) {
         int far = 0;
         for (int k = 0; k < z.groupCount(); ++k)

@@ -13,10 +13,7 @@ namespace hk::test {
 
 // Two years of 200 drawings up to the end of 2024.
 inline void WriteResultsDemo(const std::filesystem::path& dir) {
-    DemoOptions o;
-    o.years = 2;
-    o.perYear = 200;
-    o.endDate = {2024, 12, 31};
+    DemoOptions o{.years = 2, .perYear = 200, .endDate = {2024, 12, 31}};
     WriteDemoDirectory(dir, o);
 }
 
