@@ -182,11 +182,7 @@ MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
         vlozText(bodTextu_, Edit5_->text());
         Edit5_->hide();
         Edit5_->clear();
-        // The panel's buttons show no state of a map that is gone.
-        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
-            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
-            a->setText(QStringLiteral("2x"));
+        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
         platno_->setFocus();
     });
     connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this] { zmena(); });

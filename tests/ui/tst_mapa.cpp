@@ -261,6 +261,7 @@ class TestMapa : public QObject {
     }
 
     void textIsWrittenWhereThePressWas() {
+        prikaz("koronpod");
         QAction* a = f_->hlavni->akce(QStringLiteral("vloztext"));
         a->trigger();
         QVERIFY(a->isChecked());
@@ -277,6 +278,8 @@ class TestMapa : public QObject {
         QVERIFY(rozdil(pred, w_->obrazek()) > 0);
         // The letters went into the text, not to the window's keys.
         QVERIFY(w_->vrstvy().plochazap);
+        // The other layer's button still shows the layer.
+        QVERIFY(f_->hlavni->akce(QStringLiteral("koronpod"))->isChecked());
     }
 
     void printsEveryViewAndSavesWithF8AndF9() {
