@@ -14,7 +14,7 @@ namespace hk::cli {
 int RunMagnetosphereSum(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     const ProgramDir dir(root);
     if (!HasMagnetoData(dir)) throw JobError(NejsouDataMagnetosfera);

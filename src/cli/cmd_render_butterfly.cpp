@@ -37,7 +37,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     o.SirkaFakuli = TakeFlag(args, "--faculae-bars");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
-    RequireOut(outFile);
+    const std::string file = RequireOut(outFile);
     const auto [width, height] = ParseSize(size, 1200, 800);
     const QSize client(width, height);
     if (mode) {
@@ -68,7 +68,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     GuiApplicationScope gui;
     const ButterflyModel model = MakeButterflyModel(
         session.records(), session.geometry(), session.tables().DoplnkovaData, session.Korona());
-    if (IsPdf(*outFile)) {
+    if (IsPdf(file)) {
         QByteArray bytes;
         {
             QBuffer buffer(&bytes);
@@ -82,16 +82,16 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
             PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
         }
         WriteFileAtomic(
-            *outFile, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } else {
         QImage image(client, QImage::Format_RGB32);
         {
             QPainter painter(&image);
             PaintButterfly(painter, image.rect(), model, o);
         }
-        SaveImage(image, *outFile, 90);
+        SaveImage(image, file, 90);
     }
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 

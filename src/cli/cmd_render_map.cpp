@@ -106,9 +106,9 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const bool korona = TakeFlag(args, "--corona");
     const bool magnetosfera = TakeFlag(args, "--magnetosphere");
     RejectUnknownOptions(args);
-    if (args.size() != 1) throw UsageError("čekám adresář programu");
+    ExpectProgramDirectory(args);
     if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
+    const std::string file = RequireOut(outFile);
     const int R = ParseInt(*rotation, "--rotation", 1, MaxRotation);
     const MapKind kind = parseKind(kindText);
     const auto [width, height] = ParseSize(size, 1200, 820);
@@ -158,7 +158,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
                 picture = LoadMagnetoPicture(dir, R);
             }
         }
-        writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+        writePicture(file, client, [&](QPainter& p, const QRect& area) {
             PaintSynopticMap(p, area, map, o, [&](QPainter& q) {
                 const QRect origin(QPoint(0, 0), area.size());
                 PaintMagnetoPicture(q, origin, picture, s);
@@ -177,14 +177,14 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
             // The graph's window starts at the map's rotation.
             const KoronaGrafModel graf = MakeKoronaGraf(
                 koronaData, KoronaGrafPositionOf(koronaData, MapRotationDates(R).startDate));
-            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+            writePicture(file, client, [&](QPainter& p, const QRect& area) {
                 PaintKoronaGraf(p, area, graf, ko);
             });
         } else {
             const KoronaMotylModel motyl = MakeKoronaMotyl(koronaData);
             KoronaMotylOptions mo;
             mo.fontPixels = ko.fontPixels;
-            writePicture(*outFile, client, [&](QPainter& p, const QRect& area) {
+            writePicture(file, client, [&](QPainter& p, const QRect& area) {
                 PaintKoronaMotyl(p, area, motyl, mo);
             });
         }
@@ -193,21 +193,21 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     case MapKind::Long: {
         const StripView view = MakeStripView(records, geometry, index, R, LongMapStrips,
                                              StripKind::Long, LongMapScale(client.width()), false);
-        writePicture(*outFile, client,
+        writePicture(file, client,
                      [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         break;
     }
     case MapKind::Two: {
         const StripView view = MakeTwoMapView(records, geometry, index, R,
                                               TwoMapScale(client.width(), client.height()));
-        writePicture(*outFile, client,
+        writePicture(file, client,
                      [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         break;
     }
     case MapKind::High:
-        if (IsPdf(*outFile)) {
+        if (IsPdf(file)) {
             // As the printer draws it: 14 rotations on the page's canvas.
-            writePdf(*outFile, [&](QPdfWriter& pdf) {
+            writePdf(file, [&](QPdfWriter& pdf) {
                 QPainter p(&pdf);
                 const QRect page = p.viewport();
                 const StripView view =
@@ -219,12 +219,12 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
             const StripView view = MakeStripView(records, geometry, index, R,
                                                  HighMapStripCount(client.width(), client.height()),
                                                  StripKind::High, StripScale(client.width()), true);
-            writePicture(*outFile, client,
+            writePicture(file, client,
                          [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
         }
         break;
     }
-    out << *outFile << "\n";
+    out << file << "\n";
     return 0;
 }
 

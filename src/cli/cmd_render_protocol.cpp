@@ -29,7 +29,6 @@ constexpr int PdfResolution = 300;
 constexpr int MinWidth = 200;
 constexpr int MaxWidth = 8000;
 
-
 int parseWidth(const std::string& text) {
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -84,8 +83,7 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a měsíc M.YYYY");
     if (own == sidc) throw UsageError("zadejte buď --own, nebo --sidc");
-    if (!outFile) throw UsageError("chybí --out SOUBOR");
-    const std::filesystem::path file = *outFile;
+    const std::filesystem::path file = RequireOut(outFile);
     if (widthText && IsPdf(file)) throw UsageError("--width nepatří k PDF");
     const int width = widthText ? parseWidth(*widthText) : 0;
 

@@ -80,12 +80,13 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
         for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), number(args[2], "rok")))
             out << FormatDatum(d) << "\n";
     } else if (kind == "largest") {
-        PrintTable(BuildLargestGroups(records, LargestGroupsYear(records, number(args[2], "rok"))), out);
+        PrintTable(BuildLargestGroups(records, LargestGroupsYear(records, number(args[2], "rok"))),
+                   out);
     } else if (kind == "observer") {
         PrintTable(observerDrawings(session, args[2]).grid, out);
     } else {
-        PrintTable(BuildGroupEvolution(records, session.geometry(), number(args[2], "číslo otočky")),
-              out);
+        PrintTable(
+            BuildGroupEvolution(records, session.geometry(), number(args[2], "číslo otočky")), out);
     }
     return 0;
 }
