@@ -14,8 +14,8 @@
 
 namespace hk {
 
-void installWindows(HlavniWindow& hlavni) {
-    VybratWindow::vytvor(hlavni);
+void installWindows(MainWindow& hlavni) {
+    RecordListWindow::vytvor(hlavni);
     installZakres(hlavni);
     installNovdat(hlavni);
     installVysledky(hlavni);

@@ -11,10 +11,10 @@ class QPushButton;
 
 namespace hk {
 
-class ZpravaDialog : public QDialog {
+class MessageDialog : public QDialog {
     Q_OBJECT
   public:
-    ZpravaDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
+    MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
                  QWidget* parent = nullptr);
 
     RezimZpravy rezim() const { return rezim_; }
