@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/frame/observer_dialog.h"
 #include "ui/drawing/coordinate_type_dialog.h"
+#include "ui/frame/observer_dialog.h"
 #include "ui/support/scripted_messages.h"
 
 using namespace hk;

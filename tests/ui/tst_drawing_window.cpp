@@ -20,9 +20,9 @@
 #include "records/record_file.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;

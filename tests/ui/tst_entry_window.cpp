@@ -16,9 +16,9 @@
 #include "tests_support/records.h"
 #include "tests_support/session_edit.h"
 #include "ui/entry/entry_window.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/frame/ui_helpers.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/ui_helpers.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 

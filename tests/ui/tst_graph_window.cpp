@@ -17,13 +17,13 @@
 #include "graphs/asymmetry.h"
 #include "io/atomic_file.h"
 #include "render/graph_renderer.h"
-#include "ui/graphs/graph_window.h"
 #include "ui/frame/install_windows.h"
-#include "ui/graphs/butterfly_window.h"
 #include "ui/frame/session_model.h"
-#include "ui/support/frame_fixture.h"
+#include "ui/graphs/butterfly_window.h"
+#include "ui/graphs/graph_window.h"
 #include "ui/graphs/smoothed_graph_window.h"
 #include "ui/results/results_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;

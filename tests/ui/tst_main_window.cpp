@@ -16,9 +16,9 @@
 #include "records/exports.h"
 #include "records/record_file.h"
 #include "tests_support/session_edit.h"
+#include "ui/entry/record_list_window.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
-#include "ui/entry/record_list_window.h"
 
 using namespace hk;
 using namespace hk::test;

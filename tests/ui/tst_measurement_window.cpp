@@ -22,9 +22,9 @@
 #include "io/atomic_file.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "records/record.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/entry/record_list_window.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/entry/record_list_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -59,7 +59,8 @@ void TestRecordListWindow::initTestCase() {
 }
 
 void TestRecordListWindow::fittingAndScrolling_data() {
-    QTest::addColumn<int>("extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
+    QTest::addColumn<int>(
+        "extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
     QTest::newRow("exactly the rows") << 0;
     QTest::newRow("one more") << 1;
 }

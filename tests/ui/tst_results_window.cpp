@@ -29,9 +29,9 @@
 #include "tests_support/pdf_pages.h"
 #include "tests_support/run_cli.h"
 #include "text/encoding.h"
-#include "ui/support/results_window_fixture.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/results/protocol_view.h"
+#include "ui/support/results_window_fixture.h"
 
 using namespace hk;
 using namespace hk::test;

@@ -22,10 +22,10 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "render/jpeg_writer.h"
+#include "ui/entry/record_list_window.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/entry/record_list_window.h"
 
 namespace hk {
 
@@ -64,7 +64,7 @@ class TabulkaView : public QWidget {
 } // namespace
 
 CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
-                                         QWidget* parent)
+                                             QWidget* parent)
     : QWidget(parent), dir_(dir), zpravy_(zpravy), rok_(MakeCoordinateYear(rok)),
       Edit1_(new QLineEdit(QString::number(rok), this)),
       SpeedButton4_(new QPushButton(QStringLiteral("zve"), this)),
@@ -127,7 +127,8 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& zp
     layout->addLayout(dole, 1);
 
     connect(SpeedButton4_, &QPushButton::clicked, this, &CoordinateTableWindow::SpeedButton4Click);
-    connect(tisksouradnic_, &QPushButton::clicked, this, &CoordinateTableWindow::tisksouradnicClick);
+    connect(tisksouradnic_, &QPushButton::clicked, this,
+            &CoordinateTableWindow::tisksouradnicClick);
     connect(ulozitobr_, &QPushButton::clicked, this, &CoordinateTableWindow::ulozitobrClick);
     connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this](int v) {
         volby_.scroll = v;
@@ -246,7 +247,7 @@ void CoordinateTableWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 CoordinateTableWindow* CoordinateTableWindow::otevrit(QMdiArea& plocha, const ProgramDir& dir,
-                                                  Messages& zpravy, int rok, int sirka) {
+                                                      Messages& zpravy, int rok, int sirka) {
     for (QMdiSubWindow* sub : plocha.subWindowList())
         if (auto* w = qobject_cast<CoordinateTableWindow*>(sub->widget())) {
             plocha.setActiveSubWindow(sub);
@@ -289,7 +290,7 @@ void installSlusouradnice(MainWindow& hlavni) {
             if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
                 if (seznam->x() >= MinSirkaVlevo && seznam->x() < sirka) sirka = seznam->x();
         CoordinateTableWindow::otevrit(*hlavni.plocha(), hlavni.session().dir, hlavni.zpravy(),
-                                     datum ? datum->year : QDate::currentDate().year(), sirka);
+                                       datum ? datum->year : QDate::currentDate().year(), sirka);
     };
     hlavni.zapojit(QStringLiteral("SpeedButton4"), otevrit);
     // The results panel runs past the right edge of narrower screens: the

@@ -34,10 +34,10 @@ class CoordinateTableWindow : public QWidget {
     // pixels wide, with the year `rok`, or brings the one already open to
     // the front.
     static CoordinateTableWindow* otevrit(QMdiArea& plocha, const ProgramDir& dir, Messages& zpravy,
-                                        int rok, int sirka);
+                                          int rok, int sirka);
 
     CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
-                        QWidget* parent = nullptr);
+                          QWidget* parent = nullptr);
 
     int TableYear() const { return rok_.year; }
     int TableFirstMonth() const { return stranka_ * CoordinateTableMonthsPerPage; }

@@ -29,15 +29,15 @@
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
 #include "text/number_format.h"
-#include "ui/frame/main_window.h"
-#include "ui/frame/messages.h"
-#include "ui/frame/ui_helpers.h"
-#include "ui/entry/record_list_window.h"
 #include "ui/drawing/group_list_panel.h"
-#include "ui/drawing/split_panel.h"
 #include "ui/drawing/merge_panel.h"
 #include "ui/drawing/print_panel.h"
 #include "ui/drawing/save_drawings_panel.h"
+#include "ui/drawing/split_panel.h"
+#include "ui/entry/record_list_window.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
 
 namespace hk {
 
@@ -530,8 +530,7 @@ void DrawingWindow::potvrditpriClick() {
     const auto pocet = std::count(duplicity.begin(), duplicity.end(), true);
     bool vyloucit = false;
     if (pocet > 0)
-        vyloucit =
-            k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
+        vyloucit = k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
                                     QString::number(pocet) + QStringLiteral("x! Vyloučit je?"));
     const std::vector<TZaznam> pridat = RecordsToAppend(s.records(), pridavane_, vyloucit);
     // The file is merged once: the buffer empties.
@@ -568,8 +567,7 @@ void DrawingWindow::rozdeleniClick() {
 void DrawingWindow::ulozitBitmapu() {
     const auto datum = RecordDate(model_.record);
     if (!datum) {
-        k_.zpravy.Zprava(
-            QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
+        k_.zpravy.Zprava(QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
     runCommand(k_.zpravy, [&] {
@@ -597,7 +595,7 @@ void DrawingWindow::magnetosfera() {
         const MagneticMap mapa = ReadMagneticMap(s.dir.resolve(nazev));
         if (mapa.truncated)
             k_.zpravy.Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
-                                                   "zobrazí se jen jeho začátek"));
+                                            "zobrazí se jen jeho začátek"));
         magnetickaMapa_ = mapa.words;
         model_ = MakeDrawingModel(model_.record, model_.ephemeris, magnetickaMapa_);
         volby_.showMagnetic = true;
@@ -694,8 +692,7 @@ void DrawingWindow::Button4Click() {
     tiskDo(printer, *rozsah, procentoPosunu);
 }
 
-void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
-                          double posunProcent) {
+void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range, double posunProcent) {
     const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {
@@ -714,7 +711,8 @@ void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
         p.save();
         p.translate(0, strana.height() * posunProcent / 100.0);
         p.scale(meritko, meritko);
-        PaintDrawing(p, QRect(QPoint(0, 0), velikost), MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
+        PaintDrawing(p, QRect(QPoint(0, 0), velikost),
+                     MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
         p.restore();
     }
     p.end();

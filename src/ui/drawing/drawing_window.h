@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "ui/frame/window_context.h"
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_options.h"
+#include "ui/frame/window_context.h"
 
 class QGroupBox;
 class QLabel;

@@ -10,8 +10,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiArea>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -79,7 +79,6 @@ const QString NapovedaHelio = QStringLiteral("Typ   = Typ skupiny\n"
                                              " mal.s = počet malých skvrn menší než 20 mili.\n"
                                              "č.sk1. = číslo skupiny globalní\n"
                                              "č.sk2. = číslo skupiny v rotaci( důležité)");
-
 
 QString nadpisRezimu(EntryMode mode) {
     switch (mode) {
@@ -150,7 +149,8 @@ int EntryWindow::skaluj(int hodnota) const {
 }
 
 EntrySettings EntryWindow::nastaveni() const {
-    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(), session_.CislovaniZakresu()};
+    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(),
+                         session_.CislovaniZakresu()};
 }
 
 // ---------------------------------------------------------------------------
@@ -687,7 +687,8 @@ void EntryWindow::reject() {
 
 void installNovdat(MainWindow& hlavni) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        hlavni.zapojit(polozkaRezimu(m), [&hlavni, m] { EntryWindow::otevrit(hlavni.kontext(), m); });
+        hlavni.zapojit(polozkaRezimu(m),
+                       [&hlavni, m] { EntryWindow::otevrit(hlavni.kontext(), m); });
 }
 
 } // namespace hk

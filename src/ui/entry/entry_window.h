@@ -8,11 +8,11 @@
 #include <optional>
 #include <utility>
 
-#include "ui/frame/window_context.h"
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "records/session.h"
 #include "records/zaznam.h"
+#include "ui/frame/window_context.h"
 
 class QComboBox;
 class QGroupBox;
@@ -81,7 +81,7 @@ class EntryWindow : public QDialog {
     const EntryMode rezim_;
     const bool zeSnimku_;
     EntryView pohled_ = EntryView::Polar;
-    TZaznam zaklad_{}; // the working record as the window found it
+    TZaznam zaklad_{};   // the working record as the window found it
     EntryForm otevreno_; // the fields as the window opened
     // The group class last refused in a row: its message is shown once per
     // edit of the cell, not again on every click.

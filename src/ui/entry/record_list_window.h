@@ -5,8 +5,8 @@
 // and cannot be closed by the user.
 #include <QWidget>
 
-#include "ui/frame/window_context.h"
 #include "records/record_list.h"
+#include "ui/frame/window_context.h"
 
 class QListWidget;
 class QMdiSubWindow;

@@ -22,16 +22,16 @@
 #include <cmath>
 
 #include "graphs/asymmetry.h"
+#include "graphs/korona_startup.h"
 #include "records/exports.h"
 #include "records/session.h"
-#include "graphs/korona_startup.h"
 #include "records/startup.h"
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
-#include "ui/frame/messages.h"
-#include "ui/frame/ui_helpers.h"
 #include "ui/drawing/coordinate_type_dialog.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
 
 namespace hk {
 
@@ -121,7 +121,6 @@ constexpr int PismoOkna = 11; // pixels: 8 points on the screen
 constexpr int MinSirkaObrazovky = 1020;
 constexpr int KvalitaObrazku = 90;
 constexpr int OrezObrazku = 5;
-
 
 // A name for a file: separators would lead out of the picture folder.
 QString nazevSouboru(QString nazev) {
@@ -352,21 +351,22 @@ void MainWindow::vytvorPanely() {
         follow();
     }
 
-    vytvorPanel(QStringLiteral("promotylek"), {{"vlevo", "Zúžit", "Zúžit "},
-                                               {"vpravo", "Rozšířit", "Rozšířit"},
-                                               {"vetsi", "Zvýšit", "Zvýšit"},
-                                               {"mensi", "Snížit", "Snížit"},
-                                               {"skvrny", "Skvrny", "Skupiny"},
-                                               {"fakule", "Fakule", "Fakule"},
-                                               {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
-                                               {"sirfakule", "Šířka fak.", "Šířka fakulí"},
-                                               {"vyskvrn", "Výška", "Výška skupin"},
-                                               {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
-                                               {"hranice", "Ohraničení", "Ohraničení"},
-                                               {"vse", "Vše", "Veškeré ohraničení"},
-                                               {"podkresleni", "Podkreslit", "Podkreslit"},
-                                               {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
-                                               {"SpeedButton12", "Zavřít", "Zavřít"}});
+    vytvorPanel(QStringLiteral("promotylek"),
+                {{"vlevo", "Zúžit", "Zúžit "},
+                 {"vpravo", "Rozšířit", "Rozšířit"},
+                 {"vetsi", "Zvýšit", "Zvýšit"},
+                 {"mensi", "Snížit", "Snížit"},
+                 {"skvrny", "Skvrny", "Skupiny"},
+                 {"fakule", "Fakule", "Fakule"},
+                 {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
+                 {"sirfakule", "Šířka fak.", "Šířka fakulí"},
+                 {"vyskvrn", "Výška", "Výška skupin"},
+                 {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
+                 {"hranice", "Ohraničení", "Ohraničení"},
+                 {"vse", "Vše", "Veškeré ohraničení"},
+                 {"podkresleni", "Podkreslit", "Podkreslit"},
+                 {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
+                 {"SpeedButton12", "Zavřít", "Zavřít"}});
     vytvorPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
                                              {"fb", "f", "f"},
                                              {"rb", "R", "R"},

@@ -16,7 +16,7 @@
 namespace hk {
 
 MessageDialog::MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota,
-                           QWidget* parent)
+                             QWidget* parent)
     : QDialog(parent), rezim_(rezim), label1_(new QLabel(this)), edit1_(new QLineEdit(this)),
       button1_(new QPushButton(QStringLiteral("OK"), this)),
       button2_(new QPushButton(QStringLiteral("Ne"), this)) {

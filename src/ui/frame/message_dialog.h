@@ -15,7 +15,7 @@ class MessageDialog : public QDialog {
     Q_OBJECT
   public:
     MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
-                 QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
 
     RezimZpravy rezim() const { return rezim_; }
     // The typed value after "OK" in prompt mode.

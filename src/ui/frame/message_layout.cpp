@@ -40,7 +40,7 @@ QStringList RadkyZpravy(const QString& text) {
 }
 
 MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
-                            const std::function<int(const QString&)>& textWidth, int lineHeight) {
+                             const std::function<int(const QString&)>& textWidth, int lineHeight) {
     MessageLayout l;
     const QStringList lines = RadkyZpravy(text);
     const int textWidthPx = widestLine(lines, textWidth);

@@ -12,7 +12,8 @@ namespace hk {
 class ObserverDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit ObserverDialog(const std::vector<std::string>& pozorovatele, QWidget* parent = nullptr);
+    explicit ObserverDialog(const std::vector<std::string>& pozorovatele,
+                            QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns the chosen observer.
     static QString vyber(const std::vector<std::string>& pozorovatele, QWidget* parent = nullptr);

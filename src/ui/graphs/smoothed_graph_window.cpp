@@ -22,12 +22,12 @@
 
 #include "records/session.h"
 #include "render/jpeg_writer.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
-#include "ui/frame/tool_window.h"
 #include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -74,7 +74,7 @@ SmoothedGraphWindow* SmoothedGraphWindow::otevrene(QMdiArea* plocha) {
 }
 
 SmoothedGraphWindow* SmoothedGraphWindow::otevrit(const WindowContext& ctx, Tag tag,
-                                              DruhAsymetrie druh) {
+                                                  DruhAsymetrie druh) {
     if (SmoothedGraphWindow* w = otevrene(ctx.plocha)) {
         if (w->tag_ == tag) {
             if (tag == Asymetrie) w->vyberDruh(druh);
@@ -604,11 +604,11 @@ void installVyhlazovaci(MainWindow& hlavni) {
     });
     hlavni.zapojit(QStringLiteral("asyroz"), [&hlavni] {
         SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
-                                   DruhAsymetrie::Rozdilova);
+                                     DruhAsymetrie::Rozdilova);
     });
     hlavni.zapojit(QStringLiteral("asypo"), [&hlavni] {
         SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
-                                   DruhAsymetrie::Podilova);
+                                     DruhAsymetrie::Podilova);
     });
     auto okno = [&hlavni](auto fn) {
         return [&hlavni, fn] {
@@ -630,10 +630,12 @@ void installVyhlazovaci(MainWindow& hlavni) {
                        okno([v = o.o](SmoothedGraphWindow& w) { w.vyberObdobi(v); }));
         hlavni.akce(QString::fromLatin1(o.tlacitko))->setCheckable(true);
     }
-    hlavni.zapojit(QStringLiteral("stupnicevyhl"), okno([](SmoothedGraphWindow& w) { w.update(); }));
+    hlavni.zapojit(QStringLiteral("stupnicevyhl"),
+                   okno([](SmoothedGraphWindow& w) { w.update(); }));
     hlavni.zapojit(QStringLiteral("zmensit"), okno([](SmoothedGraphWindow& w) { w.zmensit(); }));
     hlavni.zapojit(QStringLiteral("rozsirit"), okno([](SmoothedGraphWindow& w) { w.rozsirit(); }));
-    hlavni.zapojit(QStringLiteral("SpeedButton11"), okno([](SmoothedGraphWindow& w) { w.zavrit(); }));
+    hlavni.zapojit(QStringLiteral("SpeedButton11"),
+                   okno([](SmoothedGraphWindow& w) { w.zavrit(); }));
 }
 
 } // namespace hk

@@ -38,7 +38,7 @@ class SmoothedGraphWindow : public QWidget {
   public:
     enum Tag { Vyhlazene = 0, Asymetrie = 1 };
     static SmoothedGraphWindow* otevrit(const WindowContext& ctx, Tag tag,
-                                      DruhAsymetrie druh = DruhAsymetrie::Podilova);
+                                        DruhAsymetrie druh = DruhAsymetrie::Podilova);
     static SmoothedGraphWindow* otevrene(QMdiArea* plocha);
 
     void vyberRadu(int S);

@@ -36,11 +36,11 @@
 #include "render/magnet_comparison_renderer.h"
 #include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -667,8 +667,8 @@ void MapWindow::kreslitMapu(QPainter& p, const QRect& r) const {
 }
 
 void MapWindow::kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap& m, unsigned vrstvy,
-                                 const KoronaPodMapuModel& korona,
-                                 const MagnetosphereLayer& magnet) const {
+                                const KoronaPodMapuModel& korona,
+                                const MagnetosphereLayer& magnet) const {
     SynopticMapOptions o;
     o.fakulzap = (vrstvy & SrovnaniFakule) != 0;
     o.plochazap = vrstvy_.plochazap;

@@ -28,7 +28,7 @@ constexpr int PenWidth = 6;
 } // namespace
 
 AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
-                             std::function<void(double)> hotovo, QWidget* parent)
+                                             std::function<void(double)> hotovo, QWidget* parent)
     : QWidget(parent, Qt::Window), crop_(crop),
       maska_(MaskSide, MaskSide, QImage::Format_Grayscale8),
       vrstva_(MaskSide, MaskSide, QImage::Format_ARGB32_Premultiplied), calRadiusPx_(calRadiusPx),

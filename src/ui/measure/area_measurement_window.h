@@ -28,7 +28,7 @@ class AreaMeasurementWindow : public QWidget {
     // `crop` is AreaCrop; `calRadiusPx` the calibration's radius; `hotovo`
     // receives the area (mm^2) when the user finishes.
     AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
-                  std::function<void(double)> hotovo, QWidget* parent = nullptr);
+                          std::function<void(double)> hotovo, QWidget* parent = nullptr);
 
     int AreaState() const { return stav_; }
     int BrushSize() const { return stetec_; }

@@ -24,11 +24,11 @@
 #include "records/session.h"
 #include "text/number_format.h"
 #include "ui/frame/main_window.h"
-#include "ui/measure/magnifier_window.h"
-#include "ui/measure/area_measurement_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/measure/area_measurement_window.h"
+#include "ui/measure/magnifier_window.h"
 
 namespace hk {
 
@@ -773,8 +773,8 @@ void MeasurementWindow::merplochyClick() {
         paramskvrClick();
         platno_->update();
     };
-    mereniP_ = new AreaMeasurementWindow(vyrez(*skvrna_, AreaCropHalf), cal_.CalRadiusPx, zpravy_, hotovo,
-                                 window());
+    mereniP_ = new AreaMeasurementWindow(vyrez(*skvrna_, AreaCropHalf), cal_.CalRadiusPx, zpravy_,
+                                         hotovo, window());
     connect(mereniP_, &QObject::destroyed, this, [this] { zapskvrnu_->setEnabled(true); });
     mereniP_->umistit(window()->frameGeometry());
     zapskvrnu_->setEnabled(false);

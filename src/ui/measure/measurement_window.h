@@ -15,8 +15,8 @@
 #include "measure/faculae_entry.h"
 #include "measure/group_draft.h"
 #include "render/scan_view.h"
-#include "ui/measure/magnifier_window.h"
 #include "ui/measure/area_measurement_window.h"
+#include "ui/measure/magnifier_window.h"
 
 class QGroupBox;
 class QLabel;

@@ -29,7 +29,7 @@ void rozmery(QTableWidget& m, int procento) {
 } // namespace
 
 ObserverResultsPanel::ObserverResultsPanel(const Session& session, Messages& zpravy,
-                                             QWidget* parent)
+                                           QWidget* parent)
     : QGroupBox(QStringLiteral("Výsledky pro jednotlivé pozorovatele"), parent), session_(session),
       zpravy_(zpravy) {
     setObjectName(QStringLiteral("GroupBox3"));

@@ -2,11 +2,11 @@
 // of a rotation, the observers per year, the largest groups of a year, the
 // days without activity, the group positions by central-meridian zone and
 // the drawings of one observer; with their exports and printing.
-#include <QMdiArea>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -28,13 +28,13 @@
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/results/group_evolution_panel.h"
+#include "ui/results/largest_groups_panel.h"
+#include "ui/results/observer_results_panel.h"
+#include "ui/results/official_csv_panel.h"
+#include "ui/results/results_grid.h"
 #include "ui/results/results_window.h"
 #include "ui/results/spotless_days_view.h"
-#include "ui/results/results_grid.h"
-#include "ui/results/official_csv_panel.h"
-#include "ui/results/observer_results_panel.h"
-#include "ui/results/largest_groups_panel.h"
-#include "ui/results/group_evolution_panel.h"
 
 namespace hk {
 

@@ -25,22 +25,22 @@
 #include "results/measured_statistics.h"
 #include "results/own_report.h"
 #include "results/report_file.h"
+#include "results/rotation_table.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
 #include "results/statistics_status.h"
-#include "results/rotation_table.h"
 #include "results/type_occurrence.h"
-#include "ui/frame/main_window.h"
-#include "ui/frame/observer_dialog.h"
-#include "ui/frame/messages.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/results/intersol_panel.h"
-#include "ui/results/rotation_table_view.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/observer_dialog.h"
 #include "ui/results/asymmetry_view.h"
-#include "ui/results/results_grid.h"
-#include "ui/results/station_data_panel.h"
-#include "ui/results/protocol_view.h"
+#include "ui/results/intersol_panel.h"
 #include "ui/results/observer_list_view.h"
+#include "ui/results/protocol_view.h"
+#include "ui/results/results_grid.h"
+#include "ui/results/rotation_table_view.h"
+#include "ui/results/station_data_panel.h"
 
 namespace hk {
 
@@ -54,7 +54,6 @@ const QString NazevObrazku = QStringLiteral("Vysledky");
 const QString NeniCoTisknout = QStringLiteral("Není co tisknout");
 const QString NejdriveStatistika =
     QStringLiteral("Nejdříve zobrazte naměřenou nebo vyhlazenou statistiku");
-
 
 QString mesicRok(int vybranyMesic) {
     return QStringLiteral("%1.%2")
@@ -243,7 +242,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
 // Menu
 
 QAction* ResultsWindow::pridej(QWidget* menu, const char* name, const QString& text,
-                                void (ResultsWindow::*handler)()) {
+                               void (ResultsWindow::*handler)()) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     akce_.insert(a->objectName(), a);
@@ -286,10 +285,12 @@ void ResultsWindow::vytvorMenu() {
     pridej(vyhlazena, "celkovyvyr", QStringLiteral("&Celková"), &ResultsWindow::celkovyvyrClick);
     pridej(vyhlazena, "severvyr", QStringLiteral("&Sever"), &ResultsWindow::severvyrClick);
     pridej(vyhlazena, "jihvyr", QStringLiteral("&Jih"), &ResultsWindow::jihvyrClick);
-    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"), &ResultsWindow::pozorovateleClick);
+    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"),
+           &ResultsWindow::pozorovateleClick);
     pridej(statistika, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
            &ResultsWindow::vyskitClick);
-    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"), &ResultsWindow::Vvojskupin1Click);
+    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"),
+           &ResultsWindow::Vvojskupin1Click);
     pridej(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"), &ResultsWindow::udajmapaClick);
     QMenu* polohy = podmenu(statistika, "polohyskupin", QStringLiteral("Polohy skupin"));
     pridej(polohy, "polohy1", QStringLiteral("Polohy"), &ResultsWindow::polohy1Click);
@@ -307,20 +308,22 @@ void ResultsWindow::vytvorMenu() {
     pridej(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
            &ResultsWindow::dosouboruClick);
     pridej(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::doCSVClick);
-    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"), &ResultsWindow::oficCSVClick);
+    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
+           &ResultsWindow::oficCSVClick);
 }
 
 void ResultsWindow::obnovMenu() {
     const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
                       rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
                       rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
-                      rezim_ == Polohy || rezim_ == PozorovatelDenni ||
-                      rezim_ == UdajeMapa || rezim_ == DataAsymetrie;
+                      rezim_ == Polohy || rezim_ == PozorovatelDenni || rezim_ == UdajeMapa ||
+                      rezim_ == DataAsymetrie;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
     akce_.value(QStringLiteral("doCSV"))->setVisible(rezim_ == PozorovateleRoky);
-    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT"))) txt->setVisible(rezim_ == DataAsymetrie);
+    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT")))
+        txt->setVisible(rezim_ == DataAsymetrie);
     if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
@@ -604,8 +607,8 @@ void ResultsWindow::dosouboruClick() {
         } else {
             const QString pozorovatel = vybratPozorovatele();
             if (pozorovatel.isEmpty()) return;
-            const ReportFile cv =
-                BuildCvReport(zaznamy, session_.geometry(), prvni_, pozorovatel.toStdString(), obecna_);
+            const ReportFile cv = BuildCvReport(zaznamy, session_.geometry(), prvni_,
+                                                pozorovatel.toStdString(), obecna_);
             k_.model.setCurrent(static_cast<int>(prvni_) + 1);
             WriteReportFile(session_.dir, cv);
         }

@@ -8,11 +8,11 @@
 #include <functional>
 #include <optional>
 
-#include "ui/frame/window_context.h"
 #include "records/zaznam.h"
 #include "results/month_sums.h"
 #include "results/obecna_data.h"
 #include "results/results_grid.h"
+#include "ui/frame/window_context.h"
 
 class QAction;
 class QLabel;
@@ -173,7 +173,7 @@ class ResultsWindow : public QWidget {
     int velikostPisma_;
     ObecnaData obecna_;
     ResultsGrid mrizka_;
-    ResultsGrid vyhlazenaMrizka_; // the smoothed table built when it was chosen
+    ResultsGrid vyhlazenaMrizka_;       // the smoothed table built when it was chosen
     std::uint64_t vyhlazenaRevize_ = 0; // the store revision it was built from
 
     QMenuBar* menu_;

@@ -5,9 +5,9 @@
 
 #include "demo/demo.h"
 #include "results/results_grid.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/results/results_window.h"
+#include "ui/support/frame_fixture.h"
 
 namespace hk::test {
 
