@@ -444,53 +444,11 @@ class Finder {
         return diff >= 135 * Pi / 180;
     }
 
-    // Paper beside the umbra closed in by its ink: a penumbra's outline drawn
-    // tight around it.
-    bool enclosesPaper(const Umbra& u) const {
-        const Box b = window(u);
-        std::vector<std::uint8_t> seen(static_cast<std::size_t>(b.width()) * b.height(), 0);
-        auto local = [&](int x, int y) {
-            return static_cast<std::size_t>(y - b.y0) * b.width() + (x - b.x0);
-        };
-        std::vector<int> stack;
-        for (int p : u.pixels) {
-            const int px = p % w_, py = p / w_;
-            const int nb[4][2] = {{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}};
-            for (const auto& q : nb) {
-                if (q[0] <= b.x0 || q[1] <= b.y0 || q[0] >= b.x1 || q[1] >= b.y1) continue;
-                if (ink(at(q[0], q[1])) || seen[local(q[0], q[1])]) continue;
-                bool escaped = false;
-                long area = 0;
-                seen[local(q[0], q[1])] = 1;
-                stack.assign(1, static_cast<int>(at(q[0], q[1])));
-                while (!stack.empty() && !escaped) {
-                    const int i = stack.back();
-                    stack.pop_back();
-                    ++area;
-                    const int x = i % w_, y = i / w_;
-                    if (x <= b.x0 || y <= b.y0 || x >= b.x1 || y >= b.y1 || !inside(i)) {
-                        escaped = true;
-                        break;
-                    }
-                    const int n4[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-                    for (const auto& m : n4) {
-                        const std::size_t l = local(m[0], m[1]);
-                        if (seen[l] || ink(at(m[0], m[1]))) continue;
-                        seen[l] = 1;
-                        stack.push_back(static_cast<int>(at(m[0], m[1])));
-                    }
-                }
-                if (!escaped && area >= static_cast<long>(u.pixels.size())) return true;
-            }
-        }
-        return false;
-    }
-
     // A core may be where strokes meet (a digit's corner, a crossing of
     // lines) or a stretch of a heavy stroke rather than a dot. A blob three
     // strokes wide is a spot; one less than two strokes wide is not; between
     // them the strokes leaving it are looked at on two circles just outside
-    // it, and a blob inside a tight outline of its own is a spot too.
+    // it.
     bool blobShaped(const Umbra& u) {
         double sxx = 0, syy = 0, sxy = 0;
         for (int i : u.pixels) {
@@ -511,10 +469,8 @@ class Finder {
         const bool result = [&] {
             if (minor >= 3 * strokePx_) return true;
             if (minor < 2 * strokePx_) return false;
-            if (strokesAround(u, major / 2 + std::max(strokePx_, 1.5), minor) &&
-                strokesAround(u, major / 2 + std::max(1.5 * strokePx_, 2.0), minor))
-                return true;
-            return enclosesPaper(u);
+            return strokesAround(u, major / 2 + std::max(strokePx_, 1.5), minor) &&
+                   strokesAround(u, major / 2 + std::max(1.5 * strokePx_, 2.0), minor);
         }();
         for (int i : u.pixels)
             scratch_[i] = 0;
