@@ -86,7 +86,7 @@ void writePgm(const std::filesystem::path& file, const drawn_scans::DrawnScan& s
 
 TEST(FindSpotsCli, OneLinePerSpotThenPerGroup) {
     TempDir dir;
-    const drawn_scans::DrawnScan scan = drawn_scans::DrawScan(3, drawn_scans::Digits, 1400);
+    const drawn_scans::DrawnScan scan = drawn_scans::DrawScan(3, drawn_scans::Digits);
     writePgm(dir.path() / "scan.pgm", scan);
     const std::string pgm = ShellQuoted(dir.path() / "scan.pgm");
     const PicturePoint c = scan.cal.CalCentre;
@@ -116,8 +116,9 @@ TEST(FindSpotsCli, OneLinePerSpotThenPerGroup) {
         }
         EXPECT_TRUE(a >= 0 && a < 360 && d >= 0 && d <= 125) << line;
     }
-    EXPECT_EQ(spots, static_cast<int>(scan.spots.size()));
-    EXPECT_EQ(groups, static_cast<int>(scan.groups.size()));
+    // How well the spots are found is the finder's tests' business.
+    EXPECT_NEAR(spots, static_cast<double>(scan.spots.size()), scan.spots.size() / 10.0);
+    EXPECT_NEAR(groups, static_cast<double>(scan.groups.size()), 1);
     EXPECT_EQ(spotsInGroups, spots);
     EXPECT_NEAR(groupArea, spotArea, 0.05 * spots + 0.05);
 
