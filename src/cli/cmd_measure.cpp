@@ -1,5 +1,7 @@
-// heliokres-cli measure and find-disk: the conversions of the measurement
-// window on given picture points, and the disk its assistant finds.
+// heliokres-cli measure, find-disk and find-spots: the conversions of the
+// measurement window on given picture points, the disk its assistant finds
+// and the spots and groups it proposes.
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <regex>
@@ -11,6 +13,7 @@
 #include "measure/calibration.h"
 #include "measure/disk_finder.h"
 #include "measure/faculae_entry.h"
+#include "measure/spot_finder.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "render/scan_view.h"
@@ -114,20 +117,74 @@ int RunMeasure(const Args& argsIn, std::ostream& out, std::ostream&) {
     return 0;
 }
 
+namespace {
+
+// The scan of IMAGE as the window holds it, in grey.
+QImage greyScan(const std::string& file, std::ostream& err) {
+    const LoadedScan scan = LoadScan(QString::fromStdString(file));
+    if (scan.picture.isNull()) throw JobError(scan.message.toStdString());
+    if (!scan.message.isEmpty()) err << scan.message.toStdString() << '\n';
+    return scan.picture.convertToFormat(QImage::Format_Grayscale8);
+}
+
+const char* const NoDiskMessage = "Disk zákresu se v obrázku nepodařilo najít";
+
+} // namespace
+
 int RunFindDisk(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám jeden obrázek");
     GuiApplicationScope gui;
-    const LoadedScan scan = LoadScan(QString::fromStdString(args[0]));
-    if (scan.picture.isNull()) throw JobError(scan.message.toStdString());
-    if (!scan.message.isEmpty()) err << scan.message.toStdString() << '\n';
-    const QImage grey = scan.picture.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = greyScan(args[0], err);
     const auto disk = FindDisk(GreyView(grey));
-    if (!disk) throw JobError("Disk zákresu se v obrázku nepodařilo najít");
+    if (!disk) throw JobError(NoDiskMessage);
     char line[96];
     std::snprintf(line, sizeof line, "%.1f;%.1f;%.1f\n", disk->x, disk->y, disk->radius);
     out << line;
+    return 0;
+}
+
+int RunFindSpots(const Args& argsIn, std::ostream& out, std::ostream& err) {
+    Args args = argsIn;
+    const auto centreText = TakeOption(args, "--centre");
+    const auto northText = TakeOption(args, "--north");
+    RejectUnknownOptions(args);
+    if (args.size() != 1) throw UsageError("čekám jeden obrázek");
+    if (centreText.has_value() != northText.has_value())
+        throw UsageError("--centre a --north patří k sobě");
+    GuiApplicationScope gui;
+    const QImage grey = greyScan(args[0], err);
+    Calibration cal;
+    if (centreText) {
+        cal = Calibrate(requirePoint(centreText, "--centre"), requirePoint(northText, "--north"));
+        if (!cal.calibrated())
+            throw JobError("Střed a sever jsou stejný bod, poloměr zákresu je 0");
+    } else {
+        // The disk the assistant finds, north straight up.
+        const auto disk = FindDisk(GreyView(grey));
+        if (!disk) throw JobError(NoDiskMessage);
+        const PicturePoint centre{static_cast<int>(std::lround(disk->x)),
+                                  static_cast<int>(std::lround(disk->y))};
+        cal = Calibrate(centre, {centre.x, centre.y - static_cast<int>(std::lround(disk->radius))});
+        if (!cal.calibrated()) throw JobError(NoDiskMessage);
+    }
+    // Without a date the Sun's axis is taken as the drawing's north.
+    const SpotFinding found = FindSpots(GreyView(grey), cal, Ephemeris{});
+    for (const FoundSpot& s : found.spots) {
+        const PolarPosition p = SpotPosition(cal, s.point());
+        out << "spot;" << FormatTenths(p.angle) << ';' << FormatTenths(p.distance) << ';'
+            << FormatTenths(s.area()) << '\n';
+    }
+    for (std::size_t g = 0; g < found.groups.size(); ++g) {
+        const auto& members = found.groups[g];
+        const PolarPosition p = SpotPosition(cal, found.spots[members.front()].point());
+        double area = 0;
+        for (int i : members)
+            area += found.spots[i].area();
+        out << "group;" << g + 1 << ';' << FormatTenths(p.angle) << ';' << FormatTenths(p.distance)
+            << ';' << members.size() << ';' << FormatTenths(area) << '\n';
+    }
     return 0;
 }
 

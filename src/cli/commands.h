@@ -23,9 +23,11 @@ int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderMap(const Args& args, std::ostream& out, std::ostream& err);
 
-// measure: picture points to polar positions; find-disk: the drawn disk.
+// measure: picture points to polar positions; find-disk: the drawn disk;
+// find-spots: the drawn spots and the groups they form.
 int RunMeasure(const Args& args, std::ostream& out, std::ostream& err);
 int RunFindDisk(const Args& args, std::ostream& out, std::ostream& err);
+int RunFindSpots(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderGraph(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderSmoothed(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderAsymmetry(const Args& args, std::ostream& out, std::ostream& err);

@@ -53,6 +53,38 @@ void paintOverlay(QPainter& p, const ScanOverlay& ov, const ScanOptions& o) {
         for (const auto& s : ov.spots)
             p.drawEllipse(at(s), 5, 5);
     }
+    if (!ov.proposals.empty()) {
+        // Each spot as a circle of its area, each group as a circle round its
+        // spots with its number above it.
+        const double s = scaleOf(o.zoom);
+        const auto& spots = ov.proposals.spots();
+        for (std::size_t g = 0; g < ov.proposals.groups().size(); ++g) {
+            const auto& members = ov.proposals.groups()[g].spots;
+            double cx = 0, cy = 0;
+            for (int i : members) {
+                cx += spots[i].x;
+                cy += spots[i].y;
+            }
+            cx /= members.size();
+            cy /= members.size();
+            double reach = 0;
+            p.setPen(QPen(ProposalColour, 2));
+            for (int i : members) {
+                const double r =
+                    std::max(2.0, std::sqrt(spots[i].area() / 3.14159265358979) * ov.pxPerMm);
+                reach = std::max(reach, std::hypot(spots[i].x - cx, spots[i].y - cy) + r);
+                p.drawEllipse(QPointF((spots[i].x + 0.5) * s - o.scroll.x(),
+                                      (spots[i].y + 0.5) * s - o.scroll.y()),
+                              (r + 2) * s, (r + 2) * s);
+            }
+            reach += 3 * ov.pxPerMm;
+            const QPointF c((cx + 0.5) * s - o.scroll.x(), (cy + 0.5) * s - o.scroll.y());
+            p.setPen(QPen(ProposalColour, 1, Qt::DashLine));
+            p.drawEllipse(c, reach * s, reach * s);
+            p.setPen(QPen(ProposalColour, 1));
+            p.drawText(c + QPointF(-4, -reach * s - 4), QString::number(g + 1));
+        }
+    }
     if (ov.proposedDisk) {
         const double s = scaleOf(o.zoom);
         const DiskCircle& d = *ov.proposedDisk;

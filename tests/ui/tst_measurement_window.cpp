@@ -20,8 +20,10 @@
 #include "drawing/faculae.h"
 #include "drawing/group_layout.h"
 #include "io/atomic_file.h"
+#include "measure/spot_proposals.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
+#include "tests_support/drawn_scans.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"
 #include "ui/support/frame_fixture.h"
@@ -103,6 +105,75 @@ class TestMeasurementWindow : public QObject {
         auto* zakres = m.f.hlavni->findChild<DrawingWindow*>();
         QTest::keyClick(zakres, Qt::Key_F);
         QVERIFY(m.f.hlavni->findChild<MeasurementWindow*>());
+    }
+
+    // "Najít skvrny" on a made-up scan: a proposal corrected by clicks, the
+    // classes typed, accepted into the drafts, and stored only by "Konec
+    // zadávání skvrn", as typing the same rows would store it.
+    void proposedSpotsCorrectedAndStored() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        const drawn_scans::DrawnScan scan = drawn_scans::DrawScan(3, drawn_scans::Digits, 1400);
+        std::string bytes = "P5 1400 1400 255\n";
+        bytes.append(scan.pixels.begin(), scan.pixels.end());
+        WriteFileAtomic(m.f.path("scan.pgm"), bytes);
+        QVERIFY(m.w->otevrit(QString::fromStdString(m.f.path("scan.pgm").string())));
+        m.press("najitskvrny");
+        QCOMPARE(m.f.zpravy.zpravy.last(), QString("Není zadán střed a sever zákresu"));
+        m.w->paramskvrClick();
+        m.w->stredClick();
+        m.click(scan.cal.CalCentre);
+        m.w->severClick(false);
+        m.click(scan.cal.CalNorth);
+        QVERIFY(m.w->kalibrace().calibrated());
+        m.press("najitskvrny");
+        const SpotProposals& n = m.w->navrhy();
+        QVERIFY(!n.empty());
+        QVERIFY(m.child<QGroupBox>("navrh")->isVisible());
+
+        // The smallest spot of the largest group clicked away.
+        int largest = 0;
+        for (int g = 0; g < int(n.groups().size()); ++g)
+            if (n.groups()[g].spots.size() > n.groups()[largest].spots.size()) largest = g;
+        const int spots = int(n.groups()[largest].spots.size());
+        QVERIFY(spots >= 2);
+        m.press("odebratskvrnu");
+        m.click(n.spots()[n.groups()[largest].spots.back()].point());
+        QCOMPARE(int(n.groups()[largest].spots.size()), spots - 1);
+
+        const int index = m.f.hlavni->model().aktualniIndex();
+        const TZaznam before = m.f.session.record(index);
+        m.press("prijmout"); // no classes yet
+        QCOMPARE(m.f.zpravy.zpravy.last(),
+                 QString("Skupina 1: Nabyl zadán typ nebo číslo skupiny  - povinné"));
+        auto* table = m.child<QTableWidget>("navrhy");
+        QCOMPARE(table->rowCount(), int(n.groups().size()));
+        std::vector<DraftRow> typed;
+        for (int g = 0; g < table->rowCount(); ++g) {
+            table->item(g, 1)->setText(g % 2 ? QStringLiteral("Cso") : QStringLiteral("Dai"));
+            table->item(g, 2)->setText(QString::number(20 + g));
+            typed.push_back(n.row(g, m.w->kalibrace()));
+        }
+        m.press("prijmout");
+        QVERIFY(m.w->navrhy().empty());
+        // Drafted, not stored.
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(&m.f.session.record(index)), sizeof(TZaznam)),
+            QByteArray(reinterpret_cast<const char*>(&before), sizeof(TZaznam)));
+        TZaznam expected = m.f.hlavni->model().aktualniZaznam();
+        m.press("konskvr");
+
+        GroupDrafts drafts{};
+        for (std::size_t g = 0; g < typed.size(); ++g)
+            drafts[g] = std::get<GroupDraft>(ParseGroupRow(typed[g]));
+        QVERIFY(!WriteGroups(expected, drafts, m.f.session.PolomerKresby()));
+        const TZaznam& stored = m.f.session.record(index);
+        QCOMPARE(int(stored.PocetSkupin), int(typed.size()));
+        for (std::size_t g = 0; g < typed.size(); ++g)
+            QCOMPARE(
+                QByteArray(reinterpret_cast<const char*>(&stored.Skupiny[g]), sizeof(TSkupina)),
+                QByteArray(reinterpret_cast<const char*>(&expected.Skupiny[g]), sizeof(TSkupina)));
+        QCOMPARE(stored.Souhrn.gSev + stored.Souhrn.gJih, int(typed.size()));
     }
 
     void badAndLargePictures() {

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -21,6 +22,8 @@
 #include <variant>
 
 #include "measure/disk_finder.h"
+#include "measure/spot_finder.h"
+#include "records/record.h"
 #include "records/session.h"
 #include "text/number_format.h"
 #include "ui/frame/main_window.h"
@@ -154,6 +157,10 @@ void MeasurementWindow::vytvorOvladani() {
     connect(Horizont, &QPushButton::clicked, this, &MeasurementWindow::HorizontClick);
     connect(vertikal, &QPushButton::clicked, this, &MeasurementWindow::vertikalClick);
     connect(najit, &QPushButton::clicked, this, &MeasurementWindow::najitDiskClick);
+    auto* najitSkvrny =
+        tlacitko(this, "najitskvrny", QStringLiteral("Najít skvrny"),
+                 QStringLiteral("Navrhne skvrny a skupiny nalezené v kalibrovaném zákresu"));
+    connect(najitSkvrny, &QPushButton::clicked, this, &MeasurementWindow::najitSkvrnyClick);
     connect(zobraz_, &QPushButton::clicked, this, &MeasurementWindow::zobrazClick);
     connect(lupe_, &QToolButton::clicked, this, &MeasurementWindow::lupeClick);
     connect(zavrit, &QToolButton::clicked, this, [this] {
@@ -169,7 +176,7 @@ void MeasurementWindow::vytvorOvladani() {
     poloha_->setMinimumWidth(110);
     for (QWidget* w : std::initializer_list<QWidget*>{Otevrit, vet, men, jasLabel_, jas, kontLabel_,
                                                       kont, param, paramskvr, Horizont, vertikal,
-                                                      lupe_, zobraz_, najit, poloha_})
+                                                      lupe_, zobraz_, najit, najitSkvrny, poloha_})
         horni->addWidget(w);
     horni->addStretch(1);
     horni->addWidget(zavrit);
@@ -194,6 +201,9 @@ void MeasurementWindow::vytvorOvladani() {
     auto* panel = new QVBoxLayout;
     panel->addWidget(fakule_);
     panel->addWidget(skupiny_);
+    navrh_ = vytvorNavrh();
+    navrh_->hide();
+    panel->addWidget(navrh_);
     panel->addStretch(1);
 
     jinak_ = new QTableWidget(1, GroupColumnCount, this);
@@ -347,6 +357,8 @@ bool MeasurementWindow::otevrit(const QString& soubor) {
     if (!s.message.isEmpty()) zpravy_.Zprava(s.message);
     scan_.picture = std::move(s.picture);
     scan_.overlay = ScanOverlay{};
+    uprava_ = Uprava::Zadna;
+    ukazNavrh();
     cal_ = Calibration{};
     stred_.reset();
     klik_ = Klik::Zadny;
@@ -410,11 +422,15 @@ void MeasurementWindow::kontChange(int kont) {
 
 void MeasurementWindow::HorizontClick() {
     scan_.picture = scan_.picture.mirrored(true, false);
+    scan_.overlay.proposals = SpotProposals(); // their places no longer fit
+    ukazNavrh();
     zobrazeni();
 }
 
 void MeasurementWindow::vertikalClick() {
     scan_.picture = scan_.picture.mirrored(false, true);
+    scan_.overlay.proposals = SpotProposals(); // their places no longer fit
+    ukazNavrh();
     zobrazeni();
 }
 
@@ -589,6 +605,167 @@ void MeasurementWindow::najitDiskClick() {
 }
 
 // ---------------------------------------------------------------------------
+// Proposed spots and groups
+
+QGroupBox* MeasurementWindow::vytvorNavrh() {
+    auto* box = new QGroupBox(QStringLiteral("Navržené skupiny"), this);
+    box->setObjectName(QStringLiteral("navrh"));
+    box->setFixedWidth(PanelWidth);
+    auto* l = new QGridLayout(box);
+    navrhy_ = new QTableWidget(0, 5, box);
+    navrhy_->setObjectName(QStringLiteral("navrhy"));
+    navrhy_->setHorizontalHeaderLabels({QStringLiteral("skup."), QStringLiteral("Typ"),
+                                        QStringLiteral("č.sk2"), QStringLiteral("poč"),
+                                        QStringLiteral("plocha")});
+    navrhy_->verticalHeader()->hide();
+    navrhy_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    navrhy_->setMinimumHeight(160);
+    connect(navrhy_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const std::string text = item->text().trimmed().toStdString();
+        if (item->column() == 1) scan_.overlay.proposals.setClass(item->row(), text);
+        if (item->column() == 2) scan_.overlay.proposals.setNumber(item->row(), text);
+    });
+    l->addWidget(navrhy_, 0, 0, 1, 2);
+    const std::pair<const char*, std::pair<const char*, Uprava>> upravy[] = {
+        {"odebratskvrnu", {"Odebrat skvrnu", Uprava::OdebratSkvrnu}},
+        {"odebratskupinu", {"Odebrat skupinu", Uprava::OdebratSkupinu}},
+        {"sloucit", {"Sloučit skupiny", Uprava::Sloucit}},
+        {"rozdelit", {"Rozdělit skupinu", Uprava::Rozdelit}},
+        {"presunout", {"Přesunout skvrnu", Uprava::Presunout}}};
+    int k = 0;
+    for (const auto& [jmeno, popis] : upravy) {
+        auto* b = tlacitko(box, jmeno, QString::fromUtf8(popis.first));
+        const Uprava u = popis.second;
+        connect(b, &QPushButton::clicked, this, [this, u] { upravaClick(u); });
+        l->addWidget(b, 1 + k / 2, k % 2);
+        ++k;
+    }
+    auto* prijmout = tlacitko(box, "prijmout", QStringLiteral("Přijmout vše"),
+                              QStringLiteral("Navržené skupiny do tabulky skupin"));
+    connect(prijmout, &QPushButton::clicked, this, &MeasurementWindow::prijmoutClick);
+    l->addWidget(prijmout, 1 + k / 2, k % 2);
+    navrhStav_ = new QLabel(box);
+    navrhStav_->setObjectName(QStringLiteral("navrhstav"));
+    navrhStav_->setWordWrap(true);
+    l->addWidget(navrhStav_, 5, 0, 1, 2);
+    return box;
+}
+
+void MeasurementWindow::ukazNavrh() {
+    const SpotProposals& n = scan_.overlay.proposals;
+    const QSignalBlocker ticho(navrhy_);
+    navrhy_->setRowCount(static_cast<int>(n.groups().size()));
+    for (int g = 0; g < static_cast<int>(n.groups().size()); ++g) {
+        const ProposedGroup& skupina = n.groups()[g];
+        double plocha = 0;
+        for (int i : skupina.spots)
+            plocha += n.spots()[i].area();
+        const QString bunky[] = {QString::number(g + 1), q(skupina.typ), q(skupina.number),
+                                 QString::number(skupina.spots.size()), q(FormatTenths(plocha))};
+        for (int c = 0; c < 5; ++c) {
+            auto* item = new QTableWidgetItem(bunky[c]);
+            if (c != 1 && c != 2) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            navrhy_->setItem(g, c, item);
+        }
+    }
+    navrh_->setVisible(!n.empty());
+    platno_->update();
+}
+
+void MeasurementWindow::najitSkvrnyClick() {
+    if (scan_.picture.isNull()) {
+        zpravy_.Zprava(QStringLiteral("Není otevřen obrázek zákresu"));
+        return;
+    }
+    if (!cal_.calibrated()) {
+        zpravy_.Zprava(NeniKalibrace);
+        return;
+    }
+    const QImage seda = scan_.picture.convertToFormat(QImage::Format_Grayscale8);
+    // The Sun's orientation of the current record; without a date its axis
+    // is taken as the drawing's north.
+    const Ephemeris e = RecordEphemeris(model_.aktualniZaznam()).value_or(Ephemeris{});
+    const SpotFinding nalez = FindSpots(GreyView(seda), cal_, e);
+    uprava_ = Uprava::Zadna;
+    prvni_.reset();
+    scan_.overlay.proposals = SpotProposals(nalez);
+    scan_.overlay.pxPerMm = cal_.CalRadiusPx / 125.0;
+    if (nalez.spots.empty()) zpravy_.Zprava(QStringLiteral("Skvrny se v obrázku nepodařilo najít"));
+    navrhStav_->setText(QStringLiteral("Skvrn %1, skupin %2. Doplňte typ a číslo skupin.")
+                            .arg(nalez.spots.size())
+                            .arg(nalez.groups.size()));
+    ukazNavrh();
+}
+
+void MeasurementWindow::upravaClick(Uprava u) {
+    uprava_ = u;
+    prvni_.reset();
+    static const char* const texty[] = {
+        "",
+        "Klikněte na skvrnu, která se odebere",
+        "Klikněte na skvrnu skupiny, která se odebere",
+        "Klikněte na skvrnu první a pak druhé skupiny",
+        "Klikněte na skvrnu, která s bližšími skvrnami tvoří novou skupinu",
+        "Klikněte na skvrnu a pak na skvrnu skupiny, kam patří (mimo skvrny: nová skupina)"};
+    navrhStav_->setText(QString::fromUtf8(texty[static_cast<int>(u)]));
+}
+
+void MeasurementWindow::upravaKlik(PicturePoint p) {
+    SpotProposals& n = scan_.overlay.proposals;
+    const double dosah = std::max(6.0, 1.5 * scan_.overlay.pxPerMm);
+    const auto skvrna = n.spotAt(p, dosah);
+    const Uprava u = uprava_;
+    bool hotovo = false;
+    if (u == Uprava::Presunout && prvni_) {
+        const auto cil = n.groupAt(p, dosah);
+        hotovo = n.moveSpot(*prvni_, cil ? *cil : static_cast<int>(n.groups().size()));
+    } else if (!skvrna) {
+        return;
+    } else if (u == Uprava::OdebratSkvrnu) {
+        hotovo = n.removeSpot(*skvrna);
+    } else if (u == Uprava::OdebratSkupinu) {
+        hotovo = n.removeGroup(*n.groupOf(*skvrna));
+    } else if (u == Uprava::Rozdelit) {
+        hotovo = n.splitGroup(*n.groupOf(*skvrna), *skvrna);
+        if (!hotovo)
+            zpravy_.Zprava(QStringLiteral("Klikněte na jinou než největší skvrnu skupiny"));
+    } else if (!prvni_) {
+        prvni_ = *skvrna; // merge or move: the first of two clicks
+        navrhStav_->setText(u == Uprava::Sloucit ? QStringLiteral("A teď na skvrnu druhé skupiny")
+                                                 : QStringLiteral("A teď kam patří"));
+        return;
+    } else {
+        hotovo = n.mergeGroups(*n.groupOf(*prvni_), *n.groupOf(*skvrna));
+    }
+    uprava_ = Uprava::Zadna;
+    prvni_.reset();
+    navrhStav_->setText(hotovo ? QString() : QStringLiteral("Nic se nezměnilo"));
+    ukazNavrh();
+}
+
+void MeasurementWindow::prijmoutClick() {
+    const auto navrzene = scan_.overlay.proposals.drafts(cal_);
+    if (const auto* zprava = std::get_if<std::string>(&navrzene)) {
+        zpravy_.Zprava(q(*zprava));
+        return;
+    }
+    const auto& drafts = std::get<std::vector<GroupDraft>>(navrzene);
+    if (const auto zprava = AddDrafts(GroupDraft_, drafts)) {
+        zpravy_.Zprava(q(*zprava));
+        return;
+    }
+    // The groups are drafted as if clicked; "Konec zadávání skvrn" stores them.
+    scan_.overlay.proposals = SpotProposals();
+    uprava_ = Uprava::Zadna;
+    prvni_.reset();
+    ukazNavrh();
+    paramskvrClick();
+    zpravy_.Zprava(QStringLiteral("Zapsáno skupin: %1. Do záznamu je uloží tlačítko "
+                                  "\"Konec zadávání skvrn\".")
+                       .arg(drafts.size()));
+}
+
+// ---------------------------------------------------------------------------
 // Clicks
 
 void MeasurementWindow::levyKlik(PicturePoint p) {
@@ -616,6 +793,11 @@ void MeasurementWindow::levyKlik(PicturePoint p) {
     }
     case Klik::Zadny:
         break;
+    }
+
+    if (uprava_ != Uprava::Zadna && !scan_.overlay.proposals.empty()) {
+        upravaKlik(p);
+        return;
     }
 
     const int sloupec = jinak_->currentColumn();

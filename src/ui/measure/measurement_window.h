@@ -56,6 +56,14 @@ class MeasurementWindow : public QWidget {
     void severClick(bool osa);
     void proupravuClick();
     void najitDiskClick();
+    // "Najít skvrny": the spots and groups proposed over the picture.
+    void najitSkvrnyClick();
+    // What the next click on a proposed spot does.
+    enum class Uprava { Zadna, OdebratSkvrnu, OdebratSkupinu, Sloucit, Rozdelit, Presunout };
+    void upravaClick(Uprava u);
+    // "Přijmout vše": the proposed groups into the group drafts.
+    void prijmoutClick();
+    const SpotProposals& navrhy() const { return scan_.overlay.proposals; }
     void SpinEdit1Change(int pole);
     void konecClick();
     void poradiChange(int poradi);
@@ -94,6 +102,9 @@ class MeasurementWindow : public QWidget {
     void vytvorOvladani();
     QGroupBox* vytvorFakule();
     QGroupBox* vytvorSkupiny();
+    QGroupBox* vytvorNavrh();
+    void ukazNavrh();
+    void upravaKlik(PicturePoint p);
     void zoom(int krok);
     void zobrazeni(); // the shown picture again (options changed)
     void nastavStred(PicturePoint p);
@@ -122,6 +133,8 @@ class MeasurementWindow : public QWidget {
     GroupDrafts GroupDraft_{};
     std::optional<PicturePoint> skvrna_; // the spot clicked last, for its area
     int areaTarget_ = 0;
+    Uprava uprava_ = Uprava::Zadna;
+    std::optional<int> prvni_; // the spot clicked first for a merge or a move
 
     QWidget* platno_;
     QScrollBar* hory_;
@@ -131,6 +144,9 @@ class MeasurementWindow : public QWidget {
     QLabel* poloha_; // angle and distance under the pointer
     QGroupBox* fakule_;
     QGroupBox* skupiny_;
+    QGroupBox* navrh_;
+    QTableWidget* navrhy_;
+    QLabel* navrhStav_;
     QLabel* fakStav_;
     QLabel* skStav_;
     QLabel* cisloBodu_;

@@ -1,0 +1,264 @@
+// The spot finder on made-up scans of hand drawings, the grouping on the
+// Sun, and the proposals as the observer corrects them into group drafts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "measure/spot_finder.h"
+#include "measure/spot_proposals.h"
+#include "tests_support/drawn_scans.h"
+
+using namespace hk;
+using namespace hk::drawn_scans;
+
+namespace {
+
+// Found spots paired with drawn ones (nearest first, within 0.8 mm and 2
+// pixels): the index of the drawn spot of each found one, -1 for none.
+std::vector<int> pairSpots(const DrawnScan& scan, const SpotFinding& found) {
+    const double reach = 0.8 * scan.cal.CalRadiusPx / 125.0 + 2;
+    std::vector<int> pair(found.spots.size(), -1);
+    std::vector<bool> used(scan.spots.size(), false);
+    for (std::size_t f = 0; f < found.spots.size(); ++f) {
+        int best = -1;
+        double bestDistance = reach;
+        for (std::size_t d = 0; d < scan.spots.size(); ++d) {
+            const double dist =
+                std::hypot(found.spots[f].x - scan.spots[d].x, found.spots[f].y - scan.spots[d].y);
+            if (!used[d] && dist <= bestDistance) {
+                best = static_cast<int>(d);
+                bestDistance = dist;
+            }
+        }
+        pair[f] = best;
+        if (best >= 0) used[best] = true;
+    }
+    return pair;
+}
+
+// A set of scans with a fixed seed: each hazard alone, then all of them at once.
+TEST(FindSpots, RecallPrecisionAndGroupsOnDrawnScans) {
+    std::vector<unsigned> set;
+    for (unsigned h = 1; h <= Texture; h <<= 1)
+        set.push_back(h);
+    for (int k = 0; k < 8; ++k)
+        set.push_back(AllHazards);
+
+    long drawn = 0, found = 0, paired = 0;
+    int rightCount = 0, groupsDrawn = 0, groupsPlaced = 0;
+    std::vector<double> areaErrors;
+    for (std::size_t k = 0; k < set.size(); ++k) {
+        const DrawnScan scan = DrawScan(static_cast<std::uint32_t>(2000 + k), set[k]);
+        const SpotFinding f = FindSpots(scan.view(), scan.cal, scan.orientation);
+        const std::vector<int> pair = pairSpots(scan, f);
+        drawn += static_cast<long>(scan.spots.size());
+        found += static_cast<long>(f.spots.size());
+        paired += std::count_if(pair.begin(), pair.end(), [](int p) { return p >= 0; });
+        rightCount += f.groups.size() == scan.groups.size();
+        // A drawn group is placed when one found group has all its spots and
+        // no other spot, with its largest one first; its area is compared.
+        for (std::size_t g = 0; g < scan.groups.size(); ++g) {
+            ++groupsDrawn;
+            for (const auto& members : f.groups) {
+                const bool mine = std::all_of(members.begin(), members.end(), [&](int i) {
+                    return pair[i] >= 0 && scan.spots[pair[i]].group == static_cast<int>(g);
+                });
+                const long wanted =
+                    std::count_if(scan.spots.begin(), scan.spots.end(), [&](const DrawnSpot& s) {
+                        return s.group == static_cast<int>(g);
+                    });
+                if (!mine || static_cast<long>(members.size()) != wanted) continue;
+                groupsPlaced += pair[members.front()] == scan.groups[g].largest;
+                double area = 0;
+                for (int i : members)
+                    area += f.spots[i].area();
+                areaErrors.push_back(std::fabs(area / scan.groups[g].area - 1));
+            }
+        }
+    }
+    std::sort(areaErrors.begin(), areaErrors.end());
+    const double recall = static_cast<double>(paired) / drawn;
+    const double precision = static_cast<double>(paired) / found;
+    const double groups = static_cast<double>(rightCount) / set.size();
+    const double medianAreaError = areaErrors.empty() ? 1 : areaErrors[areaErrors.size() / 2];
+    std::printf("%zu scans, %ld spots drawn, %ld found: recall %.3f, precision %.3f, right group "
+                "count %.3f, groups placed %d of %d, median area error %.3f\n",
+                set.size(), drawn, found, recall, precision, groups, groupsPlaced, groupsDrawn,
+                medianAreaError);
+    EXPECT_GE(recall, 0.95);
+    EXPECT_GE(precision, 0.95);
+    EXPECT_GE(groups, 0.85);
+    EXPECT_GE(groupsPlaced, groupsDrawn * 85 / 100);
+    EXPECT_LE(medianAreaError, 0.25);
+}
+
+TEST(FindSpots, NothingWithoutACalibrationOrOnEmptyPaper) {
+    const DrawnScan scan = DrawScan(7, 0, 600);
+    EXPECT_TRUE(FindSpots(scan.view(), Calibration{}, {}).spots.empty());
+    std::vector<std::uint8_t> paper(600 * 600, 230);
+    const GreyImageView blank{600, 600, 600, paper.data()};
+    EXPECT_TRUE(FindSpots(blank, scan.cal, {}).spots.empty());
+    // A calibration reaching past the picture's edges.
+    const Calibration off = Calibrate({590, 10}, {590, -500});
+    EXPECT_NO_THROW(FindSpots(scan.view(), off, {}));
+}
+
+FoundSpot onSun(double lat, double cmd, double area, double x = 0, double y = 0,
+                bool penumbra = false) {
+    FoundSpot s;
+    s.lat = lat;
+    s.cmd = cmd;
+    s.umbraArea = area;
+    s.penumbra = penumbra;
+    s.mu = std::cos(cmd * 3.14159265358979323846 / 180);
+    s.x = x;
+    s.y = y;
+    return s;
+}
+
+// Near the limb a group is as long on the Sun as at the centre: spots 3
+// degrees apart stay one group and groups 9 degrees apart stay two, though
+// on the drawing both distances shrink to a third.
+TEST(GroupSpots, ByDistanceOnTheSunEastFirst) {
+    const std::vector<FoundSpot> spots = {
+        onSun(10, 68, 0.5), onSun(10.5, 71, 0.5), onSun(9.5, 74, 1.0), onSun(10, 59, 0.5),
+        onSun(-20, 0, 0.5), onSun(-16.5, 0, 2.0), onSun(-25, 0, 0.5)};
+    const SpotGroups groups = GroupSpots(spots);
+    EXPECT_EQ(groups, (SpotGroups{{2, 0, 1}, {3}, {5, 4}, {6}}));
+}
+
+// Picture points on a drawing of radius 250 px, north up.
+const Calibration Cal = Calibrate({500, 500}, {500, 250});
+
+SpotProposals twoGroups() {
+    SpotFinding f;
+    f.spots = {onSun(10, 20, 12.0, 600, 400, true), onSun(10, 24, 3.0, 620, 400, true),
+               onSun(10, 18, 0.5, 590, 401), onSun(-15, -30, 6.0, 400, 560, true),
+               onSun(-15, -36, 0.8, 370, 560)};
+    f.groups = {{0, 1, 2}, {3, 4}};
+    return SpotProposals(f);
+}
+
+std::vector<std::vector<int>> members(const SpotProposals& p) {
+    std::vector<std::vector<int>> out;
+    for (const ProposedGroup& g : p.groups())
+        out.push_back(g.spots);
+    return out;
+}
+
+TEST(SpotProposals, RowIsWhatClickingTheSpotsGives) {
+    SpotProposals p = twoGroups();
+    DraftRow clicked{};
+    clicked[ColTyp] = "Dai";
+    clicked[ColCSk2] = "12";
+    clicked[ColPoc] = "3";
+    clicked[ColSPen] = "2";
+    for (const auto& [col, point] :
+         {std::pair{ColUhel, PicturePoint{600, 400}}, std::pair{ColUhel1, PicturePoint{620, 400}},
+          std::pair{ColUhel2, PicturePoint{590, 401}}}) {
+        const PolarPosition s = SpotPosition(Cal, point);
+        clicked[col] = FormatTenths(s.angle);
+        clicked[col + 1] = FormatTenths(s.distance);
+    }
+    clicked[ColPlocha] = "15.5";
+    clicked[ColPlo1] = "3.0";
+    clicked[ColPlo2] = "0.5";
+
+    EXPECT_EQ(std::get<std::string>(p.drafts(Cal)),
+              "Skupina 1: Nabyl zadán typ nebo číslo skupiny  - povinné");
+    ASSERT_TRUE(p.setClass(0, "Dai"));
+    ASSERT_TRUE(p.setNumber(0, "12"));
+    EXPECT_EQ(p.row(0, Cal), clicked);
+    p.setClass(1, "Xyz");
+    p.setNumber(1, "13");
+    EXPECT_EQ(std::get<std::string>(p.drafts(Cal)), "Skupina 2: Špatně zadaný typ skupiny");
+    p.setClass(1, "Cso");
+    const auto drafts = std::get<std::vector<GroupDraft>>(p.drafts(Cal));
+    ASSERT_EQ(drafts.size(), 2u);
+    const GroupDraft byHand = std::get<GroupDraft>(ParseGroupRow(clicked));
+    EXPECT_EQ(DraftRowOf(drafts[0]), DraftRowOf(byHand));
+    EXPECT_EQ(drafts[1].poc, 2);
+    EXPECT_FLOAT_EQ(drafts[1].plocha, 6.8f);
+    EXPECT_FLOAT_EQ(drafts[1].plo2, 0); // no third spot
+}
+
+TEST(SpotProposals, Corrections) {
+    const struct {
+        const char* name;
+        bool (*edit)(SpotProposals&);
+        bool done;
+        std::vector<std::vector<int>> groups;
+    } rows[] = {
+        {"RemoveSpot", [](SpotProposals& p) { return p.removeSpot(1); }, true, {{0, 2}, {3, 4}}},
+        {"RemoveLastSpotOfAGroup",
+         [](SpotProposals& p) { return p.removeSpot(4) && p.removeSpot(3); },
+         true,
+         {{0, 1, 2}}},
+        {"RemoveGroup", [](SpotProposals& p) { return p.removeGroup(0); }, true, {{3, 4}}},
+        {"Merge", [](SpotProposals& p) { return p.mergeGroups(1, 0); }, true, {{0, 3, 1, 4, 2}}},
+        // Spot 1 lies 4 degrees from the main spot, spot 2 only 2.
+        {"Split", [](SpotProposals& p) { return p.splitGroup(0, 1); }, true, {{0, 2}, {3, 4}, {1}}},
+        {"MoveIntoAGroup",
+         [](SpotProposals& p) { return p.moveSpot(4, 0); },
+         true,
+         {{0, 1, 4, 2}, {3}}},
+        {"MoveIntoANewGroup",
+         [](SpotProposals& p) { return p.moveSpot(2, 2); },
+         true,
+         {{0, 1}, {3, 4}, {2}}},
+        {"SplitAtTheMainSpot", [](SpotProposals& p) { return p.splitGroup(0, 0); }, false, {}},
+        {"SplitWithASpotOfAnotherGroup",
+         [](SpotProposals& p) { return p.splitGroup(0, 3); },
+         false,
+         {}},
+        {"MergeWithItself", [](SpotProposals& p) { return p.mergeGroups(1, 1); }, false, {}},
+        {"MoveALoneSpotIntoANewGroup",
+         [](SpotProposals& p) { return p.moveSpot(4, 2) && p.moveSpot(4, 2); },
+         false,
+         {}},
+        {"NoSuchGroup",
+         [](SpotProposals& p) { return p.removeGroup(2) || p.setClass(-1, "A"); },
+         false,
+         {}},
+        {"NoSuchSpot",
+         [](SpotProposals& p) { return p.removeSpot(5) || p.moveSpot(9, 0); },
+         false,
+         {}},
+    };
+    for (const auto& r : rows) {
+        SpotProposals p = twoGroups();
+        EXPECT_EQ(r.edit(p), r.done) << r.name;
+        if (r.done) EXPECT_EQ(members(p), r.groups) << r.name;
+    }
+    SpotProposals p = twoGroups();
+    p.splitGroup(0, 0);
+    EXPECT_EQ(members(p), members(twoGroups())); // a refused operation changes nothing
+    EXPECT_EQ(p.spotAt({598, 402}, 5), 0);
+    EXPECT_EQ(p.groupAt({372, 561}, 5), 1);
+    EXPECT_FALSE(p.spotAt({500, 500}, 5));
+}
+
+TEST(AddDrafts, FillsTheFreeOrderNumbersOnly) {
+    GroupDrafts table{};
+    table[0].typ = "Axx";
+    table[2].typ = "Bxo";
+    std::vector<GroupDraft> drafts(2);
+    drafts[0].typ = "Cso";
+    drafts[1].typ = "Dai";
+    ASSERT_FALSE(AddDrafts(table, drafts));
+    EXPECT_EQ(table[0].typ, "Axx");
+    EXPECT_EQ(table[1].typ, "Cso");
+    EXPECT_EQ(table[2].typ, "Bxo");
+    EXPECT_EQ(table[3].typ, "Dai");
+    const GroupDrafts before = table;
+    EXPECT_EQ(AddDrafts(table, std::vector<GroupDraft>(37)), "Maximální počet skupin je 40 !");
+    EXPECT_EQ(table[4].typ, before[4].typ);
+    EXPECT_TRUE(table[4].typ.empty());
+}
+
+} // namespace
