@@ -14,9 +14,9 @@
 
 #include "records/program_dir.h"
 #include "records/session.h"
-#include "ui/dialog_messages.h"
-#include "ui/hlavni.h"
-#include "ui/install_windows.h"
+#include "ui/frame/dialog_messages.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/install_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

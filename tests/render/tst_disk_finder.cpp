@@ -1,6 +1,6 @@
 // The disk finder on a drawing painted by the program's own renderer: the
 // disk of radius 1500 px found through paper tone, noise and a tilted scan.
-// (Groups and faculae measured back from a rendered drawing: tst_zakreslit.)
+// (Groups and faculae measured back from a rendered drawing: tst_measurement_window.)
 #include <QPainter>
 #include <QTest>
 #include <QTransform>

@@ -177,7 +177,7 @@ class TestProtocol : public QObject {
     // The printed form follows the Czech protocol's font size as the window
     // does: smaller on one page, larger over several pages whose splits fall
     // between the table's rows; every part of the form is printed once, each
-    // on its page. (The pages of a PDF: tst_vysledky.)
+    // on its page. (The pages of a PDF: tst_results_window.)
     void printedPages_data() {
         QTest::addColumn<ProtocolKind>("kind");
         QTest::addColumn<int>("size");

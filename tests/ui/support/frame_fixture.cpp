@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "records/record_file.h"
-#include "ui/vybrat.h"
+#include "ui/entry/record_list_window.h"
 
 namespace hk::test {
 

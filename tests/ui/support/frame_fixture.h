@@ -9,7 +9,7 @@
 #include "records/session.h"
 #include "records/zaznam.h"
 #include "tests_support/temp_dir.h"
-#include "ui/hlavni.h"
+#include "ui/frame/main_window.h"
 #include "ui/support/scripted_messages.h"
 
 namespace hk::test {

@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "ui/messages.h"
+#include "ui/frame/messages.h"
 
 namespace hk::test {
 

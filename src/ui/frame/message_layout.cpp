@@ -1,0 +1,99 @@
+#include "ui/frame/message_layout.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace hk {
+
+namespace {
+
+constexpr int TextTop = 20;
+constexpr int ButtonTop = 80;
+constexpr int MessageHeight = 170;
+constexpr int MinMessageWidth = 250;
+constexpr int MessageMargin = 100;
+constexpr int HelpWidth = 650;
+constexpr int HelpTextWidth = 600;
+constexpr int HelpButtonAboveBottom = 50;
+constexpr QSize PromptSize{350, 200};
+constexpr int PromptButtonTop = 120;
+constexpr int PromptEditTop = 75;
+constexpr int MinQuestionWidth = 350;
+constexpr int QuestionMargin = 50;
+constexpr int QuestionButtonsSpan = 203;
+constexpr int QuestionButtonStep = 103;
+constexpr int GapAboveButton = 12;
+
+int widestLine(const QStringList& lines, const std::function<int(const QString&)>& textWidth) {
+    int w = 0;
+    for (const QString& line : lines)
+        w = std::max(w, textWidth(line));
+    return w;
+}
+
+} // namespace
+
+QStringList RadkyZpravy(const QString& text) {
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+ZpravaLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+                            const std::function<int(const QString&)>& textWidth, int lineHeight) {
+    ZpravaLayout l;
+    const QStringList lines = RadkyZpravy(text);
+    const int textWidthPx = widestLine(lines, textWidth);
+    const int textHeight = static_cast<int>(lines.size()) * lineHeight;
+
+    switch (rezim) {
+    case RezimZpravy::Zprava: {
+        l.caption = QStringLiteral("Zpráva");
+        if (text.startsWith(QStringLiteral(" F8"))) {
+            // The help text: a wide window with one line of height per line end.
+            const int n = static_cast<int>(text.count(QLatin1Char('\r')));
+            const int height = n * ZpravaFontPixels + 2 * n + MessageHeight;
+            l.window = {HelpWidth, height};
+            l.text = {(HelpWidth - HelpTextWidth) / 2, TextTop, HelpTextWidth, textHeight};
+            const int buttonTop = height - HelpButtonAboveBottom - ZpravaButtonHeight;
+            l.ok = {(HelpWidth - ZpravaButtonWidth) / 2, std::max(buttonTop, l.text.bottom() + 1),
+                    ZpravaButtonWidth, ZpravaButtonHeight};
+            l.window.setHeight(std::max(height, l.ok.bottom() + 1 + HelpButtonAboveBottom));
+            break;
+        }
+        const int width = std::max(textWidthPx, MinMessageWidth) + MessageMargin;
+        // A message of more lines than the fixed height holds grows downwards
+        // instead of running under the button.
+        const int buttonTop = std::max(ButtonTop, TextTop + textHeight + GapAboveButton);
+        l.window = {width, MessageHeight + buttonTop - ButtonTop};
+        l.text = {(width - textWidthPx) / 2, TextTop, textWidthPx, textHeight};
+        l.ok = {(width - ZpravaButtonWidth) / 2, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
+        break;
+    }
+    case RezimZpravy::Hodnota: {
+        l.caption = QStringLiteral("Zadání hodnoty");
+        // A prompt wider than the window widens it rather than being cut.
+        const int width = std::max(PromptSize.width(), textWidthPx + 50);
+        l.window = {width, PromptSize.height()};
+        l.text = {25, TextTop, width - 50, std::min(textHeight, PromptEditTop - TextTop)};
+        l.edit = {25, PromptEditTop, width - 50, 28};
+        l.ok = {(width - ZpravaButtonWidth) / 2, PromptButtonTop, ZpravaButtonWidth,
+                ZpravaButtonHeight};
+        break;
+    }
+    case RezimZpravy::Otazka: {
+        l.caption = QStringLiteral("Výběr");
+        const int width = std::max(textWidthPx, MinQuestionWidth) + QuestionMargin;
+        const int buttonTop = std::max(ButtonTop, TextTop + textHeight + GapAboveButton);
+        l.window = {width, MessageHeight + buttonTop - ButtonTop};
+        l.text = {(width - textWidthPx) / 2, TextTop, textWidthPx, textHeight};
+        const int okLeft = (width - QuestionButtonsSpan) / 2;
+        l.ok = {okLeft, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
+        l.ne = {okLeft + QuestionButtonStep, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
+        break;
+    }
+    }
+    return l;
+}
+
+} // namespace hk

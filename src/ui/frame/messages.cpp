@@ -1,0 +1,7 @@
+#include "ui/frame/messages.h"
+
+namespace hk {
+
+Messages::~Messages() = default;
+
+} // namespace hk

@@ -1,0 +1,72 @@
+#pragma once
+// Small helpers every window shares: text and path conversion, the two
+// scaling rules of window sizes by ProcentoVelikosti, the busy cursor and the
+// command wrapper that shows what a command throws.
+#include <QApplication>
+#include <QCollator>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "ui/frame/messages.h"
+
+namespace hk {
+
+// UTF-8 text of the core as a QString and back.
+inline QString q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string s(const QString& text) {
+    return text.toStdString();
+}
+// A path shown to the user, and a path typed or chosen by the user.
+inline QString textCesty(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+inline std::filesystem::path cestaZTextu(const QString& text) {
+    return std::filesystem::path(text.toStdString());
+}
+
+// Sizes scaled by ProcentoVelikosti: the windows' own sizes are rounded to
+// the nearest pixel, the drawing window's cut off, as each has always been.
+inline int skalujZaokrouhlene(int pixels, int procento) {
+    return static_cast<int>(std::nearbyint(pixels * procento / 100.0));
+}
+inline int skalujUseknute(int pixels, int procento) {
+    return pixels * procento / 100;
+}
+
+// Names shown to the user (observers) in Czech alphabetical order: "ch"
+// after "h", "Č" after "C". Files keep the order they were written in.
+inline QStringList seraditCesky(QStringList jmena) {
+    const QCollator cesky{QLocale(QLocale::Czech, QLocale::Czechia)};
+    std::stable_sort(jmena.begin(), jmena.end(), cesky);
+    return jmena;
+}
+
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Runs a command; whatever it throws is shown as a message (the store's
+// operations change nothing when they throw). False when it threw.
+template <class F> bool runCommand(Messages& zpravy, F&& f) {
+    try {
+        f();
+        return true;
+    } catch (const std::exception& e) {
+        zpravy.Zprava(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+} // namespace hk

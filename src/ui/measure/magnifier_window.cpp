@@ -1,0 +1,48 @@
+#include "ui/measure/magnifier_window.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace hk {
+
+LupoWindow::LupoWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      bitmap_(Side, Side, QImage::Format_RGB32) {
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("Lupa"));
+    setFixedSize(WindowSide, WindowSide);
+    bitmap_.fill(Qt::white);
+}
+
+void LupoWindow::ukaz(const QImage& ctverec) {
+    bitmap_ = ctverec.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    update();
+}
+
+void LupoWindow::setKrizek(bool krizek) {
+    krizek_ = krizek;
+    update();
+}
+
+void LupoWindow::umistit(const QRect& mereni) {
+    QPoint p(mereni.left() - 460, mereni.top() + 160);
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QRect a = s->availableGeometry();
+        p.setX(std::clamp(p.x(), a.left(), std::max(a.left(), a.right() - WindowSide)));
+        p.setY(std::clamp(p.y(), a.top(), std::max(a.top(), a.bottom() - WindowSide)));
+    }
+    move(p);
+}
+
+void LupoWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.drawImage(5, 5, bitmap_);
+    if (krizek_) {
+        p.fillRect(QRect(QPoint(0, 195), QPoint(420, 205)), QColor(255, 0, 0));
+        p.fillRect(QRect(QPoint(195, 0), QPoint(205, 420)), QColor(255, 0, 0));
+    }
+}
+
+} // namespace hk

@@ -1,7 +1,0 @@
-#include "ui/messages.h"
-
-namespace hk {
-
-Messages::~Messages() = default;
-
-} // namespace hk

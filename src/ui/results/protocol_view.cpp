@@ -1,0 +1,63 @@
+#include "ui/results/protocol_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+namespace hk {
+
+namespace {
+constexpr int ScrollStep = 16;
+}
+
+ProtokolView::ProtokolView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName(QStringLiteral("ProtokolView"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(pal);
+    verticalScrollBar()->setSingleStep(ScrollStep);
+    horizontalScrollBar()->setSingleStep(ScrollStep);
+}
+
+void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
+                          int velikostPisma) {
+    data_ = data;
+    kind_ = kind;
+    unit_ = unit;
+    velikostPisma_ = velikostPisma;
+    upravPosuvnik();
+    viewport()->update();
+}
+
+ProtocolOptions ProtokolView::options() const {
+    // A form wider than the window (a large font, a narrow screen) scrolls
+    // sideways to its last column.
+    return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_,
+            static_cast<double>(horizontalScrollBar()->value())};
+}
+
+void ProtokolView::upravPosuvnik() {
+    const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
+    const int vyska = static_cast<int>(std::ceil(form.height()));
+    const int sirka = static_cast<int>(std::ceil(form.width()));
+    verticalScrollBar()->setRange(0, std::max(0, vyska - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setRange(0, std::max(0, sirka - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+void ProtokolView::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    PaintProtocol(p, viewport()->rect(), data_, kind_, options());
+}
+
+void ProtokolView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    upravPosuvnik();
+}
+
+} // namespace hk

@@ -1,0 +1,71 @@
+#include "ui/results/spotless_days_view.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "render/spotless_calendar.h"
+
+namespace hk {
+
+// The calendar's client area: every paint builds the model for its size.
+class KalendarBezAktivity : public QWidget {
+  public:
+    KalendarBezAktivity(const BezAktivityView& view, QWidget* parent)
+        : QWidget(parent), view_(view) {
+        setObjectName(QStringLiteral("KalendarBezAktivity"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        PaintSpotlessCalendar(p, rect(), view_.model());
+    }
+
+  private:
+    const BezAktivityView& view_;
+};
+
+BezAktivityView::BezAktivityView(QWidget* parent) : QWidget(parent) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel10"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* radek = new QHBoxLayout(panel);
+    radek->addWidget(new QLabel(QStringLiteral("Zadat rok"), panel));
+    spin_ = new QSpinBox(panel);
+    spin_->setObjectName(QStringLiteral("SpinEdit3"));
+    spin_->setRange(BezAktivityRokOd, BezAktivityRokDo);
+    spin_->setValue(BezAktivityRokStart);
+    radek->addWidget(spin_);
+    radek->addStretch(1);
+    kalendar_ = new KalendarBezAktivity(*this, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    layout->addWidget(kalendar_, 1);
+    // A new year redraws the calendar without rebuilding the list.
+    connect(spin_, &QSpinBox::valueChanged, kalendar_, qOverload<>(&QWidget::update));
+}
+
+void BezAktivityView::nastav(std::vector<std::string> dny, int procento) {
+    dny_ = std::move(dny);
+    procento_ = procento;
+    kalendar_->update();
+}
+
+int BezAktivityView::rok() const {
+    return spin_->value();
+}
+
+SpotlessCalendar BezAktivityView::model() const {
+    return BuildSpotlessCalendar(dny_, rok(), kalendar_->width(), kalendar_->height(), procento_);
+}
+
+QWidget* BezAktivityView::kalendar() const {
+    return kalendar_;
+}
+
+} // namespace hk

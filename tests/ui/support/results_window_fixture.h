@@ -1,0 +1,56 @@
+#pragma once
+// The results window on a copy of a demo directory, for the tests of its views.
+#include <QTableWidget>
+#include <filesystem>
+
+#include "demo/demo.h"
+#include "results/results_grid.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/frame/ui_helpers.h"
+#include "ui/results/results_window.h"
+
+namespace hk::test {
+
+// Two years of 200 drawings up to the end of 2024.
+inline void WriteResultsDemo(const std::filesystem::path& dir) {
+    DemoOptions o{.years = 2, .perYear = 200, .endDate = {2024, 12, 31}};
+    WriteDemoDirectory(dir, o);
+}
+
+struct VysledkyOkno {
+    explicit VysledkyOkno(const std::filesystem::path& demo) : f({}) { f.copyIn(demo); }
+    // Starts the program (`seznam`: with the record list) and opens the window
+    // from its menu item.
+    bool otevrit(bool seznam = false) {
+        if (!(seznam ? f.startWithList() : f.start())) return false;
+        installVysledky(*f.hlavni);
+        f.hlavni->show();
+        f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
+        w = VysledkyWindow::otevrene(*f.hlavni);
+        return w != nullptr;
+    }
+    QTableWidget* mrizka(const QString& name) const { return w->findChild<QTableWidget*>(name); }
+
+    Frame f;
+    VysledkyWindow* w = nullptr;
+};
+
+// The first cell in which the grid widget differs from the core table, empty
+// when it shows the table whole.
+inline QString RozdilMrizky(const QTableWidget* m, const ResultsGrid& g) {
+    if (!m) return QStringLiteral("no grid");
+    if (m->rowCount() != int(g.rowCount()) || m->columnCount() != int(g.columnCount()))
+        return QStringLiteral("%1 x %2 cells").arg(m->rowCount()).arg(m->columnCount());
+    for (std::size_t r = 0; r < g.rowCount(); ++r)
+        for (std::size_t c = 0; c < g.cells[r].size(); ++c) {
+            const QTableWidgetItem* item = m->item(int(r), int(c));
+            if (!item || item->text() != q(g.cells[r][c]))
+                return QStringLiteral("cell %1,%2: \"%3\"")
+                    .arg(r)
+                    .arg(c)
+                    .arg(item ? item->text() : QString());
+        }
+    return {};
+}
+
+} // namespace hk::test

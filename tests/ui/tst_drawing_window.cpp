@@ -1,0 +1,521 @@
+// The drawing window: it follows the current record, reads coordinates and
+// angular distances with the mouse, answers its keys, saves and prints
+// drawings, merges record files and connects the main window's buttons.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+#include "drawing/faculae.h"
+#include "drawing/magnetic_map.h"
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+#include "tests_support/pdf_pages.h"
+#include "tests_support/records.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/drawing/group_list_panel.h"
+
+using namespace hk;
+using namespace hk::test;
+
+namespace {
+
+// A frame with the record list and the drawing window.
+struct ZakresFrame {
+    explicit ZakresFrame(const std::vector<TZaznam>& records) : f(records) {}
+    bool start() {
+        if (!f.startWithList()) return false;
+        installZakres(*f.hlavni);
+        w = f.hlavni->findChild<ZakresWindow*>();
+        return w != nullptr;
+    }
+    template <class T> T* child(const char* name) const {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    // The file dialog answers with `name` in the program's folder.
+    void soubor(const char* name) {
+        w->vybratSoubor = [p = f.path(name)](const QString&) {
+            return QString::fromStdString(p.string());
+        };
+    }
+    Frame f;
+    ZakresWindow* w = nullptr;
+};
+
+// n records of DayRecords, each with group 7 "Dkc" east of the centre.
+std::vector<TZaznam> recordsWithGroup(int n) {
+    auto rs = DayRecords(n);
+    for (auto& z : rs) {
+        for (auto& s : z.Skupiny)
+            s.Typ.setText("***");
+        test_records::AddGroup(z, "Dkc", 900, 600, 400, 0).CSk2 = 7;
+    }
+    return rs;
+}
+
+void addSquareField(TZaznam& z) {
+    test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
+}
+
+QPoint windowPoint(const ZakresWindow* w, int logicalX, int logicalY) {
+    const DrawingScale s{w->volby().zoomK};
+    return {s.xy(logicalX), s.xy(logicalY)};
+}
+
+} // namespace
+
+class TestZakres : public QObject {
+    Q_OBJECT
+  private slots:
+    void createdAtStartAndFollowsTheCurrentRecord() {
+        ZakresFrame z(recordsWithGroup(3));
+        QVERIFY(z.start());
+        QCOMPARE(z.w->windowTitle(), QStringLiteral("Zákres    03.01.2020"));
+        z.f.hlavni->model().setCurrent(1);
+        QCOMPARE(z.w->windowTitle(), QStringLiteral("Zákres    01.01.2020"));
+        QCOMPARE(z.w->model().record.Datum.text(), std::string("01.01.2020"));
+        // A close request leaves it open.
+        QVERIFY(!z.w->close());
+        QVERIFY(z.w->isVisible());
+    }
+
+    void buttonsOpenTheirPanels() {
+        ZakresFrame z(recordsWithGroup(4));
+        QVERIFY(z.start());
+        z.f.hlavni->akce("SpeedButton14")->trigger();
+        auto* ulozit = z.child<QWidget>("ulozzakresy");
+        QVERIFY(ulozit->isVisible());
+        QVERIFY(z.child<QLineEdit>("Edit3")->isVisible());
+        QCOMPARE(z.child<QSpinBox>("SpinEdit1")->value(), 4);
+        QVERIFY(!z.f.hlavni->UkladatBMP);
+        z.f.hlavni->akce("Ulozkresy")->trigger();
+        QVERIFY(!z.child<QLineEdit>("Edit3")->isVisible());
+        QVERIFY(z.f.hlavni->UkladatBMP);
+
+        z.f.hlavni->akce("SpeedButton7")->trigger();
+        QVERIFY(z.child<QWidget>("GroupBox2")->isVisible());
+        // Its long title shows whole, within the window.
+        const auto* tisk = z.child<QGroupBox>("GroupBox2");
+        QVERIFY(tisk->width() > tisk->fontMetrics().horizontalAdvance(tisk->title()));
+        QVERIFY(tisk->geometry().left() >= 0 && tisk->geometry().right() < z.w->width());
+        QCOMPARE(z.child<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
+
+        z.f.hlavni->akce("SpeedButton2")->trigger();
+        QVERIFY(z.child<QWidget>("GroupBox1")->isVisible());
+        z.f.hlavni->akce("SpeedButton2")->trigger();
+        QVERIFY(!z.child<QWidget>("GroupBox1")->isVisible());
+    }
+
+    void zoomToggle() {
+        ZakresFrame z(recordsWithGroup(1));
+        QVERIFY(z.start());
+        const int normal = z.w->width();
+        z.f.hlavni->akce("menvet")->trigger();
+        QVERIFY(z.w->zvetseno());
+        QCOMPARE(z.w->windowTitle(),
+                 QStringLiteral("%1 x %2").arg(z.w->width()).arg(z.w->height()));
+        z.f.hlavni->akce("menvet")->trigger();
+        QCOMPARE(z.w->width(), normal);
+    }
+
+    void orientationButtons() {
+        ZakresFrame z(recordsWithGroup(1));
+        QVERIFY(z.start());
+        auto* vyza = z.child<QPushButton>("vyza");
+        auto* seji = z.child<QPushButton>("seji");
+        vyza->click();
+        QCOMPARE(z.w->volby().orientEW, -1);
+        seji->click();
+        QCOMPARE(z.w->volby().orientNS, -1);
+        vyza->click();
+        QCOMPARE(z.w->volby().orientEW, 1);
+    }
+
+    void mouseReadouts() {
+        ZakresFrame z(recordsWithGroup(1));
+        QVERIFY(z.start());
+        auto* label = z.child<QLabel>("Label1");
+        // Left click at the centre: the disk centre's longitude and latitude.
+        QTest::mousePress(z.w, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
+        QVERIFY(label->isVisible());
+        QVERIFY(label->text().contains(QStringLiteral(" , ")));
+        QTest::mouseRelease(z.w, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
+        QVERIFY(!label->isVisible());
+        // Outside the disk nothing is shown.
+        QTest::mousePress(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
+        QVERIFY(!label->isVisible());
+        QTest::mouseRelease(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
+
+        // A right drag reads the angular distance; back at its start it is zero.
+        const QPoint start = windowPoint(z.w, 330, 200);
+        QTest::mousePress(z.w, Qt::RightButton, {}, start);
+        QCOMPARE(label->text(), QStringLiteral("0.00"));
+        QMouseEvent away(QEvent::MouseMove, QPointF(windowPoint(z.w, 400, 300)),
+                         z.w->mapToGlobal(QPointF(windowPoint(z.w, 400, 300))), Qt::NoButton,
+                         Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(z.w, &away);
+        QVERIFY(label->text().toDouble() > 5);
+        QMouseEvent back(QEvent::MouseMove, QPointF(start), z.w->mapToGlobal(QPointF(start)),
+                         Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(z.w, &back);
+        QCOMPARE(label->text(), QStringLiteral("0.00"));
+        QTest::mouseRelease(z.w, Qt::RightButton, {}, start);
+        QVERIFY(!label->isVisible());
+    }
+
+    void leavesKeys_data() {
+        QTest::addColumn<int>("off");
+        QTest::addColumn<int>("on");
+        QTest::newRow("V and Z") << int(Qt::Key_V) << int(Qt::Key_Z);
+        QTest::newRow("F7 and F11") << int(Qt::Key_F7) << int(Qt::Key_F11);
+    }
+    void leavesKeys() {
+        QFETCH(int, off);
+        QFETCH(int, on);
+        ZakresFrame z(recordsWithGroup(1));
+        QVERIFY(z.start());
+        QVERIFY(z.w->volby().showLeaves);
+        QTest::keyClick(z.w, Qt::Key(off));
+        QVERIFY(!z.w->volby().showLeaves);
+        QTest::keyClick(z.w, Qt::Key(on));
+        QVERIFY(z.w->volby().showLeaves);
+    }
+
+    void coordinateModeSwitchSaves() {
+        ZakresFrame z(recordsWithGroup(2));
+        QVERIFY(z.start());
+        QVERIFY(!z.f.session.HelioZadavani());
+        const auto datax = ReadWholeFile(z.f.path("datax.dat"));
+        z.f.zpravy.odpovedi = {false};
+        QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(!z.f.session.HelioZadavani()); // "Ne": nothing changed, nothing written
+        QCOMPARE(ReadWholeFile(z.f.path("datax.dat")), datax);
+        z.f.zpravy.odpovedi = {true, true};
+        QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(z.f.session.HelioZadavani());
+        QCOMPARE(
+            z.f.hlavni->windowTitle(),
+            QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
+        QCOMPARE(
+            z.f.zpravy.otazky.last(),
+            QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické \rZměnit?"));
+        QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 1125);
+        QTest::keyClick(z.w, Qt::Key_F11, Qt::ControlModifier);
+        QVERIFY(!z.f.session.HelioZadavani());
+        QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 125);
+    }
+
+    void recomputeEveryRecord() {
+        auto rs = recordsWithGroup(3);
+        addSquareField(rs[1]);
+        rs[2].PlochaFakuli.setText("999");
+        ZakresFrame z(rs);
+        QVERIFY(z.start());
+        z.f.hlavni->model().setCurrent(1);
+        QTest::keyClick(z.w, Qt::Key_P);
+        const Session& s = z.f.session;
+        QCOMPARE(s.record(2).PlochaFakuli.text(),
+                 std::to_string(FaculaeArea(CountFaculaePixels(rs[1]))));
+        QCOMPARE(s.record(3).PlochaFakuli.text(), std::string("0"));
+        QCOMPARE(s.record(1).Souhrn.gSev + s.record(1).Souhrn.gJih, 1);
+        QVERIFY(s.ZmenaDat());
+        QCOMPARE(s.AktualniIndex(), 1);
+    }
+
+    void shownRecordGetsItsFaculaeArea() {
+        auto rs = recordsWithGroup(2);
+        addSquareField(rs[0]);
+        ZakresFrame z(rs);
+        QVERIFY(z.start());
+        QVERIFY(z.f.session.record(1).PlochaFakuli.empty());
+        z.f.hlavni->model().setCurrent(1);
+        QCOMPARE(z.f.session.record(1).PlochaFakuli.text(), std::string("90121"));
+        // The orientation of the view does not change the stored number.
+        z.child<QPushButton>("vyza")->click();
+        z.f.hlavni->model().setCurrent(1);
+        QCOMPARE(z.f.session.record(1).PlochaFakuli.text(), std::string("90121"));
+    }
+
+    void duplicateDatesKey() {
+        auto rs = recordsWithGroup(3);
+        rs[1].Datum.setText("01.01.2020");
+        rs[1].Cas = 1300;
+        ZakresFrame z(rs);
+        QVERIFY(z.start());
+        z.f.zpravy.clear();
+        QTest::keyClick(z.w, Qt::Key_K);
+        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
+        QCOMPARE(z.f.zpravy.zpravy.first(),
+                 QStringLiteral("Shodné datumy !     01.01.2020\rShodné datumy !     01.01.2020"));
+    }
+
+    void f8SavesTheBitmap() {
+        ZakresFrame z(recordsWithGroup(2));
+        QVERIFY(z.start());
+        z.f.zpravy.odpovedi = {true};
+        QTest::keyClick(z.w, Qt::Key_F8);
+        QCOMPARE(z.f.zpravy.otazky.last(), QStringLiteral("Uložit bitmapu zákresu"));
+        const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02.bmp";
+        QVERIFY(std::filesystem::exists(file));
+        const QImage img(QString::fromStdString(file.string()));
+        QCOMPARE(img.width(), z.w->width() - 5);
+        // Print colours: a white disk.
+        const DrawingScale s{z.w->volby().zoomK};
+        QCOMPARE(img.pixelColor(s.xy(280), s.xy(300)), QColor(Qt::white));
+        QVERIFY(z.w->volby().showLeaves);
+    }
+
+    void f9MagneticMap() {
+        ZakresFrame z(recordsWithGroup(1));
+        QVERIFY(z.start());
+        z.f.zpravy.clear();
+        QTest::keyClick(z.w, Qt::Key_F9);
+        QCOMPARE(z.f.zpravy.zpravy, QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
+        QVERIFY(!z.w->volby().showMagnetic);
+
+        std::filesystem::create_directories(z.f.path("Magneto"));
+        {
+            std::ofstream out(z.f.path("Magneto") / "200101", std::ios::binary);
+            const std::uint16_t words[] = {7, 7, 5, (213 << 7) | 10, 0};
+            out.write(reinterpret_cast<const char*>(words), sizeof words);
+        }
+        z.f.zpravy.clear();
+        QTest::keyClick(z.w, Qt::Key_F9);
+        QVERIFY(z.f.zpravy.zpravy.isEmpty());
+        QVERIFY(z.w->volby().showMagnetic);
+        QCOMPARE(z.w->model().magnetic.size(), std::size_t(1));
+        // Another record drops the overlay of this date.
+        z.f.hlavni->model().setCurrent(1);
+        QVERIFY(!z.w->volby().showMagnetic);
+    }
+
+    void saveRangeAsPictures_data() {
+        QTest::addColumn<bool>("bmp");
+        QTest::newRow("BMP") << true;
+        QTest::newRow("JPG") << false;
+    }
+    void saveRangeAsPictures() {
+        QFETCH(bool, bmp);
+        ZakresFrame z(recordsWithGroup(5));
+        QVERIFY(z.start());
+        z.f.hlavni->akce(bmp ? "SpeedButton3" : "SpeedButton14")->trigger();
+        z.child<QSpinBox>("SpinEdit1")->setValue(2);
+        z.child<QSpinBox>("SpinEdit2")->setValue(4);
+        z.child<QLineEdit>("Edit2")->setText(QStringLiteral("Ondřejov"));
+        z.child<QPushButton>("Button1")->click();
+        QVERIFY2(z.f.zpravy.zpravy.isEmpty(), qPrintable(z.f.zpravy.zpravy.join('|')));
+        const std::string ext = bmp ? ".bmp" : ".jpg";
+        for (int day = 1; day <= 5; ++day) {
+            const auto file =
+                z.f.path("Obrázek") / ("Ondřejov Zakres 2020-01-0" + std::to_string(day) + ext);
+            QCOMPARE(std::filesystem::exists(file), day >= 2 && day <= 4);
+        }
+        QVERIFY(!z.w->zvetseno());
+    }
+
+    void refusedRangeWritesNothing() {
+        ZakresFrame z(recordsWithGroup(3));
+        QVERIFY(z.start());
+        z.w->ukazUlozeni(false);
+        z.child<QSpinBox>("SpinEdit1")->setValue(3);
+        z.child<QSpinBox>("SpinEdit2")->setValue(1);
+        z.child<QPushButton>("Button1")->click();
+        z.child<QSpinBox>("SpinEdit1")->setValue(1);
+        z.child<QLineEdit>("Edit3")->setText(QString());
+        z.child<QPushButton>("Button1")->click();
+        // A picture name that would lead out of "Obrázek".
+        z.child<QLineEdit>("Edit3")->setText(QStringLiteral("90"));
+        z.child<QLineEdit>("Edit2")->setText(QStringLiteral("../../x"));
+        z.child<QPushButton>("Button1")->click();
+        QCOMPARE(z.f.zpravy.zpravy.size(), 3);
+        QVERIFY(z.f.zpravy.zpravy.last().contains(QStringLiteral("Název obrázku")));
+        QVERIFY(!std::filesystem::exists(z.f.path("Obrázek")));
+    }
+
+    void printing_data() {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("poly");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("current only") << 3 << false << "5" << 1;
+        QTest::newRow("poly tisk three") << 2 << true << "3" << 3;
+        QTest::newRow("poly tisk beyond the last") << 4 << true << "9" << 2;
+    }
+    void printing() {
+        QFETCH(int, current);
+        QFETCH(bool, poly);
+        QFETCH(QString, count);
+        QFETCH(int, pages);
+        ZakresFrame z(recordsWithGroup(5));
+        QVERIFY(z.start());
+        z.f.hlavni->model().setCurrent(current);
+        const auto pdf = z.f.path("tisk.pdf");
+        z.w->vybratTiskarnu = [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(QString::fromStdString(pdf.string()));
+            return true;
+        };
+        z.f.hlavni->akce("tisk1")->trigger();
+        z.child<QCheckBox>("CheckBox1")->setChecked(poly);
+        z.child<QLineEdit>("Edit1")->setText(count);
+        z.f.zpravy.hodnoty = {QStringLiteral("10")};
+        z.child<QPushButton>("Button4")->click();
+        QCOMPARE(z.f.zpravy.vyzvy, QStringList{QStringLiteral("Zadej procento posunutí")});
+        QVERIFY(z.f.zpravy.zpravy.first().startsWith(QStringLiteral("Výška obrázku je  ")));
+        QCOMPARE(PdfPagesOfFile(pdf), pages);
+    }
+
+    void printingRefusedCount() {
+        ZakresFrame z(recordsWithGroup(2));
+        QVERIFY(z.start());
+        bool asked = false;
+        z.w->vybratTiskarnu = [&](QPrinter&) { return asked = true; };
+        z.w->ukazTisk();
+        z.child<QCheckBox>("CheckBox1")->setChecked(true);
+        z.child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
+        z.child<QPushButton>("Button4")->click();
+        QVERIFY(!asked);
+        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
+    }
+
+    void mergeTwoFilesWithoutDuplicates() {
+        ZakresFrame z(recordsWithGroup(3));
+        QVERIFY(z.start());
+        auto other = recordsWithGroup(2);
+        other[0].Datum.setText("10.02.2020");
+        other[1].Datum.setText("05.01.2019");
+        other[1].Pozorovatel.setText("Nový, Jan");
+        WriteRecordFile(z.f.path("jiny.dat"), other);
+        z.soubor("jiny.dat");
+        QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(z.child<QWidget>("slucovani")->isVisible());
+        auto* sloucit = z.child<QPushButton>("potvrditpri");
+        QVERIFY(!sloucit->isEnabled());
+        z.child<QPushButton>("vyberpri")->click();
+        QVERIFY(sloucit->isEnabled());
+        z.f.zpravy.clear();
+        sloucit->click();
+        QVERIFY(z.f.zpravy.otazky.isEmpty());
+        QCOMPARE(z.f.zpravy.zpravy, QStringList{QStringLiteral("Přidáno zákresů: 2")});
+        const Session& s = z.f.session;
+        QCOMPARE(s.PocetZaznamu(), 5);
+        QCOMPARE(s.record(1).Datum.text(), std::string("05.01.2019"));
+        QCOMPARE(s.record(5).Datum.text(), std::string("10.02.2020"));
+        QVERIFY(s.ZmenaDat());
+        QVERIFY(std::find(s.Pozorovatele().begin(), s.Pozorovatele().end(), "Nový, Jan") !=
+                s.Pozorovatele().end());
+        // The current record stays the one shown before.
+        QCOMPARE(s.record(s.AktualniIndex()).Datum.text(), std::string("03.01.2020"));
+        // Merged once: the button waits for another file.
+        QVERIFY(!sloucit->isEnabled());
+    }
+
+    void mergeWithDuplicates_data() {
+        QTest::addColumn<bool>("exclude");
+        QTest::addColumn<int>("records");
+        QTest::newRow("excluded") << true << 4;
+        QTest::newRow("kept") << false << 6;
+    }
+    void mergeWithDuplicates() {
+        QFETCH(bool, exclude);
+        QFETCH(int, records);
+        ZakresFrame z(recordsWithGroup(3));
+        QVERIFY(z.start());
+        auto other = recordsWithGroup(3);
+        other[0].Cas = 1500; // 01.01.2020 again, another time
+        other[2].Datum.setText("20.01.2020");
+        WriteRecordFile(z.f.path("jiny.dat"), other);
+        z.soubor("jiny.dat");
+        z.w->ukazSlucovani();
+        z.child<QPushButton>("vyberpri")->click();
+        z.f.zpravy.clear();
+        z.f.zpravy.odpovedi = {exclude};
+        z.child<QPushButton>("potvrditpri")->click();
+        QCOMPARE(z.f.zpravy.otazky, QStringList{QStringLiteral(
+                                        "V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
+        QCOMPARE(z.f.session.PocetZaznamu(), records);
+        QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
+    }
+
+    void mergeRefusesBadFiles() {
+        ZakresFrame z(recordsWithGroup(2));
+        QVERIFY(z.start());
+        WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
+        z.soubor("kus.dat");
+        z.w->ukazSlucovani();
+        z.child<QPushButton>("vyberpri")->click();
+        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
+        QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
+
+        WriteRecordFile(z.f.path("velky.dat"), DayRecords(1999));
+        z.soubor("velky.dat");
+        z.child<QPushButton>("vyberpri")->click();
+        QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Lze přidat jen 1999 zakresu !! "));
+        QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
+        z.child<QPushButton>("zrusitpri")->click();
+        QVERIFY(!z.child<QWidget>("slucovani")->isVisible());
+        QCOMPARE(z.f.session.PocetZaznamu(), 2);
+    }
+
+    void faculaeMergeKey() {
+        ZakresFrame z(recordsWithGroup(2));
+        QVERIFY(z.start());
+        auto other = recordsWithGroup(3);
+        addSquareField(other[0]);
+        WriteRecordFile(z.f.path("fakule.dat"), other);
+        z.soubor("fakule.dat");
+        z.f.zpravy.odpovedi = {true};
+        QTest::keyClick(z.w, Qt::Key_F12);
+        QCOMPARE(z.f.zpravy.zpravy.last(),
+                 QStringLiteral("Přidáno zákresů: 1\rNahrazeno polí fakulí: 1"));
+        QCOMPARE(z.f.zpravy.otazky.last(), QStringLiteral("Uložit změny do souboru datax?"));
+        const auto saved = ReadRecordFile(z.f.path("datax.dat")).records;
+        QCOMPARE(saved.size(), std::size_t(3));
+        QCOMPARE(saved[0].PocetFakKresleni, 1);
+        QCOMPARE(saved[0].PlochaFakuli.text(), std::string("90121"));
+    }
+
+    void auxiliarySpotList() {
+        auto rs = recordsWithGroup(1);
+        rs[0].Skupiny[0].Uhel = 0;
+        rs[0].Skupiny[0].Vzd = 0;
+        rs[0].Skupiny[0].Pomocna1 = PackPosition(90, 50);
+        ZakresFrame z(rs);
+        QVERIFY(z.start());
+        z.f.hlavni->akce("pomocnaskvrna")->trigger();
+        auto* grid = z.child<QTableWidget>("StringGrid2");
+        QVERIFY(z.child<QWidget>("panel")->isVisible());
+        QCOMPARE(grid->rowCount(), ZakresPomocnePanel::DataRows);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("   7  Dkc"));
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("23.6"));
+        QVERIFY(!grid->item(1, 0));
+        z.child<QPushButton>("Navrat")->click();
+        QVERIFY(!z.child<QWidget>("panel")->isVisible());
+    }
+
+    void splitPanel() {
+        ZakresFrame z(recordsWithGroup(5));
+        QVERIFY(z.start());
+        QTest::keyClick(z.w, Qt::Key_R, Qt::ControlModifier);
+        auto* grid = z.child<QTableWidget>("StringGrid4");
+        QVERIFY(z.child<QWidget>("Panel2")->isVisible());
+        grid->setItem(0, 0, new QTableWidgetItem(QStringLiteral("02.01.2020")));
+        grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("04.01.2020")));
+        z.child<QPushButton>("rozdeleni")->click();
+        QVERIFY(z.f.zpravy.zpravy.last().startsWith(QStringLiteral("Dokončno rozdělení")));
+        QCOMPARE(ReadRecordFile(z.f.path("datax1.dat")).records.size(), std::size_t(3));
+        QVERIFY(!z.child<QWidget>("Panel2")->isVisible());
+    }
+};
+
+QTEST_MAIN(TestZakres)
+#include "tst_drawing_window.moc"

@@ -1,0 +1,469 @@
+// The entry window in the running program: its three modes, typing a drawing
+// and finding it in datax.dat, refusals that store nothing, the view toggle.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "entry/entry_messages.h"
+#include "io/atomic_file.h"
+#include "records/record_file.h"
+#include "tests_support/records.h"
+#include "tests_support/session_edit.h"
+#include "ui/entry/entry_window.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/frame/ui_helpers.h"
+#include "ui/entry/record_list_window.h"
+
+using namespace hk;
+
+Q_DECLARE_METATYPE(hk::EntryMode)
+
+namespace {
+
+// The program started on a data folder of three drawings of June 2014.
+struct Program : test::Frame {
+    Program() : Frame(juni()) {
+        if (!startWithList({125, false}, Date{2014, 7, 1}))
+            qFatal("start-up failed: %s", qPrintable(zpravy.zpravy.join(" | ")));
+        installNovdat(*hlavni);
+        zpravy.clear();
+    }
+    static std::vector<TZaznam> juni() {
+        std::vector<TZaznam> records;
+        for (const auto& [datum, cislo] :
+             {std::pair{"01.06.2014", 114}, {"10.06.2014", 214}, {"20.06.2014", 314}}) {
+            TZaznam& z = records.emplace_back(test_records::Record(datum, 800));
+            z.CisloZakresu = static_cast<std::uint16_t>(cislo);
+            z.Stanice.setText("Úpice");
+        }
+        records[0].NastaveniKresby = 125;
+        return records;
+    }
+
+    // The record list watches the work area: hide the frame while it is whole.
+    ~Program() { hlavni->hide(); }
+
+    NovdatWindow* open(const QString& item) {
+        hlavni->akce(item)->trigger();
+        return hlavni->findChild<NovdatWindow*>();
+    }
+    std::string diskBytes() const { return ReadWholeFile(path("datax.dat")); }
+    std::vector<TZaznam> onDisk() const { return ReadRecordFile(path("datax.dat")).records; }
+};
+
+template <typename T> T* child(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+}
+
+void typeInto(QWidget* w, const char* name, const QString& text) {
+    auto* e = child<QLineEdit>(w, name);
+    e->clear();
+    QTest::keyClicks(e, text);
+}
+
+void setCell(QTableWidget* grid, int row, int col, const QString& text) {
+    if (!grid->item(row, col)) grid->setItem(row, col, new QTableWidgetItem);
+    grid->item(row, col)->setText(text);
+}
+
+// One group: class, spots, spots with penumbra, angle, distance, area.
+void typeGroup(QTableWidget* grid, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c)
+        setCell(grid, row, c + 1, cells[c]);
+}
+
+void typeHeader(NovdatWindow* w, const QString& datum, const QString& cas) {
+    child<QComboBox>(w, "ComboBox1")->setEditText(QStringLiteral("Dvořák, Petr"));
+    auto* datumEdit = child<QLineEdit>(w, "MaskEdit1");
+    datumEdit->setCursorPosition(0);
+    QTest::keyClicks(datumEdit, QString(datum).remove('.'));
+    w->MaskEdit1Exit();
+    typeInto(w, "Edit3", cas);
+    w->Edit3Exit();
+    typeInto(w, "Edit4", "2");
+    typeInto(w, "Edit5", "3");
+    typeInto(w, "Edit6", "1");
+    typeInto(w, "Edit2", "004/14");
+}
+
+} // namespace
+
+class TestNovdat : public QObject {
+    Q_OBJECT
+  private slots:
+    void modes_data();
+    void modes();
+    void typedDrawingLandsInDatax();
+    void refusedEntryStoresNothing_data();
+    void refusedEntryStoresNothing();
+    void groupCountAndClassChecks();
+    void viewToggle();
+    void measurementEntryShowsOnlyTheHeader();
+    void correctionMovesTheRecordAndTheListFollows();
+    void drawingNumbersOff();
+    void leavingWithTypedValuesAsks_data();
+    void leavingWithTypedValuesAsks();
+    void refusedClassReturnsToItsCellOncePerEdit();
+};
+
+void TestNovdat::modes_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("red");
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("cislo");
+    QTest::addColumn<QString>("pozorovatel");
+
+    QTest::newRow("new") << "novy"
+                         << "Nový zákres" << false << ""
+                         << "000/00"
+                         << "Novák, Jan";
+    QTest::newRow("special") << "zvlastni"
+                             << "Zvlášťní záznam" << true << "zvlášťní"
+                             << "000/00"
+                             << "Novák, Jan";
+    QTest::newRow("correction") << "oprava"
+                                << "Oprava dat" << false << ""
+                                << "3/14"
+                                << "Novák, Jan";
+}
+
+void TestNovdat::modes() {
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(bool, red);
+    QFETCH(QString, marker);
+    QFETCH(QString, cislo);
+    QFETCH(QString, pozorovatel);
+    Program p;
+    QPointer<NovdatWindow> w = p.open(item);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->palette().color(QPalette::Window) == QColor(Qt::red), red);
+    auto* edit25 = child<QLineEdit>(w, "Edit25");
+    QCOMPARE(edit25->text(), marker);
+    QCOMPARE(edit25->isVisibleTo(w), !marker.isEmpty());
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), cislo);
+    QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), pozorovatel);
+    QVERIFY(w->isModal() || w->windowModality() != Qt::NonModal);
+    // The item that opened the window is disabled until it closes.
+    QVERIFY(!p.hlavni->akce(item)->isEnabled());
+    child<QPushButton>(w, "Navrat")->click();
+    QTRY_VERIFY(w.isNull());
+    QVERIFY(p.hlavni->akce(item)->isEnabled());
+    QCOMPARE(p.session.PocetZaznamu(), 3);
+}
+
+void TestNovdat::typedDrawingLandsInDatax() {
+    Program p;
+    NovdatWindow* w = p.open("novyzakres");
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Nový zákres"));
+    QCOMPARE(child<QLabel>(w, "Label16")->text(), QStringLiteral("1"));
+    typeHeader(w, "15.06.2014", "905");
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("004/14"));
+    typeInto(w, "Edit11", "2");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->item(1, 9)->text(), QStringLiteral("0")); // new rows are filled with zeros
+    typeGroup(grid, 0, {"dkc", "12", "3", "45", "60,5", "4.9"});
+    typeGroup(grid, 1, {"Axx", "1", "0", "j", ""});
+    typeInto(w, "Edit12", "1");
+    typeGroup(child<QTableWidget>(w, "StringGrid2"), 0, {"10", "20", "30", "40"});
+    QPointer<NovdatWindow> guard = w;
+    child<QPushButton>(w, "ukoncit")->click();
+    QCOMPARE(p.zpravy.zpravy, QStringList());
+    QTRY_VERIFY(guard.isNull());
+
+    const std::vector<TZaznam> disk = p.onDisk();
+    QCOMPARE(disk.size(), std::size_t(4));
+    QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("15.06.2014"));
+    const TZaznam& z = disk[2];
+    QCOMPARE(z.Cas, std::uint16_t(905));
+    QCOMPARE(z.CisloZakresu, std::uint16_t(414));
+    QCOMPARE(QString::fromStdString(z.Pozorovatel.text()), QStringLiteral("Dvořák, Petr"));
+    QCOMPARE(QString::fromStdString(z.Skupiny[0].Typ.text()), QStringLiteral("Dkc"));
+    QCOMPARE(z.Skupiny[0].Vzd, std::uint16_t(605));
+    QCOMPARE(z.Skupiny[0].Plocha, std::uint16_t(100));
+    QVERIFY(IsSouthMarker(z.Skupiny[1]));
+    QCOMPARE(z.Skupiny[0].Fakule[1], std::uint16_t(30 * 128 + 40));
+    // The summary is stored with the record.
+    QCOMPARE(z.Souhrn.gSev + z.Souhrn.gJih, 2);
+    QCOMPARE(z.Souhrn.gJih, std::uint16_t(1));
+    QCOMPARE(z.Souhrn.fSev + z.Souhrn.fJih, 13);
+    // The stored record is current, and the list shows it.
+    QCOMPARE(p.session.AktualniIndex(), 3);
+    QCOMPARE(QString::fromStdString(p.session.AktualniZaznam().Datum.text()),
+             QStringLiteral("15.06.2014"));
+    const VybratWindow* seznam = p.hlavni->seznam();
+    QVERIFY(seznam->vybranyRadek() >= 0);
+    QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("15 06 2014")));
+    QVERIFY(p.hlavni->akce("novy")->isEnabled());
+}
+
+void TestNovdat::refusedEntryStoresNothing_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    // The messages of each field are core's; one row per place the window reads.
+    QTest::newRow("header field") << "Edit4"
+                                  << "x" << q(zpravy::SpatnePole("PP"));
+    QTest::newRow("group cell") << "class"
+                                << "Dkx" << q(zpravy::SpatnyTyp);
+    QTest::newRow("duplicate") << "Edit3"
+                               << "800" << q(zpravy::ZaznamExistuje);
+}
+
+void TestNovdat::refusedEntryStoresNothing() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Program p;
+    const std::string before = p.diskBytes();
+    NovdatWindow* w = p.open("novy");
+    typeHeader(w, "10.06.2014", "905");
+    typeInto(w, "Edit11", "1");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    typeGroup(grid, 0, {"Dkc", "12", "3", "45", "60"});
+    if (field == "class")
+        setCell(grid, 0, 1, text);
+    else
+        typeInto(w, field.toLatin1().constData(), text);
+    p.zpravy.clear();
+    child<QPushButton>(w, "ukoncit")->click();
+    QVERIFY(!p.zpravy.zpravy.isEmpty());
+    QCOMPARE(p.zpravy.zpravy.last(), message);
+    QCOMPARE(p.session.PocetZaznamu(), 3);
+    QVERIFY(!p.session.ZmenaDat());
+    QCOMPARE(p.diskBytes(), before);
+    QVERIFY(w->isVisible()); // everything typed stays for a second try
+    QCOMPARE(child<QLineEdit>(w, "Edit3")->text().isEmpty(), false);
+}
+
+void TestNovdat::groupCountAndClassChecks() {
+    Program p;
+    NovdatWindow* w = p.open("novy");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    QVERIFY(!grid->isEnabled()); // no groups yet
+    QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
+    auto* fakule = child<QTableWidget>(w, "StringGrid2");
+    QVERIFY(!fakule->isEnabled());
+    typeInto(w, "Edit12", "2");
+    QVERIFY(fakule->isEnabled());
+    QCOMPARE(fakule->rowCount(), 2);
+    typeInto(w, "Edit11", "41");
+    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::MaxSkupin)});
+    QCOMPARE(child<QLineEdit>(w, "Edit11")->text(), QStringLiteral("40"));
+    QCOMPARE(grid->rowCount(), 40);
+    QVERIFY(grid->isEnabled());
+    QVERIFY(child<QPushButton>(w, "Helios")->isVisibleTo(w));
+
+    // A class typed in small letters is written as a class (a wrong one:
+    // refusedClassReturnsToItsCellOncePerEdit).
+    setCell(grid, 0, 1, "dkc");
+    grid->setCurrentCell(0, 2);
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Dkc"));
+
+    // Column "č.sk1" shows the highest group number of the year.
+    ChangeRecord(p.session, 2, [](TZaznam& z) { z.Skupiny[5].CSk1 = 4321; });
+    typeHeader(w, "15.06.2014", "905");
+    grid->setCurrentCell(0, 8);
+    QVERIFY(child<QLabel>(w, "Panel1")->isVisibleTo(w));
+    QCOMPARE(child<QLabel>(w, "Panel1")->text(), QStringLiteral("4321"));
+    grid->setCurrentCell(0, 7);
+    QVERIFY(!child<QLabel>(w, "Panel1")->isVisibleTo(w));
+
+    // A day of 0 is no date.
+    p.zpravy.clear();
+    auto* datum = child<QLineEdit>(w, "MaskEdit1");
+    datum->setText("00.06.2014");
+    w->MaskEdit1Exit();
+    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::SpatneDatum)});
+}
+
+void TestNovdat::viewToggle() {
+    Program p;
+    NovdatWindow* w = p.open("novy");
+    typeInto(w, "Edit11", "1");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    typeGroup(grid, 0, {"Dkc", "12", "3", "45", "60", "4.9"});
+    auto* helios = child<QPushButton>(w, "Helios");
+    QCOMPARE(helios->text(), QStringLiteral("Změna souřadnic na l b"));
+
+    // Without a date there is no orientation to convert with.
+    helios->click();
+    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::NeniDatum)});
+    QCOMPARE(w->pohled(), EntryView::Polar);
+
+    typeHeader(w, "15.06.2014", "905");
+    p.zpravy.clear();
+    helios->click();
+    QCOMPARE(p.zpravy.zpravy, QStringList());
+    QCOMPARE(w->pohled(), EntryView::Heliographic);
+    QCOMPARE(helios->text(), QStringLiteral("Změna souřadnic na úhel vzdálenost "));
+    QCOMPARE(grid->horizontalHeaderItem(4)->text(), QStringLiteral("   l"));
+    QVERIFY(grid->isColumnHidden(10));
+    QVERIFY(!child<QGroupBox>(w, "GroupBox2")->isVisibleTo(w));
+    QCOMPARE(grid->item(0, 6)->text(), QStringLiteral("100"));
+    grid->setCurrentCell(0, 6);
+    QVERIFY(child<QLabel>(w, "Label17")->isVisibleTo(w));
+
+    helios->click();
+    QCOMPARE(w->pohled(), EntryView::Polar);
+    QVERIFY(!grid->isColumnHidden(10));
+    QVERIFY(std::abs(grid->item(0, 4)->text().toDouble() - 45) < 0.2);
+    QVERIFY(std::abs(grid->item(0, 5)->text().toDouble() - 60) < 0.2);
+}
+
+void TestNovdat::measurementEntryShowsOnlyTheHeader() {
+    Program p;
+    QPointer<NovdatWindow> w = NovdatWindow::otevrit(p.hlavni->kontext(), EntryMode::New, true);
+    QVERIFY(w->zeSnimku());
+    QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 50));
+    QVERIFY(!child<QGroupBox>(w, "GroupBox1")->isVisibleTo(w));
+    QVERIFY(!child<QGroupBox>(w, "GroupBox2")->isVisibleTo(w));
+    typeInto(w, "Edit11", "1");
+    QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
+    p.zpravy.odpovedi = {true}; // "Zahodit zadaná data?"
+    w->close();
+    QTRY_VERIFY(w.isNull());
+    QVERIFY(p.hlavni->akce("novy")->isEnabled());
+}
+
+void TestNovdat::correctionMovesTheRecordAndTheListFollows() {
+    Program p;
+    p.hlavni->model().setCurrent(1);
+    NovdatWindow* w = p.open("oprava");
+    QCOMPARE(child<QLineEdit>(w, "MaskEdit1")->displayText(), QStringLiteral("01.06.2014"));
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("1/14"));
+    auto* datum = child<QLineEdit>(w, "MaskEdit1");
+    datum->setText("25.06.2014");
+    child<QPushButton>(w, "ukoncit")->click();
+    QCOMPARE(p.zpravy.zpravy, QStringList());
+    QCOMPARE(p.session.PocetZaznamu(), 3);
+    QCOMPARE(p.session.AktualniIndex(), 3);
+    const std::vector<TZaznam> disk = p.onDisk();
+    QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
+    QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
+    const VybratWindow* seznam = p.hlavni->seznam();
+    QVERIFY(seznam->vybranyRadek() >= 0);
+    QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("25 06 2014")));
+}
+
+void TestNovdat::drawingNumbersOff() {
+    Program p;
+    NovdatWindow* w = p.open("novy");
+    auto* f = child<QLabel>(w, "Label10");
+    p.zpravy.odpovedi = {false};
+    QTest::mouseClick(f, Qt::LeftButton);
+    QCOMPARE(p.zpravy.otazky, QStringList{q(zpravy::VypnoutCislovani)});
+    QVERIFY(p.session.CislovaniZakresu());
+    QVERIFY(child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
+
+    p.zpravy.odpovedi = {true};
+    QTest::mouseClick(f, Qt::LeftButton);
+    QVERIFY(!p.session.CislovaniZakresu());
+    QVERIFY(!child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
+    QVERIFY(!child<QLabel>(w, "Label18")->isVisibleTo(w));
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("001/21"));
+    for (const TZaznam& z : p.session.records())
+        QCOMPARE(z.CisloZakresu, std::uint16_t(0));
+}
+
+enum class Odchod { Esc, Navrat, Zavrit };
+Q_DECLARE_METATYPE(Odchod)
+
+void TestNovdat::leavingWithTypedValuesAsks_data() {
+    QTest::addColumn<Odchod>("odchod");
+    QTest::addColumn<bool>("napsano"); // the header typed
+    QTest::addColumn<bool>("vBunce");  // a grid cell typed and still open
+    QTest::addColumn<bool>("zahodit");
+    QTest::newRow("nothing typed, Esc: no question") << Odchod::Esc << false << false << false;
+    QTest::newRow("Esc, Ne keeps the window") << Odchod::Esc << true << false << false;
+    QTest::newRow("Esc, Ano discards") << Odchod::Esc << true << false << true;
+    QTest::newRow("Návrat, Ne keeps the window") << Odchod::Navrat << true << false << false;
+    QTest::newRow("Návrat, Ano discards") << Odchod::Navrat << true << false << true;
+    QTest::newRow("close, Ne keeps the window") << Odchod::Zavrit << true << false << false;
+    QTest::newRow("open cell, Návrat, Ne") << Odchod::Navrat << false << true << false;
+}
+
+void TestNovdat::leavingWithTypedValuesAsks() {
+    QFETCH(Odchod, odchod);
+    QFETCH(bool, napsano);
+    QFETCH(bool, vBunce);
+    QFETCH(bool, zahodit);
+    Program p;
+    QPointer<NovdatWindow> w = p.open("novy");
+    if (napsano) typeHeader(w, "15.06.2014", "905");
+    if (vBunce) {
+        typeInto(w, "Edit11", "1");
+        auto* grid = child<QTableWidget>(w, "StringGrid1");
+        grid->setCurrentCell(0, 2);
+        grid->editItem(grid->item(0, 2));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "12");
+    }
+    p.zpravy.clear();
+    p.zpravy.odpovedi = {zahodit};
+    switch (odchod) {
+    case Odchod::Esc:
+        QTest::keyClick(w, Qt::Key_Escape);
+        break;
+    case Odchod::Navrat:
+        child<QPushButton>(w, "Navrat")->click();
+        break;
+    case Odchod::Zavrit:
+        w->close();
+        break;
+    }
+    const bool ptat = napsano || vBunce;
+    QCOMPARE(p.zpravy.otazky, ptat ? QStringList{"Zahodit zadaná data?"} : QStringList());
+    const bool zustava = ptat && !zahodit;
+    QCOMPARE(w && w->isVisible(), zustava);
+    if (zustava && napsano) QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), QStringLiteral("905"));
+    if (zustava && vBunce)
+        QCOMPARE(child<QTableWidget>(w, "StringGrid1")->item(0, 2)->text(), QStringLiteral("12"));
+    QCOMPARE(p.session.PocetZaznamu(), 3);
+}
+
+void TestNovdat::refusedClassReturnsToItsCellOncePerEdit() {
+    Program p;
+    NovdatWindow* w = p.open("novy");
+    typeInto(w, "Edit11", "2");
+    auto* grid = child<QTableWidget>(w, "StringGrid1");
+    p.zpravy.clear();
+    setCell(grid, 0, 1, "Dkx");
+    grid->setCurrentCell(0, 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::SpatnyTypKlik)});
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(grid->currentColumn(), 1);
+
+    // More clicks without a new class: no new message, the cell may be left.
+    grid->setCurrentCell(0, 4);
+    QCoreApplication::processEvents();
+    grid->setCurrentCell(0, 5);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy.size(), 1);
+    QCOMPARE(grid->currentColumn(), 5);
+
+    // A new wrong class is a new edit: refused once more.
+    setCell(grid, 0, 1, "Qxx");
+    grid->setCurrentCell(0, 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(p.zpravy.zpravy.size(), 2);
+    QCOMPARE(grid->currentColumn(), 1);
+}
+
+QTEST_MAIN(TestNovdat)
+#include "tst_entry_window.moc"

@@ -1,0 +1,334 @@
+// The measurement window: a drawing painted by the program's own renderer is
+// opened as a scan, calibrated by clicks (or by the disk the assistant
+// proposes), and its groups, areas and faculae are clicked back into the
+// current record; the area window and the magnifier.
+#include <QAction>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+
+#include "demo/demo.h"
+#include "drawing/drawing_model.h"
+#include "drawing/drawing_scale.h"
+#include "drawing/faculae.h"
+#include "drawing/group_layout.h"
+#include "io/atomic_file.h"
+#include "records/record.h"
+#include "render/drawing_renderer.h"
+#include "ui/support/frame_fixture.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/measure/measurement_window.h"
+
+using namespace hk;
+using namespace hk::test;
+
+namespace {
+
+constexpr int ZoomK = 32; // disk radius 500 px, centre at pixel 560
+
+// A demo drawing with groups far from the centre and faculae fields.
+TZaznam demoDrawing() {
+    DemoOptions o{.years = 1, .perYear = 40, .seed = 11, .endDate = {2014, 12, 31}};
+    for (const TZaznam& z : GenerateDemoRecords(o)) {
+        int far = 0;
+        for (int k = 0; k < z.groupCount(); ++k)
+            far += z.Skupiny[k].Vzd >= 900;
+        if (far >= 2 && z.faculaeCount() >= 1) return z;
+    }
+    return {};
+}
+
+struct MereniFrame {
+    MereniFrame() : f(DayRecords(3)) {}
+    bool start() {
+        if (!f.start()) return false;
+        f.hlavni->resize(1280, 1000);
+        f.hlavni->show();
+        installZakres(*f.hlavni);
+        installZakreslit(*f.hlavni);
+        f.hlavni->akce("zfota")->trigger();
+        w = f.hlavni->findChild<ZakreslitWindow*>();
+        return w != nullptr;
+    }
+    template <class T> T* child(const char* name) const {
+        return w->findChild<T*>(QString::fromLatin1(name));
+    }
+    void press(const char* button) { child<QPushButton>(button)->click(); }
+    QString cell(int col) const { return child<QTableWidget>("jinak")->item(0, col)->text(); }
+    void setCell(int col, const char* text) {
+        child<QTableWidget>("jinak")->item(0, col)->setText(QString::fromUtf8(text));
+    }
+    // Scrolls the picture point into the view and clicks it.
+    void click(PicturePoint p, Qt::MouseButton b = Qt::LeftButton) {
+        QWidget* canvas = w->platno();
+        child<QScrollBar>("hory")->setValue(p.x - canvas->width() / 2);
+        child<QScrollBar>("very")->setValue(p.y - canvas->height() / 2);
+        const QPointF at = PictureToWindow(p, w->volby());
+        QTest::mouseClick(canvas, b, {}, QPoint(int(std::floor(at.x())), int(std::floor(at.y()))));
+    }
+    QString savePicture(const QImage& img, const char* name) {
+        const QString path = QString::fromStdString(f.path(name).string());
+        img.save(path);
+        return path;
+    }
+    Frame f;
+    ZakreslitWindow* w = nullptr;
+};
+
+double angleDiff(double a, double b) {
+    const double d = std::fabs(a - b);
+    return std::min(d, 360 - d);
+}
+
+} // namespace
+
+class TestZakreslit : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensFromTheMainWindowAndTheDrawingWindow() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QCOMPARE(m.w->windowTitle(), QString("Měření fakulí"));
+        QVERIFY(m.f.hlavni->akce("zfota")->isEnabled());
+        m.w->findChild<QToolButton*>("SpeedButton1")->click();
+        QTRY_VERIFY(!m.f.hlavni->findChild<ZakreslitWindow*>());
+        auto* zakres = m.f.hlavni->findChild<ZakresWindow*>();
+        QTest::keyClick(zakres, Qt::Key_F);
+        QVERIFY(m.f.hlavni->findChild<ZakreslitWindow*>());
+    }
+
+    void badAndLargePictures() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage small(300, 200, QImage::Format_RGB32);
+        small.fill(Qt::white);
+        QVERIFY(m.w->otevrit(m.savePicture(small, "a.png")));
+        QVERIFY(m.f.zpravy.zpravy.isEmpty());
+        // Not a picture: a message, the open picture stays.
+        WriteFileAtomic(m.f.path("b.jpg"), "no picture");
+        QVERIFY(!m.w->otevrit(QString::fromStdString(m.f.path("b.jpg").string())));
+        QCOMPARE(m.f.zpravy.zpravy.size(), 1);
+        QCOMPARE(m.w->scan().picture.size(), QSize(300, 200));
+        // Larger than the buffer: reduced to fit, with a message.
+        QImage big(6040, 1000, QImage::Format_RGB32);
+        big.fill(Qt::white);
+        QVERIFY(m.w->otevrit(m.savePicture(big, "c.bmp")));
+        QCOMPARE(m.w->scan().picture.size(), QSize(3020, 500));
+        QCOMPARE(m.f.zpravy.zpravy.size(), 2);
+    }
+
+    // The whole chain through the window: the rendered drawing calibrated by
+    // clicks, groups and faculae clicked, written and compared.
+    void clickedBackIntoTheRecord() {
+        const TZaznam original = demoDrawing();
+        QVERIFY(original.groupCount() > 0);
+        MereniFrame m;
+        QVERIFY(m.start());
+        DrawingOptions o;
+        o.zoomK = ZoomK;
+        QVERIFY(m.w->otevrit(
+            m.savePicture(RenderDrawingImage(MakeDrawingModel(original), o), "d.png")));
+        const DrawingScale s{ZoomK};
+        const int c = s.xy(DiskCentre), r = s.xy(DiskCentre) - s.xy(DiskCentre - DiskRadius);
+
+        m.press("stredovv");
+        QVERIFY(m.w->lupa() && m.w->lupa()->isVisible() && m.w->lupa()->krizek());
+        m.click({c, c});
+        m.press("severr");
+        m.click({c, c - r});
+        QCOMPARE(m.w->kalibrace().CalRadiusPx, r);
+        m.press("stredovv");
+        QCOMPARE(m.f.zpravy.zpravy.last(),
+                 QString(" Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány."));
+
+        // Groups far from the centre, each with its order number.
+        m.press("paramskvr");
+        auto* grid = m.child<QTableWidget>("jinak");
+        const GroupCircles circles = ComputeGroupCircles(original, 1, 1);
+        std::vector<int> far;
+        for (int k = 0; k < original.groupCount(); ++k) {
+            if (original.Skupiny[k].Vzd < 900) continue;
+            far.push_back(k);
+            m.child<QSpinBox>("SpinEdit2")->setValue(static_cast<int>(far.size()));
+            m.setCell(ColTyp, "Dai");
+            m.setCell(ColCSk2, "5");
+            grid->setCurrentCell(0, ColUhel);
+            const DrawingPoint d = circles[k].centre();
+            m.click({s.xy(d.x), s.xy(d.y)});
+            m.press("zapskvrnu");
+            QCOMPARE(m.child<QPushButton>("zapskvrnu")->text(), QString("Zapsano"));
+        }
+        m.press("konskvr");
+        const TZaznam& stored = m.f.session.record(m.f.hlavni->model().aktualniIndex());
+        QCOMPARE(int(stored.PocetSkupin), int(far.size()));
+        for (std::size_t i = 0; i < far.size(); ++i) {
+            const TSkupina& want = original.Skupiny[far[i]];
+            const TSkupina& got = stored.Skupiny[i];
+            QVERIFY2(angleDiff(got.Uhel / 10.0, want.Uhel / 10.0) <= 0.5,
+                     qPrintable(QStringLiteral("%1 for %2").arg(got.Uhel).arg(want.Uhel)));
+            QVERIFY(std::abs(got.Vzd - want.Vzd) <= 10);
+        }
+        QVERIFY(m.f.session.ZmenaDat());
+
+        // The first faculae field: right click at its first vertex, left
+        // clicks at all of them.
+        m.press("param");
+        m.press("konec"); // field number 0 would take the record's fields away
+        QCOMPARE(m.f.zpravy.zpravy.last(), QString("Číslo fakule nula"));
+        m.child<QSpinBox>("SpinEdit1")->setValue(1);
+        const std::vector<DrawingPoint> poly = FaculaePolygon(original.Skupiny[0]);
+        m.click({s.xy(poly[0].x), s.xy(poly[0].y)}, Qt::RightButton);
+        for (const DrawingPoint& v : poly)
+            m.click({s.xy(v.x), s.xy(v.y)});
+        m.press("konec");
+        const TZaznam& withFields = m.f.session.record(m.f.hlavni->model().aktualniIndex());
+        QCOMPARE(int(withFields.PocetFakKresleni), 1);
+        for (std::size_t j = 0; j < poly.size(); ++j) {
+            const PackedPosition want = UnpackPosition(original.Skupiny[0].Fakule[j]);
+            const PackedPosition got = UnpackPosition(withFields.Skupiny[0].Fakule[j]);
+            if (want.dist >= 30) QVERIFY(angleDiff(got.angle, want.angle) <= 1);
+            QVERIFY(std::abs(got.dist - want.dist) <= 1);
+        }
+        QCOMPARE(int(withFields.PocetSkupin), int(far.size())); // the groups stay
+    }
+
+    void diskProposedAndAcceptedAsTheCentre() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        DrawingOptions o;
+        o.zoomK = ZoomK;
+        QVERIFY(m.w->otevrit(
+            m.savePicture(RenderDrawingImage(MakeDrawingModel(demoDrawing()), o), "d.png")));
+        m.f.zpravy.odpovedi = {false};
+        m.w->najitDiskClick();
+        QVERIFY(m.f.zpravy.otazky.last().startsWith("Navržený disk: střed x=560  y=560"));
+        QVERIFY(!m.w->scan().overlay.centre);
+        QCOMPARE(m.w->dalsiKlik(), ZakreslitWindow::Klik::Zadny);
+
+        m.f.zpravy.odpovedi = {true};
+        m.w->najitDiskClick();
+        QCOMPARE(m.w->scan().overlay.centre, std::optional<PicturePoint>(PicturePoint{560, 560}));
+        QCOMPARE(m.w->dalsiKlik(), ZakreslitWindow::Klik::Sever);
+        QVERIFY(!m.w->kalibrace().calibrated()); // north is still clicked
+        m.click({560, 60});
+        QCOMPARE(m.w->kalibrace().CalRadiusPx, 500);
+    }
+
+    void dailyMotionCalibration() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage white(1000, 1000, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(m.w->otevrit(m.savePicture(white, "w.png")));
+        m.f.zpravy.odpovedi = {true};
+        m.press("paramskvr");
+        m.press("proupravu");
+        // Right and left end of a line rising to the right, centre, limb.
+        for (PicturePoint p : {PicturePoint{800, 400}, {200, 600}, {500, 500}, {500, 800}})
+            m.click(p);
+        QCOMPARE(m.w->kalibrace().CalCentre, (PicturePoint{500, 500}));
+        QCOMPARE(m.w->kalibrace().CalNorth, (PicturePoint{406, 216}));
+        QCOMPARE(m.w->kalibrace().CalRadiusPx, 299);
+        QVERIFY(m.child<QGroupBox>("GroupBox2")->isVisible());
+    }
+
+    void areaPaintedIntoTheGridCell() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage white(1200, 1200, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(m.w->otevrit(m.savePicture(white, "w.png")));
+        m.press("paramskvr");
+        m.press("merplochy");
+        QCOMPARE(m.f.zpravy.zpravy.last(),
+                 QString("Prvně je třeba zadat souřadnice skvrny bebo druhotné skvrny !"));
+        m.press("stredsk");
+        m.click({600, 600});
+        m.press("seversk");
+        m.click({600, 350}); // radius 250: a mask pixel is 0.0625 mm^2
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColUhel1);
+        m.click({650, 550});
+        QCOMPARE(m.w->AreaTarget(), 2);
+        QCOMPARE(m.cell(ColUhel1), QString("45.0"));
+
+        m.press("merplochy");
+        MereniPWindow* p = m.w->mereniPlochy();
+        QVERIFY(p);
+        QCOMPARE(p->windowTitle(), QString("Okno pro měření plochy skupiny "));
+        const QPoint at = p->obraz().topLeft() + QPoint(300, 300);
+        QTest::mousePress(p, Qt::RightButton, {}, at);
+        QCOMPARE(p->AreaState(), int(MereniPWindow::Maluje));
+        for (int x = 0; x <= 40; x += 4)
+            QTest::mouseMove(p, at + QPoint(x, 0));
+        QTest::mouseRelease(p, Qt::RightButton, {}, at + QPoint(40, 0));
+        const double area = p->plocha();
+        QVERIFY(area > 0);
+        p->Button1Click();
+        QCOMPARE(m.cell(ColPlo1), QString::number(area, 'f', 1));
+        QVERIFY(m.child<QPushButton>("zapskvrnu")->isEnabled());
+        QVERIFY(!m.child<QPushButton>("merplochy")->isEnabled());
+
+        // Finishing without painting gives 0.0.
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColUhel);
+        m.click({600, 500});
+        m.press("merplochy");
+        m.w->mereniPlochy()->Button1Click();
+        QCOMPARE(m.cell(ColPlocha), QString("0.0"));
+    }
+
+    void zoomKeepsTheMiddleAndBrightnessChangesTheView() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage grey(2000, 2000, QImage::Format_RGB32);
+        grey.fill(QColor(100, 100, 100));
+        QVERIFY(m.w->otevrit(m.savePicture(grey, "g.png")));
+        QWidget* canvas = m.w->platno();
+        const QPoint middle(canvas->width() / 2, canvas->height() / 2);
+        m.child<QScrollBar>("hory")->setValue(300);
+        const PicturePoint before = WindowToPicture(middle, m.w->volby());
+        const int range = m.child<QScrollBar>("hory")->maximum();
+        for (int i = 0; i < 12; ++i)
+            m.press("vet");
+        QCOMPARE(m.w->volby().zoom, 10);
+        QCOMPARE(m.child<QScrollBar>("hory")->maximum(), range + 2000);
+        const PicturePoint after = WindowToPicture(middle, m.w->volby());
+        QVERIFY(std::abs(after.x - before.x) <= 1 && std::abs(after.y - before.y) <= 1);
+
+        m.w->findChild<QSlider*>("kont")->setValue(160); // (100 + 0) * 160 / 80
+        QCOMPARE(canvas->grab().toImage().pixelColor(middle), QColor(200, 200, 200));
+        m.w->findChild<QSlider*>("jas")->setValue(-200);
+        QCOMPARE(canvas->grab().toImage().pixelColor(middle), QColor(Qt::black));
+    }
+
+    void magnifierFollowsThePointer() {
+        MereniFrame m;
+        QVERIFY(m.start());
+        QImage img(800, 800, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        img.setPixelColor(400, 400, Qt::black);
+        QVERIFY(m.w->otevrit(m.savePicture(img, "p.png")));
+        auto* lupe = m.w->findChild<QToolButton*>("lupe");
+        lupe->click();
+        QVERIFY(m.w->lupa()->isVisible() && !m.w->lupa()->krizek());
+        QCOMPARE(m.w->lupa()->LoupeHalf, 40);
+        m.w->pohyb({400, 400});
+        // Enlargement 5: the black pixel is the 5 x 5 square in the middle.
+        const QImage& b = m.w->lupa()->LoupeBitmap();
+        QCOMPARE(b.pixelColor(202, 202), QColor(Qt::black));
+        QCOMPARE(b.pixelColor(196, 202), QColor(Qt::white));
+        lupe->click();
+        QVERIFY(!m.w->lupa()->isVisible());
+        QCOMPARE(m.w->lupa()->LoupeHalf, 20);
+    }
+};
+
+QTEST_MAIN(TestZakreslit)
+#include "tst_measurement_window.moc"

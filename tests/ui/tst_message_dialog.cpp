@@ -1,0 +1,162 @@
+// The message window: sizes by mode and text, and how each mode answers.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/frame/message_dialog.h"
+#include "ui/frame/message_layout.h"
+
+using namespace hk;
+
+Q_DECLARE_METATYPE(hk::RezimZpravy)
+
+namespace {
+
+const QString HelpText = QStringLiteral(
+    " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
+    "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
+    "fakulí\r z-v   - zap.vyp propojení skupiny\r");
+
+// 10 pixels per character, so that widths in the table are easy to read.
+int tenPerChar(const QString& s) {
+    return static_cast<int>(s.size()) * 10;
+}
+
+} // namespace
+
+class TestZprava : public QObject {
+    Q_OBJECT
+  private slots:
+    void layout_data() {
+        QTest::addColumn<RezimZpravy>("rezim");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("ok");
+        QTest::addColumn<QPoint>("ne");
+
+        // 10 characters = 100 px: the 250 px minimum plus 100.
+        QTest::newRow("message 100px") << RezimZpravy::Zprava << QString(10, 'x') << "Zpráva"
+                                       << QSize(350, 170) << QPoint(125, 80) << QPoint();
+        QTest::newRow("message 400px") << RezimZpravy::Zprava << QString(40, 'x') << "Zpráva"
+                                       << QSize(500, 170) << QPoint(200, 80) << QPoint();
+        // Two lines: the wider one decides.
+        QTest::newRow("message two lines")
+            << RezimZpravy::Zprava << QString(30, 'x') + "\r" + QString(35, 'y') << "Zpráva"
+            << QSize(450, 170) << QPoint(175, 80) << QPoint();
+        // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
+        QTest::newRow("help text") << RezimZpravy::Zprava << HelpText << "Zpráva" << QSize(650, 296)
+                                   << QPoint(275, 216) << QPoint();
+        QTest::newRow("prompt") << RezimZpravy::Hodnota << QString("Zadej měsíc")
+                                << "Zadání hodnoty" << QSize(350, 200) << QPoint(125, 120)
+                                << QPoint();
+        QTest::newRow("question short") << RezimZpravy::Otazka << QString(10, 'x') << "Výběr"
+                                        << QSize(400, 170) << QPoint(98, 80) << QPoint(201, 80);
+        QTest::newRow("question 500px") << RezimZpravy::Otazka << QString(50, 'x') << "Výběr"
+                                        << QSize(550, 170) << QPoint(173, 80) << QPoint(276, 80);
+    }
+
+    void layout() {
+        QFETCH(RezimZpravy, rezim);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, ok);
+        QFETCH(QPoint, ne);
+        const ZpravaLayout l = RozvrhniZpravu(rezim, text, tenPerChar, 22);
+        QCOMPARE(l.caption, caption);
+        QCOMPARE(l.window, size);
+        QCOMPARE(l.ok.topLeft(), ok);
+        QCOMPARE(l.ok.size(), QSize(100, 30));
+        QCOMPARE(l.ne.isEmpty() ? QPoint() : l.ne.topLeft(), ne);
+        // The text never runs under the buttons nor out of the window.
+        QVERIFY(l.text.bottom() < l.ok.top());
+        QVERIFY(l.text.left() >= 0 && l.text.right() < l.window.width());
+    }
+
+    void layoutKeepsTextAboveButton_data() {
+        QTest::addColumn<RezimZpravy>("rezim");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("message 5 lines") << RezimZpravy::Zprava << 5;
+        QTest::newRow("question 4 lines") << RezimZpravy::Otazka << 4;
+    }
+
+    void layoutKeepsTextAboveButton() {
+        QFETCH(RezimZpravy, rezim);
+        QFETCH(int, lines);
+        QStringList parts;
+        for (int i = 0; i < lines; ++i)
+            parts << QString("řádek %1").arg(i);
+        const ZpravaLayout l = RozvrhniZpravu(rezim, parts.join('\r'), tenPerChar, 22);
+        QCOMPARE(l.text.height(), lines * 22);
+        QVERIFY(l.text.bottom() < l.ok.top());
+        QVERIFY(l.ok.bottom() < l.window.height());
+        QVERIFY(l.window.height() > 170);
+    }
+
+    void dialogUsesLayout() {
+        ZpravaDialog d(RezimZpravy::Zprava, HelpText);
+        QCOMPARE(d.windowTitle(), QString("Zpráva"));
+        QCOMPARE(d.width(), 650);
+        auto* label = d.findChild<QLabel*>("Label1");
+        QVERIFY(label);
+        // The whole text shows: the label is as tall as its lines need (its line
+        // height is more than the font's spacing) and ends above "OK".
+        QVERIFY(label->height() >= label->sizeHint().height());
+        QVERIFY(label->geometry().bottom() <
+                d.findChild<QPushButton*>("Button1")->geometry().top());
+        QCOMPARE(label->text().count('\n'), 5); // six lines, no empty last line
+        QVERIFY(!d.findChild<QLineEdit*>("Edit1")->isVisibleTo(&d));
+        QVERIFY(!d.findChild<QPushButton*>("Button2")->isVisibleTo(&d));
+    }
+
+    void promptTakesEnterAsOkAndCloseAsNoValue() {
+        ZpravaDialog d(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        d.show();
+        auto* edit = d.findChild<QLineEdit*>("Edit1");
+        QVERIFY(edit && edit->isVisible());
+        QCOMPARE(edit->text(), QString("2020"));
+        edit->setText("2021");
+        QSignalSpy accepted(&d, &QDialog::accepted);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(accepted.count(), 1);
+        QVERIFY(d.potvrzeno());
+        QCOMPARE(d.hodnota(), QString("2021"));
+
+        // Closed instead, the prompt gives no value.
+        ZpravaDialog closed(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        closed.show();
+        closed.close();
+        QVERIFY(!closed.potvrzeno());
+    }
+
+    void questionAnswers_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK") << "Button1" << true;
+        QTest::newRow("Ne") << "Button2" << false;
+        QTest::newRow("title bar close") << "close" << false;
+        QTest::newRow("Escape") << "escape" << false;
+    }
+
+    void questionAnswers() {
+        QFETCH(QString, how);
+        QFETCH(bool, answer);
+        ZpravaDialog d(RezimZpravy::Otazka, "Vytvořit zálohu?");
+        d.show();
+        QVERIFY(d.findChild<QPushButton*>("Button2")->isVisible());
+        if (how == "close")
+            d.close();
+        else if (how == "escape")
+            QTest::keyClick(&d, Qt::Key_Escape);
+        else
+            QTest::mouseClick(d.findChild<QPushButton*>(how), Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.potvrzeno(), answer);
+    }
+};
+
+QTEST_MAIN(TestZprava)
+#include "tst_message_dialog.moc"

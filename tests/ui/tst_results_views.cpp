@@ -1,0 +1,245 @@
+// Views 3, 4, 10, 11, 13 and 14 of the results window on a demo directory:
+// the main window's buttons open them with the core's tables, the year and
+// rotation boxes follow their rules, the CSV files and the official sheet
+// are the core's bytes, and each printable view prints. With HK_SCREENSHOTS
+// set to a folder, each view is saved there as a picture.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <filesystem>
+
+#include "io/atomic_file.h"
+#include "records/session.h"
+#include "results/group_evolution.h"
+#include "results/largest_groups.h"
+#include "results/observer_drawings.h"
+#include "results/observer_statistics.h"
+#include "results/official_csv.h"
+#include "results/zone_positions.h"
+#include "ui/support/results_window_fixture.h"
+
+using namespace hk;
+using namespace hk::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Okno : VysledkyOkno {
+    using VysledkyOkno::VysledkyOkno;
+    std::string soubor(const ReportFile& r) const {
+        return ReadWholeFile(ReportPath(f.session.dir, r));
+    }
+    void snimek(const QString& name) const {
+        const QByteArray dir = qgetenv("HK_SCREENSHOTS");
+        if (dir.isEmpty()) return;
+        QApplication::processEvents();
+        f.hlavni->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+};
+
+} // namespace
+
+class TestVysledkyPohledy : public QObject {
+    Q_OBJECT
+    TempDir demoDir_;
+    fs::path demo_;
+
+  private slots:
+    void initTestCase();
+    void buttonsShowTheCoreTables_data();
+    void buttonsShowTheCoreTables();
+    void yearAndRotationBoxes();
+    void observerOfTheDayAndItsCsv();
+    void observersCsv();
+    void officialSheetPanel();
+    void printedViews();
+};
+
+void TestVysledkyPohledy::initTestCase() {
+    demo_ = demoDir_.path() / "demo";
+    WriteResultsDemo(demo_);
+}
+
+void TestVysledkyPohledy::buttonsShowTheCoreTables_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("rezim");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<bool>("tisk"); // "Tisk" follows the view
+    QTest::newRow("observers per year") << "pozorovatelv" << 4 << "StringGrid3" << true;
+    QTest::newRow("group evolution") << "vyvojskup" << 3 << "StringGrid2" << false;
+    QTest::newRow("largest groups") << "velikost" << 10 << "StringGrid7" << true;
+    QTest::newRow("zones") << "polohy" << 13 << "StringGrid9" << true;
+    QTest::newRow("days without activity") << "SpeedButton1" << 11 << "" << true;
+}
+
+void TestVysledkyPohledy::buttonsShowTheCoreTables() {
+    QFETCH(QString, button);
+    QFETCH(int, rezim);
+    QFETCH(QString, grid);
+    QFETCH(bool, tisk);
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    o.f.hlavni->akce(button)->trigger();
+    QCOMPARE(o.w->RezimVysledku(), rezim);
+    QCOMPARE(o.w->akce("tiskvysl")->isEnabled(), tisk);
+    const Session& s = o.f.session;
+    const auto records = s.records();
+    ResultsGrid expected;
+    switch (rezim) {
+    case 4:
+        expected = BuildObserverStatistics(records, s.Pozorovatele()).grid;
+        break;
+    case 3:
+        // The box starts at 1712, long before the demo's rotations: an empty grid.
+        expected = BuildGroupEvolution(records, s.geometry(), 1712);
+        break;
+    case 10:
+        expected = BuildLargestGroups(records, 2023);
+        break;
+    case 13:
+        // The drawings section switched off by its button: months, years, all.
+        expected = BuildZonePositions(records, s.geometry(), "vše", {false, true, true, true});
+        break;
+    default:
+        break;
+    }
+    if (!grid.isEmpty()) {
+        QVERIFY(expected.rowCount() > 1 || rezim == 3);
+        QCOMPARE(RozdilMrizky(o.mrizka(grid), expected), QString());
+        QCOMPARE(o.w->windowTitle(), q(expected.caption));
+    }
+    if (rezim == 13) {
+        // The class of the main window's ComboBox1 rebuilds the view.
+        auto* combo = o.f.hlavni->findChild<QComboBox*>("ComboBox1");
+        QVERIFY(combo->isEnabled());
+        combo->setCurrentText("D");
+        QCOMPARE(RozdilMrizky(o.mrizka(grid), BuildZonePositions(records, s.geometry(), "D",
+                                                                 {false, true, true, true})),
+                 QString());
+        o.f.zpravy.odpovedi.push_back(true);
+        o.f.hlavni->akce("zapidosoudorutxt")->trigger();
+        for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
+            QCOMPARE(o.soubor(f), ReportBytes(f));
+    }
+    o.snimek(QStringLiteral("pohled%1").arg(rezim));
+}
+
+void TestVysledkyPohledy::yearAndRotationBoxes() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    const auto records = o.f.session.records();
+    o.w->velikyClick();
+    auto* rok = o.w->findChild<QSpinBox*>("SpinEdit2");
+    QCOMPARE(rok->value(), 2023); // 2000 is before the first record
+    rok->setValue(2024);
+    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid7"), BuildLargestGroups(records, 2024)), QString());
+
+    o.w->Vvojskupin1Click();
+    auto* otocka = o.w->findChild<QSpinBox*>("SpinEdit1");
+    QCOMPARE(otocka->value(), 1712);
+    const int dalsi = records.back().Rotace - 2;
+    otocka->setValue(dalsi);
+    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid2"),
+                          BuildGroupEvolution(records, o.f.session.geometry(), dalsi)),
+             QString());
+    otocka->setValue(10); // below 15: the first record's rotation
+    QCOMPARE(otocka->value(), static_cast<int>(records.front().Rotace));
+    o.snimek(QStringLiteral("pohled3"));
+}
+
+void TestVysledkyPohledy::observerOfTheDayAndItsCsv() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    o.f.hlavni->akce("SpeedButton15")->trigger();
+    QCOMPARE(o.w->RezimVysledku(), 14);
+    auto* combo = o.w->findChild<QComboBox*>("ComboBox2");
+    QCOMPARE(combo->count(), static_cast<int>(o.f.session.Pozorovatele().size()));
+    auto* csv = o.w->findChild<QPushButton*>("Button11");
+    QVERIFY(!csv->isVisibleTo(o.w));
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    const std::string jmeno = combo->currentText().toStdString();
+    const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), jmeno);
+    QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.souhrn));
+    QCOMPARE(o.mrizka("StringGrid10")->rowCount(), list.n + 3);
+    QVERIFY(csv->isVisibleTo(o.w));
+    o.snimek(QStringLiteral("pohled14"));
+    csv->click();
+    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
+    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno)),
+             ReportBytes(ObserverDrawingsCsv(list, jmeno)));
+    QVERIFY(!csv->isVisibleTo(o.w));
+}
+
+void TestVysledkyPohledy::observersCsv() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    o.w->pozorovateleClick();
+    QVERIFY(o.w->akce("doCSV")->isVisible());
+    o.w->akce("doCSV")->trigger();
+    QCOMPARE(o.f.zpravy.zpravy,
+             (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));
+    const ReportFile f = ObserversCsv(
+        BuildObserverStatistics(o.f.session.records(), o.f.session.Pozorovatele()).grid);
+    QCOMPARE(o.soubor(f), ReportBytes(f));
+}
+
+void TestVysledkyPohledy::officialSheetPanel() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    o.w->akce("oficCSV")->trigger();
+    auto* panel = o.w->findChild<QWidget*>("PanelOficCSV");
+    QVERIFY(panel->isVisible());
+    auto* cislo = panel->findChild<QLineEdit*>("CisloSL");
+    QCOMPARE(cislo->text(), q(o.w->obecnaData().row(12)));
+    QCOMPARE(cislo->palette().color(QPalette::Base), QColor(0xc0, 0xc0, 0xc0));
+    QCOMPARE(panel->findChild<QLineEdit*>("Adresa")->palette().color(QPalette::Base),
+             QColor(Qt::white));
+    o.snimek(QStringLiteral("oficialni"));
+    panel->findChild<QLineEdit*>("MesicRok")->setText("3,2024");
+    cislo->setText("x1");
+    panel->findChild<QPushButton*>("ZadanyMesic")->click();
+    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
+    cislo->setText(q(o.w->obecnaData().row(12)));
+    o.f.zpravy.clear();
+    panel->findChild<QPushButton*>("ZadanyMesic")->click();
+    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
+    const ReportFile sheet = BuildOfficialSheet(
+        o.f.session.records(), {2024, 3}, OfficialFieldsFrom(o.w->obecnaData(), MetodaProjekce),
+        o.f.session.TabulkaPozorovatelu());
+    QCOMPARE(o.soubor(sheet), ReportBytes(sheet));
+}
+
+void TestVysledkyPohledy::printedViews() {
+    Okno o(demo_);
+    QVERIFY(o.otevrit());
+    const std::pair<void (VysledkyWindow::*)(), const char*> views[] = {
+        {&VysledkyWindow::pozorovateleClick, "pozorovatele"},
+        {&VysledkyWindow::velikyClick, "veliky"},
+        {&VysledkyWindow::BezaktivityClick, "bezaktivity"},
+        {&VysledkyWindow::polohy1Click, "polohy"}};
+    for (const auto& [view, name] : views) {
+        (o.w->*view)();
+        const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setResolution(150);
+        o.w->tiskDo(printer);
+        QVERIFY2(QFileInfo(pdf).size() > 1000, name);
+        if (const QByteArray dir = qgetenv("HK_SCREENSHOTS"); !dir.isEmpty())
+            QFile::copy(pdf, QString::fromUtf8(dir) + "/" + name + ".pdf");
+        if (std::string_view(name) == "bezaktivity") o.snimek(QStringLiteral("pohled11"));
+    }
+    QVERIFY(o.f.zpravy.zpravy.isEmpty());
+}
+
+QTEST_MAIN(TestVysledkyPohledy)
+#include "tst_results_views.moc"
