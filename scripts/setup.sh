@@ -57,11 +57,10 @@ programs)
 package)
     # Debian's hardening flags (fortified functions, stack protector, full
     # RELRO, immediate binding); without -g, as the package ships no
-    # debugging symbols, and without GCC 12's false -Wrestrict warnings about
-    # std::string copies at -O3.
+    # debugging symbols.
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     ARGS+=(-DCMAKE_BUILD_TYPE=Release -DHELIOKRES_TESTS=OFF -DHELIOKRES_BENCH=OFF
-        "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS | sed 's/\(^\| \)-g\( \|$\)/ /') -Wno-restrict"
+        "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS | sed 's/\(^\| \)-g\( \|$\)/ /')"
         "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)")
     ;;
 esac
