@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     if (!adresar) return 0;
 
     hk::Session session(*adresar);
-    hk::HlavniWindow hlavni(session, zpravy);
+    hk::MainWindow hlavni(session, zpravy);
     zpravy.setParent(&hlavni);
     const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
     const QDate dnes = QDate::currentDate();

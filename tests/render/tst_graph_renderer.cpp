@@ -42,7 +42,7 @@ GrafData data(std::vector<int> dny) {
 
 } // namespace
 
-class TestGrafRenderer : public QObject {
+class TestGraphRenderer : public QObject {
     Q_OBJECT
   private slots:
     void polyline_data() {
@@ -66,5 +66,5 @@ class TestGrafRenderer : public QObject {
     }
 };
 
-QTEST_MAIN(TestGrafRenderer)
+QTEST_MAIN(TestGraphRenderer)
 #include "tst_graph_renderer.moc"

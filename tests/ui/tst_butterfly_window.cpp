@@ -20,11 +20,11 @@ using namespace hk;
 using namespace hk::test;
 namespace fs = std::filesystem;
 
-class TestMotylek : public QObject {
+class TestButterflyWindow : public QObject {
     Q_OBJECT
     TempDir demo_;
     std::unique_ptr<test::Frame> f_;
-    MotylekWindow* w_ = nullptr;
+    ButterflyWindow* w_ = nullptr;
 
     void tlacitko(const char* jmeno, int kolikrat = 1) {
         for (int i = 0; i < kolikrat; ++i)
@@ -45,7 +45,7 @@ class TestMotylek : public QObject {
         installMotylek(*f_->hlavni);
         f_->hlavni->show();
         tlacitko("motylek1");
-        w_ = MotylekWindow::otevrene(f_->hlavni->plocha());
+        w_ = ButterflyWindow::otevrene(f_->hlavni->plocha());
         QVERIFY(w_);
     }
 
@@ -137,16 +137,16 @@ class TestMotylek : public QObject {
         auto* jine = f_->hlavni->plocha()->addSubWindow(new QWidget);
         jine->show();
         f_->hlavni->plocha()->setActiveSubWindow(jine);
-        QTRY_VERIFY(MotylekWindow::otevrene(f_->hlavni->plocha()) == nullptr);
+        QTRY_VERIFY(ButterflyWindow::otevrene(f_->hlavni->plocha()) == nullptr);
         QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
     }
 
     void resultsViewForMapsShowsTheCoreTable() {
         f_->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        VysledkyWindow* v = VysledkyWindow::otevrene(*f_->hlavni);
+        ResultsWindow* v = ResultsWindow::otevrene(*f_->hlavni);
         QVERIFY(v);
         v->akce(QStringLiteral("udajmapa"))->trigger();
-        QCOMPARE(v->RezimVysledku(), int(VysledkyWindow::UdajeMapa));
+        QCOMPARE(v->RezimVysledku(), int(ResultsWindow::UdajeMapa));
         QCOMPARE(
             RozdilMrizky(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
                          BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
@@ -155,5 +155,5 @@ class TestMotylek : public QObject {
     }
 };
 
-QTEST_MAIN(TestMotylek)
+QTEST_MAIN(TestButterflyWindow)
 #include "tst_butterfly_window.moc"

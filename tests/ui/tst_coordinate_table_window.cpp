@@ -17,7 +17,7 @@
 using namespace hk;
 using namespace hk::test;
 
-class TestSlusouradnice : public QObject {
+class TestCoordinateTableWindow : public QObject {
     Q_OBJECT
   private slots:
     void init() {
@@ -25,7 +25,7 @@ class TestSlusouradnice : public QObject {
         QVERIFY(f->startWithList());
         installSlusouradnice(*f->hlavni);
         f->hlavni->akce(QStringLiteral("souslunce"))->trigger();
-        w = f->hlavni->plocha()->findChild<SlusouradniceWindow*>();
+        w = f->hlavni->plocha()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
         w->vybratTiskarnu = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -45,7 +45,7 @@ class TestSlusouradnice : public QObject {
         QCOMPARE(child<QLineEdit>("Edit1")->text(), QStringLiteral("2020"));
         QVERIFY(child<QToolButton>("SpeedButton1")->isChecked());
         f->hlavni->akce(QStringLiteral("SpeedButton4"))->trigger(); // the same window again
-        QCOMPARE(f->hlavni->plocha()->findChildren<SlusouradniceWindow*>().size(), 1);
+        QCOMPARE(f->hlavni->plocha()->findChildren<CoordinateTableWindow*>().size(), 1);
 
         auto* rok = child<QLineEdit>("Edit1");
         rok->clear();
@@ -94,7 +94,7 @@ class TestSlusouradnice : public QObject {
         QCOMPARE(f->zpravy.zpravy, QStringList{QString::fromUtf8(NizkeOknoTabulky.data())});
 
         // Another window of the work area activated: the table closes.
-        QPointer<SlusouradniceWindow> okno = w;
+        QPointer<CoordinateTableWindow> okno = w;
         auto* jine = f->hlavni->plocha()->addSubWindow(new QWidget);
         jine->show();
         f->hlavni->plocha()->setActiveSubWindow(jine);
@@ -105,8 +105,8 @@ class TestSlusouradnice : public QObject {
     template <class T> T* child(const char* name) const { return w->findChild<T*>(name); }
 
     std::unique_ptr<Frame> f;
-    SlusouradniceWindow* w = nullptr;
+    CoordinateTableWindow* w = nullptr;
 };
 
-QTEST_MAIN(TestSlusouradnice)
+QTEST_MAIN(TestCoordinateTableWindow)
 #include "tst_coordinate_table_window.moc"

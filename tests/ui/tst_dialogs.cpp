@@ -22,7 +22,7 @@
 using namespace hk;
 using namespace hk::test;
 
-class TestDialogy : public QObject {
+class TestDialogs : public QObject {
     Q_OBJECT
   private slots:
     // Enter presses "Otevřít existující adresář…", which writes nothing;
@@ -139,7 +139,7 @@ class TestDialogy : public QObject {
         QFETCH(bool, helio);
         QFETCH(double, expected);
         ScriptedMessages zpravy;
-        PolarniDialog d(zpravy);
+        CoordinateTypeDialog d(zpravy);
         d.show();
         QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(polozka)),
                           Qt::LeftButton);
@@ -156,7 +156,7 @@ class TestDialogy : public QObject {
 
     void polarniRefusesWithoutChoice() {
         ScriptedMessages zpravy;
-        PolarniDialog d(zpravy);
+        CoordinateTypeDialog d(zpravy);
         d.show();
         // Nothing is chosen for the user.
         QVERIFY(!d.findChild<QRadioButton*>("polozka0")->isChecked());
@@ -176,7 +176,7 @@ class TestDialogy : public QObject {
     // dialog shows the message, stays open and takes the corrected value.
     void polarniRefusesBadRadius() {
         ScriptedMessages zpravy;
-        PolarniDialog d(zpravy);
+        CoordinateTypeDialog d(zpravy);
         d.show();
         d.zvolit(0);
         d.findChild<QLineEdit*>("Edit1")->setText("abc");
@@ -193,7 +193,7 @@ class TestDialogy : public QObject {
 
     void polarniHelp() {
         ScriptedMessages zpravy;
-        PolarniDialog d(zpravy);
+        CoordinateTypeDialog d(zpravy);
         d.show();
         QTest::mouseClick(d.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
         QCOMPARE(zpravy.zpravy.size(), 1);
@@ -202,7 +202,7 @@ class TestDialogy : public QObject {
     }
 
     void jmepozNeedsAName() {
-        JmepozDialog d({"Adam", "Nováček", ""});
+        ObserverDialog d({"Adam", "Nováček", ""});
         d.show();
         QCOMPARE(d.windowTitle(), QString("Vybrat pozorovatele"));
         QVERIFY(!d.findChild<QPushButton*>("CancelBtn")->isVisible());
@@ -223,7 +223,7 @@ class TestDialogy : public QObject {
     }
 
     void jmepozChoosesAKnownName() {
-        JmepozDialog d({"Adam", "Nováček", "", "Po prázdném"});
+        ObserverDialog d({"Adam", "Nováček", "", "Po prázdném"});
         auto* combo = d.findChild<QComboBox*>("ComboBox1");
         // The names up to the first empty one.
         QCOMPARE(combo->count(), 2);
@@ -234,5 +234,5 @@ class TestDialogy : public QObject {
     }
 };
 
-QTEST_MAIN(TestDialogy)
+QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

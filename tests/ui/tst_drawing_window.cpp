@@ -20,9 +20,9 @@
 #include "records/record_file.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -35,7 +35,7 @@ struct ZakresFrame {
     bool start() {
         if (!f.startWithList()) return false;
         installZakres(*f.hlavni);
-        w = f.hlavni->findChild<ZakresWindow*>();
+        w = f.hlavni->findChild<DrawingWindow*>();
         return w != nullptr;
     }
     template <class T> T* child(const char* name) const {
@@ -48,7 +48,7 @@ struct ZakresFrame {
         };
     }
     Frame f;
-    ZakresWindow* w = nullptr;
+    DrawingWindow* w = nullptr;
 };
 
 // n records of DayRecords, each with group 7 "Dkc" east of the centre.
@@ -66,14 +66,14 @@ void addSquareField(TZaznam& z) {
     test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
 }
 
-QPoint windowPoint(const ZakresWindow* w, int logicalX, int logicalY) {
+QPoint windowPoint(const DrawingWindow* w, int logicalX, int logicalY) {
     const DrawingScale s{w->volby().zoomK};
     return {s.xy(logicalX), s.xy(logicalY)};
 }
 
 } // namespace
 
-class TestZakres : public QObject {
+class TestDrawingWindow : public QObject {
     Q_OBJECT
   private slots:
     void createdAtStartAndFollowsTheCurrentRecord() {
@@ -494,7 +494,7 @@ class TestZakres : public QObject {
         z.f.hlavni->akce("pomocnaskvrna")->trigger();
         auto* grid = z.child<QTableWidget>("StringGrid2");
         QVERIFY(z.child<QWidget>("panel")->isVisible());
-        QCOMPARE(grid->rowCount(), ZakresPomocnePanel::DataRows);
+        QCOMPARE(grid->rowCount(), GroupListPanel::DataRows);
         QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("   7  Dkc"));
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("23.6"));
         QVERIFY(!grid->item(1, 0));
@@ -517,5 +517,5 @@ class TestZakres : public QObject {
     }
 };
 
-QTEST_MAIN(TestZakres)
+QTEST_MAIN(TestDrawingWindow)
 #include "tst_drawing_window.moc"

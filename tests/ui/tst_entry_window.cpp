@@ -16,9 +16,9 @@
 #include "tests_support/records.h"
 #include "tests_support/session_edit.h"
 #include "ui/entry/entry_window.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/frame/ui_helpers.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/ui_helpers.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 
@@ -49,9 +49,9 @@ struct Program : test::Frame {
     // The record list watches the work area: hide the frame while it is whole.
     ~Program() { hlavni->hide(); }
 
-    NovdatWindow* open(const QString& item) {
+    EntryWindow* open(const QString& item) {
         hlavni->akce(item)->trigger();
-        return hlavni->findChild<NovdatWindow*>();
+        return hlavni->findChild<EntryWindow*>();
     }
     std::string diskBytes() const { return ReadWholeFile(path("datax.dat")); }
     std::vector<TZaznam> onDisk() const { return ReadRecordFile(path("datax.dat")).records; }
@@ -80,7 +80,7 @@ void typeGroup(QTableWidget* grid, int row, const QStringList& cells) {
         setCell(grid, row, c + 1, cells[c]);
 }
 
-void typeHeader(NovdatWindow* w, const QString& datum, const QString& cas) {
+void typeHeader(EntryWindow* w, const QString& datum, const QString& cas) {
     child<QComboBox>(w, "ComboBox1")->setEditText(QStringLiteral("Dvořák, Petr"));
     auto* datumEdit = child<QLineEdit>(w, "MaskEdit1");
     datumEdit->setCursorPosition(0);
@@ -96,7 +96,7 @@ void typeHeader(NovdatWindow* w, const QString& datum, const QString& cas) {
 
 } // namespace
 
-class TestNovdat : public QObject {
+class TestEntryWindow : public QObject {
     Q_OBJECT
   private slots:
     void modes_data();
@@ -114,7 +114,7 @@ class TestNovdat : public QObject {
     void refusedClassReturnsToItsCellOncePerEdit();
 };
 
-void TestNovdat::modes_data() {
+void TestEntryWindow::modes_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("red");
@@ -136,7 +136,7 @@ void TestNovdat::modes_data() {
                                 << "Novák, Jan";
 }
 
-void TestNovdat::modes() {
+void TestEntryWindow::modes() {
     QFETCH(QString, item);
     QFETCH(QString, caption);
     QFETCH(bool, red);
@@ -144,7 +144,7 @@ void TestNovdat::modes() {
     QFETCH(QString, cislo);
     QFETCH(QString, pozorovatel);
     Program p;
-    QPointer<NovdatWindow> w = p.open(item);
+    QPointer<EntryWindow> w = p.open(item);
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->palette().color(QPalette::Window) == QColor(Qt::red), red);
@@ -162,9 +162,9 @@ void TestNovdat::modes() {
     QCOMPARE(p.session.PocetZaznamu(), 3);
 }
 
-void TestNovdat::typedDrawingLandsInDatax() {
+void TestEntryWindow::typedDrawingLandsInDatax() {
     Program p;
-    NovdatWindow* w = p.open("novyzakres");
+    EntryWindow* w = p.open("novyzakres");
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Nový zákres"));
     QCOMPARE(child<QLabel>(w, "Label16")->text(), QStringLiteral("1"));
@@ -178,7 +178,7 @@ void TestNovdat::typedDrawingLandsInDatax() {
     typeGroup(grid, 1, {"Axx", "1", "0", "j", ""});
     typeInto(w, "Edit12", "1");
     typeGroup(child<QTableWidget>(w, "StringGrid2"), 0, {"10", "20", "30", "40"});
-    QPointer<NovdatWindow> guard = w;
+    QPointer<EntryWindow> guard = w;
     child<QPushButton>(w, "ukoncit")->click();
     QCOMPARE(p.zpravy.zpravy, QStringList());
     QTRY_VERIFY(guard.isNull());
@@ -203,13 +203,13 @@ void TestNovdat::typedDrawingLandsInDatax() {
     QCOMPARE(p.session.AktualniIndex(), 3);
     QCOMPARE(QString::fromStdString(p.session.AktualniZaznam().Datum.text()),
              QStringLiteral("15.06.2014"));
-    const VybratWindow* seznam = p.hlavni->seznam();
+    const RecordListWindow* seznam = p.hlavni->seznam();
     QVERIFY(seznam->vybranyRadek() >= 0);
     QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("15 06 2014")));
     QVERIFY(p.hlavni->akce("novy")->isEnabled());
 }
 
-void TestNovdat::refusedEntryStoresNothing_data() {
+void TestEntryWindow::refusedEntryStoresNothing_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -223,13 +223,13 @@ void TestNovdat::refusedEntryStoresNothing_data() {
                                << "800" << q(zpravy::ZaznamExistuje);
 }
 
-void TestNovdat::refusedEntryStoresNothing() {
+void TestEntryWindow::refusedEntryStoresNothing() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
     Program p;
     const std::string before = p.diskBytes();
-    NovdatWindow* w = p.open("novy");
+    EntryWindow* w = p.open("novy");
     typeHeader(w, "10.06.2014", "905");
     typeInto(w, "Edit11", "1");
     auto* grid = child<QTableWidget>(w, "StringGrid1");
@@ -249,9 +249,9 @@ void TestNovdat::refusedEntryStoresNothing() {
     QCOMPARE(child<QLineEdit>(w, "Edit3")->text().isEmpty(), false);
 }
 
-void TestNovdat::groupCountAndClassChecks() {
+void TestEntryWindow::groupCountAndClassChecks() {
     Program p;
-    NovdatWindow* w = p.open("novy");
+    EntryWindow* w = p.open("novy");
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     QVERIFY(!grid->isEnabled()); // no groups yet
     QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
@@ -290,9 +290,9 @@ void TestNovdat::groupCountAndClassChecks() {
     QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::SpatneDatum)});
 }
 
-void TestNovdat::viewToggle() {
+void TestEntryWindow::viewToggle() {
     Program p;
-    NovdatWindow* w = p.open("novy");
+    EntryWindow* w = p.open("novy");
     typeInto(w, "Edit11", "1");
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     typeGroup(grid, 0, {"Dkc", "12", "3", "45", "60", "4.9"});
@@ -324,9 +324,9 @@ void TestNovdat::viewToggle() {
     QVERIFY(std::abs(grid->item(0, 5)->text().toDouble() - 60) < 0.2);
 }
 
-void TestNovdat::measurementEntryShowsOnlyTheHeader() {
+void TestEntryWindow::measurementEntryShowsOnlyTheHeader() {
     Program p;
-    QPointer<NovdatWindow> w = NovdatWindow::otevrit(p.hlavni->kontext(), EntryMode::New, true);
+    QPointer<EntryWindow> w = EntryWindow::otevrit(p.hlavni->kontext(), EntryMode::New, true);
     QVERIFY(w->zeSnimku());
     QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 50));
     QVERIFY(!child<QGroupBox>(w, "GroupBox1")->isVisibleTo(w));
@@ -339,10 +339,10 @@ void TestNovdat::measurementEntryShowsOnlyTheHeader() {
     QVERIFY(p.hlavni->akce("novy")->isEnabled());
 }
 
-void TestNovdat::correctionMovesTheRecordAndTheListFollows() {
+void TestEntryWindow::correctionMovesTheRecordAndTheListFollows() {
     Program p;
     p.hlavni->model().setCurrent(1);
-    NovdatWindow* w = p.open("oprava");
+    EntryWindow* w = p.open("oprava");
     QCOMPARE(child<QLineEdit>(w, "MaskEdit1")->displayText(), QStringLiteral("01.06.2014"));
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("1/14"));
     auto* datum = child<QLineEdit>(w, "MaskEdit1");
@@ -354,14 +354,14 @@ void TestNovdat::correctionMovesTheRecordAndTheListFollows() {
     const std::vector<TZaznam> disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
-    const VybratWindow* seznam = p.hlavni->seznam();
+    const RecordListWindow* seznam = p.hlavni->seznam();
     QVERIFY(seznam->vybranyRadek() >= 0);
     QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("25 06 2014")));
 }
 
-void TestNovdat::drawingNumbersOff() {
+void TestEntryWindow::drawingNumbersOff() {
     Program p;
-    NovdatWindow* w = p.open("novy");
+    EntryWindow* w = p.open("novy");
     auto* f = child<QLabel>(w, "Label10");
     p.zpravy.odpovedi = {false};
     QTest::mouseClick(f, Qt::LeftButton);
@@ -382,7 +382,7 @@ void TestNovdat::drawingNumbersOff() {
 enum class Odchod { Esc, Navrat, Zavrit };
 Q_DECLARE_METATYPE(Odchod)
 
-void TestNovdat::leavingWithTypedValuesAsks_data() {
+void TestEntryWindow::leavingWithTypedValuesAsks_data() {
     QTest::addColumn<Odchod>("odchod");
     QTest::addColumn<bool>("napsano"); // the header typed
     QTest::addColumn<bool>("vBunce");  // a grid cell typed and still open
@@ -396,13 +396,13 @@ void TestNovdat::leavingWithTypedValuesAsks_data() {
     QTest::newRow("open cell, Návrat, Ne") << Odchod::Navrat << false << true << false;
 }
 
-void TestNovdat::leavingWithTypedValuesAsks() {
+void TestEntryWindow::leavingWithTypedValuesAsks() {
     QFETCH(Odchod, odchod);
     QFETCH(bool, napsano);
     QFETCH(bool, vBunce);
     QFETCH(bool, zahodit);
     Program p;
-    QPointer<NovdatWindow> w = p.open("novy");
+    QPointer<EntryWindow> w = p.open("novy");
     if (napsano) typeHeader(w, "15.06.2014", "905");
     if (vBunce) {
         typeInto(w, "Edit11", "1");
@@ -436,9 +436,9 @@ void TestNovdat::leavingWithTypedValuesAsks() {
     QCOMPARE(p.session.PocetZaznamu(), 3);
 }
 
-void TestNovdat::refusedClassReturnsToItsCellOncePerEdit() {
+void TestEntryWindow::refusedClassReturnsToItsCellOncePerEdit() {
     Program p;
-    NovdatWindow* w = p.open("novy");
+    EntryWindow* w = p.open("novy");
     typeInto(w, "Edit11", "2");
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     p.zpravy.clear();
@@ -465,5 +465,5 @@ void TestNovdat::refusedClassReturnsToItsCellOncePerEdit() {
     QCOMPARE(grid->currentColumn(), 1);
 }
 
-QTEST_MAIN(TestNovdat)
+QTEST_MAIN(TestEntryWindow)
 #include "tst_entry_window.moc"

@@ -17,19 +17,19 @@
 #include "graphs/asymmetry.h"
 #include "io/atomic_file.h"
 #include "render/graph_renderer.h"
-#include "ui/graphs/graph_window.h"
 #include "ui/frame/install_windows.h"
-#include "ui/graphs/butterfly_window.h"
 #include "ui/frame/session_model.h"
-#include "ui/support/frame_fixture.h"
+#include "ui/graphs/butterfly_window.h"
+#include "ui/graphs/graph_window.h"
 #include "ui/graphs/smoothed_graph_window.h"
 #include "ui/results/results_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
 namespace fs = std::filesystem;
 
-class TestGrafy : public QObject {
+class TestGraphWindow : public QObject {
     Q_OBJECT
     TempDir demoDir_;
     fs::path demo_;
@@ -65,9 +65,9 @@ class TestGrafy : public QObject {
         f->hlavni->akce(QStringLiteral("motylek1"))->trigger();
         QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("promotylek"));
         f->hlavni->akce(QStringLiteral("graf"))->trigger();
-        GrafyWindow* w = GrafyWindow::otevrene(f->hlavni->plocha());
+        GraphWindow* w = GraphWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w);
-        QTRY_VERIFY(!MotylekWindow::otevrene(f->hlavni->plocha()));
+        QTRY_VERIFY(!ButterflyWindow::otevrene(f->hlavni->plocha()));
         QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("prografy"));
         QVERIFY(f->hlavni->akce(QStringLiteral("gb"))->isChecked());
         f->hlavni->akce(QStringLiteral("fb"))->trigger();
@@ -108,8 +108,8 @@ class TestGrafy : public QObject {
 
         // Another window activated: the graphs close and the default panel returns.
         f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
-        QTRY_VERIFY(!GrafyWindow::otevrene(f->hlavni->plocha()));
-        VyhlazovaciWindow* v = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
+        QTRY_VERIFY(!GraphWindow::otevrene(f->hlavni->plocha()));
+        SmoothedGraphWindow* v = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
         QVERIFY(v);
         QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("provyhlazovaci"));
         v->zavrit();
@@ -120,7 +120,7 @@ class TestGrafy : public QObject {
         auto f = spustit();
         QVERIFY(f);
         f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
-        VyhlazovaciWindow* w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
+        SmoothedGraphWindow* w = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
@@ -157,8 +157,8 @@ class TestGrafy : public QObject {
         w->zavrit();
 
         f->hlavni->akce(QStringLiteral("asyroz"))->trigger();
-        w = VyhlazovaciWindow::otevrene(f->hlavni->plocha());
-        QVERIFY(w && w->tag() == VyhlazovaciWindow::Asymetrie);
+        w = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
+        QVERIFY(w && w->tag() == SmoothedGraphWindow::Asymetrie);
         QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
         // Its panel shows the period buttons in place of the hemisphere ones.
         QVERIFY(f->hlavni->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
@@ -174,7 +174,7 @@ class TestGrafy : public QObject {
         auto f = spustit();
         QVERIFY(f);
         f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        VysledkyWindow* v = VysledkyWindow::otevrene(*f->hlavni);
+        ResultsWindow* v = ResultsWindow::otevrene(*f->hlavni);
         QVERIFY(v);
         f->hlavni->akce(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->RezimVysledku(), 12);
@@ -198,7 +198,7 @@ class TestGrafy : public QObject {
         auto f = spustit();
         QVERIFY(f);
         f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        VysledkyWindow* v = VysledkyWindow::otevrene(*f->hlavni);
+        ResultsWindow* v = ResultsWindow::otevrene(*f->hlavni);
         QVERIFY(v);
         f->hlavni->akce(QStringLiteral("asro"))->trigger();
         SessionModel& model = f->hlavni->model();
@@ -235,5 +235,5 @@ class TestGrafy : public QObject {
     }
 };
 
-QTEST_MAIN(TestGrafy)
+QTEST_MAIN(TestGraphWindow)
 #include "tst_graph_window.moc"

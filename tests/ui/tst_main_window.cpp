@@ -16,14 +16,14 @@
 #include "records/exports.h"
 #include "records/record_file.h"
 #include "tests_support/session_edit.h"
+#include "ui/entry/record_list_window.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
-#include "ui/entry/record_list_window.h"
 
 using namespace hk;
 using namespace hk::test;
 
-class TestHlavni : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
   private slots:
     void startOnDemoDirectory();
@@ -43,7 +43,7 @@ class TestHlavni : public QObject {
     void recordListBesideTheDrawing();
 };
 
-void TestHlavni::startOnDemoDirectory() {
+void TestMainWindow::startOnDemoDirectory() {
     TempDir dir;
     DemoOptions o{.years = 2, .perYear = 60, .endDate = {2024, 4, 30}};
     WriteDemoDirectory(dir.path(), o);
@@ -51,7 +51,7 @@ void TestHlavni::startOnDemoDirectory() {
 
     Session session(dir.path());
     ScriptedMessages zpravy;
-    HlavniWindow hlavni(session, zpravy);
+    MainWindow hlavni(session, zpravy);
     hlavni.zeptatSeNaNastaveni = [] {
         qFatal("the demo directory holds a drawing setting");
         return DrawingSetting{};
@@ -77,7 +77,7 @@ void TestHlavni::startOnDemoDirectory() {
     QVERIFY(zpravy.unanswered == 0);
 }
 
-void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
+void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
     QTest::addColumn<bool>("helio");
     QTest::addColumn<double>("radius");
     QTest::addColumn<QString>("caption");
@@ -96,7 +96,7 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
         << false << 125.0 << polar << 125 << QByteArray(3 * 1774 + 5, '\0');
 }
 
-void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
+void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QFETCH(bool, helio);
     QFETCH(double, radius);
     QFETCH(QString, caption);
@@ -120,7 +120,7 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(0).NastaveniKresby), setting);
     Session again(f.dir.path());
     ScriptedMessages zpravy;
-    HlavniWindow hlavni(again, zpravy);
+    MainWindow hlavni(again, zpravy);
     int asked = 0;
     hlavni.zeptatSeNaNastaveni = [&asked] {
         ++asked;
@@ -131,7 +131,7 @@ void TestHlavni::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QCOMPARE(hlavni.windowTitle(), caption);
 }
 
-void TestHlavni::unreadableRecordFileStopsTheStart() {
+void TestMainWindow::unreadableRecordFileStopsTheStart() {
     Frame f({});
     std::filesystem::create_directory(f.path("datax.dat")); // cannot be read as a file
     QVERIFY(!f.start());
@@ -139,14 +139,14 @@ void TestHlavni::unreadableRecordFileStopsTheStart() {
     QVERIFY(f.zpravy.zpravy.front().startsWith("Program nelze spustit"));
 }
 
-void TestHlavni::zapojitMakesACommandLive() {
+void TestMainWindow::zapojitMakesACommandLive() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
     QAction* novy = f.hlavni->akce("novy");
     QAction* tlacitko = f.hlavni->akce("novyzakres");
     QVERIFY(!novy->isEnabled());
     QVERIFY(!tlacitko->isEnabled());
-    QCOMPARE(tlacitko->toolTip(), HlavniWindow::PripravujeSe);
+    QCOMPARE(tlacitko->toolTip(), MainWindow::PripravujeSe);
 
     int runs = 0;
     f.hlavni->zapojit("novy", [&runs] { ++runs; });
@@ -174,11 +174,11 @@ void TestHlavni::zapojitMakesACommandLive() {
     QCOMPARE(vlevo, 11);
 }
 
-void TestHlavni::helpAndAbout() {
+void TestMainWindow::helpAndAbout() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
     f.hlavni->akce("napoveda")->trigger();
-    QCOMPARE(f.zpravy.zpravy, QStringList{HlavniWindow::TextNapovedy});
+    QCOMPARE(f.zpravy.zpravy, QStringList{MainWindow::TextNapovedy});
     f.hlavni->akce("About1")->trigger();
     auto* box = f.hlavni->findChild<QMessageBox*>("AboutBox");
     QVERIFY(box && box->isVisible());
@@ -188,11 +188,11 @@ void TestHlavni::helpAndAbout() {
     box->close();
 }
 
-void TestHlavni::posledniZakres() {
+void TestMainWindow::posledniZakres() {
     Frame f(DayRecords(200));
     QVERIFY(f.startWithList());
-    VybratWindow* seznam = f.hlavni->seznam();
-    QSignalSpy zakres(f.hlavni.get(), &HlavniWindow::zakresPozadovan);
+    RecordListWindow* seznam = f.hlavni->seznam();
+    QSignalSpy zakres(f.hlavni.get(), &MainWindow::zakresPozadovan);
     f.hlavni->model().setCurrent(5);
     QCOMPARE(seznam->okno().prvni(), 1);
     f.hlavni->akce("posledni1")->trigger();
@@ -207,7 +207,7 @@ void TestHlavni::posledniZakres() {
     QCOMPARE(f.session.AktualniIndex(), 200);
 }
 
-void TestHlavni::exportsFromTheMenu() {
+void TestMainWindow::exportsFromTheMenu() {
     auto records = DayRecords(4);
     for (TZaznam& z : records) {
         z.PocetSkupin = 2;
@@ -243,7 +243,7 @@ void TestHlavni::exportsFromTheMenu() {
     QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(4).Datum.raw());
 }
 
-void TestHlavni::windowImage() {
+void TestMainWindow::windowImage() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
     // Without a window there is nothing to save.
@@ -282,7 +282,7 @@ void TestHlavni::windowImage() {
     QVERIFY(std::filesystem::exists(f.dir.path() / "Obrázek" / "..-ven.jpg"));
 }
 
-void TestHlavni::exitSequence_data() {
+void TestMainWindow::exitSequence_data() {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<bool>("backup");
     QTest::newRow("no change") << false << false;
@@ -290,7 +290,7 @@ void TestHlavni::exitSequence_data() {
     QTest::newRow("changed, backup") << true << true;
 }
 
-void TestHlavni::exitSequence() {
+void TestMainWindow::exitSequence() {
     QFETCH(bool, changed);
     QFETCH(bool, backup);
     Frame f(DayRecords(30));
@@ -317,7 +317,7 @@ void TestHlavni::exitSequence() {
     QVERIFY(f.hlavni->plocha()->subWindowList().isEmpty());
 }
 
-void TestHlavni::exitRefusedWhenTheSaveFails() {
+void TestMainWindow::exitRefusedWhenTheSaveFails() {
     Frame f(DayRecords(5));
     QVERIFY(f.startWithList());
     ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
@@ -338,7 +338,7 @@ void TestHlavni::exitRefusedWhenTheSaveFails() {
     QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
 }
 
-void TestHlavni::narrowScreen() {
+void TestMainWindow::narrowScreen() {
     Frame f(DayRecords(3));
     QVERIFY(f.startWithList());
     QVERIFY(f.hlavni->kontrolaObrazovky(TestScreen));
@@ -348,7 +348,7 @@ void TestHlavni::narrowScreen() {
     QVERIFY(!f.hlavni->isVisible());
 }
 
-void TestHlavni::recordListBesideTheDrawing_data() {
+void TestMainWindow::recordListBesideTheDrawing_data() {
     QTest::addColumn<QRect>("screen");
     QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
     QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024);
@@ -357,7 +357,7 @@ void TestHlavni::recordListBesideTheDrawing_data() {
 
 // The record list stands right of the drawing window, within the work area,
 // and shows its lines whole.
-void TestHlavni::recordListBesideTheDrawing() {
+void TestMainWindow::recordListBesideTheDrawing() {
     QFETCH(QRect, screen);
     Frame f(DayRecords(40));
     f.hlavni->zeptatSeNaNastaveni = [] { return DrawingSetting{125, false}; };
@@ -377,5 +377,5 @@ void TestHlavni::recordListBesideTheDrawing() {
         QVERIFY2(fm.horizontalAdvance(radek) <= list->viewport()->width(), qPrintable(radek));
 }
 
-QTEST_MAIN(TestHlavni)
+QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

@@ -52,11 +52,11 @@ bool bila(const QImage& img, const QRect& r) {
 
 } // namespace
 
-class TestMapa : public QObject {
+class TestMapWindow : public QObject {
     Q_OBJECT
     TempDir demo_;
     std::unique_ptr<Frame> f_;
-    MapaWindow* w_ = nullptr;
+    MapWindow* w_ = nullptr;
 
     void prikaz(const char* jmeno) {
         if (QAction* a = w_->akce(QString::fromLatin1(jmeno)))
@@ -91,7 +91,7 @@ class TestMapa : public QObject {
         f_->hlavni->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_->hlavni.get()));
         f_->hlavni->akce(QStringLiteral("map"))->trigger();
-        w_ = MapaWindow::otevrene(f_->hlavni->plocha());
+        w_ = MapWindow::otevrene(f_->hlavni->plocha());
         QVERIFY(w_);
     }
 
@@ -384,7 +384,7 @@ class TestMapa : public QObject {
         installMapa(*f_->hlavni);
         f_->hlavni->show();
         f_->hlavni->akce(QStringLiteral("map"))->trigger();
-        w_ = MapaWindow::otevrene(f_->hlavni->plocha());
+        w_ = MapWindow::otevrene(f_->hlavni->plocha());
         QVERIFY(w_);
         QVERIFY(!w_->akce(QStringLiteral("Korona1"))->isEnabled());
         for (const char* p :
@@ -409,18 +409,18 @@ class TestMapa : public QObject {
         auto* jine = f_->hlavni->plocha()->addSubWindow(new QWidget);
         jine->show();
         f_->hlavni->plocha()->setActiveSubWindow(jine);
-        QTRY_VERIFY(MapaWindow::otevrene(f_->hlavni->plocha()) == nullptr);
+        QTRY_VERIFY(MapWindow::otevrene(f_->hlavni->plocha()) == nullptr);
         QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
         QVERIFY(f_->hlavni->akce(QStringLiteral("map"))->isEnabled());
         QVERIFY(!f_->hlavni->akce(QStringLiteral("koronpod"))->isChecked());
         // Opened again, from the panel's menu command.
         f_->hlavni->akce(QStringLiteral("map"))->trigger();
-        QVERIFY(MapaWindow::otevrene(f_->hlavni->plocha()));
+        QVERIFY(MapWindow::otevrene(f_->hlavni->plocha()));
         f_->hlavni->akce(QStringLiteral("SpeedButton10"))->trigger();
-        QTRY_VERIFY(MapaWindow::otevrene(f_->hlavni->plocha()) == nullptr);
+        QTRY_VERIFY(MapWindow::otevrene(f_->hlavni->plocha()) == nullptr);
         QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
     }
 };
 
-QTEST_MAIN(TestMapa)
+QTEST_MAIN(TestMapWindow)
 #include "tst_map_window.moc"

@@ -22,9 +22,9 @@
 #include "io/atomic_file.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -54,7 +54,7 @@ struct MereniFrame {
         installZakres(*f.hlavni);
         installZakreslit(*f.hlavni);
         f.hlavni->akce("zfota")->trigger();
-        w = f.hlavni->findChild<ZakreslitWindow*>();
+        w = f.hlavni->findChild<MeasurementWindow*>();
         return w != nullptr;
     }
     template <class T> T* child(const char* name) const {
@@ -79,7 +79,7 @@ struct MereniFrame {
         return path;
     }
     Frame f;
-    ZakreslitWindow* w = nullptr;
+    MeasurementWindow* w = nullptr;
 };
 
 double angleDiff(double a, double b) {
@@ -89,7 +89,7 @@ double angleDiff(double a, double b) {
 
 } // namespace
 
-class TestZakreslit : public QObject {
+class TestMeasurementWindow : public QObject {
     Q_OBJECT
 
   private slots:
@@ -99,10 +99,10 @@ class TestZakreslit : public QObject {
         QCOMPARE(m.w->windowTitle(), QString("Měření fakulí"));
         QVERIFY(m.f.hlavni->akce("zfota")->isEnabled());
         m.w->findChild<QToolButton*>("SpeedButton1")->click();
-        QTRY_VERIFY(!m.f.hlavni->findChild<ZakreslitWindow*>());
-        auto* zakres = m.f.hlavni->findChild<ZakresWindow*>();
+        QTRY_VERIFY(!m.f.hlavni->findChild<MeasurementWindow*>());
+        auto* zakres = m.f.hlavni->findChild<DrawingWindow*>();
         QTest::keyClick(zakres, Qt::Key_F);
-        QVERIFY(m.f.hlavni->findChild<ZakreslitWindow*>());
+        QVERIFY(m.f.hlavni->findChild<MeasurementWindow*>());
     }
 
     void badAndLargePictures() {
@@ -211,12 +211,12 @@ class TestZakreslit : public QObject {
         m.w->najitDiskClick();
         QVERIFY(m.f.zpravy.otazky.last().startsWith("Navržený disk: střed x=560  y=560"));
         QVERIFY(!m.w->scan().overlay.centre);
-        QCOMPARE(m.w->dalsiKlik(), ZakreslitWindow::Klik::Zadny);
+        QCOMPARE(m.w->dalsiKlik(), MeasurementWindow::Klik::Zadny);
 
         m.f.zpravy.odpovedi = {true};
         m.w->najitDiskClick();
         QCOMPARE(m.w->scan().overlay.centre, std::optional<PicturePoint>(PicturePoint{560, 560}));
-        QCOMPARE(m.w->dalsiKlik(), ZakreslitWindow::Klik::Sever);
+        QCOMPARE(m.w->dalsiKlik(), MeasurementWindow::Klik::Sever);
         QVERIFY(!m.w->kalibrace().calibrated()); // north is still clicked
         m.click({560, 60});
         QCOMPARE(m.w->kalibrace().CalRadiusPx, 500);
@@ -260,12 +260,12 @@ class TestZakreslit : public QObject {
         QCOMPARE(m.cell(ColUhel1), QString("45.0"));
 
         m.press("merplochy");
-        MereniPWindow* p = m.w->mereniPlochy();
+        AreaMeasurementWindow* p = m.w->mereniPlochy();
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), QString("Okno pro měření plochy skupiny "));
         const QPoint at = p->obraz().topLeft() + QPoint(300, 300);
         QTest::mousePress(p, Qt::RightButton, {}, at);
-        QCOMPARE(p->AreaState(), int(MereniPWindow::Maluje));
+        QCOMPARE(p->AreaState(), int(AreaMeasurementWindow::Maluje));
         for (int x = 0; x <= 40; x += 4)
             QTest::mouseMove(p, at + QPoint(x, 0));
         QTest::mouseRelease(p, Qt::RightButton, {}, at + QPoint(40, 0));
@@ -330,5 +330,5 @@ class TestZakreslit : public QObject {
     }
 };
 
-QTEST_MAIN(TestZakreslit)
+QTEST_MAIN(TestMeasurementWindow)
 #include "tst_measurement_window.moc"

@@ -26,7 +26,7 @@ int tenPerChar(const QString& s) {
 
 } // namespace
 
-class TestZprava : public QObject {
+class TestMessageDialog : public QObject {
     Q_OBJECT
   private slots:
     void layout_data() {
@@ -65,7 +65,7 @@ class TestZprava : public QObject {
         QFETCH(QSize, size);
         QFETCH(QPoint, ok);
         QFETCH(QPoint, ne);
-        const ZpravaLayout l = RozvrhniZpravu(rezim, text, tenPerChar, 22);
+        const MessageLayout l = RozvrhniZpravu(rezim, text, tenPerChar, 22);
         QCOMPARE(l.caption, caption);
         QCOMPARE(l.window, size);
         QCOMPARE(l.ok.topLeft(), ok);
@@ -89,7 +89,7 @@ class TestZprava : public QObject {
         QStringList parts;
         for (int i = 0; i < lines; ++i)
             parts << QString("řádek %1").arg(i);
-        const ZpravaLayout l = RozvrhniZpravu(rezim, parts.join('\r'), tenPerChar, 22);
+        const MessageLayout l = RozvrhniZpravu(rezim, parts.join('\r'), tenPerChar, 22);
         QCOMPARE(l.text.height(), lines * 22);
         QVERIFY(l.text.bottom() < l.ok.top());
         QVERIFY(l.ok.bottom() < l.window.height());
@@ -97,7 +97,7 @@ class TestZprava : public QObject {
     }
 
     void dialogUsesLayout() {
-        ZpravaDialog d(RezimZpravy::Zprava, HelpText);
+        MessageDialog d(RezimZpravy::Zprava, HelpText);
         QCOMPARE(d.windowTitle(), QString("Zpráva"));
         QCOMPARE(d.width(), 650);
         auto* label = d.findChild<QLabel*>("Label1");
@@ -113,7 +113,7 @@ class TestZprava : public QObject {
     }
 
     void promptTakesEnterAsOkAndCloseAsNoValue() {
-        ZpravaDialog d(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        MessageDialog d(RezimZpravy::Hodnota, "Zadej rok", "2020");
         d.show();
         auto* edit = d.findChild<QLineEdit*>("Edit1");
         QVERIFY(edit && edit->isVisible());
@@ -126,7 +126,7 @@ class TestZprava : public QObject {
         QCOMPARE(d.hodnota(), QString("2021"));
 
         // Closed instead, the prompt gives no value.
-        ZpravaDialog closed(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        MessageDialog closed(RezimZpravy::Hodnota, "Zadej rok", "2020");
         closed.show();
         closed.close();
         QVERIFY(!closed.potvrzeno());
@@ -144,7 +144,7 @@ class TestZprava : public QObject {
     void questionAnswers() {
         QFETCH(QString, how);
         QFETCH(bool, answer);
-        ZpravaDialog d(RezimZpravy::Otazka, "Vytvořit zálohu?");
+        MessageDialog d(RezimZpravy::Otazka, "Vytvořit zálohu?");
         d.show();
         QVERIFY(d.findChild<QPushButton*>("Button2")->isVisible());
         if (how == "close")
@@ -158,5 +158,5 @@ class TestZprava : public QObject {
     }
 };
 
-QTEST_MAIN(TestZprava)
+QTEST_MAIN(TestMessageDialog)
 #include "tst_message_dialog.moc"

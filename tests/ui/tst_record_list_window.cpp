@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "records/record.h"
-#include "ui/support/frame_fixture.h"
-#include "ui/entry/record_list_window.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/entry/record_list_window.h"
+#include "ui/support/frame_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -34,7 +34,7 @@ QScrollBar* scrollBar(Frame& f) {
 
 } // namespace
 
-class TestVybrat : public QObject {
+class TestRecordListWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
@@ -53,23 +53,24 @@ class TestVybrat : public QObject {
     int radky_ = 0;
 };
 
-void TestVybrat::initTestCase() {
+void TestRecordListWindow::initTestCase() {
     radky_ = rowsOfTheList();
     QVERIFY2(radky_ > 10, "the test screen holds more than ten rows");
 }
 
-void TestVybrat::fittingAndScrolling_data() {
-    QTest::addColumn<int>("extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
+void TestRecordListWindow::fittingAndScrolling_data() {
+    QTest::addColumn<int>(
+        "extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
     QTest::newRow("exactly the rows") << 0;
     QTest::newRow("one more") << 1;
 }
 
-void TestVybrat::fittingAndScrolling() {
+void TestRecordListWindow::fittingAndScrolling() {
     QFETCH(int, extra);
     const int n = std::max(1, radky_ + extra);
     Frame f(DayRecords(n));
     QVERIFY(f.startWithList());
-    VybratWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.hlavni->seznam();
     QCOMPARE(s->RadkySeznamu(), radky_);
     const bool scrolling = n > radky_;
     QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
@@ -86,10 +87,10 @@ void TestVybrat::fittingAndScrolling() {
     }
 }
 
-void TestVybrat::scrollBarMovesTheWindow() {
+void TestRecordListWindow::scrollBarMovesTheWindow() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    VybratWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.hlavni->seznam();
     scrollBar(f)->setValue(100);
     QCOMPARE(s->radky().front().left(5), QString("%1").arg(100 - radky_, 5));
     QCOMPARE(s->radky().back().left(5), QString("  100"));
@@ -100,10 +101,10 @@ void TestVybrat::scrollBarMovesTheWindow() {
     QCOMPARE(s->vybranyRadek(), radky_);
 }
 
-void TestVybrat::clickMakesTheRecordCurrent() {
+void TestRecordListWindow::clickMakesTheRecordCurrent() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    QSignalSpy zakres(f.hlavni.get(), &HlavniWindow::zakresPozadovan);
+    QSignalSpy zakres(f.hlavni.get(), &MainWindow::zakresPozadovan);
     QSignalSpy current(&f.hlavni->model(), &SessionModel::currentChanged);
     scrollBar(f)->setValue(150);
     QListWidget* list = listBox(f);
@@ -117,12 +118,12 @@ void TestVybrat::clickMakesTheRecordCurrent() {
     QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 3);
 }
 
-void TestVybrat::arrowKeys() {
+void TestRecordListWindow::arrowKeys() {
     // The window arithmetic has its own table; here the keys reach it and the
     // list follows. Down on the last row scrolls by one record.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    VybratWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.hlavni->seznam();
     scrollBar(f)->setValue(150);
     listBox(f)->setCurrentRow(radky_);
     QCOMPARE(f.session.AktualniIndex(), 150);
@@ -140,12 +141,12 @@ void TestVybrat::arrowKeys() {
     QCOMPARE(s->radky().at(s->vybranyRadek()).left(5), QString("%1").arg(first - 1, 5));
 }
 
-void TestVybrat::arrowKeysAfterAClick() {
+void TestRecordListWindow::arrowKeysAfterAClick() {
     // With the drawing window beside it, a click shows the drawing and the
     // keys that follow still step through the list.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    ZakresWindow::vytvor(*f.hlavni);
+    DrawingWindow::vytvor(*f.hlavni);
     f.hlavni->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.hlavni.get()));
     QListWidget* list = listBox(f);
@@ -161,17 +162,17 @@ void TestVybrat::arrowKeysAfterAClick() {
     QCOMPARE(f.session.AktualniIndex(), k + 1);
 }
 
-void TestVybrat::followsTheCurrentRecord() {
+void TestRecordListWindow::followsTheCurrentRecord() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    VybratWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.hlavni->seznam();
     f.hlavni->model().setCurrent(20);
     QVERIFY(s->okno().radekZaznamu(20).has_value());
     QCOMPARE(s->radky().at(s->vybranyRadek()).left(5), QString("   20"));
     QCOMPARE(scrollBar(f)->value(), s->okno().pozice());
 }
 
-void TestVybrat::followsNewRecords() {
+void TestRecordListWindow::followsNewRecords() {
     Frame f(DayRecords(radky_));
     QVERIFY(f.startWithList());
     QVERIFY(!scrollBar(f)->isEnabled());
@@ -179,7 +180,7 @@ void TestVybrat::followsNewRecords() {
     z.Datum.setText("01.01.2030");
     f.hlavni->model().setWorkingRecord(z);
     f.hlavni->model().mergeRecords({&z, 1});
-    VybratWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.hlavni->seznam();
     QVERIFY(scrollBar(f)->isEnabled());
     QCOMPARE(scrollBar(f)->maximum(), radky_ + 1);
     QCOMPARE(s->radky().size(), radky_ + 1);
@@ -187,7 +188,7 @@ void TestVybrat::followsNewRecords() {
     QCOMPARE(s->vybranyRadek(), radky_);
 }
 
-void TestVybrat::cannotBeClosed() {
+void TestRecordListWindow::cannotBeClosed() {
     Frame f(DayRecords(3));
     QVERIFY(f.startWithList());
     QMdiSubWindow* sub = f.hlavni->plocha()->subWindowList().front();
@@ -196,7 +197,7 @@ void TestVybrat::cannotBeClosed() {
     QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
 }
 
-void TestVybrat::unreadableDateIsRepaired() {
+void TestRecordListWindow::unreadableDateIsRepaired() {
     std::vector<TZaznam> records = DayRecords(5);
     records[2].Datum.setText("3?.01.2020");
     Frame f(records);
@@ -209,5 +210,5 @@ void TestVybrat::unreadableDateIsRepaired() {
         QVERIFY(RecordDate(f.session.record(k)).has_value());
 }
 
-QTEST_MAIN(TestVybrat)
+QTEST_MAIN(TestRecordListWindow)
 #include "tst_record_list_window.moc"

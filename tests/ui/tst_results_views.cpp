@@ -46,7 +46,7 @@ struct Okno : VysledkyOkno {
 
 } // namespace
 
-class TestVysledkyPohledy : public QObject {
+class TestResultsViews : public QObject {
     Q_OBJECT
     TempDir demoDir_;
     fs::path demo_;
@@ -62,12 +62,12 @@ class TestVysledkyPohledy : public QObject {
     void printedViews();
 };
 
-void TestVysledkyPohledy::initTestCase() {
+void TestResultsViews::initTestCase() {
     demo_ = demoDir_.path() / "demo";
     WriteResultsDemo(demo_);
 }
 
-void TestVysledkyPohledy::buttonsShowTheCoreTables_data() {
+void TestResultsViews::buttonsShowTheCoreTables_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("rezim");
     QTest::addColumn<QString>("grid");
@@ -79,7 +79,7 @@ void TestVysledkyPohledy::buttonsShowTheCoreTables_data() {
     QTest::newRow("days without activity") << "SpeedButton1" << 11 << "" << true;
 }
 
-void TestVysledkyPohledy::buttonsShowTheCoreTables() {
+void TestResultsViews::buttonsShowTheCoreTables() {
     QFETCH(QString, button);
     QFETCH(int, rezim);
     QFETCH(QString, grid);
@@ -131,7 +131,7 @@ void TestVysledkyPohledy::buttonsShowTheCoreTables() {
     o.snimek(QStringLiteral("pohled%1").arg(rezim));
 }
 
-void TestVysledkyPohledy::yearAndRotationBoxes() {
+void TestResultsViews::yearAndRotationBoxes() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     const auto records = o.f.session.records();
@@ -154,7 +154,7 @@ void TestVysledkyPohledy::yearAndRotationBoxes() {
     o.snimek(QStringLiteral("pohled3"));
 }
 
-void TestVysledkyPohledy::observerOfTheDayAndItsCsv() {
+void TestResultsViews::observerOfTheDayAndItsCsv() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.f.hlavni->akce("SpeedButton15")->trigger();
@@ -178,7 +178,7 @@ void TestVysledkyPohledy::observerOfTheDayAndItsCsv() {
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 
-void TestVysledkyPohledy::observersCsv() {
+void TestResultsViews::observersCsv() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.w->pozorovateleClick();
@@ -191,7 +191,7 @@ void TestVysledkyPohledy::observersCsv() {
     QCOMPARE(o.soubor(f), ReportBytes(f));
 }
 
-void TestVysledkyPohledy::officialSheetPanel() {
+void TestResultsViews::officialSheetPanel() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     o.w->akce("oficCSV")->trigger();
@@ -217,14 +217,14 @@ void TestVysledkyPohledy::officialSheetPanel() {
     QCOMPARE(o.soubor(sheet), ReportBytes(sheet));
 }
 
-void TestVysledkyPohledy::printedViews() {
+void TestResultsViews::printedViews() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
-    const std::pair<void (VysledkyWindow::*)(), const char*> views[] = {
-        {&VysledkyWindow::pozorovateleClick, "pozorovatele"},
-        {&VysledkyWindow::velikyClick, "veliky"},
-        {&VysledkyWindow::BezaktivityClick, "bezaktivity"},
-        {&VysledkyWindow::polohy1Click, "polohy"}};
+    const std::pair<void (ResultsWindow::*)(), const char*> views[] = {
+        {&ResultsWindow::pozorovateleClick, "pozorovatele"},
+        {&ResultsWindow::velikyClick, "veliky"},
+        {&ResultsWindow::BezaktivityClick, "bezaktivity"},
+        {&ResultsWindow::polohy1Click, "polohy"}};
     for (const auto& [view, name] : views) {
         (o.w->*view)();
         const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
@@ -241,5 +241,5 @@ void TestVysledkyPohledy::printedViews() {
     QVERIFY(o.f.zpravy.zpravy.isEmpty());
 }
 
-QTEST_MAIN(TestVysledkyPohledy)
+QTEST_MAIN(TestResultsViews)
 #include "tst_results_views.moc"

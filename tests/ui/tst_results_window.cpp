@@ -29,9 +29,9 @@
 #include "tests_support/pdf_pages.h"
 #include "tests_support/run_cli.h"
 #include "text/encoding.h"
-#include "ui/support/results_window_fixture.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/results/protocol_view.h"
+#include "ui/support/results_window_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -45,7 +45,7 @@ const QString Pozorovatel = QStringLiteral("Novák, Jan");
 // The results window, with the month of a monthly view chosen by the prompt.
 struct Okno : VysledkyOkno {
     using VysledkyOkno::VysledkyOkno;
-    void mesic(void (VysledkyWindow::*view)(), const QString& text = QString::fromLatin1(Mesic)) {
+    void mesic(void (ResultsWindow::*view)(), const QString& text = QString::fromLatin1(Mesic)) {
         f.zpravy.hodnoty.push_back(text);
         (w->*view)();
     }
@@ -66,7 +66,7 @@ CliRun cli(const QStringList& args) {
 
 Q_DECLARE_METATYPE(VyberPolokoule)
 
-class TestVysledky : public QObject {
+class TestResultsWindow : public QObject {
     Q_OBJECT
     TempDir demoDir_;
     fs::path demo_;
@@ -95,19 +95,19 @@ class TestVysledky : public QObject {
     void closingRestoresTheFrame();
 };
 
-void TestVysledky::initTestCase() {
+void TestResultsWindow::initTestCase() {
     demo_ = demoDir_.path() / "demo";
     WriteResultsDemo(demo_);
 }
 
-void TestVysledky::vysledkyTwiceOpensOneWindow() {
+void TestResultsWindow::vysledkyTwiceOpensOneWindow() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     QCOMPARE(o.f.hlavni->viditelnyPanel(), QString("provysledky"));
     o.f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
     o.f.hlavni->akce(QStringLiteral("vysledekz"))->trigger();
-    QCOMPARE(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().size(), 1);
-    QCOMPARE(VysledkyWindow::otevrene(*o.f.hlavni), o.w);
+    QCOMPARE(o.f.hlavni->plocha()->findChildren<ResultsWindow*>().size(), 1);
+    QCOMPARE(ResultsWindow::otevrene(*o.f.hlavni), o.w);
     QCOMPARE(o.w->RezimVysledku(), 0);
 
     // The results panel's buttons scroll within the tool bar; the frame, its
@@ -124,12 +124,12 @@ void TestVysledky::vysledkyTwiceOpensOneWindow() {
 
     // Closed, it opens again.
     o.w->zavritvysClick();
-    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
+    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<ResultsWindow*>().isEmpty());
     o.f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-    QVERIFY(VysledkyWindow::otevrene(*o.f.hlavni));
+    QVERIFY(ResultsWindow::otevrene(*o.f.hlavni));
 }
 
-void TestVysledky::menuOfTheWindow() {
+void TestResultsWindow::menuOfTheWindow() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     // Tisk and the save commands follow the view.
@@ -143,14 +143,14 @@ void TestVysledky::menuOfTheWindow() {
     QVERIFY(tisk->isEnabled());
     QVERIFY(!ulozit->isVisible());
     QVERIFY(o.f.hlavni->akce("SpeedButton8")->isEnabled());
-    o.mesic(&VysledkyWindow::oficialniClick);
+    o.mesic(&ResultsWindow::oficialniClick);
     QVERIFY(tisk->isEnabled());
     QVERIFY(ulozit->isVisible());
     QVERIFY(!o.f.hlavni->akce("SpeedButton8")->isEnabled());
     QVERIFY(!o.w->akce("doCSV")->isVisible());
 }
 
-void TestVysledky::statisticsViews_data() {
+void TestResultsWindow::statisticsViews_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("rezim");
     QTest::addColumn<VyberPolokoule>("vyber");
@@ -167,7 +167,7 @@ void TestVysledky::statisticsViews_data() {
         << "vyskytskup" << 7 << VyberPolokoule::Celkova << "StringGrid4";
 }
 
-void TestVysledky::statisticsViews() {
+void TestResultsWindow::statisticsViews() {
     QFETCH(QString, button);
     QFETCH(int, rezim);
     QFETCH(VyberPolokoule, vyber);
@@ -192,11 +192,11 @@ void TestVysledky::statisticsViews() {
     }
 }
 
-void TestVysledky::smoothedNeedsMoreThan400Days() {
+void TestResultsWindow::smoothedNeedsMoreThan400Days() {
     test::Frame f(DayRecords(400)); // 399 days from the first to the last
     QVERIFY(f.start());
     installVysledky(*f.hlavni);
-    VysledkyWindow* w = VysledkyWindow::otevrit(*f.hlavni);
+    ResultsWindow* w = ResultsWindow::otevrit(*f.hlavni);
     w->celkovynamClick();
     w->severvyrClick();
     QCOMPARE(f.zpravy.zpravy, QStringList{"Nedostatek dat pro měsíční vyhlazené"});
@@ -204,7 +204,7 @@ void TestVysledky::smoothedNeedsMoreThan400Days() {
     QCOMPARE(w->vyberPolokoule(), VyberPolokoule::Celkova);
 }
 
-void TestVysledky::monthInput_data() {
+void TestResultsWindow::monthInput_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<QStringList>("answers"); // typed texts; "" closes the prompt
     QTest::addColumn<QStringList>("messages");
@@ -226,7 +226,7 @@ void TestVysledky::monthInput_data() {
         << QStringList{header, " Poalední záznam je z LAST"} << 0 << 0 << "3.1990";
 }
 
-void TestVysledky::monthInput() {
+void TestResultsWindow::monthInput() {
     QFETCH(QString, view);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, messages);
@@ -249,11 +249,11 @@ void TestVysledky::monthInput() {
     QCOMPARE(o.w->mesicText(), remembered);
 }
 
-void TestVysledky::protocolViewAndKeys() {
+void TestResultsWindow::protocolViewAndKeys() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
-    o.mesic(&VysledkyWindow::vlastniClick);
-    auto* view = o.w->findChild<ProtokolView*>();
+    o.mesic(&ResultsWindow::vlastniClick);
+    auto* view = o.w->findChild<ProtocolView*>();
     QVERIFY(view && view->isVisible());
     QCOMPARE(view->kind(), ProtocolKind::Vlastni);
     const auto first = FirstRecordOfMonth(o.f.session.records(), 202403);
@@ -291,15 +291,15 @@ void TestVysledky::protocolViewAndKeys() {
     QVERIFY(!seznam->isVisible());
 
     // The SIDC view ignores the font keys; choosing the own view again starts at 12.
-    o.mesic(&VysledkyWindow::oficialniClick);
+    o.mesic(&ResultsWindow::oficialniClick);
     QCOMPARE(view->kind(), ProtocolKind::Sidc);
     QTest::keyClick(view, Qt::Key_V);
     QCOMPARE(o.w->VelikostPisma(), 8);
-    o.mesic(&VysledkyWindow::vlastniClick);
+    o.mesic(&ResultsWindow::vlastniClick);
     QCOMPARE(o.w->VelikostPisma(), 12);
 }
 
-void TestVysledky::savedFilesEqualTheCli_data() {
+void TestResultsWindow::savedFilesEqualTheCli_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<QStringList>("cliArgs");
     QTest::addColumn<QStringList>("files");
@@ -310,7 +310,7 @@ void TestVysledky::savedFilesEqualTheCli_data() {
                         << QStringList{"CVdata/CV-03_2024.Txt"};
 }
 
-void TestVysledky::savedFilesEqualTheCli() {
+void TestResultsWindow::savedFilesEqualTheCli() {
     QFETCH(QString, view);
     QFETCH(QStringList, cliArgs);
     QFETCH(QStringList, files);
@@ -342,12 +342,12 @@ void TestVysledky::savedFilesEqualTheCli() {
              static_cast<int>(*FirstRecordOfMonth(o.f.session.records(), 202403)) + 1);
 }
 
-void TestVysledky::sidcAsksBeforeOverwriting() {
+void TestResultsWindow::sidcAsksBeforeOverwriting() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     fs::create_directory(o.f.dir.path() / "Mesice");
     WriteFileAtomic(o.f.dir.path() / "Mesice" / "202403.txt", "stary");
-    o.mesic(&VysledkyWindow::oficialniClick);
+    o.mesic(&ResultsWindow::oficialniClick);
     o.f.zpravy.clear();
     o.f.zpravy.odpovedi.push_back(false);
     o.w->dosouboruClick();
@@ -360,10 +360,10 @@ void TestVysledky::sidcAsksBeforeOverwriting() {
     QVERIFY(o.soubor("Mesice/202403.txt").starts_with("SIDC202403"));
 }
 
-void TestVysledky::cvValuesOfTheMonth() {
+void TestResultsWindow::cvValuesOfTheMonth() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
-    o.mesic(&VysledkyWindow::CVvysledekClick);
+    o.mesic(&ResultsWindow::CVvysledekClick);
     const QTableWidget* m = o.mrizka("StringGrid8");
     QVERIFY(m && m->isVisible());
     // Header, 31 days, AVRG and OBS.
@@ -371,7 +371,7 @@ void TestVysledky::cvValuesOfTheMonth() {
     QCOMPARE(m->item(0, 1)->text(), QString("CV"));
 }
 
-void TestVysledky::printedProtocolPages_data() {
+void TestResultsWindow::printedProtocolPages_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<int>("vetsi"); // "v" pressed so many times before printing
     QTest::addColumn<bool>("jednaStrana");
@@ -380,7 +380,7 @@ void TestVysledky::printedProtocolPages_data() {
     QTest::newRow("own protocol, font 24") << "vlastni" << 12 << false;
 }
 
-void TestVysledky::printedProtocolPages() {
+void TestResultsWindow::printedProtocolPages() {
     QFETCH(QString, view);
     QFETCH(int, vetsi);
     QFETCH(bool, jednaStrana);
@@ -410,7 +410,7 @@ void TestVysledky::printedProtocolPages() {
     QVERIFY(!QFile::exists(pdf));
 }
 
-void TestVysledky::csvOfTheStatisticsShown() {
+void TestResultsWindow::csvOfTheStatisticsShown() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     // Outside the statistics views there is nothing to export.
@@ -432,7 +432,7 @@ void TestVysledky::csvOfTheStatisticsShown() {
                  BuildSmoothedStatistics(o.f.session.records(), VyberPolokoule::Celkova).cells, 1));
 }
 
-void TestVysledky::generalData() {
+void TestResultsWindow::generalData() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     const std::string before = o.soubor("Obecdata.dat");
@@ -465,11 +465,11 @@ void TestVysledky::generalData() {
     QCOMPARE(saved.row(1), std::string("Hvězdárna Jiná"));
     QCOMPARE(saved.row(12), std::string("005"));
     // The protocol shows the new station name.
-    o.mesic(&VysledkyWindow::oficialniClick);
-    QCOMPARE(o.w->findChild<ProtokolView*>()->data().station, std::string("Hvězdárna Jiná"));
+    o.mesic(&ResultsWindow::oficialniClick);
+    QCOMPARE(o.w->findChild<ProtocolView*>()->data().station, std::string("Hvězdárna Jiná"));
 }
 
-void TestVysledky::interSolRefusesMissingInputs_data() {
+void TestResultsWindow::interSolRefusesMissingInputs_data() {
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("observer");
     QTest::addColumn<QString>("number");
@@ -485,7 +485,7 @@ void TestVysledky::interSolRefusesMissingInputs_data() {
         << "3.1990" << Pozorovatel << "12" << q(ZaznamyNeexistuji) << "";
 }
 
-void TestVysledky::interSolRefusesMissingInputs() {
+void TestResultsWindow::interSolRefusesMissingInputs() {
     QFETCH(QString, month);
     QFETCH(QString, observer);
     QFETCH(QString, number);
@@ -506,7 +506,7 @@ void TestVysledky::interSolRefusesMissingInputs() {
     QCOMPARE(o.w->findChild<QTableWidget*>("StringGrid11")->rowCount(), 0);
 }
 
-void TestVysledky::interSolProtocolEqualsTheCli() {
+void TestResultsWindow::interSolProtocolEqualsTheCli() {
     Okno o(demo_);
     QVERIFY(o.otevrit());
     TempDir kopie;
@@ -555,7 +555,7 @@ void TestVysledky::interSolProtocolEqualsTheCli() {
     QVERIFY(Cp1250ToUtf8(o.soubor("pozorovatelep.dat")).find("12,Novák Jan,") != std::string::npos);
 }
 
-void TestVysledky::closingRestoresTheFrame() {
+void TestResultsWindow::closingRestoresTheFrame() {
     Okno o(demo_);
     QVERIFY(o.otevrit(true));
     // The record list's scroll bar is hidden while the results are shown.
@@ -567,7 +567,7 @@ void TestVysledky::closingRestoresTheFrame() {
     // A new observer added meanwhile goes to the file when the window closes.
     QVERIFY(o.f.session.addObserver({"200", "Nový Pozorovatel", "", "", "", ""}));
     o.f.hlavni->akce("SpeedButton9")->trigger();
-    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<VysledkyWindow*>().isEmpty());
+    QTRY_VERIFY(o.f.hlavni->plocha()->findChildren<ResultsWindow*>().isEmpty());
     QCOMPARE(o.f.hlavni->viditelnyPanel(), QString("zakladni"));
     QVERIFY(!posuvnik->isHidden());
     QCOMPARE(o.f.session.AktualniIndex(), o.f.session.PocetZaznamu());
@@ -577,5 +577,5 @@ void TestVysledky::closingRestoresTheFrame() {
     QVERIFY(soubor.find("104,Kovář Tomáš,Na Vyhlídce 3,Říčany,25101,") != std::string::npos);
 }
 
-QTEST_MAIN(TestVysledky)
+QTEST_MAIN(TestResultsWindow)
 #include "tst_results_window.moc"

@@ -22,10 +22,10 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "render/jpeg_writer.h"
+#include "ui/entry/record_list_window.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/entry/record_list_window.h"
 
 namespace hk {
 
@@ -41,7 +41,7 @@ const QString Titulek = QStringLiteral("Souřadnice středu slunce");
 // The page of the table, painted by the renderer.
 class TabulkaView : public QWidget {
   public:
-    TabulkaView(const SlusouradniceWindow& okno, QWidget* parent) : QWidget(parent), okno_(okno) {
+    TabulkaView(const CoordinateTableWindow& okno, QWidget* parent) : QWidget(parent), okno_(okno) {
         setObjectName(QStringLiteral("Tabulka"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::ClickFocus);
@@ -58,20 +58,20 @@ class TabulkaView : public QWidget {
     }
 
   private:
-    const SlusouradniceWindow& okno_;
+    const CoordinateTableWindow& okno_;
 };
 
 } // namespace
 
-SlusouradniceWindow::SlusouradniceWindow(const ProgramDir& dir, Messages& zpravy, int rok,
-                                         QWidget* parent)
+CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
+                                             QWidget* parent)
     : QWidget(parent), dir_(dir), zpravy_(zpravy), rok_(MakeCoordinateYear(rok)),
       Edit1_(new QLineEdit(QString::number(rok), this)),
       SpeedButton4_(new QPushButton(QStringLiteral("zve"), this)),
       tisksouradnic_(new QPushButton(QStringLiteral("Tisk"), this)),
       ulozitobr_(new QPushButton(QStringLiteral("Uložit obr."), this)),
       ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
-    setObjectName(QStringLiteral("SlusouradniceWindow"));
+    setObjectName(QStringLiteral("CoordinateTableWindow"));
     setWindowTitle(Titulek);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -126,9 +126,10 @@ SlusouradniceWindow::SlusouradniceWindow(const ProgramDir& dir, Messages& zpravy
     layout->addWidget(radek);
     layout->addLayout(dole, 1);
 
-    connect(SpeedButton4_, &QPushButton::clicked, this, &SlusouradniceWindow::SpeedButton4Click);
-    connect(tisksouradnic_, &QPushButton::clicked, this, &SlusouradniceWindow::tisksouradnicClick);
-    connect(ulozitobr_, &QPushButton::clicked, this, &SlusouradniceWindow::ulozitobrClick);
+    connect(SpeedButton4_, &QPushButton::clicked, this, &CoordinateTableWindow::SpeedButton4Click);
+    connect(tisksouradnic_, &QPushButton::clicked, this,
+            &CoordinateTableWindow::tisksouradnicClick);
+    connect(ulozitobr_, &QPushButton::clicked, this, &CoordinateTableWindow::ulozitobrClick);
     connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this](int v) {
         volby_.scroll = v;
         tabulka_->update();
@@ -155,14 +156,14 @@ SlusouradniceWindow::SlusouradniceWindow(const ProgramDir& dir, Messages& zpravy
     sestav();
 }
 
-void SlusouradniceWindow::sestav() {
+void CoordinateTableWindow::sestav() {
     strana_ = MakeCoordinateTablePage(rok_, stranka_);
     strany_[stranka_]->setChecked(true);
     nastavPosuv();
     tabulka_->update();
 }
 
-void SlusouradniceWindow::nastavPosuv() {
+void CoordinateTableWindow::nastavPosuv() {
     // Enough steps to bring the bottom of the page into view.
     const double krok = TableScrollStep * volby_.scale / double(CoordinateTableUnitScale);
     const int prebyva = CoordinateTablePictureSize(volby_.scale).height() - tabulka_->height();
@@ -170,7 +171,7 @@ void SlusouradniceWindow::nastavPosuv() {
     ScrollBar1_->setPageStep(std::max(1, static_cast<int>(tabulka_->height() / krok)));
 }
 
-void SlusouradniceWindow::stranaClick(int stranka) {
+void CoordinateTableWindow::stranaClick(int stranka) {
     const auto rok = ParseTableYear(Edit1_->text().toStdString());
     if (!rok) {
         zpravy_.Zprava(q(SpatnyRokTabulky));
@@ -182,7 +183,7 @@ void SlusouradniceWindow::stranaClick(int stranka) {
     sestav();
 }
 
-void SlusouradniceWindow::SpeedButton4Click() {
+void CoordinateTableWindow::SpeedButton4Click() {
     const auto text = zpravy_.ZadejHodnotu(
         QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"), QString::number(volby_.scale));
     if (!text) return;
@@ -196,13 +197,13 @@ void SlusouradniceWindow::SpeedButton4Click() {
     tabulka_->update();
 }
 
-void SlusouradniceWindow::tisksouradnicClick() {
+void CoordinateTableWindow::tisksouradnicClick() {
     QPrinter printer(QPrinter::HighResolution);
     if (!vybratTiskarnu(printer)) return;
     runCommand(zpravy_, [&] { PrintCoordinateTable(printer, rok_, {stranka_}); });
 }
 
-void SlusouradniceWindow::ulozitobrClick() {
+void CoordinateTableWindow::ulozitobrClick() {
     // The whole page at its own size, whatever the window shows of it.
     const CoordinateTableOptions cela;
     QImage obraz(CoordinateTablePictureSize(cela.scale), QImage::Format_RGB32);
@@ -217,7 +218,7 @@ void SlusouradniceWindow::ulozitobrClick() {
     });
 }
 
-void SlusouradniceWindow::klavesaT() {
+void CoordinateTableWindow::klavesaT() {
     if (height() <= NizkeOkno) {
         zpravy_.Zprava(q(NizkeOknoTabulky));
         return;
@@ -237,7 +238,7 @@ void SlusouradniceWindow::klavesaT() {
     p.end();
 }
 
-void SlusouradniceWindow::keyPressEvent(QKeyEvent* event) {
+void CoordinateTableWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_T) {
         klavesaT();
         return;
@@ -245,14 +246,14 @@ void SlusouradniceWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-SlusouradniceWindow* SlusouradniceWindow::otevrit(QMdiArea& plocha, const ProgramDir& dir,
-                                                  Messages& zpravy, int rok, int sirka) {
+CoordinateTableWindow* CoordinateTableWindow::otevrit(QMdiArea& plocha, const ProgramDir& dir,
+                                                      Messages& zpravy, int rok, int sirka) {
     for (QMdiSubWindow* sub : plocha.subWindowList())
-        if (auto* w = qobject_cast<SlusouradniceWindow*>(sub->widget())) {
+        if (auto* w = qobject_cast<CoordinateTableWindow*>(sub->widget())) {
             plocha.setActiveSubWindow(sub);
             return w;
         }
-    auto* w = new SlusouradniceWindow(dir, zpravy, rok);
+    auto* w = new CoordinateTableWindow(dir, zpravy, rok);
     QMdiSubWindow* sub = plocha.addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form10"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -279,7 +280,7 @@ SlusouradniceWindow* SlusouradniceWindow::otevrit(QMdiArea& plocha, const Progra
     return w;
 }
 
-void installSlusouradnice(HlavniWindow& hlavni) {
+void installSlusouradnice(MainWindow& hlavni) {
     auto otevrit = [&hlavni] {
         const auto datum = RecordDate(hlavni.session().AktualniZaznam());
         // The work area left of the record list, unless the list stands at
@@ -288,8 +289,8 @@ void installSlusouradnice(HlavniWindow& hlavni) {
         if (hlavni.seznam())
             if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
                 if (seznam->x() >= MinSirkaVlevo && seznam->x() < sirka) sirka = seznam->x();
-        SlusouradniceWindow::otevrit(*hlavni.plocha(), hlavni.session().dir, hlavni.zpravy(),
-                                     datum ? datum->year : QDate::currentDate().year(), sirka);
+        CoordinateTableWindow::otevrit(*hlavni.plocha(), hlavni.session().dir, hlavni.zpravy(),
+                                       datum ? datum->year : QDate::currentDate().year(), sirka);
     };
     hlavni.zapojit(QStringLiteral("SpeedButton4"), otevrit);
     // The results panel runs past the right edge of narrower screens: the

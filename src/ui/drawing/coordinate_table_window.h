@@ -20,24 +20,24 @@ class QPushButton;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 class Messages;
 
 // Connects the results panel's button "L B P" (`SpeedButton4`) and the menu
 // item "Souřadnice slunce" (`souslunce`).
-void installSlusouradnice(HlavniWindow& hlavni);
+void installSlusouradnice(MainWindow& hlavni);
 
-class SlusouradniceWindow : public QWidget {
+class CoordinateTableWindow : public QWidget {
     Q_OBJECT
   public:
     // Opens the window at the top left of the work area, at most `sirka`
     // pixels wide, with the year `rok`, or brings the one already open to
     // the front.
-    static SlusouradniceWindow* otevrit(QMdiArea& plocha, const ProgramDir& dir, Messages& zpravy,
-                                        int rok, int sirka);
+    static CoordinateTableWindow* otevrit(QMdiArea& plocha, const ProgramDir& dir, Messages& zpravy,
+                                          int rok, int sirka);
 
-    SlusouradniceWindow(const ProgramDir& dir, Messages& zpravy, int rok,
-                        QWidget* parent = nullptr);
+    CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
+                          QWidget* parent = nullptr);
 
     int TableYear() const { return rok_.year; }
     int TableFirstMonth() const { return stranka_ * CoordinateTableMonthsPerPage; }

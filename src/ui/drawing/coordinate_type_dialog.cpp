@@ -15,7 +15,7 @@
 
 namespace hk {
 
-PolarniDialog::PolarniDialog(Messages& zpravy, QWidget* parent)
+CoordinateTypeDialog::CoordinateTypeDialog(Messages& zpravy, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowContextHelpButtonHint),
       zpravy_(zpravy), RadioGroup1_(new QButtonGroup(this)), Label1_(new QLabel(this)),
@@ -35,7 +35,7 @@ PolarniDialog::PolarniDialog(Messages& zpravy, QWidget* parent)
         RadioGroup1_->addButton(r, i);
         polozky->addWidget(r);
     }
-    connect(RadioGroup1_, &QButtonGroup::idClicked, this, &PolarniDialog::zvolit);
+    connect(RadioGroup1_, &QButtonGroup::idClicked, this, &CoordinateTypeDialog::zvolit);
 
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setText(QStringLiteral("Poloměr zákresu"));
@@ -48,11 +48,11 @@ PolarniDialog::PolarniDialog(Messages& zpravy, QWidget* parent)
     napoveda->setObjectName(QStringLiteral("BitBtn1"));
     napoveda->setFixedWidth(30);
     napoveda->setAutoDefault(false);
-    connect(napoveda, &QPushButton::clicked, this, &PolarniDialog::BitBtn1Click);
+    connect(napoveda, &QPushButton::clicked, this, &CoordinateTypeDialog::BitBtn1Click);
     auto* potvrdit = new QPushButton(QStringLiteral("Potvrdit"), this);
     potvrdit->setObjectName(QStringLiteral("Button1"));
     potvrdit->setDefault(true);
-    connect(potvrdit, &QPushButton::clicked, this, &PolarniDialog::Button1Click);
+    connect(potvrdit, &QPushButton::clicked, this, &CoordinateTypeDialog::Button1Click);
 
     auto* polomer = new QHBoxLayout;
     polomer->addWidget(Label1_);
@@ -73,20 +73,20 @@ PolarniDialog::PolarniDialog(Messages& zpravy, QWidget* parent)
     Label1_->setSizePolicy(keep);
 }
 
-void PolarniDialog::zvolit(int polozka) {
+void CoordinateTypeDialog::zvolit(int polozka) {
     if (RadioGroup1_->checkedId() != polozka) RadioGroup1_->button(polozka)->setChecked(true);
     vysledek_.heliographic = polozka == 1;
     Label1_->setVisible(true);
     Edit1_->setVisible(true);
 }
 
-void PolarniDialog::BitBtn1Click() {
+void CoordinateTypeDialog::BitBtn1Click() {
     zpravy_.Zprava(QStringLiteral(
         "Polární souřadnice - zadává se  úhel a vzdálenost skvrny od středu. \rVizuálně - "
         "zadávají se souřadnice l b  zjištěné z jiných zdrojů."));
 }
 
-void PolarniDialog::Button1Click() {
+void CoordinateTypeDialog::Button1Click() {
     if (RadioGroup1_->checkedId() < 0) {
         zpravy_.Zprava(QStringLiteral("Nebyl zvolen typ souřednic"));
         return;
@@ -102,15 +102,15 @@ void PolarniDialog::Button1Click() {
     accept();
 }
 
-void PolarniDialog::closeEvent(QCloseEvent* event) {
+void CoordinateTypeDialog::closeEvent(QCloseEvent* event) {
     if (potvrzeno_)
         event->accept();
     else
         event->ignore();
 }
 
-DrawingSetting PolarniDialog::zeptat(Messages& zpravy, QWidget* parent) {
-    PolarniDialog d(zpravy, parent);
+DrawingSetting CoordinateTypeDialog::zeptat(Messages& zpravy, QWidget* parent) {
+    CoordinateTypeDialog d(zpravy, parent);
     d.exec();
     return d.vysledek();
 }

@@ -14,10 +14,10 @@ namespace hk {
 
 class Messages;
 
-class PolarniDialog : public QDialog {
+class CoordinateTypeDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit PolarniDialog(Messages& zpravy, QWidget* parent = nullptr);
+    explicit CoordinateTypeDialog(Messages& zpravy, QWidget* parent = nullptr);
 
     // Shows the dialog until the user confirms a valid choice.
     static DrawingSetting zeptat(Messages& zpravy, QWidget* parent = nullptr);

@@ -29,15 +29,15 @@
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
 #include "text/number_format.h"
-#include "ui/frame/main_window.h"
-#include "ui/frame/messages.h"
-#include "ui/frame/ui_helpers.h"
-#include "ui/entry/record_list_window.h"
 #include "ui/drawing/group_list_panel.h"
-#include "ui/drawing/split_panel.h"
 #include "ui/drawing/merge_panel.h"
 #include "ui/drawing/print_panel.h"
 #include "ui/drawing/save_drawings_panel.h"
+#include "ui/drawing/split_panel.h"
+#include "ui/entry/record_list_window.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
 
 namespace hk {
 
@@ -51,8 +51,8 @@ constexpr int MaxHlaseni = 30;     // duplicate dates listed in one message
 
 } // namespace
 
-ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
-    auto* w = new ZakresWindow(hlavni.kontext(), nullptr);
+DrawingWindow* DrawingWindow::vytvor(MainWindow& hlavni) {
+    auto* w = new DrawingWindow(hlavni.kontext(), nullptr);
     w->sub_ =
         hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
                                              Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
@@ -63,7 +63,7 @@ ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
     // The work area gets its size when the main window is shown.
     w->plochaViewport_ = hlavni.plocha()->viewport();
     w->plochaViewport_->installEventFilter(w);
-    connect(&hlavni, &HlavniWindow::zakresPozadovan, w, [w] {
+    connect(&hlavni, &MainWindow::zakresPozadovan, w, [w] {
         if (!w->sub_) return;
         w->sub_->show();
         w->k_.plocha->setActiveSubWindow(w->sub_);
@@ -72,7 +72,7 @@ ZakresWindow* ZakresWindow::vytvor(HlavniWindow& hlavni) {
     return w;
 }
 
-void ZakresWindow::umistit() {
+void DrawingWindow::umistit() {
     if (!sub_) return;
     const int procento = std::max(10, session().ProcentoVelikosti());
     const int sirka = skalujUseknute(KlientSirka, procento);
@@ -84,20 +84,20 @@ void ZakresWindow::umistit() {
     sub_->setGeometry(2, 1, klient.width() + ram.width(), klient.height() + ram.height());
 }
 
-bool ZakresWindow::eventFilter(QObject* watched, QEvent* event) {
+bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == plochaViewport_ && event->type() == QEvent::Resize) umistit();
     return QWidget::eventFilter(watched, event);
 }
 
-ZakresWindow::ZakresWindow(WindowContext k, QWidget* parent)
+DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
     : QWidget(parent), k_(k), Label1_(new QLabel(this)),
       GroupBox1_(new QGroupBox(QStringLiteral("Orientace"), this)),
       vyza_(new QPushButton(QStringLiteral("Z - V"), GroupBox1_)),
       seji_(new QPushButton(QStringLiteral("S - J"), GroupBox1_)),
-      ulozzakresy_(new ZakresUlozeniPanel(this)), GroupBox2_(new ZakresTiskPanel(this)),
-      slucovani_(new ZakresSlucovaniPanel(this)), panel_(new ZakresPomocnePanel(this)),
-      Panel2_(new ZakresRozdeleniPanel(this)) {
-    setObjectName(QStringLiteral("ZakresWindow"));
+      ulozzakresy_(new SaveDrawingsPanel(this)), GroupBox2_(new PrintPanel(this)),
+      slucovani_(new MergePanel(this)), panel_(new GroupListPanel(this)),
+      Panel2_(new SplitPanel(this)) {
+    setObjectName(QStringLiteral("DrawingWindow"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -118,17 +118,17 @@ ZakresWindow::ZakresWindow(WindowContext k, QWidget* parent)
     orientaceLayout->addWidget(seji_);
     GroupBox1_->hide();
 
-    connect(vyza_, &QPushButton::clicked, this, &ZakresWindow::vyzaClick);
-    connect(seji_, &QPushButton::clicked, this, &ZakresWindow::sejiClick);
-    connect(ulozzakresy_->Button1, &QPushButton::clicked, this, &ZakresWindow::Button1Click);
-    connect(GroupBox2_->Button4, &QPushButton::clicked, this, &ZakresWindow::Button4Click);
+    connect(vyza_, &QPushButton::clicked, this, &DrawingWindow::vyzaClick);
+    connect(seji_, &QPushButton::clicked, this, &DrawingWindow::sejiClick);
+    connect(ulozzakresy_->Button1, &QPushButton::clicked, this, &DrawingWindow::Button1Click);
+    connect(GroupBox2_->Button4, &QPushButton::clicked, this, &DrawingWindow::Button4Click);
     connect(GroupBox2_->SpeedButton1, &QPushButton::clicked, this,
-            &ZakresWindow::SpeedButton1Click);
-    connect(slucovani_->vyberpri, &QPushButton::clicked, this, &ZakresWindow::vyberpriClick);
-    connect(slucovani_->potvrditpri, &QPushButton::clicked, this, &ZakresWindow::potvrditpriClick);
-    connect(slucovani_->zrusitpri, &QPushButton::clicked, this, &ZakresWindow::zrusitpriClick);
+            &DrawingWindow::SpeedButton1Click);
+    connect(slucovani_->vyberpri, &QPushButton::clicked, this, &DrawingWindow::vyberpriClick);
+    connect(slucovani_->potvrditpri, &QPushButton::clicked, this, &DrawingWindow::potvrditpriClick);
+    connect(slucovani_->zrusitpri, &QPushButton::clicked, this, &DrawingWindow::zrusitpriClick);
     connect(panel_->Navrat, &QPushButton::clicked, panel_, &QWidget::hide);
-    connect(Panel2_->rozdeleni, &QPushButton::clicked, this, &ZakresWindow::rozdeleniClick);
+    connect(Panel2_->rozdeleni, &QPushButton::clicked, this, &DrawingWindow::rozdeleniClick);
 
     vybratSoubor = [this](const QString& nadpis) {
         return QFileDialog::getOpenFileName(this, nadpis,
@@ -154,18 +154,18 @@ ZakresWindow::ZakresWindow(WindowContext k, QWidget* parent)
     };
 
     SessionModel& model = k.model;
-    connect(&model, &SessionModel::currentChanged, this, &ZakresWindow::obnovit);
-    connect(&model, &SessionModel::recordsChanged, this, &ZakresWindow::obnovit);
+    connect(&model, &SessionModel::currentChanged, this, &DrawingWindow::obnovit);
+    connect(&model, &SessionModel::recordsChanged, this, &DrawingWindow::obnovit);
 }
 
-const Session& ZakresWindow::session() const {
+const Session& DrawingWindow::session() const {
     return k_.model.session();
 }
 
 // ---------------------------------------------------------------------------
 // Picture
 
-void ZakresWindow::obnovit() {
+void DrawingWindow::obnovit() {
     const Session& s = session();
     if (s.AktualniZaznam().Datum.empty() && s.AktualniIndex() >= 1 &&
         s.AktualniIndex() <= s.PocetZaznamu()) {
@@ -182,7 +182,7 @@ void ZakresWindow::obnovit() {
     update();
 }
 
-void ZakresWindow::ulozitPlochuFakuli() {
+void DrawingWindow::ulozitPlochuFakuli() {
     const Session& s = session();
     if (s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu()) return;
     TZaznam z = s.record(s.AktualniIndex());
@@ -190,13 +190,13 @@ void ZakresWindow::ulozitPlochuFakuli() {
     if (StoreFaculaeArea(z, bitmap)) k_.model.setFaculaeArea(s.AktualniIndex(), z);
 }
 
-void ZakresWindow::nadpis() {
+void DrawingWindow::nadpis() {
     const QString text = QStringLiteral("Zákres    ") + q(model_.record.Datum.text());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
 }
 
-QImage ZakresWindow::obrazek(const TZaznam& z, bool tisk, bool listy) const {
+QImage DrawingWindow::obrazek(const TZaznam& z, bool tisk, bool listy) const {
     DrawingOptions o = volby_;
     o.print = tisk;
     o.showLeaves = listy;
@@ -214,12 +214,12 @@ QImage ZakresWindow::obrazek(const TZaznam& z, bool tisk, bool listy) const {
     return image;
 }
 
-void ZakresWindow::paintEvent(QPaintEvent*) {
+void DrawingWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintDrawing(p, rect(), model_, volby_);
 }
 
-void ZakresWindow::resizeEvent(QResizeEvent* event) {
+void DrawingWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     volby_.zoomK = DrawingScale::ZoomForWidth(width(), zvetseno_ ? EnlargedZoomNumerator
                                                                  : NormalZoomNumerator);
@@ -240,7 +240,7 @@ void prizpusobit(QWidget* panel) {
 
 } // namespace
 
-void ZakresWindow::umistitPanely() {
+void DrawingWindow::umistitPanely() {
     // The list of auxiliary spots at the right edge; the other panels at the
     // top right, over the text beside the disk.
     for (QWidget* w : std::initializer_list<QWidget*>{GroupBox1_, ulozzakresy_, GroupBox2_,
@@ -252,7 +252,7 @@ void ZakresWindow::umistitPanely() {
     panel_->move(std::max(0, width() - panel_->width() - 10), 10);
 }
 
-void ZakresWindow::ukazPanel(QWidget* panel) {
+void DrawingWindow::ukazPanel(QWidget* panel) {
     prizpusobit(panel);
     panel->move(std::max(0, width() - panel->width() - 10), 10);
     panel->show();
@@ -262,7 +262,7 @@ void ZakresWindow::ukazPanel(QWidget* panel) {
 // ---------------------------------------------------------------------------
 // Mouse
 
-void ZakresWindow::mousePressEvent(QMouseEvent* event) {
+void DrawingWindow::mousePressEvent(QMouseEvent* event) {
     setFocus();
     const DrawingScale scale{volby_.zoomK};
     const QPoint pos = event->position().toPoint();
@@ -284,7 +284,7 @@ void ZakresWindow::mousePressEvent(QMouseEvent* event) {
     Label1_->raise();
 }
 
-void ZakresWindow::mouseMoveEvent(QMouseEvent* event) {
+void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::RightButton) || !pravyStart_) return;
     const DrawingScale scale{volby_.zoomK};
     const QPoint pos = event->position().toPoint();
@@ -297,7 +297,7 @@ void ZakresWindow::mouseMoveEvent(QMouseEvent* event) {
     Label1_->move(pos.x() + 20, pos.y());
 }
 
-void ZakresWindow::mouseReleaseEvent(QMouseEvent*) {
+void DrawingWindow::mouseReleaseEvent(QMouseEvent*) {
     Label1_->hide();
     pravyStart_.reset();
 }
@@ -305,7 +305,7 @@ void ZakresWindow::mouseReleaseEvent(QMouseEvent*) {
 // ---------------------------------------------------------------------------
 // Keys
 
-void ZakresWindow::keyPressEvent(QKeyEvent* event) {
+void DrawingWindow::keyPressEvent(QKeyEvent* event) {
     if (event->text() == QStringLiteral("k")) {
         shodneDatumy();
         event->accept();
@@ -314,7 +314,7 @@ void ZakresWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void ZakresWindow::keyReleaseEvent(QKeyEvent* event) {
+void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     // Keys typed into the panels' fields are theirs.
     QWidget* fokus = focusWidget();
     if (fokus && fokus != this && isAncestorOf(fokus) && !qobject_cast<QPushButton*>(fokus)) {
@@ -354,7 +354,7 @@ void ZakresWindow::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void ZakresWindow::closeEvent(QCloseEvent* event) {
+void DrawingWindow::closeEvent(QCloseEvent* event) {
     // The window lives for the whole run; the main window's end frees it.
     event->ignore();
 }
@@ -362,7 +362,7 @@ void ZakresWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 // View commands
 
-QSize ZakresWindow::zvetsenaVelikost() const {
+QSize DrawingWindow::zvetsenaVelikost() const {
     const QWidget* plocha = k_.plocha->viewport();
     const QSize ram = sub_ ? sub_->size() - size() : QSize();
     const int vyska = std::max(200, plocha->height() - 2 - ram.height());
@@ -371,7 +371,7 @@ QSize ZakresWindow::zvetsenaVelikost() const {
     return {std::max(200, sirka), vyska};
 }
 
-void ZakresWindow::vetsimensi() {
+void DrawingWindow::vetsimensi() {
     if (!zvetseno_) normalniVelikost_ = size();
     zvetseno_ = !zvetseno_;
     const QSize klient = zvetseno_ ? zvetsenaVelikost() : normalniVelikost_;
@@ -391,60 +391,60 @@ void ZakresWindow::vetsimensi() {
     update();
 }
 
-void ZakresWindow::pomocne() {
+void DrawingWindow::pomocne() {
     panel_->vypln(model_.record);
     ukazPanel(panel_);
 }
 
-void ZakresWindow::orientace() {
+void DrawingWindow::orientace() {
     if (GroupBox1_->isVisible())
         GroupBox1_->hide();
     else
         ukazPanel(GroupBox1_);
 }
 
-void ZakresWindow::vyzaClick() {
+void DrawingWindow::vyzaClick() {
     volby_.orientEW = -volby_.orientEW;
     vyza_->setText(volby_.orientEW == 1 ? QStringLiteral("Z - V") : QStringLiteral("V - Z"));
     GroupBox1_->hide();
     update();
 }
 
-void ZakresWindow::sejiClick() {
+void DrawingWindow::sejiClick() {
     volby_.orientNS = -volby_.orientNS;
     seji_->setText(volby_.orientNS == 1 ? QStringLiteral("S - J") : QStringLiteral("J - S"));
     GroupBox1_->hide();
     update();
 }
 
-void ZakresWindow::listy(bool zobrazit) {
+void DrawingWindow::listy(bool zobrazit) {
     volby_.showLeaves = zobrazit;
     update();
 }
 
-void ZakresWindow::mereni() {
+void DrawingWindow::mereni() {
     QAction* a = k_.ramec.akce(QStringLiteral("zfota"));
     if (a && a->isEnabled()) {
         a->trigger();
         return;
     }
-    k_.ramec.ukazStav(HlavniWindow::PripravujeSe, 3000);
+    k_.ramec.ukazStav(MainWindow::PripravujeSe, 3000);
 }
 
-void ZakresWindow::ukazSlucovani() {
+void DrawingWindow::ukazSlucovani() {
     ukazPanel(slucovani_);
 }
-void ZakresWindow::ukazRozdeleni() {
+void DrawingWindow::ukazRozdeleni() {
     ukazPanel(Panel2_);
 }
 
-void ZakresWindow::ukazUlozeni(bool bmp) {
+void DrawingWindow::ukazUlozeni(bool bmp) {
     k_.ramec.setUkladatBMP(bmp);
     ulozzakresy_->ukaz(bmp, session().PocetZaznamu());
     ukazPanel(ulozzakresy_);
 }
 
-void ZakresWindow::ukazTisk() {
+void DrawingWindow::ukazTisk() {
     GroupBox2_->ukaz();
     ukazPanel(GroupBox2_);
 }
@@ -452,7 +452,7 @@ void ZakresWindow::ukazTisk() {
 // ---------------------------------------------------------------------------
 // Records
 
-void ZakresWindow::shodneDatumy() {
+void DrawingWindow::shodneDatumy() {
     const auto indexy = DuplicateDateRecords(session().records());
     if (indexy.empty()) return;
     QStringList radky;
@@ -464,7 +464,7 @@ void ZakresWindow::shodneDatumy() {
     k_.zpravy.Zprava(radky.join(QLatin1Char('\r')));
 }
 
-void ZakresWindow::prepnoutSouradnice() {
+void DrawingWindow::prepnoutSouradnice() {
     Messages& zpravy = k_.zpravy;
     const bool helio = !session().HelioZadavani();
     // The switch rewrites the entry mode of the whole archive and saves it:
@@ -482,7 +482,7 @@ void ZakresWindow::prepnoutSouradnice() {
     });
 }
 
-void ZakresWindow::prepocitat() {
+void DrawingWindow::prepocitat() {
     std::optional<std::string> chyba;
     {
         BusyCursor busy;
@@ -491,7 +491,7 @@ void ZakresWindow::prepocitat() {
     if (chyba) k_.zpravy.Zprava(q(*chyba));
 }
 
-void ZakresWindow::slucitFakule() {
+void DrawingWindow::slucitFakule() {
     const QString soubor = vybratSoubor(QStringLiteral("Soubor dat pro fakule"));
     if (soubor.isEmpty()) return;
     Messages& zpravy = k_.zpravy;
@@ -509,7 +509,7 @@ void ZakresWindow::slucitFakule() {
     });
 }
 
-void ZakresWindow::vyberpriClick() {
+void DrawingWindow::vyberpriClick() {
     const QString soubor = vybratSoubor(QStringLiteral("Vybrat soubor pro přidání"));
     if (soubor.isEmpty()) return;
     runCommand(k_.zpravy, [&] {
@@ -523,15 +523,14 @@ void ZakresWindow::vyberpriClick() {
     });
 }
 
-void ZakresWindow::potvrditpriClick() {
+void DrawingWindow::potvrditpriClick() {
     if (pridavane_.empty()) return;
     const Session& s = session();
     const auto duplicity = DuplicateDateMask(s.records(), pridavane_);
     const auto pocet = std::count(duplicity.begin(), duplicity.end(), true);
     bool vyloucit = false;
     if (pocet > 0)
-        vyloucit =
-            k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
+        vyloucit = k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
                                     QString::number(pocet) + QStringLiteral("x! Vyloučit je?"));
     const std::vector<TZaznam> pridat = RecordsToAppend(s.records(), pridavane_, vyloucit);
     // The file is merged once: the buffer empties.
@@ -541,13 +540,13 @@ void ZakresWindow::potvrditpriClick() {
     k_.zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1").arg(pridat.size()));
 }
 
-void ZakresWindow::zrusitpriClick() {
+void DrawingWindow::zrusitpriClick() {
     pridavane_.clear();
     slucovani_->setSoubor({});
     slucovani_->hide();
 }
 
-void ZakresWindow::rozdeleniClick() {
+void DrawingWindow::rozdeleniClick() {
     runCommand(k_.zpravy, [&] {
         const SplitResult r = session().split(Panel2_->radky());
         if (r.error) {
@@ -565,11 +564,10 @@ void ZakresWindow::rozdeleniClick() {
 // ---------------------------------------------------------------------------
 // Pictures and paper
 
-void ZakresWindow::ulozitBitmapu() {
+void DrawingWindow::ulozitBitmapu() {
     const auto datum = RecordDate(model_.record);
     if (!datum) {
-        k_.zpravy.Zprava(
-            QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
+        k_.zpravy.Zprava(QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
     runCommand(k_.zpravy, [&] {
@@ -581,7 +579,7 @@ void ZakresWindow::ulozitBitmapu() {
     });
 }
 
-void ZakresWindow::magnetosfera() {
+void DrawingWindow::magnetosfera() {
     magnetickaMapa_.clear();
     volby_.showMagnetic = false;
     const auto datum = RecordDate(model_.record);
@@ -597,7 +595,7 @@ void ZakresWindow::magnetosfera() {
         const MagneticMap mapa = ReadMagneticMap(s.dir.resolve(nazev));
         if (mapa.truncated)
             k_.zpravy.Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
-                                                   "zobrazí se jen jeho začátek"));
+                                            "zobrazí se jen jeho začátek"));
         magnetickaMapa_ = mapa.words;
         model_ = MakeDrawingModel(model_.record, model_.ephemeris, magnetickaMapa_);
         volby_.showMagnetic = true;
@@ -605,7 +603,7 @@ void ZakresWindow::magnetosfera() {
     update();
 }
 
-void ZakresWindow::Button1Click() {
+void DrawingWindow::Button1Click() {
     const Session& s = session();
     Messages& zpravy = k_.zpravy;
     const int od = ulozzakresy_->SpinEdit1->value(), po = ulozzakresy_->SpinEdit2->value();
@@ -659,11 +657,11 @@ void ZakresWindow::Button1Click() {
     });
 }
 
-void ZakresWindow::SpeedButton1Click() {
+void DrawingWindow::SpeedButton1Click() {
     k_.zpravy.Zprava(QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
 }
 
-void ZakresWindow::Button4Click() {
+void DrawingWindow::Button4Click() {
     const Session& s = session();
     Messages& zpravy = k_.zpravy;
     const QString pocet =
@@ -694,8 +692,7 @@ void ZakresWindow::Button4Click() {
     tiskDo(printer, *rozsah, procentoPosunu);
 }
 
-void ZakresWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
-                          double posunProcent) {
+void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range, double posunProcent) {
     const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {
@@ -714,7 +711,8 @@ void ZakresWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
         p.save();
         p.translate(0, strana.height() * posunProcent / 100.0);
         p.scale(meritko, meritko);
-        PaintDrawing(p, QRect(QPoint(0, 0), velikost), MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
+        PaintDrawing(p, QRect(QPoint(0, 0), velikost),
+                     MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
         p.restore();
     }
     p.end();
@@ -722,8 +720,8 @@ void ZakresWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range,
 
 // ---------------------------------------------------------------------------
 
-void installZakres(HlavniWindow& hlavni) {
-    ZakresWindow* w = ZakresWindow::vytvor(hlavni);
+void installZakres(MainWindow& hlavni) {
+    DrawingWindow* w = DrawingWindow::vytvor(hlavni);
     hlavni.zapojit(QStringLiteral("menvet"), [w] { w->vetsimensi(); });
     hlavni.zapojit(QStringLiteral("pomocnaskvrna"), [w] { w->pomocne(); });
     hlavni.zapojit(QStringLiteral("SpeedButton2"), [w] { w->orientace(); });
@@ -733,8 +731,8 @@ void installZakres(HlavniWindow& hlavni) {
     hlavni.zapojit(QStringLiteral("tisk1"), [w] { w->ukazTisk(); });
     hlavni.zapojit(QStringLiteral("SpeedButton7"), [w] { w->ukazTisk(); });
     if (QAction* a = hlavni.akce(QStringLiteral("menvet"))) a->setText(QStringLiteral("Zvětšit"));
-    if (VybratWindow* seznam = hlavni.seznam())
-        QObject::connect(seznam, &VybratWindow::klavesaF9, w, &ZakresWindow::magnetosfera);
+    if (RecordListWindow* seznam = hlavni.seznam())
+        QObject::connect(seznam, &RecordListWindow::klavesaF9, w, &DrawingWindow::magnetosfera);
 }
 
 } // namespace hk

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "ui/frame/window_context.h"
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_options.h"
+#include "ui/frame/window_context.h"
 
 class QGroupBox;
 class QLabel;
@@ -26,19 +26,19 @@ class QPushButton;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 class Session;
-class ZakresPomocnePanel;
-class ZakresRozdeleniPanel;
-class ZakresSlucovaniPanel;
-class ZakresTiskPanel;
-class ZakresUlozeniPanel;
+class GroupListPanel;
+class SplitPanel;
+class MergePanel;
+class PrintPanel;
+class SaveDrawingsPanel;
 
-class ZakresWindow : public QWidget {
+class DrawingWindow : public QWidget {
     Q_OBJECT
   public:
     // Creates the window in the main window's work area at (2, 1).
-    static ZakresWindow* vytvor(HlavniWindow& hlavni);
+    static DrawingWindow* vytvor(MainWindow& hlavni);
 
     const DrawingOptions& volby() const { return volby_; }
     const DrawingModel& model() const { return model_; }
@@ -95,7 +95,7 @@ class ZakresWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    ZakresWindow(WindowContext k, QWidget* parent);
+    DrawingWindow(WindowContext k, QWidget* parent);
 
     const Session& session() const;
     // The model of the current record again (the overlay is dropped).
@@ -127,16 +127,16 @@ class ZakresWindow : public QWidget {
     QGroupBox* GroupBox1_;
     QPushButton* vyza_;
     QPushButton* seji_;
-    ZakresUlozeniPanel* ulozzakresy_;
-    ZakresTiskPanel* GroupBox2_;
-    ZakresSlucovaniPanel* slucovani_;
-    ZakresPomocnePanel* panel_;
-    ZakresRozdeleniPanel* Panel2_;
+    SaveDrawingsPanel* ulozzakresy_;
+    PrintPanel* GroupBox2_;
+    MergePanel* slucovani_;
+    GroupListPanel* panel_;
+    SplitPanel* Panel2_;
     std::vector<TZaznam> pridavane_; // records of the file chosen for merging
 };
 
 // Creates the drawing window and makes the main window's commands that
 // forward to it live.
-void installZakres(HlavniWindow& hlavni);
+void installZakres(MainWindow& hlavni);
 
 } // namespace hk

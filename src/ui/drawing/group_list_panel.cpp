@@ -10,7 +10,7 @@
 
 namespace hk {
 
-ZakresPomocnePanel::ZakresPomocnePanel(QWidget* parent)
+GroupListPanel::GroupListPanel(QWidget* parent)
     : QFrame(parent), StringGrid2(new QTableWidget(DataRows, 2, this)),
       Navrat(new QPushButton(QStringLiteral("Zrušit"), this)) {
     setObjectName(QStringLiteral("panel"));
@@ -32,7 +32,7 @@ ZakresPomocnePanel::ZakresPomocnePanel(QWidget* parent)
     hide();
 }
 
-void ZakresPomocnePanel::vypln(const TZaznam& z) {
+void GroupListPanel::vypln(const TZaznam& z) {
     StringGrid2->clearContents();
     StringGrid2->setRowCount(std::max(DataRows, z.groupCount()));
     for (int k = 0; k < z.groupCount(); ++k) {

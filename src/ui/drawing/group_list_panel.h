@@ -10,12 +10,12 @@ class QTableWidget;
 
 namespace hk {
 
-class ZakresPomocnePanel : public QFrame {
+class GroupListPanel : public QFrame {
     Q_OBJECT
   public:
     static constexpr int DataRows = 30;
 
-    explicit ZakresPomocnePanel(QWidget* parent);
+    explicit GroupListPanel(QWidget* parent);
     // Fills the list from the record's groups.
     void vypln(const TZaznam& z);
 

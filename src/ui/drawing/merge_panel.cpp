@@ -6,7 +6,7 @@
 
 namespace hk {
 
-ZakresSlucovaniPanel::ZakresSlucovaniPanel(QWidget* parent)
+MergePanel::MergePanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Slučování dataxů"), parent),
       vyberpri(new QPushButton(QStringLiteral("Vybrat soubor pro přidání"), this)),
       potvrditpri(new QPushButton(QStringLiteral("Sloučit"), this)),
@@ -26,7 +26,7 @@ ZakresSlucovaniPanel::ZakresSlucovaniPanel(QWidget* parent)
     hide();
 }
 
-void ZakresSlucovaniPanel::setSoubor(const QString& nazev) {
+void MergePanel::setSoubor(const QString& nazev) {
     Label6->setText(nazev);
     potvrditpri->setEnabled(!nazev.isEmpty());
     adjustSize();

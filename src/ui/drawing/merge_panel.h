@@ -8,10 +8,10 @@ class QPushButton;
 
 namespace hk {
 
-class ZakresSlucovaniPanel : public QGroupBox {
+class MergePanel : public QGroupBox {
     Q_OBJECT
   public:
-    explicit ZakresSlucovaniPanel(QWidget* parent);
+    explicit MergePanel(QWidget* parent);
     // The file chosen (empty: none), shown in Label6; "Sloučit" follows it.
     void setSoubor(const QString& nazev);
 

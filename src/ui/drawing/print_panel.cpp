@@ -8,7 +8,7 @@
 
 namespace hk {
 
-ZakresTiskPanel::ZakresTiskPanel(QWidget* parent)
+PrintPanel::PrintPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Tisk výce zákresů najednou od aktuálního"), parent),
       CheckBox1(new QCheckBox(QStringLiteral("Poly tisk"), this)),
       Edit1(new QLineEdit(QStringLiteral("1"), this)),
@@ -31,7 +31,7 @@ ZakresTiskPanel::ZakresTiskPanel(QWidget* parent)
     hide();
 }
 
-void ZakresTiskPanel::ukaz() {
+void PrintPanel::ukaz() {
     Edit1->setText(QStringLiteral("1"));
     adjustSize();
     show();

@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace hk {
 
-class ZakresTiskPanel : public QGroupBox {
+class PrintPanel : public QGroupBox {
     Q_OBJECT
   public:
-    explicit ZakresTiskPanel(QWidget* parent);
+    explicit PrintPanel(QWidget* parent);
     // Shows the panel with the count "1".
     void ukaz();
 

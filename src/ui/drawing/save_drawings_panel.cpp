@@ -9,7 +9,7 @@
 
 namespace hk {
 
-ZakresUlozeniPanel::ZakresUlozeniPanel(QWidget* parent)
+SaveDrawingsPanel::SaveDrawingsPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Uložit zákresy  jako BMP od --- do "), parent),
       SpinEdit1(new QSpinBox(this)), SpinEdit2(new QSpinBox(this)), Edit2(new QLineEdit(this)),
       Label5(new QLabel(QStringLiteral("Q"), this)),
@@ -40,7 +40,7 @@ ZakresUlozeniPanel::ZakresUlozeniPanel(QWidget* parent)
     hide();
 }
 
-void ZakresUlozeniPanel::ukaz(bool bmp, int pocetZaznamu) {
+void SaveDrawingsPanel::ukaz(bool bmp, int pocetZaznamu) {
     bmp_ = bmp;
     setTitle(bmp ? QStringLiteral("Uložit zákresy  jako BMP od --- do ")
                  : QStringLiteral("Uložit zákresy   JPG  od --- do "));

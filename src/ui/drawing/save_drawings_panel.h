@@ -11,10 +11,10 @@ class QSpinBox;
 
 namespace hk {
 
-class ZakresUlozeniPanel : public QGroupBox {
+class SaveDrawingsPanel : public QGroupBox {
     Q_OBJECT
   public:
-    explicit ZakresUlozeniPanel(QWidget* parent);
+    explicit SaveDrawingsPanel(QWidget* parent);
 
     // Shows the panel for BMP (caption of the BMP command, quality hidden)
     // or JPG, with both record numbers set to the record count.

@@ -7,7 +7,7 @@
 
 namespace hk {
 
-ZakresRozdeleniPanel::ZakresRozdeleniPanel(QWidget* parent)
+SplitPanel::SplitPanel(QWidget* parent)
     : QFrame(parent), StringGrid4(new QTableWidget(5, 2, this)),
       rozdeleni(new QPushButton(QStringLiteral("Provést rozdělení"), this)) {
     setObjectName(QStringLiteral("Panel2"));
@@ -28,7 +28,7 @@ ZakresRozdeleniPanel::ZakresRozdeleniPanel(QWidget* parent)
     hide();
 }
 
-std::array<SplitRow, 5> ZakresRozdeleniPanel::radky() const {
+std::array<SplitRow, 5> SplitPanel::radky() const {
     std::array<SplitRow, 5> rows;
     for (int r = 0; r < 5; ++r) {
         auto cell = [&](int c) {

@@ -11,10 +11,10 @@ class QTableWidget;
 
 namespace hk {
 
-class ZakresRozdeleniPanel : public QFrame {
+class SplitPanel : public QFrame {
     Q_OBJECT
   public:
-    explicit ZakresRozdeleniPanel(QWidget* parent);
+    explicit SplitPanel(QWidget* parent);
     // The five rows as typed.
     std::array<SplitRow, 5> radky() const;
 

@@ -10,8 +10,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiArea>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -80,7 +80,6 @@ const QString NapovedaHelio = QStringLiteral("Typ   = Typ skupiny\n"
                                              "č.sk1. = číslo skupiny globalní\n"
                                              "č.sk2. = číslo skupiny v rotaci( důležité)");
 
-
 QString nadpisRezimu(EntryMode mode) {
     switch (mode) {
     case EntryMode::New:
@@ -126,14 +125,14 @@ void nastavText(QTableWidget* grid, int row, int col, const QString& t) {
 
 } // namespace
 
-NovdatWindow* NovdatWindow::otevrit(WindowContext k, EntryMode mode, bool zeSnimku) {
+EntryWindow* EntryWindow::otevrit(WindowContext k, EntryMode mode, bool zeSnimku) {
     if (QAction* a = k.ramec.akce(polozkaRezimu(mode))) a->setEnabled(false);
-    auto* w = new NovdatWindow(k, mode, zeSnimku);
+    auto* w = new EntryWindow(k, mode, zeSnimku);
     w->show();
     return w;
 }
 
-NovdatWindow::NovdatWindow(WindowContext k, EntryMode mode, bool zeSnimku)
+EntryWindow::EntryWindow(WindowContext k, EntryMode mode, bool zeSnimku)
     : QDialog(k.plocha->window()), k_(k), session_(k.model.session()), rezim_(mode),
       zeSnimku_(zeSnimku && mode == EntryMode::New) {
     setObjectName(QStringLiteral("Form3"));
@@ -141,22 +140,23 @@ NovdatWindow::NovdatWindow(WindowContext k, EntryMode mode, bool zeSnimku)
     setWindowModality(Qt::WindowModal);
     setFont(SansFont(skaluj(PismoOknaPx)));
     vytvorOvladace();
-    connect(this, &QDialog::finished, this, &NovdatWindow::FormClose);
+    connect(this, &QDialog::finished, this, &EntryWindow::FormClose);
     FormCreate();
 }
 
-int NovdatWindow::skaluj(int hodnota) const {
+int EntryWindow::skaluj(int hodnota) const {
     return static_cast<int>(std::nearbyint(hodnota * session_.ProcentoVelikosti() / 100.0));
 }
 
-EntrySettings NovdatWindow::nastaveni() const {
-    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(), session_.CislovaniZakresu()};
+EntrySettings EntryWindow::nastaveni() const {
+    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(),
+                         session_.CislovaniZakresu()};
 }
 
 // ---------------------------------------------------------------------------
 // Controls
 
-QTableWidget* NovdatWindow::vytvorMrizku(const QString& name, int sloupcu, int sirka) {
+QTableWidget* EntryWindow::vytvorMrizku(const QString& name, int sloupcu, int sirka) {
     auto* grid = new QTableWidget(1, sloupcu, this);
     grid->setObjectName(name);
     grid->verticalHeader()->hide();
@@ -173,7 +173,7 @@ QTableWidget* NovdatWindow::vytvorMrizku(const QString& name, int sloupcu, int s
     return grid;
 }
 
-void NovdatWindow::vytvorOvladace() {
+void EntryWindow::vytvorOvladace() {
     auto* hlavniLayout = new QVBoxLayout(this);
     auto* hlavicka = new QGridLayout;
     hlavniLayout->addLayout(hlavicka);
@@ -338,12 +338,12 @@ void NovdatWindow::vytvorOvladace() {
     connect(StringGrid1_, &QTableWidget::currentCellChanged, this, [this] {
         if (!plneni_) StringGrid1Click();
     });
-    connect(Helios_, &QPushButton::clicked, this, &NovdatWindow::HeliosClick);
-    connect(ukoncit_, &QPushButton::clicked, this, &NovdatWindow::ukoncitClick);
-    connect(Navrat_, &QPushButton::clicked, this, &NovdatWindow::NavratClick);
+    connect(Helios_, &QPushButton::clicked, this, &EntryWindow::HeliosClick);
+    connect(ukoncit_, &QPushButton::clicked, this, &EntryWindow::ukoncitClick);
+    connect(Navrat_, &QPushButton::clicked, this, &EntryWindow::NavratClick);
 }
 
-bool NovdatWindow::eventFilter(QObject* watched, QEvent* event) {
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         // Focus that goes to another window (a message, another program)
         // comes back; only leaving the field for another control counts.
@@ -362,7 +362,7 @@ bool NovdatWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 // Text in and out
 
-EntryForm NovdatWindow::formular() const {
+EntryForm EntryWindow::formular() const {
     EntryForm f;
     f.pozorovatel = s(ComboBox1_->currentText());
     f.datum = s(MaskEdit1_->displayText());
@@ -393,7 +393,7 @@ EntryForm NovdatWindow::formular() const {
     return f;
 }
 
-void NovdatWindow::nastavRadky(QTableWidget* grid, int radku) {
+void EntryWindow::nastavRadky(QTableWidget* grid, int radku) {
     grid->setRowCount(radku);
     for (int r = 0; r < radku; ++r) {
         nastavText(grid, r, 0, QString::number(r + 1));
@@ -401,7 +401,7 @@ void NovdatWindow::nastavRadky(QTableWidget* grid, int radku) {
     }
 }
 
-void NovdatWindow::nastavFormular(const EntryForm& f) {
+void EntryWindow::nastavFormular(const EntryForm& f) {
     const bool bylo = plneni_;
     plneni_ = true;
     ComboBox1_->setEditText(q(f.pozorovatel));
@@ -433,7 +433,7 @@ void NovdatWindow::nastavFormular(const EntryForm& f) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-void NovdatWindow::FormCreate() {
+void EntryWindow::FormCreate() {
     const Session& ss = session_;
     if (ss.PocetZaznamu() == 1) k_.model.setCurrent(1);
     zaklad_ = ss.AktualniZaznam();
@@ -475,23 +475,23 @@ void NovdatWindow::FormCreate() {
     otevreno_ = formular();
 }
 
-void NovdatWindow::FormClose() {
+void EntryWindow::FormClose() {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
         if (QAction* a = k_.ramec.akce(polozkaRezimu(m))) a->setEnabled(true);
 }
 
-void NovdatWindow::ukazPocitadlo() {
+void EntryWindow::ukazPocitadlo() {
     Label16_->setText(QString::number(session_.PocetZaznamu() + 1 - session_.PocetNaStartu()));
 }
 
-void NovdatWindow::ukazCislovani() {
+void EntryWindow::ukazCislovani() {
     const bool cislovani = session_.CislovaniZakresu();
     Edit2_->setVisible(cislovani);
     Label18_->setVisible(cislovani);
     if (!cislovani) Edit2_->setText(q(std::string(DrawingNumbersOffText)));
 }
 
-void NovdatWindow::ukazPohled(EntryView pohled) {
+void EntryWindow::ukazPohled(EntryView pohled) {
     pohled_ = pohled;
     const bool helio = pohled == EntryView::Heliographic;
     for (int c = HeliographicColumns; c < GroupColumns; ++c)
@@ -523,20 +523,20 @@ void ukazStavMrizky(QTableWidget* grid, const QPalette& okno, bool povoleno) {
 
 } // namespace
 
-void NovdatWindow::ukazStavSkupin(bool povoleno) {
+void EntryWindow::ukazStavSkupin(bool povoleno) {
     ukazStavMrizky(StringGrid1_, palette(), povoleno);
     Helios_->setVisible(povoleno && !zeSnimku_);
     Helios_->setEnabled(povoleno);
 }
 
-void NovdatWindow::ukazStavFakuli(bool povoleno) {
+void EntryWindow::ukazStavFakuli(bool povoleno) {
     ukazStavMrizky(StringGrid2_, palette(), povoleno);
 }
 
 // ---------------------------------------------------------------------------
 // While typing
 
-void NovdatWindow::Edit11Change() {
+void EntryWindow::Edit11Change() {
     EntryForm f = formular();
     const GridCount g = ResizeGroupGrid(f);
     if (!g.numeric) {
@@ -548,7 +548,7 @@ void NovdatWindow::Edit11Change() {
     ukazStavSkupin(g.enabled);
 }
 
-void NovdatWindow::Edit12Change() {
+void EntryWindow::Edit12Change() {
     EntryForm f = formular();
     const GridCount g = ResizeFaculaeGrid(f);
     if (!g.numeric) {
@@ -560,7 +560,7 @@ void NovdatWindow::Edit12Change() {
     ukazStavFakuli(g.enabled);
 }
 
-void NovdatWindow::MaskEdit1Exit() {
+void EntryWindow::MaskEdit1Exit() {
     const DateFieldCheck c =
         CheckDateField(formular(), rezim_, session_.records(), session_.CislovaniZakresu());
     for (const std::string& m : c.messages)
@@ -569,12 +569,12 @@ void NovdatWindow::MaskEdit1Exit() {
     if (c.refocus) MaskEdit1_->setFocus(Qt::OtherFocusReason);
 }
 
-void NovdatWindow::Edit3Exit() {
+void EntryWindow::Edit3Exit() {
     for (const std::string& m : CheckTimeField(formular(), rezim_, session_.records()))
         k_.zpravy.Zprava(q(m));
 }
 
-void NovdatWindow::StringGrid1Click() {
+void EntryWindow::StringGrid1Click() {
     const int row = StringGrid1_->currentRow();
     const int col = StringGrid1_->currentColumn();
     Label17_->setVisible(col == sloupec::Plocha && pohled_ == EntryView::Heliographic);
@@ -605,7 +605,7 @@ void NovdatWindow::StringGrid1Click() {
     }
 }
 
-void NovdatWindow::HeliosClick() {
+void EntryWindow::HeliosClick() {
     EntryForm f = formular();
     if (const auto zprava = ToggleEntryView(f, session_.PolomerKresby())) {
         k_.zpravy.Zprava(q(*zprava));
@@ -615,7 +615,7 @@ void NovdatWindow::HeliosClick() {
     ukazPohled(f.view);
 }
 
-void NovdatWindow::Label10Click() {
+void EntryWindow::Label10Click() {
     if (!k_.zpravy.Otazka(q(std::string(zpravy::VypnoutCislovani)))) return;
     k_.model.switchDrawingNumbersOff();
     zaklad_.CisloZakresu = 0;
@@ -625,7 +625,7 @@ void NovdatWindow::Label10Click() {
 // ---------------------------------------------------------------------------
 // Confirmation
 
-void NovdatWindow::ukoncitClick() {
+void EntryWindow::ukoncitClick() {
     const Session& ss = session_;
     EntryContext ctx;
     ctx.mode = rezim_;
@@ -663,11 +663,11 @@ void NovdatWindow::ukoncitClick() {
     accept();
 }
 
-void NovdatWindow::NavratClick() {
+void EntryWindow::NavratClick() {
     reject();
 }
 
-void NovdatWindow::reject() {
+void EntryWindow::reject() {
     // A cell still being edited holds its text in its editor: commit it, so
     // that it counts as typed (and is kept when the answer is "Ne").
     for (QTableWidget* grid : {StringGrid1_, StringGrid2_})
@@ -685,9 +685,10 @@ void NovdatWindow::reject() {
 
 // ---------------------------------------------------------------------------
 
-void installNovdat(HlavniWindow& hlavni) {
+void installNovdat(MainWindow& hlavni) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        hlavni.zapojit(polozkaRezimu(m), [&hlavni, m] { NovdatWindow::otevrit(hlavni.kontext(), m); });
+        hlavni.zapojit(polozkaRezimu(m),
+                       [&hlavni, m] { EntryWindow::otevrit(hlavni.kontext(), m); });
 }
 
 } // namespace hk

@@ -8,11 +8,11 @@
 #include <optional>
 #include <utility>
 
-#include "ui/frame/window_context.h"
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "records/session.h"
 #include "records/zaznam.h"
+#include "ui/frame/window_context.h"
 
 class QComboBox;
 class QGroupBox;
@@ -23,15 +23,15 @@ class QTableWidget;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 
-class NovdatWindow : public QDialog {
+class EntryWindow : public QDialog {
     Q_OBJECT
   public:
     // Opens the window in `mode` over the main window and disables the menu
     // item of that mode until the window closes. `zeSnimku` is set by the
     // faculae measurement window: only the header is entered then.
-    static NovdatWindow* otevrit(WindowContext k, EntryMode mode, bool zeSnimku = false);
+    static EntryWindow* otevrit(WindowContext k, EntryMode mode, bool zeSnimku = false);
 
     EntryMode rezim() const { return rezim_; }
     bool zeSnimku() const { return zeSnimku_; }
@@ -60,7 +60,7 @@ class NovdatWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    NovdatWindow(WindowContext k, EntryMode mode, bool zeSnimku);
+    EntryWindow(WindowContext k, EntryMode mode, bool zeSnimku);
 
     void FormCreate();
     void FormClose();
@@ -81,7 +81,7 @@ class NovdatWindow : public QDialog {
     const EntryMode rezim_;
     const bool zeSnimku_;
     EntryView pohled_ = EntryView::Polar;
-    TZaznam zaklad_{}; // the working record as the window found it
+    TZaznam zaklad_{};   // the working record as the window found it
     EntryForm otevreno_; // the fields as the window opened
     // The group class last refused in a row: its message is shown once per
     // edit of the cell, not again on every click.
@@ -119,6 +119,6 @@ class NovdatWindow : public QDialog {
 
 // Connects "Nový zákres", "Zvlášťní zákres" and "Oprava dat" (menu items and
 // tool buttons) to the entry window.
-void installNovdat(HlavniWindow& hlavni);
+void installNovdat(MainWindow& hlavni);
 
 } // namespace hk

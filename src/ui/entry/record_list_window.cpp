@@ -30,8 +30,8 @@ constexpr int NejmensiPismo = 8; // beside the drawing window on a 1024-pixel sc
 
 } // namespace
 
-VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
-    auto* w = new VybratWindow(hlavni.kontext(), nullptr);
+RecordListWindow* RecordListWindow::vytvor(MainWindow& hlavni) {
+    auto* w = new RecordListWindow(hlavni.kontext(), nullptr);
     // Above the other windows of the work area, as a list beside them.
     // A sub-window like the others (it can be moved), without a close button.
     w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
@@ -49,10 +49,10 @@ VybratWindow* VybratWindow::vytvor(HlavniWindow& hlavni) {
     return w;
 }
 
-VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
+RecordListWindow::RecordListWindow(WindowContext k, QWidget* parent)
     : QWidget(parent), k_(k), ListBox1_(new QListWidget(this)),
       ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
-    setObjectName(QStringLiteral("VybratWindow"));
+    setObjectName(QStringLiteral("RecordListWindow"));
     setWindowTitle(QStringLiteral("Výběr datumu"));
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
@@ -72,7 +72,7 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
     layout->addWidget(ListBox1_, 0, Qt::AlignTop);
     layout->addWidget(ScrollBar1_, 0, Qt::AlignTop);
 
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &VybratWindow::ScrollBar1Change);
+    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &RecordListWindow::ScrollBar1Change);
     connect(ListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!plneni_ && row >= 0) ListBox1Click(row);
     });
@@ -82,7 +82,7 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
     });
 
     SessionModel& model = k.model;
-    connect(&model, &SessionModel::recordsChanged, this, &VybratWindow::zadatlist);
+    connect(&model, &SessionModel::recordsChanged, this, &RecordListWindow::zadatlist);
     connect(&model, &SessionModel::currentChanged, this, [this] {
         okno_.ukaz(k_.model.session().AktualniIndex());
         nastavPosuvnik();
@@ -90,7 +90,7 @@ VybratWindow::VybratWindow(WindowContext k, QWidget* parent)
     });
 }
 
-int VybratWindow::sirkaRadku() const {
+int RecordListWindow::sirkaRadku() const {
     // The widest line: the index padded to five digits (more for a larger
     // store) and a drawing number of 999/99.
     const int cislic =
@@ -101,11 +101,11 @@ int VybratWindow::sirkaRadku() const {
            8;
 }
 
-int VybratWindow::vyskaRadku() const {
+int RecordListWindow::vyskaRadku() const {
     return QFontMetrics(ListBox1_->font()).height() + 4;
 }
 
-void VybratWindow::umistit() {
+void RecordListWindow::umistit() {
     if (!sub_ || presunuto_) return;
     const int procento = k_.model.session().ProcentoVelikosti();
     QMdiArea* plocha = k_.plocha;
@@ -137,7 +137,7 @@ void VybratWindow::umistit() {
     prepsatlist();
 }
 
-void VybratWindow::resizeEvent(QResizeEvent* event) {
+void RecordListWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // As many whole rows as the list's height holds; the list shows one more
     // than RadkySeznamu.
@@ -154,7 +154,7 @@ void VybratWindow::resizeEvent(QResizeEvent* event) {
     prepsatlist();
 }
 
-void VybratWindow::nastavPosuvnik() {
+void RecordListWindow::nastavPosuvnik() {
     const QSignalBlocker blok(ScrollBar1_);
     ScrollBar1_->setEnabled(okno_.posuvnik());
     if (okno_.posuvnik()) {
@@ -166,11 +166,11 @@ void VybratWindow::nastavPosuvnik() {
     }
 }
 
-void VybratWindow::ukazPosuvnik(bool viditelny) {
+void RecordListWindow::ukazPosuvnik(bool viditelny) {
     ScrollBar1_->setVisible(viditelny);
 }
 
-void VybratWindow::zadatlist() {
+void RecordListWindow::zadatlist() {
     // A record whose date cannot be read is repaired by removing it; the
     // repaired data are saved at exit.
     const bool opraveno = k_.model.removeUnreadableDates() > 0;
@@ -184,7 +184,7 @@ void VybratWindow::zadatlist() {
     }
 }
 
-void VybratWindow::prepsatlist() {
+void RecordListWindow::prepsatlist() {
     const Session& s = k_.model.session();
     plneni_ = true;
     ListBox1_->clear();
@@ -208,29 +208,29 @@ void VybratWindow::prepsatlist() {
     plneni_ = false;
 }
 
-void VybratWindow::ScrollBar1Change(int pozice) {
+void RecordListWindow::ScrollBar1Change(int pozice) {
     okno_.setPozice(pozice);
     prepsatlist();
 }
 
-void VybratWindow::ListBox1Click(int row) {
+void RecordListWindow::ListBox1Click(int row) {
     vyber(okno_.zaznamRadku(row));
 }
 
-void VybratWindow::vyber(int k, bool zeSeznamu) {
+void RecordListWindow::vyber(int k, bool zeSeznamu) {
     k_.model.setCurrent(k);
     k_.ramec.zobrazZakres();
     if (zeSeznamu) drzetKlavesnici();
 }
 
-void VybratWindow::drzetKlavesnici() {
+void RecordListWindow::drzetKlavesnici() {
     // Showing the drawing activates its window; the arrow keys stay here.
     if (!sub_) return;
     k_.plocha->setActiveSubWindow(sub_);
     ListBox1_->setFocus(Qt::OtherFocusReason);
 }
 
-void VybratWindow::najitDatum(const QString& zacatek) {
+void RecordListWindow::najitDatum(const QString& zacatek) {
     const auto text =
         k_.zpravy.ZadejHodnotu(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), zacatek);
     if (!text) return;
@@ -246,25 +246,25 @@ void VybratWindow::najitDatum(const QString& zacatek) {
     vyber(*k);
 }
 
-void VybratWindow::posledni() {
+void RecordListWindow::posledni() {
     okno_.setPocet(k_.model.session().PocetZaznamu());
     okno_.setPozice(okno_.pocet());
     nastavPosuvnik();
     vyber(okno_.pocet());
 }
 
-QStringList VybratWindow::radky() const {
+QStringList RecordListWindow::radky() const {
     QStringList out;
     for (int i = 0; i < ListBox1_->count(); ++i)
         out << ListBox1_->item(i)->text();
     return out;
 }
 
-int VybratWindow::vybranyRadek() const {
+int RecordListWindow::vybranyRadek() const {
     return ListBox1_->currentRow();
 }
 
-bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
+bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == plochaViewport_ && event->type() == QEvent::Resize) {
         umistit();
         return false;
@@ -317,7 +317,7 @@ bool VybratWindow::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void VybratWindow::closeEvent(QCloseEvent* event) {
+void RecordListWindow::closeEvent(QCloseEvent* event) {
     if (zavrit_)
         event->accept();
     else

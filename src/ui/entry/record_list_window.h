@@ -5,8 +5,8 @@
 // and cannot be closed by the user.
 #include <QWidget>
 
-#include "ui/frame/window_context.h"
 #include "records/record_list.h"
+#include "ui/frame/window_context.h"
 
 class QListWidget;
 class QMdiSubWindow;
@@ -14,13 +14,13 @@ class QScrollBar;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 
-class VybratWindow : public QWidget {
+class RecordListWindow : public QWidget {
     Q_OBJECT
   public:
     // Creates the window in the main window's work area, at its place.
-    static VybratWindow* vytvor(HlavniWindow& hlavni);
+    static RecordListWindow* vytvor(MainWindow& hlavni);
 
     int RadkySeznamu() const { return okno_.radky(); }
     const SeznamOkno& okno() const { return okno_; }
@@ -55,7 +55,7 @@ class VybratWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    VybratWindow(WindowContext k, QWidget* parent);
+    RecordListWindow(WindowContext k, QWidget* parent);
 
     void prepsatlist();
     void ScrollBar1Change(int pozice);

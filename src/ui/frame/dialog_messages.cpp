@@ -36,13 +36,13 @@ class NavratFokusu {
 
 void DialogMessages::Zprava(const QString& text) {
     NavratFokusu n(parent_);
-    ZpravaDialog d(RezimZpravy::Zprava, text, {}, n.rodic());
+    MessageDialog d(RezimZpravy::Zprava, text, {}, n.rodic());
     d.exec();
 }
 
 std::optional<QString> DialogMessages::ZadejHodnotu(const QString& prompt, const QString& initial) {
     NavratFokusu n(parent_);
-    ZpravaDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
+    MessageDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
     d.exec();
     if (!d.potvrzeno()) return std::nullopt;
     return d.hodnota();
@@ -52,7 +52,7 @@ std::optional<QString> DialogMessages::ZadejHodnotuNadpis(const QString& nadpis,
                                                           const QString& prompt,
                                                           const QString& initial) {
     NavratFokusu n(parent_);
-    ZpravaDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
+    MessageDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
     d.setWindowTitle(nadpis);
     d.exec();
     if (!d.potvrzeno()) return std::nullopt;
@@ -61,14 +61,14 @@ std::optional<QString> DialogMessages::ZadejHodnotuNadpis(const QString& nadpis,
 
 bool DialogMessages::Otazka(const QString& text) {
     NavratFokusu n(parent_);
-    ZpravaDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
+    MessageDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
     d.exec();
     return d.potvrzeno();
 }
 
 bool DialogMessages::OtazkaAnoNe(const QString& text) {
     NavratFokusu n(parent_);
-    ZpravaDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
+    MessageDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
     d.nastavAnoNe();
     d.exec();
     return d.potvrzeno();

@@ -3,9 +3,9 @@
 // an install function that creates its window or connects its commands.
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 
 // After the start-up: the record selection window first, then the others.
-void installWindows(HlavniWindow& hlavni);
+void installWindows(MainWindow& hlavni);
 
 } // namespace hk

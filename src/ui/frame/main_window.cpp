@@ -22,22 +22,22 @@
 #include <cmath>
 
 #include "graphs/asymmetry.h"
+#include "graphs/korona_startup.h"
 #include "records/exports.h"
 #include "records/session.h"
-#include "graphs/korona_startup.h"
 #include "records/startup.h"
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
-#include "ui/frame/messages.h"
-#include "ui/frame/ui_helpers.h"
 #include "ui/drawing/coordinate_type_dialog.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
 
 namespace hk {
 
-const QString HlavniWindow::PripravujeSe = QStringLiteral("Připravuje se");
+const QString MainWindow::PripravujeSe = QStringLiteral("Připravuje se");
 
-const QString HlavniWindow::TextNapovedy = QStringLiteral(
+const QString MainWindow::TextNapovedy = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
     "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
     "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
@@ -122,7 +122,6 @@ constexpr int MinSirkaObrazovky = 1020;
 constexpr int KvalitaObrazku = 90;
 constexpr int OrezObrazku = 5;
 
-
 // A name for a file: separators would lead out of the picture folder.
 QString nazevSouboru(QString nazev) {
     nazev.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
@@ -136,7 +135,7 @@ using Tlacitka = std::vector<std::tuple<QString, QString, QString>>;
 
 } // namespace
 
-HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
+MainWindow::MainWindow(Session& session, Messages& zpravy, QWidget* parent)
     : QMainWindow(parent), model_(session), zpravy_(zpravy), plocha_(new QMdiArea(this)),
       toolBar_(new QToolBar(QStringLiteral("Nástroje"), this)), versa_(new QLabel(this)),
       label1_(new QLabel(this)), pocitadla_(new QLabel(this)) {
@@ -183,10 +182,10 @@ HlavniWindow::HlavniWindow(Session& session, Messages& zpravy, QWidget* parent)
     statusBar()->addPermanentWidget(pocitadla_);
     statusBar()->addPermanentWidget(versa_);
 
-    zeptatSeNaNastaveni = [this] { return PolarniDialog::zeptat(zpravy_, this); };
+    zeptatSeNaNastaveni = [this] { return CoordinateTypeDialog::zeptat(zpravy_, this); };
 }
 
-HlavniWindow::~HlavniWindow() {
+MainWindow::~MainWindow() {
     // The windows in the work area hold references to this window: they go
     // while it is still whole.
     seznam_ = nullptr;
@@ -197,7 +196,7 @@ HlavniWindow::~HlavniWindow() {
 // ---------------------------------------------------------------------------
 // Menu and panels
 
-QAction* HlavniWindow::pridejAkci(const QString& name, const QString& text, const QString& hint) {
+QAction* MainWindow::pridejAkci(const QString& name, const QString& text, const QString& hint) {
     Q_ASSERT(!akce_.contains(name));
     auto* a = new QAction(text, this);
     a->setObjectName(name);
@@ -208,13 +207,13 @@ QAction* HlavniWindow::pridejAkci(const QString& name, const QString& text, cons
     return a;
 }
 
-void HlavniWindow::pripravujeSe(QAction* a) {
+void MainWindow::pripravujeSe(QAction* a) {
     a->setEnabled(false);
     a->setToolTip(PripravujeSe);
     a->setStatusTip(PripravujeSe);
 }
 
-void HlavniWindow::vytvorMenu() {
+void MainWindow::vytvorMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     auto podmenu = [this](QWidget* rodic, const QString& name, const QString& text) {
@@ -275,7 +274,7 @@ void HlavniWindow::vytvorMenu() {
     zapojit(QStringLiteral("napoveda"), [this] { napovedaClick(); });
 }
 
-QWidget* HlavniWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka) {
+QWidget* MainWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka) {
     auto* panel = new QWidget(toolBar_);
     panel->setObjectName(name);
     panel->setAutoFillBackground(true);
@@ -302,7 +301,7 @@ QWidget* HlavniWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka
     return panel;
 }
 
-void HlavniWindow::vytvorPanely() {
+void MainWindow::vytvorPanely() {
     // (name, caption, hint); the hint is the button's label.
     QWidget* zakladni = vytvorPanel(QStringLiteral("zakladni"),
                                     {{"novyzakres", "Nový", "Nový  zákres"},
@@ -352,21 +351,22 @@ void HlavniWindow::vytvorPanely() {
         follow();
     }
 
-    vytvorPanel(QStringLiteral("promotylek"), {{"vlevo", "Zúžit", "Zúžit "},
-                                               {"vpravo", "Rozšířit", "Rozšířit"},
-                                               {"vetsi", "Zvýšit", "Zvýšit"},
-                                               {"mensi", "Snížit", "Snížit"},
-                                               {"skvrny", "Skvrny", "Skupiny"},
-                                               {"fakule", "Fakule", "Fakule"},
-                                               {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
-                                               {"sirfakule", "Šířka fak.", "Šířka fakulí"},
-                                               {"vyskvrn", "Výška", "Výška skupin"},
-                                               {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
-                                               {"hranice", "Ohraničení", "Ohraničení"},
-                                               {"vse", "Vše", "Veškeré ohraničení"},
-                                               {"podkresleni", "Podkreslit", "Podkreslit"},
-                                               {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
-                                               {"SpeedButton12", "Zavřít", "Zavřít"}});
+    vytvorPanel(QStringLiteral("promotylek"),
+                {{"vlevo", "Zúžit", "Zúžit "},
+                 {"vpravo", "Rozšířit", "Rozšířit"},
+                 {"vetsi", "Zvýšit", "Zvýšit"},
+                 {"mensi", "Snížit", "Snížit"},
+                 {"skvrny", "Skvrny", "Skupiny"},
+                 {"fakule", "Fakule", "Fakule"},
+                 {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
+                 {"sirfakule", "Šířka fak.", "Šířka fakulí"},
+                 {"vyskvrn", "Výška", "Výška skupin"},
+                 {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
+                 {"hranice", "Ohraničení", "Ohraničení"},
+                 {"vse", "Vše", "Veškeré ohraničení"},
+                 {"podkresleni", "Podkreslit", "Podkreslit"},
+                 {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
+                 {"SpeedButton12", "Zavřít", "Zavřít"}});
     vytvorPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
                                              {"fb", "f", "f"},
                                              {"rb", "R", "R"},
@@ -455,13 +455,13 @@ void HlavniWindow::vytvorPanely() {
     static_cast<QHBoxLayout*>(provysledky->layout())->insertWidget(18, combo);
 }
 
-QAction* HlavniWindow::akce(const QString& objectName) const {
+QAction* MainWindow::akce(const QString& objectName) const {
     return akce_.value(objectName);
 }
 
-void HlavniWindow::zapojit(const QString& objectName, std::function<void()> fn) {
+void MainWindow::zapojit(const QString& objectName, std::function<void()> fn) {
     QAction* a = akce_.value(objectName);
-    Q_ASSERT_X(a, "HlavniWindow::zapojit", qPrintable(objectName));
+    Q_ASSERT_X(a, "MainWindow::zapojit", qPrintable(objectName));
     if (!a) return;
     // A button connected on its own no longer follows its menu item.
     if (const QString polozka = dvojcata_.take(objectName); !polozka.isEmpty())
@@ -474,12 +474,12 @@ void HlavniWindow::zapojit(const QString& objectName, std::function<void()> fn) 
     connect(a, &QAction::triggered, this, [fn = std::move(fn)] { fn(); });
 }
 
-void HlavniWindow::ukazPanel(const QString& name) {
+void MainWindow::ukazPanel(const QString& name) {
     for (auto it = panelAkce_.cbegin(); it != panelAkce_.cend(); ++it)
         it.value()->setVisible(it.key() == name);
 }
 
-QString HlavniWindow::viditelnyPanel() const {
+QString MainWindow::viditelnyPanel() const {
     for (auto it = panelAkce_.cbegin(); it != panelAkce_.cend(); ++it)
         if (it.value()->isVisible()) return it.key();
     return {};
@@ -488,7 +488,7 @@ QString HlavniWindow::viditelnyPanel() const {
 // ---------------------------------------------------------------------------
 // Start-up
 
-bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
+bool MainWindow::FormCreate(const QRect& screen, const Date& today) {
     const Session& s = session();
     obrazovka_ = screen;
     StartupResult start;
@@ -521,14 +521,14 @@ bool HlavniWindow::FormCreate(const QRect& screen, const Date& today) {
     return true;
 }
 
-bool HlavniWindow::kontrolaObrazovky(const QRect& screen) {
+bool MainWindow::kontrolaObrazovky(const QRect& screen) {
     if (screen.width() >= MinSirkaObrazovky) return true;
     zpravy_.Zprava(QStringLiteral("Program je určen pro rozlišení 1024x768 a větší"));
     close();
     return false;
 }
 
-void HlavniWindow::ukazPosledniUpravu() {
+void MainWindow::ukazPosledniUpravu() {
     const QFileInfo datax(textCesty(session().dir.resolve("datax.dat")));
     label1_->setText(datax.exists()
                          ? datax.lastModified().toString(QStringLiteral("dd.MM.yyyy hh:mm"))
@@ -538,7 +538,7 @@ void HlavniWindow::ukazPosledniUpravu() {
 // ---------------------------------------------------------------------------
 // Commands
 
-void HlavniWindow::ulozitdatClick() {
+void MainWindow::ulozitdatClick() {
     if (!runCommand(zpravy_, [&] {
             BusyCursor busy;
             model_.save();
@@ -547,7 +547,7 @@ void HlavniWindow::ulozitdatClick() {
     ukazPosledniUpravu();
 }
 
-void HlavniWindow::ulozASCIClick() {
+void MainWindow::ulozASCIClick() {
     const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Data skvrn budou uložena do souboru ") +
                    textCesty(s.dir.resolve(SoubASCIName)));
@@ -562,7 +562,7 @@ void HlavniWindow::ulozASCIClick() {
     ukazStav(QStringLiteral("Uloženo: ") + textCesty(s.dir.resolve(SoubASCIName)));
 }
 
-void HlavniWindow::Polohyfakul1Click() {
+void MainWindow::Polohyfakul1Click() {
     const Session& s = session();
     zpravy_.Zprava(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
                    textCesty(s.dir.resolve(CSVFolderName)));
@@ -575,15 +575,15 @@ void HlavniWindow::Polohyfakul1Click() {
     ukazStav(QStringLiteral("Uloženo do adresáře ") + textCesty(s.dir.resolve(CSVFolderName)));
 }
 
-void HlavniWindow::ukazStav(const QString& text, int ms) {
+void MainWindow::ukazStav(const QString& text, int ms) {
     statusBar()->showMessage(text, ms);
 }
 
-void HlavniWindow::ukazPosuvnikZaznamu(bool viditelny) {
+void MainWindow::ukazPosuvnikZaznamu(bool viditelny) {
     if (seznam_) seznam_->ukazPosuvnik(viditelny);
 }
 
-void HlavniWindow::posledni1Click() {
+void MainWindow::posledni1Click() {
     if (seznam_)
         seznam_->posledni();
     else
@@ -591,11 +591,11 @@ void HlavniWindow::posledni1Click() {
     zobrazZakres();
 }
 
-void HlavniWindow::napovedaClick() {
+void MainWindow::napovedaClick() {
     zpravy_.Zprava(TextNapovedy);
 }
 
-void HlavniWindow::About1Click() {
+void MainWindow::About1Click() {
     const Session& s = session();
     const QString text =
         QStringLiteral("<p><b>Heliokres</b><br>Zákresy sluneční fotosféry</p>"
@@ -615,11 +615,11 @@ void HlavniWindow::About1Click() {
     box->open();
 }
 
-void HlavniWindow::ulozokno() {
+void MainWindow::ulozokno() {
     if (zpravy_.Otazka(QStringLiteral("            Uložit bitmapu okna "))) ulozokno1();
 }
 
-bool HlavniWindow::ulozokno1() {
+bool MainWindow::ulozokno1() {
     QMdiSubWindow* okno = plocha_->activeSubWindow();
     if (!okno) okno = plocha_->currentSubWindow();
     if (!okno || !okno->widget()) {
@@ -646,7 +646,7 @@ bool HlavniWindow::ulozokno1() {
 // ---------------------------------------------------------------------------
 // Exit
 
-bool HlavniWindow::ukoncit() {
+bool MainWindow::ukoncit() {
     Session& s = model_.store();
     if (s.needsBackupQuestion() &&
         zpravy_.Otazka(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
@@ -670,7 +670,7 @@ bool HlavniWindow::ukoncit() {
     return true;
 }
 
-void HlavniWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (konciSe_ || ukoncit())
         event->accept();
     else

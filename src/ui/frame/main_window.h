@@ -24,16 +24,16 @@ namespace hk {
 
 class Messages;
 class Session;
-class VybratWindow;
+class RecordListWindow;
 
-class HlavniWindow : public QMainWindow, public Ramec {
+class MainWindow : public QMainWindow, public WindowFrame {
     Q_OBJECT
   public:
     // The hint of a command whose window does not exist yet.
     static const QString PripravujeSe;
 
-    HlavniWindow(Session& session, Messages& zpravy, QWidget* parent = nullptr);
-    ~HlavniWindow() override;
+    MainWindow(Session& session, Messages& zpravy, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up of the run for the given screen: window geometry, side
     // files, records, outside series, drawing setting (asked when record 1
@@ -80,8 +80,8 @@ class HlavniWindow : public QMainWindow, public Ramec {
     const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.
-    void setSeznam(VybratWindow* seznam) { seznam_ = seznam; }
-    VybratWindow* seznam() const { return seznam_; }
+    void setSeznam(RecordListWindow* seznam) { seznam_ = seznam; }
+    RecordListWindow* seznam() const { return seznam_; }
     // Brings the drawing window to the front (the drawing window listens).
     void zobrazZakres() override { emit zakresPozadovan(); }
 
@@ -137,7 +137,7 @@ class HlavniWindow : public QMainWindow, public Ramec {
     QHash<QString, QString> dvojcata_; // tool button -> its menu item
     QHash<QString, QWidget*> panely_;
     QHash<QString, QAction*> panelAkce_; // the tool bar's action of each panel
-    VybratWindow* seznam_ = nullptr;
+    RecordListWindow* seznam_ = nullptr;
     QRect obrazovka_;
     bool konciSe_ = false;
 };

@@ -15,8 +15,8 @@
 
 namespace hk {
 
-ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString& hodnota,
-                           QWidget* parent)
+MessageDialog::MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota,
+                             QWidget* parent)
     : QDialog(parent), rezim_(rezim), label1_(new QLabel(this)), edit1_(new QLineEdit(this)),
       button1_(new QPushButton(QStringLiteral("OK"), this)),
       button2_(new QPushButton(QStringLiteral("Ne"), this)) {
@@ -35,7 +35,7 @@ ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString
     label1_->setText(lines.join(QLatin1Char('\n')));
 
     const QFontMetrics fm(font);
-    const ZpravaLayout l = RozvrhniZpravu(
+    const MessageLayout l = RozvrhniZpravu(
         rezim, text, [&fm](const QString& line) { return fm.horizontalAdvance(line); },
         fm.lineSpacing());
     setWindowTitle(l.caption);
@@ -79,7 +79,7 @@ ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString
         edit1_->setText(hodnota);
         edit1_->selectAll();
         edit1_->setFocus();
-        connect(edit1_, &QLineEdit::returnPressed, this, &ZpravaDialog::okClick);
+        connect(edit1_, &QLineEdit::returnPressed, this, &MessageDialog::okClick);
     }
     if (rezim == RezimZpravy::Otazka) {
         button2_->setGeometry(l.ne.translated(0, -posun));
@@ -88,10 +88,10 @@ ZpravaDialog::ZpravaDialog(RezimZpravy rezim, const QString& text, const QString
     button1_->setDefault(rezim != RezimZpravy::Hodnota);
     button1_->setAutoDefault(rezim != RezimZpravy::Hodnota);
     button2_->setAutoDefault(false);
-    connect(button1_, &QPushButton::clicked, this, &ZpravaDialog::okClick);
+    connect(button1_, &QPushButton::clicked, this, &MessageDialog::okClick);
 }
 
-void ZpravaDialog::nastavAnoNe() {
+void MessageDialog::nastavAnoNe() {
     button1_->setText(QStringLiteral("Ano"));
     button1_->setDefault(false);
     button1_->setAutoDefault(false);
@@ -100,11 +100,11 @@ void ZpravaDialog::nastavAnoNe() {
     button2_->setFocus();
 }
 
-QString ZpravaDialog::hodnota() const {
+QString MessageDialog::hodnota() const {
     return edit1_->text();
 }
 
-void ZpravaDialog::okClick() {
+void MessageDialog::okClick() {
     potvrzeno_ = true;
     accept();
 }

@@ -11,11 +11,11 @@ class QPushButton;
 
 namespace hk {
 
-class ZpravaDialog : public QDialog {
+class MessageDialog : public QDialog {
     Q_OBJECT
   public:
-    ZpravaDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
-                 QWidget* parent = nullptr);
+    MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
+                  QWidget* parent = nullptr);
 
     RezimZpravy rezim() const { return rezim_; }
     // The typed value after "OK" in prompt mode.

@@ -39,9 +39,9 @@ QStringList RadkyZpravy(const QString& text) {
     return lines;
 }
 
-ZpravaLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
-                            const std::function<int(const QString&)>& textWidth, int lineHeight) {
-    ZpravaLayout l;
+MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+                             const std::function<int(const QString&)>& textWidth, int lineHeight) {
+    MessageLayout l;
     const QStringList lines = RadkyZpravy(text);
     const int textWidthPx = widestLine(lines, textWidth);
     const int textHeight = static_cast<int>(lines.size()) * lineHeight;

@@ -12,7 +12,7 @@ namespace hk {
 
 enum class RezimZpravy { Zprava = 0, Hodnota = 1, Otazka = 2 };
 
-struct ZpravaLayout {
+struct MessageLayout {
     QString caption;
     QSize window; // client size
     QRect text;   // the label with the text
@@ -31,7 +31,7 @@ QStringList RadkyZpravy(const QString& text);
 
 // textWidth measures one line in the window's font; lineHeight is the
 // distance between lines of that font.
-ZpravaLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
-                            const std::function<int(const QString&)>& textWidth, int lineHeight);
+MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+                             const std::function<int(const QString&)>& textWidth, int lineHeight);
 
 } // namespace hk

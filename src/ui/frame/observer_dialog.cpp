@@ -10,7 +10,7 @@
 
 namespace hk {
 
-JmepozDialog::JmepozDialog(const std::vector<std::string>& pozorovatele, QWidget* parent)
+ObserverDialog::ObserverDialog(const std::vector<std::string>& pozorovatele, QWidget* parent)
     : QDialog(parent), ComboBox1_(new QComboBox(this)) {
     setObjectName(QStringLiteral("OKBottomDlg"));
     setWindowTitle(QStringLiteral("Vybrat pozorovatele"));
@@ -34,7 +34,7 @@ JmepozDialog::JmepozDialog(const std::vector<std::string>& pozorovatele, QWidget
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &JmepozDialog::OKBtnClick);
+    connect(ok, &QPushButton::clicked, this, &ObserverDialog::OKBtnClick);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setVisible(false);
@@ -51,24 +51,24 @@ JmepozDialog::JmepozDialog(const std::vector<std::string>& pozorovatele, QWidget
     layout->addLayout(tlacitka);
 }
 
-void JmepozDialog::OKBtnClick() {
+void ObserverDialog::OKBtnClick() {
     vybrany_ = ComboBox1_->currentText().trimmed();
     if (!vybrany_.isEmpty()) accept();
 }
 
-void JmepozDialog::reject() {
+void ObserverDialog::reject() {
     if (!vybrany_.isEmpty()) QDialog::reject();
 }
 
-void JmepozDialog::closeEvent(QCloseEvent* event) {
+void ObserverDialog::closeEvent(QCloseEvent* event) {
     if (vybrany_.isEmpty())
         event->ignore();
     else
         event->accept();
 }
 
-QString JmepozDialog::vyber(const std::vector<std::string>& pozorovatele, QWidget* parent) {
-    JmepozDialog d(pozorovatele, parent);
+QString ObserverDialog::vyber(const std::vector<std::string>& pozorovatele, QWidget* parent) {
+    ObserverDialog d(pozorovatele, parent);
     d.exec();
     return d.VybranyPozorovatel();
 }

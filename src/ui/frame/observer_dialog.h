@@ -9,10 +9,11 @@ class QComboBox;
 
 namespace hk {
 
-class JmepozDialog : public QDialog {
+class ObserverDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit JmepozDialog(const std::vector<std::string>& pozorovatele, QWidget* parent = nullptr);
+    explicit ObserverDialog(const std::vector<std::string>& pozorovatele,
+                            QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns the chosen observer.
     static QString vyber(const std::vector<std::string>& pozorovatele, QWidget* parent = nullptr);

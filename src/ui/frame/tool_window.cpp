@@ -15,7 +15,7 @@ void ZavritPriAktivaciJineho(QMdiArea* plocha, QMdiSubWindow* sub, QObject* vlas
                      });
 }
 
-void VratitPanel(Ramec& ramec, const QString& panel) {
+void VratitPanel(WindowFrame& ramec, const QString& panel) {
     if (ramec.viditelnyPanel() == panel) ramec.zakladniPanel();
 }
 

@@ -12,7 +12,7 @@ class QObject;
 
 namespace hk {
 
-class Ramec;
+class WindowFrame;
 
 // Runs `zavrit` when a window of `plocha` other than `sub` becomes active;
 // the connection ends with `vlastnik`.
@@ -21,6 +21,6 @@ void ZavritPriAktivaciJineho(QMdiArea* plocha, QMdiSubWindow* sub, QObject* vlas
 
 // On closing: the default panel comes back, unless a window opened since
 // has shown its own panel in place of `panel`.
-void VratitPanel(Ramec& ramec, const QString& panel);
+void VratitPanel(WindowFrame& ramec, const QString& panel);
 
 } // namespace hk

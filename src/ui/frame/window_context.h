@@ -19,9 +19,9 @@ class SessionModel;
 struct StartupHooks;
 
 // The main window's commands as the other windows see them.
-class Ramec {
+class WindowFrame {
   public:
-    virtual ~Ramec() = default;
+    virtual ~WindowFrame() = default;
     // The menu item or tool button of that objectName (nullptr when unknown).
     virtual QAction* akce(const QString& objectName) const = 0;
     // Makes a command live and runs `fn` when it is chosen.
@@ -57,7 +57,7 @@ struct WindowContext {
     Messages& zpravy;
     SessionModel& model;
     QMdiArea* plocha;
-    Ramec& ramec;
+    WindowFrame& ramec;
 };
 
 } // namespace hk

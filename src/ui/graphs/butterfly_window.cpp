@@ -15,12 +15,12 @@
 #include <cmath>
 
 #include "records/session.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
-#include "ui/frame/tool_window.h"
 #include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -35,7 +35,7 @@ constexpr int KrokPosuvu = 100;
 // The diagram's client area: paints through the window and passes the mouse.
 class Platno : public QWidget {
   public:
-    explicit Platno(MotylekWindow* okno) : QWidget(okno), okno_(okno) {
+    explicit Platno(ButterflyWindow* okno) : QWidget(okno), okno_(okno) {
         setObjectName(QStringLiteral("platno"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
@@ -52,27 +52,27 @@ class Platno : public QWidget {
     }
 
   private:
-    MotylekWindow* okno_;
+    ButterflyWindow* okno_;
     int stisk_ = 0;
 };
 
 } // namespace
 
-MotylekWindow* MotylekWindow::otevrene(QMdiArea* plocha) {
+ButterflyWindow* ButterflyWindow::otevrene(QMdiArea* plocha) {
     if (!plocha) return nullptr;
-    for (MotylekWindow* w : plocha->findChildren<MotylekWindow*>())
+    for (ButterflyWindow* w : plocha->findChildren<ButterflyWindow*>())
         if (!w->zavreno_) return w;
     return nullptr;
 }
 
-MotylekWindow* MotylekWindow::otevrit(const WindowContext& k) {
-    if (MotylekWindow* w = otevrene(k.plocha)) {
+ButterflyWindow* ButterflyWindow::otevrit(const WindowContext& k) {
+    if (ButterflyWindow* w = otevrene(k.plocha)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             k.plocha->setActiveSubWindow(sub);
         return w;
     }
     BusyCursor busy;
-    auto* w = new MotylekWindow(k);
+    auto* w = new ButterflyWindow(k);
     QMdiSubWindow* sub = k.plocha->addSubWindow(w);
     sub->setObjectName(QStringLiteral("form5"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -87,7 +87,7 @@ MotylekWindow* MotylekWindow::otevrit(const WindowContext& k) {
     return w;
 }
 
-MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
+ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     : QWidget(parent), kontext_(k), titulekZaklad_(Skvrny), menu_(new QMenuBar(this)),
       platno_(new Platno(this)), vodorovny_(new QScrollBar(Qt::Horizontal, this)),
       svisly_(new QScrollBar(Qt::Vertical, this)) {
@@ -130,9 +130,9 @@ MotylekWindow::MotylekWindow(const WindowContext& k, QWidget* parent)
     zmenaVolby();
 }
 
-MotylekWindow::~MotylekWindow() = default;
+ButterflyWindow::~ButterflyWindow() = default;
 
-const ButterflyModel& MotylekWindow::model() const {
+const ButterflyModel& ButterflyWindow::model() const {
     const Session& s = kontext_.model.session();
     if (!model_ || modelRevize_ != s.revision()) {
         model_ = std::make_unique<ButterflyModel>(
@@ -142,15 +142,15 @@ const ButterflyModel& MotylekWindow::model() const {
     return *model_;
 }
 
-QAction* MotylekWindow::akce(const QString& objectName) const {
+QAction* ButterflyWindow::akce(const QString& objectName) const {
     return akce_.value(objectName);
 }
 
-int MotylekWindow::rozsahPosuvu() const {
+int ButterflyWindow::rozsahPosuvu() const {
     return ButterflyScrollRange(volby_.MeritkoRotace);
 }
 
-void MotylekWindow::vytvorMenu() {
+void ButterflyWindow::vytvorMenu() {
     auto pridej = [this](QWidget* kam, const char* jmeno, const QString& text, auto fn,
                          bool zaskrtavaci = false) {
         auto* a = new QAction(text, this);
@@ -193,7 +193,7 @@ void MotylekWindow::vytvorMenu() {
 }
 
 // The down states of the panel's buttons follow the window.
-void MotylekWindow::nastavTlacitka() {
+void ButterflyWindow::nastavTlacitka() {
     auto dole = [this](const char* jmeno, bool stav) {
         if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) {
             a->setCheckable(true);
@@ -212,13 +212,13 @@ void MotylekWindow::nastavTlacitka() {
     dole("podkreskorona", volby_.korona);
 }
 
-void MotylekWindow::titulek() {
+void ButterflyWindow::titulek() {
     setWindowTitle(titulekZaklad_ + QString(10, QLatin1Char(' ')) +
                    QString::number(platno_->width()) + QStringLiteral(" x ") +
                    QString::number(platno_->height()));
 }
 
-void MotylekWindow::zmenaVolby() {
+void ButterflyWindow::zmenaVolby() {
     const int sirka = platno_->width();
     vodorovny_->setRange(0, std::max(0, rozsahPosuvu() - sirka));
     vodorovny_->setPageStep(std::max(1, sirka));
@@ -234,11 +234,11 @@ void MotylekWindow::zmenaVolby() {
     platno_->update();
 }
 
-void MotylekWindow::kreslit(QPainter& p, const QRect& rect) {
+void ButterflyWindow::kreslit(QPainter& p, const QRect& rect) {
     PaintButterfly(p, rect, model(), volby_);
 }
 
-bool MotylekWindow::eventFilter(QObject* watched, QEvent* event) {
+bool ButterflyWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == platno_ && event->type() == QEvent::Resize) zmenaVolby();
     if (watched == platno_ && event->type() == QEvent::KeyRelease) {
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
@@ -247,7 +247,7 @@ bool MotylekWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MotylekWindow::closeEvent(QCloseEvent* e) {
+void ButterflyWindow::closeEvent(QCloseEvent* e) {
     // The work area closes the window before it goes; the main window's
     // default panel comes back at once, unless the window that took over
     // shows its own.
@@ -258,7 +258,7 @@ void MotylekWindow::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-void MotylekWindow::keyReleaseEvent(QKeyEvent* e) {
+void ButterflyWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F8) {
         kontext_.ramec.ulozitObrazekOkna(NazevObrazku);
         e->accept();
@@ -267,21 +267,21 @@ void MotylekWindow::keyReleaseEvent(QKeyEvent* e) {
     e->ignore();
 }
 
-void MotylekWindow::konecmotClick() {
+void ButterflyWindow::konecmotClick() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else
         close();
 }
 
-void MotylekWindow::tiskmotClick() {
+void ButterflyWindow::tiskmotClick() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!vybratTiskarnu(printer)) return;
     tiskDo(printer);
 }
 
-void MotylekWindow::tiskDo(QPrinter& printer) {
+void ButterflyWindow::tiskDo(QPrinter& printer) {
     QPainter p;
     if (!p.begin(&printer)) {
         kontext_.zpravy.Zprava(QStringLiteral("Tisk se nepodařilo zahájit"));
@@ -293,39 +293,39 @@ void MotylekWindow::tiskDo(QPrinter& printer) {
     p.end();
 }
 
-void MotylekWindow::rezimClick(int rezim) {
+void ButterflyWindow::rezimClick(int rezim) {
     volby_.RezimMotylka = rezim;
     titulekZaklad_ = rezim == 1 ? Skvrny : rezim == 2 ? Fakule : SkvrnyAFakule;
     zmenaVolby();
 }
 
-void MotylekWindow::vlevoClick() {
+void ButterflyWindow::vlevoClick() {
     volby_.MeritkoRotace = std::max(MeritkoRotaceMin, volby_.MeritkoRotace / 2);
     zmenaVolby();
 }
 
-void MotylekWindow::vpravoClick() {
+void ButterflyWindow::vpravoClick() {
     volby_.MeritkoRotace = std::min(MeritkoRotaceMax, volby_.MeritkoRotace * 2);
     zmenaVolby();
 }
 
-void MotylekWindow::vetsiClick() {
+void ButterflyWindow::vetsiClick() {
     volby_.MeritkoSirky = std::min(MeritkoSirkyMax, volby_.MeritkoSirky + 1);
     zmenaVolby();
 }
 
-void MotylekWindow::mensiClick() {
+void ButterflyWindow::mensiClick() {
     volby_.MeritkoSirky = std::max(MeritkoSirkyMin, volby_.MeritkoSirky - 1);
     zmenaVolby();
 }
 
-void MotylekWindow::sirfakuleClick() {
+void ButterflyWindow::sirfakuleClick() {
     if (volby_.RezimMotylka == 2 || volby_.RezimMotylka == 3)
         volby_.SirkaFakuli = !volby_.SirkaFakuli;
     zmenaVolby();
 }
 
-void MotylekWindow::prepnout(const QString& polozka) {
+void ButterflyWindow::prepnout(const QString& polozka) {
     QAction* a = akce_.value(polozka);
     if (!a) return;
     // The menu item toggled itself; a panel button toggles it here.
@@ -340,7 +340,7 @@ void MotylekWindow::prepnout(const QString& polozka) {
     zmenaVolby();
 }
 
-void MotylekWindow::Podkreslit1Click() {
+void ButterflyWindow::Podkreslit1Click() {
     QAction* a = akce_.value(QStringLiteral("Podkreslit1"));
     if (sender() != a) a->setChecked(!a->isChecked());
     volby_.podkreslit = a->isChecked();
@@ -348,7 +348,7 @@ void MotylekWindow::Podkreslit1Click() {
     zmenaVolby();
 }
 
-void MotylekWindow::koronapodClick() {
+void ButterflyWindow::koronapodClick() {
     QAction* a = akce_.value(QStringLiteral("koronapod"));
     if (sender() != a) a->setChecked(!a->isChecked());
     if (a->isChecked() && !kontext_.model.session().Korona().present()) {
@@ -361,7 +361,7 @@ void MotylekWindow::koronapodClick() {
     zmenaVolby();
 }
 
-void MotylekWindow::vypnoutClick() {
+void ButterflyWindow::vypnoutClick() {
     QAction* a = akce_.value(QStringLiteral("vypnout"));
     if (sender() != a) a->setChecked(!a->isChecked());
     volby_.doplnkova = !a->isChecked();
@@ -369,40 +369,40 @@ void MotylekWindow::vypnoutClick() {
     zmenaVolby();
 }
 
-void MotylekWindow::Stupnice1Click() {
+void ButterflyWindow::Stupnice1Click() {
     volby_.stupnice = true;
     platno_->update();
 }
 
-void MotylekWindow::posunRovniku(int yStisk, int yUvolneni) {
+void ButterflyWindow::posunRovniku(int yStisk, int yUvolneni) {
     volby_.PosunRovniku = yUvolneni - yStisk;
     zmenaVolby();
 }
 
-void installMotylek(HlavniWindow& hlavni) {
+void installMotylek(MainWindow& hlavni) {
     const WindowContext k = hlavni.kontext();
-    hlavni.zapojit(QStringLiteral("motylek1"), [k] { MotylekWindow::otevrit(k); });
-    hlavni.zapojit(QStringLiteral("motylekz"), [k] { MotylekWindow::otevrit(k); });
-    const std::pair<const char*, std::function<void(MotylekWindow&)>> tlacitka[] = {
-        {"vlevo", [](MotylekWindow& w) { w.vlevoClick(); }},
-        {"vpravo", [](MotylekWindow& w) { w.vpravoClick(); }},
-        {"vetsi", [](MotylekWindow& w) { w.vetsiClick(); }},
-        {"mensi", [](MotylekWindow& w) { w.mensiClick(); }},
-        {"skvrny", [](MotylekWindow& w) { w.rezimClick(1); }},
-        {"fakule", [](MotylekWindow& w) { w.rezimClick(2); }},
-        {"skvrfak", [](MotylekWindow& w) { w.rezimClick(3); }},
-        {"sirfakule", [](MotylekWindow& w) { w.sirfakuleClick(); }},
-        {"vyskvrn", [](MotylekWindow& w) { w.prepnout(QStringLiteral("vyskaskvrn")); }},
-        {"vyskhlaz", [](MotylekWindow& w) { w.prepnout(QStringLiteral("vyskahlazena")); }},
-        {"hranice", [](MotylekWindow& w) { w.prepnout(QStringLiteral("hranice")); }},
-        {"vse", [](MotylekWindow& w) { w.prepnout(QStringLiteral("vse")); }},
-        {"podkresleni", [](MotylekWindow& w) { w.Podkreslit1Click(); }},
-        {"podkreskorona", [](MotylekWindow& w) { w.koronapodClick(); }},
-        {"SpeedButton12", [](MotylekWindow& w) { w.konecmotClick(); }},
+    hlavni.zapojit(QStringLiteral("motylek1"), [k] { ButterflyWindow::otevrit(k); });
+    hlavni.zapojit(QStringLiteral("motylekz"), [k] { ButterflyWindow::otevrit(k); });
+    const std::pair<const char*, std::function<void(ButterflyWindow&)>> tlacitka[] = {
+        {"vlevo", [](ButterflyWindow& w) { w.vlevoClick(); }},
+        {"vpravo", [](ButterflyWindow& w) { w.vpravoClick(); }},
+        {"vetsi", [](ButterflyWindow& w) { w.vetsiClick(); }},
+        {"mensi", [](ButterflyWindow& w) { w.mensiClick(); }},
+        {"skvrny", [](ButterflyWindow& w) { w.rezimClick(1); }},
+        {"fakule", [](ButterflyWindow& w) { w.rezimClick(2); }},
+        {"skvrfak", [](ButterflyWindow& w) { w.rezimClick(3); }},
+        {"sirfakule", [](ButterflyWindow& w) { w.sirfakuleClick(); }},
+        {"vyskvrn", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vyskaskvrn")); }},
+        {"vyskhlaz", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vyskahlazena")); }},
+        {"hranice", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("hranice")); }},
+        {"vse", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vse")); }},
+        {"podkresleni", [](ButterflyWindow& w) { w.Podkreslit1Click(); }},
+        {"podkreskorona", [](ButterflyWindow& w) { w.koronapodClick(); }},
+        {"SpeedButton12", [](ButterflyWindow& w) { w.konecmotClick(); }},
     };
     for (const auto& [jmeno, fn] : tlacitka)
         hlavni.zapojit(QString::fromLatin1(jmeno), [plocha = k.plocha, fn] {
-            if (MotylekWindow* w = MotylekWindow::otevrene(plocha)) fn(*w);
+            if (ButterflyWindow* w = ButterflyWindow::otevrene(plocha)) fn(*w);
         });
 }
 

@@ -22,19 +22,19 @@ class QScrollBar;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 
 // Connects `motylek1`, `motylekz` and the buttons of `promotylek`.
-void installMotylek(HlavniWindow& hlavni);
+void installMotylek(MainWindow& hlavni);
 
-class MotylekWindow : public QWidget {
+class ButterflyWindow : public QWidget {
     Q_OBJECT
   public:
-    static MotylekWindow* otevrit(const WindowContext& kontext);
-    static MotylekWindow* otevrene(QMdiArea* plocha);
+    static ButterflyWindow* otevrit(const WindowContext& kontext);
+    static ButterflyWindow* otevrene(QMdiArea* plocha);
 
-    MotylekWindow(const WindowContext& kontext, QWidget* parent = nullptr);
-    ~MotylekWindow() override;
+    ButterflyWindow(const WindowContext& kontext, QWidget* parent = nullptr);
+    ~ButterflyWindow() override;
 
     const ButterflyOptions& volby() const { return volby_; }
     const ButterflyModel& model() const;

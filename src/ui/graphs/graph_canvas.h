@@ -12,10 +12,10 @@ namespace hk {
 class Messages;
 class ProgramDir;
 
-class GrafPlatno : public QWidget {
+class GraphCanvas : public QWidget {
   public:
     using Malir = std::function<void(QPainter&, const QRect&)>;
-    explicit GrafPlatno(QWidget* parent) : QWidget(parent) {
+    explicit GraphCanvas(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     void setMalir(Malir m) { malir_ = std::move(m); }
@@ -40,7 +40,7 @@ class GrafPlatno : public QWidget {
 
 // Prints `malir`'s picture of `size` on one page, scaled to fit; returns
 // false when the printer could not be started.
-bool TiskObrazku(QPaintDevice& printer, QSize size, const GrafPlatno::Malir& malir);
+bool TiskObrazku(QPaintDevice& printer, QSize size, const GraphCanvas::Malir& malir);
 
 // The printer set-up dialog; without a printer the page goes into the PDF
 // file `pdf` in the folder "Obrázek". False when the dialog was cancelled.

@@ -15,12 +15,12 @@
 #include "records/session.h"
 #include "render/graph_renderer.h"
 #include "render/jpeg_writer.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
-#include "ui/frame/tool_window.h"
 #include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -60,7 +60,7 @@ constexpr PohledPrikaz Pohledy[] = {
 
 } // namespace
 
-bool TiskObrazku(QPaintDevice& printer, QSize size, const GrafPlatno::Malir& malir) {
+bool TiskObrazku(QPaintDevice& printer, QSize size, const GraphCanvas::Malir& malir) {
     QPainter p;
     if (!p.begin(&printer)) return false;
     const QRect strana = p.viewport();
@@ -83,15 +83,15 @@ bool VybratTiskarnu(QPrinter& printer, QWidget* parent, Messages& zpravy, const 
     return d.exec() == QDialog::Accepted;
 }
 
-GrafyWindow* GrafyWindow::otevrene(QMdiArea* plocha) {
-    for (GrafyWindow* w : plocha->findChildren<GrafyWindow*>())
+GraphWindow* GraphWindow::otevrene(QMdiArea* plocha) {
+    for (GraphWindow* w : plocha->findChildren<GraphWindow*>())
         if (!w->zavreno_) return w;
     return nullptr;
 }
 
-GrafyWindow* GrafyWindow::otevrit(const WindowContext& ctx) {
-    if (GrafyWindow* w = otevrene(ctx.plocha)) return w;
-    auto* w = new GrafyWindow(ctx);
+GraphWindow* GraphWindow::otevrit(const WindowContext& ctx) {
+    if (GraphWindow* w = otevrene(ctx.plocha)) return w;
+    auto* w = new GraphWindow(ctx);
     QMdiSubWindow* sub = ctx.plocha->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form6"));
@@ -114,8 +114,8 @@ GrafyWindow* GrafyWindow::otevrit(const WindowContext& ctx) {
     return w;
 }
 
-GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx) {
-    setObjectName(QStringLiteral("GrafyWindow"));
+GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx) {
+    setObjectName(QStringLiteral("GraphWindow"));
     setWindowTitle(QStringLiteral("Grafy"));
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new QMenuBar(this);
@@ -154,7 +154,7 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     pridej(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
            [this] { vsechnyobrClick(); });
 
-    platno_ = new GrafPlatno(this);
+    platno_ = new GraphCanvas(this);
     platno_->setObjectName(QStringLiteral("platno"));
     platno_->setMalir([this](QPainter& p, const QRect& r) {
         GrafOptions o;
@@ -185,7 +185,7 @@ GrafyWindow::GrafyWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     oznacit();
 }
 
-void GrafyWindow::prepocitat() {
+void GraphWindow::prepocitat() {
     const Session& s = ctx_.model.session();
     if (revize_ != s.revision() || data_.rada != rada_ || data_.dny.size() != s.records().size()) {
         data_ = BuildGrafData(s.records(), s.geometry(), rada_);
@@ -201,7 +201,7 @@ void GrafyWindow::prepocitat() {
     platno_->update();
 }
 
-void GrafyWindow::oznacit() {
+void GraphWindow::oznacit() {
     for (const RadaPrikaz& r : Rady) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(r.polozka)))
             a->setChecked(r.rada == rada_);
@@ -214,20 +214,20 @@ void GrafyWindow::oznacit() {
             b->setChecked(p.rezim == pohled);
 }
 
-void GrafyWindow::vyberRadu(GrafRada rada) {
+void GraphWindow::vyberRadu(GrafRada rada) {
     rada_ = rada;
     if (rada == GrafRada::InterSol) rezim_ = RezimGrafu::Celkovy;
     prepocitat();
     oznacit();
 }
 
-void GrafyWindow::vyberPohled(RezimGrafu rezim) {
+void GraphWindow::vyberPohled(RezimGrafu rezim) {
     rezim_ = rada_ == GrafRada::InterSol ? RezimGrafu::Celkovy : rezim;
     prepocitat();
     oznacit();
 }
 
-void GrafyWindow::nastavVelikost(int velikost) {
+void GraphWindow::nastavVelikost(int velikost) {
     if (sub_) {
         if (velikost > 0) {
             // The picture area of that size.
@@ -243,27 +243,27 @@ void GrafyWindow::nastavVelikost(int velikost) {
     prepocitat();
 }
 
-void GrafyWindow::stupniceClick() {
+void GraphWindow::stupniceClick() {
     stupnice_ = !stupnice_;
     platno_->update();
 }
 
-QImage GrafyWindow::obrazek() const {
+QImage GraphWindow::obrazek() const {
     return platno_->obrazek();
 }
 
-int GrafyWindow::posun() const {
+int GraphWindow::posun() const {
     return posuv_->value();
 }
 
-void GrafyWindow::tiskgrafClick() {
+void GraphWindow::tiskgrafClick() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!vybratTiskarnu || !vybratTiskarnu(printer)) return;
     tiskDo(printer);
 }
 
-void GrafyWindow::tiskDo(QPrinter& printer) {
+void GraphWindow::tiskDo(QPrinter& printer) {
     // The whole time axis on one page.
     GrafModel m = model_;
     const QSize size(GrafSirka(m) + 50, std::max(1, platno_->height()));
@@ -271,7 +271,7 @@ void GrafyWindow::tiskDo(QPrinter& printer) {
         ctx_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
 }
 
-void GrafyWindow::ulozitObrazek(const QString& nazev) {
+void GraphWindow::ulozitObrazek(const QString& nazev) {
     runCommand(ctx_.zpravy, [&] {
         const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
         WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
@@ -279,7 +279,7 @@ void GrafyWindow::ulozitObrazek(const QString& nazev) {
     });
 }
 
-void GrafyWindow::ulozitClick() {
+void GraphWindow::ulozitClick() {
     runCommand(ctx_.zpravy, [&] {
         const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
         const QString v = velikost_.isEmpty() ? QString::number(platno_->width()) : velikost_;
@@ -291,7 +291,7 @@ void GrafyWindow::ulozitClick() {
     });
 }
 
-void GrafyWindow::vsechnyobrClick() {
+void GraphWindow::vsechnyobrClick() {
     ctx_.zpravy.Zprava(QStringLiteral("Uloží se všechny grafy"));
     Label1_->hide();
     nastavVelikost(600);
@@ -308,7 +308,7 @@ void GrafyWindow::vsechnyobrClick() {
     Label1_->show();
 }
 
-void GrafyWindow::keyPressEvent(QKeyEvent* event) {
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F8) {
         Label1_->hide();
         const bool stupnice = stupnice_;
@@ -323,19 +323,19 @@ void GrafyWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void GrafyWindow::resizeEvent(QResizeEvent* event) {
+void GraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     prepocitat();
 }
 
-void GrafyWindow::zavrit() {
+void GraphWindow::zavrit() {
     if (sub_)
         sub_->close();
     else
         close();
 }
 
-void GrafyWindow::closeEvent(QCloseEvent* event) {
+void GraphWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
@@ -344,25 +344,25 @@ void GrafyWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void installGrafy(HlavniWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("graf"), [&hlavni] { GrafyWindow::otevrit(hlavni.kontext()); });
+void installGrafy(MainWindow& hlavni) {
+    hlavni.zapojit(QStringLiteral("graf"), [&hlavni] { GraphWindow::otevrit(hlavni.kontext()); });
     for (const RadaPrikaz& r : Rady) {
         hlavni.zapojit(QString::fromLatin1(r.tlacitko), [&hlavni, rada = r.rada] {
-            if (GrafyWindow* w = GrafyWindow::otevrene(hlavni.plocha())) w->vyberRadu(rada);
+            if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->vyberRadu(rada);
         });
         hlavni.akce(QString::fromLatin1(r.tlacitko))->setCheckable(true);
     }
     for (const PohledPrikaz& p : Pohledy) {
         hlavni.zapojit(QString::fromLatin1(p.tlacitko), [&hlavni, rezim = p.rezim] {
-            if (GrafyWindow* w = GrafyWindow::otevrene(hlavni.plocha())) w->vyberPohled(rezim);
+            if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->vyberPohled(rezim);
         });
         hlavni.akce(QString::fromLatin1(p.tlacitko))->setCheckable(true);
     }
     hlavni.zapojit(QStringLiteral("stupnice"), [&hlavni] {
-        if (GrafyWindow* w = GrafyWindow::otevrene(hlavni.plocha())) w->stupniceClick();
+        if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->stupniceClick();
     });
     hlavni.zapojit(QStringLiteral("SpeedButton13"), [&hlavni] {
-        if (GrafyWindow* w = GrafyWindow::otevrene(hlavni.plocha())) w->zavrit();
+        if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->zavrit();
     });
 }
 

@@ -18,17 +18,17 @@ class QMdiSubWindow;
 
 namespace hk {
 
-class HlavniWindow;
-class GrafPlatno;
+class MainWindow;
+class GraphCanvas;
 
 // Connects "&Grafy", `grafyz` and the buttons of `prografy`.
-void installGrafy(HlavniWindow& hlavni);
+void installGrafy(MainWindow& hlavni);
 
-class GrafyWindow : public QWidget {
+class GraphWindow : public QWidget {
     Q_OBJECT
   public:
-    static GrafyWindow* otevrit(const WindowContext& ctx);
-    static GrafyWindow* otevrene(QMdiArea* plocha);
+    static GraphWindow* otevrit(const WindowContext& ctx);
+    static GraphWindow* otevrene(QMdiArea* plocha);
 
     void vyberRadu(GrafRada rada);
     void vyberPohled(RezimGrafu rezim);
@@ -55,7 +55,7 @@ class GrafyWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    explicit GrafyWindow(const WindowContext& ctx);
+    explicit GraphWindow(const WindowContext& ctx);
     void prepocitat();
     void oznacit();
     // Writes the window's picture as "Obrázek/<nazev>.jpg" without asking.
@@ -64,7 +64,7 @@ class GrafyWindow : public QWidget {
     WindowContext ctx_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GrafPlatno* platno_;
+    GraphCanvas* platno_;
     QScrollBar* posuv_;
     QLabel* Label1_;
     GrafRada rada_ = GrafRada::g;

@@ -22,12 +22,12 @@
 
 #include "records/session.h"
 #include "render/jpeg_writer.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
-#include "ui/frame/tool_window.h"
 #include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -67,22 +67,22 @@ constexpr ObdobiPrikaz Obdobi[] = {
 
 } // namespace
 
-VyhlazovaciWindow* VyhlazovaciWindow::otevrene(QMdiArea* plocha) {
-    for (VyhlazovaciWindow* w : plocha->findChildren<VyhlazovaciWindow*>())
+SmoothedGraphWindow* SmoothedGraphWindow::otevrene(QMdiArea* plocha) {
+    for (SmoothedGraphWindow* w : plocha->findChildren<SmoothedGraphWindow*>())
         if (!w->zavreno_) return w;
     return nullptr;
 }
 
-VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
-                                              DruhAsymetrie druh) {
-    if (VyhlazovaciWindow* w = otevrene(ctx.plocha)) {
+SmoothedGraphWindow* SmoothedGraphWindow::otevrit(const WindowContext& ctx, Tag tag,
+                                                  DruhAsymetrie druh) {
+    if (SmoothedGraphWindow* w = otevrene(ctx.plocha)) {
         if (w->tag_ == tag) {
             if (tag == Asymetrie) w->vyberDruh(druh);
             return w;
         }
         w->zavrit();
     }
-    auto* w = new VyhlazovaciWindow(ctx, tag, druh);
+    auto* w = new SmoothedGraphWindow(ctx, tag, druh);
     QMdiSubWindow* sub = ctx.plocha->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form8"));
@@ -104,9 +104,9 @@ VyhlazovaciWindow* VyhlazovaciWindow::otevrit(const WindowContext& ctx, Tag tag,
     return w;
 }
 
-VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh)
+SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh)
     : QWidget(nullptr), ctx_(ctx), tag_(tag), druh_(druh) {
-    setObjectName(QStringLiteral("VyhlazovaciWindow"));
+    setObjectName(QStringLiteral("SmoothedGraphWindow"));
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new QMenuBar(this);
     auto pridej = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
@@ -165,7 +165,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     brusel->setCheckable(true);
     brusel->setVisible(tag == Vyhlazene);
 
-    platno_ = new GrafPlatno(this);
+    platno_ = new GraphCanvas(this);
     platno_->setObjectName(QStringLiteral("platno"));
     platno_->setMalir([this](QPainter& p, const QRect& r) { kresli(p, r, posuv_->value()); });
     posuv_ = new QScrollBar(Qt::Horizontal, this);
@@ -190,7 +190,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     g1->addWidget(new QLabel(QStringLiteral("Výšku"), GroupBox1_), 1, 0);
     g1->addWidget(vyska_, 1, 1);
     g1->addWidget(potvrdit, 2, 0, 1, 2);
-    connect(potvrdit, &QPushButton::clicked, this, &VyhlazovaciWindow::Button1Click);
+    connect(potvrdit, &QPushButton::clicked, this, &SmoothedGraphWindow::Button1Click);
     GroupBox1_->hide();
 
     // Comparison box.
@@ -246,7 +246,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     auto* potvrdp = new QPushButton(QStringLiteral("Potvrdit"), GroupBox2_);
     potvrdp->setObjectName(QStringLiteral("potvrdp"));
     g2->addWidget(potvrdp, 5, 0, 1, 3);
-    connect(potvrdp, &QPushButton::clicked, this, &VyhlazovaciWindow::potvrdpClick);
+    connect(potvrdp, &QPushButton::clicked, this, &SmoothedGraphWindow::potvrdpClick);
     GroupBox2_->adjustSize();
     GroupBox2_->hide();
     // The boxes lie over the graph: their own background keeps them readable.
@@ -267,7 +267,7 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     ScrollBar1_->setToolTip(QStringLiteral("Posouvání koeficientu  brusel"));
     ScrollBar1_->setRange(0, 200);
     ScrollBar1_->hide();
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &VyhlazovaciWindow::ScrollBar1Change);
+    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &SmoothedGraphWindow::ScrollBar1Change);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -298,25 +298,25 @@ VyhlazovaciWindow::VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsym
     prepocitat();
 }
 
-bool VyhlazovaciWindow::bruselZobrazen() const {
+bool SmoothedGraphWindow::bruselZobrazen() const {
     return tag_ == Vyhlazene && S_ == 3 && Bruselvy_->isChecked() && H_ != VolbaPolokoule::Obe;
 }
 
-bool VyhlazovaciWindow::plochyZobrazeny() const {
+bool SmoothedGraphWindow::plochyZobrazeny() const {
     return tag_ == Vyhlazene && bruselploch_->isEnabled() && bruselploch_->isChecked();
 }
 
-bool VyhlazovaciWindow::tokZobrazen() const {
+bool SmoothedGraphWindow::tokZobrazen() const {
     return tag_ == Vyhlazene && radiotok_->isEnabled() && radiotok_->isChecked();
 }
 
-VolbaToku VyhlazovaciWindow::volbaToku() const {
+VolbaToku SmoothedGraphWindow::volbaToku() const {
     for (std::size_t i = 0; i < vybtok_.size(); ++i)
         if (vybtok_[i]->isChecked()) return static_cast<VolbaToku>(i);
     return VolbaToku::OBS;
 }
 
-void VyhlazovaciWindow::prepocitat() {
+void SmoothedGraphWindow::prepocitat() {
     const Session& s = ctx_.model.session();
     const bool nova = revize_ != s.revision();
     revize_ = s.revision();
@@ -349,13 +349,13 @@ void VyhlazovaciWindow::prepocitat() {
     obnovit();
 }
 
-int VyhlazovaciWindow::sirkaObrazu() const {
+int SmoothedGraphWindow::sirkaObrazu() const {
     if (tag_ == Asymetrie) return AsymetrieSirka(asym_, AsymetrieOptions{faktor_, 0});
     const int w = std::max(1, Z_ * std::max(1, platno_->height() / 45) / 22);
     return (data_.tPosledni + 14) * w + 80;
 }
 
-void VyhlazovaciWindow::obnovit() {
+void SmoothedGraphWindow::obnovit() {
     posuv_->setRange(0, std::max(0, sirkaObrazu() - platno_->width()));
     posuv_->setPageStep(std::max(1, platno_->width()));
     if (tag_ == Vyhlazene)
@@ -370,7 +370,7 @@ void VyhlazovaciWindow::obnovit() {
     platno_->update();
 }
 
-void VyhlazovaciWindow::oznacit() {
+void SmoothedGraphWindow::oznacit() {
     for (int S = 1; S <= PocetVyhlRad; ++S) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(Rady[S - 1].polozka)))
             a->setChecked(S == S_);
@@ -400,32 +400,32 @@ void VyhlazovaciWindow::oznacit() {
     ScrollBar1_->setVisible(tag_ == Vyhlazene && S_ == 3 && brusel->isChecked());
 }
 
-void VyhlazovaciWindow::vyberRadu(int S) {
+void SmoothedGraphWindow::vyberRadu(int S) {
     S_ = std::clamp(S, 1, tag_ == Asymetrie ? 8 : PocetVyhlRad);
     if (S_ == 9) H_ = VolbaPolokoule::Celek;
     prepocitat();
     oznacit();
 }
 
-void VyhlazovaciWindow::vyberPolokouli(VolbaPolokoule H) {
+void SmoothedGraphWindow::vyberPolokouli(VolbaPolokoule H) {
     H_ = S_ == 9 ? VolbaPolokoule::Celek : H;
     prepocitat();
     oznacit();
 }
 
-void VyhlazovaciWindow::vyberObdobi(ObdobiAsymetrie o) {
+void SmoothedGraphWindow::vyberObdobi(ObdobiAsymetrie o) {
     obdobi_ = o;
     prepocitat();
     oznacit();
 }
 
-void VyhlazovaciWindow::vyberDruh(DruhAsymetrie d) {
+void SmoothedGraphWindow::vyberDruh(DruhAsymetrie d) {
     druh_ = d;
     prepocitat();
     oznacit();
 }
 
-void VyhlazovaciWindow::zvetsitClick() {
+void SmoothedGraphWindow::zvetsitClick() {
     sirka_->setText(QString::number(Z_));
     vyska_->setText(QString::number(800 / delitel_));
     GroupBox1_->adjustSize();
@@ -434,7 +434,7 @@ void VyhlazovaciWindow::zvetsitClick() {
     sirka_->setFocus();
 }
 
-void VyhlazovaciWindow::Button1Click() {
+void SmoothedGraphWindow::Button1Click() {
     const int z = sirka_->text().trimmed().toInt();
     Z_ = std::min(z == 0 ? 3 : std::max(1, z), 9);
     int v = vyska_->text().trimmed().toInt();
@@ -444,26 +444,26 @@ void VyhlazovaciWindow::Button1Click() {
     obnovit();
 }
 
-void VyhlazovaciWindow::porovnatClick() {
+void SmoothedGraphWindow::porovnatClick() {
     GroupBox2_->setVisible(!GroupBox2_->isVisible());
     GroupBox2_->raise();
 }
 
-void VyhlazovaciWindow::potvrdpClick() {
+void SmoothedGraphWindow::potvrdpClick() {
     GroupBox2_->hide();
     prepocitat();
 }
 
-void VyhlazovaciWindow::BruselRClick() {
+void SmoothedGraphWindow::BruselRClick() {
     oznacit();
 }
 
-void VyhlazovaciWindow::ScrollBar1Change(int pozice) {
+void SmoothedGraphWindow::ScrollBar1Change(int pozice) {
     k_ = 1.0 + 0.01 * pozice;
     if (bruselZobrazen()) obnovit();
 }
 
-void VyhlazovaciWindow::zmensit() {
+void SmoothedGraphWindow::zmensit() {
     if (tag_ == Asymetrie)
         faktor_ = std::min(16, faktor_ * 2);
     else
@@ -471,7 +471,7 @@ void VyhlazovaciWindow::zmensit() {
     obnovit();
 }
 
-void VyhlazovaciWindow::rozsirit() {
+void SmoothedGraphWindow::rozsirit() {
     if (tag_ == Asymetrie)
         faktor_ = std::max(1, faktor_ / 2);
     else
@@ -479,7 +479,7 @@ void VyhlazovaciWindow::rozsirit() {
     obnovit();
 }
 
-void VyhlazovaciWindow::kresli(QPainter& p, const QRect& r, int posun) const {
+void SmoothedGraphWindow::kresli(QPainter& p, const QRect& r, int posun) const {
     if (tag_ == Asymetrie) {
         PaintAsymetrie(p, r, asym_, AsymetrieOptions{faktor_, posun});
         return;
@@ -505,11 +505,11 @@ void VyhlazovaciWindow::kresli(QPainter& p, const QRect& r, int posun) const {
     PaintVyhlazeny(p, r, data_, o);
 }
 
-QImage VyhlazovaciWindow::obrazek() const {
+QImage SmoothedGraphWindow::obrazek() const {
     return platno_->obrazek();
 }
 
-void VyhlazovaciWindow::ulozitObrazek(const QString& nazev) {
+void SmoothedGraphWindow::ulozitObrazek(const QString& nazev) {
     runCommand(ctx_.zpravy, [&] {
         const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
         WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
@@ -517,7 +517,7 @@ void VyhlazovaciWindow::ulozitObrazek(const QString& nazev) {
     });
 }
 
-void VyhlazovaciWindow::ulozitobrClick() {
+void SmoothedGraphWindow::ulozitobrClick() {
     const int puvodni = S_;
     Label3_->hide();
     for (int S = 1; S <= 8; ++S) {
@@ -534,14 +534,14 @@ void VyhlazovaciWindow::ulozitobrClick() {
     vyberRadu(puvodni);
 }
 
-void VyhlazovaciWindow::tiskvyhlClick() {
+void SmoothedGraphWindow::tiskvyhlClick() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!vybratTiskarnu || !vybratTiskarnu(printer)) return;
     tiskDo(printer);
 }
 
-void VyhlazovaciWindow::tiskDo(QPrinter& printer) {
+void SmoothedGraphWindow::tiskDo(QPrinter& printer) {
     // From the start to the end of the year in "Tisknout do  roku ".
     int sirka = sirkaObrazu();
     bool ok = false;
@@ -561,7 +561,7 @@ void VyhlazovaciWindow::tiskDo(QPrinter& printer) {
         ctx_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
 }
 
-void VyhlazovaciWindow::keyPressEvent(QKeyEvent* event) {
+void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F8) {
         Label3_->hide();
         platno_->repaint();
@@ -578,19 +578,19 @@ void VyhlazovaciWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void VyhlazovaciWindow::resizeEvent(QResizeEvent* event) {
+void SmoothedGraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     obnovit();
 }
 
-void VyhlazovaciWindow::zavrit() {
+void SmoothedGraphWindow::zavrit() {
     if (sub_)
         sub_->close();
     else
         close();
 }
 
-void VyhlazovaciWindow::closeEvent(QCloseEvent* event) {
+void SmoothedGraphWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     for (const RadaPrikaz& r : Rady)
         if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
@@ -598,42 +598,44 @@ void VyhlazovaciWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void installVyhlazovaci(HlavniWindow& hlavni) {
+void installVyhlazovaci(MainWindow& hlavni) {
     hlavni.zapojit(QStringLiteral("vyhlazovaci"), [&hlavni] {
-        VyhlazovaciWindow::otevrit(hlavni.kontext(), VyhlazovaciWindow::Vyhlazene);
+        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Vyhlazene);
     });
     hlavni.zapojit(QStringLiteral("asyroz"), [&hlavni] {
-        VyhlazovaciWindow::otevrit(hlavni.kontext(), VyhlazovaciWindow::Asymetrie,
-                                   DruhAsymetrie::Rozdilova);
+        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
+                                     DruhAsymetrie::Rozdilova);
     });
     hlavni.zapojit(QStringLiteral("asypo"), [&hlavni] {
-        VyhlazovaciWindow::otevrit(hlavni.kontext(), VyhlazovaciWindow::Asymetrie,
-                                   DruhAsymetrie::Podilova);
+        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
+                                     DruhAsymetrie::Podilova);
     });
     auto okno = [&hlavni](auto fn) {
         return [&hlavni, fn] {
-            if (VyhlazovaciWindow* w = VyhlazovaciWindow::otevrene(hlavni.plocha())) fn(*w);
+            if (SmoothedGraphWindow* w = SmoothedGraphWindow::otevrene(hlavni.plocha())) fn(*w);
         };
     };
     for (int S = 1; S <= PocetVyhlRad; ++S) {
         const QString b = QString::fromLatin1(Rady[S - 1].tlacitko);
-        hlavni.zapojit(b, okno([S](VyhlazovaciWindow& w) { w.vyberRadu(S); }));
+        hlavni.zapojit(b, okno([S](SmoothedGraphWindow& w) { w.vyberRadu(S); }));
         hlavni.akce(b)->setCheckable(true);
     }
     for (const PolokoulePrikaz& p : Polokoule) {
         hlavni.zapojit(QString::fromLatin1(p.tlacitko),
-                       okno([H = p.H](VyhlazovaciWindow& w) { w.vyberPolokouli(H); }));
+                       okno([H = p.H](SmoothedGraphWindow& w) { w.vyberPolokouli(H); }));
         hlavni.akce(QString::fromLatin1(p.tlacitko))->setCheckable(true);
     }
     for (const ObdobiPrikaz& o : Obdobi) {
         hlavni.zapojit(QString::fromLatin1(o.tlacitko),
-                       okno([v = o.o](VyhlazovaciWindow& w) { w.vyberObdobi(v); }));
+                       okno([v = o.o](SmoothedGraphWindow& w) { w.vyberObdobi(v); }));
         hlavni.akce(QString::fromLatin1(o.tlacitko))->setCheckable(true);
     }
-    hlavni.zapojit(QStringLiteral("stupnicevyhl"), okno([](VyhlazovaciWindow& w) { w.update(); }));
-    hlavni.zapojit(QStringLiteral("zmensit"), okno([](VyhlazovaciWindow& w) { w.zmensit(); }));
-    hlavni.zapojit(QStringLiteral("rozsirit"), okno([](VyhlazovaciWindow& w) { w.rozsirit(); }));
-    hlavni.zapojit(QStringLiteral("SpeedButton11"), okno([](VyhlazovaciWindow& w) { w.zavrit(); }));
+    hlavni.zapojit(QStringLiteral("stupnicevyhl"),
+                   okno([](SmoothedGraphWindow& w) { w.update(); }));
+    hlavni.zapojit(QStringLiteral("zmensit"), okno([](SmoothedGraphWindow& w) { w.zmensit(); }));
+    hlavni.zapojit(QStringLiteral("rozsirit"), okno([](SmoothedGraphWindow& w) { w.rozsirit(); }));
+    hlavni.zapojit(QStringLiteral("SpeedButton11"),
+                   okno([](SmoothedGraphWindow& w) { w.zavrit(); }));
 }
 
 } // namespace hk

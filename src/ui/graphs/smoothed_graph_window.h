@@ -27,19 +27,19 @@ class QLabel;
 
 namespace hk {
 
-class HlavniWindow;
-class GrafPlatno;
+class MainWindow;
+class GraphCanvas;
 
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
-void installVyhlazovaci(HlavniWindow& hlavni);
+void installVyhlazovaci(MainWindow& hlavni);
 
-class VyhlazovaciWindow : public QWidget {
+class SmoothedGraphWindow : public QWidget {
     Q_OBJECT
   public:
     enum Tag { Vyhlazene = 0, Asymetrie = 1 };
-    static VyhlazovaciWindow* otevrit(const WindowContext& ctx, Tag tag,
-                                      DruhAsymetrie druh = DruhAsymetrie::Podilova);
-    static VyhlazovaciWindow* otevrene(QMdiArea* plocha);
+    static SmoothedGraphWindow* otevrit(const WindowContext& ctx, Tag tag,
+                                        DruhAsymetrie druh = DruhAsymetrie::Podilova);
+    static SmoothedGraphWindow* otevrene(QMdiArea* plocha);
 
     void vyberRadu(int S);
     void vyberPolokouli(VolbaPolokoule H);
@@ -79,7 +79,7 @@ class VyhlazovaciWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    VyhlazovaciWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh);
+    SmoothedGraphWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh);
     void prepocitat();
     void obnovit();
     void oznacit();
@@ -91,7 +91,7 @@ class VyhlazovaciWindow : public QWidget {
     Tag tag_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GrafPlatno* platno_;
+    GraphCanvas* platno_;
     QScrollBar* posuv_;
     QLabel* Label3_;
     QGroupBox* GroupBox1_;

@@ -36,11 +36,11 @@
 #include "render/magnet_comparison_renderer.h"
 #include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
-#include "ui/graphs/graph_canvas.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -59,7 +59,7 @@ constexpr int KoronaMotylOkraj = 160;
 // The client area: paints through the window and passes the mouse.
 class Platno : public QWidget {
   public:
-    Platno(MapaWindow* okno, std::function<void(const QPoint&)> stisk)
+    Platno(MapWindow* okno, std::function<void(const QPoint&)> stisk)
         : QWidget(okno), okno_(okno), stisk_(std::move(stisk)) {
         setObjectName(QStringLiteral("platno"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -77,7 +77,7 @@ class Platno : public QWidget {
     }
 
   private:
-    MapaWindow* okno_;
+    MapWindow* okno_;
     std::function<void(const QPoint&)> stisk_;
 };
 
@@ -102,20 +102,20 @@ SynopticMap JenVrstvy(const SynopticMap& m, bool skupiny, bool fakule) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-MapaWindow* MapaWindow::otevrene(QMdiArea* plocha) {
+MapWindow* MapWindow::otevrene(QMdiArea* plocha) {
     if (!plocha) return nullptr;
-    for (MapaWindow* w : plocha->findChildren<MapaWindow*>())
+    for (MapWindow* w : plocha->findChildren<MapWindow*>())
         if (!w->zavreno_) return w;
     return nullptr;
 }
 
-MapaWindow* MapaWindow::otevrit(const WindowContext& k) {
-    if (MapaWindow* w = otevrene(k.plocha)) {
+MapWindow* MapWindow::otevrit(const WindowContext& k) {
+    if (MapWindow* w = otevrene(k.plocha)) {
         k.plocha->setActiveSubWindow(w->sub_);
         return w;
     }
     BusyCursor busy;
-    auto* w = new MapaWindow(k);
+    auto* w = new MapWindow(k);
     QMdiSubWindow* sub = k.plocha->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form7"));
@@ -135,7 +135,7 @@ MapaWindow* MapaWindow::otevrit(const WindowContext& k) {
     return w;
 }
 
-MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
+MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     : QWidget(parent), kontext_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
       Toolbar1_(new QToolBar(this)),
       platno_(new Platno(this, [this](const QPoint& bod) { mistoTextu(bod); })),
@@ -213,13 +213,13 @@ MapaWindow::MapaWindow(const WindowContext& k, QWidget* parent)
     setWindowTitle(q(MapCaption(rotace_)));
 }
 
-MapaWindow::~MapaWindow() = default;
+MapWindow::~MapWindow() = default;
 
-QAction* MapaWindow::akce(const QString& objectName) const {
+QAction* MapWindow::akce(const QString& objectName) const {
     return akce_.value(objectName);
 }
 
-void MapaWindow::vytvorMenu() {
+void MapWindow::vytvorMenu() {
     auto pridej = [this](QWidget* kam, const char* jmeno, const QString& text, auto fn,
                          bool zaskrtavaci = false) {
         auto* a = new QAction(text, this);
@@ -268,7 +268,7 @@ void MapaWindow::vytvorMenu() {
           [this] { MagnetzvlastClick(); });
 }
 
-void MapaWindow::vytvorNastroje() {
+void MapWindow::vytvorNastroje() {
     Toolbar1_->setMovable(false);
     Toolbar1_->setFloatable(false);
     Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -309,7 +309,7 @@ void MapaWindow::vytvorNastroje() {
     nastavTlacitka();
 }
 
-void MapaWindow::vytvorSrovnani() {
+void MapWindow::vytvorSrovnani() {
     Panelsrovnani_->setObjectName(QStringLiteral("Panelsrovnani"));
     Panelsrovnani_->setFrameShape(QFrame::Panel);
     Panelsrovnani_->setFrameShadow(QFrame::Raised);
@@ -348,7 +348,7 @@ void MapaWindow::vytvorSrovnani() {
     Panelsrovnani_->hide();
 }
 
-void MapaWindow::vytvorDatamagnet() {
+void MapWindow::vytvorDatamagnet() {
     datamagnet_->setObjectName(QStringLiteral("datamagnet"));
     datamagnet_->setTitle(QStringLiteral("Porovnání magnetosféry"));
     datamagnet_->setAutoFillBackground(true);
@@ -380,7 +380,7 @@ void MapaWindow::vytvorDatamagnet() {
 // ---------------------------------------------------------------------------
 // State changes
 
-void MapaWindow::nastavTlacitka() {
+void MapWindow::nastavTlacitka() {
     auto stav = [this](const char* jmeno, bool zap) {
         if (QAction* a = akce_.value(QString::fromLatin1(jmeno))) a->setChecked(zap);
     };
@@ -424,7 +424,7 @@ void MapaWindow::nastavTlacitka() {
         a->setText(nasobek_ == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
 }
 
-void MapaWindow::nastavPohled(MapaPohled pohled) {
+void MapWindow::nastavPohled(MapaPohled pohled) {
     if (pohled_ != pohled) texty_.clear();
     pohled_ = pohled;
     const bool mapa = pohled == MapaPohled::Mapa;
@@ -451,7 +451,7 @@ static void rozsirit(QMdiSubWindow* sub, QMdiArea* plocha) {
     if (sub->width() < 1450 && sirka > 1452) sub->resize(sirka - 20, sub->height());
 }
 
-void MapaWindow::zmena() {
+void MapWindow::zmena() {
     if (zavreno_) return;
     sestavit();
     rozmistit();
@@ -460,14 +460,14 @@ void MapaWindow::zmena() {
     platno_->update();
 }
 
-int MapaWindow::meritko() const {
+int MapWindow::meritko() const {
     // The map is 510 reference units high and 760 wide; a narrow window
     // takes the scale from its width so that the map is not cut.
     const int s = std::min(MapScale(platno_->height()), platno_->width() * 16 / 760);
     return std::max(1, s);
 }
 
-int MapaWindow::meritkoSrovnani() const {
+int MapWindow::meritkoSrovnani() const {
     // (main window width div 64) - 3, as long as both maps fit the height.
     QWidget* hlavni = kontext_.plocha ? kontext_.plocha->window() : nullptr;
     const int q = (hlavni ? hlavni->width() : width()) / 64 - 3;
@@ -475,7 +475,7 @@ int MapaWindow::meritkoSrovnani() const {
     return std::max(1, std::min(q, vyska));
 }
 
-std::optional<Date> MapaWindow::datumRotace(int rotace) const {
+std::optional<Date> MapWindow::datumRotace(int rotace) const {
     const Session& s = kontext_.model.session();
     const int pozice = index_.position(rotace);
     if (pozice >= 0) return s.geometry().record(index_.L()[std::size_t(pozice)]).date;
@@ -483,7 +483,7 @@ std::optional<Date> MapaWindow::datumRotace(int rotace) const {
     return MapRotationDates(rotace).startDate;
 }
 
-const MagnetosphereData& MapaWindow::magnetosfera(int rotace) {
+const MagnetosphereData& MapWindow::magnetosfera(int rotace) {
     for (const MagnetosphereData& d : magnetData_)
         if (d.rotace == rotace) return d;
     const std::optional<Date> d = datumRotace(rotace);
@@ -495,7 +495,7 @@ const MagnetosphereData& MapaWindow::magnetosfera(int rotace) {
     return magnetData_.back();
 }
 
-void MapaWindow::sestavit() {
+void MapWindow::sestavit() {
     const Session& s = kontext_.model.session();
     if (revize_ != s.revision()) {
         index_ = RotationIndex::of(s.records());
@@ -584,7 +584,7 @@ void MapaWindow::sestavit() {
 }
 
 // Places the controls that lie on the client area.
-void MapaWindow::rozmistit() {
+void MapWindow::rozmistit() {
     const int w = platno_->width();
     Label2_->setText(QString::number(w) + QStringLiteral(" x ") +
                      QString::number(platno_->height()));
@@ -604,7 +604,7 @@ void MapaWindow::rozmistit() {
 // ---------------------------------------------------------------------------
 // Painting
 
-void MapaWindow::kreslit(QPainter& p, const QRect& r) const {
+void MapWindow::kreslit(QPainter& p, const QRect& r) const {
     p.fillRect(r, Qt::white);
     const KoronaViewOptions volby{
         skalujZaokrouhlene(13, kontext_.model.session().ProcentoVelikosti())};
@@ -652,7 +652,7 @@ void MapaWindow::kreslit(QPainter& p, const QRect& r) const {
     }
 }
 
-void MapaWindow::kreslitMapu(QPainter& p, const QRect& r) const {
+void MapWindow::kreslitMapu(QPainter& p, const QRect& r) const {
     SynopticMapOptions o;
     o.fakulzap = vrstvy_.fakulzap;
     o.plochazap = vrstvy_.plochazap;
@@ -666,9 +666,9 @@ void MapaWindow::kreslitMapu(QPainter& p, const QRect& r) const {
     });
 }
 
-void MapaWindow::kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap& m, unsigned vrstvy,
-                                 const KoronaPodMapuModel& korona,
-                                 const MagnetosphereLayer& magnet) const {
+void MapWindow::kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap& m, unsigned vrstvy,
+                                const KoronaPodMapuModel& korona,
+                                const MagnetosphereLayer& magnet) const {
     SynopticMapOptions o;
     o.fakulzap = (vrstvy & SrovnaniFakule) != 0;
     o.plochazap = vrstvy_.plochazap;
@@ -684,7 +684,7 @@ void MapaWindow::kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap&
     });
 }
 
-void MapaWindow::kreslitSrovnani(QPainter& p, const QRect& r) const {
+void MapWindow::kreslitSrovnani(QPainter& p, const QRect& r) const {
     const int q = mapa_.s;
     const int hranice = 25 * q + MezeraSrovnani;
     const QRect horni(r.left(), r.top(), r.width(), hranice);
@@ -697,14 +697,14 @@ void MapaWindow::kreslitSrovnani(QPainter& p, const QRect& r) const {
     p.restore();
 }
 
-QImage MapaWindow::obrazek() const {
+QImage MapWindow::obrazek() const {
     QImage image(platno_->size(), QImage::Format_RGB32);
     QPainter p(&image);
     kreslit(p, image.rect());
     return image;
 }
 
-bool MapaWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == platno_ && event->type() == QEvent::Resize) zmena();
     if (watched == ListBox1_ && event->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(event);
@@ -722,7 +722,7 @@ bool MapaWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MapaWindow::closeEvent(QCloseEvent* e) {
+void MapWindow::closeEvent(QCloseEvent* e) {
     if (!zavreno_) {
         zavreno_ = true;
         // The frame gets its default panel and the map command back; the
@@ -743,14 +743,14 @@ void MapaWindow::closeEvent(QCloseEvent* e) {
 // ---------------------------------------------------------------------------
 // Menu
 
-void MapaWindow::zavritmClick() {
+void MapWindow::zavritmClick() {
     if (sub_)
         sub_->close();
     else
         close();
 }
 
-void MapaWindow::vybermClick() {
+void MapWindow::vybermClick() {
     if (pohled_ != MapaPohled::Mapa && pohled_ != MapaPohled::Dve) nastavPohled(MapaPohled::Mapa);
     if (vybrana_ >= 0) ListBox1_->setCurrentRow(vybrana_);
     ListBox1_->show();
@@ -758,7 +758,7 @@ void MapaWindow::vybermClick() {
     ListBox1_->setFocus();
 }
 
-void MapaWindow::nastavRotaci(int pozice) {
+void MapWindow::nastavRotaci(int pozice) {
     const auto& r = index_.rotations();
     if (pozice < 0 || std::size_t(pozice) >= r.size()) return;
     if (pozice == vybrana_ && rotace_ == r[std::size_t(pozice)]) return;
@@ -769,13 +769,13 @@ void MapaWindow::nastavRotaci(int pozice) {
     zmena();
 }
 
-void MapaWindow::vyberRotace(int pozice) {
+void MapWindow::vyberRotace(int pozice) {
     nastavRotaci(pozice);
     ListBox1_->hide();
     platno_->setFocus();
 }
 
-void MapaWindow::mapkyClick() {
+void MapWindow::mapkyClick() {
     if (sub_ && sub_->height() == 1008 && kontext_.plocha) {
         const QRect v = kontext_.plocha->viewport()->rect();
         sub_->resize(v.width() - 8, v.height() - 5);
@@ -784,17 +784,17 @@ void MapaWindow::mapkyClick() {
     nastavPohled(MapaPohled::Mapa);
 }
 
-void MapaWindow::dlouhamapClick() {
+void MapWindow::dlouhamapClick() {
     rozsirit(sub_, kontext_.plocha);
     nastavPohled(MapaPohled::Dlouha);
 }
 
-void MapaWindow::vysokamapClick() {
+void MapWindow::vysokamapClick() {
     rozsirit(sub_, kontext_.plocha);
     nastavPohled(MapaPohled::Vysoka);
 }
 
-void MapaWindow::dvenadsebouClick() {
+void MapWindow::dvenadsebouClick() {
     if (sub_ && kontext_.plocha) {
         const QRect v = kontext_.plocha->viewport()->rect();
         sub_->setGeometry(sub_->x(), sub_->y(), std::min(1400, v.width() - sub_->x() - 2),
@@ -803,7 +803,7 @@ void MapaWindow::dvenadsebouClick() {
     nastavPohled(MapaPohled::Dve);
 }
 
-void MapaWindow::KoronaGrafClick() {
+void MapWindow::KoronaGrafClick() {
     const KoronaTable& k = kontext_.model.session().Korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
@@ -817,7 +817,7 @@ void MapaWindow::KoronaGrafClick() {
     nastavPohled(MapaPohled::KoronaGraf);
 }
 
-void MapaWindow::KoronamotylClick() {
+void MapWindow::KoronamotylClick() {
     const KoronaTable& k = kontext_.model.session().Korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
@@ -834,7 +834,7 @@ void MapaWindow::KoronamotylClick() {
     nastavPohled(MapaPohled::KoronaMotyl);
 }
 
-void MapaWindow::koronaglobClick() {
+void MapWindow::koronaglobClick() {
     const KoronaTable& k = kontext_.model.session().Korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
@@ -849,7 +849,7 @@ void MapaWindow::koronaglobClick() {
     nastavPohled(MapaPohled::KoronaGlob);
 }
 
-void MapaWindow::koronapodClick() {
+void MapWindow::koronapodClick() {
     QAction* a = akce_.value(QStringLiteral("koronapod"));
     const bool zap = !vrstvy_.koronapod;
     if (zap && !kontext_.model.session().Korona().present()) {
@@ -864,13 +864,13 @@ void MapaWindow::koronapodClick() {
         zmena();
 }
 
-bool MapaWindow::magnetoData() {
+bool MapWindow::magnetoData() {
     if (HasMagnetoData(kontext_.model.session().dir)) return true;
     kontext_.zpravy.Zprava(q(NejsouDataMagnetosfera));
     return false;
 }
 
-void MapaWindow::MagnetoSfera1Click() {
+void MapWindow::MagnetoSfera1Click() {
     if (!vrstvy_.magnetzap && !magnetoData()) {
         nastavTlacitka();
         return;
@@ -882,7 +882,7 @@ void MapaWindow::MagnetoSfera1Click() {
         zmena();
 }
 
-void MapaWindow::SrovnaniClick() {
+void MapWindow::SrovnaniClick() {
     srovnani_ = !srovnani_;
     if (srovnani_) {
         horni_ = SrovnaniSkvrny;
@@ -896,7 +896,7 @@ void MapaWindow::SrovnaniClick() {
         zmena();
 }
 
-void MapaWindow::KoronazvlastClick() {
+void MapWindow::KoronazvlastClick() {
     if (!kontext_.model.session().Korona().present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         nastavTlacitka();
@@ -905,7 +905,7 @@ void MapaWindow::KoronazvlastClick() {
     nastavPohled(MapaPohled::KoronaZvlast);
 }
 
-void MapaWindow::MagnetzvlastClick() {
+void MapWindow::MagnetzvlastClick() {
     if (!magnetoData()) {
         nastavTlacitka();
         return;
@@ -913,7 +913,7 @@ void MapaWindow::MagnetzvlastClick() {
     nastavPohled(MapaPohled::MagnetZvlast);
 }
 
-void MapaWindow::Tisk1Click() {
+void MapWindow::Tisk1Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(pohled_ == MapaPohled::Vysoka ? QPageLayout::Portrait
                                                              : QPageLayout::Landscape);
@@ -921,7 +921,7 @@ void MapaWindow::Tisk1Click() {
     tiskDo(printer);
 }
 
-void MapaWindow::tiskDo(QPrinter& printer) {
+void MapWindow::tiskDo(QPrinter& printer) {
     bool zahajen = false;
     if (pohled_ == MapaPohled::Vysoka) {
         // The high map: 14 rotations drawn for the page.
@@ -946,7 +946,7 @@ void MapaWindow::tiskDo(QPrinter& printer) {
 // ---------------------------------------------------------------------------
 // Tool buttons
 
-void MapaWindow::vrstvaClick(const QString& tlacitko) {
+void MapWindow::vrstvaClick(const QString& tlacitko) {
     auto prepni = [](bool& b) { b = !b; };
     if (tlacitko == QLatin1String("koronazap")) {
         if (!vrstvy_.koronazap && !kontext_.model.session().Korona().present()) {
@@ -972,7 +972,7 @@ void MapaWindow::vrstvaClick(const QString& tlacitko) {
     zmena();
 }
 
-void MapaWindow::mensivetsiClick() {
+void MapWindow::mensivetsiClick() {
     mensi_ = !mensi_;
     if (sub_ && kontext_.plocha) {
         const QRect v = kontext_.plocha->viewport()->rect();
@@ -985,13 +985,13 @@ void MapaWindow::mensivetsiClick() {
     zmena();
 }
 
-void MapaWindow::SpeedButton1Click() {
+void MapWindow::SpeedButton1Click() {
     datamagnet_->setVisible(datamagnet_->isHidden());
     datamagnet_->raise();
     zmena();
 }
 
-void MapaWindow::PotvrditClick() {
+void MapWindow::PotvrditClick() {
     auto pole = [this](const char* jmeno) {
         return s(datamagnet_->findChild<QLineEdit*>(QString::fromLatin1(jmeno))->text());
     };
@@ -1005,13 +1005,13 @@ void MapaWindow::PotvrditClick() {
     zmena();
 }
 
-void MapaWindow::vyskaRadkuClick(int zmena) {
+void MapWindow::vyskaRadkuClick(int zmena) {
     porovnaniVolby_.vyskaRadku = std::clamp(porovnaniVolby_.vyskaRadku + zmena,
                                             MagnetComparisonMinRow, MagnetComparisonMaxRow);
     this->zmena();
 }
 
-void MapaWindow::nasobekClick() {
+void MapWindow::nasobekClick() {
     nasobek_ = nasobek_ == 2 ? 1 : 2;
     zmena();
 }
@@ -1019,14 +1019,14 @@ void MapaWindow::nasobekClick() {
 // ---------------------------------------------------------------------------
 // Comparison
 
-bool MapaWindow::koronaPodMapu(int rotace) const {
+bool MapWindow::koronaPodMapu(int rotace) const {
     return MakeKoronaPodMapu(kontext_.model.session().Korona(), rotace, 16, 0).present;
 }
 
 // A half of the comparison gets a layer: the corona erases the half first
 // and needs the corona table to reach beyond the rotation, the
 // magnetosphere needs its folder.
-bool MapaWindow::pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace) {
+bool MapWindow::pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace) {
     if (!srovnani_) return false;
     if (vrstva == SrovnaniKorona) {
         if (!koronaPodMapu(rotace)) {
@@ -1041,25 +1041,25 @@ bool MapaWindow::pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rot
     return true;
 }
 
-void MapaWindow::horniClick(SrovnaniVrstva vrstva) {
+void MapWindow::horniClick(SrovnaniVrstva vrstva) {
     if (pridatVrstvu(horni_, vrstva, rotace_)) zmena();
 }
 
-void MapaWindow::dolniClick(SrovnaniVrstva vrstva) {
+void MapWindow::dolniClick(SrovnaniVrstva vrstva) {
     if (pridatVrstvu(dolni_, vrstva, rotaceDolni())) zmena();
 }
 
-void MapaWindow::mazaniHorClick() {
+void MapWindow::mazaniHorClick() {
     horni_ = 0;
     zmena();
 }
 
-void MapaWindow::MazaniDolClick() {
+void MapWindow::MazaniDolClick() {
     dolni_ = 0;
     zmena();
 }
 
-void MapaWindow::posunClick(int pozice) {
+void MapWindow::posunClick(int pozice) {
     posun_ = std::clamp(pozice, 0, 2 * PosunStred) - PosunStred;
     if (ScrollBar3_->value() != posun_ + PosunStred) {
         const QSignalBlocker b(ScrollBar3_);
@@ -1076,7 +1076,7 @@ void MapaWindow::posunClick(int pozice) {
 // ---------------------------------------------------------------------------
 // Keys, text, summation
 
-void MapaWindow::ulozitObrazek() {
+void MapWindow::ulozitObrazek() {
     QString nazev = QStringLiteral("Mapa  ") + QString::number(rotace_);
     if (pohled_ == MapaPohled::Dlouha)
         nazev = QStringLiteral("Dlouhamapa  ") + QString::number(rotace_);
@@ -1097,7 +1097,7 @@ void MapaWindow::ulozitObrazek() {
     if (lista) Toolbar1_->show();
 }
 
-void MapaWindow::keyReleaseEvent(QKeyEvent* e) {
+void MapWindow::keyReleaseEvent(QKeyEvent* e) {
     // Letters typed into the text or the comparison fields are no commands.
     if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
         e->ignore();
@@ -1128,7 +1128,7 @@ void MapaWindow::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
 }
 
-void MapaWindow::mistoTextu(const QPoint& bod) {
+void MapWindow::mistoTextu(const QPoint& bod) {
     QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"));
     if (!a || !a->isChecked()) return;
     bodTextu_ = bod;
@@ -1138,13 +1138,13 @@ void MapaWindow::mistoTextu(const QPoint& bod) {
     Edit5_->setFocus();
 }
 
-void MapaWindow::vlozText(const QPoint& bod, const QString& text) {
+void MapWindow::vlozText(const QPoint& bod, const QString& text) {
     if (text.isEmpty()) return;
     texty_.emplace_back(bod, text);
     platno_->update();
 }
 
-void MapaWindow::magnetSuma() {
+void MapWindow::magnetSuma() {
     const Session& s = kontext_.model.session();
     if (!HasMagnetoData(s.dir)) {
         kontext_.zpravy.Zprava(q(NejsouDataMagnetosfera));
@@ -1175,27 +1175,27 @@ void MapaWindow::magnetSuma() {
 
 // ---------------------------------------------------------------------------
 
-void installMapa(HlavniWindow& hlavni) {
+void installMapa(MainWindow& hlavni) {
     const WindowContext k = hlavni.kontext();
-    hlavni.zapojit(QStringLiteral("map"), [k] { MapaWindow::otevrit(k); });
-    const std::pair<const char*, std::function<void(MapaWindow&)>> tlacitka[] = {
-        {"rotacem", [](MapaWindow& w) { w.vybermClick(); }},
-        {"mapam", [](MapaWindow& w) { w.mapkyClick(); }},
-        {"dlouham", [](MapaWindow& w) { w.dlouhamapClick(); }},
-        {"vysokam", [](MapaWindow& w) { w.vysokamapClick(); }},
-        {"SpeedButton5", [](MapaWindow& w) { w.dvenadsebouClick(); }},
-        {"koronagraf", [](MapaWindow& w) { w.KoronaGrafClick(); }},
-        {"koronaitensit", [](MapaWindow& w) { w.KoronamotylClick(); }},
-        {"koronsku", [](MapaWindow& w) { w.koronaglobClick(); }},
-        {"koronpod", [](MapaWindow& w) { w.koronapodClick(); }},
-        {"magnetpod", [](MapaWindow& w) { w.MagnetoSfera1Click(); }},
-        {"srovnan", [](MapaWindow& w) { w.SrovnaniClick(); }},
-        {"SpeedButton6", [](MapaWindow& w) { w.nasobekClick(); }},
-        {"SpeedButton10", [](MapaWindow& w) { w.zavritmClick(); }},
+    hlavni.zapojit(QStringLiteral("map"), [k] { MapWindow::otevrit(k); });
+    const std::pair<const char*, std::function<void(MapWindow&)>> tlacitka[] = {
+        {"rotacem", [](MapWindow& w) { w.vybermClick(); }},
+        {"mapam", [](MapWindow& w) { w.mapkyClick(); }},
+        {"dlouham", [](MapWindow& w) { w.dlouhamapClick(); }},
+        {"vysokam", [](MapWindow& w) { w.vysokamapClick(); }},
+        {"SpeedButton5", [](MapWindow& w) { w.dvenadsebouClick(); }},
+        {"koronagraf", [](MapWindow& w) { w.KoronaGrafClick(); }},
+        {"koronaitensit", [](MapWindow& w) { w.KoronamotylClick(); }},
+        {"koronsku", [](MapWindow& w) { w.koronaglobClick(); }},
+        {"koronpod", [](MapWindow& w) { w.koronapodClick(); }},
+        {"magnetpod", [](MapWindow& w) { w.MagnetoSfera1Click(); }},
+        {"srovnan", [](MapWindow& w) { w.SrovnaniClick(); }},
+        {"SpeedButton6", [](MapWindow& w) { w.nasobekClick(); }},
+        {"SpeedButton10", [](MapWindow& w) { w.zavritmClick(); }},
     };
     for (const auto& [jmeno, fn] : tlacitka)
         hlavni.zapojit(QString::fromLatin1(jmeno), [plocha = k.plocha, fn] {
-            if (MapaWindow* w = MapaWindow::otevrene(plocha)) fn(*w);
+            if (MapWindow* w = MapWindow::otevrene(plocha)) fn(*w);
         });
     // "A": armed until a text is written on the map.
     hlavni.zapojit(QStringLiteral("vloztext"), [] {});

@@ -42,10 +42,10 @@ class QToolBar;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 
 // Connects "&Mapy", `mapyz` and the buttons of `promapu`.
-void installMapa(HlavniWindow& hlavni);
+void installMapa(MainWindow& hlavni);
 
 enum class MapaPohled {
     Mapa,         // mapky: the map of one rotation
@@ -60,7 +60,7 @@ enum class MapaPohled {
 };
 
 // The layer switches of `Toolbar1` and the menu's corona under the map.
-struct MapaVrstvy {
+struct MapLayerSwitches {
     bool koronazap = false;   // corona under the map
     bool magnetzap = false;   // magnetosphere layer
     bool magnobr = false;     // magnetosphere picture magnetOBR/On<R>.bmp
@@ -78,18 +78,18 @@ enum SrovnaniVrstva : unsigned {
     SrovnaniMagnet = 8,
 };
 
-class MapaWindow : public QWidget {
+class MapWindow : public QWidget {
     Q_OBJECT
   public:
-    static MapaWindow* otevrit(const WindowContext& kontext);
-    static MapaWindow* otevrene(QMdiArea* plocha);
+    static MapWindow* otevrit(const WindowContext& kontext);
+    static MapWindow* otevrene(QMdiArea* plocha);
 
-    explicit MapaWindow(const WindowContext& kontext, QWidget* parent = nullptr);
-    ~MapaWindow() override;
+    explicit MapWindow(const WindowContext& kontext, QWidget* parent = nullptr);
+    ~MapWindow() override;
 
     // ---- State as the window shows it.
     MapaPohled pohled() const { return pohled_; }
-    const MapaVrstvy& vrstvy() const { return vrstvy_; }
+    const MapLayerSwitches& vrstvy() const { return vrstvy_; }
     int rotace() const { return rotace_; }
     // 0-based position in the rotation list (-1: the rotation is not listed).
     int vybrana() const { return vybrana_; }
@@ -207,7 +207,7 @@ class MapaWindow : public QWidget {
     bool zavreno_ = false;
 
     MapaPohled pohled_ = MapaPohled::Mapa;
-    MapaVrstvy vrstvy_;
+    MapLayerSwitches vrstvy_;
     int rotace_ = 0;
     int vybrana_ = -1;
     std::optional<Date> datum_; // date of the record the map starts from

@@ -27,8 +27,8 @@ const QColor Red(255, 0, 0);
 constexpr int PenWidth = 6;
 } // namespace
 
-MereniPWindow::MereniPWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
-                             std::function<void(double)> hotovo, QWidget* parent)
+AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
+                                             std::function<void(double)> hotovo, QWidget* parent)
     : QWidget(parent, Qt::Window), crop_(crop),
       maska_(MaskSide, MaskSide, QImage::Format_Grayscale8),
       vrstva_(MaskSide, MaskSide, QImage::Format_ARGB32_Premultiplied), calRadiusPx_(calRadiusPx),
@@ -87,12 +87,12 @@ MereniPWindow::MereniPWindow(const QImage& crop, int calRadiusPx, Messages& zpra
     ScrollBar2_->setGeometry(816, 40, 16, 780);
     setFixedSize(840, 850);
 
-    connect(Button1_, &QPushButton::clicked, this, &MereniPWindow::Button1Click);
-    connect(Button2_, &QPushButton::clicked, this, &MereniPWindow::Button2Click);
-    connect(otaznik, &QToolButton::clicked, this, &MereniPWindow::SpeedButton1Click);
+    connect(Button1_, &QPushButton::clicked, this, &AreaMeasurementWindow::Button1Click);
+    connect(Button2_, &QPushButton::clicked, this, &AreaMeasurementWindow::Button2Click);
+    connect(otaznik, &QToolButton::clicked, this, &AreaMeasurementWindow::SpeedButton1Click);
 }
 
-void MereniPWindow::umistit(const QRect& hlavni) {
+void AreaMeasurementWindow::umistit(const QRect& hlavni) {
     QPoint p(hlavni.center().x() - 400 - width() / 2, hlavni.top() + 60);
     if (const QScreen* s = screen()) {
         const QRect a = s->availableGeometry();
@@ -102,17 +102,17 @@ void MereniPWindow::umistit(const QRect& hlavni) {
     move(p);
 }
 
-QRect MereniPWindow::obraz() const {
+QRect AreaMeasurementWindow::obraz() const {
     return {CropOrigin + QPoint(ScrollBar1_->value(), ScrollBar2_->value()),
             QSize(MaskSide, CropShownHeight)};
 }
 
-double MereniPWindow::plocha() const {
+double AreaMeasurementWindow::plocha() const {
     const QImage& m = maska_;
     return MaskArea(CountPainted(GreyView(m)), calRadiusPx_);
 }
 
-void MereniPWindow::paintEvent(QPaintEvent*) {
+void AreaMeasurementWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setClipRect(QRect(CropOrigin, QSize(MaskSide, CropShownHeight)));
     const QRect r = obraz();
@@ -121,7 +121,7 @@ void MereniPWindow::paintEvent(QPaintEvent*) {
 }
 
 // A painted square at the pointer: on the shown layer and on the mask.
-void MereniPWindow::ctverec(const QPoint& bod, int velikost) {
+void AreaMeasurementWindow::ctverec(const QPoint& bod, int velikost) {
     const QPoint m = bod - obraz().topLeft();
     const QRect r(m, QSize(velikost, velikost));
     {
@@ -139,7 +139,7 @@ void MereniPWindow::ctverec(const QPoint& bod, int velikost) {
     update();
 }
 
-void MereniPWindow::mousePressEvent(QMouseEvent* event) {
+void AreaMeasurementWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton || stav_ != Pripraveno) return;
     stav_ = Maluje;
     ScrollBar1_->setEnabled(false);
@@ -147,22 +147,22 @@ void MereniPWindow::mousePressEvent(QMouseEvent* event) {
     ctverec(event->position().toPoint(), 4);
 }
 
-void MereniPWindow::mouseMoveEvent(QMouseEvent* event) {
+void AreaMeasurementWindow::mouseMoveEvent(QMouseEvent* event) {
     if (stav_ == Maluje) ctverec(event->position().toPoint(), stetec_);
 }
 
-void MereniPWindow::mouseReleaseEvent(QMouseEvent*) {
+void AreaMeasurementWindow::mouseReleaseEvent(QMouseEvent*) {
     if (stav_ == Maluje) stav_ = Pripraveno;
 }
 
-void MereniPWindow::Button2Click() {
+void AreaMeasurementWindow::Button2Click() {
     if (stav_ != Pripraveno) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     hodnota_->setText(QString::fromStdString(FormatNumber(plocha(), "0.00")));
     QApplication::restoreOverrideCursor();
 }
 
-void MereniPWindow::Button1Click() {
+void AreaMeasurementWindow::Button1Click() {
     if (stav_ != Pripraveno) return;
     const double a = plocha();
     stav_ = Hotovo;
@@ -172,7 +172,7 @@ void MereniPWindow::Button1Click() {
     close();
 }
 
-void MereniPWindow::SpeedButton1Click() {
+void AreaMeasurementWindow::SpeedButton1Click() {
     zpravy_.Zprava(QStringLiteral(
         "Klik pravým tlačítkem myši, držet táhnout - vybarvit plochu včetně penumbry."));
 }

@@ -17,7 +17,7 @@ namespace hk {
 
 class Messages;
 
-class MereniPWindow : public QWidget {
+class AreaMeasurementWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr int CropSide = 400;
@@ -27,8 +27,8 @@ class MereniPWindow : public QWidget {
 
     // `crop` is AreaCrop; `calRadiusPx` the calibration's radius; `hotovo`
     // receives the area (mm^2) when the user finishes.
-    MereniPWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
-                  std::function<void(double)> hotovo, QWidget* parent = nullptr);
+    AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
+                          std::function<void(double)> hotovo, QWidget* parent = nullptr);
 
     int AreaState() const { return stav_; }
     int BrushSize() const { return stetec_; }

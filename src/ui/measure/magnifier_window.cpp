@@ -6,7 +6,7 @@
 
 namespace hk {
 
-LupoWindow::LupoWindow(QWidget* parent)
+MagnifierWindow::MagnifierWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       bitmap_(Side, Side, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("Form13"));
@@ -15,17 +15,17 @@ LupoWindow::LupoWindow(QWidget* parent)
     bitmap_.fill(Qt::white);
 }
 
-void LupoWindow::ukaz(const QImage& ctverec) {
+void MagnifierWindow::ukaz(const QImage& ctverec) {
     bitmap_ = ctverec.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     update();
 }
 
-void LupoWindow::setKrizek(bool krizek) {
+void MagnifierWindow::setKrizek(bool krizek) {
     krizek_ = krizek;
     update();
 }
 
-void LupoWindow::umistit(const QRect& mereni) {
+void MagnifierWindow::umistit(const QRect& mereni) {
     QPoint p(mereni.left() - 460, mereni.top() + 160);
     if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect a = s->availableGeometry();
@@ -35,7 +35,7 @@ void LupoWindow::umistit(const QRect& mereni) {
     move(p);
 }
 
-void LupoWindow::paintEvent(QPaintEvent*) {
+void MagnifierWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.drawImage(5, 5, bitmap_);

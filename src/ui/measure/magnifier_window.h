@@ -7,13 +7,13 @@
 
 namespace hk {
 
-class LupoWindow : public QWidget {
+class MagnifierWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr int Side = 400; // the enlarged square
     static constexpr int WindowSide = 420;
 
-    explicit LupoWindow(QWidget* parent = nullptr);
+    explicit MagnifierWindow(QWidget* parent = nullptr);
 
     // LoupeHalf: half the side of the source square in picture pixels, 20
     // (enlargement 10) or 40 (enlargement 5).

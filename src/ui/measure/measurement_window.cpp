@@ -24,11 +24,11 @@
 #include "records/session.h"
 #include "text/number_format.h"
 #include "ui/frame/main_window.h"
-#include "ui/measure/magnifier_window.h"
-#include "ui/measure/area_measurement_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/measure/area_measurement_window.h"
+#include "ui/measure/magnifier_window.h"
 
 namespace hk {
 
@@ -37,7 +37,7 @@ namespace {
 constexpr int PanelWidth = 300;
 constexpr int LoupeCalibration = 20; // enlargement 10
 constexpr int LoupeBrowsing = 40;    // enlargement 5
-constexpr int AreaCropHalf = MereniPWindow::CropSide / 2;
+constexpr int AreaCropHalf = AreaMeasurementWindow::CropSide / 2;
 const QColor FixedCells(125, 255, 125);
 
 const QString NeniKalibrace = QStringLiteral("Není zadán střed a sever zákresu");
@@ -51,7 +51,7 @@ double polomerKresby(const Session& s) {
 // The picture area of the window: paints the scan and passes the mouse on.
 class Platno : public QWidget {
   public:
-    explicit Platno(ZakreslitWindow& okno) : QWidget(&okno), okno_(okno) {
+    explicit Platno(MeasurementWindow& okno) : QWidget(&okno), okno_(okno) {
         setObjectName(QStringLiteral("Image1"));
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,7 +74,7 @@ class Platno : public QWidget {
     void resizeEvent(QResizeEvent*) override { okno_.rozsahPosuvniku(); }
 
   private:
-    ZakreslitWindow& okno_;
+    MeasurementWindow& okno_;
 };
 
 QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text,
@@ -87,9 +87,9 @@ QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text,
 
 } // namespace
 
-ZakreslitWindow::ZakreslitWindow(SessionModel& model, Messages& zpravy, QWidget* parent)
+MeasurementWindow::MeasurementWindow(SessionModel& model, Messages& zpravy, QWidget* parent)
     : QWidget(parent), model_(model), zpravy_(zpravy) {
-    setObjectName(QStringLiteral("ZakreslitWindow"));
+    setObjectName(QStringLiteral("MeasurementWindow"));
     setWindowTitle(QStringLiteral("Měření fakulí"));
     setFocusPolicy(Qt::StrongFocus);
     vybratObrazek = [this] {
@@ -99,12 +99,12 @@ ZakreslitWindow::ZakreslitWindow(SessionModel& model, Messages& zpravy, QWidget*
     vytvorOvladani();
 }
 
-ZakreslitWindow::~ZakreslitWindow() {
+MeasurementWindow::~MeasurementWindow() {
     delete lupa_;
     delete mereniP_;
 }
 
-void ZakreslitWindow::vytvorOvladani() {
+void MeasurementWindow::vytvorOvladani() {
     auto* horni = new QHBoxLayout;
     horni->setSpacing(3);
     auto* Otevrit = tlacitko(this, "Otevrit", QStringLiteral("Otevřít"),
@@ -113,9 +113,9 @@ void ZakreslitWindow::vytvorOvladani() {
     auto* men = tlacitko(this, "men", QStringLiteral("-"));
     for (QPushButton* b : {vet, men})
         b->setFixedWidth(28);
-    connect(Otevrit, &QPushButton::clicked, this, &ZakreslitWindow::OtevritClick);
-    connect(vet, &QPushButton::clicked, this, &ZakreslitWindow::vetClick);
-    connect(men, &QPushButton::clicked, this, &ZakreslitWindow::menClick);
+    connect(Otevrit, &QPushButton::clicked, this, &MeasurementWindow::OtevritClick);
+    connect(vet, &QPushButton::clicked, this, &MeasurementWindow::vetClick);
+    connect(men, &QPushButton::clicked, this, &MeasurementWindow::menClick);
 
     auto posuvnik = [this](const char* jmeno, int min, int max, int hodnota) {
         auto* s = new QSlider(Qt::Horizontal, this);
@@ -131,8 +131,8 @@ void ZakreslitWindow::vytvorOvladani() {
     kontLabel_ = new QLabel(QStringLiteral("Kontr. %1").arg(KontNeutral), this);
     jasLabel_->setMinimumWidth(55);
     kontLabel_->setMinimumWidth(70);
-    connect(jas, &QSlider::valueChanged, this, &ZakreslitWindow::jasChange);
-    connect(kont, &QSlider::valueChanged, this, &ZakreslitWindow::kontChange);
+    connect(jas, &QSlider::valueChanged, this, &MeasurementWindow::jasChange);
+    connect(kont, &QSlider::valueChanged, this, &MeasurementWindow::kontChange);
 
     auto* param = tlacitko(this, "param", QStringLiteral("Param- Fakule"));
     auto* paramskvr = tlacitko(this, "paramskvr", QStringLiteral("Param skvrny"));
@@ -149,13 +149,13 @@ void ZakreslitWindow::vytvorOvladani() {
     zavrit->setObjectName(QStringLiteral("SpeedButton1"));
     zavrit->setText(QStringLiteral("X"));
     zavrit->setToolTip(QStringLiteral("Zavřít"));
-    connect(param, &QPushButton::clicked, this, &ZakreslitWindow::paramClick);
-    connect(paramskvr, &QPushButton::clicked, this, &ZakreslitWindow::paramskvrClick);
-    connect(Horizont, &QPushButton::clicked, this, &ZakreslitWindow::HorizontClick);
-    connect(vertikal, &QPushButton::clicked, this, &ZakreslitWindow::vertikalClick);
-    connect(najit, &QPushButton::clicked, this, &ZakreslitWindow::najitDiskClick);
-    connect(zobraz_, &QPushButton::clicked, this, &ZakreslitWindow::zobrazClick);
-    connect(lupe_, &QToolButton::clicked, this, &ZakreslitWindow::lupeClick);
+    connect(param, &QPushButton::clicked, this, &MeasurementWindow::paramClick);
+    connect(paramskvr, &QPushButton::clicked, this, &MeasurementWindow::paramskvrClick);
+    connect(Horizont, &QPushButton::clicked, this, &MeasurementWindow::HorizontClick);
+    connect(vertikal, &QPushButton::clicked, this, &MeasurementWindow::vertikalClick);
+    connect(najit, &QPushButton::clicked, this, &MeasurementWindow::najitDiskClick);
+    connect(zobraz_, &QPushButton::clicked, this, &MeasurementWindow::zobrazClick);
+    connect(lupe_, &QToolButton::clicked, this, &MeasurementWindow::lupeClick);
     connect(zavrit, &QToolButton::clicked, this, [this] {
         // In the work area the sub-window closes, and with it this window.
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -232,7 +232,7 @@ void ZakreslitWindow::vytvorOvladani() {
     rozsahPosuvniku();
 }
 
-QGroupBox* ZakreslitWindow::vytvorFakule() {
+QGroupBox* MeasurementWindow::vytvorFakule() {
     auto* box = new QGroupBox(QStringLiteral("Zadávání fakulí"), this);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setFixedWidth(PanelWidth);
@@ -243,7 +243,7 @@ QGroupBox* ZakreslitWindow::vytvorFakule() {
         tlacitko(box, "severr", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
     auto* dennipf = tlacitko(box, "dennipf", QStringLiteral("Osa Slunce"),
                              QStringLiteral(" Určení osy Slunce místo určení severu. "));
-    connect(stredovv, &QPushButton::clicked, this, &ZakreslitWindow::stredClick);
+    connect(stredovv, &QPushButton::clicked, this, &MeasurementWindow::stredClick);
     connect(severr, &QPushButton::clicked, this, [this] { severClick(false); });
     connect(dennipf, &QPushButton::clicked, this, [this] { severClick(true); });
     l->addWidget(stredovv, 0, 0);
@@ -257,7 +257,7 @@ QGroupBox* ZakreslitWindow::vytvorFakule() {
     SpinEdit1_ = new QSpinBox(box);
     SpinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1_->setRange(0, MaxFacFields + 1);
-    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &ZakreslitWindow::SpinEdit1Change);
+    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &MeasurementWindow::SpinEdit1Change);
     l->addWidget(SpinEdit1_, 2, 2);
     tabxy_ = new QTableWidget(FakuleVertices, 3, box);
     tabxy_->setObjectName(QStringLiteral("tabxy"));
@@ -273,17 +273,17 @@ QGroupBox* ZakreslitWindow::vytvorFakule() {
     cisloBodu_->setObjectName(QStringLiteral("cislobodu"));
     l->addWidget(cisloBodu_, 4, 0, 1, 3);
     auto* konec = tlacitko(box, "konec", QStringLiteral("Konec zadání fakulí"));
-    connect(konec, &QPushButton::clicked, this, &ZakreslitWindow::konecClick);
+    connect(konec, &QPushButton::clicked, this, &MeasurementWindow::konecClick);
     auto* otaznik = new QToolButton(box);
     otaznik->setObjectName(QStringLiteral("SpeedButton2"));
     otaznik->setText(QStringLiteral("?"));
-    connect(otaznik, &QToolButton::clicked, this, &ZakreslitWindow::SpeedButton2Click);
+    connect(otaznik, &QToolButton::clicked, this, &MeasurementWindow::SpeedButton2Click);
     l->addWidget(konec, 5, 0, 1, 2);
     l->addWidget(otaznik, 5, 2);
     return box;
 }
 
-QGroupBox* ZakreslitWindow::vytvorSkupiny() {
+QGroupBox* MeasurementWindow::vytvorSkupiny() {
     auto* box = new QGroupBox(QStringLiteral("Měření skupin"), this);
     box->setObjectName(QStringLiteral("GroupBox2"));
     box->setFixedWidth(PanelWidth);
@@ -296,10 +296,10 @@ QGroupBox* ZakreslitWindow::vytvorSkupiny() {
                             QStringLiteral(" Určení osy Slunce místo určení severu. "));
     auto* proupravu = tlacitko(box, "proupravu", QStringLiteral("D. pohyb"),
                                QStringLiteral("Úprava když je znám v zákresu jen denní pohyb "));
-    connect(stredsk, &QPushButton::clicked, this, &ZakreslitWindow::stredClick);
+    connect(stredsk, &QPushButton::clicked, this, &MeasurementWindow::stredClick);
     connect(seversk, &QPushButton::clicked, this, [this] { severClick(false); });
     connect(Dennip, &QPushButton::clicked, this, [this] { severClick(true); });
-    connect(proupravu, &QPushButton::clicked, this, &ZakreslitWindow::proupravuClick);
+    connect(proupravu, &QPushButton::clicked, this, &MeasurementWindow::proupravuClick);
     l->addWidget(stredsk, 0, 0);
     l->addWidget(seversk, 0, 1);
     l->addWidget(Dennip, 1, 0);
@@ -312,14 +312,14 @@ QGroupBox* ZakreslitWindow::vytvorSkupiny() {
     poradi_ = new QSpinBox(box);
     poradi_->setObjectName(QStringLiteral("SpinEdit2"));
     poradi_->setRange(1, MaxGroupOrder + 1);
-    connect(poradi_, &QSpinBox::valueChanged, this, &ZakreslitWindow::poradiChange);
+    connect(poradi_, &QSpinBox::valueChanged, this, &MeasurementWindow::poradiChange);
     l->addWidget(poradi_, 3, 1);
     zapskvrnu_ = tlacitko(box, "zapskvrnu", QStringLiteral("Zapiš skupinu"));
     merplochy_ = tlacitko(box, "merplochy", QStringLiteral("Měřeni plochy skupiny"));
     auto* konskvr = tlacitko(box, "konskvr", QStringLiteral("Konec zadávání skvrn"));
-    connect(zapskvrnu_, &QPushButton::clicked, this, &ZakreslitWindow::zapskvrnuClick);
-    connect(merplochy_, &QPushButton::clicked, this, &ZakreslitWindow::merplochyClick);
-    connect(konskvr, &QPushButton::clicked, this, &ZakreslitWindow::konskvrClick);
+    connect(zapskvrnu_, &QPushButton::clicked, this, &MeasurementWindow::zapskvrnuClick);
+    connect(merplochy_, &QPushButton::clicked, this, &MeasurementWindow::merplochyClick);
+    connect(konskvr, &QPushButton::clicked, this, &MeasurementWindow::konskvrClick);
     l->addWidget(zapskvrnu_, 4, 0, 1, 2);
     l->addWidget(merplochy_, 5, 0, 1, 2);
     l->addWidget(konskvr, 6, 0, 1, 2);
@@ -333,12 +333,12 @@ QGroupBox* ZakreslitWindow::vytvorSkupiny() {
 // ---------------------------------------------------------------------------
 // Picture
 
-void ZakreslitWindow::OtevritClick() {
+void MeasurementWindow::OtevritClick() {
     const QString soubor = vybratObrazek ? vybratObrazek() : QString();
     if (!soubor.isEmpty()) otevrit(soubor);
 }
 
-bool ZakreslitWindow::otevrit(const QString& soubor) {
+bool MeasurementWindow::otevrit(const QString& soubor) {
     LoadedScan s = LoadScan(soubor);
     if (s.picture.isNull()) {
         zpravy_.Zprava(s.message);
@@ -360,7 +360,7 @@ bool ZakreslitWindow::otevrit(const QString& soubor) {
     return true;
 }
 
-void ZakreslitWindow::rozsahPosuvniku() {
+void MeasurementWindow::rozsahPosuvniku() {
     const QSize shown = ShownSize(scan_.picture.size(), volby_.zoom);
     hory_->setRange(0, std::max(0, shown.width() - platno_->width()));
     very_->setRange(0, std::max(0, shown.height() - platno_->height()));
@@ -369,12 +369,12 @@ void ZakreslitWindow::rozsahPosuvniku() {
     volby_.scroll = {hory_->value(), very_->value()};
 }
 
-void ZakreslitWindow::zobrazeni() {
+void MeasurementWindow::zobrazeni() {
     platno_->update();
     if (lupa_ && lupa_->isVisible()) lupa_->update();
 }
 
-void ZakreslitWindow::zoom(int krok) {
+void MeasurementWindow::zoom(int krok) {
     // The picture point in the middle of the view stays there.
     const QPoint uprostred(platno_->width() / 2, platno_->height() / 2);
     const int novy = std::clamp(volby_.zoom + krok, 0, MaxZoomStep);
@@ -386,51 +386,51 @@ void ZakreslitWindow::zoom(int krok) {
     platno_->update();
 }
 
-void ZakreslitWindow::vetClick() {
+void MeasurementWindow::vetClick() {
     zoom(1);
 }
 
-void ZakreslitWindow::menClick() {
+void MeasurementWindow::menClick() {
     zoom(-1);
 }
 
-void ZakreslitWindow::jasChange(int jas) {
+void MeasurementWindow::jasChange(int jas) {
     jasLabel_->setText(QStringLiteral("Jas %1").arg(jas));
     const int kont = findChild<QSlider*>(QStringLiteral("kont"))->value();
     volby_.lut = MakeDisplayLut(jas, kont);
     zobrazeni();
 }
 
-void ZakreslitWindow::kontChange(int kont) {
+void MeasurementWindow::kontChange(int kont) {
     kontLabel_->setText(QStringLiteral("Kontr. %1").arg(kont));
     const int jas = findChild<QSlider*>(QStringLiteral("jas"))->value();
     volby_.lut = MakeDisplayLut(jas, kont);
     zobrazeni();
 }
 
-void ZakreslitWindow::HorizontClick() {
+void MeasurementWindow::HorizontClick() {
     scan_.picture = scan_.picture.mirrored(true, false);
     zobrazeni();
 }
 
-void ZakreslitWindow::vertikalClick() {
+void MeasurementWindow::vertikalClick() {
     scan_.picture = scan_.picture.mirrored(false, true);
     zobrazeni();
 }
 
-void ZakreslitWindow::zobrazClick() {
+void MeasurementWindow::zobrazClick() {
     scan_.overlay.showSelection = !scan_.overlay.showSelection;
     zobraz_->setText(scan_.overlay.showSelection ? QStringLiteral("Skrýt výběr")
                                                  : QStringLiteral("Zobrazit výběr"));
     platno_->update();
 }
 
-void ZakreslitWindow::paramClick() {
+void MeasurementWindow::paramClick() {
     skupiny_->hide();
     fakule_->show();
 }
 
-void ZakreslitWindow::paramskvrClick() {
+void MeasurementWindow::paramskvrClick() {
     fakule_->hide();
     skupiny_->show();
 }
@@ -438,7 +438,7 @@ void ZakreslitWindow::paramskvrClick() {
 // ---------------------------------------------------------------------------
 // Magnifier
 
-QImage ZakreslitWindow::vyrez(PicturePoint stred, int pul) const {
+QImage MeasurementWindow::vyrez(PicturePoint stred, int pul) const {
     QImage out(2 * pul, 2 * pul, QImage::Format_RGB32);
     out.fill(Qt::white);
     if (scan_.picture.isNull()) return out;
@@ -450,9 +450,9 @@ QImage ZakreslitWindow::vyrez(PicturePoint stred, int pul) const {
     return out;
 }
 
-void ZakreslitWindow::ukazLupu(bool krizek) {
+void MeasurementWindow::ukazLupu(bool krizek) {
     if (!lupa_) {
-        lupa_ = new LupoWindow(window());
+        lupa_ = new MagnifierWindow(window());
         lupa_->umistit(QRect(mapToGlobal(QPoint(0, 0)), size()));
     }
     lupa_->setKrizek(krizek);
@@ -460,7 +460,7 @@ void ZakreslitWindow::ukazLupu(bool krizek) {
     lupa_->raise();
 }
 
-void ZakreslitWindow::lupeClick() {
+void MeasurementWindow::lupeClick() {
     if (lupe_->isChecked()) {
         ukazLupu(false);
         lupa_->LoupeHalf = LoupeBrowsing;
@@ -470,7 +470,7 @@ void ZakreslitWindow::lupeClick() {
     }
 }
 
-void ZakreslitWindow::pohyb(PicturePoint p) {
+void MeasurementWindow::pohyb(PicturePoint p) {
     if (cal_.calibrated()) {
         const PolarPosition pp = PictureToPolar(cal_, p);
         poloha_->setText(q(FormatNumber(pp.angle, "0.0")) + QStringLiteral("°  ") +
@@ -482,11 +482,11 @@ void ZakreslitWindow::pohyb(PicturePoint p) {
 // ---------------------------------------------------------------------------
 // Calibration
 
-QString ZakreslitWindow::souradnice(PicturePoint p) const {
+QString MeasurementWindow::souradnice(PicturePoint p) const {
     return QStringLiteral("x=%1   y=%2").arg(p.x).arg(p.y);
 }
 
-void ZakreslitWindow::stredClick() {
+void MeasurementWindow::stredClick() {
     if (cal_.calibrated()) {
         zpravy_.Zprava(UzZadano);
         return;
@@ -498,7 +498,7 @@ void ZakreslitWindow::stredClick() {
     lupa_->LoupeHalf = LoupeCalibration;
 }
 
-void ZakreslitWindow::severClick(bool osa) {
+void MeasurementWindow::severClick(bool osa) {
     if (!stred_) {
         stredClick();
         return;
@@ -508,7 +508,7 @@ void ZakreslitWindow::severClick(bool osa) {
     skStav_->setText(QStringLiteral("Označ sever"));
 }
 
-void ZakreslitWindow::nastavStred(PicturePoint p) {
+void MeasurementWindow::nastavStred(PicturePoint p) {
     stred_ = p;
     scan_.overlay.centre = p;
     scan_.overlay.north.reset();
@@ -518,7 +518,7 @@ void ZakreslitWindow::nastavStred(PicturePoint p) {
     platno_->update();
 }
 
-void ZakreslitWindow::nastavSever(PicturePoint p, bool osa) {
+void MeasurementWindow::nastavSever(PicturePoint p, bool osa) {
     klik_ = Klik::Zadny;
     Calibration c;
     if (osa) {
@@ -543,7 +543,7 @@ void ZakreslitWindow::nastavSever(PicturePoint p, bool osa) {
     platno_->update();
 }
 
-void ZakreslitWindow::proupravuClick() {
+void MeasurementWindow::proupravuClick() {
     if (!zpravy_.Otazka(
             QStringLiteral(" Po zadávání paremetru zákresu   střed - sever   \r   Pokračovat ? ")))
         return;
@@ -555,7 +555,7 @@ void ZakreslitWindow::proupravuClick() {
     klik_ = Klik::DennyPohyb;
 }
 
-void ZakreslitWindow::najitDiskClick() {
+void MeasurementWindow::najitDiskClick() {
     if (cal_.calibrated()) {
         zpravy_.Zprava(UzZadano);
         return;
@@ -591,7 +591,7 @@ void ZakreslitWindow::najitDiskClick() {
 // ---------------------------------------------------------------------------
 // Clicks
 
-void ZakreslitWindow::levyKlik(PicturePoint p) {
+void MeasurementWindow::levyKlik(PicturePoint p) {
     switch (klik_) {
     case Klik::Stred:
         nastavStred(p);
@@ -666,7 +666,7 @@ void ZakreslitWindow::levyKlik(PicturePoint p) {
     platno_->update();
 }
 
-void ZakreslitWindow::pravyKlik(PicturePoint p) {
+void MeasurementWindow::pravyKlik(PicturePoint p) {
     if (fakule_->isHidden()) return;
     if (SpinEdit1_->value() < 1) {
         zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
@@ -694,14 +694,14 @@ void ZakreslitWindow::pravyKlik(PicturePoint p) {
 // ---------------------------------------------------------------------------
 // Faculae and groups into the record
 
-void ZakreslitWindow::SpinEdit1Change(int pole) {
+void MeasurementWindow::SpinEdit1Change(int pole) {
     if (pole > MaxFacFields) {
         zpravy_.Zprava(QStringLiteral("Počet fakulí jen 40 !"));
         SpinEdit1_->setValue(MaxFacFields);
     }
 }
 
-void ZakreslitWindow::konecClick() {
+void MeasurementWindow::konecClick() {
     // Field number 0 would take the fields of the record away.
     if (SpinEdit1_->value() < 1) {
         zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
@@ -717,19 +717,19 @@ void ZakreslitWindow::konecClick() {
     model_.replaceCurrentRecord(z);
 }
 
-DraftRow ZakreslitWindow::radekSkupiny() const {
+DraftRow MeasurementWindow::radekSkupiny() const {
     DraftRow r;
     for (int c = 0; c < GroupColumnCount; ++c)
         r[c] = jinak_->item(0, c)->text().toStdString();
     return r;
 }
 
-void ZakreslitWindow::radekSkupiny(const DraftRow& r) {
+void MeasurementWindow::radekSkupiny(const DraftRow& r) {
     for (int c = 0; c < GroupColumnCount; ++c)
         jinak_->item(0, c)->setText(q(r[c]));
 }
 
-void ZakreslitWindow::poradiChange(int poradi) {
+void MeasurementWindow::poradiChange(int poradi) {
     if (const auto zprava = CheckGroupOrder(poradi)) {
         zpravy_.Zprava(q(*zprava));
         poradi_->setValue(MaxGroupOrder);
@@ -742,7 +742,7 @@ void ZakreslitWindow::poradiChange(int poradi) {
     zapskvrnu_->setText(QStringLiteral("Zapiš skupinu"));
 }
 
-void ZakreslitWindow::zapskvrnuClick() {
+void MeasurementWindow::zapskvrnuClick() {
     const int poradi = poradi_->value();
     if (const auto zprava = CheckGroupOrder(poradi)) {
         zpravy_.Zprava(q(*zprava));
@@ -757,7 +757,7 @@ void ZakreslitWindow::zapskvrnuClick() {
     zapskvrnu_->setText(QStringLiteral("Zapsano"));
 }
 
-void ZakreslitWindow::merplochyClick() {
+void MeasurementWindow::merplochyClick() {
     if (!skvrna_ || areaTarget_ == 0) {
         zpravy_.Zprava(
             QStringLiteral("Prvně je třeba zadat souřadnice skvrny bebo druhotné skvrny !"));
@@ -773,8 +773,8 @@ void ZakreslitWindow::merplochyClick() {
         paramskvrClick();
         platno_->update();
     };
-    mereniP_ = new MereniPWindow(vyrez(*skvrna_, AreaCropHalf), cal_.CalRadiusPx, zpravy_, hotovo,
-                                 window());
+    mereniP_ = new AreaMeasurementWindow(vyrez(*skvrna_, AreaCropHalf), cal_.CalRadiusPx, zpravy_,
+                                         hotovo, window());
     connect(mereniP_, &QObject::destroyed, this, [this] { zapskvrnu_->setEnabled(true); });
     mereniP_->umistit(window()->frameGeometry());
     zapskvrnu_->setEnabled(false);
@@ -782,7 +782,7 @@ void ZakreslitWindow::merplochyClick() {
     mereniP_->show();
 }
 
-void ZakreslitWindow::konskvrClick() {
+void MeasurementWindow::konskvrClick() {
     TZaznam z = model_.aktualniZaznam();
     const double polomer = polomerKresby(model_.session());
     if (const auto zprava = WriteGroups(z, GroupDraft_, polomer)) {
@@ -792,13 +792,13 @@ void ZakreslitWindow::konskvrClick() {
     model_.replaceCurrentRecord(z);
 }
 
-void ZakreslitWindow::SpeedButton2Click() {
+void MeasurementWindow::SpeedButton2Click() {
     zpravy_.Zprava(QStringLiteral(
         "Klik pravým tlačítkem myši -úvodní bod. Klik levým, vytvoří čáru - max 6. bodů. Vytvoří "
         "se \robkreslení fakulového pole. Velkou fakuli možno rozdělit. "));
 }
 
-void ZakreslitWindow::closeEvent(QCloseEvent* event) {
+void MeasurementWindow::closeEvent(QCloseEvent* event) {
     const Session& s = model_.session();
     const int k = model_.aktualniIndex();
     if (k >= 1 && k <= s.PocetZaznamu() && s.record(k).Datum.empty())
@@ -808,15 +808,15 @@ void ZakreslitWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void installZakreslit(HlavniWindow& hlavni) {
+void installZakreslit(MainWindow& hlavni) {
     hlavni.zapojit(QStringLiteral("zfota"), [&hlavni] {
         QMdiArea* plocha = hlavni.plocha();
         for (QMdiSubWindow* sub : plocha->subWindowList())
-            if (qobject_cast<ZakreslitWindow*>(sub->widget())) {
+            if (qobject_cast<MeasurementWindow*>(sub->widget())) {
                 plocha->setActiveSubWindow(sub);
                 return;
             }
-        auto* w = new ZakreslitWindow(hlavni.model(), hlavni.zpravy());
+        auto* w = new MeasurementWindow(hlavni.model(), hlavni.zpravy());
         QMdiSubWindow* sub = plocha->addSubWindow(w);
         sub->setObjectName(QStringLiteral("Form11"));
         sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,8 +15,8 @@
 #include "measure/faculae_entry.h"
 #include "measure/group_draft.h"
 #include "render/scan_view.h"
-#include "ui/measure/magnifier_window.h"
 #include "ui/measure/area_measurement_window.h"
+#include "ui/measure/magnifier_window.h"
 
 class QGroupBox;
 class QLabel;
@@ -28,15 +28,15 @@ class QToolButton;
 
 namespace hk {
 
-class HlavniWindow;
+class MainWindow;
 class Messages;
 class SessionModel;
 
-class ZakreslitWindow : public QWidget {
+class MeasurementWindow : public QWidget {
     Q_OBJECT
   public:
-    ZakreslitWindow(SessionModel& model, Messages& zpravy, QWidget* parent = nullptr);
-    ~ZakreslitWindow() override;
+    MeasurementWindow(SessionModel& model, Messages& zpravy, QWidget* parent = nullptr);
+    ~MeasurementWindow() override;
 
     // What the next left click on the picture means.
     enum class Klik { Zadny, Stred, Sever, Osa, DennyPohyb };
@@ -79,8 +79,8 @@ class ZakreslitWindow : public QWidget {
     const ScanModel& scan() const { return scan_; }
     const ScanOptions& volby() const { return volby_; }
     QWidget* platno() const { return platno_; }
-    LupoWindow* lupa() const { return lupa_; }
-    MereniPWindow* mereniPlochy() const { return mereniP_; }
+    MagnifierWindow* lupa() const { return lupa_; }
+    AreaMeasurementWindow* mereniPlochy() const { return mereniP_; }
     Klik dalsiKlik() const { return klik_; }
     int AreaTarget() const { return areaTarget_; }
 
@@ -142,12 +142,12 @@ class ZakreslitWindow : public QWidget {
     QPushButton* merplochy_;
     QPushButton* zobraz_;
     QToolButton* lupe_;
-    QPointer<LupoWindow> lupa_;
-    QPointer<MereniPWindow> mereniP_;
+    QPointer<MagnifierWindow> lupa_;
+    QPointer<AreaMeasurementWindow> mereniP_;
 };
 
 // Makes "Foto" of the main window open the measurement window (the drawing
 // window's "F" forwards to it).
-void installZakreslit(HlavniWindow& hlavni);
+void installZakreslit(MainWindow& hlavni);
 
 } // namespace hk

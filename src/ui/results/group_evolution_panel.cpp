@@ -12,7 +12,7 @@
 
 namespace hk {
 
-VyvojPanel::VyvojPanel(QWidget* parent) : QWidget(parent) {
+GroupEvolutionPanel::GroupEvolutionPanel(QWidget* parent) : QWidget(parent) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel2"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -25,14 +25,14 @@ VyvojPanel::VyvojPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     layout->addWidget(mrizka_, 1);
-    connect(spin_, &QSpinBox::valueChanged, this, &VyvojPanel::zmena);
+    connect(spin_, &QSpinBox::valueChanged, this, &GroupEvolutionPanel::zmena);
 }
 
-void VyvojPanel::nastav(const ResultsGrid& tabulka) {
+void GroupEvolutionPanel::nastav(const ResultsGrid& tabulka) {
     VyplnMrizku(*mrizka_, tabulka);
 }
 
-bool VyvojPanel::eventFilter(QObject* watched, QEvent* event) {
+bool GroupEvolutionPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == spin_ && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) emit enter();

@@ -11,10 +11,10 @@ class QTableWidget;
 
 namespace hk {
 
-class VyvojPanel : public QWidget {
+class GroupEvolutionPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit VyvojPanel(QWidget* parent);
+    explicit GroupEvolutionPanel(QWidget* parent);
 
     QSpinBox* SpinEdit1() const { return spin_; }
     QTableWidget* StringGrid2() const { return mrizka_; }

@@ -26,7 +26,6 @@ namespace {
 constexpr std::string_view SouborPozorovatelu = "pozorovatelep.dat";
 const QColor Chybi(255, 255, 160);
 
-
 void obarvi(QLineEdit* pole, const QColor& barva) {
     QPalette pal = pole->palette();
     pal.setColor(QPalette::Base, barva);
@@ -43,7 +42,8 @@ QLineEdit* InterSolPanel::pole(const char* name, QWidget* parent) {
 
 InterSolPanel::InterSolPanel(SessionModel& model, Messages& zpravy,
                              std::function<const ObecnaData&()> obecna, QWidget* parent)
-    : QFrame(parent), model_(model), session_(model.session()), zpravy_(zpravy), obecna_(std::move(obecna)) {
+    : QFrame(parent), model_(model), session_(model.session()), zpravy_(zpravy),
+      obecna_(std::move(obecna)) {
     setObjectName(QStringLiteral("PanelInterSol"));
 
     auto* skupina = new QGroupBox(QStringLiteral("Koeficienty Inter SOL "), this);
@@ -140,9 +140,9 @@ void InterSolPanel::nastavMesic(const QString& text) {
 }
 
 void InterSolPanel::ZobrazitClick() {
-    const InterSolTable t =
-        BuildInterSolTable(session_.records(), s(mesic_->text().trimmed()),
-                           pozorovatelBox_->currentText().toStdString(), s(cisloEdit_->text().trimmed()));
+    const InterSolTable t = BuildInterSolTable(session_.records(), s(mesic_->text().trimmed()),
+                                               pozorovatelBox_->currentText().toStdString(),
+                                               s(cisloEdit_->text().trimmed()));
     if (t.message) {
         doSouboru_->setEnabled(false);
         adresa_->hide();

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "results/intersol_report.h"
-#include "ui/frame/session_model.h"
 #include "results/obecna_data.h"
+#include "ui/frame/session_model.h"
 
 class QComboBox;
 class QLineEdit;

@@ -11,7 +11,7 @@
 
 namespace hk {
 
-VelikyPanel::VelikyPanel(QWidget* parent)
+LargestGroupsPanel::LargestGroupsPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Seřazení skupin podle velikosti za jeden rok"), parent) {
     setObjectName(QStringLiteral("GroupBox2"));
     auto* radek = new QHBoxLayout;
@@ -27,11 +27,11 @@ VelikyPanel::VelikyPanel(QWidget* parent)
     });
 }
 
-void VelikyPanel::nastav(const ResultsGrid& tabulka) {
+void LargestGroupsPanel::nastav(const ResultsGrid& tabulka) {
     VyplnMrizku(*mrizka_, tabulka);
 }
 
-bool VelikyPanel::eventFilter(QObject* watched, QEvent* event) {
+bool LargestGroupsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == spin_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) emit zmena(spin_->value());

@@ -11,10 +11,10 @@ class QTableWidget;
 
 namespace hk {
 
-class VelikyPanel : public QGroupBox {
+class LargestGroupsPanel : public QGroupBox {
     Q_OBJECT
   public:
-    explicit VelikyPanel(QWidget* parent);
+    explicit LargestGroupsPanel(QWidget* parent);
 
     QSpinBox* SpinEdit2() const { return spin_; }
     QTableWidget* StringGrid7() const { return mrizka_; }

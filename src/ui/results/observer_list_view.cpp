@@ -5,13 +5,13 @@
 
 namespace hk {
 
-SeznamPozorovateluView::SeznamPozorovateluView(QWidget* parent) : QWidget(parent) {
+ObserverListView::ObserverListView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SeznamPozorovatelu"));
     setFocusPolicy(Qt::StrongFocus);
     hide();
 }
 
-void SeznamPozorovateluView::ukaz(const std::vector<ObserverPeriod>& obdobi) {
+void ObserverListView::ukaz(const std::vector<ObserverPeriod>& obdobi) {
     obdobi_ = obdobi;
     resize(ObserverListSize(obdobi_));
     show();
@@ -20,16 +20,16 @@ void SeznamPozorovateluView::ukaz(const std::vector<ObserverPeriod>& obdobi) {
     update();
 }
 
-void SeznamPozorovateluView::paintEvent(QPaintEvent*) {
+void ObserverListView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintObserverList(p, rect(), obdobi_);
 }
 
-void SeznamPozorovateluView::mousePressEvent(QMouseEvent*) {
+void ObserverListView::mousePressEvent(QMouseEvent*) {
     hide();
 }
 
-void SeznamPozorovateluView::keyPressEvent(QKeyEvent* event) {
+void ObserverListView::keyPressEvent(QKeyEvent* event) {
     hide();
     event->accept();
 }

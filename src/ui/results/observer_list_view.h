@@ -8,10 +8,10 @@
 
 namespace hk {
 
-class SeznamPozorovateluView : public QWidget {
+class ObserverListView : public QWidget {
     Q_OBJECT
   public:
-    explicit SeznamPozorovateluView(QWidget* parent = nullptr);
+    explicit ObserverListView(QWidget* parent = nullptr);
 
     void ukaz(const std::vector<ObserverPeriod>& obdobi);
     const std::vector<ObserverPeriod>& obdobi() const { return obdobi_; }

@@ -28,8 +28,8 @@ void rozmery(QTableWidget& m, int procento) {
 }
 } // namespace
 
-PozorovatelDenniPanel::PozorovatelDenniPanel(const Session& session, Messages& zpravy,
-                                             QWidget* parent)
+ObserverResultsPanel::ObserverResultsPanel(const Session& session, Messages& zpravy,
+                                           QWidget* parent)
     : QGroupBox(QStringLiteral("Výsledky pro jednotlivé pozorovatele"), parent), session_(session),
       zpravy_(zpravy) {
     setObjectName(QStringLiteral("GroupBox3"));
@@ -65,12 +65,12 @@ PozorovatelDenniPanel::PozorovatelDenniPanel(const Session& session, Messages& z
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(zadani);
     layout->addWidget(mrizka_, 1, Qt::AlignLeft);
-    connect(combo_, &QComboBox::activated, this, &PozorovatelDenniPanel::ComboBox2Change);
-    connect(csv_, &QPushButton::clicked, this, &PozorovatelDenniPanel::Button11Click);
+    connect(combo_, &QComboBox::activated, this, &ObserverResultsPanel::ComboBox2Change);
+    connect(csv_, &QPushButton::clicked, this, &ObserverResultsPanel::Button11Click);
     vyprazdni();
 }
 
-void PozorovatelDenniPanel::obnov() {
+void ObserverResultsPanel::obnov() {
     combo_->clear();
     for (const std::string& jmeno : session_.Pozorovatele())
         if (!jmeno.empty()) combo_->addItem(q(jmeno));
@@ -78,7 +78,7 @@ void PozorovatelDenniPanel::obnov() {
     souhrn_->clear();
 }
 
-void PozorovatelDenniPanel::vyprazdni() {
+void ObserverResultsPanel::vyprazdni() {
     seznam_ = BuildObserverDrawings({}, {});
     ResultsGrid g = seznam_.grid;
     g.cells.emplace_back(g.cells.front().size());
@@ -87,7 +87,7 @@ void PozorovatelDenniPanel::vyprazdni() {
     csv_->hide();
 }
 
-void PozorovatelDenniPanel::ComboBox2Change() {
+void ObserverResultsPanel::ComboBox2Change() {
     jmeno_ = combo_->currentText();
     seznam_ = BuildObserverDrawings(session_.records(), jmeno_.toStdString());
     // Two empty rows end the list.
@@ -100,7 +100,7 @@ void PozorovatelDenniPanel::ComboBox2Change() {
     csv_->setVisible(seznam_.n > 0);
 }
 
-void PozorovatelDenniPanel::Button11Click() {
+void ObserverResultsPanel::Button11Click() {
     if (seznam_.n == 0) return;
     const ReportFile soubor = ObserverDrawingsCsv(seznam_, jmeno_.toStdString());
     if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, soubor); })) return;

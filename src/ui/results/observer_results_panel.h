@@ -17,10 +17,10 @@ namespace hk {
 class Messages;
 class Session;
 
-class PozorovatelDenniPanel : public QGroupBox {
+class ObserverResultsPanel : public QGroupBox {
     Q_OBJECT
   public:
-    PozorovatelDenniPanel(const Session& session, Messages& zpravy, QWidget* parent);
+    ObserverResultsPanel(const Session& session, Messages& zpravy, QWidget* parent);
 
     // pozordClick: the observer list refilled, the texts cleared.
     void obnov();

@@ -36,7 +36,7 @@ QPushButton* tlacitko(const QString& text, const char* name, QWidget* parent) {
 
 } // namespace
 
-OficialniCsvPanel::OficialniCsvPanel(const Session& session, Messages& zpravy, QWidget* parent)
+OfficialCsvPanel::OfficialCsvPanel(const Session& session, Messages& zpravy, QWidget* parent)
     : QFrame(parent), session_(session), zpravy_(zpravy), posledniMetoda_(q(MetodaProjekce)) {
     setObjectName(QStringLiteral("PanelOficCSV"));
     setFrameShape(QFrame::Panel);
@@ -90,16 +90,16 @@ OficialniCsvPanel::OficialniCsvPanel(const Session& session, Messages& zpravy, Q
     layout->addLayout(form);
     layout->addLayout(tlacitka);
 
-    connect(zadany, &QPushButton::clicked, this, &OficialniCsvPanel::ZadanyMesicClick);
-    connect(rok, &QPushButton::clicked, this, &OficialniCsvPanel::CelyRokClick);
-    connect(doKonce, &QPushButton::clicked, this, &OficialniCsvPanel::DoKonceClick);
-    connect(info, &QPushButton::clicked, this, &OficialniCsvPanel::InfoClick);
+    connect(zadany, &QPushButton::clicked, this, &OfficialCsvPanel::ZadanyMesicClick);
+    connect(rok, &QPushButton::clicked, this, &OfficialCsvPanel::CelyRokClick);
+    connect(doKonce, &QPushButton::clicked, this, &OfficialCsvPanel::DoKonceClick);
+    connect(info, &QPushButton::clicked, this, &OfficialCsvPanel::InfoClick);
     connect(x, &QPushButton::clicked, this, &QWidget::hide);
     connect(metoda_, &QComboBox::currentTextChanged, this,
             [this](const QString& m) { posledniMetoda_ = m; });
 }
 
-void OficialniCsvPanel::nastav(const ObecnaData& data) {
+void OfficialCsvPanel::nastav(const ObecnaData& data) {
     data_ = data;
     const OfficialFields f = OfficialFieldsFrom(data, posledniMetoda_.toStdString());
     observator_->setText(q(f.observator));
@@ -110,7 +110,7 @@ void OficialniCsvPanel::nastav(const ObecnaData& data) {
     metoda_->setCurrentText(posledniMetoda_);
 }
 
-OfficialFields OficialniCsvPanel::pole() const {
+OfficialFields OfficialCsvPanel::pole() const {
     OfficialFields f = OfficialFieldsFrom(data_, metoda_->currentText().toStdString());
     f.observator = observator_->text().toStdString();
     f.cisloSL = cisloSL_->text().toStdString();
@@ -120,21 +120,21 @@ OfficialFields OficialniCsvPanel::pole() const {
     return f;
 }
 
-void OficialniCsvPanel::ZadanyMesicClick() {
+void OfficialCsvPanel::ZadanyMesicClick() {
     uloz(Rozsah::Mesic);
 }
-void OficialniCsvPanel::CelyRokClick() {
+void OfficialCsvPanel::CelyRokClick() {
     uloz(Rozsah::Rok);
 }
-void OficialniCsvPanel::DoKonceClick() {
+void OfficialCsvPanel::DoKonceClick() {
     uloz(Rozsah::DoKonce);
 }
 
-void OficialniCsvPanel::InfoClick() {
+void OfficialCsvPanel::InfoClick() {
     zpravy_.Zprava(q(OficialniInformace));
 }
 
-void OficialniCsvPanel::uloz(Rozsah rozsah) {
+void OfficialCsvPanel::uloz(Rozsah rozsah) {
     const OfficialFields f = pole();
     if (const auto odmitnuto = CheckOfficialFields(f)) {
         zpravy_.Zprava(q(*odmitnuto));

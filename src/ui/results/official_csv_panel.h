@@ -17,10 +17,10 @@ namespace hk {
 class Messages;
 class Session;
 
-class OficialniCsvPanel : public QFrame {
+class OfficialCsvPanel : public QFrame {
     Q_OBJECT
   public:
-    OficialniCsvPanel(const Session& session, Messages& zpravy, QWidget* parent);
+    OfficialCsvPanel(const Session& session, Messages& zpravy, QWidget* parent);
 
     // Fills the fields from the general data and the method chosen last.
     void nastav(const ObecnaData& data);

@@ -10,8 +10,8 @@ namespace {
 constexpr int ScrollStep = 16;
 }
 
-ProtokolView::ProtokolView(QWidget* parent) : QAbstractScrollArea(parent) {
-    setObjectName(QStringLiteral("ProtokolView"));
+ProtocolView::ProtocolView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName(QStringLiteral("ProtocolView"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -23,7 +23,7 @@ ProtokolView::ProtokolView(QWidget* parent) : QAbstractScrollArea(parent) {
     horizontalScrollBar()->setSingleStep(ScrollStep);
 }
 
-void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
+void ProtocolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
                           int velikostPisma) {
     data_ = data;
     kind_ = kind;
@@ -33,14 +33,14 @@ void ProtokolView::nastav(const ProtocolData& data, ProtocolKind kind, double un
     viewport()->update();
 }
 
-ProtocolOptions ProtokolView::options() const {
+ProtocolOptions ProtocolView::options() const {
     // A form wider than the window (a large font, a narrow screen) scrolls
     // sideways to its last column.
     return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_,
             static_cast<double>(horizontalScrollBar()->value())};
 }
 
-void ProtokolView::upravPosuvnik() {
+void ProtocolView::upravPosuvnik() {
     const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
     const int vyska = static_cast<int>(std::ceil(form.height()));
     const int sirka = static_cast<int>(std::ceil(form.width()));
@@ -50,12 +50,12 @@ void ProtokolView::upravPosuvnik() {
     horizontalScrollBar()->setPageStep(viewport()->width());
 }
 
-void ProtokolView::paintEvent(QPaintEvent*) {
+void ProtocolView::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
     PaintProtocol(p, viewport()->rect(), data_, kind_, options());
 }
 
-void ProtokolView::resizeEvent(QResizeEvent* event) {
+void ProtocolView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     upravPosuvnik();
 }

@@ -8,10 +8,10 @@
 
 namespace hk {
 
-class ProtokolView : public QAbstractScrollArea {
+class ProtocolView : public QAbstractScrollArea {
     Q_OBJECT
   public:
-    explicit ProtokolView(QWidget* parent = nullptr);
+    explicit ProtocolView(QWidget* parent = nullptr);
 
     // What to paint: the month, the form, the window's magnification (device
     // pixels per form unit) and the Czech protocol's font size.

@@ -2,11 +2,11 @@
 // of a rotation, the observers per year, the largest groups of a year, the
 // days without activity, the group positions by central-meridian zone and
 // the drawings of one observer; with their exports and printing.
-#include <QMdiArea>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -28,13 +28,13 @@
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/results/group_evolution_panel.h"
+#include "ui/results/largest_groups_panel.h"
+#include "ui/results/observer_results_panel.h"
+#include "ui/results/official_csv_panel.h"
+#include "ui/results/results_grid.h"
 #include "ui/results/results_window.h"
 #include "ui/results/spotless_days_view.h"
-#include "ui/results/results_grid.h"
-#include "ui/results/official_csv_panel.h"
-#include "ui/results/observer_results_panel.h"
-#include "ui/results/largest_groups_panel.h"
-#include "ui/results/group_evolution_panel.h"
 
 namespace hk {
 
@@ -59,17 +59,17 @@ QWidget* stranaSNadpisem(QWidget* parent, QLabel*& nadpis, QTableWidget*& mrizka
 
 } // namespace
 
-void VysledkyWindow::vytvorPohledy() {
-    vyvoj_ = new VyvojPanel(stack_);
+void ResultsWindow::vytvorPohledy() {
+    vyvoj_ = new GroupEvolutionPanel(stack_);
     stranaPozorovatelu_ = stranaSNadpisem(stack_, zadnyPozorovatel_, StringGrid3_, "StringGrid3");
     zadnyPozorovatel_->setObjectName(QStringLiteral("NeniPozorovatel"));
-    veliky_ = new VelikyPanel(stack_);
-    bez_ = new BezAktivityView(stack_);
+    veliky_ = new LargestGroupsPanel(stack_);
+    bez_ = new SpotlessDaysView(stack_);
     QLabel* nadpis = nullptr;
     stranaPoloh_ = stranaSNadpisem(stack_, nadpis, StringGrid9_, "StringGrid9");
     nadpis->setObjectName(QStringLiteral("PolohyNadpis"));
     nadpis->setText(q(PolohyNadpis));
-    pozord_ = new PozorovatelDenniPanel(session_, zpravy_, stack_);
+    pozord_ = new ObserverResultsPanel(session_, zpravy_, stack_);
     for (QWidget* w :
          {static_cast<QWidget*>(vyvoj_), stranaPozorovatelu_, static_cast<QWidget*>(veliky_),
           static_cast<QWidget*>(bez_), stranaPoloh_, static_cast<QWidget*>(pozord_)})
@@ -77,49 +77,49 @@ void VysledkyWindow::vytvorPohledy() {
     for (QWidget* w : {vyvoj_->StringGrid2(), StringGrid3_, veliky_->StringGrid7(), StringGrid9_})
         w->installEventFilter(this);
 
-    oficCsv_ = new OficialniCsvPanel(session_, zpravy_, this);
+    oficCsv_ = new OfficialCsvPanel(session_, zpravy_, this);
     oficCsv_->hide();
 
-    connect(vyvoj_, &VyvojPanel::zmena, this, &VysledkyWindow::vyvojZmena);
-    connect(vyvoj_, &VyvojPanel::enter, this, [this] {
+    connect(vyvoj_, &GroupEvolutionPanel::zmena, this, &ResultsWindow::vyvojZmena);
+    connect(vyvoj_, &GroupEvolutionPanel::enter, this, [this] {
         if (rezim_ == Vyvoj) sestav();
     });
-    connect(veliky_, &VelikyPanel::zmena, this, &VysledkyWindow::velikyZmena);
+    connect(veliky_, &LargestGroupsPanel::zmena, this, &ResultsWindow::velikyZmena);
 }
 
 // ---------------------------------------------------------------------------
 // Menu handlers
 
-void VysledkyWindow::Vvojskupin1Click() {
+void ResultsWindow::Vvojskupin1Click() {
     ukaz(Vyvoj);
 }
 
-void VysledkyWindow::pozorovateleClick() {
+void ResultsWindow::pozorovateleClick() {
     ukaz(PozorovateleRoky);
 }
 
-void VysledkyWindow::velikyClick() {
+void ResultsWindow::velikyClick() {
     ukaz(Veliky);
 }
 
-void VysledkyWindow::BezaktivityClick() {
+void ResultsWindow::BezaktivityClick() {
     ukaz(BezAktivity);
 }
 
-void VysledkyWindow::polohy1Click() {
+void ResultsWindow::polohy1Click() {
     ukaz(Polohy);
 }
 
-void VysledkyWindow::pozordClick() {
+void ResultsWindow::pozordClick() {
     ukaz(PozorovatelDenni);
 }
 
-void VysledkyWindow::Pozorovalelden() {
+void ResultsWindow::Pozorovalelden() {
     ukaz(PozorovatelDenni);
     pozord_->vyprazdni();
 }
 
-void VysledkyWindow::vyvojZmena(int hodnota) {
+void ResultsWindow::vyvojZmena(int hodnota) {
     const auto rotace = EvolutionRotationInput(session_.records(), hodnota);
     if (!rotace) return;
     if (*rotace != hodnota) {
@@ -129,14 +129,14 @@ void VysledkyWindow::vyvojZmena(int hodnota) {
     if (rezim_ == Vyvoj) sestav();
 }
 
-void VysledkyWindow::velikyZmena(int) {
+void ResultsWindow::velikyZmena(int) {
     if (rezim_ == Veliky) sestav();
 }
 
 // ---------------------------------------------------------------------------
 // Building the views
 
-bool VysledkyWindow::sestavPohled() {
+bool ResultsWindow::sestavPohled() {
     const auto zaznamy = session_.records();
     switch (rezim_) {
     case Vyvoj:
@@ -203,7 +203,7 @@ bool VysledkyWindow::sestavPohled() {
 // ---------------------------------------------------------------------------
 // Files
 
-void VysledkyWindow::doCSVClick() {
+void ResultsWindow::doCSVClick() {
     if (rezim_ != PozorovateleRoky) return;
     const ObserverStatistics s =
         BuildObserverStatistics(session_.records(), session_.Pozorovatele());
@@ -216,7 +216,7 @@ void VysledkyWindow::doCSVClick() {
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 
-void VysledkyWindow::oficCSVClick() {
+void ResultsWindow::oficCSVClick() {
     if (!obecna_.ObecnaDataZadana) {
         zpravy_.Zprava(q(NejsouObecnaData));
         return;
@@ -229,7 +229,7 @@ void VysledkyWindow::oficCSVClick() {
     oficCsv_->raise();
 }
 
-void VysledkyWindow::polohytext() {
+void ResultsWindow::polohytext() {
     if (!zpravy_.Otazka(q(PolohyTextOtazka))) return;
     const auto* combo = k_.plocha->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     const std::string trida = combo && !combo->currentText().isEmpty()
@@ -248,7 +248,7 @@ void VysledkyWindow::polohytext() {
 // ---------------------------------------------------------------------------
 // Printing
 
-bool VysledkyWindow::tiskPohledu(QPrinter& printer) {
+bool ResultsWindow::tiskPohledu(QPrinter& printer) {
     switch (rezim_) {
     case PozorovateleRoky:
     case Veliky:
@@ -285,7 +285,7 @@ bool VysledkyWindow::tiskPohledu(QPrinter& printer) {
 
 // ---------------------------------------------------------------------------
 
-void installPohledy(HlavniWindow& hlavni) {
+void installPohledy(MainWindow& hlavni) {
     // "Bez" and "P. den" as the panel names them.
     if (QAction* bez = hlavni.akce(QStringLiteral("SpeedButton1"))) {
         bez->setText(QStringLiteral("Bez"));
@@ -311,7 +311,7 @@ void installPohledy(HlavniWindow& hlavni) {
         combo->setToolTip(TridaVychodZapad);
         combo->setStatusTip(TridaVychodZapad);
         QObject::connect(combo, &QComboBox::currentTextChanged, &hlavni, [&hlavni] {
-            if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->polohy1Click();
+            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->polohy1Click();
         });
     }
 }

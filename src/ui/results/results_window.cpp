@@ -25,22 +25,22 @@
 #include "results/measured_statistics.h"
 #include "results/own_report.h"
 #include "results/report_file.h"
+#include "results/rotation_table.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
 #include "results/statistics_status.h"
-#include "results/rotation_table.h"
 #include "results/type_occurrence.h"
-#include "ui/frame/main_window.h"
-#include "ui/frame/observer_dialog.h"
-#include "ui/frame/messages.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/results/intersol_panel.h"
-#include "ui/results/rotation_table_view.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/observer_dialog.h"
 #include "ui/results/asymmetry_view.h"
-#include "ui/results/results_grid.h"
-#include "ui/results/station_data_panel.h"
-#include "ui/results/protocol_view.h"
+#include "ui/results/intersol_panel.h"
 #include "ui/results/observer_list_view.h"
+#include "ui/results/protocol_view.h"
+#include "ui/results/results_grid.h"
+#include "ui/results/rotation_table_view.h"
+#include "ui/results/station_data_panel.h"
 
 namespace hk {
 
@@ -54,7 +54,6 @@ const QString NazevObrazku = QStringLiteral("Vysledky");
 const QString NeniCoTisknout = QStringLiteral("Není co tisknout");
 const QString NejdriveStatistika =
     QStringLiteral("Nejdříve zobrazte naměřenou nebo vyhlazenou statistiku");
-
 
 QString mesicRok(int vybranyMesic) {
     return QStringLiteral("%1.%2")
@@ -97,19 +96,19 @@ ResultsGrid CvMrizka(const ReportFile& report) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-VysledkyWindow* VysledkyWindow::otevrene(HlavniWindow& hlavni) {
-    for (VysledkyWindow* w : hlavni.plocha()->findChildren<VysledkyWindow*>())
+ResultsWindow* ResultsWindow::otevrene(MainWindow& hlavni) {
+    for (ResultsWindow* w : hlavni.plocha()->findChildren<ResultsWindow*>())
         if (!w->zavreno_) return w;
     return nullptr;
 }
 
-VysledkyWindow* VysledkyWindow::otevrit(HlavniWindow& hlavni) {
-    if (VysledkyWindow* w = otevrene(hlavni)) {
+ResultsWindow* ResultsWindow::otevrit(MainWindow& hlavni) {
+    if (ResultsWindow* w = otevrene(hlavni)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             hlavni.plocha()->setActiveSubWindow(sub);
         return w;
     }
-    auto* w = new VysledkyWindow(hlavni.kontext());
+    auto* w = new ResultsWindow(hlavni.kontext());
     QMdiSubWindow* sub = hlavni.plocha()->addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form9"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -126,10 +125,10 @@ VysledkyWindow* VysledkyWindow::otevrit(HlavniWindow& hlavni) {
     return w;
 }
 
-VysledkyWindow::VysledkyWindow(WindowContext k)
+ResultsWindow::ResultsWindow(WindowContext k)
     : QWidget(nullptr), k_(k), session_(k.model.session()), zpravy_(k.zpravy),
       velikostPisma_(VelikostPismaVychozi) {
-    setObjectName(QStringLiteral("VysledkyWindow"));
+    setObjectName(QStringLiteral("ResultsWindow"));
     setWindowTitle(Titulek);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -143,7 +142,7 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
 
     stack_ = new QStackedWidget(this);
     prazdna_ = new QWidget(stack_);
-    protokol_ = new ProtokolView(stack_);
+    protokol_ = new ProtocolView(stack_);
 
     stranaStatistiky_ = new QWidget(stack_);
     StringGrid1_ = NovaMrizka(QStringLiteral("StringGrid1"), stranaStatistiky_);
@@ -155,7 +154,7 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
 
     StringGrid4_ = NovaMrizka(QStringLiteral("StringGrid4"), stack_);
     StringGrid8_ = NovaMrizka(QStringLiteral("StringGrid8"), stack_);
-    mapa_ = new UdajeProMapuView(stack_);
+    mapa_ = new RotationTableView(stack_);
     stack_->addWidget(mapa_);
     intersol_ = new InterSolPanel(
         k_.model, zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
@@ -174,17 +173,17 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
     layout->setMenuBar(menu_);
     layout->addWidget(stack_);
 
-    obecnaPanel_ = new ObecnaDataPanel(this);
+    obecnaPanel_ = new StationDataPanel(this);
     obecnaPanel_->hide();
-    seznam_ = new SeznamPozorovateluView(this);
+    seznam_ = new ObserverListView(this);
 
     vybratTiskarnu = [this](QPrinter& printer) {
         QPrintDialog d(&printer, this);
         return d.exec() == QDialog::Accepted;
     };
-    vybratPozorovatele = [this] { return JmepozDialog::vyber(session_.Pozorovatele(), this); };
+    vybratPozorovatele = [this] { return ObserverDialog::vyber(session_.Pozorovatele(), this); };
 
-    connect(obecnaPanel_, &ObecnaDataPanel::potvrzeno, this, &VysledkyWindow::ObecnaDataOK);
+    connect(obecnaPanel_, &StationDataPanel::potvrzeno, this, &ResultsWindow::ObecnaDataOK);
     connect(intersol_, &InterSolPanel::ulozeno, this,
             [this](const QString& mesic) { mesicText_ = mesic; });
     connect(&k_.model, &SessionModel::recordsChanged, this, [this] {
@@ -196,7 +195,7 @@ VysledkyWindow::VysledkyWindow(WindowContext k)
     ukaz(Nic);
 }
 
-void VysledkyWindow::nactiObecnaData() {
+void ResultsWindow::nactiObecnaData() {
     // The table shows the file as it is; PopisNov.txt changes only the data
     // the reports use.
     ObecnaData tabulka = ObecnaDataTableDefaults();
@@ -208,20 +207,20 @@ void VysledkyWindow::nactiObecnaData() {
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
     }
-    ObecnaDataPanel::Hodnoty h;
+    StationDataPanel::Hodnoty h;
     for (int k = 1; k <= ObecnaDataRadku; ++k)
         h[static_cast<std::size_t>(k - 1)] = tabulka.row(k);
     obecnaPanel_->nastav(h);
 }
 
-void VysledkyWindow::zavritvysClick() {
+void ResultsWindow::zavritvysClick() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else
         close();
 }
 
-void VysledkyWindow::closeEvent(QCloseEvent* event) {
+void ResultsWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     // The observer table goes back to its file, as the Inter-Sol panel may
     // have added to it.
@@ -242,8 +241,8 @@ void VysledkyWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 // Menu
 
-QAction* VysledkyWindow::pridej(QWidget* menu, const char* name, const QString& text,
-                                void (VysledkyWindow::*handler)()) {
+QAction* ResultsWindow::pridej(QWidget* menu, const char* name, const QString& text,
+                               void (ResultsWindow::*handler)()) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     akce_.insert(a->objectName(), a);
@@ -252,17 +251,17 @@ QAction* VysledkyWindow::pridej(QWidget* menu, const char* name, const QString& 
     return a;
 }
 
-void VysledkyWindow::pripravujeSe(QWidget* menu, const char* name, const QString& text) {
+void ResultsWindow::pripravujeSe(QWidget* menu, const char* name, const QString& text) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     a->setEnabled(false);
-    a->setToolTip(HlavniWindow::PripravujeSe);
-    a->setStatusTip(HlavniWindow::PripravujeSe);
+    a->setToolTip(MainWindow::PripravujeSe);
+    a->setStatusTip(MainWindow::PripravujeSe);
     akce_.insert(a->objectName(), a);
     menu->addAction(a);
 }
 
-void VysledkyWindow::vytvorMenu() {
+void ResultsWindow::vytvorMenu() {
     auto podmenu = [this](QWidget* rodic, const char* name, const QString& text) {
         auto* m = new QMenu(text, rodic);
         m->setObjectName(QString::fromLatin1(name));
@@ -270,57 +269,61 @@ void VysledkyWindow::vytvorMenu() {
         rodic->addAction(m->menuAction());
         return m;
     };
-    pridej(menu_, "zavritvys", QStringLiteral("&Zavřit"), &VysledkyWindow::zavritvysClick);
+    pridej(menu_, "zavritvys", QStringLiteral("&Zavřit"), &ResultsWindow::zavritvysClick);
 
     QMenu* vyber = podmenu(menu_, "vyber", QStringLiteral("&Výběr"));
-    pridej(vyber, "vlastni", QStringLiteral("&Vlastní"), &VysledkyWindow::vlastniClick);
-    pridej(vyber, "oficialni", QStringLiteral("S&IDC výsledky"), &VysledkyWindow::oficialniClick);
-    pridej(vyber, "CVvysledek", QStringLiteral("CV výsledky"), &VysledkyWindow::CVvysledekClick);
+    pridej(vyber, "vlastni", QStringLiteral("&Vlastní"), &ResultsWindow::vlastniClick);
+    pridej(vyber, "oficialni", QStringLiteral("S&IDC výsledky"), &ResultsWindow::oficialniClick);
+    pridej(vyber, "CVvysledek", QStringLiteral("CV výsledky"), &ResultsWindow::CVvysledekClick);
 
     QMenu* statistika = podmenu(menu_, "statistika", QStringLiteral("&Statistika"));
     QMenu* namerena = podmenu(statistika, "namerena", QStringLiteral("&Naměřená"));
-    pridej(namerena, "celkovynam", QStringLiteral("&Celková"), &VysledkyWindow::celkovynamClick);
-    pridej(namerena, "severnam", QStringLiteral("&Sever"), &VysledkyWindow::severnamClick);
-    pridej(namerena, "jihnam", QStringLiteral("&Jih"), &VysledkyWindow::jihnamClick);
+    pridej(namerena, "celkovynam", QStringLiteral("&Celková"), &ResultsWindow::celkovynamClick);
+    pridej(namerena, "severnam", QStringLiteral("&Sever"), &ResultsWindow::severnamClick);
+    pridej(namerena, "jihnam", QStringLiteral("&Jih"), &ResultsWindow::jihnamClick);
     QMenu* vyhlazena = podmenu(statistika, "vyhlazena", QStringLiteral("&Vyhlazená"));
-    pridej(vyhlazena, "celkovyvyr", QStringLiteral("&Celková"), &VysledkyWindow::celkovyvyrClick);
-    pridej(vyhlazena, "severvyr", QStringLiteral("&Sever"), &VysledkyWindow::severvyrClick);
-    pridej(vyhlazena, "jihvyr", QStringLiteral("&Jih"), &VysledkyWindow::jihvyrClick);
-    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"), &VysledkyWindow::pozorovateleClick);
+    pridej(vyhlazena, "celkovyvyr", QStringLiteral("&Celková"), &ResultsWindow::celkovyvyrClick);
+    pridej(vyhlazena, "severvyr", QStringLiteral("&Sever"), &ResultsWindow::severvyrClick);
+    pridej(vyhlazena, "jihvyr", QStringLiteral("&Jih"), &ResultsWindow::jihvyrClick);
+    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"),
+           &ResultsWindow::pozorovateleClick);
     pridej(statistika, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
-           &VysledkyWindow::vyskitClick);
-    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"), &VysledkyWindow::Vvojskupin1Click);
-    pridej(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"), &VysledkyWindow::udajmapaClick);
+           &ResultsWindow::vyskitClick);
+    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"),
+           &ResultsWindow::Vvojskupin1Click);
+    pridej(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"), &ResultsWindow::udajmapaClick);
     QMenu* polohy = podmenu(statistika, "polohyskupin", QStringLiteral("Polohy skupin"));
-    pridej(polohy, "polohy1", QStringLiteral("Polohy"), &VysledkyWindow::polohy1Click);
-    pridej(polohy, "Polohym", QStringLiteral("Polohy měsic"), &VysledkyWindow::PolohymClick);
-    pridej(polohy, "Polohyr", QStringLiteral("Polohy roční"), &VysledkyWindow::PolohyrClick);
+    pridej(polohy, "polohy1", QStringLiteral("Polohy"), &ResultsWindow::polohy1Click);
+    pridej(polohy, "Polohym", QStringLiteral("Polohy měsic"), &ResultsWindow::PolohymClick);
+    pridej(polohy, "Polohyr", QStringLiteral("Polohy roční"), &ResultsWindow::PolohyrClick);
 
-    pridej(menu_, "veliky", QStringLiteral("Velikost skupin"), &VysledkyWindow::velikyClick);
-    pridej(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &VysledkyWindow::BezaktivityClick);
-    pridej(menu_, "dataasim", QStringLiteral("Data asymetrie"), &VysledkyWindow::dataasimClick);
-    pridej(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &VysledkyWindow::pozordClick);
-    pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &VysledkyWindow::InterSOL1Click);
-    pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &VysledkyWindow::tiskvyslClick);
+    pridej(menu_, "veliky", QStringLiteral("Velikost skupin"), &ResultsWindow::velikyClick);
+    pridej(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &ResultsWindow::BezaktivityClick);
+    pridej(menu_, "dataasim", QStringLiteral("Data asymetrie"), &ResultsWindow::dataasimClick);
+    pridej(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &ResultsWindow::pozordClick);
+    pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &ResultsWindow::InterSOL1Click);
+    pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &ResultsWindow::tiskvyslClick);
     pridej(menu_, "Veobecndata1", QStringLiteral("Všeobecná data"),
-           &VysledkyWindow::Veobecndata1Click);
+           &ResultsWindow::Veobecndata1Click);
     pridej(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
-           &VysledkyWindow::dosouboruClick);
-    pridej(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &VysledkyWindow::doCSVClick);
-    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"), &VysledkyWindow::oficCSVClick);
+           &ResultsWindow::dosouboruClick);
+    pridej(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::doCSVClick);
+    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
+           &ResultsWindow::oficCSVClick);
 }
 
-void VysledkyWindow::obnovMenu() {
+void ResultsWindow::obnovMenu() {
     const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
                       rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
                       rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
-                      rezim_ == Polohy || rezim_ == PozorovatelDenni ||
-                      rezim_ == UdajeMapa || rezim_ == DataAsymetrie;
+                      rezim_ == Polohy || rezim_ == PozorovatelDenni || rezim_ == UdajeMapa ||
+                      rezim_ == DataAsymetrie;
     akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
     akce_.value(QStringLiteral("dosouboru"))
         ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
     akce_.value(QStringLiteral("doCSV"))->setVisible(rezim_ == PozorovateleRoky);
-    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT"))) txt->setVisible(rezim_ == DataAsymetrie);
+    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT")))
+        txt->setVisible(rezim_ == DataAsymetrie);
     if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
         csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
 }
@@ -328,7 +331,7 @@ void VysledkyWindow::obnovMenu() {
 // ---------------------------------------------------------------------------
 // Views
 
-bool VysledkyWindow::zvolitMesic(bool hlavickovaZprava) {
+bool ResultsWindow::zvolitMesic(bool hlavickovaZprava) {
     for (const std::string& upozorneni : ChooseMonthNotices(obecna_, hlavickovaZprava))
         zpravy_.Zprava(q(upozorneni));
     for (;;) {
@@ -346,26 +349,26 @@ bool VysledkyWindow::zvolitMesic(bool hlavickovaZprava) {
     }
 }
 
-void VysledkyWindow::vlastniClick() {
+void ResultsWindow::vlastniClick() {
     if (!zvolitMesic(true)) return ukaz(Nic);
     velikostPisma_ = VelikostPismaVychozi;
     ukaz(Vlastni);
 }
 
-void VysledkyWindow::oficialniClick() {
+void ResultsWindow::oficialniClick() {
     ukaz(zvolitMesic(true) ? Oficialni : Nic);
 }
 
-void VysledkyWindow::CVvysledekClick() {
+void ResultsWindow::CVvysledekClick() {
     ukaz(zvolitMesic(false) ? CvHodnoty : Nic);
 }
 
-void VysledkyWindow::namerena(VyberPolokoule v) {
+void ResultsWindow::namerena(VyberPolokoule v) {
     vyber_ = v;
     ukaz(Namerena);
 }
 
-void VysledkyWindow::vyhlazena(VyberPolokoule v) {
+void ResultsWindow::vyhlazena(VyberPolokoule v) {
     // The check and the table come from one pass over the records.
     SmoothedStatistics r = CheckedSmoothedStatistics(session_.records(), v);
     if (r.refusal) {
@@ -378,37 +381,37 @@ void VysledkyWindow::vyhlazena(VyberPolokoule v) {
     ukaz(Vyhlazena);
 }
 
-void VysledkyWindow::udajmapaClick() {
+void ResultsWindow::udajmapaClick() {
     ukaz(UdajeMapa);
 }
 
-void VysledkyWindow::vyskitClick() {
+void ResultsWindow::vyskitClick() {
     ukaz(VyskytTypu);
 }
 
-void VysledkyWindow::InterSOL1Click() {
+void ResultsWindow::InterSOL1Click() {
     intersol_->obnovPozorovatele();
     intersol_->nastavMesic(mesicText_);
     ukaz(InterSol);
 }
 
-void VysledkyWindow::dataasimClick() {
+void ResultsWindow::dataasimClick() {
     ukaz(DataAsymetrie);
 }
 
-void VysledkyWindow::asimtxt() {
+void ResultsWindow::asimtxt() {
     const QAction* asro = k_.ramec.akce(QStringLiteral("asro"));
     AsymetrieDoTextu(session_, zpravy_, asro && asro->isChecked());
 }
 
-void VysledkyWindow::ukaz(int rezim) {
+void ResultsWindow::ukaz(int rezim) {
     rezim_ = rezim;
     seznam_->hide();
     sestav();
     obnovMenu();
 }
 
-void VysledkyWindow::sestav() {
+void ResultsWindow::sestav() {
     // While the results are shown the record list keeps still: its scroll
     // bar is hidden until the window closes.
     k_.ramec.ukazPosuvnikZaznamu(false);
@@ -473,7 +476,7 @@ void VysledkyWindow::sestav() {
     }
 }
 
-void VysledkyWindow::sestavProtokol() {
+void ResultsWindow::sestavProtokol() {
     // The records may have changed since the month was chosen.
     const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
     if (!prvni) return ukaz(Nic);
@@ -488,7 +491,7 @@ void VysledkyWindow::sestavProtokol() {
         mesicRok(vybranyMesic_));
 }
 
-void VysledkyWindow::sestavCv() {
+void ResultsWindow::sestavCv() {
     const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
     if (!prvni) return ukaz(Nic);
     prvni_ = *prvni;
@@ -500,13 +503,13 @@ void VysledkyWindow::sestavCv() {
     setWindowTitle(q(mrizka_.caption));
 }
 
-void VysledkyWindow::stavTisku() {
+void ResultsWindow::stavTisku() {
     QPrinter printer(QPrinter::HighResolution);
     const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
     stav_->setText(q(StatisticsStatusLine(mrizka_, strana.width(), strana.height())));
 }
 
-void VysledkyWindow::seznamPozorovatelu() {
+void ResultsWindow::seznamPozorovatelu() {
     seznam_->move(8, menu_->height() + 8);
     seznam_->ukaz(ObserverPeriods(session_.records(), session_.Pozorovatele()));
 }
@@ -514,7 +517,7 @@ void VysledkyWindow::seznamPozorovatelu() {
 // ---------------------------------------------------------------------------
 // Keys
 
-void VysledkyWindow::keyPressEvent(QKeyEvent* event) {
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
     const QString klavesa = event->text().toLower();
     if (event->key() == Qt::Key_F8) {
         k_.ramec.ulozitObrazekOkna(NazevObrazku);
@@ -532,7 +535,7 @@ void VysledkyWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-bool VysledkyWindow::eventFilter(QObject* watched, QEvent* event) {
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
     // The grids would take letters for their own search: the window sees
     // its keys first.
     if (event->type() == QEvent::KeyPress) {
@@ -548,14 +551,14 @@ bool VysledkyWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 // Printing, saving, general data
 
-void VysledkyWindow::tiskvyslClick() {
+void ResultsWindow::tiskvyslClick() {
     if (!akce_.value(QStringLiteral("tiskvysl"))->isEnabled()) return;
     QPrinter printer(QPrinter::HighResolution);
     if (!vybratTiskarnu(printer)) return;
     tiskDo(printer);
 }
 
-void VysledkyWindow::tiskDo(QPrinter& printer) {
+void ResultsWindow::tiskDo(QPrinter& printer) {
     try {
         if (tiskPohledu(printer)) return;
         switch (rezim_) {
@@ -584,7 +587,7 @@ void VysledkyWindow::tiskDo(QPrinter& printer) {
     }
 }
 
-void VysledkyWindow::dosouboruClick() {
+void ResultsWindow::dosouboruClick() {
     if (rezim_ != Vlastni && rezim_ != Oficialni && rezim_ != CvHodnoty) return;
     const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
     if (!prvni) return ukaz(Nic);
@@ -604,8 +607,8 @@ void VysledkyWindow::dosouboruClick() {
         } else {
             const QString pozorovatel = vybratPozorovatele();
             if (pozorovatel.isEmpty()) return;
-            const ReportFile cv =
-                BuildCvReport(zaznamy, session_.geometry(), prvni_, pozorovatel.toStdString(), obecna_);
+            const ReportFile cv = BuildCvReport(zaznamy, session_.geometry(), prvni_,
+                                                pozorovatel.toStdString(), obecna_);
             k_.model.setCurrent(static_cast<int>(prvni_) + 1);
             WriteReportFile(session_.dir, cv);
         }
@@ -616,7 +619,7 @@ void VysledkyWindow::dosouboruClick() {
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 
-void VysledkyWindow::namdocsv() {
+void ResultsWindow::namdocsv() {
     if (rezim_ != Namerena && rezim_ != Vyhlazena) {
         zpravy_.Zprava(NejdriveStatistika);
         return;
@@ -633,14 +636,14 @@ void VysledkyWindow::namdocsv() {
     zpravy_.Zprava(q(DataBylaUlozena));
 }
 
-void VysledkyWindow::Veobecndata1Click() {
+void ResultsWindow::Veobecndata1Click() {
     obecnaPanel_->move(20, menu_->height() + 20);
     obecnaPanel_->show();
     obecnaPanel_->raise();
     obecnaPanel_->tabulka()->setFocus();
 }
 
-void VysledkyWindow::ObecnaDataOK() {
+void ResultsWindow::ObecnaDataOK() {
     const ObecnaData nova = ConfirmObecnaData(obecna_, obecnaPanel_->hodnoty());
     try {
         WriteObecnaData(session_.dir, nova);
@@ -649,7 +652,7 @@ void VysledkyWindow::ObecnaDataOK() {
         return;
     }
     obecna_ = nova;
-    ObecnaDataPanel::Hodnoty h;
+    StationDataPanel::Hodnoty h;
     for (int k = 1; k <= ObecnaDataRadku; ++k)
         h[static_cast<std::size_t>(k - 1)] = obecna_.row(k);
     obecnaPanel_->nastav(h);
@@ -660,38 +663,38 @@ void VysledkyWindow::ObecnaDataOK() {
 // ---------------------------------------------------------------------------
 
 // The main window's controls of views 3 to 14 (results_views.cpp).
-void installPohledy(HlavniWindow& hlavni);
+void installPohledy(MainWindow& hlavni);
 
-void installVysledky(HlavniWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("vysledky1"), [&hlavni] { VysledkyWindow::otevrit(hlavni); });
-    const std::pair<const char*, void (VysledkyWindow::*)()> tlacitka[] = {
-        {"vlastniv", &VysledkyWindow::vlastniClick},
-        {"oficialv", &VysledkyWindow::oficialniClick},
-        {"CVvysledky", &VysledkyWindow::CVvysledekClick},
-        {"namercelek", &VysledkyWindow::celkovynamClick},
-        {"namersever", &VysledkyWindow::severnamClick},
-        {"namerjih", &VysledkyWindow::jihnamClick},
-        {"vyhlcelek", &VysledkyWindow::celkovyvyrClick},
-        {"vyhlsever", &VysledkyWindow::severvyrClick},
-        {"vyhljih", &VysledkyWindow::jihvyrClick},
-        {"vyskytskup", &VysledkyWindow::vyskitClick},
-        {"promapovy", &VysledkyWindow::udajmapaClick},
-        {"SpeedButton8", &VysledkyWindow::namdocsv},
-        {"pozorovatelv", &VysledkyWindow::pozorovateleClick},
-        {"vyvojskup", &VysledkyWindow::Vvojskupin1Click},
-        {"velikost", &VysledkyWindow::velikyClick},
-        {"SpeedButton1", &VysledkyWindow::BezaktivityClick},
-        {"polohy", &VysledkyWindow::polohy1Click},
-        {"polohyr", &VysledkyWindow::polohy1Click},
-        {"polohym", &VysledkyWindow::polohy1Click},
-        {"zapidosoudorutxt", &VysledkyWindow::polohytext},
-        {"SpeedButton15", &VysledkyWindow::Pozorovalelden},
-        {"SpeedButton16", &VysledkyWindow::InterSOL1Click},
-        {"SpeedButton9", &VysledkyWindow::zavritvysClick},
+void installVysledky(MainWindow& hlavni) {
+    hlavni.zapojit(QStringLiteral("vysledky1"), [&hlavni] { ResultsWindow::otevrit(hlavni); });
+    const std::pair<const char*, void (ResultsWindow::*)()> tlacitka[] = {
+        {"vlastniv", &ResultsWindow::vlastniClick},
+        {"oficialv", &ResultsWindow::oficialniClick},
+        {"CVvysledky", &ResultsWindow::CVvysledekClick},
+        {"namercelek", &ResultsWindow::celkovynamClick},
+        {"namersever", &ResultsWindow::severnamClick},
+        {"namerjih", &ResultsWindow::jihnamClick},
+        {"vyhlcelek", &ResultsWindow::celkovyvyrClick},
+        {"vyhlsever", &ResultsWindow::severvyrClick},
+        {"vyhljih", &ResultsWindow::jihvyrClick},
+        {"vyskytskup", &ResultsWindow::vyskitClick},
+        {"promapovy", &ResultsWindow::udajmapaClick},
+        {"SpeedButton8", &ResultsWindow::namdocsv},
+        {"pozorovatelv", &ResultsWindow::pozorovateleClick},
+        {"vyvojskup", &ResultsWindow::Vvojskupin1Click},
+        {"velikost", &ResultsWindow::velikyClick},
+        {"SpeedButton1", &ResultsWindow::BezaktivityClick},
+        {"polohy", &ResultsWindow::polohy1Click},
+        {"polohyr", &ResultsWindow::polohy1Click},
+        {"polohym", &ResultsWindow::polohy1Click},
+        {"zapidosoudorutxt", &ResultsWindow::polohytext},
+        {"SpeedButton15", &ResultsWindow::Pozorovalelden},
+        {"SpeedButton16", &ResultsWindow::InterSOL1Click},
+        {"SpeedButton9", &ResultsWindow::zavritvysClick},
     };
     for (const auto& [jmeno, handler] : tlacitka)
         hlavni.zapojit(QString::fromLatin1(jmeno), [&hlavni, handler] {
-            if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) (w->*handler)();
+            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) (w->*handler)();
         });
     installPohledy(hlavni);
     // The two asymmetry buttons stay down in turn and open view 12.
@@ -701,12 +704,12 @@ void installVysledky(HlavniWindow& hlavni) {
         hlavni.zapojit(a->objectName(), [&hlavni, a, asme, asro] {
             asme->setChecked(a == asme);
             asro->setChecked(a == asro);
-            if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->dataasimClick();
+            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->dataasimClick();
         });
         a->setCheckable(true);
     }
     hlavni.zapojit(QStringLiteral("AsinTXT"), [&hlavni] {
-        if (VysledkyWindow* w = VysledkyWindow::otevrene(hlavni)) w->asimtxt();
+        if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->asimtxt();
     });
     hlavni.akce(QStringLiteral("AsinTXT"))->setVisible(false);
 }

@@ -8,11 +8,11 @@
 #include <functional>
 #include <optional>
 
-#include "ui/frame/window_context.h"
 #include "records/zaznam.h"
 #include "results/month_sums.h"
 #include "results/obecna_data.h"
 #include "results/results_grid.h"
+#include "ui/frame/window_context.h"
 
 class QAction;
 class QLabel;
@@ -23,24 +23,24 @@ class QTableWidget;
 
 namespace hk {
 
-class HlavniWindow;
-class BezAktivityView;
+class MainWindow;
+class SpotlessDaysView;
 class InterSolPanel;
-class OficialniCsvPanel;
-class PozorovatelDenniPanel;
-class VelikyPanel;
-class VyvojPanel;
+class OfficialCsvPanel;
+class ObserverResultsPanel;
+class LargestGroupsPanel;
+class GroupEvolutionPanel;
 class Messages;
-class ObecnaDataPanel;
-class ProtokolView;
+class StationDataPanel;
+class ProtocolView;
 class Session;
-class SeznamPozorovateluView;
-class UdajeProMapuView;
+class ObserverListView;
+class RotationTableView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
-void installVysledky(HlavniWindow& hlavni);
+void installVysledky(MainWindow& hlavni);
 
-class VysledkyWindow : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
   public:
     // The views of the window.
@@ -65,9 +65,9 @@ class VysledkyWindow : public QWidget {
 
     // Opens the window in the main window's work area, or returns the one
     // that is open already.
-    static VysledkyWindow* otevrit(HlavniWindow& hlavni);
+    static ResultsWindow* otevrit(MainWindow& hlavni);
     // The window that is open, or nullptr.
-    static VysledkyWindow* otevrene(HlavniWindow& hlavni);
+    static ResultsWindow* otevrene(MainWindow& hlavni);
 
     int RezimVysledku() const { return rezim_; }
     VyberPolokoule vyberPolokoule() const { return vyber_; }
@@ -132,10 +132,10 @@ class VysledkyWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    explicit VysledkyWindow(WindowContext k);
+    explicit ResultsWindow(WindowContext k);
 
     QAction* pridej(QWidget* menu, const char* name, const QString& text,
-                    void (VysledkyWindow::*handler)());
+                    void (ResultsWindow::*handler)());
     void pripravujeSe(QWidget* menu, const char* name, const QString& text);
     void vytvorMenu();
     void nactiObecnaData();
@@ -173,33 +173,33 @@ class VysledkyWindow : public QWidget {
     int velikostPisma_;
     ObecnaData obecna_;
     ResultsGrid mrizka_;
-    ResultsGrid vyhlazenaMrizka_; // the smoothed table built when it was chosen
+    ResultsGrid vyhlazenaMrizka_;       // the smoothed table built when it was chosen
     std::uint64_t vyhlazenaRevize_ = 0; // the store revision it was built from
 
     QMenuBar* menu_;
     QHash<QString, QAction*> akce_;
     QStackedWidget* stack_;
     QWidget* prazdna_;
-    ProtokolView* protokol_;
+    ProtocolView* protokol_;
     QWidget* stranaStatistiky_;
     QTableWidget* StringGrid1_;
     QLabel* stav_;
-    UdajeProMapuView* mapa_ = nullptr;
+    RotationTableView* mapa_ = nullptr;
     QTableWidget* StringGrid4_;
     QTableWidget* StringGrid8_;
     InterSolPanel* intersol_;
-    ObecnaDataPanel* obecnaPanel_;
-    SeznamPozorovateluView* seznam_;
-    VyvojPanel* vyvoj_ = nullptr;
+    StationDataPanel* obecnaPanel_;
+    ObserverListView* seznam_;
+    GroupEvolutionPanel* vyvoj_ = nullptr;
     QWidget* stranaPozorovatelu_ = nullptr;
     QLabel* zadnyPozorovatel_ = nullptr;
     QTableWidget* StringGrid3_ = nullptr;
-    VelikyPanel* veliky_ = nullptr;
-    BezAktivityView* bez_ = nullptr;
+    LargestGroupsPanel* veliky_ = nullptr;
+    SpotlessDaysView* bez_ = nullptr;
     QWidget* stranaPoloh_ = nullptr;
     QTableWidget* StringGrid9_ = nullptr;
-    PozorovatelDenniPanel* pozord_ = nullptr;
-    OficialniCsvPanel* oficCsv_ = nullptr;
+    ObserverResultsPanel* pozord_ = nullptr;
+    OfficialCsvPanel* oficCsv_ = nullptr;
     bool zavreno_ = false;
 };
 

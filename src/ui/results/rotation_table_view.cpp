@@ -10,7 +10,7 @@
 
 namespace hk {
 
-UdajeProMapuView::UdajeProMapuView(QWidget* parent)
+RotationTableView::RotationTableView(QWidget* parent)
     : QWidget(parent), StringGrid5_(NovaMrizka(QStringLiteral("StringGrid5"), this)),
       stav_(new QLabel(this)) {
     setObjectName(QStringLiteral("UdajeProMapu"));
@@ -31,7 +31,7 @@ UdajeProMapuView::UdajeProMapuView(QWidget* parent)
     layout->addWidget(stav_);
 }
 
-void UdajeProMapuView::nastav(const ResultsGrid& tabulka, const QString& stav) {
+void RotationTableView::nastav(const ResultsGrid& tabulka, const QString& stav) {
     VyplnMrizku(*StringGrid5_, tabulka);
     stav_->setText(stav);
 }

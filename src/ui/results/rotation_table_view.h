@@ -10,9 +10,9 @@ class QTableWidget;
 
 namespace hk {
 
-class UdajeProMapuView : public QWidget {
+class RotationTableView : public QWidget {
   public:
-    explicit UdajeProMapuView(QWidget* parent = nullptr);
+    explicit RotationTableView(QWidget* parent = nullptr);
     // Shows the table and the status line below it.
     void nastav(const ResultsGrid& tabulka, const QString& stav);
     QTableWidget* mrizka() const { return StringGrid5_; }

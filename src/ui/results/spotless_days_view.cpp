@@ -12,11 +12,11 @@
 namespace hk {
 
 // The calendar's client area: every paint builds the model for its size.
-class KalendarBezAktivity : public QWidget {
+class SpotlessCalendarWidget : public QWidget {
   public:
-    KalendarBezAktivity(const BezAktivityView& view, QWidget* parent)
+    SpotlessCalendarWidget(const SpotlessDaysView& view, QWidget* parent)
         : QWidget(parent), view_(view) {
-        setObjectName(QStringLiteral("KalendarBezAktivity"));
+        setObjectName(QStringLiteral("SpotlessCalendarWidget"));
     }
 
   protected:
@@ -26,10 +26,10 @@ class KalendarBezAktivity : public QWidget {
     }
 
   private:
-    const BezAktivityView& view_;
+    const SpotlessDaysView& view_;
 };
 
-BezAktivityView::BezAktivityView(QWidget* parent) : QWidget(parent) {
+SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel10"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -41,7 +41,7 @@ BezAktivityView::BezAktivityView(QWidget* parent) : QWidget(parent) {
     spin_->setValue(BezAktivityRokStart);
     radek->addWidget(spin_);
     radek->addStretch(1);
-    kalendar_ = new KalendarBezAktivity(*this, this);
+    kalendar_ = new SpotlessCalendarWidget(*this, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
@@ -50,21 +50,21 @@ BezAktivityView::BezAktivityView(QWidget* parent) : QWidget(parent) {
     connect(spin_, &QSpinBox::valueChanged, kalendar_, qOverload<>(&QWidget::update));
 }
 
-void BezAktivityView::nastav(std::vector<std::string> dny, int procento) {
+void SpotlessDaysView::nastav(std::vector<std::string> dny, int procento) {
     dny_ = std::move(dny);
     procento_ = procento;
     kalendar_->update();
 }
 
-int BezAktivityView::rok() const {
+int SpotlessDaysView::rok() const {
     return spin_->value();
 }
 
-SpotlessCalendar BezAktivityView::model() const {
+SpotlessCalendar SpotlessDaysView::model() const {
     return BuildSpotlessCalendar(dny_, rok(), kalendar_->width(), kalendar_->height(), procento_);
 }
 
-QWidget* BezAktivityView::kalendar() const {
+QWidget* SpotlessDaysView::kalendar() const {
     return kalendar_;
 }
 

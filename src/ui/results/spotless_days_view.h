@@ -11,12 +11,12 @@ class QSpinBox;
 
 namespace hk {
 
-class KalendarBezAktivity;
+class SpotlessCalendarWidget;
 
-class BezAktivityView : public QWidget {
+class SpotlessDaysView : public QWidget {
     Q_OBJECT
   public:
-    explicit BezAktivityView(QWidget* parent);
+    explicit SpotlessDaysView(QWidget* parent);
 
     QSpinBox* SpinEdit3() const { return spin_; }
     // The list of spotless dates (rebuilt by the window on every paint of the
@@ -31,7 +31,7 @@ class BezAktivityView : public QWidget {
 
   private:
     QSpinBox* spin_;
-    KalendarBezAktivity* kalendar_;
+    SpotlessCalendarWidget* kalendar_;
     std::vector<std::string> dny_;
     int procento_ = 100;
 };

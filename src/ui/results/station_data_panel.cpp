@@ -17,7 +17,7 @@ const QColor Rezerva(0xc0, 0xc0, 0xc0);
 const QColor Vybrana(0xe0, 0xe0, 0xe0);
 } // namespace
 
-ObecnaDataPanel::ObecnaDataPanel(QWidget* parent)
+StationDataPanel::StationDataPanel(QWidget* parent)
     : QFrame(parent), StringGrid12_(new QTableWidget(ObecnaDataRadku, 2, this)) {
     setObjectName(QStringLiteral("PanelObecnaData"));
     setFrameShape(QFrame::Panel);
@@ -82,32 +82,32 @@ ObecnaDataPanel::ObecnaDataPanel(QWidget* parent)
     layout->addLayout(dole);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok, &QPushButton::clicked, this, &ObecnaDataPanel::OKClick);
-    connect(x, &QPushButton::clicked, this, &ObecnaDataPanel::XClick);
+    connect(ok, &QPushButton::clicked, this, &StationDataPanel::OKClick);
+    connect(x, &QPushButton::clicked, this, &StationDataPanel::XClick);
 }
 
-void ObecnaDataPanel::nastav(const Hodnoty& hodnoty) {
+void StationDataPanel::nastav(const Hodnoty& hodnoty) {
     for (int r = 0; r < ObecnaDataRadku; ++r)
         StringGrid12_->item(r, 1)->setText(
             r == RowOfRezerva ? QString()
                               : QString::fromStdString(hodnoty[static_cast<std::size_t>(r)]));
 }
 
-ObecnaDataPanel::Hodnoty ObecnaDataPanel::hodnoty() const {
+StationDataPanel::Hodnoty StationDataPanel::hodnoty() const {
     Hodnoty h;
     for (int r = 0; r < ObecnaDataRadku; ++r)
         h[static_cast<std::size_t>(r)] = StringGrid12_->item(r, 1)->text().toStdString();
     return h;
 }
 
-void ObecnaDataPanel::OKClick() {
+void StationDataPanel::OKClick() {
     // An edit in progress counts: leaving the cell commits it.
     StringGrid12_->setCurrentItem(nullptr);
     hide();
     emit potvrzeno();
 }
 
-void ObecnaDataPanel::XClick() {
+void StationDataPanel::XClick() {
     hide();
 }
 

@@ -12,12 +12,12 @@ class QTableWidget;
 
 namespace hk {
 
-class ObecnaDataPanel : public QFrame {
+class StationDataPanel : public QFrame {
     Q_OBJECT
   public:
     using Hodnoty = std::array<std::string, ObecnaDataRadku>;
 
-    explicit ObecnaDataPanel(QWidget* parent = nullptr);
+    explicit StationDataPanel(QWidget* parent = nullptr);
 
     // Column 1 of rows 1..13 (index 0 = row 1), UTF-8.
     void nastav(const Hodnoty& hodnoty);

@@ -23,7 +23,7 @@ std::vector<TZaznam> DayRecords(int n) {
 
 Frame::Frame(const std::vector<TZaznam>& records) : session(dir.path()) {
     if (!records.empty()) WriteRecordFile(dir.path() / "datax.dat", records);
-    hlavni = std::make_unique<HlavniWindow>(session, zpravy);
+    hlavni = std::make_unique<MainWindow>(session, zpravy);
 }
 
 void Frame::copyIn(const std::filesystem::path& source) {
@@ -42,7 +42,7 @@ bool Frame::start(DrawingSetting nastaveni, Date today) {
 
 bool Frame::startWithList(DrawingSetting nastaveni, Date today) {
     if (!start(nastaveni, today)) return false;
-    VybratWindow::vytvor(*hlavni);
+    RecordListWindow::vytvor(*hlavni);
     hlavni->show();
     return QTest::qWaitForWindowExposed(hlavni.get());
 }

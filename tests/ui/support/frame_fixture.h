@@ -39,7 +39,7 @@ struct Frame {
     TempDir dir;
     Session session;
     ScriptedMessages zpravy;
-    std::unique_ptr<HlavniWindow> hlavni;
+    std::unique_ptr<MainWindow> hlavni;
     int nastaveniAsked = 0;
 };
 

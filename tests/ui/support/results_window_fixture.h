@@ -5,9 +5,9 @@
 
 #include "demo/demo.h"
 #include "results/results_grid.h"
-#include "ui/support/frame_fixture.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/results/results_window.h"
+#include "ui/support/frame_fixture.h"
 
 namespace hk::test {
 
@@ -26,13 +26,13 @@ struct VysledkyOkno {
         installVysledky(*f.hlavni);
         f.hlavni->show();
         f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        w = VysledkyWindow::otevrene(*f.hlavni);
+        w = ResultsWindow::otevrene(*f.hlavni);
         return w != nullptr;
     }
     QTableWidget* mrizka(const QString& name) const { return w->findChild<QTableWidget*>(name); }
 
     Frame f;
-    VysledkyWindow* w = nullptr;
+    ResultsWindow* w = nullptr;
 };
 
 // The first cell in which the grid widget differs from the core table, empty
