@@ -7,25 +7,52 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
+#include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "records/program_dir.h"
 #include "records/session.h"
 #include "ui/frame/dialog_messages.h"
+#include "ui/frame/first_start_dialog.h"
 #include "ui/frame/install_windows.h"
 #include "ui/frame/main_window.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they need no display.
+    if (argc > 1) {
+        const std::string_view option = argv[1];
+        if (option == "--version") {
+            std::cout << "heliokres " HELIOKRES_VERSION "\n";
+            return 0;
+        }
+        if (option == "--help" || option == "-h") {
+            std::cout << "použití: heliokres [ADRESÁŘ] | heliokres --version\n"
+                         "ADRESÁŘ: adresář s daty (datax.dat). Bez něj HELIOKRES_DIR, složka\n"
+                         "programu, když obsahuje datax.dat, adresář zvolený při minulém spuštění,\n"
+                         "~/.local/share/Heliokres s datax.dat; jinak se program zeptá\n"
+                         "(man heliokres).\n";
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Heliokres"));
     QApplication::setApplicationDisplayName(QStringLiteral("Heliokres"));
     QApplication::setApplicationVersion(
         QStringLiteral(HELIOKRES_VERSION "." HELIOKRES_BUILD_NUMBER));
-    QApplication::setDesktopFileName(QStringLiteral("heliokres"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("heliokres")));
+    QApplication::setDesktopFileName(QStringLiteral("cz.heliokres.Heliokres"));
+    // The icon of the installed theme, else the program's own copy (a build
+    // run from its folder).
+    QIcon ownIcon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ownIcon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("cz.heliokres.Heliokres"), ownIcon));
 
     // Qt's own dialogs and menus (files, printing, the window menu) speak
     // Czech like the program; without the translation they stay English.
@@ -39,16 +66,15 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     std::optional<std::string> argument;
     if (args.size() > 1) argument = args.at(1).toStdString();
-    std::filesystem::path adresar;
-    try {
-        adresar =
-            hk::FindProgramDirectory(argument, QApplication::applicationDirPath().toStdString());
-    } catch (const std::exception& e) {
-        zpravy.Zprava(QString::fromStdString(e.what()));
-        return 1;
-    }
+    // The directory chosen at the first start: ~/.config/Heliokres/Heliokres.conf.
+    QSettings settings(QStringLiteral("Heliokres"), QStringLiteral("Heliokres"));
+    std::optional<std::filesystem::path> adresar =
+        hk::FindProgramDirectory(argument, QApplication::applicationDirPath().toStdString(),
+                                 hk::RememberedDirectory(settings));
+    if (!adresar) adresar = hk::FirstStart(zpravy, settings).run();
+    if (!adresar) return 0;
 
-    hk::Session session(adresar);
+    hk::Session session(*adresar);
     hk::MainWindow hlavni(session, zpravy);
     zpravy.setParent(&hlavni);
     const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();

@@ -6,7 +6,6 @@ namespace hk::cli {
 
 GuiApplicationScope::GuiApplicationScope() {
     if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Commands that paint pictures need a QGuiApplication for fonts. This scope
-// makes one for the duration of the command (offscreen, unless a platform
-// was chosen) when the process has none yet.
+// makes one for the duration of the command (on the platform main() chose)
+// when the process has none yet.
 #include <memory>
 
 class QGuiApplication;

@@ -1,4 +1,7 @@
 // heliokres-cli: the program's jobs without windows.
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
 #include <iostream>
 #include <string_view>
 
@@ -26,13 +29,25 @@ const Command commands[] = {
 };
 
 void printUsage(std::ostream& err) {
-    err << "použití: heliokres-cli PŘÍKAZ ...\n";
+    err << "použití: heliokres-cli PŘÍKAZ ... | heliokres-cli --version\n";
     for (const auto& c : commands) err << "  heliokres-cli " << c.usage << "\n";
+}
+
+// Standard error holds only the tool's own messages: Qt's notes about the
+// environment (no runtime directory when run as root or from a service, no
+// display) say nothing about the job. A fatal one is told before Qt ends
+// the run.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::cerr << "heliokres-cli: " << message.toStdString() << "\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(QtMessages);
+    // The pictures are painted off screen whatever platform the environment
+    // names: the tool opens no window and needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc < 2) {
         printUsage(std::cerr);
         return 2;
@@ -40,6 +55,10 @@ int main(int argc, char** argv) {
     const std::string_view name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printUsage(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "heliokres-cli " HELIOKRES_VERSION "\n";
         return 0;
     }
     for (const auto& c : commands) {

@@ -403,18 +403,26 @@ class ScopedEnv {
 };
 
 TEST(ProgramDirectory, FoundInItsOrder) {
-    TempDir exe, env, data;
+    TempDir exe, env, data, remembered;
     {
         ScopedEnv e("HELIOKRES_DIR", env.path().string());
         EXPECT_EQ(FindProgramDirectory(std::string("/given"), exe.path()), "/given");
-        EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), env.path());
+        EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), remembered.path()), env.path());
     }
     ScopedEnv noEnv("HELIOKRES_DIR", std::nullopt);
     ScopedEnv xdg("XDG_DATA_HOME", data.path().string());
+    // Nothing found: the program asks, and nothing has been created.
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), std::nullopt);
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), exe.path() / "gone"), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(data.path() / "Heliokres"));
+    // An empty data folder (made by an earlier version) is not an archive.
+    std::filesystem::create_directories(data.path() / "Heliokres");
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), std::nullopt);
+    writeFile(data.path() / "Heliokres" / "datax.dat", "");
     EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), data.path() / "Heliokres");
-    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "Heliokres"));
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), remembered.path()), remembered.path());
     writeFile(exe.path() / "DATAX.DAT", "");
-    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path()), exe.path());
+    EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), remembered.path()), exe.path());
 }
 
 } // namespace

@@ -1,13 +1,21 @@
-// The coordinate-type dialog and the observer dialog: what each choice
-// gives, and that neither closes without an answer.
+// The coordinate-type dialog, the observer dialog and the first start's
+// question: what each choice gives, and that none closes without an answer
+// or chooses unasked.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
+#include <deque>
 
+#include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "tests_support/temp_dir.h"
 #include "ui/drawing/coordinate_type_dialog.h"
+#include "ui/frame/first_start_dialog.h"
 #include "ui/frame/observer_dialog.h"
 #include "ui/support/scripted_messages.h"
 
@@ -17,6 +25,104 @@ using namespace hk::test;
 class TestDialogs : public QObject {
     Q_OBJECT
   private slots:
+    // Enter presses "Otevřít existující adresář…", which writes nothing;
+    // Escape quits.
+    void firstStartDialogKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(FirstStartChoice::OpenDirectory);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(FirstStartChoice::Quit);
+    }
+
+    void firstStartDialogKeys() {
+        QFETCH(int, key);
+        QFETCH(int, choice);
+        FirstStartDialog d("/home/pozorovatel/.local/share/Heliokres");
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(d.findChild<QLabel*>("text")->text().contains(
+            "/home/pozorovatel/.local/share/Heliokres"));
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QPushButton*>("openDirectory"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!d.isVisible());
+        QCOMPARE(int(d.choice()), choice);
+    }
+
+    // Each row: the buttons pressed in turn, the folder chosen in the folder
+    // dialog ("" cancels it), the answer to "Založit v něm nový archiv?", and
+    // the directory the program starts on ("" none) and whether it is
+    // remembered for the next start.
+    void firstStartChoices_data() {
+        QTest::addColumn<QList<int>>("choices");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("newArchiveThere");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("remembered");
+        using C = FirstStartChoice;
+        QTest::newRow("new archive")
+            << QList<int>{int(C::NewArchive)} << "" << false << "data/Heliokres" << true;
+        QTest::newRow("station") << QList<int>{int(C::OpenDirectory)} << "station" << false
+                                 << "station" << true;
+        QTest::newRow("empty folder refused, quit")
+            << QList<int>{int(C::OpenDirectory), int(C::Quit)} << "empty" << false << "" << false;
+        QTest::newRow("empty folder as a new archive")
+            << QList<int>{int(C::OpenDirectory)} << "empty" << true << "empty" << true;
+        QTest::newRow("folder dialog cancelled, demo")
+            << QList<int>{int(C::OpenDirectory), int(C::Demo)} << "" << false
+            << "data/Heliokres-demo" << false;
+    }
+
+    void firstStartChoices() {
+        QFETCH(QList<int>, choices);
+        QFETCH(QString, chosen);
+        QFETCH(bool, newArchiveThere);
+        QFETCH(QString, expected);
+        QFETCH(bool, remembered);
+        TempDir dir;
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir.path() / "data").string()));
+        std::filesystem::create_directories(dir.path() / "empty");
+        std::filesystem::create_directories(dir.path() / "station");
+        WriteFileAtomic(dir.path() / "station" / "DATAX.DAT", "");
+        QSettings settings(QString::fromStdString((dir.path() / "settings.ini").string()),
+                           QSettings::IniFormat);
+
+        ScriptedMessages zpravy;
+        zpravy.odpovedi = {newArchiveThere};
+        FirstStart start(zpravy, settings);
+        std::deque<int> pressed(choices.begin(), choices.end());
+        start.ask = [&] {
+            if (pressed.empty()) qFatal("asked once more than the row answers");
+            const int choice = pressed.front();
+            pressed.pop_front();
+            return FirstStartChoice(choice);
+        };
+        start.chooseDirectory = [&]() -> std::optional<std::filesystem::path> {
+            if (chosen.isEmpty()) return std::nullopt;
+            return dir.path() / chosen.toStdString();
+        };
+        start.demo = {.years = 1, .perYear = 20, .endDate = {2024, 6, 30}};
+
+        const auto result = start.run();
+        QVERIFY(pressed.empty());
+        QCOMPARE(zpravy.otazky.size(), chosen == "empty" ? 1 : 0);
+        QCOMPARE(result.has_value(), !expected.isEmpty());
+        if (result) {
+            QCOMPARE(*result, dir.path() / expected.toStdString());
+            QVERIFY(std::filesystem::is_directory(*result));
+        }
+        // Nothing is made in the data folder but what was chosen.
+        QCOMPARE(std::filesystem::exists(dir.path() / "data" / "Heliokres"),
+                 expected == "data/Heliokres");
+        QCOMPARE(ProgramDir(dir.path() / "data" / "Heliokres-demo").exists("datax.dat"),
+                 expected == "data/Heliokres-demo");
+        // The next start takes the remembered directory without asking.
+        QCOMPARE(RememberedDirectory(settings).has_value(), remembered);
+        if (remembered)
+            QCOMPARE(FindProgramDirectory(std::nullopt, dir.path() / "bin",
+                                          RememberedDirectory(settings)),
+                     result);
+        qunsetenv("XDG_DATA_HOME");
+    }
     void polarniChoice_data() {
         QTest::addColumn<int>("polozka");
         QTest::addColumn<QString>("radius");

@@ -122,13 +122,7 @@ std::filesystem::path ProgramDir::ensureFolder(std::string_view relative) const 
     return path;
 }
 
-std::filesystem::path FindProgramDirectory(const std::optional<std::string>& argument,
-                                           const std::filesystem::path& executableDir) {
-    if (argument && !argument->empty()) return *argument;
-    if (const char* env = std::getenv("HELIOKRES_DIR"); env && *env) return env;
-    if (!executableDir.empty() && ProgramDir(executableDir).exists("datax.dat"))
-        return executableDir;
-
+std::filesystem::path UserDataFolder(std::string_view name) {
     std::filesystem::path base;
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
         base = xdg;
@@ -137,12 +131,24 @@ std::filesystem::path FindProgramDirectory(const std::optional<std::string>& arg
     } else {
         base = std::filesystem::temp_directory_path();
     }
-    const std::filesystem::path dir = base / "Heliokres";
+    return base / name;
+}
+
+std::optional<std::filesystem::path>
+FindProgramDirectory(const std::optional<std::string>& argument,
+                     const std::filesystem::path& executableDir,
+                     const std::optional<std::filesystem::path>& remembered) {
+    if (argument && !argument->empty()) return *argument;
+    if (const char* env = std::getenv("HELIOKRES_DIR"); env && *env) return env;
+    if (!executableDir.empty() && ProgramDir(executableDir).exists("datax.dat"))
+        return executableDir;
     std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (!std::filesystem::is_directory(dir))
-        throw std::runtime_error("Nelze vytvořit adresář programu \"" + dir.string() + "\"");
-    return dir;
+    if (remembered && !remembered->empty() && std::filesystem::is_directory(*remembered, ec))
+        return *remembered;
+    const std::filesystem::path data = UserDataFolder("Heliokres");
+    if (std::filesystem::is_directory(data, ec) && ProgramDir(data).exists("datax.dat"))
+        return data;
+    return std::nullopt;
 }
 
 } // namespace hk

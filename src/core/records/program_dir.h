@@ -36,11 +36,19 @@ class ProgramDir {
 // of the Windows-1250 code page).
 bool SameFileName(std::string_view a, std::string_view b);
 
-// The program directory of a run: the argument when given, else HELIOKRES_DIR,
-// else the executable's folder when it holds datax.dat, else the user's data
-// folder ($XDG_DATA_HOME or ~/.local/share, + "Heliokres"), created when
-// missing.
-std::filesystem::path FindProgramDirectory(const std::optional<std::string>& argument,
-                                           const std::filesystem::path& executableDir);
+// A folder of the user's data: $XDG_DATA_HOME or ~/.local/share (the
+// temporary folder without either), + `name`. Nothing is created.
+std::filesystem::path UserDataFolder(std::string_view name);
+
+// The program directory of a run, found without asking: the argument when
+// given, else HELIOKRES_DIR, else the executable's folder when it holds
+// datax.dat, else `remembered` (the directory chosen at an earlier start)
+// while it is a folder, else UserDataFolder("Heliokres") when it holds
+// datax.dat. Nothing when none applies: the program then asks. Nothing is
+// created.
+std::optional<std::filesystem::path>
+FindProgramDirectory(const std::optional<std::string>& argument,
+                     const std::filesystem::path& executableDir,
+                     const std::optional<std::filesystem::path>& remembered = std::nullopt);
 
 } // namespace hk
