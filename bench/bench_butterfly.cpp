@@ -15,7 +15,7 @@
 #include "demo/demo.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/group_latitudes.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/startup_files.h"

@@ -9,7 +9,7 @@
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/measured_statistics.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"

@@ -7,7 +7,7 @@
 
 #include "fuzz_support.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "records/program_dir.h"
 
 using namespace hk;

@@ -4,7 +4,7 @@
 
 #include "fuzz_support.h"
 #include "results/intersol_recipient.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 
 using namespace hk;
 

@@ -10,7 +10,7 @@
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "records/program_dir.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 using namespace hk;
 

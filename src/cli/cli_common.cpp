@@ -5,10 +5,10 @@
 #include <chrono>
 #include <ostream>
 
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/results_grid.h"
 #include "records/session.h"
 #include "records/startup.h"

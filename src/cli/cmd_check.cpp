@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "text/number_format.h"

@@ -12,7 +12,7 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"

@@ -14,7 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"

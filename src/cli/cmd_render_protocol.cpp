@@ -19,7 +19,7 @@
 #include "render/jpeg_writer.h"
 #include "render/protocol.h"
 #include "results/choose_month.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 
 namespace hk::cli {
 

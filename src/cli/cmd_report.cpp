@@ -12,7 +12,7 @@
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "text/encoding.h"

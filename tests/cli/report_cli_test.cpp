@@ -11,7 +11,7 @@
 #include "records/record_file.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "tests_support/records.h"

@@ -8,9 +8,9 @@
 
 #include "geometry/calendar.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/doplnkova_data.h"
+#include "graphs/supplementary_data.h"
 #include "graphs/group_latitudes.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "graphs/magn_dat.h"
 #include "demo/demo.h"
 #include "results/rotation_table.h"

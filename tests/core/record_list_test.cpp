@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "records/polomer.h"
+#include "records/drawing_radius.h"
 #include "records/record_list.h"
 #include "tests_support/records.h"
 

@@ -8,8 +8,8 @@
 
 #include "core/store_fixtures.h"
 #include "drawing/drawing_records.h"
-#include "graphs/korona.h"
-#include "graphs/korona_startup.h"
+#include "graphs/corona.h"
+#include "graphs/corona_startup.h"
 #include "graphs/magn_dat.h"
 #include "io/file_names.h"
 #include "records/session.h"
@@ -17,7 +17,7 @@
 #include "records/startup_files.h"
 #include "results/cv_report.h"
 #include "results/intersol_recipient.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "records/record.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "tests_support/records.h"
 
 namespace hk::results_test {

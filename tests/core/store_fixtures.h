@@ -7,7 +7,7 @@
 #include "io/atomic_file.h"
 #include "records/record.h"
 #include "records/record_file.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "tests_support/records.h"
 
 namespace hk::store_test {

@@ -6,7 +6,7 @@
 
 #include "geometry/transforms.h"
 #include "records/record.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk::test {
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "records/record.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk::test_records {
 

@@ -21,7 +21,7 @@
 #include "results/csv_export.h"
 #include "results/intersol_report.h"
 #include "results/measured_statistics.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"

@@ -9,7 +9,7 @@
 #include "drawing/disk_grid.h"
 #include "drawing/magnetic_map.h"
 #include "geometry/ephemeris.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -7,7 +7,7 @@
 
 #include "drawing/drawing_scale.h"
 #include "geometry/transforms.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

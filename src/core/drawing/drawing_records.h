@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

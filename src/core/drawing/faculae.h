@@ -9,7 +9,7 @@
 
 #include "drawing/drawing_point.h"
 #include "drawing/faculae_bitmap.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

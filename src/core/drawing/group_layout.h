@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "drawing/drawing_point.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -11,7 +11,7 @@
 #include "entry/entry_settings.h"
 #include "entry/grid_cell.h"
 #include "records/session.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -9,7 +9,7 @@
 
 #include "entry/entry_form.h"
 #include "records/session.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

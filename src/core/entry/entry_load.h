@@ -7,7 +7,7 @@
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "records/session.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

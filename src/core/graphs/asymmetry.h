@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/results_grid.h"
 
 namespace hk {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/doplnkova_data.h"
+#include "graphs/supplementary_data.h"
 #include "graphs/group_latitudes.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

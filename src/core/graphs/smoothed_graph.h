@@ -11,7 +11,7 @@
 
 #include "graphs/asymmetry.h"
 #include "records/startup_series.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

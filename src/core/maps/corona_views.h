@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 
 namespace hk {
 

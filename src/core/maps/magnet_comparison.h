@@ -17,7 +17,7 @@
 #include "graphs/magn_dat.h"
 #include "maps/rotation_index.h"
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -14,7 +14,7 @@
 #include "maps/map_slots.h"
 #include "maps/rotation_index.h"
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

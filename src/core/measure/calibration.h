@@ -7,7 +7,7 @@
 #include <string>
 #include <variant>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "measure/calibration.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

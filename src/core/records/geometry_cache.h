@@ -14,7 +14,7 @@
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
 #include "geometry/transforms.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

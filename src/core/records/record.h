@@ -10,7 +10,7 @@
 
 #include "geometry/ephemeris.h"
 #include "geometry/transforms.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "geometry/calendar.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "graphs/asymmetry.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
@@ -23,7 +23,7 @@
 #include "records/record.h"
 #include "records/startup_series.h"
 #include "records/store.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

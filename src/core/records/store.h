@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

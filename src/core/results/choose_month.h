@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "records/zaznam.h"
-#include "results/obecna_data.h"
+#include "records/record_layout.h"
+#include "results/station_data.h"
 
 namespace hk {
 

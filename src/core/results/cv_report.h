@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
-#include "results/obecna_data.h"
+#include "records/record_layout.h"
+#include "results/station_data.h"
 #include "results/report_file.h"
 
 namespace hk {

@@ -2,7 +2,7 @@
 // The values of one drawing as the monthly reports read them.
 #include <cstddef>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/results_grid.h"
 
 namespace hk {

@@ -2,7 +2,7 @@
 // The five Inter-Sol counts of one drawing.
 #include <cstddef>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/month_sums.h"
 #include "results/results_grid.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

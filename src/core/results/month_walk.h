@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

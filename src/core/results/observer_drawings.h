@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/report_file.h"
 #include "results/results_grid.h"
 

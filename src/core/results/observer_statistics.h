@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/report_file.h"
 #include "results/results_grid.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "records/observers.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/choose_month.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/report_file.h"
 
 namespace hk {

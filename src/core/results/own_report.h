@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/month_sums.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/report_file.h"
 
 namespace hk {

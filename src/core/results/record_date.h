@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "geometry/calendar.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 namespace hk {
 

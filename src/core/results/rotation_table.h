@@ -10,7 +10,7 @@
 
 #include "graphs/group_latitudes.h"
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/results_grid.h"
 
 namespace hk {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/month_sums.h"
 #include "results/results_grid.h"
 

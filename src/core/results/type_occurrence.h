@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <span>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/results_grid.h"
 
 namespace hk {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "records/geometry_cache.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/report_file.h"
 #include "results/results_grid.h"
 

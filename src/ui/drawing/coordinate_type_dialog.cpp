@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "records/polomer.h"
+#include "records/drawing_radius.h"
 #include "ui/frame/messages.h"
 
 namespace hk {

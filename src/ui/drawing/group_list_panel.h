@@ -3,7 +3,7 @@
 // the distance of their first auxiliary spot in degrees.
 #include <QFrame>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 
 class QPushButton;
 class QTableWidget;

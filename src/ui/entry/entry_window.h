@@ -11,7 +11,7 @@
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "records/session.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "ui/frame/window_context.h"
 
 class QComboBox;

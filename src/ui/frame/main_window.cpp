@@ -22,7 +22,7 @@
 #include <cmath>
 
 #include "graphs/asymmetry.h"
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 #include "records/exports.h"
 #include "records/session.h"
 #include "records/startup.h"

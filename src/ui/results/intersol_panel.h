@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "results/intersol_report.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "ui/frame/session_model.h"
 
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/official_csv.h"
 
 class QComboBox;

@@ -8,9 +8,9 @@
 #include <functional>
 #include <optional>
 
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "results/month_sums.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "results/results_grid.h"
 #include "ui/frame/window_context.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 
 class QTableWidget;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "records/session.h"
-#include "records/zaznam.h"
+#include "records/record_layout.h"
 #include "tests_support/temp_dir.h"
 #include "ui/frame/main_window.h"
 #include "ui/support/scripted_messages.h"

@@ -14,7 +14,7 @@
 #include "demo/demo.h"
 #include "drawing/magnetic_map.h"
 #include "geometry/ephemeris.h"
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"

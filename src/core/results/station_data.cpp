@@ -1,4 +1,4 @@
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "graphs/doplnkova_data.h"
+#include "graphs/supplementary_data.h"
 
 namespace hk {
 

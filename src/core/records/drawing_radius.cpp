@@ -1,4 +1,4 @@
-#include "records/polomer.h"
+#include "records/drawing_radius.h"
 
 #include <charconv>
 #include <cmath>

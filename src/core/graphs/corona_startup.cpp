@@ -1,6 +1,6 @@
-#include "graphs/korona_startup.h"
+#include "graphs/corona_startup.h"
 
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 #include "records/session.h"
 
 namespace hk {

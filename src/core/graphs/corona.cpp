@@ -1,4 +1,4 @@
-#include "graphs/korona.h"
+#include "graphs/corona.h"
 
 #include <array>
 #include <charconv>

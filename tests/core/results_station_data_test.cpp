@@ -6,7 +6,7 @@
 
 #include "io/atomic_file.h"
 #include "records/program_dir.h"
-#include "results/obecna_data.h"
+#include "results/station_data.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
