@@ -28,8 +28,8 @@ namespace {
 struct Archive {
     std::vector<TZaznam> records;
     GeometryCache geometry;
-    KoronaTable korona;
-    std::vector<std::uint8_t> doplnkova;
+    CoronaTable corona;
+    std::vector<std::uint8_t> supplementary;
 
     Archive() {
         DemoOptions o;
@@ -44,10 +44,10 @@ struct Archive {
         small.years = 1;
         small.perYear = 10;
         WriteDemoDirectory(dir, small);
-        korona = LoadKorona(ProgramDir(dir)).table;
+        corona = LoadCorona(ProgramDir(dir)).table;
         std::ifstream in(dir / "Motfakul.dat", std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        doplnkova = ParseDoplnkovaData(bytes);
+        supplementary = ParseSupplementaryData(bytes);
         std::filesystem::remove_all(dir);
     }
 };
@@ -59,11 +59,11 @@ const Archive& archive() {
 
 ButterflyOptions allOverlays() {
     ButterflyOptions o;
-    o.RezimMotylka = 3;
-    o.vse = true;
-    o.korona = true;
-    o.doplnkova = true;
-    o.MeritkoRotace = 1;
+    o.butterflyMode = 3;
+    o.allCurves = true;
+    o.corona = true;
+    o.supplementary = true;
+    o.rotationScale = 1;
     return o;
 }
 
@@ -80,17 +80,17 @@ void BM_BareCachedPass(benchmark::State& state) {
 }
 BENCHMARK(BM_BareCachedPass)->Unit(benchmark::kMillisecond);
 
-void BM_SpocitejVyskySkupin(benchmark::State& state) {
+void BM_ComputeGroupLatitudes(benchmark::State& state) {
     const Archive& a = archive();
     for (auto _ : state)
-        benchmark::DoNotOptimize(SpocitejVyskySkupin(a.records, a.geometry));
+        benchmark::DoNotOptimize(ComputeGroupLatitudes(a.records, a.geometry));
 }
-BENCHMARK(BM_SpocitejVyskySkupin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputeGroupLatitudes)->Unit(benchmark::kMillisecond);
 
 void BM_ButterflyModel(benchmark::State& state) {
     const Archive& a = archive();
     for (auto _ : state)
-        benchmark::DoNotOptimize(MakeButterflyModel(a.records, a.geometry, a.doplnkova, a.korona));
+        benchmark::DoNotOptimize(MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona));
 }
 BENCHMARK(BM_ButterflyModel)->Unit(benchmark::kMillisecond);
 
@@ -106,10 +106,10 @@ BENCHMARK(BM_FillImage)->Unit(benchmark::kMillisecond);
 // Repaint at rotation scale 1 (everything visible) and 16 (scrolled into the data).
 void BM_ButterflyRepaint(benchmark::State& state) {
     const Archive& a = archive();
-    const ButterflyModel model = MakeButterflyModel(a.records, a.geometry, a.doplnkova, a.korona);
+    const ButterflyModel model = MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona);
     ButterflyOptions o = allOverlays();
-    o.MeritkoRotace = static_cast<int>(state.range(0));
-    o.sx = o.MeritkoRotace == 1 ? 0 : (model.rotace1 - 1100 + 200) * o.MeritkoRotace;
+    o.rotationScale = static_cast<int>(state.range(0));
+    o.sx = o.rotationScale == 1 ? 0 : (model.firstRotation - 1100 + 200) * o.rotationScale;
     QImage image(1200, 800, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&image);

@@ -37,20 +37,20 @@ std::vector<TZaznam> Store(int n) {
 
 EntryForm Form() {
     EntryForm f;
-    f.pozorovatel = "Novák, Jan";
-    f.datum = "15.06.2014";
-    f.cas = "905";
-    f.pp = f.obr = f.q = f.qc = f.fc = f.rc = f.pocetFakuli = "0";
-    f.pocetSkupin = "2";
-    f.pocetFakKresleni = "0";
-    f.cisloZakresu = "001/14";
-    f.skupiny.assign(2, GroupRow{});
-    for (GroupRow& r : f.skupiny)
+    f.observer = "Novák, Jan";
+    f.date = "15.06.2014";
+    f.time = "905";
+    f.pp = f.image = f.q = f.qc = f.fc = f.rc = f.faculaeCount = "0";
+    f.groupCount = "2";
+    f.faculaeFieldCount = "0";
+    f.drawingNumber = "001/14";
+    f.groups.assign(2, GroupRow{});
+    for (GroupRow& r : f.groups)
         r.fill("0");
-    f.skupiny[0][sloupec::Typ] = "Dkc";
-    f.skupiny[1][sloupec::Typ] = "Axx";
-    f.skupiny[0][sloupec::Uhel] = "45";
-    f.skupiny[0][sloupec::Vzd] = "60.5";
+    f.groups[0][column::Typ] = "Dkc";
+    f.groups[1][column::Typ] = "Axx";
+    f.groups[0][column::Uhel] = "45";
+    f.groups[0][column::Vzd] = "60.5";
     return f;
 }
 
@@ -69,7 +69,7 @@ void BM_ConfirmEntry(benchmark::State& state) {
     const std::vector<TZaznam> records = Store(static_cast<int>(state.range(0)));
     const EntryForm f = Form();
     EntryContext c;
-    c.settings.cislovaniZakresu = true;
+    c.settings.drawingNumbers = true;
     c.records = records;
     const TZaznam working = records.back();
     for (auto _ : state) {
@@ -102,7 +102,7 @@ void BM_LoadRecordIntoForm(benchmark::State& state) {
     TZaznam z = Store(1).front();
     z.PocetSkupin = 40;
     for (int k = 0; k < 40; ++k) {
-        z.Skupiny[k].Typ.setText(TypySkupin[static_cast<std::size_t>(k)]);
+        z.Skupiny[k].Typ.setText(GroupClasses[static_cast<std::size_t>(k)]);
         z.Skupiny[k].Uhel = static_cast<std::uint16_t>(k * 90);
         z.Skupiny[k].Vzd = static_cast<std::uint16_t>(k * 30);
     }

@@ -55,11 +55,11 @@ void BM_EphemerisOfEveryRecord(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_SoubASCIText(benchmark::State& state) {
+void BM_AsciiExportText(benchmark::State& state) {
     auto rs = records(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = SoubASCIText(rs);
+        const std::string text = AsciiExportText(rs);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -67,11 +67,11 @@ void BM_SoubASCIText(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_PolohyFakuliText(benchmark::State& state) {
+void BM_FaculaePositionsText(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = PolohyFakuliText(rs);
+        const std::string text = FaculaePositionsText(rs);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -83,7 +83,7 @@ void BM_PolohyFakuliText(benchmark::State& state) {
 
 BENCHMARK(BM_CopyRecords)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EphemerisOfEveryRecord)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SoubASCIText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PolohyFakuliText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AsciiExportText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FaculaePositionsText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

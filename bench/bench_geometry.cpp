@@ -42,7 +42,7 @@ static void BM_ComputeSummary40Groups(benchmark::State& state) {
     z.PocetSkupin = 40;
     for (int k = 0; k < 40; ++k) {
         TSkupina& s = z.Skupiny[k];
-        s.Typ.setText(TypySkupin[static_cast<std::size_t>(k)]);
+        s.Typ.setText(GroupClasses[static_cast<std::size_t>(k)]);
         s.Poc = static_cast<std::uint8_t>(k + 1);
         s.SPen = static_cast<std::uint8_t>(k % 3);
         s.Uhel = static_cast<std::uint16_t>(k * 90);

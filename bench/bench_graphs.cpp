@@ -56,41 +56,41 @@ void BM_GraphSeries(benchmark::State& state) {
     const auto& g = cache();
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            BuildGrafData(records(), g, static_cast<GrafRada>(state.range(0))));
+            BuildGraphData(records(), g, static_cast<GraphQuantity>(state.range(0))));
 }
 BENCHMARK(BM_GraphSeries)
-    ->Arg(static_cast<int>(GrafRada::R))
-    ->Arg(static_cast<int>(GrafRada::Poloha))
+    ->Arg(static_cast<int>(GraphQuantity::R))
+    ->Arg(static_cast<int>(GraphQuantity::Position))
     ->Unit(benchmark::kMillisecond);
 
 void BM_ThreePanelRepaint(benchmark::State& state) {
-    static const GrafData data = BuildGrafData(records(), cache(), GrafRada::R);
+    static const GraphData data = BuildGraphData(records(), cache(), GraphQuantity::R);
     const int d = static_cast<int>(state.range(0));
-    const GrafModel model = BuildGrafModel(data, 900, RezimGrafu::Vsechny, d);
+    const GraphModel model = BuildGraphModel(data, 900, GraphView::All, d);
     QImage image(1250, 900, QImage::Format_RGB32);
-    GrafOptions o;
-    o.posun = model.xPosledni / 2;
+    GraphOptions o;
+    o.offset = model.xLast / 2;
     for (auto _ : state) {
         QPainter p(&image);
-        PaintGraf(p, image.rect(), model, o);
+        PaintGraph(p, image.rect(), model, o);
     }
 }
 BENCHMARK(BM_ThreePanelRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_SmoothedData(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildVyhlazenaData(records(), 3));
+        benchmark::DoNotOptimize(BuildSmoothedData(records(), 3));
 }
 BENCHMARK(BM_SmoothedData)->Unit(benchmark::kMillisecond);
 
 // The monthly lines of an outside table over the 51 years (areas or flux).
-OutsideTable mesicniTabulka() {
+OutsideTable monthlyTable() {
     OutsideTable t;
-    for (int rok = 1975; rok <= 2025; ++rok)
+    for (int year = 1975; year <= 2025; ++year)
         for (int m = 1; m <= 12; ++m) {
             char label[16];
-            std::snprintf(label, sizeof label, "%04d %02d ", rok, m);
-            const auto v = static_cast<std::uint16_t>(700 + 500 * ((rok * 12 + m) % 132) / 132);
+            std::snprintf(label, sizeof label, "%04d %02d ", year, m);
+            const auto v = static_cast<std::uint16_t>(700 + 500 * ((year * 12 + m) % 132) / 132);
             t.rows.push_back(
                 {label, {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
         }
@@ -100,23 +100,23 @@ OutsideTable mesicniTabulka() {
 // A repaint of the smoothed graph of R, 1250 x 900, scrolled to the middle,
 // with three other series, the outside areas and the radio flux compared.
 void BM_SmoothedRepaint(benchmark::State& state) {
-    static const VyhlazenaData data = BuildVyhlazenaData(records(), 3);
-    static const VyhlazenaData g = BuildVyhlazenaData(records(), 1);
-    static const VyhlazenaData f = BuildVyhlazenaData(records(), 2);
-    static const VyhlazenaData pl = BuildVyhlazenaData(records(), 7);
-    static const OutsideTable tabulka = mesicniTabulka();
-    static const BruselKrivka plochy = BuildTabulkovaKrivka(tabulka, 0, data.prvniRok);
-    static const BruselKrivka tok = BuildTabulkovaKrivka(tabulka, 1, data.prvniRok);
+    static const SmoothedData data = BuildSmoothedData(records(), 3);
+    static const SmoothedData g = BuildSmoothedData(records(), 1);
+    static const SmoothedData f = BuildSmoothedData(records(), 2);
+    static const SmoothedData pl = BuildSmoothedData(records(), 7);
+    static const OutsideTable table = monthlyTable();
+    static const OutsideCurve areasCurve = BuildOutsideCurve(table, 0, data.firstYear);
+    static const OutsideCurve tok = BuildOutsideCurve(table, 1, data.firstYear);
     QImage image(1250, 900, QImage::Format_RGB32);
-    VyhlazenyOptions o;
-    o.porovnani = {&g, &f, &pl};
-    o.plochy = &plochy;
+    SmoothedOptions o;
+    o.comparison = {&g, &f, &pl};
+    o.areasCurve = &areasCurve;
     o.tok = &tok;
     const int w = o.Z * (900 / 45) / 22;
-    o.posun = data.tPosledni * w / 2;
+    o.offset = data.tLast * w / 2;
     for (auto _ : state) {
         QPainter p(&image);
-        PaintVyhlazeny(p, image.rect(), data, o);
+        PaintSmoothed(p, image.rect(), data, o);
     }
 }
 BENCHMARK(BM_SmoothedRepaint)->Unit(benchmark::kMillisecond);
@@ -124,28 +124,28 @@ BENCHMARK(BM_SmoothedRepaint)->Unit(benchmark::kMillisecond);
 // A repaint of the asymmetry graph, 1250 x 600, scrolled to the middle: per
 // drawing (100,000 points, only the visible ones joined) and the monthly bars.
 void BM_AsymmetryRepaint(benchmark::State& state) {
-    static const Asymetrie tabulky = SpocitejAsymetrii(records());
-    const auto obdobi = static_cast<ObdobiAsymetrie>(state.range(0));
-    const AsymetrieGraf graf =
-        BuildAsymetrieGraf(records(), tabulky, 3, DruhAsymetrie::Podilova, obdobi);
+    static const AsymmetryTables tables = ComputeAsymmetry(records());
+    const auto period = static_cast<AsymmetryPeriod>(state.range(0));
+    const AsymmetryGraph graph =
+        BuildAsymmetryGraph(records(), tables, 3, AsymmetryKind::Ratio, period);
     QImage image(1250, 600, QImage::Format_RGB32);
-    AsymetrieOptions o;
-    o.posun = AsymetrieSirka(graf, o) / 2;
+    AsymmetryOptions o;
+    o.offset = AsymmetryWidth(graph, o) / 2;
     for (auto _ : state) {
         QPainter p(&image);
-        PaintAsymetrie(p, image.rect(), graf, o);
+        PaintAsymmetry(p, image.rect(), graph, o);
     }
 }
 BENCHMARK(BM_AsymmetryRepaint)
-    ->Arg(static_cast<int>(ObdobiAsymetrie::Zaznamovy))
-    ->Arg(static_cast<int>(ObdobiAsymetrie::Mesicni))
+    ->Arg(static_cast<int>(AsymmetryPeriod::PerRecord))
+    ->Arg(static_cast<int>(AsymmetryPeriod::Monthly))
     ->Unit(benchmark::kMillisecond);
 
-void BM_SpocitejAsymetrii(benchmark::State& state) {
+void BM_ComputeAsymmetry(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(SpocitejAsymetrii(records()));
+        benchmark::DoNotOptimize(ComputeAsymmetry(records()));
 }
-BENCHMARK(BM_SpocitejAsymetrii)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputeAsymmetry)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -25,7 +25,7 @@ struct Archive {
     std::vector<TZaznam> records;
     GeometryCache geometry;
     RotationIndex index;
-    int rotace = 0; // a rotation in the middle of the archive
+    int rotation = 0; // a rotation in the middle of the archive
 
     Archive(int years, int perYear) {
         DemoOptions o;
@@ -35,7 +35,7 @@ struct Archive {
         records = GenerateDemoRecords(o);
         geometry = GeometryCache::of(records);
         index = RotationIndex::of(records);
-        rotace = records[records.size() / 2].Rotace;
+        rotation = records[records.size() / 2].Rotace;
     }
 };
 
@@ -86,7 +86,7 @@ void BM_SingleMapModel(benchmark::State& state) {
     const int s = MapScale(Height);
     std::size_t records = 0;
     for (auto _ : state) {
-        const SynopticMap m = MakeSynopticMap(a.records, a.geometry, a.index, a.rotace, s);
+        const SynopticMap m = MakeSynopticMap(a.records, a.geometry, a.index, a.rotation, s);
         records = static_cast<std::size_t>(m.range.size());
         benchmark::DoNotOptimize(m.groups.data());
     }
@@ -100,12 +100,12 @@ BENCHMARK(BM_SingleMapModel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_SingleMapRepaint(benchmark::State& state) {
     const Archive& a = archive(static_cast<int>(state.range(0)));
     SynopticMapOptions o;
-    o.stredFakuli = true;
+    o.faculaeCentres = true;
     QImage image(Width, Height, QImage::Format_RGB32);
     std::size_t groups = 0, faculae = 0;
     for (auto _ : state) {
         const SynopticMap m =
-            MakeSynopticMap(a.records, a.geometry, a.index, a.rotace, MapScale(Height));
+            MakeSynopticMap(a.records, a.geometry, a.index, a.rotation, MapScale(Height));
         QPainter p(&image);
         PaintSynopticMap(p, image.rect(), m, o);
         groups = m.groups.size();
@@ -122,7 +122,7 @@ void BM_LongMapRepaint(benchmark::State& state) {
     const Archive& a = archive(static_cast<int>(state.range(0)));
     QImage image(Width, Height, QImage::Format_RGB32);
     for (auto _ : state) {
-        const StripView v = MakeStripView(a.records, a.geometry, a.index, a.rotace, LongMapStrips,
+        const StripView v = MakeStripView(a.records, a.geometry, a.index, a.rotation, LongMapStrips,
                                           StripKind::Long, LongMapScale(Width), false);
         QPainter p(&image);
         PaintStripView(p, image.rect(), v);

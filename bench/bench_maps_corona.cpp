@@ -30,8 +30,8 @@ const Date EndDate{2025, 12, 31};
 
 struct DemoDir {
     std::filesystem::path root;
-    KoronaTable korona;
-    int rotace = 0;
+    CoronaTable corona;
+    int rotation = 0;
 
     DemoDir() {
         root = std::filesystem::temp_directory_path() / "heliokres-bench-maps-korona";
@@ -39,8 +39,8 @@ struct DemoDir {
         DemoOptions o;
         o.endDate = EndDate;
         WriteDemoDirectory(root, o);
-        korona = LoadKorona(ProgramDir(root)).table;
-        rotace = SolarEphemeris(EndDate, 0).CarrRotation;
+        corona = LoadCorona(ProgramDir(root)).table;
+        rotation = SolarEphemeris(EndDate, 0).CarrRotation;
     }
     ~DemoDir() {
         std::error_code ec;
@@ -56,8 +56,8 @@ DemoDir& demo() {
 void BM_MagnetosphereSumBuffer(benchmark::State& state) {
     const ProgramDir dir(demo().root);
     for (auto _ : state) {
-        MagnSumResult r;
-        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnData(), {}, r));
+        MagnetosphereSumResult r;
+        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnDatCells(), {}, r));
     }
 }
 BENCHMARK(BM_MagnetosphereSumBuffer)->Unit(benchmark::kMillisecond);
@@ -65,7 +65,7 @@ BENCHMARK(BM_MagnetosphereSumBuffer)->Unit(benchmark::kMillisecond);
 void BM_MagnetosphereSumWritten(benchmark::State& state) {
     const ProgramDir dir(demo().root);
     for (auto _ : state)
-        benchmark::DoNotOptimize(SumMagnetosphere(dir, EndDate, demo().rotace));
+        benchmark::DoNotOptimize(SumMagnetosphere(dir, EndDate, demo().rotation));
 }
 BENCHMARK(BM_MagnetosphereSumWritten)->Unit(benchmark::kMillisecond);
 
@@ -106,8 +106,8 @@ void BM_MagnetosphereSumDense(benchmark::State& state) {
     const ProgramDir dir(dense.root);
     int pixels = 0;
     for (auto _ : state) {
-        MagnSumResult r;
-        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnData(), {}, r));
+        MagnetosphereSumResult r;
+        benchmark::DoNotOptimize(SumMagnetosphereInto(dir, EndDate, MagnDatCells(), {}, r));
         pixels = r.pixels;
     }
     state.counters["files"] = 30;
@@ -117,9 +117,9 @@ BENCHMARK(BM_MagnetosphereSumDense)->Unit(benchmark::kMillisecond);
 
 void BM_MagnetosphereLayerBuild(benchmark::State& state) {
     const ProgramDir dir(demo().root);
-    const MagnData magn = ReadMagnDat(dir, MagnBlocks(demo().rotace));
+    const MagnDatCells magnCells = ReadMagnDat(dir, MagnBlocks(demo().rotation));
     for (auto _ : state) {
-        const MagnetosphereData data = LoadMagnetosphere(dir, EndDate, demo().rotace, magn);
+        const MagnetosphereData data = LoadMagnetosphere(dir, EndDate, demo().rotation, magnCells);
         benchmark::DoNotOptimize(LayoutMagnetosphere(data, 1200 * 16 / 510, 0));
     }
 }
@@ -127,9 +127,9 @@ BENCHMARK(BM_MagnetosphereLayerBuild)->Unit(benchmark::kMillisecond);
 
 void BM_MagnetosphereLayerRepaint(benchmark::State& state) {
     const ProgramDir dir(demo().root);
-    const MagnData magn = ReadMagnDat(dir, MagnBlocks(demo().rotace));
+    const MagnDatCells magnCells = ReadMagnDat(dir, MagnBlocks(demo().rotation));
     const MagnetosphereLayer layer = LayoutMagnetosphere(
-        LoadMagnetosphere(dir, EndDate, demo().rotace, magn), 820 * 16 / 510, 0);
+        LoadMagnetosphere(dir, EndDate, demo().rotation, magnCells), 820 * 16 / 510, 0);
     QImage image(1200, 820, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&image);
@@ -139,16 +139,16 @@ void BM_MagnetosphereLayerRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_MagnetosphereLayerRepaint)->Unit(benchmark::kMicrosecond);
 
-void BM_KoronaPodMapu(benchmark::State& state) {
+void BM_CoronaUnderMap(benchmark::State& state) {
     const int s = 820 * 16 / 510;
     QImage image(1200, 820, QImage::Format_RGB32);
     for (auto _ : state) {
-        const KoronaPodMapuModel m = MakeKoronaPodMapu(demo().korona, demo().rotace - 1, s, 0);
+        const CoronaUnderMapModel m = MakeCoronaUnderMap(demo().corona, demo().rotation - 1, s, 0);
         QPainter p(&image);
-        PaintKoronaPodMapu(p, image.rect(), m);
+        PaintCoronaUnderMap(p, image.rect(), m);
     }
 }
-BENCHMARK(BM_KoronaPodMapu)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CoronaUnderMap)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

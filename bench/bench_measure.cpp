@@ -48,10 +48,10 @@ static void BM_BrightnessStep(benchmark::State& state) {
     ScanOptions o;
     o.scroll = {500, 500};
     QImage window(Canvas, QImage::Format_RGB32);
-    int jas = 0;
+    int brightness = 0;
     for (auto _ : state) {
-        jas = jas >= JasMax ? JasMin : jas + 1;
-        o.lut = MakeDisplayLut(jas, 120);
+        brightness = brightness >= BrightnessMax ? BrightnessMin : brightness + 1;
+        o.lut = MakeDisplayLut(brightness, 120);
         QPainter p(&window);
         PaintScan(p, window.rect(), model, o);
     }

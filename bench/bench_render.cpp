@@ -28,10 +28,10 @@ TZaznam fullRecord(int seed) {
     z.Cas = 905;
     z.Pozorovatel.setText("Nováček, Jiří");
     z.Stanice.setText("Ondřejov");
-    z.PocetSkupin = MaxSkupin;
-    z.PocetFakKresleni = MaxSkupin;
+    z.PocetSkupin = MaxGroups;
+    z.PocetFakKresleni = MaxGroups;
     const char* classes[] = {"Axx", "Bxo", "Cao", "Dkc", "Eki", "Fkc", "Hsx"};
-    for (int k = 0; k < MaxSkupin; ++k) {
+    for (int k = 0; k < MaxGroups; ++k) {
         TSkupina& s = z.Skupiny[k];
         const int a = (k * 97 + seed * 13) % 360;
         s.Typ.setText(classes[k % 7]);

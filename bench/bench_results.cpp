@@ -38,14 +38,14 @@ void BM_BarePass(benchmark::State& state) {
 void BM_MeasuredStatistics(benchmark::State& state) {
     const auto& records = network();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildMeasuredStatistics(records, VyberPolokoule::Celkova));
+        benchmark::DoNotOptimize(BuildMeasuredStatistics(records, HemisphereChoice::Whole));
 }
 
 void BM_SmoothedStatistics(benchmark::State& state) {
     const auto& records = network();
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckSmoothedSpan(records));
-        benchmark::DoNotOptimize(BuildSmoothedStatistics(records, VyberPolokoule::Sever));
+        benchmark::DoNotOptimize(BuildSmoothedStatistics(records, HemisphereChoice::North));
     }
 }
 
@@ -55,9 +55,9 @@ void BM_TypeOccurrence(benchmark::State& state) {
         benchmark::DoNotOptimize(BuildTypeOccurrence(records));
 }
 
-ObecnaData station() {
-    ObecnaData d;
-    for (int k = 1; k <= ObecnaDataRadku; ++k)
+StationData station() {
+    StationData d;
+    for (int k = 1; k <= StationDataRows; ++k)
         d.row(k) = "row " + std::to_string(k);
     return d;
 }
@@ -65,7 +65,7 @@ ObecnaData station() {
 // Choosing the month (a search from record 1) and building the text.
 void BM_SidcReport(benchmark::State& state) {
     const auto& records = network();
-    const ObecnaData data = station();
+    const StationData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
         benchmark::DoNotOptimize(BuildSidcReport(records, GeometryCache::of(records), *month.first, data));
@@ -74,7 +74,7 @@ void BM_SidcReport(benchmark::State& state) {
 
 void BM_CvReport(benchmark::State& state) {
     const auto& records = network();
-    const ObecnaData data = station();
+    const StationData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
         benchmark::DoNotOptimize(BuildCvReport(records, GeometryCache::of(records), *month.first, "Pozorovatel 1", data));
@@ -83,7 +83,7 @@ void BM_CvReport(benchmark::State& state) {
 
 void BM_OwnReport(benchmark::State& state) {
     const auto& records = network();
-    const ObecnaData data = station();
+    const StationData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
         benchmark::DoNotOptimize(BuildOwnReport(records, *month.first, data));

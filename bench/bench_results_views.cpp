@@ -53,7 +53,7 @@ void BM_ObserverStatistics(benchmark::State& state) {
 void BM_ZonePositionsAllSections(benchmark::State& state) {
     const auto& g = geometry();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildZonePositions(network(), g, VsechnyTridy));
+        benchmark::DoNotOptimize(BuildZonePositions(network(), g, AllClasses));
 }
 
 void BM_ZonePositionsMonthsYears(benchmark::State& state) {
@@ -64,8 +64,8 @@ void BM_ZonePositionsMonthsYears(benchmark::State& state) {
 
 void BM_SpotlessDays(benchmark::State& state) {
     for (auto _ : state) {
-        const auto dny = DnyBezAktivity(network());
-        benchmark::DoNotOptimize(BuildSpotlessCalendar(dny, 1999, 1200, 800, 100));
+        const auto days = SpotlessDaysOf(network());
+        benchmark::DoNotOptimize(BuildSpotlessCalendar(days, 1999, 1200, 800, 100));
     }
 }
 
@@ -88,8 +88,8 @@ void BM_GroupEvolution(benchmark::State& state) {
 
 void BM_OfficialSheet(benchmark::State& state) {
     OfficialFields f;
-    f.cisloSL = "7";
-    f.metoda = std::string(MetodaProjekce);
+    f.stationNumber = "7";
+    f.method = std::string(MethodProjection);
     const ObserverTable table = ObserverTable::parse({"3,Pozorovatel 3"});
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildOfficialSheet(network(), {1999, 6}, f, table));

@@ -128,7 +128,7 @@ void BM_Save(benchmark::State& state) {
     for (auto _ : state)
         s.save();
     state.SetBytesProcessed(
-        static_cast<std::int64_t>(state.iterations() * s.PocetZaznamu() * RecordSize));
+        static_cast<std::int64_t>(state.iterations() * s.recordCount() * RecordSize));
 }
 
 // One confirmed entry in a store of 100,000 records: append, summary, the
@@ -136,7 +136,7 @@ void BM_Save(benchmark::State& state) {
 void BM_StoreNewestRecord(benchmark::State& state) {
     Session s(bigDirectory());
     s.load(Today);
-    const TZaznam newest = s.record(s.PocetZaznamu());
+    const TZaznam newest = s.record(s.recordCount());
     int minute = 0;
     for (auto _ : state) {
         TZaznam z = newest;
@@ -192,7 +192,7 @@ void BM_WalkGeometryCache(benchmark::State& state) {
     const GeometryCache& g = s.geometry();
     for (auto _ : state) {
         double sum = 0;
-        for (int i = 1; i <= s.PocetZaznamu(); ++i) {
+        for (int i = 1; i <= s.recordCount(); ++i) {
             sum += g.live(i).gSev + g.live(i).fJih;
             for (const Heliographic& h : g.groups(i))
                 sum += h.Lat;
@@ -212,7 +212,7 @@ void BM_GeometryRefreshAfterCorrection(benchmark::State& state) {
         z.Skupiny[0].Vzd = static_cast<std::uint16_t>(z.Skupiny[0].Vzd ^ 1);
         s.correctRecord(k, z);
         benchmark::DoNotOptimize(s.geometry().size());
-        k = k % s.PocetZaznamu() + 1;
+        k = k % s.recordCount() + 1;
     }
 }
 

@@ -35,7 +35,7 @@ inline const std::vector<TZaznam>& network() {
             const unsigned groups = next(9);
             for (unsigned g = 0; g < groups; ++g) {
                 TSkupina& s = z.Skupiny[z.PocetSkupin++];
-                s.Typ.setText(TypySkupin[next(60)]);
+                s.Typ.setText(GroupClasses[next(60)]);
                 s.Poc = static_cast<std::uint8_t>(1 + next(30));
                 s.SPen = static_cast<std::uint8_t>(next(4));
                 s.Uhel = static_cast<std::uint16_t>(next(3600));

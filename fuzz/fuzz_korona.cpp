@@ -20,17 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove_all(fuzz::WorkFolder() / "KoronaX");
     for (std::size_t i = 0; i < files; ++i) {
         const std::size_t len = i + 1 == files ? bytes.size() - i * part : part;
-        fuzz::PutFile("KoronaX/HR" + std::to_string(KoronaFirstYear + i) + ".csv",
+        fuzz::PutFile("KoronaX/HR" + std::to_string(CoronaFirstYear + i) + ".csv",
                       bytes.substr(i * part, len));
     }
-    const KoronaLoad load = LoadKorona(ProgramDir(fuzz::WorkFolder()));
-    const KoronaTable& t = load.table;
-    // The table holds whole day rows, and KoronaDelka counts its bytes.
-    if (t.KoronaData.size() % KoronaRowBytes != 0) __builtin_trap();
-    if (t.present() != !t.KoronaData.empty()) __builtin_trap();
-    if (t.present() && t.KoronaDelka != t.KoronaData.size()) __builtin_trap();
+    const CoronaLoad load = LoadCorona(ProgramDir(fuzz::WorkFolder()));
+    const CoronaTable& t = load.table;
+    // The table holds whole day rows, and coronaLength counts its bytes.
+    if (t.coronaBytes.size() % CoronaRowBytes != 0) __builtin_trap();
+    if (t.present() != !t.coronaBytes.empty()) __builtin_trap();
+    if (t.present() && t.coronaLength != t.coronaBytes.size()) __builtin_trap();
     if (load.years < 1 || load.years > static_cast<int>(files)) __builtin_trap();
-    const std::vector<KoronaSloupec> columns = KoronaColumns(t);
+    const std::vector<CoronaColumn> columns = CoronaColumns(t);
     if (t.present() == columns.empty()) __builtin_trap();
     return 0;
 }

@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Session s(fuzz::WorkFolder());
     s.load(Date{2026, 12, 6});
-    if (s.PocetZaznamu() < 1 || s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu())
+    if (s.recordCount() < 1 || s.currentIndex() < 1 || s.currentIndex() > s.recordCount())
         __builtin_trap();
     s.sortRecords();
-    for (int k = 1; k <= s.PocetZaznamu(); ++k) {
+    for (int k = 1; k <= s.recordCount(); ++k) {
         const TZaznam& z = s.record(k);
         RecordListLine(k, z);
         const auto eph = RecordEphemeris(z);
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             PolarToHeliographic(*eph, z.Skupiny[g].Uhel, z.Skupiny[g].Vzd);
     }
     s.removeUnreadableDates();
-    if (s.PocetZaznamu() < 1) __builtin_trap();
+    if (s.recordCount() < 1) __builtin_trap();
 
     try {
         const std::vector<TZaznam> merged = ReadRecordsForMerge(path);

@@ -94,9 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 1: {
-        const int jas = in.word() % (JasMax - JasMin + 1) + JasMin;
-        const int kont = in.word() % (KontMax - KontMin + 1) + KontMin;
-        const DisplayLut lut = MakeDisplayLut(jas, kont);
+        const int brightness = in.word() % (BrightnessMax - BrightnessMin + 1) + BrightnessMin;
+        const int contrast = in.word() % (ContrastMax - ContrastMin + 1) + ContrastMin;
+        const DisplayLut lut = MakeDisplayLut(brightness, contrast);
         const int w = std::max<int>(1, static_cast<int>((in.n - in.at) / 4));
         std::vector<std::uint8_t> src(static_cast<std::size_t>(w) * 4), dst(src.size());
         for (std::size_t i = 0; i < src.size() && !in.done(); ++i)
@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FacPoints fp{};
         const int fields = 1 + in.byte() % MaxFacFields;
         for (int k = 0; k < fields && !in.done(); ++k)
-            for (int j = 0; j < FakuleVertices && !in.done(); ++j)
+            for (int j = 0; j < FaculaeVertexCount && !in.done(); ++j)
                 fp[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)] = point(in);
         TZaznam z{};
         StoreFaculae(z, fields, fp, cal);

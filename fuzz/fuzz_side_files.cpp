@@ -21,9 +21,9 @@ void observers(std::string_view bytes) {
         return true;
     });
     ObserverTable t = ObserverTable::parse(lines);
-    t.SeradPodleJmena();
+    t.sortByName();
     if (t.size() > 0) t.findByName(t.entries().front()[1]);
-    t.SeradPodleCisla();
+    t.sortByNumber();
     t.add({"1", "Novák, Jan", {}, {}, {}, {}});
 }
 
@@ -34,13 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = fuzz::AsText(data + 1, size - 1);
     switch (data[0] % 7) {
     case 0:
-        ParseFaktorZvetseni(bytes);
+        ParseEnlargementFactor(bytes);
         break;
     case 1:
-        if (ParseDoplnkovaData(bytes).size() != DoplnkovaDataSize) __builtin_trap();
+        if (ParseSupplementaryData(bytes).size() != SupplementaryDataSize) __builtin_trap();
         break;
     case 2:
-        ParsePristroj(bytes);
+        ParseInstrument(bytes);
         break;
     case 3:
         observers(bytes);
@@ -56,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 5:
-        ParsePlochy(bytes).at(3);
+        ParseAreasTable(bytes).at(3);
         break;
     case 6:
-        ParseTok10cm(bytes).at(4);
+        ParseFluxTable(bytes).at(4);
         break;
     }
     return 0;

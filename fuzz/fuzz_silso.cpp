@@ -11,13 +11,13 @@ using namespace hk;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const SilsoImport import = ParseSilsoDaily(fuzz::AsText(data, size));
-    if (import.chyby.empty() == (import.dnu == 0)) __builtin_trap();
-    if (!import.chyby.empty() && !import.soubory.empty()) __builtin_trap();
+    if (import.errors.empty() == (import.days == 0)) __builtin_trap();
+    if (!import.errors.empty() && !import.files.empty()) __builtin_trap();
     // Each year's file is what the start-up reads: one line a day.
     DailySeries series;
-    for (const auto& [rok, text] : import.soubory) {
-        ParseDailySeriesFile(text, rok, series);
-        if (series.years.empty() || series.years.back() != rok) __builtin_trap();
+    for (const auto& [year, text] : import.files) {
+        ParseDailySeriesFile(text, year, series);
+        if (series.years.empty() || series.years.back() != year) __builtin_trap();
     }
     if (series.unreadableValues != 0) __builtin_trap();
     return 0;

@@ -13,14 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = fuzz::AsText(data + 1, size - 1);
     switch (data[0] % 3) {
     case 0: {
-        ObecnaData d = ParseObecnaData(bytes);
-        ObecnaDataText(d);
+        StationData d = ParseStationData(bytes);
+        StationDataText(d);
         break;
     }
     case 1: {
-        ObecnaData d;
+        StationData d;
         ApplyPopisNov(d, bytes);
-        ObecnaDataText(d);
+        StationDataText(d);
         break;
     }
     case 2:

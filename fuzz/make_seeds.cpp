@@ -79,10 +79,10 @@ int main(int argc, char** argv) {
     }
     // Corona: the first days of two yearly files; the first byte asks for
     // one file or for two.
-    const std::string korona = firstLines(file("KoronaX/HR1940.csv"), 6);
-    seed("korona", "one-year", std::string(1, '\0') + korona);
-    seed("korona", "two-years", std::string(1, '\1') + korona + korona);
-    seed("korona", "end-line", std::string(1, '\0') + korona + "1 40 0 0 0 0\r\n");
+    const std::string corona = firstLines(file("KoronaX/HR1940.csv"), 6);
+    seed("korona", "one-year", std::string(1, '\0') + corona);
+    seed("korona", "two-years", std::string(1, '\1') + corona + corona);
+    seed("korona", "end-line", std::string(1, '\0') + corona + "1 40 0 0 0 0\r\n");
 
     // SILSO daily hemispheric numbers: the CSV form and the text form, with a
     // missing value and a year boundary.

@@ -57,31 +57,31 @@ int main(int argc, char** argv) {
     // Qt's own dialogs and menus (files, printing, the window menu) speak
     // Czech like the program; without the translation they stay English.
     // (Only the texts: numbers in files and fields keep their own format.)
-    QTranslator qtCesky;
-    if (qtCesky.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+    QTranslator qtCzech;
+    if (qtCzech.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtCesky);
+        QApplication::installTranslator(&qtCzech);
 
-    hk::DialogMessages zpravy;
+    hk::DialogMessages messages;
     const QStringList args = QApplication::arguments();
     std::optional<std::string> argument;
     if (args.size() > 1) argument = args.at(1).toStdString();
     // The directory chosen at the first start: ~/.config/Heliokres/Heliokres.conf.
     QSettings settings(QStringLiteral("Heliokres"), QStringLiteral("Heliokres"));
-    std::optional<std::filesystem::path> adresar =
+    std::optional<std::filesystem::path> directory =
         hk::FindProgramDirectory(argument, QApplication::applicationDirPath().toStdString(),
                                  hk::RememberedDirectory(settings));
-    if (!adresar) adresar = hk::FirstStart(zpravy, settings).run();
-    if (!adresar) return 0;
+    if (!directory) directory = hk::FirstStart(messages, settings).run();
+    if (!directory) return 0;
 
-    hk::Session session(*adresar);
-    hk::MainWindow hlavni(session, zpravy);
-    zpravy.setParent(&hlavni);
-    const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
-    const QDate dnes = QDate::currentDate();
-    if (!hlavni.FormCreate(obrazovka, {dnes.year(), dnes.month(), dnes.day()})) return 1;
-    hk::installWindows(hlavni);
-    hlavni.show();
-    QTimer::singleShot(0, &hlavni, [&hlavni, obrazovka] { hlavni.kontrolaObrazovky(obrazovka); });
+    hk::Session session(*directory);
+    hk::MainWindow mainWindow(session, messages);
+    messages.setParent(&mainWindow);
+    const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
+    const QDate today = QDate::currentDate();
+    if (!mainWindow.startUp(screenRect, {today.year(), today.month(), today.day()})) return 1;
+    hk::installWindows(mainWindow);
+    mainWindow.show();
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, screenRect] { mainWindow.checkScreen(screenRect); });
     return QApplication::exec();
 }

@@ -71,7 +71,7 @@ void StartSession(Session& session, std::ostream& err) {
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
     constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
     StartupHooks hooks;
-    hooks.loadCorona = LoadKoronaAtStartup;
+    hooks.loadCorona = LoadCoronaAtStartup;
     hooks.readOnly = true; // a picture command changes nothing in the directory
     try {
         RunStartup(session, ScreenHeight, Today(), hooks);
@@ -93,7 +93,7 @@ ObserverTable ReadObserverTable(const ProgramDir& dir) {
         for (std::string_view line : SplitLines(bytes))
             lines.push_back(Cp1250ToUtf8(line));
         ObserverTable table = ObserverTable::parse(lines);
-        table.SeradPodleJmena();
+        table.sortByName();
         return table;
     }
     return {};
@@ -111,10 +111,10 @@ void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& 
     if (const auto warning = NotAFileWarning(dir.resolve(name))) err << *warning << "\n";
 }
 
-ObecnaData ReadReportData(const ProgramDir& dir, std::ostream& err) {
-    WarnIfNotAFile(dir, ObecdataSoubor, err);
-    WarnIfNotAFile(dir, PopisNovSoubor, err);
-    return ReadObecnaData(dir);
+StationData ReadReportData(const ProgramDir& dir, std::ostream& err) {
+    WarnIfNotAFile(dir, StationDataFile, err);
+    WarnIfNotAFile(dir, PopisNovFile, err);
+    return ReadStationData(dir);
 }
 
 void ExpectProgramDirectory(const Args& args) {

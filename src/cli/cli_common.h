@@ -14,7 +14,7 @@
 #include "geometry/calendar.h"
 
 namespace hk {
-struct ObecnaData;
+struct StationData;
 struct ResultsGrid;
 class ObserverTable;
 class ProgramDir;
@@ -74,7 +74,7 @@ ObserverTable ReadObserverTable(const ProgramDir& dir);
 void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err);
 // Obecdata.dat with PopisNov.txt, as the reports read them, with the
 // warning above for either.
-ObecnaData ReadReportData(const ProgramDir& dir, std::ostream& err);
+StationData ReadReportData(const ProgramDir& dir, std::ostream& err);
 
 // A table of the results window as `stats` prints it: one line per row,
 // the cells as the window shows them separated by ";".

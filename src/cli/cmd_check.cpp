@@ -58,35 +58,35 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     StartupResult result;
     try {
         StartupHooks hooks;
-        hooks.loadCorona = LoadKoronaAtStartup;
+        hooks.loadCorona = LoadCoronaAtStartup;
         result = RunStartup(session, screenHeight, Today(), hooks);
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());
     }
 
     out << "Adresář: " << session.dir.root().string() << "\n";
-    out << "Záznamy: " << session.PocetZaznamu()
+    out << "Záznamy: " << session.recordCount()
         << (!result.load.fileExisted ? " (soubor datax.dat chybí)"
             : result.load.noRecords  ? " (soubor datax.dat neobsahuje žádný záznam)"
                                      : "")
         << "\n";
-    out << "Pozorovatelé: " << session.Pozorovatele().size() << "\n";
-    out << "Tabulka pozorovatelů: " << session.TabulkaPozorovatelu().size() << "\n";
+    out << "Pozorovatelé: " << session.observers().size() << "\n";
+    out << "Tabulka pozorovatelů: " << session.observerTable().size() << "\n";
     out << "První datum: " << session.record(1).Datum.text() << "\n";
-    out << "Poslední datum: " << session.record(session.PocetZaznamu()).Datum.text() << "\n";
-    out << "Řady SIDC: " << yearRanges(session.tables().DenniSIDC.years) << "\n";
-    out << "Plochy: " << session.tables().PlochyTab.rows.size() << " řádků\n";
-    out << "Tok 10 cm: " << session.tables().Tok10cmTab.rows.size() << " řádků\n";
-    const bool supplementary = !session.tables().DoplnkovaData.empty() && session.tables().DoplnkovaData.front() != 0;
+    out << "Poslední datum: " << session.record(session.recordCount()).Datum.text() << "\n";
+    out << "Řady SIDC: " << yearRanges(session.tables().sidcDaily.years) << "\n";
+    out << "Plochy: " << session.tables().areasTable.rows.size() << " řádků\n";
+    out << "Tok 10 cm: " << session.tables().fluxTable.rows.size() << " řádků\n";
+    const bool supplementary = !session.tables().supplementaryData.empty() && session.tables().supplementaryData.front() != 0;
     out << "Doplňková data: " << (supplementary ? "ano" : "ne") << "\n";
     if (result.askDrawingSetting)
         out << "Nastavení kresby: chybí (program se zeptá na typ souřadnic)\n";
     else
-        out << "Nastavení kresby: průměr " << FormatNumber(2 * session.PolomerKresby(), "0")
+        out << "Nastavení kresby: průměr " << FormatNumber(2 * session.drawingRadius(), "0")
             << " mm, "
-            << (session.HelioZadavani() ? "heliografické souřadnice" : "polární souřadnice") << "\n";
-    out << "Procento velikosti: " << session.ProcentoVelikosti() << "\n";
-    if (result.zvetsitCreated) out << "Vytvořen soubor Zvetsit.zve\n";
+            << (session.heliographicEntry() ? "heliografické souřadnice" : "polární souřadnice") << "\n";
+    out << "Procento velikosti: " << session.sizePercent() << "\n";
+    if (result.enlargementFileCreated) out << "Vytvořen soubor Zvetsit.zve\n";
     if (result.obRenamed) out << "Soubor ob.dat přejmenován na ob-původní.dat\n";
     for (const std::string& w : session.warnings())
         out << "Upozornění: " << w << "\n";

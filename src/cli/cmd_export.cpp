@@ -22,8 +22,8 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     // A class left empty is written as "***"; the record file stays as it is.
     const std::filesystem::path written =
-        args[0] == "ascii" ? WriteSoubASCI(session.dir, session.records(), session.geometry())
-                           : WritePolohyFakuli(session.dir, session.records());
+        args[0] == "ascii" ? WriteAsciiExport(session.dir, session.records(), session.geometry())
+                           : WriteFaculaePositions(session.dir, session.records());
     out << written.string() << "\n";
     return 0;
 }

@@ -18,13 +18,13 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) throw UsageError("čekám adresář programu a soubor");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit));
-    if (!data.chyby.empty()) {
-        for (const std::string& chyba : data.chyby)
-            err << chyba << "\n";
-        if (data.chybnychRadku > static_cast<int>(data.chyby.size()))
-            err << "... a dalších " << data.chybnychRadku - static_cast<int>(data.chyby.size())
+    if (!data.errors.empty()) {
+        for (const std::string& error : data.errors)
+            err << error << "\n";
+        if (data.badLineCount > static_cast<int>(data.errors.size()))
+            err << "... a dalších " << data.badLineCount - static_cast<int>(data.errors.size())
                 << "\n";
-        throw JobError("Soubor " + args[2] + " má " + std::to_string(data.chybnychRadku) +
+        throw JobError("Soubor " + args[2] + " má " + std::to_string(data.badLineCount) +
                        " chybných řádků, nic nebylo zapsáno");
     }
     const ProgramDir dir(root);

@@ -17,15 +17,15 @@ int RunMagnetosphereSum(const Args& argsIn, std::ostream& out, std::ostream& err
     ExpectProgramDirectory(args);
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     const ProgramDir dir(root);
-    if (!HasMagnetoData(dir)) throw JobError(NejsouDataMagnetosfera);
+    if (!HasMagnetoData(dir)) throw JobError(NoMagnetosphereData);
     Session session(root);
     LoadRecords(session, err);
     const Date today = Today();
     // The blocks reach the last drawing's rotation (today's when there is none).
-    const int last = session.PocetZaznamu() > 0 ? session.records().back().Rotace
+    const int last = session.recordCount() > 0 ? session.records().back().Rotace
                                                 : SolarEphemeris(today, 0).CarrRotation;
     int shown = -1;
-    MagnSumResult result;
+    MagnetosphereSumResult result;
     try {
         result = SumMagnetosphere(dir, today, last, [&](int done, int total) {
             const int percent = total > 0 ? done * 100 / total : 100;

@@ -44,13 +44,13 @@ TZaznam recordAt(const std::string& dirArg, const std::string& date, const std::
     if (time.empty() || time.size() > 4 ||
         time.find_first_not_of("0123456789") != std::string::npos)
         throw UsageError("neplatný čas \"" + time + "\"");
-    const int cas = std::stoi(time);
+    const int hhmm = std::stoi(time);
     Session session(ExistingProgramDirectory(dirArg));
     std::ostringstream ignored;
     LoadRecords(session, ignored);
-    for (int i = 1; i <= session.PocetZaznamu(); ++i) {
+    for (int i = 1; i <= session.recordCount(); ++i) {
         const TZaznam& z = session.record(i);
-        if (RecordDate(z) == wanted && z.Cas == cas) return z;
+        if (RecordDate(z) == wanted && z.Cas == hhmm) return z;
     }
     throw JobError(MissingRecordDateMessage);
 }
@@ -97,15 +97,15 @@ int RunMeasure(const Args& argsIn, std::ostream& out, std::ostream&) {
         // All points as the vertices of fields stored together, so that the
         // same scaling applies when one lies at the limb or beyond.
         FacPoints fp{};
-        const int fields = static_cast<int>((points.size() + FakuleVertices - 1) / FakuleVertices);
+        const int fields = static_cast<int>((points.size() + FaculaeVertexCount - 1) / FaculaeVertexCount);
         if (fields > MaxFacFields) throw UsageError("nejvýše 240 bodů fakulí");
         for (std::size_t i = 0; i < points.size(); ++i)
-            fp[i / FakuleVertices][i % FakuleVertices] = points[i];
+            fp[i / FaculaeVertexCount][i % FaculaeVertexCount] = points[i];
         TZaznam z{};
         StoreFaculae(z, fields, fp, cal);
         for (std::size_t i = 0; i < points.size(); ++i) {
             const PackedPosition p =
-                UnpackPosition(z.Skupiny[i / FakuleVertices].Fakule[i % FakuleVertices]);
+                UnpackPosition(z.Skupiny[i / FaculaeVertexCount].Fakule[i % FaculaeVertexCount]);
             out << p.angle << ';' << p.dist << '\n';
         }
     } else {

@@ -23,20 +23,20 @@ int chooseRecord(const Session& session, const std::optional<std::string>& numbe
                  const std::optional<std::string>& date, const std::optional<std::string>& time) {
     if (number) {
         const int n = ParseInt(*number, "--record", 1, 1 << 30);
-        if (n > session.PocetZaznamu())
+        if (n > session.recordCount())
             throw JobError("Záznam " + *number + " neexistuje, soubor má " +
-                           std::to_string(session.PocetZaznamu()) + " záznamů");
+                           std::to_string(session.recordCount()) + " záznamů");
         return n;
     }
     const auto wanted = ParseDatum(*date);
     if (!wanted) throw UsageError("neplatné datum \"" + *date + "\"");
-    std::optional<int> cas;
-    if (time) cas = ParseInt(*time, "--time", 0, 2359);
-    for (int i = 1; i <= session.PocetZaznamu(); ++i) {
+    std::optional<int> hhmm;
+    if (time) hhmm = ParseInt(*time, "--time", 0, 2359);
+    for (int i = 1; i <= session.recordCount(); ++i) {
         const TZaznam& z = session.record(i);
-        if (RecordDate(z) == wanted && (!cas || z.Cas == *cas)) return i;
+        if (RecordDate(z) == wanted && (!hhmm || z.Cas == *hhmm)) return i;
     }
-    throw JobError("Zákres z " + FormatDatum(*wanted) + (cas ? " v " + *time : std::string()) +
+    throw JobError("Zákres z " + FormatDatum(*wanted) + (hhmm ? " v " + *time : std::string()) +
                    " v datech není");
 }
 

@@ -29,12 +29,12 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto rotationScale = TakeOption(args, "--rotation-scale");
     const auto latitudeScale = TakeOption(args, "--latitude-scale");
     ButterflyOptions o;
-    o.vyskaskvrn = TakeFlag(args, "--mean");
-    o.vyskahlazena = TakeFlag(args, "--smoothed");
-    o.hranice = TakeFlag(args, "--bounds");
-    o.doplnkova = TakeFlag(args, "--supplementary");
-    o.korona = TakeFlag(args, "--corona");
-    o.SirkaFakuli = TakeFlag(args, "--faculae-bars");
+    o.meanCurve = TakeFlag(args, "--mean");
+    o.smoothedCurve = TakeFlag(args, "--smoothed");
+    o.bounds = TakeFlag(args, "--bounds");
+    o.supplementary = TakeFlag(args, "--supplementary");
+    o.corona = TakeFlag(args, "--corona");
+    o.faculaeBars = TakeFlag(args, "--faculae-bars");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     const std::string file = RequireOut(outFile);
@@ -42,32 +42,32 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     const QSize client(width, height);
     if (mode) {
         if (*mode == "spots")
-            o.RezimMotylka = 1;
+            o.butterflyMode = 1;
         else if (*mode == "faculae")
-            o.RezimMotylka = 2;
+            o.butterflyMode = 2;
         else if (*mode == "both")
-            o.RezimMotylka = 3;
+            o.butterflyMode = 3;
         else
             throw UsageError("--mode čeká spots, faculae nebo both");
     }
     if (rotationScale) {
-        o.MeritkoRotace = ParseInt(*rotationScale, "--rotation-scale", 1, 16);
-        if ((o.MeritkoRotace & (o.MeritkoRotace - 1)) != 0)
+        o.rotationScale = ParseInt(*rotationScale, "--rotation-scale", 1, 16);
+        if ((o.rotationScale & (o.rotationScale - 1)) != 0)
             throw UsageError("--rotation-scale čeká 1, 2, 4, 8 nebo 16");
     }
-    if (latitudeScale) o.MeritkoSirky = ParseInt(*latitudeScale, "--latitude-scale", 1, 9);
+    if (latitudeScale) o.latitudeScale = ParseInt(*latitudeScale, "--latitude-scale", 1, 9);
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
-    if (o.korona && !session.Korona().present()) {
+    if (o.corona && !session.corona().present()) {
         err << "Nejsou data pro koronu\n";
-        o.korona = false;
+        o.corona = false;
     }
-    o.fontPixels = static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 8 / 100.0));
+    o.fontPixels = static_cast<int>(std::nearbyint(session.sizePercent() * 8 / 100.0));
 
     GuiApplicationScope gui;
     const ButterflyModel model = MakeButterflyModel(
-        session.records(), session.geometry(), session.tables().DoplnkovaData, session.Korona());
+        session.records(), session.geometry(), session.tables().supplementaryData, session.corona());
     if (IsPdf(file)) {
         QByteArray bytes;
         {

@@ -27,12 +27,12 @@ namespace hk::cli {
 
 namespace {
 
-using Malir = std::function<void(QPainter&, const QRect&)>;
+using Painter = std::function<void(QPainter&, const QRect&)>;
 
-constexpr int NejvetsiSirka = 30000;
+constexpr int MaxWidth = 30000;
 
 // The picture of `size` as an image, or on one landscape A4 page scaled to fit.
-void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
+void save(const std::filesystem::path& file, QSize size, const Painter& painter) {
     if (IsPdf(file)) {
         QByteArray bytes;
         {
@@ -44,11 +44,11 @@ void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
             pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
             pdf.setResolution(300);
             QPainter p(&pdf);
-            const QRect strana = p.viewport();
-            const double m = std::min(static_cast<double>(strana.width()) / size.width(),
-                                      static_cast<double>(strana.height()) / size.height());
+            const QRect page = p.viewport();
+            const double m = std::min(static_cast<double>(page.width()) / size.width(),
+                                      static_cast<double>(page.height()) / size.height());
             p.scale(m, m);
-            malir(p, QRect(QPoint(0, 0), size));
+            painter(p, QRect(QPoint(0, 0), size));
         }
         WriteFileAtomic(
             file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -58,21 +58,21 @@ void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
-        malir(p, image.rect());
+        painter(p, image.rect());
     }
     SaveImage(image, file, 90);
 }
 
 template <class T, std::size_t N>
-T zvolit(const std::optional<std::string>& text, const std::pair<const char*, T> (&moznosti)[N],
-         T vychozi, const char* volba) {
-    if (!text) return vychozi;
-    for (const auto& [nazev, hodnota] : moznosti)
-        if (*text == nazev) return hodnota;
-    std::string seznam;
-    for (const auto& m : moznosti)
-        seznam += std::string(seznam.empty() ? "" : "|") + m.first;
-    throw UsageError(std::string("volba ") + volba + " čeká " + seznam);
+T pickOption(const std::optional<std::string>& text, const std::pair<const char*, T> (&choices)[N],
+         T fallback, const char* option) {
+    if (!text) return fallback;
+    for (const auto& [name, value] : choices)
+        if (*text == name) return value;
+    std::string list;
+    for (const auto& m : choices)
+        list += std::string(list.empty() ? "" : "|") + m.first;
+    throw UsageError(std::string("volba ") + option + " čeká " + list);
 }
 
 } // namespace
@@ -87,31 +87,31 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     const std::string file = RequireOut(outFile);
-    std::pair<const char*, GrafRada> rady[PocetGrafRad];
-    for (int i = 0; i < PocetGrafRad; ++i)
-        rady[i] = {Popis(static_cast<GrafRada>(i)).nazev, static_cast<GrafRada>(i)};
-    const GrafRada rada = zvolit(series, rady, GrafRada::g, "--series");
-    static constexpr std::pair<const char*, RezimGrafu> Pohledy[] = {{"all", RezimGrafu::Vsechny},
-                                                                     {"disk", RezimGrafu::Celkovy},
-                                                                     {"north", RezimGrafu::Sever},
-                                                                     {"south", RezimGrafu::Jih}};
-    const RezimGrafu rezim = zvolit(view, Pohledy, RezimGrafu::Vsechny, "--view");
-    static constexpr std::pair<const char*, int> Velikosti[] = {
+    std::pair<const char*, GraphQuantity> quantities[GraphQuantityCount];
+    for (int i = 0; i < GraphQuantityCount; ++i)
+        quantities[i] = {QuantityInfoOf(static_cast<GraphQuantity>(i)).name, static_cast<GraphQuantity>(i)};
+    const GraphQuantity quantity = pickOption(series, quantities, GraphQuantity::g, "--series");
+    static constexpr std::pair<const char*, GraphView> Views[] = {{"all", GraphView::All},
+                                                                     {"disk", GraphView::Disk},
+                                                                     {"north", GraphView::North},
+                                                                     {"south", GraphView::South}};
+    const GraphView mode = pickOption(view, Views, GraphView::All, "--view");
+    static constexpr std::pair<const char*, int> Sizes[] = {
         {"400", 400}, {"500", 500}, {"600", 600}};
     // A fixed image size: that client height and one pixel a day; else the
     // whole window's height and two pixels a day.
-    const int vyska = zvolit(size, Velikosti, 800, "--size");
+    const int height = pickOption(size, Sizes, 800, "--size");
     const int d = size ? 1 : 2;
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    const GrafData data = BuildGrafData(session.records(), session.geometry(), rada);
-    const GrafModel model = BuildGrafModel(data, vyska, rezim, d);
-    const int sirka = std::clamp(GrafSirka(model) + 50, 400, NejvetsiSirka);
+    const GraphData data = BuildGraphData(session.records(), session.geometry(), quantity);
+    const GraphModel model = BuildGraphModel(data, height, mode, d);
+    const int width = std::clamp(GraphWidth(model) + 50, 400, MaxWidth);
 
     GuiApplicationScope gui;
-    ulozit(file, QSize(sirka, vyska),
-           [&](QPainter& p, const QRect& r) { PaintGraf(p, r, model, GrafOptions{}); });
+    save(file, QSize(width, height),
+           [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); });
     out << file << "\n";
     return 0;
 }
@@ -128,24 +128,24 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     const std::string file = RequireOut(outFile);
-    std::pair<const char*, int> rady[PocetVyhlRad];
-    for (int s = 1; s <= PocetVyhlRad; ++s)
-        rady[s - 1] = {VyhlPopis(s).nazev, s};
-    const int S = zvolit(series, rady, 1, "--series");
-    static constexpr std::pair<const char*, VolbaPolokoule> Polokoule[] = {
-        {"disk", VolbaPolokoule::Celek},
-        {"north", VolbaPolokoule::Sever},
-        {"south", VolbaPolokoule::Jih},
-        {"both", VolbaPolokoule::Obe}};
-    VyhlazenyOptions o;
+    std::pair<const char*, int> quantities[SmoothedQuantityCount];
+    for (int s = 1; s <= SmoothedQuantityCount; ++s)
+        quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
+    const int S = pickOption(series, quantities, 1, "--series");
+    static constexpr std::pair<const char*, HemisphereOption> Hemispheres[] = {
+        {"disk", HemisphereOption::Disk},
+        {"north", HemisphereOption::North},
+        {"south", HemisphereOption::South},
+        {"both", HemisphereOption::Both}};
+    SmoothedOptions o;
     o.Z = 9;
-    o.H = zvolit(hemisphere, Polokoule, VolbaPolokoule::Celek, "--hemisphere");
-    if (S == 9 && o.H != VolbaPolokoule::Celek)
+    o.H = pickOption(hemisphere, Hemispheres, HemisphereOption::Disk, "--hemisphere");
+    if (S == 9 && o.H != HemisphereOption::Disk)
         throw UsageError("řada intersol je jen pro celý disk");
     std::optional<double> k;
     if (brussels) {
         if (S != 3) throw UsageError("--brussels patří k řadě r");
-        if (o.H == VolbaPolokoule::Obe) throw UsageError("--brussels nepatří k --hemisphere both");
+        if (o.H == HemisphereOption::Both) throw UsageError("--brussels nepatří k --hemisphere both");
         double v = 0;
         const auto [p, ec] =
             std::from_chars(brussels->data(), brussels->data() + brussels->size(), v);
@@ -154,9 +154,9 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
             throw UsageError("neplatný koeficient --brussels \"" + *brussels + "\"");
         k = v;
     }
-    static constexpr std::pair<const char*, VolbaToku> Toky[] = {
-        {"obs", VolbaToku::OBS}, {"adj", VolbaToku::ADJ}, {"abs", VolbaToku::ABS}};
-    const VolbaToku volbaToku = zvolit(flux, Toky, VolbaToku::OBS, "--flux");
+    static constexpr std::pair<const char*, FluxOption> Fluxes[] = {
+        {"obs", FluxOption::OBS}, {"adj", FluxOption::ADJ}, {"abs", FluxOption::ABS}};
+    const FluxOption fluxOption = pickOption(flux, Fluxes, FluxOption::OBS, "--flux");
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
@@ -169,41 +169,41 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         for (const std::string& w : session.takeWarnings())
             err << "Upozornění: " << w << "\n";
     }
-    const VyhlazenaData data = BuildVyhlazenaData(session.records(), S);
-    BruselKrivka brusel;
+    const SmoothedData data = BuildSmoothedData(session.records(), S);
+    OutsideCurve brusselsCurve;
     if (k) {
-        brusel =
-            BuildBruselKrivka(session.tables().DenniSIDC, data.prvniRok, static_cast<int>(o.H) - 1);
-        if (brusel.t.empty()) throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
-        o.brusel = &brusel;
+        brusselsCurve =
+            BuildBrusselsCurve(session.tables().sidcDaily, data.firstYear, static_cast<int>(o.H) - 1);
+        if (brusselsCurve.t.empty()) throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
+        o.brusselsCurve = &brusselsCurve;
         o.k = *k;
     }
     // The outside monthly tables, as the window's "Brusel plochy" and
     // "Rádiový tok" draw them.
-    BruselKrivka plochy, plochyJih, tok;
+    OutsideCurve areasCurve, southAreasCurve, tok;
     if (areas) {
-        const OutsideTable& t = session.tables().PlochyTab;
-        if (DatovaneRadky(t) == 0) throw JobError("Soubor SIDC\\Plochy.txt nemá žádný měsíc");
-        const bool obe = o.H == VolbaPolokoule::Obe;
-        plochy = BuildTabulkovaKrivka(t, obe ? 1 : static_cast<int>(o.H) - 1, data.prvniRok);
-        if (obe) plochyJih = BuildTabulkovaKrivka(t, 2, data.prvniRok);
-        o.plochy = &plochy;
-        if (obe) o.plochyJih = &plochyJih;
+        const OutsideTable& t = session.tables().areasTable;
+        if (DatedRows(t) == 0) throw JobError("Soubor SIDC\\Plochy.txt nemá žádný měsíc");
+        const bool both = o.H == HemisphereOption::Both;
+        areasCurve = BuildOutsideCurve(t, both ? 1 : static_cast<int>(o.H) - 1, data.firstYear);
+        if (both) southAreasCurve = BuildOutsideCurve(t, 2, data.firstYear);
+        o.areasCurve = &areasCurve;
+        if (both) o.southAreasCurve = &southAreasCurve;
     }
     if (flux) {
-        const OutsideTable& t = session.tables().Tok10cmTab;
-        if (DatovaneRadky(t) == 0) throw JobError("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc");
-        tok = BuildTabulkovaKrivka(t, static_cast<int>(volbaToku), data.prvniRok);
+        const OutsideTable& t = session.tables().fluxTable;
+        if (DatedRows(t) == 0) throw JobError("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc");
+        tok = BuildOutsideCurve(t, static_cast<int>(fluxOption), data.firstYear);
         o.tok = &tok;
-        o.volbaToku = volbaToku;
+        o.fluxOption = fluxOption;
     }
-    const int vyska = 900;
-    const int w = std::max(1, o.Z * (vyska / 45) / 22);
-    const int sirka = std::clamp((data.tPosledni + 14) * w + 80, 700, NejvetsiSirka);
+    const int height = 900;
+    const int w = std::max(1, o.Z * (height / 45) / 22);
+    const int width = std::clamp((data.tLast + 14) * w + 80, 700, MaxWidth);
 
     GuiApplicationScope gui;
-    ulozit(file, QSize(sirka, vyska),
-           [&](QPainter& p, const QRect& r) { PaintVyhlazeny(p, r, data, o); });
+    save(file, QSize(width, height),
+           [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); });
     out << file << "\n";
     return 0;
 }
@@ -219,32 +219,32 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     if (!series) throw UsageError("chybí --series");
     if (!kind) throw UsageError("chybí --kind");
     const std::string file = RequireOut(outFile);
-    std::pair<const char*, int> rady[8];
+    std::pair<const char*, int> quantities[8];
     for (int s = 1; s <= 8; ++s)
-        rady[s - 1] = {VyhlPopis(s).nazev, s};
-    const int S = zvolit(series, rady, 1, "--series");
-    static constexpr std::pair<const char*, DruhAsymetrie> Druhy[] = {
-        {"difference", DruhAsymetrie::Rozdilova}, {"ratio", DruhAsymetrie::Podilova}};
-    static constexpr std::pair<const char*, ObdobiAsymetrie> Obdobi[] = {
-        {"record", ObdobiAsymetrie::Zaznamovy},
-        {"month", ObdobiAsymetrie::Mesicni},
-        {"year", ObdobiAsymetrie::Rocni}};
-    const DruhAsymetrie druh = zvolit(kind, Druhy, DruhAsymetrie::Rozdilova, "--kind");
-    const ObdobiAsymetrie obdobi = zvolit(period, Obdobi, ObdobiAsymetrie::Zaznamovy, "--period");
+        quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
+    const int S = pickOption(series, quantities, 1, "--series");
+    static constexpr std::pair<const char*, AsymmetryKind> Kinds[] = {
+        {"difference", AsymmetryKind::Difference}, {"ratio", AsymmetryKind::Ratio}};
+    static constexpr std::pair<const char*, AsymmetryPeriod> Periods[] = {
+        {"record", AsymmetryPeriod::PerRecord},
+        {"month", AsymmetryPeriod::Monthly},
+        {"year", AsymmetryPeriod::Yearly}};
+    const AsymmetryKind asymmetryKind = pickOption(kind, Kinds, AsymmetryKind::Difference, "--kind");
+    const AsymmetryPeriod asymmetryPeriod = pickOption(period, Periods, AsymmetryPeriod::PerRecord, "--period");
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    const Asymetrie tabulky = SpocitejAsymetrii(session.records());
-    const AsymetrieGraf graf = BuildAsymetrieGraf(session.records(), tabulky, S, druh, obdobi);
-    AsymetrieOptions o;
+    const AsymmetryTables tables = ComputeAsymmetry(session.records());
+    const AsymmetryGraph graph = BuildAsymmetryGraph(session.records(), tables, S, asymmetryKind, asymmetryPeriod);
+    AsymmetryOptions o;
     // The narrowest factor that keeps the picture within a screenful or two.
-    for (o.faktor = 1; o.faktor < 16 && AsymetrieSirka(graf, o) > 2400; o.faktor *= 2) {
+    for (o.factor = 1; o.factor < 16 && AsymmetryWidth(graph, o) > 2400; o.factor *= 2) {
     }
-    const int sirka = std::clamp(AsymetrieSirka(graf, o), 600, NejvetsiSirka);
+    const int width = std::clamp(AsymmetryWidth(graph, o), 600, MaxWidth);
 
     GuiApplicationScope gui;
-    ulozit(file, QSize(sirka, 600),
-           [&](QPainter& p, const QRect& r) { PaintAsymetrie(p, r, graf, o); });
+    save(file, QSize(width, 600),
+           [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); });
     out << file << "\n";
     return 0;
 }

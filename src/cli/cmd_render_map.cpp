@@ -38,15 +38,15 @@ namespace {
 constexpr int PdfResolution = 300;
 constexpr int MaxRotation = 9999;
 
-enum class MapKind { Single, Long, High, Two, KoronaGraf, KoronaMotyl };
+enum class MapKind { Single, Long, High, Two, CoronaGraph, CoronaButterfly };
 
 MapKind parseKind(const std::optional<std::string>& text) {
     if (!text || *text == "single") return MapKind::Single;
     if (*text == "long") return MapKind::Long;
     if (*text == "high") return MapKind::High;
     if (*text == "two") return MapKind::Two;
-    if (*text == "corona-graph") return MapKind::KoronaGraf;
-    if (*text == "corona-butterfly") return MapKind::KoronaMotyl;
+    if (*text == "corona-graph") return MapKind::CoronaGraph;
+    if (*text == "corona-butterfly") return MapKind::CoronaButterfly;
     throw UsageError("--kind čeká single, long, high, two, corona-graph nebo corona-butterfly");
 }
 
@@ -100,11 +100,11 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto kindText = TakeOption(args, "--kind");
     const auto size = TakeOption(args, "--size");
     SynopticMapOptions o;
-    o.fakulzap = !TakeFlag(args, "--no-faculae");
-    o.plochazap = !TakeFlag(args, "--no-areas");
-    o.stredFakuli = TakeFlag(args, "--faculae-centres");
-    const bool korona = TakeFlag(args, "--corona");
-    const bool magnetosfera = TakeFlag(args, "--magnetosphere");
+    o.faculaeOn = !TakeFlag(args, "--no-faculae");
+    o.areasOn = !TakeFlag(args, "--no-areas");
+    o.faculaeCentres = TakeFlag(args, "--faculae-centres");
+    const bool corona = TakeFlag(args, "--corona");
+    const bool withMagnetosphere = TakeFlag(args, "--magnetosphere");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
@@ -113,7 +113,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const MapKind kind = parseKind(kindText);
     const auto [width, height] = ParseSize(size, 1200, 820);
     const QSize client(width, height);
-    if ((korona || magnetosfera) && kind != MapKind::Single)
+    if ((corona || withMagnetosphere) && kind != MapKind::Single)
         throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
 
     Session session(ExistingProgramDirectory(args[0]));
@@ -123,7 +123,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto records = session.records();
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
-    const KoronaTable& koronaData = session.Korona();
+    const CoronaTable& coronaTable = session.corona();
     const ProgramDir& dir = session.dir;
     switch (kind) {
     case MapKind::Single: {
@@ -131,18 +131,18 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
         const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
         // The layers under the grid, each built once for this scale.
-        KoronaPodMapuModel pod;
-        if (korona) {
-            if (!koronaData.present())
-                err << NejsouDataKorona << "\n";
+        CoronaUnderMapModel pod;
+        if (corona) {
+            if (!coronaTable.present())
+                err << NoCoronaData << "\n";
             else
-                pod = MakeKoronaPodMapu(koronaData, R, s, 0);
+                pod = MakeCoronaUnderMap(coronaTable, R, s, 0);
         }
         MagnetosphereLayer magnet;
         QImage picture;
-        if (magnetosfera) {
+        if (withMagnetosphere) {
             if (!HasMagnetoData(dir)) {
-                err << NejsouDataMagnetosfera << "\n";
+                err << NoMagnetosphereData << "\n";
             } else {
                 // The map's current record: the first of the rotation in the
                 // rotation list, else the rotation's seventh day.
@@ -153,8 +153,8 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
                 if (!date)
                     date = DateFromSerial(DaySerial(MapRotationDates(R).startDate) +
                                           MagnetoLayerDaysBefore);
-                const MagnData magn = ReadMagnDat(dir, MagnBlocks(index.lastRotation()));
-                magnet = LayoutMagnetosphere(LoadMagnetosphere(dir, *date, R, magn), s, 0);
+                const MagnDatCells magnCells = ReadMagnDat(dir, MagnBlocks(index.lastRotation()));
+                magnet = LayoutMagnetosphere(LoadMagnetosphere(dir, *date, R, magnCells), s, 0);
                 picture = LoadMagnetoPicture(dir, R);
             }
         }
@@ -162,30 +162,30 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
             PaintSynopticMap(p, area, map, o, [&](QPainter& q) {
                 const QRect origin(QPoint(0, 0), area.size());
                 PaintMagnetoPicture(q, origin, picture, s);
-                PaintKoronaPodMapu(q, origin, pod);
+                PaintCoronaUnderMap(q, origin, pod);
                 PaintMagnetosphereLayer(q, origin, magnet);
             });
         });
         break;
     }
-    case MapKind::KoronaGraf:
-    case MapKind::KoronaMotyl: {
-        if (!koronaData.present()) throw JobError(NejsouDataKorona);
-        const KoronaViewOptions ko{
-            static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 13 / 100.0))};
-        if (kind == MapKind::KoronaGraf) {
+    case MapKind::CoronaGraph:
+    case MapKind::CoronaButterfly: {
+        if (!coronaTable.present()) throw JobError(NoCoronaData);
+        const CoronaViewOptions ko{
+            static_cast<int>(std::nearbyint(session.sizePercent() * 13 / 100.0))};
+        if (kind == MapKind::CoronaGraph) {
             // The graph's window starts at the map's rotation.
-            const KoronaGrafModel graf = MakeKoronaGraf(
-                koronaData, KoronaGrafPositionOf(koronaData, MapRotationDates(R).startDate));
+            const CoronaGraphModel graph = MakeCoronaGraph(
+                coronaTable, CoronaGraphPositionOf(coronaTable, MapRotationDates(R).startDate));
             writePicture(file, client, [&](QPainter& p, const QRect& area) {
-                PaintKoronaGraf(p, area, graf, ko);
+                PaintCoronaGraph(p, area, graph, ko);
             });
         } else {
-            const KoronaMotylModel motyl = MakeKoronaMotyl(koronaData);
-            KoronaMotylOptions mo;
+            const CoronaButterflyModel butterfly = MakeCoronaButterfly(coronaTable);
+            CoronaButterflyOptions mo;
             mo.fontPixels = ko.fontPixels;
             writePicture(file, client, [&](QPainter& p, const QRect& area) {
-                PaintKoronaMotyl(p, area, motyl, mo);
+                PaintCoronaButterfly(p, area, butterfly, mo);
             });
         }
         break;

@@ -59,7 +59,7 @@ void writePdf(const std::filesystem::path& file, const ProtocolData& data, Proto
 // `width` 0: the form at its natural size.
 void writeImage(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind,
                 int width) {
-    const QSizeF form = ProtocolFormSize(kind, VelikostPismaVychozi);
+    const QSizeF form = ProtocolFormSize(kind, DefaultFontSize);
     ProtocolOptions options;
     options.unit = width > 0 ? width / form.width() : 1.0;
     const QSize size(static_cast<int>(std::ceil(form.width() * options.unit)),
@@ -93,9 +93,9 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
 
     const ChooseMonthResult month = ChooseMonth(session.records(), args[1]);
     if (!month.first) throw JobError(month.message.value_or(""));
-    const ObecnaData obecna = ReadReportData(session.dir, err);
-    const ProtocolData data = BuildProtocolData(session.records(), *month.first, obecna);
-    const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Vlastni;
+    const StationData stationData = ReadReportData(session.dir, err);
+    const ProtocolData data = BuildProtocolData(session.records(), *month.first, stationData);
+    const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Own;
 
     GuiApplicationScope gui;
     if (IsPdf(file))

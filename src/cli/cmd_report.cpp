@@ -34,14 +34,14 @@ std::string lineBreaks(std::string_view message) {
 
 struct Job {
     const Session& session;
-    const ObecnaData& data;
+    const StationData& data;
     std::size_t first;
     std::ostream& out;
 };
 
 void writeSidc(const Job& job, bool force) {
     const ReportFile r = BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
-    if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(SouborJizExistuje));
+    if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(FileExists));
     job.out << WriteReportFile(job.session.dir, r).string() << "\n";
 }
 
@@ -59,13 +59,13 @@ void writeIntersol(const Job& job, const std::string& monthText, const std::stri
     const InterSolObserver who = InterSolObserverFor(observer, known, job.data);
     const ReportFile r =
         BuildInterSolProtocol(coefficients, who, number, job.data,
-                              ReadInterSolRecipient(dir.resolve(InterSolAdresaSoubor)));
+                              ReadInterSolRecipient(dir.resolve(InterSolAddressFile)));
     job.out << WriteReportFile(dir, r).string() << "\n";
 
     // A new observer is kept in the observer table with the number used.
     if (!known && table.add({number, observer, {}, {}, {}, {}})) {
         const std::filesystem::path file = dir.resolve("pozorovatelep.dat");
-        table.ZapisPozorovatele(file);
+        table.write(file);
         job.out << file.string() << "\n";
     }
 }
@@ -92,10 +92,10 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
     LoadRecords(session, err);
-    const ObecnaData data = ReadReportData(session.dir, err);
+    const StationData data = ReadReportData(session.dir, err);
 
     if (kind == "intersol") {
-        WarnIfNotAFile(session.dir, InterSolAdresaSoubor, err);
+        WarnIfNotAFile(session.dir, InterSolAddressFile, err);
         writeIntersol({session, data, 0, out}, args[2], *observer, number);
         return 0;
     }

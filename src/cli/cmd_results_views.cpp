@@ -30,16 +30,16 @@ int number(const std::string& text, const char* what) {
 }
 
 std::string zoneClass(const std::optional<std::string>& option) {
-    if (!option) return std::string(VsechnyTridy);
-    if (*option == "vse") return std::string(VsechnyTridy);
+    if (!option) return std::string(AllClasses);
+    if (*option == "vse") return std::string(AllClasses);
     for (std::string_view item : ZoneClassItems)
         if (item == *option) return *option;
     throw UsageError("volba --class čeká A, B, C, D, E, F, H, J nebo vse");
 }
 
 ObserverStatistics observers(const Session& session) {
-    ObserverStatistics s = BuildObserverStatistics(session.records(), session.Pozorovatele());
-    if (s.zadnyPozorovatel) throw JobError(std::string(NeniZadanoJmeno));
+    ObserverStatistics s = BuildObserverStatistics(session.records(), session.observers());
+    if (s.noObserver) throw JobError(std::string(NoNameGiven));
     return s;
 }
 
@@ -77,7 +77,7 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     } else if (kind == "zones") {
         PrintTable(BuildZonePositions(records, session.geometry(), zoneClass(classOption)), out);
     } else if (kind == "spotless") {
-        for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), number(args[2], "rok")))
+        for (const Date& d : SpotlessDaysOfYear(SpotlessDaysOf(records), number(args[2], "rok")))
             out << FormatDatum(d) << "\n";
     } else if (kind == "largest") {
         PrintTable(BuildLargestGroups(records, LargestGroupsYear(records, number(args[2], "rok"))),
@@ -123,24 +123,24 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
         write(ObserverDrawingsCsv(observerDrawings(session, args[2]), args[2]));
     } else if (kind == "zones") {
         for (const ReportFile& f :
-             ZoneTextFiles(records, session.geometry(), std::string(VsechnyTridy)))
+             ZoneTextFiles(records, session.geometry(), std::string(AllClasses)))
             write(f);
     } else {
-        std::string_view metoda = MetodaProjekce;
+        std::string_view methodText = MethodProjection;
         if (method && *method == "vizualne")
-            metoda = MetodaVizualne;
+            methodText = MethodVisual;
         else if (method && *method != "projekce")
             throw UsageError("volba --method čeká projekce nebo vizualne");
-        const ObecnaData data = ReadReportData(session.dir, err);
-        if (!data.ObecnaDataZadana) throw JobError(std::string(NejsouObecnaData));
-        const OfficialFields fields = OfficialFieldsFrom(data, metoda);
+        const StationData data = ReadReportData(session.dir, err);
+        if (!data.stationDataGiven) throw JobError(std::string(NoStationData));
+        const OfficialFields fields = OfficialFieldsFrom(data, methodText);
         if (const auto refused = CheckOfficialFields(fields)) throw JobError(*refused);
         const auto month = ParseMonthText(args[2]);
-        if (!month) throw JobError(std::string(SpatnyMesic));
+        if (!month) throw JobError(std::string(BadMonth));
         const std::vector<MonthChoice> months = wholeYear ? OfficialWholeYear(*month)
                                                 : toEnd   ? OfficialToEnd(records, *month)
                                                           : std::vector<MonthChoice>{*month};
-        if (months.empty()) throw JobError(std::string(ZadnyMesicDoKonce));
+        if (months.empty()) throw JobError(std::string(NoMonthToEnd));
         const ObserverTable table = ReadObserverTable(session.dir);
         for (const MonthChoice& m : months)
             write(BuildOfficialSheet(records, m, fields, table));

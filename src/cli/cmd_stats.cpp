@@ -17,10 +17,10 @@ namespace hk::cli {
 
 namespace {
 
-VyberPolokoule hemisphere(const std::optional<std::string>& option) {
-    if (!option || *option == "all") return VyberPolokoule::Celkova;
-    if (*option == "north") return VyberPolokoule::Sever;
-    if (*option == "south") return VyberPolokoule::Jih;
+HemisphereChoice hemisphere(const std::optional<std::string>& option) {
+    if (!option || *option == "all") return HemisphereChoice::Whole;
+    if (*option == "north") return HemisphereChoice::North;
+    if (*option == "south") return HemisphereChoice::South;
     throw UsageError("volba --hemisphere čeká all, north nebo south");
 }
 
@@ -40,7 +40,7 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
         if (hemisphereOption) throw UsageError("tabulka asymmetry se nedělí podle polokoulí");
         Session session(ExistingProgramDirectory(args[0]));
         LoadRecords(session, err);
-        const Asymetrie a = SpocitejAsymetrii(session.records());
+        const AsymmetryTables a = ComputeAsymmetry(session.records());
         PrintTable(BuildAsymmetryGrid(a, session.records(), monthly), out);
         return 0;
     }
@@ -51,7 +51,7 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
                          "spotless, largest, observer, evolution)");
     if ((kind == "types" || kind == "rotations") && hemisphereOption)
         throw UsageError("tabulka " + kind + " se nedělí podle polokoulí");
-    const VyberPolokoule v = hemisphere(hemisphereOption);
+    const HemisphereChoice v = hemisphere(hemisphereOption);
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
@@ -62,8 +62,8 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
     } else if (kind == "smoothed") {
         const SmoothedStatistics r = CheckedSmoothedStatistics(session.records(), v);
         if (r.refusal) throw JobError(*r.refusal);
-        if (session.records().size() < MinZaznamuProVyhlazeni)
-            throw JobError(std::string(NedostatekDat));
+        if (session.records().size() < MinRecordsForSmoothing)
+            throw JobError(std::string(NotEnoughData));
         PrintTable(r.grid, out);
     } else if (kind == "rotations") {
         PrintTable(BuildRotationStatistics(session.records(), session.geometry()), out);

@@ -66,7 +66,7 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám rok");
     const auto year = ParseTableYear(args[0]);
-    if (!year) throw UsageError(std::string(SpatnyRokTabulky));
+    if (!year) throw UsageError(std::string(BadTableYear));
     if (pageText && !outFile) throw UsageError("--page patří k --out");
     std::optional<int> page;
     if (pageText) {

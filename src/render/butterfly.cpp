@@ -21,10 +21,10 @@ const QColor OwnFaculae(255, 10, 10);
 const QColor MeanCurve(255, 0, 255);
 const QColor SmoothedCurve(255, 0, 0);
 const QColor BoundsCurve(0, 0, 255);
-constexpr int KoronaStart = 1100;
-constexpr int DoplnkovaStart = 1200;
-constexpr int DoplnkovaColumns = 820;
-constexpr int KoronaFirstColumn = 45; // column 0 of the corona is rotation 1145
+constexpr int CoronaStart = 1100;
+constexpr int SupplementaryStart = 1200;
+constexpr int SupplementaryColumns = 820;
+constexpr int CoronaFirstColumn = 45; // column 0 of the corona is rotation 1145
 constexpr double RotationsPerYear = 13.4;
 constexpr double DaysPerRotationOfYear = 27.276;
 
@@ -49,8 +49,8 @@ void textAt(QPainter& p, int x, int y, const QString& s) {
 } // namespace
 
 int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& o) {
-    if (o.korona && model.korona) return KoronaStart;
-    if (o.doplnkova && model.doplnkova.present) return DoplnkovaStart;
+    if (o.corona && model.corona) return CoronaStart;
+    if (o.supplementary && model.supplementary.present) return SupplementaryStart;
     return model.carrRotation1 - model.carrRotation1 % 100;
 }
 
@@ -64,37 +64,37 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     p.fillRect(QRect(0, 0, W, H), Qt::white);
     p.setFont(SansFont(o.fontPixels));
 
-    const int hs = o.MeritkoRotace;
-    const int vs = o.MeritkoSirky;
+    const int hs = o.rotationScale;
+    const int vs = o.latitudeScale;
     const int sx = o.sx;
     // The vertical scroll moves everything alike.
-    const int y0 = H / 2 + o.PosunRovniku - o.sy;
+    const int y0 = H / 2 + o.equatorOffset - o.sy;
     const int w = hs - hs / 2 + 1;
     const int top = y0 - 90 * vs, bottom = y0 + 90 * vs;
     const int P = ButterflyStartRotation(model, o);
     auto visible = [W](int x) { return x >= -20 && x <= W + 20; };
 
     // Corona underlay, under the grid.
-    if (o.korona && model.korona && !model.koronaSloupce.empty()) {
+    if (o.corona && model.corona && !model.coronaColumns.empty()) {
         if (w == hs) {
             // Columns touch: one grey image, each pixel a band of a column.
-            const int columns = static_cast<int>(model.koronaSloupce.size());
+            const int columns = static_cast<int>(model.coronaColumns.size());
             QImage bands(columns, 36, QImage::Format_RGB32);
             for (int j = 0; j < columns; ++j)
                 for (int i = 0; i < 36; ++i) {
-                    const int g = model.koronaSloupce[std::size_t(j)][std::size_t(i)];
+                    const int g = model.coronaColumns[std::size_t(j)][std::size_t(i)];
                     bands.setPixel(j, i, qRgb(g, g, g));
                 }
-            const int x = KoronaFirstColumn * hs + 50 - sx;
+            const int x = CoronaFirstColumn * hs + 50 - sx;
             const int yTop = y0 + vs / 2 + (5 - 90) * vs - 5 * vs;
             p.drawImage(QRect(x, yTop, columns * hs, 36 * 5 * vs), bands);
         } else {
             QVector<QRect> band;
-            for (std::size_t j = 0; j < model.koronaSloupce.size(); ++j) {
-                const int x = (KoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
+            for (std::size_t j = 0; j < model.coronaColumns.size(); ++j) {
+                const int x = (CoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
                 if (!visible(x)) continue;
                 for (int i = 1; i <= 36; ++i) {
-                    const int g = model.koronaSloupce[j][std::size_t(i - 1)];
+                    const int g = model.coronaColumns[j][std::size_t(i - 1)];
                     const int ya = y0 + vs / 2 + (5 * i - 90) * vs;
                     band.clear();
                     gdiRect(band, x, ya, x + w, ya - 5 * vs);
@@ -146,20 +146,20 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     }
 
     // Data.
-    if (o.podkreslit) {
-        const bool spots = o.RezimMotylka == 1 || o.RezimMotylka == 3;
-        const bool faculae = o.RezimMotylka == 2 || o.RezimMotylka == 3;
+    if (o.underlay) {
+        const bool spots = o.butterflyMode == 1 || o.butterflyMode == 3;
+        const bool faculae = o.butterflyMode == 2 || o.butterflyMode == 3;
         QVector<QRect> rects;
         QVector<QLine> lines;
-        if (o.doplnkova && model.doplnkova.present) {
+        if (o.supplementary && model.supplementary.present) {
             if (faculae) {
-                for (const DoplnkovaFakule& f : model.doplnkova.fakule) {
-                    const int n = f.rotace - P;
-                    if (n >= DoplnkovaColumns) break;
+                for (const SupplementaryFaculaeMark& f : model.supplementary.faculae) {
+                    const int n = f.rotation - P;
+                    if (n >= SupplementaryColumns) break;
                     const int x = n * hs + 49 - sx;
                     if (!visible(x)) continue;
-                    const int y1 = (f.dolni - 128) * vs, y2 = (f.horni - 128) * vs;
-                    if (o.SirkaFakuli)
+                    const int y1 = (f.lower - 128) * vs, y2 = (f.upper - 128) * vs;
+                    if (o.faculaeBars)
                         gdiRect(rects, x, y0 + 2 - y1, n * hs + 50 - sx + hs / 2, y0 - 2 - y2);
                     else
                         lines.push_back(QLine(x, y0 - y1, x, y0 - y2));
@@ -171,12 +171,12 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 lines.clear();
             }
             if (spots) {
-                for (const DoplnkovaSkvrna& s : model.doplnkova.skvrny) {
-                    const int n = s.rotace - P;
-                    if (n >= DoplnkovaColumns) break;
+                for (const SupplementarySpotMark& s : model.supplementary.spots) {
+                    const int n = s.rotation - P;
+                    if (n >= SupplementaryColumns) break;
                     const int x = n * hs + 49 - sx;
                     if (!visible(x)) continue;
-                    const int y = s.sirka * vs;
+                    const int y = s.width * vs;
                     gdiRect(rects, x, y0 + 2 - y, n * hs + 50 - sx + hs / 2, y0 - 2 - y);
                 }
                 fill(p, rects, SupplementarySpots);
@@ -189,7 +189,7 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 if (!visible(x)) return;
                 const int yTop = (2 * y0 - vs * lmax) / 2;
                 const int yBottom = (2 * y0 - vs * lmin) / 2;
-                if (o.SirkaFakuli)
+                if (o.faculaeBars)
                     gdiRect(rects, x, yTop, x + w, yBottom);
                 else
                     lines.push_back(QLine(x - 1, yTop, x - 1, yBottom));
@@ -203,7 +203,7 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 }
                 for (std::uint32_t i = c.rawFrom; i < c.rawTo; ++i) {
                     const ButterflyFacula& f = model.faculae[i];
-                    draw(static_cast<int>(std::trunc((f.a + (f.rotace - P) * 360.0) / 360.0)),
+                    draw(static_cast<int>(std::trunc((f.a + (f.rotation - P) * 360.0) / 360.0)),
                          f.lmax, f.lmin);
                 }
             }
@@ -213,9 +213,9 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
             rects.clear();
             lines.clear();
         }
-        if (spots && vs >= MeritkoSirkyMin && vs <= MeritkoSirkyMax) {
+        if (spots && vs >= LatitudeScaleMin && vs <= LatitudeScaleMax) {
             for (const ButterflyMark& mark : model.marks) {
-                const int x = (model.rotace1 - P + mark.r - 1) * hs + 50 - sx;
+                const int x = (model.firstRotation - P + mark.r - 1) * hs + 50 - sx;
                 if (!visible(x)) continue;
                 const int m = mark.m[std::size_t(vs - 1)];
                 gdiRect(rects, x, y0 + vs / 2 - m, x + w, y0 - 2 - m);
@@ -226,49 +226,49 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
 
     // Overlays.
     if (!model.empty) {
-        const VyskySkupin& v = model.vysky;
-        auto xr = [&](int r) { return (model.rotace1 - P + r - 1) * hs + 50 - sx; };
-        if (o.vyskaskvrn || o.vse) {
+        const GroupLatitudes& v = model.latitudes;
+        auto xr = [&](int r) { return (model.firstRotation - P + r - 1) * hs + 50 - sx; };
+        if (o.meanCurve || o.allCurves) {
             p.setPen(QPen(MeanCurve, 2));
             for (int h = 0; h < 2; ++h) {
                 QPolygon line;
-                for (int r = 1; r <= v.PocetRotaci; ++r) {
-                    const RotaceVyska& t = v.rotace(r);
+                for (int r = 1; r <= v.rotationCount; ++r) {
+                    const RotationLatitudes& t = v.rotation(r);
                     line << QPoint(
-                        xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.Sever : t.Jih))));
+                        xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.North : t.South))));
                 }
                 p.drawPolyline(line);
             }
         }
-        if (o.vyskahlazena || o.vse) {
+        if (o.smoothedCurve || o.allCurves) {
             p.setPen(QPen(SmoothedCurve, 2));
             for (int h = 0; h < 2; ++h) {
                 QPolygon line;
-                for (int r = 3; r <= v.PocetRotaci - 3; ++r)
+                for (int r = 3; r <= v.rotationCount - 3; ++r)
                     line << QPoint(xr(r), static_cast<int>(std::trunc(
-                                              y0 - vs * v.vyhlazena(r)[std::size_t(h)])));
+                                              y0 - vs * v.smoothed(r)[std::size_t(h)])));
                 if (line.size() > 1) p.drawPolyline(line);
             }
         }
-        if ((o.hranice || o.vse) && model.date1) {
+        if ((o.bounds || o.allCurves) && model.date1) {
             p.setPen(QPen(BoundsCurve, 1));
             const double sinceNewYear =
                 DaySerial(*model.date1) - DaySerial(Date{model.date1->year, 1, 1});
             const int d =
                 static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
-            const int x0 = (model.rotace1 - P) * hs + 50 - hs - sx;
-            using Field = float RokVyska::*;
-            const Field fields[] = {&RokVyska::SeverMax, &RokVyska::JihMin, &RokVyska::SeverMin,
-                                    &RokVyska::JihMax};
-            for (int Y = 1; Y < static_cast<int>(v.TabulkaRoku.size()); ++Y) {
+            const int x0 = (model.firstRotation - P) * hs + 50 - hs - sx;
+            using Field = float YearLatitudes::*;
+            const Field fields[] = {&YearLatitudes::northMax, &YearLatitudes::southMin, &YearLatitudes::northMin,
+                                    &YearLatitudes::southMax};
+            for (int Y = 1; Y < static_cast<int>(v.yearTable.size()); ++Y) {
                 const int xa =
                     x0 + static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));
                 const int xb = x0 + static_cast<int>(std::trunc((Y * RotationsPerYear - d) * hs));
                 for (Field f : fields) {
                     const int ya = static_cast<int>(
-                        std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y - 1)].*f)));
+                        std::trunc(y0 - vs * (v.yearTable[std::size_t(Y - 1)].*f)));
                     const int yb =
-                        static_cast<int>(std::trunc(y0 - vs * (v.TabulkaRoku[std::size_t(Y)].*f)));
+                        static_cast<int>(std::trunc(y0 - vs * (v.yearTable[std::size_t(Y)].*f)));
                     p.drawLine(xa, ya, xa, yb);
                     p.drawLine(xa, yb, xb, yb);
                 }
@@ -276,7 +276,7 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
         }
     }
 
-    if (o.stupnice) {
+    if (o.scale) {
         p.setPen(Qt::black);
         for (int b = 90; b >= -90; b -= 10)
             textAt(p, 30, y0 - b * vs - 5, QString::number(b));

@@ -13,10 +13,10 @@ namespace hk {
 
 namespace {
 
-const QColor GrafFill(200, 235, 200);
-const QColor GrafLine(0, 110, 0);
+const QColor GraphFill(200, 235, 200);
+const QColor GraphLine(0, 110, 0);
 const QColor RotationLine(150, 150, 150);
-constexpr int MotylFirstRotation = 1145;
+constexpr int ButterflyFirstRotation = 1145;
 
 // Text whose top-left corner is at (x, y).
 void textAt(QPainter& p, int x, int y, const QString& s) {
@@ -40,22 +40,22 @@ void beginView(QPainter& p, const QRect& area, bool antialiased, int fontPixels)
 
 } // namespace
 
-void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& model,
-                     const KoronaViewOptions& options) {
+void PaintCoronaGraph(QPainter& p, const QRect& area, const CoronaGraphModel& model,
+                     const CoronaViewOptions& options) {
     beginView(p, area, false, options.fontPixels);
     if (model.present) {
         // Each profile covers the ones above it, so the stack reads as a
         // relief of the limb.
         // The profile is outlined, the base line is not.
-        for (const std::vector<KoronaBod>& poly : model.polygons) {
+        for (const std::vector<CoronaPoint>& poly : model.polygons) {
             QPolygon q;
             q.reserve(static_cast<int>(poly.size()));
-            for (const KoronaBod& b : poly)
+            for (const CoronaPoint& b : poly)
                 q.append(QPoint(b.x, b.y));
             p.setPen(Qt::NoPen);
-            p.setBrush(GrafFill);
+            p.setBrush(GraphFill);
             p.drawPolygon(q);
-            p.setPen(GrafLine);
+            p.setPen(GraphLine);
             p.drawPolyline(q.constData(), std::max(0, static_cast<int>(q.size()) - 2));
         }
         p.setPen(RotationLine);
@@ -67,16 +67,16 @@ void PaintKoronaGraf(QPainter& p, const QRect& area, const KoronaGrafModel& mode
     textAt(p, 80, 30, QStringLiteral("Východní"));
     textAt(p, 100, 350, QStringLiteral("Západní"));
     if (model.present) {
-        textAt(p, 100, 50, QString::number(model.rotaceText));
-        textAt(p, 100, 70, dateText(model.datum));
+        textAt(p, 100, 50, QString::number(model.titleRotation));
+        textAt(p, 100, 70, dateText(model.date));
     } else {
-        textAt(p, 100, 50, QString::fromUtf8(NejsouDataKorona));
+        textAt(p, 100, 50, QString::fromUtf8(NoCoronaData));
     }
     p.restore();
 }
 
-void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& model,
-                      const KoronaMotylOptions& options) {
+void PaintCoronaButterfly(QPainter& p, const QRect& area, const CoronaButterflyModel& model,
+                      const CoronaButterflyOptions& options) {
     beginView(p, area, false, options.fontPixels);
     // Column j (rotation 1145 + j) at x = (45 + j) + 50, one pixel a
     // rotation, as the butterfly diagram places its corona columns.
@@ -84,16 +84,16 @@ void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& mo
     for (std::size_t j = 0; j < model.columns.size(); ++j) {
         const int x = x0 + static_cast<int>(j);
         if (x < -1 || x > area.width() + 1) continue;
-        for (int k = 1; k <= KoronaValues; ++k) {
-            p.setPen(QColor(255, KoronaMotylGreen(model.columns[j][std::size_t(k - 1)]), 255));
+        for (int k = 1; k <= CoronaValues; ++k) {
+            p.setPen(QColor(255, CoronaButterflyGreen(model.columns[j][std::size_t(k - 1)]), 255));
             p.drawLine(x, 7 * k + 50, x, 7 * k + 57);
         }
     }
     // Rotation scale under the picture, and the limbs at the left.
     p.setPen(RotationLine);
-    const int bottom = 7 * KoronaValues + 60;
-    for (int r = 1200; r <= MotylFirstRotation + static_cast<int>(model.columns.size()); r += 100) {
-        const int x = x0 + r - MotylFirstRotation;
+    const int bottom = 7 * CoronaValues + 60;
+    for (int r = 1200; r <= ButterflyFirstRotation + static_cast<int>(model.columns.size()); r += 100) {
+        const int x = x0 + r - ButterflyFirstRotation;
         p.drawLine(x, bottom, x, bottom + 6);
         p.setPen(Qt::black);
         textAt(p, x - 15, bottom + 8, QString::number(r));
@@ -102,12 +102,12 @@ void PaintKoronaMotyl(QPainter& p, const QRect& area, const KoronaMotylModel& mo
     p.setPen(Qt::black);
     textAt(p, 4, 7 + 50, QStringLiteral("V"));
     textAt(p, 4, 7 * 37 + 50, QStringLiteral("Z"));
-    if (!model.present) textAt(p, 100, 20, QString::fromUtf8(NejsouDataKorona));
+    if (!model.present) textAt(p, 100, 20, QString::fromUtf8(NoCoronaData));
     p.restore();
 }
 
-void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
-                    const KoronaViewOptions& options) {
+void PaintCoronaDay(QPainter& p, const QRect& area, const CoronaDayModel& model,
+                    const CoronaViewOptions& options) {
     beginView(p, area, true, options.fontPixels);
     const QPointF c(area.width() / 2.0, area.height() / 2.0);
     const double R = std::min(area.width(), area.height()) * 0.26;
@@ -123,22 +123,22 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
         return QPointF(c.x() - r * std::sin(a), c.y() - r * std::cos(a));
     };
     if (model.present) {
-        for (int k = 1; k <= KoronaValues; ++k) {
+        for (int k = 1; k <= CoronaValues; ++k) {
             const int v = model.values[std::size_t(k - 1)];
             const double pa = 5.0 * k - 2.5;
             QPolygonF wedge;
             wedge << at(pa - 2.5, R) << at(pa - 2.5, R + v * scale) << at(pa + 2.5, R + v * scale)
                   << at(pa + 2.5, R);
-            const QColor col(255, KoronaMotylGreen(v), 255);
+            const QColor col(255, CoronaButterflyGreen(v), 255);
             p.setPen(col);
             p.setBrush(col);
             p.drawPolygon(wedge);
         }
         // The profile as one line over the wedges.
         QPolygonF profile;
-        for (int k = 1; k <= KoronaValues; ++k)
+        for (int k = 1; k <= CoronaValues; ++k)
             profile << at(5.0 * k - 2.5, R + model.values[std::size_t(k - 1)] * scale);
-        p.setPen(QPen(GrafLine, 1.5));
+        p.setPen(QPen(GraphLine, 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(profile);
     }
@@ -156,16 +156,16 @@ void PaintKoronaDen(QPainter& p, const QRect& area, const KoronaDenModel& model,
     label(180, QStringLiteral("J"));
     label(270, QStringLiteral("Z"));
     p.setRenderHint(QPainter::Antialiasing, false);
-    textAt(p, 10, 10, model.present ? dateText(model.datum) : QString::fromUtf8(NejsouDataKorona));
+    textAt(p, 10, 10, model.present ? dateText(model.date) : QString::fromUtf8(NoCoronaData));
     if (model.present) textAt(p, 10, 10 + fm.height(), QStringLiteral("max. %1").arg(largest));
     p.restore();
 }
 
-void PaintKoronaPodMapu(QPainter& p, const QRect& area, const KoronaPodMapuModel& model) {
+void PaintCoronaUnderMap(QPainter& p, const QRect& area, const CoronaUnderMapModel& model) {
     if (!model.present) return;
     p.save();
     p.translate(area.topLeft());
-    for (const KoronaPodMapuRect& r : model.rects)
+    for (const CoronaUnderMapRect& r : model.rects)
         p.fillRect(QRect(QPoint(r.x1, r.y1), QPoint(r.x2 - 1, r.y2 - 1)),
                    QColor(255, r.green, 255));
     p.restore();

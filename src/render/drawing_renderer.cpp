@@ -39,8 +39,8 @@ QString q(const std::string& utf8) {
 }
 
 // Time of day hhmm in the long time format "H:mm:ss".
-QString longTime(std::uint16_t cas) {
-    const int minutes = (cas / 100 * 60 + cas % 100) % (24 * 60);
+QString longTime(std::uint16_t time) {
+    const int minutes = (time / 100 * 60 + time % 100) % (24 * 60);
     char text[16];
     std::snprintf(text, sizeof text, "%d:%02d:00", minutes / 60, minutes % 60);
     return QString::fromLatin1(text);
@@ -82,7 +82,7 @@ class Picture {
         p_.setPen(Qt::black);
         setSans(13);
         text(540, 20, q("Datum :             " + z_.Datum.text()));
-        if (z_.CisloZakresu != 0) text(800, 20, q(CisloZakresuText(z_.CisloZakresu)));
+        if (z_.CisloZakresu != 0) text(800, 20, q(DrawingNumberText(z_.CisloZakresu)));
         text(540, 45, q("Pozorovatel :   " + z_.Pozorovatel.text()));
         text(540, 70, q("Stanice :           " + z_.Stanice.text()));
 
@@ -210,8 +210,8 @@ class Picture {
         for (int k = 0; k < z_.groupCount(); ++k) {
             const TSkupina& g = z_.Skupiny[k];
             const GroupCircle& c = circles[k];
-            const std::string typ = g.Typ.text();
-            const char letter = typ.empty() ? ' ' : typ.front();
+            const std::string groupClass = g.Typ.text();
+            const char letter = groupClass.empty() ? ' ' : groupClass.front();
 
             if (const auto a1 = PlaceAuxSpot(g.Pomocna1, g.Plo1, o_.orientEW, o_.orientNS)) {
                 const QColor colour = ClassColour(letter);
@@ -235,7 +235,7 @@ class Picture {
             p_.setPen(Qt::black);
             text(column, 623, QString::number(g.CSk1));
             text(column, 638, QString::number(g.CSk2));
-            text(column, 540, q(typ));
+            text(column, 540, q(groupClass));
 
             if (!special_) {
                 text(c.X + 2 * c.R + 2, c.Y + c.R - 6, QString::number(g.CSk2));

@@ -21,7 +21,7 @@ QString q(const char* s) {
 }
 
 // Sizes given for the old screen fonts in points, as pixels at 96 dpi.
-QFont pismo(int body) {
+QFont font(int body) {
     return SansFont(std::max(6, body * 4 / 3));
 }
 
@@ -29,87 +29,87 @@ void text(QPainter& p, int x, int y, const QString& s) {
     p.drawText(QRect(x, y, 4000, 400), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
 }
 
-void textVpravo(QPainter& p, int x, int y, int sirka, const QString& s) {
-    p.drawText(QRect(x, y, sirka, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, s);
+void textRight(QPainter& p, int x, int y, int width, const QString& s) {
+    p.drawText(QRect(x, y, width, 400), Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, s);
 }
 
-const QColor Seda(200, 200, 200);
-const QColor Cervena(255, 0, 0);
-const QColor Modra(0, 0, 255);
+const QColor Grey(200, 200, 200);
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
 
-// Indices [od, po) of the records whose x lies in [xOd, xPo], one more on
+// Indices [from, to) of the records whose x lies in [xFrom, xTo], one more on
 // each side so that lines leaving the view are drawn.
-std::pair<std::size_t, std::size_t> viditelne(const std::vector<int>& dny, double xOd, double xPo) {
-    const auto od = std::lower_bound(dny.begin(), dny.end(), static_cast<int>(std::floor(xOd)));
-    const auto po = std::upper_bound(od, dny.end(), static_cast<int>(std::ceil(xPo)));
-    std::size_t a = static_cast<std::size_t>(od - dny.begin());
-    std::size_t b = static_cast<std::size_t>(po - dny.begin());
+std::pair<std::size_t, std::size_t> visibleRange(const std::vector<int>& days, double xFrom, double xTo) {
+    const auto from = std::lower_bound(days.begin(), days.end(), static_cast<int>(std::floor(xFrom)));
+    const auto to = std::upper_bound(from, days.end(), static_cast<int>(std::ceil(xTo)));
+    std::size_t a = static_cast<std::size_t>(from - days.begin());
+    std::size_t b = static_cast<std::size_t>(to - days.begin());
     if (a > 0) --a;
-    if (b < dny.size()) ++b;
+    if (b < days.size()) ++b;
     return {a, b};
 }
 
-void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& panel, int sx) {
-    const int krok = m.rozmer.krok;
+void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& panel, int sx) {
+    const int step = m.geometry.step;
     const int f = panel.f;
-    const int y0 = r.top() + panel.zaklad;
+    const int y0 = r.top() + panel.base;
     const int x0 = r.left() + 50 - sx;
-    const bool poloha = m.data->rada == GrafRada::Poloha;
-    static const char* const Hlavicky[3] = {"SEVER + JIH", "SEVER", "JIH"};
-    static const char* const Polohy[3] = {"Východ", "Střed", "Západ"};
-    const QString nadpis = q(poloha ? Polohy[panel.cislo - 1] : Hlavicky[panel.cislo - 1]) +
-                           QStringLiteral("   ") + q(Popis(m.data->rada).titulek);
-    const QFont rokPismo = pismo(std::max(1, krok * 12 / 17));
-    const QFont mesicPismo = pismo(7);
-    for (const MesicniCara& c : m.mesice) {
+    const bool position = m.data->quantity == GraphQuantity::Position;
+    static const char* const Headings[3] = {"SEVER + JIH", "SEVER", "JIH"};
+    static const char* const Zones[3] = {"Východ", "Střed", "Západ"};
+    const QString heading = q(position ? Zones[panel.number - 1] : Headings[panel.number - 1]) +
+                           QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
+    const QFont yearFont = font(std::max(1, step * 12 / 17));
+    const QFont monthFont = font(7);
+    for (const MonthLine& c : m.months) {
         const int x = x0 + c.x;
         if (x < r.left() - 400 || x > r.right() + 10) continue;
-        if (c.mesic == 0) {
+        if (c.month == 0) {
             p.setPen(Qt::black);
-            p.setFont(rokPismo);
-            const int y = y0 - (11 * krok + m.e) * f;
-            text(p, x, y, QString::number(c.rok));
-            text(p, poloha ? r.left() + c.x + 120 - sx : x + 3 * krok, y, nadpis);
+            p.setFont(yearFont);
+            const int y = y0 - (11 * step + m.e) * f;
+            text(p, x, y, QString::number(c.year));
+            text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
         } else {
-            p.setPen(Seda);
+            p.setPen(Grey);
         }
-        p.drawLine(x, y0 + 10, x, y0 - 10 * krok * f);
+        p.drawLine(x, y0 + 10, x, y0 - 10 * step * f);
         p.setPen(Qt::black);
-        p.setFont(mesicPismo);
+        p.setFont(monthFont);
         if (m.d > 1)
-            text(p, x + 10, y0 + 2, q(NazevMesice(c.mesic, true)));
+            text(p, x + 10, y0 + 2, q(MonthName(c.month, true)));
         else
-            text(p, x + 3, y0 + 2, q(NazevMesice(c.mesic, false)));
+            text(p, x + 3, y0 + 2, q(MonthName(c.month, false)));
     }
-    const int xKonec = r.left() + m.xPosledni + 200 - sx;
-    p.setFont(pismo(8));
+    const int xEnd = r.left() + m.xLast + 200 - sx;
+    p.setFont(font(8));
     for (int i = 0; i <= 10; ++i) {
-        const int y = y0 - i * krok * f;
-        p.setPen(i == 0 ? QColor(Qt::black) : Seda);
-        p.drawLine(x0, y, xKonec, y);
+        const int y = y0 - i * step * f;
+        p.setPen(i == 0 ? QColor(Qt::black) : Grey);
+        p.drawLine(x0, y, xEnd, y);
         if (i > 0) {
             p.setPen(Qt::black);
-            textVpravo(p, r.left() + 10 - sx - 30, y - 8, 30 + 30,
-                       QString::number(m.stupnice[static_cast<std::size_t>(i - 1)]));
+            textRight(p, r.left() + 10 - sx - 30, y - 8, 30 + 30,
+                       QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
         }
     }
 }
 
-void stupnice(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& panel) {
-    const int krok = m.rozmer.krok;
-    const int y0 = r.top() + panel.zaklad;
-    p.fillRect(QRect(r.left() + 1, y0 - 11 * krok * panel.f, 48, 11 * krok * panel.f + 1),
+void scale(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& panel) {
+    const int step = m.geometry.step;
+    const int y0 = r.top() + panel.base;
+    p.fillRect(QRect(r.left() + 1, y0 - 11 * step * panel.f, 48, 11 * step * panel.f + 1),
                Qt::white);
     p.setPen(Qt::black);
-    p.setFont(pismo(8));
-    const int kazda = r.width() < 620 ? 2 : 1;
-    for (int i = kazda; i <= 10; i += kazda)
-        textVpravo(p, r.left() + 1, y0 - i * krok * panel.f - 8, 44,
-                   QString::number(m.stupnice[static_cast<std::size_t>(i - 1)]));
+    p.setFont(font(8));
+    const int every = r.width() < 620 ? 2 : 1;
+    for (int i = every; i <= 10; i += every)
+        textRight(p, r.left() + 1, y0 - i * step * panel.f - 8, 44,
+                   QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
 }
 
-QPen pero(const QColor& c, qreal sirka, Qt::PenStyle styl = Qt::SolidLine) {
-    QPen pen(c, sirka, styl);
+QPen pen(const QColor& c, qreal width, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(c, width, style);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -117,38 +117,38 @@ QPen pero(const QColor& c, qreal sirka, Qt::PenStyle styl = Qt::SolidLine) {
 
 } // namespace
 
-int GrafSirka(const GrafModel& model) {
-    return model.xPosledni + 200;
+int GraphWidth(const GraphModel& model) {
+    return model.xLast + 200;
 }
 
-void PaintGraf(QPainter& p, const QRect& r, const GrafModel& m, const GrafOptions& o) {
+void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOptions& o) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
-    if (m.data && m.rozmer.krok > 0) {
-        const GrafData& data = *m.data;
-        const int sx = o.posun;
-        const double xOd = (r.left() - r.left() - 50.0 + sx) / m.d;
-        const double xPo = (r.width() - 50.0 + sx) / m.d;
-        const auto [od, po] = viditelne(data.dny, xOd, xPo);
-        for (const GrafPanel& panel : m.panely) {
-            ramec(p, r, m, panel, sx);
-            QColor barva = Qt::black;
-            if (m.panely.size() == 3 && panel.cislo == 2) barva = Cervena;
-            if (m.panely.size() == 3 && panel.cislo == 3) barva = Modra;
-            if (po - od < 2) continue;
-            QPolygon cara;
-            cara.reserve(static_cast<int>(po - od));
-            const int y0 = r.top() + panel.zaklad;
-            for (std::size_t k = od; k < po; ++k)
-                cara << QPoint(r.left() + data.dny[k] * m.d + 50 - sx,
-                               y0 - m.hodnota(panel, k) * panel.f);
-            p.setPen(pero(barva, 1));
-            p.drawPolyline(cara);
+    if (m.data && m.geometry.step > 0) {
+        const GraphData& data = *m.data;
+        const int sx = o.offset;
+        const double xFrom = (r.left() - r.left() - 50.0 + sx) / m.d;
+        const double xTo = (r.width() - 50.0 + sx) / m.d;
+        const auto [from, to] = visibleRange(data.days, xFrom, xTo);
+        for (const GraphPanel& panel : m.panels) {
+            frame(p, r, m, panel, sx);
+            QColor colour = Qt::black;
+            if (m.panels.size() == 3 && panel.number == 2) colour = Red;
+            if (m.panels.size() == 3 && panel.number == 3) colour = Blue;
+            if (to - from < 2) continue;
+            QPolygon line;
+            line.reserve(static_cast<int>(to - from));
+            const int y0 = r.top() + panel.base;
+            for (std::size_t k = from; k < to; ++k)
+                line << QPoint(r.left() + data.days[k] * m.d + 50 - sx,
+                               y0 - m.value(panel, k) * panel.f);
+            p.setPen(pen(colour, 1));
+            p.drawPolyline(line);
         }
-        if (o.stupnice)
-            for (const GrafPanel& panel : m.panely)
-                stupnice(p, r, m, panel);
+        if (o.scale)
+            for (const GraphPanel& panel : m.panels)
+                scale(p, r, m, panel);
     }
     p.restore();
 }
@@ -156,170 +156,170 @@ void PaintGraf(QPainter& p, const QRect& r, const GrafModel& m, const GrafOption
 // ---------------------------------------------------------------------------
 // Smoothed graphs
 
-const QColor BarvaPloch(0, 128, 0);
-const QColor BarvaToku(0, 140, 160);
+const QColor AreaColour(0, 128, 0);
+const QColor FluxColour(0, 140, 160);
 
-QColor BarvaPorovnani(int S) {
+QColor ComparisonColour(int S) {
     return ClassColours[static_cast<std::size_t>(std::clamp(S, 1, 9) - 1)];
 }
 
-std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k) {
-    static const char* const Polokoule[4] = {"   celkový", "   severní", "   jižní",
+std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k) {
+    static const char* const Hemispheres[4] = {"   celkový", "   severní", "   jižní",
                                              "   severní a jižní"};
-    std::string t = std::string("Vyhlazovací   grafy") + Polokoule[static_cast<int>(H) - 1];
-    if (brusel) t += "         " + FormatNumber(1.0 / k, "#0.000");
+    std::string t = std::string("Vyhlazovací   grafy") + Hemispheres[static_cast<int>(H) - 1];
+    if (brusselsCurve) t += "         " + FormatNumber(1.0 / k, "#0.000");
     return t;
 }
 
-void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
-                    const VyhlazenyOptions& o) {
+void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
+                    const SmoothedOptions& o) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
-    const int pj = std::max(1, r.height() / 45);
-    const int yb = 40 * pj;
-    const int w = std::max(1, o.Z * pj / 22);
-    const int U = VyhlPopis(data.S).U;
-    const int delitel = std::max(1, o.delitel);
-    auto X = [&](int t) { return r.left() + t * w + 30 - o.posun; };
-    auto Y = [&](long v, long jmenovatel) {
-        return r.top() + yb - static_cast<int>(v * yb / jmenovatel);
+    const int yStep = std::max(1, r.height() / 45);
+    const int yb = 40 * yStep;
+    const int w = std::max(1, o.Z * yStep / 22);
+    const int U = SmoothedQuantityInfoOf(data.S).U;
+    const int divisor = std::max(1, o.divisor);
+    auto X = [&](int t) { return r.left() + t * w + 30 - o.offset; };
+    auto Y = [&](long v, long denominator) {
+        return r.top() + yb - static_cast<int>(v * yb / denominator);
     };
-    const int tKonec = std::max(data.tPosledni + 12, 24);
+    const int tEnd = std::max(data.tLast + 12, 24);
 
     // Grid: twenty lines, a value of 10 x U at the top.
-    p.setFont(pismo(8));
+    p.setFont(font(8));
     for (int j = 0; j <= 20; ++j) {
         const int y = r.top() + yb - j * yb / 20;
-        p.setPen(j == 0 ? QColor(Qt::black) : Seda);
+        p.setPen(j == 0 ? QColor(Qt::black) : Grey);
         p.drawLine(r.left() + 30, y, r.right(), y);
         if (j > 0 && j % 2 == 0) {
             p.setPen(Qt::black);
             // The top value stays inside the picture.
-            textVpravo(p, r.left(), std::max(r.top(), y - 7), 27,
-                       QString::number(j / 2 * U * 80 / delitel));
+            textRight(p, r.left(), std::max(r.top(), y - 7), 27,
+                       QString::number(j / 2 * U * 80 / divisor));
         }
     }
     // Month and year marks; the years every so many that their numbers
     // do not run into each other at a narrow zoom.
-    const int sirkaRoku = p.fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 6;
-    const int kazdyRok = std::max(1, (sirkaRoku + 12 * w - 1) / (12 * w));
-    for (int t = 1; t <= tKonec; ++t) {
+    const int yearWidth = p.fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 6;
+    const int yearStep = std::max(1, (yearWidth + 12 * w - 1) / (12 * w));
+    for (int t = 1; t <= tEnd; ++t) {
         const int x = X(t);
         if (x < r.left() + 30 || x > r.right()) continue;
-        const bool leden = (t - 1) % 12 == 0;
-        const bool rok = leden && (t - 1) / 12 % kazdyRok == 0;
-        p.setPen(leden ? QColor(Qt::black) : Seda);
-        p.drawLine(x, r.top() + yb, x, r.top() + yb + (rok ? 12 : 5));
-        if (leden) {
+        const bool january = (t - 1) % 12 == 0;
+        const bool year = january && (t - 1) / 12 % yearStep == 0;
+        p.setPen(january ? QColor(Qt::black) : Grey);
+        p.drawLine(x, r.top() + yb, x, r.top() + yb + (year ? 12 : 5));
+        if (january) {
             p.setPen(QColor(230, 230, 230));
             p.drawLine(x, r.top() + yb, x, r.top());
             p.setPen(Qt::black);
-            if (rok)
-                text(p, x + 2, r.top() + yb + 4, QString::number(data.prvniRok + (t - 1) / 12));
+            if (year)
+                text(p, x + 2, r.top() + yb + 4, QString::number(data.firstYear + (t - 1) / 12));
         }
     }
 
     // Curves stay right of the scale.
     p.setClipRect(r.adjusted(30, 0, 0, 0));
-    const bool porovnani =
-        o.brusel != nullptr || !o.porovnani.empty() || o.plochy != nullptr || o.tok != nullptr;
-    auto krivka = [&](const MesicniKrivka& k, const QColor& barva, Qt::PenStyle styl, int jednotka,
-                      bool syrova) {
-        const long jmen = static_cast<long>(jednotka) * delitel;
-        if (syrova && k.t.size() >= 2) {
+    const bool comparison =
+        o.brusselsCurve != nullptr || !o.comparison.empty() || o.areasCurve != nullptr || o.tok != nullptr;
+    auto curve = [&](const MonthlyCurve& k, const QColor& colour, Qt::PenStyle style, int unit,
+                      bool raw) {
+        const long denominator = static_cast<long>(unit) * divisor;
+        if (raw && k.t.size() >= 2) {
             QPolygon c;
             for (std::size_t i = 0; i < k.t.size(); ++i)
-                c << QPoint(X(k.t[i]), Y(k.hodnota[i], jmen));
-            p.setPen(pero(barva.lighter(150), 1, styl));
+                c << QPoint(X(k.t[i]), Y(k.value[i], denominator));
+            p.setPen(pen(colour.lighter(150), 1, style));
             p.drawPolyline(c);
         }
-        if (k.hladkaOd < k.hladkaDo) {
+        if (k.smoothFrom < k.smoothTo) {
             QPolygon c;
-            for (int t = k.hladkaOd; t <= k.hladkaDo; ++t)
-                c << QPoint(X(t), Y(k.hladka[static_cast<std::size_t>(t)], jmen * 24));
-            p.setPen(pero(barva, 2, styl));
+            for (int t = k.smoothFrom; t <= k.smoothTo; ++t)
+                c << QPoint(X(t), Y(k.smooth[static_cast<std::size_t>(t)], denominator * 24));
+            p.setPen(pen(colour, 2, style));
             p.drawPolyline(c);
         }
     };
     switch (o.H) {
-    case VolbaPolokoule::Celek:
-        krivka(data.krivky[0], Qt::black, Qt::SolidLine, U, !porovnani);
+    case HemisphereOption::Disk:
+        curve(data.curves[0], Qt::black, Qt::SolidLine, U, !comparison);
         break;
-    case VolbaPolokoule::Sever:
-        krivka(data.krivky[1], Cervena, Qt::SolidLine, U, !porovnani);
+    case HemisphereOption::North:
+        curve(data.curves[1], Red, Qt::SolidLine, U, !comparison);
         break;
-    case VolbaPolokoule::Jih:
-        krivka(data.krivky[2], Modra, Qt::DashLine, U, !porovnani);
+    case HemisphereOption::South:
+        curve(data.curves[2], Blue, Qt::DashLine, U, !comparison);
         break;
-    case VolbaPolokoule::Obe:
-        krivka(data.krivky[1], Cervena, Qt::SolidLine, U, true);
-        krivka(data.krivky[2], Modra, Qt::DashLine, U, true);
+    case HemisphereOption::Both:
+        curve(data.curves[1], Red, Qt::SolidLine, U, true);
+        curve(data.curves[2], Blue, Qt::DashLine, U, true);
         break;
     }
-    int legenda = 0;
-    auto popis = [&](const QColor& barva, Qt::PenStyle styl, const QString& s) {
-        const int y = r.top() + 8 + 16 * legenda++;
-        p.setPen(pero(barva, 2, styl));
+    int legendX = 0;
+    auto legendEntry = [&](const QColor& colour, Qt::PenStyle style, const QString& s) {
+        const int y = r.top() + 8 + 16 * legendX++;
+        p.setPen(pen(colour, 2, style));
         p.drawLine(r.left() + 40, y + 7, r.left() + 70, y + 7);
         p.setPen(Qt::black);
         text(p, r.left() + 76, y, s);
     };
-    p.setFont(pismo(9));
-    if (o.H == VolbaPolokoule::Obe) {
-        popis(Cervena, Qt::SolidLine, QStringLiteral("sever"));
-        popis(Modra, Qt::DashLine, QStringLiteral("jih"));
+    p.setFont(font(9));
+    if (o.H == HemisphereOption::Both) {
+        legendEntry(Red, Qt::SolidLine, QStringLiteral("sever"));
+        legendEntry(Blue, Qt::DashLine, QStringLiteral("jih"));
     } else {
-        popis(o.H == VolbaPolokoule::Sever ? Cervena
-              : o.H == VolbaPolokoule::Jih ? Modra
+        legendEntry(o.H == HemisphereOption::North ? Red
+              : o.H == HemisphereOption::South ? Blue
                                            : QColor(Qt::black),
-              o.H == VolbaPolokoule::Jih ? Qt::DashLine : Qt::SolidLine,
-              q(VyhlPopis(data.S).titulek).trimmed());
+              o.H == HemisphereOption::South ? Qt::DashLine : Qt::SolidLine,
+              q(SmoothedQuantityInfoOf(data.S).title).trimmed());
     }
-    for (const VyhlazenaData* d : o.porovnani) {
+    for (const SmoothedData* d : o.comparison) {
         if (!d || d->S == data.S) continue;
-        const QColor barva = BarvaPorovnani(d->S);
-        krivka(d->krivky[0], barva, Qt::DashDotLine, VyhlPopis(d->S).U, false);
-        popis(barva, Qt::DashDotLine, q(VyhlPopis(d->S).titulek).trimmed());
+        const QColor colour = ComparisonColour(d->S);
+        curve(d->curves[0], colour, Qt::DashDotLine, SmoothedQuantityInfoOf(d->S).U, false);
+        legendEntry(colour, Qt::DashDotLine, q(SmoothedQuantityInfoOf(d->S).title).trimmed());
     }
-    // Outside monthly series: unscaled means, so a mean of 10 x jednotka
+    // Outside monthly series: unscaled means, so a mean of 10 x unit
     // reaches the top like the records' curves.
-    auto vnejsi = [&](const BruselKrivka* k, int jednotka, const QColor& barva, Qt::PenStyle styl,
-                      const QString& nazev, const QString& horni) {
+    auto outside = [&](const OutsideCurve* k, int unit, const QColor& colour, Qt::PenStyle style,
+                      const QString& name, const QString& upper) {
         if (!k || k->t.size() < 2) return;
-        const long jmen = 3L * jednotka * delitel;
+        const long denominator = 3L * unit * divisor;
         QPolygon c;
         for (std::size_t i = 0; i < k->t.size(); ++i)
-            c << QPoint(X(k->t[i]), Y(k->M24[i], jmen));
-        p.setPen(pero(barva, 2, styl));
+            c << QPoint(X(k->t[i]), Y(k->M24[i], denominator));
+        p.setPen(pen(colour, 2, style));
         p.drawPolyline(c);
-        popis(barva, styl, nazev + QStringLiteral("   (horní čára ") + horni + QLatin1Char(')'));
+        legendEntry(colour, style, name + QStringLiteral("   (horní čára ") + upper + QLatin1Char(')'));
     };
-    const QString horniPlocha = QString::number(10L * JednotkaPloch * 80 / delitel);
-    const bool obe = o.H == VolbaPolokoule::Obe;
-    vnejsi(o.plochy, JednotkaPloch, BarvaPloch, Qt::DashDotDotLine,
-           QStringLiteral("Brusel plochy") + (obe || o.H == VolbaPolokoule::Sever
+    const QString topArea = QString::number(10L * AreaUnit * 80 / divisor);
+    const bool both = o.H == HemisphereOption::Both;
+    outside(o.areasCurve, AreaUnit, AreaColour, Qt::DashDotDotLine,
+           QStringLiteral("Brusel plochy") + (both || o.H == HemisphereOption::North
                                                   ? QStringLiteral(" sever")
-                                              : o.H == VolbaPolokoule::Jih ? QStringLiteral(" jih")
+                                              : o.H == HemisphereOption::South ? QStringLiteral(" jih")
                                                                            : QString()),
-           horniPlocha);
-    if (obe)
-        vnejsi(o.plochyJih, JednotkaPloch, BarvaPloch, Qt::DotLine,
-               QStringLiteral("Brusel plochy jih"), horniPlocha);
-    static const char* const Toky[3] = {"OBS", "ADJ", "ABS"};
-    vnejsi(o.tok, JednotkaToku, BarvaToku, Qt::DashLine,
-           QStringLiteral("Rádiový tok ") + QLatin1String(Toky[static_cast<int>(o.volbaToku)]),
-           QString::number(JednotkaToku * 80L / delitel) + QStringLiteral(" sfu"));
-    if (o.brusel && o.brusel->t.size() >= 2) {
+           topArea);
+    if (both)
+        outside(o.southAreasCurve, AreaUnit, AreaColour, Qt::DotLine,
+               QStringLiteral("Brusel plochy jih"), topArea);
+    static const char* const Fluxes[3] = {"OBS", "ADJ", "ABS"};
+    outside(o.tok, FluxUnit, FluxColour, Qt::DashLine,
+           QStringLiteral("Rádiový tok ") + QLatin1String(Fluxes[static_cast<int>(o.fluxOption)]),
+           QString::number(FluxUnit * 80L / divisor) + QStringLiteral(" sfu"));
+    if (o.brusselsCurve && o.brusselsCurve->t.size() >= 2) {
         QPolygon c;
-        for (std::size_t i = 0; i < o.brusel->t.size(); ++i) {
-            const long v = o.brusel->M24[i] * yb / (9600L * delitel / 80);
-            c << QPoint(X(o.brusel->t[i]),
+        for (std::size_t i = 0; i < o.brusselsCurve->t.size(); ++i) {
+            const long v = o.brusselsCurve->M24[i] * yb / (9600L * divisor / 80);
+            c << QPoint(X(o.brusselsCurve->t[i]),
                         r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
         }
-        p.setPen(pero(Qt::black, 2, Qt::DotLine));
+        p.setPen(pen(Qt::black, 2, Qt::DotLine));
         p.drawPolyline(c);
-        popis(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
+        legendEntry(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
     }
     p.restore();
 }
@@ -327,91 +327,91 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
 // ---------------------------------------------------------------------------
 // Asymmetry graph
 
-int AsymetrieSirka(const AsymetrieGraf& g, const AsymetrieOptions& o) {
-    return static_cast<int>((g.dnu + 150) * 2.0 / std::max(1, o.faktor)) + 60;
+int AsymmetryWidth(const AsymmetryGraph& g, const AsymmetryOptions& o) {
+    return static_cast<int>((g.days + 150) * 2.0 / std::max(1, o.factor)) + 60;
 }
 
-void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g,
-                    const AsymetrieOptions& o) {
+void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
+                    const AsymmetryOptions& o) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
-    const int mezera = std::max(1, r.height() / 12);
-    const int y0 = r.top() + 6 * mezera;
-    const double naDen = 2.0 / std::max(1, o.faktor);
+    const int gap = std::max(1, r.height() / 12);
+    const int y0 = r.top() + 6 * gap;
+    const double perDay = 2.0 / std::max(1, o.factor);
     auto X = [&](double den) {
-        return r.left() + 50 + static_cast<int>(std::floor(den * naDen)) - o.posun;
+        return r.left() + 50 + static_cast<int>(std::floor(den * perDay)) - o.offset;
     };
     auto Y = [&](double v) {
-        return y0 - static_cast<int>(std::nearbyint(v / g.jednotka * mezera));
+        return y0 - static_cast<int>(std::nearbyint(v / g.unit * gap));
     };
 
     // Months: a line at each, heavier at each year with the year at January.
-    p.setFont(pismo(7));
-    const int kazdy = o.faktor < 16 ? 1 : 3;
-    for (std::size_t i = 0; i < g.mesice.size(); ++i) {
-        const AsymetrieSloupec& m = g.mesice[i];
-        const int x = X(m.odDne);
+    p.setFont(font(7));
+    const int every = o.factor < 16 ? 1 : 3;
+    for (std::size_t i = 0; i < g.months.size(); ++i) {
+        const AsymmetryBar& m = g.months[i];
+        const int x = X(m.fromDay);
         if (x < r.left() - 40 || x > r.right()) continue;
-        p.setPen(m.prvniVRoce ? pero(Qt::black, 2) : pero(Seda, 1));
-        p.drawLine(x, y0 - 5 * mezera, x, y0 + 5 * mezera);
+        p.setPen(m.firstOfYear ? pen(Qt::black, 2) : pen(Grey, 1));
+        p.drawLine(x, y0 - 5 * gap, x, y0 + 5 * gap);
         p.setPen(Qt::black);
-        if (m.prvniVRoce) {
-            p.setFont(pismo(9));
-            text(p, x + 3, y0 - 5 * mezera - 18, QString::number(m.rok));
-            p.setFont(pismo(7));
+        if (m.firstOfYear) {
+            p.setFont(font(9));
+            text(p, x + 3, y0 - 5 * gap - 18, QString::number(m.year));
+            p.setFont(font(7));
         }
-        if ((m.mesic - 1) % kazdy == 0)
-            text(p, x + 2, y0 + 5 * mezera + 2, QString::number(m.mesic));
+        if ((m.month - 1) % every == 0)
+            text(p, x + 2, y0 + 5 * gap + 2, QString::number(m.month));
     }
     // Eleven lines around the zero line.
-    p.setFont(pismo(8));
+    p.setFont(font(8));
     for (int i = -5; i <= 5; ++i) {
-        const int y = y0 - i * mezera;
-        p.setPen(i == 0 ? pero(Qt::black, 1) : pero(Seda, 1));
+        const int y = y0 - i * gap;
+        p.setPen(i == 0 ? pen(Qt::black, 1) : pen(Grey, 1));
         p.drawLine(r.left() + 50, y, r.right(), y);
         p.setPen(Qt::black);
-        QString s = QString::number(i * g.jednotka);
-        if (g.druh == DruhAsymetrie::Podilova) s += QLatin1Char('%');
+        QString s = QString::number(i * g.unit);
+        if (g.kind == AsymmetryKind::Ratio) s += QLatin1Char('%');
         p.fillRect(QRect(r.left(), y - 7, 48, 14), Qt::white);
-        textVpravo(p, r.left(), y - 7, 46, s);
+        textRight(p, r.left(), y - 7, 46, s);
     }
-    if (g.obdobi == ObdobiAsymetrie::Zaznamovy) {
+    if (g.period == AsymmetryPeriod::PerRecord) {
         if (g.body.size() >= 2) {
-            const double xOd = (o.posun - 50.0) / naDen;
-            const double xPo = (r.width() + o.posun) / naDen;
-            std::vector<int> dny;
-            dny.reserve(g.body.size());
-            for (const AsymetrieBod& b : g.body)
-                dny.push_back(b.den);
-            const auto [od, po] = viditelne(dny, xOd, xPo);
+            const double xFrom = (o.offset - 50.0) / perDay;
+            const double xTo = (r.width() + o.offset) / perDay;
+            std::vector<int> days;
+            days.reserve(g.body.size());
+            for (const AsymmetryPoint& b : g.body)
+                days.push_back(b.den);
+            const auto [from, to] = visibleRange(days, xFrom, xTo);
             QPolygon c;
-            for (std::size_t k = od; k < po; ++k)
-                c << QPoint(X(g.body[k].den), Y(g.body[k].hodnota));
-            p.setPen(pero(Qt::black, 1));
+            for (std::size_t k = from; k < to; ++k)
+                c << QPoint(X(g.body[k].den), Y(g.body[k].value));
+            p.setPen(pen(Qt::black, 1));
             p.drawPolyline(c);
         }
     } else {
-        for (const AsymetrieSloupec& s : g.sloupce) {
-            const int x1 = X(s.odDne);
-            const int x2 = std::max(x1 + 1, X(s.doDne) - 1);
+        for (const AsymmetryBar& s : g.columns) {
+            const int x1 = X(s.fromDay);
+            const int x2 = std::max(x1 + 1, X(s.toDay) - 1);
             if (x2 < r.left() || x1 > r.right()) continue;
-            const int y = Y(s.hodnota);
-            const QRect sloupec = QRect(QPoint(x1, std::min(y, y0)), QPoint(x2, std::max(y, y0)));
-            p.fillRect(sloupec, s.hodnota >= 0 ? QColor(255, 150, 150) : QColor(150, 150, 255));
-            p.setPen(pero(Qt::black, 1));
-            p.drawRect(sloupec);
+            const int y = Y(s.value);
+            const QRect column = QRect(QPoint(x1, std::min(y, y0)), QPoint(x2, std::max(y, y0)));
+            p.fillRect(column, s.value >= 0 ? QColor(255, 150, 150) : QColor(150, 150, 255));
+            p.setPen(pen(Qt::black, 1));
+            p.drawRect(column);
         }
     }
     p.setPen(Qt::black);
-    p.setFont(pismo(10));
-    const QString druh = g.druh == DruhAsymetrie::Podilova ? QStringLiteral("Podílová  asym")
+    p.setFont(font(10));
+    const QString kind = g.kind == AsymmetryKind::Ratio ? QStringLiteral("Podílová  asym")
                                                            : QStringLiteral("Rozdílová  asym");
-    static const char* const Obdobi[3] = {"Záznamový", "Měsíční", "Roční"};
+    static const char* const Periods[3] = {"Záznamový", "Měsíční", "Roční"};
     p.fillRect(QRect(r.left() + 55, r.top() + 2, 600, 18), Qt::white);
     text(p, r.left() + 60, r.top() + 3,
-         q(VyhlPopis(g.S).titulek).trimmed() + QStringLiteral("   ") + druh +
-             QStringLiteral("   ") + q(Obdobi[static_cast<int>(g.obdobi) - 1]) +
+         q(SmoothedQuantityInfoOf(g.S).title).trimmed() + QStringLiteral("   ") + kind +
+             QStringLiteral("   ") + q(Periods[static_cast<int>(g.period) - 1]) +
              QStringLiteral("   (sever +, jih -)"));
     p.restore();
 }

@@ -14,55 +14,55 @@ class QPainter;
 
 namespace hk {
 
-struct GrafOptions {
-    int posun = 0;         // horizontal scroll position
-    bool stupnice = false; // the scale values kept at the window's left edge
+struct GraphOptions {
+    int offset = 0;         // horizontal scroll position
+    bool scale = false; // the scale values kept at the window's left edge
 };
 // Paints white, then the frames, month lines, scales and polylines of the
 // model's panels; only the records inside `target` (and one beyond each
 // edge) are joined.
-void PaintGraf(QPainter& painter, const QRect& target, const GrafModel& model,
-               const GrafOptions& options);
+void PaintGraph(QPainter& painter, const QRect& target, const GraphModel& model,
+               const GraphOptions& options);
 // The width of the whole time axis (x of the last record plus the margins).
-int GrafSirka(const GrafModel& model);
+int GraphWidth(const GraphModel& model);
 
 // Hemisphere choice of the smoothed graphs.
-enum class VolbaPolokoule { Celek = 1, Sever = 2, Jih = 3, Obe = 4 };
+enum class HemisphereOption { Disk = 1, North = 2, South = 3, Both = 4 };
 
-struct VyhlazenyOptions {
+struct SmoothedOptions {
     int Z = 3;        // width zoom, pixels per month factor 1..9
-    int delitel = 80; // height divisor (800 div the height entry)
-    int posun = 0;
-    VolbaPolokoule H = VolbaPolokoule::Celek;
-    const BruselKrivka* brusel = nullptr; // the international relative number
+    int divisor = 80; // height divisor (800 div the height entry)
+    int offset = 0;
+    HemisphereOption H = HemisphereOption::Disk;
+    const OutsideCurve* brusselsCurve = nullptr; // the international relative number
     double k = 1.0;                       // its coefficient
     // Further smoothed whole-disk curves (other series), each with its own U.
-    std::vector<const VyhlazenaData*> porovnani;
+    std::vector<const SmoothedData*> comparison;
     // "Brusel plochy": the outside areas of the whole disk, the north or the
-    // south as H chooses; for H = 4 the north here and the south in plochyJih.
-    const BruselKrivka* plochy = nullptr;
-    const BruselKrivka* plochyJih = nullptr;
+    // south as H chooses; for H = 4 the north here and the south in southAreasCurve.
+    const OutsideCurve* areasCurve = nullptr;
+    const OutsideCurve* southAreasCurve = nullptr;
     // "Rádiový tok": the smoothed 10.7 cm flux (times 10) and which one it is.
-    const BruselKrivka* tok = nullptr;
-    VolbaToku volbaToku = VolbaToku::OBS;
+    const OutsideCurve* tok = nullptr;
+    FluxOption fluxOption = FluxOption::OBS;
 };
-void PaintVyhlazeny(QPainter& painter, const QRect& target, const VyhlazenaData& data,
-                    const VyhlazenyOptions& options);
+void PaintSmoothed(QPainter& painter, const QRect& target, const SmoothedData& data,
+                    const SmoothedOptions& options);
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
-std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k);
+std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
 
-struct AsymetrieOptions {
-    int faktor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
-    int posun = 0;
+struct AsymmetryOptions {
+    int factor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
+    int offset = 0;
 };
-void PaintAsymetrie(QPainter& painter, const QRect& target, const AsymetrieGraf& graf,
-                    const AsymetrieOptions& options);
-int AsymetrieSirka(const AsymetrieGraf& graf, const AsymetrieOptions& options);
+void PaintAsymmetry(QPainter& painter, const QRect& target, const AsymmetryGraph& graph,
+                    const AsymmetryOptions& options);
+int AsymmetryWidth(const AsymmetryGraph& graph, const AsymmetryOptions& options);
 
 // The colour of the comparison curve of series S (1..9).
-QColor BarvaPorovnani(int S);
+QColor ComparisonColour(int S);
 // The colours of the outside areas and of the radio flux.
-extern const QColor BarvaPloch;
-extern const QColor BarvaToku;
+extern const QColor AreaColour;
+extern const QColor FluxColour;
 
 } // namespace hk

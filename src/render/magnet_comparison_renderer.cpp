@@ -9,8 +9,8 @@
 namespace hk {
 
 namespace {
-constexpr int Vlevo = 60;  // room for the rotation numbers
-constexpr int Nahore = 40; // the title
+constexpr int Left = 60;  // room for the rotation numbers
+constexpr int Top = 40; // the title
 } // namespace
 
 void PaintMagnetComparison(QPainter& p, const QRect& area, const MagnetComparison& m,
@@ -25,25 +25,25 @@ void PaintMagnetComparison(QPainter& p, const QRect& area, const MagnetCompariso
                QStringLiteral("Porovnání magnetosféry   šířka %1° až %2°   otočky %3 – %4")
                    .arg(m.latLo)
                    .arg(m.latHi)
-                   .arg(o.otocka)
-                   .arg(o.otocka + std::max(0, m.rows - 1)));
-    const int cykly = std::max(1, o.cykly);
-    const double sirkaCyklu = std::max(1.0, double(area.width() - Vlevo - 10) / cykly);
-    const double naStupen = sirkaCyklu / 360;
-    const int h = std::max(1, o.vyskaRadku);
+                   .arg(o.rotationText)
+                   .arg(o.rotationText + std::max(0, m.rows - 1)));
+    const int cycles = std::max(1, o.cycles);
+    const double cycleWidth = std::max(1.0, double(area.width() - Left - 10) / cycles);
+    const double perDegree = cycleWidth / 360;
+    const int h = std::max(1, o.rowHeight);
     for (int i = 0; i < m.rows; ++i) {
-        const int y = Nahore + i * h;
-        for (int c = 0; c < cykly; ++c) {
-            const MagnetComparisonRotation* r = m.rotation(o.otocka + i + c);
+        const int y = Top + i * h;
+        for (int c = 0; c < cycles; ++c) {
+            const MagnetComparisonRotation* r = m.rotation(o.rotationText + i + c);
             if (!r) continue;
-            const double x0 = Vlevo + c * sirkaCyklu;
+            const double x0 = Left + c * cycleWidth;
             // Column k holds longitudes 4k .. 4k + 4; 360 is at the left.
-            for (int k = 0; k < MagnSloupce; ++k) {
+            for (int k = 0; k < MagnColumns; ++k) {
                 const int v = r->values[std::size_t(k)];
                 if (v == 0) continue;
                 const std::uint32_t rgb = MagnetoColour(v);
-                const int xa = int(x0 + (360 - 4 * (k + 1)) * naStupen);
-                const int xb = int(x0 + (360 - 4 * k) * naStupen);
+                const int xa = int(x0 + (360 - 4 * (k + 1)) * perDegree);
+                const int xb = int(x0 + (360 - 4 * k) * perDegree);
                 p.fillRect(QRect(xa, y, std::max(1, xb - xa), h), QColor::fromRgb(rgb));
             }
             p.setPen(Qt::NoPen);
@@ -51,23 +51,23 @@ void PaintMagnetComparison(QPainter& p, const QRect& area, const MagnetCompariso
             const int d = std::max(2, h / 2);
             for (const MagnetComparisonGroup& g : r->groups)
                 p.drawEllipse(
-                    QRect(int(x0 + (360 - g.lon) * naStupen) - d / 2, y + (h - d) / 2, d, d));
+                    QRect(int(x0 + (360 - g.lon) * perDegree) - d / 2, y + (h - d) / 2, d, d));
         }
         if (i % 5 == 0) {
             p.setPen(Qt::black);
-            p.drawText(QRect(0, y - fontPixels, Vlevo - 6, 2 * fontPixels + h),
-                       Qt::AlignRight | Qt::AlignVCenter, QString::number(o.otocka + i));
+            p.drawText(QRect(0, y - fontPixels, Left - 6, 2 * fontPixels + h),
+                       Qt::AlignRight | Qt::AlignVCenter, QString::number(o.rotationText + i));
         }
     }
     // Cycle frames and their longitude labels.
     p.setPen(QColor(120, 120, 120));
     p.setBrush(Qt::NoBrush);
-    const int dole = Nahore + m.rows * h;
-    for (int c = 0; c < cykly; ++c) {
-        const int x0 = int(Vlevo + c * sirkaCyklu);
-        p.drawRect(QRect(x0, Nahore, int(sirkaCyklu), dole - Nahore));
+    const int dole = Top + m.rows * h;
+    for (int c = 0; c < cycles; ++c) {
+        const int x0 = int(Left + c * cycleWidth);
+        p.drawRect(QRect(x0, Top, int(cycleWidth), dole - Top));
         for (int lon : {360, 270, 180, 90}) {
-            const int x = int(x0 + (360 - lon) * naStupen);
+            const int x = int(x0 + (360 - lon) * perDegree);
             p.drawText(x + 2, dole + fontPixels + 2, QString::number(lon));
         }
     }

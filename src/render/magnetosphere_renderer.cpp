@@ -32,8 +32,8 @@ void PaintMagnetosphereLayer(QPainter& p, const QRect& area, const Magnetosphere
     p.restore();
 }
 
-QImage LoadMagnetoPicture(const ProgramDir& dir, int rotace) {
-    const auto path = MagnetoPicturePath(dir, rotace);
+QImage LoadMagnetoPicture(const ProgramDir& dir, int rotation) {
+    const auto path = MagnetoPicturePath(dir, rotation);
     if (!path) return {};
     QImage image;
     image.load(QString::fromStdString(path->string()), "BMP");

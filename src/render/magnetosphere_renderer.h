@@ -18,7 +18,7 @@ void PaintMagnetosphereLayer(QPainter& p, const QRect& area, const Magnetosphere
 
 // The picture of a rotation, a null image when there is none or it cannot
 // be read.
-QImage LoadMagnetoPicture(const ProgramDir& dir, int rotace);
+QImage LoadMagnetoPicture(const ProgramDir& dir, int rotation);
 
 // Stretches `picture` over the map's grid area at scale s (sixteenths):
 // reference units (20, 40) - (740, 400), moved down by yOffset.

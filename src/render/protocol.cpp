@@ -101,8 +101,8 @@ QString q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-double scaleOf(ProtocolKind kind, int velikostPisma) {
-    return kind == ProtocolKind::Vlastni ? static_cast<double>(velikostPisma) / VelikostPismaVychozi
+double scaleOf(ProtocolKind kind, int fontSize) {
+    return kind == ProtocolKind::Own ? static_cast<double>(fontSize) / DefaultFontSize
                                          : 1.0;
 }
 
@@ -173,7 +173,7 @@ void paintTable(QPainter& p, const FormLayout& l, const ProtocolData& data, bool
         cell(p, l.columns[0], top, l.rowHeight, QString::number(d.day));
         if (!d.observed) continue;
         cell(p, l.columns[1], top, l.rowHeight,
-             q(czech ? ProtocolTimeCz(d.cas) : ProtocolTimeEn(d.cas)));
+             q(czech ? ProtocolTimeCz(d.time) : ProtocolTimeEn(d.time)));
         for (int v = 0; v < ProtocolValueColumns; ++v)
             cell(p, l.columns[static_cast<std::size_t>(v + 2)], top, l.rowHeight,
                  valueText(d.values[static_cast<std::size_t>(v)]));
@@ -236,16 +236,16 @@ void paintCertificate(QPainter& p, const ProtocolData& data) {
     paintTable(p, l, data, false);
 }
 
-void paintProtokol(QPainter& p, const ProtocolData& data) {
+void paintProtocol(QPainter& p, const ProtocolData& data) {
     const FormLayout& l = protocolLayout();
     p.setFont(formFont(false, l.textPx, false));
     headerLine(p, 30, 40, 150, QString::fromUtf8("Stanice:"), q(data.station), l.width);
     headerLine(p, 56, 40, 150, QString::fromUtf8("měsíc:"), q(ProtocolMonthCz(data.month)), 380);
     headerLine(p, 56, 380, 440, QString::fromUtf8("rok:"), QString::number(data.year), l.width);
-    std::string pristroj = data.instrument;
+    std::string instrument = data.instrument;
     if (!data.lens.empty() || !data.focus.empty() || !data.eyepiece.empty())
-        pristroj += "  " + data.lens + " / " + data.focus + " / " + data.eyepiece;
-    headerLine(p, 82, 40, 150, QString::fromUtf8("Přístroj:"), q(pristroj), l.width);
+        instrument += "  " + data.lens + " / " + data.focus + " / " + data.eyepiece;
+    headerLine(p, 82, 40, 150, QString::fromUtf8("Přístroj:"), q(instrument), l.width);
 
     p.setFont(formFont(true, l.titlePx, true));
     text(p, 0, 122, l.width, 36, Qt::AlignHCenter,
@@ -264,17 +264,17 @@ QRectF ProtocolCellRect(ProtocolKind kind, const ProtocolOptions& options, int r
         r = QRectF(c.left, l.tableTop, c.right - c.left, l.headerHeight);
     else
         r = QRectF(c.left, rowTop(l, row), c.right - c.left, l.rowHeight);
-    const double s = options.unit * scaleOf(kind, options.velikostPisma);
+    const double s = options.unit * scaleOf(kind, options.fontSize);
     return QRectF(r.topLeft() * s, r.size() * s);
 }
 
-QSizeF ProtocolFormSize(ProtocolKind kind, int velikostPisma) {
+QSizeF ProtocolFormSize(ProtocolKind kind, int fontSize) {
     const FormLayout& l = layoutOf(kind);
-    return QSizeF(l.width, l.height) * scaleOf(kind, velikostPisma);
+    return QSizeF(l.width, l.height) * scaleOf(kind, fontSize);
 }
 
-double ProtocolFitUnit(ProtocolKind kind, int velikostPisma, const QSizeF& area) {
-    const QSizeF form = ProtocolFormSize(kind, velikostPisma);
+double ProtocolFitUnit(ProtocolKind kind, int fontSize, const QSizeF& area) {
+    const QSizeF form = ProtocolFormSize(kind, fontSize);
     return std::min(area.width() / form.width(), area.height() / form.height());
 }
 
@@ -287,31 +287,31 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(Qt::black);
     painter.translate(target.left() - options.scrollX, target.top() - options.scroll);
-    const double s = options.unit * scaleOf(kind, options.velikostPisma);
+    const double s = options.unit * scaleOf(kind, options.fontSize);
     painter.scale(s, s);
     if (kind == ProtocolKind::Sidc)
         paintCertificate(painter, data);
     else
-        paintProtokol(painter, data);
+        paintProtocol(painter, data);
     painter.restore();
 }
 
-std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int velikostPisma, const QSizeF& page) {
+std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int fontSize, const QSizeF& page) {
     const FormLayout& l = layoutOf(kind);
     const double s =
-        ProtocolFitUnit(kind, VelikostPismaVychozi, page) * scaleOf(kind, velikostPisma);
-    std::vector<double> radky{l.tableTop};
+        ProtocolFitUnit(kind, DefaultFontSize, page) * scaleOf(kind, fontSize);
+    std::vector<double> rows{l.tableTop};
     for (int row = 1; row <= ProtocolMeanRow + 1; ++row)
-        radky.push_back(rowTop(l, row));
-    std::vector<double> sloupce;
+        rows.push_back(rowTop(l, row));
+    std::vector<double> columns;
     for (std::size_t i = 1; i < l.columns.size(); ++i)
-        sloupce.push_back((l.columns[i - 1].right + l.columns[i].left) / 2);
-    for (double& y : radky)
+        columns.push_back((l.columns[i - 1].right + l.columns[i].left) / 2);
+    for (double& y : rows)
         y *= s;
-    for (double& x : sloupce)
+    for (double& x : columns)
         x *= s;
-    const std::vector<double> xs = pieceStarts(l.width * s, page.width(), sloupce);
-    const std::vector<double> ys = pieceStarts(l.height * s, page.height(), radky);
+    const std::vector<double> xs = pieceStarts(l.width * s, page.width(), columns);
+    const std::vector<double> ys = pieceStarts(l.height * s, page.height(), rows);
     std::vector<QRectF> pieces;
     for (std::size_t r = 0; r < ys.size(); ++r)
         for (std::size_t c = 0; c < xs.size(); ++c) {
@@ -323,36 +323,36 @@ std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int velikostPisma, co
 }
 
 void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
-                       ProtocolKind kind, int velikostPisma, int piece) {
-    const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, velikostPisma, page.size());
-    const QRectF kus = pieces.at(static_cast<std::size_t>(piece));
-    const int width = static_cast<int>(std::ceil(kus.width()));
-    const int height = static_cast<int>(std::ceil(kus.height()));
+                       ProtocolKind kind, int fontSize, int piece) {
+    const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, fontSize, page.size());
+    const QRectF pieceRect = pieces.at(static_cast<std::size_t>(piece));
+    const int width = static_cast<int>(std::ceil(pieceRect.width()));
+    const int height = static_cast<int>(std::ceil(pieceRect.height()));
     const int left = pieces.size() == 1 ? (page.width() - width) / 2 : 0;
     const QRect target(page.left() + std::max(0, left), page.top(), std::min(width, page.width()),
                        std::min(height, page.height()));
-    const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page.size());
-    PaintProtocol(painter, target, data, kind, {unit, kus.top(), velikostPisma, kus.left()});
+    const double unit = ProtocolFitUnit(kind, DefaultFontSize, page.size());
+    PaintProtocol(painter, target, data, kind, {unit, pieceRect.top(), fontSize, pieceRect.left()});
 }
 
 void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind,
-                   int velikostPisma) {
+                   int fontSize) {
     QPainter painter;
     if (!painter.begin(&device)) throw std::runtime_error("Tisk nelze zahájit");
     const QRect page(0, 0, device.width(), device.height());
-    const std::size_t pages = ProtocolPrintPieces(kind, velikostPisma, page.size()).size();
+    const std::size_t pages = ProtocolPrintPieces(kind, fontSize, page.size()).size();
     for (std::size_t i = 0; i < pages; ++i) {
         if (i > 0 && !device.newPage()) throw std::runtime_error("Tisk nelze zahájit");
-        PaintProtocolPage(painter, page, data, kind, velikostPisma, static_cast<int>(i));
+        PaintProtocolPage(painter, page, data, kind, fontSize, static_cast<int>(i));
     }
     painter.end();
 }
 
-int VelikostPismaVetsi(int size) {
-    return size + 1 > VelikostPismaMax ? VelikostPismaRestart : size + 1;
+int LargerFontSize(int size) {
+    return size + 1 > FontSizeMax ? FontSizeRestart : size + 1;
 }
-int VelikostPismaMensi(int size) {
-    return size - 1 < VelikostPismaMin ? VelikostPismaMin : size - 1;
+int SmallerFontSize(int size) {
+    return size - 1 < FontSizeMin ? FontSizeMin : size - 1;
 }
 
 } // namespace hk

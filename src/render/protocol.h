@@ -14,26 +14,26 @@ class QPagedPaintDevice;
 
 namespace hk {
 
-enum class ProtocolKind { Vlastni, Sidc };
+enum class ProtocolKind { Own, Sidc };
 
 // Font size of the Czech protocol: 12 when the view opens, "v" and "m" change it.
-inline constexpr int VelikostPismaVychozi = 12;
-inline constexpr int VelikostPismaMin = 8;
-inline constexpr int VelikostPismaMax = 60;
-inline constexpr int VelikostPismaRestart = 20;
+inline constexpr int DefaultFontSize = 12;
+inline constexpr int FontSizeMin = 8;
+inline constexpr int FontSizeMax = 60;
+inline constexpr int FontSizeRestart = 20;
 
 struct ProtocolOptions {
     double unit = 1.0; // device pixels per form unit (the window's magnification)
     double scroll = 0; // device pixels scrolled: the form moves up by this much
-    int velikostPisma = VelikostPismaVychozi; // Czech protocol only
+    int fontSize = DefaultFontSize; // Czech protocol only
     double scrollX = 0; // device pixels scrolled sideways: the form moves left
 };
 
 // The size of the whole form in form units at unit 1, for the given font size.
-QSizeF ProtocolFormSize(ProtocolKind kind, int velikostPisma);
+QSizeF ProtocolFormSize(ProtocolKind kind, int fontSize);
 
 // The unit that makes the whole form fit into `area` (a printed page).
-double ProtocolFitUnit(ProtocolKind kind, int velikostPisma, const QSizeF& area);
+double ProtocolFitUnit(ProtocolKind kind, int fontSize, const QSizeF& area);
 
 // Rows and columns of the day table: row 0 the headers, rows 1..31 the days,
 // then the sum row and the mean row; column 0 the day, 1 the time, 2..8 the
@@ -56,21 +56,21 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
 // then down, split between the header block and the table and between the
 // table's rows and columns where it can be. Each piece is a part of the
 // scaled form in device pixels; a form that fits is one piece.
-std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int velikostPisma, const QSizeF& page);
+std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int fontSize, const QSizeF& page);
 
 // Paints piece `piece` of the printed form on a page (printer, PDF) at the
 // top of `page`; a form that fits is centred horizontally.
 void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData& data,
-                       ProtocolKind kind, int velikostPisma = VelikostPismaVychozi, int piece = 0);
+                       ProtocolKind kind, int fontSize = DefaultFontSize, int piece = 0);
 
 // Prints the form on the device (a printer, a PDF writer), one page per
 // piece. Throws std::runtime_error with a Czech message when the device
 // cannot be painted on.
 void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind,
-                   int velikostPisma = VelikostPismaVychozi);
+                   int fontSize = DefaultFontSize);
 
 // "v": one size up, above 60 back to 20. "m": one size down, not below 8.
-int VelikostPismaVetsi(int size);
-int VelikostPismaMensi(int size);
+int LargerFontSize(int size);
+int SmallerFontSize(int size);
 
 } // namespace hk

@@ -20,7 +20,7 @@ namespace hk {
 inline constexpr int MaxZoomStep = 10;
 
 struct ScanOptions {
-    DisplayLut lut = MakeDisplayLut(0, KontNeutral);
+    DisplayLut lut = MakeDisplayLut(0, ContrastNeutral);
     int zoom = 0;  // step z: shown size = picture size * (10 + z) / 10
     QPoint scroll; // top-left of the window in shown pixels
 };

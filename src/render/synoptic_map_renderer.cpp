@@ -63,7 +63,7 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
     p.translate(area.topLeft());
     p.setRenderHint(QPainter::Antialiasing, false);
     const int W = area.width();
-    if (o.pozadi) p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
+    if (o.background) p.fillRect(QRect(0, 0, W, area.height()), Qt::white);
     p.setFont(SansFont(m.canvasFont));
 
     if (underlay) {
@@ -74,7 +74,7 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
 
     // Grid.
     latitudeLabels(p, m);
-    p.setPen(QPen(o.sedaMrizka ? GridGrey : QColor(Qt::black), 1));
+    p.setPen(QPen(o.greyGrid ? GridGrey : QColor(Qt::black), 1));
     p.setBrush(Qt::white);
     for (const MapLine& l : m.gridLines)
         p.drawLine(l.a.x, l.a.y, l.b.x, l.b.y);
@@ -82,19 +82,19 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
     for (const MapText& t : m.longitudeLabels)
         textAt(p, t);
 
-    if (o.fakulzap) {
+    if (o.faculaeOn) {
         p.setPen(FaculaeColour);
         p.setBrush(FaculaeColour);
         for (const auto& field : m.faculae)
             p.drawPolygon(polygonOf(field));
     }
-    if (o.stredFakuli)
+    if (o.faculaeCentres)
         for (const MapPoint& c : m.faculaeCentres)
             disc(p, {c.x, c.y, FaculaeCentreRadius}, FaculaeCentreColour);
 
     for (const MapGroupSymbol& g : m.groups) {
         if (g.aux1) {
-            if (o.plochazap && g.leaf) {
+            if (o.areasOn && g.leaf) {
                 p.setPen(LeafColour);
                 p.setBrush(LeafColour);
                 QPolygon leaf;
@@ -102,12 +102,12 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
                     leaf << QPoint(pt.x, pt.y);
                 p.drawPolygon(leaf);
             }
-            disc(p, o.plochazap ? g.spot1Area : g.spot1, Spot1Colour);
+            disc(p, o.areasOn ? g.spot1Area : g.spot1, Spot1Colour);
         }
         if (g.aux2) disc(p, g.spot2, Spot2Colour);
         if (g.group) disc(p, g.circle, Qt::black);
     }
-    if (o.legenda && !m.legend.empty()) {
+    if (o.legendX && !m.legend.empty()) {
         // Smaller than the grid's labels, so that "-12.5" and "341.7" keep
         // apart in legend columns 30 units wide.
         const int size = m.legendFont;
@@ -119,7 +119,7 @@ void PaintSynopticMap(QPainter& p, const QRect& area, const SynopticMap& m,
             textAt(p, t);
     }
 
-    if (!o.titulek) {
+    if (!o.title) {
         p.restore();
         return;
     }
@@ -183,7 +183,7 @@ void paintLong(QPainter& p, const StripView& v) {
         stripGroups(p, strip, ox, eq);
         p.setPen(Qt::black);
         p.drawText(QRect(x - v.pitch / 2 + width / 2, eq + yTop - 16 * s, v.pitch, 14 * s),
-                   Qt::AlignHCenter | Qt::AlignBottom, QString::number(strip.rotace));
+                   Qt::AlignHCenter | Qt::AlignBottom, QString::number(strip.rotation));
         p.save();
         p.translate(x + width / 2, eq + yBottom + 8 * s);
         p.rotate(90);
@@ -193,8 +193,8 @@ void paintLong(QPainter& p, const StripView& v) {
     }
     p.setFont(SansFont(12 * s));
     textAt(p, left, 8 * s,
-           QStringLiteral("Dlouhá mapa  ") + (n ? QString::number(v.strips.front().rotace) + " – " +
-                                                      QString::number(v.strips.back().rotace)
+           QStringLiteral("Dlouhá mapa  ") + (n ? QString::number(v.strips.front().rotation) + " – " +
+                                                      QString::number(v.strips.back().rotation)
                                                 : QString()));
     p.setFont(SansFont(9 * s));
     textAt(p, left, 8 * s + 16 * s,
@@ -240,7 +240,7 @@ void paintHigh(QPainter& p, const StripView& v) {
         p.setFont(SansFont(std::min(11 * s, pitch / 3)));
         const int line = pitch / 3;
         p.drawText(QRect(2 * s, y0, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::number(strip.rotace));
+                   QString::number(strip.rotation));
         p.setFont(SansFont(std::min(9 * s, pitch / 3)));
         p.drawText(QRect(2 * s, y0 + line, left - 4 * s, line), Qt::AlignLeft | Qt::AlignVCenter,
                    q(FormatDatum(strip.dates.startDate)));
@@ -262,7 +262,7 @@ void paintTwo(QPainter& p, const StripView& v) {
         p.setFont(SansFont(8 + 3 * s));
         p.setPen(Qt::black);
         textAt(p, left, y0 - 14 - 3 * s,
-               QStringLiteral("Rotace ") + QString::number(strip.rotace) + "   " + datesOf(strip));
+               QStringLiteral("Rotace ") + QString::number(strip.rotation) + "   " + datesOf(strip));
         const int eq = y0 + half;
         p.setFont(SansFont(6 + 2 * s));
         for (int lat = -90; lat <= 90; lat += 30) {

@@ -17,9 +17,9 @@ namespace {
 
 std::vector<TZaznam> fixture() {
     std::vector<TZaznam> rs;
-    for (const char* datum : {"14.06.2014", "15.06.2014", "16.06.2014"}) {
+    for (const char* date : {"14.06.2014", "15.06.2014", "16.06.2014"}) {
         // A time of 0 is read as 12:00.
-        rs.push_back(Record(datum, std::uint16_t(rs.size() == 1 ? 0 : 830 + rs.size()), "Nováček"));
+        rs.push_back(Record(date, std::uint16_t(rs.size() == 1 ? 0 : 830 + rs.size()), "Nováček"));
         AddGroup(rs.back(), "Dkc", 450, 600);
         AddGroup(rs.back(), "Bxo", 2300, 300).Pomocna1 = PackPosition(240, 35);
         AddField(rs.back(), {{80, 100}, {85, 110}});
@@ -39,12 +39,12 @@ TEST(CliExport, SameBytesAsTheProgram) {
 
     ASSERT_EQ(RunCli("export ascii " + tmp.path().string()).status, 0);
     const std::string ascii = ReadWholeFile(tmp.path() / "SoubASCI.dat");
-    EXPECT_EQ(ascii, SoubASCIText(loaded));
+    EXPECT_EQ(ascii, AsciiExportText(loaded));
     EXPECT_NE(ascii.find("15.06.2014 12 00 "), std::string::npos);
 
     ASSERT_EQ(RunCli("export faculae " + tmp.path().string()).status, 0);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"),
-              PolohyFakuliText(loaded));
+              FaculaePositionsText(loaded));
     // The record file is not touched.
     EXPECT_EQ(ReadRecordFile(tmp.path() / "datax.dat").records.size(), 3u);
 }

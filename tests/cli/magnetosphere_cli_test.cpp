@@ -22,9 +22,9 @@ TEST(MagnetosphereCli, SumWritesMagnDatAndTheMapsDrawIt) {
     const CliRun sum = RunCli("magnetosphere-sum " + ShellQuoted(dir), true);
     ASSERT_EQ(sum.status, 0) << sum.out;
     EXPECT_NE(sum.out.find("Počítá se: 100 %"), std::string::npos) << sum.out;
-    const std::filesystem::path magn = dir / "magn.dat";
-    ASSERT_TRUE(std::filesystem::exists(magn));
-    const std::uintmax_t size = std::filesystem::file_size(magn);
+    const std::filesystem::path magnCells = dir / "magn.dat";
+    ASSERT_TRUE(std::filesystem::exists(magnCells));
+    const std::uintmax_t size = std::filesystem::file_size(magnCells);
     EXPECT_GT(size, 0u);
     EXPECT_EQ(size % Block, 0u);
 

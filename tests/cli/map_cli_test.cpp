@@ -45,7 +45,7 @@ std::array<int, 3> bmpPixel(const std::string& s, int x, int y) {
 
 struct MapDir {
     TempDir dir;
-    int rotace = 0;
+    int rotation = 0;
     double lon = 0, lat = -12.3;
     MapDir() {
         int day = DaySerial({2016, 4, 1});
@@ -55,14 +55,14 @@ struct MapDir {
         TZaznam z = test::RotationRecord(FormatDatum(DateFromSerial(day)).c_str());
         lon = RecordEphemeris(z)->L0 - 10;
         test::AddGroupAt(z, lon, lat, 1).Plocha = 300;
-        rotace = z.Rotace;
+        rotation = z.Rotace;
         WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{z});
     }
     // The map command with the fixture's rotation unless `rest` names one.
     std::string render(const std::string& rest) const {
         const bool own = rest.find("--rotation") != std::string::npos;
         return "render map " + ShellQuoted(dir.path()) +
-               (own ? std::string() : " --rotation " + std::to_string(rotace)) + " " + rest;
+               (own ? std::string() : " --rotation " + std::to_string(rotation)) + " " + rest;
     }
 };
 

@@ -113,8 +113,8 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
     const fs::path demo = tmp.path() / "demo";
     ASSERT_EQ(RunCli("demo " + ShellQuoted(demo) + " --years 1 --per-year 12 --seed 3").status, 0);
     const TZaznam first = ReadRecordFile(demo / "datax.dat").records.front();
-    const std::string datum = first.Datum.text(); // dd.mm.yyyy
-    const std::string month = std::to_string(std::stoi(datum.substr(3, 2))) + "." + datum.substr(6);
+    const std::string date = first.Datum.text(); // dd.mm.yyyy
+    const std::string month = std::to_string(std::stoi(date.substr(3, 2))) + "." + date.substr(6);
 
     // The demo writes no PopisNov.txt and no InterSolAdresa.txt.
     WriteFileAtomic(demo / "PopisNov.txt", "Hvezdarna\r\nDalekohled 80/1200\r\n");

@@ -23,8 +23,8 @@ using namespace hk::test_records;
 
 namespace {
 
-TZaznam drawing(const char* datum, std::uint16_t cas, const char* observer, int groups) {
-    TZaznam z = Record(datum, cas, observer);
+TZaznam drawing(const char* date, std::uint16_t time, const char* observer, int groups) {
+    TZaznam z = Record(date, time, observer);
     z.Q = 2;
     for (int k = 0; k < groups; ++k)
         AddGroup(z, k % 2 ? "Dao" : "Cso", k % 2 ? 1800 : 0, 500, 20 * k, 3 + k);
@@ -39,18 +39,18 @@ class ReportDir : public ::testing::Test {
     void SetUp() override {
         const char* dates[] = {"03.01.2005", "04.01.2005", "05.02.2005", "05.02.2005",
                                "17.02.2005", "21.02.2005", "01.03.2005", "12.04.2005"};
-        std::uint16_t cas = 700;
+        std::uint16_t time = 700;
         for (const char* d : dates) {
             records.push_back(
-                drawing(d, cas, cas % 200 ? "Dvořák Petr" : "Novák Jan", 1 + cas % 3));
-            cas = static_cast<std::uint16_t>(cas + 100);
+                drawing(d, time, time % 200 ? "Dvořák Petr" : "Novák Jan", 1 + time % 3));
+            time = static_cast<std::uint16_t>(time + 100);
         }
         WriteRecordFile(tmp.path() / "datax.dat", records);
-        std::array<std::string, ObecnaDataRadku> rows;
-        for (int k = 0; k < ObecnaDataRadku; ++k)
+        std::array<std::string, StationDataRows> rows;
+        for (int k = 0; k < StationDataRows; ++k)
             rows[static_cast<std::size_t>(k)] = "údaj " + std::to_string(k + 1);
-        data = ConfirmObecnaData(ObecnaData{}, rows);
-        WriteObecnaData(tmp.path() / "Obecdata.dat", data);
+        data = ConfirmStationData(StationData{}, rows);
+        WriteStationData(tmp.path() / "Obecdata.dat", data);
         std::ofstream(tmp.path() / "pozorovateleP.dat", std::ios::binary)
             << "12,Nov\xE1k Jan,Ulice 1,M\xECsto,10000,\r\n";
     }
@@ -62,7 +62,7 @@ class ReportDir : public ::testing::Test {
 
     TempDir tmp;
     std::vector<TZaznam> records;
-    ObecnaData data;
+    StationData data;
     static constexpr std::size_t february = 2; // first drawing of February 2005
 };
 

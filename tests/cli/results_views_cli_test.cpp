@@ -55,19 +55,19 @@ TempDir* ResultsViewsCli::dir_ = nullptr;
 
 TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
     const auto records = session_.records();
-    const std::string first = session_.Pozorovatele().front();
+    const std::string first = session_.observers().front();
     const int year = std::stoi(records.back().Datum.text().substr(6));
     const int rotation = records[records.size() / 2].Rotace;
     std::string spotless;
-    for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), year))
+    for (const Date& d : SpotlessDaysOfYear(SpotlessDaysOf(records), year))
         spotless += FormatDatum(d) + "\n";
     const std::pair<std::string, std::string> cases[] = {
         {"measured --hemisphere north",
-         joined(BuildMeasuredStatistics(records, VyberPolokoule::Sever))},
+         joined(BuildMeasuredStatistics(records, HemisphereChoice::North))},
         {"types", joined(BuildTypeOccurrence(records).grid)},
         {"asymmetry --monthly",
-         joined(BuildAsymmetryGrid(SpocitejAsymetrii(records), records, true))},
-        {"observers", joined(BuildObserverStatistics(records, session_.Pozorovatele()).grid)},
+         joined(BuildAsymmetryGrid(ComputeAsymmetry(records), records, true))},
+        {"observers", joined(BuildObserverStatistics(records, session_.observers()).grid)},
         {"zones --class D", joined(BuildZonePositions(records, session_.geometry(), "D"))},
         {"zones", joined(BuildZonePositions(records, session_.geometry(), "vše"))},
         {"spotless " + std::to_string(year), spotless},
@@ -88,7 +88,7 @@ TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
 
 TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
     const auto records = session_.records();
-    const std::string first = session_.Pozorovatele().front();
+    const std::string first = session_.observers().front();
     auto exported = [&](const std::string& args, const std::vector<ReportFile>& files) {
         const CliRun r = RunCli("export " + args);
         ASSERT_EQ(r.status, 0) << args;
@@ -100,18 +100,18 @@ TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
         EXPECT_EQ(r.out, paths) << args;
     };
     exported("observers " + arg(),
-             {ObserversCsv(BuildObserverStatistics(records, session_.Pozorovatele()).grid)});
+             {ObserversCsv(BuildObserverStatistics(records, session_.observers()).grid)});
     exported("observer " + arg() + " '" + first + "'",
              {ObserverDrawingsCsv(BuildObserverDrawings(records, first), first)});
     exported("zones " + arg(), ZoneTextFiles(records, session_.geometry(), "vše"));
 
-    const ObecnaData data = ReadObecnaData(session_.dir);
-    ASSERT_TRUE(data.ObecnaDataZadana);
+    const StationData data = ReadStationData(session_.dir);
+    ASSERT_TRUE(data.stationDataGiven);
     const MonthChoice month{std::stoi(records.back().Datum.text().substr(6)), 3};
     const std::string m = "3." + std::to_string(month.year);
     exported("official " + arg() + " " + m + " --method vizualne",
-             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MetodaVizualne),
-                                 session_.TabulkaPozorovatelu())});
+             {BuildOfficialSheet(records, month, OfficialFieldsFrom(data, MethodVisual),
+                                 session_.observerTable())});
     const CliRun year = RunCli("export official " + arg() + " " + m + " --whole-year");
     EXPECT_EQ(year.status, 0);
     EXPECT_EQ(std::count(year.out.begin(), year.out.end(), '\n'), 12);

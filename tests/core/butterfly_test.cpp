@@ -33,9 +33,9 @@ std::string dayWithL0(Date from, double lo, double hi) {
     }
 }
 
-VyskySkupin tables(const std::vector<TZaznam>& records) {
+GroupLatitudes tables(const std::vector<TZaznam>& records) {
     const GeometryCache g = GeometryCache::of(records);
-    return SpocitejVyskySkupin(records, g);
+    return ComputeGroupLatitudes(records, g);
 }
 
 } // namespace
@@ -46,11 +46,11 @@ TEST(GroupLatitudes, GroupPastLongitude270WithSmallL0CountsInTheNextRotation) {
     const double L0 = RecordEphemeris(z)->L0;
     AddGroupAt(z, L0 - 50 + 360, 15, 1); // west of the meridian, longitude above 270
     AddGroupAt(z, L0 + 20, -12, 2);      // an ordinary group of the same rotation
-    const VyskySkupin v = tables({z});
-    EXPECT_EQ(v.PocetRotaci, 1);
-    EXPECT_EQ(v.rotace(1).PocetSever, 0);
-    EXPECT_EQ(v.rotace(1).PocetJih, 1);
-    EXPECT_EQ(v.rotace(2).PocetSever, 1);
+    const GroupLatitudes v = tables({z});
+    EXPECT_EQ(v.rotationCount, 1);
+    EXPECT_EQ(v.rotation(1).northCount, 0);
+    EXPECT_EQ(v.rotation(1).southCount, 1);
+    EXPECT_EQ(v.rotation(2).northCount, 1);
     EXPECT_EQ(CentralMeridianRotation(5, 80, 300), 4);
     EXPECT_EQ(CentralMeridianRotation(5, 200, 100), 5);
 }
@@ -74,21 +74,21 @@ TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
         // Rotation index from the records' own rotation numbers.
         for (std::size_t i = 0; i < records.size(); ++i)
             records[i].Rotace = static_cast<std::uint16_t>(records[0].Rotace + i);
-        const VyskySkupin v = tables(records);
-        ASSERT_EQ(v.PocetRotaci, row.rotations);
+        const GroupLatitudes v = tables(records);
+        ASSERT_EQ(v.rotationCount, row.rotations);
         for (int r = 0; r <= row.rotations; ++r) {
             const bool expected = r >= row.smoothedFrom && r <= row.smoothedTo;
-            EXPECT_EQ(v.vyhlazena(r)[0] != 0, expected) << "r = " << r;
+            EXPECT_EQ(v.smoothed(r)[0] != 0, expected) << "r = " << r;
         }
         if (row.rotations == 9) {
-            const auto m = [&](int r) { return v.rotace(r).Sever; };
-            EXPECT_FLOAT_EQ(v.vyhlazena(4)[0],
+            const auto m = [&](int r) { return v.rotation(r).North; };
+            EXPECT_FLOAT_EQ(v.smoothed(4)[0],
                             (0.5f * m(2) + m(3) + m(4) + m(5) + 0.5f * m(6)) * 0.25f);
         }
         // No southern groups: the southern extremes and year bounds are 0, not -1000 / -100.
-        EXPECT_EQ(v.rotace(1).JihMax, 0);
-        EXPECT_EQ(v.rotace(1).SeverMin, v.rotace(1).SeverMax);
-        EXPECT_EQ(v.TabulkaRoku[1].JihMax, 0.0f);
+        EXPECT_EQ(v.rotation(1).southMax, 0);
+        EXPECT_EQ(v.rotation(1).northMin, v.rotation(1).northMax);
+        EXPECT_EQ(v.yearTable[1].southMax, 0.0f);
     }
 }
 
@@ -114,34 +114,34 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationNeverForNumberZero) {
     EXPECT_EQ(m.marks[0].m[vs - 1], expected);
     EXPECT_EQ(m.marks[1].m[0],
               static_cast<int>(std::trunc(static_cast<float>(g.groups(2)[2].Lat))));
-    EXPECT_EQ(m.vysky.rotace(1).PocetJih, 1); // the unnumbered group counts in the tables
+    EXPECT_EQ(m.latitudes.rotation(1).southCount, 1); // the unnumbered group counts in the tables
 }
 
 TEST(GroupLatitudes, TablesAreSizedToTheData) {
     TZaznam a = RotationRecord("10.03.1915");
     TZaznam b = RotationRecord("10.03.2025");
     AddGroupAt(b, RecordEphemeris(b)->L0, 8, 1);
-    const VyskySkupin v = tables({a, b});
-    EXPECT_GT(v.PocetRotaci, 1300);
-    EXPECT_EQ(v.rotace(v.PocetRotaci).PocetSever, 1);
-    EXPECT_EQ(v.TabulkaRoku.size(), 112u); // year indices 1..111
-    EXPECT_GT(v.TabulkaRoku[111].SeverMax, 7.5f);
+    const GroupLatitudes v = tables({a, b});
+    EXPECT_GT(v.rotationCount, 1300);
+    EXPECT_EQ(v.rotation(v.rotationCount).northCount, 1);
+    EXPECT_EQ(v.yearTable.size(), 112u); // year indices 1..111
+    EXPECT_GT(v.yearTable[111].northMax, 7.5f);
 }
 
-TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
+TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     std::string wide = "1 2003 1 2 5 6";
     for (int c = 7; c <= 80; ++c)
         wide += " " + std::to_string(c);
     std::string exact = "1 103 1 3 0 0";
     for (int c = 7; c <= 78; ++c)
         exact += "\t" + std::to_string(c + 100);
-    KoronaTable t;
-    ASSERT_TRUE(AppendKoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t));
+    CoronaTable t;
+    ASSERT_TRUE(AppendCoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t));
     ASSERT_EQ(t.rows(), 2u);
-    EXPECT_EQ(t.KoronaDelka, 2 * KoronaRowBytes);
-    EXPECT_EQ(t.KoronaData[1], 103); // 2003 - 1900
-    EXPECT_EQ(t.KoronaData[78 + 1], 103);
-    EXPECT_EQ(t.KoronaData[5], 6);
+    EXPECT_EQ(t.coronaLength, 2 * CoronaRowBytes);
+    EXPECT_EQ(t.coronaBytes[1], 103); // 2003 - 1900
+    EXPECT_EQ(t.coronaBytes[78 + 1], 103);
+    EXPECT_EQ(t.coronaBytes[5], 6);
     EXPECT_EQ(t.value(0, 1), 9); // columns 9..80
     EXPECT_EQ(t.value(0, 72), 80);
     EXPECT_EQ(t.value(1, 1), 107); // columns 7..78, nothing lost
@@ -149,13 +149,13 @@ TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     EXPECT_EQ(t.value(2, 1), 0); // past the last day
     EXPECT_EQ(t.value(1000000, 5), 0);
 
-    KoronaTable bad;
-    EXPECT_FALSE(AppendKoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad));
+    CoronaTable bad;
+    EXPECT_FALSE(AppendCoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad));
     EXPECT_EQ(bad.rows(), 1u);
 }
 
-TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
-    KoronaTable t;
+TEST(corona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
+    CoronaTable t;
     std::string text;
     for (int d = 1; d <= 60; ++d) {
         text += "1 41 1 " + std::to_string(d) + " 0 0";
@@ -164,8 +164,8 @@ TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
                 " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
         text += "\r\n";
     }
-    ASSERT_TRUE(AppendKoronaYear(text, t));
-    const std::vector<KoronaSloupec> c = KoronaColumns(t);
+    ASSERT_TRUE(AppendCoronaYear(text, t));
+    const std::vector<CoronaColumn> c = CoronaColumns(t);
     ASSERT_FALSE(c.empty());
     // Column 0 averages day rows 28..54 (days 29..55): east 40, west
     // (14 * 32 + 13 * 30) div 27 = 31.
@@ -186,36 +186,36 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     block[15001] = 255;
     block[15002] = 128 + 6;
     block[20002] = 128 + 9;
-    const DoplnkovaRotace d = DecodeDoplnkovaData(block);
+    const SupplementaryRotations d = DecodeSupplementaryData(block);
     ASSERT_TRUE(d.present);
-    ASSERT_EQ(d.skvrny.size(), 2u); // neither the zero bytes nor the faculae are latitudes
-    EXPECT_EQ(d.skvrny[0].rotace, 1266);
-    EXPECT_EQ(d.skvrny[0].sirka, 10);
-    EXPECT_EQ(d.skvrny[1].rotace, 1267);
-    EXPECT_EQ(d.skvrny[1].sirka, -15);
-    ASSERT_EQ(d.fakule.size(), 2u);
-    EXPECT_EQ(d.fakule[0].rotace, 1266);
-    EXPECT_EQ(d.fakule[1].rotace, 1267);
-    EXPECT_EQ(d.fakule[1].horni - 128, 9);
+    ASSERT_EQ(d.spots.size(), 2u); // neither the zero bytes nor the faculae are latitudes
+    EXPECT_EQ(d.spots[0].rotation, 1266);
+    EXPECT_EQ(d.spots[0].width, 10);
+    EXPECT_EQ(d.spots[1].rotation, 1267);
+    EXPECT_EQ(d.spots[1].width, -15);
+    ASSERT_EQ(d.faculae.size(), 2u);
+    EXPECT_EQ(d.faculae[0].rotation, 1266);
+    EXPECT_EQ(d.faculae[1].rotation, 1267);
+    EXPECT_EQ(d.faculae[1].upper - 128, 9);
     block[0] = 0;
-    EXPECT_FALSE(DecodeDoplnkovaData(block).present);
+    EXPECT_FALSE(DecodeSupplementaryData(block).present);
 }
 
 TEST(MagnDat, OneBlockOf121By90PerRotation) {
-    MagnBunka b{};
+    MagnCellIndex b{};
     ASSERT_TRUE(MagnCell(1720, -59.5, 358.0, b));
-    EXPECT_EQ(b.rotace, 1720);
-    EXPECT_EQ(b.radek, 0);
-    EXPECT_EQ(b.sloupec, 89);
+    EXPECT_EQ(b.rotation, 1720);
+    EXPECT_EQ(b.row, 0);
+    EXPECT_EQ(b.column, 89);
     EXPECT_FALSE(MagnCell(1720, 60.0, 10, b));
     EXPECT_FALSE(MagnCell(1717, 10, 10, b));
 
-    MagnData m;
+    MagnDatCells m;
     ASSERT_TRUE(MagnCell(1719, 12.7, 41, b));
     m.store(b, 0x2B);
-    ASSERT_EQ(m.bytes().size(), 2 * MagnBlok);
-    EXPECT_EQ(m.bytes()[MagnBlok + 72 * 90 + 10], 0xB0);
-    const MagnData back = MagnData::fromBytes(m.bytes(), 3);
+    ASSERT_EQ(m.bytes().size(), 2 * MagnBlockBytes);
+    EXPECT_EQ(m.bytes()[MagnBlockBytes + 72 * 90 + 10], 0xB0);
+    const MagnDatCells back = MagnDatCells::fromBytes(m.bytes(), 3);
     EXPECT_EQ(back.cell(1719, 72, 10), 0xB0);
     EXPECT_EQ(back.cell(1720, 72, 10), 0);
     EXPECT_EQ(back.cell(1721, 72, 10), 0); // beyond the blocks read

@@ -48,7 +48,7 @@ ReportFile sidcReport() {
     const std::vector<TZaznam> records = archive();
     const std::size_t first =
         static_cast<std::size_t>(DaySerial(Date{1991, 6, 1}) - DaySerial(Date{1990, 1, 1}));
-    return BuildSidcReport(records, GeometryCache::of(records), first, ObecnaData{});
+    return BuildSidcReport(records, GeometryCache::of(records), first, StationData{});
 }
 
 struct Writer {
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Writers, CrashDuringSave,
                                     [](const auto& dir) {
                                         auto s = std::make_shared<Session>(dir);
                                         s->load(Today);
-                                        for (int k = 1; k <= s->PocetZaznamu(); ++k)
+                                        for (int k = 1; k <= s->recordCount(); ++k)
                                             ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
                                         return std::function<void()>([s] { s->save(); });
                                     }},

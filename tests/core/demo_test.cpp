@@ -71,22 +71,22 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     const StartupResult r = RunStartup(s, 1024, {2020, 1, 15});
     EXPECT_TRUE(s.warnings().empty()) << s.warnings().front();
     EXPECT_FALSE(r.askDrawingSetting);
-    EXPECT_FALSE(r.zvetsitCreated);
+    EXPECT_FALSE(r.enlargementFileCreated);
     EXPECT_EQ(std::string(RecordBytes(s.records())), Bytes(GenerateDemoRecords(o)));
-    EXPECT_EQ(s.tables().DenniSIDC.years, (std::vector<int>{2017, 2018, 2019}));
+    EXPECT_EQ(s.tables().sidcDaily.years, (std::vector<int>{2017, 2018, 2019}));
     int sum = 0;
     for (int d = 0; d < 365; ++d) {
         const Date date = DateFromSerial(DaySerial({2017, 1, 1}) + d);
-        sum += s.tables().DenniSIDC.value(date, 0);
-        EXPECT_EQ(s.tables().DenniSIDC.value(date, 0),
-                  s.tables().DenniSIDC.value(date, 1) + s.tables().DenniSIDC.value(date, 2));
+        sum += s.tables().sidcDaily.value(date, 0);
+        EXPECT_EQ(s.tables().sidcDaily.value(date, 0),
+                  s.tables().sidcDaily.value(date, 1) + s.tables().sidcDaily.value(date, 2));
     }
     EXPECT_GT(sum, 365 * 5);
-    EXPECT_FALSE(s.tables().PlochyTab.rows.empty());
-    EXPECT_FALSE(s.tables().Tok10cmTab.rows.empty());
-    EXPECT_EQ(s.tables().PlochyTab.unreadableValues + s.tables().Tok10cmTab.unreadableValues, 0);
-    for (const std::string& name : s.Pozorovatele())
-        EXPECT_NE(s.TabulkaPozorovatelu().findByName(name), nullptr) << name;
+    EXPECT_FALSE(s.tables().areasTable.rows.empty());
+    EXPECT_FALSE(s.tables().fluxTable.rows.empty());
+    EXPECT_EQ(s.tables().areasTable.unreadableValues + s.tables().fluxTable.unreadableValues, 0);
+    for (const std::string& name : s.observers())
+        EXPECT_NE(s.observerTable().findByName(name), nullptr) << name;
     for (std::string_view row : SplitLines(ReadWholeFile(dir.path() / "Obecdata.dat")))
         EXPECT_LE(row.size(), 50u);
 }

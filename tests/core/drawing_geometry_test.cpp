@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, DrawingScaleTest,
 
 struct CircleCase {
     const char* name;
-    int uhel, vzd, plocha, orientEW, orientNS;
+    int angle, distance, area, orientEW, orientNS;
     int centreX, centreY, radius;
 };
 class GroupCircleTest : public testing::TestWithParam<CircleCase> {};
@@ -48,7 +48,7 @@ class GroupCircleTest : public testing::TestWithParam<CircleCase> {};
 TEST_P(GroupCircleTest, CentreAndRadius) {
     const auto& c = GetParam();
     TZaznam z = Record("01.03.2014");
-    AddGroup(z, "Dkc", c.uhel, c.vzd, c.plocha);
+    AddGroup(z, "Dkc", c.angle, c.distance, c.area);
     const GroupCircle g = ComputeGroupCircles(z, c.orientEW, c.orientNS)[0];
     EXPECT_EQ(g.R, c.radius);
     EXPECT_NEAR(g.centre().x, c.centreX, 1);

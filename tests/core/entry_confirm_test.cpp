@@ -44,98 +44,98 @@ TEST_P(RefusedEntry, ShowsItsMessageAndStoresNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Header, RefusedEntry,
     testing::Values(
-        Refusal{"NumberWithoutSlash", [](EntryForm& f) { f.cisloZakresu = "12"; },
-                std::string(zpravy::SpatneCislo)},
-        Refusal{"NumberAbove654", [](EntryForm& f) { f.cisloZakresu = "655/21"; },
-                std::string(zpravy::MaxCislo)},
-        Refusal{"Time2400", [](EntryForm& f) { f.cas = "2400"; }, std::string(zpravy::MaxCas)},
-        Refusal{"NegativeTime", [](EntryForm& f) { f.cas = "-5"; }, zpravy::SpatnePole("Čas UT")},
+        Refusal{"NumberWithoutSlash", [](EntryForm& f) { f.drawingNumber = "12"; },
+                std::string(messages::BadNumber)},
+        Refusal{"NumberAbove654", [](EntryForm& f) { f.drawingNumber = "655/21"; },
+                std::string(messages::MaxNumber)},
+        Refusal{"Time2400", [](EntryForm& f) { f.time = "2400"; }, std::string(messages::MaxTime)},
+        Refusal{"NegativeTime", [](EntryForm& f) { f.time = "-5"; }, messages::BadField("Čas UT")},
         Refusal{"ConditionsNotANumber", [](EntryForm& f) { f.pp = "dobré"; },
-                zpravy::SpatnePole("PP")},
-        Refusal{"QualityTooLargeForAByte", [](EntryForm& f) { f.obr = "256"; },
-                zpravy::SpatnePole("Obr.")},
-        Refusal{"EmptyCentralSpots", [](EntryForm& f) { f.fc = ""; }, zpravy::SpatnePole("fc")},
-        Refusal{"FaculaeCountAbove40", [](EntryForm& f) { f.pocetFakKresleni = "41"; },
-                std::string(zpravy::MaxSkupin)},
-        Refusal{"February29InCommonYear", [](EntryForm& f) { f.datum = "29.02.2014"; },
-                std::string(zpravy::SpatneDatum)},
-        Refusal{"NoObserver", [](EntryForm& f) { f.pozorovatel = "  "; },
-                std::string(zpravy::NeniPozorovatel)}),
+                messages::BadField("PP")},
+        Refusal{"QualityTooLargeForAByte", [](EntryForm& f) { f.image = "256"; },
+                messages::BadField("Obr.")},
+        Refusal{"EmptyCentralSpots", [](EntryForm& f) { f.fc = ""; }, messages::BadField("fc")},
+        Refusal{"FaculaeCountAbove40", [](EntryForm& f) { f.faculaeFieldCount = "41"; },
+                std::string(messages::MaxGroups)},
+        Refusal{"February29InCommonYear", [](EntryForm& f) { f.date = "29.02.2014"; },
+                std::string(messages::BadDate)},
+        Refusal{"NoObserver", [](EntryForm& f) { f.observer = "  "; },
+                std::string(messages::NoObserver)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Classes, RefusedEntry,
     testing::Values(Refusal{"UnknownClass",
-                            [](EntryForm& f) { f.skupiny[0][sloupec::Typ] = "Dkx"; },
-                            std::string(zpravy::SpatnyTyp)},
+                            [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
+                            std::string(messages::BadClass)},
                     Refusal{"OnlyUnsetClassInOrdinaryRecord",
-                            [](EntryForm& f) { f.skupiny[0][sloupec::Typ] = "***"; },
-                            std::string(zpravy::SpatnyTyp)},
+                            [](EntryForm& f) { f.groups[0][column::Typ] = "***"; },
+                            std::string(messages::BadClass)},
                     Refusal{"UnknownClassBesideAKnownOne",
                             [](EntryForm& f) {
-                                f.pocetSkupin = "2";
-                                f.skupiny.push_back(Group("Xyz", "10", "10"));
+                                f.groupCount = "2";
+                                f.groups.push_back(Group("Xyz", "10", "10"));
                             },
-                            std::string(zpravy::SpatnyTyp)}),
+                            std::string(messages::BadClass)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Grid, RefusedEntry,
     testing::Values(
-        Refusal{"Angle360Point1", [](EntryForm& f) { f.skupiny[0][sloupec::Uhel] = "360.1"; },
-                std::string(zpravy::UhelMax)},
-        Refusal{"NegativeAngle", [](EntryForm& f) { f.skupiny[0][sloupec::Uhel] = "-1"; },
-                std::string(zpravy::UhelMax)},
-        Refusal{"DistanceBeyondRadius", [](EntryForm& f) { f.skupiny[0][sloupec::Vzd] = "125.1"; },
-                zpravy::SkupinyVzdalenost(125)},
+        Refusal{"Angle360Point1", [](EntryForm& f) { f.groups[0][column::Uhel] = "360.1"; },
+                std::string(messages::MaxAngle)},
+        Refusal{"NegativeAngle", [](EntryForm& f) { f.groups[0][column::Uhel] = "-1"; },
+                std::string(messages::MaxAngle)},
+        Refusal{"DistanceBeyondRadius", [](EntryForm& f) { f.groups[0][column::Vzd] = "125.1"; },
+                messages::GroupDistance(125)},
         Refusal{"AuxiliaryDistanceBeyondRadius",
-                [](EntryForm& f) { f.skupiny[0][sloupec::Vzd2] = "126"; },
-                zpravy::SkupinyVzdalenost(125)},
+                [](EntryForm& f) { f.groups[0][column::Distance2] = "126"; },
+                messages::GroupDistance(125)},
         Refusal{"AuxiliaryAngleAbove360",
-                [](EntryForm& f) { f.skupiny[0][sloupec::Uhel1] = "400"; },
-                std::string(zpravy::UhelMax)},
-        Refusal{"RotationNumber71", [](EntryForm& f) { f.skupiny[0][sloupec::CSk2] = "71"; },
-                std::string(zpravy::OtockaMax)},
-        Refusal{"SpotsNotANumber", [](EntryForm& f) { f.skupiny[0][sloupec::Poc] = "3a"; },
-                zpravy::SpatnaBunkaSkupiny("poč", 1)},
+                [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
+                std::string(messages::MaxAngle)},
+        Refusal{"RotationNumber71", [](EntryForm& f) { f.groups[0][column::CSk2] = "71"; },
+                std::string(messages::MaxRotation)},
+        Refusal{"SpotsNotANumber", [](EntryForm& f) { f.groups[0][column::Poc] = "3a"; },
+                messages::BadGroupCell("poč", 1)},
         Refusal{"AreaTooLargeForAWord",
-                [](EntryForm& f) { f.skupiny[0][sloupec::Plocha] = "4000"; },
-                zpravy::SpatnaBunkaSkupiny("plocha.", 1)},
+                [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
+                messages::BadGroupCell("plocha.", 1)},
         Refusal{"FaculaeDistanceBeyondRadius",
                 [](EntryForm& f) {
-                    f.pocetFakKresleni = "1";
-                    f.fakule = {{"", "10", "126"}};
+                    f.faculaeFieldCount = "1";
+                    f.faculae = {{"", "10", "126"}};
                 },
-                zpravy::FakuleVzdalenost(125)},
+                messages::FaculaeDistance(125)},
         Refusal{"FaculaeAngleNotANumber",
                 [](EntryForm& f) {
-                    f.pocetFakKresleni = "1";
-                    f.fakule = {{"", "10", "20", "x"}};
+                    f.faculaeFieldCount = "1";
+                    f.faculae = {{"", "10", "20", "x"}};
                 },
-                zpravy::SpatnaBunkaFakule("U2", 1)}),
+                messages::BadFaculaeCell("U2", 1)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConfirmEntry, FaculaeDistanceErrorReplacesGroupAngleError) {
     EntryForm f = ValidForm();
-    f.skupiny[0][sloupec::Uhel] = "400";
-    f.pocetFakKresleni = "2";
-    f.fakule = {{"", "10", "20"}, {"", "10", "20", "30", "200"}};
+    f.groups[0][column::Uhel] = "400";
+    f.faculaeFieldCount = "2";
+    f.faculae = {{"", "10", "20"}, {"", "10", "20", "30", "200"}};
     const EntryOutcome out = Confirm(f);
-    EXPECT_EQ(out.messages, std::vector<std::string>{zpravy::FakuleVzdalenost(125)});
+    EXPECT_EQ(out.messages, std::vector<std::string>{messages::FaculaeDistance(125)});
     ASSERT_TRUE(out.focus);
     EXPECT_EQ(*out.focus, (GridCell{GridCell::Grid::Fakule, 2, 4}));
 }
 
 TEST(ConfirmEntry, HeaderErrorsComeTogetherAndTheNumberErrorReplacesTheTimeError) {
     EntryForm f = ValidForm();
-    f.cas = "2400";
-    f.cisloZakresu = "12";
-    f.pozorovatel = "";
-    f.skupiny[0][sloupec::Typ] = "Dkx";
+    f.time = "2400";
+    f.drawingNumber = "12";
+    f.observer = "";
+    f.groups[0][column::Typ] = "Dkx";
     const EntryOutcome out = Confirm(f);
-    EXPECT_EQ(out.messages, (std::vector<std::string>{std::string(zpravy::SpatnyTyp),
-                                                      std::string(zpravy::NeniPozorovatel),
-                                                      std::string(zpravy::SpatneCislo)}));
+    EXPECT_EQ(out.messages, (std::vector<std::string>{std::string(messages::BadClass),
+                                                      std::string(messages::NoObserver),
+                                                      std::string(messages::BadNumber)}));
     EXPECT_FALSE(out.record);
 }
 
@@ -144,7 +144,7 @@ TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
     for (EntryMode mode : {EntryMode::New, EntryMode::Special}) {
         const EntryOutcome out = Confirm(ValidForm(), mode, records);
         EXPECT_FALSE(out.record);
-        EXPECT_EQ(out.messages, std::vector<std::string>{std::string(zpravy::ZaznamExistuje)});
+        EXPECT_EQ(out.messages, std::vector<std::string>{std::string(messages::RecordExists)});
     }
     EXPECT_TRUE(Confirm(ValidForm(), EntryMode::Correction, records).record);
     // 23:45 of the day before has the same record key as 9:05 (2345 = 905 +
@@ -159,9 +159,9 @@ TEST(ConfirmEntry, DuplicateDateAndTimeRefusedWhenNewAllowedInCorrection) {
 
 TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
     EntryForm f = ValidForm();
-    f.cas = "2359";
-    f.pocetSkupin = "2";
-    f.skupiny = {Group("dkc", "360", "125"), Group("***", "10", "10")};
+    f.time = "2359";
+    f.groupCount = "2";
+    f.groups = {Group("dkc", "360", "125"), Group("***", "10", "10")};
     const EntryOutcome out = Confirm(f);
     ASSERT_TRUE(out.record) << (out.messages.empty() ? "" : out.messages.front());
     EXPECT_TRUE(out.messages.empty());
@@ -175,8 +175,8 @@ TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
 
 TEST(ConfirmEntry, SpecialRecordOfUnsetClasses) {
     EntryForm f = ValidForm();
-    f.zvlastni = std::string(ZvlastniMarker);
-    f.skupiny[0][sloupec::Typ] = "***";
+    f.special = std::string(SpecialMarker);
+    f.groups[0][column::Typ] = "***";
     const EntryOutcome out = Confirm(f, EntryMode::Special);
     ASSERT_TRUE(out.record);
     EXPECT_EQ(out.record->Zvlastni.text(), "zvlášťní");
@@ -184,21 +184,21 @@ TEST(ConfirmEntry, SpecialRecordOfUnsetClasses) {
 
 TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
     EntryForm f = ValidForm();
-    f.pocetSkupin = "3";
-    f.skupiny = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"),
+    f.groupCount = "3";
+    f.groups = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"),
                  Group("Bxo", "J", "")};
-    GroupRow& g = f.skupiny[0];
-    g[sloupec::MalS] = "2";
-    g[sloupec::CSk1] = "1234";
-    g[sloupec::CSk2] = "70";
-    g[sloupec::Uhel1] = "45";
-    g[sloupec::Vzd1] = "30";
-    g[sloupec::Plo1] = "3";
-    g[sloupec::Uhel2] = "50";
-    g[sloupec::Vzd2] = "31";
-    g[sloupec::Plo2] = "0.5";
-    f.pocetFakKresleni = "1";
-    f.fakule = {{"", "10", "20", "30", "40"}};
+    GroupRow& g = f.groups[0];
+    g[column::MalS] = "2";
+    g[column::CSk1] = "1234";
+    g[column::CSk2] = "70";
+    g[column::Angle1] = "45";
+    g[column::Distance1] = "30";
+    g[column::Plo1] = "3";
+    g[column::Angle2] = "50";
+    g[column::Distance2] = "31";
+    g[column::Plo2] = "0.5";
+    f.faculaeFieldCount = "1";
+    f.faculae = {{"", "10", "20", "30", "40"}};
     const EntryOutcome out = Confirm(f);
     ASSERT_TRUE(out.record);
     const TZaznam& z = *out.record;
@@ -236,12 +236,12 @@ TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
     // Entries past the groups stay cleared.
     EXPECT_EQ(z.Skupiny[3].Typ.text(), "***");
     EXPECT_EQ(z.Skupiny[3].Poc, 0);
-    EXPECT_EQ(out.form.skupiny[0][sloupec::Vzd], "12.5");
+    EXPECT_EQ(out.form.groups[0][column::Vzd], "12.5");
 }
 
 TEST(ConfirmEntry, RadiusScalesDistancesAndAreas) {
     EntryForm f = ValidForm();
-    f.skupiny = {Group("Dkc", "90", "62.5", "2")};
+    f.groups = {Group("Dkc", "90", "62.5", "2")};
     const EntryOutcome out = Confirm(f, EntryMode::New, NoRecords, true, 62.5);
     ASSERT_TRUE(out.record);
     EXPECT_EQ(out.record->Skupiny[0].Vzd, 1250);
@@ -252,7 +252,7 @@ TEST(ConfirmEntry, DrawingNumberIsSerialTimes100PlusYear) {
     for (const auto& [text, stored] :
          {std::pair{"001/21", 121}, {"1/5", 105}, {"0/21", -1}}) {
         EntryForm f = ValidForm();
-        f.cisloZakresu = text;
+        f.drawingNumber = text;
         const auto out = Confirm(f);
         EXPECT_EQ(out.record ? int(out.record->CisloZakresu) : -1, stored) << text;
     }
@@ -260,7 +260,7 @@ TEST(ConfirmEntry, DrawingNumberIsSerialTimes100PlusYear) {
 
 TEST(ConfirmEntry, DrawingNumbersOffStoreZero) {
     EntryForm f = ValidForm();
-    f.cisloZakresu = "garbage";
+    f.drawingNumber = "garbage";
     const EntryOutcome out = Confirm(f, EntryMode::New, NoRecords, false);
     ASSERT_TRUE(out.record);
     EXPECT_EQ(out.record->CisloZakresu, 0);
@@ -268,13 +268,13 @@ TEST(ConfirmEntry, DrawingNumbersOffStoreZero) {
 
 TEST(ConfirmEntry, EmptyCountsStoreZeroAndShowIt) {
     EntryForm f = ValidForm();
-    f.pocetSkupin = "";
-    f.pocetFakKresleni = " ";
+    f.groupCount = "";
+    f.faculaeFieldCount = " ";
     const EntryOutcome out = Confirm(f);
     ASSERT_TRUE(out.record);
     EXPECT_EQ(out.record->PocetSkupin, 0);
-    EXPECT_EQ(out.form.pocetSkupin, "0");
-    EXPECT_EQ(out.form.pocetFakKresleni, "0");
+    EXPECT_EQ(out.form.groupCount, "0");
+    EXPECT_EQ(out.form.faculaeFieldCount, "0");
 }
 
 TEST(ConfirmEntry, WarnsAfter197AddedRecordsButStores) {
@@ -282,7 +282,7 @@ TEST(ConfirmEntry, WarnsAfter197AddedRecordsButStores) {
     c.addedSinceStart = 198;
     const EntryOutcome out = ConfirmEntry(ValidForm(), TZaznam{}, c);
     EXPECT_TRUE(out.record);
-    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(zpravy::MocZaznamu)});
+    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(messages::TooManyRecords)});
 }
 
 TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {
@@ -291,7 +291,7 @@ TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {
     working.PlochaFakuli.setText("1234");
     working.Zvlastni.setText("zvlášťní");
     EntryForm f = ValidForm();
-    f.zvlastni = "zvlášťní";
+    f.special = "zvlášťní";
     const auto correction =
         ConfirmEntry(f, working, Context(EntryMode::Correction, NoRecords)).record;
     ASSERT_TRUE(correction);
@@ -299,7 +299,7 @@ TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {
     EXPECT_EQ(correction->PlochaFakuli.text(), "1234");
     EXPECT_EQ(correction->Zvlastni.text(), "zvlášťní"); // a corrected special record stays special
     // A new drawing does not inherit the faculae area of the current one.
-    f.zvlastni = "";
+    f.special = "";
     const auto added = ConfirmEntry(f, working, Context(EntryMode::New, NoRecords));
     ASSERT_TRUE(added.record);
     EXPECT_TRUE(added.record->PlochaFakuli.empty());

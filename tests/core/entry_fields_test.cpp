@@ -27,17 +27,17 @@ class GroupCount : public testing::TestWithParam<CountCase> {};
 TEST_P(GroupCount, ResizesTheGrid) {
     const CountCase& c = GetParam();
     EntryForm f;
-    f.skupiny = std::vector<GroupRow>(2);
-    f.pocetSkupin = c.text;
+    f.groups = std::vector<GroupRow>(2);
+    f.groupCount = c.text;
     const GridCount g = ResizeGroupGrid(f);
     EXPECT_EQ(g.numeric, c.numeric);
-    EXPECT_EQ(f.skupiny.size(), static_cast<std::size_t>(c.rows));
+    EXPECT_EQ(f.groups.size(), static_cast<std::size_t>(c.rows));
     EXPECT_EQ(g.enabled, c.enabled);
     EXPECT_EQ(g.message.has_value(), c.message);
     if (c.message) {
-        EXPECT_EQ(*g.message, zpravy::MaxSkupin);
+        EXPECT_EQ(*g.message, messages::MaxGroups);
     }
-    EXPECT_EQ(f.pocetSkupin, c.textAfter);
+    EXPECT_EQ(f.groupCount, c.textAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, GroupCount,
@@ -49,31 +49,31 @@ INSTANTIATE_TEST_SUITE_P(Counts, GroupCount,
 
 TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
     EntryForm f;
-    f.skupiny = {Group("Dkc", "45", "60", "4.9")};
-    f.pocetSkupin = "2";
+    f.groups = {Group("Dkc", "45", "60", "4.9")};
+    f.groupCount = "2";
     ResizeGroupGrid(f);
-    EXPECT_EQ(f.skupiny[0][sloupec::Vzd], "60");
-    EXPECT_EQ(f.skupiny[1][sloupec::Typ], "");
-    for (int c = sloupec::Poc; c < GroupColumns; ++c)
-        EXPECT_EQ(f.skupiny[1][c], "0");
-    f.zvlastni = "zvlášťní";
+    EXPECT_EQ(f.groups[0][column::Vzd], "60");
+    EXPECT_EQ(f.groups[1][column::Typ], "");
+    for (int c = column::Poc; c < GroupColumns; ++c)
+        EXPECT_EQ(f.groups[1][c], "0");
+    f.special = "zvlášťní";
     ResizeGroupGrid(f);
-    EXPECT_EQ(f.skupiny[0][sloupec::Typ], "***");
-    EXPECT_EQ(f.skupiny[1][sloupec::Typ], "***");
+    EXPECT_EQ(f.groups[0][column::Typ], "***");
+    EXPECT_EQ(f.groups[1][column::Typ], "***");
 }
 
 TEST(FaculaeCount, ResizesWithoutFilling) {
     EntryForm f;
-    f.pocetFakKresleni = "45";
+    f.faculaeFieldCount = "45";
     const GridCount g = ResizeFaculaeGrid(f);
     EXPECT_TRUE(g.message);
-    EXPECT_EQ(f.fakule.size(), 40u);
-    EXPECT_EQ(f.fakule[3][1], "");
+    EXPECT_EQ(f.faculae.size(), 40u);
+    EXPECT_EQ(f.faculae[3][1], "");
 }
 
 struct DateCase {
     const char* name;
-    const char* datum;
+    const char* date;
     bool refused;
 };
 
@@ -81,11 +81,11 @@ class DateField : public testing::TestWithParam<DateCase> {};
 
 TEST_P(DateField, RefusesWhatIsNoDate) {
     EntryForm f = ValidForm();
-    f.datum = GetParam().datum;
+    f.date = GetParam().date;
     const DateFieldCheck c = CheckDateField(f, EntryMode::Correction, {}, true);
     EXPECT_EQ(c.refocus, GetParam().refused);
     const std::vector<std::string> expected =
-        GetParam().refused ? std::vector<std::string>{std::string(zpravy::SpatneDatum)}
+        GetParam().refused ? std::vector<std::string>{std::string(messages::BadDate)}
                            : std::vector<std::string>{};
     EXPECT_EQ(c.messages, expected);
 }
@@ -106,37 +106,37 @@ TEST(DateField, ProposesTheNextDrawingNumberOfTheYear) {
     records[1].CisloZakresu = 9913; // another year
     records[2].CisloZakresu = 9914; // same two digits, another century
     EntryForm f = ValidForm();
-    EXPECT_EQ(CheckDateField(f, EntryMode::New, records, true).cisloZakresu, "042/14");
+    EXPECT_EQ(CheckDateField(f, EntryMode::New, records, true).drawingNumber, "042/14");
 }
 
 TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
     const std::vector<TZaznam> records = {Record("15.06.2014", 905)};
     EntryForm f = ValidForm();
     DateFieldCheck c = CheckDateField(f, EntryMode::New, records, true);
-    EXPECT_EQ(c.messages, std::vector<std::string>{std::string(zpravy::PozorExistuje)});
-    EXPECT_EQ(c.cisloZakresu, "001/14"); // the only drawing of 2014 has no number
-    f.cas = "906";
+    EXPECT_EQ(c.messages, std::vector<std::string>{std::string(messages::ObserverExists)});
+    EXPECT_EQ(c.drawingNumber, "001/14"); // the only drawing of 2014 has no number
+    f.time = "906";
     EXPECT_TRUE(CheckDateField(f, EntryMode::New, records, true).messages.empty());
-    EXPECT_FALSE(CheckDateField(f, EntryMode::New, records, false).cisloZakresu);
-    f.cas = "905";
+    EXPECT_FALSE(CheckDateField(f, EntryMode::New, records, false).drawingNumber);
+    f.time = "905";
     c = CheckDateField(f, EntryMode::Correction, records, true);
     EXPECT_TRUE(c.messages.empty());
-    EXPECT_FALSE(c.cisloZakresu);
+    EXPECT_FALSE(c.drawingNumber);
 }
 
 TEST(TimeField, LimitAndDuplicateWarning) {
     const std::vector<TZaznam> records = {Record("15.06.2014", 2359)};
     EntryForm f = ValidForm();
-    f.cas = "2359";
+    f.time = "2359";
     EXPECT_EQ(CheckTimeField(f, EntryMode::New, records),
-              std::vector<std::string>{std::string(zpravy::PozorExistuje)});
+              std::vector<std::string>{std::string(messages::ObserverExists)});
     EXPECT_TRUE(CheckTimeField(f, EntryMode::Correction, records).empty());
-    f.cas = "2400";
+    f.time = "2400";
     EXPECT_EQ(CheckTimeField(f, EntryMode::Correction, records),
-              std::vector<std::string>{std::string(zpravy::MaxCas)});
-    f.cas = "12:00";
+              std::vector<std::string>{std::string(messages::MaxTime)});
+    f.time = "12:00";
     EXPECT_EQ(CheckTimeField(f, EntryMode::Correction, records),
-              std::vector<std::string>{zpravy::SpatnePole("Čas UT")});
+              std::vector<std::string>{messages::BadField("Čas UT")});
 }
 
 TEST(HighestCSk1OfYear, LooksAtAllEntriesOfRecordsOfTheYear) {

@@ -14,38 +14,38 @@ namespace hk::entry_test {
 using test_records::Record;
 
 // A group row: class, counts, polar position, area and the other columns 0.
-inline GroupRow Group(std::string typ, std::string uhel, std::string vzd,
-                      std::string plocha = "0") {
+inline GroupRow Group(std::string groupClass, std::string angle, std::string distance,
+                      std::string area = "0") {
     GroupRow r;
     r.fill("0");
     r[0] = "";
-    r[sloupec::Typ] = std::move(typ);
-    r[sloupec::Poc] = "3";
-    r[sloupec::SPen] = "1";
-    r[sloupec::Uhel] = std::move(uhel);
-    r[sloupec::Vzd] = std::move(vzd);
-    r[sloupec::Plocha] = std::move(plocha);
+    r[column::Typ] = std::move(groupClass);
+    r[column::Poc] = "3";
+    r[column::SPen] = "1";
+    r[column::Uhel] = std::move(angle);
+    r[column::Vzd] = std::move(distance);
+    r[column::Plocha] = std::move(area);
     return r;
 }
 
 // A complete polar form of one Dkc group on 15.06.2014 09:05.
 inline EntryForm ValidForm() {
-    return {.pozorovatel = "Novák, Jan",
-            .datum = "15.06.2014",
-            .cas = "905",
+    return {.observer = "Novák, Jan",
+            .date = "15.06.2014",
+            .time = "905",
             .pp = "2",
-            .obr = "3",
+            .image = "3",
             .q = "1",
             .qc = "1",
             .fc = "3",
             .rc = "13",
-            .pocetFakuli = "4",
-            .pocetSkupin = "1",
-            .pocetFakKresleni = "0",
-            .stanice = "Úpice",
-            .cisloZakresu = "001/14",
-            .zvlastni = {},
-            .skupiny = {Group("Dkc", "45.0", "60.0", "4.9")}};
+            .faculaeCount = "4",
+            .groupCount = "1",
+            .faculaeFieldCount = "0",
+            .station = "Úpice",
+            .drawingNumber = "001/14",
+            .special = {},
+            .groups = {Group("Dkc", "45.0", "60.0", "4.9")}};
 }
 
 inline EntryContext Context(EntryMode mode, const std::vector<TZaznam>& records,
@@ -53,7 +53,7 @@ inline EntryContext Context(EntryMode mode, const std::vector<TZaznam>& records,
     EntryContext c;
     c.mode = mode;
     c.settings.radius = radius;
-    c.settings.cislovaniZakresu = numbering;
+    c.settings.drawingNumbers = numbering;
     c.records = records;
     return c;
 }

@@ -45,40 +45,40 @@ TZaznam RecordWithGroups() {
 TEST(LoadRecordIntoForm, PolarText) {
     EntrySettings s;
     const EntryForm f = LoadRecordIntoForm(RecordWithGroups(), s);
-    ASSERT_EQ(f.skupiny.size(), 4u);
-    EXPECT_EQ(f.pocetSkupin, "4");
-    EXPECT_EQ(f.cas, "905");
-    const GroupRow& g = f.skupiny[0];
+    ASSERT_EQ(f.groups.size(), 4u);
+    EXPECT_EQ(f.groupCount, "4");
+    EXPECT_EQ(f.time, "905");
+    const GroupRow& g = f.groups[0];
     const GroupRow expected = {"",     "Dkc", "12", "4",  "45.0", "60.0", "4.9", "2",
                                "1234", "7",   "45", "30", "3",    "50",   "31",  "0"};
     EXPECT_EQ(g, expected);
-    EXPECT_EQ(f.skupiny[1][sloupec::Uhel], "s");
-    EXPECT_EQ(f.skupiny[1][sloupec::Vzd], "");
-    EXPECT_EQ(f.skupiny[2][sloupec::Uhel], "j");
-    EXPECT_EQ(f.skupiny[3][sloupec::Uhel], "1.0");
-    EXPECT_EQ(f.skupiny[3][sloupec::Vzd], "119.9");
-    ASSERT_EQ(f.fakule.size(), 1u);
-    EXPECT_EQ(f.fakule[0][1], "10");
-    EXPECT_EQ(f.fakule[0][2], "20");
-    EXPECT_EQ(f.fakule[0][3], "0");
+    EXPECT_EQ(f.groups[1][column::Uhel], "s");
+    EXPECT_EQ(f.groups[1][column::Vzd], "");
+    EXPECT_EQ(f.groups[2][column::Uhel], "j");
+    EXPECT_EQ(f.groups[3][column::Uhel], "1.0");
+    EXPECT_EQ(f.groups[3][column::Vzd], "119.9");
+    ASSERT_EQ(f.faculae.size(), 1u);
+    EXPECT_EQ(f.faculae[0][1], "10");
+    EXPECT_EQ(f.faculae[0][2], "20");
+    EXPECT_EQ(f.faculae[0][3], "0");
 }
 
 TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
     const TZaznam z = RecordWithGroups();
     EntrySettings half;
     half.radius = 62.5;
-    EXPECT_EQ(LoadRecordIntoForm(z, half).skupiny[0][sloupec::Vzd], "30.0");
+    EXPECT_EQ(LoadRecordIntoForm(z, half).groups[0][column::Vzd], "30.0");
 
     EntrySettings helio;
     helio.heliographic = true;
     const EntryForm f = LoadRecordIntoForm(z, helio);
     EXPECT_EQ(f.view, EntryView::Heliographic);
     const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
-    EXPECT_EQ(f.skupiny[0][sloupec::Uhel], FormatNumber(h.Lon, "0.0"));
-    EXPECT_EQ(f.skupiny[0][sloupec::Vzd], FormatNumber(h.Lat, "0.0"));
-    EXPECT_EQ(f.skupiny[0][sloupec::Plocha], "100"); // millionths
-    EXPECT_EQ(f.skupiny[0][sloupec::Plo1], "61");
-    EXPECT_EQ(f.skupiny[1][sloupec::Uhel], "s");
+    EXPECT_EQ(f.groups[0][column::Uhel], FormatNumber(h.Lon, "0.0"));
+    EXPECT_EQ(f.groups[0][column::Vzd], FormatNumber(h.Lat, "0.0"));
+    EXPECT_EQ(f.groups[0][column::Plocha], "100"); // millionths
+    EXPECT_EQ(f.groups[0][column::Plo1], "61");
+    EXPECT_EQ(f.groups[1][column::Uhel], "s");
 }
 
 // A drawing typed once, then opened for correction and confirmed unchanged,
@@ -87,14 +87,14 @@ class CorrectionRoundTrip : public testing::TestWithParam<double> {};
 
 TEST_P(CorrectionRoundTrip, StoresTheSameBytes) {
     EntryForm typed = ValidForm();
-    typed.pocetSkupin = "3";
-    typed.skupiny = {Group("Dkc", "45", "60.3", "4.9"), Group("Cao", "s", ""),
+    typed.groupCount = "3";
+    typed.groups = {Group("Dkc", "45", "60.3", "4.9"), Group("Cao", "s", ""),
                      Group("Hsx", "271.4", "12", "0.7")};
-    typed.skupiny[0][sloupec::Uhel1] = "40";
-    typed.skupiny[0][sloupec::Vzd1] = "55";
-    typed.skupiny[0][sloupec::Plo1] = "2";
-    typed.pocetFakKresleni = "1";
-    typed.fakule = {{"", "10", "20", "30", "40"}};
+    typed.groups[0][column::Angle1] = "40";
+    typed.groups[0][column::Distance1] = "55";
+    typed.groups[0][column::Plo1] = "2";
+    typed.faculaeFieldCount = "1";
+    typed.faculae = {{"", "10", "20", "30", "40"}};
     const std::vector<TZaznam> none;
     const EntryContext ctx = Context(EntryMode::New, none, true, GetParam());
     const auto first = ConfirmEntry(typed, TZaznam{}, ctx).record;
@@ -104,7 +104,7 @@ TEST_P(CorrectionRoundTrip, StoresTheSameBytes) {
     correction.mode = EntryMode::Correction;
     const EntryForm shown =
         OpenEntryForm(EntryMode::Correction, *first, none, ctx.settings, "Jiný, Pozorovatel");
-    EXPECT_EQ(shown.cisloZakresu, "1/14");
+    EXPECT_EQ(shown.drawingNumber, "1/14");
     const auto again = ConfirmEntry(shown, *first, correction).record;
     ASSERT_TRUE(again);
     EXPECT_EQ(std::memcmp(&*first, &*again, sizeof(TZaznam)), 0);
@@ -118,19 +118,19 @@ TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     std::vector<TZaznam> records = {Record("01.01.2014", 800), current};
     records[0].Stanice.setText("Úpice");
     EntrySettings s;
-    s.cislovaniZakresu = true;
+    s.drawingNumbers = true;
     const EntryForm n = OpenEntryForm(EntryMode::New, current, records, s, "Adam, Petr");
-    EXPECT_EQ(n.pozorovatel, "Adam, Petr");
-    EXPECT_EQ(n.datum, EmptyDateText);
-    EXPECT_EQ(n.cas, "1200");
-    EXPECT_EQ(n.pocetSkupin, "0");
-    EXPECT_EQ(n.stanice, "Úpice");
-    EXPECT_EQ(n.cisloZakresu, "000/00");
-    EXPECT_EQ(n.zvlastni, "");
-    EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").zvlastni, "zvlášťní");
-    s.cislovaniZakresu = false;
-    EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").cisloZakresu, "001/21");
-    EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").cisloZakresu, "001/21");
+    EXPECT_EQ(n.observer, "Adam, Petr");
+    EXPECT_EQ(n.date, EmptyDateText);
+    EXPECT_EQ(n.time, "1200");
+    EXPECT_EQ(n.groupCount, "0");
+    EXPECT_EQ(n.station, "Úpice");
+    EXPECT_EQ(n.drawingNumber, "000/00");
+    EXPECT_EQ(n.special, "");
+    EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").special, "zvlášťní");
+    s.drawingNumbers = false;
+    EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").drawingNumber, "001/21");
+    EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").drawingNumber, "001/21");
 }
 
 } // namespace

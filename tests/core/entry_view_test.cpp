@@ -24,7 +24,7 @@ double angleDiff(double a, double b) {
 struct Moment {
     const char* name;
     Date date;
-    std::uint16_t cas;
+    std::uint16_t time;
 };
 
 class EntryPolarInverse : public testing::TestWithParam<Moment> {};
@@ -32,7 +32,7 @@ class EntryPolarInverse : public testing::TestWithParam<Moment> {};
 // Polar -> heliographic -> polar returns to the same place within 0.1 unit
 // (degree, millimetre) everywhere on the disk, for drawings of any radius.
 TEST_P(EntryPolarInverse, UndoesPolarToHeliographic) {
-    const Ephemeris e = SolarEphemeris(GetParam().date, GetParam().cas);
+    const Ephemeris e = SolarEphemeris(GetParam().date, GetParam().time);
     for (double R : {125.0, 75.0}) {
         for (int angle = 0; angle < 3600; angle += 225) {
             for (int dist : {50, 400, 800, 1200}) {
@@ -65,8 +65,8 @@ TEST(EntryPolar, CentreOfTheDiskHasAFiniteAngle) {
 
 EntryForm PolarForm() {
     EntryForm f = ValidForm();
-    f.pocetSkupin = "4";
-    f.skupiny = {Group("Dkc", "45.0", "60.0", "4.9"), Group("Cao", "200.3", "110.2", "1"),
+    f.groupCount = "4";
+    f.groups = {Group("Dkc", "45.0", "60.0", "4.9"), Group("Cao", "200.3", "110.2", "1"),
                  Group("Axx", "s", ""), Group("Axx", "j", "")};
     return f;
 }
@@ -76,11 +76,11 @@ TEST(ToggleEntryView, ConvertsWithTheTypedDateAndTime) {
     ASSERT_FALSE(ToggleEntryView(f, 125));
     EXPECT_EQ(f.view, EntryView::Heliographic);
     const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
-    EXPECT_EQ(f.skupiny[0][sloupec::Uhel], FormatNumber(h.Lon, "0.0"));
-    EXPECT_EQ(f.skupiny[0][sloupec::Vzd], FormatNumber(h.Lat, "0.0"));
-    EXPECT_EQ(f.skupiny[0][sloupec::Plocha], "100"); // 4.9 mm² in millionths
-    EXPECT_EQ(f.skupiny[2][sloupec::Uhel], "s");
-    EXPECT_EQ(f.skupiny[3][sloupec::Uhel], "j");
+    EXPECT_EQ(f.groups[0][column::Uhel], FormatNumber(h.Lon, "0.0"));
+    EXPECT_EQ(f.groups[0][column::Vzd], FormatNumber(h.Lat, "0.0"));
+    EXPECT_EQ(f.groups[0][column::Plocha], "100"); // 4.9 mm² in millionths
+    EXPECT_EQ(f.groups[2][column::Uhel], "s");
+    EXPECT_EQ(f.groups[3][column::Uhel], "j");
 }
 
 // There and back again: the l/b text has 0.1 degree, so the drawing
@@ -92,28 +92,28 @@ TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
     ASSERT_FALSE(ToggleEntryView(f, 125));
     EXPECT_EQ(f.view, EntryView::Polar);
     for (int k : {0, 1}) {
-        const GroupRow& a = before.skupiny[k];
-        const GroupRow& b = f.skupiny[k];
-        EXPECT_NEAR(LeadingNumber(b[sloupec::Vzd]), LeadingNumber(a[sloupec::Vzd]), 0.2);
-        EXPECT_LT(angleDiff(LeadingNumber(b[sloupec::Uhel]), LeadingNumber(a[sloupec::Uhel])), 0.2);
-        EXPECT_NEAR(LeadingNumber(b[sloupec::Plocha]), LeadingNumber(a[sloupec::Plocha]), 0.05);
+        const GroupRow& a = before.groups[k];
+        const GroupRow& b = f.groups[k];
+        EXPECT_NEAR(LeadingNumber(b[column::Vzd]), LeadingNumber(a[column::Vzd]), 0.2);
+        EXPECT_LT(angleDiff(LeadingNumber(b[column::Uhel]), LeadingNumber(a[column::Uhel])), 0.2);
+        EXPECT_NEAR(LeadingNumber(b[column::Plocha]), LeadingNumber(a[column::Plocha]), 0.05);
     }
     for (int k : {2, 3}) {
-        EXPECT_EQ(f.skupiny[k][sloupec::Uhel], before.skupiny[k][sloupec::Uhel]);
-        EXPECT_EQ(f.skupiny[k][sloupec::Vzd], "");
+        EXPECT_EQ(f.groups[k][column::Uhel], before.groups[k][column::Uhel]);
+        EXPECT_EQ(f.groups[k][column::Vzd], "");
     }
 }
 
 TEST(ToggleEntryView, RefusedWithoutADateOrTime) {
     EntryForm f = PolarForm();
-    f.datum = std::string(EmptyDateText);
+    f.date = std::string(EmptyDateText);
     const EntryForm before = f;
-    EXPECT_EQ(ToggleEntryView(f, 125), std::string(zpravy::NeniDatum));
-    EXPECT_EQ(f.skupiny, before.skupiny);
+    EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::NoDate));
+    EXPECT_EQ(f.groups, before.groups);
     EXPECT_EQ(f.view, EntryView::Polar);
-    f.datum = "15.06.2014";
-    f.cas = "2400";
-    EXPECT_EQ(ToggleEntryView(f, 125), std::string(zpravy::MaxCas));
+    f.date = "15.06.2014";
+    f.time = "2400";
+    EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::MaxTime));
 }
 
 // A group typed in l and b is stored where the polar entry of the same

@@ -24,10 +24,10 @@ namespace {
 
 constexpr std::uint16_t CentrePacked = 128; // angle 1 degree, distance 0
 
-TSkupina& addGroup(TZaznam& z, const char* typ, int cislo, int plocha = 0, int mals = 0) {
-    TSkupina& s = test_records::AddGroup(z, typ, 0, 0, plocha, 0);
-    s.CSk2 = static_cast<std::uint16_t>(cislo);
-    s.MalS = static_cast<std::uint16_t>(mals);
+TSkupina& addGroup(TZaznam& z, const char* groupClass, int number, int area = 0, int smallSpots = 0) {
+    TSkupina& s = test_records::AddGroup(z, groupClass, 0, 0, area, 0);
+    s.CSk2 = static_cast<std::uint16_t>(number);
+    s.MalS = static_cast<std::uint16_t>(smallSpots);
     return s;
 }
 
@@ -66,15 +66,15 @@ const std::string Spaces13(13, ' ');
 
 TEST(ExportTime, HoursAndMinutes) {
     struct Row {
-        std::uint16_t cas;
+        std::uint16_t time;
         const char* text;
     };
     for (const Row& r : {Row{705, "07 05"}, Row{1200, "12 00"}, Row{0, "00 00"}, Row{2359, "23 59"},
                          Row{1275, "13 15"}, Row{2400, "00 00"}})
-        EXPECT_EQ(ExportTime(r.cas), r.text) << r.cas;
+        EXPECT_EQ(ExportTime(r.time), r.text) << r.time;
 }
 
-TEST(SoubASCI, ByteExactForCentredGroups) {
+TEST(AsciiExport, ByteExactForCentredGroups) {
     std::vector<TZaznam> rs;
     rs.push_back(Record("15.06.2014", 905)); // L0 167.396, B0 1.028
     addGroup(rs.back(), "Dkc", 7, 100, 5);
@@ -87,7 +87,7 @@ TEST(SoubASCI, ByteExactForCentredGroups) {
     rs.push_back(Record("1.1.2000", 1200));   // L0 1.464, B0 -3.016
     addGroup(rs.back(), "Axx", 100, 1);
 
-    const std::string text = SoubASCIText(rs);
+    const std::string text = AsciiExportText(rs);
     const std::string expected = "   Datum    \xe8"
                                  "as   \xe8 typ  l   b  ploch lv  bv plo.v\r\n"
                                  "15.06.2014 09 05 07 Dkc 167  01 0138 " +
@@ -105,7 +105,7 @@ TEST(SoubASCI, ByteExactForCentredGroups) {
     EXPECT_EQ(text, expected);
 }
 
-TEST(SoubASCI, LatitudeSign) {
+TEST(AsciiExport, LatitudeSign) {
     const Date d{2014, 6, 15};
     const Ephemeris e = SolarEphemeris(d, 905);
     TZaznam z = Record("15.06.2014", 905);
@@ -116,7 +116,7 @@ TEST(SoubASCI, LatitudeSign) {
         g.Vzd = std::uint16_t(std::lround(p.Dist * 5));
     }
     std::vector<TZaznam> rs{z};
-    const auto ls = lines(SoubASCIText(rs));
+    const auto ls = lines(AsciiExportText(rs));
     ASSERT_EQ(ls.size(), 3u);
     // Columns: date 0-9, time 11-15, number 17-18, class 20-22, l 24-26, b 28-30.
     EXPECT_EQ(ls[1].substr(24, 3), "187");
@@ -124,24 +124,24 @@ TEST(SoubASCI, LatitudeSign) {
     EXPECT_EQ(ls[2].substr(28, 3), " 05");
 }
 
-TEST(SoubASCI, UnreadableDateChangesNothing) {
+TEST(AsciiExport, UnreadableDateChangesNothing) {
     std::vector<TZaznam> rs;
     rs.push_back(Record("15.06.2014", 905));
     addGroup(rs.back(), "", 1);
     rs.push_back(Record("31.02.2014", 905));
     addGroup(rs.back(), "Axx", 2);
     try {
-        SoubASCIText(rs);
+        AsciiExportText(rs);
         FAIL() << "expected an error";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("31.02.2014"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("Záznam 2"), std::string::npos) << e.what();
     }
     EXPECT_TRUE(rs[0].Skupiny[0].Typ.empty());
-    EXPECT_THROW(PolohyFakuliText(rs), std::runtime_error);
+    EXPECT_THROW(FaculaePositionsText(rs), std::runtime_error);
 }
 
-TEST(PolohyFakuli, ByteExactForCentredFields) {
+TEST(FaculaePositions, ByteExactForCentredFields) {
     std::vector<TZaznam> rs;
     rs.push_back(Record("15.06.2014", 905));
     rs.back().Rotace = 2151;
@@ -164,10 +164,10 @@ TEST(PolohyFakuli, ByteExactForCentredFields) {
         "15.06.2014;09 05;167;01;-500;00;\r\n"
         "20.03.2024;12 30;\r\n"
         "01.01.2000;12 00;361;-03;\r\n";
-    EXPECT_EQ(PolohyFakuliText(rs), expected);
+    EXPECT_EQ(FaculaePositionsText(rs), expected);
 }
 
-TEST(PolohyFakuli, FieldsByDecreasingLongitude) {
+TEST(FaculaePositions, FieldsByDecreasingLongitude) {
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905); // L0 167.4
     TZaznam z = Record("15.06.2014", 905);
     z.Rotace = 2151;
@@ -178,7 +178,7 @@ TEST(PolohyFakuli, FieldsByDecreasingLongitude) {
     z.Skupiny[2].Fakule[0] = packedAt(e, 200, -20);
     // Field 1 empty.
     std::vector<TZaznam> rs{z};
-    const auto ls = lines(PolohyFakuliText(rs));
+    const auto ls = lines(FaculaePositionsText(rs));
     ASSERT_EQ(ls.size(), 2u);
     const std::vector<int> n = csvNumbers(ls[1]);
     ASSERT_EQ(n.size(), 6u) << ls[1];
@@ -198,13 +198,13 @@ TEST(ExportFiles, WrittenWhereTheProgramExpectsThem) {
 
     GeometryCache geometry;
     geometry.rebuild(rs);
-    const auto ascii = WriteSoubASCI(dir, rs, geometry);
+    const auto ascii = WriteAsciiExport(dir, rs, geometry);
     EXPECT_EQ(ascii, tmp.path() / "SoubASCI.dat");
-    EXPECT_EQ(ReadWholeFile(ascii), SoubASCIText(rs));
+    EXPECT_EQ(ReadWholeFile(ascii), AsciiExportText(rs));
 
-    const auto csv = WritePolohyFakuli(dir, rs);
+    const auto csv = WriteFaculaePositions(dir, rs);
     EXPECT_EQ(csv, tmp.path() / "CSVsoubory" / "Polohy fakuli.csv");
-    EXPECT_EQ(ReadWholeFile(csv), PolohyFakuliText(rs));
+    EXPECT_EQ(ReadWholeFile(csv), FaculaePositionsText(rs));
 }
 
 TEST(ExportFiles, FailedExportKeepsThePreviousFile) {
@@ -214,8 +214,8 @@ TEST(ExportFiles, FailedExportKeepsThePreviousFile) {
     std::vector<TZaznam> rs{Record("xx.06.2014", 905)};
     GeometryCache geometry;
     geometry.rebuild(rs);
-    EXPECT_THROW(WriteSoubASCI(dir, rs, geometry), std::runtime_error);
+    EXPECT_THROW(WriteAsciiExport(dir, rs, geometry), std::runtime_error);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "SoubASCI.dat"), "old");
-    EXPECT_THROW(WritePolohyFakuli(dir, rs), std::runtime_error);
+    EXPECT_THROW(WriteFaculaePositions(dir, rs), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"));
 }

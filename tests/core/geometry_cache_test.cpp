@@ -21,8 +21,8 @@ namespace {
 
 void ExpectFresh(const Session& s) {
     const GeometryCache& cached = s.geometry();
-    ASSERT_EQ(cached.size(), static_cast<std::size_t>(s.PocetZaznamu()));
-    for (int i = 1; i <= s.PocetZaznamu(); ++i) {
+    ASSERT_EQ(cached.size(), static_cast<std::size_t>(s.recordCount()));
+    for (int i = 1; i <= s.recordCount(); ++i) {
         const TZaznam& z = s.record(i);
         SCOPED_TRACE("record " + std::to_string(i) + " " + z.Datum.text());
         const TSouhrn live = LiveDailyValues(z);
@@ -70,7 +70,7 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     ExpectFresh(s);
     // Many corrections make the old positions waste that is compacted.
     for (int round = 0; round < 12; ++round) {
-        for (int i = 1; i <= s.PocetZaznamu(); i += 2)
+        for (int i = 1; i <= s.recordCount(); i += 2)
             ChangeRecord(s, i, [&](TZaznam& z) { z.Skupiny[0].Vzd = std::uint16_t(100 + round); });
         s.geometry();
     }

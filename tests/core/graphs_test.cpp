@@ -22,12 +22,12 @@ using results_test::Souhrn;
 using results_test::Zvlastni;
 
 // g north / south only; the other quantities follow g times 10.
-TZaznam G(const char* datum, int sever, int jih) {
-    return Souhrn(datum, 900, {sever, sever * 10, sever * 11, 0, 0, 0, 0, 0},
-                  {jih, jih * 10, jih * 11, 0, 0, 0, 0, 0});
+TZaznam G(const char* date, int north, int south) {
+    return Souhrn(date, 900, {north, north * 10, north * 11, 0, 0, 0, 0, 0},
+                  {south, south * 10, south * 11, 0, 0, 0, 0, 0});
 }
 
-std::vector<TZaznam> asymetrieData() {
+std::vector<TZaznam> asymmetryRecords() {
     std::vector<TZaznam> r = {// January 2020: 3 drawings, N = 6, S = 2 groups.
                               G("03.01.2020", 2, 0), G("10.01.2020", 2, 1), G("20.01.2020", 2, 1),
                               // February: equal hemispheres, and a special drawing left out.
@@ -41,20 +41,20 @@ std::vector<TZaznam> asymetrieData() {
     return r;
 }
 
-TEST(Asymetrie, TablesAndView) {
-    const auto records = asymetrieData();
-    const Asymetrie a = SpocitejAsymetrii(records);
-    ASSERT_EQ(a.AsymetrieMesicni.hodnoty.size(), 16u); // 01.2020 .. 04.2021
-    ASSERT_EQ(a.AsymetrieRocni.hodnoty.size(), 2u);
-    const auto& leden = a.AsymetrieMesicni.hodnoty[0];
-    EXPECT_FLOAT_EQ(leden[0], static_cast<float>(4.0001 * 100 / 8));
-    EXPECT_FLOAT_EQ(leden[1], static_cast<float>(4.0001 / 3));
-    EXPECT_EQ(leden[16], 3.0f);
-    const auto& unor = a.AsymetrieMesicni.hodnoty[1];
-    EXPECT_EQ(unor[0], NulovaAsymetrie);
-    EXPECT_EQ(unor[1], NulovaAsymetrie);
-    EXPECT_EQ(unor[16], 1.0f);
-    EXPECT_EQ(a.AsymetrieMesicni.hodnoty[2][16], 0.0f); // specials only
+TEST(AsymmetryTables, TablesAndView) {
+    const auto records = asymmetryRecords();
+    const AsymmetryTables a = ComputeAsymmetry(records);
+    ASSERT_EQ(a.monthly.values.size(), 16u); // 01.2020 .. 04.2021
+    ASSERT_EQ(a.yearly.values.size(), 2u);
+    const auto& january = a.monthly.values[0];
+    EXPECT_FLOAT_EQ(january[0], static_cast<float>(4.0001 * 100 / 8));
+    EXPECT_FLOAT_EQ(january[1], static_cast<float>(4.0001 / 3));
+    EXPECT_EQ(january[16], 3.0f);
+    const auto& february = a.monthly.values[1];
+    EXPECT_EQ(february[0], ZeroAsymmetry);
+    EXPECT_EQ(february[1], ZeroAsymmetry);
+    EXPECT_EQ(february[16], 1.0f);
+    EXPECT_EQ(a.monthly.values[2][16], 0.0f); // specials only
 
     const ResultsGrid m = BuildAsymmetryGrid(a, records, true);
     ASSERT_EQ(m.rowCount(), 1u + 24u); // to December of the last record's year
@@ -91,58 +91,58 @@ TEST(Asymetrie, TablesAndView) {
     EXPECT_EQ(text.find("\r\n"), 10u + 17u * 7u);
 }
 
-TEST(GrafyDennich, MonthLinesShiftFromMarchInLeapYears) {
-    const auto cary = MesicniCary(2020, 800, 1);
-    ASSERT_GE(cary.size(), 15u);
-    EXPECT_EQ(cary[1].x, 31);          // February 2020
-    EXPECT_EQ(cary[2].x, 31 + 28 + 1); // March 2020 after the leap day
-    EXPECT_EQ(cary[12].x, 366);        // January 2021
-    EXPECT_EQ(cary[14].x, 366 + 59);   // March 2021, no shift
-    const auto dvojnasobne = MesicniCary(2020, 800, 2);
-    EXPECT_EQ(dvojnasobne[2].x, 2 * 60);
+TEST(DailyGraphs, MonthLinesShiftFromMarchInLeapYears) {
+    const auto lines = MonthLines(2020, 800, 1);
+    ASSERT_GE(lines.size(), 15u);
+    EXPECT_EQ(lines[1].x, 31);          // February 2020
+    EXPECT_EQ(lines[2].x, 31 + 28 + 1); // March 2020 after the leap day
+    EXPECT_EQ(lines[12].x, 366);        // January 2021
+    EXPECT_EQ(lines[14].x, 366 + 59);   // March 2021, no shift
+    const auto doubled = MonthLines(2020, 800, 2);
+    EXPECT_EQ(doubled[2].x, 2 * 60);
 }
 
-TEST(GrafyDennich, PositionClassesLeaveTheBoundariesOut) {
+TEST(DailyGraphs, PositionClassesLeaveTheBoundariesOut) {
     struct Row {
         double cmd;
-        int trida;
+        int zurichClass;
     } rows[] = {{0, -1},   {-30, -1},  {30, -1}, {0.1, 0},  {-29.9, 0},
                 {29.9, 0}, {-30.1, 1}, {-80, 1}, {30.1, 2}, {85, 2}};
     for (const Row& r : rows)
-        EXPECT_EQ(TridaPolohy(r.cmd), r.trida) << r.cmd;
+        EXPECT_EQ(ZoneClassOf(r.cmd), r.zurichClass) << r.cmd;
 }
 
-TEST(GrafyDennich, SeriesAndPanelGeometry) {
+TEST(DailyGraphs, SeriesAndPanelGeometry) {
     std::vector<TZaznam> r = {G("31.12.2020", 2, 1), G("01.01.2021", 4, 0)};
     r[1].PlochaFakuli.setRaw("1234");
     const GeometryCache cache = GeometryCache::of(r);
-    const GrafData g = BuildGrafData(r, cache, GrafRada::g);
-    EXPECT_EQ(g.dny, (std::vector<int>{365, 366}));
+    const GraphData g = BuildGraphData(r, cache, GraphQuantity::g);
+    EXPECT_EQ(g.days, (std::vector<int>{365, 366}));
     EXPECT_EQ(g.A, (std::vector<int>{2, 4}));
     EXPECT_EQ(g.B, (std::vector<int>{1, 0}));
-    EXPECT_EQ(BuildGrafData(r, cache, GrafRada::Fakule).A, (std::vector<int>{0, 1234}));
+    EXPECT_EQ(BuildGraphData(r, cache, GraphQuantity::Fakule).A, (std::vector<int>{0, 1234}));
 
-    const GrafRozmer rozmer = GrafGeometrie(800); // (800 - 120) / 3 = 226 -> 220
-    EXPECT_EQ(rozmer.H, 220);
-    EXPECT_EQ(rozmer.krok, 20);
-    const GrafModel m = BuildGrafModel(g, 800, RezimGrafu::Vsechny, 2);
-    ASSERT_EQ(m.panely.size(), 3u);
-    EXPECT_EQ(m.panely[2].zaklad, 3 * 220 + 75);
-    EXPECT_EQ(m.hodnota(m.panely[0], 0), 3 * 20 / 3);
-    EXPECT_EQ(m.titulek, "Graf   Celkový  Sever  Jih   - Počet skupin");
+    const GraphGeometry geometry = ComputeGraphGeometry(800); // (800 - 120) / 3 = 226 -> 220
+    EXPECT_EQ(geometry.H, 220);
+    EXPECT_EQ(geometry.step, 20);
+    const GraphModel m = BuildGraphModel(g, 800, GraphView::All, 2);
+    ASSERT_EQ(m.panels.size(), 3u);
+    EXPECT_EQ(m.panels[2].base, 3 * 220 + 75);
+    EXPECT_EQ(m.value(m.panels[0], 0), 3 * 20 / 3);
+    EXPECT_EQ(m.title, "Graf   Celkový  Sever  Jih   - Počet skupin");
     // Inter SOL is drawn for the whole disk only.
-    const GrafData sol = BuildGrafData(r, cache, GrafRada::InterSol);
-    EXPECT_EQ(BuildGrafModel(sol, 800, RezimGrafu::Sever, 2).panely.size(), 1u);
+    const GraphData sol = BuildGraphData(r, cache, GraphQuantity::InterSol);
+    EXPECT_EQ(BuildGraphModel(sol, 800, GraphView::North, 2).panels.size(), 1u);
 }
 
 // One drawing a month with `g` north groups per month index.
-std::vector<TZaznam> mesicne(int od, const std::vector<int>& g) {
+std::vector<TZaznam> monthlyRecords(int from, const std::vector<int>& g) {
     std::vector<TZaznam> r;
     static std::vector<std::string> data;
     data.clear();
     for (std::size_t i = 0; i < g.size(); ++i) {
         if (g[i] < 0) continue; // a month without drawings
-        const int m = od - 1 + static_cast<int>(i);
+        const int m = from - 1 + static_cast<int>(i);
         data.push_back("15." + std::string(m % 12 + 1 < 10 ? "0" : "") +
                        std::to_string(m % 12 + 1) + "." + std::to_string(2010 + m / 12));
     }
@@ -152,137 +152,137 @@ std::vector<TZaznam> mesicne(int od, const std::vector<int>& g) {
     return r;
 }
 
-TEST(Vyhlazene, GapsFilledAndSmoothingNeedsThirteenMonths) {
+TEST(Smoothed, GapsFilledAndSmoothingNeedsThirteenMonths) {
     // March 2010 on; April and May without drawings.
-    const auto data = BuildVyhlazenaData(mesicne(3, {2, -1, -1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 1);
-    const MesicniKrivka& sever = data.krivky[1];
-    EXPECT_EQ(data.tPrvni, 3);
-    EXPECT_EQ(data.tPosledni, 15);
-    EXPECT_EQ(sever.vyplnena[4], 24); // Round(16 + 1 x (40 - 16) / 3)
-    EXPECT_EQ(sever.vyplnena[5], 32);
-    EXPECT_EQ(sever.hodnota.front(), 16); // mean x 8
+    const auto data = BuildSmoothedData(monthlyRecords(3, {2, -1, -1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 1);
+    const MonthlyCurve& north = data.curves[1];
+    EXPECT_EQ(data.tFirst, 3);
+    EXPECT_EQ(data.tLast, 15);
+    EXPECT_EQ(north.filled[4], 24); // Round(16 + 1 x (40 - 16) / 3)
+    EXPECT_EQ(north.filled[5], 32);
+    EXPECT_EQ(north.value.front(), 16); // mean x 8
     // Thirteen months: exactly one smoothed value, in the middle.
-    EXPECT_EQ(sever.hladkaOd, 9);
-    EXPECT_EQ(sever.hladkaDo, 9);
-    long ocekavano = 16 + 40;
+    EXPECT_EQ(north.smoothFrom, 9);
+    EXPECT_EQ(north.smoothTo, 9);
+    long expected = 16 + 40;
     for (int t = 4; t <= 14; ++t)
-        ocekavano += 2L * sever.vyplnena[static_cast<std::size_t>(t)];
-    EXPECT_EQ(sever.hladka[9], ocekavano);
+        expected += 2L * north.filled[static_cast<std::size_t>(t)];
+    EXPECT_EQ(north.smooth[9], expected);
 
-    const auto kratka = BuildVyhlazenaData(mesicne(3, std::vector<int>(12, 4)), 1);
-    EXPECT_GT(kratka.krivky[0].hladkaOd, kratka.krivky[0].hladkaDo);
+    const auto shortSeries = BuildSmoothedData(monthlyRecords(3, std::vector<int>(12, 4)), 1);
+    EXPECT_GT(shortSeries.curves[0].smoothFrom, shortSeries.curves[0].smoothTo);
 }
 
-TEST(Vyhlazene, BrusselsMonthlyMeansOnTheRecordsAxis) {
+TEST(Smoothed, BrusselsMonthlyMeansOnTheRecordsAxis) {
     DailySeries s;
     s.firstYear = 2009;
     s.years = {2009, 2010};
     s.days.assign(365 + 365, {10, 4, 6});
-    const BruselKrivka b = BuildBruselKrivka(s, 2010, 0);
+    const OutsideCurve b = BuildBrusselsCurve(s, 2010, 0);
     ASSERT_FALSE(b.t.empty());
     EXPECT_EQ(b.t.front(), 7 - 12); // July 2009 on the axis of 2010
     EXPECT_EQ(b.M24.front(), 24 * 10);
 }
 
 // Lines of SIDC\Plochy.txt and SIDC\tok-10cm.txt as the start-up reads them.
-std::string plochyRadek(int rok, int mesic, double celek, double sever, double jih) {
-    char radek[64];
-    std::snprintf(radek, sizeof radek, "%04d %02d %7.1f%7.1f%7.1f\r\n", rok, mesic, celek, sever,
-                  jih);
-    return radek;
+std::string areasLine(int year, int month, double disk, double north, double south) {
+    char row[64];
+    std::snprintf(row, sizeof row, "%04d %02d %7.1f%7.1f%7.1f\r\n", year, month, disk, north,
+                  south);
+    return row;
 }
-std::string tokRadek(int rok, int mesic, double obs, double adj, double abs) {
-    char radek[64];
-    std::snprintf(radek, sizeof radek, "%04d %02d        %6.1f    %6.1f     %6.1f \r\n", rok, mesic,
+std::string fluxLine(int year, int month, double obs, double adj, double abs) {
+    char row[64];
+    std::snprintf(row, sizeof row, "%04d %02d        %6.1f    %6.1f     %6.1f \r\n", year, month,
                   obs, adj, abs);
-    return radek;
+    return row;
 }
 
-TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
+TEST(Smoothed, OutsideTablesOnTheRecordsAxis) {
     // A straight line stays straight under the 13-month mean, so every
     // smoothed value shows whether the months were placed and filled right.
-    auto primka = [](int i) { return 100 + 10 * i; }; // i months after December 2019
-    std::string mezera, spatne, poradi, kratka;
+    auto line = [](int i) { return 100 + 10 * i; }; // i months after December 2019
+    std::string gap, bad, order, shortSeries;
     for (int i = 19; i >= 0; --i) {
         const int y = 2019 + (i + 11) / 12, m = (i + 11) % 12 + 1;
-        if (i != 9) mezera.insert(0, plochyRadek(y, m, 0, primka(i), 0));
-        spatne.insert(0, plochyRadek(y, m, primka(i), 0, 0) +
+        if (i != 9) gap.insert(0, areasLine(y, m, 0, line(i), 0));
+        bad.insert(0, areasLine(y, m, line(i), 0, 0) +
                              (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
-        if (i < 12) kratka.insert(0, plochyRadek(y, m, primka(i), 0, 0));
+        if (i < 12) shortSeries.insert(0, areasLine(y, m, line(i), 0, 0));
         // Reversed, with one month given twice around its value.
         const double d = i == 7 ? 0.5 : 0;
-        poradi += tokRadek(y, m, 0, 0, primka(i) / 10.0 - d);
-        if (d > 0) poradi += tokRadek(y, m, 0, 0, primka(i) / 10.0 + d);
+        order += fluxLine(y, m, 0, 0, line(i) / 10.0 - d);
+        if (d > 0) order += fluxLine(y, m, 0, 0, line(i) / 10.0 + d);
     }
     const struct {
         const char* name;
-        OutsideTable tabulka;
-        int sloupec;
+        OutsideTable table;
+        int column;
     } rows[] = {
-        {"a month without a line is interpolated", ParsePlochy(mezera), 1},
-        {"a line without a month is left out", ParsePlochy(spatne), 0},
-        {"lines out of order, a month twice, flux times 10", ParseTok10cm(poradi), 2},
+        {"a month without a line is interpolated", ParseAreasTable(gap), 1},
+        {"a line without a month is left out", ParseAreasTable(bad), 0},
+        {"lines out of order, a month twice, flux times 10", ParseFluxTable(order), 2},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const BruselKrivka b = BuildTabulkovaKrivka(r.tabulka, r.sloupec, 2020);
+        const OutsideCurve b = BuildOutsideCurve(r.table, r.column, 2020);
         ASSERT_EQ(b.t.size(), 8u);
         EXPECT_EQ(b.t.front(), 6); // June 2020, six months after the first line
         for (std::size_t k = 0; k < b.t.size(); ++k)
-            EXPECT_EQ(b.M24[k], 24 * primka(b.t[k])) << "t = " << b.t[k];
+            EXPECT_EQ(b.M24[k], 24 * line(b.t[k])) << "t = " << b.t[k];
     }
-    EXPECT_EQ(DatovaneRadky(ParsePlochy(spatne)), 20);
+    EXPECT_EQ(DatedRows(ParseAreasTable(bad)), 20);
     // Year and month apart by any of the separators the published tables use.
-    OutsideTable oddelovace;
+    OutsideTable separators;
     for (const char* label : {"2020 01", "2020.02", "2020-03", "2020/04", "2020;05", "2020,06",
                               "2020x07", "202008", "2020 13"})
-        oddelovace.rows.push_back({label, {}});
-    EXPECT_EQ(DatovaneRadky(oddelovace), 6);
-    EXPECT_TRUE(BuildTabulkovaKrivka(ParsePlochy(kratka), 0, 2020).t.empty()); // 12 months
+        separators.rows.push_back({label, {}});
+    EXPECT_EQ(DatedRows(separators), 6);
+    EXPECT_TRUE(BuildOutsideCurve(ParseAreasTable(shortSeries), 0, 2020).t.empty()); // 12 months
 }
 
 // Real data of cycle 19, 1957-1959: the daily sunspot areas (RGO) and the
 // 10.7 cm flux (Penticton) as the monthly lines of the two files.
-TEST(Vyhlazene, RealAreasAndFluxPeakWithTheCycle) {
+TEST(Smoothed, RealAreasAndFluxPeakWithTheCycle) {
     const std::filesystem::path data = std::filesystem::path(HELIOKRES_SOURCE_DIR) / "tests/data";
     std::map<int, std::array<double, 6>> m; // area N, S, total, days; flux adj, count
-    std::ifstream plochy(data / "daily_area_1957_1959.txt");
-    int y, mes, d;
+    std::ifstream areasCurve(data / "daily_area_1957_1959.txt");
+    int y, month, d;
     double t, n, s;
-    while (plochy >> y >> mes >> d >> t >> n >> s)
+    while (areasCurve >> y >> month >> d >> t >> n >> s)
         if (t >= 0) {
-            auto& x = m[y * 12 + mes - 1];
+            auto& x = m[y * 12 + month - 1];
             x[0] += n, x[1] += s, x[2] += t, ++x[3];
         }
     std::ifstream tok(data / "penticton_1957_1959.csv");
-    for (std::string radek; std::getline(tok, radek);) {
-        ASSERT_EQ(std::sscanf(radek.c_str(), "%4d%2d%*[^,],%*f,%lf", &y, &mes, &t), 3) << radek;
-        auto& x = m[y * 12 + mes - 1];
+    for (std::string row; std::getline(tok, row);) {
+        ASSERT_EQ(std::sscanf(row.c_str(), "%4d%2d%*[^,],%*f,%lf", &y, &month, &t), 3) << row;
+        auto& x = m[y * 12 + month - 1];
         x[4] += t, ++x[5];
     }
     ASSERT_EQ(m.size(), 36u);
     std::string p, f;
     for (const auto& [i, x] : m) {
         ASSERT_GT(x[3] * x[5], 0);
-        p += plochyRadek(i / 12, i % 12 + 1, x[2] / x[3], x[0] / x[3], x[1] / x[3]);
-        f += tokRadek(i / 12, i % 12 + 1, 0, x[4] / x[5], 0);
+        p += areasLine(i / 12, i % 12 + 1, x[2] / x[3], x[0] / x[3], x[1] / x[3]);
+        f += fluxLine(i / 12, i % 12 + 1, 0, x[4] / x[5], 0);
     }
     // Axis of records starting in 1958: July 1957 to June 1959.
-    const BruselKrivka a = BuildTabulkovaKrivka(ParsePlochy(p), 0, 1958);
-    const BruselKrivka r = BuildTabulkovaKrivka(ParseTok10cm(f), 1, 1958);
+    const OutsideCurve a = BuildOutsideCurve(ParseAreasTable(p), 0, 1958);
+    const OutsideCurve r = BuildOutsideCurve(ParseFluxTable(f), 1, 1958);
     ASSERT_EQ(a.t.size(), 24u);
     EXPECT_EQ(a.t.front(), 7 - 12);
     EXPECT_EQ(r.t.back(), 12 + 6);
     // The smoothed flux peaks in March 1958 (245 sfu) with the smoothed
     // international sunspot number (SILSO); the smoothed area on the same
     // plateau, November 1957 to March 1958.
-    auto vrchol = [](const BruselKrivka& b) {
+    auto peakOf = [](const OutsideCurve& b) {
         return std::max_element(b.M24.begin(), b.M24.end()) - b.M24.begin();
     };
-    EXPECT_EQ(r.t[static_cast<std::size_t>(vrchol(r))], 3);
-    EXPECT_NEAR(r.M24[static_cast<std::size_t>(vrchol(r))] / 240.0, 245.2, 0.2);
-    const int plato = a.t[static_cast<std::size_t>(vrchol(a))];
-    EXPECT_TRUE(plato >= 11 - 12 && plato <= 3) << plato;
+    EXPECT_EQ(r.t[static_cast<std::size_t>(peakOf(r))], 3);
+    EXPECT_NEAR(r.M24[static_cast<std::size_t>(peakOf(r))] / 240.0, 245.2, 0.2);
+    const int plateau = a.t[static_cast<std::size_t>(peakOf(a))];
+    EXPECT_TRUE(plateau >= 11 - 12 && plateau <= 3) << plateau;
 }
 
 } // namespace

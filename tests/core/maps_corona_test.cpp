@@ -24,7 +24,7 @@
 namespace hk {
 namespace {
 
-const Date Den{2015, 3, 10};
+const Date Day{2015, 3, 10};
 
 // The image pixel (solar north up, centre column 250, row 213, 1.173709
 // units of the 250-unit disk per pixel) of a heliographic point.
@@ -58,7 +58,7 @@ std::string magnetogram(std::vector<std::array<int, 3>> pixels) {
 TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
-    const Ephemeris e = SolarEphemeris(Den, 1200);
+    const Ephemeris e = SolarEphemeris(Day, 1200);
     ASSERT_GT(e.L0, 60);
     ASSERT_LT(e.L0, 300);
     // A point 10 degrees east of the central meridian, in the middle of a
@@ -74,18 +74,18 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
                     magnetogram({{row, col, 13}, {rowN, colN, 9}, {rowW, colW, 9}}));
 
     // A cell of an earlier summation whose daily file is gone.
-    std::string earlier(MagnBlok, '\0');
-    earlier[10 * MagnSloupce + 3] = char(5 << 4);
+    std::string earlier(MagnBlockBytes, '\0');
+    earlier[10 * MagnColumns + 3] = char(5 << 4);
     WriteFileAtomic(tmp.path() / "magn.dat", earlier);
 
-    const MagnSumResult r = SumMagnetosphere(dir, Den, e.CarrRotation + 2);
+    const MagnetosphereSumResult r = SumMagnetosphere(dir, Day, e.CarrRotation + 2);
     EXPECT_FALSE(r.cancelled);
     EXPECT_EQ(r.files, 1);
     EXPECT_EQ(r.pixels, 1);
     EXPECT_EQ(std::filesystem::file_size(tmp.path() / "magn.dat"),
-              std::uintmax_t(e.CarrRotation + 2 - 1717) * MagnBlok);
+              std::uintmax_t(e.CarrRotation + 2 - 1717) * MagnBlockBytes);
 
-    const MagnData back = ReadMagnDat(dir, MagnBlocks(e.CarrRotation + 2));
+    const MagnDatCells back = ReadMagnDat(dir, MagnBlocks(e.CarrRotation + 2));
     EXPECT_EQ(back.cell(e.CarrRotation, 75, column), 13 << 4);
     EXPECT_EQ(back.cell(1718, 10, 3), 5 << 4);
     int nonZero = 0;
@@ -94,14 +94,14 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
     EXPECT_EQ(nonZero, 2);
 
     // A later run for a store cut back to an early rotation keeps the file.
-    SumMagnetosphere(dir, Den, 1718);
+    SumMagnetosphere(dir, Day, 1718);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"),
               std::string(reinterpret_cast<const char*>(back.bytes().data()), back.bytes().size()));
 
     // The map of the rotation draws the day's pixels near the central
     // meridian (the northern one too: the 60 degree limit is the summation's)
     // while the file is there...
-    const MagnetosphereData daily = LoadMagnetosphere(dir, Den, e.CarrRotation, back);
+    const MagnetosphereData daily = LoadMagnetosphere(dir, Day, e.CarrRotation, back);
     ASSERT_EQ(daily.points.size(), 2u);
     const MagnetoPoint& pt = daily.points[1]; // file order: the northern row first
     EXPECT_NEAR(pt.lon, lon, 0.6);
@@ -116,7 +116,7 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
 
     // ... and the cell of magn.dat once the daily files are gone.
     std::filesystem::remove(tmp.path() / "Magneto" / "150310");
-    const MagnetosphereData cells = LoadMagnetosphere(dir, Den, e.CarrRotation, back);
+    const MagnetosphereData cells = LoadMagnetosphere(dir, Day, e.CarrRotation, back);
     EXPECT_TRUE(cells.fromMagnDat());
     ASSERT_EQ(cells.cells.size(), 1u);
     const MagnetosphereLayer rects = LayoutMagnetosphere(cells, 16, 100);
@@ -133,17 +133,17 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
 TEST(MagnetosphereSum, CancelledRunLeavesMagnDatAsItWas) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
-    const Ephemeris e = SolarEphemeris(Den, 1200);
+    const Ephemeris e = SolarEphemeris(Day, 1200);
     const auto [row, col] = imagePixel(e, e.L0, 0);
     std::filesystem::create_directories(tmp.path() / "Magneto");
     WriteFileAtomic(tmp.path() / "Magneto" / "150310", magnetogram({{row, col, 5}}));
-    const std::string old(3 * MagnBlok + 17, '\x5A');
+    const std::string old(3 * MagnBlockBytes + 17, '\x5A');
     WriteFileAtomic(tmp.path() / "magn.dat", old);
 
     int calls = 0;
-    const MagnSumResult r = SumMagnetosphere(dir, Den, e.CarrRotation, [&](int done, int total) {
+    const MagnetosphereSumResult r = SumMagnetosphere(dir, Day, e.CarrRotation, [&](int done, int total) {
         ++calls;
-        EXPECT_EQ(total, DaySerial(Den) - DaySerial(Date{1982, 1, 1}) + 1);
+        EXPECT_EQ(total, DaySerial(Day) - DaySerial(Date{1982, 1, 1}) + 1);
         return done < 12000;
     });
     EXPECT_TRUE(r.cancelled);
@@ -160,20 +160,20 @@ TEST(MagnetosphereSum, MissingFoldersGiveTheMessages) {
     const ProgramDir dir(tmp.path());
     EXPECT_FALSE(HasMagnetoData(dir));
     try {
-        SumMagnetosphere(dir, Den, 2200);
+        SumMagnetosphere(dir, Day, 2200);
         FAIL() << "summation without Magneto";
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "Nejsou data pro magnetosféru");
     }
     EXPECT_FALSE(std::filesystem::exists(tmp.path() / "magn.dat"));
     // Without daily files and magn.dat the layer is empty.
-    const MagnetosphereData d = LoadMagnetosphere(dir, Den, 2160, ReadMagnDat(dir, 500));
+    const MagnetosphereData d = LoadMagnetosphere(dir, Day, 2160, ReadMagnDat(dir, 500));
     EXPECT_TRUE(LayoutMagnetosphere(d, 26, 0).empty());
     // Without corona data no corona view draws anything.
-    const KoronaTable none;
-    EXPECT_FALSE(MakeKoronaGraf(none, 3).present);
-    EXPECT_FALSE(MakeKoronaPodMapu(none, 2160, 26, 0).present);
-    EXPECT_FALSE(MakeKoronaDen(none, 0).present);
+    const CoronaTable none;
+    EXPECT_FALSE(MakeCoronaGraph(none, 3).present);
+    EXPECT_FALSE(MakeCoronaUnderMap(none, 2160, 26, 0).present);
+    EXPECT_FALSE(MakeCoronaDay(none, 0).present);
 }
 
 TEST(MagnetosphereLayer, ColourRuleAroundItsBoundary) {
@@ -196,28 +196,28 @@ TEST(MagnetosphereLayer, ColourRuleAroundItsBoundary) {
 
 // A corona table of consecutive days from `first`, value k of day row i
 // being (3 i + k) mod 200.
-KoronaTable koronaDays(const Date& first, int days) {
-    KoronaTable t;
+CoronaTable coronaDays(const Date& first, int days) {
+    CoronaTable t;
     for (int i = 0; i < days; ++i) {
         const Date d = DateFromSerial(DaySerial(first) + i);
         const std::uint8_t head[6] = {
             1, std::uint8_t(d.year - 1900), std::uint8_t(d.month), std::uint8_t(d.day), 0, 0};
-        t.KoronaData.insert(t.KoronaData.end(), head, head + 6);
-        for (int k = 1; k <= KoronaValues; ++k)
-            t.KoronaData.push_back(static_cast<std::uint8_t>((3 * i + k) % 200));
+        t.coronaBytes.insert(t.coronaBytes.end(), head, head + 6);
+        for (int k = 1; k <= CoronaValues; ++k)
+            t.coronaBytes.push_back(static_cast<std::uint8_t>((3 * i + k) % 200));
     }
-    t.KoronaDelka = t.KoronaData.size();
+    t.coronaLength = t.coronaBytes.size();
     return t;
 }
 
-TEST(KoronaGraf, PolygonsOfAKnownTable) {
-    const KoronaTable t = koronaDays(Date{1940, 1, 1}, 400);
-    const KoronaGrafModel m = MakeKoronaGraf(t, 2);
+TEST(CoronaGraph, PolygonsOfAKnownTable) {
+    const CoronaTable t = coronaDays(Date{1940, 1, 1}, 400);
+    const CoronaGraphModel m = MakeCoronaGraph(t, 2);
     ASSERT_TRUE(m.present);
     EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
-    ASSERT_TRUE(m.datum);
-    EXPECT_EQ(*m.datum, (Date{1940, 1, 29})); // the first day drawn, row 28
-    EXPECT_EQ(m.rotaceText, 1155);            // its Carrington rotation
+    ASSERT_TRUE(m.date);
+    EXPECT_EQ(*m.date, (Date{1940, 1, 29})); // the first day drawn, row 28
+    EXPECT_EQ(m.titleRotation, 1155);            // its Carrington rotation
     const auto& east = m.polygons[0];         // k = 1, base 105, rows 28..127
     ASSERT_EQ(east.size(), 102u);
     EXPECT_EQ(east[0].x, 20);
@@ -233,32 +233,32 @@ TEST(KoronaGraf, PolygonsOfAKnownTable) {
     EXPECT_EQ(west[101].y, 385);
     EXPECT_EQ(m.rotationLines, (std::array<int, 4>{120, 390, 670, 940}));
     // Past the table's end the values read zero: flat at the base line.
-    const KoronaGrafModel end = MakeKoronaGraf(t, 15);
+    const CoronaGraphModel end = MakeCoronaGraph(t, 15);
     EXPECT_EQ(end.polygons[0][99].y, 105);
 }
 
-TEST(KoronaPodMapu, RotationDaysOnTheLongitudeAxis) {
+TEST(CoronaUnderMap, RotationDaysOnTheLongitudeAxis) {
     const int R = 2160;
     const Date start = MapRotationDates(R).startDate;
-    KoronaTable t = koronaDays(DateFromSerial(DaySerial(start) - 60), 150);
+    CoronaTable t = coronaDays(DateFromSerial(DaySerial(start) - 60), 150);
     // Rows found by date across a missing day.
     const Date gap = DateFromSerial(DaySerial(start) + 40);
     const std::size_t gapRow = 100;
-    ASSERT_EQ(KoronaFindRow(t, gap), gapRow);
-    t.KoronaData.erase(t.KoronaData.begin() + std::ptrdiff_t(gapRow * KoronaRowBytes),
-                       t.KoronaData.begin() + std::ptrdiff_t((gapRow + 1) * KoronaRowBytes));
-    t.KoronaDelka = t.KoronaData.size();
-    EXPECT_FALSE(KoronaFindRow(t, gap));
-    EXPECT_EQ(KoronaFindRow(t, DateFromSerial(DaySerial(gap) + 1)), gapRow);
-    EXPECT_EQ(KoronaFindRow(t, start), 60u);
+    ASSERT_EQ(CoronaFindRow(t, gap), gapRow);
+    t.coronaBytes.erase(t.coronaBytes.begin() + std::ptrdiff_t(gapRow * CoronaRowBytes),
+                       t.coronaBytes.begin() + std::ptrdiff_t((gapRow + 1) * CoronaRowBytes));
+    t.coronaLength = t.coronaBytes.size();
+    EXPECT_FALSE(CoronaFindRow(t, gap));
+    EXPECT_EQ(CoronaFindRow(t, DateFromSerial(DaySerial(gap) + 1)), gapRow);
+    EXPECT_EQ(CoronaFindRow(t, start), 60u);
 
     const int s = 16;
-    const KoronaPodMapuModel m = MakeKoronaPodMapu(t, R, s, 0);
+    const CoronaUnderMapModel m = MakeCoronaUnderMap(t, R, s, 0);
     ASSERT_TRUE(m.present);
     EXPECT_GE(m.days, 27);
     EXPECT_LE(m.days, 28);
     EXPECT_EQ(m.rects.size(), std::size_t(m.days) * 36);
-    for (const KoronaPodMapuRect& r : m.rects) {
+    for (const CoronaUnderMapRect& r : m.rects) {
         EXPECT_GE(r.x1, 20);
         EXPECT_LE(r.x2, 740);
         EXPECT_GE(r.y1, 40);
@@ -268,8 +268,8 @@ TEST(KoronaPodMapu, RotationDaysOnTheLongitudeAxis) {
     EXPECT_LT(m.rects.front().x1, m.rects.back().x1);
 
     // The table must reach 27 rows past the rotation's first day.
-    const KoronaTable shortTable = koronaDays(DateFromSerial(DaySerial(start) - 5), 30);
-    EXPECT_FALSE(MakeKoronaPodMapu(shortTable, R, s, 0).present);
+    const CoronaTable shortTable = coronaDays(DateFromSerial(DaySerial(start) - 5), 30);
+    EXPECT_FALSE(MakeCoronaUnderMap(shortTable, R, s, 0).present);
 }
 
 } // namespace

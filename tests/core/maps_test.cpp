@@ -52,9 +52,9 @@ SynopticMap mapOf(const std::vector<TZaznam>& records, int R, int s = 16) {
     return MakeSynopticMap(records, g, RotationIndex::of(records), R, s);
 }
 
-TZaznam rotationL0(int rotace, int l0) {
+TZaznam rotationL0(int rotation, int l0) {
     TZaznam z{};
-    z.Rotace = static_cast<std::uint16_t>(rotace);
+    z.Rotace = static_cast<std::uint16_t>(rotation);
     z.L0 = static_cast<std::uint16_t>(l0);
     return z;
 }
@@ -88,7 +88,7 @@ TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
     const RotationDates d = MapRotationDates(2285);
     EXPECT_EQ(d.startDate, (Date{2024, 6, 3}));
     EXPECT_EQ(d.endDate, (Date{2024, 6, 30}));
-    EXPECT_EQ(d.koronaDay, 30836);
+    EXPECT_EQ(d.coronaDay, 30836);
     EXPECT_EQ(MapCaption(2285), "Mapa   03.06.2024 - 30.06.2024");
 }
 
@@ -264,5 +264,5 @@ TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
               16u);
     const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);
     ASSERT_EQ(two.strips.size(), 2u);
-    EXPECT_EQ(two.strips[1].rotace, z.Rotace + 1);
+    EXPECT_EQ(two.strips[1].rotation, z.Rotace + 1);
 }

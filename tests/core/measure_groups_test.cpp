@@ -42,11 +42,11 @@ TEST(StoreFaculae, FarthestVertexBeyondTheLimbLandsAt124) {
     EXPECT_EQ(z.Skupiny[0].Fakule[1], PackPosition(90, 100));
 }
 
-DraftRow row(const char* typ, const char* cSk2, const char* poc = "3") {
+DraftRow row(const char* groupClass, const char* cSk2, const char* spots = "3") {
     DraftRow r;
-    r[ColTyp] = typ;
+    r[ColTyp] = groupClass;
     r[ColCSk2] = cSk2;
-    r[ColPoc] = poc;
+    r[ColSpots] = spots;
     return r;
 }
 
@@ -77,11 +77,11 @@ TEST(ParseGroupRow, MessagesOfTheChecks) {
 TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
     DraftRow r = row("Dai", "12");
     r[ColCSk1] = "345";
-    r[ColUhel] = "123.4";
-    r[ColVzd] = "56,7";
-    r[ColPlocha] = "10.0";
-    r[ColUhel1] = "45.6";
-    r[ColVzd1] = "30.2";
+    r[ColAngle] = "123.4";
+    r[ColDistance] = "56,7";
+    r[ColArea] = "10.0";
+    r[ColAngle1] = "45.6";
+    r[ColDistance1] = "30.2";
     r[ColPlo1] = "2.4";
     GroupDrafts drafts{};
     drafts[2] = std::get<GroupDraft>(ParseGroupRow(r));
@@ -132,7 +132,7 @@ TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
 }
 
 TEST(DisplayLut, BrightnessAndContrastClamped) {
-    EXPECT_EQ(MakeDisplayLut(0, KontNeutral)[77], 77);
+    EXPECT_EQ(MakeDisplayLut(0, ContrastNeutral)[77], 77);
     EXPECT_EQ(MakeDisplayLut(-100, 160)[150], 100); // (150 - 100) * 160 / 80
     EXPECT_EQ(MakeDisplayLut(-200, 80)[150], 0);
     EXPECT_EQ(MakeDisplayLut(50, 500)[100], 255);

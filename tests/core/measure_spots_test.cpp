@@ -156,16 +156,16 @@ TEST(SpotProposals, RowIsWhatClickingTheSpotsGives) {
     DraftRow clicked{};
     clicked[ColTyp] = "Dai";
     clicked[ColCSk2] = "12";
-    clicked[ColPoc] = "3";
+    clicked[ColSpots] = "3";
     clicked[ColSPen] = "2";
     for (const auto& [col, point] :
-         {std::pair{ColUhel, PicturePoint{600, 400}}, std::pair{ColUhel1, PicturePoint{620, 400}},
-          std::pair{ColUhel2, PicturePoint{590, 401}}}) {
+         {std::pair{ColAngle, PicturePoint{600, 400}}, std::pair{ColAngle1, PicturePoint{620, 400}},
+          std::pair{ColAngle2, PicturePoint{590, 401}}}) {
         const PolarPosition s = SpotPosition(Cal, point);
         clicked[col] = FormatTenths(s.angle);
         clicked[col + 1] = FormatTenths(s.distance);
     }
-    clicked[ColPlocha] = "15.5";
+    clicked[ColArea] = "15.5";
     clicked[ColPlo1] = "3.0";
     clicked[ColPlo2] = "0.5";
 
@@ -182,8 +182,8 @@ TEST(SpotProposals, RowIsWhatClickingTheSpotsGives) {
     ASSERT_EQ(drafts.size(), 2u);
     const GroupDraft byHand = std::get<GroupDraft>(ParseGroupRow(clicked));
     EXPECT_EQ(DraftRowOf(drafts[0]), DraftRowOf(byHand));
-    EXPECT_EQ(drafts[1].poc, 2);
-    EXPECT_FLOAT_EQ(drafts[1].plocha, 6.8f);
+    EXPECT_EQ(drafts[1].spots, 2);
+    EXPECT_FLOAT_EQ(drafts[1].area, 6.8f);
     EXPECT_FLOAT_EQ(drafts[1].plo2, 0); // no third spot
 }
 
@@ -245,20 +245,20 @@ TEST(SpotProposals, Corrections) {
 
 TEST(AddDrafts, FillsTheFreeOrderNumbersOnly) {
     GroupDrafts table{};
-    table[0].typ = "Axx";
-    table[2].typ = "Bxo";
+    table[0].groupClass = "Axx";
+    table[2].groupClass = "Bxo";
     std::vector<GroupDraft> drafts(2);
-    drafts[0].typ = "Cso";
-    drafts[1].typ = "Dai";
+    drafts[0].groupClass = "Cso";
+    drafts[1].groupClass = "Dai";
     ASSERT_FALSE(AddDrafts(table, drafts));
-    EXPECT_EQ(table[0].typ, "Axx");
-    EXPECT_EQ(table[1].typ, "Cso");
-    EXPECT_EQ(table[2].typ, "Bxo");
-    EXPECT_EQ(table[3].typ, "Dai");
+    EXPECT_EQ(table[0].groupClass, "Axx");
+    EXPECT_EQ(table[1].groupClass, "Cso");
+    EXPECT_EQ(table[2].groupClass, "Bxo");
+    EXPECT_EQ(table[3].groupClass, "Dai");
     const GroupDrafts before = table;
     EXPECT_EQ(AddDrafts(table, std::vector<GroupDraft>(37)), "Maximální počet skupin je 40 !");
-    EXPECT_EQ(table[4].typ, before[4].typ);
-    EXPECT_TRUE(table[4].typ.empty());
+    EXPECT_EQ(table[4].groupClass, before[4].groupClass);
+    EXPECT_TRUE(table[4].groupClass.empty());
 }
 
 } // namespace

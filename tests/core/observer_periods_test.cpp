@@ -8,8 +8,8 @@ using namespace hk;
 
 namespace {
 
-TZaznam drawing(const char* datum, const char* observer) {
-    return test_records::Record(datum, 1200, observer);
+TZaznam drawing(const char* date, const char* observer) {
+    return test_records::Record(date, 1200, observer);
 }
 
 } // namespace

@@ -51,7 +51,7 @@ std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
 TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
     ObserverTable t = ObserverTable::parse({"5,Žák Petr,", "3,Adam Jan,", ",Bez Čísla,",
                                             "8,Šimek Ota,", "9,,", "4,Adam Jan,", "1,zzzzzzzzz,"});
-    t.SeradPodleJmena();
+    t.sortByName();
     // Windows-1250 order: the empty name first, Latin letters, then Š (0x8A), Ž (0x8E).
     EXPECT_EQ(column(t, 1), (std::vector<std::string>{"", "Adam Jan", "Adam Jan", "zzzzzzzzz",
                                                       "Šimek Ota", "Žák Petr"}));
@@ -61,7 +61,7 @@ TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
 TEST(ObserverTable, ByNumberComparesText) {
     ObserverTable t = ObserverTable::parse(
         {"9,Devět,", "10,Deset,", "1000,Tisíc,", "A1,Písmeno,", "2,,", "3,Tři,"});
-    t.SeradPodleCisla();
+    t.sortByNumber();
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"10", "1000", "3", "9", "A1"}));
 }
 
@@ -71,7 +71,7 @@ TEST(ObserverTable, WrittenFileReadsBackToTheSameFields) {
         ObserverTable::parse({"7,Observer B,,Town,60200,", "12,Novák Jan,Hlavní 5,Brno,60200,",
                               "9,Jen Jméno,", "3,Plný,U,M,P,Poznámka"});
     const auto file = dir.path() / "pozorovatelep.dat";
-    t.ZapisPozorovatele(file);
+    t.write(file);
     EXPECT_EQ(ReadWholeFile(file), "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n"
                                    "3,Pln\xFD,U,M,P,Pozn\xE1mka,\r\n"
                                    "7,Observer B,,Town,60200,\r\n"

@@ -11,17 +11,17 @@ using namespace hk::results_test;
 namespace {
 
 // A drawing whose stored summary holds g and f of the north and the south.
-TZaznam drawing(const char* datum, std::uint16_t cas, int gS, int fS, int gJ, int fJ, int q = 2,
-                int fakule = 0, const char* observer = "Novák") {
-    TZaznam z = Souhrn(datum, cas, {gS, fS, 10 * gS + fS}, {gJ, fJ, 10 * gJ + fJ});
+TZaznam drawing(const char* date, std::uint16_t time, int gS, int fS, int gJ, int fJ, int q = 2,
+                int faculae = 0, const char* observer = "Novák") {
+    TZaznam z = Souhrn(date, time, {gS, fS, 10 * gS + fS}, {gJ, fJ, 10 * gJ + fJ});
     z.Q = static_cast<std::uint8_t>(q);
-    z.PocetFakuli = static_cast<std::uint16_t>(fakule);
+    z.PocetFakuli = static_cast<std::uint16_t>(faculae);
     z.Pozorovatel.setText(observer);
     return z;
 }
 
-ObecnaData station() {
-    ObecnaData o;
+StationData station() {
+    StationData o;
     o.row(1) = "Hvězdárna Úpice";
     o.row(5) = "25";
     return o;
@@ -39,13 +39,13 @@ std::vector<TZaznam> march() {
 
 TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
     // The leap-year rules themselves are the calendar's and the reports' tests.
-    for (const auto& [datum, days] : {std::pair{"10.03.2001", 31}, {"10.04.2001", 30},
+    for (const auto& [date, days] : {std::pair{"10.03.2001", 31}, {"10.04.2001", 30},
                                       {"10.02.2000", 29}, {"10.02.2001", 28}}) {
-        const std::vector<TZaznam> records{drawing(datum, 800, 1, 1, 0, 0)};
+        const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
         const ProtocolData data = BuildProtocolData(records, 0, station());
-        EXPECT_EQ(static_cast<int>(data.days.size()), days) << datum;
-        EXPECT_EQ(data.days.back().day, days) << datum;
-        EXPECT_EQ(data.observedDays, 1) << datum;
+        EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;
+        EXPECT_EQ(data.days.back().day, days) << date;
+        EXPECT_EQ(data.observedDays, 1) << date;
     }
 }
 
@@ -56,7 +56,7 @@ TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     EXPECT_EQ(data.firstRecord, 1u);
     const ProtocolDay& d17 = data.days[16];
     EXPECT_TRUE(d17.observed);
-    EXPECT_EQ(d17.cas, 1330);
+    EXPECT_EQ(d17.time, 1330);
     EXPECT_EQ(d17.observer, "Šťastná");
     EXPECT_EQ(d17.values, (std::array<int, ProtocolValueColumns>{2, 5, 25, 25, 0, 6, 1}));
     EXPECT_EQ(data.days[2].values,

@@ -13,18 +13,18 @@ using namespace hk;
 
 namespace {
 
-TZaznam record(const char* datum, std::uint16_t cas, std::uint16_t cislo = 0) {
-    TZaznam z = test_records::Record(datum, cas);
-    z.CisloZakresu = cislo;
+TZaznam record(const char* date, std::uint16_t time, std::uint16_t number = 0) {
+    TZaznam z = test_records::Record(date, time);
+    z.CisloZakresu = number;
     return z;
 }
 
 struct LineRow {
     const char* name;
     int index;
-    const char* datum;
-    std::uint16_t cas;
-    std::uint16_t cislo;
+    const char* date;
+    std::uint16_t time;
+    std::uint16_t number;
     const char* line;
 };
 
@@ -32,7 +32,7 @@ class RecordListLineTest : public ::testing::TestWithParam<LineRow> {};
 
 TEST_P(RecordListLineTest, Text) {
     const LineRow& r = GetParam();
-    EXPECT_EQ(RecordListLine(r.index, record(r.datum, r.cas, r.cislo)), std::string(r.line));
+    EXPECT_EQ(RecordListLine(r.index, record(r.date, r.time, r.number)), std::string(r.line));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, RecordListLineTest,
@@ -53,86 +53,86 @@ TEST(RecordListLine, UnreadableDate) {
     EXPECT_FALSE(RecordListLine(1, record("", 1200)));
 }
 
-TEST(SeznamOkno, AllRecordsFit) {
+TEST(RecordListRange, AllRecordsFit) {
     for (int n : {1, 5, 10}) {
-        SeznamOkno w(10, n);
-        EXPECT_FALSE(w.posuvnik()) << n;
-        EXPECT_EQ(w.prvni(), 1);
-        EXPECT_EQ(w.posledni(), n);
-        EXPECT_EQ(w.pocetRadku(), n);
-        EXPECT_EQ(w.zaznamRadku(n - 1), n);
+        RecordListRange w(10, n);
+        EXPECT_FALSE(w.hasScrollBar()) << n;
+        EXPECT_EQ(w.first(), 1);
+        EXPECT_EQ(w.last(), n);
+        EXPECT_EQ(w.rowCount(), n);
+        EXPECT_EQ(w.recordOfRow(n - 1), n);
     }
-    SeznamOkno empty(10, 0);
-    EXPECT_EQ(empty.pocetRadku(), 0);
-    EXPECT_FALSE(empty.radekZaznamu(1));
+    RecordListRange empty(10, 0);
+    EXPECT_EQ(empty.rowCount(), 0);
+    EXPECT_FALSE(empty.rowOfRecord(1));
 }
 
-TEST(SeznamOkno, OneMoreThanRowsScrollsAndShowsRowsPlusOne) {
-    SeznamOkno w(10, 11);
-    EXPECT_TRUE(w.posuvnik());
+TEST(RecordListRange, OneMoreThanRowsScrollsAndShowsRowsPlusOne) {
+    RecordListRange w(10, 11);
+    EXPECT_TRUE(w.hasScrollBar());
     EXPECT_EQ(w.minimum(), 11);
-    EXPECT_EQ(w.pozice(), 11);
-    EXPECT_EQ(w.prvni(), 1);
-    EXPECT_EQ(w.posledni(), 11);
-    EXPECT_EQ(w.pocetRadku(), 11);
+    EXPECT_EQ(w.position(), 11);
+    EXPECT_EQ(w.first(), 1);
+    EXPECT_EQ(w.last(), 11);
+    EXPECT_EQ(w.rowCount(), 11);
 }
 
-TEST(SeznamOkno, ScrollPositionIsTheLastRecordShown) {
-    SeznamOkno w(10, 100);
-    EXPECT_EQ(w.prvni(), 90);
-    w.setPozice(50);
-    EXPECT_EQ(w.prvni(), 40);
-    EXPECT_EQ(w.posledni(), 50);
-    EXPECT_EQ(w.zaznamRadku(3), 43);
-    EXPECT_EQ(w.radekZaznamu(43), 3);
-    EXPECT_FALSE(w.radekZaznamu(39));
-    EXPECT_FALSE(w.radekZaznamu(51));
-    w.setPozice(3);
-    EXPECT_EQ(w.pozice(), 11);
-    w.setPozice(1000);
-    EXPECT_EQ(w.pozice(), 100);
+TEST(RecordListRange, ScrollPositionIsTheLastRecordShown) {
+    RecordListRange w(10, 100);
+    EXPECT_EQ(w.first(), 90);
+    w.setPosition(50);
+    EXPECT_EQ(w.first(), 40);
+    EXPECT_EQ(w.last(), 50);
+    EXPECT_EQ(w.recordOfRow(3), 43);
+    EXPECT_EQ(w.rowOfRecord(43), 3);
+    EXPECT_FALSE(w.rowOfRecord(39));
+    EXPECT_FALSE(w.rowOfRecord(51));
+    w.setPosition(3);
+    EXPECT_EQ(w.position(), 11);
+    w.setPosition(1000);
+    EXPECT_EQ(w.position(), 100);
     // Records added: the window stays where it was.
-    w.setPozice(50);
-    w.setPocet(120);
-    EXPECT_EQ(w.pozice(), 50);
+    w.setPosition(50);
+    w.setCount(120);
+    EXPECT_EQ(w.position(), 50);
     // Shrunk below the rows: everything shows.
-    w.setPocet(4);
-    EXPECT_FALSE(w.posuvnik());
-    EXPECT_EQ(w.posledni(), 4);
+    w.setCount(4);
+    EXPECT_FALSE(w.hasScrollBar());
+    EXPECT_EQ(w.last(), 4);
 }
 
-TEST(SeznamOkno, ShowScrollsOnlyWhenNeeded) {
-    SeznamOkno w(10, 100);
-    w.setPozice(50);
-    w.ukaz(45);
-    EXPECT_EQ(w.pozice(), 50);
-    w.ukaz(70);
-    EXPECT_EQ(w.pozice(), 70);
-    w.ukaz(3);
-    EXPECT_EQ(w.pozice(), 11);
-    EXPECT_EQ(w.radekZaznamu(3), 2);
+TEST(RecordListRange, ShowScrollsOnlyWhenNeeded) {
+    RecordListRange w(10, 100);
+    w.setPosition(50);
+    w.reveal(45);
+    EXPECT_EQ(w.position(), 50);
+    w.reveal(70);
+    EXPECT_EQ(w.position(), 70);
+    w.reveal(3);
+    EXPECT_EQ(w.position(), 11);
+    EXPECT_EQ(w.rowOfRecord(3), 2);
 }
 
 struct KeyRow {
     const char* name;
     int records;
-    int pozice;
+    int position;
     bool down;
     int row;
     int current; // record that becomes current
-    int pozice2; // scroll position afterwards
+    int positionAfter; // scroll position afterwards
 };
 
 class ArrowKeys : public ::testing::TestWithParam<KeyRow> {};
 
 TEST_P(ArrowKeys, MoveOneRecord) {
     const KeyRow& r = GetParam();
-    SeznamOkno w(10, r.records);
-    w.setPozice(r.pozice);
-    const int k = r.down ? w.dolu(r.row) : w.nahoru(r.row);
+    RecordListRange w(10, r.records);
+    w.setPosition(r.position);
+    const int k = r.down ? w.down(r.row) : w.up(r.row);
     EXPECT_EQ(k, r.current);
-    EXPECT_EQ(w.pozice(), r.pozice2);
-    EXPECT_TRUE(w.radekZaznamu(k).has_value());
+    EXPECT_EQ(w.position(), r.positionAfter);
+    EXPECT_TRUE(w.rowOfRecord(k).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ArrowKeys,
@@ -150,15 +150,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, ArrowKeys,
                              KeyRow{"NoScrollBarUp", 5, 5, false, 2, 2, 5}),
                          [](const auto& info) { return info.param.name; });
 
-TEST(ParsePolomerKresby, AcceptsPositiveNumbers) {
-    EXPECT_EQ(std::get<double>(ParsePolomerKresby("125")), 125.0);
-    EXPECT_EQ(std::get<double>(ParsePolomerKresby(" 62,5 ")), 62.5);
-    EXPECT_EQ(std::get<double>(ParsePolomerKresby("999")), 999.0);
+TEST(ParseDrawingRadius, AcceptsPositiveNumbers) {
+    EXPECT_EQ(std::get<double>(ParseDrawingRadius("125")), 125.0);
+    EXPECT_EQ(std::get<double>(ParseDrawingRadius(" 62,5 ")), 62.5);
+    EXPECT_EQ(std::get<double>(ParseDrawingRadius("999")), 999.0);
 }
 
-TEST(ParsePolomerKresby, RefusesWhatTheSettingCannotHold) {
+TEST(ParseDrawingRadius, RefusesWhatTheSettingCannotHold) {
     for (const char* bad : {"", "abc", "0", "-125", "0.4", "1000", "12x", "1e400", "nan", "inf"})
-        EXPECT_TRUE(std::holds_alternative<std::string>(ParsePolomerKresby(bad))) << bad;
+        EXPECT_TRUE(std::holds_alternative<std::string>(ParseDrawingRadius(bad))) << bad;
 }
 
 TEST(NearestRecord, JumpsToTheNearestDrawing) {

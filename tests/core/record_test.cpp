@@ -15,10 +15,10 @@ using test_records::Record;
 
 namespace {
 
-void addGroup(TZaznam& z, const char* typ, int poc, int spen, int uhel, int vzd, int plocha = 0, int mals = 0) {
-    TSkupina& s = test_records::AddGroup(z, typ, uhel, vzd, plocha, poc);
-    s.SPen = static_cast<std::uint8_t>(spen);
-    s.MalS = static_cast<std::uint16_t>(mals);
+void addGroup(TZaznam& z, const char* groupClass, int spots, int penumbral, int angle, int distance, int area = 0, int smallSpots = 0) {
+    TSkupina& s = test_records::AddGroup(z, groupClass, angle, distance, area, spots);
+    s.SPen = static_cast<std::uint8_t>(penumbral);
+    s.MalS = static_cast<std::uint16_t>(smallSpots);
 }
 
 TEST(RecordLayout, FieldsAtTheirOffsets) {
@@ -53,15 +53,15 @@ TEST(RecordLayout, ShortStringsCutAndTolerateBadLengths) {
 }
 
 TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
-    EXPECT_EQ(ParseCisloZakresu("001/21"), 121);
-    EXPECT_EQ(CisloZakresuText(121), "1/21");
-    EXPECT_EQ(ParseCisloZakresu("654/99"), 65499);
-    EXPECT_EQ(CisloZakresuText(65499), "654/99");
-    EXPECT_EQ(CisloZakresuText(1203), "12/03");
-    EXPECT_EQ(ParseCisloZakresu("12/10"), 1210);
-    EXPECT_EQ(CisloZakresuText(1210), "12/10");
+    EXPECT_EQ(ParseDrawingNumber("001/21"), 121);
+    EXPECT_EQ(DrawingNumberText(121), "1/21");
+    EXPECT_EQ(ParseDrawingNumber("654/99"), 65499);
+    EXPECT_EQ(DrawingNumberText(65499), "654/99");
+    EXPECT_EQ(DrawingNumberText(1203), "12/03");
+    EXPECT_EQ(ParseDrawingNumber("12/10"), 1210);
+    EXPECT_EQ(DrawingNumberText(1210), "12/10");
     for (const char* bad : {"/21", "12", "655/99", "1/100", "a/21", "1/b"})
-        EXPECT_FALSE(ParseCisloZakresu(bad).has_value()) << bad;
+        EXPECT_FALSE(ParseDrawingNumber(bad).has_value()) << bad;
 
     EXPECT_EQ(PackPosition(45, 30), 5790);
     EXPECT_EQ(UnpackPosition(5790).angle, 45);
@@ -79,24 +79,24 @@ TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
 }
 
 TEST(RecordValues, DrawingSetting) {
-    EXPECT_FALSE(DecodeNastaveniKresby(0).has_value());
-    EXPECT_EQ(DecodeNastaveniKresby(125)->radius, 125);
-    EXPECT_FALSE(DecodeNastaveniKresby(125)->heliographic);
-    EXPECT_EQ(DecodeNastaveniKresby(1125)->radius, 125);
-    EXPECT_TRUE(DecodeNastaveniKresby(1125)->heliographic);
-    EXPECT_TRUE(DecodeNastaveniKresby(1000).has_value());
-    EXPECT_FALSE(DecodeNastaveniKresby(1000)->heliographic);
-    EXPECT_EQ(EncodeNastaveniKresby({100.4, true}), 1100);
-    EXPECT_EQ(EncodeNastaveniKresby({0, false}), 125);
+    EXPECT_FALSE(DecodeDrawingSetting(0).has_value());
+    EXPECT_EQ(DecodeDrawingSetting(125)->radius, 125);
+    EXPECT_FALSE(DecodeDrawingSetting(125)->heliographic);
+    EXPECT_EQ(DecodeDrawingSetting(1125)->radius, 125);
+    EXPECT_TRUE(DecodeDrawingSetting(1125)->heliographic);
+    EXPECT_TRUE(DecodeDrawingSetting(1000).has_value());
+    EXPECT_FALSE(DecodeDrawingSetting(1000)->heliographic);
+    EXPECT_EQ(EncodeDrawingSetting({100.4, true}), 1100);
+    EXPECT_EQ(EncodeDrawingSetting({0, false}), 125);
 }
 
 TEST(RecordValues, ClassTableAndBeckWeights) {
-    EXPECT_EQ(TypySkupinIndex("Axx"), 1);
-    EXPECT_EQ(TypySkupinIndex("Hsx"), 10);
-    EXPECT_EQ(TypySkupinIndex("Fhc"), 60);
-    EXPECT_EQ(TypySkupinIndex("dkc"), 0);
-    EXPECT_EQ(TypySkupinIndex("EQc"), 0); // a capital second letter, though its slot is Dkc's
-    EXPECT_EQ(TypySkupinIndex("***"), 0);
+    EXPECT_EQ(GroupClassIndex("Axx"), 1);
+    EXPECT_EQ(GroupClassIndex("Hsx"), 10);
+    EXPECT_EQ(GroupClassIndex("Fhc"), 60);
+    EXPECT_EQ(GroupClassIndex("dkc"), 0);
+    EXPECT_EQ(GroupClassIndex("EQc"), 0); // a capital second letter, though its slot is Dkc's
+    EXPECT_EQ(GroupClassIndex("***"), 0);
     EXPECT_EQ(BeckWeight('J'), 37);
     EXPECT_EQ(BeckWeight('X'), 0);
 }

@@ -27,8 +27,8 @@ namespace {
 
 const Date Today{2026, 12, 6};
 
-std::string recordWithDate(const std::string& datum) {
-    return Bytes({Rec(datum, 800)});
+std::string recordWithDate(const std::string& date) {
+    return Bytes({Rec(date, 800)});
 }
 
 struct EmptyStoreCase {
@@ -46,10 +46,10 @@ TEST_P(EmptyRecordFile, StartsAsANewArchive) {
     const StartupResult r = RunStartup(s, 768, Today);
     EXPECT_TRUE(r.load.noRecords);
     EXPECT_TRUE(r.askDrawingSetting);
-    ASSERT_EQ(s.PocetZaznamu(), 1);
+    ASSERT_EQ(s.recordCount(), 1);
     EXPECT_EQ(s.record(1).Datum.text(), "06.12.2026");
     EXPECT_EQ(s.record(1).Pozorovatel.text(), "N");
-    EXPECT_EQ(s.AktualniIndex(), 1);
+    EXPECT_EQ(s.currentIndex(), 1);
     ASSERT_FALSE(s.warnings().empty());
     EXPECT_NE(s.warnings().front().find("novým archivem"), std::string::npos);
 }
@@ -69,9 +69,9 @@ TEST(EmptyStore, RemovingEveryUnreadableDateLeavesANewArchiveRecord) {
     Session s(dir.path());
     s.load(Today);
     EXPECT_EQ(s.removeUnreadableDates(), 1);
-    ASSERT_EQ(s.PocetZaznamu(), 1);
+    ASSERT_EQ(s.recordCount(), 1);
     EXPECT_TRUE(RecordDate(s.record(1)));
-    EXPECT_EQ(s.AktualniIndex(), 1);
+    EXPECT_EQ(s.currentIndex(), 1);
     s.saveAtExit();
     EXPECT_EQ(ReadRecordFile(dir.path() / "datax.dat").records.size(), 1u);
 }
@@ -123,7 +123,7 @@ TEST(SideFiles, ThatAreNotFilesAreWarnedAboutAndLeftAlone) {
     std::filesystem::create_directory(dir.path() / "pristroj.dat");
     Session s(dir.path());
     const StartupResult r = RunStartup(s, 768, Today);
-    EXPECT_FALSE(r.zvetsitCreated);
+    EXPECT_FALSE(r.enlargementFileCreated);
     EXPECT_EQ(std::filesystem::status(dir.path() / "Zvetsit.zve").type(),
               std::filesystem::file_type::fifo);
     int warned = 0;
@@ -156,7 +156,7 @@ TEST_P(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
         std::filesystem::create_directory(path);
     Session s(dir.path());
     StartupHooks hooks;
-    hooks.loadCorona = LoadKoronaAtStartup;
+    hooks.loadCorona = LoadCoronaAtStartup;
     RunStartup(s, 768, Today, hooks);
     int named = 0;
     for (const std::string& w : s.warnings())
@@ -166,10 +166,10 @@ TEST_P(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
 
     // The readers used later take it as missing or fail with a message.
     const ProgramDir pd(dir.path());
-    EXPECT_NO_THROW(ReadObecnaData(pd));
+    EXPECT_NO_THROW(ReadStationData(pd));
     EXPECT_NO_THROW(ReadInterSolRecipient(pd.resolve("InterSolAdresa.txt")));
     if (GetParam().fifo && std::string(GetParam().file) == "magn.dat") {
-        EXPECT_THROW(MagnData::read(path, 2), std::runtime_error);
+        EXPECT_THROW(MagnDatCells::read(path, 2), std::runtime_error);
     }
 }
 
@@ -190,16 +190,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A FIFO among the corona years ends the loading there, the years before it
 // stay.
-TEST(Korona, AFifoAmongTheYearsEndsTheLoadingWithAWarning) {
+TEST(corona, AFifoAmongTheYearsEndsTheLoadingWithAWarning) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "KoronaX");
     std::string day = "1 1940 1 1 1 0";
-    for (int k = 1; k <= KoronaValues; ++k)
+    for (int k = 1; k <= CoronaValues; ++k)
         day += " " + std::to_string(k);
     WriteFileAtomic(dir.path() / "KoronaX/HR1940.csv", day + "\r\n");
     ASSERT_EQ(::mkfifo((dir.path() / "KoronaX/HR1941.csv").c_str(), 0600), 0);
     WriteFileAtomic(dir.path() / "KoronaX/HR1942.csv", day + "\r\n");
-    const KoronaLoad load = LoadKorona(ProgramDir(dir.path()));
+    const CoronaLoad load = LoadCorona(ProgramDir(dir.path()));
     EXPECT_EQ(load.years, 1);
     EXPECT_EQ(load.table.rows(), 1u);
     EXPECT_EQ(load.table.value(0, 72), 72);
@@ -281,9 +281,9 @@ TEST_P(DamagedSideFile, IsRefusedWithAWarning) {
     for (const auto& w : s.warnings())
         warned = warned || w.find(GetParam().message) != std::string::npos;
     EXPECT_TRUE(warned);
-    EXPECT_EQ(s.tables().Pristroj, DefaultPristroj());
-    EXPECT_EQ(s.tables().FaktorZvetseni, DefaultFaktorZvetseni);
-    EXPECT_EQ(s.TabulkaPozorovatelu().size(), 0);
+    EXPECT_EQ(s.tables().instrument, DefaultInstrument());
+    EXPECT_EQ(s.tables().enlargementFactor, DefaultEnlargementFactor);
+    EXPECT_EQ(s.observerTable().size(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -324,8 +324,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportNames, ALineBreakInTheObserverStaysInItsLine) {
     const std::vector<TZaznam> records = {Rec("01.06.2025", 800), Rec("02.06.2025", 900)};
-    const ReportFile plain = BuildCvReport(records, GeometryCache::of(records), 0, "Novák Jan", ObecnaData{});
-    const ReportFile broken = BuildCvReport(records, GeometryCache::of(records), 0, "Novák\nJan", ObecnaData{});
+    const ReportFile plain = BuildCvReport(records, GeometryCache::of(records), 0, "Novák Jan", StationData{});
+    const ReportFile broken = BuildCvReport(records, GeometryCache::of(records), 0, "Novák\nJan", StationData{});
     EXPECT_EQ(broken.text, plain.text);
 }
 

@@ -37,8 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The other two pairs of table and hemisphere are the written files' below.
 TEST(CsvName, ByTableAndHemisphere) {
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Namerene, 2), "Namerene-sever");
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Vyhlazene, 1), "Vyhlazene-celkove");
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
 }
 
 std::vector<std::vector<std::string>> Grid(std::size_t columns, std::size_t rows) {
@@ -91,11 +91,11 @@ TEST(CsvText, LinesEndWithCrLfAndShortRowsAreCompleted) {
 TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
-    const auto path = WriteStatisticsCsv(dir, StatisticsTable::Vyhlazene, 3, {{"a", "b"}});
+    const auto path = WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"a", "b"}});
     EXPECT_EQ(path, tmp.path() / "CSVsoubory" / "Vyhlazene-jih.csv");
     EXPECT_EQ(ReadWholeFile(path), "      a;      b;\r\n");
 
-    WriteStatisticsCsv(dir, StatisticsTable::Vyhlazene, 3, {{"c"}});
+    WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"c"}});
     EXPECT_EQ(ReadWholeFile(path), "      c;\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
                             std::filesystem::directory_iterator()),
@@ -106,7 +106,7 @@ TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
     TempDir tmp;
     // A file where the folder should be.
     WriteFileAtomic(tmp.path() / "CSVsoubory", "x");
-    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Namerene, 1, {{"x"}}),
+    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Measured, 1, {{"x"}}),
                  std::runtime_error);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory"), "x");
 }

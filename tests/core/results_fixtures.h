@@ -14,38 +14,38 @@ using test_records::Record;
 
 // Polar positions that lie well inside the northern and the southern
 // hemisphere for any orientation of the disk.
-inline constexpr int Sever = 0;
-inline constexpr int Jih = 1800;
+inline constexpr int North = 0;
+inline constexpr int South = 1800;
 
-struct Skupina {
-    const char* typ;
-    int poc = 1;
-    int spen = 0;
-    int uhel = Sever;
-    int vzd = 500;
-    int plocha = 0;
-    int mals = 0;
+struct GroupSpec {
+    const char* groupClass;
+    int spots = 1;
+    int penumbral = 0;
+    int angle = North;
+    int distance = 500;
+    int area = 0;
+    int smallSpots = 0;
 };
 
-inline void Pridej(TZaznam& z, const Skupina& g) {
-    TSkupina& s = test_records::AddGroup(z, g.typ, g.uhel, g.vzd, g.plocha, g.poc);
-    s.SPen = static_cast<std::uint8_t>(g.spen);
-    s.MalS = static_cast<std::uint16_t>(g.mals);
+inline void AppendGroup(TZaznam& z, const GroupSpec& g) {
+    TSkupina& s = test_records::AddGroup(z, g.groupClass, g.angle, g.distance, g.area, g.spots);
+    s.SPen = static_cast<std::uint8_t>(g.penumbral);
+    s.MalS = static_cast<std::uint16_t>(g.smallSpots);
 }
 
 // Stores the summary as the record store does on entry.
-inline void Uloz(TZaznam& z) {
+inline void FillSummary(TZaznam& z) {
     z.Souhrn = StoredSummary(z, *RecordEphemeris(z));
 }
 
 // A drawing with groups and its stored summary.
-inline TZaznam Kresba(const char* datum, std::uint16_t cas, std::initializer_list<Skupina> groups,
+inline TZaznam Drawing(const char* date, std::uint16_t time, std::initializer_list<GroupSpec> groups,
                       int q = 0) {
-    TZaznam z = Record(datum, cas);
+    TZaznam z = Record(date, time);
     z.Q = static_cast<std::uint8_t>(q);
-    for (const Skupina& g : groups)
-        Pridej(z, g);
-    Uloz(z);
+    for (const GroupSpec& g : groups)
+        AppendGroup(z, g);
+    FillSummary(z);
     return z;
 }
 
@@ -55,17 +55,17 @@ inline TZaznam& Zvlastni(TZaznam& z) {
 }
 
 // Marks group entry 1 as a hemisphere marker (the stored summary is left as it is).
-inline TZaznam& Znacka(TZaznam& z, bool north) {
-    z.Skupiny[0].Uhel = north ? NorthMarkerUhel : SouthMarkerUhel;
-    z.Skupiny[0].Vzd = MarkerVzd;
+inline TZaznam& Marker(TZaznam& z, bool north) {
+    z.Skupiny[0].Uhel = north ? NorthMarkerAngle : SouthMarkerAngle;
+    z.Skupiny[0].Vzd = MarkerDistance;
     return z;
 }
 
 // A record with its stored summary given directly: the eight quantities of
 // the north and of the south (g, f, R, Cv, SN, RB, pl, pk).
-inline TZaznam Souhrn(const char* datum, std::uint16_t cas, std::array<int, 8> n,
+inline TZaznam Souhrn(const char* date, std::uint16_t time, std::array<int, 8> n,
                       std::array<int, 8> s) {
-    TZaznam z = Record(datum, cas);
+    TZaznam z = Record(date, time);
     auto w = [](int v) { return static_cast<std::uint16_t>(v); };
     TSouhrn& t = z.Souhrn;
     t.Cas = z.Cas;

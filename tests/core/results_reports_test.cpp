@@ -43,8 +43,8 @@ std::string dayLines(int days, const std::map<int, std::string>& observed, Empty
     return t;
 }
 
-ObecnaData stationData() {
-    ObecnaData d;
+StationData stationData() {
+    StationData d;
     d.row(1) = "Hvězdárna v Testově";
     d.row(2) = "Refractor";
     d.row(3) = "80";
@@ -56,7 +56,7 @@ ObecnaData stationData() {
     d.row(11) = "Projection 25 cm";
     d.row(12) = "007";
     d.row(13) = "CZ-TEST";
-    d.ObecnaDataZadana = true;
+    d.stationDataGiven = true;
     return d;
 }
 
@@ -65,19 +65,19 @@ ObecnaData stationData() {
 // northern groups of 12 spots, one southern group of 2 spots, Q 2, central
 // zone 1/3/13); the 17th one drawing of a single southern spot.
 std::vector<TZaznam> februaryFixture() {
-    TZaznam early = Kresba("05.02.2001", 600, {{"Hsx", 1, 1, Sever, 500, 10}}, 4);
+    TZaznam early = Drawing("05.02.2001", 600, {{"Hsx", 1, 1, North, 500, 10}}, 4);
     early.PP = 1, early.Obr = 1;
-    TZaznam example = Kresba("05.02.2001", 705,
-                             {{"Dao", 5, 2, Sever, 500, 100},
-                              {"Cso", 4, 1, Sever, 500, 40},
-                              {"Bxi", 3, 0, Sever, 500, 0},
-                              {"Bxo", 2, 0, Jih, 500, 20}},
+    TZaznam example = Drawing("05.02.2001", 705,
+                             {{"Dao", 5, 2, North, 500, 100},
+                              {"Cso", 4, 1, North, 500, 40},
+                              {"Bxi", 3, 0, North, 500, 0},
+                              {"Bxo", 2, 0, South, 500, 20}},
                              2);
     example.qc = 1, example.fc = 3, example.rc = 13, example.PocetFakuli = 2, example.PP = 3,
     example.Obr = 2;
-    return {Kresba("20.01.2001", 1000, {{"Axx"}}, 1), early, example,
-            Kresba("17.02.2001", 1230, {{"Axx", 1, 0, Jih}}, 3),
-            Kresba("01.03.2001", 800, {{"Hsx"}}, 1)};
+    return {Drawing("20.01.2001", 1000, {{"Axx"}}, 1), early, example,
+            Drawing("17.02.2001", 1230, {{"Axx", 1, 0, South}}, 3),
+            Drawing("01.03.2001", 800, {{"Hsx"}}, 1)};
 }
 
 constexpr std::size_t februaryFirst = 1;
@@ -110,7 +110,7 @@ TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
 
 TEST(SidcReport, WideValuesPrintAllTheirDigits) {
     TZaznam z =
-        Kresba("02.02.2001", 1200, {{"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}});
+        Drawing("02.02.2001", 1200, {{"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}});
     const TSouhrn live = LiveDailyValues(z);
     EXPECT_EQ(SidcDayLine(2, z, live), "02 1200 0 04 1000 1040 04 1000 1040 00 000 000 00 000 000");
 }
@@ -140,16 +140,16 @@ TEST(CvReport, WholeFile) {
 }
 
 TEST(CvReport, ClassesInOtherCaseArePrintedInCapitalsButCountZero) {
-    std::vector<TZaznam> records{Kresba("03.09.2001", 800, {{"dao"}}, 1),
-                                 Kresba("04.09.2001", 800, {}, 1)};
-    const ReportFile r = BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{});
+    std::vector<TZaznam> records{Drawing("03.09.2001", 800, {{"dao"}}, 1),
+                                 Drawing("04.09.2001", 800, {}, 1)};
+    const ReportFile r = BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{});
     EXPECT_EQ(r.name, "CV-09_2001.Txt");
     EXPECT_NE(r.text.find("\r\n  03    000  08:00  1    DAO \r\n"), std::string::npos);
     EXPECT_NE(r.text.find("\r\n  04    000  08:00  1    \r\n"), std::string::npos);
 }
 
 TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
-    ObecnaData d = stationData();
+    StationData d = stationData();
     d.row(10) = std::string(50, 'x');
     d.row(2) = std::string(50, 'y');
     const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
@@ -215,11 +215,11 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
     // An ordinary drawing, a special drawing without a marker (whole disk
     // only) and a special drawing whose first group is the south marker
     // (whole disk and hemispheres, no areas); n = 3 for every mean.
-    TZaznam special = Kresba("04.03.2003", 900, {{"***", 6}}, 3);
-    TZaznam marker = Kresba("06.03.2003", 900, {{"***", 2, 0, SouthMarkerUhel, MarkerVzd}}, 1);
-    std::vector<TZaznam> records{Kresba("02.03.2003", 900, {{"Cso", 3, 0, Sever, 500, 30}}, 2),
+    TZaznam special = Drawing("04.03.2003", 900, {{"***", 6}}, 3);
+    TZaznam marker = Drawing("06.03.2003", 900, {{"***", 2, 0, SouthMarkerAngle, MarkerDistance}}, 1);
+    std::vector<TZaznam> records{Drawing("02.03.2003", 900, {{"Cso", 3, 0, North, 500, 30}}, 2),
                                  Zvlastni(special), Zvlastni(marker)};
-    const OwnReport r = BuildOwnReport(records, 0, ObecnaData{});
+    const OwnReport r = BuildOwnReport(records, 0, StationData{});
     const std::string basicTail = crlf({"",
                                         "    Suma    003   001   001   0011   0003   0002   0041   "
                                         "0013   0012   000   0000   0000    000   00"
@@ -242,7 +242,7 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
 
 struct FebruaryCase {
     const char* name;
-    const char* datum;
+    const char* date;
     int days;
 };
 
@@ -250,17 +250,17 @@ class FebruaryLength : public ::testing::TestWithParam<FebruaryCase> {};
 
 TEST_P(FebruaryLength, GregorianInEveryReport) {
     const auto& c = GetParam();
-    std::vector<TZaznam> records{Kresba(c.datum, 800, {{"Axx"}}, 1)};
+    std::vector<TZaznam> records{Drawing(c.date, 800, {{"Axx"}}, 1)};
     const std::string last = std::to_string(c.days);
     const std::string after = std::to_string(c.days + 1);
     const std::string sidc =
-        BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
+        BuildSidcReport(records, GeometryCache::of(records), 0, StationData{}).text;
     EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
     const std::string cv =
-        BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
+        BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{}).text;
     EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
     EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
-    const OwnReport own = BuildOwnReport(records, 0, ObecnaData{});
+    const OwnReport own = BuildOwnReport(records, 0, StationData{});
     EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
 }
 
@@ -276,16 +276,16 @@ TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
     // show their own later drawings, and every drawing counts.
     std::vector<TZaznam> records;
     for (int d = 1; d <= 28; ++d) {
-        const std::string datum = (d < 10 ? "0" : "") + std::to_string(d) + ".02.2001";
-        records.push_back(Kresba(datum.c_str(), 700, {{"Axx"}}, 1));
-        records.push_back(Kresba(datum.c_str(), 1400, {{"Hsx"}}, 2));
+        const std::string date = (d < 10 ? "0" : "") + std::to_string(d) + ".02.2001";
+        records.push_back(Drawing(date.c_str(), 700, {{"Axx"}}, 1));
+        records.push_back(Drawing(date.c_str(), 1400, {{"Hsx"}}, 2));
     }
     const std::string sidc =
-        BuildSidcReport(records, GeometryCache::of(records), 0, ObecnaData{}).text;
+        BuildSidcReport(records, GeometryCache::of(records), 0, StationData{}).text;
     EXPECT_NE(sidc.find("\r\n28 1400 2 01 001 011 01 001 011 00 000 000 00 000 000\r\n99"),
               std::string::npos);
     const std::string cv =
-        BuildCvReport(records, GeometryCache::of(records), 0, "N", ObecnaData{}).text;
+        BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{}).text;
     EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
 }
 
@@ -297,7 +297,7 @@ TEST(InterSolReport, FileNames) {
 
 TEST(InterSolReport, CoefficientTable) {
     auto records = februaryFixture();
-    TZaznam other = Kresba("17.02.2001", 1300, {{"Dao", 7}}, 1);
+    TZaznam other = Drawing("17.02.2001", 1300, {{"Dao", 7}}, 1);
     other.Pozorovatel.setText("Dvořák, Petr");
     records.insert(records.begin() + 4, other);
     const InterSolTable t = BuildInterSolTable(records, "2.2001", "Novák, Jan", "7");
@@ -316,7 +316,7 @@ TEST(InterSolReport, CoefficientTable) {
 }
 
 TEST(InterSolReport, MeanOfAMonthWithOneObservedDay) {
-    const std::vector<TZaznam> records{Kresba("05.03.2001", 705, {{"Dao", 7}, {"Axx", 1}}, 1)};
+    const std::vector<TZaznam> records{Drawing("05.03.2001", 705, {{"Dao", 7}, {"Axx", 1}}, 1)};
     const InterSolTable t = BuildInterSolTable(records, "3.2001", "Novák, Jan", "7");
     ASSERT_FALSE(t.message) << *t.message;
     const auto& sums = t.grid.cells.back();
@@ -426,14 +426,14 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
 struct MonthTextCase {
     const char* name;
     const char* text;
-    int vybranyMesic; // 0 = refused
+    int chosenMonth; // 0 = refused
 };
 
 class MonthText : public ::testing::TestWithParam<MonthTextCase> {};
 
 TEST_P(MonthText, Parsed) {
     const auto m = ParseMonthText(GetParam().text);
-    EXPECT_EQ(m ? m->VybranyMesic() : 0, GetParam().vybranyMesic);
+    EXPECT_EQ(m ? m->chosenMonth() : 0, GetParam().chosenMonth);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, MonthText,
@@ -452,7 +452,7 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     const auto ok = ChooseMonth(records, "2.2001");
     EXPECT_FALSE(ok.message);
     EXPECT_EQ(ok.first, 1u);
-    EXPECT_EQ(ok.VybranyMesic, 200102);
+    EXPECT_EQ(ok.chosenMonth, 200102);
     const auto none = ChooseMonth(records, "4.2001");
     EXPECT_FALSE(none.first.has_value());
     EXPECT_EQ(none.message, " Poalední záznam je z 01.03.2001");
@@ -474,7 +474,7 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
         EXPECT_EQ(FirstRecordOfMonth(damaged, 200103), bad == 118u ? 119u : 118u) << bad;
     }
 
-    ObecnaData d = stationData();
+    StationData d = stationData();
     EXPECT_EQ(ChooseMonthNotices(d, false).size(), 0u);
     d.row(4).clear();
     EXPECT_EQ(ChooseMonthNotices(d, true),

@@ -13,51 +13,51 @@ using namespace hk;
 
 namespace {
 
-struct CisloCase {
+struct NumberCase {
     const char* name;
     const char* value;
     const char* stored;
 };
 
-class CisloSL : public ::testing::TestWithParam<CisloCase> {};
+class StationNumber : public ::testing::TestWithParam<NumberCase> {};
 
-TEST_P(CisloSL, ThreeDigitsOrEmpty) {
-    EXPECT_EQ(NormaliseCisloSL(GetParam().value), GetParam().stored);
+TEST_P(StationNumber, ThreeDigitsOrEmpty) {
+    EXPECT_EQ(NormaliseStationNumber(GetParam().value), GetParam().stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, CisloSL,
-                         ::testing::Values(CisloCase{"Empty", "", ""}, CisloCase{"One", "5", "005"},
-                                           CisloCase{"Three", "007", "007"},
-                                           CisloCase{"FourKeepsTheLastThree", "1234", "234"}),
+INSTANTIATE_TEST_SUITE_P(Values, StationNumber,
+                         ::testing::Values(NumberCase{"Empty", "", ""}, NumberCase{"One", "5", "005"},
+                                           NumberCase{"Three", "007", "007"},
+                                           NumberCase{"FourKeepsTheLastThree", "1234", "234"}),
                          [](const auto& info) { return info.param.name; });
 
 void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
-std::array<std::string, ObecnaDataRadku> table() {
-    std::array<std::string, ObecnaDataRadku> t;
-    for (int k = 0; k < ObecnaDataRadku; ++k)
+std::array<std::string, StationDataRows> table() {
+    std::array<std::string, StationDataRows> t;
+    for (int k = 0; k < StationDataRows; ++k)
         t[static_cast<std::size_t>(k)] = "řádek " + std::to_string(k + 1);
     return t;
 }
 
-TEST(ObecnaData, ConfirmedTableWrittenAndReadBack) {
+TEST(StationData, ConfirmedTableWrittenAndReadBack) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
-    ObecnaData current;
+    StationData current;
     current.row(6) = "rezerva ze souboru";
     auto t = table();
     t[0] = std::string(60, 'x'); // cut to 50
     t[5] = "ignored";            // row 6 is never edited
     t[11] = "7";
-    const ObecnaData d = ConfirmObecnaData(current, t);
-    EXPECT_TRUE(d.ObecnaDataZadana);
+    const StationData d = ConfirmStationData(current, t);
+    EXPECT_TRUE(d.stationDataGiven);
     EXPECT_EQ(d.row(1), std::string(50, 'x'));
     EXPECT_EQ(d.row(6), "rezerva ze souboru");
     EXPECT_EQ(d.row(12), "007");
 
-    WriteObecnaData(dir, d);
+    WriteStationData(dir, d);
     const std::string bytes = ReadWholeFile(tmp.path() / "Obecdata.dat");
     EXPECT_EQ(bytes, std::string(50, 'x') + "\r\n\xF8\xE1"
                                             "dek 2\r\n\xF8\xE1"
@@ -73,39 +73,39 @@ TEST(ObecnaData, ConfirmedTableWrittenAndReadBack) {
                                             "dek 11\r\n007\r\n\xF8\xE1"
                                             "dek 13\r\n\r\n");
 
-    const ObecnaData back = ReadObecnaData(dir);
-    EXPECT_TRUE(back.ObecnaDataZadana);
-    EXPECT_EQ(back.Radky, d.Radky);
+    const StationData back = ReadStationData(dir);
+    EXPECT_TRUE(back.stationDataGiven);
+    EXPECT_EQ(back.lines, d.lines);
 }
 
-TEST(ObecnaData, ReadingTakes13LinesCutTo50) {
+TEST(StationData, ReadingTakes13LinesCutTo50) {
     TempDir tmp;
     std::string text;
     for (int k = 1; k <= 15; ++k)
         text += (k == 3 ? std::string(70, 'a') : "line " + std::to_string(k)) + "\n";
     writeBytes(tmp.path() / "OBECDATA.DAT", text);
-    const ObecnaData d = ReadObecnaData(ProgramDir(tmp.path()));
-    EXPECT_TRUE(d.ObecnaDataZadana);
+    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    EXPECT_TRUE(d.stationDataGiven);
     EXPECT_EQ(d.row(3), std::string(50, 'a'));
     EXPECT_EQ(d.row(13), "line 13");
     EXPECT_EQ(d.row(14), "");
 }
 
-TEST(ObecnaData, MissingFileLeavesEmptyRows) {
+TEST(StationData, MissingFileLeavesEmptyRows) {
     TempDir tmp;
-    const ObecnaData d = ReadObecnaData(ProgramDir(tmp.path()));
-    EXPECT_FALSE(d.ObecnaDataZadana);
+    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    EXPECT_FALSE(d.stationDataGiven);
     EXPECT_EQ(d.row(2), "");
 }
 
-TEST(ObecnaData, PopisNovReplacesItsLinesOnly) {
+TEST(StationData, PopisNovReplacesItsLinesOnly) {
     TempDir tmp;
     std::string text;
     for (int k = 1; k <= 13; ++k)
         text += "soubor " + std::to_string(k) + "\r\n";
     writeBytes(tmp.path() / "Obecdata.dat", text);
     writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
-    const ObecnaData d = ReadObecnaData(ProgramDir(tmp.path()));
+    const StationData d = ReadStationData(ProgramDir(tmp.path()));
     EXPECT_EQ(d.row(1), "popis 1");
     EXPECT_EQ(d.row(3), "popis 3");
     EXPECT_EQ(d.row(4), "soubor 4");

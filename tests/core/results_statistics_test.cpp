@@ -36,13 +36,13 @@ std::vector<TZaznam> measuredFixture() {
     Zvlastni(r3);
     TZaznam r4 = Souhrn("10.03.2001", 900, {}, {1, 5, 15, 0, 5, 0, 20, 25});
     r4.Q = 5;
-    Zvlastni(Znacka(r4, false));
+    Zvlastni(Marker(r4, false));
     return {r1, r2, r3, r4};
 }
 
 struct MeasuredCase {
     const char* name;
-    VyberPolokoule v;
+    HemisphereChoice v;
     const char* caption;
     Row january;
     Row march;
@@ -73,21 +73,21 @@ INSTANTIATE_TEST_SUITE_P(
     Hemispheres, MeasuredStatistics,
     ::testing::Values(
         MeasuredCase{"Celkova",
-                     VyberPolokoule::Celkova,
+                     HemisphereChoice::Whole,
                      "Výsledky    statistika - naměřené - celkový",
                      {"01.2001", " 1.67", " 6.33", "23.00", "11.33", " 7.00", "32.67", "85.00",
                       "102.50", "  1.0", "  2.0", " 12.0", "  1.3", "  2.0", "  2.7", "  3.0"},
                      {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00",
                       " 0.00", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  5.0"}},
         MeasuredCase{"Sever",
-                     VyberPolokoule::Sever,
+                     HemisphereChoice::North,
                      "Výsledky    statistika - naměřené - sever",
                      {"01.2001", " 1.50", " 7.00", "22.00", "14.00", " 8.00", "39.00", "65.00",
                       "77.50", "", "", "", "", "", "", ""},
                      {"03.2001", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00",
                       " 0.00", "", "", "", "", "", "", ""}},
         MeasuredCase{"Jih",
-                     VyberPolokoule::Jih,
+                     HemisphereChoice::South,
                      "Výsledky    statistika - naměřené - jih",
                      {"01.2001", " 0.50", " 1.50", " 6.50", " 2.50", " 1.50", " 6.00", "20.00",
                       "25.00", "", "", "", "", "", "", ""},
@@ -99,15 +99,15 @@ TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) 
     // An ordinary drawing whose first group was entered as "s" is one
     // drawing of the north, not two.
     TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
-    std::vector<TZaznam> records{Znacka(z, true)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Sever).cells[1][1], " 1.00");
+    std::vector<TZaznam> records{Marker(z, true)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 1.00");
 }
 
 TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
     // Two drawings stay in the order they were entered until a third is stored.
     std::vector<TZaznam> records{Souhrn("02.03.2001", 800, {1, 0, 0, 0, 0, 0, 0, 0}, {}),
                                  Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
-    const ResultsGrid g = BuildMeasuredStatistics(records, VyberPolokoule::Celkova);
+    const ResultsGrid g = BuildMeasuredStatistics(records, HemisphereChoice::Whole);
     ASSERT_EQ(g.rowCount(), 5u);
     EXPECT_EQ(g.cells[1][0], "01.2001");
     EXPECT_EQ(g.cells[1][1], " 3.00");
@@ -117,13 +117,13 @@ TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
 
 struct DateCase {
     const char* name;
-    const char* datum;
+    const char* date;
 };
 
 class DrawingDates : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DrawingDates, AsTheGeneralReader) {
-    const TZaznam z = Record(GetParam().datum, 800);
+    const TZaznam z = Record(GetParam().date, 800);
     EXPECT_EQ(DrawingDate(z), RecordDate(z));
 }
 
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
     std::vector<TZaznam> records{Record("", 0), Record("31.02.2001", 0)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Celkova).rowCount(), 1u);
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 struct SumsCase {
@@ -153,14 +153,14 @@ TEST_P(AccumulateMonthRules, WhichSumsADrawingReaches) {
     TZaznam z = Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
     z.Q = 3;
     if (c.special) Zvlastni(z);
-    if (c.marker) Znacka(z, c.marker == 1);
-    MesicniSoucty s{};
+    if (c.marker) Marker(z, c.marker == 1);
+    MonthSums s{};
     AccumulateMonth(s, z);
-    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Celkova)], c.whole);
-    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Sever)], c.north);
-    EXPECT_EQ(s[SoucetIndex(0, VyberPolokoule::Jih)], c.south);
-    EXPECT_EQ(s[SoucetIndex(6, VyberPolokoule::Celkova)], c.area);
-    EXPECT_EQ(s[PrvniZaznamovaVelicina + 6], 3); // Q counts for every drawing
+    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::Whole)], c.whole);
+    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::North)], c.north);
+    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::South)], c.south);
+    EXPECT_EQ(s[SumIndex(6, HemisphereChoice::Whole)], c.area);
+    EXPECT_EQ(s[FirstRecordQuantity + 6], 3); // Q counts for every drawing
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, AccumulateMonthRules,
@@ -175,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(Drawings, AccumulateMonthRules,
 // 19 and 20 only; the months between count as 0.
 std::vector<TZaznam> smoothedFixture() {
     std::vector<TZaznam> r;
-    auto add = [&r](const char* datum, int g, int rb) {
-        r.push_back(Souhrn(datum, static_cast<std::uint16_t>(700 + r.size()),
+    auto add = [&r](const char* date, int g, int rb) {
+        r.push_back(Souhrn(date, static_cast<std::uint16_t>(700 + r.size()),
                            {g, 0, 0, 0, 0, rb, 0, 0}, {}));
     };
     for (int k = 0; k < 5; ++k)
@@ -193,7 +193,7 @@ std::vector<TZaznam> smoothedFixture() {
 
 TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
     const auto records = smoothedFixture();
-    const ResultsGrid g = BuildSmoothedStatistics(records, VyberPolokoule::Celkova);
+    const ResultsGrid g = BuildSmoothedStatistics(records, HemisphereChoice::Whole);
     EXPECT_EQ(g.caption, "Výsledky    statistika - vyhlazené - celkový");
     ASSERT_EQ(g.rowCount(), 22u); // header, 20 months and the month after
     ASSERT_EQ(g.columnCount(), 9u);
@@ -223,17 +223,17 @@ TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
     TZaznam special = Souhrn("12.06.2003", 900, {4, 0, 0, 0, 0, 0, 0, 0}, {});
     std::vector<TZaznam> records{Souhrn("11.06.2003", 900, {2, 0, 0, 0, 0, 0, 0, 0}, {}),
                                  Zvlastni(special)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, VyberPolokoule::Sever).cells[1][1], " 2.00");
-    const MesicniPrumery m = BuildMonthlyMeans(records, VyberPolokoule::Sever);
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 2.00");
+    const MonthlyMeans m = BuildMonthlyMeans(records, HemisphereChoice::North);
     ASSERT_EQ(m.months.size(), 1u);
     EXPECT_EQ(m.months[0][0], 10);
-    EXPECT_EQ(BuildMonthlyMeans(records, VyberPolokoule::Celkova).months[0][0], 30);
+    EXPECT_EQ(BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0], 30);
 }
 
 TEST(SmoothedStatistics, FewerThanFourteenDrawingsBuildNoTable) {
     auto records = smoothedFixture();
     records.resize(13);
-    EXPECT_EQ(BuildSmoothedStatistics(records, VyberPolokoule::Celkova).rowCount(), 1u);
+    EXPECT_EQ(BuildSmoothedStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 struct SpanCase {
@@ -260,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Days, SmoothedSpan,
 
 TEST(StatisticsStatus, RowsAndPages) {
     const auto records = smoothedFixture();
-    const ResultsGrid g = BuildMeasuredStatistics(records, VyberPolokoule::Celkova);
+    const ResultsGrid g = BuildMeasuredStatistics(records, HemisphereChoice::Whole);
     // A4 at 600 dpi: (7016 - 200) / (15 * 7) = 64 rows per page.
     EXPECT_EQ(StatisticsStatusLine(g, 4961, 7016), "Počet hodnot je = 21   ( .3  str.)");
     // 100 rows per page at 1500 dots; a page narrower than 704 dots counts as one unit.
@@ -269,12 +269,12 @@ TEST(StatisticsStatus, RowsAndPages) {
 }
 
 TEST(TypeOccurrence, CountsPerClassAndYear) {
-    TZaznam special = Kresba("03.04.2002", 800, {{"***"}});
+    TZaznam special = Drawing("03.04.2002", 800, {{"***"}});
     std::vector<TZaznam> records{
-        Kresba("01.03.2001", 800, {{"Dao"}, {"Axx"}, {"dao"}}),
-        Kresba("02.03.2001", 800, {{"Dao"}}),
+        Drawing("01.03.2001", 800, {{"Dao"}, {"Axx"}, {"dao"}}),
+        Drawing("02.03.2001", 800, {{"Dao"}}),
         Zvlastni(special),
-        Kresba("05.05.2003", 800, {{"Fkc", 20, 3}}),
+        Drawing("05.05.2003", 800, {{"Fkc", 20, 3}}),
     };
     const TypeOccurrence t = BuildTypeOccurrence(records);
     ASSERT_EQ(t.grid.rowCount(), 61u);
@@ -287,29 +287,29 @@ TEST(TypeOccurrence, CountsPerClassAndYear) {
 
 struct InterSolCase {
     const char* name;
-    Skupina group;
+    GroupSpec group;
     int q;
-    InterSolHodnoty expected;
+    InterSolValues expected;
 };
 
 class InterSolCountsCase : public ::testing::TestWithParam<InterSolCase> {};
 
 TEST_P(InterSolCountsCase, FromTheGroupEntries) {
     const auto& c = GetParam();
-    auto v = [](const InterSolHodnoty& x) {
-        return std::array{x.gr, x.grfp, x.grf, x.efp, x.ef, x.Cond, x.Suma};
+    auto v = [](const InterSolValues& x) {
+        return std::array{x.gr, x.grfp, x.grf, x.efp, x.ef, x.Cond, x.sum};
     };
-    EXPECT_EQ(v(InterSolCounts(Kresba("01.02.2001", 800, {c.group}, c.q))), v(c.expected));
+    EXPECT_EQ(v(InterSolCounts(Drawing("01.02.2001", 800, {c.group}, c.q))), v(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Groups, InterSolCountsCase,
     ::testing::Values(
         InterSolCase{"OnePenumbralSpot", {"Hsx", 1, 1}, 2, {0, 0, 0, 1, 0, 4, 1}},
-        InterSolCase{"OneSmallSpot", {"Axx", 1, 0, Sever, 500, 0, 1}, 1, {0, 0, 0, 0, 1, 5, 1}},
-        InterSolCase{"GroupOfEight", {"Dai", 8, 2, Sever, 500, 0, 5}, 3, {1, 3, 5, 0, 0, 3, 9}},
+        InterSolCase{"OneSmallSpot", {"Axx", 1, 0, North, 500, 0, 1}, 1, {0, 0, 0, 0, 1, 5, 1}},
+        InterSolCase{"GroupOfEight", {"Dai", 8, 2, North, 500, 0, 5}, 3, {1, 3, 5, 0, 0, 3, 9}},
         InterSolCase{"ContradictoryCountsStayNegative",
-                     {"Axx", 1, 1, Sever, 500, 0, 1},
+                     {"Axx", 1, 1, North, 500, 0, 1},
                      6,
                      {-1, -1, 0, 1, 1, 0, 0}}),
     [](const auto& info) { return info.param.name; });

@@ -24,21 +24,21 @@ using namespace hk::results_test;
 
 namespace {
 
-TZaznam od(const char* datum, const char* pozorovatel) {
-    TZaznam z = Record(datum, 800);
-    z.Pozorovatel.setText(pozorovatel);
+TZaznam from(const char* date, const char* observer) {
+    TZaznam z = Record(date, 800);
+    z.Pozorovatel.setText(observer);
     return z;
 }
 
 } // namespace
 
 TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayEmpty) {
-    const std::vector<TZaznam> records = {od("01.02.2001", "Novák, Jan"),
-                                          od("03.03.2003", "Novák, Jan"),
-                                          od("04.03.2003", "NOVÁK, Jan"), // another spelling
-                                          od("05.03.2003", "Černá, Eva")};
+    const std::vector<TZaznam> records = {from("01.02.2001", "Novák, Jan"),
+                                          from("03.03.2003", "Novák, Jan"),
+                                          from("04.03.2003", "NOVÁK, Jan"), // another spelling
+                                          from("05.03.2003", "Černá, Eva")};
     const auto s = BuildObserverStatistics(records, {"Černá, Eva", "Novák, Jan", ""});
-    ASSERT_FALSE(s.zadnyPozorovatel);
+    ASSERT_FALSE(s.noObserver);
     const std::vector<std::vector<std::string>> expected = {
         {"", "2001", "2002", "2003", "Suma"},
         {"Černá, Eva", "", "", "    1", "    1"},
@@ -47,9 +47,9 @@ TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayE
         {"Suma", "    1", "    0", "    2", "    4"}};
     EXPECT_EQ(s.grid.cells, expected);
     EXPECT_EQ(ObserversCsv(s.grid).text.substr(0, 24), " ;2001;2002;2003;Suma;\r\n");
-    EXPECT_TRUE(BuildObserverStatistics(records, {"", "Novák, Jan"}).zadnyPozorovatel);
+    EXPECT_TRUE(BuildObserverStatistics(records, {"", "Novák, Jan"}).noObserver);
     // Without a readable date there is no year column, only the sums.
-    const std::vector<TZaznam> undated = {od("31.02.2003", "Novák, Jan")};
+    const std::vector<TZaznam> undated = {from("31.02.2003", "Novák, Jan")};
     EXPECT_EQ(BuildObserverStatistics(undated, {"Novák, Jan"}).grid.cells[0],
               (std::vector<std::string>{"", "Suma"}));
 }
@@ -70,15 +70,15 @@ TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
     for (double lon : {e.L0 - 45, e.L0 + 45}) {
         const DiskPolar p =
             HeliographicToPolar(e, static_cast<float>(std::fmod(lon + 360, 360)), 5);
-        const int uhel = static_cast<int>(std::round(p.Angle * 10));
-        const int vzd = static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx));
-        if (std::abs(PolarToHeliographic(e, uhel, vzd).CMD + 45) > 1) continue;
-        Pridej(z, {"Dao", 5, 0, uhel, vzd});
+        const int angle = static_cast<int>(std::round(p.Angle * 10));
+        const int distance = static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx));
+        if (std::abs(PolarToHeliographic(e, angle, distance).CMD + 45) > 1) continue;
+        AppendGroup(z, {"Dao", 5, 0, angle, distance});
     }
     ASSERT_EQ(z.PocetSkupin, 1);
-    TZaznam zvlastni = z;
-    Zvlastni(zvlastni);
-    const std::vector<TZaznam> records = {z, zvlastni};
+    TZaznam special = z;
+    Zvlastni(special);
+    const std::vector<TZaznam> records = {z, special};
     const GeometryCache g = GeometryCache::of(records);
 
     const ResultsGrid all = BuildZonePositions(records, g, "vše");
@@ -102,21 +102,21 @@ TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
     std::vector<TZaznam> records = {
         Souhrn("31.12.2005", 700, {0}, {0}), Souhrn("31.12.2005", 900, {1, 5, 15}, {0}),
         Souhrn("31.12.2005", 1100, {0}, {0}), Souhrn("02.01.2005", 700, {0}, {0})};
-    const auto dny = DnyBezAktivity(records);
-    EXPECT_EQ(dny.size(), 3u);
-    const auto days = SpotlessDaysOfYear(dny, 2005);
+    const auto spotlessDates = SpotlessDaysOf(records);
+    EXPECT_EQ(spotlessDates.size(), 3u);
+    const auto days = SpotlessDaysOfYear(spotlessDates, 2005);
     ASSERT_EQ(days.size(), 2u);
     EXPECT_EQ(FormatDatum(days[0]), "02.01.2005");
     EXPECT_EQ(FormatDatum(days[1]), "31.12.2005");
     // 15 columns of 60 pixels at 100 %: December from 13 * 60, row 31.
-    const SpotlessCalendar c = BuildSpotlessCalendar(dny, 2005, 900, 600, 100);
+    const SpotlessCalendar c = BuildSpotlessCalendar(spotlessDates, 2005, 900, 600, 100);
     ASSERT_EQ(c.red.size(), 2u);
     EXPECT_EQ(c.red[1].left, 781);
     EXPECT_EQ(c.red[1].right, 839);
     EXPECT_EQ(c.red[1].top, 15 * 31 + 61);
     EXPECT_EQ(c.red[1].bottom, 15 * 31 + 74);
     EXPECT_EQ(c.lines.size(), 14u + 33u);
-    EXPECT_TRUE(BuildSpotlessCalendar(dny, 2006, 900, 600, 100).red.empty());
+    EXPECT_TRUE(BuildSpotlessCalendar(spotlessDates, 2006, 900, 600, 100).red.empty());
 }
 
 TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
@@ -126,18 +126,18 @@ TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
     for (int k = 0; k < 3; ++k) {
         TZaznam z = Record(("0" + std::to_string(k + 1) + ".06.2004").c_str(), 800);
         for (int j = 0; j < 17; ++j) {
-            Pridej(z, {"Cso", 1, 0, Sever, 300, 100 + 17 * k + j});
+            AppendGroup(z, {"Cso", 1, 0, North, 300, 100 + 17 * k + j});
             z.Skupiny[j].CSk2 = static_cast<std::uint16_t>(k * 100 + j);
         }
         records.push_back(z);
     }
     records[0].Skupiny[3].Plocha = 150; // equal to the largest of drawing 3
-    TZaznam nula = Record("04.06.2004", 800);
-    Pridej(nula, {"Axx"});
-    records.push_back(nula);
-    TZaznam zvl = Record("05.06.2004", 800);
-    Pridej(zvl, {"Fkc", 1, 0, Sever, 300, 900});
-    records.push_back(Zvlastni(zvl));
+    TZaznam zero = Record("04.06.2004", 800);
+    AppendGroup(zero, {"Axx"});
+    records.push_back(zero);
+    TZaznam special = Record("05.06.2004", 800);
+    AppendGroup(special, {"Fkc", 1, 0, North, 300, 900});
+    records.push_back(Zvlastni(special));
 
     const ResultsGrid g = BuildLargestGroups(records, 2004);
     ASSERT_EQ(g.rowCount(), 51u);
@@ -161,7 +161,7 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
     r[3].PP = 2;
     const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");
     EXPECT_EQ(list.n, 3);
-    EXPECT_EQ(list.souhrn, "3x      od -do  2004 - 2006");
+    EXPECT_EQ(list.summary, "3x      od -do  2004 - 2006");
     const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan");
     EXPECT_EQ(f.folder, "Denni - pozorovatele");
     EXPECT_EQ(f.name, "Denní-Novák, Jan.CSV");
@@ -195,22 +195,22 @@ TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
 }
 
 TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
-    auto zaznam = [](int rotace, int l0) {
+    auto record = [](int rotation, int l0) {
         TZaznam z = Record("01.01.2005", 800);
-        z.Rotace = static_cast<std::uint16_t>(rotace);
+        z.Rotace = static_cast<std::uint16_t>(rotation);
         z.L0 = static_cast<std::uint16_t>(l0);
         return z;
     };
-    std::vector<TZaznam> late(10, zaznam(2000, 50));
-    late.push_back(zaznam(2001, 300));
-    late.push_back(zaznam(2002, 300));
+    std::vector<TZaznam> late(10, record(2000, 50));
+    late.push_back(record(2001, 300));
+    late.push_back(record(2002, 300));
     auto w = FindEvolutionWindow(late, 2001);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->first, 10u);
     EXPECT_EQ(w->lo, 3u);              // seven records earlier
     EXPECT_EQ(w->hi, late.size() - 1); // the end + 7, cut at the last record
-    std::vector<TZaznam> early(10, zaznam(2000, 200));
-    early.push_back(zaznam(2001, 300));
+    std::vector<TZaznam> early(10, record(2000, 200));
+    early.push_back(record(2001, 300));
     EXPECT_EQ(FindEvolutionWindow(early, 2001)->lo, 10u);
     EXPECT_FALSE(FindEvolutionWindow(early, 1999));
     EXPECT_EQ(EvolutionRotationInput(early, 3), 2000);
@@ -221,15 +221,15 @@ TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
 TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
     std::vector<TZaznam> records;
     int rotation = 0;
-    for (const char* datum : {"01.03.2005", "20.03.2005", "11.04.2005", "12.04.2005"}) {
-        TZaznam z = Record(datum, 1200);
+    for (const char* date : {"01.03.2005", "20.03.2005", "11.04.2005", "12.04.2005"}) {
+        TZaznam z = Record(date, 1200);
         const Ephemeris e = *RecordEphemeris(z);
         if (rotation == 0) rotation = e.CarrRotation;
         z.Rotace = static_cast<std::uint16_t>(rotation); // one rotation for the test
         z.L0 = static_cast<std::uint16_t>(e.L0);
-        Pridej(z, {"Dai", 7, 2, 0, 100, 40});
-        Pridej(z, {"Axx", 1, 0, 0, 120, 0});
-        Pridej(z, {"Hsx", 2, 1, 1800, 100, 10});
+        AppendGroup(z, {"Dai", 7, 2, 0, 100, 40});
+        AppendGroup(z, {"Axx", 1, 0, 0, 120, 0});
+        AppendGroup(z, {"Hsx", 2, 1, 1800, 100, 10});
         z.Skupiny[0].CSk2 = 70;
         z.Skupiny[1].CSk2 = 0;
         z.Skupiny[2].CSk2 = 5;
@@ -256,12 +256,12 @@ TEST(GroupEvolution, AGroupSeenEarlyInTheNextRotationBelongsToItOnlyBelowLongitu
     // with L0 301, so a group at its central meridian (longitude about 301)
     // is a group of 2028, not one seen again at the end of 2027.
     std::vector<TZaznam> records;
-    for (const char* datum : {"10.03.2005", "29.03.2005"}) {
-        TZaznam z = Record(datum, 1200);
+    for (const char* date : {"10.03.2005", "29.03.2005"}) {
+        TZaznam z = Record(date, 1200);
         const Ephemeris e = *RecordEphemeris(z);
         z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
         z.L0 = static_cast<std::uint16_t>(e.L0);
-        Pridej(z, {"Cso", 3, 0, 0, 100, 30});
+        AppendGroup(z, {"Cso", 3, 0, 0, 100, 30});
         z.Skupiny[0].CSk2 = static_cast<std::uint8_t>(records.empty() ? 5 : 6);
         records.push_back(z);
     }
@@ -287,11 +287,11 @@ TEST(OfficialSheet, HandWorkedMonth) {
     records[2].PP = 3, records[2].Obr = 2, records[2].Q = 2;
     records[2].Pozorovatel.setText("Černá, Eva");
     Zvlastni(records[2]);
-    ObecnaData data;
+    StationData data;
     for (int k = 1; k <= 13; ++k)
         data.row(k) = "r" + std::to_string(k);
     data.row(12) = "7";
-    const OfficialFields f = OfficialFieldsFrom(data, MetodaProjekce);
+    const OfficialFields f = OfficialFieldsFrom(data, MethodProjection);
     EXPECT_FALSE(CheckOfficialFields(f));
     const ObserverTable table = ObserverTable::parse({"12,Novák Jan"});
     const ReportFile sheet = BuildOfficialSheet(records, {2005, 2}, f, table);
@@ -317,10 +317,10 @@ TEST(OfficialSheet, HandWorkedMonth) {
     EXPECT_EQ(sheet.text, expected);
 
     OfficialFields bad = f;
-    bad.cisloSL = "12a";
-    EXPECT_EQ(CheckOfficialFields(bad), std::string(SpatneCisloSL));
+    bad.stationNumber = "12a";
+    EXPECT_EQ(CheckOfficialFields(bad), std::string(BadStationNumber));
     bad = f;
-    bad.metoda.clear();
+    bad.method.clear();
     EXPECT_TRUE(CheckOfficialFields(bad));
     EXPECT_EQ(OfficialToEnd(records, {2004, 11}).size(), 4u); // to February 2005
     EXPECT_TRUE(OfficialToEnd(records, {2005, 3}).empty());

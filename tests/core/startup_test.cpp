@@ -37,7 +37,7 @@ struct FactorCase {
 class SizeFactor : public testing::TestWithParam<FactorCase> {};
 
 TEST_P(SizeFactor, FromTheFirstLine) {
-    const auto f = ParseFaktorZvetseni(GetParam().file);
+    const auto f = ParseEnlargementFactor(GetParam().file);
     ASSERT_EQ(f.has_value(), GetParam().factor.has_value());
     if (f) {
         EXPECT_DOUBLE_EQ(*f, *GetParam().factor);
@@ -76,19 +76,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, SizePercent,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SideFiles, SupplementaryBlockIsPaddedOrCut) {
-    const auto shortBlock = ParseDoplnkovaData(std::string(10, '\x05'));
+    const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
     ASSERT_EQ(shortBlock.size(), 25000u);
     EXPECT_EQ(shortBlock[9], 5);
     EXPECT_EQ(shortBlock[10], 0);
-    EXPECT_EQ(ParseDoplnkovaData(std::string(30000, '\x07')).size(), 25000u);
+    EXPECT_EQ(ParseSupplementaryData(std::string(30000, '\x07')).size(), 25000u);
 }
 
 TEST(SideFiles, InstrumentLinesAreConvertedAndMissingOnesEmpty) {
-    const auto lines = ParsePristroj("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250");
+    const auto lines = ParseInstrument("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250");
     EXPECT_EQ(lines[0], "Hvězdárna");
     EXPECT_EQ(lines[2], "150/2250");
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(DefaultPristroj(),
+    EXPECT_EQ(DefaultInstrument(),
               (std::array<std::string, 6>{"", "Přístroj", "80", "18", "1350", ""}));
 }
 
@@ -165,21 +165,21 @@ TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
 TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     const SilsoImport r = ParseSilsoDaily("2003;01;02;+2003.004;+12.6;-1;1200.4;1;1;1;1;1;1;1\r\n"
                                           "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n");
-    ASSERT_TRUE(r.chyby.empty()) << r.chyby.front();
-    EXPECT_EQ(r.dnu, 2);
-    ASSERT_EQ(r.soubory.count(2003), 1u);
-    const std::string& y = r.soubory.at(2003);
+    ASSERT_TRUE(r.errors.empty()) << r.errors.front();
+    EXPECT_EQ(r.days, 2);
+    ASSERT_EQ(r.files.count(2003), 1u);
+    const std::string& y = r.files.at(2003);
     EXPECT_EQ(y.size(), 365u * 32u);
     EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
                                "2003 01 02 2003.004 13  -1 999\r\n");
     EXPECT_EQ(y.substr(y.size() - 32), "2003 12 31 2003.999 -1  -1  -1\r\n");
     for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n"})
-        EXPECT_EQ(ParseSilsoDaily(bad).chyby.size(), 1u) << bad;
+        EXPECT_EQ(ParseSilsoDaily(bad).errors.size(), 1u) << bad;
 }
 
 TEST(OutsideTables, AreasAndFluxByColumns) {
     // "yyyy mm " and three values of 7 characters.
-    const OutsideTable areas = ParsePlochy("2014 01  1234.4  600.5  634.0\r\n"
+    const OutsideTable areas = ParseAreasTable("2014 01  1234.4  600.5  634.0\r\n"
                                            "2014 02     0.0      x    2.6\r\n\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
     EXPECT_EQ(areas.rows[0].label, "2014 01 ");
@@ -191,7 +191,7 @@ TEST(OutsideTables, AreasAndFluxByColumns) {
     EXPECT_EQ(areas.at(7), 0);
     EXPECT_EQ(areas.at(0), 0);
 
-    const OutsideTable flux = ParseTok10cm("2014 01         152.3     147.8      133.0 \r\n"
+    const OutsideTable flux = ParseFluxTable("2014 01         152.3     147.8      133.0 \r\n"
                                            "2014 02         70.05    \r\n");
     ASSERT_EQ(flux.rows.size(), 2u);
     EXPECT_EQ(flux.rows[0].values, (std::array<std::uint16_t, 3>{1523, 1478, 1330}));
@@ -211,14 +211,14 @@ class Startup : public testing::Test {
 
 TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
     const StartupResult r = run(1080);
-    EXPECT_TRUE(r.zvetsitCreated);
+    EXPECT_TRUE(r.enlargementFileCreated);
     EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "120\r\n");
     EXPECT_TRUE(r.askDrawingSetting);
-    EXPECT_EQ(session->PocetZaznamu(), 1);
-    EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);
+    EXPECT_EQ(session->recordCount(), 1);
+    EXPECT_EQ(session->observerTable().size(), 0);
     EXPECT_TRUE(session->warnings().empty());
 
-    EXPECT_FALSE(run().zvetsitCreated);
+    EXPECT_FALSE(run().enlargementFileCreated);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "datax.dat"));
 }
 
@@ -231,19 +231,19 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
               "2014 01          70.0      71.0       72.0 \r\n");
     writeFile(dir.path() / "sidc" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
     const StartupResult r = run();
-    EXPECT_FALSE(r.zvetsitCreated);
-    EXPECT_DOUBLE_EQ(session->tables().FaktorZvetseni, 1.5);
-    EXPECT_EQ(session->tables().Pristroj[0], "Stanice");
-    EXPECT_EQ(session->tables().DoplnkovaData[24999], 0x81);
-    EXPECT_EQ(session->tables().PlochyTab.rows.size(), 1u);
-    EXPECT_EQ(session->tables().Tok10cmTab.at(2), 710);
-    EXPECT_EQ(session->tables().DenniSIDC.years, std::vector<int>{2020});
+    EXPECT_FALSE(r.enlargementFileCreated);
+    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.5);
+    EXPECT_EQ(session->tables().instrument[0], "Stanice");
+    EXPECT_EQ(session->tables().supplementaryData[24999], 0x81);
+    EXPECT_EQ(session->tables().areasTable.rows.size(), 1u);
+    EXPECT_EQ(session->tables().fluxTable.at(2), 710);
+    EXPECT_EQ(session->tables().sidcDaily.years, std::vector<int>{2020});
 }
 
 TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
     writeFile(dir.path() / "Zvetsit.zve", "velky\r\n");
     run();
-    EXPECT_DOUBLE_EQ(session->tables().FaktorZvetseni, 1.2);
+    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.2);
     ASSERT_EQ(session->warnings().size(), 1u);
     EXPECT_NE(session->warnings()[0].find("Zvetsit.zve"), std::string::npos);
     EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "velky\r\n");
@@ -254,15 +254,15 @@ TEST_F(Startup, DrawingSettingComesFromRecord1) {
     first.NastaveniKresby = 1125;
     WriteRecords(dir.path() / "datax.dat", {first, Rec("02.01.2010", 800)});
     EXPECT_FALSE(run().askDrawingSetting);
-    EXPECT_DOUBLE_EQ(session->PolomerKresby(), 125);
-    EXPECT_TRUE(session->HelioZadavani());
+    EXPECT_DOUBLE_EQ(session->drawingRadius(), 125);
+    EXPECT_TRUE(session->heliographicEntry());
     EXPECT_EQ(MainWindowCaption(*session),
               "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)");
 
     first.NastaveniKresby = 100;
     WriteRecords(dir.path() / "datax.dat", {first});
     EXPECT_FALSE(run().askDrawingSetting);
-    EXPECT_DOUBLE_EQ(session->PolomerKresby(), 100);
+    EXPECT_DOUBLE_EQ(session->drawingRadius(), 100);
     EXPECT_EQ(MainWindowCaption(*session),
               "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  200 mm)");
 
@@ -278,14 +278,14 @@ TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     EXPECT_TRUE(r.obRenamed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "ob.dat"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob-původní.dat"));
-    ASSERT_EQ(session->TabulkaPozorovatelu().size(), 2);
+    ASSERT_EQ(session->observerTable().size(), 2);
     // Sorted by name.
-    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[0][1], "Adam Petr");
-    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[1][2], "Hlavní 5");
+    EXPECT_EQ(session->observerTable().entries()[0][1], "Adam Petr");
+    EXPECT_EQ(session->observerTable().entries()[1][2], "Hlavní 5");
 
     const StartupResult again = run();
     EXPECT_FALSE(again.obRenamed);
-    EXPECT_EQ(session->TabulkaPozorovatelu().size(), 0);
+    EXPECT_EQ(session->observerTable().size(), 0);
 }
 
 TEST_F(Startup, ReadOnlyStartupLeavesTheDirectoryAsItWas) {
@@ -305,8 +305,8 @@ TEST_F(Startup, ReadOnlyStartupLeavesTheDirectoryAsItWas) {
     StartupHooks hooks;
     hooks.readOnly = true;
     const StartupResult r = RunStartup(s, 1080, Today, hooks);
-    EXPECT_EQ(s.TabulkaPozorovatelu().size(), 1); // read all the same
-    EXPECT_FALSE(r.obRenamed || r.zvetsitCreated);
+    EXPECT_EQ(s.observerTable().size(), 1); // read all the same
+    EXPECT_FALSE(r.obRenamed || r.enlargementFileCreated);
     EXPECT_EQ(names(), before);
 }
 
@@ -316,8 +316,8 @@ TEST_F(Startup, PozorovatelePWinsOverObDat) {
     const StartupResult r = run();
     EXPECT_FALSE(r.obRenamed);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob.dat"));
-    ASSERT_EQ(session->TabulkaPozorovatelu().size(), 1);
-    EXPECT_EQ(session->TabulkaPozorovatelu().entries()[0][0], "1");
+    ASSERT_EQ(session->observerTable().size(), 1);
+    EXPECT_EQ(session->observerTable().entries()[0][0], "1");
 }
 
 TEST_F(Startup, HooksRunInTheirPlaces) {
@@ -326,11 +326,11 @@ TEST_F(Startup, HooksRunInTheirPlaces) {
     Session s(dir.path());
     StartupHooks hooks;
     hooks.loadCorona = [&](Session& x) {
-        order.push_back("corona records=" + std::to_string(x.PocetZaznamu()) +
-                        " series=" + std::to_string(x.tables().DenniSIDC.years.size()));
+        order.push_back("corona records=" + std::to_string(x.recordCount()) +
+                        " series=" + std::to_string(x.tables().sidcDaily.years.size()));
     };
     hooks.computeAsymmetry = [&](Session& x) {
-        order.push_back("asymmetry series=" + std::to_string(x.tables().DenniSIDC.years.size()));
+        order.push_back("asymmetry series=" + std::to_string(x.tables().sidcDaily.years.size()));
     };
     RunStartup(s, 800, Today, hooks);
     EXPECT_EQ(order, (std::vector<std::string>{"corona records=1 series=0", "asymmetry series=1"}));

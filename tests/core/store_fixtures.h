@@ -14,9 +14,9 @@ namespace hk::store_test {
 
 // A stored record as the entry window leaves it: date, time, observer, one
 // group in the northern hemisphere near the centre.
-inline TZaznam Rec(const std::string& datum, std::uint16_t cas,
+inline TZaznam Rec(const std::string& date, std::uint16_t time,
                    const std::string& observer = "Novák, Jan") {
-    TZaznam z = test_records::Record(datum, cas, observer);
+    TZaznam z = test_records::Record(date, time, observer);
     z.Stanice.setText("Úpice");
     test_records::AddGroup(z, "Dkc", 300, 400, 150, 12).SPen = 3;
     return z;

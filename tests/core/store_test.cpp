@@ -55,13 +55,13 @@ TEST_F(Store, FirstStartHasOneRecordOfTodayAndTheFirstSaveWritesIt) {
     Session s(dir.path());
     const LoadResult r = s.load(Today);
     EXPECT_FALSE(r.fileExisted);
-    ASSERT_EQ(s.PocetZaznamu(), 1);
-    EXPECT_EQ(s.PocetNaStartu(), 0);
+    ASSERT_EQ(s.recordCount(), 1);
+    EXPECT_EQ(s.recordsAtStart(), 0);
     EXPECT_EQ(s.record(1).Cas, 1200);
     EXPECT_EQ(s.record(1).PocetSkupin, 0);
-    EXPECT_EQ(s.Pozorovatele(), std::vector<std::string>{"N"});
+    EXPECT_EQ(s.observers(), std::vector<std::string>{"N"});
     EXPECT_FALSE(s.drawingSettingOfRecord1());
-    EXPECT_TRUE(s.CislovaniZakresu());
+    EXPECT_TRUE(s.drawingNumbers());
 
     s.save();
     const auto file = ReadRecordFile(datax()).records;
@@ -69,7 +69,7 @@ TEST_F(Store, FirstStartHasOneRecordOfTodayAndTheFirstSaveWritesIt) {
     EXPECT_EQ(file[0].Datum.text(), "06.12.2026");
     // No radius chosen yet: the save takes 125 mm, polar entry.
     EXPECT_EQ(file[0].NastaveniKresby, 125);
-    EXPECT_EQ(s.PolomerKresby(), 125);
+    EXPECT_EQ(s.drawingRadius(), 125);
 }
 
 struct NormaliseCase {
@@ -87,7 +87,7 @@ TEST_P(LoadNormalisation, OfOneRecord) {
     WriteRecords(dir.path() / "datax.dat", records);
     Session s(dir.path());
     s.load(Today);
-    ASSERT_EQ(s.PocetZaznamu(), 2);
+    ASSERT_EQ(s.recordCount(), 2);
     GetParam().check(s.record(2));
 }
 
@@ -123,10 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Store, EmptyRecordsAreSkippedAndTheRecordsAfterThemKept) {
     TZaznam empty{};
     Session s = loaded({Rec("01.02.2003", 800, "A"), empty, Rec("03.02.2003", 800, "B"), empty});
-    EXPECT_EQ(s.PocetNaStartu(), 4);
-    ASSERT_EQ(s.PocetZaznamu(), 2);
+    EXPECT_EQ(s.recordsAtStart(), 4);
+    ASSERT_EQ(s.recordCount(), 2);
     EXPECT_EQ(s.record(2).Pozorovatel.text(), "B");
-    EXPECT_EQ(s.AktualniIndex(), 2);
+    EXPECT_EQ(s.currentIndex(), 2);
     ASSERT_EQ(s.warnings().size(), 1u);
     EXPECT_NE(s.warnings()[0].find("2 prázdných"), std::string::npos);
 
@@ -140,7 +140,7 @@ TEST_F(Store, PartialRecordAtTheEndIsIgnored) {
     WriteFileAtomic(datax(), bytes);
     Session s(dir.path());
     EXPECT_EQ(s.load(Today).trailingBytes, 100u);
-    EXPECT_EQ(s.PocetZaznamu(), 2);
+    EXPECT_EQ(s.recordCount(), 2);
 }
 
 TEST_F(Store, UnreadableFileIsReportedAndChangesNothing) {
@@ -148,16 +148,16 @@ TEST_F(Store, UnreadableFileIsReportedAndChangesNothing) {
     std::filesystem::remove(datax());
     std::filesystem::create_directory(datax());
     EXPECT_THROW(s.load(Today), std::runtime_error);
-    EXPECT_EQ(s.PocetZaznamu(), 1);
+    EXPECT_EQ(s.recordCount(), 1);
     EXPECT_EQ(s.record(1).Datum.text(), "01.02.2003");
 }
 
 TEST_F(Store, DrawingNumbersAreInUseWhenAnyRecordHasOne) {
-    EXPECT_FALSE(loaded({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}).CislovaniZakresu());
+    EXPECT_FALSE(loaded({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}).drawingNumbers());
     TZaznam numbered = Rec("02.02.2003", 800);
     numbered.CisloZakresu = 103;
-    EXPECT_TRUE(loaded({Rec("01.02.2003", 800), numbered}).CislovaniZakresu());
-    EXPECT_TRUE(loaded({Rec("01.02.2003", 800)}).CislovaniZakresu());
+    EXPECT_TRUE(loaded({Rec("01.02.2003", 800), numbered}).drawingNumbers());
+    EXPECT_TRUE(loaded({Rec("01.02.2003", 800)}).drawingNumbers());
 }
 
 TEST_F(Store, ObserverNamesOfEveryKindAreSortedWithoutALimit) {
@@ -167,13 +167,13 @@ TEST_F(Store, ObserverNamesOfEveryKindAreSortedWithoutALimit) {
         records.push_back(Rec("01.02.2003", 800, name));
     Session s = loaded(records);
     // Windows-1250 byte order: space, "*", digits, letters, then Č (0xC8).
-    EXPECT_EQ(s.Pozorovatele(), (std::vector<std::string>{" Mezera", "*", "1. pozorovatel", "Adam",
+    EXPECT_EQ(s.observers(), (std::vector<std::string>{" Mezera", "*", "1. pozorovatel", "Adam",
                                                         "Novák, Jan", "Černý, Petr"}));
 
     records.clear();
     for (int i = 0; i < 250; ++i)
         records.push_back(Rec("01.02.2003", 800, "Pozorovatel " + std::to_string(1000 + i)));
-    EXPECT_EQ(loaded(records).Pozorovatele().size(), 250u);
+    EXPECT_EQ(loaded(records).observers().size(), 250u);
 }
 
 TEST_F(Store, SaveWritesTheDrawingSettingIntoRecord1) {
@@ -204,7 +204,7 @@ TEST_F(Store, FailedSaveLeavesTheOldFileByteIdenticalAndSaysSo) {
     }
     EXPECT_EQ(ReadWholeFile(datax()), before);
     // The entry is not lost: it stays in memory for the next save.
-    EXPECT_EQ(s.PocetZaznamu(), 10);
+    EXPECT_EQ(s.recordCount(), 10);
     EXPECT_EQ(s.record(10).Pozorovatel.text(), "Nový, Pozorovatel");
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().filename(), "datax.dat") << "left behind: " << entry.path();
@@ -260,13 +260,13 @@ TEST_F(Store, FindByKeyTakesTheFirstEqualKeyAndReachesTheLastRecord) {
     Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B"),
                         Rec("02.01.2010", 800, "C"), Rec("03.01.2010", 800, "D")});
     s.findByKey(RecordKey(Date{2010, 1, 1}, 800));
-    EXPECT_EQ(s.AktualniIndex(), 1);
+    EXPECT_EQ(s.currentIndex(), 1);
     s.findByKey(RecordKey(Date{2010, 1, 3}, 800));
-    EXPECT_EQ(s.AktualniIndex(), 4);
+    EXPECT_EQ(s.currentIndex(), 4);
     s.findByKey(RecordKey(Date{2011, 1, 2}, 800));
-    EXPECT_EQ(s.AktualniIndex(), 4);
+    EXPECT_EQ(s.currentIndex(), 4);
     s.findByKey(*RecordKey(s.record(3)));
-    EXPECT_EQ(s.AktualniIndex(), 2) << "equal keys: the first one";
+    EXPECT_EQ(s.currentIndex(), 2) << "equal keys: the first one";
 }
 
 TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
@@ -277,8 +277,8 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     s.storeWorkingRecord(EntryMode::New);
 
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "Bartoš, Karel", "C", "D"}));
-    EXPECT_EQ(s.AktualniIndex(), 2);
-    EXPECT_TRUE(s.ZmenaDat());
+    EXPECT_EQ(s.currentIndex(), 2);
+    EXPECT_TRUE(s.dataChanged());
     EXPECT_TRUE(s.needsBackupQuestion());
     const TZaznam& stored = s.record(2);
     const Ephemeris e = SolarEphemeris(Date{2010, 1, 2}, 930);
@@ -288,8 +288,8 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(std::memcmp(&stored.Souhrn, &expected, sizeof expected), 0);
     EXPECT_EQ(stored.Souhrn.gSev + stored.Souhrn.gJih, 1);
     EXPECT_EQ(stored.Souhrn.Cas, 930);
-    EXPECT_NE(std::find(s.Pozorovatele().begin(), s.Pozorovatele().end(), "Bartoš, Karel"),
-              s.Pozorovatele().end());
+    EXPECT_NE(std::find(s.observers().begin(), s.observers().end(), "Bartoš, Karel"),
+              s.observers().end());
     EXPECT_EQ(ReadWholeFile(datax()), std::string(RecordBytes(s.records())));
 }
 
@@ -300,8 +300,8 @@ TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
     s.selectRecord(4);
     EXPECT_EQ(s.removeUnreadableDates(), 2);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(s.AktualniIndex(), 2);
-    EXPECT_TRUE(s.ZmenaDat());
+    EXPECT_EQ(s.currentIndex(), 2);
+    EXPECT_TRUE(s.dataChanged());
     EXPECT_EQ(s.removeUnreadableDates(), 0);
     s.writeBackup();
     EXPECT_EQ(ReadWholeFile(dir.path() / "datax-zaloha.dat"), start);
@@ -314,8 +314,8 @@ TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
     ASSERT_EQ(RecordKey(Date{2010, 1, 1}, 1940), RecordKey(Date{2010, 1, 2}, 500));
     s.setWorkingRecord(Rec("02.01.2010", 500, "New"));
     s.storeWorkingRecord(EntryMode::New);
-    ASSERT_EQ(s.record(s.AktualniIndex()).Pozorovatel.text(), "New");
-    EXPECT_EQ(s.record(s.AktualniIndex()).Datum.text(), "02.01.2010");
+    ASSERT_EQ(s.record(s.currentIndex()).Pozorovatel.text(), "New");
+    EXPECT_EQ(s.record(s.currentIndex()).Datum.text(), "02.01.2010");
 }
 
 TEST_F(Store, CorrectionOverwritesInPlaceAndFollowsAChangedDate) {
@@ -325,12 +325,12 @@ TEST_F(Store, CorrectionOverwritesInPlaceAndFollowsAChangedDate) {
     ChangeWorkingRecord(s, [](TZaznam& z) { z.Pozorovatel.setText("B2"); });
     s.storeWorkingRecord(EntryMode::Correction);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "B2", "C"}));
-    EXPECT_EQ(s.AktualniIndex(), 2);
+    EXPECT_EQ(s.currentIndex(), 2);
 
     ChangeWorkingRecord(s, [](TZaznam& z) { z.Datum.setText("05.01.2010"); });
     s.storeWorkingRecord(EntryMode::Correction);
     EXPECT_EQ(Observers(s.records()), (std::vector<std::string>{"A", "C", "B2"}));
-    EXPECT_EQ(s.AktualniIndex(), 3);
+    EXPECT_EQ(s.currentIndex(), 3);
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 3u);
 }
 
@@ -339,8 +339,8 @@ TEST_F(Store, RecordWithoutADateIsRefusedAndNothingChanges) {
     const std::string before = ReadWholeFile(datax());
     s.setWorkingRecord(Rec("31.02.2010", 800, "X"));
     EXPECT_THROW(s.storeWorkingRecord(EntryMode::New), std::runtime_error);
-    EXPECT_EQ(s.PocetZaznamu(), 1);
-    EXPECT_FALSE(s.ZmenaDat());
+    EXPECT_EQ(s.recordCount(), 1);
+    EXPECT_FALSE(s.dataChanged());
     EXPECT_EQ(ReadWholeFile(datax()), before);
 }
 
@@ -352,8 +352,8 @@ TEST_F(Store, StoreGrowsPastTheOldCapacity) {
     s.mergeRecords(many);
     s.setWorkingRecord(Rec("01.06.2000", 1000, "Uprostřed"));
     s.storeWorkingRecord(EntryMode::New);
-    EXPECT_EQ(s.PocetZaznamu(), 2102);
-    EXPECT_EQ(s.record(s.AktualniIndex()).Pozorovatel.text(), "Uprostřed");
+    EXPECT_EQ(s.recordCount(), 2102);
+    EXPECT_EQ(s.record(s.currentIndex()).Pozorovatel.text(), "Uprostřed");
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 2102u);
 }
 
@@ -410,7 +410,7 @@ TEST_F(Store, BackupAfterEveryRecordChangedInPlace) {
         records.push_back(Rec(FormatDatum(DateFromSerial(40000 + i)), 800));
     Session s = loaded(records);
     const std::string start = ReadWholeFile(datax());
-    for (int k = 1; k <= s.PocetZaznamu(); ++k)
+    for (int k = 1; k <= s.recordCount(); ++k)
         ChangeRecord(s, k, [](TZaznam& z) { z.CisloZakresu = 0xBEEF; });
     s.save();
     s.writeBackup();

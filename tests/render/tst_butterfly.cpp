@@ -40,8 +40,8 @@ class TestButterfly : public QObject {
         const ButterflyModel m =
             MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
         ButterflyOptions o;
-        o.MeritkoRotace = 4;
-        const int vs = o.MeritkoSirky;
+        o.rotationScale = 4;
+        const int vs = o.latitudeScale;
         const QImage image = paint(m, o);
 
         const int P = m.carrRotation1 - m.carrRotation1 % 100;
@@ -57,7 +57,7 @@ class TestButterfly : public QObject {
         for (int y = Y0 - 3 - south; y <= Y0 + 2 - south; ++y)
             QCOMPARE(image.pixelColor(x + 1, y), QColor(Qt::white));
 
-        o.podkreslit = false;
+        o.underlay = false;
         QCOMPARE(paint(m, o).pixelColor(x + 1, Y0 - 1 - north), QColor(Qt::white));
     }
 
@@ -68,7 +68,7 @@ class TestButterfly : public QObject {
         const std::vector<TZaznam> records{RotationRecord("15.03.2014")};
         const ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), block, {});
         ButterflyOptions o;
-        o.doplnkova = true;
+        o.supplementary = true;
         QCOMPARE(ButterflyStartRotation(m, o), 1200);
         const QImage image = paint(m, o);
         const QColor grey(60, 60, 60);
@@ -76,7 +76,7 @@ class TestButterfly : public QObject {
         QCOMPARE(image.pixelColor(66 + 49, Y0 - 30 - 2), grey);
         QVERIFY(image.pixelColor(66 + 49, Y0 - 30 - 3) != grey);
         QVERIFY(image.pixelColor(65 + 49, Y0 - 30) != grey);
-        o.doplnkova = false; // switched off: nothing there, the axis from the data
+        o.supplementary = false; // switched off: nothing there, the axis from the data
         QVERIFY(paint(m, o).pixelColor(66 + 49, Y0 - 30) != grey);
     }
 
@@ -93,8 +93,8 @@ class TestButterfly : public QObject {
         for (const bool bars : {false, true})
             for (const int hs : {1, 8}) {
                 ButterflyOptions o{
-                    .MeritkoRotace = hs, .MeritkoSirky = 7, .SirkaFakuli = bars, .RezimMotylka = 2};
-                o.sx = hs == 1 ? 0 : (merged.rotace1 - ButterflyStartRotation(merged, o)) * hs;
+                    .rotationScale = hs, .latitudeScale = 7, .faculaeBars = bars, .butterflyMode = 2};
+                o.sx = hs == 1 ? 0 : (merged.firstRotation - ButterflyStartRotation(merged, o)) * hs;
                 QCOMPARE(paint(merged, o), paint(raw, o));
             }
     }
@@ -102,12 +102,12 @@ class TestButterfly : public QObject {
     void coronaBandGreyOfItsAverage() {
         const std::vector<TZaznam> records{RotationRecord("15.03.2014")};
         ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), {}, {});
-        m.korona = true;
-        KoronaSloupec c;
+        m.corona = true;
+        CoronaColumn c;
         c.fill(255);
         c[17] = 255 - (40 + 33); // band 18: latitude 0..5 north
-        m.koronaSloupce = {c};
-        const ButterflyOptions o{.MeritkoRotace = 2, .korona = true};
+        m.coronaColumns = {c};
+        const ButterflyOptions o{.rotationScale = 2, .corona = true};
         QCOMPARE(ButterflyStartRotation(m, o), 1100);
         const QImage image = paint(m, o);
         const int x = 45 * 2 + 50; // rotation 1145

@@ -18,12 +18,12 @@ const QColor Grey(125, 125, 125);
 const QColor Red(255, 0, 0);
 const QColor White(255, 255, 255);
 
-TZaznam record(const char* datum = "15.03.2014") {
-    return test_records::Record(datum);
+TZaznam record(const char* date = "15.03.2014") {
+    return test_records::Record(date);
 }
 
-TSkupina& addGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha) {
-    return test_records::AddGroup(z, typ, uhel, vzd, plocha, 3);
+TSkupina& addGroup(TZaznam& z, const char* typ, int angle, int distance, int area) {
+    return test_records::AddGroup(z, typ, angle, distance, area, 3);
 }
 
 // A model with a fixed orientation of the disk (no tilt, no turn).

@@ -12,7 +12,7 @@ using namespace hk;
 
 namespace {
 
-int cervenych(const QImage& image) {
+int redPixels(const QImage& image) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -20,23 +20,23 @@ int cervenych(const QImage& image) {
     return n;
 }
 
-QImage nakresli(const GrafData& data, int posun) {
-    const GrafModel model = BuildGrafModel(data, 800, RezimGrafu::Vsechny, 2);
+QImage paintGraph(const GraphData& data, int posun) {
+    const GraphModel model = BuildGraphModel(data, 800, GraphView::All, 2);
     QImage image(600, 800, QImage::Format_RGB32);
     QPainter p(&image);
-    GrafOptions o;
-    o.posun = posun;
-    PaintGraf(p, image.rect(), model, o);
+    GraphOptions o;
+    o.offset = posun;
+    PaintGraph(p, image.rect(), model, o);
     return image;
 }
 
-GrafData data(std::vector<int> dny) {
-    GrafData d;
-    d.rada = GrafRada::g;
-    d.prvniRok = 2020;
-    d.dny = std::move(dny);
-    d.A.assign(d.dny.size(), 6);
-    d.B.assign(d.dny.size(), 0);
+GraphData data(std::vector<int> dny) {
+    GraphData d;
+    d.quantity = GraphQuantity::g;
+    d.firstYear = 2020;
+    d.days = std::move(dny);
+    d.A.assign(d.days.size(), 6);
+    d.B.assign(d.days.size(), 0);
     return d;
 }
 
@@ -58,10 +58,10 @@ class TestGraphRenderer : public QObject {
         QFETCH(std::vector<int>, dny);
         QFETCH(int, posun);
         QFETCH(bool, cara);
-        const QImage image = nakresli(data(dny), posun);
-        QCOMPARE(cervenych(image) > 0, cara);
+        const QImage image = paintGraph(data(dny), posun);
+        QCOMPARE(redPixels(image) > 0, cara);
         // The frames are there in every case: the base line of panel 1.
-        const int H = GrafGeometrie(800).H;
+        const int H = ComputeGraphGeometry(800).H;
         QCOMPARE(image.pixelColor(100, H + 25), QColor(Qt::black));
     }
 };

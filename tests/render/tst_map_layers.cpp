@@ -50,13 +50,13 @@ class TestMapLayers : public QObject {
     }
 
     void coronaUnderTheMapCells() {
-        KoronaPodMapuModel m;
+        CoronaUnderMapModel m;
         m.present = true;
         m.rects = {{30, 40, 56, 50, 175}};
         QImage image = blank();
         {
             QPainter p(&image);
-            PaintKoronaPodMapu(p, image.rect(), m);
+            PaintCoronaUnderMap(p, image.rect(), m);
         }
         QCOMPARE(at(image, 30, 40), qRgb(255, 175, 255) & 0xFFFFFF);
         QCOMPARE(at(image, 55, 49), qRgb(255, 175, 255) & 0xFFFFFF);
@@ -67,7 +67,7 @@ class TestMapLayers : public QObject {
         QImage none = blank();
         {
             QPainter p(&none);
-            PaintKoronaPodMapu(p, none.rect(), m);
+            PaintCoronaUnderMap(p, none.rect(), m);
         }
         QCOMPARE(at(none, 30, 40), QRgb(0xFFFFFF));
     }
@@ -88,18 +88,18 @@ class TestMapLayers : public QObject {
     }
 
     void coronaGraphProfilesRiseAboveTheirBase() {
-        KoronaTable t;
+        CoronaTable t;
         for (int day = 0; day < 200; ++day) {
             const std::uint8_t head[6] = {1, 100, 1, 1, 0, 0};
-            t.KoronaData.insert(t.KoronaData.end(), head, head + 6);
-            t.KoronaData.insert(t.KoronaData.end(), KoronaValues, std::uint8_t(40));
+            t.coronaBytes.insert(t.coronaBytes.end(), head, head + 6);
+            t.coronaBytes.insert(t.coronaBytes.end(), CoronaValues, std::uint8_t(40));
         }
-        t.KoronaDelka = t.KoronaData.size();
-        const KoronaGrafModel m = MakeKoronaGraf(t, 1);
+        t.coronaLength = t.coronaBytes.size();
+        const CoronaGraphModel m = MakeCoronaGraph(t, 1);
         QImage image = blank(1100, 700);
         {
             QPainter p(&image);
-            PaintKoronaGraf(p, image.rect(), m);
+            PaintCoronaGraph(p, image.rect(), m);
         }
         // The last east profile (base 280) and the last west one (base 560)
         // reach 20 pixels up; below their bases the picture is empty.

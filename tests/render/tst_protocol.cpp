@@ -18,11 +18,11 @@ Q_DECLARE_METATYPE(hk::ProtocolKind)
 namespace {
 
 struct Drawing {
-    const char* datum;
-    int cas;
+    const char* date;
+    int time;
     int gSev, fSev, gJih, fJih;
     int q = 2;
-    int fakule = 0;
+    int faculae = 0;
     const char* observer = "Novák";
 };
 
@@ -30,9 +30,9 @@ std::vector<TZaznam> records(std::initializer_list<Drawing> drawings) {
     std::vector<TZaznam> out;
     for (const Drawing& d : drawings) {
         TZaznam& z = out.emplace_back(
-            test_records::Record(d.datum, static_cast<std::uint16_t>(d.cas), d.observer));
+            test_records::Record(d.date, static_cast<std::uint16_t>(d.time), d.observer));
         z.Q = static_cast<std::uint8_t>(d.q);
-        z.PocetFakuli = static_cast<std::uint16_t>(d.fakule);
+        z.PocetFakuli = static_cast<std::uint16_t>(d.faculae);
         TSouhrn& s = z.Souhrn;
         s.Cas = z.Cas;
         s.gSev = static_cast<std::uint16_t>(d.gSev);
@@ -45,8 +45,8 @@ std::vector<TZaznam> records(std::initializer_list<Drawing> drawings) {
     return out;
 }
 
-ObecnaData station() {
-    ObecnaData o;
+StationData station() {
+    StationData o;
     o.row(1) = "Hvězdárna Úpice";
     o.row(2) = "Refractor";
     o.row(3) = "150";
@@ -102,14 +102,14 @@ class TestProtocol : public QObject {
     void observedDaysHaveInk_data() {
         QTest::addColumn<ProtocolKind>("kind");
         QTest::newRow("certificate") << ProtocolKind::Sidc;
-        QTest::newRow("Czech protocol") << ProtocolKind::Vlastni;
+        QTest::newRow("Czech protocol") << ProtocolKind::Own;
     }
 
     void observedDaysHaveInk() {
         QFETCH(ProtocolKind, kind);
         const ProtocolData data = BuildProtocolData(march(), 1, station());
         const ProtocolOptions o;
-        const QSizeF form = ProtocolFormSize(kind, o.velikostPisma);
+        const QSizeF form = ProtocolFormSize(kind, o.fontSize);
         const QImage img = paint(data, kind, o, form.toSize());
 
         for (int column = 0; column < ProtocolTableColumns; ++column)
@@ -144,30 +144,30 @@ class TestProtocol : public QObject {
     void fontSizeScalesTheCzechForm() {
         const ProtocolData data = BuildProtocolData(march(), 1, station());
         ProtocolOptions big;
-        big.velikostPisma = 24;
+        big.fontSize = 24;
         const ProtocolOptions normal;
-        const QRectF small = ProtocolCellRect(ProtocolKind::Vlastni, normal, 17, 2);
-        const QRectF large = ProtocolCellRect(ProtocolKind::Vlastni, big, 17, 2);
+        const QRectF small = ProtocolCellRect(ProtocolKind::Own, normal, 17, 2);
+        const QRectF large = ProtocolCellRect(ProtocolKind::Own, big, 17, 2);
         QCOMPARE(large.topLeft(), small.topLeft() * 2);
-        QCOMPARE(ProtocolFormSize(ProtocolKind::Vlastni, 24),
-                 ProtocolFormSize(ProtocolKind::Vlastni, 12) * 2);
+        QCOMPARE(ProtocolFormSize(ProtocolKind::Own, 24),
+                 ProtocolFormSize(ProtocolKind::Own, 12) * 2);
         // The certificate has no font size of its own.
         QCOMPARE(ProtocolFormSize(ProtocolKind::Sidc, 24),
                  ProtocolFormSize(ProtocolKind::Sidc, 12));
         // The keys' steps are the results window's test; here the sizes' ends.
-        QCOMPARE(VelikostPismaVetsi(60), 20);
-        QCOMPARE(VelikostPismaMensi(8), 8);
+        QCOMPARE(LargerFontSize(60), 20);
+        QCOMPARE(SmallerFontSize(8), 8);
 
-        const QImage img = paint(data, ProtocolKind::Vlastni, big,
-                                 ProtocolFormSize(ProtocolKind::Vlastni, 24).toSize());
+        const QImage img = paint(data, ProtocolKind::Own, big,
+                                 ProtocolFormSize(ProtocolKind::Own, 24).toSize());
         QVERIFY(hasInk(img, inner(large)));
-        QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Vlastni, big, 16, 2))));
+        QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Own, big, 16, 2))));
     }
 
     void nothingOutsideTheTarget() {
         const ProtocolData data = BuildProtocolData(march(), 1, station());
         // A target smaller than the form, away from the image's corner.
-        const QImage img = paint(data, ProtocolKind::Vlastni, {}, QSize(400, 300), QPoint(50, 40));
+        const QImage img = paint(data, ProtocolKind::Own, {}, QSize(400, 300), QPoint(50, 40));
         QCOMPARE(img.pixelColor(10, 10), QColor(Qt::red));
         QCOMPARE(img.pixelColor(399, 39), QColor(Qt::red));
         QCOMPARE(img.pixelColor(49, 299), QColor(Qt::red));
@@ -183,9 +183,9 @@ class TestProtocol : public QObject {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("onePage");
         QTest::newRow("certificate") << ProtocolKind::Sidc << 12 << true;
-        QTest::newRow("Czech 12") << ProtocolKind::Vlastni << 12 << true;
-        QTest::newRow("Czech 24") << ProtocolKind::Vlastni << 24 << false;
-        QTest::newRow("Czech 60") << ProtocolKind::Vlastni << 60 << false;
+        QTest::newRow("Czech 12") << ProtocolKind::Own << 12 << true;
+        QTest::newRow("Czech 24") << ProtocolKind::Own << 24 << false;
+        QTest::newRow("Czech 60") << ProtocolKind::Own << 60 << false;
     }
 
     void printedPages() {
@@ -193,7 +193,7 @@ class TestProtocol : public QObject {
         QFETCH(int, size);
         QFETCH(bool, onePage);
         const QSize page(850, 1100);
-        const double unit = ProtocolFitUnit(kind, VelikostPismaVychozi, page);
+        const double unit = ProtocolFitUnit(kind, DefaultFontSize, page);
         const QSizeF form = ProtocolFormSize(kind, size) * unit;
         const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, size, page);
         QCOMPARE(pieces.size() == 1, onePage);

@@ -41,8 +41,8 @@ class TestProtocolCli : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<QSize>("size");
-        const QSizeF cert = ProtocolFormSize(ProtocolKind::Sidc, VelikostPismaVychozi);
-        const QSizeF own = ProtocolFormSize(ProtocolKind::Vlastni, VelikostPismaVychozi);
+        const QSizeF cert = ProtocolFormSize(ProtocolKind::Sidc, DefaultFontSize);
+        const QSizeF own = ProtocolFormSize(ProtocolKind::Own, DefaultFontSize);
         QTest::newRow("certificate png") << "--sidc"
                                          << "c.png" << QStringList() << cert.toSize();
         QTest::newRow("protocol 1520 wide")

@@ -16,8 +16,8 @@ class TestSpotlessCalendar : public QObject {
 };
 
 void TestSpotlessCalendar::markedDayIsARedCell() {
-    const std::vector<std::string> dny = {"31.12.2005", "01.02.2005", "15.07.2006"};
-    const SpotlessCalendar model = BuildSpotlessCalendar(dny, 2005, 900, 600, 100);
+    const std::vector<std::string> days = {"31.12.2005", "01.02.2005", "15.07.2006"};
+    const SpotlessCalendar model = BuildSpotlessCalendar(days, 2005, 900, 600, 100);
     QImage image(900, 600, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QPainter p(&image);

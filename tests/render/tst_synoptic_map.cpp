@@ -66,9 +66,9 @@ class TestSynopticMap : public QObject {
         QFETCH(bool, areas);
         QFETCH(bool, centres);
         SynopticMapOptions o;
-        o.fakulzap = faculae;
-        o.plochazap = areas;
-        o.stredFakuli = centres;
+        o.faculaeOn = faculae;
+        o.areasOn = areas;
+        o.faculaeCentres = centres;
         const QImage image = paint(handMadeMap(), o);
         const QColor white(Qt::white);
         QCOMPARE(image.pixelColor(300, 200), QColor(Qt::black));
@@ -83,7 +83,7 @@ class TestSynopticMap : public QObject {
 
     void underlayLiesBelowTheGrid() {
         SynopticMapOptions o;
-        o.fakulzap = false;
+        o.faculaeOn = false;
         const QImage image = paint(handMadeMap(), o, [](QPainter& p) {
             p.fillRect(QRect(400, 100, 200, 100), QColor(0, 0, 255));
         });

@@ -11,10 +11,10 @@
 namespace hk::test {
 
 // A drawing of `datum` at `cas` with the rotation and L0 of that moment.
-inline TZaznam RotationRecord(const char* datum, std::uint16_t cas = 1200) {
+inline TZaznam RotationRecord(const char* date, std::uint16_t time = 1200) {
     TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
+    z.Datum.setText(date);
+    z.Cas = time;
     z.Pozorovatel.setText("Novák, Jan");
     const Ephemeris e = *RecordEphemeris(z);
     z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
@@ -23,16 +23,16 @@ inline TZaznam RotationRecord(const char* datum, std::uint16_t cas = 1200) {
 }
 
 // Adds group `cislo` seen at Carrington longitude `lon` and latitude `lat`.
-inline TSkupina& AddGroupAt(TZaznam& z, double lon, double lat, int cislo,
-                            const char* typ = "Dao") {
+inline TSkupina& AddGroupAt(TZaznam& z, double lon, double lat, int number,
+                            const char* groupClass = "Dao") {
     const Ephemeris e = *RecordEphemeris(z);
     const DiskPolar p = HeliographicToPolar(e, static_cast<float>(lon), static_cast<float>(lat));
     TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
+    s.Typ.setText(groupClass);
     s.Poc = 3;
     s.Uhel = static_cast<std::uint16_t>(std::lround(p.Angle * 10) % 3600);
     s.Vzd = static_cast<std::uint16_t>(std::lround(p.Dist * 5));
-    s.CSk2 = static_cast<std::uint16_t>(cislo);
+    s.CSk2 = static_cast<std::uint16_t>(number);
     return s;
 }
 

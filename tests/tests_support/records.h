@@ -11,25 +11,25 @@
 
 namespace hk::test_records {
 
-inline TZaznam Record(const std::string& datum, std::uint16_t cas = 1200,
+inline TZaznam Record(const std::string& date, std::uint16_t time = 1200,
                       const std::string& observer = "Novák, Jan") {
     TZaznam z{};
-    z.Datum.setText(datum);
-    z.Cas = cas;
+    z.Datum.setText(date);
+    z.Cas = time;
     z.Pozorovatel.setText(observer);
     for (TSkupina& s : z.Skupiny)
         s.Typ.setText("***");
     return z;
 }
 
-inline TSkupina& AddGroup(TZaznam& z, const char* typ, int uhel, int vzd, int plocha = 0,
-                          int poc = 1) {
+inline TSkupina& AddGroup(TZaznam& z, const char* groupClass, int angle, int distance, int area = 0,
+                          int spots = 1) {
     TSkupina& s = z.Skupiny[z.PocetSkupin++];
-    s.Typ.setText(typ);
-    s.Poc = static_cast<std::uint8_t>(poc);
-    s.Uhel = static_cast<std::uint16_t>(uhel);
-    s.Vzd = static_cast<std::uint16_t>(vzd);
-    s.Plocha = static_cast<std::uint16_t>(plocha);
+    s.Typ.setText(groupClass);
+    s.Poc = static_cast<std::uint8_t>(spots);
+    s.Uhel = static_cast<std::uint16_t>(angle);
+    s.Vzd = static_cast<std::uint16_t>(distance);
+    s.Plocha = static_cast<std::uint16_t>(area);
     return s;
 }
 

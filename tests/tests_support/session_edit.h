@@ -1,6 +1,6 @@
 #pragma once
 // Tests change a stored record as a correction does: through the store's
-// own operation, so that the revision, the backup copy and ZmenaDat follow.
+// own operation, so that the revision, the backup copy and dataChanged follow.
 #include "records/session.h"
 
 namespace hk {
@@ -12,7 +12,7 @@ template <class F> void ChangeRecord(Session& s, int index1, F&& change) {
 }
 
 template <class F> void ChangeWorkingRecord(Session& s, F&& change) {
-    TZaznam z = s.AktualniZaznam();
+    TZaznam z = s.workingRecord();
     change(z);
     s.setWorkingRecord(z);
 }

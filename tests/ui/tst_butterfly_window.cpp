@@ -26,9 +26,9 @@ class TestButterflyWindow : public QObject {
     std::unique_ptr<test::Frame> f_;
     ButterflyWindow* w_ = nullptr;
 
-    void tlacitko(const char* jmeno, int kolikrat = 1) {
-        for (int i = 0; i < kolikrat; ++i)
-            f_->hlavni->akce(QString::fromLatin1(jmeno))->trigger();
+    void button(const char* name, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            f_->mainWindow->action(QString::fromLatin1(name))->trigger();
     }
 
   private slots:
@@ -41,114 +41,114 @@ class TestButterflyWindow : public QObject {
         f_ = std::make_unique<test::Frame>(std::vector<TZaznam>{});
         f_->copyIn(demo_.path());
         QVERIFY(f_->start());
-        installVysledky(*f_->hlavni);
-        installMotylek(*f_->hlavni);
-        f_->hlavni->show();
-        tlacitko("motylek1");
-        w_ = ButterflyWindow::otevrene(f_->hlavni->plocha());
+        installResults(*f_->mainWindow);
+        installButterfly(*f_->mainWindow);
+        f_->mainWindow->show();
+        button("motylek1");
+        w_ = ButterflyWindow::openInstance(f_->mainWindow->area());
         QVERIFY(w_);
     }
 
     void cleanup() { f_.reset(); }
 
     void opensWithCaptionPanelAndTheCorona() {
-        QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("promotylek"));
-        const QString size = QString::number(w_->platno()->width()) + QStringLiteral(" x ") +
-                             QString::number(w_->platno()->height());
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        const QString size = QString::number(w_->canvas()->width()) + QStringLiteral(" x ") +
+                             QString::number(w_->canvas()->height());
         QCOMPARE(w_->windowTitle(), QStringLiteral("Motýlek   Skvrny") + QString(10, ' ') + size);
-        QVERIFY(f_->session.Korona().present()); // loaded by the start-up hook
-        tlacitko("fakule");
+        QVERIFY(f_->session.corona().present()); // loaded by the start-up hook
+        button("fakule");
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("Motýlek   Fakule          ")));
-        QVERIFY(f_->hlavni->akce(QStringLiteral("fakule"))->isChecked());
-        QVERIFY(!f_->hlavni->akce(QStringLiteral("skvrny"))->isChecked());
-        tlacitko("podkreskorona");
-        QVERIFY(w_->volby().korona);
-        QVERIFY(w_->akce(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
+        QVERIFY(f_->mainWindow->action(QStringLiteral("fakule"))->isChecked());
+        QVERIFY(!f_->mainWindow->action(QStringLiteral("skvrny"))->isChecked());
+        button("podkreskorona");
+        QVERIFY(w_->options().corona);
+        QVERIFY(w_->action(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
 
         if (const QByteArray file = qgetenv("HELIOKRES_SCREENSHOT"); !file.isEmpty()) {
-            tlacitko("skvrfak");
-            tlacitko("vse");
-            tlacitko("vpravo", 3);
+            button("skvrfak");
+            button("vse");
+            button("vpravo", 3);
             w_->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(7200);
             QTest::qWait(50);
-            f_->hlavni->grab().save(QString::fromLocal8Bit(file));
+            f_->mainWindow->grab().save(QString::fromLocal8Bit(file));
         }
     }
 
     void scaleButtonsStayWithinTheirLimits() {
-        struct Krok {
-            const char* tlacitko;
-            int kolikrat;
-            int rotace, sirky;
+        struct Step {
+            const char* button;
+            int times;
+            int rotation, latitude;
         };
-        for (const Krok& k :
-             {Krok{"vlevo", 1, 1, 3}, Krok{"vpravo", 6, 16, 3}, Krok{"vlevo", 2, 4, 3},
-              Krok{"vetsi", 8, 4, 9}, Krok{"mensi", 12, 4, 1}}) {
-            tlacitko(k.tlacitko, k.kolikrat);
-            QCOMPARE(w_->volby().MeritkoRotace, k.rotace);
-            QCOMPARE(w_->volby().MeritkoSirky, k.sirky);
+        for (const Step& k :
+             {Step{"vlevo", 1, 1, 3}, Step{"vpravo", 6, 16, 3}, Step{"vlevo", 2, 4, 3},
+              Step{"vetsi", 8, 4, 9}, Step{"mensi", 12, 4, 1}}) {
+            button(k.button, k.times);
+            QCOMPARE(w_->options().rotationScale, k.rotation);
+            QCOMPARE(w_->options().latitudeScale, k.latitude);
         }
         QCOMPARE(w_->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->maximum(),
-                 1000 * 4 + 1000 - w_->platno()->width());
+                 1000 * 4 + 1000 - w_->canvas()->width());
         // Faculae width only with faculae shown.
-        tlacitko("sirfakule");
-        QVERIFY(!w_->volby().SirkaFakuli);
-        tlacitko("skvrfak");
-        tlacitko("sirfakule");
-        QVERIFY(w_->volby().SirkaFakuli);
+        button("sirfakule");
+        QVERIFY(!w_->options().faculaeBars);
+        button("skvrfak");
+        button("sirfakule");
+        QVERIFY(w_->options().faculaeBars);
     }
 
     void secondDragReplacesTheOffset() {
-        QWidget* p = w_->platno();
+        QWidget* p = w_->canvas();
         QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 100));
         QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 160));
-        QCOMPARE(w_->volby().PosunRovniku, 60);
+        QCOMPARE(w_->options().equatorOffset, 60);
         QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 200));
         QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 180));
-        QCOMPARE(w_->volby().PosunRovniku, -20);
+        QCOMPARE(w_->options().equatorOffset, -20);
     }
 
     void overlaysAllClearsTheOthers() {
-        tlacitko("vyskvrn");
-        tlacitko("hranice");
-        QVERIFY(w_->volby().vyskaskvrn && w_->volby().hranice);
-        tlacitko("vse");
-        QVERIFY(w_->volby().vse);
-        QVERIFY(!w_->volby().vyskaskvrn && !w_->volby().hranice && !w_->volby().vyskahlazena);
+        button("vyskvrn");
+        button("hranice");
+        QVERIFY(w_->options().meanCurve && w_->options().bounds);
+        button("vse");
+        QVERIFY(w_->options().allCurves);
+        QVERIFY(!w_->options().meanCurve && !w_->options().bounds && !w_->options().smoothedCurve);
     }
 
     void printsToPdfAndSavesWithF8() {
         const fs::path pdf = f_->dir.path() / "motylek.pdf";
-        w_->vybratTiskarnu = [&pdf](QPrinter& printer) {
+        w_->choosePrinter = [&pdf](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString(pdf.string()));
             return true;
         };
-        w_->akce(QStringLiteral("tiskmot"))->trigger();
+        w_->action(QStringLiteral("tiskmot"))->trigger();
         QVERIFY(fs::exists(pdf) && fs::file_size(pdf) > 1000);
 
-        f_->zpravy.odpovedi.push_back(true);
-        QTest::keyClick(w_->platno(), Qt::Key_F8);
-        QVERIFY(!f_->zpravy.otazky.isEmpty());
-        QVERIFY(f_->zpravy.otazky.last().contains(QStringLiteral("Uložit bitmapu okna")));
+        f_->messages.answers.push_back(true);
+        QTest::keyClick(w_->canvas(), Qt::Key_F8);
+        QVERIFY(!f_->messages.questions.isEmpty());
+        QVERIFY(f_->messages.questions.last().contains(QStringLiteral("Uložit bitmapu okna")));
     }
 
     void closesWhenAnotherWindowIsActivated() {
-        auto* jine = f_->hlavni->plocha()->addSubWindow(new QWidget);
-        jine->show();
-        f_->hlavni->plocha()->setActiveSubWindow(jine);
-        QTRY_VERIFY(ButterflyWindow::otevrene(f_->hlavni->plocha()) == nullptr);
-        QCOMPARE(f_->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
+        auto* other = f_->mainWindow->area()->addSubWindow(new QWidget);
+        other->show();
+        f_->mainWindow->area()->setActiveSubWindow(other);
+        QTRY_VERIFY(ButterflyWindow::openInstance(f_->mainWindow->area()) == nullptr);
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }
 
     void resultsViewForMapsShowsTheCoreTable() {
-        f_->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::otevrene(*f_->hlavni);
+        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(*f_->mainWindow);
         QVERIFY(v);
-        v->akce(QStringLiteral("udajmapa"))->trigger();
-        QCOMPARE(v->RezimVysledku(), int(ResultsWindow::UdajeMapa));
+        v->action(QStringLiteral("udajmapa"))->trigger();
+        QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
         QCOMPARE(
-            RozdilMrizky(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
+            GridDifference(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
                          BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
             QString());
         QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));

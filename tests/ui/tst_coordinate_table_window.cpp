@@ -23,11 +23,11 @@ class TestCoordinateTableWindow : public QObject {
     void init() {
         f = std::make_unique<Frame>(DayRecords(3));
         QVERIFY(f->startWithList());
-        installSlusouradnice(*f->hlavni);
-        f->hlavni->akce(QStringLiteral("souslunce"))->trigger();
-        w = f->hlavni->plocha()->findChild<CoordinateTableWindow*>();
+        installCoordinateTable(*f->mainWindow);
+        f->mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        w = f->mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
-        w->vybratTiskarnu = [this](QPrinter& printer) {
+        w->choosePrinter = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString(f->path("tisk.pdf").string()));
             return true;
@@ -44,36 +44,36 @@ class TestCoordinateTableWindow : public QObject {
         QCOMPARE(w->TableYear(), 2020);
         QCOMPARE(child<QLineEdit>("Edit1")->text(), QStringLiteral("2020"));
         QVERIFY(child<QToolButton>("SpeedButton1")->isChecked());
-        f->hlavni->akce(QStringLiteral("SpeedButton4"))->trigger(); // the same window again
-        QCOMPARE(f->hlavni->plocha()->findChildren<CoordinateTableWindow*>().size(), 1);
+        f->mainWindow->action(QStringLiteral("SpeedButton4"))->trigger(); // the same window again
+        QCOMPARE(f->mainWindow->area()->findChildren<CoordinateTableWindow*>().size(), 1);
 
-        auto* rok = child<QLineEdit>("Edit1");
-        rok->clear();
-        QTest::keyClicks(rok, "2x0t24");
-        QCOMPARE(rok->text(), QStringLiteral("2024"));
+        auto* year = child<QLineEdit>("Edit1");
+        year->clear();
+        QTest::keyClicks(year, "2x0t24");
+        QCOMPARE(year->text(), QStringLiteral("2024"));
         child<QToolButton>("SpeedButton2")->click();
         QCOMPARE(w->TableYear(), 2024);
         QCOMPARE(w->TableFirstMonth(), 4);
-        QCOMPARE(w->strana().texts.front().text, std::string(CoordinateTableTitle) + "2024");
+        QCOMPARE(w->page().texts.front().text, std::string(CoordinateTableTitle) + "2024");
 
         // A year the table cannot show: the message, the page stays.
-        rok->setText(QStringLiteral("15"));
+        year->setText(QStringLiteral("15"));
         child<QToolButton>("SpeedButton3")->click();
-        QCOMPARE(f->zpravy.zpravy, QStringList{QString::fromUtf8(SpatnyRokTabulky.data())});
+        QCOMPARE(f->messages.messages, QStringList{QString::fromUtf8(BadTableYear.data())});
         QCOMPARE(w->TableYear(), 2024);
         QCOMPARE(w->TableFirstMonth(), 4);
         QVERIFY(child<QToolButton>("SpeedButton2")->isChecked());
 
         // "zve" takes positive whole numbers only.
-        f->zpravy.clear();
+        f->messages.clear();
         const int start = w->TableScale();
         for (const char* bad : {"0", "1.5", "abc"}) {
-            f->zpravy.hodnoty.push_back(QString::fromLatin1(bad));
+            f->messages.values.push_back(QString::fromLatin1(bad));
             child<QPushButton>("SpeedButton4")->click();
             QCOMPARE(w->TableScale(), start);
         }
-        QCOMPARE(f->zpravy.zpravy, QStringList(3, QString::fromUtf8(SpatneMeritkoTabulky.data())));
-        f->zpravy.hodnoty.push_back(QStringLiteral("32"));
+        QCOMPARE(f->messages.messages, QStringList(3, QString::fromUtf8(BadTableScale.data())));
+        f->messages.values.push_back(QStringLiteral("32"));
         child<QPushButton>("SpeedButton4")->click();
         QCOMPARE(w->TableScale(), 32);
     }
@@ -81,9 +81,9 @@ class TestCoordinateTableWindow : public QObject {
     void savesPrintsKeyTAndCloses() {
         child<QToolButton>("SpeedButton3")->click();
         child<QPushButton>("ulozitobr")->click();
-        const QImage obraz(QString::fromStdString(
+        const QImage image(QString::fromStdString(
             f->session.dir.resolve("Obrázek/Souřadnice 2020 9 - 12.bmp").string()));
-        QCOMPARE(obraz.size(), QSize(CoordinateTableWidth, CoordinateTableHeight));
+        QCOMPARE(image.size(), QSize(CoordinateTableWidth, CoordinateTableHeight));
 
         child<QPushButton>("tisksouradnic")->click();
         QVERIFY(std::filesystem::file_size(f->path("tisk.pdf")) > 1000);
@@ -91,14 +91,14 @@ class TestCoordinateTableWindow : public QObject {
         QVERIFY(w->height() <= 990);
         w->setFocus();
         QTest::keyClick(w, Qt::Key_T);
-        QCOMPARE(f->zpravy.zpravy, QStringList{QString::fromUtf8(NizkeOknoTabulky.data())});
+        QCOMPARE(f->messages.messages, QStringList{QString::fromUtf8(LowTableWindow.data())});
 
         // Another window of the work area activated: the table closes.
-        QPointer<CoordinateTableWindow> okno = w;
-        auto* jine = f->hlavni->plocha()->addSubWindow(new QWidget);
-        jine->show();
-        f->hlavni->plocha()->setActiveSubWindow(jine);
-        QTRY_VERIFY(okno.isNull());
+        QPointer<CoordinateTableWindow> window = w;
+        auto* other = f->mainWindow->area()->addSubWindow(new QWidget);
+        other->show();
+        f->mainWindow->area()->setActiveSubWindow(other);
+        QTRY_VERIFY(window.isNull());
     }
 
   private:

@@ -86,9 +86,9 @@ class TestDialogs : public QObject {
         QSettings settings(QString::fromStdString((dir.path() / "settings.ini").string()),
                            QSettings::IniFormat);
 
-        ScriptedMessages zpravy;
-        zpravy.odpovedi = {newArchiveThere};
-        FirstStart start(zpravy, settings);
+        ScriptedMessages messages;
+        messages.answers = {newArchiveThere};
+        FirstStart start(messages, settings);
         std::deque<int> pressed(choices.begin(), choices.end());
         start.ask = [&] {
             if (pressed.empty()) qFatal("asked once more than the row answers");
@@ -104,7 +104,7 @@ class TestDialogs : public QObject {
 
         const auto result = start.run();
         QVERIFY(pressed.empty());
-        QCOMPARE(zpravy.otazky.size(), chosen == "empty" ? 1 : 0);
+        QCOMPARE(messages.questions.size(), chosen == "empty" ? 1 : 0);
         QCOMPARE(result.has_value(), !expected.isEmpty());
         if (result) {
             QCOMPARE(*result, dir.path() / expected.toStdString());
@@ -123,7 +123,7 @@ class TestDialogs : public QObject {
                      result);
         qunsetenv("XDG_DATA_HOME");
     }
-    void polarniChoice_data() {
+    void coordinateTypeChoice_data() {
         QTest::addColumn<int>("polozka");
         QTest::addColumn<QString>("radius");
         QTest::addColumn<bool>("helio");
@@ -133,13 +133,13 @@ class TestDialogs : public QObject {
         QTest::newRow("heliographic") << 1 << "100" << true << 100.0;
     }
 
-    void polarniChoice() {
+    void coordinateTypeChoice() {
         QFETCH(int, polozka);
         QFETCH(QString, radius);
         QFETCH(bool, helio);
         QFETCH(double, expected);
-        ScriptedMessages zpravy;
-        CoordinateTypeDialog d(zpravy);
+        ScriptedMessages messages;
+        CoordinateTypeDialog d(messages);
         d.show();
         QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(polozka)),
                           Qt::LeftButton);
@@ -147,23 +147,23 @@ class TestDialogs : public QObject {
         QVERIFY(edit->isVisible());
         edit->setText(radius);
         QTest::mouseClick(d.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-        QVERIFY(zpravy.zpravy.isEmpty());
+        QVERIFY(messages.messages.isEmpty());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QVERIFY(!d.isVisible());
-        QCOMPARE(d.vysledek().heliographic, helio);
-        QCOMPARE(d.vysledek().radius, expected);
+        QCOMPARE(d.chosenSetting().heliographic, helio);
+        QCOMPARE(d.chosenSetting().radius, expected);
     }
 
-    void polarniRefusesWithoutChoice() {
-        ScriptedMessages zpravy;
-        CoordinateTypeDialog d(zpravy);
+    void coordinateTypeRefusesWithoutChoice() {
+        ScriptedMessages messages;
+        CoordinateTypeDialog d(messages);
         d.show();
         // Nothing is chosen for the user.
         QVERIFY(!d.findChild<QRadioButton*>("polozka0")->isChecked());
         QVERIFY(!d.findChild<QRadioButton*>("polozka1")->isChecked());
         QVERIFY(!d.findChild<QLineEdit*>("Edit1")->isVisible());
         QTest::mouseClick(d.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-        QCOMPARE(zpravy.zpravy, QStringList{"Nebyl zvolen typ souřednic"});
+        QCOMPARE(messages.messages, QStringList{"Nebyl zvolen typ souřednic"});
         QVERIFY(d.isVisible());
         // Neither Escape nor the title bar closes it.
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -172,36 +172,36 @@ class TestDialogs : public QObject {
         QVERIFY(d.isVisible());
     }
 
-    // Which texts are refused is ParsePolomerKresby's table in core; here the
+    // Which texts are refused is ParseDrawingRadius's table in core; here the
     // dialog shows the message, stays open and takes the corrected value.
-    void polarniRefusesBadRadius() {
-        ScriptedMessages zpravy;
-        CoordinateTypeDialog d(zpravy);
+    void coordinateTypeRefusesBadRadius() {
+        ScriptedMessages messages;
+        CoordinateTypeDialog d(messages);
         d.show();
-        d.zvolit(0);
+        d.pickOption(0);
         d.findChild<QLineEdit*>("Edit1")->setText("abc");
-        d.Button1Click();
-        QCOMPARE(zpravy.zpravy.size(), 1);
-        QVERIFY(zpravy.zpravy[0].startsWith("Poloměr zákresu musí být kladné číslo"));
+        d.onOkClicked();
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].startsWith("Poloměr zákresu musí být kladné číslo"));
         QVERIFY(d.isVisible());
         // Corrected, it is taken.
         d.findChild<QLineEdit*>("Edit1")->setText("125");
-        d.Button1Click();
+        d.onOkClicked();
         QVERIFY(!d.isVisible());
-        QCOMPARE(d.vysledek().radius, 125.0);
+        QCOMPARE(d.chosenSetting().radius, 125.0);
     }
 
-    void polarniHelp() {
-        ScriptedMessages zpravy;
-        CoordinateTypeDialog d(zpravy);
+    void coordinateTypeHelp() {
+        ScriptedMessages messages;
+        CoordinateTypeDialog d(messages);
         d.show();
         QTest::mouseClick(d.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-        QCOMPARE(zpravy.zpravy.size(), 1);
-        QVERIFY(zpravy.zpravy[0].startsWith("Polární souřadnice - zadává se  úhel"));
-        QVERIFY(zpravy.zpravy[0].contains('\r'));
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].startsWith("Polární souřadnice - zadává se  úhel"));
+        QVERIFY(messages.messages[0].contains('\r'));
     }
 
-    void jmepozNeedsAName() {
+    void observerDialogNeedsAName() {
         ObserverDialog d({"Adam", "Nováček", ""});
         d.show();
         QCOMPARE(d.windowTitle(), QString("Vybrat pozorovatele"));
@@ -213,23 +213,23 @@ class TestDialogs : public QObject {
         d.close();
         QVERIFY(d.isVisible());
         d.findChild<QComboBox*>("ComboBox1")->setEditText("   ");
-        d.OKBtnClick();
+        d.onOkClicked();
         QVERIFY(d.isVisible());
         // A typed name is taken.
         d.findChild<QComboBox*>("ComboBox1")->setEditText("Zdeněk Nový");
         QTest::mouseClick(d.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        QCOMPARE(d.VybranyPozorovatel(), QString("Zdeněk Nový"));
+        QCOMPARE(d.chosenObserver(), QString("Zdeněk Nový"));
     }
 
-    void jmepozChoosesAKnownName() {
+    void observerDialogChoosesAKnownName() {
         ObserverDialog d({"Adam", "Nováček", "", "Po prázdném"});
         auto* combo = d.findChild<QComboBox*>("ComboBox1");
         // The names up to the first empty one.
         QCOMPARE(combo->count(), 2);
         combo->setCurrentIndex(1);
-        d.OKBtnClick();
-        QCOMPARE(d.VybranyPozorovatel(), QString("Nováček"));
+        d.onOkClicked();
+        QCOMPARE(d.chosenObserver(), QString("Nováček"));
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 };

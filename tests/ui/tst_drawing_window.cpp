@@ -30,20 +30,20 @@ using namespace hk::test;
 namespace {
 
 // A frame with the record list and the drawing window.
-struct ZakresFrame {
-    explicit ZakresFrame(const std::vector<TZaznam>& records) : f(records) {}
+struct DrawingFrame {
+    explicit DrawingFrame(const std::vector<TZaznam>& records) : f(records) {}
     bool start() {
         if (!f.startWithList()) return false;
-        installZakres(*f.hlavni);
-        w = f.hlavni->findChild<DrawingWindow*>();
+        installDrawing(*f.mainWindow);
+        w = f.mainWindow->findChild<DrawingWindow*>();
         return w != nullptr;
     }
     template <class T> T* child(const char* name) const {
         return w->findChild<T*>(QString::fromLatin1(name));
     }
     // The file dialog answers with `name` in the program's folder.
-    void soubor(const char* name) {
-        w->vybratSoubor = [p = f.path(name)](const QString&) {
+    void file(const char* name) {
+        w->chooseFile = [p = f.path(name)](const QString&) {
             return QString::fromStdString(p.string());
         };
     }
@@ -67,7 +67,7 @@ void addSquareField(TZaznam& z) {
 }
 
 QPoint windowPoint(const DrawingWindow* w, int logicalX, int logicalY) {
-    const DrawingScale s{w->volby().zoomK};
+    const DrawingScale s{w->options().zoomK};
     return {s.xy(logicalX), s.xy(logicalY)};
 }
 
@@ -77,10 +77,10 @@ class TestDrawingWindow : public QObject {
     Q_OBJECT
   private slots:
     void createdAtStartAndFollowsTheCurrentRecord() {
-        ZakresFrame z(recordsWithGroup(3));
+        DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
         QCOMPARE(z.w->windowTitle(), QStringLiteral("Zákres    03.01.2020"));
-        z.f.hlavni->model().setCurrent(1);
+        z.f.mainWindow->model().setCurrent(1);
         QCOMPARE(z.w->windowTitle(), QStringLiteral("Zákres    01.01.2020"));
         QCOMPARE(z.w->model().record.Datum.text(), std::string("01.01.2020"));
         // A close request leaves it open.
@@ -89,59 +89,59 @@ class TestDrawingWindow : public QObject {
     }
 
     void buttonsOpenTheirPanels() {
-        ZakresFrame z(recordsWithGroup(4));
+        DrawingFrame z(recordsWithGroup(4));
         QVERIFY(z.start());
-        z.f.hlavni->akce("SpeedButton14")->trigger();
-        auto* ulozit = z.child<QWidget>("ulozzakresy");
-        QVERIFY(ulozit->isVisible());
+        z.f.mainWindow->action("SpeedButton14")->trigger();
+        auto* save = z.child<QWidget>("ulozzakresy");
+        QVERIFY(save->isVisible());
         QVERIFY(z.child<QLineEdit>("Edit3")->isVisible());
         QCOMPARE(z.child<QSpinBox>("SpinEdit1")->value(), 4);
-        QVERIFY(!z.f.hlavni->UkladatBMP);
-        z.f.hlavni->akce("Ulozkresy")->trigger();
+        QVERIFY(!z.f.mainWindow->saveAsBmp);
+        z.f.mainWindow->action("Ulozkresy")->trigger();
         QVERIFY(!z.child<QLineEdit>("Edit3")->isVisible());
-        QVERIFY(z.f.hlavni->UkladatBMP);
+        QVERIFY(z.f.mainWindow->saveAsBmp);
 
-        z.f.hlavni->akce("SpeedButton7")->trigger();
+        z.f.mainWindow->action("SpeedButton7")->trigger();
         QVERIFY(z.child<QWidget>("GroupBox2")->isVisible());
         // Its long title shows whole, within the window.
-        const auto* tisk = z.child<QGroupBox>("GroupBox2");
-        QVERIFY(tisk->width() > tisk->fontMetrics().horizontalAdvance(tisk->title()));
-        QVERIFY(tisk->geometry().left() >= 0 && tisk->geometry().right() < z.w->width());
+        const auto* print = z.child<QGroupBox>("GroupBox2");
+        QVERIFY(print->width() > print->fontMetrics().horizontalAdvance(print->title()));
+        QVERIFY(print->geometry().left() >= 0 && print->geometry().right() < z.w->width());
         QCOMPARE(z.child<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
 
-        z.f.hlavni->akce("SpeedButton2")->trigger();
+        z.f.mainWindow->action("SpeedButton2")->trigger();
         QVERIFY(z.child<QWidget>("GroupBox1")->isVisible());
-        z.f.hlavni->akce("SpeedButton2")->trigger();
+        z.f.mainWindow->action("SpeedButton2")->trigger();
         QVERIFY(!z.child<QWidget>("GroupBox1")->isVisible());
     }
 
     void zoomToggle() {
-        ZakresFrame z(recordsWithGroup(1));
+        DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         const int normal = z.w->width();
-        z.f.hlavni->akce("menvet")->trigger();
-        QVERIFY(z.w->zvetseno());
+        z.f.mainWindow->action("menvet")->trigger();
+        QVERIFY(z.w->enlarged());
         QCOMPARE(z.w->windowTitle(),
                  QStringLiteral("%1 x %2").arg(z.w->width()).arg(z.w->height()));
-        z.f.hlavni->akce("menvet")->trigger();
+        z.f.mainWindow->action("menvet")->trigger();
         QCOMPARE(z.w->width(), normal);
     }
 
     void orientationButtons() {
-        ZakresFrame z(recordsWithGroup(1));
+        DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
-        auto* vyza = z.child<QPushButton>("vyza");
-        auto* seji = z.child<QPushButton>("seji");
-        vyza->click();
-        QCOMPARE(z.w->volby().orientEW, -1);
-        seji->click();
-        QCOMPARE(z.w->volby().orientNS, -1);
-        vyza->click();
-        QCOMPARE(z.w->volby().orientEW, 1);
+        auto* eastWest = z.child<QPushButton>("vyza");
+        auto* northSouth = z.child<QPushButton>("seji");
+        eastWest->click();
+        QCOMPARE(z.w->options().orientEW, -1);
+        northSouth->click();
+        QCOMPARE(z.w->options().orientNS, -1);
+        eastWest->click();
+        QCOMPARE(z.w->options().orientEW, 1);
     }
 
     void mouseReadouts() {
-        ZakresFrame z(recordsWithGroup(1));
+        DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         auto* label = z.child<QLabel>("Label1");
         // Left click at the centre: the disk centre's longitude and latitude.
@@ -181,36 +181,36 @@ class TestDrawingWindow : public QObject {
     void leavesKeys() {
         QFETCH(int, off);
         QFETCH(int, on);
-        ZakresFrame z(recordsWithGroup(1));
+        DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
-        QVERIFY(z.w->volby().showLeaves);
+        QVERIFY(z.w->options().showLeaves);
         QTest::keyClick(z.w, Qt::Key(off));
-        QVERIFY(!z.w->volby().showLeaves);
+        QVERIFY(!z.w->options().showLeaves);
         QTest::keyClick(z.w, Qt::Key(on));
-        QVERIFY(z.w->volby().showLeaves);
+        QVERIFY(z.w->options().showLeaves);
     }
 
     void coordinateModeSwitchSaves() {
-        ZakresFrame z(recordsWithGroup(2));
+        DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
-        QVERIFY(!z.f.session.HelioZadavani());
+        QVERIFY(!z.f.session.heliographicEntry());
         const auto datax = ReadWholeFile(z.f.path("datax.dat"));
-        z.f.zpravy.odpovedi = {false};
+        z.f.messages.answers = {false};
         QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
-        QVERIFY(!z.f.session.HelioZadavani()); // "Ne": nothing changed, nothing written
+        QVERIFY(!z.f.session.heliographicEntry()); // "Ne": nothing changed, nothing written
         QCOMPARE(ReadWholeFile(z.f.path("datax.dat")), datax);
-        z.f.zpravy.odpovedi = {true, true};
+        z.f.messages.answers = {true, true};
         QTest::keyClick(z.w, Qt::Key_G, Qt::ControlModifier);
-        QVERIFY(z.f.session.HelioZadavani());
+        QVERIFY(z.f.session.heliographicEntry());
         QCOMPARE(
-            z.f.hlavni->windowTitle(),
+            z.f.mainWindow->windowTitle(),
             QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)"));
         QCOMPARE(
-            z.f.zpravy.otazky.last(),
+            z.f.messages.questions.last(),
             QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické \rZměnit?"));
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 1125);
         QTest::keyClick(z.w, Qt::Key_F11, Qt::ControlModifier);
-        QVERIFY(!z.f.session.HelioZadavani());
+        QVERIFY(!z.f.session.heliographicEntry());
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 125);
     }
 
@@ -218,30 +218,30 @@ class TestDrawingWindow : public QObject {
         auto rs = recordsWithGroup(3);
         addSquareField(rs[1]);
         rs[2].PlochaFakuli.setText("999");
-        ZakresFrame z(rs);
+        DrawingFrame z(rs);
         QVERIFY(z.start());
-        z.f.hlavni->model().setCurrent(1);
+        z.f.mainWindow->model().setCurrent(1);
         QTest::keyClick(z.w, Qt::Key_P);
         const Session& s = z.f.session;
         QCOMPARE(s.record(2).PlochaFakuli.text(),
                  std::to_string(FaculaeArea(CountFaculaePixels(rs[1]))));
         QCOMPARE(s.record(3).PlochaFakuli.text(), std::string("0"));
         QCOMPARE(s.record(1).Souhrn.gSev + s.record(1).Souhrn.gJih, 1);
-        QVERIFY(s.ZmenaDat());
-        QCOMPARE(s.AktualniIndex(), 1);
+        QVERIFY(s.dataChanged());
+        QCOMPARE(s.currentIndex(), 1);
     }
 
     void shownRecordGetsItsFaculaeArea() {
         auto rs = recordsWithGroup(2);
         addSquareField(rs[0]);
-        ZakresFrame z(rs);
+        DrawingFrame z(rs);
         QVERIFY(z.start());
         QVERIFY(z.f.session.record(1).PlochaFakuli.empty());
-        z.f.hlavni->model().setCurrent(1);
+        z.f.mainWindow->model().setCurrent(1);
         QCOMPARE(z.f.session.record(1).PlochaFakuli.text(), std::string("90121"));
         // The orientation of the view does not change the stored number.
         z.child<QPushButton>("vyza")->click();
-        z.f.hlavni->model().setCurrent(1);
+        z.f.mainWindow->model().setCurrent(1);
         QCOMPARE(z.f.session.record(1).PlochaFakuli.text(), std::string("90121"));
     }
 
@@ -249,38 +249,38 @@ class TestDrawingWindow : public QObject {
         auto rs = recordsWithGroup(3);
         rs[1].Datum.setText("01.01.2020");
         rs[1].Cas = 1300;
-        ZakresFrame z(rs);
+        DrawingFrame z(rs);
         QVERIFY(z.start());
-        z.f.zpravy.clear();
+        z.f.messages.clear();
         QTest::keyClick(z.w, Qt::Key_K);
-        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
-        QCOMPARE(z.f.zpravy.zpravy.first(),
+        QCOMPARE(z.f.messages.messages.size(), 1);
+        QCOMPARE(z.f.messages.messages.first(),
                  QStringLiteral("Shodné datumy !     01.01.2020\rShodné datumy !     01.01.2020"));
     }
 
     void f8SavesTheBitmap() {
-        ZakresFrame z(recordsWithGroup(2));
+        DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
-        z.f.zpravy.odpovedi = {true};
+        z.f.messages.answers = {true};
         QTest::keyClick(z.w, Qt::Key_F8);
-        QCOMPARE(z.f.zpravy.otazky.last(), QStringLiteral("Uložit bitmapu zákresu"));
+        QCOMPARE(z.f.messages.questions.last(), QStringLiteral("Uložit bitmapu zákresu"));
         const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02.bmp";
         QVERIFY(std::filesystem::exists(file));
         const QImage img(QString::fromStdString(file.string()));
         QCOMPARE(img.width(), z.w->width() - 5);
         // Print colours: a white disk.
-        const DrawingScale s{z.w->volby().zoomK};
+        const DrawingScale s{z.w->options().zoomK};
         QCOMPARE(img.pixelColor(s.xy(280), s.xy(300)), QColor(Qt::white));
-        QVERIFY(z.w->volby().showLeaves);
+        QVERIFY(z.w->options().showLeaves);
     }
 
     void f9MagneticMap() {
-        ZakresFrame z(recordsWithGroup(1));
+        DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
-        z.f.zpravy.clear();
+        z.f.messages.clear();
         QTest::keyClick(z.w, Qt::Key_F9);
-        QCOMPARE(z.f.zpravy.zpravy, QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
-        QVERIFY(!z.w->volby().showMagnetic);
+        QCOMPARE(z.f.messages.messages, QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
+        QVERIFY(!z.w->options().showMagnetic);
 
         std::filesystem::create_directories(z.f.path("Magneto"));
         {
@@ -288,14 +288,14 @@ class TestDrawingWindow : public QObject {
             const std::uint16_t words[] = {7, 7, 5, (213 << 7) | 10, 0};
             out.write(reinterpret_cast<const char*>(words), sizeof words);
         }
-        z.f.zpravy.clear();
+        z.f.messages.clear();
         QTest::keyClick(z.w, Qt::Key_F9);
-        QVERIFY(z.f.zpravy.zpravy.isEmpty());
-        QVERIFY(z.w->volby().showMagnetic);
+        QVERIFY(z.f.messages.messages.isEmpty());
+        QVERIFY(z.w->options().showMagnetic);
         QCOMPARE(z.w->model().magnetic.size(), std::size_t(1));
         // Another record drops the overlay of this date.
-        z.f.hlavni->model().setCurrent(1);
-        QVERIFY(!z.w->volby().showMagnetic);
+        z.f.mainWindow->model().setCurrent(1);
+        QVERIFY(!z.w->options().showMagnetic);
     }
 
     void saveRangeAsPictures_data() {
@@ -305,27 +305,27 @@ class TestDrawingWindow : public QObject {
     }
     void saveRangeAsPictures() {
         QFETCH(bool, bmp);
-        ZakresFrame z(recordsWithGroup(5));
+        DrawingFrame z(recordsWithGroup(5));
         QVERIFY(z.start());
-        z.f.hlavni->akce(bmp ? "SpeedButton3" : "SpeedButton14")->trigger();
+        z.f.mainWindow->action(bmp ? "SpeedButton3" : "SpeedButton14")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(2);
         z.child<QSpinBox>("SpinEdit2")->setValue(4);
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("Ondřejov"));
         z.child<QPushButton>("Button1")->click();
-        QVERIFY2(z.f.zpravy.zpravy.isEmpty(), qPrintable(z.f.zpravy.zpravy.join('|')));
+        QVERIFY2(z.f.messages.messages.isEmpty(), qPrintable(z.f.messages.messages.join('|')));
         const std::string ext = bmp ? ".bmp" : ".jpg";
         for (int day = 1; day <= 5; ++day) {
             const auto file =
                 z.f.path("Obrázek") / ("Ondřejov Zakres 2020-01-0" + std::to_string(day) + ext);
             QCOMPARE(std::filesystem::exists(file), day >= 2 && day <= 4);
         }
-        QVERIFY(!z.w->zvetseno());
+        QVERIFY(!z.w->enlarged());
     }
 
     void refusedRangeWritesNothing() {
-        ZakresFrame z(recordsWithGroup(3));
+        DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
-        z.w->ukazUlozeni(false);
+        z.w->showSavePanel(false);
         z.child<QSpinBox>("SpinEdit1")->setValue(3);
         z.child<QSpinBox>("SpinEdit2")->setValue(1);
         z.child<QPushButton>("Button1")->click();
@@ -336,8 +336,8 @@ class TestDrawingWindow : public QObject {
         z.child<QLineEdit>("Edit3")->setText(QStringLiteral("90"));
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("../../x"));
         z.child<QPushButton>("Button1")->click();
-        QCOMPARE(z.f.zpravy.zpravy.size(), 3);
-        QVERIFY(z.f.zpravy.zpravy.last().contains(QStringLiteral("Název obrázku")));
+        QCOMPARE(z.f.messages.messages.size(), 3);
+        QVERIFY(z.f.messages.messages.last().contains(QStringLiteral("Název obrázku")));
         QVERIFY(!std::filesystem::exists(z.f.path("Obrázek")));
     }
 
@@ -355,68 +355,68 @@ class TestDrawingWindow : public QObject {
         QFETCH(bool, poly);
         QFETCH(QString, count);
         QFETCH(int, pages);
-        ZakresFrame z(recordsWithGroup(5));
+        DrawingFrame z(recordsWithGroup(5));
         QVERIFY(z.start());
-        z.f.hlavni->model().setCurrent(current);
+        z.f.mainWindow->model().setCurrent(current);
         const auto pdf = z.f.path("tisk.pdf");
-        z.w->vybratTiskarnu = [&](QPrinter& p) {
+        z.w->choosePrinter = [&](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(QString::fromStdString(pdf.string()));
             return true;
         };
-        z.f.hlavni->akce("tisk1")->trigger();
+        z.f.mainWindow->action("tisk1")->trigger();
         z.child<QCheckBox>("CheckBox1")->setChecked(poly);
         z.child<QLineEdit>("Edit1")->setText(count);
-        z.f.zpravy.hodnoty = {QStringLiteral("10")};
+        z.f.messages.values = {QStringLiteral("10")};
         z.child<QPushButton>("Button4")->click();
-        QCOMPARE(z.f.zpravy.vyzvy, QStringList{QStringLiteral("Zadej procento posunutí")});
-        QVERIFY(z.f.zpravy.zpravy.first().startsWith(QStringLiteral("Výška obrázku je  ")));
+        QCOMPARE(z.f.messages.prompts, QStringList{QStringLiteral("Zadej procento posunutí")});
+        QVERIFY(z.f.messages.messages.first().startsWith(QStringLiteral("Výška obrázku je  ")));
         QCOMPARE(PdfPagesOfFile(pdf), pages);
     }
 
     void printingRefusedCount() {
-        ZakresFrame z(recordsWithGroup(2));
+        DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         bool asked = false;
-        z.w->vybratTiskarnu = [&](QPrinter&) { return asked = true; };
-        z.w->ukazTisk();
+        z.w->choosePrinter = [&](QPrinter&) { return asked = true; };
+        z.w->showPrintPanel();
         z.child<QCheckBox>("CheckBox1")->setChecked(true);
         z.child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
         z.child<QPushButton>("Button4")->click();
         QVERIFY(!asked);
-        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
+        QCOMPARE(z.f.messages.messages.size(), 1);
     }
 
     void mergeTwoFilesWithoutDuplicates() {
-        ZakresFrame z(recordsWithGroup(3));
+        DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
         auto other = recordsWithGroup(2);
         other[0].Datum.setText("10.02.2020");
         other[1].Datum.setText("05.01.2019");
         other[1].Pozorovatel.setText("Nový, Jan");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.soubor("jiny.dat");
+        z.file("jiny.dat");
         QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(z.child<QWidget>("slucovani")->isVisible());
-        auto* sloucit = z.child<QPushButton>("potvrditpri");
-        QVERIFY(!sloucit->isEnabled());
+        auto* mergeButton = z.child<QPushButton>("potvrditpri");
+        QVERIFY(!mergeButton->isEnabled());
         z.child<QPushButton>("vyberpri")->click();
-        QVERIFY(sloucit->isEnabled());
-        z.f.zpravy.clear();
-        sloucit->click();
-        QVERIFY(z.f.zpravy.otazky.isEmpty());
-        QCOMPARE(z.f.zpravy.zpravy, QStringList{QStringLiteral("Přidáno zákresů: 2")});
+        QVERIFY(mergeButton->isEnabled());
+        z.f.messages.clear();
+        mergeButton->click();
+        QVERIFY(z.f.messages.questions.isEmpty());
+        QCOMPARE(z.f.messages.messages, QStringList{QStringLiteral("Přidáno zákresů: 2")});
         const Session& s = z.f.session;
-        QCOMPARE(s.PocetZaznamu(), 5);
+        QCOMPARE(s.recordCount(), 5);
         QCOMPARE(s.record(1).Datum.text(), std::string("05.01.2019"));
         QCOMPARE(s.record(5).Datum.text(), std::string("10.02.2020"));
-        QVERIFY(s.ZmenaDat());
-        QVERIFY(std::find(s.Pozorovatele().begin(), s.Pozorovatele().end(), "Nový, Jan") !=
-                s.Pozorovatele().end());
+        QVERIFY(s.dataChanged());
+        QVERIFY(std::find(s.observers().begin(), s.observers().end(), "Nový, Jan") !=
+                s.observers().end());
         // The current record stays the one shown before.
-        QCOMPARE(s.record(s.AktualniIndex()).Datum.text(), std::string("03.01.2020"));
+        QCOMPARE(s.record(s.currentIndex()).Datum.text(), std::string("03.01.2020"));
         // Merged once: the button waits for another file.
-        QVERIFY(!sloucit->isEnabled());
+        QVERIFY(!mergeButton->isEnabled());
     }
 
     void mergeWithDuplicates_data() {
@@ -428,56 +428,56 @@ class TestDrawingWindow : public QObject {
     void mergeWithDuplicates() {
         QFETCH(bool, exclude);
         QFETCH(int, records);
-        ZakresFrame z(recordsWithGroup(3));
+        DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
         auto other = recordsWithGroup(3);
         other[0].Cas = 1500; // 01.01.2020 again, another time
         other[2].Datum.setText("20.01.2020");
         WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.soubor("jiny.dat");
-        z.w->ukazSlucovani();
+        z.file("jiny.dat");
+        z.w->showMergePanel();
         z.child<QPushButton>("vyberpri")->click();
-        z.f.zpravy.clear();
-        z.f.zpravy.odpovedi = {exclude};
+        z.f.messages.clear();
+        z.f.messages.answers = {exclude};
         z.child<QPushButton>("potvrditpri")->click();
-        QCOMPARE(z.f.zpravy.otazky, QStringList{QStringLiteral(
+        QCOMPARE(z.f.messages.questions, QStringList{QStringLiteral(
                                         "V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
-        QCOMPARE(z.f.session.PocetZaznamu(), records);
-        QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
+        QCOMPARE(z.f.session.recordCount(), records);
+        QCOMPARE(z.f.messages.messages.last(), QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
     }
 
     void mergeRefusesBadFiles() {
-        ZakresFrame z(recordsWithGroup(2));
+        DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
-        z.soubor("kus.dat");
-        z.w->ukazSlucovani();
+        z.file("kus.dat");
+        z.w->showMergePanel();
         z.child<QPushButton>("vyberpri")->click();
-        QCOMPARE(z.f.zpravy.zpravy.size(), 1);
+        QCOMPARE(z.f.messages.messages.size(), 1);
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
 
         WriteRecordFile(z.f.path("velky.dat"), DayRecords(1999));
-        z.soubor("velky.dat");
+        z.file("velky.dat");
         z.child<QPushButton>("vyberpri")->click();
-        QCOMPARE(z.f.zpravy.zpravy.last(), QStringLiteral("Lze přidat jen 1999 zakresu !! "));
+        QCOMPARE(z.f.messages.messages.last(), QStringLiteral("Lze přidat jen 1999 zakresu !! "));
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());
         z.child<QPushButton>("zrusitpri")->click();
         QVERIFY(!z.child<QWidget>("slucovani")->isVisible());
-        QCOMPARE(z.f.session.PocetZaznamu(), 2);
+        QCOMPARE(z.f.session.recordCount(), 2);
     }
 
     void faculaeMergeKey() {
-        ZakresFrame z(recordsWithGroup(2));
+        DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         auto other = recordsWithGroup(3);
         addSquareField(other[0]);
         WriteRecordFile(z.f.path("fakule.dat"), other);
-        z.soubor("fakule.dat");
-        z.f.zpravy.odpovedi = {true};
+        z.file("fakule.dat");
+        z.f.messages.answers = {true};
         QTest::keyClick(z.w, Qt::Key_F12);
-        QCOMPARE(z.f.zpravy.zpravy.last(),
+        QCOMPARE(z.f.messages.messages.last(),
                  QStringLiteral("Přidáno zákresů: 1\rNahrazeno polí fakulí: 1"));
-        QCOMPARE(z.f.zpravy.otazky.last(), QStringLiteral("Uložit změny do souboru datax?"));
+        QCOMPARE(z.f.messages.questions.last(), QStringLiteral("Uložit změny do souboru datax?"));
         const auto saved = ReadRecordFile(z.f.path("datax.dat")).records;
         QCOMPARE(saved.size(), std::size_t(3));
         QCOMPARE(saved[0].PocetFakKresleni, 1);
@@ -489,9 +489,9 @@ class TestDrawingWindow : public QObject {
         rs[0].Skupiny[0].Uhel = 0;
         rs[0].Skupiny[0].Vzd = 0;
         rs[0].Skupiny[0].Pomocna1 = PackPosition(90, 50);
-        ZakresFrame z(rs);
+        DrawingFrame z(rs);
         QVERIFY(z.start());
-        z.f.hlavni->akce("pomocnaskvrna")->trigger();
+        z.f.mainWindow->action("pomocnaskvrna")->trigger();
         auto* grid = z.child<QTableWidget>("StringGrid2");
         QVERIFY(z.child<QWidget>("panel")->isVisible());
         QCOMPARE(grid->rowCount(), GroupListPanel::DataRows);
@@ -503,7 +503,7 @@ class TestDrawingWindow : public QObject {
     }
 
     void splitPanel() {
-        ZakresFrame z(recordsWithGroup(5));
+        DrawingFrame z(recordsWithGroup(5));
         QVERIFY(z.start());
         QTest::keyClick(z.w, Qt::Key_R, Qt::ControlModifier);
         auto* grid = z.child<QTableWidget>("StringGrid4");
@@ -511,7 +511,7 @@ class TestDrawingWindow : public QObject {
         grid->setItem(0, 0, new QTableWidgetItem(QStringLiteral("02.01.2020")));
         grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("04.01.2020")));
         z.child<QPushButton>("rozdeleni")->click();
-        QVERIFY(z.f.zpravy.zpravy.last().startsWith(QStringLiteral("Dokončno rozdělení")));
+        QVERIFY(z.f.messages.messages.last().startsWith(QStringLiteral("Dokončno rozdělení")));
         QCOMPARE(ReadRecordFile(z.f.path("datax1.dat")).records.size(), std::size_t(3));
         QVERIFY(!z.child<QWidget>("Panel2")->isVisible());
     }

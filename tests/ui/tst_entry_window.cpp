@@ -28,17 +28,17 @@ namespace {
 
 // The program started on a data folder of three drawings of June 2014.
 struct Program : test::Frame {
-    Program() : Frame(juni()) {
+    Program() : Frame(juneDate()) {
         if (!startWithList({125, false}, Date{2014, 7, 1}))
-            qFatal("start-up failed: %s", qPrintable(zpravy.zpravy.join(" | ")));
-        installNovdat(*hlavni);
-        zpravy.clear();
+            qFatal("start-up failed: %s", qPrintable(messages.messages.join(" | ")));
+        installEntry(*mainWindow);
+        messages.clear();
     }
-    static std::vector<TZaznam> juni() {
+    static std::vector<TZaznam> juneDate() {
         std::vector<TZaznam> records;
-        for (const auto& [datum, cislo] :
+        for (const auto& [date, cislo] :
              {std::pair{"01.06.2014", 114}, {"10.06.2014", 214}, {"20.06.2014", 314}}) {
-            TZaznam& z = records.emplace_back(test_records::Record(datum, 800));
+            TZaznam& z = records.emplace_back(test_records::Record(date, 800));
             z.CisloZakresu = static_cast<std::uint16_t>(cislo);
             z.Stanice.setText("Úpice");
         }
@@ -47,11 +47,11 @@ struct Program : test::Frame {
     }
 
     // The record list watches the work area: hide the frame while it is whole.
-    ~Program() { hlavni->hide(); }
+    ~Program() { mainWindow->hide(); }
 
     EntryWindow* open(const QString& item) {
-        hlavni->akce(item)->trigger();
-        return hlavni->findChild<EntryWindow*>();
+        mainWindow->action(item)->trigger();
+        return mainWindow->findChild<EntryWindow*>();
     }
     std::string diskBytes() const { return ReadWholeFile(path("datax.dat")); }
     std::vector<TZaznam> onDisk() const { return ReadRecordFile(path("datax.dat")).records; }
@@ -80,14 +80,14 @@ void typeGroup(QTableWidget* grid, int row, const QStringList& cells) {
         setCell(grid, row, c + 1, cells[c]);
 }
 
-void typeHeader(EntryWindow* w, const QString& datum, const QString& cas) {
+void typeHeader(EntryWindow* w, const QString& date, const QString& time) {
     child<QComboBox>(w, "ComboBox1")->setEditText(QStringLiteral("Dvořák, Petr"));
     auto* datumEdit = child<QLineEdit>(w, "MaskEdit1");
     datumEdit->setCursorPosition(0);
-    QTest::keyClicks(datumEdit, QString(datum).remove('.'));
-    w->MaskEdit1Exit();
-    typeInto(w, "Edit3", cas);
-    w->Edit3Exit();
+    QTest::keyClicks(datumEdit, QString(date).remove('.'));
+    w->onDateLeft();
+    typeInto(w, "Edit3", time);
+    w->onTimeLeft();
     typeInto(w, "Edit4", "2");
     typeInto(w, "Edit5", "3");
     typeInto(w, "Edit6", "1");
@@ -148,18 +148,18 @@ void TestEntryWindow::modes() {
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->palette().color(QPalette::Window) == QColor(Qt::red), red);
-    auto* edit25 = child<QLineEdit>(w, "Edit25");
-    QCOMPARE(edit25->text(), marker);
-    QCOMPARE(edit25->isVisibleTo(w), !marker.isEmpty());
+    auto* faculaeAreaEdit = child<QLineEdit>(w, "Edit25");
+    QCOMPARE(faculaeAreaEdit->text(), marker);
+    QCOMPARE(faculaeAreaEdit->isVisibleTo(w), !marker.isEmpty());
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), cislo);
     QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), pozorovatel);
     QVERIFY(w->isModal() || w->windowModality() != Qt::NonModal);
     // The item that opened the window is disabled until it closes.
-    QVERIFY(!p.hlavni->akce(item)->isEnabled());
+    QVERIFY(!p.mainWindow->action(item)->isEnabled());
     child<QPushButton>(w, "Navrat")->click();
     QTRY_VERIFY(w.isNull());
-    QVERIFY(p.hlavni->akce(item)->isEnabled());
-    QCOMPARE(p.session.PocetZaznamu(), 3);
+    QVERIFY(p.mainWindow->action(item)->isEnabled());
+    QCOMPARE(p.session.recordCount(), 3);
 }
 
 void TestEntryWindow::typedDrawingLandsInDatax() {
@@ -180,7 +180,7 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     typeGroup(child<QTableWidget>(w, "StringGrid2"), 0, {"10", "20", "30", "40"});
     QPointer<EntryWindow> guard = w;
     child<QPushButton>(w, "ukoncit")->click();
-    QCOMPARE(p.zpravy.zpravy, QStringList());
+    QCOMPARE(p.messages.messages, QStringList());
     QTRY_VERIFY(guard.isNull());
 
     const std::vector<TZaznam> disk = p.onDisk();
@@ -200,13 +200,13 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     QCOMPARE(z.Souhrn.gJih, std::uint16_t(1));
     QCOMPARE(z.Souhrn.fSev + z.Souhrn.fJih, 13);
     // The stored record is current, and the list shows it.
-    QCOMPARE(p.session.AktualniIndex(), 3);
-    QCOMPARE(QString::fromStdString(p.session.AktualniZaznam().Datum.text()),
+    QCOMPARE(p.session.currentIndex(), 3);
+    QCOMPARE(QString::fromStdString(p.session.workingRecord().Datum.text()),
              QStringLiteral("15.06.2014"));
-    const RecordListWindow* seznam = p.hlavni->seznam();
-    QVERIFY(seznam->vybranyRadek() >= 0);
-    QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("15 06 2014")));
-    QVERIFY(p.hlavni->akce("novy")->isEnabled());
+    const RecordListWindow* list = p.mainWindow->list();
+    QVERIFY(list->selectedRow() >= 0);
+    QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("15 06 2014")));
+    QVERIFY(p.mainWindow->action("novy")->isEnabled());
 }
 
 void TestEntryWindow::refusedEntryStoresNothing_data() {
@@ -216,11 +216,11 @@ void TestEntryWindow::refusedEntryStoresNothing_data() {
 
     // The messages of each field are core's; one row per place the window reads.
     QTest::newRow("header field") << "Edit4"
-                                  << "x" << q(zpravy::SpatnePole("PP"));
+                                  << "x" << q(messages::BadField("PP"));
     QTest::newRow("group cell") << "class"
-                                << "Dkx" << q(zpravy::SpatnyTyp);
+                                << "Dkx" << q(messages::BadClass);
     QTest::newRow("duplicate") << "Edit3"
-                               << "800" << q(zpravy::ZaznamExistuje);
+                               << "800" << q(messages::RecordExists);
 }
 
 void TestEntryWindow::refusedEntryStoresNothing() {
@@ -238,12 +238,12 @@ void TestEntryWindow::refusedEntryStoresNothing() {
         setCell(grid, 0, 1, text);
     else
         typeInto(w, field.toLatin1().constData(), text);
-    p.zpravy.clear();
+    p.messages.clear();
     child<QPushButton>(w, "ukoncit")->click();
-    QVERIFY(!p.zpravy.zpravy.isEmpty());
-    QCOMPARE(p.zpravy.zpravy.last(), message);
-    QCOMPARE(p.session.PocetZaznamu(), 3);
-    QVERIFY(!p.session.ZmenaDat());
+    QVERIFY(!p.messages.messages.isEmpty());
+    QCOMPARE(p.messages.messages.last(), message);
+    QCOMPARE(p.session.recordCount(), 3);
+    QVERIFY(!p.session.dataChanged());
     QCOMPARE(p.diskBytes(), before);
     QVERIFY(w->isVisible()); // everything typed stays for a second try
     QCOMPARE(child<QLineEdit>(w, "Edit3")->text().isEmpty(), false);
@@ -255,13 +255,13 @@ void TestEntryWindow::groupCountAndClassChecks() {
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     QVERIFY(!grid->isEnabled()); // no groups yet
     QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
-    auto* fakule = child<QTableWidget>(w, "StringGrid2");
-    QVERIFY(!fakule->isEnabled());
+    auto* faculae = child<QTableWidget>(w, "StringGrid2");
+    QVERIFY(!faculae->isEnabled());
     typeInto(w, "Edit12", "2");
-    QVERIFY(fakule->isEnabled());
-    QCOMPARE(fakule->rowCount(), 2);
+    QVERIFY(faculae->isEnabled());
+    QCOMPARE(faculae->rowCount(), 2);
     typeInto(w, "Edit11", "41");
-    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::MaxSkupin)});
+    QCOMPARE(p.messages.messages, QStringList{q(messages::MaxGroups)});
     QCOMPARE(child<QLineEdit>(w, "Edit11")->text(), QStringLiteral("40"));
     QCOMPARE(grid->rowCount(), 40);
     QVERIFY(grid->isEnabled());
@@ -283,11 +283,11 @@ void TestEntryWindow::groupCountAndClassChecks() {
     QVERIFY(!child<QLabel>(w, "Panel1")->isVisibleTo(w));
 
     // A day of 0 is no date.
-    p.zpravy.clear();
-    auto* datum = child<QLineEdit>(w, "MaskEdit1");
-    datum->setText("00.06.2014");
-    w->MaskEdit1Exit();
-    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::SpatneDatum)});
+    p.messages.clear();
+    auto* date = child<QLineEdit>(w, "MaskEdit1");
+    date->setText("00.06.2014");
+    w->onDateLeft();
+    QCOMPARE(p.messages.messages, QStringList{q(messages::BadDate)});
 }
 
 void TestEntryWindow::viewToggle() {
@@ -301,14 +301,14 @@ void TestEntryWindow::viewToggle() {
 
     // Without a date there is no orientation to convert with.
     helios->click();
-    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::NeniDatum)});
-    QCOMPARE(w->pohled(), EntryView::Polar);
+    QCOMPARE(p.messages.messages, QStringList{q(messages::NoDate)});
+    QCOMPARE(w->view(), EntryView::Polar);
 
     typeHeader(w, "15.06.2014", "905");
-    p.zpravy.clear();
+    p.messages.clear();
     helios->click();
-    QCOMPARE(p.zpravy.zpravy, QStringList());
-    QCOMPARE(w->pohled(), EntryView::Heliographic);
+    QCOMPARE(p.messages.messages, QStringList());
+    QCOMPARE(w->view(), EntryView::Heliographic);
     QCOMPARE(helios->text(), QStringLiteral("Změna souřadnic na úhel vzdálenost "));
     QCOMPARE(grid->horizontalHeaderItem(4)->text(), QStringLiteral("   l"));
     QVERIFY(grid->isColumnHidden(10));
@@ -318,7 +318,7 @@ void TestEntryWindow::viewToggle() {
     QVERIFY(child<QLabel>(w, "Label17")->isVisibleTo(w));
 
     helios->click();
-    QCOMPARE(w->pohled(), EntryView::Polar);
+    QCOMPARE(w->view(), EntryView::Polar);
     QVERIFY(!grid->isColumnHidden(10));
     QVERIFY(std::abs(grid->item(0, 4)->text().toDouble() - 45) < 0.2);
     QVERIFY(std::abs(grid->item(0, 5)->text().toDouble() - 60) < 0.2);
@@ -326,52 +326,52 @@ void TestEntryWindow::viewToggle() {
 
 void TestEntryWindow::measurementEntryShowsOnlyTheHeader() {
     Program p;
-    QPointer<EntryWindow> w = EntryWindow::otevrit(p.hlavni->kontext(), EntryMode::New, true);
-    QVERIFY(w->zeSnimku());
+    QPointer<EntryWindow> w = EntryWindow::openWindow(p.mainWindow->context(), EntryMode::New, true);
+    QVERIFY(w->fromScan());
     QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 50));
     QVERIFY(!child<QGroupBox>(w, "GroupBox1")->isVisibleTo(w));
     QVERIFY(!child<QGroupBox>(w, "GroupBox2")->isVisibleTo(w));
     typeInto(w, "Edit11", "1");
     QVERIFY(!child<QPushButton>(w, "Helios")->isVisibleTo(w));
-    p.zpravy.odpovedi = {true}; // "Zahodit zadaná data?"
+    p.messages.answers = {true}; // "Zahodit zadaná data?"
     w->close();
     QTRY_VERIFY(w.isNull());
-    QVERIFY(p.hlavni->akce("novy")->isEnabled());
+    QVERIFY(p.mainWindow->action("novy")->isEnabled());
 }
 
 void TestEntryWindow::correctionMovesTheRecordAndTheListFollows() {
     Program p;
-    p.hlavni->model().setCurrent(1);
+    p.mainWindow->model().setCurrent(1);
     EntryWindow* w = p.open("oprava");
     QCOMPARE(child<QLineEdit>(w, "MaskEdit1")->displayText(), QStringLiteral("01.06.2014"));
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("1/14"));
-    auto* datum = child<QLineEdit>(w, "MaskEdit1");
-    datum->setText("25.06.2014");
+    auto* date = child<QLineEdit>(w, "MaskEdit1");
+    date->setText("25.06.2014");
     child<QPushButton>(w, "ukoncit")->click();
-    QCOMPARE(p.zpravy.zpravy, QStringList());
-    QCOMPARE(p.session.PocetZaznamu(), 3);
-    QCOMPARE(p.session.AktualniIndex(), 3);
+    QCOMPARE(p.messages.messages, QStringList());
+    QCOMPARE(p.session.recordCount(), 3);
+    QCOMPARE(p.session.currentIndex(), 3);
     const std::vector<TZaznam> disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
-    const RecordListWindow* seznam = p.hlavni->seznam();
-    QVERIFY(seznam->vybranyRadek() >= 0);
-    QVERIFY(seznam->radky().at(seznam->vybranyRadek()).contains(QStringLiteral("25 06 2014")));
+    const RecordListWindow* list = p.mainWindow->list();
+    QVERIFY(list->selectedRow() >= 0);
+    QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("25 06 2014")));
 }
 
 void TestEntryWindow::drawingNumbersOff() {
     Program p;
     EntryWindow* w = p.open("novy");
     auto* f = child<QLabel>(w, "Label10");
-    p.zpravy.odpovedi = {false};
+    p.messages.answers = {false};
     QTest::mouseClick(f, Qt::LeftButton);
-    QCOMPARE(p.zpravy.otazky, QStringList{q(zpravy::VypnoutCislovani)});
-    QVERIFY(p.session.CislovaniZakresu());
+    QCOMPARE(p.messages.questions, QStringList{q(messages::SwitchNumbersOff)});
+    QVERIFY(p.session.drawingNumbers());
     QVERIFY(child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
 
-    p.zpravy.odpovedi = {true};
+    p.messages.answers = {true};
     QTest::mouseClick(f, Qt::LeftButton);
-    QVERIFY(!p.session.CislovaniZakresu());
+    QVERIFY(!p.session.drawingNumbers());
     QVERIFY(!child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
     QVERIFY(!child<QLabel>(w, "Label18")->isVisibleTo(w));
     QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QStringLiteral("001/21"));
@@ -379,25 +379,25 @@ void TestEntryWindow::drawingNumbersOff() {
         QCOMPARE(z.CisloZakresu, std::uint16_t(0));
 }
 
-enum class Odchod { Esc, Navrat, Zavrit };
-Q_DECLARE_METATYPE(Odchod)
+enum class Leaving { Esc, Back, Close };
+Q_DECLARE_METATYPE(Leaving)
 
 void TestEntryWindow::leavingWithTypedValuesAsks_data() {
-    QTest::addColumn<Odchod>("odchod");
+    QTest::addColumn<Leaving>("odchod");
     QTest::addColumn<bool>("napsano"); // the header typed
     QTest::addColumn<bool>("vBunce");  // a grid cell typed and still open
     QTest::addColumn<bool>("zahodit");
-    QTest::newRow("nothing typed, Esc: no question") << Odchod::Esc << false << false << false;
-    QTest::newRow("Esc, Ne keeps the window") << Odchod::Esc << true << false << false;
-    QTest::newRow("Esc, Ano discards") << Odchod::Esc << true << false << true;
-    QTest::newRow("Návrat, Ne keeps the window") << Odchod::Navrat << true << false << false;
-    QTest::newRow("Návrat, Ano discards") << Odchod::Navrat << true << false << true;
-    QTest::newRow("close, Ne keeps the window") << Odchod::Zavrit << true << false << false;
-    QTest::newRow("open cell, Návrat, Ne") << Odchod::Navrat << false << true << false;
+    QTest::newRow("nothing typed, Esc: no question") << Leaving::Esc << false << false << false;
+    QTest::newRow("Esc, Ne keeps the window") << Leaving::Esc << true << false << false;
+    QTest::newRow("Esc, Ano discards") << Leaving::Esc << true << false << true;
+    QTest::newRow("Návrat, Ne keeps the window") << Leaving::Back << true << false << false;
+    QTest::newRow("Návrat, Ano discards") << Leaving::Back << true << false << true;
+    QTest::newRow("close, Ne keeps the window") << Leaving::Close << true << false << false;
+    QTest::newRow("open cell, Návrat, Ne") << Leaving::Back << false << true << false;
 }
 
 void TestEntryWindow::leavingWithTypedValuesAsks() {
-    QFETCH(Odchod, odchod);
+    QFETCH(Leaving, odchod);
     QFETCH(bool, napsano);
     QFETCH(bool, vBunce);
     QFETCH(bool, zahodit);
@@ -413,27 +413,27 @@ void TestEntryWindow::leavingWithTypedValuesAsks() {
         QVERIFY(editor);
         QTest::keyClicks(editor, "12");
     }
-    p.zpravy.clear();
-    p.zpravy.odpovedi = {zahodit};
+    p.messages.clear();
+    p.messages.answers = {zahodit};
     switch (odchod) {
-    case Odchod::Esc:
+    case Leaving::Esc:
         QTest::keyClick(w, Qt::Key_Escape);
         break;
-    case Odchod::Navrat:
+    case Leaving::Back:
         child<QPushButton>(w, "Navrat")->click();
         break;
-    case Odchod::Zavrit:
+    case Leaving::Close:
         w->close();
         break;
     }
-    const bool ptat = napsano || vBunce;
-    QCOMPARE(p.zpravy.otazky, ptat ? QStringList{"Zahodit zadaná data?"} : QStringList());
-    const bool zustava = ptat && !zahodit;
-    QCOMPARE(w && w->isVisible(), zustava);
-    if (zustava && napsano) QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), QStringLiteral("905"));
-    if (zustava && vBunce)
+    const bool asks = napsano || vBunce;
+    QCOMPARE(p.messages.questions, asks ? QStringList{"Zahodit zadaná data?"} : QStringList());
+    const bool stays = asks && !zahodit;
+    QCOMPARE(w && w->isVisible(), stays);
+    if (stays && napsano) QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), QStringLiteral("905"));
+    if (stays && vBunce)
         QCOMPARE(child<QTableWidget>(w, "StringGrid1")->item(0, 2)->text(), QStringLiteral("12"));
-    QCOMPARE(p.session.PocetZaznamu(), 3);
+    QCOMPARE(p.session.recordCount(), 3);
 }
 
 void TestEntryWindow::refusedClassReturnsToItsCellOncePerEdit() {
@@ -441,11 +441,11 @@ void TestEntryWindow::refusedClassReturnsToItsCellOncePerEdit() {
     EntryWindow* w = p.open("novy");
     typeInto(w, "Edit11", "2");
     auto* grid = child<QTableWidget>(w, "StringGrid1");
-    p.zpravy.clear();
+    p.messages.clear();
     setCell(grid, 0, 1, "Dkx");
     grid->setCurrentCell(0, 3);
     QCoreApplication::processEvents();
-    QCOMPARE(p.zpravy.zpravy, QStringList{q(zpravy::SpatnyTypKlik)});
+    QCOMPARE(p.messages.messages, QStringList{q(messages::BadClassClick)});
     QCOMPARE(grid->currentRow(), 0);
     QCOMPARE(grid->currentColumn(), 1);
 
@@ -454,14 +454,14 @@ void TestEntryWindow::refusedClassReturnsToItsCellOncePerEdit() {
     QCoreApplication::processEvents();
     grid->setCurrentCell(0, 5);
     QCoreApplication::processEvents();
-    QCOMPARE(p.zpravy.zpravy.size(), 1);
+    QCOMPARE(p.messages.messages.size(), 1);
     QCOMPARE(grid->currentColumn(), 5);
 
     // A new wrong class is a new edit: refused once more.
     setCell(grid, 0, 1, "Qxx");
     grid->setCurrentCell(0, 2);
     QCoreApplication::processEvents();
-    QCOMPARE(p.zpravy.zpravy.size(), 2);
+    QCOMPARE(p.messages.messages.size(), 2);
     QCOMPARE(grid->currentColumn(), 1);
 }
 

@@ -35,18 +35,18 @@ class TestGraphWindow : public QObject {
     fs::path demo_;
 
     // The main window on a copy of the demo with the asymmetry hook set.
-    std::unique_ptr<test::Frame> spustit() {
+    std::unique_ptr<test::Frame> startProgram() {
         auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
         f->copyIn(demo_);
-        f->hlavni->startupHooks.computeAsymmetry = [](Session& s) {
-            s.setAsymetrie(SpocitejAsymetrii(s.records()));
+        f->mainWindow->startupHooks.computeAsymmetry = [](Session& s) {
+            s.setAsymmetry(ComputeAsymmetry(s.records()));
         };
         if (!f->start()) return nullptr;
-        installWindows(*f->hlavni);
-        f->hlavni->show();
+        installWindows(*f->mainWindow);
+        f->mainWindow->show();
         return f;
     }
-    static void snimek(QWidget* w, const char* name) {
+    static void snapshot(QWidget* w, const char* name) {
         if (const QString dir = qEnvironmentVariable("HELIOKRES_SNIMKY"); !dir.isEmpty())
             w->window()->grab().save(dir + '/' + name + ".png");
     }
@@ -58,36 +58,36 @@ class TestGraphWindow : public QObject {
         WriteDemoDirectory(demo_, o);
     }
 
-    void grafy() {
-        auto f = spustit();
+    void graphs() {
+        auto f = startProgram();
         QVERIFY(f);
         // The butterfly diagram closes for the graphs and leaves their panel shown.
-        f->hlavni->akce(QStringLiteral("motylek1"))->trigger();
-        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("promotylek"));
-        f->hlavni->akce(QStringLiteral("graf"))->trigger();
-        GraphWindow* w = GraphWindow::otevrene(f->hlavni->plocha());
+        f->mainWindow->action(QStringLiteral("motylek1"))->trigger();
+        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        f->mainWindow->action(QStringLiteral("graf"))->trigger();
+        GraphWindow* w = GraphWindow::openInstance(f->mainWindow->area());
         QVERIFY(w);
-        QTRY_VERIFY(!ButterflyWindow::otevrene(f->hlavni->plocha()));
-        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("prografy"));
-        QVERIFY(f->hlavni->akce(QStringLiteral("gb"))->isChecked());
-        f->hlavni->akce(QStringLiteral("fb"))->trigger();
-        QCOMPARE(w->rada(), GrafRada::f);
+        QTRY_VERIFY(!ButterflyWindow::openInstance(f->mainWindow->area()));
+        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("prografy"));
+        QVERIFY(f->mainWindow->action(QStringLiteral("gb"))->isChecked());
+        f->mainWindow->action(QStringLiteral("fb"))->trigger();
+        QCOMPARE(w->quantity(), GraphQuantity::f);
         QVERIFY(w->windowTitle().endsWith(QStringLiteral("Počet skvrn")));
-        f->hlavni->akce(QStringLiteral("sevrni"))->trigger();
-        QCOMPARE(w->rezim(), RezimGrafu::Sever);
-        QCOMPARE(w->model().panely.size(), std::size_t{1});
+        f->mainWindow->action(QStringLiteral("sevrni"))->trigger();
+        QCOMPARE(w->mode(), GraphView::North);
+        QCOMPARE(w->model().panels.size(), std::size_t{1});
         // Inter SOL falls back to the whole disk.
-        f->hlavni->akce(QStringLiteral("solgraf"))->trigger();
-        QCOMPARE(w->rezim(), RezimGrafu::Celkovy);
-        f->hlavni->akce(QStringLiteral("vsechny"))->trigger();
-        QCOMPARE(w->rezim(), RezimGrafu::Celkovy);
-        f->hlavni->akce(QStringLiteral("gb"))->trigger();
-        f->hlavni->akce(QStringLiteral("vsechny"))->trigger();
-        QCOMPARE(w->model().panely.size(), std::size_t{3});
-        snimek(w, "grafy");
+        f->mainWindow->action(QStringLiteral("solgraf"))->trigger();
+        QCOMPARE(w->mode(), GraphView::Disk);
+        f->mainWindow->action(QStringLiteral("vsechny"))->trigger();
+        QCOMPARE(w->mode(), GraphView::Disk);
+        f->mainWindow->action(QStringLiteral("gb"))->trigger();
+        f->mainWindow->action(QStringLiteral("vsechny"))->trigger();
+        QCOMPARE(w->model().panels.size(), std::size_t{3});
+        snapshot(w, "grafy");
 
         w->findChild<QAction*>(QStringLiteral("sest"))->trigger();
-        QCOMPARE(w->obrazek().size(), QSize(600, 600));
+        QCOMPARE(w->picture().size(), QSize(600, 600));
         QCOMPARE(w->model().d, 1);
         w->findChild<QAction*>(QStringLiteral("ulozit"))->trigger();
         QVERIFY(f->session.dir.exists("Obrázek/Graf600x600.bmp"));
@@ -98,7 +98,7 @@ class TestGraphWindow : public QObject {
 
         // Printing goes to a PDF without a printer.
         const fs::path pdf = f->dir.path() / "tisk.pdf";
-        w->vybratTiskarnu = [&pdf](QPrinter& p) {
+        w->choosePrinter = [&pdf](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(QString::fromStdString(pdf.string()));
             return true;
@@ -107,131 +107,131 @@ class TestGraphWindow : public QObject {
         QVERIFY(fs::file_size(pdf) > 1000);
 
         // Another window activated: the graphs close and the default panel returns.
-        f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
-        QTRY_VERIFY(!GraphWindow::otevrene(f->hlavni->plocha()));
-        SmoothedGraphWindow* v = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
+        f->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
+        QTRY_VERIFY(!GraphWindow::openInstance(f->mainWindow->area()));
+        SmoothedGraphWindow* v = SmoothedGraphWindow::openInstance(f->mainWindow->area());
         QVERIFY(v);
-        QCOMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("provyhlazovaci"));
-        v->zavrit();
-        QTRY_COMPARE(f->hlavni->viditelnyPanel(), QStringLiteral("zakladni"));
+        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("provyhlazovaci"));
+        v->closeWindow();
+        QTRY_COMPARE(f->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }
 
-    void vyhlazovaci() {
-        auto f = spustit();
+    void smoothedMenu() {
+        auto f = startProgram();
         QVERIFY(f);
-        f->hlavni->akce(QStringLiteral("vyhlazovaci"))->trigger();
-        SmoothedGraphWindow* w = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
+        f->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
+        SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(f->mainWindow->area());
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
-        f->hlavni->akce(QStringLiteral("rv"))->trigger();
-        QAction* brusel = w->findChild<QAction*>(QStringLiteral("BruselR"));
-        QVERIFY(brusel->isEnabled());
-        brusel->trigger();
+        f->mainWindow->action(QStringLiteral("rv"))->trigger();
+        QAction* brusselsCurve = w->findChild<QAction*>(QStringLiteral("BruselR"));
+        QVERIFY(brusselsCurve->isEnabled());
+        brusselsCurve->trigger();
         w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("Chg"))->setChecked(true);
-        w->potvrdpClick();
-        w->ScrollBar1Change(25);
-        QVERIFY(w->bruselZobrazen());
+        w->onConfirmComparisonClicked();
+        w->onScrollChanged(25);
+        QVERIFY(w->brusselsShown());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
-        snimek(w, "vyhlazovaci");
+        snapshot(w, "vyhlazovaci");
 
         // The outside areas and the adjusted radio flux of the start-up tables.
         const StartupTables& t = f->session.tables();
-        const int rok1 = std::stoi(f->session.record(1).Datum.text().substr(6));
+        const int firstYear = std::stoi(f->session.record(1).Datum.text().substr(6));
         w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
         w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
-        w->potvrdpClick();
-        QCOMPARE(w->volbaToku(), VolbaToku::ADJ);
+        w->onConfirmComparisonClicked();
+        QCOMPARE(w->fluxOption(), FluxOption::ADJ);
         QVERIFY(!w->tok().t.empty());
-        QCOMPARE(w->tok().M24, BuildTabulkovaKrivka(t.Tok10cmTab, 1, rok1).M24);
-        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 0, rok1).M24);
-        snimek(w, "vyhlazovaci_plochy_tok");
-        f->hlavni->akce(QStringLiteral("sev_jih"))->trigger();
-        QCOMPARE(w->H(), VolbaPolokoule::Obe);
-        QCOMPARE(w->plochy().M24, BuildTabulkovaKrivka(t.PlochyTab, 1, rok1).M24); // north
+        QCOMPARE(w->tok().M24, BuildOutsideCurve(t.fluxTable, 1, firstYear).M24);
+        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 0, firstYear).M24);
+        snapshot(w, "vyhlazovaci_plochy_tok");
+        f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
+        QCOMPARE(w->H(), HemisphereOption::Both);
+        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 1, firstYear).M24); // north
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
-        w->zavrit();
+        w->closeWindow();
 
-        f->hlavni->akce(QStringLiteral("asyroz"))->trigger();
-        w = SmoothedGraphWindow::otevrene(f->hlavni->plocha());
-        QVERIFY(w && w->tag() == SmoothedGraphWindow::Asymetrie);
+        f->mainWindow->action(QStringLiteral("asyroz"))->trigger();
+        w = SmoothedGraphWindow::openInstance(f->mainWindow->area());
+        QVERIFY(w && w->tag() == SmoothedGraphWindow::AsymmetryTag);
         QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
         // Its panel shows the period buttons in place of the hemisphere ones.
-        QVERIFY(f->hlavni->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
-        QVERIFY(!f->hlavni->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
-        f->hlavni->akce(QStringLiteral("mesicni"))->trigger();
-        snimek(w, "asymetrie");
+        QVERIFY(f->mainWindow->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
+        QVERIFY(!f->mainWindow->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
+        f->mainWindow->action(QStringLiteral("mesicni"))->trigger();
+        snapshot(w, "asymetrie");
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         QVERIFY(f->session.dir.exists("Obrázek/Asy_g__R.jpg"));
         QVERIFY(f->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
     }
 
-    void dataAsymetrie() {
-        auto f = spustit();
+    void asymmetryData() {
+        auto f = startProgram();
         QVERIFY(f);
-        f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::otevrene(*f->hlavni);
+        f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(*f->mainWindow);
         QVERIFY(v);
-        f->hlavni->akce(QStringLiteral("asro"))->trigger();
-        QCOMPARE(v->RezimVysledku(), 12);
-        const ResultsGrid rocni = BuildAsymmetryGrid(SpocitejAsymetrii(f->session.records()),
+        f->mainWindow->action(QStringLiteral("asro"))->trigger();
+        QCOMPARE(v->resultsMode(), 12);
+        const ResultsGrid yearly = BuildAsymmetryGrid(ComputeAsymmetry(f->session.records()),
                                                      f->session.records(), false);
-        QCOMPARE(v->mrizka().cells, rocni.cells);
+        QCOMPARE(v->grid().cells, yearly.cells);
         QCOMPARE(v->findChild<QTableWidget*>(QStringLiteral("StringGrid8"))->rowCount(),
-                 static_cast<int>(rocni.rowCount()));
-        f->zpravy.odpovedi.push_back(true);
-        f->hlavni->akce(QStringLiteral("AsinTXT"))->trigger();
+                 static_cast<int>(yearly.rowCount()));
+        f->messages.answers.push_back(true);
+        f->mainWindow->action(QStringLiteral("AsinTXT"))->trigger();
         QCOMPARE(ReadWholeFile(f->session.dir.resolve("Polohy-skupin/asymerocni.dat")),
-                 AsymmetryText(rocni));
-        f->hlavni->akce(QStringLiteral("asme"))->trigger();
-        QVERIFY(v->mrizka().cells.size() > 30);
-        snimek(v, "data_asymetrie");
+                 AsymmetryText(yearly));
+        f->mainWindow->action(QStringLiteral("asme"))->trigger();
+        QVERIFY(v->grid().cells.size() > 30);
+        snapshot(v, "data_asymetrie");
     }
 
     // Every operation that changes records leaves the asymmetry tables and
     // view 12 as a fresh computation gives them.
-    void asymetriePoZmenach() {
-        auto f = spustit();
+    void asymmetryAfterChanges() {
+        auto f = startProgram();
         QVERIFY(f);
-        f->hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::otevrene(*f->hlavni);
+        f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(*f->mainWindow);
         QVERIFY(v);
-        f->hlavni->akce(QStringLiteral("asro"))->trigger();
-        SessionModel& model = f->hlavni->model();
+        f->mainWindow->action(QStringLiteral("asro"))->trigger();
+        SessionModel& model = f->mainWindow->model();
         const Session& s = f->session;
-        auto rocni = [&] { return s.asymetrie().AsymetrieRocni.hodnoty; };
+        auto yearly = [&] { return s.asymmetry().yearly.values; };
         // The tables and the view as computed afresh, and changed by the step.
-        auto overit = [&](const char* krok, const auto& pred) {
-            const Asymetrie cerstva = SpocitejAsymetrii(s.records());
-            QVERIFY2(rocni() == cerstva.AsymetrieRocni.hodnoty && rocni() != pred, krok);
-            QVERIFY2(v->mrizka().cells == BuildAsymmetryGrid(cerstva, s.records(), false).cells,
-                     krok);
+        auto check = [&](const char* step, const auto& pred) {
+            const AsymmetryTables fresh = ComputeAsymmetry(s.records());
+            QVERIFY2(yearly() == fresh.yearly.values && yearly() != pred, step);
+            QVERIFY2(v->grid().cells == BuildAsymmetryGrid(fresh, s.records(), false).cells,
+                     step);
         };
 
         // A correction that makes the north of the first drawing far larger.
-        auto pred = rocni();
+        auto pred = yearly();
         model.setCurrent(1);
         TZaznam z = s.record(1);
         z.Souhrn.gSev = static_cast<decltype(z.Souhrn.gSev)>(z.Souhrn.gSev + 40);
         model.replaceCurrentRecord(z);
-        overit("oprava", pred);
+        check("oprava", pred);
 
         // "Přepočítat" takes the summary from the groups again.
-        pred = rocni();
+        pred = yearly();
         QVERIFY(!model.recomputeAll());
-        overit("přepočet", pred);
+        check("přepočet", pred);
 
         // Merged records of a year after the last one add a year.
-        pred = rocni();
-        TZaznam novy = s.record(s.PocetZaznamu());
-        novy.Datum.setText("15.06." + std::to_string(std::stoi(novy.Datum.text().substr(6)) + 1));
-        model.mergeRecords(std::vector<TZaznam>{novy});
-        overit("sloučení", pred);
-        QCOMPARE(rocni().size(), pred.size() + 1);
+        pred = yearly();
+        TZaznam newRecord = s.record(s.recordCount());
+        newRecord.Datum.setText("15.06." + std::to_string(std::stoi(newRecord.Datum.text().substr(6)) + 1));
+        model.mergeRecords(std::vector<TZaznam>{newRecord});
+        check("sloučení", pred);
+        QCOMPARE(yearly().size(), pred.size() + 1);
     }
 };
 

@@ -30,9 +30,9 @@ class TestMainWindow : public QObject {
     void startOnEmptyDirectoryAsksForTheDrawingSetting_data();
     void startOnEmptyDirectoryAsksForTheDrawingSetting();
     void unreadableRecordFileStopsTheStart();
-    void zapojitMakesACommandLive();
+    void connectCommandMakesACommandLive();
     void helpAndAbout();
-    void posledniZakres();
+    void lastDrawing();
     void exportsFromTheMenu();
     void windowImage();
     void exitSequence_data();
@@ -50,31 +50,31 @@ void TestMainWindow::startOnDemoDirectory() {
     const auto records = ReadRecordFile(dir.path() / "datax.dat").records;
 
     Session session(dir.path());
-    ScriptedMessages zpravy;
-    MainWindow hlavni(session, zpravy);
-    hlavni.zeptatSeNaNastaveni = [] {
+    ScriptedMessages messages;
+    MainWindow mainWindow(session, messages);
+    mainWindow.askDrawingSettingFn = [] {
         qFatal("the demo directory holds a drawing setting");
         return DrawingSetting{};
     };
-    QVERIFY(hlavni.FormCreate(TestScreen, TestToday));
-    installWindows(hlavni);
-    hlavni.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&hlavni));
+    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
+    installWindows(mainWindow);
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
 
-    QCOMPARE(session.PocetZaznamu(), int(records.size()));
-    QCOMPARE(session.AktualniIndex(), session.PocetZaznamu());
-    QVERIFY(hlavni.windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
-    QCOMPARE(hlavni.viditelnyPanel(), QString("zakladni"));
-    QVERIFY(hlavni.findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+    QCOMPARE(session.recordCount(), int(records.size()));
+    QCOMPARE(session.currentIndex(), session.recordCount());
+    QVERIFY(mainWindow.windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
+    QCOMPARE(mainWindow.visiblePanel(), QString("zakladni"));
+    QVERIFY(mainWindow.findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
     // The window fills the screen but for the task bar.
-    QCOMPARE(hlavni.geometry().width(), TestScreen.width() - 20);
-    QVERIFY(hlavni.geometry().height() < TestScreen.height());
+    QCOMPARE(mainWindow.geometry().width(), TestScreen.width() - 20);
+    QVERIFY(mainWindow.geometry().height() < TestScreen.height());
 
     // The record list with the last record selected (its lines: tst_record_list_window).
-    QVERIFY(hlavni.seznam());
+    QVERIFY(mainWindow.list());
     QVERIFY(
-        hlavni.seznam()->radky().back().startsWith(QString("%1").arg(session.PocetZaznamu(), 5)));
-    QVERIFY(zpravy.unanswered == 0);
+        mainWindow.list()->rows().back().startsWith(QString("%1").arg(session.recordCount(), 5)));
+    QVERIFY(messages.unanswered == 0);
 }
 
 void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
@@ -106,81 +106,81 @@ void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     if (!datax.isNull())
         WriteFileAtomic(f.path("datax.dat"), std::string(datax.constData(), datax.size()));
     QVERIFY(f.startWithList({radius, helio}));
-    QCOMPARE(f.nastaveniAsked, 1);
-    QCOMPARE(f.zpravy.zpravy.join('|').contains("novým archivem"), !datax.isNull());
-    QCOMPARE(f.hlavni->windowTitle(), caption);
-    QCOMPARE(f.session.PocetZaznamu(), 1);
+    QCOMPARE(f.settingAsked, 1);
+    QCOMPARE(f.messages.messages.join('|').contains("novým archivem"), !datax.isNull());
+    QCOMPARE(f.mainWindow->windowTitle(), caption);
+    QCOMPARE(f.session.recordCount(), 1);
     QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
-    QCOMPARE(f.session.HelioZadavani(), helio);
-    QCOMPARE(f.hlavni->seznam()->radky().size(), 1);
-    QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 0);
+    QCOMPARE(f.session.heliographicEntry(), helio);
+    QCOMPARE(f.mainWindow->list()->rows().size(), 1);
+    QCOMPARE(f.mainWindow->list()->selectedRow(), 0);
 
     // The first save stores the answer in record 1; the next start does not ask.
-    f.hlavni->akce("ulozitdat")->trigger();
+    f.mainWindow->action("ulozitdat")->trigger();
     QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(0).NastaveniKresby), setting);
     Session again(f.dir.path());
-    ScriptedMessages zpravy;
-    MainWindow hlavni(again, zpravy);
+    ScriptedMessages messages;
+    MainWindow mainWindow(again, messages);
     int asked = 0;
-    hlavni.zeptatSeNaNastaveni = [&asked] {
+    mainWindow.askDrawingSettingFn = [&asked] {
         ++asked;
         return DrawingSetting{};
     };
-    QVERIFY(hlavni.FormCreate(TestScreen, TestToday));
+    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
     QCOMPARE(asked, 0);
-    QCOMPARE(hlavni.windowTitle(), caption);
+    QCOMPARE(mainWindow.windowTitle(), caption);
 }
 
 void TestMainWindow::unreadableRecordFileStopsTheStart() {
     Frame f({});
     std::filesystem::create_directory(f.path("datax.dat")); // cannot be read as a file
     QVERIFY(!f.start());
-    QCOMPARE(f.zpravy.zpravy.size(), 1);
-    QVERIFY(f.zpravy.zpravy.front().startsWith("Program nelze spustit"));
+    QCOMPARE(f.messages.messages.size(), 1);
+    QVERIFY(f.messages.messages.front().startsWith("Program nelze spustit"));
 }
 
-void TestMainWindow::zapojitMakesACommandLive() {
+void TestMainWindow::connectCommandMakesACommandLive() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
-    QAction* novy = f.hlavni->akce("novy");
-    QAction* tlacitko = f.hlavni->akce("novyzakres");
-    QVERIFY(!novy->isEnabled());
-    QVERIFY(!tlacitko->isEnabled());
-    QCOMPARE(tlacitko->toolTip(), MainWindow::PripravujeSe);
+    QAction* newRecord = f.mainWindow->action("novy");
+    QAction* button = f.mainWindow->action("novyzakres");
+    QVERIFY(!newRecord->isEnabled());
+    QVERIFY(!button->isEnabled());
+    QCOMPARE(button->toolTip(), MainWindow::NotReadyHint);
 
     int runs = 0;
-    f.hlavni->zapojit("novy", [&runs] { ++runs; });
-    QVERIFY(novy->isEnabled());
+    f.mainWindow->connectCommand("novy", [&runs] { ++runs; });
+    QVERIFY(newRecord->isEnabled());
     // The button does what the menu item does, with its own hint.
-    QVERIFY(tlacitko->isEnabled());
-    QCOMPARE(tlacitko->toolTip(), QString("Nový  zákres"));
-    tlacitko->trigger();
-    novy->trigger();
+    QVERIFY(button->isEnabled());
+    QCOMPARE(button->toolTip(), QString("Nový  zákres"));
+    button->trigger();
+    newRecord->trigger();
     QCOMPARE(runs, 2);
     // Disabled while its window is open, the button follows.
-    novy->setEnabled(false);
-    QVERIFY(!tlacitko->isEnabled());
-    tlacitko->trigger();
+    newRecord->setEnabled(false);
+    QVERIFY(!button->isEnabled());
+    button->trigger();
     QCOMPARE(runs, 2);
 
     // A button of a window's panel.
-    int vlevo = 0;
-    f.hlavni->zapojit("vlevo", [&vlevo] { ++vlevo; });
-    f.hlavni->akce("vlevo")->trigger();
-    QCOMPARE(vlevo, 1);
+    int left = 0;
+    f.mainWindow->connectCommand("vlevo", [&left] { ++left; });
+    f.mainWindow->action("vlevo")->trigger();
+    QCOMPARE(left, 1);
     // Connected again: only the new function runs.
-    f.hlavni->zapojit("vlevo", [&vlevo] { vlevo += 10; });
-    f.hlavni->akce("vlevo")->trigger();
-    QCOMPARE(vlevo, 11);
+    f.mainWindow->connectCommand("vlevo", [&left] { left += 10; });
+    f.mainWindow->action("vlevo")->trigger();
+    QCOMPARE(left, 11);
 }
 
 void TestMainWindow::helpAndAbout() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
-    f.hlavni->akce("napoveda")->trigger();
-    QCOMPARE(f.zpravy.zpravy, QStringList{MainWindow::TextNapovedy});
-    f.hlavni->akce("About1")->trigger();
-    auto* box = f.hlavni->findChild<QMessageBox*>("AboutBox");
+    f.mainWindow->action("napoveda")->trigger();
+    QCOMPARE(f.messages.messages, QStringList{MainWindow::HelpText});
+    f.mainWindow->action("About1")->trigger();
+    auto* box = f.mainWindow->findChild<QMessageBox*>("AboutBox");
     QVERIFY(box && box->isVisible());
     QVERIFY(box->text().contains("Heliokres"));
     QVERIFY(box->text().contains(HELIOKRES_VERSION));
@@ -188,23 +188,23 @@ void TestMainWindow::helpAndAbout() {
     box->close();
 }
 
-void TestMainWindow::posledniZakres() {
+void TestMainWindow::lastDrawing() {
     Frame f(DayRecords(200));
     QVERIFY(f.startWithList());
-    RecordListWindow* seznam = f.hlavni->seznam();
-    QSignalSpy zakres(f.hlavni.get(), &MainWindow::zakresPozadovan);
-    f.hlavni->model().setCurrent(5);
-    QCOMPARE(seznam->okno().prvni(), 1);
-    f.hlavni->akce("posledni1")->trigger();
-    QCOMPARE(f.session.AktualniIndex(), 200);
-    QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(200).Datum.raw());
-    QCOMPARE(seznam->okno().posledni(), 200);
-    QCOMPARE(seznam->vybranyRadek(), seznam->RadkySeznamu());
-    QVERIFY(zakres.count() >= 1);
+    RecordListWindow* recordList = f.mainWindow->list();
+    QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
+    f.mainWindow->model().setCurrent(5);
+    QCOMPARE(recordList->window().first(), 1);
+    f.mainWindow->action("posledni1")->trigger();
+    QCOMPARE(f.session.currentIndex(), 200);
+    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(200).Datum.raw());
+    QCOMPARE(recordList->window().last(), 200);
+    QCOMPARE(recordList->selectedRow(), recordList->ListRows());
+    QVERIFY(drawingRequests.count() >= 1);
     // The tool button does the same.
-    f.hlavni->model().setCurrent(1);
-    f.hlavni->akce("poslednizaz")->trigger();
-    QCOMPARE(f.session.AktualniIndex(), 200);
+    f.mainWindow->model().setCurrent(1);
+    f.mainWindow->action("poslednizaz")->trigger();
+    QCOMPARE(f.session.currentIndex(), 200);
 }
 
 void TestMainWindow::exportsFromTheMenu() {
@@ -222,62 +222,62 @@ void TestMainWindow::exportsFromTheMenu() {
     Frame f(records);
     QVERIFY(f.start());
     std::vector<TZaznam> expected(f.session.records().begin(), f.session.records().end());
-    const std::string ascii = SoubASCIText(expected);
-    const std::string csv = PolohyFakuliText(expected);
+    const std::string ascii = AsciiExportText(expected);
+    const std::string csv = FaculaePositionsText(expected);
 
-    f.hlavni->akce("ulozASCI")->trigger();
+    f.mainWindow->action("ulozASCI")->trigger();
     QCOMPARE(ReadWholeFile(f.path("SoubASCI.dat")), ascii);
-    QCOMPARE(f.zpravy.zpravy.size(), 2);
-    QCOMPARE(f.zpravy.zpravy[0], "Data skvrn budou uložena do souboru " +
+    QCOMPARE(f.messages.messages.size(), 2);
+    QCOMPARE(f.messages.messages[0], "Data skvrn budou uložena do souboru " +
                                      QString::fromStdString(f.path("SoubASCI.dat").string()));
-    QCOMPARE(f.zpravy.zpravy[1], QString("Data byla uložena"));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
     // The class left empty is "***" in the store now.
     QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
 
-    f.zpravy.clear();
-    f.hlavni->akce("Polohyfakul1")->trigger();
+    f.messages.clear();
+    f.mainWindow->action("Polohyfakul1")->trigger();
     QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
-    QVERIFY(f.zpravy.zpravy[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
-    QCOMPARE(f.zpravy.zpravy[1], QString("Data byla uložena"));
+    QVERIFY(f.messages.messages[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
     // The working record is left as it was.
-    QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(4).Datum.raw());
+    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(4).Datum.raw());
 }
 
 void TestMainWindow::windowImage() {
     Frame f(DayRecords(3));
     QVERIFY(f.start());
     // Without a window there is nothing to save.
-    f.hlavni->NazevObrazku = "nic";
-    QVERIFY(!f.hlavni->ulozokno1());
-    QCOMPARE(f.zpravy.zpravy.size(), 1);
+    f.mainWindow->PictureFileName = "nic";
+    QVERIFY(!f.mainWindow->saveWindowPictureNow());
+    QCOMPARE(f.messages.messages.size(), 1);
     QVERIFY(!std::filesystem::exists(f.dir.path() / "Obrázek"));
 
-    f.hlavni->show();
-    auto* obsah = new QLabel("Obsah okna");
-    obsah->setAutoFillBackground(true);
-    QMdiSubWindow* sub = f.hlavni->plocha()->addSubWindow(obsah);
+    f.mainWindow->show();
+    auto* content = new QLabel("Obsah okna");
+    content->setAutoFillBackground(true);
+    QMdiSubWindow* sub = f.mainWindow->area()->addSubWindow(content);
     sub->resize(420, 300);
     sub->show();
-    f.hlavni->plocha()->setActiveSubWindow(sub);
-    QVERIFY(QTest::qWaitForWindowExposed(f.hlavni.get()));
+    f.mainWindow->area()->setActiveSubWindow(sub);
+    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
 
-    f.hlavni->NazevObrazku = "Grafy 2024";
-    f.zpravy.odpovedi = {false};
-    f.hlavni->ulozokno();
-    QCOMPARE(f.zpravy.otazky, QStringList{"            Uložit bitmapu okna "});
-    const auto soubor = f.dir.path() / "Obrázek" / "Grafy 2024.jpg";
-    QVERIFY(!std::filesystem::exists(soubor));
+    f.mainWindow->PictureFileName = "Grafy 2024";
+    f.messages.answers = {false};
+    f.mainWindow->saveWindowPicture();
+    QCOMPARE(f.messages.questions, QStringList{"            Uložit bitmapu okna "});
+    const auto file = f.dir.path() / "Obrázek" / "Grafy 2024.jpg";
+    QVERIFY(!std::filesystem::exists(file));
 
-    f.zpravy.odpovedi = {true};
-    f.hlavni->ulozokno();
-    QVERIFY(std::filesystem::exists(soubor));
+    f.messages.answers = {true};
+    f.mainWindow->saveWindowPicture();
+    QVERIFY(std::filesystem::exists(file));
     QImage image;
-    QVERIFY(image.load(QString::fromStdString(soubor.string()), "JPG"));
-    QCOMPARE(image.size(), QSize(obsah->width() - 5, obsah->height()));
+    QVERIFY(image.load(QString::fromStdString(file.string()), "JPG"));
+    QCOMPARE(image.size(), QSize(content->width() - 5, content->height()));
 
     // A name cannot lead out of the picture folder.
-    f.hlavni->NazevObrazku = "../ven";
-    QVERIFY(f.hlavni->ulozokno1());
+    f.mainWindow->PictureFileName = "../ven";
+    QVERIFY(f.mainWindow->saveWindowPictureNow());
     QVERIFY(!std::filesystem::exists(f.dir.path() / "ven.jpg"));
     QVERIFY(std::filesystem::exists(f.dir.path() / "Obrázek" / "..-ven.jpg"));
 }
@@ -299,13 +299,13 @@ void TestMainWindow::exitSequence() {
     if (changed) {
         ChangeRecord(f.session, 7, [](TZaznam& z) { z.Cas = 1234; });
     }
-    f.zpravy.odpovedi = {backup};
-    f.hlavni->akce("konec")->trigger();
-    QVERIFY(!f.hlavni->isVisible());
+    f.messages.answers = {backup};
+    f.mainWindow->action("konec")->trigger();
+    QVERIFY(!f.mainWindow->isVisible());
     // The backup is asked for only after a change, written only on yes.
-    QCOMPARE(f.zpravy.otazky.size(), changed ? 1 : 0);
+    QCOMPARE(f.messages.questions.size(), changed ? 1 : 0);
     if (changed)
-        QCOMPARE(f.zpravy.otazky[0], QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
+        QCOMPARE(f.messages.questions[0], QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
     QCOMPARE(std::filesystem::exists(f.path("datax-zaloha.dat")), backup);
     if (backup) QCOMPARE(ReadWholeFile(f.path("datax-zaloha.dat")), original);
     // Nothing is lost: the change is in datax.dat.
@@ -314,7 +314,7 @@ void TestMainWindow::exitSequence() {
     QCOMPARE(int(saved[6].Cas), changed ? 1234 : 705);
     if (!changed) QCOMPARE(ReadWholeFile(f.path("datax.dat")), original);
     // The record list closed with the frame.
-    QVERIFY(f.hlavni->plocha()->subWindowList().isEmpty());
+    QVERIFY(f.mainWindow->area()->subWindowList().isEmpty());
 }
 
 void TestMainWindow::exitRefusedWhenTheSaveFails() {
@@ -324,28 +324,28 @@ void TestMainWindow::exitRefusedWhenTheSaveFails() {
     // datax.dat cannot be replaced: a folder stands in its way.
     std::filesystem::remove(f.path("datax.dat"));
     std::filesystem::create_directory(f.path("datax.dat"));
-    f.zpravy.odpovedi = {false, false}; // no backup; do not quit without saving
-    QVERIFY(!f.hlavni->close());
-    QVERIFY(f.hlavni->isVisible());
-    QCOMPARE(f.zpravy.otazky.size(), 2);
-    QVERIFY(f.zpravy.otazky[1].endsWith("Přesto ukončit program ?"));
+    f.messages.answers = {false, false}; // no backup; do not quit without saving
+    QVERIFY(!f.mainWindow->close());
+    QVERIFY(f.mainWindow->isVisible());
+    QCOMPARE(f.messages.questions.size(), 2);
+    QVERIFY(f.messages.questions[1].endsWith("Přesto ukončit program ?"));
     QCOMPARE(int(f.session.record(2).Cas), 999);
-    QVERIFY(!f.hlavni->plocha()->subWindowList().isEmpty());
+    QVERIFY(!f.mainWindow->area()->subWindowList().isEmpty());
     // Once the way is free the close saves.
     std::filesystem::remove(f.path("datax.dat"));
-    f.zpravy.odpovedi = {false};
-    QVERIFY(f.hlavni->close());
+    f.messages.answers = {false};
+    QVERIFY(f.mainWindow->close());
     QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
 }
 
 void TestMainWindow::narrowScreen() {
     Frame f(DayRecords(3));
     QVERIFY(f.startWithList());
-    QVERIFY(f.hlavni->kontrolaObrazovky(TestScreen));
-    QVERIFY(f.zpravy.zpravy.isEmpty());
-    QVERIFY(!f.hlavni->kontrolaObrazovky(QRect(0, 0, 1000, 768)));
-    QCOMPARE(f.zpravy.zpravy, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
-    QVERIFY(!f.hlavni->isVisible());
+    QVERIFY(f.mainWindow->checkScreen(TestScreen));
+    QVERIFY(f.messages.messages.isEmpty());
+    QVERIFY(!f.mainWindow->checkScreen(QRect(0, 0, 1000, 768)));
+    QCOMPARE(f.messages.messages, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
+    QVERIFY(!f.mainWindow->isVisible());
 }
 
 void TestMainWindow::recordListBesideTheDrawing_data() {
@@ -360,21 +360,21 @@ void TestMainWindow::recordListBesideTheDrawing_data() {
 void TestMainWindow::recordListBesideTheDrawing() {
     QFETCH(QRect, screen);
     Frame f(DayRecords(40));
-    f.hlavni->zeptatSeNaNastaveni = [] { return DrawingSetting{125, false}; };
-    QVERIFY(f.hlavni->FormCreate(screen, TestToday));
-    installWindows(*f.hlavni);
-    f.hlavni->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.hlavni.get()));
+    f.mainWindow->askDrawingSettingFn = [] { return DrawingSetting{125, false}; };
+    QVERIFY(f.mainWindow->startUp(screen, TestToday));
+    installWindows(*f.mainWindow);
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
     QCoreApplication::processEvents();
-    QMdiSubWindow* zakres = f.hlavni->plocha()->findChild<QMdiSubWindow*>("Form2");
-    QMdiSubWindow* seznam = f.hlavni->plocha()->findChild<QMdiSubWindow*>("Form4");
-    QVERIFY(zakres && seznam);
-    QVERIFY(seznam->geometry().left() > zakres->geometry().right());
-    QVERIFY(seznam->geometry().right() < f.hlavni->plocha()->viewport()->width());
-    const auto* list = seznam->findChild<QListWidget*>("ListBox1");
+    QMdiSubWindow* drawingRequests = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
+    QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
+    QVERIFY(drawingRequests && recordList);
+    QVERIFY(recordList->geometry().left() > drawingRequests->geometry().right());
+    QVERIFY(recordList->geometry().right() < f.mainWindow->area()->viewport()->width());
+    const auto* list = recordList->findChild<QListWidget*>("ListBox1");
     const QFontMetrics fm(list->font());
-    for (const QString& radek : f.hlavni->seznam()->radky())
-        QVERIFY2(fm.horizontalAdvance(radek) <= list->viewport()->width(), qPrintable(radek));
+    for (const QString& row : f.mainWindow->list()->rows())
+        QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
 }
 
 QTEST_MAIN(TestMainWindow)

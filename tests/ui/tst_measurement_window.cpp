@@ -47,16 +47,16 @@ TZaznam demoDrawing() {
     return {};
 }
 
-struct MereniFrame {
-    MereniFrame() : f(DayRecords(3)) {}
+struct MeasurementFrame {
+    MeasurementFrame() : f(DayRecords(3)) {}
     bool start() {
         if (!f.start()) return false;
-        f.hlavni->resize(1280, 1000);
-        f.hlavni->show();
-        installZakres(*f.hlavni);
-        installZakreslit(*f.hlavni);
-        f.hlavni->akce("zfota")->trigger();
-        w = f.hlavni->findChild<MeasurementWindow*>();
+        f.mainWindow->resize(1280, 1000);
+        f.mainWindow->show();
+        installDrawing(*f.mainWindow);
+        installMeasurement(*f.mainWindow);
+        f.mainWindow->action("zfota")->trigger();
+        w = f.mainWindow->findChild<MeasurementWindow*>();
         return w != nullptr;
     }
     template <class T> T* child(const char* name) const {
@@ -69,10 +69,10 @@ struct MereniFrame {
     }
     // Scrolls the picture point into the view and clicks it.
     void click(PicturePoint p, Qt::MouseButton b = Qt::LeftButton) {
-        QWidget* canvas = w->platno();
+        QWidget* canvas = w->canvas();
         child<QScrollBar>("hory")->setValue(p.x - canvas->width() / 2);
         child<QScrollBar>("very")->setValue(p.y - canvas->height() / 2);
-        const QPointF at = PictureToWindow(p, w->volby());
+        const QPointF at = PictureToWindow(p, w->options());
         QTest::mouseClick(canvas, b, {}, QPoint(int(std::floor(at.x())), int(std::floor(at.y()))));
     }
     QString savePicture(const QImage& img, const char* name) {
@@ -96,38 +96,38 @@ class TestMeasurementWindow : public QObject {
 
   private slots:
     void opensFromTheMainWindowAndTheDrawingWindow() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QCOMPARE(m.w->windowTitle(), QString("Měření fakulí"));
-        QVERIFY(m.f.hlavni->akce("zfota")->isEnabled());
+        QVERIFY(m.f.mainWindow->action("zfota")->isEnabled());
         m.w->findChild<QToolButton*>("SpeedButton1")->click();
-        QTRY_VERIFY(!m.f.hlavni->findChild<MeasurementWindow*>());
-        auto* zakres = m.f.hlavni->findChild<DrawingWindow*>();
-        QTest::keyClick(zakres, Qt::Key_F);
-        QVERIFY(m.f.hlavni->findChild<MeasurementWindow*>());
+        QTRY_VERIFY(!m.f.mainWindow->findChild<MeasurementWindow*>());
+        auto* drawingRequests = m.f.mainWindow->findChild<DrawingWindow*>();
+        QTest::keyClick(drawingRequests, Qt::Key_F);
+        QVERIFY(m.f.mainWindow->findChild<MeasurementWindow*>());
     }
 
     // "Najít skvrny" on a made-up scan: a proposal corrected by clicks, the
     // classes typed, accepted into the drafts, and stored only by "Konec
     // zadávání skvrn", as typing the same rows would store it.
     void proposedSpotsCorrectedAndStored() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         const drawn_scans::DrawnScan scan = drawn_scans::DrawScan(3, drawn_scans::Digits, 1400);
         std::string bytes = "P5 1400 1400 255\n";
         bytes.append(scan.pixels.begin(), scan.pixels.end());
         WriteFileAtomic(m.f.path("scan.pgm"), bytes);
-        QVERIFY(m.w->otevrit(QString::fromStdString(m.f.path("scan.pgm").string())));
+        QVERIFY(m.w->openScan(QString::fromStdString(m.f.path("scan.pgm").string())));
         m.press("najitskvrny");
-        QCOMPARE(m.f.zpravy.zpravy.last(), QString("Není zadán střed a sever zákresu"));
-        m.w->paramskvrClick();
-        m.w->stredClick();
+        QCOMPARE(m.f.messages.messages.last(), QString("Není zadán střed a sever zákresu"));
+        m.w->onSpotParametersClicked();
+        m.w->onCentreClicked();
         m.click(scan.cal.CalCentre);
-        m.w->severClick(false);
+        m.w->onNorthClicked(false);
         m.click(scan.cal.CalNorth);
-        QVERIFY(m.w->kalibrace().calibrated());
+        QVERIFY(m.w->calibration().calibrated());
         m.press("najitskvrny");
-        const SpotProposals& n = m.w->navrhy();
+        const SpotProposals& n = m.w->proposals();
         QVERIFY(!n.empty());
         QVERIFY(m.child<QGroupBox>("navrh")->isVisible());
 
@@ -141,10 +141,10 @@ class TestMeasurementWindow : public QObject {
         m.click(n.spots()[n.groups()[largest].spots.back()].point());
         QCOMPARE(int(n.groups()[largest].spots.size()), spots - 1);
 
-        const int index = m.f.hlavni->model().aktualniIndex();
+        const int index = m.f.mainWindow->model().currentIndex();
         const TZaznam before = m.f.session.record(index);
         m.press("prijmout"); // no classes yet
-        QCOMPARE(m.f.zpravy.zpravy.last(),
+        QCOMPARE(m.f.messages.messages.last(),
                  QString("Skupina 1: Nabyl zadán typ nebo číslo skupiny  - povinné"));
         auto* table = m.child<QTableWidget>("navrhy");
         QCOMPARE(table->rowCount(), int(n.groups().size()));
@@ -152,21 +152,21 @@ class TestMeasurementWindow : public QObject {
         for (int g = 0; g < table->rowCount(); ++g) {
             table->item(g, 1)->setText(g % 2 ? QStringLiteral("Cso") : QStringLiteral("Dai"));
             table->item(g, 2)->setText(QString::number(20 + g));
-            typed.push_back(n.row(g, m.w->kalibrace()));
+            typed.push_back(n.row(g, m.w->calibration()));
         }
         m.press("prijmout");
-        QVERIFY(m.w->navrhy().empty());
+        QVERIFY(m.w->proposals().empty());
         // Drafted, not stored.
         QCOMPARE(
             QByteArray(reinterpret_cast<const char*>(&m.f.session.record(index)), sizeof(TZaznam)),
             QByteArray(reinterpret_cast<const char*>(&before), sizeof(TZaznam)));
-        TZaznam expected = m.f.hlavni->model().aktualniZaznam();
+        TZaznam expected = m.f.mainWindow->model().workingRecord();
         m.press("konskvr");
 
         GroupDrafts drafts{};
         for (std::size_t g = 0; g < typed.size(); ++g)
             drafts[g] = std::get<GroupDraft>(ParseGroupRow(typed[g]));
-        QVERIFY(!WriteGroups(expected, drafts, m.f.session.PolomerKresby()));
+        QVERIFY(!WriteGroups(expected, drafts, m.f.session.drawingRadius()));
         const TZaznam& stored = m.f.session.record(index);
         QCOMPARE(int(stored.PocetSkupin), int(typed.size()));
         for (std::size_t g = 0; g < typed.size(); ++g)
@@ -177,23 +177,23 @@ class TestMeasurementWindow : public QObject {
     }
 
     void badAndLargePictures() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QImage small(300, 200, QImage::Format_RGB32);
         small.fill(Qt::white);
-        QVERIFY(m.w->otevrit(m.savePicture(small, "a.png")));
-        QVERIFY(m.f.zpravy.zpravy.isEmpty());
+        QVERIFY(m.w->openScan(m.savePicture(small, "a.png")));
+        QVERIFY(m.f.messages.messages.isEmpty());
         // Not a picture: a message, the open picture stays.
         WriteFileAtomic(m.f.path("b.jpg"), "no picture");
-        QVERIFY(!m.w->otevrit(QString::fromStdString(m.f.path("b.jpg").string())));
-        QCOMPARE(m.f.zpravy.zpravy.size(), 1);
+        QVERIFY(!m.w->openScan(QString::fromStdString(m.f.path("b.jpg").string())));
+        QCOMPARE(m.f.messages.messages.size(), 1);
         QCOMPARE(m.w->scan().picture.size(), QSize(300, 200));
         // Larger than the buffer: reduced to fit, with a message.
         QImage big(6040, 1000, QImage::Format_RGB32);
         big.fill(Qt::white);
-        QVERIFY(m.w->otevrit(m.savePicture(big, "c.bmp")));
+        QVERIFY(m.w->openScan(m.savePicture(big, "c.bmp")));
         QCOMPARE(m.w->scan().picture.size(), QSize(3020, 500));
-        QCOMPARE(m.f.zpravy.zpravy.size(), 2);
+        QCOMPARE(m.f.messages.messages.size(), 2);
     }
 
     // The whole chain through the window: the rendered drawing calibrated by
@@ -201,23 +201,23 @@ class TestMeasurementWindow : public QObject {
     void clickedBackIntoTheRecord() {
         const TZaznam original = demoDrawing();
         QVERIFY(original.groupCount() > 0);
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         DrawingOptions o;
         o.zoomK = ZoomK;
-        QVERIFY(m.w->otevrit(
+        QVERIFY(m.w->openScan(
             m.savePicture(RenderDrawingImage(MakeDrawingModel(original), o), "d.png")));
         const DrawingScale s{ZoomK};
         const int c = s.xy(DiskCentre), r = s.xy(DiskCentre) - s.xy(DiskCentre - DiskRadius);
 
         m.press("stredovv");
-        QVERIFY(m.w->lupa() && m.w->lupa()->isVisible() && m.w->lupa()->krizek());
+        QVERIFY(m.w->magnifier() && m.w->magnifier()->isVisible() && m.w->magnifier()->crosshair());
         m.click({c, c});
         m.press("severr");
         m.click({c, c - r});
-        QCOMPARE(m.w->kalibrace().CalRadiusPx, r);
+        QCOMPARE(m.w->calibration().CalRadiusPx, r);
         m.press("stredovv");
-        QCOMPARE(m.f.zpravy.zpravy.last(),
+        QCOMPARE(m.f.messages.messages.last(),
                  QString(" Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány."));
 
         // Groups far from the centre, each with its order number.
@@ -231,14 +231,14 @@ class TestMeasurementWindow : public QObject {
             m.child<QSpinBox>("SpinEdit2")->setValue(static_cast<int>(far.size()));
             m.setCell(ColTyp, "Dai");
             m.setCell(ColCSk2, "5");
-            grid->setCurrentCell(0, ColUhel);
+            grid->setCurrentCell(0, ColAngle);
             const DrawingPoint d = circles[k].centre();
             m.click({s.xy(d.x), s.xy(d.y)});
             m.press("zapskvrnu");
             QCOMPARE(m.child<QPushButton>("zapskvrnu")->text(), QString("Zapsano"));
         }
         m.press("konskvr");
-        const TZaznam& stored = m.f.session.record(m.f.hlavni->model().aktualniIndex());
+        const TZaznam& stored = m.f.session.record(m.f.mainWindow->model().currentIndex());
         QCOMPARE(int(stored.PocetSkupin), int(far.size()));
         for (std::size_t i = 0; i < far.size(); ++i) {
             const TSkupina& want = original.Skupiny[far[i]];
@@ -247,20 +247,20 @@ class TestMeasurementWindow : public QObject {
                      qPrintable(QStringLiteral("%1 for %2").arg(got.Uhel).arg(want.Uhel)));
             QVERIFY(std::abs(got.Vzd - want.Vzd) <= 10);
         }
-        QVERIFY(m.f.session.ZmenaDat());
+        QVERIFY(m.f.session.dataChanged());
 
         // The first faculae field: right click at its first vertex, left
         // clicks at all of them.
         m.press("param");
         m.press("konec"); // field number 0 would take the record's fields away
-        QCOMPARE(m.f.zpravy.zpravy.last(), QString("Číslo fakule nula"));
+        QCOMPARE(m.f.messages.messages.last(), QString("Číslo fakule nula"));
         m.child<QSpinBox>("SpinEdit1")->setValue(1);
         const std::vector<DrawingPoint> poly = FaculaePolygon(original.Skupiny[0]);
         m.click({s.xy(poly[0].x), s.xy(poly[0].y)}, Qt::RightButton);
         for (const DrawingPoint& v : poly)
             m.click({s.xy(v.x), s.xy(v.y)});
         m.press("konec");
-        const TZaznam& withFields = m.f.session.record(m.f.hlavni->model().aktualniIndex());
+        const TZaznam& withFields = m.f.session.record(m.f.mainWindow->model().currentIndex());
         QCOMPARE(int(withFields.PocetFakKresleni), 1);
         for (std::size_t j = 0; j < poly.size(); ++j) {
             const PackedPosition want = UnpackPosition(original.Skupiny[0].Fakule[j]);
@@ -272,105 +272,105 @@ class TestMeasurementWindow : public QObject {
     }
 
     void diskProposedAndAcceptedAsTheCentre() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         DrawingOptions o;
         o.zoomK = ZoomK;
-        QVERIFY(m.w->otevrit(
+        QVERIFY(m.w->openScan(
             m.savePicture(RenderDrawingImage(MakeDrawingModel(demoDrawing()), o), "d.png")));
-        m.f.zpravy.odpovedi = {false};
-        m.w->najitDiskClick();
-        QVERIFY(m.f.zpravy.otazky.last().startsWith("Navržený disk: střed x=560  y=560"));
+        m.f.messages.answers = {false};
+        m.w->onFindDiskClicked();
+        QVERIFY(m.f.messages.questions.last().startsWith("Navržený disk: střed x=560  y=560"));
         QVERIFY(!m.w->scan().overlay.centre);
-        QCOMPARE(m.w->dalsiKlik(), MeasurementWindow::Klik::Zadny);
+        QCOMPARE(m.w->nextClick(), MeasurementWindow::Click::None);
 
-        m.f.zpravy.odpovedi = {true};
-        m.w->najitDiskClick();
+        m.f.messages.answers = {true};
+        m.w->onFindDiskClicked();
         QCOMPARE(m.w->scan().overlay.centre, std::optional<PicturePoint>(PicturePoint{560, 560}));
-        QCOMPARE(m.w->dalsiKlik(), MeasurementWindow::Klik::Sever);
-        QVERIFY(!m.w->kalibrace().calibrated()); // north is still clicked
+        QCOMPARE(m.w->nextClick(), MeasurementWindow::Click::North);
+        QVERIFY(!m.w->calibration().calibrated()); // north is still clicked
         m.click({560, 60});
-        QCOMPARE(m.w->kalibrace().CalRadiusPx, 500);
+        QCOMPARE(m.w->calibration().CalRadiusPx, 500);
     }
 
     void dailyMotionCalibration() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QImage white(1000, 1000, QImage::Format_RGB32);
         white.fill(Qt::white);
-        QVERIFY(m.w->otevrit(m.savePicture(white, "w.png")));
-        m.f.zpravy.odpovedi = {true};
+        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
+        m.f.messages.answers = {true};
         m.press("paramskvr");
         m.press("proupravu");
         // Right and left end of a line rising to the right, centre, limb.
         for (PicturePoint p : {PicturePoint{800, 400}, {200, 600}, {500, 500}, {500, 800}})
             m.click(p);
-        QCOMPARE(m.w->kalibrace().CalCentre, (PicturePoint{500, 500}));
-        QCOMPARE(m.w->kalibrace().CalNorth, (PicturePoint{406, 216}));
-        QCOMPARE(m.w->kalibrace().CalRadiusPx, 299);
+        QCOMPARE(m.w->calibration().CalCentre, (PicturePoint{500, 500}));
+        QCOMPARE(m.w->calibration().CalNorth, (PicturePoint{406, 216}));
+        QCOMPARE(m.w->calibration().CalRadiusPx, 299);
         QVERIFY(m.child<QGroupBox>("GroupBox2")->isVisible());
     }
 
     void areaPaintedIntoTheGridCell() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QImage white(1200, 1200, QImage::Format_RGB32);
         white.fill(Qt::white);
-        QVERIFY(m.w->otevrit(m.savePicture(white, "w.png")));
+        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
         m.press("paramskvr");
         m.press("merplochy");
-        QCOMPARE(m.f.zpravy.zpravy.last(),
+        QCOMPARE(m.f.messages.messages.last(),
                  QString("Prvně je třeba zadat souřadnice skvrny bebo druhotné skvrny !"));
         m.press("stredsk");
         m.click({600, 600});
         m.press("seversk");
         m.click({600, 350}); // radius 250: a mask pixel is 0.0625 mm^2
-        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColUhel1);
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColAngle1);
         m.click({650, 550});
         QCOMPARE(m.w->AreaTarget(), 2);
-        QCOMPARE(m.cell(ColUhel1), QString("45.0"));
+        QCOMPARE(m.cell(ColAngle1), QString("45.0"));
 
         m.press("merplochy");
-        AreaMeasurementWindow* p = m.w->mereniPlochy();
+        AreaMeasurementWindow* p = m.w->areaMeasurement();
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), QString("Okno pro měření plochy skupiny "));
-        const QPoint at = p->obraz().topLeft() + QPoint(300, 300);
+        const QPoint at = p->image().topLeft() + QPoint(300, 300);
         QTest::mousePress(p, Qt::RightButton, {}, at);
-        QCOMPARE(p->AreaState(), int(AreaMeasurementWindow::Maluje));
+        QCOMPARE(p->AreaState(), int(AreaMeasurementWindow::Painting));
         for (int x = 0; x <= 40; x += 4)
             QTest::mouseMove(p, at + QPoint(x, 0));
         QTest::mouseRelease(p, Qt::RightButton, {}, at + QPoint(40, 0));
-        const double area = p->plocha();
+        const double area = p->area();
         QVERIFY(area > 0);
-        p->Button1Click();
+        p->onFillDoneClicked();
         QCOMPARE(m.cell(ColPlo1), QString::number(area, 'f', 1));
         QVERIFY(m.child<QPushButton>("zapskvrnu")->isEnabled());
         QVERIFY(!m.child<QPushButton>("merplochy")->isEnabled());
 
         // Finishing without painting gives 0.0.
-        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColUhel);
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColAngle);
         m.click({600, 500});
         m.press("merplochy");
-        m.w->mereniPlochy()->Button1Click();
-        QCOMPARE(m.cell(ColPlocha), QString("0.0"));
+        m.w->areaMeasurement()->onFillDoneClicked();
+        QCOMPARE(m.cell(ColArea), QString("0.0"));
     }
 
     void zoomKeepsTheMiddleAndBrightnessChangesTheView() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QImage grey(2000, 2000, QImage::Format_RGB32);
         grey.fill(QColor(100, 100, 100));
-        QVERIFY(m.w->otevrit(m.savePicture(grey, "g.png")));
-        QWidget* canvas = m.w->platno();
+        QVERIFY(m.w->openScan(m.savePicture(grey, "g.png")));
+        QWidget* canvas = m.w->canvas();
         const QPoint middle(canvas->width() / 2, canvas->height() / 2);
         m.child<QScrollBar>("hory")->setValue(300);
-        const PicturePoint before = WindowToPicture(middle, m.w->volby());
+        const PicturePoint before = WindowToPicture(middle, m.w->options());
         const int range = m.child<QScrollBar>("hory")->maximum();
         for (int i = 0; i < 12; ++i)
             m.press("vet");
-        QCOMPARE(m.w->volby().zoom, 10);
+        QCOMPARE(m.w->options().zoom, 10);
         QCOMPARE(m.child<QScrollBar>("hory")->maximum(), range + 2000);
-        const PicturePoint after = WindowToPicture(middle, m.w->volby());
+        const PicturePoint after = WindowToPicture(middle, m.w->options());
         QVERIFY(std::abs(after.x - before.x) <= 1 && std::abs(after.y - before.y) <= 1);
 
         m.w->findChild<QSlider*>("kont")->setValue(160); // (100 + 0) * 160 / 80
@@ -380,24 +380,24 @@ class TestMeasurementWindow : public QObject {
     }
 
     void magnifierFollowsThePointer() {
-        MereniFrame m;
+        MeasurementFrame m;
         QVERIFY(m.start());
         QImage img(800, 800, QImage::Format_RGB32);
         img.fill(Qt::white);
         img.setPixelColor(400, 400, Qt::black);
-        QVERIFY(m.w->otevrit(m.savePicture(img, "p.png")));
-        auto* lupe = m.w->findChild<QToolButton*>("lupe");
-        lupe->click();
-        QVERIFY(m.w->lupa()->isVisible() && !m.w->lupa()->krizek());
-        QCOMPARE(m.w->lupa()->LoupeHalf, 40);
-        m.w->pohyb({400, 400});
+        QVERIFY(m.w->openScan(m.savePicture(img, "p.png")));
+        auto* magnifierButton = m.w->findChild<QToolButton*>("lupe");
+        magnifierButton->click();
+        QVERIFY(m.w->magnifier()->isVisible() && !m.w->magnifier()->crosshair());
+        QCOMPARE(m.w->magnifier()->LoupeHalf, 40);
+        m.w->pointerMoved({400, 400});
         // Enlargement 5: the black pixel is the 5 x 5 square in the middle.
-        const QImage& b = m.w->lupa()->LoupeBitmap();
+        const QImage& b = m.w->magnifier()->LoupeBitmap();
         QCOMPARE(b.pixelColor(202, 202), QColor(Qt::black));
         QCOMPARE(b.pixelColor(196, 202), QColor(Qt::white));
-        lupe->click();
-        QVERIFY(!m.w->lupa()->isVisible());
-        QCOMPARE(m.w->lupa()->LoupeHalf, 20);
+        magnifierButton->click();
+        QVERIFY(!m.w->magnifier()->isVisible());
+        QCOMPARE(m.w->magnifier()->LoupeHalf, 20);
     }
 };
 

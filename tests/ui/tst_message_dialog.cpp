@@ -10,7 +10,7 @@
 
 using namespace hk;
 
-Q_DECLARE_METATYPE(hk::RezimZpravy)
+Q_DECLARE_METATYPE(hk::MessageKind)
 
 namespace {
 
@@ -30,7 +30,7 @@ class TestMessageDialog : public QObject {
     Q_OBJECT
   private slots:
     void layout_data() {
-        QTest::addColumn<RezimZpravy>("rezim");
+        QTest::addColumn<MessageKind>("rezim");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("size");
@@ -38,58 +38,58 @@ class TestMessageDialog : public QObject {
         QTest::addColumn<QPoint>("ne");
 
         // 10 characters = 100 px: the 250 px minimum plus 100.
-        QTest::newRow("message 100px") << RezimZpravy::Zprava << QString(10, 'x') << "Zpráva"
+        QTest::newRow("message 100px") << MessageKind::Message << QString(10, 'x') << "Zpráva"
                                        << QSize(350, 170) << QPoint(125, 80) << QPoint();
-        QTest::newRow("message 400px") << RezimZpravy::Zprava << QString(40, 'x') << "Zpráva"
+        QTest::newRow("message 400px") << MessageKind::Message << QString(40, 'x') << "Zpráva"
                                        << QSize(500, 170) << QPoint(200, 80) << QPoint();
         // Two lines: the wider one decides.
         QTest::newRow("message two lines")
-            << RezimZpravy::Zprava << QString(30, 'x') + "\r" + QString(35, 'y') << "Zpráva"
+            << MessageKind::Message << QString(30, 'x') + "\r" + QString(35, 'y') << "Zpráva"
             << QSize(450, 170) << QPoint(175, 80) << QPoint();
         // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
-        QTest::newRow("help text") << RezimZpravy::Zprava << HelpText << "Zpráva" << QSize(650, 296)
+        QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva" << QSize(650, 296)
                                    << QPoint(275, 216) << QPoint();
-        QTest::newRow("prompt") << RezimZpravy::Hodnota << QString("Zadej měsíc")
+        QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc")
                                 << "Zadání hodnoty" << QSize(350, 200) << QPoint(125, 120)
                                 << QPoint();
-        QTest::newRow("question short") << RezimZpravy::Otazka << QString(10, 'x') << "Výběr"
+        QTest::newRow("question short") << MessageKind::Question << QString(10, 'x') << "Výběr"
                                         << QSize(400, 170) << QPoint(98, 80) << QPoint(201, 80);
-        QTest::newRow("question 500px") << RezimZpravy::Otazka << QString(50, 'x') << "Výběr"
+        QTest::newRow("question 500px") << MessageKind::Question << QString(50, 'x') << "Výběr"
                                         << QSize(550, 170) << QPoint(173, 80) << QPoint(276, 80);
     }
 
     void layout() {
-        QFETCH(RezimZpravy, rezim);
+        QFETCH(MessageKind, rezim);
         QFETCH(QString, text);
         QFETCH(QString, caption);
         QFETCH(QSize, size);
         QFETCH(QPoint, ok);
         QFETCH(QPoint, ne);
-        const MessageLayout l = RozvrhniZpravu(rezim, text, tenPerChar, 22);
+        const MessageLayout l = LayoutMessage(rezim, text, tenPerChar, 22);
         QCOMPARE(l.caption, caption);
         QCOMPARE(l.window, size);
         QCOMPARE(l.ok.topLeft(), ok);
         QCOMPARE(l.ok.size(), QSize(100, 30));
-        QCOMPARE(l.ne.isEmpty() ? QPoint() : l.ne.topLeft(), ne);
+        QCOMPARE(l.no.isEmpty() ? QPoint() : l.no.topLeft(), ne);
         // The text never runs under the buttons nor out of the window.
         QVERIFY(l.text.bottom() < l.ok.top());
         QVERIFY(l.text.left() >= 0 && l.text.right() < l.window.width());
     }
 
     void layoutKeepsTextAboveButton_data() {
-        QTest::addColumn<RezimZpravy>("rezim");
+        QTest::addColumn<MessageKind>("rezim");
         QTest::addColumn<int>("lines");
-        QTest::newRow("message 5 lines") << RezimZpravy::Zprava << 5;
-        QTest::newRow("question 4 lines") << RezimZpravy::Otazka << 4;
+        QTest::newRow("message 5 lines") << MessageKind::Message << 5;
+        QTest::newRow("question 4 lines") << MessageKind::Question << 4;
     }
 
     void layoutKeepsTextAboveButton() {
-        QFETCH(RezimZpravy, rezim);
+        QFETCH(MessageKind, rezim);
         QFETCH(int, lines);
         QStringList parts;
         for (int i = 0; i < lines; ++i)
             parts << QString("řádek %1").arg(i);
-        const MessageLayout l = RozvrhniZpravu(rezim, parts.join('\r'), tenPerChar, 22);
+        const MessageLayout l = LayoutMessage(rezim, parts.join('\r'), tenPerChar, 22);
         QCOMPARE(l.text.height(), lines * 22);
         QVERIFY(l.text.bottom() < l.ok.top());
         QVERIFY(l.ok.bottom() < l.window.height());
@@ -97,7 +97,7 @@ class TestMessageDialog : public QObject {
     }
 
     void dialogUsesLayout() {
-        MessageDialog d(RezimZpravy::Zprava, HelpText);
+        MessageDialog d(MessageKind::Message, HelpText);
         QCOMPARE(d.windowTitle(), QString("Zpráva"));
         QCOMPARE(d.width(), 650);
         auto* label = d.findChild<QLabel*>("Label1");
@@ -113,7 +113,7 @@ class TestMessageDialog : public QObject {
     }
 
     void promptTakesEnterAsOkAndCloseAsNoValue() {
-        MessageDialog d(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        MessageDialog d(MessageKind::Value, "Zadej rok", "2020");
         d.show();
         auto* edit = d.findChild<QLineEdit*>("Edit1");
         QVERIFY(edit && edit->isVisible());
@@ -122,14 +122,14 @@ class TestMessageDialog : public QObject {
         QSignalSpy accepted(&d, &QDialog::accepted);
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(accepted.count(), 1);
-        QVERIFY(d.potvrzeno());
-        QCOMPARE(d.hodnota(), QString("2021"));
+        QVERIFY(d.confirmed());
+        QCOMPARE(d.value(), QString("2021"));
 
         // Closed instead, the prompt gives no value.
-        MessageDialog closed(RezimZpravy::Hodnota, "Zadej rok", "2020");
+        MessageDialog closed(MessageKind::Value, "Zadej rok", "2020");
         closed.show();
         closed.close();
-        QVERIFY(!closed.potvrzeno());
+        QVERIFY(!closed.confirmed());
     }
 
     void questionAnswers_data() {
@@ -144,7 +144,7 @@ class TestMessageDialog : public QObject {
     void questionAnswers() {
         QFETCH(QString, how);
         QFETCH(bool, answer);
-        MessageDialog d(RezimZpravy::Otazka, "Vytvořit zálohu?");
+        MessageDialog d(MessageKind::Question, "Vytvořit zálohu?");
         d.show();
         QVERIFY(d.findChild<QPushButton*>("Button2")->isVisible());
         if (how == "close")
@@ -154,7 +154,7 @@ class TestMessageDialog : public QObject {
         else
             QTest::mouseClick(d.findChild<QPushButton*>(how), Qt::LeftButton);
         QVERIFY(!d.isVisible());
-        QCOMPARE(d.potvrzeno(), answer);
+        QCOMPARE(d.confirmed(), answer);
     }
 };
 

@@ -22,14 +22,14 @@ namespace {
 int rowsOfTheList() {
     Frame f(DayRecords(1));
     if (!f.startWithList()) return -1;
-    return f.hlavni->seznam()->RadkySeznamu();
+    return f.mainWindow->list()->ListRows();
 }
 
 QListWidget* listBox(Frame& f) {
-    return f.hlavni->seznam()->findChild<QListWidget*>("ListBox1");
+    return f.mainWindow->list()->findChild<QListWidget*>("ListBox1");
 }
 QScrollBar* scrollBar(Frame& f) {
-    return f.hlavni->seznam()->findChild<QScrollBar*>("ScrollBar1");
+    return f.mainWindow->list()->findChild<QScrollBar*>("ScrollBar1");
 }
 
 } // namespace
@@ -50,38 +50,38 @@ class TestRecordListWindow : public QObject {
     void unreadableDateIsRepaired();
 
   private:
-    int radky_ = 0;
+    int rows_ = 0;
 };
 
 void TestRecordListWindow::initTestCase() {
-    radky_ = rowsOfTheList();
-    QVERIFY2(radky_ > 10, "the test screen holds more than ten rows");
+    rows_ = rowsOfTheList();
+    QVERIFY2(rows_ > 10, "the test screen holds more than ten rows");
 }
 
 void TestRecordListWindow::fittingAndScrolling_data() {
     QTest::addColumn<int>(
-        "extra"); // records beyond RadkySeznamu; the window arithmetic has its own table in core
+        "extra"); // records beyond ListRows; the window arithmetic has its own table in core
     QTest::newRow("exactly the rows") << 0;
     QTest::newRow("one more") << 1;
 }
 
 void TestRecordListWindow::fittingAndScrolling() {
     QFETCH(int, extra);
-    const int n = std::max(1, radky_ + extra);
+    const int n = std::max(1, rows_ + extra);
     Frame f(DayRecords(n));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.hlavni->seznam();
-    QCOMPARE(s->RadkySeznamu(), radky_);
-    const bool scrolling = n > radky_;
+    RecordListWindow* s = f.mainWindow->list();
+    QCOMPARE(s->ListRows(), rows_);
+    const bool scrolling = n > rows_;
     QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
     // The last records, the last one selected and current.
-    const int shown = scrolling ? radky_ + 1 : n;
-    QCOMPARE(s->radky().size(), shown);
-    QVERIFY(s->radky().front().startsWith(QString("%1").arg(n - shown + 1, 5)));
-    QCOMPARE(s->vybranyRadek(), shown - 1);
-    QCOMPARE(f.session.AktualniIndex(), n);
+    const int shown = scrolling ? rows_ + 1 : n;
+    QCOMPARE(s->rows().size(), shown);
+    QVERIFY(s->rows().front().startsWith(QString("%1").arg(n - shown + 1, 5)));
+    QCOMPARE(s->selectedRow(), shown - 1);
+    QCOMPARE(f.session.currentIndex(), n);
     if (scrolling) {
-        QCOMPARE(scrollBar(f)->minimum(), radky_ + 1);
+        QCOMPARE(scrollBar(f)->minimum(), rows_ + 1);
         QCOMPARE(scrollBar(f)->maximum(), n);
         QCOMPARE(scrollBar(f)->value(), n);
     }
@@ -90,32 +90,32 @@ void TestRecordListWindow::fittingAndScrolling() {
 void TestRecordListWindow::scrollBarMovesTheWindow() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.mainWindow->list();
     scrollBar(f)->setValue(100);
-    QCOMPARE(s->radky().front().left(5), QString("%1").arg(100 - radky_, 5));
-    QCOMPARE(s->radky().back().left(5), QString("  100"));
+    QCOMPARE(s->rows().front().left(5), QString("%1").arg(100 - rows_, 5));
+    QCOMPARE(s->rows().back().left(5), QString("  100"));
     // The current record is not shown: no line is selected, nothing changes.
-    QCOMPARE(s->vybranyRadek(), -1);
-    QCOMPARE(f.session.AktualniIndex(), 300);
+    QCOMPARE(s->selectedRow(), -1);
+    QCOMPARE(f.session.currentIndex(), 300);
     scrollBar(f)->setValue(300);
-    QCOMPARE(s->vybranyRadek(), radky_);
+    QCOMPARE(s->selectedRow(), rows_);
 }
 
 void TestRecordListWindow::clickMakesTheRecordCurrent() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    QSignalSpy zakres(f.hlavni.get(), &MainWindow::zakresPozadovan);
-    QSignalSpy current(&f.hlavni->model(), &SessionModel::currentChanged);
+    QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
+    QSignalSpy current(&f.mainWindow->model(), &SessionModel::currentChanged);
     scrollBar(f)->setValue(150);
     QListWidget* list = listBox(f);
     const QRect rect = list->visualItemRect(list->item(3));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    const int k = 150 - radky_ + 3;
-    QCOMPARE(f.session.AktualniIndex(), k);
-    QCOMPARE(f.session.AktualniZaznam().Datum.raw(), f.session.record(k).Datum.raw());
+    const int k = 150 - rows_ + 3;
+    QCOMPARE(f.session.currentIndex(), k);
+    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(k).Datum.raw());
     QCOMPARE(current.count(), 1);
-    QVERIFY(zakres.count() >= 1);
-    QCOMPARE(f.hlavni->seznam()->vybranyRadek(), 3);
+    QVERIFY(drawingRequests.count() >= 1);
+    QCOMPARE(f.mainWindow->list()->selectedRow(), 3);
 }
 
 void TestRecordListWindow::arrowKeys() {
@@ -123,22 +123,22 @@ void TestRecordListWindow::arrowKeys() {
     // list follows. Down on the last row scrolls by one record.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.hlavni->seznam();
+    RecordListWindow* s = f.mainWindow->list();
     scrollBar(f)->setValue(150);
-    listBox(f)->setCurrentRow(radky_);
-    QCOMPARE(f.session.AktualniIndex(), 150);
+    listBox(f)->setCurrentRow(rows_);
+    QCOMPARE(f.session.currentIndex(), 150);
     QTest::keyClick(listBox(f), Qt::Key_Down);
-    QCOMPARE(f.session.AktualniIndex(), 151);
+    QCOMPARE(f.session.currentIndex(), 151);
     QCOMPARE(scrollBar(f)->value(), 151);
-    QCOMPARE(s->vybranyRadek(), radky_);
+    QCOMPARE(s->selectedRow(), rows_);
     // Up on the first row goes a page back and shows the record before it.
     listBox(f)->setCurrentRow(0);
-    const int first = s->okno().prvni();
-    QCOMPARE(f.session.AktualniIndex(), first);
+    const int first = s->window().first();
+    QCOMPARE(f.session.currentIndex(), first);
     QTest::keyClick(listBox(f), Qt::Key_Up);
-    QCOMPARE(f.session.AktualniIndex(), first - 1);
-    QCOMPARE(scrollBar(f)->value(), 151 - radky_);
-    QCOMPARE(s->radky().at(s->vybranyRadek()).left(5), QString("%1").arg(first - 1, 5));
+    QCOMPARE(f.session.currentIndex(), first - 1);
+    QCOMPARE(scrollBar(f)->value(), 151 - rows_);
+    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("%1").arg(first - 1, 5));
 }
 
 void TestRecordListWindow::arrowKeysAfterAClick() {
@@ -146,52 +146,52 @@ void TestRecordListWindow::arrowKeysAfterAClick() {
     // keys that follow still step through the list.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    DrawingWindow::vytvor(*f.hlavni);
-    f.hlavni->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.hlavni.get()));
+    DrawingWindow::createWindow(*f.mainWindow);
+    f.mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
     QListWidget* list = listBox(f);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(3)).center());
-    const int k = f.session.AktualniIndex();
+    const int k = f.session.currentIndex();
     QCOMPARE(QApplication::focusWidget(), list);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(f.session.AktualniIndex(), k + 1);
+    QCOMPARE(f.session.currentIndex(), k + 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(f.session.AktualniIndex(), k + 2);
+    QCOMPARE(f.session.currentIndex(), k + 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    QCOMPARE(f.session.AktualniIndex(), k + 1);
+    QCOMPARE(f.session.currentIndex(), k + 1);
 }
 
 void TestRecordListWindow::followsTheCurrentRecord() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.hlavni->seznam();
-    f.hlavni->model().setCurrent(20);
-    QVERIFY(s->okno().radekZaznamu(20).has_value());
-    QCOMPARE(s->radky().at(s->vybranyRadek()).left(5), QString("   20"));
-    QCOMPARE(scrollBar(f)->value(), s->okno().pozice());
+    RecordListWindow* s = f.mainWindow->list();
+    f.mainWindow->model().setCurrent(20);
+    QVERIFY(s->window().rowOfRecord(20).has_value());
+    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
+    QCOMPARE(scrollBar(f)->value(), s->window().position());
 }
 
 void TestRecordListWindow::followsNewRecords() {
-    Frame f(DayRecords(radky_));
+    Frame f(DayRecords(rows_));
     QVERIFY(f.startWithList());
     QVERIFY(!scrollBar(f)->isEnabled());
     TZaznam z = f.session.record(1);
     z.Datum.setText("01.01.2030");
-    f.hlavni->model().setWorkingRecord(z);
-    f.hlavni->model().mergeRecords({&z, 1});
-    RecordListWindow* s = f.hlavni->seznam();
+    f.mainWindow->model().setWorkingRecord(z);
+    f.mainWindow->model().mergeRecords({&z, 1});
+    RecordListWindow* s = f.mainWindow->list();
     QVERIFY(scrollBar(f)->isEnabled());
-    QCOMPARE(scrollBar(f)->maximum(), radky_ + 1);
-    QCOMPARE(s->radky().size(), radky_ + 1);
-    QVERIFY(s->radky().back().contains("01 01 2030"));
-    QCOMPARE(s->vybranyRadek(), radky_);
+    QCOMPARE(scrollBar(f)->maximum(), rows_ + 1);
+    QCOMPARE(s->rows().size(), rows_ + 1);
+    QVERIFY(s->rows().back().contains("01 01 2030"));
+    QCOMPARE(s->selectedRow(), rows_);
 }
 
 void TestRecordListWindow::cannotBeClosed() {
     Frame f(DayRecords(3));
     QVERIFY(f.startWithList());
-    QMdiSubWindow* sub = f.hlavni->plocha()->subWindowList().front();
+    QMdiSubWindow* sub = f.mainWindow->area()->subWindowList().front();
     QVERIFY(!sub->close());
     QVERIFY(sub->isVisible());
     QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
@@ -202,10 +202,10 @@ void TestRecordListWindow::unreadableDateIsRepaired() {
     records[2].Datum.setText("3?.01.2020");
     Frame f(records);
     QVERIFY(f.startWithList());
-    QCOMPARE(f.session.PocetZaznamu(), 4);
-    QVERIFY(f.session.ZmenaDat());
-    QVERIFY(f.zpravy.zpravy.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
-    QCOMPARE(f.hlavni->seznam()->radky().size(), 4);
+    QCOMPARE(f.session.recordCount(), 4);
+    QVERIFY(f.session.dataChanged());
+    QVERIFY(f.messages.messages.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
+    QCOMPARE(f.mainWindow->list()->rows().size(), 4);
     for (int k = 1; k <= 4; ++k)
         QVERIFY(RecordDate(f.session.record(k)).has_value());
 }

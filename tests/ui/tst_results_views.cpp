@@ -31,16 +31,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Okno : VysledkyOkno {
-    using VysledkyOkno::VysledkyOkno;
-    std::string soubor(const ReportFile& r) const {
+struct ResultsFixture : ResultsWindowFixture {
+    using ResultsWindowFixture::ResultsWindowFixture;
+    std::string file(const ReportFile& r) const {
         return ReadWholeFile(ReportPath(f.session.dir, r));
     }
-    void snimek(const QString& name) const {
+    void snapshot(const QString& name) const {
         const QByteArray dir = qgetenv("HK_SCREENSHOTS");
         if (dir.isEmpty()) return;
         QApplication::processEvents();
-        f.hlavni->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+        f.mainWindow->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
     }
 };
 
@@ -84,17 +84,17 @@ void TestResultsViews::buttonsShowTheCoreTables() {
     QFETCH(int, rezim);
     QFETCH(QString, grid);
     QFETCH(bool, tisk);
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    o.f.hlavni->akce(button)->trigger();
-    QCOMPARE(o.w->RezimVysledku(), rezim);
-    QCOMPARE(o.w->akce("tiskvysl")->isEnabled(), tisk);
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
+    o.f.mainWindow->action(button)->trigger();
+    QCOMPARE(o.w->resultsMode(), rezim);
+    QCOMPARE(o.w->action("tiskvysl")->isEnabled(), tisk);
     const Session& s = o.f.session;
     const auto records = s.records();
     ResultsGrid expected;
     switch (rezim) {
     case 4:
-        expected = BuildObserverStatistics(records, s.Pozorovatele()).grid;
+        expected = BuildObserverStatistics(records, s.observers()).grid;
         break;
     case 3:
         // The box starts at 1712, long before the demo's rotations: an empty grid.
@@ -112,119 +112,119 @@ void TestResultsViews::buttonsShowTheCoreTables() {
     }
     if (!grid.isEmpty()) {
         QVERIFY(expected.rowCount() > 1 || rezim == 3);
-        QCOMPARE(RozdilMrizky(o.mrizka(grid), expected), QString());
+        QCOMPARE(GridDifference(o.grid(grid), expected), QString());
         QCOMPARE(o.w->windowTitle(), q(expected.caption));
     }
     if (rezim == 13) {
         // The class of the main window's ComboBox1 rebuilds the view.
-        auto* combo = o.f.hlavni->findChild<QComboBox*>("ComboBox1");
+        auto* combo = o.f.mainWindow->findChild<QComboBox*>("ComboBox1");
         QVERIFY(combo->isEnabled());
         combo->setCurrentText("D");
-        QCOMPARE(RozdilMrizky(o.mrizka(grid), BuildZonePositions(records, s.geometry(), "D",
+        QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
                                                                  {false, true, true, true})),
                  QString());
-        o.f.zpravy.odpovedi.push_back(true);
-        o.f.hlavni->akce("zapidosoudorutxt")->trigger();
+        o.f.messages.answers.push_back(true);
+        o.f.mainWindow->action("zapidosoudorutxt")->trigger();
         for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
-            QCOMPARE(o.soubor(f), ReportBytes(f));
+            QCOMPARE(o.file(f), ReportBytes(f));
     }
-    o.snimek(QStringLiteral("pohled%1").arg(rezim));
+    o.snapshot(QStringLiteral("pohled%1").arg(rezim));
 }
 
 void TestResultsViews::yearAndRotationBoxes() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
     const auto records = o.f.session.records();
-    o.w->velikyClick();
-    auto* rok = o.w->findChild<QSpinBox*>("SpinEdit2");
-    QCOMPARE(rok->value(), 2023); // 2000 is before the first record
-    rok->setValue(2024);
-    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid7"), BuildLargestGroups(records, 2024)), QString());
+    o.w->onLargestGroupsClicked();
+    auto* year = o.w->findChild<QSpinBox*>("SpinEdit2");
+    QCOMPARE(year->value(), 2023); // 2000 is before the first record
+    year->setValue(2024);
+    QCOMPARE(GridDifference(o.grid("StringGrid7"), BuildLargestGroups(records, 2024)), QString());
 
-    o.w->Vvojskupin1Click();
-    auto* otocka = o.w->findChild<QSpinBox*>("SpinEdit1");
-    QCOMPARE(otocka->value(), 1712);
-    const int dalsi = records.back().Rotace - 2;
-    otocka->setValue(dalsi);
-    QCOMPARE(RozdilMrizky(o.mrizka("StringGrid2"),
-                          BuildGroupEvolution(records, o.f.session.geometry(), dalsi)),
+    o.w->onGroupEvolutionClicked();
+    auto* rotationText = o.w->findChild<QSpinBox*>("SpinEdit1");
+    QCOMPARE(rotationText->value(), 1712);
+    const int next = records.back().Rotace - 2;
+    rotationText->setValue(next);
+    QCOMPARE(GridDifference(o.grid("StringGrid2"),
+                          BuildGroupEvolution(records, o.f.session.geometry(), next)),
              QString());
-    otocka->setValue(10); // below 15: the first record's rotation
-    QCOMPARE(otocka->value(), static_cast<int>(records.front().Rotace));
-    o.snimek(QStringLiteral("pohled3"));
+    rotationText->setValue(10); // below 15: the first record's rotation
+    QCOMPARE(rotationText->value(), static_cast<int>(records.front().Rotace));
+    o.snapshot(QStringLiteral("pohled3"));
 }
 
 void TestResultsViews::observerOfTheDayAndItsCsv() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    o.f.hlavni->akce("SpeedButton15")->trigger();
-    QCOMPARE(o.w->RezimVysledku(), 14);
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
+    o.f.mainWindow->action("SpeedButton15")->trigger();
+    QCOMPARE(o.w->resultsMode(), 14);
     auto* combo = o.w->findChild<QComboBox*>("ComboBox2");
-    QCOMPARE(combo->count(), static_cast<int>(o.f.session.Pozorovatele().size()));
+    QCOMPARE(combo->count(), static_cast<int>(o.f.session.observers().size()));
     auto* csv = o.w->findChild<QPushButton*>("Button11");
     QVERIFY(!csv->isVisibleTo(o.w));
     combo->setCurrentIndex(1);
     emit combo->activated(1);
-    const std::string jmeno = combo->currentText().toStdString();
-    const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), jmeno);
-    QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.souhrn));
-    QCOMPARE(o.mrizka("StringGrid10")->rowCount(), list.n + 3);
+    const std::string name = combo->currentText().toStdString();
+    const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), name);
+    QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.summary));
+    QCOMPARE(o.grid("StringGrid10")->rowCount(), list.n + 3);
     QVERIFY(csv->isVisibleTo(o.w));
-    o.snimek(QStringLiteral("pohled14"));
+    o.snapshot(QStringLiteral("pohled14"));
     csv->click();
-    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
-    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno)),
-             ReportBytes(ObserverDrawingsCsv(list, jmeno)));
+    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
+    QCOMPARE(o.file(ObserverDrawingsCsv(list, name)),
+             ReportBytes(ObserverDrawingsCsv(list, name)));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 
 void TestResultsViews::observersCsv() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    o.w->pozorovateleClick();
-    QVERIFY(o.w->akce("doCSV")->isVisible());
-    o.w->akce("doCSV")->trigger();
-    QCOMPARE(o.f.zpravy.zpravy,
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
+    o.w->onObserversClicked();
+    QVERIFY(o.w->action("doCSV")->isVisible());
+    o.w->action("doCSV")->trigger();
+    QCOMPARE(o.f.messages.messages,
              (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));
     const ReportFile f = ObserversCsv(
-        BuildObserverStatistics(o.f.session.records(), o.f.session.Pozorovatele()).grid);
-    QCOMPARE(o.soubor(f), ReportBytes(f));
+        BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
+    QCOMPARE(o.file(f), ReportBytes(f));
 }
 
 void TestResultsViews::officialSheetPanel() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
-    o.w->akce("oficCSV")->trigger();
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
+    o.w->action("oficCSV")->trigger();
     auto* panel = o.w->findChild<QWidget*>("PanelOficCSV");
     QVERIFY(panel->isVisible());
-    auto* cislo = panel->findChild<QLineEdit*>("CisloSL");
-    QCOMPARE(cislo->text(), q(o.w->obecnaData().row(12)));
-    QCOMPARE(cislo->palette().color(QPalette::Base), QColor(0xc0, 0xc0, 0xc0));
+    auto* number = panel->findChild<QLineEdit*>("CisloSL");
+    QCOMPARE(number->text(), q(o.w->stationData().row(12)));
+    QCOMPARE(number->palette().color(QPalette::Base), QColor(0xc0, 0xc0, 0xc0));
     QCOMPARE(panel->findChild<QLineEdit*>("Adresa")->palette().color(QPalette::Base),
              QColor(Qt::white));
-    o.snimek(QStringLiteral("oficialni"));
+    o.snapshot(QStringLiteral("oficialni"));
     panel->findChild<QLineEdit*>("MesicRok")->setText("3,2024");
-    cislo->setText("x1");
+    number->setText("x1");
     panel->findChild<QPushButton*>("ZadanyMesic")->click();
-    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
-    cislo->setText(q(o.w->obecnaData().row(12)));
-    o.f.zpravy.clear();
+    QCOMPARE(o.f.messages.messages, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
+    number->setText(q(o.w->stationData().row(12)));
+    o.f.messages.clear();
     panel->findChild<QPushButton*>("ZadanyMesic")->click();
-    QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
+    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
     const ReportFile sheet = BuildOfficialSheet(
-        o.f.session.records(), {2024, 3}, OfficialFieldsFrom(o.w->obecnaData(), MetodaProjekce),
-        o.f.session.TabulkaPozorovatelu());
-    QCOMPARE(o.soubor(sheet), ReportBytes(sheet));
+        o.f.session.records(), {2024, 3}, OfficialFieldsFrom(o.w->stationData(), MethodProjection),
+        o.f.session.observerTable());
+    QCOMPARE(o.file(sheet), ReportBytes(sheet));
 }
 
 void TestResultsViews::printedViews() {
-    Okno o(demo_);
-    QVERIFY(o.otevrit());
+    ResultsFixture o(demo_);
+    QVERIFY(o.openWindow());
     const std::pair<void (ResultsWindow::*)(), const char*> views[] = {
-        {&ResultsWindow::pozorovateleClick, "pozorovatele"},
-        {&ResultsWindow::velikyClick, "veliky"},
-        {&ResultsWindow::BezaktivityClick, "bezaktivity"},
-        {&ResultsWindow::polohy1Click, "polohy"}};
+        {&ResultsWindow::onObserversClicked, "pozorovatele"},
+        {&ResultsWindow::onLargestGroupsClicked, "veliky"},
+        {&ResultsWindow::onSpotlessDaysClicked, "bezaktivity"},
+        {&ResultsWindow::onZonesClicked, "polohy"}};
     for (const auto& [view, name] : views) {
         (o.w->*view)();
         const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
@@ -232,13 +232,13 @@ void TestResultsViews::printedViews() {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setResolution(150);
-        o.w->tiskDo(printer);
+        o.w->printTo(printer);
         QVERIFY2(QFileInfo(pdf).size() > 1000, name);
         if (const QByteArray dir = qgetenv("HK_SCREENSHOTS"); !dir.isEmpty())
             QFile::copy(pdf, QString::fromUtf8(dir) + "/" + name + ".pdf");
-        if (std::string_view(name) == "bezaktivity") o.snimek(QStringLiteral("pohled11"));
+        if (std::string_view(name) == "bezaktivity") o.snapshot(QStringLiteral("pohled11"));
     }
-    QVERIFY(o.f.zpravy.zpravy.isEmpty());
+    QVERIFY(o.f.messages.messages.isEmpty());
 }
 
 QTEST_MAIN(TestResultsViews)

@@ -44,9 +44,9 @@ std::string mcIntosh(const GroupState& s, const SimGroup& g) {
     if (s.penumbral >= 2 && s.area >= 60) zurich = s.extent < 10 ? 'D' : s.extent < 15 ? 'E' : 'F';
     char compact = s.spots >= 8 ? 'i' : 'o';
     if (zurich != 'C' && s.spots >= 18 && s.penumbral >= 5 && s.area >= 300) compact = 'c';
-    std::string typ{zurich, pen, compact};
-    if (TypySkupinIndex(typ) == 0) typ[2] = 'i'; // "rc" does not exist
-    return typ;
+    std::string groupClass{zurich, pen, compact};
+    if (GroupClassIndex(groupClass) == 0) groupClass[2] = 'i'; // "rc" does not exist
+    return groupClass;
 }
 
 } // namespace
@@ -109,7 +109,7 @@ GroupState StateAt(const SimGroup& g, double day) {
     }
     s.small = static_cast<int>(std::lround(0.5 * (s.spots - s.penumbral)));
     s.extent = g.bipolar ? 1.5 + 0.5 * std::sqrt(s.area) : 0;
-    s.typ = mcIntosh(s, g);
+    s.groupClass = mcIntosh(s, g);
     return s;
 }
 

@@ -29,7 +29,7 @@ struct GroupState {
     int penumbral = 0; // spots with penumbra
     int small = 0;     // spots smaller than 1 mm2 on the drawing
     double extent = 0; // leading to following spot, degrees of longitude
-    std::string typ;   // McIntosh class, always one of TypySkupin
+    std::string groupClass;   // McIntosh class, always one of GroupClasses
 };
 
 // All groups emerging between two day serials, sorted by birth.

@@ -30,8 +30,8 @@ constexpr int MaxDrawnFaculae = 12;
 
 struct DiskPoint {
     bool visible = false;
-    std::uint16_t uhel = 0; // tenths of a degree
-    std::uint16_t vzd = 0;  // tenths of a unit of the 125-unit disk
+    std::uint16_t angleTenths = 0; // tenths of a degree
+    std::uint16_t distanceTenths = 0;  // tenths of a unit of the 125-unit disk
     double mu = 0;          // cosine of the angle from the disk centre
     double distPx = 0;
     double angle = 0; // degrees
@@ -55,8 +55,8 @@ DiskPoint onDisk(const Ephemeris& e, double lon, double lat) {
     p.visible = true;
     p.angle = polar.Angle >= 360 ? polar.Angle - 360 : polar.Angle;
     p.distPx = polar.Dist;
-    p.uhel = static_cast<std::uint16_t>(std::lround(p.angle * 10) % 3600);
-    p.vzd = static_cast<std::uint16_t>(std::min<long>(std::lround(polar.Dist * 5), 1250));
+    p.angleTenths = static_cast<std::uint16_t>(std::lround(p.angle * 10) % 3600);
+    p.distanceTenths = static_cast<std::uint16_t>(std::min<long>(std::lround(polar.Dist * 5), 1250));
     const double r = polar.Dist / DiskRadiusPx;
     p.mu = std::sqrt(std::max(0.0, 1 - r * r));
     return p;
@@ -150,31 +150,31 @@ struct Visible {
     DiskPoint point;
 };
 
-TZaznam makeRecord(const Date& date, int cas, const Observer& who, const std::vector<Visible>& seen,
+TZaznam makeRecord(const Date& date, int time, const Observer& who, const std::vector<Visible>& seen,
                    const Ephemeris& e, Random& rnd, Numbering& numbers, bool special,
                    bool markers) {
     TZaznam z{};
     for (TSkupina& s : z.Skupiny)
         clearEntry(s);
     z.Datum.setText(FormatDatum(date));
-    z.Cas = static_cast<std::uint16_t>(cas);
+    z.Cas = static_cast<std::uint16_t>(time);
     z.Pozorovatel.setText(who.name);
     z.Stanice.setText(who.station);
     z.PP = static_cast<std::uint8_t>(markers ? 5 : rnd.integer(1, 4));
     z.Obr = static_cast<std::uint8_t>(std::min(5, z.PP + rnd.integer(0, 1)));
     z.Q = static_cast<std::uint8_t>(rnd.integer(1, 3));
-    if (special) z.Zvlastni.setRaw(ZvlastniMarkerCp1250());
+    if (special) z.Zvlastni.setRaw(SpecialMarkerCp1250());
     const int yy = date.year % 100;
     if (!special)
         z.CisloZakresu = static_cast<std::uint16_t>(++numbers.drawingsOfYear[date.year] * 100 + yy);
 
     std::vector<Visible> drawn = seen;
     // The largest groups first when the drawing holds more than 40.
-    if (drawn.size() > MaxSkupin) {
+    if (drawn.size() > MaxGroups) {
         std::stable_sort(drawn.begin(), drawn.end(), [](const Visible& a, const Visible& b) {
             return a.state.area > b.state.area;
         });
-        drawn.resize(MaxSkupin);
+        drawn.resize(MaxGroups);
     }
     int k = 0;
     int qc = 0, fc = 0;
@@ -184,7 +184,7 @@ TZaznam makeRecord(const Date& date, int cas, const Observer& who, const std::ve
         int spots = v.state.spots - v.state.small + small;
         if (spots < 1) continue;
         TSkupina& s = z.Skupiny[k++];
-        s.Typ.setRaw(special ? "***" : v.state.typ);
+        s.Typ.setRaw(special ? "***" : v.state.groupClass);
         s.Poc = static_cast<std::uint8_t>(std::min(spots, 255));
         s.SPen = static_cast<std::uint8_t>(std::min(v.state.penumbral, 255));
         s.MalS = static_cast<std::uint16_t>(small);
@@ -192,11 +192,11 @@ TZaznam makeRecord(const Date& date, int cas, const Observer& who, const std::ve
         s.Plocha = static_cast<std::uint16_t>(
             std::max<long>(0, areaUnits(v.state.area, v.point.mu) - std::lround(smallArea)));
         if (markers) {
-            s.Uhel = v.group->lat >= 0 ? NorthMarkerUhel : SouthMarkerUhel;
-            s.Vzd = MarkerVzd;
+            s.Uhel = v.group->lat >= 0 ? NorthMarkerAngle : SouthMarkerAngle;
+            s.Vzd = MarkerDistance;
         } else {
-            s.Uhel = v.point.uhel;
-            s.Vzd = v.point.vzd;
+            s.Uhel = v.point.angleTenths;
+            s.Vzd = v.point.distanceTenths;
             if (v.state.extent >= 3) {
                 // Leading spot ahead in the rotation and nearer the equator (Joy's law).
                 const double tilt = 0.25 * v.state.extent * (v.group->lat >= 0 ? 1 : -1);
@@ -220,7 +220,7 @@ TZaznam makeRecord(const Date& date, int cas, const Observer& who, const std::ve
             it2->second = n <= 70 ? n : 0;
         }
         s.CSk2 = static_cast<std::uint16_t>(it2->second);
-        if (!markers && v.point.vzd <= 625) {
+        if (!markers && v.point.distanceTenths <= 625) {
             ++qc;
             fc += spots;
         }
@@ -328,11 +328,11 @@ DemoRun RunDemoModel(const DemoOptions& options) {
         std::sort(sessions.begin(), sessions.end(), [](const auto& a, const auto& b) {
             return std::abs(a.first) < std::abs(b.first);
         });
-        for (const auto& [signedCas, who] : sessions) {
-            const bool special = signedCas < 0;
-            const int cas = std::abs(signedCas);
-            const Ephemeris e = SolarEphemeris(date, static_cast<std::uint16_t>(cas));
-            const double t = day + (cas / 100 + cas % 100 / 60.0) / 24;
+        for (const auto& [signedTime, who] : sessions) {
+            const bool special = signedTime < 0;
+            const int time = std::abs(signedTime);
+            const Ephemeris e = SolarEphemeris(date, static_cast<std::uint16_t>(time));
+            const double t = day + (time / 100 + time % 100 / 60.0) / 24;
             std::vector<Visible> seen;
             for (const SimGroup* grp : alive) {
                 if (!IsAlive(*grp, t)) continue;
@@ -342,14 +342,14 @@ DemoRun RunDemoModel(const DemoOptions& options) {
             }
             const bool markers = !special && rnd.chance(0.015);
             run.data.records.push_back(
-                makeRecord(date, cas, *who, seen, e, rnd, numbers, special, markers));
+                makeRecord(date, time, *who, seen, e, rnd, numbers, special, markers));
         }
     }
     std::stable_sort(
         run.data.records.begin(), run.data.records.end(),
         [](const TZaznam& a, const TZaznam& b) { return *RecordKey(a) < *RecordKey(b); });
     if (!run.data.records.empty())
-        run.data.records.front().NastaveniKresby = EncodeNastaveniKresby({DrawingRadius, false});
+        run.data.records.front().NastaveniKresby = EncodeDrawingSetting({DrawingRadius, false});
     return run;
 }
 

@@ -87,7 +87,7 @@ CoordinateTablePage MakeCoordinateTablePage(const CoordinateYear& year, int page
             add(std::to_string(d) + "- " + std::to_string(s.CarrRotation), x, TableRowY(row),
                 TableAlign::Left);
         }
-        add(std::string(CoordinateTableRotace), StartColumnLeft(m), TableRowY(RotaceRow),
+        add(std::string(CoordinateTableRotation), StartColumnLeft(m), TableRowY(RotationRow),
             TableAlign::Left);
     }
     return p;

@@ -14,11 +14,11 @@
 namespace hk {
 
 inline constexpr std::string_view CoordinateTableTitle = "Heliografické souřadnice pro rok  ";
-inline constexpr std::string_view CoordinateTableRotace = "Rotace  ";
-inline constexpr std::string_view SpatnyRokTabulky = "Rok musí být číslo od 1583 do 9999";
-inline constexpr std::string_view SpatneMeritkoTabulky =
+inline constexpr std::string_view CoordinateTableRotation = "Rotace  ";
+inline constexpr std::string_view BadTableYear = "Rok musí být číslo od 1583 do 9999";
+inline constexpr std::string_view BadTableScale =
     "Měřítko musí být kladné celé číslo (nejvýše 1000)";
-inline constexpr std::string_view NizkeOknoTabulky =
+inline constexpr std::string_view LowTableWindow =
     "Okno je nizké - zvětšit jeho výšku+\r   Pokud nelze tisk se neprovede ! ";
 
 inline constexpr int CoordinateTablePages = 3;
@@ -30,7 +30,7 @@ inline constexpr int TableRowHeight = 20;
 inline constexpr int TableTop = 200;
 // Rows below the days: the caption of the rotation starts and the two rows
 // of starts.
-inline constexpr int RotaceRow = 33;
+inline constexpr int RotationRow = 33;
 inline constexpr int FirstStartRow = 34;
 inline constexpr int LateStartRow = 35;
 // A start on this day or later goes on the second row of starts.

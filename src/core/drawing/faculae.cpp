@@ -29,8 +29,8 @@ void setAreaText(TZaznam& z, const std::string& text, bool& changed) {
 
 std::vector<DrawingPoint> FaculaePolygon(const TSkupina& entry, int orientEW, int orientNS) {
     std::vector<DrawingPoint> points;
-    points.reserve(FakuleVertices);
-    for (int j = 0; j < FakuleVertices; ++j) {
+    points.reserve(FaculaeVertexCount);
+    for (int j = 0; j < FaculaeVertexCount; ++j) {
         const std::uint16_t v = entry.Fakule[j];
         if (j >= 2 && UnpackPosition(v).dist == 0) continue;
         points.push_back(vertexPoint(v, orientEW, orientNS));

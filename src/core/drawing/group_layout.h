@@ -18,7 +18,7 @@ struct GroupCircle {
     DrawingPoint centre() const { return {X + R, Y + R}; }
 };
 
-using GroupCircles = std::array<GroupCircle, MaxSkupin>;
+using GroupCircles = std::array<GroupCircle, MaxGroups>;
 
 // Radius of a group's circle from its area: Trunc(sqrt(S * 0.3565) * 0.5)
 // with S = Round(Plocha + MalS * 15.3).

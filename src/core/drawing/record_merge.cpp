@@ -105,8 +105,8 @@ FaculaeMergeResult MergeFaculae(std::span<const TZaznam> store, std::span<const 
         if (auto it = byDateTime.find(static_cast<long long>(d) * 10000 + here.Cas);
             d >= 0 && it != byDateTime.end())
             there = &theirs[it->second];
-        else if (auto dit = byDate.find(d); d >= 0 && dit != byDate.end())
-            there = &theirs[dit->second];
+        else if (auto dayIt = byDate.find(d); d >= 0 && dayIt != byDate.end())
+            there = &theirs[dayIt->second];
         bool fieldsChanged = false;
         for (int k = 0; there && k < there->faculaeCount(); ++k) {
             const TSkupina& src = there->Skupiny[k];

@@ -16,8 +16,8 @@ constexpr std::array<std::string_view, FaculaeColumns> FaculaeTitles = {
 std::string_view GroupColumnTitle(int col, EntryView view) {
     if (col < 0 || col >= GroupColumns) return {};
     if (view == EntryView::Heliographic) {
-        if (col == sloupec::Uhel) return "   l";
-        if (col == sloupec::Vzd) return "   b";
+        if (col == column::Uhel) return "   l";
+        if (col == column::Vzd) return "   b";
     }
     return PolarTitles[static_cast<std::size_t>(col)];
 }

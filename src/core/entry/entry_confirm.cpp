@@ -43,15 +43,15 @@ struct HeaderField {
 // In the order of the window: the first bad one is reported.
 constexpr HeaderField HeaderFields[] = {
     {&EntryForm::pp, &HeaderValues::PP, "PP", 255, false},
-    {&EntryForm::obr, &HeaderValues::Obr, "Obr.", 255, false},
+    {&EntryForm::image, &HeaderValues::Obr, "Obr.", 255, false},
     {&EntryForm::q, &HeaderValues::Q, "Q", 255, false},
     {&EntryForm::qc, &HeaderValues::qc, "qc", MaxWord, false},
     {&EntryForm::fc, &HeaderValues::fc, "fc", MaxWord, false},
     {&EntryForm::rc, &HeaderValues::rc, "rc", MaxWord, false},
-    {&EntryForm::pocetFakuli, &HeaderValues::PocetFakuli, "Počet fakulí", MaxWord, false},
-    {&EntryForm::pocetSkupin, &HeaderValues::PocetSkupin, "Počet skupin", MaxSkupin, true},
-    {&EntryForm::pocetFakKresleni, &HeaderValues::PocetFakKresleni, "Počet fakulí pro kreslení",
-     MaxSkupin, true},
+    {&EntryForm::faculaeCount, &HeaderValues::PocetFakuli, "Počet fakulí", MaxWord, false},
+    {&EntryForm::groupCount, &HeaderValues::PocetSkupin, "Počet skupin", MaxGroups, true},
+    {&EntryForm::faculaeFieldCount, &HeaderValues::PocetFakKresleni, "Počet fakulí pro kreslení",
+     MaxGroups, true},
 };
 
 // Reads the header fields (an empty group or faculae count is 0); nullopt
@@ -63,12 +63,12 @@ std::optional<HeaderValues> readHeader(EntryForm& f, std::vector<std::string>& m
         if (h.emptyIsZero && TrimSpaces(text).empty()) text = "0";
         const auto v = ParseIntegerText(text);
         if (!v || *v < 0) {
-            msg.push_back(zpravy::SpatnePole(h.label));
+            msg.push_back(messages::BadField(h.label));
             return std::nullopt;
         }
         if (*v > h.max) {
-            msg.push_back(h.emptyIsZero ? std::string(zpravy::MaxSkupin)
-                                        : zpravy::SpatnePole(h.label));
+            msg.push_back(h.emptyIsZero ? std::string(messages::MaxGroups)
+                                        : messages::BadField(h.label));
             return std::nullopt;
         }
         header.*h.value = *v;
@@ -140,40 +140,40 @@ struct GroupCheck {
 GroupCheck checkGroupRow(const GroupRow& row, EntryView view, double R) {
     const double packedLimit = std::min<double>(R, MaxPackedDist);
     auto fail = [](CellError e, int col, double limit = 0) { return GroupCheck{e, col, limit}; };
-    for (int col : {sloupec::Poc, sloupec::SPen}) {
+    for (int col : {column::Poc, column::SPen}) {
         const auto v = integerCell(row[col]);
         if (!v || *v < 0 || *v > 255) return fail(CellError::Value, col);
     }
-    if (!isNorthMarkerText(row[sloupec::Uhel]) && !isSouthMarkerText(row[sloupec::Uhel])) {
-        const auto a = decimalCell(row[sloupec::Uhel]);
-        if (!a) return fail(CellError::Value, sloupec::Uhel);
-        if (*a < 0 || *a > 360) return fail(CellError::Angle, sloupec::Uhel);
-        const auto d = decimalCell(row[sloupec::Vzd]);
-        if (!d) return fail(CellError::Value, sloupec::Vzd);
+    if (!isNorthMarkerText(row[column::Uhel]) && !isSouthMarkerText(row[column::Uhel])) {
+        const auto a = decimalCell(row[column::Uhel]);
+        if (!a) return fail(CellError::Value, column::Uhel);
+        if (*a < 0 || *a > 360) return fail(CellError::Angle, column::Uhel);
+        const auto d = decimalCell(row[column::Vzd]);
+        if (!d) return fail(CellError::Value, column::Vzd);
         if (view == EntryView::Heliographic) {
-            if (*d < -90 || *d > 90) return fail(CellError::Value, sloupec::Vzd);
+            if (*d < -90 || *d > 90) return fail(CellError::Value, column::Vzd);
         } else if (*d < 0 || *d > R) {
-            return fail(CellError::Distance, sloupec::Vzd, R);
+            return fail(CellError::Distance, column::Vzd, R);
         }
     }
-    for (int col : {sloupec::Plocha, sloupec::Plo1, sloupec::Plo2}) {
+    for (int col : {column::Plocha, column::Plo1, column::Plo2}) {
         const auto v = decimalCell(row[col]);
         if (!v || *v < 0 || storedArea(*v, view, R) > MaxWord) return fail(CellError::Value, col);
     }
-    for (int col : {sloupec::MalS, sloupec::CSk1}) {
+    for (int col : {column::MalS, column::CSk1}) {
         const auto v = integerCell(row[col]);
         if (!v || *v < 0 || *v > MaxWord) return fail(CellError::Value, col);
     }
-    if (const auto v = integerCell(row[sloupec::CSk2]); !v)
-        return fail(CellError::Value, sloupec::CSk2);
+    if (const auto v = integerCell(row[column::CSk2]); !v)
+        return fail(CellError::Value, column::CSk2);
     else if (*v < 0 || *v > MaxRotationNumber)
-        return fail(CellError::Rotation, sloupec::CSk2);
-    for (int col : {sloupec::Uhel1, sloupec::Uhel2}) {
+        return fail(CellError::Rotation, column::CSk2);
+    for (int col : {column::Angle1, column::Angle2}) {
         const auto v = integerCell(row[col]);
         if (!v) return fail(CellError::Value, col);
         if (*v < 0 || *v > 360) return fail(CellError::Angle, col);
     }
-    for (int col : {sloupec::Vzd1, sloupec::Vzd2}) {
+    for (int col : {column::Distance1, column::Distance2}) {
         const auto v = integerCell(row[col]);
         if (!v) return fail(CellError::Value, col);
         if (*v < 0 || *v > packedLimit) return fail(CellError::Distance, col, packedLimit);
@@ -188,7 +188,7 @@ struct FaculaeCheck {
 
 FaculaeCheck checkFaculaeRow(const FaculaeRow& row, double R) {
     const double limit = std::min<double>(R, MaxPackedDist);
-    for (int j = 0; j < FakuleVertices; ++j) {
+    for (int j = 0; j < FaculaeVertexCount; ++j) {
         const int ac = 2 * j + 1, dc = 2 * j + 2;
         const auto a = integerCell(row[static_cast<std::size_t>(ac)]);
         if (!a || *a < 0 || *a > 360) return {CellError::Value, ac};
@@ -212,7 +212,7 @@ bool checkClasses(const EntryForm& f, int n, EntryOutcome& out) {
         std::optional<int> badRow;
         for (int k = 1; k <= n; ++k) {
             const auto cls =
-                NormaliseGroupClass(f.skupiny[static_cast<std::size_t>(k - 1)][sloupec::Typ]);
+                NormaliseGroupClass(f.groups[static_cast<std::size_t>(k - 1)][column::Typ]);
             if (!cls) {
                 if (!badRow) badRow = k;
             } else if (*cls != "***") {
@@ -220,8 +220,8 @@ bool checkClasses(const EntryForm& f, int n, EntryOutcome& out) {
             }
         }
         if (badRow || (!anyClass && !f.isSpecial())) {
-            out.messages.emplace_back(zpravy::SpatnyTyp);
-            if (badRow) out.focus = GridCell{GridCell::Grid::Skupiny, *badRow, sloupec::Typ};
+            out.messages.emplace_back(messages::BadClass);
+            if (badRow) out.focus = GridCell{GridCell::Grid::Skupiny, *badRow, column::Typ};
             error = true;
         }
     }
@@ -234,12 +234,12 @@ bool refusedCell(const EntryForm& f, int n, int m, double R, EntryOutcome& out) 
     GroupCheck groupError;
     int groupErrorRow = 0;
     for (int k = 1; k <= n && groupError.error == CellError::None; ++k) {
-        groupError = checkGroupRow(f.skupiny[static_cast<std::size_t>(k - 1)], f.view, R);
+        groupError = checkGroupRow(f.groups[static_cast<std::size_t>(k - 1)], f.view, R);
         groupErrorRow = k;
     }
     std::optional<GridCell> faculaeDistance, faculaeValue;
     for (int k = 1; k <= m; ++k) {
-        const FaculaeCheck c = checkFaculaeRow(f.fakule[static_cast<std::size_t>(k - 1)], R);
+        const FaculaeCheck c = checkFaculaeRow(f.faculae[static_cast<std::size_t>(k - 1)], R);
         const GridCell cell{GridCell::Grid::Fakule, k, c.col};
         if (c.error == CellError::Distance && !faculaeDistance) faculaeDistance = cell;
         if (c.error == CellError::Value && !faculaeValue) faculaeValue = cell;
@@ -247,16 +247,16 @@ bool refusedCell(const EntryForm& f, int n, int m, double R, EntryOutcome& out) 
     if (groupError.error != CellError::None || faculaeDistance || faculaeValue) {
         const CellError g = groupError.error;
         if (g == CellError::Distance && !faculaeDistance)
-            out.messages.push_back(zpravy::SkupinyVzdalenost(groupError.limit));
+            out.messages.push_back(messages::GroupDistance(groupError.limit));
         if (faculaeDistance)
-            out.messages.push_back(zpravy::FakuleVzdalenost(std::min<double>(R, MaxPackedDist)));
-        if (g == CellError::Angle && !faculaeDistance) out.messages.emplace_back(zpravy::UhelMax);
-        if (g == CellError::Rotation) out.messages.emplace_back(zpravy::OtockaMax);
+            out.messages.push_back(messages::FaculaeDistance(std::min<double>(R, MaxPackedDist)));
+        if (g == CellError::Angle && !faculaeDistance) out.messages.emplace_back(messages::MaxAngle);
+        if (g == CellError::Rotation) out.messages.emplace_back(messages::MaxRotation);
         if (g == CellError::Value)
-            out.messages.push_back(zpravy::SpatnaBunkaSkupiny(
+            out.messages.push_back(messages::BadGroupCell(
                 TrimSpaces(GroupColumnTitle(groupError.col, f.view)), groupErrorRow));
         if (faculaeValue)
-            out.messages.push_back(zpravy::SpatnaBunkaFakule(
+            out.messages.push_back(messages::BadFaculaeCell(
                 TrimSpaces(FaculaeColumnTitle(faculaeValue->col)), faculaeValue->row));
         // The cursor goes to the cell of the first message.
         const bool replaced =
@@ -275,8 +275,8 @@ void fillRecord(TZaznam& z, const EntryForm& f, const HeaderValues& header, cons
                 double R) {
     const int n = static_cast<int>(header.PocetSkupin);
     const int m = static_cast<int>(header.PocetFakKresleni);
-    z.Zvlastni.setText(TrimSpaces(f.zvlastni).empty() ? std::string_view{} : ZvlastniMarker);
-    z.Pozorovatel.setText(TrimSpaces(f.pozorovatel));
+    z.Zvlastni.setText(TrimSpaces(f.special).empty() ? std::string_view{} : SpecialMarker);
+    z.Pozorovatel.setText(TrimSpaces(f.observer));
     z.PP = word<std::uint8_t>(header.PP);
     z.Obr = word<std::uint8_t>(header.Obr);
     z.Q = word<std::uint8_t>(header.Q);
@@ -286,47 +286,47 @@ void fillRecord(TZaznam& z, const EntryForm& f, const HeaderValues& header, cons
     z.PocetFakuli = word<std::uint16_t>(header.PocetFakuli);
     z.PocetSkupin = word<std::uint8_t>(n);
     z.PocetFakKresleni = word<std::uint8_t>(m);
-    z.Stanice.setText(f.stanice);
+    z.Stanice.setText(f.station);
 
     auto dec = [](const std::string& c) { return decimalCell(c).value_or(0); };
     auto integer = [](const std::string& c) { return integerCell(c).value_or(0); };
     for (int k = 0; k < n; ++k) {
-        const GroupRow& row = f.skupiny[static_cast<std::size_t>(k)];
+        const GroupRow& row = f.groups[static_cast<std::size_t>(k)];
         TSkupina& s = z.Skupiny[k];
-        s.Typ.setText(NormaliseGroupClass(row[sloupec::Typ]).value_or("***"));
-        s.Poc = word<std::uint8_t>(integer(row[sloupec::Poc]));
-        s.SPen = word<std::uint8_t>(integer(row[sloupec::SPen]));
-        if (isNorthMarkerText(row[sloupec::Uhel])) {
-            s.Uhel = NorthMarkerUhel;
-            s.Vzd = MarkerVzd;
-        } else if (isSouthMarkerText(row[sloupec::Uhel])) {
-            s.Uhel = SouthMarkerUhel;
-            s.Vzd = MarkerVzd;
+        s.Typ.setText(NormaliseGroupClass(row[column::Typ]).value_or("***"));
+        s.Poc = word<std::uint8_t>(integer(row[column::Poc]));
+        s.SPen = word<std::uint8_t>(integer(row[column::SPen]));
+        if (isNorthMarkerText(row[column::Uhel])) {
+            s.Uhel = NorthMarkerAngle;
+            s.Vzd = MarkerDistance;
+        } else if (isSouthMarkerText(row[column::Uhel])) {
+            s.Uhel = SouthMarkerAngle;
+            s.Vzd = MarkerDistance;
         } else if (f.view == EntryView::Heliographic) {
             EntryPolar p =
-                HeliographicToEntryPolar(eph, dec(row[sloupec::Vzd]), dec(row[sloupec::Uhel]), R);
+                HeliographicToEntryPolar(eph, dec(row[column::Vzd]), dec(row[column::Uhel]), R);
             if (p.angle > 360) p.angle -= 360;
             s.Uhel = word<std::uint16_t>(roundWord(p.angle * 10));
             s.Vzd =
                 word<std::uint16_t>(std::min<long long>(roundWord(p.dist * 10 * 125 / R), 1250));
         } else {
-            s.Uhel = word<std::uint16_t>(roundWord(10 * dec(row[sloupec::Uhel])));
-            s.Vzd = word<std::uint16_t>(roundWord(10 * dec(row[sloupec::Vzd]) * 125 / R));
+            s.Uhel = word<std::uint16_t>(roundWord(10 * dec(row[column::Uhel])));
+            s.Vzd = word<std::uint16_t>(roundWord(10 * dec(row[column::Vzd]) * 125 / R));
         }
-        s.Plocha = word<std::uint16_t>(storedArea(dec(row[sloupec::Plocha]), f.view, R));
-        s.MalS = word<std::uint16_t>(integer(row[sloupec::MalS]));
-        s.CSk1 = word<std::uint16_t>(integer(row[sloupec::CSk1]));
-        s.CSk2 = word<std::uint16_t>(integer(row[sloupec::CSk2]));
-        s.Pomocna1 = PackPosition(static_cast<int>(integer(row[sloupec::Uhel1])),
-                                  static_cast<int>(integer(row[sloupec::Vzd1])));
-        s.Plo1 = word<std::uint16_t>(storedArea(dec(row[sloupec::Plo1]), f.view, R));
-        s.Pomocna2 = PackPosition(static_cast<int>(integer(row[sloupec::Uhel2])),
-                                  static_cast<int>(integer(row[sloupec::Vzd2])));
-        s.Plo2 = word<std::uint16_t>(storedArea(dec(row[sloupec::Plo2]), f.view, R));
+        s.Plocha = word<std::uint16_t>(storedArea(dec(row[column::Plocha]), f.view, R));
+        s.MalS = word<std::uint16_t>(integer(row[column::MalS]));
+        s.CSk1 = word<std::uint16_t>(integer(row[column::CSk1]));
+        s.CSk2 = word<std::uint16_t>(integer(row[column::CSk2]));
+        s.Pomocna1 = PackPosition(static_cast<int>(integer(row[column::Angle1])),
+                                  static_cast<int>(integer(row[column::Distance1])));
+        s.Plo1 = word<std::uint16_t>(storedArea(dec(row[column::Plo1]), f.view, R));
+        s.Pomocna2 = PackPosition(static_cast<int>(integer(row[column::Angle2])),
+                                  static_cast<int>(integer(row[column::Distance2])));
+        s.Plo2 = word<std::uint16_t>(storedArea(dec(row[column::Plo2]), f.view, R));
     }
     for (int k = 0; k < m; ++k) {
-        const FaculaeRow& row = f.fakule[static_cast<std::size_t>(k)];
-        for (int j = 0; j < FakuleVertices; ++j)
+        const FaculaeRow& row = f.faculae[static_cast<std::size_t>(k)];
+        for (int j = 0; j < FaculaeVertexCount; ++j)
             z.Skupiny[k].Fakule[j] =
                 PackPosition(static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 1)])),
                              static_cast<int>(integer(row[static_cast<std::size_t>(2 * j + 2)])));
@@ -343,76 +343,76 @@ EntryOutcome ConfirmEntry(const EntryForm& input, const TZaznam& working, const 
     const double R = ctx.settings.r();
 
     // The drawing number may be typed without its serial ("/21").
-    if (!f.cisloZakresu.empty() && f.cisloZakresu.front() == '/') f.cisloZakresu.insert(0, "0");
-    for (GroupRow& row : f.skupiny) {
-        row[sloupec::Uhel] = CommaToPoint(row[sloupec::Uhel]);
-        row[sloupec::Vzd] = CommaToPoint(row[sloupec::Vzd]);
+    if (!f.drawingNumber.empty() && f.drawingNumber.front() == '/') f.drawingNumber.insert(0, "0");
+    for (GroupRow& row : f.groups) {
+        row[column::Uhel] = CommaToPoint(row[column::Uhel]);
+        row[column::Vzd] = CommaToPoint(row[column::Vzd]);
     }
 
     // Header fields: every number is read before anything else happens.
-    const TimeField time = ReadTimeField(f.cas);
-    const auto casValue = ParseIntegerText(f.cas);
-    if (!casValue || *casValue < 0) {
+    const TimeField time = ReadTimeField(f.time);
+    const auto timeValue = ParseIntegerText(f.time);
+    if (!timeValue || *timeValue < 0) {
         msg.push_back(*time.message);
         return out;
     }
-    const bool timeError = !time.cas;
+    const bool timeError = !time.time;
     const std::optional<HeaderValues> header = readHeader(f, msg);
     if (!header) return out;
     const int n = static_cast<int>(header->PocetSkupin);
     const int m = static_cast<int>(header->PocetFakKresleni);
-    f.skupiny.resize(static_cast<std::size_t>(std::max(n, 1)));
-    f.fakule.resize(static_cast<std::size_t>(std::max(m, 1)));
+    f.groups.resize(static_cast<std::size_t>(std::max(n, 1)));
+    f.faculae.resize(static_cast<std::size_t>(std::max(m, 1)));
 
     const DrawingNumber number =
-        ctx.settings.cislovaniZakresu ? readDrawingNumber(f.cisloZakresu) : DrawingNumber{};
+        ctx.settings.drawingNumbers ? readDrawingNumber(f.drawingNumber) : DrawingNumber{};
     const bool numberError = number.error, numberTooLarge = number.tooLarge;
 
     bool error = checkClasses(f, n, out);
 
-    if (ctx.addedSinceStart > WarnAfterAdded) msg.emplace_back(zpravy::MocZaznamu);
+    if (ctx.addedSinceStart > WarnAfterAdded) msg.emplace_back(messages::TooManyRecords);
 
-    const auto date = ParseDatum(f.datum);
+    const auto date = ParseDatum(f.date);
     if (!date) {
-        msg.emplace_back(zpravy::SpatneDatum);
+        msg.emplace_back(messages::BadDate);
         return out;
     }
-    const auto cas = static_cast<std::uint16_t>(std::min<long long>(*casValue, MaxWord));
+    const auto hhmm = static_cast<std::uint16_t>(std::min<long long>(*timeValue, MaxWord));
     if (ctx.mode != EntryMode::Correction) {
         // The same date and the same time: the record key alone would also
         // match a time 1440 higher on the day before (23:45 against 9:05).
         const bool exists =
             std::any_of(ctx.records.begin(), ctx.records.end(),
-                        [&](const TZaznam& z) { return z.Cas == cas && RecordDate(z) == date; });
+                        [&](const TZaznam& z) { return z.Cas == hhmm && RecordDate(z) == date; });
         if (exists) {
-            msg.emplace_back(zpravy::ZaznamExistuje);
+            msg.emplace_back(messages::RecordExists);
             error = true;
         }
     }
-    if (TrimSpaces(f.pozorovatel).empty()) {
-        msg.emplace_back(zpravy::NeniPozorovatel);
+    if (TrimSpaces(f.observer).empty()) {
+        msg.emplace_back(messages::NoObserver);
         error = true;
     }
     if (numberError)
-        msg.emplace_back(zpravy::SpatneCislo);
+        msg.emplace_back(messages::BadNumber);
     else if (numberTooLarge)
-        msg.emplace_back(zpravy::MaxCislo);
+        msg.emplace_back(messages::MaxNumber);
     else if (timeError)
-        msg.emplace_back(zpravy::MaxCas);
+        msg.emplace_back(messages::MaxTime);
     if (error || numberError || numberTooLarge || timeError) return out;
 
     if (refusedCell(f, n, m, R, out)) return out;
 
     // Everything passed: fill the working record in stored units.
-    const Ephemeris eph = SolarEphemeris(*date, cas);
+    const Ephemeris eph = SolarEphemeris(*date, hhmm);
     TZaznam z = working;
     ClearWorkingRecord(z, ctx.records);
     // The faculae area belongs to the drawing it was counted on.
     if (ctx.mode != EntryMode::Correction) z.PlochaFakuli.setRaw("");
-    const std::string datum = FormatDatum(*date);
-    out.dateChanged = working.Datum.raw() != datum;
-    z.Datum.setText(datum);
-    z.Cas = cas;
+    const std::string dateText = FormatDatum(*date);
+    out.dateChanged = working.Datum.raw() != dateText;
+    z.Datum.setText(dateText);
+    z.Cas = hhmm;
     fillRecord(z, f, *header, eph, R);
     z.Rotace = static_cast<std::uint16_t>(eph.CarrRotation);
     z.L0 = static_cast<std::uint16_t>(std::trunc(eph.L0));

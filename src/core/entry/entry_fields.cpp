@@ -12,7 +12,7 @@ namespace hk {
 
 namespace {
 
-constexpr int MaxRows = MaxSkupin;
+constexpr int MaxRows = MaxGroups;
 constexpr std::string_view TimeLabel = "Čas UT";
 
 template <typename Row> GridCount resize(std::string& countText, std::vector<Row>& rows) {
@@ -22,7 +22,7 @@ template <typename Row> GridCount resize(std::string& countText, std::vector<Row
     g.numeric = true;
     long long count = *n;
     if (count > MaxRows) {
-        g.message = std::string(zpravy::MaxSkupin);
+        g.message = std::string(messages::MaxGroups);
         count = MaxRows;
         countText = std::to_string(MaxRows);
     }
@@ -39,67 +39,67 @@ std::string_view lastTwo(std::string_view s) {
 } // namespace
 
 GridCount ResizeGroupGrid(EntryForm& form) {
-    GridCount g = resize(form.pocetSkupin, form.skupiny);
+    GridCount g = resize(form.groupCount, form.groups);
     if (!g.numeric) return g;
     if (g.enabled) {
-        for (GroupRow& row : form.skupiny)
-            if (row[sloupec::Poc].empty())
-                for (int c = sloupec::Poc; c < GroupColumns; ++c)
+        for (GroupRow& row : form.groups)
+            if (row[column::Poc].empty())
+                for (int c = column::Poc; c < GroupColumns; ++c)
                     row[static_cast<std::size_t>(c)] = "0";
     }
     if (form.isSpecial())
-        for (GroupRow& row : form.skupiny)
-            row[sloupec::Typ] = "***";
+        for (GroupRow& row : form.groups)
+            row[column::Typ] = "***";
     return g;
 }
 
 GridCount ResizeFaculaeGrid(EntryForm& form) {
-    return resize(form.pocetFakKresleni, form.fakule);
+    return resize(form.faculaeFieldCount, form.faculae);
 }
 
 TimeField ReadTimeField(std::string_view text) {
     TimeField t;
     const auto v = ParseIntegerText(text);
     if (!v || *v < 0)
-        t.message = zpravy::SpatnePole(TimeLabel);
+        t.message = messages::BadField(TimeLabel);
     else if (*v > 2359)
-        t.message = std::string(zpravy::MaxCas);
+        t.message = std::string(messages::MaxTime);
     else
-        t.cas = static_cast<std::uint16_t>(*v);
+        t.time = static_cast<std::uint16_t>(*v);
     return t;
 }
 
-bool SameDateAndTimeExists(std::span<const TZaznam> records, std::string_view datum,
-                           long long cas) {
+bool SameDateAndTimeExists(std::span<const TZaznam> records, std::string_view date,
+                           long long time) {
     return std::any_of(records.begin(), records.end(),
-                       [&](const TZaznam& z) { return z.Cas == cas && z.Datum.raw() == datum; });
+                       [&](const TZaznam& z) { return z.Cas == time && z.Datum.raw() == date; });
 }
 
 DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,
-                              std::span<const TZaznam> records, bool cislovaniZakresu) {
+                              std::span<const TZaznam> records, bool drawingNumbers) {
     DateFieldCheck c;
     // Nothing typed yet: the confirmation will ask for the date.
-    if (TrimSpaces(form.datum) == TrimSpaces(EmptyDateText)) return c;
-    const auto date = ParseDatum(form.datum);
+    if (TrimSpaces(form.date) == TrimSpaces(EmptyDateText)) return c;
+    const auto date = ParseDatum(form.date);
     if (!date) {
-        c.messages.emplace_back(zpravy::SpatneDatum);
+        c.messages.emplace_back(messages::BadDate);
         c.refocus = true;
         return c;
     }
     if (mode != EntryMode::New) return c;
-    if (const auto cas = ParseIntegerText(form.cas);
-        cas && SameDateAndTimeExists(records, form.datum, *cas))
-        c.messages.emplace_back(zpravy::PozorExistuje);
-    if (cislovaniZakresu) {
+    if (const auto time = ParseIntegerText(form.time);
+        time && SameDateAndTimeExists(records, form.date, *time))
+        c.messages.emplace_back(messages::ObserverExists);
+    if (drawingNumbers) {
         // The next drawing of the year: its highest number + 1.
-        int nejvyssi = 0;
+        int highest = 0;
         for (const TZaznam& z : records)
             if (z.CisloZakresu != 0 && z.CisloZakresu % 100 == date->year % 100)
                 if (const auto d = RecordDate(z); d && d->year == date->year)
-                    nejvyssi = std::max(nejvyssi, z.CisloZakresu / 100);
-        char poradi[16];
-        std::snprintf(poradi, sizeof poradi, "%03d/", nejvyssi + 1);
-        c.cisloZakresu = poradi + std::string(lastTwo(FormatDatum(*date)));
+                    highest = std::max(highest, z.CisloZakresu / 100);
+        char order[16];
+        std::snprintf(order, sizeof order, "%03d/", highest + 1);
+        c.drawingNumber = order + std::string(lastTwo(FormatDatum(*date)));
     }
     return c;
 }
@@ -107,18 +107,18 @@ DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,
 std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
                                         std::span<const TZaznam> records) {
     std::vector<std::string> messages;
-    const TimeField t = ReadTimeField(form.cas);
-    if (!t.cas) {
+    const TimeField t = ReadTimeField(form.time);
+    if (!t.time) {
         messages.push_back(*t.message);
         return messages;
     }
-    if (mode == EntryMode::New && SameDateAndTimeExists(records, form.datum, *t.cas))
-        messages.emplace_back(zpravy::PozorExistuje);
+    if (mode == EntryMode::New && SameDateAndTimeExists(records, form.date, *t.time))
+        messages.emplace_back(messages::ObserverExists);
     return messages;
 }
 
-int HighestCSk1OfYear(std::span<const TZaznam> records, std::string_view datum) {
-    const std::string_view year = lastTwo(datum);
+int HighestCSk1OfYear(std::span<const TZaznam> records, std::string_view date) {
+    const std::string_view year = lastTwo(date);
     int highest = 0;
     for (const TZaznam& z : records) {
         if (lastTwo(z.Datum.raw()) != year) continue;

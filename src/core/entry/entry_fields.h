@@ -32,10 +32,10 @@ GridCount ResizeFaculaeGrid(EntryForm& form);
 struct DateFieldCheck {
     std::vector<std::string> messages;
     bool refocus = false;                    // the cursor goes back to the date field
-    std::optional<std::string> cisloZakresu; // new text of the drawing-number field
+    std::optional<std::string> drawingNumber; // new text of the drawing-number field
 };
 DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,
-                              std::span<const TZaznam> records, bool cislovaniZakresu);
+                              std::span<const TZaznam> records, bool drawingNumbers);
 
 // Leaving the time field: the messages to show.
 std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
@@ -43,16 +43,16 @@ std::vector<std::string> CheckTimeField(const EntryForm& form, EntryMode mode,
 
 // The time field as hhmm, or the message that refuses it.
 struct TimeField {
-    std::optional<std::uint16_t> cas;
+    std::optional<std::uint16_t> time;
     std::optional<std::string> message; // why the time is refused
 };
 TimeField ReadTimeField(std::string_view text);
 
 // True when a record has exactly this Datum text and this time.
-bool SameDateAndTimeExists(std::span<const TZaznam> records, std::string_view datum, long long cas);
+bool SameDateAndTimeExists(std::span<const TZaznam> records, std::string_view date, long long time);
 
 // The largest global group number (CSk1) in any entry of the records of the
 // year whose last two digits end the date text.
-int HighestCSk1OfYear(std::span<const TZaznam> records, std::string_view datum);
+int HighestCSk1OfYear(std::span<const TZaznam> records, std::string_view date);
 
 } // namespace hk

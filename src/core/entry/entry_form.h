@@ -14,7 +14,7 @@ namespace hk {
 enum class EntryView { Polar, Heliographic };
 
 // Columns of the group grid; column 0 holds the row number.
-namespace sloupec {
+namespace column {
 inline constexpr int Typ = 1;
 inline constexpr int Poc = 2;
 inline constexpr int SPen = 3;
@@ -24,13 +24,13 @@ inline constexpr int Plocha = 6;
 inline constexpr int MalS = 7;
 inline constexpr int CSk1 = 8;
 inline constexpr int CSk2 = 9;
-inline constexpr int Uhel1 = 10;
-inline constexpr int Vzd1 = 11;
+inline constexpr int Angle1 = 10;
+inline constexpr int Distance1 = 11;
 inline constexpr int Plo1 = 12;
-inline constexpr int Uhel2 = 13;
-inline constexpr int Vzd2 = 14;
+inline constexpr int Angle2 = 13;
+inline constexpr int Distance2 = 14;
 inline constexpr int Plo2 = 15;
-} // namespace sloupec
+} // namespace column
 
 inline constexpr int GroupColumns = 16;        // polar view, row number included
 inline constexpr int HeliographicColumns = 10; // heliographic view
@@ -46,32 +46,32 @@ inline constexpr std::string_view EmptyDateText = "  .  .    ";
 inline constexpr std::string_view NewDrawingNumberText = "000/00";
 inline constexpr std::string_view DrawingNumbersOffText = "001/21";
 // The special-record marker.
-inline constexpr std::string_view ZvlastniMarker = "zvlášťní";
+inline constexpr std::string_view SpecialMarker = "zvlášťní";
 
 struct EntryForm {
-    std::string pozorovatel;      // ComboBox1
-    std::string datum;            // MaskEdit1, "dd.mm.yyyy"
-    std::string cas;              // Edit3
+    std::string observer;      // ComboBox1
+    std::string date;            // MaskEdit1, "dd.mm.yyyy"
+    std::string time;              // qualityEdit
     std::string pp;               // Edit4
-    std::string obr;              // Edit5
+    std::string image;              // Edit5
     std::string q;                // Edit6
     std::string qc;               // Edit7
     std::string fc;               // Edit8
     std::string rc;               // Edit9
-    std::string pocetFakuli;      // Edit10
-    std::string pocetSkupin;      // Edit11
-    std::string pocetFakKresleni; // Edit12
-    std::string stanice;          // Edit13
-    std::string cisloZakresu;     // Edit2
-    std::string zvlastni;         // Edit25
+    std::string faculaeCount;      // Edit10
+    std::string groupCount;      // Edit11
+    std::string faculaeFieldCount; // Edit12
+    std::string station;          // Edit13
+    std::string drawingNumber;     // prefixEdit
+    std::string special;         // Edit25
 
     EntryView view = EntryView::Polar;
     // Data rows of the grids (row r of the window is element r - 1); a grid
     // always has at least one row, even when its count is 0.
-    std::vector<GroupRow> skupiny = std::vector<GroupRow>(1);
-    std::vector<FaculaeRow> fakule = std::vector<FaculaeRow>(1);
+    std::vector<GroupRow> groups = std::vector<GroupRow>(1);
+    std::vector<FaculaeRow> faculae = std::vector<FaculaeRow>(1);
 
-    bool isSpecial() const { return zvlastni == ZvlastniMarker; }
+    bool isSpecial() const { return special == SpecialMarker; }
     friend bool operator==(const EntryForm&, const EntryForm&) = default;
 };
 

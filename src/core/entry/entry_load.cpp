@@ -20,8 +20,8 @@ std::string num(long long v) {
 }
 
 // First letter upper case, the next two lower case, as classes are written.
-std::string classText(std::string_view typ) {
-    std::string s(typ.substr(0, 3));
+std::string classText(std::string_view groupClass) {
+    std::string s(groupClass.substr(0, 3));
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
         s[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
@@ -41,35 +41,35 @@ void ClearWorkingRecord(TZaznam& z, std::span<const TZaznam> records) {
     z.qc = z.fc = z.rc = z.PocetFakuli = 0;
     z.Zvlastni.setRaw("");
     for (TSkupina& s : z.Skupiny) {
-        const std::uint16_t rezerva = s.Rezerva;
+        const std::uint16_t spare = s.Rezerva;
         s = TSkupina{};
         s.Typ.setRaw("***");
-        s.Rezerva = rezerva;
+        s.Rezerva = spare;
     }
 }
 
 EntryForm LoadRecordIntoForm(const TZaznam& z, const EntrySettings& settings) {
     const double R = settings.r();
     EntryForm f;
-    f.pozorovatel = z.Pozorovatel.text();
-    f.datum = z.Datum.empty() ? std::string(EmptyDateText) : z.Datum.text();
-    f.cas = num(z.Cas);
+    f.observer = z.Pozorovatel.text();
+    f.date = z.Datum.empty() ? std::string(EmptyDateText) : z.Datum.text();
+    f.time = num(z.Cas);
     f.pp = num(z.PP);
-    f.obr = num(z.Obr);
+    f.image = num(z.Obr);
     f.q = num(z.Q);
     f.qc = num(z.qc);
     f.fc = num(z.fc);
     f.rc = num(z.rc);
-    f.pocetFakuli = num(z.PocetFakuli);
-    f.stanice = z.Stanice.text();
-    f.zvlastni = z.Zvlastni.text();
-    f.cisloZakresu = CisloZakresuText(z.CisloZakresu);
+    f.faculaeCount = num(z.PocetFakuli);
+    f.station = z.Stanice.text();
+    f.special = z.Zvlastni.text();
+    f.drawingNumber = DrawingNumberText(z.CisloZakresu);
     f.view = settings.heliographic ? EntryView::Heliographic : EntryView::Polar;
 
     const int n = z.groupCount();
     const int m = z.faculaeCount();
-    f.pocetSkupin = num(n);
-    f.pocetFakKresleni = num(m);
+    f.groupCount = num(n);
+    f.faculaeFieldCount = num(m);
     ResizeGroupGrid(f);
     ResizeFaculaeGrid(f);
 
@@ -78,43 +78,43 @@ EntryForm LoadRecordIntoForm(const TZaznam& z, const EntrySettings& settings) {
     const Ephemeris eph = RecordEphemeris(z).value_or(Ephemeris{});
     for (int k = 0; k < n; ++k) {
         const TSkupina& s = z.Skupiny[k];
-        GroupRow& row = f.skupiny[static_cast<std::size_t>(k)];
-        row[sloupec::Typ] = classText(s.Typ.raw());
-        row[sloupec::Poc] = num(s.Poc);
-        row[sloupec::SPen] = num(s.SPen);
+        GroupRow& row = f.groups[static_cast<std::size_t>(k)];
+        row[column::Typ] = classText(s.Typ.raw());
+        row[column::Poc] = num(s.Poc);
+        row[column::SPen] = num(s.SPen);
         if (IsNorthMarker(s) || IsSouthMarker(s)) {
-            row[sloupec::Uhel] = IsNorthMarker(s) ? "s" : "j";
-            row[sloupec::Vzd] = "";
+            row[column::Uhel] = IsNorthMarker(s) ? "s" : "j";
+            row[column::Vzd] = "";
         } else if (settings.heliographic) {
             const Heliographic h = PolarToHeliographic(eph, s.Uhel, s.Vzd);
-            row[sloupec::Uhel] = FormatNumber(h.Lon, "0.0");
-            row[sloupec::Vzd] = FormatNumber(h.Lat, "0.0");
+            row[column::Uhel] = FormatNumber(h.Lon, "0.0");
+            row[column::Vzd] = FormatNumber(h.Lat, "0.0");
         } else {
-            row[sloupec::Uhel] = FormatNumber(s.Uhel / 10.0, "0.0");
-            row[sloupec::Vzd] = FormatNumber(s.Vzd * R / 125 / 10, "0.0");
+            row[column::Uhel] = FormatNumber(s.Uhel / 10.0, "0.0");
+            row[column::Vzd] = FormatNumber(s.Vzd * R / 125 / 10, "0.0");
         }
         if (settings.heliographic) {
-            row[sloupec::Plocha] = FormatNumber(s.Plocha / (125 / R), "0");
-            row[sloupec::Plo1] = num(RoundHalfEven(s.Plo1 / (125 / R)));
-            row[sloupec::Plo2] = num(RoundHalfEven(s.Plo2 / (125 / R)));
+            row[column::Plocha] = FormatNumber(s.Plocha / (125 / R), "0");
+            row[column::Plo1] = num(RoundHalfEven(s.Plo1 / (125 / R)));
+            row[column::Plo2] = num(RoundHalfEven(s.Plo2 / (125 / R)));
         } else {
-            row[sloupec::Plocha] = FormatNumber(s.Plocha / AreaFactor / (125 / R), "0.0");
-            row[sloupec::Plo1] = num(RoundHalfEven(s.Plo1 / (AreaFactor * 125 / R)));
-            row[sloupec::Plo2] = num(RoundHalfEven(s.Plo2 / (AreaFactor * 125 / R)));
+            row[column::Plocha] = FormatNumber(s.Plocha / AreaFactor / (125 / R), "0.0");
+            row[column::Plo1] = num(RoundHalfEven(s.Plo1 / (AreaFactor * 125 / R)));
+            row[column::Plo2] = num(RoundHalfEven(s.Plo2 / (AreaFactor * 125 / R)));
         }
-        row[sloupec::MalS] = num(s.MalS);
-        row[sloupec::CSk1] = num(s.CSk1);
-        row[sloupec::CSk2] = num(s.CSk2);
+        row[column::MalS] = num(s.MalS);
+        row[column::CSk1] = num(s.CSk1);
+        row[column::CSk2] = num(s.CSk2);
         const PackedPosition p1 = UnpackPosition(s.Pomocna1);
         const PackedPosition p2 = UnpackPosition(s.Pomocna2);
-        row[sloupec::Uhel1] = num(p1.angle);
-        row[sloupec::Vzd1] = num(p1.dist);
-        row[sloupec::Uhel2] = num(p2.angle);
-        row[sloupec::Vzd2] = num(p2.dist);
+        row[column::Angle1] = num(p1.angle);
+        row[column::Distance1] = num(p1.dist);
+        row[column::Angle2] = num(p2.angle);
+        row[column::Distance2] = num(p2.dist);
     }
     for (int k = 0; k < m; ++k) {
-        FaculaeRow& row = f.fakule[static_cast<std::size_t>(k)];
-        for (int j = 0; j < FakuleVertices; ++j) {
+        FaculaeRow& row = f.faculae[static_cast<std::size_t>(k)];
+        for (int j = 0; j < FaculaeVertexCount; ++j) {
             const PackedPosition p = UnpackPosition(z.Skupiny[k].Fakule[j]);
             row[static_cast<std::size_t>(2 * j + 1)] = num(p.angle);
             row[static_cast<std::size_t>(2 * j + 2)] = num(p.dist);
@@ -128,17 +128,17 @@ EntryForm OpenEntryForm(EntryMode mode, const TZaznam& working, std::span<const 
     EntryForm f;
     if (mode == EntryMode::Correction) {
         f = LoadRecordIntoForm(working, settings);
-        f.cisloZakresu = settings.cislovaniZakresu ? CisloZakresuText(working.CisloZakresu)
+        f.drawingNumber = settings.drawingNumbers ? DrawingNumberText(working.CisloZakresu)
                                                    : std::string(DrawingNumbersOffText);
         return f;
     }
     TZaznam cleared = working;
     ClearWorkingRecord(cleared, records);
     f = LoadRecordIntoForm(cleared, settings);
-    f.zvlastni = mode == EntryMode::Special ? std::string(ZvlastniMarker) : std::string();
-    f.pozorovatel = std::string(firstObserver);
-    f.cisloZakresu =
-        std::string(settings.cislovaniZakresu ? NewDrawingNumberText : DrawingNumbersOffText);
+    f.special = mode == EntryMode::Special ? std::string(SpecialMarker) : std::string();
+    f.observer = std::string(firstObserver);
+    f.drawingNumber =
+        std::string(settings.drawingNumbers ? NewDrawingNumberText : DrawingNumbersOffText);
     return f;
 }
 

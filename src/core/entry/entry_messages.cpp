@@ -2,32 +2,32 @@
 
 #include "text/number_format.h"
 
-namespace hk::zpravy {
+namespace hk::messages {
 
 namespace {
-constexpr std::string_view Nezapsan = "\rzáznam nebude zapsán";
+constexpr std::string_view NotStored = "\rzáznam nebude zapsán";
 } // namespace
 
-std::string SkupinyVzdalenost(double radius) {
+std::string GroupDistance(double radius) {
     return "Špatně zadaná vzdálenst u skupin max. " + FormatNumber(radius, "###.#");
 }
 
-std::string FakuleVzdalenost(double limit) {
+std::string FaculaeDistance(double limit) {
     return "Špatně zadaná vzdálenost u fakulí max. " + FormatNumber(limit, "###.#");
 }
 
-std::string SpatnePole(std::string_view label) {
-    return "Špatně zadaná hodnota v poli " + std::string(label) + std::string(Nezapsan);
+std::string BadField(std::string_view label) {
+    return "Špatně zadaná hodnota v poli " + std::string(label) + std::string(NotStored);
 }
 
-std::string SpatnaBunkaSkupiny(std::string_view columnTitle, int row) {
+std::string BadGroupCell(std::string_view columnTitle, int row) {
     return "Špatně zadaná hodnota ve sloupci " + std::string(columnTitle) + " u skupiny " +
-           std::to_string(row) + std::string(Nezapsan);
+           std::to_string(row) + std::string(NotStored);
 }
 
-std::string SpatnaBunkaFakule(std::string_view columnTitle, int row) {
+std::string BadFaculaeCell(std::string_view columnTitle, int row) {
     return "Špatně zadaná hodnota ve sloupci " + std::string(columnTitle) + " u fakule " +
-           std::to_string(row) + std::string(Nezapsan);
+           std::to_string(row) + std::string(NotStored);
 }
 
-} // namespace hk::zpravy
+} // namespace hk::messages

@@ -86,7 +86,7 @@ std::optional<std::string> NormaliseGroupClass(std::string_view typed) {
     typed = TrimSpaces(typed);
     if (typed == "***") return std::string("***");
     if (typed.size() != 3) return std::nullopt;
-    for (std::string_view cls : TypySkupin) {
+    for (std::string_view cls : GroupClasses) {
         bool same = true;
         for (std::size_t i = 0; i < 3 && same; ++i)
             same = std::tolower(static_cast<unsigned char>(typed[i])) ==

@@ -43,17 +43,17 @@ EntryPolar HeliographicToEntryPolar(const Ephemeris& e, double b, double l, doub
 
 FormOrientation OrientationOfForm(const EntryForm& form) {
     FormOrientation o;
-    const auto date = ParseDatum(form.datum);
+    const auto date = ParseDatum(form.date);
     if (!date) {
-        o.message = std::string(zpravy::NeniDatum);
+        o.message = std::string(messages::NoDate);
         return o;
     }
-    const TimeField t = ReadTimeField(form.cas);
-    if (!t.cas) {
+    const TimeField t = ReadTimeField(form.time);
+    if (!t.time) {
         o.message = t.message;
         return o;
     }
-    o.eph = SolarEphemeris(*date, *t.cas);
+    o.eph = SolarEphemeris(*date, *t.time);
     return o;
 }
 
@@ -63,10 +63,10 @@ std::optional<std::string> ToggleEntryView(EntryForm& form, double radius) {
     if (!o.eph) return o.message;
     const Ephemeris& eph = *o.eph;
     const bool toPolar = form.view == EntryView::Heliographic;
-    for (GroupRow& row : form.skupiny) {
-        std::string& c4 = row[sloupec::Uhel];
-        std::string& c5 = row[sloupec::Vzd];
-        std::string& c6 = row[sloupec::Plocha];
+    for (GroupRow& row : form.groups) {
+        std::string& c4 = row[column::Uhel];
+        std::string& c5 = row[column::Vzd];
+        std::string& c6 = row[column::Plocha];
         if (!c6.empty())
             c6 = toPolar ? FormatNumber(LeadingNumber(c6) / (AreaFactor * 125 / R), "0.0")
                          : FormatNumber(LeadingNumber(c6) * AreaFactor * 125 / R, "0");

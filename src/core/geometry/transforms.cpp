@@ -55,8 +55,8 @@ DiskPolar HeliographicToPolar(const Ephemeris& e, float lon, float lat) {
     return p;
 }
 
-int GroupAreaCorrected(int rawArea, std::uint16_t vzd) {
-    double v = vzd / 1250.0 + (-0.0001);
+int GroupAreaCorrected(int rawArea, std::uint16_t distance) {
+    double v = distance / 1250.0 + (-0.0001);
     // Damaged records may hold distances past the limb: read them as the limb.
     if (v > 0.9999) v = 0.9999;
     return static_cast<int>(std::nearbyint(rawArea * 0.5 / std::sqrt(1 - v * v)));

@@ -34,7 +34,7 @@ std::optional<Heliographic> PixelToHeliographic(const Ephemeris& e, float east, 
 DiskPolar HeliographicToPolar(const Ephemeris& e, float lon, float lat);
 
 // Area corrected for foreshortening for a group at distance `vzd` (tenths).
-int GroupAreaCorrected(int rawArea, std::uint16_t vzd);
+int GroupAreaCorrected(int rawArea, std::uint16_t distance);
 
 // A longitude made continuous with a reference longitude of a neighbouring
 // rotation (shifted by +-360 where the rules say so).

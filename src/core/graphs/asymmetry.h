@@ -17,34 +17,34 @@ namespace hk {
 // series s = 1..8 (g, f, R, Cv, SN, RB, plo, pol), 0-based here; value 16 is
 // the number of drawings. All 17 zero: a period without drawings; a zero
 // asymmetry of a period with drawings is 0.0001.
-using AsymetrieHodnoty = std::array<float, 17>;
-inline constexpr float NulovaAsymetrie = 0.0001f;
+using AsymmetryValues = std::array<float, 17>;
+inline constexpr float ZeroAsymmetry = 0.0001f;
 
-struct AsymetrieTabulka {
-    int prvniRok = 0;   // year of entry 0
-    int prvniMesic = 1; // month of entry 0 (the monthly table), 1 for the yearly one
-    std::vector<AsymetrieHodnoty> hodnoty; // from the period of record 1 to the last record's
+struct AsymmetryTable {
+    int firstYear = 0;   // year of entry 0
+    int firstMonth = 1; // month of entry 0 (the monthly table), 1 for the yearly one
+    std::vector<AsymmetryValues> values; // from the period of record 1 to the last record's
 };
 
-struct Asymetrie {
-    AsymetrieTabulka AsymetrieMesicni;
-    AsymetrieTabulka AsymetrieRocni;
+struct AsymmetryTables {
+    AsymmetryTable monthly;
+    AsymmetryTable yearly;
 };
 
 // Both tables from the records in store order (special records left out;
 // records without a readable date or before record 1 count nowhere).
-Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records);
+AsymmetryTables ComputeAsymmetry(std::span<const TZaznam> records);
 
 // View 12 "Data asymetrie": the monthly table (one row per month from the
 // month of record 1 to December of the last record's year) or the yearly one.
-ResultsGrid BuildAsymmetryGrid(const Asymetrie& a, std::span<const TZaznam> records, bool mesicni);
+ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records, bool monthly);
 
 // The text file of the view: one line per row, column 0 right-aligned in 10
 // characters, the others in 7; CR LF.
 std::string AsymmetryText(const ResultsGrid& grid);
 // "Polohy-skupin/asymemes.dat" or "Polohy-skupin/asymerocni.dat".
-const char* AsymmetryFileName(bool mesicni);
-inline constexpr const char* AsymetrieOtazka = "Uložení dat asymetrie do textového souboru ?";
-inline constexpr const char* AsymetrieTitulek = "Výsledky    Data asymetrie   ";
+const char* AsymmetryFileName(bool monthly);
+inline constexpr const char* AsymmetryQuestion = "Uložení dat asymetrie do textového souboru ?";
+inline constexpr const char* AsymmetryCaption = "Výsledky    Data asymetrie   ";
 
 } // namespace hk

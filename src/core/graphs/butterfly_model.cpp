@@ -14,22 +14,22 @@ constexpr double BytesPerRotationColumn = 2127.5124; // 78 * 27.2758
 
 } // namespace
 
-std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona) {
-    std::vector<KoronaPrumery> columns;
-    if (!korona.present()) return columns;
+std::vector<CoronaAverages> CoronaRotationAverages(const CoronaTable& corona) {
+    std::vector<CoronaAverages> columns;
+    if (!corona.present()) return columns;
     const int count =
-        static_cast<int>(std::trunc(double(korona.KoronaDelka) / BytesPerRotationColumn + 1.0));
+        static_cast<int>(std::trunc(double(corona.coronaLength) / BytesPerRotationColumn + 1.0));
     long start = 0; // D_j
     for (int j = 0; j < count; ++j) {
         const long days =
             j == 0 ? 27
                    : static_cast<long>(std::trunc(j * DaysPerRotation)) -
                          static_cast<long>(std::trunc(j * DaysPerRotation - DaysPerRotation));
-        KoronaPrumery a{};
-        for (int k = 1; k <= KoronaValues; ++k) {
+        CoronaAverages a{};
+        for (int k = 1; k <= CoronaValues; ++k) {
             long sum = 0;
             for (long row = start + days + 1; row <= start + 2 * days; ++row)
-                sum += korona.value(static_cast<std::size_t>(row), k);
+                sum += corona.value(static_cast<std::size_t>(row), k);
             a[std::size_t(k - 1)] = static_cast<std::uint8_t>(sum / days);
         }
         columns.push_back(a);
@@ -38,10 +38,10 @@ std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona) {
     return columns;
 }
 
-std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
-    std::vector<KoronaSloupec> columns;
-    for (const KoronaPrumery& a : KoronaRotationAverages(korona)) {
-        KoronaSloupec c{};
+std::vector<CoronaColumn> CoronaColumns(const CoronaTable& corona) {
+    std::vector<CoronaColumn> columns;
+    for (const CoronaAverages& a : CoronaRotationAverages(corona)) {
+        CoronaColumn c{};
         for (int i = 1; i <= 36; ++i)
             c[std::size_t(i - 1)] = static_cast<std::uint8_t>(
                 std::max(0, 255 - (a[std::size_t(i - 1)] + a[std::size_t(72 - i)])));
@@ -51,21 +51,21 @@ std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
 }
 
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& g,
-                                  std::span<const std::uint8_t> doplnkovaData,
-                                  const KoronaTable& korona) {
+                                  std::span<const std::uint8_t> supplementaryData,
+                                  const CoronaTable& corona) {
     ButterflyModel m;
-    m.doplnkova = DecodeDoplnkovaData(doplnkovaData);
-    m.korona = korona.present();
-    m.koronaSloupce = KoronaColumns(korona);
-    m.vysky = SpocitejVyskySkupin(records, g);
+    m.supplementary = DecodeSupplementaryData(supplementaryData);
+    m.corona = corona.present();
+    m.coronaColumns = CoronaColumns(corona);
+    m.latitudes = ComputeGroupLatitudes(records, g);
     if (records.empty() || g.size() != records.size()) return m;
     m.empty = false;
-    m.rotace1 = records.front().Rotace;
+    m.firstRotation = records.front().Rotace;
     m.date1 = g.record(1).date;
     if (const auto& e = g.ephemeris(1))
         m.carrRotation1 = e->CarrRotation;
     else
-        m.carrRotation1 = m.rotace1;
+        m.carrRotation1 = m.firstRotation;
 
     struct Observation {
         int r;
@@ -78,7 +78,7 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         if (IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.ephemeris) continue;
-        const int r = z.Rotace - m.rotace1 + 1;
+        const int r = z.Rotace - m.firstRotation + 1;
         const std::span<const Heliographic> groups = g.groups(k);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const int slot = z.Skupiny[j].CSk2;
@@ -88,7 +88,7 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         for (int f = 0; f < rg.faculaeFields; ++f) {
             ButterflyFacula fac;
             int vertices = 0;
-            for (int v = 0; v < FakuleVertices && z.Skupiny[f].Fakule[v] != 0; ++v, ++vertices) {
+            for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0; ++v, ++vertices) {
                 const HelioPoint p = g.faculaeVertex(k, f, v);
                 const int l = static_cast<int>(std::trunc(2.0 * p.Lat));
                 if (v == 0) {
@@ -100,13 +100,13 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
                 }
             }
             if (vertices == 0) continue;
-            fac.rotace = z.Rotace;
+            fac.rotation = z.Rotace;
             m.faculae.push_back(fac);
         }
     }
     // Faculae by column, overlapping extents merged.
     auto key = [](const ButterflyFacula& f) {
-        return static_cast<int>(std::floor((f.a + f.rotace * 360.0) / 360.0));
+        return static_cast<int>(std::floor((f.a + f.rotation * 360.0) / 360.0));
     };
     std::stable_sort(
         m.faculae.begin(), m.faculae.end(),
@@ -142,9 +142,9 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     });
     for (std::size_t i = 0; i < seen.size();) {
         std::size_t e = i;
-        std::array<long, MeritkoSirkyMax> sum{};
+        std::array<long, LatitudeScaleMax> sum{};
         while (e < seen.size() && seen[e].r == seen[i].r && seen[e].slot == seen[i].slot) {
-            for (int vs = 1; vs <= MeritkoSirkyMax; ++vs)
+            for (int vs = 1; vs <= LatitudeScaleMax; ++vs)
                 sum[std::size_t(vs - 1)] += static_cast<long>(std::trunc(vs * seen[e].lat));
             ++e;
         }

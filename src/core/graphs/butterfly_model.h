@@ -20,23 +20,23 @@
 
 namespace hk {
 
-inline constexpr int MeritkoSirkyMin = 1;
-inline constexpr int MeritkoSirkyMax = 9;
-inline constexpr int MeritkoRotaceMin = 1;
-inline constexpr int MeritkoRotaceMax = 16;
+inline constexpr int LatitudeScaleMin = 1;
+inline constexpr int LatitudeScaleMax = 9;
+inline constexpr int RotationScaleMin = 1;
+inline constexpr int RotationScaleMax = 16;
 
 // One mark of the own groups: the mean of Trunc(vs * latitude) over every
 // observation of one group number in one rotation, for each latitude scale
 // vs = 1..9 (index vs - 1).
 struct ButterflyMark {
     int r = 0; // rotation index (Rotace - Rotace of record 1 + 1)
-    std::array<int, MeritkoSirkyMax> m{};
+    std::array<int, LatitudeScaleMax> m{};
 };
 
 // One faculae field: its rotation column follows from Trunc((a + (Rotace -
 // start) * 360) / 360); its extent in half degrees.
 struct ButterflyFacula {
-    int rotace = 0;
+    int rotation = 0;
     double a = 0; // 360 - L0 + CMD of the first vertex
     int lmax = 0; // largest Trunc(2 * latitude) of the vertices
     int lmin = 0; // smallest
@@ -58,37 +58,37 @@ struct FaculaeExtent {
 
 // Grey levels of one rotation column of the corona underlay: band 1 is
 // latitude 85..90 north, band 36 85..90 south.
-using KoronaSloupec = std::array<std::uint8_t, 36>;
+using CoronaColumn = std::array<std::uint8_t, 36>;
 
 struct ButterflyModel {
     bool empty = true;         // no records: only the frame is drawn
-    int rotace1 = 0;           // Rotace of record 1
+    int firstRotation = 0;           // Rotace of record 1
     int carrRotation1 = 0;     // CarrRotation at record 1's date and time
     std::optional<Date> date1; // date of record 1
-    VyskySkupin vysky;
+    GroupLatitudes latitudes;
     std::vector<ButterflyMark> marks;     // by rotation index, then group number
     std::vector<ButterflyFacula> faculae; // by column key
     std::vector<FaculaeColumn> faculaeColumns;
     std::vector<FaculaeExtent> faculaeMerged;
-    DoplnkovaRotace doplnkova;
-    bool korona = false;                      // corona data were loaded
-    std::vector<KoronaSloupec> koronaSloupce; // column j is rotation 1145 + j
+    SupplementaryRotations supplementary;
+    bool corona = false;                      // corona data were loaded
+    std::vector<CoronaColumn> coronaColumns; // column j is rotation 1145 + j
 };
 
 // The per-rotation averages a_1..a_72 of the limb values: column j averages
 // the day rows D_j + n_j + 1 .. D_j + 2 n_j, n_0 = 27, n_j = Trunc(j *
 // 27.2758) - Trunc((j - 1) * 27.2758), D_j = n_0 + ... + n_(j-1); column j is
 // rotation 1145 + j.
-using KoronaPrumery = std::array<std::uint8_t, KoronaValues>;
-std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona);
+using CoronaAverages = std::array<std::uint8_t, CoronaValues>;
+std::vector<CoronaAverages> CoronaRotationAverages(const CoronaTable& corona);
 
 // Rotation columns of the corona underlay: averages of the limb values over
 // the days of a rotation (the column j averages day rows D_j + n_j + 1 ..
 // D_j + 2 n_j) turned into grey levels 255 - (a_i + a_(73-i)), at least 0.
-std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona);
+std::vector<CoronaColumn> CoronaColumns(const CoronaTable& corona);
 
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& geometry,
-                                  std::span<const std::uint8_t> doplnkovaData,
-                                  const KoronaTable& korona);
+                                  std::span<const std::uint8_t> supplementaryData,
+                                  const CoronaTable& corona);
 
 } // namespace hk

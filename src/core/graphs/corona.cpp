@@ -23,8 +23,8 @@ bool isSeparator(char c) {
 
 } // namespace
 
-bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
-    if (!table.present()) table.KoronaData.clear();
+bool AppendCoronaYear(std::string_view text, CoronaTable& table) {
+    if (!table.present()) table.coronaBytes.clear();
     int last = 78; // the last filled column of the previous line
     std::size_t pos = 0;
     bool ok = true;
@@ -66,16 +66,16 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
                 break;
             }
         for (int c = 1; c <= 6; ++c)
-            table.KoronaData.push_back(col[static_cast<std::size_t>(c)]);
-        for (int c = last - KoronaValues + 1; c <= last; ++c)
-            table.KoronaData.push_back(col[static_cast<std::size_t>(c)]);
+            table.coronaBytes.push_back(col[static_cast<std::size_t>(c)]);
+        for (int c = last - CoronaValues + 1; c <= last; ++c)
+            table.coronaBytes.push_back(col[static_cast<std::size_t>(c)]);
     }
-    table.KoronaDelka = table.KoronaData.empty() ? 1 : table.KoronaData.size();
+    table.coronaLength = table.coronaBytes.empty() ? 1 : table.coronaBytes.size();
     return ok;
 }
 
-KoronaLoad LoadKorona(const ProgramDir& dir) {
-    KoronaLoad result;
+CoronaLoad LoadCorona(const ProgramDir& dir) {
+    CoronaLoad result;
     if (!dir.exists("KoronaX")) return result;
     std::error_code ec;
     if (!std::filesystem::is_directory(dir.resolve("KoronaX"), ec)) {
@@ -83,8 +83,8 @@ KoronaLoad LoadKorona(const ProgramDir& dir) {
                          "\" není adresář; data koróny se nenačtou.";
         return result;
     }
-    for (int i = 0; i < KoronaMaxYears; ++i) {
-        const std::string name = "KoronaX\\HR" + std::to_string(KoronaFirstYear + i) + ".csv";
+    for (int i = 0; i < CoronaMaxYears; ++i) {
+        const std::string name = "KoronaX\\HR" + std::to_string(CoronaFirstYear + i) + ".csv";
         if (!dir.exists(name)) break;
         // Only a regular file is opened (a FIFO would block the start), and
         // only its start: no year holds more.
@@ -96,7 +96,7 @@ KoronaLoad LoadKorona(const ProgramDir& dir) {
             break;
         }
         ++result.years;
-        if (!AppendKoronaYear(bytes, result.table)) {
+        if (!AppendCoronaYear(bytes, result.table)) {
             result.warning = "Soubor " + name +
                              " obsahuje hodnotu, která není celé číslo; "
                              "data koróny jsou načtena jen po něj.";

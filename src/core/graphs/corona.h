@@ -16,22 +16,22 @@ namespace hk {
 
 class ProgramDir;
 
-inline constexpr std::size_t KoronaRowBytes = 78;
-inline constexpr int KoronaValues = 72;
-inline constexpr int KoronaFirstYear = 1940;
-inline constexpr int KoronaMaxYears = 101;
+inline constexpr std::size_t CoronaRowBytes = 78;
+inline constexpr int CoronaValues = 72;
+inline constexpr int CoronaFirstYear = 1940;
+inline constexpr int CoronaMaxYears = 101;
 
-struct KoronaTable {
-    std::vector<std::uint8_t> KoronaData; // day rows, KoronaDelka bytes
-    std::size_t KoronaDelka = 1;          // bytes filled; 1 = no corona data
+struct CoronaTable {
+    std::vector<std::uint8_t> coronaBytes; // day rows, coronaLength bytes
+    std::size_t coronaLength = 1;          // bytes filled; 1 = no corona data
 
-    bool present() const { return KoronaDelka > 1; }
-    std::size_t rows() const { return KoronaData.size() / KoronaRowBytes; }
+    bool present() const { return coronaLength > 1; }
+    std::size_t rows() const { return coronaBytes.size() / CoronaRowBytes; }
     // Value k (1..72) of day row `row` (0-based); rows past the last loaded
     // day read 0.
     int value(std::size_t row, int k) const {
-        const std::size_t at = row * KoronaRowBytes + 5 + static_cast<std::size_t>(k);
-        return row < rows() && k >= 1 && k <= KoronaValues ? KoronaData[at] : 0;
+        const std::size_t at = row * CoronaRowBytes + 5 + static_cast<std::size_t>(k);
+        return row < rows() && k >= 1 && k <= CoronaValues ? coronaBytes[at] : 0;
     }
 };
 
@@ -41,16 +41,16 @@ struct KoronaTable {
 // without a token add nothing; the first line whose columns 2, 3 and 4 are
 // all 0 ends the file. Returns false when a token is not an integer (the
 // rows before it stay).
-bool AppendKoronaYear(std::string_view text, KoronaTable& table);
+bool AppendCoronaYear(std::string_view text, CoronaTable& table);
 
-struct KoronaLoad {
-    KoronaTable table;
+struct CoronaLoad {
+    CoronaTable table;
     int years = 0;                      // files read
     std::optional<std::string> warning; // why the loading stopped early
 };
 
 // The corona loader of the start-up: KoronaX\HR1940.csv, HR1941.csv, ...
 // while each exists, at most 101 years, at most 200000 bytes of each.
-KoronaLoad LoadKorona(const ProgramDir& dir);
+CoronaLoad LoadCorona(const ProgramDir& dir);
 
 } // namespace hk

@@ -5,10 +5,10 @@
 
 namespace hk {
 
-void LoadKoronaAtStartup(Session& session) {
-    KoronaLoad load = LoadKorona(session.dir);
+void LoadCoronaAtStartup(Session& session) {
+    CoronaLoad load = LoadCorona(session.dir);
     if (load.warning) session.addWarning(*load.warning);
-    session.setKorona(std::move(load.table));
+    session.setCorona(std::move(load.table));
 }
 
 } // namespace hk

@@ -5,8 +5,8 @@ namespace hk {
 class Session;
 
 // Runs the corona loader on the session's program directory and stores the
-// table (Session::setKorona); a file that stops the loading early leaves a
+// table (Session::setCorona); a file that stops the loading early leaves a
 // warning.
-void LoadKoronaAtStartup(Session& session);
+void LoadCoronaAtStartup(Session& session);
 
 } // namespace hk

@@ -14,7 +14,7 @@ namespace hk {
 
 namespace {
 
-constexpr GrafRadaPopis Popisy[PocetGrafRad] = {
+constexpr QuantityInfo Infos[GraphQuantityCount] = {
     {" Počet skupin", 3, "g", "Graf_g_"},
     {" Počet skvrn", 50, "f", "Graf_f_"},
     {" Relativní číslo", 50, "r", "Graf_r_"},
@@ -28,7 +28,7 @@ constexpr GrafRadaPopis Popisy[PocetGrafRad] = {
     {" Inter SOL", 50, "intersol", ""},
 };
 
-int plochaFakuli(const TZaznam& z) {
+int faculaeArea(const TZaznam& z) {
     const std::string text(z.PlochaFakuli.raw());
     std::size_t a = text.find_first_not_of(' ');
     if (a == std::string::npos) return 0;
@@ -39,23 +39,23 @@ int plochaFakuli(const TZaznam& z) {
     return static_cast<int>(std::clamp<long>(v, 0, 1L << 30));
 }
 
-std::pair<int, int> dvojice(const TSouhrn& h, GrafRada r) {
+std::pair<int, int> hemispherePair(const TSouhrn& h, GraphQuantity r) {
     switch (r) {
-    case GrafRada::g:
+    case GraphQuantity::g:
         return {h.gSev, h.gJih};
-    case GrafRada::f:
+    case GraphQuantity::f:
         return {h.fSev, h.fJih};
-    case GrafRada::R:
+    case GraphQuantity::R:
         return {h.RSev, h.RJih};
-    case GrafRada::CV:
+    case GraphQuantity::CV:
         return {h.CVSev, h.CVJih};
-    case GrafRada::SN:
+    case GraphQuantity::SN:
         return {h.SNSev, h.SNJih};
-    case GrafRada::RB:
+    case GraphQuantity::RB:
         return {h.RBSev, h.RBJih};
-    case GrafRada::Plocha:
+    case GraphQuantity::Plocha:
         return {h.PlSev, h.PlJih};
-    case GrafRada::Polokoule:
+    case GraphQuantity::HemisphereArea:
         return {h.PkSev, h.PkJih};
     default:
         return {0, 0};
@@ -64,54 +64,54 @@ std::pair<int, int> dvojice(const TSouhrn& h, GrafRada r) {
 
 } // namespace
 
-const GrafRadaPopis& Popis(GrafRada r) {
-    return Popisy[static_cast<int>(r)];
+const QuantityInfo& QuantityInfoOf(GraphQuantity r) {
+    return Infos[static_cast<int>(r)];
 }
 
-const char* TitulekPohledu(RezimGrafu r) {
+const char* ViewTitle(GraphView r) {
     switch (r) {
-    case RezimGrafu::Vsechny:
+    case GraphView::All:
         return "Celkový  Sever  Jih   -";
-    case RezimGrafu::Celkovy:
+    case GraphView::Disk:
         return "Celkový   -";
-    case RezimGrafu::Sever:
+    case GraphView::North:
         return "Sever   -";
-    case RezimGrafu::Jih:
+    case GraphView::South:
         return "Jih   -";
     }
     return "";
 }
 
-GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       GrafRada rada) {
-    GrafData g;
-    g.rada = rada;
+GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
+                       GraphQuantity quantity) {
+    GraphData g;
+    g.quantity = quantity;
     const std::size_t n = records.size();
-    g.dny.resize(n);
+    g.days.resize(n);
     g.A.resize(n);
     g.B.resize(n);
-    if (rada == GrafRada::Poloha) g.C.resize(n);
+    if (quantity == GraphQuantity::Position) g.C.resize(n);
     if (n == 0) return g;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    g.prvniRok = prvni ? prvni->year : 0;
-    const float zacatek = prvni ? ReducedJulianDay(Date{prvni->year, 1, 1}) : 0.0f;
+    const std::optional<Date> first = DrawingDate(records.front());
+    g.firstYear = first ? first->year : 0;
+    const float start = first ? ReducedJulianDay(Date{first->year, 1, 1}) : 0.0f;
     int den = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const TZaznam& z = records[k];
         const RecordGeometry& rg = geometry.record(static_cast<int>(k) + 1);
-        if (prvni && rg.date)
-            den = static_cast<int>(std::trunc(ReducedJulianDay(*rg.date) - zacatek));
-        g.dny[k] = den;
-        switch (rada) {
-        case GrafRada::Fakule:
-            g.A[k] = plochaFakuli(z);
+        if (first && rg.date)
+            den = static_cast<int>(std::trunc(ReducedJulianDay(*rg.date) - start));
+        g.days[k] = den;
+        switch (quantity) {
+        case GraphQuantity::Fakule:
+            g.A[k] = faculaeArea(z);
             break;
-        case GrafRada::InterSol:
-            g.A[k] = InterSolCounts(z).Suma;
+        case GraphQuantity::InterSol:
+            g.A[k] = InterSolCounts(z).sum;
             break;
-        case GrafRada::Poloha:
+        case GraphQuantity::Position:
             for (const Heliographic& h : geometry.groups(static_cast<int>(k) + 1)) {
-                switch (TridaPolohy(h.CMD)) {
+                switch (ZoneClassOf(h.CMD)) {
                 case 0:
                     ++g.A[k];
                     break;
@@ -127,105 +127,105 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
             }
             break;
         default: {
-            const auto [sever, jih] = dvojice(z.Souhrn, rada);
-            g.A[k] = sever;
-            g.B[k] = jih;
+            const auto [north, south] = hemispherePair(z.Souhrn, quantity);
+            g.A[k] = north;
+            g.B[k] = south;
         }
         }
     }
     return g;
 }
 
-GrafRozmer GrafGeometrie(int clientHeight) {
-    GrafRozmer r;
+GraphGeometry ComputeGraphGeometry(int clientHeight) {
+    GraphGeometry r;
     r.H = std::max(0, (clientHeight - 120) / 3);
     r.H -= r.H % 11;
-    r.krok = r.H / 11;
+    r.step = r.H / 11;
     return r;
 }
 
-std::vector<MesicniCara> MesicniCary(int prvniRok, int xPosledni, int d) {
-    static constexpr int Dny[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    std::vector<MesicniCara> cary;
-    const int konec = static_cast<int>(std::nearbyint(xPosledni / (d * 30.6))) + d;
+std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d) {
+    static constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::vector<MonthLine> lines;
+    const int end = static_cast<int>(std::nearbyint(xLast / (d * 30.6))) + d;
     int xm = 0;
-    for (int m = 0; m <= konec; ++m) {
-        const int mesic = m % 12;
-        const int rok = prvniRok + m / 12;
-        if (mesic == 2 && rok % 4 == 0) xm += d;
-        cary.push_back({xm, mesic, rok});
-        xm += Dny[mesic] * d;
+    for (int m = 0; m <= end; ++m) {
+        const int month = m % 12;
+        const int year = firstYear + m / 12;
+        if (month == 2 && year % 4 == 0) xm += d;
+        lines.push_back({xm, month, year});
+        xm += MonthDays[month] * d;
     }
-    return cary;
+    return lines;
 }
 
-int GrafModel::hodnota(const GrafPanel& p, std::size_t k) const {
-    const int jednotky = Popis(data->rada).jednotky;
+int GraphModel::value(const GraphPanel& p, std::size_t k) const {
+    const int units = QuantityInfoOf(data->quantity).units;
     long v = 0;
-    switch (p.krivka) {
-    case GrafKrivka::Soucet:
+    switch (p.curve) {
+    case GraphCurve::Sum:
         v = static_cast<long>(data->A[k]) + data->B[k];
         break;
-    case GrafKrivka::Sever:
+    case GraphCurve::North:
         v = data->A[k];
         break;
-    case GrafKrivka::Jih:
+    case GraphCurve::South:
         v = data->B[k];
         break;
-    case GrafKrivka::Treti:
+    case GraphCurve::Third:
         v = data->C.empty() ? 0 : data->C[k];
         break;
     }
-    return static_cast<int>(v * rozmer.krok / jednotky);
+    return static_cast<int>(v * geometry.step / units);
 }
 
-GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezim, int d) {
-    GrafModel m;
+GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d) {
+    GraphModel m;
     m.data = &data;
     m.d = d;
-    m.rozmer = GrafGeometrie(clientHeight);
-    const int H = m.rozmer.H;
-    if (data.rada == GrafRada::InterSol) rezim = RezimGrafu::Celkovy;
-    m.e = rezim == RezimGrafu::Vsechny ? 5 : -7;
-    m.xPosledni = data.posledniDen() * d;
-    const GrafKrivka soucet =
-        data.rada == GrafRada::Poloha ? GrafKrivka::Treti : GrafKrivka::Soucet;
-    switch (rezim) {
-    case RezimGrafu::Vsechny:
-        m.panely = {{1, H + 25, 1, soucet},
-                    {2, 2 * H + 50, 1, GrafKrivka::Sever},
-                    {3, 3 * H + 75, 1, GrafKrivka::Jih}};
+    m.geometry = ComputeGraphGeometry(clientHeight);
+    const int H = m.geometry.H;
+    if (data.quantity == GraphQuantity::InterSol) mode = GraphView::Disk;
+    m.e = mode == GraphView::All ? 5 : -7;
+    m.xLast = data.lastDay() * d;
+    const GraphCurve sum =
+        data.quantity == GraphQuantity::Position ? GraphCurve::Third : GraphCurve::Sum;
+    switch (mode) {
+    case GraphView::All:
+        m.panels = {{1, H + 25, 1, sum},
+                    {2, 2 * H + 50, 1, GraphCurve::North},
+                    {3, 3 * H + 75, 1, GraphCurve::South}};
         break;
-    case RezimGrafu::Celkovy:
-        m.panely = {{1, 3 * H, 3, soucet}};
+    case GraphView::Disk:
+        m.panels = {{1, 3 * H, 3, sum}};
         break;
-    case RezimGrafu::Sever:
-        m.panely = {{2, 3 * H, 3, GrafKrivka::Sever}};
+    case GraphView::North:
+        m.panels = {{2, 3 * H, 3, GraphCurve::North}};
         break;
-    case RezimGrafu::Jih:
-        m.panely = {{3, 3 * H, 3, GrafKrivka::Jih}};
+    case GraphView::South:
+        m.panels = {{3, 3 * H, 3, GraphCurve::South}};
         break;
     }
-    m.mesice = MesicniCary(data.prvniRok, m.xPosledni, d);
+    m.months = MonthLines(data.firstYear, m.xLast, d);
     for (int i = 0; i < 10; ++i)
-        m.stupnice[static_cast<std::size_t>(i)] = (i + 1) * Popis(data.rada).jednotky;
-    m.titulek = std::string("Graf   ") + TitulekPohledu(rezim) + Popis(data.rada).titulek;
+        m.scale[static_cast<std::size_t>(i)] = (i + 1) * QuantityInfoOf(data.quantity).units;
+    m.title = std::string("Graf   ") + ViewTitle(mode) + QuantityInfoOf(data.quantity).title;
     return m;
 }
 
-int TridaPolohy(double cmd) {
+int ZoneClassOf(double cmd) {
     if (cmd == 0 || cmd == -30 || cmd == 30) return -1;
     if (cmd > -30 && cmd < 30) return 0;
     return cmd < -30 ? 1 : 2;
 }
 
-const char* NazevMesice(int mesic, bool plny) {
-    static constexpr const char* Plne[12] = {"Leden",  "Únor",   "Březen",   "Duben",
+const char* MonthName(int month, bool full) {
+    static constexpr const char* Full[12] = {"Leden",  "Únor",   "Březen",   "Duben",
                                              "Květen", "Červen", "Červenec", "Srpen",
                                              "Září",   "Říjen",  "Listopad", "Prosinec"};
-    static constexpr const char* Kratke[12] = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
+    static constexpr const char* Short[12] = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
                                                "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
-    return (plny ? Plne : Kratke)[((mesic % 12) + 12) % 12];
+    return (full ? Full : Short)[((month % 12) + 12) % 12];
 }
 
 } // namespace hk

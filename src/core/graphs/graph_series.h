@@ -14,86 +14,86 @@
 
 namespace hk {
 
-enum class GrafRada { g, f, R, CV, SN, RB, Plocha, Polokoule, Fakule, Poloha, InterSol };
-inline constexpr int PocetGrafRad = 11;
+enum class GraphQuantity { g, f, R, CV, SN, RB, Plocha, HemisphereArea, Fakule, Position, InterSol };
+inline constexpr int GraphQuantityCount = 11;
 
-struct GrafRadaPopis {
-    const char* titulek; // series title of the caption and the panel heading
-    int jednotky;        // units per scale division
-    const char* nazev;   // the CLI's name
-    const char* obrazek; // name of the saved image ("Graf_g_"), empty when not saved
+struct QuantityInfo {
+    const char* title; // series title of the caption and the panel heading
+    int units;        // units per scale division
+    const char* name;   // the CLI's name
+    const char* picture; // name of the saved image ("Graf_g_"), empty when not saved
 };
-const GrafRadaPopis& Popis(GrafRada r);
+const QuantityInfo& QuantityInfoOf(GraphQuantity r);
 
-// The four views (RezimGrafu).
-enum class RezimGrafu { Vsechny = 1, Celkovy = 2, Sever = 3, Jih = 4 };
-const char* TitulekPohledu(RezimGrafu r);
+// The four views (GraphView).
+enum class GraphView { All = 1, Disk = 2, North = 3, South = 4 };
+const char* ViewTitle(GraphView r);
 
-struct GrafData {
-    GrafRada rada = GrafRada::g;
-    int prvniRok = 0;
+struct GraphData {
+    GraphQuantity quantity = GraphQuantity::g;
+    int firstYear = 0;
     // Per record: whole days since 1 January of the year of record 1 (the
     // previous record's value for a record without a date); non-decreasing
     // in a sorted store.
-    std::vector<int> dny;
+    std::vector<int> days;
     // Per record, in the series' own units: A north (or the first series),
     // B south (or the second), C the third class of the position graph.
     std::vector<int> A, B, C;
-    int posledniDen() const { return dny.empty() ? 0 : dny.back(); }
+    int lastDay() const { return days.empty() ? 0 : days.back(); }
 };
 
-GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       GrafRada rada);
+GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
+                       GraphQuantity quantity);
 
 // Panel height H (a multiple of 11) and pixels per scale division for a
 // client height.
-struct GrafRozmer {
+struct GraphGeometry {
     int H = 0;
-    int krok = 0;
+    int step = 0;
 };
-GrafRozmer GrafGeometrie(int clientHeight);
+GraphGeometry ComputeGraphGeometry(int clientHeight);
 
 // One month line of a panel: x from the start of the time axis, the month
 // (0..11) and its year.
-struct MesicniCara {
+struct MonthLine {
     int x = 0;
-    int mesic = 0;
-    int rok = 0;
+    int month = 0;
+    int year = 0;
 };
 // Month lines for pixels per day `d`, up to a little past `xPosledni`; the
 // leap day moves every line from March on by d.
-std::vector<MesicniCara> MesicniCary(int prvniRok, int xPosledni, int d);
+std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d);
 
 // Which values a panel's polyline joins.
-enum class GrafKrivka { Soucet, Sever, Jih, Treti };
-struct GrafPanel {
-    int cislo = 1;  // 1 whole disk, 2 north, 3 south: the heading
-    int zaklad = 0; // base line y
+enum class GraphCurve { Sum, North, South, Third };
+struct GraphPanel {
+    int number = 1;  // 1 whole disk, 2 north, 3 south: the heading
+    int base = 0; // base line y
     int f = 1;      // height factor
-    GrafKrivka krivka = GrafKrivka::Soucet;
+    GraphCurve curve = GraphCurve::Sum;
 };
 
-struct GrafModel {
-    const GrafData* data = nullptr;
+struct GraphModel {
+    const GraphData* data = nullptr;
     int d = 2; // pixels per day
-    GrafRozmer rozmer;
+    GraphGeometry geometry;
     int e = 5; // offset of the year row
-    std::vector<GrafPanel> panely;
-    std::vector<MesicniCara> mesice;
-    int xPosledni = 0;              // x of the last record
-    std::array<int, 10> stupnice{}; // i x units
-    std::string titulek;            // "Graf   " + view title + series title
+    std::vector<GraphPanel> panels;
+    std::vector<MonthLine> months;
+    int xLast = 0;              // x of the last record
+    std::array<int, 10> scale{}; // i x units
+    std::string title;            // "Graf   " + view title + series title
     // The value of record k of a panel in pixels above its base (before f).
-    int hodnota(const GrafPanel& p, std::size_t k) const;
+    int value(const GraphPanel& p, std::size_t k) const;
 };
 
-GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezim, int d);
+GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d);
 
-const char* NazevMesice(int mesic, bool plny);
+const char* MonthName(int month, bool full);
 
 // The class of a group in the position graph by its central-meridian
 // distance (east positive): 0 centre (-30 < CMD < 30), 1 west (CMD < -30),
 // 2 east (CMD > 30); -1 for a group exactly at 0, -30 or 30, which counts nowhere.
-int TridaPolohy(double cmd);
+int ZoneClassOf(double cmd);
 
 } // namespace hk

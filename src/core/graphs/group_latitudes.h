@@ -14,35 +14,35 @@
 
 namespace hk {
 
-// One entry of TabulkaRotaci. Latitudes in degrees, extremes in tenths.
-struct RotaceVyska {
-    float Sever = 0;                              // north latitude sum, then the mean
-    float Jih = 0;                                // south latitude sum, then the mean
-    std::uint16_t SkupinSever = 0, SkupinJih = 0; // groups, filled by the rotation table
-    std::uint16_t PocetSever = 0, PocetJih = 0;   // observations counted
-    std::int16_t SeverMax = 0, SeverMin = 0, JihMin = 0, JihMax = 0;
+// One entry of rotationTable. Latitudes in degrees, extremes in tenths.
+struct RotationLatitudes {
+    float North = 0;                              // north latitude sum, then the mean
+    float South = 0;                                // south latitude sum, then the mean
+    std::uint16_t northGroups = 0, southGroups = 0; // groups, filled by the rotation table
+    std::uint16_t northCount = 0, southCount = 0;   // observations counted
+    std::int16_t northMax = 0, northMin = 0, southMin = 0, southMax = 0;
 };
 
-// One entry of TabulkaRoku: extreme latitudes of a year, degrees.
-struct RokVyska {
-    float SeverMax = 0, SeverMin = 0; // northern maximum and minimum
-    float JihMin = 0, JihMax = 0;     // most southern, nearest the equator
+// One entry of yearTable: extreme latitudes of a year, degrees.
+struct YearLatitudes {
+    float northMax = 0, northMin = 0; // northern maximum and minimum
+    float southMin = 0, southMax = 0;     // most southern, nearest the equator
 };
 
-struct VyskySkupin {
-    std::vector<RotaceVyska> TabulkaRotaci;           // indices 0..PocetRotaci (+1)
-    int PocetRotaci = 0;                              // rotation index of the last record
-    std::vector<RokVyska> TabulkaRoku;                // indices 0..last year index
-    std::vector<std::array<float, 2>> VyhlazenaVyska; // north, south per rotation index
+struct GroupLatitudes {
+    std::vector<RotationLatitudes> rotationTable;           // indices 0..PocetRotaci (+1)
+    int rotationCount = 0;                              // rotation index of the last record
+    std::vector<YearLatitudes> yearTable;                // indices 0..last year index
+    std::vector<std::array<float, 2>> smoothedLatitude; // north, south per rotation index
 
-    const RotaceVyska& rotace(int r) const {
-        static const RotaceVyska empty{};
-        return r >= 0 && r < static_cast<int>(TabulkaRotaci.size()) ? TabulkaRotaci[std::size_t(r)]
+    const RotationLatitudes& rotation(int r) const {
+        static const RotationLatitudes empty{};
+        return r >= 0 && r < static_cast<int>(rotationTable.size()) ? rotationTable[std::size_t(r)]
                                                                     : empty;
     }
-    std::array<float, 2> vyhlazena(int r) const {
-        return r >= 0 && r < static_cast<int>(VyhlazenaVyska.size())
-                   ? VyhlazenaVyska[std::size_t(r)]
+    std::array<float, 2> smoothed(int r) const {
+        return r >= 0 && r < static_cast<int>(smoothedLatitude.size())
+                   ? smoothedLatitude[std::size_t(r)]
                    : std::array<float, 2>{0, 0};
     }
 };
@@ -54,6 +54,6 @@ int CentralMeridianRotation(int r, double lon, double L0);
 // Special records (Zvlastni not empty), hemisphere-marker records (their
 // groups stand at fixed places, not where they were seen) and records
 // without a date are left out; positions come from the geometry cache.
-VyskySkupin SpocitejVyskySkupin(std::span<const TZaznam> records, const GeometryCache& geometry);
+GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const GeometryCache& geometry);
 
 } // namespace hk

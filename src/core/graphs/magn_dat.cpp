@@ -9,47 +9,47 @@
 
 namespace hk {
 
-bool MagnCell(int rotace, double lat, double lon, MagnBunka& out) {
-    if (rotace < MagnPrvniRotace || !(std::fabs(lat) < 60)) return false;
-    const long continuous = std::lround(std::nearbyint((rotace - 1717) * 360.0 + lon));
+bool MagnCell(int rotation, double lat, double lon, MagnCellIndex& out) {
+    if (rotation < MagnFirstRotation || !(std::fabs(lat) < 60)) return false;
+    const long continuous = std::lround(std::nearbyint((rotation - 1717) * 360.0 + lon));
     const long step = continuous >> 2; // 90 columns per rotation
-    out.rotace = static_cast<int>(MagnPrvniRotace + (step / MagnSloupce) - 1);
-    out.sloupec = static_cast<int>(step % MagnSloupce);
-    out.radek = static_cast<int>(std::trunc(lat + 60));
-    return out.rotace >= MagnPrvniRotace && out.radek >= 0 && out.radek < MagnRadky - 1;
+    out.rotation = static_cast<int>(MagnFirstRotation + (step / MagnColumns) - 1);
+    out.column = static_cast<int>(step % MagnColumns);
+    out.row = static_cast<int>(std::trunc(lat + 60));
+    return out.rotation >= MagnFirstRotation && out.row >= 0 && out.row < MagnRows - 1;
 }
 
-MagnData MagnData::fromBytes(std::span<const std::uint8_t> bytes, int count) {
-    MagnData m;
+MagnDatCells MagnDatCells::fromBytes(std::span<const std::uint8_t> bytes, int count) {
+    MagnDatCells m;
     if (count <= 0) return m;
-    m.bytes_.assign(std::size_t(count) * MagnBlok, 0);
+    m.bytes_.assign(std::size_t(count) * MagnBlockBytes, 0);
     const std::size_t n = std::min(bytes.size(), m.bytes_.size());
     std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n), m.bytes_.begin());
     return m;
 }
 
-MagnData MagnData::read(const std::filesystem::path& file, int count) {
+MagnDatCells MagnDatCells::read(const std::filesystem::path& file, int count) {
     std::error_code ec;
     if (count <= 0 || !std::filesystem::exists(file, ec)) return fromBytes({}, count);
     // Only the blocks asked for are read; something else than a regular
     // file (a FIFO would block) throws with a message.
-    const std::string bytes = ReadFileStart(file, static_cast<std::size_t>(count) * MagnBlok);
+    const std::string bytes = ReadFileStart(file, static_cast<std::size_t>(count) * MagnBlockBytes);
     return fromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, count);
 }
 
-std::uint8_t MagnData::cell(int rotace, int radek, int sloupec) const {
-    if (rotace < MagnPrvniRotace || rotace >= MagnPrvniRotace + rotations() || radek < 0 ||
-        radek >= MagnRadky || sloupec < 0 || sloupec >= MagnSloupce)
+std::uint8_t MagnDatCells::cell(int rotation, int row, int column) const {
+    if (rotation < MagnFirstRotation || rotation >= MagnFirstRotation + rotations() || row < 0 ||
+        row >= MagnRows || column < 0 || column >= MagnColumns)
         return 0;
-    return bytes_[std::size_t(rotace - MagnPrvniRotace) * MagnBlok +
-                  std::size_t(radek) * MagnSloupce + std::size_t(sloupec)];
+    return bytes_[std::size_t(rotation - MagnFirstRotation) * MagnBlockBytes +
+                  std::size_t(row) * MagnColumns + std::size_t(column)];
 }
 
-void MagnData::store(const MagnBunka& b, int v) {
-    if (b.rotace < MagnPrvniRotace) return;
-    const std::size_t block = std::size_t(b.rotace - MagnPrvniRotace);
-    if (block >= std::size_t(rotations())) bytes_.resize((block + 1) * MagnBlok, 0);
-    bytes_[block * MagnBlok + std::size_t(b.radek) * MagnSloupce + std::size_t(b.sloupec)] =
+void MagnDatCells::store(const MagnCellIndex& b, int v) {
+    if (b.rotation < MagnFirstRotation) return;
+    const std::size_t block = std::size_t(b.rotation - MagnFirstRotation);
+    if (block >= std::size_t(rotations())) bytes_.resize((block + 1) * MagnBlockBytes, 0);
+    bytes_[block * MagnBlockBytes + std::size_t(b.row) * MagnColumns + std::size_t(b.column)] =
         static_cast<std::uint8_t>((v & 15) << 4);
 }
 

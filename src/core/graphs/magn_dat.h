@@ -14,38 +14,38 @@
 
 namespace hk {
 
-inline constexpr int MagnPrvniRotace = 1718;
-inline constexpr int MagnRadky = 121;
-inline constexpr int MagnSloupce = 90;
-inline constexpr std::size_t MagnBlok = std::size_t(MagnRadky) * MagnSloupce; // 10890
+inline constexpr int MagnFirstRotation = 1718;
+inline constexpr int MagnRows = 121;
+inline constexpr int MagnColumns = 90;
+inline constexpr std::size_t MagnBlockBytes = std::size_t(MagnRows) * MagnColumns; // 10890
 
 // The cell of a point of the summation: row from the latitude, column from
 // the continuous longitude since rotation 1717.
-struct MagnBunka {
-    int rotace;  // Carrington rotation of the block
-    int radek;   // 0..119
-    int sloupec; // 0..89
+struct MagnCellIndex {
+    int rotation;  // Carrington rotation of the block
+    int row;   // 0..119
+    int column; // 0..89
 };
 // The cell of latitude `lat` and longitude `lon` (0..360) passing the central
-// meridian in rotation `rotace`; rotace < 1718 or |lat| >= 60 give none.
-bool MagnCell(int rotace, double lat, double lon, MagnBunka& out);
+// meridian in rotation `rotace`; rotation < 1718 or |lat| >= 60 give none.
+bool MagnCell(int rotation, double lat, double lon, MagnCellIndex& out);
 
-class MagnData {
+class MagnDatCells {
   public:
-    MagnData() = default;
+    MagnDatCells() = default;
     // The blocks of rotations 1718 .. 1718 + count - 1 from the file's bytes
     // (a short file reads zeros for what it lacks).
-    static MagnData fromBytes(std::span<const std::uint8_t> bytes, int count);
+    static MagnDatCells fromBytes(std::span<const std::uint8_t> bytes, int count);
     // Reads the first `count` blocks of magn.dat; a missing file gives zero
     // blocks. Throws std::runtime_error with a message when the name is not
     // a regular file or cannot be read.
-    static MagnData read(const std::filesystem::path& file, int count);
+    static MagnDatCells read(const std::filesystem::path& file, int count);
 
-    int rotations() const { return static_cast<int>(bytes_.size() / MagnBlok); }
+    int rotations() const { return static_cast<int>(bytes_.size() / MagnBlockBytes); }
     // The byte of a cell; 0 outside the blocks.
-    std::uint8_t cell(int rotace, int radek, int sloupec) const;
+    std::uint8_t cell(int rotation, int row, int column) const;
     // Stores a pixel value into its cell ((v and 15) shl 4); grows the blocks.
-    void store(const MagnBunka& b, int v);
+    void store(const MagnCellIndex& b, int v);
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
   private:

@@ -13,7 +13,7 @@ namespace hk {
 
 namespace {
 
-constexpr VyhlRadaPopis Popisy[PocetVyhlRad] = {
+constexpr SmoothedQuantityInfo Infos[SmoothedQuantityCount] = {
     {3, "Počet skupin", "g", "Vyhl_g", "Asy_g_"},
     {25, "Počet skvrn", "f", "Vyhl_f", "Asy_f_"},
     {40, "Relativní číslo", "r", "Vyhl_r", "Asy_r_"},
@@ -26,7 +26,7 @@ constexpr VyhlRadaPopis Popisy[PocetVyhlRad] = {
 };
 
 // North and south value of series S (1..8) of a summary.
-std::pair<int, int> polokoule(const TSouhrn& h, int S) {
+std::pair<int, int> hemisphere(const TSouhrn& h, int S) {
     switch (S) {
     case 1:
         return {h.gSev, h.gJih};
@@ -53,29 +53,29 @@ int roundInt(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-void vyplnit(MesicniKrivka& k, int tPosledni) {
-    k.vyplnena.assign(static_cast<std::size_t>(tPosledni) + 1, 0);
+void fill(MonthlyCurve& k, int tLast) {
+    k.filled.assign(static_cast<std::size_t>(tLast) + 1, 0);
     if (k.t.empty()) return;
-    k.vyplnena[static_cast<std::size_t>(k.t.front())] = k.hodnota.front();
+    k.filled[static_cast<std::size_t>(k.t.front())] = k.value.front();
     for (std::size_t c = 1; c < k.t.size(); ++c) {
         const int a = k.t[c - 1];
         const int b = k.t[c];
-        const double v0 = k.hodnota[c - 1];
-        const double v1 = k.hodnota[c];
+        const double v0 = k.value[c - 1];
+        const double v1 = k.value[c];
         for (int j = 1; j <= b - a; ++j)
-            k.vyplnena[static_cast<std::size_t>(a + j)] = roundInt(v0 + j * (v1 - v0) / (b - a));
+            k.filled[static_cast<std::size_t>(a + j)] = roundInt(v0 + j * (v1 - v0) / (b - a));
     }
 }
 
 } // namespace
 
-const VyhlRadaPopis& VyhlPopis(int S) {
-    return Popisy[std::clamp(S, 1, PocetVyhlRad) - 1];
+const SmoothedQuantityInfo& SmoothedQuantityInfoOf(int S) {
+    return Infos[std::clamp(S, 1, SmoothedQuantityCount) - 1];
 }
 
-std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po) {
+std::vector<long> Smooth13(const std::vector<int>& v, int from, int to) {
     std::vector<long> m(v.size(), 0);
-    for (int t = std::max(od, 6); t <= po && t + 6 < static_cast<int>(v.size()); ++t) {
+    for (int t = std::max(from, 6); t <= to && t + 6 < static_cast<int>(v.size()); ++t) {
         long s = v[static_cast<std::size_t>(t - 6)] + v[static_cast<std::size_t>(t + 6)];
         for (int i = t - 5; i <= t + 5; ++i)
             s += 2L * v[static_cast<std::size_t>(i)];
@@ -84,81 +84,81 @@ std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po) {
     return m;
 }
 
-VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
-    VyhlazenaData data;
+SmoothedData BuildSmoothedData(std::span<const TZaznam> records, int S) {
+    SmoothedData data;
     data.S = S;
     if (records.empty()) return data;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    if (!prvni) return data;
-    data.prvniRok = prvni->year;
+    const std::optional<Date> first = DrawingDate(records.front());
+    if (!first) return data;
+    data.firstYear = first->year;
     int t = -1;
-    long soucet[3] = {0, 0, 0};
+    long sum[3] = {0, 0, 0};
     int n = 0;
-    auto uzavrit = [&] {
+    auto closeRun = [&] {
         if (n == 0) return;
         for (int h = 0; h < 3; ++h) {
-            data.krivky[static_cast<std::size_t>(h)].t.push_back(t);
-            data.krivky[static_cast<std::size_t>(h)].hodnota.push_back(
-                static_cast<int>(8 * soucet[h] / n));
-            soucet[h] = 0;
+            data.curves[static_cast<std::size_t>(h)].t.push_back(t);
+            data.curves[static_cast<std::size_t>(h)].value.push_back(
+                static_cast<int>(8 * sum[h] / n));
+            sum[h] = 0;
         }
         n = 0;
     };
     for (const TZaznam& z : records) {
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        const int tz = (d->year - data.prvniRok) * 12 + d->month;
+        const int tz = (d->year - data.firstYear) * 12 + d->month;
         if (tz < 1) continue;
         if (tz != t) {
             if (tz < t) continue; // out of order: the store is sorted, so only damaged dates
-            uzavrit();
+            closeRun();
             t = tz;
         }
-        int sever = 0, jih = 0;
+        int north = 0, south = 0;
         if (S == 9)
-            sever = InterSolCounts(z).Suma;
+            north = InterSolCounts(z).sum;
         else
-            std::tie(sever, jih) = polokoule(z.Souhrn, S);
-        soucet[0] += sever + jih;
-        soucet[1] += sever;
-        soucet[2] += jih;
+            std::tie(north, south) = hemisphere(z.Souhrn, S);
+        sum[0] += north + south;
+        sum[1] += north;
+        sum[2] += south;
         ++n;
     }
-    uzavrit();
-    const MesicniKrivka& celek = data.krivky[0];
-    if (celek.t.empty()) return data;
-    data.tPrvni = celek.t.front();
-    data.tPosledni = celek.t.back();
-    for (MesicniKrivka& k : data.krivky) {
-        vyplnit(k, data.tPosledni);
+    closeRun();
+    const MonthlyCurve& disk = data.curves[0];
+    if (disk.t.empty()) return data;
+    data.tFirst = disk.t.front();
+    data.tLast = disk.t.back();
+    for (MonthlyCurve& k : data.curves) {
+        fill(k, data.tLast);
         if (k.t.size() < 2) continue;
         // Months before the first drawing hold no value: the running mean
         // starts where its window is all inside the data.
-        k.hladkaOd = std::max(6, data.tPrvni + 6);
-        k.hladkaDo = data.tPosledni - 6;
-        k.hladka = Vyhlad13(k.vyplnena, k.hladkaOd, k.hladkaDo);
+        k.smoothFrom = std::max(6, data.tFirst + 6);
+        k.smoothTo = data.tLast - 6;
+        k.smooth = Smooth13(k.filled, k.smoothFrom, k.smoothTo);
     }
     return data;
 }
 
-BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera) {
-    BruselKrivka b;
+OutsideCurve BuildBrusselsCurve(const DailySeries& sidc, int firstYear, int which) {
+    OutsideCurve b;
     if (sidc.empty()) return b;
-    const int od = sidc.firstYear;
-    const int po = sidc.years.back();
-    std::vector<int> prumery(static_cast<std::size_t>((po - od + 1) * 12) + 1, 0);
-    for (int y = od; y <= po; ++y)
+    const int from = sidc.firstYear;
+    const int to = sidc.years.back();
+    std::vector<int> means(static_cast<std::size_t>((to - from + 1) * 12) + 1, 0);
+    for (int y = from; y <= to; ++y)
         for (int m = 1; m <= 12; ++m) {
             long s = 0;
-            const int dnu = DaysInMonth(y, m);
-            for (int d = 1; d <= dnu; ++d)
-                s += sidc.value(Date{y, m, d}, ktera);
-            prumery[static_cast<std::size_t>((y - od) * 12 + m)] = static_cast<int>(s / dnu);
+            const int days = DaysInMonth(y, m);
+            for (int d = 1; d <= days; ++d)
+                s += sidc.value(Date{y, m, d}, which);
+            means[static_cast<std::size_t>((y - from) * 12 + m)] = static_cast<int>(s / days);
         }
-    const int posledni = static_cast<int>(prumery.size()) - 1;
-    const std::vector<long> m24 = Vyhlad13(prumery, 7, posledni - 6);
-    for (int t = 7; t <= posledni - 6; ++t) {
-        b.t.push_back(t + (od - prvniRok) * 12);
+    const int last = static_cast<int>(means.size()) - 1;
+    const std::vector<long> m24 = Smooth13(means, 7, last - 6);
+    for (int t = 7; t <= last - 6; ++t) {
+        b.t.push_back(t + (from - firstYear) * 12);
         b.M24.push_back(m24[static_cast<std::size_t>(t)]);
     }
     return b;
@@ -168,13 +168,13 @@ namespace {
 
 // Month index (year x 12 + month - 1) of a label "yyyy mm"; other
 // separators between the two numbers are allowed.
-std::optional<int> mesicRadku(std::string_view label) {
+std::optional<int> monthOfLine(std::string_view label) {
     std::size_t i = label.find_first_not_of(' ');
     if (i == std::string_view::npos) return std::nullopt;
-    auto cislo = [&](std::size_t maxDelka) -> std::optional<int> {
+    auto number = [&](std::size_t maxLength) -> std::optional<int> {
         int v = 0;
         std::size_t n = 0;
-        while (i < label.size() && n < maxDelka && label[i] >= '0' && label[i] <= '9') {
+        while (i < label.size() && n < maxLength && label[i] >= '0' && label[i] <= '9') {
             v = v * 10 + (label[i] - '0');
             ++i;
             ++n;
@@ -182,111 +182,111 @@ std::optional<int> mesicRadku(std::string_view label) {
         if (n == 0 || (i < label.size() && label[i] >= '0' && label[i] <= '9')) return std::nullopt;
         return v;
     };
-    const std::optional<int> rok = cislo(4);
-    if (!rok || *rok < 1000) return std::nullopt;
+    const std::optional<int> year = number(4);
+    if (!year || *year < 1000) return std::nullopt;
     while (i < label.size() && (label[i] == ' ' || label[i] == '.' || label[i] == '-' ||
                                 label[i] == '/' || label[i] == ';' || label[i] == ','))
         ++i;
-    const std::optional<int> mesic = cislo(2);
-    if (!mesic || *mesic < 1 || *mesic > 12) return std::nullopt;
-    return *rok * 12 + *mesic - 1;
+    const std::optional<int> month = number(2);
+    if (!month || *month < 1 || *month > 12) return std::nullopt;
+    return *year * 12 + *month - 1;
 }
 
 } // namespace
 
-int DatovaneRadky(const OutsideTable& tabulka) {
+int DatedRows(const OutsideTable& table) {
     return static_cast<int>(
-        std::count_if(tabulka.rows.begin(), tabulka.rows.end(),
-                      [](const SeriesRow& r) { return mesicRadku(r.label).has_value(); }));
+        std::count_if(table.rows.begin(), table.rows.end(),
+                      [](const SeriesRow& r) { return monthOfLine(r.label).has_value(); }));
 }
 
-BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int prvniRok) {
-    BruselKrivka b;
-    const std::size_t k = static_cast<std::size_t>(std::clamp(sloupec, 0, 2));
-    std::vector<std::pair<int, int>> radky; // month index, value
-    for (const SeriesRow& r : tabulka.rows)
-        if (const std::optional<int> m = mesicRadku(r.label)) radky.emplace_back(*m, r.values[k]);
-    if (radky.empty()) return b;
-    std::stable_sort(radky.begin(), radky.end(),
+OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstYear) {
+    OutsideCurve b;
+    const std::size_t k = static_cast<std::size_t>(std::clamp(column, 0, 2));
+    std::vector<std::pair<int, int>> rows; // month index, value
+    for (const SeriesRow& r : table.rows)
+        if (const std::optional<int> m = monthOfLine(r.label)) rows.emplace_back(*m, r.values[k]);
+    if (rows.empty()) return b;
+    std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& c) { return a.first < c.first; });
     // Monthly means, then the months between them filled as the records'.
-    MesicniKrivka mesice;
-    for (std::size_t i = 0; i < radky.size();) {
+    MonthlyCurve months;
+    for (std::size_t i = 0; i < rows.size();) {
         std::size_t j = i;
-        long soucet = 0;
-        for (; j < radky.size() && radky[j].first == radky[i].first; ++j)
-            soucet += radky[j].second;
-        mesice.t.push_back(radky[i].first - radky.front().first);
-        mesice.hodnota.push_back(static_cast<int>(soucet / static_cast<long>(j - i)));
+        long sum = 0;
+        for (; j < rows.size() && rows[j].first == rows[i].first; ++j)
+            sum += rows[j].second;
+        months.t.push_back(rows[i].first - rows.front().first);
+        months.value.push_back(static_cast<int>(sum / static_cast<long>(j - i)));
         i = j;
     }
-    const int posledni = mesice.t.back();
-    vyplnit(mesice, posledni);
-    if (posledni < 12) return b;
-    const std::vector<long> m24 = Vyhlad13(mesice.vyplnena, 6, posledni - 6);
+    const int last = months.t.back();
+    fill(months, last);
+    if (last < 12) return b;
+    const std::vector<long> m24 = Smooth13(months.filled, 6, last - 6);
     // Month index 1 is January of the year of record 1.
-    const int posun = radky.front().first - prvniRok * 12 + 1;
-    for (int t = 6; t <= posledni - 6; ++t) {
-        b.t.push_back(t + posun);
+    const int offset = rows.front().first - firstYear * 12 + 1;
+    for (int t = 6; t <= last - 6; ++t) {
+        b.t.push_back(t + offset);
         b.M24.push_back(m24[static_cast<std::size_t>(t)]);
     }
     return b;
 }
 
-AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetrie& tabulky, int S,
-                                 DruhAsymetrie druh, ObdobiAsymetrie obdobi) {
-    AsymetrieGraf g;
+AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables, int S,
+                                 AsymmetryKind kind, AsymmetryPeriod period) {
+    AsymmetryGraph g;
     g.S = std::clamp(S, 1, 8);
-    g.druh = druh;
-    g.obdobi = obdobi;
-    g.jednotka = druh == DruhAsymetrie::Podilova ? 20.0 : std::max(1, VyhlPopis(g.S).U / 2);
+    g.kind = kind;
+    g.period = period;
+    g.unit = kind == AsymmetryKind::Ratio ? 20.0 : std::max(1, SmoothedQuantityInfoOf(g.S).U / 2);
     if (records.empty()) return g;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    if (!prvni) return g;
-    g.prvniRok = prvni->year;
-    g.prvniMesic = prvni->month;
-    g.prvniDen = prvni->day;
-    const int nula = DaySerial(*prvni);
-    Date posledni = *prvni;
+    const std::optional<Date> first = DrawingDate(records.front());
+    if (!first) return g;
+    g.firstYear = first->year;
+    g.firstMonth = first->month;
+    g.firstDay = first->day;
+    const int zero = DaySerial(*first);
+    Date last = *first;
     for (const TZaznam& z : records) {
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        posledni = std::max(posledni, *d);
-        const auto [n, s] = polokoule(z.Souhrn, g.S);
+        last = std::max(last, *d);
+        const auto [n, s] = hemisphere(z.Souhrn, g.S);
         int a = n - s;
-        if (druh == DruhAsymetrie::Podilova) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
-        g.body.push_back({DaySerial(*d) - nula, a});
+        if (kind == AsymmetryKind::Ratio) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
+        g.body.push_back({DaySerial(*d) - zero, a});
     }
-    g.dnu = DaySerial(posledni) - nula;
-    const std::size_t sloupec =
-        static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));
+    g.days = DaySerial(last) - zero;
+    const std::size_t column =
+        static_cast<std::size_t>(2 * (g.S - 1) + (kind == AsymmetryKind::Difference ? 1 : 0));
     for (int i = 0;; ++i) {
-        const int m = prvni->month - 1 + i;
-        const Date zacatek{prvni->year + m / 12, m % 12 + 1, 1};
-        if (zacatek > posledni) break;
-        const Date dalsi{zacatek.month == 12 ? zacatek.year + 1 : zacatek.year,
-                         zacatek.month % 12 + 1, 1};
-        AsymetrieSloupec s{DaySerial(zacatek) - nula,
-                           DaySerial(dalsi) - nula,
+        const int m = first->month - 1 + i;
+        const Date start{first->year + m / 12, m % 12 + 1, 1};
+        if (start > last) break;
+        const Date next{start.month == 12 ? start.year + 1 : start.year,
+                         start.month % 12 + 1, 1};
+        AsymmetryBar s{DaySerial(start) - zero,
+                           DaySerial(next) - zero,
                            0,
-                           zacatek.month == 1,
-                           zacatek.year,
-                           zacatek.month};
-        g.mesice.push_back(s);
-        const auto& t = tabulky.AsymetrieMesicni.hodnoty;
-        if (obdobi == ObdobiAsymetrie::Mesicni && static_cast<std::size_t>(i) < t.size() &&
+                           start.month == 1,
+                           start.year,
+                           start.month};
+        g.months.push_back(s);
+        const auto& t = tables.monthly.values;
+        if (period == AsymmetryPeriod::Monthly && static_cast<std::size_t>(i) < t.size() &&
             t[static_cast<std::size_t>(i)][16] > 0) {
-            s.hodnota = t[static_cast<std::size_t>(i)][sloupec];
-            g.sloupce.push_back(s);
+            s.value = t[static_cast<std::size_t>(i)][column];
+            g.columns.push_back(s);
         }
     }
-    if (obdobi == ObdobiAsymetrie::Rocni) {
-        const auto& t = tabulky.AsymetrieRocni.hodnoty;
+    if (period == AsymmetryPeriod::Yearly) {
+        const auto& t = tables.yearly.values;
         for (std::size_t i = 0; i < t.size(); ++i) {
             if (t[i][16] <= 0) continue;
-            const int rok = prvni->year + static_cast<int>(i);
-            g.sloupce.push_back({DaySerial(Date{rok, 1, 1}) - nula,
-                                 DaySerial(Date{rok + 1, 1, 1}) - nula, t[i][sloupec], true, rok,
+            const int year = first->year + static_cast<int>(i);
+            g.columns.push_back({DaySerial(Date{year, 1, 1}) - zero,
+                                 DaySerial(Date{year + 1, 1, 1}) - zero, t[i][column], true, year,
                                  1});
         }
     }

@@ -16,100 +16,100 @@
 namespace hk {
 
 // Series 1..9 of the window: g, f, R, CV, SN, RB, plo, pol, Inter SOL.
-struct VyhlRadaPopis {
+struct SmoothedQuantityInfo {
     int U; // value of one tenth of the plot height
-    const char* titulek;
-    const char* nazev; // the CLI's name
-    const char* vyhl;  // saved image name of the smoothed graph ("Vyhl_g")
-    const char* asy;   // saved image name of the asymmetry graph ("Asy_g_")
+    const char* title;
+    const char* name; // the CLI's name
+    const char* smoothed;  // saved image name of the smoothed graph ("Vyhl_g")
+    const char* asymmetry;   // saved image name of the asymmetry graph ("Asy_g_")
 };
-inline constexpr int PocetVyhlRad = 9;
-const VyhlRadaPopis& VyhlPopis(int S); // S = 1..9
+inline constexpr int SmoothedQuantityCount = 9;
+const SmoothedQuantityInfo& SmoothedQuantityInfoOf(int S); // S = 1..9
 
 // The three curves: 0 whole disk, 1 north, 2 south.
-struct MesicniKrivka {
+struct MonthlyCurve {
     // Month index t = (year - year of record 1) x 12 + month of each month
     // with drawings, and its mean x 8.
     std::vector<int> t;
-    std::vector<int> hodnota;
+    std::vector<int> value;
     // By month index, 0..tPosledni: the stored months and the linearly
     // filled months between them (0 before the first).
-    std::vector<int> vyplnena;
+    std::vector<int> filled;
     // By month index, the 13-month mean x 24 (of the x 8 values); valid from
-    // hladkaOd to hladkaDo, empty range when hladkaOd > hladkaDo.
-    std::vector<long> hladka;
-    int hladkaOd = 1;
-    int hladkaDo = 0;
+    // smoothFrom to smoothTo, empty range when smoothFrom > smoothTo.
+    std::vector<long> smooth;
+    int smoothFrom = 1;
+    int smoothTo = 0;
 };
 
-struct VyhlazenaData {
+struct SmoothedData {
     int S = 1;
-    int prvniRok = 0;
-    int tPrvni = 0;
-    int tPosledni = 0;
-    std::array<MesicniKrivka, 3> krivky; // whole disk, north, south
+    int firstYear = 0;
+    int tFirst = 0;
+    int tLast = 0;
+    std::array<MonthlyCurve, 3> curves; // whole disk, north, south
 };
 
-VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S);
+SmoothedData BuildSmoothedData(std::span<const TZaznam> records, int S);
 
 // Running mean x 24 with half weights at both ends over `v`, from `od` to
 // `po`; entries outside stay 0.
-std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po);
+std::vector<long> Smooth13(const std::vector<int>& v, int from, int to);
 
 // A smoothed outside series (the international relative number, the
 // Brussels areas, the radio flux): monthly means (unscaled), smoothed,
 // placed on the month index of the records.
-struct BruselKrivka {
+struct OutsideCurve {
     std::vector<int> t;    // month index on the records' axis
     std::vector<long> M24; // smoothed x 24
 };
 // `ktera` 0 whole disk, 1 north, 2 south.
-BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera);
+OutsideCurve BuildBrusselsCurve(const DailySeries& sidc, int firstYear, int which);
 
-// The monthly outside tables of the start-up: "Brusel plochy" (PlochyTab:
-// whole disk, north, south) and "Rádiový tok" (Tok10cmTab: observed,
+// The monthly outside tables of the start-up: "Brusel plochy" (areasTable:
+// whole disk, north, south) and "Rádiový tok" (fluxTable: observed,
 // adjusted to 1 AU, absolute flux, times 10). Value `sloupec` (0..2) of each
 // line whose label starts with the year and the month ("yyyy mm"); lines of
 // the same month are averaged, lines without such a label left out, months
 // without a line filled linearly between their neighbours, then smoothed
 // over 13 months like the records' curves.
-BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int prvniRok);
+OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstYear);
 // Lines of the table that carry a year and a month.
-int DatovaneRadky(const OutsideTable& tabulka);
+int DatedRows(const OutsideTable& table);
 
-enum class VolbaToku { OBS = 0, ADJ = 1, ABS = 2 };
+enum class FluxOption { OBS = 0, ADJ = 1, ABS = 2 };
 // Value of one tenth of the plot height: areas like the series "Plocha
 // skvrn disk", the flux 30 sfu (in the table's tenths).
-inline constexpr int JednotkaPloch = 400;
-inline constexpr int JednotkaToku = 300;
+inline constexpr int AreaUnit = 400;
+inline constexpr int FluxUnit = 300;
 
 // Asymmetry graph.
-enum class DruhAsymetrie { Rozdilova, Podilova };
-enum class ObdobiAsymetrie { Zaznamovy = 1, Mesicni = 2, Rocni = 3 };
-struct AsymetrieBod {
+enum class AsymmetryKind { Difference, Ratio };
+enum class AsymmetryPeriod { PerRecord = 1, Monthly = 2, Yearly = 3 };
+struct AsymmetryPoint {
     int den = 0; // days since the first record
-    int hodnota = 0;
+    int value = 0;
 };
-struct AsymetrieSloupec {
-    int odDne = 0; // days since the first record, start and end of the period
-    int doDne = 0;
-    float hodnota = 0;
-    bool prvniVRoce = false; // a January (or a year)
-    int rok = 0;
-    int mesic = 1;
+struct AsymmetryBar {
+    int fromDay = 0; // days since the first record, start and end of the period
+    int toDay = 0;
+    float value = 0;
+    bool firstOfYear = false; // a January (or a year)
+    int year = 0;
+    int month = 1;
 };
-struct AsymetrieGraf {
+struct AsymmetryGraph {
     int S = 1;
-    DruhAsymetrie druh = DruhAsymetrie::Rozdilova;
-    ObdobiAsymetrie obdobi = ObdobiAsymetrie::Zaznamovy;
-    int prvniRok = 0, prvniMesic = 1, prvniDen = 1;
-    int dnu = 0;                           // days between the first and the last record
-    std::vector<AsymetrieBod> body;        // per record (period 1)
-    std::vector<AsymetrieSloupec> sloupce; // per month / year (periods 2, 3)
-    std::vector<AsymetrieSloupec> mesice;  // every month of the span, for the marks
-    double jednotka = 1;                   // value of one grid line
+    AsymmetryKind kind = AsymmetryKind::Difference;
+    AsymmetryPeriod period = AsymmetryPeriod::PerRecord;
+    int firstYear = 0, firstMonth = 1, firstDay = 1;
+    int days = 0;                           // days between the first and the last record
+    std::vector<AsymmetryPoint> body;        // per record (period 1)
+    std::vector<AsymmetryBar> columns; // per month / year (periods 2, 3)
+    std::vector<AsymmetryBar> months;  // every month of the span, for the marks
+    double unit = 1;                   // value of one grid line
 };
-AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetrie& tabulky, int S,
-                                 DruhAsymetrie druh, ObdobiAsymetrie obdobi);
+AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables, int S,
+                                 AsymmetryKind kind, AsymmetryPeriod period);
 
 } // namespace hk

@@ -10,27 +10,27 @@
 
 namespace hk {
 
-inline constexpr int DoplnkovaPrvniRotace = 1266;
+inline constexpr int SupplementaryFirstRotation = 1266;
 
-struct DoplnkovaSkvrna {
-    int rotace;
-    int sirka; // latitude, degrees
+struct SupplementarySpotMark {
+    int rotation;
+    int width; // latitude, degrees
 };
-struct DoplnkovaFakule {
-    int rotace;
-    int dolni; // byte of the first latitude (latitude + 128)
-    int horni; // byte of the paired latitude
+struct SupplementaryFaculaeMark {
+    int rotation;
+    int lower; // byte of the first latitude (latitude + 128)
+    int upper; // byte of the paired latitude
 };
 
-struct DoplnkovaRotace {
+struct SupplementaryRotations {
     bool present = false; // the block's first byte is not zero
-    std::vector<DoplnkovaSkvrna> skvrny;
-    std::vector<DoplnkovaFakule> fakule;
+    std::vector<SupplementarySpotMark> spots;
+    std::vector<SupplementaryFaculaeMark> faculae;
 };
 
 // Decodes the block; marks the picture never draws (spot latitudes of 95
 // degrees and more, faculae bytes outside 31..219 / 11..239) are left out,
 // and so are the zero bytes of an unused part (no latitude of -128).
-DoplnkovaRotace DecodeDoplnkovaData(std::span<const std::uint8_t> block);
+SupplementaryRotations DecodeSupplementaryData(std::span<const std::uint8_t> block);
 
 } // namespace hk

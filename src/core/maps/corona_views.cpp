@@ -12,7 +12,7 @@ namespace hk {
 
 namespace {
 
-constexpr int GrafDays = 100;
+constexpr int GraphDays = 100;
 constexpr int WestDelay = 14; // days from the east limb to the west limb
 constexpr int ProbeStep = 364;
 constexpr int Probes = 100;
@@ -25,27 +25,27 @@ int roundHalfEven(double v) {
 
 } // namespace
 
-std::optional<Date> KoronaRowDate(const KoronaTable& korona, std::size_t row) {
-    if (row >= korona.rows()) return std::nullopt;
-    const std::uint8_t* h = korona.KoronaData.data() + row * KoronaRowBytes;
+std::optional<Date> CoronaRowDate(const CoronaTable& corona, std::size_t row) {
+    if (row >= corona.rows()) return std::nullopt;
+    const std::uint8_t* h = corona.coronaBytes.data() + row * CoronaRowBytes;
     const Date d{1900 + h[1], h[2], h[3]};
     if (!IsValidDate(d)) return std::nullopt;
     return d;
 }
 
-std::optional<std::size_t> KoronaFindRow(const KoronaTable& korona, const Date& date) {
-    const std::size_t rows = korona.rows();
+std::optional<std::size_t> CoronaFindRow(const CoronaTable& corona, const Date& date) {
+    const std::size_t rows = corona.rows();
     // The last probe that is not after the date; the walk starts there.
     std::size_t from = 0;
     for (int i = 0; i <= Probes; ++i) {
         const std::size_t row = std::size_t(ProbeStep) * std::size_t(i);
         if (row >= rows) break;
-        const auto d = KoronaRowDate(korona, row);
+        const auto d = CoronaRowDate(corona, row);
         if (d && *d <= date) from = row;
         if (d && d->year > date.year) break;
     }
     for (std::size_t row = from; row < rows; ++row) {
-        const auto d = KoronaRowDate(korona, row);
+        const auto d = CoronaRowDate(corona, row);
         if (!d) continue;
         if (*d == date) return row;
         if (*d > date) return std::nullopt;
@@ -53,95 +53,95 @@ std::optional<std::size_t> KoronaFindRow(const KoronaTable& korona, const Date& 
     return std::nullopt;
 }
 
-int KoronaGrafMaximum(const KoronaTable& korona) {
-    return roundHalfEven(double(korona.KoronaDelka) / KoronaDnyRotace / double(KoronaRowBytes)) + 1;
+int CoronaGraphMaximum(const CoronaTable& corona) {
+    return roundHalfEven(double(corona.coronaLength) / CoronaDaysPerRotation / double(CoronaRowBytes)) + 1;
 }
 
-std::size_t KoronaGrafRow(int position) {
-    return static_cast<std::size_t>(roundHalfEven((std::max(position, 1) - 1) * KoronaDnyRotace));
+std::size_t CoronaGraphRow(int position) {
+    return static_cast<std::size_t>(roundHalfEven((std::max(position, 1) - 1) * CoronaDaysPerRotation));
 }
 
-int KoronaGrafPositionOf(const KoronaTable& korona, const Date& date) {
-    const auto row = KoronaFindRow(korona, date);
+int CoronaGraphPositionOf(const CoronaTable& corona, const Date& date) {
+    const auto row = CoronaFindRow(corona, date);
     if (!row) return 1;
-    const int position = static_cast<int>(std::floor(double(*row) / KoronaDnyRotace)) + 1;
-    return std::clamp(position, 1, std::max(1, KoronaGrafMaximum(korona)));
+    const int position = static_cast<int>(std::floor(double(*row) / CoronaDaysPerRotation)) + 1;
+    return std::clamp(position, 1, std::max(1, CoronaGraphMaximum(corona)));
 }
 
-KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position) {
-    KoronaGrafModel m;
-    m.present = korona.present();
+CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position) {
+    CoronaGraphModel m;
+    m.present = corona.present();
     m.position = std::max(position, 1);
-    m.firstRow = KoronaGrafRow(m.position);
-    m.datum = KoronaRowDate(korona, m.firstRow + 1);
+    m.firstRow = CoronaGraphRow(m.position);
+    m.date = CoronaRowDate(corona, m.firstRow + 1);
     // The rotation of the first day drawn, from its date.
-    m.rotaceText = m.datum ? SolarEphemeris(*m.datum, 0).CarrRotation : 0;
-    for (int k = 1; k <= KoronaValues; ++k) {
+    m.titleRotation = m.date ? SolarEphemeris(*m.date, 0).CarrRotation : 0;
+    for (int k = 1; k <= CoronaValues; ++k) {
         const bool east = k <= 36;
         const int base = east ? 100 + 5 * k : 200 + 5 * k;
         const std::size_t shift = east ? 0 : WestDelay;
-        std::vector<KoronaBod>& poly = m.polygons[std::size_t(k - 1)];
-        poly.reserve(GrafDays + 2);
-        for (int i = 1; i <= GrafDays; ++i)
+        std::vector<CoronaPoint>& poly = m.polygons[std::size_t(k - 1)];
+        poly.reserve(GraphDays + 2);
+        for (int i = 1; i <= GraphDays; ++i)
             poly.push_back(
-                {10 * i + 10, base - korona.value(m.firstRow + std::size_t(i) + shift, k) / 2});
-        poly.push_back({10 * GrafDays + 10, base});
+                {10 * i + 10, base - corona.value(m.firstRow + std::size_t(i) + shift, k) / 2});
+        poly.push_back({10 * GraphDays + 10, base});
         poly.push_back({20, base});
     }
     for (int i = 0; i < 4; ++i)
-        m.rotationLines[std::size_t(i)] = roundHalfEven(i * KoronaDnyRotace) * 10 + 120;
+        m.rotationLines[std::size_t(i)] = roundHalfEven(i * CoronaDaysPerRotation) * 10 + 120;
     return m;
 }
 
-int KoronaMotylGreen(int average) {
+int CoronaButterflyGreen(int average) {
     return std::max(0, 255 - 2 * average);
 }
 
-KoronaMotylModel MakeKoronaMotyl(const KoronaTable& korona) {
-    KoronaMotylModel m;
-    m.present = korona.present();
-    for (const KoronaPrumery& a : KoronaRotationAverages(korona))
+CoronaButterflyModel MakeCoronaButterfly(const CoronaTable& corona) {
+    CoronaButterflyModel m;
+    m.present = corona.present();
+    for (const CoronaAverages& a : CoronaRotationAverages(corona))
         m.columns.push_back(a);
     return m;
 }
 
-int KoronaDenMaximum(const KoronaTable& korona) {
-    return std::max(0, static_cast<int>(korona.rows()) - 1);
+int CoronaDayMaximum(const CoronaTable& corona) {
+    return std::max(0, static_cast<int>(corona.rows()) - 1);
 }
 
-KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row) {
-    KoronaDenModel m;
-    m.present = korona.present() && row < korona.rows();
+CoronaDayModel MakeCoronaDay(const CoronaTable& corona, std::size_t row) {
+    CoronaDayModel m;
+    m.present = corona.present() && row < corona.rows();
     m.row = row;
-    m.datum = KoronaRowDate(korona, row);
-    for (int k = 1; k <= KoronaValues; ++k)
-        m.values[std::size_t(k - 1)] = static_cast<std::uint8_t>(korona.value(row, k));
+    m.date = CoronaRowDate(corona, row);
+    for (int k = 1; k <= CoronaValues; ++k)
+        m.values[std::size_t(k - 1)] = static_cast<std::uint8_t>(corona.value(row, k));
     return m;
 }
 
-KoronaPodMapuModel MakeKoronaPodMapu(const KoronaTable& korona, int rotace, int s, int yOffset) {
-    KoronaPodMapuModel m;
-    m.rotace = rotace;
-    if (!korona.present()) return m;
-    const int start = DaySerial(MapRotationDates(rotace).startDate);
+CoronaUnderMapModel MakeCoronaUnderMap(const CoronaTable& corona, int rotation, int s, int yOffset) {
+    CoronaUnderMapModel m;
+    m.rotation = rotation;
+    if (!corona.present()) return m;
+    const int start = DaySerial(MapRotationDates(rotation).startDate);
     // The rotation's days: those whose noon L0 belongs to the rotation.
     std::vector<std::pair<Date, double>> days;
     for (int serial = start - 1; serial <= start + 28; ++serial) {
         const Date d = DateFromSerial(serial);
         const Ephemeris e = SolarEphemeris(d, 1200);
-        if (e.CarrRotation == rotace) days.push_back({d, e.L0});
+        if (e.CarrRotation == rotation) days.push_back({d, e.L0});
     }
     for (const auto& [d, l0] : days) {
-        if ((m.firstRow = KoronaFindRow(korona, d))) break;
+        if ((m.firstRow = CoronaFindRow(corona, d))) break;
     }
-    if (!m.firstRow || *m.firstRow + 27 >= korona.rows()) return m;
+    if (!m.firstRow || *m.firstRow + 27 >= corona.rows()) return m;
     m.present = true;
 
     const int left = (20 * s) >> 4, right = (740 * s) >> 4;
-    const double halfDay = 360.0 / KoronaDnyRotace / 2;
+    const double halfDay = 360.0 / CoronaDaysPerRotation / 2;
     for (const auto& [d, l0] : days) {
-        const auto eastRow = KoronaFindRow(korona, DateFromSerial(DaySerial(d) - LimbDays));
-        const auto westRow = KoronaFindRow(korona, DateFromSerial(DaySerial(d) + LimbDays));
+        const auto eastRow = CoronaFindRow(corona, DateFromSerial(DaySerial(d) - LimbDays));
+        const auto westRow = CoronaFindRow(corona, DateFromSerial(DaySerial(d) + LimbDays));
         if (!eastRow && !westRow) continue;
         const int x1 = std::max(left, MagnetoMapPixel(l0 + halfDay, 0, s, 0).x);
         const int x2 = std::min(right, MagnetoMapPixel(l0 - halfDay, 0, s, 0).x);
@@ -149,14 +149,14 @@ KoronaPodMapuModel MakeKoronaPodMapu(const KoronaTable& korona, int rotace, int 
         ++m.days;
         for (int k = 1; k <= 36; ++k) {
             int sum = 0, n = 0;
-            if (eastRow) sum += korona.value(*eastRow, k), ++n;
-            if (westRow) sum += korona.value(*westRow, 73 - k), ++n;
-            KoronaPodMapuRect r;
+            if (eastRow) sum += corona.value(*eastRow, k), ++n;
+            if (westRow) sum += corona.value(*westRow, 73 - k), ++n;
+            CoronaUnderMapRect r;
             r.x1 = x1;
             r.x2 = x2;
             r.y1 = MagnetoMapPixel(0, 90.0 - 5 * (k - 1), s, yOffset).y;
             r.y2 = MagnetoMapPixel(0, 90.0 - 5 * k, s, yOffset).y;
-            r.green = static_cast<std::uint8_t>(KoronaMotylGreen(sum / n));
+            r.green = static_cast<std::uint8_t>(CoronaButterflyGreen(sum / n));
             m.rects.push_back(r);
         }
     }

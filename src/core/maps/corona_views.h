@@ -16,18 +16,18 @@
 
 namespace hk {
 
-inline constexpr double KoronaDnyRotace = 27.2758; // days per rotation of the corona views
+inline constexpr double CoronaDaysPerRotation = 27.2758; // days per rotation of the corona views
 
 // The date in the header of a day row (byte 1 year - 1900, bytes 2 and 3
 // month and day); nullopt when it is no calendar date.
-std::optional<Date> KoronaRowDate(const KoronaTable& korona, std::size_t row);
+std::optional<Date> CoronaRowDate(const CoronaTable& corona, std::size_t row);
 
 // The row of a date: rows 364 i (i = 0..100) are probed for the date's year,
 // then the rows are walked forward from the last probe not after the date.
 // nullopt when the table has no row of that date.
-std::optional<std::size_t> KoronaFindRow(const KoronaTable& korona, const Date& date);
+std::optional<std::size_t> CoronaFindRow(const CoronaTable& corona, const Date& date);
 
-struct KoronaBod {
+struct CoronaPoint {
     int x = 0;
     int y = 0;
 };
@@ -37,46 +37,46 @@ struct KoronaBod {
 // base 100 + 5k (east limb, values k = 1..36 of rows first + i) or 200 + 5k
 // (west limb, values k = 37..72 of rows first + i + 14), and closes along
 // its base line back to x = 20.
-struct KoronaGrafModel {
+struct CoronaGraphModel {
     bool present = false;
     int position = 1;          // scroll position (rotations since 1.1.1940)
     std::size_t firstRow = 0;  // day row of the window
-    int rotaceText = 0;        // Carrington rotation of the first day drawn (0 without a date)
-    std::optional<Date> datum; // date of the first day drawn
-    std::array<std::vector<KoronaBod>, KoronaValues> polygons;
+    int titleRotation = 0;        // Carrington rotation of the first day drawn (0 without a date)
+    std::optional<Date> date; // date of the first day drawn
+    std::array<std::vector<CoronaPoint>, CoronaValues> polygons;
     std::array<int, 4> rotationLines{}; // x of the rotation starts
 };
-// The scroll range of the graph: Round(KoronaDelka / 27.2758 / 78) + 1.
-int KoronaGrafMaximum(const KoronaTable& korona);
+// The scroll range of the graph: Round(coronaLength / 27.2758 / 78) + 1.
+int CoronaGraphMaximum(const CoronaTable& corona);
 // The first day row of a scroll position.
-std::size_t KoronaGrafRow(int position);
+std::size_t CoronaGraphRow(int position);
 // The scroll position whose window starts at or just before a date (for the
 // map's rotation); 1 when the table has no such date.
-int KoronaGrafPositionOf(const KoronaTable& korona, const Date& date);
-KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position);
+int CoronaGraphPositionOf(const CoronaTable& corona, const Date& date);
+CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position);
 
 // Corona butterfly: the per-rotation averages a_k of the 72 limb values
 // (column j is rotation 1145 + j), drawn as short vertical lines from
 // y = 7k + 50 to 7k + 57 in RGB(255, 255 - 2 a_k, 255).
-struct KoronaMotylModel {
+struct CoronaButterflyModel {
     bool present = false;
-    std::vector<std::array<std::uint8_t, KoronaValues>> columns;
+    std::vector<std::array<std::uint8_t, CoronaValues>> columns;
 };
-KoronaMotylModel MakeKoronaMotyl(const KoronaTable& korona);
+CoronaButterflyModel MakeCoronaButterfly(const CoronaTable& corona);
 // The green component of an average: 255 - 2a, at least 0.
-int KoronaMotylGreen(int average);
+int CoronaButterflyGreen(int average);
 
 // Real corona: the 72 limb values of one day row (value k at position
 // angle 5k - 2.5 degrees from north through east).
-struct KoronaDenModel {
+struct CoronaDayModel {
     bool present = false;
     std::size_t row = 0;
-    std::optional<Date> datum;
-    std::array<std::uint8_t, KoronaValues> values{};
+    std::optional<Date> date;
+    std::array<std::uint8_t, CoronaValues> values{};
 };
 // Scroll range of the day: rows - 1.
-int KoronaDenMaximum(const KoronaTable& korona);
-KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row);
+int CoronaDayMaximum(const CoronaTable& corona);
+CoronaDayModel MakeCoronaDay(const CoronaTable& corona, std::size_t row);
 
 // Corona under the map of rotation R, laid out for scale s and vertical
 // offset: for every day from the rotation's start (MapRotationDates) whose
@@ -85,17 +85,17 @@ KoronaDenModel MakeKoronaDen(const KoronaTable& korona, std::size_t row);
 // degrees hold the mean of the east-limb value seen 7 days before and the west-limb value seen 7
 // days after (when the longitude stood at the limbs), coloured RGB(255, 255 - 2a, 255). Drawn only
 // when the table reaches more than 27 rows beyond the rotation's first day.
-struct KoronaPodMapuRect {
+struct CoronaUnderMapRect {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // pixel corners, x1 < x2, y1 < y2
     std::uint8_t green = 255;
 };
-struct KoronaPodMapuModel {
+struct CoronaUnderMapModel {
     bool present = false;
-    int rotace = 0;
+    int rotation = 0;
     std::optional<std::size_t> firstRow; // row of the rotation's first day
     int days = 0;                        // days drawn
-    std::vector<KoronaPodMapuRect> rects;
+    std::vector<CoronaUnderMapRect> rects;
 };
-KoronaPodMapuModel MakeKoronaPodMapu(const KoronaTable& korona, int rotace, int s, int yOffset);
+CoronaUnderMapModel MakeCoronaUnderMap(const CoronaTable& corona, int rotation, int s, int yOffset);
 
 } // namespace hk

@@ -22,11 +22,11 @@
 namespace hk {
 
 struct MagnetComparisonParams {
-    int od = 20;        // "Od  °": one edge of the latitude band
-    int po = 10;        // "Do  °": the other edge
-    int cykly = 3;      // "Cykly": rotations side by side in a row
-    int otocka = 1958;  // "Otočka": the first rotation
-    int vyskaRadku = 6; // "Větší" / "Menší": pixels per row
+    int from = 20;        // "Od  °": one edge of the latitude band
+    int to = 10;        // "Do  °": the other edge
+    int cycles = 3;      // "Cykly": rotations side by side in a row
+    int rotationText = 1958;  // "Otočka": the first rotation
+    int rowHeight = 6; // "Větší" / "Menší": pixels per row
 };
 inline constexpr int MagnetComparisonMaxCycles = 6;
 inline constexpr int MagnetComparisonMinRow = 2;
@@ -35,8 +35,8 @@ inline constexpr int MagnetComparisonMaxRow = 24;
 // The four fields as typed; a Czech message when one is not acceptable
 // (latitudes -60..60 as magn.dat holds them, 1..6 cycles, a rotation of
 // magn.dat up to `lastRotation`).
-std::optional<std::string> ParseMagnetComparison(std::string_view od, std::string_view po,
-                                                 std::string_view cykly, std::string_view otocka,
+std::optional<std::string> ParseMagnetComparison(std::string_view from, std::string_view to,
+                                                 std::string_view cycles, std::string_view rotationText,
                                                  int lastRotation, MagnetComparisonParams& out);
 
 struct MagnetComparisonGroup {
@@ -44,29 +44,29 @@ struct MagnetComparisonGroup {
     float lat = 0;
 };
 struct MagnetComparisonRotation {
-    int rotace = 0;
+    int rotation = 0;
     // Per 4-degree column of magn.dat (0..89): the strongest cell of the band
     // as its pixel value 0..15 (0 = no data).
-    std::array<std::uint8_t, MagnSloupce> values{};
+    std::array<std::uint8_t, MagnColumns> values{};
     std::vector<MagnetComparisonGroup> groups; // groups of the band, mean positions
 };
 
 struct MagnetComparison {
     MagnetComparisonParams params;
     int latLo = 10, latHi = 20;
-    int rows = 0; // rows that fit; row i shows rotations otocka + i .. + cykly - 1
-    // Rotations otocka .. otocka + rows + cykly - 2, each once.
+    int rows = 0; // rows that fit; row i shows rotations rotationText + i .. + cycles - 1
+    // Rotations rotationText .. rotationText + rows + cycles - 2, each once.
     std::vector<MagnetComparisonRotation> rotations;
-    const MagnetComparisonRotation* rotation(int rotace) const;
+    const MagnetComparisonRotation* rotation(int rotation) const;
 };
 
 // The comparison for `rows` rows, stopping after the last record's rotation.
 MagnetComparison MakeMagnetComparison(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, const RotationIndex& index,
-                                      const MagnData& magn, const MagnetComparisonParams& params,
+                                      const MagnDatCells& magnCells, const MagnetComparisonParams& params,
                                       int rows);
 
 // Rows of `vyskaRadku` pixels that fit a height (a title line above them).
-int MagnetComparisonRows(int height, int vyskaRadku);
+int MagnetComparisonRows(int height, int rowHeight);
 
 } // namespace hk

@@ -57,7 +57,7 @@ int existingBlocks(const ProgramDir& dir) {
     if (!std::filesystem::is_regular_file(file, ec)) return 0;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec) return 0;
-    return static_cast<int>(std::min(size / MagnBlok, MostBlocks));
+    return static_cast<int>(std::min(size / MagnBlockBytes, MostBlocks));
 }
 
 } // namespace
@@ -108,10 +108,10 @@ MapPixel MagnetoMapPixel(double lon, double lat, int s, int yOffset) {
     return p;
 }
 
-MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDate, int rotace,
-                                    const MagnData& magn) {
+MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDate, int rotation,
+                                    const MagnDatCells& magnCells) {
     MagnetosphereData data;
-    data.rotace = rotace;
+    data.rotation = rotation;
     const auto files = listMagneto(dir);
     const int first = DaySerial(recordDate) - MagnetoLayerDaysBefore;
     for (int d = 0; d < MagnetoLayerDays; ++d) {
@@ -124,22 +124,22 @@ MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDat
         const Ephemeris e = SolarEphemeris(date, MagnetoTime);
         ForEachMagnetogramPixel(*words, [&](int row, int column, int v) {
             const auto h = MagnetogramPixelToHeliographic(e, row, column);
-            if (!h || !nearCentralMeridian(*h) || CentralMeridianRotation(e, *h) != rotace) return;
+            if (!h || !nearCentralMeridian(*h) || CentralMeridianRotation(e, *h) != rotation) return;
             data.points.push_back({static_cast<float>(h->Lon), static_cast<float>(h->Lat),
                                    static_cast<std::uint8_t>(v)});
         });
     }
     if (data.files == 0) {
-        for (int r = 0; r < MagnRadky; ++r)
-            for (int c = 0; c < MagnSloupce; ++c)
-                if (const std::uint8_t b = magn.cell(rotace, r, c)) data.cells.push_back({r, c, b});
+        for (int r = 0; r < MagnRows; ++r)
+            for (int c = 0; c < MagnColumns; ++c)
+                if (const std::uint8_t b = magnCells.cell(rotation, r, c)) data.cells.push_back({r, c, b});
     }
     return data;
 }
 
 MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int yOffset) {
     MagnetosphereLayer layer;
-    layer.rotace = data.rotace;
+    layer.rotation = data.rotation;
     layer.s = s;
     layer.yOffset = yOffset;
     // One pixel per map position; a later magnetogram pixel overwrites an
@@ -168,8 +168,8 @@ MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int
         layer.colours.push_back(entries[i].rgb);
     }
     for (const MagnetoCellValue& c : data.cells) {
-        const MapPixel a = MagnetoMapPixel(4.0 * (c.sloupec + 1), c.radek - 59.0, s, yOffset);
-        const MapPixel b = MagnetoMapPixel(4.0 * c.sloupec, c.radek - 60.0, s, yOffset);
+        const MapPixel a = MagnetoMapPixel(4.0 * (c.column + 1), c.row - 59.0, s, yOffset);
+        const MapPixel b = MagnetoMapPixel(4.0 * c.column, c.row - 60.0, s, yOffset);
         MagnetoRect r;
         r.x1 = a.x;
         r.y1 = a.y;
@@ -182,25 +182,25 @@ MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int
 }
 
 int MagnBlocks(int lastRotation) {
-    return std::max(0, lastRotation - (MagnPrvniRotace - 1));
+    return std::max(0, lastRotation - (MagnFirstRotation - 1));
 }
 
-MagnData ReadMagnDat(const ProgramDir& dir, int count) {
+MagnDatCells ReadMagnDat(const ProgramDir& dir, int count) {
     if (count <= 0) return {};
     std::string bytes;
     try {
-        bytes = ReadFileStart(dir.resolve(MagnDatName), std::size_t(count) * MagnBlok);
+        bytes = ReadFileStart(dir.resolve(MagnDatName), std::size_t(count) * MagnBlockBytes);
     } catch (const std::exception&) {
         // Missing or unreadable: the blocks stay zero.
     }
-    return MagnData::fromBytes(
+    return MagnDatCells::fromBytes(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), count);
 }
 
-std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             MagnData buffer, const MagnSumProgress& progress,
-                                             MagnSumResult& result) {
-    if (!HasMagnetoData(dir)) throw std::runtime_error(NejsouDataMagnetosfera);
+std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
+                                             MagnDatCells buffer, const MagnSumProgress& progress,
+                                             MagnetosphereSumResult& result) {
+    if (!HasMagnetoData(dir)) throw std::runtime_error(NoMagnetosphereData);
     const auto files = listMagneto(dir);
     const int first = DaySerial(MagnSumStart);
     const int total = std::max(0, DaySerial(today) - first + 1);
@@ -214,7 +214,7 @@ std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& 
                 ForEachMagnetogramPixel(*words, [&](int row, int column, int v) {
                     const auto h = MagnetogramPixelToHeliographic(e, row, column);
                     if (!h || !(std::fabs(h->Lat) < 60) || !nearCentralMeridian(*h)) return;
-                    MagnBunka cell{};
+                    MagnCellIndex cell{};
                     if (!MagnCell(CentralMeridianRotation(e, *h), h->Lat, h->Lon, cell)) return;
                     buffer.store(cell, v);
                     ++result.pixels;
@@ -230,10 +230,10 @@ std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& 
     return buffer;
 }
 
-MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
+MagnetosphereSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
                                const MagnSumProgress& progress) {
-    MagnSumResult result;
-    if (!HasMagnetoData(dir)) throw std::runtime_error(NejsouDataMagnetosfera);
+    MagnetosphereSumResult result;
+    if (!HasMagnetoData(dir)) throw std::runtime_error(NoMagnetosphereData);
     // The file never shrinks: blocks of rotations after the last drawing's
     // (a store emptied or cut back) keep their cells.
     const int blocks = std::max(MagnBlocks(lastRotation), existingBlocks(dir));
@@ -241,16 +241,16 @@ MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int las
         SumMagnetosphereInto(dir, today, ReadMagnDat(dir, blocks), progress, result);
     if (!buffer) return result;
     result.blocks = blocks;
-    const MagnData out = MagnData::fromBytes(buffer->bytes(), blocks);
+    const MagnDatCells out = MagnDatCells::fromBytes(buffer->bytes(), blocks);
     result.file = dir.resolve(MagnDatName);
     WriteFileAtomic(result.file, std::string_view(reinterpret_cast<const char*>(out.bytes().data()),
                                                   out.bytes().size()));
     return result;
 }
 
-std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotace) {
+std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotation) {
     const std::string relative =
-        std::string(MagnetoPictureFolder) + "/On" + std::to_string(rotace) + ".bmp";
+        std::string(MagnetoPictureFolder) + "/On" + std::to_string(rotation) + ".bmp";
     std::error_code ec;
     const std::filesystem::path path = dir.resolve(relative);
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;

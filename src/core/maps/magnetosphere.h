@@ -25,8 +25,8 @@ class ProgramDir;
 inline constexpr std::string_view MagnetoFolder = "Magneto";
 inline constexpr std::string_view MagnDatName = "magn.dat";
 inline constexpr std::string_view MagnetoPictureFolder = "magnetOBR";
-inline constexpr const char* NejsouDataMagnetosfera = "Nejsou data pro magnetosféru";
-inline constexpr const char* NejsouDataKorona = "Nejsou data pro koronu";
+inline constexpr const char* NoMagnetosphereData = "Nejsou data pro magnetosféru";
+inline constexpr const char* NoCoronaData = "Nejsou data pro koronu";
 
 // The first day of the summation.
 inline constexpr Date MagnSumStart{1982, 1, 1};
@@ -75,11 +75,11 @@ struct MagnetoPoint {
     std::uint8_t v = 0; // 0..63
 };
 
-// One cell of magn.dat: latitude band radek - 60 .. radek - 59, longitude
-// 4 sloupec .. 4 sloupec + 4, the stored byte ((v and 15) shl 4).
+// One cell of magn.dat: latitude band row - 60 .. row - 59, longitude
+// 4 column .. 4 column + 4, the stored byte ((v and 15) shl 4).
 struct MagnetoCellValue {
-    int radek = 0;
-    int sloupec = 0;
+    int row = 0;
+    int column = 0;
     std::uint8_t value = 0;
 };
 
@@ -88,7 +88,7 @@ struct MagnetoCellValue {
 // record, or, when none of those files is there, the rotation's cells of
 // magn.dat.
 struct MagnetosphereData {
-    int rotace = 0;
+    int rotation = 0;
     int files = 0;                       // daily files read
     std::vector<MagnetoPoint> points;    // in file order (a later one wins)
     std::vector<MagnetoCellValue> cells; // non-zero cells of magn.dat
@@ -98,8 +98,8 @@ struct MagnetosphereData {
 // Reads the daily files of the 39 days from 6 days before `recordDate`.
 // A file that cannot be read is skipped. `magn` is the window's magn.dat
 // (read once at map creation).
-MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDate, int rotace,
-                                    const MagnData& magn);
+MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDate, int rotation,
+                                    const MagnDatCells& magnCells);
 
 // The layer laid out for a scale s and vertical offset: single pixels of the
 // daily files (one per map position, the last one wins) and the rectangles
@@ -109,7 +109,7 @@ struct MagnetoRect {
     std::uint32_t rgb = 0;
 };
 struct MagnetosphereLayer {
-    int rotace = 0;
+    int rotation = 0;
     int s = 0;
     int yOffset = 0;
     std::vector<MapPixel> pixels;
@@ -121,7 +121,7 @@ MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int
 
 // magn.dat of the program directory, `count` rotations from 1718 (the
 // blocks between rotation 1717 and the last record's rotation).
-MagnData ReadMagnDat(const ProgramDir& dir, int count);
+MagnDatCells ReadMagnDat(const ProgramDir& dir, int count);
 // The number of blocks for a last rotation: max(0, last - 1717).
 int MagnBlocks(int lastRotation);
 
@@ -134,7 +134,7 @@ int MagnBlocks(int lastRotation);
 // after every day; returning false cancels the run, which then writes nothing. Throws
 // std::runtime_error("Nejsou data pro magnetosféru") when the folder Magneto is missing,
 // std::runtime_error with a Czech message when the file cannot be written.
-struct MagnSumResult {
+struct MagnetosphereSumResult {
     bool cancelled = false;
     int days = 0;   // days visited
     int files = 0;  // daily files read
@@ -143,16 +143,16 @@ struct MagnSumResult {
     std::filesystem::path file;
 };
 using MagnSumProgress = std::function<bool(int done, int total)>;
-MagnSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
+MagnetosphereSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
                                const MagnSumProgress& progress = {});
 
 // The summation into `buffer`, without writing: the core of the above, for
 // tests and the benchmark. nullopt when cancelled.
-std::optional<MagnData> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             MagnData buffer, const MagnSumProgress& progress,
-                                             MagnSumResult& result);
+std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
+                                             MagnDatCells buffer, const MagnSumProgress& progress,
+                                             MagnetosphereSumResult& result);
 
 // "magnetOBR/On<R>.bmp" when it exists under the program directory.
-std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotace);
+std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotation);
 
 } // namespace hk

@@ -21,7 +21,7 @@ RotationDates MapRotationDates(int R) {
     d.end = d.start + 27.27;
     d.startDate = DateFromSerial(static_cast<int>(std::floor(d.start)));
     d.endDate = DateFromSerial(static_cast<int>(std::floor(d.end)));
-    d.koronaDay = static_cast<int>(std::nearbyint(d1989 - d1940 + daysFrom1989(R) + 1));
+    d.coronaDay = static_cast<int>(std::nearbyint(d1989 - d1940 + daysFrom1989(R) + 1));
     return d;
 }
 

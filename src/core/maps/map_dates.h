@@ -13,7 +13,7 @@ struct RotationDates {
     double end = 0; // start + 27.27
     Date startDate; // the calendar days of start and end
     Date endDate;
-    int koronaDay = 0; // day index into the corona table (day 0 = 1.1.1940)
+    int coronaDay = 0; // day index into the corona table (day 0 = 1.1.1940)
 };
 
 RotationDates MapRotationDates(int R);

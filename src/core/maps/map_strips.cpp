@@ -33,7 +33,7 @@ int StripY(double lat, StripKind kind, int s) {
 MapStrip MakeMapStrip(std::span<const TZaznam> records, const GeometryCache& geometry,
                       const RotationIndex& index, int R, StripKind kind, int s) {
     MapStrip strip;
-    strip.rotace = R;
+    strip.rotation = R;
     strip.dates = MapRotationDates(R);
     if (geometry.size() != records.size()) return strip;
     // The radii come from the same accumulation as the single map's, with

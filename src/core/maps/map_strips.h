@@ -26,7 +26,7 @@ struct StripGroup {
 };
 
 struct MapStrip {
-    int rotace = 0;
+    int rotation = 0;
     RotationDates dates;
     std::vector<StripGroup> groups;
 };

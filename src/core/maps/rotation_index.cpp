@@ -22,18 +22,18 @@ RotationIndex RotationIndex::of(std::span<const TZaznam> records) {
     return ix;
 }
 
-int RotationIndex::position(int rotace) const {
-    const auto it = std::find(rotations_.begin(), rotations_.end(), rotace);
+int RotationIndex::position(int rotation) const {
+    const auto it = std::find(rotations_.begin(), rotations_.end(), rotation);
     return it == rotations_.end() ? -1 : static_cast<int>(it - rotations_.begin());
 }
 
 RecordRange RotationIndex::range(std::span<const TZaznam> records, int R) const {
     RecordRange out;
     if (records.size() != byRotation_.size() || R < 0 || R > 0xFFFF) return out;
-    const auto at = [this](int rotace) {
+    const auto at = [this](int rotation) {
         return std::lower_bound(
             byRotation_.begin(), byRotation_.end(),
-            std::pair<std::uint16_t, int>(static_cast<std::uint16_t>(rotace), 0));
+            std::pair<std::uint16_t, int>(static_cast<std::uint16_t>(rotation), 0));
     };
     int first = 0;
     if (const auto it = at(R); it != byRotation_.end() && it->first == R) first = it->second;

@@ -34,7 +34,7 @@ class RotationIndex {
     const std::vector<int>& rotations() const { return rotations_; }
     // The 0-based position in L of the first entry of rotation `rotace`;
     // -1 when the list holds none.
-    int position(int rotace) const;
+    int position(int rotation) const;
 
     // The records of the map of rotation R: first = the first record whose
     // Rotace = R or whose Rotace = R - 1 and L0 < 90; last = one before the

@@ -58,7 +58,7 @@ void addGrid(SynopticMap& m) {
 std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k,
                                       const TZaznam& z, double L0) {
     std::vector<HelioPoint> out;
-    for (int j = 0; j < FakuleVertices; ++j)
+    for (int j = 0; j < FaculaeVertexCount; ++j)
         if (z.Skupiny[k].Fakule[j] != 0) out.push_back(geometry.faculaeVertex(i, k, j));
     if (out.empty()) return out;
     const HelioPoint ref = *std::min_element(out.begin(), out.end(), [](auto& a, auto& b) {
@@ -76,7 +76,7 @@ std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int 
 }
 
 void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const GeometryCache& geometry) {
-    const int s = m.s, R = m.rotace, off = m.offset;
+    const int s = m.s, R = m.rotation, off = m.offset;
     for (int i = m.range.first; i <= m.range.last; ++i) {
         const TZaznam& z = records[std::size_t(i - 1)];
         const auto& e = geometry.ephemeris(i);
@@ -115,7 +115,7 @@ void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const Geometry
 
 void addGroups(SynopticMap& m, std::span<const TZaznam> records, const GeometryCache& geometry) {
     const int s = m.s, off = m.offset;
-    const MapSlotTable slots = AccumulateSlots(records, geometry, m.range, m.rotace, s);
+    const MapSlotTable slots = AccumulateSlots(records, geometry, m.range, m.rotation, s);
     const std::vector<LegendMean> order = LegendOrder(slots);
     const int wrap = ((741 * s) >> 4) - ((20 * s) >> 4);
     const int bottom = m.gridBottom;
@@ -188,7 +188,7 @@ LegendCell LegendCellOf(int n) {
 SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
                             const RotationIndex& index, int R, int s, int offset) {
     SynopticMap m;
-    m.rotace = R;
+    m.rotation = R;
     m.s = s;
     m.offset = offset;
     m.dates = MapRotationDates(R);

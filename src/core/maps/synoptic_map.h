@@ -60,7 +60,7 @@ struct LegendCell {
 LegendCell LegendCellOf(int n);
 
 struct SynopticMap {
-    int rotace = 0; // R
+    int rotation = 0; // R
     int s = 16;
     int offset = 0; // vertical offset of everything, pixels
     RotationDates dates;

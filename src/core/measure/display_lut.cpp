@@ -4,10 +4,10 @@
 
 namespace hk {
 
-DisplayLut MakeDisplayLut(int jas, int kont) {
+DisplayLut MakeDisplayLut(int brightness, int contrast) {
     DisplayLut lut{};
     for (int v = 0; v < 256; ++v)
-        lut[v] = static_cast<std::uint8_t>(std::clamp((v + jas) * kont / KontNeutral, 0, 255));
+        lut[v] = static_cast<std::uint8_t>(std::clamp((v + brightness) * contrast / ContrastNeutral, 0, 255));
     return lut;
 }
 

@@ -8,13 +8,13 @@
 
 namespace hk {
 
-inline constexpr int JasMin = -200, JasMax = 127;
-inline constexpr int KontMin = 10, KontMax = 500;
-inline constexpr int KontNeutral = 80;
+inline constexpr int BrightnessMin = -200, BrightnessMax = 127;
+inline constexpr int ContrastMin = 10, ContrastMax = 500;
+inline constexpr int ContrastNeutral = 80;
 
 using DisplayLut = std::array<std::uint8_t, 256>;
 
-DisplayLut MakeDisplayLut(int jas, int kont);
+DisplayLut MakeDisplayLut(int brightness, int contrast);
 
 // Applies the table to the three colour bytes of every 4-byte pixel of a
 // block (32-bit pixels, alpha byte last) and sets the alpha byte to 255.

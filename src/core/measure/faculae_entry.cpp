@@ -17,17 +17,17 @@ void StoreFaculae(TZaznam& z, int fieldCount, const FacPoints& points, const Cal
     z.PocetFakKresleni = static_cast<std::uint8_t>(n);
     if (n == 0 || !cal.calibrated()) return;
 
-    std::array<std::array<VertexPosition, FakuleVertices>, MaxFacFields> v{};
+    std::array<std::array<VertexPosition, FaculaeVertexCount>, MaxFacFields> v{};
     int farthest = 0;
     for (int k = 0; k < n; ++k)
-        for (int j = 0; j < FakuleVertices; ++j) {
+        for (int j = 0; j < FaculaeVertexCount; ++j) {
             const PicturePoint p = points[k][j];
             if (p.x == 0) continue;
             v[k][j] = FaculaeVertex(cal, p);
             farthest = std::max(farthest, v[k][j].distance);
         }
     for (int k = 0; k < n; ++k)
-        for (int j = 0; j < FakuleVertices; ++j) {
+        for (int j = 0; j < FaculaeVertexCount; ++j) {
             int d = v[k][j].distance;
             if (farthest >= DiskUnits)
                 d = static_cast<int>(

@@ -8,11 +8,11 @@
 
 namespace hk {
 
-inline constexpr int MaxFacFields = MaxSkupin;
+inline constexpr int MaxFacFields = MaxGroups;
 
 // FacPoints: the clicked vertices of fields 1..40 (index 0..39); x = 0
 // marks an empty vertex.
-using FacField = std::array<PicturePoint, FakuleVertices>;
+using FacField = std::array<PicturePoint, FaculaeVertexCount>;
 using FacPoints = std::array<FacField, MaxFacFields>;
 
 // The vertices of fields 1..fieldCount converted and written into `z`:

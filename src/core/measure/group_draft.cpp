@@ -57,8 +57,8 @@ std::uint16_t packAux(float angle, float distance) {
                                       (static_cast<int>(std::trunc(angle)) << 7));
 }
 
-std::uint16_t areaUnits(double mm2, double polomer) {
-    const double v = std::nearbyint(AreaFactor * mm2 * DiskUnits / polomer);
+std::uint16_t areaUnits(double mm2, double radius) {
+    const double v = std::nearbyint(AreaFactor * mm2 * DiskUnits / radius);
     return static_cast<std::uint16_t>(std::clamp(v, 0.0, 65535.0));
 }
 
@@ -66,15 +66,15 @@ std::uint16_t areaUnits(double mm2, double polomer) {
 
 std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row) {
     GroupDraft d;
-    d.typ = trim(row[ColTyp]);
-    if (d.typ.empty() || trim(row[ColCSk2]).empty())
+    d.groupClass = trim(row[ColTyp]);
+    if (d.groupClass.empty() || trim(row[ColCSk2]).empty())
         return std::string("Nabyl zadán typ nebo číslo skupiny  - povinné");
-    if (TypySkupinIndex(d.typ) == 0) return std::string("Špatně zadaný typ skupiny");
+    if (GroupClassIndex(d.groupClass) == 0) return std::string("Špatně zadaný typ skupiny");
 
     const std::pair<int*, std::pair<int, int>> counts[] = {{&d.cSk2, {ColCSk2, 255}},
-                                                           {&d.poc, {ColPoc, 255}},
+                                                           {&d.spots, {ColSpots, 255}},
                                                            {&d.sPen, {ColSPen, 255}},
-                                                           {&d.malS, {ColMalS, 65535}},
+                                                           {&d.smallSpots, {ColSmallSpots, 65535}},
                                                            {&d.cSk1, {ColCSk1, 65535}}};
     for (const auto& [field, colMax] : counts) {
         const auto v = whole(row[colMax.first], colMax.second);
@@ -84,9 +84,9 @@ std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row) {
     // Angles below 360 degrees, distances within the 125-unit disk (the
     // packed auxiliary spots keep 7 bits of distance), areas of any size.
     const std::pair<float*, std::pair<int, double>> values[] = {
-        {&d.uhel, {ColUhel, 359.9}},   {&d.vzd, {ColVzd, DiskUnits}}, {&d.plocha, {ColPlocha, 1e6}},
-        {&d.uhel1, {ColUhel1, 359.9}}, {&d.vzd1, {ColVzd1, 127}},     {&d.plo1, {ColPlo1, 1e6}},
-        {&d.uhel2, {ColUhel2, 359.9}}, {&d.vzd2, {ColVzd2, 127}},     {&d.plo2, {ColPlo2, 1e6}}};
+        {&d.angle, {ColAngle, 359.9}},   {&d.distance, {ColDistance, DiskUnits}}, {&d.area, {ColArea, 1e6}},
+        {&d.angle1, {ColAngle1, 359.9}}, {&d.distance1, {ColDistance1, 127}},     {&d.plo1, {ColPlo1, 1e6}},
+        {&d.angle2, {ColAngle2, 359.9}}, {&d.distance2, {ColDistance2, 127}},     {&d.plo2, {ColPlo2, 1e6}}};
     for (const auto& [field, colMax] : values) {
         const auto v = decimal(row[colMax.first], colMax.second);
         if (!v) return badValue(colMax.first);
@@ -97,16 +97,16 @@ std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row) {
 
 DraftRow DraftRowOf(const GroupDraft& d) {
     DraftRow r;
-    r[ColTyp] = d.typ;
+    r[ColTyp] = d.groupClass;
     r[ColCSk2] = std::to_string(d.cSk2);
-    r[ColPoc] = std::to_string(d.poc);
+    r[ColSpots] = std::to_string(d.spots);
     r[ColSPen] = std::to_string(d.sPen);
-    r[ColMalS] = std::to_string(d.malS);
+    r[ColSmallSpots] = std::to_string(d.smallSpots);
     r[ColCSk1] = std::to_string(d.cSk1);
     const std::pair<int, float> values[] = {
-        {ColUhel, d.uhel},   {ColVzd, d.vzd},   {ColPlocha, d.plocha},
-        {ColUhel1, d.uhel1}, {ColVzd1, d.vzd1}, {ColPlo1, d.plo1},
-        {ColUhel2, d.uhel2}, {ColVzd2, d.vzd2}, {ColPlo2, d.plo2}};
+        {ColAngle, d.angle},   {ColDistance, d.distance},   {ColArea, d.area},
+        {ColAngle1, d.angle1}, {ColDistance1, d.distance1}, {ColPlo1, d.plo1},
+        {ColAngle2, d.angle2}, {ColDistance2, d.distance2}, {ColPlo2, d.plo2}};
     for (const auto& [col, v] : values)
         r[col] = FormatTenths(v);
     return r;
@@ -119,33 +119,33 @@ std::optional<std::string> CheckGroupOrder(int order) {
 }
 
 std::optional<std::string> WriteGroups(TZaznam& z, const GroupDrafts& drafts,
-                                       double polomerKresby) {
+                                       double drawingRadius) {
     const auto e = RecordEphemeris(z);
     if (!e) return std::string(MissingRecordDateMessage);
-    const double polomer = polomerKresby > 0 ? polomerKresby : DiskUnits;
+    const double radius = drawingRadius > 0 ? drawingRadius : DiskUnits;
     // Nothing drafted would leave the record without its groups.
     if (std::none_of(drafts.begin(), drafts.begin() + MaxGroupOrder,
-                     [](const GroupDraft& d) { return !d.typ.empty(); }))
+                     [](const GroupDraft& d) { return !d.groupClass.empty(); }))
         return std::string(NoGroupDraftedMessage);
 
     int n = 0;
     for (int i = 0; i < MaxGroupOrder; ++i) {
         const GroupDraft& d = drafts[i];
-        if (d.typ.empty()) continue;
+        if (d.groupClass.empty()) continue;
         TSkupina& s = z.Skupiny[n++];
-        s.Typ.setText(d.typ);
-        s.Poc = static_cast<std::uint8_t>(d.poc);
+        s.Typ.setText(d.groupClass);
+        s.Poc = static_cast<std::uint8_t>(d.spots);
         s.SPen = static_cast<std::uint8_t>(d.sPen);
-        s.MalS = static_cast<std::uint16_t>(d.malS);
+        s.MalS = static_cast<std::uint16_t>(d.smallSpots);
         s.CSk1 = static_cast<std::uint16_t>(d.cSk1);
         s.CSk2 = static_cast<std::uint16_t>(d.cSk2);
-        s.Uhel = static_cast<std::uint16_t>(std::trunc(d.uhel * 10));
-        s.Vzd = static_cast<std::uint16_t>(std::trunc(d.vzd * 10));
-        s.Plocha = areaUnits(d.plocha, polomer);
-        s.Pomocna1 = packAux(d.uhel1, d.vzd1);
-        s.Plo1 = areaUnits(std::nearbyint(d.plo1), polomer);
-        s.Pomocna2 = packAux(d.uhel2, d.vzd2);
-        s.Plo2 = areaUnits(std::nearbyint(d.plo2), polomer);
+        s.Uhel = static_cast<std::uint16_t>(std::trunc(d.angle * 10));
+        s.Vzd = static_cast<std::uint16_t>(std::trunc(d.distance * 10));
+        s.Plocha = areaUnits(d.area, radius);
+        s.Pomocna1 = packAux(d.angle1, d.distance1);
+        s.Plo1 = areaUnits(std::nearbyint(d.plo1), radius);
+        s.Pomocna2 = packAux(d.angle2, d.distance2);
+        s.Plo2 = areaUnits(std::nearbyint(d.plo2), radius);
     }
     z.PocetSkupin = static_cast<std::uint8_t>(n);
     z.Zvlastni.setText("");

@@ -14,18 +14,18 @@ namespace hk {
 enum GroupColumn {
     ColTyp,
     ColCSk2,
-    ColPoc,
+    ColSpots,
     ColSPen,
-    ColMalS,
+    ColSmallSpots,
     ColCSk1,
-    ColUhel,
-    ColVzd,
-    ColPlocha,
-    ColUhel1,
-    ColVzd1,
+    ColAngle,
+    ColDistance,
+    ColArea,
+    ColAngle1,
+    ColDistance1,
     ColPlo1,
-    ColUhel2,
-    ColVzd2,
+    ColAngle2,
+    ColDistance2,
     ColPlo2,
     GroupColumnCount
 };
@@ -34,11 +34,11 @@ extern const std::array<const char*, GroupColumnCount> GroupColumnCaptions;
 using DraftRow = std::array<std::string, GroupColumnCount>;
 
 struct GroupDraft {
-    std::string typ; // empty: the entry is free
-    int cSk2 = 0, poc = 0, sPen = 0, malS = 0, cSk1 = 0;
-    float uhel = 0, vzd = 0, plocha = 0;
-    float uhel1 = 0, vzd1 = 0, plo1 = 0;
-    float uhel2 = 0, vzd2 = 0, plo2 = 0;
+    std::string groupClass; // empty: the entry is free
+    int cSk2 = 0, spots = 0, sPen = 0, smallSpots = 0, cSk1 = 0;
+    float angle = 0, distance = 0, area = 0;
+    float angle1 = 0, distance1 = 0, plo1 = 0;
+    float angle2 = 0, distance2 = 0, plo2 = 0;
 };
 
 inline constexpr int GroupDraftSize = 80;
@@ -59,6 +59,6 @@ std::optional<std::string> CheckGroupOrder(int order);
 // computed again. Faculae fields stay. The message instead (nothing
 // changed) when the record's date cannot be read or no group is drafted.
 extern const char* const NoGroupDraftedMessage;
-std::optional<std::string> WriteGroups(TZaznam& z, const GroupDrafts& drafts, double polomerKresby);
+std::optional<std::string> WriteGroups(TZaznam& z, const GroupDrafts& drafts, double drawingRadius);
 
 } // namespace hk

@@ -92,9 +92,9 @@ bool SpotProposals::moveSpot(int spot, int group) {
     return true;
 }
 
-bool SpotProposals::setClass(int group, std::string typ) {
+bool SpotProposals::setClass(int group, std::string groupClass) {
     if (group < 0 || group >= static_cast<int>(groups_.size())) return false;
-    groups_[group].typ = std::move(typ);
+    groups_[group].groupClass = std::move(groupClass);
     return true;
 }
 
@@ -128,9 +128,9 @@ DraftRow SpotProposals::row(int group, const Calibration& cal) const {
     DraftRow r;
     if (group < 0 || group >= static_cast<int>(groups_.size())) return r;
     const ProposedGroup& g = groups_[group];
-    r[ColTyp] = g.typ;
+    r[ColTyp] = g.groupClass;
     r[ColCSk2] = g.number;
-    r[ColPoc] = std::to_string(g.spots.size());
+    r[ColSpots] = std::to_string(g.spots.size());
     double area = 0;
     int penumbrae = 0;
     for (int i : g.spots) {
@@ -138,8 +138,8 @@ DraftRow SpotProposals::row(int group, const Calibration& cal) const {
         penumbrae += spots_[i].penumbra;
     }
     r[ColSPen] = std::to_string(penumbrae);
-    r[ColPlocha] = FormatTenths(area);
-    const int angleColumns[3] = {ColUhel, ColUhel1, ColUhel2};
+    r[ColArea] = FormatTenths(area);
+    const int angleColumns[3] = {ColAngle, ColAngle1, ColAngle2};
     for (std::size_t k = 0; k < 3 && k < g.spots.size(); ++k) {
         const FoundSpot& s = spots_[g.spots[k]];
         const PolarPosition p = SpotPosition(cal, s.point());
@@ -165,7 +165,7 @@ SpotProposals::drafts(const Calibration& cal) const {
 std::optional<std::string> AddDrafts(GroupDrafts& table, const std::vector<GroupDraft>& drafts) {
     std::vector<int> free;
     for (int i = 0; i < MaxGroupOrder; ++i)
-        if (table[i].typ.empty()) free.push_back(i);
+        if (table[i].groupClass.empty()) free.push_back(i);
     if (drafts.size() > free.size()) return std::string("Maximální počet skupin je 40 !");
     for (std::size_t k = 0; k < drafts.size(); ++k)
         table[free[k]] = drafts[k];

@@ -16,7 +16,7 @@ namespace hk {
 
 struct ProposedGroup {
     std::vector<int> spots; // indices into SpotProposals::spots(), the largest first
-    std::string typ;        // the class, as typed
+    std::string groupClass;        // the class, as typed
     std::string number;     // the group's number within the rotation ("č.sk2"), as typed
 };
 
@@ -43,7 +43,7 @@ class SpotProposals {
     bool splitGroup(int group, int spot);
     // `spot` moves into `group`; groups().size() makes a new group of it.
     bool moveSpot(int spot, int group);
-    bool setClass(int group, std::string typ);
+    bool setClass(int group, std::string groupClass);
     bool setNumber(int group, std::string number);
 
     // The spot or the group (one of its spots) within `reach` picture pixels

@@ -10,7 +10,7 @@ constexpr double MinRadius = 1;
 constexpr double MaxRadius = 999;
 } // namespace
 
-std::variant<double, std::string> ParsePolomerKresby(std::string_view text) {
+std::variant<double, std::string> ParseDrawingRadius(std::string_view text) {
     std::string s(text);
     while (!s.empty() && s.front() == ' ')
         s.erase(s.begin());

@@ -9,6 +9,6 @@ namespace hk {
 // The radius in millimetres, or the message to show: the text must be a
 // positive number ("," or "." before decimals) that the record's drawing
 // setting can hold (1 to 999 after rounding).
-std::variant<double, std::string> ParsePolomerKresby(std::string_view text);
+std::variant<double, std::string> ParseDrawingRadius(std::string_view text);
 
 } // namespace hk

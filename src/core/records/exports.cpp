@@ -61,14 +61,14 @@ Heliographic packedToHeliographic(const Ephemeris& eph, std::uint16_t packed) {
 
 } // namespace
 
-std::string ExportTime(std::uint16_t cas) {
-    const int minutes = (cas / 100) * 60 + cas % 100;
+std::string ExportTime(std::uint16_t time) {
+    const int minutes = (time / 100) * 60 + time % 100;
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d %02d", (minutes % MinutesPerDay) / 60, minutes % 60);
     return buf;
 }
 
-std::string SoubASCIText(std::span<const TZaznam> records, const GeometryCache& geometry) {
+std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry) {
     for (std::size_t i = 0; i < records.size(); ++i)
         if (!geometry.record(static_cast<int>(i) + 1).date)
             throw std::runtime_error("Záznam " + std::to_string(i + 1) + " má nečitelné datum \"" +
@@ -116,7 +116,7 @@ std::string SoubASCIText(std::span<const TZaznam> records, const GeometryCache& 
     return out;
 }
 
-std::string PolohyFakuliText(std::span<const TZaznam> records) {
+std::string FaculaePositionsText(std::span<const TZaznam> records) {
     const std::vector<DatedRecord> dated = dateAll(records);
     std::string out = Utf8ToCp1250(FaculaeHeader);
     out += CrLf;
@@ -164,24 +164,24 @@ std::string PolohyFakuliText(std::span<const TZaznam> records) {
     return out;
 }
 
-std::string SoubASCIText(std::span<const TZaznam> records) {
+std::string AsciiExportText(std::span<const TZaznam> records) {
     GeometryCache geometry;
     geometry.rebuild(records);
-    return SoubASCIText(records, geometry);
+    return AsciiExportText(records, geometry);
 }
 
-std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<const TZaznam> records,
+std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
                                     const GeometryCache& geometry) {
-    const std::string text = SoubASCIText(records, geometry);
-    const std::filesystem::path path = dir.resolve(SoubASCIName);
+    const std::string text = AsciiExportText(records, geometry);
+    const std::filesystem::path path = dir.resolve(AsciiExportName);
     WriteFileAtomic(path, text);
     return path;
 }
 
-std::filesystem::path WritePolohyFakuli(const ProgramDir& dir, std::span<const TZaznam> records) {
-    const std::string text = PolohyFakuliText(records);
+std::filesystem::path WriteFaculaePositions(const ProgramDir& dir, std::span<const TZaznam> records) {
+    const std::string text = FaculaePositionsText(records);
     const std::filesystem::path folder = dir.ensureFolder(CSVFolderName);
-    const std::filesystem::path path = ProgramDir(folder).resolve(PolohyFakuliName);
+    const std::filesystem::path path = ProgramDir(folder).resolve(FaculaePositionsName);
     WriteFileAtomic(path, text);
     return path;
 }

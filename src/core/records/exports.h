@@ -14,30 +14,30 @@ namespace hk {
 
 class ProgramDir;
 
-inline constexpr std::string_view SoubASCIName = "SoubASCI.dat";
+inline constexpr std::string_view AsciiExportName = "SoubASCI.dat";
 inline constexpr std::string_view CSVFolderName = "CSVsoubory";
-inline constexpr std::string_view PolohyFakuliName = "Polohy fakuli.csv";
+inline constexpr std::string_view FaculaePositionsName = "Polohy fakuli.csv";
 
 // "hh nn" of a time hhmm (minutes above 59 carry into the hour, the hour
 // wraps at 24).
-std::string ExportTime(std::uint16_t cas);
+std::string ExportTime(std::uint16_t time);
 
 // The whole SoubASCI.dat; a group without a class is written as "***" (the
 // store keeps that class from then on: Session::fillMissingClasses). The
 // positions come from the store's geometry cache. Throws std::runtime_error
 // with a Czech message naming the record when a date cannot be read.
-std::string SoubASCIText(std::span<const TZaznam> records, const GeometryCache& geometry);
-std::string SoubASCIText(std::span<const TZaznam> records);
+std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry);
+std::string AsciiExportText(std::span<const TZaznam> records);
 
 // The whole Polohy fakuli.csv: one line per record, the faculae fields by
-// decreasing mean Carrington longitude. Throws like SoubASCIText.
-std::string PolohyFakuliText(std::span<const TZaznam> records);
+// decreasing mean Carrington longitude. Throws like AsciiExportText.
+std::string FaculaePositionsText(std::span<const TZaznam> records);
 
 // Write the files into the program directory (the CSV folder is created
 // when missing) and return the path written. The previous file stays intact
 // when anything fails.
-std::filesystem::path WriteSoubASCI(const ProgramDir& dir, std::span<const TZaznam> records,
+std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
                                     const GeometryCache& geometry);
-std::filesystem::path WritePolohyFakuli(const ProgramDir& dir, std::span<const TZaznam> records);
+std::filesystem::path WriteFaculaePositions(const ProgramDir& dir, std::span<const TZaznam> records);
 
 } // namespace hk

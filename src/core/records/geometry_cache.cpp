@@ -72,9 +72,9 @@ void GeometryCache::compute(std::size_t index0, const TZaznam& z) {
         pointPool_.push_back(point(e, z.Skupiny[k].Pomocna2));
     }
     for (int k = 0; k < g.faculaeFields; ++k)
-        for (int j = 0; j < FakuleVertices; ++j)
+        for (int j = 0; j < FaculaeVertexCount; ++j)
             pointPool_.push_back(point(e, z.Skupiny[k].Fakule[j]));
-    livePoints_ += std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+    livePoints_ += std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
 }
 
 void GeometryCache::compactIfWasteful() {
@@ -91,7 +91,7 @@ void GeometryCache::compactIfWasteful() {
     for (RecordGeometry& g : entries_) {
         if (g.dirty) continue;
         const std::size_t nPoints =
-            std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+            std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
         const auto gFrom = groupPool_.begin() + g.groupsAt;
         const auto pFrom = pointPool_.begin() + g.pointsAt;
         g.groupsAt = static_cast<std::uint32_t>(groups.size());
@@ -110,7 +110,7 @@ void GeometryCache::markChanged(std::size_t index0) {
     RecordGeometry& g = entries_[index0];
     if (g.dirty) return;
     liveGroups_ -= g.groups;
-    livePoints_ -= std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+    livePoints_ -= std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
     g.groups = g.faculaeFields = 0;
     g.dirty = true;
     dirty_.push_back(index0);
@@ -143,7 +143,7 @@ void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
             const RecordGeometry& g = entries_[i];
             liveGroups_ -= g.groups;
             livePoints_ -=
-                std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FakuleVertices;
+                std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
         }
     for (auto it = indices0.rbegin(); it != indices0.rend(); ++it)
         if (*it < entries_.size())
@@ -172,7 +172,7 @@ HelioPoint GeometryCache::auxiliary(int index1, int k, int spot) const {
 HelioPoint GeometryCache::faculaeVertex(int index1, int k, int j) const {
     const RecordGeometry& g = record(index1);
     return pointPool_[g.pointsAt + std::size_t(g.groups) * AuxPerGroup +
-                      std::size_t(k) * FakuleVertices + std::size_t(j)];
+                      std::size_t(k) * FaculaeVertexCount + std::size_t(j)];
 }
 
 } // namespace hk

@@ -72,17 +72,17 @@ const ObserverTable::Entry* ObserverTable::findByName(std::string_view name) con
     return nullptr;
 }
 
-void ObserverTable::SeradPodleJmena() {
+void ObserverTable::sortByName() {
     sortBy(entries_, 1, 0);
 }
 
-void ObserverTable::SeradPodleCisla() {
+void ObserverTable::sortByNumber() {
     sortBy(entries_, 0, 1);
 }
 
 std::vector<std::string> ObserverTable::lines() const {
     ObserverTable sorted = *this;
-    sorted.SeradPodleCisla();
+    sorted.sortByNumber();
     std::vector<std::string> out;
     for (const Entry& e : sorted.entries_) {
         if (e[0].empty()) continue;
@@ -97,12 +97,12 @@ std::vector<std::string> ObserverTable::lines() const {
     return out;
 }
 
-void ObserverTable::ZapisPozorovatele(const std::filesystem::path& file) {
+void ObserverTable::write(const std::filesystem::path& file) {
     std::string bytes;
     for (const std::string& line : lines())
         bytes += Utf8ToCp1250(line) + "\r\n";
     WriteFileAtomic(file, bytes);
-    SeradPodleCisla();
+    sortByNumber();
 }
 
 bool ObserverTable::add(const Entry& entry) {

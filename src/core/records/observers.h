@@ -1,5 +1,5 @@
 #pragma once
-// The table of known observers (TabulkaPozorovatelu): number, name and postal
+// The table of known observers (observerTable): number, name and postal
 // address, read from pozorovateleP.dat (or ob.dat) and written back to
 // pozorovatelep.dat. Text is UTF-8 inside; names and numbers sort by their
 // Windows-1250 bytes, as the files hold them.
@@ -30,10 +30,10 @@ class ObserverTable {
     static std::string NameKey(std::string_view name);
 
     // By name, byte-wise; entries without a number are dropped. Stable.
-    void SeradPodleJmena();
+    void sortByName();
     // By number, compared as text ("10" before "9"); entries without a name
     // are dropped. Stable.
-    void SeradPodleCisla();
+    void sortByNumber();
 
     // The lines of the file, sorted by number: every field up to the last
     // non-empty one, each followed by "," (empty middle fields keep their
@@ -42,7 +42,7 @@ class ObserverTable {
 
     // Sorts by number and writes pozorovatelep.dat (Windows-1250, CR LF)
     // atomically. Throws std::runtime_error on failure.
-    void ZapisPozorovatele(const std::filesystem::path& file);
+    void write(const std::filesystem::path& file);
 
     // Adds an observer unless one of that name is already there; commas and
     // quotes are left out of the fields. Returns false (nothing changed) when

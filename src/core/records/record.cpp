@@ -8,7 +8,7 @@
 
 namespace hk {
 
-const std::array<std::string_view, 60> TypySkupin = {
+const std::array<std::string_view, 60> GroupClasses = {
     "Axx", "Bxo", "Bxi", "Hrx", "Cro", "Cri", "Hax", "Cao", "Cai", "Hsx", "Cso", "Csi",
     "Dro", "Ero", "Fro", "Dri", "Eri", "Fri", "Dao", "Eao", "Fao", "Dai", "Eai", "Fai",
     "Dso", "Eso", "Fso", "Dsi", "Esi", "Fsi", "Dac", "Eac", "Fac", "Dsc", "Esc", "Fsc",
@@ -26,17 +26,17 @@ std::size_t classSlot(std::string_view c) {
 }
 } // namespace
 
-int TypySkupinIndex(std::string_view typ) {
+int GroupClassIndex(std::string_view groupClass) {
     static const std::vector<std::uint8_t> table = [] {
         std::vector<std::uint8_t> t(Letters * Letters * Letters, 0);
-        for (std::size_t i = 0; i < TypySkupin.size(); ++i)
-            t[classSlot(TypySkupin[i])] = static_cast<std::uint8_t>(i + 1);
+        for (std::size_t i = 0; i < GroupClasses.size(); ++i)
+            t[classSlot(GroupClasses[i])] = static_cast<std::uint8_t>(i + 1);
         return t;
     }();
-    if (typ.size() != 3 || typ[0] < 'A' || typ[0] > 'Z' || typ[1] < 'a' || typ[1] > 'z' ||
-        typ[2] < 'a' || typ[2] > 'z')
+    if (groupClass.size() != 3 || groupClass[0] < 'A' || groupClass[0] > 'Z' || groupClass[1] < 'a' || groupClass[1] > 'z' ||
+        groupClass[2] < 'a' || groupClass[2] > 'z')
         return 0;
-    return table[classSlot(typ)];
+    return table[classSlot(groupClass)];
 }
 
 int BeckWeight(char letter) {
@@ -53,8 +53,8 @@ int BeckWeight(char letter) {
     }
 }
 
-std::string CisloZakresuText(std::uint16_t cislo) {
-    return std::to_string(cislo / 100) + "/" + (cislo % 100 < 10 ? "0" : "") + std::to_string(cislo % 100);
+std::string DrawingNumberText(std::uint16_t number) {
+    return std::to_string(number / 100) + "/" + (number % 100 < 10 ? "0" : "") + std::to_string(number % 100);
 }
 
 namespace {
@@ -69,7 +69,7 @@ std::optional<long> parseDigits(std::string_view s) {
 }
 } // namespace
 
-std::optional<std::uint16_t> ParseCisloZakresu(std::string_view text) {
+std::optional<std::uint16_t> ParseDrawingNumber(std::string_view text) {
     auto slash = text.find('/');
     if (slash == std::string_view::npos) return std::nullopt;
     auto serial = parseDigits(text.substr(0, slash));
@@ -80,13 +80,13 @@ std::optional<std::uint16_t> ParseCisloZakresu(std::string_view text) {
     return static_cast<std::uint16_t>(value);
 }
 
-std::optional<DrawingSetting> DecodeNastaveniKresby(std::uint16_t value) {
+std::optional<DrawingSetting> DecodeDrawingSetting(std::uint16_t value) {
     if (value == 0) return std::nullopt;
     if (value > 1000) return DrawingSetting{double(value - 1000), true};
     return DrawingSetting{double(value), false};
 }
 
-std::uint16_t EncodeNastaveniKresby(const DrawingSetting& s) {
+std::uint16_t EncodeDrawingSetting(const DrawingSetting& s) {
     double r = s.radius == 0 ? 125 : s.radius;
     return static_cast<std::uint16_t>(std::nearbyint(s.heliographic ? r + 1000 : r));
 }
@@ -120,13 +120,13 @@ TSouhrn summaryOf(const TZaznam& z, Northern northern) {
     for (int k = 0; k < z.groupCount(); ++k) {
         const TSkupina& s = z.Skupiny[k];
         const int a = static_cast<int>(std::nearbyint(s.Plocha + s.MalS * 15.3));
-        const std::string_view typ = s.Typ.raw();
-        const int beck = typ.empty() ? 0 : BeckWeight(typ.front());
+        const std::string_view groupClass = s.Typ.raw();
+        const int beck = groupClass.empty() ? 0 : BeckWeight(groupClass.front());
         const int sn = s.SPen == 0 ? s.Poc : s.MalS + 10 * s.SPen;
         if (northern(k)) {
             add(t.PlSev, a);
             add(t.PkSev, GroupAreaCorrected(a, s.Vzd));
-            add(t.CVSev, TypySkupinIndex(typ));
+            add(t.CVSev, GroupClassIndex(groupClass));
             add(t.RBSev, long(s.Poc) * beck);
             add(t.SNSev, sn);
             add(t.fSev, s.Poc);
@@ -134,7 +134,7 @@ TSouhrn summaryOf(const TZaznam& z, Northern northern) {
         } else {
             add(t.PlJih, a);
             add(t.PkJih, GroupAreaCorrected(a, s.Vzd));
-            add(t.CVJih, TypySkupinIndex(typ));
+            add(t.CVJih, GroupClassIndex(groupClass));
             add(t.RBJih, long(s.Poc) * beck);
             add(t.SNJih, sn);
             add(t.fJih, s.Poc);

@@ -15,10 +15,10 @@
 namespace hk {
 
 // The 60 McIntosh classes; a class's 1-based position is its McIntosh number.
-extern const std::array<std::string_view, 60> TypySkupin;
+extern const std::array<std::string_view, 60> GroupClasses;
 
 // Exact, case-sensitive lookup; 1..60, or 0 when the class is not in the table.
-int TypySkupinIndex(std::string_view typ);
+int GroupClassIndex(std::string_view groupClass);
 
 // Beck weight of a Zurich class letter; 0 for any other letter.
 int BeckWeight(char zurichLetter);
@@ -35,17 +35,17 @@ inline std::uint16_t PackPosition(int angle, int dist) {
 }
 
 // Hemisphere markers: a group known only by its hemisphere.
-inline constexpr std::uint16_t MarkerVzd = 1200;
-inline constexpr std::uint16_t NorthMarkerUhel = 10;
-inline constexpr std::uint16_t SouthMarkerUhel = 1790;
-inline bool IsNorthMarker(const TSkupina& s) { return s.Uhel == NorthMarkerUhel && s.Vzd == MarkerVzd; }
-inline bool IsSouthMarker(const TSkupina& s) { return s.Uhel == SouthMarkerUhel && s.Vzd == MarkerVzd; }
+inline constexpr std::uint16_t MarkerDistance = 1200;
+inline constexpr std::uint16_t NorthMarkerAngle = 10;
+inline constexpr std::uint16_t SouthMarkerAngle = 1790;
+inline bool IsNorthMarker(const TSkupina& s) { return s.Uhel == NorthMarkerAngle && s.Vzd == MarkerDistance; }
+inline bool IsSouthMarker(const TSkupina& s) { return s.Uhel == SouthMarkerAngle && s.Vzd == MarkerDistance; }
 
 // Drawing number: "001/21" <-> 121, shown back as "1/21".
-std::string CisloZakresuText(std::uint16_t cislo);
+std::string DrawingNumberText(std::uint16_t number);
 // Parses "serial/yy"; nullopt when either part is missing or not a number, or
 // when the stored value would not fit the 16-bit field.
-std::optional<std::uint16_t> ParseCisloZakresu(std::string_view text);
+std::optional<std::uint16_t> ParseDrawingNumber(std::string_view text);
 
 // NastaveniKresby of record 1: the disk radius in millimetres, +1000 for
 // heliographic entry. nullopt for 0 (no choice made yet).
@@ -53,8 +53,8 @@ struct DrawingSetting {
     double radius = 125;
     bool heliographic = false;
 };
-std::optional<DrawingSetting> DecodeNastaveniKresby(std::uint16_t value);
-std::uint16_t EncodeNastaveniKresby(const DrawingSetting& s);
+std::optional<DrawingSetting> DecodeDrawingSetting(std::uint16_t value);
+std::uint16_t EncodeDrawingSetting(const DrawingSetting& s);
 
 // The record's date, nullopt when Datum is not a calendar date.
 std::optional<Date> RecordDate(const TZaznam& z);
@@ -66,7 +66,7 @@ std::optional<Ephemeris> RecordEphemeris(const TZaznam& z);
 // Day serial of Datum plus Cas / 1440 (Cas taken as the hhmm number).
 // nullopt when the date cannot be read.
 std::optional<double> RecordKey(const TZaznam& z);
-inline double RecordKey(const Date& d, std::uint16_t cas) { return DaySerial(d) + cas / 1440.0; }
+inline double RecordKey(const Date& d, std::uint16_t time) { return DaySerial(d) + time / 1440.0; }
 
 // The 16 hemisphere sums (copied fields left 0); sums wrap as 16-bit values.
 TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e);

@@ -13,8 +13,8 @@ namespace hk {
 static_assert(std::endian::native == std::endian::little,
               "record files are little-endian and are read as raw blocks");
 
-inline constexpr int MaxSkupin = 40;
-inline constexpr int FakuleVertices = 6;
+inline constexpr int MaxGroups = 40;
+inline constexpr int FaculaeVertexCount = 6;
 
 #pragma pack(push, 1)
 
@@ -33,11 +33,11 @@ struct TSkupina {
     std::uint16_t Plo1;         // area of auxiliary spot 1
     std::uint16_t Pomocna2;     // packed position of auxiliary spot 2
     std::uint16_t Plo2;         // area of auxiliary spot 2
-    std::uint16_t Fakule[FakuleVertices]; // packed vertices of faculae field k
+    std::uint16_t Fakule[FaculaeVertexCount]; // packed vertices of faculae field k
     std::uint16_t Rezerva;
 };
 
-// Per-hemisphere summary; Sev = north (latitude >= 0), Jih = south.
+// Per-hemisphere summary; Sev = north (latitude >= 0), South = south.
 struct TSouhrn {
     std::uint16_t Cas;
     std::uint16_t gSev, fSev, RSev, CVSev, SNSev, RBSev, PlSev, PkSev;
@@ -66,12 +66,12 @@ struct TZaznam {
     ShortString<20> Zvlastni;       // empty or "zvlášťní"
     ShortString<18> PlochaFakuli;   // faculae area as decimal text
     std::uint16_t NastaveniKresby;  // drawing setting, record 1 only
-    TSkupina Skupiny[MaxSkupin];
+    TSkupina Skupiny[MaxGroups];
     TSouhrn Souhrn;
 
     // Number of group entries in use, never above 40 even in a damaged file.
-    int groupCount() const { return PocetSkupin > MaxSkupin ? MaxSkupin : PocetSkupin; }
-    int faculaeCount() const { return PocetFakKresleni > MaxSkupin ? MaxSkupin : PocetFakKresleni; }
+    int groupCount() const { return PocetSkupin > MaxGroups ? MaxGroups : PocetSkupin; }
+    int faculaeCount() const { return PocetFakKresleni > MaxGroups ? MaxGroups : PocetFakKresleni; }
 };
 
 #pragma pack(pop)

@@ -15,8 +15,8 @@ std::optional<std::string> RecordListLine(int index1, const TZaznam& z) {
     std::snprintf(head, sizeof head, "%5d     %02d %02d %04d  ", index1, date->day, date->month,
                   date->year);
     // The last four characters of "0" and the time: 705 -> "0705".
-    const std::string cas = "0" + std::to_string(z.Cas);
-    std::string line = head + cas.substr(cas.size() > 4 ? cas.size() - 4 : 0) + "    ";
+    const std::string time = "0" + std::to_string(z.Cas);
+    std::string line = head + time.substr(time.size() > 4 ? time.size() - 4 : 0) + "    ";
     if (z.CisloZakresu != 0)
         line +=
             FormatNumber(z.CisloZakresu / 100, "000") + "/" + std::to_string(z.CisloZakresu % 100);
@@ -29,61 +29,61 @@ std::optional<int> NearestRecord(std::span<const TZaznam> records, const Date& d
         return !d || *d < date;
     });
     // The nearest readable dates on either side of the partition point.
-    auto po = pred;
-    while (po != records.end() && !RecordDate(*po))
-        ++po;
-    auto pred1 = pred;
-    std::optional<Date> dPred;
-    while (pred1 != records.begin() && !dPred)
-        dPred = RecordDate(*--pred1);
-    const std::optional<Date> dPo = po != records.end() ? RecordDate(*po) : std::nullopt;
-    const int cil = DaySerial(date);
+    auto to = pred;
+    while (to != records.end() && !RecordDate(*to))
+        ++to;
+    auto before = pred;
+    std::optional<Date> dateBefore;
+    while (before != records.begin() && !dateBefore)
+        dateBefore = RecordDate(*--before);
+    const std::optional<Date> dateAfter = to != records.end() ? RecordDate(*to) : std::nullopt;
+    const int target = DaySerial(date);
     auto index = [&](auto it) { return static_cast<int>(it - records.begin()) + 1; };
-    if (dPo && (!dPred || DaySerial(*dPo) - cil <= cil - DaySerial(*dPred))) return index(po);
-    if (dPred) {
+    if (dateAfter && (!dateBefore || DaySerial(*dateAfter) - target <= target - DaySerial(*dateBefore))) return index(to);
+    if (dateBefore) {
         // The first drawing of that earlier day.
-        while (pred1 != records.begin() && RecordDate(*(pred1 - 1)) == dPred)
-            --pred1;
-        return index(pred1);
+        while (before != records.begin() && RecordDate(*(before - 1)) == dateBefore)
+            --before;
+        return index(before);
     }
     return std::nullopt;
 }
 
-SeznamOkno::SeznamOkno(int radky, int pocet)
-    : radky_(std::max(radky, 0)), pocet_(std::max(pocet, 0)) {
-    pozice_ = pocet_;
+RecordListRange::RecordListRange(int rows, int count)
+    : rows_(std::max(rows, 0)), count_(std::max(count, 0)) {
+    position_ = count_;
 }
 
-std::optional<int> SeznamOkno::radekZaznamu(int k) const {
-    if (pocet_ == 0 || k < prvni() || k > posledni()) return std::nullopt;
-    return k - prvni();
+std::optional<int> RecordListRange::rowOfRecord(int k) const {
+    if (count_ == 0 || k < first() || k > last()) return std::nullopt;
+    return k - first();
 }
 
-void SeznamOkno::setPocet(int pocet) {
-    pocet_ = std::max(pocet, 0);
-    setPozice(pozice_);
+void RecordListRange::setCount(int count) {
+    count_ = std::max(count, 0);
+    setPosition(position_);
 }
 
-void SeznamOkno::setPozice(int pozice) {
-    pozice_ = posuvnik() ? std::clamp(pozice, minimum(), pocet_) : pocet_;
+void RecordListRange::setPosition(int position) {
+    position_ = hasScrollBar() ? std::clamp(position, minimum(), count_) : count_;
 }
 
-void SeznamOkno::ukaz(int k) {
-    if (!posuvnik() || radekZaznamu(k)) return;
-    setPozice(k);
+void RecordListRange::reveal(int k) {
+    if (!hasScrollBar() || rowOfRecord(k)) return;
+    setPosition(k);
 }
 
-int SeznamOkno::dolu(int row) {
-    const int k = std::min(zaznamRadku(row) + 1, pocet_);
-    if (posuvnik() && k > posledni()) setPozice(pozice_ + 1);
-    ukaz(k);
+int RecordListRange::down(int row) {
+    const int k = std::min(recordOfRow(row) + 1, count_);
+    if (hasScrollBar() && k > last()) setPosition(position_ + 1);
+    reveal(k);
     return k;
 }
 
-int SeznamOkno::nahoru(int row) {
-    const int k = std::max(zaznamRadku(row) - 1, 1);
-    if (posuvnik() && k < prvni()) setPozice(pozice_ - radky_);
-    ukaz(k);
+int RecordListRange::up(int row) {
+    const int k = std::max(recordOfRow(row) - 1, 1);
+    if (hasScrollBar() && k < first()) setPosition(position_ - rows_);
+    reveal(k);
     return k;
 }
 

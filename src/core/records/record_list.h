@@ -1,6 +1,6 @@
 #pragma once
 // The record list of the record selection window: one line per record, and
-// the window of RadkySeznamu + 1 lines that a scroll position shows.
+// the window of ListRows + 1 lines that a scroll position shows.
 #include <optional>
 #include <span>
 #include <string>
@@ -21,44 +21,44 @@ std::optional<std::string> RecordListLine(int index1, const TZaznam& z);
 std::optional<int> NearestRecord(std::span<const TZaznam> records, const Date& date);
 
 // Which records the list shows. With more records than rows the list shows
-// records pozice - radky .. pozice and a scroll bar sets pozice within
-// radky + 1 .. pocet; otherwise it shows all records.
-class SeznamOkno {
+// records position - rows .. position and a scroll bar sets position within
+// rows + 1 .. count; otherwise it shows all records.
+class RecordListRange {
   public:
-    SeznamOkno() = default;
-    SeznamOkno(int radky, int pocet);
+    RecordListRange() = default;
+    RecordListRange(int rows, int count);
 
-    int radky() const { return radky_; } // RadkySeznamu
-    int pocet() const { return pocet_; }
-    int pozice() const { return pozice_; }
-    bool posuvnik() const { return pocet_ > radky_; }
-    int minimum() const { return radky_ + 1; }
+    int rows() const { return rows_; } // ListRows
+    int count() const { return count_; }
+    int position() const { return position_; }
+    bool hasScrollBar() const { return count_ > rows_; }
+    int minimum() const { return rows_ + 1; }
 
-    int prvni() const { return posuvnik() ? pozice_ - radky_ : 1; }
-    int posledni() const { return posuvnik() ? pozice_ : pocet_; }
-    int pocetRadku() const { return pocet_ == 0 ? 0 : posledni() - prvni() + 1; }
+    int first() const { return hasScrollBar() ? position_ - rows_ : 1; }
+    int last() const { return hasScrollBar() ? position_ : count_; }
+    int rowCount() const { return count_ == 0 ? 0 : last() - first() + 1; }
 
     // Record shown on row `row` (0-based), and the row of record k.
-    int zaznamRadku(int row) const { return prvni() + row; }
-    std::optional<int> radekZaznamu(int k) const;
+    int recordOfRow(int row) const { return first() + row; }
+    std::optional<int> rowOfRecord(int k) const;
 
     // New record count (the position is kept where it can be, else clamped).
-    void setPocet(int pocet);
-    // Scroll position, clamped to minimum() .. pocet.
-    void setPozice(int pozice);
+    void setCount(int count);
+    // Scroll position, clamped to minimum() .. count.
+    void setPosition(int position);
     // Scrolls as little as needed, by making k the last row, for k to show.
-    void ukaz(int k);
+    void reveal(int k);
 
     // Arrow keys on the record of row `row`: the record that becomes current.
     // Down on the last row scrolls by one record; Up on the first row scrolls
     // one page back.
-    int dolu(int row);
-    int nahoru(int row);
+    int down(int row);
+    int up(int row);
 
   private:
-    int radky_ = 0;
-    int pocet_ = 0;
-    int pozice_ = 0;
+    int rows_ = 0;
+    int count_ = 0;
+    int position_ = 0;
 };
 
 } // namespace hk

@@ -40,45 +40,45 @@ void Session::touch() {
 }
 
 void Session::keepOriginal(std::size_t index0) {
-    if (puvodni_ || index0 >= static_cast<std::size_t>(puvodniCount_)) return;
+    if (originalsSaved_ || index0 >= static_cast<std::size_t>(originalCount_)) return;
     // When many records change (drawing numbers off, a batch recount) one
     // copy of the whole start is cheaper than a copy per record.
     if (originals_.size() >= 64 &&
-        originals_.size() * 8 >= static_cast<std::size_t>(puvodniCount_)) {
+        originals_.size() * 8 >= static_cast<std::size_t>(originalCount_)) {
         takeSnapshot();
         return;
     }
-    originals_.try_emplace(index0, zaznamy_[index0]);
+    originals_.try_emplace(index0, records_[index0]);
 }
 
 void Session::takeSnapshot() {
-    if (!puvodni_) puvodni_ = startRecords();
+    if (!originalsSaved_) originalsSaved_ = startRecords();
     originals_.clear();
 }
 
 std::vector<TZaznam> Session::startRecords() const {
-    if (puvodni_) return *puvodni_;
-    std::vector<TZaznam> start(zaznamy_.begin(), zaznamy_.begin() + puvodniCount_);
+    if (originalsSaved_) return *originalsSaved_;
+    std::vector<TZaznam> start(records_.begin(), records_.begin() + originalCount_);
     for (const auto& [index, z] : originals_)
         start[index] = z;
     return start;
 }
 
 TZaznam& Session::mutableRecord(int index1) {
-    if (index1 < 1 || index1 > PocetZaznamu()) throw std::out_of_range("record index");
+    if (index1 < 1 || index1 > recordCount()) throw std::out_of_range("record index");
     const auto i = static_cast<std::size_t>(index1 - 1);
     keepOriginal(i);
     touch();
     if (geometry_) geometry_->markChanged(i);
-    return zaznamy_[i];
+    return records_[i];
 }
 
 std::optional<Ephemeris> Session::workingEphemeris() const {
-    const TZaznam& z = aktualniZaznam_;
-    if (aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu()) {
-        const TZaznam& stored = record(aktualniIndex_);
+    const TZaznam& z = workingRecord_;
+    if (currentIndex_ >= 1 && currentIndex_ <= recordCount()) {
+        const TZaznam& stored = record(currentIndex_);
         if (stored.Cas == z.Cas && stored.Datum.raw() == z.Datum.raw())
-            return geometry().ephemeris(aktualniIndex_);
+            return geometry().ephemeris(currentIndex_);
     }
     return RecordEphemeris(z);
 }
@@ -86,23 +86,23 @@ std::optional<Ephemeris> Session::workingEphemeris() const {
 const GeometryCache& Session::geometry() const {
     if (!geometry_) {
         geometry_ = std::make_unique<GeometryCache>();
-        geometry_->rebuild(zaznamy_);
+        geometry_->rebuild(records_);
     } else {
-        geometry_->refresh(zaznamy_);
+        geometry_->refresh(records_);
     }
     return *geometry_;
 }
 
-void Session::addPozorovatel(std::string_view utf8) {
-    for (const std::string& name : pozorovatele_)
+void Session::addObserverName(std::string_view utf8) {
+    for (const std::string& name : observerNames_)
         if (name == utf8) return;
-    pozorovatele_.emplace_back(utf8);
-    SortNames(pozorovatele_);
+    observerNames_.emplace_back(utf8);
+    SortNames(observerNames_);
 }
 
 LoadResult Session::load(const Date& today) {
     LoadResult result;
-    aktualniZaznam_.Datum.setText(FormatDatum(today));
+    workingRecord_.Datum.setText(FormatDatum(today));
 
     const std::filesystem::path path = dir.resolve(DataxName);
     std::error_code ec;
@@ -128,17 +128,17 @@ LoadResult Session::load(const Date& today) {
         // starts as with a new archive.
         if (records.empty()) {
             result.noRecords = true;
-            records.push_back(aktualniZaznam_);
+            records.push_back(workingRecord_);
         }
     } else {
         records.reserve(SpareRecords);
-        records.push_back(aktualniZaznam_);
+        records.push_back(workingRecord_);
     }
 
     std::map<std::size_t, TZaznam> originals;
     std::unordered_set<std::string_view> names;
     std::vector<std::string> observerNames;
-    bool cislovani = records.size() < 2;
+    bool numbering = records.size() < 2;
     std::string_view lastName;
     for (std::size_t i = 0; i < records.size(); ++i) {
         TZaznam& z = records[i];
@@ -150,29 +150,29 @@ LoadResult Session::load(const Date& today) {
         if (name != lastName && names.insert(name).second)
             observerNames.push_back(Cp1250ToUtf8(name));
         lastName = name;
-        if (z.CisloZakresu > 0) cislovani = true;
+        if (z.CisloZakresu > 0) numbering = true;
         if (!RecordDate(z)) ++result.unreadableDates;
     }
     SortNames(observerNames);
 
     // Nothing could fail from here: the store takes the new state.
-    zaznamy_ = std::move(records);
+    records_ = std::move(records);
     originals_ = std::move(originals);
-    puvodni_.reset();
+    originalsSaved_.reset();
     geometry_.reset();
-    zmenaDat_ = false;
-    puvodniCount_ = PocetZaznamu();
-    pocetNaStartu_ = atStart;
-    cislovaniZakresu_ = cislovani;
-    pozorovatele_ = std::move(observerNames);
-    aktualniIndex_ = PocetZaznamu();
-    aktualniZaznam_ = zaznamy_.back();
-    if (const auto setting = DecodeNastaveniKresby(zaznamy_.front().NastaveniKresby)) {
-        polomerKresby_ = setting->radius;
-        helioZadavani_ = setting->heliographic;
+    dataChanged_ = false;
+    originalCount_ = recordCount();
+    recordsAtStart_ = atStart;
+    drawingNumbers_ = numbering;
+    observerNames_ = std::move(observerNames);
+    currentIndex_ = recordCount();
+    workingRecord_ = records_.back();
+    if (const auto setting = DecodeDrawingSetting(records_.front().NastaveniKresby)) {
+        drawingRadius_ = setting->radius;
+        heliographicEntry_ = setting->heliographic;
     } else {
-        polomerKresby_ = 0;
-        helioZadavani_ = false;
+        drawingRadius_ = 0;
+        heliographicEntry_ = false;
     }
     touch();
 
@@ -193,114 +193,114 @@ LoadResult Session::load(const Date& today) {
 }
 
 std::optional<DrawingSetting> Session::drawingSettingOfRecord1() const {
-    if (zaznamy_.empty()) return std::nullopt;
-    return DecodeNastaveniKresby(zaznamy_.front().NastaveniKresby);
+    if (records_.empty()) return std::nullopt;
+    return DecodeDrawingSetting(records_.front().NastaveniKresby);
 }
 
 void Session::setDrawingSetting(const DrawingSetting& s) {
-    polomerKresby_ = s.radius;
-    helioZadavani_ = s.heliographic;
-    if (zaznamy_.empty()) return;
-    const std::uint16_t value = EncodeNastaveniKresby(s);
-    if (zaznamy_.front().NastaveniKresby != value) mutableRecord(1).NastaveniKresby = value;
+    drawingRadius_ = s.radius;
+    heliographicEntry_ = s.heliographic;
+    if (records_.empty()) return;
+    const std::uint16_t value = EncodeDrawingSetting(s);
+    if (records_.front().NastaveniKresby != value) mutableRecord(1).NastaveniKresby = value;
 }
 
 void Session::save() {
-    if (polomerKresby_ == 0 && PocetZaznamu() > 0) polomerKresby_ = DefaultRadius;
-    if (PocetZaznamu() > 0) setDrawingSetting({polomerKresby_, helioZadavani_});
+    if (drawingRadius_ == 0 && recordCount() > 0) drawingRadius_ = DefaultRadius;
+    if (recordCount() > 0) setDrawingSetting({drawingRadius_, heliographicEntry_});
     WriteRecordFile(dir.resolve(DataxName), records());
 }
 
 void Session::sortRecords() {
     // Exactly two records are left as they are, as the program always did.
-    if (PocetZaznamu() <= 2) return;
+    if (recordCount() <= 2) return;
     const std::vector<std::size_t> order = KeyOrder(records());
     if (order.empty()) return;
     takeSnapshot();
     touch();
     RecordBlock sorted;
-    sorted.reserve(zaznamy_.capacity());
+    sorted.reserve(records_.capacity());
     for (std::size_t from : order)
-        sorted.push_back(zaznamy_[from]);
-    zaznamy_ = std::move(sorted);
+        sorted.push_back(records_[from]);
+    records_ = std::move(sorted);
     if (geometry_) geometry_->permute(order);
 }
 
 int Session::removeUnreadableDates() {
     std::vector<std::size_t> bad;
-    for (std::size_t i = 0; i < zaznamy_.size(); ++i)
-        if (!RecordDate(zaznamy_[i])) bad.push_back(i);
+    for (std::size_t i = 0; i < records_.size(); ++i)
+        if (!RecordDate(records_[i])) bad.push_back(i);
     if (bad.empty()) return 0;
     // Records move down: the backup must keep the start as it was.
     takeSnapshot();
     touch();
     for (auto it = bad.rbegin(); it != bad.rend(); ++it)
-        zaznamy_.erase(zaznamy_.begin() + static_cast<std::ptrdiff_t>(*it));
+        records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(*it));
     if (geometry_) geometry_->erase(bad);
     // The store is never empty: without a readable record it starts again
     // as a new archive would.
-    if (zaznamy_.empty()) appendRecords(std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
-    if (aktualniIndex_ > PocetZaznamu()) aktualniIndex_ = PocetZaznamu();
-    if (aktualniIndex_ < 1) aktualniIndex_ = 1;
-    zmenaDat_ = true;
+    if (records_.empty()) appendRecords(std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
+    if (currentIndex_ > recordCount()) currentIndex_ = recordCount();
+    if (currentIndex_ < 1) currentIndex_ = 1;
+    dataChanged_ = true;
     return static_cast<int>(bad.size());
 }
 
 void Session::findByKey(double key) {
-    for (int k = 1; k <= PocetZaznamu(); ++k) {
+    for (int k = 1; k <= recordCount(); ++k) {
         const auto kk = RecordKey(record(k));
         if (kk && *kk == key) {
-            aktualniIndex_ = k;
+            currentIndex_ = k;
             return;
         }
     }
-    if (aktualniIndex_ == 0) aktualniIndex_ = 1;
+    if (currentIndex_ == 0) currentIndex_ = 1;
 }
 
 void Session::storeWorkingRecord(EntryMode mode) {
-    const auto eph = RecordEphemeris(aktualniZaznam_);
+    const auto eph = RecordEphemeris(workingRecord_);
     if (!eph) throw std::runtime_error("Bylo špatně zadáno datum, záznam nebude zapsán");
-    if (mode == EntryMode::Correction && (aktualniIndex_ < 1 || aktualniIndex_ > PocetZaznamu()))
+    if (mode == EntryMode::Correction && (currentIndex_ < 1 || currentIndex_ > recordCount()))
         throw std::runtime_error("Není vybrán záznam k opravě");
 
-    aktualniZaznam_.Rotace = static_cast<std::uint16_t>(eph->CarrRotation);
-    aktualniZaznam_.L0 = static_cast<std::uint16_t>(std::trunc(eph->L0));
-    TZaznam stored = aktualniZaznam_;
+    workingRecord_.Rotace = static_cast<std::uint16_t>(eph->CarrRotation);
+    workingRecord_.L0 = static_cast<std::uint16_t>(std::trunc(eph->L0));
+    TZaznam stored = workingRecord_;
     stored.Souhrn = StoredSummary(stored, *eph);
 
     if (mode == EntryMode::Correction) {
-        mutableRecord(aktualniIndex_) = stored;
+        mutableRecord(currentIndex_) = stored;
     } else {
         appendRecords(std::span<const TZaznam>(&stored, 1));
-        aktualniIndex_ = PocetZaznamu();
+        currentIndex_ = recordCount();
     }
-    zmenaDat_ = true;
+    dataChanged_ = true;
     if (stored.Pozorovatel.empty()) {
-        addPozorovatel("N");
+        addObserverName("N");
     } else {
-        addPozorovatel(stored.Pozorovatel.text());
+        addObserverName(stored.Pozorovatel.text());
     }
     sortRecords();
     // The key adds hhmm / 1440 to the day, so 19:40 of one day and 5:00 of the
     // next share a key: the stored record is found by its date and time, and
     // among equal ones by its bytes, before falling back to the key.
-    if (!findStored(stored)) findByKey(*RecordKey(aktualniZaznam_));
+    if (!findStored(stored)) findByKey(*RecordKey(workingRecord_));
     save();
 }
 
 bool Session::findStored(const TZaznam& stored) {
     int sameMoment = 0;
-    for (int k = 1; k <= PocetZaznamu(); ++k) {
+    for (int k = 1; k <= recordCount(); ++k) {
         const TZaznam& z = record(k);
         if (z.Cas != stored.Cas || z.Datum.raw() != stored.Datum.raw()) continue;
         if (std::memcmp(&z, &stored, sizeof stored) == 0) {
-            aktualniIndex_ = k;
+            currentIndex_ = k;
             return true;
         }
         if (sameMoment == 0) sameMoment = k;
     }
     if (sameMoment == 0) return false;
-    aktualniIndex_ = sameMoment;
+    currentIndex_ = sameMoment;
     return true;
 }
 
@@ -310,7 +310,7 @@ void Session::writeBackup() {
 }
 
 void Session::saveAtExit() {
-    if (zmenaDat_) save();
+    if (dataChanged_) save();
 }
 
 SplitResult Session::split(const std::array<SplitRow, 5>& rows) const {
@@ -334,9 +334,9 @@ SplitResult Session::split(const std::array<SplitRow, 5>& rows) const {
         ranges.push_back({r, *from, *to});
     }
 
-    std::vector<std::optional<Date>> dates(static_cast<std::size_t>(PocetZaznamu()));
+    std::vector<std::optional<Date>> dates(static_cast<std::size_t>(recordCount()));
     for (std::size_t i = 0; i < dates.size(); ++i)
-        dates[i] = RecordDate(zaznamy_[i]);
+        dates[i] = RecordDate(records_[i]);
 
     struct Job {
         std::size_t row;
@@ -391,7 +391,7 @@ SplitResult Session::split(const std::array<SplitRow, 5>& rows) const {
 
 void Session::appendRecords(std::span<const TZaznam> records) {
     touch();
-    zaznamy_.insert(zaznamy_.end(), records.begin(), records.end());
+    records_.insert(records_.end(), records.begin(), records.end());
     if (geometry_) geometry_->markAppended(records.size());
 }
 
@@ -400,75 +400,75 @@ void Session::setTables(StartupTables tables) {
 }
 
 void Session::selectRecord(int index1) {
-    if (zaznamy_.empty()) return;
-    aktualniIndex_ = std::clamp(index1, 1, PocetZaznamu());
-    aktualniZaznam_ = record(aktualniIndex_);
+    if (records_.empty()) return;
+    currentIndex_ = std::clamp(index1, 1, recordCount());
+    workingRecord_ = record(currentIndex_);
 }
 
 void Session::setWorkingRecord(const TZaznam& z) {
-    aktualniZaznam_ = z;
+    workingRecord_ = z;
 }
 
 void Session::correctRecord(int index1, const TZaznam& z) {
-    if (index1 < 1 || index1 > PocetZaznamu()) return;
+    if (index1 < 1 || index1 > recordCount()) return;
     if (std::memcmp(&record(index1), &z, sizeof z) == 0) return;
     mutableRecord(index1) = z;
-    zmenaDat_ = true;
-    if (index1 == aktualniIndex_) aktualniZaznam_ = z;
+    dataChanged_ = true;
+    if (index1 == currentIndex_) workingRecord_ = z;
 }
 
 void Session::setFaculaeArea(int index1, const TZaznam& counted) {
-    if (index1 < 1 || index1 > PocetZaznamu()) return;
+    if (index1 < 1 || index1 > recordCount()) return;
     if (record(index1).PlochaFakuli.raw() == counted.PlochaFakuli.raw()) return;
     mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
 }
 
 std::optional<std::string> Session::recomputeAll() {
-    std::vector<TZaznam> recomputed(zaznamy_.begin(), zaznamy_.end());
+    std::vector<TZaznam> recomputed(records_.begin(), records_.end());
     if (auto error = RecomputeRecords(recomputed)) return error;
     for (std::size_t i = 0; i < recomputed.size(); ++i) {
-        if (std::memcmp(&recomputed[i], &zaznamy_[i], sizeof(TZaznam)) == 0) continue;
+        if (std::memcmp(&recomputed[i], &records_[i], sizeof(TZaznam)) == 0) continue;
         mutableRecord(static_cast<int>(i) + 1) = recomputed[i];
-        zmenaDat_ = true;
+        dataChanged_ = true;
     }
-    if (aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu())
-        aktualniZaznam_ = record(aktualniIndex_);
+    if (currentIndex_ >= 1 && currentIndex_ <= recordCount())
+        workingRecord_ = record(currentIndex_);
     return std::nullopt;
 }
 
 void Session::afterAdding() {
-    const auto key = RecordKey(aktualniZaznam_);
+    const auto key = RecordKey(workingRecord_);
     sortRecords();
     if (key) findByKey(*key);
-    zmenaDat_ = true;
-    selectRecord(aktualniIndex_);
+    dataChanged_ = true;
+    selectRecord(currentIndex_);
 }
 
 void Session::mergeRecords(std::span<const TZaznam> added) {
     if (added.empty()) return;
     appendRecords(added);
     for (const TZaznam& z : added)
-        addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
+        addObserverName(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
     afterAdding();
 }
 
 void Session::mergeFaculae(std::span<const std::pair<std::size_t, TZaznam>> changed,
                            std::span<const TZaznam> added) {
     for (const auto& [index0, z] : changed)
-        if (index0 < zaznamy_.size()) mutableRecord(static_cast<int>(index0) + 1) = z;
+        if (index0 < records_.size()) mutableRecord(static_cast<int>(index0) + 1) = z;
     if (!added.empty()) {
         appendRecords(added);
         for (const TZaznam& z : added)
-            addPozorovatel(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
+            addObserverName(z.Pozorovatel.empty() ? std::string("N") : z.Pozorovatel.text());
     }
-    if (!changed.empty() && aktualniIndex_ >= 1 && aktualniIndex_ <= PocetZaznamu())
-        aktualniZaznam_ = record(aktualniIndex_);
+    if (!changed.empty() && currentIndex_ >= 1 && currentIndex_ <= recordCount())
+        workingRecord_ = record(currentIndex_);
     afterAdding();
 }
 
 bool Session::fillMissingClasses() {
     bool changed = false;
-    for (int k = 1; k <= PocetZaznamu(); ++k) {
+    for (int k = 1; k <= recordCount(); ++k) {
         const TZaznam& z = record(k);
         for (int g = 0; g < z.groupCount(); ++g)
             if (z.Skupiny[g].Typ.empty()) {
@@ -480,23 +480,23 @@ bool Session::fillMissingClasses() {
 }
 
 void Session::switchDrawingNumbersOff() {
-    cislovaniZakresu_ = false;
-    for (int k = 1; k <= PocetZaznamu(); ++k)
+    drawingNumbers_ = false;
+    for (int k = 1; k <= recordCount(); ++k)
         if (record(k).CisloZakresu != 0) mutableRecord(k).CisloZakresu = 0;
-    aktualniZaznam_.CisloZakresu = 0;
+    workingRecord_.CisloZakresu = 0;
 }
 
 void Session::switchEntryMode(bool heliographic) {
-    helioZadavani_ = heliographic;
+    heliographicEntry_ = heliographic;
     save();
 }
 
 bool Session::addObserver(const ObserverTable::Entry& entry) {
-    return tables_.TabulkaPozorovatelu.add(entry);
+    return tables_.observerTable.add(entry);
 }
 
 void Session::writeObserverTable(const std::filesystem::path& file) {
-    tables_.TabulkaPozorovatelu.ZapisPozorovatele(file);
+    tables_.observerTable.write(file);
 }
 
 } // namespace hk

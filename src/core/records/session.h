@@ -57,15 +57,15 @@ struct SplitResult {
 // The start-up settings and the tables read at start (side files, outside
 // series, observer table). Read by everyone, replaced only by the start-up.
 struct StartupTables {
-    double FaktorZvetseni = 1.2;
-    int ProcentoVelikosti = 100;
-    std::array<std::string, 6> Pristroj; // station and instrument lines, UTF-8
-    std::vector<std::uint8_t> DoplnkovaData = std::vector<std::uint8_t>(25000, 0);
-    DailySeries DenniSIDC;
-    OutsideTable PlochyTab;
-    OutsideTable Tok10cmTab;
-    std::vector<std::string> PozorovateleText; // raw observer lines, UTF-8
-    ObserverTable TabulkaPozorovatelu;
+    double enlargementFactor = 1.2;
+    int sizePercent = 100;
+    std::array<std::string, 6> instrument; // station and instrument lines, UTF-8
+    std::vector<std::uint8_t> supplementaryData = std::vector<std::uint8_t>(25000, 0);
+    DailySeries sidcDaily;
+    OutsideTable areasTable;
+    OutsideTable fluxTable;
+    std::vector<std::string> observerLines; // raw observer lines, UTF-8
+    ObserverTable observerTable;
 };
 
 // The record store and the settings of a run. Its data are private: windows
@@ -78,12 +78,12 @@ class Session {
 
     ProgramDir dir; // AdresarProgramu
 
-    // ---- Record store. Records are 1-based: record(1) .. record(PocetZaznamu()).
-    int PocetZaznamu() const { return static_cast<int>(zaznamy_.size()); }
+    // ---- Record store. Records are 1-based: record(1) .. record(recordCount()).
+    int recordCount() const { return static_cast<int>(records_.size()); }
     const TZaznam& record(int index1) const {
-        return zaznamy_[static_cast<std::size_t>(index1 - 1)];
+        return records_[static_cast<std::size_t>(index1 - 1)];
     }
-    std::span<const TZaznam> records() const { return zaznamy_; }
+    std::span<const TZaznam> records() const { return records_; }
 
     // Changes whenever a record is added, changed or moved: caches of derived
     // per-record values compare it.
@@ -96,25 +96,25 @@ class Session {
     // cache when it is the current record's date and time, else computed.
     std::optional<Ephemeris> workingEphemeris() const;
 
-    int PocetNaStartu() const { return pocetNaStartu_; }  // whole records in datax.dat at start
-    int PocetPuvodnich() const { return puvodniCount_; }   // records of the backup
-    int AktualniIndex() const { return aktualniIndex_; }   // current record, 1-based
-    const TZaznam& AktualniZaznam() const { return aktualniZaznam_; } // working copy
-    bool ZmenaDat() const { return zmenaDat_; } // a record was confirmed or changed in this run
-    bool CislovaniZakresu() const { return cislovaniZakresu_; }
+    int recordsAtStart() const { return recordsAtStart_; }  // whole records in datax.dat at start
+    int originalCount() const { return originalCount_; }   // records of the backup
+    int currentIndex() const { return currentIndex_; }   // current record, 1-based
+    const TZaznam& workingRecord() const { return workingRecord_; } // working copy
+    bool dataChanged() const { return dataChanged_; } // a record was confirmed or changed in this run
+    bool drawingNumbers() const { return drawingNumbers_; }
     // Observer names of the records, UTF-8, sorted.
-    const std::vector<std::string>& Pozorovatele() const { return pozorovatele_; }
-    double PolomerKresby() const { return polomerKresby_; } // drawing radius R, mm; 0 = not chosen yet
-    bool HelioZadavani() const { return helioZadavani_; }   // heliographic entry mode
+    const std::vector<std::string>& observers() const { return observerNames_; }
+    double drawingRadius() const { return drawingRadius_; } // drawing radius R, mm; 0 = not chosen yet
+    bool heliographicEntry() const { return heliographicEntry_; }   // heliographic entry mode
 
     // ---- Start-up settings and tables.
     const StartupTables& tables() const { return tables_; }
-    int ProcentoVelikosti() const { return tables_.ProcentoVelikosti; }
-    const ObserverTable& TabulkaPozorovatelu() const { return tables_.TabulkaPozorovatelu; }
-    // The corona table (KoronaData, KoronaDelka) loaded at start.
-    const KoronaTable& Korona() const { return korona_; }
-    // AsymetrieMesicni and AsymetrieRocni as last computed (start-up, stored entry).
-    const Asymetrie& asymetrie() const { return asymetrie_; }
+    int sizePercent() const { return tables_.sizePercent; }
+    const ObserverTable& observerTable() const { return tables_.observerTable; }
+    // The corona table (coronaBytes, coronaLength) loaded at start.
+    const CoronaTable& corona() const { return corona_; }
+    // monthly and yearly as last computed (start-up, stored entry).
+    const AsymmetryTables& asymmetry() const { return asymmetry_; }
     // What start-up and loading found and the user is told.
     const std::vector<std::string>& warnings() const { return warnings_; }
 
@@ -128,9 +128,9 @@ class Session {
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
     // The corona table of the start-up.
-    void setKorona(KoronaTable korona) { korona_ = std::move(korona); }
+    void setCorona(CoronaTable corona) { corona_ = std::move(corona); }
     // Keeps the asymmetry tables computed from the records.
-    void setAsymetrie(Asymetrie a) { asymetrie_ = std::move(a); }
+    void setAsymmetry(AsymmetryTables a) { asymmetry_ = std::move(a); }
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
     // The warnings collected so far; the list is empty afterwards.
     std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
@@ -146,10 +146,10 @@ class Session {
     // Replaces the working record (what the entry window typed, the
     // measurement's groups); the store itself is not changed.
     void setWorkingRecord(const TZaznam& z);
-    // AktualniIndex = the first record whose RecordKey equals `key`;
+    // currentIndex = the first record whose RecordKey equals `key`;
     // unchanged when none does (1 when it was 0).
     void findByKey(double key);
-    // AktualniIndex = the record equal to `stored` (else the first of the
+    // currentIndex = the record equal to `stored` (else the first of the
     // same date and time); false when there is none.
     bool findStored(const TZaznam& stored);
 
@@ -157,19 +157,19 @@ class Session {
     // date cannot be read keep their places).
     void sortRecords();
     // Removes every record whose Datum is not a date (the later records move
-    // down), keeps AktualniIndex in range and sets ZmenaDat; returns how many
+    // down), keeps currentIndex in range and sets dataChanged; returns how many
     // were removed. The backup still writes the records as they were at start.
     int removeUnreadableDates();
 
-    // Stores AktualniZaznam: appended (new, special) or over record
-    // AktualniIndex (correction), with Rotace, L0 and the summary computed;
+    // Stores workingRecord: appended (new, special) or over record
+    // currentIndex (correction), with Rotace, L0 and the summary computed;
     // then sorts, finds it and saves. Throws std::runtime_error with a Czech
     // message when Datum is no date (nothing changed) or when the save fails
     // (the record stays stored in memory, the file is as before).
     void storeWorkingRecord(EntryMode mode);
 
     // Replaces record `index1` (the working record follows when it is the
-    // current one) and sets ZmenaDat; nothing happens when the bytes are equal.
+    // current one) and sets dataChanged; nothing happens when the bytes are equal.
     void correctRecord(int index1, const TZaznam& z);
     // Takes the faculae area (PlochaFakuli) counted on the drawing of record
     // `index1` from `counted`.
@@ -188,7 +188,7 @@ class Session {
     // Gives every group without a class the class "***" (after the ASCII
     // export wrote it so); true when a record changed.
     bool fillMissingClasses();
-    // Drawing numbers off: clears CislovaniZakresu and every record's number.
+    // Drawing numbers off: clears drawingNumbers and every record's number.
     void switchDrawingNumbersOff();
     // Switches the archive between polar and heliographic entry (record 1's
     // drawing setting) and saves.
@@ -205,7 +205,7 @@ class Session {
     std::optional<DrawingSetting> drawingSettingOfRecord1() const;
 
     // At exit: ask for the backup when data changed.
-    bool needsBackupQuestion() const { return zmenaDat_; }
+    bool needsBackupQuestion() const { return dataChanged_; }
     // Writes the records as they were at start to datax-zaloha.dat.
     void writeBackup();
     // At exit: saves when data changed.
@@ -222,7 +222,7 @@ class Session {
     TZaznam& mutableRecord(int index1);
     // Appends records at the end (the caller sorts).
     void appendRecords(std::span<const TZaznam> records);
-    void addPozorovatel(std::string_view utf8);
+    void addObserverName(std::string_view utf8);
     // After records were added: sorts, finds the working record's key again.
     void afterAdding();
     // Before record `index0` of the start changes in place: keeps its bytes.
@@ -231,25 +231,25 @@ class Session {
     void takeSnapshot();
     std::vector<TZaznam> startRecords() const;
 
-    RecordBlock zaznamy_;
-    int pocetNaStartu_ = 0;
-    int aktualniIndex_ = 1;
-    TZaznam aktualniZaznam_{};
-    bool zmenaDat_ = false;
-    bool cislovaniZakresu_ = false;
-    std::vector<std::string> pozorovatele_;
-    double polomerKresby_ = 0;
-    bool helioZadavani_ = false;
+    RecordBlock records_;
+    int recordsAtStart_ = 0;
+    int currentIndex_ = 1;
+    TZaznam workingRecord_{};
+    bool dataChanged_ = false;
+    bool drawingNumbers_ = false;
+    std::vector<std::string> observerNames_;
+    double drawingRadius_ = 0;
+    bool heliographicEntry_ = false;
     StartupTables tables_;
-    KoronaTable korona_;
-    Asymetrie asymetrie_;
+    CoronaTable corona_;
+    AsymmetryTables asymmetry_;
     std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in
     // place, whose bytes of the start are kept here by index.
     std::map<std::size_t, TZaznam> originals_;
-    std::optional<std::vector<TZaznam>> puvodni_;
-    int puvodniCount_ = 0;
+    std::optional<std::vector<TZaznam>> originalsSaved_;
+    int originalCount_ = 0;
     std::uint64_t revision_ = 0;
     mutable std::unique_ptr<GeometryCache> geometry_;
 };

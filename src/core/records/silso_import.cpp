@@ -15,14 +15,14 @@ namespace hk {
 
 namespace {
 
-std::vector<std::string_view> pole(std::string_view radek) {
+std::vector<std::string_view> pole(std::string_view row) {
     std::vector<std::string_view> p;
-    const bool strednik = radek.find(';') != std::string_view::npos;
+    const bool semicolon = row.find(';') != std::string_view::npos;
     std::size_t i = 0;
-    while (i <= radek.size()) {
-        if (strednik) {
-            const std::size_t j = std::min(radek.find(';', i), radek.size());
-            std::string_view s = radek.substr(i, j - i);
+    while (i <= row.size()) {
+        if (semicolon) {
+            const std::size_t j = std::min(row.find(';', i), row.size());
+            std::string_view s = row.substr(i, j - i);
             while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
                 s.remove_prefix(1);
             while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
@@ -30,20 +30,20 @@ std::vector<std::string_view> pole(std::string_view radek) {
             p.push_back(s);
             i = j + 1;
         } else {
-            while (i < radek.size() && (radek[i] == ' ' || radek[i] == '\t'))
+            while (i < row.size() && (row[i] == ' ' || row[i] == '\t'))
                 ++i;
-            if (i >= radek.size()) break;
+            if (i >= row.size()) break;
             std::size_t j = i;
-            while (j < radek.size() && radek[j] != ' ' && radek[j] != '\t')
+            while (j < row.size() && row[j] != ' ' && row[j] != '\t')
                 ++j;
-            p.push_back(radek.substr(i, j - i));
+            p.push_back(row.substr(i, j - i));
             i = j;
         }
     }
     return p;
 }
 
-std::optional<double> cislo(std::string_view s) {
+std::optional<double> number(std::string_view s) {
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
     double v = 0;
     const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -52,23 +52,23 @@ std::optional<double> cislo(std::string_view s) {
     return v;
 }
 
-std::optional<int> cele(std::string_view s) {
+std::optional<int> integer(std::string_view s) {
     int v = 0;
     const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
     return v;
 }
 
-constexpr int ChybejiciHodnota = -1;
-constexpr int MaxHlasenychChyb = 100;
-constexpr int NejvyssiHodnota = 999; // three characters in the file
+constexpr int MissingValue = -1;
+constexpr int MaxReportedErrors = 100;
+constexpr int HighestValue = 999; // three characters in the file
 
-std::string radekDne(const Date& d, const std::array<int, 3>& v) {
+std::string dayLine(const Date& d, const std::array<int, 3>& v) {
     const int den = DaySerial(d) - DaySerial(Date{d.year, 1, 1});
-    const double zlomek = (den + 0.5) / (IsLeapYear(d.year) ? 366.0 : 365.0);
+    const double fraction = (den + 0.5) / (IsLeapYear(d.year) ? 366.0 : 365.0);
     char b[64];
     std::snprintf(b, sizeof b, "%04d %02d %02d %8.3f%3d %3d %3d\r\n", d.year, d.month, d.day,
-                  d.year + zlomek, v[0], v[1], v[2]);
+                  d.year + fraction, v[0], v[1], v[2]);
     return b;
 }
 
@@ -76,96 +76,96 @@ std::string radekDne(const Date& d, const std::array<int, 3>& v) {
 
 SilsoImport ParseSilsoDaily(std::string_view bytes) {
     SilsoImport r;
-    std::map<int, std::array<int, 3>> dny; // day serial -> values
-    int cisloRadku = 0;
+    std::map<int, std::array<int, 3>> days; // day serial -> values
+    int lineNumber = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
         std::size_t j = bytes.find('\n', i);
         if (j == std::string_view::npos) j = bytes.size();
-        std::string_view radek = bytes.substr(i, j - i);
+        std::string_view row = bytes.substr(i, j - i);
         i = j + 1;
-        ++cisloRadku;
-        if (!radek.empty() && radek.back() == '\r') radek.remove_suffix(1);
-        if (radek.find_first_not_of(" \t") == std::string_view::npos) continue;
-        if (radek.front() == '#' || radek.front() == '*') continue; // comment of the text version
-        auto chyba = [&](const std::string& text) {
+        ++lineNumber;
+        if (!row.empty() && row.back() == '\r') row.remove_suffix(1);
+        if (row.find_first_not_of(" \t") == std::string_view::npos) continue;
+        if (row.front() == '#' || row.front() == '*') continue; // comment of the text version
+        auto error = [&](const std::string& text) {
             // A file of nothing but bad lines must not make a message per line.
-            if (++r.chybnychRadku <= MaxHlasenychChyb)
-                r.chyby.push_back("Řádek " + std::to_string(cisloRadku) + ": " + text);
+            if (++r.badLineCount <= MaxReportedErrors)
+                r.errors.push_back("Řádek " + std::to_string(lineNumber) + ": " + text);
         };
-        const auto p = pole(radek);
+        const auto p = pole(row);
         if (p.size() < 7) {
-            chyba("čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní číslo");
+            error("čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní číslo");
             continue;
         }
-        const auto rok = cele(p[0]), mesic = cele(p[1]), den = cele(p[2]);
-        if (!rok || !mesic || !den || !IsValidDate(Date{*rok, *mesic, *den}) || *rok < 1000 ||
-            *rok > 9999) {
-            chyba("neplatné datum");
+        const auto year = integer(p[0]), month = integer(p[1]), den = integer(p[2]);
+        if (!year || !month || !den || !IsValidDate(Date{*year, *month, *den}) || *year < 1000 ||
+            *year > 9999) {
+            error("neplatné datum");
             continue;
         }
         std::array<int, 3> v{};
-        bool dobre = static_cast<bool>(cislo(p[3]));
-        for (std::size_t k = 0; k < 3 && dobre; ++k) {
-            const auto h = cislo(p[4 + k]);
-            if (!h || (*h < 0 && *h != ChybejiciHodnota)) {
-                dobre = false;
+        bool good = static_cast<bool>(number(p[3]));
+        for (std::size_t k = 0; k < 3 && good; ++k) {
+            const auto h = number(p[4 + k]);
+            if (!h || (*h < 0 && *h != MissingValue)) {
+                good = false;
                 break;
             }
-            v[k] = *h < 0 ? ChybejiciHodnota
-                          : static_cast<int>(std::min<double>(std::nearbyint(*h), NejvyssiHodnota));
+            v[k] = *h < 0 ? MissingValue
+                          : static_cast<int>(std::min<double>(std::nearbyint(*h), HighestValue));
         }
-        if (!dobre) {
-            chyba("neplatné číslo");
+        if (!good) {
+            error("neplatné číslo");
             continue;
         }
-        const Date d{*rok, *mesic, *den};
-        if (!dny.emplace(DaySerial(d), v).second)
-            chyba("den " + FormatDatum(d) + " je v souboru podruhé");
+        const Date d{*year, *month, *den};
+        if (!days.emplace(DaySerial(d), v).second)
+            error("den " + FormatDatum(d) + " je v souboru podruhé");
     }
-    if (dny.empty() && r.chyby.empty()) {
-        r.chyby.push_back("Soubor neobsahuje žádný den");
-        r.chybnychRadku = 1;
+    if (days.empty() && r.errors.empty()) {
+        r.errors.push_back("Soubor neobsahuje žádný den");
+        r.badLineCount = 1;
     }
-    if (!r.chyby.empty()) return r;
-    r.dnu = static_cast<int>(dny.size());
+    if (!r.errors.empty()) return r;
+    r.days = static_cast<int>(days.size());
     // Only the years that hold a day: two lines of the years 1000 and 9999
     // make two files, not a walk over every day between them.
-    for (auto den = dny.begin(); den != dny.end();) {
-        const int rok = DateFromSerial(den->first).year;
-        const int konec = DaySerial(Date{rok + 1, 1, 1});
+    for (auto den = days.begin(); den != days.end();) {
+        const int year = DateFromSerial(den->first).year;
+        const int end = DaySerial(Date{year + 1, 1, 1});
         std::string text;
-        for (int s = DaySerial(Date{rok, 1, 1}); s < konec; ++s) {
-            const auto it = dny.find(s);
-            text += radekDne(DateFromSerial(s),
-                             it != dny.end() ? it->second : std::array<int, 3>{-1, -1, -1});
+        for (int s = DaySerial(Date{year, 1, 1}); s < end; ++s) {
+            const auto it = days.find(s);
+            text += dayLine(DateFromSerial(s),
+                             it != days.end() ? it->second : std::array<int, 3>{-1, -1, -1});
         }
-        r.soubory.emplace(rok, std::move(text));
-        den = dny.lower_bound(konec);
+        r.files.emplace(year, std::move(text));
+        den = days.lower_bound(end);
     }
     return r;
 }
 
 std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
                                                    const SilsoImport& import) {
-    if (!import.chyby.empty()) {
-        std::string zprava = "Soubor nelze načíst, nic nebylo zapsáno:";
-        for (std::size_t i = 0; i < import.chyby.size() && i < 10; ++i)
-            zprava += "\n" + import.chyby[i];
-        const int dalsich =
-            std::max<int>(import.chybnychRadku, static_cast<int>(import.chyby.size())) - 10;
-        if (dalsich > 0) zprava += "\n... a dalších " + std::to_string(dalsich);
-        throw std::runtime_error(zprava);
+    if (!import.errors.empty()) {
+        std::string message = "Soubor nelze načíst, nic nebylo zapsáno:";
+        for (std::size_t i = 0; i < import.errors.size() && i < 10; ++i)
+            message += "\n" + import.errors[i];
+        const int further =
+            std::max<int>(import.badLineCount, static_cast<int>(import.errors.size())) - 10;
+        if (further > 0) message += "\n... a dalších " + std::to_string(further);
+        throw std::runtime_error(message);
     }
     dir.ensureFolder("SIDC");
-    std::vector<std::filesystem::path> zapsane;
-    for (const auto& [rok, text] : import.soubory) {
+    std::vector<std::filesystem::path> written;
+    for (const auto& [year, text] : import.files) {
         // An existing file of another letter case is replaced, not doubled.
-        std::filesystem::path cil = dir.resolve("SIDC/dssn" + std::to_string(rok) + ".dat");
-        WriteFileAtomic(cil, text);
-        zapsane.push_back(cil);
+        std::filesystem::path target = dir.resolve("SIDC/dssn" + std::to_string(year) + ".dat");
+        WriteFileAtomic(target, text);
+        written.push_back(target);
     }
-    return zapsane;
+    return written;
 }
 
 } // namespace hk

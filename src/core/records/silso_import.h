@@ -17,10 +17,10 @@ namespace hk {
 struct SilsoImport {
     // Year -> the bytes of its dssn<year>.dat (every day of the year, days
     // the file does not give as -1).
-    std::map<int, std::string> soubory;
-    std::vector<std::string> chyby; // "Řádek N: ..." for the first 100 bad lines
-    int chybnychRadku = 0;          // bad lines in all
-    int dnu = 0;                    // days read
+    std::map<int, std::string> files;
+    std::vector<std::string> errors; // "Řádek N: ..." for the first 100 bad lines
+    int badLineCount = 0;          // bad lines in all
+    int days = 0;                    // days read
 };
 
 SilsoImport ParseSilsoDaily(std::string_view bytes);

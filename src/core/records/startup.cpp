@@ -77,12 +77,12 @@ void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt)
 
 void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
-    t.FaktorZvetseni = DefaultFaktorZvetseni;
+    t.enlargementFactor = DefaultEnlargementFactor;
     if (isFile(s, path)) {
         const auto bytes = readSideFile(s, path, SmallTextFileLimit);
         if (!bytes) return;
-        if (const auto f = ParseFaktorZvetseni(*bytes))
-            t.FaktorZvetseni = *f;
+        if (const auto f = ParseEnlargementFactor(*bytes))
+            t.enlargementFactor = *f;
         else
             s.addWarning(
                 "Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
@@ -91,8 +91,8 @@ void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool re
     if (existsAtAll(path)) return; // not a file: warned above, left as it is
     if (readOnly) return;
     try {
-        WriteFileAtomic(path, FormatNumber(DefaultFaktorZvetseni * 100, "0") + "\r\n");
-        result.zvetsitCreated = true;
+        WriteFileAtomic(path, FormatNumber(DefaultEnlargementFactor * 100, "0") + "\r\n");
+        result.enlargementFileCreated = true;
     } catch (const std::exception& e) {
         s.addWarning(std::string("Soubor Zvetsit.zve nelze vytvořit: ") + e.what());
     }
@@ -105,22 +105,22 @@ void warnUnreadable(Session& s, const std::string& where, int count) {
 }
 
 void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
-    t.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
-    for (const std::string& w : t.DenniSIDC.refused)
+    t.sidcDaily = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
+    for (const std::string& w : t.sidcDaily.refused)
         s.addWarning(w);
-    warnUnreadable(s, "denních řadách SIDC", t.DenniSIDC.unreadableValues);
+    warnUnreadable(s, "denních řadách SIDC", t.sidcDaily.unreadableValues);
 
-    const std::filesystem::path plochy = s.dir.resolve("SIDC/Plochy.txt");
-    const auto plochyBytes =
-        isFile(s, plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
-    t.PlochyTab = plochyBytes ? ParsePlochy(*plochyBytes) : OutsideTable{};
-    warnUnreadable(s, "souboru SIDC\\Plochy.txt", t.PlochyTab.unreadableValues);
+    const std::filesystem::path areasCurve = s.dir.resolve("SIDC/Plochy.txt");
+    const auto areasBytes =
+        isFile(s, areasCurve) ? readSideFile(s, areasCurve, OutsideTableFileLimit) : std::nullopt;
+    t.areasTable = areasBytes ? ParseAreasTable(*areasBytes) : OutsideTable{};
+    warnUnreadable(s, "souboru SIDC\\Plochy.txt", t.areasTable.unreadableValues);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
-    const auto tokBytes =
+    const auto fluxBytes =
         isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
-    t.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
-    warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", t.Tok10cmTab.unreadableValues);
+    t.fluxTable = fluxBytes ? ParseFluxTable(*fluxBytes) : OutsideTable{};
+    warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", t.fluxTable.unreadableValues);
 }
 
 // The observer lines that hold something (an empty line is no observer).
@@ -154,15 +154,15 @@ void renameOldObservers(Session& s, const std::filesystem::path& old, StartupRes
 void readObservers(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
     const std::filesystem::path old = s.dir.resolve("ob.dat");
-    t.PozorovateleText.clear();
+    t.observerLines.clear();
     if (isFile(s, current)) {
-        t.PozorovateleText = textLines(s, current);
+        t.observerLines = textLines(s, current);
     } else if (isFile(s, old)) {
-        t.PozorovateleText = textLines(s, old);
+        t.observerLines = textLines(s, old);
         if (!readOnly) renameOldObservers(s, old, result);
     }
-    t.TabulkaPozorovatelu = ObserverTable::parse(t.PozorovateleText);
-    t.TabulkaPozorovatelu.SeradPodleJmena();
+    t.observerTable = ObserverTable::parse(t.observerLines);
+    t.observerTable.sortByName();
 }
 
 // Side files and folders read later (by the reports and the pictures):
@@ -195,18 +195,18 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
     if (!hooks.readOnly) removeStaleTempFiles(s, startedAt);
 
     readSizeFactor(s, t, result, hooks.readOnly);
-    t.ProcentoVelikosti = SizePercentage(screenHeight, t.FaktorZvetseni);
+    t.sizePercent = SizePercentage(screenHeight, t.enlargementFactor);
 
-    const std::filesystem::path motfakul = s.dir.resolve("Motfakul.dat");
-    t.DoplnkovaData = isFile(s, motfakul)
-                          ? ParseDoplnkovaData(ReadFileStart(motfakul, DoplnkovaDataSize))
-                          : std::vector<std::uint8_t>(DoplnkovaDataSize, 0);
+    const std::filesystem::path supplementaryFile = s.dir.resolve("Motfakul.dat");
+    t.supplementaryData = isFile(s, supplementaryFile)
+                          ? ParseSupplementaryData(ReadFileStart(supplementaryFile, SupplementaryDataSize))
+                          : std::vector<std::uint8_t>(SupplementaryDataSize, 0);
 
-    const std::filesystem::path pristroj = s.dir.resolve("pristroj.dat");
-    const auto pristrojBytes = isFile(s, pristroj)
-                                   ? readSideFile(s, pristroj, SmallTextFileLimit, Content::Text)
+    const std::filesystem::path instrument = s.dir.resolve("pristroj.dat");
+    const auto instrumentBytes = isFile(s, instrument)
+                                   ? readSideFile(s, instrument, SmallTextFileLimit, Content::Text)
                                    : std::nullopt;
-    t.Pristroj = pristrojBytes ? ParsePristroj(*pristrojBytes) : DefaultPristroj();
+    t.instrument = instrumentBytes ? ParseInstrument(*instrumentBytes) : DefaultInstrument();
 
     result.load = s.load(today);
 
@@ -225,11 +225,11 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
 }
 
 std::string MainWindowCaption(const Session& s) {
-    if (s.HelioZadavani())
+    if (s.heliographicEntry())
         return std::string("Zákresy Sluneční fotosféry  ") +
                " Vizuálně   (Heliografické souřadnice)";
     return std::string("Zákresy Sluneční fotosféry ") + " (Polární souřadnice)" +
-           "  (průměr zákresu  " + FormatNumber(2 * s.PolomerKresby(), "###") + " mm)";
+           "  (průměr zákresu  " + FormatNumber(2 * s.drawingRadius(), "###") + " mm)";
 }
 
 } // namespace hk

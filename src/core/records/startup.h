@@ -25,11 +25,11 @@ struct StartupResult {
     // Record 1 holds no drawing setting: the coordinate-type dialog asks, and
     // its answer goes to Session::setDrawingSetting.
     bool askDrawingSetting = false;
-    bool zvetsitCreated = false; // Zvetsit.zve was written with "120"
+    bool enlargementFileCreated = false; // Zvetsit.zve was written with "120"
     bool obRenamed = false;      // ob.dat was renamed to ob-původní.dat
 };
 
-// Runs the start-up. `screenHeight` gives ProcentoVelikosti. Throws
+// Runs the start-up. `screenHeight` gives sizePercent. Throws
 // std::runtime_error with a Czech message when datax.dat or another present
 // file cannot be read; problems the run can live with go to
 // session.warnings().

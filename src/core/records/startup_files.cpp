@@ -17,7 +17,7 @@ std::vector<std::string_view> SplitLines(std::string_view text, std::size_t maxL
     return lines;
 }
 
-std::optional<double> ParseFaktorZvetseni(std::string_view fileBytes) {
+std::optional<double> ParseEnlargementFactor(std::string_view fileBytes) {
     const auto lines = SplitLines(fileBytes, 1);
     std::string_view line = lines.empty() ? std::string_view() : lines.front();
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
@@ -29,7 +29,7 @@ std::optional<double> ParseFaktorZvetseni(std::string_view fileBytes) {
     auto [p, ec] = std::from_chars(line.data(), line.data() + line.size(), v);
     if (line.empty() || ec != std::errc() || p != line.data() + line.size()) return std::nullopt;
     if (v > 100 && v < 200) return v / 100.0;
-    return DefaultFaktorZvetseni;
+    return DefaultEnlargementFactor;
 }
 
 int SizePercentage(int screenHeight, double factor) {
@@ -39,15 +39,15 @@ int SizePercentage(int screenHeight, double factor) {
     return percent < 100 ? 100 : percent;
 }
 
-std::vector<std::uint8_t> ParseDoplnkovaData(std::string_view fileBytes) {
-    std::vector<std::uint8_t> block(DoplnkovaDataSize, 0);
-    const std::size_t n = std::min(fileBytes.size(), DoplnkovaDataSize);
+std::vector<std::uint8_t> ParseSupplementaryData(std::string_view fileBytes) {
+    std::vector<std::uint8_t> block(SupplementaryDataSize, 0);
+    const std::size_t n = std::min(fileBytes.size(), SupplementaryDataSize);
     for (std::size_t i = 0; i < n; ++i)
         block[i] = static_cast<std::uint8_t>(fileBytes[i]);
     return block;
 }
 
-std::array<std::string, 6> ParsePristroj(std::string_view fileBytes) {
+std::array<std::string, 6> ParseInstrument(std::string_view fileBytes) {
     std::array<std::string, 6> lines;
     const auto raw = SplitLines(fileBytes, lines.size());
     for (std::size_t i = 0; i < lines.size() && i < raw.size(); ++i)
@@ -55,7 +55,7 @@ std::array<std::string, 6> ParsePristroj(std::string_view fileBytes) {
     return lines;
 }
 
-std::array<std::string, 6> DefaultPristroj() {
+std::array<std::string, 6> DefaultInstrument() {
     return {"", "Přístroj", "80", "18", "1350", ""};
 }
 

@@ -12,25 +12,25 @@
 
 namespace hk {
 
-inline constexpr double DefaultFaktorZvetseni = 1.2;
-inline constexpr std::size_t DoplnkovaDataSize = 25000;
+inline constexpr double DefaultEnlargementFactor = 1.2;
+inline constexpr std::size_t SupplementaryDataSize = 25000;
 
 // The size factor from the first line of Zvetsit.zve: v / 100 for
 // 100 < v < 200, else 1.2. nullopt when the line is not an integer.
-std::optional<double> ParseFaktorZvetseni(std::string_view fileBytes);
+std::optional<double> ParseEnlargementFactor(std::string_view fileBytes);
 
 // max(100, Round((screenHeight div 10) * factor)).
 int SizePercentage(int screenHeight, double factor);
 
 // The block of Motfakul.dat: the file's first 25000 bytes, a shorter file
 // padded with zeros.
-std::vector<std::uint8_t> ParseDoplnkovaData(std::string_view fileBytes);
+std::vector<std::uint8_t> ParseSupplementaryData(std::string_view fileBytes);
 
 // The six lines of pristroj.dat (Windows-1250 in, UTF-8 out); missing lines
 // are empty.
-std::array<std::string, 6> ParsePristroj(std::string_view fileBytes);
+std::array<std::string, 6> ParseInstrument(std::string_view fileBytes);
 // The lines used when pristroj.dat is missing.
-std::array<std::string, 6> DefaultPristroj();
+std::array<std::string, 6> DefaultInstrument();
 
 // Splits text at line ends (CR LF, LF or CR); a final line end adds no line.
 // At most `maxLines` lines are taken.

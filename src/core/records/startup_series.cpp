@@ -160,17 +160,17 @@ OutsideTable parseTable(std::string_view bytes, const std::size_t (&columns)[3],
     return table;
 }
 
-constexpr std::size_t PlochyColumns[3] = {8, 15, 22};
-constexpr std::size_t Tok10cmColumns[3] = {15, 25, 36};
+constexpr std::size_t AreasColumns[3] = {8, 15, 22};
+constexpr std::size_t FluxColumns[3] = {15, 25, 36};
 
 } // namespace
 
-OutsideTable ParsePlochy(std::string_view bytes) {
-    return parseTable(bytes, PlochyColumns, 7, 1);
+OutsideTable ParseAreasTable(std::string_view bytes) {
+    return parseTable(bytes, AreasColumns, 7, 1);
 }
 
-OutsideTable ParseTok10cm(std::string_view bytes) {
-    return parseTable(bytes, Tok10cmColumns, 6, 10);
+OutsideTable ParseFluxTable(std::string_view bytes) {
+    return parseTable(bytes, FluxColumns, 6, 10);
 }
 
 } // namespace hk

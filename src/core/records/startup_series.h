@@ -14,7 +14,7 @@
 
 namespace hk {
 
-// DenniSIDC: three values per day (whole disk, north, south; a one-value file
+// sidcDaily: three values per day (whole disk, north, south; a one-value file
 // fills only the first), placed by each file's own year.
 struct DailySeries {
     int firstYear = 0;                              // year of days[0]; 0 when empty
@@ -29,7 +29,7 @@ struct DailySeries {
     std::uint16_t value(const Date& d, int which) const;
 };
 
-// PlochyTab, Tok10cmTab: three values per line, in the order of the file.
+// areasTable, fluxTable: three values per line, in the order of the file.
 struct SeriesRow {
     std::string label;                   // the characters before the first value
     std::array<std::uint16_t, 3> values; // rounded (the flux times 10)
@@ -51,9 +51,9 @@ DailySeries ReadDailySeries(const std::filesystem::path& sidcFolder, int lastYea
 void ParseDailySeriesFile(std::string_view bytes, int year, DailySeries& into);
 
 // Plochy.txt: lines of 31 bytes, values in characters 9-15, 16-22, 23-29.
-OutsideTable ParsePlochy(std::string_view bytes);
+OutsideTable ParseAreasTable(std::string_view bytes);
 // tok-10cm.txt: lines of 45 bytes, values in characters 16-21, 26-31, 37-42,
 // stored times 10.
-OutsideTable ParseTok10cm(std::string_view bytes);
+OutsideTable ParseFluxTable(std::string_view bytes);
 
 } // namespace hk

@@ -39,12 +39,12 @@ class Fd {
     throw std::runtime_error(msg);
 }
 
-constexpr char ZvlastniCp1250[] = "zvl\xE1\x9A\x9Dn\xED"; // "zvlášťní"
+constexpr char SpecialCp1250[] = "zvl\xE1\x9A\x9Dn\xED"; // "zvlášťní"
 
 } // namespace
 
-std::string_view ZvlastniMarkerCp1250() {
-    return {ZvlastniCp1250, sizeof ZvlastniCp1250 - 1};
+std::string_view SpecialMarkerCp1250() {
+    return {SpecialCp1250, sizeof SpecialCp1250 - 1};
 }
 
 LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare) {
@@ -75,7 +75,7 @@ namespace {
 // spelt or encoded.
 bool markerToRewrite(const TZaznam& z) {
     return !z.Zvlastni.empty() && z.Zvlastni.raw() > std::string_view("zvl") &&
-           z.Zvlastni.raw() != ZvlastniMarkerCp1250();
+           z.Zvlastni.raw() != SpecialMarkerCp1250();
 }
 
 bool positionsToClear(const TZaznam& z) {
@@ -92,7 +92,7 @@ bool NeedsNormalising(const TZaznam& z) {
 }
 
 void NormaliseLoadedRecord(TZaznam& z) {
-    if (markerToRewrite(z)) z.Zvlastni.setRaw(ZvlastniMarkerCp1250());
+    if (markerToRewrite(z)) z.Zvlastni.setRaw(SpecialMarkerCp1250());
     if (z.Pozorovatel.empty()) z.Pozorovatel.setRaw("N");
     if (z.PocetSkupin == 0) {
         for (TSkupina& s : z.Skupiny) {

@@ -51,7 +51,7 @@ TZaznam PlaceholderRecord(const Date& today);
 Date TodayUtc();
 
 // The "zvlášťní" marker as stored (Windows-1250).
-std::string_view ZvlastniMarkerCp1250();
+std::string_view SpecialMarkerCp1250();
 
 // RecordKey, NaN when the date cannot be read.
 double KeyOrNaN(const TZaznam& z);

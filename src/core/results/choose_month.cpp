@@ -49,15 +49,15 @@ std::optional<int> monthOf(const TZaznam& z) {
     return d->year * 100 + d->month;
 }
 
-std::optional<std::size_t> firstOfMonthByScan(std::span<const TZaznam> records, int vybranyMesic) {
+std::optional<std::size_t> firstOfMonthByScan(std::span<const TZaznam> records, int chosenMonth) {
     for (std::size_t k = 0; k < records.size(); ++k)
-        if (monthOf(records[k]) == vybranyMesic) return k;
+        if (monthOf(records[k]) == chosenMonth) return k;
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int vybranyMesic) {
+std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int chosenMonth) {
     // The store is sorted by date and time: the first record of the month is
     // found by halving. A record whose date cannot be read keeps its place in
     // the sort, so meeting one the search falls back to a scan from the start.
@@ -65,16 +65,16 @@ std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, 
     while (lo < hi) {
         const std::size_t mid = lo + (hi - lo) / 2;
         const auto m = monthOf(records[mid]);
-        if (!m) return firstOfMonthByScan(records, vybranyMesic);
-        if (*m < vybranyMesic)
+        if (!m) return firstOfMonthByScan(records, chosenMonth);
+        if (*m < chosenMonth)
             lo = mid + 1;
         else
             hi = mid;
     }
     if (lo == records.size()) return std::nullopt;
     const auto m = monthOf(records[lo]);
-    if (!m) return firstOfMonthByScan(records, vybranyMesic);
-    if (*m == vybranyMesic) return lo;
+    if (!m) return firstOfMonthByScan(records, chosenMonth);
+    if (*m == chosenMonth) return lo;
     return std::nullopt;
 }
 
@@ -82,21 +82,21 @@ ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view
     ChooseMonthResult r;
     const auto choice = ParseMonthText(text);
     if (!choice) {
-        r.message = std::string(SpatnyMesic);
+        r.message = std::string(BadMonth);
         return r;
     }
-    r.VybranyMesic = choice->VybranyMesic();
-    r.first = FirstRecordOfMonth(records, r.VybranyMesic);
+    r.chosenMonth = choice->chosenMonth();
+    r.first = FirstRecordOfMonth(records, r.chosenMonth);
     if (!r.first)
-        r.message = std::string(PosledniZaznamJeZ) +
+        r.message = std::string(LastRecordIsFrom) +
                     (records.empty() ? std::string{} : records.back().Datum.text());
     return r;
 }
 
-std::vector<std::string> ChooseMonthNotices(const ObecnaData& data, bool headerNotice) {
+std::vector<std::string> ChooseMonthNotices(const StationData& data, bool headerNotice) {
     std::vector<std::string> notices;
-    if (headerNotice) notices.emplace_back(HlavickaZObecnychDat);
-    if (data.row(3).empty() || data.row(4).empty()) notices.emplace_back(ChybiParametryPristroje);
+    if (headerNotice) notices.emplace_back(HeaderFromStationData);
+    if (data.row(3).empty() || data.row(4).empty()) notices.emplace_back(MissingInstrumentParameters);
     return notices;
 }
 

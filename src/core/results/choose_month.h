@@ -12,19 +12,19 @@
 
 namespace hk {
 
-inline constexpr std::string_view ZadaniMesiceTitulek = "Zadání";
-inline constexpr std::string_view ZadaniMesiceVyzva = "Zadej měsíc a rok ? (2.2000)";
-inline constexpr std::string_view HlavickaZObecnychDat =
+inline constexpr std::string_view MonthPromptTitle = "Zadání";
+inline constexpr std::string_view MonthPrompt = "Zadej měsíc a rok ? (2.2000)";
+inline constexpr std::string_view HeaderFromStationData =
     "Pro hlavičku se použijí data z volby  Všeobecná data";
-inline constexpr std::string_view ChybiParametryPristroje =
+inline constexpr std::string_view MissingInstrumentParameters =
     " Pozor v obecných datach nejsou parametry přístroje.";
-inline constexpr std::string_view PosledniZaznamJeZ = " Poalední záznam je z ";
-inline constexpr std::string_view SpatnyMesic = " Špatně zadaný měsíc a rok (2.2000) ";
+inline constexpr std::string_view LastRecordIsFrom = " Poalední záznam je z ";
+inline constexpr std::string_view BadMonth = " Špatně zadaný měsíc a rok (2.2000) ";
 
 struct MonthChoice {
     int year = 0;
     int month = 0;
-    int VybranyMesic() const { return year * 100 + month; }
+    int chosenMonth() const { return year * 100 + month; }
 };
 
 // The month is the text before the first "." (else the first ","), the year
@@ -33,11 +33,11 @@ struct MonthChoice {
 std::optional<MonthChoice> ParseMonthText(std::string_view text);
 
 // The lowest index whose date lies in the month (year * 100 + month).
-std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int vybranyMesic);
+std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int chosenMonth);
 
 struct ChooseMonthResult {
     std::optional<std::size_t> first; // 0-based index of the month's first record
-    int VybranyMesic = 0;
+    int chosenMonth = 0;
     std::optional<std::string> message; // why no month was chosen
 };
 
@@ -48,6 +48,6 @@ ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view
 // The notices shown before the month is asked for: the header notice (own
 // and SIDC views) and the warning when the aperture or the focal length is
 // missing from the general data.
-std::vector<std::string> ChooseMonthNotices(const ObecnaData& data, bool headerNotice);
+std::vector<std::string> ChooseMonthNotices(const StationData& data, bool headerNotice);
 
 } // namespace hk

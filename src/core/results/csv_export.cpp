@@ -26,7 +26,7 @@ std::string_view HemisphereSuffix(int hemisphere) {
 } // namespace
 
 std::string StatisticsCsvName(StatisticsTable table, int hemisphere) {
-    std::string name = table == StatisticsTable::Namerene ? "Namerene-" : "Vyhlazene-";
+    std::string name = table == StatisticsTable::Measured ? "Namerene-" : "Vyhlazene-";
     name += HemisphereSuffix(hemisphere);
     return name;
 }
@@ -44,7 +44,7 @@ std::string StatisticsCsvText(const std::vector<std::vector<std::string>>& cells
     std::size_t gridColumns = 0;
     for (const auto& row : cells)
         gridColumns = std::max(gridColumns, row.size());
-    const std::size_t limit = hemisphere == 1 ? CsvColumnsCelkove : CsvColumnsPolokoule;
+    const std::size_t limit = hemisphere == 1 ? CsvColumnsDisk : CsvColumnsHemisphere;
     const std::size_t columns = std::min(gridColumns, limit);
 
     std::string text;

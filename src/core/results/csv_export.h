@@ -11,11 +11,11 @@
 namespace hk {
 
 // Which statistics table is exported.
-enum class StatisticsTable { Namerene, Vyhlazene };
+enum class StatisticsTable { Measured, Smoothed };
 
 // Widest row written for the whole disk and for one hemisphere.
-inline constexpr std::size_t CsvColumnsCelkove = 16;
-inline constexpr std::size_t CsvColumnsPolokoule = 9;
+inline constexpr std::size_t CsvColumnsDisk = 16;
+inline constexpr std::size_t CsvColumnsHemisphere = 9;
 // Every cell is right-aligned in this many characters.
 inline constexpr std::size_t CsvCellWidth = 7;
 

@@ -34,7 +34,7 @@ std::string CvDayTail(const TZaznam& z, int cv) {
 }
 
 ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& geometry,
-                         std::size_t first, std::string_view observer, const ObecnaData& data) {
+                         std::size_t first, std::string_view observer, const StationData& data) {
     const MonthWalk walk = WalkReportMonth(records, first);
     std::vector<std::string> tails(static_cast<std::size_t>(walk.days));
     long cvTotal = 0;
@@ -72,7 +72,7 @@ ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& 
     lines.push_back("    OBS   =  " + FormatNumber(obs, "##"));
 
     ReportFile report;
-    report.folder = std::string(CvSlozka);
+    report.folder = std::string(CvFolder);
     report.name = CvFileName(walk.year, walk.month);
     for (const auto& line : lines) {
         report.text += line;

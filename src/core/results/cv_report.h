@@ -14,7 +14,7 @@
 
 namespace hk {
 
-inline constexpr std::string_view CvSlozka = "CVdata";
+inline constexpr std::string_view CvFolder = "CVdata";
 
 std::string CvFileName(int year, int month);
 
@@ -26,6 +26,6 @@ std::string CvDayTail(const TZaznam& z, int cv);
 // for `observer`. Every drawing of the month counts in AVRG and OBS, also one
 // whose line a later drawing of the same day replaces.
 ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& geometry,
-                         std::size_t first, std::string_view observer, const ObecnaData& data);
+                         std::size_t first, std::string_view observer, const StationData& data);
 
 } // namespace hk

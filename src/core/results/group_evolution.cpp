@@ -11,8 +11,8 @@ namespace hk {
 
 namespace {
 
-constexpr std::size_t Predem = 7; // records looked at before the rotation's first
-constexpr double OffsetVzdalenosti = 0.001;
+constexpr std::size_t LookBehind = 7; // records looked at before the rotation's first
+constexpr double DistanceOffset = 0.001;
 
 // The group pass of the rotation statistics: does a group at Carrington
 // longitude `lon` on a drawing of rotation rk with L0 `l0` belong to R?
@@ -29,7 +29,7 @@ std::optional<EvolutionWindow> FindEvolutionWindow(std::span<const TZaznam> reco
     if (it == records.end()) return std::nullopt;
     EvolutionWindow w;
     w.first = static_cast<std::size_t>(it - records.begin());
-    const std::size_t from = w.first >= Predem ? w.first - Predem : 0;
+    const std::size_t from = w.first >= LookBehind ? w.first - LookBehind : 0;
     w.lo = w.first;
     for (std::size_t k = from; k <= w.first; ++k) {
         const TZaznam& z = records[k];
@@ -46,15 +46,15 @@ std::optional<EvolutionWindow> FindEvolutionWindow(std::span<const TZaznam> reco
             break;
         }
     }
-    w.hi = std::min(end + Predem, records.size() - 1);
+    w.hi = std::min(end + LookBehind, records.size() - 1);
     return w;
 }
 
 ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const GeometryCache& geometry,
                                 int r) {
     ResultsGrid grid;
-    grid.caption = std::string(VyvojCaption);
-    grid.cells.assign(1, std::vector<std::string>(VyvojSloupcu));
+    grid.caption = std::string(EvolutionCaption);
+    grid.cells.assign(1, std::vector<std::string>(EvolutionColumns));
     const auto w = FindEvolutionWindow(records, r);
     if (!w || IsSpecialRecord(records[w->first])) return grid;
 
@@ -63,8 +63,8 @@ ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const Geometry
     for (std::size_t k = w->lo; k <= w->hi; ++k) {
         const int index = static_cast<int>(k) + 1;
         const RecordGeometry& rg = geometry.record(index);
-        if (!rg.date || !start || DaySerial(*rg.date) - startDay > VyvojDnu) break;
-        std::vector<std::string> row(VyvojSloupcu);
+        if (!rg.date || !start || DaySerial(*rg.date) - startDay > EvolutionDays) break;
+        std::vector<std::string> row(EvolutionColumns);
         const TZaznam& z = records[k];
         row[0] = z.Datum.text();
         const auto groups = geometry.groups(index);
@@ -72,10 +72,10 @@ ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const Geometry
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
             const int c = s.CSk2;
-            if (c <= 0 || c >= VyvojSloupcu || !belongs(groups[j].Lon, z.Rotace, l0, r)) continue;
+            if (c <= 0 || c >= EvolutionColumns || !belongs(groups[j].Lon, z.Rotace, l0, r)) continue;
             const long a = RoundHalfEven(s.Plocha + s.MalS * 15.3);
             // A damaged distance beyond the limb is taken as on the limb.
-            const double rho = std::min(s.Vzd / 1250.0 - OffsetVzdalenosti, 0.999);
+            const double rho = std::min(s.Vzd / 1250.0 - DistanceOffset, 0.999);
             const long corrected = RoundHalfEven(a * 0.5 / std::sqrt(1 - rho * rho));
             grid.cells[0][static_cast<std::size_t>(c)] = "   " + std::to_string(c);
             row[static_cast<std::size_t>(c)] =

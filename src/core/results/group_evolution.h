@@ -11,14 +11,14 @@
 
 namespace hk {
 
-inline constexpr std::string_view VyvojCaption = "Výsledky    vývoj skupin";
-inline constexpr int VyvojRotaceOd = 0;
-inline constexpr int VyvojRotaceDo = 3000;
-inline constexpr int VyvojRotaceStart = 1712;
+inline constexpr std::string_view EvolutionCaption = "Výsledky    vývoj skupin";
+inline constexpr int EvolutionRotationFrom = 0;
+inline constexpr int EvolutionRotationTo = 3000;
+inline constexpr int EvolutionRotationStart = 1712;
 // Columns 0..70: the dates and the group numbers 1..70 (70 has a column of
 // its own; higher numbers are not shown).
-inline constexpr int VyvojSloupcu = 71;
-inline constexpr int VyvojDnu = 41; // days a window spans after its first drawing
+inline constexpr int EvolutionColumns = 71;
+inline constexpr int EvolutionDays = 41; // days a window spans after its first drawing
 
 // The drawings of the window of rotation R, 0-based [lo, hi], before the
 // 41-day cut; nullopt when no record has rotation R.

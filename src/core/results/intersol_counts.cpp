@@ -2,8 +2,8 @@
 
 namespace hk {
 
-InterSolHodnoty InterSolCounts(const TZaznam& z) {
-    InterSolHodnoty h;
+InterSolValues InterSolCounts(const TZaznam& z) {
+    InterSolValues h;
     h.gr = z.groupCount();
     for (int j = 0; j < z.groupCount(); ++j) {
         const TSkupina& s = z.Skupiny[j];
@@ -24,7 +24,7 @@ InterSolHodnoty InterSolCounts(const TZaznam& z) {
         }
     }
     h.Cond = 6 - z.Q;
-    h.Suma = h.gr + h.grfp + h.grf + h.efp + h.ef;
+    h.sum = h.gr + h.grfp + h.grf + h.efp + h.ef;
     return h;
 }
 

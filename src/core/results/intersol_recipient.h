@@ -9,7 +9,7 @@
 
 namespace hk {
 
-inline constexpr std::string_view InterSolAdresaSoubor = "InterSolAdresa.txt";
+inline constexpr std::string_view InterSolAddressFile = "InterSolAdresa.txt";
 
 struct InterSolRecipient {
     std::string postalAddress; // organisation * post box * postcode and town * country

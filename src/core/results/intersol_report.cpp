@@ -55,7 +55,7 @@ InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_v
     // The observer number becomes part of a file name: digits only.
     if (text.empty() || observer.empty() || !allDigits(trim(number)) ||
         sep == std::string_view::npos || !allDigits(monthPart) || monthPart.size() > 2) {
-        t.message = std::string(SpatneZadaniInterSol);
+        t.message = std::string(BadInterSolInput);
         return t;
     }
     t.month = std::stoi(std::string(monthPart));
@@ -72,7 +72,7 @@ InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_v
             break;
         }
     if (!any) {
-        t.message = std::string(ZaznamyNeexistuji);
+        t.message = std::string(NoRecordsExist);
         return t;
     }
 
@@ -89,13 +89,13 @@ InterSolTable BuildInterSolTable(std::span<const TZaznam> records, std::string_v
         const auto d = DrawingDate(z);
         if (!d || !inMonth(*d) || z.Pozorovatel.text() != observer) continue;
         ++t.found;
-        const InterSolHodnoty h = InterSolCounts(z);
+        const InterSolValues h = InterSolCounts(z);
         auto& row = cells[static_cast<std::size_t>(d->day)];
         row[1] = std::to_string(z.Cas / 100) + ":" + FormatNumber(z.Cas % 100, "00");
         const int values[] = {h.gr, h.grfp, h.grf, h.efp, h.ef, h.Cond};
         for (int k = 0; k < 6; ++k)
             row[static_cast<std::size_t>(2 + k)] = std::to_string(values[k]);
-        row[sumColumn] = std::to_string(h.Suma);
+        row[sumColumn] = std::to_string(h.sum);
         filled[static_cast<std::size_t>(d->day)] = true;
     }
 
@@ -140,14 +140,14 @@ std::string InterSolProtocolRow(const std::vector<std::string>& gridRow) {
 }
 
 InterSolObserver InterSolObserverFor(std::string_view name, const ObserverTable::Entry* entry,
-                                     const ObecnaData& data) {
+                                     const StationData& data) {
     InterSolObserver o{std::string(name), data.row(10), {}, data.row(7)};
     if (entry) o.address = (*entry)[2] + "  " + (*entry)[3] + "  " + (*entry)[4];
     return o;
 }
 
 ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObserver& observer,
-                                 std::string_view number, const ObecnaData& data,
+                                 std::string_view number, const StationData& data,
                                  const InterSolRecipient& recipient) {
     std::string t;
     auto line = [&t](std::string_view s) {
@@ -184,7 +184,7 @@ ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObser
     line("the end of the e-mail. Never change formate of this formular! Thanks.");
 
     ReportFile report;
-    report.folder = std::string(InterSolSlozka);
+    report.folder = std::string(InterSolFolder);
     report.name = InterSolFileName(table.yearText, table.month, number);
     report.text = std::move(t);
     return report;

@@ -16,11 +16,11 @@
 
 namespace hk {
 
-inline constexpr std::string_view InterSolSlozka = "Intersol";
-inline constexpr std::string_view SpatneZadaniInterSol =
+inline constexpr std::string_view InterSolFolder = "Intersol";
+inline constexpr std::string_view BadInterSolInput =
     " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
-inline constexpr std::string_view ZaznamyNeexistuji = "Danné záznamy neexsistují !";
-inline constexpr std::string_view NeniZadanyPristroj = " Není zadaný přístroj ! ";
+inline constexpr std::string_view NoRecordsExist = "Danné záznamy neexsistují !";
+inline constexpr std::string_view NoInstrument = " Není zadaný přístroj ! ";
 
 struct InterSolTable {
     int month = 0;
@@ -58,10 +58,10 @@ struct InterSolObserver {
 // general data, the address from the observer's entry in the observer table
 // (street, town and postcode, two spaces apart) or empty without one.
 InterSolObserver InterSolObserverFor(std::string_view name, const ObserverTable::Entry* entry,
-                                     const ObecnaData& data);
+                                     const StationData& data);
 
 ReportFile BuildInterSolProtocol(const InterSolTable& table, const InterSolObserver& observer,
-                                 std::string_view number, const ObecnaData& data,
+                                 std::string_view number, const StationData& data,
                                  const InterSolRecipient& recipient);
 
 } // namespace hk

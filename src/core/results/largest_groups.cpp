@@ -13,7 +13,7 @@ namespace hk {
 
 namespace {
 
-constexpr double ZemskychPloch = 0.01193; // millionths of the hemisphere per Earth surface
+constexpr double EarthAreas = 0.01193; // millionths of the hemisphere per Earth surface
 
 struct Entry {
     const TZaznam* z = nullptr;
@@ -33,7 +33,7 @@ int LargestGroupsYear(std::span<const TZaznam> records, int chosen) {
 }
 
 ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
-    std::array<Entry, NejvetsichSkupin> list{};
+    std::array<Entry, LargestGroupCount> list{};
     std::size_t used = 0;
     // The store is sorted by date: the year's records follow each other.
     const auto before = [year](const TZaznam& z) {
@@ -64,7 +64,7 @@ ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
     }
 
     ResultsGrid grid;
-    grid.caption = std::string(VelikostCaption);
+    grid.caption = std::string(LargestCaption);
     grid.cells.push_back(
         {"", "  Datum", "  Rotace", "Č. skupiny", "    Typ", "Plocha mil.", "    1/Zem"});
     for (std::size_t r = 0; r < used; ++r) {
@@ -73,7 +73,7 @@ ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
         grid.cells.push_back(
             {"   " + std::to_string(r + 1), d ? FormatDatum(*d) : e.z->Datum.text(),
              std::to_string(e.z->Rotace), std::to_string(e.s->CSk2), "    " + e.s->Typ.text(),
-             std::to_string(e.area), FormatNumber(e.area * ZemskychPloch, "###.00")});
+             std::to_string(e.area), FormatNumber(e.area * EarthAreas, "###.00")});
     }
     return grid;
 }

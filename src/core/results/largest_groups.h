@@ -8,11 +8,11 @@
 
 namespace hk {
 
-inline constexpr int NejvetsichSkupin = 50;
-inline constexpr std::string_view VelikostCaption = "Výsledky    velikost skupin";
-inline constexpr int VelikostRokOd = 1900;
-inline constexpr int VelikostRokDo = 2070;
-inline constexpr int VelikostRokStart = 2000;
+inline constexpr int LargestGroupCount = 50;
+inline constexpr std::string_view LargestCaption = "Výsledky    velikost skupin";
+inline constexpr int LargestYearFrom = 1900;
+inline constexpr int LargestYearTo = 2070;
+inline constexpr int LargestYearStart = 2000;
 
 // The year the view shows for a chosen year: below the first record's year
 // it is that year, above the last record's year that one (the chosen year

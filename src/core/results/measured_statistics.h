@@ -14,12 +14,12 @@ namespace hk {
 // Header of a value column: three spaces and the name padded to 3 characters.
 std::string StatisticsHeader(std::string_view name);
 
-std::string MeasuredCaption(VyberPolokoule v);
+std::string MeasuredCaption(HemisphereChoice v);
 
 // 16 columns: the month "MM.YYYY", the eight hemisphere quantities and, for
 // the whole disk only, the seven record-level quantities. One row per month
 // from the month of the earliest record to one month after the latest;
 // months without records are blank.
-ResultsGrid BuildMeasuredStatistics(std::span<const TZaznam> records, VyberPolokoule v);
+ResultsGrid BuildMeasuredStatistics(std::span<const TZaznam> records, HemisphereChoice v);
 
 } // namespace hk

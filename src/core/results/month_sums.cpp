@@ -58,25 +58,25 @@ int SouthValue(const TSouhrn& s, int quantity) {
     }
 }
 
-void AccumulateMonth(MesicniSoucty& soucty, const TZaznam& z, const TSouhrn& s) {
+void AccumulateMonth(MonthSums& sums, const TZaznam& z, const TSouhrn& s) {
     constexpr int areasFrom = 6;
     for (int i = 0; i < areasFrom; ++i)
-        soucty[3 * i] += NorthValue(s, i) + SouthValue(s, i);
-    const int record[PocetZaznamovychVelicin] = {z.qc, z.fc, z.rc, z.PocetFakuli, z.PP, z.Obr, z.Q};
-    for (int j = 0; j < PocetZaznamovychVelicin; ++j)
-        soucty[PrvniZaznamovaVelicina + j] += record[j];
+        sums[3 * i] += NorthValue(s, i) + SouthValue(s, i);
+    const int record[RecordQuantityCount] = {z.qc, z.fc, z.rc, z.PocetFakuli, z.PP, z.Obr, z.Q};
+    for (int j = 0; j < RecordQuantityCount; ++j)
+        sums[FirstRecordQuantity + j] += record[j];
 
     const bool special = IsSpecialRecord(z);
     if (special && !IsMarkerRecord(z)) return;
     for (int i = 0; i < areasFrom; ++i) {
-        soucty[3 * i + 1] += NorthValue(s, i);
-        soucty[3 * i + 2] += SouthValue(s, i);
+        sums[3 * i + 1] += NorthValue(s, i);
+        sums[3 * i + 2] += SouthValue(s, i);
     }
     if (special) return;
-    for (int i = areasFrom; i < PocetVelicin; ++i) {
-        soucty[3 * i] += NorthValue(s, i) + SouthValue(s, i);
-        soucty[3 * i + 1] += NorthValue(s, i);
-        soucty[3 * i + 2] += SouthValue(s, i);
+    for (int i = areasFrom; i < QuantityCount; ++i) {
+        sums[3 * i] += NorthValue(s, i) + SouthValue(s, i);
+        sums[3 * i + 1] += NorthValue(s, i);
+        sums[3 * i + 2] += SouthValue(s, i);
     }
 }
 

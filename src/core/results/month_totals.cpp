@@ -5,11 +5,11 @@ namespace hk {
 void MonthTotals::add(const TZaznam& z) {
     const bool special = IsSpecialRecord(z);
     const bool marker = IsMarkerRecord(z);
-    ++PocetVMesici;
-    PocetZvlastnich += special;
-    PocetZnackovych += marker;
-    PocetZvlastnichZnackovych += special && marker;
-    AccumulateMonth(soucty, z);
+    ++countInMonth;
+    specialCount += special;
+    markerCount += marker;
+    specialMarkerCount += special && marker;
+    AccumulateMonth(sums, z);
 }
 
 } // namespace hk

@@ -6,21 +6,21 @@
 namespace hk {
 
 struct MonthTotals {
-    MesicniSoucty soucty{};
-    int PocetVMesici = 0;    // records of the month
-    int PocetZvlastnich = 0; // special records
-    int PocetZnackovych = 0; // records whose first group is a hemisphere marker
+    MonthSums sums{};
+    int countInMonth = 0;    // records of the month
+    int specialCount = 0; // special records
+    int markerCount = 0; // records whose first group is a hemisphere marker
     // Special records with a marker: the special records that still count in
     // the hemisphere sums.
-    int PocetZvlastnichZnackovych = 0;
+    int specialMarkerCount = 0;
 
     void add(const TZaznam& z);
 
     // Records that count in the hemisphere sums and in the areas.
     int hemisphereRecords() const {
-        return PocetVMesici - PocetZvlastnich + PocetZvlastnichZnackovych;
+        return countInMonth - specialCount + specialMarkerCount;
     }
-    int areaRecords() const { return PocetVMesici - PocetZvlastnich; }
+    int areaRecords() const { return countInMonth - specialCount; }
 };
 
 } // namespace hk

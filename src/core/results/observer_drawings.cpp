@@ -29,9 +29,9 @@ ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::st
         lastYear = year;
         ++out.n;
     }
-    out.souhrn = std::to_string(out.n) + "x";
+    out.summary = std::to_string(out.n) + "x";
     if (out.n > 0)
-        out.souhrn +=
+        out.summary +=
             "      od -do  " + std::to_string(firstYear) + " - " + std::to_string(lastYear);
     return out;
 }
@@ -53,7 +53,7 @@ std::string SafeFileNamePart(std::string_view name) {
 
 ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name) {
     ReportFile file{
-        std::string(DenniPozorovateleSlozka), "Denní-" + SafeFileNamePart(name) + ".CSV", {}};
+        std::string(DailyObserversFolder), "Denní-" + SafeFileNamePart(name) + ".CSV", {}};
     for (const auto& row : list.grid.cells) {
         for (const std::string& cell : row)
             file.text += cell + ";";

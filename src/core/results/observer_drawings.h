@@ -11,8 +11,8 @@
 
 namespace hk {
 
-inline constexpr std::string_view DenniPozorovateleSlozka = "Denni - pozorovatele";
-inline constexpr std::string_view PozorovatelDenniHint = " Uloži se do souboru CSV ";
+inline constexpr std::string_view DailyObserversFolder = "Denni - pozorovatele";
+inline constexpr std::string_view ObserverDailyHint = " Uloži se do souboru CSV ";
 
 struct ObserverDrawings {
     // Row 0: "Datum", "    g", "    f", "    r", "podmínky", " Obraz", "    Q";
@@ -22,7 +22,7 @@ struct ObserverDrawings {
     ResultsGrid grid;
     int n = 0;
     // "<n>x      od -do  <first year> - <last year>"; "0x" without drawings.
-    std::string souhrn;
+    std::string summary;
 };
 
 ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::string_view name);

@@ -20,13 +20,13 @@ std::string count5(long n) {
 } // namespace
 
 ObserverStatistics BuildObserverStatistics(std::span<const TZaznam> records,
-                                           const std::vector<std::string>& pozorovatele) {
+                                           const std::vector<std::string>& observerList) {
     ObserverStatistics result;
     result.grid.caption = "Výsledky    pozorovatelé";
-    const auto end = std::find(pozorovatele.begin(), pozorovatele.end(), std::string());
-    const std::vector<std::string> names(pozorovatele.begin(), end);
+    const auto end = std::find(observerList.begin(), observerList.end(), std::string());
+    const std::vector<std::string> names(observerList.begin(), end);
     if (names.empty()) {
-        result.zadnyPozorovatel = true;
+        result.noObserver = true;
         return result;
     }
     const std::size_t n = names.size();

@@ -12,8 +12,8 @@
 
 namespace hk {
 
-inline constexpr std::string_view NeniZadanoJmeno = "Není zadáno žádné jméno pozorovatele";
-inline constexpr std::string_view PozorovateleCsvOtazka =
+inline constexpr std::string_view NoNameGiven = "Není zadáno žádné jméno pozorovatele";
+inline constexpr std::string_view ObserversCsvQuestion =
     "Data se uloží do souboru  Pozorovatele.csv";
 
 struct ObserverStatistics {
@@ -24,11 +24,11 @@ struct ObserverStatistics {
     // right-aligned in 5 characters, 0 an empty cell; the row sums are shown
     // also when 0; the corner holds the number of all records.
     ResultsGrid grid;
-    bool zadnyPozorovatel = false; // no known observer: the view shows NeniZadanoJmeno
+    bool noObserver = false; // no known observer: the view shows NoNameGiven
 };
 
 ObserverStatistics BuildObserverStatistics(std::span<const TZaznam> records,
-                                           const std::vector<std::string>& pozorovatele);
+                                           const std::vector<std::string>& observerList);
 
 // Pozorovatele.csv in the program directory: every grid row, each cell
 // followed by ";" (an empty cell as " ;").

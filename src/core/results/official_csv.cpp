@@ -41,9 +41,9 @@ namespace hk {
 
 namespace {
 
-constexpr std::string_view Hlavicka1 =
+constexpr std::string_view HeaderLine1 =
     "Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;Č.Poz.;Poznámka;;Hvězdárna (stanice);";
-constexpr std::string_view Hlavicka2 = ";h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);";
+constexpr std::string_view HeaderLine2 = ";h;m;;;;;;;;rS;rJ;;;;;;;číslo (stanice);";
 constexpr int DayCells = 17;
 constexpr int Counted = 9; // cells 3..11 summed
 constexpr int Conditions = 3;
@@ -57,22 +57,22 @@ std::string cells(const std::vector<std::string>& values) {
 
 } // namespace
 
-OfficialFields OfficialFieldsFrom(const ObecnaData& data, std::string_view metoda) {
+OfficialFields OfficialFieldsFrom(const StationData& data, std::string_view method) {
     OfficialFields f;
-    f.observator = data.row(1);
-    f.cisloSL = data.row(ObecnaDataCisloSL);
-    f.adresa = data.row(8);
+    f.observatory = data.row(1);
+    f.stationNumber = data.row(StationNumberRow);
+    f.address = data.row(8);
     f.telEmail = data.row(7);
-    f.pristroj = data.row(2);
-    f.metoda = std::string(metoda);
-    f.prumer = data.row(3);
-    f.ohnisko = data.row(4);
-    f.okular = data.row(5);
+    f.instrument = data.row(2);
+    f.method = std::string(method);
+    f.diameter = data.row(3);
+    f.focalLength = data.row(4);
+    f.eyepiece = data.row(5);
     return f;
 }
 
-std::optional<std::string> OfficialStationNumber(std::string_view cisloSL) {
-    std::string_view s = cisloSL;
+std::optional<std::string> OfficialStationNumber(std::string_view stationNumber) {
+    std::string_view s = stationNumber;
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ')
@@ -84,23 +84,23 @@ std::optional<std::string> OfficialStationNumber(std::string_view cisloSL) {
 }
 
 std::optional<std::string> CheckOfficialFields(const OfficialFields& f) {
-    if (!OfficialStationNumber(f.cisloSL) || f.metoda.empty()) return std::string(SpatneCisloSL);
+    if (!OfficialStationNumber(f.stationNumber) || f.method.empty()) return std::string(BadStationNumber);
     return std::nullopt;
 }
 
 ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoice& month,
                               const OfficialFields& fields, const ObserverTable& observers) {
-    const std::string cislo = OfficialStationNumber(fields.cisloSL).value_or("000");
+    const std::string number = OfficialStationNumber(fields.stationNumber).value_or("000");
     char mm[3];
     std::snprintf(mm, sizeof mm, "%02d", month.month);
     ReportFile file{"CSVsoubory/Rok" + std::to_string(month.year),
-                    std::to_string(month.year) + mm + "_" + cislo + "a.csv",
+                    std::to_string(month.year) + mm + "_" + number + "a.csv",
                     {}};
 
     const int days = DaysInMonth(month.year, month.month);
     std::vector<const TZaznam*> day(static_cast<std::size_t>(days) + 1, nullptr);
-    std::vector<std::string> pozorovatele;
-    long pocet = 0;
+    std::vector<std::string> observerList;
+    long count = 0;
     // The store is sorted by date: the month's records follow each other.
     const int wanted = month.year * 100 + month.month;
     const auto before = [wanted](const TZaznam& z) {
@@ -113,31 +113,31 @@ ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoic
         const auto d = DrawingDate(z);
         if (d && d->year * 100 + d->month > wanted) break;
         if (!d) continue;
-        ++pocet;
+        ++count;
         day[static_cast<std::size_t>(d->day)] = &z;
         const std::string name = z.Pozorovatel.text();
-        if (std::find(pozorovatele.begin(), pozorovatele.end(), name) == pozorovatele.end())
-            pozorovatele.push_back(name);
+        if (std::find(observerList.begin(), observerList.end(), name) == observerList.end())
+            observerList.push_back(name);
     }
-    std::string jmena;
-    for (const std::string& p : pozorovatele)
-        jmena += (jmena.empty() ? "" : ", ") + p;
+    std::string names;
+    for (const std::string& p : observerList)
+        names += (names.empty() ? "" : ", ") + p;
 
-    const std::vector<std::pair<std::string_view, std::string>> blok = {
-        {"Adresa    (stanice);", fields.adresa},
+    const std::vector<std::pair<std::string_view, std::string>> block = {
+        {"Adresa    (stanice);", fields.address},
         {"tel..   email;", fields.telEmail},
         {"rok;", std::to_string(month.year)},
         {"za měsíc;", std::to_string(month.month)},
-        {"Přístroj:;", fields.pristroj},
-        {"Průměr;", fields.prumer},
-        {"Ohnisko;", fields.ohnisko},
-        {"Okulár;", fields.okular},
-        {"Metoda:;", fields.metoda},
-        {"Pozorovatelé:;", jmena}};
+        {"Přístroj:;", fields.instrument},
+        {"Průměr;", fields.diameter},
+        {"Ohnisko;", fields.focalLength},
+        {"Okulár;", fields.eyepiece},
+        {"Metoda:;", fields.method},
+        {"Pozorovatelé:;", names}};
 
     std::string& t = file.text;
-    t += std::string(Hlavicka1) + fields.observator + ";" + std::string(CrLf);
-    t += std::string(Hlavicka2) + cislo + ";" + std::string(CrLf);
+    t += std::string(HeaderLine1) + fields.observatory + ";" + std::string(CrLf);
+    t += std::string(HeaderLine2) + number + ";" + std::string(CrLf);
 
     std::array<long, Counted> sums{};
     std::array<long, Conditions> conditions{};
@@ -166,32 +166,32 @@ ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoic
             ++filled;
         }
         t += cells(line);
-        if (d <= static_cast<int>(blok.size())) {
-            const auto& [label, value] = blok[static_cast<std::size_t>(d - 1)];
+        if (d <= static_cast<int>(block.size())) {
+            const auto& [label, value] = block[static_cast<std::size_t>(d - 1)];
             t += ";" + std::string(label) + value + ";";
         }
         t += CrLf;
     }
 
-    std::vector<std::string> suma(DayCells);
-    std::vector<std::string> prumer(DayCells);
-    suma[0] = "Suma";
-    prumer[0] = "Prum.";
+    std::vector<std::string> sumCells(DayCells);
+    std::vector<std::string> diameter(DayCells);
+    sumCells[0] = "Suma";
+    diameter[0] = "Prum.";
     for (int i = 0; i < Counted; ++i) {
-        suma[3 + static_cast<std::size_t>(i)] = std::to_string(sums[i]);
+        sumCells[3 + static_cast<std::size_t>(i)] = std::to_string(sums[i]);
         // g, f, gc, fc and F are small counts; the relative numbers are not.
         const bool relative = i == 2 || i == 5 || i == 7 || i == 8;
         if (filled > 0)
-            prumer[3 + static_cast<std::size_t>(i)] =
+            diameter[3 + static_cast<std::size_t>(i)] =
                 FormatNumber(static_cast<double>(sums[i]) / filled, relative ? "0.0" : "0.00");
     }
     for (int i = 0; i < Conditions; ++i)
         if (filled > 0)
-            prumer[12 + static_cast<std::size_t>(i)] =
+            diameter[12 + static_cast<std::size_t>(i)] =
                 FormatNumber(static_cast<double>(conditions[i]) / filled, "0.0");
-    suma[15] = "N=" + std::to_string(pocet);
-    t += cells(suma) + std::string(CrLf);
-    t += cells(prumer) + std::string(CrLf);
+    sumCells[15] = "N=" + std::to_string(count);
+    t += cells(sumCells) + std::string(CrLf);
+    t += cells(diameter) + std::string(CrLf);
     return file;
 }
 

@@ -15,38 +15,38 @@
 
 namespace hk {
 
-inline constexpr std::string_view NejsouObecnaData = "Ještě nejsou zadána obecná data.";
-inline constexpr std::string_view SpatneCisloSL = "Špatné číslo SL nebo nevybrána metoda";
-inline constexpr std::string_view OficialniInformace =
+inline constexpr std::string_view NoStationData = "Ještě nejsou zadána obecná data.";
+inline constexpr std::string_view BadStationNumber = "Špatné číslo SL nebo nevybrána metoda";
+inline constexpr std::string_view OfficialInformation =
     "Informace: Zobrazí se obecná data.  Šedá pole povinná.  \r Změny-úpravy jsou jen "
     "jednorázové, nikam se neukládají.";
-inline constexpr std::string_view MetodaProjekce = "Projekce ";
-inline constexpr std::string_view MetodaVizualne = "Vizuálně";
-inline constexpr std::string_view ZadatMesicRok = "Zadat měsíc ,rok (1,2000)";
-inline constexpr std::string_view ZadnyMesicDoKonce =
+inline constexpr std::string_view MethodProjection = "Projekce ";
+inline constexpr std::string_view MethodVisual = "Vizuálně";
+inline constexpr std::string_view EnterMonthYear = "Zadat měsíc ,rok (1,2000)";
+inline constexpr std::string_view NoMonthToEnd =
     "Není žádný měsíc před měsícem posledního záznamu";
 
 // The station fields of the export panel; prefilled from the general data,
 // changed for one export only.
 struct OfficialFields {
-    std::string observator; // row 1
-    std::string cisloSL;    // row 12
-    std::string adresa;     // row 8
+    std::string observatory; // row 1
+    std::string stationNumber;    // row 12
+    std::string address;     // row 8
     std::string telEmail;   // row 7
-    std::string pristroj;   // row 2
-    std::string metoda;     // MetodaProjekce or MetodaVizualne; empty = not chosen
-    std::string prumer;     // row 3
-    std::string ohnisko;    // row 4
-    std::string okular;     // row 5
+    std::string instrument;   // row 2
+    std::string method;     // MethodProjection or MethodVisual; empty = not chosen
+    std::string diameter;     // row 3
+    std::string focalLength;    // row 4
+    std::string eyepiece;     // row 5
 };
 
-OfficialFields OfficialFieldsFrom(const ObecnaData& data, std::string_view metoda);
+OfficialFields OfficialFieldsFrom(const StationData& data, std::string_view method);
 
 // The station number as the file name holds it (three digits), or nullopt
 // when it is no number of 1 to 3 digits.
-std::optional<std::string> OfficialStationNumber(std::string_view cisloSL);
+std::optional<std::string> OfficialStationNumber(std::string_view stationNumber);
 
-// nullopt when the fields can be written, else SpatneCisloSL.
+// nullopt when the fields can be written, else BadStationNumber.
 std::optional<std::string> CheckOfficialFields(const OfficialFields& f);
 
 // The sheet of one month (fields checked before). See official_csv.cpp for

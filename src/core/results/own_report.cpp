@@ -8,7 +8,7 @@
 
 namespace hk {
 
-const std::array<std::string_view, 12> NazvyMesicu = {"Leden",  "Únor",   "Březen",   "Duben",
+const std::array<std::string_view, 12> MonthNames = {"Leden",  "Únor",   "Březen",   "Duben",
                                                       "Květen", "Červen", "Červenec", "Srpen",
                                                       "Září",   "Říjen",  "Listopad", "Prosinec"};
 
@@ -71,18 +71,18 @@ std::vector<Cell> extendedCells(const std::array<double, 15>& v, std::string_vie
 }
 
 // Month sums in the order of the basic file.
-std::array<double, 16> basicSums(const MesicniSoucty& s) {
+std::array<double, 16> basicSums(const MonthSums& s) {
     std::array<double, 16> v{};
     for (int k = 0; k < 9; ++k)
         v[static_cast<std::size_t>(k)] = s[static_cast<std::size_t>(k)];
-    for (int j = 0; j < PocetZaznamovychVelicin; ++j)
+    for (int j = 0; j < RecordQuantityCount; ++j)
         v[static_cast<std::size_t>(9 + j)] =
-            s[static_cast<std::size_t>(PrvniZaznamovaVelicina + j)];
+            s[static_cast<std::size_t>(FirstRecordQuantity + j)];
     return v;
 }
 
 // Month sums of CV, SN, RB, pl and pk (elements 9..23).
-std::array<double, 15> extendedSums(const MesicniSoucty& s) {
+std::array<double, 15> extendedSums(const MonthSums& s) {
     std::array<double, 15> v{};
     for (std::size_t k = 0; k < v.size(); ++k)
         v[k] = s[9 + k];
@@ -95,10 +95,10 @@ template <std::size_t N> std::array<double, N> divided(std::array<double, N> v, 
     return v;
 }
 
-std::string headerLines(int year, int month, const ObecnaData& data) {
+std::string headerLines(int year, int month, const StationData& data) {
     std::string t = CutChars("Stanice:     " + data.row(1), 63);
     t += CrLf;
-    t += "Měsíc:     " + std::string(NazvyMesicu[static_cast<std::size_t>(month - 1)]) +
+    t += "Měsíc:     " + std::string(MonthNames[static_cast<std::size_t>(month - 1)]) +
          "           Rok:   " + FormatNumber(year, "0000");
     t += CrLf;
     t += "Přístroj :      " + data.row(2) + data.row(3) + " / " + data.row(4) + " / " + data.row(5);
@@ -137,7 +137,7 @@ std::string OwnBasicDayLine(int day, const TZaznam& z) {
 
 std::string OwnExtendedDayLine(int day, const TZaznam& z) {
     std::array<double, 15> v{};
-    for (int i = 3; i < PocetVelicin; ++i) {
+    for (int i = 3; i < QuantityCount; ++i) {
         const std::size_t k = static_cast<std::size_t>(3 * (i - 3));
         v[k] = NorthValue(z.Souhrn, i) + SouthValue(z.Souhrn, i);
         v[k + 1] = NorthValue(z.Souhrn, i);
@@ -146,31 +146,31 @@ std::string OwnExtendedDayLine(int day, const TZaznam& z) {
     return dayAndTime(day, z) + join(extendedCells(v, "00000", "  "));
 }
 
-std::string OwnBasicSumLine(const MesicniSoucty& s) {
+std::string OwnBasicSumLine(const MonthSums& s) {
     return std::string(sumLabel) + join(basicCells(basicSums(s)));
 }
 
-std::string OwnBasicMeanLine(const MesicniSoucty& s, int n) {
+std::string OwnBasicMeanLine(const MonthSums& s, int n) {
     return std::string(meanLabel) + join(basicMeanCells(divided(basicSums(s), n)));
 }
 
-std::string OwnExtendedSumLine(const MesicniSoucty& s) {
+std::string OwnExtendedSumLine(const MonthSums& s) {
     return std::string(sumLabel) + join(extendedCells(extendedSums(s), "00000", "  "));
 }
 
-std::string OwnExtendedMeanLine(const MesicniSoucty& s, int n) {
+std::string OwnExtendedMeanLine(const MonthSums& s, int n) {
     return std::string(meanLabel) + join(extendedCells(divided(extendedSums(s), n), "0000.0", " "));
 }
 
 OwnReport BuildOwnReport(std::span<const TZaznam> records, std::size_t first,
-                         const ObecnaData& data) {
+                         const StationData& data) {
     const MonthWalk walk = WalkReportMonth(records, first);
     std::vector<std::string> basicDays, extendedDays;
     for (int d = 1; d <= walk.days; ++d) {
         basicDays.push_back(FormatNumber(d, "00"));
         extendedDays.push_back(FormatNumber(d, "00"));
     }
-    MesicniSoucty sums{};
+    MonthSums sums{};
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
         basicDays[static_cast<std::size_t>(u.day - 1)] = OwnBasicDayLine(u.day, z);
@@ -183,7 +183,7 @@ OwnReport BuildOwnReport(std::span<const TZaznam> records, std::size_t first,
                      const std::vector<std::string>& days, const std::string& sumLine,
                      const std::string& meanLine) {
         ReportFile r;
-        r.folder = std::string(VlastniSlozka);
+        r.folder = std::string(OwnFolder);
         r.name = fileName(prefix, walk.year, walk.month);
         r.text = headerLines(walk.year, walk.month, data);
         r.text += head;

@@ -15,8 +15,8 @@
 
 namespace hk {
 
-inline constexpr std::string_view VlastniSlozka = "Vlastni";
-extern const std::array<std::string_view, 12> NazvyMesicu; // "Leden" .. "Prosinec"
+inline constexpr std::string_view OwnFolder = "Vlastni";
+extern const std::array<std::string_view, 12> MonthNames; // "Leden" .. "Prosinec"
 
 struct OwnReport {
     ReportFile basic;
@@ -27,13 +27,13 @@ struct OwnReport {
 std::string OwnBasicDayLine(int day, const TZaznam& z);
 std::string OwnExtendedDayLine(int day, const TZaznam& z);
 // Sum and mean lines of the month sums over n drawings.
-std::string OwnBasicSumLine(const MesicniSoucty& s);
-std::string OwnBasicMeanLine(const MesicniSoucty& s, int n);
-std::string OwnExtendedSumLine(const MesicniSoucty& s);
-std::string OwnExtendedMeanLine(const MesicniSoucty& s, int n);
+std::string OwnBasicSumLine(const MonthSums& s);
+std::string OwnBasicMeanLine(const MonthSums& s, int n);
+std::string OwnExtendedSumLine(const MonthSums& s);
+std::string OwnExtendedMeanLine(const MonthSums& s, int n);
 
 // Both files of the month whose first record is records[first] (0-based).
 OwnReport BuildOwnReport(std::span<const TZaznam> records, std::size_t first,
-                         const ObecnaData& data);
+                         const StationData& data);
 
 } // namespace hk

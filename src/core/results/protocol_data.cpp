@@ -12,10 +12,10 @@ namespace hk {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MesiceCz = {"Leden",  "Únor",   "Březen",   "Duben",
+constexpr std::array<std::string_view, 12> MonthsCz = {"Leden",  "Únor",   "Březen",   "Duben",
                                                        "Květen", "Červen", "Červenec", "Srpen",
                                                        "Září",   "Říjen",  "Listopad", "Prosinec"};
-constexpr std::array<std::string_view, 12> MesiceEn = {
+constexpr std::array<std::string_view, 12> MonthsEn = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
@@ -48,11 +48,11 @@ double ProtocolData::mean(ProtocolColumn c) const {
     return static_cast<double>(sums[static_cast<std::size_t>(c)]) / observedDays;
 }
 
-std::string ProtocolTimeCz(std::uint16_t cas) {
-    return twoDigits(cas / 100) + ":" + twoDigits(cas % 100);
+std::string ProtocolTimeCz(std::uint16_t time) {
+    return twoDigits(time / 100) + ":" + twoDigits(time % 100);
 }
-std::string ProtocolTimeEn(std::uint16_t cas) {
-    return twoDigits(cas / 100) + " : " + twoDigits(cas % 100);
+std::string ProtocolTimeEn(std::uint16_t time) {
+    return twoDigits(time / 100) + " : " + twoDigits(time % 100);
 }
 
 std::string ProtocolMagnification(const std::string& focus, const std::string& eyepiece) {
@@ -63,21 +63,21 @@ std::string ProtocolMagnification(const std::string& focus, const std::string& e
 }
 
 std::string ProtocolMonthCz(int month) {
-    return monthName(MesiceCz, month);
+    return monthName(MonthsCz, month);
 }
 std::string ProtocolMonthEn(int month) {
-    return monthName(MesiceEn, month);
+    return monthName(MonthsEn, month);
 }
 
 ProtocolData BuildProtocolData(std::span<const TZaznam> records, std::size_t first,
-                               const ObecnaData& obecnaData) {
+                               const StationData& stationData) {
     ProtocolData data;
     data.firstRecord = first;
-    data.station = obecnaData.row(1);
-    data.instrument = obecnaData.row(2);
-    data.lens = obecnaData.row(3);
-    data.focus = obecnaData.row(4);
-    data.eyepiece = obecnaData.row(5);
+    data.station = stationData.row(1);
+    data.instrument = stationData.row(2);
+    data.lens = stationData.row(3);
+    data.focus = stationData.row(4);
+    data.eyepiece = stationData.row(5);
 
     const MonthWalk walk = WalkMonthByDays(records, first);
     if (walk.days == 0) return data;
@@ -92,7 +92,7 @@ ProtocolData BuildProtocolData(std::span<const TZaznam> records, std::size_t fir
         const TSouhrn& s = z.Souhrn;
         ProtocolDay& row = data.days[static_cast<std::size_t>(u.day - 1)];
         row.observed = true;
-        row.cas = z.Cas;
+        row.time = z.Cas;
         row.values = {
             s.gSev + s.gJih, s.fSev + s.fJih, s.RSev + s.RJih, s.RSev, s.RJih, z.PocetFakuli, z.Q};
         row.observer = z.Pozorovatel.text();

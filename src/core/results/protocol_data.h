@@ -19,7 +19,7 @@ inline constexpr int ProtocolValueColumns = 7;
 struct ProtocolDay {
     int day = 0;
     bool observed = false;                          // a drawing of this day is shown
-    std::uint16_t cas = 0;                          // time UT as hhmm
+    std::uint16_t time = 0;                          // time UT as hhmm
     std::array<int, ProtocolValueColumns> values{}; // by ProtocolColumn
     std::string observer;                           // UTF-8
 };
@@ -48,11 +48,11 @@ struct ProtocolData {
 // stored summary; the month has as many days as the calendar gives it.
 // Empty `days` when `first` is not a record with a readable date.
 ProtocolData BuildProtocolData(std::span<const TZaznam> records, std::size_t first,
-                               const ObecnaData& obecnaData);
+                               const StationData& stationData);
 
 // "hh:nn" (Czech protocol) and "hh : nn" (certificate).
-std::string ProtocolTimeCz(std::uint16_t cas);
-std::string ProtocolTimeEn(std::uint16_t cas);
+std::string ProtocolTimeCz(std::uint16_t time);
+std::string ProtocolTimeEn(std::uint16_t time);
 
 // Focal length divided by the eyepiece, "100x"; empty when either row is not
 // a positive number.

@@ -10,7 +10,7 @@
 namespace hk {
 
 // Shown after every report or export written.
-inline constexpr std::string_view DataBylaUlozena = "Data byla uložena";
+inline constexpr std::string_view DataWereSaved = "Data byla uložena";
 
 struct ReportFile {
     std::string folder; // sub-directory of the program directory, e.g. "Mesice"

@@ -15,18 +15,18 @@ namespace {
 constexpr int RecordsAround = 7;
 constexpr int WindowDays = 41;
 
-int classIndex(std::string_view typ) {
-    if (typ.empty()) return -1;
+int classIndex(std::string_view groupClass) {
+    if (groupClass.empty()) return -1;
     constexpr std::string_view letters = "ABCDEFH";
-    const std::size_t i = letters.find(typ.front());
+    const std::size_t i = letters.find(groupClass.front());
     return i == std::string_view::npos ? -1 : static_cast<int>(i);
 }
 
 // A group seen at Carrington longitude `lon`, in a record of rotation
 // `rotace` with the disk centre at L0, passes the central meridian in R.
-bool takenFor(int R, int rotace, double lon, double L0) {
-    return (lon > 270 && rotace == R - 1 && L0 < 90) || (lon > 180 && rotace == R && L0 > 90) ||
-           (lon < 180 && rotace == R && L0 < 270) || (lon < 90 && rotace == R + 1 && L0 > 270);
+bool takenFor(int R, int rotation, double lon, double L0) {
+    return (lon > 270 && rotation == R - 1 && L0 < 90) || (lon > 180 && rotation == R && L0 > 90) ||
+           (lon < 180 && rotation == R && L0 < 270) || (lon < 90 && rotation == R + 1 && L0 > 270);
 }
 
 std::string text(double v, const char* pattern) {
@@ -43,21 +43,21 @@ const std::array<const char*, 6> RotationTableCaptions = {" Počet \r skupin ",
                                                           "Počet skupin v jednom typu"};
 
 std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records,
-                                                const GeometryCache& g, int pocetRotaci) {
-    std::vector<RotationGroups> out(std::size_t(std::max(0, pocetRotaci)) + 1);
+                                                const GeometryCache& g, int rotationCount) {
+    std::vector<RotationGroups> out(std::size_t(std::max(0, rotationCount)) + 1);
     if (records.empty() || g.size() != records.size()) return out;
     const int n = static_cast<int>(records.size());
-    const int rotace1 = records.front().Rotace;
+    const int firstRotation = records.front().Rotace;
     // First record (0-based) of each rotation or, when it has none, of the next one.
-    auto firstOf = [&](int rotace) {
+    auto firstOf = [&](int rotation) {
         int i = 0;
-        while (i < n && records[std::size_t(i)].Rotace < rotace)
+        while (i < n && records[std::size_t(i)].Rotace < rotation)
             ++i;
         return i;
     };
-    int first = firstOf(rotace1);
-    for (int r = 1; r <= pocetRotaci; ++r) {
-        const int R = rotace1 + r - 1;
+    int first = firstOf(firstRotation);
+    for (int r = 1; r <= rotationCount; ++r) {
+        const int R = firstRotation + r - 1;
         const int next = firstOf(R + 1);
         const int from = std::max(0, first - RecordsAround);
         const int to = std::min(n - 1, next + RecordsAround);
@@ -84,8 +84,8 @@ std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records
         }
         RotationGroups& rg = out[std::size_t(r)];
         for (const auto& [number, s] : groups) {
-            (s.lat > 0 ? rg.sever : rg.jih) += 1;
-            if (s.cls >= 0) ++rg.TypyVRotaci[std::size_t(s.cls)];
+            (s.lat > 0 ? rg.north : rg.south) += 1;
+            if (s.cls >= 0) ++rg.classesInRotation[std::size_t(s.cls)];
         }
     }
     return out;
@@ -97,35 +97,35 @@ ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const Geom
     grid.cells.push_back({"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih",
                           " S max", " S min", " J max", " J min", " Asym", "   A", "   B", "   C",
                           "   D", "   E", "   F", "   H"});
-    VyskySkupin v = SpocitejVyskySkupin(records, g);
-    const int pocet = std::max(0, v.PocetRotaci);
-    const std::vector<RotationGroups> counts = CountRotationGroups(records, g, pocet);
-    for (int r = 1; r <= pocet; ++r) {
-        RotaceVyska& t = v.TabulkaRotaci[std::size_t(r)];
-        t.SkupinSever = static_cast<std::uint16_t>(counts[std::size_t(r)].sever);
-        t.SkupinJih = static_cast<std::uint16_t>(counts[std::size_t(r)].jih);
+    GroupLatitudes v = ComputeGroupLatitudes(records, g);
+    const int count = std::max(0, v.rotationCount);
+    const std::vector<RotationGroups> counts = CountRotationGroups(records, g, count);
+    for (int r = 1; r <= count; ++r) {
+        RotationLatitudes& t = v.rotationTable[std::size_t(r)];
+        t.northGroups = static_cast<std::uint16_t>(counts[std::size_t(r)].north);
+        t.southGroups = static_cast<std::uint16_t>(counts[std::size_t(r)].south);
     }
-    const int rotace1 = records.empty() ? 0 : records.front().Rotace;
-    for (int r = 1; r <= pocet; ++r) {
-        const RotaceVyska& t = v.rotace(r);
+    const int firstRotation = records.empty() ? 0 : records.front().Rotace;
+    for (int r = 1; r <= count; ++r) {
+        const RotationLatitudes& t = v.rotation(r);
         std::vector<std::string> row(19, "----");
-        row[0] = std::to_string(rotace1 + r - 1);
-        const auto smooth = v.vyhlazena(r);
+        row[0] = std::to_string(firstRotation + r - 1);
+        const auto smooth = v.smoothed(r);
         row[5] = smooth[0] == 0 ? "---" : text(smooth[0], "##.00");
         row[6] = smooth[1] == 0 ? "---" : text(smooth[1], "##.00");
-        if (t.Sever != 0 || t.Jih != 0) {
-            row[1] = text(t.SkupinSever, "#0");
-            row[2] = text(t.SkupinJih, "#0");
-            row[3] = text(t.Sever, "##.00");
-            row[4] = text(t.Jih, "##.00");
-            row[7] = text(t.SeverMax / 10.0, "##.0");
-            row[8] = text(t.SeverMin / 10.0, "##.0");
-            row[9] = text(t.JihMin / 10.0, "##.0");
-            row[10] = text(t.JihMax / 10.0, "##.0");
-            row[11] = text(double(t.Sever) + double(t.Jih), "##.00");
+        if (t.North != 0 || t.South != 0) {
+            row[1] = text(t.northGroups, "#0");
+            row[2] = text(t.southGroups, "#0");
+            row[3] = text(t.North, "##.00");
+            row[4] = text(t.South, "##.00");
+            row[7] = text(t.northMax / 10.0, "##.0");
+            row[8] = text(t.northMin / 10.0, "##.0");
+            row[9] = text(t.southMin / 10.0, "##.0");
+            row[10] = text(t.southMax / 10.0, "##.0");
+            row[11] = text(double(t.North) + double(t.South), "##.00");
             for (int c = 0; c < RotationClassCount; ++c)
                 row[std::size_t(12 + c)] =
-                    text(counts[std::size_t(r)].TypyVRotaci[std::size_t(c)], "#0");
+                    text(counts[std::size_t(r)].classesInRotation[std::size_t(c)], "#0");
         }
         grid.cells.push_back(std::move(row));
     }

@@ -19,9 +19,9 @@ namespace hk {
 inline constexpr int RotationClassCount = 7;
 
 struct RotationGroups {
-    int sever = 0;
-    int jih = 0;
-    std::array<int, RotationClassCount> TypyVRotaci{};
+    int north = 0;
+    int south = 0;
+    std::array<int, RotationClassCount> classesInRotation{};
 };
 
 // The group pass: for rotation index r (1..PocetRotaci) the records around
@@ -30,7 +30,7 @@ struct RotationGroups {
 // the hemisphere are those of its last observation taken. A group on the
 // equator counts as southern. Index 0 of the result stays empty.
 std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records,
-                                                const GeometryCache& geometry, int pocetRotaci);
+                                                const GeometryCache& geometry, int rotationCount);
 
 // The captions above the grid.
 extern const std::array<const char*, 6> RotationTableCaptions;

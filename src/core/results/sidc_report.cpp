@@ -40,7 +40,7 @@ std::string SidcDayLine(int day, const TZaznam& z, const TSouhrn& live) {
 }
 
 ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache& geometry,
-                           std::size_t first, const ObecnaData& data) {
+                           std::size_t first, const StationData& data) {
     const MonthWalk walk = WalkReportMonth(records, first);
     std::vector<std::string> days(static_cast<std::size_t>(walk.days));
     for (int d = 1; d <= walk.days; ++d)
@@ -50,14 +50,14 @@ ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache
         days[static_cast<std::size_t>(u.day - 1)] = SidcDayLine(u.day, z, geometry.live(static_cast<int>(u.index) + 1));
     }
 
-    const std::string& stanice = data.row(SidcStaniceRadek);
+    const std::string& station = data.row(SidcStationRow);
     ReportFile report;
-    report.folder = std::string(SidcSlozka);
+    report.folder = std::string(SidcFolder);
     report.name = SidcFileName(walk.year, walk.month);
     std::string& t = report.text;
-    t += "SIDC" + FormatNumber(walk.year, "0000") + FormatNumber(walk.month, "00") + "  " + stanice;
+    t += "SIDC" + FormatNumber(walk.year, "0000") + FormatNumber(walk.month, "00") + "  " + station;
     t += CrLf;
-    t += "(CZECH REP.)  " + stanice;
+    t += "(CZECH REP.)  " + station;
     t += CrLf;
     t += "      ";
     t += CrLf;

@@ -14,10 +14,10 @@
 
 namespace hk {
 
-inline constexpr std::string_view SidcSlozka = "Mesice";
-inline constexpr int SidcStaniceRadek = 13; // row of the general data with the SIDC identifier
+inline constexpr std::string_view SidcFolder = "Mesice";
+inline constexpr int SidcStationRow = 13; // row of the general data with the SIDC identifier
 // Asked before an existing report is overwritten ("\r" breaks the line).
-inline constexpr std::string_view SouborJizExistuje = "Soubor již existuje !\r   Přepsat?";
+inline constexpr std::string_view FileExists = "Soubor již existuje !\r   Přepsat?";
 
 std::string SidcFileName(int year, int month);
 
@@ -30,6 +30,6 @@ std::string SidcDayLine(int day, const TZaznam& z, const TSouhrn& live);
 // the hemisphere values come from the records' geometry. The last line "99"
 // has no line end.
 ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache& geometry,
-                           std::size_t first, const ObecnaData& data);
+                           std::size_t first, const StationData& data);
 
 } // namespace hk

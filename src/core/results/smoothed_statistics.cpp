@@ -14,12 +14,12 @@ constexpr int halfWindow = 6;
 namespace {
 
 std::optional<std::string> refusalOf(const MonthSeries& series) {
-    if (series.records == 0 || series.lastDay - series.firstDay <= MinRozpetiDnu)
-        return std::string(NedostatekDat);
+    if (series.records == 0 || series.lastDay - series.firstDay <= MinDaySpan)
+        return std::string(NotEnoughData);
     return std::nullopt;
 }
 
-ResultsGrid smoothedGrid(const MonthSeries& series, VyberPolokoule v);
+ResultsGrid smoothedGrid(const MonthSeries& series, HemisphereChoice v);
 
 } // namespace
 
@@ -27,7 +27,7 @@ std::optional<std::string> CheckSmoothedSpan(std::span<const TZaznam> records) {
     return refusalOf(CollectMonthTotals(records));
 }
 
-SmoothedStatistics CheckedSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v) {
+SmoothedStatistics CheckedSmoothedStatistics(std::span<const TZaznam> records, HemisphereChoice v) {
     const MonthSeries series = CollectMonthTotals(records);
     SmoothedStatistics r;
     r.refusal = refusalOf(series);
@@ -35,11 +35,11 @@ SmoothedStatistics CheckedSmoothedStatistics(std::span<const TZaznam> records, V
     return r;
 }
 
-std::string SmoothedCaption(VyberPolokoule v) {
+std::string SmoothedCaption(HemisphereChoice v) {
     switch (v) {
-    case VyberPolokoule::Sever:
+    case HemisphereChoice::North:
         return "Výsledky    statistika - vyhlazené - sever";
-    case VyberPolokoule::Jih:
+    case HemisphereChoice::South:
         return "Výsledky    statistika - vyhlazené - jih";
     default:
         return "Výsledky    statistika - vyhlazené - celkový";
@@ -48,17 +48,17 @@ std::string SmoothedCaption(VyberPolokoule v) {
 
 namespace {
 
-MesicniPrumery meansOf(const MonthSeries& series, VyberPolokoule v) {
-    MesicniPrumery means;
+MonthlyMeans meansOf(const MonthSeries& series, HemisphereChoice v) {
+    MonthlyMeans means;
     means.firstMonth = series.firstMonth;
     means.months.resize(series.months.size());
     for (std::size_t m = 0; m < series.months.size(); ++m) {
         const MonthTotals& t = series.months[m];
-        if (t.PocetVMesici == 0) continue;
-        for (int i = 0; i < PocetVelicin; ++i) {
+        if (t.countInMonth == 0) continue;
+        for (int i = 0; i < QuantityCount; ++i) {
             const std::int64_t scaled =
-                std::int64_t(t.soucty[SoucetIndex(i, v)]) * MeritkoPrumeru[i];
-            means.months[m][i] = static_cast<std::int32_t>(scaled / t.PocetVMesici);
+                std::int64_t(t.sums[SumIndex(i, v)]) * MeanScale[i];
+            means.months[m][i] = static_cast<std::int32_t>(scaled / t.countInMonth);
         }
     }
     return means;
@@ -66,42 +66,42 @@ MesicniPrumery meansOf(const MonthSeries& series, VyberPolokoule v) {
 
 } // namespace
 
-MesicniPrumery BuildMonthlyMeans(std::span<const TZaznam> records, VyberPolokoule v) {
+MonthlyMeans BuildMonthlyMeans(std::span<const TZaznam> records, HemisphereChoice v) {
     return meansOf(CollectMonthTotals(records), v);
 }
 
-ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, VyberPolokoule v) {
+ResultsGrid BuildSmoothedStatistics(std::span<const TZaznam> records, HemisphereChoice v) {
     return smoothedGrid(CollectMonthTotals(records), v);
 }
 
 namespace {
 
-ResultsGrid smoothedGrid(const MonthSeries& series, VyberPolokoule v) {
+ResultsGrid smoothedGrid(const MonthSeries& series, HemisphereChoice v) {
     ResultsGrid grid;
     grid.caption = SmoothedCaption(v);
-    std::vector<std::string> header(1 + PocetVelicin);
-    for (int i = 0; i < PocetVelicin; ++i)
-        header[1 + i] = StatisticsHeader(NazvyVelicin[i]);
+    std::vector<std::string> header(1 + QuantityCount);
+    for (int i = 0; i < QuantityCount; ++i)
+        header[1 + i] = StatisticsHeader(QuantityNames[i]);
     grid.cells.push_back(std::move(header));
 
-    if (series.records < MinZaznamuProVyhlazeni) return grid;
-    const MesicniPrumery means = meansOf(series, v);
+    if (series.records < MinRecordsForSmoothing) return grid;
+    const MonthlyMeans means = meansOf(series, v);
 
     // Months are numbered from 1; the last month with data is N. Values run
     // from month 7 to month N - 7, so the latest month (often still being
     // observed) never enters a smoothed value.
     const int n = static_cast<int>(means.months.size());
     for (int month = 1; month <= n + 1; ++month) {
-        std::vector<std::string> row(1 + PocetVelicin);
+        std::vector<std::string> row(1 + QuantityCount);
         row[0] = MonthLabel(means.firstMonth + month - 1);
         if (month > halfWindow && month <= n - halfWindow - 1) {
             const int c = month - 1; // index of the month in the table
-            for (int i = 0; i < PocetVelicin; ++i) {
+            for (int i = 0; i < QuantityCount; ++i) {
                 double s =
                     double(means.months[c - halfWindow][i]) + means.months[c + halfWindow][i];
                 for (int k = -halfWindow + 1; k < halfWindow; ++k)
                     s += 2.0 * means.months[c + k][i];
-                row[1 + i] = FormatNumber(s / (24.0 * MeritkoPrumeru[i]), "0.00");
+                row[1 + i] = FormatNumber(s / (24.0 * MeanScale[i]), "0.00");
             }
         }
         grid.cells.push_back(std::move(row));

@@ -11,21 +11,21 @@
 
 namespace hk {
 
-inline constexpr std::string_view BezAktivityCaption = "Výsledky    bez aktivity";
-inline constexpr int BezAktivityRokOd = 1900;
-inline constexpr int BezAktivityRokDo = 2100;
-inline constexpr int BezAktivityRokStart = 2000;
+inline constexpr std::string_view SpotlessCaption = "Výsledky    bez aktivity";
+inline constexpr int SpotlessYearFrom = 1900;
+inline constexpr int SpotlessYearTo = 2100;
+inline constexpr int SpotlessYearStart = 2000;
 
-// DnyBezAktivity: the Datum of every record whose stored summary has
+// SpotlessDaysOf: the Datum of every record whose stored summary has
 // RSev = 0 and RJih = 0, in store order (special records and records
 // without groups count like any other).
-std::vector<std::string> DnyBezAktivity(std::span<const TZaznam> records);
+std::vector<std::string> SpotlessDaysOf(std::span<const TZaznam> records);
 
 // The marked days of `year`, in calendar order, each day once.
-std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& dny, int year);
+std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& spotlessDates, int year);
 
 // The calendar as the window draws it, in pixels of a client area of the
-// given width and height. S(v) = v * procento / 100; w = width / 15; month m
+// given width and height. S(v) = v * percent / 100; w = width / 15; month m
 // fills the column from (m + 1) * w to (m + 2) * w, the day numbers stand in
 // the column from w to 2 * w.
 struct SpotlessCalendar {
@@ -47,7 +47,7 @@ struct SpotlessCalendar {
     std::vector<Cell> red; // red cells with a black border
 };
 
-SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& dny, int year, int width,
-                                       int height, int procento);
+SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessDates, int year, int width,
+                                       int height, int percent);
 
 } // namespace hk

@@ -47,7 +47,7 @@ TypeOccurrence BuildTypeOccurrence(std::span<const TZaznam> records) {
         if (column >= counts.size()) counts.resize(column + 1, YearCounts{});
         const TZaznam& z = records[k];
         for (int g = 0; g < z.groupCount(); ++g) {
-            const int index = TypySkupinIndex(z.Skupiny[g].Typ.raw());
+            const int index = GroupClassIndex(z.Skupiny[g].Typ.raw());
             if (index == 0)
                 ++result.unknownClasses;
             else
@@ -57,11 +57,11 @@ TypeOccurrence BuildTypeOccurrence(std::span<const TZaznam> records) {
     const std::size_t years = counts.size();
 
     auto& cells = result.grid.cells;
-    cells.assign(TypySkupin.size() + 1, std::vector<std::string>(years + 1));
+    cells.assign(GroupClasses.size() + 1, std::vector<std::string>(years + 1));
     for (std::size_t y = 0; y < years; ++y)
         cells[0][y + 1] = std::to_string(first + static_cast<int>(y));
-    for (std::size_t t = 0; t < TypySkupin.size(); ++t) {
-        cells[t + 1][0] = std::string(TypySkupin[t]);
+    for (std::size_t t = 0; t < GroupClasses.size(); ++t) {
+        cells[t + 1][0] = std::string(GroupClasses[t]);
         for (std::size_t y = 0; y < years; ++y)
             if (const long n = counts[y][t]; n > 0)
                 cells[t + 1][y + 1] = PadLeft(std::to_string(n), 5);

@@ -13,15 +13,15 @@ namespace hk {
 
 namespace {
 
-constexpr std::array<std::string_view, PocetZon> ZoneHeads = {
+constexpr std::array<std::string_view, ZoneCount> ZoneHeads = {
     "  90°--60°", "  60°--30°", "  30°--0°", "  0°--30°", "  30°--60°", "  60°--90°"};
-constexpr int Columns = 2 * PocetZon + 2;
+constexpr int Columns = 2 * ZoneCount + 2;
 
 struct Counts {
-    std::array<long, PocetZon> g{};
-    std::array<long, PocetZon> f{};
+    std::array<long, ZoneCount> g{};
+    std::array<long, ZoneCount> f{};
     void add(const Counts& o) {
-        for (int z = 0; z < PocetZon; ++z) {
+        for (int z = 0; z < ZoneCount; ++z) {
             g[z] += o.g[z];
             f[z] += o.f[z];
         }
@@ -34,25 +34,25 @@ struct Row {
 };
 
 struct Sections {
-    std::vector<Row> kresby, mesice, roky, vse;
+    std::vector<Row> drawingSetting, months, years, allCurves;
 };
 
 // The date as the row label; a date is plain ASCII and needs no conversion.
-std::string datum(const TZaznam& z) {
+std::string date(const TZaznam& z) {
     const std::string_view raw = z.Datum.raw();
     for (char c : raw)
         if (static_cast<unsigned char>(c) >= 0x80) return z.Datum.text();
     return std::string(raw);
 }
 
-bool takesPart(const TSkupina& s, std::string_view trida) {
-    if (trida == VsechnyTridy) return true;
-    const std::string_view typ = s.Typ.raw();
-    return !typ.empty() && !trida.empty() && typ.front() == trida.front() && trida.size() == 1;
+bool takesPart(const TSkupina& s, std::string_view zurichClass) {
+    if (zurichClass == AllClasses) return true;
+    const std::string_view groupClass = s.Typ.raw();
+    return !groupClass.empty() && !zurichClass.empty() && groupClass.front() == zurichClass.front() && zurichClass.size() == 1;
 }
 
 Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
-                 std::string_view trida, bool kresby) {
+                 std::string_view zurichClass, bool drawingSetting) {
     Sections out;
     std::map<int, Counts> months;
     std::map<int, Counts> years;
@@ -67,31 +67,31 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
         const auto groups = geometry.groups(static_cast<int>(k) + 1);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
-            if (!takesPart(s, trida)) continue;
+            if (!takesPart(s, zurichClass)) continue;
             const int zone = ZoneOf(groups[j].CMD);
             if (zone < 0) continue;
             ++c.g[zone];
             c.f[zone] += s.Poc;
         }
-        if (kresby) out.kresby.push_back({datum(z), c});
+        if (drawingSetting) out.drawingSetting.push_back({date(z), c});
         months[rg.date->year * 100 + rg.date->month].add(c);
         years[rg.date->year].add(c);
         all.add(c);
     }
     for (const auto& [m, c] : months)
-        out.mesice.push_back({std::to_string(m % 100) + " . " + std::to_string(m / 100), c});
+        out.months.push_back({std::to_string(m % 100) + " . " + std::to_string(m / 100), c});
     for (const auto& [y, c] : years)
-        out.roky.push_back({std::to_string(y), c});
-    out.vse.push_back({std::string(VsechnyTridy), all});
+        out.years.push_back({std::to_string(y), c});
+    out.allCurves.push_back({std::string(AllClasses), all});
     return out;
 }
 
 std::vector<std::string> gridRow(const Row& r) {
     std::vector<std::string> row(Columns);
     row[0] = r.label;
-    for (int z = 0; z < PocetZon; ++z) {
+    for (int z = 0; z < ZoneCount; ++z) {
         row[1 + z] = std::to_string(r.counts.g[z]);
-        row[PocetZon + 2 + z] = std::to_string(r.counts.f[z]);
+        row[ZoneCount + 2 + z] = std::to_string(r.counts.f[z]);
     }
     return row;
 }
@@ -101,7 +101,7 @@ std::vector<std::string> gridRow(const Row& r) {
 // spots. The mark line puts the zone bounds between the value columns.
 constexpr std::size_t LabelWidth = 12;
 constexpr std::size_t FieldWidth = 6;
-constexpr std::array<std::string_view, PocetZon + 1> Marks = {"-90 ", "-60 ", "-30 ", "0 ",
+constexpr std::array<std::string_view, ZoneCount + 1> Marks = {"-90 ", "-60 ", "-30 ", "0 ",
                                                               "30 ",  "60 ",  "90"};
 
 std::string zoneBlockMarks() {
@@ -112,7 +112,7 @@ std::string zoneBlockMarks() {
     return s;
 }
 
-std::string zoneBlockValues(const std::array<long, PocetZon>& v) {
+std::string zoneBlockValues(const std::array<long, ZoneCount>& v) {
     std::string s(FieldWidth / 2, ' ');
     for (long n : v)
         s += PadLeft(std::to_string(n), FieldWidth);
@@ -138,7 +138,7 @@ ReportFile textFile(std::string name, std::string_view firstColumn,
 
 int ZoneOf(double cmd) {
     if (cmd == 0) return -1;
-    for (int z = 0; z < PocetZon; ++z) {
+    for (int z = 0; z < ZoneCount; ++z) {
         const double lower = -90.0 + 30.0 * z;
         if (cmd > lower && cmd < lower + 30.0) return z;
     }
@@ -146,20 +146,20 @@ int ZoneOf(double cmd) {
 }
 
 ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
-                               std::string_view trida, const ZoneSections& sections) {
+                               std::string_view zurichClass, const ZoneSections& sections) {
     ResultsGrid grid;
-    grid.caption = std::string(PolohyCaption);
+    grid.caption = std::string(ZonesCaption);
     std::vector<std::string> header(Columns);
     header[0] = "Datum";
-    for (int z = 0; z < PocetZon; ++z)
-        header[1 + z] = header[PocetZon + 2 + z] = std::string(ZoneHeads[z]);
+    for (int z = 0; z < ZoneCount; ++z)
+        header[1 + z] = header[ZoneCount + 2 + z] = std::string(ZoneHeads[z]);
     grid.cells.push_back(std::move(header));
 
-    const Sections s = collect(records, geometry, trida, sections.kresby);
-    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.kresby, &s.kresby},
-                                                              {sections.mesice, &s.mesice},
-                                                              {sections.roky, &s.roky},
-                                                              {sections.vse, &s.vse}};
+    const Sections s = collect(records, geometry, zurichClass, sections.drawingSetting);
+    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.drawingSetting, &s.drawingSetting},
+                                                              {sections.months, &s.months},
+                                                              {sections.years, &s.years},
+                                                              {sections.allCurves, &s.allCurves}};
     std::size_t rows = 1;
     for (const auto& [shown, list] : order)
         if (shown) rows += list->size();
@@ -172,11 +172,11 @@ ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryC
 }
 
 std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
-                                      const GeometryCache& geometry, std::string_view trida) {
-    const Sections s = collect(records, geometry, trida, true);
-    return {textFile("polohydeni.dat", "Datum", {&s.kresby}),
-            textFile("polohymesicni.dat", "Měsíc", {&s.mesice}),
-            textFile("polohyrocni.dat", "Rok", {&s.roky, &s.vse})};
+                                      const GeometryCache& geometry, std::string_view zurichClass) {
+    const Sections s = collect(records, geometry, zurichClass, true);
+    return {textFile("polohydeni.dat", "Datum", {&s.drawingSetting}),
+            textFile("polohymesicni.dat", "Měsíc", {&s.months}),
+            textFile("polohyrocni.dat", "Rok", {&s.years, &s.allCurves})};
 }
 
 } // namespace hk

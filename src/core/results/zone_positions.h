@@ -14,24 +14,24 @@
 
 namespace hk {
 
-inline constexpr int PocetZon = 6;
+inline constexpr int ZoneCount = 6;
 // The class selection that takes every group.
-inline constexpr std::string_view VsechnyTridy = "vše";
+inline constexpr std::string_view AllClasses = "vše";
 // The items of the class selection, "vše" last.
 inline constexpr std::string_view ZoneClassItems[] = {"A", "B", "C", "D",  "E",
                                                       "F", "H", "J", "vše"};
-inline constexpr std::string_view PolohyCaption = "Výsledky    Plohy skupin podle délky slunce  ";
-inline constexpr std::string_view PolohyNadpis =
+inline constexpr std::string_view ZonesCaption = "Výsledky    Plohy skupin podle délky slunce  ";
+inline constexpr std::string_view ZonesHeading =
     "  počet  skupin  ( g )                     | |                          počet skvrn  ( f )";
-inline constexpr std::string_view PolohyTextOtazka =
+inline constexpr std::string_view ZonesTextQuestion =
     "Uložení dat východ-západ do textového souboru ?";
 
 // Which row sections the view shows; they follow in this order.
 struct ZoneSections {
-    bool kresby = true; // one row per drawing, labelled with its date
-    bool mesice = true; // one row per month with drawings, "m . yyyy"
-    bool roky = true;   // one row per year with drawings, "yyyy"
-    bool vse = true;    // all data, "vše"
+    bool drawingSetting = true; // one row per drawing, labelled with its date
+    bool months = true; // one row per month with drawings, "m . yyyy"
+    bool years = true;   // one row per year with drawings, "yyyy"
+    bool allCurves = true;    // all data, "vše"
 };
 
 // The zone (0..5) of a distance from the central meridian strictly inside
@@ -44,12 +44,12 @@ int ZoneOf(double cmd);
 // out; a group takes part when its class begins with `trida` or `trida` is
 // "vše".
 ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
-                               std::string_view trida, const ZoneSections& sections = {});
+                               std::string_view zurichClass, const ZoneSections& sections = {});
 
 // The three text files under Polohy-skupin: polohydeni.dat (the drawings),
 // polohymesicni.dat (the months) and polohyrocni.dat (the years and all
 // data), each a head line, a line of zone marks and one line per row.
 std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
-                                      const GeometryCache& geometry, std::string_view trida);
+                                      const GeometryCache& geometry, std::string_view zurichClass);
 
 } // namespace hk

@@ -31,121 +31,121 @@ namespace hk {
 
 namespace {
 
-constexpr int VyskaOvladani = 40; // the row of controls above the table
-constexpr int NizkeOkno = 990;    // "t" prints the window only when it is higher
-constexpr double PomerTisknuteOblasti = 1.1;
-constexpr int OkrajTisknuteOblasti = 5;
-constexpr int MinSirkaVlevo = 400; // room left of the record list worth using
-const QString Titulek = QStringLiteral("Souřadnice středu slunce");
+constexpr int ControlsHeight = 40; // the row of controls above the table
+constexpr int LowWindow = 990;    // "t" prints the window only when it is higher
+constexpr double PrintedAreaRatio = 1.1;
+constexpr int PrintedAreaMargin = 5;
+constexpr int MinRoomLeft = 400; // room left of the record list worth using
+const QString Title = QStringLiteral("Souřadnice středu slunce");
 
 // The page of the table, painted by the renderer.
-class TabulkaView : public QWidget {
+class TableView : public QWidget {
   public:
-    TabulkaView(const CoordinateTableWindow& okno, QWidget* parent) : QWidget(parent), okno_(okno) {
+    TableView(const CoordinateTableWindow& window, QWidget* parent) : QWidget(parent), window_(window) {
         setObjectName(QStringLiteral("Tabulka"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::ClickFocus);
     }
-    std::function<void()> zmenaVelikosti;
+    std::function<void()> resized;
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        DrawCoordinateTable(p, rect(), okno_.strana(), okno_.volby());
+        DrawCoordinateTable(p, rect(), window_.page(), window_.options());
     }
     void resizeEvent(QResizeEvent*) override {
-        if (zmenaVelikosti) zmenaVelikosti();
+        if (resized) resized();
     }
 
   private:
-    const CoordinateTableWindow& okno_;
+    const CoordinateTableWindow& window_;
 };
 
 } // namespace
 
-CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
+CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& messages, int year,
                                              QWidget* parent)
-    : QWidget(parent), dir_(dir), zpravy_(zpravy), rok_(MakeCoordinateYear(rok)),
-      Edit1_(new QLineEdit(QString::number(rok), this)),
-      SpeedButton4_(new QPushButton(QStringLiteral("zve"), this)),
-      tisksouradnic_(new QPushButton(QStringLiteral("Tisk"), this)),
-      ulozitobr_(new QPushButton(QStringLiteral("Uložit obr."), this)),
-      ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent), dir_(dir), messages_(messages), year_(MakeCoordinateYear(year)),
+      yearEdit_(new QLineEdit(QString::number(year), this)),
+      enlargeButton_(new QPushButton(QStringLiteral("zve"), this)),
+      printButton_(new QPushButton(QStringLiteral("Tisk"), this)),
+      savePictureButton_(new QPushButton(QStringLiteral("Uložit obr."), this)),
+      yearScroll_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("CoordinateTableWindow"));
-    setWindowTitle(Titulek);
+    setWindowTitle(Title);
     setFocusPolicy(Qt::StrongFocus);
 
-    Edit1_->setObjectName(QStringLiteral("Edit1"));
-    Edit1_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1_));
-    Edit1_->setMaxLength(4);
-    Edit1_->setFixedWidth(60);
-    SpeedButton4_->setObjectName(QStringLiteral("SpeedButton4"));
-    tisksouradnic_->setObjectName(QStringLiteral("tisksouradnic"));
-    ulozitobr_->setObjectName(QStringLiteral("ulozitobr"));
-    ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1_->setToolTip(QStringLiteral("Posuv nahoru "));
+    yearEdit_->setObjectName(QStringLiteral("Edit1"));
+    yearEdit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), yearEdit_));
+    yearEdit_->setMaxLength(4);
+    yearEdit_->setFixedWidth(60);
+    enlargeButton_->setObjectName(QStringLiteral("SpeedButton4"));
+    printButton_->setObjectName(QStringLiteral("tisksouradnic"));
+    savePictureButton_->setObjectName(QStringLiteral("ulozitobr"));
+    yearScroll_->setObjectName(QStringLiteral("ScrollBar1"));
+    yearScroll_->setToolTip(QStringLiteral("Posuv nahoru "));
 
-    auto* ovladani = new QHBoxLayout;
-    ovladani->setContentsMargins(4, 0, 4, 0);
-    ovladani->addWidget(Edit1_);
-    auto* skupina = new QButtonGroup(this);
-    const QString popisky[CoordinateTablePages] = {QStringLiteral("leden-duben"),
+    auto* controls = new QHBoxLayout;
+    controls->setContentsMargins(4, 0, 4, 0);
+    controls->addWidget(yearEdit_);
+    auto* group = new QButtonGroup(this);
+    const QString pageLabels[CoordinateTablePages] = {QStringLiteral("leden-duben"),
                                                    QStringLiteral("květen-srpen"),
                                                    QStringLiteral("září- prosinec")};
     for (int i = 0; i < CoordinateTablePages; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
-        b->setText(popisky[i]);
+        b->setText(pageLabels[i]);
         b->setCheckable(true);
-        skupina->addButton(b, i);
-        ovladani->addWidget(b);
-        strany_[i] = b;
-        connect(b, &QToolButton::clicked, this, [this, i] { stranaClick(i); });
+        group->addButton(b, i);
+        controls->addWidget(b);
+        pageButtons_[i] = b;
+        connect(b, &QToolButton::clicked, this, [this, i] { onPageClicked(i); });
     }
-    strany_[0]->setChecked(true);
-    for (QPushButton* b : {SpeedButton4_, tisksouradnic_, ulozitobr_})
-        ovladani->addWidget(b);
-    ovladani->addStretch(1);
+    pageButtons_[0]->setChecked(true);
+    for (QPushButton* b : {enlargeButton_, printButton_, savePictureButton_})
+        controls->addWidget(b);
+    controls->addStretch(1);
 
-    auto* view = new TabulkaView(*this, this);
-    view->zmenaVelikosti = [this] { nastavPosuv(); };
-    tabulka_ = view;
+    auto* view = new TableView(*this, this);
+    view->resized = [this] { updateScroll(); };
+    table_ = view;
     auto* dole = new QHBoxLayout;
     dole->setContentsMargins(0, 0, 0, 0);
     dole->setSpacing(0);
-    dole->addWidget(tabulka_, 1);
-    dole->addWidget(ScrollBar1_);
+    dole->addWidget(table_, 1);
+    dole->addWidget(yearScroll_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* radek = new QWidget(this);
-    radek->setFixedHeight(VyskaOvladani);
-    radek->setLayout(ovladani);
-    layout->addWidget(radek);
+    auto* row = new QWidget(this);
+    row->setFixedHeight(ControlsHeight);
+    row->setLayout(controls);
+    layout->addWidget(row);
     layout->addLayout(dole, 1);
 
-    connect(SpeedButton4_, &QPushButton::clicked, this, &CoordinateTableWindow::SpeedButton4Click);
-    connect(tisksouradnic_, &QPushButton::clicked, this,
-            &CoordinateTableWindow::tisksouradnicClick);
-    connect(ulozitobr_, &QPushButton::clicked, this, &CoordinateTableWindow::ulozitobrClick);
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this](int v) {
-        volby_.scroll = v;
-        tabulka_->update();
+    connect(enlargeButton_, &QPushButton::clicked, this, &CoordinateTableWindow::onEnlargeClicked);
+    connect(printButton_, &QPushButton::clicked, this,
+            &CoordinateTableWindow::onPrintClicked);
+    connect(savePictureButton_, &QPushButton::clicked, this, &CoordinateTableWindow::onSavePictureClicked);
+    connect(yearScroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        options_.scroll = v;
+        table_->update();
     });
 
-    vybratTiskarnu = [this](QPrinter& printer) {
+    choosePrinter = [this](QPrinter& printer) {
         // Without a printer the page goes into a PDF file.
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             try {
                 printer.setOutputFileName(
                     QString::fromStdString((dir_.ensureFolder("Obrázek") /
-                                            CoordinateTableImageName(TableYear(), stranka_, ".pdf"))
+                                            CoordinateTableImageName(TableYear(), pageIndex_, ".pdf"))
                                                .string()));
             } catch (const std::exception& e) {
-                zpravy_.Zprava(QString::fromUtf8(e.what()));
+                messages_.showMessage(QString::fromUtf8(e.what()));
                 return false;
             }
         }
@@ -153,150 +153,150 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& zp
         return d.exec() == QDialog::Accepted;
     };
 
-    sestav();
+    build();
 }
 
-void CoordinateTableWindow::sestav() {
-    strana_ = MakeCoordinateTablePage(rok_, stranka_);
-    strany_[stranka_]->setChecked(true);
-    nastavPosuv();
-    tabulka_->update();
+void CoordinateTableWindow::build() {
+    page_ = MakeCoordinateTablePage(year_, pageIndex_);
+    pageButtons_[pageIndex_]->setChecked(true);
+    updateScroll();
+    table_->update();
 }
 
-void CoordinateTableWindow::nastavPosuv() {
+void CoordinateTableWindow::updateScroll() {
     // Enough steps to bring the bottom of the page into view.
-    const double krok = TableScrollStep * volby_.scale / double(CoordinateTableUnitScale);
-    const int prebyva = CoordinateTablePictureSize(volby_.scale).height() - tabulka_->height();
-    ScrollBar1_->setRange(0, prebyva > 0 ? static_cast<int>(std::ceil(prebyva / krok)) : 0);
-    ScrollBar1_->setPageStep(std::max(1, static_cast<int>(tabulka_->height() / krok)));
+    const double step = TableScrollStep * options_.scale / double(CoordinateTableUnitScale);
+    const int excess = CoordinateTablePictureSize(options_.scale).height() - table_->height();
+    yearScroll_->setRange(0, excess > 0 ? static_cast<int>(std::ceil(excess / step)) : 0);
+    yearScroll_->setPageStep(std::max(1, static_cast<int>(table_->height() / step)));
 }
 
-void CoordinateTableWindow::stranaClick(int stranka) {
-    const auto rok = ParseTableYear(Edit1_->text().toStdString());
-    if (!rok) {
-        zpravy_.Zprava(q(SpatnyRokTabulky));
-        strany_[stranka_]->setChecked(true);
+void CoordinateTableWindow::onPageClicked(int pageIndex) {
+    const auto year = ParseTableYear(yearEdit_->text().toStdString());
+    if (!year) {
+        messages_.showMessage(q(BadTableYear));
+        pageButtons_[pageIndex_]->setChecked(true);
         return;
     }
-    if (*rok != rok_.year) rok_ = MakeCoordinateYear(*rok);
-    stranka_ = stranka;
-    sestav();
+    if (*year != year_.year) year_ = MakeCoordinateYear(*year);
+    pageIndex_ = pageIndex;
+    build();
 }
 
-void CoordinateTableWindow::SpeedButton4Click() {
-    const auto text = zpravy_.ZadejHodnotu(
-        QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"), QString::number(volby_.scale));
+void CoordinateTableWindow::onEnlargeClicked() {
+    const auto text = messages_.askValue(
+        QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"), QString::number(options_.scale));
     if (!text) return;
-    const auto meritko = ParseTableScale(text->toStdString());
-    if (!meritko) {
-        zpravy_.Zprava(q(SpatneMeritkoTabulky));
+    const auto scale = ParseTableScale(text->toStdString());
+    if (!scale) {
+        messages_.showMessage(q(BadTableScale));
         return;
     }
-    volby_.scale = *meritko;
-    nastavPosuv();
-    tabulka_->update();
+    options_.scale = *scale;
+    updateScroll();
+    table_->update();
 }
 
-void CoordinateTableWindow::tisksouradnicClick() {
+void CoordinateTableWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!vybratTiskarnu(printer)) return;
-    runCommand(zpravy_, [&] { PrintCoordinateTable(printer, rok_, {stranka_}); });
+    if (!choosePrinter(printer)) return;
+    runCommand(messages_, [&] { PrintCoordinateTable(printer, year_, {pageIndex_}); });
 }
 
-void CoordinateTableWindow::ulozitobrClick() {
+void CoordinateTableWindow::onSavePictureClicked() {
     // The whole page at its own size, whatever the window shows of it.
-    const CoordinateTableOptions cela;
-    QImage obraz(CoordinateTablePictureSize(cela.scale), QImage::Format_RGB32);
+    const CoordinateTableOptions whole;
+    QImage image(CoordinateTablePictureSize(whole.scale), QImage::Format_RGB32);
     {
-        QPainter p(&obraz);
-        DrawCoordinateTable(p, obraz.rect(), strana_, cela);
+        QPainter p(&image);
+        DrawCoordinateTable(p, image.rect(), page_, whole);
     }
-    runCommand(zpravy_, [&] {
-        const auto soubor =
-            dir_.ensureFolder("Obrázek") / CoordinateTableImageName(TableYear(), stranka_);
-        SaveImage(obraz.convertToFormat(QImage::Format_Indexed8), soubor);
+    runCommand(messages_, [&] {
+        const auto file =
+            dir_.ensureFolder("Obrázek") / CoordinateTableImageName(TableYear(), pageIndex_);
+        SaveImage(image.convertToFormat(QImage::Format_Indexed8), file);
     });
 }
 
-void CoordinateTableWindow::klavesaT() {
-    if (height() <= NizkeOkno) {
-        zpravy_.Zprava(q(NizkeOknoTabulky));
+void CoordinateTableWindow::printKey() {
+    if (height() <= LowWindow) {
+        messages_.showMessage(q(LowTableWindow));
         return;
     }
-    const int sirka = width() - OkrajTisknuteOblasti;
-    const QImage obraz =
-        grab(QRect(0, VyskaOvladani, sirka, static_cast<int>(sirka * PomerTisknuteOblasti)))
+    const int printWidth = width() - PrintedAreaMargin;
+    const QImage image =
+        grab(QRect(0, ControlsHeight, printWidth, static_cast<int>(printWidth * PrintedAreaRatio)))
             .toImage();
     QPrinter printer(QPrinter::HighResolution);
-    if (!vybratTiskarnu(printer)) return;
+    if (!choosePrinter(printer)) return;
     QPainter p;
     if (!p.begin(&printer)) {
-        zpravy_.Zprava(QStringLiteral("Tisk nelze zahájit"));
+        messages_.showMessage(QStringLiteral("Tisk nelze zahájit"));
         return;
     }
-    p.drawImage(QRect(0, 0, printer.width(), printer.height()), obraz);
+    p.drawImage(QRect(0, 0, printer.width(), printer.height()), image);
     p.end();
 }
 
 void CoordinateTableWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_T) {
-        klavesaT();
+        printKey();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-CoordinateTableWindow* CoordinateTableWindow::otevrit(QMdiArea& plocha, const ProgramDir& dir,
-                                                      Messages& zpravy, int rok, int sirka) {
-    for (QMdiSubWindow* sub : plocha.subWindowList())
+CoordinateTableWindow* CoordinateTableWindow::openWindow(QMdiArea& area, const ProgramDir& dir,
+                                                      Messages& messages, int year, int printWidth) {
+    for (QMdiSubWindow* sub : area.subWindowList())
         if (auto* w = qobject_cast<CoordinateTableWindow*>(sub->widget())) {
-            plocha.setActiveSubWindow(sub);
+            area.setActiveSubWindow(sub);
             return w;
         }
-    auto* w = new CoordinateTableWindow(dir, zpravy, rok);
-    QMdiSubWindow* sub = plocha.addSubWindow(w);
+    auto* w = new CoordinateTableWindow(dir, messages, year);
+    QMdiSubWindow* sub = area.addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form10"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->show();
     // The table 900 pixels wide beside its scroll bar, as high as the work
     // area; where less room is left the table starts smaller.
-    const QRect oblast = plocha.viewport()->rect();
+    const QRect region = area.viewport()->rect();
     if (sub->layout()) sub->layout()->activate();
     w->layout()->activate();
-    const int navic = sub->width() - w->tabulka_->width();
-    sirka = std::min(sirka, oblast.width());
-    if (CoordinateTableWidth + navic > sirka) {
-        w->volby_.scale =
-            std::max(1, (sirka - navic) * CoordinateTableUnitScale / CoordinateTableWidth);
-        w->nastavPosuv();
+    const int extra = sub->width() - w->table_->width();
+    printWidth = std::min(printWidth, region.width());
+    if (CoordinateTableWidth + extra > printWidth) {
+        w->options_.scale =
+            std::max(1, (printWidth - extra) * CoordinateTableUnitScale / CoordinateTableWidth);
+        w->updateScroll();
     }
-    sub->setGeometry(0, 0, std::min(sirka, CoordinateTableWidth + navic), oblast.height());
-    plocha.setActiveSubWindow(sub);
+    sub->setGeometry(0, 0, std::min(printWidth, CoordinateTableWidth + extra), region.height());
+    area.setActiveSubWindow(sub);
     w->setFocus();
     // It closes as soon as another window of the work area is activated.
-    QObject::connect(&plocha, &QMdiArea::subWindowActivated, sub, [sub](QMdiSubWindow* aktivni) {
-        if (aktivni && aktivni != sub) sub->close();
+    QObject::connect(&area, &QMdiArea::subWindowActivated, sub, [sub](QMdiSubWindow* activated) {
+        if (activated && activated != sub) sub->close();
     });
     return w;
 }
 
-void installSlusouradnice(MainWindow& hlavni) {
-    auto otevrit = [&hlavni] {
-        const auto datum = RecordDate(hlavni.session().AktualniZaznam());
+void installCoordinateTable(MainWindow& mainWindow) {
+    auto openWindow = [&mainWindow] {
+        const auto date = RecordDate(mainWindow.session().workingRecord());
         // The work area left of the record list, unless the list stands at
         // the left edge.
-        int sirka = hlavni.plocha()->viewport()->width();
-        if (hlavni.seznam())
-            if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
-                if (seznam->x() >= MinSirkaVlevo && seznam->x() < sirka) sirka = seznam->x();
-        CoordinateTableWindow::otevrit(*hlavni.plocha(), hlavni.session().dir, hlavni.zpravy(),
-                                       datum ? datum->year : QDate::currentDate().year(), sirka);
+        int printWidth = mainWindow.area()->viewport()->width();
+        if (mainWindow.list())
+            if (auto* list = qobject_cast<QMdiSubWindow*>(mainWindow.list()->parentWidget()))
+                if (list->x() >= MinRoomLeft && list->x() < printWidth) printWidth = list->x();
+        CoordinateTableWindow::openWindow(*mainWindow.area(), mainWindow.session().dir, mainWindow.messages(),
+                                       date ? date->year : QDate::currentDate().year(), printWidth);
     };
-    hlavni.zapojit(QStringLiteral("SpeedButton4"), otevrit);
+    mainWindow.connectCommand(QStringLiteral("SpeedButton4"), openWindow);
     // The results panel runs past the right edge of narrower screens: the
     // menu item keeps the table within reach.
-    hlavni.zapojit(QStringLiteral("souslunce"), otevrit);
-    if (QAction* a = hlavni.akce(QStringLiteral("souslunce"))) a->setVisible(true);
+    mainWindow.connectCommand(QStringLiteral("souslunce"), openWindow);
+    if (QAction* a = mainWindow.action(QStringLiteral("souslunce"))) a->setVisible(true);
 }
 
 } // namespace hk

@@ -25,7 +25,7 @@ class Messages;
 
 // Connects the results panel's button "L B P" (`SpeedButton4`) and the menu
 // item "Souřadnice slunce" (`souslunce`).
-void installSlusouradnice(MainWindow& hlavni);
+void installCoordinateTable(MainWindow& mainWindow);
 
 class CoordinateTableWindow : public QWidget {
     Q_OBJECT
@@ -33,50 +33,50 @@ class CoordinateTableWindow : public QWidget {
     // Opens the window at the top left of the work area, at most `sirka`
     // pixels wide, with the year `rok`, or brings the one already open to
     // the front.
-    static CoordinateTableWindow* otevrit(QMdiArea& plocha, const ProgramDir& dir, Messages& zpravy,
-                                          int rok, int sirka);
+    static CoordinateTableWindow* openWindow(QMdiArea& area, const ProgramDir& dir, Messages& messages,
+                                          int year, int printWidth);
 
-    CoordinateTableWindow(const ProgramDir& dir, Messages& zpravy, int rok,
+    CoordinateTableWindow(const ProgramDir& dir, Messages& messages, int year,
                           QWidget* parent = nullptr);
 
-    int TableYear() const { return rok_.year; }
-    int TableFirstMonth() const { return stranka_ * CoordinateTableMonthsPerPage; }
-    int TableScale() const { return volby_.scale; }
-    const CoordinateTablePage& strana() const { return strana_; }
-    const CoordinateTableOptions& volby() const { return volby_; }
+    int TableYear() const { return year_.year; }
+    int TableFirstMonth() const { return pageIndex_ * CoordinateTableMonthsPerPage; }
+    int TableScale() const { return options_.scale; }
+    const CoordinateTablePage& page() const { return page_; }
+    const CoordinateTableOptions& options() const { return options_; }
 
     // Page buttons: the year of the year box and page 0, 1 or 2.
-    void stranaClick(int stranka);
-    void SpeedButton4Click(); // "zve": the table scale
-    void tisksouradnicClick();
-    void ulozitobrClick(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
-    void klavesaT();       // prints the window's picture when it is high enough
+    void onPageClicked(int pageIndex);
+    void onEnlargeClicked(); // "zve": the table scale
+    void onPrintClicked();
+    void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
+    void printKey();       // prints the window's picture when it is high enough
 
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void sestav();
-    void nastavPosuv();
+    void build();
+    void updateScroll();
 
     ProgramDir dir_;
-    Messages& zpravy_;
-    CoordinateYear rok_;
-    int stranka_ = 0;
-    CoordinateTablePage strana_;
-    CoordinateTableOptions volby_;
+    Messages& messages_;
+    CoordinateYear year_;
+    int pageIndex_ = 0;
+    CoordinateTablePage page_;
+    CoordinateTableOptions options_;
 
-    QLineEdit* Edit1_;
-    QToolButton* strany_[CoordinateTablePages];
-    QPushButton* SpeedButton4_;
-    QPushButton* tisksouradnic_;
-    QPushButton* ulozitobr_;
-    QScrollBar* ScrollBar1_;
-    QWidget* tabulka_;
+    QLineEdit* yearEdit_;
+    QToolButton* pageButtons_[CoordinateTablePages];
+    QPushButton* enlargeButton_;
+    QPushButton* printButton_;
+    QPushButton* savePictureButton_;
+    QScrollBar* yearScroll_;
+    QWidget* table_;
 };
 
 } // namespace hk

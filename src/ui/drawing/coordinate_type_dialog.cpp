@@ -15,104 +15,104 @@
 
 namespace hk {
 
-CoordinateTypeDialog::CoordinateTypeDialog(Messages& zpravy, QWidget* parent)
+CoordinateTypeDialog::CoordinateTypeDialog(Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowContextHelpButtonHint),
-      zpravy_(zpravy), RadioGroup1_(new QButtonGroup(this)), Label1_(new QLabel(this)),
-      Edit1_(new QLineEdit(this)) {
+      messages_(messages), coordinateTypeGroup_(new QButtonGroup(this)), radiusLabel_(new QLabel(this)),
+      radiusEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Zadání souřadnic"));
     setModal(true);
 
-    auto* skupina = new QGroupBox(QStringLiteral("Zadej souřadnice skupin"), this);
-    skupina->setObjectName(QStringLiteral("RadioGroup1"));
-    auto* polozky = new QVBoxLayout(skupina);
-    const QString texty[] = {QStringLiteral("Metoda projekcí  - polární souřadnice"),
+    auto* group = new QGroupBox(QStringLiteral("Zadej souřadnice skupin"), this);
+    group->setObjectName(QStringLiteral("RadioGroup1"));
+    auto* items = new QVBoxLayout(group);
+    const QString texts[] = {QStringLiteral("Metoda projekcí  - polární souřadnice"),
                              QStringLiteral("Metoda vizuálně - heliografické souřadnice")};
     for (int i = 0; i < 2; ++i) {
-        auto* r = new QRadioButton(texty[i], skupina);
+        auto* r = new QRadioButton(texts[i], group);
         r->setObjectName(QStringLiteral("polozka%1").arg(i));
-        RadioGroup1_->addButton(r, i);
-        polozky->addWidget(r);
+        coordinateTypeGroup_->addButton(r, i);
+        items->addWidget(r);
     }
-    connect(RadioGroup1_, &QButtonGroup::idClicked, this, &CoordinateTypeDialog::zvolit);
+    connect(coordinateTypeGroup_, &QButtonGroup::idClicked, this, &CoordinateTypeDialog::pickOption);
 
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setText(QStringLiteral("Poloměr zákresu"));
-    Edit1_->setObjectName(QStringLiteral("Edit1"));
-    Edit1_->setText(QStringLiteral("125"));
-    Label1_->setVisible(false);
-    Edit1_->setVisible(false);
+    radiusLabel_->setObjectName(QStringLiteral("Label1"));
+    radiusLabel_->setText(QStringLiteral("Poloměr zákresu"));
+    radiusEdit_->setObjectName(QStringLiteral("Edit1"));
+    radiusEdit_->setText(QStringLiteral("125"));
+    radiusLabel_->setVisible(false);
+    radiusEdit_->setVisible(false);
 
-    auto* napoveda = new QPushButton(QStringLiteral("?"), this);
-    napoveda->setObjectName(QStringLiteral("BitBtn1"));
-    napoveda->setFixedWidth(30);
-    napoveda->setAutoDefault(false);
-    connect(napoveda, &QPushButton::clicked, this, &CoordinateTypeDialog::BitBtn1Click);
-    auto* potvrdit = new QPushButton(QStringLiteral("Potvrdit"), this);
-    potvrdit->setObjectName(QStringLiteral("Button1"));
-    potvrdit->setDefault(true);
-    connect(potvrdit, &QPushButton::clicked, this, &CoordinateTypeDialog::Button1Click);
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName(QStringLiteral("BitBtn1"));
+    help->setFixedWidth(30);
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, &CoordinateTypeDialog::onHelpClicked);
+    auto* confirm = new QPushButton(QStringLiteral("Potvrdit"), this);
+    confirm->setObjectName(QStringLiteral("Button1"));
+    confirm->setDefault(true);
+    connect(confirm, &QPushButton::clicked, this, &CoordinateTypeDialog::onOkClicked);
 
-    auto* polomer = new QHBoxLayout;
-    polomer->addWidget(Label1_);
-    polomer->addWidget(Edit1_);
-    polomer->addStretch(1);
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(napoveda);
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(potvrdit);
+    auto* radius = new QHBoxLayout;
+    radius->addWidget(radiusLabel_);
+    radius->addWidget(radiusEdit_);
+    radius->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    buttons->addWidget(confirm);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(skupina);
-    layout->addLayout(polomer);
-    layout->addLayout(tlacitka);
+    layout->addWidget(group);
+    layout->addLayout(radius);
+    layout->addLayout(buttons);
     // The radius row keeps its place while hidden, so the dialog does not jump.
-    QSizePolicy keep = Edit1_->sizePolicy();
+    QSizePolicy keep = radiusEdit_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
-    Edit1_->setSizePolicy(keep);
-    Label1_->setSizePolicy(keep);
+    radiusEdit_->setSizePolicy(keep);
+    radiusLabel_->setSizePolicy(keep);
 }
 
-void CoordinateTypeDialog::zvolit(int polozka) {
-    if (RadioGroup1_->checkedId() != polozka) RadioGroup1_->button(polozka)->setChecked(true);
-    vysledek_.heliographic = polozka == 1;
-    Label1_->setVisible(true);
-    Edit1_->setVisible(true);
+void CoordinateTypeDialog::pickOption(int item) {
+    if (coordinateTypeGroup_->checkedId() != item) coordinateTypeGroup_->button(item)->setChecked(true);
+    chosenSetting_.heliographic = item == 1;
+    radiusLabel_->setVisible(true);
+    radiusEdit_->setVisible(true);
 }
 
-void CoordinateTypeDialog::BitBtn1Click() {
-    zpravy_.Zprava(QStringLiteral(
+void CoordinateTypeDialog::onHelpClicked() {
+    messages_.showMessage(QStringLiteral(
         "Polární souřadnice - zadává se  úhel a vzdálenost skvrny od středu. \rVizuálně - "
         "zadávají se souřadnice l b  zjištěné z jiných zdrojů."));
 }
 
-void CoordinateTypeDialog::Button1Click() {
-    if (RadioGroup1_->checkedId() < 0) {
-        zpravy_.Zprava(QStringLiteral("Nebyl zvolen typ souřednic"));
+void CoordinateTypeDialog::onOkClicked() {
+    if (coordinateTypeGroup_->checkedId() < 0) {
+        messages_.showMessage(QStringLiteral("Nebyl zvolen typ souřednic"));
         return;
     }
-    const auto polomer = ParsePolomerKresby(Edit1_->text().toStdString());
-    if (const auto* chyba = std::get_if<std::string>(&polomer)) {
-        zpravy_.Zprava(QString::fromStdString(*chyba));
-        Edit1_->setFocus();
+    const auto radius = ParseDrawingRadius(radiusEdit_->text().toStdString());
+    if (const auto* error = std::get_if<std::string>(&radius)) {
+        messages_.showMessage(QString::fromStdString(*error));
+        radiusEdit_->setFocus();
         return;
     }
-    vysledek_.radius = std::get<double>(polomer);
-    potvrzeno_ = true;
+    chosenSetting_.radius = std::get<double>(radius);
+    confirmed_ = true;
     accept();
 }
 
 void CoordinateTypeDialog::closeEvent(QCloseEvent* event) {
-    if (potvrzeno_)
+    if (confirmed_)
         event->accept();
     else
         event->ignore();
 }
 
-DrawingSetting CoordinateTypeDialog::zeptat(Messages& zpravy, QWidget* parent) {
-    CoordinateTypeDialog d(zpravy, parent);
+DrawingSetting CoordinateTypeDialog::ask(Messages& messages, QWidget* parent) {
+    CoordinateTypeDialog d(messages, parent);
     d.exec();
-    return d.vysledek();
+    return d.chosenSetting();
 }
 
 } // namespace hk

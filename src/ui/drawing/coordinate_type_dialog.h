@@ -17,18 +17,18 @@ class Messages;
 class CoordinateTypeDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit CoordinateTypeDialog(Messages& zpravy, QWidget* parent = nullptr);
+    explicit CoordinateTypeDialog(Messages& messages, QWidget* parent = nullptr);
 
     // Shows the dialog until the user confirms a valid choice.
-    static DrawingSetting zeptat(Messages& zpravy, QWidget* parent = nullptr);
+    static DrawingSetting ask(Messages& messages, QWidget* parent = nullptr);
 
     // The confirmed choice (valid once the dialog was accepted).
-    const DrawingSetting& vysledek() const { return vysledek_; }
+    const DrawingSetting& chosenSetting() const { return chosenSetting_; }
 
     // Polar (0) or heliographic (1) entry, as chosen; -1 before a choice.
-    void zvolit(int polozka);
-    void Button1Click();
-    void BitBtn1Click();
+    void pickOption(int item);
+    void onOkClicked();
+    void onHelpClicked();
 
   public slots:
     // Closing without a choice is not possible: the answer is needed.
@@ -38,12 +38,12 @@ class CoordinateTypeDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Messages& zpravy_;
-    QButtonGroup* RadioGroup1_;
-    QLabel* Label1_;
-    QLineEdit* Edit1_;
-    DrawingSetting vysledek_;
-    bool potvrzeno_ = false;
+    Messages& messages_;
+    QButtonGroup* coordinateTypeGroup_;
+    QLabel* radiusLabel_;
+    QLineEdit* radiusEdit_;
+    DrawingSetting chosenSetting_;
+    bool confirmed_ = false;
 };
 
 } // namespace hk

@@ -43,110 +43,110 @@ namespace hk {
 
 namespace {
 
-constexpr int KlientSirka = 800;   // client width at 100 %
-constexpr int OdecetVysky = 48;    // the window is this much lower than the work area at 100 %
-constexpr int OrezObrazku = 5;     // the saved picture leaves out the right 5 pixels
-constexpr int VychoziKvalita = 90; // JPEG quality when the field is empty
-constexpr int MaxHlaseni = 30;     // duplicate dates listed in one message
+constexpr int ClientWidth = 800;   // client width at 100 %
+constexpr int HeightReduction = 48;    // the window is this much lower than the work area at 100 %
+constexpr int PictureCrop = 5;     // the saved picture leaves out the right 5 pixels
+constexpr int DefaultQuality = 90; // JPEG quality when the field is empty
+constexpr int MaxListed = 30;     // duplicate dates listed in one message
 
 } // namespace
 
-DrawingWindow* DrawingWindow::vytvor(MainWindow& hlavni) {
-    auto* w = new DrawingWindow(hlavni.kontext(), nullptr);
+DrawingWindow* DrawingWindow::createWindow(MainWindow& mainWindow) {
+    auto* w = new DrawingWindow(mainWindow.context(), nullptr);
     w->sub_ =
-        hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+        mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
                                              Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     w->sub_->setObjectName(QStringLiteral("Form2"));
     w->sub_->setAttribute(Qt::WA_DeleteOnClose, false);
     w->sub_->show();
-    w->umistit();
+    w->place();
     // The work area gets its size when the main window is shown.
-    w->plochaViewport_ = hlavni.plocha()->viewport();
-    w->plochaViewport_->installEventFilter(w);
-    connect(&hlavni, &MainWindow::zakresPozadovan, w, [w] {
+    w->areaViewport_ = mainWindow.area()->viewport();
+    w->areaViewport_->installEventFilter(w);
+    connect(&mainWindow, &MainWindow::drawingRequested, w, [w] {
         if (!w->sub_) return;
         w->sub_->show();
-        w->k_.plocha->setActiveSubWindow(w->sub_);
+        w->k_.area->setActiveSubWindow(w->sub_);
     });
-    w->obnovit();
+    w->refresh();
     return w;
 }
 
-void DrawingWindow::umistit() {
+void DrawingWindow::place() {
     if (!sub_) return;
-    const int procento = std::max(10, session().ProcentoVelikosti());
-    const int sirka = skalujUseknute(KlientSirka, procento);
-    const int vyska =
-        std::max(200, k_.plocha->viewport()->height() - 2 - skalujUseknute(OdecetVysky, procento));
+    const int percent = std::max(10, session().sizePercent());
+    const int width = scaledTruncated(ClientWidth, percent);
+    const int height =
+        std::max(200, k_.area->viewport()->height() - 2 - scaledTruncated(HeightReduction, percent));
     const QSize ram = sub_->size() - size();
-    normalniVelikost_ = QSize(sirka, vyska);
-    const QSize klient = zvetseno_ ? zvetsenaVelikost() : normalniVelikost_;
-    sub_->setGeometry(2, 1, klient.width() + ram.width(), klient.height() + ram.height());
+    normalSize_ = QSize(width, height);
+    const QSize client = enlarged_ ? enlargedSize() : normalSize_;
+    sub_->setGeometry(2, 1, client.width() + ram.width(), client.height() + ram.height());
 }
 
 bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == plochaViewport_ && event->type() == QEvent::Resize) umistit();
+    if (watched == areaViewport_ && event->type() == QEvent::Resize) place();
     return QWidget::eventFilter(watched, event);
 }
 
 DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
-    : QWidget(parent), k_(k), Label1_(new QLabel(this)),
-      GroupBox1_(new QGroupBox(QStringLiteral("Orientace"), this)),
-      vyza_(new QPushButton(QStringLiteral("Z - V"), GroupBox1_)),
-      seji_(new QPushButton(QStringLiteral("S - J"), GroupBox1_)),
-      ulozzakresy_(new SaveDrawingsPanel(this)), GroupBox2_(new PrintPanel(this)),
-      slucovani_(new MergePanel(this)), panel_(new GroupListPanel(this)),
-      Panel2_(new SplitPanel(this)) {
+    : QWidget(parent), k_(k), statusLabel_(new QLabel(this)),
+      orientationBox_(new QGroupBox(QStringLiteral("Orientace"), this)),
+      eastWestButton_(new QPushButton(QStringLiteral("Z - V"), orientationBox_)),
+      northSouthButton_(new QPushButton(QStringLiteral("S - J"), orientationBox_)),
+      saveDrawingsPanel_(new SaveDrawingsPanel(this)), printPanel_(new PrintPanel(this)),
+      mergePanel_(new MergePanel(this)), panel_(new GroupListPanel(this)),
+      splitPanel_(new SplitPanel(this)) {
     setObjectName(QStringLiteral("DrawingWindow"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setAutoFillBackground(true);
-    Label1_->setBackgroundRole(QPalette::ToolTipBase);
-    Label1_->setForegroundRole(QPalette::ToolTipText);
-    Label1_->setMargin(2);
-    Label1_->hide();
+    statusLabel_->setObjectName(QStringLiteral("Label1"));
+    statusLabel_->setAutoFillBackground(true);
+    statusLabel_->setBackgroundRole(QPalette::ToolTipBase);
+    statusLabel_->setForegroundRole(QPalette::ToolTipText);
+    statusLabel_->setMargin(2);
+    statusLabel_->hide();
 
-    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    vyza_->setObjectName(QStringLiteral("vyza"));
-    seji_->setObjectName(QStringLiteral("seji"));
-    GroupBox1_->setAutoFillBackground(true);
-    auto* orientaceLayout = new QHBoxLayout(GroupBox1_);
-    orientaceLayout->addWidget(vyza_);
-    orientaceLayout->addWidget(seji_);
-    GroupBox1_->hide();
+    orientationBox_->setObjectName(QStringLiteral("GroupBox1"));
+    eastWestButton_->setObjectName(QStringLiteral("vyza"));
+    northSouthButton_->setObjectName(QStringLiteral("seji"));
+    orientationBox_->setAutoFillBackground(true);
+    auto* orientationLayout = new QHBoxLayout(orientationBox_);
+    orientationLayout->addWidget(eastWestButton_);
+    orientationLayout->addWidget(northSouthButton_);
+    orientationBox_->hide();
 
-    connect(vyza_, &QPushButton::clicked, this, &DrawingWindow::vyzaClick);
-    connect(seji_, &QPushButton::clicked, this, &DrawingWindow::sejiClick);
-    connect(ulozzakresy_->Button1, &QPushButton::clicked, this, &DrawingWindow::Button1Click);
-    connect(GroupBox2_->Button4, &QPushButton::clicked, this, &DrawingWindow::Button4Click);
-    connect(GroupBox2_->SpeedButton1, &QPushButton::clicked, this,
-            &DrawingWindow::SpeedButton1Click);
-    connect(slucovani_->vyberpri, &QPushButton::clicked, this, &DrawingWindow::vyberpriClick);
-    connect(slucovani_->potvrditpri, &QPushButton::clicked, this, &DrawingWindow::potvrditpriClick);
-    connect(slucovani_->zrusitpri, &QPushButton::clicked, this, &DrawingWindow::zrusitpriClick);
-    connect(panel_->Navrat, &QPushButton::clicked, panel_, &QWidget::hide);
-    connect(Panel2_->rozdeleni, &QPushButton::clicked, this, &DrawingWindow::rozdeleniClick);
+    connect(eastWestButton_, &QPushButton::clicked, this, &DrawingWindow::onEastWestClicked);
+    connect(northSouthButton_, &QPushButton::clicked, this, &DrawingWindow::onNorthSouthClicked);
+    connect(saveDrawingsPanel_->saveButton, &QPushButton::clicked, this, &DrawingWindow::onSaveRangeClicked);
+    connect(printPanel_->printButton, &QPushButton::clicked, this, &DrawingWindow::onPrintClicked);
+    connect(printPanel_->helpButton, &QPushButton::clicked, this,
+            &DrawingWindow::onHelpClicked);
+    connect(mergePanel_->chooseFileButton, &QPushButton::clicked, this, &DrawingWindow::onChooseMergeFileClicked);
+    connect(mergePanel_->confirmMerge, &QPushButton::clicked, this, &DrawingWindow::onConfirmMergeClicked);
+    connect(mergePanel_->cancelMergeButton, &QPushButton::clicked, this, &DrawingWindow::onCancelMergeClicked);
+    connect(panel_->backButton, &QPushButton::clicked, panel_, &QWidget::hide);
+    connect(splitPanel_->splitButton, &QPushButton::clicked, this, &DrawingWindow::onSplitClicked);
 
-    vybratSoubor = [this](const QString& nadpis) {
-        return QFileDialog::getOpenFileName(this, nadpis,
+    chooseFile = [this](const QString& heading) {
+        return QFileDialog::getOpenFileName(this, heading,
                                             QString::fromStdString(session().dir.root().string()),
                                             QStringLiteral("Datax (*.dat)"));
     };
-    vybratTiskarnu = [this](QPrinter& printer) {
+    choosePrinter = [this](QPrinter& printer) {
         // Without a printer the drawings go into a PDF file.
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            const auto datum = RecordDate(model_.record);
-            const QString nazev = datum
-                                      ? q("Tisk " + DrawingImageName(*datum))
+            const auto date = RecordDate(model_.record);
+            const QString name = date
+                                      ? q("Tisk " + DrawingImageName(*date))
                                             .replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
                                       : QStringLiteral("Tisk zákresu.pdf");
-            runCommand(k_.zpravy, [&] {
+            runCommand(k_.messages, [&] {
                 printer.setOutputFileName(QString::fromStdString(
-                    (session().dir.ensureFolder("Obrázek") / nazev.toStdString()).string()));
+                    (session().dir.ensureFolder("Obrázek") / name.toStdString()).string()));
             });
         }
         QPrintDialog d(&printer, this);
@@ -154,8 +154,8 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
     };
 
     SessionModel& model = k.model;
-    connect(&model, &SessionModel::currentChanged, this, &DrawingWindow::obnovit);
-    connect(&model, &SessionModel::recordsChanged, this, &DrawingWindow::obnovit);
+    connect(&model, &SessionModel::currentChanged, this, &DrawingWindow::refresh);
+    connect(&model, &SessionModel::recordsChanged, this, &DrawingWindow::refresh);
 }
 
 const Session& DrawingWindow::session() const {
@@ -165,48 +165,48 @@ const Session& DrawingWindow::session() const {
 // ---------------------------------------------------------------------------
 // Picture
 
-void DrawingWindow::obnovit() {
+void DrawingWindow::refresh() {
     const Session& s = session();
-    if (s.AktualniZaznam().Datum.empty() && s.AktualniIndex() >= 1 &&
-        s.AktualniIndex() <= s.PocetZaznamu()) {
-        k_.model.setCurrent(s.AktualniIndex()); // comes back here
+    if (s.workingRecord().Datum.empty() && s.currentIndex() >= 1 &&
+        s.currentIndex() <= s.recordCount()) {
+        k_.model.setCurrent(s.currentIndex()); // comes back here
         return;
     }
     // An overlay belongs to one date: another record drops it.
-    magnetickaMapa_.clear();
-    volby_.showMagnetic = false;
-    model_ = MakeDrawingModel(s.AktualniZaznam(), s.workingEphemeris());
-    ulozitPlochuFakuli();
-    nadpis();
-    if (panel_->isVisible()) panel_->vypln(model_.record);
+    magneticMap_.clear();
+    options_.showMagnetic = false;
+    model_ = MakeDrawingModel(s.workingRecord(), s.workingEphemeris());
+    saveFaculaeArea();
+    heading();
+    if (panel_->isVisible()) panel_->fill(model_.record);
     update();
 }
 
-void DrawingWindow::ulozitPlochuFakuli() {
+void DrawingWindow::saveFaculaeArea() {
     const Session& s = session();
-    if (s.AktualniIndex() < 1 || s.AktualniIndex() > s.PocetZaznamu()) return;
-    TZaznam z = s.record(s.AktualniIndex());
+    if (s.currentIndex() < 1 || s.currentIndex() > s.recordCount()) return;
+    TZaznam z = s.record(s.currentIndex());
     FaculaeBitmap bitmap;
-    if (StoreFaculaeArea(z, bitmap)) k_.model.setFaculaeArea(s.AktualniIndex(), z);
+    if (StoreFaculaeArea(z, bitmap)) k_.model.setFaculaeArea(s.currentIndex(), z);
 }
 
-void DrawingWindow::nadpis() {
+void DrawingWindow::heading() {
     const QString text = QStringLiteral("Zákres    ") + q(model_.record.Datum.text());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
 }
 
-QImage DrawingWindow::obrazek(const TZaznam& z, bool tisk, bool listy) const {
-    DrawingOptions o = volby_;
-    o.print = tisk;
-    o.showLeaves = listy;
+QImage DrawingWindow::picture(const TZaznam& z, bool print, bool leaves) const {
+    DrawingOptions o = options_;
+    o.print = print;
+    o.showLeaves = leaves;
     o.showMagnetic = false;
-    const QSize velikost(std::max(1, width() - OrezObrazku), std::max(1, height()));
-    QImage image(velikost, QImage::Format_RGB32);
+    const QSize pictureSize(std::max(1, width() - PictureCrop), std::max(1, height()));
+    QImage image(pictureSize, QImage::Format_RGB32);
     QPainter p(&image);
-    const bool tentyz = std::memcmp(&z, &model_.record, sizeof z) == 0;
-    if (tentyz) {
-        o.showMagnetic = volby_.showMagnetic;
+    const bool same = std::memcmp(&z, &model_.record, sizeof z) == 0;
+    if (same) {
+        o.showMagnetic = options_.showMagnetic;
         PaintDrawing(p, image.rect(), model_, o);
     } else {
         PaintDrawing(p, image.rect(), MakeDrawingModel(z), o);
@@ -216,44 +216,44 @@ QImage DrawingWindow::obrazek(const TZaznam& z, bool tisk, bool listy) const {
 
 void DrawingWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PaintDrawing(p, rect(), model_, volby_);
+    PaintDrawing(p, rect(), model_, options_);
 }
 
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    volby_.zoomK = DrawingScale::ZoomForWidth(width(), zvetseno_ ? EnlargedZoomNumerator
+    options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
                                                                  : NormalZoomNumerator);
-    umistitPanely();
+    placePanels();
 }
 
 namespace {
 
 // A panel as large as its contents need and at least as wide as its
 // title, which the group box's own size leaves out.
-void prizpusobit(QWidget* panel) {
+void fitPanel(QWidget* panel) {
     panel->adjustSize();
     if (const auto* box = qobject_cast<const QGroupBox*>(panel)) {
-        const int titulek = box->fontMetrics().horizontalAdvance(box->title()) + 24;
-        if (panel->width() < titulek) panel->resize(titulek, panel->height());
+        const int title = box->fontMetrics().horizontalAdvance(box->title()) + 24;
+        if (panel->width() < title) panel->resize(title, panel->height());
     }
 }
 
 } // namespace
 
-void DrawingWindow::umistitPanely() {
+void DrawingWindow::placePanels() {
     // The list of auxiliary spots at the right edge; the other panels at the
     // top right, over the text beside the disk.
-    for (QWidget* w : std::initializer_list<QWidget*>{GroupBox1_, ulozzakresy_, GroupBox2_,
-                                                      slucovani_, Panel2_}) {
-        prizpusobit(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{orientationBox_, saveDrawingsPanel_, printPanel_,
+                                                      mergePanel_, splitPanel_}) {
+        fitPanel(w);
         w->move(std::max(0, width() - w->width() - 10), 10);
     }
-    prizpusobit(panel_);
+    fitPanel(panel_);
     panel_->move(std::max(0, width() - panel_->width() - 10), 10);
 }
 
-void DrawingWindow::ukazPanel(QWidget* panel) {
-    prizpusobit(panel);
+void DrawingWindow::showPanel(QWidget* panel) {
+    fitPanel(panel);
     panel->move(std::max(0, width() - panel->width() - 10), 10);
     panel->show();
     panel->raise();
@@ -264,42 +264,42 @@ void DrawingWindow::ukazPanel(QWidget* panel) {
 
 void DrawingWindow::mousePressEvent(QMouseEvent* event) {
     setFocus();
-    const DrawingScale scale{volby_.zoomK};
+    const DrawingScale scale{options_.zoomK};
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         if (!model_.ephemeris) return;
-        const auto h = ClickReadout(*model_.ephemeris, scale, pos.x(), pos.y(), volby_.orientEW,
-                                    volby_.orientNS);
+        const auto h = ClickReadout(*model_.ephemeris, scale, pos.x(), pos.y(), options_.orientEW,
+                                    options_.orientNS);
         if (!h) return;
-        Label1_->setText(q(ClickReadoutText(*h)));
+        statusLabel_->setText(q(ClickReadoutText(*h)));
     } else if (event->button() == Qt::RightButton) {
-        pravyStart_ = WindowToDiskOffset(scale, pos.x(), pos.y(), volby_.orientEW, volby_.orientNS);
-        Label1_->setText(QStringLiteral("0.00"));
+        rightDragStart_ = WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
+        statusLabel_->setText(QStringLiteral("0.00"));
     } else {
         return;
     }
-    Label1_->adjustSize();
-    Label1_->move(pos.x() + 20, pos.y());
-    Label1_->show();
-    Label1_->raise();
+    statusLabel_->adjustSize();
+    statusLabel_->move(pos.x() + 20, pos.y());
+    statusLabel_->show();
+    statusLabel_->raise();
 }
 
 void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::RightButton) || !pravyStart_) return;
-    const DrawingScale scale{volby_.zoomK};
+    if (!(event->buttons() & Qt::RightButton) || !rightDragStart_) return;
+    const DrawingScale scale{options_.zoomK};
     const QPoint pos = event->position().toPoint();
     const DiskOffset now =
-        WindowToDiskOffset(scale, pos.x(), pos.y(), volby_.orientEW, volby_.orientNS);
+        WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
     if (std::hypot(now.east, now.north) > scale.xy(DiskRadius)) return;
-    const double d = AngularDistance(*pravyStart_, now, scale.diskRadiusPx());
-    Label1_->setText(q(FormatNumber(d, "#0.00")));
-    Label1_->adjustSize();
-    Label1_->move(pos.x() + 20, pos.y());
+    const double d = AngularDistance(*rightDragStart_, now, scale.diskRadiusPx());
+    statusLabel_->setText(q(FormatNumber(d, "#0.00")));
+    statusLabel_->adjustSize();
+    statusLabel_->move(pos.x() + 20, pos.y());
 }
 
 void DrawingWindow::mouseReleaseEvent(QMouseEvent*) {
-    Label1_->hide();
-    pravyStart_.reset();
+    statusLabel_->hide();
+    rightDragStart_.reset();
 }
 
 // ---------------------------------------------------------------------------
@@ -307,7 +307,7 @@ void DrawingWindow::mouseReleaseEvent(QMouseEvent*) {
 
 void DrawingWindow::keyPressEvent(QKeyEvent* event) {
     if (event->text() == QStringLiteral("k")) {
-        shodneDatumy();
+        duplicateDates();
         event->accept();
         return;
     }
@@ -316,8 +316,8 @@ void DrawingWindow::keyPressEvent(QKeyEvent* event) {
 
 void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     // Keys typed into the panels' fields are theirs.
-    QWidget* fokus = focusWidget();
-    if (fokus && fokus != this && isAncestorOf(fokus) && !qobject_cast<QPushButton*>(fokus)) {
+    QWidget* focused = focusWidget();
+    if (focused && focused != this && isAncestorOf(focused) && !qobject_cast<QPushButton*>(focused)) {
         QWidget::keyReleaseEvent(event);
         return;
     }
@@ -326,28 +326,28 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     const int key = event->key();
     if (ctrl) {
         if (key == Qt::Key_G || key == Qt::Key_F11)
-            prepnoutSouradnice();
+            switchCoordinates();
         else if (key == Qt::Key_S)
-            ukazSlucovani();
+            showMergePanel();
         else if (key == Qt::Key_R || key == Qt::Key_F3)
-            ukazRozdeleni();
+            showSplitPanel();
         else
             return QWidget::keyReleaseEvent(event);
     } else if (key == Qt::Key_P || key == Qt::Key_F1) {
-        prepocitat();
+        recompute();
     } else if (key == Qt::Key_F12) {
-        slucitFakule();
+        mergeFaculae();
     } else if (key == Qt::Key_Z || key == Qt::Key_F11) {
-        listy(true);
+        leaves(true);
     } else if (key == Qt::Key_V || key == Qt::Key_F7) {
-        listy(false);
+        leaves(false);
     } else if (key == Qt::Key_F8) {
-        if (k_.zpravy.Otazka(QStringLiteral("Uložit bitmapu zákresu"))) ulozitBitmapu();
+        if (k_.messages.ask(QStringLiteral("Uložit bitmapu zákresu"))) saveBitmap();
     } else if (key == Qt::Key_F9) {
-        magnetosfera();
+        withMagnetosphere();
     } else if (key == Qt::Key_F ||
                (key == Qt::Key_6 && (event->modifiers() & Qt::KeypadModifier))) {
-        mereni();
+        measurement();
     } else {
         return QWidget::keyReleaseEvent(event);
     }
@@ -362,356 +362,356 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 // View commands
 
-QSize DrawingWindow::zvetsenaVelikost() const {
-    const QWidget* plocha = k_.plocha->viewport();
+QSize DrawingWindow::enlargedSize() const {
+    const QWidget* area = k_.area->viewport();
     const QSize ram = sub_ ? sub_->size() - size() : QSize();
-    const int vyska = std::max(200, plocha->height() - 2 - ram.height());
-    const int sirka = std::min(plocha->width() - 4 - ram.width(),
-                               vyska * DrawingLogicalWidth / DrawingLogicalHeight);
-    return {std::max(200, sirka), vyska};
+    const int height = std::max(200, area->height() - 2 - ram.height());
+    const int width = std::min(area->width() - 4 - ram.width(),
+                               height * DrawingLogicalWidth / DrawingLogicalHeight);
+    return {std::max(200, width), height};
 }
 
-void DrawingWindow::vetsimensi() {
-    if (!zvetseno_) normalniVelikost_ = size();
-    zvetseno_ = !zvetseno_;
-    const QSize klient = zvetseno_ ? zvetsenaVelikost() : normalniVelikost_;
+void DrawingWindow::toggleSize() {
+    if (!enlarged_) normalSize_ = size();
+    enlarged_ = !enlarged_;
+    const QSize client = enlarged_ ? enlargedSize() : normalSize_;
     if (sub_) {
         const QSize ram = sub_->size() - size();
-        sub_->resize(klient + ram);
+        sub_->resize(client + ram);
     } else {
-        resize(klient);
+        resize(client);
     }
-    volby_.zoomK = DrawingScale::ZoomForWidth(width(), zvetseno_ ? EnlargedZoomNumerator
+    options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
                                                                  : NormalZoomNumerator);
     const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
-    if (QAction* a = k_.ramec.akce(QStringLiteral("menvet")))
-        a->setText(zvetseno_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
+    if (QAction* a = k_.frame.action(QStringLiteral("menvet")))
+        a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();
 }
 
-void DrawingWindow::pomocne() {
-    panel_->vypln(model_.record);
-    ukazPanel(panel_);
+void DrawingWindow::toggleGroupList() {
+    panel_->fill(model_.record);
+    showPanel(panel_);
 }
 
-void DrawingWindow::orientace() {
-    if (GroupBox1_->isVisible())
-        GroupBox1_->hide();
+void DrawingWindow::toggleOrientation() {
+    if (orientationBox_->isVisible())
+        orientationBox_->hide();
     else
-        ukazPanel(GroupBox1_);
+        showPanel(orientationBox_);
 }
 
-void DrawingWindow::vyzaClick() {
-    volby_.orientEW = -volby_.orientEW;
-    vyza_->setText(volby_.orientEW == 1 ? QStringLiteral("Z - V") : QStringLiteral("V - Z"));
-    GroupBox1_->hide();
+void DrawingWindow::onEastWestClicked() {
+    options_.orientEW = -options_.orientEW;
+    eastWestButton_->setText(options_.orientEW == 1 ? QStringLiteral("Z - V") : QStringLiteral("V - Z"));
+    orientationBox_->hide();
     update();
 }
 
-void DrawingWindow::sejiClick() {
-    volby_.orientNS = -volby_.orientNS;
-    seji_->setText(volby_.orientNS == 1 ? QStringLiteral("S - J") : QStringLiteral("J - S"));
-    GroupBox1_->hide();
+void DrawingWindow::onNorthSouthClicked() {
+    options_.orientNS = -options_.orientNS;
+    northSouthButton_->setText(options_.orientNS == 1 ? QStringLiteral("S - J") : QStringLiteral("J - S"));
+    orientationBox_->hide();
     update();
 }
 
-void DrawingWindow::listy(bool zobrazit) {
-    volby_.showLeaves = zobrazit;
+void DrawingWindow::leaves(bool visible) {
+    options_.showLeaves = visible;
     update();
 }
 
-void DrawingWindow::mereni() {
-    QAction* a = k_.ramec.akce(QStringLiteral("zfota"));
+void DrawingWindow::measurement() {
+    QAction* a = k_.frame.action(QStringLiteral("zfota"));
     if (a && a->isEnabled()) {
         a->trigger();
         return;
     }
-    k_.ramec.ukazStav(MainWindow::PripravujeSe, 3000);
+    k_.frame.showStatus(MainWindow::NotReadyHint, 3000);
 }
 
-void DrawingWindow::ukazSlucovani() {
-    ukazPanel(slucovani_);
+void DrawingWindow::showMergePanel() {
+    showPanel(mergePanel_);
 }
-void DrawingWindow::ukazRozdeleni() {
-    ukazPanel(Panel2_);
-}
-
-void DrawingWindow::ukazUlozeni(bool bmp) {
-    k_.ramec.setUkladatBMP(bmp);
-    ulozzakresy_->ukaz(bmp, session().PocetZaznamu());
-    ukazPanel(ulozzakresy_);
+void DrawingWindow::showSplitPanel() {
+    showPanel(splitPanel_);
 }
 
-void DrawingWindow::ukazTisk() {
-    GroupBox2_->ukaz();
-    ukazPanel(GroupBox2_);
+void DrawingWindow::showSavePanel(bool bmp) {
+    k_.frame.setSaveAsBmp(bmp);
+    saveDrawingsPanel_->present(bmp, session().recordCount());
+    showPanel(saveDrawingsPanel_);
+}
+
+void DrawingWindow::showPrintPanel() {
+    printPanel_->present();
+    showPanel(printPanel_);
 }
 
 // ---------------------------------------------------------------------------
 // Records
 
-void DrawingWindow::shodneDatumy() {
-    const auto indexy = DuplicateDateRecords(session().records());
-    if (indexy.empty()) return;
-    QStringList radky;
-    for (std::size_t i = 0; i < indexy.size() && radky.size() < MaxHlaseni; ++i)
-        radky << QStringLiteral("Shodné datumy !     ") +
-                     q(session().record(int(indexy[i]) + 1).Datum.text());
-    if (indexy.size() > std::size_t(MaxHlaseni))
-        radky << QStringLiteral("... a dalších %1").arg(indexy.size() - MaxHlaseni);
-    k_.zpravy.Zprava(radky.join(QLatin1Char('\r')));
+void DrawingWindow::duplicateDates() {
+    const auto indices = DuplicateDateRecords(session().records());
+    if (indices.empty()) return;
+    QStringList rows;
+    for (std::size_t i = 0; i < indices.size() && rows.size() < MaxListed; ++i)
+        rows << QStringLiteral("Shodné datumy !     ") +
+                     q(session().record(int(indices[i]) + 1).Datum.text());
+    if (indices.size() > std::size_t(MaxListed))
+        rows << QStringLiteral("... a dalších %1").arg(indices.size() - MaxListed);
+    k_.messages.showMessage(rows.join(QLatin1Char('\r')));
 }
 
-void DrawingWindow::prepnoutSouradnice() {
-    Messages& zpravy = k_.zpravy;
-    const bool helio = !session().HelioZadavani();
+void DrawingWindow::switchCoordinates() {
+    Messages& messages = k_.messages;
+    const bool helio = !session().heliographicEntry();
     // The switch rewrites the entry mode of the whole archive and saves it:
     // it is asked, not just announced.
-    const QString zmena =
+    const QString change =
         helio ? QStringLiteral("Souřadnice dataxu se změní z  Polárnich na  Heliografické ")
               : QStringLiteral("Souřadnice dataxu se změní z  Heliografických na polární ");
-    if (!zpravy.OtazkaAnoNe(zmena + QStringLiteral("\rZměnit?"))) return;
-    k_.ramec.setTitulek(
+    if (!messages.askYesNo(change + QStringLiteral("\rZměnit?"))) return;
+    k_.frame.setCaption(
         helio ? QStringLiteral("Zákresy Sluneční fotosféry   Vizuálně   (Heliografické souřadnice)")
               : QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)"));
-    runCommand(zpravy, [&] {
+    runCommand(messages, [&] {
         BusyCursor busy;
         k_.model.switchEntryMode(helio);
     });
 }
 
-void DrawingWindow::prepocitat() {
-    std::optional<std::string> chyba;
+void DrawingWindow::recompute() {
+    std::optional<std::string> error;
     {
         BusyCursor busy;
-        chyba = k_.model.recomputeAll();
+        error = k_.model.recomputeAll();
     }
-    if (chyba) k_.zpravy.Zprava(q(*chyba));
+    if (error) k_.messages.showMessage(q(*error));
 }
 
-void DrawingWindow::slucitFakule() {
-    const QString soubor = vybratSoubor(QStringLiteral("Soubor dat pro fakule"));
-    if (soubor.isEmpty()) return;
-    Messages& zpravy = k_.zpravy;
-    runCommand(zpravy, [&] {
-        const std::vector<TZaznam> jine = ReadRecordsForMerge(cestaZTextu(soubor));
-        const FaculaeMergeResult r = MergeFaculae(session().records(), jine);
+void DrawingWindow::mergeFaculae() {
+    const QString file = chooseFile(QStringLiteral("Soubor dat pro fakule"));
+    if (file.isEmpty()) return;
+    Messages& messages = k_.messages;
+    runCommand(messages, [&] {
+        const std::vector<TZaznam> other = ReadRecordsForMerge(pathFromText(file));
+        const FaculaeMergeResult r = MergeFaculae(session().records(), other);
         k_.model.mergeFaculae(r.changed, r.added);
-        zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
+        messages.showMessage(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
                           .arg(r.added.size())
                           .arg(r.fieldsReplaced));
-        if (zpravy.Otazka(QStringLiteral("Uložit změny do souboru datax?"))) {
+        if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"))) {
             BusyCursor busy;
             k_.model.save();
         }
     });
 }
 
-void DrawingWindow::vyberpriClick() {
-    const QString soubor = vybratSoubor(QStringLiteral("Vybrat soubor pro přidání"));
-    if (soubor.isEmpty()) return;
-    runCommand(k_.zpravy, [&] {
-        std::vector<TZaznam> zaznamy = ReadRecordsForMerge(cestaZTextu(soubor));
-        if (zaznamy.size() >= MergeFileLimit) {
-            k_.zpravy.Zprava(QStringLiteral("Lze přidat jen 1999 zakresu !! "));
+void DrawingWindow::onChooseMergeFileClicked() {
+    const QString file = chooseFile(QStringLiteral("Vybrat soubor pro přidání"));
+    if (file.isEmpty()) return;
+    runCommand(k_.messages, [&] {
+        std::vector<TZaznam> records = ReadRecordsForMerge(pathFromText(file));
+        if (records.size() >= MergeFileLimit) {
+            k_.messages.showMessage(QStringLiteral("Lze přidat jen 1999 zakresu !! "));
             return;
         }
-        pridavane_ = std::move(zaznamy);
-        slucovani_->setSoubor(soubor);
+        recordsToAdd_ = std::move(records);
+        mergePanel_->setFile(file);
     });
 }
 
-void DrawingWindow::potvrditpriClick() {
-    if (pridavane_.empty()) return;
+void DrawingWindow::onConfirmMergeClicked() {
+    if (recordsToAdd_.empty()) return;
     const Session& s = session();
-    const auto duplicity = DuplicateDateMask(s.records(), pridavane_);
-    const auto pocet = std::count(duplicity.begin(), duplicity.end(), true);
-    bool vyloucit = false;
-    if (pocet > 0)
-        vyloucit = k_.zpravy.Otazka(QStringLiteral("V přidaných datech jsou shodné datumy ") +
-                                    QString::number(pocet) + QStringLiteral("x! Vyloučit je?"));
-    const std::vector<TZaznam> pridat = RecordsToAppend(s.records(), pridavane_, vyloucit);
+    const auto duplicates = DuplicateDateMask(s.records(), recordsToAdd_);
+    const auto count = std::count(duplicates.begin(), duplicates.end(), true);
+    bool exclude = false;
+    if (count > 0)
+        exclude = k_.messages.ask(QStringLiteral("V přidaných datech jsou shodné datumy ") +
+                                    QString::number(count) + QStringLiteral("x! Vyloučit je?"));
+    const std::vector<TZaznam> toAppend = RecordsToAppend(s.records(), recordsToAdd_, exclude);
     // The file is merged once: the buffer empties.
-    pridavane_.clear();
-    slucovani_->setSoubor({});
-    k_.model.mergeRecords(pridat);
-    k_.zpravy.Zprava(QStringLiteral("Přidáno zákresů: %1").arg(pridat.size()));
+    recordsToAdd_.clear();
+    mergePanel_->setFile({});
+    k_.model.mergeRecords(toAppend);
+    k_.messages.showMessage(QStringLiteral("Přidáno zákresů: %1").arg(toAppend.size()));
 }
 
-void DrawingWindow::zrusitpriClick() {
-    pridavane_.clear();
-    slucovani_->setSoubor({});
-    slucovani_->hide();
+void DrawingWindow::onCancelMergeClicked() {
+    recordsToAdd_.clear();
+    mergePanel_->setFile({});
+    mergePanel_->hide();
 }
 
-void DrawingWindow::rozdeleniClick() {
-    runCommand(k_.zpravy, [&] {
-        const SplitResult r = session().split(Panel2_->radky());
+void DrawingWindow::onSplitClicked() {
+    runCommand(k_.messages, [&] {
+        const SplitResult r = session().split(splitPanel_->rows());
         if (r.error) {
-            k_.zpravy.Zprava(q(*r.error));
+            k_.messages.showMessage(q(*r.error));
             return;
         }
-        Panel2_->hide();
+        splitPanel_->hide();
         QStringList text{QStringLiteral("Dokončno rozdělení")};
         for (const SplitRowResult& row : r.rows)
             if (!row.note.empty()) text << QStringLiteral("%1: ").arg(row.row) + q(row.note);
-        k_.zpravy.Zprava(text.join(QLatin1Char('\r')));
+        k_.messages.showMessage(text.join(QLatin1Char('\r')));
     });
 }
 
 // ---------------------------------------------------------------------------
 // Pictures and paper
 
-void DrawingWindow::ulozitBitmapu() {
-    const auto datum = RecordDate(model_.record);
-    if (!datum) {
-        k_.zpravy.Zprava(QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
+void DrawingWindow::saveBitmap() {
+    const auto date = RecordDate(model_.record);
+    if (!date) {
+        k_.messages.showMessage(QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
-    runCommand(k_.zpravy, [&] {
-        const QImage image = obrazek(model_.record, true, false);
-        const auto soubor = session().dir.ensureFolder("Obrázek") / DrawingImageName(*datum);
-        SaveImage(image, soubor);
-        k_.ramec.ukazStav(
-            QStringLiteral("Obrázek uložen: ") + QString::fromStdString(soubor.string()), 5000);
+    runCommand(k_.messages, [&] {
+        const QImage image = picture(model_.record, true, false);
+        const auto file = session().dir.ensureFolder("Obrázek") / DrawingImageName(*date);
+        SaveImage(image, file);
+        k_.frame.showStatus(
+            QStringLiteral("Obrázek uložen: ") + QString::fromStdString(file.string()), 5000);
     });
 }
 
-void DrawingWindow::magnetosfera() {
-    magnetickaMapa_.clear();
-    volby_.showMagnetic = false;
-    const auto datum = RecordDate(model_.record);
+void DrawingWindow::withMagnetosphere() {
+    magneticMap_.clear();
+    options_.showMagnetic = false;
+    const auto date = RecordDate(model_.record);
     const Session& s = session();
-    const std::string nazev = datum ? "Magneto/" + MagneticMapFileName(*datum) : std::string();
-    if (!datum || !s.dir.exists("Magneto") || !s.dir.exists(nazev) ||
-        !std::filesystem::is_regular_file(s.dir.resolve(nazev))) {
-        k_.zpravy.Zprava(QStringLiteral("Nejsou data pro magnetosféru"));
+    const std::string name = date ? "Magneto/" + MagneticMapFileName(*date) : std::string();
+    if (!date || !s.dir.exists("Magneto") || !s.dir.exists(name) ||
+        !std::filesystem::is_regular_file(s.dir.resolve(name))) {
+        k_.messages.showMessage(QStringLiteral("Nejsou data pro magnetosféru"));
         update();
         return;
     }
-    runCommand(k_.zpravy, [&] {
-        const MagneticMap mapa = ReadMagneticMap(s.dir.resolve(nazev));
-        if (mapa.truncated)
-            k_.zpravy.Zprava(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
+    runCommand(k_.messages, [&] {
+        const MagneticMap map = ReadMagneticMap(s.dir.resolve(name));
+        if (map.truncated)
+            k_.messages.showMessage(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
                                             "zobrazí se jen jeho začátek"));
-        magnetickaMapa_ = mapa.words;
-        model_ = MakeDrawingModel(model_.record, model_.ephemeris, magnetickaMapa_);
-        volby_.showMagnetic = true;
+        magneticMap_ = map.words;
+        model_ = MakeDrawingModel(model_.record, model_.ephemeris, magneticMap_);
+        options_.showMagnetic = true;
     });
     update();
 }
 
-void DrawingWindow::Button1Click() {
+void DrawingWindow::onSaveRangeClicked() {
     const Session& s = session();
-    Messages& zpravy = k_.zpravy;
-    const int od = ulozzakresy_->SpinEdit1->value(), po = ulozzakresy_->SpinEdit2->value();
-    if (od < 1 || po > s.PocetZaznamu() || od > po) {
-        zpravy.Zprava(QStringLiteral("Neplatný rozsah zákresů"));
+    Messages& messages = k_.messages;
+    const int from = saveDrawingsPanel_->fromSpin->value(), to = saveDrawingsPanel_->toSpin->value();
+    if (from < 1 || to > s.recordCount() || from > to) {
+        messages.showMessage(QStringLiteral("Neplatný rozsah zákresů"));
         return;
     }
-    const bool bmp = ulozzakresy_->bmp();
-    int kvalita = VychoziKvalita;
+    const bool bmp = saveDrawingsPanel_->bmp();
+    int quality = DefaultQuality;
     if (!bmp) {
         bool ok = false;
-        kvalita = ulozzakresy_->Edit3->text().trimmed().toInt(&ok);
-        if (!ok || kvalita < 1 || kvalita > 100) {
-            zpravy.Zprava(QStringLiteral("Kvalita jpg musí být číslo od 1 do 100"));
+        quality = saveDrawingsPanel_->qualityEdit->text().trimmed().toInt(&ok);
+        if (!ok || quality < 1 || quality > 100) {
+            messages.showMessage(QStringLiteral("Kvalita jpg musí být číslo od 1 do 100"));
             return;
         }
     }
-    const std::string pred = ulozzakresy_->Edit2->text().toStdString();
-    if (const auto chyba = PictureNamePrefixError(pred)) {
-        zpravy.Zprava(QString::fromStdString(*chyba));
+    const std::string prefix = saveDrawingsPanel_->prefixEdit->text().toStdString();
+    if (const auto error = PictureNamePrefixError(prefix)) {
+        messages.showMessage(QString::fromStdString(*error));
         return;
     }
     // The pictures are drawn at the enlarged size.
-    DrawingOptions o = volby_;
+    DrawingOptions o = options_;
     o.print = true;
     o.showMagnetic = false;
-    const QSize velikost = zvetseno_ ? size() : zvetsenaVelikost();
-    o.zoomK = DrawingScale::ZoomForWidth(velikost.width(), EnlargedZoomNumerator);
-    runCommand(zpravy, [&] {
+    const QSize pictureSize = enlarged_ ? size() : enlargedSize();
+    o.zoomK = DrawingScale::ZoomForWidth(pictureSize.width(), EnlargedZoomNumerator);
+    runCommand(messages, [&] {
         BusyCursor busy;
-        const auto slozka = s.dir.ensureFolder("Obrázek");
-        int bezData = 0;
-        QImage image(QSize(std::max(1, velikost.width() - OrezObrazku), velikost.height()),
+        const auto folder = s.dir.ensureFolder("Obrázek");
+        int undated = 0;
+        QImage image(QSize(std::max(1, pictureSize.width() - PictureCrop), pictureSize.height()),
                      QImage::Format_RGB32);
-        for (int i = od; i <= po; ++i) {
+        for (int i = from; i <= to; ++i) {
             const TZaznam& z = s.record(i);
-            const auto datum = RecordDate(z);
-            if (!datum) {
-                ++bezData;
+            const auto date = RecordDate(z);
+            if (!date) {
+                ++undated;
                 continue;
             }
             {
                 QPainter p(&image);
                 PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry().ephemeris(i)), o);
             }
-            SaveImage(image, slozka / RangeImageName(pred, *datum, bmp), kvalita);
+            SaveImage(image, folder / RangeImageName(prefix, *date, bmp), quality);
         }
-        if (bezData > 0)
-            zpravy.Zprava(
-                QStringLiteral("Zákresy bez platného data nebyly uloženy: %1").arg(bezData));
+        if (undated > 0)
+            messages.showMessage(
+                QStringLiteral("Zákresy bez platného data nebyly uloženy: %1").arg(undated));
     });
 }
 
-void DrawingWindow::SpeedButton1Click() {
-    k_.zpravy.Zprava(QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
+void DrawingWindow::onHelpClicked() {
+    k_.messages.showMessage(QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
 }
 
-void DrawingWindow::Button4Click() {
+void DrawingWindow::onPrintClicked() {
     const Session& s = session();
-    Messages& zpravy = k_.zpravy;
-    const QString pocet =
-        GroupBox2_->CheckBox1->isChecked() ? GroupBox2_->Edit1->text() : QStringLiteral("1");
-    const auto rozsah = PrintRange(s.AktualniIndex(), s.PocetZaznamu(), pocet.toStdString());
-    if (!rozsah) {
-        zpravy.Zprava(QStringLiteral("Počet zákresů musí být kladné číslo"));
+    Messages& messages = k_.messages;
+    const QString count =
+        printPanel_->multiplePrintBox->isChecked() ? printPanel_->copiesEdit->text() : QStringLiteral("1");
+    const auto range = PrintRange(s.currentIndex(), s.recordCount(), count.toStdString());
+    if (!range) {
+        messages.showMessage(QStringLiteral("Počet zákresů musí být kladné číslo"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!vybratTiskarnu(printer)) return;
-    const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double meritko = double(strana.width()) / std::max(1, width());
-    const int procento =
-        static_cast<int>(std::lround(100.0 * height() * meritko / std::max(1, strana.height())));
-    zpravy.Zprava(QStringLiteral("Výška obrázku je  ") + QString::number(procento) +
+    if (!choosePrinter(printer)) return;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double scale = double(page.width()) / std::max(1, width());
+    const int percent =
+        static_cast<int>(std::lround(100.0 * height() * scale / std::max(1, page.height())));
+    messages.showMessage(QStringLiteral("Výška obrázku je  ") + QString::number(percent) +
                   QStringLiteral("%"));
-    const auto posun =
-        zpravy.ZadejHodnotu(QStringLiteral("Zadej procento posunutí"), QStringLiteral("0"));
-    if (!posun) return;
+    const auto offset =
+        messages.askValue(QStringLiteral("Zadej procento posunutí"), QStringLiteral("0"));
+    if (!offset) return;
     bool ok = false;
-    const double procentoPosunu =
-        posun->trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || procentoPosunu < 0 || procentoPosunu > 100) {
-        zpravy.Zprava(QStringLiteral("Posunutí musí být číslo od 0 do 100"));
+    const double shiftPercent =
+        offset->trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || shiftPercent < 0 || shiftPercent > 100) {
+        messages.showMessage(QStringLiteral("Posunutí musí být číslo od 0 do 100"));
         return;
     }
-    tiskDo(printer, *rozsah, procentoPosunu);
+    printTo(printer, *range, shiftPercent);
 }
 
-void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range, double posunProcent) {
+void DrawingWindow::printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent) {
     const Session& s = session();
     QPainter p;
     if (!p.begin(&printer)) {
-        k_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
+        k_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
         return;
     }
     BusyCursor busy;
-    const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize velikost(std::max(1, width()), std::max(1, height()));
-    const double meritko = double(strana.width()) / velikost.width();
-    DrawingOptions o = volby_;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSize pictureSize(std::max(1, width()), std::max(1, height()));
+    const double scale = double(page.width()) / pictureSize.width();
+    DrawingOptions o = options_;
     o.print = true;
     o.showMagnetic = false;
-    for (int i = range.first; i <= range.last && i <= s.PocetZaznamu(); ++i) {
+    for (int i = range.first; i <= range.last && i <= s.recordCount(); ++i) {
         if (i > range.first) printer.newPage();
         p.save();
-        p.translate(0, strana.height() * posunProcent / 100.0);
-        p.scale(meritko, meritko);
-        PaintDrawing(p, QRect(QPoint(0, 0), velikost),
+        p.translate(0, page.height() * shiftPercent / 100.0);
+        p.scale(scale, scale);
+        PaintDrawing(p, QRect(QPoint(0, 0), pictureSize),
                      MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
         p.restore();
     }
@@ -720,19 +720,19 @@ void DrawingWindow::tiskDo(QPrinter& printer, const PrintRecordRange& range, dou
 
 // ---------------------------------------------------------------------------
 
-void installZakres(MainWindow& hlavni) {
-    DrawingWindow* w = DrawingWindow::vytvor(hlavni);
-    hlavni.zapojit(QStringLiteral("menvet"), [w] { w->vetsimensi(); });
-    hlavni.zapojit(QStringLiteral("pomocnaskvrna"), [w] { w->pomocne(); });
-    hlavni.zapojit(QStringLiteral("SpeedButton2"), [w] { w->orientace(); });
-    hlavni.zapojit(QStringLiteral("Ulozkresy"), [w] { w->ukazUlozeni(true); });
-    hlavni.zapojit(QStringLiteral("SpeedButton3"), [w] { w->ukazUlozeni(true); });
-    hlavni.zapojit(QStringLiteral("SpeedButton14"), [w] { w->ukazUlozeni(false); });
-    hlavni.zapojit(QStringLiteral("tisk1"), [w] { w->ukazTisk(); });
-    hlavni.zapojit(QStringLiteral("SpeedButton7"), [w] { w->ukazTisk(); });
-    if (QAction* a = hlavni.akce(QStringLiteral("menvet"))) a->setText(QStringLiteral("Zvětšit"));
-    if (RecordListWindow* seznam = hlavni.seznam())
-        QObject::connect(seznam, &RecordListWindow::klavesaF9, w, &DrawingWindow::magnetosfera);
+void installDrawing(MainWindow& mainWindow) {
+    DrawingWindow* w = DrawingWindow::createWindow(mainWindow);
+    mainWindow.connectCommand(QStringLiteral("menvet"), [w] { w->toggleSize(); });
+    mainWindow.connectCommand(QStringLiteral("pomocnaskvrna"), [w] { w->toggleGroupList(); });
+    mainWindow.connectCommand(QStringLiteral("SpeedButton2"), [w] { w->toggleOrientation(); });
+    mainWindow.connectCommand(QStringLiteral("Ulozkresy"), [w] { w->showSavePanel(true); });
+    mainWindow.connectCommand(QStringLiteral("SpeedButton3"), [w] { w->showSavePanel(true); });
+    mainWindow.connectCommand(QStringLiteral("SpeedButton14"), [w] { w->showSavePanel(false); });
+    mainWindow.connectCommand(QStringLiteral("tisk1"), [w] { w->showPrintPanel(); });
+    mainWindow.connectCommand(QStringLiteral("SpeedButton7"), [w] { w->showPrintPanel(); });
+    if (QAction* a = mainWindow.action(QStringLiteral("menvet"))) a->setText(QStringLiteral("Zvětšit"));
+    if (RecordListWindow* list = mainWindow.list())
+        QObject::connect(list, &RecordListWindow::f9Pressed, w, &DrawingWindow::withMagnetosphere);
 }
 
 } // namespace hk

@@ -38,50 +38,50 @@ class DrawingWindow : public QWidget {
     Q_OBJECT
   public:
     // Creates the window in the main window's work area at (2, 1).
-    static DrawingWindow* vytvor(MainWindow& hlavni);
+    static DrawingWindow* createWindow(MainWindow& mainWindow);
 
-    const DrawingOptions& volby() const { return volby_; }
+    const DrawingOptions& options() const { return options_; }
     const DrawingModel& model() const { return model_; }
-    bool zvetseno() const { return zvetseno_; }
+    bool enlarged() const { return enlarged_; }
     QMdiSubWindow* subWindow() const { return sub_; }
 
     // The picture of a record at the window's size and zoom (print colours:
     // white disk).
-    QImage obrazek(const TZaznam& z, bool tisk, bool listy) const;
+    QImage picture(const TZaznam& z, bool print, bool leaves) const;
 
     // ---- Commands.
-    void vetsimensi();          // zoom toggle
-    void pomocne();             // list of auxiliary-spot distances
-    void orientace();           // shows or hides the orientation panel
-    void ukazUlozeni(bool bmp); // panel for saving a range as BMP or JPG
-    void ukazTisk();            // printing panel
-    void vyzaClick();
-    void sejiClick();
-    void listy(bool zobrazit); // leaves on or off
-    void prepnoutSouradnice(); // polar <-> heliographic entry of the record file
-    void prepocitat();         // every record's summary and faculae area again
-    void slucitFakule();       // faculae of another record file
-    void ulozitBitmapu();      // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
-    void magnetosfera();       // magnetic-map overlay of the record's date
-    void mereni();             // faculae measurement window
-    void ukazSlucovani();
-    void ukazRozdeleni();
-    void shodneDatumy();      // records with the date of a neighbour
-    void Button1Click();      // save the range
-    void Button4Click();      // print
-    void SpeedButton1Click(); // "?"
-    void vyberpriClick();
-    void potvrditpriClick();
-    void zrusitpriClick();
-    void rozdeleniClick();
+    void toggleSize();          // zoom toggle
+    void toggleGroupList();             // list of auxiliary-spot distances
+    void toggleOrientation();           // shows or hides the orientation panel
+    void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
+    void showPrintPanel();            // printing panel
+    void onEastWestClicked();
+    void onNorthSouthClicked();
+    void leaves(bool visible); // leaves on or off
+    void switchCoordinates(); // polar <-> heliographic entry of the record file
+    void recompute();         // every record's summary and faculae area again
+    void mergeFaculae();       // faculae of another record file
+    void saveBitmap();      // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
+    void withMagnetosphere();       // magnetic-map overlay of the record's date
+    void measurement();             // faculae measurement window
+    void showMergePanel();
+    void showSplitPanel();
+    void duplicateDates();      // records with the date of a neighbour
+    void onSaveRangeClicked();      // save the range
+    void onPrintClicked();      // print
+    void onHelpClicked(); // "?"
+    void onChooseMergeFileClicked();
+    void onConfirmMergeClicked();
+    void onCancelMergeClicked();
+    void onSplitClicked();
 
     // Prints records `range` on the printer, one drawing per page, shifted
     // down by `posunProcent` percent of the page.
-    void tiskDo(QPrinter& printer, const PrintRecordRange& range, double posunProcent);
+    void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
 
     // Choosing a record file to open and a printer; tests put their own.
-    std::function<QString(const QString& nadpis)> vybratSoubor;
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<QString(const QString& heading)> chooseFile;
+    std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,44 +99,44 @@ class DrawingWindow : public QWidget {
 
     const Session& session() const;
     // The model of the current record again (the overlay is dropped).
-    void obnovit();
+    void refresh();
     // The faculae area of the current stored record, written into it.
-    void ulozitPlochuFakuli();
-    void nadpis();
-    void ukazPanel(QWidget* panel);
-    void umistitPanely();
+    void saveFaculaeArea();
+    void heading();
+    void showPanel(QWidget* panel);
+    void placePanels();
     // Places the window at (2, 1), as high as the work area allows.
-    void umistit();
+    void place();
     // The client size of the enlarged window.
-    QSize zvetsenaVelikost() const;
+    QSize enlargedSize() const;
     // Sorts after records were added and keeps the current record current.
 
     WindowContext k_;
     QMdiSubWindow* sub_ = nullptr;
     // The main window's work area, watched for its size; compared without
     // calling into a main window that may be going away.
-    QPointer<QWidget> plochaViewport_;
-    DrawingOptions volby_;
+    QPointer<QWidget> areaViewport_;
+    DrawingOptions options_;
     DrawingModel model_;
-    std::vector<std::uint16_t> magnetickaMapa_;
-    bool zvetseno_ = false;
-    QSize normalniVelikost_;
-    std::optional<DiskOffset> pravyStart_; // right-button drag start
+    std::vector<std::uint16_t> magneticMap_;
+    bool enlarged_ = false;
+    QSize normalSize_;
+    std::optional<DiskOffset> rightDragStart_; // right-button drag start
 
-    QLabel* Label1_;
-    QGroupBox* GroupBox1_;
-    QPushButton* vyza_;
-    QPushButton* seji_;
-    SaveDrawingsPanel* ulozzakresy_;
-    PrintPanel* GroupBox2_;
-    MergePanel* slucovani_;
+    QLabel* statusLabel_;
+    QGroupBox* orientationBox_;
+    QPushButton* eastWestButton_;
+    QPushButton* northSouthButton_;
+    SaveDrawingsPanel* saveDrawingsPanel_;
+    PrintPanel* printPanel_;
+    MergePanel* mergePanel_;
     GroupListPanel* panel_;
-    SplitPanel* Panel2_;
-    std::vector<TZaznam> pridavane_; // records of the file chosen for merging
+    SplitPanel* splitPanel_;
+    std::vector<TZaznam> recordsToAdd_; // records of the file chosen for merging
 };
 
 // Creates the drawing window and makes the main window's commands that
 // forward to it live.
-void installZakres(MainWindow& hlavni);
+void installDrawing(MainWindow& mainWindow);
 
 } // namespace hk

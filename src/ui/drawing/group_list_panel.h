@@ -17,10 +17,10 @@ class GroupListPanel : public QFrame {
 
     explicit GroupListPanel(QWidget* parent);
     // Fills the list from the record's groups.
-    void vypln(const TZaznam& z);
+    void fill(const TZaznam& z);
 
-    QTableWidget* StringGrid2;
-    QPushButton* Navrat; // "Zrušit"
+    QTableWidget* groupTable;
+    QPushButton* backButton; // "Zrušit"
 };
 
 } // namespace hk

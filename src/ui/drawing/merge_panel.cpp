@@ -8,27 +8,27 @@ namespace hk {
 
 MergePanel::MergePanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Slučování dataxů"), parent),
-      vyberpri(new QPushButton(QStringLiteral("Vybrat soubor pro přidání"), this)),
-      potvrditpri(new QPushButton(QStringLiteral("Sloučit"), this)),
-      zrusitpri(new QPushButton(QStringLiteral("Zrušit"), this)), Label6(new QLabel(this)) {
+      chooseFileButton(new QPushButton(QStringLiteral("Vybrat soubor pro přidání"), this)),
+      confirmMerge(new QPushButton(QStringLiteral("Sloučit"), this)),
+      cancelMergeButton(new QPushButton(QStringLiteral("Zrušit"), this)), fileLabel(new QLabel(this)) {
     setObjectName(QStringLiteral("slucovani"));
-    vyberpri->setObjectName(QStringLiteral("vyberpri"));
-    potvrditpri->setObjectName(QStringLiteral("potvrditpri"));
-    zrusitpri->setObjectName(QStringLiteral("zrusitpri"));
-    Label6->setObjectName(QStringLiteral("Label6"));
+    chooseFileButton->setObjectName(QStringLiteral("vyberpri"));
+    confirmMerge->setObjectName(QStringLiteral("potvrditpri"));
+    cancelMergeButton->setObjectName(QStringLiteral("zrusitpri"));
+    fileLabel->setObjectName(QStringLiteral("Label6"));
     setAutoFillBackground(true);
     auto* l = new QVBoxLayout(this);
-    l->addWidget(vyberpri);
-    l->addWidget(Label6);
-    l->addWidget(potvrditpri);
-    l->addWidget(zrusitpri);
-    setSoubor({});
+    l->addWidget(chooseFileButton);
+    l->addWidget(fileLabel);
+    l->addWidget(confirmMerge);
+    l->addWidget(cancelMergeButton);
+    setFile({});
     hide();
 }
 
-void MergePanel::setSoubor(const QString& nazev) {
-    Label6->setText(nazev);
-    potvrditpri->setEnabled(!nazev.isEmpty());
+void MergePanel::setFile(const QString& name) {
+    fileLabel->setText(name);
+    confirmMerge->setEnabled(!name.isEmpty());
     adjustSize();
 }
 

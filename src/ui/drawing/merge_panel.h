@@ -12,13 +12,13 @@ class MergePanel : public QGroupBox {
     Q_OBJECT
   public:
     explicit MergePanel(QWidget* parent);
-    // The file chosen (empty: none), shown in Label6; "Sloučit" follows it.
-    void setSoubor(const QString& nazev);
+    // The file chosen (empty: none), shown in fileLabel; "Sloučit" follows it.
+    void setFile(const QString& name);
 
-    QPushButton* vyberpri;
-    QPushButton* potvrditpri;
-    QPushButton* zrusitpri;
-    QLabel* Label6;
+    QPushButton* chooseFileButton;
+    QPushButton* confirmMerge;
+    QPushButton* cancelMergeButton;
+    QLabel* fileLabel;
 };
 
 } // namespace hk

@@ -14,12 +14,12 @@ class PrintPanel : public QGroupBox {
   public:
     explicit PrintPanel(QWidget* parent);
     // Shows the panel with the count "1".
-    void ukaz();
+    void present();
 
-    QCheckBox* CheckBox1;      // "Poly tisk"
-    QLineEdit* Edit1;          // "počet"
-    QPushButton* Button4;      // "Tisk"
-    QPushButton* SpeedButton1; // "?"
+    QCheckBox* multiplePrintBox;      // "Poly tisk"
+    QLineEdit* copiesEdit;          // "počet"
+    QPushButton* printButton;      // "Tisk"
+    QPushButton* helpButton; // "?"
 };
 
 } // namespace hk

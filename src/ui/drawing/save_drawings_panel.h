@@ -18,15 +18,15 @@ class SaveDrawingsPanel : public QGroupBox {
 
     // Shows the panel for BMP (caption of the BMP command, quality hidden)
     // or JPG, with both record numbers set to the record count.
-    void ukaz(bool bmp, int pocetZaznamu);
+    void present(bool bmp, int recordCount);
     bool bmp() const { return bmp_; }
 
-    QSpinBox* SpinEdit1; // "Od"
-    QSpinBox* SpinEdit2; // "Do"
-    QLineEdit* Edit2;    // "Znaky před "
-    QLabel* Label5;      // "Q"
-    QLineEdit* Edit3;    // JPG quality
-    QPushButton* Button1;
+    QSpinBox* fromSpin; // "Od"
+    QSpinBox* toSpin; // "Do"
+    QLineEdit* prefixEdit;    // "Znaky před "
+    QLabel* qLabel;      // "Q"
+    QLineEdit* qualityEdit;    // JPG quality
+    QPushButton* saveButton;
 
   private:
     bool bmp_ = true;

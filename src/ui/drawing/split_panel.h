@@ -16,10 +16,10 @@ class SplitPanel : public QFrame {
   public:
     explicit SplitPanel(QWidget* parent);
     // The five rows as typed.
-    std::array<SplitRow, 5> radky() const;
+    std::array<SplitRow, 5> rows() const;
 
-    QTableWidget* StringGrid4;
-    QPushButton* rozdeleni; // "Provést rozdělení"
+    QTableWidget* splitTable;
+    QPushButton* splitButton; // "Provést rozdělení"
 };
 
 } // namespace hk

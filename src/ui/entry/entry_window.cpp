@@ -33,29 +33,29 @@ namespace hk {
 
 namespace {
 
-constexpr int SirkaOkna = 665;
-constexpr int VyskaOkna = 700;
-constexpr int SirkaSloupceSkupin = 38;
-constexpr int SirkaSloupceFakuli = 47;
-constexpr int VyskaRadku = 24;
-constexpr int SirkaPole = 46;
-constexpr int PismoOknaPx = 12;    // 9 points on a 96-dpi screen
-constexpr int PismoNadpisuPx = 10; // column titles fit the 38-pixel columns
+constexpr int WindowWidth = 665;
+constexpr int WindowHeight = 700;
+constexpr int GroupColumnWidth = 38;
+constexpr int FaculaeColumnWidth = 47;
+constexpr int RowHeight = 24;
+constexpr int FieldWidth = 46;
+constexpr int WindowFontPx = 12;    // 9 points on a 96-dpi screen
+constexpr int HeadingFontPx = 10; // column titles fit the 38-pixel columns
 
-constexpr QColor BarvaZeSnimku{200, 180, 50};
-constexpr QColor BarvaPolarni{220, 220, 220};
-constexpr QColor BarvaHelio{150, 150, 225};
-constexpr QColor BarvaPlochy{255, 100, 100};
-constexpr QColor SedePismo{200, 200, 200};
-constexpr QColor SedePevne{250, 250, 250};
+constexpr QColor FromScanColour{200, 180, 50};
+constexpr QColor PolarColour{220, 220, 220};
+constexpr QColor HeliographicColour{150, 150, 225};
+constexpr QColor AreaColour{255, 100, 100};
+constexpr QColor GreyText{200, 200, 200};
+constexpr QColor GreyFixed{250, 250, 250};
 
-const QString NadpisPolarni = QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)");
-const QString NadpisHelio =
+const QString PolarHeading = QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)");
+const QString HeliographicHeading =
     QStringLiteral("Zákresy Sluneční fotosféry    (Heliografické souřadnice)");
-const QString HeliosNaLB = QStringLiteral("Změna souřadnic na l b");
-const QString HeliosNaPolarni = QStringLiteral("Změna souřadnic na úhel vzdálenost ");
+const QString PolarToHeliographicText = QStringLiteral("Změna souřadnic na l b");
+const QString HeliographicToPolarText = QStringLiteral("Změna souřadnic na úhel vzdálenost ");
 
-const QString NapovedaPolarni = QStringLiteral("Typ   = Typ skupiny\n"
+const QString PolarHelp = QStringLiteral("Typ   = Typ skupiny\n"
                                                "poč.  = počet skvrn ve skupině\n"
                                                "s pen = počet skvrn s penumbrou\n"
                                                " úhel = polární souřadnice  úhel\n"
@@ -70,7 +70,7 @@ const QString NapovedaPolarni = QStringLiteral("Typ   = Typ skupiny\n"
                                                "uhel2  = úhel 2. pomocné skvrny\n"
                                                " vzd2. = vzdálenost 2. pomocné skvrny\n"
                                                " plo.2 = plocha 2. pomocné skvrny");
-const QString NapovedaHelio = QStringLiteral("Typ   = Typ skupiny\n"
+const QString HeliographicHelp = QStringLiteral("Typ   = Typ skupiny\n"
                                              "poč.  = počet skvrn ve skupině\n"
                                              "s pen = počet skvrn s penumbrou\n"
                                              "  l        = heliografická délka\n"
@@ -80,7 +80,7 @@ const QString NapovedaHelio = QStringLiteral("Typ   = Typ skupiny\n"
                                              "č.sk1. = číslo skupiny globalní\n"
                                              "č.sk2. = číslo skupiny v rotaci( důležité)");
 
-QString nadpisRezimu(EntryMode mode) {
+QString modeHeading(EntryMode mode) {
     switch (mode) {
     case EntryMode::New:
         return QStringLiteral("Nový zákres");
@@ -92,7 +92,7 @@ QString nadpisRezimu(EntryMode mode) {
     return {};
 }
 
-QString polozkaRezimu(EntryMode mode) {
+QString modeItem(EntryMode mode) {
     switch (mode) {
     case EntryMode::New:
         return QStringLiteral("novy");
@@ -104,9 +104,9 @@ QString polozkaRezimu(EntryMode mode) {
     return {};
 }
 
-void nastavBarvu(QWidget* w, QPalette::ColorRole role, const QColor& barva) {
+void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     QPalette pal = w->palette();
-    pal.setColor(role, barva);
+    pal.setColor(role, colour);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -116,7 +116,7 @@ QString text(const QTableWidget* grid, int row, int col) {
     return item ? item->text() : QString();
 }
 
-void nastavText(QTableWidget* grid, int row, int col, const QString& t) {
+void setCellText(QTableWidget* grid, int row, int col, const QString& t) {
     if (QTableWidgetItem* item = grid->item(row, col))
         item->setText(t);
     else
@@ -125,222 +125,222 @@ void nastavText(QTableWidget* grid, int row, int col, const QString& t) {
 
 } // namespace
 
-EntryWindow* EntryWindow::otevrit(WindowContext k, EntryMode mode, bool zeSnimku) {
-    if (QAction* a = k.ramec.akce(polozkaRezimu(mode))) a->setEnabled(false);
-    auto* w = new EntryWindow(k, mode, zeSnimku);
+EntryWindow* EntryWindow::openWindow(WindowContext k, EntryMode mode, bool fromScan) {
+    if (QAction* a = k.frame.action(modeItem(mode))) a->setEnabled(false);
+    auto* w = new EntryWindow(k, mode, fromScan);
     w->show();
     return w;
 }
 
-EntryWindow::EntryWindow(WindowContext k, EntryMode mode, bool zeSnimku)
-    : QDialog(k.plocha->window()), k_(k), session_(k.model.session()), rezim_(mode),
-      zeSnimku_(zeSnimku && mode == EntryMode::New) {
+EntryWindow::EntryWindow(WindowContext k, EntryMode mode, bool fromScan)
+    : QDialog(k.area->window()), k_(k), session_(k.model.session()), mode_(mode),
+      fromScan_(fromScan && mode == EntryMode::New) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
-    setFont(SansFont(skaluj(PismoOknaPx)));
-    vytvorOvladace();
-    connect(this, &QDialog::finished, this, &EntryWindow::FormClose);
-    FormCreate();
+    setFont(SansFont(scaled(WindowFontPx)));
+    createControls();
+    connect(this, &QDialog::finished, this, &EntryWindow::onFinished);
+    startUp();
 }
 
-int EntryWindow::skaluj(int hodnota) const {
-    return static_cast<int>(std::nearbyint(hodnota * session_.ProcentoVelikosti() / 100.0));
+int EntryWindow::scaled(int value) const {
+    return static_cast<int>(std::nearbyint(value * session_.sizePercent() / 100.0));
 }
 
-EntrySettings EntryWindow::nastaveni() const {
-    return EntrySettings{session_.PolomerKresby(), session_.HelioZadavani(),
-                         session_.CislovaniZakresu()};
+EntrySettings EntryWindow::settings() const {
+    return EntrySettings{session_.drawingRadius(), session_.heliographicEntry(),
+                         session_.drawingNumbers()};
 }
 
 // ---------------------------------------------------------------------------
 // Controls
 
-QTableWidget* EntryWindow::vytvorMrizku(const QString& name, int sloupcu, int sirka) {
-    auto* grid = new QTableWidget(1, sloupcu, this);
+QTableWidget* EntryWindow::createGrid(const QString& name, int columnCount, int width) {
+    auto* grid = new QTableWidget(1, columnCount, this);
     grid->setObjectName(name);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->horizontalHeader()->setDefaultSectionSize(skaluj(sirka));
+    grid->horizontalHeader()->setDefaultSectionSize(scaled(width));
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(skaluj(VyskaRadku));
-    grid->horizontalHeader()->setFixedHeight(skaluj(VyskaRadku));
-    grid->horizontalHeader()->setFont(SansFont(skaluj(PismoNadpisuPx)));
+    grid->verticalHeader()->setDefaultSectionSize(scaled(RowHeight));
+    grid->horizontalHeader()->setFixedHeight(scaled(RowHeight));
+    grid->horizontalHeader()->setFont(SansFont(scaled(HeadingFontPx)));
     grid->horizontalHeader()->setHighlightSections(false);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     return grid;
 }
 
-void EntryWindow::vytvorOvladace() {
-    auto* hlavniLayout = new QVBoxLayout(this);
-    auto* hlavicka = new QGridLayout;
-    hlavniLayout->addLayout(hlavicka);
+void EntryWindow::createControls() {
+    auto* mainLayout = new QVBoxLayout(this);
+    auto* header = new QGridLayout;
+    mainLayout->addLayout(header);
 
     auto pole = [this](const char* name, const QString& hint = {}) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
         e->setToolTip(hint);
-        e->setFixedWidth(skaluj(SirkaPole));
+        e->setFixedWidth(scaled(FieldWidth));
         return e;
     };
-    auto popisek = [this](const QString& t) { return new QLabel(t, this); };
+    auto label = [this](const QString& t) { return new QLabel(t, this); };
 
-    ComboBox1_ = new QComboBox(this);
-    ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1_->setEditable(true);
-    ComboBox1_->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1_->setToolTip(QStringLiteral("Příjmení , jméno  pozorovatele"));
-    ComboBox1_->setMinimumWidth(skaluj(220));
-    MaskEdit1_ = new QLineEdit(this);
-    MaskEdit1_->setObjectName(QStringLiteral("MaskEdit1"));
-    MaskEdit1_->setInputMask(QStringLiteral("99.99.9999; "));
-    MaskEdit1_->setFixedWidth(skaluj(90));
-    Edit3_ = pole("Edit3", QStringLiteral("Zadat čas ve formátu  bez dvojtečky   7:05  =  705"));
-    Edit4_ = pole("Edit4", QStringLiteral("Podmínky pozorování"));
-    Edit5_ = pole("Edit5", QStringLiteral("Kvalita obrazu"));
-    Edit6_ = pole("Edit6");
-    Edit7_ = pole("Edit7", QStringLiteral("Počet skupin v centrální oblasti"));
-    Edit8_ = pole("Edit8", QStringLiteral("Počet skvrn v centrální oblasti"));
-    Edit9_ = pole("Edit9", QStringLiteral("Relativní číslo centrální oblasti"));
-    Edit10_ = pole("Edit10", QStringLiteral("Počet falulových polí "));
-    Edit11_ = pole("Edit11", QStringLiteral("Počet skupin na zákresu"));
-    Edit12_ = pole("Edit12", QStringLiteral("Počet fakulových polí pro jejich zakreslování"));
-    Edit13_ = new QLineEdit(this);
-    Edit13_->setObjectName(QStringLiteral("Edit13"));
-    Edit13_->setToolTip(QStringLiteral("Místo pozorování"));
-    Edit2_ = pole("Edit2", QStringLiteral("Maximmální počet je 654 a rok "));
-    Edit2_->setFixedWidth(skaluj(70));
-    Edit25_ = pole("Edit25");
-    Edit25_->setFixedWidth(skaluj(80));
-    Label18_ = popisek(QStringLiteral(" Číslo zákresu formát:číslo a rok   001/21"));
-    Label18_->setObjectName(QStringLiteral("Label18"));
-    Label16_ = popisek({});
-    Label16_->setObjectName(QStringLiteral("Label16"));
-    Label16_->setToolTip(QStringLiteral("Počet vložených záznamů na jedno otevření programu"));
-    Label10_ = popisek(QStringLiteral("F "));
-    Label10_->setObjectName(QStringLiteral("Label10"));
-    Label10_->installEventFilter(this);
+    observerBox_ = new QComboBox(this);
+    observerBox_->setObjectName(QStringLiteral("ComboBox1"));
+    observerBox_->setEditable(true);
+    observerBox_->setInsertPolicy(QComboBox::NoInsert);
+    observerBox_->setToolTip(QStringLiteral("Příjmení , jméno  pozorovatele"));
+    observerBox_->setMinimumWidth(scaled(220));
+    dateEdit_ = new QLineEdit(this);
+    dateEdit_->setObjectName(QStringLiteral("MaskEdit1"));
+    dateEdit_->setInputMask(QStringLiteral("99.99.9999; "));
+    dateEdit_->setFixedWidth(scaled(90));
+    timeEdit_ = pole("Edit3", QStringLiteral("Zadat čas ve formátu  bez dvojtečky   7:05  =  705"));
+    conditionsEdit_ = pole("Edit4", QStringLiteral("Podmínky pozorování"));
+    imageQualityEdit_ = pole("Edit5", QStringLiteral("Kvalita obrazu"));
+    qEdit_ = pole("Edit6");
+    centralGroupsEdit_ = pole("Edit7", QStringLiteral("Počet skupin v centrální oblasti"));
+    centralSpotsEdit_ = pole("Edit8", QStringLiteral("Počet skvrn v centrální oblasti"));
+    centralNumberEdit_ = pole("Edit9", QStringLiteral("Relativní číslo centrální oblasti"));
+    faculaeCountEdit_ = pole("Edit10", QStringLiteral("Počet falulových polí "));
+    groupCountEdit_ = pole("Edit11", QStringLiteral("Počet skupin na zákresu"));
+    faculaeFieldCountEdit_ = pole("Edit12", QStringLiteral("Počet fakulových polí pro jejich zakreslování"));
+    stationEdit_ = new QLineEdit(this);
+    stationEdit_->setObjectName(QStringLiteral("Edit13"));
+    stationEdit_->setToolTip(QStringLiteral("Místo pozorování"));
+    drawingNumberEdit_ = pole("Edit2", QStringLiteral("Maximmální počet je 654 a rok "));
+    drawingNumberEdit_->setFixedWidth(scaled(70));
+    faculaeAreaEdit_ = pole("Edit25");
+    faculaeAreaEdit_->setFixedWidth(scaled(80));
+    drawingNumberHint_ = label(QStringLiteral(" Číslo zákresu formát:číslo a rok   001/21"));
+    drawingNumberHint_->setObjectName(QStringLiteral("Label18"));
+    addedCountLabel_ = label({});
+    addedCountLabel_->setObjectName(QStringLiteral("Label16"));
+    addedCountLabel_->setToolTip(QStringLiteral("Počet vložených záznamů na jedno otevření programu"));
+    numberingLabel_ = label(QStringLiteral("F "));
+    numberingLabel_->setObjectName(QStringLiteral("Label10"));
+    numberingLabel_->installEventFilter(this);
 
-    hlavicka->addWidget(popisek(QStringLiteral("Pozorovatel")), 0, 0);
-    hlavicka->addWidget(ComboBox1_, 0, 1, 1, 5);
-    hlavicka->addWidget(popisek(QStringLiteral("Datum")), 0, 6);
-    hlavicka->addWidget(MaskEdit1_, 0, 7, 1, 2);
-    hlavicka->addWidget(popisek(QStringLiteral("Čas    UT")), 0, 9);
-    hlavicka->addWidget(Edit3_, 0, 10);
-    const std::pair<const char*, QLineEdit*> druhyRadek[] = {{"PP", Edit4_}, {"Obr.", Edit5_},
-                                                             {"Q", Edit6_},  {"qc", Edit7_},
-                                                             {"fc", Edit8_}, {"rc", Edit9_}};
-    int sloupec = 0;
-    for (const auto& [nazev, edit] : druhyRadek) {
-        hlavicka->addWidget(popisek(QString::fromUtf8(nazev)), 1, sloupec++, Qt::AlignRight);
-        hlavicka->addWidget(edit, 1, sloupec++);
+    header->addWidget(label(QStringLiteral("Pozorovatel")), 0, 0);
+    header->addWidget(observerBox_, 0, 1, 1, 5);
+    header->addWidget(label(QStringLiteral("Datum")), 0, 6);
+    header->addWidget(dateEdit_, 0, 7, 1, 2);
+    header->addWidget(label(QStringLiteral("Čas    UT")), 0, 9);
+    header->addWidget(timeEdit_, 0, 10);
+    const std::pair<const char*, QLineEdit*> secondRow[] = {{"PP", conditionsEdit_}, {"Obr.", imageQualityEdit_},
+                                                             {"Q", qEdit_},  {"qc", centralGroupsEdit_},
+                                                             {"fc", centralSpotsEdit_}, {"rc", centralNumberEdit_}};
+    int column = 0;
+    for (const auto& [name, edit] : secondRow) {
+        header->addWidget(label(QString::fromUtf8(name)), 1, column++, Qt::AlignRight);
+        header->addWidget(edit, 1, column++);
     }
-    hlavicka->addWidget(popisek(QStringLiteral("Počet fakulí")), 2, 0, 1, 2, Qt::AlignRight);
-    hlavicka->addWidget(Edit10_, 2, 2);
-    hlavicka->addWidget(popisek(QStringLiteral("Počet skupin")), 2, 3, 1, 2, Qt::AlignRight);
-    hlavicka->addWidget(Edit11_, 2, 5);
-    hlavicka->addWidget(popisek(QStringLiteral("Počet fakulí pro kreslení")), 2, 6, 1, 4,
+    header->addWidget(label(QStringLiteral("Počet fakulí")), 2, 0, 1, 2, Qt::AlignRight);
+    header->addWidget(faculaeCountEdit_, 2, 2);
+    header->addWidget(label(QStringLiteral("Počet skupin")), 2, 3, 1, 2, Qt::AlignRight);
+    header->addWidget(groupCountEdit_, 2, 5);
+    header->addWidget(label(QStringLiteral("Počet fakulí pro kreslení")), 2, 6, 1, 4,
                         Qt::AlignRight);
-    hlavicka->addWidget(Edit12_, 2, 10);
-    hlavicka->addWidget(popisek(QStringLiteral("Stanice")), 3, 0);
-    hlavicka->addWidget(Edit13_, 3, 1, 1, 3);
-    hlavicka->addWidget(Label18_, 3, 4, 1, 5, Qt::AlignRight);
-    hlavicka->addWidget(Edit2_, 3, 9, 1, 2);
-    hlavicka->addWidget(Edit25_, 4, 1, 1, 2);
-    hlavicka->addWidget(Label16_, 4, 8);
-    hlavicka->addWidget(Label10_, 4, 10, Qt::AlignRight);
-    hlavicka->setColumnStretch(11, 1);
+    header->addWidget(faculaeFieldCountEdit_, 2, 10);
+    header->addWidget(label(QStringLiteral("Stanice")), 3, 0);
+    header->addWidget(stationEdit_, 3, 1, 1, 3);
+    header->addWidget(drawingNumberHint_, 3, 4, 1, 5, Qt::AlignRight);
+    header->addWidget(drawingNumberEdit_, 3, 9, 1, 2);
+    header->addWidget(faculaeAreaEdit_, 4, 1, 1, 2);
+    header->addWidget(addedCountLabel_, 4, 8);
+    header->addWidget(numberingLabel_, 4, 10, Qt::AlignRight);
+    header->setColumnStretch(11, 1);
 
-    auto* radekHelios = new QHBoxLayout;
-    Helios_ = new QPushButton(HeliosNaLB, this);
-    Helios_->setObjectName(QStringLiteral("Helios"));
-    Helios_->setAutoDefault(false);
-    Label17_ = popisek(QStringLiteral("Plocha se zadává v miliontinách "));
-    Label17_->setObjectName(QStringLiteral("Label17"));
-    nastavBarvu(Label17_, QPalette::Window, BarvaPlochy);
-    Label17_->hide();
-    Panel1_ = popisek({});
-    Panel1_->setObjectName(QStringLiteral("Panel1"));
-    Panel1_->setToolTip(QStringLiteral("Nejvyšší číslo"));
-    Panel1_->setFrameShape(QFrame::Panel);
-    Panel1_->setFrameShadow(QFrame::Raised);
-    Panel1_->setMinimumWidth(skaluj(60));
-    Panel1_->setAlignment(Qt::AlignCenter);
-    Panel1_->hide();
-    radekHelios->addWidget(Helios_);
-    radekHelios->addWidget(Label17_);
-    radekHelios->addStretch(1);
-    radekHelios->addWidget(Panel1_);
-    hlavniLayout->addLayout(radekHelios);
+    auto* heliographicRow = new QHBoxLayout;
+    coordinatesButton_ = new QPushButton(PolarToHeliographicText, this);
+    coordinatesButton_->setObjectName(QStringLiteral("Helios"));
+    coordinatesButton_->setAutoDefault(false);
+    areaHintLabel_ = label(QStringLiteral("Plocha se zadává v miliontinách "));
+    areaHintLabel_->setObjectName(QStringLiteral("Label17"));
+    setColour(areaHintLabel_, QPalette::Window, AreaColour);
+    areaHintLabel_->hide();
+    highestNumberLabel_ = label({});
+    highestNumberLabel_->setObjectName(QStringLiteral("Panel1"));
+    highestNumberLabel_->setToolTip(QStringLiteral("Nejvyšší číslo"));
+    highestNumberLabel_->setFrameShape(QFrame::Panel);
+    highestNumberLabel_->setFrameShadow(QFrame::Raised);
+    highestNumberLabel_->setMinimumWidth(scaled(60));
+    highestNumberLabel_->setAlignment(Qt::AlignCenter);
+    highestNumberLabel_->hide();
+    heliographicRow->addWidget(coordinatesButton_);
+    heliographicRow->addWidget(areaHintLabel_);
+    heliographicRow->addStretch(1);
+    heliographicRow->addWidget(highestNumberLabel_);
+    mainLayout->addLayout(heliographicRow);
 
-    GroupBox1_ = new QGroupBox(QStringLiteral("Skupiny"), this);
-    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    StringGrid1_ = vytvorMrizku(QStringLiteral("StringGrid1"), GroupColumns, SirkaSloupceSkupin);
-    (new QVBoxLayout(GroupBox1_))->addWidget(StringGrid1_);
-    hlavniLayout->addWidget(GroupBox1_, 3);
+    groupBox_ = new QGroupBox(QStringLiteral("Skupiny"), this);
+    groupBox_->setObjectName(QStringLiteral("GroupBox1"));
+    groupGrid_ = createGrid(QStringLiteral("StringGrid1"), GroupColumns, GroupColumnWidth);
+    (new QVBoxLayout(groupBox_))->addWidget(groupGrid_);
+    mainLayout->addWidget(groupBox_, 3);
 
-    GroupBox2_ = new QGroupBox(QStringLiteral("Fakule"), this);
-    GroupBox2_->setObjectName(QStringLiteral("GroupBox2"));
-    StringGrid2_ = vytvorMrizku(QStringLiteral("StringGrid2"), FaculaeColumns, SirkaSloupceFakuli);
-    StringGrid2_->setToolTip(QStringLiteral("Zde se zadávají souřednice  vrcholů\n jednotlivých "
+    faculaeBox_ = new QGroupBox(QStringLiteral("Fakule"), this);
+    faculaeBox_->setObjectName(QStringLiteral("GroupBox2"));
+    faculaeGrid_ = createGrid(QStringLiteral("StringGrid2"), FaculaeColumns, FaculaeColumnWidth);
+    faculaeGrid_->setToolTip(QStringLiteral("Zde se zadávají souřednice  vrcholů\n jednotlivých "
                                             "fakulových polí. \n Na jedno pole max. 6 vrcholů"));
-    (new QVBoxLayout(GroupBox2_))->addWidget(StringGrid2_);
-    hlavniLayout->addWidget(GroupBox2_, 2);
+    (new QVBoxLayout(faculaeBox_))->addWidget(faculaeGrid_);
+    mainLayout->addWidget(faculaeBox_, 2);
 
-    auto* tlacitka = new QHBoxLayout;
-    ukoncit_ = new QPushButton(QStringLiteral("Potvrdit  zadávání"), this);
-    ukoncit_->setObjectName(QStringLiteral("ukoncit"));
-    ukoncit_->setToolTip(QStringLiteral("Při porvrzení se záznam uloží"));
+    auto* buttons = new QHBoxLayout;
+    confirmButton_ = new QPushButton(QStringLiteral("Potvrdit  zadávání"), this);
+    confirmButton_->setObjectName(QStringLiteral("ukoncit"));
+    confirmButton_->setToolTip(QStringLiteral("Při porvrzení se záznam uloží"));
     // Enter in a field must not confirm the drawing by accident.
-    ukoncit_->setAutoDefault(false);
-    Navrat_ = new QPushButton(QStringLiteral("Návrat"), this);
-    Navrat_->setObjectName(QStringLiteral("Navrat"));
-    Navrat_->setAutoDefault(false);
+    confirmButton_->setAutoDefault(false);
+    backButton_ = new QPushButton(QStringLiteral("Návrat"), this);
+    backButton_->setObjectName(QStringLiteral("Navrat"));
+    backButton_->setAutoDefault(false);
     // Leaving without storing must not run the checks of the field left.
-    Navrat_->setFocusPolicy(Qt::NoFocus);
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(ukoncit_);
-    tlacitka->addWidget(Navrat_);
-    hlavniLayout->addLayout(tlacitka);
+    backButton_->setFocusPolicy(Qt::NoFocus);
+    buttons->addStretch(1);
+    buttons->addWidget(confirmButton_);
+    buttons->addWidget(backButton_);
+    mainLayout->addLayout(buttons);
 
     for (int c = 0; c < GroupColumns; ++c)
-        StringGrid1_->setHorizontalHeaderItem(
+        groupGrid_->setHorizontalHeaderItem(
             c, new QTableWidgetItem(q(std::string(GroupColumnTitle(c, EntryView::Polar)))));
     for (int c = 0; c < FaculaeColumns; ++c)
-        StringGrid2_->setHorizontalHeaderItem(
+        faculaeGrid_->setHorizontalHeaderItem(
             c, new QTableWidgetItem(q(std::string(FaculaeColumnTitle(c)))));
     // Columns as wide as the scaled width, or as a value like "1250.0" and
     // the column title need in the window's scaled font.
-    for (auto [grid, sirka] : {std::pair{StringGrid1_, SirkaSloupceSkupin},
-                               std::pair{StringGrid2_, SirkaSloupceFakuli}}) {
-        const QFontMetrics hodnoty(grid->font());
-        const QFontMetrics nadpisy(grid->horizontalHeader()->font());
-        const int okraj = skaluj(10);
+    for (auto [grid, width] : {std::pair{groupGrid_, GroupColumnWidth},
+                               std::pair{faculaeGrid_, FaculaeColumnWidth}}) {
+        const QFontMetrics values(grid->font());
+        const QFontMetrics headingMetrics(grid->horizontalHeader()->font());
+        const int margin = scaled(10);
         for (int c = 1; c < grid->columnCount(); ++c) {
-            const QString nadpis = grid->horizontalHeaderItem(c)->text();
+            const QString heading = grid->horizontalHeaderItem(c)->text();
             grid->horizontalHeader()->resizeSection(
-                c, std::max({skaluj(sirka),
-                             hodnoty.horizontalAdvance(QStringLiteral("1250.0")) + okraj,
-                             nadpisy.horizontalAdvance(nadpis) + okraj}));
+                c, std::max({scaled(width),
+                             values.horizontalAdvance(QStringLiteral("1250.0")) + margin,
+                             headingMetrics.horizontalAdvance(heading) + margin}));
         }
     }
 
-    MaskEdit1_->installEventFilter(this);
-    Edit3_->installEventFilter(this);
-    connect(Edit11_, &QLineEdit::textChanged, this, [this] {
-        if (!plneni_) Edit11Change();
+    dateEdit_->installEventFilter(this);
+    timeEdit_->installEventFilter(this);
+    connect(groupCountEdit_, &QLineEdit::textChanged, this, [this] {
+        if (!filling_) onGroupCountChanged();
     });
-    connect(Edit12_, &QLineEdit::textChanged, this, [this] {
-        if (!plneni_) Edit12Change();
+    connect(faculaeFieldCountEdit_, &QLineEdit::textChanged, this, [this] {
+        if (!filling_) onFaculaeFieldCountChanged();
     });
-    connect(StringGrid1_, &QTableWidget::currentCellChanged, this, [this] {
-        if (!plneni_) StringGrid1Click();
+    connect(groupGrid_, &QTableWidget::currentCellChanged, this, [this] {
+        if (!filling_) onGroupCellChanged();
     });
-    connect(Helios_, &QPushButton::clicked, this, &EntryWindow::HeliosClick);
-    connect(ukoncit_, &QPushButton::clicked, this, &EntryWindow::ukoncitClick);
-    connect(Navrat_, &QPushButton::clicked, this, &EntryWindow::NavratClick);
+    connect(coordinatesButton_, &QPushButton::clicked, this, &EntryWindow::onCoordinatesClicked);
+    connect(confirmButton_, &QPushButton::clicked, this, &EntryWindow::onConfirmClicked);
+    connect(backButton_, &QPushButton::clicked, this, &EntryWindow::onBackClicked);
 }
 
 bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -349,11 +349,11 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
         // comes back; only leaving the field for another control counts.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == MaskEdit1_) MaskEdit1Exit();
-            if (watched == Edit3_) Edit3Exit();
+            if (watched == dateEdit_) onDateLeft();
+            if (watched == timeEdit_) onTimeLeft();
         }
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == Label10_) {
-        Label10Click();
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == numberingLabel_) {
+        onNumberingLabelClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -362,321 +362,321 @@ bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 // Text in and out
 
-EntryForm EntryWindow::formular() const {
+EntryForm EntryWindow::form() const {
     EntryForm f;
-    f.pozorovatel = s(ComboBox1_->currentText());
-    f.datum = s(MaskEdit1_->displayText());
-    f.cas = s(Edit3_->text());
-    f.pp = s(Edit4_->text());
-    f.obr = s(Edit5_->text());
-    f.q = s(Edit6_->text());
-    f.qc = s(Edit7_->text());
-    f.fc = s(Edit8_->text());
-    f.rc = s(Edit9_->text());
-    f.pocetFakuli = s(Edit10_->text());
-    f.pocetSkupin = s(Edit11_->text());
-    f.pocetFakKresleni = s(Edit12_->text());
-    f.stanice = s(Edit13_->text());
-    f.cisloZakresu = s(Edit2_->text());
-    f.zvlastni = s(Edit25_->text());
-    f.view = pohled_;
-    f.skupiny.assign(static_cast<std::size_t>(std::max(1, StringGrid1_->rowCount())), GroupRow{});
-    for (int r = 0; r < StringGrid1_->rowCount(); ++r)
+    f.observer = s(observerBox_->currentText());
+    f.date = s(dateEdit_->displayText());
+    f.time = s(timeEdit_->text());
+    f.pp = s(conditionsEdit_->text());
+    f.image = s(imageQualityEdit_->text());
+    f.q = s(qEdit_->text());
+    f.qc = s(centralGroupsEdit_->text());
+    f.fc = s(centralSpotsEdit_->text());
+    f.rc = s(centralNumberEdit_->text());
+    f.faculaeCount = s(faculaeCountEdit_->text());
+    f.groupCount = s(groupCountEdit_->text());
+    f.faculaeFieldCount = s(faculaeFieldCountEdit_->text());
+    f.station = s(stationEdit_->text());
+    f.drawingNumber = s(drawingNumberEdit_->text());
+    f.special = s(faculaeAreaEdit_->text());
+    f.view = view_;
+    f.groups.assign(static_cast<std::size_t>(std::max(1, groupGrid_->rowCount())), GroupRow{});
+    for (int r = 0; r < groupGrid_->rowCount(); ++r)
         for (int c = 1; c < GroupColumns; ++c)
-            f.skupiny[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                s(text(StringGrid1_, r, c));
-    f.fakule.assign(static_cast<std::size_t>(std::max(1, StringGrid2_->rowCount())), FaculaeRow{});
-    for (int r = 0; r < StringGrid2_->rowCount(); ++r)
+            f.groups[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                s(text(groupGrid_, r, c));
+    f.faculae.assign(static_cast<std::size_t>(std::max(1, faculaeGrid_->rowCount())), FaculaeRow{});
+    for (int r = 0; r < faculaeGrid_->rowCount(); ++r)
         for (int c = 1; c < FaculaeColumns; ++c)
-            f.fakule[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                s(text(StringGrid2_, r, c));
+            f.faculae[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                s(text(faculaeGrid_, r, c));
     return f;
 }
 
-void EntryWindow::nastavRadky(QTableWidget* grid, int radku) {
-    grid->setRowCount(radku);
-    for (int r = 0; r < radku; ++r) {
-        nastavText(grid, r, 0, QString::number(r + 1));
+void EntryWindow::setRowCount(QTableWidget* grid, int rowCount) {
+    grid->setRowCount(rowCount);
+    for (int r = 0; r < rowCount; ++r) {
+        setCellText(grid, r, 0, QString::number(r + 1));
         grid->item(r, 0)->setFlags(Qt::ItemIsEnabled);
     }
 }
 
-void EntryWindow::nastavFormular(const EntryForm& f) {
-    const bool bylo = plneni_;
-    plneni_ = true;
-    ComboBox1_->setEditText(q(f.pozorovatel));
-    MaskEdit1_->setText(q(f.datum));
-    Edit3_->setText(q(f.cas));
-    Edit4_->setText(q(f.pp));
-    Edit5_->setText(q(f.obr));
-    Edit6_->setText(q(f.q));
-    Edit7_->setText(q(f.qc));
-    Edit8_->setText(q(f.fc));
-    Edit9_->setText(q(f.rc));
-    Edit10_->setText(q(f.pocetFakuli));
-    Edit11_->setText(q(f.pocetSkupin));
-    Edit12_->setText(q(f.pocetFakKresleni));
-    Edit13_->setText(q(f.stanice));
-    Edit2_->setText(q(f.cisloZakresu));
-    Edit25_->setText(q(f.zvlastni));
-    nastavRadky(StringGrid1_, static_cast<int>(f.skupiny.size()));
-    for (int r = 0; r < StringGrid1_->rowCount(); ++r)
+void EntryWindow::setForm(const EntryForm& f) {
+    const bool stored = filling_;
+    filling_ = true;
+    observerBox_->setEditText(q(f.observer));
+    dateEdit_->setText(q(f.date));
+    timeEdit_->setText(q(f.time));
+    conditionsEdit_->setText(q(f.pp));
+    imageQualityEdit_->setText(q(f.image));
+    qEdit_->setText(q(f.q));
+    centralGroupsEdit_->setText(q(f.qc));
+    centralSpotsEdit_->setText(q(f.fc));
+    centralNumberEdit_->setText(q(f.rc));
+    faculaeCountEdit_->setText(q(f.faculaeCount));
+    groupCountEdit_->setText(q(f.groupCount));
+    faculaeFieldCountEdit_->setText(q(f.faculaeFieldCount));
+    stationEdit_->setText(q(f.station));
+    drawingNumberEdit_->setText(q(f.drawingNumber));
+    faculaeAreaEdit_->setText(q(f.special));
+    setRowCount(groupGrid_, static_cast<int>(f.groups.size()));
+    for (int r = 0; r < groupGrid_->rowCount(); ++r)
         for (int c = 1; c < GroupColumns; ++c)
-            nastavText(StringGrid1_, r, c, q(f.skupiny[static_cast<std::size_t>(r)][c]));
-    nastavRadky(StringGrid2_, static_cast<int>(f.fakule.size()));
-    for (int r = 0; r < StringGrid2_->rowCount(); ++r)
+            setCellText(groupGrid_, r, c, q(f.groups[static_cast<std::size_t>(r)][c]));
+    setRowCount(faculaeGrid_, static_cast<int>(f.faculae.size()));
+    for (int r = 0; r < faculaeGrid_->rowCount(); ++r)
         for (int c = 1; c < FaculaeColumns; ++c)
-            nastavText(StringGrid2_, r, c, q(f.fakule[static_cast<std::size_t>(r)][c]));
-    plneni_ = bylo;
+            setCellText(faculaeGrid_, r, c, q(f.faculae[static_cast<std::size_t>(r)][c]));
+    filling_ = stored;
 }
 
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-void EntryWindow::FormCreate() {
+void EntryWindow::startUp() {
     const Session& ss = session_;
-    if (ss.PocetZaznamu() == 1) k_.model.setCurrent(1);
-    zaklad_ = ss.AktualniZaznam();
-    setWindowTitle(ss.HelioZadavani() ? NadpisHelio : NadpisPolarni);
-    QStringList jmena;
-    for (const std::string& jmeno : ss.Pozorovatele())
-        if (!jmeno.empty()) jmena << q(jmeno);
-    ComboBox1_->addItems(seraditCesky(jmena));
+    if (ss.recordCount() == 1) k_.model.setCurrent(1);
+    base_ = ss.workingRecord();
+    setWindowTitle(ss.heliographicEntry() ? HeliographicHeading : PolarHeading);
+    QStringList names;
+    for (const std::string& name : ss.observers())
+        if (!name.empty()) names << q(name);
+    observerBox_->addItems(sortCzech(names));
     // Wide enough for the group grid's columns where the screen allows it.
-    const int mrizka = StringGrid1_->horizontalHeader()->length() + skaluj(60);
-    const int obrazovka = k_.ramec.obrazovka().width() > 0 ? k_.ramec.obrazovka().width() : mrizka;
-    resize(std::max(skaluj(SirkaOkna), std::min(mrizka, obrazovka - 40)), skaluj(VyskaOkna));
+    const int grid = groupGrid_->horizontalHeader()->length() + scaled(60);
+    const int screenRect = k_.frame.screenRect().width() > 0 ? k_.frame.screenRect().width() : grid;
+    resize(std::max(scaled(WindowWidth), std::min(grid, screenRect - 40)), scaled(WindowHeight));
 
-    const std::string prvni = ss.Pozorovatele().empty() ? std::string() : ss.Pozorovatele().front();
-    const EntryForm f = OpenEntryForm(rezim_, zaklad_, ss.records(), nastaveni(), prvni);
-    nastavFormular(f);
-    if (!q(f.pozorovatel).isEmpty()) ComboBox1_->setEditText(q(f.pozorovatel));
+    const std::string first = ss.observers().empty() ? std::string() : ss.observers().front();
+    const EntryForm f = OpenEntryForm(mode_, base_, ss.records(), settings(), first);
+    setForm(f);
+    if (!q(f.observer).isEmpty()) observerBox_->setEditText(q(f.observer));
 
-    Edit25_->setVisible(!f.zvlastni.empty());
-    if (rezim_ == EntryMode::Special) nastavBarvu(this, QPalette::Window, Qt::red);
-    if (zeSnimku_) nastavBarvu(this, QPalette::Window, BarvaZeSnimku);
-    ukazPocitadlo();
-    Label16_->setVisible(rezim_ != EntryMode::Correction);
+    faculaeAreaEdit_->setVisible(!f.special.empty());
+    if (mode_ == EntryMode::Special) setColour(this, QPalette::Window, Qt::red);
+    if (fromScan_) setColour(this, QPalette::Window, FromScanColour);
+    showCounter();
+    addedCountLabel_->setVisible(mode_ != EntryMode::Correction);
 
-    StringGrid1_->setToolTip(ss.HelioZadavani() ? NapovedaHelio : NapovedaPolarni);
-    ukazPohled(f.view);
-    ukazStavSkupin(f.pocetSkupin != "0");
-    ukazStavFakuli(f.pocetFakKresleni != "0");
+    groupGrid_->setToolTip(ss.heliographicEntry() ? HeliographicHelp : PolarHelp);
+    showView(f.view);
+    showGroupState(f.groupCount != "0");
+    showFaculaeState(f.faculaeFieldCount != "0");
     // With heliographic entry the grid stays in l and b until the count changes.
-    if (ss.HelioZadavani()) Helios_->hide();
-    ukazCislovani();
+    if (ss.heliographicEntry()) coordinatesButton_->hide();
+    showNumbering();
     // From the measurement window only the header is entered.
-    if (zeSnimku_) {
-        GroupBox1_->hide();
-        GroupBox2_->hide();
-        Helios_->hide();
+    if (fromScan_) {
+        groupBox_->hide();
+        faculaeBox_->hide();
+        coordinatesButton_->hide();
     }
-    setWindowTitle(nadpisRezimu(rezim_));
-    otevreno_ = formular();
+    setWindowTitle(modeHeading(mode_));
+    openedForm_ = form();
 }
 
-void EntryWindow::FormClose() {
+void EntryWindow::onFinished() {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        if (QAction* a = k_.ramec.akce(polozkaRezimu(m))) a->setEnabled(true);
+        if (QAction* a = k_.frame.action(modeItem(m))) a->setEnabled(true);
 }
 
-void EntryWindow::ukazPocitadlo() {
-    Label16_->setText(QString::number(session_.PocetZaznamu() + 1 - session_.PocetNaStartu()));
+void EntryWindow::showCounter() {
+    addedCountLabel_->setText(QString::number(session_.recordCount() + 1 - session_.recordsAtStart()));
 }
 
-void EntryWindow::ukazCislovani() {
-    const bool cislovani = session_.CislovaniZakresu();
-    Edit2_->setVisible(cislovani);
-    Label18_->setVisible(cislovani);
-    if (!cislovani) Edit2_->setText(q(std::string(DrawingNumbersOffText)));
+void EntryWindow::showNumbering() {
+    const bool numbering = session_.drawingNumbers();
+    drawingNumberEdit_->setVisible(numbering);
+    drawingNumberHint_->setVisible(numbering);
+    if (!numbering) drawingNumberEdit_->setText(q(std::string(DrawingNumbersOffText)));
 }
 
-void EntryWindow::ukazPohled(EntryView pohled) {
-    pohled_ = pohled;
-    const bool helio = pohled == EntryView::Heliographic;
+void EntryWindow::showView(EntryView view) {
+    view_ = view;
+    const bool helio = view == EntryView::Heliographic;
     for (int c = HeliographicColumns; c < GroupColumns; ++c)
-        StringGrid1_->setColumnHidden(c, helio);
-    for (int c : {sloupec::Uhel, sloupec::Vzd})
-        StringGrid1_->horizontalHeaderItem(c)->setText(q(std::string(GroupColumnTitle(c, pohled))));
-    Helios_->setText(helio ? HeliosNaPolarni : HeliosNaLB);
-    nastavBarvu(Helios_, QPalette::Button, helio ? BarvaHelio : BarvaPolarni);
+        groupGrid_->setColumnHidden(c, helio);
+    for (int c : {column::Uhel, column::Vzd})
+        groupGrid_->horizontalHeaderItem(c)->setText(q(std::string(GroupColumnTitle(c, view))));
+    coordinatesButton_->setText(helio ? HeliographicToPolarText : PolarToHeliographicText);
+    setColour(coordinatesButton_, QPalette::Button, helio ? HeliographicColour : PolarColour);
     if (helio)
-        nastavBarvu(GroupBox1_, QPalette::Window, BarvaHelio);
+        setColour(groupBox_, QPalette::Window, HeliographicColour);
     else
-        GroupBox1_->setAutoFillBackground(false);
-    GroupBox2_->setVisible(!helio && !zeSnimku_);
-    Label17_->hide();
+        groupBox_->setAutoFillBackground(false);
+    faculaeBox_->setVisible(!helio && !fromScan_);
+    areaHintLabel_->hide();
 }
 
 namespace {
 
 // A grid without rows to fill is greyed.
-void ukazStavMrizky(QTableWidget* grid, const QPalette& okno, bool povoleno) {
-    grid->setEnabled(povoleno);
-    QPalette pal = okno;
-    if (!povoleno) {
-        pal.setColor(QPalette::Text, SedePismo);
-        pal.setColor(QPalette::Button, SedePevne);
+void showGridState(QTableWidget* grid, const QPalette& window, bool enabled) {
+    grid->setEnabled(enabled);
+    QPalette pal = window;
+    if (!enabled) {
+        pal.setColor(QPalette::Text, GreyText);
+        pal.setColor(QPalette::Button, GreyFixed);
     }
     grid->setPalette(pal);
 }
 
 } // namespace
 
-void EntryWindow::ukazStavSkupin(bool povoleno) {
-    ukazStavMrizky(StringGrid1_, palette(), povoleno);
-    Helios_->setVisible(povoleno && !zeSnimku_);
-    Helios_->setEnabled(povoleno);
+void EntryWindow::showGroupState(bool enabled) {
+    showGridState(groupGrid_, palette(), enabled);
+    coordinatesButton_->setVisible(enabled && !fromScan_);
+    coordinatesButton_->setEnabled(enabled);
 }
 
-void EntryWindow::ukazStavFakuli(bool povoleno) {
-    ukazStavMrizky(StringGrid2_, palette(), povoleno);
+void EntryWindow::showFaculaeState(bool enabled) {
+    showGridState(faculaeGrid_, palette(), enabled);
 }
 
 // ---------------------------------------------------------------------------
 // While typing
 
-void EntryWindow::Edit11Change() {
-    EntryForm f = formular();
+void EntryWindow::onGroupCountChanged() {
+    EntryForm f = form();
     const GridCount g = ResizeGroupGrid(f);
     if (!g.numeric) {
-        StringGrid1_->setEnabled(false);
+        groupGrid_->setEnabled(false);
         return;
     }
-    if (g.message) k_.zpravy.Zprava(q(*g.message));
-    nastavFormular(f);
-    ukazStavSkupin(g.enabled);
+    if (g.message) k_.messages.showMessage(q(*g.message));
+    setForm(f);
+    showGroupState(g.enabled);
 }
 
-void EntryWindow::Edit12Change() {
-    EntryForm f = formular();
+void EntryWindow::onFaculaeFieldCountChanged() {
+    EntryForm f = form();
     const GridCount g = ResizeFaculaeGrid(f);
     if (!g.numeric) {
-        StringGrid2_->setEnabled(false);
+        faculaeGrid_->setEnabled(false);
         return;
     }
-    if (g.message) k_.zpravy.Zprava(q(*g.message));
-    nastavFormular(f);
-    ukazStavFakuli(g.enabled);
+    if (g.message) k_.messages.showMessage(q(*g.message));
+    setForm(f);
+    showFaculaeState(g.enabled);
 }
 
-void EntryWindow::MaskEdit1Exit() {
+void EntryWindow::onDateLeft() {
     const DateFieldCheck c =
-        CheckDateField(formular(), rezim_, session_.records(), session_.CislovaniZakresu());
+        CheckDateField(form(), mode_, session_.records(), session_.drawingNumbers());
     for (const std::string& m : c.messages)
-        k_.zpravy.Zprava(q(m));
-    if (c.cisloZakresu) Edit2_->setText(q(*c.cisloZakresu));
-    if (c.refocus) MaskEdit1_->setFocus(Qt::OtherFocusReason);
+        k_.messages.showMessage(q(m));
+    if (c.drawingNumber) drawingNumberEdit_->setText(q(*c.drawingNumber));
+    if (c.refocus) dateEdit_->setFocus(Qt::OtherFocusReason);
 }
 
-void EntryWindow::Edit3Exit() {
-    for (const std::string& m : CheckTimeField(formular(), rezim_, session_.records()))
-        k_.zpravy.Zprava(q(m));
+void EntryWindow::onTimeLeft() {
+    for (const std::string& m : CheckTimeField(form(), mode_, session_.records()))
+        k_.messages.showMessage(q(m));
 }
 
-void EntryWindow::StringGrid1Click() {
-    const int row = StringGrid1_->currentRow();
-    const int col = StringGrid1_->currentColumn();
-    Label17_->setVisible(col == sloupec::Plocha && pohled_ == EntryView::Heliographic);
+void EntryWindow::onGroupCellChanged() {
+    const int row = groupGrid_->currentRow();
+    const int col = groupGrid_->currentColumn();
+    areaHintLabel_->setVisible(col == column::Plocha && view_ == EntryView::Heliographic);
     if (row < 0) return;
-    const QString typ = text(StringGrid1_, row, sloupec::Typ);
-    if (col > sloupec::Typ && !typ.isEmpty()) {
-        if (const auto trida = NormaliseGroupClass(s(typ))) {
-            nastavText(StringGrid1_, row, sloupec::Typ, q(*trida));
-        } else if (odmitnuto_ != std::pair(row, typ)) {
-            odmitnuto_ = std::pair(row, typ);
-            k_.zpravy.Zprava(q(std::string(zpravy::SpatnyTypKlik)));
+    const QString groupClass = text(groupGrid_, row, column::Typ);
+    if (col > column::Typ && !groupClass.isEmpty()) {
+        if (const auto zurichClass = NormaliseGroupClass(s(groupClass))) {
+            setCellText(groupGrid_, row, column::Typ, q(*zurichClass));
+        } else if (refused_ != std::pair(row, groupClass)) {
+            refused_ = std::pair(row, groupClass);
+            k_.messages.showMessage(q(std::string(messages::BadClassClick)));
             // Back to the refused class so that the next keys correct it.
             // Queued: the click that moved the cell is still being handled.
             QTimer::singleShot(0, this, [this, row] {
-                plneni_ = true;
-                StringGrid1_->setCurrentCell(row, sloupec::Typ);
-                plneni_ = false;
-                StringGrid1_->setFocus(Qt::OtherFocusReason);
+                filling_ = true;
+                groupGrid_->setCurrentCell(row, column::Typ);
+                filling_ = false;
+                groupGrid_->setFocus(Qt::OtherFocusReason);
             });
         }
     }
-    if (col == sloupec::CSk1) {
-        Panel1_->setText(
-            QString::number(HighestCSk1OfYear(session_.records(), s(MaskEdit1_->displayText()))));
-        Panel1_->show();
+    if (col == column::CSk1) {
+        highestNumberLabel_->setText(
+            QString::number(HighestCSk1OfYear(session_.records(), s(dateEdit_->displayText()))));
+        highestNumberLabel_->show();
     } else {
-        Panel1_->hide();
+        highestNumberLabel_->hide();
     }
 }
 
-void EntryWindow::HeliosClick() {
-    EntryForm f = formular();
-    if (const auto zprava = ToggleEntryView(f, session_.PolomerKresby())) {
-        k_.zpravy.Zprava(q(*zprava));
+void EntryWindow::onCoordinatesClicked() {
+    EntryForm f = form();
+    if (const auto message = ToggleEntryView(f, session_.drawingRadius())) {
+        k_.messages.showMessage(q(*message));
         return;
     }
-    nastavFormular(f);
-    ukazPohled(f.view);
+    setForm(f);
+    showView(f.view);
 }
 
-void EntryWindow::Label10Click() {
-    if (!k_.zpravy.Otazka(q(std::string(zpravy::VypnoutCislovani)))) return;
+void EntryWindow::onNumberingLabelClicked() {
+    if (!k_.messages.ask(q(std::string(messages::SwitchNumbersOff)))) return;
     k_.model.switchDrawingNumbersOff();
-    zaklad_.CisloZakresu = 0;
-    ukazCislovani();
+    base_.CisloZakresu = 0;
+    showNumbering();
 }
 
 // ---------------------------------------------------------------------------
 // Confirmation
 
-void EntryWindow::ukoncitClick() {
+void EntryWindow::onConfirmClicked() {
     const Session& ss = session_;
     EntryContext ctx;
-    ctx.mode = rezim_;
-    ctx.settings = nastaveni();
+    ctx.mode = mode_;
+    ctx.settings = settings();
     ctx.records = ss.records();
-    ctx.addedSinceStart = ss.PocetZaznamu() - ss.PocetNaStartu();
-    const EntryOutcome out = ConfirmEntry(formular(), zaklad_, ctx);
-    nastavFormular(out.form);
-    ukazPocitadlo();
+    ctx.addedSinceStart = ss.recordCount() - ss.recordsAtStart();
+    const EntryOutcome out = ConfirmEntry(form(), base_, ctx);
+    setForm(out.form);
+    showCounter();
     for (const std::string& m : out.messages)
-        k_.zpravy.Zprava(q(m));
+        k_.messages.showMessage(q(m));
     if (out.focus) {
         QTableWidget* grid =
-            out.focus->grid == GridCell::Grid::Skupiny ? StringGrid1_ : StringGrid2_;
-        plneni_ = true;
+            out.focus->grid == GridCell::Grid::Skupiny ? groupGrid_ : faculaeGrid_;
+        filling_ = true;
         grid->setCurrentCell(out.focus->row - 1, out.focus->col);
-        plneni_ = false;
+        filling_ = false;
         grid->setFocus(Qt::OtherFocusReason);
     }
     if (!out.record) return;
 
     SessionModel& model = k_.model;
-    const std::uint64_t revize = ss.revision();
+    const std::uint64_t revision = ss.revision();
     try {
-        model.storeWorkingRecord(*out.record, rezim_);
+        model.storeWorkingRecord(*out.record, mode_);
     } catch (const std::exception& e) {
-        k_.zpravy.Zprava(q(e.what()));
+        k_.messages.showMessage(q(e.what()));
         // Not stored at all: the window stays open with everything typed.
-        if (ss.revision() == revize) {
-            model.setWorkingRecord(zaklad_);
+        if (ss.revision() == revision) {
+            model.setWorkingRecord(base_);
             return;
         }
     }
-    k_.ramec.zobrazZakres();
+    k_.frame.showDrawing();
     accept();
 }
 
-void EntryWindow::NavratClick() {
+void EntryWindow::onBackClicked() {
     reject();
 }
 
 void EntryWindow::reject() {
     // A cell still being edited holds its text in its editor: commit it, so
     // that it counts as typed (and is kept when the answer is "Ne").
-    for (QTableWidget* grid : {StringGrid1_, StringGrid2_})
+    for (QTableWidget* grid : {groupGrid_, faculaeGrid_})
         for (QWidget* editor : grid->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (editor->isVisible()) emit grid->itemDelegate()->commitData(editor);
-    if (formular() != otevreno_) {
-        QWidget* fokus = focusWidget();
-        if (!k_.zpravy.OtazkaAnoNe(QStringLiteral("Zahodit zadaná data?"))) {
-            if (fokus) fokus->setFocus(Qt::OtherFocusReason);
+    if (form() != openedForm_) {
+        QWidget* focused = focusWidget();
+        if (!k_.messages.askYesNo(QStringLiteral("Zahodit zadaná data?"))) {
+            if (focused) focused->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
@@ -685,10 +685,10 @@ void EntryWindow::reject() {
 
 // ---------------------------------------------------------------------------
 
-void installNovdat(MainWindow& hlavni) {
+void installEntry(MainWindow& mainWindow) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        hlavni.zapojit(polozkaRezimu(m),
-                       [&hlavni, m] { EntryWindow::otevrit(hlavni.kontext(), m); });
+        mainWindow.connectCommand(modeItem(m),
+                       [&mainWindow, m] { EntryWindow::openWindow(mainWindow.context(), m); });
 }
 
 } // namespace hk

@@ -31,25 +31,25 @@ class EntryWindow : public QDialog {
     // Opens the window in `mode` over the main window and disables the menu
     // item of that mode until the window closes. `zeSnimku` is set by the
     // faculae measurement window: only the header is entered then.
-    static EntryWindow* otevrit(WindowContext k, EntryMode mode, bool zeSnimku = false);
+    static EntryWindow* openWindow(WindowContext k, EntryMode mode, bool fromScan = false);
 
-    EntryMode rezim() const { return rezim_; }
-    bool zeSnimku() const { return zeSnimku_; }
-    EntryView pohled() const { return pohled_; }
+    EntryMode mode() const { return mode_; }
+    bool fromScan() const { return fromScan_; }
+    EntryView view() const { return view_; }
 
     // The text of every field and cell, and the way back.
-    EntryForm formular() const;
-    void nastavFormular(const EntryForm& f);
+    EntryForm form() const;
+    void setForm(const EntryForm& f);
 
-    void Edit11Change();
-    void Edit12Change();
-    void MaskEdit1Exit();
-    void Edit3Exit();
-    void StringGrid1Click();
-    void HeliosClick();
-    void ukoncitClick();
-    void NavratClick();
-    void Label10Click();
+    void onGroupCountChanged();
+    void onFaculaeFieldCountChanged();
+    void onDateLeft();
+    void onTimeLeft();
+    void onGroupCellChanged();
+    void onCoordinatesClicked();
+    void onConfirmClicked();
+    void onBackClicked();
+    void onNumberingLabelClicked();
 
     // Esc, "Návrat" and the window's close: typed values that were not
     // confirmed are thrown away only after "Zahodit zadaná data?" is answered
@@ -60,65 +60,65 @@ class EntryWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    EntryWindow(WindowContext k, EntryMode mode, bool zeSnimku);
+    EntryWindow(WindowContext k, EntryMode mode, bool fromScan);
 
-    void FormCreate();
-    void FormClose();
-    void vytvorOvladace();
-    void pripravMrizky();
-    QTableWidget* vytvorMrizku(const QString& name, int sloupcu, int sirka);
-    void nastavRadky(QTableWidget* grid, int radku);
-    void ukazPohled(EntryView pohled);
-    void ukazStavSkupin(bool povoleno);
-    void ukazStavFakuli(bool povoleno);
-    void ukazCislovani();
-    void ukazPocitadlo();
-    EntrySettings nastaveni() const;
-    int skaluj(int hodnota) const;
+    void startUp();
+    void onFinished();
+    void createControls();
+    void prepareGrids();
+    QTableWidget* createGrid(const QString& name, int columnCount, int width);
+    void setRowCount(QTableWidget* grid, int rowCount);
+    void showView(EntryView view);
+    void showGroupState(bool enabled);
+    void showFaculaeState(bool enabled);
+    void showNumbering();
+    void showCounter();
+    EntrySettings settings() const;
+    int scaled(int value) const;
 
     WindowContext k_;
     const Session& session_;
-    const EntryMode rezim_;
-    const bool zeSnimku_;
-    EntryView pohled_ = EntryView::Polar;
-    TZaznam zaklad_{};   // the working record as the window found it
-    EntryForm otevreno_; // the fields as the window opened
+    const EntryMode mode_;
+    const bool fromScan_;
+    EntryView view_ = EntryView::Polar;
+    TZaznam base_{};   // the working record as the window found it
+    EntryForm openedForm_; // the fields as the window opened
     // The group class last refused in a row: its message is shown once per
     // edit of the cell, not again on every click.
-    std::optional<std::pair<int, QString>> odmitnuto_;
-    bool plneni_ = false;
+    std::optional<std::pair<int, QString>> refused_;
+    bool filling_ = false;
 
-    QComboBox* ComboBox1_;
-    QLineEdit* MaskEdit1_;
-    QLineEdit* Edit2_;
-    QLineEdit* Edit3_;
-    QLineEdit* Edit4_;
-    QLineEdit* Edit5_;
-    QLineEdit* Edit6_;
-    QLineEdit* Edit7_;
-    QLineEdit* Edit8_;
-    QLineEdit* Edit9_;
-    QLineEdit* Edit10_;
-    QLineEdit* Edit11_;
-    QLineEdit* Edit12_;
-    QLineEdit* Edit13_;
-    QLineEdit* Edit25_;
-    QLabel* Label10_;
-    QLabel* Label16_;
-    QLabel* Label17_;
-    QLabel* Label18_;
-    QLabel* Panel1_;
-    QPushButton* Helios_;
-    QGroupBox* GroupBox1_;
-    QGroupBox* GroupBox2_;
-    QTableWidget* StringGrid1_;
-    QTableWidget* StringGrid2_;
-    QPushButton* ukoncit_;
-    QPushButton* Navrat_;
+    QComboBox* observerBox_;
+    QLineEdit* dateEdit_;
+    QLineEdit* drawingNumberEdit_;
+    QLineEdit* timeEdit_;
+    QLineEdit* conditionsEdit_;
+    QLineEdit* imageQualityEdit_;
+    QLineEdit* qEdit_;
+    QLineEdit* centralGroupsEdit_;
+    QLineEdit* centralSpotsEdit_;
+    QLineEdit* centralNumberEdit_;
+    QLineEdit* faculaeCountEdit_;
+    QLineEdit* groupCountEdit_;
+    QLineEdit* faculaeFieldCountEdit_;
+    QLineEdit* stationEdit_;
+    QLineEdit* faculaeAreaEdit_;
+    QLabel* numberingLabel_;
+    QLabel* addedCountLabel_;
+    QLabel* areaHintLabel_;
+    QLabel* drawingNumberHint_;
+    QLabel* highestNumberLabel_;
+    QPushButton* coordinatesButton_;
+    QGroupBox* groupBox_;
+    QGroupBox* faculaeBox_;
+    QTableWidget* groupGrid_;
+    QTableWidget* faculaeGrid_;
+    QPushButton* confirmButton_;
+    QPushButton* backButton_;
 };
 
 // Connects "Nový zákres", "Zvlášťní zákres" and "Oprava dat" (menu items and
 // tool buttons) to the entry window.
-void installNovdat(MainWindow& hlavni);
+void installEntry(MainWindow& mainWindow);
 
 } // namespace hk

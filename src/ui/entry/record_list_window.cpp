@@ -24,293 +24,293 @@ namespace {
 
 // The old screen font of size 12: DejaVu runs wider, so the size is taken
 // as pixels (as for every font role), which keeps a line within the list.
-constexpr int PismoSeznamu = 12;
-constexpr int SirkaSeznamu = 259;
-constexpr int NejmensiPismo = 8; // beside the drawing window on a 1024-pixel screen
+constexpr int ListFont = 12;
+constexpr int ListWidth = 259;
+constexpr int SmallestFont = 8; // beside the drawing window on a 1024-pixel screen
 
 } // namespace
 
-RecordListWindow* RecordListWindow::vytvor(MainWindow& hlavni) {
-    auto* w = new RecordListWindow(hlavni.kontext(), nullptr);
+RecordListWindow* RecordListWindow::createWindow(MainWindow& mainWindow) {
+    auto* w = new RecordListWindow(mainWindow.context(), nullptr);
     // Above the other windows of the work area, as a list beside them.
     // A sub-window like the others (it can be moved), without a close button.
-    w->sub_ = hlavni.plocha()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+    w->sub_ = mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                    Qt::WindowTitleHint);
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
-    hlavni.setSeznam(w);
-    w->plochaViewport_ = hlavni.plocha()->viewport();
-    w->plochaViewport_->installEventFilter(w);
+    mainWindow.setRecordList(w);
+    w->areaViewport_ = mainWindow.area()->viewport();
+    w->areaViewport_->installEventFilter(w);
     w->sub_->installEventFilter(w);
-    w->umistit();
+    w->place();
     w->sub_->show();
     // The first filling repairs records whose date cannot be read.
-    w->zadatlist();
+    w->fillList();
     return w;
 }
 
 RecordListWindow::RecordListWindow(WindowContext k, QWidget* parent)
-    : QWidget(parent), k_(k), ListBox1_(new QListWidget(this)),
-      ScrollBar1_(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent), k_(k), recordList_(new QListWidget(this)),
+      recordScroll_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("RecordListWindow"));
     setWindowTitle(QStringLiteral("Výběr datumu"));
-    ListBox1_->setObjectName(QStringLiteral("ListBox1"));
-    ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    const int procento = k.model.session().ProcentoVelikosti();
-    ListBox1_->setFont(SansFont(skalujZaokrouhlene(PismoSeznamu, procento)));
-    ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox1_->setUniformItemSizes(true);
-    ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1_->installEventFilter(this);
-    ListBox1_->viewport()->installEventFilter(this);
-    ScrollBar1_->setSingleStep(1);
+    recordList_->setObjectName(QStringLiteral("ListBox1"));
+    recordScroll_->setObjectName(QStringLiteral("ScrollBar1"));
+    const int percent = k.model.session().sizePercent();
+    recordList_->setFont(SansFont(scaledRounded(ListFont, percent)));
+    recordList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recordList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    recordList_->setUniformItemSizes(true);
+    recordList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    recordList_->installEventFilter(this);
+    recordList_->viewport()->installEventFilter(this);
+    recordScroll_->setSingleStep(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(ListBox1_, 0, Qt::AlignTop);
-    layout->addWidget(ScrollBar1_, 0, Qt::AlignTop);
+    layout->addWidget(recordList_, 0, Qt::AlignTop);
+    layout->addWidget(recordScroll_, 0, Qt::AlignTop);
 
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &RecordListWindow::ScrollBar1Change);
-    connect(ListBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!plneni_ && row >= 0) ListBox1Click(row);
+    connect(recordScroll_, &QScrollBar::valueChanged, this, &RecordListWindow::onScrollChanged);
+    connect(recordList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling_ && row >= 0) onRecordRowClicked(row);
     });
-    connect(ListBox1_, &QListWidget::itemClicked, this, [this] {
-        k_.ramec.zobrazZakres();
-        drzetKlavesnici();
+    connect(recordList_, &QListWidget::itemClicked, this, [this] {
+        k_.frame.showDrawing();
+        keepKeyboard();
     });
 
     SessionModel& model = k.model;
-    connect(&model, &SessionModel::recordsChanged, this, &RecordListWindow::zadatlist);
+    connect(&model, &SessionModel::recordsChanged, this, &RecordListWindow::fillList);
     connect(&model, &SessionModel::currentChanged, this, [this] {
-        okno_.ukaz(k_.model.session().AktualniIndex());
-        nastavPosuvnik();
-        prepsatlist();
+        window_.reveal(k_.model.session().currentIndex());
+        updateScrollBar();
+        rewriteList();
     });
 }
 
-int RecordListWindow::sirkaRadku() const {
+int RecordListWindow::rowWidth() const {
     // The widest line: the index padded to five digits (more for a larger
     // store) and a drawing number of 999/99.
-    const int cislic =
-        std::max(5, static_cast<int>(QString::number(k_.model.session().PocetZaznamu()).size()));
-    const QString vzor =
-        QString(cislic, QLatin1Char('9')) + QStringLiteral("     31 12 2026  2359    999/99");
-    return QFontMetrics(ListBox1_->font()).horizontalAdvance(vzor) + 2 * ListBox1_->frameWidth() +
+    const int digits =
+        std::max(5, static_cast<int>(QString::number(k_.model.session().recordCount()).size()));
+    const QString pattern =
+        QString(digits, QLatin1Char('9')) + QStringLiteral("     31 12 2026  2359    999/99");
+    return QFontMetrics(recordList_->font()).horizontalAdvance(pattern) + 2 * recordList_->frameWidth() +
            8;
 }
 
-int RecordListWindow::vyskaRadku() const {
-    return QFontMetrics(ListBox1_->font()).height() + 4;
+int RecordListWindow::rowHeight() const {
+    return QFontMetrics(recordList_->font()).height() + 4;
 }
 
-void RecordListWindow::umistit() {
-    if (!sub_ || presunuto_) return;
-    const int procento = k_.model.session().ProcentoVelikosti();
-    QMdiArea* plocha = k_.plocha;
-    const int sirkaPlochy = plocha->viewport()->width();
-    const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int ramOkna = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
+void RecordListWindow::place() {
+    if (!sub_ || moved_) return;
+    const int percent = k_.model.session().sizePercent();
+    QMdiArea* area = k_.area;
+    const int areaWidth = area->viewport()->width();
+    const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int windowFrame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
     // Right of the drawing window, not over it: the room beside it decides
     // the list's font (down to a smallest readable size) so that a whole
     // line fits.
-    int vlevo = 0;
-    for (const QMdiSubWindow* okno : plocha->subWindowList())
-        if (okno->objectName() == QLatin1String("Form2") && okno->isVisible())
-            vlevo = okno->geometry().right() + 2;
-    const int mistoVpravo = sirkaPlochy - vlevo;
-    const int pismo = skalujZaokrouhlene(PismoSeznamu, procento);
-    auto potreba = [&] { return sirkaRadku() + sirkaPosuvniku + ramOkna; };
-    int velikost = pismo;
-    ListBox1_->setFont(SansFont(velikost));
-    while (velikost > NejmensiPismo && potreba() > mistoVpravo)
-        ListBox1_->setFont(SansFont(--velikost));
+    int left = 0;
+    for (const QMdiSubWindow* window : area->subWindowList())
+        if (window->objectName() == QLatin1String("Form2") && window->isVisible())
+            left = window->geometry().right() + 2;
+    const int roomRight = areaWidth - left;
+    const int font = scaledRounded(ListFont, percent);
+    auto needed = [&] { return rowWidth() + scrollBarWidth + windowFrame; };
+    int size = font;
+    recordList_->setFont(SansFont(size));
+    while (size > SmallestFont && needed() > roomRight)
+        recordList_->setFont(SansFont(--size));
     // As wide as the scaled width where there is room, else as the lines need.
-    const int sirka =
-        std::max(potreba(), std::min(skalujZaokrouhlene(sirkaPosuvniku + SirkaSeznamu, procento),
-                                     mistoVpravo));
-    const int vyska = std::max(plocha->viewport()->height() - 2, 4 * vyskaRadku());
-    umistuji_ = true;
-    sub_->setGeometry(std::max(0, std::min(vlevo, sirkaPlochy - sirka)), 1, sirka, vyska);
-    umistuji_ = false;
-    prepsatlist();
+    const int width =
+        std::max(needed(), std::min(scaledRounded(scrollBarWidth + ListWidth, percent),
+                                     roomRight));
+    const int height = std::max(area->viewport()->height() - 2, 4 * rowHeight());
+    placing_ = true;
+    sub_->setGeometry(std::max(0, std::min(left, areaWidth - width)), 1, width, height);
+    placing_ = false;
+    rewriteList();
 }
 
 void RecordListWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // As many whole rows as the list's height holds; the list shows one more
-    // than RadkySeznamu.
-    const int sirkaPosuvniku = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int ram = 2 * ListBox1_->frameWidth();
-    const int radky = std::max(0, (height() - ram) / vyskaRadku() - 1);
-    const int vyskaObsahu = vyskaRadku() * (radky + 1) + ram;
-    ListBox1_->setFixedSize(std::max(0, width() - sirkaPosuvniku), vyskaObsahu);
-    ScrollBar1_->setFixedSize(sirkaPosuvniku, vyskaObsahu);
-    if (radky == okno_.radky() && okno_.pocet() == k_.model.session().PocetZaznamu()) return;
-    okno_ = SeznamOkno(radky, k_.model.session().PocetZaznamu());
-    okno_.ukaz(k_.model.session().AktualniIndex());
-    nastavPosuvnik();
-    prepsatlist();
+    // than ListRows.
+    const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int ram = 2 * recordList_->frameWidth();
+    const int rows = std::max(0, (height() - ram) / rowHeight() - 1);
+    const int contentHeight = rowHeight() * (rows + 1) + ram;
+    recordList_->setFixedSize(std::max(0, width() - scrollBarWidth), contentHeight);
+    recordScroll_->setFixedSize(scrollBarWidth, contentHeight);
+    if (rows == window_.rows() && window_.count() == k_.model.session().recordCount()) return;
+    window_ = RecordListRange(rows, k_.model.session().recordCount());
+    window_.reveal(k_.model.session().currentIndex());
+    updateScrollBar();
+    rewriteList();
 }
 
-void RecordListWindow::nastavPosuvnik() {
-    const QSignalBlocker blok(ScrollBar1_);
-    ScrollBar1_->setEnabled(okno_.posuvnik());
-    if (okno_.posuvnik()) {
-        ScrollBar1_->setRange(okno_.minimum(), okno_.pocet());
-        ScrollBar1_->setPageStep(okno_.radky());
-        ScrollBar1_->setValue(okno_.pozice());
+void RecordListWindow::updateScrollBar() {
+    const QSignalBlocker block(recordScroll_);
+    recordScroll_->setEnabled(window_.hasScrollBar());
+    if (window_.hasScrollBar()) {
+        recordScroll_->setRange(window_.minimum(), window_.count());
+        recordScroll_->setPageStep(window_.rows());
+        recordScroll_->setValue(window_.position());
     } else {
-        ScrollBar1_->setRange(0, 0);
+        recordScroll_->setRange(0, 0);
     }
 }
 
-void RecordListWindow::ukazPosuvnik(bool viditelny) {
-    ScrollBar1_->setVisible(viditelny);
+void RecordListWindow::showScrollBar(bool visible) {
+    recordScroll_->setVisible(visible);
 }
 
-void RecordListWindow::zadatlist() {
+void RecordListWindow::fillList() {
     // A record whose date cannot be read is repaired by removing it; the
     // repaired data are saved at exit.
-    const bool opraveno = k_.model.removeUnreadableDates() > 0;
-    okno_.setPocet(k_.model.session().PocetZaznamu());
-    okno_.ukaz(k_.model.session().AktualniIndex());
-    nastavPosuvnik();
-    prepsatlist();
-    if (opraveno) {
-        k_.zpravy.Zprava(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
+    const bool repaired = k_.model.removeUnreadableDates() > 0;
+    window_.setCount(k_.model.session().recordCount());
+    window_.reveal(k_.model.session().currentIndex());
+    updateScrollBar();
+    rewriteList();
+    if (repaired) {
+        k_.messages.showMessage(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
         // The other windows show records by index: tell them the store moved.
     }
 }
 
-void RecordListWindow::prepsatlist() {
+void RecordListWindow::rewriteList() {
     const Session& s = k_.model.session();
-    plneni_ = true;
-    ListBox1_->clear();
-    int vybrat = -1;
-    int stejneDatum = -1;
-    for (int k = okno_.prvni(); k <= okno_.posledni(); ++k) {
+    filling_ = true;
+    recordList_->clear();
+    int toSelect = -1;
+    int sameDate = -1;
+    for (int k = window_.first(); k <= window_.last(); ++k) {
         const TZaznam& z = s.record(k);
-        const auto radek = RecordListLine(k, z);
+        const auto row = RecordListLine(k, z);
         // A record whose date cannot be read is listed with the stored text.
         const QString text =
-            radek
-                ? QString::fromStdString(*radek)
+            row
+                ? QString::fromStdString(*row)
                 : QStringLiteral("%1     %2").arg(k, 5).arg(QString::fromStdString(z.Datum.text()));
-        auto* item = new QListWidgetItem(text, ListBox1_);
-        item->setSizeHint(QSize(ListBox1_->viewport()->width(), vyskaRadku()));
-        if (k == s.AktualniIndex()) vybrat = ListBox1_->count() - 1;
-        if (stejneDatum < 0 && z.Datum.raw() == s.AktualniZaznam().Datum.raw())
-            stejneDatum = ListBox1_->count() - 1;
+        auto* item = new QListWidgetItem(text, recordList_);
+        item->setSizeHint(QSize(recordList_->viewport()->width(), rowHeight()));
+        if (k == s.currentIndex()) toSelect = recordList_->count() - 1;
+        if (sameDate < 0 && z.Datum.raw() == s.workingRecord().Datum.raw())
+            sameDate = recordList_->count() - 1;
     }
-    ListBox1_->setCurrentRow(vybrat >= 0 ? vybrat : stejneDatum);
-    plneni_ = false;
+    recordList_->setCurrentRow(toSelect >= 0 ? toSelect : sameDate);
+    filling_ = false;
 }
 
-void RecordListWindow::ScrollBar1Change(int pozice) {
-    okno_.setPozice(pozice);
-    prepsatlist();
+void RecordListWindow::onScrollChanged(int position) {
+    window_.setPosition(position);
+    rewriteList();
 }
 
-void RecordListWindow::ListBox1Click(int row) {
-    vyber(okno_.zaznamRadku(row));
+void RecordListWindow::onRecordRowClicked(int row) {
+    choose(window_.recordOfRow(row));
 }
 
-void RecordListWindow::vyber(int k, bool zeSeznamu) {
+void RecordListWindow::choose(int k, bool fromList) {
     k_.model.setCurrent(k);
-    k_.ramec.zobrazZakres();
-    if (zeSeznamu) drzetKlavesnici();
+    k_.frame.showDrawing();
+    if (fromList) keepKeyboard();
 }
 
-void RecordListWindow::drzetKlavesnici() {
+void RecordListWindow::keepKeyboard() {
     // Showing the drawing activates its window; the arrow keys stay here.
     if (!sub_) return;
-    k_.plocha->setActiveSubWindow(sub_);
-    ListBox1_->setFocus(Qt::OtherFocusReason);
+    k_.area->setActiveSubWindow(sub_);
+    recordList_->setFocus(Qt::OtherFocusReason);
 }
 
-void RecordListWindow::najitDatum(const QString& zacatek) {
+void RecordListWindow::findDate(const QString& start) {
     const auto text =
-        k_.zpravy.ZadejHodnotu(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), zacatek);
+        k_.messages.askValue(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), start);
     if (!text) return;
-    const auto datum = ParseDatum(s(*text));
-    if (!datum) {
-        k_.zpravy.Zprava(QStringLiteral("Chybně zadané datum"));
+    const auto date = ParseDatum(s(*text));
+    if (!date) {
+        k_.messages.showMessage(QStringLiteral("Chybně zadané datum"));
         return;
     }
-    const auto k = NearestRecord(k_.model.session().records(), *datum);
+    const auto k = NearestRecord(k_.model.session().records(), *date);
     if (!k) return;
-    okno_.ukaz(*k);
-    nastavPosuvnik();
-    vyber(*k);
+    window_.reveal(*k);
+    updateScrollBar();
+    choose(*k);
 }
 
-void RecordListWindow::posledni() {
-    okno_.setPocet(k_.model.session().PocetZaznamu());
-    okno_.setPozice(okno_.pocet());
-    nastavPosuvnik();
-    vyber(okno_.pocet());
+void RecordListWindow::last() {
+    window_.setCount(k_.model.session().recordCount());
+    window_.setPosition(window_.count());
+    updateScrollBar();
+    choose(window_.count());
 }
 
-QStringList RecordListWindow::radky() const {
+QStringList RecordListWindow::rows() const {
     QStringList out;
-    for (int i = 0; i < ListBox1_->count(); ++i)
-        out << ListBox1_->item(i)->text();
+    for (int i = 0; i < recordList_->count(); ++i)
+        out << recordList_->item(i)->text();
     return out;
 }
 
-int RecordListWindow::vybranyRadek() const {
-    return ListBox1_->currentRow();
+int RecordListWindow::selectedRow() const {
+    return recordList_->currentRow();
 }
 
 bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == plochaViewport_ && event->type() == QEvent::Resize) {
-        umistit();
+    if (watched == areaViewport_ && event->type() == QEvent::Resize) {
+        place();
         return false;
     }
-    if (watched == sub_ && event->type() == QEvent::Move && !umistuji_ && sub_->isVisible()) {
-        presunuto_ = true;
+    if (watched == sub_ && event->type() == QEvent::Move && !placing_ && sub_->isVisible()) {
+        moved_ = true;
         return false;
     }
-    if (watched == ListBox1_->viewport() && event->type() == QEvent::Wheel) {
+    if (watched == recordList_->viewport() && event->type() == QEvent::Wheel) {
         // The list has no scroll bar of its own: the wheel moves ScrollBar1.
-        auto* kolo = static_cast<QWheelEvent*>(event);
-        const int kroky = kolo->angleDelta().y() / 40; // three records a notch
-        if (ScrollBar1_->isEnabled() && kroky != 0)
-            ScrollBar1_->setValue(ScrollBar1_->value() - kroky);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const int steps = wheel->angleDelta().y() / 40; // three records a notch
+        if (recordScroll_->isEnabled() && steps != 0)
+            recordScroll_->setValue(recordScroll_->value() - steps);
         return true;
     }
-    if (watched != ListBox1_ || event->type() != QEvent::KeyPress) return false;
+    if (watched != recordList_ || event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    const int row = vybranyRadek();
+    const int row = selectedRow();
     switch (key->key()) {
     case Qt::Key_Down:
         if (row >= 0) {
-            const int k = okno_.dolu(row);
-            nastavPosuvnik();
-            vyber(k);
+            const int k = window_.down(row);
+            updateScrollBar();
+            choose(k);
         }
         return true;
     case Qt::Key_Up:
         if (row >= 0) {
-            const int k = okno_.nahoru(row);
-            nastavPosuvnik();
-            vyber(k);
+            const int k = window_.up(row);
+            updateScrollBar();
+            choose(k);
         }
         return true;
     case Qt::Key_F9:
-        emit klavesaF9();
+        emit f9Pressed();
         return true;
     case Qt::Key_F:
         if (!(key->modifiers() & Qt::ControlModifier)) return false;
-        najitDatum();
+        findDate();
         return true;
     default:
         // Typing a date jumps to it.
         if (key->text().size() == 1 && key->text().at(0).isDigit() &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            najitDatum(key->text());
+            findDate(key->text());
             return true;
         }
         return false;
@@ -318,7 +318,7 @@ bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RecordListWindow::closeEvent(QCloseEvent* event) {
-    if (zavrit_)
+    if (closeAllowed_)
         event->accept();
     else
         event->ignore();

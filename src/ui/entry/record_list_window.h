@@ -20,34 +20,34 @@ class RecordListWindow : public QWidget {
     Q_OBJECT
   public:
     // Creates the window in the main window's work area, at its place.
-    static RecordListWindow* vytvor(MainWindow& hlavni);
+    static RecordListWindow* createWindow(MainWindow& mainWindow);
 
-    int RadkySeznamu() const { return okno_.radky(); }
-    const SeznamOkno& okno() const { return okno_; }
+    int ListRows() const { return window_.rows(); }
+    const RecordListRange& window() const { return window_; }
     // The line texts as listed.
-    QStringList radky() const;
-    int vybranyRadek() const;
+    QStringList rows() const;
+    int selectedRow() const;
 
     // Lists the records again from the store.
-    void zadatlist();
+    void fillList();
     // Makes the last record current and shows it at the bottom of the list.
-    void posledni();
+    void last();
     // The scroll bar beside the list; the wheel and the arrow keys step
     // through the records while it is hidden.
-    void ukazPosuvnik(bool viditelny);
+    void showScrollBar(bool visible);
     // The main window's close lifts the refusal to close.
-    void povolitZavreni() { zavrit_ = true; }
+    void allowClose() { closeAllowed_ = true; }
 
     // Places the window at the right of the work area, as high as the area,
     // until the user moves it.
-    void umistit();
+    void place();
     // Ctrl+F or a digit typed in the list: asks for a date and makes the
     // drawing nearest to it current.
-    void najitDatum(const QString& zacatek = {});
+    void findDate(const QString& start = {});
 
   signals:
     // F9 in the list: the drawing window's magnetosphere underlay.
-    void klavesaF9();
+    void f9Pressed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,29 +57,29 @@ class RecordListWindow : public QWidget {
   private:
     RecordListWindow(WindowContext k, QWidget* parent);
 
-    void prepsatlist();
-    void ScrollBar1Change(int pozice);
-    void ListBox1Click(int row);
+    void rewriteList();
+    void onScrollChanged(int position);
+    void onRecordRowClicked(int row);
     // Makes record k current and shows it in the drawing window; a step
     // chosen in the list keeps the keyboard in the list.
-    void vyber(int k, bool zeSeznamu = true);
-    void drzetKlavesnici();
-    void nastavPosuvnik();
-    int vyskaRadku() const;
-    int sirkaRadku() const;
+    void choose(int k, bool fromList = true);
+    void keepKeyboard();
+    void updateScrollBar();
+    int rowHeight() const;
+    int rowWidth() const;
 
     WindowContext k_;
-    QListWidget* ListBox1_;
-    QScrollBar* ScrollBar1_;
+    QListWidget* recordList_;
+    QScrollBar* recordScroll_;
     QMdiSubWindow* sub_ = nullptr;
     // The work area's viewport, watched for resizes; kept so that the filter
     // never calls into the main window while it is being destroyed.
-    QObject* plochaViewport_ = nullptr;
-    SeznamOkno okno_;
-    bool plneni_ = false;
-    bool zavrit_ = false;
-    bool umistuji_ = false;
-    bool presunuto_ = false; // moved by the user: stays where it was put
+    QObject* areaViewport_ = nullptr;
+    RecordListRange window_;
+    bool filling_ = false;
+    bool closeAllowed_ = false;
+    bool placing_ = false;
+    bool moved_ = false; // moved by the user: stays where it was put
 };
 
 } // namespace hk

@@ -13,65 +13,65 @@ namespace {
 // a dialog), not always to the main window: when it closes, that window is
 // active again and the field that had the focus has it again, so the next
 // keystrokes land where the user was typing.
-class NavratFokusu {
+class FocusRestorer {
   public:
-    explicit NavratFokusu(QWidget* vychozi)
-        : fokus_(QApplication::focusWidget()), rodic_(QApplication::activeModalWidget()) {
-        if (!rodic_) rodic_ = QApplication::activeWindow();
-        if (!rodic_) rodic_ = vychozi;
+    explicit FocusRestorer(QWidget* fallback)
+        : focus_(QApplication::focusWidget()), parent_(QApplication::activeModalWidget()) {
+        if (!parent_) parent_ = QApplication::activeWindow();
+        if (!parent_) parent_ = fallback;
     }
-    ~NavratFokusu() {
-        if (!fokus_ || !fokus_->isVisible()) return;
-        fokus_->window()->activateWindow();
-        fokus_->setFocus(Qt::ActiveWindowFocusReason);
+    ~FocusRestorer() {
+        if (!focus_ || !focus_->isVisible()) return;
+        focus_->window()->activateWindow();
+        focus_->setFocus(Qt::ActiveWindowFocusReason);
     }
-    QWidget* rodic() const { return rodic_; }
+    QWidget* parent() const { return parent_; }
 
   private:
-    QPointer<QWidget> fokus_;
-    QPointer<QWidget> rodic_;
+    QPointer<QWidget> focus_;
+    QPointer<QWidget> parent_;
 };
 
 } // namespace
 
-void DialogMessages::Zprava(const QString& text) {
-    NavratFokusu n(parent_);
-    MessageDialog d(RezimZpravy::Zprava, text, {}, n.rodic());
+void DialogMessages::showMessage(const QString& text) {
+    FocusRestorer n(parent_);
+    MessageDialog d(MessageKind::Message, text, {}, n.parent());
     d.exec();
 }
 
-std::optional<QString> DialogMessages::ZadejHodnotu(const QString& prompt, const QString& initial) {
-    NavratFokusu n(parent_);
-    MessageDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
+std::optional<QString> DialogMessages::askValue(const QString& prompt, const QString& initial) {
+    FocusRestorer n(parent_);
+    MessageDialog d(MessageKind::Value, prompt, initial, n.parent());
     d.exec();
-    if (!d.potvrzeno()) return std::nullopt;
-    return d.hodnota();
+    if (!d.confirmed()) return std::nullopt;
+    return d.value();
 }
 
-std::optional<QString> DialogMessages::ZadejHodnotuNadpis(const QString& nadpis,
+std::optional<QString> DialogMessages::askValueTitled(const QString& heading,
                                                           const QString& prompt,
                                                           const QString& initial) {
-    NavratFokusu n(parent_);
-    MessageDialog d(RezimZpravy::Hodnota, prompt, initial, n.rodic());
-    d.setWindowTitle(nadpis);
+    FocusRestorer n(parent_);
+    MessageDialog d(MessageKind::Value, prompt, initial, n.parent());
+    d.setWindowTitle(heading);
     d.exec();
-    if (!d.potvrzeno()) return std::nullopt;
-    return d.hodnota();
+    if (!d.confirmed()) return std::nullopt;
+    return d.value();
 }
 
-bool DialogMessages::Otazka(const QString& text) {
-    NavratFokusu n(parent_);
-    MessageDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
+bool DialogMessages::ask(const QString& text) {
+    FocusRestorer n(parent_);
+    MessageDialog d(MessageKind::Question, text, {}, n.parent());
     d.exec();
-    return d.potvrzeno();
+    return d.confirmed();
 }
 
-bool DialogMessages::OtazkaAnoNe(const QString& text) {
-    NavratFokusu n(parent_);
-    MessageDialog d(RezimZpravy::Otazka, text, {}, n.rodic());
-    d.nastavAnoNe();
+bool DialogMessages::askYesNo(const QString& text) {
+    FocusRestorer n(parent_);
+    MessageDialog d(MessageKind::Question, text, {}, n.parent());
+    d.setYesNo();
     d.exec();
-    return d.potvrzeno();
+    return d.confirmed();
 }
 
 } // namespace hk

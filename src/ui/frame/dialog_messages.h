@@ -13,12 +13,12 @@ class DialogMessages : public Messages {
     explicit DialogMessages(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    void Zprava(const QString& text) override;
-    std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) override;
-    std::optional<QString> ZadejHodnotuNadpis(const QString& nadpis, const QString& prompt,
+    void showMessage(const QString& text) override;
+    std::optional<QString> askValue(const QString& prompt, const QString& initial) override;
+    std::optional<QString> askValueTitled(const QString& heading, const QString& prompt,
                                               const QString& initial) override;
-    bool Otazka(const QString& text) override;
-    bool OtazkaAnoNe(const QString& text) override;
+    bool ask(const QString& text) override;
+    bool askYesNo(const QString& text) override;
 
   private:
     QPointer<QWidget> parent_;

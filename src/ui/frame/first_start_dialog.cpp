@@ -28,7 +28,7 @@ FirstStartDialog::FirstStartDialog(const std::filesystem::path& newArchive, QWid
                        "třeba zkopírovaný z Windows.\n"
                        "Ukázková data jsou vymyšlená pozorování jedenácti let; tato volba "
                        "se nepamatuje.")
-            .arg(textCesty(newArchive)),
+            .arg(pathText(newArchive)),
         this);
     text->setWordWrap(true);
     text->setObjectName(QStringLiteral("text"));
@@ -58,7 +58,7 @@ FirstStartDialog::FirstStartDialog(const std::filesystem::path& newArchive, QWid
 std::optional<std::filesystem::path> RememberedDirectory(const QSettings& settings) {
     const QString dir = settings.value(QLatin1String(RememberedDirectoryKey)).toString();
     if (dir.isEmpty()) return std::nullopt;
-    return cestaZTextu(dir);
+    return pathFromText(dir);
 }
 
 FirstStart::FirstStart(Messages& messages, QSettings& settings)
@@ -72,7 +72,7 @@ FirstStart::FirstStart(Messages& messages, QSettings& settings)
         const QString dir = QFileDialog::getExistingDirectory(
             nullptr, QStringLiteral("Adresář programu (se souborem datax.dat)"), QDir::homePath());
         if (dir.isEmpty()) return std::nullopt;
-        return cestaZTextu(dir);
+        return pathFromText(dir);
     };
     const QDate today = QDate::currentDate();
     demo.endDate = {today.year(), today.month(), today.day()};
@@ -80,7 +80,7 @@ FirstStart::FirstStart(Messages& messages, QSettings& settings)
 
 std::optional<std::filesystem::path> FirstStart::run() {
     const auto remember = [this](const std::filesystem::path& dir) {
-        settings_.setValue(QLatin1String(RememberedDirectoryKey), textCesty(dir));
+        settings_.setValue(QLatin1String(RememberedDirectoryKey), pathText(dir));
         settings_.sync();
         return dir;
     };
@@ -93,8 +93,8 @@ std::optional<std::filesystem::path> FirstStart::run() {
             std::error_code ec;
             std::filesystem::create_directories(dir, ec);
             if (!std::filesystem::is_directory(dir, ec)) {
-                messages_.Zprava(
-                    QStringLiteral("Nelze vytvořit adresář programu \"%1\"").arg(textCesty(dir)));
+                messages_.showMessage(
+                    QStringLiteral("Nelze vytvořit adresář programu \"%1\"").arg(pathText(dir)));
                 break;
             }
             return remember(dir);
@@ -112,7 +112,7 @@ std::optional<std::filesystem::path> FirstStart::run() {
                 return dir;
             } catch (const std::exception& e) {
                 QApplication::restoreOverrideCursor();
-                messages_.Zprava(QString::fromStdString(e.what()));
+                messages_.showMessage(QString::fromStdString(e.what()));
             }
             break;
         }
@@ -125,9 +125,9 @@ std::optional<std::filesystem::path> FirstStart::openDirectory() {
     if (!dir) return std::nullopt;
     if (ProgramDir(*dir).exists("datax.dat")) return dir;
     // Any folder may hold a new archive, but a wrong click must not start one.
-    if (!messages_.OtazkaAnoNe(
+    if (!messages_.askYesNo(
             QStringLiteral("V adresáři %1 není soubor datax.dat. Založit v něm nový archiv?")
-                .arg(textCesty(*dir))))
+                .arg(pathText(*dir))))
         return std::nullopt;
     return dir;
 }

@@ -14,17 +14,17 @@
 
 namespace hk {
 
-void installWindows(MainWindow& hlavni) {
-    RecordListWindow::vytvor(hlavni);
-    installZakres(hlavni);
-    installNovdat(hlavni);
-    installVysledky(hlavni);
-    installSlusouradnice(hlavni);
-    installZakreslit(hlavni);
-    installMotylek(hlavni);
-    installGrafy(hlavni);
-    installVyhlazovaci(hlavni);
-    installMapa(hlavni);
+void installWindows(MainWindow& mainWindow) {
+    RecordListWindow::createWindow(mainWindow);
+    installDrawing(mainWindow);
+    installEntry(mainWindow);
+    installResults(mainWindow);
+    installCoordinateTable(mainWindow);
+    installMeasurement(mainWindow);
+    installButterfly(mainWindow);
+    installGraphs(mainWindow);
+    installSmoothed(mainWindow);
+    installMap(mainWindow);
 }
 
 } // namespace hk

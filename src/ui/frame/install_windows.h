@@ -6,6 +6,6 @@ namespace hk {
 class MainWindow;
 
 // After the start-up: the record selection window first, then the others.
-void installWindows(MainWindow& hlavni);
+void installWindows(MainWindow& mainWindow);
 
 } // namespace hk

@@ -35,9 +35,9 @@
 
 namespace hk {
 
-const QString MainWindow::PripravujeSe = QStringLiteral("Připravuje se");
+const QString MainWindow::NotReadyHint = QStringLiteral("Připravuje se");
 
-const QString MainWindow::TextNapovedy = QStringLiteral(
+const QString MainWindow::HelpText = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
     "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
     "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
@@ -50,39 +50,39 @@ namespace {
 // Keeps the work area's windows inside it when it shrinks (a taller tool
 // panel, a smaller main window): a window is moved and, when it must, made
 // smaller, so that its buttons and edges stay reachable.
-class DrzeniOken : public QObject {
+class WindowKeeper : public QObject {
   public:
-    explicit DrzeniOken(QMdiArea* plocha) : QObject(plocha), plocha_(plocha) {
-        plocha->viewport()->installEventFilter(this);
+    explicit WindowKeeper(QMdiArea* area) : QObject(area), area_(area) {
+        area->viewport()->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Resize && plocha_->isVisible()) udrzet();
+        if (event->type() == QEvent::Resize && area_->isVisible()) keep();
         return false;
     }
 
   private:
-    void udrzet() {
-        const QSize v = plocha_->viewport()->size();
-        for (QMdiSubWindow* okno : plocha_->subWindowList()) {
-            if (!okno->isVisible() || okno->isMaximized() || okno->isMinimized()) continue;
-            QRect g = okno->geometry();
-            g.setWidth(std::max(okno->minimumWidth(), std::min(g.width(), v.width())));
-            g.setHeight(std::max(okno->minimumHeight(), std::min(g.height(), v.height())));
+    void keep() {
+        const QSize v = area_->viewport()->size();
+        for (QMdiSubWindow* window : area_->subWindowList()) {
+            if (!window->isVisible() || window->isMaximized() || window->isMinimized()) continue;
+            QRect g = window->geometry();
+            g.setWidth(std::max(window->minimumWidth(), std::min(g.width(), v.width())));
+            g.setHeight(std::max(window->minimumHeight(), std::min(g.height(), v.height())));
             g.moveLeft(std::max(0, std::min(g.left(), v.width() - g.width())));
             g.moveTop(std::max(0, std::min(g.top(), v.height() - g.height())));
-            if (g != okno->geometry()) okno->setGeometry(g);
+            if (g != window->geometry()) window->setGeometry(g);
         }
     }
-    QMdiArea* plocha_;
+    QMdiArea* area_;
 };
 
 // A panel of buttons in the tool bar. Its buttons may need more than the
 // screen's width (the results panel has 27 and a combo box): they scroll
 // sideways inside the tool bar instead of widening the main window beyond
 // the screen.
-class PasPanelu : public QScrollArea {
+class PanelStrip : public QScrollArea {
   public:
-    PasPanelu(QWidget* panel, QWidget* parent) : QScrollArea(parent) {
+    PanelStrip(QWidget* panel, QWidget* parent) : QScrollArea(parent) {
         setObjectName(panel->objectName() + QStringLiteral("Pas"));
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
@@ -93,217 +93,217 @@ class PasPanelu : public QScrollArea {
     }
     QSize sizeHint() const override {
         const QSize s = widget()->sizeHint();
-        return {s.width(), vyska(s.width() > width())};
+        return {s.width(), height(s.width() > width())};
     }
     QSize minimumSizeHint() const override {
-        return {100, vyska(widget()->sizeHint().width() > width())};
+        return {100, height(widget()->sizeHint().width() > width())};
     }
 
   protected:
     void resizeEvent(QResizeEvent* e) override {
-        const bool predtim = posuvnik_;
-        posuvnik_ = widget()->sizeHint().width() > e->size().width();
+        const bool before = recordScrollShown_;
+        recordScrollShown_ = widget()->sizeHint().width() > e->size().width();
         QScrollArea::resizeEvent(e);
-        if (posuvnik_ != predtim) updateGeometry();
+        if (recordScrollShown_ != before) updateGeometry();
     }
 
   private:
-    int vyska(bool sPosuvnikem) const {
+    int height(bool withScrollBar) const {
         return widget()->sizeHint().height() +
-               (sPosuvnikem ? horizontalScrollBar()->sizeHint().height() : 0);
+               (withScrollBar ? horizontalScrollBar()->sizeHint().height() : 0);
     }
-    bool posuvnik_ = false;
+    bool recordScrollShown_ = false;
 };
 
-constexpr QColor BarvaOkna{100, 150, 180};
-constexpr QColor BarvaNastroju{200, 220, 220};
-constexpr int PismoOkna = 11; // pixels: 8 points on the screen
-constexpr int MinSirkaObrazovky = 1020;
-constexpr int KvalitaObrazku = 90;
-constexpr int OrezObrazku = 5;
+constexpr QColor WindowColour{100, 150, 180};
+constexpr QColor ToolColour{200, 220, 220};
+constexpr int WindowFont = 11; // pixels: 8 points on the screen
+constexpr int MinScreenWidth = 1020;
+constexpr int PictureQuality = 90;
+constexpr int PictureCrop = 5;
 
 // A name for a file: separators would lead out of the picture folder.
-QString nazevSouboru(QString nazev) {
-    nazev.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
-    nazev = nazev.trimmed();
-    if (nazev.isEmpty() || nazev == QStringLiteral(".") || nazev == QStringLiteral(".."))
-        nazev = QStringLiteral("Okno");
-    return nazev;
+QString fileName(QString name) {
+    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    name = name.trimmed();
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
+        name = QStringLiteral("Okno");
+    return name;
 }
 
-using Tlacitka = std::vector<std::tuple<QString, QString, QString>>;
+using Buttons = std::vector<std::tuple<QString, QString, QString>>;
 
 } // namespace
 
-MainWindow::MainWindow(Session& session, Messages& zpravy, QWidget* parent)
-    : QMainWindow(parent), model_(session), zpravy_(zpravy), plocha_(new QMdiArea(this)),
+MainWindow::MainWindow(Session& session, Messages& messages, QWidget* parent)
+    : QMainWindow(parent), model_(session), messages_(messages), area_(new QMdiArea(this)),
       toolBar_(new QToolBar(QStringLiteral("Nástroje"), this)), versa_(new QLabel(this)),
-      label1_(new QLabel(this)), pocitadla_(new QLabel(this)) {
+      captionLabel_(new QLabel(this)), countersLabel_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Heliokres"));
-    setFont(SansFont(PismoOkna));
+    setFont(SansFont(WindowFont));
 
-    plocha_->setObjectName(QStringLiteral("plocha"));
-    plocha_->setBackground(BarvaOkna);
-    plocha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    plocha_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(plocha_);
-    new DrzeniOken(plocha_);
+    area_->setObjectName(QStringLiteral("plocha"));
+    area_->setBackground(WindowColour);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    new WindowKeeper(area_);
 
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setAutoFillBackground(true);
     QPalette pal = toolBar_->palette();
-    pal.setColor(QPalette::Window, BarvaNastroju);
-    pal.setColor(QPalette::Button, BarvaNastroju);
+    pal.setColor(QPalette::Window, ToolColour);
+    pal.setColor(QPalette::Button, ToolColour);
     toolBar_->setPalette(pal);
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
-    startupHooks.loadCorona = LoadKoronaAtStartup;
+    startupHooks.loadCorona = LoadCoronaAtStartup;
     startupHooks.computeAsymmetry = [](Session& s) {
-        s.setAsymetrie(SpocitejAsymetrii(s.records()));
+        s.setAsymmetry(ComputeAsymmetry(s.records()));
     };
     // The same step after every change of the records (entry, correction,
     // merge, "Přepočítat", removal), through the one hook.
-    model_.setPoZmeneZaznamu([this](Session& s) {
+    model_.setAfterRecordChange([this](Session& s) {
         if (startupHooks.computeAsymmetry) startupHooks.computeAsymmetry(s);
     });
-    vytvorMenu();
-    vytvorPanely();
+    createMenu();
+    createPanels();
 
     versa_->setObjectName(QStringLiteral("versa"));
     versa_->setToolTip(QStringLiteral("Číslo sestavení programu"));
     versa_->setText(QStringLiteral("sestavení %1").arg(QStringLiteral(HELIOKRES_BUILD_NUMBER)));
-    pocitadla_->setObjectName(QStringLiteral("pocitadla"));
-    pocitadla_->setToolTip(QStringLiteral("Načtené řady SIDC: roky denních hodnot, řádky ploch a "
+    countersLabel_->setObjectName(QStringLiteral("pocitadla"));
+    countersLabel_->setToolTip(QStringLiteral("Načtené řady SIDC: roky denních hodnot, řádky ploch a "
                                           "řádky toku 10,7 cm"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->addPermanentWidget(pocitadla_);
+    statusBar()->addPermanentWidget(countersLabel_);
     statusBar()->addPermanentWidget(versa_);
 
-    zeptatSeNaNastaveni = [this] { return CoordinateTypeDialog::zeptat(zpravy_, this); };
+    askDrawingSettingFn = [this] { return CoordinateTypeDialog::ask(messages_, this); };
 }
 
 MainWindow::~MainWindow() {
     // The windows in the work area hold references to this window: they go
     // while it is still whole.
-    seznam_ = nullptr;
-    const QList<QMdiSubWindow*> okna = plocha_->subWindowList();
-    qDeleteAll(okna);
+    list_ = nullptr;
+    const QList<QMdiSubWindow*> windows = area_->subWindowList();
+    qDeleteAll(windows);
 }
 
 // ---------------------------------------------------------------------------
 // Menu and panels
 
-QAction* MainWindow::pridejAkci(const QString& name, const QString& text, const QString& hint) {
-    Q_ASSERT(!akce_.contains(name));
+QAction* MainWindow::createAction(const QString& name, const QString& text, const QString& hint) {
+    Q_ASSERT(!actions_.contains(name));
     auto* a = new QAction(text, this);
     a->setObjectName(name);
-    akce_.insert(name, a);
-    napovedy_.insert(name, hint);
+    actions_.insert(name, a);
+    hints_.insert(name, hint);
     a->setToolTip(hint.isEmpty() ? QString(text).remove(QLatin1Char('&')) : hint);
     a->setStatusTip(hint);
     return a;
 }
 
-void MainWindow::pripravujeSe(QAction* a) {
+void MainWindow::markNotReady(QAction* a) {
     a->setEnabled(false);
-    a->setToolTip(PripravujeSe);
-    a->setStatusTip(PripravujeSe);
+    a->setToolTip(NotReadyHint);
+    a->setStatusTip(NotReadyHint);
 }
 
-void MainWindow::vytvorMenu() {
+void MainWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto podmenu = [this](QWidget* rodic, const QString& name, const QString& text) {
-        auto* m = new QMenu(text, rodic);
+    auto submenu = [this](QWidget* parent, const QString& name, const QString& text) {
+        auto* m = new QMenu(text, parent);
         m->setObjectName(name);
         m->menuAction()->setObjectName(name);
-        akce_.insert(name, m->menuAction());
+        actions_.insert(name, m->menuAction());
         return m;
     };
 
-    QMenu* zadavani = podmenu(bar, QStringLiteral("zadavani"), QStringLiteral("&Zadávání"));
-    bar->addMenu(zadavani);
-    zadavani->addAction(pridejAkci("novy", QStringLiteral("&Nový zákres")));
-    zadavani->addAction(pridejAkci("zvlastni", QStringLiteral("&Zvlášťní zákres")));
-    zadavani->addAction(pridejAkci("oprava", QStringLiteral("&Oprava  dat")));
-    QMenu* ulozitdata =
-        podmenu(zadavani, QStringLiteral("ulozitdata"), QStringLiteral("&Uložit data"));
-    zadavani->addMenu(ulozitdata);
-    ulozitdata->addAction(pridejAkci("ulozitdat", QStringLiteral("Uložit data")));
-    ulozitdata->addAction(pridejAkci("ulozASCI", QStringLiteral("Uložit jako ASCI")));
-    ulozitdata->addAction(pridejAkci("Polohyfakul1", QStringLiteral("Polohy fakulí CSV")));
-    zadavani->addAction(pridejAkci("posledni1", QStringLiteral("&Poslední zákres")));
-    zadavani->addAction(pridejAkci("tisk1", QStringLiteral("Tisk zákresu")));
-    zadavani->addAction(pridejAkci("Ulozkresy", QStringLiteral("Ulož zákresy (bmp)")));
-    zadavani->addSeparator();
-    zadavani->addAction(pridejAkci("konec", QStringLiteral("&Konec")));
+    QMenu* entryMenu = submenu(bar, QStringLiteral("zadavani"), QStringLiteral("&Zadávání"));
+    bar->addMenu(entryMenu);
+    entryMenu->addAction(createAction("novy", QStringLiteral("&Nový zákres")));
+    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvlášťní zákres")));
+    entryMenu->addAction(createAction("oprava", QStringLiteral("&Oprava  dat")));
+    QMenu* saveDataMenu =
+        submenu(entryMenu, QStringLiteral("ulozitdata"), QStringLiteral("&Uložit data"));
+    entryMenu->addMenu(saveDataMenu);
+    saveDataMenu->addAction(createAction("ulozitdat", QStringLiteral("Uložit data")));
+    saveDataMenu->addAction(createAction("ulozASCI", QStringLiteral("Uložit jako ASCI")));
+    saveDataMenu->addAction(createAction("Polohyfakul1", QStringLiteral("Polohy fakulí CSV")));
+    entryMenu->addAction(createAction("posledni1", QStringLiteral("&Poslední zákres")));
+    entryMenu->addAction(createAction("tisk1", QStringLiteral("Tisk zákresu")));
+    entryMenu->addAction(createAction("Ulozkresy", QStringLiteral("Ulož zákresy (bmp)")));
+    entryMenu->addSeparator();
+    entryMenu->addAction(createAction("konec", QStringLiteral("&Konec")));
 
-    QMenu* grafy = podmenu(bar, QStringLiteral("Grafy1"), QStringLiteral("&Grafy"));
-    bar->addMenu(grafy);
-    grafy->addAction(pridejAkci("motylek1", QStringLiteral("&Motýlek")));
-    grafy->addAction(pridejAkci("graf", QStringLiteral("&Grafy")));
-    grafy->addAction(pridejAkci("vyhlazovaci", QStringLiteral("&Vyhlazovací")));
-    QMenu* asymetrie = podmenu(grafy, QStringLiteral("asymetrie"), QStringLiteral("&Asymetrie"));
-    grafy->addMenu(asymetrie);
-    asymetrie->addAction(pridejAkci("asyroz", QStringLiteral("Asymetrie rozdílová")));
-    asymetrie->addAction(pridejAkci("asypo", QStringLiteral("Asymetrie podílová")));
-    grafy->addAction(pridejAkci("map", QStringLiteral("&Mapy")));
+    QMenu* graphs = submenu(bar, QStringLiteral("Grafy1"), QStringLiteral("&Grafy"));
+    bar->addMenu(graphs);
+    graphs->addAction(createAction("motylek1", QStringLiteral("&Motýlek")));
+    graphs->addAction(createAction("graf", QStringLiteral("&Grafy")));
+    graphs->addAction(createAction("vyhlazovaci", QStringLiteral("&Vyhlazovací")));
+    QMenu* asymmetry = submenu(graphs, QStringLiteral("asymetrie"), QStringLiteral("&Asymetrie"));
+    graphs->addMenu(asymmetry);
+    asymmetry->addAction(createAction("asyroz", QStringLiteral("Asymetrie rozdílová")));
+    asymmetry->addAction(createAction("asypo", QStringLiteral("Asymetrie podílová")));
+    graphs->addAction(createAction("map", QStringLiteral("&Mapy")));
 
-    bar->addAction(pridejAkci("vysledky1", QStringLiteral("&Výsledky")));
-    bar->addAction(pridejAkci("About1", QStringLiteral("&About")));
-    bar->addAction(pridejAkci("napoveda", QStringLiteral("Nápověda")));
-    QAction* souslunce = pridejAkci("souslunce", QStringLiteral("Souřadnice slunce"));
-    souslunce->setVisible(false);
-    souslunce->setEnabled(false);
-    bar->addAction(souslunce);
+    bar->addAction(createAction("vysledky1", QStringLiteral("&Výsledky")));
+    bar->addAction(createAction("About1", QStringLiteral("&About")));
+    bar->addAction(createAction("napoveda", QStringLiteral("Nápověda")));
+    QAction* sunCentre = createAction("souslunce", QStringLiteral("Souřadnice slunce"));
+    sunCentre->setVisible(false);
+    sunCentre->setEnabled(false);
+    bar->addAction(sunCentre);
 
     // Commands whose windows come with their own parts of the program.
     for (const char* name : {"novy", "zvlastni", "oprava", "tisk1", "Ulozkresy", "motylek1", "graf",
                              "vyhlazovaci", "asyroz", "asypo", "map", "vysledky1"})
-        pripravujeSe(akce_.value(QString::fromLatin1(name)));
+        markNotReady(actions_.value(QString::fromLatin1(name)));
 
-    zapojit(QStringLiteral("ulozitdat"), [this] { ulozitdatClick(); });
-    zapojit(QStringLiteral("ulozASCI"), [this] { ulozASCIClick(); });
-    zapojit(QStringLiteral("Polohyfakul1"), [this] { Polohyfakul1Click(); });
-    zapojit(QStringLiteral("posledni1"), [this] { posledni1Click(); });
-    zapojit(QStringLiteral("konec"), [this] { close(); });
-    zapojit(QStringLiteral("About1"), [this] { About1Click(); });
-    zapojit(QStringLiteral("napoveda"), [this] { napovedaClick(); });
+    connectCommand(QStringLiteral("ulozitdat"), [this] { onSaveDataClicked(); });
+    connectCommand(QStringLiteral("ulozASCI"), [this] { onSaveAsciiClicked(); });
+    connectCommand(QStringLiteral("Polohyfakul1"), [this] { onFaculaePositionsClicked(); });
+    connectCommand(QStringLiteral("posledni1"), [this] { onLastEditClicked(); });
+    connectCommand(QStringLiteral("konec"), [this] { close(); });
+    connectCommand(QStringLiteral("About1"), [this] { onAboutClicked(); });
+    connectCommand(QStringLiteral("napoveda"), [this] { onHelpClicked(); });
 }
 
-QWidget* MainWindow::vytvorPanel(const QString& name, const Tlacitka& tlacitka) {
+QWidget* MainWindow::createPanel(const QString& name, const Buttons& buttons) {
     auto* panel = new QWidget(toolBar_);
     panel->setObjectName(name);
     panel->setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(1);
-    for (const auto& [tlacitko, text, hint] : tlacitka) {
-        QAction* a = pridejAkci(tlacitko, text, hint);
+    for (const auto& [button, text, hint] : buttons) {
+        QAction* a = createAction(button, text, hint);
         auto* b = new QToolButton(panel);
-        b->setObjectName(tlacitko);
+        b->setObjectName(button);
         b->setDefaultAction(a);
         b->setAutoRaise(false);
         layout->addWidget(b);
         // A button whose command a window hides goes from the panel (a
         // tool button would only grey it).
         connect(a, &QAction::visibleChanged, b, [a, b] { b->setVisible(a->isVisible()); });
-        pripravujeSe(a);
+        markNotReady(a);
     }
     layout->addStretch(1);
-    panely_.insert(name, panel);
-    QAction* a = toolBar_->addWidget(new PasPanelu(panel, toolBar_));
+    panels_.insert(name, panel);
+    QAction* a = toolBar_->addWidget(new PanelStrip(panel, toolBar_));
     a->setVisible(false);
-    panelAkce_.insert(name, a);
+    panelActions_.insert(name, a);
     return panel;
 }
 
-void MainWindow::vytvorPanely() {
+void MainWindow::createPanels() {
     // (name, caption, hint); the hint is the button's label.
-    QWidget* zakladni = vytvorPanel(QStringLiteral("zakladni"),
+    QWidget* defaultPanel = createPanel(QStringLiteral("zakladni"),
                                     {{"novyzakres", "Nový", "Nový  zákres"},
                                      {"zvlastnizakrrs", "Zvláštní", "Zvláštní zákres"},
                                      {"opravazaz", "Oprava", "Oprava  záznamu"},
@@ -322,28 +322,28 @@ void MainWindow::vytvorPanely() {
                                      {"SpeedButton14", "JPG", "Uloží kopii okna v jpg "},
                                      {"SpeedButton7", "Tisk", "Tisk"},
                                      {"zfota", "Foto", "Zadávání z přefoceného zákresu "}});
-    label1_->setParent(zakladni);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setToolTip(QStringLiteral("Poslední úprava"));
-    label1_->setStatusTip(QStringLiteral("Poslední úprava"));
-    static_cast<QHBoxLayout*>(zakladni->layout())->addWidget(label1_);
+    captionLabel_->setParent(defaultPanel);
+    captionLabel_->setObjectName(QStringLiteral("Label1"));
+    captionLabel_->setToolTip(QStringLiteral("Poslední úprava"));
+    captionLabel_->setStatusTip(QStringLiteral("Poslední úprava"));
+    static_cast<QHBoxLayout*>(defaultPanel->layout())->addWidget(captionLabel_);
 
     // Buttons that do what a menu item does follow that item.
-    const std::pair<const char*, const char*> dvojice[] = {
+    const std::pair<const char*, const char*> hemispherePair[] = {
         {"novyzakres", "novy"},   {"zvlastnizakrrs", "zvlastni"}, {"opravazaz", "oprava"},
         {"ulozit", "ulozitdat"},  {"poslednizaz", "posledni1"},   {"motylekz", "motylek1"},
         {"grafyz", "graf"},       {"vyhladitz", "vyhlazovaci"},   {"asimetryz", "asypo"},
         {"mapyz", "map"},         {"vysledekz", "vysledky1"},     {"SpeedButton3", "Ulozkresy"},
         {"SpeedButton7", "tisk1"}};
-    for (const auto& [tlacitko, polozka] : dvojice) {
-        QAction* b = akce_.value(QString::fromLatin1(tlacitko));
-        QAction* m = akce_.value(QString::fromLatin1(polozka));
-        dvojcata_.insert(b->objectName(), m->objectName());
+    for (const auto& [button, item] : hemispherePair) {
+        QAction* b = actions_.value(QString::fromLatin1(button));
+        QAction* m = actions_.value(QString::fromLatin1(item));
+        twins_.insert(b->objectName(), m->objectName());
         connect(b, &QAction::triggered, m, [m] { m->trigger(); });
         auto follow = [this, b, m] {
             b->setEnabled(m->isEnabled());
-            const bool live = m->isEnabled() || m->toolTip() != PripravujeSe;
-            const QString hint = live ? napovedy_.value(b->objectName()) : PripravujeSe;
+            const bool live = m->isEnabled() || m->toolTip() != NotReadyHint;
+            const QString hint = live ? hints_.value(b->objectName()) : NotReadyHint;
             b->setToolTip(hint);
             b->setStatusTip(hint);
         };
@@ -351,7 +351,7 @@ void MainWindow::vytvorPanely() {
         follow();
     }
 
-    vytvorPanel(QStringLiteral("promotylek"),
+    createPanel(QStringLiteral("promotylek"),
                 {{"vlevo", "Zúžit", "Zúžit "},
                  {"vpravo", "Rozšířit", "Rozšířit"},
                  {"vetsi", "Zvýšit", "Zvýšit"},
@@ -367,7 +367,7 @@ void MainWindow::vytvorPanely() {
                  {"podkresleni", "Podkreslit", "Podkreslit"},
                  {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
                  {"SpeedButton12", "Zavřít", "Zavřít"}});
-    vytvorPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
+    createPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
                                              {"fb", "f", "f"},
                                              {"rb", "R", "R"},
                                              {"cvb", "CV", "CV"},
@@ -384,7 +384,7 @@ void MainWindow::vytvorPanely() {
                                              {"gsvz", "g s-v-z", "g severní, východní, západní"},
                                              {"solgraf", "InterSOL", "InterSOL"},
                                              {"SpeedButton13", "Zavřít", "Zavřít"}});
-    vytvorPanel(QStringLiteral("provyhlazovaci"), {{"gv", "g", "g"},
+    createPanel(QStringLiteral("provyhlazovaci"), {{"gv", "g", "g"},
                                                    {"fv", "f", "f"},
                                                    {"rv", "R", "R"},
                                                    {"cvv", "CV", "CV"},
@@ -404,7 +404,7 @@ void MainWindow::vytvorPanely() {
                                                    {"zmensit", "Zmenšit", "Zmenšit"},
                                                    {"rozsirit", "Rozšířit", "Rozšířit"},
                                                    {"SpeedButton11", "Zavřít", "Zavřít"}});
-    vytvorPanel(QStringLiteral("promapu"),
+    createPanel(QStringLiteral("promapu"),
                 {{"rotacem", "Rotace", "Výběr rotace"},
                  {"mapam", "Mapky", "Mapky"},
                  {"dlouham", "Dlouhá", "Dlouhá mapa"},
@@ -419,7 +419,7 @@ void MainWindow::vytvorPanely() {
                  {"SpeedButton6", "2x", "Násobek velikosti ploch skupin"},
                  {"vloztext", "A", "Před tiskem možno vložit text"},
                  {"SpeedButton10", "Zavřít", "Zavřít"}});
-    QWidget* provysledky = vytvorPanel(QStringLiteral("provysledky"),
+    QWidget* resultsPanel = createPanel(QStringLiteral("provysledky"),
                                        {{"vlastniv", "Vlastní", "Vlastní"},
                                         {"oficialv", "Oficiální", "Oficiální"},
                                         {"CVvysledky", "CV", "CV"},
@@ -447,40 +447,40 @@ void MainWindow::vytvorPanely() {
                                         {"SpeedButton16", "InterSOL", "InterSOL"},
                                         {"SpeedButton4", "L B P", "L B P"},
                                         {"SpeedButton9", "Zavřít", "Zavřít"}});
-    auto* combo = new QComboBox(provysledky);
+    auto* combo = new QComboBox(resultsPanel);
     combo->setObjectName(QStringLiteral("ComboBox1"));
     combo->setEnabled(false);
-    combo->setToolTip(PripravujeSe);
-    combo->setStatusTip(PripravujeSe);
-    static_cast<QHBoxLayout*>(provysledky->layout())->insertWidget(18, combo);
+    combo->setToolTip(NotReadyHint);
+    combo->setStatusTip(NotReadyHint);
+    static_cast<QHBoxLayout*>(resultsPanel->layout())->insertWidget(18, combo);
 }
 
-QAction* MainWindow::akce(const QString& objectName) const {
-    return akce_.value(objectName);
+QAction* MainWindow::action(const QString& objectName) const {
+    return actions_.value(objectName);
 }
 
-void MainWindow::zapojit(const QString& objectName, std::function<void()> fn) {
-    QAction* a = akce_.value(objectName);
+void MainWindow::connectCommand(const QString& objectName, std::function<void()> fn) {
+    QAction* a = actions_.value(objectName);
     Q_ASSERT_X(a, "MainWindow::zapojit", qPrintable(objectName));
     if (!a) return;
     // A button connected on its own no longer follows its menu item.
-    if (const QString polozka = dvojcata_.take(objectName); !polozka.isEmpty())
-        disconnect(akce_.value(polozka), &QAction::changed, a, nullptr);
+    if (const QString item = twins_.take(objectName); !item.isEmpty())
+        disconnect(actions_.value(item), &QAction::changed, a, nullptr);
     disconnect(a, &QAction::triggered, nullptr, nullptr);
-    const QString hint = napovedy_.value(objectName);
+    const QString hint = hints_.value(objectName);
     a->setToolTip(hint.isEmpty() ? a->text().remove(QLatin1Char('&')) : hint);
     a->setStatusTip(hint);
     a->setEnabled(true);
     connect(a, &QAction::triggered, this, [fn = std::move(fn)] { fn(); });
 }
 
-void MainWindow::ukazPanel(const QString& name) {
-    for (auto it = panelAkce_.cbegin(); it != panelAkce_.cend(); ++it)
+void MainWindow::showPanel(const QString& name) {
+    for (auto it = panelActions_.cbegin(); it != panelActions_.cend(); ++it)
         it.value()->setVisible(it.key() == name);
 }
 
-QString MainWindow::viditelnyPanel() const {
-    for (auto it = panelAkce_.cbegin(); it != panelAkce_.cend(); ++it)
+QString MainWindow::visiblePanel() const {
+    for (auto it = panelActions_.cbegin(); it != panelActions_.cend(); ++it)
         if (it.value()->isVisible()) return it.key();
     return {};
 }
@@ -488,49 +488,49 @@ QString MainWindow::viditelnyPanel() const {
 // ---------------------------------------------------------------------------
 // Start-up
 
-bool MainWindow::FormCreate(const QRect& screen, const Date& today) {
+bool MainWindow::startUp(const QRect& screen, const Date& today) {
     const Session& s = session();
-    obrazovka_ = screen;
+    screenRect_ = screen;
     StartupResult start;
     try {
         start = RunStartup(model_.store(), screen.height(), today, startupHooks);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
+        messages_.showMessage(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;
     }
     // Window: the whole screen but for the task bar, scaled by the percentage.
-    const int vyska =
-        screen.height() - static_cast<int>(std::nearbyint(28.0 * s.ProcentoVelikosti() / 100));
-    setGeometry(screen.x(), screen.y(), screen.width() - 20, vyska);
+    const int height =
+        screen.height() - static_cast<int>(std::nearbyint(28.0 * s.sizePercent() / 100));
+    setGeometry(screen.x(), screen.y(), screen.width() - 20, height);
 
-    if (start.askDrawingSetting) model_.setDrawingSetting(zeptatSeNaNastaveni());
+    if (start.askDrawingSetting) model_.setDrawingSetting(askDrawingSettingFn());
     setWindowTitle(q(MainWindowCaption(s)));
 
-    pocitadla_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
-                            .arg(s.tables().DenniSIDC.years.size())
-                            .arg(s.tables().PlochyTab.rows.size())
-                            .arg(s.tables().Tok10cmTab.rows.size()));
-    ukazPosledniUpravu();
-    zakladniPanel();
-    if (const std::vector<std::string> varovani = model_.takeWarnings(); !varovani.empty()) {
+    countersLabel_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
+                            .arg(s.tables().sidcDaily.years.size())
+                            .arg(s.tables().areasTable.rows.size())
+                            .arg(s.tables().fluxTable.rows.size()));
+    showLastEdit();
+    showDefaultPanel();
+    if (const std::vector<std::string> warnings = model_.takeWarnings(); !warnings.empty()) {
         QStringList w;
-        for (const std::string& t : varovani)
+        for (const std::string& t : warnings)
             w << q(t);
-        zpravy_.Zprava(w.join(QLatin1Char('\r')));
+        messages_.showMessage(w.join(QLatin1Char('\r')));
     }
     return true;
 }
 
-bool MainWindow::kontrolaObrazovky(const QRect& screen) {
-    if (screen.width() >= MinSirkaObrazovky) return true;
-    zpravy_.Zprava(QStringLiteral("Program je určen pro rozlišení 1024x768 a větší"));
+bool MainWindow::checkScreen(const QRect& screen) {
+    if (screen.width() >= MinScreenWidth) return true;
+    messages_.showMessage(QStringLiteral("Program je určen pro rozlišení 1024x768 a větší"));
     close();
     return false;
 }
 
-void MainWindow::ukazPosledniUpravu() {
-    const QFileInfo datax(textCesty(session().dir.resolve("datax.dat")));
-    label1_->setText(datax.exists()
+void MainWindow::showLastEdit() {
+    const QFileInfo datax(pathText(session().dir.resolve("datax.dat")));
+    captionLabel_->setText(datax.exists()
                          ? datax.lastModified().toString(QStringLiteral("dd.MM.yyyy hh:mm"))
                          : QString());
 }
@@ -538,64 +538,64 @@ void MainWindow::ukazPosledniUpravu() {
 // ---------------------------------------------------------------------------
 // Commands
 
-void MainWindow::ulozitdatClick() {
-    if (!runCommand(zpravy_, [&] {
+void MainWindow::onSaveDataClicked() {
+    if (!runCommand(messages_, [&] {
             BusyCursor busy;
             model_.save();
         }))
         return;
-    ukazPosledniUpravu();
+    showLastEdit();
 }
 
-void MainWindow::ulozASCIClick() {
+void MainWindow::onSaveAsciiClicked() {
     const Session& s = session();
-    zpravy_.Zprava(QStringLiteral("Data skvrn budou uložena do souboru ") +
-                   textCesty(s.dir.resolve(SoubASCIName)));
-    if (!runCommand(zpravy_, [&] {
+    messages_.showMessage(QStringLiteral("Data skvrn budou uložena do souboru ") +
+                   pathText(s.dir.resolve(AsciiExportName)));
+    if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WriteSoubASCI(s.dir, s.records(), s.geometry());
+            WriteAsciiExport(s.dir, s.records(), s.geometry());
         }))
         return;
     // A group without a class is "***" in the store too from now on.
     model_.fillMissingClasses();
-    zpravy_.Zprava(QStringLiteral("Data byla uložena"));
-    ukazStav(QStringLiteral("Uloženo: ") + textCesty(s.dir.resolve(SoubASCIName)));
+    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    showStatus(QStringLiteral("Uloženo: ") + pathText(s.dir.resolve(AsciiExportName)));
 }
 
-void MainWindow::Polohyfakul1Click() {
+void MainWindow::onFaculaePositionsClicked() {
     const Session& s = session();
-    zpravy_.Zprava(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
-                   textCesty(s.dir.resolve(CSVFolderName)));
-    if (!runCommand(zpravy_, [&] {
+    messages_.showMessage(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
+                   pathText(s.dir.resolve(CSVFolderName)));
+    if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WritePolohyFakuli(s.dir, s.records());
+            WriteFaculaePositions(s.dir, s.records());
         }))
         return;
-    zpravy_.Zprava(QStringLiteral("Data byla uložena"));
-    ukazStav(QStringLiteral("Uloženo do adresáře ") + textCesty(s.dir.resolve(CSVFolderName)));
+    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    showStatus(QStringLiteral("Uloženo do adresáře ") + pathText(s.dir.resolve(CSVFolderName)));
 }
 
-void MainWindow::ukazStav(const QString& text, int ms) {
+void MainWindow::showStatus(const QString& text, int ms) {
     statusBar()->showMessage(text, ms);
 }
 
-void MainWindow::ukazPosuvnikZaznamu(bool viditelny) {
-    if (seznam_) seznam_->ukazPosuvnik(viditelny);
+void MainWindow::showRecordScrollBar(bool visible) {
+    if (list_) list_->showScrollBar(visible);
 }
 
-void MainWindow::posledni1Click() {
-    if (seznam_)
-        seznam_->posledni();
+void MainWindow::onLastEditClicked() {
+    if (list_)
+        list_->last();
     else
-        model_.setCurrent(session().PocetZaznamu());
-    zobrazZakres();
+        model_.setCurrent(session().recordCount());
+    showDrawing();
 }
 
-void MainWindow::napovedaClick() {
-    zpravy_.Zprava(TextNapovedy);
+void MainWindow::onHelpClicked() {
+    messages_.showMessage(HelpText);
 }
 
-void MainWindow::About1Click() {
+void MainWindow::onAboutClicked() {
     const Session& s = session();
     const QString text =
         QStringLiteral("<p><b>Heliokres</b><br>Zákresy sluneční fotosféry</p>"
@@ -603,9 +603,9 @@ void MainWindow::About1Click() {
                        "<p>Adresář programu (data): %3<br>Záznamy: %4<br>Obrázky oken: %5<br>"
                        "Program: %6</p>")
             .arg(QStringLiteral(HELIOKRES_VERSION), QStringLiteral(HELIOKRES_BUILD_NUMBER),
-                 textCesty(s.dir.root()).toHtmlEscaped(),
-                 textCesty(s.dir.resolve("datax.dat")).toHtmlEscaped(),
-                 textCesty(s.dir.resolve("Obrázek")).toHtmlEscaped(),
+                 pathText(s.dir.root()).toHtmlEscaped(),
+                 pathText(s.dir.resolve("datax.dat")).toHtmlEscaped(),
+                 pathText(s.dir.resolve("Obrázek")).toHtmlEscaped(),
                  QCoreApplication::applicationFilePath().toHtmlEscaped());
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("About"), text,
                                 QMessageBox::Ok, this);
@@ -615,29 +615,29 @@ void MainWindow::About1Click() {
     box->open();
 }
 
-void MainWindow::ulozokno() {
-    if (zpravy_.Otazka(QStringLiteral("            Uložit bitmapu okna "))) ulozokno1();
+void MainWindow::saveWindowPicture() {
+    if (messages_.ask(QStringLiteral("            Uložit bitmapu okna "))) saveWindowPictureNow();
 }
 
-bool MainWindow::ulozokno1() {
-    QMdiSubWindow* okno = plocha_->activeSubWindow();
-    if (!okno) okno = plocha_->currentSubWindow();
-    if (!okno || !okno->widget()) {
-        zpravy_.Zprava(QStringLiteral("Není otevřeno žádné okno, jehož obrázek by se uložil"));
+bool MainWindow::saveWindowPictureNow() {
+    QMdiSubWindow* window = area_->activeSubWindow();
+    if (!window) window = area_->currentSubWindow();
+    if (!window || !window->widget()) {
+        messages_.showMessage(QStringLiteral("Není otevřeno žádné okno, jehož obrázek by se uložil"));
         return false;
     }
-    QWidget* w = okno->widget();
-    const QImage image = w->grab(QRect(0, 0, std::max(1, w->width() - OrezObrazku), w->height()))
+    QWidget* w = window->widget();
+    const QImage image = w->grab(QRect(0, 0, std::max(1, w->width() - PictureCrop), w->height()))
                              .toImage()
                              .convertToFormat(QImage::Format_RGB888);
     try {
-        const std::filesystem::path slozka = session().dir.ensureFolder("Obrázek");
-        const std::filesystem::path soubor =
-            slozka / (nazevSouboru(NazevObrazku) + QStringLiteral(".jpg")).toStdString();
-        WriteJpeg(image, soubor, KvalitaObrazku);
-        statusBar()->showMessage(QStringLiteral("Obrázek uložen: ") + textCesty(soubor), 5000);
+        const std::filesystem::path folder = session().dir.ensureFolder("Obrázek");
+        const std::filesystem::path file =
+            folder / (fileName(PictureFileName) + QStringLiteral(".jpg")).toStdString();
+        WriteJpeg(image, file, PictureQuality);
+        statusBar()->showMessage(QStringLiteral("Obrázek uložen: ") + pathText(file), 5000);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(q(e.what()));
+        messages_.showMessage(q(e.what()));
         return false;
     }
     return true;
@@ -646,32 +646,32 @@ bool MainWindow::ulozokno1() {
 // ---------------------------------------------------------------------------
 // Exit
 
-bool MainWindow::ukoncit() {
+bool MainWindow::confirmEntry() {
     Session& s = model_.store();
     if (s.needsBackupQuestion() &&
-        zpravy_.Otazka(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+        messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
         try {
             s.writeBackup();
         } catch (const std::exception& e) {
-            zpravy_.Zprava(q(e.what()));
+            messages_.showMessage(q(e.what()));
         }
     }
     try {
         s.saveAtExit();
     } catch (const std::exception& e) {
         // The data in memory would be lost: the user decides.
-        if (!zpravy_.Otazka(q(e.what()) +
+        if (!messages_.ask(q(e.what()) +
                             QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
             return false;
     }
-    konciSe_ = true;
-    if (seznam_) seznam_->povolitZavreni();
-    plocha_->closeAllSubWindows();
+    closing_ = true;
+    if (list_) list_->allowClose();
+    area_->closeAllSubWindows();
     return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (konciSe_ || ukoncit())
+    if (closing_ || confirmEntry())
         event->accept();
     else
         event->ignore();

@@ -30,116 +30,116 @@ class MainWindow : public QMainWindow, public WindowFrame {
     Q_OBJECT
   public:
     // The hint of a command whose window does not exist yet.
-    static const QString PripravujeSe;
+    static const QString NotReadyHint;
 
-    MainWindow(Session& session, Messages& zpravy, QWidget* parent = nullptr);
+    MainWindow(Session& session, Messages& messages, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The start-up of the run for the given screen: window geometry, side
     // files, records, outside series, drawing setting (asked when record 1
     // has none), caption. False when the run cannot go on; the reason has
     // been shown.
-    bool FormCreate(const QRect& screen, const Date& today);
-    // The screen given to FormCreate.
-    QRect obrazovka() const override { return obrazovka_; }
+    bool startUp(const QRect& screen, const Date& today);
+    // The screen given to startUp.
+    QRect screenRect() const override { return screenRect_; }
 
     // Asks for the drawing setting when record 1 has none; the coordinate-type
     // dialog unless a test puts its own answer here.
-    std::function<DrawingSetting()> zeptatSeNaNastaveni;
+    std::function<DrawingSetting()> askDrawingSettingFn;
     // Steps of other subsystems that run inside the start-up.
     StartupHooks startupHooks;
 
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.
-    WindowContext kontext() { return {zpravy_, model_, plocha_, *this}; }
-    QAction* akce(const QString& objectName) const override;
+    WindowContext context() { return {messages_, model_, area_, *this}; }
+    QAction* action(const QString& objectName) const override;
     // Makes a command live: enables it, restores its own hint and runs `fn`
     // when it is chosen. A tool button that does the same as a menu item
     // follows the menu item.
-    void zapojit(const QString& objectName, std::function<void()> fn) override;
-    QMdiArea* plocha() const { return plocha_; }
-    Messages& zpravy() { return zpravy_; }
+    void connectCommand(const QString& objectName, std::function<void()> fn) override;
+    QMdiArea* area() const { return area_; }
+    Messages& messages() { return messages_; }
     SessionModel& model() { return model_; }
     const Session& session() const { return model_.session(); }
-    void ukazPanel(const QString& name) override;
-    QWidget* panel(const QString& name) const override { return panely_.value(name); }
-    QString viditelnyPanel() const override;
-    void ulozitObrazekOkna(const QString& nazev) override {
-        NazevObrazku = nazev;
-        ulozokno();
+    void showPanel(const QString& name) override;
+    QWidget* panel(const QString& name) const override { return panels_.value(name); }
+    QString visiblePanel() const override;
+    void saveWindowPicture(const QString& name) override {
+        PictureFileName = name;
+        saveWindowPicture();
     }
-    void ulozitObrazekOknaHned(const QString& nazev) override {
-        NazevObrazku = nazev;
-        ulozokno1();
+    void saveWindowPictureNow(const QString& name) override {
+        PictureFileName = name;
+        saveWindowPictureNow();
     }
-    void setUkladatBMP(bool bmp) override { UkladatBMP = bmp; }
-    void setTitulek(const QString& text) override { setWindowTitle(text); }
-    void ukazStav(const QString& text, int ms = 0) override;
-    void posledniUprava() override { posledni1Click(); }
-    void ukazPosuvnikZaznamu(bool viditelny) override;
+    void setSaveAsBmp(bool bmp) override { saveAsBmp = bmp; }
+    void setCaption(const QString& text) override { setWindowTitle(text); }
+    void showStatus(const QString& text, int ms = 0) override;
+    void lastEdit() override { onLastEditClicked(); }
+    void showRecordScrollBar(bool visible) override;
     const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.
-    void setSeznam(RecordListWindow* seznam) { seznam_ = seznam; }
-    RecordListWindow* seznam() const { return seznam_; }
+    void setRecordList(RecordListWindow* list) { list_ = list; }
+    RecordListWindow* list() const { return list_; }
     // Brings the drawing window to the front (the drawing window listens).
-    void zobrazZakres() override { emit zakresPozadovan(); }
+    void showDrawing() override { emit drawingRequested(); }
 
     // ---- Saving the picture of the front window.
-    QString NazevObrazku;   // name of the next image, set by the window
-    bool UkladatBMP = true; // the drawing window's batch export writes BMP
-    // Asks first; then as ulozokno1.
-    void ulozokno();
+    QString PictureFileName;   // name of the next image, set by the window
+    bool saveAsBmp = true; // the drawing window's batch export writes BMP
+    // Asks first; then as saveWindowPictureNow.
+    void saveWindowPicture();
     // Saves the front child window as "Obrázek/<NazevObrazku>.jpg"; false
     // (message shown) when there is nothing to save or the write fails.
-    bool ulozokno1();
+    bool saveWindowPictureNow();
 
     // ---- Commands of the main window itself.
-    void ulozitdatClick();
-    void ulozASCIClick();
-    void Polohyfakul1Click();
-    void posledni1Click();
-    void napovedaClick();
-    void About1Click();
+    void onSaveDataClicked();
+    void onSaveAsciiClicked();
+    void onFaculaePositionsClicked();
+    void onLastEditClicked();
+    void onHelpClicked();
+    void onAboutClicked();
 
     // The help text of "Nápověda".
-    static const QString TextNapovedy;
+    static const QString HelpText;
 
     // The screen check: false (message shown, window closing) when the
     // screen is too narrow for the program.
-    bool kontrolaObrazovky(const QRect& screen);
+    bool checkScreen(const QRect& screen);
 
   signals:
-    void zakresPozadovan();
+    void drawingRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QAction* pridejAkci(const QString& name, const QString& text, const QString& hint = {});
-    void vytvorMenu();
-    void vytvorPanely();
-    QWidget* vytvorPanel(const QString& name,
-                         const std::vector<std::tuple<QString, QString, QString>>& tlacitka);
-    void pripravujeSe(QAction* a);
-    void ukazPosledniUpravu();
-    bool ukoncit();
+    QAction* createAction(const QString& name, const QString& text, const QString& hint = {});
+    void createMenu();
+    void createPanels();
+    QWidget* createPanel(const QString& name,
+                         const std::vector<std::tuple<QString, QString, QString>>& buttons);
+    void markNotReady(QAction* a);
+    void showLastEdit();
+    bool confirmEntry();
 
     SessionModel model_;
-    Messages& zpravy_;
-    QMdiArea* plocha_;
+    Messages& messages_;
+    QMdiArea* area_;
     QToolBar* toolBar_;
     QLabel* versa_;
-    QLabel* label1_;
-    QLabel* pocitadla_;
-    QHash<QString, QAction*> akce_;
-    QHash<QString, QString> napovedy_; // the own hints of the commands
-    QHash<QString, QString> dvojcata_; // tool button -> its menu item
-    QHash<QString, QWidget*> panely_;
-    QHash<QString, QAction*> panelAkce_; // the tool bar's action of each panel
-    RecordListWindow* seznam_ = nullptr;
-    QRect obrazovka_;
-    bool konciSe_ = false;
+    QLabel* captionLabel_;
+    QLabel* countersLabel_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QString> hints_; // the own hints of the commands
+    QHash<QString, QString> twins_; // tool button -> its menu item
+    QHash<QString, QWidget*> panels_;
+    QHash<QString, QAction*> panelActions_; // the tool bar's action of each panel
+    RecordListWindow* list_ = nullptr;
+    QRect screenRect_;
+    bool closing_ = false;
 };
 
 } // namespace hk

@@ -15,28 +15,28 @@
 
 namespace hk {
 
-MessageDialog::MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota,
+MessageDialog::MessageDialog(MessageKind mode, const QString& text, const QString& value,
                              QWidget* parent)
-    : QDialog(parent), rezim_(rezim), label1_(new QLabel(this)), edit1_(new QLineEdit(this)),
-      button1_(new QPushButton(QStringLiteral("OK"), this)),
-      button2_(new QPushButton(QStringLiteral("Ne"), this)) {
+    : QDialog(parent), mode_(mode), textLabel_(new QLabel(this)), valueEdit_(new QLineEdit(this)),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      noButton_(new QPushButton(QStringLiteral("Ne"), this)) {
     setObjectName(QStringLiteral("Form14"));
     setModal(true);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    button1_->setObjectName(QStringLiteral("Button1"));
-    button2_->setObjectName(QStringLiteral("Button2"));
+    textLabel_->setObjectName(QStringLiteral("Label1"));
+    valueEdit_->setObjectName(QStringLiteral("Edit1"));
+    okButton_->setObjectName(QStringLiteral("Button1"));
+    noButton_->setObjectName(QStringLiteral("Button2"));
 
-    const QFont font = SansFont(ZpravaFontPixels);
-    label1_->setFont(font);
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1_->setTextFormat(Qt::PlainText);
-    const QStringList lines = RadkyZpravy(text);
-    label1_->setText(lines.join(QLatin1Char('\n')));
+    const QFont font = SansFont(MessageFontPixels);
+    textLabel_->setFont(font);
+    textLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    textLabel_->setTextFormat(Qt::PlainText);
+    const QStringList lines = MessageLines(text);
+    textLabel_->setText(lines.join(QLatin1Char('\n')));
 
     const QFontMetrics fm(font);
-    const MessageLayout l = RozvrhniZpravu(
-        rezim, text, [&fm](const QString& line) { return fm.horizontalAdvance(line); },
+    const MessageLayout l = LayoutMessage(
+        mode, text, [&fm](const QString& line) { return fm.horizontalAdvance(line); },
         fm.lineSpacing());
     setWindowTitle(l.caption);
     // A message taller or wider than the screen (a list of hundreds of lines)
@@ -48,64 +48,64 @@ MessageDialog::MessageDialog(RezimZpravy rezim, const QString& text, const QStri
     const int maxW = avail.width() * 9 / 10;
     // The label's own line height can exceed the font's line spacing: the
     // window grows by the difference so that the last line is not cut.
-    const int chybi = std::max(0, label1_->sizeHint().height() - l.text.height());
-    QSize okno = l.window + QSize(0, chybi);
-    QRect textRect = l.text.adjusted(0, 0, 0, chybi);
-    int posun = -chybi;
-    if (okno.height() > maxH || okno.width() > maxW) {
+    const int missing = std::max(0, textLabel_->sizeHint().height() - l.text.height());
+    QSize window = l.window + QSize(0, missing);
+    QRect textRect = l.text.adjusted(0, 0, 0, missing);
+    int offset = -missing;
+    if (window.height() > maxH || window.width() > maxW) {
         auto* box = new QScrollArea(this);
         box->setObjectName(QStringLiteral("ScrollBox1"));
         box->setFrameShape(QFrame::NoFrame);
-        label1_->setParent(nullptr);
-        label1_->adjustSize();
-        box->setWidget(label1_);
-        const int lista = box->verticalScrollBar()->sizeHint().width();
-        posun = std::max(0, okno.height() - maxH);
-        const int sirka = std::min(maxW, okno.width() + lista);
-        textRect.setHeight(std::max(3 * fm.lineSpacing(), textRect.height() - posun));
-        textRect.setWidth(std::min(textRect.width() + lista, sirka - textRect.left()));
-        okno = QSize(sirka, okno.height() - posun);
+        textLabel_->setParent(nullptr);
+        textLabel_->adjustSize();
+        box->setWidget(textLabel_);
+        const int scrollBarWidth = box->verticalScrollBar()->sizeHint().width();
+        offset = std::max(0, window.height() - maxH);
+        const int width = std::min(maxW, window.width() + scrollBarWidth);
+        textRect.setHeight(std::max(3 * fm.lineSpacing(), textRect.height() - offset));
+        textRect.setWidth(std::min(textRect.width() + scrollBarWidth, width - textRect.left()));
+        window = QSize(width, window.height() - offset);
         box->setGeometry(textRect);
     } else {
-        label1_->setGeometry(textRect);
+        textLabel_->setGeometry(textRect);
     }
-    setFixedSize(okno);
-    button1_->setGeometry(l.ok.translated(0, -posun));
+    setFixedSize(window);
+    okButton_->setGeometry(l.ok.translated(0, -offset));
 
-    edit1_->setVisible(rezim == RezimZpravy::Hodnota);
-    button2_->setVisible(rezim == RezimZpravy::Otazka);
-    if (rezim == RezimZpravy::Hodnota) {
-        edit1_->setGeometry(l.edit.translated(0, -posun));
-        edit1_->setText(hodnota);
-        edit1_->selectAll();
-        edit1_->setFocus();
-        connect(edit1_, &QLineEdit::returnPressed, this, &MessageDialog::okClick);
+    valueEdit_->setVisible(mode == MessageKind::Value);
+    noButton_->setVisible(mode == MessageKind::Question);
+    if (mode == MessageKind::Value) {
+        valueEdit_->setGeometry(l.edit.translated(0, -offset));
+        valueEdit_->setText(value);
+        valueEdit_->selectAll();
+        valueEdit_->setFocus();
+        connect(valueEdit_, &QLineEdit::returnPressed, this, &MessageDialog::onOkClicked);
     }
-    if (rezim == RezimZpravy::Otazka) {
-        button2_->setGeometry(l.ne.translated(0, -posun));
-        connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+    if (mode == MessageKind::Question) {
+        noButton_->setGeometry(l.no.translated(0, -offset));
+        connect(noButton_, &QPushButton::clicked, this, &QDialog::reject);
     }
-    button1_->setDefault(rezim != RezimZpravy::Hodnota);
-    button1_->setAutoDefault(rezim != RezimZpravy::Hodnota);
-    button2_->setAutoDefault(false);
-    connect(button1_, &QPushButton::clicked, this, &MessageDialog::okClick);
+    okButton_->setDefault(mode != MessageKind::Value);
+    okButton_->setAutoDefault(mode != MessageKind::Value);
+    noButton_->setAutoDefault(false);
+    connect(okButton_, &QPushButton::clicked, this, &MessageDialog::onOkClicked);
 }
 
-void MessageDialog::nastavAnoNe() {
-    button1_->setText(QStringLiteral("Ano"));
-    button1_->setDefault(false);
-    button1_->setAutoDefault(false);
-    button2_->setDefault(true);
-    button2_->setAutoDefault(true);
-    button2_->setFocus();
+void MessageDialog::setYesNo() {
+    okButton_->setText(QStringLiteral("Ano"));
+    okButton_->setDefault(false);
+    okButton_->setAutoDefault(false);
+    noButton_->setDefault(true);
+    noButton_->setAutoDefault(true);
+    noButton_->setFocus();
 }
 
-QString MessageDialog::hodnota() const {
-    return edit1_->text();
+QString MessageDialog::value() const {
+    return valueEdit_->text();
 }
 
-void MessageDialog::okClick() {
-    potvrzeno_ = true;
+void MessageDialog::onOkClicked() {
+    confirmed_ = true;
     accept();
 }
 

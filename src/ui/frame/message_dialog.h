@@ -14,26 +14,26 @@ namespace hk {
 class MessageDialog : public QDialog {
     Q_OBJECT
   public:
-    MessageDialog(RezimZpravy rezim, const QString& text, const QString& hodnota = {},
+    MessageDialog(MessageKind mode, const QString& text, const QString& value = {},
                   QWidget* parent = nullptr);
 
-    RezimZpravy rezim() const { return rezim_; }
+    MessageKind mode() const { return mode_; }
     // The typed value after "OK" in prompt mode.
-    QString hodnota() const;
+    QString value() const;
     // True once "OK" was pressed (in every mode).
-    bool potvrzeno() const { return potvrzeno_; }
+    bool confirmed() const { return confirmed_; }
     // A question that "Ano" confirms and whose default answer is "Ne".
-    void nastavAnoNe();
+    void setYesNo();
 
   private:
-    void okClick();
+    void onOkClicked();
 
-    RezimZpravy rezim_;
-    bool potvrzeno_ = false;
-    QLabel* label1_;
-    QLineEdit* edit1_;
-    QPushButton* button1_;
-    QPushButton* button2_;
+    MessageKind mode_;
+    bool confirmed_ = false;
+    QLabel* textLabel_;
+    QLineEdit* valueEdit_;
+    QPushButton* okButton_;
+    QPushButton* noButton_;
 };
 
 } // namespace hk

@@ -33,31 +33,31 @@ int widestLine(const QStringList& lines, const std::function<int(const QString&)
 
 } // namespace
 
-QStringList RadkyZpravy(const QString& text) {
+QStringList MessageLines(const QString& text) {
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
     return lines;
 }
 
-MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+MessageLayout LayoutMessage(MessageKind mode, const QString& text,
                              const std::function<int(const QString&)>& textWidth, int lineHeight) {
     MessageLayout l;
-    const QStringList lines = RadkyZpravy(text);
+    const QStringList lines = MessageLines(text);
     const int textWidthPx = widestLine(lines, textWidth);
     const int textHeight = static_cast<int>(lines.size()) * lineHeight;
 
-    switch (rezim) {
-    case RezimZpravy::Zprava: {
+    switch (mode) {
+    case MessageKind::Message: {
         l.caption = QStringLiteral("Zpráva");
         if (text.startsWith(QStringLiteral(" F8"))) {
             // The help text: a wide window with one line of height per line end.
             const int n = static_cast<int>(text.count(QLatin1Char('\r')));
-            const int height = n * ZpravaFontPixels + 2 * n + MessageHeight;
+            const int height = n * MessageFontPixels + 2 * n + MessageHeight;
             l.window = {HelpWidth, height};
             l.text = {(HelpWidth - HelpTextWidth) / 2, TextTop, HelpTextWidth, textHeight};
-            const int buttonTop = height - HelpButtonAboveBottom - ZpravaButtonHeight;
-            l.ok = {(HelpWidth - ZpravaButtonWidth) / 2, std::max(buttonTop, l.text.bottom() + 1),
-                    ZpravaButtonWidth, ZpravaButtonHeight};
+            const int buttonTop = height - HelpButtonAboveBottom - MessageButtonHeight;
+            l.ok = {(HelpWidth - MessageButtonWidth) / 2, std::max(buttonTop, l.text.bottom() + 1),
+                    MessageButtonWidth, MessageButtonHeight};
             l.window.setHeight(std::max(height, l.ok.bottom() + 1 + HelpButtonAboveBottom));
             break;
         }
@@ -67,29 +67,29 @@ MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
         const int buttonTop = std::max(ButtonTop, TextTop + textHeight + GapAboveButton);
         l.window = {width, MessageHeight + buttonTop - ButtonTop};
         l.text = {(width - textWidthPx) / 2, TextTop, textWidthPx, textHeight};
-        l.ok = {(width - ZpravaButtonWidth) / 2, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
+        l.ok = {(width - MessageButtonWidth) / 2, buttonTop, MessageButtonWidth, MessageButtonHeight};
         break;
     }
-    case RezimZpravy::Hodnota: {
+    case MessageKind::Value: {
         l.caption = QStringLiteral("Zadání hodnoty");
         // A prompt wider than the window widens it rather than being cut.
         const int width = std::max(PromptSize.width(), textWidthPx + 50);
         l.window = {width, PromptSize.height()};
         l.text = {25, TextTop, width - 50, std::min(textHeight, PromptEditTop - TextTop)};
         l.edit = {25, PromptEditTop, width - 50, 28};
-        l.ok = {(width - ZpravaButtonWidth) / 2, PromptButtonTop, ZpravaButtonWidth,
-                ZpravaButtonHeight};
+        l.ok = {(width - MessageButtonWidth) / 2, PromptButtonTop, MessageButtonWidth,
+                MessageButtonHeight};
         break;
     }
-    case RezimZpravy::Otazka: {
+    case MessageKind::Question: {
         l.caption = QStringLiteral("Výběr");
         const int width = std::max(textWidthPx, MinQuestionWidth) + QuestionMargin;
         const int buttonTop = std::max(ButtonTop, TextTop + textHeight + GapAboveButton);
         l.window = {width, MessageHeight + buttonTop - ButtonTop};
         l.text = {(width - textWidthPx) / 2, TextTop, textWidthPx, textHeight};
         const int okLeft = (width - QuestionButtonsSpan) / 2;
-        l.ok = {okLeft, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
-        l.ne = {okLeft + QuestionButtonStep, buttonTop, ZpravaButtonWidth, ZpravaButtonHeight};
+        l.ok = {okLeft, buttonTop, MessageButtonWidth, MessageButtonHeight};
+        l.no = {okLeft + QuestionButtonStep, buttonTop, MessageButtonWidth, MessageButtonHeight};
         break;
     }
     }

@@ -10,7 +10,7 @@
 
 namespace hk {
 
-enum class RezimZpravy { Zprava = 0, Hodnota = 1, Otazka = 2 };
+enum class MessageKind { Message = 0, Value = 1, Question = 2 };
 
 struct MessageLayout {
     QString caption;
@@ -18,20 +18,20 @@ struct MessageLayout {
     QRect text;   // the label with the text
     QRect edit;   // the value field (empty unless a value is asked)
     QRect ok;     // "OK"
-    QRect ne;     // "Ne" (empty unless a question is asked)
+    QRect no;     // "Ne" (empty unless a question is asked)
 };
 
-inline constexpr int ZpravaFontPixels = 19;
-inline constexpr int ZpravaButtonWidth = 100;
-inline constexpr int ZpravaButtonHeight = 30;
+inline constexpr int MessageFontPixels = 19;
+inline constexpr int MessageButtonWidth = 100;
+inline constexpr int MessageButtonHeight = 30;
 
 // The lines of a message: "\r" (as the messages are written) and "\n" both end
 // a line; a trailing separator does not start an empty line.
-QStringList RadkyZpravy(const QString& text);
+QStringList MessageLines(const QString& text);
 
 // textWidth measures one line in the window's font; lineHeight is the
 // distance between lines of that font.
-MessageLayout RozvrhniZpravu(RezimZpravy rezim, const QString& text,
+MessageLayout LayoutMessage(MessageKind mode, const QString& text,
                              const std::function<int(const QString&)>& textWidth, int lineHeight);
 
 } // namespace hk

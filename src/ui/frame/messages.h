@@ -12,21 +12,21 @@ class Messages {
     virtual ~Messages();
 
     // Shows a message ("\r" separates lines) and returns when it is closed.
-    virtual void Zprava(const QString& text) = 0;
+    virtual void showMessage(const QString& text) = 0;
     // Asks for one value; the typed text after "OK", nullopt when the prompt
     // was closed otherwise (the caller keeps its old value).
-    virtual std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) = 0;
+    virtual std::optional<QString> askValue(const QString& prompt, const QString& initial) = 0;
     // The same prompt under its own window caption (e.g. "Zadání").
-    virtual std::optional<QString> ZadejHodnotuNadpis(const QString& nadpis, const QString& prompt,
+    virtual std::optional<QString> askValueTitled(const QString& heading, const QString& prompt,
                                                       const QString& initial) {
-        (void)nadpis;
-        return ZadejHodnotu(prompt, initial);
+        (void)heading;
+        return askValue(prompt, initial);
     }
     // True for "OK", false for "Ne" or a closed window.
-    virtual bool Otazka(const QString& text) = 0;
+    virtual bool ask(const QString& text) = 0;
     // A question whose safe answer is "Ne": the buttons read "Ano" and "Ne"
     // and "Ne" is the default, so that Enter does not throw work away.
-    virtual bool OtazkaAnoNe(const QString& text) { return Otazka(text); }
+    virtual bool askYesNo(const QString& text) { return ask(text); }
 };
 
 } // namespace hk

@@ -10,67 +10,67 @@
 
 namespace hk {
 
-ObserverDialog::ObserverDialog(const std::vector<std::string>& pozorovatele, QWidget* parent)
-    : QDialog(parent), ComboBox1_(new QComboBox(this)) {
+ObserverDialog::ObserverDialog(const std::vector<std::string>& observerList, QWidget* parent)
+    : QDialog(parent), observerBox_(new QComboBox(this)) {
     setObjectName(QStringLiteral("OKBottomDlg"));
     setWindowTitle(QStringLiteral("Vybrat pozorovatele"));
     setModal(true);
 
     auto* label = new QLabel(QStringLiteral("Pozorovatel"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    ComboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1_->setEditable(true);
-    ComboBox1_->setInsertPolicy(QComboBox::NoInsert);
+    observerBox_->setObjectName(QStringLiteral("ComboBox1"));
+    observerBox_->setEditable(true);
+    observerBox_->setInsertPolicy(QComboBox::NoInsert);
     // The known names up to the first empty one.
-    QStringList jmena;
-    for (const std::string& jmeno : pozorovatele) {
-        if (jmeno.empty()) break;
-        jmena << QString::fromStdString(jmeno);
+    QStringList names;
+    for (const std::string& name : observerList) {
+        if (name.empty()) break;
+        names << QString::fromStdString(name);
     }
-    ComboBox1_->addItems(seraditCesky(jmena));
-    ComboBox1_->setCurrentIndex(-1);
-    ComboBox1_->setMinimumWidth(250);
+    observerBox_->addItems(sortCzech(names));
+    observerBox_->setCurrentIndex(-1);
+    observerBox_->setMinimumWidth(250);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ObserverDialog::OKBtnClick);
+    connect(ok, &QPushButton::clicked, this, &ObserverDialog::onOkClicked);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setVisible(false);
 
-    auto* radek = new QHBoxLayout;
-    radek->addWidget(label);
-    radek->addWidget(ComboBox1_, 1);
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(ok);
-    tlacitka->addWidget(cancel);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(observerBox_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(radek);
-    layout->addLayout(tlacitka);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
 }
 
-void ObserverDialog::OKBtnClick() {
-    vybrany_ = ComboBox1_->currentText().trimmed();
-    if (!vybrany_.isEmpty()) accept();
+void ObserverDialog::onOkClicked() {
+    chosen_ = observerBox_->currentText().trimmed();
+    if (!chosen_.isEmpty()) accept();
 }
 
 void ObserverDialog::reject() {
-    if (!vybrany_.isEmpty()) QDialog::reject();
+    if (!chosen_.isEmpty()) QDialog::reject();
 }
 
 void ObserverDialog::closeEvent(QCloseEvent* event) {
-    if (vybrany_.isEmpty())
+    if (chosen_.isEmpty())
         event->ignore();
     else
         event->accept();
 }
 
-QString ObserverDialog::vyber(const std::vector<std::string>& pozorovatele, QWidget* parent) {
-    ObserverDialog d(pozorovatele, parent);
+QString ObserverDialog::choose(const std::vector<std::string>& observerList, QWidget* parent) {
+    ObserverDialog d(observerList, parent);
     d.exec();
-    return d.VybranyPozorovatel();
+    return d.chosenObserver();
 }
 
 } // namespace hk

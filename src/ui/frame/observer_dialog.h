@@ -12,14 +12,14 @@ namespace hk {
 class ObserverDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit ObserverDialog(const std::vector<std::string>& pozorovatele,
+    explicit ObserverDialog(const std::vector<std::string>& observerList,
                             QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns the chosen observer.
-    static QString vyber(const std::vector<std::string>& pozorovatele, QWidget* parent = nullptr);
+    static QString choose(const std::vector<std::string>& observerList, QWidget* parent = nullptr);
 
-    const QString& VybranyPozorovatel() const { return vybrany_; }
-    void OKBtnClick();
+    const QString& chosenObserver() const { return chosen_; }
+    void onOkClicked();
 
   public slots:
     void reject() override;
@@ -28,8 +28,8 @@ class ObserverDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QComboBox* ComboBox1_;
-    QString vybrany_;
+    QComboBox* observerBox_;
+    QString chosen_;
 };
 
 } // namespace hk

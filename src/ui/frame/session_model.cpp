@@ -6,7 +6,7 @@ struct SessionModel::Emit {
     SessionModel& m;
     bool records = true;
     ~Emit() {
-        if (records) m.zaznamyZmeneny();
+        if (records) m.notifyRecordsChanged();
         emit m.currentChanged();
     }
 };
@@ -14,13 +14,13 @@ struct SessionModel::Emit {
 SessionModel::SessionModel(Session& session, QObject* parent)
     : QObject(parent), session_(session) {}
 
-void SessionModel::zaznamyZmeneny() {
-    if (poZmene_) poZmene_(session_);
+void SessionModel::notifyRecordsChanged() {
+    if (afterChange_) afterChange_(session_);
     emit recordsChanged();
 }
 
 void SessionModel::setCurrent(int index1) {
-    if (session_.PocetZaznamu() == 0) return;
+    if (session_.recordCount() == 0) return;
     session_.selectRecord(index1);
     emit currentChanged();
 }
@@ -32,7 +32,7 @@ void SessionModel::setWorkingRecord(const TZaznam& z) {
 
 void SessionModel::replaceCurrentRecord(const TZaznam& z) {
     session_.setWorkingRecord(z);
-    session_.correctRecord(session_.AktualniIndex(), z);
+    session_.correctRecord(session_.currentIndex(), z);
     Emit e{*this};
 }
 
@@ -84,7 +84,7 @@ void SessionModel::switchDrawingNumbersOff() {
 }
 
 void SessionModel::fillMissingClasses() {
-    if (session_.fillMissingClasses()) zaznamyZmeneny();
+    if (session_.fillMissingClasses()) notifyRecordsChanged();
 }
 
 void SessionModel::switchEntryMode(bool heliographic) {
@@ -94,7 +94,7 @@ void SessionModel::switchEntryMode(bool heliographic) {
 
 void SessionModel::setDrawingSetting(const DrawingSetting& s) {
     session_.setDrawingSetting(s);
-    zaznamyZmeneny();
+    notifyRecordsChanged();
 }
 
 } // namespace hk

@@ -17,8 +17,8 @@ class SessionModel : public QObject {
 
     const Session& session() const { return session_; }
 
-    int aktualniIndex() const { return session_.AktualniIndex(); }
-    const TZaznam& aktualniZaznam() const { return session_.AktualniZaznam(); }
+    int currentIndex() const { return session_.currentIndex(); }
+    const TZaznam& workingRecord() const { return session_.workingRecord(); }
 
     // Makes record index1 (1-based, clamped to the store) current.
     void setCurrent(int index1);
@@ -56,7 +56,7 @@ class SessionModel : public QObject {
     // recordsChanged goes out: tables derived from all records (the
     // asymmetry tables) are brought up to date here and nowhere else, so the
     // windows that repaint on the signal read them fresh.
-    void setPoZmeneZaznamu(std::function<void(Session&)> krok) { poZmene_ = std::move(krok); }
+    void setAfterRecordChange(std::function<void(Session&)> step) { afterChange_ = std::move(step); }
 
     // The store itself, for the start-up, the split and the exit sequence,
     // which are the store's own operations.
@@ -69,9 +69,9 @@ class SessionModel : public QObject {
   private:
     // Emits both signals when leaving the scope, also on an exception.
     struct Emit;
-    void zaznamyZmeneny();
+    void notifyRecordsChanged();
     Session& session_;
-    std::function<void(Session&)> poZmene_;
+    std::function<void(Session&)> afterChange_;
 };
 
 } // namespace hk

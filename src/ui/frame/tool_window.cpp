@@ -7,16 +7,16 @@
 
 namespace hk {
 
-void ZavritPriAktivaciJineho(QMdiArea* plocha, QMdiSubWindow* sub, QObject* vlastnik,
-                             std::function<void()> zavrit) {
-    QObject::connect(plocha, &QMdiArea::subWindowActivated, vlastnik,
-                     [sub, zavrit = std::move(zavrit)](QMdiSubWindow* aktivni) {
-                         if (aktivni && aktivni != sub) zavrit();
+void CloseWhenAnotherActivates(QMdiArea* area, QMdiSubWindow* sub, QObject* owner,
+                             std::function<void()> closeWindow) {
+    QObject::connect(area, &QMdiArea::subWindowActivated, owner,
+                     [sub, closeWindow = std::move(closeWindow)](QMdiSubWindow* activated) {
+                         if (activated && activated != sub) closeWindow();
                      });
 }
 
-void VratitPanel(WindowFrame& ramec, const QString& panel) {
-    if (ramec.viditelnyPanel() == panel) ramec.zakladniPanel();
+void RestorePanel(WindowFrame& frame, const QString& panel) {
+    if (frame.visiblePanel() == panel) frame.showDefaultPanel();
 }
 
 } // namespace hk

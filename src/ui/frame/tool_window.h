@@ -16,11 +16,11 @@ class WindowFrame;
 
 // Runs `zavrit` when a window of `plocha` other than `sub` becomes active;
 // the connection ends with `vlastnik`.
-void ZavritPriAktivaciJineho(QMdiArea* plocha, QMdiSubWindow* sub, QObject* vlastnik,
-                             std::function<void()> zavrit);
+void CloseWhenAnotherActivates(QMdiArea* area, QMdiSubWindow* sub, QObject* owner,
+                             std::function<void()> closeWindow);
 
 // On closing: the default panel comes back, unless a window opened since
 // has shown its own panel in place of `panel`.
-void VratitPanel(WindowFrame& ramec, const QString& panel);
+void RestorePanel(WindowFrame& frame, const QString& panel);
 
 } // namespace hk

@@ -1,6 +1,6 @@
 #pragma once
 // Small helpers every window shares: text and path conversion, the two
-// scaling rules of window sizes by ProcentoVelikosti, the busy cursor and the
+// scaling rules of window sizes by sizePercent, the busy cursor and the
 // command wrapper that shows what a command throws.
 #include <QApplication>
 #include <QCollator>
@@ -25,28 +25,28 @@ inline std::string s(const QString& text) {
     return text.toStdString();
 }
 // A path shown to the user, and a path typed or chosen by the user.
-inline QString textCesty(const std::filesystem::path& p) {
+inline QString pathText(const std::filesystem::path& p) {
     return QString::fromStdString(p.string());
 }
-inline std::filesystem::path cestaZTextu(const QString& text) {
+inline std::filesystem::path pathFromText(const QString& text) {
     return std::filesystem::path(text.toStdString());
 }
 
-// Sizes scaled by ProcentoVelikosti: the windows' own sizes are rounded to
+// Sizes scaled by sizePercent: the windows' own sizes are rounded to
 // the nearest pixel, the drawing window's cut off, as each has always been.
-inline int skalujZaokrouhlene(int pixels, int procento) {
-    return static_cast<int>(std::nearbyint(pixels * procento / 100.0));
+inline int scaledRounded(int pixels, int percent) {
+    return static_cast<int>(std::nearbyint(pixels * percent / 100.0));
 }
-inline int skalujUseknute(int pixels, int procento) {
-    return pixels * procento / 100;
+inline int scaledTruncated(int pixels, int percent) {
+    return pixels * percent / 100;
 }
 
 // Names shown to the user (observers) in Czech alphabetical order: "ch"
 // after "h", "Č" after "C". Files keep the order they were written in.
-inline QStringList seraditCesky(QStringList jmena) {
-    const QCollator cesky{QLocale(QLocale::Czech, QLocale::Czechia)};
-    std::stable_sort(jmena.begin(), jmena.end(), cesky);
-    return jmena;
+inline QStringList sortCzech(QStringList names) {
+    const QCollator czech{QLocale(QLocale::Czech, QLocale::Czechia)};
+    std::stable_sort(names.begin(), names.end(), czech);
+    return names;
 }
 
 class BusyCursor {
@@ -59,12 +59,12 @@ class BusyCursor {
 
 // Runs a command; whatever it throws is shown as a message (the store's
 // operations change nothing when they throw). False when it threw.
-template <class F> bool runCommand(Messages& zpravy, F&& f) {
+template <class F> bool runCommand(Messages& messages, F&& f) {
     try {
         f();
         return true;
     } catch (const std::exception& e) {
-        zpravy.Zprava(QString::fromUtf8(e.what()));
+        messages.showMessage(QString::fromUtf8(e.what()));
         return false;
     }
 }

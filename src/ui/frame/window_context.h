@@ -23,41 +23,41 @@ class WindowFrame {
   public:
     virtual ~WindowFrame() = default;
     // The menu item or tool button of that objectName (nullptr when unknown).
-    virtual QAction* akce(const QString& objectName) const = 0;
+    virtual QAction* action(const QString& objectName) const = 0;
     // Makes a command live and runs `fn` when it is chosen.
-    virtual void zapojit(const QString& objectName, std::function<void()> fn) = 0;
+    virtual void connectCommand(const QString& objectName, std::function<void()> fn) = 0;
     // Shows a window's panel in the tool bar (and hides the others).
-    virtual void ukazPanel(const QString& name) = 0;
-    void zakladniPanel() { ukazPanel(QStringLiteral("zakladni")); }
+    virtual void showPanel(const QString& name) = 0;
+    void showDefaultPanel() { showPanel(QStringLiteral("zakladni")); }
     // The name of the panel shown now (empty when none is).
-    virtual QString viditelnyPanel() const = 0;
+    virtual QString visiblePanel() const = 0;
     virtual QWidget* panel(const QString& name) const = 0;
     // F8: saves the front window's picture as "Obrázek/<nazev>.jpg", asking first.
-    virtual void ulozitObrazekOkna(const QString& nazev) = 0;
+    virtual void saveWindowPicture(const QString& name) = 0;
     // The same without the question (F9 of the map window).
-    virtual void ulozitObrazekOknaHned(const QString& nazev) = 0;
+    virtual void saveWindowPictureNow(const QString& name) = 0;
     // The drawing window's batch export writes BMP (else JPEG).
-    virtual void setUkladatBMP(bool bmp) = 0;
-    virtual void setTitulek(const QString& text) = 0;
+    virtual void setSaveAsBmp(bool bmp) = 0;
+    virtual void setCaption(const QString& text) = 0;
     // A line in the status bar for `ms` milliseconds (0: until replaced).
-    virtual void ukazStav(const QString& text, int ms = 0) = 0;
+    virtual void showStatus(const QString& text, int ms = 0) = 0;
     // Shows the date and time of the last change of datax.dat.
-    virtual void posledniUprava() = 0;
+    virtual void lastEdit() = 0;
     // Brings the drawing window to the front.
-    virtual void zobrazZakres() = 0;
+    virtual void showDrawing() = 0;
     // Shows or hides the scroll bar of the record list (the results window
     // hides it while it is open).
-    virtual void ukazPosuvnikZaznamu(bool viditelny) = 0;
-    virtual QRect obrazovka() const = 0;
+    virtual void showRecordScrollBar(bool visible) = 0;
+    virtual QRect screenRect() const = 0;
     // Steps that run inside the start-up and after every stored entry.
     virtual const StartupHooks& hooks() const = 0;
 };
 
 struct WindowContext {
-    Messages& zpravy;
+    Messages& messages;
     SessionModel& model;
-    QMdiArea* plocha;
-    WindowFrame& ramec;
+    QMdiArea* area;
+    WindowFrame& frame;
 };
 
 } // namespace hk

@@ -26,16 +26,16 @@ namespace hk {
 
 namespace {
 
-const QString Skvrny = QStringLiteral("Motýlek   Skvrny");
+const QString Spots = QStringLiteral("Motýlek   Skvrny");
 const QString Fakule = QStringLiteral("Motýlek   Fakule");
-const QString SkvrnyAFakule = QStringLiteral("Motýlek   Skvrny a fakule");
-const QString NazevObrazku = QStringLiteral("Motýlek");
-constexpr int KrokPosuvu = 100;
+const QString SpotsAndFaculae = QStringLiteral("Motýlek   Skvrny a fakule");
+const QString PictureFileName = QStringLiteral("Motýlek");
+constexpr int ScrollStep = 100;
 
 // The diagram's client area: paints through the window and passes the mouse.
-class Platno : public QWidget {
+class Canvas : public QWidget {
   public:
-    explicit Platno(ButterflyWindow* okno) : QWidget(okno), okno_(okno) {
+    explicit Canvas(ButterflyWindow* window) : QWidget(window), window_(window) {
         setObjectName(QStringLiteral("platno"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
@@ -44,203 +44,203 @@ class Platno : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        okno_->kreslit(p, rect());
+        window_->paint(p, rect());
     }
-    void mousePressEvent(QMouseEvent* e) override { stisk_ = e->position().toPoint().y(); }
+    void mousePressEvent(QMouseEvent* e) override { pressY_ = e->position().toPoint().y(); }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        okno_->posunRovniku(stisk_, e->position().toPoint().y());
+        window_->shiftEquator(pressY_, e->position().toPoint().y());
     }
 
   private:
-    ButterflyWindow* okno_;
-    int stisk_ = 0;
+    ButterflyWindow* window_;
+    int pressY_ = 0;
 };
 
 } // namespace
 
-ButterflyWindow* ButterflyWindow::otevrene(QMdiArea* plocha) {
-    if (!plocha) return nullptr;
-    for (ButterflyWindow* w : plocha->findChildren<ButterflyWindow*>())
-        if (!w->zavreno_) return w;
+ButterflyWindow* ButterflyWindow::openInstance(QMdiArea* area) {
+    if (!area) return nullptr;
+    for (ButterflyWindow* w : area->findChildren<ButterflyWindow*>())
+        if (!w->closed_) return w;
     return nullptr;
 }
 
-ButterflyWindow* ButterflyWindow::otevrit(const WindowContext& k) {
-    if (ButterflyWindow* w = otevrene(k.plocha)) {
+ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
+    if (ButterflyWindow* w = openInstance(k.area)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-            k.plocha->setActiveSubWindow(sub);
+            k.area->setActiveSubWindow(sub);
         return w;
     }
     BusyCursor busy;
     auto* w = new ButterflyWindow(k);
-    QMdiSubWindow* sub = k.plocha->addSubWindow(w);
+    QMdiSubWindow* sub = k.area->addSubWindow(w);
     sub->setObjectName(QStringLiteral("form5"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect plocha = k.plocha->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(300, plocha.width() - 30), std::max(200, plocha.height() - 5));
-    k.ramec.ukazPanel(QStringLiteral("promotylek"));
+    const QRect area = k.area->viewport()->rect();
+    sub->setGeometry(1, 1, std::max(300, area.width() - 30), std::max(200, area.height() - 5));
+    k.frame.showPanel(QStringLiteral("promotylek"));
     sub->show();
-    k.plocha->setActiveSubWindow(sub);
-    w->platno_->setFocus();
+    k.area->setActiveSubWindow(sub);
+    w->canvas_->setFocus();
     // Closes itself when another window of the work area becomes active.
-    ZavritPriAktivaciJineho(k.plocha, sub, w, [sub] { sub->close(); });
+    CloseWhenAnotherActivates(k.area, sub, w, [sub] { sub->close(); });
     return w;
 }
 
 ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
-    : QWidget(parent), kontext_(k), titulekZaklad_(Skvrny), menu_(new QMenuBar(this)),
-      platno_(new Platno(this)), vodorovny_(new QScrollBar(Qt::Horizontal, this)),
-      svisly_(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent), context_(k), baseTitle_(Spots), menu_(new QMenuBar(this)),
+      canvas_(new Canvas(this)), horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
+      verticalScroll_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("Form5"));
     menu_->setObjectName(QStringLiteral("MainMenu1"));
-    vodorovny_->setObjectName(QStringLiteral("HorzScrollBar"));
-    svisly_->setObjectName(QStringLiteral("VertScrollBar"));
-    volby_.fontPixels =
-        static_cast<int>(std::nearbyint(kontext_.model.session().ProcentoVelikosti() * 8 / 100.0));
+    horizontalScroll_->setObjectName(QStringLiteral("HorzScrollBar"));
+    verticalScroll_->setObjectName(QStringLiteral("VertScrollBar"));
+    options_.fontPixels =
+        static_cast<int>(std::nearbyint(context_.model.session().sizePercent() * 8 / 100.0));
 
     auto* l = new QGridLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
     l->setMenuBar(menu_);
-    l->addWidget(platno_, 0, 0);
-    l->addWidget(svisly_, 0, 1);
-    l->addWidget(vodorovny_, 1, 0);
-    vodorovny_->setSingleStep(KrokPosuvu);
-    svisly_->setSingleStep(KrokPosuvu / 4);
-    platno_->installEventFilter(this);
-    connect(vodorovny_, &QScrollBar::valueChanged, this, [this](int v) {
-        volby_.sx = v;
-        volby_.stupnice = false;
-        platno_->update();
+    l->addWidget(canvas_, 0, 0);
+    l->addWidget(verticalScroll_, 0, 1);
+    l->addWidget(horizontalScroll_, 1, 0);
+    horizontalScroll_->setSingleStep(ScrollStep);
+    verticalScroll_->setSingleStep(ScrollStep / 4);
+    canvas_->installEventFilter(this);
+    connect(horizontalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        options_.sx = v;
+        options_.scale = false;
+        canvas_->update();
     });
-    connect(svisly_, &QScrollBar::valueChanged, this, [this](int v) {
-        volby_.sy = v;
-        volby_.stupnice = false;
-        platno_->update();
+    connect(verticalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        options_.sy = v;
+        options_.scale = false;
+        canvas_->update();
     });
-    connect(&kontext_.model, &SessionModel::recordsChanged, this, [this] { platno_->update(); });
+    connect(&context_.model, &SessionModel::recordsChanged, this, [this] { canvas_->update(); });
 
-    vybratTiskarnu = [this](QPrinter& printer) {
-        return VybratTiskarnu(printer, this, kontext_.zpravy, kontext_.model.session().dir,
+    choosePrinter = [this](QPrinter& printer) {
+        return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
                               QStringLiteral("Motýlek.pdf"));
     };
 
-    vytvorMenu();
-    nastavTlacitka();
-    zmenaVolby();
+    createMenu();
+    updateButtons();
+    optionsChanged();
 }
 
 ButterflyWindow::~ButterflyWindow() = default;
 
 const ButterflyModel& ButterflyWindow::model() const {
-    const Session& s = kontext_.model.session();
-    if (!model_ || modelRevize_ != s.revision()) {
+    const Session& s = context_.model.session();
+    if (!model_ || modelRevision_ != s.revision()) {
         model_ = std::make_unique<ButterflyModel>(
-            MakeButterflyModel(s.records(), s.geometry(), s.tables().DoplnkovaData, s.Korona()));
-        modelRevize_ = s.revision();
+            MakeButterflyModel(s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
+        modelRevision_ = s.revision();
     }
     return *model_;
 }
 
-QAction* ButterflyWindow::akce(const QString& objectName) const {
-    return akce_.value(objectName);
+QAction* ButterflyWindow::action(const QString& objectName) const {
+    return actions_.value(objectName);
 }
 
-int ButterflyWindow::rozsahPosuvu() const {
-    return ButterflyScrollRange(volby_.MeritkoRotace);
+int ButterflyWindow::scrollRange() const {
+    return ButterflyScrollRange(options_.rotationScale);
 }
 
-void ButterflyWindow::vytvorMenu() {
-    auto pridej = [this](QWidget* kam, const char* jmeno, const QString& text, auto fn,
-                         bool zaskrtavaci = false) {
+void ButterflyWindow::createMenu() {
+    auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
+                         bool checkable = false) {
         auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(jmeno));
-        a->setCheckable(zaskrtavaci);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(checkable);
         connect(a, &QAction::triggered, this, fn);
-        kam->addAction(a);
-        akce_.insert(a->objectName(), a);
+        target->addAction(a);
+        actions_.insert(a->objectName(), a);
         return a;
     };
-    pridej(menu_, "konecmot", QStringLiteral("&Zavřít"), [this] { konecmotClick(); });
-    pridej(menu_, "tiskmot", QStringLiteral("&Tisk "), [this] { tiskmotClick(); });
-    pridej(menu_, "skvrnymot", QStringLiteral("&Skvrny"), [this] { rezimClick(1); });
-    pridej(menu_, "Fakulemot", QStringLiteral("&Fakule"), [this] { rezimClick(2); });
-    pridej(menu_, "Celek1", QStringLiteral("&Celek"), [this] { rezimClick(3); });
-    for (const auto& [jmeno, text] :
+    add(menu_, "konecmot", QStringLiteral("&Zavřít"), [this] { onCloseClicked(); });
+    add(menu_, "tiskmot", QStringLiteral("&Tisk "), [this] { onPrintClicked(); });
+    add(menu_, "skvrnymot", QStringLiteral("&Skvrny"), [this] { onModeClicked(1); });
+    add(menu_, "Fakulemot", QStringLiteral("&Fakule"), [this] { onModeClicked(2); });
+    add(menu_, "Celek1", QStringLiteral("&Celek"), [this] { onModeClicked(3); });
+    for (const auto& [name, text] :
          {std::pair{"vyskaskvrn", "Výška skvrn"}, std::pair{"vyskahlazena", "Výška vyhlazená"},
           std::pair{"hranice", "Ohraničení"}, std::pair{"vse", "Kreslit vše "}}) {
-        const QString polozka = QString::fromLatin1(jmeno);
-        pridej(
-            menu_, jmeno, QString::fromUtf8(text), [this, polozka] { prepnout(polozka); }, true);
+        const QString item = QString::fromLatin1(name);
+        add(
+            menu_, name, QString::fromUtf8(text), [this, item] { toggle(item); }, true);
     }
-    QAction* podkreslit = pridej(
-        menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { Podkreslit1Click(); }, true);
-    podkreslit->setChecked(true);
-    pridej(
-        menu_, "koronapod", QStringLiteral("Podkreslit koronu"), [this] { koronapodClick(); },
+    QAction* underlay = add(
+        menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { onNoUnderlayClicked(); }, true);
+    underlay->setChecked(true);
+    add(
+        menu_, "koronapod", QStringLiteral("Podkreslit koronu"), [this] { onCoronaUnderlayClicked(); },
         true);
-    auto* doplnkova = new QMenu(QStringLiteral("&Doplňková data"), menu_);
-    doplnkova->setObjectName(QStringLiteral("doplnkova"));
-    menu_->addMenu(doplnkova);
-    doplnkova->menuAction()->setObjectName(QStringLiteral("doplnkova"));
-    akce_.insert(QStringLiteral("doplnkova"), doplnkova->menuAction());
-    QAction* vypnout = pridej(
-        doplnkova, "vypnout", QStringLiteral("Zapnout"), [this] { vypnoutClick(); }, true);
-    vypnout->setChecked(true);
-    const auto& blok = kontext_.model.session().tables().DoplnkovaData;
-    doplnkova->menuAction()->setVisible(!blok.empty() && blok.front() != 0);
-    pridej(menu_, "Stupnice1", QStringLiteral("&Stupnice"), [this] { Stupnice1Click(); });
+    auto* supplementary = new QMenu(QStringLiteral("&Doplňková data"), menu_);
+    supplementary->setObjectName(QStringLiteral("doplnkova"));
+    menu_->addMenu(supplementary);
+    supplementary->menuAction()->setObjectName(QStringLiteral("doplnkova"));
+    actions_.insert(QStringLiteral("doplnkova"), supplementary->menuAction());
+    QAction* switchOff = add(
+        supplementary, "vypnout", QStringLiteral("Zapnout"), [this] { onSupplementaryClicked(); }, true);
+    switchOff->setChecked(true);
+    const auto& block = context_.model.session().tables().supplementaryData;
+    supplementary->menuAction()->setVisible(!block.empty() && block.front() != 0);
+    add(menu_, "Stupnice1", QStringLiteral("&Stupnice"), [this] { onScaleClicked(); });
 }
 
 // The down states of the panel's buttons follow the window.
-void ButterflyWindow::nastavTlacitka() {
-    auto dole = [this](const char* jmeno, bool stav) {
-        if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) {
+void ButterflyWindow::updateButtons() {
+    auto dole = [this](const char* name, bool state) {
+        if (QAction* a = context_.frame.action(QString::fromLatin1(name))) {
             a->setCheckable(true);
-            a->setChecked(stav);
+            a->setChecked(state);
         }
     };
-    dole("skvrny", volby_.RezimMotylka == 1);
-    dole("fakule", volby_.RezimMotylka == 2);
-    dole("skvrfak", volby_.RezimMotylka == 3);
-    dole("sirfakule", volby_.SirkaFakuli);
-    dole("vyskvrn", volby_.vyskaskvrn);
-    dole("vyskhlaz", volby_.vyskahlazena);
-    dole("hranice", volby_.hranice);
-    dole("vse", volby_.vse);
-    dole("podkresleni", volby_.podkreslit);
-    dole("podkreskorona", volby_.korona);
+    dole("skvrny", options_.butterflyMode == 1);
+    dole("fakule", options_.butterflyMode == 2);
+    dole("skvrfak", options_.butterflyMode == 3);
+    dole("sirfakule", options_.faculaeBars);
+    dole("vyskvrn", options_.meanCurve);
+    dole("vyskhlaz", options_.smoothedCurve);
+    dole("hranice", options_.bounds);
+    dole("vse", options_.allCurves);
+    dole("podkresleni", options_.underlay);
+    dole("podkreskorona", options_.corona);
 }
 
-void ButterflyWindow::titulek() {
-    setWindowTitle(titulekZaklad_ + QString(10, QLatin1Char(' ')) +
-                   QString::number(platno_->width()) + QStringLiteral(" x ") +
-                   QString::number(platno_->height()));
+void ButterflyWindow::title() {
+    setWindowTitle(baseTitle_ + QString(10, QLatin1Char(' ')) +
+                   QString::number(canvas_->width()) + QStringLiteral(" x ") +
+                   QString::number(canvas_->height()));
 }
 
-void ButterflyWindow::zmenaVolby() {
-    const int sirka = platno_->width();
-    vodorovny_->setRange(0, std::max(0, rozsahPosuvu() - sirka));
-    vodorovny_->setPageStep(std::max(1, sirka));
+void ButterflyWindow::optionsChanged() {
+    const int width = canvas_->width();
+    horizontalScroll_->setRange(0, std::max(0, scrollRange() - width));
+    horizontalScroll_->setPageStep(std::max(1, width));
     // The diagram is 180 degrees high plus its labels; the rest scrolls.
-    const int navic = std::max(0, (180 * volby_.MeritkoSirky + 60 - platno_->height()) / 2);
-    svisly_->setRange(-navic, navic);
-    svisly_->setPageStep(std::max(1, platno_->height()));
-    volby_.sx = vodorovny_->value();
-    volby_.sy = svisly_->value();
-    volby_.stupnice = false;
-    titulek();
-    nastavTlacitka();
-    platno_->update();
+    const int extra = std::max(0, (180 * options_.latitudeScale + 60 - canvas_->height()) / 2);
+    verticalScroll_->setRange(-extra, extra);
+    verticalScroll_->setPageStep(std::max(1, canvas_->height()));
+    options_.sx = horizontalScroll_->value();
+    options_.sy = verticalScroll_->value();
+    options_.scale = false;
+    title();
+    updateButtons();
+    canvas_->update();
 }
 
-void ButterflyWindow::kreslit(QPainter& p, const QRect& rect) {
-    PaintButterfly(p, rect, model(), volby_);
+void ButterflyWindow::paint(QPainter& p, const QRect& rect) {
+    PaintButterfly(p, rect, model(), options_);
 }
 
 bool ButterflyWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == platno_ && event->type() == QEvent::Resize) zmenaVolby();
-    if (watched == platno_ && event->type() == QEvent::KeyRelease) {
+    if (watched == canvas_ && event->type() == QEvent::Resize) optionsChanged();
+    if (watched == canvas_ && event->type() == QEvent::KeyRelease) {
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
         return event->isAccepted();
     }
@@ -251,158 +251,158 @@ void ButterflyWindow::closeEvent(QCloseEvent* e) {
     // The work area closes the window before it goes; the main window's
     // default panel comes back at once, unless the window that took over
     // shows its own.
-    if (!zavreno_) {
-        zavreno_ = true;
-        VratitPanel(kontext_.ramec, QStringLiteral("promotylek"));
+    if (!closed_) {
+        closed_ = true;
+        RestorePanel(context_.frame, QStringLiteral("promotylek"));
     }
     QWidget::closeEvent(e);
 }
 
 void ButterflyWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F8) {
-        kontext_.ramec.ulozitObrazekOkna(NazevObrazku);
+        context_.frame.saveWindowPicture(PictureFileName);
         e->accept();
         return;
     }
     e->ignore();
 }
 
-void ButterflyWindow::konecmotClick() {
+void ButterflyWindow::onCloseClicked() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else
         close();
 }
 
-void ButterflyWindow::tiskmotClick() {
+void ButterflyWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!vybratTiskarnu(printer)) return;
-    tiskDo(printer);
+    if (!choosePrinter(printer)) return;
+    printTo(printer);
 }
 
-void ButterflyWindow::tiskDo(QPrinter& printer) {
+void ButterflyWindow::printTo(QPrinter& printer) {
     QPainter p;
     if (!p.begin(&printer)) {
-        kontext_.zpravy.Zprava(QStringLiteral("Tisk se nepodařilo zahájit"));
+        context_.messages.showMessage(QStringLiteral("Tisk se nepodařilo zahájit"));
         return;
     }
-    const QRect stranka = printer.pageLayout().paintRectPixels(printer.resolution());
-    PrintButterfly(p, QRect(0, 0, stranka.width(), stranka.height()), platno_->size(), model(),
-                   volby_);
+    const QRect pageIndex = printer.pageLayout().paintRectPixels(printer.resolution());
+    PrintButterfly(p, QRect(0, 0, pageIndex.width(), pageIndex.height()), canvas_->size(), model(),
+                   options_);
     p.end();
 }
 
-void ButterflyWindow::rezimClick(int rezim) {
-    volby_.RezimMotylka = rezim;
-    titulekZaklad_ = rezim == 1 ? Skvrny : rezim == 2 ? Fakule : SkvrnyAFakule;
-    zmenaVolby();
+void ButterflyWindow::onModeClicked(int mode) {
+    options_.butterflyMode = mode;
+    baseTitle_ = mode == 1 ? Spots : mode == 2 ? Fakule : SpotsAndFaculae;
+    optionsChanged();
 }
 
-void ButterflyWindow::vlevoClick() {
-    volby_.MeritkoRotace = std::max(MeritkoRotaceMin, volby_.MeritkoRotace / 2);
-    zmenaVolby();
+void ButterflyWindow::onLeftClicked() {
+    options_.rotationScale = std::max(RotationScaleMin, options_.rotationScale / 2);
+    optionsChanged();
 }
 
-void ButterflyWindow::vpravoClick() {
-    volby_.MeritkoRotace = std::min(MeritkoRotaceMax, volby_.MeritkoRotace * 2);
-    zmenaVolby();
+void ButterflyWindow::onRightClicked() {
+    options_.rotationScale = std::min(RotationScaleMax, options_.rotationScale * 2);
+    optionsChanged();
 }
 
-void ButterflyWindow::vetsiClick() {
-    volby_.MeritkoSirky = std::min(MeritkoSirkyMax, volby_.MeritkoSirky + 1);
-    zmenaVolby();
+void ButterflyWindow::onLargerClicked() {
+    options_.latitudeScale = std::min(LatitudeScaleMax, options_.latitudeScale + 1);
+    optionsChanged();
 }
 
-void ButterflyWindow::mensiClick() {
-    volby_.MeritkoSirky = std::max(MeritkoSirkyMin, volby_.MeritkoSirky - 1);
-    zmenaVolby();
+void ButterflyWindow::onSmallerClicked() {
+    options_.latitudeScale = std::max(LatitudeScaleMin, options_.latitudeScale - 1);
+    optionsChanged();
 }
 
-void ButterflyWindow::sirfakuleClick() {
-    if (volby_.RezimMotylka == 2 || volby_.RezimMotylka == 3)
-        volby_.SirkaFakuli = !volby_.SirkaFakuli;
-    zmenaVolby();
+void ButterflyWindow::onFaculaeBarsClicked() {
+    if (options_.butterflyMode == 2 || options_.butterflyMode == 3)
+        options_.faculaeBars = !options_.faculaeBars;
+    optionsChanged();
 }
 
-void ButterflyWindow::prepnout(const QString& polozka) {
-    QAction* a = akce_.value(polozka);
+void ButterflyWindow::toggle(const QString& item) {
+    QAction* a = actions_.value(item);
     if (!a) return;
     // The menu item toggled itself; a panel button toggles it here.
     if (sender() != a) a->setChecked(!a->isChecked());
-    if (polozka == QLatin1String("vse"))
-        for (const char* jina : {"vyskaskvrn", "vyskahlazena", "hranice"})
-            akce_.value(QString::fromLatin1(jina))->setChecked(false);
-    volby_.vyskaskvrn = akce_.value(QStringLiteral("vyskaskvrn"))->isChecked();
-    volby_.vyskahlazena = akce_.value(QStringLiteral("vyskahlazena"))->isChecked();
-    volby_.hranice = akce_.value(QStringLiteral("hranice"))->isChecked();
-    volby_.vse = akce_.value(QStringLiteral("vse"))->isChecked();
-    zmenaVolby();
+    if (item == QLatin1String("vse"))
+        for (const char* otherName : {"vyskaskvrn", "vyskahlazena", "hranice"})
+            actions_.value(QString::fromLatin1(otherName))->setChecked(false);
+    options_.meanCurve = actions_.value(QStringLiteral("vyskaskvrn"))->isChecked();
+    options_.smoothedCurve = actions_.value(QStringLiteral("vyskahlazena"))->isChecked();
+    options_.bounds = actions_.value(QStringLiteral("hranice"))->isChecked();
+    options_.allCurves = actions_.value(QStringLiteral("vse"))->isChecked();
+    optionsChanged();
 }
 
-void ButterflyWindow::Podkreslit1Click() {
-    QAction* a = akce_.value(QStringLiteral("Podkreslit1"));
+void ButterflyWindow::onNoUnderlayClicked() {
+    QAction* a = actions_.value(QStringLiteral("Podkreslit1"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    volby_.podkreslit = a->isChecked();
-    a->setText(volby_.podkreslit ? QStringLiteral("Nepodkreslit") : QStringLiteral("Podkreslit"));
-    zmenaVolby();
+    options_.underlay = a->isChecked();
+    a->setText(options_.underlay ? QStringLiteral("Nepodkreslit") : QStringLiteral("Podkreslit"));
+    optionsChanged();
 }
 
-void ButterflyWindow::koronapodClick() {
-    QAction* a = akce_.value(QStringLiteral("koronapod"));
+void ButterflyWindow::onCoronaUnderlayClicked() {
+    QAction* a = actions_.value(QStringLiteral("koronapod"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    if (a->isChecked() && !kontext_.model.session().Korona().present()) {
+    if (a->isChecked() && !context_.model.session().corona().present()) {
         a->setChecked(false);
-        kontext_.zpravy.Zprava(QStringLiteral("Nejsou data pro koronu"));
+        context_.messages.showMessage(QStringLiteral("Nejsou data pro koronu"));
     }
-    volby_.korona = a->isChecked();
-    a->setText(volby_.korona ? QStringLiteral("Podkreslit koronou")
+    options_.corona = a->isChecked();
+    a->setText(options_.corona ? QStringLiteral("Podkreslit koronou")
                              : QStringLiteral("Nekreslit koronu"));
-    zmenaVolby();
+    optionsChanged();
 }
 
-void ButterflyWindow::vypnoutClick() {
-    QAction* a = akce_.value(QStringLiteral("vypnout"));
+void ButterflyWindow::onSupplementaryClicked() {
+    QAction* a = actions_.value(QStringLiteral("vypnout"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    volby_.doplnkova = !a->isChecked();
+    options_.supplementary = !a->isChecked();
     a->setText(a->isChecked() ? QStringLiteral("Zapnout") : QStringLiteral("Vypnout"));
-    zmenaVolby();
+    optionsChanged();
 }
 
-void ButterflyWindow::Stupnice1Click() {
-    volby_.stupnice = true;
-    platno_->update();
+void ButterflyWindow::onScaleClicked() {
+    options_.scale = true;
+    canvas_->update();
 }
 
-void ButterflyWindow::posunRovniku(int yStisk, int yUvolneni) {
-    volby_.PosunRovniku = yUvolneni - yStisk;
-    zmenaVolby();
+void ButterflyWindow::shiftEquator(int yPress, int yRelease) {
+    options_.equatorOffset = yRelease - yPress;
+    optionsChanged();
 }
 
-void installMotylek(MainWindow& hlavni) {
-    const WindowContext k = hlavni.kontext();
-    hlavni.zapojit(QStringLiteral("motylek1"), [k] { ButterflyWindow::otevrit(k); });
-    hlavni.zapojit(QStringLiteral("motylekz"), [k] { ButterflyWindow::otevrit(k); });
-    const std::pair<const char*, std::function<void(ButterflyWindow&)>> tlacitka[] = {
-        {"vlevo", [](ButterflyWindow& w) { w.vlevoClick(); }},
-        {"vpravo", [](ButterflyWindow& w) { w.vpravoClick(); }},
-        {"vetsi", [](ButterflyWindow& w) { w.vetsiClick(); }},
-        {"mensi", [](ButterflyWindow& w) { w.mensiClick(); }},
-        {"skvrny", [](ButterflyWindow& w) { w.rezimClick(1); }},
-        {"fakule", [](ButterflyWindow& w) { w.rezimClick(2); }},
-        {"skvrfak", [](ButterflyWindow& w) { w.rezimClick(3); }},
-        {"sirfakule", [](ButterflyWindow& w) { w.sirfakuleClick(); }},
-        {"vyskvrn", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vyskaskvrn")); }},
-        {"vyskhlaz", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vyskahlazena")); }},
-        {"hranice", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("hranice")); }},
-        {"vse", [](ButterflyWindow& w) { w.prepnout(QStringLiteral("vse")); }},
-        {"podkresleni", [](ButterflyWindow& w) { w.Podkreslit1Click(); }},
-        {"podkreskorona", [](ButterflyWindow& w) { w.koronapodClick(); }},
-        {"SpeedButton12", [](ButterflyWindow& w) { w.konecmotClick(); }},
+void installButterfly(MainWindow& mainWindow) {
+    const WindowContext k = mainWindow.context();
+    mainWindow.connectCommand(QStringLiteral("motylek1"), [k] { ButterflyWindow::openWindow(k); });
+    mainWindow.connectCommand(QStringLiteral("motylekz"), [k] { ButterflyWindow::openWindow(k); });
+    const std::pair<const char*, std::function<void(ButterflyWindow&)>> buttons[] = {
+        {"vlevo", [](ButterflyWindow& w) { w.onLeftClicked(); }},
+        {"vpravo", [](ButterflyWindow& w) { w.onRightClicked(); }},
+        {"vetsi", [](ButterflyWindow& w) { w.onLargerClicked(); }},
+        {"mensi", [](ButterflyWindow& w) { w.onSmallerClicked(); }},
+        {"skvrny", [](ButterflyWindow& w) { w.onModeClicked(1); }},
+        {"fakule", [](ButterflyWindow& w) { w.onModeClicked(2); }},
+        {"skvrfak", [](ButterflyWindow& w) { w.onModeClicked(3); }},
+        {"sirfakule", [](ButterflyWindow& w) { w.onFaculaeBarsClicked(); }},
+        {"vyskvrn", [](ButterflyWindow& w) { w.toggle(QStringLiteral("vyskaskvrn")); }},
+        {"vyskhlaz", [](ButterflyWindow& w) { w.toggle(QStringLiteral("vyskahlazena")); }},
+        {"hranice", [](ButterflyWindow& w) { w.toggle(QStringLiteral("hranice")); }},
+        {"vse", [](ButterflyWindow& w) { w.toggle(QStringLiteral("vse")); }},
+        {"podkresleni", [](ButterflyWindow& w) { w.onNoUnderlayClicked(); }},
+        {"podkreskorona", [](ButterflyWindow& w) { w.onCoronaUnderlayClicked(); }},
+        {"SpeedButton12", [](ButterflyWindow& w) { w.onCloseClicked(); }},
     };
-    for (const auto& [jmeno, fn] : tlacitka)
-        hlavni.zapojit(QString::fromLatin1(jmeno), [plocha = k.plocha, fn] {
-            if (ButterflyWindow* w = ButterflyWindow::otevrene(plocha)) fn(*w);
+    for (const auto& [name, fn] : buttons)
+        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+            if (ButterflyWindow* w = ButterflyWindow::openInstance(area)) fn(*w);
         });
 }
 

@@ -25,48 +25,48 @@ namespace hk {
 class MainWindow;
 
 // Connects `motylek1`, `motylekz` and the buttons of `promotylek`.
-void installMotylek(MainWindow& hlavni);
+void installButterfly(MainWindow& mainWindow);
 
 class ButterflyWindow : public QWidget {
     Q_OBJECT
   public:
-    static ButterflyWindow* otevrit(const WindowContext& kontext);
-    static ButterflyWindow* otevrene(QMdiArea* plocha);
+    static ButterflyWindow* openWindow(const WindowContext& context);
+    static ButterflyWindow* openInstance(QMdiArea* area);
 
-    ButterflyWindow(const WindowContext& kontext, QWidget* parent = nullptr);
+    ButterflyWindow(const WindowContext& context, QWidget* parent = nullptr);
     ~ButterflyWindow() override;
 
-    const ButterflyOptions& volby() const { return volby_; }
+    const ButterflyOptions& options() const { return options_; }
     const ButterflyModel& model() const;
-    QString titulekZaklad() const { return titulekZaklad_; }
-    QAction* akce(const QString& objectName) const;
+    QString baseTitle() const { return baseTitle_; }
+    QAction* action(const QString& objectName) const;
     // The area the diagram is painted in.
-    QWidget* platno() const { return platno_; }
-    int rozsahPosuvu() const;
+    QWidget* canvas() const { return canvas_; }
+    int scrollRange() const;
 
     // Menu and panel handlers.
-    void konecmotClick();
-    void tiskmotClick();
-    void rezimClick(int rezim); // 1 spots, 2 faculae, 3 both
-    void vlevoClick();          // narrower
-    void vpravoClick();         // wider
-    void vetsiClick();          // higher
-    void mensiClick();          // lower
-    void sirfakuleClick();
-    void prepnout(const QString& polozka); // vyskaskvrn, vyskahlazena, hranice, vse
-    void Podkreslit1Click();
-    void koronapodClick();
-    void vypnoutClick();
-    void Stupnice1Click();
+    void onCloseClicked();
+    void onPrintClicked();
+    void onModeClicked(int mode); // 1 spots, 2 faculae, 3 both
+    void onLeftClicked();          // narrower
+    void onRightClicked();         // wider
+    void onLargerClicked();          // higher
+    void onSmallerClicked();          // lower
+    void onFaculaeBarsClicked();
+    void toggle(const QString& item); // meanCurve, smoothedCurve, bounds, allCurves
+    void onNoUnderlayClicked();
+    void onCoronaUnderlayClicked();
+    void onSupplementaryClicked();
+    void onScaleClicked();
     // The equator drag: press and release at these heights of the diagram.
-    void posunRovniku(int yStisk, int yUvolneni);
+    void shiftEquator(int yPress, int yRelease);
 
     // Chooses the printer (tests replace it).
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<bool(QPrinter&)> choosePrinter;
     // Draws the window's page on a printer that was chosen.
-    void tiskDo(QPrinter& printer);
+    void printTo(QPrinter& printer);
     // Paints the diagram as it is shown (the canvas calls it).
-    void kreslit(QPainter& p, const QRect& rect);
+    void paint(QPainter& p, const QRect& rect);
 
   protected:
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -74,23 +74,23 @@ class ButterflyWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void vytvorMenu();
-    void nastavTlacitka();
-    void zmenaVolby(); // scroll ranges, caption, repaint
-    void titulek();
+    void createMenu();
+    void updateButtons();
+    void optionsChanged(); // scroll ranges, caption, repaint
+    void title();
 
-    WindowContext kontext_;
-    ButterflyOptions volby_;
-    QString titulekZaklad_;
+    WindowContext context_;
+    ButterflyOptions options_;
+    QString baseTitle_;
     QMenuBar* menu_;
-    QWidget* platno_;
-    QScrollBar* vodorovny_;
-    QScrollBar* svisly_;
-    QHash<QString, QAction*> akce_;
-    bool zavreno_ = false;
+    QWidget* canvas_;
+    QScrollBar* horizontalScroll_;
+    QScrollBar* verticalScroll_;
+    QHash<QString, QAction*> actions_;
+    bool closed_ = false;
     // The model of the store's revision it was built from.
     mutable std::unique_ptr<ButterflyModel> model_;
-    mutable std::uint64_t modelRevize_ = 0;
+    mutable std::uint64_t modelRevision_ = 0;
 };
 
 } // namespace hk

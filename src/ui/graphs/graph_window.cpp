@@ -26,91 +26,91 @@ namespace hk {
 
 namespace {
 
-struct RadaPrikaz {
-    GrafRada rada;
-    const char* polozka;
+struct QuantityCommand {
+    GraphQuantity quantity;
+    const char* item;
     const char* text;
-    const char* tlacitko;
+    const char* button;
 };
-constexpr RadaPrikaz Rady[] = {
-    {GrafRada::g, "ggraf", "Počet skupin", "gb"},
-    {GrafRada::f, "fgraf", "Počet skvrn", "fb"},
-    {GrafRada::R, "rrelativni", "Relativní číslo", "rb"},
-    {GrafRada::CV, "cvgraf", "CV  (McIntoshovo číslo)", "cvb"},
-    {GrafRada::SN, "sngraf", "SN  (Pettisovo číslo)", "snb"},
-    {GrafRada::RB, "rbgraf", "RB  (Beckovo číslo)", "rbb"},
-    {GrafRada::Plocha, "plochagraf", "Plocha skvrn disk", "plochb"},
-    {GrafRada::Polokoule, "polokoulegraf", "Plocha skvrn polokoule", "polob"},
-    {GrafRada::Fakule, "Plochafakul", "Plocha fakulí", "plochfak"},
-    {GrafRada::Poloha, "gsvzg", "Poloha V-S-Z", "gsvz"},
-    {GrafRada::InterSol, "InterSOL1", "Inter SOL", "solgraf"},
+constexpr QuantityCommand Quantities[] = {
+    {GraphQuantity::g, "ggraf", "Počet skupin", "gb"},
+    {GraphQuantity::f, "fgraf", "Počet skvrn", "fb"},
+    {GraphQuantity::R, "rrelativni", "Relativní číslo", "rb"},
+    {GraphQuantity::CV, "cvgraf", "CV  (McIntoshovo číslo)", "cvb"},
+    {GraphQuantity::SN, "sngraf", "SN  (Pettisovo číslo)", "snb"},
+    {GraphQuantity::RB, "rbgraf", "RB  (Beckovo číslo)", "rbb"},
+    {GraphQuantity::Plocha, "plochagraf", "Plocha skvrn disk", "plochb"},
+    {GraphQuantity::HemisphereArea, "polokoulegraf", "Plocha skvrn polokoule", "polob"},
+    {GraphQuantity::Fakule, "Plochafakul", "Plocha fakulí", "plochfak"},
+    {GraphQuantity::Position, "gsvzg", "Poloha V-S-Z", "gsvz"},
+    {GraphQuantity::InterSol, "InterSOL1", "Inter SOL", "solgraf"},
 };
-struct PohledPrikaz {
-    RezimGrafu rezim;
-    const char* polozka;
+struct ViewCommand {
+    GraphView mode;
+    const char* item;
     const char* text;
-    const char* tlacitko;
+    const char* button;
 };
-constexpr PohledPrikaz Pohledy[] = {
-    {RezimGrafu::Vsechny, "vsechny", "Všechny tři", "vsechny"},
-    {RezimGrafu::Celkovy, "celkovy", "Celkový", "celkovy"},
-    {RezimGrafu::Sever, "severg", "Sever", "sevrni"},
-    {RezimGrafu::Jih, "jihg", "Jih", "jizni"},
+constexpr ViewCommand Views[] = {
+    {GraphView::All, "vsechny", "Všechny tři", "vsechny"},
+    {GraphView::Disk, "celkovy", "Celkový", "celkovy"},
+    {GraphView::North, "severg", "Sever", "sevrni"},
+    {GraphView::South, "jihg", "Jih", "jizni"},
 };
 
 } // namespace
 
-bool TiskObrazku(QPaintDevice& printer, QSize size, const GraphCanvas::Malir& malir) {
+bool PrintPicture(QPaintDevice& printer, QSize size, const GraphCanvas::Painter& painter) {
     QPainter p;
     if (!p.begin(&printer)) return false;
-    const QRect strana = p.viewport();
-    const double m = std::min(static_cast<double>(strana.width()) / std::max(1, size.width()),
-                              static_cast<double>(strana.height()) / std::max(1, size.height()));
+    const QRect page = p.viewport();
+    const double m = std::min(static_cast<double>(page.width()) / std::max(1, size.width()),
+                              static_cast<double>(page.height()) / std::max(1, size.height()));
     p.scale(m, m);
-    malir(p, QRect(QPoint(0, 0), size));
+    painter(p, QRect(QPoint(0, 0), size));
     return true;
 }
 
-bool VybratTiskarnu(QPrinter& printer, QWidget* parent, Messages& zpravy, const ProgramDir& dir,
+bool ChoosePrinter(QPrinter& printer, QWidget* parent, Messages& messages, const ProgramDir& dir,
                     const QString& pdf) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        runCommand(zpravy, [&] {
-            printer.setOutputFileName(textCesty(dir.ensureFolder("Obrázek") / cestaZTextu(pdf)));
+        runCommand(messages, [&] {
+            printer.setOutputFileName(pathText(dir.ensureFolder("Obrázek") / pathFromText(pdf)));
         });
     }
     QPrintDialog d(&printer, parent);
     return d.exec() == QDialog::Accepted;
 }
 
-GraphWindow* GraphWindow::otevrene(QMdiArea* plocha) {
-    for (GraphWindow* w : plocha->findChildren<GraphWindow*>())
-        if (!w->zavreno_) return w;
+GraphWindow* GraphWindow::openInstance(QMdiArea* area) {
+    for (GraphWindow* w : area->findChildren<GraphWindow*>())
+        if (!w->closed_) return w;
     return nullptr;
 }
 
-GraphWindow* GraphWindow::otevrit(const WindowContext& ctx) {
-    if (GraphWindow* w = otevrene(ctx.plocha)) return w;
+GraphWindow* GraphWindow::openWindow(const WindowContext& ctx) {
+    if (GraphWindow* w = openInstance(ctx.area)) return w;
     auto* w = new GraphWindow(ctx);
-    QMdiSubWindow* sub = ctx.plocha->addSubWindow(w);
+    QMdiSubWindow* sub = ctx.area->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form6"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect plocha = ctx.plocha->viewport()->rect();
+    const QRect area = ctx.area->viewport()->rect();
     // The work area left of the record list.
-    int sirka = plocha.width();
-    for (QMdiSubWindow* jine : ctx.plocha->subWindowList())
-        if (jine != sub && jine->isVisible() && jine->x() > plocha.width() / 2)
-            sirka = std::min(sirka, jine->x());
-    sub->setGeometry(1, 1, std::max(400, sirka - 10), std::max(300, plocha.height() - 10));
-    ctx.ramec.ukazPanel(QStringLiteral("prografy"));
+    int width = area.width();
+    for (QMdiSubWindow* other : ctx.area->subWindowList())
+        if (other != sub && other->isVisible() && other->x() > area.width() / 2)
+            width = std::min(width, other->x());
+    sub->setGeometry(1, 1, std::max(400, width - 10), std::max(300, area.height() - 10));
+    ctx.frame.showPanel(QStringLiteral("prografy"));
     sub->show();
-    ctx.plocha->setActiveSubWindow(sub);
+    ctx.area->setActiveSubWindow(sub);
     // Closes itself when another window of the work area is activated.
-    ZavritPriAktivaciJineho(ctx.plocha, sub, w, [w] {
-        if (!w->zavreno_) w->zavrit();
+    CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
+        if (!w->closed_) w->closeWindow();
     });
-    w->posuv_->setValue(std::max(0, w->model_.xPosledni - 750));
+    w->scroll_->setValue(std::max(0, w->model_.xLast - 750));
     return w;
 }
 
@@ -119,205 +119,205 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     setWindowTitle(QStringLiteral("Grafy"));
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new QMenuBar(this);
-    auto pridej = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
+    auto add = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
         connect(a, &QAction::triggered, this, fn);
         return a;
     };
-    auto podmenu = [this](const char* name, const QString& text) {
+    auto submenu = [this](const char* name, const QString& text) {
         auto* m = menu_->addMenu(text);
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    pridej(menu_, "zaviratgraf", QStringLiteral("&Zavřít"), [this] { zavrit(); });
-    QMenu* vyber = podmenu("vybergraf", QStringLiteral("&Výběr grafu"));
-    auto* skupina = new QActionGroup(this);
-    for (const RadaPrikaz& r : Rady) {
+    add(menu_, "zaviratgraf", QStringLiteral("&Zavřít"), [this] { closeWindow(); });
+    QMenu* choose = submenu("vybergraf", QStringLiteral("&Výběr grafu"));
+    auto* group = new QActionGroup(this);
+    for (const QuantityCommand& r : Quantities) {
         QAction* a =
-            pridej(vyber, r.polozka, q(r.text), [this, rada = r.rada] { vyberRadu(rada); });
+            add(choose, r.item, q(r.text), [this, quantity = r.quantity] { chooseQuantity(quantity); });
         a->setCheckable(true);
-        skupina->addAction(a);
+        group->addAction(a);
     }
-    QMenu* typ = podmenu("typzobraz", QStringLiteral("Ty&p zobrazení"));
-    for (const PohledPrikaz& p : Pohledy)
-        pridej(typ, p.polozka, q(p.text), [this, rezim = p.rezim] { vyberPohled(rezim); });
-    pridej(menu_, "tiskgraf", QStringLiteral("&Tisk "), [this] { tiskgrafClick(); });
-    pridej(menu_, "stupnice", QStringLiteral("&Stupnice"), [this] { stupniceClick(); });
-    QMenu* rozmer = podmenu("dosouboru", QStringLiteral("&Rozměr uložení"));
-    pridej(rozmer, "ctyry", QStringLiteral("400x400"), [this] { nastavVelikost(400); });
-    pridej(rozmer, "pet", QStringLiteral("500x500"), [this] { nastavVelikost(500); });
-    pridej(rozmer, "sest", QStringLiteral("600x600"), [this] { nastavVelikost(600); });
-    pridej(rozmer, "plneokno", QStringLiteral("Celé okno"), [this] { nastavVelikost(0); });
-    pridej(menu_, "ulozit", QStringLiteral("Uložit jednotlivě"), [this] { ulozitClick(); });
-    pridej(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
-           [this] { vsechnyobrClick(); });
+    QMenu* groupClass = submenu("typzobraz", QStringLiteral("Ty&p zobrazení"));
+    for (const ViewCommand& p : Views)
+        add(groupClass, p.item, q(p.text), [this, mode = p.mode] { chooseView(mode); });
+    add(menu_, "tiskgraf", QStringLiteral("&Tisk "), [this] { onPrintClicked(); });
+    add(menu_, "stupnice", QStringLiteral("&Stupnice"), [this] { onScaleClicked(); });
+    QMenu* geometry = submenu("dosouboru", QStringLiteral("&Rozměr uložení"));
+    add(geometry, "ctyry", QStringLiteral("400x400"), [this] { setGraphSize(400); });
+    add(geometry, "pet", QStringLiteral("500x500"), [this] { setGraphSize(500); });
+    add(geometry, "sest", QStringLiteral("600x600"), [this] { setGraphSize(600); });
+    add(geometry, "plneokno", QStringLiteral("Celé okno"), [this] { setGraphSize(0); });
+    add(menu_, "ulozit", QStringLiteral("Uložit jednotlivě"), [this] { onSaveClicked(); });
+    add(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
+           [this] { onSaveAllClicked(); });
 
-    platno_ = new GraphCanvas(this);
-    platno_->setObjectName(QStringLiteral("platno"));
-    platno_->setMalir([this](QPainter& p, const QRect& r) {
-        GrafOptions o;
-        o.posun = posuv_->value();
-        o.stupnice = stupnice_;
-        PaintGraf(p, r, model_, o);
+    canvas_ = new GraphCanvas(this);
+    canvas_->setObjectName(QStringLiteral("platno"));
+    canvas_->setPainter([this](QPainter& p, const QRect& r) {
+        GraphOptions o;
+        o.offset = scroll_->value();
+        o.scale = scale_;
+        PaintGraph(p, r, model_, o);
     });
-    posuv_ = new QScrollBar(Qt::Horizontal, this);
-    posuv_->setObjectName(QStringLiteral("HorzScrollBar"));
-    posuv_->setSingleStep(20);
-    connect(posuv_, &QScrollBar::valueChanged, platno_, qOverload<>(&QWidget::update));
-    Label1_ = new QLabel(platno_);
-    Label1_->setObjectName(QStringLiteral("Label1"));
+    scroll_ = new QScrollBar(Qt::Horizontal, this);
+    scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
+    scroll_->setSingleStep(20);
+    connect(scroll_, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+    sizeLabel_ = new QLabel(canvas_);
+    sizeLabel_->setObjectName(QStringLiteral("Label1"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menu_);
-    layout->addWidget(platno_, 1);
-    layout->addWidget(posuv_);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(scroll_);
 
-    vybratTiskarnu = [this](QPrinter& printer) {
-        return VybratTiskarnu(printer, this, ctx_.zpravy, ctx_.model.session().dir,
+    choosePrinter = [this](QPrinter& printer) {
+        return ChoosePrinter(printer, this, ctx_.messages, ctx_.model.session().dir,
                               QStringLiteral("Tisk grafu.pdf"));
     };
-    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { prepocitat(); });
-    prepocitat();
-    oznacit();
+    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { recompute(); });
+    recompute();
+    markChecked();
 }
 
-void GraphWindow::prepocitat() {
+void GraphWindow::recompute() {
     const Session& s = ctx_.model.session();
-    if (revize_ != s.revision() || data_.rada != rada_ || data_.dny.size() != s.records().size()) {
-        data_ = BuildGrafData(s.records(), s.geometry(), rada_);
-        revize_ = s.revision();
+    if (revision_ != s.revision() || data_.quantity != quantity_ || data_.days.size() != s.records().size()) {
+        data_ = BuildGraphData(s.records(), s.geometry(), quantity_);
+        revision_ = s.revision();
     }
-    model_ = BuildGrafModel(data_, std::max(1, platno_->height()), rezim_, d_);
-    posuv_->setRange(0, std::max(0, GrafSirka(model_) + 50 - platno_->width()));
-    posuv_->setPageStep(std::max(1, platno_->width()));
-    setWindowTitle(q(model_.titulek));
-    Label1_->setText(QStringLiteral("%1 x %2").arg(platno_->width()).arg(platno_->height()));
-    Label1_->adjustSize();
-    Label1_->move(std::max(0, platno_->width() - 65 - Label1_->width() / 2), 2);
-    platno_->update();
+    model_ = BuildGraphModel(data_, std::max(1, canvas_->height()), mode_, d_);
+    scroll_->setRange(0, std::max(0, GraphWidth(model_) + 50 - canvas_->width()));
+    scroll_->setPageStep(std::max(1, canvas_->width()));
+    setWindowTitle(q(model_.title));
+    sizeLabel_->setText(QStringLiteral("%1 x %2").arg(canvas_->width()).arg(canvas_->height()));
+    sizeLabel_->adjustSize();
+    sizeLabel_->move(std::max(0, canvas_->width() - 65 - sizeLabel_->width() / 2), 2);
+    canvas_->update();
 }
 
-void GraphWindow::oznacit() {
-    for (const RadaPrikaz& r : Rady) {
-        if (QAction* a = findChild<QAction*>(QString::fromLatin1(r.polozka)))
-            a->setChecked(r.rada == rada_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko)))
-            b->setChecked(r.rada == rada_);
+void GraphWindow::markChecked() {
+    for (const QuantityCommand& r : Quantities) {
+        if (QAction* a = findChild<QAction*>(QString::fromLatin1(r.item)))
+            a->setChecked(r.quantity == quantity_);
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button)))
+            b->setChecked(r.quantity == quantity_);
     }
-    const RezimGrafu pohled = rada_ == GrafRada::InterSol ? RezimGrafu::Celkovy : rezim_;
-    for (const PohledPrikaz& p : Pohledy)
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko)))
-            b->setChecked(p.rezim == pohled);
+    const GraphView view = quantity_ == GraphQuantity::InterSol ? GraphView::Disk : mode_;
+    for (const ViewCommand& p : Views)
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(p.button)))
+            b->setChecked(p.mode == view);
 }
 
-void GraphWindow::vyberRadu(GrafRada rada) {
-    rada_ = rada;
-    if (rada == GrafRada::InterSol) rezim_ = RezimGrafu::Celkovy;
-    prepocitat();
-    oznacit();
+void GraphWindow::chooseQuantity(GraphQuantity quantity) {
+    quantity_ = quantity;
+    if (quantity == GraphQuantity::InterSol) mode_ = GraphView::Disk;
+    recompute();
+    markChecked();
 }
 
-void GraphWindow::vyberPohled(RezimGrafu rezim) {
-    rezim_ = rada_ == GrafRada::InterSol ? RezimGrafu::Celkovy : rezim;
-    prepocitat();
-    oznacit();
+void GraphWindow::chooseView(GraphView mode) {
+    mode_ = quantity_ == GraphQuantity::InterSol ? GraphView::Disk : mode;
+    recompute();
+    markChecked();
 }
 
-void GraphWindow::nastavVelikost(int velikost) {
+void GraphWindow::setGraphSize(int size) {
     if (sub_) {
-        if (velikost > 0) {
+        if (size > 0) {
             // The picture area of that size.
-            const QSize navic = sub_->size() - platno_->size();
-            sub_->resize(QSize(velikost, velikost) + navic);
+            const QSize extra = sub_->size() - canvas_->size();
+            sub_->resize(QSize(size, size) + extra);
         } else {
-            const QRect plocha = ctx_.plocha->viewport()->rect();
-            sub_->setGeometry(1, 1, plocha.width() - 10, plocha.height() - 40);
+            const QRect area = ctx_.area->viewport()->rect();
+            sub_->setGeometry(1, 1, area.width() - 10, area.height() - 40);
         }
     }
-    d_ = velikost > 0 ? 1 : 2;
-    velikost_ = velikost > 0 ? QString::number(velikost) : QString();
-    prepocitat();
+    d_ = size > 0 ? 1 : 2;
+    sizeText_ = size > 0 ? QString::number(size) : QString();
+    recompute();
 }
 
-void GraphWindow::stupniceClick() {
-    stupnice_ = !stupnice_;
-    platno_->update();
+void GraphWindow::onScaleClicked() {
+    scale_ = !scale_;
+    canvas_->update();
 }
 
-QImage GraphWindow::obrazek() const {
-    return platno_->obrazek();
+QImage GraphWindow::picture() const {
+    return canvas_->picture();
 }
 
-int GraphWindow::posun() const {
-    return posuv_->value();
+int GraphWindow::offset() const {
+    return scroll_->value();
 }
 
-void GraphWindow::tiskgrafClick() {
+void GraphWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!vybratTiskarnu || !vybratTiskarnu(printer)) return;
-    tiskDo(printer);
+    if (!choosePrinter || !choosePrinter(printer)) return;
+    printTo(printer);
 }
 
-void GraphWindow::tiskDo(QPrinter& printer) {
+void GraphWindow::printTo(QPrinter& printer) {
     // The whole time axis on one page.
-    GrafModel m = model_;
-    const QSize size(GrafSirka(m) + 50, std::max(1, platno_->height()));
-    if (!TiskObrazku(printer, size, [&m](QPainter& p, const QRect& r) { PaintGraf(p, r, m, {}); }))
-        ctx_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
+    GraphModel m = model_;
+    const QSize size(GraphWidth(m) + 50, std::max(1, canvas_->height()));
+    if (!PrintPicture(printer, size, [&m](QPainter& p, const QRect& r) { PaintGraph(p, r, m, {}); }))
+        ctx_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
 
-void GraphWindow::ulozitObrazek(const QString& nazev) {
-    runCommand(ctx_.zpravy, [&] {
-        const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
-        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
+void GraphWindow::savePicture(const QString& name) {
+    runCommand(ctx_.messages, [&] {
+        const auto folder = ctx_.model.session().dir.ensureFolder("Obrázek");
+        WriteJpeg(picture().convertToFormat(QImage::Format_RGB888), folder / (s(name) + ".jpg"),
                   90);
     });
 }
 
-void GraphWindow::ulozitClick() {
-    runCommand(ctx_.zpravy, [&] {
-        const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
-        const QString v = velikost_.isEmpty() ? QString::number(platno_->width()) : velikost_;
-        const QImage image = obrazek();
+void GraphWindow::onSaveClicked() {
+    runCommand(ctx_.messages, [&] {
+        const auto folder = ctx_.model.session().dir.ensureFolder("Obrázek");
+        const QString v = sizeText_.isEmpty() ? QString::number(canvas_->width()) : sizeText_;
+        const QImage image = picture();
         SaveImage(image.copy(0, 0, std::max(1, image.width() - 5), image.height()),
-                  slozka / s(QStringLiteral("Graf") + v + QStringLiteral("x") + v +
+                  folder / s(QStringLiteral("Graf") + v + QStringLiteral("x") + v +
                              QStringLiteral(".bmp")));
-        ctx_.zpravy.Zprava(QStringLiteral("Data byla uložena"));
+        ctx_.messages.showMessage(QStringLiteral("Data byla uložena"));
     });
 }
 
-void GraphWindow::vsechnyobrClick() {
-    ctx_.zpravy.Zprava(QStringLiteral("Uloží se všechny grafy"));
-    Label1_->hide();
-    nastavVelikost(600);
-    const bool stupnice = stupnice_;
-    stupnice_ = true;
-    const GrafRada puvodni = rada_;
-    const QString pohled = q(TitulekPohledu(rezim_)).left(1);
-    for (int i = 0; i <= static_cast<int>(GrafRada::Polokoule); ++i) {
-        vyberRadu(static_cast<GrafRada>(i));
-        ulozitObrazek(q(Popis(rada_).obrazek) + pohled);
+void GraphWindow::onSaveAllClicked() {
+    ctx_.messages.showMessage(QStringLiteral("Uloží se všechny grafy"));
+    sizeLabel_->hide();
+    setGraphSize(600);
+    const bool scale = scale_;
+    scale_ = true;
+    const GraphQuantity original = quantity_;
+    const QString view = q(ViewTitle(mode_)).left(1);
+    for (int i = 0; i <= static_cast<int>(GraphQuantity::HemisphereArea); ++i) {
+        chooseQuantity(static_cast<GraphQuantity>(i));
+        savePicture(q(QuantityInfoOf(quantity_).picture) + view);
     }
-    stupnice_ = stupnice;
-    vyberRadu(puvodni);
-    Label1_->show();
+    scale_ = scale;
+    chooseQuantity(original);
+    sizeLabel_->show();
 }
 
 void GraphWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F8) {
-        Label1_->hide();
-        const bool stupnice = stupnice_;
-        stupnice_ = true;
-        platno_->repaint();
-        ctx_.ramec.ulozitObrazekOkna(windowTitle().left(20));
-        stupnice_ = stupnice;
-        Label1_->show();
-        platno_->update();
+        sizeLabel_->hide();
+        const bool scale = scale_;
+        scale_ = true;
+        canvas_->repaint();
+        ctx_.frame.saveWindowPicture(windowTitle().left(20));
+        scale_ = scale;
+        sizeLabel_->show();
+        canvas_->update();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -325,10 +325,10 @@ void GraphWindow::keyPressEvent(QKeyEvent* event) {
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    prepocitat();
+    recompute();
 }
 
-void GraphWindow::zavrit() {
+void GraphWindow::closeWindow() {
     if (sub_)
         sub_->close();
     else
@@ -336,33 +336,33 @@ void GraphWindow::zavrit() {
 }
 
 void GraphWindow::closeEvent(QCloseEvent* event) {
-    zavreno_ = true;
-    for (const RadaPrikaz& r : Rady)
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
-    if (QAction* b = ctx_.ramec.akce(QStringLiteral("celkovy"))) b->setChecked(false);
-    VratitPanel(ctx_.ramec, QStringLiteral("prografy"));
+    closed_ = true;
+    for (const QuantityCommand& r : Quantities)
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
+    if (QAction* b = ctx_.frame.action(QStringLiteral("celkovy"))) b->setChecked(false);
+    RestorePanel(ctx_.frame, QStringLiteral("prografy"));
     QWidget::closeEvent(event);
 }
 
-void installGrafy(MainWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("graf"), [&hlavni] { GraphWindow::otevrit(hlavni.kontext()); });
-    for (const RadaPrikaz& r : Rady) {
-        hlavni.zapojit(QString::fromLatin1(r.tlacitko), [&hlavni, rada = r.rada] {
-            if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->vyberRadu(rada);
+void installGraphs(MainWindow& mainWindow) {
+    mainWindow.connectCommand(QStringLiteral("graf"), [&mainWindow] { GraphWindow::openWindow(mainWindow.context()); });
+    for (const QuantityCommand& r : Quantities) {
+        mainWindow.connectCommand(QString::fromLatin1(r.button), [&mainWindow, quantity = r.quantity] {
+            if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->chooseQuantity(quantity);
         });
-        hlavni.akce(QString::fromLatin1(r.tlacitko))->setCheckable(true);
+        mainWindow.action(QString::fromLatin1(r.button))->setCheckable(true);
     }
-    for (const PohledPrikaz& p : Pohledy) {
-        hlavni.zapojit(QString::fromLatin1(p.tlacitko), [&hlavni, rezim = p.rezim] {
-            if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->vyberPohled(rezim);
+    for (const ViewCommand& p : Views) {
+        mainWindow.connectCommand(QString::fromLatin1(p.button), [&mainWindow, mode = p.mode] {
+            if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->chooseView(mode);
         });
-        hlavni.akce(QString::fromLatin1(p.tlacitko))->setCheckable(true);
+        mainWindow.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
-    hlavni.zapojit(QStringLiteral("stupnice"), [&hlavni] {
-        if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->stupniceClick();
+    mainWindow.connectCommand(QStringLiteral("stupnice"), [&mainWindow] {
+        if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->onScaleClicked();
     });
-    hlavni.zapojit(QStringLiteral("SpeedButton13"), [&hlavni] {
-        if (GraphWindow* w = GraphWindow::otevrene(hlavni.plocha())) w->zavrit();
+    mainWindow.connectCommand(QStringLiteral("SpeedButton13"), [&mainWindow] {
+        if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->closeWindow();
     });
 }
 

@@ -22,32 +22,32 @@ class MainWindow;
 class GraphCanvas;
 
 // Connects "&Grafy", `grafyz` and the buttons of `prografy`.
-void installGrafy(MainWindow& hlavni);
+void installGraphs(MainWindow& mainWindow);
 
 class GraphWindow : public QWidget {
     Q_OBJECT
   public:
-    static GraphWindow* otevrit(const WindowContext& ctx);
-    static GraphWindow* otevrene(QMdiArea* plocha);
+    static GraphWindow* openWindow(const WindowContext& ctx);
+    static GraphWindow* openInstance(QMdiArea* area);
 
-    void vyberRadu(GrafRada rada);
-    void vyberPohled(RezimGrafu rezim);
+    void chooseQuantity(GraphQuantity quantity);
+    void chooseView(GraphView mode);
     // 400, 500, 600: a fixed image size (one pixel a day); 0: the whole window.
-    void nastavVelikost(int velikost);
-    void stupniceClick();
-    void tiskgrafClick();
-    void tiskDo(QPrinter& printer);
-    void ulozitClick();
-    void vsechnyobrClick();
-    void zavrit();
+    void setGraphSize(int size);
+    void onScaleClicked();
+    void onPrintClicked();
+    void printTo(QPrinter& printer);
+    void onSaveClicked();
+    void onSaveAllClicked();
+    void closeWindow();
 
-    GrafRada rada() const { return rada_; }
-    RezimGrafu rezim() const { return rezim_; }
-    const GrafModel& model() const { return model_; }
-    QImage obrazek() const;
-    int posun() const;
+    GraphQuantity quantity() const { return quantity_; }
+    GraphView mode() const { return mode_; }
+    const GraphModel& model() const { return model_; }
+    QImage picture() const;
+    int offset() const;
 
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -56,26 +56,26 @@ class GraphWindow : public QWidget {
 
   private:
     explicit GraphWindow(const WindowContext& ctx);
-    void prepocitat();
-    void oznacit();
+    void recompute();
+    void markChecked();
     // Writes the window's picture as "Obrázek/<nazev>.jpg" without asking.
-    void ulozitObrazek(const QString& nazev);
+    void savePicture(const QString& name);
 
     WindowContext ctx_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GraphCanvas* platno_;
-    QScrollBar* posuv_;
-    QLabel* Label1_;
-    GrafRada rada_ = GrafRada::g;
-    RezimGrafu rezim_ = RezimGrafu::Vsechny;
+    GraphCanvas* canvas_;
+    QScrollBar* scroll_;
+    QLabel* sizeLabel_;
+    GraphQuantity quantity_ = GraphQuantity::g;
+    GraphView mode_ = GraphView::All;
     int d_ = 2;
-    QString velikost_;
-    bool stupnice_ = false;
-    GrafData data_;
-    std::uint64_t revize_ = ~0ULL;
-    GrafModel model_;
-    bool zavreno_ = false;
+    QString sizeText_;
+    bool scale_ = false;
+    GraphData data_;
+    std::uint64_t revision_ = ~0ULL;
+    GraphModel model_;
+    bool closed_ = false;
 };
 
 } // namespace hk

@@ -33,546 +33,546 @@ namespace hk {
 
 namespace {
 
-struct RadaPrikaz {
-    const char* polozka;
-    const char* tlacitko; // empty: no button
+struct QuantityCommand {
+    const char* item;
+    const char* button; // empty: no button
 };
-constexpr RadaPrikaz Rady[PocetVyhlRad] = {
+constexpr QuantityCommand Quantities[SmoothedQuantityCount] = {
     {"gvyhl", "gv"},          {"fvyhl", "fv"},           {"rvyhl", "rv"},
     {"cvvyhl", "cvv"},        {"snvyhl", "snv"},         {"rbvyhl", "rbv"},
     {"plochavyhl", "plochv"}, {"polokvyhl", "polokouv"}, {"InterSOl1", "Solvyhla"},
 };
-constexpr const char* Porovnani[PocetVyhlRad] = {"Chg",  "Chf",  "Chr",   "Chcv",   "Chsn",
+constexpr const char* ComparisonItems[SmoothedQuantityCount] = {"Chg",  "Chf",  "Chr",   "Chcv",   "Chsn",
                                                  "Chrb", "Chpl", "Chpol", "chinter"};
-constexpr const char* TextyPorovnani[PocetVyhlRad] = {"g",  "f",      "R",         "CV",       "SN",
+constexpr const char* ComparisonTexts[SmoothedQuantityCount] = {"g",  "f",      "R",         "CV",       "SN",
                                                       "RB", "Plocha", "Polokoule", "Inter SOL"};
-struct PolokoulePrikaz {
-    VolbaPolokoule H;
-    const char* tlacitko;
+struct HemisphereCommand {
+    HemisphereOption H;
+    const char* button;
 };
-constexpr PolokoulePrikaz Polokoule[] = {{VolbaPolokoule::Celek, "CElek"},
-                                         {VolbaPolokoule::Sever, "severni"},
-                                         {VolbaPolokoule::Jih, "jizniv"},
-                                         {VolbaPolokoule::Obe, "sev_jih"}};
-struct ObdobiPrikaz {
-    ObdobiAsymetrie o;
-    const char* polozka;
+constexpr HemisphereCommand Hemispheres[] = {{HemisphereOption::Disk, "CElek"},
+                                         {HemisphereOption::North, "severni"},
+                                         {HemisphereOption::South, "jizniv"},
+                                         {HemisphereOption::Both, "sev_jih"}};
+struct PeriodCommand {
+    AsymmetryPeriod o;
+    const char* item;
     const char* text;
-    const char* tlacitko;
+    const char* button;
 };
-constexpr ObdobiPrikaz Obdobi[] = {
-    {ObdobiAsymetrie::Zaznamovy, "zaznamova", "Záznamový", "zakrsovy"},
-    {ObdobiAsymetrie::Mesicni, "mesicni", "Měsíční", "mesicni"},
-    {ObdobiAsymetrie::Rocni, "rocni", "Roční", "rocni"}};
+constexpr PeriodCommand Periods[] = {
+    {AsymmetryPeriod::PerRecord, "zaznamova", "Záznamový", "zakrsovy"},
+    {AsymmetryPeriod::Monthly, "mesicni", "Měsíční", "mesicni"},
+    {AsymmetryPeriod::Yearly, "rocni", "Roční", "rocni"}};
 
 } // namespace
 
-SmoothedGraphWindow* SmoothedGraphWindow::otevrene(QMdiArea* plocha) {
-    for (SmoothedGraphWindow* w : plocha->findChildren<SmoothedGraphWindow*>())
-        if (!w->zavreno_) return w;
+SmoothedGraphWindow* SmoothedGraphWindow::openInstance(QMdiArea* area) {
+    for (SmoothedGraphWindow* w : area->findChildren<SmoothedGraphWindow*>())
+        if (!w->closed_) return w;
     return nullptr;
 }
 
-SmoothedGraphWindow* SmoothedGraphWindow::otevrit(const WindowContext& ctx, Tag tag,
-                                                  DruhAsymetrie druh) {
-    if (SmoothedGraphWindow* w = otevrene(ctx.plocha)) {
+SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, Tag tag,
+                                                  AsymmetryKind kind) {
+    if (SmoothedGraphWindow* w = openInstance(ctx.area)) {
         if (w->tag_ == tag) {
-            if (tag == Asymetrie) w->vyberDruh(druh);
+            if (tag == AsymmetryTag) w->chooseKind(kind);
             return w;
         }
-        w->zavrit();
+        w->closeWindow();
     }
-    auto* w = new SmoothedGraphWindow(ctx, tag, druh);
-    QMdiSubWindow* sub = ctx.plocha->addSubWindow(w);
+    auto* w = new SmoothedGraphWindow(ctx, tag, kind);
+    QMdiSubWindow* sub = ctx.area->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form8"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect plocha = ctx.plocha->viewport()->rect();
+    const QRect area = ctx.area->viewport()->rect();
     // The work area left of the record list.
-    int sirka = plocha.width();
-    for (QMdiSubWindow* jine : ctx.plocha->subWindowList())
-        if (jine != sub && jine->isVisible() && jine->x() > plocha.width() / 2)
-            sirka = std::min(sirka, jine->x());
-    sub->setGeometry(1, 1, std::max(400, sirka - 8), std::max(300, plocha.height() - 5));
-    ctx.ramec.ukazPanel(QStringLiteral("provyhlazovaci"));
+    int width = area.width();
+    for (QMdiSubWindow* other : ctx.area->subWindowList())
+        if (other != sub && other->isVisible() && other->x() > area.width() / 2)
+            width = std::min(width, other->x());
+    sub->setGeometry(1, 1, std::max(400, width - 8), std::max(300, area.height() - 5));
+    ctx.frame.showPanel(QStringLiteral("provyhlazovaci"));
     sub->show();
-    ctx.plocha->setActiveSubWindow(sub);
-    ZavritPriAktivaciJineho(ctx.plocha, sub, w, [w] {
-        if (!w->zavreno_) w->zavrit();
+    ctx.area->setActiveSubWindow(sub);
+    CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
+        if (!w->closed_) w->closeWindow();
     });
-    w->oznacit();
+    w->markChecked();
     return w;
 }
 
-SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh)
-    : QWidget(nullptr), ctx_(ctx), tag_(tag), druh_(druh) {
+SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind)
+    : QWidget(nullptr), ctx_(ctx), tag_(tag), kind_(kind) {
     setObjectName(QStringLiteral("SmoothedGraphWindow"));
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new QMenuBar(this);
-    auto pridej = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
+    auto add = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         menu->addAction(a);
         connect(a, &QAction::triggered, this, fn);
         return a;
     };
-    auto podmenu = [this](const char* name, const QString& text) {
+    auto submenu = [this](const char* name, const QString& text) {
         auto* m = menu_->addMenu(text);
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    pridej(menu_, "zaviratv", QStringLiteral("Zavřít"), [this] { zavrit(); });
-    QMenu* vyber = podmenu("vyberkrivku", QStringLiteral("Výběr grafu"));
-    auto* skupina = new QActionGroup(this);
-    for (int S = 1; S <= PocetVyhlRad; ++S) {
-        if (tag == Asymetrie && S == 9) continue;
-        QAction* a = pridej(vyber, Rady[S - 1].polozka, q(VyhlPopis(S).titulek).trimmed(),
-                            [this, S] { vyberRadu(S); });
+    add(menu_, "zaviratv", QStringLiteral("Zavřít"), [this] { closeWindow(); });
+    QMenu* choose = submenu("vyberkrivku", QStringLiteral("Výběr grafu"));
+    auto* group = new QActionGroup(this);
+    for (int S = 1; S <= SmoothedQuantityCount; ++S) {
+        if (tag == AsymmetryTag && S == 9) continue;
+        QAction* a = add(choose, Quantities[S - 1].item, q(SmoothedQuantityInfoOf(S).title).trimmed(),
+                            [this, S] { chooseQuantity(S); });
         a->setCheckable(true);
-        skupina->addAction(a);
+        group->addAction(a);
     }
-    QAction* zvetsit =
-        pridej(vyber, "zvetsit", QStringLiteral("Zvětšovat"), [this] { zvetsitClick(); });
-    zvetsit->setVisible(tag == Vyhlazene);
-    QMenu* typ = podmenu("typkrivky", QStringLiteral("Typ grafu"));
-    typ->menuAction()->setVisible(tag == Asymetrie);
-    auto* obdobi = new QActionGroup(this);
-    for (const ObdobiPrikaz& o : Obdobi) {
-        QAction* a = pridej(typ, o.polozka, q(o.text), [this, v = o.o] { vyberObdobi(v); });
+    QAction* enlarge =
+        add(choose, "zvetsit", QStringLiteral("Zvětšovat"), [this] { onZoomClicked(); });
+    enlarge->setVisible(tag == SmoothedTag);
+    QMenu* curveTypeMenu = submenu("typkrivky", QStringLiteral("Typ grafu"));
+    curveTypeMenu->menuAction()->setVisible(tag == AsymmetryTag);
+    auto* period = new QActionGroup(this);
+    for (const PeriodCommand& o : Periods) {
+        QAction* a = add(curveTypeMenu, o.item, q(o.text), [this, v = o.o] { choosePeriod(v); });
         a->setCheckable(true);
-        obdobi->addAction(a);
+        period->addAction(a);
     }
-    auto* druhy = new QActionGroup(this);
-    QAction* roz = pridej(typ, "rozdilova", QStringLiteral("Rozdílová  asym"),
-                          [this] { vyberDruh(DruhAsymetrie::Rozdilova); });
-    QAction* pod = pridej(typ, "podilova", QStringLiteral("Podílová  asym"),
-                          [this] { vyberDruh(DruhAsymetrie::Podilova); });
-    for (QAction* a : {roz, pod}) {
+    auto* kinds = new QActionGroup(this);
+    QAction* difference = add(curveTypeMenu, "rozdilova", QStringLiteral("Rozdílová  asym"),
+                          [this] { chooseKind(AsymmetryKind::Difference); });
+    QAction* pod = add(curveTypeMenu, "podilova", QStringLiteral("Podílová  asym"),
+                          [this] { chooseKind(AsymmetryKind::Ratio); });
+    for (QAction* a : {difference, pod}) {
         a->setCheckable(true);
-        druhy->addAction(a);
+        kinds->addAction(a);
     }
-    pridej(menu_, "stupnic", QStringLiteral("Stupnice"), [this] {
-        platno_->update();
-    })->setVisible(tag == Asymetrie);
-    pridej(menu_, "ulozitobr", QStringLiteral("Uložit všechny grafy"),
-           [this] { ulozitobrClick(); });
-    pridej(menu_, "tiskvyhl", QStringLiteral("Tisk "), [this] { tiskvyhlClick(); });
-    pridej(menu_, "porovnat", QStringLiteral("Porovnání"), [this] {
-        porovnatClick();
-    })->setVisible(tag == Vyhlazene);
-    QAction* brusel =
-        pridej(menu_, "BruselR", QStringLiteral("Brusel R"), [this] { BruselRClick(); });
-    brusel->setCheckable(true);
-    brusel->setVisible(tag == Vyhlazene);
+    add(menu_, "stupnic", QStringLiteral("Stupnice"), [this] {
+        canvas_->update();
+    })->setVisible(tag == AsymmetryTag);
+    add(menu_, "ulozitobr", QStringLiteral("Uložit všechny grafy"),
+           [this] { onSavePictureClicked(); });
+    add(menu_, "tiskvyhl", QStringLiteral("Tisk "), [this] { onPrintClicked(); });
+    add(menu_, "porovnat", QStringLiteral("Porovnání"), [this] {
+        onCompareClicked();
+    })->setVisible(tag == SmoothedTag);
+    QAction* brusselsCurve =
+        add(menu_, "BruselR", QStringLiteral("Brusel R"), [this] { onBrusselsRClicked(); });
+    brusselsCurve->setCheckable(true);
+    brusselsCurve->setVisible(tag == SmoothedTag);
 
-    platno_ = new GraphCanvas(this);
-    platno_->setObjectName(QStringLiteral("platno"));
-    platno_->setMalir([this](QPainter& p, const QRect& r) { kresli(p, r, posuv_->value()); });
-    posuv_ = new QScrollBar(Qt::Horizontal, this);
-    posuv_->setObjectName(QStringLiteral("HorzScrollBar"));
-    posuv_->setSingleStep(20);
-    connect(posuv_, &QScrollBar::valueChanged, platno_, qOverload<>(&QWidget::update));
-    Label3_ = new QLabel(platno_);
-    Label3_->setObjectName(QStringLiteral("Label3"));
+    canvas_ = new GraphCanvas(this);
+    canvas_->setObjectName(QStringLiteral("platno"));
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { paintGraph(p, r, scroll_->value()); });
+    scroll_ = new QScrollBar(Qt::Horizontal, this);
+    scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
+    scroll_->setSingleStep(20);
+    connect(scroll_, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+    sizeLabel_ = new QLabel(canvas_);
+    sizeLabel_->setObjectName(QStringLiteral("Label3"));
 
     // Zoom box.
-    GroupBox1_ = new QGroupBox(QStringLiteral("Zvětšovat"), platno_);
-    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    auto* g1 = new QGridLayout(GroupBox1_);
-    sirka_ = new QLineEdit(GroupBox1_);
-    sirka_->setObjectName(QStringLiteral("Edit1"));
-    vyska_ = new QLineEdit(GroupBox1_);
-    vyska_->setObjectName(QStringLiteral("Edit2"));
-    auto* potvrdit = new QPushButton(QStringLiteral("Potvrdit"), GroupBox1_);
-    potvrdit->setObjectName(QStringLiteral("Button1"));
-    g1->addWidget(new QLabel(QStringLiteral("Šířku"), GroupBox1_), 0, 0);
-    g1->addWidget(sirka_, 0, 1);
-    g1->addWidget(new QLabel(QStringLiteral("Výšku"), GroupBox1_), 1, 0);
-    g1->addWidget(vyska_, 1, 1);
-    g1->addWidget(potvrdit, 2, 0, 1, 2);
-    connect(potvrdit, &QPushButton::clicked, this, &SmoothedGraphWindow::Button1Click);
-    GroupBox1_->hide();
+    zoomBox_ = new QGroupBox(QStringLiteral("Zvětšovat"), canvas_);
+    zoomBox_->setObjectName(QStringLiteral("GroupBox1"));
+    auto* g1 = new QGridLayout(zoomBox_);
+    widthEdit_ = new QLineEdit(zoomBox_);
+    widthEdit_->setObjectName(QStringLiteral("Edit1"));
+    heightEdit_ = new QLineEdit(zoomBox_);
+    heightEdit_->setObjectName(QStringLiteral("Edit2"));
+    auto* confirm = new QPushButton(QStringLiteral("Potvrdit"), zoomBox_);
+    confirm->setObjectName(QStringLiteral("Button1"));
+    g1->addWidget(new QLabel(QStringLiteral("Šířku"), zoomBox_), 0, 0);
+    g1->addWidget(widthEdit_, 0, 1);
+    g1->addWidget(new QLabel(QStringLiteral("Výšku"), zoomBox_), 1, 0);
+    g1->addWidget(heightEdit_, 1, 1);
+    g1->addWidget(confirm, 2, 0, 1, 2);
+    connect(confirm, &QPushButton::clicked, this, &SmoothedGraphWindow::onZoomConfirmed);
+    zoomBox_->hide();
 
     // Comparison box.
-    GroupBox2_ = new QGroupBox(QStringLiteral("Porovnání"), platno_);
-    GroupBox2_->setObjectName(QStringLiteral("GroupBox2"));
-    auto* g2 = new QGridLayout(GroupBox2_);
-    for (int S = 1; S <= PocetVyhlRad; ++S) {
-        auto* c = new QCheckBox(QString::fromUtf8(TextyPorovnani[S - 1]), GroupBox2_);
-        c->setObjectName(QString::fromLatin1(Porovnani[S - 1]));
+    comparisonBox_ = new QGroupBox(QStringLiteral("Porovnání"), canvas_);
+    comparisonBox_->setObjectName(QStringLiteral("GroupBox2"));
+    auto* g2 = new QGridLayout(comparisonBox_);
+    for (int S = 1; S <= SmoothedQuantityCount; ++S) {
+        auto* c = new QCheckBox(QString::fromUtf8(ComparisonTexts[S - 1]), comparisonBox_);
+        c->setObjectName(QString::fromLatin1(ComparisonItems[S - 1]));
         QPalette pal = c->palette();
-        pal.setColor(QPalette::WindowText, BarvaPorovnani(S));
+        pal.setColor(QPalette::WindowText, ComparisonColour(S));
         c->setPalette(pal);
-        porovnani_.push_back(c);
+        comparison_.push_back(c);
         g2->addWidget(c, (S - 1) / 3, (S - 1) % 3);
     }
-    Bruselvy_ = new QCheckBox(QStringLiteral("Brusel r"), GroupBox2_);
-    Bruselvy_->setObjectName(QStringLiteral("Bruselvy"));
-    g2->addWidget(Bruselvy_, 3, 0);
+    brusselsBox_ = new QCheckBox(QStringLiteral("Brusel r"), comparisonBox_);
+    brusselsBox_->setObjectName(QStringLiteral("Bruselvy"));
+    g2->addWidget(brusselsBox_, 3, 0);
     // The outside monthly series read at start: areas and the radio flux.
-    bruselploch_ = new QCheckBox(QStringLiteral("Brusel plochy"), GroupBox2_);
-    bruselploch_->setObjectName(QStringLiteral("bruselploch"));
-    radiotok_ = new QCheckBox(QStringLiteral("Rádiový tok"), GroupBox2_);
-    radiotok_->setObjectName(QStringLiteral("radiotok"));
-    for (QCheckBox* c : {bruselploch_, radiotok_}) {
+    brusselsAreasBox_ = new QCheckBox(QStringLiteral("Brusel plochy"), comparisonBox_);
+    brusselsAreasBox_->setObjectName(QStringLiteral("bruselploch"));
+    radioFluxBox_ = new QCheckBox(QStringLiteral("Rádiový tok"), comparisonBox_);
+    radioFluxBox_->setObjectName(QStringLiteral("radiotok"));
+    for (QCheckBox* c : {brusselsAreasBox_, radioFluxBox_}) {
         QPalette pal = c->palette();
-        pal.setColor(QPalette::WindowText, c == bruselploch_ ? BarvaPloch : BarvaToku);
+        pal.setColor(QPalette::WindowText, c == brusselsAreasBox_ ? AreaColour : FluxColour);
         c->setPalette(pal);
     }
-    g2->addWidget(bruselploch_, 3, 1);
-    g2->addWidget(radiotok_, 3, 2);
-    auto* tok = new QWidget(GroupBox2_);
+    g2->addWidget(brusselsAreasBox_, 3, 1);
+    g2->addWidget(radioFluxBox_, 3, 2);
+    auto* tok = new QWidget(comparisonBox_);
     tok->setObjectName(QStringLiteral("vybtok"));
-    auto* tokLayout = new QHBoxLayout(tok);
-    tokLayout->setContentsMargins(0, 0, 0, 0);
+    auto* fluxLayout = new QHBoxLayout(tok);
+    fluxLayout->setContentsMargins(0, 0, 0, 0);
     for (const char* t : {"OBS", "ADJ", "ABS"}) {
         auto* r = new QRadioButton(QString::fromLatin1(t), tok);
         r->setObjectName(QStringLiteral("vybtok") + QString::fromLatin1(t));
-        tokLayout->addWidget(r);
-        vybtok_.push_back(r);
+        fluxLayout->addWidget(r);
+        fluxButtons_.push_back(r);
     }
-    vybtok_.front()->setChecked(true);
+    fluxButtons_.front()->setChecked(true);
     g2->addWidget(tok, 4, 0, 1, 3);
-    const StartupTables& tabulky = ctx_.model.session().tables();
-    if (DatovaneRadky(tabulky.PlochyTab) == 0) {
-        bruselploch_->setEnabled(false);
-        bruselploch_->setToolTip(QStringLiteral("Soubor SIDC\\Plochy.txt nemá žádný měsíc"));
+    const StartupTables& tables = ctx_.model.session().tables();
+    if (DatedRows(tables.areasTable) == 0) {
+        brusselsAreasBox_->setEnabled(false);
+        brusselsAreasBox_->setToolTip(QStringLiteral("Soubor SIDC\\Plochy.txt nemá žádný měsíc"));
     }
-    if (DatovaneRadky(tabulky.Tok10cmTab) == 0) {
-        radiotok_->setEnabled(false);
+    if (DatedRows(tables.fluxTable) == 0) {
+        radioFluxBox_->setEnabled(false);
         tok->setEnabled(false);
-        radiotok_->setToolTip(QStringLiteral("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc"));
+        radioFluxBox_->setToolTip(QStringLiteral("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc"));
     }
-    auto* potvrdp = new QPushButton(QStringLiteral("Potvrdit"), GroupBox2_);
-    potvrdp->setObjectName(QStringLiteral("potvrdp"));
-    g2->addWidget(potvrdp, 5, 0, 1, 3);
-    connect(potvrdp, &QPushButton::clicked, this, &SmoothedGraphWindow::potvrdpClick);
-    GroupBox2_->adjustSize();
-    GroupBox2_->hide();
+    auto* confirmComparison = new QPushButton(QStringLiteral("Potvrdit"), comparisonBox_);
+    confirmComparison->setObjectName(QStringLiteral("potvrdp"));
+    g2->addWidget(confirmComparison, 5, 0, 1, 3);
+    connect(confirmComparison, &QPushButton::clicked, this, &SmoothedGraphWindow::onConfirmComparisonClicked);
+    comparisonBox_->adjustSize();
+    comparisonBox_->hide();
     // The boxes lie over the graph: their own background keeps them readable.
-    for (QGroupBox* b : {GroupBox1_, GroupBox2_})
+    for (QGroupBox* b : {zoomBox_, comparisonBox_})
         b->setAutoFillBackground(true);
 
-    GroupBox3_ = new QGroupBox(QStringLiteral("Tisknout do  roku "), platno_);
-    GroupBox3_->setObjectName(QStringLiteral("GroupBox3"));
-    rokTisku_ = new QLineEdit(QStringLiteral("2020"), GroupBox3_);
-    rokTisku_->setObjectName(QStringLiteral("Edit3"));
-    (new QVBoxLayout(GroupBox3_))->addWidget(rokTisku_);
-    GroupBox3_->adjustSize();
-    GroupBox3_->setAutoFillBackground(true);
-    GroupBox3_->hide();
+    printYearBox_ = new QGroupBox(QStringLiteral("Tisknout do  roku "), canvas_);
+    printYearBox_->setObjectName(QStringLiteral("GroupBox3"));
+    printYearEdit_ = new QLineEdit(QStringLiteral("2020"), printYearBox_);
+    printYearEdit_->setObjectName(QStringLiteral("Edit3"));
+    (new QVBoxLayout(printYearBox_))->addWidget(printYearEdit_);
+    printYearBox_->adjustSize();
+    printYearBox_->setAutoFillBackground(true);
+    printYearBox_->hide();
 
-    ScrollBar1_ = new QScrollBar(Qt::Horizontal, this);
-    ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar1_->setToolTip(QStringLiteral("Posouvání koeficientu  brusel"));
-    ScrollBar1_->setRange(0, 200);
-    ScrollBar1_->hide();
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, &SmoothedGraphWindow::ScrollBar1Change);
+    brusselsScroll_ = new QScrollBar(Qt::Horizontal, this);
+    brusselsScroll_->setObjectName(QStringLiteral("ScrollBar1"));
+    brusselsScroll_->setToolTip(QStringLiteral("Posouvání koeficientu  brusel"));
+    brusselsScroll_->setRange(0, 200);
+    brusselsScroll_->hide();
+    connect(brusselsScroll_, &QScrollBar::valueChanged, this, &SmoothedGraphWindow::onScrollChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menu_);
-    layout->addWidget(platno_, 1);
-    layout->addWidget(ScrollBar1_);
-    layout->addWidget(posuv_);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(brusselsScroll_);
+    layout->addWidget(scroll_);
 
-    vybratTiskarnu = [this](QPrinter& printer) {
+    choosePrinter = [this](QPrinter& printer) {
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            runCommand(ctx_.zpravy, [&] {
-                printer.setOutputFileName(textCesty(
+            runCommand(ctx_.messages, [&] {
+                printer.setOutputFileName(pathText(
                     ctx_.model.session().dir.ensureFolder("Obrázek") /
-                    (tag_ == Vyhlazene ? "Tisk vyhlazeného grafu.pdf" : "Tisk asymetrie.pdf")));
+                    (tag_ == SmoothedTag ? "Tisk vyhlazeného grafu.pdf" : "Tisk asymetrie.pdf")));
             });
         }
-        GroupBox3_->move((platno_->width() - GroupBox3_->width()) / 2,
-                         (platno_->height() - GroupBox3_->height()) / 2);
-        GroupBox3_->show();
+        printYearBox_->move((canvas_->width() - printYearBox_->width()) / 2,
+                         (canvas_->height() - printYearBox_->height()) / 2);
+        printYearBox_->show();
         QPrintDialog d(&printer, this);
         const bool ok = d.exec() == QDialog::Accepted;
-        GroupBox3_->hide();
+        printYearBox_->hide();
         return ok;
     };
-    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { prepocitat(); });
-    prepocitat();
+    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { recompute(); });
+    recompute();
 }
 
-bool SmoothedGraphWindow::bruselZobrazen() const {
-    return tag_ == Vyhlazene && S_ == 3 && Bruselvy_->isChecked() && H_ != VolbaPolokoule::Obe;
+bool SmoothedGraphWindow::brusselsShown() const {
+    return tag_ == SmoothedTag && S_ == 3 && brusselsBox_->isChecked() && H_ != HemisphereOption::Both;
 }
 
-bool SmoothedGraphWindow::plochyZobrazeny() const {
-    return tag_ == Vyhlazene && bruselploch_->isEnabled() && bruselploch_->isChecked();
+bool SmoothedGraphWindow::areasShown() const {
+    return tag_ == SmoothedTag && brusselsAreasBox_->isEnabled() && brusselsAreasBox_->isChecked();
 }
 
-bool SmoothedGraphWindow::tokZobrazen() const {
-    return tag_ == Vyhlazene && radiotok_->isEnabled() && radiotok_->isChecked();
+bool SmoothedGraphWindow::fluxShown() const {
+    return tag_ == SmoothedTag && radioFluxBox_->isEnabled() && radioFluxBox_->isChecked();
 }
 
-VolbaToku SmoothedGraphWindow::volbaToku() const {
-    for (std::size_t i = 0; i < vybtok_.size(); ++i)
-        if (vybtok_[i]->isChecked()) return static_cast<VolbaToku>(i);
-    return VolbaToku::OBS;
+FluxOption SmoothedGraphWindow::fluxOption() const {
+    for (std::size_t i = 0; i < fluxButtons_.size(); ++i)
+        if (fluxButtons_[i]->isChecked()) return static_cast<FluxOption>(i);
+    return FluxOption::OBS;
 }
 
-void SmoothedGraphWindow::prepocitat() {
+void SmoothedGraphWindow::recompute() {
     const Session& s = ctx_.model.session();
-    const bool nova = revize_ != s.revision();
-    revize_ = s.revision();
-    if (tag_ == Vyhlazene) {
-        if (nova || data_.S != S_ || data_.krivky[0].t.empty())
-            data_ = BuildVyhlazenaData(s.records(), S_);
-        dalsi_.clear();
-        for (int S = 1; S <= PocetVyhlRad; ++S)
-            if (porovnani_[static_cast<std::size_t>(S - 1)]->isChecked() && S != S_)
-                dalsi_.push_back(
-                    std::make_unique<VyhlazenaData>(BuildVyhlazenaData(s.records(), S)));
-        brusel_ = bruselZobrazen() ? BuildBruselKrivka(s.tables().DenniSIDC, data_.prvniRok,
+    const bool stale = revision_ != s.revision();
+    revision_ = s.revision();
+    if (tag_ == SmoothedTag) {
+        if (stale || data_.S != S_ || data_.curves[0].t.empty())
+            data_ = BuildSmoothedData(s.records(), S_);
+        further_.clear();
+        for (int S = 1; S <= SmoothedQuantityCount; ++S)
+            if (comparison_[static_cast<std::size_t>(S - 1)]->isChecked() && S != S_)
+                further_.push_back(
+                    std::make_unique<SmoothedData>(BuildSmoothedData(s.records(), S)));
+        brussels_ = brusselsShown() ? BuildBrusselsCurve(s.tables().sidcDaily, data_.firstYear,
                                                        static_cast<int>(H_) - 1)
-                                   : BruselKrivka{};
+                                   : OutsideCurve{};
         const StartupTables& t = s.tables();
-        const bool obe = H_ == VolbaPolokoule::Obe;
-        plochy_ = plochyZobrazeny()
-                      ? BuildTabulkovaKrivka(t.PlochyTab, obe ? 1 : static_cast<int>(H_) - 1,
-                                             data_.prvniRok)
-                      : BruselKrivka{};
-        plochyJih_ = plochyZobrazeny() && obe ? BuildTabulkovaKrivka(t.PlochyTab, 2, data_.prvniRok)
-                                              : BruselKrivka{};
-        tokVolba_ = volbaToku();
-        tok_ = tokZobrazen()
-                   ? BuildTabulkovaKrivka(t.Tok10cmTab, static_cast<int>(tokVolba_), data_.prvniRok)
-                   : BruselKrivka{};
+        const bool both = H_ == HemisphereOption::Both;
+        areas_ = areasShown()
+                      ? BuildOutsideCurve(t.areasTable, both ? 1 : static_cast<int>(H_) - 1,
+                                             data_.firstYear)
+                      : OutsideCurve{};
+        southAreas_ = areasShown() && both ? BuildOutsideCurve(t.areasTable, 2, data_.firstYear)
+                                              : OutsideCurve{};
+        fluxOption_ = fluxOption();
+        flux_ = fluxShown()
+                   ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
+                   : OutsideCurve{};
     } else {
-        asym_ = BuildAsymetrieGraf(s.records(), s.asymetrie(), S_, druh_, obdobi_);
+        asymmetry_ = BuildAsymmetryGraph(s.records(), s.asymmetry(), S_, kind_, period_);
     }
-    obnovit();
+    refresh();
 }
 
-int SmoothedGraphWindow::sirkaObrazu() const {
-    if (tag_ == Asymetrie) return AsymetrieSirka(asym_, AsymetrieOptions{faktor_, 0});
-    const int w = std::max(1, Z_ * std::max(1, platno_->height() / 45) / 22);
-    return (data_.tPosledni + 14) * w + 80;
+int SmoothedGraphWindow::pictureWidth() const {
+    if (tag_ == AsymmetryTag) return AsymmetryWidth(asymmetry_, AsymmetryOptions{factor_, 0});
+    const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
+    return (data_.tLast + 14) * w + 80;
 }
 
-void SmoothedGraphWindow::obnovit() {
-    posuv_->setRange(0, std::max(0, sirkaObrazu() - platno_->width()));
-    posuv_->setPageStep(std::max(1, platno_->width()));
-    if (tag_ == Vyhlazene)
-        setWindowTitle(q(VyhlazenyTitulek(H_, bruselZobrazen(), k_)));
+void SmoothedGraphWindow::refresh() {
+    scroll_->setRange(0, std::max(0, pictureWidth() - canvas_->width()));
+    scroll_->setPageStep(std::max(1, canvas_->width()));
+    if (tag_ == SmoothedTag)
+        setWindowTitle(q(SmoothedTitle(H_, brusselsShown(), k_)));
     else
         setWindowTitle(QStringLiteral("Asymetrie    graf"));
-    Label3_->setText(QStringLiteral("%1 x %2").arg(platno_->width()).arg(platno_->height()));
-    Label3_->adjustSize();
-    Label3_->move(std::max(0, platno_->width() - Label3_->width() - 10), 2);
+    sizeLabel_->setText(QStringLiteral("%1 x %2").arg(canvas_->width()).arg(canvas_->height()));
+    sizeLabel_->adjustSize();
+    sizeLabel_->move(std::max(0, canvas_->width() - sizeLabel_->width() - 10), 2);
     // Near the right edge, whole whatever the width of its texts.
-    GroupBox2_->move(std::max(0, platno_->width() - std::max(300, GroupBox2_->width() + 10)), 30);
-    platno_->update();
+    comparisonBox_->move(std::max(0, canvas_->width() - std::max(300, comparisonBox_->width() + 10)), 30);
+    canvas_->update();
 }
 
-void SmoothedGraphWindow::oznacit() {
-    for (int S = 1; S <= PocetVyhlRad; ++S) {
-        if (QAction* a = findChild<QAction*>(QString::fromLatin1(Rady[S - 1].polozka)))
+void SmoothedGraphWindow::markChecked() {
+    for (int S = 1; S <= SmoothedQuantityCount; ++S) {
+        if (QAction* a = findChild<QAction*>(QString::fromLatin1(Quantities[S - 1].item)))
             a->setChecked(S == S_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(Rady[S - 1].tlacitko))) {
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(Quantities[S - 1].button))) {
             b->setChecked(S == S_);
             // Inter SOL has no hemispheres, so no asymmetry.
-            if (S == 9) b->setVisible(tag_ == Vyhlazene);
+            if (S == 9) b->setVisible(tag_ == SmoothedTag);
         }
     }
-    for (const PolokoulePrikaz& p : Polokoule)
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(p.tlacitko))) {
+    for (const HemisphereCommand& p : Hemispheres)
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(p.button))) {
             b->setChecked(p.H == H_);
-            b->setVisible(tag_ == Vyhlazene);
+            b->setVisible(tag_ == SmoothedTag);
         }
-    for (const ObdobiPrikaz& o : Obdobi) {
-        if (QAction* a = findChild<QAction*>(QString::fromLatin1(o.polozka)))
-            a->setChecked(o.o == obdobi_);
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(o.tlacitko))) {
-            b->setChecked(o.o == obdobi_);
-            b->setVisible(tag_ == Asymetrie);
+    for (const PeriodCommand& o : Periods) {
+        if (QAction* a = findChild<QAction*>(QString::fromLatin1(o.item)))
+            a->setChecked(o.o == period_);
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(o.button))) {
+            b->setChecked(o.o == period_);
+            b->setVisible(tag_ == AsymmetryTag);
         }
     }
-    findChild<QAction*>(QStringLiteral("rozdilova"))->setChecked(druh_ == DruhAsymetrie::Rozdilova);
-    findChild<QAction*>(QStringLiteral("podilova"))->setChecked(druh_ == DruhAsymetrie::Podilova);
-    QAction* brusel = findChild<QAction*>(QStringLiteral("BruselR"));
-    brusel->setEnabled(S_ == 3);
-    ScrollBar1_->setVisible(tag_ == Vyhlazene && S_ == 3 && brusel->isChecked());
+    findChild<QAction*>(QStringLiteral("rozdilova"))->setChecked(kind_ == AsymmetryKind::Difference);
+    findChild<QAction*>(QStringLiteral("podilova"))->setChecked(kind_ == AsymmetryKind::Ratio);
+    QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
+    brusselsCurve->setEnabled(S_ == 3);
+    brusselsScroll_->setVisible(tag_ == SmoothedTag && S_ == 3 && brusselsCurve->isChecked());
 }
 
-void SmoothedGraphWindow::vyberRadu(int S) {
-    S_ = std::clamp(S, 1, tag_ == Asymetrie ? 8 : PocetVyhlRad);
-    if (S_ == 9) H_ = VolbaPolokoule::Celek;
-    prepocitat();
-    oznacit();
+void SmoothedGraphWindow::chooseQuantity(int S) {
+    S_ = std::clamp(S, 1, tag_ == AsymmetryTag ? 8 : SmoothedQuantityCount);
+    if (S_ == 9) H_ = HemisphereOption::Disk;
+    recompute();
+    markChecked();
 }
 
-void SmoothedGraphWindow::vyberPolokouli(VolbaPolokoule H) {
-    H_ = S_ == 9 ? VolbaPolokoule::Celek : H;
-    prepocitat();
-    oznacit();
+void SmoothedGraphWindow::chooseHemisphere(HemisphereOption H) {
+    H_ = S_ == 9 ? HemisphereOption::Disk : H;
+    recompute();
+    markChecked();
 }
 
-void SmoothedGraphWindow::vyberObdobi(ObdobiAsymetrie o) {
-    obdobi_ = o;
-    prepocitat();
-    oznacit();
+void SmoothedGraphWindow::choosePeriod(AsymmetryPeriod o) {
+    period_ = o;
+    recompute();
+    markChecked();
 }
 
-void SmoothedGraphWindow::vyberDruh(DruhAsymetrie d) {
-    druh_ = d;
-    prepocitat();
-    oznacit();
+void SmoothedGraphWindow::chooseKind(AsymmetryKind d) {
+    kind_ = d;
+    recompute();
+    markChecked();
 }
 
-void SmoothedGraphWindow::zvetsitClick() {
-    sirka_->setText(QString::number(Z_));
-    vyska_->setText(QString::number(800 / delitel_));
-    GroupBox1_->adjustSize();
-    GroupBox1_->move(60, 30);
-    GroupBox1_->show();
-    sirka_->setFocus();
+void SmoothedGraphWindow::onZoomClicked() {
+    widthEdit_->setText(QString::number(Z_));
+    heightEdit_->setText(QString::number(800 / divisor_));
+    zoomBox_->adjustSize();
+    zoomBox_->move(60, 30);
+    zoomBox_->show();
+    widthEdit_->setFocus();
 }
 
-void SmoothedGraphWindow::Button1Click() {
-    const int z = sirka_->text().trimmed().toInt();
+void SmoothedGraphWindow::onZoomConfirmed() {
+    const int z = widthEdit_->text().trimmed().toInt();
     Z_ = std::min(z == 0 ? 3 : std::max(1, z), 9);
-    int v = vyska_->text().trimmed().toInt();
+    int v = heightEdit_->text().trimmed().toInt();
     v = v >= 10 ? v / 10 * 10 : 5;
-    delitel_ = 800 / std::min(v, 30);
-    GroupBox1_->hide();
-    obnovit();
+    divisor_ = 800 / std::min(v, 30);
+    zoomBox_->hide();
+    refresh();
 }
 
-void SmoothedGraphWindow::porovnatClick() {
-    GroupBox2_->setVisible(!GroupBox2_->isVisible());
-    GroupBox2_->raise();
+void SmoothedGraphWindow::onCompareClicked() {
+    comparisonBox_->setVisible(!comparisonBox_->isVisible());
+    comparisonBox_->raise();
 }
 
-void SmoothedGraphWindow::potvrdpClick() {
-    GroupBox2_->hide();
-    prepocitat();
+void SmoothedGraphWindow::onConfirmComparisonClicked() {
+    comparisonBox_->hide();
+    recompute();
 }
 
-void SmoothedGraphWindow::BruselRClick() {
-    oznacit();
+void SmoothedGraphWindow::onBrusselsRClicked() {
+    markChecked();
 }
 
-void SmoothedGraphWindow::ScrollBar1Change(int pozice) {
-    k_ = 1.0 + 0.01 * pozice;
-    if (bruselZobrazen()) obnovit();
+void SmoothedGraphWindow::onScrollChanged(int position) {
+    k_ = 1.0 + 0.01 * position;
+    if (brusselsShown()) refresh();
 }
 
-void SmoothedGraphWindow::zmensit() {
-    if (tag_ == Asymetrie)
-        faktor_ = std::min(16, faktor_ * 2);
+void SmoothedGraphWindow::shrink() {
+    if (tag_ == AsymmetryTag)
+        factor_ = std::min(16, factor_ * 2);
     else
         Z_ = std::max(1, Z_ - 1);
-    obnovit();
+    refresh();
 }
 
-void SmoothedGraphWindow::rozsirit() {
-    if (tag_ == Asymetrie)
-        faktor_ = std::max(1, faktor_ / 2);
+void SmoothedGraphWindow::widen() {
+    if (tag_ == AsymmetryTag)
+        factor_ = std::max(1, factor_ / 2);
     else
         Z_ = std::min(9, Z_ + 1);
-    obnovit();
+    refresh();
 }
 
-void SmoothedGraphWindow::kresli(QPainter& p, const QRect& r, int posun) const {
-    if (tag_ == Asymetrie) {
-        PaintAsymetrie(p, r, asym_, AsymetrieOptions{faktor_, posun});
+void SmoothedGraphWindow::paintGraph(QPainter& p, const QRect& r, int offset) const {
+    if (tag_ == AsymmetryTag) {
+        PaintAsymmetry(p, r, asymmetry_, AsymmetryOptions{factor_, offset});
         return;
     }
-    VyhlazenyOptions o;
+    SmoothedOptions o;
     o.Z = Z_;
-    o.delitel = delitel_;
-    o.posun = posun;
+    o.divisor = divisor_;
+    o.offset = offset;
     o.H = H_;
-    if (bruselZobrazen()) {
-        o.brusel = &brusel_;
+    if (brusselsShown()) {
+        o.brusselsCurve = &brussels_;
         o.k = k_;
     }
-    for (const auto& d : dalsi_)
-        o.porovnani.push_back(d.get());
+    for (const auto& d : further_)
+        o.comparison.push_back(d.get());
     // As last confirmed.
-    if (!plochy_.t.empty()) o.plochy = &plochy_;
-    if (!plochyJih_.t.empty()) o.plochyJih = &plochyJih_;
-    if (!tok_.t.empty()) {
-        o.tok = &tok_;
-        o.volbaToku = tokVolba_;
+    if (!areas_.t.empty()) o.areasCurve = &areas_;
+    if (!southAreas_.t.empty()) o.southAreasCurve = &southAreas_;
+    if (!flux_.t.empty()) {
+        o.tok = &flux_;
+        o.fluxOption = fluxOption_;
     }
-    PaintVyhlazeny(p, r, data_, o);
+    PaintSmoothed(p, r, data_, o);
 }
 
-QImage SmoothedGraphWindow::obrazek() const {
-    return platno_->obrazek();
+QImage SmoothedGraphWindow::picture() const {
+    return canvas_->picture();
 }
 
-void SmoothedGraphWindow::ulozitObrazek(const QString& nazev) {
-    runCommand(ctx_.zpravy, [&] {
-        const auto slozka = ctx_.model.session().dir.ensureFolder("Obrázek");
-        WriteJpeg(obrazek().convertToFormat(QImage::Format_RGB888), slozka / (s(nazev) + ".jpg"),
+void SmoothedGraphWindow::savePicture(const QString& name) {
+    runCommand(ctx_.messages, [&] {
+        const auto folder = ctx_.model.session().dir.ensureFolder("Obrázek");
+        WriteJpeg(picture().convertToFormat(QImage::Format_RGB888), folder / (s(name) + ".jpg"),
                   90);
     });
 }
 
-void SmoothedGraphWindow::ulozitobrClick() {
-    const int puvodni = S_;
-    Label3_->hide();
+void SmoothedGraphWindow::onSavePictureClicked() {
+    const int original = S_;
+    sizeLabel_->hide();
     for (int S = 1; S <= 8; ++S) {
-        vyberRadu(S);
-        platno_->repaint();
-        if (tag_ == Vyhlazene)
-            ulozitObrazek(q(VyhlPopis(S).vyhl));
+        chooseQuantity(S);
+        canvas_->repaint();
+        if (tag_ == SmoothedTag)
+            savePicture(q(SmoothedQuantityInfoOf(S).smoothed));
         else
-            ulozitObrazek(q(VyhlPopis(S).asy) + (druh_ == DruhAsymetrie::Podilova
+            savePicture(q(SmoothedQuantityInfoOf(S).asymmetry) + (kind_ == AsymmetryKind::Ratio
                                                      ? QStringLiteral("_P")
                                                      : QStringLiteral("_R")));
     }
-    Label3_->show();
-    vyberRadu(puvodni);
+    sizeLabel_->show();
+    chooseQuantity(original);
 }
 
-void SmoothedGraphWindow::tiskvyhlClick() {
+void SmoothedGraphWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!vybratTiskarnu || !vybratTiskarnu(printer)) return;
-    tiskDo(printer);
+    if (!choosePrinter || !choosePrinter(printer)) return;
+    printTo(printer);
 }
 
-void SmoothedGraphWindow::tiskDo(QPrinter& printer) {
+void SmoothedGraphWindow::printTo(QPrinter& printer) {
     // From the start to the end of the year in "Tisknout do  roku ".
-    int sirka = sirkaObrazu();
+    int width = pictureWidth();
     bool ok = false;
-    const int rok = rokTisku_->text().trimmed().toInt(&ok);
+    const int year = printYearEdit_->text().trimmed().toInt(&ok);
     if (ok) {
-        if (tag_ == Vyhlazene) {
-            const int w = std::max(1, Z_ * std::max(1, platno_->height() / 45) / 22);
-            sirka = std::clamp(((rok - data_.prvniRok + 1) * 12 + 1) * w + 30, 200, sirka);
-        } else if (!asym_.mesice.empty()) {
-            for (const AsymetrieSloupec& m : asym_.mesice)
-                if (m.rok == rok + 1 && m.mesic == 1)
-                    sirka = std::clamp(50 + static_cast<int>(m.odDne * 2.0 / faktor_), 200, sirka);
+        if (tag_ == SmoothedTag) {
+            const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
+            width = std::clamp(((year - data_.firstYear + 1) * 12 + 1) * w + 30, 200, width);
+        } else if (!asymmetry_.months.empty()) {
+            for (const AsymmetryBar& m : asymmetry_.months)
+                if (m.year == year + 1 && m.month == 1)
+                    width = std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor_), 200, width);
         }
     }
-    const QSize size(sirka, std::max(1, platno_->height()));
-    if (!TiskObrazku(printer, size, [this](QPainter& p, const QRect& r) { kresli(p, r, 0); }))
-        ctx_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
+    const QSize size(width, std::max(1, canvas_->height()));
+    if (!PrintPicture(printer, size, [this](QPainter& p, const QRect& r) { paintGraph(p, r, 0); }))
+        ctx_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
 
 void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F8) {
-        Label3_->hide();
-        platno_->repaint();
-        ctx_.ramec.ulozitObrazekOkna(tag_ == Vyhlazene ? QStringLiteral("Vyhlazovací")
+        sizeLabel_->hide();
+        canvas_->repaint();
+        ctx_.frame.saveWindowPicture(tag_ == SmoothedTag ? QStringLiteral("Vyhlazovací")
                                                        : QStringLiteral("Asymetrie"));
-        Label3_->show();
+        sizeLabel_->show();
         return;
     }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        GroupBox1_->isVisible()) {
-        Button1Click();
+        zoomBox_->isVisible()) {
+        onZoomConfirmed();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -580,10 +580,10 @@ void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
 
 void SmoothedGraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    obnovit();
+    refresh();
 }
 
-void SmoothedGraphWindow::zavrit() {
+void SmoothedGraphWindow::closeWindow() {
     if (sub_)
         sub_->close();
     else
@@ -591,51 +591,51 @@ void SmoothedGraphWindow::zavrit() {
 }
 
 void SmoothedGraphWindow::closeEvent(QCloseEvent* event) {
-    zavreno_ = true;
-    for (const RadaPrikaz& r : Rady)
-        if (QAction* b = ctx_.ramec.akce(QString::fromLatin1(r.tlacitko))) b->setChecked(false);
-    VratitPanel(ctx_.ramec, QStringLiteral("provyhlazovaci"));
+    closed_ = true;
+    for (const QuantityCommand& r : Quantities)
+        if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
+    RestorePanel(ctx_.frame, QStringLiteral("provyhlazovaci"));
     QWidget::closeEvent(event);
 }
 
-void installVyhlazovaci(MainWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("vyhlazovaci"), [&hlavni] {
-        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Vyhlazene);
+void installSmoothed(MainWindow& mainWindow) {
+    mainWindow.connectCommand(QStringLiteral("vyhlazovaci"), [&mainWindow] {
+        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::SmoothedTag);
     });
-    hlavni.zapojit(QStringLiteral("asyroz"), [&hlavni] {
-        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
-                                     DruhAsymetrie::Rozdilova);
+    mainWindow.connectCommand(QStringLiteral("asyroz"), [&mainWindow] {
+        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
+                                     AsymmetryKind::Difference);
     });
-    hlavni.zapojit(QStringLiteral("asypo"), [&hlavni] {
-        SmoothedGraphWindow::otevrit(hlavni.kontext(), SmoothedGraphWindow::Asymetrie,
-                                     DruhAsymetrie::Podilova);
+    mainWindow.connectCommand(QStringLiteral("asypo"), [&mainWindow] {
+        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
+                                     AsymmetryKind::Ratio);
     });
-    auto okno = [&hlavni](auto fn) {
-        return [&hlavni, fn] {
-            if (SmoothedGraphWindow* w = SmoothedGraphWindow::otevrene(hlavni.plocha())) fn(*w);
+    auto window = [&mainWindow](auto fn) {
+        return [&mainWindow, fn] {
+            if (SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(mainWindow.area())) fn(*w);
         };
     };
-    for (int S = 1; S <= PocetVyhlRad; ++S) {
-        const QString b = QString::fromLatin1(Rady[S - 1].tlacitko);
-        hlavni.zapojit(b, okno([S](SmoothedGraphWindow& w) { w.vyberRadu(S); }));
-        hlavni.akce(b)->setCheckable(true);
+    for (int S = 1; S <= SmoothedQuantityCount; ++S) {
+        const QString b = QString::fromLatin1(Quantities[S - 1].button);
+        mainWindow.connectCommand(b, window([S](SmoothedGraphWindow& w) { w.chooseQuantity(S); }));
+        mainWindow.action(b)->setCheckable(true);
     }
-    for (const PolokoulePrikaz& p : Polokoule) {
-        hlavni.zapojit(QString::fromLatin1(p.tlacitko),
-                       okno([H = p.H](SmoothedGraphWindow& w) { w.vyberPolokouli(H); }));
-        hlavni.akce(QString::fromLatin1(p.tlacitko))->setCheckable(true);
+    for (const HemisphereCommand& p : Hemispheres) {
+        mainWindow.connectCommand(QString::fromLatin1(p.button),
+                       window([H = p.H](SmoothedGraphWindow& w) { w.chooseHemisphere(H); }));
+        mainWindow.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
-    for (const ObdobiPrikaz& o : Obdobi) {
-        hlavni.zapojit(QString::fromLatin1(o.tlacitko),
-                       okno([v = o.o](SmoothedGraphWindow& w) { w.vyberObdobi(v); }));
-        hlavni.akce(QString::fromLatin1(o.tlacitko))->setCheckable(true);
+    for (const PeriodCommand& o : Periods) {
+        mainWindow.connectCommand(QString::fromLatin1(o.button),
+                       window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
+        mainWindow.action(QString::fromLatin1(o.button))->setCheckable(true);
     }
-    hlavni.zapojit(QStringLiteral("stupnicevyhl"),
-                   okno([](SmoothedGraphWindow& w) { w.update(); }));
-    hlavni.zapojit(QStringLiteral("zmensit"), okno([](SmoothedGraphWindow& w) { w.zmensit(); }));
-    hlavni.zapojit(QStringLiteral("rozsirit"), okno([](SmoothedGraphWindow& w) { w.rozsirit(); }));
-    hlavni.zapojit(QStringLiteral("SpeedButton11"),
-                   okno([](SmoothedGraphWindow& w) { w.zavrit(); }));
+    mainWindow.connectCommand(QStringLiteral("stupnicevyhl"),
+                   window([](SmoothedGraphWindow& w) { w.update(); }));
+    mainWindow.connectCommand(QStringLiteral("zmensit"), window([](SmoothedGraphWindow& w) { w.shrink(); }));
+    mainWindow.connectCommand(QStringLiteral("rozsirit"), window([](SmoothedGraphWindow& w) { w.widen(); }));
+    mainWindow.connectCommand(QStringLiteral("SpeedButton11"),
+                   window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
 }
 
 } // namespace hk

@@ -31,47 +31,47 @@ class MainWindow;
 class GraphCanvas;
 
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
-void installVyhlazovaci(MainWindow& hlavni);
+void installSmoothed(MainWindow& mainWindow);
 
 class SmoothedGraphWindow : public QWidget {
     Q_OBJECT
   public:
-    enum Tag { Vyhlazene = 0, Asymetrie = 1 };
-    static SmoothedGraphWindow* otevrit(const WindowContext& ctx, Tag tag,
-                                        DruhAsymetrie druh = DruhAsymetrie::Podilova);
-    static SmoothedGraphWindow* otevrene(QMdiArea* plocha);
+    enum Tag { SmoothedTag = 0, AsymmetryTag = 1 };
+    static SmoothedGraphWindow* openWindow(const WindowContext& ctx, Tag tag,
+                                        AsymmetryKind kind = AsymmetryKind::Ratio);
+    static SmoothedGraphWindow* openInstance(QMdiArea* area);
 
-    void vyberRadu(int S);
-    void vyberPolokouli(VolbaPolokoule H);
-    void vyberObdobi(ObdobiAsymetrie o);
-    void vyberDruh(DruhAsymetrie d);
-    void zvetsitClick();
-    void Button1Click(); // zoom confirmed
-    void porovnatClick();
-    void potvrdpClick(); // comparison confirmed
-    void BruselRClick();
-    void ScrollBar1Change(int pozice);
-    void zmensit();
-    void rozsirit();
-    void ulozitobrClick();
-    void tiskvyhlClick();
-    void tiskDo(QPrinter& printer);
-    void zavrit();
+    void chooseQuantity(int S);
+    void chooseHemisphere(HemisphereOption H);
+    void choosePeriod(AsymmetryPeriod o);
+    void chooseKind(AsymmetryKind d);
+    void onZoomClicked();
+    void onZoomConfirmed(); // zoom confirmed
+    void onCompareClicked();
+    void onConfirmComparisonClicked(); // comparison confirmed
+    void onBrusselsRClicked();
+    void onScrollChanged(int position);
+    void shrink();
+    void widen();
+    void onSavePictureClicked();
+    void onPrintClicked();
+    void printTo(QPrinter& printer);
+    void closeWindow();
 
     Tag tag() const { return tag_; }
     int S() const { return S_; }
-    VolbaPolokoule H() const { return H_; }
+    HemisphereOption H() const { return H_; }
     double k() const { return k_; }
-    bool bruselZobrazen() const;
-    bool plochyZobrazeny() const;
-    bool tokZobrazen() const;
-    VolbaToku volbaToku() const;
+    bool brusselsShown() const;
+    bool areasShown() const;
+    bool fluxShown() const;
+    FluxOption fluxOption() const;
     // The outside curves as last confirmed (empty when not shown).
-    const BruselKrivka& plochy() const { return plochy_; }
-    const BruselKrivka& tok() const { return tok_; }
-    QImage obrazek() const;
+    const OutsideCurve& areasCurve() const { return areas_; }
+    const OutsideCurve& tok() const { return flux_; }
+    QImage picture() const;
 
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,50 +79,50 @@ class SmoothedGraphWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    SmoothedGraphWindow(const WindowContext& ctx, Tag tag, DruhAsymetrie druh);
-    void prepocitat();
-    void obnovit();
-    void oznacit();
-    void kresli(QPainter& p, const QRect& r, int posun) const;
-    int sirkaObrazu() const;
-    void ulozitObrazek(const QString& nazev);
+    SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind);
+    void recompute();
+    void refresh();
+    void markChecked();
+    void paintGraph(QPainter& p, const QRect& r, int offset) const;
+    int pictureWidth() const;
+    void savePicture(const QString& name);
 
     WindowContext ctx_;
     Tag tag_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GraphCanvas* platno_;
-    QScrollBar* posuv_;
-    QLabel* Label3_;
-    QGroupBox* GroupBox1_;
-    QLineEdit* sirka_;
-    QLineEdit* vyska_;
-    QGroupBox* GroupBox2_;
-    std::vector<QCheckBox*> porovnani_; // Chg .. Chpol, chinter: series 1..9
-    QCheckBox* Bruselvy_;
-    QCheckBox* bruselploch_;
-    QCheckBox* radiotok_;
-    std::vector<QRadioButton*> vybtok_; // OBS, ADJ, ABS
-    QGroupBox* GroupBox3_;
-    QLineEdit* rokTisku_;
-    QScrollBar* ScrollBar1_;
+    GraphCanvas* canvas_;
+    QScrollBar* scroll_;
+    QLabel* sizeLabel_;
+    QGroupBox* zoomBox_;
+    QLineEdit* widthEdit_;
+    QLineEdit* heightEdit_;
+    QGroupBox* comparisonBox_;
+    std::vector<QCheckBox*> comparison_; // Chg .. Chpol, chinter: series 1..9
+    QCheckBox* brusselsBox_;
+    QCheckBox* brusselsAreasBox_;
+    QCheckBox* radioFluxBox_;
+    std::vector<QRadioButton*> fluxButtons_; // OBS, ADJ, ABS
+    QGroupBox* printYearBox_;
+    QLineEdit* printYearEdit_;
+    QScrollBar* brusselsScroll_;
 
     int S_ = 1;
-    VolbaPolokoule H_ = VolbaPolokoule::Celek;
-    ObdobiAsymetrie obdobi_ = ObdobiAsymetrie::Zaznamovy;
-    DruhAsymetrie druh_;
+    HemisphereOption H_ = HemisphereOption::Disk;
+    AsymmetryPeriod period_ = AsymmetryPeriod::PerRecord;
+    AsymmetryKind kind_;
     int Z_ = 3;
-    int delitel_ = 80;
-    int faktor_ = 2;
+    int divisor_ = 80;
+    int factor_ = 2;
     double k_ = 1.0;
-    std::uint64_t revize_ = ~0ULL;
-    VyhlazenaData data_;
-    std::vector<std::unique_ptr<VyhlazenaData>> dalsi_; // comparison series
-    BruselKrivka brusel_;
-    BruselKrivka plochy_, plochyJih_, tok_; // "Brusel plochy", "Rádiový tok" as confirmed
-    VolbaToku tokVolba_ = VolbaToku::OBS;
-    AsymetrieGraf asym_;
-    bool zavreno_ = false;
+    std::uint64_t revision_ = ~0ULL;
+    SmoothedData data_;
+    std::vector<std::unique_ptr<SmoothedData>> further_; // comparison series
+    OutsideCurve brussels_;
+    OutsideCurve areas_, southAreas_, flux_; // "Brusel plochy", "Rádiový tok" as confirmed
+    FluxOption fluxOption_ = FluxOption::OBS;
+    AsymmetryGraph asymmetry_;
+    bool closed_ = false;
 };
 
 } // namespace hk

@@ -46,21 +46,21 @@ namespace hk {
 
 namespace {
 
-const QString NejsouDalsiData = QStringLiteral("Nejsou další data");
-constexpr int PosunStred = 10; // ScrollBar3 0..20, 10 = no shift
-constexpr QSize MalaVelikost{812, 581};
+const QString NoFurtherData = QStringLiteral("Nejsou další data");
+constexpr int ShiftCentre = 10; // ScrollBar3 0..20, 10 = no shift
+constexpr QSize SmallSize{812, 581};
 // The lower map of the comparison starts this far below the upper one's
 // 25 q, so that its title does not run into the upper map's labels.
-constexpr int MezeraSrovnani = 15;
+constexpr int ComparisonGap = 15;
 // The corona butterfly's margins beside its columns (one a rotation): the
 // captions on the left, the last rotation's number on the right.
-constexpr int KoronaMotylOkraj = 160;
+constexpr int CoronaButterflyMargin = 160;
 
 // The client area: paints through the window and passes the mouse.
-class Platno : public QWidget {
+class Canvas : public QWidget {
   public:
-    Platno(MapWindow* okno, std::function<void(const QPoint&)> stisk)
-        : QWidget(okno), okno_(okno), stisk_(std::move(stisk)) {
+    Canvas(MapWindow* window, std::function<void(const QPoint&)> pressed)
+        : QWidget(window), window_(window), pressY_(std::move(pressed)) {
         setObjectName(QStringLiteral("platno"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
@@ -70,27 +70,27 @@ class Platno : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        okno_->kreslit(p, rect());
+        window_->paint(p, rect());
     }
     void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) stisk_(e->position().toPoint());
+        if (e->button() == Qt::LeftButton) pressY_(e->position().toPoint());
     }
 
   private:
-    MapWindow* okno_;
-    std::function<void(const QPoint&)> stisk_;
+    MapWindow* window_;
+    std::function<void(const QPoint&)> pressY_;
 };
 
 // A map that shows only some of its layers (the halves of the comparison,
 // the corona or the magnetosphere alone).
-SynopticMap JenVrstvy(const SynopticMap& m, bool skupiny, bool fakule) {
+SynopticMap OnlyLayers(const SynopticMap& m, bool groups, bool faculae) {
     SynopticMap v = m;
-    if (!skupiny) {
+    if (!groups) {
         v.groups.clear();
         v.legend.clear();
         v.legendCaptions.clear();
     }
-    if (!fakule) {
+    if (!faculae) {
         v.faculae.clear();
         v.faculaeCentres.clear();
     }
@@ -102,57 +102,57 @@ SynopticMap JenVrstvy(const SynopticMap& m, bool skupiny, bool fakule) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-MapWindow* MapWindow::otevrene(QMdiArea* plocha) {
-    if (!plocha) return nullptr;
-    for (MapWindow* w : plocha->findChildren<MapWindow*>())
-        if (!w->zavreno_) return w;
+MapWindow* MapWindow::openInstance(QMdiArea* area) {
+    if (!area) return nullptr;
+    for (MapWindow* w : area->findChildren<MapWindow*>())
+        if (!w->closed_) return w;
     return nullptr;
 }
 
-MapWindow* MapWindow::otevrit(const WindowContext& k) {
-    if (MapWindow* w = otevrene(k.plocha)) {
-        k.plocha->setActiveSubWindow(w->sub_);
+MapWindow* MapWindow::openWindow(const WindowContext& k) {
+    if (MapWindow* w = openInstance(k.area)) {
+        k.area->setActiveSubWindow(w->sub_);
         return w;
     }
     BusyCursor busy;
     auto* w = new MapWindow(k);
-    QMdiSubWindow* sub = k.plocha->addSubWindow(w);
+    QMdiSubWindow* sub = k.area->addSubWindow(w);
     w->sub_ = sub;
     sub->setObjectName(QStringLiteral("Form7"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // The whole work area: the map is as large as its height allows.
-    const QRect plocha = k.plocha->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(400, plocha.width() - 8), std::max(300, plocha.height() - 8));
-    k.ramec.ukazPanel(QStringLiteral("promapu"));
-    if (QAction* a = k.ramec.akce(QStringLiteral("map"))) a->setEnabled(false);
+    const QRect area = k.area->viewport()->rect();
+    sub->setGeometry(1, 1, std::max(400, area.width() - 8), std::max(300, area.height() - 8));
+    k.frame.showPanel(QStringLiteral("promapu"));
+    if (QAction* a = k.frame.action(QStringLiteral("map"))) a->setEnabled(false);
     sub->show();
-    k.plocha->setActiveSubWindow(sub);
-    w->platno_->setFocus();
-    QObject::connect(k.plocha, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* aktivni) {
-        if (aktivni && aktivni != w->sub_ && !w->zavreno_) w->zavritmClick();
+    k.area->setActiveSubWindow(sub);
+    w->canvas_->setFocus();
+    QObject::connect(k.area, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* activated) {
+        if (activated && activated != w->sub_ && !w->closed_) w->onCloseClicked();
     });
-    w->zmena();
+    w->change();
     return w;
 }
 
 MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
-    : QWidget(parent), kontext_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
-      Toolbar1_(new QToolBar(this)),
-      platno_(new Platno(this, [this](const QPoint& bod) { mistoTextu(bod); })),
-      ScrollBar1_(new QScrollBar(Qt::Horizontal, this)),
-      ScrollBar2_(new QScrollBar(Qt::Horizontal, this)), ListBox1_(new QListWidget(platno_)),
-      Label2_(new QLabel(platno_)), Panelsrovnani_(new QFrame(platno_)),
-      ScrollBar3_(new QScrollBar(Qt::Horizontal, Panelsrovnani_)),
-      Label1_(new QLabel(Panelsrovnani_)), datamagnet_(new QGroupBox(platno_)),
-      Edit5_(new QLineEdit(platno_)) {
+    : QWidget(parent), context_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
+      toolBar_(new QToolBar(this)),
+      canvas_(new Canvas(this, [this](const QPoint& point) { textPlace(point); })),
+      coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
+      coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)), rotationList_(new QListWidget(canvas_)),
+      sizeLabel_(new QLabel(canvas_)), comparisonPanel_(new QFrame(canvas_)),
+      comparisonShiftScroll_(new QScrollBar(Qt::Horizontal, comparisonPanel_)),
+      shiftLabel_(new QLabel(comparisonPanel_)), magnetosphereDataBox_(new QGroupBox(canvas_)),
+      mapTextEdit_(new QLineEdit(canvas_)) {
     setObjectName(QStringLiteral("Form7"));
     menu_->setObjectName(QStringLiteral("MainMenu1"));
-    Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-    ScrollBar1_->setObjectName(QStringLiteral("ScrollBar1"));
-    ScrollBar2_->setObjectName(QStringLiteral("ScrollBar2"));
-    ListBox1_->setObjectName(QStringLiteral("ListBox1"));
-    Label2_->setObjectName(QStringLiteral("Label2"));
-    Edit5_->setObjectName(QStringLiteral("Edit5"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    coronaGraphScroll_->setObjectName(QStringLiteral("ScrollBar1"));
+    coronaDayScroll_->setObjectName(QStringLiteral("ScrollBar2"));
+    rotationList_->setObjectName(QStringLiteral("ListBox1"));
+    sizeLabel_->setObjectName(QStringLiteral("Label2"));
+    mapTextEdit_->setObjectName(QStringLiteral("Edit5"));
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -160,120 +160,120 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
     l->setMenuBar(menu_);
-    l->addWidget(Toolbar1_);
-    l->addWidget(platno_, 1);
-    l->addWidget(ScrollBar1_);
-    l->addWidget(ScrollBar2_);
-    ScrollBar1_->hide();
-    ScrollBar2_->hide();
-    platno_->installEventFilter(this);
+    l->addWidget(toolBar_);
+    l->addWidget(canvas_, 1);
+    l->addWidget(coronaGraphScroll_);
+    l->addWidget(coronaDayScroll_);
+    coronaGraphScroll_->hide();
+    coronaDayScroll_->hide();
+    canvas_->installEventFilter(this);
 
-    const Session& s = kontext_.model.session();
-    const int procento = s.ProcentoVelikosti();
-    ListBox1_->setFixedSize(skalujZaokrouhlene(90, procento), skalujZaokrouhlene(300, procento));
-    ListBox1_->move(4, 4);
-    ListBox1_->hide();
-    ListBox1_->installEventFilter(this);
-    connect(ListBox1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* i) { vyberRotace(ListBox1_->row(i)); });
-    Label2_->setAutoFillBackground(true);
-    Edit5_->hide();
-    connect(Edit5_, &QLineEdit::returnPressed, this, [this] {
-        vlozText(bodTextu_, Edit5_->text());
-        Edit5_->hide();
-        Edit5_->clear();
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"))) a->setChecked(false);
-        platno_->setFocus();
+    const Session& s = context_.model.session();
+    const int percent = s.sizePercent();
+    rotationList_->setFixedSize(scaledRounded(90, percent), scaledRounded(300, percent));
+    rotationList_->move(4, 4);
+    rotationList_->hide();
+    rotationList_->installEventFilter(this);
+    connect(rotationList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* i) { chooseRotation(rotationList_->row(i)); });
+    sizeLabel_->setAutoFillBackground(true);
+    mapTextEdit_->hide();
+    connect(mapTextEdit_, &QLineEdit::returnPressed, this, [this] {
+        insertText(textPoint_, mapTextEdit_->text());
+        mapTextEdit_->hide();
+        mapTextEdit_->clear();
+        if (QAction* a = context_.frame.action(QStringLiteral("vloztext"))) a->setChecked(false);
+        canvas_->setFocus();
     });
-    connect(ScrollBar1_, &QScrollBar::valueChanged, this, [this] { zmena(); });
-    connect(ScrollBar2_, &QScrollBar::valueChanged, this, [this] { zmena(); });
-    connect(platno_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& bod) { popup_->popup(platno_->mapToGlobal(bod)); });
-    connect(&kontext_.model, &SessionModel::recordsChanged, this, [this] { zmena(); });
+    connect(coronaGraphScroll_, &QScrollBar::valueChanged, this, [this] { change(); });
+    connect(coronaDayScroll_, &QScrollBar::valueChanged, this, [this] { change(); });
+    connect(canvas_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& point) { popup_->popup(canvas_->mapToGlobal(point)); });
+    connect(&context_.model, &SessionModel::recordsChanged, this, [this] { change(); });
 
     // The map starts from the working record's rotation.
-    const TZaznam& z = s.AktualniZaznam();
-    rotace_ = z.Rotace;
+    const TZaznam& z = s.workingRecord();
+    rotation_ = z.Rotace;
     datum_ = RecordDate(z);
-    dnes = [] {
+    today = [] {
         const QDate d = QDate::currentDate();
         return Date{d.year(), d.month(), d.day()};
     };
-    vybratTiskarnu = [this](QPrinter& printer) {
-        return VybratTiskarnu(printer, this, kontext_.zpravy, kontext_.model.session().dir,
+    choosePrinter = [this](QPrinter& printer) {
+        return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
                               QStringLiteral("Mapa.pdf"));
     };
 
-    vytvorMenu();
-    vytvorNastroje();
-    vytvorSrovnani();
-    vytvorDatamagnet();
-    sestavit();
-    magn_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
-    setWindowTitle(q(MapCaption(rotace_)));
+    createMenu();
+    createTools();
+    createComparison();
+    createMagnetosphereData();
+    rebuild();
+    magnetosphere_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
+    setWindowTitle(q(MapCaption(rotation_)));
 }
 
 MapWindow::~MapWindow() = default;
 
-QAction* MapWindow::akce(const QString& objectName) const {
-    return akce_.value(objectName);
+QAction* MapWindow::action(const QString& objectName) const {
+    return actions_.value(objectName);
 }
 
-void MapWindow::vytvorMenu() {
-    auto pridej = [this](QWidget* kam, const char* jmeno, const QString& text, auto fn,
-                         bool zaskrtavaci = false) {
+void MapWindow::createMenu() {
+    auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
+                         bool checkable = false) {
         auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(jmeno));
-        a->setCheckable(zaskrtavaci);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(checkable);
         connect(a, &QAction::triggered, this, fn);
-        kam->addAction(a);
-        akce_.insert(a->objectName(), a);
+        target->addAction(a);
+        actions_.insert(a->objectName(), a);
         return a;
     };
-    auto* pohledy = new QActionGroup(this);
-    auto radio = [&](QWidget* kam, const char* jmeno, const QString& text, auto fn) {
-        QAction* a = pridej(kam, jmeno, text, fn, true);
-        pohledy->addAction(a);
+    auto* views = new QActionGroup(this);
+    auto radio = [&](QWidget* target, const char* name, const QString& text, auto fn) {
+        QAction* a = add(target, name, text, fn, true);
+        views->addAction(a);
         return a;
     };
-    pridej(menu_, "zavritm", QStringLiteral("&Zavřít"), [this] { zavritmClick(); });
-    pridej(menu_, "vyberm", QStringLiteral(" &Rotace"), [this] { vybermClick(); });
+    add(menu_, "zavritm", QStringLiteral("&Zavřít"), [this] { onCloseClicked(); });
+    add(menu_, "vyberm", QStringLiteral(" &Rotace"), [this] { onChooseRotationClicked(); });
     radio(menu_, "mapky", QStringLiteral("Mapa otočky"), [this] {
-        mapkyClick();
+        onSingleMapClicked();
     })->setChecked(true);
-    radio(menu_, "dlouhamap", QStringLiteral("Dlouhá  mapa"), [this] { dlouhamapClick(); });
-    radio(menu_, "vysokamap", QStringLiteral("Vysoká  mapa"), [this] { vysokamapClick(); });
-    auto* korona = new QMenu(QStringLiteral("Korona"), menu_);
-    korona->setObjectName(QStringLiteral("Korona1"));
-    korona->menuAction()->setObjectName(QStringLiteral("Korona1"));
-    korona->menuAction()->setCheckable(true);
-    akce_.insert(QStringLiteral("Korona1"), korona->menuAction());
-    menu_->addMenu(korona);
-    radio(korona, "KoronaGraf", QStringLiteral("Korona Graf"), [this] { KoronaGrafClick(); });
-    radio(korona, "Koronamotyl", QStringLiteral("Korona motýl"), [this] { KoronamotylClick(); });
-    radio(korona, "koronaglob", QStringLiteral("Korona skutečná"), [this] { koronaglobClick(); });
-    korona->menuAction()->setEnabled(kontext_.model.session().Korona().present());
-    pridej(
-        menu_, "koronapod", QStringLiteral("Korona pod mapu"), [this] { koronapodClick(); }, true);
-    pridej(
-        menu_, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), [this] { MagnetoSfera1Click(); },
+    radio(menu_, "dlouhamap", QStringLiteral("Dlouhá  mapa"), [this] { onLongMapClicked(); });
+    radio(menu_, "vysokamap", QStringLiteral("Vysoká  mapa"), [this] { onHighMapClicked(); });
+    auto* corona = new QMenu(QStringLiteral("Korona"), menu_);
+    corona->setObjectName(QStringLiteral("Korona1"));
+    corona->menuAction()->setObjectName(QStringLiteral("Korona1"));
+    corona->menuAction()->setCheckable(true);
+    actions_.insert(QStringLiteral("Korona1"), corona->menuAction());
+    menu_->addMenu(corona);
+    radio(corona, "KoronaGraf", QStringLiteral("Korona Graf"), [this] { onCoronaGraphClicked(); });
+    radio(corona, "Koronamotyl", QStringLiteral("Korona motýl"), [this] { onCoronaButterflyClicked(); });
+    radio(corona, "koronaglob", QStringLiteral("Korona skutečná"), [this] { onCoronaGlobalClicked(); });
+    corona->menuAction()->setEnabled(context_.model.session().corona().present());
+    add(
+        menu_, "koronapod", QStringLiteral("Korona pod mapu"), [this] { onCoronaUnderlayClicked(); }, true);
+    add(
+        menu_, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), [this] { onMagnetosphereClicked(); },
         true);
-    pridej(
-        menu_, "Srovnani", QStringLiteral("Srovnávání"), [this] { SrovnaniClick(); }, true);
-    radio(menu_, "dvenadsebou", QStringLiteral("Dvě nadsebou"), [this] { dvenadsebouClick(); });
-    pridej(menu_, "Tisk1", QStringLiteral("&Tisk"), [this] { Tisk1Click(); });
+    add(
+        menu_, "Srovnani", QStringLiteral("Srovnávání"), [this] { onComparisonClicked(); }, true);
+    radio(menu_, "dvenadsebou", QStringLiteral("Dvě nadsebou"), [this] { onTwoMapsClicked(); });
+    add(menu_, "Tisk1", QStringLiteral("&Tisk"), [this] { onPrintClicked(); });
     radio(popup_, "Koronazvlast", QStringLiteral("Korona zvvlašť"),
-          [this] { KoronazvlastClick(); });
+          [this] { onCoronaSeparateClicked(); });
     radio(popup_, "Magnetzvlast", QStringLiteral("Magnetosféra zvlášť"),
-          [this] { MagnetzvlastClick(); });
+          [this] { onMagnetSeparateClicked(); });
 }
 
-void MapWindow::vytvorNastroje() {
-    Toolbar1_->setMovable(false);
-    Toolbar1_->setFloatable(false);
-    Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+void MapWindow::createTools() {
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     // (name, caption, hint); a button that is up (Flat) is off.
-    const std::tuple<const char*, const char*, const char*> vrstvy[] = {
+    const std::tuple<const char*, const char*, const char*> layers[] = {
         {"koronazap", "Korona", "Korona pod mapou"},
         {"magnetzap", "Magnetosféra", "Magnetosféra"},
         {"magnobr", "Obr. magnetosféry", "Obrázek magnetosféry"},
@@ -281,441 +281,441 @@ void MapWindow::vytvorNastroje() {
         {"plochazap", "Plochy", "Plochy skupin"},
         {"Stredfakuli", "SF", "Středy fakulí"},
     };
-    for (const auto& [jmeno, text, hint] : vrstvy) {
+    for (const auto& [name, text, hint] : layers) {
         auto* a = new QAction(QString::fromUtf8(text), this);
-        const QString tlacitko = QString::fromLatin1(jmeno);
-        a->setObjectName(tlacitko);
+        const QString button = QString::fromLatin1(name);
+        a->setObjectName(button);
         a->setToolTip(QString::fromUtf8(hint));
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, tlacitko] { vrstvaClick(tlacitko); });
-        Toolbar1_->addAction(a);
-        Toolbar1_->widgetForAction(a)->setObjectName(tlacitko);
-        akce_.insert(tlacitko, a);
+        connect(a, &QAction::triggered, this, [this, button] { onLayerClicked(button); });
+        toolBar_->addAction(a);
+        toolBar_->widgetForAction(a)->setObjectName(button);
+        actions_.insert(button, a);
     }
-    Toolbar1_->addSeparator();
+    toolBar_->addSeparator();
     auto* mv = new QAction(QStringLiteral("Zmenšit"), this);
     mv->setObjectName(QStringLiteral("mensivetsi"));
-    connect(mv, &QAction::triggered, this, [this] { mensivetsiClick(); });
-    Toolbar1_->addAction(mv);
-    Toolbar1_->widgetForAction(mv)->setObjectName(QStringLiteral("mensivetsi"));
-    akce_.insert(mv->objectName(), mv);
+    connect(mv, &QAction::triggered, this, [this] { onSizeClicked(); });
+    toolBar_->addAction(mv);
+    toolBar_->widgetForAction(mv)->setObjectName(QStringLiteral("mensivetsi"));
+    actions_.insert(mv->objectName(), mv);
     auto* sb = new QAction(QStringLiteral("Porovnání magnetosféry"), this);
     sb->setObjectName(QStringLiteral("SpeedButton1"));
     sb->setCheckable(true);
-    connect(sb, &QAction::triggered, this, [this] { SpeedButton1Click(); });
-    Toolbar1_->addAction(sb);
-    Toolbar1_->widgetForAction(sb)->setObjectName(QStringLiteral("SpeedButton1"));
-    akce_.insert(sb->objectName(), sb);
-    nastavTlacitka();
+    connect(sb, &QAction::triggered, this, [this] { onMagnetComparisonClicked(); });
+    toolBar_->addAction(sb);
+    toolBar_->widgetForAction(sb)->setObjectName(QStringLiteral("SpeedButton1"));
+    actions_.insert(sb->objectName(), sb);
+    updateButtons();
 }
 
-void MapWindow::vytvorSrovnani() {
-    Panelsrovnani_->setObjectName(QStringLiteral("Panelsrovnani"));
-    Panelsrovnani_->setFrameShape(QFrame::Panel);
-    Panelsrovnani_->setFrameShadow(QFrame::Raised);
-    Panelsrovnani_->setAutoFillBackground(true);
-    auto* g = new QGridLayout(Panelsrovnani_);
+void MapWindow::createComparison() {
+    comparisonPanel_->setObjectName(QStringLiteral("Panelsrovnani"));
+    comparisonPanel_->setFrameShape(QFrame::Panel);
+    comparisonPanel_->setFrameShadow(QFrame::Raised);
+    comparisonPanel_->setAutoFillBackground(true);
+    auto* g = new QGridLayout(comparisonPanel_);
     g->setContentsMargins(4, 4, 4, 4);
     g->setSpacing(2);
-    auto tlacitko = [this, g](const char* jmeno, const QString& text, int radek, int sloupec,
+    auto button = [this, g](const char* name, const QString& text, int row, int column,
                               auto fn) {
-        auto* b = new QPushButton(text, Panelsrovnani_);
-        b->setObjectName(QString::fromLatin1(jmeno));
+        auto* b = new QPushButton(text, comparisonPanel_);
+        b->setObjectName(QString::fromLatin1(name));
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, fn);
-        g->addWidget(b, radek, sloupec);
+        g->addWidget(b, row, column);
     };
-    g->addWidget(new QLabel(QStringLiteral("Horní"), Panelsrovnani_), 0, 0);
-    tlacitko("Hskvrna", QStringLiteral("Skvrny"), 0, 1, [this] { horniClick(SrovnaniSkvrny); });
-    tlacitko("Hfakule", QStringLiteral("Fakule"), 0, 2, [this] { horniClick(SrovnaniFakule); });
-    tlacitko("Hkorona", QStringLiteral("Korona"), 0, 3, [this] { horniClick(SrovnaniKorona); });
-    tlacitko("Hmagnet", QStringLiteral("Magnet"), 0, 4, [this] { horniClick(SrovnaniMagnet); });
-    tlacitko("mazaniHor", QStringLiteral("Smazat"), 0, 5, [this] { mazaniHorClick(); });
-    g->addWidget(new QLabel(QStringLiteral("Dolní"), Panelsrovnani_), 1, 0);
-    tlacitko("Dfakule", QStringLiteral("Fakule"), 1, 2, [this] { dolniClick(SrovnaniFakule); });
-    tlacitko("Dkorona", QStringLiteral("Korona"), 1, 3, [this] { dolniClick(SrovnaniKorona); });
-    tlacitko("Dmagnet", QStringLiteral("Magnet"), 1, 4, [this] { dolniClick(SrovnaniMagnet); });
-    tlacitko("MazaniDol", QStringLiteral("Smazat"), 1, 5, [this] { MazaniDolClick(); });
-    ScrollBar3_->setObjectName(QStringLiteral("ScrollBar3"));
-    ScrollBar3_->setRange(0, 2 * PosunStred);
-    ScrollBar3_->setValue(PosunStred);
-    ScrollBar3_->setPageStep(1);
-    ScrollBar3_->setMinimumWidth(160);
-    connect(ScrollBar3_, &QScrollBar::valueChanged, this, [this](int v) { posunClick(v); });
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    g->addWidget(ScrollBar3_, 2, 0, 1, 4);
-    g->addWidget(Label1_, 2, 4, 1, 2);
-    Panelsrovnani_->hide();
+    g->addWidget(new QLabel(QStringLiteral("Horní"), comparisonPanel_), 0, 0);
+    button("Hskvrna", QStringLiteral("Skvrny"), 0, 1, [this] { onUpperLayerClicked(ComparisonSpots); });
+    button("Hfakule", QStringLiteral("Fakule"), 0, 2, [this] { onUpperLayerClicked(ComparisonFaculae); });
+    button("Hkorona", QStringLiteral("Korona"), 0, 3, [this] { onUpperLayerClicked(ComparisonCorona); });
+    button("Hmagnet", QStringLiteral("Magnet"), 0, 4, [this] { onUpperLayerClicked(ComparisonMagnet); });
+    button("mazaniHor", QStringLiteral("Smazat"), 0, 5, [this] { onClearUpperClicked(); });
+    g->addWidget(new QLabel(QStringLiteral("Dolní"), comparisonPanel_), 1, 0);
+    button("Dfakule", QStringLiteral("Fakule"), 1, 2, [this] { onLowerLayerClicked(ComparisonFaculae); });
+    button("Dkorona", QStringLiteral("Korona"), 1, 3, [this] { onLowerLayerClicked(ComparisonCorona); });
+    button("Dmagnet", QStringLiteral("Magnet"), 1, 4, [this] { onLowerLayerClicked(ComparisonMagnet); });
+    button("MazaniDol", QStringLiteral("Smazat"), 1, 5, [this] { onClearLowerClicked(); });
+    comparisonShiftScroll_->setObjectName(QStringLiteral("ScrollBar3"));
+    comparisonShiftScroll_->setRange(0, 2 * ShiftCentre);
+    comparisonShiftScroll_->setValue(ShiftCentre);
+    comparisonShiftScroll_->setPageStep(1);
+    comparisonShiftScroll_->setMinimumWidth(160);
+    connect(comparisonShiftScroll_, &QScrollBar::valueChanged, this, [this](int v) { onShiftChanged(v); });
+    shiftLabel_->setObjectName(QStringLiteral("Label1"));
+    g->addWidget(comparisonShiftScroll_, 2, 0, 1, 4);
+    g->addWidget(shiftLabel_, 2, 4, 1, 2);
+    comparisonPanel_->hide();
 }
 
-void MapWindow::vytvorDatamagnet() {
-    datamagnet_->setObjectName(QStringLiteral("datamagnet"));
-    datamagnet_->setTitle(QStringLiteral("Porovnání magnetosféry"));
-    datamagnet_->setAutoFillBackground(true);
-    auto* g = new QGridLayout(datamagnet_);
+void MapWindow::createMagnetosphereData() {
+    magnetosphereDataBox_->setObjectName(QStringLiteral("datamagnet"));
+    magnetosphereDataBox_->setTitle(QStringLiteral("Porovnání magnetosféry"));
+    magnetosphereDataBox_->setAutoFillBackground(true);
+    auto* g = new QGridLayout(magnetosphereDataBox_);
     const std::tuple<const char*, const char*, const char*> pole[] = {{"Od", "Od  °", "20"},
                                                                       {"Do", "Do  °", "10"},
                                                                       {"Cykly", "Cykly", "3"},
                                                                       {"Otocka", "Otočka", "1958"}};
-    int radek = 0;
-    for (const auto& [jmeno, text, hodnota] : pole) {
-        g->addWidget(new QLabel(QString::fromUtf8(text), datamagnet_), radek, 0);
-        auto* e = new QLineEdit(QString::fromLatin1(hodnota), datamagnet_);
-        e->setObjectName(QString::fromLatin1(jmeno));
-        g->addWidget(e, radek++, 1);
+    int row = 0;
+    for (const auto& [name, text, value] : pole) {
+        g->addWidget(new QLabel(QString::fromUtf8(text), magnetosphereDataBox_), row, 0);
+        auto* e = new QLineEdit(QString::fromLatin1(value), magnetosphereDataBox_);
+        e->setObjectName(QString::fromLatin1(name));
+        g->addWidget(e, row++, 1);
     }
-    auto tlacitko = [&](const char* jmeno, const char* text, auto fn) {
-        auto* b = new QPushButton(QString::fromUtf8(text), datamagnet_);
-        b->setObjectName(QString::fromLatin1(jmeno));
+    auto button = [&](const char* name, const char* text, auto fn) {
+        auto* b = new QPushButton(QString::fromUtf8(text), magnetosphereDataBox_);
+        b->setObjectName(QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this, fn);
-        g->addWidget(b, radek++, 0, 1, 2);
+        g->addWidget(b, row++, 0, 1, 2);
     };
-    tlacitko("Vetsi", "Větší", [this] { vyskaRadkuClick(1); });
-    tlacitko("Mensi", "Menší", [this] { vyskaRadkuClick(-1); });
-    tlacitko("Potvrdit", "Potvrdit", [this] { PotvrditClick(); });
-    datamagnet_->adjustSize();
-    datamagnet_->hide();
+    button("Vetsi", "Větší", [this] { onRowHeightClicked(1); });
+    button("Mensi", "Menší", [this] { onRowHeightClicked(-1); });
+    button("Potvrdit", "Potvrdit", [this] { onConfirmClicked(); });
+    magnetosphereDataBox_->adjustSize();
+    magnetosphereDataBox_->hide();
 }
 
 // ---------------------------------------------------------------------------
 // State changes
 
-void MapWindow::nastavTlacitka() {
-    auto stav = [this](const char* jmeno, bool zap) {
-        if (QAction* a = akce_.value(QString::fromLatin1(jmeno))) a->setChecked(zap);
+void MapWindow::updateButtons() {
+    auto state = [this](const char* name, bool on) {
+        if (QAction* a = actions_.value(QString::fromLatin1(name))) a->setChecked(on);
     };
-    stav("koronazap", vrstvy_.koronazap);
-    stav("magnetzap", vrstvy_.magnetzap);
-    stav("magnobr", vrstvy_.magnobr);
-    stav("fakulzap", vrstvy_.fakulzap);
-    stav("plochazap", vrstvy_.plochazap);
-    stav("Stredfakuli", vrstvy_.stredFakuli);
-    stav("koronapod", vrstvy_.koronapod);
-    stav("MagnetoSfera1", vrstvy_.magnetzap);
-    stav("Srovnani", srovnani_);
-    stav("SpeedButton1", !datamagnet_->isHidden());
-    const bool korona = pohled_ == MapaPohled::KoronaGraf || pohled_ == MapaPohled::KoronaMotyl ||
-                        pohled_ == MapaPohled::KoronaGlob;
-    stav("Korona1", korona);
-    const std::pair<MapaPohled, const char*> radia[] = {{MapaPohled::Mapa, "mapky"},
-                                                        {MapaPohled::Dlouha, "dlouhamap"},
-                                                        {MapaPohled::Vysoka, "vysokamap"},
-                                                        {MapaPohled::Dve, "dvenadsebou"},
-                                                        {MapaPohled::KoronaGraf, "KoronaGraf"},
-                                                        {MapaPohled::KoronaMotyl, "Koronamotyl"},
-                                                        {MapaPohled::KoronaGlob, "koronaglob"},
-                                                        {MapaPohled::KoronaZvlast, "Koronazvlast"},
-                                                        {MapaPohled::MagnetZvlast, "Magnetzvlast"}};
-    for (const auto& [p, jmeno] : radia)
-        if (p == pohled_) stav(jmeno, true);
-    if (QAction* mv = akce_.value(QStringLiteral("mensivetsi")))
-        mv->setText(mensi_ ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+    state("koronazap", layers_.coronaOn);
+    state("magnetzap", layers_.magnetosphereOn);
+    state("magnobr", layers_.magnetospherePicture);
+    state("fakulzap", layers_.faculaeOn);
+    state("plochazap", layers_.areasOn);
+    state("Stredfakuli", layers_.faculaeCentres);
+    state("koronapod", layers_.coronaUnderlay);
+    state("MagnetoSfera1", layers_.magnetosphereOn);
+    state("Srovnani", comparing_);
+    state("SpeedButton1", !magnetosphereDataBox_->isHidden());
+    const bool corona = view_ == MapView::CoronaGraph || view_ == MapView::CoronaButterfly ||
+                        view_ == MapView::CoronaGlobal;
+    state("Korona1", corona);
+    const std::pair<MapView, const char*> radioItems[] = {{MapView::Single, "mapky"},
+                                                        {MapView::Long, "dlouhamap"},
+                                                        {MapView::High, "vysokamap"},
+                                                        {MapView::Two, "dvenadsebou"},
+                                                        {MapView::CoronaGraph, "KoronaGraf"},
+                                                        {MapView::CoronaButterfly, "Koronamotyl"},
+                                                        {MapView::CoronaGlobal, "koronaglob"},
+                                                        {MapView::CoronaSeparate, "Koronazvlast"},
+                                                        {MapView::MagnetSeparate, "Magnetzvlast"}};
+    for (const auto& [p, name] : radioItems)
+        if (p == view_) state(name, true);
+    if (QAction* mv = actions_.value(QStringLiteral("mensivetsi")))
+        mv->setText(smaller_ ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
     // The main panel's buttons show the same states.
-    auto dole = [this](const char* jmeno, bool zap) {
-        if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) {
+    auto dole = [this](const char* name, bool on) {
+        if (QAction* a = context_.frame.action(QString::fromLatin1(name))) {
             a->setCheckable(true);
-            a->setChecked(zap);
+            a->setChecked(on);
         }
     };
-    dole("koronpod", vrstvy_.koronapod);
-    dole("magnetpod", vrstvy_.magnetzap);
-    dole("srovnan", srovnani_);
-    if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
-        a->setText(nasobek_ == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
+    dole("koronpod", layers_.coronaUnderlay);
+    dole("magnetpod", layers_.magnetosphereOn);
+    dole("srovnan", comparing_);
+    if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
+        a->setText(zoom_ == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
 }
 
-void MapWindow::nastavPohled(MapaPohled pohled) {
-    if (pohled_ != pohled) texty_.clear();
-    pohled_ = pohled;
-    const bool mapa = pohled == MapaPohled::Mapa;
-    if (pohled == MapaPohled::Dlouha || pohled == MapaPohled::Vysoka || pohled == MapaPohled::Dve)
-        vrstvy_.koronapod = false;
-    if (mapa) Toolbar1_->show();
-    if (pohled == MapaPohled::Dlouha || pohled == MapaPohled::Vysoka || pohled == MapaPohled::Dve ||
-        pohled == MapaPohled::KoronaGlob)
-        Toolbar1_->hide();
-    ScrollBar1_->setVisible(pohled == MapaPohled::KoronaGraf || pohled == MapaPohled::KoronaMotyl);
-    ScrollBar2_->setVisible(pohled == MapaPohled::KoronaGlob);
-    if (!mapa) {
-        ListBox1_->hide();
-        datamagnet_->hide();
+void MapWindow::setView(MapView view) {
+    if (view_ != view) texts_.clear();
+    view_ = view;
+    const bool map = view == MapView::Single;
+    if (view == MapView::Long || view == MapView::High || view == MapView::Two)
+        layers_.coronaUnderlay = false;
+    if (map) toolBar_->show();
+    if (view == MapView::Long || view == MapView::High || view == MapView::Two ||
+        view == MapView::CoronaGlobal)
+        toolBar_->hide();
+    coronaGraphScroll_->setVisible(view == MapView::CoronaGraph || view == MapView::CoronaButterfly);
+    coronaDayScroll_->setVisible(view == MapView::CoronaGlobal);
+    if (!map) {
+        rotationList_->hide();
+        magnetosphereDataBox_->hide();
     }
-    zmena();
+    change();
 }
 
 // The widening rule of the strip views: on a wide work area a window made
 // small grows to its width again.
-static void rozsirit(QMdiSubWindow* sub, QMdiArea* plocha) {
-    if (!sub || !plocha) return;
-    const int sirka = plocha->viewport()->width();
-    if (sub->width() < 1450 && sirka > 1452) sub->resize(sirka - 20, sub->height());
+static void widen(QMdiSubWindow* sub, QMdiArea* area) {
+    if (!sub || !area) return;
+    const int width = area->viewport()->width();
+    if (sub->width() < 1450 && width > 1452) sub->resize(width - 20, sub->height());
 }
 
-void MapWindow::zmena() {
-    if (zavreno_) return;
-    sestavit();
-    rozmistit();
-    nastavTlacitka();
-    setWindowTitle(q(MapCaption(rotace_)));
-    platno_->update();
+void MapWindow::change() {
+    if (closed_) return;
+    rebuild();
+    arrange();
+    updateButtons();
+    setWindowTitle(q(MapCaption(rotation_)));
+    canvas_->update();
 }
 
-int MapWindow::meritko() const {
+int MapWindow::scale() const {
     // The map is 510 reference units high and 760 wide; a narrow window
     // takes the scale from its width so that the map is not cut.
-    const int s = std::min(MapScale(platno_->height()), platno_->width() * 16 / 760);
+    const int s = std::min(MapScale(canvas_->height()), canvas_->width() * 16 / 760);
     return std::max(1, s);
 }
 
-int MapWindow::meritkoSrovnani() const {
+int MapWindow::comparisonScale() const {
     // (main window width div 64) - 3, as long as both maps fit the height.
-    QWidget* hlavni = kontext_.plocha ? kontext_.plocha->window() : nullptr;
-    const int q = (hlavni ? hlavni->width() : width()) / 64 - 3;
-    const int vyska = (platno_->height() - MezeraSrovnani) / 54;
-    return std::max(1, std::min(q, vyska));
+    QWidget* mainWindow = context_.area ? context_.area->window() : nullptr;
+    const int q = (mainWindow ? mainWindow->width() : width()) / 64 - 3;
+    const int height = (canvas_->height() - ComparisonGap) / 54;
+    return std::max(1, std::min(q, height));
 }
 
-std::optional<Date> MapWindow::datumRotace(int rotace) const {
-    const Session& s = kontext_.model.session();
-    const int pozice = index_.position(rotace);
-    if (pozice >= 0) return s.geometry().record(index_.L()[std::size_t(pozice)]).date;
-    if (rotace == rotace_ && datum_) return datum_;
-    return MapRotationDates(rotace).startDate;
+std::optional<Date> MapWindow::rotationDate(int rotation) const {
+    const Session& s = context_.model.session();
+    const int position = index_.position(rotation);
+    if (position >= 0) return s.geometry().record(index_.L()[std::size_t(position)]).date;
+    if (rotation == rotation_ && datum_) return datum_;
+    return MapRotationDates(rotation).startDate;
 }
 
-const MagnetosphereData& MapWindow::magnetosfera(int rotace) {
+const MagnetosphereData& MapWindow::withMagnetosphere(int rotation) {
     for (const MagnetosphereData& d : magnetData_)
-        if (d.rotace == rotace) return d;
-    const std::optional<Date> d = datumRotace(rotace);
+        if (d.rotation == rotation) return d;
+    const std::optional<Date> d = rotationDate(rotation);
     // Keeps the two rotations of the comparison.
     if (magnetData_.size() >= 2) magnetData_.erase(magnetData_.begin());
-    magnetData_.push_back(LoadMagnetosphere(kontext_.model.session().dir,
-                                            d.value_or(MapRotationDates(rotace).startDate), rotace,
-                                            magn_));
+    magnetData_.push_back(LoadMagnetosphere(context_.model.session().dir,
+                                            d.value_or(MapRotationDates(rotation).startDate), rotation,
+                                            magnetosphere_));
     return magnetData_.back();
 }
 
-void MapWindow::sestavit() {
-    const Session& s = kontext_.model.session();
-    if (revize_ != s.revision()) {
+void MapWindow::rebuild() {
+    const Session& s = context_.model.session();
+    if (revision_ != s.revision()) {
         index_ = RotationIndex::of(s.records());
-        revize_ = s.revision();
+        revision_ = s.revision();
         magnetData_.clear();
-        ListBox1_->clear();
+        rotationList_->clear();
         for (int r : index_.rotations())
-            ListBox1_->addItem(QString::number(r));
-        vybrana_ = index_.position(rotace_);
+            rotationList_->addItem(QString::number(r));
+        selectedRow_ = index_.position(rotation_);
     }
-    ++sestaveni_;
+    ++builds_;
     const auto records = s.records();
     const GeometryCache& g = s.geometry();
-    const KoronaTable& korona = s.Korona();
-    const int w = platno_->width();
-    const int h = platno_->height();
-    if (pohled_ == MapaPohled::Mapa && !datamagnet_->isHidden()) {
-        porovnani_ = MakeMagnetComparison(records, g, index_, magn_, porovnaniVolby_,
-                                          MagnetComparisonRows(h, porovnaniVolby_.vyskaRadku));
+    const CoronaTable& corona = s.corona();
+    const int w = canvas_->width();
+    const int h = canvas_->height();
+    if (view_ == MapView::Single && !magnetosphereDataBox_->isHidden()) {
+        magnetComparison_ = MakeMagnetComparison(records, g, index_, magnetosphere_, comparisonOptions_,
+                                          MagnetComparisonRows(h, comparisonOptions_.rowHeight));
         return;
     }
-    switch (pohled_) {
-    case MapaPohled::Mapa:
-    case MapaPohled::KoronaZvlast:
-    case MapaPohled::MagnetZvlast: {
-        if (srovnani_ && pohled_ == MapaPohled::Mapa) {
-            const int q = meritkoSrovnani();
-            mapa_ = MakeSynopticMap(records, g, index_, rotace_, q);
-            mapaDolni_ = MakeSynopticMap(records, g, index_, rotaceDolni(), q);
-            ScaleMapAreas(mapa_, nasobek_);
-            ScaleMapAreas(mapaDolni_, nasobek_);
-            koronaPod_ = (horni_ & SrovnaniKorona) ? MakeKoronaPodMapu(korona, rotace_, q, 0)
-                                                   : KoronaPodMapuModel{};
-            koronaPodDolni_ = (dolni_ & SrovnaniKorona)
-                                  ? MakeKoronaPodMapu(korona, rotaceDolni(), q, 0)
-                                  : KoronaPodMapuModel{};
-            magnet_ = (horni_ & SrovnaniMagnet) ? LayoutMagnetosphere(magnetosfera(rotace_), q, 0)
+    switch (view_) {
+    case MapView::Single:
+    case MapView::CoronaSeparate:
+    case MapView::MagnetSeparate: {
+        if (comparing_ && view_ == MapView::Single) {
+            const int q = comparisonScale();
+            map_ = MakeSynopticMap(records, g, index_, rotation_, q);
+            lowerMap_ = MakeSynopticMap(records, g, index_, lowerRotation(), q);
+            ScaleMapAreas(map_, zoom_);
+            ScaleMapAreas(lowerMap_, zoom_);
+            coronaUnder_ = (upperLayers_ & ComparisonCorona) ? MakeCoronaUnderMap(corona, rotation_, q, 0)
+                                                   : CoronaUnderMapModel{};
+            coronaUnderLower_ = (lowerLayers_ & ComparisonCorona)
+                                  ? MakeCoronaUnderMap(corona, lowerRotation(), q, 0)
+                                  : CoronaUnderMapModel{};
+            magnet_ = (upperLayers_ & ComparisonMagnet) ? LayoutMagnetosphere(withMagnetosphere(rotation_), q, 0)
                                                 : MagnetosphereLayer{};
-            magnetDolni_ = (dolni_ & SrovnaniMagnet)
-                               ? LayoutMagnetosphere(magnetosfera(rotaceDolni()), q, 0)
+            magnetLower_ = (lowerLayers_ & ComparisonMagnet)
+                               ? LayoutMagnetosphere(withMagnetosphere(lowerRotation()), q, 0)
                                : MagnetosphereLayer{};
-            magnetObr_ = {};
+            magnetospherePicture_ = {};
             break;
         }
-        const int sm = meritko();
-        mapa_ = MakeSynopticMap(records, g, index_, rotace_, sm);
-        ScaleMapAreas(mapa_, nasobek_);
-        const bool korPod =
-            pohled_ == MapaPohled::KoronaZvlast ||
-            (pohled_ == MapaPohled::Mapa && (vrstvy_.koronapod || vrstvy_.koronazap));
-        koronaPod_ = korPod ? MakeKoronaPodMapu(korona, rotace_, sm, 0) : KoronaPodMapuModel{};
-        const bool magnet = pohled_ == MapaPohled::MagnetZvlast ||
-                            (pohled_ == MapaPohled::Mapa && vrstvy_.magnetzap);
-        magnet_ = magnet ? LayoutMagnetosphere(magnetosfera(rotace_), sm, 0) : MagnetosphereLayer{};
-        magnetObr_ = pohled_ == MapaPohled::Mapa && vrstvy_.magnobr
-                         ? LoadMagnetoPicture(s.dir, rotace_)
+        const int sm = scale();
+        map_ = MakeSynopticMap(records, g, index_, rotation_, sm);
+        ScaleMapAreas(map_, zoom_);
+        const bool coronaUnder =
+            view_ == MapView::CoronaSeparate ||
+            (view_ == MapView::Single && (layers_.coronaUnderlay || layers_.coronaOn));
+        coronaUnder_ = coronaUnder ? MakeCoronaUnderMap(corona, rotation_, sm, 0) : CoronaUnderMapModel{};
+        const bool magnet = view_ == MapView::MagnetSeparate ||
+                            (view_ == MapView::Single && layers_.magnetosphereOn);
+        magnet_ = magnet ? LayoutMagnetosphere(withMagnetosphere(rotation_), sm, 0) : MagnetosphereLayer{};
+        magnetospherePicture_ = view_ == MapView::Single && layers_.magnetospherePicture
+                         ? LoadMagnetoPicture(s.dir, rotation_)
                          : QImage();
         break;
     }
-    case MapaPohled::Dlouha:
-        pasy_ = MakeStripView(records, g, index_, rotace_, LongMapStrips, StripKind::Long,
+    case MapView::Long:
+        strips_ = MakeStripView(records, g, index_, rotation_, LongMapStrips, StripKind::Long,
                               LongMapScale(w), false);
-        ScaleStripAreas(pasy_, nasobek_);
+        ScaleStripAreas(strips_, zoom_);
         break;
-    case MapaPohled::Vysoka:
-        pasy_ = MakeStripView(records, g, index_, rotace_, HighMapStripCount(w, h), StripKind::High,
+    case MapView::High:
+        strips_ = MakeStripView(records, g, index_, rotation_, HighMapStripCount(w, h), StripKind::High,
                               StripScale(w), true);
-        ScaleStripAreas(pasy_, nasobek_);
+        ScaleStripAreas(strips_, zoom_);
         break;
-    case MapaPohled::Dve:
+    case MapView::Two:
         // The rotation and the next one of the list.
-        pasy_ = MakeTwoMapView(records, g, index_, rotace_, TwoMapScale(w, h));
-        ScaleStripAreas(pasy_, nasobek_);
+        strips_ = MakeTwoMapView(records, g, index_, rotation_, TwoMapScale(w, h));
+        ScaleStripAreas(strips_, zoom_);
         break;
-    case MapaPohled::KoronaGraf:
-        koronaGraf_ = MakeKoronaGraf(korona, std::max(1, ScrollBar1_->value()));
+    case MapView::CoronaGraph:
+        coronaGraph_ = MakeCoronaGraph(corona, std::max(1, coronaGraphScroll_->value()));
         break;
-    case MapaPohled::KoronaMotyl:
-        if (!koronaMotyl_)
-            koronaMotyl_ = std::make_unique<KoronaMotylModel>(MakeKoronaMotyl(korona));
+    case MapView::CoronaButterfly:
+        if (!coronaButterfly_)
+            coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(corona));
         break;
-    case MapaPohled::KoronaGlob:
-        koronaDen_ = MakeKoronaDen(korona, std::size_t(std::max(0, ScrollBar2_->value())));
+    case MapView::CoronaGlobal:
+        coronaDay_ = MakeCoronaDay(corona, std::size_t(std::max(0, coronaDayScroll_->value())));
         break;
     }
 }
 
 // Places the controls that lie on the client area.
-void MapWindow::rozmistit() {
-    const int w = platno_->width();
-    Label2_->setText(QString::number(w) + QStringLiteral(" x ") +
-                     QString::number(platno_->height()));
-    Label2_->adjustSize();
-    Label2_->move(std::max(0, w - Label2_->width() - 4), 2);
-    Label2_->raise();
-    Panelsrovnani_->adjustSize();
+void MapWindow::arrange() {
+    const int w = canvas_->width();
+    sizeLabel_->setText(QString::number(w) + QStringLiteral(" x ") +
+                     QString::number(canvas_->height()));
+    sizeLabel_->adjustSize();
+    sizeLabel_->move(std::max(0, w - sizeLabel_->width() - 4), 2);
+    sizeLabel_->raise();
+    comparisonPanel_->adjustSize();
     const int x =
-        std::min(static_cast<int>(std::lround(w * 680.0 / 1024)), w - Panelsrovnani_->width() - 4);
-    Panelsrovnani_->move(std::max(0, x), 10 + Label2_->height());
-    Panelsrovnani_->setVisible(srovnani_ && pohled_ == MapaPohled::Mapa);
-    Panelsrovnani_->raise();
-    datamagnet_->move(std::max(0, w - datamagnet_->width() - 4), 10 + Label2_->height());
-    Label1_->setText(QStringLiteral("Posun %1   rotace %2").arg(posun_).arg(rotaceDolni()));
+        std::min(static_cast<int>(std::lround(w * 680.0 / 1024)), w - comparisonPanel_->width() - 4);
+    comparisonPanel_->move(std::max(0, x), 10 + sizeLabel_->height());
+    comparisonPanel_->setVisible(comparing_ && view_ == MapView::Single);
+    comparisonPanel_->raise();
+    magnetosphereDataBox_->move(std::max(0, w - magnetosphereDataBox_->width() - 4), 10 + sizeLabel_->height());
+    shiftLabel_->setText(QStringLiteral("Posun %1   rotace %2").arg(shift_).arg(lowerRotation()));
 }
 
 // ---------------------------------------------------------------------------
 // Painting
 
-void MapWindow::kreslit(QPainter& p, const QRect& r) const {
+void MapWindow::paint(QPainter& p, const QRect& r) const {
     p.fillRect(r, Qt::white);
-    const KoronaViewOptions volby{
-        skalujZaokrouhlene(13, kontext_.model.session().ProcentoVelikosti())};
-    switch (pohled_) {
-    case MapaPohled::Mapa:
-        if (!datamagnet_->isHidden())
+    const CoronaViewOptions options{
+        scaledRounded(13, context_.model.session().sizePercent())};
+    switch (view_) {
+    case MapView::Single:
+        if (!magnetosphereDataBox_->isHidden())
             // Left of the group box, which stays over the right edge.
             PaintMagnetComparison(
-                p, r.adjusted(0, 0, -std::min(r.width() / 2, datamagnet_->width() + 8), 0),
-                porovnani_, volby.fontPixels);
-        else if (srovnani_)
-            kreslitSrovnani(p, r);
+                p, r.adjusted(0, 0, -std::min(r.width() / 2, magnetosphereDataBox_->width() + 8), 0),
+                magnetComparison_, options.fontPixels);
+        else if (comparing_)
+            paintComparison(p, r);
         else
-            kreslitMapu(p, r);
+            paintMap(p, r);
         break;
-    case MapaPohled::KoronaZvlast:
-        kreslitPolovinu(p, r, mapa_, SrovnaniKorona, koronaPod_, {});
+    case MapView::CoronaSeparate:
+        paintHalf(p, r, map_, ComparisonCorona, coronaUnder_, {});
         break;
-    case MapaPohled::MagnetZvlast:
-        kreslitPolovinu(p, r, mapa_, SrovnaniMagnet, {}, magnet_);
+    case MapView::MagnetSeparate:
+        paintHalf(p, r, map_, ComparisonMagnet, {}, magnet_);
         break;
-    case MapaPohled::Dlouha:
-    case MapaPohled::Vysoka:
-    case MapaPohled::Dve:
-        PaintStripView(p, r, pasy_);
+    case MapView::Long:
+    case MapView::High:
+    case MapView::Two:
+        PaintStripView(p, r, strips_);
         break;
-    case MapaPohled::KoronaGraf:
-        PaintKoronaGraf(p, r, koronaGraf_, volby);
+    case MapView::CoronaGraph:
+        PaintCoronaGraph(p, r, coronaGraph_, options);
         break;
-    case MapaPohled::KoronaMotyl:
-        if (koronaMotyl_)
-            PaintKoronaMotyl(p, r, *koronaMotyl_, {ScrollBar1_->value(), volby.fontPixels});
+    case MapView::CoronaButterfly:
+        if (coronaButterfly_)
+            PaintCoronaButterfly(p, r, *coronaButterfly_, {coronaGraphScroll_->value(), options.fontPixels});
         break;
-    case MapaPohled::KoronaGlob:
-        PaintKoronaDen(p, r, koronaDen_, volby);
+    case MapView::CoronaGlobal:
+        PaintCoronaDay(p, r, coronaDay_, options);
         break;
     }
-    if (!texty_.empty()) {
+    if (!texts_.empty()) {
         p.save();
         p.setPen(Qt::black);
-        p.setFont(SansFont(mapa_.canvasFont > 0 ? mapa_.canvasFont : 13));
-        for (const auto& [bod, text] : texty_)
-            p.drawText(bod + QPoint(0, p.fontMetrics().ascent()), text);
+        p.setFont(SansFont(map_.canvasFont > 0 ? map_.canvasFont : 13));
+        for (const auto& [point, text] : texts_)
+            p.drawText(point + QPoint(0, p.fontMetrics().ascent()), text);
         p.restore();
     }
 }
 
-void MapWindow::kreslitMapu(QPainter& p, const QRect& r) const {
+void MapWindow::paintMap(QPainter& p, const QRect& r) const {
     SynopticMapOptions o;
-    o.fakulzap = vrstvy_.fakulzap;
-    o.plochazap = vrstvy_.plochazap;
-    o.stredFakuli = vrstvy_.stredFakuli;
-    const int s = mapa_.s;
-    PaintSynopticMap(p, r, mapa_, o, [this, r, s](QPainter& q) {
-        const QRect vrstva(QPoint(0, 0), r.size());
-        if (!magnetObr_.isNull()) PaintMagnetoPicture(q, vrstva, magnetObr_, s);
-        if (koronaPod_.present) PaintKoronaPodMapu(q, vrstva, koronaPod_);
-        if (!magnet_.empty()) PaintMagnetosphereLayer(q, vrstva, magnet_);
+    o.faculaeOn = layers_.faculaeOn;
+    o.areasOn = layers_.areasOn;
+    o.faculaeCentres = layers_.faculaeCentres;
+    const int s = map_.s;
+    PaintSynopticMap(p, r, map_, o, [this, r, s](QPainter& q) {
+        const QRect layer(QPoint(0, 0), r.size());
+        if (!magnetospherePicture_.isNull()) PaintMagnetoPicture(q, layer, magnetospherePicture_, s);
+        if (coronaUnder_.present) PaintCoronaUnderMap(q, layer, coronaUnder_);
+        if (!magnet_.empty()) PaintMagnetosphereLayer(q, layer, magnet_);
     });
 }
 
-void MapWindow::kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap& m, unsigned vrstvy,
-                                const KoronaPodMapuModel& korona,
+void MapWindow::paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
+                                const CoronaUnderMapModel& corona,
                                 const MagnetosphereLayer& magnet) const {
     SynopticMapOptions o;
-    o.fakulzap = (vrstvy & SrovnaniFakule) != 0;
-    o.plochazap = vrstvy_.plochazap;
-    o.stredFakuli = false;
-    o.legenda = false;
-    const SynopticMap jen =
-        JenVrstvy(m, (vrstvy & SrovnaniSkvrny) != 0, (vrstvy & SrovnaniFakule) != 0);
-    PaintSynopticMap(p, r, jen, o, [&, r](QPainter& q) {
-        const QRect vrstva(QPoint(0, 0), r.size());
-        if ((vrstvy & SrovnaniKorona) && korona.present) PaintKoronaPodMapu(q, vrstva, korona);
-        if ((vrstvy & SrovnaniMagnet) && !magnet.empty())
-            PaintMagnetosphereLayer(q, vrstva, magnet);
+    o.faculaeOn = (layers & ComparisonFaculae) != 0;
+    o.areasOn = layers_.areasOn;
+    o.faculaeCentres = false;
+    o.legendX = false;
+    const SynopticMap only =
+        OnlyLayers(m, (layers & ComparisonSpots) != 0, (layers & ComparisonFaculae) != 0);
+    PaintSynopticMap(p, r, only, o, [&, r](QPainter& q) {
+        const QRect layer(QPoint(0, 0), r.size());
+        if ((layers & ComparisonCorona) && corona.present) PaintCoronaUnderMap(q, layer, corona);
+        if ((layers & ComparisonMagnet) && !magnet.empty())
+            PaintMagnetosphereLayer(q, layer, magnet);
     });
 }
 
-void MapWindow::kreslitSrovnani(QPainter& p, const QRect& r) const {
-    const int q = mapa_.s;
-    const int hranice = 25 * q + MezeraSrovnani;
-    const QRect horni(r.left(), r.top(), r.width(), hranice);
-    const QRect dolni(r.left(), r.top() + hranice, r.width(), r.height() - hranice);
+void MapWindow::paintComparison(QPainter& p, const QRect& r) const {
+    const int q = map_.s;
+    const int bounds = 25 * q + ComparisonGap;
+    const QRect upper(r.left(), r.top(), r.width(), bounds);
+    const QRect lower(r.left(), r.top() + bounds, r.width(), r.height() - bounds);
     p.save();
-    p.setClipRect(horni);
-    if (horni_) kreslitPolovinu(p, horni, mapa_, horni_, koronaPod_, magnet_);
-    p.setClipRect(dolni);
-    if (dolni_) kreslitPolovinu(p, dolni, mapaDolni_, dolni_, koronaPodDolni_, magnetDolni_);
+    p.setClipRect(upper);
+    if (upperLayers_) paintHalf(p, upper, map_, upperLayers_, coronaUnder_, magnet_);
+    p.setClipRect(lower);
+    if (lowerLayers_) paintHalf(p, lower, lowerMap_, lowerLayers_, coronaUnderLower_, magnetLower_);
     p.restore();
 }
 
-QImage MapWindow::obrazek() const {
-    QImage image(platno_->size(), QImage::Format_RGB32);
+QImage MapWindow::picture() const {
+    QImage image(canvas_->size(), QImage::Format_RGB32);
     QPainter p(&image);
-    kreslit(p, image.rect());
+    paint(p, image.rect());
     return image;
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == platno_ && event->type() == QEvent::Resize) zmena();
-    if (watched == ListBox1_ && event->type() == QEvent::KeyRelease) {
+    if (watched == canvas_ && event->type() == QEvent::Resize) change();
+    if (watched == rotationList_ && event->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(event);
-        if (ListBox1_->currentRow() >= 0) nastavRotaci(ListBox1_->currentRow());
+        if (rotationList_->currentRow() >= 0) setRotationIndex(rotationList_->currentRow());
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape) {
-            ListBox1_->hide();
-            platno_->setFocus();
+            rotationList_->hide();
+            canvas_->setFocus();
         }
         return true;
     }
-    if ((watched == platno_ || watched == ListBox1_) && event->type() == QEvent::KeyRelease) {
+    if ((watched == canvas_ || watched == rotationList_) && event->type() == QEvent::KeyRelease) {
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
         return event->isAccepted();
     }
@@ -723,19 +723,19 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MapWindow::closeEvent(QCloseEvent* e) {
-    if (!zavreno_) {
-        zavreno_ = true;
+    if (!closed_) {
+        closed_ = true;
         // The frame gets its default panel and the map command back; the
         // map chose its rotation without touching the working record.
-        kontext_.ramec.zakladniPanel();
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("map"))) a->setEnabled(true);
+        context_.frame.showDefaultPanel();
+        if (QAction* a = context_.frame.action(QStringLiteral("map"))) a->setEnabled(true);
         // The panel's buttons show no state of a map that is gone.
-        for (const char* jmeno : {"vloztext", "koronpod", "magnetpod", "srovnan"})
-            if (QAction* a = kontext_.ramec.akce(QString::fromLatin1(jmeno))) a->setChecked(false);
-        if (QAction* a = kontext_.ramec.akce(QStringLiteral("SpeedButton6")))
+        for (const char* name : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+            if (QAction* a = context_.frame.action(QString::fromLatin1(name))) a->setChecked(false);
+        if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
             a->setText(QStringLiteral("2x"));
         magnetData_.clear();
-        magn_ = {};
+        magnetosphere_ = {};
     }
     QWidget::closeEvent(e);
 }
@@ -743,358 +743,358 @@ void MapWindow::closeEvent(QCloseEvent* e) {
 // ---------------------------------------------------------------------------
 // Menu
 
-void MapWindow::zavritmClick() {
+void MapWindow::onCloseClicked() {
     if (sub_)
         sub_->close();
     else
         close();
 }
 
-void MapWindow::vybermClick() {
-    if (pohled_ != MapaPohled::Mapa && pohled_ != MapaPohled::Dve) nastavPohled(MapaPohled::Mapa);
-    if (vybrana_ >= 0) ListBox1_->setCurrentRow(vybrana_);
-    ListBox1_->show();
-    ListBox1_->raise();
-    ListBox1_->setFocus();
+void MapWindow::onChooseRotationClicked() {
+    if (view_ != MapView::Single && view_ != MapView::Two) setView(MapView::Single);
+    if (selectedRow_ >= 0) rotationList_->setCurrentRow(selectedRow_);
+    rotationList_->show();
+    rotationList_->raise();
+    rotationList_->setFocus();
 }
 
-void MapWindow::nastavRotaci(int pozice) {
+void MapWindow::setRotationIndex(int position) {
     const auto& r = index_.rotations();
-    if (pozice < 0 || std::size_t(pozice) >= r.size()) return;
-    if (pozice == vybrana_ && rotace_ == r[std::size_t(pozice)]) return;
-    vybrana_ = pozice;
-    rotace_ = r[std::size_t(pozice)];
-    datum_ = kontext_.model.session().geometry().record(index_.L()[std::size_t(pozice)]).date;
-    texty_.clear();
-    zmena();
+    if (position < 0 || std::size_t(position) >= r.size()) return;
+    if (position == selectedRow_ && rotation_ == r[std::size_t(position)]) return;
+    selectedRow_ = position;
+    rotation_ = r[std::size_t(position)];
+    datum_ = context_.model.session().geometry().record(index_.L()[std::size_t(position)]).date;
+    texts_.clear();
+    change();
 }
 
-void MapWindow::vyberRotace(int pozice) {
-    nastavRotaci(pozice);
-    ListBox1_->hide();
-    platno_->setFocus();
+void MapWindow::chooseRotation(int position) {
+    setRotationIndex(position);
+    rotationList_->hide();
+    canvas_->setFocus();
 }
 
-void MapWindow::mapkyClick() {
-    if (sub_ && sub_->height() == 1008 && kontext_.plocha) {
-        const QRect v = kontext_.plocha->viewport()->rect();
+void MapWindow::onSingleMapClicked() {
+    if (sub_ && sub_->height() == 1008 && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
         sub_->resize(v.width() - 8, v.height() - 5);
     }
-    rozsirit(sub_, kontext_.plocha);
-    nastavPohled(MapaPohled::Mapa);
+    widen(sub_, context_.area);
+    setView(MapView::Single);
 }
 
-void MapWindow::dlouhamapClick() {
-    rozsirit(sub_, kontext_.plocha);
-    nastavPohled(MapaPohled::Dlouha);
+void MapWindow::onLongMapClicked() {
+    widen(sub_, context_.area);
+    setView(MapView::Long);
 }
 
-void MapWindow::vysokamapClick() {
-    rozsirit(sub_, kontext_.plocha);
-    nastavPohled(MapaPohled::Vysoka);
+void MapWindow::onHighMapClicked() {
+    widen(sub_, context_.area);
+    setView(MapView::High);
 }
 
-void MapWindow::dvenadsebouClick() {
-    if (sub_ && kontext_.plocha) {
-        const QRect v = kontext_.plocha->viewport()->rect();
+void MapWindow::onTwoMapsClicked() {
+    if (sub_ && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
         sub_->setGeometry(sub_->x(), sub_->y(), std::min(1400, v.width() - sub_->x() - 2),
                           v.height() - sub_->y() - 8);
     }
-    nastavPohled(MapaPohled::Dve);
+    setView(MapView::Two);
 }
 
-void MapWindow::KoronaGrafClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+void MapWindow::onCoronaGraphClicked() {
+    const CoronaTable& k = context_.model.session().corona();
     if (!k.present()) {
-        kontext_.zpravy.Zprava(q(NejsouDataKorona));
-        nastavPohled(MapaPohled::Mapa);
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
         return;
     }
-    const QSignalBlocker b(ScrollBar1_);
-    ScrollBar1_->setRange(1, KoronaGrafMaximum(k));
-    ScrollBar1_->setPageStep(1);
-    ScrollBar1_->setValue(KoronaGrafPositionOf(k, MapRotationDates(rotace_).startDate));
-    nastavPohled(MapaPohled::KoronaGraf);
+    const QSignalBlocker b(coronaGraphScroll_);
+    coronaGraphScroll_->setRange(1, CoronaGraphMaximum(k));
+    coronaGraphScroll_->setPageStep(1);
+    coronaGraphScroll_->setValue(CoronaGraphPositionOf(k, MapRotationDates(rotation_).startDate));
+    setView(MapView::CoronaGraph);
 }
 
-void MapWindow::KoronamotylClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+void MapWindow::onCoronaButterflyClicked() {
+    const CoronaTable& k = context_.model.session().corona();
     if (!k.present()) {
-        kontext_.zpravy.Zprava(q(NejsouDataKorona));
-        nastavPohled(MapaPohled::Mapa);
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
         return;
     }
-    if (!koronaMotyl_) koronaMotyl_ = std::make_unique<KoronaMotylModel>(MakeKoronaMotyl(k));
+    if (!coronaButterfly_) coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(k));
     // One column a rotation: the scroll bar moves across them.
-    const QSignalBlocker b(ScrollBar1_);
-    const int sirka = static_cast<int>(koronaMotyl_->columns.size()) + KoronaMotylOkraj;
-    ScrollBar1_->setRange(0, std::max(0, sirka - platno_->width()));
-    ScrollBar1_->setPageStep(std::max(1, platno_->width()));
-    ScrollBar1_->setValue(ScrollBar1_->maximum());
-    nastavPohled(MapaPohled::KoronaMotyl);
+    const QSignalBlocker b(coronaGraphScroll_);
+    const int width = static_cast<int>(coronaButterfly_->columns.size()) + CoronaButterflyMargin;
+    coronaGraphScroll_->setRange(0, std::max(0, width - canvas_->width()));
+    coronaGraphScroll_->setPageStep(std::max(1, canvas_->width()));
+    coronaGraphScroll_->setValue(coronaGraphScroll_->maximum());
+    setView(MapView::CoronaButterfly);
 }
 
-void MapWindow::koronaglobClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+void MapWindow::onCoronaGlobalClicked() {
+    const CoronaTable& k = context_.model.session().corona();
     if (!k.present()) {
-        kontext_.zpravy.Zprava(q(NejsouDataKorona));
-        nastavPohled(MapaPohled::Mapa);
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
         return;
     }
-    const QSignalBlocker b(ScrollBar2_);
-    ScrollBar2_->setRange(0, KoronaDenMaximum(k));
-    ScrollBar2_->setPageStep(27);
-    const std::optional<std::size_t> radek = KoronaFindRow(k, MapRotationDates(rotace_).startDate);
-    ScrollBar2_->setValue(radek ? static_cast<int>(*radek) : ScrollBar2_->maximum());
-    nastavPohled(MapaPohled::KoronaGlob);
+    const QSignalBlocker b(coronaDayScroll_);
+    coronaDayScroll_->setRange(0, CoronaDayMaximum(k));
+    coronaDayScroll_->setPageStep(27);
+    const std::optional<std::size_t> row = CoronaFindRow(k, MapRotationDates(rotation_).startDate);
+    coronaDayScroll_->setValue(row ? static_cast<int>(*row) : coronaDayScroll_->maximum());
+    setView(MapView::CoronaGlobal);
 }
 
-void MapWindow::koronapodClick() {
-    QAction* a = akce_.value(QStringLiteral("koronapod"));
-    const bool zap = !vrstvy_.koronapod;
-    if (zap && !kontext_.model.session().Korona().present()) {
+void MapWindow::onCoronaUnderlayClicked() {
+    QAction* a = actions_.value(QStringLiteral("koronapod"));
+    const bool on = !layers_.coronaUnderlay;
+    if (on && !context_.model.session().corona().present()) {
         a->setChecked(false);
-        kontext_.zpravy.Zprava(q(NejsouDataKorona));
+        context_.messages.showMessage(q(NoCoronaData));
         return;
     }
-    vrstvy_.koronapod = zap;
-    if (zap && pohled_ != MapaPohled::Mapa)
-        nastavPohled(MapaPohled::Mapa);
+    layers_.coronaUnderlay = on;
+    if (on && view_ != MapView::Single)
+        setView(MapView::Single);
     else
-        zmena();
+        change();
 }
 
 bool MapWindow::magnetoData() {
-    if (HasMagnetoData(kontext_.model.session().dir)) return true;
-    kontext_.zpravy.Zprava(q(NejsouDataMagnetosfera));
+    if (HasMagnetoData(context_.model.session().dir)) return true;
+    context_.messages.showMessage(q(NoMagnetosphereData));
     return false;
 }
 
-void MapWindow::MagnetoSfera1Click() {
-    if (!vrstvy_.magnetzap && !magnetoData()) {
-        nastavTlacitka();
+void MapWindow::onMagnetosphereClicked() {
+    if (!layers_.magnetosphereOn && !magnetoData()) {
+        updateButtons();
         return;
     }
-    vrstvy_.magnetzap = !vrstvy_.magnetzap;
-    if (vrstvy_.magnetzap && pohled_ != MapaPohled::Mapa)
-        nastavPohled(MapaPohled::Mapa);
+    layers_.magnetosphereOn = !layers_.magnetosphereOn;
+    if (layers_.magnetosphereOn && view_ != MapView::Single)
+        setView(MapView::Single);
     else
-        zmena();
+        change();
 }
 
-void MapWindow::SrovnaniClick() {
-    srovnani_ = !srovnani_;
-    if (srovnani_) {
-        horni_ = SrovnaniSkvrny;
-        dolni_ = 0;
-        const QSignalBlocker b(ScrollBar3_);
-        ScrollBar3_->setValue(PosunStred + posun_);
+void MapWindow::onComparisonClicked() {
+    comparing_ = !comparing_;
+    if (comparing_) {
+        upperLayers_ = ComparisonSpots;
+        lowerLayers_ = 0;
+        const QSignalBlocker b(comparisonShiftScroll_);
+        comparisonShiftScroll_->setValue(ShiftCentre + shift_);
     }
-    if (pohled_ != MapaPohled::Mapa)
-        nastavPohled(MapaPohled::Mapa);
+    if (view_ != MapView::Single)
+        setView(MapView::Single);
     else
-        zmena();
+        change();
 }
 
-void MapWindow::KoronazvlastClick() {
-    if (!kontext_.model.session().Korona().present()) {
-        kontext_.zpravy.Zprava(q(NejsouDataKorona));
-        nastavTlacitka();
+void MapWindow::onCoronaSeparateClicked() {
+    if (!context_.model.session().corona().present()) {
+        context_.messages.showMessage(q(NoCoronaData));
+        updateButtons();
         return;
     }
-    nastavPohled(MapaPohled::KoronaZvlast);
+    setView(MapView::CoronaSeparate);
 }
 
-void MapWindow::MagnetzvlastClick() {
+void MapWindow::onMagnetSeparateClicked() {
     if (!magnetoData()) {
-        nastavTlacitka();
+        updateButtons();
         return;
     }
-    nastavPohled(MapaPohled::MagnetZvlast);
+    setView(MapView::MagnetSeparate);
 }
 
-void MapWindow::Tisk1Click() {
+void MapWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(pohled_ == MapaPohled::Vysoka ? QPageLayout::Portrait
+    printer.setPageOrientation(view_ == MapView::High ? QPageLayout::Portrait
                                                              : QPageLayout::Landscape);
-    if (!vybratTiskarnu || !vybratTiskarnu(printer)) return;
-    tiskDo(printer);
+    if (!choosePrinter || !choosePrinter(printer)) return;
+    printTo(printer);
 }
 
-void MapWindow::tiskDo(QPrinter& printer) {
-    bool zahajen = false;
-    if (pohled_ == MapaPohled::Vysoka) {
+void MapWindow::printTo(QPrinter& printer) {
+    bool started = false;
+    if (view_ == MapView::High) {
         // The high map: 14 rotations drawn for the page.
         QPainter p;
-        if ((zahajen = p.begin(&printer))) {
-            const Session& s = kontext_.model.session();
-            const QRect stranka = p.viewport();
+        if ((started = p.begin(&printer))) {
+            const Session& s = context_.model.session();
+            const QRect pageIndex = p.viewport();
             StripView v =
-                MakeStripView(s.records(), s.geometry(), index_, rotace_, PrintedHighMapStrips,
-                              StripKind::High, PrintStripScale(stranka.width()), true);
-            ScaleStripAreas(v, nasobek_);
-            PrintHighMap(p, QRect(QPoint(0, 0), stranka.size()), v);
+                MakeStripView(s.records(), s.geometry(), index_, rotation_, PrintedHighMapStrips,
+                              StripKind::High, PrintStripScale(pageIndex.width()), true);
+            ScaleStripAreas(v, zoom_);
+            PrintHighMap(p, QRect(QPoint(0, 0), pageIndex.size()), v);
             p.end();
         }
     } else {
-        zahajen = TiskObrazku(printer, platno_->size(),
-                              [this](QPainter& p, const QRect& r) { kreslit(p, r); });
+        started = PrintPicture(printer, canvas_->size(),
+                              [this](QPainter& p, const QRect& r) { paint(p, r); });
     }
-    if (!zahajen) kontext_.zpravy.Zprava(QStringLiteral("Tisk nelze zahájit"));
+    if (!started) context_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
 
 // ---------------------------------------------------------------------------
 // Tool buttons
 
-void MapWindow::vrstvaClick(const QString& tlacitko) {
-    auto prepni = [](bool& b) { b = !b; };
-    if (tlacitko == QLatin1String("koronazap")) {
-        if (!vrstvy_.koronazap && !kontext_.model.session().Korona().present()) {
-            kontext_.zpravy.Zprava(q(NejsouDataKorona));
-            nastavTlacitka();
+void MapWindow::onLayerClicked(const QString& button) {
+    auto flip = [](bool& b) { b = !b; };
+    if (button == QLatin1String("koronazap")) {
+        if (!layers_.coronaOn && !context_.model.session().corona().present()) {
+            context_.messages.showMessage(q(NoCoronaData));
+            updateButtons();
             return;
         }
-        prepni(vrstvy_.koronazap);
-    } else if (tlacitko == QLatin1String("magnetzap") || tlacitko == QLatin1String("magnobr")) {
-        bool& b = tlacitko == QLatin1String("magnetzap") ? vrstvy_.magnetzap : vrstvy_.magnobr;
+        flip(layers_.coronaOn);
+    } else if (button == QLatin1String("magnetzap") || button == QLatin1String("magnobr")) {
+        bool& b = button == QLatin1String("magnetzap") ? layers_.magnetosphereOn : layers_.magnetospherePicture;
         if (!b && !magnetoData()) {
-            nastavTlacitka();
+            updateButtons();
             return;
         }
-        prepni(b);
-    } else if (tlacitko == QLatin1String("fakulzap")) {
-        prepni(vrstvy_.fakulzap);
-    } else if (tlacitko == QLatin1String("plochazap")) {
-        prepni(vrstvy_.plochazap);
-    } else if (tlacitko == QLatin1String("Stredfakuli")) {
-        prepni(vrstvy_.stredFakuli);
+        flip(b);
+    } else if (button == QLatin1String("fakulzap")) {
+        flip(layers_.faculaeOn);
+    } else if (button == QLatin1String("plochazap")) {
+        flip(layers_.areasOn);
+    } else if (button == QLatin1String("Stredfakuli")) {
+        flip(layers_.faculaeCentres);
     }
-    zmena();
+    change();
 }
 
-void MapWindow::mensivetsiClick() {
-    mensi_ = !mensi_;
-    if (sub_ && kontext_.plocha) {
-        const QRect v = kontext_.plocha->viewport()->rect();
-        if (mensi_)
-            sub_->resize(std::min(MalaVelikost.width(), v.width()),
-                         std::min(MalaVelikost.height(), v.height()));
+void MapWindow::onSizeClicked() {
+    smaller_ = !smaller_;
+    if (sub_ && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
+        if (smaller_)
+            sub_->resize(std::min(SmallSize.width(), v.width()),
+                         std::min(SmallSize.height(), v.height()));
         else
             sub_->setGeometry(1, 1, std::max(400, v.width() - 8), std::max(300, v.height() - 8));
     }
-    zmena();
+    change();
 }
 
-void MapWindow::SpeedButton1Click() {
-    datamagnet_->setVisible(datamagnet_->isHidden());
-    datamagnet_->raise();
-    zmena();
+void MapWindow::onMagnetComparisonClicked() {
+    magnetosphereDataBox_->setVisible(magnetosphereDataBox_->isHidden());
+    magnetosphereDataBox_->raise();
+    change();
 }
 
-void MapWindow::PotvrditClick() {
-    auto pole = [this](const char* jmeno) {
-        return s(datamagnet_->findChild<QLineEdit*>(QString::fromLatin1(jmeno))->text());
+void MapWindow::onConfirmClicked() {
+    auto pole = [this](const char* name) {
+        return s(magnetosphereDataBox_->findChild<QLineEdit*>(QString::fromLatin1(name))->text());
     };
-    MagnetComparisonParams v = porovnaniVolby_;
-    if (const auto chyba = ParseMagnetComparison(pole("Od"), pole("Do"), pole("Cykly"),
+    MagnetComparisonParams v = comparisonOptions_;
+    if (const auto error = ParseMagnetComparison(pole("Od"), pole("Do"), pole("Cykly"),
                                                  pole("Otocka"), index_.lastRotation(), v)) {
-        kontext_.zpravy.Zprava(q(*chyba));
+        context_.messages.showMessage(q(*error));
         return;
     }
-    porovnaniVolby_ = v;
-    zmena();
+    comparisonOptions_ = v;
+    change();
 }
 
-void MapWindow::vyskaRadkuClick(int zmena) {
-    porovnaniVolby_.vyskaRadku = std::clamp(porovnaniVolby_.vyskaRadku + zmena,
+void MapWindow::onRowHeightClicked(int change) {
+    comparisonOptions_.rowHeight = std::clamp(comparisonOptions_.rowHeight + change,
                                             MagnetComparisonMinRow, MagnetComparisonMaxRow);
-    this->zmena();
+    this->change();
 }
 
-void MapWindow::nasobekClick() {
-    nasobek_ = nasobek_ == 2 ? 1 : 2;
-    zmena();
+void MapWindow::onZoomClicked() {
+    zoom_ = zoom_ == 2 ? 1 : 2;
+    change();
 }
 
 // ---------------------------------------------------------------------------
 // Comparison
 
-bool MapWindow::koronaPodMapu(int rotace) const {
-    return MakeKoronaPodMapu(kontext_.model.session().Korona(), rotace, 16, 0).present;
+bool MapWindow::coronaUnderMap(int rotation) const {
+    return MakeCoronaUnderMap(context_.model.session().corona(), rotation, 16, 0).present;
 }
 
 // A half of the comparison gets a layer: the corona erases the half first
 // and needs the corona table to reach beyond the rotation, the
 // magnetosphere needs its folder.
-bool MapWindow::pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace) {
-    if (!srovnani_) return false;
-    if (vrstva == SrovnaniKorona) {
-        if (!koronaPodMapu(rotace)) {
-            kontext_.zpravy.Zprava(NejsouDalsiData);
+bool MapWindow::addLayer(unsigned& half, ComparisonLayer layer, int rotation) {
+    if (!comparing_) return false;
+    if (layer == ComparisonCorona) {
+        if (!coronaUnderMap(rotation)) {
+            context_.messages.showMessage(NoFurtherData);
             return false;
         }
-        polovina = SrovnaniKorona;
+        half = ComparisonCorona;
         return true;
     }
-    if (vrstva == SrovnaniMagnet && !magnetoData()) return false;
-    polovina |= vrstva;
+    if (layer == ComparisonMagnet && !magnetoData()) return false;
+    half |= layer;
     return true;
 }
 
-void MapWindow::horniClick(SrovnaniVrstva vrstva) {
-    if (pridatVrstvu(horni_, vrstva, rotace_)) zmena();
+void MapWindow::onUpperLayerClicked(ComparisonLayer layer) {
+    if (addLayer(upperLayers_, layer, rotation_)) change();
 }
 
-void MapWindow::dolniClick(SrovnaniVrstva vrstva) {
-    if (pridatVrstvu(dolni_, vrstva, rotaceDolni())) zmena();
+void MapWindow::onLowerLayerClicked(ComparisonLayer layer) {
+    if (addLayer(lowerLayers_, layer, lowerRotation())) change();
 }
 
-void MapWindow::mazaniHorClick() {
-    horni_ = 0;
-    zmena();
+void MapWindow::onClearUpperClicked() {
+    upperLayers_ = 0;
+    change();
 }
 
-void MapWindow::MazaniDolClick() {
-    dolni_ = 0;
-    zmena();
+void MapWindow::onClearLowerClicked() {
+    lowerLayers_ = 0;
+    change();
 }
 
-void MapWindow::posunClick(int pozice) {
-    posun_ = std::clamp(pozice, 0, 2 * PosunStred) - PosunStred;
-    if (ScrollBar3_->value() != posun_ + PosunStred) {
-        const QSignalBlocker b(ScrollBar3_);
-        ScrollBar3_->setValue(posun_ + PosunStred);
+void MapWindow::onShiftChanged(int position) {
+    shift_ = std::clamp(position, 0, 2 * ShiftCentre) - ShiftCentre;
+    if (comparisonShiftScroll_->value() != shift_ + ShiftCentre) {
+        const QSignalBlocker b(comparisonShiftScroll_);
+        comparisonShiftScroll_->setValue(shift_ + ShiftCentre);
     }
     // The lower half is drawn again for the new rotation with the layers it
     // showed (faculae, corona, magnetosphere); a corona the new rotation
     // lacks is left out.
-    if ((dolni_ & SrovnaniKorona) && !koronaPodMapu(rotaceDolni()))
-        dolni_ &= ~unsigned(SrovnaniKorona);
-    zmena();
+    if ((lowerLayers_ & ComparisonCorona) && !coronaUnderMap(lowerRotation()))
+        lowerLayers_ &= ~unsigned(ComparisonCorona);
+    change();
 }
 
 // ---------------------------------------------------------------------------
 // Keys, text, summation
 
-void MapWindow::ulozitObrazek() {
-    QString nazev = QStringLiteral("Mapa  ") + QString::number(rotace_);
-    if (pohled_ == MapaPohled::Dlouha)
-        nazev = QStringLiteral("Dlouhamapa  ") + QString::number(rotace_);
-    else if (pohled_ == MapaPohled::Vysoka)
-        nazev = QStringLiteral("Vysokamapa  ") + QString::number(rotace_);
-    else if (pohled_ == MapaPohled::KoronaGraf)
-        nazev = QStringLiteral("Korona_graf") + QString::number(ScrollBar1_->value() + 1327);
-    else if (pohled_ == MapaPohled::KoronaMotyl)
-        nazev = QStringLiteral("Korona_motyl");
-    Label2_->hide();
-    const bool lista = Toolbar1_->isVisible();
-    Toolbar1_->hide();
+void MapWindow::savePicture() {
+    QString name = QStringLiteral("Mapa  ") + QString::number(rotation_);
+    if (view_ == MapView::Long)
+        name = QStringLiteral("Dlouhamapa  ") + QString::number(rotation_);
+    else if (view_ == MapView::High)
+        name = QStringLiteral("Vysokamapa  ") + QString::number(rotation_);
+    else if (view_ == MapView::CoronaGraph)
+        name = QStringLiteral("Korona_graf") + QString::number(coronaGraphScroll_->value() + 1327);
+    else if (view_ == MapView::CoronaButterfly)
+        name = QStringLiteral("Korona_motyl");
+    sizeLabel_->hide();
+    const bool scrollBarWidth = toolBar_->isVisible();
+    toolBar_->hide();
     layout()->activate(); // the canvas takes the tool bar's place at once
-    vrstvy_.plochazap = false;
-    zmena();
-    kontext_.ramec.ulozitObrazekOkna(nazev);
-    Label2_->show();
-    if (lista) Toolbar1_->show();
+    layers_.areasOn = false;
+    change();
+    context_.frame.saveWindowPicture(name);
+    sizeLabel_->show();
+    if (scrollBarWidth) toolBar_->show();
 }
 
 void MapWindow::keyReleaseEvent(QKeyEvent* e) {
@@ -1105,21 +1105,21 @@ void MapWindow::keyReleaseEvent(QKeyEvent* e) {
     }
     switch (e->key()) {
     case Qt::Key_F8:
-        ulozitObrazek();
+        savePicture();
         break;
     case Qt::Key_F9:
-        kontext_.ramec.ulozitObrazekOknaHned(QStringLiteral("MagnetSuma"));
+        context_.frame.saveWindowPictureNow(QStringLiteral("MagnetSuma"));
         break;
     case Qt::Key_Z:
-        vrstvy_.plochazap = true;
-        zmena();
+        layers_.areasOn = true;
+        change();
         break;
     case Qt::Key_V:
-        vrstvy_.plochazap = false;
-        zmena();
+        layers_.areasOn = false;
+        change();
         break;
     case Qt::Key_P:
-        magnetSuma();
+        sumMagnetosphere();
         break;
     default:
         e->ignore();
@@ -1128,78 +1128,78 @@ void MapWindow::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
 }
 
-void MapWindow::mistoTextu(const QPoint& bod) {
-    QAction* a = kontext_.ramec.akce(QStringLiteral("vloztext"));
+void MapWindow::textPlace(const QPoint& point) {
+    QAction* a = context_.frame.action(QStringLiteral("vloztext"));
     if (!a || !a->isChecked()) return;
-    bodTextu_ = bod;
-    Edit5_->move(bod);
-    Edit5_->show();
-    Edit5_->raise();
-    Edit5_->setFocus();
+    textPoint_ = point;
+    mapTextEdit_->move(point);
+    mapTextEdit_->show();
+    mapTextEdit_->raise();
+    mapTextEdit_->setFocus();
 }
 
-void MapWindow::vlozText(const QPoint& bod, const QString& text) {
+void MapWindow::insertText(const QPoint& point, const QString& text) {
     if (text.isEmpty()) return;
-    texty_.emplace_back(bod, text);
-    platno_->update();
+    texts_.emplace_back(point, text);
+    canvas_->update();
 }
 
-void MapWindow::magnetSuma() {
-    const Session& s = kontext_.model.session();
+void MapWindow::sumMagnetosphere() {
+    const Session& s = context_.model.session();
     if (!HasMagnetoData(s.dir)) {
-        kontext_.zpravy.Zprava(q(NejsouDataMagnetosfera));
+        context_.messages.showMessage(q(NoMagnetosphereData));
         return;
     }
-    QProgressDialog prubeh(QStringLiteral("Počítá se"), QStringLiteral("Zrušit"), 0, 100, this);
-    prubeh.setObjectName(QStringLiteral("Pocita"));
-    prubeh.setWindowTitle(QStringLiteral("Magnetosféra"));
-    prubeh.setWindowModality(Qt::WindowModal);
-    prubeh.setMinimumDuration(0);
-    MagnSumResult vysledek;
-    const bool probehlo = runCommand(kontext_.zpravy, [&] {
-        vysledek = SumMagnetosphere(s.dir, dnes(), index_.lastRotation(),
-                                    [&prubeh](int hotovo, int celkem) {
-                                        if (prubeh.maximum() != celkem)
-                                            prubeh.setMaximum(std::max(1, celkem));
-                                        prubeh.setValue(std::min(hotovo, celkem));
-                                        return !prubeh.wasCanceled();
+    QProgressDialog progress(QStringLiteral("Počítá se"), QStringLiteral("Zrušit"), 0, 100, this);
+    progress.setObjectName(QStringLiteral("Pocita"));
+    progress.setWindowTitle(QStringLiteral("Magnetosféra"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    MagnetosphereSumResult result;
+    const bool succeeded = runCommand(context_.messages, [&] {
+        result = SumMagnetosphere(s.dir, today(), index_.lastRotation(),
+                                    [&progress](int done, int total) {
+                                        if (progress.maximum() != total)
+                                            progress.setMaximum(std::max(1, total));
+                                        progress.setValue(std::min(done, total));
+                                        return !progress.wasCanceled();
                                     });
     });
-    prubeh.reset();
-    if (!probehlo || vysledek.cancelled) return;
-    magn_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
+    progress.reset();
+    if (!succeeded || result.cancelled) return;
+    magnetosphere_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
     magnetData_.clear();
-    kontext_.ramec.ukazStav(QStringLiteral("Data byla uložena: ") + textCesty(vysledek.file), 5000);
-    zmena();
+    context_.frame.showStatus(QStringLiteral("Data byla uložena: ") + pathText(result.file), 5000);
+    change();
 }
 
 // ---------------------------------------------------------------------------
 
-void installMapa(MainWindow& hlavni) {
-    const WindowContext k = hlavni.kontext();
-    hlavni.zapojit(QStringLiteral("map"), [k] { MapWindow::otevrit(k); });
-    const std::pair<const char*, std::function<void(MapWindow&)>> tlacitka[] = {
-        {"rotacem", [](MapWindow& w) { w.vybermClick(); }},
-        {"mapam", [](MapWindow& w) { w.mapkyClick(); }},
-        {"dlouham", [](MapWindow& w) { w.dlouhamapClick(); }},
-        {"vysokam", [](MapWindow& w) { w.vysokamapClick(); }},
-        {"SpeedButton5", [](MapWindow& w) { w.dvenadsebouClick(); }},
-        {"koronagraf", [](MapWindow& w) { w.KoronaGrafClick(); }},
-        {"koronaitensit", [](MapWindow& w) { w.KoronamotylClick(); }},
-        {"koronsku", [](MapWindow& w) { w.koronaglobClick(); }},
-        {"koronpod", [](MapWindow& w) { w.koronapodClick(); }},
-        {"magnetpod", [](MapWindow& w) { w.MagnetoSfera1Click(); }},
-        {"srovnan", [](MapWindow& w) { w.SrovnaniClick(); }},
-        {"SpeedButton6", [](MapWindow& w) { w.nasobekClick(); }},
-        {"SpeedButton10", [](MapWindow& w) { w.zavritmClick(); }},
+void installMap(MainWindow& mainWindow) {
+    const WindowContext k = mainWindow.context();
+    mainWindow.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
+    const std::pair<const char*, std::function<void(MapWindow&)>> buttons[] = {
+        {"rotacem", [](MapWindow& w) { w.onChooseRotationClicked(); }},
+        {"mapam", [](MapWindow& w) { w.onSingleMapClicked(); }},
+        {"dlouham", [](MapWindow& w) { w.onLongMapClicked(); }},
+        {"vysokam", [](MapWindow& w) { w.onHighMapClicked(); }},
+        {"SpeedButton5", [](MapWindow& w) { w.onTwoMapsClicked(); }},
+        {"koronagraf", [](MapWindow& w) { w.onCoronaGraphClicked(); }},
+        {"koronaitensit", [](MapWindow& w) { w.onCoronaButterflyClicked(); }},
+        {"koronsku", [](MapWindow& w) { w.onCoronaGlobalClicked(); }},
+        {"koronpod", [](MapWindow& w) { w.onCoronaUnderlayClicked(); }},
+        {"magnetpod", [](MapWindow& w) { w.onMagnetosphereClicked(); }},
+        {"srovnan", [](MapWindow& w) { w.onComparisonClicked(); }},
+        {"SpeedButton6", [](MapWindow& w) { w.onZoomClicked(); }},
+        {"SpeedButton10", [](MapWindow& w) { w.onCloseClicked(); }},
     };
-    for (const auto& [jmeno, fn] : tlacitka)
-        hlavni.zapojit(QString::fromLatin1(jmeno), [plocha = k.plocha, fn] {
-            if (MapWindow* w = MapWindow::otevrene(plocha)) fn(*w);
+    for (const auto& [name, fn] : buttons)
+        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+            if (MapWindow* w = MapWindow::openInstance(area)) fn(*w);
         });
     // "A": armed until a text is written on the map.
-    hlavni.zapojit(QStringLiteral("vloztext"), [] {});
-    if (QAction* a = hlavni.akce(QStringLiteral("vloztext"))) a->setCheckable(true);
+    mainWindow.connectCommand(QStringLiteral("vloztext"), [] {});
+    if (QAction* a = mainWindow.action(QStringLiteral("vloztext"))) a->setCheckable(true);
 }
 
 } // namespace hk

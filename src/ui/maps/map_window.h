@@ -45,117 +45,117 @@ namespace hk {
 class MainWindow;
 
 // Connects "&Mapy", `mapyz` and the buttons of `promapu`.
-void installMapa(MainWindow& hlavni);
+void installMap(MainWindow& mainWindow);
 
-enum class MapaPohled {
-    Mapa,         // mapky: the map of one rotation
-    Dlouha,       // dlouhamap: 16 rotations side by side
-    Vysoka,       // vysokamap: as many rotations as fit one under another
-    Dve,          // dvenadsebou: two rotations one above the other
-    KoronaGraf,   // the limb intensities of 100 days
-    KoronaMotyl,  // the corona butterfly
-    KoronaGlob,   // the corona of one day around the disk
-    KoronaZvlast, // the corona under the map alone
-    MagnetZvlast, // the magnetosphere layer alone
+enum class MapView {
+    Single,         // mapky: the map of one rotation
+    Long,       // dlouhamap: 16 rotations side by side
+    High,       // vysokamap: as many rotations as fit one under another
+    Two,          // dvenadsebou: two rotations one above the other
+    CoronaGraph,   // the limb intensities of 100 days
+    CoronaButterfly,  // the corona butterfly
+    CoronaGlobal,   // the corona of one day around the disk
+    CoronaSeparate, // the corona under the map alone
+    MagnetSeparate, // the magnetosphere layer alone
 };
 
 // The layer switches of `Toolbar1` and the menu's corona under the map.
 struct MapLayerSwitches {
-    bool koronazap = false;   // corona under the map
-    bool magnetzap = false;   // magnetosphere layer
-    bool magnobr = false;     // magnetosphere picture magnetOBR/On<R>.bmp
-    bool fakulzap = true;     // faculae fields
-    bool plochazap = true;    // areas (the leaves to the auxiliary spots)
-    bool stredFakuli = false; // faculae centres ("SF")
-    bool koronapod = false;   // "Korona pod mapu"
+    bool coronaOn = false;   // corona under the map
+    bool magnetosphereOn = false;   // magnetosphere layer
+    bool magnetospherePicture = false;     // magnetosphere picture magnetOBR/On<R>.bmp
+    bool faculaeOn = true;     // faculae fields
+    bool areasOn = true;    // areas (the leaves to the auxiliary spots)
+    bool faculaeCentres = false; // faculae centres ("SF")
+    bool coronaUnderlay = false;   // "Korona pod mapu"
 };
 
 // What a half of the comparison shows (drawn on demand by its buttons).
-enum SrovnaniVrstva : unsigned {
-    SrovnaniSkvrny = 1,
-    SrovnaniFakule = 2,
-    SrovnaniKorona = 4,
-    SrovnaniMagnet = 8,
+enum ComparisonLayer : unsigned {
+    ComparisonSpots = 1,
+    ComparisonFaculae = 2,
+    ComparisonCorona = 4,
+    ComparisonMagnet = 8,
 };
 
 class MapWindow : public QWidget {
     Q_OBJECT
   public:
-    static MapWindow* otevrit(const WindowContext& kontext);
-    static MapWindow* otevrene(QMdiArea* plocha);
+    static MapWindow* openWindow(const WindowContext& context);
+    static MapWindow* openInstance(QMdiArea* area);
 
-    explicit MapWindow(const WindowContext& kontext, QWidget* parent = nullptr);
+    explicit MapWindow(const WindowContext& context, QWidget* parent = nullptr);
     ~MapWindow() override;
 
     // ---- State as the window shows it.
-    MapaPohled pohled() const { return pohled_; }
-    const MapLayerSwitches& vrstvy() const { return vrstvy_; }
-    int rotace() const { return rotace_; }
+    MapView view() const { return view_; }
+    const MapLayerSwitches& layers() const { return layers_; }
+    int rotation() const { return rotation_; }
     // 0-based position in the rotation list (-1: the rotation is not listed).
-    int vybrana() const { return vybrana_; }
+    int selectedRow() const { return selectedRow_; }
     const RotationIndex& rotationIndex() const { return index_; }
-    bool srovnani() const { return srovnani_; }
-    unsigned horni() const { return horni_; }
-    unsigned dolni() const { return dolni_; }
-    int posun() const { return posun_; }
-    int nasobekPloch() const { return nasobek_; }
+    bool comparison() const { return comparing_; }
+    unsigned upper() const { return upperLayers_; }
+    unsigned lower() const { return lowerLayers_; }
+    int offset() const { return shift_; }
+    int areaZoom() const { return zoom_; }
     // How often the pictures' models were built (once per change of state).
-    int pocetSestaveni() const { return sestaveni_; }
-    QAction* akce(const QString& objectName) const;
-    QWidget* platno() const { return platno_; }
+    int buildCount() const { return builds_; }
+    QAction* action(const QString& objectName) const;
+    QWidget* canvas() const { return canvas_; }
     // The picture of the client area as it is painted.
-    QImage obrazek() const;
-    const SynopticMap& mapa() const { return mapa_; }
+    QImage picture() const;
+    const SynopticMap& map() const { return map_; }
 
     // ---- Menu items.
-    void zavritmClick();
-    void vybermClick();
-    void vyberRotace(int pozice); // a click in ListBox1
-    void mapkyClick();
-    void dlouhamapClick();
-    void vysokamapClick();
-    void dvenadsebouClick();
-    void KoronaGrafClick();
-    void KoronamotylClick();
-    void koronaglobClick();
-    void koronapodClick();
-    void MagnetoSfera1Click();
-    void SrovnaniClick();
-    void Tisk1Click();
-    void KoronazvlastClick();
-    void MagnetzvlastClick();
+    void onCloseClicked();
+    void onChooseRotationClicked();
+    void chooseRotation(int position); // a click in ListBox1
+    void onSingleMapClicked();
+    void onLongMapClicked();
+    void onHighMapClicked();
+    void onTwoMapsClicked();
+    void onCoronaGraphClicked();
+    void onCoronaButterflyClicked();
+    void onCoronaGlobalClicked();
+    void onCoronaUnderlayClicked();
+    void onMagnetosphereClicked();
+    void onComparisonClicked();
+    void onPrintClicked();
+    void onCoronaSeparateClicked();
+    void onMagnetSeparateClicked();
 
     // ---- Tool buttons.
-    void vrstvaClick(
-        const QString& tlacitko); // koronazap, magnetzap, magnobr, fakulzap, plochazap, Stredfakuli
-    void mensivetsiClick();
-    void SpeedButton1Click();
-    void nasobekClick(); // the main panel's "2x"
+    void onLayerClicked(
+        const QString& button); // coronaOn, magnetosphereOn, magnetospherePicture, faculaeOn, areasOn, Stredfakuli
+    void onSizeClicked();
+    void onMagnetComparisonClicked();
+    void onZoomClicked(); // the main panel's "2x"
     // The group box `datamagnet`: "Potvrdit", "Větší", "Menší".
-    void PotvrditClick();
-    void vyskaRadkuClick(int zmena);
-    const MagnetComparison& porovnaniMagnetosfery() const { return porovnani_; }
+    void onConfirmClicked();
+    void onRowHeightClicked(int change);
+    const MagnetComparison& magnetComparison() const { return magnetComparison_; }
 
     // ---- Comparison panel.
-    void horniClick(SrovnaniVrstva vrstva); // Hskvrna, Hfakule, Hkorona, Hmagnet
-    void dolniClick(SrovnaniVrstva vrstva); // Dfakule, Dkorona, Dmagnet
-    void mazaniHorClick();
-    void MazaniDolClick();
-    void posunClick(int pozice); // ScrollBar3, 0..20
+    void onUpperLayerClicked(ComparisonLayer layer); // Hskvrna, Hfakule, Hkorona, Hmagnet
+    void onLowerLayerClicked(ComparisonLayer layer); // Dfakule, Dkorona, Dmagnet
+    void onClearUpperClicked();
+    void onClearLowerClicked();
+    void onShiftChanged(int position); // ScrollBar3, 0..20
 
     // ---- Keys.
-    void ulozitObrazek(); // F8
-    void magnetSuma();    // P: the magnetosphere summation into magn.dat
+    void savePicture(); // F8
+    void sumMagnetosphere();    // P: the magnetosphere summation into magn.dat
     // Writes `text` at `bod` of the canvas (the text insertion through Edit5).
-    void vlozText(const QPoint& bod, const QString& text);
+    void insertText(const QPoint& point, const QString& text);
 
     // Chooses the printer (tests replace it).
-    std::function<bool(QPrinter&)> vybratTiskarnu;
-    void tiskDo(QPrinter& printer);
+    std::function<bool(QPrinter&)> choosePrinter;
+    void printTo(QPrinter& printer);
     // Paints the client area (the canvas calls it).
-    void kreslit(QPainter& p, const QRect& rect) const;
+    void paint(QPainter& p, const QRect& rect) const;
     // Today for the summation (tests fix it).
-    std::function<Date()> dnes;
+    std::function<Date()> today;
 
   protected:
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -163,81 +163,81 @@ class MapWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void vytvorMenu();
-    void vytvorNastroje();
-    void vytvorSrovnani();
-    void vytvorDatamagnet();
-    void nastavPohled(MapaPohled pohled);
-    void zmena(); // rebuilds the models, places the controls, repaints
-    void sestavit();
-    void rozmistit();
-    void nastavTlacitka();
+    void createMenu();
+    void createTools();
+    void createComparison();
+    void createMagnetosphereData();
+    void setView(MapView view);
+    void change(); // rebuilds the models, places the controls, repaints
+    void rebuild();
+    void arrange();
+    void updateButtons();
     bool magnetoData();
-    int meritko() const;         // s of the single map
-    int meritkoSrovnani() const; // q of the comparison
-    int rotaceDolni() const { return rotace_ + posun_; }
-    void nastavRotaci(int pozice);
-    void kreslitMapu(QPainter& p, const QRect& r) const;
-    void kreslitSrovnani(QPainter& p, const QRect& r) const;
-    void kreslitPolovinu(QPainter& p, const QRect& r, const SynopticMap& m, unsigned vrstvy,
-                         const KoronaPodMapuModel& korona, const MagnetosphereLayer& magnet) const;
-    const MagnetosphereData& magnetosfera(int rotace);
-    std::optional<Date> datumRotace(int rotace) const;
-    void mistoTextu(const QPoint& bod);
+    int scale() const;         // s of the single map
+    int comparisonScale() const; // q of the comparison
+    int lowerRotation() const { return rotation_ + shift_; }
+    void setRotationIndex(int position);
+    void paintMap(QPainter& p, const QRect& r) const;
+    void paintComparison(QPainter& p, const QRect& r) const;
+    void paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
+                         const CoronaUnderMapModel& corona, const MagnetosphereLayer& magnet) const;
+    const MagnetosphereData& withMagnetosphere(int rotation);
+    std::optional<Date> rotationDate(int rotation) const;
+    void textPlace(const QPoint& point);
     // The corona table reaches beyond the rotation far enough for the corona under the map.
-    bool koronaPodMapu(int rotace) const;
-    bool pridatVrstvu(unsigned& polovina, SrovnaniVrstva vrstva, int rotace);
+    bool coronaUnderMap(int rotation) const;
+    bool addLayer(unsigned& half, ComparisonLayer layer, int rotation);
 
-    WindowContext kontext_;
+    WindowContext context_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
     QMenu* popup_;
-    QToolBar* Toolbar1_;
-    QWidget* platno_;
-    QScrollBar* ScrollBar1_;
-    QScrollBar* ScrollBar2_;
-    QListWidget* ListBox1_;
-    QLabel* Label2_;
-    QFrame* Panelsrovnani_;
-    QScrollBar* ScrollBar3_;
-    QLabel* Label1_;
-    QGroupBox* datamagnet_;
-    QLineEdit* Edit5_;
-    QHash<QString, QAction*> akce_;
-    bool zavreno_ = false;
+    QToolBar* toolBar_;
+    QWidget* canvas_;
+    QScrollBar* coronaGraphScroll_;
+    QScrollBar* coronaDayScroll_;
+    QListWidget* rotationList_;
+    QLabel* sizeLabel_;
+    QFrame* comparisonPanel_;
+    QScrollBar* comparisonShiftScroll_;
+    QLabel* shiftLabel_;
+    QGroupBox* magnetosphereDataBox_;
+    QLineEdit* mapTextEdit_;
+    QHash<QString, QAction*> actions_;
+    bool closed_ = false;
 
-    MapaPohled pohled_ = MapaPohled::Mapa;
-    MapLayerSwitches vrstvy_;
-    int rotace_ = 0;
-    int vybrana_ = -1;
+    MapView view_ = MapView::Single;
+    MapLayerSwitches layers_;
+    int rotation_ = 0;
+    int selectedRow_ = -1;
     std::optional<Date> datum_; // date of the record the map starts from
-    bool srovnani_ = false;
-    unsigned horni_ = SrovnaniSkvrny;
-    unsigned dolni_ = 0;
-    int posun_ = 0;
-    int nasobek_ = 1;
-    bool mensi_ = false;
-    QPoint bodTextu_;
-    std::vector<std::pair<QPoint, QString>> texty_;
+    bool comparing_ = false;
+    unsigned upperLayers_ = ComparisonSpots;
+    unsigned lowerLayers_ = 0;
+    int shift_ = 0;
+    int zoom_ = 1;
+    bool smaller_ = false;
+    QPoint textPoint_;
+    std::vector<std::pair<QPoint, QString>> texts_;
 
-    // Models of the pictures, built by sestavit().
-    std::uint64_t revize_ = ~0ULL;
+    // Models of the pictures, built by rebuild().
+    std::uint64_t revision_ = ~0ULL;
     RotationIndex index_;
-    MagnData magn_;
-    int sestaveni_ = 0;
-    SynopticMap mapa_;
-    SynopticMap mapaDolni_;
-    StripView pasy_;
-    KoronaGrafModel koronaGraf_;
-    std::unique_ptr<KoronaMotylModel> koronaMotyl_;
-    KoronaDenModel koronaDen_;
-    KoronaPodMapuModel koronaPod_;
-    KoronaPodMapuModel koronaPodDolni_;
+    MagnDatCells magnetosphere_;
+    int builds_ = 0;
+    SynopticMap map_;
+    SynopticMap lowerMap_;
+    StripView strips_;
+    CoronaGraphModel coronaGraph_;
+    std::unique_ptr<CoronaButterflyModel> coronaButterfly_;
+    CoronaDayModel coronaDay_;
+    CoronaUnderMapModel coronaUnder_;
+    CoronaUnderMapModel coronaUnderLower_;
     MagnetosphereLayer magnet_;
-    MagnetosphereLayer magnetDolni_;
-    QImage magnetObr_;
-    MagnetComparisonParams porovnaniVolby_;
-    MagnetComparison porovnani_;
+    MagnetosphereLayer magnetLower_;
+    QImage magnetospherePicture_;
+    MagnetComparisonParams comparisonOptions_;
+    MagnetComparison magnetComparison_;
     // Daily magnetograms read for a rotation, kept while it is shown.
     std::vector<MagnetosphereData> magnetData_;
 };

@@ -23,27 +23,27 @@ class AreaMeasurementWindow : public QWidget {
     static constexpr int CropSide = 400;
     static constexpr int MaskSide = 800;
     // AreaState
-    enum Stav { Hotovo = 0, Pripraveno = 2, Maluje = 3 };
+    enum State { Done = 0, Ready = 2, Painting = 3 };
 
     // `crop` is AreaCrop; `calRadiusPx` the calibration's radius; `hotovo`
     // receives the area (mm^2) when the user finishes.
-    AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& zpravy,
-                          std::function<void(double)> hotovo, QWidget* parent = nullptr);
+    AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& messages,
+                          std::function<void(double)> done, QWidget* parent = nullptr);
 
-    int AreaState() const { return stav_; }
-    int BrushSize() const { return stetec_; }
-    const QImage& AreaMask() const { return maska_; }
+    int AreaState() const { return state_; }
+    int BrushSize() const { return brush_; }
+    const QImage& AreaMask() const { return mask_; }
     // The area of the painted pixels, mm^2.
-    double plocha() const;
+    double area() const;
 
-    void Button1Click(); // "Ukončit vyplnění"
-    void Button2Click(); // "Průběžné"
-    void SpeedButton1Click();
+    void onFillDoneClicked(); // "Ukončit vyplnění"
+    void onRunningAreaClicked(); // "Průběžné"
+    void onHelpClicked();
 
     // The crop's rectangle in the window (moved by the scroll bars).
-    QRect obraz() const;
+    QRect image() const;
     // 60 pixels from the top, centred 400 pixels left of `hlavni`'s middle.
-    void umistit(const QRect& hlavni);
+    void place(const QRect& mainWindow);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,21 +52,21 @@ class AreaMeasurementWindow : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void ctverec(const QPoint& bod, int velikost);
+    void paintSquare(const QPoint& point, int size);
 
     QImage crop_;
-    QImage maska_;  // 8 bits, white where nothing is painted
-    QImage vrstva_; // the red painting over the crop
+    QImage mask_;  // 8 bits, white where nothing is painted
+    QImage layer_; // the red painting over the crop
     int calRadiusPx_;
-    Messages& zpravy_;
-    std::function<void(double)> hotovo_;
-    int stav_ = Pripraveno;
-    int stetec_ = 4;
-    QLabel* hodnota_;
-    QPushButton* Button1_;
-    QPushButton* Button2_;
-    QScrollBar* ScrollBar1_;
-    QScrollBar* ScrollBar2_;
+    Messages& messages_;
+    std::function<void(double)> done_;
+    int state_ = Ready;
+    int brush_ = 4;
+    QLabel* valueLabel_;
+    QPushButton* fillDoneButton_;
+    QPushButton* runningAreaButton_;
+    QScrollBar* horizontalScroll_;
+    QScrollBar* verticalScroll_;
 };
 
 } // namespace hk

@@ -15,18 +15,18 @@ MagnifierWindow::MagnifierWindow(QWidget* parent)
     bitmap_.fill(Qt::white);
 }
 
-void MagnifierWindow::ukaz(const QImage& ctverec) {
-    bitmap_ = ctverec.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+void MagnifierWindow::present(const QImage& paintSquare) {
+    bitmap_ = paintSquare.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     update();
 }
 
-void MagnifierWindow::setKrizek(bool krizek) {
-    krizek_ = krizek;
+void MagnifierWindow::setCrosshair(bool crosshair) {
+    crosshair_ = crosshair;
     update();
 }
 
-void MagnifierWindow::umistit(const QRect& mereni) {
-    QPoint p(mereni.left() - 460, mereni.top() + 160);
+void MagnifierWindow::place(const QRect& measurement) {
+    QPoint p(measurement.left() - 460, measurement.top() + 160);
     if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect a = s->availableGeometry();
         p.setX(std::clamp(p.x(), a.left(), std::max(a.left(), a.right() - WindowSide)));
@@ -39,7 +39,7 @@ void MagnifierWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.drawImage(5, 5, bitmap_);
-    if (krizek_) {
+    if (crosshair_) {
         p.fillRect(QRect(QPoint(0, 195), QPoint(420, 205)), QColor(255, 0, 0));
         p.fillRect(QRect(QPoint(195, 0), QPoint(205, 420)), QColor(255, 0, 0));
     }

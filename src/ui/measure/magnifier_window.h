@@ -20,21 +20,21 @@ class MagnifierWindow : public QWidget {
     int LoupeHalf = 20;
 
     // The enlarged square (LoupeBitmap), drawn at once.
-    void ukaz(const QImage& ctverec);
-    void setKrizek(bool krizek);
-    bool krizek() const { return krizek_; }
+    void present(const QImage& paintSquare);
+    void setCrosshair(bool crosshair);
+    bool crosshair() const { return crosshair_; }
     const QImage& LoupeBitmap() const { return bitmap_; }
 
     // Next to the measurement window: 460 pixels left of its left edge and
     // 160 from the top, kept on the screen.
-    void umistit(const QRect& mereni);
+    void place(const QRect& measurement);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QImage bitmap_;
-    bool krizek_ = true;
+    bool crosshair_ = true;
 };
 
 } // namespace hk

@@ -43,18 +43,18 @@ constexpr int LoupeBrowsing = 40;    // enlargement 5
 constexpr int AreaCropHalf = AreaMeasurementWindow::CropSide / 2;
 const QColor FixedCells(125, 255, 125);
 
-const QString NeniKalibrace = QStringLiteral("Není zadán střed a sever zákresu");
-const QString UzZadano =
+const QString NoCalibration = QStringLiteral("Není zadán střed a sever zákresu");
+const QString AlreadyGiven =
     QStringLiteral(" Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.");
 
-double polomerKresby(const Session& s) {
-    return s.PolomerKresby();
+double drawingRadius(const Session& s) {
+    return s.drawingRadius();
 }
 
 // The picture area of the window: paints the scan and passes the mouse on.
-class Platno : public QWidget {
+class Canvas : public QWidget {
   public:
-    explicit Platno(MeasurementWindow& okno) : QWidget(&okno), okno_(okno) {
+    explicit Canvas(MeasurementWindow& window) : QWidget(&window), window_(window) {
         setObjectName(QStringLiteral("Image1"));
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,106 +64,106 @@ class Platno : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        PaintScan(p, rect(), okno_.scan(), okno_.volby());
+        PaintScan(p, rect(), window_.scan(), window_.options());
     }
     void mousePressEvent(QMouseEvent* e) override {
-        const PicturePoint pt = WindowToPicture(e->position().toPoint(), okno_.volby());
-        if (e->button() == Qt::LeftButton) okno_.levyKlik(pt);
-        if (e->button() == Qt::RightButton) okno_.pravyKlik(pt);
+        const PicturePoint pt = WindowToPicture(e->position().toPoint(), window_.options());
+        if (e->button() == Qt::LeftButton) window_.leftClick(pt);
+        if (e->button() == Qt::RightButton) window_.rightClick(pt);
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        okno_.pohyb(WindowToPicture(e->position().toPoint(), okno_.volby()));
+        window_.pointerMoved(WindowToPicture(e->position().toPoint(), window_.options()));
     }
-    void resizeEvent(QResizeEvent*) override { okno_.rozsahPosuvniku(); }
+    void resizeEvent(QResizeEvent*) override { window_.updateScrollRanges(); }
 
   private:
-    MeasurementWindow& okno_;
+    MeasurementWindow& window_;
 };
 
-QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text,
+QPushButton* button(QWidget* parent, const char* name, const QString& text,
                       const QString& hint = {}) {
-    auto* b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty()) b->setToolTip(hint);
     return b;
 }
 
 } // namespace
 
-MeasurementWindow::MeasurementWindow(SessionModel& model, Messages& zpravy, QWidget* parent)
-    : QWidget(parent), model_(model), zpravy_(zpravy) {
+MeasurementWindow::MeasurementWindow(SessionModel& model, Messages& messages, QWidget* parent)
+    : QWidget(parent), model_(model), messages_(messages) {
     setObjectName(QStringLiteral("MeasurementWindow"));
     setWindowTitle(QStringLiteral("Měření fakulí"));
     setFocusPolicy(Qt::StrongFocus);
-    vybratObrazek = [this] {
+    choosePicture = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít"), QString(),
                                             QStringLiteral("Obrázky (*.bmp *.jpg *.jpeg *.png)"));
     };
-    vytvorOvladani();
+    createControls();
 }
 
 MeasurementWindow::~MeasurementWindow() {
-    delete lupa_;
-    delete mereniP_;
+    delete magnifier_;
+    delete areaMeasurement_;
 }
 
-void MeasurementWindow::vytvorOvladani() {
-    auto* horni = new QHBoxLayout;
-    horni->setSpacing(3);
-    auto* Otevrit = tlacitko(this, "Otevrit", QStringLiteral("Otevřít"),
+void MeasurementWindow::createControls() {
+    auto* upper = new QHBoxLayout;
+    upper->setSpacing(3);
+    auto* openButton = button(this, "Otevrit", QStringLiteral("Otevřít"),
                              QStringLiteral("Vybrat obrázek zákresu "));
-    auto* vet = tlacitko(this, "vet", QStringLiteral("+"));
-    auto* men = tlacitko(this, "men", QStringLiteral("-"));
-    for (QPushButton* b : {vet, men})
+    auto* largerButton = button(this, "vet", QStringLiteral("+"));
+    auto* smallerButton = button(this, "men", QStringLiteral("-"));
+    for (QPushButton* b : {largerButton, smallerButton})
         b->setFixedWidth(28);
-    connect(Otevrit, &QPushButton::clicked, this, &MeasurementWindow::OtevritClick);
-    connect(vet, &QPushButton::clicked, this, &MeasurementWindow::vetClick);
-    connect(men, &QPushButton::clicked, this, &MeasurementWindow::menClick);
+    connect(openButton, &QPushButton::clicked, this, &MeasurementWindow::onOpenClicked);
+    connect(largerButton, &QPushButton::clicked, this, &MeasurementWindow::onLargerClicked);
+    connect(smallerButton, &QPushButton::clicked, this, &MeasurementWindow::onSmallerClicked);
 
-    auto posuvnik = [this](const char* jmeno, int min, int max, int hodnota) {
+    auto hasScrollBar = [this](const char* name, int min, int max, int value) {
         auto* s = new QSlider(Qt::Horizontal, this);
-        s->setObjectName(QString::fromLatin1(jmeno));
+        s->setObjectName(QString::fromLatin1(name));
         s->setRange(min, max);
-        s->setValue(hodnota);
+        s->setValue(value);
         s->setFixedWidth(110);
         return s;
     };
-    auto* jas = posuvnik("jas", JasMin, JasMax, 0);
-    auto* kont = posuvnik("kont", KontMin, KontMax, KontNeutral);
-    jasLabel_ = new QLabel(QStringLiteral("Jas 0"), this);
-    kontLabel_ = new QLabel(QStringLiteral("Kontr. %1").arg(KontNeutral), this);
-    jasLabel_->setMinimumWidth(55);
-    kontLabel_->setMinimumWidth(70);
-    connect(jas, &QSlider::valueChanged, this, &MeasurementWindow::jasChange);
-    connect(kont, &QSlider::valueChanged, this, &MeasurementWindow::kontChange);
+    auto* brightness = hasScrollBar("jas", BrightnessMin, BrightnessMax, 0);
+    auto* contrast = hasScrollBar("kont", ContrastMin, ContrastMax, ContrastNeutral);
+    brightnessLabel_ = new QLabel(QStringLiteral("Jas 0"), this);
+    contrastLabel_ = new QLabel(QStringLiteral("Kontr. %1").arg(ContrastNeutral), this);
+    brightnessLabel_->setMinimumWidth(55);
+    contrastLabel_->setMinimumWidth(70);
+    connect(brightness, &QSlider::valueChanged, this, &MeasurementWindow::onBrightnessChanged);
+    connect(contrast, &QSlider::valueChanged, this, &MeasurementWindow::onContrastChanged);
 
-    auto* param = tlacitko(this, "param", QStringLiteral("Param- Fakule"));
-    auto* paramskvr = tlacitko(this, "paramskvr", QStringLiteral("Param skvrny"));
-    auto* Horizont = tlacitko(this, "Horizont", QStringLiteral("Horizontálně"));
-    auto* vertikal = tlacitko(this, "vertikal", QStringLiteral("Vertikálně"));
-    auto* najit = tlacitko(this, "najitdisk", QStringLiteral("Najít disk"),
+    auto* param = button(this, "param", QStringLiteral("Param- Fakule"));
+    auto* spotParameters = button(this, "paramskvr", QStringLiteral("Param skvrny"));
+    auto* horizontalButton = button(this, "Horizont", QStringLiteral("Horizontálně"));
+    auto* verticalButton = button(this, "vertikal", QStringLiteral("Vertikálně"));
+    auto* findButton = button(this, "najitdisk", QStringLiteral("Najít disk"),
                            QStringLiteral("Navrhne střed a poloměr disku nalezeného v obrázku"));
-    zobraz_ = tlacitko(this, "zobraz", QStringLiteral("Zobrazit výběr"));
-    lupe_ = new QToolButton(this);
-    lupe_->setObjectName(QStringLiteral("lupe"));
-    lupe_->setText(QStringLiteral("Lupa"));
-    lupe_->setCheckable(true);
-    auto* zavrit = new QToolButton(this);
-    zavrit->setObjectName(QStringLiteral("SpeedButton1"));
-    zavrit->setText(QStringLiteral("X"));
-    zavrit->setToolTip(QStringLiteral("Zavřít"));
-    connect(param, &QPushButton::clicked, this, &MeasurementWindow::paramClick);
-    connect(paramskvr, &QPushButton::clicked, this, &MeasurementWindow::paramskvrClick);
-    connect(Horizont, &QPushButton::clicked, this, &MeasurementWindow::HorizontClick);
-    connect(vertikal, &QPushButton::clicked, this, &MeasurementWindow::vertikalClick);
-    connect(najit, &QPushButton::clicked, this, &MeasurementWindow::najitDiskClick);
-    auto* najitSkvrny =
-        tlacitko(this, "najitskvrny", QStringLiteral("Najít skvrny"),
+    showSelectionButton_ = button(this, "zobraz", QStringLiteral("Zobrazit výběr"));
+    magnifierButton_ = new QToolButton(this);
+    magnifierButton_->setObjectName(QStringLiteral("lupe"));
+    magnifierButton_->setText(QStringLiteral("Lupa"));
+    magnifierButton_->setCheckable(true);
+    auto* closeWindow = new QToolButton(this);
+    closeWindow->setObjectName(QStringLiteral("SpeedButton1"));
+    closeWindow->setText(QStringLiteral("X"));
+    closeWindow->setToolTip(QStringLiteral("Zavřít"));
+    connect(param, &QPushButton::clicked, this, &MeasurementWindow::onParametersClicked);
+    connect(spotParameters, &QPushButton::clicked, this, &MeasurementWindow::onSpotParametersClicked);
+    connect(horizontalButton, &QPushButton::clicked, this, &MeasurementWindow::onHorizontalClicked);
+    connect(verticalButton, &QPushButton::clicked, this, &MeasurementWindow::onVerticalClicked);
+    connect(findButton, &QPushButton::clicked, this, &MeasurementWindow::onFindDiskClicked);
+    auto* findSpotsButton =
+        button(this, "najitskvrny", QStringLiteral("Najít skvrny"),
                  QStringLiteral("Navrhne skvrny a skupiny nalezené v kalibrovaném zákresu"));
-    connect(najitSkvrny, &QPushButton::clicked, this, &MeasurementWindow::najitSkvrnyClick);
-    connect(zobraz_, &QPushButton::clicked, this, &MeasurementWindow::zobrazClick);
-    connect(lupe_, &QToolButton::clicked, this, &MeasurementWindow::lupeClick);
-    connect(zavrit, &QToolButton::clicked, this, [this] {
+    connect(findSpotsButton, &QPushButton::clicked, this, &MeasurementWindow::onFindSpotsClicked);
+    connect(showSelectionButton_, &QPushButton::clicked, this, &MeasurementWindow::onShowSelectionClicked);
+    connect(magnifierButton_, &QToolButton::clicked, this, &MeasurementWindow::onMagnifierClicked);
+    connect(closeWindow, &QToolButton::clicked, this, [this] {
         // In the work area the sub-window closes, and with it this window.
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
             sub->close();
@@ -171,596 +171,596 @@ void MeasurementWindow::vytvorOvladani() {
             close();
     });
 
-    poloha_ = new QLabel(this);
-    poloha_->setObjectName(QStringLiteral("poloha"));
-    poloha_->setMinimumWidth(110);
-    for (QWidget* w : std::initializer_list<QWidget*>{Otevrit, vet, men, jasLabel_, jas, kontLabel_,
-                                                      kont, param, paramskvr, Horizont, vertikal,
-                                                      lupe_, zobraz_, najit, najitSkvrny, poloha_})
-        horni->addWidget(w);
-    horni->addStretch(1);
-    horni->addWidget(zavrit);
+    positionLabel_ = new QLabel(this);
+    positionLabel_->setObjectName(QStringLiteral("poloha"));
+    positionLabel_->setMinimumWidth(110);
+    for (QWidget* w : std::initializer_list<QWidget*>{openButton, largerButton, smallerButton, brightnessLabel_, brightness, contrastLabel_,
+                                                      contrast, param, spotParameters, horizontalButton, verticalButton,
+                                                      magnifierButton_, showSelectionButton_, findButton, findSpotsButton, positionLabel_})
+        upper->addWidget(w);
+    upper->addStretch(1);
+    upper->addWidget(closeWindow);
 
-    platno_ = new Platno(*this);
-    hory_ = new QScrollBar(Qt::Horizontal, this);
+    canvas_ = new Canvas(*this);
+    horizontalScroll_ = new QScrollBar(Qt::Horizontal, this);
     very_ = new QScrollBar(Qt::Vertical, this);
-    hory_->setObjectName(QStringLiteral("hory"));
+    horizontalScroll_->setObjectName(QStringLiteral("hory"));
     very_->setObjectName(QStringLiteral("very"));
-    connect(hory_, &QScrollBar::valueChanged, this, [this](int v) {
-        volby_.scroll.setX(v);
-        platno_->update();
+    connect(horizontalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        options_.scroll.setX(v);
+        canvas_->update();
     });
     connect(very_, &QScrollBar::valueChanged, this, [this](int v) {
-        volby_.scroll.setY(v);
-        platno_->update();
+        options_.scroll.setY(v);
+        canvas_->update();
     });
 
-    fakule_ = vytvorFakule();
-    skupiny_ = vytvorSkupiny();
-    skupiny_->hide();
+    faculaeBox_ = createFaculaeBox();
+    groupBox_ = createGroupBox();
+    groupBox_->hide();
     auto* panel = new QVBoxLayout;
-    panel->addWidget(fakule_);
-    panel->addWidget(skupiny_);
-    navrh_ = vytvorNavrh();
-    navrh_->hide();
-    panel->addWidget(navrh_);
+    panel->addWidget(faculaeBox_);
+    panel->addWidget(groupBox_);
+    proposalBox_ = createProposalBox();
+    proposalBox_->hide();
+    panel->addWidget(proposalBox_);
     panel->addStretch(1);
 
-    jinak_ = new QTableWidget(1, GroupColumnCount, this);
-    jinak_->setObjectName(QStringLiteral("jinak"));
-    QStringList popisky;
+    manualGroupTable_ = new QTableWidget(1, GroupColumnCount, this);
+    manualGroupTable_->setObjectName(QStringLiteral("jinak"));
+    QStringList pageLabels;
     for (const char* c : GroupColumnCaptions)
-        popisky << QString::fromUtf8(c);
-    jinak_->setHorizontalHeaderLabels(popisky);
-    jinak_->setVerticalHeaderLabels({QStringLiteral("1")});
-    jinak_->setStyleSheet(
+        pageLabels << QString::fromUtf8(c);
+    manualGroupTable_->setHorizontalHeaderLabels(pageLabels);
+    manualGroupTable_->setVerticalHeaderLabels({QStringLiteral("1")});
+    manualGroupTable_->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: rgb(%1,%2,%3); }")
             .arg(FixedCells.red())
             .arg(FixedCells.green())
             .arg(FixedCells.blue()));
-    jinak_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    jinak_->setFixedHeight(jinak_->horizontalHeader()->sizeHint().height() +
-                           jinak_->verticalHeader()->defaultSectionSize() + 6);
-    jinak_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    jinak_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    manualGroupTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    manualGroupTable_->setFixedHeight(manualGroupTable_->horizontalHeader()->sizeHint().height() +
+                           manualGroupTable_->verticalHeader()->defaultSectionSize() + 6);
+    manualGroupTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    manualGroupTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int c = 0; c < GroupColumnCount; ++c)
-        jinak_->setItem(0, c, new QTableWidgetItem);
-    connect(jinak_, &QTableWidget::itemChanged, this,
-            [this] { zapskvrnu_->setText(QStringLiteral("Zapiš skupinu")); });
+        manualGroupTable_->setItem(0, c, new QTableWidgetItem);
+    connect(manualGroupTable_, &QTableWidget::itemChanged, this,
+            [this] { storeGroupButton_->setText(QStringLiteral("Zapiš skupinu")); });
 
-    auto* mrizka = new QGridLayout(this);
-    mrizka->setContentsMargins(4, 4, 4, 4);
-    mrizka->setSpacing(2);
-    mrizka->addLayout(horni, 0, 0, 1, 3);
-    mrizka->addWidget(platno_, 1, 0);
-    mrizka->addWidget(very_, 1, 1);
-    mrizka->addWidget(hory_, 2, 0);
-    mrizka->addLayout(panel, 1, 2, 2, 1);
-    mrizka->addWidget(jinak_, 3, 0, 1, 3);
-    mrizka->setColumnStretch(0, 1);
-    mrizka->setRowStretch(1, 1);
-    rozsahPosuvniku();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(2);
+    grid->addLayout(upper, 0, 0, 1, 3);
+    grid->addWidget(canvas_, 1, 0);
+    grid->addWidget(very_, 1, 1);
+    grid->addWidget(horizontalScroll_, 2, 0);
+    grid->addLayout(panel, 1, 2, 2, 1);
+    grid->addWidget(manualGroupTable_, 3, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 1);
+    updateScrollRanges();
 }
 
-QGroupBox* MeasurementWindow::vytvorFakule() {
+QGroupBox* MeasurementWindow::createFaculaeBox() {
     auto* box = new QGroupBox(QStringLiteral("Zadávání fakulí"), this);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setFixedWidth(PanelWidth);
     auto* l = new QGridLayout(box);
-    auto* stredovv =
-        tlacitko(box, "stredovv", QStringLiteral("Střed"), QStringLiteral("Určení středu"));
-    auto* severr =
-        tlacitko(box, "severr", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
-    auto* dennipf = tlacitko(box, "dennipf", QStringLiteral("Osa Slunce"),
+    auto* centreButton =
+        button(box, "stredovv", QStringLiteral("Střed"), QStringLiteral("Určení středu"));
+    auto* northButton =
+        button(box, "severr", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
+    auto* axisButton = button(box, "dennipf", QStringLiteral("Osa Slunce"),
                              QStringLiteral(" Určení osy Slunce místo určení severu. "));
-    connect(stredovv, &QPushButton::clicked, this, &MeasurementWindow::stredClick);
-    connect(severr, &QPushButton::clicked, this, [this] { severClick(false); });
-    connect(dennipf, &QPushButton::clicked, this, [this] { severClick(true); });
-    l->addWidget(stredovv, 0, 0);
-    l->addWidget(severr, 0, 1);
-    l->addWidget(dennipf, 0, 2);
-    fakStav_ = new QLabel(box);
-    fakStav_->setObjectName(QStringLiteral("fakstav"));
-    fakStav_->setWordWrap(true);
-    l->addWidget(fakStav_, 1, 0, 1, 3);
+    connect(centreButton, &QPushButton::clicked, this, &MeasurementWindow::onCentreClicked);
+    connect(northButton, &QPushButton::clicked, this, [this] { onNorthClicked(false); });
+    connect(axisButton, &QPushButton::clicked, this, [this] { onNorthClicked(true); });
+    l->addWidget(centreButton, 0, 0);
+    l->addWidget(northButton, 0, 1);
+    l->addWidget(axisButton, 0, 2);
+    faculaeStatus_ = new QLabel(box);
+    faculaeStatus_->setObjectName(QStringLiteral("fakstav"));
+    faculaeStatus_->setWordWrap(true);
+    l->addWidget(faculaeStatus_, 1, 0, 1, 3);
     l->addWidget(new QLabel(QStringLiteral("Číslo fakule"), box), 2, 0, 1, 2);
-    SpinEdit1_ = new QSpinBox(box);
-    SpinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1_->setRange(0, MaxFacFields + 1);
-    connect(SpinEdit1_, &QSpinBox::valueChanged, this, &MeasurementWindow::SpinEdit1Change);
-    l->addWidget(SpinEdit1_, 2, 2);
-    tabxy_ = new QTableWidget(FakuleVertices, 3, box);
-    tabxy_->setObjectName(QStringLiteral("tabxy"));
-    tabxy_->setHorizontalHeaderLabels(
+    faculaeFieldSpin_ = new QSpinBox(box);
+    faculaeFieldSpin_->setObjectName(QStringLiteral("SpinEdit1"));
+    faculaeFieldSpin_->setRange(0, MaxFacFields + 1);
+    connect(faculaeFieldSpin_, &QSpinBox::valueChanged, this, &MeasurementWindow::onFaculaeFieldChanged);
+    l->addWidget(faculaeFieldSpin_, 2, 2);
+    vertexTable_ = new QTableWidget(FaculaeVertexCount, 3, box);
+    vertexTable_->setObjectName(QStringLiteral("tabxy"));
+    vertexTable_->setHorizontalHeaderLabels(
         {QStringLiteral("bod"), QStringLiteral("úhel"), QStringLiteral("vzd.")});
-    tabxy_->verticalHeader()->hide();
-    tabxy_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tabxy_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabxy_->setFixedHeight(tabxy_->horizontalHeader()->sizeHint().height() +
-                           FakuleVertices * tabxy_->verticalHeader()->defaultSectionSize() + 4);
-    l->addWidget(tabxy_, 3, 0, 1, 3);
-    cisloBodu_ = new QLabel(box);
-    cisloBodu_->setObjectName(QStringLiteral("cislobodu"));
-    l->addWidget(cisloBodu_, 4, 0, 1, 3);
-    auto* konec = tlacitko(box, "konec", QStringLiteral("Konec zadání fakulí"));
-    connect(konec, &QPushButton::clicked, this, &MeasurementWindow::konecClick);
-    auto* otaznik = new QToolButton(box);
-    otaznik->setObjectName(QStringLiteral("SpeedButton2"));
-    otaznik->setText(QStringLiteral("?"));
-    connect(otaznik, &QToolButton::clicked, this, &MeasurementWindow::SpeedButton2Click);
-    l->addWidget(konec, 5, 0, 1, 2);
-    l->addWidget(otaznik, 5, 2);
+    vertexTable_->verticalHeader()->hide();
+    vertexTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    vertexTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vertexTable_->setFixedHeight(vertexTable_->horizontalHeader()->sizeHint().height() +
+                           FaculaeVertexCount * vertexTable_->verticalHeader()->defaultSectionSize() + 4);
+    l->addWidget(vertexTable_, 3, 0, 1, 3);
+    pointNumberLabel_ = new QLabel(box);
+    pointNumberLabel_->setObjectName(QStringLiteral("cislobodu"));
+    l->addWidget(pointNumberLabel_, 4, 0, 1, 3);
+    auto* end = button(box, "konec", QStringLiteral("Konec zadání fakulí"));
+    connect(end, &QPushButton::clicked, this, &MeasurementWindow::onEndClicked);
+    auto* helpButton = new QToolButton(box);
+    helpButton->setObjectName(QStringLiteral("SpeedButton2"));
+    helpButton->setText(QStringLiteral("?"));
+    connect(helpButton, &QToolButton::clicked, this, &MeasurementWindow::onHelpClicked);
+    l->addWidget(end, 5, 0, 1, 2);
+    l->addWidget(helpButton, 5, 2);
     return box;
 }
 
-QGroupBox* MeasurementWindow::vytvorSkupiny() {
+QGroupBox* MeasurementWindow::createGroupBox() {
     auto* box = new QGroupBox(QStringLiteral("Měření skupin"), this);
     box->setObjectName(QStringLiteral("GroupBox2"));
     box->setFixedWidth(PanelWidth);
     auto* l = new QGridLayout(box);
-    auto* stredsk =
-        tlacitko(box, "stredsk", QStringLiteral("Střed"), QStringLiteral("Určení středu"));
-    auto* seversk =
-        tlacitko(box, "seversk", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
-    auto* Dennip = tlacitko(box, "Dennip", QStringLiteral("Osa Slunce"),
+    auto* groupCentreButton =
+        button(box, "stredsk", QStringLiteral("Střed"), QStringLiteral("Určení středu"));
+    auto* groupNorthButton =
+        button(box, "seversk", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
+    auto* groupAxisButton = button(box, "Dennip", QStringLiteral("Osa Slunce"),
                             QStringLiteral(" Určení osy Slunce místo určení severu. "));
-    auto* proupravu = tlacitko(box, "proupravu", QStringLiteral("D. pohyb"),
+    auto* dailyMotionButton = button(box, "proupravu", QStringLiteral("D. pohyb"),
                                QStringLiteral("Úprava když je znám v zákresu jen denní pohyb "));
-    connect(stredsk, &QPushButton::clicked, this, &MeasurementWindow::stredClick);
-    connect(seversk, &QPushButton::clicked, this, [this] { severClick(false); });
-    connect(Dennip, &QPushButton::clicked, this, [this] { severClick(true); });
-    connect(proupravu, &QPushButton::clicked, this, &MeasurementWindow::proupravuClick);
-    l->addWidget(stredsk, 0, 0);
-    l->addWidget(seversk, 0, 1);
-    l->addWidget(Dennip, 1, 0);
-    l->addWidget(proupravu, 1, 1);
-    skStav_ = new QLabel(box);
-    skStav_->setObjectName(QStringLiteral("skstav"));
-    skStav_->setWordWrap(true);
-    l->addWidget(skStav_, 2, 0, 1, 2);
+    connect(groupCentreButton, &QPushButton::clicked, this, &MeasurementWindow::onCentreClicked);
+    connect(groupNorthButton, &QPushButton::clicked, this, [this] { onNorthClicked(false); });
+    connect(groupAxisButton, &QPushButton::clicked, this, [this] { onNorthClicked(true); });
+    connect(dailyMotionButton, &QPushButton::clicked, this, &MeasurementWindow::onDailyMotionClicked);
+    l->addWidget(groupCentreButton, 0, 0);
+    l->addWidget(groupNorthButton, 0, 1);
+    l->addWidget(groupAxisButton, 1, 0);
+    l->addWidget(dailyMotionButton, 1, 1);
+    groupStatus_ = new QLabel(box);
+    groupStatus_->setObjectName(QStringLiteral("skstav"));
+    groupStatus_->setWordWrap(true);
+    l->addWidget(groupStatus_, 2, 0, 1, 2);
     l->addWidget(new QLabel(QStringLiteral("Pořadové číslo skup.."), box), 3, 0);
-    poradi_ = new QSpinBox(box);
-    poradi_->setObjectName(QStringLiteral("SpinEdit2"));
-    poradi_->setRange(1, MaxGroupOrder + 1);
-    connect(poradi_, &QSpinBox::valueChanged, this, &MeasurementWindow::poradiChange);
-    l->addWidget(poradi_, 3, 1);
-    zapskvrnu_ = tlacitko(box, "zapskvrnu", QStringLiteral("Zapiš skupinu"));
-    merplochy_ = tlacitko(box, "merplochy", QStringLiteral("Měřeni plochy skupiny"));
-    auto* konskvr = tlacitko(box, "konskvr", QStringLiteral("Konec zadávání skvrn"));
-    connect(zapskvrnu_, &QPushButton::clicked, this, &MeasurementWindow::zapskvrnuClick);
-    connect(merplochy_, &QPushButton::clicked, this, &MeasurementWindow::merplochyClick);
-    connect(konskvr, &QPushButton::clicked, this, &MeasurementWindow::konskvrClick);
-    l->addWidget(zapskvrnu_, 4, 0, 1, 2);
-    l->addWidget(merplochy_, 5, 0, 1, 2);
-    l->addWidget(konskvr, 6, 0, 1, 2);
-    auto* plochy =
+    groupOrder_ = new QSpinBox(box);
+    groupOrder_->setObjectName(QStringLiteral("SpinEdit2"));
+    groupOrder_->setRange(1, MaxGroupOrder + 1);
+    connect(groupOrder_, &QSpinBox::valueChanged, this, &MeasurementWindow::onGroupOrderChanged);
+    l->addWidget(groupOrder_, 3, 1);
+    storeGroupButton_ = button(box, "zapskvrnu", QStringLiteral("Zapiš skupinu"));
+    measureAreaButton_ = button(box, "merplochy", QStringLiteral("Měřeni plochy skupiny"));
+    auto* endSpotsButton = button(box, "konskvr", QStringLiteral("Konec zadávání skvrn"));
+    connect(storeGroupButton_, &QPushButton::clicked, this, &MeasurementWindow::onStoreGroupClicked);
+    connect(measureAreaButton_, &QPushButton::clicked, this, &MeasurementWindow::onMeasureAreaClicked);
+    connect(endSpotsButton, &QPushButton::clicked, this, &MeasurementWindow::onEndSpotsClicked);
+    l->addWidget(storeGroupButton_, 4, 0, 1, 2);
+    l->addWidget(measureAreaButton_, 5, 0, 1, 2);
+    l->addWidget(endSpotsButton, 6, 0, 1, 2);
+    auto* areasCurve =
         new QLabel(QStringLiteral("Hodnota plochy se zadává v mm^2 na průměr zákresu"), box);
-    plochy->setWordWrap(true);
-    l->addWidget(plochy, 7, 0, 1, 2);
+    areasCurve->setWordWrap(true);
+    l->addWidget(areasCurve, 7, 0, 1, 2);
     return box;
 }
 
 // ---------------------------------------------------------------------------
 // Picture
 
-void MeasurementWindow::OtevritClick() {
-    const QString soubor = vybratObrazek ? vybratObrazek() : QString();
-    if (!soubor.isEmpty()) otevrit(soubor);
+void MeasurementWindow::onOpenClicked() {
+    const QString file = choosePicture ? choosePicture() : QString();
+    if (!file.isEmpty()) openScan(file);
 }
 
-bool MeasurementWindow::otevrit(const QString& soubor) {
-    LoadedScan s = LoadScan(soubor);
+bool MeasurementWindow::openScan(const QString& file) {
+    LoadedScan s = LoadScan(file);
     if (s.picture.isNull()) {
-        zpravy_.Zprava(s.message);
+        messages_.showMessage(s.message);
         return false;
     }
-    if (!s.message.isEmpty()) zpravy_.Zprava(s.message);
+    if (!s.message.isEmpty()) messages_.showMessage(s.message);
     scan_.picture = std::move(s.picture);
     scan_.overlay = ScanOverlay{};
-    uprava_ = Uprava::Zadna;
-    ukazNavrh();
+    proposalEdit_ = ProposalEdit::NoEdit;
+    showProposals();
     cal_ = Calibration{};
-    stred_.reset();
-    klik_ = Klik::Zadny;
+    centre_.reset();
+    nextClick_ = Click::None;
     FacEntryActive_ = false;
-    volby_.zoom = 0;
-    volby_.scroll = {};
-    rozsahPosuvniku();
-    hory_->setValue(0);
+    options_.zoom = 0;
+    options_.scroll = {};
+    updateScrollRanges();
+    horizontalScroll_->setValue(0);
     very_->setValue(0);
-    platno_->update();
+    canvas_->update();
     return true;
 }
 
-void MeasurementWindow::rozsahPosuvniku() {
-    const QSize shown = ShownSize(scan_.picture.size(), volby_.zoom);
-    hory_->setRange(0, std::max(0, shown.width() - platno_->width()));
-    very_->setRange(0, std::max(0, shown.height() - platno_->height()));
-    hory_->setPageStep(platno_->width());
-    very_->setPageStep(platno_->height());
-    volby_.scroll = {hory_->value(), very_->value()};
+void MeasurementWindow::updateScrollRanges() {
+    const QSize shown = ShownSize(scan_.picture.size(), options_.zoom);
+    horizontalScroll_->setRange(0, std::max(0, shown.width() - canvas_->width()));
+    very_->setRange(0, std::max(0, shown.height() - canvas_->height()));
+    horizontalScroll_->setPageStep(canvas_->width());
+    very_->setPageStep(canvas_->height());
+    options_.scroll = {horizontalScroll_->value(), very_->value()};
 }
 
-void MeasurementWindow::zobrazeni() {
-    platno_->update();
-    if (lupa_ && lupa_->isVisible()) lupa_->update();
+void MeasurementWindow::updateView() {
+    canvas_->update();
+    if (magnifier_ && magnifier_->isVisible()) magnifier_->update();
 }
 
-void MeasurementWindow::zoom(int krok) {
+void MeasurementWindow::zoom(int step) {
     // The picture point in the middle of the view stays there.
-    const QPoint uprostred(platno_->width() / 2, platno_->height() / 2);
-    const int novy = std::clamp(volby_.zoom + krok, 0, MaxZoomStep);
-    const QPoint posun = ScrollKeeping(uprostred, volby_, novy);
-    volby_.zoom = novy;
-    rozsahPosuvniku();
-    hory_->setValue(posun.x());
-    very_->setValue(posun.y());
-    platno_->update();
+    const QPoint middle(canvas_->width() / 2, canvas_->height() / 2);
+    const int newRecord = std::clamp(options_.zoom + step, 0, MaxZoomStep);
+    const QPoint offset = ScrollKeeping(middle, options_, newRecord);
+    options_.zoom = newRecord;
+    updateScrollRanges();
+    horizontalScroll_->setValue(offset.x());
+    very_->setValue(offset.y());
+    canvas_->update();
 }
 
-void MeasurementWindow::vetClick() {
+void MeasurementWindow::onLargerClicked() {
     zoom(1);
 }
 
-void MeasurementWindow::menClick() {
+void MeasurementWindow::onSmallerClicked() {
     zoom(-1);
 }
 
-void MeasurementWindow::jasChange(int jas) {
-    jasLabel_->setText(QStringLiteral("Jas %1").arg(jas));
-    const int kont = findChild<QSlider*>(QStringLiteral("kont"))->value();
-    volby_.lut = MakeDisplayLut(jas, kont);
-    zobrazeni();
+void MeasurementWindow::onBrightnessChanged(int brightness) {
+    brightnessLabel_->setText(QStringLiteral("Jas %1").arg(brightness));
+    const int contrast = findChild<QSlider*>(QStringLiteral("kont"))->value();
+    options_.lut = MakeDisplayLut(brightness, contrast);
+    updateView();
 }
 
-void MeasurementWindow::kontChange(int kont) {
-    kontLabel_->setText(QStringLiteral("Kontr. %1").arg(kont));
-    const int jas = findChild<QSlider*>(QStringLiteral("jas"))->value();
-    volby_.lut = MakeDisplayLut(jas, kont);
-    zobrazeni();
+void MeasurementWindow::onContrastChanged(int contrast) {
+    contrastLabel_->setText(QStringLiteral("Kontr. %1").arg(contrast));
+    const int brightness = findChild<QSlider*>(QStringLiteral("jas"))->value();
+    options_.lut = MakeDisplayLut(brightness, contrast);
+    updateView();
 }
 
-void MeasurementWindow::HorizontClick() {
+void MeasurementWindow::onHorizontalClicked() {
     scan_.picture = scan_.picture.mirrored(true, false);
     scan_.overlay.proposals = SpotProposals(); // their places no longer fit
-    ukazNavrh();
-    zobrazeni();
+    showProposals();
+    updateView();
 }
 
-void MeasurementWindow::vertikalClick() {
+void MeasurementWindow::onVerticalClicked() {
     scan_.picture = scan_.picture.mirrored(false, true);
     scan_.overlay.proposals = SpotProposals(); // their places no longer fit
-    ukazNavrh();
-    zobrazeni();
+    showProposals();
+    updateView();
 }
 
-void MeasurementWindow::zobrazClick() {
+void MeasurementWindow::onShowSelectionClicked() {
     scan_.overlay.showSelection = !scan_.overlay.showSelection;
-    zobraz_->setText(scan_.overlay.showSelection ? QStringLiteral("Skrýt výběr")
+    showSelectionButton_->setText(scan_.overlay.showSelection ? QStringLiteral("Skrýt výběr")
                                                  : QStringLiteral("Zobrazit výběr"));
-    platno_->update();
+    canvas_->update();
 }
 
-void MeasurementWindow::paramClick() {
-    skupiny_->hide();
-    fakule_->show();
+void MeasurementWindow::onParametersClicked() {
+    groupBox_->hide();
+    faculaeBox_->show();
 }
 
-void MeasurementWindow::paramskvrClick() {
-    fakule_->hide();
-    skupiny_->show();
+void MeasurementWindow::onSpotParametersClicked() {
+    faculaeBox_->hide();
+    groupBox_->show();
 }
 
 // ---------------------------------------------------------------------------
 // Magnifier
 
-QImage MeasurementWindow::vyrez(PicturePoint stred, int pul) const {
-    QImage out(2 * pul, 2 * pul, QImage::Format_RGB32);
+QImage MeasurementWindow::cutOut(PicturePoint centre, int half) const {
+    QImage out(2 * half, 2 * half, QImage::Format_RGB32);
     out.fill(Qt::white);
     if (scan_.picture.isNull()) return out;
-    const QRect zdroj(stred.x - pul, stred.y - pul, 2 * pul, 2 * pul);
-    const QRect cast = zdroj.intersected(scan_.picture.rect());
+    const QRect source(centre.x - half, centre.y - half, 2 * half, 2 * half);
+    const QRect cast = source.intersected(scan_.picture.rect());
     if (cast.isEmpty()) return out;
     QPainter p(&out);
-    p.drawImage(cast.topLeft() - zdroj.topLeft(), AdjustedBlock(scan_.picture, cast, volby_.lut));
+    p.drawImage(cast.topLeft() - source.topLeft(), AdjustedBlock(scan_.picture, cast, options_.lut));
     return out;
 }
 
-void MeasurementWindow::ukazLupu(bool krizek) {
-    if (!lupa_) {
-        lupa_ = new MagnifierWindow(window());
-        lupa_->umistit(QRect(mapToGlobal(QPoint(0, 0)), size()));
+void MeasurementWindow::showMagnifier(bool crosshair) {
+    if (!magnifier_) {
+        magnifier_ = new MagnifierWindow(window());
+        magnifier_->place(QRect(mapToGlobal(QPoint(0, 0)), size()));
     }
-    lupa_->setKrizek(krizek);
-    lupa_->show();
-    lupa_->raise();
+    magnifier_->setCrosshair(crosshair);
+    magnifier_->show();
+    magnifier_->raise();
 }
 
-void MeasurementWindow::lupeClick() {
-    if (lupe_->isChecked()) {
-        ukazLupu(false);
-        lupa_->LoupeHalf = LoupeBrowsing;
-    } else if (lupa_) {
-        lupa_->hide();
-        lupa_->LoupeHalf = LoupeCalibration;
+void MeasurementWindow::onMagnifierClicked() {
+    if (magnifierButton_->isChecked()) {
+        showMagnifier(false);
+        magnifier_->LoupeHalf = LoupeBrowsing;
+    } else if (magnifier_) {
+        magnifier_->hide();
+        magnifier_->LoupeHalf = LoupeCalibration;
     }
 }
 
-void MeasurementWindow::pohyb(PicturePoint p) {
+void MeasurementWindow::pointerMoved(PicturePoint p) {
     if (cal_.calibrated()) {
         const PolarPosition pp = PictureToPolar(cal_, p);
-        poloha_->setText(q(FormatNumber(pp.angle, "0.0")) + QStringLiteral("°  ") +
+        positionLabel_->setText(q(FormatNumber(pp.angle, "0.0")) + QStringLiteral("°  ") +
                          q(FormatNumber(pp.distance, "0.0")));
     }
-    if (lupa_ && lupa_->isVisible()) lupa_->ukaz(vyrez(p, lupa_->LoupeHalf));
+    if (magnifier_ && magnifier_->isVisible()) magnifier_->present(cutOut(p, magnifier_->LoupeHalf));
 }
 
 // ---------------------------------------------------------------------------
 // Calibration
 
-QString MeasurementWindow::souradnice(PicturePoint p) const {
+QString MeasurementWindow::coordinatesText(PicturePoint p) const {
     return QStringLiteral("x=%1   y=%2").arg(p.x).arg(p.y);
 }
 
-void MeasurementWindow::stredClick() {
+void MeasurementWindow::onCentreClicked() {
     if (cal_.calibrated()) {
-        zpravy_.Zprava(UzZadano);
+        messages_.showMessage(AlreadyGiven);
         return;
     }
-    klik_ = Klik::Stred;
-    fakStav_->setText(QStringLiteral("Vyber polohu středu"));
-    skStav_->setText(QStringLiteral("Označ střed"));
-    ukazLupu(!lupe_->isChecked());
-    lupa_->LoupeHalf = LoupeCalibration;
+    nextClick_ = Click::Centre;
+    faculaeStatus_->setText(QStringLiteral("Vyber polohu středu"));
+    groupStatus_->setText(QStringLiteral("Označ střed"));
+    showMagnifier(!magnifierButton_->isChecked());
+    magnifier_->LoupeHalf = LoupeCalibration;
 }
 
-void MeasurementWindow::severClick(bool osa) {
-    if (!stred_) {
-        stredClick();
+void MeasurementWindow::onNorthClicked(bool byAxis) {
+    if (!centre_) {
+        onCentreClicked();
         return;
     }
-    klik_ = osa ? Klik::Osa : Klik::Sever;
-    fakStav_->setText(QStringLiteral("Severní okraj"));
-    skStav_->setText(QStringLiteral("Označ sever"));
+    nextClick_ = byAxis ? Click::Axis : Click::North;
+    faculaeStatus_->setText(QStringLiteral("Severní okraj"));
+    groupStatus_->setText(QStringLiteral("Označ sever"));
 }
 
-void MeasurementWindow::nastavStred(PicturePoint p) {
-    stred_ = p;
+void MeasurementWindow::setCentre(PicturePoint p) {
+    centre_ = p;
     scan_.overlay.centre = p;
     scan_.overlay.north.reset();
-    fakStav_->setText(souradnice(p));
-    skStav_->setText(souradnice(p));
-    klik_ = Klik::Zadny;
-    platno_->update();
+    faculaeStatus_->setText(coordinatesText(p));
+    groupStatus_->setText(coordinatesText(p));
+    nextClick_ = Click::None;
+    canvas_->update();
 }
 
-void MeasurementWindow::nastavSever(PicturePoint p, bool osa) {
-    klik_ = Klik::Zadny;
+void MeasurementWindow::setNorth(PicturePoint p, bool byAxis) {
+    nextClick_ = Click::None;
     Calibration c;
-    if (osa) {
-        const auto r = CalibrateByAxis(*stred_, p, model_.aktualniZaznam());
-        if (const auto* zprava = std::get_if<std::string>(&r)) {
-            zpravy_.Zprava(q(*zprava));
+    if (byAxis) {
+        const auto r = CalibrateByAxis(*centre_, p, model_.workingRecord());
+        if (const auto* message = std::get_if<std::string>(&r)) {
+            messages_.showMessage(q(*message));
             return;
         }
         c = std::get<Calibration>(r);
     } else {
-        c = Calibrate(*stred_, p);
+        c = Calibrate(*centre_, p);
     }
     if (!c.calibrated()) {
-        zpravy_.Zprava(QStringLiteral("Sever nemůže být ve středu zákresu"));
+        messages_.showMessage(QStringLiteral("Sever nemůže být ve středu zákresu"));
         return;
     }
     cal_ = c;
     scan_.overlay.north = p;
     scan_.overlay.proposedDisk.reset();
-    fakStav_->setText(souradnice(p));
-    skStav_->setText(souradnice(p));
-    platno_->update();
+    faculaeStatus_->setText(coordinatesText(p));
+    groupStatus_->setText(coordinatesText(p));
+    canvas_->update();
 }
 
-void MeasurementWindow::proupravuClick() {
-    if (!zpravy_.Otazka(
+void MeasurementWindow::onDailyMotionClicked() {
+    if (!messages_.ask(
             QStringLiteral(" Po zadávání paremetru zákresu   střed - sever   \r   Pokračovat ? ")))
         return;
-    zpravy_.Zprava(
+    messages_.showMessage(
         QStringLiteral(" Prvně pravý bod přímky pak levý, střed a na konec okraj zákresu. "));
     cal_ = Calibration{};
-    stred_.reset();
-    dennyPohyb_.clear();
-    klik_ = Klik::DennyPohyb;
+    centre_.reset();
+    dailyMotion_.clear();
+    nextClick_ = Click::DailyMotion;
 }
 
-void MeasurementWindow::najitDiskClick() {
+void MeasurementWindow::onFindDiskClicked() {
     if (cal_.calibrated()) {
-        zpravy_.Zprava(UzZadano);
+        messages_.showMessage(AlreadyGiven);
         return;
     }
     if (scan_.picture.isNull()) {
-        zpravy_.Zprava(QStringLiteral("Není otevřen obrázek zákresu"));
+        messages_.showMessage(QStringLiteral("Není otevřen obrázek zákresu"));
         return;
     }
-    const QImage seda = scan_.picture.convertToFormat(QImage::Format_Grayscale8);
-    const auto disk = FindDisk(GreyView(seda));
+    const QImage grey = scan_.picture.convertToFormat(QImage::Format_Grayscale8);
+    const auto disk = FindDisk(GreyView(grey));
     if (!disk) {
-        zpravy_.Zprava(QStringLiteral("Disk zákresu se v obrázku nepodařilo najít"));
+        messages_.showMessage(QStringLiteral("Disk zákresu se v obrázku nepodařilo najít"));
         return;
     }
     scan_.overlay.proposedDisk = disk;
-    platno_->repaint();
-    const PicturePoint stred{static_cast<int>(std::lround(disk->x)),
+    canvas_->repaint();
+    const PicturePoint centre{static_cast<int>(std::lround(disk->x)),
                              static_cast<int>(std::lround(disk->y))};
-    const bool ano = zpravy_.Otazka(
+    const bool yes = messages_.ask(
         QStringLiteral("Navržený disk: střed x=%1  y=%2, poloměr %3 bodů.\rPoužít navržený střed ?")
-            .arg(stred.x)
-            .arg(stred.y)
+            .arg(centre.x)
+            .arg(centre.y)
             .arg(q(FormatNumber(disk->radius, "0.0"))));
-    if (!ano) {
+    if (!yes) {
         scan_.overlay.proposedDisk.reset();
-        platno_->update();
+        canvas_->update();
         return;
     }
-    nastavStred(stred);
-    severClick(false);
+    setCentre(centre);
+    onNorthClicked(false);
 }
 
 // ---------------------------------------------------------------------------
 // Proposed spots and groups
 
-QGroupBox* MeasurementWindow::vytvorNavrh() {
+QGroupBox* MeasurementWindow::createProposalBox() {
     auto* box = new QGroupBox(QStringLiteral("Navržené skupiny"), this);
     box->setObjectName(QStringLiteral("navrh"));
     box->setFixedWidth(PanelWidth);
     auto* l = new QGridLayout(box);
-    navrhy_ = new QTableWidget(0, 5, box);
-    navrhy_->setObjectName(QStringLiteral("navrhy"));
-    navrhy_->setHorizontalHeaderLabels({QStringLiteral("skup."), QStringLiteral("Typ"),
+    proposalTable_ = new QTableWidget(0, 5, box);
+    proposalTable_->setObjectName(QStringLiteral("navrhy"));
+    proposalTable_->setHorizontalHeaderLabels({QStringLiteral("skup."), QStringLiteral("Typ"),
                                         QStringLiteral("č.sk2"), QStringLiteral("poč"),
                                         QStringLiteral("plocha")});
-    navrhy_->verticalHeader()->hide();
-    navrhy_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    navrhy_->setMinimumHeight(160);
-    connect(navrhy_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    proposalTable_->verticalHeader()->hide();
+    proposalTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    proposalTable_->setMinimumHeight(160);
+    connect(proposalTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         const std::string text = item->text().trimmed().toStdString();
         if (item->column() == 1) scan_.overlay.proposals.setClass(item->row(), text);
         if (item->column() == 2) scan_.overlay.proposals.setNumber(item->row(), text);
     });
-    l->addWidget(navrhy_, 0, 0, 1, 2);
-    const std::pair<const char*, std::pair<const char*, Uprava>> upravy[] = {
-        {"odebratskvrnu", {"Odebrat skvrnu", Uprava::OdebratSkvrnu}},
-        {"odebratskupinu", {"Odebrat skupinu", Uprava::OdebratSkupinu}},
-        {"sloucit", {"Sloučit skupiny", Uprava::Sloucit}},
-        {"rozdelit", {"Rozdělit skupinu", Uprava::Rozdelit}},
-        {"presunout", {"Přesunout skvrnu", Uprava::Presunout}}};
+    l->addWidget(proposalTable_, 0, 0, 1, 2);
+    const std::pair<const char*, std::pair<const char*, ProposalEdit>> edits[] = {
+        {"odebratskvrnu", {"Odebrat skvrnu", ProposalEdit::RemoveSpot}},
+        {"odebratskupinu", {"Odebrat skupinu", ProposalEdit::RemoveGroup}},
+        {"sloucit", {"Sloučit skupiny", ProposalEdit::MergeGroups}},
+        {"rozdelit", {"Rozdělit skupinu", ProposalEdit::SplitGroup}},
+        {"presunout", {"Přesunout skvrnu", ProposalEdit::MoveSpot}}};
     int k = 0;
-    for (const auto& [jmeno, popis] : upravy) {
-        auto* b = tlacitko(box, jmeno, QString::fromUtf8(popis.first));
-        const Uprava u = popis.second;
-        connect(b, &QPushButton::clicked, this, [this, u] { upravaClick(u); });
+    for (const auto& [name, legendEntry] : edits) {
+        auto* b = button(box, name, QString::fromUtf8(legendEntry.first));
+        const ProposalEdit u = legendEntry.second;
+        connect(b, &QPushButton::clicked, this, [this, u] { onProposalEditClicked(u); });
         l->addWidget(b, 1 + k / 2, k % 2);
         ++k;
     }
-    auto* prijmout = tlacitko(box, "prijmout", QStringLiteral("Přijmout vše"),
+    auto* acceptButton = button(box, "prijmout", QStringLiteral("Přijmout vše"),
                               QStringLiteral("Navržené skupiny do tabulky skupin"));
-    connect(prijmout, &QPushButton::clicked, this, &MeasurementWindow::prijmoutClick);
-    l->addWidget(prijmout, 1 + k / 2, k % 2);
-    navrhStav_ = new QLabel(box);
-    navrhStav_->setObjectName(QStringLiteral("navrhstav"));
-    navrhStav_->setWordWrap(true);
-    l->addWidget(navrhStav_, 5, 0, 1, 2);
+    connect(acceptButton, &QPushButton::clicked, this, &MeasurementWindow::onAcceptProposalsClicked);
+    l->addWidget(acceptButton, 1 + k / 2, k % 2);
+    proposalStatus_ = new QLabel(box);
+    proposalStatus_->setObjectName(QStringLiteral("navrhstav"));
+    proposalStatus_->setWordWrap(true);
+    l->addWidget(proposalStatus_, 5, 0, 1, 2);
     return box;
 }
 
-void MeasurementWindow::ukazNavrh() {
+void MeasurementWindow::showProposals() {
     const SpotProposals& n = scan_.overlay.proposals;
-    const QSignalBlocker ticho(navrhy_);
-    navrhy_->setRowCount(static_cast<int>(n.groups().size()));
+    const QSignalBlocker silence(proposalTable_);
+    proposalTable_->setRowCount(static_cast<int>(n.groups().size()));
     for (int g = 0; g < static_cast<int>(n.groups().size()); ++g) {
-        const ProposedGroup& skupina = n.groups()[g];
-        double plocha = 0;
-        for (int i : skupina.spots)
-            plocha += n.spots()[i].area();
-        const QString bunky[] = {QString::number(g + 1), q(skupina.typ), q(skupina.number),
-                                 QString::number(skupina.spots.size()), q(FormatTenths(plocha))};
+        const ProposedGroup& group = n.groups()[g];
+        double area = 0;
+        for (int i : group.spots)
+            area += n.spots()[i].area();
+        const QString cells[] = {QString::number(g + 1), q(group.groupClass), q(group.number),
+                                 QString::number(group.spots.size()), q(FormatTenths(area))};
         for (int c = 0; c < 5; ++c) {
-            auto* item = new QTableWidgetItem(bunky[c]);
+            auto* item = new QTableWidgetItem(cells[c]);
             if (c != 1 && c != 2) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            navrhy_->setItem(g, c, item);
+            proposalTable_->setItem(g, c, item);
         }
     }
-    navrh_->setVisible(!n.empty());
-    platno_->update();
+    proposalBox_->setVisible(!n.empty());
+    canvas_->update();
 }
 
-void MeasurementWindow::najitSkvrnyClick() {
+void MeasurementWindow::onFindSpotsClicked() {
     if (scan_.picture.isNull()) {
-        zpravy_.Zprava(QStringLiteral("Není otevřen obrázek zákresu"));
+        messages_.showMessage(QStringLiteral("Není otevřen obrázek zákresu"));
         return;
     }
     if (!cal_.calibrated()) {
-        zpravy_.Zprava(NeniKalibrace);
+        messages_.showMessage(NoCalibration);
         return;
     }
-    const QImage seda = scan_.picture.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = scan_.picture.convertToFormat(QImage::Format_Grayscale8);
     // The Sun's orientation of the current record; without a date its axis
     // is taken as the drawing's north.
-    const Ephemeris e = RecordEphemeris(model_.aktualniZaznam()).value_or(Ephemeris{});
-    const SpotFinding nalez = FindSpots(GreyView(seda), cal_, e);
-    uprava_ = Uprava::Zadna;
-    prvni_.reset();
-    scan_.overlay.proposals = SpotProposals(nalez);
+    const Ephemeris e = RecordEphemeris(model_.workingRecord()).value_or(Ephemeris{});
+    const SpotFinding finding = FindSpots(GreyView(grey), cal_, e);
+    proposalEdit_ = ProposalEdit::NoEdit;
+    first_.reset();
+    scan_.overlay.proposals = SpotProposals(finding);
     scan_.overlay.pxPerMm = cal_.CalRadiusPx / 125.0;
-    if (nalez.spots.empty()) zpravy_.Zprava(QStringLiteral("Skvrny se v obrázku nepodařilo najít"));
-    navrhStav_->setText(QStringLiteral("Skvrn %1, skupin %2. Doplňte typ a číslo skupin.")
-                            .arg(nalez.spots.size())
-                            .arg(nalez.groups.size()));
-    ukazNavrh();
+    if (finding.spots.empty()) messages_.showMessage(QStringLiteral("Skvrny se v obrázku nepodařilo najít"));
+    proposalStatus_->setText(QStringLiteral("Skvrn %1, skupin %2. Doplňte typ a číslo skupin.")
+                            .arg(finding.spots.size())
+                            .arg(finding.groups.size()));
+    showProposals();
 }
 
-void MeasurementWindow::upravaClick(Uprava u) {
-    uprava_ = u;
-    prvni_.reset();
-    static const char* const texty[] = {
+void MeasurementWindow::onProposalEditClicked(ProposalEdit u) {
+    proposalEdit_ = u;
+    first_.reset();
+    static const char* const texts[] = {
         "",
         "Klikněte na skvrnu, která se odebere",
         "Klikněte na skvrnu skupiny, která se odebere",
         "Klikněte na skvrnu první a pak druhé skupiny",
         "Klikněte na skvrnu, která s bližšími skvrnami tvoří novou skupinu",
         "Klikněte na skvrnu a pak na skvrnu skupiny, kam patří (mimo skvrny: nová skupina)"};
-    navrhStav_->setText(QString::fromUtf8(texty[static_cast<int>(u)]));
+    proposalStatus_->setText(QString::fromUtf8(texts[static_cast<int>(u)]));
 }
 
-void MeasurementWindow::upravaKlik(PicturePoint p) {
+void MeasurementWindow::editProposalAt(PicturePoint p) {
     SpotProposals& n = scan_.overlay.proposals;
-    const double dosah = std::max(6.0, 1.5 * scan_.overlay.pxPerMm);
-    const auto skvrna = n.spotAt(p, dosah);
-    const Uprava u = uprava_;
-    bool hotovo = false;
-    if (u == Uprava::Presunout && prvni_) {
-        const auto cil = n.groupAt(p, dosah);
-        hotovo = n.moveSpot(*prvni_, cil ? *cil : static_cast<int>(n.groups().size()));
-    } else if (!skvrna) {
+    const double reach = std::max(6.0, 1.5 * scan_.overlay.pxPerMm);
+    const auto spotIndex = n.spotAt(p, reach);
+    const ProposalEdit u = proposalEdit_;
+    bool done = false;
+    if (u == ProposalEdit::MoveSpot && first_) {
+        const auto target = n.groupAt(p, reach);
+        done = n.moveSpot(*first_, target ? *target : static_cast<int>(n.groups().size()));
+    } else if (!spotIndex) {
         return;
-    } else if (u == Uprava::OdebratSkvrnu) {
-        hotovo = n.removeSpot(*skvrna);
-    } else if (u == Uprava::OdebratSkupinu) {
-        hotovo = n.removeGroup(*n.groupOf(*skvrna));
-    } else if (u == Uprava::Rozdelit) {
-        hotovo = n.splitGroup(*n.groupOf(*skvrna), *skvrna);
-        if (!hotovo)
-            zpravy_.Zprava(QStringLiteral("Klikněte na jinou než největší skvrnu skupiny"));
-    } else if (!prvni_) {
-        prvni_ = *skvrna; // merge or move: the first of two clicks
-        navrhStav_->setText(u == Uprava::Sloucit ? QStringLiteral("A teď na skvrnu druhé skupiny")
+    } else if (u == ProposalEdit::RemoveSpot) {
+        done = n.removeSpot(*spotIndex);
+    } else if (u == ProposalEdit::RemoveGroup) {
+        done = n.removeGroup(*n.groupOf(*spotIndex));
+    } else if (u == ProposalEdit::SplitGroup) {
+        done = n.splitGroup(*n.groupOf(*spotIndex), *spotIndex);
+        if (!done)
+            messages_.showMessage(QStringLiteral("Klikněte na jinou než největší skvrnu skupiny"));
+    } else if (!first_) {
+        first_ = *spotIndex; // merge or move: the first of two clicks
+        proposalStatus_->setText(u == ProposalEdit::MergeGroups ? QStringLiteral("A teď na skvrnu druhé skupiny")
                                                  : QStringLiteral("A teď kam patří"));
         return;
     } else {
-        hotovo = n.mergeGroups(*n.groupOf(*prvni_), *n.groupOf(*skvrna));
+        done = n.mergeGroups(*n.groupOf(*first_), *n.groupOf(*spotIndex));
     }
-    uprava_ = Uprava::Zadna;
-    prvni_.reset();
-    navrhStav_->setText(hotovo ? QString() : QStringLiteral("Nic se nezměnilo"));
-    ukazNavrh();
+    proposalEdit_ = ProposalEdit::NoEdit;
+    first_.reset();
+    proposalStatus_->setText(done ? QString() : QStringLiteral("Nic se nezměnilo"));
+    showProposals();
 }
 
-void MeasurementWindow::prijmoutClick() {
-    const auto navrzene = scan_.overlay.proposals.drafts(cal_);
-    if (const auto* zprava = std::get_if<std::string>(&navrzene)) {
-        zpravy_.Zprava(q(*zprava));
+void MeasurementWindow::onAcceptProposalsClicked() {
+    const auto proposedDrafts = scan_.overlay.proposals.drafts(cal_);
+    if (const auto* message = std::get_if<std::string>(&proposedDrafts)) {
+        messages_.showMessage(q(*message));
         return;
     }
-    const auto& drafts = std::get<std::vector<GroupDraft>>(navrzene);
-    if (const auto zprava = AddDrafts(GroupDraft_, drafts)) {
-        zpravy_.Zprava(q(*zprava));
+    const auto& drafts = std::get<std::vector<GroupDraft>>(proposedDrafts);
+    if (const auto message = AddDrafts(GroupDraft_, drafts)) {
+        messages_.showMessage(q(*message));
         return;
     }
     // The groups are drafted as if clicked; "Konec zadávání skvrn" stores them.
     scan_.overlay.proposals = SpotProposals();
-    uprava_ = Uprava::Zadna;
-    prvni_.reset();
-    ukazNavrh();
-    paramskvrClick();
-    zpravy_.Zprava(QStringLiteral("Zapsáno skupin: %1. Do záznamu je uloží tlačítko "
+    proposalEdit_ = ProposalEdit::NoEdit;
+    first_.reset();
+    showProposals();
+    onSpotParametersClicked();
+    messages_.showMessage(QStringLiteral("Zapsáno skupin: %1. Do záznamu je uloží tlačítko "
                                   "\"Konec zadávání skvrn\".")
                        .arg(drafts.size()));
 }
@@ -768,241 +768,241 @@ void MeasurementWindow::prijmoutClick() {
 // ---------------------------------------------------------------------------
 // Clicks
 
-void MeasurementWindow::levyKlik(PicturePoint p) {
-    switch (klik_) {
-    case Klik::Stred:
-        nastavStred(p);
+void MeasurementWindow::leftClick(PicturePoint p) {
+    switch (nextClick_) {
+    case Click::Centre:
+        setCentre(p);
         return;
-    case Klik::Sever:
-    case Klik::Osa:
-        nastavSever(p, klik_ == Klik::Osa);
+    case Click::North:
+    case Click::Axis:
+        setNorth(p, nextClick_ == Click::Axis);
         return;
-    case Klik::DennyPohyb: {
-        static const char* const nazvy[] = {"Pravý   ", "Levý   ", "Střed   ", "Okraj   "};
-        const QString text = QString::fromUtf8(nazvy[dennyPohyb_.size()]) +
+    case Click::DailyMotion: {
+        static const char* const names[] = {"Pravý   ", "Levý   ", "Střed   ", "Okraj   "};
+        const QString text = QString::fromUtf8(names[dailyMotion_.size()]) +
                              QStringLiteral("%1   %2").arg(p.x).arg(p.y);
-        skStav_->setText(text);
-        fakStav_->setText(text);
-        dennyPohyb_.push_back(p);
-        if (dennyPohyb_.size() < 4) return;
-        const auto& d = dennyPohyb_;
-        nastavStred(d[2]);
-        paramskvrClick();
-        nastavSever(DailyMotionNorth(d[0], d[1], d[2], d[3]), false);
+        groupStatus_->setText(text);
+        faculaeStatus_->setText(text);
+        dailyMotion_.push_back(p);
+        if (dailyMotion_.size() < 4) return;
+        const auto& d = dailyMotion_;
+        setCentre(d[2]);
+        onSpotParametersClicked();
+        setNorth(DailyMotionNorth(d[0], d[1], d[2], d[3]), false);
         return;
     }
-    case Klik::Zadny:
+    case Click::None:
         break;
     }
 
-    if (uprava_ != Uprava::Zadna && !scan_.overlay.proposals.empty()) {
-        upravaKlik(p);
+    if (proposalEdit_ != ProposalEdit::NoEdit && !scan_.overlay.proposals.empty()) {
+        editProposalAt(p);
         return;
     }
 
-    const int sloupec = jinak_->currentColumn();
-    int cil = 0;
-    if (sloupec == ColUhel || sloupec == ColVzd) cil = 1;
-    if (sloupec == ColUhel1 || sloupec == ColVzd1) cil = 2;
-    if (sloupec == ColUhel2 || sloupec == ColVzd2) cil = 3;
-    if (!skupiny_->isHidden() && cil != 0) {
+    const int column = manualGroupTable_->currentColumn();
+    int target = 0;
+    if (column == ColAngle || column == ColDistance) target = 1;
+    if (column == ColAngle1 || column == ColDistance1) target = 2;
+    if (column == ColAngle2 || column == ColDistance2) target = 3;
+    if (!groupBox_->isHidden() && target != 0) {
         if (!cal_.calibrated()) {
-            zpravy_.Zprava(NeniKalibrace);
+            messages_.showMessage(NoCalibration);
             return;
         }
         const PolarPosition s = SpotPosition(cal_, p);
         if (s.distance > 125) {
-            zpravy_.Zprava(QStringLiteral("Vzdálenost skvrny přesahuje poloměr zákresu, změnit"));
+            messages_.showMessage(QStringLiteral("Vzdálenost skvrny přesahuje poloměr zákresu, změnit"));
             return;
         }
-        const int uhel = cil == 1 ? ColUhel : cil == 2 ? ColUhel1 : ColUhel2;
-        jinak_->item(0, uhel)->setText(q(FormatTenths(s.angle)));
-        jinak_->item(0, uhel + 1)->setText(q(FormatTenths(s.distance)));
-        skvrna_ = p;
-        areaTarget_ = cil;
-        merplochy_->setEnabled(true);
+        const int angle = target == 1 ? ColAngle : target == 2 ? ColAngle1 : ColAngle2;
+        manualGroupTable_->item(0, angle)->setText(q(FormatTenths(s.angle)));
+        manualGroupTable_->item(0, angle + 1)->setText(q(FormatTenths(s.distance)));
+        spotPoint_ = p;
+        areaTarget_ = target;
+        measureAreaButton_->setEnabled(true);
         scan_.overlay.spots.push_back(p);
-        platno_->update();
+        canvas_->update();
         return;
     }
 
     if (!FacEntryActive_ || FacPointCount_ >= 7 || !cal_.calibrated()) return;
     const VertexPosition v = FaculaeVertex(cal_, p);
-    const double polomer =
-        polomerKresby(model_.session()) > 0 ? polomerKresby(model_.session()) : 125;
-    if (v.distance >= polomer) {
-        zpravy_.Zprava(QStringLiteral("Pozice přesahuje poloměr zákresu, změnit"));
+    const double radius =
+        drawingRadius(model_.session()) > 0 ? drawingRadius(model_.session()) : 125;
+    if (v.distance >= radius) {
+        messages_.showMessage(QStringLiteral("Pozice přesahuje poloměr zákresu, změnit"));
         return;
     }
     FacPoints_[FacField_ - 1][FacPointCount_ - 1] = p;
     const int r = FacPointCount_ - 1;
-    tabxy_->setItem(r, 0, new QTableWidgetItem(QString::number(FacPointCount_)));
-    tabxy_->setItem(r, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
-    tabxy_->setItem(r, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
-    cisloBodu_->setText(QStringLiteral("%1  č.bodu").arg(FacPointCount_));
+    vertexTable_->setItem(r, 0, new QTableWidgetItem(QString::number(FacPointCount_)));
+    vertexTable_->setItem(r, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
+    vertexTable_->setItem(r, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
+    pointNumberLabel_->setText(QStringLiteral("%1  č.bodu").arg(FacPointCount_));
     auto& pole = scan_.overlay.fields.back();
     if (FacPointCount_ == 1) pole.clear();
     pole.push_back(p);
     ++FacPointCount_;
-    if (FacPointCount_ == 7) cisloBodu_->setText(QStringLiteral("Max. 6 bodů"));
-    platno_->update();
+    if (FacPointCount_ == 7) pointNumberLabel_->setText(QStringLiteral("Max. 6 bodů"));
+    canvas_->update();
 }
 
-void MeasurementWindow::pravyKlik(PicturePoint p) {
-    if (fakule_->isHidden()) return;
-    if (SpinEdit1_->value() < 1) {
-        zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
+void MeasurementWindow::rightClick(PicturePoint p) {
+    if (faculaeBox_->isHidden()) return;
+    if (faculaeFieldSpin_->value() < 1) {
+        messages_.showMessage(QStringLiteral("Číslo fakule nula"));
         return;
     }
     if (!cal_.calibrated()) {
-        zpravy_.Zprava(NeniKalibrace);
+        messages_.showMessage(NoCalibration);
         return;
     }
-    FacField_ = SpinEdit1_->value();
+    FacField_ = faculaeFieldSpin_->value();
     FacEntryActive_ = true;
     FacPointCount_ = 1;
     FacPoints_[FacField_ - 1] = {};
     FacPoints_[FacField_ - 1][0] = p;
-    tabxy_->clearContents();
+    vertexTable_->clearContents();
     const VertexPosition v = FaculaeVertex(cal_, p);
-    tabxy_->setItem(0, 0, new QTableWidgetItem(QStringLiteral("1")));
-    tabxy_->setItem(0, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
-    tabxy_->setItem(0, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
-    cisloBodu_->clear();
+    vertexTable_->setItem(0, 0, new QTableWidgetItem(QStringLiteral("1")));
+    vertexTable_->setItem(0, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
+    vertexTable_->setItem(0, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
+    pointNumberLabel_->clear();
     scan_.overlay.fields.push_back({p});
-    platno_->update();
+    canvas_->update();
 }
 
 // ---------------------------------------------------------------------------
 // Faculae and groups into the record
 
-void MeasurementWindow::SpinEdit1Change(int pole) {
+void MeasurementWindow::onFaculaeFieldChanged(int pole) {
     if (pole > MaxFacFields) {
-        zpravy_.Zprava(QStringLiteral("Počet fakulí jen 40 !"));
-        SpinEdit1_->setValue(MaxFacFields);
+        messages_.showMessage(QStringLiteral("Počet fakulí jen 40 !"));
+        faculaeFieldSpin_->setValue(MaxFacFields);
     }
 }
 
-void MeasurementWindow::konecClick() {
+void MeasurementWindow::onEndClicked() {
     // Field number 0 would take the fields of the record away.
-    if (SpinEdit1_->value() < 1) {
-        zpravy_.Zprava(QStringLiteral("Číslo fakule nula"));
+    if (faculaeFieldSpin_->value() < 1) {
+        messages_.showMessage(QStringLiteral("Číslo fakule nula"));
         return;
     }
     if (!cal_.calibrated()) {
-        zpravy_.Zprava(NeniKalibrace);
+        messages_.showMessage(NoCalibration);
         return;
     }
-    TZaznam z = model_.aktualniZaznam();
-    StoreFaculae(z, SpinEdit1_->value(), FacPoints_, cal_);
+    TZaznam z = model_.workingRecord();
+    StoreFaculae(z, faculaeFieldSpin_->value(), FacPoints_, cal_);
     FacEntryActive_ = false;
     model_.replaceCurrentRecord(z);
 }
 
-DraftRow MeasurementWindow::radekSkupiny() const {
+DraftRow MeasurementWindow::groupRow() const {
     DraftRow r;
     for (int c = 0; c < GroupColumnCount; ++c)
-        r[c] = jinak_->item(0, c)->text().toStdString();
+        r[c] = manualGroupTable_->item(0, c)->text().toStdString();
     return r;
 }
 
-void MeasurementWindow::radekSkupiny(const DraftRow& r) {
+void MeasurementWindow::groupRow(const DraftRow& r) {
     for (int c = 0; c < GroupColumnCount; ++c)
-        jinak_->item(0, c)->setText(q(r[c]));
+        manualGroupTable_->item(0, c)->setText(q(r[c]));
 }
 
-void MeasurementWindow::poradiChange(int poradi) {
-    if (const auto zprava = CheckGroupOrder(poradi)) {
-        zpravy_.Zprava(q(*zprava));
-        poradi_->setValue(MaxGroupOrder);
+void MeasurementWindow::onGroupOrderChanged(int order) {
+    if (const auto message = CheckGroupOrder(order)) {
+        messages_.showMessage(q(*message));
+        groupOrder_->setValue(MaxGroupOrder);
         return;
     }
-    const GroupDraft& d = GroupDraft_[poradi - 1];
-    radekSkupiny(d.typ.empty() ? DraftRow{} : DraftRowOf(d));
-    skvrna_.reset();
+    const GroupDraft& d = GroupDraft_[order - 1];
+    groupRow(d.groupClass.empty() ? DraftRow{} : DraftRowOf(d));
+    spotPoint_.reset();
     areaTarget_ = 0;
-    zapskvrnu_->setText(QStringLiteral("Zapiš skupinu"));
+    storeGroupButton_->setText(QStringLiteral("Zapiš skupinu"));
 }
 
-void MeasurementWindow::zapskvrnuClick() {
-    const int poradi = poradi_->value();
-    if (const auto zprava = CheckGroupOrder(poradi)) {
-        zpravy_.Zprava(q(*zprava));
+void MeasurementWindow::onStoreGroupClicked() {
+    const int order = groupOrder_->value();
+    if (const auto message = CheckGroupOrder(order)) {
+        messages_.showMessage(q(*message));
         return;
     }
-    const auto r = ParseGroupRow(radekSkupiny());
-    if (const auto* zprava = std::get_if<std::string>(&r)) {
-        zpravy_.Zprava(q(*zprava));
+    const auto r = ParseGroupRow(groupRow());
+    if (const auto* message = std::get_if<std::string>(&r)) {
+        messages_.showMessage(q(*message));
         return;
     }
-    GroupDraft_[poradi - 1] = std::get<GroupDraft>(r);
-    zapskvrnu_->setText(QStringLiteral("Zapsano"));
+    GroupDraft_[order - 1] = std::get<GroupDraft>(r);
+    storeGroupButton_->setText(QStringLiteral("Zapsano"));
 }
 
-void MeasurementWindow::merplochyClick() {
-    if (!skvrna_ || areaTarget_ == 0) {
-        zpravy_.Zprava(
+void MeasurementWindow::onMeasureAreaClicked() {
+    if (!spotPoint_ || areaTarget_ == 0) {
+        messages_.showMessage(
             QStringLiteral("Prvně je třeba zadat souřadnice skvrny bebo druhotné skvrny !"));
         return;
     }
-    const int cil = areaTarget_;
-    auto hotovo = [this, cil](double plocha) {
-        const int sloupec = cil == 1 ? ColPlocha : cil == 2 ? ColPlo1 : ColPlo2;
-        jinak_->item(0, sloupec)->setText(q(FormatNumber(plocha, "0.0")));
-        merplochy_->setText(QStringLiteral("Měřeni plochy skupiny"));
-        merplochy_->setEnabled(false);
-        zapskvrnu_->setEnabled(true);
-        paramskvrClick();
-        platno_->update();
+    const int target = areaTarget_;
+    auto done = [this, target](double area) {
+        const int column = target == 1 ? ColArea : target == 2 ? ColPlo1 : ColPlo2;
+        manualGroupTable_->item(0, column)->setText(q(FormatNumber(area, "0.0")));
+        measureAreaButton_->setText(QStringLiteral("Měřeni plochy skupiny"));
+        measureAreaButton_->setEnabled(false);
+        storeGroupButton_->setEnabled(true);
+        onSpotParametersClicked();
+        canvas_->update();
     };
-    mereniP_ = new AreaMeasurementWindow(vyrez(*skvrna_, AreaCropHalf), cal_.CalRadiusPx, zpravy_,
-                                         hotovo, window());
-    connect(mereniP_, &QObject::destroyed, this, [this] { zapskvrnu_->setEnabled(true); });
-    mereniP_->umistit(window()->frameGeometry());
-    zapskvrnu_->setEnabled(false);
-    merplochy_->setEnabled(false);
-    mereniP_->show();
+    areaMeasurement_ = new AreaMeasurementWindow(cutOut(*spotPoint_, AreaCropHalf), cal_.CalRadiusPx, messages_,
+                                         done, window());
+    connect(areaMeasurement_, &QObject::destroyed, this, [this] { storeGroupButton_->setEnabled(true); });
+    areaMeasurement_->place(window()->frameGeometry());
+    storeGroupButton_->setEnabled(false);
+    measureAreaButton_->setEnabled(false);
+    areaMeasurement_->show();
 }
 
-void MeasurementWindow::konskvrClick() {
-    TZaznam z = model_.aktualniZaznam();
-    const double polomer = polomerKresby(model_.session());
-    if (const auto zprava = WriteGroups(z, GroupDraft_, polomer)) {
-        zpravy_.Zprava(q(*zprava));
+void MeasurementWindow::onEndSpotsClicked() {
+    TZaznam z = model_.workingRecord();
+    const double radius = drawingRadius(model_.session());
+    if (const auto message = WriteGroups(z, GroupDraft_, radius)) {
+        messages_.showMessage(q(*message));
         return;
     }
     model_.replaceCurrentRecord(z);
 }
 
-void MeasurementWindow::SpeedButton2Click() {
-    zpravy_.Zprava(QStringLiteral(
+void MeasurementWindow::onHelpClicked() {
+    messages_.showMessage(QStringLiteral(
         "Klik pravým tlačítkem myši -úvodní bod. Klik levým, vytvoří čáru - max 6. bodů. Vytvoří "
         "se \robkreslení fakulového pole. Velkou fakuli možno rozdělit. "));
 }
 
 void MeasurementWindow::closeEvent(QCloseEvent* event) {
     const Session& s = model_.session();
-    const int k = model_.aktualniIndex();
-    if (k >= 1 && k <= s.PocetZaznamu() && s.record(k).Datum.empty())
-        model_.replaceCurrentRecord(model_.aktualniZaznam());
-    if (lupa_) lupa_->deleteLater();
-    if (mereniP_) mereniP_->deleteLater();
+    const int k = model_.currentIndex();
+    if (k >= 1 && k <= s.recordCount() && s.record(k).Datum.empty())
+        model_.replaceCurrentRecord(model_.workingRecord());
+    if (magnifier_) magnifier_->deleteLater();
+    if (areaMeasurement_) areaMeasurement_->deleteLater();
     event->accept();
 }
 
-void installZakreslit(MainWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("zfota"), [&hlavni] {
-        QMdiArea* plocha = hlavni.plocha();
-        for (QMdiSubWindow* sub : plocha->subWindowList())
+void installMeasurement(MainWindow& mainWindow) {
+    mainWindow.connectCommand(QStringLiteral("zfota"), [&mainWindow] {
+        QMdiArea* area = mainWindow.area();
+        for (QMdiSubWindow* sub : area->subWindowList())
             if (qobject_cast<MeasurementWindow*>(sub->widget())) {
-                plocha->setActiveSubWindow(sub);
+                area->setActiveSubWindow(sub);
                 return;
             }
-        auto* w = new MeasurementWindow(hlavni.model(), hlavni.zpravy());
-        QMdiSubWindow* sub = plocha->addSubWindow(w);
+        auto* w = new MeasurementWindow(mainWindow.model(), mainWindow.messages());
+        QMdiSubWindow* sub = area->addSubWindow(w);
         sub->setObjectName(QStringLiteral("Form11"));
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->setGeometry(plocha->viewport()->rect());
+        sub->setGeometry(area->viewport()->rect());
         sub->show();
         w->setFocus();
     });

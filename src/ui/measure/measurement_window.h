@@ -35,135 +35,135 @@ class SessionModel;
 class MeasurementWindow : public QWidget {
     Q_OBJECT
   public:
-    MeasurementWindow(SessionModel& model, Messages& zpravy, QWidget* parent = nullptr);
+    MeasurementWindow(SessionModel& model, Messages& messages, QWidget* parent = nullptr);
     ~MeasurementWindow() override;
 
     // What the next left click on the picture means.
-    enum class Klik { Zadny, Stred, Sever, Osa, DennyPohyb };
+    enum class Click { None, Centre, North, Axis, DailyMotion };
 
     // ---- Commands.
-    void OtevritClick();
-    bool otevrit(const QString& soubor); // false (message shown) when not opened
-    void vetClick();
-    void menClick();
-    void jasChange(int jas);
-    void kontChange(int kont);
-    void HorizontClick();
-    void vertikalClick();
-    void paramClick();
-    void paramskvrClick();
-    void stredClick(); // "Střed" of either box
-    void severClick(bool osa);
-    void proupravuClick();
-    void najitDiskClick();
+    void onOpenClicked();
+    bool openScan(const QString& file); // false (message shown) when not opened
+    void onLargerClicked();
+    void onSmallerClicked();
+    void onBrightnessChanged(int brightness);
+    void onContrastChanged(int contrast);
+    void onHorizontalClicked();
+    void onVerticalClicked();
+    void onParametersClicked();
+    void onSpotParametersClicked();
+    void onCentreClicked(); // "Střed" of either box
+    void onNorthClicked(bool byAxis);
+    void onDailyMotionClicked();
+    void onFindDiskClicked();
     // "Najít skvrny": the spots and groups proposed over the picture.
-    void najitSkvrnyClick();
+    void onFindSpotsClicked();
     // What the next click on a proposed spot does.
-    enum class Uprava { Zadna, OdebratSkvrnu, OdebratSkupinu, Sloucit, Rozdelit, Presunout };
-    void upravaClick(Uprava u);
+    enum class ProposalEdit { NoEdit, RemoveSpot, RemoveGroup, MergeGroups, SplitGroup, MoveSpot };
+    void onProposalEditClicked(ProposalEdit u);
     // "Přijmout vše": the proposed groups into the group drafts.
-    void prijmoutClick();
-    const SpotProposals& navrhy() const { return scan_.overlay.proposals; }
-    void SpinEdit1Change(int pole);
-    void konecClick();
-    void poradiChange(int poradi);
-    void zapskvrnuClick();
-    void merplochyClick();
-    void konskvrClick();
-    void zobrazClick();
-    void lupeClick();
-    void SpeedButton2Click();
+    void onAcceptProposalsClicked();
+    const SpotProposals& proposals() const { return scan_.overlay.proposals; }
+    void onFaculaeFieldChanged(int pole);
+    void onEndClicked();
+    void onGroupOrderChanged(int order);
+    void onStoreGroupClicked();
+    void onMeasureAreaClicked();
+    void onEndSpotsClicked();
+    void onShowSelectionClicked();
+    void onMagnifierClicked();
+    void onHelpClicked();
 
     // The picture's clicks, in picture pixels (the canvas converts).
-    void levyKlik(PicturePoint p);
-    void pravyKlik(PicturePoint p);
-    void pohyb(PicturePoint p);
+    void leftClick(PicturePoint p);
+    void rightClick(PicturePoint p);
+    void pointerMoved(PicturePoint p);
 
     // The scroll ranges for the size of the picture area.
-    void rozsahPosuvniku();
+    void updateScrollRanges();
 
     // ---- State, for the tests and the canvas.
-    const Calibration& kalibrace() const { return cal_; }
+    const Calibration& calibration() const { return cal_; }
     const ScanModel& scan() const { return scan_; }
-    const ScanOptions& volby() const { return volby_; }
-    QWidget* platno() const { return platno_; }
-    MagnifierWindow* lupa() const { return lupa_; }
-    AreaMeasurementWindow* mereniPlochy() const { return mereniP_; }
-    Klik dalsiKlik() const { return klik_; }
+    const ScanOptions& options() const { return options_; }
+    QWidget* canvas() const { return canvas_; }
+    MagnifierWindow* magnifier() const { return magnifier_; }
+    AreaMeasurementWindow* areaMeasurement() const { return areaMeasurement_; }
+    Click nextClick() const { return nextClick_; }
     int AreaTarget() const { return areaTarget_; }
 
     // Choosing the picture file; tests put their own.
-    std::function<QString()> vybratObrazek;
+    std::function<QString()> choosePicture;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void vytvorOvladani();
-    QGroupBox* vytvorFakule();
-    QGroupBox* vytvorSkupiny();
-    QGroupBox* vytvorNavrh();
-    void ukazNavrh();
-    void upravaKlik(PicturePoint p);
-    void zoom(int krok);
-    void zobrazeni(); // the shown picture again (options changed)
-    void nastavStred(PicturePoint p);
-    void nastavSever(PicturePoint p, bool osa);
-    QString souradnice(PicturePoint p) const;
-    void ukazLupu(bool krizek);
-    QImage vyrez(PicturePoint stred, int pul) const;
-    void radekSkupiny(const DraftRow& r);
-    DraftRow radekSkupiny() const;
-    void prekreslit();
+    void createControls();
+    QGroupBox* createFaculaeBox();
+    QGroupBox* createGroupBox();
+    QGroupBox* createProposalBox();
+    void showProposals();
+    void editProposalAt(PicturePoint p);
+    void zoom(int step);
+    void updateView(); // the shown picture again (options changed)
+    void setCentre(PicturePoint p);
+    void setNorth(PicturePoint p, bool byAxis);
+    QString coordinatesText(PicturePoint p) const;
+    void showMagnifier(bool crosshair);
+    QImage cutOut(PicturePoint centre, int half) const;
+    void groupRow(const DraftRow& r);
+    DraftRow groupRow() const;
+    void repaintMap();
 
     SessionModel& model_;
-    Messages& zpravy_;
+    Messages& messages_;
     ScanModel scan_;
-    ScanOptions volby_;
+    ScanOptions options_;
     Calibration cal_;
-    Klik klik_ = Klik::Zadny;
-    bool osa_ = false;
-    std::optional<PicturePoint> stred_; // centre clicked, north not yet
-    std::vector<PicturePoint> dennyPohyb_;
+    Click nextClick_ = Click::None;
+    bool axis_ = false;
+    std::optional<PicturePoint> centre_; // centre clicked, north not yet
+    std::vector<PicturePoint> dailyMotion_;
 
     FacPoints FacPoints_{};
     int FacField_ = 0;
     int FacPointCount_ = 1;
     bool FacEntryActive_ = false;
     GroupDrafts GroupDraft_{};
-    std::optional<PicturePoint> skvrna_; // the spot clicked last, for its area
+    std::optional<PicturePoint> spotPoint_; // the spot clicked last, for its area
     int areaTarget_ = 0;
-    Uprava uprava_ = Uprava::Zadna;
-    std::optional<int> prvni_; // the spot clicked first for a merge or a move
+    ProposalEdit proposalEdit_ = ProposalEdit::NoEdit;
+    std::optional<int> first_; // the spot clicked first for a merge or a move
 
-    QWidget* platno_;
-    QScrollBar* hory_;
+    QWidget* canvas_;
+    QScrollBar* horizontalScroll_;
     QScrollBar* very_;
-    QLabel* jasLabel_;
-    QLabel* kontLabel_;
-    QLabel* poloha_; // angle and distance under the pointer
-    QGroupBox* fakule_;
-    QGroupBox* skupiny_;
-    QGroupBox* navrh_;
-    QTableWidget* navrhy_;
-    QLabel* navrhStav_;
-    QLabel* fakStav_;
-    QLabel* skStav_;
-    QLabel* cisloBodu_;
-    QSpinBox* SpinEdit1_;
-    QSpinBox* poradi_;
-    QTableWidget* tabxy_;
-    QTableWidget* jinak_;
-    QPushButton* zapskvrnu_;
-    QPushButton* merplochy_;
-    QPushButton* zobraz_;
-    QToolButton* lupe_;
-    QPointer<MagnifierWindow> lupa_;
-    QPointer<AreaMeasurementWindow> mereniP_;
+    QLabel* brightnessLabel_;
+    QLabel* contrastLabel_;
+    QLabel* positionLabel_; // angle and distance under the pointer
+    QGroupBox* faculaeBox_;
+    QGroupBox* groupBox_;
+    QGroupBox* proposalBox_;
+    QTableWidget* proposalTable_;
+    QLabel* proposalStatus_;
+    QLabel* faculaeStatus_;
+    QLabel* groupStatus_;
+    QLabel* pointNumberLabel_;
+    QSpinBox* faculaeFieldSpin_;
+    QSpinBox* groupOrder_;
+    QTableWidget* vertexTable_;
+    QTableWidget* manualGroupTable_;
+    QPushButton* storeGroupButton_;
+    QPushButton* measureAreaButton_;
+    QPushButton* showSelectionButton_;
+    QToolButton* magnifierButton_;
+    QPointer<MagnifierWindow> magnifier_;
+    QPointer<AreaMeasurementWindow> areaMeasurement_;
 };
 
 // Makes "Foto" of the main window open the measurement window (the drawing
 // window's "F" forwards to it).
-void installZakreslit(MainWindow& hlavni);
+void installMeasurement(MainWindow& mainWindow);
 
 } // namespace hk

@@ -9,18 +9,18 @@
 
 namespace hk {
 
-ResultsGrid AsymetrieMrizka(const Session& session, bool mesicni) {
-    return BuildAsymmetryGrid(session.asymetrie(), session.records(), mesicni);
+ResultsGrid AsymmetryGrid(const Session& session, bool monthly) {
+    return BuildAsymmetryGrid(session.asymmetry(), session.records(), monthly);
 }
 
-void AsymetrieDoTextu(const Session& session, Messages& zpravy, bool rocni) {
-    if (!zpravy.Otazka(q(AsymetrieOtazka))) return;
-    runCommand(zpravy, [&] {
+void AsymmetryToText(const Session& session, Messages& messages, bool yearly) {
+    if (!messages.ask(q(AsymmetryQuestion))) return;
+    runCommand(messages, [&] {
         session.dir.ensureFolder("Polohy-skupin");
-        const ResultsGrid grid = AsymetrieMrizka(session, !rocni);
-        WriteFileAtomic(session.dir.resolve(AsymmetryFileName(!rocni)),
+        const ResultsGrid grid = AsymmetryGrid(session, !yearly);
+        WriteFileAtomic(session.dir.resolve(AsymmetryFileName(!yearly)),
                         Utf8ToCp1250(AsymmetryText(grid)));
-        zpravy.Zprava(QStringLiteral("Data byla uložena"));
+        messages.showMessage(QStringLiteral("Data byla uložena"));
     });
 }
 

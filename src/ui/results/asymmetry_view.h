@@ -9,9 +9,9 @@ class Messages;
 class Session;
 
 // The table shown: monthly when `mesicni`.
-ResultsGrid AsymetrieMrizka(const Session& session, bool mesicni);
+ResultsGrid AsymmetryGrid(const Session& session, bool monthly);
 // "AsinTXT": after the question, writes the monthly (also when neither
 // button is down) or the yearly table into Polohy-skupin.
-void AsymetrieDoTextu(const Session& session, Messages& zpravy, bool rocni);
+void AsymmetryToText(const Session& session, Messages& messages, bool yearly);
 
 } // namespace hk

@@ -16,20 +16,20 @@ GroupEvolutionPanel::GroupEvolutionPanel(QWidget* parent) : QWidget(parent) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel2"));
     panel->setFrameShape(QFrame::StyledPanel);
-    auto* radek = new QHBoxLayout(panel);
-    spin_ = NovyCiselnik(*radek, panel, QStringLiteral("Číslo otočky"), QStringLiteral("SpinEdit1"),
-                         VyvojRotaceOd, VyvojRotaceDo, VyvojRotaceStart);
+    auto* row = new QHBoxLayout(panel);
+    spin_ = NewSpinBox(*row, panel, QStringLiteral("Číslo otočky"), QStringLiteral("SpinEdit1"),
+                         EvolutionRotationFrom, EvolutionRotationTo, EvolutionRotationStart);
     spin_->installEventFilter(this);
 
-    mrizka_ = NovaMrizka(QStringLiteral("StringGrid2"), this);
+    grid_ = NewGrid(QStringLiteral("StringGrid2"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
-    layout->addWidget(mrizka_, 1);
-    connect(spin_, &QSpinBox::valueChanged, this, &GroupEvolutionPanel::zmena);
+    layout->addWidget(grid_, 1);
+    connect(spin_, &QSpinBox::valueChanged, this, &GroupEvolutionPanel::change);
 }
 
-void GroupEvolutionPanel::nastav(const ResultsGrid& tabulka) {
-    VyplnMrizku(*mrizka_, tabulka);
+void GroupEvolutionPanel::setTable(const ResultsGrid& table) {
+    FillGrid(*grid_, table);
 }
 
 bool GroupEvolutionPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -16,13 +16,13 @@ class GroupEvolutionPanel : public QWidget {
   public:
     explicit GroupEvolutionPanel(QWidget* parent);
 
-    QSpinBox* SpinEdit1() const { return spin_; }
-    QTableWidget* StringGrid2() const { return mrizka_; }
-    void nastav(const ResultsGrid& tabulka);
+    QSpinBox* rotationSpin() const { return spin_; }
+    QTableWidget* grid() const { return grid_; }
+    void setTable(const ResultsGrid& table);
 
   signals:
     // A new value of the rotation box (typed or stepped), or Enter.
-    void zmena(int hodnota);
+    void change(int value);
     void enter();
 
   protected:
@@ -30,7 +30,7 @@ class GroupEvolutionPanel : public QWidget {
 
   private:
     QSpinBox* spin_;
-    QTableWidget* mrizka_;
+    QTableWidget* grid_;
 };
 
 } // namespace hk

@@ -23,12 +23,12 @@ namespace hk {
 
 namespace {
 
-constexpr std::string_view SouborPozorovatelu = "pozorovatelep.dat";
-const QColor Chybi(255, 255, 160);
+constexpr std::string_view ObserverTableFile = "pozorovatelep.dat";
+const QColor Missing(255, 255, 160);
 
-void obarvi(QLineEdit* pole, const QColor& barva) {
+void paintField(QLineEdit* pole, const QColor& colour) {
     QPalette pal = pole->palette();
-    pal.setColor(QPalette::Base, barva);
+    pal.setColor(QPalette::Base, colour);
     pole->setPalette(pal);
 }
 
@@ -40,187 +40,187 @@ QLineEdit* InterSolPanel::pole(const char* name, QWidget* parent) {
     return e;
 }
 
-InterSolPanel::InterSolPanel(SessionModel& model, Messages& zpravy,
-                             std::function<const ObecnaData&()> obecna, QWidget* parent)
-    : QFrame(parent), model_(model), session_(model.session()), zpravy_(zpravy),
-      obecna_(std::move(obecna)) {
+InterSolPanel::InterSolPanel(SessionModel& model, Messages& messages,
+                             std::function<const StationData&()> stationData, QWidget* parent)
+    : QFrame(parent), model_(model), session_(model.session()), messages_(messages),
+      stationData_(std::move(stationData)) {
     setObjectName(QStringLiteral("PanelInterSol"));
 
-    auto* skupina = new QGroupBox(QStringLiteral("Koeficienty Inter SOL "), this);
-    skupina->setObjectName(QStringLiteral("GroupBoxInterSol"));
-    mesic_ = pole("mesicIS", skupina);
-    mesic_->setFixedWidth(90);
-    pozorovatelBox_ = new QComboBox(skupina);
-    pozorovatelBox_->setObjectName(QStringLiteral("pozorovatelIS"));
-    pozorovatelBox_->setMinimumWidth(180);
-    cisloEdit_ = pole("cisloIS", skupina);
-    cisloEdit_->setFixedWidth(60);
-    zobrazit_ = new QPushButton(QStringLiteral("Zobrazit"), skupina);
-    zobrazit_->setObjectName(QStringLiteral("zobrazitIS"));
-    doSouboru_ = new QPushButton(QStringLiteral("Do souboru"), skupina);
-    doSouboru_->setObjectName(QStringLiteral("dosouboruIS"));
-    doSouboru_->setEnabled(false);
+    auto* group = new QGroupBox(QStringLiteral("Koeficienty Inter SOL "), this);
+    group->setObjectName(QStringLiteral("GroupBoxInterSol"));
+    monthEdit_ = pole("mesicIS", group);
+    monthEdit_->setFixedWidth(90);
+    observerBox_ = new QComboBox(group);
+    observerBox_->setObjectName(QStringLiteral("pozorovatelIS"));
+    observerBox_->setMinimumWidth(180);
+    numberEdit_ = pole("cisloIS", group);
+    numberEdit_->setFixedWidth(60);
+    showButton_ = new QPushButton(QStringLiteral("Zobrazit"), group);
+    showButton_->setObjectName(QStringLiteral("zobrazitIS"));
+    toFileButton_ = new QPushButton(QStringLiteral("Do souboru"), group);
+    toFileButton_->setObjectName(QStringLiteral("dosouboruIS"));
+    toFileButton_->setEnabled(false);
 
     // Two rows, so that the panel fits a narrow window.
-    auto* vstupy = new QGridLayout;
-    vstupy->addWidget(new QLabel(QStringLiteral("Měsíc rok př. 2.2000"), skupina), 0, 0);
-    vstupy->addWidget(mesic_, 0, 1);
-    vstupy->addWidget(new QLabel(QStringLiteral("Pozorovatel"), skupina), 0, 2);
-    vstupy->addWidget(pozorovatelBox_, 0, 3);
-    vstupy->addWidget(new QLabel(QStringLiteral("č.pozorovatele"), skupina), 1, 0);
-    vstupy->addWidget(cisloEdit_, 1, 1);
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addWidget(zobrazit_);
-    tlacitka->addWidget(doSouboru_);
-    tlacitka->addStretch(1);
-    vstupy->addLayout(tlacitka, 1, 2, 1, 2);
-    vstupy->setColumnStretch(4, 1);
-    StringGrid11_ = NovaMrizka(QStringLiteral("StringGrid11"), skupina);
-    auto* sloupec = new QVBoxLayout(skupina);
-    sloupec->addLayout(vstupy);
-    sloupec->addWidget(StringGrid11_, 1);
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("Měsíc rok př. 2.2000"), group), 0, 0);
+    inputs->addWidget(monthEdit_, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("Pozorovatel"), group), 0, 2);
+    inputs->addWidget(observerBox_, 0, 3);
+    inputs->addWidget(new QLabel(QStringLiteral("č.pozorovatele"), group), 1, 0);
+    inputs->addWidget(numberEdit_, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(showButton_);
+    buttons->addWidget(toFileButton_);
+    buttons->addStretch(1);
+    inputs->addLayout(buttons, 1, 2, 1, 2);
+    inputs->setColumnStretch(4, 1);
+    observerGrid_ = NewGrid(QStringLiteral("StringGrid11"), group);
+    auto* column = new QVBoxLayout(group);
+    column->addLayout(inputs);
+    column->addWidget(observerGrid_, 1);
 
     // The address panel, shown by "Do souboru".
-    adresa_ = new QFrame(this);
-    adresa_->setObjectName(QStringLiteral("PanelAdresa"));
-    adresa_->setFrameShape(QFrame::Panel);
-    adresa_->setFrameShadow(QFrame::Raised);
-    observator_ = pole("observatorIS", adresa_);
-    adresaEdit_ = pole("adresaIS", adresa_);
-    email_ = pole("emailIS", adresa_);
-    pristroj_ = pole("pristrojIS", adresa_);
-    ulice_ = pole("uliceIS", adresa_);
-    mesto_ = pole("mestoIS", adresa_);
-    psc_ = pole("pscIS", adresa_);
-    auto* ulozit = new QPushButton(QStringLiteral("Uložit"), adresa_);
-    ulozit->setObjectName(QStringLiteral("ulozitIS"));
-    auto* formular = new QFormLayout(adresa_);
-    formular->addRow(QStringLiteral("Observatoř"), observator_);
-    formular->addRow(QStringLiteral("Adresa"), adresaEdit_);
-    formular->addRow(QStringLiteral("tel. email"), email_);
-    formular->addRow(QStringLiteral("Přístroj"), pristroj_);
-    formular->addRow(QStringLiteral("Ulice"), ulice_);
-    formular->addRow(QStringLiteral("Město"), mesto_);
-    formular->addRow(QStringLiteral(" PSČ"), psc_);
-    formular->addRow(QString(), ulozit);
-    adresa_->setFixedWidth(420);
-    adresa_->hide();
+    addressBox_ = new QFrame(this);
+    addressBox_->setObjectName(QStringLiteral("PanelAdresa"));
+    addressBox_->setFrameShape(QFrame::Panel);
+    addressBox_->setFrameShadow(QFrame::Raised);
+    observatoryEdit_ = pole("observatorIS", addressBox_);
+    addressEdit_ = pole("adresaIS", addressBox_);
+    email_ = pole("emailIS", addressBox_);
+    instrumentEdit_ = pole("pristrojIS", addressBox_);
+    streetEdit_ = pole("uliceIS", addressBox_);
+    cityEdit_ = pole("mestoIS", addressBox_);
+    postcodeEdit_ = pole("pscIS", addressBox_);
+    auto* save = new QPushButton(QStringLiteral("Uložit"), addressBox_);
+    save->setObjectName(QStringLiteral("ulozitIS"));
+    auto* form = new QFormLayout(addressBox_);
+    form->addRow(QStringLiteral("Observatoř"), observatoryEdit_);
+    form->addRow(QStringLiteral("Adresa"), addressEdit_);
+    form->addRow(QStringLiteral("tel. email"), email_);
+    form->addRow(QStringLiteral("Přístroj"), instrumentEdit_);
+    form->addRow(QStringLiteral("Ulice"), streetEdit_);
+    form->addRow(QStringLiteral("Město"), cityEdit_);
+    form->addRow(QStringLiteral(" PSČ"), postcodeEdit_);
+    form->addRow(QString(), save);
+    addressBox_->setFixedWidth(420);
+    addressBox_->hide();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(skupina, 1);
-    layout->addWidget(adresa_, 0, Qt::AlignTop);
+    layout->addWidget(group, 1);
+    layout->addWidget(addressBox_, 0, Qt::AlignTop);
 
-    connect(zobrazit_, &QPushButton::clicked, this, &InterSolPanel::ZobrazitClick);
-    connect(doSouboru_, &QPushButton::clicked, this, &InterSolPanel::DoSouboruClick);
-    connect(ulozit, &QPushButton::clicked, this, &InterSolPanel::UlozitClick);
+    connect(showButton_, &QPushButton::clicked, this, &InterSolPanel::onShowClicked);
+    connect(toFileButton_, &QPushButton::clicked, this, &InterSolPanel::onToFileClicked);
+    connect(save, &QPushButton::clicked, this, &InterSolPanel::onSaveClicked);
     // A known observer brings the number kept for him, unless one was typed.
-    connect(pozorovatelBox_, &QComboBox::currentTextChanged, this, [this](const QString& jmeno) {
-        const QString typed = cisloEdit_->text().trimmed();
-        if (!typed.isEmpty() && typed != cisloZTabulky_) return;
-        const auto* e = session_.TabulkaPozorovatelu().findByName(jmeno.toStdString());
-        cisloZTabulky_ = e ? q((*e)[0]) : QString();
-        cisloEdit_->setText(cisloZTabulky_);
+    connect(observerBox_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
+        const QString typed = numberEdit_->text().trimmed();
+        if (!typed.isEmpty() && typed != numberFromTable_) return;
+        const auto* e = session_.observerTable().findByName(name.toStdString());
+        numberFromTable_ = e ? q((*e)[0]) : QString();
+        numberEdit_->setText(numberFromTable_);
     });
-    obnovPozorovatele();
+    reloadObservers();
 }
 
-void InterSolPanel::obnovPozorovatele() {
-    const QString vybrany = pozorovatelBox_->currentText();
-    pozorovatelBox_->clear();
-    QStringList jmena;
-    for (const std::string& jmeno : session_.Pozorovatele())
-        jmena << q(jmeno);
-    pozorovatelBox_->addItems(seraditCesky(jmena));
-    pozorovatelBox_->setCurrentIndex(vybrany.isEmpty() ? -1 : pozorovatelBox_->findText(vybrany));
+void InterSolPanel::reloadObservers() {
+    const QString chosen = observerBox_->currentText();
+    observerBox_->clear();
+    QStringList names;
+    for (const std::string& name : session_.observers())
+        names << q(name);
+    observerBox_->addItems(sortCzech(names));
+    observerBox_->setCurrentIndex(chosen.isEmpty() ? -1 : observerBox_->findText(chosen));
 }
 
-void InterSolPanel::nastavMesic(const QString& text) {
-    mesic_->setText(text);
+void InterSolPanel::setMonth(const QString& text) {
+    monthEdit_->setText(text);
 }
 
-void InterSolPanel::ZobrazitClick() {
-    const InterSolTable t = BuildInterSolTable(session_.records(), s(mesic_->text().trimmed()),
-                                               pozorovatelBox_->currentText().toStdString(),
-                                               s(cisloEdit_->text().trimmed()));
+void InterSolPanel::onShowClicked() {
+    const InterSolTable t = BuildInterSolTable(session_.records(), s(monthEdit_->text().trimmed()),
+                                               observerBox_->currentText().toStdString(),
+                                               s(numberEdit_->text().trimmed()));
     if (t.message) {
-        doSouboru_->setEnabled(false);
-        adresa_->hide();
-        if (t.message == SpatneZadaniInterSol) QApplication::beep();
-        zpravy_.Zprava(q(*t.message));
-        if (t.message == ZaznamyNeexistuji) {
-            mesic_->clear();
-            mesic_->setFocus();
+        toFileButton_->setEnabled(false);
+        addressBox_->hide();
+        if (t.message == BadInterSolInput) QApplication::beep();
+        messages_.showMessage(q(*t.message));
+        if (t.message == NoRecordsExist) {
+            monthEdit_->clear();
+            monthEdit_->setFocus();
         }
         return;
     }
-    tabulka_ = t;
-    pozorovatel_ = pozorovatelBox_->currentText().toStdString();
-    cislo_ = s(cisloEdit_->text().trimmed());
-    mesicText_ = mesic_->text().trimmed();
-    vyplnMrizku();
-    doSouboru_->setEnabled(true);
+    table_ = t;
+    observer_ = observerBox_->currentText().toStdString();
+    number_ = s(numberEdit_->text().trimmed());
+    monthText_ = monthEdit_->text().trimmed();
+    fillGrid();
+    toFileButton_->setEnabled(true);
 }
 
-void InterSolPanel::vyplnMrizku() {
-    VyplnMrizku(*StringGrid11_, tabulka_.grid);
+void InterSolPanel::fillGrid() {
+    FillGrid(*observerGrid_, table_.grid);
     // The day rows share the grid's height.
-    const int radky = tabulka_.days + 3;
-    const int vyska = std::max(StringGrid11_->fontMetrics().height() + 2,
-                               StringGrid11_->viewport()->height() / radky - 1);
-    for (int r = 0; r < StringGrid11_->rowCount(); ++r)
-        StringGrid11_->setRowHeight(r, vyska);
+    const int rows = table_.days + 3;
+    const int height = std::max(observerGrid_->fontMetrics().height() + 2,
+                               observerGrid_->viewport()->height() / rows - 1);
+    for (int r = 0; r < observerGrid_->rowCount(); ++r)
+        observerGrid_->setRowHeight(r, height);
 }
 
-void InterSolPanel::DoSouboruClick() {
-    if (tabulka_.grid.rowCount() == 0) return;
-    const auto* zaznam = session_.TabulkaPozorovatelu().findByName(pozorovatel_);
-    const InterSolObserver kdo = InterSolObserverFor(pozorovatel_, zaznam, obecna_());
-    observator_->setText(q(kdo.observatory));
-    adresaEdit_->setText(q(kdo.address));
-    email_->setText(q(kdo.email));
-    ulice_->setText(zaznam ? q((*zaznam)[2]) : QString());
-    mesto_->setText(zaznam ? q((*zaznam)[3]) : QString());
-    psc_->setText(zaznam ? q((*zaznam)[4]) : QString());
-    pristroj_->clear();
-    adresa_->show();
+void InterSolPanel::onToFileClicked() {
+    if (table_.grid.rowCount() == 0) return;
+    const auto* record = session_.observerTable().findByName(observer_);
+    const InterSolObserver who = InterSolObserverFor(observer_, record, stationData_());
+    observatoryEdit_->setText(q(who.observatory));
+    addressEdit_->setText(q(who.address));
+    email_->setText(q(who.email));
+    streetEdit_->setText(record ? q((*record)[2]) : QString());
+    cityEdit_->setText(record ? q((*record)[3]) : QString());
+    postcodeEdit_->setText(record ? q((*record)[4]) : QString());
+    instrumentEdit_->clear();
+    addressBox_->show();
 }
 
-void InterSolPanel::nastavPristroj(const QString& text) {
-    if (adresa_->isVisible()) pristroj_->setText(text);
+void InterSolPanel::setInstrument(const QString& text) {
+    if (addressBox_->isVisible()) instrumentEdit_->setText(text);
 }
 
-bool InterSolPanel::adresaOtevrena() const {
-    return adresa_->isVisible();
+bool InterSolPanel::addressOpen() const {
+    return addressBox_->isVisible();
 }
 
-void InterSolPanel::UlozitClick() {
-    if (pristroj_->text().trimmed().isEmpty()) {
-        obarvi(pristroj_, Chybi);
-        zpravy_.Zprava(q(NeniZadanyPristroj));
+void InterSolPanel::onSaveClicked() {
+    if (instrumentEdit_->text().trimmed().isEmpty()) {
+        paintField(instrumentEdit_, Missing);
+        messages_.showMessage(q(NoInstrument));
         return;
     }
-    const ObecnaData& o = obecna_();
-    pristroj_->setText(q(o.row(2)));
-    const InterSolObserver kdo{pozorovatel_, observator_->text().toStdString(),
-                               adresaEdit_->text().toStdString(), email_->text().toStdString()};
-    if (!runCommand(zpravy_, [&] {
-            const ReportFile protokol = BuildInterSolProtocol(
-                tabulka_, kdo, cislo_, o,
-                ReadInterSolRecipient(session_.dir.resolve(InterSolAdresaSoubor)));
-            WriteReportFile(session_.dir, protokol);
-            adresa_->hide();
+    const StationData& o = stationData_();
+    instrumentEdit_->setText(q(o.row(2)));
+    const InterSolObserver who{observer_, observatoryEdit_->text().toStdString(),
+                               addressEdit_->text().toStdString(), email_->text().toStdString()};
+    if (!runCommand(messages_, [&] {
+            const ReportFile protocol = BuildInterSolProtocol(
+                table_, who, number_, o,
+                ReadInterSolRecipient(session_.dir.resolve(InterSolAddressFile)));
+            WriteReportFile(session_.dir, protocol);
+            addressBox_->hide();
             // The observer is kept with his number and address for the next time.
-            model_.addObserver({cislo_, pozorovatel_, s(ulice_->text().trimmed()),
-                                s(mesto_->text().trimmed()), s(psc_->text().trimmed()),
+            model_.addObserver({number_, observer_, s(streetEdit_->text().trimmed()),
+                                s(cityEdit_->text().trimmed()), s(postcodeEdit_->text().trimmed()),
                                 std::string()});
-            model_.writeObserverTable(session_.dir.resolve(SouborPozorovatelu));
+            model_.writeObserverTable(session_.dir.resolve(ObserverTableFile));
         }))
         return;
-    zpravy_.Zprava(q(DataBylaUlozena));
-    for (QLineEdit* e : {observator_, adresaEdit_, email_, pristroj_, ulice_, mesto_, psc_})
-        obarvi(e, Qt::white);
-    emit ulozeno(mesicText_);
+    messages_.showMessage(q(DataWereSaved));
+    for (QLineEdit* e : {observatoryEdit_, addressEdit_, email_, instrumentEdit_, streetEdit_, cityEdit_, postcodeEdit_})
+        paintField(e, Qt::white);
+    emit saved(monthText_);
 }
 
 } // namespace hk

@@ -22,61 +22,61 @@ class Session;
 class InterSolPanel : public QFrame {
     Q_OBJECT
   public:
-    InterSolPanel(SessionModel& model, Messages& zpravy, std::function<const ObecnaData&()> obecna,
+    InterSolPanel(SessionModel& model, Messages& messages, std::function<const StationData&()> stationData,
                   QWidget* parent = nullptr);
 
     // Fills the observer box from the observers of the records.
-    void obnovPozorovatele();
+    void reloadObservers();
     // The month box starts with the month text used last.
-    void nastavMesic(const QString& text);
+    void setMonth(const QString& text);
 
     // "Zobrazit": checks the inputs and fills the coefficient grid.
-    void ZobrazitClick();
+    void onShowClicked();
     // "Do souboru": opens the address panel for the chosen observer.
-    void DoSouboruClick();
+    void onToFileClicked();
     // "Uložit" in the address panel: writes the protocol and the observer table.
-    void UlozitClick();
+    void onSaveClicked();
 
     // The general data were confirmed while the address panel is open.
-    void nastavPristroj(const QString& text);
-    bool adresaOtevrena() const;
+    void setInstrument(const QString& text);
+    bool addressOpen() const;
 
     // The coefficients shown (empty before the first Zobrazit).
-    const InterSolTable& tabulka() const { return tabulka_; }
+    const InterSolTable& table() const { return table_; }
 
   signals:
     // A protocol was written from this month text.
-    void ulozeno(const QString& mesic);
+    void saved(const QString& month);
 
   private:
     QLineEdit* pole(const char* name, QWidget* parent);
-    void vyplnMrizku();
+    void fillGrid();
 
     SessionModel& model_;
     const Session& session_;
-    Messages& zpravy_;
-    std::function<const ObecnaData&()> obecna_;
-    InterSolTable tabulka_;
-    std::string pozorovatel_; // of the table shown
-    std::string cislo_;
-    QString mesicText_; // the month as typed for the table shown
+    Messages& messages_;
+    std::function<const StationData&()> stationData_;
+    InterSolTable table_;
+    std::string observer_; // of the table shown
+    std::string number_;
+    QString monthText_; // the month as typed for the table shown
 
-    QLineEdit* mesic_;
-    QComboBox* pozorovatelBox_;
-    QLineEdit* cisloEdit_;
-    QString cisloZTabulky_; // the number the observer table gave, until one is typed
-    QPushButton* zobrazit_;
-    QPushButton* doSouboru_;
-    QTableWidget* StringGrid11_;
+    QLineEdit* monthEdit_;
+    QComboBox* observerBox_;
+    QLineEdit* numberEdit_;
+    QString numberFromTable_; // the number the observer table gave, until one is typed
+    QPushButton* showButton_;
+    QPushButton* toFileButton_;
+    QTableWidget* observerGrid_;
 
-    QFrame* adresa_;
-    QLineEdit* observator_;
-    QLineEdit* adresaEdit_;
+    QFrame* addressBox_;
+    QLineEdit* observatoryEdit_;
+    QLineEdit* addressEdit_;
     QLineEdit* email_;
-    QLineEdit* pristroj_;
-    QLineEdit* ulice_;
-    QLineEdit* mesto_;
-    QLineEdit* psc_;
+    QLineEdit* instrumentEdit_;
+    QLineEdit* streetEdit_;
+    QLineEdit* cityEdit_;
+    QLineEdit* postcodeEdit_;
 };
 
 } // namespace hk

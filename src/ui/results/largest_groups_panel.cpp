@@ -14,27 +14,27 @@ namespace hk {
 LargestGroupsPanel::LargestGroupsPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Seřazení skupin podle velikosti za jeden rok"), parent) {
     setObjectName(QStringLiteral("GroupBox2"));
-    auto* radek = new QHBoxLayout;
-    spin_ = NovyCiselnik(*radek, this, QStringLiteral("Zadej rok"), QStringLiteral("SpinEdit2"),
-                         VelikostRokOd, VelikostRokDo, VelikostRokStart);
+    auto* row = new QHBoxLayout;
+    spin_ = NewSpinBox(*row, this, QStringLiteral("Zadej rok"), QStringLiteral("SpinEdit2"),
+                         LargestYearFrom, LargestYearTo, LargestYearStart);
     spin_->installEventFilter(this);
-    mrizka_ = NovaMrizka(QStringLiteral("StringGrid7"), this);
+    grid_ = NewGrid(QStringLiteral("StringGrid7"), this);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(radek);
-    layout->addWidget(mrizka_, 1);
-    connect(spin_, &QSpinBox::valueChanged, this, [this](int rok) {
-        if (rok > VelikostRokOd) emit zmena(rok);
+    layout->addLayout(row);
+    layout->addWidget(grid_, 1);
+    connect(spin_, &QSpinBox::valueChanged, this, [this](int year) {
+        if (year > LargestYearFrom) emit change(year);
     });
 }
 
-void LargestGroupsPanel::nastav(const ResultsGrid& tabulka) {
-    VyplnMrizku(*mrizka_, tabulka);
+void LargestGroupsPanel::setTable(const ResultsGrid& table) {
+    FillGrid(*grid_, table);
 }
 
 bool LargestGroupsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == spin_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit zmena(spin_->value());
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit change(spin_->value());
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -16,18 +16,18 @@ class LargestGroupsPanel : public QGroupBox {
   public:
     explicit LargestGroupsPanel(QWidget* parent);
 
-    QSpinBox* SpinEdit2() const { return spin_; }
-    QTableWidget* StringGrid7() const { return mrizka_; }
-    void nastav(const ResultsGrid& tabulka);
+    QSpinBox* yearSpin() const { return spin_; }
+    QTableWidget* grid() const { return grid_; }
+    void setTable(const ResultsGrid& table);
 
   signals:
-    void zmena(int rok); // a value above 1900, or Enter
+    void change(int year); // a value above 1900, or Enter
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QSpinBox* spin_;
-    QTableWidget* mrizka_;
+    QTableWidget* grid_;
 };
 
 } // namespace hk

@@ -11,9 +11,9 @@ ObserverListView::ObserverListView(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void ObserverListView::ukaz(const std::vector<ObserverPeriod>& obdobi) {
-    obdobi_ = obdobi;
-    resize(ObserverListSize(obdobi_));
+void ObserverListView::present(const std::vector<ObserverPeriod>& period) {
+    period_ = period;
+    resize(ObserverListSize(period_));
     show();
     raise();
     setFocus();
@@ -22,7 +22,7 @@ void ObserverListView::ukaz(const std::vector<ObserverPeriod>& obdobi) {
 
 void ObserverListView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PaintObserverList(p, rect(), obdobi_);
+    PaintObserverList(p, rect(), period_);
 }
 
 void ObserverListView::mousePressEvent(QMouseEvent*) {

@@ -13,8 +13,8 @@ class ObserverListView : public QWidget {
   public:
     explicit ObserverListView(QWidget* parent = nullptr);
 
-    void ukaz(const std::vector<ObserverPeriod>& obdobi);
-    const std::vector<ObserverPeriod>& obdobi() const { return obdobi_; }
+    void present(const std::vector<ObserverPeriod>& period);
+    const std::vector<ObserverPeriod>& period() const { return period_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,7 +22,7 @@ class ObserverListView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    std::vector<ObserverPeriod> obdobi_;
+    std::vector<ObserverPeriod> period_;
 };
 
 } // namespace hk

@@ -15,12 +15,12 @@
 namespace hk {
 
 namespace {
-const QColor Pozadi(220, 220, 220);
+const QColor Background(220, 220, 220);
 
 // Column 0 S(120) wide, the others S(80); the grid as wide as its columns
 // and 39 pixels of frame and scroll bar.
-void rozmery(QTableWidget& m, int procento) {
-    const auto S = [procento](int v) { return v * procento / 100; };
+void sizeGrid(QTableWidget& m, int percent) {
+    const auto S = [percent](int v) { return v * percent / 100; };
     m.setColumnWidth(0, S(120));
     for (int c = 1; c < m.columnCount(); ++c)
         m.setColumnWidth(c, S(80));
@@ -28,83 +28,83 @@ void rozmery(QTableWidget& m, int procento) {
 }
 } // namespace
 
-ObserverResultsPanel::ObserverResultsPanel(const Session& session, Messages& zpravy,
+ObserverResultsPanel::ObserverResultsPanel(const Session& session, Messages& messages,
                                            QWidget* parent)
     : QGroupBox(QStringLiteral("Výsledky pro jednotlivé pozorovatele"), parent), session_(session),
-      zpravy_(zpravy) {
+      messages_(messages) {
     setObjectName(QStringLiteral("GroupBox3"));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Pozadi);
+    pal.setColor(QPalette::Window, Background);
     setPalette(pal);
 
-    auto* zadani = new QGroupBox(QStringLiteral("Zadání"), this);
-    zadani->setObjectName(QStringLiteral("zadani"));
-    auto* radek = new QHBoxLayout(zadani);
-    auto* popisek = new QLabel(QStringLiteral("Pozorovatel"), zadani);
-    popisek->setObjectName(QStringLiteral("StaticText7"));
-    combo_ = new QComboBox(zadani);
+    auto* inputBox = new QGroupBox(QStringLiteral("Zadání"), this);
+    inputBox->setObjectName(QStringLiteral("zadani"));
+    auto* row = new QHBoxLayout(inputBox);
+    auto* label = new QLabel(QStringLiteral("Pozorovatel"), inputBox);
+    label->setObjectName(QStringLiteral("StaticText7"));
+    combo_ = new QComboBox(inputBox);
     combo_->setObjectName(QStringLiteral("ComboBox2"));
     combo_->setMinimumContentsLength(24);
-    souhrn_ = new QLabel(QStringLiteral("x"), zadani);
-    souhrn_->setObjectName(QStringLiteral("Panel14"));
-    souhrn_->setFrameShape(QFrame::Panel);
-    souhrn_->setFrameShadow(QFrame::Sunken);
-    souhrn_->setMinimumWidth(260);
-    csv_ = new QPushButton(QStringLiteral("CSV"), zadani);
+    summaryLabel_ = new QLabel(QStringLiteral("x"), inputBox);
+    summaryLabel_->setObjectName(QStringLiteral("Panel14"));
+    summaryLabel_->setFrameShape(QFrame::Panel);
+    summaryLabel_->setFrameShadow(QFrame::Sunken);
+    summaryLabel_->setMinimumWidth(260);
+    csv_ = new QPushButton(QStringLiteral("CSV"), inputBox);
     csv_->setObjectName(QStringLiteral("Button11"));
-    csv_->setToolTip(q(PozorovatelDenniHint));
+    csv_->setToolTip(q(ObserverDailyHint));
     csv_->hide();
-    radek->addWidget(popisek);
-    radek->addWidget(combo_);
-    radek->addWidget(souhrn_);
-    radek->addWidget(csv_);
-    radek->addStretch(1);
+    row->addWidget(label);
+    row->addWidget(combo_);
+    row->addWidget(summaryLabel_);
+    row->addWidget(csv_);
+    row->addStretch(1);
 
-    mrizka_ = NovaMrizka(QStringLiteral("StringGrid10"), this);
+    grid_ = NewGrid(QStringLiteral("StringGrid10"), this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(zadani);
-    layout->addWidget(mrizka_, 1, Qt::AlignLeft);
-    connect(combo_, &QComboBox::activated, this, &ObserverResultsPanel::ComboBox2Change);
-    connect(csv_, &QPushButton::clicked, this, &ObserverResultsPanel::Button11Click);
-    vyprazdni();
+    layout->addWidget(inputBox);
+    layout->addWidget(grid_, 1, Qt::AlignLeft);
+    connect(combo_, &QComboBox::activated, this, &ObserverResultsPanel::onObserverChosen);
+    connect(csv_, &QPushButton::clicked, this, &ObserverResultsPanel::onCsvClicked);
+    clear();
 }
 
-void ObserverResultsPanel::obnov() {
+void ObserverResultsPanel::refresh() {
     combo_->clear();
-    for (const std::string& jmeno : session_.Pozorovatele())
-        if (!jmeno.empty()) combo_->addItem(q(jmeno));
+    for (const std::string& name : session_.observers())
+        if (!name.empty()) combo_->addItem(q(name));
     combo_->setCurrentIndex(-1);
-    souhrn_->clear();
+    summaryLabel_->clear();
 }
 
-void ObserverResultsPanel::vyprazdni() {
-    seznam_ = BuildObserverDrawings({}, {});
-    ResultsGrid g = seznam_.grid;
+void ObserverResultsPanel::clear() {
+    list_ = BuildObserverDrawings({}, {});
+    ResultsGrid g = list_.grid;
     g.cells.emplace_back(g.cells.front().size());
-    VyplnMrizku(*mrizka_, g);
-    rozmery(*mrizka_, session_.ProcentoVelikosti());
+    FillGrid(*grid_, g);
+    sizeGrid(*grid_, session_.sizePercent());
     csv_->hide();
 }
 
-void ObserverResultsPanel::ComboBox2Change() {
-    jmeno_ = combo_->currentText();
-    seznam_ = BuildObserverDrawings(session_.records(), jmeno_.toStdString());
+void ObserverResultsPanel::onObserverChosen() {
+    observerName_ = combo_->currentText();
+    list_ = BuildObserverDrawings(session_.records(), observerName_.toStdString());
     // Two empty rows end the list.
-    ResultsGrid g = seznam_.grid;
+    ResultsGrid g = list_.grid;
     g.cells.emplace_back(g.cells.front().size());
     g.cells.emplace_back(g.cells.front().size());
-    VyplnMrizku(*mrizka_, g);
-    rozmery(*mrizka_, session_.ProcentoVelikosti());
-    souhrn_->setText(q(seznam_.souhrn));
-    csv_->setVisible(seznam_.n > 0);
+    FillGrid(*grid_, g);
+    sizeGrid(*grid_, session_.sizePercent());
+    summaryLabel_->setText(q(list_.summary));
+    csv_->setVisible(list_.n > 0);
 }
 
-void ObserverResultsPanel::Button11Click() {
-    if (seznam_.n == 0) return;
-    const ReportFile soubor = ObserverDrawingsCsv(seznam_, jmeno_.toStdString());
-    if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, soubor); })) return;
-    zpravy_.Zprava(q(DataBylaUlozena));
+void ObserverResultsPanel::onCsvClicked() {
+    if (list_.n == 0) return;
+    const ReportFile file = ObserverDrawingsCsv(list_, observerName_.toStdString());
+    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, file); })) return;
+    messages_.showMessage(q(DataWereSaved));
     csv_->hide();
 }
 

@@ -20,29 +20,29 @@ class Session;
 class ObserverResultsPanel : public QGroupBox {
     Q_OBJECT
   public:
-    ObserverResultsPanel(const Session& session, Messages& zpravy, QWidget* parent);
+    ObserverResultsPanel(const Session& session, Messages& messages, QWidget* parent);
 
-    // pozordClick: the observer list refilled, the texts cleared.
-    void obnov();
-    // Pozorovalelden: the grid with an empty row under its titles.
-    void vyprazdni();
-    // ComboBox2Change: the list of the chosen name.
-    void ComboBox2Change();
-    // Button11Click: writes the CSV file.
-    void Button11Click();
+    // onObserverDailyClicked: the observer list refilled, the texts cleared.
+    void refresh();
+    // observerDaily: the grid with an empty row under its titles.
+    void clear();
+    // onObserverChosen: the list of the chosen name.
+    void onObserverChosen();
+    // onCsvClicked: writes the CSV file.
+    void onCsvClicked();
 
-    const ObserverDrawings& seznam() const { return seznam_; }
-    const QString& jmeno() const { return jmeno_; }
+    const ObserverDrawings& list() const { return list_; }
+    const QString& name() const { return observerName_; }
 
   private:
     const Session& session_;
-    Messages& zpravy_;
+    Messages& messages_;
     QComboBox* combo_;
-    QLabel* souhrn_;
+    QLabel* summaryLabel_;
     QPushButton* csv_;
-    QTableWidget* mrizka_;
-    ObserverDrawings seznam_;
-    QString jmeno_;
+    QTableWidget* grid_;
+    ObserverDrawings list_;
+    QString observerName_;
 };
 
 } // namespace hk

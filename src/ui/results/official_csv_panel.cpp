@@ -16,19 +16,19 @@ namespace hk {
 
 namespace {
 
-const QColor Povinne(0xc0, 0xc0, 0xc0);
+const QColor Required(0xc0, 0xc0, 0xc0);
 
-QLineEdit* novePole(const char* name, bool povinne, QWidget* parent) {
+QLineEdit* newField(const char* name, bool required, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setMinimumWidth(300);
     QPalette pal = e->palette();
-    pal.setColor(QPalette::Base, povinne ? Povinne : QColor(Qt::white));
+    pal.setColor(QPalette::Base, required ? Required : QColor(Qt::white));
     e->setPalette(pal);
     return e;
 }
 
-QPushButton* tlacitko(const QString& text, const char* name, QWidget* parent) {
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
@@ -36,132 +36,132 @@ QPushButton* tlacitko(const QString& text, const char* name, QWidget* parent) {
 
 } // namespace
 
-OfficialCsvPanel::OfficialCsvPanel(const Session& session, Messages& zpravy, QWidget* parent)
-    : QFrame(parent), session_(session), zpravy_(zpravy), posledniMetoda_(q(MetodaProjekce)) {
+OfficialCsvPanel::OfficialCsvPanel(const Session& session, Messages& messages, QWidget* parent)
+    : QFrame(parent), session_(session), messages_(messages), lastMethod_(q(MethodProjection)) {
     setObjectName(QStringLiteral("PanelOficCSV"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
 
-    observator_ = novePole("Observator", true, this);
-    cisloSL_ = novePole("CisloSL", true, this);
-    adresa_ = novePole("Adresa", false, this);
-    telEmail_ = novePole("TelEmail", false, this);
-    pristroj_ = novePole("Pristroj", true, this);
-    metoda_ = new QComboBox(this);
-    metoda_->setObjectName(QStringLiteral("Metoda"));
-    metoda_->addItems({q(MetodaProjekce), q(MetodaVizualne)});
-    QPalette pal = metoda_->palette();
-    pal.setColor(QPalette::Base, Povinne);
-    pal.setColor(QPalette::Button, Povinne);
-    metoda_->setPalette(pal);
-    mesic_ = new QLineEdit(this);
-    mesic_->setObjectName(QStringLiteral("MesicRok"));
+    observatoryEdit_ = newField("Observator", true, this);
+    stationNumberEdit_ = newField("CisloSL", true, this);
+    addressBox_ = newField("Adresa", false, this);
+    telEmail_ = newField("TelEmail", false, this);
+    instrumentEdit_ = newField("Pristroj", true, this);
+    methodBox_ = new QComboBox(this);
+    methodBox_->setObjectName(QStringLiteral("Metoda"));
+    methodBox_->addItems({q(MethodProjection), q(MethodVisual)});
+    QPalette pal = methodBox_->palette();
+    pal.setColor(QPalette::Base, Required);
+    pal.setColor(QPalette::Button, Required);
+    methodBox_->setPalette(pal);
+    monthEdit_ = new QLineEdit(this);
+    monthEdit_->setObjectName(QStringLiteral("MesicRok"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Observatoř"), observator_);
-    form->addRow(QStringLiteral("Číslo SL"), cisloSL_);
-    form->addRow(QStringLiteral("Adresa"), adresa_);
+    form->addRow(QStringLiteral("Observatoř"), observatoryEdit_);
+    form->addRow(QStringLiteral("Číslo SL"), stationNumberEdit_);
+    form->addRow(QStringLiteral("Adresa"), addressBox_);
     form->addRow(QStringLiteral("tel. email"), telEmail_);
-    form->addRow(QStringLiteral("Přístroj"), pristroj_);
-    form->addRow(QStringLiteral("Metoda"), metoda_);
-    form->addRow(q(ZadatMesicRok), mesic_);
+    form->addRow(QStringLiteral("Přístroj"), instrumentEdit_);
+    form->addRow(QStringLiteral("Metoda"), methodBox_);
+    form->addRow(q(EnterMonthYear), monthEdit_);
 
-    auto* zadany = tlacitko(QStringLiteral("Zadaný měsíc"), "ZadanyMesic", this);
-    auto* rok = tlacitko(QStringLiteral("Celý  rok"), "CelyRok", this);
-    auto* doKonce = tlacitko(QStringLiteral("Do konce"), "DoKonce", this);
-    auto* info = tlacitko(QStringLiteral("?"), "InfoOficCSV", this);
-    auto* x = tlacitko(QStringLiteral("X"), "XOficCSV", this);
+    auto* givenMonth = button(QStringLiteral("Zadaný měsíc"), "ZadanyMesic", this);
+    auto* year = button(QStringLiteral("Celý  rok"), "CelyRok", this);
+    auto* toEnd = button(QStringLiteral("Do konce"), "DoKonce", this);
+    auto* info = button(QStringLiteral("?"), "InfoOficCSV", this);
+    auto* x = button(QStringLiteral("X"), "XOficCSV", this);
     info->setFixedWidth(28);
     x->setFixedWidth(28);
-    auto* tlacitka = new QHBoxLayout;
-    for (QPushButton* b : {zadany, rok, doKonce})
-        tlacitka->addWidget(b);
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(info);
-    tlacitka->addWidget(x);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {givenMonth, year, toEnd})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(info);
+    buttons->addWidget(x);
 
-    auto* titulek = new QLabel(QStringLiteral("Uložit Oficiální do souboru CSV"), this);
-    QFont tucne = titulek->font();
-    tucne.setBold(true);
-    titulek->setFont(tucne);
+    auto* title = new QLabel(QStringLiteral("Uložit Oficiální do souboru CSV"), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titulek);
+    layout->addWidget(title);
     layout->addLayout(form);
-    layout->addLayout(tlacitka);
+    layout->addLayout(buttons);
 
-    connect(zadany, &QPushButton::clicked, this, &OfficialCsvPanel::ZadanyMesicClick);
-    connect(rok, &QPushButton::clicked, this, &OfficialCsvPanel::CelyRokClick);
-    connect(doKonce, &QPushButton::clicked, this, &OfficialCsvPanel::DoKonceClick);
-    connect(info, &QPushButton::clicked, this, &OfficialCsvPanel::InfoClick);
+    connect(givenMonth, &QPushButton::clicked, this, &OfficialCsvPanel::onGivenMonthClicked);
+    connect(year, &QPushButton::clicked, this, &OfficialCsvPanel::onWholeYearClicked);
+    connect(toEnd, &QPushButton::clicked, this, &OfficialCsvPanel::onToEndClicked);
+    connect(info, &QPushButton::clicked, this, &OfficialCsvPanel::onInfoClicked);
     connect(x, &QPushButton::clicked, this, &QWidget::hide);
-    connect(metoda_, &QComboBox::currentTextChanged, this,
-            [this](const QString& m) { posledniMetoda_ = m; });
+    connect(methodBox_, &QComboBox::currentTextChanged, this,
+            [this](const QString& m) { lastMethod_ = m; });
 }
 
-void OfficialCsvPanel::nastav(const ObecnaData& data) {
+void OfficialCsvPanel::setTable(const StationData& data) {
     data_ = data;
-    const OfficialFields f = OfficialFieldsFrom(data, posledniMetoda_.toStdString());
-    observator_->setText(q(f.observator));
-    cisloSL_->setText(q(f.cisloSL));
-    adresa_->setText(q(f.adresa));
+    const OfficialFields f = OfficialFieldsFrom(data, lastMethod_.toStdString());
+    observatoryEdit_->setText(q(f.observatory));
+    stationNumberEdit_->setText(q(f.stationNumber));
+    addressBox_->setText(q(f.address));
     telEmail_->setText(q(f.telEmail));
-    pristroj_->setText(q(f.pristroj));
-    metoda_->setCurrentText(posledniMetoda_);
+    instrumentEdit_->setText(q(f.instrument));
+    methodBox_->setCurrentText(lastMethod_);
 }
 
 OfficialFields OfficialCsvPanel::pole() const {
-    OfficialFields f = OfficialFieldsFrom(data_, metoda_->currentText().toStdString());
-    f.observator = observator_->text().toStdString();
-    f.cisloSL = cisloSL_->text().toStdString();
-    f.adresa = adresa_->text().toStdString();
+    OfficialFields f = OfficialFieldsFrom(data_, methodBox_->currentText().toStdString());
+    f.observatory = observatoryEdit_->text().toStdString();
+    f.stationNumber = stationNumberEdit_->text().toStdString();
+    f.address = addressBox_->text().toStdString();
     f.telEmail = telEmail_->text().toStdString();
-    f.pristroj = pristroj_->text().toStdString();
+    f.instrument = instrumentEdit_->text().toStdString();
     return f;
 }
 
-void OfficialCsvPanel::ZadanyMesicClick() {
-    uloz(Rozsah::Mesic);
+void OfficialCsvPanel::onGivenMonthClicked() {
+    saveSheets(Range::Month);
 }
-void OfficialCsvPanel::CelyRokClick() {
-    uloz(Rozsah::Rok);
+void OfficialCsvPanel::onWholeYearClicked() {
+    saveSheets(Range::Year);
 }
-void OfficialCsvPanel::DoKonceClick() {
-    uloz(Rozsah::DoKonce);
-}
-
-void OfficialCsvPanel::InfoClick() {
-    zpravy_.Zprava(q(OficialniInformace));
+void OfficialCsvPanel::onToEndClicked() {
+    saveSheets(Range::ToEnd);
 }
 
-void OfficialCsvPanel::uloz(Rozsah rozsah) {
+void OfficialCsvPanel::onInfoClicked() {
+    messages_.showMessage(q(OfficialInformation));
+}
+
+void OfficialCsvPanel::saveSheets(Range range) {
     const OfficialFields f = pole();
-    if (const auto odmitnuto = CheckOfficialFields(f)) {
-        zpravy_.Zprava(q(*odmitnuto));
+    if (const auto refusal = CheckOfficialFields(f)) {
+        messages_.showMessage(q(*refusal));
         return;
     }
-    const auto mesic = ParseMonthText(mesic_->text().toStdString());
-    if (!mesic) {
-        zpravy_.Zprava(q(SpatnyMesic));
+    const auto month = ParseMonthText(monthEdit_->text().toStdString());
+    if (!month) {
+        messages_.showMessage(q(BadMonth));
         return;
     }
-    const auto zaznamy = session_.records();
-    const std::vector<MonthChoice> mesice = rozsah == Rozsah::Rok ? OfficialWholeYear(*mesic)
-                                            : rozsah == Rozsah::DoKonce
-                                                ? OfficialToEnd(zaznamy, *mesic)
-                                                : std::vector{*mesic};
-    if (mesice.empty()) {
-        zpravy_.Zprava(q(ZadnyMesicDoKonce));
+    const auto records = session_.records();
+    const std::vector<MonthChoice> months = range == Range::Year ? OfficialWholeYear(*month)
+                                            : range == Range::ToEnd
+                                                ? OfficialToEnd(records, *month)
+                                                : std::vector{*month};
+    if (months.empty()) {
+        messages_.showMessage(q(NoMonthToEnd));
         return;
     }
-    if (!runCommand(zpravy_, [&] {
+    if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            for (const MonthChoice& m : mesice)
+            for (const MonthChoice& m : months)
                 WriteReportFile(session_.dir,
-                                BuildOfficialSheet(zaznamy, m, f, session_.TabulkaPozorovatelu()));
+                                BuildOfficialSheet(records, m, f, session_.observerTable()));
         }))
         return;
-    zpravy_.Zprava(q(DataBylaUlozena));
+    messages_.showMessage(q(DataWereSaved));
 }
 
 } // namespace hk

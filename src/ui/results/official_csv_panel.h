@@ -20,35 +20,35 @@ class Session;
 class OfficialCsvPanel : public QFrame {
     Q_OBJECT
   public:
-    OfficialCsvPanel(const Session& session, Messages& zpravy, QWidget* parent);
+    OfficialCsvPanel(const Session& session, Messages& messages, QWidget* parent);
 
     // Fills the fields from the general data and the method chosen last.
-    void nastav(const ObecnaData& data);
+    void setTable(const StationData& data);
     // The fields as typed now (they apply to this export only).
     OfficialFields pole() const;
-    QLineEdit* mesic() const { return mesic_; }
+    QLineEdit* month() const { return monthEdit_; }
 
     // "Zadaný měsíc", "Celý  rok", "Do konce", "?".
-    void ZadanyMesicClick();
-    void CelyRokClick();
-    void DoKonceClick();
-    void InfoClick();
+    void onGivenMonthClicked();
+    void onWholeYearClicked();
+    void onToEndClicked();
+    void onInfoClicked();
 
   private:
-    enum class Rozsah { Mesic, Rok, DoKonce };
-    void uloz(Rozsah rozsah);
+    enum class Range { Month, Year, ToEnd };
+    void saveSheets(Range range);
 
     const Session& session_;
-    Messages& zpravy_;
-    ObecnaData data_;
-    QLineEdit* observator_;
-    QLineEdit* cisloSL_;
-    QLineEdit* adresa_;
+    Messages& messages_;
+    StationData data_;
+    QLineEdit* observatoryEdit_;
+    QLineEdit* stationNumberEdit_;
+    QLineEdit* addressBox_;
     QLineEdit* telEmail_;
-    QLineEdit* pristroj_;
-    QComboBox* metoda_;
-    QLineEdit* mesic_;
-    QString posledniMetoda_;
+    QLineEdit* instrumentEdit_;
+    QComboBox* methodBox_;
+    QLineEdit* monthEdit_;
+    QString lastMethod_;
 };
 
 } // namespace hk

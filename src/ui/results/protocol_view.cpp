@@ -23,30 +23,30 @@ ProtocolView::ProtocolView(QWidget* parent) : QAbstractScrollArea(parent) {
     horizontalScrollBar()->setSingleStep(ScrollStep);
 }
 
-void ProtocolView::nastav(const ProtocolData& data, ProtocolKind kind, double unit,
-                          int velikostPisma) {
+void ProtocolView::setTable(const ProtocolData& data, ProtocolKind kind, double unit,
+                          int fontSize) {
     data_ = data;
     kind_ = kind;
     unit_ = unit;
-    velikostPisma_ = velikostPisma;
-    upravPosuvnik();
+    fontSize_ = fontSize;
+    updateScrollBar();
     viewport()->update();
 }
 
 ProtocolOptions ProtocolView::options() const {
     // A form wider than the window (a large font, a narrow screen) scrolls
     // sideways to its last column.
-    return {unit_, static_cast<double>(verticalScrollBar()->value()), velikostPisma_,
+    return {unit_, static_cast<double>(verticalScrollBar()->value()), fontSize_,
             static_cast<double>(horizontalScrollBar()->value())};
 }
 
-void ProtocolView::upravPosuvnik() {
-    const QSizeF form = ProtocolFormSize(kind_, velikostPisma_) * unit_;
-    const int vyska = static_cast<int>(std::ceil(form.height()));
-    const int sirka = static_cast<int>(std::ceil(form.width()));
-    verticalScrollBar()->setRange(0, std::max(0, vyska - viewport()->height()));
+void ProtocolView::updateScrollBar() {
+    const QSizeF form = ProtocolFormSize(kind_, fontSize_) * unit_;
+    const int height = static_cast<int>(std::ceil(form.height()));
+    const int width = static_cast<int>(std::ceil(form.width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
     verticalScrollBar()->setPageStep(viewport()->height());
-    horizontalScrollBar()->setRange(0, std::max(0, sirka - viewport()->width()));
+    horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
 }
 
@@ -57,7 +57,7 @@ void ProtocolView::paintEvent(QPaintEvent*) {
 
 void ProtocolView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    upravPosuvnik();
+    updateScrollBar();
 }
 
 } // namespace hk

@@ -15,7 +15,7 @@ class ProtocolView : public QAbstractScrollArea {
 
     // What to paint: the month, the form, the window's magnification (device
     // pixels per form unit) and the Czech protocol's font size.
-    void nastav(const ProtocolData& data, ProtocolKind kind, double unit, int velikostPisma);
+    void setTable(const ProtocolData& data, ProtocolKind kind, double unit, int fontSize);
 
     const ProtocolData& data() const { return data_; }
     ProtocolKind kind() const { return kind_; }
@@ -26,12 +26,12 @@ class ProtocolView : public QAbstractScrollArea {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void upravPosuvnik();
+    void updateScrollBar();
 
     ProtocolData data_;
-    ProtocolKind kind_ = ProtocolKind::Vlastni;
+    ProtocolKind kind_ = ProtocolKind::Own;
     double unit_ = 1.0;
-    int velikostPisma_ = VelikostPismaVychozi;
+    int fontSize_ = DefaultFontSize;
 };
 
 } // namespace hk

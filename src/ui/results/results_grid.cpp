@@ -9,10 +9,10 @@
 namespace hk {
 
 namespace {
-const QColor Pevna(0xe8, 0xe8, 0xe8);
+const QColor Fixed(0xe8, 0xe8, 0xe8);
 }
 
-QTableWidget* NovaMrizka(const QString& objectName, QWidget* parent) {
+QTableWidget* NewGrid(const QString& objectName, QWidget* parent) {
     auto* m = new QTableWidget(parent);
     m->setObjectName(objectName);
     m->horizontalHeader()->hide();
@@ -27,33 +27,33 @@ QTableWidget* NovaMrizka(const QString& objectName, QWidget* parent) {
     return m;
 }
 
-void VyplnMrizku(QTableWidget& mrizka, const ResultsGrid& tabulka) {
-    mrizka.clearContents();
-    mrizka.setRowCount(static_cast<int>(tabulka.rowCount()));
-    mrizka.setColumnCount(static_cast<int>(tabulka.columnCount()));
-    for (std::size_t r = 0; r < tabulka.rowCount(); ++r) {
-        const auto& row = tabulka.cells[r];
-        for (std::size_t c = 0; c < row.size() && c < tabulka.columnCount(); ++c) {
+void FillGrid(QTableWidget& grid, const ResultsGrid& table) {
+    grid.clearContents();
+    grid.setRowCount(static_cast<int>(table.rowCount()));
+    grid.setColumnCount(static_cast<int>(table.columnCount()));
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        const auto& row = table.cells[r];
+        for (std::size_t c = 0; c < row.size() && c < table.columnCount(); ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(row[c]));
-            const bool pevna = r == 0 || c == 0;
+            const bool fixed = r == 0 || c == 0;
             item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            if (pevna) item->setBackground(Pevna);
-            mrizka.setItem(static_cast<int>(r), static_cast<int>(c), item);
+            if (fixed) item->setBackground(Fixed);
+            grid.setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
-    mrizka.resizeColumnsToContents();
+    grid.resizeColumnsToContents();
 }
 
-QSpinBox* NovyCiselnik(QBoxLayout& radek, QWidget* parent, const QString& popisek,
-                       const QString& objectName, int od, int po, int start) {
-    radek.addWidget(new QLabel(popisek, parent));
+QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,
+                       const QString& objectName, int from, int to, int start) {
+    row.addWidget(new QLabel(label, parent));
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(objectName);
-    spin->setRange(od, po);
+    spin->setRange(from, to);
     spin->setValue(start);
     spin->setKeyboardTracking(false);
-    radek.addWidget(spin);
-    radek.addStretch(1);
+    row.addWidget(spin);
+    row.addStretch(1);
     return spin;
 }
 

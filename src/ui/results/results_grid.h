@@ -14,16 +14,16 @@ class QWidget;
 namespace hk {
 
 // A read-only grid in bold face without Qt's own headers.
-QTableWidget* NovaMrizka(const QString& objectName, QWidget* parent);
+QTableWidget* NewGrid(const QString& objectName, QWidget* parent);
 
 // Shows the table: row 0 and column 0 as fixed (grey) cells, value cells
 // right-aligned.
-void VyplnMrizku(QTableWidget& mrizka, const ResultsGrid& tabulka);
+void FillGrid(QTableWidget& grid, const ResultsGrid& table);
 
 // The number box above a grid (the rotation of view 3, the year of view 10):
 // its caption and the box, added to `radek` and followed by a stretch. The
 // box takes a typed value when Enter is pressed or it loses the focus.
-QSpinBox* NovyCiselnik(QBoxLayout& radek, QWidget* parent, const QString& popisek,
-                       const QString& objectName, int od, int po, int start);
+QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,
+                       const QString& objectName, int from, int to, int start);
 
 } // namespace hk

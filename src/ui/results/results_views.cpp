@@ -40,278 +40,278 @@ namespace hk {
 
 namespace {
 
-const QString TridaVychodZapad = QStringLiteral("Výběr typu skupiny východ-západ");
+const QString ClassEastWest = QStringLiteral("Výběr typu skupiny východ-západ");
 // Pixels of the calendar's model on a printed page; the page scales it.
-constexpr int KalendarTiskSirka = 1000;
-constexpr int KalendarTiskVyska = 700;
+constexpr int CalendarPrintWidth = 1000;
+constexpr int CalendarPrintHeight = 700;
 
 // A page of a grid with a line of text above it.
-QWidget* stranaSNadpisem(QWidget* parent, QLabel*& nadpis, QTableWidget*& mrizka,
+QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableWidget*& grid,
                          const char* gridName) {
-    auto* strana = new QWidget(parent);
-    nadpis = new QLabel(strana);
-    mrizka = NovaMrizka(QString::fromLatin1(gridName), strana);
-    auto* layout = new QVBoxLayout(strana);
-    layout->addWidget(nadpis);
-    layout->addWidget(mrizka, 1);
-    return strana;
+    auto* page = new QWidget(parent);
+    heading = new QLabel(page);
+    grid = NewGrid(QString::fromLatin1(gridName), page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(heading);
+    layout->addWidget(grid, 1);
+    return page;
 }
 
 } // namespace
 
-void ResultsWindow::vytvorPohledy() {
-    vyvoj_ = new GroupEvolutionPanel(stack_);
-    stranaPozorovatelu_ = stranaSNadpisem(stack_, zadnyPozorovatel_, StringGrid3_, "StringGrid3");
-    zadnyPozorovatel_->setObjectName(QStringLiteral("NeniPozorovatel"));
-    veliky_ = new LargestGroupsPanel(stack_);
-    bez_ = new SpotlessDaysView(stack_);
-    QLabel* nadpis = nullptr;
-    stranaPoloh_ = stranaSNadpisem(stack_, nadpis, StringGrid9_, "StringGrid9");
-    nadpis->setObjectName(QStringLiteral("PolohyNadpis"));
-    nadpis->setText(q(PolohyNadpis));
-    pozord_ = new ObserverResultsPanel(session_, zpravy_, stack_);
+void ResultsWindow::createViews() {
+    evolutionPanel_ = new GroupEvolutionPanel(stack_);
+    observerPage_ = pageWithHeading(stack_, noObserverLabel_, observerDrawingsGrid_, "StringGrid3");
+    noObserverLabel_->setObjectName(QStringLiteral("NeniPozorovatel"));
+    largestGroupsPanel_ = new LargestGroupsPanel(stack_);
+    spotlessDaysView_ = new SpotlessDaysView(stack_);
+    QLabel* heading = nullptr;
+    zonesPage_ = pageWithHeading(stack_, heading, zonesGrid_, "StringGrid9");
+    heading->setObjectName(QStringLiteral("PolohyNadpis"));
+    heading->setText(q(ZonesHeading));
+    observerResultsPanel_ = new ObserverResultsPanel(session_, messages_, stack_);
     for (QWidget* w :
-         {static_cast<QWidget*>(vyvoj_), stranaPozorovatelu_, static_cast<QWidget*>(veliky_),
-          static_cast<QWidget*>(bez_), stranaPoloh_, static_cast<QWidget*>(pozord_)})
+         {static_cast<QWidget*>(evolutionPanel_), observerPage_, static_cast<QWidget*>(largestGroupsPanel_),
+          static_cast<QWidget*>(spotlessDaysView_), zonesPage_, static_cast<QWidget*>(observerResultsPanel_)})
         stack_->addWidget(w);
-    for (QWidget* w : {vyvoj_->StringGrid2(), StringGrid3_, veliky_->StringGrid7(), StringGrid9_})
+    for (QWidget* w : {evolutionPanel_->grid(), observerDrawingsGrid_, largestGroupsPanel_->grid(), zonesGrid_})
         w->installEventFilter(this);
 
-    oficCsv_ = new OfficialCsvPanel(session_, zpravy_, this);
-    oficCsv_->hide();
+    officialCsvPanel_ = new OfficialCsvPanel(session_, messages_, this);
+    officialCsvPanel_->hide();
 
-    connect(vyvoj_, &GroupEvolutionPanel::zmena, this, &ResultsWindow::vyvojZmena);
-    connect(vyvoj_, &GroupEvolutionPanel::enter, this, [this] {
-        if (rezim_ == Vyvoj) sestav();
+    connect(evolutionPanel_, &GroupEvolutionPanel::change, this, &ResultsWindow::onEvolutionChanged);
+    connect(evolutionPanel_, &GroupEvolutionPanel::enter, this, [this] {
+        if (mode_ == GroupEvolution) build();
     });
-    connect(veliky_, &LargestGroupsPanel::zmena, this, &ResultsWindow::velikyZmena);
+    connect(largestGroupsPanel_, &LargestGroupsPanel::change, this, &ResultsWindow::onLargestChanged);
 }
 
 // ---------------------------------------------------------------------------
 // Menu handlers
 
-void ResultsWindow::Vvojskupin1Click() {
-    ukaz(Vyvoj);
+void ResultsWindow::onGroupEvolutionClicked() {
+    present(GroupEvolution);
 }
 
-void ResultsWindow::pozorovateleClick() {
-    ukaz(PozorovateleRoky);
+void ResultsWindow::onObserversClicked() {
+    present(ObserversByYear);
 }
 
-void ResultsWindow::velikyClick() {
-    ukaz(Veliky);
+void ResultsWindow::onLargestGroupsClicked() {
+    present(LargestGroups);
 }
 
-void ResultsWindow::BezaktivityClick() {
-    ukaz(BezAktivity);
+void ResultsWindow::onSpotlessDaysClicked() {
+    present(SpotlessDays);
 }
 
-void ResultsWindow::polohy1Click() {
-    ukaz(Polohy);
+void ResultsWindow::onZonesClicked() {
+    present(Zones);
 }
 
-void ResultsWindow::pozordClick() {
-    ukaz(PozorovatelDenni);
+void ResultsWindow::onObserverDailyClicked() {
+    present(ObserverDaily);
 }
 
-void ResultsWindow::Pozorovalelden() {
-    ukaz(PozorovatelDenni);
-    pozord_->vyprazdni();
+void ResultsWindow::observerDaily() {
+    present(ObserverDaily);
+    observerResultsPanel_->clear();
 }
 
-void ResultsWindow::vyvojZmena(int hodnota) {
-    const auto rotace = EvolutionRotationInput(session_.records(), hodnota);
-    if (!rotace) return;
-    if (*rotace != hodnota) {
-        vyvoj_->SpinEdit1()->setValue(*rotace); // the change comes back here
+void ResultsWindow::onEvolutionChanged(int value) {
+    const auto rotation = EvolutionRotationInput(session_.records(), value);
+    if (!rotation) return;
+    if (*rotation != value) {
+        evolutionPanel_->rotationSpin()->setValue(*rotation); // the change comes back here
         return;
     }
-    if (rezim_ == Vyvoj) sestav();
+    if (mode_ == GroupEvolution) build();
 }
 
-void ResultsWindow::velikyZmena(int) {
-    if (rezim_ == Veliky) sestav();
+void ResultsWindow::onLargestChanged(int) {
+    if (mode_ == LargestGroups) build();
 }
 
 // ---------------------------------------------------------------------------
 // Building the views
 
-bool ResultsWindow::sestavPohled() {
-    const auto zaznamy = session_.records();
-    switch (rezim_) {
-    case Vyvoj:
-        mrizka_ = BuildGroupEvolution(zaznamy, session_.geometry(), vyvoj_->SpinEdit1()->value());
-        vyvoj_->nastav(mrizka_);
-        stack_->setCurrentWidget(vyvoj_);
+bool ResultsWindow::buildView() {
+    const auto records = session_.records();
+    switch (mode_) {
+    case GroupEvolution:
+        grid_ = BuildGroupEvolution(records, session_.geometry(), evolutionPanel_->rotationSpin()->value());
+        evolutionPanel_->setTable(grid_);
+        stack_->setCurrentWidget(evolutionPanel_);
         break;
-    case PozorovateleRoky: {
-        ObserverStatistics s = BuildObserverStatistics(zaznamy, session_.Pozorovatele());
-        mrizka_ = std::move(s.grid);
-        zadnyPozorovatel_->setText(s.zadnyPozorovatel ? q(NeniZadanoJmeno) : QString());
-        zadnyPozorovatel_->setVisible(s.zadnyPozorovatel);
-        StringGrid3_->setVisible(!s.zadnyPozorovatel);
-        VyplnMrizku(*StringGrid3_, mrizka_);
-        stack_->setCurrentWidget(stranaPozorovatelu_);
+    case ObserversByYear: {
+        ObserverStatistics s = BuildObserverStatistics(records, session_.observers());
+        grid_ = std::move(s.grid);
+        noObserverLabel_->setText(s.noObserver ? q(NoNameGiven) : QString());
+        noObserverLabel_->setVisible(s.noObserver);
+        observerDrawingsGrid_->setVisible(!s.noObserver);
+        FillGrid(*observerDrawingsGrid_, grid_);
+        stack_->setCurrentWidget(observerPage_);
         break;
     }
-    case Veliky: {
-        QSpinBox* spin = veliky_->SpinEdit2();
-        const int rok = LargestGroupsYear(zaznamy, spin->value());
-        if (rok != spin->value()) {
-            const QSignalBlocker ticho(spin);
-            spin->setValue(rok);
+    case LargestGroups: {
+        QSpinBox* spin = largestGroupsPanel_->yearSpin();
+        const int year = LargestGroupsYear(records, spin->value());
+        if (year != spin->value()) {
+            const QSignalBlocker silence(spin);
+            spin->setValue(year);
         }
-        mrizka_ = BuildLargestGroups(zaznamy, spin->value());
-        veliky_->nastav(mrizka_);
-        stack_->setCurrentWidget(veliky_);
+        grid_ = BuildLargestGroups(records, spin->value());
+        largestGroupsPanel_->setTable(grid_);
+        stack_->setCurrentWidget(largestGroupsPanel_);
         break;
     }
-    case BezAktivity:
-        mrizka_ = {std::string(BezAktivityCaption), {}};
-        bez_->nastav(DnyBezAktivity(zaznamy), session_.ProcentoVelikosti());
-        stack_->setCurrentWidget(bez_);
+    case SpotlessDays:
+        grid_ = {std::string(SpotlessCaption), {}};
+        spotlessDaysView_->setTable(SpotlessDaysOf(records), session_.sizePercent());
+        stack_->setCurrentWidget(spotlessDaysView_);
         break;
-    case Polohy: {
-        const auto* combo = k_.plocha->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-        const std::string trida = combo && !combo->currentText().isEmpty()
+    case Zones: {
+        const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                       ? combo->currentText().toStdString()
-                                      : std::string(VsechnyTridy);
-        auto zapnuto = [this](const char* name) {
-            const QAction* a = k_.ramec.akce(QString::fromLatin1(name));
+                                      : std::string(AllClasses);
+        auto checked = [this](const char* name) {
+            const QAction* a = k_.frame.action(QString::fromLatin1(name));
             return !a || !a->isCheckable() || a->isChecked();
         };
-        const ZoneSections sekce{zapnuto("polohy"), zapnuto("polohym"), zapnuto("polohyr"), true};
+        const ZoneSections sections{checked("polohy"), checked("polohym"), checked("polohyr"), true};
         BusyCursor busy;
-        mrizka_ = BuildZonePositions(zaznamy, session_.geometry(), trida, sekce);
-        VyplnMrizku(*StringGrid9_, mrizka_);
-        stack_->setCurrentWidget(stranaPoloh_);
+        grid_ = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
+        FillGrid(*zonesGrid_, grid_);
+        stack_->setCurrentWidget(zonesPage_);
         break;
     }
-    case PozorovatelDenni:
-        pozord_->obnov();
-        mrizka_ = pozord_->seznam().grid;
-        mrizka_.caption = "Výsledky    pozorovatel denní";
-        stack_->setCurrentWidget(pozord_);
+    case ObserverDaily:
+        observerResultsPanel_->refresh();
+        grid_ = observerResultsPanel_->list().grid;
+        grid_.caption = "Výsledky    pozorovatel denní";
+        stack_->setCurrentWidget(observerResultsPanel_);
         break;
     default:
         return false;
     }
-    setWindowTitle(q(mrizka_.caption));
+    setWindowTitle(q(grid_.caption));
     return true;
 }
 
 // ---------------------------------------------------------------------------
 // Files
 
-void ResultsWindow::doCSVClick() {
-    if (rezim_ != PozorovateleRoky) return;
+void ResultsWindow::onToCsvClicked() {
+    if (mode_ != ObserversByYear) return;
     const ObserverStatistics s =
-        BuildObserverStatistics(session_.records(), session_.Pozorovatele());
-    if (s.zadnyPozorovatel) {
-        zpravy_.Zprava(q(NeniZadanoJmeno));
+        BuildObserverStatistics(session_.records(), session_.observers());
+    if (s.noObserver) {
+        messages_.showMessage(q(NoNameGiven));
         return;
     }
-    zpravy_.Zprava(q(PozorovateleCsvOtazka));
-    if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); })) return;
-    zpravy_.Zprava(q(DataBylaUlozena));
+    messages_.showMessage(q(ObserversCsvQuestion));
+    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); })) return;
+    messages_.showMessage(q(DataWereSaved));
 }
 
-void ResultsWindow::oficCSVClick() {
-    if (!obecna_.ObecnaDataZadana) {
-        zpravy_.Zprava(q(NejsouObecnaData));
+void ResultsWindow::onOfficialCsvClicked() {
+    if (!stationData_.stationDataGiven) {
+        messages_.showMessage(q(NoStationData));
         return;
     }
-    oficCsv_->nastav(obecna_);
-    oficCsv_->mesic()->setText(mesicText_);
-    oficCsv_->adjustSize();
-    oficCsv_->move(20, menu_->height() + 20);
-    oficCsv_->show();
-    oficCsv_->raise();
+    officialCsvPanel_->setTable(stationData_);
+    officialCsvPanel_->month()->setText(monthText_);
+    officialCsvPanel_->adjustSize();
+    officialCsvPanel_->move(20, menu_->height() + 20);
+    officialCsvPanel_->show();
+    officialCsvPanel_->raise();
 }
 
-void ResultsWindow::polohytext() {
-    if (!zpravy_.Otazka(q(PolohyTextOtazka))) return;
-    const auto* combo = k_.plocha->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-    const std::string trida = combo && !combo->currentText().isEmpty()
+void ResultsWindow::zonesToText() {
+    if (!messages_.ask(q(ZonesTextQuestion))) return;
+    const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                   ? combo->currentText().toStdString()
-                                  : std::string(VsechnyTridy);
-    if (!runCommand(zpravy_, [&] {
+                                  : std::string(AllClasses);
+    if (!runCommand(messages_, [&] {
             BusyCursor busy;
             for (const ReportFile& f :
-                 ZoneTextFiles(session_.records(), session_.geometry(), trida))
+                 ZoneTextFiles(session_.records(), session_.geometry(), zurichClass))
                 WriteReportFile(session_.dir, f);
         }))
         return;
-    zpravy_.Zprava(q(DataBylaUlozena));
+    messages_.showMessage(q(DataWereSaved));
 }
 
 // ---------------------------------------------------------------------------
 // Printing
 
-bool ResultsWindow::tiskPohledu(QPrinter& printer) {
-    switch (rezim_) {
-    case PozorovateleRoky:
-    case Veliky:
-    case Polohy:
-        if (mrizka_.rowCount() < 2) break;
-        PrintTable(printer, mrizka_, q(mrizka_.caption));
+bool ResultsWindow::printView(QPrinter& printer) {
+    switch (mode_) {
+    case ObserversByYear:
+    case LargestGroups:
+    case Zones:
+        if (grid_.rowCount() < 2) break;
+        PrintTable(printer, grid_, q(grid_.caption));
         return true;
-    case PozorovatelDenni:
-        if (pozord_->seznam().n == 0) break;
-        PrintTable(printer, pozord_->seznam().grid,
-                   q(mrizka_.caption) + QStringLiteral("    ") + pozord_->jmeno());
+    case ObserverDaily:
+        if (observerResultsPanel_->list().n == 0) break;
+        PrintTable(printer, observerResultsPanel_->list().grid,
+                   q(grid_.caption) + QStringLiteral("    ") + observerResultsPanel_->name());
         return true;
-    case BezAktivity: {
+    case SpotlessDays: {
         QPainter p;
         if (!p.begin(&printer)) throw std::runtime_error("Tisk nelze zahájit");
-        const QRect strana(0, 0, printer.width(), printer.height());
+        const QRect page(0, 0, printer.width(), printer.height());
         const SpotlessCalendar model = BuildSpotlessCalendar(
-            bez_->dny(), bez_->rok(), KalendarTiskSirka, KalendarTiskVyska, 100);
-        const double meritko = std::min(strana.width() / double(KalendarTiskSirka),
-                                        strana.height() / double(KalendarTiskVyska));
-        p.scale(meritko, meritko);
-        p.drawText(QPoint(KalendarTiskSirka / 15, 30),
-                   q(BezAktivityCaption) + QStringLiteral("  ") + QString::number(bez_->rok()));
-        PaintSpotlessCalendar(p, QRect(0, 0, KalendarTiskSirka, KalendarTiskVyska), model);
+            spotlessDaysView_->days(), spotlessDaysView_->year(), CalendarPrintWidth, CalendarPrintHeight, 100);
+        const double scale = std::min(page.width() / double(CalendarPrintWidth),
+                                        page.height() / double(CalendarPrintHeight));
+        p.scale(scale, scale);
+        p.drawText(QPoint(CalendarPrintWidth / 15, 30),
+                   q(SpotlessCaption) + QStringLiteral("  ") + QString::number(spotlessDaysView_->year()));
+        PaintSpotlessCalendar(p, QRect(0, 0, CalendarPrintWidth, CalendarPrintHeight), model);
         p.end();
         return true;
     }
     default:
         return false;
     }
-    zpravy_.Zprava(QStringLiteral("Není co tisknout"));
+    messages_.showMessage(QStringLiteral("Není co tisknout"));
     return true;
 }
 
 // ---------------------------------------------------------------------------
 
-void installPohledy(MainWindow& hlavni) {
+void installResultsViews(MainWindow& mainWindow) {
     // "Bez" and "P. den" as the panel names them.
-    if (QAction* bez = hlavni.akce(QStringLiteral("SpeedButton1"))) {
-        bez->setText(QStringLiteral("Bez"));
-        bez->setToolTip(QStringLiteral("Bez sluneční aktivity"));
-        bez->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
+    if (QAction* spotlessAction = mainWindow.action(QStringLiteral("SpeedButton1"))) {
+        spotlessAction->setText(QStringLiteral("Bez"));
+        spotlessAction->setToolTip(QStringLiteral("Bez sluneční aktivity"));
+        spotlessAction->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
     }
-    if (QAction* den = hlavni.akce(QStringLiteral("SpeedButton15")))
+    if (QAction* den = mainWindow.action(QStringLiteral("SpeedButton15")))
         den->setText(QStringLiteral("P. den"));
     // The zone sections: "Polohy" the drawings, "Polohy m." the months,
     // "Polohy r." the years; each button switches its section and shows the
     // view again. All data ("vše") are always shown.
     for (const char* name : {"polohy", "polohym", "polohyr"})
-        if (QAction* a = hlavni.akce(QString::fromLatin1(name))) {
+        if (QAction* a = mainWindow.action(QString::fromLatin1(name))) {
             a->setCheckable(true);
             a->setChecked(true);
         }
-    if (auto* combo = hlavni.findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
+    if (auto* combo = mainWindow.findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
         combo->clear();
         for (std::string_view item : ZoneClassItems)
             combo->addItem(q(item));
-        combo->setCurrentText(q(VsechnyTridy));
+        combo->setCurrentText(q(AllClasses));
         combo->setEnabled(true);
-        combo->setToolTip(TridaVychodZapad);
-        combo->setStatusTip(TridaVychodZapad);
-        QObject::connect(combo, &QComboBox::currentTextChanged, &hlavni, [&hlavni] {
-            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->polohy1Click();
+        combo->setToolTip(ClassEastWest);
+        combo->setStatusTip(ClassEastWest);
+        QObject::connect(combo, &QComboBox::currentTextChanged, &mainWindow, [&mainWindow] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onZonesClicked();
         });
     }
 }

@@ -46,24 +46,24 @@ namespace hk {
 
 namespace {
 
-constexpr int SirkaNamerene = 925; // grid width at 100 %
-constexpr int SirkaVyhlazene = 540;
-constexpr std::string_view SouborPozorovatelu = "pozorovatelep.dat";
-const QString Titulek = QStringLiteral("Výsledky");
-const QString NazevObrazku = QStringLiteral("Vysledky");
-const QString NeniCoTisknout = QStringLiteral("Není co tisknout");
-const QString NejdriveStatistika =
+constexpr int MeasuredWidth = 925; // grid width at 100 %
+constexpr int SmoothedWidth = 540;
+constexpr std::string_view ObserverTableFile = "pozorovatelep.dat";
+const QString Title = QStringLiteral("Výsledky");
+const QString PictureFileName = QStringLiteral("Vysledky");
+const QString NothingToPrint = QStringLiteral("Není co tisknout");
+const QString StatisticsFirst =
     QStringLiteral("Nejdříve zobrazte naměřenou nebo vyhlazenou statistiku");
 
-QString mesicRok(int vybranyMesic) {
+QString monthYear(int chosenMonth) {
     return QStringLiteral("%1.%2")
-        .arg(vybranyMesic % 100, 2, 10, QLatin1Char('0'))
-        .arg(vybranyMesic / 100);
+        .arg(chosenMonth % 100, 2, 10, QLatin1Char('0'))
+        .arg(chosenMonth / 100);
 }
 
 // The day lines of the CV report as a grid: day, CV, time, Cond and the
 // classes, then AVRG and OBS; what the file holds, cell by cell.
-ResultsGrid CvMrizka(const ReportFile& report) {
+ResultsGrid CvGrid(const ReportFile& report) {
     ResultsGrid g;
     g.cells.push_back({"Den", "CV", "Čas", "Cond", "Skupiny"});
     std::istringstream lines(report.text);
@@ -96,40 +96,40 @@ ResultsGrid CvMrizka(const ReportFile& report) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-ResultsWindow* ResultsWindow::otevrene(MainWindow& hlavni) {
-    for (ResultsWindow* w : hlavni.plocha()->findChildren<ResultsWindow*>())
-        if (!w->zavreno_) return w;
+ResultsWindow* ResultsWindow::openInstance(MainWindow& mainWindow) {
+    for (ResultsWindow* w : mainWindow.area()->findChildren<ResultsWindow*>())
+        if (!w->closed_) return w;
     return nullptr;
 }
 
-ResultsWindow* ResultsWindow::otevrit(MainWindow& hlavni) {
-    if (ResultsWindow* w = otevrene(hlavni)) {
+ResultsWindow* ResultsWindow::openWindow(MainWindow& mainWindow) {
+    if (ResultsWindow* w = openInstance(mainWindow)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-            hlavni.plocha()->setActiveSubWindow(sub);
+            mainWindow.area()->setActiveSubWindow(sub);
         return w;
     }
-    auto* w = new ResultsWindow(hlavni.kontext());
-    QMdiSubWindow* sub = hlavni.plocha()->addSubWindow(w);
+    auto* w = new ResultsWindow(mainWindow.context());
+    QMdiSubWindow* sub = mainWindow.area()->addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form9"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // The work area left of the record list.
-    const QRect plocha = hlavni.plocha()->viewport()->rect();
-    int sirka = plocha.width();
-    if (hlavni.seznam())
-        if (auto* seznam = qobject_cast<QMdiSubWindow*>(hlavni.seznam()->parentWidget()))
-            if (seznam->x() > plocha.width() / 2) sirka = seznam->x();
-    sub->setGeometry(0, 0, sirka, plocha.height());
+    const QRect area = mainWindow.area()->viewport()->rect();
+    int width = area.width();
+    if (mainWindow.list())
+        if (auto* list = qobject_cast<QMdiSubWindow*>(mainWindow.list()->parentWidget()))
+            if (list->x() > area.width() / 2) width = list->x();
+    sub->setGeometry(0, 0, width, area.height());
     sub->show();
-    hlavni.ukazPanel(QStringLiteral("provysledky"));
+    mainWindow.showPanel(QStringLiteral("provysledky"));
     w->setFocus();
     return w;
 }
 
 ResultsWindow::ResultsWindow(WindowContext k)
-    : QWidget(nullptr), k_(k), session_(k.model.session()), zpravy_(k.zpravy),
-      velikostPisma_(VelikostPismaVychozi) {
+    : QWidget(nullptr), k_(k), session_(k.model.session()), messages_(k.messages),
+      fontSize_(DefaultFontSize) {
     setObjectName(QStringLiteral("ResultsWindow"));
-    setWindowTitle(Titulek);
+    setWindowTitle(Title);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -138,82 +138,82 @@ ResultsWindow::ResultsWindow(WindowContext k)
 
     menu_ = new QMenuBar(this);
     menu_->setObjectName(QStringLiteral("MainMenu1"));
-    vytvorMenu();
+    createMenu();
 
     stack_ = new QStackedWidget(this);
-    prazdna_ = new QWidget(stack_);
-    protokol_ = new ProtocolView(stack_);
+    emptyPage_ = new QWidget(stack_);
+    protocolView_ = new ProtocolView(stack_);
 
-    stranaStatistiky_ = new QWidget(stack_);
-    StringGrid1_ = NovaMrizka(QStringLiteral("StringGrid1"), stranaStatistiky_);
-    stav_ = new QLabel(stranaStatistiky_);
-    stav_->setObjectName(QStringLiteral("LabelTisk"));
-    auto* statistika = new QVBoxLayout(stranaStatistiky_);
-    statistika->addWidget(StringGrid1_, 1, Qt::AlignLeft);
-    statistika->addWidget(stav_);
+    statisticsPage_ = new QWidget(stack_);
+    statisticsGrid_ = NewGrid(QStringLiteral("StringGrid1"), statisticsPage_);
+    state_ = new QLabel(statisticsPage_);
+    state_->setObjectName(QStringLiteral("LabelTisk"));
+    auto* statistics = new QVBoxLayout(statisticsPage_);
+    statistics->addWidget(statisticsGrid_, 1, Qt::AlignLeft);
+    statistics->addWidget(state_);
 
-    StringGrid4_ = NovaMrizka(QStringLiteral("StringGrid4"), stack_);
-    StringGrid8_ = NovaMrizka(QStringLiteral("StringGrid8"), stack_);
-    mapa_ = new RotationTableView(stack_);
-    stack_->addWidget(mapa_);
-    intersol_ = new InterSolPanel(
-        k_.model, zpravy_, [this]() -> const ObecnaData& { return obecna_; }, stack_);
-    for (QWidget* w : {prazdna_, static_cast<QWidget*>(protokol_), stranaStatistiky_,
-                       static_cast<QWidget*>(StringGrid4_), static_cast<QWidget*>(StringGrid8_),
-                       static_cast<QWidget*>(intersol_)})
+    typeGrid_ = NewGrid(QStringLiteral("StringGrid4"), stack_);
+    dataGrid_ = NewGrid(QStringLiteral("StringGrid8"), stack_);
+    map_ = new RotationTableView(stack_);
+    stack_->addWidget(map_);
+    interSol_ = new InterSolPanel(
+        k_.model, messages_, [this]() -> const StationData& { return stationData_; }, stack_);
+    for (QWidget* w : {emptyPage_, static_cast<QWidget*>(protocolView_), statisticsPage_,
+                       static_cast<QWidget*>(typeGrid_), static_cast<QWidget*>(dataGrid_),
+                       static_cast<QWidget*>(interSol_)})
         stack_->addWidget(w);
-    for (QWidget* w : {static_cast<QWidget*>(StringGrid1_), static_cast<QWidget*>(StringGrid4_),
-                       static_cast<QWidget*>(StringGrid8_)})
+    for (QWidget* w : {static_cast<QWidget*>(statisticsGrid_), static_cast<QWidget*>(typeGrid_),
+                       static_cast<QWidget*>(dataGrid_)})
         w->installEventFilter(this);
 
-    vytvorPohledy();
+    createViews();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menu_);
     layout->addWidget(stack_);
 
-    obecnaPanel_ = new StationDataPanel(this);
-    obecnaPanel_->hide();
-    seznam_ = new ObserverListView(this);
+    stationDataPanel_ = new StationDataPanel(this);
+    stationDataPanel_->hide();
+    list_ = new ObserverListView(this);
 
-    vybratTiskarnu = [this](QPrinter& printer) {
+    choosePrinter = [this](QPrinter& printer) {
         QPrintDialog d(&printer, this);
         return d.exec() == QDialog::Accepted;
     };
-    vybratPozorovatele = [this] { return ObserverDialog::vyber(session_.Pozorovatele(), this); };
+    chooseObserver = [this] { return ObserverDialog::choose(session_.observers(), this); };
 
-    connect(obecnaPanel_, &StationDataPanel::potvrzeno, this, &ResultsWindow::ObecnaDataOK);
-    connect(intersol_, &InterSolPanel::ulozeno, this,
-            [this](const QString& mesic) { mesicText_ = mesic; });
+    connect(stationDataPanel_, &StationDataPanel::confirmed, this, &ResultsWindow::onStationDataConfirmed);
+    connect(interSol_, &InterSolPanel::saved, this,
+            [this](const QString& month) { monthText_ = month; });
     connect(&k_.model, &SessionModel::recordsChanged, this, [this] {
-        intersol_->obnovPozorovatele();
-        sestav();
+        interSol_->reloadObservers();
+        build();
     });
 
-    nactiObecnaData();
-    ukaz(Nic);
+    loadStationData();
+    present(Nothing);
 }
 
-void ResultsWindow::nactiObecnaData() {
+void ResultsWindow::loadStationData() {
     // The table shows the file as it is; PopisNov.txt changes only the data
     // the reports use.
-    ObecnaData tabulka = ObecnaDataTableDefaults();
+    StationData table = StationDataTableDefaults();
     try {
-        const std::filesystem::path soubor = session_.dir.resolve(ObecdataSoubor);
+        const std::filesystem::path file = session_.dir.resolve(StationDataFile);
         std::error_code ec;
-        if (std::filesystem::is_regular_file(soubor, ec)) tabulka = ReadObecnaData(soubor, {});
-        obecna_ = ReadObecnaData(session_.dir);
+        if (std::filesystem::is_regular_file(file, ec)) table = ReadStationData(file, {});
+        stationData_ = ReadStationData(session_.dir);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
     }
-    StationDataPanel::Hodnoty h;
-    for (int k = 1; k <= ObecnaDataRadku; ++k)
-        h[static_cast<std::size_t>(k - 1)] = tabulka.row(k);
-    obecnaPanel_->nastav(h);
+    StationDataPanel::Values h;
+    for (int k = 1; k <= StationDataRows; ++k)
+        h[static_cast<std::size_t>(k - 1)] = table.row(k);
+    stationDataPanel_->setTable(h);
 }
 
-void ResultsWindow::zavritvysClick() {
+void ResultsWindow::onCloseClicked() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else
@@ -221,313 +221,313 @@ void ResultsWindow::zavritvysClick() {
 }
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
-    zavreno_ = true;
+    closed_ = true;
     // The observer table goes back to its file, as the Inter-Sol panel may
     // have added to it.
     try {
-        const std::filesystem::path soubor = session_.dir.resolve(SouborPozorovatelu);
+        const std::filesystem::path file = session_.dir.resolve(ObserverTableFile);
         std::error_code ec;
-        if (session_.TabulkaPozorovatelu().size() > 0 || std::filesystem::exists(soubor, ec))
-            k_.model.writeObserverTable(soubor);
+        if (session_.observerTable().size() > 0 || std::filesystem::exists(file, ec))
+            k_.model.writeObserverTable(file);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
     }
-    k_.ramec.zakladniPanel();
-    k_.ramec.ukazPosuvnikZaznamu(true);
-    k_.ramec.posledniUprava();
+    k_.frame.showDefaultPanel();
+    k_.frame.showRecordScrollBar(true);
+    k_.frame.lastEdit();
     QWidget::closeEvent(event);
 }
 
 // ---------------------------------------------------------------------------
 // Menu
 
-QAction* ResultsWindow::pridej(QWidget* menu, const char* name, const QString& text,
+QAction* ResultsWindow::add(QWidget* menu, const char* name, const QString& text,
                                void (ResultsWindow::*handler)()) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
-    akce_.insert(a->objectName(), a);
+    actions_.insert(a->objectName(), a);
     menu->addAction(a);
     connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return a;
 }
 
-void ResultsWindow::pripravujeSe(QWidget* menu, const char* name, const QString& text) {
+void ResultsWindow::markNotReady(QWidget* menu, const char* name, const QString& text) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     a->setEnabled(false);
-    a->setToolTip(MainWindow::PripravujeSe);
-    a->setStatusTip(MainWindow::PripravujeSe);
-    akce_.insert(a->objectName(), a);
+    a->setToolTip(MainWindow::NotReadyHint);
+    a->setStatusTip(MainWindow::NotReadyHint);
+    actions_.insert(a->objectName(), a);
     menu->addAction(a);
 }
 
-void ResultsWindow::vytvorMenu() {
-    auto podmenu = [this](QWidget* rodic, const char* name, const QString& text) {
-        auto* m = new QMenu(text, rodic);
+void ResultsWindow::createMenu() {
+    auto submenu = [this](QWidget* parent, const char* name, const QString& text) {
+        auto* m = new QMenu(text, parent);
         m->setObjectName(QString::fromLatin1(name));
         m->setToolTipsVisible(true);
-        rodic->addAction(m->menuAction());
+        parent->addAction(m->menuAction());
         return m;
     };
-    pridej(menu_, "zavritvys", QStringLiteral("&Zavřit"), &ResultsWindow::zavritvysClick);
+    add(menu_, "zavritvys", QStringLiteral("&Zavřit"), &ResultsWindow::onCloseClicked);
 
-    QMenu* vyber = podmenu(menu_, "vyber", QStringLiteral("&Výběr"));
-    pridej(vyber, "vlastni", QStringLiteral("&Vlastní"), &ResultsWindow::vlastniClick);
-    pridej(vyber, "oficialni", QStringLiteral("S&IDC výsledky"), &ResultsWindow::oficialniClick);
-    pridej(vyber, "CVvysledek", QStringLiteral("CV výsledky"), &ResultsWindow::CVvysledekClick);
+    QMenu* choose = submenu(menu_, "vyber", QStringLiteral("&Výběr"));
+    add(choose, "vlastni", QStringLiteral("&Vlastní"), &ResultsWindow::onOwnResultsClicked);
+    add(choose, "oficialni", QStringLiteral("S&IDC výsledky"), &ResultsWindow::onSidcResultsClicked);
+    add(choose, "CVvysledek", QStringLiteral("CV výsledky"), &ResultsWindow::onCvResultsClicked);
 
-    QMenu* statistika = podmenu(menu_, "statistika", QStringLiteral("&Statistika"));
-    QMenu* namerena = podmenu(statistika, "namerena", QStringLiteral("&Naměřená"));
-    pridej(namerena, "celkovynam", QStringLiteral("&Celková"), &ResultsWindow::celkovynamClick);
-    pridej(namerena, "severnam", QStringLiteral("&Sever"), &ResultsWindow::severnamClick);
-    pridej(namerena, "jihnam", QStringLiteral("&Jih"), &ResultsWindow::jihnamClick);
-    QMenu* vyhlazena = podmenu(statistika, "vyhlazena", QStringLiteral("&Vyhlazená"));
-    pridej(vyhlazena, "celkovyvyr", QStringLiteral("&Celková"), &ResultsWindow::celkovyvyrClick);
-    pridej(vyhlazena, "severvyr", QStringLiteral("&Sever"), &ResultsWindow::severvyrClick);
-    pridej(vyhlazena, "jihvyr", QStringLiteral("&Jih"), &ResultsWindow::jihvyrClick);
-    pridej(statistika, "pozorovatele", QStringLiteral("&Pozorovatelé"),
-           &ResultsWindow::pozorovateleClick);
-    pridej(statistika, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
-           &ResultsWindow::vyskitClick);
-    pridej(statistika, "Vvojskupin1", QStringLiteral("Vývo&j skupin"),
-           &ResultsWindow::Vvojskupin1Click);
-    pridej(statistika, "udajmapa", QStringLiteral("Údaje pro mapu"), &ResultsWindow::udajmapaClick);
-    QMenu* polohy = podmenu(statistika, "polohyskupin", QStringLiteral("Polohy skupin"));
-    pridej(polohy, "polohy1", QStringLiteral("Polohy"), &ResultsWindow::polohy1Click);
-    pridej(polohy, "Polohym", QStringLiteral("Polohy měsic"), &ResultsWindow::PolohymClick);
-    pridej(polohy, "Polohyr", QStringLiteral("Polohy roční"), &ResultsWindow::PolohyrClick);
+    QMenu* statistics = submenu(menu_, "statistika", QStringLiteral("&Statistika"));
+    QMenu* measured = submenu(statistics, "namerena", QStringLiteral("&Naměřená"));
+    add(measured, "celkovynam", QStringLiteral("&Celková"), &ResultsWindow::onMeasuredDiskClicked);
+    add(measured, "severnam", QStringLiteral("&Sever"), &ResultsWindow::onMeasuredNorthClicked);
+    add(measured, "jihnam", QStringLiteral("&Jih"), &ResultsWindow::onMeasuredSouthClicked);
+    QMenu* smoothed = submenu(statistics, "vyhlazena", QStringLiteral("&Vyhlazená"));
+    add(smoothed, "celkovyvyr", QStringLiteral("&Celková"), &ResultsWindow::onSmoothedDiskClicked);
+    add(smoothed, "severvyr", QStringLiteral("&Sever"), &ResultsWindow::onSmoothedNorthClicked);
+    add(smoothed, "jihvyr", QStringLiteral("&Jih"), &ResultsWindow::onSmoothedSouthClicked);
+    add(statistics, "pozorovatele", QStringLiteral("&Pozorovatelé"),
+           &ResultsWindow::onObserversClicked);
+    add(statistics, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
+           &ResultsWindow::onLatitudesClicked);
+    add(statistics, "Vvojskupin1", QStringLiteral("Vývo&j skupin"),
+           &ResultsWindow::onGroupEvolutionClicked);
+    add(statistics, "udajmapa", QStringLiteral("Údaje pro mapu"), &ResultsWindow::onMapDataClicked);
+    QMenu* zones = submenu(statistics, "polohyskupin", QStringLiteral("Polohy skupin"));
+    add(zones, "polohy1", QStringLiteral("Polohy"), &ResultsWindow::onZonesClicked);
+    add(zones, "Polohym", QStringLiteral("Polohy měsic"), &ResultsWindow::onZonesMonthlyClicked);
+    add(zones, "Polohyr", QStringLiteral("Polohy roční"), &ResultsWindow::onZonesYearlyClicked);
 
-    pridej(menu_, "veliky", QStringLiteral("Velikost skupin"), &ResultsWindow::velikyClick);
-    pridej(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &ResultsWindow::BezaktivityClick);
-    pridej(menu_, "dataasim", QStringLiteral("Data asymetrie"), &ResultsWindow::dataasimClick);
-    pridej(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &ResultsWindow::pozordClick);
-    pridej(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &ResultsWindow::InterSOL1Click);
-    pridej(menu_, "tiskvysl", QStringLiteral("&Tisk"), &ResultsWindow::tiskvyslClick);
-    pridej(menu_, "Veobecndata1", QStringLiteral("Všeobecná data"),
-           &ResultsWindow::Veobecndata1Click);
-    pridej(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
-           &ResultsWindow::dosouboruClick);
-    pridej(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::doCSVClick);
-    pridej(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
-           &ResultsWindow::oficCSVClick);
+    add(menu_, "veliky", QStringLiteral("Velikost skupin"), &ResultsWindow::onLargestGroupsClicked);
+    add(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &ResultsWindow::onSpotlessDaysClicked);
+    add(menu_, "dataasim", QStringLiteral("Data asymetrie"), &ResultsWindow::onAsymmetryDataClicked);
+    add(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &ResultsWindow::onObserverDailyClicked);
+    add(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &ResultsWindow::onInterSolClicked);
+    add(menu_, "tiskvysl", QStringLiteral("&Tisk"), &ResultsWindow::onPrintClicked);
+    add(menu_, "Veobecndata1", QStringLiteral("Všeobecná data"),
+           &ResultsWindow::onStationDataClicked);
+    add(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
+           &ResultsWindow::onToFileClicked);
+    add(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::onToCsvClicked);
+    add(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
+           &ResultsWindow::onOfficialCsvClicked);
 }
 
-void ResultsWindow::obnovMenu() {
-    const bool tisk = rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == Namerena ||
-                      rezim_ == Vyhlazena || rezim_ == CvHodnoty || rezim_ == InterSol ||
-                      rezim_ == PozorovateleRoky || rezim_ == Veliky || rezim_ == BezAktivity ||
-                      rezim_ == Polohy || rezim_ == PozorovatelDenni || rezim_ == UdajeMapa ||
-                      rezim_ == DataAsymetrie;
-    akce_.value(QStringLiteral("tiskvysl"))->setEnabled(tisk);
-    akce_.value(QStringLiteral("dosouboru"))
-        ->setVisible(rezim_ == Vlastni || rezim_ == Oficialni || rezim_ == CvHodnoty);
-    akce_.value(QStringLiteral("doCSV"))->setVisible(rezim_ == PozorovateleRoky);
-    if (QAction* txt = k_.ramec.akce(QStringLiteral("AsinTXT")))
-        txt->setVisible(rezim_ == DataAsymetrie);
-    if (QAction* csv = k_.ramec.akce(QStringLiteral("SpeedButton8")))
-        csv->setEnabled(rezim_ == Namerena || rezim_ == Vyhlazena);
+void ResultsWindow::updateMenu() {
+    const bool print = mode_ == Own || mode_ == Sidc || mode_ == Measured ||
+                      mode_ == Smoothed || mode_ == CvValues || mode_ == InterSol ||
+                      mode_ == ObserversByYear || mode_ == LargestGroups || mode_ == SpotlessDays ||
+                      mode_ == Zones || mode_ == ObserverDaily || mode_ == MapData ||
+                      mode_ == AsymmetryData;
+    actions_.value(QStringLiteral("tiskvysl"))->setEnabled(print);
+    actions_.value(QStringLiteral("dosouboru"))
+        ->setVisible(mode_ == Own || mode_ == Sidc || mode_ == CvValues);
+    actions_.value(QStringLiteral("doCSV"))->setVisible(mode_ == ObserversByYear);
+    if (QAction* txt = k_.frame.action(QStringLiteral("AsinTXT")))
+        txt->setVisible(mode_ == AsymmetryData);
+    if (QAction* csv = k_.frame.action(QStringLiteral("SpeedButton8")))
+        csv->setEnabled(mode_ == Measured || mode_ == Smoothed);
 }
 
 // ---------------------------------------------------------------------------
 // Views
 
-bool ResultsWindow::zvolitMesic(bool hlavickovaZprava) {
-    for (const std::string& upozorneni : ChooseMonthNotices(obecna_, hlavickovaZprava))
-        zpravy_.Zprava(q(upozorneni));
+bool ResultsWindow::chooseMonth(bool headerNotice) {
+    for (const std::string& notice : ChooseMonthNotices(stationData_, headerNotice))
+        messages_.showMessage(q(notice));
     for (;;) {
         const std::optional<QString> text =
-            zpravy_.ZadejHodnotuNadpis(QStringLiteral("Zadání"), q(ZadaniMesiceVyzva), mesicText_);
+            messages_.askValueTitled(QStringLiteral("Zadání"), q(MonthPrompt), monthText_);
         if (!text) return false;
-        mesicText_ = *text;
+        monthText_ = *text;
         const ChooseMonthResult r = ChooseMonth(session_.records(), text->toStdString());
         if (r.first) {
-            prvni_ = *r.first;
-            vybranyMesic_ = r.VybranyMesic;
+            first_ = *r.first;
+            chosenMonth_ = r.chosenMonth;
             return true;
         }
-        zpravy_.Zprava(q(r.message.value_or("")));
+        messages_.showMessage(q(r.message.value_or("")));
     }
 }
 
-void ResultsWindow::vlastniClick() {
-    if (!zvolitMesic(true)) return ukaz(Nic);
-    velikostPisma_ = VelikostPismaVychozi;
-    ukaz(Vlastni);
+void ResultsWindow::onOwnResultsClicked() {
+    if (!chooseMonth(true)) return present(Nothing);
+    fontSize_ = DefaultFontSize;
+    present(Own);
 }
 
-void ResultsWindow::oficialniClick() {
-    ukaz(zvolitMesic(true) ? Oficialni : Nic);
+void ResultsWindow::onSidcResultsClicked() {
+    present(chooseMonth(true) ? Sidc : Nothing);
 }
 
-void ResultsWindow::CVvysledekClick() {
-    ukaz(zvolitMesic(false) ? CvHodnoty : Nic);
+void ResultsWindow::onCvResultsClicked() {
+    present(chooseMonth(false) ? CvValues : Nothing);
 }
 
-void ResultsWindow::namerena(VyberPolokoule v) {
-    vyber_ = v;
-    ukaz(Namerena);
+void ResultsWindow::measured(HemisphereChoice v) {
+    hemisphere_ = v;
+    present(Measured);
 }
 
-void ResultsWindow::vyhlazena(VyberPolokoule v) {
+void ResultsWindow::smoothed(HemisphereChoice v) {
     // The check and the table come from one pass over the records.
     SmoothedStatistics r = CheckedSmoothedStatistics(session_.records(), v);
     if (r.refusal) {
-        zpravy_.Zprava(q(*r.refusal));
+        messages_.showMessage(q(*r.refusal));
         return;
     }
-    vyber_ = v;
-    vyhlazenaMrizka_ = std::move(r.grid);
-    vyhlazenaRevize_ = session_.revision();
-    ukaz(Vyhlazena);
+    hemisphere_ = v;
+    smoothedGrid_ = std::move(r.grid);
+    smoothedRevision_ = session_.revision();
+    present(Smoothed);
 }
 
-void ResultsWindow::udajmapaClick() {
-    ukaz(UdajeMapa);
+void ResultsWindow::onMapDataClicked() {
+    present(MapData);
 }
 
-void ResultsWindow::vyskitClick() {
-    ukaz(VyskytTypu);
+void ResultsWindow::onLatitudesClicked() {
+    present(TypeOccurrences);
 }
 
-void ResultsWindow::InterSOL1Click() {
-    intersol_->obnovPozorovatele();
-    intersol_->nastavMesic(mesicText_);
-    ukaz(InterSol);
+void ResultsWindow::onInterSolClicked() {
+    interSol_->reloadObservers();
+    interSol_->setMonth(monthText_);
+    present(InterSol);
 }
 
-void ResultsWindow::dataasimClick() {
-    ukaz(DataAsymetrie);
+void ResultsWindow::onAsymmetryDataClicked() {
+    present(AsymmetryData);
 }
 
-void ResultsWindow::asimtxt() {
-    const QAction* asro = k_.ramec.akce(QStringLiteral("asro"));
-    AsymetrieDoTextu(session_, zpravy_, asro && asro->isChecked());
+void ResultsWindow::asymmetryToText() {
+    const QAction* asymmetryYearly = k_.frame.action(QStringLiteral("asro"));
+    AsymmetryToText(session_, messages_, asymmetryYearly && asymmetryYearly->isChecked());
 }
 
-void ResultsWindow::ukaz(int rezim) {
-    rezim_ = rezim;
-    seznam_->hide();
-    sestav();
-    obnovMenu();
+void ResultsWindow::present(int mode) {
+    mode_ = mode;
+    list_->hide();
+    build();
+    updateMenu();
 }
 
-void ResultsWindow::sestav() {
+void ResultsWindow::build() {
     // While the results are shown the record list keeps still: its scroll
     // bar is hidden until the window closes.
-    k_.ramec.ukazPosuvnikZaznamu(false);
-    if (sestavPohled()) return;
-    const double procento = session_.ProcentoVelikosti() / 100.0;
-    switch (rezim_) {
-    case Vlastni:
-    case Oficialni:
-        sestavProtokol();
+    k_.frame.showRecordScrollBar(false);
+    if (buildView()) return;
+    const double percent = session_.sizePercent() / 100.0;
+    switch (mode_) {
+    case Own:
+    case Sidc:
+        buildProtocol();
         return;
-    case CvHodnoty:
-        sestavCv();
+    case CvValues:
+        buildCv();
         return;
-    case Namerena:
-    case Vyhlazena:
-        if (rezim_ == Vyhlazena && vyhlazenaRevize_ != session_.revision()) {
-            vyhlazenaMrizka_ = BuildSmoothedStatistics(session_.records(), vyber_);
-            vyhlazenaRevize_ = session_.revision();
+    case Measured:
+    case Smoothed:
+        if (mode_ == Smoothed && smoothedRevision_ != session_.revision()) {
+            smoothedGrid_ = BuildSmoothedStatistics(session_.records(), hemisphere_);
+            smoothedRevision_ = session_.revision();
         }
-        mrizka_ = rezim_ == Namerena ? BuildMeasuredStatistics(session_.records(), vyber_)
-                                     : vyhlazenaMrizka_;
-        if (rezim_ == Vyhlazena) mrizka_.caption = SmoothedCaption(vyber_);
-        VyplnMrizku(*StringGrid1_, mrizka_);
-        StringGrid1_->setFixedWidth(
-            static_cast<int>((rezim_ == Namerena ? SirkaNamerene : SirkaVyhlazene) * procento));
-        stavTisku();
-        stack_->setCurrentWidget(stranaStatistiky_);
-        setWindowTitle(q(mrizka_.caption));
+        grid_ = mode_ == Measured ? BuildMeasuredStatistics(session_.records(), hemisphere_)
+                                     : smoothedGrid_;
+        if (mode_ == Smoothed) grid_.caption = SmoothedCaption(hemisphere_);
+        FillGrid(*statisticsGrid_, grid_);
+        statisticsGrid_->setFixedWidth(
+            static_cast<int>((mode_ == Measured ? MeasuredWidth : SmoothedWidth) * percent));
+        updatePrintState();
+        stack_->setCurrentWidget(statisticsPage_);
+        setWindowTitle(q(grid_.caption));
         return;
-    case VyskytTypu:
-        mrizka_ = BuildTypeOccurrence(session_.records()).grid;
-        VyplnMrizku(*StringGrid4_, mrizka_);
-        stack_->setCurrentWidget(StringGrid4_);
-        setWindowTitle(q(mrizka_.caption));
+    case TypeOccurrences:
+        grid_ = BuildTypeOccurrence(session_.records()).grid;
+        FillGrid(*typeGrid_, grid_);
+        stack_->setCurrentWidget(typeGrid_);
+        setWindowTitle(q(grid_.caption));
         return;
-    case UdajeMapa: {
-        mrizka_ = BuildRotationStatistics(session_.records(), session_.geometry());
+    case MapData: {
+        grid_ = BuildRotationStatistics(session_.records(), session_.geometry());
         QPrinter printer(QPrinter::HighResolution);
-        const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
-        mapa_->nastav(mrizka_, q(StatisticsStatusLine(mrizka_, strana.width(), strana.height())));
-        stack_->setCurrentWidget(mapa_);
-        setWindowTitle(q(mrizka_.caption));
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        map_->setTable(grid_, q(StatisticsStatusLine(grid_, page.width(), page.height())));
+        stack_->setCurrentWidget(map_);
+        setWindowTitle(q(grid_.caption));
         return;
     }
-    case DataAsymetrie: {
-        const QAction* asme = k_.ramec.akce(QStringLiteral("asme"));
-        mrizka_ = AsymetrieMrizka(session_, asme && asme->isChecked());
-        VyplnMrizku(*StringGrid8_, mrizka_);
-        stack_->setCurrentWidget(StringGrid8_);
-        setWindowTitle(q(mrizka_.caption));
+    case AsymmetryData: {
+        const QAction* asymmetryMonthly = k_.frame.action(QStringLiteral("asme"));
+        grid_ = AsymmetryGrid(session_, asymmetryMonthly && asymmetryMonthly->isChecked());
+        FillGrid(*dataGrid_, grid_);
+        stack_->setCurrentWidget(dataGrid_);
+        setWindowTitle(q(grid_.caption));
         return;
     }
     case InterSol:
-        stack_->setCurrentWidget(intersol_);
-        setWindowTitle(Titulek);
+        stack_->setCurrentWidget(interSol_);
+        setWindowTitle(Title);
         return;
     default:
-        rezim_ = Nic;
-        stack_->setCurrentWidget(prazdna_);
-        setWindowTitle(Titulek);
+        mode_ = Nothing;
+        stack_->setCurrentWidget(emptyPage_);
+        setWindowTitle(Title);
         return;
     }
 }
 
-void ResultsWindow::sestavProtokol() {
+void ResultsWindow::buildProtocol() {
     // The records may have changed since the month was chosen.
-    const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
-    if (!prvni) return ukaz(Nic);
-    prvni_ = *prvni;
-    const ProtocolKind druh = rezim_ == Vlastni ? ProtocolKind::Vlastni : ProtocolKind::Sidc;
-    protokol_->nastav(BuildProtocolData(session_.records(), prvni_, obecna_), druh,
-                      session_.ProcentoVelikosti() / 100.0, velikostPisma_);
-    stack_->setCurrentWidget(protokol_);
+    const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
+    if (!first) return present(Nothing);
+    first_ = *first;
+    const ProtocolKind kind = mode_ == Own ? ProtocolKind::Own : ProtocolKind::Sidc;
+    protocolView_->setTable(BuildProtocolData(session_.records(), first_, stationData_), kind,
+                      session_.sizePercent() / 100.0, fontSize_);
+    stack_->setCurrentWidget(protocolView_);
     setWindowTitle(
-        Titulek +
-        (rezim_ == Vlastni ? QStringLiteral("    vlastní - ") : QStringLiteral("    SIDC - ")) +
-        mesicRok(vybranyMesic_));
+        Title +
+        (mode_ == Own ? QStringLiteral("    vlastní - ") : QStringLiteral("    SIDC - ")) +
+        monthYear(chosenMonth_));
 }
 
-void ResultsWindow::sestavCv() {
-    const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
-    if (!prvni) return ukaz(Nic);
-    prvni_ = *prvni;
-    mrizka_ = CvMrizka(BuildCvReport(session_.records(), session_.geometry(), prvni_, {}, obecna_));
-    mrizka_.caption =
-        (Titulek + QStringLiteral("    CV - ") + mesicRok(vybranyMesic_)).toStdString();
-    VyplnMrizku(*StringGrid8_, mrizka_);
-    stack_->setCurrentWidget(StringGrid8_);
-    setWindowTitle(q(mrizka_.caption));
+void ResultsWindow::buildCv() {
+    const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
+    if (!first) return present(Nothing);
+    first_ = *first;
+    grid_ = CvGrid(BuildCvReport(session_.records(), session_.geometry(), first_, {}, stationData_));
+    grid_.caption =
+        (Title + QStringLiteral("    CV - ") + monthYear(chosenMonth_)).toStdString();
+    FillGrid(*dataGrid_, grid_);
+    stack_->setCurrentWidget(dataGrid_);
+    setWindowTitle(q(grid_.caption));
 }
 
-void ResultsWindow::stavTisku() {
+void ResultsWindow::updatePrintState() {
     QPrinter printer(QPrinter::HighResolution);
-    const QRect strana = printer.pageLayout().paintRectPixels(printer.resolution());
-    stav_->setText(q(StatisticsStatusLine(mrizka_, strana.width(), strana.height())));
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    state_->setText(q(StatisticsStatusLine(grid_, page.width(), page.height())));
 }
 
-void ResultsWindow::seznamPozorovatelu() {
-    seznam_->move(8, menu_->height() + 8);
-    seznam_->ukaz(ObserverPeriods(session_.records(), session_.Pozorovatele()));
+void ResultsWindow::observerListView() {
+    list_->move(8, menu_->height() + 8);
+    list_->present(ObserverPeriods(session_.records(), session_.observers()));
 }
 
 // ---------------------------------------------------------------------------
 // Keys
 
 void ResultsWindow::keyPressEvent(QKeyEvent* event) {
-    const QString klavesa = event->text().toLower();
+    const QString key = event->text().toLower();
     if (event->key() == Qt::Key_F8) {
-        k_.ramec.ulozitObrazekOkna(NazevObrazku);
-    } else if (klavesa == QStringLiteral("q")) {
-        seznamPozorovatelu();
-    } else if (rezim_ == Vlastni &&
-               (klavesa == QStringLiteral("v") || klavesa == QStringLiteral("m"))) {
-        velikostPisma_ = klavesa == QStringLiteral("v") ? VelikostPismaVetsi(velikostPisma_)
-                                                        : VelikostPismaMensi(velikostPisma_);
-        sestav();
+        k_.frame.saveWindowPicture(PictureFileName);
+    } else if (key == QStringLiteral("q")) {
+        observerListView();
+    } else if (mode_ == Own &&
+               (key == QStringLiteral("v") || key == QStringLiteral("m"))) {
+        fontSize_ = key == QStringLiteral("v") ? LargerFontSize(fontSize_)
+                                                        : SmallerFontSize(fontSize_);
+        build();
     } else {
         QWidget::keyPressEvent(event);
         return;
@@ -551,167 +551,167 @@ bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 // Printing, saving, general data
 
-void ResultsWindow::tiskvyslClick() {
-    if (!akce_.value(QStringLiteral("tiskvysl"))->isEnabled()) return;
+void ResultsWindow::onPrintClicked() {
+    if (!actions_.value(QStringLiteral("tiskvysl"))->isEnabled()) return;
     QPrinter printer(QPrinter::HighResolution);
-    if (!vybratTiskarnu(printer)) return;
-    tiskDo(printer);
+    if (!choosePrinter(printer)) return;
+    printTo(printer);
 }
 
-void ResultsWindow::tiskDo(QPrinter& printer) {
+void ResultsWindow::printTo(QPrinter& printer) {
     try {
-        if (tiskPohledu(printer)) return;
-        switch (rezim_) {
-        case Vlastni:
-        case Oficialni:
-            PrintProtocol(printer, protokol_->data(), protokol_->kind(),
-                          protokol_->options().velikostPisma);
+        if (printView(printer)) return;
+        switch (mode_) {
+        case Own:
+        case Sidc:
+            PrintProtocol(printer, protocolView_->data(), protocolView_->kind(),
+                          protocolView_->options().fontSize);
             return;
-        case Namerena:
-        case Vyhlazena:
-        case CvHodnoty:
-        case UdajeMapa:
-        case DataAsymetrie:
-            PrintTable(printer, mrizka_, q(mrizka_.caption));
+        case Measured:
+        case Smoothed:
+        case CvValues:
+        case MapData:
+        case AsymmetryData:
+            PrintTable(printer, grid_, q(grid_.caption));
             return;
         case InterSol:
-            if (intersol_->tabulka().grid.rowCount() == 0) break;
-            PrintTable(printer, intersol_->tabulka().grid, q(intersol_->tabulka().grid.caption));
+            if (interSol_->table().grid.rowCount() == 0) break;
+            PrintTable(printer, interSol_->table().grid, q(interSol_->table().grid.caption));
             return;
         default:
             break;
         }
-        zpravy_.Zprava(NeniCoTisknout);
+        messages_.showMessage(NothingToPrint);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
     }
 }
 
-void ResultsWindow::dosouboruClick() {
-    if (rezim_ != Vlastni && rezim_ != Oficialni && rezim_ != CvHodnoty) return;
-    const auto prvni = FirstRecordOfMonth(session_.records(), vybranyMesic_);
-    if (!prvni) return ukaz(Nic);
-    prvni_ = *prvni;
-    const auto zaznamy = session_.records();
+void ResultsWindow::onToFileClicked() {
+    if (mode_ != Own && mode_ != Sidc && mode_ != CvValues) return;
+    const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
+    if (!first) return present(Nothing);
+    first_ = *first;
+    const auto records = session_.records();
     try {
-        if (rezim_ == Vlastni) {
-            const OwnReport vlastni = BuildOwnReport(zaznamy, prvni_, obecna_);
-            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
-            WriteReportFile(session_.dir, vlastni.basic);
-            WriteReportFile(session_.dir, vlastni.extended);
-        } else if (rezim_ == Oficialni) {
-            const ReportFile sidc = BuildSidcReport(zaznamy, session_.geometry(), prvni_, obecna_);
-            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
-            if (ReportExists(session_.dir, sidc) && !zpravy_.Otazka(q(SouborJizExistuje))) return;
+        if (mode_ == Own) {
+            const OwnReport own = BuildOwnReport(records, first_, stationData_);
+            k_.model.setCurrent(static_cast<int>(first_) + 1);
+            WriteReportFile(session_.dir, own.basic);
+            WriteReportFile(session_.dir, own.extended);
+        } else if (mode_ == Sidc) {
+            const ReportFile sidc = BuildSidcReport(records, session_.geometry(), first_, stationData_);
+            k_.model.setCurrent(static_cast<int>(first_) + 1);
+            if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists))) return;
             WriteReportFile(session_.dir, sidc);
         } else {
-            const QString pozorovatel = vybratPozorovatele();
-            if (pozorovatel.isEmpty()) return;
-            const ReportFile cv = BuildCvReport(zaznamy, session_.geometry(), prvni_,
-                                                pozorovatel.toStdString(), obecna_);
-            k_.model.setCurrent(static_cast<int>(prvni_) + 1);
+            const QString observer = chooseObserver();
+            if (observer.isEmpty()) return;
+            const ReportFile cv = BuildCvReport(records, session_.geometry(), first_,
+                                                observer.toStdString(), stationData_);
+            k_.model.setCurrent(static_cast<int>(first_) + 1);
             WriteReportFile(session_.dir, cv);
         }
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
         return;
     }
-    zpravy_.Zprava(q(DataBylaUlozena));
+    messages_.showMessage(q(DataWereSaved));
 }
 
-void ResultsWindow::namdocsv() {
-    if (rezim_ != Namerena && rezim_ != Vyhlazena) {
-        zpravy_.Zprava(NejdriveStatistika);
+void ResultsWindow::measuredToCsv() {
+    if (mode_ != Measured && mode_ != Smoothed) {
+        messages_.showMessage(StatisticsFirst);
         return;
     }
     try {
         WriteStatisticsCsv(session_.dir,
-                           rezim_ == Namerena ? StatisticsTable::Namerene
-                                              : StatisticsTable::Vyhlazene,
-                           static_cast<int>(vyber_), mrizka_.cells);
+                           mode_ == Measured ? StatisticsTable::Measured
+                                              : StatisticsTable::Smoothed,
+                           static_cast<int>(hemisphere_), grid_.cells);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
         return;
     }
-    zpravy_.Zprava(q(DataBylaUlozena));
+    messages_.showMessage(q(DataWereSaved));
 }
 
-void ResultsWindow::Veobecndata1Click() {
-    obecnaPanel_->move(20, menu_->height() + 20);
-    obecnaPanel_->show();
-    obecnaPanel_->raise();
-    obecnaPanel_->tabulka()->setFocus();
+void ResultsWindow::onStationDataClicked() {
+    stationDataPanel_->move(20, menu_->height() + 20);
+    stationDataPanel_->show();
+    stationDataPanel_->raise();
+    stationDataPanel_->table()->setFocus();
 }
 
-void ResultsWindow::ObecnaDataOK() {
-    const ObecnaData nova = ConfirmObecnaData(obecna_, obecnaPanel_->hodnoty());
+void ResultsWindow::onStationDataConfirmed() {
+    const StationData stale = ConfirmStationData(stationData_, stationDataPanel_->values());
     try {
-        WriteObecnaData(session_.dir, nova);
+        WriteStationData(session_.dir, stale);
     } catch (const std::exception& e) {
-        zpravy_.Zprava(QString::fromUtf8(e.what()));
+        messages_.showMessage(QString::fromUtf8(e.what()));
         return;
     }
-    obecna_ = nova;
-    StationDataPanel::Hodnoty h;
-    for (int k = 1; k <= ObecnaDataRadku; ++k)
-        h[static_cast<std::size_t>(k - 1)] = obecna_.row(k);
-    obecnaPanel_->nastav(h);
-    intersol_->nastavPristroj(q(obecna_.row(2)));
-    sestav();
+    stationData_ = stale;
+    StationDataPanel::Values h;
+    for (int k = 1; k <= StationDataRows; ++k)
+        h[static_cast<std::size_t>(k - 1)] = stationData_.row(k);
+    stationDataPanel_->setTable(h);
+    interSol_->setInstrument(q(stationData_.row(2)));
+    build();
 }
 
 // ---------------------------------------------------------------------------
 
 // The main window's controls of views 3 to 14 (results_views.cpp).
-void installPohledy(MainWindow& hlavni);
+void installResultsViews(MainWindow& mainWindow);
 
-void installVysledky(MainWindow& hlavni) {
-    hlavni.zapojit(QStringLiteral("vysledky1"), [&hlavni] { ResultsWindow::otevrit(hlavni); });
-    const std::pair<const char*, void (ResultsWindow::*)()> tlacitka[] = {
-        {"vlastniv", &ResultsWindow::vlastniClick},
-        {"oficialv", &ResultsWindow::oficialniClick},
-        {"CVvysledky", &ResultsWindow::CVvysledekClick},
-        {"namercelek", &ResultsWindow::celkovynamClick},
-        {"namersever", &ResultsWindow::severnamClick},
-        {"namerjih", &ResultsWindow::jihnamClick},
-        {"vyhlcelek", &ResultsWindow::celkovyvyrClick},
-        {"vyhlsever", &ResultsWindow::severvyrClick},
-        {"vyhljih", &ResultsWindow::jihvyrClick},
-        {"vyskytskup", &ResultsWindow::vyskitClick},
-        {"promapovy", &ResultsWindow::udajmapaClick},
-        {"SpeedButton8", &ResultsWindow::namdocsv},
-        {"pozorovatelv", &ResultsWindow::pozorovateleClick},
-        {"vyvojskup", &ResultsWindow::Vvojskupin1Click},
-        {"velikost", &ResultsWindow::velikyClick},
-        {"SpeedButton1", &ResultsWindow::BezaktivityClick},
-        {"polohy", &ResultsWindow::polohy1Click},
-        {"polohyr", &ResultsWindow::polohy1Click},
-        {"polohym", &ResultsWindow::polohy1Click},
-        {"zapidosoudorutxt", &ResultsWindow::polohytext},
-        {"SpeedButton15", &ResultsWindow::Pozorovalelden},
-        {"SpeedButton16", &ResultsWindow::InterSOL1Click},
-        {"SpeedButton9", &ResultsWindow::zavritvysClick},
+void installResults(MainWindow& mainWindow) {
+    mainWindow.connectCommand(QStringLiteral("vysledky1"), [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
+    const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
+        {"vlastniv", &ResultsWindow::onOwnResultsClicked},
+        {"oficialv", &ResultsWindow::onSidcResultsClicked},
+        {"CVvysledky", &ResultsWindow::onCvResultsClicked},
+        {"namercelek", &ResultsWindow::onMeasuredDiskClicked},
+        {"namersever", &ResultsWindow::onMeasuredNorthClicked},
+        {"namerjih", &ResultsWindow::onMeasuredSouthClicked},
+        {"vyhlcelek", &ResultsWindow::onSmoothedDiskClicked},
+        {"vyhlsever", &ResultsWindow::onSmoothedNorthClicked},
+        {"vyhljih", &ResultsWindow::onSmoothedSouthClicked},
+        {"vyskytskup", &ResultsWindow::onLatitudesClicked},
+        {"promapovy", &ResultsWindow::onMapDataClicked},
+        {"SpeedButton8", &ResultsWindow::measuredToCsv},
+        {"pozorovatelv", &ResultsWindow::onObserversClicked},
+        {"vyvojskup", &ResultsWindow::onGroupEvolutionClicked},
+        {"velikost", &ResultsWindow::onLargestGroupsClicked},
+        {"SpeedButton1", &ResultsWindow::onSpotlessDaysClicked},
+        {"polohy", &ResultsWindow::onZonesClicked},
+        {"polohyr", &ResultsWindow::onZonesClicked},
+        {"polohym", &ResultsWindow::onZonesClicked},
+        {"zapidosoudorutxt", &ResultsWindow::zonesToText},
+        {"SpeedButton15", &ResultsWindow::observerDaily},
+        {"SpeedButton16", &ResultsWindow::onInterSolClicked},
+        {"SpeedButton9", &ResultsWindow::onCloseClicked},
     };
-    for (const auto& [jmeno, handler] : tlacitka)
-        hlavni.zapojit(QString::fromLatin1(jmeno), [&hlavni, handler] {
-            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) (w->*handler)();
+    for (const auto& [name, handler] : buttons)
+        mainWindow.connectCommand(QString::fromLatin1(name), [&mainWindow, handler] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) (w->*handler)();
         });
-    installPohledy(hlavni);
+    installResultsViews(mainWindow);
     // The two asymmetry buttons stay down in turn and open view 12.
-    QAction* asme = hlavni.akce(QStringLiteral("asme"));
-    QAction* asro = hlavni.akce(QStringLiteral("asro"));
-    for (QAction* a : {asme, asro}) {
-        hlavni.zapojit(a->objectName(), [&hlavni, a, asme, asro] {
-            asme->setChecked(a == asme);
-            asro->setChecked(a == asro);
-            if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->dataasimClick();
+    QAction* asymmetryMonthly = mainWindow.action(QStringLiteral("asme"));
+    QAction* asymmetryYearly = mainWindow.action(QStringLiteral("asro"));
+    for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
+        mainWindow.connectCommand(a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
+            asymmetryMonthly->setChecked(a == asymmetryMonthly);
+            asymmetryYearly->setChecked(a == asymmetryYearly);
+            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onAsymmetryDataClicked();
         });
         a->setCheckable(true);
     }
-    hlavni.zapojit(QStringLiteral("AsinTXT"), [&hlavni] {
-        if (ResultsWindow* w = ResultsWindow::otevrene(hlavni)) w->asimtxt();
+    mainWindow.connectCommand(QStringLiteral("AsinTXT"), [&mainWindow] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->asymmetryToText();
     });
-    hlavni.akce(QStringLiteral("AsinTXT"))->setVisible(false);
+    mainWindow.action(QStringLiteral("AsinTXT"))->setVisible(false);
 }
 
 } // namespace hk

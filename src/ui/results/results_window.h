@@ -1,7 +1,7 @@
 #pragma once
 // The results window ("Výsledky"): every statistic and report of the station
 // chosen, shown, printed and saved. One view at a time, named by
-// RezimVysledku; while the window exists the main window shows its panel
+// resultsMode; while the window exists the main window shows its panel
 // `provysledky`.
 #include <QHash>
 #include <QWidget>
@@ -38,93 +38,93 @@ class ObserverListView;
 class RotationTableView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
-void installVysledky(MainWindow& hlavni);
+void installResults(MainWindow& mainWindow);
 
 class ResultsWindow : public QWidget {
     Q_OBJECT
   public:
     // The views of the window.
-    enum Rezim {
-        Nic = 0,
-        Vlastni = 1,
-        Oficialni = 2,
-        Vyvoj = 3,
-        PozorovateleRoky = 4,
-        Namerena = 5,
-        Vyhlazena = 6,
-        VyskytTypu = 7,
-        UdajeMapa = 8,
-        CvHodnoty = 9,
-        Veliky = 10,
-        BezAktivity = 11,
-        Polohy = 13,
-        PozorovatelDenni = 14,
-        DataAsymetrie = 12,
+    enum Mode {
+        Nothing = 0,
+        Own = 1,
+        Sidc = 2,
+        GroupEvolution = 3,
+        ObserversByYear = 4,
+        Measured = 5,
+        Smoothed = 6,
+        TypeOccurrences = 7,
+        MapData = 8,
+        CvValues = 9,
+        LargestGroups = 10,
+        SpotlessDays = 11,
+        Zones = 13,
+        ObserverDaily = 14,
+        AsymmetryData = 12,
         InterSol = 15,
     };
 
     // Opens the window in the main window's work area, or returns the one
     // that is open already.
-    static ResultsWindow* otevrit(MainWindow& hlavni);
+    static ResultsWindow* openWindow(MainWindow& mainWindow);
     // The window that is open, or nullptr.
-    static ResultsWindow* otevrene(MainWindow& hlavni);
+    static ResultsWindow* openInstance(MainWindow& mainWindow);
 
-    int RezimVysledku() const { return rezim_; }
-    VyberPolokoule vyberPolokoule() const { return vyber_; }
-    int VybranyMesic() const { return vybranyMesic_; }
-    int VelikostPisma() const { return velikostPisma_; }
+    int resultsMode() const { return mode_; }
+    HemisphereChoice hemisphereChoice() const { return hemisphere_; }
+    int chosenMonth() const { return chosenMonth_; }
+    int fontSize() const { return fontSize_; }
     // The month text typed last: the next month input starts with it.
-    const QString& mesicText() const { return mesicText_; }
-    const ObecnaData& obecnaData() const { return obecna_; }
+    const QString& monthText() const { return monthText_; }
+    const StationData& stationData() const { return stationData_; }
     // The table of views 5, 6, 7, 9 and 15 as shown.
-    const ResultsGrid& mrizka() const { return mrizka_; }
-    QAction* akce(const QString& objectName) const { return akce_.value(objectName); }
+    const ResultsGrid& grid() const { return grid_; }
+    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
 
     // Menu handlers.
-    void zavritvysClick();
-    void vlastniClick();
-    void oficialniClick();
-    void CVvysledekClick();
-    void celkovynamClick() { namerena(VyberPolokoule::Celkova); }
-    void severnamClick() { namerena(VyberPolokoule::Sever); }
-    void jihnamClick() { namerena(VyberPolokoule::Jih); }
-    void celkovyvyrClick() { vyhlazena(VyberPolokoule::Celkova); }
-    void severvyrClick() { vyhlazena(VyberPolokoule::Sever); }
-    void jihvyrClick() { vyhlazena(VyberPolokoule::Jih); }
-    void vyskitClick();
-    void udajmapaClick();
-    void InterSOL1Click();
-    void Vvojskupin1Click();
-    void pozorovateleClick();
-    void velikyClick();
-    void BezaktivityClick();
-    void polohy1Click();
-    void PolohymClick() { polohy1Click(); }
-    void PolohyrClick() { polohy1Click(); }
-    void pozordClick();
+    void onCloseClicked();
+    void onOwnResultsClicked();
+    void onSidcResultsClicked();
+    void onCvResultsClicked();
+    void onMeasuredDiskClicked() { measured(HemisphereChoice::Whole); }
+    void onMeasuredNorthClicked() { measured(HemisphereChoice::North); }
+    void onMeasuredSouthClicked() { measured(HemisphereChoice::South); }
+    void onSmoothedDiskClicked() { smoothed(HemisphereChoice::Whole); }
+    void onSmoothedNorthClicked() { smoothed(HemisphereChoice::North); }
+    void onSmoothedSouthClicked() { smoothed(HemisphereChoice::South); }
+    void onLatitudesClicked();
+    void onMapDataClicked();
+    void onInterSolClicked();
+    void onGroupEvolutionClicked();
+    void onObserversClicked();
+    void onLargestGroupsClicked();
+    void onSpotlessDaysClicked();
+    void onZonesClicked();
+    void onZonesMonthlyClicked() { onZonesClicked(); }
+    void onZonesYearlyClicked() { onZonesClicked(); }
+    void onObserverDailyClicked();
     // The main window's "P. den": view 14 with an empty list.
-    void Pozorovalelden();
-    void doCSVClick();
-    void oficCSVClick();
+    void observerDaily();
+    void onToCsvClicked();
+    void onOfficialCsvClicked();
     // The main window's "Polohy TXT": the zone rows as text files.
-    void polohytext();
+    void zonesToText();
     // View 12: the monthly table while `asme` is down, else the yearly one.
-    void dataasimClick();
-    void asimtxt();
-    void tiskvyslClick();
-    void Veobecndata1Click();
-    void dosouboruClick();
+    void onAsymmetryDataClicked();
+    void asymmetryToText();
+    void onPrintClicked();
+    void onStationDataClicked();
+    void onToFileClicked();
     // The main window's "Do CSV souboru": the statistics table shown.
-    void namdocsv();
+    void measuredToCsv();
 
     // Prints the current view on a printer already set up.
-    void tiskDo(QPrinter& printer);
+    void printTo(QPrinter& printer);
 
     // Chooses the printer; the print dialog unless a test answers.
-    std::function<bool(QPrinter&)> vybratTiskarnu;
+    std::function<bool(QPrinter&)> choosePrinter;
     // Chooses the observer of the CV report; the observer dialog unless a
     // test answers.
-    std::function<QString()> vybratPozorovatele;
+    std::function<QString()> chooseObserver;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -134,73 +134,73 @@ class ResultsWindow : public QWidget {
   private:
     explicit ResultsWindow(WindowContext k);
 
-    QAction* pridej(QWidget* menu, const char* name, const QString& text,
+    QAction* add(QWidget* menu, const char* name, const QString& text,
                     void (ResultsWindow::*handler)());
-    void pripravujeSe(QWidget* menu, const char* name, const QString& text);
-    void vytvorMenu();
-    void nactiObecnaData();
+    void markNotReady(QWidget* menu, const char* name, const QString& text);
+    void createMenu();
+    void loadStationData();
 
     // The month of views 1, 2 and 9; false when none was chosen.
-    bool zvolitMesic(bool hlavickovaZprava);
-    void namerena(VyberPolokoule v);
-    void vyhlazena(VyberPolokoule v);
-    void ukaz(int rezim);
-    // Builds the view named by rezim_ from the records as they are now.
-    void sestav();
-    void sestavProtokol();
-    void sestavCv();
-    void ukazMrizku(QTableWidget* mrizka, const ResultsGrid& tabulka);
-    void obnovMenu();
-    void stavTisku();
-    void ObecnaDataOK();
-    void seznamPozorovatelu();
+    bool chooseMonth(bool headerNotice);
+    void measured(HemisphereChoice v);
+    void smoothed(HemisphereChoice v);
+    void present(int mode);
+    // Builds the view named by mode_ from the records as they are now.
+    void build();
+    void buildProtocol();
+    void buildCv();
+    void showGrid(QTableWidget* grid, const ResultsGrid& table);
+    void updateMenu();
+    void updatePrintState();
+    void onStationDataConfirmed();
+    void observerListView();
     // Views 3, 4, 10, 11, 13 and 14 (results_views.cpp).
-    void vytvorPohledy();
-    bool sestavPohled();
-    bool tiskPohledu(QPrinter& printer);
-    void vyvojZmena(int hodnota);
-    void velikyZmena(int rok);
+    void createViews();
+    bool buildView();
+    bool printView(QPrinter& printer);
+    void onEvolutionChanged(int value);
+    void onLargestChanged(int year);
 
     WindowContext k_;
     const Session& session_;
-    Messages& zpravy_;
+    Messages& messages_;
 
-    int rezim_ = Nic;
-    VyberPolokoule vyber_ = VyberPolokoule::Celkova;
-    int vybranyMesic_ = 0;
-    std::size_t prvni_ = 0; // 0-based index of the chosen month's first record
-    QString mesicText_;     // the month text typed last
-    int velikostPisma_;
-    ObecnaData obecna_;
-    ResultsGrid mrizka_;
-    ResultsGrid vyhlazenaMrizka_;       // the smoothed table built when it was chosen
-    std::uint64_t vyhlazenaRevize_ = 0; // the store revision it was built from
+    int mode_ = Nothing;
+    HemisphereChoice hemisphere_ = HemisphereChoice::Whole;
+    int chosenMonth_ = 0;
+    std::size_t first_ = 0; // 0-based index of the chosen month's first record
+    QString monthText_;     // the month text typed last
+    int fontSize_;
+    StationData stationData_;
+    ResultsGrid grid_;
+    ResultsGrid smoothedGrid_;       // the smoothed table built when it was chosen
+    std::uint64_t smoothedRevision_ = 0; // the store revision it was built from
 
     QMenuBar* menu_;
-    QHash<QString, QAction*> akce_;
+    QHash<QString, QAction*> actions_;
     QStackedWidget* stack_;
-    QWidget* prazdna_;
-    ProtocolView* protokol_;
-    QWidget* stranaStatistiky_;
-    QTableWidget* StringGrid1_;
-    QLabel* stav_;
-    RotationTableView* mapa_ = nullptr;
-    QTableWidget* StringGrid4_;
-    QTableWidget* StringGrid8_;
-    InterSolPanel* intersol_;
-    StationDataPanel* obecnaPanel_;
-    ObserverListView* seznam_;
-    GroupEvolutionPanel* vyvoj_ = nullptr;
-    QWidget* stranaPozorovatelu_ = nullptr;
-    QLabel* zadnyPozorovatel_ = nullptr;
-    QTableWidget* StringGrid3_ = nullptr;
-    LargestGroupsPanel* veliky_ = nullptr;
-    SpotlessDaysView* bez_ = nullptr;
-    QWidget* stranaPoloh_ = nullptr;
-    QTableWidget* StringGrid9_ = nullptr;
-    ObserverResultsPanel* pozord_ = nullptr;
-    OfficialCsvPanel* oficCsv_ = nullptr;
-    bool zavreno_ = false;
+    QWidget* emptyPage_;
+    ProtocolView* protocolView_;
+    QWidget* statisticsPage_;
+    QTableWidget* statisticsGrid_;
+    QLabel* state_;
+    RotationTableView* map_ = nullptr;
+    QTableWidget* typeGrid_;
+    QTableWidget* dataGrid_;
+    InterSolPanel* interSol_;
+    StationDataPanel* stationDataPanel_;
+    ObserverListView* list_;
+    GroupEvolutionPanel* evolutionPanel_ = nullptr;
+    QWidget* observerPage_ = nullptr;
+    QLabel* noObserverLabel_ = nullptr;
+    QTableWidget* observerDrawingsGrid_ = nullptr;
+    LargestGroupsPanel* largestGroupsPanel_ = nullptr;
+    SpotlessDaysView* spotlessDaysView_ = nullptr;
+    QWidget* zonesPage_ = nullptr;
+    QTableWidget* zonesGrid_ = nullptr;
+    ObserverResultsPanel* observerResultsPanel_ = nullptr;
+    OfficialCsvPanel* officialCsvPanel_ = nullptr;
+    bool closed_ = false;
 };
 
 } // namespace hk

@@ -11,11 +11,11 @@
 namespace hk {
 
 RotationTableView::RotationTableView(QWidget* parent)
-    : QWidget(parent), StringGrid5_(NovaMrizka(QStringLiteral("StringGrid5"), this)),
-      stav_(new QLabel(this)) {
+    : QWidget(parent), rotationGrid_(NewGrid(QStringLiteral("StringGrid5"), this)),
+      state_(new QLabel(this)) {
     setObjectName(QStringLiteral("UdajeProMapu"));
-    stav_->setObjectName(QStringLiteral("LabelMapa"));
-    auto* nadpisy = new QHBoxLayout;
+    state_->setObjectName(QStringLiteral("LabelMapa"));
+    auto* headingMetrics = new QHBoxLayout;
     int i = 0;
     for (const char* text : RotationTableCaptions) {
         // "\r" breaks a caption into two lines.
@@ -23,17 +23,17 @@ RotationTableView::RotationTableView(QWidget* parent)
             new QLabel(QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), this);
         l->setObjectName(QStringLiteral("LabelMapa%1").arg(++i));
         l->setAlignment(Qt::AlignCenter);
-        nadpisy->addWidget(l);
+        headingMetrics->addWidget(l);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(nadpisy);
-    layout->addWidget(StringGrid5_, 1);
-    layout->addWidget(stav_);
+    layout->addLayout(headingMetrics);
+    layout->addWidget(rotationGrid_, 1);
+    layout->addWidget(state_);
 }
 
-void RotationTableView::nastav(const ResultsGrid& tabulka, const QString& stav) {
-    VyplnMrizku(*StringGrid5_, tabulka);
-    stav_->setText(stav);
+void RotationTableView::setTable(const ResultsGrid& table, const QString& state) {
+    FillGrid(*rotationGrid_, table);
+    state_->setText(state);
 }
 
 } // namespace hk

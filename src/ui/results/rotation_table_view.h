@@ -14,12 +14,12 @@ class RotationTableView : public QWidget {
   public:
     explicit RotationTableView(QWidget* parent = nullptr);
     // Shows the table and the status line below it.
-    void nastav(const ResultsGrid& tabulka, const QString& stav);
-    QTableWidget* mrizka() const { return StringGrid5_; }
+    void setTable(const ResultsGrid& table, const QString& state);
+    QTableWidget* grid() const { return rotationGrid_; }
 
   private:
-    QTableWidget* StringGrid5_;
-    QLabel* stav_;
+    QTableWidget* rotationGrid_;
+    QLabel* state_;
 };
 
 } // namespace hk

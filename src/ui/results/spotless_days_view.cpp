@@ -33,39 +33,39 @@ SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel10"));
     panel->setFrameShape(QFrame::StyledPanel);
-    auto* radek = new QHBoxLayout(panel);
-    radek->addWidget(new QLabel(QStringLiteral("Zadat rok"), panel));
+    auto* row = new QHBoxLayout(panel);
+    row->addWidget(new QLabel(QStringLiteral("Zadat rok"), panel));
     spin_ = new QSpinBox(panel);
     spin_->setObjectName(QStringLiteral("SpinEdit3"));
-    spin_->setRange(BezAktivityRokOd, BezAktivityRokDo);
-    spin_->setValue(BezAktivityRokStart);
-    radek->addWidget(spin_);
-    radek->addStretch(1);
-    kalendar_ = new SpotlessCalendarWidget(*this, this);
+    spin_->setRange(SpotlessYearFrom, SpotlessYearTo);
+    spin_->setValue(SpotlessYearStart);
+    row->addWidget(spin_);
+    row->addStretch(1);
+    calendar_ = new SpotlessCalendarWidget(*this, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
-    layout->addWidget(kalendar_, 1);
+    layout->addWidget(calendar_, 1);
     // A new year redraws the calendar without rebuilding the list.
-    connect(spin_, &QSpinBox::valueChanged, kalendar_, qOverload<>(&QWidget::update));
+    connect(spin_, &QSpinBox::valueChanged, calendar_, qOverload<>(&QWidget::update));
 }
 
-void SpotlessDaysView::nastav(std::vector<std::string> dny, int procento) {
-    dny_ = std::move(dny);
-    procento_ = procento;
-    kalendar_->update();
+void SpotlessDaysView::setTable(std::vector<std::string> days, int percent) {
+    days_ = std::move(days);
+    percent_ = percent;
+    calendar_->update();
 }
 
-int SpotlessDaysView::rok() const {
+int SpotlessDaysView::year() const {
     return spin_->value();
 }
 
 SpotlessCalendar SpotlessDaysView::model() const {
-    return BuildSpotlessCalendar(dny_, rok(), kalendar_->width(), kalendar_->height(), procento_);
+    return BuildSpotlessCalendar(days_, year(), calendar_->width(), calendar_->height(), percent_);
 }
 
-QWidget* SpotlessDaysView::kalendar() const {
-    return kalendar_;
+QWidget* SpotlessDaysView::calendar() const {
+    return calendar_;
 }
 
 } // namespace hk

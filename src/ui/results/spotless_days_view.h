@@ -18,22 +18,22 @@ class SpotlessDaysView : public QWidget {
   public:
     explicit SpotlessDaysView(QWidget* parent);
 
-    QSpinBox* SpinEdit3() const { return spin_; }
+    QSpinBox* yearSpin() const { return spin_; }
     // The list of spotless dates (rebuilt by the window on every paint of the
     // view) and the size percentage.
-    void nastav(std::vector<std::string> dny, int procento);
-    const std::vector<std::string>& dny() const { return dny_; }
-    int rok() const;
-    int procento() const { return procento_; }
+    void setTable(std::vector<std::string> days, int percent);
+    const std::vector<std::string>& days() const { return days_; }
+    int year() const;
+    int percent() const { return percent_; }
     // The calendar as drawn at the calendar's present size.
     SpotlessCalendar model() const;
-    QWidget* kalendar() const;
+    QWidget* calendar() const;
 
   private:
     QSpinBox* spin_;
-    SpotlessCalendarWidget* kalendar_;
-    std::vector<std::string> dny_;
-    int procento_ = 100;
+    SpotlessCalendarWidget* calendar_;
+    std::vector<std::string> days_;
+    int percent_ = 100;
 };
 
 } // namespace hk

@@ -15,25 +15,25 @@ namespace hk {
 class StationDataPanel : public QFrame {
     Q_OBJECT
   public:
-    using Hodnoty = std::array<std::string, ObecnaDataRadku>;
+    using Values = std::array<std::string, StationDataRows>;
 
     explicit StationDataPanel(QWidget* parent = nullptr);
 
     // Column 1 of rows 1..13 (index 0 = row 1), UTF-8.
-    void nastav(const Hodnoty& hodnoty);
-    Hodnoty hodnoty() const;
+    void setTable(const Values& values);
+    Values values() const;
 
-    QTableWidget* tabulka() const { return StringGrid12_; }
+    QTableWidget* table() const { return stationGrid_; }
 
     // OK: the values are taken; X: the panel hides without them.
-    void OKClick();
-    void XClick();
+    void onOkClicked();
+    void onCloseClicked();
 
   signals:
-    void potvrzeno();
+    void confirmed();
 
   private:
-    QTableWidget* StringGrid12_;
+    QTableWidget* stationGrid_;
 };
 
 } // namespace hk

@@ -23,7 +23,7 @@ std::vector<TZaznam> DayRecords(int n) {
 
 Frame::Frame(const std::vector<TZaznam>& records) : session(dir.path()) {
     if (!records.empty()) WriteRecordFile(dir.path() / "datax.dat", records);
-    hlavni = std::make_unique<MainWindow>(session, zpravy);
+    mainWindow = std::make_unique<MainWindow>(session, messages);
 }
 
 void Frame::copyIn(const std::filesystem::path& source) {
@@ -32,19 +32,19 @@ void Frame::copyIn(const std::filesystem::path& source) {
                               std::filesystem::copy_options::overwrite_existing);
 }
 
-bool Frame::start(DrawingSetting nastaveni, Date today) {
-    hlavni->zeptatSeNaNastaveni = [this, nastaveni] {
-        ++nastaveniAsked;
-        return nastaveni;
+bool Frame::start(DrawingSetting settings, Date today) {
+    mainWindow->askDrawingSettingFn = [this, settings] {
+        ++settingAsked;
+        return settings;
     };
-    return hlavni->FormCreate(TestScreen, today);
+    return mainWindow->startUp(TestScreen, today);
 }
 
-bool Frame::startWithList(DrawingSetting nastaveni, Date today) {
-    if (!start(nastaveni, today)) return false;
-    RecordListWindow::vytvor(*hlavni);
-    hlavni->show();
-    return QTest::qWaitForWindowExposed(hlavni.get());
+bool Frame::startWithList(DrawingSetting settings, Date today) {
+    if (!start(settings, today)) return false;
+    RecordListWindow::createWindow(*mainWindow);
+    mainWindow->show();
+    return QTest::qWaitForWindowExposed(mainWindow.get());
 }
 
 } // namespace hk::test

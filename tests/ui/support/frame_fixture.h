@@ -26,10 +26,10 @@ struct Frame {
     explicit Frame(const std::vector<TZaznam>& records);
 
     // Runs the start-up on TestScreen on the day `today`; the drawing setting,
-    // when asked, is answered with `nastaveni`. Returns FormCreate's result.
-    bool start(DrawingSetting nastaveni = {125, false}, Date today = TestToday);
+    // when asked, is answered with `nastaveni`. Returns startUp's result.
+    bool start(DrawingSetting settings = {125, false}, Date today = TestToday);
     // Start-up, the record list, and the window shown.
-    bool startWithList(DrawingSetting nastaveni = {125, false}, Date today = TestToday);
+    bool startWithList(DrawingSetting settings = {125, false}, Date today = TestToday);
 
     // Copies the files of `source` (a demo directory) into the folder.
     void copyIn(const std::filesystem::path& source);
@@ -38,9 +38,9 @@ struct Frame {
 
     TempDir dir;
     Session session;
-    ScriptedMessages zpravy;
-    std::unique_ptr<MainWindow> hlavni;
-    int nastaveniAsked = 0;
+    ScriptedMessages messages;
+    std::unique_ptr<MainWindow> mainWindow;
+    int settingAsked = 0;
 };
 
 } // namespace hk::test

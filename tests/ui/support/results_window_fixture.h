@@ -17,19 +17,19 @@ inline void WriteResultsDemo(const std::filesystem::path& dir) {
     WriteDemoDirectory(dir, o);
 }
 
-struct VysledkyOkno {
-    explicit VysledkyOkno(const std::filesystem::path& demo) : f({}) { f.copyIn(demo); }
+struct ResultsWindowFixture {
+    explicit ResultsWindowFixture(const std::filesystem::path& demo) : f({}) { f.copyIn(demo); }
     // Starts the program (`seznam`: with the record list) and opens the window
     // from its menu item.
-    bool otevrit(bool seznam = false) {
-        if (!(seznam ? f.startWithList() : f.start())) return false;
-        installVysledky(*f.hlavni);
-        f.hlavni->show();
-        f.hlavni->akce(QStringLiteral("vysledky1"))->trigger();
-        w = ResultsWindow::otevrene(*f.hlavni);
+    bool openWindow(bool list = false) {
+        if (!(list ? f.startWithList() : f.start())) return false;
+        installResults(*f.mainWindow);
+        f.mainWindow->show();
+        f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        w = ResultsWindow::openInstance(*f.mainWindow);
         return w != nullptr;
     }
-    QTableWidget* mrizka(const QString& name) const { return w->findChild<QTableWidget*>(name); }
+    QTableWidget* grid(const QString& name) const { return w->findChild<QTableWidget*>(name); }
 
     Frame f;
     ResultsWindow* w = nullptr;
@@ -37,7 +37,7 @@ struct VysledkyOkno {
 
 // The first cell in which the grid widget differs from the core table, empty
 // when it shows the table whole.
-inline QString RozdilMrizky(const QTableWidget* m, const ResultsGrid& g) {
+inline QString GridDifference(const QTableWidget* m, const ResultsGrid& g) {
     if (!m) return QStringLiteral("no grid");
     if (m->rowCount() != int(g.rowCount()) || m->columnCount() != int(g.columnCount()))
         return QStringLiteral("%1 x %2 cells").arg(m->rowCount()).arg(m->columnCount());

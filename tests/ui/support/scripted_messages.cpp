@@ -2,49 +2,49 @@
 
 namespace hk::test {
 
-void ScriptedMessages::Zprava(const QString& text) {
-    zpravy << text;
+void ScriptedMessages::showMessage(const QString& text) {
+    messages << text;
     log << QStringLiteral("zprava: ") + text;
     if (onShown) onShown(log.back());
 }
 
-std::optional<QString> ScriptedMessages::ZadejHodnotu(const QString& prompt, const QString&) {
-    vyzvy << prompt;
+std::optional<QString> ScriptedMessages::askValue(const QString& prompt, const QString&) {
+    prompts << prompt;
     log << QStringLiteral("hodnota: ") + prompt;
     if (onShown) onShown(log.back());
-    if (hodnoty.empty()) {
+    if (values.empty()) {
         ++unanswered;
         return std::nullopt;
     }
-    if (!hodnoty.front()) {
-        hodnoty.pop_front();
+    if (!values.front()) {
+        values.pop_front();
         return std::nullopt;
     }
-    const QString answer = *hodnoty.front();
-    hodnoty.pop_front();
+    const QString answer = *values.front();
+    values.pop_front();
     return answer;
 }
 
-bool ScriptedMessages::Otazka(const QString& text) {
-    otazky << text;
+bool ScriptedMessages::ask(const QString& text) {
+    questions << text;
     log << QStringLiteral("otazka: ") + text;
     if (onShown) onShown(log.back());
-    if (odpovedi.empty()) {
+    if (answers.empty()) {
         ++unanswered;
         return false;
     }
-    const bool answer = odpovedi.front();
-    odpovedi.pop_front();
+    const bool answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 
 void ScriptedMessages::clear() {
-    odpovedi.clear();
-    hodnoty.clear();
+    answers.clear();
+    values.clear();
     log.clear();
-    zpravy.clear();
-    otazky.clear();
-    vyzvy.clear();
+    messages.clear();
+    questions.clear();
+    prompts.clear();
     unanswered = 0;
 }
 

@@ -14,22 +14,22 @@ class ScriptedMessages : public Messages {
   public:
     // Answers, used front first. An empty queue answers "Ne" to a question and
     // closes a prompt; such calls are counted in `unanswered`.
-    std::deque<bool> odpovedi;
-    std::deque<std::optional<QString>> hodnoty;
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> values;
 
     // Everything shown, in order, as "zprava: ...", "otazka: ...", "hodnota: ...".
     QStringList log;
-    QStringList zpravy;
-    QStringList otazky;
-    QStringList vyzvy;
+    QStringList messages;
+    QStringList questions;
+    QStringList prompts;
     int unanswered = 0;
 
     // Called after each call is recorded (e.g. to act while a message "is open").
     std::function<void(const QString& entry)> onShown;
 
-    void Zprava(const QString& text) override;
-    std::optional<QString> ZadejHodnotu(const QString& prompt, const QString& initial) override;
-    bool Otazka(const QString& text) override;
+    void showMessage(const QString& text) override;
+    std::optional<QString> askValue(const QString& prompt, const QString& initial) override;
+    bool ask(const QString& text) override;
 
     void clear();
 };
