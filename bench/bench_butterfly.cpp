@@ -14,8 +14,8 @@
 
 #include "demo/demo.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/corona.h"
+#include "graphs/group_latitudes.h"
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/startup_files.h"
@@ -90,7 +90,8 @@ BENCHMARK(BM_ComputeGroupLatitudes)->Unit(benchmark::kMillisecond);
 void BM_ButterflyModel(benchmark::State& state) {
     const Archive& a = archive();
     for (auto _ : state)
-        benchmark::DoNotOptimize(MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona));
+        benchmark::DoNotOptimize(
+            MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona));
 }
 BENCHMARK(BM_ButterflyModel)->Unit(benchmark::kMillisecond);
 
@@ -106,7 +107,8 @@ BENCHMARK(BM_FillImage)->Unit(benchmark::kMillisecond);
 // Repaint at rotation scale 1 (everything visible) and 16 (scrolled into the data).
 void BM_ButterflyRepaint(benchmark::State& state) {
     const Archive& a = archive();
-    const ButterflyModel model = MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona);
+    const ButterflyModel model =
+        MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona);
     ButterflyOptions o = allOverlays();
     o.rotationScale = static_cast<int>(state.range(0));
     o.sx = o.rotationScale == 1 ? 0 : (model.firstRotation - 1100 + 200) * o.rotationScale;

@@ -9,9 +9,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_scale.h"
 #include "measure/disk_finder.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 #include "render/scan_view.h"
 

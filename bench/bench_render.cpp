@@ -11,10 +11,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_scale.h"
 #include "drawing/faculae.h"
 #include "records/record.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 
 using namespace hk;

@@ -5,16 +5,16 @@
 #include <cstdio>
 #include <vector>
 
+#include "network_records.h"
 #include "records/record.h"
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/measured_statistics.h"
-#include "results/station_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
+#include "results/station_data.h"
 #include "results/type_occurrence.h"
-#include "network_records.h"
 
 using namespace hk;
 
@@ -68,7 +68,8 @@ void BM_SidcReport(benchmark::State& state) {
     const StationData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(BuildSidcReport(records, GeometryCache::of(records), *month.first, data));
+        benchmark::DoNotOptimize(
+            BuildSidcReport(records, GeometryCache::of(records), *month.first, data));
     }
 }
 
@@ -77,7 +78,8 @@ void BM_CvReport(benchmark::State& state) {
     const StationData data = station();
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(BuildCvReport(records, GeometryCache::of(records), *month.first, "Pozorovatel 1", data));
+        benchmark::DoNotOptimize(BuildCvReport(records, GeometryCache::of(records), *month.first,
+                                               "Pozorovatel 1", data));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "network_records.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/record.h"
@@ -18,7 +19,6 @@
 #include "results/official_csv.h"
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
-#include "network_records.h"
 
 using namespace hk;
 

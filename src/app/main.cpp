@@ -31,11 +31,12 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (option == "--help" || option == "-h") {
-            std::cout << "použití: heliokres [ADRESÁŘ] | heliokres --version\n"
-                         "ADRESÁŘ: adresář s daty (datax.dat). Bez něj HELIOKRES_DIR, složka\n"
-                         "programu, když obsahuje datax.dat, adresář zvolený při minulém spuštění,\n"
-                         "~/.local/share/Heliokres s datax.dat; jinak se program zeptá\n"
-                         "(man heliokres).\n";
+            std::cout
+                << "použití: heliokres [ADRESÁŘ] | heliokres --version\n"
+                   "ADRESÁŘ: adresář s daty (datax.dat). Bez něj HELIOKRES_DIR, složka\n"
+                   "programu, když obsahuje datax.dat, adresář zvolený při minulém spuštění,\n"
+                   "~/.local/share/Heliokres s datax.dat; jinak se program zeptá\n"
+                   "(man heliokres).\n";
             return 0;
         }
     }
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
     if (!mainWindow.startUp(screenRect, {today.year(), today.month(), today.day()})) return 1;
     hk::installWindows(mainWindow);
     mainWindow.show();
-    QTimer::singleShot(0, &mainWindow, [&mainWindow, screenRect] { mainWindow.checkScreen(screenRect); });
+    QTimer::singleShot(0, &mainWindow,
+                       [&mainWindow, screenRect] { mainWindow.checkScreen(screenRect); });
     return QApplication::exec();
 }

@@ -8,11 +8,11 @@
 #include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
-#include "results/station_data.h"
-#include "results/results_grid.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
+#include "results/results_grid.h"
+#include "results/station_data.h"
 #include "text/encoding.h"
 
 namespace hk::cli {

@@ -19,7 +19,7 @@ struct ResultsGrid;
 class ObserverTable;
 class ProgramDir;
 class Session;
-}
+} // namespace hk
 
 namespace hk::cli {
 

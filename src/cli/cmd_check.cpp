@@ -15,7 +15,6 @@ namespace hk::cli {
 
 namespace {
 
-
 // "1982-1990, 1995" from ascending years.
 std::string yearRanges(const std::vector<int>& years) {
     std::string text;
@@ -77,14 +76,16 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     out << "Řady SIDC: " << yearRanges(session.tables().sidcDaily.years) << "\n";
     out << "Plochy: " << session.tables().areasTable.rows.size() << " řádků\n";
     out << "Tok 10 cm: " << session.tables().fluxTable.rows.size() << " řádků\n";
-    const bool supplementary = !session.tables().supplementaryData.empty() && session.tables().supplementaryData.front() != 0;
+    const bool supplementary = !session.tables().supplementaryData.empty() &&
+                               session.tables().supplementaryData.front() != 0;
     out << "Doplňková data: " << (supplementary ? "ano" : "ne") << "\n";
     if (result.askDrawingSetting)
         out << "Nastavení kresby: chybí (program se zeptá na typ souřadnic)\n";
     else
         out << "Nastavení kresby: průměr " << FormatNumber(2 * session.drawingRadius(), "0")
             << " mm, "
-            << (session.heliographicEntry() ? "heliografické souřadnice" : "polární souřadnice") << "\n";
+            << (session.heliographicEntry() ? "heliografické souřadnice" : "polární souřadnice")
+            << "\n";
     out << "Procento velikosti: " << session.sizePercent() << "\n";
     if (result.enlargementFileCreated) out << "Vytvořen soubor Zvetsit.zve\n";
     if (result.obRenamed) out << "Soubor ob.dat přejmenován na ob-původní.dat\n";

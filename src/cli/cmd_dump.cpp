@@ -31,18 +31,20 @@ int RunDump(const Args& argsIn, std::ostream& out, std::ostream& err) {
         const std::string date = z.Datum.text();
         if (summary) {
             const TSouhrn s = ComputeSummary(z, *eph);
-            std::snprintf(line, sizeof line, "%zu;%s;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u\n", index,
-                          date.c_str(), unsigned(z.Cas), s.gSev, s.fSev, s.RSev, s.CVSev, s.SNSev, s.RBSev, s.PlSev,
-                          s.PkSev, s.gJih, s.fJih, s.RJih, s.CVJih, s.SNJih, s.RBJih, s.PlJih, s.PkJih);
+            std::snprintf(line, sizeof line,
+                          "%zu;%s;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u;%u\n", index,
+                          date.c_str(), unsigned(z.Cas), s.gSev, s.fSev, s.RSev, s.CVSev, s.SNSev,
+                          s.RBSev, s.PlSev, s.PkSev, s.gJih, s.fJih, s.RJih, s.CVJih, s.SNJih,
+                          s.RBJih, s.PlJih, s.PkJih);
             out << line;
             continue;
         }
         for (int k = 0; k < z.groupCount(); ++k) {
             const TSkupina& g = z.Skupiny[k];
             const Heliographic h = PolarToHeliographic(*eph, g.Uhel, g.Vzd);
-            std::snprintf(line, sizeof line, "%zu;%s;%u;%d;%s;%u;%u;%.6f;%.6f;%.6f\n", index, date.c_str(),
-                          unsigned(z.Cas), k + 1, g.Typ.text().c_str(), unsigned(g.Uhel), unsigned(g.Vzd), h.CMD,
-                          h.Lat, h.Lon);
+            std::snprintf(line, sizeof line, "%zu;%s;%u;%d;%s;%u;%u;%.6f;%.6f;%.6f\n", index,
+                          date.c_str(), unsigned(z.Cas), k + 1, g.Typ.text().c_str(),
+                          unsigned(g.Uhel), unsigned(g.Vzd), h.CMD, h.Lat, h.Lon);
             out << line;
         }
     }

@@ -23,7 +23,7 @@ int RunMagnetosphereSum(const Args& argsIn, std::ostream& out, std::ostream& err
     const Date today = Today();
     // The blocks reach the last drawing's rotation (today's when there is none).
     const int last = session.recordCount() > 0 ? session.records().back().Rotace
-                                                : SolarEphemeris(today, 0).CarrRotation;
+                                               : SolarEphemeris(today, 0).CarrRotation;
     int shown = -1;
     MagnetosphereSumResult result;
     try {

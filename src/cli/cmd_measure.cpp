@@ -97,7 +97,8 @@ int RunMeasure(const Args& argsIn, std::ostream& out, std::ostream&) {
         // All points as the vertices of fields stored together, so that the
         // same scaling applies when one lies at the limb or beyond.
         FacPoints fp{};
-        const int fields = static_cast<int>((points.size() + FaculaeVertexCount - 1) / FaculaeVertexCount);
+        const int fields =
+            static_cast<int>((points.size() + FaculaeVertexCount - 1) / FaculaeVertexCount);
         if (fields > MaxFacFields) throw UsageError("nejvýše 240 bodů fakulí");
         for (std::size_t i = 0; i < points.size(); ++i)
             fp[i / FaculaeVertexCount][i % FaculaeVertexCount] = points[i];

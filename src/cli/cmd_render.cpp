@@ -7,10 +7,10 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
+#include "drawing/drawing_model.h"
 #include "drawing/drawing_scale.h"
 #include "records/record.h"
 #include "records/session.h"
-#include "drawing/drawing_model.h"
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
 
@@ -67,7 +67,8 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     DrawingOptions options;
     options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
     options.print = printColours;
-    const DrawingModel model = MakeDrawingModel(session.record(index), session.geometry().ephemeris(index));
+    const DrawingModel model =
+        MakeDrawingModel(session.record(index), session.geometry().ephemeris(index));
     QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
     {
         QPainter painter(&image);
@@ -84,12 +85,9 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         int (*run)(const Args&, std::ostream&, std::ostream&);
     };
     static constexpr Subcommand subcommands[] = {
-        {"drawing", RunRenderDrawing},
-        {"protocol", RunRenderProtocol},
-        {"butterfly", RunRenderButterfly},
-        {"map", RunRenderMap},
-        {"graph", RunRenderGraph},
-        {"smoothed", RunRenderSmoothed},
+        {"drawing", RunRenderDrawing},     {"protocol", RunRenderProtocol},
+        {"butterfly", RunRenderButterfly}, {"map", RunRenderMap},
+        {"graph", RunRenderGraph},         {"smoothed", RunRenderSmoothed},
         {"asymmetry", RunRenderAsymmetry},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");

@@ -66,8 +66,9 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     o.fontPixels = static_cast<int>(std::nearbyint(session.sizePercent() * 8 / 100.0));
 
     GuiApplicationScope gui;
-    const ButterflyModel model = MakeButterflyModel(
-        session.records(), session.geometry(), session.tables().supplementaryData, session.corona());
+    const ButterflyModel model =
+        MakeButterflyModel(session.records(), session.geometry(),
+                           session.tables().supplementaryData, session.corona());
     if (IsPdf(file)) {
         QByteArray bytes;
         {

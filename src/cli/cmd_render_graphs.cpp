@@ -65,7 +65,7 @@ void save(const std::filesystem::path& file, QSize size, const Painter& painter)
 
 template <class T, std::size_t N>
 T pickOption(const std::optional<std::string>& text, const std::pair<const char*, T> (&choices)[N],
-         T fallback, const char* option) {
+             T fallback, const char* option) {
     if (!text) return fallback;
     for (const auto& [name, value] : choices)
         if (*text == name) return value;
@@ -89,12 +89,13 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::string file = RequireOut(outFile);
     std::pair<const char*, GraphQuantity> quantities[GraphQuantityCount];
     for (int i = 0; i < GraphQuantityCount; ++i)
-        quantities[i] = {QuantityInfoOf(static_cast<GraphQuantity>(i)).name, static_cast<GraphQuantity>(i)};
+        quantities[i] = {QuantityInfoOf(static_cast<GraphQuantity>(i)).name,
+                         static_cast<GraphQuantity>(i)};
     const GraphQuantity quantity = pickOption(series, quantities, GraphQuantity::g, "--series");
     static constexpr std::pair<const char*, GraphView> Views[] = {{"all", GraphView::All},
-                                                                     {"disk", GraphView::Disk},
-                                                                     {"north", GraphView::North},
-                                                                     {"south", GraphView::South}};
+                                                                  {"disk", GraphView::Disk},
+                                                                  {"north", GraphView::North},
+                                                                  {"south", GraphView::South}};
     const GraphView mode = pickOption(view, Views, GraphView::All, "--view");
     static constexpr std::pair<const char*, int> Sizes[] = {
         {"400", 400}, {"500", 500}, {"600", 600}};
@@ -111,7 +112,7 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     GuiApplicationScope gui;
     save(file, QSize(width, height),
-           [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); });
+         [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); });
     out << file << "\n";
     return 0;
 }
@@ -145,7 +146,8 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     std::optional<double> k;
     if (brussels) {
         if (S != 3) throw UsageError("--brussels patří k řadě r");
-        if (o.H == HemisphereOption::Both) throw UsageError("--brussels nepatří k --hemisphere both");
+        if (o.H == HemisphereOption::Both)
+            throw UsageError("--brussels nepatří k --hemisphere both");
         double v = 0;
         const auto [p, ec] =
             std::from_chars(brussels->data(), brussels->data() + brussels->size(), v);
@@ -172,9 +174,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const SmoothedData data = BuildSmoothedData(session.records(), S);
     OutsideCurve brusselsCurve;
     if (k) {
-        brusselsCurve =
-            BuildBrusselsCurve(session.tables().sidcDaily, data.firstYear, static_cast<int>(o.H) - 1);
-        if (brusselsCurve.t.empty()) throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
+        brusselsCurve = BuildBrusselsCurve(session.tables().sidcDaily, data.firstYear,
+                                           static_cast<int>(o.H) - 1);
+        if (brusselsCurve.t.empty())
+            throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
         o.brusselsCurve = &brusselsCurve;
         o.k = *k;
     }
@@ -203,7 +206,7 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
 
     GuiApplicationScope gui;
     save(file, QSize(width, height),
-           [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); });
+         [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); });
     out << file << "\n";
     return 0;
 }
@@ -229,13 +232,16 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
         {"record", AsymmetryPeriod::PerRecord},
         {"month", AsymmetryPeriod::Monthly},
         {"year", AsymmetryPeriod::Yearly}};
-    const AsymmetryKind asymmetryKind = pickOption(kind, Kinds, AsymmetryKind::Difference, "--kind");
-    const AsymmetryPeriod asymmetryPeriod = pickOption(period, Periods, AsymmetryPeriod::PerRecord, "--period");
+    const AsymmetryKind asymmetryKind =
+        pickOption(kind, Kinds, AsymmetryKind::Difference, "--kind");
+    const AsymmetryPeriod asymmetryPeriod =
+        pickOption(period, Periods, AsymmetryPeriod::PerRecord, "--period");
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
     const AsymmetryTables tables = ComputeAsymmetry(session.records());
-    const AsymmetryGraph graph = BuildAsymmetryGraph(session.records(), tables, S, asymmetryKind, asymmetryPeriod);
+    const AsymmetryGraph graph =
+        BuildAsymmetryGraph(session.records(), tables, S, asymmetryKind, asymmetryPeriod);
     AsymmetryOptions o;
     // The narrowest factor that keeps the picture within a screenful or two.
     for (o.factor = 1; o.factor < 16 && AsymmetryWidth(graph, o) > 2400; o.factor *= 2) {
@@ -244,7 +250,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     GuiApplicationScope gui;
     save(file, QSize(width, 600),
-           [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); });
+         [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); });
     out << file << "\n";
     return 0;
 }

@@ -12,15 +12,14 @@
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
-#include "results/station_data.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
+#include "results/station_data.h"
 #include "text/encoding.h"
 
 namespace hk::cli {
 
 namespace {
-
 
 std::string lineBreaks(std::string_view message) {
     std::string s(message);
@@ -40,7 +39,8 @@ struct Job {
 };
 
 void writeSidc(const Job& job, bool force) {
-    const ReportFile r = BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
+    const ReportFile r =
+        BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
     if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(FileExists));
     job.out << WriteReportFile(job.session.dir, r).string() << "\n";
 }
@@ -108,8 +108,8 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "sidc") {
         writeSidc(job, force);
     } else if (kind == "cv") {
-        out << WriteReportFile(session.dir,
-                               BuildCvReport(session.records(), session.geometry(), job.first, *observer, data))
+        out << WriteReportFile(session.dir, BuildCvReport(session.records(), session.geometry(),
+                                                          job.first, *observer, data))
                    .string()
             << "\n";
     } else {

@@ -234,8 +234,8 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 QPolygon line;
                 for (int r = 1; r <= v.rotationCount; ++r) {
                     const RotationLatitudes& t = v.rotation(r);
-                    line << QPoint(
-                        xr(r), y0 - static_cast<int>(std::trunc(vs * (h == 0 ? t.North : t.South))));
+                    line << QPoint(xr(r), y0 - static_cast<int>(
+                                                   std::trunc(vs * (h == 0 ? t.North : t.South))));
                 }
                 p.drawPolyline(line);
             }
@@ -245,8 +245,8 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
             for (int h = 0; h < 2; ++h) {
                 QPolygon line;
                 for (int r = 3; r <= v.rotationCount - 3; ++r)
-                    line << QPoint(xr(r), static_cast<int>(std::trunc(
-                                              y0 - vs * v.smoothed(r)[std::size_t(h)])));
+                    line << QPoint(xr(r), static_cast<int>(
+                                              std::trunc(y0 - vs * v.smoothed(r)[std::size_t(h)])));
                 if (line.size() > 1) p.drawPolyline(line);
             }
         }
@@ -258,8 +258,8 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
             const int x0 = (model.firstRotation - P) * hs + 50 - hs - sx;
             using Field = float YearLatitudes::*;
-            const Field fields[] = {&YearLatitudes::northMax, &YearLatitudes::southMin, &YearLatitudes::northMin,
-                                    &YearLatitudes::southMax};
+            const Field fields[] = {&YearLatitudes::northMax, &YearLatitudes::southMin,
+                                    &YearLatitudes::northMin, &YearLatitudes::southMax};
             for (int Y = 1; Y < static_cast<int>(v.yearTable.size()); ++Y) {
                 const int xa =
                     x0 + static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));

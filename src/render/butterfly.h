@@ -9,22 +9,22 @@
 namespace hk {
 
 struct ButterflyOptions {
-    int rotationScale = 1;     // pixels per rotation: 1, 2, 4, 8, 16
+    int rotationScale = 1;      // pixels per rotation: 1, 2, 4, 8, 16
     int latitudeScale = 3;      // pixels per degree of latitude, 1..9
-    bool faculaeBars = false;  // faculae as bars one rotation wide
+    bool faculaeBars = false;   // faculae as bars one rotation wide
     int equatorOffset = 0;      // equator offset from the middle, pixels
     int butterflyMode = 1;      // 1 spots, 2 faculae, 3 both
-    bool underlay = true;    // the data (groups, faculae, supplementary data)
-    bool corona = false;       // the corona underlay
-    bool supplementary = false;    // the supplementary data shown
-    bool meanCurve = false;   // mean latitude per rotation
+    bool underlay = true;       // the data (groups, faculae, supplementary data)
+    bool corona = false;        // the corona underlay
+    bool supplementary = false; // the supplementary data shown
+    bool meanCurve = false;     // mean latitude per rotation
     bool smoothedCurve = false; // smoothed mean latitude
-    bool bounds = false;      // yearly extreme latitudes
-    bool allCurves = false;          // all three overlays
-    bool scale = false;     // latitude labels at the left edge of the visible area
-    int sx = 0;                // horizontal scroll position
-    int sy = 0;                // vertical scroll position
-    int fontPixels = 10;       // Round(sizePercent * 8 / 100)
+    bool bounds = false;        // yearly extreme latitudes
+    bool allCurves = false;     // all three overlays
+    bool scale = false;         // latitude labels at the left edge of the visible area
+    int sx = 0;                 // horizontal scroll position
+    int sy = 0;                 // vertical scroll position
+    int fontPixels = 10;        // Round(sizePercent * 8 / 100)
 };
 
 // Horizontal scroll range for a rotation scale: 1000 * rotationScale + 1000.

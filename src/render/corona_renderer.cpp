@@ -41,7 +41,7 @@ void beginView(QPainter& p, const QRect& area, bool antialiased, int fontPixels)
 } // namespace
 
 void PaintCoronaGraph(QPainter& p, const QRect& area, const CoronaGraphModel& model,
-                     const CoronaViewOptions& options) {
+                      const CoronaViewOptions& options) {
     beginView(p, area, false, options.fontPixels);
     if (model.present) {
         // Each profile covers the ones above it, so the stack reads as a
@@ -76,7 +76,7 @@ void PaintCoronaGraph(QPainter& p, const QRect& area, const CoronaGraphModel& mo
 }
 
 void PaintCoronaButterfly(QPainter& p, const QRect& area, const CoronaButterflyModel& model,
-                      const CoronaButterflyOptions& options) {
+                          const CoronaButterflyOptions& options) {
     beginView(p, area, false, options.fontPixels);
     // Column j (rotation 1145 + j) at x = (45 + j) + 50, one pixel a
     // rotation, as the butterfly diagram places its corona columns.
@@ -92,7 +92,8 @@ void PaintCoronaButterfly(QPainter& p, const QRect& area, const CoronaButterflyM
     // Rotation scale under the picture, and the limbs at the left.
     p.setPen(RotationLine);
     const int bottom = 7 * CoronaValues + 60;
-    for (int r = 1200; r <= ButterflyFirstRotation + static_cast<int>(model.columns.size()); r += 100) {
+    for (int r = 1200; r <= ButterflyFirstRotation + static_cast<int>(model.columns.size());
+         r += 100) {
         const int x = x0 + r - ButterflyFirstRotation;
         p.drawLine(x, bottom, x, bottom + 6);
         p.setPen(Qt::black);

@@ -16,7 +16,7 @@ struct CoronaViewOptions {
 // The corona graph into `area` (its top-left is the view's origin) on a
 // white background.
 void PaintCoronaGraph(QPainter& p, const QRect& area, const CoronaGraphModel& model,
-                     const CoronaViewOptions& options = {});
+                      const CoronaViewOptions& options = {});
 
 struct CoronaButterflyOptions {
     int sx = 0;          // horizontal scroll position
@@ -25,7 +25,7 @@ struct CoronaButterflyOptions {
 // The corona butterfly into `area` on a white background: column j
 // (rotation 1145 + j) at x = 95 + j - sx.
 void PaintCoronaButterfly(QPainter& p, const QRect& area, const CoronaButterflyModel& model,
-                      const CoronaButterflyOptions& options = {});
+                          const CoronaButterflyOptions& options = {});
 
 // The real corona: the day's limb values around a disk outline, centred in
 // `area`, on a white background.

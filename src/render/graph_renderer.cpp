@@ -39,8 +39,10 @@ const QColor Blue(0, 0, 255);
 
 // Indices [from, to) of the records whose x lies in [xFrom, xTo], one more on
 // each side so that lines leaving the view are drawn.
-std::pair<std::size_t, std::size_t> visibleRange(const std::vector<int>& days, double xFrom, double xTo) {
-    const auto from = std::lower_bound(days.begin(), days.end(), static_cast<int>(std::floor(xFrom)));
+std::pair<std::size_t, std::size_t> visibleRange(const std::vector<int>& days, double xFrom,
+                                                 double xTo) {
+    const auto from =
+        std::lower_bound(days.begin(), days.end(), static_cast<int>(std::floor(xFrom)));
     const auto to = std::upper_bound(from, days.end(), static_cast<int>(std::ceil(xTo)));
     std::size_t a = static_cast<std::size_t>(from - days.begin());
     std::size_t b = static_cast<std::size_t>(to - days.begin());
@@ -58,7 +60,7 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
     static const char* const Headings[3] = {"SEVER + JIH", "SEVER", "JIH"};
     static const char* const Zones[3] = {"Východ", "Střed", "Západ"};
     const QString heading = q(position ? Zones[panel.number - 1] : Headings[panel.number - 1]) +
-                           QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
+                            QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
     const QFont yearFont = font(std::max(1, step * 12 / 17));
     const QFont monthFont = font(7);
     for (const MonthLine& c : m.months) {
@@ -90,7 +92,7 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
         if (i > 0) {
             p.setPen(Qt::black);
             textRight(p, r.left() + 10 - sx - 30, y - 8, 30 + 30,
-                       QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
+                      QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
         }
     }
 }
@@ -105,7 +107,7 @@ void scale(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
     const int every = r.width() < 620 ? 2 : 1;
     for (int i = every; i <= 10; i += every)
         textRight(p, r.left() + 1, y0 - i * step * panel.f - 8, 44,
-                   QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
+                  QString::number(m.scale[static_cast<std::size_t>(i - 1)]));
 }
 
 QPen pen(const QColor& c, qreal width, Qt::PenStyle style = Qt::SolidLine) {
@@ -165,14 +167,14 @@ QColor ComparisonColour(int S) {
 
 std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k) {
     static const char* const Hemispheres[4] = {"   celkový", "   severní", "   jižní",
-                                             "   severní a jižní"};
+                                               "   severní a jižní"};
     std::string t = std::string("Vyhlazovací   grafy") + Hemispheres[static_cast<int>(H) - 1];
     if (brusselsCurve) t += "         " + FormatNumber(1.0 / k, "#0.000");
     return t;
 }
 
 void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
-                    const SmoothedOptions& o) {
+                   const SmoothedOptions& o) {
     p.save();
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
@@ -197,7 +199,7 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
             p.setPen(Qt::black);
             // The top value stays inside the picture.
             textRight(p, r.left(), std::max(r.top(), y - 7), 27,
-                       QString::number(j / 2 * U * 80 / divisor));
+                      QString::number(j / 2 * U * 80 / divisor));
         }
     }
     // Month and year marks; the years every so many that their numbers
@@ -222,10 +224,10 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
 
     // Curves stay right of the scale.
     p.setClipRect(r.adjusted(30, 0, 0, 0));
-    const bool comparison =
-        o.brusselsCurve != nullptr || !o.comparison.empty() || o.areasCurve != nullptr || o.tok != nullptr;
+    const bool comparison = o.brusselsCurve != nullptr || !o.comparison.empty() ||
+                            o.areasCurve != nullptr || o.tok != nullptr;
     auto curve = [&](const MonthlyCurve& k, const QColor& colour, Qt::PenStyle style, int unit,
-                      bool raw) {
+                     bool raw) {
         const long denominator = static_cast<long>(unit) * divisor;
         if (raw && k.t.size() >= 2) {
             QPolygon c;
@@ -270,11 +272,11 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
         legendEntry(Red, Qt::SolidLine, QStringLiteral("sever"));
         legendEntry(Blue, Qt::DashLine, QStringLiteral("jih"));
     } else {
-        legendEntry(o.H == HemisphereOption::North ? Red
-              : o.H == HemisphereOption::South ? Blue
-                                           : QColor(Qt::black),
-              o.H == HemisphereOption::South ? Qt::DashLine : Qt::SolidLine,
-              q(SmoothedQuantityInfoOf(data.S).title).trimmed());
+        legendEntry(o.H == HemisphereOption::North   ? Red
+                    : o.H == HemisphereOption::South ? Blue
+                                                     : QColor(Qt::black),
+                    o.H == HemisphereOption::South ? Qt::DashLine : Qt::SolidLine,
+                    q(SmoothedQuantityInfoOf(data.S).title).trimmed());
     }
     for (const SmoothedData* d : o.comparison) {
         if (!d || d->S == data.S) continue;
@@ -285,7 +287,7 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
     // Outside monthly series: unscaled means, so a mean of 10 x unit
     // reaches the top like the records' curves.
     auto outside = [&](const OutsideCurve* k, int unit, const QColor& colour, Qt::PenStyle style,
-                      const QString& name, const QString& upper) {
+                       const QString& name, const QString& upper) {
         if (!k || k->t.size() < 2) return;
         const long denominator = 3L * unit * divisor;
         QPolygon c;
@@ -293,23 +295,24 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
             c << QPoint(X(k->t[i]), Y(k->M24[i], denominator));
         p.setPen(pen(colour, 2, style));
         p.drawPolyline(c);
-        legendEntry(colour, style, name + QStringLiteral("   (horní čára ") + upper + QLatin1Char(')'));
+        legendEntry(colour, style,
+                    name + QStringLiteral("   (horní čára ") + upper + QLatin1Char(')'));
     };
     const QString topArea = QString::number(10L * AreaUnit * 80 / divisor);
     const bool both = o.H == HemisphereOption::Both;
     outside(o.areasCurve, AreaUnit, AreaColour, Qt::DashDotDotLine,
-           QStringLiteral("Brusel plochy") + (both || o.H == HemisphereOption::North
-                                                  ? QStringLiteral(" sever")
-                                              : o.H == HemisphereOption::South ? QStringLiteral(" jih")
-                                                                           : QString()),
-           topArea);
+            QStringLiteral("Brusel plochy") +
+                (both || o.H == HemisphereOption::North ? QStringLiteral(" sever")
+                 : o.H == HemisphereOption::South       ? QStringLiteral(" jih")
+                                                        : QString()),
+            topArea);
     if (both)
         outside(o.southAreasCurve, AreaUnit, AreaColour, Qt::DotLine,
-               QStringLiteral("Brusel plochy jih"), topArea);
+                QStringLiteral("Brusel plochy jih"), topArea);
     static const char* const Fluxes[3] = {"OBS", "ADJ", "ABS"};
     outside(o.tok, FluxUnit, FluxColour, Qt::DashLine,
-           QStringLiteral("Rádiový tok ") + QLatin1String(Fluxes[static_cast<int>(o.fluxOption)]),
-           QString::number(FluxUnit * 80L / divisor) + QStringLiteral(" sfu"));
+            QStringLiteral("Rádiový tok ") + QLatin1String(Fluxes[static_cast<int>(o.fluxOption)]),
+            QString::number(FluxUnit * 80L / divisor) + QStringLiteral(" sfu"));
     if (o.brusselsCurve && o.brusselsCurve->t.size() >= 2) {
         QPolygon c;
         for (std::size_t i = 0; i < o.brusselsCurve->t.size(); ++i) {
@@ -319,7 +322,8 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
         }
         p.setPen(pen(Qt::black, 2, Qt::DotLine));
         p.drawPolyline(c);
-        legendEntry(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
+        legendEntry(Qt::black, Qt::DotLine,
+                    QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
     }
     p.restore();
 }
@@ -342,9 +346,7 @@ void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
     auto X = [&](double den) {
         return r.left() + 50 + static_cast<int>(std::floor(den * perDay)) - o.offset;
     };
-    auto Y = [&](double v) {
-        return y0 - static_cast<int>(std::nearbyint(v / g.unit * gap));
-    };
+    auto Y = [&](double v) { return y0 - static_cast<int>(std::nearbyint(v / g.unit * gap)); };
 
     // Months: a line at each, heavier at each year with the year at January.
     p.setFont(font(7));
@@ -361,8 +363,7 @@ void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
             text(p, x + 3, y0 - 5 * gap - 18, QString::number(m.year));
             p.setFont(font(7));
         }
-        if ((m.month - 1) % every == 0)
-            text(p, x + 2, y0 + 5 * gap + 2, QString::number(m.month));
+        if ((m.month - 1) % every == 0) text(p, x + 2, y0 + 5 * gap + 2, QString::number(m.month));
     }
     // Eleven lines around the zero line.
     p.setFont(font(8));
@@ -406,7 +407,7 @@ void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
     p.setPen(Qt::black);
     p.setFont(font(10));
     const QString kind = g.kind == AsymmetryKind::Ratio ? QStringLiteral("Podílová  asym")
-                                                           : QStringLiteral("Rozdílová  asym");
+                                                        : QStringLiteral("Rozdílová  asym");
     static const char* const Periods[3] = {"Záznamový", "Měsíční", "Roční"};
     p.fillRect(QRect(r.left() + 55, r.top() + 2, 600, 18), Qt::white);
     text(p, r.left() + 60, r.top() + 3,

@@ -15,14 +15,14 @@ class QPainter;
 namespace hk {
 
 struct GraphOptions {
-    int offset = 0;         // horizontal scroll position
+    int offset = 0;     // horizontal scroll position
     bool scale = false; // the scale values kept at the window's left edge
 };
 // Paints white, then the frames, month lines, scales and polylines of the
 // model's panels; only the records inside `target` (and one beyond each
 // edge) are joined.
 void PaintGraph(QPainter& painter, const QRect& target, const GraphModel& model,
-               const GraphOptions& options);
+                const GraphOptions& options);
 // The width of the whole time axis (x of the last record plus the margins).
 int GraphWidth(const GraphModel& model);
 
@@ -35,7 +35,7 @@ struct SmoothedOptions {
     int offset = 0;
     HemisphereOption H = HemisphereOption::Disk;
     const OutsideCurve* brusselsCurve = nullptr; // the international relative number
-    double k = 1.0;                       // its coefficient
+    double k = 1.0;                              // its coefficient
     // Further smoothed whole-disk curves (other series), each with its own U.
     std::vector<const SmoothedData*> comparison;
     // "Brusel plochy": the outside areas of the whole disk, the north or the
@@ -47,7 +47,7 @@ struct SmoothedOptions {
     FluxOption fluxOption = FluxOption::OBS;
 };
 void PaintSmoothed(QPainter& painter, const QRect& target, const SmoothedData& data,
-                    const SmoothedOptions& options);
+                   const SmoothedOptions& options);
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
 std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
 

@@ -9,8 +9,8 @@
 namespace hk {
 
 namespace {
-constexpr int Left = 60;  // room for the rotation numbers
-constexpr int Top = 40; // the title
+constexpr int Left = 60; // room for the rotation numbers
+constexpr int Top = 40;  // the title
 } // namespace
 
 void PaintMagnetComparison(QPainter& p, const QRect& area, const MagnetComparison& m,

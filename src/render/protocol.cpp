@@ -102,8 +102,7 @@ QString q(const std::string& utf8) {
 }
 
 double scaleOf(ProtocolKind kind, int fontSize) {
-    return kind == ProtocolKind::Own ? static_cast<double>(fontSize) / DefaultFontSize
-                                         : 1.0;
+    return kind == ProtocolKind::Own ? static_cast<double>(fontSize) / DefaultFontSize : 1.0;
 }
 
 void text(QPainter& p, double left, double top, double width, double height, Qt::Alignment align,
@@ -298,8 +297,7 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
 
 std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int fontSize, const QSizeF& page) {
     const FormLayout& l = layoutOf(kind);
-    const double s =
-        ProtocolFitUnit(kind, DefaultFontSize, page) * scaleOf(kind, fontSize);
+    const double s = ProtocolFitUnit(kind, DefaultFontSize, page) * scaleOf(kind, fontSize);
     std::vector<double> rows{l.tableTop};
     for (int row = 1; row <= ProtocolMeanRow + 1; ++row)
         rows.push_back(rowTop(l, row));

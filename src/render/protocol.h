@@ -23,10 +23,10 @@ inline constexpr int FontSizeMax = 60;
 inline constexpr int FontSizeRestart = 20;
 
 struct ProtocolOptions {
-    double unit = 1.0; // device pixels per form unit (the window's magnification)
-    double scroll = 0; // device pixels scrolled: the form moves up by this much
+    double unit = 1.0;              // device pixels per form unit (the window's magnification)
+    double scroll = 0;              // device pixels scrolled: the form moves up by this much
     int fontSize = DefaultFontSize; // Czech protocol only
-    double scrollX = 0; // device pixels scrolled sideways: the form moves left
+    double scrollX = 0;             // device pixels scrolled sideways: the form moves left
 };
 
 // The size of the whole form in form units at unit 1, for the given font size.

@@ -193,9 +193,10 @@ void paintLong(QPainter& p, const StripView& v) {
     }
     p.setFont(SansFont(12 * s));
     textAt(p, left, 8 * s,
-           QStringLiteral("Dlouhá mapa  ") + (n ? QString::number(v.strips.front().rotation) + " – " +
-                                                      QString::number(v.strips.back().rotation)
-                                                : QString()));
+           QStringLiteral("Dlouhá mapa  ") +
+               (n ? QString::number(v.strips.front().rotation) + " – " +
+                        QString::number(v.strips.back().rotation)
+                  : QString()));
     p.setFont(SansFont(9 * s));
     textAt(p, left, 8 * s + 16 * s,
            QStringLiteral("šířka −50° až +50°, v každém pásu délka 360° vlevo až 0° vpravo"));
@@ -262,7 +263,8 @@ void paintTwo(QPainter& p, const StripView& v) {
         p.setFont(SansFont(8 + 3 * s));
         p.setPen(Qt::black);
         textAt(p, left, y0 - 14 - 3 * s,
-               QStringLiteral("Rotace ") + QString::number(strip.rotation) + "   " + datesOf(strip));
+               QStringLiteral("Rotace ") + QString::number(strip.rotation) + "   " +
+                   datesOf(strip));
         const int eq = y0 + half;
         p.setFont(SansFont(6 + 2 * s));
         for (int lat = -90; lat <= 90; lat += 30) {

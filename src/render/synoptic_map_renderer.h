@@ -12,15 +12,15 @@
 namespace hk {
 
 struct SynopticMapOptions {
-    bool faculaeOn = true;     // faculae fields
-    bool areasOn = true;    // areas: the leaves to the first auxiliary spots
+    bool faculaeOn = true;       // faculae fields
+    bool areasOn = true;         // areas: the leaves to the first auxiliary spots
     bool faculaeCentres = false; // faculae centres ("SF")
-    bool legendX = true;      // the legend below the map (off in the comparison mode)
-    bool greyGrid = true;   // the grid grey (black before the first paint)
+    bool legendX = true;         // the legend below the map (off in the comparison mode)
+    bool greyGrid = true;        // the grid grey (black before the first paint)
     // The comparison mode draws the lower map over the upper one: without
     // the white background and without the title and frame.
-    bool background = true;  // fill the area white first
-    bool title = true; // the title and the frame
+    bool background = true; // fill the area white first
+    bool title = true;      // the title and the frame
 };
 
 // Paints the map into `area` on a white background; `area`'s top-left is the

@@ -12,12 +12,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests_support/session_edit.h"
 #include "core/store_fixtures.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
+#include "tests_support/session_edit.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -126,32 +126,30 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
     RecordProperty("temporaryLeft", leftTemp);
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, CrashDuringSave,
-                         testing::Values(
-                             // The store of a few thousand records, every record changed.
-                             Writer{"Store", "datax.dat",
-                                    [](const auto& dir) {
-                                        WriteRecords(dir / "datax.dat", archive());
-                                    },
-                                    [](const auto& dir) {
-                                        auto s = std::make_shared<Session>(dir);
-                                        s->load(Today);
-                                        for (int k = 1; k <= s->recordCount(); ++k)
-                                            ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
-                                        return std::function<void()>([s] { s->save(); });
-                                    }},
-                             // The month's report for SIDC written over an older one.
-                             Writer{"SidcReport", "Mesice/" + sidcReport().name,
-                                    [](const auto& dir) {
-                                        ReportFile old = sidcReport();
-                                        old.text = "stará zpráva\r\n";
-                                        WriteReportFile(ProgramDir(dir), old);
-                                    },
-                                    [](const auto& dir) {
-                                        return std::function<void()>([dir, r = sidcReport()] {
-                                            WriteReportFile(ProgramDir(dir), r);
-                                        });
-                                    }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Writers, CrashDuringSave,
+    testing::Values(
+        // The store of a few thousand records, every record changed.
+        Writer{"Store", "datax.dat",
+               [](const auto& dir) { WriteRecords(dir / "datax.dat", archive()); },
+               [](const auto& dir) {
+                   auto s = std::make_shared<Session>(dir);
+                   s->load(Today);
+                   for (int k = 1; k <= s->recordCount(); ++k)
+                       ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
+                   return std::function<void()>([s] { s->save(); });
+               }},
+        // The month's report for SIDC written over an older one.
+        Writer{"SidcReport", "Mesice/" + sidcReport().name,
+               [](const auto& dir) {
+                   ReportFile old = sidcReport();
+                   old.text = "stará zpráva\r\n";
+                   WriteReportFile(ProgramDir(dir), old);
+               },
+               [](const auto& dir) {
+                   return std::function<void()>(
+                       [dir, r = sidcReport()] { WriteReportFile(ProgramDir(dir), r); });
+               }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <string>
 
-#include "tests_support/records.h"
 #include "drawing/disk_grid.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_scale.h"
 #include "drawing/group_layout.h"
 #include "drawing/leaf.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 using namespace hk::test_records;

@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Classes, RefusedEntry,
-    testing::Values(Refusal{"UnknownClass",
-                            [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
+    testing::Values(Refusal{"UnknownClass", [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
                             std::string(messages::BadClass)},
                     Refusal{"OnlyUnsetClassInOrdinaryRecord",
                             [](EntryForm& f) { f.groups[0][column::Typ] = "***"; },
@@ -91,15 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AuxiliaryDistanceBeyondRadius",
                 [](EntryForm& f) { f.groups[0][column::Distance2] = "126"; },
                 messages::GroupDistance(125)},
-        Refusal{"AuxiliaryAngleAbove360",
-                [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
+        Refusal{"AuxiliaryAngleAbove360", [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
                 std::string(messages::MaxAngle)},
         Refusal{"RotationNumber71", [](EntryForm& f) { f.groups[0][column::CSk2] = "71"; },
                 std::string(messages::MaxRotation)},
         Refusal{"SpotsNotANumber", [](EntryForm& f) { f.groups[0][column::Poc] = "3a"; },
                 messages::BadGroupCell("poč", 1)},
-        Refusal{"AreaTooLargeForAWord",
-                [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
+        Refusal{"AreaTooLargeForAWord", [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
                 messages::BadGroupCell("plocha.", 1)},
         Refusal{"FaculaeDistanceBeyondRadius",
                 [](EntryForm& f) {
@@ -185,8 +182,7 @@ TEST(ConfirmEntry, SpecialRecordOfUnsetClasses) {
 TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
     EntryForm f = ValidForm();
     f.groupCount = "3";
-    f.groups = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"),
-                 Group("Bxo", "J", "")};
+    f.groups = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"), Group("Bxo", "J", "")};
     GroupRow& g = f.groups[0];
     g[column::MalS] = "2";
     g[column::CSk1] = "1234";
@@ -249,8 +245,7 @@ TEST(ConfirmEntry, RadiusScalesDistancesAndAreas) {
 }
 
 TEST(ConfirmEntry, DrawingNumberIsSerialTimes100PlusYear) {
-    for (const auto& [text, stored] :
-         {std::pair{"001/21", 121}, {"1/5", 105}, {"0/21", -1}}) {
+    for (const auto& [text, stored] : {std::pair{"001/21", 121}, {"1/5", 105}, {"0/21", -1}}) {
         EntryForm f = ValidForm();
         f.drawingNumber = text;
         const auto out = Confirm(f);

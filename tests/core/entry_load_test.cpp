@@ -89,7 +89,7 @@ TEST_P(CorrectionRoundTrip, StoresTheSameBytes) {
     EntryForm typed = ValidForm();
     typed.groupCount = "3";
     typed.groups = {Group("Dkc", "45", "60.3", "4.9"), Group("Cao", "s", ""),
-                     Group("Hsx", "271.4", "12", "0.7")};
+                    Group("Hsx", "271.4", "12", "0.7")};
     typed.groups[0][column::Angle1] = "40";
     typed.groups[0][column::Distance1] = "55";
     typed.groups[0][column::Plo1] = "2";
@@ -130,7 +130,8 @@ TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").special, "zvlášťní");
     s.drawingNumbers = false;
     EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").drawingNumber, "001/21");
-    EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").drawingNumber, "001/21");
+    EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").drawingNumber,
+              "001/21");
 }
 
 } // namespace

@@ -67,7 +67,7 @@ EntryForm PolarForm() {
     EntryForm f = ValidForm();
     f.groupCount = "4";
     f.groups = {Group("Dkc", "45.0", "60.0", "4.9"), Group("Cao", "200.3", "110.2", "1"),
-                 Group("Axx", "s", ""), Group("Axx", "j", "")};
+                Group("Axx", "s", ""), Group("Axx", "j", "")};
     return f;
 }
 

@@ -24,7 +24,8 @@ namespace {
 
 constexpr std::uint16_t CentrePacked = 128; // angle 1 degree, distance 0
 
-TSkupina& addGroup(TZaznam& z, const char* groupClass, int number, int area = 0, int smallSpots = 0) {
+TSkupina& addGroup(TZaznam& z, const char* groupClass, int number, int area = 0,
+                   int smallSpots = 0) {
     TSkupina& s = test_records::AddGroup(z, groupClass, 0, 0, area, 0);
     s.CSk2 = static_cast<std::uint16_t>(number);
     s.MalS = static_cast<std::uint16_t>(smallSpots);
@@ -82,7 +83,7 @@ TEST(AsciiExport, ByteExactForCentredGroups) {
     b.Pomocna1 = CentrePacked;
     b.Plo1 = 2;
     addGroup(rs.back(), "", 3, 0, 1);
-    addGroup(rs.back(), "Bxi", 4, 10);            // a "B" group without auxiliary spot
+    addGroup(rs.back(), "Bxi", 4, 10);        // a "B" group without auxiliary spot
     rs.push_back(Record("20.03.2024", 1230)); // no groups: no line
     rs.push_back(Record("1.1.2000", 1200));   // L0 1.464, B0 -3.016
     addGroup(rs.back(), "Axx", 100, 1);

@@ -154,7 +154,8 @@ std::vector<TZaznam> monthlyRecords(int from, const std::vector<int>& g) {
 
 TEST(Smoothed, GapsFilledAndSmoothingNeedsThirteenMonths) {
     // March 2010 on; April and May without drawings.
-    const auto data = BuildSmoothedData(monthlyRecords(3, {2, -1, -1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 1);
+    const auto data =
+        BuildSmoothedData(monthlyRecords(3, {2, -1, -1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 1);
     const MonthlyCurve& north = data.curves[1];
     EXPECT_EQ(data.tFirst, 3);
     EXPECT_EQ(data.tLast, 15);
@@ -207,7 +208,7 @@ TEST(Smoothed, OutsideTablesOnTheRecordsAxis) {
         const int y = 2019 + (i + 11) / 12, m = (i + 11) % 12 + 1;
         if (i != 9) gap.insert(0, areasLine(y, m, 0, line(i), 0));
         bad.insert(0, areasLine(y, m, line(i), 0, 0) +
-                             (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
+                          (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
         if (i < 12) shortSeries.insert(0, areasLine(y, m, line(i), 0, 0));
         // Reversed, with one month given twice around its value.
         const double d = i == 7 ? 0.5 : 0;

@@ -141,11 +141,12 @@ TEST(MagnetosphereSum, CancelledRunLeavesMagnDatAsItWas) {
     WriteFileAtomic(tmp.path() / "magn.dat", old);
 
     int calls = 0;
-    const MagnetosphereSumResult r = SumMagnetosphere(dir, Day, e.CarrRotation, [&](int done, int total) {
-        ++calls;
-        EXPECT_EQ(total, DaySerial(Day) - DaySerial(Date{1982, 1, 1}) + 1);
-        return done < 12000;
-    });
+    const MagnetosphereSumResult r =
+        SumMagnetosphere(dir, Day, e.CarrRotation, [&](int done, int total) {
+            ++calls;
+            EXPECT_EQ(total, DaySerial(Day) - DaySerial(Date{1982, 1, 1}) + 1);
+            return done < 12000;
+        });
     EXPECT_TRUE(r.cancelled);
     EXPECT_EQ(calls, 12000);
     EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"), old);
@@ -217,8 +218,8 @@ TEST(CoronaGraph, PolygonsOfAKnownTable) {
     EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
     ASSERT_TRUE(m.date);
     EXPECT_EQ(*m.date, (Date{1940, 1, 29})); // the first day drawn, row 28
-    EXPECT_EQ(m.titleRotation, 1155);            // its Carrington rotation
-    const auto& east = m.polygons[0];         // k = 1, base 105, rows 28..127
+    EXPECT_EQ(m.titleRotation, 1155);        // its Carrington rotation
+    const auto& east = m.polygons[0];        // k = 1, base 105, rows 28..127
     ASSERT_EQ(east.size(), 102u);
     EXPECT_EQ(east[0].x, 20);
     EXPECT_EQ(east[0].y, 105 - (3 * 28 + 1) / 2);
@@ -246,7 +247,7 @@ TEST(CoronaUnderMap, RotationDaysOnTheLongitudeAxis) {
     const std::size_t gapRow = 100;
     ASSERT_EQ(CoronaFindRow(t, gap), gapRow);
     t.coronaBytes.erase(t.coronaBytes.begin() + std::ptrdiff_t(gapRow * CoronaRowBytes),
-                       t.coronaBytes.begin() + std::ptrdiff_t((gapRow + 1) * CoronaRowBytes));
+                        t.coronaBytes.begin() + std::ptrdiff_t((gapRow + 1) * CoronaRowBytes));
     t.coronaLength = t.coronaBytes.size();
     EXPECT_FALSE(CoronaFindRow(t, gap));
     EXPECT_EQ(CoronaFindRow(t, DateFromSerial(DaySerial(gap) + 1)), gapRow);

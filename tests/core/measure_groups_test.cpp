@@ -7,12 +7,12 @@
 #include <variant>
 #include <vector>
 
-#include "tests_support/records.h"
 #include "measure/area_mask.h"
 #include "measure/display_lut.h"
 #include "measure/faculae_entry.h"
 #include "measure/group_draft.h"
 #include "records/record.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 using test_records::Record;

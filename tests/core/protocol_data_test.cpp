@@ -39,8 +39,10 @@ std::vector<TZaznam> march() {
 
 TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
     // The leap-year rules themselves are the calendar's and the reports' tests.
-    for (const auto& [date, days] : {std::pair{"10.03.2001", 31}, {"10.04.2001", 30},
-                                      {"10.02.2000", 29}, {"10.02.2001", 28}}) {
+    for (const auto& [date, days] : {std::pair{"10.03.2001", 31},
+                                     {"10.04.2001", 30},
+                                     {"10.02.2000", 29},
+                                     {"10.02.2001", 28}}) {
         const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
         const ProtocolData data = BuildProtocolData(records, 0, station());
         EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;

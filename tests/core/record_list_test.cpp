@@ -119,7 +119,7 @@ struct KeyRow {
     int position;
     bool down;
     int row;
-    int current; // record that becomes current
+    int current;       // record that becomes current
     int positionAfter; // scroll position afterwards
 };
 

@@ -15,7 +15,8 @@ using test_records::Record;
 
 namespace {
 
-void addGroup(TZaznam& z, const char* groupClass, int spots, int penumbral, int angle, int distance, int area = 0, int smallSpots = 0) {
+void addGroup(TZaznam& z, const char* groupClass, int spots, int penumbral, int angle, int distance,
+              int area = 0, int smallSpots = 0) {
     TSkupina& s = test_records::AddGroup(z, groupClass, angle, distance, area, spots);
     s.SPen = static_cast<std::uint8_t>(penumbral);
     s.MalS = static_cast<std::uint16_t>(smallSpots);
@@ -115,9 +116,9 @@ TEST(RecordKey, HhmmIsDividedAsANumber) {
 TEST(ComputeSummary, HemispheresAndNumbers) {
     TZaznam z = Record("15.06.2014", 905);
     Ephemeris flat{0, 0, 100, 0};
-    addGroup(z, "Hsx", 1, 0, 0, 500);         // north
+    addGroup(z, "Hsx", 1, 0, 0, 500);             // north
     addGroup(z, "Dkc", 20, 3, 1800, 600, 100, 2); // south
-    addGroup(z, "Xyz", 4, 0, 900, 0);         // on the equator: north, class not in the table
+    addGroup(z, "Xyz", 4, 0, 900, 0);             // on the equator: north, class not in the table
     const TSouhrn s = ComputeSummary(z, flat);
     EXPECT_EQ(s.gSev, 2);
     EXPECT_EQ(s.fSev, 5);
@@ -146,7 +147,8 @@ TEST(ComputeSummary, EmptyRecordAndWrapping) {
     EXPECT_EQ(empty.qc, 3);
     EXPECT_EQ(empty.PP, 2);
     // Areas of 40 large groups overflow 16 bits and wrap.
-    for (int k = 0; k < 40; ++k) addGroup(z, "Fkc", 200, 0, 0, 100, 2000, 0);
+    for (int k = 0; k < 40; ++k)
+        addGroup(z, "Fkc", 200, 0, 0, 100, 2000, 0);
     const TSouhrn s = ComputeSummary(z, Ephemeris{});
     EXPECT_EQ(s.PlSev, static_cast<std::uint16_t>(40 * 2000));
     EXPECT_EQ(s.fSev, 8000);
@@ -159,7 +161,8 @@ TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
     for (int i = 0; i < 3; ++i) {
         TZaznam z{};
         auto* b = reinterpret_cast<unsigned char*>(&z);
-        for (std::size_t k = 0; k < sizeof z; ++k) b[k] = static_cast<unsigned char>(k * 7 + i);
+        for (std::size_t k = 0; k < sizeof z; ++k)
+            b[k] = static_cast<unsigned char>(k * 7 + i);
         records.push_back(z);
     }
     const auto path = dir.path() / "datax.dat";

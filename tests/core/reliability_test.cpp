@@ -324,8 +324,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportNames, ALineBreakInTheObserverStaysInItsLine) {
     const std::vector<TZaznam> records = {Rec("01.06.2025", 800), Rec("02.06.2025", 900)};
-    const ReportFile plain = BuildCvReport(records, GeometryCache::of(records), 0, "Novák Jan", StationData{});
-    const ReportFile broken = BuildCvReport(records, GeometryCache::of(records), 0, "Novák\nJan", StationData{});
+    const ReportFile plain =
+        BuildCvReport(records, GeometryCache::of(records), 0, "Novák Jan", StationData{});
+    const ReportFile broken =
+        BuildCvReport(records, GeometryCache::of(records), 0, "Novák\nJan", StationData{});
     EXPECT_EQ(broken.text, plain.text);
 }
 

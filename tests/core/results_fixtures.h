@@ -39,8 +39,8 @@ inline void FillSummary(TZaznam& z) {
 }
 
 // A drawing with groups and its stored summary.
-inline TZaznam Drawing(const char* date, std::uint16_t time, std::initializer_list<GroupSpec> groups,
-                      int q = 0) {
+inline TZaznam Drawing(const char* date, std::uint16_t time,
+                       std::initializer_list<GroupSpec> groups, int q = 0) {
     TZaznam z = Record(date, time);
     z.Q = static_cast<std::uint8_t>(q);
     for (const GroupSpec& g : groups)

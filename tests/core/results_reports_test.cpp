@@ -68,11 +68,11 @@ std::vector<TZaznam> februaryFixture() {
     TZaznam early = Drawing("05.02.2001", 600, {{"Hsx", 1, 1, North, 500, 10}}, 4);
     early.PP = 1, early.Obr = 1;
     TZaznam example = Drawing("05.02.2001", 705,
-                             {{"Dao", 5, 2, North, 500, 100},
-                              {"Cso", 4, 1, North, 500, 40},
-                              {"Bxi", 3, 0, North, 500, 0},
-                              {"Bxo", 2, 0, South, 500, 20}},
-                             2);
+                              {{"Dao", 5, 2, North, 500, 100},
+                               {"Cso", 4, 1, North, 500, 40},
+                               {"Bxi", 3, 0, North, 500, 0},
+                               {"Bxo", 2, 0, South, 500, 20}},
+                              2);
     example.qc = 1, example.fc = 3, example.rc = 13, example.PocetFakuli = 2, example.PP = 3,
     example.Obr = 2;
     return {Drawing("20.01.2001", 1000, {{"Axx"}}, 1), early, example,
@@ -195,12 +195,13 @@ TEST(OwnReport, ExtendedFile) {
               "den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj     pl"
               "    pls    plj     pk    pks    pkj  "});
     // Areas 100, 40, 20 and 10 at 0.4 of the radius are 55, 22, 11 and 5 corrected.
-    expected += dayLines(28,
-                         {{5, "05   07:05  00035  00033  00002  00035  00033  00002  00142  00134  "
-                              "00008  00160  00140  00020  00088  00077  00011"},
-                          {17, "17   12:30  00001  00000  00001  00001  00000  00001  00004  00000  "
-                               "00004  00000  00000  00000  00000  00000  00000"}},
-                         [](const std::string& dd) { return dd; });
+    expected +=
+        dayLines(28,
+                 {{5, "05   07:05  00035  00033  00002  00035  00033  00002  00142  00134  "
+                      "00008  00160  00140  00020  00088  00077  00011"},
+                  {17, "17   12:30  00001  00000  00001  00001  00000  00001  00004  00000  "
+                       "00004  00000  00000  00000  00000  00000  00000"}},
+                 [](const std::string& dd) { return dd; });
     expected += crlf({"",
                       "    Suma    00046  00043  00003  00046  00043  00003  00190  00178  00012  "
                       "00170  00150  00020"
@@ -216,7 +217,8 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
     // only) and a special drawing whose first group is the south marker
     // (whole disk and hemispheres, no areas); n = 3 for every mean.
     TZaznam special = Drawing("04.03.2003", 900, {{"***", 6}}, 3);
-    TZaznam marker = Drawing("06.03.2003", 900, {{"***", 2, 0, SouthMarkerAngle, MarkerDistance}}, 1);
+    TZaznam marker =
+        Drawing("06.03.2003", 900, {{"***", 2, 0, SouthMarkerAngle, MarkerDistance}}, 1);
     std::vector<TZaznam> records{Drawing("02.03.2003", 900, {{"Cso", 3, 0, North, 500, 30}}, 2),
                                  Zvlastni(special), Zvlastni(marker)};
     const OwnReport r = BuildOwnReport(records, 0, StationData{});
@@ -462,7 +464,8 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     // a record whose date cannot be read (it keeps its place in the sort).
     std::vector<TZaznam> many;
     for (int i = 0; i < 400; ++i)
-        many.push_back(Record(FormatDatum(DateFromSerial(DaySerial({2001, 1, 1}) + i / 2)).c_str(), 800));
+        many.push_back(
+            Record(FormatDatum(DateFromSerial(DaySerial({2001, 1, 1}) + i / 2)).c_str(), 800));
     EXPECT_EQ(FirstRecordOfMonth(many, 200101), 0u);
     EXPECT_EQ(FirstRecordOfMonth(many, 200103), 118u);
     EXPECT_EQ(FirstRecordOfMonth(many, 200107), 362u);

@@ -26,7 +26,8 @@ TEST_P(StationNumber, ThreeDigitsOrEmpty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StationNumber,
-                         ::testing::Values(NumberCase{"Empty", "", ""}, NumberCase{"One", "5", "005"},
+                         ::testing::Values(NumberCase{"Empty", "", ""},
+                                           NumberCase{"One", "5", "005"},
                                            NumberCase{"Three", "007", "007"},
                                            NumberCase{"FourKeepsTheLastThree", "1234", "234"}),
                          [](const auto& info) { return info.param.name; });

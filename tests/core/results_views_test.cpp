@@ -172,9 +172,13 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
 }
 
 TEST(ObserverDrawings, FileNamePartReplacesOnlyPathCharacters) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"Novák, Jan", "Novák, Jan"}, {"a.b", "a.b"},     {"a..b", "a__b"}, {"...", "__."},
-        {"a.", "a."},                 {"a/b\\c", "a_b_c"}, {"..", "__"}};
+    const std::pair<const char*, const char*> rows[] = {{"Novák, Jan", "Novák, Jan"},
+                                                        {"a.b", "a.b"},
+                                                        {"a..b", "a__b"},
+                                                        {"...", "__."},
+                                                        {"a.", "a."},
+                                                        {"a/b\\c", "a_b_c"},
+                                                        {"..", "__"}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(SafeFileNamePart(in), out) << in;
     EXPECT_EQ(SafeFileNamePart(std::string("a\0b", 3)), "a_b");

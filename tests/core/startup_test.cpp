@@ -9,8 +9,8 @@
 
 #include "core/store_fixtures.h"
 #include "records/program_dir.h"
-#include "records/silso_import.h"
 #include "records/session.h"
+#include "records/silso_import.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
 #include "records/startup_series.h"
@@ -180,7 +180,7 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
 TEST(OutsideTables, AreasAndFluxByColumns) {
     // "yyyy mm " and three values of 7 characters.
     const OutsideTable areas = ParseAreasTable("2014 01  1234.4  600.5  634.0\r\n"
-                                           "2014 02     0.0      x    2.6\r\n\r\n");
+                                               "2014 02     0.0      x    2.6\r\n\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
     EXPECT_EQ(areas.rows[0].label, "2014 01 ");
     EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
@@ -192,7 +192,7 @@ TEST(OutsideTables, AreasAndFluxByColumns) {
     EXPECT_EQ(areas.at(0), 0);
 
     const OutsideTable flux = ParseFluxTable("2014 01         152.3     147.8      133.0 \r\n"
-                                           "2014 02         70.05    \r\n");
+                                             "2014 02         70.05    \r\n");
     ASSERT_EQ(flux.rows.size(), 2u);
     EXPECT_EQ(flux.rows[0].values, (std::array<std::uint16_t, 3>{1523, 1478, 1330}));
     EXPECT_EQ(flux.rows[1].values[0], 700); // 700.5 rounds to even
@@ -367,7 +367,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgramDirectory, CodePageBytesInNamesAreLettersOfTheirOwn) {
     // A name copied from an old disk holds Windows-1250 bytes ("Černá"), not
     // UTF-8: a byte like 0xE8 is a letter, not the lead of a sequence.
-    EXPECT_TRUE(SameFileName("\xC8" "ern\xE1", "\xE8" "ERN\xC1"));
+    EXPECT_TRUE(SameFileName("\xC8"
+                             "ern\xE1",
+                             "\xE8"
+                             "ERN\xC1"));
 }
 
 TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {

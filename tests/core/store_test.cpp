@@ -6,10 +6,10 @@
 #include <functional>
 #include <sys/resource.h>
 
-#include "tests_support/session_edit.h"
 #include "core/store_fixtures.h"
 #include "records/session.h"
 #include "records/store.h"
+#include "tests_support/session_edit.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -168,7 +168,7 @@ TEST_F(Store, ObserverNamesOfEveryKindAreSortedWithoutALimit) {
     Session s = loaded(records);
     // Windows-1250 byte order: space, "*", digits, letters, then Č (0xC8).
     EXPECT_EQ(s.observers(), (std::vector<std::string>{" Mezera", "*", "1. pozorovatel", "Adam",
-                                                        "Novák, Jan", "Černý, Petr"}));
+                                                       "Novák, Jan", "Černý, Petr"}));
 
     records.clear();
     for (int i = 0; i < 250; ++i)
@@ -389,12 +389,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, Backup,
                                                     }},
                                          BackupCase{"NewestAppended",
                                                     [](Session& s) {
-                                                        s.setWorkingRecord(Rec("09.01.2010", 800, "New"));
+                                                        s.setWorkingRecord(
+                                                            Rec("09.01.2010", 800, "New"));
                                                         s.storeWorkingRecord(EntryMode::New);
                                                     }},
                                          BackupCase{"OldestInsertedThenCorrected",
                                                     [](Session& s) {
-                                                        s.setWorkingRecord(Rec("01.01.2009", 800, "Old"));
+                                                        s.setWorkingRecord(
+                                                            Rec("01.01.2009", 800, "Old"));
                                                         s.storeWorkingRecord(EntryMode::New);
                                                         s.selectRecord(3);
                                                         ChangeWorkingRecord(s, [](TZaznam& z) {

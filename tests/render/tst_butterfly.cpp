@@ -92,9 +92,12 @@ class TestButterfly : public QObject {
             c.key = -1000000; // every field on its own
         for (const bool bars : {false, true})
             for (const int hs : {1, 8}) {
-                ButterflyOptions o{
-                    .rotationScale = hs, .latitudeScale = 7, .faculaeBars = bars, .butterflyMode = 2};
-                o.sx = hs == 1 ? 0 : (merged.firstRotation - ButterflyStartRotation(merged, o)) * hs;
+                ButterflyOptions o{.rotationScale = hs,
+                                   .latitudeScale = 7,
+                                   .faculaeBars = bars,
+                                   .butterflyMode = 2};
+                o.sx =
+                    hs == 1 ? 0 : (merged.firstRotation - ButterflyStartRotation(merged, o)) * hs;
                 QCOMPARE(paint(merged, o), paint(raw, o));
             }
     }

@@ -158,8 +158,8 @@ class TestProtocol : public QObject {
         QCOMPARE(LargerFontSize(60), 20);
         QCOMPARE(SmallerFontSize(8), 8);
 
-        const QImage img = paint(data, ProtocolKind::Own, big,
-                                 ProtocolFormSize(ProtocolKind::Own, 24).toSize());
+        const QImage img =
+            paint(data, ProtocolKind::Own, big, ProtocolFormSize(ProtocolKind::Own, 24).toSize());
         QVERIFY(hasInk(img, inner(large)));
         QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Own, big, 16, 2))));
     }

@@ -149,7 +149,7 @@ class TestButterflyWindow : public QObject {
         QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
         QCOMPARE(
             GridDifference(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
-                         BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
+                           BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
             QString());
         QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));
     }

@@ -279,7 +279,8 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.start());
         z.f.messages.clear();
         QTest::keyClick(z.w, Qt::Key_F9);
-        QCOMPARE(z.f.messages.messages, QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
+        QCOMPARE(z.f.messages.messages,
+                 QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
         QVERIFY(!z.w->options().showMagnetic);
 
         std::filesystem::create_directories(z.f.path("Magneto"));
@@ -440,10 +441,12 @@ class TestDrawingWindow : public QObject {
         z.f.messages.clear();
         z.f.messages.answers = {exclude};
         z.child<QPushButton>("potvrditpri")->click();
-        QCOMPARE(z.f.messages.questions, QStringList{QStringLiteral(
-                                        "V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
+        QCOMPARE(
+            z.f.messages.questions,
+            QStringList{QStringLiteral("V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
         QCOMPARE(z.f.session.recordCount(), records);
-        QCOMPARE(z.f.messages.messages.last(), QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
+        QCOMPARE(z.f.messages.messages.last(),
+                 QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
     }
 
     void mergeRefusesBadFiles() {

@@ -326,7 +326,8 @@ void TestEntryWindow::viewToggle() {
 
 void TestEntryWindow::measurementEntryShowsOnlyTheHeader() {
     Program p;
-    QPointer<EntryWindow> w = EntryWindow::openWindow(p.mainWindow->context(), EntryMode::New, true);
+    QPointer<EntryWindow> w =
+        EntryWindow::openWindow(p.mainWindow->context(), EntryMode::New, true);
     QVERIFY(w->fromScan());
     QCOMPARE(w->palette().color(QPalette::Window), QColor(200, 180, 50));
     QVERIFY(!child<QGroupBox>(w, "GroupBox1")->isVisibleTo(w));

@@ -178,8 +178,8 @@ class TestGraphWindow : public QObject {
         QVERIFY(v);
         f->mainWindow->action(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->resultsMode(), 12);
-        const ResultsGrid yearly = BuildAsymmetryGrid(ComputeAsymmetry(f->session.records()),
-                                                     f->session.records(), false);
+        const ResultsGrid yearly =
+            BuildAsymmetryGrid(ComputeAsymmetry(f->session.records()), f->session.records(), false);
         QCOMPARE(v->grid().cells, yearly.cells);
         QCOMPARE(v->findChild<QTableWidget*>(QStringLiteral("StringGrid8"))->rowCount(),
                  static_cast<int>(yearly.rowCount()));
@@ -208,8 +208,7 @@ class TestGraphWindow : public QObject {
         auto check = [&](const char* step, const auto& pred) {
             const AsymmetryTables fresh = ComputeAsymmetry(s.records());
             QVERIFY2(yearly() == fresh.yearly.values && yearly() != pred, step);
-            QVERIFY2(v->grid().cells == BuildAsymmetryGrid(fresh, s.records(), false).cells,
-                     step);
+            QVERIFY2(v->grid().cells == BuildAsymmetryGrid(fresh, s.records(), false).cells, step);
         };
 
         // A correction that makes the north of the first drawing far larger.
@@ -228,7 +227,8 @@ class TestGraphWindow : public QObject {
         // Merged records of a year after the last one add a year.
         pred = yearly();
         TZaznam newRecord = s.record(s.recordCount());
-        newRecord.Datum.setText("15.06." + std::to_string(std::stoi(newRecord.Datum.text().substr(6)) + 1));
+        newRecord.Datum.setText("15.06." +
+                                std::to_string(std::stoi(newRecord.Datum.text().substr(6)) + 1));
         model.mergeRecords(std::vector<TZaznam>{newRecord});
         check("sloučení", pred);
         QCOMPARE(yearly().size(), pred.size() + 1);

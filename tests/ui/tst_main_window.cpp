@@ -229,7 +229,7 @@ void TestMainWindow::exportsFromTheMenu() {
     QCOMPARE(ReadWholeFile(f.path("SoubASCI.dat")), ascii);
     QCOMPARE(f.messages.messages.size(), 2);
     QCOMPARE(f.messages.messages[0], "Data skvrn budou uložena do souboru " +
-                                     QString::fromStdString(f.path("SoubASCI.dat").string()));
+                                         QString::fromStdString(f.path("SoubASCI.dat").string()));
     QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
     // The class left empty is "***" in the store now.
     QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
@@ -305,7 +305,8 @@ void TestMainWindow::exitSequence() {
     // The backup is asked for only after a change, written only on yes.
     QCOMPARE(f.messages.questions.size(), changed ? 1 : 0);
     if (changed)
-        QCOMPARE(f.messages.questions[0], QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
+        QCOMPARE(f.messages.questions[0],
+                 QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
     QCOMPARE(std::filesystem::exists(f.path("datax-zaloha.dat")), backup);
     if (backup) QCOMPARE(ReadWholeFile(f.path("datax-zaloha.dat")), original);
     // Nothing is lost: the change is in datax.dat.

@@ -165,7 +165,8 @@ class TestMapWindow : public QObject {
         } else {
             this->prikaz(prikaz.toLatin1().constData());
         }
-        QCOMPARE(f_->messages.messages, QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
+        QCOMPARE(f_->messages.messages,
+                 QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
         QVERIFY(!w_->layers().magnetosphereOn && !w_->layers().magnetospherePicture);
         QVERIFY(!w_->action(prikaz) || !w_->action(prikaz)->isChecked());
         QVERIFY(w_->view() == MapView::Single);

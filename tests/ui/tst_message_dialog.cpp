@@ -47,11 +47,10 @@ class TestMessageDialog : public QObject {
             << MessageKind::Message << QString(30, 'x') + "\r" + QString(35, 'y') << "Zpráva"
             << QSize(450, 170) << QPoint(175, 80) << QPoint();
         // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
-        QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva" << QSize(650, 296)
-                                   << QPoint(275, 216) << QPoint();
-        QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc")
-                                << "Zadání hodnoty" << QSize(350, 200) << QPoint(125, 120)
-                                << QPoint();
+        QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva"
+                                   << QSize(650, 296) << QPoint(275, 216) << QPoint();
+        QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc") << "Zadání hodnoty"
+                                << QSize(350, 200) << QPoint(125, 120) << QPoint();
         QTest::newRow("question short") << MessageKind::Question << QString(10, 'x') << "Výběr"
                                         << QSize(400, 170) << QPoint(98, 80) << QPoint(201, 80);
         QTest::newRow("question 500px") << MessageKind::Question << QString(50, 'x') << "Výběr"

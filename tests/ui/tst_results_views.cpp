@@ -147,7 +147,7 @@ void TestResultsViews::yearAndRotationBoxes() {
     const int next = records.back().Rotace - 2;
     rotationText->setValue(next);
     QCOMPARE(GridDifference(o.grid("StringGrid2"),
-                          BuildGroupEvolution(records, o.f.session.geometry(), next)),
+                            BuildGroupEvolution(records, o.f.session.geometry(), next)),
              QString());
     rotationText->setValue(10); // below 15: the first record's rotation
     QCOMPARE(rotationText->value(), static_cast<int>(records.front().Rotace));
@@ -173,8 +173,7 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
     o.snapshot(QStringLiteral("pohled14"));
     csv->click();
     QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
-    QCOMPARE(o.file(ObserverDrawingsCsv(list, name)),
-             ReportBytes(ObserverDrawingsCsv(list, name)));
+    QCOMPARE(o.file(ObserverDrawingsCsv(list, name)), ReportBytes(ObserverDrawingsCsv(list, name)));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 
@@ -186,8 +185,8 @@ void TestResultsViews::observersCsv() {
     o.w->action("doCSV")->trigger();
     QCOMPARE(o.f.messages.messages,
              (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));
-    const ReportFile f = ObserversCsv(
-        BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
+    const ReportFile f =
+        ObserversCsv(BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
     QCOMPARE(o.file(f), ReportBytes(f));
 }
 

@@ -21,10 +21,10 @@
 #include "results/csv_export.h"
 #include "results/intersol_report.h"
 #include "results/measured_statistics.h"
-#include "results/station_data.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
+#include "results/station_data.h"
 #include "results/type_occurrence.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/run_cli.h"
@@ -157,7 +157,8 @@ void TestResultsWindow::statisticsViews_data() {
     QTest::addColumn<QString>("grid");
     QTest::newRow("measured whole disk")
         << "namercelek" << 5 << HemisphereChoice::Whole << "StringGrid1";
-    QTest::newRow("measured north") << "namersever" << 5 << HemisphereChoice::North << "StringGrid1";
+    QTest::newRow("measured north")
+        << "namersever" << 5 << HemisphereChoice::North << "StringGrid1";
     QTest::newRow("measured south") << "namerjih" << 5 << HemisphereChoice::South << "StringGrid1";
     QTest::newRow("smoothed whole disk")
         << "vyhlcelek" << 6 << HemisphereChoice::Whole << "StringGrid1";
@@ -320,9 +321,8 @@ void TestResultsWindow::savedFilesEqualTheCli() {
     TempDir copy;
     fs::copy(o.f.dir.path(), copy.path(), fs::copy_options::recursive);
     const QString kind = cliArgs.takeFirst();
-    const CliRun r =
-        cli(QStringList{"report", kind, QString::fromStdString(copy.path().string()), Month} +
-            cliArgs);
+    const CliRun r = cli(
+        QStringList{"report", kind, QString::fromStdString(copy.path().string()), Month} + cliArgs);
     QVERIFY2(r.status == 0, r.out.c_str());
 
     o.w->chooseObserver = [] { return Pozorovatel; };
@@ -511,8 +511,8 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
     QVERIFY(o.openWindow());
     TempDir copy;
     fs::copy(o.f.dir.path(), copy.path(), fs::copy_options::recursive);
-    const CliRun r = cli({"report", "intersol", QString::fromStdString(copy.path().string()),
-                          Month, "--observer", Pozorovatel, "--number", "12"});
+    const CliRun r = cli({"report", "intersol", QString::fromStdString(copy.path().string()), Month,
+                          "--observer", Pozorovatel, "--number", "12"});
     QVERIFY2(r.status == 0, r.out.c_str());
 
     o.w->onInterSolClicked();

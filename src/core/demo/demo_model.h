@@ -26,10 +26,10 @@ struct GroupState {
     double lon = 0;  // Carrington longitude now
     double area = 0; // hemispheric area, millionths
     int spots = 0;
-    int penumbral = 0; // spots with penumbra
-    int small = 0;     // spots smaller than 1 mm2 on the drawing
-    double extent = 0; // leading to following spot, degrees of longitude
-    std::string groupClass;   // McIntosh class, always one of GroupClasses
+    int penumbral = 0;      // spots with penumbra
+    int small = 0;          // spots smaller than 1 mm2 on the drawing
+    double extent = 0;      // leading to following spot, degrees of longitude
+    std::string groupClass; // McIntosh class, always one of GroupClasses
 };
 
 // All groups emerging between two day serials, sorted by birth.

@@ -30,9 +30,9 @@ constexpr int MaxDrawnFaculae = 12;
 
 struct DiskPoint {
     bool visible = false;
-    std::uint16_t angleTenths = 0; // tenths of a degree
-    std::uint16_t distanceTenths = 0;  // tenths of a unit of the 125-unit disk
-    double mu = 0;          // cosine of the angle from the disk centre
+    std::uint16_t angleTenths = 0;    // tenths of a degree
+    std::uint16_t distanceTenths = 0; // tenths of a unit of the 125-unit disk
+    double mu = 0;                    // cosine of the angle from the disk centre
     double distPx = 0;
     double angle = 0; // degrees
 };
@@ -56,7 +56,8 @@ DiskPoint onDisk(const Ephemeris& e, double lon, double lat) {
     p.angle = polar.Angle >= 360 ? polar.Angle - 360 : polar.Angle;
     p.distPx = polar.Dist;
     p.angleTenths = static_cast<std::uint16_t>(std::lround(p.angle * 10) % 3600);
-    p.distanceTenths = static_cast<std::uint16_t>(std::min<long>(std::lround(polar.Dist * 5), 1250));
+    p.distanceTenths =
+        static_cast<std::uint16_t>(std::min<long>(std::lround(polar.Dist * 5), 1250));
     const double r = polar.Dist / DiskRadiusPx;
     p.mu = std::sqrt(std::max(0.0, 1 - r * r));
     return p;
@@ -150,9 +151,9 @@ struct Visible {
     DiskPoint point;
 };
 
-TZaznam makeRecord(const Date& date, int time, const Observer& who, const std::vector<Visible>& seen,
-                   const Ephemeris& e, Random& rnd, Numbering& numbers, bool special,
-                   bool markers) {
+TZaznam makeRecord(const Date& date, int time, const Observer& who,
+                   const std::vector<Visible>& seen, const Ephemeris& e, Random& rnd,
+                   Numbering& numbers, bool special, bool markers) {
     TZaznam z{};
     for (TSkupina& s : z.Skupiny)
         clearEntry(s);

@@ -250,7 +250,8 @@ bool refusedCell(const EntryForm& f, int n, int m, double R, EntryOutcome& out) 
             out.messages.push_back(messages::GroupDistance(groupError.limit));
         if (faculaeDistance)
             out.messages.push_back(messages::FaculaeDistance(std::min<double>(R, MaxPackedDist)));
-        if (g == CellError::Angle && !faculaeDistance) out.messages.emplace_back(messages::MaxAngle);
+        if (g == CellError::Angle && !faculaeDistance)
+            out.messages.emplace_back(messages::MaxAngle);
         if (g == CellError::Rotation) out.messages.emplace_back(messages::MaxRotation);
         if (g == CellError::Value)
             out.messages.push_back(messages::BadGroupCell(

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "entry/entry_form.h"
-#include "records/session.h"
 #include "records/record_layout.h"
+#include "records/session.h"
 
 namespace hk {
 
@@ -31,7 +31,7 @@ GridCount ResizeFaculaeGrid(EntryForm& form);
 // Leaving the date field.
 struct DateFieldCheck {
     std::vector<std::string> messages;
-    bool refocus = false;                    // the cursor goes back to the date field
+    bool refocus = false;                     // the cursor goes back to the date field
     std::optional<std::string> drawingNumber; // new text of the drawing-number field
 };
 DateFieldCheck CheckDateField(const EntryForm& form, EntryMode mode,

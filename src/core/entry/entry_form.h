@@ -49,21 +49,21 @@ inline constexpr std::string_view DrawingNumbersOffText = "001/21";
 inline constexpr std::string_view SpecialMarker = "zvlášťní";
 
 struct EntryForm {
-    std::string observer;      // ComboBox1
-    std::string date;            // MaskEdit1, "dd.mm.yyyy"
+    std::string observer;          // ComboBox1
+    std::string date;              // MaskEdit1, "dd.mm.yyyy"
     std::string time;              // qualityEdit
-    std::string pp;               // Edit4
-    std::string image;              // Edit5
-    std::string q;                // Edit6
-    std::string qc;               // Edit7
-    std::string fc;               // Edit8
-    std::string rc;               // Edit9
+    std::string pp;                // Edit4
+    std::string image;             // Edit5
+    std::string q;                 // Edit6
+    std::string qc;                // Edit7
+    std::string fc;                // Edit8
+    std::string rc;                // Edit9
     std::string faculaeCount;      // Edit10
-    std::string groupCount;      // Edit11
+    std::string groupCount;        // Edit11
     std::string faculaeFieldCount; // Edit12
-    std::string station;          // Edit13
+    std::string station;           // Edit13
     std::string drawingNumber;     // prefixEdit
-    std::string special;         // Edit25
+    std::string special;           // Edit25
 
     EntryView view = EntryView::Polar;
     // Data rows of the grids (row r of the window is element r - 1); a grid

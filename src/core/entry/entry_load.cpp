@@ -129,7 +129,7 @@ EntryForm OpenEntryForm(EntryMode mode, const TZaznam& working, std::span<const 
     if (mode == EntryMode::Correction) {
         f = LoadRecordIntoForm(working, settings);
         f.drawingNumber = settings.drawingNumbers ? DrawingNumberText(working.CisloZakresu)
-                                                   : std::string(DrawingNumbersOffText);
+                                                  : std::string(DrawingNumbersOffText);
         return f;
     }
     TZaznam cleared = working;

@@ -3,8 +3,8 @@
 namespace hk {
 
 struct EntrySettings {
-    double radius = 125;           // drawing radius R in millimetres (drawingRadius)
-    bool heliographic = false;     // positions are entered as l and b (heliographicEntry)
+    double radius = 125;         // drawing radius R in millimetres (drawingRadius)
+    bool heliographic = false;   // positions are entered as l and b (heliographicEntry)
     bool drawingNumbers = false; // drawing numbers are in use
 
     // R as the arithmetic uses it: a radius not chosen yet counts as 125.

@@ -45,7 +45,8 @@ DiskPolar HeliographicToPolar(const Ephemeris& e, float lon, float lat) {
     const double l = static_cast<float>((360 - e.L0 + lon) * Pi / 180);
     const double b0 = Pi * e.B0 / 180;
     const double X = std::sin(l) * (std::cos(b) * R);
-    const double Y = std::cos(b0) * (std::sin(b) * R) - std::cos(l) * (std::sin(b0) * (std::cos(b) * R));
+    const double Y =
+        std::cos(b0) * (std::sin(b) * R) - std::cos(l) * (std::sin(b0) * (std::cos(b) * R));
     DiskPolar p;
     p.Dist = std::sqrt(X * X + Y * Y);
     double phi = Y == 0 ? std::copysign(Pi / 2, X) : std::atan(X / Y);

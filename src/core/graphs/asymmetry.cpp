@@ -22,7 +22,7 @@ void add(HemisphereSums& s, const TSouhrn& h) {
     const std::uint16_t north[8] = {h.gSev,  h.fSev,  h.RSev,  h.CVSev,
                                     h.SNSev, h.RBSev, h.PlSev, h.PkSev};
     const std::uint16_t south[8] = {h.gJih,  h.fJih,  h.RJih,  h.CVJih,
-                                  h.SNJih, h.RBJih, h.PlJih, h.PkJih};
+                                    h.SNJih, h.RBJih, h.PlJih, h.PkJih};
     for (std::size_t i = 0; i < 8; ++i) {
         s.north[i] += north[i];
         s.south[i] += south[i];
@@ -92,7 +92,8 @@ AsymmetryTables ComputeAsymmetry(std::span<const TZaznam> records) {
     return a;
 }
 
-ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records, bool monthly) {
+ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records,
+                               bool monthly) {
     ResultsGrid grid;
     grid.caption = AsymmetryCaption;
     std::vector<std::string> header{""};
@@ -111,7 +112,7 @@ ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam
 
     const AsymmetryTable& t = monthly ? a.monthly : a.yearly;
     const int rows = monthly ? (last->year - first->year) * 12 + 12 - first->month + 1
-                              : last->year - first->year + 1;
+                             : last->year - first->year + 1;
     for (int i = 0; i < rows; ++i) {
         std::vector<std::string> row(18);
         if (monthly) {

@@ -21,7 +21,7 @@ using AsymmetryValues = std::array<float, 17>;
 inline constexpr float ZeroAsymmetry = 0.0001f;
 
 struct AsymmetryTable {
-    int firstYear = 0;   // year of entry 0
+    int firstYear = 0;  // year of entry 0
     int firstMonth = 1; // month of entry 0 (the monthly table), 1 for the yearly one
     std::vector<AsymmetryValues> values; // from the period of record 1 to the last record's
 };
@@ -37,7 +37,8 @@ AsymmetryTables ComputeAsymmetry(std::span<const TZaznam> records);
 
 // View 12 "Data asymetrie": the monthly table (one row per month from the
 // month of record 1 to December of the last record's year) or the yearly one.
-ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records, bool monthly);
+ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records,
+                               bool monthly);
 
 // The text file of the view: one line per row, column 0 right-aligned in 10
 // characters, the others in 7; CR LF.

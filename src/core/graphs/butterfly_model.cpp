@@ -88,7 +88,8 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         for (int f = 0; f < rg.faculaeFields; ++f) {
             ButterflyFacula fac;
             int vertices = 0;
-            for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0; ++v, ++vertices) {
+            for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0;
+                 ++v, ++vertices) {
                 const HelioPoint p = g.faculaeVertex(k, f, v);
                 const int l = static_cast<int>(std::trunc(2.0 * p.Lat));
                 if (v == 0) {

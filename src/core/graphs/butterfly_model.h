@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/supplementary_data.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/corona.h"
+#include "graphs/group_latitudes.h"
+#include "graphs/supplementary_data.h"
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
 
@@ -62,7 +62,7 @@ using CoronaColumn = std::array<std::uint8_t, 36>;
 
 struct ButterflyModel {
     bool empty = true;         // no records: only the frame is drawn
-    int firstRotation = 0;           // Rotace of record 1
+    int firstRotation = 0;     // Rotace of record 1
     int carrRotation1 = 0;     // CarrRotation at record 1's date and time
     std::optional<Date> date1; // date of record 1
     GroupLatitudes latitudes;
@@ -71,7 +71,7 @@ struct ButterflyModel {
     std::vector<FaculaeColumn> faculaeColumns;
     std::vector<FaculaeExtent> faculaeMerged;
     SupplementaryRotations supplementary;
-    bool corona = false;                      // corona data were loaded
+    bool corona = false;                     // corona data were loaded
     std::vector<CoronaColumn> coronaColumns; // column j is rotation 1145 + j
 };
 

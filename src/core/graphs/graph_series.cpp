@@ -83,7 +83,7 @@ const char* ViewTitle(GraphView r) {
 }
 
 GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       GraphQuantity quantity) {
+                         GraphQuantity quantity) {
     GraphData g;
     g.quantity = quantity;
     const std::size_t n = records.size();
@@ -224,7 +224,7 @@ const char* MonthName(int month, bool full) {
                                              "Květen", "Červen", "Červenec", "Srpen",
                                              "Září",   "Říjen",  "Listopad", "Prosinec"};
     static constexpr const char* Short[12] = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
-                                               "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
+                                              "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
     return (full ? Full : Short)[((month % 12) + 12) % 12];
 }
 

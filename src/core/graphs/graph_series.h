@@ -14,13 +14,25 @@
 
 namespace hk {
 
-enum class GraphQuantity { g, f, R, CV, SN, RB, Plocha, HemisphereArea, Fakule, Position, InterSol };
+enum class GraphQuantity {
+    g,
+    f,
+    R,
+    CV,
+    SN,
+    RB,
+    Plocha,
+    HemisphereArea,
+    Fakule,
+    Position,
+    InterSol
+};
 inline constexpr int GraphQuantityCount = 11;
 
 struct QuantityInfo {
-    const char* title; // series title of the caption and the panel heading
-    int units;        // units per scale division
-    const char* name;   // the CLI's name
+    const char* title;   // series title of the caption and the panel heading
+    int units;           // units per scale division
+    const char* name;    // the CLI's name
     const char* picture; // name of the saved image ("Graf_g_"), empty when not saved
 };
 const QuantityInfo& QuantityInfoOf(GraphQuantity r);
@@ -43,7 +55,7 @@ struct GraphData {
 };
 
 GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       GraphQuantity quantity);
+                         GraphQuantity quantity);
 
 // Panel height H (a multiple of 11) and pixels per scale division for a
 // client height.
@@ -67,8 +79,8 @@ std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d);
 // Which values a panel's polyline joins.
 enum class GraphCurve { Sum, North, South, Third };
 struct GraphPanel {
-    int number = 1;  // 1 whole disk, 2 north, 3 south: the heading
-    int base = 0; // base line y
+    int number = 1; // 1 whole disk, 2 north, 3 south: the heading
+    int base = 0;   // base line y
     int f = 1;      // height factor
     GraphCurve curve = GraphCurve::Sum;
 };
@@ -80,9 +92,9 @@ struct GraphModel {
     int e = 5; // offset of the year row
     std::vector<GraphPanel> panels;
     std::vector<MonthLine> months;
-    int xLast = 0;              // x of the last record
+    int xLast = 0;               // x of the last record
     std::array<int, 10> scale{}; // i x units
-    std::string title;            // "Graf   " + view title + series title
+    std::string title;           // "Graf   " + view title + series title
     // The value of record k of a panel in pixels above its base (before f).
     int value(const GraphPanel& p, std::size_t k) const;
 };

@@ -62,8 +62,8 @@ GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const Geo
         if (!rg.date || !rg.ephemeris) continue;
         const int y = rg.date->year - firstYear + 1;
         YearLatitudes* year = y >= 1 && y < static_cast<int>(v.yearTable.size())
-                            ? &v.yearTable[std::size_t(y)]
-                            : nullptr;
+                                  ? &v.yearTable[std::size_t(y)]
+                                  : nullptr;
         const double L0 = rg.ephemeris->L0;
         for (const Heliographic& h : g.groups(k)) {
             const int rc = CentralMeridianRotation(r, h.Lon, L0);

@@ -16,7 +16,7 @@ namespace hk {
 
 // One entry of rotationTable. Latitudes in degrees, extremes in tenths.
 struct RotationLatitudes {
-    float North = 0;                              // north latitude sum, then the mean
+    float North = 0;                                // north latitude sum, then the mean
     float South = 0;                                // south latitude sum, then the mean
     std::uint16_t northGroups = 0, southGroups = 0; // groups, filled by the rotation table
     std::uint16_t northCount = 0, southCount = 0;   // observations counted
@@ -26,13 +26,13 @@ struct RotationLatitudes {
 // One entry of yearTable: extreme latitudes of a year, degrees.
 struct YearLatitudes {
     float northMax = 0, northMin = 0; // northern maximum and minimum
-    float southMin = 0, southMax = 0;     // most southern, nearest the equator
+    float southMin = 0, southMax = 0; // most southern, nearest the equator
 };
 
 struct GroupLatitudes {
-    std::vector<RotationLatitudes> rotationTable;           // indices 0..PocetRotaci (+1)
+    std::vector<RotationLatitudes> rotationTable;       // indices 0..PocetRotaci (+1)
     int rotationCount = 0;                              // rotation index of the last record
-    std::vector<YearLatitudes> yearTable;                // indices 0..last year index
+    std::vector<YearLatitudes> yearTable;               // indices 0..last year index
     std::vector<std::array<float, 2>> smoothedLatitude; // north, south per rotation index
 
     const RotationLatitudes& rotation(int r) const {
@@ -54,6 +54,7 @@ int CentralMeridianRotation(int r, double lon, double L0);
 // Special records (Zvlastni not empty), hemisphere-marker records (their
 // groups stand at fixed places, not where they were seen) and records
 // without a date are left out; positions come from the geometry cache.
-GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const GeometryCache& geometry);
+GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records,
+                                     const GeometryCache& geometry);
 
 } // namespace hk

@@ -22,9 +22,9 @@ inline constexpr std::size_t MagnBlockBytes = std::size_t(MagnRows) * MagnColumn
 // The cell of a point of the summation: row from the latitude, column from
 // the continuous longitude since rotation 1717.
 struct MagnCellIndex {
-    int rotation;  // Carrington rotation of the block
-    int row;   // 0..119
-    int column; // 0..89
+    int rotation; // Carrington rotation of the block
+    int row;      // 0..119
+    int column;   // 0..89
 };
 // The cell of latitude `lat` and longitude `lon` (0..360) passing the central
 // meridian in rotation `rotace`; rotation < 1718 or |lat| >= 60 give none.

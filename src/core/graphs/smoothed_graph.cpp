@@ -233,8 +233,8 @@ OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstY
     return b;
 }
 
-AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables, int S,
-                                 AsymmetryKind kind, AsymmetryPeriod period) {
+AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables,
+                                   int S, AsymmetryKind kind, AsymmetryPeriod period) {
     AsymmetryGraph g;
     g.S = std::clamp(S, 1, 8);
     g.kind = kind;
@@ -264,14 +264,13 @@ AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const Asymm
         const int m = first->month - 1 + i;
         const Date start{first->year + m / 12, m % 12 + 1, 1};
         if (start > last) break;
-        const Date next{start.month == 12 ? start.year + 1 : start.year,
-                         start.month % 12 + 1, 1};
+        const Date next{start.month == 12 ? start.year + 1 : start.year, start.month % 12 + 1, 1};
         AsymmetryBar s{DaySerial(start) - zero,
-                           DaySerial(next) - zero,
-                           0,
-                           start.month == 1,
-                           start.year,
-                           start.month};
+                       DaySerial(next) - zero,
+                       0,
+                       start.month == 1,
+                       start.year,
+                       start.month};
         g.months.push_back(s);
         const auto& t = tables.monthly.values;
         if (period == AsymmetryPeriod::Monthly && static_cast<std::size_t>(i) < t.size() &&

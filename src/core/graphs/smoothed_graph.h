@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "graphs/asymmetry.h"
-#include "records/startup_series.h"
 #include "records/record_layout.h"
+#include "records/startup_series.h"
 
 namespace hk {
 
@@ -19,9 +19,9 @@ namespace hk {
 struct SmoothedQuantityInfo {
     int U; // value of one tenth of the plot height
     const char* title;
-    const char* name; // the CLI's name
+    const char* name;      // the CLI's name
     const char* smoothed;  // saved image name of the smoothed graph ("Vyhl_g")
-    const char* asymmetry;   // saved image name of the asymmetry graph ("Asy_g_")
+    const char* asymmetry; // saved image name of the asymmetry graph ("Asy_g_")
 };
 inline constexpr int SmoothedQuantityCount = 9;
 const SmoothedQuantityInfo& SmoothedQuantityInfoOf(int S); // S = 1..9
@@ -103,13 +103,13 @@ struct AsymmetryGraph {
     AsymmetryKind kind = AsymmetryKind::Difference;
     AsymmetryPeriod period = AsymmetryPeriod::PerRecord;
     int firstYear = 0, firstMonth = 1, firstDay = 1;
-    int days = 0;                           // days between the first and the last record
-    std::vector<AsymmetryPoint> body;        // per record (period 1)
+    int days = 0;                      // days between the first and the last record
+    std::vector<AsymmetryPoint> body;  // per record (period 1)
     std::vector<AsymmetryBar> columns; // per month / year (periods 2, 3)
     std::vector<AsymmetryBar> months;  // every month of the span, for the marks
     double unit = 1;                   // value of one grid line
 };
-AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables, int S,
-                                 AsymmetryKind kind, AsymmetryPeriod period);
+AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables,
+                                   int S, AsymmetryKind kind, AsymmetryPeriod period);
 
 } // namespace hk

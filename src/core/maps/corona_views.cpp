@@ -54,11 +54,14 @@ std::optional<std::size_t> CoronaFindRow(const CoronaTable& corona, const Date& 
 }
 
 int CoronaGraphMaximum(const CoronaTable& corona) {
-    return roundHalfEven(double(corona.coronaLength) / CoronaDaysPerRotation / double(CoronaRowBytes)) + 1;
+    return roundHalfEven(double(corona.coronaLength) / CoronaDaysPerRotation /
+                         double(CoronaRowBytes)) +
+           1;
 }
 
 std::size_t CoronaGraphRow(int position) {
-    return static_cast<std::size_t>(roundHalfEven((std::max(position, 1) - 1) * CoronaDaysPerRotation));
+    return static_cast<std::size_t>(
+        roundHalfEven((std::max(position, 1) - 1) * CoronaDaysPerRotation));
 }
 
 int CoronaGraphPositionOf(const CoronaTable& corona, const Date& date) {
@@ -119,7 +122,8 @@ CoronaDayModel MakeCoronaDay(const CoronaTable& corona, std::size_t row) {
     return m;
 }
 
-CoronaUnderMapModel MakeCoronaUnderMap(const CoronaTable& corona, int rotation, int s, int yOffset) {
+CoronaUnderMapModel MakeCoronaUnderMap(const CoronaTable& corona, int rotation, int s,
+                                       int yOffset) {
     CoronaUnderMapModel m;
     m.rotation = rotation;
     if (!corona.present()) return m;

@@ -39,9 +39,9 @@ struct CoronaPoint {
 // its base line back to x = 20.
 struct CoronaGraphModel {
     bool present = false;
-    int position = 1;          // scroll position (rotations since 1.1.1940)
-    std::size_t firstRow = 0;  // day row of the window
-    int titleRotation = 0;        // Carrington rotation of the first day drawn (0 without a date)
+    int position = 1;         // scroll position (rotations since 1.1.1940)
+    std::size_t firstRow = 0; // day row of the window
+    int titleRotation = 0;    // Carrington rotation of the first day drawn (0 without a date)
     std::optional<Date> date; // date of the first day drawn
     std::array<std::vector<CoronaPoint>, CoronaValues> polygons;
     std::array<int, 4> rotationLines{}; // x of the rotation starts

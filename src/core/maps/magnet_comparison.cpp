@@ -34,8 +34,9 @@ int strength(int v) {
 } // namespace
 
 std::optional<std::string> ParseMagnetComparison(std::string_view from, std::string_view to,
-                                                 std::string_view cycles, std::string_view rotationText,
-                                                 int lastRotation, MagnetComparisonParams& out) {
+                                                 std::string_view cycles,
+                                                 std::string_view rotationText, int lastRotation,
+                                                 MagnetComparisonParams& out) {
     const auto o = number(from), p = number(to), c = number(cycles), r = number(rotationText);
     if (!o || !p || *o < -60 || *o > 60 || *p < -60 || *p > 60)
         return "Šířky \"Od\" a \"Do\" musí být celá čísla od -60 do 60";
@@ -62,8 +63,8 @@ const MagnetComparisonRotation* MagnetComparison::rotation(int rotation) const {
 
 MagnetComparison MakeMagnetComparison(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, const RotationIndex& index,
-                                      const MagnDatCells& magnCells, const MagnetComparisonParams& params,
-                                      int rows) {
+                                      const MagnDatCells& magnCells,
+                                      const MagnetComparisonParams& params, int rows) {
     MagnetComparison m;
     m.params = params;
     m.latLo = std::min(params.from, params.to);

@@ -22,11 +22,11 @@
 namespace hk {
 
 struct MagnetComparisonParams {
-    int from = 20;        // "Od  °": one edge of the latitude band
-    int to = 10;        // "Do  °": the other edge
-    int cycles = 3;      // "Cykly": rotations side by side in a row
-    int rotationText = 1958;  // "Otočka": the first rotation
-    int rowHeight = 6; // "Větší" / "Menší": pixels per row
+    int from = 20;           // "Od  °": one edge of the latitude band
+    int to = 10;             // "Do  °": the other edge
+    int cycles = 3;          // "Cykly": rotations side by side in a row
+    int rotationText = 1958; // "Otočka": the first rotation
+    int rowHeight = 6;       // "Větší" / "Menší": pixels per row
 };
 inline constexpr int MagnetComparisonMaxCycles = 6;
 inline constexpr int MagnetComparisonMinRow = 2;
@@ -36,8 +36,9 @@ inline constexpr int MagnetComparisonMaxRow = 24;
 // (latitudes -60..60 as magn.dat holds them, 1..6 cycles, a rotation of
 // magn.dat up to `lastRotation`).
 std::optional<std::string> ParseMagnetComparison(std::string_view from, std::string_view to,
-                                                 std::string_view cycles, std::string_view rotationText,
-                                                 int lastRotation, MagnetComparisonParams& out);
+                                                 std::string_view cycles,
+                                                 std::string_view rotationText, int lastRotation,
+                                                 MagnetComparisonParams& out);
 
 struct MagnetComparisonGroup {
     float lon = 0;
@@ -63,8 +64,8 @@ struct MagnetComparison {
 // The comparison for `rows` rows, stopping after the last record's rotation.
 MagnetComparison MakeMagnetComparison(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, const RotationIndex& index,
-                                      const MagnDatCells& magnCells, const MagnetComparisonParams& params,
-                                      int rows);
+                                      const MagnDatCells& magnCells,
+                                      const MagnetComparisonParams& params, int rows);
 
 // Rows of `vyskaRadku` pixels that fit a height (a title line above them).
 int MagnetComparisonRows(int height, int rowHeight);

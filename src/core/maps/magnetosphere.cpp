@@ -124,7 +124,8 @@ MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDat
         const Ephemeris e = SolarEphemeris(date, MagnetoTime);
         ForEachMagnetogramPixel(*words, [&](int row, int column, int v) {
             const auto h = MagnetogramPixelToHeliographic(e, row, column);
-            if (!h || !nearCentralMeridian(*h) || CentralMeridianRotation(e, *h) != rotation) return;
+            if (!h || !nearCentralMeridian(*h) || CentralMeridianRotation(e, *h) != rotation)
+                return;
             data.points.push_back({static_cast<float>(h->Lon), static_cast<float>(h->Lat),
                                    static_cast<std::uint8_t>(v)});
         });
@@ -132,7 +133,8 @@ MagnetosphereData LoadMagnetosphere(const ProgramDir& dir, const Date& recordDat
     if (data.files == 0) {
         for (int r = 0; r < MagnRows; ++r)
             for (int c = 0; c < MagnColumns; ++c)
-                if (const std::uint8_t b = magnCells.cell(rotation, r, c)) data.cells.push_back({r, c, b});
+                if (const std::uint8_t b = magnCells.cell(rotation, r, c))
+                    data.cells.push_back({r, c, b});
     }
     return data;
 }
@@ -198,8 +200,9 @@ MagnDatCells ReadMagnDat(const ProgramDir& dir, int count) {
 }
 
 std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             MagnDatCells buffer, const MagnSumProgress& progress,
-                                             MagnetosphereSumResult& result) {
+                                                 MagnDatCells buffer,
+                                                 const MagnSumProgress& progress,
+                                                 MagnetosphereSumResult& result) {
     if (!HasMagnetoData(dir)) throw std::runtime_error(NoMagnetosphereData);
     const auto files = listMagneto(dir);
     const int first = DaySerial(MagnSumStart);
@@ -231,7 +234,7 @@ std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Da
 }
 
 MagnetosphereSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
-                               const MagnSumProgress& progress) {
+                                        const MagnSumProgress& progress) {
     MagnetosphereSumResult result;
     if (!HasMagnetoData(dir)) throw std::runtime_error(NoMagnetosphereData);
     // The file never shrinks: blocks of rotations after the last drawing's

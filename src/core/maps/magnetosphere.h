@@ -144,13 +144,14 @@ struct MagnetosphereSumResult {
 };
 using MagnSumProgress = std::function<bool(int done, int total)>;
 MagnetosphereSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today, int lastRotation,
-                               const MagnSumProgress& progress = {});
+                                        const MagnSumProgress& progress = {});
 
 // The summation into `buffer`, without writing: the core of the above, for
 // tests and the benchmark. nullopt when cancelled.
 std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
-                                             MagnDatCells buffer, const MagnSumProgress& progress,
-                                             MagnetosphereSumResult& result);
+                                                 MagnDatCells buffer,
+                                                 const MagnSumProgress& progress,
+                                                 MagnetosphereSumResult& result);
 
 // "magnetOBR/On<R>.bmp" when it exists under the program directory.
 std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotation);

@@ -55,17 +55,17 @@ void addGrid(SynopticMap& m) {
 // would stretch across the whole disk. A vertex far from the central meridian
 // that lies more than 90 degrees from the field's vertex nearest the central
 // meridian, on the other side, is put back on its field's side.
-std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k,
-                                      const TZaznam& z, double L0) {
+std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k, const TZaznam& z,
+                                      double L0) {
     std::vector<HelioPoint> out;
     for (int j = 0; j < FaculaeVertexCount; ++j)
         if (z.Skupiny[k].Fakule[j] != 0) out.push_back(geometry.faculaeVertex(i, k, j));
     if (out.empty()) return out;
-    const HelioPoint ref = *std::min_element(out.begin(), out.end(), [](auto& a, auto& b) {
-        return std::abs(a.CMD) < std::abs(b.CMD);
-    });
+    const HelioPoint ref = *std::min_element(
+        out.begin(), out.end(), [](auto& a, auto& b) { return std::abs(a.CMD) < std::abs(b.CMD); });
     for (HelioPoint& p : out)
-        if (std::abs(p.CMD) >= NearLimbCmd && p.CMD * ref.CMD < 0 && std::abs(p.CMD - ref.CMD) > 90) {
+        if (std::abs(p.CMD) >= NearLimbCmd && p.CMD * ref.CMD < 0 &&
+            std::abs(p.CMD - ref.CMD) > 90) {
             p.CMD = -p.CMD;
             double lon = L0 - p.CMD;
             if (lon > 360) lon -= 360;

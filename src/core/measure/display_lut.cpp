@@ -7,7 +7,8 @@ namespace hk {
 DisplayLut MakeDisplayLut(int brightness, int contrast) {
     DisplayLut lut{};
     for (int v = 0; v < 256; ++v)
-        lut[v] = static_cast<std::uint8_t>(std::clamp((v + brightness) * contrast / ContrastNeutral, 0, 255));
+        lut[v] = static_cast<std::uint8_t>(
+            std::clamp((v + brightness) * contrast / ContrastNeutral, 0, 255));
     return lut;
 }
 

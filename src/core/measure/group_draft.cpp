@@ -84,9 +84,15 @@ std::variant<GroupDraft, std::string> ParseGroupRow(const DraftRow& row) {
     // Angles below 360 degrees, distances within the 125-unit disk (the
     // packed auxiliary spots keep 7 bits of distance), areas of any size.
     const std::pair<float*, std::pair<int, double>> values[] = {
-        {&d.angle, {ColAngle, 359.9}},   {&d.distance, {ColDistance, DiskUnits}}, {&d.area, {ColArea, 1e6}},
-        {&d.angle1, {ColAngle1, 359.9}}, {&d.distance1, {ColDistance1, 127}},     {&d.plo1, {ColPlo1, 1e6}},
-        {&d.angle2, {ColAngle2, 359.9}}, {&d.distance2, {ColDistance2, 127}},     {&d.plo2, {ColPlo2, 1e6}}};
+        {&d.angle, {ColAngle, 359.9}},
+        {&d.distance, {ColDistance, DiskUnits}},
+        {&d.area, {ColArea, 1e6}},
+        {&d.angle1, {ColAngle1, 359.9}},
+        {&d.distance1, {ColDistance1, 127}},
+        {&d.plo1, {ColPlo1, 1e6}},
+        {&d.angle2, {ColAngle2, 359.9}},
+        {&d.distance2, {ColDistance2, 127}},
+        {&d.plo2, {ColPlo2, 1e6}}};
     for (const auto& [field, colMax] : values) {
         const auto v = decimal(row[colMax.first], colMax.second);
         if (!v) return badValue(colMax.first);

@@ -16,7 +16,7 @@ namespace hk {
 
 struct ProposedGroup {
     std::vector<int> spots; // indices into SpotProposals::spots(), the largest first
-    std::string groupClass;        // the class, as typed
+    std::string groupClass; // the class, as typed
     std::string number;     // the group's number within the rotation ("č.sk2"), as typed
 };
 

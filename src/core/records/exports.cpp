@@ -171,14 +171,15 @@ std::string AsciiExportText(std::span<const TZaznam> records) {
 }
 
 std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
-                                    const GeometryCache& geometry) {
+                                       const GeometryCache& geometry) {
     const std::string text = AsciiExportText(records, geometry);
     const std::filesystem::path path = dir.resolve(AsciiExportName);
     WriteFileAtomic(path, text);
     return path;
 }
 
-std::filesystem::path WriteFaculaePositions(const ProgramDir& dir, std::span<const TZaznam> records) {
+std::filesystem::path WriteFaculaePositions(const ProgramDir& dir,
+                                            std::span<const TZaznam> records) {
     const std::string text = FaculaePositionsText(records);
     const std::filesystem::path folder = dir.ensureFolder(CSVFolderName);
     const std::filesystem::path path = ProgramDir(folder).resolve(FaculaePositionsName);

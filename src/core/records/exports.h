@@ -37,7 +37,8 @@ std::string FaculaePositionsText(std::span<const TZaznam> records);
 // when missing) and return the path written. The previous file stays intact
 // when anything fails.
 std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
-                                    const GeometryCache& geometry);
-std::filesystem::path WriteFaculaePositions(const ProgramDir& dir, std::span<const TZaznam> records);
+                                       const GeometryCache& geometry);
+std::filesystem::path WriteFaculaePositions(const ProgramDir& dir,
+                                            std::span<const TZaznam> records);
 
 } // namespace hk

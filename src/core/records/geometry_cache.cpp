@@ -74,7 +74,8 @@ void GeometryCache::compute(std::size_t index0, const TZaznam& z) {
     for (int k = 0; k < g.faculaeFields; ++k)
         for (int j = 0; j < FaculaeVertexCount; ++j)
             pointPool_.push_back(point(e, z.Skupiny[k].Fakule[j]));
-    livePoints_ += std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+    livePoints_ +=
+        std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
 }
 
 void GeometryCache::compactIfWasteful() {
@@ -110,7 +111,8 @@ void GeometryCache::markChanged(std::size_t index0) {
     RecordGeometry& g = entries_[index0];
     if (g.dirty) return;
     liveGroups_ -= g.groups;
-    livePoints_ -= std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+    livePoints_ -=
+        std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
     g.groups = g.faculaeFields = 0;
     g.dirty = true;
     dirty_.push_back(index0);
@@ -142,8 +144,8 @@ void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
         if (i < entries_.size() && !entries_[i].dirty) {
             const RecordGeometry& g = entries_[i];
             liveGroups_ -= g.groups;
-            livePoints_ -=
-                std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+            livePoints_ -= std::size_t(g.groups) * AuxPerGroup +
+                           std::size_t(g.faculaeFields) * FaculaeVertexCount;
         }
     for (auto it = indices0.rbegin(); it != indices0.rend(); ++it)
         if (*it < entries_.size())

@@ -22,7 +22,8 @@ constexpr int Letters = 26;
 // table of 26^3 places answers the lookup that the summaries and the class
 // statistics make for every group of the store.
 std::size_t classSlot(std::string_view c) {
-    return static_cast<std::size_t>(((c[0] - 'A') * Letters + (c[1] - 'a')) * Letters + (c[2] - 'a'));
+    return static_cast<std::size_t>(((c[0] - 'A') * Letters + (c[1] - 'a')) * Letters +
+                                    (c[2] - 'a'));
 }
 } // namespace
 
@@ -33,34 +34,47 @@ int GroupClassIndex(std::string_view groupClass) {
             t[classSlot(GroupClasses[i])] = static_cast<std::uint8_t>(i + 1);
         return t;
     }();
-    if (groupClass.size() != 3 || groupClass[0] < 'A' || groupClass[0] > 'Z' || groupClass[1] < 'a' || groupClass[1] > 'z' ||
-        groupClass[2] < 'a' || groupClass[2] > 'z')
+    if (groupClass.size() != 3 || groupClass[0] < 'A' || groupClass[0] > 'Z' ||
+        groupClass[1] < 'a' || groupClass[1] > 'z' || groupClass[2] < 'a' || groupClass[2] > 'z')
         return 0;
     return table[classSlot(groupClass)];
 }
 
 int BeckWeight(char letter) {
     switch (letter) {
-    case 'A': case 'B': return 4;
-    case 'C': return 8;
-    case 'D': return 18;
-    case 'E': return 25;
-    case 'F': return 36;
-    case 'G': return 50;
-    case 'H': return 44;
-    case 'J': return 37;
-    default: return 0;
+    case 'A':
+    case 'B':
+        return 4;
+    case 'C':
+        return 8;
+    case 'D':
+        return 18;
+    case 'E':
+        return 25;
+    case 'F':
+        return 36;
+    case 'G':
+        return 50;
+    case 'H':
+        return 44;
+    case 'J':
+        return 37;
+    default:
+        return 0;
     }
 }
 
 std::string DrawingNumberText(std::uint16_t number) {
-    return std::to_string(number / 100) + "/" + (number % 100 < 10 ? "0" : "") + std::to_string(number % 100);
+    return std::to_string(number / 100) + "/" + (number % 100 < 10 ? "0" : "") +
+           std::to_string(number % 100);
 }
 
 namespace {
 std::optional<long> parseDigits(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     if (s.empty() || s.size() > 9) return std::nullopt;
     long v = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -91,7 +105,9 @@ std::uint16_t EncodeDrawingSetting(const DrawingSetting& s) {
     return static_cast<std::uint16_t>(std::nearbyint(s.heliographic ? r + 1000 : r));
 }
 
-std::optional<Date> RecordDate(const TZaznam& z) { return ParseDatum(z.Datum.raw()); }
+std::optional<Date> RecordDate(const TZaznam& z) {
+    return ParseDatum(z.Datum.raw());
+}
 
 std::optional<Ephemeris> RecordEphemeris(const TZaznam& z) {
     auto d = RecordDate(z);
@@ -112,8 +128,7 @@ bool IsNorthern(const TSkupina& s, const Ephemeris& e) {
 namespace {
 
 // The hemisphere sums with the hemisphere of group k given by northern(k).
-template <typename Northern>
-TSouhrn summaryOf(const TZaznam& z, Northern northern) {
+template <typename Northern> TSouhrn summaryOf(const TZaznam& z, Northern northern) {
     TSouhrn t{};
     // Sums are held as 16-bit words and wrap the same way.
     auto add = [](std::uint16_t& field, long v) { field = static_cast<std::uint16_t>(field + v); };

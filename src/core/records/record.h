@@ -29,7 +29,9 @@ struct PackedPosition {
     int angle = 0;
     int dist = 0;
 };
-inline PackedPosition UnpackPosition(std::uint16_t v) { return {v >> 7, v & 127}; }
+inline PackedPosition UnpackPosition(std::uint16_t v) {
+    return {v >> 7, v & 127};
+}
 inline std::uint16_t PackPosition(int angle, int dist) {
     return static_cast<std::uint16_t>(angle * 128 + dist);
 }
@@ -38,8 +40,12 @@ inline std::uint16_t PackPosition(int angle, int dist) {
 inline constexpr std::uint16_t MarkerDistance = 1200;
 inline constexpr std::uint16_t NorthMarkerAngle = 10;
 inline constexpr std::uint16_t SouthMarkerAngle = 1790;
-inline bool IsNorthMarker(const TSkupina& s) { return s.Uhel == NorthMarkerAngle && s.Vzd == MarkerDistance; }
-inline bool IsSouthMarker(const TSkupina& s) { return s.Uhel == SouthMarkerAngle && s.Vzd == MarkerDistance; }
+inline bool IsNorthMarker(const TSkupina& s) {
+    return s.Uhel == NorthMarkerAngle && s.Vzd == MarkerDistance;
+}
+inline bool IsSouthMarker(const TSkupina& s) {
+    return s.Uhel == SouthMarkerAngle && s.Vzd == MarkerDistance;
+}
 
 // Drawing number: "001/21" <-> 121, shown back as "1/21".
 std::string DrawingNumberText(std::uint16_t number);
@@ -66,7 +72,9 @@ std::optional<Ephemeris> RecordEphemeris(const TZaznam& z);
 // Day serial of Datum plus Cas / 1440 (Cas taken as the hhmm number).
 // nullopt when the date cannot be read.
 std::optional<double> RecordKey(const TZaznam& z);
-inline double RecordKey(const Date& d, std::uint16_t time) { return DaySerial(d) + time / 1440.0; }
+inline double RecordKey(const Date& d, std::uint16_t time) {
+    return DaySerial(d) + time / 1440.0;
+}
 
 // The 16 hemisphere sums (copied fields left 0); sums wrap as 16-bit values.
 TSouhrn ComputeSummary(const TZaznam& z, const Ephemeris& e);

@@ -20,19 +20,19 @@ inline constexpr int FaculaeVertexCount = 6;
 
 // Entry k of a record: group k and, independently, faculae field k.
 struct TSkupina {
-    ShortString<3> Typ;         // McIntosh class, "***" = not set
-    std::uint8_t Poc;           // spots
-    std::uint8_t SPen;          // spots with penumbra
-    std::uint16_t Uhel;         // position angle, tenths of a degree
-    std::uint16_t Vzd;          // distance, tenths of a unit of the 125-unit disk
-    std::uint16_t Plocha;       // area
-    std::uint16_t MalS;         // small spots
-    std::uint16_t CSk1;         // global group number
-    std::uint16_t CSk2;         // number within the rotation
-    std::uint16_t Pomocna1;     // packed position of auxiliary spot 1
-    std::uint16_t Plo1;         // area of auxiliary spot 1
-    std::uint16_t Pomocna2;     // packed position of auxiliary spot 2
-    std::uint16_t Plo2;         // area of auxiliary spot 2
+    ShortString<3> Typ;                       // McIntosh class, "***" = not set
+    std::uint8_t Poc;                         // spots
+    std::uint8_t SPen;                        // spots with penumbra
+    std::uint16_t Uhel;                       // position angle, tenths of a degree
+    std::uint16_t Vzd;                        // distance, tenths of a unit of the 125-unit disk
+    std::uint16_t Plocha;                     // area
+    std::uint16_t MalS;                       // small spots
+    std::uint16_t CSk1;                       // global group number
+    std::uint16_t CSk2;                       // number within the rotation
+    std::uint16_t Pomocna1;                   // packed position of auxiliary spot 1
+    std::uint16_t Plo1;                       // area of auxiliary spot 1
+    std::uint16_t Pomocna2;                   // packed position of auxiliary spot 2
+    std::uint16_t Plo2;                       // area of auxiliary spot 2
     std::uint16_t Fakule[FaculaeVertexCount]; // packed vertices of faculae field k
     std::uint16_t Rezerva;
 };
@@ -48,24 +48,24 @@ struct TSouhrn {
 };
 
 struct TZaznam {
-    ShortString<10> Datum;          // "dd.mm.yyyy"; empty = unused record
-    std::uint8_t PP;                // observing conditions
-    std::uint8_t Obr;               // image quality
+    ShortString<10> Datum; // "dd.mm.yyyy"; empty = unused record
+    std::uint8_t PP;       // observing conditions
+    std::uint8_t Obr;      // image quality
     std::uint8_t Q;
-    std::uint8_t PocetSkupin;       // groups in use, 0..40
-    std::uint8_t PocetFakKresleni;  // faculae fields with vertices, 0..40
-    std::uint16_t Cas;              // time UT as hhmm
-    std::uint16_t qc, fc, rc;       // central zone
-    std::uint16_t PocetFakuli;      // faculae fields counted
-    std::uint16_t Rotace;           // Carrington rotation
-    std::uint16_t L0;               // Trunc(L0)
-    std::uint16_t CisloZakresu;     // serial * 100 + two-digit year
+    std::uint8_t PocetSkupin;      // groups in use, 0..40
+    std::uint8_t PocetFakKresleni; // faculae fields with vertices, 0..40
+    std::uint16_t Cas;             // time UT as hhmm
+    std::uint16_t qc, fc, rc;      // central zone
+    std::uint16_t PocetFakuli;     // faculae fields counted
+    std::uint16_t Rotace;          // Carrington rotation
+    std::uint16_t L0;              // Trunc(L0)
+    std::uint16_t CisloZakresu;    // serial * 100 + two-digit year
     std::uint16_t Rezerva1;
     ShortString<30> Pozorovatel;
     ShortString<20> Stanice;
-    ShortString<20> Zvlastni;       // empty or "zvlášťní"
-    ShortString<18> PlochaFakuli;   // faculae area as decimal text
-    std::uint16_t NastaveniKresby;  // drawing setting, record 1 only
+    ShortString<20> Zvlastni;      // empty or "zvlášťní"
+    ShortString<18> PlochaFakuli;  // faculae area as decimal text
+    std::uint16_t NastaveniKresby; // drawing setting, record 1 only
     TSkupina Skupiny[MaxGroups];
     TSouhrn Souhrn;
 

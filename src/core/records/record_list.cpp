@@ -39,7 +39,9 @@ std::optional<int> NearestRecord(std::span<const TZaznam> records, const Date& d
     const std::optional<Date> dateAfter = to != records.end() ? RecordDate(*to) : std::nullopt;
     const int target = DaySerial(date);
     auto index = [&](auto it) { return static_cast<int>(it - records.begin()) + 1; };
-    if (dateAfter && (!dateBefore || DaySerial(*dateAfter) - target <= target - DaySerial(*dateBefore))) return index(to);
+    if (dateAfter &&
+        (!dateBefore || DaySerial(*dateAfter) - target <= target - DaySerial(*dateBefore)))
+        return index(to);
     if (dateBefore) {
         // The first drawing of that earlier day.
         while (before != records.begin() && RecordDate(*(before - 1)) == dateBefore)

@@ -1,15 +1,15 @@
 #include "records/session.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
 #include <unordered_set>
 
+#include "drawing/drawing_records.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
-#include "drawing/drawing_records.h"
 
 namespace hk {
 
@@ -184,11 +184,11 @@ LoadResult Session::load(const Date& today) {
             " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
     if (result.unreadableDates > 0)
         warnings_.push_back("V souboru datax.dat má " + std::to_string(result.unreadableDates) +
-                           " záznamů nečitelné datum; zůstávají na svém místě.");
+                            " záznamů nečitelné datum; zůstávají na svém místě.");
     if (result.trailingBytes > 0)
         warnings_.push_back("Soubor datax.dat končí neúplným záznamem (" +
-                           std::to_string(result.trailingBytes) +
-                           " bajtů); při uložení se vynechá.");
+                            std::to_string(result.trailingBytes) +
+                            " bajtů); při uložení se vynechá.");
     return result;
 }
 
@@ -239,7 +239,9 @@ int Session::removeUnreadableDates() {
     if (geometry_) geometry_->erase(bad);
     // The store is never empty: without a readable record it starts again
     // as a new archive would.
-    if (records_.empty()) appendRecords(std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
+    if (records_.empty())
+        appendRecords(
+            std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
     if (currentIndex_ > recordCount()) currentIndex_ = recordCount();
     if (currentIndex_ < 1) currentIndex_ = 1;
     dataChanged_ = true;

@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/corona.h"
 #include "graphs/asymmetry.h"
+#include "graphs/corona.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "records/record_layout.h"
 #include "records/startup_series.h"
 #include "records/store.h"
-#include "records/record_layout.h"
 
 namespace hk {
 
@@ -96,16 +96,20 @@ class Session {
     // cache when it is the current record's date and time, else computed.
     std::optional<Ephemeris> workingEphemeris() const;
 
-    int recordsAtStart() const { return recordsAtStart_; }  // whole records in datax.dat at start
+    int recordsAtStart() const { return recordsAtStart_; } // whole records in datax.dat at start
     int originalCount() const { return originalCount_; }   // records of the backup
-    int currentIndex() const { return currentIndex_; }   // current record, 1-based
+    int currentIndex() const { return currentIndex_; }     // current record, 1-based
     const TZaznam& workingRecord() const { return workingRecord_; } // working copy
-    bool dataChanged() const { return dataChanged_; } // a record was confirmed or changed in this run
+    bool dataChanged() const {
+        return dataChanged_;
+    } // a record was confirmed or changed in this run
     bool drawingNumbers() const { return drawingNumbers_; }
     // Observer names of the records, UTF-8, sorted.
     const std::vector<std::string>& observers() const { return observerNames_; }
-    double drawingRadius() const { return drawingRadius_; } // drawing radius R, mm; 0 = not chosen yet
-    bool heliographicEntry() const { return heliographicEntry_; }   // heliographic entry mode
+    double drawingRadius() const {
+        return drawingRadius_;
+    } // drawing radius R, mm; 0 = not chosen yet
+    bool heliographicEntry() const { return heliographicEntry_; } // heliographic entry mode
 
     // ---- Start-up settings and tables.
     const StartupTables& tables() const { return tables_; }

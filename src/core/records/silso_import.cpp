@@ -138,7 +138,7 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
         for (int s = DaySerial(Date{year, 1, 1}); s < end; ++s) {
             const auto it = days.find(s);
             text += dayLine(DateFromSerial(s),
-                             it != days.end() ? it->second : std::array<int, 3>{-1, -1, -1});
+                            it != days.end() ? it->second : std::array<int, 3>{-1, -1, -1});
         }
         r.files.emplace(year, std::move(text));
         den = days.lower_bound(end);

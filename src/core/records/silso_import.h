@@ -19,7 +19,7 @@ struct SilsoImport {
     // the file does not give as -1).
     std::map<int, std::string> files;
     std::vector<std::string> errors; // "Řádek N: ..." for the first 100 bad lines
-    int badLineCount = 0;          // bad lines in all
+    int badLineCount = 0;            // bad lines in all
     int days = 0;                    // days read
 };
 

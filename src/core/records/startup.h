@@ -26,7 +26,7 @@ struct StartupResult {
     // its answer goes to Session::setDrawingSetting.
     bool askDrawingSetting = false;
     bool enlargementFileCreated = false; // Zvetsit.zve was written with "120"
-    bool obRenamed = false;      // ob.dat was renamed to ob-původní.dat
+    bool obRenamed = false;              // ob.dat was renamed to ob-původní.dat
 };
 
 // Runs the start-up. `screenHeight` gives sizePercent. Throws

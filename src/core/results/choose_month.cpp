@@ -96,7 +96,8 @@ ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view
 std::vector<std::string> ChooseMonthNotices(const StationData& data, bool headerNotice) {
     std::vector<std::string> notices;
     if (headerNotice) notices.emplace_back(HeaderFromStationData);
-    if (data.row(3).empty() || data.row(4).empty()) notices.emplace_back(MissingInstrumentParameters);
+    if (data.row(3).empty() || data.row(4).empty())
+        notices.emplace_back(MissingInstrumentParameters);
     return notices;
 }
 

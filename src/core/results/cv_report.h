@@ -9,8 +9,8 @@
 
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
-#include "results/station_data.h"
 #include "results/report_file.h"
+#include "results/station_data.h"
 
 namespace hk {
 

@@ -72,7 +72,8 @@ ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const Geometry
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
             const int c = s.CSk2;
-            if (c <= 0 || c >= EvolutionColumns || !belongs(groups[j].Lon, z.Rotace, l0, r)) continue;
+            if (c <= 0 || c >= EvolutionColumns || !belongs(groups[j].Lon, z.Rotace, l0, r))
+                continue;
             const long a = RoundHalfEven(s.Plocha + s.MalS * 15.3);
             // A damaged distance beyond the limb is taken as on the limb.
             const double rho = std::min(s.Vzd / 1250.0 - DistanceOffset, 0.999);

@@ -13,7 +13,7 @@ struct InterSolValues {
     int efp = 0;  // single spots with penumbra
     int ef = 0;   // single spots without penumbra
     int Cond = 0; // 6 - Q
-    int sum = 0; // gr + grfp + grf + efp + ef
+    int sum = 0;  // gr + grfp + grf + efp + ef
 };
 
 // Counted from the group entries as entered; contradictory counts may give

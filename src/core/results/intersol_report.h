@@ -10,9 +10,9 @@
 #include "records/observers.h"
 #include "records/record_layout.h"
 #include "results/intersol_recipient.h"
-#include "results/station_data.h"
 #include "results/report_file.h"
 #include "results/results_grid.h"
+#include "results/station_data.h"
 
 namespace hk {
 
@@ -29,7 +29,7 @@ struct InterSolTable {
     // Row 0 the headers, rows 1..days the days, the last row the sums.
     // Columns: day, time, gr, grfp, grf, efp, ef, Cond, comment, Suma.
     ResultsGrid grid;
-    int found = 0;       // drawings of the observer in the month
+    int found = 0;                      // drawings of the observer in the month
     std::optional<std::string> message; // why nothing was shown
 };
 

@@ -70,10 +70,10 @@ ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
     for (std::size_t r = 0; r < used; ++r) {
         const Entry& e = list[r];
         const auto d = DrawingDate(*e.z);
-        grid.cells.push_back(
-            {"   " + std::to_string(r + 1), d ? FormatDatum(*d) : e.z->Datum.text(),
-             std::to_string(e.z->Rotace), std::to_string(e.s->CSk2), "    " + e.s->Typ.text(),
-             std::to_string(e.area), FormatNumber(e.area * EarthAreas, "###.00")});
+        grid.cells.push_back({"   " + std::to_string(r + 1),
+                              d ? FormatDatum(*d) : e.z->Datum.text(), std::to_string(e.z->Rotace),
+                              std::to_string(e.s->CSk2), "    " + e.s->Typ.text(),
+                              std::to_string(e.area), FormatNumber(e.area * EarthAreas, "###.00")});
     }
     return grid;
 }

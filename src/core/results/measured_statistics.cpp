@@ -59,8 +59,7 @@ ResultsGrid BuildMeasuredStatistics(std::span<const TZaznam> records, Hemisphere
                 row[1 + i] = cell(t.sums[SumIndex(i, v)] / (i < areaFrom ? d1 : d2), "0.00");
             if (whole)
                 for (int j = 0; j < RecordQuantityCount; ++j)
-                    row[1 + QuantityCount + j] =
-                        cell(t.sums[FirstRecordQuantity + j] / d1, "0.0");
+                    row[1 + QuantityCount + j] = cell(t.sums[FirstRecordQuantity + j] / d1, "0.0");
         }
         grid.cells.push_back(std::move(row));
     }

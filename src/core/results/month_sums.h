@@ -14,7 +14,7 @@ namespace hk {
 // Hemisphere selection of a statistics view.
 enum class HemisphereChoice { Whole = 1, North = 2, South = 3 };
 
-inline constexpr int QuantityCount = 8;            // g, f, R, Cv, SN, RB, plo, pol
+inline constexpr int QuantityCount = 8;       // g, f, R, Cv, SN, RB, plo, pol
 inline constexpr int RecordQuantityCount = 7; // qc, fc, rc, F, PP, Obr, Q
 inline constexpr int FirstRecordQuantity = 24;
 inline constexpr int SumCount = 31;

@@ -7,9 +7,9 @@ namespace hk {
 
 struct MonthTotals {
     MonthSums sums{};
-    int countInMonth = 0;    // records of the month
+    int countInMonth = 0; // records of the month
     int specialCount = 0; // special records
-    int markerCount = 0; // records whose first group is a hemisphere marker
+    int markerCount = 0;  // records whose first group is a hemisphere marker
     // Special records with a marker: the special records that still count in
     // the hemisphere sums.
     int specialMarkerCount = 0;
@@ -17,9 +17,7 @@ struct MonthTotals {
     void add(const TZaznam& z);
 
     // Records that count in the hemisphere sums and in the areas.
-    int hemisphereRecords() const {
-        return countInMonth - specialCount + specialMarkerCount;
-    }
+    int hemisphereRecords() const { return countInMonth - specialCount + specialMarkerCount; }
     int areaRecords() const { return countInMonth - specialCount; }
 };
 

@@ -84,7 +84,8 @@ std::optional<std::string> OfficialStationNumber(std::string_view stationNumber)
 }
 
 std::optional<std::string> CheckOfficialFields(const OfficialFields& f) {
-    if (!OfficialStationNumber(f.stationNumber) || f.method.empty()) return std::string(BadStationNumber);
+    if (!OfficialStationNumber(f.stationNumber) || f.method.empty())
+        return std::string(BadStationNumber);
     return std::nullopt;
 }
 

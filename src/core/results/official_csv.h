@@ -10,8 +10,8 @@
 #include "records/observers.h"
 #include "records/record_layout.h"
 #include "results/choose_month.h"
-#include "results/station_data.h"
 #include "results/report_file.h"
+#include "results/station_data.h"
 
 namespace hk {
 
@@ -23,21 +23,20 @@ inline constexpr std::string_view OfficialInformation =
 inline constexpr std::string_view MethodProjection = "Projekce ";
 inline constexpr std::string_view MethodVisual = "Vizuálně";
 inline constexpr std::string_view EnterMonthYear = "Zadat měsíc ,rok (1,2000)";
-inline constexpr std::string_view NoMonthToEnd =
-    "Není žádný měsíc před měsícem posledního záznamu";
+inline constexpr std::string_view NoMonthToEnd = "Není žádný měsíc před měsícem posledního záznamu";
 
 // The station fields of the export panel; prefilled from the general data,
 // changed for one export only.
 struct OfficialFields {
-    std::string observatory; // row 1
-    std::string stationNumber;    // row 12
-    std::string address;     // row 8
-    std::string telEmail;   // row 7
-    std::string instrument;   // row 2
-    std::string method;     // MethodProjection or MethodVisual; empty = not chosen
-    std::string diameter;     // row 3
-    std::string focalLength;    // row 4
-    std::string eyepiece;     // row 5
+    std::string observatory;   // row 1
+    std::string stationNumber; // row 12
+    std::string address;       // row 8
+    std::string telEmail;      // row 7
+    std::string instrument;    // row 2
+    std::string method;        // MethodProjection or MethodVisual; empty = not chosen
+    std::string diameter;      // row 3
+    std::string focalLength;   // row 4
+    std::string eyepiece;      // row 5
 };
 
 OfficialFields OfficialFieldsFrom(const StationData& data, std::string_view method);

@@ -9,8 +9,8 @@
 namespace hk {
 
 const std::array<std::string_view, 12> MonthNames = {"Leden",  "Únor",   "Březen",   "Duben",
-                                                      "Květen", "Červen", "Červenec", "Srpen",
-                                                      "Září",   "Říjen",  "Listopad", "Prosinec"};
+                                                     "Květen", "Červen", "Červenec", "Srpen",
+                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
 
 namespace {
 
@@ -76,8 +76,7 @@ std::array<double, 16> basicSums(const MonthSums& s) {
     for (int k = 0; k < 9; ++k)
         v[static_cast<std::size_t>(k)] = s[static_cast<std::size_t>(k)];
     for (int j = 0; j < RecordQuantityCount; ++j)
-        v[static_cast<std::size_t>(9 + j)] =
-            s[static_cast<std::size_t>(FirstRecordQuantity + j)];
+        v[static_cast<std::size_t>(9 + j)] = s[static_cast<std::size_t>(FirstRecordQuantity + j)];
     return v;
 }
 

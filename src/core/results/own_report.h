@@ -10,8 +10,8 @@
 
 #include "records/record_layout.h"
 #include "results/month_sums.h"
-#include "results/station_data.h"
 #include "results/report_file.h"
+#include "results/station_data.h"
 
 namespace hk {
 

@@ -19,7 +19,7 @@ inline constexpr int ProtocolValueColumns = 7;
 struct ProtocolDay {
     int day = 0;
     bool observed = false;                          // a drawing of this day is shown
-    std::uint16_t time = 0;                          // time UT as hhmm
+    std::uint16_t time = 0;                         // time UT as hhmm
     std::array<int, ProtocolValueColumns> values{}; // by ProtocolColumn
     std::string observer;                           // UTF-8
 };

@@ -47,7 +47,8 @@ ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache
         days[static_cast<std::size_t>(d - 1)] = FormatNumber(d, "00") + " 9999";
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
-        days[static_cast<std::size_t>(u.day - 1)] = SidcDayLine(u.day, z, geometry.live(static_cast<int>(u.index) + 1));
+        days[static_cast<std::size_t>(u.day - 1)] =
+            SidcDayLine(u.day, z, geometry.live(static_cast<int>(u.index) + 1));
     }
 
     const std::string& station = data.row(SidcStationRow);

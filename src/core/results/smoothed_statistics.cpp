@@ -56,8 +56,7 @@ MonthlyMeans meansOf(const MonthSeries& series, HemisphereChoice v) {
         const MonthTotals& t = series.months[m];
         if (t.countInMonth == 0) continue;
         for (int i = 0; i < QuantityCount; ++i) {
-            const std::int64_t scaled =
-                std::int64_t(t.sums[SumIndex(i, v)]) * MeanScale[i];
+            const std::int64_t scaled = std::int64_t(t.sums[SumIndex(i, v)]) * MeanScale[i];
             means.months[m][i] = static_cast<std::int32_t>(scaled / t.countInMonth);
         }
     }

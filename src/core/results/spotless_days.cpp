@@ -7,9 +7,9 @@ namespace hk {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthsFolder = {"Leden",  "Únor",   "Březen",   "Duben",
-                                                     "Květen", "Červen", "Červenec", "Srpen",
-                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
+constexpr std::array<std::string_view, 12> MonthsFolder = {
+    "Leden",    "Únor",  "Březen", "Duben", "Květen",   "Červen",
+    "Červenec", "Srpen", "Září",   "Říjen", "Listopad", "Prosinec"};
 
 } // namespace
 
@@ -29,8 +29,8 @@ std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& spotlessDat
     return days;
 }
 
-SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessDates, int year, int width,
-                                       int height, int percent) {
+SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessDates, int year,
+                                       int width, int height, int percent) {
     const auto S = [percent](int v) { return v * percent / 100; };
     SpotlessCalendar c;
     c.width = width;
@@ -38,7 +38,8 @@ SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessD
     c.fontHeight = S(11);
     const int w = width / 15;
     for (int m = 1; m <= 14; ++m) {
-        if (m <= 12) c.texts.push_back({S(20) + w * (m + 1), S(60), std::string(MonthsFolder[m - 1])});
+        if (m <= 12)
+            c.texts.push_back({S(20) + w * (m + 1), S(60), std::string(MonthsFolder[m - 1])});
         c.lines.push_back({m * w, S(60), m * w, S(60) + 32 * (S(480) / 32)});
     }
     for (int d = 1; d <= 33; ++d) {

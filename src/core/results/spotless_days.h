@@ -47,7 +47,7 @@ struct SpotlessCalendar {
     std::vector<Cell> red; // red cells with a black border
 };
 
-SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessDates, int year, int width,
-                                       int height, int percent);
+SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessDates, int year,
+                                       int width, int height, int percent);
 
 } // namespace hk

@@ -69,7 +69,7 @@ void ApplyPopisNov(StationData& data, std::string_view cp1250) {
 constexpr std::size_t UsedFileStart = 64 * 1024;
 
 StationData ReadStationData(const std::filesystem::path& stationFile,
-                          const std::filesystem::path& popisNovPath) {
+                            const std::filesystem::path& popisNovPath) {
     std::error_code ec;
     StationData d;
     if (!stationFile.empty() && std::filesystem::is_regular_file(stationFile, ec))
@@ -91,7 +91,7 @@ std::string NormaliseStationNumber(std::string_view value) {
 }
 
 StationData ConfirmStationData(const StationData& current,
-                             const std::array<std::string, StationDataRows>& table) {
+                               const std::array<std::string, StationDataRows>& table) {
     StationData d = current;
     for (int k = 1; k <= StationDataRows; ++k)
         if (k != StationDataSpareRow) d.row(k) = cutRow(table[static_cast<std::size_t>(k - 1)]);

@@ -10,11 +10,11 @@
 
 namespace hk {
 
-inline constexpr int StationDataRows = 13;         // rows with a meaning
-inline constexpr int StationDataFileRows = 14;  // lines of Obecdata.dat
+inline constexpr int StationDataRows = 13;               // rows with a meaning
+inline constexpr int StationDataFileRows = 14;           // lines of Obecdata.dat
 inline constexpr std::size_t StationDataLineLength = 50; // characters per row
-inline constexpr int StationDataSpareRow = 6;        // row kept as read, never edited
-inline constexpr int StationNumberRow = 12;       // station number for processing
+inline constexpr int StationDataSpareRow = 6;            // row kept as read, never edited
+inline constexpr int StationNumberRow = 12;              // station number for processing
 
 // Labels of rows 1..13 (index 0 = row 1); row 6 has none.
 extern const std::array<std::string_view, StationDataRows> StationDataLabels;
@@ -45,7 +45,7 @@ void ApplyPopisNov(StationData& data, std::string_view cp1250);
 // stationDataGiven false. Throws std::runtime_error when a file exists but
 // cannot be read.
 StationData ReadStationData(const std::filesystem::path& stationFile,
-                          const std::filesystem::path& popisNovPath);
+                            const std::filesystem::path& popisNovPath);
 
 // Row 12 as stored: "00" + value, then empty when that is just "00", else its
 // last three characters (7 -> 007, 1234 -> 234).
@@ -55,7 +55,7 @@ std::string NormaliseStationNumber(std::string_view value);
 // which keeps its value from `current`; each row cut to 50 characters, row 12
 // normalised; stationDataGiven set.
 StationData ConfirmStationData(const StationData& current,
-                             const std::array<std::string, StationDataRows>& table);
+                               const std::array<std::string, StationDataRows>& table);
 
 inline constexpr std::string_view StationDataFile = "Obecdata.dat";
 inline constexpr std::string_view PopisNovFile = "PopisNov.txt";

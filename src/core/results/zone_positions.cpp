@@ -48,7 +48,8 @@ std::string date(const TZaznam& z) {
 bool takesPart(const TSkupina& s, std::string_view zurichClass) {
     if (zurichClass == AllClasses) return true;
     const std::string_view groupClass = s.Typ.raw();
-    return !groupClass.empty() && !zurichClass.empty() && groupClass.front() == zurichClass.front() && zurichClass.size() == 1;
+    return !groupClass.empty() && !zurichClass.empty() &&
+           groupClass.front() == zurichClass.front() && zurichClass.size() == 1;
 }
 
 Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
@@ -102,7 +103,7 @@ std::vector<std::string> gridRow(const Row& r) {
 constexpr std::size_t LabelWidth = 12;
 constexpr std::size_t FieldWidth = 6;
 constexpr std::array<std::string_view, ZoneCount + 1> Marks = {"-90 ", "-60 ", "-30 ", "0 ",
-                                                              "30 ",  "60 ",  "90"};
+                                                               "30 ",  "60 ",  "90"};
 
 std::string zoneBlockMarks() {
     std::string s;
@@ -156,10 +157,11 @@ ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryC
     grid.cells.push_back(std::move(header));
 
     const Sections s = collect(records, geometry, zurichClass, sections.drawingSetting);
-    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.drawingSetting, &s.drawingSetting},
-                                                              {sections.months, &s.months},
-                                                              {sections.years, &s.years},
-                                                              {sections.allCurves, &s.allCurves}};
+    const std::pair<bool, const std::vector<Row>*> order[] = {
+        {sections.drawingSetting, &s.drawingSetting},
+        {sections.months, &s.months},
+        {sections.years, &s.years},
+        {sections.allCurves, &s.allCurves}};
     std::size_t rows = 1;
     for (const auto& [shown, list] : order)
         if (shown) rows += list->size();

@@ -29,9 +29,9 @@ inline constexpr std::string_view ZonesTextQuestion =
 // Which row sections the view shows; they follow in this order.
 struct ZoneSections {
     bool drawingSetting = true; // one row per drawing, labelled with its date
-    bool months = true; // one row per month with drawings, "m . yyyy"
-    bool years = true;   // one row per year with drawings, "yyyy"
-    bool allCurves = true;    // all data, "vše"
+    bool months = true;         // one row per month with drawings, "m . yyyy"
+    bool years = true;          // one row per year with drawings, "yyyy"
+    bool allCurves = true;      // all data, "vše"
 };
 
 // The zone (0..5) of a distance from the central meridian strictly inside

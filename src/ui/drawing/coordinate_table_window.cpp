@@ -32,7 +32,7 @@ namespace hk {
 namespace {
 
 constexpr int ControlsHeight = 40; // the row of controls above the table
-constexpr int LowWindow = 990;    // "t" prints the window only when it is higher
+constexpr int LowWindow = 990;     // "t" prints the window only when it is higher
 constexpr double PrintedAreaRatio = 1.1;
 constexpr int PrintedAreaMargin = 5;
 constexpr int MinRoomLeft = 400; // room left of the record list worth using
@@ -41,7 +41,8 @@ const QString Title = QStringLiteral("Souřadnice středu slunce");
 // The page of the table, painted by the renderer.
 class TableView : public QWidget {
   public:
-    TableView(const CoordinateTableWindow& window, QWidget* parent) : QWidget(parent), window_(window) {
+    TableView(const CoordinateTableWindow& window, QWidget* parent)
+        : QWidget(parent), window_(window) {
         setObjectName(QStringLiteral("Tabulka"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::ClickFocus);
@@ -91,8 +92,8 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
     controls->addWidget(yearEdit_);
     auto* group = new QButtonGroup(this);
     const QString pageLabels[CoordinateTablePages] = {QStringLiteral("leden-duben"),
-                                                   QStringLiteral("květen-srpen"),
-                                                   QStringLiteral("září- prosinec")};
+                                                      QStringLiteral("květen-srpen"),
+                                                      QStringLiteral("září- prosinec")};
     for (int i = 0; i < CoordinateTablePages; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
@@ -127,9 +128,9 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
     layout->addLayout(dole, 1);
 
     connect(enlargeButton_, &QPushButton::clicked, this, &CoordinateTableWindow::onEnlargeClicked);
-    connect(printButton_, &QPushButton::clicked, this,
-            &CoordinateTableWindow::onPrintClicked);
-    connect(savePictureButton_, &QPushButton::clicked, this, &CoordinateTableWindow::onSavePictureClicked);
+    connect(printButton_, &QPushButton::clicked, this, &CoordinateTableWindow::onPrintClicked);
+    connect(savePictureButton_, &QPushButton::clicked, this,
+            &CoordinateTableWindow::onSavePictureClicked);
     connect(yearScroll_, &QScrollBar::valueChanged, this, [this](int v) {
         options_.scroll = v;
         table_->update();
@@ -140,10 +141,10 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             try {
-                printer.setOutputFileName(
-                    QString::fromStdString((dir_.ensureFolder("Obrázek") /
-                                            CoordinateTableImageName(TableYear(), pageIndex_, ".pdf"))
-                                               .string()));
+                printer.setOutputFileName(QString::fromStdString(
+                    (dir_.ensureFolder("Obrázek") /
+                     CoordinateTableImageName(TableYear(), pageIndex_, ".pdf"))
+                        .string()));
             } catch (const std::exception& e) {
                 messages_.showMessage(QString::fromUtf8(e.what()));
                 return false;
@@ -184,8 +185,8 @@ void CoordinateTableWindow::onPageClicked(int pageIndex) {
 }
 
 void CoordinateTableWindow::onEnlargeClicked() {
-    const auto text = messages_.askValue(
-        QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"), QString::number(options_.scale));
+    const auto text = messages_.askValue(QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"),
+                                         QString::number(options_.scale));
     if (!text) return;
     const auto scale = ParseTableScale(text->toStdString());
     if (!scale) {
@@ -247,7 +248,8 @@ void CoordinateTableWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 CoordinateTableWindow* CoordinateTableWindow::openWindow(QMdiArea& area, const ProgramDir& dir,
-                                                      Messages& messages, int year, int printWidth) {
+                                                         Messages& messages, int year,
+                                                         int printWidth) {
     for (QMdiSubWindow* sub : area.subWindowList())
         if (auto* w = qobject_cast<CoordinateTableWindow*>(sub->widget())) {
             area.setActiveSubWindow(sub);
@@ -289,8 +291,9 @@ void installCoordinateTable(MainWindow& mainWindow) {
         if (mainWindow.list())
             if (auto* list = qobject_cast<QMdiSubWindow*>(mainWindow.list()->parentWidget()))
                 if (list->x() >= MinRoomLeft && list->x() < printWidth) printWidth = list->x();
-        CoordinateTableWindow::openWindow(*mainWindow.area(), mainWindow.session().dir, mainWindow.messages(),
-                                       date ? date->year : QDate::currentDate().year(), printWidth);
+        CoordinateTableWindow::openWindow(
+            *mainWindow.area(), mainWindow.session().dir, mainWindow.messages(),
+            date ? date->year : QDate::currentDate().year(), printWidth);
     };
     mainWindow.connectCommand(QStringLiteral("SpeedButton4"), openWindow);
     // The results panel runs past the right edge of narrower screens: the

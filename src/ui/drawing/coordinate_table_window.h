@@ -33,8 +33,8 @@ class CoordinateTableWindow : public QWidget {
     // Opens the window at the top left of the work area, at most `sirka`
     // pixels wide, with the year `rok`, or brings the one already open to
     // the front.
-    static CoordinateTableWindow* openWindow(QMdiArea& area, const ProgramDir& dir, Messages& messages,
-                                          int year, int printWidth);
+    static CoordinateTableWindow* openWindow(QMdiArea& area, const ProgramDir& dir,
+                                             Messages& messages, int year, int printWidth);
 
     CoordinateTableWindow(const ProgramDir& dir, Messages& messages, int year,
                           QWidget* parent = nullptr);
@@ -50,7 +50,7 @@ class CoordinateTableWindow : public QWidget {
     void onEnlargeClicked(); // "zve": the table scale
     void onPrintClicked();
     void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
-    void printKey();       // prints the window's picture when it is high enough
+    void printKey();             // prints the window's picture when it is high enough
 
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.

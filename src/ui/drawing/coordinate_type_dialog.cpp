@@ -18,8 +18,8 @@ namespace hk {
 CoordinateTypeDialog::CoordinateTypeDialog(Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowContextHelpButtonHint),
-      messages_(messages), coordinateTypeGroup_(new QButtonGroup(this)), radiusLabel_(new QLabel(this)),
-      radiusEdit_(new QLineEdit(this)) {
+      messages_(messages), coordinateTypeGroup_(new QButtonGroup(this)),
+      radiusLabel_(new QLabel(this)), radiusEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Zadání souřadnic"));
     setModal(true);
@@ -35,7 +35,8 @@ CoordinateTypeDialog::CoordinateTypeDialog(Messages& messages, QWidget* parent)
         coordinateTypeGroup_->addButton(r, i);
         items->addWidget(r);
     }
-    connect(coordinateTypeGroup_, &QButtonGroup::idClicked, this, &CoordinateTypeDialog::pickOption);
+    connect(coordinateTypeGroup_, &QButtonGroup::idClicked, this,
+            &CoordinateTypeDialog::pickOption);
 
     radiusLabel_->setObjectName(QStringLiteral("Label1"));
     radiusLabel_->setText(QStringLiteral("Poloměr zákresu"));
@@ -74,7 +75,8 @@ CoordinateTypeDialog::CoordinateTypeDialog(Messages& messages, QWidget* parent)
 }
 
 void CoordinateTypeDialog::pickOption(int item) {
-    if (coordinateTypeGroup_->checkedId() != item) coordinateTypeGroup_->button(item)->setChecked(true);
+    if (coordinateTypeGroup_->checkedId() != item)
+        coordinateTypeGroup_->button(item)->setChecked(true);
     chosenSetting_.heliographic = item == 1;
     radiusLabel_->setVisible(true);
     radiusEdit_->setVisible(true);

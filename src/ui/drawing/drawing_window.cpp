@@ -43,11 +43,11 @@ namespace hk {
 
 namespace {
 
-constexpr int ClientWidth = 800;   // client width at 100 %
-constexpr int HeightReduction = 48;    // the window is this much lower than the work area at 100 %
-constexpr int PictureCrop = 5;     // the saved picture leaves out the right 5 pixels
-constexpr int DefaultQuality = 90; // JPEG quality when the field is empty
-constexpr int MaxListed = 30;     // duplicate dates listed in one message
+constexpr int ClientWidth = 800;    // client width at 100 %
+constexpr int HeightReduction = 48; // the window is this much lower than the work area at 100 %
+constexpr int PictureCrop = 5;      // the saved picture leaves out the right 5 pixels
+constexpr int DefaultQuality = 90;  // JPEG quality when the field is empty
+constexpr int MaxListed = 30;       // duplicate dates listed in one message
 
 } // namespace
 
@@ -55,7 +55,7 @@ DrawingWindow* DrawingWindow::createWindow(MainWindow& mainWindow) {
     auto* w = new DrawingWindow(mainWindow.context(), nullptr);
     w->sub_ =
         mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+                                               Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     w->sub_->setObjectName(QStringLiteral("Form2"));
     w->sub_->setAttribute(Qt::WA_DeleteOnClose, false);
     w->sub_->show();
@@ -76,8 +76,8 @@ void DrawingWindow::place() {
     if (!sub_) return;
     const int percent = std::max(10, session().sizePercent());
     const int width = scaledTruncated(ClientWidth, percent);
-    const int height =
-        std::max(200, k_.area->viewport()->height() - 2 - scaledTruncated(HeightReduction, percent));
+    const int height = std::max(200, k_.area->viewport()->height() - 2 -
+                                         scaledTruncated(HeightReduction, percent));
     const QSize ram = sub_->size() - size();
     normalSize_ = QSize(width, height);
     const QSize client = enlarged_ ? enlargedSize() : normalSize_;
@@ -120,13 +120,16 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
 
     connect(eastWestButton_, &QPushButton::clicked, this, &DrawingWindow::onEastWestClicked);
     connect(northSouthButton_, &QPushButton::clicked, this, &DrawingWindow::onNorthSouthClicked);
-    connect(saveDrawingsPanel_->saveButton, &QPushButton::clicked, this, &DrawingWindow::onSaveRangeClicked);
+    connect(saveDrawingsPanel_->saveButton, &QPushButton::clicked, this,
+            &DrawingWindow::onSaveRangeClicked);
     connect(printPanel_->printButton, &QPushButton::clicked, this, &DrawingWindow::onPrintClicked);
-    connect(printPanel_->helpButton, &QPushButton::clicked, this,
-            &DrawingWindow::onHelpClicked);
-    connect(mergePanel_->chooseFileButton, &QPushButton::clicked, this, &DrawingWindow::onChooseMergeFileClicked);
-    connect(mergePanel_->confirmMerge, &QPushButton::clicked, this, &DrawingWindow::onConfirmMergeClicked);
-    connect(mergePanel_->cancelMergeButton, &QPushButton::clicked, this, &DrawingWindow::onCancelMergeClicked);
+    connect(printPanel_->helpButton, &QPushButton::clicked, this, &DrawingWindow::onHelpClicked);
+    connect(mergePanel_->chooseFileButton, &QPushButton::clicked, this,
+            &DrawingWindow::onChooseMergeFileClicked);
+    connect(mergePanel_->confirmMerge, &QPushButton::clicked, this,
+            &DrawingWindow::onConfirmMergeClicked);
+    connect(mergePanel_->cancelMergeButton, &QPushButton::clicked, this,
+            &DrawingWindow::onCancelMergeClicked);
     connect(panel_->backButton, &QPushButton::clicked, panel_, &QWidget::hide);
     connect(splitPanel_->splitButton, &QPushButton::clicked, this, &DrawingWindow::onSplitClicked);
 
@@ -140,8 +143,7 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             const auto date = RecordDate(model_.record);
-            const QString name = date
-                                      ? q("Tisk " + DrawingImageName(*date))
+            const QString name = date ? q("Tisk " + DrawingImageName(*date))
                                             .replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
                                       : QStringLiteral("Tisk zákresu.pdf");
             runCommand(k_.messages, [&] {
@@ -222,7 +224,7 @@ void DrawingWindow::paintEvent(QPaintEvent*) {
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
-                                                                 : NormalZoomNumerator);
+                                                                   : NormalZoomNumerator);
     placePanels();
 }
 
@@ -243,8 +245,8 @@ void fitPanel(QWidget* panel) {
 void DrawingWindow::placePanels() {
     // The list of auxiliary spots at the right edge; the other panels at the
     // top right, over the text beside the disk.
-    for (QWidget* w : std::initializer_list<QWidget*>{orientationBox_, saveDrawingsPanel_, printPanel_,
-                                                      mergePanel_, splitPanel_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{orientationBox_, saveDrawingsPanel_,
+                                                      printPanel_, mergePanel_, splitPanel_}) {
         fitPanel(w);
         w->move(std::max(0, width() - w->width() - 10), 10);
     }
@@ -273,7 +275,8 @@ void DrawingWindow::mousePressEvent(QMouseEvent* event) {
         if (!h) return;
         statusLabel_->setText(q(ClickReadoutText(*h)));
     } else if (event->button() == Qt::RightButton) {
-        rightDragStart_ = WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
+        rightDragStart_ =
+            WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
         statusLabel_->setText(QStringLiteral("0.00"));
     } else {
         return;
@@ -317,7 +320,8 @@ void DrawingWindow::keyPressEvent(QKeyEvent* event) {
 void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     // Keys typed into the panels' fields are theirs.
     QWidget* focused = focusWidget();
-    if (focused && focused != this && isAncestorOf(focused) && !qobject_cast<QPushButton*>(focused)) {
+    if (focused && focused != this && isAncestorOf(focused) &&
+        !qobject_cast<QPushButton*>(focused)) {
         QWidget::keyReleaseEvent(event);
         return;
     }
@@ -382,7 +386,7 @@ void DrawingWindow::toggleSize() {
         resize(client);
     }
     options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
-                                                                 : NormalZoomNumerator);
+                                                                   : NormalZoomNumerator);
     const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
@@ -405,14 +409,16 @@ void DrawingWindow::toggleOrientation() {
 
 void DrawingWindow::onEastWestClicked() {
     options_.orientEW = -options_.orientEW;
-    eastWestButton_->setText(options_.orientEW == 1 ? QStringLiteral("Z - V") : QStringLiteral("V - Z"));
+    eastWestButton_->setText(options_.orientEW == 1 ? QStringLiteral("Z - V")
+                                                    : QStringLiteral("V - Z"));
     orientationBox_->hide();
     update();
 }
 
 void DrawingWindow::onNorthSouthClicked() {
     options_.orientNS = -options_.orientNS;
-    northSouthButton_->setText(options_.orientNS == 1 ? QStringLiteral("S - J") : QStringLiteral("J - S"));
+    northSouthButton_->setText(options_.orientNS == 1 ? QStringLiteral("S - J")
+                                                      : QStringLiteral("J - S"));
     orientationBox_->hide();
     update();
 }
@@ -458,7 +464,7 @@ void DrawingWindow::duplicateDates() {
     QStringList rows;
     for (std::size_t i = 0; i < indices.size() && rows.size() < MaxListed; ++i)
         rows << QStringLiteral("Shodné datumy !     ") +
-                     q(session().record(int(indices[i]) + 1).Datum.text());
+                    q(session().record(int(indices[i]) + 1).Datum.text());
     if (indices.size() > std::size_t(MaxListed))
         rows << QStringLiteral("... a dalších %1").arg(indices.size() - MaxListed);
     k_.messages.showMessage(rows.join(QLatin1Char('\r')));
@@ -500,8 +506,8 @@ void DrawingWindow::mergeFaculae() {
         const FaculaeMergeResult r = MergeFaculae(session().records(), other);
         k_.model.mergeFaculae(r.changed, r.added);
         messages.showMessage(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
-                          .arg(r.added.size())
-                          .arg(r.fieldsReplaced));
+                                 .arg(r.added.size())
+                                 .arg(r.fieldsReplaced));
         if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"))) {
             BusyCursor busy;
             k_.model.save();
@@ -531,7 +537,7 @@ void DrawingWindow::onConfirmMergeClicked() {
     bool exclude = false;
     if (count > 0)
         exclude = k_.messages.ask(QStringLiteral("V přidaných datech jsou shodné datumy ") +
-                                    QString::number(count) + QStringLiteral("x! Vyloučit je?"));
+                                  QString::number(count) + QStringLiteral("x! Vyloučit je?"));
     const std::vector<TZaznam> toAppend = RecordsToAppend(s.records(), recordsToAdd_, exclude);
     // The file is merged once: the buffer empties.
     recordsToAdd_.clear();
@@ -567,7 +573,8 @@ void DrawingWindow::onSplitClicked() {
 void DrawingWindow::saveBitmap() {
     const auto date = RecordDate(model_.record);
     if (!date) {
-        k_.messages.showMessage(QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
+        k_.messages.showMessage(
+            QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
     runCommand(k_.messages, [&] {
@@ -595,7 +602,7 @@ void DrawingWindow::withMagnetosphere() {
         const MagneticMap map = ReadMagneticMap(s.dir.resolve(name));
         if (map.truncated)
             k_.messages.showMessage(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
-                                            "zobrazí se jen jeho začátek"));
+                                                   "zobrazí se jen jeho začátek"));
         magneticMap_ = map.words;
         model_ = MakeDrawingModel(model_.record, model_.ephemeris, magneticMap_);
         options_.showMagnetic = true;
@@ -606,7 +613,8 @@ void DrawingWindow::withMagnetosphere() {
 void DrawingWindow::onSaveRangeClicked() {
     const Session& s = session();
     Messages& messages = k_.messages;
-    const int from = saveDrawingsPanel_->fromSpin->value(), to = saveDrawingsPanel_->toSpin->value();
+    const int from = saveDrawingsPanel_->fromSpin->value(),
+              to = saveDrawingsPanel_->toSpin->value();
     if (from < 1 || to > s.recordCount() || from > to) {
         messages.showMessage(QStringLiteral("Neplatný rozsah zákresů"));
         return;
@@ -664,8 +672,9 @@ void DrawingWindow::onHelpClicked() {
 void DrawingWindow::onPrintClicked() {
     const Session& s = session();
     Messages& messages = k_.messages;
-    const QString count =
-        printPanel_->multiplePrintBox->isChecked() ? printPanel_->copiesEdit->text() : QStringLiteral("1");
+    const QString count = printPanel_->multiplePrintBox->isChecked()
+                              ? printPanel_->copiesEdit->text()
+                              : QStringLiteral("1");
     const auto range = PrintRange(s.currentIndex(), s.recordCount(), count.toStdString());
     if (!range) {
         messages.showMessage(QStringLiteral("Počet zákresů musí být kladné číslo"));
@@ -678,7 +687,7 @@ void DrawingWindow::onPrintClicked() {
     const int percent =
         static_cast<int>(std::lround(100.0 * height() * scale / std::max(1, page.height())));
     messages.showMessage(QStringLiteral("Výška obrázku je  ") + QString::number(percent) +
-                  QStringLiteral("%"));
+                         QStringLiteral("%"));
     const auto offset =
         messages.askValue(QStringLiteral("Zadej procento posunutí"), QStringLiteral("0"));
     if (!offset) return;
@@ -730,7 +739,8 @@ void installDrawing(MainWindow& mainWindow) {
     mainWindow.connectCommand(QStringLiteral("SpeedButton14"), [w] { w->showSavePanel(false); });
     mainWindow.connectCommand(QStringLiteral("tisk1"), [w] { w->showPrintPanel(); });
     mainWindow.connectCommand(QStringLiteral("SpeedButton7"), [w] { w->showPrintPanel(); });
-    if (QAction* a = mainWindow.action(QStringLiteral("menvet"))) a->setText(QStringLiteral("Zvětšit"));
+    if (QAction* a = mainWindow.action(QStringLiteral("menvet")))
+        a->setText(QStringLiteral("Zvětšit"));
     if (RecordListWindow* list = mainWindow.list())
         QObject::connect(list, &RecordListWindow::f9Pressed, w, &DrawingWindow::withMagnetosphere);
 }

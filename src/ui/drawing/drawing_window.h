@@ -50,26 +50,26 @@ class DrawingWindow : public QWidget {
     QImage picture(const TZaznam& z, bool print, bool leaves) const;
 
     // ---- Commands.
-    void toggleSize();          // zoom toggle
-    void toggleGroupList();             // list of auxiliary-spot distances
-    void toggleOrientation();           // shows or hides the orientation panel
+    void toggleSize();            // zoom toggle
+    void toggleGroupList();       // list of auxiliary-spot distances
+    void toggleOrientation();     // shows or hides the orientation panel
     void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
-    void showPrintPanel();            // printing panel
+    void showPrintPanel();        // printing panel
     void onEastWestClicked();
     void onNorthSouthClicked();
     void leaves(bool visible); // leaves on or off
-    void switchCoordinates(); // polar <-> heliographic entry of the record file
-    void recompute();         // every record's summary and faculae area again
+    void switchCoordinates();  // polar <-> heliographic entry of the record file
+    void recompute();          // every record's summary and faculae area again
     void mergeFaculae();       // faculae of another record file
-    void saveBitmap();      // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
-    void withMagnetosphere();       // magnetic-map overlay of the record's date
-    void measurement();             // faculae measurement window
+    void saveBitmap();         // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
+    void withMagnetosphere();  // magnetic-map overlay of the record's date
+    void measurement();        // faculae measurement window
     void showMergePanel();
     void showSplitPanel();
-    void duplicateDates();      // records with the date of a neighbour
-    void onSaveRangeClicked();      // save the range
-    void onPrintClicked();      // print
-    void onHelpClicked(); // "?"
+    void duplicateDates();     // records with the date of a neighbour
+    void onSaveRangeClicked(); // save the range
+    void onPrintClicked();     // print
+    void onHelpClicked();      // "?"
     void onChooseMergeFileClicked();
     void onConfirmMergeClicked();
     void onCancelMergeClicked();

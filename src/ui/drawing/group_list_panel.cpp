@@ -38,8 +38,8 @@ void GroupListPanel::fill(const TZaznam& z) {
     for (int k = 0; k < z.groupCount(); ++k) {
         const TSkupina& g = z.Skupiny[k];
         groupTable->setItem(k, 0,
-                             new QTableWidgetItem(QStringLiteral("%1  %2").arg(g.CSk2, 4).arg(
-                                 QString::fromStdString(g.Typ.text()))));
+                            new QTableWidgetItem(QStringLiteral("%1  %2").arg(g.CSk2, 4).arg(
+                                QString::fromStdString(g.Typ.text()))));
         if (const auto d = AuxSpotDistance(g))
             groupTable->setItem(
                 k, 1, new QTableWidgetItem(QString::fromStdString(FormatNumber(*d, "#0.0"))));

@@ -10,7 +10,8 @@ MergePanel::MergePanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Slučování dataxů"), parent),
       chooseFileButton(new QPushButton(QStringLiteral("Vybrat soubor pro přidání"), this)),
       confirmMerge(new QPushButton(QStringLiteral("Sloučit"), this)),
-      cancelMergeButton(new QPushButton(QStringLiteral("Zrušit"), this)), fileLabel(new QLabel(this)) {
+      cancelMergeButton(new QPushButton(QStringLiteral("Zrušit"), this)),
+      fileLabel(new QLabel(this)) {
     setObjectName(QStringLiteral("slucovani"));
     chooseFileButton->setObjectName(QStringLiteral("vyberpri"));
     confirmMerge->setObjectName(QStringLiteral("potvrditpri"));

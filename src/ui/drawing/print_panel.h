@@ -16,10 +16,10 @@ class PrintPanel : public QGroupBox {
     // Shows the panel with the count "1".
     void present();
 
-    QCheckBox* multiplePrintBox;      // "Poly tisk"
-    QLineEdit* copiesEdit;          // "počet"
-    QPushButton* printButton;      // "Tisk"
-    QPushButton* helpButton; // "?"
+    QCheckBox* multiplePrintBox; // "Poly tisk"
+    QLineEdit* copiesEdit;       // "počet"
+    QPushButton* printButton;    // "Tisk"
+    QPushButton* helpButton;     // "?"
 };
 
 } // namespace hk

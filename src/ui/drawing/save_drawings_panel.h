@@ -21,11 +21,11 @@ class SaveDrawingsPanel : public QGroupBox {
     void present(bool bmp, int recordCount);
     bool bmp() const { return bmp_; }
 
-    QSpinBox* fromSpin; // "Od"
-    QSpinBox* toSpin; // "Do"
-    QLineEdit* prefixEdit;    // "Znaky před "
-    QLabel* qLabel;      // "Q"
-    QLineEdit* qualityEdit;    // JPG quality
+    QSpinBox* fromSpin;     // "Od"
+    QSpinBox* toSpin;       // "Do"
+    QLineEdit* prefixEdit;  // "Znaky před "
+    QLabel* qLabel;         // "Q"
+    QLineEdit* qualityEdit; // JPG quality
     QPushButton* saveButton;
 
   private:

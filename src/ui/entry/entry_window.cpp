@@ -39,7 +39,7 @@ constexpr int GroupColumnWidth = 38;
 constexpr int FaculaeColumnWidth = 47;
 constexpr int RowHeight = 24;
 constexpr int FieldWidth = 46;
-constexpr int WindowFontPx = 12;    // 9 points on a 96-dpi screen
+constexpr int WindowFontPx = 12;  // 9 points on a 96-dpi screen
 constexpr int HeadingFontPx = 10; // column titles fit the 38-pixel columns
 
 constexpr QColor FromScanColour{200, 180, 50};
@@ -56,29 +56,29 @@ const QString PolarToHeliographicText = QStringLiteral("Změna souřadnic na l b
 const QString HeliographicToPolarText = QStringLiteral("Změna souřadnic na úhel vzdálenost ");
 
 const QString PolarHelp = QStringLiteral("Typ   = Typ skupiny\n"
-                                               "poč.  = počet skvrn ve skupině\n"
-                                               "s pen = počet skvrn s penumbrou\n"
-                                               " úhel = polární souřadnice  úhel\n"
-                                               " vzd.  = polární souřadnice  vzdálenost\n"
-                                               " plocha= plocha skvrn ve skupině\n"
-                                               " mal.s = počet malých skvrn menší než 1 mm2\n"
-                                               "č.sk1. = číslo skupiny globalní\n"
-                                               "č.sk2. = číslo skupiny v rotaci( důležité)\n"
-                                               "uhel1  = úhel 1. pomocné skvrny\n"
-                                               " vzd1. = vzdálenost 1. pomocné skvrny\n"
-                                               " plo.1 = plocha 1. pomocné skvrny\n"
-                                               "uhel2  = úhel 2. pomocné skvrny\n"
-                                               " vzd2. = vzdálenost 2. pomocné skvrny\n"
-                                               " plo.2 = plocha 2. pomocné skvrny");
+                                         "poč.  = počet skvrn ve skupině\n"
+                                         "s pen = počet skvrn s penumbrou\n"
+                                         " úhel = polární souřadnice  úhel\n"
+                                         " vzd.  = polární souřadnice  vzdálenost\n"
+                                         " plocha= plocha skvrn ve skupině\n"
+                                         " mal.s = počet malých skvrn menší než 1 mm2\n"
+                                         "č.sk1. = číslo skupiny globalní\n"
+                                         "č.sk2. = číslo skupiny v rotaci( důležité)\n"
+                                         "uhel1  = úhel 1. pomocné skvrny\n"
+                                         " vzd1. = vzdálenost 1. pomocné skvrny\n"
+                                         " plo.1 = plocha 1. pomocné skvrny\n"
+                                         "uhel2  = úhel 2. pomocné skvrny\n"
+                                         " vzd2. = vzdálenost 2. pomocné skvrny\n"
+                                         " plo.2 = plocha 2. pomocné skvrny");
 const QString HeliographicHelp = QStringLiteral("Typ   = Typ skupiny\n"
-                                             "poč.  = počet skvrn ve skupině\n"
-                                             "s pen = počet skvrn s penumbrou\n"
-                                             "  l        = heliografická délka\n"
-                                             "  b       = heliografická šířka\n"
-                                             " plocha= plocha skvrn ve skupině - miliontiny\n"
-                                             " mal.s = počet malých skvrn menší než 20 mili.\n"
-                                             "č.sk1. = číslo skupiny globalní\n"
-                                             "č.sk2. = číslo skupiny v rotaci( důležité)");
+                                                "poč.  = počet skvrn ve skupině\n"
+                                                "s pen = počet skvrn s penumbrou\n"
+                                                "  l        = heliografická délka\n"
+                                                "  b       = heliografická šířka\n"
+                                                " plocha= plocha skvrn ve skupině - miliontiny\n"
+                                                " mal.s = počet malých skvrn menší než 20 mili.\n"
+                                                "č.sk1. = číslo skupiny globalní\n"
+                                                "č.sk2. = číslo skupiny v rotaci( důležité)");
 
 QString modeHeading(EntryMode mode) {
     switch (mode) {
@@ -206,7 +206,8 @@ void EntryWindow::createControls() {
     centralNumberEdit_ = pole("Edit9", QStringLiteral("Relativní číslo centrální oblasti"));
     faculaeCountEdit_ = pole("Edit10", QStringLiteral("Počet falulových polí "));
     groupCountEdit_ = pole("Edit11", QStringLiteral("Počet skupin na zákresu"));
-    faculaeFieldCountEdit_ = pole("Edit12", QStringLiteral("Počet fakulových polí pro jejich zakreslování"));
+    faculaeFieldCountEdit_ =
+        pole("Edit12", QStringLiteral("Počet fakulových polí pro jejich zakreslování"));
     stationEdit_ = new QLineEdit(this);
     stationEdit_->setObjectName(QStringLiteral("Edit13"));
     stationEdit_->setToolTip(QStringLiteral("Místo pozorování"));
@@ -218,7 +219,8 @@ void EntryWindow::createControls() {
     drawingNumberHint_->setObjectName(QStringLiteral("Label18"));
     addedCountLabel_ = label({});
     addedCountLabel_->setObjectName(QStringLiteral("Label16"));
-    addedCountLabel_->setToolTip(QStringLiteral("Počet vložených záznamů na jedno otevření programu"));
+    addedCountLabel_->setToolTip(
+        QStringLiteral("Počet vložených záznamů na jedno otevření programu"));
     numberingLabel_ = label(QStringLiteral("F "));
     numberingLabel_->setObjectName(QStringLiteral("Label10"));
     numberingLabel_->installEventFilter(this);
@@ -229,9 +231,9 @@ void EntryWindow::createControls() {
     header->addWidget(dateEdit_, 0, 7, 1, 2);
     header->addWidget(label(QStringLiteral("Čas    UT")), 0, 9);
     header->addWidget(timeEdit_, 0, 10);
-    const std::pair<const char*, QLineEdit*> secondRow[] = {{"PP", conditionsEdit_}, {"Obr.", imageQualityEdit_},
-                                                             {"Q", qEdit_},  {"qc", centralGroupsEdit_},
-                                                             {"fc", centralSpotsEdit_}, {"rc", centralNumberEdit_}};
+    const std::pair<const char*, QLineEdit*> secondRow[] = {
+        {"PP", conditionsEdit_},    {"Obr.", imageQualityEdit_}, {"Q", qEdit_},
+        {"qc", centralGroupsEdit_}, {"fc", centralSpotsEdit_},   {"rc", centralNumberEdit_}};
     int column = 0;
     for (const auto& [name, edit] : secondRow) {
         header->addWidget(label(QString::fromUtf8(name)), 1, column++, Qt::AlignRight);
@@ -242,7 +244,7 @@ void EntryWindow::createControls() {
     header->addWidget(label(QStringLiteral("Počet skupin")), 2, 3, 1, 2, Qt::AlignRight);
     header->addWidget(groupCountEdit_, 2, 5);
     header->addWidget(label(QStringLiteral("Počet fakulí pro kreslení")), 2, 6, 1, 4,
-                        Qt::AlignRight);
+                      Qt::AlignRight);
     header->addWidget(faculaeFieldCountEdit_, 2, 10);
     header->addWidget(label(QStringLiteral("Stanice")), 3, 0);
     header->addWidget(stationEdit_, 3, 1, 1, 3);
@@ -313,8 +315,8 @@ void EntryWindow::createControls() {
             c, new QTableWidgetItem(q(std::string(FaculaeColumnTitle(c)))));
     // Columns as wide as the scaled width, or as a value like "1250.0" and
     // the column title need in the window's scaled font.
-    for (auto [grid, width] : {std::pair{groupGrid_, GroupColumnWidth},
-                               std::pair{faculaeGrid_, FaculaeColumnWidth}}) {
+    for (auto [grid, width] :
+         {std::pair{groupGrid_, GroupColumnWidth}, std::pair{faculaeGrid_, FaculaeColumnWidth}}) {
         const QFontMetrics values(grid->font());
         const QFontMetrics headingMetrics(grid->horizontalHeader()->font());
         const int margin = scaled(10);
@@ -481,7 +483,8 @@ void EntryWindow::onFinished() {
 }
 
 void EntryWindow::showCounter() {
-    addedCountLabel_->setText(QString::number(session_.recordCount() + 1 - session_.recordsAtStart()));
+    addedCountLabel_->setText(
+        QString::number(session_.recordCount() + 1 - session_.recordsAtStart()));
 }
 
 void EntryWindow::showNumbering() {
@@ -638,8 +641,7 @@ void EntryWindow::onConfirmClicked() {
     for (const std::string& m : out.messages)
         k_.messages.showMessage(q(m));
     if (out.focus) {
-        QTableWidget* grid =
-            out.focus->grid == GridCell::Grid::Skupiny ? groupGrid_ : faculaeGrid_;
+        QTableWidget* grid = out.focus->grid == GridCell::Grid::Skupiny ? groupGrid_ : faculaeGrid_;
         filling_ = true;
         grid->setCurrentCell(out.focus->row - 1, out.focus->col);
         filling_ = false;
@@ -687,8 +689,8 @@ void EntryWindow::reject() {
 
 void installEntry(MainWindow& mainWindow) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        mainWindow.connectCommand(modeItem(m),
-                       [&mainWindow, m] { EntryWindow::openWindow(mainWindow.context(), m); });
+        mainWindow.connectCommand(
+            modeItem(m), [&mainWindow, m] { EntryWindow::openWindow(mainWindow.context(), m); });
 }
 
 } // namespace hk

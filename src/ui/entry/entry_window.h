@@ -10,8 +10,8 @@
 
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
-#include "records/session.h"
 #include "records/record_layout.h"
+#include "records/session.h"
 #include "ui/frame/window_context.h"
 
 class QComboBox;
@@ -81,7 +81,7 @@ class EntryWindow : public QDialog {
     const EntryMode mode_;
     const bool fromScan_;
     EntryView view_ = EntryView::Polar;
-    TZaznam base_{};   // the working record as the window found it
+    TZaznam base_{};       // the working record as the window found it
     EntryForm openedForm_; // the fields as the window opened
     // The group class last refused in a row: its message is shown once per
     // edit of the cell, not again on every click.

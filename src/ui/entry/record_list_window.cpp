@@ -35,7 +35,7 @@ RecordListWindow* RecordListWindow::createWindow(MainWindow& mainWindow) {
     // Above the other windows of the work area, as a list beside them.
     // A sub-window like the others (it can be moved), without a close button.
     w->sub_ = mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                   Qt::WindowTitleHint);
+                                                     Qt::WindowTitleHint);
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
     mainWindow.setRecordList(w);
@@ -97,8 +97,8 @@ int RecordListWindow::rowWidth() const {
         std::max(5, static_cast<int>(QString::number(k_.model.session().recordCount()).size()));
     const QString pattern =
         QString(digits, QLatin1Char('9')) + QStringLiteral("     31 12 2026  2359    999/99");
-    return QFontMetrics(recordList_->font()).horizontalAdvance(pattern) + 2 * recordList_->frameWidth() +
-           8;
+    return QFontMetrics(recordList_->font()).horizontalAdvance(pattern) +
+           2 * recordList_->frameWidth() + 8;
 }
 
 int RecordListWindow::rowHeight() const {
@@ -111,7 +111,8 @@ void RecordListWindow::place() {
     QMdiArea* area = k_.area;
     const int areaWidth = area->viewport()->width();
     const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int windowFrame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
+    const int windowFrame =
+        2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub_);
     // Right of the drawing window, not over it: the room beside it decides
     // the list's font (down to a smallest readable size) so that a whole
     // line fits.
@@ -128,8 +129,7 @@ void RecordListWindow::place() {
         recordList_->setFont(SansFont(--size));
     // As wide as the scaled width where there is room, else as the lines need.
     const int width =
-        std::max(needed(), std::min(scaledRounded(scrollBarWidth + ListWidth, percent),
-                                     roomRight));
+        std::max(needed(), std::min(scaledRounded(scrollBarWidth + ListWidth, percent), roomRight));
     const int height = std::max(area->viewport()->height() - 2, 4 * rowHeight());
     placing_ = true;
     sub_->setGeometry(std::max(0, std::min(left, areaWidth - width)), 1, width, height);
@@ -179,7 +179,8 @@ void RecordListWindow::fillList() {
     updateScrollBar();
     rewriteList();
     if (repaired) {
-        k_.messages.showMessage(QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
+        k_.messages.showMessage(
+            QStringLiteral("Došlo k chybě zápisu data\rbube automaticky opraven"));
         // The other windows show records by index: tell them the store moved.
     }
 }
@@ -195,8 +196,7 @@ void RecordListWindow::rewriteList() {
         const auto row = RecordListLine(k, z);
         // A record whose date cannot be read is listed with the stored text.
         const QString text =
-            row
-                ? QString::fromStdString(*row)
+            row ? QString::fromStdString(*row)
                 : QStringLiteral("%1     %2").arg(k, 5).arg(QString::fromStdString(z.Datum.text()));
         auto* item = new QListWidgetItem(text, recordList_);
         item->setSizeHint(QSize(recordList_->viewport()->width(), rowHeight()));
@@ -231,8 +231,7 @@ void RecordListWindow::keepKeyboard() {
 }
 
 void RecordListWindow::findDate(const QString& start) {
-    const auto text =
-        k_.messages.askValue(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), start);
+    const auto text = k_.messages.askValue(QStringLiteral("Přejít na datum  (dd.mm.rrrr)"), start);
     if (!text) return;
     const auto date = ParseDatum(s(*text));
     if (!date) {

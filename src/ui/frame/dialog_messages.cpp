@@ -48,9 +48,8 @@ std::optional<QString> DialogMessages::askValue(const QString& prompt, const QSt
     return d.value();
 }
 
-std::optional<QString> DialogMessages::askValueTitled(const QString& heading,
-                                                          const QString& prompt,
-                                                          const QString& initial) {
+std::optional<QString> DialogMessages::askValueTitled(const QString& heading, const QString& prompt,
+                                                      const QString& initial) {
     FocusRestorer n(parent_);
     MessageDialog d(MessageKind::Value, prompt, initial, n.parent());
     d.setWindowTitle(heading);

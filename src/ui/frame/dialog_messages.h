@@ -16,7 +16,7 @@ class DialogMessages : public Messages {
     void showMessage(const QString& text) override;
     std::optional<QString> askValue(const QString& prompt, const QString& initial) override;
     std::optional<QString> askValueTitled(const QString& heading, const QString& prompt,
-                                              const QString& initial) override;
+                                          const QString& initial) override;
     bool ask(const QString& text) override;
     bool askYesNo(const QString& text) override;
 

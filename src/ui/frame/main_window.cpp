@@ -176,8 +176,9 @@ MainWindow::MainWindow(Session& session, Messages& messages, QWidget* parent)
     versa_->setToolTip(QStringLiteral("Číslo sestavení programu"));
     versa_->setText(QStringLiteral("sestavení %1").arg(QStringLiteral(HELIOKRES_BUILD_NUMBER)));
     countersLabel_->setObjectName(QStringLiteral("pocitadla"));
-    countersLabel_->setToolTip(QStringLiteral("Načtené řady SIDC: roky denních hodnot, řádky ploch a "
-                                          "řádky toku 10,7 cm"));
+    countersLabel_->setToolTip(
+        QStringLiteral("Načtené řady SIDC: roky denních hodnot, řádky ploch a "
+                       "řádky toku 10,7 cm"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addPermanentWidget(countersLabel_);
     statusBar()->addPermanentWidget(versa_);
@@ -304,24 +305,24 @@ QWidget* MainWindow::createPanel(const QString& name, const Buttons& buttons) {
 void MainWindow::createPanels() {
     // (name, caption, hint); the hint is the button's label.
     QWidget* defaultPanel = createPanel(QStringLiteral("zakladni"),
-                                    {{"novyzakres", "Nový", "Nový  zákres"},
-                                     {"zvlastnizakrrs", "Zvláštní", "Zvláštní zákres"},
-                                     {"opravazaz", "Oprava", "Oprava  záznamu"},
-                                     {"ulozit", "Uložit", "Uložit data"},
-                                     {"poslednizaz", "Poslední", "Poslední záznam"},
-                                     {"motylekz", "Motýlek", "Motýlkový diagram"},
-                                     {"grafyz", "Grafy", "Denní grafy"},
-                                     {"vyhladitz", "Vyhlazené", "Vyhlazené grafy"},
-                                     {"asimetryz", "Asymetrie", "Asymetrie grafy"},
-                                     {"mapyz", "Mapy", "Synoptické mapy"},
-                                     {"vysledekz", "Výsledky", "Výsledky"},
-                                     {"menvet", "Zmenšit", "Zmenšit - zvětšit"},
-                                     {"pomocnaskvrna", "Pomocná", "Vzdálenost pomocné skvrny"},
-                                     {"SpeedButton2", "Orientace", "Orientace"},
-                                     {"SpeedButton3", "BMP", "Uložit obrázek zákresu"},
-                                     {"SpeedButton14", "JPG", "Uloží kopii okna v jpg "},
-                                     {"SpeedButton7", "Tisk", "Tisk"},
-                                     {"zfota", "Foto", "Zadávání z přefoceného zákresu "}});
+                                        {{"novyzakres", "Nový", "Nový  zákres"},
+                                         {"zvlastnizakrrs", "Zvláštní", "Zvláštní zákres"},
+                                         {"opravazaz", "Oprava", "Oprava  záznamu"},
+                                         {"ulozit", "Uložit", "Uložit data"},
+                                         {"poslednizaz", "Poslední", "Poslední záznam"},
+                                         {"motylekz", "Motýlek", "Motýlkový diagram"},
+                                         {"grafyz", "Grafy", "Denní grafy"},
+                                         {"vyhladitz", "Vyhlazené", "Vyhlazené grafy"},
+                                         {"asimetryz", "Asymetrie", "Asymetrie grafy"},
+                                         {"mapyz", "Mapy", "Synoptické mapy"},
+                                         {"vysledekz", "Výsledky", "Výsledky"},
+                                         {"menvet", "Zmenšit", "Zmenšit - zvětšit"},
+                                         {"pomocnaskvrna", "Pomocná", "Vzdálenost pomocné skvrny"},
+                                         {"SpeedButton2", "Orientace", "Orientace"},
+                                         {"SpeedButton3", "BMP", "Uložit obrázek zákresu"},
+                                         {"SpeedButton14", "JPG", "Uloží kopii okna v jpg "},
+                                         {"SpeedButton7", "Tisk", "Tisk"},
+                                         {"zfota", "Foto", "Zadávání z přefoceného zákresu "}});
     captionLabel_->setParent(defaultPanel);
     captionLabel_->setObjectName(QStringLiteral("Label1"));
     captionLabel_->setToolTip(QStringLiteral("Poslední úprava"));
@@ -420,33 +421,33 @@ void MainWindow::createPanels() {
                  {"vloztext", "A", "Před tiskem možno vložit text"},
                  {"SpeedButton10", "Zavřít", "Zavřít"}});
     QWidget* resultsPanel = createPanel(QStringLiteral("provysledky"),
-                                       {{"vlastniv", "Vlastní", "Vlastní"},
-                                        {"oficialv", "Oficiální", "Oficiální"},
-                                        {"CVvysledky", "CV", "CV"},
-                                        {"namercelek", "Nam. celek", "Naměřené celkem"},
-                                        {"namersever", "Nam. sever", "Naměřené sever"},
-                                        {"namerjih", "Nam. jih", "Naměřené jih"},
-                                        {"vyhlcelek", "Vyhl. celek", "Vyhlazené celkem"},
-                                        {"vyhlsever", "Vyhl. sever", "Vyhlazené sever"},
-                                        {"vyhljih", "Vyhl. jih", "Vyhlazené jih"},
-                                        {"pozorovatelv", "Pozorovatelé", "Pozorovatelé"},
-                                        {"vyskytskup", "Výskyt", "Výskyt skupin"},
-                                        {"vyvojskup", "Vývoj", "Vývoj skupin"},
-                                        {"promapovy", "Pro mapy", "Údaje pro mapy"},
-                                        {"velikost", "Velikost", "Největší skupiny"},
-                                        {"SpeedButton1", "Bez akt.", "Dny bez aktivity"},
-                                        {"asme", "Asym. m.", "Asymetrie měsíční"},
-                                        {"asro", "Asym. r.", "Asymetrie roční"},
-                                        {"polohy", "Polohy", "Polohy skupin"},
-                                        {"polohyr", "Polohy r.", "Polohy skupin roční"},
-                                        {"polohym", "Polohy m.", "Polohy skupin měsíční"},
-                                        {"AsinTXT", "Asym. TXT", "Asymetrie do textu"},
-                                        {"zapidosoudorutxt", "Polohy TXT", "Polohy do textu"},
-                                        {"SpeedButton15", "Poz. den", "Pozorovatelé po dnech"},
-                                        {"SpeedButton8", "CSV", "Naměřené do CSV"},
-                                        {"SpeedButton16", "InterSOL", "InterSOL"},
-                                        {"SpeedButton4", "L B P", "L B P"},
-                                        {"SpeedButton9", "Zavřít", "Zavřít"}});
+                                        {{"vlastniv", "Vlastní", "Vlastní"},
+                                         {"oficialv", "Oficiální", "Oficiální"},
+                                         {"CVvysledky", "CV", "CV"},
+                                         {"namercelek", "Nam. celek", "Naměřené celkem"},
+                                         {"namersever", "Nam. sever", "Naměřené sever"},
+                                         {"namerjih", "Nam. jih", "Naměřené jih"},
+                                         {"vyhlcelek", "Vyhl. celek", "Vyhlazené celkem"},
+                                         {"vyhlsever", "Vyhl. sever", "Vyhlazené sever"},
+                                         {"vyhljih", "Vyhl. jih", "Vyhlazené jih"},
+                                         {"pozorovatelv", "Pozorovatelé", "Pozorovatelé"},
+                                         {"vyskytskup", "Výskyt", "Výskyt skupin"},
+                                         {"vyvojskup", "Vývoj", "Vývoj skupin"},
+                                         {"promapovy", "Pro mapy", "Údaje pro mapy"},
+                                         {"velikost", "Velikost", "Největší skupiny"},
+                                         {"SpeedButton1", "Bez akt.", "Dny bez aktivity"},
+                                         {"asme", "Asym. m.", "Asymetrie měsíční"},
+                                         {"asro", "Asym. r.", "Asymetrie roční"},
+                                         {"polohy", "Polohy", "Polohy skupin"},
+                                         {"polohyr", "Polohy r.", "Polohy skupin roční"},
+                                         {"polohym", "Polohy m.", "Polohy skupin měsíční"},
+                                         {"AsinTXT", "Asym. TXT", "Asymetrie do textu"},
+                                         {"zapidosoudorutxt", "Polohy TXT", "Polohy do textu"},
+                                         {"SpeedButton15", "Poz. den", "Pozorovatelé po dnech"},
+                                         {"SpeedButton8", "CSV", "Naměřené do CSV"},
+                                         {"SpeedButton16", "InterSOL", "InterSOL"},
+                                         {"SpeedButton4", "L B P", "L B P"},
+                                         {"SpeedButton9", "Zavřít", "Zavřít"}});
     auto* combo = new QComboBox(resultsPanel);
     combo->setObjectName(QStringLiteral("ComboBox1"));
     combo->setEnabled(false);
@@ -507,9 +508,9 @@ bool MainWindow::startUp(const QRect& screen, const Date& today) {
     setWindowTitle(q(MainWindowCaption(s)));
 
     countersLabel_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
-                            .arg(s.tables().sidcDaily.years.size())
-                            .arg(s.tables().areasTable.rows.size())
-                            .arg(s.tables().fluxTable.rows.size()));
+                                .arg(s.tables().sidcDaily.years.size())
+                                .arg(s.tables().areasTable.rows.size())
+                                .arg(s.tables().fluxTable.rows.size()));
     showLastEdit();
     showDefaultPanel();
     if (const std::vector<std::string> warnings = model_.takeWarnings(); !warnings.empty()) {
@@ -531,8 +532,8 @@ bool MainWindow::checkScreen(const QRect& screen) {
 void MainWindow::showLastEdit() {
     const QFileInfo datax(pathText(session().dir.resolve("datax.dat")));
     captionLabel_->setText(datax.exists()
-                         ? datax.lastModified().toString(QStringLiteral("dd.MM.yyyy hh:mm"))
-                         : QString());
+                               ? datax.lastModified().toString(QStringLiteral("dd.MM.yyyy hh:mm"))
+                               : QString());
 }
 
 // ---------------------------------------------------------------------------
@@ -550,7 +551,7 @@ void MainWindow::onSaveDataClicked() {
 void MainWindow::onSaveAsciiClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Data skvrn budou uložena do souboru ") +
-                   pathText(s.dir.resolve(AsciiExportName)));
+                          pathText(s.dir.resolve(AsciiExportName)));
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             WriteAsciiExport(s.dir, s.records(), s.geometry());
@@ -565,7 +566,7 @@ void MainWindow::onSaveAsciiClicked() {
 void MainWindow::onFaculaePositionsClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
-                   pathText(s.dir.resolve(CSVFolderName)));
+                          pathText(s.dir.resolve(CSVFolderName)));
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             WriteFaculaePositions(s.dir, s.records());
@@ -623,7 +624,8 @@ bool MainWindow::saveWindowPictureNow() {
     QMdiSubWindow* window = area_->activeSubWindow();
     if (!window) window = area_->currentSubWindow();
     if (!window || !window->widget()) {
-        messages_.showMessage(QStringLiteral("Není otevřeno žádné okno, jehož obrázek by se uložil"));
+        messages_.showMessage(
+            QStringLiteral("Není otevřeno žádné okno, jehož obrázek by se uložil"));
         return false;
     }
     QWidget* w = window->widget();
@@ -661,7 +663,7 @@ bool MainWindow::confirmEntry() {
     } catch (const std::exception& e) {
         // The data in memory would be lost: the user decides.
         if (!messages_.ask(q(e.what()) +
-                            QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
+                           QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
             return false;
     }
     closing_ = true;

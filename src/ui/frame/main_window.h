@@ -86,8 +86,8 @@ class MainWindow : public QMainWindow, public WindowFrame {
     void showDrawing() override { emit drawingRequested(); }
 
     // ---- Saving the picture of the front window.
-    QString PictureFileName;   // name of the next image, set by the window
-    bool saveAsBmp = true; // the drawing window's batch export writes BMP
+    QString PictureFileName; // name of the next image, set by the window
+    bool saveAsBmp = true;   // the drawing window's batch export writes BMP
     // Asks first; then as saveWindowPictureNow.
     void saveWindowPicture();
     // Saves the front child window as "Obrázek/<NazevObrazku>.jpg"; false

@@ -40,7 +40,7 @@ QStringList MessageLines(const QString& text) {
 }
 
 MessageLayout LayoutMessage(MessageKind mode, const QString& text,
-                             const std::function<int(const QString&)>& textWidth, int lineHeight) {
+                            const std::function<int(const QString&)>& textWidth, int lineHeight) {
     MessageLayout l;
     const QStringList lines = MessageLines(text);
     const int textWidthPx = widestLine(lines, textWidth);
@@ -67,7 +67,8 @@ MessageLayout LayoutMessage(MessageKind mode, const QString& text,
         const int buttonTop = std::max(ButtonTop, TextTop + textHeight + GapAboveButton);
         l.window = {width, MessageHeight + buttonTop - ButtonTop};
         l.text = {(width - textWidthPx) / 2, TextTop, textWidthPx, textHeight};
-        l.ok = {(width - MessageButtonWidth) / 2, buttonTop, MessageButtonWidth, MessageButtonHeight};
+        l.ok = {(width - MessageButtonWidth) / 2, buttonTop, MessageButtonWidth,
+                MessageButtonHeight};
         break;
     }
     case MessageKind::Value: {

@@ -32,6 +32,6 @@ QStringList MessageLines(const QString& text);
 // textWidth measures one line in the window's font; lineHeight is the
 // distance between lines of that font.
 MessageLayout LayoutMessage(MessageKind mode, const QString& text,
-                             const std::function<int(const QString&)>& textWidth, int lineHeight);
+                            const std::function<int(const QString&)>& textWidth, int lineHeight);
 
 } // namespace hk

@@ -18,7 +18,7 @@ class Messages {
     virtual std::optional<QString> askValue(const QString& prompt, const QString& initial) = 0;
     // The same prompt under its own window caption (e.g. "Zadání").
     virtual std::optional<QString> askValueTitled(const QString& heading, const QString& prompt,
-                                                      const QString& initial) {
+                                                  const QString& initial) {
         (void)heading;
         return askValue(prompt, initial);
     }

@@ -56,7 +56,9 @@ class SessionModel : public QObject {
     // recordsChanged goes out: tables derived from all records (the
     // asymmetry tables) are brought up to date here and nowhere else, so the
     // windows that repaint on the signal read them fresh.
-    void setAfterRecordChange(std::function<void(Session&)> step) { afterChange_ = std::move(step); }
+    void setAfterRecordChange(std::function<void(Session&)> step) {
+        afterChange_ = std::move(step);
+    }
 
     // The store itself, for the start-up, the split and the exit sequence,
     // which are the store's own operations.

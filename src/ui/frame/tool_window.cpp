@@ -8,7 +8,7 @@
 namespace hk {
 
 void CloseWhenAnotherActivates(QMdiArea* area, QMdiSubWindow* sub, QObject* owner,
-                             std::function<void()> closeWindow) {
+                               std::function<void()> closeWindow) {
     QObject::connect(area, &QMdiArea::subWindowActivated, owner,
                      [sub, closeWindow = std::move(closeWindow)](QMdiSubWindow* activated) {
                          if (activated && activated != sub) closeWindow();

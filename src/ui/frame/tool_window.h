@@ -17,7 +17,7 @@ class WindowFrame;
 // Runs `zavrit` when a window of `plocha` other than `sub` becomes active;
 // the connection ends with `vlastnik`.
 void CloseWhenAnotherActivates(QMdiArea* area, QMdiSubWindow* sub, QObject* owner,
-                             std::function<void()> closeWindow);
+                               std::function<void()> closeWindow);
 
 // On closing: the default panel comes back, unless a window opened since
 // has shown its own panel in place of `panel`.

@@ -122,7 +122,7 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
 
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
-                              QStringLiteral("Motýlek.pdf"));
+                             QStringLiteral("Motýlek.pdf"));
     };
 
     createMenu();
@@ -135,8 +135,8 @@ ButterflyWindow::~ButterflyWindow() = default;
 const ButterflyModel& ButterflyWindow::model() const {
     const Session& s = context_.model.session();
     if (!model_ || modelRevision_ != s.revision()) {
-        model_ = std::make_unique<ButterflyModel>(
-            MakeButterflyModel(s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
+        model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
+            s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
         modelRevision_ = s.revision();
     }
     return *model_;
@@ -152,7 +152,7 @@ int ButterflyWindow::scrollRange() const {
 
 void ButterflyWindow::createMenu() {
     auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
-                         bool checkable = false) {
+                      bool checkable = false) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(checkable);
@@ -174,18 +174,20 @@ void ButterflyWindow::createMenu() {
             menu_, name, QString::fromUtf8(text), [this, item] { toggle(item); }, true);
     }
     QAction* underlay = add(
-        menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { onNoUnderlayClicked(); }, true);
+        menu_, "Podkreslit1", QStringLiteral("Nepodkreslit"), [this] { onNoUnderlayClicked(); },
+        true);
     underlay->setChecked(true);
     add(
-        menu_, "koronapod", QStringLiteral("Podkreslit koronu"), [this] { onCoronaUnderlayClicked(); },
-        true);
+        menu_, "koronapod", QStringLiteral("Podkreslit koronu"),
+        [this] { onCoronaUnderlayClicked(); }, true);
     auto* supplementary = new QMenu(QStringLiteral("&Doplňková data"), menu_);
     supplementary->setObjectName(QStringLiteral("doplnkova"));
     menu_->addMenu(supplementary);
     supplementary->menuAction()->setObjectName(QStringLiteral("doplnkova"));
     actions_.insert(QStringLiteral("doplnkova"), supplementary->menuAction());
     QAction* switchOff = add(
-        supplementary, "vypnout", QStringLiteral("Zapnout"), [this] { onSupplementaryClicked(); }, true);
+        supplementary, "vypnout", QStringLiteral("Zapnout"), [this] { onSupplementaryClicked(); },
+        true);
     switchOff->setChecked(true);
     const auto& block = context_.model.session().tables().supplementaryData;
     supplementary->menuAction()->setVisible(!block.empty() && block.front() != 0);
@@ -213,9 +215,8 @@ void ButterflyWindow::updateButtons() {
 }
 
 void ButterflyWindow::title() {
-    setWindowTitle(baseTitle_ + QString(10, QLatin1Char(' ')) +
-                   QString::number(canvas_->width()) + QStringLiteral(" x ") +
-                   QString::number(canvas_->height()));
+    setWindowTitle(baseTitle_ + QString(10, QLatin1Char(' ')) + QString::number(canvas_->width()) +
+                   QStringLiteral(" x ") + QString::number(canvas_->height()));
 }
 
 void ButterflyWindow::optionsChanged() {
@@ -357,7 +358,7 @@ void ButterflyWindow::onCoronaUnderlayClicked() {
     }
     options_.corona = a->isChecked();
     a->setText(options_.corona ? QStringLiteral("Podkreslit koronou")
-                             : QStringLiteral("Nekreslit koronu"));
+                               : QStringLiteral("Nekreslit koronu"));
     optionsChanged();
 }
 

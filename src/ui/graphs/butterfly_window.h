@@ -48,10 +48,10 @@ class ButterflyWindow : public QWidget {
     void onCloseClicked();
     void onPrintClicked();
     void onModeClicked(int mode); // 1 spots, 2 faculae, 3 both
-    void onLeftClicked();          // narrower
-    void onRightClicked();         // wider
-    void onLargerClicked();          // higher
-    void onSmallerClicked();          // lower
+    void onLeftClicked();         // narrower
+    void onRightClicked();        // wider
+    void onLargerClicked();       // higher
+    void onSmallerClicked();      // lower
     void onFaculaeBarsClicked();
     void toggle(const QString& item); // meanCurve, smoothedCurve, bounds, allCurves
     void onNoUnderlayClicked();

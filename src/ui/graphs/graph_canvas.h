@@ -45,6 +45,6 @@ bool PrintPicture(QPaintDevice& printer, QSize size, const GraphCanvas::Painter&
 // The printer set-up dialog; without a printer the page goes into the PDF
 // file `pdf` in the folder "Obrázek". False when the dialog was cancelled.
 bool ChoosePrinter(QPrinter& printer, QWidget* parent, Messages& messages, const ProgramDir& dir,
-                    const QString& pdf);
+                   const QString& pdf);
 
 } // namespace hk

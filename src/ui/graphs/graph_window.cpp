@@ -72,7 +72,7 @@ bool PrintPicture(QPaintDevice& printer, QSize size, const GraphCanvas::Painter&
 }
 
 bool ChoosePrinter(QPrinter& printer, QWidget* parent, Messages& messages, const ProgramDir& dir,
-                    const QString& pdf) {
+                   const QString& pdf) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         runCommand(messages, [&] {
@@ -135,8 +135,8 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     QMenu* choose = submenu("vybergraf", QStringLiteral("&Výběr grafu"));
     auto* group = new QActionGroup(this);
     for (const QuantityCommand& r : Quantities) {
-        QAction* a =
-            add(choose, r.item, q(r.text), [this, quantity = r.quantity] { chooseQuantity(quantity); });
+        QAction* a = add(choose, r.item, q(r.text),
+                         [this, quantity = r.quantity] { chooseQuantity(quantity); });
         a->setCheckable(true);
         group->addAction(a);
     }
@@ -152,7 +152,7 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     add(geometry, "plneokno", QStringLiteral("Celé okno"), [this] { setGraphSize(0); });
     add(menu_, "ulozit", QStringLiteral("Uložit jednotlivě"), [this] { onSaveClicked(); });
     add(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
-           [this] { onSaveAllClicked(); });
+        [this] { onSaveAllClicked(); });
 
     canvas_ = new GraphCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
@@ -178,7 +178,7 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
 
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, ctx_.messages, ctx_.model.session().dir,
-                              QStringLiteral("Tisk grafu.pdf"));
+                             QStringLiteral("Tisk grafu.pdf"));
     };
     connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { recompute(); });
     recompute();
@@ -187,7 +187,8 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
 
 void GraphWindow::recompute() {
     const Session& s = ctx_.model.session();
-    if (revision_ != s.revision() || data_.quantity != quantity_ || data_.days.size() != s.records().size()) {
+    if (revision_ != s.revision() || data_.quantity != quantity_ ||
+        data_.days.size() != s.records().size()) {
         data_ = BuildGraphData(s.records(), s.geometry(), quantity_);
         revision_ = s.revision();
     }
@@ -267,7 +268,8 @@ void GraphWindow::printTo(QPrinter& printer) {
     // The whole time axis on one page.
     GraphModel m = model_;
     const QSize size(GraphWidth(m) + 50, std::max(1, canvas_->height()));
-    if (!PrintPicture(printer, size, [&m](QPainter& p, const QRect& r) { PaintGraph(p, r, m, {}); }))
+    if (!PrintPicture(printer, size,
+                      [&m](QPainter& p, const QRect& r) { PaintGraph(p, r, m, {}); }))
         ctx_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
 
@@ -345,11 +347,14 @@ void GraphWindow::closeEvent(QCloseEvent* event) {
 }
 
 void installGraphs(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("graf"), [&mainWindow] { GraphWindow::openWindow(mainWindow.context()); });
+    mainWindow.connectCommand(QStringLiteral("graf"),
+                              [&mainWindow] { GraphWindow::openWindow(mainWindow.context()); });
     for (const QuantityCommand& r : Quantities) {
-        mainWindow.connectCommand(QString::fromLatin1(r.button), [&mainWindow, quantity = r.quantity] {
-            if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->chooseQuantity(quantity);
-        });
+        mainWindow.connectCommand(
+            QString::fromLatin1(r.button), [&mainWindow, quantity = r.quantity] {
+                if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area()))
+                    w->chooseQuantity(quantity);
+            });
         mainWindow.action(QString::fromLatin1(r.button))->setCheckable(true);
     }
     for (const ViewCommand& p : Views) {

@@ -42,18 +42,18 @@ constexpr QuantityCommand Quantities[SmoothedQuantityCount] = {
     {"cvvyhl", "cvv"},        {"snvyhl", "snv"},         {"rbvyhl", "rbv"},
     {"plochavyhl", "plochv"}, {"polokvyhl", "polokouv"}, {"InterSOl1", "Solvyhla"},
 };
-constexpr const char* ComparisonItems[SmoothedQuantityCount] = {"Chg",  "Chf",  "Chr",   "Chcv",   "Chsn",
-                                                 "Chrb", "Chpl", "Chpol", "chinter"};
-constexpr const char* ComparisonTexts[SmoothedQuantityCount] = {"g",  "f",      "R",         "CV",       "SN",
-                                                      "RB", "Plocha", "Polokoule", "Inter SOL"};
+constexpr const char* ComparisonItems[SmoothedQuantityCount] = {
+    "Chg", "Chf", "Chr", "Chcv", "Chsn", "Chrb", "Chpl", "Chpol", "chinter"};
+constexpr const char* ComparisonTexts[SmoothedQuantityCount] = {
+    "g", "f", "R", "CV", "SN", "RB", "Plocha", "Polokoule", "Inter SOL"};
 struct HemisphereCommand {
     HemisphereOption H;
     const char* button;
 };
 constexpr HemisphereCommand Hemispheres[] = {{HemisphereOption::Disk, "CElek"},
-                                         {HemisphereOption::North, "severni"},
-                                         {HemisphereOption::South, "jizniv"},
-                                         {HemisphereOption::Both, "sev_jih"}};
+                                             {HemisphereOption::North, "severni"},
+                                             {HemisphereOption::South, "jizniv"},
+                                             {HemisphereOption::Both, "sev_jih"}};
 struct PeriodCommand {
     AsymmetryPeriod o;
     const char* item;
@@ -74,7 +74,7 @@ SmoothedGraphWindow* SmoothedGraphWindow::openInstance(QMdiArea* area) {
 }
 
 SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, Tag tag,
-                                                  AsymmetryKind kind) {
+                                                     AsymmetryKind kind) {
     if (SmoothedGraphWindow* w = openInstance(ctx.area)) {
         if (w->tag_ == tag) {
             if (tag == AsymmetryTag) w->chooseKind(kind);
@@ -126,8 +126,9 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     auto* group = new QActionGroup(this);
     for (int S = 1; S <= SmoothedQuantityCount; ++S) {
         if (tag == AsymmetryTag && S == 9) continue;
-        QAction* a = add(choose, Quantities[S - 1].item, q(SmoothedQuantityInfoOf(S).title).trimmed(),
-                            [this, S] { chooseQuantity(S); });
+        QAction* a =
+            add(choose, Quantities[S - 1].item, q(SmoothedQuantityInfoOf(S).title).trimmed(),
+                [this, S] { chooseQuantity(S); });
         a->setCheckable(true);
         group->addAction(a);
     }
@@ -144,9 +145,9 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     }
     auto* kinds = new QActionGroup(this);
     QAction* difference = add(curveTypeMenu, "rozdilova", QStringLiteral("Rozdílová  asym"),
-                          [this] { chooseKind(AsymmetryKind::Difference); });
+                              [this] { chooseKind(AsymmetryKind::Difference); });
     QAction* pod = add(curveTypeMenu, "podilova", QStringLiteral("Podílová  asym"),
-                          [this] { chooseKind(AsymmetryKind::Ratio); });
+                       [this] { chooseKind(AsymmetryKind::Ratio); });
     for (QAction* a : {difference, pod}) {
         a->setCheckable(true);
         kinds->addAction(a);
@@ -155,7 +156,7 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
         canvas_->update();
     })->setVisible(tag == AsymmetryTag);
     add(menu_, "ulozitobr", QStringLiteral("Uložit všechny grafy"),
-           [this] { onSavePictureClicked(); });
+        [this] { onSavePictureClicked(); });
     add(menu_, "tiskvyhl", QStringLiteral("Tisk "), [this] { onPrintClicked(); });
     add(menu_, "porovnat", QStringLiteral("Porovnání"), [this] {
         onCompareClicked();
@@ -167,7 +168,8 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
 
     canvas_ = new GraphCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
-    canvas_->setPainter([this](QPainter& p, const QRect& r) { paintGraph(p, r, scroll_->value()); });
+    canvas_->setPainter(
+        [this](QPainter& p, const QRect& r) { paintGraph(p, r, scroll_->value()); });
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     scroll_->setSingleStep(20);
@@ -246,7 +248,8 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     auto* confirmComparison = new QPushButton(QStringLiteral("Potvrdit"), comparisonBox_);
     confirmComparison->setObjectName(QStringLiteral("potvrdp"));
     g2->addWidget(confirmComparison, 5, 0, 1, 3);
-    connect(confirmComparison, &QPushButton::clicked, this, &SmoothedGraphWindow::onConfirmComparisonClicked);
+    connect(confirmComparison, &QPushButton::clicked, this,
+            &SmoothedGraphWindow::onConfirmComparisonClicked);
     comparisonBox_->adjustSize();
     comparisonBox_->hide();
     // The boxes lie over the graph: their own background keeps them readable.
@@ -267,7 +270,8 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     brusselsScroll_->setToolTip(QStringLiteral("Posouvání koeficientu  brusel"));
     brusselsScroll_->setRange(0, 200);
     brusselsScroll_->hide();
-    connect(brusselsScroll_, &QScrollBar::valueChanged, this, &SmoothedGraphWindow::onScrollChanged);
+    connect(brusselsScroll_, &QScrollBar::valueChanged, this,
+            &SmoothedGraphWindow::onScrollChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -287,7 +291,7 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
             });
         }
         printYearBox_->move((canvas_->width() - printYearBox_->width()) / 2,
-                         (canvas_->height() - printYearBox_->height()) / 2);
+                            (canvas_->height() - printYearBox_->height()) / 2);
         printYearBox_->show();
         QPrintDialog d(&printer, this);
         const bool ok = d.exec() == QDialog::Accepted;
@@ -299,7 +303,8 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
 }
 
 bool SmoothedGraphWindow::brusselsShown() const {
-    return tag_ == SmoothedTag && S_ == 3 && brusselsBox_->isChecked() && H_ != HemisphereOption::Both;
+    return tag_ == SmoothedTag && S_ == 3 && brusselsBox_->isChecked() &&
+           H_ != HemisphereOption::Both;
 }
 
 bool SmoothedGraphWindow::areasShown() const {
@@ -329,20 +334,19 @@ void SmoothedGraphWindow::recompute() {
                 further_.push_back(
                     std::make_unique<SmoothedData>(BuildSmoothedData(s.records(), S)));
         brussels_ = brusselsShown() ? BuildBrusselsCurve(s.tables().sidcDaily, data_.firstYear,
-                                                       static_cast<int>(H_) - 1)
-                                   : OutsideCurve{};
+                                                         static_cast<int>(H_) - 1)
+                                    : OutsideCurve{};
         const StartupTables& t = s.tables();
         const bool both = H_ == HemisphereOption::Both;
-        areas_ = areasShown()
-                      ? BuildOutsideCurve(t.areasTable, both ? 1 : static_cast<int>(H_) - 1,
-                                             data_.firstYear)
-                      : OutsideCurve{};
+        areas_ = areasShown() ? BuildOutsideCurve(t.areasTable, both ? 1 : static_cast<int>(H_) - 1,
+                                                  data_.firstYear)
+                              : OutsideCurve{};
         southAreas_ = areasShown() && both ? BuildOutsideCurve(t.areasTable, 2, data_.firstYear)
-                                              : OutsideCurve{};
+                                           : OutsideCurve{};
         fluxOption_ = fluxOption();
         flux_ = fluxShown()
-                   ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
-                   : OutsideCurve{};
+                    ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
+                    : OutsideCurve{};
     } else {
         asymmetry_ = BuildAsymmetryGraph(s.records(), s.asymmetry(), S_, kind_, period_);
     }
@@ -366,7 +370,8 @@ void SmoothedGraphWindow::refresh() {
     sizeLabel_->adjustSize();
     sizeLabel_->move(std::max(0, canvas_->width() - sizeLabel_->width() - 10), 2);
     // Near the right edge, whole whatever the width of its texts.
-    comparisonBox_->move(std::max(0, canvas_->width() - std::max(300, comparisonBox_->width() + 10)), 30);
+    comparisonBox_->move(
+        std::max(0, canvas_->width() - std::max(300, comparisonBox_->width() + 10)), 30);
     canvas_->update();
 }
 
@@ -393,7 +398,8 @@ void SmoothedGraphWindow::markChecked() {
             b->setVisible(tag_ == AsymmetryTag);
         }
     }
-    findChild<QAction*>(QStringLiteral("rozdilova"))->setChecked(kind_ == AsymmetryKind::Difference);
+    findChild<QAction*>(QStringLiteral("rozdilova"))
+        ->setChecked(kind_ == AsymmetryKind::Difference);
     findChild<QAction*>(QStringLiteral("podilova"))->setChecked(kind_ == AsymmetryKind::Ratio);
     QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
     brusselsCurve->setEnabled(S_ == 3);
@@ -527,8 +533,8 @@ void SmoothedGraphWindow::onSavePictureClicked() {
             savePicture(q(SmoothedQuantityInfoOf(S).smoothed));
         else
             savePicture(q(SmoothedQuantityInfoOf(S).asymmetry) + (kind_ == AsymmetryKind::Ratio
-                                                     ? QStringLiteral("_P")
-                                                     : QStringLiteral("_R")));
+                                                                      ? QStringLiteral("_P")
+                                                                      : QStringLiteral("_R")));
     }
     sizeLabel_->show();
     chooseQuantity(original);
@@ -553,7 +559,8 @@ void SmoothedGraphWindow::printTo(QPrinter& printer) {
         } else if (!asymmetry_.months.empty()) {
             for (const AsymmetryBar& m : asymmetry_.months)
                 if (m.year == year + 1 && m.month == 1)
-                    width = std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor_), 200, width);
+                    width =
+                        std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor_), 200, width);
         }
     }
     const QSize size(width, std::max(1, canvas_->height()));
@@ -566,7 +573,7 @@ void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
         sizeLabel_->hide();
         canvas_->repaint();
         ctx_.frame.saveWindowPicture(tag_ == SmoothedTag ? QStringLiteral("Vyhlazovací")
-                                                       : QStringLiteral("Asymetrie"));
+                                                         : QStringLiteral("Asymetrie"));
         sizeLabel_->show();
         return;
     }
@@ -604,15 +611,16 @@ void installSmoothed(MainWindow& mainWindow) {
     });
     mainWindow.connectCommand(QStringLiteral("asyroz"), [&mainWindow] {
         SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
-                                     AsymmetryKind::Difference);
+                                        AsymmetryKind::Difference);
     });
     mainWindow.connectCommand(QStringLiteral("asypo"), [&mainWindow] {
         SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
-                                     AsymmetryKind::Ratio);
+                                        AsymmetryKind::Ratio);
     });
     auto window = [&mainWindow](auto fn) {
         return [&mainWindow, fn] {
-            if (SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(mainWindow.area())) fn(*w);
+            if (SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(mainWindow.area()))
+                fn(*w);
         };
     };
     for (int S = 1; S <= SmoothedQuantityCount; ++S) {
@@ -621,21 +629,24 @@ void installSmoothed(MainWindow& mainWindow) {
         mainWindow.action(b)->setCheckable(true);
     }
     for (const HemisphereCommand& p : Hemispheres) {
-        mainWindow.connectCommand(QString::fromLatin1(p.button),
-                       window([H = p.H](SmoothedGraphWindow& w) { w.chooseHemisphere(H); }));
+        mainWindow.connectCommand(
+            QString::fromLatin1(p.button),
+            window([H = p.H](SmoothedGraphWindow& w) { w.chooseHemisphere(H); }));
         mainWindow.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
     for (const PeriodCommand& o : Periods) {
         mainWindow.connectCommand(QString::fromLatin1(o.button),
-                       window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
+                                  window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
         mainWindow.action(QString::fromLatin1(o.button))->setCheckable(true);
     }
     mainWindow.connectCommand(QStringLiteral("stupnicevyhl"),
-                   window([](SmoothedGraphWindow& w) { w.update(); }));
-    mainWindow.connectCommand(QStringLiteral("zmensit"), window([](SmoothedGraphWindow& w) { w.shrink(); }));
-    mainWindow.connectCommand(QStringLiteral("rozsirit"), window([](SmoothedGraphWindow& w) { w.widen(); }));
+                              window([](SmoothedGraphWindow& w) { w.update(); }));
+    mainWindow.connectCommand(QStringLiteral("zmensit"),
+                              window([](SmoothedGraphWindow& w) { w.shrink(); }));
+    mainWindow.connectCommand(QStringLiteral("rozsirit"),
+                              window([](SmoothedGraphWindow& w) { w.widen(); }));
     mainWindow.connectCommand(QStringLiteral("SpeedButton11"),
-                   window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
+                              window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
 }
 
 } // namespace hk

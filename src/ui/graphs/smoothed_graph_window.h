@@ -38,7 +38,7 @@ class SmoothedGraphWindow : public QWidget {
   public:
     enum Tag { SmoothedTag = 0, AsymmetryTag = 1 };
     static SmoothedGraphWindow* openWindow(const WindowContext& ctx, Tag tag,
-                                        AsymmetryKind kind = AsymmetryKind::Ratio);
+                                           AsymmetryKind kind = AsymmetryKind::Ratio);
     static SmoothedGraphWindow* openInstance(QMdiArea* area);
 
     void chooseQuantity(int S);

@@ -140,8 +140,9 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
       toolBar_(new QToolBar(this)),
       canvas_(new Canvas(this, [this](const QPoint& point) { textPlace(point); })),
       coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
-      coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)), rotationList_(new QListWidget(canvas_)),
-      sizeLabel_(new QLabel(canvas_)), comparisonPanel_(new QFrame(canvas_)),
+      coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)),
+      rotationList_(new QListWidget(canvas_)), sizeLabel_(new QLabel(canvas_)),
+      comparisonPanel_(new QFrame(canvas_)),
       comparisonShiftScroll_(new QScrollBar(Qt::Horizontal, comparisonPanel_)),
       shiftLabel_(new QLabel(comparisonPanel_)), magnetosphereDataBox_(new QGroupBox(canvas_)),
       mapTextEdit_(new QLineEdit(canvas_)) {
@@ -201,7 +202,7 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     };
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
-                              QStringLiteral("Mapa.pdf"));
+                             QStringLiteral("Mapa.pdf"));
     };
 
     createMenu();
@@ -221,7 +222,7 @@ QAction* MapWindow::action(const QString& objectName) const {
 
 void MapWindow::createMenu() {
     auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
-                         bool checkable = false) {
+                      bool checkable = false) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         a->setCheckable(checkable);
@@ -250,14 +251,17 @@ void MapWindow::createMenu() {
     actions_.insert(QStringLiteral("Korona1"), corona->menuAction());
     menu_->addMenu(corona);
     radio(corona, "KoronaGraf", QStringLiteral("Korona Graf"), [this] { onCoronaGraphClicked(); });
-    radio(corona, "Koronamotyl", QStringLiteral("Korona motýl"), [this] { onCoronaButterflyClicked(); });
-    radio(corona, "koronaglob", QStringLiteral("Korona skutečná"), [this] { onCoronaGlobalClicked(); });
+    radio(corona, "Koronamotyl", QStringLiteral("Korona motýl"),
+          [this] { onCoronaButterflyClicked(); });
+    radio(corona, "koronaglob", QStringLiteral("Korona skutečná"),
+          [this] { onCoronaGlobalClicked(); });
     corona->menuAction()->setEnabled(context_.model.session().corona().present());
     add(
-        menu_, "koronapod", QStringLiteral("Korona pod mapu"), [this] { onCoronaUnderlayClicked(); }, true);
+        menu_, "koronapod", QStringLiteral("Korona pod mapu"),
+        [this] { onCoronaUnderlayClicked(); }, true);
     add(
-        menu_, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), [this] { onMagnetosphereClicked(); },
-        true);
+        menu_, "MagnetoSfera1", QStringLiteral("MagnetoSfera"),
+        [this] { onMagnetosphereClicked(); }, true);
     add(
         menu_, "Srovnani", QStringLiteral("Srovnávání"), [this] { onComparisonClicked(); }, true);
     radio(menu_, "dvenadsebou", QStringLiteral("Dvě nadsebou"), [this] { onTwoMapsClicked(); });
@@ -317,8 +321,7 @@ void MapWindow::createComparison() {
     auto* g = new QGridLayout(comparisonPanel_);
     g->setContentsMargins(4, 4, 4, 4);
     g->setSpacing(2);
-    auto button = [this, g](const char* name, const QString& text, int row, int column,
-                              auto fn) {
+    auto button = [this, g](const char* name, const QString& text, int row, int column, auto fn) {
         auto* b = new QPushButton(text, comparisonPanel_);
         b->setObjectName(QString::fromLatin1(name));
         b->setFocusPolicy(Qt::NoFocus);
@@ -326,22 +329,30 @@ void MapWindow::createComparison() {
         g->addWidget(b, row, column);
     };
     g->addWidget(new QLabel(QStringLiteral("Horní"), comparisonPanel_), 0, 0);
-    button("Hskvrna", QStringLiteral("Skvrny"), 0, 1, [this] { onUpperLayerClicked(ComparisonSpots); });
-    button("Hfakule", QStringLiteral("Fakule"), 0, 2, [this] { onUpperLayerClicked(ComparisonFaculae); });
-    button("Hkorona", QStringLiteral("Korona"), 0, 3, [this] { onUpperLayerClicked(ComparisonCorona); });
-    button("Hmagnet", QStringLiteral("Magnet"), 0, 4, [this] { onUpperLayerClicked(ComparisonMagnet); });
+    button("Hskvrna", QStringLiteral("Skvrny"), 0, 1,
+           [this] { onUpperLayerClicked(ComparisonSpots); });
+    button("Hfakule", QStringLiteral("Fakule"), 0, 2,
+           [this] { onUpperLayerClicked(ComparisonFaculae); });
+    button("Hkorona", QStringLiteral("Korona"), 0, 3,
+           [this] { onUpperLayerClicked(ComparisonCorona); });
+    button("Hmagnet", QStringLiteral("Magnet"), 0, 4,
+           [this] { onUpperLayerClicked(ComparisonMagnet); });
     button("mazaniHor", QStringLiteral("Smazat"), 0, 5, [this] { onClearUpperClicked(); });
     g->addWidget(new QLabel(QStringLiteral("Dolní"), comparisonPanel_), 1, 0);
-    button("Dfakule", QStringLiteral("Fakule"), 1, 2, [this] { onLowerLayerClicked(ComparisonFaculae); });
-    button("Dkorona", QStringLiteral("Korona"), 1, 3, [this] { onLowerLayerClicked(ComparisonCorona); });
-    button("Dmagnet", QStringLiteral("Magnet"), 1, 4, [this] { onLowerLayerClicked(ComparisonMagnet); });
+    button("Dfakule", QStringLiteral("Fakule"), 1, 2,
+           [this] { onLowerLayerClicked(ComparisonFaculae); });
+    button("Dkorona", QStringLiteral("Korona"), 1, 3,
+           [this] { onLowerLayerClicked(ComparisonCorona); });
+    button("Dmagnet", QStringLiteral("Magnet"), 1, 4,
+           [this] { onLowerLayerClicked(ComparisonMagnet); });
     button("MazaniDol", QStringLiteral("Smazat"), 1, 5, [this] { onClearLowerClicked(); });
     comparisonShiftScroll_->setObjectName(QStringLiteral("ScrollBar3"));
     comparisonShiftScroll_->setRange(0, 2 * ShiftCentre);
     comparisonShiftScroll_->setValue(ShiftCentre);
     comparisonShiftScroll_->setPageStep(1);
     comparisonShiftScroll_->setMinimumWidth(160);
-    connect(comparisonShiftScroll_, &QScrollBar::valueChanged, this, [this](int v) { onShiftChanged(v); });
+    connect(comparisonShiftScroll_, &QScrollBar::valueChanged, this,
+            [this](int v) { onShiftChanged(v); });
     shiftLabel_->setObjectName(QStringLiteral("Label1"));
     g->addWidget(comparisonShiftScroll_, 2, 0, 1, 4);
     g->addWidget(shiftLabel_, 2, 4, 1, 2);
@@ -397,15 +408,16 @@ void MapWindow::updateButtons() {
     const bool corona = view_ == MapView::CoronaGraph || view_ == MapView::CoronaButterfly ||
                         view_ == MapView::CoronaGlobal;
     state("Korona1", corona);
-    const std::pair<MapView, const char*> radioItems[] = {{MapView::Single, "mapky"},
-                                                        {MapView::Long, "dlouhamap"},
-                                                        {MapView::High, "vysokamap"},
-                                                        {MapView::Two, "dvenadsebou"},
-                                                        {MapView::CoronaGraph, "KoronaGraf"},
-                                                        {MapView::CoronaButterfly, "Koronamotyl"},
-                                                        {MapView::CoronaGlobal, "koronaglob"},
-                                                        {MapView::CoronaSeparate, "Koronazvlast"},
-                                                        {MapView::MagnetSeparate, "Magnetzvlast"}};
+    const std::pair<MapView, const char*> radioItems[] = {
+        {MapView::Single, "mapky"},
+        {MapView::Long, "dlouhamap"},
+        {MapView::High, "vysokamap"},
+        {MapView::Two, "dvenadsebou"},
+        {MapView::CoronaGraph, "KoronaGraf"},
+        {MapView::CoronaButterfly, "Koronamotyl"},
+        {MapView::CoronaGlobal, "koronaglob"},
+        {MapView::CoronaSeparate, "Koronazvlast"},
+        {MapView::MagnetSeparate, "Magnetzvlast"}};
     for (const auto& [p, name] : radioItems)
         if (p == view_) state(name, true);
     if (QAction* mv = actions_.value(QStringLiteral("mensivetsi")))
@@ -434,7 +446,8 @@ void MapWindow::setView(MapView view) {
     if (view == MapView::Long || view == MapView::High || view == MapView::Two ||
         view == MapView::CoronaGlobal)
         toolBar_->hide();
-    coronaGraphScroll_->setVisible(view == MapView::CoronaGraph || view == MapView::CoronaButterfly);
+    coronaGraphScroll_->setVisible(view == MapView::CoronaGraph ||
+                                   view == MapView::CoronaButterfly);
     coronaDayScroll_->setVisible(view == MapView::CoronaGlobal);
     if (!map) {
         rotationList_->hide();
@@ -490,8 +503,8 @@ const MagnetosphereData& MapWindow::withMagnetosphere(int rotation) {
     // Keeps the two rotations of the comparison.
     if (magnetData_.size() >= 2) magnetData_.erase(magnetData_.begin());
     magnetData_.push_back(LoadMagnetosphere(context_.model.session().dir,
-                                            d.value_or(MapRotationDates(rotation).startDate), rotation,
-                                            magnetosphere_));
+                                            d.value_or(MapRotationDates(rotation).startDate),
+                                            rotation, magnetosphere_));
     return magnetData_.back();
 }
 
@@ -513,8 +526,9 @@ void MapWindow::rebuild() {
     const int w = canvas_->width();
     const int h = canvas_->height();
     if (view_ == MapView::Single && !magnetosphereDataBox_->isHidden()) {
-        magnetComparison_ = MakeMagnetComparison(records, g, index_, magnetosphere_, comparisonOptions_,
-                                          MagnetComparisonRows(h, comparisonOptions_.rowHeight));
+        magnetComparison_ =
+            MakeMagnetComparison(records, g, index_, magnetosphere_, comparisonOptions_,
+                                 MagnetComparisonRows(h, comparisonOptions_.rowHeight));
         return;
     }
     switch (view_) {
@@ -527,13 +541,15 @@ void MapWindow::rebuild() {
             lowerMap_ = MakeSynopticMap(records, g, index_, lowerRotation(), q);
             ScaleMapAreas(map_, zoom_);
             ScaleMapAreas(lowerMap_, zoom_);
-            coronaUnder_ = (upperLayers_ & ComparisonCorona) ? MakeCoronaUnderMap(corona, rotation_, q, 0)
-                                                   : CoronaUnderMapModel{};
+            coronaUnder_ = (upperLayers_ & ComparisonCorona)
+                               ? MakeCoronaUnderMap(corona, rotation_, q, 0)
+                               : CoronaUnderMapModel{};
             coronaUnderLower_ = (lowerLayers_ & ComparisonCorona)
-                                  ? MakeCoronaUnderMap(corona, lowerRotation(), q, 0)
-                                  : CoronaUnderMapModel{};
-            magnet_ = (upperLayers_ & ComparisonMagnet) ? LayoutMagnetosphere(withMagnetosphere(rotation_), q, 0)
-                                                : MagnetosphereLayer{};
+                                    ? MakeCoronaUnderMap(corona, lowerRotation(), q, 0)
+                                    : CoronaUnderMapModel{};
+            magnet_ = (upperLayers_ & ComparisonMagnet)
+                          ? LayoutMagnetosphere(withMagnetosphere(rotation_), q, 0)
+                          : MagnetosphereLayer{};
             magnetLower_ = (lowerLayers_ & ComparisonMagnet)
                                ? LayoutMagnetosphere(withMagnetosphere(lowerRotation()), q, 0)
                                : MagnetosphereLayer{};
@@ -546,23 +562,25 @@ void MapWindow::rebuild() {
         const bool coronaUnder =
             view_ == MapView::CoronaSeparate ||
             (view_ == MapView::Single && (layers_.coronaUnderlay || layers_.coronaOn));
-        coronaUnder_ = coronaUnder ? MakeCoronaUnderMap(corona, rotation_, sm, 0) : CoronaUnderMapModel{};
+        coronaUnder_ =
+            coronaUnder ? MakeCoronaUnderMap(corona, rotation_, sm, 0) : CoronaUnderMapModel{};
         const bool magnet = view_ == MapView::MagnetSeparate ||
                             (view_ == MapView::Single && layers_.magnetosphereOn);
-        magnet_ = magnet ? LayoutMagnetosphere(withMagnetosphere(rotation_), sm, 0) : MagnetosphereLayer{};
+        magnet_ = magnet ? LayoutMagnetosphere(withMagnetosphere(rotation_), sm, 0)
+                         : MagnetosphereLayer{};
         magnetospherePicture_ = view_ == MapView::Single && layers_.magnetospherePicture
-                         ? LoadMagnetoPicture(s.dir, rotation_)
-                         : QImage();
+                                    ? LoadMagnetoPicture(s.dir, rotation_)
+                                    : QImage();
         break;
     }
     case MapView::Long:
         strips_ = MakeStripView(records, g, index_, rotation_, LongMapStrips, StripKind::Long,
-                              LongMapScale(w), false);
+                                LongMapScale(w), false);
         ScaleStripAreas(strips_, zoom_);
         break;
     case MapView::High:
-        strips_ = MakeStripView(records, g, index_, rotation_, HighMapStripCount(w, h), StripKind::High,
-                              StripScale(w), true);
+        strips_ = MakeStripView(records, g, index_, rotation_, HighMapStripCount(w, h),
+                                StripKind::High, StripScale(w), true);
         ScaleStripAreas(strips_, zoom_);
         break;
     case MapView::Two:
@@ -587,17 +605,18 @@ void MapWindow::rebuild() {
 void MapWindow::arrange() {
     const int w = canvas_->width();
     sizeLabel_->setText(QString::number(w) + QStringLiteral(" x ") +
-                     QString::number(canvas_->height()));
+                        QString::number(canvas_->height()));
     sizeLabel_->adjustSize();
     sizeLabel_->move(std::max(0, w - sizeLabel_->width() - 4), 2);
     sizeLabel_->raise();
     comparisonPanel_->adjustSize();
-    const int x =
-        std::min(static_cast<int>(std::lround(w * 680.0 / 1024)), w - comparisonPanel_->width() - 4);
+    const int x = std::min(static_cast<int>(std::lround(w * 680.0 / 1024)),
+                           w - comparisonPanel_->width() - 4);
     comparisonPanel_->move(std::max(0, x), 10 + sizeLabel_->height());
     comparisonPanel_->setVisible(comparing_ && view_ == MapView::Single);
     comparisonPanel_->raise();
-    magnetosphereDataBox_->move(std::max(0, w - magnetosphereDataBox_->width() - 4), 10 + sizeLabel_->height());
+    magnetosphereDataBox_->move(std::max(0, w - magnetosphereDataBox_->width() - 4),
+                                10 + sizeLabel_->height());
     shiftLabel_->setText(QStringLiteral("Posun %1   rotace %2").arg(shift_).arg(lowerRotation()));
 }
 
@@ -606,14 +625,14 @@ void MapWindow::arrange() {
 
 void MapWindow::paint(QPainter& p, const QRect& r) const {
     p.fillRect(r, Qt::white);
-    const CoronaViewOptions options{
-        scaledRounded(13, context_.model.session().sizePercent())};
+    const CoronaViewOptions options{scaledRounded(13, context_.model.session().sizePercent())};
     switch (view_) {
     case MapView::Single:
         if (!magnetosphereDataBox_->isHidden())
             // Left of the group box, which stays over the right edge.
             PaintMagnetComparison(
-                p, r.adjusted(0, 0, -std::min(r.width() / 2, magnetosphereDataBox_->width() + 8), 0),
+                p,
+                r.adjusted(0, 0, -std::min(r.width() / 2, magnetosphereDataBox_->width() + 8), 0),
                 magnetComparison_, options.fontPixels);
         else if (comparing_)
             paintComparison(p, r);
@@ -636,7 +655,8 @@ void MapWindow::paint(QPainter& p, const QRect& r) const {
         break;
     case MapView::CoronaButterfly:
         if (coronaButterfly_)
-            PaintCoronaButterfly(p, r, *coronaButterfly_, {coronaGraphScroll_->value(), options.fontPixels});
+            PaintCoronaButterfly(p, r, *coronaButterfly_,
+                                 {coronaGraphScroll_->value(), options.fontPixels});
         break;
     case MapView::CoronaGlobal:
         PaintCoronaDay(p, r, coronaDay_, options);
@@ -660,15 +680,16 @@ void MapWindow::paintMap(QPainter& p, const QRect& r) const {
     const int s = map_.s;
     PaintSynopticMap(p, r, map_, o, [this, r, s](QPainter& q) {
         const QRect layer(QPoint(0, 0), r.size());
-        if (!magnetospherePicture_.isNull()) PaintMagnetoPicture(q, layer, magnetospherePicture_, s);
+        if (!magnetospherePicture_.isNull())
+            PaintMagnetoPicture(q, layer, magnetospherePicture_, s);
         if (coronaUnder_.present) PaintCoronaUnderMap(q, layer, coronaUnder_);
         if (!magnet_.empty()) PaintMagnetosphereLayer(q, layer, magnet_);
     });
 }
 
 void MapWindow::paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
-                                const CoronaUnderMapModel& corona,
-                                const MagnetosphereLayer& magnet) const {
+                          const CoronaUnderMapModel& corona,
+                          const MagnetosphereLayer& magnet) const {
     SynopticMapOptions o;
     o.faculaeOn = (layers & ComparisonFaculae) != 0;
     o.areasOn = layers_.areasOn;
@@ -824,7 +845,8 @@ void MapWindow::onCoronaButterflyClicked() {
         setView(MapView::Single);
         return;
     }
-    if (!coronaButterfly_) coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(k));
+    if (!coronaButterfly_)
+        coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(k));
     // One column a rotation: the scroll bar moves across them.
     const QSignalBlocker b(coronaGraphScroll_);
     const int width = static_cast<int>(coronaButterfly_->columns.size()) + CoronaButterflyMargin;
@@ -916,7 +938,7 @@ void MapWindow::onMagnetSeparateClicked() {
 void MapWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(view_ == MapView::High ? QPageLayout::Portrait
-                                                             : QPageLayout::Landscape);
+                                                      : QPageLayout::Landscape);
     if (!choosePrinter || !choosePrinter(printer)) return;
     printTo(printer);
 }
@@ -938,7 +960,7 @@ void MapWindow::printTo(QPrinter& printer) {
         }
     } else {
         started = PrintPicture(printer, canvas_->size(),
-                              [this](QPainter& p, const QRect& r) { paint(p, r); });
+                               [this](QPainter& p, const QRect& r) { paint(p, r); });
     }
     if (!started) context_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
@@ -956,7 +978,8 @@ void MapWindow::onLayerClicked(const QString& button) {
         }
         flip(layers_.coronaOn);
     } else if (button == QLatin1String("magnetzap") || button == QLatin1String("magnobr")) {
-        bool& b = button == QLatin1String("magnetzap") ? layers_.magnetosphereOn : layers_.magnetospherePicture;
+        bool& b = button == QLatin1String("magnetzap") ? layers_.magnetosphereOn
+                                                       : layers_.magnetospherePicture;
         if (!b && !magnetoData()) {
             updateButtons();
             return;
@@ -1007,7 +1030,7 @@ void MapWindow::onConfirmClicked() {
 
 void MapWindow::onRowHeightClicked(int change) {
     comparisonOptions_.rowHeight = std::clamp(comparisonOptions_.rowHeight + change,
-                                            MagnetComparisonMinRow, MagnetComparisonMaxRow);
+                                              MagnetComparisonMinRow, MagnetComparisonMaxRow);
     this->change();
 }
 
@@ -1158,12 +1181,12 @@ void MapWindow::sumMagnetosphere() {
     MagnetosphereSumResult result;
     const bool succeeded = runCommand(context_.messages, [&] {
         result = SumMagnetosphere(s.dir, today(), index_.lastRotation(),
-                                    [&progress](int done, int total) {
-                                        if (progress.maximum() != total)
-                                            progress.setMaximum(std::max(1, total));
-                                        progress.setValue(std::min(done, total));
-                                        return !progress.wasCanceled();
-                                    });
+                                  [&progress](int done, int total) {
+                                      if (progress.maximum() != total)
+                                          progress.setMaximum(std::max(1, total));
+                                      progress.setValue(std::min(done, total));
+                                      return !progress.wasCanceled();
+                                  });
     });
     progress.reset();
     if (!succeeded || result.cancelled) return;

@@ -48,26 +48,26 @@ class MainWindow;
 void installMap(MainWindow& mainWindow);
 
 enum class MapView {
-    Single,         // mapky: the map of one rotation
-    Long,       // dlouhamap: 16 rotations side by side
-    High,       // vysokamap: as many rotations as fit one under another
-    Two,          // dvenadsebou: two rotations one above the other
-    CoronaGraph,   // the limb intensities of 100 days
-    CoronaButterfly,  // the corona butterfly
-    CoronaGlobal,   // the corona of one day around the disk
-    CoronaSeparate, // the corona under the map alone
-    MagnetSeparate, // the magnetosphere layer alone
+    Single,          // mapky: the map of one rotation
+    Long,            // dlouhamap: 16 rotations side by side
+    High,            // vysokamap: as many rotations as fit one under another
+    Two,             // dvenadsebou: two rotations one above the other
+    CoronaGraph,     // the limb intensities of 100 days
+    CoronaButterfly, // the corona butterfly
+    CoronaGlobal,    // the corona of one day around the disk
+    CoronaSeparate,  // the corona under the map alone
+    MagnetSeparate,  // the magnetosphere layer alone
 };
 
 // The layer switches of `Toolbar1` and the menu's corona under the map.
 struct MapLayerSwitches {
-    bool coronaOn = false;   // corona under the map
-    bool magnetosphereOn = false;   // magnetosphere layer
-    bool magnetospherePicture = false;     // magnetosphere picture magnetOBR/On<R>.bmp
-    bool faculaeOn = true;     // faculae fields
-    bool areasOn = true;    // areas (the leaves to the auxiliary spots)
-    bool faculaeCentres = false; // faculae centres ("SF")
-    bool coronaUnderlay = false;   // "Korona pod mapu"
+    bool coronaOn = false;             // corona under the map
+    bool magnetosphereOn = false;      // magnetosphere layer
+    bool magnetospherePicture = false; // magnetosphere picture magnetOBR/On<R>.bmp
+    bool faculaeOn = true;             // faculae fields
+    bool areasOn = true;               // areas (the leaves to the auxiliary spots)
+    bool faculaeCentres = false;       // faculae centres ("SF")
+    bool coronaUnderlay = false;       // "Korona pod mapu"
 };
 
 // What a half of the comparison shows (drawn on demand by its buttons).
@@ -126,8 +126,8 @@ class MapWindow : public QWidget {
     void onMagnetSeparateClicked();
 
     // ---- Tool buttons.
-    void onLayerClicked(
-        const QString& button); // coronaOn, magnetosphereOn, magnetospherePicture, faculaeOn, areasOn, Stredfakuli
+    void onLayerClicked(const QString& button); // coronaOn, magnetosphereOn, magnetospherePicture,
+                                                // faculaeOn, areasOn, Stredfakuli
     void onSizeClicked();
     void onMagnetComparisonClicked();
     void onZoomClicked(); // the main panel's "2x"
@@ -144,8 +144,8 @@ class MapWindow : public QWidget {
     void onShiftChanged(int position); // ScrollBar3, 0..20
 
     // ---- Keys.
-    void savePicture(); // F8
-    void sumMagnetosphere();    // P: the magnetosphere summation into magn.dat
+    void savePicture();      // F8
+    void sumMagnetosphere(); // P: the magnetosphere summation into magn.dat
     // Writes `text` at `bod` of the canvas (the text insertion through Edit5).
     void insertText(const QPoint& point, const QString& text);
 
@@ -173,14 +173,14 @@ class MapWindow : public QWidget {
     void arrange();
     void updateButtons();
     bool magnetoData();
-    int scale() const;         // s of the single map
+    int scale() const;           // s of the single map
     int comparisonScale() const; // q of the comparison
     int lowerRotation() const { return rotation_ + shift_; }
     void setRotationIndex(int position);
     void paintMap(QPainter& p, const QRect& r) const;
     void paintComparison(QPainter& p, const QRect& r) const;
     void paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
-                         const CoronaUnderMapModel& corona, const MagnetosphereLayer& magnet) const;
+                   const CoronaUnderMapModel& corona, const MagnetosphereLayer& magnet) const;
     const MagnetosphereData& withMagnetosphere(int rotation);
     std::optional<Date> rotationDate(int rotation) const;
     void textPlace(const QPoint& point);

@@ -27,8 +27,9 @@ const QColor Red(255, 0, 0);
 constexpr int PenWidth = 6;
 } // namespace
 
-AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx, Messages& messages,
-                                             std::function<void(double)> done, QWidget* parent)
+AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx,
+                                             Messages& messages, std::function<void(double)> done,
+                                             QWidget* parent)
     : QWidget(parent, Qt::Window), crop_(crop),
       mask_(MaskSide, MaskSide, QImage::Format_Grayscale8),
       layer_(MaskSide, MaskSide, QImage::Format_ARGB32_Premultiplied), calRadiusPx_(calRadiusPx),
@@ -70,8 +71,8 @@ AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx
     auto* upper = new QWidget(this);
     auto* l = new QHBoxLayout(upper);
     l->setContentsMargins(10, 2, 10, 2);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{fillDoneButton_, runningAreaButton_, helpButton, legendEntry, valueLabel_, strength})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             fillDoneButton_, runningAreaButton_, helpButton, legendEntry, valueLabel_, strength})
         l->addWidget(w);
     l->addStretch(1);
     upper->setGeometry(0, 0, 880, 38);
@@ -87,8 +88,10 @@ AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx
     verticalScroll_->setGeometry(816, 40, 16, 780);
     setFixedSize(840, 850);
 
-    connect(fillDoneButton_, &QPushButton::clicked, this, &AreaMeasurementWindow::onFillDoneClicked);
-    connect(runningAreaButton_, &QPushButton::clicked, this, &AreaMeasurementWindow::onRunningAreaClicked);
+    connect(fillDoneButton_, &QPushButton::clicked, this,
+            &AreaMeasurementWindow::onFillDoneClicked);
+    connect(runningAreaButton_, &QPushButton::clicked, this,
+            &AreaMeasurementWindow::onRunningAreaClicked);
     connect(helpButton, &QToolButton::clicked, this, &AreaMeasurementWindow::onHelpClicked);
 }
 

@@ -36,7 +36,7 @@ class AreaMeasurementWindow : public QWidget {
     // The area of the painted pixels, mm^2.
     double area() const;
 
-    void onFillDoneClicked(); // "Ukončit vyplnění"
+    void onFillDoneClicked();    // "Ukončit vyplnění"
     void onRunningAreaClicked(); // "Průběžné"
     void onHelpClicked();
 

@@ -81,7 +81,7 @@ class Canvas : public QWidget {
 };
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text,
-                      const QString& hint = {}) {
+                    const QString& hint = {}) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty()) b->setToolTip(hint);
@@ -111,7 +111,7 @@ void MeasurementWindow::createControls() {
     auto* upper = new QHBoxLayout;
     upper->setSpacing(3);
     auto* openButton = button(this, "Otevrit", QStringLiteral("Otevřít"),
-                             QStringLiteral("Vybrat obrázek zákresu "));
+                              QStringLiteral("Vybrat obrázek zákresu "));
     auto* largerButton = button(this, "vet", QStringLiteral("+"));
     auto* smallerButton = button(this, "men", QStringLiteral("-"));
     for (QPushButton* b : {largerButton, smallerButton})
@@ -142,7 +142,7 @@ void MeasurementWindow::createControls() {
     auto* horizontalButton = button(this, "Horizont", QStringLiteral("Horizontálně"));
     auto* verticalButton = button(this, "vertikal", QStringLiteral("Vertikálně"));
     auto* findButton = button(this, "najitdisk", QStringLiteral("Najít disk"),
-                           QStringLiteral("Navrhne střed a poloměr disku nalezeného v obrázku"));
+                              QStringLiteral("Navrhne střed a poloměr disku nalezeného v obrázku"));
     showSelectionButton_ = button(this, "zobraz", QStringLiteral("Zobrazit výběr"));
     magnifierButton_ = new QToolButton(this);
     magnifierButton_->setObjectName(QStringLiteral("lupe"));
@@ -153,15 +153,17 @@ void MeasurementWindow::createControls() {
     closeWindow->setText(QStringLiteral("X"));
     closeWindow->setToolTip(QStringLiteral("Zavřít"));
     connect(param, &QPushButton::clicked, this, &MeasurementWindow::onParametersClicked);
-    connect(spotParameters, &QPushButton::clicked, this, &MeasurementWindow::onSpotParametersClicked);
+    connect(spotParameters, &QPushButton::clicked, this,
+            &MeasurementWindow::onSpotParametersClicked);
     connect(horizontalButton, &QPushButton::clicked, this, &MeasurementWindow::onHorizontalClicked);
     connect(verticalButton, &QPushButton::clicked, this, &MeasurementWindow::onVerticalClicked);
     connect(findButton, &QPushButton::clicked, this, &MeasurementWindow::onFindDiskClicked);
     auto* findSpotsButton =
         button(this, "najitskvrny", QStringLiteral("Najít skvrny"),
-                 QStringLiteral("Navrhne skvrny a skupiny nalezené v kalibrovaném zákresu"));
+               QStringLiteral("Navrhne skvrny a skupiny nalezené v kalibrovaném zákresu"));
     connect(findSpotsButton, &QPushButton::clicked, this, &MeasurementWindow::onFindSpotsClicked);
-    connect(showSelectionButton_, &QPushButton::clicked, this, &MeasurementWindow::onShowSelectionClicked);
+    connect(showSelectionButton_, &QPushButton::clicked, this,
+            &MeasurementWindow::onShowSelectionClicked);
     connect(magnifierButton_, &QToolButton::clicked, this, &MeasurementWindow::onMagnifierClicked);
     connect(closeWindow, &QToolButton::clicked, this, [this] {
         // In the work area the sub-window closes, and with it this window.
@@ -174,9 +176,10 @@ void MeasurementWindow::createControls() {
     positionLabel_ = new QLabel(this);
     positionLabel_->setObjectName(QStringLiteral("poloha"));
     positionLabel_->setMinimumWidth(110);
-    for (QWidget* w : std::initializer_list<QWidget*>{openButton, largerButton, smallerButton, brightnessLabel_, brightness, contrastLabel_,
-                                                      contrast, param, spotParameters, horizontalButton, verticalButton,
-                                                      magnifierButton_, showSelectionButton_, findButton, findSpotsButton, positionLabel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             openButton, largerButton, smallerButton, brightnessLabel_, brightness, contrastLabel_,
+             contrast, param, spotParameters, horizontalButton, verticalButton, magnifierButton_,
+             showSelectionButton_, findButton, findSpotsButton, positionLabel_})
         upper->addWidget(w);
     upper->addStretch(1);
     upper->addWidget(closeWindow);
@@ -220,7 +223,8 @@ void MeasurementWindow::createControls() {
             .arg(FixedCells.blue()));
     manualGroupTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     manualGroupTable_->setFixedHeight(manualGroupTable_->horizontalHeader()->sizeHint().height() +
-                           manualGroupTable_->verticalHeader()->defaultSectionSize() + 6);
+                                      manualGroupTable_->verticalHeader()->defaultSectionSize() +
+                                      6);
     manualGroupTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     manualGroupTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int c = 0; c < GroupColumnCount; ++c)
@@ -252,7 +256,7 @@ QGroupBox* MeasurementWindow::createFaculaeBox() {
     auto* northButton =
         button(box, "severr", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
     auto* axisButton = button(box, "dennipf", QStringLiteral("Osa Slunce"),
-                             QStringLiteral(" Určení osy Slunce místo určení severu. "));
+                              QStringLiteral(" Určení osy Slunce místo určení severu. "));
     connect(centreButton, &QPushButton::clicked, this, &MeasurementWindow::onCentreClicked);
     connect(northButton, &QPushButton::clicked, this, [this] { onNorthClicked(false); });
     connect(axisButton, &QPushButton::clicked, this, [this] { onNorthClicked(true); });
@@ -267,7 +271,8 @@ QGroupBox* MeasurementWindow::createFaculaeBox() {
     faculaeFieldSpin_ = new QSpinBox(box);
     faculaeFieldSpin_->setObjectName(QStringLiteral("SpinEdit1"));
     faculaeFieldSpin_->setRange(0, MaxFacFields + 1);
-    connect(faculaeFieldSpin_, &QSpinBox::valueChanged, this, &MeasurementWindow::onFaculaeFieldChanged);
+    connect(faculaeFieldSpin_, &QSpinBox::valueChanged, this,
+            &MeasurementWindow::onFaculaeFieldChanged);
     l->addWidget(faculaeFieldSpin_, 2, 2);
     vertexTable_ = new QTableWidget(FaculaeVertexCount, 3, box);
     vertexTable_->setObjectName(QStringLiteral("tabxy"));
@@ -276,8 +281,9 @@ QGroupBox* MeasurementWindow::createFaculaeBox() {
     vertexTable_->verticalHeader()->hide();
     vertexTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     vertexTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    vertexTable_->setFixedHeight(vertexTable_->horizontalHeader()->sizeHint().height() +
-                           FaculaeVertexCount * vertexTable_->verticalHeader()->defaultSectionSize() + 4);
+    vertexTable_->setFixedHeight(
+        vertexTable_->horizontalHeader()->sizeHint().height() +
+        FaculaeVertexCount * vertexTable_->verticalHeader()->defaultSectionSize() + 4);
     l->addWidget(vertexTable_, 3, 0, 1, 3);
     pointNumberLabel_ = new QLabel(box);
     pointNumberLabel_->setObjectName(QStringLiteral("cislobodu"));
@@ -303,13 +309,15 @@ QGroupBox* MeasurementWindow::createGroupBox() {
     auto* groupNorthButton =
         button(box, "seversk", QStringLiteral("Sever"), QStringLiteral("Určení severu "));
     auto* groupAxisButton = button(box, "Dennip", QStringLiteral("Osa Slunce"),
-                            QStringLiteral(" Určení osy Slunce místo určení severu. "));
-    auto* dailyMotionButton = button(box, "proupravu", QStringLiteral("D. pohyb"),
-                               QStringLiteral("Úprava když je znám v zákresu jen denní pohyb "));
+                                   QStringLiteral(" Určení osy Slunce místo určení severu. "));
+    auto* dailyMotionButton =
+        button(box, "proupravu", QStringLiteral("D. pohyb"),
+               QStringLiteral("Úprava když je znám v zákresu jen denní pohyb "));
     connect(groupCentreButton, &QPushButton::clicked, this, &MeasurementWindow::onCentreClicked);
     connect(groupNorthButton, &QPushButton::clicked, this, [this] { onNorthClicked(false); });
     connect(groupAxisButton, &QPushButton::clicked, this, [this] { onNorthClicked(true); });
-    connect(dailyMotionButton, &QPushButton::clicked, this, &MeasurementWindow::onDailyMotionClicked);
+    connect(dailyMotionButton, &QPushButton::clicked, this,
+            &MeasurementWindow::onDailyMotionClicked);
     l->addWidget(groupCentreButton, 0, 0);
     l->addWidget(groupNorthButton, 0, 1);
     l->addWidget(groupAxisButton, 1, 0);
@@ -327,8 +335,10 @@ QGroupBox* MeasurementWindow::createGroupBox() {
     storeGroupButton_ = button(box, "zapskvrnu", QStringLiteral("Zapiš skupinu"));
     measureAreaButton_ = button(box, "merplochy", QStringLiteral("Měřeni plochy skupiny"));
     auto* endSpotsButton = button(box, "konskvr", QStringLiteral("Konec zadávání skvrn"));
-    connect(storeGroupButton_, &QPushButton::clicked, this, &MeasurementWindow::onStoreGroupClicked);
-    connect(measureAreaButton_, &QPushButton::clicked, this, &MeasurementWindow::onMeasureAreaClicked);
+    connect(storeGroupButton_, &QPushButton::clicked, this,
+            &MeasurementWindow::onStoreGroupClicked);
+    connect(measureAreaButton_, &QPushButton::clicked, this,
+            &MeasurementWindow::onMeasureAreaClicked);
     connect(endSpotsButton, &QPushButton::clicked, this, &MeasurementWindow::onEndSpotsClicked);
     l->addWidget(storeGroupButton_, 4, 0, 1, 2);
     l->addWidget(measureAreaButton_, 5, 0, 1, 2);
@@ -437,7 +447,7 @@ void MeasurementWindow::onVerticalClicked() {
 void MeasurementWindow::onShowSelectionClicked() {
     scan_.overlay.showSelection = !scan_.overlay.showSelection;
     showSelectionButton_->setText(scan_.overlay.showSelection ? QStringLiteral("Skrýt výběr")
-                                                 : QStringLiteral("Zobrazit výběr"));
+                                                              : QStringLiteral("Zobrazit výběr"));
     canvas_->update();
 }
 
@@ -462,7 +472,8 @@ QImage MeasurementWindow::cutOut(PicturePoint centre, int half) const {
     const QRect cast = source.intersected(scan_.picture.rect());
     if (cast.isEmpty()) return out;
     QPainter p(&out);
-    p.drawImage(cast.topLeft() - source.topLeft(), AdjustedBlock(scan_.picture, cast, options_.lut));
+    p.drawImage(cast.topLeft() - source.topLeft(),
+                AdjustedBlock(scan_.picture, cast, options_.lut));
     return out;
 }
 
@@ -490,9 +501,10 @@ void MeasurementWindow::pointerMoved(PicturePoint p) {
     if (cal_.calibrated()) {
         const PolarPosition pp = PictureToPolar(cal_, p);
         positionLabel_->setText(q(FormatNumber(pp.angle, "0.0")) + QStringLiteral("°  ") +
-                         q(FormatNumber(pp.distance, "0.0")));
+                                q(FormatNumber(pp.distance, "0.0")));
     }
-    if (magnifier_ && magnifier_->isVisible()) magnifier_->present(cutOut(p, magnifier_->LoupeHalf));
+    if (magnifier_ && magnifier_->isVisible())
+        magnifier_->present(cutOut(p, magnifier_->LoupeHalf));
 }
 
 // ---------------------------------------------------------------------------
@@ -589,7 +601,7 @@ void MeasurementWindow::onFindDiskClicked() {
     scan_.overlay.proposedDisk = disk;
     canvas_->repaint();
     const PicturePoint centre{static_cast<int>(std::lround(disk->x)),
-                             static_cast<int>(std::lround(disk->y))};
+                              static_cast<int>(std::lround(disk->y))};
     const bool yes = messages_.ask(
         QStringLiteral("Navržený disk: střed x=%1  y=%2, poloměr %3 bodů.\rPoužít navržený střed ?")
             .arg(centre.x)
@@ -615,8 +627,8 @@ QGroupBox* MeasurementWindow::createProposalBox() {
     proposalTable_ = new QTableWidget(0, 5, box);
     proposalTable_->setObjectName(QStringLiteral("navrhy"));
     proposalTable_->setHorizontalHeaderLabels({QStringLiteral("skup."), QStringLiteral("Typ"),
-                                        QStringLiteral("č.sk2"), QStringLiteral("poč"),
-                                        QStringLiteral("plocha")});
+                                               QStringLiteral("č.sk2"), QStringLiteral("poč"),
+                                               QStringLiteral("plocha")});
     proposalTable_->verticalHeader()->hide();
     proposalTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     proposalTable_->setMinimumHeight(160);
@@ -641,8 +653,9 @@ QGroupBox* MeasurementWindow::createProposalBox() {
         ++k;
     }
     auto* acceptButton = button(box, "prijmout", QStringLiteral("Přijmout vše"),
-                              QStringLiteral("Navržené skupiny do tabulky skupin"));
-    connect(acceptButton, &QPushButton::clicked, this, &MeasurementWindow::onAcceptProposalsClicked);
+                                QStringLiteral("Navržené skupiny do tabulky skupin"));
+    connect(acceptButton, &QPushButton::clicked, this,
+            &MeasurementWindow::onAcceptProposalsClicked);
     l->addWidget(acceptButton, 1 + k / 2, k % 2);
     proposalStatus_ = new QLabel(box);
     proposalStatus_->setObjectName(QStringLiteral("navrhstav"));
@@ -690,10 +703,11 @@ void MeasurementWindow::onFindSpotsClicked() {
     first_.reset();
     scan_.overlay.proposals = SpotProposals(finding);
     scan_.overlay.pxPerMm = cal_.CalRadiusPx / 125.0;
-    if (finding.spots.empty()) messages_.showMessage(QStringLiteral("Skvrny se v obrázku nepodařilo najít"));
+    if (finding.spots.empty())
+        messages_.showMessage(QStringLiteral("Skvrny se v obrázku nepodařilo najít"));
     proposalStatus_->setText(QStringLiteral("Skvrn %1, skupin %2. Doplňte typ a číslo skupin.")
-                            .arg(finding.spots.size())
-                            .arg(finding.groups.size()));
+                                 .arg(finding.spots.size())
+                                 .arg(finding.groups.size()));
     showProposals();
 }
 
@@ -731,8 +745,9 @@ void MeasurementWindow::editProposalAt(PicturePoint p) {
             messages_.showMessage(QStringLiteral("Klikněte na jinou než největší skvrnu skupiny"));
     } else if (!first_) {
         first_ = *spotIndex; // merge or move: the first of two clicks
-        proposalStatus_->setText(u == ProposalEdit::MergeGroups ? QStringLiteral("A teď na skvrnu druhé skupiny")
-                                                 : QStringLiteral("A teď kam patří"));
+        proposalStatus_->setText(u == ProposalEdit::MergeGroups
+                                     ? QStringLiteral("A teď na skvrnu druhé skupiny")
+                                     : QStringLiteral("A teď kam patří"));
         return;
     } else {
         done = n.mergeGroups(*n.groupOf(*first_), *n.groupOf(*spotIndex));
@@ -761,8 +776,8 @@ void MeasurementWindow::onAcceptProposalsClicked() {
     showProposals();
     onSpotParametersClicked();
     messages_.showMessage(QStringLiteral("Zapsáno skupin: %1. Do záznamu je uloží tlačítko "
-                                  "\"Konec zadávání skvrn\".")
-                       .arg(drafts.size()));
+                                         "\"Konec zadávání skvrn\".")
+                              .arg(drafts.size()));
 }
 
 // ---------------------------------------------------------------------------
@@ -812,7 +827,8 @@ void MeasurementWindow::leftClick(PicturePoint p) {
         }
         const PolarPosition s = SpotPosition(cal_, p);
         if (s.distance > 125) {
-            messages_.showMessage(QStringLiteral("Vzdálenost skvrny přesahuje poloměr zákresu, změnit"));
+            messages_.showMessage(
+                QStringLiteral("Vzdálenost skvrny přesahuje poloměr zákresu, změnit"));
             return;
         }
         const int angle = target == 1 ? ColAngle : target == 2 ? ColAngle1 : ColAngle2;
@@ -955,9 +971,10 @@ void MeasurementWindow::onMeasureAreaClicked() {
         onSpotParametersClicked();
         canvas_->update();
     };
-    areaMeasurement_ = new AreaMeasurementWindow(cutOut(*spotPoint_, AreaCropHalf), cal_.CalRadiusPx, messages_,
-                                         done, window());
-    connect(areaMeasurement_, &QObject::destroyed, this, [this] { storeGroupButton_->setEnabled(true); });
+    areaMeasurement_ = new AreaMeasurementWindow(cutOut(*spotPoint_, AreaCropHalf),
+                                                 cal_.CalRadiusPx, messages_, done, window());
+    connect(areaMeasurement_, &QObject::destroyed, this,
+            [this] { storeGroupButton_->setEnabled(true); });
     areaMeasurement_->place(window()->frameGeometry());
     storeGroupButton_->setEnabled(false);
     measureAreaButton_->setEnabled(false);

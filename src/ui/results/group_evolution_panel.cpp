@@ -18,7 +18,7 @@ GroupEvolutionPanel::GroupEvolutionPanel(QWidget* parent) : QWidget(parent) {
     panel->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(panel);
     spin_ = NewSpinBox(*row, panel, QStringLiteral("Číslo otočky"), QStringLiteral("SpinEdit1"),
-                         EvolutionRotationFrom, EvolutionRotationTo, EvolutionRotationStart);
+                       EvolutionRotationFrom, EvolutionRotationTo, EvolutionRotationStart);
     spin_->installEventFilter(this);
 
     grid_ = NewGrid(QStringLiteral("StringGrid2"), this);

@@ -167,7 +167,7 @@ void InterSolPanel::fillGrid() {
     // The day rows share the grid's height.
     const int rows = table_.days + 3;
     const int height = std::max(observerGrid_->fontMetrics().height() + 2,
-                               observerGrid_->viewport()->height() / rows - 1);
+                                observerGrid_->viewport()->height() / rows - 1);
     for (int r = 0; r < observerGrid_->rowCount(); ++r)
         observerGrid_->setRowHeight(r, height);
 }
@@ -218,7 +218,8 @@ void InterSolPanel::onSaveClicked() {
         }))
         return;
     messages_.showMessage(q(DataWereSaved));
-    for (QLineEdit* e : {observatoryEdit_, addressEdit_, email_, instrumentEdit_, streetEdit_, cityEdit_, postcodeEdit_})
+    for (QLineEdit* e : {observatoryEdit_, addressEdit_, email_, instrumentEdit_, streetEdit_,
+                         cityEdit_, postcodeEdit_})
         paintField(e, Qt::white);
     emit saved(monthText_);
 }

@@ -22,8 +22,8 @@ class Session;
 class InterSolPanel : public QFrame {
     Q_OBJECT
   public:
-    InterSolPanel(SessionModel& model, Messages& messages, std::function<const StationData&()> stationData,
-                  QWidget* parent = nullptr);
+    InterSolPanel(SessionModel& model, Messages& messages,
+                  std::function<const StationData&()> stationData, QWidget* parent = nullptr);
 
     // Fills the observer box from the observers of the records.
     void reloadObservers();

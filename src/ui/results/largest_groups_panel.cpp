@@ -16,7 +16,7 @@ LargestGroupsPanel::LargestGroupsPanel(QWidget* parent)
     setObjectName(QStringLiteral("GroupBox2"));
     auto* row = new QHBoxLayout;
     spin_ = NewSpinBox(*row, this, QStringLiteral("Zadej rok"), QStringLiteral("SpinEdit2"),
-                         LargestYearFrom, LargestYearTo, LargestYearStart);
+                       LargestYearFrom, LargestYearTo, LargestYearStart);
     spin_->installEventFilter(this);
     grid_ = NewGrid(QStringLiteral("StringGrid7"), this);
     auto* layout = new QVBoxLayout(this);

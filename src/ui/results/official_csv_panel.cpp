@@ -146,10 +146,9 @@ void OfficialCsvPanel::saveSheets(Range range) {
         return;
     }
     const auto records = session_.records();
-    const std::vector<MonthChoice> months = range == Range::Year ? OfficialWholeYear(*month)
-                                            : range == Range::ToEnd
-                                                ? OfficialToEnd(records, *month)
-                                                : std::vector{*month};
+    const std::vector<MonthChoice> months = range == Range::Year    ? OfficialWholeYear(*month)
+                                            : range == Range::ToEnd ? OfficialToEnd(records, *month)
+                                                                    : std::vector{*month};
     if (months.empty()) {
         messages_.showMessage(q(NoMonthToEnd));
         return;

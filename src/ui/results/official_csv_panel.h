@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "results/station_data.h"
 #include "results/official_csv.h"
+#include "results/station_data.h"
 
 class QComboBox;
 class QLineEdit;

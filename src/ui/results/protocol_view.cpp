@@ -24,7 +24,7 @@ ProtocolView::ProtocolView(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void ProtocolView::setTable(const ProtocolData& data, ProtocolKind kind, double unit,
-                          int fontSize) {
+                            int fontSize) {
     data_ = data;
     kind_ = kind;
     unit_ = unit;

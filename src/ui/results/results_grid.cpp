@@ -45,7 +45,7 @@ void FillGrid(QTableWidget& grid, const ResultsGrid& table) {
 }
 
 QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,
-                       const QString& objectName, int from, int to, int start) {
+                     const QString& objectName, int from, int to, int start) {
     row.addWidget(new QLabel(label, parent));
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(objectName);

@@ -24,6 +24,6 @@ void FillGrid(QTableWidget& grid, const ResultsGrid& table);
 // its caption and the box, added to `radek` and followed by a stretch. The
 // box takes a typed value when Enter is pressed or it loses the focus.
 QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,
-                       const QString& objectName, int from, int to, int start);
+                     const QString& objectName, int from, int to, int start);
 
 } // namespace hk

@@ -71,20 +71,24 @@ void ResultsWindow::createViews() {
     heading->setText(q(ZonesHeading));
     observerResultsPanel_ = new ObserverResultsPanel(session_, messages_, stack_);
     for (QWidget* w :
-         {static_cast<QWidget*>(evolutionPanel_), observerPage_, static_cast<QWidget*>(largestGroupsPanel_),
-          static_cast<QWidget*>(spotlessDaysView_), zonesPage_, static_cast<QWidget*>(observerResultsPanel_)})
+         {static_cast<QWidget*>(evolutionPanel_), observerPage_,
+          static_cast<QWidget*>(largestGroupsPanel_), static_cast<QWidget*>(spotlessDaysView_),
+          zonesPage_, static_cast<QWidget*>(observerResultsPanel_)})
         stack_->addWidget(w);
-    for (QWidget* w : {evolutionPanel_->grid(), observerDrawingsGrid_, largestGroupsPanel_->grid(), zonesGrid_})
+    for (QWidget* w :
+         {evolutionPanel_->grid(), observerDrawingsGrid_, largestGroupsPanel_->grid(), zonesGrid_})
         w->installEventFilter(this);
 
     officialCsvPanel_ = new OfficialCsvPanel(session_, messages_, this);
     officialCsvPanel_->hide();
 
-    connect(evolutionPanel_, &GroupEvolutionPanel::change, this, &ResultsWindow::onEvolutionChanged);
+    connect(evolutionPanel_, &GroupEvolutionPanel::change, this,
+            &ResultsWindow::onEvolutionChanged);
     connect(evolutionPanel_, &GroupEvolutionPanel::enter, this, [this] {
         if (mode_ == GroupEvolution) build();
     });
-    connect(largestGroupsPanel_, &LargestGroupsPanel::change, this, &ResultsWindow::onLargestChanged);
+    connect(largestGroupsPanel_, &LargestGroupsPanel::change, this,
+            &ResultsWindow::onLargestChanged);
 }
 
 // ---------------------------------------------------------------------------
@@ -140,7 +144,8 @@ bool ResultsWindow::buildView() {
     const auto records = session_.records();
     switch (mode_) {
     case GroupEvolution:
-        grid_ = BuildGroupEvolution(records, session_.geometry(), evolutionPanel_->rotationSpin()->value());
+        grid_ = BuildGroupEvolution(records, session_.geometry(),
+                                    evolutionPanel_->rotationSpin()->value());
         evolutionPanel_->setTable(grid_);
         stack_->setCurrentWidget(evolutionPanel_);
         break;
@@ -174,13 +179,14 @@ bool ResultsWindow::buildView() {
     case Zones: {
         const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                      ? combo->currentText().toStdString()
-                                      : std::string(AllClasses);
+                                            ? combo->currentText().toStdString()
+                                            : std::string(AllClasses);
         auto checked = [this](const char* name) {
             const QAction* a = k_.frame.action(QString::fromLatin1(name));
             return !a || !a->isCheckable() || a->isChecked();
         };
-        const ZoneSections sections{checked("polohy"), checked("polohym"), checked("polohyr"), true};
+        const ZoneSections sections{checked("polohy"), checked("polohym"), checked("polohyr"),
+                                    true};
         BusyCursor busy;
         grid_ = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
         FillGrid(*zonesGrid_, grid_);
@@ -205,14 +211,14 @@ bool ResultsWindow::buildView() {
 
 void ResultsWindow::onToCsvClicked() {
     if (mode_ != ObserversByYear) return;
-    const ObserverStatistics s =
-        BuildObserverStatistics(session_.records(), session_.observers());
+    const ObserverStatistics s = BuildObserverStatistics(session_.records(), session_.observers());
     if (s.noObserver) {
         messages_.showMessage(q(NoNameGiven));
         return;
     }
     messages_.showMessage(q(ObserversCsvQuestion));
-    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); })) return;
+    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); }))
+        return;
     messages_.showMessage(q(DataWereSaved));
 }
 
@@ -233,8 +239,8 @@ void ResultsWindow::zonesToText() {
     if (!messages_.ask(q(ZonesTextQuestion))) return;
     const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                  ? combo->currentText().toStdString()
-                                  : std::string(AllClasses);
+                                        ? combo->currentText().toStdString()
+                                        : std::string(AllClasses);
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             for (const ReportFile& f :
@@ -265,13 +271,15 @@ bool ResultsWindow::printView(QPrinter& printer) {
         QPainter p;
         if (!p.begin(&printer)) throw std::runtime_error("Tisk nelze zahájit");
         const QRect page(0, 0, printer.width(), printer.height());
-        const SpotlessCalendar model = BuildSpotlessCalendar(
-            spotlessDaysView_->days(), spotlessDaysView_->year(), CalendarPrintWidth, CalendarPrintHeight, 100);
+        const SpotlessCalendar model =
+            BuildSpotlessCalendar(spotlessDaysView_->days(), spotlessDaysView_->year(),
+                                  CalendarPrintWidth, CalendarPrintHeight, 100);
         const double scale = std::min(page.width() / double(CalendarPrintWidth),
-                                        page.height() / double(CalendarPrintHeight));
+                                      page.height() / double(CalendarPrintHeight));
         p.scale(scale, scale);
         p.drawText(QPoint(CalendarPrintWidth / 15, 30),
-                   q(SpotlessCaption) + QStringLiteral("  ") + QString::number(spotlessDaysView_->year()));
+                   q(SpotlessCaption) + QStringLiteral("  ") +
+                       QString::number(spotlessDaysView_->year()));
         PaintSpotlessCalendar(p, QRect(0, 0, CalendarPrintWidth, CalendarPrintHeight), model);
         p.end();
         return true;

@@ -183,7 +183,8 @@ ResultsWindow::ResultsWindow(WindowContext k)
     };
     chooseObserver = [this] { return ObserverDialog::choose(session_.observers(), this); };
 
-    connect(stationDataPanel_, &StationDataPanel::confirmed, this, &ResultsWindow::onStationDataConfirmed);
+    connect(stationDataPanel_, &StationDataPanel::confirmed, this,
+            &ResultsWindow::onStationDataConfirmed);
     connect(interSol_, &InterSolPanel::saved, this,
             [this](const QString& month) { monthText_ = month; });
     connect(&k_.model, &SessionModel::recordsChanged, this, [this] {
@@ -242,7 +243,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
 // Menu
 
 QAction* ResultsWindow::add(QWidget* menu, const char* name, const QString& text,
-                               void (ResultsWindow::*handler)()) {
+                            void (ResultsWindow::*handler)()) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     actions_.insert(a->objectName(), a);
@@ -273,7 +274,8 @@ void ResultsWindow::createMenu() {
 
     QMenu* choose = submenu(menu_, "vyber", QStringLiteral("&Výběr"));
     add(choose, "vlastni", QStringLiteral("&Vlastní"), &ResultsWindow::onOwnResultsClicked);
-    add(choose, "oficialni", QStringLiteral("S&IDC výsledky"), &ResultsWindow::onSidcResultsClicked);
+    add(choose, "oficialni", QStringLiteral("S&IDC výsledky"),
+        &ResultsWindow::onSidcResultsClicked);
     add(choose, "CVvysledek", QStringLiteral("CV výsledky"), &ResultsWindow::onCvResultsClicked);
 
     QMenu* statistics = submenu(menu_, "statistika", QStringLiteral("&Statistika"));
@@ -286,11 +288,11 @@ void ResultsWindow::createMenu() {
     add(smoothed, "severvyr", QStringLiteral("&Sever"), &ResultsWindow::onSmoothedNorthClicked);
     add(smoothed, "jihvyr", QStringLiteral("&Jih"), &ResultsWindow::onSmoothedSouthClicked);
     add(statistics, "pozorovatele", QStringLiteral("&Pozorovatelé"),
-           &ResultsWindow::onObserversClicked);
+        &ResultsWindow::onObserversClicked);
     add(statistics, "vyskit", QStringLiteral("Výskyt  typu &skupiny"),
-           &ResultsWindow::onLatitudesClicked);
+        &ResultsWindow::onLatitudesClicked);
     add(statistics, "Vvojskupin1", QStringLiteral("Vývo&j skupin"),
-           &ResultsWindow::onGroupEvolutionClicked);
+        &ResultsWindow::onGroupEvolutionClicked);
     add(statistics, "udajmapa", QStringLiteral("Údaje pro mapu"), &ResultsWindow::onMapDataClicked);
     QMenu* zones = submenu(statistics, "polohyskupin", QStringLiteral("Polohy skupin"));
     add(zones, "polohy1", QStringLiteral("Polohy"), &ResultsWindow::onZonesClicked);
@@ -298,26 +300,27 @@ void ResultsWindow::createMenu() {
     add(zones, "Polohyr", QStringLiteral("Polohy roční"), &ResultsWindow::onZonesYearlyClicked);
 
     add(menu_, "veliky", QStringLiteral("Velikost skupin"), &ResultsWindow::onLargestGroupsClicked);
-    add(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"), &ResultsWindow::onSpotlessDaysClicked);
-    add(menu_, "dataasim", QStringLiteral("Data asymetrie"), &ResultsWindow::onAsymmetryDataClicked);
-    add(menu_, "pozord", QStringLiteral("Pozorovatel denní"), &ResultsWindow::onObserverDailyClicked);
+    add(menu_, "Bezaktivity", QStringLiteral("Bez  aktivity"),
+        &ResultsWindow::onSpotlessDaysClicked);
+    add(menu_, "dataasim", QStringLiteral("Data asymetrie"),
+        &ResultsWindow::onAsymmetryDataClicked);
+    add(menu_, "pozord", QStringLiteral("Pozorovatel denní"),
+        &ResultsWindow::onObserverDailyClicked);
     add(menu_, "InterSOL1", QStringLiteral("Inter SOL"), &ResultsWindow::onInterSolClicked);
     add(menu_, "tiskvysl", QStringLiteral("&Tisk"), &ResultsWindow::onPrintClicked);
     add(menu_, "Veobecndata1", QStringLiteral("Všeobecná data"),
-           &ResultsWindow::onStationDataClicked);
-    add(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"),
-           &ResultsWindow::onToFileClicked);
+        &ResultsWindow::onStationDataClicked);
+    add(menu_, "dosouboru", QStringLiteral("&Uložit do souboru"), &ResultsWindow::onToFileClicked);
     add(menu_, "doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::onToCsvClicked);
     add(menu_, "oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
-           &ResultsWindow::onOfficialCsvClicked);
+        &ResultsWindow::onOfficialCsvClicked);
 }
 
 void ResultsWindow::updateMenu() {
-    const bool print = mode_ == Own || mode_ == Sidc || mode_ == Measured ||
-                      mode_ == Smoothed || mode_ == CvValues || mode_ == InterSol ||
-                      mode_ == ObserversByYear || mode_ == LargestGroups || mode_ == SpotlessDays ||
-                      mode_ == Zones || mode_ == ObserverDaily || mode_ == MapData ||
-                      mode_ == AsymmetryData;
+    const bool print = mode_ == Own || mode_ == Sidc || mode_ == Measured || mode_ == Smoothed ||
+                       mode_ == CvValues || mode_ == InterSol || mode_ == ObserversByYear ||
+                       mode_ == LargestGroups || mode_ == SpotlessDays || mode_ == Zones ||
+                       mode_ == ObserverDaily || mode_ == MapData || mode_ == AsymmetryData;
     actions_.value(QStringLiteral("tiskvysl"))->setEnabled(print);
     actions_.value(QStringLiteral("dosouboru"))
         ->setVisible(mode_ == Own || mode_ == Sidc || mode_ == CvValues);
@@ -432,7 +435,7 @@ void ResultsWindow::build() {
             smoothedRevision_ = session_.revision();
         }
         grid_ = mode_ == Measured ? BuildMeasuredStatistics(session_.records(), hemisphere_)
-                                     : smoothedGrid_;
+                                  : smoothedGrid_;
         if (mode_ == Smoothed) grid_.caption = SmoothedCaption(hemisphere_);
         FillGrid(*statisticsGrid_, grid_);
         statisticsGrid_->setFixedWidth(
@@ -483,11 +486,10 @@ void ResultsWindow::buildProtocol() {
     first_ = *first;
     const ProtocolKind kind = mode_ == Own ? ProtocolKind::Own : ProtocolKind::Sidc;
     protocolView_->setTable(BuildProtocolData(session_.records(), first_, stationData_), kind,
-                      session_.sizePercent() / 100.0, fontSize_);
+                            session_.sizePercent() / 100.0, fontSize_);
     stack_->setCurrentWidget(protocolView_);
     setWindowTitle(
-        Title +
-        (mode_ == Own ? QStringLiteral("    vlastní - ") : QStringLiteral("    SIDC - ")) +
+        Title + (mode_ == Own ? QStringLiteral("    vlastní - ") : QStringLiteral("    SIDC - ")) +
         monthYear(chosenMonth_));
 }
 
@@ -495,9 +497,9 @@ void ResultsWindow::buildCv() {
     const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
     if (!first) return present(Nothing);
     first_ = *first;
-    grid_ = CvGrid(BuildCvReport(session_.records(), session_.geometry(), first_, {}, stationData_));
-    grid_.caption =
-        (Title + QStringLiteral("    CV - ") + monthYear(chosenMonth_)).toStdString();
+    grid_ =
+        CvGrid(BuildCvReport(session_.records(), session_.geometry(), first_, {}, stationData_));
+    grid_.caption = (Title + QStringLiteral("    CV - ") + monthYear(chosenMonth_)).toStdString();
     FillGrid(*dataGrid_, grid_);
     stack_->setCurrentWidget(dataGrid_);
     setWindowTitle(q(grid_.caption));
@@ -523,10 +525,9 @@ void ResultsWindow::keyPressEvent(QKeyEvent* event) {
         k_.frame.saveWindowPicture(PictureFileName);
     } else if (key == QStringLiteral("q")) {
         observerListView();
-    } else if (mode_ == Own &&
-               (key == QStringLiteral("v") || key == QStringLiteral("m"))) {
-        fontSize_ = key == QStringLiteral("v") ? LargerFontSize(fontSize_)
-                                                        : SmallerFontSize(fontSize_);
+    } else if (mode_ == Own && (key == QStringLiteral("v") || key == QStringLiteral("m"))) {
+        fontSize_ =
+            key == QStringLiteral("v") ? LargerFontSize(fontSize_) : SmallerFontSize(fontSize_);
         build();
     } else {
         QWidget::keyPressEvent(event);
@@ -600,7 +601,8 @@ void ResultsWindow::onToFileClicked() {
             WriteReportFile(session_.dir, own.basic);
             WriteReportFile(session_.dir, own.extended);
         } else if (mode_ == Sidc) {
-            const ReportFile sidc = BuildSidcReport(records, session_.geometry(), first_, stationData_);
+            const ReportFile sidc =
+                BuildSidcReport(records, session_.geometry(), first_, stationData_);
             k_.model.setCurrent(static_cast<int>(first_) + 1);
             if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists))) return;
             WriteReportFile(session_.dir, sidc);
@@ -625,10 +627,9 @@ void ResultsWindow::measuredToCsv() {
         return;
     }
     try {
-        WriteStatisticsCsv(session_.dir,
-                           mode_ == Measured ? StatisticsTable::Measured
-                                              : StatisticsTable::Smoothed,
-                           static_cast<int>(hemisphere_), grid_.cells);
+        WriteStatisticsCsv(
+            session_.dir, mode_ == Measured ? StatisticsTable::Measured : StatisticsTable::Smoothed,
+            static_cast<int>(hemisphere_), grid_.cells);
     } catch (const std::exception& e) {
         messages_.showMessage(QString::fromUtf8(e.what()));
         return;
@@ -666,7 +667,8 @@ void ResultsWindow::onStationDataConfirmed() {
 void installResultsViews(MainWindow& mainWindow);
 
 void installResults(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("vysledky1"), [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
+    mainWindow.connectCommand(QStringLiteral("vysledky1"),
+                              [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
     const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
         {"vlastniv", &ResultsWindow::onOwnResultsClicked},
         {"oficialv", &ResultsWindow::onSidcResultsClicked},
@@ -701,11 +703,13 @@ void installResults(MainWindow& mainWindow) {
     QAction* asymmetryMonthly = mainWindow.action(QStringLiteral("asme"));
     QAction* asymmetryYearly = mainWindow.action(QStringLiteral("asro"));
     for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
-        mainWindow.connectCommand(a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
-            asymmetryMonthly->setChecked(a == asymmetryMonthly);
-            asymmetryYearly->setChecked(a == asymmetryYearly);
-            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onAsymmetryDataClicked();
-        });
+        mainWindow.connectCommand(
+            a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
+                asymmetryMonthly->setChecked(a == asymmetryMonthly);
+                asymmetryYearly->setChecked(a == asymmetryYearly);
+                if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow))
+                    w->onAsymmetryDataClicked();
+            });
         a->setCheckable(true);
     }
     mainWindow.connectCommand(QStringLiteral("AsinTXT"), [&mainWindow] {

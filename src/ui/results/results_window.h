@@ -10,8 +10,8 @@
 
 #include "records/record_layout.h"
 #include "results/month_sums.h"
-#include "results/station_data.h"
 #include "results/results_grid.h"
+#include "results/station_data.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -135,7 +135,7 @@ class ResultsWindow : public QWidget {
     explicit ResultsWindow(WindowContext k);
 
     QAction* add(QWidget* menu, const char* name, const QString& text,
-                    void (ResultsWindow::*handler)());
+                 void (ResultsWindow::*handler)());
     void markNotReady(QWidget* menu, const char* name, const QString& text);
     void createMenu();
     void loadStationData();
@@ -173,7 +173,7 @@ class ResultsWindow : public QWidget {
     int fontSize_;
     StationData stationData_;
     ResultsGrid grid_;
-    ResultsGrid smoothedGrid_;       // the smoothed table built when it was chosen
+    ResultsGrid smoothedGrid_;           // the smoothed table built when it was chosen
     std::uint64_t smoothedRevision_ = 0; // the store revision it was built from
 
     QMenuBar* menu_;

@@ -90,7 +90,7 @@ void StationDataPanel::setTable(const Values& values) {
     for (int r = 0; r < StationDataRows; ++r)
         stationGrid_->item(r, 1)->setText(
             r == SpareRow ? QString()
-                              : QString::fromStdString(values[static_cast<std::size_t>(r)]));
+                          : QString::fromStdString(values[static_cast<std::size_t>(r)]));
 }
 
 StationDataPanel::Values StationDataPanel::values() const {

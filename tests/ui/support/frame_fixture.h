@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "records/session.h"
 #include "records/record_layout.h"
+#include "records/session.h"
 #include "tests_support/temp_dir.h"
 #include "ui/frame/main_window.h"
 #include "ui/support/scripted_messages.h"
