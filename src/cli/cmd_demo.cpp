@@ -24,7 +24,6 @@ int positiveNumber(const std::string& text, const std::string& option, int max) 
     return value;
 }
 
-
 } // namespace
 
 int RunDemo(const Args& argsIn, std::ostream& out, std::ostream&) {

@@ -16,7 +16,8 @@ Date parseDateArg(const std::string& text) {
 }
 
 std::uint16_t parseTimeArg(const std::string& text) {
-    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         throw JobError("\"" + text + "\" není platný čas (hhmm)");
     int v = std::stoi(text);
     if (v / 100 > 23 || v % 100 > 59) throw JobError("\"" + text + "\" není platný čas (hhmm)");
@@ -42,8 +43,8 @@ int RunEphemeris(const Args& argsIn, std::ostream& out, std::ostream&) {
         for (int s = DaySerial(a); s <= DaySerial(b); ++s) {
             const Date d = DateFromSerial(s);
             const Ephemeris e = SolarEphemeris(d, t);
-            std::snprintf(line, sizeof line, "%s;%04u;%.6f;%.6f;%.6f;%d\n", FormatDatum(d).c_str(), unsigned(t),
-                          e.P, e.B0, e.L0, e.CarrRotation);
+            std::snprintf(line, sizeof line, "%s;%04u;%.6f;%.6f;%.6f;%d\n", FormatDatum(d).c_str(),
+                          unsigned(t), e.P, e.B0, e.L0, e.CarrRotation);
             out << line;
         }
         return 0;
@@ -52,7 +53,8 @@ int RunEphemeris(const Args& argsIn, std::ostream& out, std::ostream&) {
     const Date d = parseDateArg(args[0]);
     const std::uint16_t t = args.size() > 1 ? parseTimeArg(args[1]) : 0;
     const Ephemeris e = SolarEphemeris(d, t);
-    std::snprintf(line, sizeof line, "P=%.6f B0=%.6f L0=%.6f CR=%d\n", e.P, e.B0, e.L0, e.CarrRotation);
+    std::snprintf(line, sizeof line, "P=%.6f B0=%.6f L0=%.6f CR=%d\n", e.P, e.B0, e.L0,
+                  e.CarrRotation);
     out << line;
     return 0;
 }

@@ -14,23 +14,51 @@ namespace {
 const Command commands[] = {
     {"demo", "demo DIR [--years N] [--per-year N] [--seed S] [--force]", RunDemo},
     {"check", "check DIR [--screen-height N]", RunCheck},
-    {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]", RunEphemeris},
+    {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]",
+     RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
-    {"export", "export ascii|faculae|observers|zones DIR | export observer DIR NAME | export official DIR M.YYYY [--whole-year | --to-end] [--method projekce|vizualne]", RunExport},
-    {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]", RunReport},
-    {"stats", "stats DIR (measured|smoothed|types|rotations) [--hemisphere all|north|south] | stats DIR asymmetry (--monthly | --yearly) | stats DIR observers | stats DIR zones [--class A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats DIR evolution ROTATION", RunStats},
+    {"export",
+     "export ascii|faculae|observers|zones DIR | export observer DIR NAME | export official DIR "
+     "M.YYYY [--whole-year | --to-end] [--method projekce|vizualne]",
+     RunExport},
+    {"report", "report (sidc|cv|own|intersol) DIR M.YYYY [--observer NAME] [--number N] [--force]",
+     RunReport},
+    {"stats",
+     "stats DIR (measured|smoothed|types|rotations) [--hemisphere all|north|south] | stats DIR "
+     "asymmetry (--monthly | --yearly) | stats DIR observers | stats DIR zones [--class "
+     "A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats "
+     "DIR evolution ROTATION",
+     RunStats},
     {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]]", RunYearlyTable},
-    {"measure", "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y ...", RunMeasure},
+    {"measure",
+     "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y "
+     "...",
+     RunMeasure},
     {"find-disk", "find-disk IMAGE", RunFindDisk},
     {"find-spots", "find-spots IMAGE [--centre X,Y --north X,Y]", RunFindSpots},
     {"import", "import silso DIR FILE", RunImport},
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
-    {"render", "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] [--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale 1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] [--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--kind single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] [--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] [--size 400|500|600] --out FILE | render smoothed DIR --series g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] [--brussels K] [--areas] [--flux obs|adj|abs] --out FILE | render asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period record|month|year] --out FILE", RunRender},
+    {"render",
+     "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] "
+     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | "
+     "render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale "
+     "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "
+     "[--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--kind "
+     "single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] "
+     "[--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series "
+     "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
+     "[--size 400|500|600] --out FILE | render smoothed DIR --series "
+     "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
+     "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE | render asymmetry DIR --series "
+     "g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period record|month|year] "
+     "--out FILE",
+     RunRender},
 };
 
 void printUsage(std::ostream& err) {
     err << "použití: heliokres-cli PŘÍKAZ ... | heliokres-cli --version\n";
-    for (const auto& c : commands) err << "  heliokres-cli " << c.usage << "\n";
+    for (const auto& c : commands)
+        err << "  heliokres-cli " << c.usage << "\n";
 }
 
 // Standard error holds only the tool's own messages: Qt's notes about the
@@ -67,7 +95,8 @@ int main(int argc, char** argv) {
         try {
             return c.run(args, std::cout, std::cerr);
         } catch (const UsageError& e) {
-            std::cerr << "heliokres-cli: " << e.what() << "\npoužití: heliokres-cli " << c.usage << "\n";
+            std::cerr << "heliokres-cli: " << e.what() << "\npoužití: heliokres-cli " << c.usage
+                      << "\n";
             return 2;
         } catch (const std::exception& e) {
             std::cerr << "heliokres-cli: " << e.what() << "\n";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests_support/records.h"
 #include "drawing/faculae.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 using namespace hk::test_records;

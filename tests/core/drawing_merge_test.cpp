@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "tests_support/records.h"
 #include "drawing/faculae.h"
 #include "drawing/record_merge.h"
 #include "records/record_file.h"
+#include "tests_support/records.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tests_support/records.h"
 #include "drawing/drawing_records.h"
 #include "drawing/faculae.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 using namespace hk::test_records;

@@ -33,16 +33,18 @@ TEST_P(EphemerisReference, MatchesTheWorkedValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EphemerisReference,
-    ::testing::Values(ReferenceRow{"Epoch", {1989, 1, 1}, 0, 0.0, -3.053, 2.039, 107.600, 1810},
-                      ReferenceRow{"Eclipse1999", {1999, 8, 11}, 1100, 3874.458, 6.418, 14.502, 88.114, 1952},
-                      // L0 below 15: the rotation estimate of one day earlier.
-                      ReferenceRow{"Millennium", {2000, 1, 1}, 1200, 4017.5, -3.016, 2.127, 1.464, 1957},
-                      ReferenceRow{"Summer2014", {2014, 6, 15}, 905, 9296.379, 1.028, -9.722, 167.396, 2151},
-                      ReferenceRow{"Equinox2024", {2024, 3, 20}, 1230, 12862.521, -7.020, -25.255, 260.252, 2282},
-                      // Either side of a rotation's start: L0 below 15 takes the
-                      // estimate of the day before, above 345 that of the day after.
-                      ReferenceRow{"RotationStartsAfter", {2014, 1, 15}, 0, 9145.0, -4.541, -4.647, 5.132, 2145},
-                      ReferenceRow{"RotationStartsBefore", {2014, 1, 15}, 1200, 9145.5, -4.591, -4.882, 358.549, 2146}),
+    ::testing::Values(
+        ReferenceRow{"Epoch", {1989, 1, 1}, 0, 0.0, -3.053, 2.039, 107.600, 1810},
+        ReferenceRow{"Eclipse1999", {1999, 8, 11}, 1100, 3874.458, 6.418, 14.502, 88.114, 1952},
+        // L0 below 15: the rotation estimate of one day earlier.
+        ReferenceRow{"Millennium", {2000, 1, 1}, 1200, 4017.5, -3.016, 2.127, 1.464, 1957},
+        ReferenceRow{"Summer2014", {2014, 6, 15}, 905, 9296.379, 1.028, -9.722, 167.396, 2151},
+        ReferenceRow{"Equinox2024", {2024, 3, 20}, 1230, 12862.521, -7.020, -25.255, 260.252, 2282},
+        // Either side of a rotation's start: L0 below 15 takes the
+        // estimate of the day before, above 345 that of the day after.
+        ReferenceRow{"RotationStartsAfter", {2014, 1, 15}, 0, 9145.0, -4.541, -4.647, 5.132, 2145},
+        ReferenceRow{
+            "RotationStartsBefore", {2014, 1, 15}, 1200, 9145.5, -4.591, -4.882, 358.549, 2146}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReducedJulianDay, ExactHalfDays) {
@@ -71,7 +73,9 @@ TEST(SolarEphemeris, L0StaysInRangeAndRotationAdvancesOverYears) {
     }
 }
 
-Ephemeris flat(double p = 0, double l0 = 100) { return Ephemeris{p, 0, l0, 0}; }
+Ephemeris flat(double p = 0, double l0 = 100) {
+    return Ephemeris{p, 0, l0, 0};
+}
 
 struct PolarCase {
     const char* name;
@@ -141,7 +145,8 @@ TEST(GroupAreaCorrected, CentreHalvesAndLimbGrows) {
     EXPECT_EQ(GroupAreaCorrected(100, 0), 50);
     // The offset at the centre puts half of an odd area just above the tie.
     EXPECT_EQ(GroupAreaCorrected(5, 0), 3);
-    EXPECT_EQ(GroupAreaCorrected(100, 1250), static_cast<int>(std::nearbyint(50 / std::sqrt(1 - 0.9999 * 0.9999))));
+    EXPECT_EQ(GroupAreaCorrected(100, 1250),
+              static_cast<int>(std::nearbyint(50 / std::sqrt(1 - 0.9999 * 0.9999))));
     // A damaged distance past the limb is read as the limb, never NaN.
     EXPECT_EQ(GroupAreaCorrected(100, 1400), GroupAreaCorrected(100, 1250));
 }
@@ -158,14 +163,15 @@ TEST(LongitudeAcrossRotations, Rules) {
 TEST(Calendar, ParseFormatAndSerials) {
     EXPECT_EQ(ParseDatum("05.07.2014"), (Date{2014, 7, 5}));
     EXPECT_EQ(ParseDatum("5.7.2014"), (Date{2014, 7, 5}));
-    for (const char* bad : {"", "31.04.2014", "29.02.2100", "00.01.2000", "1.13.2000", "01.01.14", "01.01.2014x",
-                            "aa.bb.cccc"})
+    for (const char* bad : {"", "31.04.2014", "29.02.2100", "00.01.2000", "1.13.2000", "01.01.14",
+                            "01.01.2014x", "aa.bb.cccc"})
         EXPECT_FALSE(ParseDatum(bad).has_value()) << bad;
     EXPECT_TRUE(ParseDatum("29.02.2000").has_value());
     EXPECT_EQ(FormatDatum({2014, 7, 5}), "05.07.2014");
     EXPECT_EQ(DaySerial({1899, 12, 30}), 0);
     EXPECT_EQ(DaySerial({2000, 1, 1}), 36526);
-    for (int s : {-1000, 0, 1, 36526, 45000, 80000}) EXPECT_EQ(DaySerial(DateFromSerial(s)), s);
+    for (int s : {-1000, 0, 1, 36526, 45000, 80000})
+        EXPECT_EQ(DaySerial(DateFromSerial(s)), s);
     EXPECT_EQ(DayOfWeek({2026, 12, 6}), 1); // a Sunday
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <variant>
 
-#include "tests_support/records.h"
 #include "geometry/ephemeris.h"
 #include "measure/calibration.h"
+#include "tests_support/records.h"
 
 using namespace hk;
 

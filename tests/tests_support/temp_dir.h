@@ -14,8 +14,8 @@ class TempDir {
         static std::atomic<int> counter{0};
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
-                ("heliokres-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-                 std::to_string(rd() % 100000));
+                ("heliokres-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
+                 "-" + std::to_string(rd() % 100000));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {

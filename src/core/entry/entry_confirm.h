@@ -10,8 +10,8 @@
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
 #include "entry/grid_cell.h"
-#include "records/session.h"
 #include "records/record_layout.h"
+#include "records/session.h"
 
 namespace hk {
 

@@ -6,8 +6,8 @@
 
 #include "entry/entry_form.h"
 #include "entry/entry_settings.h"
-#include "records/session.h"
 #include "records/record_layout.h"
+#include "records/session.h"
 
 namespace hk {
 

@@ -4,7 +4,9 @@
 
 namespace hk {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -33,8 +35,10 @@ int readNumber(std::string_view s, std::size_t& pos, int maxDigits) {
 } // namespace
 
 std::optional<Date> ParseDatum(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     std::size_t pos = 0;
     Date d;
     d.day = readNumber(text, pos, 2);
@@ -72,7 +76,9 @@ const long serialOrigin = daysFromCivil(1899, 12, 30);
 
 } // namespace
 
-int DaySerial(const Date& d) { return static_cast<int>(daysFromCivil(d.year, d.month, d.day) - serialOrigin); }
+int DaySerial(const Date& d) {
+    return static_cast<int>(daysFromCivil(d.year, d.month, d.day) - serialOrigin);
+}
 
 Date DateFromSerial(int serial) {
     long z = serial + serialOrigin;

@@ -6,10 +6,12 @@ namespace hk {
 
 namespace {
 // INT(): truncation toward zero that keeps a floating value.
-double Int(double x) { return std::trunc(x); }
+double Int(double x) {
+    return std::trunc(x);
+}
 
-constexpr double Deg = 0.017453292;    // degrees -> radians, as the theory has it
-constexpr double Rad = 57.2957795;     // radians -> degrees
+constexpr double Deg = 0.017453292; // degrees -> radians, as the theory has it
+constexpr double Rad = 57.2957795;  // radians -> degrees
 constexpr double Per360 = 0.0027777777777777;
 
 std::int32_t rotationEstimate(double d) {

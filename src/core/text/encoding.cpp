@@ -12,7 +12,8 @@ class Converter {
   public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("Převod textu mezi kódováním Windows-1250 a UTF-8 není k dispozici");
+            throw std::runtime_error(
+                "Převod textu mezi kódováním Windows-1250 a UTF-8 není k dispozici");
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
@@ -50,7 +51,8 @@ class Converter {
     static size_t skipLength(const char* p, size_t left, size_t skip) {
         if (skip != 0) return skip;
         size_t n = 1;
-        while (n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
+        while (n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80)
+            ++n;
         return n;
     }
     iconv_t cd_;

@@ -5,7 +5,9 @@
 
 namespace hk {
 
-long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long RoundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
 
 std::string FormatNumber(double value, std::string_view pattern) {
     // Split the pattern into its integer and decimal digit places; other
@@ -19,9 +21,11 @@ std::string FormatNumber(double value, std::string_view pattern) {
 
     std::size_t dot = body.find('.');
     std::string_view intPart = body.substr(0, dot);
-    std::string_view decPart = dot == std::string_view::npos ? std::string_view{} : body.substr(dot + 1);
+    std::string_view decPart =
+        dot == std::string_view::npos ? std::string_view{} : body.substr(dot + 1);
     int minInt = 0;
-    for (char c : intPart) minInt += c == '0';
+    for (char c : intPart)
+        minInt += c == '0';
     int decimals = 0, minDecimals = 0;
     for (std::size_t i = 0; i < decPart.size(); ++i) {
         if (decPart[i] == '0' || decPart[i] == '#') ++decimals;
@@ -35,15 +39,19 @@ std::string FormatNumber(double value, std::string_view pattern) {
     std::string ip = digits.substr(0, digits.find('.'));
     std::string dp = decimals > 0 ? digits.substr(digits.find('.') + 1) : std::string{};
 
-    while (static_cast<int>(dp.size()) > minDecimals && !dp.empty() && dp.back() == '0') dp.pop_back();
+    while (static_cast<int>(dp.size()) > minDecimals && !dp.empty() && dp.back() == '0')
+        dp.pop_back();
     // Strip leading zeros down to the number of forced integer digits.
     std::size_t strip = 0;
-    while (strip < ip.size() && ip[strip] == '0' && static_cast<int>(ip.size() - strip) > minInt) ++strip;
+    while (strip < ip.size() && ip[strip] == '0' && static_cast<int>(ip.size() - strip) > minInt)
+        ++strip;
     ip.erase(0, strip);
-    while (static_cast<int>(ip.size()) < minInt) ip.insert(ip.begin(), '0');
+    while (static_cast<int>(ip.size()) < minInt)
+        ip.insert(ip.begin(), '0');
 
     bool nonZero = false;
-    for (char c : ip + dp) nonZero |= c != '0';
+    for (char c : ip + dp)
+        nonZero |= c != '0';
     std::string out(prefix);
     if (value < 0 && nonZero) out += '-';
     out += ip;
