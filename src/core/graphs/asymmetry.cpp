@@ -62,9 +62,11 @@ std::string doprava(std::string_view text, std::size_t sirka) {
 
 Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records) {
     Asymetrie a;
-    if (records.empty()) return a;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    if (!prvni) return a;
+    // Entry 0 is the month (the year) of the earliest drawing; every record
+    // counts in the period of its own date, wherever it stands in the store.
+    const auto span = DateSpanOf(records);
+    if (!span) return a;
+    const Date* prvni = &span->earliest;
     std::vector<Soucty> mesice;
     std::vector<Soucty> roky;
     for (const TZaznam& z : records) {
@@ -73,7 +75,6 @@ Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records) {
         if (!d) continue;
         const int m = (d->year - prvni->year) * 12 + d->month - prvni->month;
         const int r = d->year - prvni->year;
-        if (m < 0) continue;
         if (static_cast<std::size_t>(m) >= mesice.size())
             mesice.resize(static_cast<std::size_t>(m) + 1);
         if (static_cast<std::size_t>(r) >= roky.size())
@@ -102,12 +103,11 @@ ResultsGrid BuildAsymmetryGrid(const Asymetrie& a, std::span<const TZaznam> reco
     }
     hlavicka.push_back("p.zákre");
     grid.cells.push_back(std::move(hlavicka));
-    if (records.empty()) return grid;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    std::optional<Date> posledni;
-    for (auto it = records.rbegin(); it != records.rend() && !posledni; ++it)
-        posledni = DrawingDate(*it);
-    if (!prvni || !posledni || *posledni < *prvni) return grid;
+    // From the earliest to the latest drawing, as the tables are built.
+    const auto span = DateSpanOf(records);
+    if (!span) return grid;
+    const Date* prvni = &span->earliest;
+    const Date* posledni = &span->latest;
 
     const AsymetrieTabulka& t = mesicni ? a.AsymetrieMesicni : a.AsymetrieRocni;
     const int radky = mesicni ? (posledni->year - prvni->year) * 12 + 12 - prvni->month + 1

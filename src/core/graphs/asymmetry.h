@@ -23,7 +23,7 @@ inline constexpr float NulovaAsymetrie = 0.0001f;
 struct AsymetrieTabulka {
     int prvniRok = 0;   // year of entry 0
     int prvniMesic = 1; // month of entry 0 (the monthly table), 1 for the yearly one
-    std::vector<AsymetrieHodnoty> hodnoty; // from the period of record 1 to the last record's
+    std::vector<AsymetrieHodnoty> hodnoty; // from the earliest drawing's period to the latest's
 };
 
 struct Asymetrie {
@@ -31,12 +31,13 @@ struct Asymetrie {
     AsymetrieTabulka AsymetrieRocni;
 };
 
-// Both tables from the records in store order (special records left out;
-// records without a readable date or before record 1 count nowhere).
+// Both tables from the records, each in the period of its own date (special
+// records and records without a readable date left out).
 Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records);
 
 // View 12 "Data asymetrie": the monthly table (one row per month from the
-// month of record 1 to December of the last record's year) or the yearly one.
+// month of the earliest drawing to December of the latest drawing's year) or
+// the yearly one.
 ResultsGrid BuildAsymmetryGrid(const Asymetrie& a, std::span<const TZaznam> records, bool mesicni);
 
 // The text file of the view: one line per row, column 0 right-aligned in 10

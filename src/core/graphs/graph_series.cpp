@@ -92,7 +92,12 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
     g.B.resize(n);
     if (rada == GrafRada::Poloha) g.C.resize(n);
     if (n == 0) return g;
-    const std::optional<Date> prvni = DrawingDate(records.front());
+    // The time axis starts on 1 January of the earliest drawing's year, which
+    // need not be record 1's: the store puts a drawing of 31.12 at 16:00
+    // after one of 01.01 at 01:00.
+    const auto span = DateSpanOf(records);
+    const std::optional<Date> prvni =
+        span ? std::optional<Date>(span->earliest) : std::optional<Date>();
     g.prvniRok = prvni ? prvni->year : 0;
     const float zacatek = prvni ? ReducedJulianDay(Date{prvni->year, 1, 1}) : 0.0f;
     int den = 0;
@@ -132,6 +137,24 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
             g.B[k] = jih;
         }
         }
+    }
+    // The polylines join the drawings in calendar order; the drawings of one
+    // day keep their store order. A sorted store is left as it is.
+    if (!std::is_sorted(g.dny.begin(), g.dny.end())) {
+        std::vector<std::size_t> order(n);
+        for (std::size_t k = 0; k < n; ++k)
+            order[k] = k;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return g.dny[a] < g.dny[b]; });
+        const auto permute = [&](std::vector<int>& v) {
+            if (v.empty()) return;
+            std::vector<int> sorted(n);
+            for (std::size_t k = 0; k < n; ++k)
+                sorted[k] = v[order[k]];
+            v = std::move(sorted);
+        };
+        for (std::vector<int>* v : {&g.dny, &g.A, &g.B, &g.C})
+            permute(*v);
     }
     return g;
 }

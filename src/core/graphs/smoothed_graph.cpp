@@ -87,44 +87,40 @@ std::vector<long> Vyhlad13(const std::vector<int>& v, int od, int po) {
 VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
     VyhlazenaData data;
     data.S = S;
-    if (records.empty()) return data;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    if (!prvni) return data;
-    data.prvniRok = prvni->year;
-    int t = -1;
-    long soucet[3] = {0, 0, 0};
-    int n = 0;
-    auto uzavrit = [&] {
-        if (n == 0) return;
-        for (int h = 0; h < 3; ++h) {
-            data.krivky[static_cast<std::size_t>(h)].t.push_back(t);
-            data.krivky[static_cast<std::size_t>(h)].hodnota.push_back(
-                static_cast<int>(8 * soucet[h] / n));
-            soucet[h] = 0;
-        }
-        n = 0;
+    // Month index 1 is January of the year of the earliest drawing; each
+    // record counts in the month of its own date, wherever it stands in the
+    // store (a drawing of 31.01 at 16:00 stands after one of 01.02 at 01:00).
+    const auto span = DateSpanOf(records);
+    if (!span) return data;
+    data.prvniRok = span->earliest.year;
+    const auto indexOf = [&](const Date& d) { return (d.year - data.prvniRok) * 12 + d.month; };
+    struct Mesic {
+        long soucet[3] = {0, 0, 0};
+        int n = 0;
     };
+    std::vector<Mesic> mesice(static_cast<std::size_t>(indexOf(span->latest)) + 1);
     for (const TZaznam& z : records) {
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        const int tz = (d->year - data.prvniRok) * 12 + d->month;
-        if (tz < 1) continue;
-        if (tz != t) {
-            if (tz < t) continue; // out of order: the store is sorted, so only damaged dates
-            uzavrit();
-            t = tz;
-        }
+        Mesic& m = mesice[static_cast<std::size_t>(indexOf(*d))];
         int sever = 0, jih = 0;
         if (S == 9)
             sever = InterSolCounts(z).Suma;
         else
             std::tie(sever, jih) = polokoule(z.Souhrn, S);
-        soucet[0] += sever + jih;
-        soucet[1] += sever;
-        soucet[2] += jih;
-        ++n;
+        m.soucet[0] += sever + jih;
+        m.soucet[1] += sever;
+        m.soucet[2] += jih;
+        ++m.n;
     }
-    uzavrit();
+    for (std::size_t t = 0; t < mesice.size(); ++t) {
+        const Mesic& m = mesice[t];
+        if (m.n == 0) continue;
+        for (std::size_t h = 0; h < 3; ++h) {
+            data.krivky[h].t.push_back(static_cast<int>(t));
+            data.krivky[h].hodnota.push_back(static_cast<int>(8 * m.soucet[h] / m.n));
+        }
+    }
     const MesicniKrivka& celek = data.krivky[0];
     if (celek.t.empty()) return data;
     data.tPrvni = celek.t.front();
@@ -240,23 +236,27 @@ AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetr
     g.druh = druh;
     g.obdobi = obdobi;
     g.jednotka = druh == DruhAsymetrie::Podilova ? 20.0 : std::max(1, VyhlPopis(g.S).U / 2);
-    if (records.empty()) return g;
-    const std::optional<Date> prvni = DrawingDate(records.front());
-    if (!prvni) return g;
+    // The axis starts on the day of the earliest drawing, which need not be
+    // record 1: a drawing of 31.12 at 16:00 stands after one of 01.01 at 01:00.
+    const auto span = DateSpanOf(records);
+    if (!span) return g;
+    const Date* prvni = &span->earliest;
     g.prvniRok = prvni->year;
     g.prvniMesic = prvni->month;
     g.prvniDen = prvni->day;
     const int nula = DaySerial(*prvni);
-    Date posledni = *prvni;
+    const Date posledni = span->latest;
     for (const TZaznam& z : records) {
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        posledni = std::max(posledni, *d);
         const auto [n, s] = polokoule(z.Souhrn, g.S);
         int a = n - s;
         if (druh == DruhAsymetrie::Podilova) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
         g.body.push_back({DaySerial(*d) - nula, a});
     }
+    // The points in calendar order; the drawings of one day keep store order.
+    std::stable_sort(g.body.begin(), g.body.end(),
+                     [](const AsymetrieBod& a, const AsymetrieBod& b) { return a.den < b.den; });
     g.dnu = DaySerial(posledni) - nula;
     const std::size_t sloupec =
         static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));

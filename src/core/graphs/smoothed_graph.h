@@ -28,8 +28,8 @@ const VyhlRadaPopis& VyhlPopis(int S); // S = 1..9
 
 // The three curves: 0 whole disk, 1 north, 2 south.
 struct MesicniKrivka {
-    // Month index t = (year - year of record 1) x 12 + month of each month
-    // with drawings, and its mean x 8.
+    // Month index t = (year - year of the earliest drawing) x 12 + month of
+    // each month with drawings, and its mean x 8.
     std::vector<int> t;
     std::vector<int> hodnota;
     // By month index, 0..tPosledni: the stored months and the linearly
@@ -87,11 +87,11 @@ inline constexpr int JednotkaToku = 300;
 enum class DruhAsymetrie { Rozdilova, Podilova };
 enum class ObdobiAsymetrie { Zaznamovy = 1, Mesicni = 2, Rocni = 3 };
 struct AsymetrieBod {
-    int den = 0; // days since the first record
+    int den = 0; // days since the earliest drawing
     int hodnota = 0;
 };
 struct AsymetrieSloupec {
-    int odDne = 0; // days since the first record, start and end of the period
+    int odDne = 0; // days since the earliest drawing, start and end of the period
     int doDne = 0;
     float hodnota = 0;
     bool prvniVRoce = false; // a January (or a year)
@@ -103,8 +103,8 @@ struct AsymetrieGraf {
     DruhAsymetrie druh = DruhAsymetrie::Rozdilova;
     ObdobiAsymetrie obdobi = ObdobiAsymetrie::Zaznamovy;
     int prvniRok = 0, prvniMesic = 1, prvniDen = 1;
-    int dnu = 0;                           // days between the first and the last record
-    std::vector<AsymetrieBod> body;        // per record (period 1)
+    int dnu = 0;                           // days between the earliest and the latest drawing
+    std::vector<AsymetrieBod> body;        // per record (period 1), in calendar order
     std::vector<AsymetrieSloupec> sloupce; // per month / year (periods 2, 3)
     std::vector<AsymetrieSloupec> mesice;  // every month of the span, for the marks
     double jednotka = 1;                   // value of one grid line

@@ -13,6 +13,7 @@ ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::st
     out.grid.cells.push_back({"Datum", "    g", "    f", "    r", "podmínky", " Obraz", "    Q"});
     int firstYear = 0;
     int lastYear = 0;
+    bool dated = false;
     const std::string bytes = Utf8ToCp1250(name);
     for (std::size_t k = 0; k < records.size(); ++k) {
         PrefetchAhead(records, k);
@@ -23,10 +24,14 @@ ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::st
                                   std::to_string(s.fSev + s.fJih), std::to_string(s.RSev + s.RJih),
                                   std::to_string(z.PP), std::to_string(z.Obr),
                                   std::to_string(z.Q)});
-        const auto d = DrawingDate(z);
-        const int year = d ? d->year : 0;
-        if (out.n == 0) firstYear = year;
-        lastYear = year;
+        // The span of years runs from the earliest to the latest drawing: in
+        // the store a drawing of 31.12 at 16:00 stands after one of 01.01 at
+        // 01:00. A drawing whose date cannot be read is listed but has no year.
+        if (const auto d = DrawingDate(z)) {
+            if (!dated || d->year < firstYear) firstYear = d->year;
+            if (!dated || d->year > lastYear) lastYear = d->year;
+            dated = true;
+        }
         ++out.n;
     }
     out.souhrn = std::to_string(out.n) + "x";
