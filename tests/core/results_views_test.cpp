@@ -8,6 +8,7 @@
 
 #include "core/results_fixtures.h"
 #include "geometry/transforms.h"
+#include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "results/group_evolution.h"
@@ -162,7 +163,7 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
     const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");
     EXPECT_EQ(list.n, 3);
     EXPECT_EQ(list.souhrn, "3x      od -do  2004 - 2006");
-    const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan");
+    const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan", r);
     EXPECT_EQ(f.folder, "Denni - pozorovatele");
     EXPECT_EQ(f.name, "Denní-Novák, Jan.CSV");
     EXPECT_EQ(f.text, "Datum;    g;    f;    r;podmínky; Obraz;    Q;\r\n"
@@ -171,13 +172,58 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
                       "06.02.2006;2;2;22;2;0;0;\r\n");
 }
 
-TEST(ObserverDrawings, FileNamePartReplacesOnlyPathCharacters) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"Novák, Jan", "Novák, Jan"}, {"a.b", "a.b"},     {"a..b", "a__b"}, {"...", "__."},
-        {"a.", "a."},                 {"a/b\\c", "a_b_c"}, {"..", "__"}};
+TEST(ObserverDrawings, FileNamePartKeepsWorkingNamesAndMendsTheOthers) {
+    const std::pair<const char*, const char*> rows[] = {{"Novák, Jan", "Novák, Jan"},
+                                                        {"a.b", "a.b"},
+                                                        {"a..b", "a__b"},
+                                                        {"...", "___"},
+                                                        {"a.", "a_"},
+                                                        {"Novák, J.", "Novák, J_"},
+                                                        {"a/b\\c", "a_b_c"},
+                                                        {"..", "__"},
+                                                        {"C:x", "C_x"},
+                                                        {"a\tb", "a_b"},
+                                                        {"a?*<>|\"", "a?*<>|\""},
+                                                        {" J. Novák ", " J. Novák "}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(SafeFileNamePart(in), out) << in;
     EXPECT_EQ(SafeFileNamePart(std::string("a\0b", 3)), "a_b");
+}
+
+TEST(ObserverDrawings, EveryObserverWritesItsOwnFile) {
+    // Names the store accepts whose files were refused or shared one file
+    // (names are looked up without regard to letter case), with the file
+    // each gets: the observer who drew first keeps the plain name.
+    const std::pair<const char*, const char*> rows[] = {
+        {"Novák, J.", "Denní-Novák, J_.CSV"},
+        {"NOVÁK, J.", "Denní-NOVÁK, J_ (2).CSV"},
+        {"Eva", "Denní-Eva.CSV"},
+        {"eva", "Denní-eva (2).CSV"},
+        {"EVA", "Denní-EVA (3).CSV"},
+        {"Novák, J_", "Denní-Novák, J_ (3).CSV"},
+        {"Eva (2)", "Denní-Eva (2) (2).CSV"},
+        {"Stanice: Ondřejov", "Denní-Stanice_ Ondřejov.CSV"}};
+    std::vector<TZaznam> records;
+    for (const auto& [name, file] : rows) {
+        records.push_back(Souhrn("03.02.2004", 800, {0}, {0}));
+        records.back().Pozorovatel.setText(name);
+        records.back().PP = static_cast<std::uint8_t>(records.size()); // tells the files apart
+    }
+    TempDir dir;
+    const ProgramDir program(dir.path());
+    std::vector<std::pair<std::filesystem::path, std::string>> written;
+    for (const auto& [name, file] : rows) {
+        const ReportFile f =
+            ObserverDrawingsCsv(BuildObserverDrawings(records, name), name, records);
+        EXPECT_EQ(f.name, file) << name;
+        written.emplace_back(WriteReportFile(program, f), ReportBytes(f));
+    }
+    for (const auto& [path, bytes] : written)
+        EXPECT_EQ(ReadWholeFile(path), bytes) << path;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(
+                                program.resolve(std::string(DenniPozorovateleSlozka))),
+                            {}),
+              std::ssize(rows));
 }
 
 TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
@@ -187,7 +233,8 @@ TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
     for (const char* name : {"../../ven", "..\\..\\ven", "a/../../ven", "/tmp/ven", ".."}) {
         std::vector<TZaznam> records = {Souhrn("03.02.2004", 800, {0}, {0})};
         records[0].Pozorovatel.setText(name);
-        const ReportFile f = ObserverDrawingsCsv(BuildObserverDrawings(records, name), name);
+        const ReportFile f =
+            ObserverDrawingsCsv(BuildObserverDrawings(records, name), name, records);
         const auto written = WriteReportFile(program, f);
         EXPECT_EQ(written.parent_path(), program.root() / "Denni - pozorovatele") << name;
     }

@@ -173,8 +173,8 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
     o.snimek(QStringLiteral("pohled14"));
     csv->click();
     QCOMPARE(o.f.zpravy.zpravy, QStringList{"Data byla uložena"});
-    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno)),
-             ReportBytes(ObserverDrawingsCsv(list, jmeno)));
+    QCOMPARE(o.soubor(ObserverDrawingsCsv(list, jmeno, o.f.session.records())),
+             ReportBytes(ObserverDrawingsCsv(list, jmeno, o.f.session.records())));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 

@@ -102,7 +102,8 @@ void ObserverResultsPanel::ComboBox2Change() {
 
 void ObserverResultsPanel::Button11Click() {
     if (seznam_.n == 0) return;
-    const ReportFile soubor = ObserverDrawingsCsv(seznam_, jmeno_.toStdString());
+    const ReportFile soubor =
+        ObserverDrawingsCsv(seznam_, jmeno_.toStdString(), session_.records());
     if (!runCommand(zpravy_, [&] { WriteReportFile(session_.dir, soubor); })) return;
     zpravy_.Zprava(q(DataBylaUlozena));
     csv_->hide();
