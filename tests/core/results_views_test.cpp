@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <sstream>
 
 #include "core/results_fixtures.h"
 #include "geometry/transforms.h"
@@ -97,6 +99,42 @@ TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
     EXPECT_EQ(files[2].name, "polohyrocni.dat");
     EXPECT_NE(files[2].text.find("vše" + std::string(17, ' ') + "0     1     0"), std::string::npos)
         << files[2].text;
+}
+
+TEST(ZonePositions, TextFilesSeparateEveryValueSoItReadsBack) {
+    // Forty groups of 255 spots 45 degrees from the central meridian in ten
+    // drawings: the month, the year and all data sum 102000 spots.
+    std::vector<TZaznam> records;
+    for (int k = 0; k < 10; ++k) {
+        TZaznam z = Record("10.05.2005", static_cast<std::uint16_t>(900 + k));
+        const Ephemeris e = *RecordEphemeris(z);
+        const DiskPolar p =
+            HeliographicToPolar(e, static_cast<float>(std::fmod(e.L0 + 405, 360)), 5);
+        while (z.PocetSkupin < 40)
+            Pridej(z, {"Dao", 255, 0, static_cast<int>(std::round(p.Angle * 10)),
+                       static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx))});
+        records.push_back(z);
+    }
+    const GeometryCache g = GeometryCache::of(records);
+    const ResultsGrid grid = BuildZonePositions(records, g, "vše");
+    std::vector<std::string> lines;
+    for (const ReportFile& f : ZoneTextFiles(records, g, "vše")) {
+        std::istringstream in(f.text);
+        std::string line;
+        for (int n = 0; std::getline(in, line); ++n)
+            if (n >= 2) lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size() + 1, grid.rowCount());
+    bool wide = false;
+    for (std::size_t r = 1; r < grid.rowCount(); ++r) {
+        std::istringstream values(lines[r - 1].substr(12));
+        std::vector<std::string> read{std::istream_iterator<std::string>(values), {}};
+        std::vector<std::string> want(grid.cells[r].begin() + 1, grid.cells[r].end());
+        want[6] = "|";
+        EXPECT_EQ(read, want) << lines[r - 1];
+        wide |= std::find(want.begin(), want.end(), "102000") != want.end();
+    }
+    EXPECT_TRUE(wide);
 }
 
 TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
