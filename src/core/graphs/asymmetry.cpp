@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "results/month_sums.h"
+#include "results/period_table.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "text/number_format.h"
 
 namespace hk {
@@ -64,32 +66,33 @@ Asymetrie SpocitejAsymetrii(std::span<const TZaznam> records) {
     Asymetrie a;
     // Entry 0 is the month (the year) of the earliest drawing; every record
     // counts in the period of its own date, wherever it stands in the store.
-    const auto span = DateSpanOf(records);
-    if (!span) return a;
-    const Date* prvni = &span->earliest;
-    std::vector<Soucty> mesice;
-    std::vector<Soucty> roky;
-    for (const TZaznam& z : records) {
-        if (IsSpecialRecord(z)) continue;
+    PeriodTable<Soucty> mesice; // by month number year * 12 + month - 1
+    PeriodTable<Soucty> roky;
+    std::optional<Date> prvni;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        const int m = (d->year - prvni->year) * 12 + d->month - prvni->month;
-        const int r = d->year - prvni->year;
-        if (static_cast<std::size_t>(m) >= mesice.size())
-            mesice.resize(static_cast<std::size_t>(m) + 1);
-        if (static_cast<std::size_t>(r) >= roky.size())
-            roky.resize(static_cast<std::size_t>(r) + 1);
-        pridej(mesice[static_cast<std::size_t>(m)], z.Souhrn);
-        pridej(roky[static_cast<std::size_t>(r)], z.Souhrn);
+        if (!prvni || *d < *prvni) prvni = d;
+        if (IsSpecialRecord(z)) continue;
+        pridej(mesice[d->year * 12 + d->month - 1], z.Souhrn);
+        pridej(roky[d->year], z.Souhrn);
     }
+    if (!prvni) return a;
     a.AsymetrieMesicni.prvniRok = prvni->year;
     a.AsymetrieMesicni.prvniMesic = prvni->month;
     a.AsymetrieRocni.prvniRok = prvni->year;
-    a.AsymetrieMesicni.hodnoty.reserve(mesice.size());
-    for (const Soucty& s : mesice)
-        a.AsymetrieMesicni.hodnoty.push_back(hodnoty(s));
-    for (const Soucty& s : roky)
-        a.AsymetrieRocni.hodnoty.push_back(hodnoty(s));
+    // A special drawing may come before the first ordinary one: the tables
+    // still start at its period.
+    auto fill = [](AsymetrieTabulka& t, const PeriodTable<Soucty>& periods, int first) {
+        if (periods.values().empty()) return;
+        t.hodnoty.assign(static_cast<std::size_t>(periods.first(first) - first), hodnoty({}));
+        for (const Soucty& s : periods.values())
+            t.hodnoty.push_back(hodnoty(s));
+    };
+    fill(a.AsymetrieMesicni, mesice, prvni->year * 12 + prvni->month - 1);
+    fill(a.AsymetrieRocni, roky, prvni->year);
     return a;
 }
 

@@ -8,7 +8,6 @@
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
 #include "results/intersol_counts.h"
-#include "results/record_date.h"
 
 namespace hk {
 
@@ -95,9 +94,11 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
     // The time axis starts on 1 January of the earliest drawing's year, which
     // need not be record 1's: the store puts a drawing of 31.12 at 16:00
     // after one of 01.01 at 01:00.
-    const auto span = DateSpanOf(records);
-    const std::optional<Date> prvni =
-        span ? std::optional<Date>(span->earliest) : std::optional<Date>();
+    std::optional<Date> prvni;
+    for (std::size_t k = 0; k < n; ++k)
+        if (const auto& d = geometry.record(static_cast<int>(k) + 1).date;
+            d && (!prvni || *d < *prvni))
+            prvni = d;
     g.prvniRok = prvni ? prvni->year : 0;
     const float zacatek = prvni ? ReducedJulianDay(Date{prvni->year, 1, 1}) : 0.0f;
     int den = 0;

@@ -7,7 +7,9 @@
 
 #include "geometry/calendar.h"
 #include "results/intersol_counts.h"
+#include "results/period_table.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -90,19 +92,17 @@ VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
     // Month index 1 is January of the year of the earliest drawing; each
     // record counts in the month of its own date, wherever it stands in the
     // store (a drawing of 31.01 at 16:00 stands after one of 01.02 at 01:00).
-    const auto span = DateSpanOf(records);
-    if (!span) return data;
-    data.prvniRok = span->earliest.year;
-    const auto indexOf = [&](const Date& d) { return (d.year - data.prvniRok) * 12 + d.month; };
     struct Mesic {
         long soucet[3] = {0, 0, 0};
         int n = 0;
     };
-    std::vector<Mesic> mesice(static_cast<std::size_t>(indexOf(span->latest)) + 1);
-    for (const TZaznam& z : records) {
+    PeriodTable<Mesic> mesice; // by month number year * 12 + month - 1
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        Mesic& m = mesice[static_cast<std::size_t>(indexOf(*d))];
+        Mesic& m = mesice[d->year * 12 + d->month - 1];
         int sever = 0, jih = 0;
         if (S == 9)
             sever = InterSolCounts(z).Suma;
@@ -113,11 +113,14 @@ VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
         m.soucet[2] += jih;
         ++m.n;
     }
-    for (std::size_t t = 0; t < mesice.size(); ++t) {
-        const Mesic& m = mesice[t];
+    if (mesice.values().empty()) return data;
+    data.prvniRok = mesice.first(0) / 12;
+    const int posun = mesice.first(0) % 12 + 1; // month index of the first entry
+    for (std::size_t i = 0; i < mesice.values().size(); ++i) {
+        const Mesic& m = mesice.values()[i];
         if (m.n == 0) continue;
         for (std::size_t h = 0; h < 3; ++h) {
-            data.krivky[h].t.push_back(static_cast<int>(t));
+            data.krivky[h].t.push_back(static_cast<int>(i) + posun);
             data.krivky[h].hodnota.push_back(static_cast<int>(8 * m.soucet[h] / m.n));
         }
     }
@@ -238,25 +241,29 @@ AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetr
     g.jednotka = druh == DruhAsymetrie::Podilova ? 20.0 : std::max(1, VyhlPopis(g.S).U / 2);
     // The axis starts on the day of the earliest drawing, which need not be
     // record 1: a drawing of 31.12 at 16:00 stands after one of 01.01 at 01:00.
-    const auto span = DateSpanOf(records);
-    if (!span) return g;
-    const Date* prvni = &span->earliest;
+    std::optional<Date> prvni;
+    Date posledni{};
+    for (const TZaznam& z : records) {
+        const std::optional<Date> d = DrawingDate(z);
+        if (!d) continue;
+        if (!prvni || *d < *prvni) prvni = d;
+        if (posledni < *d) posledni = *d;
+        const auto [n, s] = polokoule(z.Souhrn, g.S);
+        int a = n - s;
+        if (druh == DruhAsymetrie::Podilova) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
+        g.body.push_back({DaySerial(*d), a});
+    }
+    if (!prvni) return g;
     g.prvniRok = prvni->year;
     g.prvniMesic = prvni->month;
     g.prvniDen = prvni->day;
     const int nula = DaySerial(*prvni);
-    const Date posledni = span->latest;
-    for (const TZaznam& z : records) {
-        const std::optional<Date> d = DrawingDate(z);
-        if (!d) continue;
-        const auto [n, s] = polokoule(z.Souhrn, g.S);
-        int a = n - s;
-        if (druh == DruhAsymetrie::Podilova) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
-        g.body.push_back({DaySerial(*d) - nula, a});
-    }
+    for (AsymetrieBod& b : g.body)
+        b.den -= nula;
     // The points in calendar order; the drawings of one day keep store order.
-    std::stable_sort(g.body.begin(), g.body.end(),
-                     [](const AsymetrieBod& a, const AsymetrieBod& b) { return a.den < b.den; });
+    const auto earlier = [](const AsymetrieBod& a, const AsymetrieBod& b) { return a.den < b.den; };
+    if (!std::is_sorted(g.body.begin(), g.body.end(), earlier))
+        std::stable_sort(g.body.begin(), g.body.end(), earlier);
     g.dnu = DaySerial(posledni) - nula;
     const std::size_t sloupec =
         static_cast<std::size_t>(2 * (g.S - 1) + (druh == DruhAsymetrie::Rozdilova ? 1 : 0));
