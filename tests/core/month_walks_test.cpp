@@ -1,23 +1,16 @@
-// Month and year outputs group the records by their own dates. The store is
-// sorted by date + hhmm/1440, so a drawing late in the day stands after early
-// drawings of the next day: 31.12 16:00 after 01.01 01:00, 30.04 23:00 after
-// 01.05 00:30. Every output of a month or a year must be the same as for the
-// same drawings in calendar order.
+// The store is sorted by date + hhmm/1440, so a drawing late in the day
+// stands after early drawings of the next day (31.12 16:00 after 01.01
+// 01:00). Every output of a month or a year must be the same as for the same
+// drawings in calendar order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <random>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "core/results_fixtures.h"
-#include "graphs/asymmetry.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
 #include "records/geometry_cache.h"
-#include "records/observers.h"
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
@@ -41,170 +34,118 @@ namespace {
 
 const char* const Observers[] = {"Novák, J.", "Černá, Eva", "Svoboda"};
 
-std::string joined(const ResultsGrid& g) {
-    std::string s = g.caption + "\n";
-    for (const auto& row : g.cells) {
+std::string text(const ResultsGrid& g) {
+    std::string s;
+    for (const auto& row : g.cells)
         for (const std::string& c : row)
             s += c + ";";
-        s += "\n";
-    }
     return s;
 }
-
-template <class T> std::string numbers(const std::vector<T>& v) {
+template <class V> std::string text(const V& v) {
     std::string s;
-    for (const T& x : v)
+    for (const auto& x : v)
         s += std::to_string(x) + ",";
-    return s + "\n";
+    return s + "|";
 }
 
-using Outputs = std::vector<std::pair<std::string, std::string>>;
-
-// Every output of a month or a year, of every month and year the records
-// span, as texts.
-Outputs monthAndYearOutputs(const std::vector<TZaznam>& records) {
+// Every output of a month or a year, of every month and year the drawings
+// span, as (name, text).
+std::vector<std::pair<std::string, std::string>> outputs(const std::vector<TZaznam>& records) {
     const GeometryCache g = GeometryCache::of(records);
     const ObecnaData data{};
     const OfficialFields fields = OfficialFieldsFrom(data, MetodaProjekce);
     const ObserverTable table = ObserverTable::parse({});
-    Date first{9999, 12, 31}, last{1, 1, 1};
-    for (const TZaznam& z : records) {
-        first = std::min(first, *RecordDate(z));
-        last = std::max(last, *RecordDate(z));
-    }
-    Outputs out;
-    auto add = [&](std::string name, std::string text) {
-        out.emplace_back(std::move(name), std::move(text));
-    };
-    for (int m = first.year * 12 + first.month - 1; m <= last.year * 12 + last.month - 1; ++m) {
-        const MonthChoice month{m / 12, m % 12 + 1};
-        const std::string label = std::to_string(month.month) + "." + std::to_string(month.year);
-        add("official " + label, BuildOfficialSheet(records, month, fields, table).text);
+    std::vector<std::pair<std::string, std::string>> out;
+    auto add = [&](const std::string& name, const std::string& t) { out.emplace_back(name, t); };
+    const auto [first, last] =
+        std::minmax_element(records.begin(), records.end(), [](const TZaznam& a, const TZaznam& b) {
+            return *RecordDate(a) < *RecordDate(b);
+        });
+    const Date d0 = *RecordDate(*first), d1 = *RecordDate(*last);
+    for (int m = d0.year * 12 + d0.month - 1; m <= d1.year * 12 + d1.month - 1; ++m) {
+        const std::string label = std::to_string(m % 12 + 1) + "." + std::to_string(m / 12);
+        add("official " + label,
+            BuildOfficialSheet(records, {m / 12, m % 12 + 1}, fields, table).text);
         for (const char* o : Observers)
-            add("intersol " + label + " " + o,
-                joined(BuildInterSolTable(records, label, o, "7").grid));
+            add("intersol " + label + o, text(BuildInterSolTable(records, label, o, "7").grid));
         const ChooseMonthResult chosen = ChooseMonth(records, label);
-        if (!chosen.first) {
-            add("choose " + label, chosen.message.value_or(""));
-            continue;
-        }
+        add("choose " + label, chosen.message.value_or(""));
+        if (!chosen.first) continue;
         const std::size_t k = *chosen.first;
-        add("sidc " + label, BuildSidcReport(records, g, k, data).text);
-        add("cv " + label, BuildCvReport(records, g, k, "N", data).text);
         const OwnReport own = BuildOwnReport(records, k, data);
-        add("own " + label, own.basic.text + own.extended.text);
+        add("reports " + label, BuildSidcReport(records, g, k, data).text +
+                                    BuildCvReport(records, g, k, "N", data).text + own.basic.text +
+                                    own.extended.text);
         std::string protocol;
         for (const ProtocolDay& d : BuildProtocolData(records, k, data).days)
-            protocol += std::to_string(d.observed) + " " + std::to_string(d.cas) + " " +
-                        numbers(std::vector<int>(d.values.begin(), d.values.end())) + d.observer;
+            protocol += std::to_string(d.cas) + text(d.values) + d.observer;
         add("protocol " + label, protocol);
     }
     add("choose after the end", ChooseMonth(records, "1.2099").message.value_or(""));
-    add("official to end", std::to_string(OfficialToEnd(records, {first.year, 1}).size()));
-    for (int y = first.year - 1; y <= last.year + 1; ++y) {
-        add("largest year " + std::to_string(y), std::to_string(LargestGroupsYear(records, y)));
-        add("largest " + std::to_string(y), joined(BuildLargestGroups(records, y)));
+    add("official to end", std::to_string(OfficialToEnd(records, {d0.year, 1}).size()));
+    for (int y = d0.year - 1; y <= d1.year + 1; ++y) {
+        add("largest " + std::to_string(y),
+            std::to_string(LargestGroupsYear(records, y)) + text(BuildLargestGroups(records, y)));
         std::string spotless;
         for (const Date& d : SpotlessDaysOfYear(DnyBezAktivity(records), y))
-            spotless += FormatDatum(d) + ",";
+            spotless += FormatDatum(d);
         add("spotless " + std::to_string(y), spotless);
     }
-    for (VyberPolokoule v : {VyberPolokoule::Celkova, VyberPolokoule::Sever, VyberPolokoule::Jih}) {
-        add("measured", joined(BuildMeasuredStatistics(records, v)));
-        add("smoothed", joined(BuildSmoothedStatistics(records, v)));
-    }
-    add("observers", joined(BuildObserverStatistics(records, {Observers[1], Observers[0]}).grid));
+    for (VyberPolokoule v : {VyberPolokoule::Celkova, VyberPolokoule::Sever, VyberPolokoule::Jih})
+        add("statistics",
+            text(BuildMeasuredStatistics(records, v)) + text(BuildSmoothedStatistics(records, v)));
+    add("observers", text(BuildObserverStatistics(records, {Observers[1], Observers[0]}).grid) +
+                         text(BuildTypeOccurrence(records).grid));
     for (const char* o : Observers)
-        add(std::string("observer caption ") + o, BuildObserverDrawings(records, o).souhrn);
-    add("types", joined(BuildTypeOccurrence(records).grid));
-    add("zones", joined(BuildZonePositions(records, g, "vše", {false, true, true, true})));
-    const auto zoneFiles = ZoneTextFiles(records, g, "vše");
-    add("zone files", zoneFiles[1].text + zoneFiles[2].text);
+        add(std::string("observer ") + o, BuildObserverDrawings(records, o).souhrn);
+    const auto zones = ZoneTextFiles(records, g, "vše");
+    add("zones", text(BuildZonePositions(records, g, "vše", {false, true, true, true})) +
+                     zones[1].text + zones[2].text);
     const Asymetrie asymetrie = SpocitejAsymetrii(records);
-    add("asymmetry months", AsymmetryText(BuildAsymmetryGrid(asymetrie, records, true)));
-    add("asymmetry years", AsymmetryText(BuildAsymmetryGrid(asymetrie, records, false)));
-    for (int S = 1; S <= 9; ++S) {
+    add("asymmetry", AsymmetryText(BuildAsymmetryGrid(asymetrie, records, true)) +
+                         AsymmetryText(BuildAsymmetryGrid(asymetrie, records, false)));
+    for (int S : {3, 9}) {
         const VyhlazenaData v = BuildVyhlazenaData(records, S);
-        std::string curves = std::to_string(v.prvniRok) + "\n";
+        std::string curves = std::to_string(v.prvniRok);
         for (const MesicniKrivka& k : v.krivky)
-            curves += numbers(k.t) + numbers(k.hodnota) + numbers(k.vyplnena) + numbers(k.hladka);
-        add("smoothed graph " + std::to_string(S), curves);
+            curves += text(k.t) + text(k.hodnota) + text(k.vyplnena) + text(k.hladka);
+        add("smoothed graph", curves);
     }
-    for (ObdobiAsymetrie period :
+    for (auto period :
          {ObdobiAsymetrie::Zaznamovy, ObdobiAsymetrie::Mesicni, ObdobiAsymetrie::Rocni}) {
         const AsymetrieGraf a =
             BuildAsymetrieGraf(records, asymetrie, 3, DruhAsymetrie::Podilova, period);
-        std::string bars = std::to_string(a.dnu) + "\n";
+        std::string bars = std::to_string(a.dnu);
         for (const AsymetrieBod& b : a.body)
             bars += std::to_string(b.den) + ":" + std::to_string(b.hodnota) + ",";
         for (const AsymetrieSloupec& s : a.sloupce)
             bars += std::to_string(s.odDne) + ":" + std::to_string(s.hodnota) + ",";
         add("asymmetry graph", bars);
     }
-    for (GrafRada r : {GrafRada::R, GrafRada::Poloha}) {
-        const GrafData d = BuildGrafData(records, g, r);
-        add("daily graph", std::to_string(d.prvniRok) + "\n" + numbers(d.dny) + numbers(d.A) +
-                               numbers(d.B) + numbers(d.C));
-    }
+    const GrafData daily = BuildGrafData(records, g, GrafRada::R);
+    add("daily graph",
+        std::to_string(daily.prvniRok) + text(daily.dny) + text(daily.A) + text(daily.B));
     return out;
 }
 
-// The records as the store keeps them (sorted by date + hhmm/1440, equal
-// keys in their order) and in calendar order (by date, then time).
-std::vector<TZaznam> inKeyOrder(std::vector<TZaznam> r) {
-    std::stable_sort(r.begin(), r.end(), [](const TZaznam& a, const TZaznam& b) {
-        return *RecordKey(a) < *RecordKey(b);
-    });
-    return r;
-}
-std::vector<TZaznam> inCalendarOrder(std::vector<TZaznam> r) {
-    std::stable_sort(r.begin(), r.end(), [](const TZaznam& a, const TZaznam& b) {
-        return std::pair(*RecordDate(a), a.Cas) < std::pair(*RecordDate(b), b.Cas);
-    });
-    return r;
-}
-
+// A drawing of random groups, counts, observer, special and marker flags.
 TZaznam drawing(const Date& d, std::uint16_t cas, std::mt19937& rnd) {
     auto pick = [&](int n) { return static_cast<int>(rnd() % static_cast<unsigned>(n)); };
-    static const char* const types[] = {"Axx", "Bxo", "Cso", "Dao", "Eki", "Fkc", "Hsx", "dao"};
+    static const char* const types[] = {"Axx", "Cso", "Dao", "Eki", "Fkc", "Hsx", "dao"};
     TZaznam z = Record(FormatDatum(d), cas, Observers[pick(3)]);
-    const int groups = pick(5); // none: a spotless drawing
-    for (int j = 0; j < groups; ++j)
+    for (int j = pick(5); j > 0; --j) // none: a spotless drawing
         Pridej(z,
-               {types[pick(8)], 1 + pick(30), pick(4), pick(3600), pick(1150), pick(400), pick(3)});
+               {types[pick(7)], 1 + pick(30), pick(4), pick(3600), pick(1150), pick(400), pick(3)});
     z.Q = static_cast<std::uint8_t>(1 + pick(5));
     z.PP = static_cast<std::uint8_t>(pick(4));
-    z.Obr = static_cast<std::uint8_t>(pick(4));
-    z.qc = static_cast<std::uint16_t>(pick(3));
     z.PocetFakuli = static_cast<std::uint16_t>(pick(6));
     Uloz(z);
     if (pick(15) == 0) Zvlastni(z);
-    if (groups > 0 && pick(20) == 0) Znacka(Zvlastni(z), pick(2) == 0);
+    if (z.PocetSkupin > 0 && pick(20) == 0) Znacka(Zvlastni(z), pick(2) == 0);
     return z;
 }
 
-// Drawings from 20.11.2023 to 10.02.2025 on about half the days at any time,
-// and on every last and first day of a month late and early in UT.
-std::vector<TZaznam> generatedDrawings() {
-    std::mt19937 rnd(24);
-    std::vector<TZaznam> r;
-    for (int day = DaySerial({2023, 11, 20}); day <= DaySerial({2025, 2, 10}); ++day) {
-        const Date d = DateFromSerial(day);
-        if (rnd() % 2 == 0) {
-            const auto hour = static_cast<std::uint16_t>(1 + rnd() % 23);
-            r.push_back(drawing(d, static_cast<std::uint16_t>(100 * hour + rnd() % 60), rnd));
-        }
-        if (d.day == DaysInMonth(d.year, d.month))
-            for (std::uint16_t cas : {1600, 2300})
-                r.push_back(drawing(d, cas, rnd));
-        if (d.day == 1)
-            for (std::uint16_t cas : {30, 100})
-                r.push_back(drawing(d, cas, rnd));
-    }
-    return r;
-}
-
-std::vector<TZaznam> dated(std::initializer_list<std::pair<const char*, std::uint16_t>> list) {
+std::vector<TZaznam> drawings(std::initializer_list<std::pair<const char*, std::uint16_t>> list) {
     std::mt19937 rnd(7);
     std::vector<TZaznam> r;
     for (const auto& [datum, cas] : list)
@@ -212,70 +153,55 @@ std::vector<TZaznam> dated(std::initializer_list<std::pair<const char*, std::uin
     return r;
 }
 
-struct StoreCase {
-    const char* name;
-    std::function<std::vector<TZaznam>()> drawings;
-};
+// 20.11.2023 to 10.02.2025: half the days at any hour, and every last and
+// first day of a month late and early in UT.
+std::vector<TZaznam> generated() {
+    std::mt19937 rnd(24);
+    std::vector<TZaznam> r;
+    for (int day = DaySerial({2023, 11, 20}); day <= DaySerial({2025, 2, 10}); ++day) {
+        const Date d = DateFromSerial(day);
+        const auto hour = static_cast<std::uint16_t>(rnd() % 24);
+        if (hour % 2 == 0)
+            r.push_back(drawing(d, static_cast<std::uint16_t>(100 * hour + 30), rnd));
+        for (std::uint16_t cas : {1600, 2300})
+            if (d.day == DaysInMonth(d.year, d.month)) r.push_back(drawing(d, cas, rnd));
+        for (std::uint16_t cas : {30, 100})
+            if (d.day == 1) r.push_back(drawing(d, cas, rnd));
+    }
+    return r;
+}
 
 } // namespace
 
 TEST(MonthWalks, EveryMonthAndYearOutputIsTheSameAsInCalendarOrder) {
-    const StoreCase cases[] = {
-        {"the issue's store",
-         [] {
-             return dated({{"01.01.2024", 100},
-                           {"31.12.2023", 1600},
-                           {"01.01.2024", 1000},
-                           {"01.02.2024", 100},
-                           {"31.01.2024", 1600},
-                           {"02.02.2024", 900}});
-         }},
-        // Drawings at 16:00 local time seven hours west of Greenwich.
-        {"seven hours west",
-         [] {
-             return dated({{"29.04.2024", 2300},
-                           {"30.04.2024", 2300},
-                           {"01.05.2024", 30},
-                           {"01.05.2024", 2300},
-                           {"02.05.2024", 2300}});
-         }},
-        {"generated", generatedDrawings},
-    };
-    for (const StoreCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::vector<TZaznam> store = inKeyOrder(c.drawings());
-        const std::vector<TZaznam> calendar = inCalendarOrder(store);
-        const auto sameDrawing = [](const TZaznam& a, const TZaznam& b) {
-            return a.Datum.raw() == b.Datum.raw() && a.Cas == b.Cas;
-        };
-        ASSERT_FALSE(std::equal(store.begin(), store.end(), calendar.begin(), sameDrawing))
-            << "the store must hold drawings out of calendar order";
-        const Outputs got = monthAndYearOutputs(store);
-        const Outputs want = monthAndYearOutputs(calendar);
+    const std::pair<const char*, std::vector<TZaznam>> stores[] = {
+        {"the issue's store", drawings({{"01.01.2024", 100},
+                                        {"31.12.2023", 1600},
+                                        {"01.01.2024", 1000},
+                                        {"01.02.2024", 100},
+                                        {"31.01.2024", 1600},
+                                        {"02.02.2024", 900}})},
+        // At 16:00 local time seven hours west of Greenwich.
+        {"seven hours west", drawings({{"29.04.2024", 2300},
+                                       {"30.04.2024", 2300},
+                                       {"01.05.2024", 30},
+                                       {"01.05.2024", 2300}})},
+        {"generated", generated()}};
+    for (const auto& [name, list] : stores) {
+        SCOPED_TRACE(name);
+        std::vector<TZaznam> store = list, calendar = list;
+        std::stable_sort(store.begin(), store.end(), [](const TZaznam& a, const TZaznam& b) {
+            return *RecordKey(a) < *RecordKey(b);
+        });
+        std::stable_sort(calendar.begin(), calendar.end(), [](const TZaznam& a, const TZaznam& b) {
+            return std::pair(*RecordDate(a), a.Cas) < std::pair(*RecordDate(b), b.Cas);
+        });
+        ASSERT_FALSE(std::equal(store.begin(), store.end(), calendar.begin(),
+                                [](const TZaznam& a, const TZaznam& b) { return a.Cas == b.Cas; }))
+            << "the store holds drawings out of calendar order";
+        const auto got = outputs(store), want = outputs(calendar);
         ASSERT_EQ(got.size(), want.size());
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            ASSERT_EQ(got[i].first, want[i].first);
-            EXPECT_EQ(got[i].second, want[i].second) << got[i].first;
-        }
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_EQ(got[i], want[i]);
     }
-}
-
-TEST(MonthWalks, LateDrawingsOfTheLastDayBelongToTheirMonth) {
-    const auto store = inKeyOrder(dated({{"01.01.2024", 100},
-                                         {"31.12.2023", 1600},
-                                         {"01.01.2024", 1000},
-                                         {"01.02.2024", 100},
-                                         {"31.01.2024", 1600},
-                                         {"02.02.2024", 900}}));
-    const OfficialFields fields = OfficialFieldsFrom(ObecnaData{}, MetodaProjekce);
-    const ObserverTable table = ObserverTable::parse({});
-    // Day 31 of December and of January holds its drawing's hour.
-    for (const MonthChoice m : {MonthChoice{2023, 12}, MonthChoice{2024, 1}}) {
-        const std::string sheet = BuildOfficialSheet(store, m, fields, table).text;
-        EXPECT_NE(sheet.find("\r\n31;16;0;"), std::string::npos) << sheet;
-    }
-    const auto west = inKeyOrder(dated({{"30.04.2024", 2300}, {"01.05.2024", 30}}));
-    const std::string april = BuildOfficialSheet(west, {2024, 4}, fields, table).text;
-    EXPECT_NE(april.find("\r\n30;23;0;"), std::string::npos) << april;
-    EXPECT_EQ(OfficialToEnd(store, {2023, 12}).size(), 2u); // December and January
 }
