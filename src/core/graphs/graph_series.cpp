@@ -7,6 +7,7 @@
 
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
+#include "records/record.h"
 #include "results/intersol_counts.h"
 
 namespace hk {
@@ -115,9 +116,11 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
         case GrafRada::InterSol:
             g.A[k] = InterSolCounts(z).Suma;
             break;
-        case GrafRada::Poloha:
-            for (const Heliographic& h : geometry.groups(static_cast<int>(k) + 1)) {
-                switch (TridaPolohy(h.CMD)) {
+        case GrafRada::Poloha: {
+            const auto groups = geometry.groups(static_cast<int>(k) + 1);
+            for (std::size_t j = 0; j < groups.size(); ++j) {
+                if (IsHemisphereMarker(z.Skupiny[j])) continue;
+                switch (TridaPolohy(groups[j].CMD)) {
                 case 0:
                     ++g.A[k];
                     break;
@@ -132,6 +135,7 @@ GrafData BuildGrafData(std::span<const TZaznam> records, const GeometryCache& ge
                 }
             }
             break;
+        }
         default: {
             const auto [sever, jih] = dvojice(z.Souhrn, rada);
             g.A[k] = sever;

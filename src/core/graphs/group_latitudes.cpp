@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 
 namespace hk {
@@ -57,7 +58,7 @@ VyskySkupin SpocitejVyskySkupin(std::span<const TZaznam> records, const Geometry
         const TZaznam& z = records[std::size_t(k - 1)];
         const int r = z.Rotace - rotace1 + 1;
         v.PocetRotaci = r;
-        if (IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+        if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.date || !rg.ephemeris) continue;
         const int y = rg.date->year - rok1 + 1;
@@ -65,7 +66,10 @@ VyskySkupin SpocitejVyskySkupin(std::span<const TZaznam> records, const Geometry
                             ? &v.TabulkaRoku[std::size_t(y)]
                             : nullptr;
         const double L0 = rg.ephemeris->L0;
-        for (const Heliographic& h : g.groups(k)) {
+        const std::span<const Heliographic> groups = g.groups(k);
+        for (std::size_t j = 0; j < groups.size(); ++j) {
+            if (IsHemisphereMarker(z.Skupiny[j])) continue;
+            const Heliographic& h = groups[j];
             const int rc = CentralMeridianRotation(r, h.Lon, L0);
             if (rc < 1 || rc >= static_cast<int>(v.TabulkaRotaci.size())) continue;
             RotaceVyska& t = v.TabulkaRotaci[std::size_t(rc)];

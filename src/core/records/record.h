@@ -40,6 +40,11 @@ inline constexpr std::uint16_t NorthMarkerUhel = 10;
 inline constexpr std::uint16_t SouthMarkerUhel = 1790;
 inline bool IsNorthMarker(const TSkupina& s) { return s.Uhel == NorthMarkerUhel && s.Vzd == MarkerVzd; }
 inline bool IsSouthMarker(const TSkupina& s) { return s.Uhel == SouthMarkerUhel && s.Vzd == MarkerVzd; }
+// Either marker. Its stored position is a placeholder: every view that places
+// groups by their position leaves the group out; the hemisphere counts use it.
+inline bool IsHemisphereMarker(const TSkupina& s) {
+    return IsNorthMarker(s) || IsSouthMarker(s);
+}
 
 // Drawing number: "001/21" <-> 121, shown back as "1/21".
 std::string CisloZakresuText(std::uint16_t cislo);

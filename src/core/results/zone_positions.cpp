@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <map>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 #include "results/record_date.h"
 #include "results/record_prefetch.h"
@@ -67,7 +68,7 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
         const auto groups = geometry.groups(static_cast<int>(k) + 1);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
-            if (!takesPart(s, trida)) continue;
+            if (!takesPart(s, trida) || IsHemisphereMarker(s)) continue;
             const int zone = ZoneOf(groups[j].CMD);
             if (zone < 0) continue;
             ++c.g[zone];
