@@ -83,8 +83,10 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         const std::span<const Heliographic> groups = g.groups(k);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const int slot = z.Skupiny[j].CSk2;
-            // Groups without a number are never drawn, nor the hemisphere markers.
-            if (slot == 0 || r < 1 || IsHemisphereMarker(z.Skupiny[j])) continue;
+            // Groups without a number or with one past the 70 of a rotation
+            // are never drawn, nor the hemisphere markers.
+            if (slot == 0 || slot > ButterflySlots || r < 1 || IsHemisphereMarker(z.Skupiny[j]))
+                continue;
             seen.push_back({r, slot, static_cast<float>(groups[j].Lat)});
         }
         for (int f = 0; f < rg.faculaeFields; ++f) {
