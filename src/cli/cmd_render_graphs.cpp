@@ -124,10 +124,13 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const bool areas = TakeFlag(args, "--areas");
     const auto flux = TakeOption(args, "--flux");
     const auto outFile = TakeOption(args, "--out");
+    const auto dataFile = TakeOption(args, "--data");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     const std::string file = RequireOut(outFile);
+    if (dataFile && (dataFile->empty() || std::filesystem::path(*dataFile) == file))
+        throw UsageError("--data čeká soubor CSV jiný než --out");
     std::pair<const char*, int> rady[PocetVyhlRad];
     for (int s = 1; s <= PocetVyhlRad; ++s)
         rady[s - 1] = {VyhlPopis(s).nazev, s};
@@ -205,6 +208,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     ulozit(file, QSize(sirka, vyska),
            [&](QPainter& p, const QRect& r) { PaintVyhlazeny(p, r, data, o); });
     out << file << "\n";
+    if (dataFile) {
+        WritePictureData(*dataFile, VyhlazenyPictureData(data, o));
+        out << *dataFile << "\n";
+    }
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "render/class_colours.h"
 #include "render/font_roles.h"
@@ -322,6 +323,94 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
         popis(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
     }
     p.restore();
+}
+
+PictureData VyhlazenyPictureData(const VyhlazenaData& data, const VyhlazenyOptions& o) {
+    struct Sloupec {
+        std::string nazev;
+        std::vector<std::pair<int, double>> body; // month index, value
+    };
+    std::vector<Sloupec> sloupce;
+    const std::string titulek = q(VyhlPopis(data.S).titulek).trimmed().toStdString();
+    auto zaznamy = [&](const MesicniKrivka& k, const std::string& nazev, bool syrova) {
+        if (syrova) {
+            Sloupec s{nazev + ": měsíční průměr", {}};
+            for (std::size_t i = 0; i < k.t.size(); ++i)
+                s.body.emplace_back(k.t[i], k.hodnota[i] / 8.0);
+            sloupce.push_back(std::move(s));
+        }
+        Sloupec s{nazev + ": vyhlazený průměr", {}};
+        for (int t = k.hladkaOd; t <= k.hladkaDo; ++t)
+            s.body.emplace_back(t, k.hladka[static_cast<std::size_t>(t)] / 192.0);
+        sloupce.push_back(std::move(s));
+    };
+    auto vnejsi = [&](const BruselKrivka* k, const std::string& nazev, double jednotka) {
+        if (!k || k->t.empty()) return;
+        Sloupec s{nazev + ": vyhlazený průměr", {}};
+        for (std::size_t i = 0; i < k->t.size(); ++i)
+            s.body.emplace_back(k->t[i], k->M24[i] / 24.0 * jednotka);
+        sloupce.push_back(std::move(s));
+    };
+    const bool porovnani =
+        o.brusel != nullptr || !o.porovnani.empty() || o.plochy != nullptr || o.tok != nullptr;
+    switch (o.H) {
+    case VolbaPolokoule::Celek:
+        zaznamy(data.krivky[0], titulek, !porovnani);
+        break;
+    case VolbaPolokoule::Sever:
+        zaznamy(data.krivky[1], titulek + " sever", !porovnani);
+        break;
+    case VolbaPolokoule::Jih:
+        zaznamy(data.krivky[2], titulek + " jih", !porovnani);
+        break;
+    case VolbaPolokoule::Obe:
+        zaznamy(data.krivky[1], titulek + " sever", true);
+        zaznamy(data.krivky[2], titulek + " jih", true);
+        break;
+    }
+    for (const VyhlazenaData* d : o.porovnani)
+        if (d && d->S != data.S)
+            zaznamy(d->krivky[0], q(VyhlPopis(d->S).titulek).trimmed().toStdString(), false);
+    const bool obe = o.H == VolbaPolokoule::Obe;
+    vnejsi(o.plochy,
+           std::string("Brusel plochy") + (obe || o.H == VolbaPolokoule::Sever ? " sever"
+                                           : o.H == VolbaPolokoule::Jih        ? " jih"
+                                                                               : ""),
+           1.0);
+    if (obe) vnejsi(o.plochyJih, "Brusel plochy jih", 1.0);
+    static const char* const Toky[3] = {"OBS", "ADJ", "ABS"};
+    vnejsi(o.tok, std::string("Rádiový tok ") + Toky[static_cast<int>(o.volbaToku)] + " (sfu)",
+           0.1);
+    vnejsi(o.brusel, "Brusel R x " + FormatNumber(o.k, "0.00"), o.k);
+
+    PictureData out;
+    out.axis = "měsíc";
+    int od = 0, po = -1;
+    for (const Sloupec& s : sloupce)
+        for (const auto& [t, v] : s.body) {
+            if (po < od) od = po = t;
+            od = std::min(od, t);
+            po = std::max(po, t);
+        }
+    for (const Sloupec& s : sloupce)
+        out.columns.push_back(s.nazev);
+    if (po < od) return out;
+    out.rows.resize(static_cast<std::size_t>(po - od + 1));
+    for (int t = od; t <= po; ++t) {
+        // Month index 1 is January of the year of record 1.
+        const int m0 = t - 1;
+        const int rok = data.prvniRok + (m0 >= 0 ? m0 / 12 : -((-m0 + 11) / 12));
+        const int mesic = m0 - (rok - data.prvniRok) * 12 + 1;
+        char klic[16];
+        std::snprintf(klic, sizeof klic, "%04d-%02d", rok, mesic);
+        PictureData::Row& r = out.rows[static_cast<std::size_t>(t - od)];
+        r.key = klic;
+        r.values.assign(sloupce.size(), std::nullopt);
+    }
+    for (std::size_t c = 0; c < sloupce.size(); ++c)
+        for (const auto& [t, v] : sloupce[c].body)
+            out.rows[static_cast<std::size_t>(t - od)].values[c] = v;
+    return out;
 }
 
 // ---------------------------------------------------------------------------

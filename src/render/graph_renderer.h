@@ -9,6 +9,7 @@
 
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "io/picture_data.h"
 
 class QPainter;
 
@@ -48,6 +49,11 @@ struct VyhlazenyOptions {
 };
 void PaintVyhlazeny(QPainter& painter, const QRect& target, const VyhlazenaData& data,
                     const VyhlazenyOptions& options);
+// The numbers of every curve PaintVyhlazeny draws with these options, one
+// row per month ("yyyy-mm"): the monthly means and the smoothed means of
+// the records' series, the outside series as drawn (the international
+// relative number times k, areas, the radio flux in sfu).
+PictureData VyhlazenyPictureData(const VyhlazenaData& data, const VyhlazenyOptions& options);
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
 std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k);
 

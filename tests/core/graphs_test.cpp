@@ -202,10 +202,11 @@ TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
     // A straight line stays straight under the 13-month mean, so every
     // smoothed value shows whether the months were placed and filled right.
     auto primka = [](int i) { return 100 + 10 * i; }; // i months after December 2019
-    std::string mezera, spatne, poradi, kratka;
+    std::string mezera, chybi, spatne, poradi, kratka;
     for (int i = 19; i >= 0; --i) {
         const int y = 2019 + (i + 11) / 12, m = (i + 11) % 12 + 1;
         if (i != 9) mezera.insert(0, plochyRadek(y, m, 0, primka(i), 0));
+        chybi.insert(0, plochyRadek(y, m, 0, i == 9 ? -1 : primka(i), 0));
         spatne.insert(0, plochyRadek(y, m, primka(i), 0, 0) +
                              (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
         if (i < 12) kratka.insert(0, plochyRadek(y, m, primka(i), 0, 0));
@@ -220,6 +221,7 @@ TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
         int sloupec;
     } rows[] = {
         {"a month without a line is interpolated", ParsePlochy(mezera), 1},
+        {"a month whose value is -1 is missing, not zero", ParsePlochy(chybi), 1},
         {"a line without a month is left out", ParsePlochy(spatne), 0},
         {"lines out of order, a month twice, flux times 10", ParseTok10cm(poradi), 2},
     };

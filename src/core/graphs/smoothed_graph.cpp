@@ -140,27 +140,53 @@ VyhlazenaData BuildVyhlazenaData(std::span<const TZaznam> records, int S) {
     return data;
 }
 
-BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera) {
+namespace {
+
+// The smoothed curve of monthly means given by month index (0 the first
+// month with a value): months without a value between two with one are
+// filled linearly, the running mean spans the months from the seventh to
+// the seventh before the last; `posun` moves the indices onto the records'
+// axis.
+BruselKrivka vyhladitMesice(MesicniKrivka mesice, int posun) {
     BruselKrivka b;
-    if (sidc.empty()) return b;
-    const int od = sidc.firstYear;
-    const int po = sidc.years.back();
-    std::vector<int> prumery(static_cast<std::size_t>((po - od + 1) * 12) + 1, 0);
-    for (int y = od; y <= po; ++y)
-        for (int m = 1; m <= 12; ++m) {
-            long s = 0;
-            const int dnu = DaysInMonth(y, m);
-            for (int d = 1; d <= dnu; ++d)
-                s += sidc.value(Date{y, m, d}, ktera);
-            prumery[static_cast<std::size_t>((y - od) * 12 + m)] = static_cast<int>(s / dnu);
-        }
-    const int posledni = static_cast<int>(prumery.size()) - 1;
-    const std::vector<long> m24 = Vyhlad13(prumery, 7, posledni - 6);
-    for (int t = 7; t <= posledni - 6; ++t) {
-        b.t.push_back(t + (od - prvniRok) * 12);
+    if (mesice.t.empty()) return b;
+    const int posledni = mesice.t.back();
+    vyplnit(mesice, posledni);
+    if (posledni < 12) return b;
+    const std::vector<long> m24 = Vyhlad13(mesice.vyplnena, 6, posledni - 6);
+    for (int t = 6; t <= posledni - 6; ++t) {
+        b.t.push_back(t + posun);
         b.M24.push_back(m24[static_cast<std::size_t>(t)]);
     }
     return b;
+}
+
+} // namespace
+
+BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera) {
+    if (sidc.empty()) return {};
+    const int od = sidc.firstYear;
+    const int po = sidc.years.back();
+    // Monthly means over the days that have a value (integer division);
+    // a month without any is absent.
+    MesicniKrivka mesice;
+    int prvni = 0; // month index (od-based, January of od = 1) of the first mean
+    for (int y = od; y <= po; ++y)
+        for (int m = 1; m <= 12; ++m) {
+            long s = 0;
+            int n = 0;
+            for (int d = 1, dnu = DaysInMonth(y, m); d <= dnu; ++d)
+                if (const auto v = sidc.known(Date{y, m, d}, ktera)) {
+                    s += *v;
+                    ++n;
+                }
+            if (n == 0) continue;
+            const int t = (y - od) * 12 + m;
+            if (mesice.t.empty()) prvni = t;
+            mesice.t.push_back(t - prvni);
+            mesice.hodnota.push_back(static_cast<int>(s / n));
+        }
+    return vyhladitMesice(std::move(mesice), prvni + (od - prvniRok) * 12);
 }
 
 namespace {
@@ -204,7 +230,8 @@ BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int 
     const std::size_t k = static_cast<std::size_t>(std::clamp(sloupec, 0, 2));
     std::vector<std::pair<int, int>> radky; // month index, value
     for (const SeriesRow& r : tabulka.rows)
-        if (const std::optional<int> m = mesicRadku(r.label)) radky.emplace_back(*m, r.values[k]);
+        if (const std::optional<int> m = mesicRadku(r.label); m && r.values[k] != MissingValue)
+            radky.emplace_back(*m, r.values[k]);
     if (radky.empty()) return b;
     std::stable_sort(radky.begin(), radky.end(),
                      [](const auto& a, const auto& c) { return a.first < c.first; });
@@ -219,17 +246,8 @@ BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int 
         mesice.hodnota.push_back(static_cast<int>(soucet / static_cast<long>(j - i)));
         i = j;
     }
-    const int posledni = mesice.t.back();
-    vyplnit(mesice, posledni);
-    if (posledni < 12) return b;
-    const std::vector<long> m24 = Vyhlad13(mesice.vyplnena, 6, posledni - 6);
     // Month index 1 is January of the year of record 1.
-    const int posun = radky.front().first - prvniRok * 12 + 1;
-    for (int t = 6; t <= posledni - 6; ++t) {
-        b.t.push_back(t + posun);
-        b.M24.push_back(m24[static_cast<std::size_t>(t)]);
-    }
-    return b;
+    return vyhladitMesice(std::move(mesice), radky.front().first - prvniRok * 12 + 1);
 }
 
 AsymetrieGraf BuildAsymetrieGraf(std::span<const TZaznam> records, const Asymetrie& tabulky, int S,
