@@ -57,7 +57,6 @@ void ulozit(const std::filesystem::path& file, QSize size, const Malir& malir) {
     QImage image(size, QImage::Format_RGB32);
     {
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, true);
         malir(p, image.rect());
     }
     SaveImage(image, file, 90);

@@ -67,10 +67,14 @@ void ramec(QPainter& p, const QRect& r, const GrafModel& m, const GrafPanel& pan
         if (x < r.left() - 400 || x > r.right() + 10) continue;
         if (c.mesic == 0) {
             p.setPen(Qt::black);
-            p.setFont(rokPismo);
-            const int y = y0 - (11 * krok + m.e) * f;
-            text(p, x, y, QString::number(c.rok));
-            text(p, poloha ? r.left() + c.x + 120 - sx : x + 3 * krok, y, nadpis);
+            // The year and the heading only over a year with drawings: the
+            // January after the last drawing has no room for them.
+            if (c.x <= m.xPosledni) {
+                p.setFont(rokPismo);
+                const int y = y0 - (11 * krok + m.e) * f;
+                text(p, x, y, QString::number(c.rok));
+                text(p, poloha ? r.left() + c.x + 120 - sx : x + 3 * krok, y, nadpis);
+            }
         } else {
             p.setPen(Seda);
         }
@@ -116,6 +120,15 @@ QPen pero(const QColor& c, qreal sirka, Qt::PenStyle styl = Qt::SolidLine) {
     return pen;
 }
 
+// A curve through its points with the painter's pen; a curve of one point
+// is a mark of the pen's colour, 5 pixels square, so that it is seen.
+void krivkaBody(QPainter& p, const QPolygon& body) {
+    if (body.size() >= 2)
+        p.drawPolyline(body);
+    else if (body.size() == 1)
+        p.fillRect(QRect(body[0] - QPoint(2, 2), QSize(5, 5)), p.pen().color());
+}
+
 } // namespace
 
 int GrafSirka(const GrafModel& model) {
@@ -124,6 +137,7 @@ int GrafSirka(const GrafModel& model) {
 
 void PaintGraf(QPainter& p, const QRect& r, const GrafModel& m, const GrafOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     if (m.data && m.rozmer.krok > 0) {
@@ -175,6 +189,7 @@ std::string VyhlazenyTitulek(VolbaPolokoule H, bool brusel, double k) {
 void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
                     const VyhlazenyOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     const int pj = std::max(1, r.height() / 45);
@@ -228,19 +243,19 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
     auto krivka = [&](const MesicniKrivka& k, const QColor& barva, Qt::PenStyle styl, int jednotka,
                       bool syrova) {
         const long jmen = static_cast<long>(jednotka) * delitel;
-        if (syrova && k.t.size() >= 2) {
+        if (syrova) {
             QPolygon c;
             for (std::size_t i = 0; i < k.t.size(); ++i)
                 c << QPoint(X(k.t[i]), Y(k.hodnota[i], jmen));
             p.setPen(pero(barva.lighter(150), 1, styl));
-            p.drawPolyline(c);
+            krivkaBody(p, c);
         }
-        if (k.hladkaOd < k.hladkaDo) {
+        if (k.hladkaOd <= k.hladkaDo) {
             QPolygon c;
             for (int t = k.hladkaOd; t <= k.hladkaDo; ++t)
                 c << QPoint(X(t), Y(k.hladka[static_cast<std::size_t>(t)], jmen * 24));
             p.setPen(pero(barva, 2, styl));
-            p.drawPolyline(c);
+            krivkaBody(p, c);
         }
     };
     switch (o.H) {
@@ -287,13 +302,13 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
     // reaches the top like the records' curves.
     auto vnejsi = [&](const BruselKrivka* k, int jednotka, const QColor& barva, Qt::PenStyle styl,
                       const QString& nazev, const QString& horni) {
-        if (!k || k->t.size() < 2) return;
+        if (!k || k->t.empty()) return;
         const long jmen = 3L * jednotka * delitel;
         QPolygon c;
         for (std::size_t i = 0; i < k->t.size(); ++i)
             c << QPoint(X(k->t[i]), Y(k->M24[i], jmen));
         p.setPen(pero(barva, 2, styl));
-        p.drawPolyline(c);
+        krivkaBody(p, c);
         popis(barva, styl, nazev + QStringLiteral("   (horní čára ") + horni + QLatin1Char(')'));
     };
     const QString horniPlocha = QString::number(10L * JednotkaPloch * 80 / delitel);
@@ -311,7 +326,7 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
     vnejsi(o.tok, JednotkaToku, BarvaToku, Qt::DashLine,
            QStringLiteral("Rádiový tok ") + QLatin1String(Toky[static_cast<int>(o.volbaToku)]),
            QString::number(JednotkaToku * 80L / delitel) + QStringLiteral(" sfu"));
-    if (o.brusel && o.brusel->t.size() >= 2) {
+    if (o.brusel && !o.brusel->t.empty()) {
         QPolygon c;
         for (std::size_t i = 0; i < o.brusel->t.size(); ++i) {
             const long v = o.brusel->M24[i] * yb / (9600L * delitel / 80);
@@ -319,7 +334,7 @@ void PaintVyhlazeny(QPainter& p, const QRect& r, const VyhlazenaData& data,
                         r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
         }
         p.setPen(pero(Qt::black, 2, Qt::DotLine));
-        p.drawPolyline(c);
+        krivkaBody(p, c);
         popis(Qt::black, Qt::DotLine, QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
     }
     p.restore();
@@ -416,20 +431,36 @@ PictureData VyhlazenyPictureData(const VyhlazenaData& data, const VyhlazenyOptio
 // ---------------------------------------------------------------------------
 // Asymmetry graph
 
+namespace {
+
+// Days from the first drawing to the start of the first period drawn (the
+// first month or year begins before it, so 0 or less): the time axis starts
+// there, right of the scale.
+int asymetriePocatek(const AsymetrieGraf& g) {
+    int od = 0;
+    if (!g.mesice.empty()) od = std::min(od, g.mesice.front().odDne);
+    if (!g.sloupce.empty()) od = std::min(od, g.sloupce.front().odDne);
+    return od;
+}
+
+} // namespace
+
 int AsymetrieSirka(const AsymetrieGraf& g, const AsymetrieOptions& o) {
-    return static_cast<int>((g.dnu + 150) * 2.0 / std::max(1, o.faktor)) + 60;
+    return static_cast<int>((g.dnu - asymetriePocatek(g) + 150) * 2.0 / std::max(1, o.faktor)) + 60;
 }
 
 void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g,
                     const AsymetrieOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     const int mezera = std::max(1, r.height() / 12);
     const int y0 = r.top() + 6 * mezera;
     const double naDen = 2.0 / std::max(1, o.faktor);
+    const int pocatek = asymetriePocatek(g);
     auto X = [&](double den) {
-        return r.left() + 50 + static_cast<int>(std::floor(den * naDen)) - o.posun;
+        return r.left() + 50 + static_cast<int>(std::floor((den - pocatek) * naDen)) - o.posun;
     };
     auto Y = [&](double v) {
         return y0 - static_cast<int>(std::nearbyint(v / g.jednotka * mezera));
@@ -467,8 +498,8 @@ void PaintAsymetrie(QPainter& p, const QRect& r, const AsymetrieGraf& g,
     }
     if (g.obdobi == ObdobiAsymetrie::Zaznamovy) {
         if (g.body.size() >= 2) {
-            const double xOd = (o.posun - 50.0) / naDen;
-            const double xPo = (r.width() + o.posun) / naDen;
+            const double xOd = (o.posun - 50.0) / naDen + pocatek;
+            const double xPo = (r.width() + o.posun) / naDen + pocatek;
             std::vector<int> dny;
             dny.reserve(g.body.size());
             for (const AsymetrieBod& b : g.body)

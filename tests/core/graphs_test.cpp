@@ -128,7 +128,7 @@ TEST(GrafyDennich, SeriesAndPanelGeometry) {
     const GrafModel m = BuildGrafModel(g, 800, RezimGrafu::Vsechny, 2);
     ASSERT_EQ(m.panely.size(), 3u);
     EXPECT_EQ(m.panely[2].zaklad, 3 * 220 + 75);
-    EXPECT_EQ(m.hodnota(m.panely[0], 0), 3 * 20 / 3);
+    EXPECT_EQ(m.hodnota(m.panely[0], 0), 2 * 20 / 3 + 1 * 20 / 3); // each hemisphere truncated
     EXPECT_EQ(m.titulek, "Graf   Celkový  Sever  Jih   - Počet skupin");
     // Inter SOL is drawn for the whole disk only.
     const GrafData sol = BuildGrafData(r, cache, GrafRada::InterSol);

@@ -189,11 +189,12 @@ std::vector<MesicniCara> MesicniCary(int prvniRok, int xPosledni, int d) {
 
 int GrafModel::hodnota(const GrafPanel& p, std::size_t k) const {
     const int jednotky = Popis(data->rada).jednotky;
+    auto pixely = [&](long v) { return static_cast<int>(v * rozmer.krok / jednotky); };
     long v = 0;
     switch (p.krivka) {
     case GrafKrivka::Soucet:
-        v = static_cast<long>(data->A[k]) + data->B[k];
-        break;
+        // The heights of the two hemispheres in pixels, each truncated, added.
+        return pixely(data->A[k]) + pixely(data->B[k]);
     case GrafKrivka::Sever:
         v = data->A[k];
         break;
@@ -204,7 +205,7 @@ int GrafModel::hodnota(const GrafPanel& p, std::size_t k) const {
         v = data->C.empty() ? 0 : data->C[k];
         break;
     }
-    return static_cast<int>(v * rozmer.krok / jednotky);
+    return pixely(v);
 }
 
 GrafModel BuildGrafModel(const GrafData& data, int clientHeight, RezimGrafu rezim, int d) {
