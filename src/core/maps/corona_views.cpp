@@ -68,14 +68,10 @@ int KoronaGrafPositionOf(const KoronaTable& korona, const Date& date) {
     return std::clamp(position, 1, std::max(1, KoronaGrafMaximum(korona)));
 }
 
-KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position) {
-    KoronaGrafModel m;
-    m.present = korona.present();
-    m.position = std::max(position, 1);
-    m.firstRow = KoronaGrafRow(m.position);
-    m.datum = KoronaRowDate(korona, m.firstRow + 1);
-    // The rotation of the first day drawn, from its date.
-    m.rotaceText = m.datum ? SolarEphemeris(*m.datum, 0).CarrRotation : 0;
+namespace {
+
+// The profiles of the 100 days after m.firstRow.
+void fillProfiles(KoronaGrafModel& m, const KoronaTable& korona) {
     for (int k = 1; k <= KoronaValues; ++k) {
         const bool east = k <= 36;
         const int base = east ? 100 + 5 * k : 200 + 5 * k;
@@ -88,8 +84,41 @@ KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position) {
         poly.push_back({10 * GrafDays + 10, base});
         poly.push_back({20, base});
     }
+}
+
+} // namespace
+
+KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position) {
+    KoronaGrafModel m;
+    m.present = korona.present();
+    m.position = std::max(position, 1);
+    m.firstRow = KoronaGrafRow(m.position);
+    m.datum = KoronaRowDate(korona, m.firstRow + 1);
+    // The rotation of the first day drawn, from its date.
+    m.rotaceText = m.datum ? SolarEphemeris(*m.datum, 0).CarrRotation : 0;
+    fillProfiles(m, korona);
     for (int i = 0; i < 4; ++i)
         m.rotationLines[std::size_t(i)] = roundHalfEven(i * KoronaDnyRotace) * 10 + 120;
+    return m;
+}
+
+KoronaGrafModel MakeKoronaGrafOfRotation(const KoronaTable& korona, int rotation) {
+    KoronaGrafModel m;
+    const Date start = MapRotationDates(rotation).startDate;
+    const std::optional<std::size_t> row = KoronaFindRow(korona, start);
+    // Day i = 1..100 of the graph is row firstRow + i: the start needs a
+    // row before it.
+    m.present = korona.present() && row && *row > 0;
+    if (!m.present) return m;
+    m.firstRow = *row - 1;
+    m.position = static_cast<int>(std::floor(double(m.firstRow) / KoronaDnyRotace)) + 1;
+    m.datum = start;
+    m.rotaceText = rotation;
+    fillProfiles(m, korona);
+    // Day d after the start is at x = 10 (d + 1) + 10.
+    for (int i = 0; i < 4; ++i)
+        m.rotationLines[std::size_t(i)] =
+            10 * (DaySerial(MapRotationDates(rotation + i).startDate) - DaySerial(start)) + 20;
     return m;
 }
 

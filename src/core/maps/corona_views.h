@@ -54,6 +54,10 @@ std::size_t KoronaGrafRow(int position);
 // map's rotation); 1 when the table has no such date.
 int KoronaGrafPositionOf(const KoronaTable& korona, const Date& date);
 KoronaGrafModel MakeKoronaGraf(const KoronaTable& korona, int position);
+// The graph of the 100 days from the start of a Carrington rotation (the
+// map's title date), labelled with that rotation, its lines at the starts of
+// it and the next three; not present when the table has no row of the start.
+KoronaGrafModel MakeKoronaGrafOfRotation(const KoronaTable& korona, int rotation);
 
 // Corona butterfly: the per-rotation averages a_k of the 72 limb values
 // (column j is rotation 1145 + j), drawn as short vertical lines from
