@@ -416,7 +416,7 @@ PictureData VyhlazenyPictureData(const VyhlazenaData& data, const VyhlazenyOptio
         const int m0 = t - 1;
         const int rok = data.prvniRok + (m0 >= 0 ? m0 / 12 : -((-m0 + 11) / 12));
         const int mesic = m0 - (rok - data.prvniRok) * 12 + 1;
-        char klic[16];
+        char klic[32];
         std::snprintf(klic, sizeof klic, "%04d-%02d", rok, mesic);
         PictureData::Row& r = out.rows[static_cast<std::size_t>(t - od)];
         r.key = klic;
