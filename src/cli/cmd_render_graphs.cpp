@@ -57,7 +57,6 @@ void save(const std::filesystem::path& file, QSize size, const Painter& painter)
     QImage image(size, QImage::Format_RGB32);
     {
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, true);
         painter(p, image.rect());
     }
     SaveImage(image, file, 90);
@@ -125,10 +124,13 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const bool areas = TakeFlag(args, "--areas");
     const auto flux = TakeOption(args, "--flux");
     const auto outFile = TakeOption(args, "--out");
+    const auto dataFile = TakeOption(args, "--data");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     const std::string file = RequireOut(outFile);
+    if (dataFile && (dataFile->empty() || std::filesystem::path(*dataFile) == file))
+        throw UsageError("--data čeká soubor CSV jiný než --out");
     std::pair<const char*, int> quantities[SmoothedQuantityCount];
     for (int s = 1; s <= SmoothedQuantityCount; ++s)
         quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
@@ -208,6 +210,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     save(file, QSize(width, height),
          [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); });
     out << file << "\n";
+    if (dataFile) {
+        WritePictureData(*dataFile, SmoothedPictureData(data, o));
+        out << *dataFile << "\n";
+    }
     return 0;
 }
 

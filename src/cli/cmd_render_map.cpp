@@ -14,6 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
+#include "geometry/calendar.h"
 #include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
@@ -174,9 +175,11 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
         const CoronaViewOptions ko{
             static_cast<int>(std::nearbyint(session.sizePercent() * 13 / 100.0))};
         if (kind == MapKind::CoronaGraph) {
-            // The graph's window starts at the map's rotation.
-            const CoronaGraphModel graph = MakeCoronaGraph(
-                coronaTable, CoronaGraphPositionOf(coronaTable, MapRotationDates(R).startDate));
+            // The graph starts on the first day of the rotation.
+            const CoronaGraphModel graph = MakeCoronaGraphOfRotation(coronaTable, R);
+            if (!graph.present)
+                err << "Tabulka korony nemá den " << FormatDatum(MapRotationDates(R).startDate)
+                    << ", začátek rotace " << R << "\n";
             writePicture(file, client, [&](QPainter& p, const QRect& area) {
                 PaintCoronaGraph(p, area, graph, ko);
             });

@@ -120,7 +120,7 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "observers") {
         write(ObserversCsv(observers(session).grid));
     } else if (kind == "observer") {
-        write(ObserverDrawingsCsv(observerDrawings(session, args[2]), args[2]));
+        write(ObserverDrawingsCsv(observerDrawings(session, args[2]), args[2], records));
     } else if (kind == "zones") {
         for (const ReportFile& f :
              ZoneTextFiles(records, session.geometry(), std::string(AllClasses)))

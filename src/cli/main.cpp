@@ -49,9 +49,9 @@ const Command commands[] = {
      "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
      "[--size 400|500|600] --out FILE | render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
-     "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE | render asymmetry DIR --series "
-     "g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period record|month|year] "
-     "--out FILE",
+     "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
+     "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
+     "record|month|year] --out FILE",
      RunRender},
 };
 

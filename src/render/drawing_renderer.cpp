@@ -119,8 +119,7 @@ class Picture {
                                                          {t.PkSev, t.PkJih}}};
         // A special record shows the first six rows: with its hemispheres
         // when its first group is a limb marker, otherwise only the sums.
-        const bool marker =
-            z_.groupCount() > 0 && (IsNorthMarker(z_.Skupiny[0]) || IsSouthMarker(z_.Skupiny[0]));
+        const bool marker = z_.groupCount() > 0 && IsHemisphereMarker(z_.Skupiny[0]);
         const int rowCount = special_ ? 6 : 8;
         const bool hemispheres = !special_ || marker;
         constexpr int sumW = 32; // 28 pixels of the normal zoom

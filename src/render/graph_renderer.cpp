@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "render/class_colours.h"
 #include "render/font_roles.h"
@@ -68,10 +69,14 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
         if (x < r.left() - 400 || x > r.right() + 10) continue;
         if (c.month == 0) {
             p.setPen(Qt::black);
-            p.setFont(yearFont);
-            const int y = y0 - (11 * step + m.e) * f;
-            text(p, x, y, QString::number(c.year));
-            text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
+            // The year and the heading only over a year with drawings: the
+            // January after the last drawing has no room for them.
+            if (c.x <= m.xLast) {
+                p.setFont(yearFont);
+                const int y = y0 - (11 * step + m.e) * f;
+                text(p, x, y, QString::number(c.year));
+                text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
+            }
         } else {
             p.setPen(Grey);
         }
@@ -117,6 +122,15 @@ QPen pen(const QColor& c, qreal width, Qt::PenStyle style = Qt::SolidLine) {
     return pen;
 }
 
+// A curve through its points with the painter's pen; a curve of one point
+// is a mark of the pen's colour, 5 pixels square, so that it is seen.
+void drawCurvePoints(QPainter& p, const QPolygon& body) {
+    if (body.size() >= 2)
+        p.drawPolyline(body);
+    else if (body.size() == 1)
+        p.fillRect(QRect(body[0] - QPoint(2, 2), QSize(5, 5)), p.pen().color());
+}
+
 } // namespace
 
 int GraphWidth(const GraphModel& model) {
@@ -125,6 +139,7 @@ int GraphWidth(const GraphModel& model) {
 
 void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     if (m.data && m.geometry.step > 0) {
@@ -176,6 +191,7 @@ std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k) {
 void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
                    const SmoothedOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     const int yStep = std::max(1, r.height() / 45);
@@ -229,19 +245,19 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
     auto curve = [&](const MonthlyCurve& k, const QColor& colour, Qt::PenStyle style, int unit,
                      bool raw) {
         const long denominator = static_cast<long>(unit) * divisor;
-        if (raw && k.t.size() >= 2) {
+        if (raw) {
             QPolygon c;
             for (std::size_t i = 0; i < k.t.size(); ++i)
                 c << QPoint(X(k.t[i]), Y(k.value[i], denominator));
             p.setPen(pen(colour.lighter(150), 1, style));
-            p.drawPolyline(c);
+            drawCurvePoints(p, c);
         }
-        if (k.smoothFrom < k.smoothTo) {
+        if (k.smoothFrom <= k.smoothTo) {
             QPolygon c;
             for (int t = k.smoothFrom; t <= k.smoothTo; ++t)
                 c << QPoint(X(t), Y(k.smooth[static_cast<std::size_t>(t)], denominator * 24));
             p.setPen(pen(colour, 2, style));
-            p.drawPolyline(c);
+            drawCurvePoints(p, c);
         }
     };
     switch (o.H) {
@@ -288,13 +304,13 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
     // reaches the top like the records' curves.
     auto outside = [&](const OutsideCurve* k, int unit, const QColor& colour, Qt::PenStyle style,
                        const QString& name, const QString& upper) {
-        if (!k || k->t.size() < 2) return;
+        if (!k || k->t.empty()) return;
         const long denominator = 3L * unit * divisor;
         QPolygon c;
         for (std::size_t i = 0; i < k->t.size(); ++i)
             c << QPoint(X(k->t[i]), Y(k->M24[i], denominator));
         p.setPen(pen(colour, 2, style));
-        p.drawPolyline(c);
+        drawCurvePoints(p, c);
         legendEntry(colour, style,
                     name + QStringLiteral("   (horní čára ") + upper + QLatin1Char(')'));
     };
@@ -313,7 +329,7 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
     outside(o.tok, FluxUnit, FluxColour, Qt::DashLine,
             QStringLiteral("Rádiový tok ") + QLatin1String(Fluxes[static_cast<int>(o.fluxOption)]),
             QString::number(FluxUnit * 80L / divisor) + QStringLiteral(" sfu"));
-    if (o.brusselsCurve && o.brusselsCurve->t.size() >= 2) {
+    if (o.brusselsCurve && !o.brusselsCurve->t.empty()) {
         QPolygon c;
         for (std::size_t i = 0; i < o.brusselsCurve->t.size(); ++i) {
             const long v = o.brusselsCurve->M24[i] * yb / (9600L * divisor / 80);
@@ -321,30 +337,136 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
                         r.top() + yb - static_cast<int>(std::nearbyint(o.k * v)));
         }
         p.setPen(pen(Qt::black, 2, Qt::DotLine));
-        p.drawPolyline(c);
+        drawCurvePoints(p, c);
         legendEntry(Qt::black, Qt::DotLine,
                     QStringLiteral("Brusel R x ") + q(FormatNumber(o.k, "0.00")));
     }
     p.restore();
 }
 
+PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions& o) {
+    struct DataColumn {
+        std::string name;
+        std::vector<std::pair<int, double>> body; // month index, value
+    };
+    std::vector<DataColumn> columns;
+    const std::string title = q(SmoothedQuantityInfoOf(data.S).title).trimmed().toStdString();
+    auto records = [&](const MonthlyCurve& k, const std::string& name, bool raw) {
+        if (raw) {
+            DataColumn s{name + ": měsíční průměr", {}};
+            for (std::size_t i = 0; i < k.t.size(); ++i)
+                s.body.emplace_back(k.t[i], k.value[i] / 8.0);
+            columns.push_back(std::move(s));
+        }
+        DataColumn s{name + ": vyhlazený průměr", {}};
+        for (int t = k.smoothFrom; t <= k.smoothTo; ++t)
+            s.body.emplace_back(t, k.smooth[static_cast<std::size_t>(t)] / 192.0);
+        columns.push_back(std::move(s));
+    };
+    auto outside = [&](const OutsideCurve* k, const std::string& name, double unit) {
+        if (!k || k->t.empty()) return;
+        DataColumn s{name + ": vyhlazený průměr", {}};
+        for (std::size_t i = 0; i < k->t.size(); ++i)
+            s.body.emplace_back(k->t[i], k->M24[i] / 24.0 * unit);
+        columns.push_back(std::move(s));
+    };
+    const bool comparison = o.brusselsCurve != nullptr || !o.comparison.empty() ||
+                            o.areasCurve != nullptr || o.tok != nullptr;
+    switch (o.H) {
+    case HemisphereOption::Disk:
+        records(data.curves[0], title, !comparison);
+        break;
+    case HemisphereOption::North:
+        records(data.curves[1], title + " sever", !comparison);
+        break;
+    case HemisphereOption::South:
+        records(data.curves[2], title + " jih", !comparison);
+        break;
+    case HemisphereOption::Both:
+        records(data.curves[1], title + " sever", true);
+        records(data.curves[2], title + " jih", true);
+        break;
+    }
+    for (const SmoothedData* d : o.comparison)
+        if (d && d->S != data.S)
+            records(d->curves[0], q(SmoothedQuantityInfoOf(d->S).title).trimmed().toStdString(),
+                    false);
+    const bool both = o.H == HemisphereOption::Both;
+    outside(o.areasCurve,
+            std::string("Brusel plochy") + (both || o.H == HemisphereOption::North ? " sever"
+                                            : o.H == HemisphereOption::South       ? " jih"
+                                                                                   : ""),
+            1.0);
+    if (both) outside(o.southAreasCurve, "Brusel plochy jih", 1.0);
+    static const char* const Fluxes[3] = {"OBS", "ADJ", "ABS"};
+    outside(o.tok, std::string("Rádiový tok ") + Fluxes[static_cast<int>(o.fluxOption)] + " (sfu)",
+            0.1);
+    outside(o.brusselsCurve, "Brusel R x " + FormatNumber(o.k, "0.00"), o.k);
+
+    PictureData out;
+    out.axis = "měsíc";
+    int from = 0, to = -1;
+    for (const DataColumn& s : columns)
+        for (const auto& [t, v] : s.body) {
+            if (to < from) from = to = t;
+            from = std::min(from, t);
+            to = std::max(to, t);
+        }
+    for (const DataColumn& s : columns)
+        out.columns.push_back(s.name);
+    if (to < from) return out;
+    out.rows.resize(static_cast<std::size_t>(to - from + 1));
+    for (int t = from; t <= to; ++t) {
+        // Month index 1 is January of the year of record 1.
+        const int m0 = t - 1;
+        const int year = data.firstYear + (m0 >= 0 ? m0 / 12 : -((-m0 + 11) / 12));
+        const int month = m0 - (year - data.firstYear) * 12 + 1;
+        char monthKey[32];
+        std::snprintf(monthKey, sizeof monthKey, "%04d-%02d", year, month);
+        PictureData::Row& r = out.rows[static_cast<std::size_t>(t - from)];
+        r.key = monthKey;
+        r.values.assign(columns.size(), std::nullopt);
+    }
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        for (const auto& [t, v] : columns[c].body)
+            out.rows[static_cast<std::size_t>(t - from)].values[c] = v;
+    return out;
+}
+
 // ---------------------------------------------------------------------------
 // Asymmetry graph
 
+namespace {
+
+// Days from the first drawing to the start of the first period drawn (the
+// first month or year begins before it, so 0 or less): the time axis starts
+// there, right of the scale.
+int asymmetryStartDay(const AsymmetryGraph& g) {
+    int from = 0;
+    if (!g.months.empty()) from = std::min(from, g.months.front().fromDay);
+    if (!g.columns.empty()) from = std::min(from, g.columns.front().fromDay);
+    return from;
+}
+
+} // namespace
+
 int AsymmetryWidth(const AsymmetryGraph& g, const AsymmetryOptions& o) {
-    return static_cast<int>((g.days + 150) * 2.0 / std::max(1, o.factor)) + 60;
+    return static_cast<int>((g.days - asymmetryStartDay(g) + 150) * 2.0 / std::max(1, o.factor)) +
+           60;
 }
 
 void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
                     const AsymmetryOptions& o) {
     p.save();
+    p.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines stay one pixel wide
     p.setClipRect(r);
     p.fillRect(r, Qt::white);
     const int gap = std::max(1, r.height() / 12);
     const int y0 = r.top() + 6 * gap;
     const double perDay = 2.0 / std::max(1, o.factor);
+    const int startDay = asymmetryStartDay(g);
     auto X = [&](double den) {
-        return r.left() + 50 + static_cast<int>(std::floor(den * perDay)) - o.offset;
+        return r.left() + 50 + static_cast<int>(std::floor((den - startDay) * perDay)) - o.offset;
     };
     auto Y = [&](double v) { return y0 - static_cast<int>(std::nearbyint(v / g.unit * gap)); };
 
@@ -379,8 +501,8 @@ void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
     }
     if (g.period == AsymmetryPeriod::PerRecord) {
         if (g.body.size() >= 2) {
-            const double xFrom = (o.offset - 50.0) / perDay;
-            const double xTo = (r.width() + o.offset) / perDay;
+            const double xFrom = (o.offset - 50.0) / perDay + startDay;
+            const double xTo = (r.width() + o.offset) / perDay + startDay;
             std::vector<int> days;
             days.reserve(g.body.size());
             for (const AsymmetryPoint& b : g.body)

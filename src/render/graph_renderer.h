@@ -9,6 +9,7 @@
 
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "io/picture_data.h"
 
 class QPainter;
 
@@ -48,6 +49,11 @@ struct SmoothedOptions {
 };
 void PaintSmoothed(QPainter& painter, const QRect& target, const SmoothedData& data,
                    const SmoothedOptions& options);
+// The numbers of every curve PaintSmoothed draws with these options, one
+// row per month ("yyyy-mm"): the monthly means and the smoothed means of
+// the records' series, the outside series as drawn (the international
+// relative number times k, areas, the radio flux in sfu).
+PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions& options);
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
 std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
 

@@ -102,7 +102,7 @@ TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {
     exported("observers " + arg(),
              {ObserversCsv(BuildObserverStatistics(records, session_.observers()).grid)});
     exported("observer " + arg() + " '" + first + "'",
-             {ObserverDrawingsCsv(BuildObserverDrawings(records, first), first)});
+             {ObserverDrawingsCsv(BuildObserverDrawings(records, first), first, records)});
     exported("zones " + arg(), ZoneTextFiles(records, session_.geometry(), "vše"));
 
     const StationData data = ReadStationData(session_.dir);

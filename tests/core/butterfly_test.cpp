@@ -92,28 +92,26 @@ TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
     }
 }
 
-TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationNeverForNumberZero) {
+TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationOnlyForNumbers1To70) {
     TZaznam a = RotationRecord("10.03.2015");
     TZaznam b = RotationRecord("12.03.2015");
     b.Rotace = a.Rotace;
     const double L0a = RecordEphemeris(a)->L0, L0b = RecordEphemeris(b)->L0;
     AddGroupAt(a, L0a + 10, 12, 7);
-    AddGroupAt(b, L0a + 10, 14, 7);   // the same group two days later
-    AddGroupAt(b, L0b, -20, 0);       // no group number: counted, never drawn
-    AddGroupAt(b, L0b - 10, 30, 120); // a number above 70 is still drawn
+    AddGroupAt(b, L0a + 10, 14, 7);  // the same group two days later
+    AddGroupAt(b, L0b, -20, 0);      // no group number: counted, never drawn
+    AddGroupAt(b, L0b - 10, 30, 71); // nor past the 70 numbers of a rotation
     const std::vector<TZaznam> records{a, b};
     const GeometryCache g = GeometryCache::of(records);
     const ButterflyModel m =
         MakeButterflyModel(records, g, std::vector<std::uint8_t>(25000, 0), {});
-    ASSERT_EQ(m.marks.size(), 2u);
+    ASSERT_EQ(m.marks.size(), 1u);
     const int vs = 3;
     const int expected =
         (static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat))) +
          static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(2)[0].Lat)))) /
         2;
     EXPECT_EQ(m.marks[0].m[vs - 1], expected);
-    EXPECT_EQ(m.marks[1].m[0],
-              static_cast<int>(std::trunc(static_cast<float>(g.groups(2)[2].Lat))));
     EXPECT_EQ(m.latitudes.rotation(1).southCount, 1); // the unnumbered group counts in the tables
 }
 

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
@@ -112,6 +117,39 @@ TEST(PolarToHeliographic, LongitudeWrapsAndLimbIsFinite) {
         const Heliographic h = PolarToHeliographic(tilted, 0, d);
         EXPECT_TRUE(std::isfinite(h.CMD) && std::isfinite(h.Lat) && std::isfinite(h.Lon));
     }
+}
+
+// USAF groups of 2014 drawn on the limb (tests/data/SOURCES.md) from their
+// position angle and distance as an observer draws them: each lands on its
+// own limb at about its published longitude. The positions hold at 24:00 UT
+// of the stated date; the drawn angle is the axis angle plus P. Some
+// published rows lie past the limb of their own distance (their longitude
+// belongs to another moment of the day), hence the wider bound for all.
+TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
+    std::ifstream in(std::filesystem::path(HELIOKRES_SOURCE_DIR) /
+                     "tests/data/usaf_groups_2014_limb.txt");
+    ASSERT_TRUE(in) << "missing excerpt";
+    std::vector<double> offs;
+    int beyond = 0;
+    for (std::string line; std::getline(in, line);) {
+        const Date day{std::stoi(line.substr(0, 4)), std::stoi(line.substr(4, 2)),
+                       std::stoi(line.substr(6, 2))};
+        const double dist = std::stod(line.substr(45, 5)),
+                     axisAngle = std::stod(line.substr(51, 5));
+        const double lon = std::stod(line.substr(57, 5)), westCmd = std::stod(line.substr(69, 5));
+        const Ephemeris e = SolarEphemeris(DateFromSerial(DaySerial(day) + 1), 0);
+        const double angle = std::fmod(std::nearbyint(10 * (axisAngle + e.P)) + 3600, 3600);
+        const Heliographic h =
+            PolarToHeliographic(e, angle, std::min(1250.0, std::nearbyint(1250 * dist)));
+        offs.push_back(std::abs(std::remainder(h.Lon - lon, 360.0)));
+        EXPECT_LT(offs.back(), 20.0) << line;
+        EXPECT_LT(h.CMD * westCmd, 0) << line; // east positive here, west positive there
+        if (std::abs(h.CMD) > 90) ++beyond;
+    }
+    ASSERT_EQ(offs.size(), 144u);
+    EXPECT_GT(beyond, 0) << "no group past the tilted limb: the excerpt tests nothing";
+    std::sort(offs.begin(), offs.end());
+    EXPECT_LT(offs[offs.size() / 2], 2.0) << "median deviation";
 }
 
 TEST(PixelToHeliographic, CentreAndOffDisk) {

@@ -128,7 +128,7 @@ TEST(DailyGraphs, SeriesAndPanelGeometry) {
     const GraphModel m = BuildGraphModel(g, 800, GraphView::All, 2);
     ASSERT_EQ(m.panels.size(), 3u);
     EXPECT_EQ(m.panels[2].base, 3 * 220 + 75);
-    EXPECT_EQ(m.value(m.panels[0], 0), 3 * 20 / 3);
+    EXPECT_EQ(m.value(m.panels[0], 0), 2 * 20 / 3 + 1 * 20 / 3); // each hemisphere truncated
     EXPECT_EQ(m.title, "Graf   Celkový  Sever  Jih   - Počet skupin");
     // Inter SOL is drawn for the whole disk only.
     const GraphData sol = BuildGraphData(r, cache, GraphQuantity::InterSol);
@@ -203,10 +203,11 @@ TEST(Smoothed, OutsideTablesOnTheRecordsAxis) {
     // A straight line stays straight under the 13-month mean, so every
     // smoothed value shows whether the months were placed and filled right.
     auto line = [](int i) { return 100 + 10 * i; }; // i months after December 2019
-    std::string gap, bad, order, shortSeries;
+    std::string gap, missing, bad, order, shortSeries;
     for (int i = 19; i >= 0; --i) {
         const int y = 2019 + (i + 11) / 12, m = (i + 11) % 12 + 1;
         if (i != 9) gap.insert(0, areasLine(y, m, 0, line(i), 0));
+        missing.insert(0, areasLine(y, m, 0, i == 9 ? -1 : line(i), 0));
         bad.insert(0, areasLine(y, m, line(i), 0, 0) +
                           (i == 4 ? "  souhrn  999.0  999.0  999.0\r\n" : ""));
         if (i < 12) shortSeries.insert(0, areasLine(y, m, line(i), 0, 0));
@@ -221,6 +222,7 @@ TEST(Smoothed, OutsideTablesOnTheRecordsAxis) {
         int column;
     } rows[] = {
         {"a month without a line is interpolated", ParseAreasTable(gap), 1},
+        {"a month whose value is -1 is missing, not zero", ParseAreasTable(missing), 1},
         {"a line without a month is left out", ParseAreasTable(bad), 0},
         {"lines out of order, a month twice, flux times 10", ParseFluxTable(order), 2},
     };

@@ -238,6 +238,26 @@ TEST(CoronaGraph, PolygonsOfAKnownTable) {
     EXPECT_EQ(end.polygons[0][99].y, 105);
 }
 
+// The map's corona graph of a rotation: from the rotation's first day (the
+// map's title date), labelled with that rotation.
+TEST(CoronaGraph, OfARotationStartsOnItsFirstDay) {
+    const int R = 2295;
+    const Date start = MapRotationDates(R).startDate;
+    ASSERT_EQ(start, (Date{2025, 3, 3}));
+    const CoronaTable t = coronaDays(Date{2025, 1, 1}, 200);
+    const CoronaGraphModel m = MakeCoronaGraphOfRotation(t, R);
+    ASSERT_TRUE(m.present);
+    EXPECT_EQ(m.titleRotation, R);
+    EXPECT_EQ(m.date, start);
+    const int row = DaySerial(start) - DaySerial(Date{2025, 1, 1});
+    EXPECT_EQ(m.polygons[0][0].y, 105 - (3 * row + 1) % 200 / 2); // day 1 is the start
+    const int next = DaySerial(MapRotationDates(R + 1).startDate) - DaySerial(start);
+    EXPECT_EQ(m.rotationLines[0], 20);
+    EXPECT_EQ(m.rotationLines[1], 20 + 10 * next);
+    // A table without the rotation's first day draws nothing of it.
+    EXPECT_FALSE(MakeCoronaGraphOfRotation(coronaDays(Date{2025, 4, 1}, 50), R).present);
+}
+
 TEST(CoronaUnderMap, RotationDaysOnTheLongitudeAxis) {
     const int R = 2160;
     const Date start = MapRotationDates(R).startDate;

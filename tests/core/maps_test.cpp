@@ -92,34 +92,6 @@ TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
     EXPECT_EQ(MapCaption(2285), "Mapa   03.06.2024 - 30.06.2024");
 }
 
-TEST(MapFaculae, AVertexPastTheLimbStaysOnItsFieldsSide) {
-    // On the limb the transform loses the depth and may put a vertex on the
-    // limb of the other side; the field must not stretch across the disk.
-    const TZaznam base = recordWithL0({2015, 3, 1}, 150, 200); // B0 well away from 0
-    const Ephemeris e = *RecordEphemeris(base);
-    int angle = -1;
-    for (int a = 0; a < 360 && angle < 0; a += 10) {
-        const auto in = PolarToHeliographic(e, a * 10, 1230);
-        const auto past = PolarToHeliographic(e, a * 10, 1250);
-        if (in.CMD * past.CMD < 0) angle = a;
-    }
-    ASSERT_GE(angle, 0) << "no angle where the limb flips sides";
-    TZaznam z = base;
-    const auto word = [](int a, int d) { return static_cast<std::uint16_t>((a << 7) | d); };
-    z.Skupiny[0].Fakule[0] = word(angle, 123);
-    z.Skupiny[0].Fakule[1] = word(angle, 125);
-    z.Skupiny[0].Fakule[2] = word((angle + 350) % 360, 122);
-    z.PocetFakKresleni = 1;
-    const SynopticMap m = mapOf({z}, z.Rotace);
-    ASSERT_EQ(m.faculae.size(), 1u);
-    int lo = 1 << 20, hi = -(1 << 20);
-    for (const MapPoint& p : m.faculae[0]) {
-        lo = std::min(lo, p.x);
-        hi = std::max(hi, p.x);
-    }
-    EXPECT_LT(hi - lo, 60) << "the field spans " << hi - lo << " pixels";
-}
-
 TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
     // The last quarter of the rotation before: longitudes below 180 move on
     // by 360, and beyond about 110 they leave the map's range.

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "core/results_fixtures.h"
 #include "geometry/transforms.h"
+#include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "results/group_evolution.h"
@@ -98,6 +100,35 @@ TEST(ZonePositions, FiveSpotsAtMinus45AddToColumns2And9) {
         << files[2].text;
 }
 
+TEST(ZonePositions, TextFilesSeparateEveryValueSoItReadsBack) {
+    // Ten drawings of forty groups of 255 spots 45 degrees from the central
+    // meridian: the month, the year and all data hold 102000 spots.
+    std::vector<TZaznam> records(10, Record("10.05.2005", 900));
+    const Ephemeris e = *RecordEphemeris(records[0]);
+    const DiskPolar p = HeliographicToPolar(e, static_cast<float>(std::fmod(e.L0 + 405, 360)), 5);
+    for (TZaznam& z : records)
+        while (z.PocetSkupin < 40)
+            AppendGroup(z, {"Dao", 255, 0, static_cast<int>(std::round(p.Angle * 10)),
+                            static_cast<int>(std::round(p.Dist * 1250 / DiskRadiusPx))});
+    const GeometryCache g = GeometryCache::of(records);
+    const ResultsGrid grid = BuildZonePositions(records, g, "vše");
+    std::string want, read;
+    for (std::size_t r = 1; r < grid.rowCount(); ++r)
+        for (std::size_t c = 1; c < grid.columnCount(); ++c)
+            want += (c == 7 ? "|" : grid.cells[r][c]) + " ";
+    for (const ReportFile& f : ZoneTextFiles(records, g, "vše")) {
+        std::istringstream lines(f.text);
+        std::string line;
+        for (int n = 0; std::getline(lines, line); ++n) {
+            std::istringstream values(n < 2 ? "" : line.substr(12)); // past the heads and labels
+            for (std::string v; values >> v;)
+                read += v + " ";
+        }
+    }
+    EXPECT_EQ(read, want);
+    EXPECT_NE(want.find(" 102000 "), std::string::npos);
+}
+
 TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
     std::vector<TZaznam> records = {
         Souhrn("31.12.2005", 700, {0}, {0}), Souhrn("31.12.2005", 900, {1, 5, 15}, {0}),
@@ -162,7 +193,7 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
     const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");
     EXPECT_EQ(list.n, 3);
     EXPECT_EQ(list.summary, "3x      od -do  2004 - 2006");
-    const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan");
+    const ReportFile f = ObserverDrawingsCsv(list, "Novák, Jan", r);
     EXPECT_EQ(f.folder, "Denni - pozorovatele");
     EXPECT_EQ(f.name, "Denní-Novák, Jan.CSV");
     EXPECT_EQ(f.text, "Datum;    g;    f;    r;podmínky; Obraz;    Q;\r\n"
@@ -171,17 +202,55 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
                       "06.02.2006;2;2;22;2;0;0;\r\n");
 }
 
-TEST(ObserverDrawings, FileNamePartReplacesOnlyPathCharacters) {
+TEST(ObserverDrawings, FileNamePartKeepsWorkingNamesAndMendsTheOthers) {
     const std::pair<const char*, const char*> rows[] = {{"Novák, Jan", "Novák, Jan"},
-                                                        {"a.b", "a.b"},
                                                         {"a..b", "a__b"},
-                                                        {"...", "__."},
-                                                        {"a.", "a."},
-                                                        {"a/b\\c", "a_b_c"},
-                                                        {"..", "__"}};
+                                                        {"...", "___"},
+                                                        {"a.", "a_"},
+                                                        {"..", "__"},
+                                                        {"Novák, J.", "Novák, J_"},
+                                                        {"C:x", "C_x"},
+                                                        {"a\tb", "a_b"},
+                                                        {"a/b\\c", "a_b_c"}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(SafeFileNamePart(in), out) << in;
     EXPECT_EQ(SafeFileNamePart(std::string("a\0b", 3)), "a_b");
+}
+
+TEST(ObserverDrawings, EveryObserverWritesItsOwnFile) {
+    // Names the store accepts whose files were refused or shared one file
+    // (names are looked up without regard to letter case), with the file
+    // each gets: the observer who drew first keeps the plain name.
+    const std::pair<const char*, const char*> rows[] = {
+        {"Novák, J.", "Denní-Novák, J_.CSV"},
+        {"NOVÁK, J.", "Denní-NOVÁK, J_ (2).CSV"},
+        {"Eva", "Denní-Eva.CSV"},
+        {"eva", "Denní-eva (2).CSV"},
+        {"EVA", "Denní-EVA (3).CSV"},
+        {"Novák, J_", "Denní-Novák, J_ (3).CSV"},
+        {"Eva (2)", "Denní-Eva (2) (2).CSV"},
+        {"Stanice: Ondřejov", "Denní-Stanice_ Ondřejov.CSV"}};
+    std::vector<TZaznam> records;
+    for (const auto& [name, file] : rows) {
+        records.push_back(Souhrn("03.02.2004", 800, {0}, {0}));
+        records.back().Pozorovatel.setText(name);
+        records.back().PP = static_cast<std::uint8_t>(records.size()); // tells the files apart
+    }
+    TempDir dir;
+    const ProgramDir program(dir.path());
+    std::vector<std::pair<std::filesystem::path, std::string>> written;
+    for (const auto& [name, file] : rows) {
+        const ReportFile f =
+            ObserverDrawingsCsv(BuildObserverDrawings(records, name), name, records);
+        EXPECT_EQ(f.name, file) << name;
+        written.emplace_back(WriteReportFile(program, f), ReportBytes(f));
+    }
+    for (const auto& [path, bytes] : written)
+        EXPECT_EQ(ReadWholeFile(path), bytes) << path;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(
+                                program.resolve(std::string(DailyObserversFolder))),
+                            {}),
+              std::ssize(rows));
 }
 
 TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
@@ -191,7 +260,8 @@ TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
     for (const char* name : {"../../ven", "..\\..\\ven", "a/../../ven", "/tmp/ven", ".."}) {
         std::vector<TZaznam> records = {Souhrn("03.02.2004", 800, {0}, {0})};
         records[0].Pozorovatel.setText(name);
-        const ReportFile f = ObserverDrawingsCsv(BuildObserverDrawings(records, name), name);
+        const ReportFile f =
+            ObserverDrawingsCsv(BuildObserverDrawings(records, name), name, records);
         const auto written = WriteReportFile(program, f);
         EXPECT_EQ(written.parent_path(), program.root() / "Denni - pozorovatele") << name;
     }

@@ -1,6 +1,7 @@
 // The butterfly diagram probed on rendered images: a group's mark at the
-// pixel of its latitude, no mark for a group without a number, the axis and
-// the first mark of the supplementary data, the grey of a corona band.
+// pixel of its latitude, no mark for a group without a number or with one
+// past 70, the axis and the first mark of the supplementary data, the grey of
+// a corona band.
 #include <QImage>
 #include <QTest>
 #include <cmath>
@@ -34,7 +35,8 @@ class TestButterfly : public QObject {
         TZaznam z = RotationRecord("15.03.2014");
         const double L0 = RecordEphemeris(z)->L0;
         AddGroupAt(z, L0 + 5, 20.3, 4);
-        AddGroupAt(z, L0 - 5, -25.2, 0); // no group number
+        AddGroupAt(z, L0 - 5, -25.2, 0);  // no group number
+        AddGroupAt(z, L0 - 8, -14.4, 71); // past the 70 numbers of a rotation
         const std::vector<TZaznam> records{z};
         const GeometryCache g = GeometryCache::of(records);
         const ButterflyModel m =
@@ -53,9 +55,12 @@ class TestButterfly : public QObject {
         QCOMPARE(image.pixelColor(x + 2, Y0 - 2 - north), QColor(Qt::black));
         QVERIFY(image.pixelColor(x + 1, Y0 - 3 - north) != QColor(Qt::black));
         QVERIFY(image.pixelColor(x + 3, Y0 - 1 - north) != QColor(Qt::black));
-        const int south = static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[1].Lat)));
-        for (int y = Y0 - 3 - south; y <= Y0 + 2 - south; ++y)
-            QCOMPARE(image.pixelColor(x + 1, y), QColor(Qt::white));
+        for (std::size_t k : {1u, 2u}) {
+            const int south =
+                static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[k].Lat)));
+            for (int y = Y0 - 3 - south; y <= Y0 + 2 - south; ++y)
+                QCOMPARE(image.pixelColor(x + 1, y), QColor(Qt::white));
+        }
 
         o.underlay = false;
         QCOMPARE(paint(m, o).pixelColor(x + 1, Y0 - 1 - north), QColor(Qt::white));

@@ -173,7 +173,8 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
     o.snapshot(QStringLiteral("pohled14"));
     csv->click();
     QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
-    QCOMPARE(o.file(ObserverDrawingsCsv(list, name)), ReportBytes(ObserverDrawingsCsv(list, name)));
+    QCOMPARE(o.file(ObserverDrawingsCsv(list, name, o.f.session.records())),
+             ReportBytes(ObserverDrawingsCsv(list, name, o.f.session.records())));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 

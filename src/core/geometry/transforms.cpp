@@ -19,9 +19,11 @@ Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double 
     const double z = std::sqrt(15625 - (0.1 * distTenths) * (0.1 * distTenths));
 
     Heliographic h;
-    // Exactly on the limb a divisor may vanish; atan of +-inf gives the limit.
-    const double den = std::cos(b0) * z - std::sin(b0) * x;
-    h.CMD = den == 0 ? std::copysign(90.0, y) : std::atan(y / den) * Rad;
+    // The quadrant matters: on the limb tilted away from us the depth
+    // component goes negative, and the point lies more than 90 degrees from
+    // the central meridian on the side of y, not mirrored to the other limb.
+    const double depth = std::cos(b0) * z - std::sin(b0) * x;
+    h.CMD = y == 0 && depth <= 0 ? (depth < 0 ? 180.0 : 0.0) : std::atan2(y, depth) * Rad;
     const double s = (std::sin(b0) * z + std::cos(b0) * x) * 0.008;
     const double c2 = 1 - s * s;
     h.Lat = c2 <= 0 ? std::copysign(90.0, s) : std::atan(s / std::sqrt(c2)) * Rad;

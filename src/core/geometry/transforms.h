@@ -8,7 +8,8 @@
 namespace hk {
 
 struct Heliographic {
-    double CMD = 0; // distance from the central meridian, degrees, east positive
+    double CMD = 0; // distance from the central meridian, degrees, east positive;
+                    // beyond +-90 for a point drawn on the limb tilted away from us
     double Lat = 0; // heliographic latitude, degrees, north positive
     double Lon = 0; // Carrington longitude, degrees 0..360
 };

@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "results/month_sums.h"
+#include "results/period_table.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "text/number_format.h"
 
 namespace hk {
@@ -62,33 +64,35 @@ std::string rightAligned(std::string_view text, std::size_t width) {
 
 AsymmetryTables ComputeAsymmetry(std::span<const TZaznam> records) {
     AsymmetryTables a;
-    if (records.empty()) return a;
-    const std::optional<Date> first = DrawingDate(records.front());
-    if (!first) return a;
-    std::vector<HemisphereSums> months;
-    std::vector<HemisphereSums> years;
-    for (const TZaznam& z : records) {
-        if (IsSpecialRecord(z)) continue;
+    // Entry 0 is the month (the year) of the earliest drawing; every record
+    // counts in the period of its own date, wherever it stands in the store.
+    PeriodTable<HemisphereSums> months; // by month number year * 12 + month - 1
+    PeriodTable<HemisphereSums> years;
+    std::optional<Date> first;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        const int m = (d->year - first->year) * 12 + d->month - first->month;
-        const int r = d->year - first->year;
-        if (m < 0) continue;
-        if (static_cast<std::size_t>(m) >= months.size())
-            months.resize(static_cast<std::size_t>(m) + 1);
-        if (static_cast<std::size_t>(r) >= years.size())
-            years.resize(static_cast<std::size_t>(r) + 1);
-        add(months[static_cast<std::size_t>(m)], z.Souhrn);
-        add(years[static_cast<std::size_t>(r)], z.Souhrn);
+        if (!first || *d < *first) first = d;
+        if (IsSpecialRecord(z)) continue;
+        add(months[d->year * 12 + d->month - 1], z.Souhrn);
+        add(years[d->year], z.Souhrn);
     }
+    if (!first) return a;
     a.monthly.firstYear = first->year;
     a.monthly.firstMonth = first->month;
     a.yearly.firstYear = first->year;
-    a.monthly.values.reserve(months.size());
-    for (const HemisphereSums& s : months)
-        a.monthly.values.push_back(values(s));
-    for (const HemisphereSums& s : years)
-        a.yearly.values.push_back(values(s));
+    // A special drawing may come before the first ordinary one: the tables
+    // still start at its period.
+    auto fill = [](AsymmetryTable& t, const PeriodTable<HemisphereSums>& periods, int first) {
+        if (periods.values().empty()) return;
+        t.values.assign(static_cast<std::size_t>(periods.first(first) - first), values({}));
+        for (const HemisphereSums& s : periods.values())
+            t.values.push_back(values(s));
+    };
+    fill(a.monthly, months, first->year * 12 + first->month - 1);
+    fill(a.yearly, years, first->year);
     return a;
 }
 
@@ -103,12 +107,11 @@ ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam
     }
     header.push_back("p.zákre");
     grid.cells.push_back(std::move(header));
-    if (records.empty()) return grid;
-    const std::optional<Date> first = DrawingDate(records.front());
-    std::optional<Date> last;
-    for (auto it = records.rbegin(); it != records.rend() && !last; ++it)
-        last = DrawingDate(*it);
-    if (!first || !last || *last < *first) return grid;
+    // From the earliest to the latest drawing, as the tables are built.
+    const auto span = DateSpanOf(records);
+    if (!span) return grid;
+    const Date* first = &span->earliest;
+    const Date* last = &span->latest;
 
     const AsymmetryTable& t = monthly ? a.monthly : a.yearly;
     const int rows = monthly ? (last->year - first->year) * 12 + 12 - first->month + 1

@@ -23,7 +23,7 @@ inline constexpr float ZeroAsymmetry = 0.0001f;
 struct AsymmetryTable {
     int firstYear = 0;  // year of entry 0
     int firstMonth = 1; // month of entry 0 (the monthly table), 1 for the yearly one
-    std::vector<AsymmetryValues> values; // from the period of record 1 to the last record's
+    std::vector<AsymmetryValues> values; // from the earliest drawing's period to the latest's
 };
 
 struct AsymmetryTables {
@@ -31,12 +31,13 @@ struct AsymmetryTables {
     AsymmetryTable yearly;
 };
 
-// Both tables from the records in store order (special records left out;
-// records without a readable date or before record 1 count nowhere).
+// Both tables from the records, each in the period of its own date (special
+// records and records without a readable date left out).
 AsymmetryTables ComputeAsymmetry(std::span<const TZaznam> records);
 
 // View 12 "Data asymetrie": the monthly table (one row per month from the
-// month of record 1 to December of the last record's year) or the yearly one.
+// month of the earliest drawing to December of the latest drawing's year) or
+// the yearly one.
 ResultsGrid BuildAsymmetryGrid(const AsymmetryTables& a, std::span<const TZaznam> records,
                                bool monthly);
 

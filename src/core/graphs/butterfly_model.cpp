@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 
 namespace hk {
@@ -75,14 +76,17 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     std::vector<Observation> seen;
     for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
         const TZaznam& z = records[std::size_t(k - 1)];
-        if (IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+        if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.ephemeris) continue;
         const int r = z.Rotace - m.firstRotation + 1;
         const std::span<const Heliographic> groups = g.groups(k);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const int slot = z.Skupiny[j].CSk2;
-            if (slot == 0 || r < 1) continue; // groups without a number are never drawn
+            // Groups without a number or with one past the 70 of a rotation
+            // are never drawn, nor the hemisphere markers.
+            if (slot == 0 || slot > ButterflySlots || r < 1 || IsHemisphereMarker(z.Skupiny[j]))
+                continue;
             seen.push_back({r, slot, static_cast<float>(groups[j].Lat)});
         }
         for (int f = 0; f < rg.faculaeFields; ++f) {

@@ -24,6 +24,8 @@ inline constexpr int LatitudeScaleMin = 1;
 inline constexpr int LatitudeScaleMax = 9;
 inline constexpr int RotationScaleMin = 1;
 inline constexpr int RotationScaleMax = 16;
+// Group numbers within a rotation that the diagram draws: 1..70.
+inline constexpr int ButterflySlots = 70;
 
 // One mark of the own groups: the mean of Trunc(vs * latitude) over every
 // observation of one group number in one rotation, for each latitude scale

@@ -7,8 +7,8 @@
 
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
+#include "records/record.h"
 #include "results/intersol_counts.h"
-#include "results/record_date.h"
 
 namespace hk {
 
@@ -92,7 +92,14 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
     g.B.resize(n);
     if (quantity == GraphQuantity::Position) g.C.resize(n);
     if (n == 0) return g;
-    const std::optional<Date> first = DrawingDate(records.front());
+    // The time axis starts on 1 January of the earliest drawing's year, which
+    // need not be record 1's: the store puts a drawing of 31.12 at 16:00
+    // after one of 01.01 at 01:00.
+    std::optional<Date> first;
+    for (std::size_t k = 0; k < n; ++k)
+        if (const auto& d = geometry.record(static_cast<int>(k) + 1).date;
+            d && (!first || *d < *first))
+            first = d;
     g.firstYear = first ? first->year : 0;
     const float start = first ? ReducedJulianDay(Date{first->year, 1, 1}) : 0.0f;
     int den = 0;
@@ -109,9 +116,11 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
         case GraphQuantity::InterSol:
             g.A[k] = InterSolCounts(z).sum;
             break;
-        case GraphQuantity::Position:
-            for (const Heliographic& h : geometry.groups(static_cast<int>(k) + 1)) {
-                switch (ZoneClassOf(h.CMD)) {
+        case GraphQuantity::Position: {
+            const auto groups = geometry.groups(static_cast<int>(k) + 1);
+            for (std::size_t j = 0; j < groups.size(); ++j) {
+                if (IsHemisphereMarker(z.Skupiny[j])) continue;
+                switch (ZoneClassOf(groups[j].CMD)) {
                 case 0:
                     ++g.A[k];
                     break;
@@ -126,12 +135,31 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
                 }
             }
             break;
+        }
         default: {
             const auto [north, south] = hemispherePair(z.Souhrn, quantity);
             g.A[k] = north;
             g.B[k] = south;
         }
         }
+    }
+    // The polylines join the drawings in calendar order; the drawings of one
+    // day keep their store order. A sorted store is left as it is.
+    if (!std::is_sorted(g.days.begin(), g.days.end())) {
+        std::vector<std::size_t> order(n);
+        for (std::size_t k = 0; k < n; ++k)
+            order[k] = k;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return g.days[a] < g.days[b]; });
+        const auto permute = [&](std::vector<int>& v) {
+            if (v.empty()) return;
+            std::vector<int> sorted(n);
+            for (std::size_t k = 0; k < n; ++k)
+                sorted[k] = v[order[k]];
+            v = std::move(sorted);
+        };
+        for (std::vector<int>* v : {&g.days, &g.A, &g.B, &g.C})
+            permute(*v);
     }
     return g;
 }
@@ -161,11 +189,12 @@ std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d) {
 
 int GraphModel::value(const GraphPanel& p, std::size_t k) const {
     const int units = QuantityInfoOf(data->quantity).units;
+    auto toPixels = [&](long v) { return static_cast<int>(v * geometry.step / units); };
     long v = 0;
     switch (p.curve) {
     case GraphCurve::Sum:
-        v = static_cast<long>(data->A[k]) + data->B[k];
-        break;
+        // The heights of the two hemispheres in pixels, each truncated, added.
+        return toPixels(data->A[k]) + toPixels(data->B[k]);
     case GraphCurve::North:
         v = data->A[k];
         break;
@@ -176,7 +205,7 @@ int GraphModel::value(const GraphPanel& p, std::size_t k) const {
         v = data->C.empty() ? 0 : data->C[k];
         break;
     }
-    return static_cast<int>(v * geometry.step / units);
+    return toPixels(v);
 }
 
 GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d) {

@@ -44,12 +44,14 @@ const char* ViewTitle(GraphView r);
 struct GraphData {
     GraphQuantity quantity = GraphQuantity::g;
     int firstYear = 0;
-    // Per record: whole days since 1 January of the year of record 1 (the
-    // previous record's value for a record without a date); non-decreasing
-    // in a sorted store.
+    // Per drawing, in calendar order (the drawings of one day in store
+    // order): whole days since 1 January of the year of the earliest drawing
+    // (the previous record's value for a record without a date);
+    // non-decreasing.
     std::vector<int> days;
-    // Per record, in the series' own units: A north (or the first series),
-    // B south (or the second), C the third class of the position graph.
+    // Per drawing, in the same order, in the series' own units: A north (or
+    // the first series), B south (or the second), C the third class of the
+    // position graph.
     std::vector<int> A, B, C;
     int lastDay() const { return days.empty() ? 0 : days.back(); }
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 
 namespace hk {
@@ -57,7 +58,7 @@ GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const Geo
         const TZaznam& z = records[std::size_t(k - 1)];
         const int r = z.Rotace - firstRotation + 1;
         v.rotationCount = r;
-        if (IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+        if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.date || !rg.ephemeris) continue;
         const int y = rg.date->year - firstYear + 1;
@@ -65,7 +66,10 @@ GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const Geo
                                   ? &v.yearTable[std::size_t(y)]
                                   : nullptr;
         const double L0 = rg.ephemeris->L0;
-        for (const Heliographic& h : g.groups(k)) {
+        const std::span<const Heliographic> groups = g.groups(k);
+        for (std::size_t j = 0; j < groups.size(); ++j) {
+            if (IsHemisphereMarker(z.Skupiny[j])) continue;
+            const Heliographic& h = groups[j];
             const int rc = CentralMeridianRotation(r, h.Lon, L0);
             if (rc < 1 || rc >= static_cast<int>(v.rotationTable.size())) continue;
             RotationLatitudes& t = v.rotationTable[std::size_t(rc)];

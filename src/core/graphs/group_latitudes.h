@@ -51,9 +51,9 @@ struct GroupLatitudes {
 // index r at Carrington longitude `lon` when the disk centre is at L0.
 int CentralMeridianRotation(int r, double lon, double L0);
 
-// Special records (Zvlastni not empty), hemisphere-marker records (their
-// groups stand at fixed places, not where they were seen) and records
-// without a date are left out; positions come from the geometry cache.
+// Special records (Zvlastni not empty), hemisphere markers (placeholders, not
+// where a group was seen) and records without a date are left out; positions
+// come from the geometry cache.
 GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records,
                                      const GeometryCache& geometry);
 

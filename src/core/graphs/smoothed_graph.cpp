@@ -7,7 +7,9 @@
 
 #include "geometry/calendar.h"
 #include "results/intersol_counts.h"
+#include "results/period_table.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -87,44 +89,41 @@ std::vector<long> Smooth13(const std::vector<int>& v, int from, int to) {
 SmoothedData BuildSmoothedData(std::span<const TZaznam> records, int S) {
     SmoothedData data;
     data.S = S;
-    if (records.empty()) return data;
-    const std::optional<Date> first = DrawingDate(records.front());
-    if (!first) return data;
-    data.firstYear = first->year;
-    int t = -1;
-    long sum[3] = {0, 0, 0};
-    int n = 0;
-    auto closeRun = [&] {
-        if (n == 0) return;
-        for (int h = 0; h < 3; ++h) {
-            data.curves[static_cast<std::size_t>(h)].t.push_back(t);
-            data.curves[static_cast<std::size_t>(h)].value.push_back(
-                static_cast<int>(8 * sum[h] / n));
-            sum[h] = 0;
-        }
-        n = 0;
+    // Month index 1 is January of the year of the earliest drawing; each
+    // record counts in the month of its own date, wherever it stands in the
+    // store (a drawing of 31.01 at 16:00 stands after one of 01.02 at 01:00).
+    struct Month {
+        long sum[3] = {0, 0, 0};
+        int n = 0;
     };
-    for (const TZaznam& z : records) {
+    PeriodTable<Month> months; // by month number year * 12 + month - 1
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const std::optional<Date> d = DrawingDate(z);
         if (!d) continue;
-        const int tz = (d->year - data.firstYear) * 12 + d->month;
-        if (tz < 1) continue;
-        if (tz != t) {
-            if (tz < t) continue; // out of order: the store is sorted, so only damaged dates
-            closeRun();
-            t = tz;
-        }
+        Month& m = months[d->year * 12 + d->month - 1];
         int north = 0, south = 0;
         if (S == 9)
             north = InterSolCounts(z).sum;
         else
             std::tie(north, south) = hemisphere(z.Souhrn, S);
-        sum[0] += north + south;
-        sum[1] += north;
-        sum[2] += south;
-        ++n;
+        m.sum[0] += north + south;
+        m.sum[1] += north;
+        m.sum[2] += south;
+        ++m.n;
     }
-    closeRun();
+    if (months.values().empty()) return data;
+    data.firstYear = months.first(0) / 12;
+    const int offset = months.first(0) % 12 + 1; // month index of the first entry
+    for (std::size_t i = 0; i < months.values().size(); ++i) {
+        const Month& m = months.values()[i];
+        if (m.n == 0) continue;
+        for (std::size_t h = 0; h < 3; ++h) {
+            data.curves[h].t.push_back(static_cast<int>(i) + offset);
+            data.curves[h].value.push_back(static_cast<int>(8 * m.sum[h] / m.n));
+        }
+    }
     const MonthlyCurve& disk = data.curves[0];
     if (disk.t.empty()) return data;
     data.tFirst = disk.t.front();
@@ -141,27 +140,53 @@ SmoothedData BuildSmoothedData(std::span<const TZaznam> records, int S) {
     return data;
 }
 
-OutsideCurve BuildBrusselsCurve(const DailySeries& sidc, int firstYear, int which) {
+namespace {
+
+// The smoothed curve of monthly means given by month index (0 the first
+// month with a value): months without a value between two with one are
+// filled linearly, the running mean spans the months from the seventh to
+// the seventh before the last; `posun` moves the indices onto the records'
+// axis.
+OutsideCurve smoothMonths(MonthlyCurve months, int offset) {
     OutsideCurve b;
-    if (sidc.empty()) return b;
-    const int from = sidc.firstYear;
-    const int to = sidc.years.back();
-    std::vector<int> means(static_cast<std::size_t>((to - from + 1) * 12) + 1, 0);
-    for (int y = from; y <= to; ++y)
-        for (int m = 1; m <= 12; ++m) {
-            long s = 0;
-            const int days = DaysInMonth(y, m);
-            for (int d = 1; d <= days; ++d)
-                s += sidc.value(Date{y, m, d}, which);
-            means[static_cast<std::size_t>((y - from) * 12 + m)] = static_cast<int>(s / days);
-        }
-    const int last = static_cast<int>(means.size()) - 1;
-    const std::vector<long> m24 = Smooth13(means, 7, last - 6);
-    for (int t = 7; t <= last - 6; ++t) {
-        b.t.push_back(t + (from - firstYear) * 12);
+    if (months.t.empty()) return b;
+    const int last = months.t.back();
+    fill(months, last);
+    if (last < 12) return b;
+    const std::vector<long> m24 = Smooth13(months.filled, 6, last - 6);
+    for (int t = 6; t <= last - 6; ++t) {
+        b.t.push_back(t + offset);
         b.M24.push_back(m24[static_cast<std::size_t>(t)]);
     }
     return b;
+}
+
+} // namespace
+
+OutsideCurve BuildBrusselsCurve(const DailySeries& sidc, int firstYear, int which) {
+    if (sidc.empty()) return {};
+    const int from = sidc.firstYear;
+    const int to = sidc.years.back();
+    // Monthly means over the days that have a value (integer division);
+    // a month without any is absent.
+    MonthlyCurve months;
+    int first = 0; // month index (od-based, January of from = 1) of the first mean
+    for (int y = from; y <= to; ++y)
+        for (int m = 1; m <= 12; ++m) {
+            long s = 0;
+            int n = 0;
+            for (int d = 1, days = DaysInMonth(y, m); d <= days; ++d)
+                if (const auto v = sidc.known(Date{y, m, d}, which)) {
+                    s += *v;
+                    ++n;
+                }
+            if (n == 0) continue;
+            const int t = (y - from) * 12 + m;
+            if (months.t.empty()) first = t;
+            months.t.push_back(t - first);
+            months.value.push_back(static_cast<int>(s / n));
+        }
+    return smoothMonths(std::move(months), first + (from - firstYear) * 12);
 }
 
 namespace {
@@ -205,7 +230,8 @@ OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstY
     const std::size_t k = static_cast<std::size_t>(std::clamp(column, 0, 2));
     std::vector<std::pair<int, int>> rows; // month index, value
     for (const SeriesRow& r : table.rows)
-        if (const std::optional<int> m = monthOfLine(r.label)) rows.emplace_back(*m, r.values[k]);
+        if (const std::optional<int> m = monthOfLine(r.label); m && r.values[k] != MissingValue)
+            rows.emplace_back(*m, r.values[k]);
     if (rows.empty()) return b;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& c) { return a.first < c.first; });
@@ -220,17 +246,8 @@ OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstY
         months.value.push_back(static_cast<int>(sum / static_cast<long>(j - i)));
         i = j;
     }
-    const int last = months.t.back();
-    fill(months, last);
-    if (last < 12) return b;
-    const std::vector<long> m24 = Smooth13(months.filled, 6, last - 6);
     // Month index 1 is January of the year of record 1.
-    const int offset = rows.front().first - firstYear * 12 + 1;
-    for (int t = 6; t <= last - 6; ++t) {
-        b.t.push_back(t + offset);
-        b.M24.push_back(m24[static_cast<std::size_t>(t)]);
-    }
-    return b;
+    return smoothMonths(std::move(months), rows.front().first - firstYear * 12 + 1);
 }
 
 AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables,
@@ -240,23 +257,33 @@ AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const Asymm
     g.kind = kind;
     g.period = period;
     g.unit = kind == AsymmetryKind::Ratio ? 20.0 : std::max(1, SmoothedQuantityInfoOf(g.S).U / 2);
-    if (records.empty()) return g;
-    const std::optional<Date> first = DrawingDate(records.front());
+    // The axis starts on the day of the earliest drawing, which need not be
+    // record 1: a drawing of 31.12 at 16:00 stands after one of 01.01 at 01:00.
+    std::optional<Date> first;
+    Date last{};
+    for (const TZaznam& z : records) {
+        const std::optional<Date> d = DrawingDate(z);
+        if (!d) continue;
+        if (!first || *d < *first) first = d;
+        if (last < *d) last = *d;
+        const auto [n, s] = hemisphere(z.Souhrn, g.S);
+        int a = n - s;
+        if (kind == AsymmetryKind::Ratio) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
+        g.body.push_back({DaySerial(*d), a});
+    }
     if (!first) return g;
     g.firstYear = first->year;
     g.firstMonth = first->month;
     g.firstDay = first->day;
     const int zero = DaySerial(*first);
-    Date last = *first;
-    for (const TZaznam& z : records) {
-        const std::optional<Date> d = DrawingDate(z);
-        if (!d) continue;
-        last = std::max(last, *d);
-        const auto [n, s] = hemisphere(z.Souhrn, g.S);
-        int a = n - s;
-        if (kind == AsymmetryKind::Ratio) a = n + s == 0 ? 0 : (n - s) * 100 / (n + s);
-        g.body.push_back({DaySerial(*d) - zero, a});
-    }
+    for (AsymmetryPoint& b : g.body)
+        b.den -= zero;
+    // The points in calendar order; the drawings of one day keep store order.
+    const auto earlier = [](const AsymmetryPoint& a, const AsymmetryPoint& b) {
+        return a.den < b.den;
+    };
+    if (!std::is_sorted(g.body.begin(), g.body.end(), earlier))
+        std::stable_sort(g.body.begin(), g.body.end(), earlier);
     g.days = DaySerial(last) - zero;
     const std::size_t column =
         static_cast<std::size_t>(2 * (g.S - 1) + (kind == AsymmetryKind::Difference ? 1 : 0));

@@ -28,8 +28,8 @@ const SmoothedQuantityInfo& SmoothedQuantityInfoOf(int S); // S = 1..9
 
 // The three curves: 0 whole disk, 1 north, 2 south.
 struct MonthlyCurve {
-    // Month index t = (year - year of record 1) x 12 + month of each month
-    // with drawings, and its mean x 8.
+    // Month index t = (year - year of the earliest drawing) x 12 + month of
+    // each month with drawings, and its mean x 8.
     std::vector<int> t;
     std::vector<int> value;
     // By month index, 0..tPosledni: the stored months and the linearly
@@ -87,11 +87,11 @@ inline constexpr int FluxUnit = 300;
 enum class AsymmetryKind { Difference, Ratio };
 enum class AsymmetryPeriod { PerRecord = 1, Monthly = 2, Yearly = 3 };
 struct AsymmetryPoint {
-    int den = 0; // days since the first record
+    int den = 0; // days since the earliest drawing
     int value = 0;
 };
 struct AsymmetryBar {
-    int fromDay = 0; // days since the first record, start and end of the period
+    int fromDay = 0; // days since the earliest drawing, start and end of the period
     int toDay = 0;
     float value = 0;
     bool firstOfYear = false; // a January (or a year)
@@ -103,8 +103,8 @@ struct AsymmetryGraph {
     AsymmetryKind kind = AsymmetryKind::Difference;
     AsymmetryPeriod period = AsymmetryPeriod::PerRecord;
     int firstYear = 0, firstMonth = 1, firstDay = 1;
-    int days = 0;                      // days between the first and the last record
-    std::vector<AsymmetryPoint> body;  // per record (period 1)
+    int days = 0;                      // days between the earliest and the latest drawing
+    std::vector<AsymmetryPoint> body;  // per record (period 1), in calendar order
     std::vector<AsymmetryBar> columns; // per month / year (periods 2, 3)
     std::vector<AsymmetryBar> months;  // every month of the span, for the marks
     double unit = 1;                   // value of one grid line

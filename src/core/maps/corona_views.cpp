@@ -71,14 +71,10 @@ int CoronaGraphPositionOf(const CoronaTable& corona, const Date& date) {
     return std::clamp(position, 1, std::max(1, CoronaGraphMaximum(corona)));
 }
 
-CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position) {
-    CoronaGraphModel m;
-    m.present = corona.present();
-    m.position = std::max(position, 1);
-    m.firstRow = CoronaGraphRow(m.position);
-    m.date = CoronaRowDate(corona, m.firstRow + 1);
-    // The rotation of the first day drawn, from its date.
-    m.titleRotation = m.date ? SolarEphemeris(*m.date, 0).CarrRotation : 0;
+namespace {
+
+// The profiles of the 100 days after m.firstRow.
+void fillProfiles(CoronaGraphModel& m, const CoronaTable& corona) {
     for (int k = 1; k <= CoronaValues; ++k) {
         const bool east = k <= 36;
         const int base = east ? 100 + 5 * k : 200 + 5 * k;
@@ -91,8 +87,41 @@ CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position) {
         poly.push_back({10 * GraphDays + 10, base});
         poly.push_back({20, base});
     }
+}
+
+} // namespace
+
+CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position) {
+    CoronaGraphModel m;
+    m.present = corona.present();
+    m.position = std::max(position, 1);
+    m.firstRow = CoronaGraphRow(m.position);
+    m.date = CoronaRowDate(corona, m.firstRow + 1);
+    // The rotation of the first day drawn, from its date.
+    m.titleRotation = m.date ? SolarEphemeris(*m.date, 0).CarrRotation : 0;
+    fillProfiles(m, corona);
     for (int i = 0; i < 4; ++i)
         m.rotationLines[std::size_t(i)] = roundHalfEven(i * CoronaDaysPerRotation) * 10 + 120;
+    return m;
+}
+
+CoronaGraphModel MakeCoronaGraphOfRotation(const CoronaTable& corona, int rotation) {
+    CoronaGraphModel m;
+    const Date start = MapRotationDates(rotation).startDate;
+    const std::optional<std::size_t> row = CoronaFindRow(corona, start);
+    // Day i = 1..100 of the graph is row firstRow + i: the start needs a
+    // row before it.
+    m.present = corona.present() && row && *row > 0;
+    if (!m.present) return m;
+    m.firstRow = *row - 1;
+    m.position = static_cast<int>(std::floor(double(m.firstRow) / CoronaDaysPerRotation)) + 1;
+    m.date = start;
+    m.titleRotation = rotation;
+    fillProfiles(m, corona);
+    // Day d after the start is at x = 10 (d + 1) + 10.
+    for (int i = 0; i < 4; ++i)
+        m.rotationLines[std::size_t(i)] =
+            10 * (DaySerial(MapRotationDates(rotation + i).startDate) - DaySerial(start)) + 20;
     return m;
 }
 

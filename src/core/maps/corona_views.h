@@ -54,6 +54,10 @@ std::size_t CoronaGraphRow(int position);
 // map's rotation); 1 when the table has no such date.
 int CoronaGraphPositionOf(const CoronaTable& corona, const Date& date);
 CoronaGraphModel MakeCoronaGraph(const CoronaTable& corona, int position);
+// The graph of the 100 days from the start of a Carrington rotation (the
+// map's title date), labelled with that rotation, its lines at the starts of
+// it and the next three; not present when the table has no row of the start.
+CoronaGraphModel MakeCoronaGraphOfRotation(const CoronaTable& corona, int rotation);
 
 // Corona butterfly: the per-rotation averages a_k of the 72 limb values
 // (column j is rotation 1145 + j), drawn as short vertical lines from

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "records/record.h"
+
 namespace hk {
 
 int MapPassageRotation(const Ephemeris& e, double cmd) {
@@ -35,7 +37,7 @@ MapSlotTable AccumulateSlots(std::span<const TZaznam> records, const GeometryCac
         const auto positions = geometry.groups(i);
         for (std::size_t k = 0; k < positions.size(); ++k) {
             const TSkupina& g = z.Skupiny[k];
-            if (g.CSk2 < 1 || g.CSk2 > MapSlots) continue;
+            if (g.CSk2 < 1 || g.CSk2 > MapSlots || IsHemisphereMarker(g)) continue;
             const Heliographic& h = positions[k];
             if (MapPassageRotation(*e, h.CMD) != R) continue;
             MapSlot& slot = slots[g.CSk2];

@@ -11,10 +11,6 @@ namespace hk {
 
 namespace {
 
-// Central-meridian distance beyond which a vertex may have been put on the
-// wrong limb.
-constexpr double NearLimbCmd = 60;
-
 // Reference units to pixels.
 int px(int value, int s) {
     return (value * s) >> 4;
@@ -49,29 +45,12 @@ void addGrid(SynopticMap& m) {
             {px(180 * i + 12, s), px(403, s) - 2 + off, std::to_string(labels[i - 1])});
 }
 
-// The vertices of faculae field k of record i. Near the limb the transform
-// loses the depth and may put a vertex on the limb of the other side (its
-// central-meridian distance flips sign with a divisor near zero): the field
-// would stretch across the whole disk. A vertex far from the central meridian
-// that lies more than 90 degrees from the field's vertex nearest the central
-// meridian, on the other side, is put back on its field's side.
-std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k, const TZaznam& z,
-                                      double L0) {
+// The positions of the vertices of faculae field k of record i in use.
+std::vector<HelioPoint> fieldVertices(const GeometryCache& geometry, int i, int k,
+                                      const TZaznam& z) {
     std::vector<HelioPoint> out;
     for (int j = 0; j < FaculaeVertexCount; ++j)
         if (z.Skupiny[k].Fakule[j] != 0) out.push_back(geometry.faculaeVertex(i, k, j));
-    if (out.empty()) return out;
-    const HelioPoint ref = *std::min_element(
-        out.begin(), out.end(), [](auto& a, auto& b) { return std::abs(a.CMD) < std::abs(b.CMD); });
-    for (HelioPoint& p : out)
-        if (std::abs(p.CMD) >= NearLimbCmd && p.CMD * ref.CMD < 0 &&
-            std::abs(p.CMD - ref.CMD) > 90) {
-            p.CMD = -p.CMD;
-            double lon = L0 - p.CMD;
-            if (lon > 360) lon -= 360;
-            if (lon < 0) lon += 360;
-            p.Lon = static_cast<float>(lon);
-        }
     return out;
 }
 
@@ -90,7 +69,7 @@ void addFaculae(SynopticMap& m, std::span<const TZaznam> records, const Geometry
             bool valid = true;
             int lonSum = 0, used = 0;
             double latSum = 0;
-            const std::vector<HelioPoint> vertices = fieldVertices(geometry, i, k, z, e->L0);
+            const std::vector<HelioPoint> vertices = fieldVertices(geometry, i, k, z);
             for (const HelioPoint& p : vertices) {
                 const int lon = LongitudeAcrossRotations(static_cast<int>(std::nearbyint(p.Lon)),
                                                          z.Rotace, z.L0, R);

@@ -93,9 +93,14 @@ std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCach
             out += ' ';
             out += g.Typ.empty() ? std::string_view("***") : g.Typ.raw();
             out += ' ';
-            out += FormatNumber(h.Lon, "000");
-            out += ' ';
-            out += latitudeText(h.Lat);
+            if (IsHemisphereMarker(g)) {
+                // Only its hemisphere is known: blank longitude and latitude.
+                out += "       ";
+            } else {
+                out += FormatNumber(h.Lon, "000");
+                out += ' ';
+                out += latitudeText(h.Lat);
+            }
             out += ' ';
             out += FormatNumber(
                 static_cast<double>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)), "0000");

@@ -46,6 +46,11 @@ inline bool IsNorthMarker(const TSkupina& s) {
 inline bool IsSouthMarker(const TSkupina& s) {
     return s.Uhel == SouthMarkerAngle && s.Vzd == MarkerDistance;
 }
+// Either marker. Its stored position is a placeholder: every view that places
+// groups by their position leaves the group out; the hemisphere counts use it.
+inline bool IsHemisphereMarker(const TSkupina& s) {
+    return IsNorthMarker(s) || IsSouthMarker(s);
+}
 
 // Drawing number: "001/21" <-> 121, shown back as "1/21".
 std::string DrawingNumberText(std::uint16_t number);

@@ -15,13 +15,15 @@ namespace hk {
 
 namespace {
 
-// A value is at most 16 bits; negative values (missing days) read as 0.
+// A value is below MissingValue; a negative value is missing.
 std::uint16_t toWord(double v) {
+    if (v < 0) return MissingValue;
     if (!(v > 0)) return 0;
-    if (v >= std::numeric_limits<std::uint16_t>::max())
-        return std::numeric_limits<std::uint16_t>::max();
+    if (v >= MissingValue - 1) return MissingValue - 1;
     return static_cast<std::uint16_t>(std::nearbyint(v));
 }
+
+constexpr std::array<std::uint16_t, 3> MissingDay = {MissingValue, MissingValue, MissingValue};
 
 // The decimal number in `width` characters at `pos` of a line, spaces around
 // it allowed; nullopt when there is none.
@@ -49,12 +51,12 @@ void ensureYear(DailySeries& s, int year) {
     if (s.days.empty() && s.years.empty()) s.firstYear = year;
     if (year < s.firstYear) {
         const int shift = daysBefore(year, s.firstYear);
-        s.days.insert(s.days.begin(), static_cast<std::size_t>(shift), {0, 0, 0});
+        s.days.insert(s.days.begin(), static_cast<std::size_t>(shift), MissingDay);
         s.firstYear = year;
     }
     const std::size_t end =
         static_cast<std::size_t>(daysBefore(s.firstYear, year) + (IsLeapYear(year) ? 366 : 365));
-    if (s.days.size() < end) s.days.resize(end, {0, 0, 0});
+    if (s.days.size() < end) s.days.resize(end, MissingDay);
 }
 
 // "dssn" + four digits + ".dat", any letter case; the year or nullopt.
@@ -76,18 +78,25 @@ constexpr std::size_t ValueColumns[3] = {19, 23, 27};
 
 } // namespace
 
-std::uint16_t DailySeries::value(const Date& d, int which) const {
-    if (years.empty() || which < 0 || which > 2 || !IsValidDate(d)) return 0;
+std::optional<std::uint16_t> DailySeries::known(const Date& d, int which) const {
+    if (years.empty() || which < 0 || which > 2 || !IsValidDate(d)) return std::nullopt;
     const long index = static_cast<long>(DaySerial(d)) - DaySerial(Date{firstYear, 1, 1});
-    if (index < 0 || static_cast<std::size_t>(index) >= days.size()) return 0;
-    return days[static_cast<std::size_t>(index)][static_cast<std::size_t>(which)];
+    if (index < 0 || static_cast<std::size_t>(index) >= days.size()) return std::nullopt;
+    const std::uint16_t v = days[static_cast<std::size_t>(index)][static_cast<std::size_t>(which)];
+    if (v == MissingValue) return std::nullopt;
+    return v;
+}
+
+std::uint16_t DailySeries::value(const Date& d, int which) const {
+    return known(d, which).value_or(0);
 }
 
 std::uint16_t OutsideTable::at(int i) const {
     if (i < 1) return 0;
     const auto row = static_cast<std::size_t>(i - 1) / 3;
     if (row >= rows.size()) return 0;
-    return rows[row].values[static_cast<std::size_t>(i - 1) % 3];
+    const std::uint16_t v = rows[row].values[static_cast<std::size_t>(i - 1) % 3];
+    return v == MissingValue ? 0 : v;
 }
 
 void ParseDailySeriesFile(std::string_view bytes, int year, DailySeries& into) {

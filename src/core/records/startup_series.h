@@ -2,10 +2,13 @@
 // The outside series read at start from the folder SIDC: the daily sunspot
 // values (dssn<year>.dat), the area series (Plochy.txt) and the 10.7 cm radio
 // flux (tok-10cm.txt). The files come from outside the program; the readers
-// never read past a file's end and keep values above 255.
+// never read past a file's end and keep values above 255. A negative value
+// (SILSO writes -1 for the days after its file ends) and a day the file does
+// not give are missing, not zero.
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +16,9 @@
 #include "geometry/calendar.h"
 
 namespace hk {
+
+// A value that is missing.
+inline constexpr std::uint16_t MissingValue = 0xFFFF;
 
 // sidcDaily: three values per day (whole disk, north, south; a one-value file
 // fills only the first), placed by each file's own year.
@@ -25,20 +31,22 @@ struct DailySeries {
 
     bool empty() const { return years.empty(); }
     // Value `which` (0 whole disk, 1 north, 2 south) of a day; 0 outside the
-    // loaded years.
+    // loaded years and where it is missing.
     std::uint16_t value(const Date& d, int which) const;
+    // The same; nullopt where it is missing.
+    std::optional<std::uint16_t> known(const Date& d, int which) const;
 };
 
 // areasTable, fluxTable: three values per line, in the order of the file.
 struct SeriesRow {
     std::string label;                   // the characters before the first value
-    std::array<std::uint16_t, 3> values; // rounded (the flux times 10)
+    std::array<std::uint16_t, 3> values; // rounded (the flux times 10); MissingValue
 };
 struct OutsideTable {
     std::vector<SeriesRow> rows;
     int unreadableValues = 0; // places without a number, read as 0
     // The value at 1-based position i of the flat table of three words per
-    // line (the old table's indexing); 0 past the end.
+    // line (the old table's indexing); 0 past the end and where it is missing.
     std::uint16_t at(int i) const;
 };
 

@@ -2,6 +2,7 @@
 
 #include "records/record.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -41,40 +42,15 @@ std::optional<MonthChoice> ParseMonthText(std::string_view text) {
     return MonthChoice{year, month};
 }
 
-namespace {
-
-std::optional<int> monthOf(const TZaznam& z) {
-    const auto d = DrawingDate(z);
-    if (!d) return std::nullopt;
-    return d->year * 100 + d->month;
-}
-
-std::optional<std::size_t> firstOfMonthByScan(std::span<const TZaznam> records, int chosenMonth) {
-    for (std::size_t k = 0; k < records.size(); ++k)
-        if (monthOf(records[k]) == chosenMonth) return k;
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int chosenMonth) {
-    // The store is sorted by date and time: the first record of the month is
-    // found by halving. A record whose date cannot be read keeps its place in
-    // the sort, so meeting one the search falls back to a scan from the start.
-    std::size_t lo = 0, hi = records.size();
-    while (lo < hi) {
-        const std::size_t mid = lo + (hi - lo) / 2;
-        const auto m = monthOf(records[mid]);
-        if (!m) return firstOfMonthByScan(records, chosenMonth);
-        if (*m < chosenMonth)
-            lo = mid + 1;
-        else
-            hi = mid;
+    // A scan from the start: the store's order is not the calendar's (a late
+    // drawing of a month's last day stands after early drawings of the next
+    // month), so a search by halving could miss the month's first record.
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const auto d = DrawingDate(records[k]);
+        if (d && d->year * 100 + d->month == chosenMonth) return k;
     }
-    if (lo == records.size()) return std::nullopt;
-    const auto m = monthOf(records[lo]);
-    if (!m) return firstOfMonthByScan(records, chosenMonth);
-    if (*m == chosenMonth) return lo;
     return std::nullopt;
 }
 
@@ -87,9 +63,13 @@ ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view
     }
     r.chosenMonth = choice->chosenMonth();
     r.first = FirstRecordOfMonth(records, r.chosenMonth);
-    if (!r.first)
+    if (!r.first) {
+        // The date of the latest drawing, which need not be the last record.
+        const auto span = DateSpanOf(records);
+        const std::size_t last = span ? span->latestIndex : records.size() - 1;
         r.message = std::string(LastRecordIsFrom) +
-                    (records.empty() ? std::string{} : records.back().Datum.text());
+                    (records.empty() ? std::string{} : records[last].Datum.text());
+    }
     return r;
 }
 

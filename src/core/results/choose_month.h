@@ -32,7 +32,8 @@ struct MonthChoice {
 // year with nothing after it (spaces aside).
 std::optional<MonthChoice> ParseMonthText(std::string_view text);
 
-// The lowest index whose date lies in the month (year * 100 + month).
+// The lowest index whose date lies in the month (year * 100 + month), found
+// by a scan of the whole store.
 std::optional<std::size_t> FirstRecordOfMonth(std::span<const TZaznam> records, int chosenMonth);
 
 struct ChooseMonthResult {
@@ -42,7 +43,7 @@ struct ChooseMonthResult {
 };
 
 // Parses the text and finds the month's first record. Without a record in
-// that month the message names the date of the last record.
+// that month the message names the date of the latest drawing.
 ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view text);
 
 // The notices shown before the month is asked for: the header notice (own

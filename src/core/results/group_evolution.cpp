@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 #include "text/number_format.h"
 
@@ -72,7 +73,8 @@ ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const Geometry
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
             const int c = s.CSk2;
-            if (c <= 0 || c >= EvolutionColumns || !belongs(groups[j].Lon, z.Rotace, l0, r))
+            if (c <= 0 || c >= EvolutionColumns || IsHemisphereMarker(s) ||
+                !belongs(groups[j].Lon, z.Rotace, l0, r))
                 continue;
             const long a = RoundHalfEven(s.Plocha + s.MalS * 15.3);
             // A damaged distance beyond the limb is taken as on the limb.

@@ -4,9 +4,12 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "results/month_sums.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "text/number_format.h"
 
 namespace hk {
@@ -24,28 +27,35 @@ struct Entry {
 } // namespace
 
 int LargestGroupsYear(std::span<const TZaznam> records, int chosen) {
-    if (records.empty()) return chosen;
-    const auto first = DrawingDate(records.front());
-    const auto last = DrawingDate(records.back());
-    if (first && chosen < first->year) return first->year;
-    if (last && chosen > last->year) return last->year;
+    // The years of the earliest and the latest drawing: a late drawing of
+    // 31.12 can stand after early drawings of 01.01 in the store.
+    const auto span = DateSpanOf(records);
+    if (!span) return chosen;
+    if (chosen < span->earliest.year) return span->earliest.year;
+    if (chosen > span->latest.year) return span->latest.year;
     return chosen;
 }
 
 ResultsGrid BuildLargestGroups(std::span<const TZaznam> records, int year) {
     std::array<Entry, LargestGroupCount> list{};
     std::size_t used = 0;
-    // The store is sorted by date: the year's records follow each other.
-    const auto before = [year](const TZaznam& z) {
+    // Every record dated in the year, wherever it stands, in the order the
+    // drawings were made: by date, and within a day in store order (which
+    // is the order of their times). The store's own order is not the
+    // calendar's: a drawing of 14.01 at 23:00 stands after one of 15.01 at
+    // 05:00.
+    std::vector<std::pair<Date, std::size_t>> drawings;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
+        if (IsSpecialRecord(z) || z.PocetSkupin == 0) continue;
         const auto d = DrawingDate(z);
-        return !d || d->year < year;
-    };
-    const auto from = std::partition_point(records.begin(), records.end(), before);
-    for (auto it = from; it != records.end(); ++it) {
-        const TZaznam& z = *it;
-        const auto d = DrawingDate(z);
-        if (d && d->year > year) break;
-        if (IsSpecialRecord(z) || z.PocetSkupin == 0 || !d) continue;
+        if (d && d->year == year) drawings.emplace_back(*d, k);
+    }
+    std::stable_sort(drawings.begin(), drawings.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [date, k] : drawings) {
+        const TZaznam& z = records[k];
         for (int j = 0; j < z.groupCount(); ++j) {
             const TSkupina& s = z.Skupiny[j];
             const long a = RoundHalfEven(s.Plocha + s.MalS * 15.3);

@@ -14,9 +14,9 @@ inline constexpr int LargestYearFrom = 1900;
 inline constexpr int LargestYearTo = 2070;
 inline constexpr int LargestYearStart = 2000;
 
-// The year the view shows for a chosen year: below the first record's year
-// it is that year, above the last record's year that one (the chosen year
-// without records, or without dated records, as it is).
+// The year the view shows for a chosen year: below the year of the earliest
+// drawing it is that year, above the year of the latest drawing that one
+// (the chosen year as it is when no record has a readable date).
 int LargestGroupsYear(std::span<const TZaznam> records, int chosen);
 
 // Row 0: "", "  Datum", "  Rotace", "Č. skupiny", "    Typ", "Plocha mil.",

@@ -9,7 +9,7 @@ bool IsSpecialRecord(const TZaznam& z) {
 }
 
 bool IsMarkerRecord(const TZaznam& z) {
-    return IsNorthMarker(z.Skupiny[0]) || IsSouthMarker(z.Skupiny[0]);
+    return IsHemisphereMarker(z.Skupiny[0]);
 }
 
 int NorthValue(const TSouhrn& s, int quantity) {

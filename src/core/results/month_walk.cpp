@@ -4,6 +4,7 @@
 
 #include "records/record.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -16,9 +17,9 @@ MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first) {
     walk.month = start->month;
     walk.days = DaysInMonth(walk.year, walk.month);
     for (std::size_t k = first; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
         const auto d = DrawingDate(records[k]);
-        if (!d) continue;
-        if (d->year != walk.year || d->month != walk.month) break;
+        if (!d || d->year != walk.year || d->month != walk.month) continue;
         walk.used.push_back({k, d->day});
     }
     return walk;

@@ -21,10 +21,13 @@ struct MonthWalk {
     std::vector<Used> used;
 };
 
-// Starts at the month's first record (0-based `first`) and takes every
-// following record of the same month and year; a record whose date cannot be
-// read is passed over, the first record of another month ends the walk.
-// Empty when `first` is outside the store or its date cannot be read.
+// Starts at the month's first record (0-based `first`, the lowest index
+// dated in the month) and takes every following record of the same month and
+// year, in store order. Records of other months between them are passed over
+// and do not end the walk: the store's order (date + hhmm/1440) puts a
+// drawing of 31.01 at 16:00 after one of 01.02 at 01:00. A record whose date
+// cannot be read is passed over too. Empty when `first` is outside the store
+// or its date cannot be read.
 MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first);
 
 // The same for a report: throws std::runtime_error with a Czech message when

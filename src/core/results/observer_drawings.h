@@ -27,11 +27,22 @@ struct ObserverDrawings {
 
 ObserverDrawings BuildObserverDrawings(std::span<const TZaznam> records, std::string_view name);
 
-// The name as part of a file name: "/", "\" and ".." cannot lead out of the
-// folder, so each "/" and "\" becomes "_" and each ".." becomes "__".
+// The name as part of a file name, so that no name leads out of the folder
+// or is refused: each "/", "\", ":" and control character becomes "_", each
+// ".." becomes "__", and a final "." becomes "_" (".CSV" follows it). A name
+// without these characters is kept as it is.
 std::string SafeFileNamePart(std::string_view name);
 
-// The file of the list: every grid row, each cell followed by ";".
-ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name);
+// "Denní-" + SafeFileNamePart(name) + ".CSV". File names are looked up
+// without regard to letter case, so observers whose file names differ only in
+// case (or whose safe parts are equal) would share one file: the observer
+// with the earliest first drawing in `records` keeps the plain name, the
+// others get " (2)", " (3)", ... in the order of their first drawings.
+std::string ObserverCsvName(std::span<const TZaznam> records, std::string_view name);
+
+// The file of the list (named by ObserverCsvName): every grid row, each cell
+// followed by ";".
+ReportFile ObserverDrawingsCsv(const ObserverDrawings& list, std::string_view name,
+                               std::span<const TZaznam> records);
 
 } // namespace hk

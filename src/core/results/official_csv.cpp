@@ -29,11 +29,13 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 
 #include "geometry/calendar.h"
 #include "results/month_sums.h"
 #include "results/record_date.h"
+#include "results/record_prefetch.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
 
@@ -100,29 +102,43 @@ ReportFile BuildOfficialSheet(std::span<const TZaznam> records, const MonthChoic
 
     const int days = DaysInMonth(month.year, month.month);
     std::vector<const TZaznam*> day(static_cast<std::size_t>(days) + 1, nullptr);
-    std::vector<std::string> observerList;
-    long count = 0;
-    // The store is sorted by date: the month's records follow each other.
-    const int wanted = month.year * 100 + month.month;
-    const auto before = [wanted](const TZaznam& z) {
-        const auto d = DrawingDate(z);
-        return !d || d->year * 100 + d->month < wanted;
+    // The month's observers with the date and time of their first drawing.
+    struct Observer {
+        std::string name;
+        int day;
+        std::uint16_t time;
     };
-    for (auto it = std::partition_point(records.begin(), records.end(), before);
-         it != records.end(); ++it) {
-        const TZaznam& z = *it;
+    std::vector<Observer> observerList;
+    long count = 0;
+    // Every record dated in the month, wherever it stands: the store's order
+    // (date + hhmm/1440) can put a late drawing of the month's last day after
+    // early drawings of the next month, or of the previous month's last day
+    // after this month's first drawings.
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const TZaznam& z = records[k];
         const auto d = DrawingDate(z);
-        if (d && d->year * 100 + d->month > wanted) break;
-        if (!d) continue;
+        if (!d || d->year != month.year || d->month != month.month) continue;
         ++count;
         day[static_cast<std::size_t>(d->day)] = &z;
         const std::string name = z.Pozorovatel.text();
-        if (std::find(observerList.begin(), observerList.end(), name) == observerList.end())
-            observerList.push_back(name);
+        const auto seen = std::find_if(observerList.begin(), observerList.end(),
+                                       [&](const Observer& o) { return o.name == name; });
+        if (seen == observerList.end())
+            observerList.push_back({name, d->day, z.Cas});
+        else if (d->day < seen->day || (d->day == seen->day && z.Cas < seen->time))
+            *seen = {name, d->day, z.Cas};
     }
+    // In the order of their first drawings by date and time, which the
+    // store's order need not be (a drawing of 14.01 at 23:00 stands after
+    // one of 15.01 at 05:00).
+    std::stable_sort(observerList.begin(), observerList.end(),
+                     [](const Observer& a, const Observer& b) {
+                         return a.day != b.day ? a.day < b.day : a.time < b.time;
+                     });
     std::string names;
-    for (const std::string& p : observerList)
-        names += (names.empty() ? "" : ", ") + p;
+    for (const Observer& p : observerList)
+        names += (names.empty() ? "" : ", ") + p.name;
 
     const std::vector<std::pair<std::string_view, std::string>> block = {
         {"Adresa    (stanice);", fields.address},
@@ -205,11 +221,11 @@ std::vector<MonthChoice> OfficialWholeYear(const MonthChoice& month) {
 
 std::vector<MonthChoice> OfficialToEnd(std::span<const TZaznam> records, const MonthChoice& month) {
     std::vector<MonthChoice> months;
-    std::optional<Date> last;
-    for (auto it = records.rbegin(); it != records.rend() && !last; ++it)
-        last = DrawingDate(*it);
-    if (!last) return months;
-    const int end = last->year * 12 + last->month - 1; // the last record's month, excluded
+    // The month of the latest drawing, which need not be the last record.
+    const auto span = DateSpanOf(records);
+    if (!span) return months;
+    const Date* last = &span->latest;
+    const int end = last->year * 12 + last->month - 1; // the latest drawing's month, excluded
     for (int m = month.year * 12 + month.month - 1; m < end; ++m)
         months.push_back({m / 12, m % 12 + 1});
     return months;

@@ -1,6 +1,7 @@
 #include "results/record_date.h"
 
 #include "records/record.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -28,6 +29,25 @@ std::optional<Date> DrawingDate(const TZaznam& z) {
         }
     }
     return RecordDate(z);
+}
+
+std::optional<RecordDateSpan> DateSpanOf(std::span<const TZaznam> records) {
+    std::optional<RecordDateSpan> span;
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        PrefetchAhead(records, k);
+        const auto d = DrawingDate(records[k]);
+        if (!d) continue;
+        if (!span) {
+            span = RecordDateSpan{*d, *d, k};
+            continue;
+        }
+        if (*d < span->earliest) span->earliest = *d;
+        if (!(*d < span->latest)) {
+            span->latest = *d;
+            span->latestIndex = k;
+        }
+    }
+    return span;
 }
 
 } // namespace hk

@@ -6,6 +6,7 @@
 
 #include "results/month_sums.h"
 
+#include "records/record.h"
 #include "text/number_format.h"
 
 namespace hk {
@@ -71,12 +72,12 @@ std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records
         for (int i = from; i <= to; ++i) {
             const TZaznam& z = records[std::size_t(i)];
             const RecordGeometry& rg = g.record(i + 1);
-            if (!rg.date || !rg.ephemeris || IsSpecialRecord(z) || IsMarkerRecord(z)) continue;
+            if (!rg.date || !rg.ephemeris || IsSpecialRecord(z)) continue;
             if (d0 && DaySerial(*rg.date) - DaySerial(*d0) >= WindowDays) continue;
             const auto positions = g.groups(i + 1);
             for (std::size_t j = 0; j < positions.size(); ++j) {
                 const int number = z.Skupiny[j].CSk2;
-                if (number < 1) continue;
+                if (number < 1 || IsHemisphereMarker(z.Skupiny[j])) continue;
                 if (!takenFor(R, z.Rotace, positions[j].Lon, rg.ephemeris->L0)) continue;
                 groups[number] = {classIndex(z.Skupiny[j].Typ.raw()),
                                   static_cast<float>(positions[j].Lat)};

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <map>
 
+#include "records/record.h"
 #include "results/month_sums.h"
 #include "results/record_date.h"
 #include "results/record_prefetch.h"
@@ -68,7 +69,7 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
         const auto groups = geometry.groups(static_cast<int>(k) + 1);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
-            if (!takesPart(s, zurichClass)) continue;
+            if (!takesPart(s, zurichClass) || IsHemisphereMarker(s)) continue;
             const int zone = ZoneOf(groups[j].CMD);
             if (zone < 0) continue;
             ++c.g[zone];
@@ -99,7 +100,8 @@ std::vector<std::string> gridRow(const Row& r) {
 
 // The text files: a label column of 12 characters, then the six zones in
 // fields of 6 characters for the groups, " | ", and the six zones for the
-// spots. The mark line puts the zone bounds between the value columns.
+// spots. The mark line puts the zone bounds between the value columns. A
+// value of six or more digits is written after one space, so the line grows.
 constexpr std::size_t LabelWidth = 12;
 constexpr std::size_t FieldWidth = 6;
 constexpr std::array<std::string_view, ZoneCount + 1> Marks = {"-90 ", "-60 ", "-30 ", "0 ",
@@ -115,8 +117,13 @@ std::string zoneBlockMarks() {
 
 std::string zoneBlockValues(const std::array<long, ZoneCount>& v) {
     std::string s(FieldWidth / 2, ' ');
-    for (long n : v)
-        s += PadLeft(std::to_string(n), FieldWidth);
+    for (long n : v) {
+        // A value of up to five digits keeps its field; a wider one (long
+        // archives reach them) widens it by one space in front, so that
+        // values never run together.
+        const std::string text = std::to_string(n);
+        s += text.size() < FieldWidth ? PadLeft(text, FieldWidth) : " " + text;
+    }
     return s + std::string(FieldWidth / 2, ' ');
 }
 

@@ -102,7 +102,8 @@ void ObserverResultsPanel::onObserverChosen() {
 
 void ObserverResultsPanel::onCsvClicked() {
     if (list_.n == 0) return;
-    const ReportFile file = ObserverDrawingsCsv(list_, observerName_.toStdString());
+    const ReportFile file =
+        ObserverDrawingsCsv(list_, observerName_.toStdString(), session_.records());
     if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, file); })) return;
     messages_.showMessage(q(DataWereSaved));
     csv_->hide();
