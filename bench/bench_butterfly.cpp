@@ -14,12 +14,12 @@
 
 #include "demo/demo.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/korona.h"
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/startup_files.h"
 #include "render/butterfly.h"
+#include "results/group_latitudes.h"
 
 using namespace hk;
 

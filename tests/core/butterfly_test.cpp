@@ -6,16 +6,16 @@
 
 #include <string>
 
+#include "demo/demo.h"
 #include "geometry/calendar.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/doplnkova_data.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/korona.h"
 #include "graphs/magn_dat.h"
-#include "demo/demo.h"
-#include "results/rotation_table.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
+#include "results/group_latitudes.h"
+#include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
 
 using namespace hk;
@@ -178,7 +178,7 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     block[0] = 128 + 10;
     block[1] = 255;
     block[2] = 128 - 15;
-    block[3] = 128 + 100; // 100 degrees: never drawn
+    block[3] = 128 + 100;   // 100 degrees: never drawn
     block[15000] = 128 + 5; // the faculae part starts with a field of 1266
     block[20000] = 128 + 7;
     block[15001] = 255;
@@ -225,5 +225,6 @@ TEST(RotationTable, OneRowPerRotationUpToTheLast) {
     ASSERT_GE(grid.rowCount(), 3u);
     EXPECT_EQ(grid.cells[1][0], std::to_string(records.front().Rotace));
     EXPECT_EQ(grid.cells.back()[0], std::to_string(records.back().Rotace));
-    EXPECT_EQ(grid.rowCount(), static_cast<std::size_t>(records.back().Rotace - records.front().Rotace + 2));
+    EXPECT_EQ(grid.rowCount(),
+              static_cast<std::size_t>(records.back().Rotace - records.front().Rotace + 2));
 }

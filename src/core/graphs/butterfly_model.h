@@ -13,10 +13,10 @@
 
 #include "geometry/calendar.h"
 #include "graphs/doplnkova_data.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/korona.h"
 #include "records/geometry_cache.h"
 #include "records/zaznam.h"
+#include "results/group_latitudes.h"
 
 namespace hk {
 
