@@ -1,15 +1,15 @@
 #include "records/session.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
 #include <unordered_set>
 
+#include "drawing/drawing_records.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
-#include "drawing/drawing_records.h"
 
 namespace hk {
 
@@ -109,11 +109,11 @@ LoadResult Session::load(const Date& today) {
     RecordBlock records;
     int atStart = 0;
     if (std::filesystem::exists(path, ec)) {
-        LoadedBlock block = LoadRecordBlock(path, SpareRecords);
+        RecordFileContents file = ReadRecordFile(path, SpareRecords);
         result.fileExisted = true;
-        result.trailingBytes = block.trailingBytes;
-        atStart = static_cast<int>(block.wholeRecords);
-        records = std::move(block.records);
+        result.trailingBytes = file.trailingBytes;
+        atStart = static_cast<int>(file.records.size());
+        records = std::move(file.records);
         // A record with an empty date is unused: it is left out, and the
         // records after it are kept.
         std::size_t kept = 0;
@@ -184,11 +184,11 @@ LoadResult Session::load(const Date& today) {
             " prázdných záznamů (bez data); byly vynechány, ostatní záznamy se načetly.");
     if (result.unreadableDates > 0)
         warnings_.push_back("V souboru datax.dat má " + std::to_string(result.unreadableDates) +
-                           " záznamů nečitelné datum; zůstávají na svém místě.");
+                            " záznamů nečitelné datum; zůstávají na svém místě.");
     if (result.trailingBytes > 0)
         warnings_.push_back("Soubor datax.dat končí neúplným záznamem (" +
-                           std::to_string(result.trailingBytes) +
-                           " bajtů); při uložení se vynechá.");
+                            std::to_string(result.trailingBytes) +
+                            " bajtů); při uložení se vynechá.");
     return result;
 }
 
@@ -239,7 +239,9 @@ int Session::removeUnreadableDates() {
     if (geometry_) geometry_->erase(bad);
     // The store is never empty: without a readable record it starts again
     // as a new archive would.
-    if (zaznamy_.empty()) appendRecords(std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
+    if (zaznamy_.empty())
+        appendRecords(
+            std::span<const TZaznam>(std::vector<TZaznam>{PlaceholderRecord(TodayUtc())}));
     if (aktualniIndex_ > PocetZaznamu()) aktualniIndex_ = PocetZaznamu();
     if (aktualniIndex_ < 1) aktualniIndex_ = 1;
     zmenaDat_ = true;
