@@ -7,7 +7,6 @@
 #include <system_error>
 #include <unordered_set>
 
-#include "drawing/drawing_records.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 
@@ -425,9 +424,9 @@ void Session::setFaculaeArea(int index1, const TZaznam& counted) {
     mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
 }
 
-std::optional<std::string> Session::recomputeAll() {
+std::optional<std::string> Session::recomputeAll(const Recomputation& recompute) {
     std::vector<TZaznam> recomputed(zaznamy_.begin(), zaznamy_.end());
-    if (auto error = RecomputeRecords(recomputed)) return error;
+    if (auto error = recompute(recomputed)) return error;
     for (std::size_t i = 0; i < recomputed.size(); ++i) {
         if (std::memcmp(&recomputed[i], &zaznamy_[i], sizeof(TZaznam)) == 0) continue;
         mutableRecord(static_cast<int>(i) + 1) = recomputed[i];

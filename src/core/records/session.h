@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -174,10 +175,13 @@ class Session {
     // Takes the faculae area (PlochaFakuli) counted on the drawing of record
     // `index1` from `counted`.
     void setFaculaeArea(int index1, const TZaznam& counted);
-    // Recomputes Rotace, L0 and the summary of every record ("Přepočítat").
-    // Returns the message of the first record that cannot be recomputed;
-    // nothing is changed then.
-    std::optional<std::string> recomputeAll();
+    // Recomputes every record ("Přepočítat"): `recompute` gets a copy of all
+    // records and recomputes them in place (Rotace, L0, the summary, what
+    // the drawing counts), or returns the message of the first record it
+    // cannot recompute; nothing is changed then. The records that came out
+    // different replace the stored ones.
+    using Recomputation = std::function<std::optional<std::string>(std::span<TZaznam>)>;
+    std::optional<std::string> recomputeAll(const Recomputation& recompute);
     // Appends records (merging a file), adds their observers, sorts and
     // keeps the working record's record current.
     void mergeRecords(std::span<const TZaznam> added);

@@ -1,5 +1,7 @@
 #include "ui/frame/session_model.h"
 
+#include "drawing/drawing_records.h"
+
 namespace hk {
 
 struct SessionModel::Emit {
@@ -61,7 +63,7 @@ void SessionModel::setFaculaeArea(int index1, const TZaznam& counted) {
 }
 
 std::optional<std::string> SessionModel::recomputeAll() {
-    auto error = session_.recomputeAll();
+    auto error = session_.recomputeAll(RecomputeRecords);
     if (!error) Emit e{*this};
     return error;
 }
