@@ -5,14 +5,14 @@
 #include <chrono>
 #include <ostream>
 
-#include "graphs/korona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
-#include "results/obecna_data.h"
-#include "results/results_grid.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
+#include "results/obecna_data.h"
+#include "results/results_grid.h"
 #include "text/encoding.h"
 
 namespace hk::cli {
@@ -71,7 +71,6 @@ void StartSession(Session& session, std::ostream& err) {
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
     constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
     StartupHooks hooks;
-    hooks.loadCorona = LoadKoronaAtStartup;
     hooks.readOnly = true; // a picture command changes nothing in the directory
     try {
         RunStartup(session, ScreenHeight, Today(), hooks);
@@ -80,6 +79,13 @@ void StartSession(Session& session, std::ostream& err) {
     }
     for (const std::string& w : session.warnings())
         err << w << "\n";
+}
+
+const KoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err) {
+    const KoronaTable& corona = tables.corona();
+    for (const std::string& w : tables.takeWarnings())
+        err << w << "\n";
+    return corona;
 }
 
 ObserverTable ReadObserverTable(const ProgramDir& dir) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "graphs/korona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "text/number_format.h"
@@ -14,7 +14,6 @@
 namespace hk::cli {
 
 namespace {
-
 
 // "1982-1990, 1995" from ascending years.
 std::string yearRanges(const std::vector<int>& years) {
@@ -57,8 +56,15 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     Session session(args[0]);
     StartupResult result;
     try {
+        // The check reads the corona too, at the place of the start-up where
+        // its warnings have always stood: right after the records.
+        AnalysisTables analysis(session);
         StartupHooks hooks;
-        hooks.loadCorona = LoadKoronaAtStartup;
+        hooks.afterRecords = [&analysis](Session& s) {
+            analysis.corona();
+            for (std::string& w : analysis.takeWarnings())
+                s.addWarning(std::move(w));
+        };
         result = RunStartup(session, screenHeight, Today(), hooks);
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());
@@ -77,14 +83,16 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     out << "Řady SIDC: " << yearRanges(session.tables().DenniSIDC.years) << "\n";
     out << "Plochy: " << session.tables().PlochyTab.rows.size() << " řádků\n";
     out << "Tok 10 cm: " << session.tables().Tok10cmTab.rows.size() << " řádků\n";
-    const bool supplementary = !session.tables().DoplnkovaData.empty() && session.tables().DoplnkovaData.front() != 0;
+    const bool supplementary =
+        !session.tables().DoplnkovaData.empty() && session.tables().DoplnkovaData.front() != 0;
     out << "Doplňková data: " << (supplementary ? "ano" : "ne") << "\n";
     if (result.askDrawingSetting)
         out << "Nastavení kresby: chybí (program se zeptá na typ souřadnic)\n";
     else
         out << "Nastavení kresby: průměr " << FormatNumber(2 * session.PolomerKresby(), "0")
             << " mm, "
-            << (session.HelioZadavani() ? "heliografické souřadnice" : "polární souřadnice") << "\n";
+            << (session.HelioZadavani() ? "heliografické souřadnice" : "polární souřadnice")
+            << "\n";
     out << "Procento velikosti: " << session.ProcentoVelikosti() << "\n";
     if (result.zvetsitCreated) out << "Vytvořen soubor Zvetsit.zve\n";
     if (result.obRenamed) out << "Soubor ob.dat přejmenován na ob-původní.dat\n";

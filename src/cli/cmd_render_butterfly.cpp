@@ -11,8 +11,8 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
+#include "graphs/analysis_tables.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/korona_startup.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"
@@ -59,15 +59,18 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
-    if (o.korona && !session.Korona().present()) {
+    AnalysisTables analysis(session);
+    const KoronaTable noCorona;
+    const KoronaTable& korona = o.korona ? LoadCorona(analysis, err) : noCorona;
+    if (o.korona && !korona.present()) {
         err << "Nejsou data pro koronu\n";
         o.korona = false;
     }
     o.fontPixels = static_cast<int>(std::nearbyint(session.ProcentoVelikosti() * 8 / 100.0));
 
     GuiApplicationScope gui;
-    const ButterflyModel model = MakeButterflyModel(
-        session.records(), session.geometry(), session.tables().DoplnkovaData, session.Korona());
+    const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
+                                                    session.tables().DoplnkovaData, korona);
     if (IsPdf(file)) {
         QByteArray bytes;
         {

@@ -14,7 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "graphs/asymmetry.h"
+#include "graphs/analysis_tables.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
 #include "io/atomic_file.h"
@@ -240,8 +240,9 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    const Asymetrie tabulky = SpocitejAsymetrii(session.records());
-    const AsymetrieGraf graf = BuildAsymetrieGraf(session.records(), tabulky, S, druh, obdobi);
+    AnalysisTables analysis(session);
+    const AsymetrieGraf graf =
+        BuildAsymetrieGraf(session.records(), analysis.asymmetry(), S, druh, obdobi);
     AsymetrieOptions o;
     // The narrowest factor that keeps the picture within a screenful or two.
     for (o.faktor = 1; o.faktor < 16 && AsymetrieSirka(graf, o) > 2400; o.faktor *= 2) {

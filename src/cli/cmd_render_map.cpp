@@ -15,7 +15,7 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "geometry/calendar.h"
-#include "graphs/korona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
@@ -119,12 +119,16 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
+    // The corona is read only for the pictures that show it.
+    AnalysisTables analysis(session);
+    const KoronaTable noCorona;
+    const bool showsCorona = korona || kind == MapKind::KoronaGraf || kind == MapKind::KoronaMotyl;
+    const KoronaTable& koronaData = showsCorona ? LoadCorona(analysis, err) : noCorona;
 
     GuiApplicationScope gui;
     const auto records = session.records();
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
-    const KoronaTable& koronaData = session.Korona();
     const ProgramDir& dir = session.dir;
     switch (kind) {
     case MapKind::Single: {

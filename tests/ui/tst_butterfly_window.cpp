@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "demo/demo.h"
+#include "io/atomic_file.h"
 #include "results/rotation_table.h"
 #include "ui/graphs/butterfly_window.h"
 #include "ui/support/results_window_fixture.h"
@@ -56,13 +57,19 @@ class TestButterflyWindow : public QObject {
         const QString size = QString::number(w_->platno()->width()) + QStringLiteral(" x ") +
                              QString::number(w_->platno()->height());
         QCOMPARE(w_->windowTitle(), QStringLiteral("Motýlek   Skvrny") + QString(10, ' ') + size);
-        QVERIFY(f_->session.Korona().present()); // loaded by the start-up hook
+        // Nothing shown so far needs the corona: it is read when first shown,
+        // and what that read warns about is shown then.
+        QVERIFY(!f_->hlavni->model().analysis().coronaLoaded());
+        f_->zpravy.clear();
+        WriteFileAtomic(f_->path("KoronaX/HR1941.csv"), "1 1941 1 1 1 0 x\r\n");
         tlacitko("fakule");
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("Motýlek   Fakule          ")));
         QVERIFY(f_->hlavni->akce(QStringLiteral("fakule"))->isChecked());
         QVERIFY(!f_->hlavni->akce(QStringLiteral("skvrny"))->isChecked());
         tlacitko("podkreskorona");
         QVERIFY(w_->volby().korona);
+        QCOMPARE(f_->zpravy.zpravy.size(), 1);
+        QVERIFY(f_->zpravy.zpravy.front().contains(QStringLiteral("HR1941.csv")));
         QVERIFY(w_->akce(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
 
         if (const QByteArray file = qgetenv("HELIOKRES_SCREENSHOT"); !file.isEmpty()) {

@@ -34,13 +34,10 @@ class TestGraphWindow : public QObject {
     TempDir demoDir_;
     fs::path demo_;
 
-    // The main window on a copy of the demo with the asymmetry hook set.
+    // The main window on a copy of the demo.
     std::unique_ptr<test::Frame> spustit() {
         auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
         f->copyIn(demo_);
-        f->hlavni->startupHooks.computeAsymmetry = [](Session& s) {
-            s.setAsymetrie(SpocitejAsymetrii(s.records()));
-        };
         if (!f->start()) return nullptr;
         installWindows(*f->hlavni);
         f->hlavni->show();
@@ -203,7 +200,7 @@ class TestGraphWindow : public QObject {
         f->hlavni->akce(QStringLiteral("asro"))->trigger();
         SessionModel& model = f->hlavni->model();
         const Session& s = f->session;
-        auto rocni = [&] { return s.asymetrie().AsymetrieRocni.hodnoty; };
+        auto rocni = [&] { return model.analysis().asymmetry().AsymetrieRocni.hodnoty; };
         // The tables and the view as computed afresh, and changed by the step.
         auto overit = [&](const char* krok, const auto& pred) {
             const Asymetrie cerstva = SpocitejAsymetrii(s.records());

@@ -51,13 +51,17 @@ std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona) {
     return columns;
 }
 
+void SetButterflyCorona(ButterflyModel& m, const KoronaTable& korona) {
+    m.korona = korona.present();
+    m.koronaSloupce = KoronaColumns(korona);
+}
+
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& g,
                                   std::span<const std::uint8_t> doplnkovaData,
                                   const KoronaTable& korona) {
     ButterflyModel m;
     m.doplnkova = DecodeDoplnkovaData(doplnkovaData);
-    m.korona = korona.present();
-    m.koronaSloupce = KoronaColumns(korona);
+    SetButterflyCorona(m, korona);
     m.vysky = SpocitejVyskySkupin(records, g);
     if (records.empty() || g.size() != records.size()) return m;
     m.empty = false;

@@ -89,8 +89,13 @@ std::vector<KoronaPrumery> KoronaRotationAverages(const KoronaTable& korona);
 // D_j + 2 n_j) turned into grey levels 255 - (a_i + a_(73-i)), at least 0.
 std::vector<KoronaSloupec> KoronaColumns(const KoronaTable& korona);
 
+// The model of the records, the supplementary data and the corona; an
+// empty corona table gives a model without the corona.
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& geometry,
                                   std::span<const std::uint8_t> doplnkovaData,
                                   const KoronaTable& korona);
+// Puts the corona columns into a model built without them (the corona is
+// read only when the diagram first shows it).
+void SetButterflyCorona(ButterflyModel& model, const KoronaTable& korona);
 
 } // namespace hk

@@ -16,8 +16,6 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/korona.h"
-#include "graphs/asymmetry.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
@@ -69,7 +67,9 @@ struct StartupTables {
     ObserverTable TabulkaPozorovatelu;
 };
 
-// The record store and the settings of a run. Its data are private: windows
+// The record store and the settings of a run. What the analyses derive
+// from it and keep (the corona, the asymmetry tables) lives beside it, in
+// AnalysisTables. Its data are private: windows
 // and commands read them through the const accessors and change them only
 // through the named operations below, each of which checks first, changes
 // second and bumps revision().
@@ -97,25 +97,22 @@ class Session {
     // cache when it is the current record's date and time, else computed.
     std::optional<Ephemeris> workingEphemeris() const;
 
-    int PocetNaStartu() const { return pocetNaStartu_; }  // whole records in datax.dat at start
-    int PocetPuvodnich() const { return puvodniCount_; }   // records of the backup
-    int AktualniIndex() const { return aktualniIndex_; }   // current record, 1-based
+    int PocetNaStartu() const { return pocetNaStartu_; } // whole records in datax.dat at start
+    int PocetPuvodnich() const { return puvodniCount_; } // records of the backup
+    int AktualniIndex() const { return aktualniIndex_; } // current record, 1-based
     const TZaznam& AktualniZaznam() const { return aktualniZaznam_; } // working copy
     bool ZmenaDat() const { return zmenaDat_; } // a record was confirmed or changed in this run
     bool CislovaniZakresu() const { return cislovaniZakresu_; }
     // Observer names of the records, UTF-8, sorted.
     const std::vector<std::string>& Pozorovatele() const { return pozorovatele_; }
-    double PolomerKresby() const { return polomerKresby_; } // drawing radius R, mm; 0 = not chosen yet
-    bool HelioZadavani() const { return helioZadavani_; }   // heliographic entry mode
+    // Drawing radius R, mm; 0 = not chosen yet.
+    double PolomerKresby() const { return polomerKresby_; }
+    bool HelioZadavani() const { return helioZadavani_; } // heliographic entry mode
 
     // ---- Start-up settings and tables.
     const StartupTables& tables() const { return tables_; }
     int ProcentoVelikosti() const { return tables_.ProcentoVelikosti; }
     const ObserverTable& TabulkaPozorovatelu() const { return tables_.TabulkaPozorovatelu; }
-    // The corona table (KoronaData, KoronaDelka) loaded at start.
-    const KoronaTable& Korona() const { return korona_; }
-    // AsymetrieMesicni and AsymetrieRocni as last computed (start-up, stored entry).
-    const Asymetrie& asymetrie() const { return asymetrie_; }
     // What start-up and loading found and the user is told.
     const std::vector<std::string>& warnings() const { return warnings_; }
 
@@ -128,10 +125,6 @@ class Session {
     LoadResult load(const Date& today);
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
-    // The corona table of the start-up.
-    void setKorona(KoronaTable korona) { korona_ = std::move(korona); }
-    // Keeps the asymmetry tables computed from the records.
-    void setAsymetrie(Asymetrie a) { asymetrie_ = std::move(a); }
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
     // The warnings collected so far; the list is empty afterwards.
     std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
@@ -245,8 +238,6 @@ class Session {
     double polomerKresby_ = 0;
     bool helioZadavani_ = false;
     StartupTables tables_;
-    KoronaTable korona_;
-    Asymetrie asymetrie_;
     std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in

@@ -37,7 +37,7 @@ std::optional<std::string> readSideFile(Session& s, const std::filesystem::path&
         std::string bytes = ReadWholeFile(path, limit);
         if (content == Content::Text && bytes.find('\0') != std::string::npos) {
             s.addWarning("Soubor \"" + path.string() +
-                                 "\" obsahuje nulové bajty, není to text; nepoužije se.");
+                         "\" obsahuje nulové bajty, není to text; nepoužije se.");
             return std::nullopt;
         }
         return bytes;
@@ -59,19 +59,18 @@ void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt)
         if (!std::filesystem::is_directory(path, ec)) continue;
         const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
         if (const auto old = FindOldTempFiles(path); !old.empty())
-            s.addWarning("V adresáři \"" + path.string() + "\" je " +
-                                 std::to_string(old.size()) +
-                                 " souborů, které vypadají jako zbytky přerušeného ukládání "
-                                 "starší verze programu (" +
-                                 old.front() + " ...); program je neodstraňuje.");
+            s.addWarning("V adresáři \"" + path.string() + "\" je " + std::to_string(old.size()) +
+                         " souborů, které vypadají jako zbytky přerušeného ukládání "
+                         "starší verze programu (" +
+                         old.front() + " ...); program je neodstraňuje.");
         if (removed.empty()) continue;
         std::string names;
         for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
             names += (i ? ", " : "") + removed[i];
         if (removed.size() > 3) names += ", ...";
         s.addWarning("Odstraněno " + std::to_string(removed.size()) +
-                             " dočasných souborů přerušeného ukládání v adresáři \"" +
-                             path.string() + "\" (" + names + ").");
+                     " dočasných souborů přerušeného ukládání v adresáři \"" + path.string() +
+                     "\" (" + names + ").");
     }
 }
 
@@ -84,8 +83,7 @@ void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool re
         if (const auto f = ParseFaktorZvetseni(*bytes))
             t.FaktorZvetseni = *f;
         else
-            s.addWarning(
-                "Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
+            s.addWarning("Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
         return;
     }
     if (existsAtAll(path)) return; // not a file: warned above, left as it is
@@ -101,7 +99,7 @@ void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool re
 void warnUnreadable(Session& s, const std::string& where, int count) {
     if (count > 0)
         s.addWarning("V " + where + " je " + std::to_string(count) +
-                             " míst bez čísla; čtou se jako 0.");
+                     " míst bez čísla; čtou se jako 0.");
 }
 
 void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
@@ -210,12 +208,11 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
 
     result.load = s.load(today);
 
-    if (hooks.loadCorona) hooks.loadCorona(s);
+    if (hooks.afterRecords) hooks.afterRecords(s);
     readOutsideSeries(s, t, today);
     readObservers(s, t, result, hooks.readOnly);
     warnLaterSideFiles(s);
     s.setTables(std::move(t));
-    if (hooks.computeAsymmetry) hooks.computeAsymmetry(s);
 
     if (const auto setting = s.drawingSettingOfRecord1())
         s.setDrawingSetting(*setting);

@@ -21,8 +21,6 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "graphs/asymmetry.h"
-#include "graphs/korona_startup.h"
 #include "records/exports.h"
 #include "records/session.h"
 #include "records/startup.h"
@@ -160,15 +158,6 @@ MainWindow::MainWindow(Session& session, Messages& zpravy, QWidget* parent)
     toolBar_->setPalette(pal);
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
-    startupHooks.loadCorona = LoadKoronaAtStartup;
-    startupHooks.computeAsymmetry = [](Session& s) {
-        s.setAsymetrie(SpocitejAsymetrii(s.records()));
-    };
-    // The same step after every change of the records (entry, correction,
-    // merge, "Přepočítat", removal), through the one hook.
-    model_.setPoZmeneZaznamu([this](Session& s) {
-        if (startupHooks.computeAsymmetry) startupHooks.computeAsymmetry(s);
-    });
     vytvorMenu();
     vytvorPanely();
 
@@ -493,7 +482,7 @@ bool MainWindow::FormCreate(const QRect& screen, const Date& today) {
     obrazovka_ = screen;
     StartupResult start;
     try {
-        start = RunStartup(model_.store(), screen.height(), today, startupHooks);
+        start = RunStartup(model_.store(), screen.height(), today);
     } catch (const std::exception& e) {
         zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;

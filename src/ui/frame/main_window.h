@@ -46,8 +46,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // Asks for the drawing setting when record 1 has none; the coordinate-type
     // dialog unless a test puts its own answer here.
     std::function<DrawingSetting()> zeptatSeNaNastaveni;
-    // Steps of other subsystems that run inside the start-up.
-    StartupHooks startupHooks;
 
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.
@@ -77,7 +75,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     void ukazStav(const QString& text, int ms = 0) override;
     void posledniUprava() override { posledni1Click(); }
     void ukazPosuvnikZaznamu(bool viditelny) override;
-    const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.
     void setSeznam(RecordListWindow* seznam) { seznam_ = seznam; }

@@ -1,6 +1,10 @@
 #include "ui/frame/session_model.h"
 
+#include <QStringList>
+
 #include "drawing/drawing_records.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
 
 namespace hk {
 
@@ -14,11 +18,21 @@ struct SessionModel::Emit {
 };
 
 SessionModel::SessionModel(Session& session, QObject* parent)
-    : QObject(parent), session_(session) {}
+    : QObject(parent), session_(session), analysis_(session) {}
 
 void SessionModel::zaznamyZmeneny() {
-    if (poZmene_) poZmene_(session_);
     emit recordsChanged();
+}
+
+const KoronaTable& SessionModel::corona(Messages& messages) {
+    const KoronaTable& table = analysis_.corona();
+    if (const std::vector<std::string> warnings = analysis_.takeWarnings(); !warnings.empty()) {
+        QStringList lines;
+        for (const std::string& w : warnings)
+            lines << q(w);
+        messages.Zprava(lines.join(QLatin1Char('\r')));
+    }
+    return table;
 }
 
 void SessionModel::setCurrent(int index1) {

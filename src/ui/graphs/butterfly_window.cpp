@@ -136,8 +136,15 @@ const ButterflyModel& ButterflyWindow::model() const {
     const Session& s = kontext_.model.session();
     if (!model_ || modelRevize_ != s.revision()) {
         model_ = std::make_unique<ButterflyModel>(
-            MakeButterflyModel(s.records(), s.geometry(), s.tables().DoplnkovaData, s.Korona()));
+            MakeButterflyModel(s.records(), s.geometry(), s.tables().DoplnkovaData, KoronaTable{}));
         modelRevize_ = s.revision();
+        modelKorona_ = false;
+    }
+    // The corona columns once the corona is shown: the corona has been read
+    // (and its warnings shown) by the command that switched it on.
+    if (volby_.korona && !modelKorona_) {
+        SetButterflyCorona(*model_, kontext_.model.analysis().corona());
+        modelKorona_ = true;
     }
     return *model_;
 }
@@ -351,7 +358,7 @@ void ButterflyWindow::Podkreslit1Click() {
 void ButterflyWindow::koronapodClick() {
     QAction* a = akce_.value(QStringLiteral("koronapod"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    if (a->isChecked() && !kontext_.model.session().Korona().present()) {
+    if (a->isChecked() && !kontext_.model.corona(kontext_.zpravy).present()) {
         a->setChecked(false);
         kontext_.zpravy.Zprava(QStringLiteral("Nejsou data pro koronu"));
     }

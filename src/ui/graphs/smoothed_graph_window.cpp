@@ -344,7 +344,8 @@ void SmoothedGraphWindow::prepocitat() {
                    ? BuildTabulkovaKrivka(t.Tok10cmTab, static_cast<int>(tokVolba_), data_.prvniRok)
                    : BruselKrivka{};
     } else {
-        asym_ = BuildAsymetrieGraf(s.records(), s.asymetrie(), S_, druh_, obdobi_);
+        asym_ =
+            BuildAsymetrieGraf(s.records(), ctx_.model.analysis().asymmetry(), S_, druh_, obdobi_);
     }
     obnovit();
 }

@@ -252,7 +252,7 @@ void MapWindow::vytvorMenu() {
     radio(korona, "KoronaGraf", QStringLiteral("Korona Graf"), [this] { KoronaGrafClick(); });
     radio(korona, "Koronamotyl", QStringLiteral("Korona motýl"), [this] { KoronamotylClick(); });
     radio(korona, "koronaglob", QStringLiteral("Korona skutečná"), [this] { koronaglobClick(); });
-    korona->menuAction()->setEnabled(kontext_.model.session().Korona().present());
+    korona->menuAction()->setEnabled(this->korona().present());
     pridej(
         menu_, "koronapod", QStringLiteral("Korona pod mapu"), [this] { koronapodClick(); }, true);
     pridej(
@@ -509,7 +509,7 @@ void MapWindow::sestavit() {
     ++sestaveni_;
     const auto records = s.records();
     const GeometryCache& g = s.geometry();
-    const KoronaTable& korona = s.Korona();
+    const KoronaTable& korona = this->korona();
     const int w = platno_->width();
     const int h = platno_->height();
     if (pohled_ == MapaPohled::Mapa && !datamagnet_->isHidden()) {
@@ -804,7 +804,7 @@ void MapWindow::dvenadsebouClick() {
 }
 
 void MapWindow::KoronaGrafClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+    const KoronaTable& k = korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         nastavPohled(MapaPohled::Mapa);
@@ -818,7 +818,7 @@ void MapWindow::KoronaGrafClick() {
 }
 
 void MapWindow::KoronamotylClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+    const KoronaTable& k = korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         nastavPohled(MapaPohled::Mapa);
@@ -835,7 +835,7 @@ void MapWindow::KoronamotylClick() {
 }
 
 void MapWindow::koronaglobClick() {
-    const KoronaTable& k = kontext_.model.session().Korona();
+    const KoronaTable& k = korona();
     if (!k.present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         nastavPohled(MapaPohled::Mapa);
@@ -852,7 +852,7 @@ void MapWindow::koronaglobClick() {
 void MapWindow::koronapodClick() {
     QAction* a = akce_.value(QStringLiteral("koronapod"));
     const bool zap = !vrstvy_.koronapod;
-    if (zap && !kontext_.model.session().Korona().present()) {
+    if (zap && !korona().present()) {
         a->setChecked(false);
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         return;
@@ -862,6 +862,10 @@ void MapWindow::koronapodClick() {
         nastavPohled(MapaPohled::Mapa);
     else
         zmena();
+}
+
+const KoronaTable& MapWindow::korona() const {
+    return kontext_.model.corona(kontext_.zpravy);
 }
 
 bool MapWindow::magnetoData() {
@@ -897,7 +901,7 @@ void MapWindow::SrovnaniClick() {
 }
 
 void MapWindow::KoronazvlastClick() {
-    if (!kontext_.model.session().Korona().present()) {
+    if (!korona().present()) {
         kontext_.zpravy.Zprava(q(NejsouDataKorona));
         nastavTlacitka();
         return;
@@ -949,7 +953,7 @@ void MapWindow::tiskDo(QPrinter& printer) {
 void MapWindow::vrstvaClick(const QString& tlacitko) {
     auto prepni = [](bool& b) { b = !b; };
     if (tlacitko == QLatin1String("koronazap")) {
-        if (!vrstvy_.koronazap && !kontext_.model.session().Korona().present()) {
+        if (!vrstvy_.koronazap && !korona().present()) {
             kontext_.zpravy.Zprava(q(NejsouDataKorona));
             nastavTlacitka();
             return;
@@ -1020,7 +1024,7 @@ void MapWindow::nasobekClick() {
 // Comparison
 
 bool MapWindow::koronaPodMapu(int rotace) const {
-    return MakeKoronaPodMapu(kontext_.model.session().Korona(), rotace, 16, 0).present;
+    return MakeKoronaPodMapu(korona(), rotace, 16, 0).present;
 }
 
 // A half of the comparison gets a layer: the corona erases the half first

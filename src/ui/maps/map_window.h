@@ -173,6 +173,9 @@ class MapWindow : public QWidget {
     void rozmistit();
     void nastavTlacitka();
     bool magnetoData();
+    // The corona table: read when the window opens (its menu needs to know
+    // whether there is one), with the warnings of that read shown then.
+    const KoronaTable& korona() const;
     int meritko() const;         // s of the single map
     int meritkoSrovnani() const; // q of the comparison
     int rotaceDolni() const { return rotace_ + posun_; }

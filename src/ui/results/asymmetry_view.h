@@ -5,13 +5,14 @@
 
 namespace hk {
 
+class AnalysisTables;
 class Messages;
 class Session;
 
 // The table shown: monthly when `mesicni`.
-ResultsGrid AsymetrieMrizka(const Session& session, bool mesicni);
+ResultsGrid AsymetrieMrizka(const Session& session, AnalysisTables& tables, bool mesicni);
 // "AsinTXT": after the question, writes the monthly (also when neither
 // button is down) or the yearly table into Polohy-skupin.
-void AsymetrieDoTextu(const Session& session, Messages& zpravy, bool rocni);
+void AsymetrieDoTextu(const Session& session, AnalysisTables& tables, Messages& zpravy, bool rocni);
 
 } // namespace hk

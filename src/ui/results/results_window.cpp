@@ -401,7 +401,7 @@ void ResultsWindow::dataasimClick() {
 
 void ResultsWindow::asimtxt() {
     const QAction* asro = k_.ramec.akce(QStringLiteral("asro"));
-    AsymetrieDoTextu(session_, zpravy_, asro && asro->isChecked());
+    AsymetrieDoTextu(session_, k_.model.analysis(), zpravy_, asro && asro->isChecked());
 }
 
 void ResultsWindow::ukaz(int rezim) {
@@ -458,7 +458,7 @@ void ResultsWindow::sestav() {
     }
     case DataAsymetrie: {
         const QAction* asme = k_.ramec.akce(QStringLiteral("asme"));
-        mrizka_ = AsymetrieMrizka(session_, asme && asme->isChecked());
+        mrizka_ = AsymetrieMrizka(session_, k_.model.analysis(), asme && asme->isChecked());
         VyplnMrizku(*StringGrid8_, mrizka_);
         stack_->setCurrentWidget(StringGrid8_);
         setWindowTitle(q(mrizka_.caption));
