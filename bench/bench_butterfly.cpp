@@ -15,11 +15,11 @@
 #include "demo/demo.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
-#include "graphs/group_latitudes.h"
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/startup_files.h"
 #include "render/butterfly.h"
+#include "results/group_latitudes.h"
 
 using namespace hk;
 

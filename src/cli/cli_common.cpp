@@ -5,7 +5,7 @@
 #include <chrono>
 #include <ostream>
 
-#include "graphs/corona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
 #include "records/session.h"
@@ -71,7 +71,6 @@ void StartSession(Session& session, std::ostream& err) {
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
     constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
     StartupHooks hooks;
-    hooks.loadCorona = LoadCoronaAtStartup;
     hooks.readOnly = true; // a picture command changes nothing in the directory
     try {
         RunStartup(session, ScreenHeight, Today(), hooks);
@@ -80,6 +79,13 @@ void StartSession(Session& session, std::ostream& err) {
     }
     for (const std::string& w : session.warnings())
         err << w << "\n";
+}
+
+const CoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err) {
+    const CoronaTable& corona = tables.corona();
+    for (const std::string& w : tables.takeWarnings())
+        err << w << "\n";
+    return corona;
 }
 
 ObserverTable ReadObserverTable(const ProgramDir& dir) {

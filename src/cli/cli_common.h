@@ -14,6 +14,8 @@
 #include "geometry/calendar.h"
 
 namespace hk {
+class AnalysisTables;
+struct CoronaTable;
 struct StationData;
 struct ResultsGrid;
 class ObserverTable;
@@ -61,11 +63,13 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument);
 // Loads datax.dat of the session's directory (JobError when there is none)
 // and prints the load's warnings on `err`.
 void LoadRecords(Session& session, std::ostream& err);
-// Runs the desktop program's start-up (with the corona) on the session's
-// directory without writing to it, for the pictures that draw the start-up
-// tables; JobError when datax.dat is missing or the start-up fails; the
-// warnings go to `err`.
+// Runs the desktop program's start-up on the session's directory without
+// writing to it, for the pictures that draw the start-up tables; JobError
+// when datax.dat is missing or the start-up fails; the warnings go to `err`.
 void StartSession(Session& session, std::ostream& err);
+// The corona table, read now for a picture that shows it; the warnings of
+// the read (a damaged KoronaX year) go to `err` like the start-up's.
+const CoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
 // start-up reads it; empty when neither file exists.
 ObserverTable ReadObserverTable(const ProgramDir& dir);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "graphs/corona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "text/number_format.h"
@@ -56,8 +56,15 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     Session session(args[0]);
     StartupResult result;
     try {
+        // The check reads the corona too, at the place of the start-up where
+        // its warnings have always stood: right after the records.
+        AnalysisTables analysis(session);
         StartupHooks hooks;
-        hooks.loadCorona = LoadCoronaAtStartup;
+        hooks.afterRecords = [&analysis](Session& s) {
+            analysis.corona();
+            for (std::string& w : analysis.takeWarnings())
+                s.addWarning(std::move(w));
+        };
         result = RunStartup(session, screenHeight, Today(), hooks);
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());

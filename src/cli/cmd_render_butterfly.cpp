@@ -11,8 +11,8 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
+#include "graphs/analysis_tables.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/corona_startup.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"
@@ -59,16 +59,18 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
-    if (o.corona && !session.corona().present()) {
+    AnalysisTables analysis(session);
+    const CoronaTable noCorona;
+    const CoronaTable& corona = o.corona ? LoadCorona(analysis, err) : noCorona;
+    if (o.corona && !corona.present()) {
         err << "Nejsou data pro koronu\n";
         o.corona = false;
     }
     o.fontPixels = static_cast<int>(std::nearbyint(session.sizePercent() * 8 / 100.0));
 
     GuiApplicationScope gui;
-    const ButterflyModel model =
-        MakeButterflyModel(session.records(), session.geometry(),
-                           session.tables().supplementaryData, session.corona());
+    const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
+                                                    session.tables().supplementaryData, corona);
     if (IsPdf(file)) {
         QByteArray bytes;
         {

@@ -14,7 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "graphs/asymmetry.h"
+#include "graphs/analysis_tables.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
 #include "io/atomic_file.h"
@@ -245,9 +245,9 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    const AsymmetryTables tables = ComputeAsymmetry(session.records());
-    const AsymmetryGraph graph =
-        BuildAsymmetryGraph(session.records(), tables, S, asymmetryKind, asymmetryPeriod);
+    AnalysisTables analysis(session);
+    const AsymmetryGraph graph = BuildAsymmetryGraph(session.records(), analysis.asymmetry(), S,
+                                                     asymmetryKind, asymmetryPeriod);
     AsymmetryOptions o;
     // The narrowest factor that keeps the picture within a screenful or two.
     for (o.factor = 1; o.factor < 16 && AsymmetryWidth(graph, o) > 2400; o.factor *= 2) {

@@ -15,7 +15,7 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "geometry/calendar.h"
-#include "graphs/corona_startup.h"
+#include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
@@ -119,12 +119,17 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
+    // The corona is read only for the pictures that show it.
+    AnalysisTables analysis(session);
+    const CoronaTable noCorona;
+    const bool showsCorona =
+        corona || kind == MapKind::CoronaGraph || kind == MapKind::CoronaButterfly;
+    const CoronaTable& coronaTable = showsCorona ? LoadCorona(analysis, err) : noCorona;
 
     GuiApplicationScope gui;
     const auto records = session.records();
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
-    const CoronaTable& coronaTable = session.corona();
     const ProgramDir& dir = session.dir;
     switch (kind) {
     case MapKind::Single: {

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "graphs/asymmetry.h"
+#include "graphs/analysis_tables.h"
 #include "records/session.h"
 #include "results/measured_statistics.h"
 #include "results/rotation_table.h"
@@ -40,8 +40,8 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
         if (hemisphereOption) throw UsageError("tabulka asymmetry se nedělí podle polokoulí");
         Session session(ExistingProgramDirectory(args[0]));
         LoadRecords(session, err);
-        const AsymmetryTables a = ComputeAsymmetry(session.records());
-        PrintTable(BuildAsymmetryGrid(a, session.records(), monthly), out);
+        AnalysisTables analysis(session);
+        PrintTable(BuildAsymmetryGrid(analysis.asymmetry(), session.records(), monthly), out);
         return 0;
     }
     if (monthly || yearly) throw UsageError("--monthly a --yearly patří k tabulce asymmetry");

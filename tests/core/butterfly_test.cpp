@@ -10,11 +10,11 @@
 #include "geometry/calendar.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/magn_dat.h"
 #include "graphs/supplementary_data.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
+#include "results/group_latitudes.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
 

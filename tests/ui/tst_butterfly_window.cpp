@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "demo/demo.h"
+#include "io/atomic_file.h"
 #include "results/rotation_table.h"
 #include "ui/graphs/butterfly_window.h"
 #include "ui/support/results_window_fixture.h"
@@ -56,13 +57,19 @@ class TestButterflyWindow : public QObject {
         const QString size = QString::number(w_->canvas()->width()) + QStringLiteral(" x ") +
                              QString::number(w_->canvas()->height());
         QCOMPARE(w_->windowTitle(), QStringLiteral("Motýlek   Skvrny") + QString(10, ' ') + size);
-        QVERIFY(f_->session.corona().present()); // loaded by the start-up hook
+        // Nothing shown so far needs the corona: it is read when first shown,
+        // and what that read warns about is shown then.
+        QVERIFY(!f_->mainWindow->model().analysis().coronaLoaded());
+        f_->messages.clear();
+        WriteFileAtomic(f_->path("KoronaX/HR1941.csv"), "1 1941 1 1 1 0 x\r\n");
         button("fakule");
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("Motýlek   Fakule          ")));
         QVERIFY(f_->mainWindow->action(QStringLiteral("fakule"))->isChecked());
         QVERIFY(!f_->mainWindow->action(QStringLiteral("skvrny"))->isChecked());
         button("podkreskorona");
         QVERIFY(w_->options().corona);
+        QCOMPARE(f_->messages.messages.size(), 1);
+        QVERIFY(f_->messages.messages.front().contains(QStringLiteral("HR1941.csv")));
         QVERIFY(w_->action(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
 
         if (const QByteArray file = qgetenv("HELIOKRES_SCREENSHOT"); !file.isEmpty()) {

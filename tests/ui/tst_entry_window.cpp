@@ -54,7 +54,7 @@ struct Program : test::Frame {
         return mainWindow->findChild<EntryWindow*>();
     }
     std::string diskBytes() const { return ReadWholeFile(path("datax.dat")); }
-    std::vector<TZaznam> onDisk() const { return ReadRecordFile(path("datax.dat")).records; }
+    RecordBlock onDisk() const { return ReadRecordFile(path("datax.dat")).records; }
 };
 
 template <typename T> T* child(QWidget* w, const char* name) {
@@ -183,7 +183,7 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     QCOMPARE(p.messages.messages, QStringList());
     QTRY_VERIFY(guard.isNull());
 
-    const std::vector<TZaznam> disk = p.onDisk();
+    const RecordBlock disk = p.onDisk();
     QCOMPARE(disk.size(), std::size_t(4));
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("15.06.2014"));
     const TZaznam& z = disk[2];
@@ -352,7 +352,7 @@ void TestEntryWindow::correctionMovesTheRecordAndTheListFollows() {
     QCOMPARE(p.messages.messages, QStringList());
     QCOMPARE(p.session.recordCount(), 3);
     QCOMPARE(p.session.currentIndex(), 3);
-    const std::vector<TZaznam> disk = p.onDisk();
+    const RecordBlock disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
     const RecordListWindow* list = p.mainWindow->list();

@@ -34,13 +34,10 @@ class TestGraphWindow : public QObject {
     TempDir demoDir_;
     fs::path demo_;
 
-    // The main window on a copy of the demo with the asymmetry hook set.
+    // The main window on a copy of the demo.
     std::unique_ptr<test::Frame> startProgram() {
         auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
         f->copyIn(demo_);
-        f->mainWindow->startupHooks.computeAsymmetry = [](Session& s) {
-            s.setAsymmetry(ComputeAsymmetry(s.records()));
-        };
         if (!f->start()) return nullptr;
         installWindows(*f->mainWindow);
         f->mainWindow->show();
@@ -203,7 +200,7 @@ class TestGraphWindow : public QObject {
         f->mainWindow->action(QStringLiteral("asro"))->trigger();
         SessionModel& model = f->mainWindow->model();
         const Session& s = f->session;
-        auto yearly = [&] { return s.asymmetry().yearly.values; };
+        auto yearly = [&] { return model.analysis().asymmetry().yearly.values; };
         // The tables and the view as computed afresh, and changed by the step.
         auto check = [&](const char* step, const auto& pred) {
             const AsymmetryTables fresh = ComputeAsymmetry(s.records());

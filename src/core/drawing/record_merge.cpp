@@ -48,7 +48,7 @@ std::vector<TZaznam> ReadRecordsForMerge(const std::filesystem::path& path) {
     if (contents.trailingBytes != 0)
         throw std::runtime_error("Soubor " + name +
                                  " není soubor zákresů: jeho délka není násobkem 1774 bajtů");
-    std::vector<TZaznam>& records = contents.records;
+    RecordBlock& records = contents.records;
     const auto end = std::find_if(records.begin(), records.end(),
                                   [](const TZaznam& z) { return z.Datum.empty(); });
     records.erase(end, records.end());
@@ -57,7 +57,7 @@ std::vector<TZaznam> ReadRecordsForMerge(const std::filesystem::path& path) {
         if (!RecordDate(records[i]))
             throw std::runtime_error("Záznam " + std::to_string(i + 1) + " souboru " + name +
                                      " nemá platné datum \"" + records[i].Datum.text() + "\"");
-    return std::move(records);
+    return {records.begin(), records.end()};
 }
 
 std::vector<bool> DuplicateDateMask(std::span<const TZaznam> store,

@@ -51,13 +51,17 @@ std::vector<CoronaColumn> CoronaColumns(const CoronaTable& corona) {
     return columns;
 }
 
+void SetButterflyCorona(ButterflyModel& m, const CoronaTable& corona) {
+    m.corona = corona.present();
+    m.coronaColumns = CoronaColumns(corona);
+}
+
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& g,
                                   std::span<const std::uint8_t> supplementaryData,
                                   const CoronaTable& corona) {
     ButterflyModel m;
     m.supplementary = DecodeSupplementaryData(supplementaryData);
-    m.corona = corona.present();
-    m.coronaColumns = CoronaColumns(corona);
+    SetButterflyCorona(m, corona);
     m.latitudes = ComputeGroupLatitudes(records, g);
     if (records.empty() || g.size() != records.size()) return m;
     m.empty = false;

@@ -13,10 +13,10 @@
 
 #include "geometry/calendar.h"
 #include "graphs/corona.h"
-#include "graphs/group_latitudes.h"
 #include "graphs/supplementary_data.h"
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
+#include "results/group_latitudes.h"
 
 namespace hk {
 
@@ -89,8 +89,13 @@ std::vector<CoronaAverages> CoronaRotationAverages(const CoronaTable& corona);
 // D_j + 2 n_j) turned into grey levels 255 - (a_i + a_(73-i)), at least 0.
 std::vector<CoronaColumn> CoronaColumns(const CoronaTable& corona);
 
+// The model of the records, the supplementary data and the corona; an
+// empty corona table gives a model without the corona.
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& geometry,
                                   std::span<const std::uint8_t> supplementaryData,
                                   const CoronaTable& corona);
+// Puts the corona columns into a model built without them (the corona is
+// read only when the diagram first shows it).
+void SetButterflyCorona(ButterflyModel& model, const CoronaTable& corona);
 
 } // namespace hk

@@ -7,7 +7,6 @@
 #include <system_error>
 #include <unordered_set>
 
-#include "drawing/drawing_records.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 
@@ -109,11 +108,11 @@ LoadResult Session::load(const Date& today) {
     RecordBlock records;
     int atStart = 0;
     if (std::filesystem::exists(path, ec)) {
-        LoadedBlock block = LoadRecordBlock(path, SpareRecords);
+        RecordFileContents file = ReadRecordFile(path, SpareRecords);
         result.fileExisted = true;
-        result.trailingBytes = block.trailingBytes;
-        atStart = static_cast<int>(block.wholeRecords);
-        records = std::move(block.records);
+        result.trailingBytes = file.trailingBytes;
+        atStart = static_cast<int>(file.records.size());
+        records = std::move(file.records);
         // A record with an empty date is unused: it is left out, and the
         // records after it are kept.
         std::size_t kept = 0;
@@ -425,9 +424,9 @@ void Session::setFaculaeArea(int index1, const TZaznam& counted) {
     mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
 }
 
-std::optional<std::string> Session::recomputeAll() {
+std::optional<std::string> Session::recomputeAll(const Recomputation& recompute) {
     std::vector<TZaznam> recomputed(records_.begin(), records_.end());
-    if (auto error = RecomputeRecords(recomputed)) return error;
+    if (auto error = recompute(recomputed)) return error;
     for (std::size_t i = 0; i < recomputed.size(); ++i) {
         if (std::memcmp(&recomputed[i], &records_[i], sizeof(TZaznam)) == 0) continue;
         mutableRecord(static_cast<int>(i) + 1) = recomputed[i];

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,8 +16,6 @@
 #include <vector>
 
 #include "geometry/calendar.h"
-#include "graphs/asymmetry.h"
-#include "graphs/corona.h"
 #include "records/geometry_cache.h"
 #include "records/observers.h"
 #include "records/program_dir.h"
@@ -68,7 +67,9 @@ struct StartupTables {
     ObserverTable observerTable;
 };
 
-// The record store and the settings of a run. Its data are private: windows
+// The record store and the settings of a run. What the analyses derive
+// from it and keep (the corona, the asymmetry tables) lives beside it, in
+// AnalysisTables. Its data are private: windows
 // and commands read them through the const accessors and change them only
 // through the named operations below, each of which checks first, changes
 // second and bumps revision().
@@ -106,19 +107,14 @@ class Session {
     bool drawingNumbers() const { return drawingNumbers_; }
     // Observer names of the records, UTF-8, sorted.
     const std::vector<std::string>& observers() const { return observerNames_; }
-    double drawingRadius() const {
-        return drawingRadius_;
-    } // drawing radius R, mm; 0 = not chosen yet
+    // Drawing radius R, mm; 0 = not chosen yet.
+    double drawingRadius() const { return drawingRadius_; }
     bool heliographicEntry() const { return heliographicEntry_; } // heliographic entry mode
 
     // ---- Start-up settings and tables.
     const StartupTables& tables() const { return tables_; }
     int sizePercent() const { return tables_.sizePercent; }
     const ObserverTable& observerTable() const { return tables_.observerTable; }
-    // The corona table (coronaBytes, coronaLength) loaded at start.
-    const CoronaTable& corona() const { return corona_; }
-    // monthly and yearly as last computed (start-up, stored entry).
-    const AsymmetryTables& asymmetry() const { return asymmetry_; }
     // What start-up and loading found and the user is told.
     const std::vector<std::string>& warnings() const { return warnings_; }
 
@@ -131,10 +127,6 @@ class Session {
     LoadResult load(const Date& today);
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
-    // The corona table of the start-up.
-    void setCorona(CoronaTable corona) { corona_ = std::move(corona); }
-    // Keeps the asymmetry tables computed from the records.
-    void setAsymmetry(AsymmetryTables a) { asymmetry_ = std::move(a); }
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }
     // The warnings collected so far; the list is empty afterwards.
     std::vector<std::string> takeWarnings() { return std::exchange(warnings_, {}); }
@@ -178,10 +170,13 @@ class Session {
     // Takes the faculae area (PlochaFakuli) counted on the drawing of record
     // `index1` from `counted`.
     void setFaculaeArea(int index1, const TZaznam& counted);
-    // Recomputes Rotace, L0 and the summary of every record ("Přepočítat").
-    // Returns the message of the first record that cannot be recomputed;
-    // nothing is changed then.
-    std::optional<std::string> recomputeAll();
+    // Recomputes every record ("Přepočítat"): `recompute` gets a copy of all
+    // records and recomputes them in place (Rotace, L0, the summary, what
+    // the drawing counts), or returns the message of the first record it
+    // cannot recompute; nothing is changed then. The records that came out
+    // different replace the stored ones.
+    using Recomputation = std::function<std::optional<std::string>(std::span<TZaznam>)>;
+    std::optional<std::string> recomputeAll(const Recomputation& recompute);
     // Appends records (merging a file), adds their observers, sorts and
     // keeps the working record's record current.
     void mergeRecords(std::span<const TZaznam> added);
@@ -245,8 +240,6 @@ class Session {
     double drawingRadius_ = 0;
     bool heliographicEntry_ = false;
     StartupTables tables_;
-    CoronaTable corona_;
-    AsymmetryTables asymmetry_;
     std::vector<std::string> warnings_;
     // The records of the start (for the backup) are kept lazily: until they
     // would move, the store itself holds them, apart from those changed in

@@ -209,12 +209,11 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
 
     result.load = s.load(today);
 
-    if (hooks.loadCorona) hooks.loadCorona(s);
+    if (hooks.afterRecords) hooks.afterRecords(s);
     readOutsideSeries(s, t, today);
     readObservers(s, t, result, hooks.readOnly);
     warnLaterSideFiles(s);
     s.setTables(std::move(t));
-    if (hooks.computeAsymmetry) hooks.computeAsymmetry(s);
 
     if (const auto setting = s.drawingSettingOfRecord1())
         s.setDrawingSetting(*setting);

@@ -10,10 +10,12 @@
 
 namespace hk {
 
-// Steps of other subsystems that run at their place in the start-up.
+// How a start-up runs for a caller that is not the desktop program.
 struct StartupHooks {
-    std::function<void(Session&)> loadCorona;       // after the records
-    std::function<void(Session&)> computeAsymmetry; // after the outside series
+    // A step of another subsystem that runs right after the records are
+    // loaded, so that its warnings stand where they belong in the list
+    // (the CLI's check reads the corona here).
+    std::function<void(Session&)> afterRecords;
     // For commands that only read the directory (the CLI's pictures): no
     // Zvetsit.zve is created, ob.dat is not renamed (nothing would save its
     // lines again) and no temporary file is removed.

@@ -1,17 +1,10 @@
 #include "records/store.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <cstring>
-#include <fcntl.h>
 #include <limits>
-#include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "io/atomic_file.h"
 #include "records/record.h"
 #include "text/encoding.h"
 
@@ -19,57 +12,7 @@ namespace hk {
 
 namespace {
 
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-[[noreturn]] void readError(const std::string& what, const std::filesystem::path& path, int err) {
-    std::string msg = what + " \"" + path.string() + "\"";
-    if (err != 0) msg += ": " + std::string(std::strerror(err));
-    throw std::runtime_error(msg);
-}
-
 constexpr char SpecialCp1250[] = "zvl\xE1\x9A\x9Dn\xED"; // "zvlášťní"
-
-} // namespace
-
-std::string_view SpecialMarkerCp1250() {
-    return {SpecialCp1250, sizeof SpecialCp1250 - 1};
-}
-
-LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare) {
-    std::size_t size = 0;
-    Fd fd(OpenRegularFile(path, size));
-
-    LoadedBlock out;
-    out.wholeRecords = size / RecordSize;
-    out.trailingBytes = size % RecordSize;
-    out.records.reserve(out.wholeRecords + spare);
-    out.records.resize(out.wholeRecords);
-    char* p = reinterpret_cast<char*>(out.records.data());
-    std::size_t left = out.wholeRecords * RecordSize;
-    while (left > 0) {
-        const ssize_t n = ::read(fd.get(), p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) readError("Chyba při čtení souboru", path, errno);
-        if (n == 0) readError("Soubor se během čtení zkrátil:", path, 0);
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return out;
-}
-
-namespace {
 
 // Any marker that sorts after "zvl" is the special marker, however it was
 // spelt or encoded.
@@ -86,6 +29,10 @@ bool positionsToClear(const TZaznam& z) {
 }
 
 } // namespace
+
+std::string_view SpecialMarkerCp1250() {
+    return {SpecialCp1250, sizeof SpecialCp1250 - 1};
+}
 
 bool NeedsNormalising(const TZaznam& z) {
     return markerToRewrite(z) || z.Pozorovatel.empty() || z.Cas == 0 || positionsToClear(z);

@@ -1,42 +1,17 @@
 #pragma once
-// The pieces of the record store that work on plain record arrays: the fast
-// load of a record file, the load normalisation, the key order and the
-// ordering of observer names.
+// The pieces of the record store that work on plain record arrays: the load
+// normalisation, the key order and the ordering of observer names.
 #include <cstddef>
-#include <filesystem>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "geometry/calendar.h"
+#include "records/record_file.h"
 #include "records/record_layout.h"
 
 namespace hk {
-
-// An allocator that leaves new elements uninitialised, so that a record
-// block about to be overwritten by a file read is not cleared first.
-template <class T> struct NoInitAllocator : std::allocator<T> {
-    template <class U> struct rebind { using other = NoInitAllocator<U>; };
-    NoInitAllocator() = default;
-    template <class U> NoInitAllocator(const NoInitAllocator<U>&) noexcept {}
-    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
-    template <class U, class... Args> void construct(U* p, Args&&... args) {
-        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-};
-using RecordBlock = std::vector<TZaznam, NoInitAllocator<TZaznam>>;
-
-struct LoadedBlock {
-    RecordBlock records;
-    std::size_t wholeRecords = 0;  // records in the file
-    std::size_t trailingBytes = 0; // partial record at the end
-};
-
-// Reads all whole records of a file in one block read, with room for
-// `spare` more records. Throws std::runtime_error with a Czech message.
-LoadedBlock LoadRecordBlock(const std::filesystem::path& path, std::size_t spare);
 
 // The load normalisation of one record: the special marker, an empty
 // observer, the positions of a record without groups, a time of 0.

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "graphs/group_latitudes.h"
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
+#include "results/group_latitudes.h"
 #include "results/results_grid.h"
 
 namespace hk {

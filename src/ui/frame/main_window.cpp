@@ -21,8 +21,6 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "graphs/asymmetry.h"
-#include "graphs/corona_startup.h"
 #include "records/exports.h"
 #include "records/session.h"
 #include "records/startup.h"
@@ -160,15 +158,6 @@ MainWindow::MainWindow(Session& session, Messages& messages, QWidget* parent)
     toolBar_->setPalette(pal);
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
-    startupHooks.loadCorona = LoadCoronaAtStartup;
-    startupHooks.computeAsymmetry = [](Session& s) {
-        s.setAsymmetry(ComputeAsymmetry(s.records()));
-    };
-    // The same step after every change of the records (entry, correction,
-    // merge, "Přepočítat", removal), through the one hook.
-    model_.setAfterRecordChange([this](Session& s) {
-        if (startupHooks.computeAsymmetry) startupHooks.computeAsymmetry(s);
-    });
     createMenu();
     createPanels();
 
@@ -494,7 +483,7 @@ bool MainWindow::startUp(const QRect& screen, const Date& today) {
     screenRect_ = screen;
     StartupResult start;
     try {
-        start = RunStartup(model_.store(), screen.height(), today, startupHooks);
+        start = RunStartup(model_.store(), screen.height(), today);
     } catch (const std::exception& e) {
         messages_.showMessage(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;

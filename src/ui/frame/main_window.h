@@ -46,8 +46,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // Asks for the drawing setting when record 1 has none; the coordinate-type
     // dialog unless a test puts its own answer here.
     std::function<DrawingSetting()> askDrawingSettingFn;
-    // Steps of other subsystems that run inside the start-up.
-    StartupHooks startupHooks;
 
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.
@@ -77,7 +75,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     void showStatus(const QString& text, int ms = 0) override;
     void lastEdit() override { onLastEditClicked(); }
     void showRecordScrollBar(bool visible) override;
-    const StartupHooks& hooks() const override { return startupHooks; }
 
     // The record selection window, once it exists.
     void setRecordList(RecordListWindow* list) { list_ = list; }

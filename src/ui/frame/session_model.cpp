@@ -1,5 +1,11 @@
 #include "ui/frame/session_model.h"
 
+#include <QStringList>
+
+#include "drawing/drawing_records.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/ui_helpers.h"
+
 namespace hk {
 
 struct SessionModel::Emit {
@@ -12,11 +18,21 @@ struct SessionModel::Emit {
 };
 
 SessionModel::SessionModel(Session& session, QObject* parent)
-    : QObject(parent), session_(session) {}
+    : QObject(parent), session_(session), analysis_(session) {}
 
 void SessionModel::notifyRecordsChanged() {
-    if (afterChange_) afterChange_(session_);
     emit recordsChanged();
+}
+
+const CoronaTable& SessionModel::corona(Messages& messages) {
+    const CoronaTable& table = analysis_.corona();
+    if (const std::vector<std::string> warnings = analysis_.takeWarnings(); !warnings.empty()) {
+        QStringList lines;
+        for (const std::string& w : warnings)
+            lines << q(w);
+        messages.showMessage(lines.join(QLatin1Char('\r')));
+    }
+    return table;
 }
 
 void SessionModel::setCurrent(int index1) {
@@ -61,7 +77,7 @@ void SessionModel::setFaculaeArea(int index1, const TZaznam& counted) {
 }
 
 std::optional<std::string> SessionModel::recomputeAll() {
-    auto error = session_.recomputeAll();
+    auto error = session_.recomputeAll(RecomputeRecords);
     if (!error) Emit e{*this};
     return error;
 }

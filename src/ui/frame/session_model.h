@@ -4,11 +4,13 @@
 // that windows repaint instead of calling each other. Windows read the
 // session through session() and never write it.
 #include <QObject>
-#include <functional>
 
+#include "graphs/analysis_tables.h"
 #include "records/session.h"
 
 namespace hk {
+
+class Messages;
 
 class SessionModel : public QObject {
     Q_OBJECT
@@ -52,13 +54,13 @@ class SessionModel : public QObject {
     void save() { session_.save(); }
     std::vector<std::string> takeWarnings() { return session_.takeWarnings(); }
 
-    // A step that runs after every operation that changed records, before
-    // recordsChanged goes out: tables derived from all records (the
-    // asymmetry tables) are brought up to date here and nowhere else, so the
-    // windows that repaint on the signal read them fresh.
-    void setAfterRecordChange(std::function<void(Session&)> step) {
-        afterChange_ = std::move(step);
-    }
+    // What the pictures and tables read beyond the store (the corona, the
+    // asymmetry tables), one set for the run.
+    AnalysisTables& analysis() { return analysis_; }
+    // The corona table, read on its first use; what that read warns about
+    // (a damaged KoronaX year) is shown then, once, as the start-up shows
+    // its warnings.
+    const CoronaTable& corona(Messages& messages);
 
     // The store itself, for the start-up, the split and the exit sequence,
     // which are the store's own operations.
@@ -73,7 +75,7 @@ class SessionModel : public QObject {
     struct Emit;
     void notifyRecordsChanged();
     Session& session_;
-    std::function<void(Session&)> afterChange_;
+    AnalysisTables analysis_;
 };
 
 } // namespace hk

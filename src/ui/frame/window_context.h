@@ -16,7 +16,6 @@ namespace hk {
 
 class Messages;
 class SessionModel;
-struct StartupHooks;
 
 // The main window's commands as the other windows see them.
 class WindowFrame {
@@ -49,8 +48,6 @@ class WindowFrame {
     // hides it while it is open).
     virtual void showRecordScrollBar(bool visible) = 0;
     virtual QRect screenRect() const = 0;
-    // Steps that run inside the start-up and after every stored entry.
-    virtual const StartupHooks& hooks() const = 0;
 };
 
 struct WindowContext {

@@ -136,8 +136,15 @@ const ButterflyModel& ButterflyWindow::model() const {
     const Session& s = context_.model.session();
     if (!model_ || modelRevision_ != s.revision()) {
         model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
-            s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
+            s.records(), s.geometry(), s.tables().supplementaryData, CoronaTable{}));
         modelRevision_ = s.revision();
+        modelHasCorona_ = false;
+    }
+    // The corona columns once the corona is shown: the corona has been read
+    // (and its warnings shown) by the command that switched it on.
+    if (options_.corona && !modelHasCorona_) {
+        SetButterflyCorona(*model_, context_.model.analysis().corona());
+        modelHasCorona_ = true;
     }
     return *model_;
 }
@@ -352,7 +359,7 @@ void ButterflyWindow::onNoUnderlayClicked() {
 void ButterflyWindow::onCoronaUnderlayClicked() {
     QAction* a = actions_.value(QStringLiteral("koronapod"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    if (a->isChecked() && !context_.model.session().corona().present()) {
+    if (a->isChecked() && !context_.model.corona(context_.messages).present()) {
         a->setChecked(false);
         context_.messages.showMessage(QStringLiteral("Nejsou data pro koronu"));
     }

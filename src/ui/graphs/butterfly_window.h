@@ -88,9 +88,11 @@ class ButterflyWindow : public QWidget {
     QScrollBar* verticalScroll_;
     QHash<QString, QAction*> actions_;
     bool closed_ = false;
-    // The model of the store's revision it was built from.
+    // The model of the store's revision it was built from, with the corona
+    // columns once the corona was shown.
     mutable std::unique_ptr<ButterflyModel> model_;
     mutable std::uint64_t modelRevision_ = 0;
+    mutable bool modelHasCorona_ = false;
 };
 
 } // namespace hk

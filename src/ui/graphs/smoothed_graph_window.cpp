@@ -348,7 +348,8 @@ void SmoothedGraphWindow::recompute() {
                     ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
                     : OutsideCurve{};
     } else {
-        asymmetry_ = BuildAsymmetryGraph(s.records(), s.asymmetry(), S_, kind_, period_);
+        asymmetry_ =
+            BuildAsymmetryGraph(s.records(), ctx_.model.analysis().asymmetry(), S_, kind_, period_);
     }
     refresh();
 }

@@ -255,7 +255,7 @@ void MapWindow::createMenu() {
           [this] { onCoronaButterflyClicked(); });
     radio(corona, "koronaglob", QStringLiteral("Korona skutečná"),
           [this] { onCoronaGlobalClicked(); });
-    corona->menuAction()->setEnabled(context_.model.session().corona().present());
+    corona->menuAction()->setEnabled(this->corona().present());
     add(
         menu_, "koronapod", QStringLiteral("Korona pod mapu"),
         [this] { onCoronaUnderlayClicked(); }, true);
@@ -522,7 +522,7 @@ void MapWindow::rebuild() {
     ++builds_;
     const auto records = s.records();
     const GeometryCache& g = s.geometry();
-    const CoronaTable& corona = s.corona();
+    const CoronaTable& corona = this->corona();
     const int w = canvas_->width();
     const int h = canvas_->height();
     if (view_ == MapView::Single && !magnetosphereDataBox_->isHidden()) {
@@ -825,7 +825,7 @@ void MapWindow::onTwoMapsClicked() {
 }
 
 void MapWindow::onCoronaGraphClicked() {
-    const CoronaTable& k = context_.model.session().corona();
+    const CoronaTable& k = corona();
     if (!k.present()) {
         context_.messages.showMessage(q(NoCoronaData));
         setView(MapView::Single);
@@ -839,7 +839,7 @@ void MapWindow::onCoronaGraphClicked() {
 }
 
 void MapWindow::onCoronaButterflyClicked() {
-    const CoronaTable& k = context_.model.session().corona();
+    const CoronaTable& k = corona();
     if (!k.present()) {
         context_.messages.showMessage(q(NoCoronaData));
         setView(MapView::Single);
@@ -857,7 +857,7 @@ void MapWindow::onCoronaButterflyClicked() {
 }
 
 void MapWindow::onCoronaGlobalClicked() {
-    const CoronaTable& k = context_.model.session().corona();
+    const CoronaTable& k = corona();
     if (!k.present()) {
         context_.messages.showMessage(q(NoCoronaData));
         setView(MapView::Single);
@@ -874,7 +874,7 @@ void MapWindow::onCoronaGlobalClicked() {
 void MapWindow::onCoronaUnderlayClicked() {
     QAction* a = actions_.value(QStringLiteral("koronapod"));
     const bool on = !layers_.coronaUnderlay;
-    if (on && !context_.model.session().corona().present()) {
+    if (on && !corona().present()) {
         a->setChecked(false);
         context_.messages.showMessage(q(NoCoronaData));
         return;
@@ -884,6 +884,10 @@ void MapWindow::onCoronaUnderlayClicked() {
         setView(MapView::Single);
     else
         change();
+}
+
+const CoronaTable& MapWindow::corona() const {
+    return context_.model.corona(context_.messages);
 }
 
 bool MapWindow::magnetoData() {
@@ -919,7 +923,7 @@ void MapWindow::onComparisonClicked() {
 }
 
 void MapWindow::onCoronaSeparateClicked() {
-    if (!context_.model.session().corona().present()) {
+    if (!corona().present()) {
         context_.messages.showMessage(q(NoCoronaData));
         updateButtons();
         return;
@@ -971,7 +975,7 @@ void MapWindow::printTo(QPrinter& printer) {
 void MapWindow::onLayerClicked(const QString& button) {
     auto flip = [](bool& b) { b = !b; };
     if (button == QLatin1String("koronazap")) {
-        if (!layers_.coronaOn && !context_.model.session().corona().present()) {
+        if (!layers_.coronaOn && !corona().present()) {
             context_.messages.showMessage(q(NoCoronaData));
             updateButtons();
             return;
@@ -1043,7 +1047,7 @@ void MapWindow::onZoomClicked() {
 // Comparison
 
 bool MapWindow::coronaUnderMap(int rotation) const {
-    return MakeCoronaUnderMap(context_.model.session().corona(), rotation, 16, 0).present;
+    return MakeCoronaUnderMap(corona(), rotation, 16, 0).present;
 }
 
 // A half of the comparison gets a layer: the corona erases the half first

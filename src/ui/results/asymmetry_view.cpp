@@ -1,6 +1,6 @@
 #include "ui/results/asymmetry_view.h"
 
-#include "graphs/asymmetry.h"
+#include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "records/session.h"
 #include "text/encoding.h"
@@ -9,15 +9,16 @@
 
 namespace hk {
 
-ResultsGrid AsymmetryGrid(const Session& session, bool monthly) {
-    return BuildAsymmetryGrid(session.asymmetry(), session.records(), monthly);
+ResultsGrid AsymmetryGrid(const Session& session, AnalysisTables& tables, bool monthly) {
+    return BuildAsymmetryGrid(tables.asymmetry(), session.records(), monthly);
 }
 
-void AsymmetryToText(const Session& session, Messages& messages, bool yearly) {
+void AsymmetryToText(const Session& session, AnalysisTables& tables, Messages& messages,
+                     bool yearly) {
     if (!messages.ask(q(AsymmetryQuestion))) return;
     runCommand(messages, [&] {
         session.dir.ensureFolder("Polohy-skupin");
-        const ResultsGrid grid = AsymmetryGrid(session, !yearly);
+        const ResultsGrid grid = AsymmetryGrid(session, tables, !yearly);
         WriteFileAtomic(session.dir.resolve(AsymmetryFileName(!yearly)),
                         Utf8ToCp1250(AsymmetryText(grid)));
         messages.showMessage(QStringLiteral("Data byla uložena"));

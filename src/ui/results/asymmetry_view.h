@@ -5,13 +5,15 @@
 
 namespace hk {
 
+class AnalysisTables;
 class Messages;
 class Session;
 
 // The table shown: monthly when `mesicni`.
-ResultsGrid AsymmetryGrid(const Session& session, bool monthly);
+ResultsGrid AsymmetryGrid(const Session& session, AnalysisTables& tables, bool monthly);
 // "AsinTXT": after the question, writes the monthly (also when neither
 // button is down) or the yearly table into Polohy-skupin.
-void AsymmetryToText(const Session& session, Messages& messages, bool yearly);
+void AsymmetryToText(const Session& session, AnalysisTables& tables, Messages& messages,
+                     bool yearly);
 
 } // namespace hk

@@ -404,7 +404,8 @@ void ResultsWindow::onAsymmetryDataClicked() {
 
 void ResultsWindow::asymmetryToText() {
     const QAction* asymmetryYearly = k_.frame.action(QStringLiteral("asro"));
-    AsymmetryToText(session_, messages_, asymmetryYearly && asymmetryYearly->isChecked());
+    AsymmetryToText(session_, k_.model.analysis(), messages_,
+                    asymmetryYearly && asymmetryYearly->isChecked());
 }
 
 void ResultsWindow::present(int mode) {
@@ -461,7 +462,8 @@ void ResultsWindow::build() {
     }
     case AsymmetryData: {
         const QAction* asymmetryMonthly = k_.frame.action(QStringLiteral("asme"));
-        grid_ = AsymmetryGrid(session_, asymmetryMonthly && asymmetryMonthly->isChecked());
+        grid_ = AsymmetryGrid(session_, k_.model.analysis(),
+                              asymmetryMonthly && asymmetryMonthly->isChecked());
         FillGrid(*dataGrid_, grid_);
         stack_->setCurrentWidget(dataGrid_);
         setWindowTitle(q(grid_.caption));

@@ -1,4 +1,4 @@
-#include "graphs/group_latitudes.h"
+#include "results/group_latitudes.h"
 
 #include <algorithm>
 #include <cmath>
