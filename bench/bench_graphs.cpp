@@ -88,11 +88,10 @@ OutsideTable mesicniTabulka() {
     OutsideTable t;
     for (int rok = 1975; rok <= 2025; ++rok)
         for (int m = 1; m <= 12; ++m) {
-            char label[16];
-            std::snprintf(label, sizeof label, "%04d %02d ", rok, m);
             const auto v = static_cast<std::uint16_t>(700 + 500 * ((rok * 12 + m) % 132) / 132);
             t.rows.push_back(
-                {label, {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
+                {rok * 12 + m - 1,
+                 {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
         }
     return t;
 }

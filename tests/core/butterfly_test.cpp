@@ -134,7 +134,8 @@ TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     for (int c = 7; c <= 78; ++c)
         exact += "\t" + std::to_string(c + 100);
     KoronaTable t;
-    ASSERT_TRUE(AppendKoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t));
+    ASSERT_EQ(AppendKoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t),
+              KoronaYearRead::Whole);
     ASSERT_EQ(t.rows(), 2u);
     EXPECT_EQ(t.KoronaDelka, 2 * KoronaRowBytes);
     EXPECT_EQ(t.KoronaData[1], 103); // 2003 - 1900
@@ -148,8 +149,15 @@ TEST(Korona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     EXPECT_EQ(t.value(1000000, 5), 0);
 
     KoronaTable bad;
-    EXPECT_FALSE(AppendKoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad));
+    EXPECT_EQ(AppendKoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad), KoronaYearRead::BadValue);
     EXPECT_EQ(bad.rows(), 1u);
+    // A year holds 366 days at most, however many lines the file has.
+    std::string ones;
+    for (int i = 0; i < 1000; ++i)
+        ones += "1\r";
+    KoronaTable many;
+    EXPECT_EQ(AppendKoronaYear(ones, many), KoronaYearRead::TooManyDays);
+    EXPECT_EQ(many.rows(), KoronaMaxDays);
 }
 
 TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
@@ -162,7 +170,7 @@ TEST(Korona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
                 " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
         text += "\r\n";
     }
-    ASSERT_TRUE(AppendKoronaYear(text, t));
+    ASSERT_EQ(AppendKoronaYear(text, t), KoronaYearRead::Whole);
     const std::vector<KoronaSloupec> c = KoronaColumns(t);
     ASSERT_FALSE(c.empty());
     // Column 0 averages day rows 28..54 (days 29..55): east 40, west

@@ -235,11 +235,11 @@ TEST(Vyhlazene, OutsideTablesOnTheRecordsAxis) {
     }
     EXPECT_EQ(DatovaneRadky(ParsePlochy(spatne)), 20);
     // Year and month apart by any of the separators the published tables use.
-    OutsideTable oddelovace;
+    std::string oddelovace;
     for (const char* label : {"2020 01", "2020.02", "2020-03", "2020/04", "2020;05", "2020,06",
                               "2020x07", "202008", "2020 13"})
-        oddelovace.rows.push_back({label, {}});
-    EXPECT_EQ(DatovaneRadky(oddelovace), 6);
+        oddelovace += std::string(label) + "\r\n";
+    EXPECT_EQ(DatovaneRadky(ParsePlochy(oddelovace)), 6);
     EXPECT_TRUE(BuildTabulkovaKrivka(ParsePlochy(kratka), 0, 2020).t.empty()); // 12 months
 }
 

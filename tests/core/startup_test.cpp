@@ -180,9 +180,10 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
 TEST(OutsideTables, AreasAndFluxByColumns) {
     // "yyyy mm " and three values of 7 characters.
     const OutsideTable areas = ParsePlochy("2014 01  1234.4  600.5  634.0\r\n"
-                                           "2014 02     0.0      x    2.6\r\n\r\n");
+                                           "2014 02     0.0      x    2.6\r\n\r\nx\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
-    EXPECT_EQ(areas.rows[0].label, "2014 01 ");
+    EXPECT_EQ(areas.rows[0].month, 2014 * 12);
+    EXPECT_EQ(areas.undatedLines, 1);
     EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
     EXPECT_EQ(areas.rows[1].values, (std::array<std::uint16_t, 3>{0, 0, 3}));
     EXPECT_EQ(areas.unreadableValues, 1);

@@ -23,11 +23,13 @@ bool isSeparator(char c) {
 
 } // namespace
 
-bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
+KoronaYearRead AppendKoronaYear(std::string_view text, KoronaTable& table) {
     if (!table.present()) table.KoronaData.clear();
     int last = 78; // the last filled column of the previous line
     std::size_t pos = 0;
     bool ok = true;
+    std::size_t days = 0;
+    KoronaYearRead result = KoronaYearRead::Whole;
     while (pos < text.size()) {
         std::size_t end = text.find('\r', pos);
         if (end == std::string_view::npos) end = text.size();
@@ -60,6 +62,10 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
         if (!ok) break;
         if (tokens == 0) continue;
         if (col[2] == 0 && col[3] == 0 && col[4] == 0) break;
+        if (days++ == KoronaMaxDays) {
+            result = KoronaYearRead::TooManyDays;
+            break;
+        }
         for (int c = Columns; c >= Columns - 4; --c)
             if (col[static_cast<std::size_t>(c)] != Unfilled) {
                 last = c;
@@ -71,7 +77,7 @@ bool AppendKoronaYear(std::string_view text, KoronaTable& table) {
             table.KoronaData.push_back(col[static_cast<std::size_t>(c)]);
     }
     table.KoronaDelka = table.KoronaData.empty() ? 1 : table.KoronaData.size();
-    return ok;
+    return ok ? result : KoronaYearRead::BadValue;
 }
 
 KoronaLoad LoadKorona(const ProgramDir& dir) {
@@ -96,12 +102,18 @@ KoronaLoad LoadKorona(const ProgramDir& dir) {
             break;
         }
         ++result.years;
-        if (!AppendKoronaYear(bytes, result.table)) {
+        const KoronaYearRead read = AppendKoronaYear(bytes, result.table);
+        if (read == KoronaYearRead::BadValue) {
             result.warning = "Soubor " + name +
                              " obsahuje hodnotu, která není celé číslo; "
                              "data koróny jsou načtena jen po něj.";
             break;
         }
+        if (read == KoronaYearRead::TooManyDays && !result.warning)
+            result.warning = "Soubor " + name +
+                             " má více řádků, než má rok dní; použije se "
+                             "jen prvních " +
+                             std::to_string(KoronaMaxDays) + ".";
     }
     return result;
 }

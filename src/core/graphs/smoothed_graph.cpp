@@ -189,49 +189,17 @@ BruselKrivka BuildBruselKrivka(const DailySeries& sidc, int prvniRok, int ktera)
     return vyhladitMesice(std::move(mesice), prvni + (od - prvniRok) * 12);
 }
 
-namespace {
-
-// Month index (year x 12 + month - 1) of a label "yyyy mm"; other
-// separators between the two numbers are allowed.
-std::optional<int> mesicRadku(std::string_view label) {
-    std::size_t i = label.find_first_not_of(' ');
-    if (i == std::string_view::npos) return std::nullopt;
-    auto cislo = [&](std::size_t maxDelka) -> std::optional<int> {
-        int v = 0;
-        std::size_t n = 0;
-        while (i < label.size() && n < maxDelka && label[i] >= '0' && label[i] <= '9') {
-            v = v * 10 + (label[i] - '0');
-            ++i;
-            ++n;
-        }
-        if (n == 0 || (i < label.size() && label[i] >= '0' && label[i] <= '9')) return std::nullopt;
-        return v;
-    };
-    const std::optional<int> rok = cislo(4);
-    if (!rok || *rok < 1000) return std::nullopt;
-    while (i < label.size() && (label[i] == ' ' || label[i] == '.' || label[i] == '-' ||
-                                label[i] == '/' || label[i] == ';' || label[i] == ','))
-        ++i;
-    const std::optional<int> mesic = cislo(2);
-    if (!mesic || *mesic < 1 || *mesic > 12) return std::nullopt;
-    return *rok * 12 + *mesic - 1;
-}
-
-} // namespace
-
 int DatovaneRadky(const OutsideTable& tabulka) {
-    return static_cast<int>(
-        std::count_if(tabulka.rows.begin(), tabulka.rows.end(),
-                      [](const SeriesRow& r) { return mesicRadku(r.label).has_value(); }));
+    return static_cast<int>(tabulka.rows.size());
 }
 
 BruselKrivka BuildTabulkovaKrivka(const OutsideTable& tabulka, int sloupec, int prvniRok) {
     BruselKrivka b;
     const std::size_t k = static_cast<std::size_t>(std::clamp(sloupec, 0, 2));
     std::vector<std::pair<int, int>> radky; // month index, value
+    radky.reserve(tabulka.rows.size());
     for (const SeriesRow& r : tabulka.rows)
-        if (const std::optional<int> m = mesicRadku(r.label); m && r.values[k] != MissingValue)
-            radky.emplace_back(*m, r.values[k]);
+        if (r.values[k] != MissingValue) radky.emplace_back(r.month, r.values[k]);
     if (radky.empty()) return b;
     std::stable_sort(radky.begin(), radky.end(),
                      [](const auto& a, const auto& c) { return a.first < c.first; });

@@ -102,6 +102,12 @@ void warnUnreadable(Session& s, const std::string& where, int count) {
                      " míst bez čísla; čtou se jako 0.");
 }
 
+void warnUndated(Session& s, const std::string& file, int count) {
+    if (count > 0)
+        s.addWarning("V souboru " + file + " je " + std::to_string(count) +
+                     " řádků, které nezačínají rokem a měsícem; nepoužijí se.");
+}
+
 void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
     t.DenniSIDC = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
     for (const std::string& w : t.DenniSIDC.refused)
@@ -113,12 +119,14 @@ void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
         isFile(s, plochy) ? readSideFile(s, plochy, OutsideTableFileLimit) : std::nullopt;
     t.PlochyTab = plochyBytes ? ParsePlochy(*plochyBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", t.PlochyTab.unreadableValues);
+    warnUndated(s, "SIDC\\Plochy.txt", t.PlochyTab.undatedLines);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
     const auto tokBytes =
         isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
     t.Tok10cmTab = tokBytes ? ParseTok10cm(*tokBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", t.Tok10cmTab.unreadableValues);
+    warnUndated(s, "SIDC\\tok-10cm.txt", t.Tok10cmTab.undatedLines);
 }
 
 // The observer lines that hold something (an empty line is no observer).
