@@ -14,8 +14,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/program_dir.h"
+#include "records/program_lock.h"
 #include "records/session.h"
 #include "ui/frame/dialog_messages.h"
 #include "ui/frame/first_start_dialog.h"
@@ -75,7 +77,15 @@ int main(int argc, char** argv) {
     if (!adresar) return 0;
 
     hk::Session session(*adresar);
+    // One program writes into a directory at a time: held for the whole run.
+    std::vector<std::string> poznamky;
+    const hk::DirectoryLock zamek = hk::LockProgramDirectory(session.dir, "heliokres", poznamky);
+    if (!zamek.held()) {
+        zpravy.Zprava(QString::fromStdString(zamek.refusal().message));
+        return 1;
+    }
     hk::MainWindow hlavni(session, zpravy);
+    hlavni.startupHooks.notes = std::move(poznamky);
     zpravy.setParent(&hlavni);
     const QRect obrazovka = QGuiApplication::primaryScreen()->geometry();
     const QDate dnes = QDate::currentDate();

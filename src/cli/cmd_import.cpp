@@ -17,6 +17,8 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] != "silso") throw UsageError("čekám druh dat silso");
     if (args.size() != 3) throw UsageError("čekám adresář programu a soubor");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
+    const ProgramDir dir(root);
+    const DirectoryLock lock = LockForWriting(dir, "import", err);
     const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit));
     if (!data.chyby.empty()) {
         for (const std::string& chyba : data.chyby)
@@ -27,7 +29,6 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
         throw JobError("Soubor " + args[2] + " má " + std::to_string(data.chybnychRadku) +
                        " chybných řádků, nic nebylo zapsáno");
     }
-    const ProgramDir dir(root);
     for (const std::filesystem::path& p : WriteSilsoDaily(dir, data))
         out << p.string() << "\n";
     return 0;

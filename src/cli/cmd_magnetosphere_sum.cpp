@@ -18,6 +18,7 @@ int RunMagnetosphereSum(const Args& argsIn, std::ostream& out, std::ostream& err
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     const ProgramDir dir(root);
     if (!HasMagnetoData(dir)) throw JobError(NejsouDataMagnetosfera);
+    const DirectoryLock lock = LockForWriting(dir, "magnetosphere-sum", err);
     Session session(root);
     LoadRecords(session, err);
     const Date today = Today();

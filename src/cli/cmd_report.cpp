@@ -21,7 +21,6 @@ namespace hk::cli {
 
 namespace {
 
-
 std::string lineBreaks(std::string_view message) {
     std::string s(message);
     for (char& c : s)
@@ -40,15 +39,18 @@ struct Job {
 };
 
 void writeSidc(const Job& job, bool force) {
-    const ReportFile r = BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
+    const ReportFile r =
+        BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
     if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(SouborJizExistuje));
     job.out << WriteReportFile(job.session.dir, r).string() << "\n";
 }
 
 void writeIntersol(const Job& job, const std::string& monthText, const std::string& observer,
-                   const std::optional<std::string>& numberOption) {
+                   const std::optional<std::string>& numberOption, std::ostream& err) {
     const ProgramDir& dir = job.session.dir;
-    ObserverTable table = ReadObserverTable(dir);
+    // A new observer is added to the table and the table written back, so a
+    // table that cannot be read stops the command before anything is written.
+    ObserverTable table = ReadObserverTable(dir, err, true);
     const ObserverTable::Entry* known = table.findByName(observer);
     const std::string number = numberOption ? *numberOption : known ? (*known)[0] : std::string{};
 
@@ -91,12 +93,13 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
+    const DirectoryLock lock = LockForWriting(session.dir, "report", err);
     LoadRecords(session, err);
     const ObecnaData data = ReadReportData(session.dir, err);
 
     if (kind == "intersol") {
         WarnIfNotAFile(session.dir, InterSolAdresaSoubor, err);
-        writeIntersol({session, data, 0, out}, args[2], *observer, number);
+        writeIntersol({session, data, 0, out}, args[2], *observer, number, err);
         return 0;
     }
     // The header notice is the window's; a missing instrument is worth a warning here too.
@@ -108,8 +111,8 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "sidc") {
         writeSidc(job, force);
     } else if (kind == "cv") {
-        out << WriteReportFile(session.dir,
-                               BuildCvReport(session.records(), session.geometry(), job.first, *observer, data))
+        out << WriteReportFile(session.dir, BuildCvReport(session.records(), session.geometry(),
+                                                          job.first, *observer, data))
                    .string()
             << "\n";
     } else {

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
@@ -66,12 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"DumpFolder", nullptr, "dump DIR", 1, "adresář"},
         HostileCase{"DumpEmptyFile", [](const auto& d) { fill(d, ""); }, "dump DIR/datax.dat", 0,
                     "neobsahuje žádný celý záznam"},
+        // The temporary file of a save whose program has ended.
         HostileCase{"StaleTemporaryFileIsRemovedAndListed",
                     [](const auto& d) {
-                        WriteFileAtomic(d / "datax.dat.5.heliokres-tmp", "x");
-                        std::filesystem::last_write_time(
-                            d / "datax.dat.5.heliokres-tmp",
-                            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+                        const pid_t ended = ::fork();
+                        if (ended == 0) ::_exit(0);
+                        ::waitpid(ended, nullptr, 0);
+                        WriteFileAtomic(
+                            d / ("datax.dat." + std::to_string(ended) + ".5.heliokres-tmp"), "x");
                     },
                     "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
         HostileCase{"ObserverWithLineBreak", demo,

@@ -12,12 +12,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests_support/session_edit.h"
 #include "core/store_fixtures.h"
+#include "records/program_lock.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
+#include "tests_support/session_edit.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -69,34 +70,24 @@ int tempFiles(const std::filesystem::path& folder) {
     return n;
 }
 
-TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
-    const Writer& w = GetParam();
-    TempDir dir;
-    const auto file = dir.path() / w.file;
-    w.before(dir.path());
-    const std::string oldBytes = ReadWholeFile(file);
-    // The new content, and how long one save takes here, to spread the kills
-    // over it (the moments only need to fall in and after the save).
-    const auto write = w.prepare(dir.path());
-    const auto t0 = std::chrono::steady_clock::now();
-    write();
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - t0);
-    const std::string newBytes = ReadWholeFile(file);
-    ASSERT_NE(newBytes, oldBytes);
-
+// Runs `prepare()`'s save in a child process killed with SIGKILL at seeded
+// moments spread over 1.5 times `saveTime`; before each run `before()`
+// restores the old content, after each kill `after(kill)` checks what the
+// next start finds.
+void killDuringSaves(std::chrono::microseconds saveTime, const std::function<void()>& before,
+                     const std::function<std::function<void()>()>& prepare,
+                     const std::function<void(int kill)>& after) {
     std::mt19937 random(12);
     std::uniform_int_distribution<long> moment(0, saveTime.count() * 3 / 2);
-    int sawOld = 0, sawNew = 0, leftTemp = 0;
     for (int kill = 0, n = kills(); kill < n; ++kill) {
-        w.before(dir.path());
+        before();
         int ready[2];
         ASSERT_EQ(::pipe(ready), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(ready[0]);
-            const auto save = w.prepare(dir.path());
+            const auto save = prepare();
             const char go = 1;
             if (::write(ready[1], &go, 1) != 1) ::_exit(3);
             save();
@@ -111,47 +102,80 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-
-        leftTemp += tempFiles(file.parent_path()) > 0;
-        Session next(dir.path());
-        RunStartup(next, 768, Today);
-        EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
-        const std::string bytes = ReadWholeFile(file);
-        EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
-        sawOld += bytes == oldBytes;
-        sawNew += bytes == newBytes;
+        after(kill);
     }
+}
+
+// The next start of the program: the directory's lock with its clean-up,
+// then the start-up.
+void nextStart(const std::filesystem::path& dir) {
+    Session next(dir);
+    StartupHooks hooks;
+    const DirectoryLock lock = LockProgramDirectory(next.dir, "heliokres", hooks.notes);
+    ASSERT_TRUE(lock.held());
+    RunStartup(next, 768, Today, hooks);
+}
+
+std::chrono::microseconds timed(const std::function<void()>& save) {
+    const auto t0 = std::chrono::steady_clock::now();
+    save();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 t0);
+}
+
+TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
+    const Writer& w = GetParam();
+    TempDir dir;
+    const auto file = dir.path() / w.file;
+    w.before(dir.path());
+    const std::string oldBytes = ReadWholeFile(file);
+    // The new content, and how long one save takes here, to spread the kills
+    // over it (the moments only need to fall in and after the save).
+    const auto saveTime = timed(w.prepare(dir.path()));
+    const std::string newBytes = ReadWholeFile(file);
+    ASSERT_NE(newBytes, oldBytes);
+
+    int sawOld = 0, sawNew = 0, leftTemp = 0;
+    killDuringSaves(
+        saveTime, [&] { w.before(dir.path()); }, [&] { return w.prepare(dir.path()); },
+        [&](int kill) {
+            leftTemp += tempFiles(file.parent_path()) > 0;
+            nextStart(dir.path());
+            EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
+            const std::string bytes = ReadWholeFile(file);
+            EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
+            sawOld += bytes == oldBytes;
+            sawNew += bytes == newBytes;
+        });
     RecordProperty("old", sawOld);
     RecordProperty("new", sawNew);
     RecordProperty("temporaryLeft", leftTemp);
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, CrashDuringSave,
-                         testing::Values(
-                             // The store of a few thousand records, every record changed.
-                             Writer{"Store", "datax.dat",
-                                    [](const auto& dir) {
-                                        WriteRecords(dir / "datax.dat", archive());
-                                    },
-                                    [](const auto& dir) {
-                                        auto s = std::make_shared<Session>(dir);
-                                        s->load(Today);
-                                        for (int k = 1; k <= s->PocetZaznamu(); ++k)
-                                            ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
-                                        return std::function<void()>([s] { s->save(); });
-                                    }},
-                             // The month's report for SIDC written over an older one.
-                             Writer{"SidcReport", "Mesice/" + sidcReport().name,
-                                    [](const auto& dir) {
-                                        ReportFile old = sidcReport();
-                                        old.text = "stará zpráva\r\n";
-                                        WriteReportFile(ProgramDir(dir), old);
-                                    },
-                                    [](const auto& dir) {
-                                        return std::function<void()>([dir, r = sidcReport()] {
-                                            WriteReportFile(ProgramDir(dir), r);
-                                        });
-                                    }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Writers, CrashDuringSave,
+    testing::Values(
+        // The store of a few thousand records, every record changed.
+        Writer{"Store", "datax.dat",
+               [](const auto& dir) { WriteRecords(dir / "datax.dat", archive()); },
+               [](const auto& dir) {
+                   auto s = std::make_shared<Session>(dir);
+                   s->load(Today);
+                   for (int k = 1; k <= s->PocetZaznamu(); ++k)
+                       ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
+                   return std::function<void()>([s] { s->save(); });
+               }},
+        // The month's report for SIDC written over an older one.
+        Writer{"SidcReport", "Mesice/" + sidcReport().name,
+               [](const auto& dir) {
+                   ReportFile old = sidcReport();
+                   old.text = "stará zpráva\r\n";
+                   WriteReportFile(ProgramDir(dir), old);
+               },
+               [](const auto& dir) {
+                   return std::function<void()>(
+                       [dir, r = sidcReport()] { WriteReportFile(ProgramDir(dir), r); });
+               }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

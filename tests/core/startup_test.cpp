@@ -374,8 +374,12 @@ TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
     EXPECT_EQ(p.ensureFolder("CVdata"), dir.path() / "CVdata");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "CVdata"));
     EXPECT_EQ(p.ensureFolder("cvDATA"), dir.path() / "CVdata");
-    writeFile(dir.path() / "soubor", "x");
-    EXPECT_THROW(p.ensureFolder("soubor/dalsi"), std::runtime_error);
+    writeFile(dir.path() / "Vlastni", "x");
+    EXPECT_THROW(p.ensureFolder("Vlastni"), std::runtime_error);
+    // Only the folders the clean-up after interrupted saves looks into.
+    EXPECT_EQ(p.ensureFolder("CSVsoubory\\Rok2014"), dir.path() / "CSVsoubory/Rok2014");
+    EXPECT_THROW(p.ensureFolder("Jine"), std::logic_error);
+    EXPECT_THROW(p.ensureFolder("CSVsoubory/Rok20x"), std::logic_error);
 }
 
 // Sets an environment variable for one scope.

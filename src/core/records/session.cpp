@@ -7,6 +7,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "drawing/drawing_records.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 
@@ -492,11 +493,19 @@ void Session::switchEntryMode(bool heliographic) {
     save();
 }
 
+void Session::checkObserverTableWritable() const {
+    if (tables_.observerFileRefused)
+        throw std::runtime_error("Tabulka pozorovatelů se neuloží, soubor by přepsala: " +
+                                 *tables_.observerFileRefused);
+}
+
 bool Session::addObserver(const ObserverTable::Entry& entry) {
+    checkObserverTableWritable();
     return tables_.TabulkaPozorovatelu.add(entry);
 }
 
 void Session::writeObserverTable(const std::filesystem::path& file) {
+    checkObserverTableWritable();
     tables_.TabulkaPozorovatelu.ZapisPozorovatele(file);
 }
 

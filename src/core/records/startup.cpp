@@ -47,33 +47,6 @@ std::optional<std::string> readSideFile(Session& s, const std::filesystem::path&
     }
 }
 
-// Temporary files of saves that were interrupted before the program started,
-// in the program directory and the folders it writes into.
-void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt) {
-    static constexpr const char* Folders[] = {"",         "Mesice",        "CVdata",
-                                              "Intersol", "Vlastni",       "CSVsoubory",
-                                              "Obrázek",  "Polohy-skupin", "Denni - pozorovatele"};
-    for (const char* folder : Folders) {
-        const std::filesystem::path path = *folder ? s.dir.resolve(folder) : s.dir.root();
-        std::error_code ec;
-        if (!std::filesystem::is_directory(path, ec)) continue;
-        const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
-        if (const auto old = FindOldTempFiles(path); !old.empty())
-            s.addWarning("V adresáři \"" + path.string() + "\" je " + std::to_string(old.size()) +
-                         " souborů, které vypadají jako zbytky přerušeného ukládání "
-                         "starší verze programu (" +
-                         old.front() + " ...); program je neodstraňuje.");
-        if (removed.empty()) continue;
-        std::string names;
-        for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
-            names += (i ? ", " : "") + removed[i];
-        if (removed.size() > 3) names += ", ...";
-        s.addWarning("Odstraněno " + std::to_string(removed.size()) +
-                     " dočasných souborů přerušeného ukládání v adresáři \"" + path.string() +
-                     "\" (" + names + ").");
-    }
-}
-
 void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     t.FaktorZvetseni = DefaultFaktorZvetseni;
@@ -129,18 +102,6 @@ void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
     warnUndated(s, "SIDC\\tok-10cm.txt", t.Tok10cmTab.undatedLines);
 }
 
-// The observer lines that hold something (an empty line is no observer).
-std::vector<std::string> textLines(Session& s, const std::filesystem::path& path) {
-    std::vector<std::string> lines;
-    const auto bytes = readSideFile(s, path, ObserverFileLimit, Content::Text);
-    if (!bytes) return lines;
-    ForEachLine(*bytes, [&](std::string_view line) {
-        if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
-        return true;
-    });
-    return lines;
-}
-
 // The old observer file is read once; its lines are written to
 // pozorovatelep.dat the next time the table is saved.
 void renameOldObservers(Session& s, const std::filesystem::path& old, StartupResult& result) {
@@ -158,15 +119,11 @@ void renameOldObservers(Session& s, const std::filesystem::path& old, StartupRes
 }
 
 void readObservers(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
-    const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
-    const std::filesystem::path old = s.dir.resolve("ob.dat");
-    t.PozorovateleText.clear();
-    if (isFile(s, current)) {
-        t.PozorovateleText = textLines(s, current);
-    } else if (isFile(s, old)) {
-        t.PozorovateleText = textLines(s, old);
-        if (!readOnly) renameOldObservers(s, old, result);
-    }
+    ObserverFile file = ReadObserverFile(s.dir);
+    if (file.refused) s.addWarning(*file.refused);
+    if (file.fromOb && !readOnly) renameOldObservers(s, s.dir.resolve("ob.dat"), result);
+    t.PozorovateleText = std::move(file.lines);
+    t.observerFileRefused = std::move(file.refused);
     t.TabulkaPozorovatelu = ObserverTable::parse(t.PozorovateleText);
     t.TabulkaPozorovatelu.SeradPodleJmena();
 }
@@ -194,11 +151,11 @@ void ReadOutsideSeries(Session& s, StartupTables& t, const Date& today) {
 
 StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                          const StartupHooks& hooks) {
-    const auto startedAt = std::filesystem::file_time_type::clock::now();
     StartupResult result;
     s.takeWarnings();
+    for (const std::string& note : hooks.notes)
+        s.addWarning(note);
     StartupTables t;
-    if (!hooks.readOnly) removeStaleTempFiles(s, startedAt);
 
     readSizeFactor(s, t, result, hooks.readOnly);
     t.ProcentoVelikosti = SizePercentage(screenHeight, t.FaktorZvetseni);

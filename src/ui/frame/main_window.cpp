@@ -482,7 +482,8 @@ bool MainWindow::FormCreate(const QRect& screen, const Date& today) {
     obrazovka_ = screen;
     StartupResult start;
     try {
-        start = RunStartup(model_.store(), screen.height(), today);
+        start = RunStartup(model_.store(), screen.height(), today, startupHooks);
+        startupHooks.notes.clear(); // listed once, below
     } catch (const std::exception& e) {
         zpravy_.Zprava(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;

@@ -223,11 +223,13 @@ void ResultsWindow::zavritvysClick() {
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     zavreno_ = true;
     // The observer table goes back to its file, as the Inter-Sol panel may
-    // have added to it.
+    // have added to it; never over a file the start-up could not read (the
+    // start-up said so already).
     try {
         const std::filesystem::path soubor = session_.dir.resolve(SouborPozorovatelu);
         std::error_code ec;
-        if (session_.TabulkaPozorovatelu().size() > 0 || std::filesystem::exists(soubor, ec))
+        if (session_.observerTableWritable() &&
+            (session_.TabulkaPozorovatelu().size() > 0 || std::filesystem::exists(soubor, ec)))
             k_.model.writeObserverTable(soubor);
     } catch (const std::exception& e) {
         zpravy_.Zprava(QString::fromUtf8(e.what()));
