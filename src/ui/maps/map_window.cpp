@@ -1160,14 +1160,15 @@ void MapWindow::magnetSuma() {
     prubeh.setWindowModality(Qt::WindowModal);
     prubeh.setMinimumDuration(0);
     MagnSumResult vysledek;
+    const DrawingRotation kresba = MagnDrawingRotation(s.records(), dnes());
+    if (kresba.warning) kontext_.zpravy.Zprava(q(*kresba.warning));
     const bool probehlo = runCommand(kontext_.zpravy, [&] {
-        vysledek = SumMagnetosphere(s.dir, dnes(), index_.lastRotation(),
-                                    [&prubeh](int hotovo, int celkem) {
-                                        if (prubeh.maximum() != celkem)
-                                            prubeh.setMaximum(std::max(1, celkem));
-                                        prubeh.setValue(std::min(hotovo, celkem));
-                                        return !prubeh.wasCanceled();
-                                    });
+        vysledek =
+            SumMagnetosphere(s.dir, dnes(), kresba.rotation, [&prubeh](int hotovo, int celkem) {
+                if (prubeh.maximum() != celkem) prubeh.setMaximum(std::max(1, celkem));
+                prubeh.setValue(std::min(hotovo, celkem));
+                return !prubeh.wasCanceled();
+            });
     });
     prubeh.reset();
     if (!probehlo || vysledek.cancelled) return;
