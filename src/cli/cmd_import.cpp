@@ -19,7 +19,8 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     const ProgramDir dir(root);
     const DirectoryLock lock = LockForWriting(dir, "import", err);
-    const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit));
+    const SilsoImport data =
+        ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit), Today().year + 1);
     if (!data.chyby.empty()) {
         for (const std::string& chyba : data.chyby)
             err << chyba << "\n";

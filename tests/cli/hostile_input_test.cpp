@@ -110,14 +110,20 @@ INSTANTIATE_TEST_SUITE_P(
                     "import silso DIR DIR/sn.csv", 1,
                     "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní "
                     "číslo\n... a dalších 4900\nheliokres-cli: Soubor"},
-        // Only the two years that hold a day are written.
+        // Years SILSO cannot hold are bad lines: nothing is written.
         HostileCase{"ImportOfYearsFarApart",
                     [](const auto& d) {
                         WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
                                                       "9999;12;31;9999.999;2;1;1\n");
                     },
-                    "import silso DIR DIR/sn.csv && ls DIR/SIDC", 0,
-                    "dssn1000.dat\ndssn9999.dat\n"},
+                    "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ",
+                    "SIDC"},
+        HostileCase{"ImportWithAByteOrderMark",
+                    [](const auto& d) {
+                        WriteFileAtomic(d / "sn.csv", "\xEF\xBB\xBF"
+                                                      "2020;01;01;2020.001;1;1;1\n");
+                    },
+                    "import silso DIR DIR/sn.csv", 0, "dssn2020.dat"},
         HostileCase{"MagnetosphereSumWithoutMagneto",
                     [](const auto& d) {
                         demo(d);

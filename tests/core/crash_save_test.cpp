@@ -15,6 +15,7 @@
 #include "core/store_fixtures.h"
 #include "records/program_lock.h"
 #include "records/session.h"
+#include "records/silso_import.h"
 #include "records/startup.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
@@ -177,5 +178,51 @@ INSTANTIATE_TEST_SUITE_P(
                        [dir, r = sidcReport()] { WriteReportFile(ProgramDir(dir), r); });
                }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An import of the daily series over an older one, killed: the next start
+// finds every year old or every year new, never a mix, and no temporary
+// file or list of the set.
+TEST(CrashDuringImport, LeavesTheOldYearsOrTheNewOnes) {
+    TempDir dir;
+    const ProgramDir pd(dir.path());
+    auto series = [](int value) {
+        std::string csv;
+        for (int year = 1960; year < 2020; ++year)
+            for (int day = 1; day <= 28; ++day)
+                csv += std::to_string(year) + ";02;" + std::to_string(day) + ";" +
+                       std::to_string(year) + ".1;" + std::to_string(value) + ";1;1\n";
+        return ParseSilsoDaily(csv, 2027);
+    };
+    const SilsoImport oldSet = series(11), newSet = series(22);
+    auto writeOld = [&] { WriteSilsoDaily(pd, oldSet); };
+    writeOld();
+    const auto saveTime = timed([&] { WriteSilsoDaily(pd, newSet); });
+    int sawOld = 0, sawNew = 0;
+    killDuringSaves(
+        saveTime, writeOld,
+        [&] { return std::function<void()>([&] { WriteSilsoDaily(pd, newSet); }); },
+        [&](int kill) {
+            nextStart(dir.path());
+            int olds = 0, news = 0, others = 0;
+            for (const auto& e : std::filesystem::directory_iterator(dir.path() / "SIDC")) {
+                const std::string name = e.path().filename().string();
+                const int year = name.size() == 12 ? std::atoi(name.substr(4, 4).c_str()) : 0;
+                if (!oldSet.soubory.count(year)) {
+                    ++others; // a temporary file or the list of the set
+                    continue;
+                }
+                const std::string bytes = ReadWholeFile(e.path());
+                olds += bytes == oldSet.soubory.at(year);
+                news += bytes == newSet.soubory.at(year);
+            }
+            EXPECT_EQ(others, 0) << "kill " << kill;
+            EXPECT_TRUE(olds == 60 || news == 60)
+                << "kill " << kill << ": " << olds << " old, " << news << " new";
+            sawOld += olds == 60;
+            sawNew += news == 60;
+        });
+    RecordProperty("old", sawOld);
+    RecordProperty("new", sawNew);
+}
 
 } // namespace

@@ -9,8 +9,8 @@
 
 #include "core/store_fixtures.h"
 #include "records/program_dir.h"
-#include "records/silso_import.h"
 #include "records/session.h"
+#include "records/silso_import.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
 #include "records/startup_series.h"
@@ -164,7 +164,8 @@ TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
 
 TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     const SilsoImport r = ParseSilsoDaily("2003;01;02;+2003.004;+12.6;-1;1200.4;1;1;1;1;1;1;1\r\n"
-                                          "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n");
+                                          "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n",
+                                          2027);
     ASSERT_TRUE(r.chyby.empty()) << r.chyby.front();
     EXPECT_EQ(r.dnu, 2);
     ASSERT_EQ(r.soubory.count(2003), 1u);
@@ -173,8 +174,12 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
                                "2003 01 02 2003.004 13  -1 999\r\n");
     EXPECT_EQ(y.substr(y.size() - 32), "2003 12 31 2003.999 -1  -1  -1\r\n");
-    for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n"})
-        EXPECT_EQ(ParseSilsoDaily(bad).chyby.size(), 1u) << bad;
+    for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n",
+                            "1699;12;31;1699.999;1;1;1\n", "2028;01;01;2028.001;1;1;1\n"})
+        EXPECT_EQ(ParseSilsoDaily(bad, 2027).chyby.size(), 1u) << bad;
+    // A file saved with a byte-order mark reads as without it.
+    const std::string bom = "\xEF\xBB\xBF";
+    EXPECT_EQ(ParseSilsoDaily(bom + "2003;01;01;2003.001;1;1;1\n", 2027).dnu, 1);
 }
 
 TEST(OutsideTables, AreasAndFluxByColumns) {

@@ -10,16 +10,22 @@
 
 #include "geometry/calendar.h"
 #include "io/atomic_file.h"
+#include "io/file_set.h"
 
 namespace hk {
 
 namespace {
 
+// The first seven fields of a line (year, month, day, decimal date, total,
+// north, south): the rest is not read, so a line of a million separators
+// costs no more than a real one.
+constexpr std::size_t PouzitaPole = 7;
+
 std::vector<std::string_view> pole(std::string_view radek) {
     std::vector<std::string_view> p;
     const bool strednik = radek.find(';') != std::string_view::npos;
     std::size_t i = 0;
-    while (i <= radek.size()) {
+    while (i <= radek.size() && p.size() < PouzitaPole) {
         if (strednik) {
             const std::size_t j = std::min(radek.find(';', i), radek.size());
             std::string_view s = radek.substr(i, j - i);
@@ -74,8 +80,10 @@ std::string radekDne(const Date& d, const std::array<int, 3>& v) {
 
 } // namespace
 
-SilsoImport ParseSilsoDaily(std::string_view bytes) {
+SilsoImport ParseSilsoDaily(std::string_view bytes, int lastYear) {
     SilsoImport r;
+    // A file saved by an editor that marks UTF-8 starts with a byte-order mark.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::map<int, std::array<int, 3>> dny; // day serial -> values
     int cisloRadku = 0;
     std::size_t i = 0;
@@ -99,9 +107,13 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
             continue;
         }
         const auto rok = cele(p[0]), mesic = cele(p[1]), den = cele(p[2]);
-        if (!rok || !mesic || !den || !IsValidDate(Date{*rok, *mesic, *den}) || *rok < 1000 ||
-            *rok > 9999) {
+        if (!rok || !mesic || !den || !IsValidDate(Date{*rok, *mesic, *den})) {
             chyba("neplatné datum");
+            continue;
+        }
+        if (*rok < SilsoFirstYear || *rok > lastYear) {
+            chyba("rok " + std::to_string(*rok) + " není mezi " + std::to_string(SilsoFirstYear) +
+                  " a " + std::to_string(lastYear));
             continue;
         }
         std::array<int, 3> v{};
@@ -157,15 +169,14 @@ std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
         if (dalsich > 0) zprava += "\n... a dalších " + std::to_string(dalsich);
         throw std::runtime_error(zprava);
     }
-    dir.ensureFolder("SIDC");
-    std::vector<std::filesystem::path> zapsane;
+    // Every year or none: the files are written first and replaced together.
+    FileSetWriter set(dir.ensureFolder("SIDC"));
     for (const auto& [rok, text] : import.soubory) {
         // An existing file of another letter case is replaced, not doubled.
-        std::filesystem::path cil = dir.resolve("SIDC/dssn" + std::to_string(rok) + ".dat");
-        WriteFileAtomic(cil, text);
-        zapsane.push_back(cil);
+        const std::filesystem::path cil = dir.resolve("SIDC/dssn" + std::to_string(rok) + ".dat");
+        set.add(cil.filename().string(), text);
     }
-    return zapsane;
+    return set.commit();
 }
 
 } // namespace hk
