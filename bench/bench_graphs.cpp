@@ -88,11 +88,10 @@ OutsideTable monthlyTable() {
     OutsideTable t;
     for (int year = 1975; year <= 2025; ++year)
         for (int m = 1; m <= 12; ++m) {
-            char label[16];
-            std::snprintf(label, sizeof label, "%04d %02d ", year, m);
             const auto v = static_cast<std::uint16_t>(700 + 500 * ((year * 12 + m) % 132) / 132);
             t.rows.push_back(
-                {label, {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
+                {year * 12 + m - 1,
+                 {v, static_cast<std::uint16_t>(v / 2), static_cast<std::uint16_t>(v / 2)}});
         }
     return t;
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs heliokres-cli over damaged program directories: a demo directory whose
 # record file or one side file is truncated, zero-filled, has bytes replaced
-# (several seeds), or is replaced by a folder, a FIFO or an empty file; on
-# each, every command below. Each run must end by itself within 60 s with
-# status 0, or 1 and a message "heliokres-cli: ...", and may change in the
-# directory only the files it names on its standard output as written.
+# (several seeds), or is replaced by a folder, a FIFO or an empty file, or
+# beside which a killed program left its lock and the temporary file of a
+# save; on each, every command below. Each run must end by itself within 60 s
+# with status 0, or 1 and a message "heliokres-cli: ...", and may change in
+# the directory only the files it names on its standard output as written
+# (a leftover of a killed program it removed may be named on standard error).
 #   scripts/mutate-dirs.sh [CLI] [FLIP_SEEDS]
 # CLI defaults to build/heliokres-cli, FLIP_SEEDS to 3. Prints a summary and
 # every failure; the exit status is 1 when a run failed.
@@ -19,12 +21,19 @@ WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 DEMO="$WORK/demo"
 "$CLI" demo "$DEMO" --years 2 --per-year 40 --seed 11 >/dev/null || exit 2
+"$CLI" magnetosphere-sum "$DEMO" >/dev/null 2>&1 || exit 2
+printf '2020;01;01;2020.001;5;2;3\n' >"$WORK/sn.csv"
 printf 'Hvezdarna\r\nDalekohled 80/1200\r\n' >"$DEMO/PopisNov.txt"
 printf 'Inter-Sol\r\nBox 1\r\na@b.c\r\n' >"$DEMO/InterSolAdresa.txt"
 
 # A month of the records: the first record's date from dump.
 first="$("$CLI" dump "$DEMO/datax.dat" 2>/dev/null | grep -oE '[0-9]{2}\.[0-9]{2}\.[0-9]{4}' | head -1)"
 MONTH="$((10#${first:3:2})).${first:6:4}"
+ROTATION="$("$CLI" ephemeris "$first" | grep -oE 'CR=[0-9]+' | cut -c4-)"
+# A process that has ended: the writer of the leftovers.
+sh -c 'exit 0' &
+ENDED=$!
+wait $ENDED
 
 COMMANDS=(
     "check DIR"
@@ -46,6 +55,9 @@ COMMANDS=(
     "render butterfly DIR --corona --supplementary --out OUT/butterfly.png"
     "render graph DIR --series sn --out OUT/graph.png"
     "render smoothed DIR --series r --out OUT/smoothed.png"
+    "render map DIR --rotation ROTATION --magnetosphere --out OUT/map.png"
+    "magnetosphere-sum DIR"
+    "import silso DIR WORK/sn.csv"
 )
 
 FILES=(datax.dat)
@@ -56,7 +68,7 @@ for f in "$DEMO"/* "$DEMO"/SIDC/* "$DEMO"/KoronaX/HR1940.csv "$(ls -d "$DEMO"/Ko
     [ "$rel" = datax.dat ] || FILES+=("$rel")
 done
 
-DAMAGES=(truncated zeroed folder fifo empty)
+DAMAGES=(truncated zeroed folder fifo empty leftovers)
 for ((s = 1; s <= FLIP_SEEDS; s++)); do DAMAGES+=("flipped$s"); done
 
 damage() { # FILE KIND
@@ -68,6 +80,10 @@ damage() { # FILE KIND
     folder) rm -f "$f" && mkdir "$f" ;;
     fifo) rm -f "$f" && mkfifo "$f" ;;
     empty) : >"$f" ;;
+    leftovers) # the file untouched; a killed writer's lock and temporary file beside it
+        printf 'pid=%s\nhost=%s\nprogram=heliokres\n' "$ENDED" "$(hostname)" >"$dir/heliokres.lock"
+        echo x >"$f.$ENDED.1.heliokres-tmp"
+        ;;
     flipped*)
         RANDOM=${kind#flipped}
         local n=$((size / 50 + 8)) i off
@@ -98,6 +114,8 @@ for rel in "${FILES[@]}"; do
             args="${command//DIR/$dir}"
             args="${args//OUT/$out}"
             args="${args//MONTH/$MONTH}"
+            args="${args//ROTATION/$ROTATION}"
+            args="${args//WORK/$WORK}"
             what="$rel $kind: $command"
             snapshot "$dir" >"$WORK/before"
             t0=$(date +%s%N)
@@ -114,11 +132,16 @@ for rel in "${FILES[@]}"; do
                 problem="status 1 without a message"
             else
                 snapshot "$dir" >"$WORK/after"
-                # Every changed, added or removed entry must be named on stdout.
+                # Every changed or added entry must be named on stdout; a
+                # removed one (a killed program's leftover) on either stream.
                 while read -r line; do
                     path="${line##* ./}"
                     path="${path#./}"
-                    grep -qF "$path" "$WORK/stdout" || problem="$path changed without being named"
+                    grep -qF "$path" "$WORK/stdout" && continue
+                    if [ ! -e "$dir/$path" ] && grep -qF "$(basename "$path")" "$WORK/stderr"; then
+                        continue
+                    fi
+                    problem="$path changed without being named"
                 done < <(diff <(sort "$WORK/before") <(sort "$WORK/after") | grep -E '^[<>]' | cut -c3-)
             fi
             if [ -n "$problem" ]; then

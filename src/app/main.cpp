@@ -14,8 +14,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/program_dir.h"
+#include "records/program_lock.h"
 #include "records/session.h"
 #include "ui/frame/dialog_messages.h"
 #include "ui/frame/first_start_dialog.h"
@@ -76,7 +78,16 @@ int main(int argc, char** argv) {
     if (!directory) return 0;
 
     hk::Session session(*directory);
+    // One program writes into a directory at a time: held for the whole run.
+    std::vector<std::string> lockNotes;
+    const hk::DirectoryLock directoryLock =
+        hk::LockProgramDirectory(session.dir, "heliokres", lockNotes);
+    if (!directoryLock.held()) {
+        messages.showMessage(QString::fromStdString(directoryLock.refusal().message));
+        return 1;
+    }
     hk::MainWindow mainWindow(session, messages);
+    mainWindow.startupHooks.notes = std::move(lockNotes);
     messages.setParent(&mainWindow);
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     const QDate today = QDate::currentDate();

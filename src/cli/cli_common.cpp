@@ -8,6 +8,7 @@
 #include "graphs/analysis_tables.h"
 #include "io/atomic_file.h"
 #include "records/observers.h"
+#include "records/program_lock.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "records/startup_files.h"
@@ -58,6 +59,15 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument) {
     return root;
 }
 
+DirectoryLock LockForWriting(const ProgramDir& dir, std::string_view command, std::ostream& err) {
+    std::vector<std::string> notes;
+    DirectoryLock lock = LockProgramDirectory(dir, "heliokres-cli " + std::string(command), notes);
+    if (!lock.held()) throw JobError(lock.refusal().message);
+    for (const std::string& note : notes)
+        err << note << "\n";
+    return lock;
+}
+
 void LoadRecords(Session& session, std::ostream& err) {
     if (!session.dir.exists("datax.dat"))
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
@@ -88,21 +98,17 @@ const CoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err) {
     return corona;
 }
 
-ObserverTable ReadObserverTable(const ProgramDir& dir) {
-    for (const char* name : {"pozorovateleP.dat", "ob.dat"}) {
-        const std::filesystem::path path = dir.resolve(name);
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) continue;
-        // Bounded as at the start: an observer table is a few hundred lines.
-        const std::string bytes = ReadWholeFile(path, ObserverFileLimit);
-        std::vector<std::string> lines;
-        for (std::string_view line : SplitLines(bytes))
-            lines.push_back(Cp1250ToUtf8(line));
-        ObserverTable table = ObserverTable::parse(lines);
-        table.sortByName();
-        return table;
+ObserverTable ReadObserverTable(const ProgramDir& dir, std::ostream& err, bool forWriting) {
+    const ObserverFile file = ReadObserverFile(dir);
+    if (file.refused) {
+        if (forWriting)
+            throw JobError(*file.refused + " Tabulka pozorovatelů by jej přepsala; nic nebylo "
+                                           "zapsáno.");
+        err << *file.refused << "\n";
     }
-    return {};
+    ObserverTable table = ObserverTable::parse(file.lines);
+    table.sortByName();
+    return table;
 }
 
 void PrintTable(const ResultsGrid& grid, std::ostream& out) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
+#include "io/directory_lock.h"
 
 namespace hk {
 class AnalysisTables;
@@ -60,6 +61,11 @@ Date Today();
 // The program directory named on the command line; JobError when it is not
 // a directory.
 std::filesystem::path ExistingProgramDirectory(const std::string& argument);
+// The lock of the program directory for a command that writes into it,
+// taken before it reads anything: JobError naming the holder when another
+// program writes there. The notes of the lock (a lock of an ended program
+// taken over, the clean-up after ended writers) go to `err`.
+DirectoryLock LockForWriting(const ProgramDir& dir, std::string_view command, std::ostream& err);
 // Loads datax.dat of the session's directory (JobError when there is none)
 // and prints the load's warnings on `err`.
 void LoadRecords(Session& session, std::ostream& err);
@@ -71,8 +77,11 @@ void StartSession(Session& session, std::ostream& err);
 // the read (a damaged KoronaX year) go to `err` like the start-up's.
 const CoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err);
 // The observer table (pozorovateleP.dat, else ob.dat) sorted by name, as the
-// start-up reads it; empty when neither file exists.
-ObserverTable ReadObserverTable(const ProgramDir& dir);
+// start-up reads it; empty when neither file exists. A file that cannot be
+// read gives an empty table, with its message on `err`, unless
+// `forWriting`: the table is to be written back, so the command fails
+// (JobError) before it writes anything.
+ObserverTable ReadObserverTable(const ProgramDir& dir, std::ostream& err, bool forWriting = false);
 // Names on `err` a side file of the directory that exists but is not a
 // file (a folder, a FIFO): the reader takes it as missing.
 void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err);

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "graphs/analysis_tables.h"
+#include "records/program_lock.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "text/number_format.h"
@@ -55,16 +56,24 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
         throw JobError("Adresář programu \"" + args[0] + "\" neexistuje");
     Session session(args[0]);
     StartupResult result;
+    StartupHooks hooks;
+    // The check reads the corona too, at the place of the start-up where
+    // its warnings have always stood: right after the records.
+    AnalysisTables analysis(session);
+    hooks.afterRecords = [&analysis](Session& s) {
+        analysis.corona();
+        for (std::string& w : analysis.takeWarnings())
+            s.addWarning(std::move(w));
+    };
+    // A directory another program writes into is only read: nothing is
+    // created, renamed or cleaned up under that program's hands.
+    const DirectoryLock lock =
+        LockProgramDirectory(session.dir, "heliokres-cli check", hooks.notes);
+    if (!lock.held()) {
+        hooks.readOnly = true;
+        hooks.notes.push_back(lock.refusal().message + " Kontrola adresář jen čte.");
+    }
     try {
-        // The check reads the corona too, at the place of the start-up where
-        // its warnings have always stood: right after the records.
-        AnalysisTables analysis(session);
-        StartupHooks hooks;
-        hooks.afterRecords = [&analysis](Session& s) {
-            analysis.corona();
-            for (std::string& w : analysis.takeWarnings())
-                s.addWarning(std::move(w));
-        };
         result = RunStartup(session, screenHeight, Today(), hooks);
     } catch (const std::exception& e) {
         throw JobError(std::string("Start programu selhal: ") + e.what());

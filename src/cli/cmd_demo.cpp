@@ -1,5 +1,6 @@
 // heliokres-cli demo: writes a complete program directory of demo data.
 #include <chrono>
+#include <filesystem>
 #include <ostream>
 #include <stdexcept>
 
@@ -26,7 +27,7 @@ int positiveNumber(const std::string& text, const std::string& option, int max) 
 
 } // namespace
 
-int RunDemo(const Args& argsIn, std::ostream& out, std::ostream&) {
+int RunDemo(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     DemoOptions options;
     options.endDate = Today();
@@ -50,6 +51,9 @@ int RunDemo(const Args& argsIn, std::ostream& out, std::ostream&) {
     if (!force && ProgramDir(args[0]).exists("datax.dat"))
         throw JobError("V adresáři \"" + args[0] +
                        "\" už je soubor datax.dat; ukázková data by jej přepsala (volba --force)");
+    std::error_code ec;
+    std::filesystem::create_directories(args[0], ec);
+    const DirectoryLock lock = LockForWriting(ProgramDir(args[0]), "demo", err);
     WriteDemoDirectory(args[0], options);
     out << "Ukázková data zapsána do " << args[0] << "\n";
     return 0;

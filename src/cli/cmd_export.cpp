@@ -18,6 +18,7 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
             "čekám ascii, faculae, observers, observer, zones nebo official a adresář programu");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
+    const DirectoryLock lock = LockForWriting(session.dir, "export", err);
     LoadRecords(session, err);
 
     // A class left empty is written as "***"; the record file stays as it is.

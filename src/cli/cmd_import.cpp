@@ -17,7 +17,10 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] != "silso") throw UsageError("čekám druh dat silso");
     if (args.size() != 3) throw UsageError("čekám adresář programu a soubor");
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
-    const SilsoImport data = ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit));
+    const ProgramDir dir(root);
+    const DirectoryLock lock = LockForWriting(dir, "import", err);
+    const SilsoImport data =
+        ParseSilsoDaily(ReadWholeFile(args[2], SilsoFileLimit), Today().year + 1);
     if (!data.errors.empty()) {
         for (const std::string& error : data.errors)
             err << error << "\n";
@@ -27,7 +30,6 @@ int RunImport(const Args& argsIn, std::ostream& out, std::ostream& err) {
         throw JobError("Soubor " + args[2] + " má " + std::to_string(data.badLineCount) +
                        " chybných řádků, nic nebylo zapsáno");
     }
-    const ProgramDir dir(root);
     for (const std::filesystem::path& p : WriteSilsoDaily(dir, data))
         out << p.string() << "\n";
     return 0;

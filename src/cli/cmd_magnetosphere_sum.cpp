@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "geometry/ephemeris.h"
 #include "maps/magnetosphere.h"
 #include "records/program_dir.h"
 #include "records/session.h"
@@ -18,12 +17,15 @@ int RunMagnetosphereSum(const Args& argsIn, std::ostream& out, std::ostream& err
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     const ProgramDir dir(root);
     if (!HasMagnetoData(dir)) throw JobError(NoMagnetosphereData);
+    const DirectoryLock lock = LockForWriting(dir, "magnetosphere-sum", err);
     Session session(root);
     LoadRecords(session, err);
     const Date today = Today();
-    // The blocks reach the last drawing's rotation (today's when there is none).
-    const int last = session.recordCount() > 0 ? session.records().back().Rotace
-                                               : SolarEphemeris(today, 0).CarrRotation;
+    // The blocks reach at least the last drawing's rotation, when its date
+    // agrees with it.
+    const DrawingRotation drawing = MagnDrawingRotation(session.records(), today);
+    if (drawing.warning) err << *drawing.warning << "\n";
+    const int last = drawing.rotation;
     int shown = -1;
     MagnetosphereSumResult result;
     try {

@@ -46,9 +46,11 @@ void writeSidc(const Job& job, bool force) {
 }
 
 void writeIntersol(const Job& job, const std::string& monthText, const std::string& observer,
-                   const std::optional<std::string>& numberOption) {
+                   const std::optional<std::string>& numberOption, std::ostream& err) {
     const ProgramDir& dir = job.session.dir;
-    ObserverTable table = ReadObserverTable(dir);
+    // A new observer is added to the table and the table written back, so a
+    // table that cannot be read stops the command before anything is written.
+    ObserverTable table = ReadObserverTable(dir, err, true);
     const ObserverTable::Entry* known = table.findByName(observer);
     const std::string number = numberOption ? *numberOption : known ? (*known)[0] : std::string{};
 
@@ -91,12 +93,13 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
+    const DirectoryLock lock = LockForWriting(session.dir, "report", err);
     LoadRecords(session, err);
     const StationData data = ReadReportData(session.dir, err);
 
     if (kind == "intersol") {
         WarnIfNotAFile(session.dir, InterSolAddressFile, err);
-        writeIntersol({session, data, 0, out}, args[2], *observer, number);
+        writeIntersol({session, data, 0, out}, args[2], *observer, number, err);
         return 0;
     }
     // The header notice is the window's; a missing instrument is worth a warning here too.

@@ -112,6 +112,7 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (wholeYear && toEnd) throw UsageError("--whole-year a --to-end se vylučují");
 
     Session session(ExistingProgramDirectory(args[1]));
+    const DirectoryLock lock = LockForWriting(session.dir, "export", err);
     LoadRecords(session, err);
     const auto records = session.records();
     auto write = [&](const ReportFile& f) {
@@ -141,7 +142,7 @@ int RunExportView(const Args& argsIn, std::ostream& out, std::ostream& err) {
                                                 : toEnd   ? OfficialToEnd(records, *month)
                                                           : std::vector<MonthChoice>{*month};
         if (months.empty()) throw JobError(std::string(NoMonthToEnd));
-        const ObserverTable table = ReadObserverTable(session.dir);
+        const ObserverTable table = ReadObserverTable(session.dir, err);
         for (const MonthChoice& m : months)
             write(BuildOfficialSheet(records, m, fields, table));
     }

@@ -5,6 +5,11 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include <csetjmp>
+#include <memory>
+#include <png.h>
+#include <vector>
+
 #include <QFile>
 #include <QImageReader>
 #include <QPen>
@@ -161,14 +166,104 @@ void PaintScan(QPainter& painter, const QRect& target, const ScanModel& model,
     painter.restore();
 }
 
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+
+// A PNG larger than the picture buffer, decoded row by row straight into
+// the reduced picture (each reduced pixel the mean of the pixels it covers):
+// the whole picture is never held, so a 600 dpi scan needs no more memory
+// than the reduced one. Null for an interlaced PNG (its rows come in passes)
+// and for a damaged one.
+QImage decodePngReduced(QIODevice& file, const QSize& target) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return {};
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return {};
+    }
+    // Everything libpng may leave behind by longjmp lives outside this frame.
+    struct State {
+        QImage out;
+        std::vector<std::uint8_t> row;
+        std::vector<std::uint32_t> sums;
+        std::vector<std::uint32_t> counts;
+    };
+    auto state = std::make_unique<State>();
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return {};
+    }
+    png_set_read_fn(png, &file, [](png_structp p, png_bytep data, png_size_t length) {
+        auto* device = static_cast<QIODevice*>(png_get_io_ptr(p));
+        if (device->read(reinterpret_cast<char*>(data), static_cast<qint64>(length)) !=
+            static_cast<qint64>(length))
+            png_error(p, "short read");
+    });
+    png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
+    png_read_info(png, info);
+    const png_uint_32 w = png_get_image_width(png, info);
+    const png_uint_32 h = png_get_image_height(png, info);
+    if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE || w == 0 || h == 0) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return {};
+    }
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_strip_alpha(png);
+    png_set_gray_to_rgb(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) < std::size_t(w) * 3) png_error(png, "unexpected row");
+    const int tw = target.width(), th = target.height();
+    State& st = *state;
+    st.out = QImage(tw, th, QImage::Format_RGB32);
+    st.row.resize(png_get_rowbytes(png, info));
+    st.sums.assign(std::size_t(tw) * 3, 0);
+    st.counts.assign(std::size_t(tw), 0);
+    int current = 0; // the reduced row being summed
+    auto flush = [&](int ty) {
+        auto* line = reinterpret_cast<QRgb*>(st.out.scanLine(ty));
+        for (int x = 0; x < tw; ++x) {
+            const std::uint32_t n = std::max<std::uint32_t>(1, st.counts[std::size_t(x)]);
+            line[x] =
+                qRgb(int(st.sums[3 * std::size_t(x)] / n), int(st.sums[3 * std::size_t(x) + 1] / n),
+                     int(st.sums[3 * std::size_t(x) + 2] / n));
+        }
+        std::fill(st.sums.begin(), st.sums.end(), 0);
+        std::fill(st.counts.begin(), st.counts.end(), 0);
+    };
+    for (png_uint_32 y = 0; y < h; ++y) {
+        png_read_row(png, st.row.data(), nullptr);
+        const int ty = static_cast<int>(std::uint64_t(y) * std::uint64_t(th) / h);
+        if (ty != current) {
+            flush(current);
+            current = ty;
+        }
+        for (png_uint_32 x = 0; x < w; ++x) {
+            const std::size_t tx = std::size_t(std::uint64_t(x) * std::uint64_t(tw) / w);
+            const std::uint8_t* px = st.row.data() + 3 * std::size_t(x);
+            st.sums[3 * tx] += px[0];
+            st.sums[3 * tx + 1] += px[1];
+            st.sums[3 * tx + 2] += px[2];
+            ++st.counts[tx];
+        }
+    }
+    flush(current);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return std::move(st.out);
+}
+
+} // namespace
+
 LoadedScan LoadScan(const QString& path) {
     LoadedScan r;
     // Opened by the core's reader, which takes only a regular file and never
     // blocks (a FIFO of that name would hang the window or the command).
     QFile file;
+    std::size_t fileSize = 0;
     try {
-        std::size_t size = 0;
-        const int fd = OpenRegularFile(std::filesystem::path(path.toStdString()), size);
+        const int fd = OpenRegularFile(std::filesystem::path(path.toStdString()), fileSize);
         if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
             r.message = QStringLiteral("Soubor %1 nelze otevřít.").arg(path);
@@ -178,17 +273,50 @@ LoadedScan LoadScan(const QString& path) {
         r.message = QString::fromStdString(e.what());
         return r;
     }
+    const QString unreadable =
+        QStringLiteral("Soubor %1 není čitelný obrázek (BMP, JPG, PNG).").arg(path);
     QImageReader reader(&file);
-    QImage img = reader.read();
+    // The size from the header, before anything is decoded.
+    const QSize size = reader.size();
+    const bool reduce =
+        size.isValid() && (size.width() > MaxScanWidth || size.height() > MaxScanHeight);
+    const QSize target =
+        reduce ? size.scaled(MaxScanWidth, MaxScanHeight, Qt::KeepAspectRatio) : size;
+    QImage img;
+    if (reduce && reader.format() == "png") {
+        file.seek(0);
+        img = decodePngReduced(file, target);
+        file.seek(0);
+        reader.setDevice(&file);
+    }
     if (img.isNull()) {
-        r.message = QStringLiteral("Soubor %1 není čitelný obrázek (BMP, JPG, PNG).").arg(path);
-        return r;
+        // JPEG is decoded reduced by the decoder itself; the other formats
+        // (BMP, an interlaced PNG) are decoded whole and then reduced, within
+        // a budget that grows with the file (an uncompressed scan needs about
+        // its own size) but does not let a small file claim gigabytes.
+        if (reduce) reader.setScaledSize(target);
+        reader.setAllocationLimit(static_cast<int>(64 + 2 * (static_cast<qint64>(fileSize) / MiB)));
+        img = reader.read();
+        if (img.isNull()) {
+            r.message = reduce && reader.error() != QImageReader::InvalidDataError &&
+                                reader.error() != QImageReader::UnsupportedFormatError
+                            ? QStringLiteral("Obrázek %1 (%2 x %3 bodů) je příliš velký, aby se "
+                                             "dal zmenšit na %4 x %5 bodů.")
+                                  .arg(path)
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(target.width())
+                                  .arg(target.height())
+                            : unreadable;
+            return r;
+        }
     }
     img = img.convertToFormat(QImage::Format_RGB32);
-    if (img.width() > MaxScanWidth || img.height() > MaxScanHeight) {
-        const QSize was = img.size();
+    if (img.width() > MaxScanWidth || img.height() > MaxScanHeight)
         img =
             img.scaled(MaxScanWidth, MaxScanHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize was = size.isValid() ? size : img.size();
+    if (was != img.size())
         r.message = QStringLiteral("Obrázek %1 x %2 bodů je větší než %3 x %4, byl zmenšen na "
                                    "%5 x %6 bodů.")
                         .arg(was.width())
@@ -197,7 +325,6 @@ LoadedScan LoadScan(const QString& path) {
                         .arg(MaxScanHeight)
                         .arg(img.width())
                         .arg(img.height());
-    }
     r.picture = img;
     return r;
 }

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
@@ -66,12 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"DumpFolder", nullptr, "dump DIR", 1, "adresář"},
         HostileCase{"DumpEmptyFile", [](const auto& d) { fill(d, ""); }, "dump DIR/datax.dat", 0,
                     "neobsahuje žádný celý záznam"},
+        // The temporary file of a save whose program has ended.
         HostileCase{"StaleTemporaryFileIsRemovedAndListed",
                     [](const auto& d) {
-                        WriteFileAtomic(d / "datax.dat.5.heliokres-tmp", "x");
-                        std::filesystem::last_write_time(
-                            d / "datax.dat.5.heliokres-tmp",
-                            std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+                        const pid_t ended = ::fork();
+                        if (ended == 0) ::_exit(0);
+                        ::waitpid(ended, nullptr, 0);
+                        WriteFileAtomic(
+                            d / ("datax.dat." + std::to_string(ended) + ".5.heliokres-tmp"), "x");
                     },
                     "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
         HostileCase{"ObserverWithLineBreak", demo,
@@ -106,14 +110,20 @@ INSTANTIATE_TEST_SUITE_P(
                     "import silso DIR DIR/sn.csv", 1,
                     "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní "
                     "číslo\n... a dalších 4900\nheliokres-cli: Soubor"},
-        // Only the two years that hold a day are written.
+        // Years SILSO cannot hold are bad lines: nothing is written.
         HostileCase{"ImportOfYearsFarApart",
                     [](const auto& d) {
                         WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
                                                       "9999;12;31;9999.999;2;1;1\n");
                     },
-                    "import silso DIR DIR/sn.csv && ls DIR/SIDC", 0,
-                    "dssn1000.dat\ndssn9999.dat\n"},
+                    "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ",
+                    "SIDC"},
+        HostileCase{"ImportWithAByteOrderMark",
+                    [](const auto& d) {
+                        WriteFileAtomic(d / "sn.csv", "\xEF\xBB\xBF"
+                                                      "2020;01;01;2020.001;1;1;1\n");
+                    },
+                    "import silso DIR DIR/sn.csv", 0, "dssn2020.dat"},
         HostileCase{"MagnetosphereSumWithoutMagneto",
                     [](const auto& d) {
                         demo(d);

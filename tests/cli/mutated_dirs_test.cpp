@@ -3,7 +3,8 @@
 // flipped, or is replaced by a folder, a FIFO or an empty file. Every
 // command ends by itself (no signal, no hang) with status 0, or 1 and a
 // message, and changes nothing in the directory but the files it names as
-// written. scripts/mutate-dirs.sh runs every command on every damage.
+// written. A killed program's lock and temporary files are left in the
+// directory too. scripts/mutate-dirs.sh runs every command on every damage.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,6 +14,8 @@
 #include <random>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "io/atomic_file.h"
@@ -41,6 +44,12 @@ Snapshot snapshot(const fs::path& root) {
             s[rel] = fs::is_directory(st) ? "folder" : "other";
     }
     return s;
+}
+
+std::string hostName() {
+    char name[256] = {};
+    ::gethostname(name, sizeof name - 1);
+    return name;
 }
 
 enum class Damage { Truncated, Zeroed, Flipped, Folder, Fifo, Empty };
@@ -91,6 +100,9 @@ const std::string Observers = "stats DIR observers";
 const std::string Graph = "render graph DIR --series sn --out OUT/graph.png";
 const std::string Official = "export official DIR MONTH";
 const std::string Protocol = "render protocol DIR MONTH --sidc --out OUT/protocol.png";
+const std::string MagnetoSum = "magnetosphere-sum DIR";
+const std::string MagnetoMap =
+    "render map DIR --rotation ROTATION --magnetosphere --out OUT/map.png";
 
 // A file and the commands that read it; its damages take them in turn.
 struct Target {
@@ -99,10 +111,11 @@ struct Target {
 };
 
 std::string expand(std::string s, const fs::path& dir, const fs::path& out,
-                   const std::string& month) {
+                   const std::string& month, int rotation) {
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"DIR", dir.string()},
                                      {"OUT", out.string()},
-                                     {"MONTH", month}})
+                                     {"MONTH", month},
+                                     {"ROTATION", std::to_string(rotation)}})
         for (std::size_t at; (at = s.find(key)) != std::string::npos;)
             s.replace(at, key.size(), value);
     return s;
@@ -115,6 +128,8 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
     const TZaznam first = ReadRecordFile(demo / "datax.dat").records.front();
     const std::string date = first.Datum.text(); // dd.mm.yyyy
     const std::string month = std::to_string(std::stoi(date.substr(3, 2))) + "." + date.substr(6);
+    const int rotation = ReadRecordFile(demo / "datax.dat").records.back().Rotace;
+    ASSERT_EQ(RunCli("magnetosphere-sum " + ShellQuoted(demo)).status, 0);
 
     // The demo writes no PopisNov.txt and no InterSolAdresa.txt.
     WriteFileAtomic(demo / "PopisNov.txt", "Hvezdarna\r\nDalekohled 80/1200\r\n");
@@ -139,7 +154,34 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
         {"SIDC/tok-10cm.txt", {Check, Graph}},
         {"SIDC/" + dssn, {Check, Graph}},
         {"KoronaX/HR1940.csv", {Check, Butterfly}},
-        {"Magneto/" + magneto, {Check, Drawing}},
+        {"Magneto/" + magneto, {Check, Drawing, MagnetoSum}},
+        {"magn.dat", {MagnetoSum, MagnetoMap}},
+    };
+    // Run `args` on `dir`: it ends by itself with 0, or 1 and a message, and
+    // what changed in the directory is what it names as written (a leftover
+    // of an ended program that it removed may be named among the warnings).
+    auto run = [&](const fs::path& dir, const std::string& args, const std::string& what) {
+        const Snapshot before = snapshot(dir);
+        const CliRun r = RunCli(args, false, (tmp.path() / "err.txt").string());
+        const std::string err = ReadWholeFile(tmp.path() / "err.txt");
+        // A signal or the time limit shows as a status above 128.
+        ASSERT_TRUE(r.status == 0 || r.status == 1) << what << "\n" << err;
+        if (r.status == 1) {
+            EXPECT_NE(("\n" + err).find("\nheliokres-cli: "), std::string::npos) << what << "\n"
+                                                                                 << err;
+        }
+        const Snapshot after = snapshot(dir);
+        for (const auto& [rel, content] : after) {
+            const auto was = before.find(rel);
+            if (was != before.end() && was->second == content) continue;
+            EXPECT_NE(r.out.find(rel), std::string::npos)
+                << what << ": " << rel << " changed without being named\n"
+                << r.out;
+        }
+        for (const auto& [rel, content] : before)
+            EXPECT_TRUE(after.count(rel) ||
+                        (r.out + err).find(fs::path(rel).filename().string()) != std::string::npos)
+                << what << ": " << rel << " was removed";
     };
     for (std::size_t f = 0; f < targets.size(); ++f) {
         const Target& t = targets[f];
@@ -157,29 +199,30 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
             damage(dir / t.file, Damage(d), static_cast<unsigned>(f * 7 + d));
             // Each damage of a file takes the next of its commands.
             const std::string args =
-                expand(t.commands[(f + d) % t.commands.size()], dir, out, month);
-            const std::string what = t.file + " " + DamageNames[d] + ": " + args;
-            const Snapshot before = snapshot(dir);
-            const CliRun r = RunCli(args, false, (tmp.path() / "err.txt").string());
-            const std::string err = ReadWholeFile(tmp.path() / "err.txt");
-            // A signal or the time limit shows as a status above 128.
-            ASSERT_TRUE(r.status == 0 || r.status == 1) << what << "\n" << err;
-            if (r.status == 1) {
-                EXPECT_NE(("\n" + err).find("\nheliokres-cli: "), std::string::npos) << what << "\n"
-                                                                                     << err;
-            }
-            // What changed is what the command names as written.
-            const Snapshot after = snapshot(dir);
-            for (const auto& [rel, content] : after) {
-                const auto was = before.find(rel);
-                if (was != before.end() && was->second == content) continue;
-                EXPECT_NE(r.out.find(rel), std::string::npos)
-                    << what << ": " << rel << " changed without being named\n"
-                    << r.out;
-            }
-            for (const auto& [rel, content] : before)
-                EXPECT_TRUE(after.count(rel)) << what << ": " << rel << " was removed";
+                expand(t.commands[(f + d) % t.commands.size()], dir, out, month, rotation);
+            run(dir, args, t.file + " " + DamageNames[d] + ": " + args);
         }
+    }
+    // What a killed program leaves: its lock and the temporary files of its
+    // saves. Commands that write take the lock over and remove those files.
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    for (const std::string& command : {Check, Sidc, Ascii, MagnetoSum, Measured}) {
+        const fs::path dir = tmp.path() / "dir";
+        const fs::path out = tmp.path() / "out";
+        fs::remove_all(dir);
+        fs::copy(demo, dir, fs::copy_options::recursive);
+        WriteFileAtomic(dir / "heliokres.lock", "pid=" + std::to_string(ended) + "\nhost=" +
+                                                    hostName() + "\nprogram=heliokres\n");
+        const std::string leftover = ".dat." + std::to_string(ended) + ".1.heliokres-tmp";
+        WriteFileAtomic(dir / ("datax" + leftover), "x");
+        WriteFileAtomic(dir / "SIDC" / ("dssn2000" + leftover), "x");
+        const std::string args = expand(command, dir, out, month, rotation);
+        run(dir, args, "leftovers: " + args);
+        const bool writes = command != Measured;
+        EXPECT_EQ(fs::exists(dir / "heliokres.lock"), !writes) << args;
+        EXPECT_EQ(fs::exists(dir / "SIDC" / ("dssn2000" + leftover)), !writes) << args;
     }
 }
 

@@ -134,7 +134,8 @@ TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     for (int c = 7; c <= 78; ++c)
         exact += "\t" + std::to_string(c + 100);
     CoronaTable t;
-    ASSERT_TRUE(AppendCoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t));
+    ASSERT_EQ(AppendCoronaYear(wide + "\r\n" + exact + "\r\n\r\n1 0 0 0 9\r\n1 50 5 5\r\n", t),
+              CoronaYearRead::Whole);
     ASSERT_EQ(t.rows(), 2u);
     EXPECT_EQ(t.coronaLength, 2 * CoronaRowBytes);
     EXPECT_EQ(t.coronaBytes[1], 103); // 2003 - 1900
@@ -148,8 +149,15 @@ TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     EXPECT_EQ(t.value(1000000, 5), 0);
 
     CoronaTable bad;
-    EXPECT_FALSE(AppendCoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad));
+    EXPECT_EQ(AppendCoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad), CoronaYearRead::BadValue);
     EXPECT_EQ(bad.rows(), 1u);
+    // A year holds 366 days at most, however many lines the file has.
+    std::string ones;
+    for (int i = 0; i < 1000; ++i)
+        ones += "1\r";
+    CoronaTable many;
+    EXPECT_EQ(AppendCoronaYear(ones, many), CoronaYearRead::TooManyDays);
+    EXPECT_EQ(many.rows(), CoronaMaxDays);
 }
 
 TEST(corona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
@@ -162,7 +170,7 @@ TEST(corona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
                 " " + std::to_string(k <= 36 ? 40 : 30 + (d % 2) * 2); // mean 31 on the west limb
         text += "\r\n";
     }
-    ASSERT_TRUE(AppendCoronaYear(text, t));
+    ASSERT_EQ(AppendCoronaYear(text, t), CoronaYearRead::Whole);
     const std::vector<CoronaColumn> c = CoronaColumns(t);
     ASSERT_FALSE(c.empty());
     // Column 0 averages day rows 28..54 (days 29..55): east 40, west

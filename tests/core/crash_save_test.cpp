@@ -13,7 +13,9 @@
 #include <unistd.h>
 
 #include "core/store_fixtures.h"
+#include "records/program_lock.h"
 #include "records/session.h"
+#include "records/silso_import.h"
 #include "records/startup.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
@@ -69,34 +71,24 @@ int tempFiles(const std::filesystem::path& folder) {
     return n;
 }
 
-TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
-    const Writer& w = GetParam();
-    TempDir dir;
-    const auto file = dir.path() / w.file;
-    w.before(dir.path());
-    const std::string oldBytes = ReadWholeFile(file);
-    // The new content, and how long one save takes here, to spread the kills
-    // over it (the moments only need to fall in and after the save).
-    const auto write = w.prepare(dir.path());
-    const auto t0 = std::chrono::steady_clock::now();
-    write();
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - t0);
-    const std::string newBytes = ReadWholeFile(file);
-    ASSERT_NE(newBytes, oldBytes);
-
+// Runs `prepare()`'s save in a child process killed with SIGKILL at seeded
+// moments spread over 1.5 times `saveTime`; before each run `before()`
+// restores the old content, after each kill `after(kill)` checks what the
+// next start finds.
+void killDuringSaves(std::chrono::microseconds saveTime, const std::function<void()>& before,
+                     const std::function<std::function<void()>()>& prepare,
+                     const std::function<void(int kill)>& after) {
     std::mt19937 random(12);
     std::uniform_int_distribution<long> moment(0, saveTime.count() * 3 / 2);
-    int sawOld = 0, sawNew = 0, leftTemp = 0;
     for (int kill = 0, n = kills(); kill < n; ++kill) {
-        w.before(dir.path());
+        before();
         int ready[2];
         ASSERT_EQ(::pipe(ready), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(ready[0]);
-            const auto save = w.prepare(dir.path());
+            const auto save = prepare();
             const char go = 1;
             if (::write(ready[1], &go, 1) != 1) ::_exit(3);
             save();
@@ -111,16 +103,51 @@ TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-
-        leftTemp += tempFiles(file.parent_path()) > 0;
-        Session next(dir.path());
-        RunStartup(next, 768, Today);
-        EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
-        const std::string bytes = ReadWholeFile(file);
-        EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
-        sawOld += bytes == oldBytes;
-        sawNew += bytes == newBytes;
+        after(kill);
     }
+}
+
+// The next start of the program: the directory's lock with its clean-up,
+// then the start-up.
+void nextStart(const std::filesystem::path& dir) {
+    Session next(dir);
+    StartupHooks hooks;
+    const DirectoryLock lock = LockProgramDirectory(next.dir, "heliokres", hooks.notes);
+    ASSERT_TRUE(lock.held());
+    RunStartup(next, 768, Today, hooks);
+}
+
+std::chrono::microseconds timed(const std::function<void()>& save) {
+    const auto t0 = std::chrono::steady_clock::now();
+    save();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 t0);
+}
+
+TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
+    const Writer& w = GetParam();
+    TempDir dir;
+    const auto file = dir.path() / w.file;
+    w.before(dir.path());
+    const std::string oldBytes = ReadWholeFile(file);
+    // The new content, and how long one save takes here, to spread the kills
+    // over it (the moments only need to fall in and after the save).
+    const auto saveTime = timed(w.prepare(dir.path()));
+    const std::string newBytes = ReadWholeFile(file);
+    ASSERT_NE(newBytes, oldBytes);
+
+    int sawOld = 0, sawNew = 0, leftTemp = 0;
+    killDuringSaves(
+        saveTime, [&] { w.before(dir.path()); }, [&] { return w.prepare(dir.path()); },
+        [&](int kill) {
+            leftTemp += tempFiles(file.parent_path()) > 0;
+            nextStart(dir.path());
+            EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
+            const std::string bytes = ReadWholeFile(file);
+            EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
+            sawOld += bytes == oldBytes;
+            sawNew += bytes == newBytes;
+        });
     RecordProperty("old", sawOld);
     RecordProperty("new", sawNew);
     RecordProperty("temporaryLeft", leftTemp);
@@ -151,5 +178,51 @@ INSTANTIATE_TEST_SUITE_P(
                        [dir, r = sidcReport()] { WriteReportFile(ProgramDir(dir), r); });
                }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An import of the daily series over an older one, killed: the next start
+// finds every year old or every year new, never a mix, and no temporary
+// file or list of the set.
+TEST(CrashDuringImport, LeavesTheOldYearsOrTheNewOnes) {
+    TempDir dir;
+    const ProgramDir pd(dir.path());
+    auto series = [](int value) {
+        std::string csv;
+        for (int year = 1960; year < 2020; ++year)
+            for (int day = 1; day <= 28; ++day)
+                csv += std::to_string(year) + ";02;" + std::to_string(day) + ";" +
+                       std::to_string(year) + ".1;" + std::to_string(value) + ";1;1\n";
+        return ParseSilsoDaily(csv, 2027);
+    };
+    const SilsoImport oldSet = series(11), newSet = series(22);
+    auto writeOld = [&] { WriteSilsoDaily(pd, oldSet); };
+    writeOld();
+    const auto saveTime = timed([&] { WriteSilsoDaily(pd, newSet); });
+    int sawOld = 0, sawNew = 0;
+    killDuringSaves(
+        saveTime, writeOld,
+        [&] { return std::function<void()>([&] { WriteSilsoDaily(pd, newSet); }); },
+        [&](int kill) {
+            nextStart(dir.path());
+            int olds = 0, news = 0, others = 0;
+            for (const auto& e : std::filesystem::directory_iterator(dir.path() / "SIDC")) {
+                const std::string name = e.path().filename().string();
+                const int year = name.size() == 12 ? std::atoi(name.substr(4, 4).c_str()) : 0;
+                if (!oldSet.files.count(year)) {
+                    ++others; // a temporary file or the list of the set
+                    continue;
+                }
+                const std::string bytes = ReadWholeFile(e.path());
+                olds += bytes == oldSet.files.at(year);
+                news += bytes == newSet.files.at(year);
+            }
+            EXPECT_EQ(others, 0) << "kill " << kill;
+            EXPECT_TRUE(olds == 60 || news == 60)
+                << "kill " << kill << ": " << olds << " old, " << news << " new";
+            sawOld += olds == 60;
+            sawNew += news == 60;
+        });
+    RecordProperty("old", sawOld);
+    RecordProperty("new", sawNew);
+}
 
 } // namespace

@@ -236,11 +236,11 @@ TEST(Smoothed, OutsideTablesOnTheRecordsAxis) {
     }
     EXPECT_EQ(DatedRows(ParseAreasTable(bad)), 20);
     // Year and month apart by any of the separators the published tables use.
-    OutsideTable separators;
+    std::string separators;
     for (const char* label : {"2020 01", "2020.02", "2020-03", "2020/04", "2020;05", "2020,06",
                               "2020x07", "202008", "2020 13"})
-        separators.rows.push_back({label, {}});
-    EXPECT_EQ(DatedRows(separators), 6);
+        separators += std::string(label) + "\r\n";
+    EXPECT_EQ(DatedRows(ParseAreasTable(separators)), 6);
     EXPECT_TRUE(BuildOutsideCurve(ParseAreasTable(shortSeries), 0, 2020).t.empty()); // 12 months
 }
 

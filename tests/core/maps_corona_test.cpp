@@ -9,8 +9,11 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
+#include <tuple>
 #include <vector>
 
+#include "drawing/magnetic_map.h"
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
 #include "geometry/transforms.h"
@@ -93,10 +96,13 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
         nonZero += b != 0;
     EXPECT_EQ(nonZero, 2);
 
-    // A later run for a store cut back to an early rotation keeps the file.
-    SumMagnetosphere(dir, Day, 1718);
-    EXPECT_EQ(ReadWholeFile(tmp.path() / "magn.dat"),
-              std::string(reinterpret_cast<const char*>(back.bytes().data()), back.bytes().size()));
+    // A later run for a store cut back to an early rotation keeps every
+    // cell; only the empty blocks after the last cell go.
+    const MagnetosphereSumResult again = SumMagnetosphere(dir, Day, 1718);
+    const MagnDatCells kept = ReadMagnDat(dir, 100000);
+    EXPECT_EQ(again.blocks, kept.rotations());
+    EXPECT_EQ(kept.rotations(), back.usedRotations());
+    EXPECT_TRUE(std::equal(kept.bytes().begin(), kept.bytes().end(), back.bytes().begin()));
 
     // The map of the rotation draws the day's pixels near the central
     // meridian (the northern one too: the 60 degree limit is the summation's)
@@ -291,6 +297,111 @@ TEST(CoronaUnderMap, RotationDaysOnTheLongitudeAxis) {
     // The table must reach 27 rows past the rotation's first day.
     const CoronaTable shortTable = coronaDays(DateFromSerial(DaySerial(start) - 5), 30);
     EXPECT_FALSE(MakeCoronaUnderMap(shortTable, R, s, 0).present);
+}
+
+// The summation files every pixel of the image where the transform puts it
+// (its own short way included), on days whose P and B0 lie at their
+// extremes and between.
+TEST(MagnetosphereSum, EveryPixelGoesToTheTransformsCell) {
+    for (const Date& d :
+         {Date{1982, 6, 1}, Date{1989, 3, 6}, Date{1994, 4, 6}, Date{2001, 6, 6}, Date{2008, 9, 8},
+          Date{2014, 10, 10}, Date{2020, 12, 21}, Date{2026, 7, 4}}) {
+        const Ephemeris e = SolarEphemeris(d, 1200);
+        const MagnetogramSummation sum(e);
+        int summed = 0;
+        for (int row = 0; row <= 430; ++row)
+            for (int column = 0; column < 512; ++column) {
+                const auto h = MagnetogramPixelToHeliographic(e, row, column);
+                MagnCellIndex want{}, got{};
+                const bool wanted = h && std::fabs(h->Lat) < 60 && std::fabs(h->CMD) <= 40 &&
+                                    MagnCell(CentralMeridianRotation(e, *h), h->Lat, h->Lon, want);
+                ASSERT_EQ(sum.cell(row, column, got), wanted)
+                    << FormatDatum(d) << " row " << row << " column " << column;
+                if (!wanted) continue;
+                ++summed;
+                ASSERT_EQ(std::tie(got.rotation, got.row, got.column),
+                          std::tie(want.rotation, want.row, want.column))
+                    << FormatDatum(d) << " row " << row << " column " << column;
+            }
+        EXPECT_GT(summed, 40000) << FormatDatum(d);
+    }
+}
+
+// Forty days of full magnetograms: decoded by several threads the buffer is
+// byte for byte the one of a single thread, which stores the days in turn.
+TEST(MagnetosphereSum, ThreadsGiveTheSameCellsAsOne) {
+    TempDir tmp;
+    std::filesystem::create_directories(tmp.path() / "Magneto");
+    for (int d = 0; d < 40; ++d) {
+        std::vector<std::array<int, 3>> pixels;
+        for (int row = 1; row <= 426; ++row)
+            for (int column = 37 + (row + d) % 3; column <= 463; column += 3)
+                pixels.push_back({row, column, (row * 7 + column + d) % 64});
+        WriteFileAtomic(tmp.path() / "Magneto" /
+                            MagneticMapFileName(DateFromSerial(DaySerial(Day) - d)),
+                        magnetogram(pixels));
+    }
+    MagnetosphereSumResult one, many;
+    const auto a = SumMagnetosphereInto(ProgramDir(tmp.path()), Day, MagnDatCells(), {}, one, 1);
+    const auto b = SumMagnetosphereInto(ProgramDir(tmp.path()), Day, MagnDatCells(), {}, many, 3);
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(one.files, 40);
+    EXPECT_EQ(many.pixels, one.pixels);
+    EXPECT_TRUE(a->bytes() == b->bytes());
+}
+
+// magn.dat is never written over a file the summation could not read, never
+// empty, and its size comes from the data, not from a damaged record.
+TEST(MagnetosphereSum, WritesOnlyWhatItReadAndSizesFromTheData) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    const auto magnCells = tmp.path() / "magn.dat";
+    std::filesystem::create_directories(tmp.path() / "Magneto");
+    // No daily file: nothing to sum, no file.
+    EXPECT_THROW(SumMagnetosphere(dir, Day, 2300), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(magnCells));
+    const Ephemeris e = SolarEphemeris(Day, 1200);
+    const auto [row, col] = imagePixel(e, e.L0, 0);
+    WriteFileAtomic(tmp.path() / "Magneto" / "150310", magnetogram({{row, col, 5}}));
+    // A FIFO of that name: refused at once, left a FIFO.
+    ASSERT_EQ(::mkfifo(magnCells.c_str(), 0600), 0);
+    EXPECT_THROW(SumMagnetosphere(dir, Day, 2300), std::runtime_error);
+    EXPECT_EQ(std::filesystem::status(magnCells).type(), std::filesystem::file_type::fifo);
+    std::filesystem::remove(magnCells);
+
+    // The last drawing's rotation sizes the file only when its date agrees.
+    const Date today{2026, 12, 6};
+    const int todays = SolarEphemeris(today, 2359).CarrRotation;
+    auto drawing = [](const char* date, int rotation) {
+        TZaznam z{};
+        z.Datum.setText(date);
+        z.Rotace = static_cast<std::uint16_t>(rotation);
+        return std::vector<TZaznam>{z};
+    };
+    const int march2015 = SolarEphemeris(Day, 0).CarrRotation;
+    const struct {
+        const char* name;
+        std::vector<TZaznam> records;
+        int rotation;
+        bool warned;
+    } rows[] = {
+        {"agrees", drawing("10.03.2015", march2015), march2015, false},
+        {"a rotation far from its date", drawing("10.03.2015", 65535), 0, true},
+        {"dated ahead: today's rotation at most",
+         drawing("01.01.2100", SolarEphemeris(Date{2100, 1, 1}, 0).CarrRotation), todays, false},
+        {"a rotation that 16 bits cannot hold", drawing("01.01.9999", 65535), 0, true},
+        {"no drawing", {}, 0, false},
+    };
+    for (const auto& r : rows) {
+        const DrawingRotation d = MagnDrawingRotation(r.records, today);
+        EXPECT_EQ(d.rotation, r.rotation) << r.name;
+        EXPECT_EQ(d.warning.has_value(), r.warned) << r.name;
+    }
+    const MagnetosphereSumResult sum = SumMagnetosphere(dir, Day, 0);
+    EXPECT_EQ(sum.blocks, CentralMeridianRotation(e, {0, 0, e.L0}) - 1717);
+    EXPECT_EQ(std::filesystem::file_size(magnCells), std::uintmax_t(sum.blocks) * MagnBlockBytes);
+    // Reading for a map of rotation 65535 allocates only what the file holds.
+    EXPECT_EQ(ReadMagnDat(dir, MagnBlocks(65535)).rotations(), sum.blocks);
 }
 
 } // namespace

@@ -174,21 +174,29 @@ TEST_P(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
     if (GetParam().fifo && std::string(GetParam().file) == "magn.dat") {
         EXPECT_THROW(MagnDatCells::read(path, 2), std::runtime_error);
     }
+    // Nothing is written over a FIFO or a folder.
+    if (std::string(GetParam().warning).find("adresář") == std::string::npos) {
+        EXPECT_THROW(WriteFileAtomic(path, "x"), std::runtime_error);
+    }
+    if (std::string(GetParam().file) == "pozorovateleP.dat") {
+        EXPECT_THROW(s.writeObserverTable(path), std::runtime_error);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LaterSideFile,
-    testing::Values(LaterSideFileCase{"ObecdataFifo", "Obecdata.dat", true, "není obyčejný soubor"},
-                    LaterSideFileCase{"PopisNovFifo", "PopisNov.txt", true, "není obyčejný soubor"},
-                    LaterSideFileCase{"InterSolAdresaFolder", "InterSolAdresa.txt", false,
-                                      "není obyčejný soubor"},
-                    LaterSideFileCase{"MagnDatFifo", "magn.dat", true, "není obyčejný soubor"},
-                    LaterSideFileCase{"DailySeriesFifo", "SIDC/dssn2001.dat", true,
-                                      "není obyčejný soubor"},
-                    LaterSideFileCase{"CoronaYearFifo", "KoronaX/HR1940.csv", true, "roura"},
-                    LaterSideFileCase{"CoronaFolderIsAFile", "KoronaX", false, "není adresář"},
-                    LaterSideFileCase{"SidcIsAFile", "SIDC", false, "není adresář"},
-                    LaterSideFileCase{"MagnetoIsAFile", "Magneto", false, "není adresář"}),
+    testing::Values(
+        LaterSideFileCase{"ObecdataFifo", "Obecdata.dat", true, "není obyčejný soubor"},
+        LaterSideFileCase{"PopisNovFifo", "PopisNov.txt", true, "není obyčejný soubor"},
+        LaterSideFileCase{"InterSolAdresaFolder", "InterSolAdresa.txt", false,
+                          "není obyčejný soubor"},
+        LaterSideFileCase{"MagnDatFifo", "magn.dat", true, "není obyčejný soubor"},
+        LaterSideFileCase{"ObserversFifo", "pozorovateleP.dat", true, "není obyčejný soubor"},
+        LaterSideFileCase{"DailySeriesFifo", "SIDC/dssn2001.dat", true, "není obyčejný soubor"},
+        LaterSideFileCase{"CoronaYearFifo", "KoronaX/HR1940.csv", true, "roura"},
+        LaterSideFileCase{"CoronaFolderIsAFile", "KoronaX", false, "není adresář"},
+        LaterSideFileCase{"SidcIsAFile", "SIDC", false, "není adresář"},
+        LaterSideFileCase{"MagnetoIsAFile", "Magneto", false, "není adresář"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A FIFO among the corona years ends the loading there, the years before it
@@ -214,53 +222,36 @@ struct TempNameCase {
     const char* name;
     const char* file;
     bool ours;
+    long pid = 0;
+    const char* target = "";
 };
 
 class TempName : public testing::TestWithParam<TempNameCase> {};
 
 TEST_P(TempName, Recognised) {
-    EXPECT_EQ(IsOwnTempFileName(GetParam().file), GetParam().ours);
+    const auto parsed = ParseTempFileName(GetParam().file);
+    ASSERT_EQ(parsed.has_value(), GetParam().ours);
+    if (!parsed) return;
+    EXPECT_EQ(parsed->pid, GetParam().pid);
+    EXPECT_EQ(parsed->target, GetParam().target);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TempName,
-    testing::Values(TempNameCase{"Save", "datax.dat.123456.heliokres-tmp", true},
-                    TempNameCase{"Report", "CV202506.txt.7.heliokres-tmp", true},
-                    TempNameCase{"NoDigits", "datax.dat..heliokres-tmp", false},
-                    TempNameCase{"NoName", ".12.heliokres-tmp", false},
-                    TempNameCase{"SuffixOnly", ".heliokres-tmp", false},
-                    TempNameCase{"OldStyle", "datax.dat.tmp123456", false},
-                    TempNameCase{"UsersFile", "poznamky.tmp", false},
-                    TempNameCase{"LettersBeforeSuffix", "datax.dat.abc.heliokres-tmp", false}),
+    testing::Values(
+        TempNameCase{"Save", "datax.dat.4242.123456.heliokres-tmp", true, 4242, "datax.dat"},
+        TempNameCase{"YearFile", "dssn2020.dat.77.5.heliokres-tmp", true, 77, "dssn2020.dat"},
+        TempNameCase{"OlderVersionWriterUnknown", "datax.dat.123456.heliokres-tmp", true, 0,
+                     "datax.dat"},
+        TempNameCase{"DigitsInTheNameAreNoPid", "CV202506.txt.7.heliokres-tmp", true, 0,
+                     "CV202506.txt"},
+        TempNameCase{"NoDigits", "datax.dat..heliokres-tmp", false},
+        TempNameCase{"NoName", ".12.heliokres-tmp", false},
+        TempNameCase{"SuffixOnly", ".heliokres-tmp", false},
+        TempNameCase{"OldStyle", "datax.dat.tmp123456", false},
+        TempNameCase{"UsersFile", "poznamky.tmp", false},
+        TempNameCase{"LettersBeforeSuffix", "datax.dat.abc.heliokres-tmp", false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StaleTempFiles, OnlyOursOlderThanTheStartAreRemovedWithAWarning) {
-    TempDir dir;
-    const auto now = std::filesystem::file_time_type::clock::now();
-    // name, written, removed; a save running now is newer than the start.
-    const std::vector<std::tuple<std::string, std::chrono::hours, bool>> files = {
-        {"datax.dat.42.heliokres-tmp", std::chrono::hours(-1), true},
-        {"Mesice/x.txt.7.heliokres-tmp", std::chrono::hours(-1), true},
-        {"datax.dat.9.heliokres-tmp", std::chrono::hours(1), false},
-        {"datax.dat", std::chrono::hours(-1), false},
-        {"datax.dat.tmp42", std::chrono::hours(-1), false},
-        {"Mesice/notes.heliokres-tmp", std::chrono::hours(-1), false},
-        {"Jine/y.txt.7.heliokres-tmp", std::chrono::hours(-1), false}};
-    for (const auto& [name, written, removed] : files) {
-        std::filesystem::create_directories((dir.path() / name).parent_path());
-        WriteFileAtomic(dir.path() / name, "x");
-        std::filesystem::last_write_time(dir.path() / name, now + written);
-    }
-    Session s(dir.path());
-    RunStartup(s, 768, Today);
-    for (const auto& [name, written, removed] : files)
-        EXPECT_EQ(std::filesystem::exists(dir.path() / name), !removed) << name;
-    int warned = 0;
-    for (const auto& w : s.warnings())
-        warned += w.find("přerušeného ukládání") != std::string::npos;
-    // Two folders cleaned; the older version's datax.dat.tmp42 only reported.
-    EXPECT_EQ(warned, 3);
-}
 
 struct DamagedCase {
     const char* name;
@@ -287,6 +278,12 @@ TEST_P(DamagedSideFile, IsRefusedWithAWarning) {
     EXPECT_EQ(s.tables().instrument, DefaultInstrument());
     EXPECT_EQ(s.tables().enlargementFactor, DefaultEnlargementFactor);
     EXPECT_EQ(s.observerTable().size(), 0);
+    // The observer table read nothing of the file: it never replaces it.
+    if (std::string(GetParam().file) == "pozorovateleP.dat") {
+        EXPECT_THROW(s.addObserver({"1", "Nový", "", "", "", ""}), std::runtime_error);
+        EXPECT_THROW(s.writeObserverTable(dir.path() / "pozorovatelep.dat"), std::runtime_error);
+        EXPECT_EQ(std::filesystem::file_size(dir.path() / GetParam().file), GetParam().size);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

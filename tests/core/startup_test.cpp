@@ -164,7 +164,8 @@ TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
 
 TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     const SilsoImport r = ParseSilsoDaily("2003;01;02;+2003.004;+12.6;-1;1200.4;1;1;1;1;1;1;1\r\n"
-                                          "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n");
+                                          "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n",
+                                          2027);
     ASSERT_TRUE(r.errors.empty()) << r.errors.front();
     EXPECT_EQ(r.days, 2);
     ASSERT_EQ(r.files.count(2003), 1u);
@@ -173,16 +174,21 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
                                "2003 01 02 2003.004 13  -1 999\r\n");
     EXPECT_EQ(y.substr(y.size() - 32), "2003 12 31 2003.999 -1  -1  -1\r\n");
-    for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n"})
-        EXPECT_EQ(ParseSilsoDaily(bad).errors.size(), 1u) << bad;
+    for (const char* bad : {"2003;01;01;2003.001;-2;1;1;1\n", "2003;01;01;2003.001;++1;1;1;1\n",
+                            "1699;12;31;1699.999;1;1;1\n", "2028;01;01;2028.001;1;1;1\n"})
+        EXPECT_EQ(ParseSilsoDaily(bad, 2027).errors.size(), 1u) << bad;
+    // A file saved with a byte-order mark reads as without it.
+    const std::string bom = "\xEF\xBB\xBF";
+    EXPECT_EQ(ParseSilsoDaily(bom + "2003;01;01;2003.001;1;1;1\n", 2027).days, 1);
 }
 
 TEST(OutsideTables, AreasAndFluxByColumns) {
     // "yyyy mm " and three values of 7 characters.
     const OutsideTable areas = ParseAreasTable("2014 01  1234.4  600.5  634.0\r\n"
-                                               "2014 02     0.0      x    2.6\r\n\r\n");
+                                               "2014 02     0.0      x    2.6\r\n\r\nx\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
-    EXPECT_EQ(areas.rows[0].label, "2014 01 ");
+    EXPECT_EQ(areas.rows[0].month, 2014 * 12);
+    EXPECT_EQ(areas.undatedLines, 1);
     EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
     EXPECT_EQ(areas.rows[1].values, (std::array<std::uint16_t, 3>{0, 0, 3}));
     EXPECT_EQ(areas.unreadableValues, 1);
@@ -376,8 +382,12 @@ TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
     EXPECT_EQ(p.ensureFolder("CVdata"), dir.path() / "CVdata");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "CVdata"));
     EXPECT_EQ(p.ensureFolder("cvDATA"), dir.path() / "CVdata");
-    writeFile(dir.path() / "soubor", "x");
-    EXPECT_THROW(p.ensureFolder("soubor/dalsi"), std::runtime_error);
+    writeFile(dir.path() / "Vlastni", "x");
+    EXPECT_THROW(p.ensureFolder("Vlastni"), std::runtime_error);
+    // Only the folders the clean-up after interrupted saves looks into.
+    EXPECT_EQ(p.ensureFolder("CSVsoubory\\Rok2014"), dir.path() / "CSVsoubory/Rok2014");
+    EXPECT_THROW(p.ensureFolder("Jine"), std::logic_error);
+    EXPECT_THROW(p.ensureFolder("CSVsoubory/Rok20x"), std::logic_error);
 }
 
 // Sets an environment variable for one scope.

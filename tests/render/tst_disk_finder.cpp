@@ -1,6 +1,9 @@
 // The disk finder on a drawing painted by the program's own renderer: the
 // disk of radius 1500 px found through paper tone, noise and a tilted scan.
 // (Groups and faculae measured back from a rendered drawing: tst_measurement_window.)
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QTest>
 #include <QTransform>
@@ -104,6 +107,46 @@ class TestDiskFinder : public QObject {
                                 .arg(centre.y())));
         QVERIFY2(std::fabs(disk->radius - 1500) <= 1500 * 0.005,
                  qPrintable(QString::number(disk->radius)));
+    }
+
+    // A 600 dpi scan of an A4 page is larger than the picture buffer: it
+    // opens reduced to fit (a JPEG by the decoder, a PNG row by row), says
+    // so, and its disk is still found.
+    void scansOfA4At600DpiOpenReduced_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("JPEG") << QStringLiteral("jpg");
+        QTest::newRow("PNG") << QStringLiteral("png");
+    }
+    void scansOfA4At600DpiOpenReduced() {
+        QFETCH(QString, format);
+        // In colour, as scanners save: decoded whole it would take 139 MB.
+        QImage page(4960, 7016, QImage::Format_RGB888);
+        page.fill(Qt::white);
+        // The drawn disk: a circle line 8 pixels wide.
+        constexpr int Cx = 2480, Cy = 3000, R = 2000, Line = 8;
+        for (int y = Cy - R; y <= Cy + R; ++y) {
+            uchar* line = page.scanLine(y);
+            for (int x = Cx - R; x <= Cx + R; ++x) {
+                const int d2 = (x - Cx) * (x - Cx) + (y - Cy) * (y - Cy);
+                if (d2 <= R * R && d2 >= (R - Line) * (R - Line)) line[3 * x] = line[3 * x + 1] = 0;
+            }
+        }
+        const QString path = QDir::temp().filePath(QStringLiteral("heliokres-a4-%1.%2")
+                                                       .arg(QCoreApplication::applicationPid())
+                                                       .arg(format));
+        QVERIFY(page.save(path, nullptr, 90));
+        const LoadedScan scan = LoadScan(path);
+        QFile::remove(path);
+        QVERIFY2(!scan.picture.isNull(), qPrintable(scan.message));
+        QVERIFY(scan.message.contains(QStringLiteral("byl zmenšen na")));
+        QCOMPARE(scan.picture.height(), MaxScanHeight);
+        QVERIFY(std::abs(scan.picture.width() - 4960 * MaxScanHeight / 7016) <= 1);
+        const double k = double(MaxScanHeight) / 7016;
+        const QImage grey = scan.picture.convertToFormat(QImage::Format_Grayscale8);
+        const auto disk = FindDisk(GreyView(grey));
+        QVERIFY(disk);
+        QVERIFY(std::hypot(disk->x - Cx * k, disk->y - Cy * k) <= 3);
+        QVERIFY(std::fabs(disk->radius - R * k) <= R * k * 0.01);
     }
 
     void noDiskOnEmptyPaper() {

@@ -23,11 +23,13 @@ bool isSeparator(char c) {
 
 } // namespace
 
-bool AppendCoronaYear(std::string_view text, CoronaTable& table) {
+CoronaYearRead AppendCoronaYear(std::string_view text, CoronaTable& table) {
     if (!table.present()) table.coronaBytes.clear();
     int last = 78; // the last filled column of the previous line
     std::size_t pos = 0;
     bool ok = true;
+    std::size_t days = 0;
+    CoronaYearRead result = CoronaYearRead::Whole;
     while (pos < text.size()) {
         std::size_t end = text.find('\r', pos);
         if (end == std::string_view::npos) end = text.size();
@@ -60,6 +62,10 @@ bool AppendCoronaYear(std::string_view text, CoronaTable& table) {
         if (!ok) break;
         if (tokens == 0) continue;
         if (col[2] == 0 && col[3] == 0 && col[4] == 0) break;
+        if (days++ == CoronaMaxDays) {
+            result = CoronaYearRead::TooManyDays;
+            break;
+        }
         for (int c = Columns; c >= Columns - 4; --c)
             if (col[static_cast<std::size_t>(c)] != Unfilled) {
                 last = c;
@@ -71,7 +77,7 @@ bool AppendCoronaYear(std::string_view text, CoronaTable& table) {
             table.coronaBytes.push_back(col[static_cast<std::size_t>(c)]);
     }
     table.coronaLength = table.coronaBytes.empty() ? 1 : table.coronaBytes.size();
-    return ok;
+    return ok ? result : CoronaYearRead::BadValue;
 }
 
 CoronaLoad LoadCorona(const ProgramDir& dir) {
@@ -96,12 +102,18 @@ CoronaLoad LoadCorona(const ProgramDir& dir) {
             break;
         }
         ++result.years;
-        if (!AppendCoronaYear(bytes, result.table)) {
+        const CoronaYearRead read = AppendCoronaYear(bytes, result.table);
+        if (read == CoronaYearRead::BadValue) {
             result.warning = "Soubor " + name +
                              " obsahuje hodnotu, která není celé číslo; "
                              "data koróny jsou načtena jen po něj.";
             break;
         }
+        if (read == CoronaYearRead::TooManyDays && !result.warning)
+            result.warning = "Soubor " + name +
+                             " má více řádků, než má rok dní; použije se "
+                             "jen prvních " +
+                             std::to_string(CoronaMaxDays) + ".";
     }
     return result;
 }

@@ -39,9 +39,13 @@ struct CoronaTable {
 // every character of code 32 or less, values above 1900 lose 1900, and each
 // line keeps its first six columns and the last 72 of its values. Lines
 // without a token add nothing; the first line whose columns 2, 3 and 4 are
-// all 0 ends the file. Returns false when a token is not an integer (the
-// rows before it stay).
-bool AppendCoronaYear(std::string_view text, CoronaTable& table);
+// all 0 ends the file. A year has at most 366 days: the lines after the
+// 366th row are not read (a damaged file of 200,000 one-character lines
+// would otherwise make 7.8 MB of rows a year). BadValue: a token is not an
+// integer (the rows before it stay).
+inline constexpr std::size_t CoronaMaxDays = 366;
+enum class CoronaYearRead { Whole, BadValue, TooManyDays };
+CoronaYearRead AppendCoronaYear(std::string_view text, CoronaTable& table);
 
 struct CoronaLoad {
     CoronaTable table;

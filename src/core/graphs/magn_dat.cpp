@@ -28,13 +28,33 @@ MagnDatCells MagnDatCells::fromBytes(std::span<const std::uint8_t> bytes, int co
     return m;
 }
 
+MagnDatCells::MagnDatCells(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+    // A partial last block reads as zeros where the file ends.
+    bytes_.resize((bytes_.size() + MagnBlockBytes - 1) / MagnBlockBytes * MagnBlockBytes, 0);
+}
+
 MagnDatCells MagnDatCells::read(const std::filesystem::path& file, int count) {
     std::error_code ec;
-    if (count <= 0 || !std::filesystem::exists(file, ec)) return fromBytes({}, count);
-    // Only the blocks asked for are read; something else than a regular
-    // file (a FIFO would block) throws with a message.
+    if (count <= 0 || !std::filesystem::exists(std::filesystem::symlink_status(file, ec)))
+        return {};
+    // Only the blocks asked for, and only what the file holds: a large count
+    // (a damaged record's rotation) allocates nothing. Something else than a
+    // regular file (a FIFO would block) throws with a message.
     const std::string bytes = ReadFileStart(file, static_cast<std::size_t>(count) * MagnBlockBytes);
-    return fromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, count);
+    return MagnDatCells(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+MagnDatCells MagnDatCells::readWhole(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec))) return {};
+    return MagnDatCells(ReadWholeFileBytes(file, MagnDatFileLimit));
+}
+
+int MagnDatCells::usedRotations() const {
+    const auto last =
+        std::find_if(bytes_.rbegin(), bytes_.rend(), [](std::uint8_t b) { return b; });
+    const std::size_t used = static_cast<std::size_t>(bytes_.rend() - last);
+    return static_cast<int>((used + MagnBlockBytes - 1) / MagnBlockBytes);
 }
 
 std::uint8_t MagnDatCells::cell(int rotation, int row, int column) const {

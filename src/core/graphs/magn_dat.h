@@ -7,6 +7,7 @@
 // byte of cell (r, c) is at r * 90 + c of the block. A cell holds
 // (v and 15) shl 4 of the last magnetogram pixel that fell into it, 0 when
 // none did.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -30,18 +31,30 @@ struct MagnCellIndex {
 // meridian in rotation `rotace`; rotation < 1718 or |lat| >= 60 give none.
 bool MagnCell(int rotation, double lat, double lon, MagnCellIndex& out);
 
+// The largest magn.dat read whole (by the summation, which rewrites it):
+// about 95,000 rotations, far more than the years since 1982 hold.
+inline constexpr std::size_t MagnDatFileLimit = std::size_t(1) << 30;
+
 class MagnDatCells {
   public:
     MagnDatCells() = default;
     // The blocks of rotations 1718 .. 1718 + count - 1 from the file's bytes
     // (a short file reads zeros for what it lacks).
     static MagnDatCells fromBytes(std::span<const std::uint8_t> bytes, int count);
-    // Reads the first `count` blocks of magn.dat; a missing file gives zero
-    // blocks. Throws std::runtime_error with a message when the name is not
-    // a regular file or cannot be read.
+    // Reads at most the first `count` blocks of magn.dat, as many as the
+    // file holds (a partial last block completed with zeros); a missing file
+    // gives none. Throws std::runtime_error with a message when the name is
+    // not a regular file or cannot be read.
     static MagnDatCells read(const std::filesystem::path& file, int count);
+    // The whole file, for rewriting it: throws as read, and FileTooLarge
+    // above MagnDatFileLimit (nothing of it would be kept otherwise).
+    static MagnDatCells readWhole(const std::filesystem::path& file);
 
     int rotations() const { return static_cast<int>(bytes_.size() / MagnBlockBytes); }
+    // The blocks up to the last one that holds a cell.
+    int usedRotations() const;
+    // Cuts or extends (with empty blocks) to `count` blocks.
+    void resize(int count) { bytes_.resize(std::size_t(std::max(count, 0)) * MagnBlockBytes, 0); }
     // The byte of a cell; 0 outside the blocks.
     std::uint8_t cell(int rotation, int row, int column) const;
     // Stores a pixel value into its cell ((v and 15) shl 4); grows the blocks.
@@ -49,6 +62,7 @@ class MagnDatCells {
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
   private:
+    explicit MagnDatCells(std::vector<std::uint8_t> bytes);
     std::vector<std::uint8_t> bytes_;
 };
 

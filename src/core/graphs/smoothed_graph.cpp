@@ -189,49 +189,17 @@ OutsideCurve BuildBrusselsCurve(const DailySeries& sidc, int firstYear, int whic
     return smoothMonths(std::move(months), first + (from - firstYear) * 12);
 }
 
-namespace {
-
-// Month index (year x 12 + month - 1) of a label "yyyy mm"; other
-// separators between the two numbers are allowed.
-std::optional<int> monthOfLine(std::string_view label) {
-    std::size_t i = label.find_first_not_of(' ');
-    if (i == std::string_view::npos) return std::nullopt;
-    auto number = [&](std::size_t maxLength) -> std::optional<int> {
-        int v = 0;
-        std::size_t n = 0;
-        while (i < label.size() && n < maxLength && label[i] >= '0' && label[i] <= '9') {
-            v = v * 10 + (label[i] - '0');
-            ++i;
-            ++n;
-        }
-        if (n == 0 || (i < label.size() && label[i] >= '0' && label[i] <= '9')) return std::nullopt;
-        return v;
-    };
-    const std::optional<int> year = number(4);
-    if (!year || *year < 1000) return std::nullopt;
-    while (i < label.size() && (label[i] == ' ' || label[i] == '.' || label[i] == '-' ||
-                                label[i] == '/' || label[i] == ';' || label[i] == ','))
-        ++i;
-    const std::optional<int> month = number(2);
-    if (!month || *month < 1 || *month > 12) return std::nullopt;
-    return *year * 12 + *month - 1;
-}
-
-} // namespace
-
 int DatedRows(const OutsideTable& table) {
-    return static_cast<int>(
-        std::count_if(table.rows.begin(), table.rows.end(),
-                      [](const SeriesRow& r) { return monthOfLine(r.label).has_value(); }));
+    return static_cast<int>(table.rows.size());
 }
 
 OutsideCurve BuildOutsideCurve(const OutsideTable& table, int column, int firstYear) {
     OutsideCurve b;
     const std::size_t k = static_cast<std::size_t>(std::clamp(column, 0, 2));
     std::vector<std::pair<int, int>> rows; // month index, value
+    rows.reserve(table.rows.size());
     for (const SeriesRow& r : table.rows)
-        if (const std::optional<int> m = monthOfLine(r.label); m && r.values[k] != MissingValue)
-            rows.emplace_back(*m, r.values[k]);
+        if (r.values[k] != MissingValue) rows.emplace_back(r.month, r.values[k]);
     if (rows.empty()) return b;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& c) { return a.first < c.first; });

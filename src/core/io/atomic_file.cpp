@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -69,32 +71,91 @@ std::optional<std::string> NotAFileWarning(const std::filesystem::path& path) {
     return "Soubor \"" + path.string() + "\" není obyčejný soubor; nepoužije se.";
 }
 
-bool IsOwnTempFileName(std::string_view name) {
-    if (name.size() <= TempFileSuffix.size() || !name.ends_with(TempFileSuffix)) return false;
-    name.remove_suffix(TempFileSuffix.size());
-    std::size_t digits = 0;
-    while (digits < name.size() && name[name.size() - 1 - digits] >= '0' &&
-           name[name.size() - 1 - digits] <= '9')
-        ++digits;
-    // "<name>.<digits>": at least one digit, a dot, and a name before it.
-    return digits > 0 && name.size() > digits + 1 && name[name.size() - 1 - digits] == '.';
+namespace {
+
+// The digits at the end of `s` ("" when it does not end in a digit).
+std::string_view trailingDigits(std::string_view s) {
+    std::size_t n = 0;
+    while (n < s.size() && s[s.size() - 1 - n] >= '0' && s[s.size() - 1 - n] <= '9')
+        ++n;
+    return s.substr(s.size() - n);
 }
 
-void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+// Removes ".<digits>" from the end of `name`; false when it does not end so
+// or nothing would be left before it.
+bool takeNumber(std::string_view& name, std::string_view& digits) {
+    digits = trailingDigits(name);
+    if (digits.empty() || name.size() < digits.size() + 2 ||
+        name[name.size() - digits.size() - 1] != '.')
+        return false;
+    name.remove_suffix(digits.size() + 1);
+    return true;
+}
+
+std::random_device& randomSource() {
+    static std::random_device rd;
+    return rd;
+}
+
+} // namespace
+
+std::optional<TempFileName> ParseTempFileName(std::string_view name) {
+    if (name.size() <= TempFileSuffix.size() || !name.ends_with(TempFileSuffix))
+        return std::nullopt;
+    name.remove_suffix(TempFileSuffix.size());
+    std::string_view random;
+    if (!takeNumber(name, random)) return std::nullopt;
+    TempFileName parsed;
+    std::string_view pid;
+    std::string_view beforePid = name;
+    // "<name>.<pid>.<digits>": a pid of at most 9 digits; otherwise the
+    // older "<name>.<digits>", whose writer is unknown.
+    if (takeNumber(beforePid, pid) && pid.size() <= 9 && pid.front() != '0') {
+        std::from_chars(pid.data(), pid.data() + pid.size(), parsed.pid);
+        name = beforePid;
+    }
+    parsed.target = std::string(name);
+    return parsed;
+}
+
+bool IsOwnTempFileName(std::string_view name) {
+    return ParseTempFileName(name).has_value();
+}
+
+std::string NewTempFileName(std::string_view target) {
+    return std::string(target) + "." + std::to_string(::getpid()) + "." +
+           std::to_string(randomSource()() % 1000000) + std::string(TempFileSuffix);
+}
+
+bool ProcessRunning(long pid) {
+    if (pid <= 0) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+void SyncFolder(const std::filesystem::path& dir) {
+    syncFolder(dir);
+}
+
+std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
+                                    bool flush) {
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
-    std::random_device rd;
+    // Something else than a file of that name (a FIFO, a device) is never
+    // replaced: its reader was refused too.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw std::runtime_error("Soubor " + describe(path) + " nelze přepsat (" +
+                                 kindOf(st.st_mode) + ")");
     std::filesystem::path tmp;
     int fd = -1;
     // A name another save uses at this moment is not taken: another number.
     for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
-        tmp = dir / (path.filename().string() + "." + std::to_string(rd() % 1000000) +
-                     std::string(TempFileSuffix));
+        tmp = dir / NewTempFileName(path.filename().string());
         fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) fail("Nelze zapsat soubor", path, errno);
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, bytes) || (flush && ::fsync(fd) != 0)) {
         int err = errno;
         ::close(fd);
         ::unlink(tmp.c_str());
@@ -105,30 +166,41 @@ void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
         ::unlink(tmp.c_str());
         fail("Chyba při zápisu souboru", path, err);
     }
+    return tmp;
+}
+
+void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path tmp = WriteTempFile(path, bytes);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
         fail("Nelze přepsat soubor", path, err);
     }
-    syncFolder(dir);
+    std::filesystem::path dir = path.parent_path();
+    syncFolder(dir.empty() ? std::filesystem::path(".") : dir);
 }
 
-std::vector<std::string> RemoveStaleTempFiles(const std::filesystem::path& folder,
-                                              std::filesystem::file_time_type startedAt) {
-    std::vector<std::string> removed;
+TempFileCleanup RemoveTempFilesOfEndedWriters(const std::filesystem::path& folder) {
+    TempFileCleanup result;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!IsOwnTempFileName(name)) continue;
+        const auto parsed = ParseTempFileName(name);
+        if (!parsed) continue;
         std::error_code fec;
         // Only plain files are ours: a folder or link of that name is left.
         if (!it->is_regular_file(fec) || it->is_symlink(fec)) continue;
-        const auto written = it->last_write_time(fec);
-        if (fec || written >= startedAt) continue;
-        if (std::filesystem::remove(it->path(), fec)) removed.push_back(name);
+        if (parsed->pid == 0) {
+            result.unknownWriter.push_back(name);
+            continue;
+        }
+        if (ProcessRunning(parsed->pid)) continue; // a save running now
+        if (std::filesystem::remove(it->path(), fec)) result.removed.push_back(name);
     }
-    return removed;
+    std::sort(result.removed.begin(), result.removed.end());
+    std::sort(result.unknownWriter.begin(), result.unknownWriter.end());
+    return result;
 }
 
 std::vector<std::string> FindOldTempFiles(const std::filesystem::path& folder) {
@@ -170,11 +242,11 @@ int OpenRegularFile(const std::filesystem::path& path, std::size_t& size) {
 
 namespace {
 
-std::string readUpTo(int fd, const std::filesystem::path& path, std::size_t size) {
-    std::string data(size, '\0');
+template <class Bytes> Bytes readUpTo(int fd, const std::filesystem::path& path, std::size_t size) {
+    Bytes data(size, 0);
     std::size_t got = 0;
     while (got < size) {
-        const ssize_t n = ::read(fd, data.data() + got, size - got);
+        const ssize_t n = ::read(fd, reinterpret_cast<char*>(data.data()) + got, size - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int err = errno;
@@ -189,10 +261,7 @@ std::string readUpTo(int fd, const std::filesystem::path& path, std::size_t size
     return data;
 }
 
-} // namespace
-
-std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
-    std::size_t size = 0;
+int openBounded(const std::filesystem::path& path, std::size_t maxBytes, std::size_t& size) {
     const int fd = OpenRegularFile(path, size);
     if (size > maxBytes) {
         ::close(fd);
@@ -200,13 +269,28 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxByte
                            std::to_string(size) + " bajtů, nejvýše " + std::to_string(maxBytes) +
                            "); nebyl načten.");
     }
-    return readUpTo(fd, path, size);
+    return fd;
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::size_t size = 0;
+    const int fd = openBounded(path, maxBytes, size);
+    return readUpTo<std::string>(fd, path, size);
+}
+
+std::vector<std::uint8_t> ReadWholeFileBytes(const std::filesystem::path& path,
+                                             std::size_t maxBytes) {
+    std::size_t size = 0;
+    const int fd = openBounded(path, maxBytes, size);
+    return readUpTo<std::vector<std::uint8_t>>(fd, path, size);
 }
 
 std::string ReadFileStart(const std::filesystem::path& path, std::size_t count) {
     std::size_t size = 0;
     const int fd = OpenRegularFile(path, size);
-    return readUpTo(fd, path, std::min(size, count));
+    return readUpTo<std::string>(fd, path, std::min(size, count));
 }
 
 } // namespace hk

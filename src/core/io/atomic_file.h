@@ -8,6 +8,7 @@
 // FIFO, a folder or a device gets a message at once instead of blocking or
 // reporting a meaningless size).
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -18,19 +19,48 @@
 
 namespace hk {
 
+// Throws std::runtime_error with a Czech message when the write fails, and
+// refuses to replace something that is not a regular file (a FIFO, a device,
+// a folder): such a name is left as it is.
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
-// The temporary file of a save of `path`: "<name>.<digits>.heliokres-tmp" in
-// the same folder. No file the user names ends like that, so a stale one can
-// be recognised and removed safely.
+// The temporary file of a save of `path`: "<name>.<pid>.<digits>.heliokres-tmp"
+// in the same folder, <pid> the writing process. No file the user names ends
+// like that, so a file whose writer has ended can be recognised and removed
+// safely. Versions before the writer's pid was part of the name wrote
+// "<name>.<digits>.heliokres-tmp": those are recognised too, their writer
+// unknown.
 inline constexpr std::string_view TempFileSuffix = ".heliokres-tmp";
+struct TempFileName {
+    std::string target; // the name of the file being saved
+    long pid = 0;       // the writer; 0 when the name does not say
+};
+std::optional<TempFileName> ParseTempFileName(std::string_view fileName);
 bool IsOwnTempFileName(std::string_view fileName);
+// A fresh temporary name for a save of the file named `target` by this process.
+std::string NewTempFileName(std::string_view target);
 
-// Removes this program's temporary files directly in `folder` that were last
-// written before `startedAt` (files of an interrupted save; a save running
-// now is newer). Returns the names removed; files it cannot remove are left.
-std::vector<std::string> RemoveStaleTempFiles(const std::filesystem::path& folder,
-                                              std::filesystem::file_time_type startedAt);
+// True while a process of that id runs on this computer (a process of
+// another user counts as running).
+bool ProcessRunning(long pid);
+
+// Writes `bytes` to a new temporary file beside `path` (flushed to the disk
+// when `flush`), for writers that rename several files together. Returns the
+// temporary file's path; throws as WriteFileAtomic and leaves nothing behind.
+std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
+                                    bool flush = true);
+// Flushes a folder's entries after renames in it.
+void SyncFolder(const std::filesystem::path& folder);
+
+// Removes this program's temporary files directly in `folder` whose writer
+// has ended (the process named in the name no longer runs); a save running
+// now is never touched. `unknownWriter` lists the temporary files whose name
+// does not name their writer: they are left.
+struct TempFileCleanup {
+    std::vector<std::string> removed;
+    std::vector<std::string> unknownWriter;
+};
+TempFileCleanup RemoveTempFilesOfEndedWriters(const std::filesystem::path& folder);
 
 // Files in `folder` that look like temporary files of earlier versions of
 // the program ("<name>.tmp<digits>" beside an existing "<name>"). They are
@@ -52,6 +82,11 @@ std::optional<std::string> NotAFileWarning(const std::filesystem::path& path);
 // when it holds more than `maxBytes`.
 std::string ReadWholeFile(const std::filesystem::path& path,
                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// The same as bytes, for binary files.
+std::vector<std::uint8_t>
+ReadWholeFileBytes(const std::filesystem::path& path,
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // The first `count` bytes of a regular file (all of a shorter one), for
 // readers that use only the start of a file. Throws as ReadWholeFile.

@@ -4,6 +4,7 @@
 // column w shr 7 with the value w and 63, a 0 word ends the file), the map
 // layer drawn from them, the summation of every daily file into magn.dat and
 // the reading back of magn.dat for a rotation whose daily files are gone.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "geometry/ephemeris.h"
 #include "geometry/transforms.h"
 #include "graphs/magn_dat.h"
+#include "records/record_layout.h"
 
 namespace hk {
 
@@ -119,21 +121,58 @@ struct MagnetosphereLayer {
 };
 MagnetosphereLayer LayoutMagnetosphere(const MagnetosphereData& data, int s, int yOffset);
 
-// magn.dat of the program directory, `count` rotations from 1718 (the
-// blocks between rotation 1717 and the last record's rotation).
+// magn.dat of the program directory, at most `count` rotations from 1718
+// (the blocks between rotation 1717 and the last record's rotation), as many
+// as the file holds; none when it is missing or cannot be read.
 MagnDatCells ReadMagnDat(const ProgramDir& dir, int count);
 // The number of blocks for a last rotation: max(0, last - 1717).
 int MagnBlocks(int lastRotation);
 
+// The last drawing's rotation as a size of magn.dat: its Rotace when that
+// agrees with its date (the rotation of the day, one either side), at most
+// today's rotation; 0 and a warning naming the record when it does not (a
+// damaged record's 65535 must not make the file hundreds of megabytes).
+struct DrawingRotation {
+    int rotation = 0;
+    std::optional<std::string> warning;
+};
+DrawingRotation MagnDrawingRotation(std::span<const TZaznam> records, const Date& today);
+
+// The cell of magn.dat a pixel of one day's magnetogram goes into: the
+// pixel's point (MagnetogramPixelToHeliographic) with |lat| < 60 and within
+// 40 degrees of the central meridian, filed by MagnCell in the rotation of
+// its central-meridian passage. Most pixels take a shorter way than the
+// transform (the image's turn by P and back cancels), and every one whose
+// point lies near a limit or a cell border the transform's own way, so the
+// cell is always the transform's.
+class MagnetogramSummation {
+  public:
+    explicit MagnetogramSummation(const Ephemeris& e);
+    // False when the pixel is not summed.
+    bool cell(int row, int column, MagnCellIndex& out) const;
+
+  private:
+    bool exact(double r, double angleFromNorth, MagnCellIndex& out) const;
+    bool summed(const Heliographic& h, MagnCellIndex& out) const;
+
+    Ephemeris e_;
+    double turn_, b0_, sinB0_, cosB0_, sin60_;
+    std::array<double, 121> rowSines_{}; // sin(k - 60 degrees), the rows' borders
+};
+
 // The summation: every day from 01.01.1982 to `today`, each pixel of the
 // day's file with |lat| < 60 and its longitude within 40 degrees of L0 into
-// its magn.dat cell; then magn.dat written atomically as
-// MagnBlocks(lastRotation) blocks, or as many as the existing file holds
-// when that is more. The cells start as the existing magn.dat holds them,
-// so the cells of daily files removed since stay. `progress(done, total)` is called
-// after every day; returning false cancels the run, which then writes nothing. Throws
-// std::runtime_error("Nejsou data pro magnetosféru") when the folder Magneto is missing,
-// std::runtime_error with a Czech message when the file cannot be written.
+// its magn.dat cell, the files decoded in parallel and their cells stored in
+// day order, exactly as one after another; then magn.dat written atomically.
+// The cells start as the existing magn.dat holds them, so the cells of daily
+// files removed since stay. Its size comes from the data: the blocks up to
+// the last one holding a cell, at least MagnBlocks(lastRotation).
+// `progress(done, total)` is called after every day; returning false cancels
+// the run, which then writes nothing. Throws std::runtime_error with a Czech
+// message, writing nothing, when the folder Magneto is missing or holds no
+// daily file of those days ("Nejsou data pro magnetosféru"), when the existing
+// magn.dat cannot be read (a FIFO, a read error, larger than
+// MagnDatFileLimit) or the new one cannot be written.
 struct MagnetosphereSumResult {
     bool cancelled = false;
     int days = 0;   // days visited
@@ -147,11 +186,14 @@ MagnetosphereSumResult SumMagnetosphere(const ProgramDir& dir, const Date& today
                                         const MagnSumProgress& progress = {});
 
 // The summation into `buffer`, without writing: the core of the above, for
-// tests and the benchmark. nullopt when cancelled.
+// tests and the benchmark. `threads` decode the files (0: one per core, 1:
+// all here in turn); the result is the same for any number. nullopt when
+// cancelled.
 std::optional<MagnDatCells> SumMagnetosphereInto(const ProgramDir& dir, const Date& today,
                                                  MagnDatCells buffer,
                                                  const MagnSumProgress& progress,
-                                                 MagnetosphereSumResult& result);
+                                                 MagnetosphereSumResult& result,
+                                                 unsigned threads = 0);
 
 // "magnetOBR/On<R>.bmp" when it exists under the program directory.
 std::optional<std::filesystem::path> MagnetoPicturePath(const ProgramDir& dir, int rotation);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "io/atomic_file.h"
+#include "records/program_dir.h"
+#include "records/startup_files.h"
 #include "text/encoding.h"
 
 namespace hk {
@@ -113,6 +115,38 @@ bool ObserverTable::add(const Entry& entry) {
         clean[i] = NameKey(entry[i]);
     entries_.push_back(std::move(clean));
     return true;
+}
+
+ObserverFile ReadObserverFile(const ProgramDir& dir) {
+    ObserverFile file;
+    std::filesystem::path path = dir.resolve("pozorovateleP.dat");
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        const std::filesystem::path old = dir.resolve("ob.dat");
+        if (!std::filesystem::is_regular_file(old, ec)) return file;
+        path = old;
+        file.fromOb = true;
+    }
+    if (auto notAFile = NotAFileWarning(path)) {
+        file.refused = std::move(*notAFile);
+        return file;
+    }
+    try {
+        const std::string bytes = ReadWholeFile(path, ObserverFileLimit);
+        if (bytes.find('\0') != std::string::npos) {
+            file.refused = "Soubor \"" + path.string() +
+                           "\" obsahuje nulové bajty, není to text; nepoužije se.";
+            return file;
+        }
+        ForEachLine(bytes, [&](std::string_view line) {
+            if (!line.empty()) file.lines.push_back(Cp1250ToUtf8(line));
+            return true;
+        });
+    } catch (const std::exception& e) {
+        file.refused = e.what();
+        file.lines.clear();
+    }
+    return file;
 }
 
 } // namespace hk

@@ -5,6 +5,7 @@
 // Windows-1250 bytes, as the files hold them.
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,5 +54,19 @@ class ObserverTable {
   private:
     std::vector<Entry> entries_;
 };
+
+class ProgramDir;
+
+// The observer lines of a program directory: pozorovateleP.dat, or the older
+// ob.dat when that is all there is. A file that is there but cannot be read
+// (not a regular file, larger than 1 MiB, zero bytes in it as in a table
+// saved as UTF-16, a read error) is `refused`: the table is then empty, and
+// nothing may write it back over the file it could not read.
+struct ObserverFile {
+    std::vector<std::string> lines;     // the non-empty lines, UTF-8
+    bool fromOb = false;                // read from ob.dat
+    std::optional<std::string> refused; // why the file was not read (Czech)
+};
+ObserverFile ReadObserverFile(const ProgramDir& dir);
 
 } // namespace hk

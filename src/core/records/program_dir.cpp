@@ -111,7 +111,25 @@ bool ProgramDir::exists(std::string_view relative) const {
     return std::filesystem::exists(resolve(relative), ec);
 }
 
+bool IsWrittenFolder(std::string_view relative) {
+    if (relative.empty()) return true;
+    const std::size_t slash = relative.find_first_of("/\\");
+    const std::string_view first = relative.substr(0, slash);
+    if (slash == std::string_view::npos) {
+        for (std::string_view folder : WrittenFolders)
+            if (SameFileName(first, folder)) return true;
+        return false;
+    }
+    const std::string_view rest = relative.substr(slash + 1);
+    return SameFileName(first, "CSVsoubory") && rest.size() > YearFolderPrefix.size() &&
+           SameFileName(rest.substr(0, YearFolderPrefix.size()), YearFolderPrefix) &&
+           rest.find_first_not_of("0123456789", YearFolderPrefix.size()) == std::string_view::npos;
+}
+
 std::filesystem::path ProgramDir::ensureFolder(std::string_view relative) const {
+    if (!IsWrittenFolder(relative))
+        throw std::logic_error("Složka \"" + std::string(relative) +
+                               "\" není mezi složkami, do kterých program zapisuje");
     const std::filesystem::path path = resolve(relative);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return path;

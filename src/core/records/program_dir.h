@@ -3,6 +3,7 @@
 // in it or in a fixed folder under it. Station data are often copied from
 // Windows, so names are looked up case-insensitively and both "\" and "/"
 // separate folders.
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,12 +26,34 @@ class ProgramDir {
     bool exists(std::string_view relative) const;
 
     // A folder for output files (Mesice, CVdata, ...), created when missing.
-    // Throws std::runtime_error with a Czech message when it cannot be made.
+    // Throws std::runtime_error with a Czech message when it cannot be made,
+    // std::logic_error for a folder that is not one of WrittenFolders.
     std::filesystem::path ensureFolder(std::string_view relative) const;
 
   private:
     std::filesystem::path root_;
 };
+
+// The folders the program writes into besides the program directory itself;
+// "CSVsoubory" also holds the yearly folders "Rok<year>". Every file the
+// program writes lies in one of them (ensureFolder makes no other), so the
+// clean-up after interrupted saves looks in each of them and nowhere else.
+inline constexpr std::array<std::string_view, 11> WrittenFolders = {"SIDC",
+                                                                    "KoronaX",
+                                                                    "Magneto",
+                                                                    "Mesice",
+                                                                    "CVdata",
+                                                                    "Intersol",
+                                                                    "Vlastni",
+                                                                    "CSVsoubory",
+                                                                    "Obrázek",
+                                                                    "Polohy-skupin",
+                                                                    "Denni - pozorovatele"};
+inline constexpr std::string_view YearFolderPrefix = "Rok"; // CSVsoubory/Rok<year>
+
+// True for "" (the program directory), a folder of WrittenFolders and
+// "CSVsoubory/Rok<year>", in any letter case and with either separator.
+bool IsWrittenFolder(std::string_view relative);
 
 // Case-insensitive comparison of two UTF-8 file names (ASCII and the letters
 // of the Windows-1250 code page).

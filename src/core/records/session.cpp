@@ -492,11 +492,19 @@ void Session::switchEntryMode(bool heliographic) {
     save();
 }
 
+void Session::checkObserverTableWritable() const {
+    if (tables_.observerFileRefused)
+        throw std::runtime_error("Tabulka pozorovatelů se neuloží, soubor by přepsala: " +
+                                 *tables_.observerFileRefused);
+}
+
 bool Session::addObserver(const ObserverTable::Entry& entry) {
+    checkObserverTableWritable();
     return tables_.observerTable.add(entry);
 }
 
 void Session::writeObserverTable(const std::filesystem::path& file) {
+    checkObserverTableWritable();
     tables_.observerTable.write(file);
 }
 

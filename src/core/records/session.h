@@ -65,6 +65,9 @@ struct StartupTables {
     OutsideTable fluxTable;
     std::vector<std::string> observerLines; // raw observer lines, UTF-8
     ObserverTable observerTable;
+    // The observer file was there but could not be read (why): the table
+    // is not written back over it.
+    std::optional<std::string> observerFileRefused;
 };
 
 // The record store and the settings of a run. What the analyses derive
@@ -194,9 +197,12 @@ class Session {
     void switchEntryMode(bool heliographic);
 
     // Observer table: adds an entry (false when the number or name is there
-    // already) / writes pozorovatelep.dat.
+    // already) / writes pozorovatelep.dat. Both throw std::runtime_error,
+    // changing nothing, when the start-up could not read the observer file:
+    // the file the table would replace holds lines it never saw.
     bool addObserver(const ObserverTable::Entry& entry);
     void writeObserverTable(const std::filesystem::path& file);
+    bool observerTableWritable() const { return !tables_.observerFileRefused; }
 
     // Drawing setting (record 1's NastaveniKresby) as chosen by the user.
     void setDrawingSetting(const DrawingSetting& s);
@@ -215,6 +221,7 @@ class Session {
     SplitResult split(const std::array<SplitRow, 5>& rows) const;
 
   private:
+    void checkObserverTableWritable() const;
     void touch(); // before any change of the records
     // A record to change in place: keeps the backup copy of the start and
     // bumps revision().

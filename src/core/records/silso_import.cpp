@@ -10,16 +10,22 @@
 
 #include "geometry/calendar.h"
 #include "io/atomic_file.h"
+#include "io/file_set.h"
 
 namespace hk {
 
 namespace {
 
+// The first seven fields of a line (year, month, day, decimal date, total,
+// north, south): the rest is not read, so a line of a million separators
+// costs no more than a real one.
+constexpr std::size_t UsedFields = 7;
+
 std::vector<std::string_view> pole(std::string_view row) {
     std::vector<std::string_view> p;
     const bool semicolon = row.find(';') != std::string_view::npos;
     std::size_t i = 0;
-    while (i <= row.size()) {
+    while (i <= row.size() && p.size() < UsedFields) {
         if (semicolon) {
             const std::size_t j = std::min(row.find(';', i), row.size());
             std::string_view s = row.substr(i, j - i);
@@ -74,8 +80,10 @@ std::string dayLine(const Date& d, const std::array<int, 3>& v) {
 
 } // namespace
 
-SilsoImport ParseSilsoDaily(std::string_view bytes) {
+SilsoImport ParseSilsoDaily(std::string_view bytes, int lastYear) {
     SilsoImport r;
+    // A file saved by an editor that marks UTF-8 starts with a byte-order mark.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::map<int, std::array<int, 3>> days; // day serial -> values
     int lineNumber = 0;
     std::size_t i = 0;
@@ -99,9 +107,13 @@ SilsoImport ParseSilsoDaily(std::string_view bytes) {
             continue;
         }
         const auto year = integer(p[0]), month = integer(p[1]), den = integer(p[2]);
-        if (!year || !month || !den || !IsValidDate(Date{*year, *month, *den}) || *year < 1000 ||
-            *year > 9999) {
+        if (!year || !month || !den || !IsValidDate(Date{*year, *month, *den})) {
             error("neplatné datum");
+            continue;
+        }
+        if (*year < SilsoFirstYear || *year > lastYear) {
+            error("rok " + std::to_string(*year) + " není mezi " + std::to_string(SilsoFirstYear) +
+                  " a " + std::to_string(lastYear));
             continue;
         }
         std::array<int, 3> v{};
@@ -157,15 +169,15 @@ std::vector<std::filesystem::path> WriteSilsoDaily(const ProgramDir& dir,
         if (further > 0) message += "\n... a dalších " + std::to_string(further);
         throw std::runtime_error(message);
     }
-    dir.ensureFolder("SIDC");
-    std::vector<std::filesystem::path> written;
+    // Every year or none: the files are written first and replaced together.
+    FileSetWriter set(dir.ensureFolder("SIDC"));
     for (const auto& [year, text] : import.files) {
         // An existing file of another letter case is replaced, not doubled.
-        std::filesystem::path target = dir.resolve("SIDC/dssn" + std::to_string(year) + ".dat");
-        WriteFileAtomic(target, text);
-        written.push_back(target);
+        const std::filesystem::path target =
+            dir.resolve("SIDC/dssn" + std::to_string(year) + ".dat");
+        set.add(target.filename().string(), text);
     }
-    return written;
+    return set.commit();
 }
 
 } // namespace hk

@@ -47,33 +47,6 @@ std::optional<std::string> readSideFile(Session& s, const std::filesystem::path&
     }
 }
 
-// Temporary files of saves that were interrupted before the program started,
-// in the program directory and the folders it writes into.
-void removeStaleTempFiles(Session& s, std::filesystem::file_time_type startedAt) {
-    static constexpr const char* Folders[] = {"",         "Mesice",        "CVdata",
-                                              "Intersol", "Vlastni",       "CSVsoubory",
-                                              "Obrázek",  "Polohy-skupin", "Denni - pozorovatele"};
-    for (const char* folder : Folders) {
-        const std::filesystem::path path = *folder ? s.dir.resolve(folder) : s.dir.root();
-        std::error_code ec;
-        if (!std::filesystem::is_directory(path, ec)) continue;
-        const std::vector<std::string> removed = RemoveStaleTempFiles(path, startedAt);
-        if (const auto old = FindOldTempFiles(path); !old.empty())
-            s.addWarning("V adresáři \"" + path.string() + "\" je " + std::to_string(old.size()) +
-                         " souborů, které vypadají jako zbytky přerušeného ukládání "
-                         "starší verze programu (" +
-                         old.front() + " ...); program je neodstraňuje.");
-        if (removed.empty()) continue;
-        std::string names;
-        for (std::size_t i = 0; i < removed.size() && i < 3; ++i)
-            names += (i ? ", " : "") + removed[i];
-        if (removed.size() > 3) names += ", ...";
-        s.addWarning("Odstraněno " + std::to_string(removed.size()) +
-                     " dočasných souborů přerušeného ukládání v adresáři \"" + path.string() +
-                     "\" (" + names + ").");
-    }
-}
-
 void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     t.enlargementFactor = DefaultEnlargementFactor;
@@ -102,6 +75,12 @@ void warnUnreadable(Session& s, const std::string& where, int count) {
                      " míst bez čísla; čtou se jako 0.");
 }
 
+void warnUndated(Session& s, const std::string& file, int count) {
+    if (count > 0)
+        s.addWarning("V souboru " + file + " je " + std::to_string(count) +
+                     " řádků, které nezačínají rokem a měsícem; nepoužijí se.");
+}
+
 void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
     t.sidcDaily = ReadDailySeries(s.dir.resolve("SIDC"), today.year);
     for (const std::string& w : t.sidcDaily.refused)
@@ -113,24 +92,14 @@ void readOutsideSeries(Session& s, StartupTables& t, const Date& today) {
         isFile(s, areasCurve) ? readSideFile(s, areasCurve, OutsideTableFileLimit) : std::nullopt;
     t.areasTable = areasBytes ? ParseAreasTable(*areasBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\Plochy.txt", t.areasTable.unreadableValues);
+    warnUndated(s, "SIDC\\Plochy.txt", t.areasTable.undatedLines);
 
     const std::filesystem::path tok = s.dir.resolve("SIDC/tok-10cm.txt");
     const auto fluxBytes =
         isFile(s, tok) ? readSideFile(s, tok, OutsideTableFileLimit) : std::nullopt;
     t.fluxTable = fluxBytes ? ParseFluxTable(*fluxBytes) : OutsideTable{};
     warnUnreadable(s, "souboru SIDC\\tok-10cm.txt", t.fluxTable.unreadableValues);
-}
-
-// The observer lines that hold something (an empty line is no observer).
-std::vector<std::string> textLines(Session& s, const std::filesystem::path& path) {
-    std::vector<std::string> lines;
-    const auto bytes = readSideFile(s, path, ObserverFileLimit, Content::Text);
-    if (!bytes) return lines;
-    ForEachLine(*bytes, [&](std::string_view line) {
-        if (!line.empty()) lines.push_back(Cp1250ToUtf8(line));
-        return true;
-    });
-    return lines;
+    warnUndated(s, "SIDC\\tok-10cm.txt", t.fluxTable.undatedLines);
 }
 
 // The old observer file is read once; its lines are written to
@@ -150,15 +119,11 @@ void renameOldObservers(Session& s, const std::filesystem::path& old, StartupRes
 }
 
 void readObservers(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
-    const std::filesystem::path current = s.dir.resolve("pozorovateleP.dat");
-    const std::filesystem::path old = s.dir.resolve("ob.dat");
-    t.observerLines.clear();
-    if (isFile(s, current)) {
-        t.observerLines = textLines(s, current);
-    } else if (isFile(s, old)) {
-        t.observerLines = textLines(s, old);
-        if (!readOnly) renameOldObservers(s, old, result);
-    }
+    ObserverFile file = ReadObserverFile(s.dir);
+    if (file.refused) s.addWarning(*file.refused);
+    if (file.fromOb && !readOnly) renameOldObservers(s, s.dir.resolve("ob.dat"), result);
+    t.observerLines = std::move(file.lines);
+    t.observerFileRefused = std::move(file.refused);
     t.observerTable = ObserverTable::parse(t.observerLines);
     t.observerTable.sortByName();
 }
@@ -186,11 +151,11 @@ void ReadOutsideSeries(Session& s, StartupTables& t, const Date& today) {
 
 StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                          const StartupHooks& hooks) {
-    const auto startedAt = std::filesystem::file_time_type::clock::now();
     StartupResult result;
     s.takeWarnings();
+    for (const std::string& note : hooks.notes)
+        s.addWarning(note);
     StartupTables t;
-    if (!hooks.readOnly) removeStaleTempFiles(s, startedAt);
 
     readSizeFactor(s, t, result, hooks.readOnly);
     t.sizePercent = SizePercentage(screenHeight, t.enlargementFactor);

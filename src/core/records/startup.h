@@ -4,6 +4,7 @@
 // observer table, in the order the program has always used.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "geometry/calendar.h"
 #include "records/session.h"
@@ -16,10 +17,13 @@ struct StartupHooks {
     // loaded, so that its warnings stand where they belong in the list
     // (the CLI's check reads the corona here).
     std::function<void(Session&)> afterRecords;
-    // For commands that only read the directory (the CLI's pictures): no
-    // Zvetsit.zve is created, ob.dat is not renamed (nothing would save its
-    // lines again) and no temporary file is removed.
+    // For commands that only read the directory (the CLI's pictures, a
+    // program that could not take the directory's lock): no Zvetsit.zve is
+    // created and ob.dat is not renamed (nothing would save its lines again).
     bool readOnly = false;
+    // Found before the start-up (the directory's lock and the clean-up after
+    // ended writers, LockProgramDirectory): listed first among the warnings.
+    std::vector<std::string> notes;
 };
 
 struct StartupResult {

@@ -157,13 +157,18 @@ OutsideTable parseTable(std::string_view bytes, const std::size_t (&columns)[3],
     OutsideTable table;
     ForEachLine(bytes, [&](std::string_view line) {
         if (line.find_first_not_of(" \t") == std::string_view::npos) return true;
-        SeriesRow row{std::string(line.substr(0, std::min(columns[0], line.size()))), {0, 0, 0}};
+        const auto month = SeriesLineMonth(line.substr(0, std::min(columns[0], line.size())));
+        if (!month) {
+            ++table.undatedLines;
+            return true;
+        }
+        SeriesRow row{*month, {0, 0, 0}};
         for (std::size_t v = 0; v < 3; ++v) {
             const auto value = numberAt(line, columns[v], width);
             if (!value) ++table.unreadableValues;
             row.values[v] = value ? toWord(*value * factor) : 0;
         }
-        table.rows.push_back(std::move(row));
+        table.rows.push_back(row);
         return true;
     });
     return table;
@@ -180,6 +185,30 @@ OutsideTable ParseAreasTable(std::string_view bytes) {
 
 OutsideTable ParseFluxTable(std::string_view bytes) {
     return parseTable(bytes, FluxColumns, 6, 10);
+}
+
+std::optional<int> SeriesLineMonth(std::string_view label) {
+    std::size_t i = label.find_first_not_of(' ');
+    if (i == std::string_view::npos) return std::nullopt;
+    auto number = [&](std::size_t maxDigits) -> std::optional<int> {
+        int v = 0;
+        std::size_t n = 0;
+        while (i < label.size() && n < maxDigits && label[i] >= '0' && label[i] <= '9') {
+            v = v * 10 + (label[i] - '0');
+            ++i;
+            ++n;
+        }
+        if (n == 0 || (i < label.size() && label[i] >= '0' && label[i] <= '9')) return std::nullopt;
+        return v;
+    };
+    const std::optional<int> year = number(4);
+    if (!year || *year < 1000) return std::nullopt;
+    while (i < label.size() && (label[i] == ' ' || label[i] == '.' || label[i] == '-' ||
+                                label[i] == '/' || label[i] == ';' || label[i] == ','))
+        ++i;
+    const std::optional<int> month = number(2);
+    if (!month || *month < 1 || *month > 12) return std::nullopt;
+    return *year * 12 + *month - 1;
 }
 
 } // namespace hk

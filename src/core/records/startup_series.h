@@ -37,18 +37,27 @@ struct DailySeries {
     std::optional<std::uint16_t> known(const Date& d, int which) const;
 };
 
-// areasTable, fluxTable: three values per line, in the order of the file.
+// areasTable, fluxTable: three values per line that starts with a year and
+// a month, in the order of the file. Other lines (headers, damage) are only
+// counted: nothing reads them, and a file of millions of them must not cost
+// a row each.
 struct SeriesRow {
-    std::string label;                   // the characters before the first value
-    std::array<std::uint16_t, 3> values; // rounded (the flux times 10); MissingValue
+    int month = 0;                       // year * 12 + month - 1 of "yyyy mm"
+    std::array<std::uint16_t, 3> values; // rounded (the flux times 10); MissingValue where missing
 };
 struct OutsideTable {
     std::vector<SeriesRow> rows;
     int unreadableValues = 0; // places without a number, read as 0
+    int undatedLines = 0;     // lines that hold something but no year and month
     // The value at 1-based position i of the flat table of three words per
     // line (the old table's indexing); 0 past the end and where it is missing.
     std::uint16_t at(int i) const;
 };
+
+// The month (year * 12 + month - 1) a line of an outside table starts with:
+// a year of four digits from 1000, then the month, apart by spaces or one of
+// ".-/;,"; nullopt for any other start.
+std::optional<int> SeriesLineMonth(std::string_view label);
 
 // Reads every SIDC\dssn<year>.dat with year <= lastYear. Lines that hold no
 // number where a value stands give 0 for that day. Throws std::runtime_error

@@ -483,7 +483,8 @@ bool MainWindow::startUp(const QRect& screen, const Date& today) {
     screenRect_ = screen;
     StartupResult start;
     try {
-        start = RunStartup(model_.store(), screen.height(), today);
+        start = RunStartup(model_.store(), screen.height(), today, startupHooks);
+        startupHooks.notes.clear(); // listed once, below
     } catch (const std::exception& e) {
         messages_.showMessage(QStringLiteral("Program nelze spustit:\r") + q(e.what()));
         return false;

@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // Asks for the drawing setting when record 1 has none; the coordinate-type
     // dialog unless a test puts its own answer here.
     std::function<DrawingSetting()> askDrawingSettingFn;
+    // How the start-up runs; main() puts the notes of the directory's lock
+    // here, listed first among the start-up's warnings.
+    StartupHooks startupHooks;
 
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.

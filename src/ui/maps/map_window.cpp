@@ -1183,8 +1183,10 @@ void MapWindow::sumMagnetosphere() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     MagnetosphereSumResult result;
+    const DrawingRotation drawingRotation = MagnDrawingRotation(s.records(), today());
+    if (drawingRotation.warning) context_.messages.showMessage(q(*drawingRotation.warning));
     const bool succeeded = runCommand(context_.messages, [&] {
-        result = SumMagnetosphere(s.dir, today(), index_.lastRotation(),
+        result = SumMagnetosphere(s.dir, today(), drawingRotation.rotation,
                                   [&progress](int done, int total) {
                                       if (progress.maximum() != total)
                                           progress.setMaximum(std::max(1, total));

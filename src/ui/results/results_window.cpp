@@ -224,11 +224,13 @@ void ResultsWindow::onCloseClicked() {
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     // The observer table goes back to its file, as the Inter-Sol panel may
-    // have added to it.
+    // have added to it; never over a file the start-up could not read (the
+    // start-up said so already).
     try {
         const std::filesystem::path file = session_.dir.resolve(ObserverTableFile);
         std::error_code ec;
-        if (session_.observerTable().size() > 0 || std::filesystem::exists(file, ec))
+        if (session_.observerTableWritable() &&
+            (session_.observerTable().size() > 0 || std::filesystem::exists(file, ec)))
             k_.model.writeObserverTable(file);
     } catch (const std::exception& e) {
         messages_.showMessage(QString::fromUtf8(e.what()));

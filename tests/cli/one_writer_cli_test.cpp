@@ -1,0 +1,123 @@
+// Two programs on one directory, each a process of its own: a writing
+// command is refused while another program holds the directory and runs
+// once it has ended; two imports at the same time leave the years of one of
+// them, never a mix; files the program could not read are never replaced.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "io/atomic_file.h"
+#include "io/directory_lock.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+std::string inDir(std::string args, const std::filesystem::path& dir) {
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;)
+        args.replace(at, 3, ShellQuoted(dir));
+    return args;
+}
+
+TEST(OneWriter, CommandsWaitForTheProgramThatHoldsTheDirectory) {
+    TempDir tmp;
+    const auto dir = tmp.path();
+    ASSERT_EQ(RunCli(inDir("demo DIR --years 1 --per-year 30 --seed 3", dir)).status, 0);
+    WriteFileAtomic(dir / "sn.csv", "2020;01;01;2020.001;5;2;3\n");
+    const std::string holder = "(proces " + std::to_string(::getpid());
+    {
+        // This test's process is the desktop program that holds the directory.
+        const DirectoryLock desktop = DirectoryLock::tryAcquire(dir, "heliokres");
+        ASSERT_TRUE(desktop.held());
+        for (const char* writer : {"report sidc DIR 6.2025", "import silso DIR DIR/sn.csv",
+                                   "export ascii DIR", "magnetosphere-sum DIR"}) {
+            const CliRun r = RunCli(inDir(writer, dir), true);
+            EXPECT_EQ(r.status, 1) << writer;
+            EXPECT_NE(r.out.find("právě zapisuje jiný program: heliokres " + holder),
+                      std::string::npos)
+                << writer << ": " << r.out;
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir / "Mesice"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "SIDC" / "dssn2020.dat"));
+        // Commands that only read run as ever; check says it only read.
+        EXPECT_EQ(RunCli(inDir("stats DIR measured", dir)).status, 0);
+        const CliRun check = RunCli(inDir("check DIR", dir), true);
+        EXPECT_EQ(check.status, 0);
+        EXPECT_NE(check.out.find("Kontrola adresář jen čte"), std::string::npos) << check.out;
+    }
+    // The desktop program ended without removing its lock (killed): the
+    // next command takes the lock over and says so.
+    WriteFileAtomic(
+        dir / LockFileName, "pid=999999999\nhost=" + [] {
+            char name[256] = {};
+            ::gethostname(name, sizeof name - 1);
+            return std::string(name);
+        }() + "\nprogram=heliokres\n");
+    const CliRun r = RunCli(inDir("export ascii DIR", dir), true);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("proces 999999999"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("byl převzat"), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(dir / LockFileName));
+}
+
+// Two imports started together: one writes, the other writes after it or
+// is refused; the years are all of one file.
+TEST(OneWriter, ImportsAtTheSameTimeLeaveTheYearsOfOne) {
+    TempDir tmp;
+    const auto dir = tmp.path();
+    for (const char* value : {"11", "22"}) {
+        std::string csv;
+        for (int year = 1950; year < 2020; ++year)
+            csv +=
+                std::to_string(year) + ";06;01;" + std::to_string(year) + ".4;" + value + ";1;1\n";
+        WriteFileAtomic(dir / (std::string("sn") + value + ".csv"), csv);
+    }
+    for (int run = 0; run < 3; ++run) {
+        RunCli(inDir("import silso DIR DIR/sn11.csv >/dev/null 2>&1 & " +
+                         std::string(HELIOKRES_CLI) +
+                         " import silso DIR DIR/sn22.csv >/dev/null 2>&1; wait",
+                     dir));
+        int eleven = 0, twentyTwo = 0;
+        for (int year = 1950; year < 2020; ++year) {
+            const std::string y = std::to_string(year);
+            const std::string file = ReadWholeFile(dir / "SIDC" / ("dssn" + y + ".dat"));
+            const std::string june1 = file.substr(file.find(y + " 06 01"), 32);
+            eleven += june1.find(" 11   1   1") != std::string::npos;
+            twentyTwo += june1.find(" 22   1   1") != std::string::npos;
+        }
+        EXPECT_TRUE(eleven == 70 || twentyTwo == 70) << eleven << " / " << twentyTwo;
+    }
+}
+
+// A file the program could not read is not written back: the command fails
+// with its message and the file stays what it was.
+TEST(OneWriter, FilesThatCouldNotBeReadAreNotReplaced) {
+    const struct {
+        const char* name;
+        const char* file;
+        const char* args;
+        const char* message;
+    } rows[] = {
+        {"observer table, a new observer", "pozorovateleP.dat",
+         "report intersol DIR 6.2025 --observer Nový --number 7", "není obyčejný soubor"},
+        {"magn.dat of the summation", "magn.dat", "magnetosphere-sum DIR", "roura"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir tmp;
+        const auto dir = tmp.path();
+        ASSERT_EQ(RunCli(inDir("demo DIR --years 1 --per-year 30 --seed 3", dir)).status, 0);
+        std::filesystem::remove(dir / row.file);
+        ASSERT_EQ(::mkfifo((dir / row.file).c_str(), 0600), 0);
+        const CliRun r = RunCli(inDir(row.args, dir), true);
+        EXPECT_EQ(r.status, 1) << r.out;
+        EXPECT_NE(r.out.find(row.message), std::string::npos) << r.out;
+        EXPECT_EQ(std::filesystem::status(dir / row.file).type(), std::filesystem::file_type::fifo);
+        EXPECT_FALSE(std::filesystem::exists(dir / "Intersol"));
+    }
+}
+
+} // namespace
