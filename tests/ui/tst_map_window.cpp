@@ -414,6 +414,14 @@ class TestMapWindow : public QObject {
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
         QVERIFY(f_->mainWindow->action(QStringLiteral("map"))->isEnabled());
         QVERIFY(!f_->mainWindow->action(QStringLiteral("koronpod"))->isChecked());
+        // A window that shows its own panel as it opens (the butterfly, the
+        // graphs) keeps it when its activation closes the map.
+        f_->mainWindow->action(QStringLiteral("map"))->trigger();
+        QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
+        f_->mainWindow->showPanel(QStringLiteral("promotylek"));
+        f_->mainWindow->area()->setActiveSubWindow(other);
+        QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
         // Opened again, from the panel's menu command.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));

@@ -39,6 +39,7 @@
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/graphs/graph_canvas.h"
 
@@ -746,9 +747,10 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
 void MapWindow::closeEvent(QCloseEvent* e) {
     if (!closed_) {
         closed_ = true;
-        // The frame gets its default panel and the map command back; the
-        // map chose its rotation without touching the working record.
-        context_.frame.showDefaultPanel();
+        // The frame gets its default panel (unless the window that closed
+        // the map has shown its own) and the map command back; the map
+        // chose its rotation without touching the working record.
+        RestorePanel(context_.frame, QStringLiteral("promapu"));
         if (QAction* a = context_.frame.action(QStringLiteral("map"))) a->setEnabled(true);
         // The panel's buttons show no state of a map that is gone.
         for (const char* name : {"vloztext", "koronpod", "magnetpod", "srovnan"})
