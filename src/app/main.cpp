@@ -81,7 +81,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> poznamky;
     const hk::DirectoryLock zamek = hk::LockProgramDirectory(session.dir, "heliokres", poznamky);
     if (!zamek.held()) {
-        zpravy.Zprava(QString::fromStdString(zamek.refusal().message));
+        // The holder on a line of its own: with the path it is too long for one.
+        QString zprava = QString::fromStdString(zamek.refusal().message);
+        if (const auto& drzitel = zamek.refusal().holder) {
+            const QString kdo = QString::fromStdString(drzitel->describe());
+            zprava.replace(QStringLiteral(": ") + kdo + QStringLiteral(". "),
+                           QStringLiteral(":\r") + kdo + QStringLiteral(".\r"));
+        }
+        zpravy.Zprava(zprava);
         return 1;
     }
     hk::MainWindow hlavni(session, zpravy);
