@@ -83,7 +83,14 @@ int main(int argc, char** argv) {
     const hk::DirectoryLock directoryLock =
         hk::LockProgramDirectory(session.dir, "heliokres", lockNotes);
     if (!directoryLock.held()) {
-        messages.showMessage(QString::fromStdString(directoryLock.refusal().message));
+        // The holder on a line of its own: with the path it is too long for one.
+        QString message = QString::fromStdString(directoryLock.refusal().message);
+        if (const auto& holder = directoryLock.refusal().holder) {
+            const QString who = QString::fromStdString(holder->describe());
+            message.replace(QStringLiteral(": ") + who + QStringLiteral(". "),
+                            QStringLiteral(":\r") + who + QStringLiteral(".\r"));
+        }
+        messages.showMessage(message);
         return 1;
     }
     hk::MainWindow mainWindow(session, messages);

@@ -78,6 +78,8 @@ TEST(DirectoryLock, OneWriterAtATimeAnEndedOneIsTakenOver) {
         ASSERT_TRUE(second.refusal().holder);
         EXPECT_EQ(second.refusal().holder->host, hostName());
     }
+    // The file names the process by its start too (a pid is reused).
+    EXPECT_GT(LockHolder::parse(ReadWholeFile(lockFile)).ticks, 0);
     // Killed with the lock: its file still names it; the next writer takes
     // the lock over with a note.
     ASSERT_TRUE(std::filesystem::exists(lockFile));
