@@ -118,7 +118,11 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
         options_.scale = false;
         canvas_->update();
     });
-    connect(&context_.model, &SessionModel::recordsChanged, this, [this] { canvas_->update(); });
+    updateModel();
+    connect(&context_.model, &SessionModel::recordsChanged, this, [this] {
+        updateModel();
+        canvas_->update();
+    });
 
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
@@ -132,13 +136,15 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
 
 ButterflyWindow::~ButterflyWindow() = default;
 
-const ButterflyModel& ButterflyWindow::model() const {
+void ButterflyWindow::updateModel() {
     const Session& s = context_.model.session();
-    if (!model_ || modelRevision_ != s.revision()) {
-        model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
-            s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
-        modelRevision_ = s.revision();
-    }
+    if (model_ && modelRevision_ == s.revision()) return;
+    model_ = std::make_unique<ButterflyModel>(
+        MakeButterflyModel(s.records(), s.geometry(), s.tables().supplementaryData, s.corona()));
+    modelRevision_ = s.revision();
+}
+
+const ButterflyModel& ButterflyWindow::model() const {
     return *model_;
 }
 
