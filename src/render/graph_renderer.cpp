@@ -64,19 +64,20 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
                             QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
     const QFont yearFont = font(std::max(1, step * 12 / 17));
     const QFont monthFont = font(7);
-    // On a narrowed time axis the years are labelled every so many that the
-    // labels (and the headings beside them) do not run into each other, and
-    // the month names are left out where a month is narrower than its name.
-    int yearStep = 1, headingStep = 1;
+    // On a narrowed time axis the years are labelled (with the heading beside
+    // the label) every so many that one label and heading end before the next
+    // label, and the month names are left out where a month is narrower than
+    // its name.
+    int yearStep = 1;
     bool monthNames = true;
     if (m.dayDivisor > 1) {
         const int yearPixels = std::max(1, m.x(365));
         const QFontMetrics years(yearFont);
-        yearStep = std::max(
-            1, (years.horizontalAdvance(QStringLiteral("0000")) + 8 + yearPixels - 1) / yearPixels);
-        const int headingWidth = 3 * step + years.horizontalAdvance(heading) + 20;
-        headingStep = yearStep * std::max(1, (headingWidth + yearStep * yearPixels - 1) /
-                                                 (yearStep * yearPixels));
+        const int labelWidth =
+            std::max(years.horizontalAdvance(QStringLiteral("0000")),
+                     (position ? 120 : 3 * step) + years.horizontalAdvance(heading)) +
+            20;
+        yearStep = std::max(1, (labelWidth + yearPixels - 1) / yearPixels);
         monthNames =
             QFontMetrics(monthFont).horizontalAdvance(QStringLiteral("Čer")) + 4 <= m.x(28);
     }
@@ -88,9 +89,10 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
             p.setFont(yearFont);
             const int y = y0 - (11 * step + m.e) * f;
             const int n = c.year - m.months.front().year;
-            if (n % yearStep == 0) text(p, x, y, QString::number(c.year));
-            if (n % headingStep == 0)
+            if (n % yearStep == 0) {
+                text(p, x, y, QString::number(c.year));
                 text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
+            }
         } else {
             p.setPen(Grey);
         }
