@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <span>
 #include <vector>
 
 #include "network_records.h"
@@ -11,6 +12,7 @@
 #include "results/cv_report.h"
 #include "results/measured_statistics.h"
 #include "results/own_report.h"
+#include "results/rotation_table.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
 #include "results/station_data.h"
@@ -66,20 +68,21 @@ StationData station() {
 void BM_SidcReport(benchmark::State& state) {
     const auto& records = network();
     const StationData data = station();
+    const GeometryCache geometry = GeometryCache::of(records); // kept by the store
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(
-            BuildSidcReport(records, GeometryCache::of(records), *month.first, data));
+        benchmark::DoNotOptimize(BuildSidcReport(records, geometry, *month.first, data));
     }
 }
 
 void BM_CvReport(benchmark::State& state) {
     const auto& records = network();
     const StationData data = station();
+    const GeometryCache geometry = GeometryCache::of(records); // kept by the store
     for (auto _ : state) {
         const ChooseMonthResult month = ChooseMonth(records, reportMonth);
-        benchmark::DoNotOptimize(BuildCvReport(records, GeometryCache::of(records), *month.first,
-                                               "Pozorovatel 1", data));
+        benchmark::DoNotOptimize(
+            BuildCvReport(records, geometry, *month.first, "Pozorovatel 1", data));
     }
 }
 
@@ -92,8 +95,42 @@ void BM_OwnReport(benchmark::State& state) {
     }
 }
 
+// "Údaje pro mapu" over the first state.range(0) drawings, the geometry built
+// once before the loop as the store keeps it.
+void BM_RotationStatistics(benchmark::State& state) {
+    const std::span<const TZaznam> records(network().data(),
+                                           static_cast<std::size_t>(state.range(0)));
+    const GeometryCache geometry = GeometryCache::of(records);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildRotationStatistics(records, geometry));
+}
+
+// The bare pass over the same prefix, the raw cost to set the table against.
+void BM_BarePassOf(benchmark::State& state) {
+    const std::span<const TZaznam> records(network().data(),
+                                           static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        long sum = 0;
+        for (const TZaznam& z : records)
+            sum += z.Souhrn.gSev + z.Souhrn.gJih + z.Datum.len;
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_BarePassOf)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RotationStatistics)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_BarePass)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MeasuredStatistics)
     ->Unit(benchmark::kMillisecond)

@@ -173,6 +173,20 @@ void BM_GeometryCacheBuild(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 
+// What a job that shows one drawing pays after loading: the entries laid
+// out for every record and the newest one computed.
+void BM_GeometryOneRecord(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    const std::size_t last = s.records().size();
+    for (auto _ : state) {
+        GeometryCache g;
+        g.reset(last);
+        g.refreshRange(s.records(), last - 1, last);
+        benchmark::DoNotOptimize(g.ephemeris(static_cast<int>(last)));
+    }
+}
+
 // A bare pass over the raw records (their stored summaries)...
 void BM_WalkRawRecords(benchmark::State& state) {
     Session s(bigDirectory());
@@ -232,6 +246,10 @@ BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreNewestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreOldestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_GeometryCacheBuild)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_GeometryOneRecord)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_WalkRawRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WalkGeometryCache)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeometryRefreshAfterCorrection)->Unit(benchmark::kMicrosecond);

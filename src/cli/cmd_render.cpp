@@ -68,7 +68,7 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
     options.print = printColours;
     const DrawingModel model =
-        MakeDrawingModel(session.record(index), session.geometry().ephemeris(index));
+        MakeDrawingModel(session.record(index), session.geometry(index, index).ephemeris(index));
     QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
     {
         QPainter painter(&image);

@@ -106,8 +106,16 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
     const GraphData data = BuildGraphData(session.records(), session.geometry(), quantity);
-    const GraphModel model = BuildGraphModel(data, height, mode, d);
+    // The whole time axis always: a long archive gets d pixels per so many
+    // days instead of being cut at the widest picture.
+    constexpr int Margins = 250; // GraphWidth's margins and the right edge
+    const int dayDivisor = GraphDayDivisor(data.lastDay(), d, Margins, MaxWidth);
+    const GraphModel model = BuildGraphModel(data, height, mode, d, dayDivisor);
     const int width = std::clamp(GraphWidth(model) + 50, 400, MaxWidth);
+    if (dayDivisor > 1)
+        err << "Časová osa by byla široká " << data.lastDay() * d + Margins << " px (nejvýše "
+            << MaxWidth << "): graf má " << d << " px na " << dayDivisor
+            << (dayDivisor < 5 ? " dny" : " dní") << ".\n";
 
     GuiApplicationScope gui;
     save(file, QSize(width, height),

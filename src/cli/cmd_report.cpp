@@ -12,6 +12,7 @@
 #include "results/choose_month.h"
 #include "results/cv_report.h"
 #include "results/intersol_report.h"
+#include "results/month_walk.h"
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "results/station_data.h"
@@ -38,9 +39,15 @@ struct Job {
     std::ostream& out;
 };
 
+// The geometry of the month's records only.
+const GeometryCache& monthGeometry(const Session& session, std::size_t first) {
+    const auto [from, to] = MonthWalkRecords(session.records(), first);
+    return session.geometry(from, to);
+}
+
 void writeSidc(const Job& job, bool force) {
-    const ReportFile r =
-        BuildSidcReport(job.session.records(), job.session.geometry(), job.first, job.data);
+    const ReportFile r = BuildSidcReport(
+        job.session.records(), monthGeometry(job.session, job.first), job.first, job.data);
     if (ReportExists(job.session.dir, r) && !force) throw JobError(lineBreaks(FileExists));
     job.out << WriteReportFile(job.session.dir, r).string() << "\n";
 }
@@ -111,8 +118,9 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "sidc") {
         writeSidc(job, force);
     } else if (kind == "cv") {
-        out << WriteReportFile(session.dir, BuildCvReport(session.records(), session.geometry(),
-                                                          job.first, *observer, data))
+        out << WriteReportFile(session.dir,
+                               BuildCvReport(session.records(), monthGeometry(session, job.first),
+                                             job.first, *observer, data))
                    .string()
             << "\n";
     } else {

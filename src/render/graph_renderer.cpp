@@ -1,5 +1,6 @@
 #include "render/graph_renderer.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -64,26 +65,48 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
                             QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
     const QFont yearFont = font(std::max(1, step * 12 / 17));
     const QFont monthFont = font(7);
+    // On a narrowed time axis the years are labelled (with the heading beside
+    // the label) every so many that one label and heading end before the next
+    // label, and the month names are left out where a month is narrower than
+    // its name.
+    int yearStep = 1;
+    bool monthNames = true;
+    if (m.dayDivisor > 1) {
+        const int yearPixels = std::max(1, m.x(365));
+        const QFontMetrics years(yearFont);
+        const int labelWidth =
+            std::max(years.horizontalAdvance(QStringLiteral("0000")),
+                     (position ? 120 : 3 * step) + years.horizontalAdvance(heading)) +
+            20;
+        yearStep = std::max(1, (labelWidth + yearPixels - 1) / yearPixels);
+        monthNames =
+            QFontMetrics(monthFont).horizontalAdvance(QStringLiteral("Čer")) + 4 <= m.x(28);
+    }
     for (const MonthLine& c : m.months) {
         const int x = x0 + c.x;
         if (x < r.left() - 400 || x > r.right() + 10) continue;
         if (c.month == 0) {
             p.setPen(Qt::black);
-            // The year and the heading only over a year with drawings: the
-            // January after the last drawing has no room for them.
+            // The year and the heading only over a year with drawings (the
+            // January after the last drawing has no room for them), every
+            // yearStep-th year on a narrowed axis.
             if (c.x <= m.xLast) {
                 p.setFont(yearFont);
                 const int y = y0 - (11 * step + m.e) * f;
-                text(p, x, y, QString::number(c.year));
-                text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
+                const int n = c.year - m.months.front().year;
+                if (n % yearStep == 0) {
+                    text(p, x, y, QString::number(c.year));
+                    text(p, position ? r.left() + c.x + 120 - sx : x + 3 * step, y, heading);
+                }
             }
         } else {
             p.setPen(Grey);
         }
         p.drawLine(x, y0 + 10, x, y0 - 10 * step * f);
+        if (!monthNames) continue;
         p.setPen(Qt::black);
         p.setFont(monthFont);
-        if (m.d > 1)
+        if (m.d > 1 && m.dayDivisor == 1)
             text(p, x + 10, y0 + 2, q(MonthName(c.month, true)));
         else
             text(p, x + 3, y0 + 2, q(MonthName(c.month, false)));
@@ -145,8 +168,9 @@ void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOpt
     if (m.data && m.geometry.step > 0) {
         const GraphData& data = *m.data;
         const int sx = o.offset;
-        const double xFrom = (r.left() - r.left() - 50.0 + sx) / m.d;
-        const double xTo = (r.width() - 50.0 + sx) / m.d;
+        const double daysPerPixel = double(m.dayDivisor) / m.d;
+        const double xFrom = (-50.0 + sx) * daysPerPixel;
+        const double xTo = (r.width() - 50.0 + sx) * daysPerPixel;
         const auto [from, to] = visibleRange(data.days, xFrom, xTo);
         for (const GraphPanel& panel : m.panels) {
             frame(p, r, m, panel, sx);
@@ -158,7 +182,7 @@ void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOpt
             line.reserve(static_cast<int>(to - from));
             const int y0 = r.top() + panel.base;
             for (std::size_t k = from; k < to; ++k)
-                line << QPoint(r.left() + data.days[k] * m.d + 50 - sx,
+                line << QPoint(r.left() + m.x(data.days[k]) + 50 - sx,
                                y0 - m.value(panel, k) * panel.f);
             p.setPen(pen(colour, 1));
             p.drawPolyline(line);

@@ -1,5 +1,6 @@
 // heliokres-cli import silso and the graph pictures.
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -146,6 +147,26 @@ TEST(GraphsCli, DemoPictures) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("Plochy.txt nemá žádný měsíc"), std::string::npos) << r.out;
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "e.png"));
+}
+
+// Sixty years at two pixels a day would be 44,000 pixels wide: the picture
+// keeps the whole axis at fewer pixels a day and says so.
+TEST(GraphsCli, LongArchiveKeepsTheWholeTimeAxis) {
+    TempDir dir;
+    ASSERT_EQ(
+        RunCli("demo " + ShellQuoted(dir.path()) + " --years 60 --per-year 12 --seed 3").status, 0);
+    const std::filesystem::path png = dir.path() / "g.png";
+    const CliRun r = RunCli(
+        "render graph " + ShellQuoted(dir.path()) + " --series g --out " + ShellQuoted(png), true);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("graf má 2 px na 2 dny"), std::string::npos) << r.out;
+    // The width in the PNG header (big-endian at byte 16).
+    std::ifstream in(png, std::ios::binary);
+    unsigned char header[24] = {};
+    in.read(reinterpret_cast<char*>(header), sizeof header);
+    const unsigned width = header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
+    EXPECT_GT(width, 20000u);
+    EXPECT_LT(width, 30000u);
 }
 
 } // namespace

@@ -227,6 +227,24 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     EXPECT_EQ(back.cell(1721, 72, 10), 0); // beyond the blocks read
 }
 
+// Every group numbered 1: each rotation takes that group once at most, and
+// rotations after the first still take it.
+TEST(RotationTable, AGroupNumberCountsOncePerRotation) {
+    std::vector<TZaznam> records = GenerateDemoRecords({1, 200, 5, {2014, 12, 31}});
+    for (TZaznam& z : records)
+        for (int j = 0; j < z.PocetSkupin; ++j)
+            z.Skupiny[j].CSk2 = 1;
+    const int count = records.back().Rotace - records.front().Rotace + 1;
+    const auto groups = CountRotationGroups(records, GeometryCache::of(records), count);
+    int withGroup = 0;
+    for (int r = 1; r <= count; ++r) {
+        const int n = groups[std::size_t(r)].north + groups[std::size_t(r)].south;
+        EXPECT_LE(n, 1) << r;
+        withGroup += n;
+    }
+    EXPECT_GE(withGroup, count - 2);
+}
+
 TEST(RotationTable, OneRowPerRotationUpToTheLast) {
     const std::vector<TZaznam> records = GenerateDemoRecords({1, 200, 5, {2014, 12, 31}});
     const ResultsGrid grid = BuildRotationStatistics(records, GeometryCache::of(records));

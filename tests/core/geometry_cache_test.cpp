@@ -77,6 +77,23 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     ExpectFresh(s);
 }
 
+// A job that reads a few records gets those computed and no others; later
+// ranges, corrections and the whole cache still equal a fresh computation.
+TEST(GeometryCache, RangesComputeOnlyTheirRecords) {
+    TempDir dir;
+    WriteRecordFile(dir.path() / "datax.dat", GenerateDemoRecords({2, 60, 4, {2025, 12, 31}}));
+    Session s(dir.path());
+    s.load({2025, 12, 31});
+    ASSERT_GE(s.recordCount(), 40);
+    const GeometryCache& g = s.geometry(10, 12);
+    EXPECT_FALSE(g.clean());
+    EXPECT_EQ(g.record(11).ephemeris->L0, RecordEphemeris(s.record(11))->L0);
+    ChangeRecord(s, 11, [](TZaznam& z) { z.Cas = static_cast<std::uint16_t>(z.Cas + 100); });
+    EXPECT_EQ(s.geometry(11, 11).ephemeris(11)->L0, RecordEphemeris(s.record(11))->L0);
+    s.geometry(s.recordCount() - 1, s.recordCount() + 5); // clamped to the store
+    ExpectFresh(s);
+}
+
 // Entries marked changed keep their place in the list of dirty entries
 // while records are removed, reordered and added before the next refresh.
 TEST(GeometryCache, DirtyEntriesFollowRemovalsMovesAndAppends) {

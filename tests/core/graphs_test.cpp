@@ -100,6 +100,25 @@ TEST(DailyGraphs, MonthLinesShiftFromMarchInLeapYears) {
     EXPECT_EQ(lines[14].x, 366 + 59);   // March 2021, no shift
     const auto doubled = MonthLines(2020, 800, 2);
     EXPECT_EQ(doubled[2].x, 2 * 60);
+    // Two pixels per five days: the lines from the days, not from rounded months.
+    const auto narrowed = MonthLines(2020, 800, 2, 5);
+    EXPECT_EQ(narrowed[2].x, 2 * 60 / 5);
+    EXPECT_EQ(narrowed[12].x, 2 * 366 / 5);
+    EXPECT_EQ(narrowed.size(), MonthLines(2020, 2 * 2000, 2).size()); // the same 2000 days
+}
+
+TEST(DailyGraphs, DayDivisorKeepsTheWholeAxisWithinTheWidth) {
+    struct Row {
+        int lastDay, d, divisor;
+    } rows[] = {{0, 2, 1},     {14875, 2, 1}, {14876, 2, 2},
+                {36500, 2, 3}, {73000, 2, 5}, {73000, 1, 3}};
+    for (const Row& r : rows) {
+        EXPECT_EQ(GraphDayDivisor(r.lastDay, r.d, 250, 30000), r.divisor) << r.lastDay;
+        const GraphData g{GraphQuantity::g, 1900, {r.lastDay}, {1}, {0}, {}};
+        const GraphModel m = BuildGraphModel(g, 800, GraphView::All, r.d, r.divisor);
+        EXPECT_LE(m.xLast + 250, 30000) << r.lastDay;
+        EXPECT_GE(m.months.back().x, m.xLast) << r.lastDay; // lines up to the last day
+    }
 }
 
 TEST(DailyGraphs, PositionClassesLeaveTheBoundariesOut) {

@@ -112,7 +112,7 @@ void TestResultsViews::buttonsShowTheCoreTables() {
     }
     if (!grid.isEmpty()) {
         QVERIFY(expected.rowCount() > 1 || rezim == 3);
-        QCOMPARE(GridDifference(o.grid(grid), expected), QString());
+        QCOMPARE(GridDifference(o.view(grid), expected), QString());
         QCOMPARE(o.w->windowTitle(), q(expected.caption));
     }
     if (rezim == 13) {
@@ -120,7 +120,7 @@ void TestResultsViews::buttonsShowTheCoreTables() {
         auto* combo = o.f.mainWindow->findChild<QComboBox*>("ComboBox1");
         QVERIFY(combo->isEnabled());
         combo->setCurrentText("D");
-        QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
+        QCOMPARE(GridDifference(o.view(grid), BuildZonePositions(records, s.geometry(), "D",
                                                                  {false, true, true, true})),
                  QString());
         o.f.messages.answers.push_back(true);

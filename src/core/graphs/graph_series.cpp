@@ -172,19 +172,28 @@ GraphGeometry ComputeGraphGeometry(int clientHeight) {
     return r;
 }
 
-std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d) {
+std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d, int dayDivisor) {
     static constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::vector<MonthLine> lines;
-    const int end = static_cast<int>(std::nearbyint(xLast / (d * 30.6))) + d;
-    int xm = 0;
+    // Months of the axis by the mean Gregorian month, so that a century of
+    // records still gets the lines and years of its last months.
+    const int end =
+        static_cast<int>(std::nearbyint(double(xLast) * dayDivisor / (d * 30.436875))) + d;
+    int day = 0;
     for (int m = 0; m <= end; ++m) {
         const int month = m % 12;
         const int year = firstYear + m / 12;
-        if (month == 2 && year % 4 == 0) xm += d;
-        lines.push_back({xm, month, year});
-        xm += MonthDays[month] * d;
+        if (month == 2 && year % 4 == 0) ++day;
+        lines.push_back({day * d / dayDivisor, month, year});
+        day += MonthDays[month];
     }
     return lines;
+}
+
+int GraphDayDivisor(int lastDay, int d, int margins, int maxWidth) {
+    const long axis = static_cast<long>(std::max(0, lastDay)) * std::max(1, d);
+    const long room = std::max(1, maxWidth - margins);
+    return static_cast<int>(std::max(1L, (axis + room - 1) / room));
 }
 
 int GraphModel::value(const GraphPanel& p, std::size_t k) const {
@@ -208,15 +217,17 @@ int GraphModel::value(const GraphPanel& p, std::size_t k) const {
     return toPixels(v);
 }
 
-GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d) {
+GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d,
+                           int dayDivisor) {
     GraphModel m;
     m.data = &data;
     m.d = d;
+    m.dayDivisor = std::max(1, dayDivisor);
     m.geometry = ComputeGraphGeometry(clientHeight);
     const int H = m.geometry.H;
     if (data.quantity == GraphQuantity::InterSol) mode = GraphView::Disk;
     m.e = mode == GraphView::All ? 5 : -7;
-    m.xLast = data.lastDay() * d;
+    m.xLast = m.x(data.lastDay());
     const GraphCurve sum =
         data.quantity == GraphQuantity::Position ? GraphCurve::Third : GraphCurve::Sum;
     switch (mode) {
@@ -235,7 +246,7 @@ GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mo
         m.panels = {{3, 3 * H, 3, GraphCurve::South}};
         break;
     }
-    m.months = MonthLines(data.firstYear, m.xLast, d);
+    m.months = MonthLines(data.firstYear, m.xLast, d, m.dayDivisor);
     for (int i = 0; i < 10; ++i)
         m.scale[static_cast<std::size_t>(i)] = (i + 1) * QuantityInfoOf(data.quantity).units;
     m.title = std::string("Graf   ") + ViewTitle(mode) + QuantityInfoOf(data.quantity).title;

@@ -74,9 +74,9 @@ struct MonthLine {
     int month = 0;
     int year = 0;
 };
-// Month lines for pixels per day `d`, up to a little past `xPosledni`; the
-// leap day moves every line from March on by d.
-std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d);
+// Month lines for `d` pixels per `dayDivisor` days, up to a little past
+// `xLast`; the leap day moves every line from March on by a day.
+std::vector<MonthLine> MonthLines(int firstYear, int xLast, int d, int dayDivisor = 1);
 
 // Which values a panel's polyline joins.
 enum class GraphCurve { Sum, North, South, Third };
@@ -89,7 +89,8 @@ struct GraphPanel {
 
 struct GraphModel {
     const GraphData* data = nullptr;
-    int d = 2; // pixels per day
+    int d = 2;          // pixels per day
+    int dayDivisor = 1; // d pixels per so many days: 1, or more to narrow a long time axis
     GraphGeometry geometry;
     int e = 5; // offset of the year row
     std::vector<GraphPanel> panels;
@@ -99,9 +100,17 @@ struct GraphModel {
     std::string title;           // "Graf   " + view title + series title
     // The value of record k of a panel in pixels above its base (before f).
     int value(const GraphPanel& p, std::size_t k) const;
+    // x of a day of the time axis.
+    int x(int day) const { return day * d / dayDivisor; }
 };
 
-GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d);
+GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mode, int d,
+                           int dayDivisor = 1);
+
+// The smallest day divisor (1 and up) that keeps the whole time axis of
+// `lastDay` days at `d` pixels a day, with `margins` pixels beside it,
+// within `maxWidth` pixels.
+int GraphDayDivisor(int lastDay, int d, int margins, int maxWidth);
 
 const char* MonthName(int month, bool full);
 

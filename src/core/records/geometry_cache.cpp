@@ -22,13 +22,31 @@ constexpr int AuxPerGroup = 2;
 } // namespace
 
 void GeometryCache::rebuild(std::span<const TZaznam> records) {
-    entries_.assign(records.size(), RecordGeometry{});
+    reset(records.size());
+    refresh(records);
+}
+
+void GeometryCache::reset(std::size_t count) {
+    entries_.assign(count, RecordGeometry{});
     groupPool_.clear();
     pointPool_.clear();
     liveGroups_ = livePoints_ = 0;
     dirty_.resize(entries_.size());
     std::iota(dirty_.begin(), dirty_.end(), std::size_t{0});
-    refresh(records);
+}
+
+void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t from0,
+                                 std::size_t to0) {
+    if (records.size() != entries_.size()) reset(records.size());
+    if (dirty_.empty()) return;
+    compactIfWasteful();
+    bool computed = false;
+    for (std::size_t i = from0; i < std::min(to0, entries_.size()); ++i)
+        if (entries_[i].dirty) {
+            compute(i, records[i]);
+            computed = true;
+        }
+    if (computed) std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
 }
 
 void GeometryCache::refresh(std::span<const TZaznam> records) {

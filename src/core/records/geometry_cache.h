@@ -6,6 +6,7 @@
 // that walks many records reads it instead of recomputing the ephemeris and
 // the transforms; the store tells it which records changed, so a stored
 // drawing recomputes one entry, not all of them.
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -47,8 +48,13 @@ class GeometryCache {
     }
     // Builds every entry.
     void rebuild(std::span<const TZaznam> records);
+    // Entries for `count` records, every one computed when first refreshed.
+    void reset(std::size_t count);
     // Brings the dirty entries up to date with `records`.
     void refresh(std::span<const TZaznam> records);
+    // Brings the dirty entries among 0-based [from0, to0) up to date, so that
+    // a job that shows a few records does not compute all of them.
+    void refreshRange(std::span<const TZaznam> records, std::size_t from0, std::size_t to0);
 
     // What the store did since the last refresh.
     void markChanged(std::size_t index0);
@@ -62,8 +68,11 @@ class GeometryCache {
     bool clean() const { return dirty_.empty(); }
 
     // 1-based like the store.
+    // An entry is read only once refreshed.
     const RecordGeometry& record(int index1) const {
-        return entries_[static_cast<std::size_t>(index1 - 1)];
+        const RecordGeometry& g = entries_[static_cast<std::size_t>(index1 - 1)];
+        assert(!g.dirty);
+        return g;
     }
     const std::optional<Ephemeris>& ephemeris(int index1) const { return record(index1).ephemeris; }
     const TSouhrn& live(int index1) const { return record(index1).live; }

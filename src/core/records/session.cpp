@@ -77,7 +77,7 @@ std::optional<Ephemeris> Session::workingEphemeris() const {
     if (currentIndex_ >= 1 && currentIndex_ <= recordCount()) {
         const TZaznam& stored = record(currentIndex_);
         if (stored.Cas == z.Cas && stored.Datum.raw() == z.Datum.raw())
-            return geometry().ephemeris(currentIndex_);
+            return geometry(currentIndex_, currentIndex_).ephemeris(currentIndex_);
     }
     return RecordEphemeris(z);
 }
@@ -89,6 +89,17 @@ const GeometryCache& Session::geometry() const {
     } else {
         geometry_->refresh(records_);
     }
+    return *geometry_;
+}
+
+const GeometryCache& Session::geometry(int first1, int last1) const {
+    if (!geometry_) {
+        geometry_ = std::make_unique<GeometryCache>();
+        geometry_->reset(records_.size());
+    }
+    const int from = std::max(1, first1);
+    const int to = std::min(last1, recordCount());
+    if (from <= to) geometry_->refreshRange(records_, std::size_t(from - 1), std::size_t(to));
     return *geometry_;
 }
 

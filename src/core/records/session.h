@@ -95,6 +95,10 @@ class Session {
     // Per-record ephemeris, group positions and live summaries, brought up
     // to date with the store on every call.
     const GeometryCache& geometry() const;
+    // The cache with the entries of records first1..last1 (1-based, clamped
+    // to the store) up to date and no others computed for it: for a job that
+    // reads only those records (one drawing, one month).
+    const GeometryCache& geometry(int first1, int last1) const;
 
     // Orientation of the disk for the working record: from the geometry
     // cache when it is the current record's date and time, else computed.

@@ -1,5 +1,6 @@
 #include "results/month_walk.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "records/record.h"
@@ -29,6 +30,15 @@ MonthWalk WalkReportMonth(std::span<const TZaznam> records, std::size_t first) {
     MonthWalk walk = WalkMonthByDays(records, first);
     if (walk.used.empty()) throw std::runtime_error("Zvolený měsíc nemá žádný záznam");
     return walk;
+}
+
+std::pair<int, int> MonthWalkRecords(std::span<const TZaznam> records, std::size_t first) {
+    const MonthWalk walk = WalkMonthByDays(records, first);
+    std::size_t last = first;
+    for (const auto& u : walk.used)
+        last = std::max(last, u.index);
+    if (walk.used.empty()) return {1, 0};
+    return {static_cast<int>(first) + 1, static_cast<int>(last) + 1};
 }
 
 } // namespace hk

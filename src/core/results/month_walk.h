@@ -2,6 +2,7 @@
 // The walk of the monthly report files over the records of one month.
 #include <cstddef>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "records/record_layout.h"
@@ -29,6 +30,10 @@ struct MonthWalk {
 // cannot be read is passed over too. Empty when `first` is outside the store
 // or its date cannot be read.
 MonthWalk WalkMonthByDays(std::span<const TZaznam> records, std::size_t first);
+
+// The 1-based records first..last that the walk from 0-based `first` reads,
+// for the geometry of exactly those (last < first when it reads none).
+std::pair<int, int> MonthWalkRecords(std::span<const TZaznam> records, std::size_t first);
 
 // The same for a report: throws std::runtime_error with a Czech message when
 // `first` is not a record with a readable date.

@@ -1,7 +1,7 @@
 #include "results/rotation_table.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
 #include <string_view>
 
 #include "results/month_sums.h"
@@ -49,13 +49,26 @@ std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records
     if (records.empty() || g.size() != records.size()) return out;
     const int n = static_cast<int>(records.size());
     const int firstRotation = records.front().Rotace;
-    // First record (0-based) of each rotation or, when it has none, of the next one.
+    // First record (0-based) of each rotation or, when it has none, of the
+    // next one: the first record whose rotation is not below it. Rotations
+    // are asked in ascending order, so each search goes on from where the
+    // previous one stopped and all of them together walk the records once.
+    int cursor = 0;
     auto firstOf = [&](int rotation) {
-        int i = 0;
-        while (i < n && records[std::size_t(i)].Rotace < rotation)
-            ++i;
-        return i;
+        while (cursor < n && records[std::size_t(cursor)].Rotace < rotation)
+            ++cursor;
+        return cursor;
     };
+    // The groups taken in the current rotation, by group number: the last
+    // observation taken wins. `stamp` tells which rotation wrote an entry, so
+    // the table is not cleared between rotations.
+    struct Seen {
+        int cls = -1;
+        float lat = 0;
+        int stamp = 0;
+    };
+    std::vector<Seen> seen(std::size_t(UINT16_MAX) + 1);
+    std::vector<std::uint16_t> taken;
     int first = firstOf(firstRotation);
     for (int r = 1; r <= rotationCount; ++r) {
         const int R = firstRotation + r - 1;
@@ -64,27 +77,26 @@ std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records
         const int to = std::min(n - 1, next + RecordsAround);
         first = next;
         const auto& d0 = g.record(from + 1).date;
-        struct Seen {
-            int cls;
-            float lat;
-        };
-        std::map<int, Seen> groups;
+        const int firstDay = d0 ? DaySerial(*d0) : 0;
+        taken.clear();
         for (int i = from; i <= to; ++i) {
             const TZaznam& z = records[std::size_t(i)];
             const RecordGeometry& rg = g.record(i + 1);
             if (!rg.date || !rg.ephemeris || IsSpecialRecord(z)) continue;
-            if (d0 && DaySerial(*rg.date) - DaySerial(*d0) >= WindowDays) continue;
+            if (d0 && DaySerial(*rg.date) - firstDay >= WindowDays) continue;
             const auto positions = g.groups(i + 1);
             for (std::size_t j = 0; j < positions.size(); ++j) {
-                const int number = z.Skupiny[j].CSk2;
+                const std::uint16_t number = z.Skupiny[j].CSk2;
                 if (number < 1 || IsHemisphereMarker(z.Skupiny[j])) continue;
                 if (!takenFor(R, z.Rotace, positions[j].Lon, rg.ephemeris->L0)) continue;
-                groups[number] = {classIndex(z.Skupiny[j].Typ.raw()),
-                                  static_cast<float>(positions[j].Lat)};
+                Seen& s = seen[number];
+                if (s.stamp != r) taken.push_back(number);
+                s = {classIndex(z.Skupiny[j].Typ.raw()), static_cast<float>(positions[j].Lat), r};
             }
         }
         RotationGroups& rg = out[std::size_t(r)];
-        for (const auto& [number, s] : groups) {
+        for (const std::uint16_t number : taken) {
+            const Seen& s = seen[number];
             (s.lat > 0 ? rg.north : rg.south) += 1;
             if (s.cls >= 0) ++rg.classesInRotation[std::size_t(s.cls)];
         }

@@ -655,7 +655,8 @@ void DrawingWindow::onSaveRangeClicked() {
             }
             {
                 QPainter p(&image);
-                PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry().ephemeris(i)), o);
+                PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry(i, i).ephemeris(i)),
+                             o);
             }
             SaveImage(image, folder / RangeImageName(prefix, *date, bmp), quality);
         }
@@ -721,7 +722,7 @@ void DrawingWindow::printTo(QPrinter& printer, const PrintRecordRange& range, do
         p.translate(0, page.height() * shiftPercent / 100.0);
         p.scale(scale, scale);
         PaintDrawing(p, QRect(QPoint(0, 0), pictureSize),
-                     MakeDrawingModel(s.record(i), s.geometry().ephemeris(i)), o);
+                     MakeDrawingModel(s.record(i), s.geometry(i, i).ephemeris(i)), o);
         p.restore();
     }
     p.end();

@@ -118,7 +118,11 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
         options_.scale = false;
         canvas_->update();
     });
-    connect(&context_.model, &SessionModel::recordsChanged, this, [this] { canvas_->update(); });
+    updateModel();
+    connect(&context_.model, &SessionModel::recordsChanged, this, [this] {
+        updateModel();
+        canvas_->update();
+    });
 
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
@@ -132,7 +136,7 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
 
 ButterflyWindow::~ButterflyWindow() = default;
 
-const ButterflyModel& ButterflyWindow::model() const {
+void ButterflyWindow::updateModel() {
     const Session& s = context_.model.session();
     if (!model_ || modelRevision_ != s.revision()) {
         model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
@@ -146,6 +150,9 @@ const ButterflyModel& ButterflyWindow::model() const {
         SetButterflyCorona(*model_, context_.model.analysis().corona());
         modelHasCorona_ = true;
     }
+}
+
+const ButterflyModel& ButterflyWindow::model() const {
     return *model_;
 }
 
@@ -364,6 +371,7 @@ void ButterflyWindow::onCoronaUnderlayClicked() {
         context_.messages.showMessage(QStringLiteral("Nejsou data pro koronu"));
     }
     options_.corona = a->isChecked();
+    updateModel();
     a->setText(options_.corona ? QStringLiteral("Podkreslit koronou")
                                : QStringLiteral("Nekreslit koronu"));
     optionsChanged();

@@ -88,11 +88,13 @@ class ButterflyWindow : public QWidget {
     QScrollBar* verticalScroll_;
     QHash<QString, QAction*> actions_;
     bool closed_ = false;
-    // The model of the store's revision it was built from, with the corona
-    // columns once the corona was shown.
-    mutable std::unique_ptr<ButterflyModel> model_;
-    mutable std::uint64_t modelRevision_ = 0;
-    mutable bool modelHasCorona_ = false;
+    // Builds the model when the store's revision is not the one it was built
+    // from (at the start and when the records change, never in a paint), and
+    // adds the corona columns once the corona is shown.
+    void updateModel();
+    std::unique_ptr<ButterflyModel> model_;
+    std::uint64_t modelRevision_ = 0;
+    bool modelHasCorona_ = false;
 };
 
 } // namespace hk

@@ -12,8 +12,10 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "records/session.h"
 #include "render/spotless_calendar.h"
@@ -46,11 +48,14 @@ constexpr int CalendarPrintWidth = 1000;
 constexpr int CalendarPrintHeight = 700;
 
 // A page of a grid with a line of text above it.
-QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableWidget*& grid,
-                         const char* gridName) {
+template <class Grid>
+QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, Grid*& grid, const char* gridName) {
     auto* page = new QWidget(parent);
     heading = new QLabel(page);
-    grid = NewGrid(QString::fromLatin1(gridName), page);
+    if constexpr (std::is_same_v<Grid, QTableView>)
+        grid = NewGridView(QString::fromLatin1(gridName), page);
+    else
+        grid = NewGrid(QString::fromLatin1(gridName), page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading);
     layout->addWidget(grid, 1);
@@ -76,7 +81,9 @@ void ResultsWindow::createViews() {
           zonesPage_, static_cast<QWidget*>(observerResultsPanel_)})
         stack_->addWidget(w);
     for (QWidget* w :
-         {evolutionPanel_->grid(), observerDrawingsGrid_, largestGroupsPanel_->grid(), zonesGrid_})
+         {static_cast<QWidget*>(evolutionPanel_->grid()),
+          static_cast<QWidget*>(observerDrawingsGrid_),
+          static_cast<QWidget*>(largestGroupsPanel_->grid()), static_cast<QWidget*>(zonesGrid_)})
         w->installEventFilter(this);
 
     officialCsvPanel_ = new OfficialCsvPanel(session_, messages_, this);

@@ -23,6 +23,7 @@
 #include "results/csv_export.h"
 #include "results/cv_report.h"
 #include "results/measured_statistics.h"
+#include "results/month_walk.h"
 #include "results/own_report.h"
 #include "results/report_file.h"
 #include "results/rotation_table.h"
@@ -45,6 +46,12 @@
 namespace hk {
 
 namespace {
+
+// The geometry of the records a month's report reads, not of the whole store.
+const GeometryCache& monthGeometry(const Session& session, std::size_t first) {
+    const auto [from, to] = MonthWalkRecords(session.records(), first);
+    return session.geometry(from, to);
+}
 
 constexpr int MeasuredWidth = 925; // grid width at 100 %
 constexpr int SmoothedWidth = 540;
@@ -501,8 +508,8 @@ void ResultsWindow::buildCv() {
     const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
     if (!first) return present(Nothing);
     first_ = *first;
-    grid_ =
-        CvGrid(BuildCvReport(session_.records(), session_.geometry(), first_, {}, stationData_));
+    grid_ = CvGrid(BuildCvReport(session_.records(), monthGeometry(session_, first_), first_, {},
+                                 stationData_));
     grid_.caption = (Title + QStringLiteral("    CV - ") + monthYear(chosenMonth_)).toStdString();
     FillGrid(*dataGrid_, grid_);
     stack_->setCurrentWidget(dataGrid_);
@@ -606,14 +613,14 @@ void ResultsWindow::onToFileClicked() {
             WriteReportFile(session_.dir, own.extended);
         } else if (mode_ == Sidc) {
             const ReportFile sidc =
-                BuildSidcReport(records, session_.geometry(), first_, stationData_);
+                BuildSidcReport(records, monthGeometry(session_, first_), first_, stationData_);
             k_.model.setCurrent(static_cast<int>(first_) + 1);
             if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists))) return;
             WriteReportFile(session_.dir, sidc);
         } else {
             const QString observer = chooseObserver();
             if (observer.isEmpty()) return;
-            const ReportFile cv = BuildCvReport(records, session_.geometry(), first_,
+            const ReportFile cv = BuildCvReport(records, monthGeometry(session_, first_), first_,
                                                 observer.toStdString(), stationData_);
             k_.model.setCurrent(static_cast<int>(first_) + 1);
             WriteReportFile(session_.dir, cv);

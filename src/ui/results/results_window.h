@@ -19,6 +19,7 @@ class QLabel;
 class QMenuBar;
 class QPrinter;
 class QStackedWidget;
+class QTableView;
 class QTableWidget;
 
 namespace hk {
@@ -197,7 +198,7 @@ class ResultsWindow : public QWidget {
     LargestGroupsPanel* largestGroupsPanel_ = nullptr;
     SpotlessDaysView* spotlessDaysView_ = nullptr;
     QWidget* zonesPage_ = nullptr;
-    QTableWidget* zonesGrid_ = nullptr;
+    QTableView* zonesGrid_ = nullptr; // a view of its model: "Polohy skupin" has a row per drawing
     ObserverResultsPanel* observerResultsPanel_ = nullptr;
     OfficialCsvPanel* officialCsvPanel_ = nullptr;
     bool closed_ = false;

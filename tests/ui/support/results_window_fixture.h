@@ -30,6 +30,8 @@ struct ResultsWindowFixture {
         return w != nullptr;
     }
     QTableWidget* grid(const QString& name) const { return w->findChild<QTableWidget*>(name); }
+    // A grid widget or a view of a model.
+    QTableView* view(const QString& name) const { return w->findChild<QTableView*>(name); }
 
     Frame f;
     ResultsWindow* w = nullptr;
@@ -37,18 +39,19 @@ struct ResultsWindowFixture {
 
 // The first cell in which the grid widget differs from the core table, empty
 // when it shows the table whole.
-inline QString GridDifference(const QTableWidget* m, const ResultsGrid& g) {
-    if (!m) return QStringLiteral("no grid");
-    if (m->rowCount() != int(g.rowCount()) || m->columnCount() != int(g.columnCount()))
-        return QStringLiteral("%1 x %2 cells").arg(m->rowCount()).arg(m->columnCount());
+inline QString GridDifference(const QTableView* view, const ResultsGrid& g) {
+    if (!view || !view->model()) return QStringLiteral("no grid");
+    const QAbstractItemModel& m = *view->model();
+    if (m.rowCount() != int(g.rowCount()) || m.columnCount() != int(g.columnCount()))
+        return QStringLiteral("%1 x %2 cells").arg(m.rowCount()).arg(m.columnCount());
     for (std::size_t r = 0; r < g.rowCount(); ++r)
         for (std::size_t c = 0; c < g.cells[r].size(); ++c) {
-            const QTableWidgetItem* item = m->item(int(r), int(c));
-            if (!item || item->text() != q(g.cells[r][c]))
-                return QStringLiteral("cell %1,%2: \"%3\"")
-                    .arg(r)
-                    .arg(c)
-                    .arg(item ? item->text() : QString());
+            const QString text = m.data(m.index(int(r), int(c))).toString();
+            if (text != q(g.cells[r][c]))
+                return QStringLiteral("cell %1,%2: \"%3\"").arg(r).arg(c).arg(text);
+            // No column so narrow that its text is cut.
+            if (r < 50 && view->columnWidth(int(c)) < view->fontMetrics().horizontalAdvance(text))
+                return QStringLiteral("column %1 narrower than \"%2\"").arg(c).arg(text);
         }
     return {};
 }
