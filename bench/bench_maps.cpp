@@ -83,7 +83,7 @@ BENCHMARK(BM_RotationIndex)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SingleMapModel(benchmark::State& state) {
     const Archive& a = archive(static_cast<int>(state.range(0)));
-    const int s = MapScale(Height);
+    const int s = MapScale(Width, Height);
     std::size_t records = 0;
     for (auto _ : state) {
         const SynopticMap m = MakeSynopticMap(a.records, a.geometry, a.index, a.rotation, s);
@@ -105,7 +105,7 @@ void BM_SingleMapRepaint(benchmark::State& state) {
     std::size_t groups = 0, faculae = 0;
     for (auto _ : state) {
         const SynopticMap m =
-            MakeSynopticMap(a.records, a.geometry, a.index, a.rotation, MapScale(Height));
+            MakeSynopticMap(a.records, a.geometry, a.index, a.rotation, MapScale(Width, Height));
         QPainter p(&image);
         PaintSynopticMap(p, image.rect(), m, o);
         groups = m.groups.size();

@@ -133,7 +133,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const ProgramDir& dir = session.dir;
     switch (kind) {
     case MapKind::Single: {
-        const int s = MapScale(client.height());
+        const int s = MapScale(client.width(), client.height());
         const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
         // The layers under the grid, each built once for this scale.

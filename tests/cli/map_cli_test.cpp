@@ -68,21 +68,28 @@ struct MapDir {
 
 } // namespace
 
-TEST(RenderMapCli, GroupLandsAtThePixelOfItsPositionOnTheDefaultSize) {
+TEST(RenderMapCli, GroupLandsAtThePixelOfItsPositionAtEverySize) {
     MapDir f;
     const auto bmp = f.dir.path() / "mapa.bmp";
-    const CliRun run = RunCli(f.render("--out " + ShellQuoted(bmp)));
-    ASSERT_EQ(run.status, 0);
-    const std::string b = ReadWholeFile(bmp);
-    ASSERT_GT(b.size(), 54u);
-    EXPECT_EQ(le32(b, 18), 1200u);
-    EXPECT_EQ(std::abs(static_cast<std::int32_t>(le32(b, 22))), 820);
-    const int s = 820 * 16 / 510; // 25
-    const int x = ((760 * s) >> 4) - (static_cast<int>(2 * f.lon * s + 20 * s) >> 4);
-    const int y = static_cast<int>(220 * s - 2 * f.lat * s) >> 4;
-    // The group's circle (radius 4) covers its centre within the packing's error.
-    EXPECT_EQ(bmpPixel(b, x, y), (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(bmpPixel(b, x, y - 30), (std::array<int, 3>{255, 255, 255}));
+    struct Size {
+        const char* option;
+        unsigned width, height;
+        int s; // the map's scale: by the height, or by the width when narrow
+    };
+    for (const Size& size : {Size{"", 1200, 820, 25}, Size{"--size 600x820 ", 600, 820, 12}}) {
+        const CliRun run = RunCli(f.render(size.option + std::string("--out ") + ShellQuoted(bmp)));
+        ASSERT_EQ(run.status, 0);
+        const std::string b = ReadWholeFile(bmp);
+        ASSERT_GT(b.size(), 54u);
+        EXPECT_EQ(le32(b, 18), size.width);
+        EXPECT_EQ(std::abs(static_cast<std::int32_t>(le32(b, 22))), int(size.height));
+        const int s = size.s;
+        const int x = ((760 * s) >> 4) - (static_cast<int>(2 * f.lon * s + 20 * s) >> 4);
+        const int y = static_cast<int>(220 * s - 2 * f.lat * s) >> 4;
+        // The group's circle (radius 4) covers its centre within the packing's error.
+        EXPECT_EQ(bmpPixel(b, x, y), (std::array<int, 3>{0, 0, 0})) << size.width;
+        EXPECT_EQ(bmpPixel(b, x, y - 30), (std::array<int, 3>{255, 255, 255})) << size.width;
+    }
 }
 
 TEST(RenderMapCli, ViewsFormatsAndRefusals) {

@@ -92,9 +92,15 @@ struct SynopticMap {
 SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
                             const RotationIndex& index, int R, int s, int offset = 0);
 
-// The scale of the single map for a client height: height * 16 div 510.
-inline int MapScale(int clientHeight) {
-    return clientHeight * 16 / 510;
+// The scale of the single map for a client area: height * 16 div 510 (the
+// map is 510 reference units high), unless the area is too narrow for the
+// map's 760 units of width at that scale; then width * 16 div 760, so that
+// the map is never cut. At least 1.
+inline int MapScale(int clientWidth, int clientHeight) {
+    const int byHeight = clientHeight * 16 / 510;
+    const int byWidth = clientWidth * 16 / 760;
+    const int s = byHeight < byWidth ? byHeight : byWidth;
+    return s < 1 ? 1 : s;
 }
 
 } // namespace hk

@@ -475,10 +475,7 @@ void MapWindow::change() {
 }
 
 int MapWindow::scale() const {
-    // The map is 510 reference units high and 760 wide; a narrow window
-    // takes the scale from its width so that the map is not cut.
-    const int s = std::min(MapScale(canvas_->height()), canvas_->width() * 16 / 760);
-    return std::max(1, s);
+    return MapScale(canvas_->width(), canvas_->height());
 }
 
 int MapWindow::comparisonScale() const {
