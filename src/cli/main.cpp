@@ -41,17 +41,19 @@ const Command commands[] = {
     {"render",
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] "
      "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | "
-     "render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale "
+     "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
+     "[--rotation-scale "
      "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "
-     "[--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--kind "
+     "[--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--data FILE.csv] "
+     "[--kind "
      "single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] "
      "[--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
-     "[--size 400|500|600] --out FILE | render smoothed DIR --series "
+     "[--size 400|500|600] --out FILE [--data FILE.csv] | render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
      "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
-     "record|month|year] --out FILE",
+     "record|month|year] --out FILE [--data FILE.csv]",
      RunRender},
 };
 

@@ -1,0 +1,140 @@
+// render ... --data FILE.csv: the table of a picture holds the numbers of the
+// model the picture is painted from, with or without the picture itself.
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graphs/butterfly_model.h"
+#include "graphs/graph_series.h"
+#include "graphs/smoothed_graph.h"
+#include "io/atomic_file.h"
+#include "maps/rotation_index.h"
+#include "maps/synoptic_map.h"
+#include "records/session.h"
+#include "tests_support/run_cli.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>; // rows of cells, header first
+
+Table readCsv(const std::filesystem::path& file) {
+    Table t;
+    std::istringstream in(ReadWholeFile(file, 1 << 24));
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> cells;
+        std::size_t a = 0;
+        for (std::size_t b; (b = line.find(',', a)) != std::string::npos; a = b + 1)
+            cells.push_back(line.substr(a, b - a));
+        cells.push_back(line.substr(a));
+        t.push_back(std::move(cells));
+    }
+    return t;
+}
+
+double number(const std::string& cell) {
+    return cell.empty() ? NAN : std::stod(cell);
+}
+
+TEST(PictureData, EachPictureTabulatesItsModel) {
+    TempDir dir;
+    const std::filesystem::path root = dir.path() / "d";
+    ASSERT_EQ(RunCli("demo " + ShellQuoted(root) + " --years 2 --seed 5").status, 0);
+    Session session(root);
+    session.load({2030, 1, 1});
+    const auto records = session.records();
+    const int rotation = records[40].Rotace;
+
+    const GraphData graphData =
+        BuildGraphData(records, session.geometry(), GraphQuantity::Position);
+    const GraphModel graph = BuildGraphModel(graphData, 800, GraphView::All, 2);
+    const AsymmetryTables tables = ComputeAsymmetry(records);
+    const AsymmetryGraph asymmetry =
+        BuildAsymmetryGraph(records, tables, 3, AsymmetryKind::Ratio, AsymmetryPeriod::Monthly);
+    const AsymmetryGraph perRecord = BuildAsymmetryGraph(
+        records, tables, 2, AsymmetryKind::Difference, AsymmetryPeriod::PerRecord);
+    const ButterflyModel butterfly =
+        MakeButterflyModel(records, session.geometry(), {}, CoronaTable{});
+    const SynopticMap map = MakeSynopticMap(records, session.geometry(), RotationIndex::of(records),
+                                            rotation, MapScale(820));
+
+    const struct {
+        std::string command;
+        std::function<void(const Table&)> check;
+    } pictures[] = {
+        {"graph --series position",
+         [&](const Table& t) {
+             ASSERT_EQ(t.size(), graphData.days.size() + 1);
+             EXPECT_EQ(t[0].size(), 4u);
+             for (std::size_t k = 0; k < graphData.days.size(); ++k) {
+                 EXPECT_EQ(number(t[k + 1][1]), graphData.C[k]);
+                 EXPECT_EQ(number(t[k + 1][2]), graphData.A[k]);
+                 EXPECT_EQ(number(t[k + 1][3]), graphData.B[k]);
+             }
+         }},
+        {"asymmetry --series r --kind ratio --period month",
+         [&](const Table& t) {
+             ASSERT_EQ(t.size(), asymmetry.columns.size() + 1);
+             for (std::size_t i = 0; i < asymmetry.columns.size(); ++i)
+                 EXPECT_NEAR(number(t[i + 1][1]), asymmetry.columns[i].value, 0.0005);
+         }},
+        {"asymmetry --series f --kind difference --period record",
+         [&](const Table& t) {
+             ASSERT_EQ(t.size(), perRecord.body.size() + 1);
+             EXPECT_EQ(number(t[7][1]), perRecord.body[6].value);
+         }},
+        {"butterfly --mean --smoothed --bounds --latitude-scale 9",
+         [&](const Table& t) {
+             const GroupLatitudes& v = butterfly.latitudes;
+             ASSERT_GE(t.size(), std::size_t(v.rotationCount) + 1);
+             std::size_t marks = 0;
+             for (std::size_t r = 1; r < t.size(); ++r) {
+                 EXPECT_EQ(t[r][0], std::to_string(butterfly.firstRotation + int(r) - 1));
+                 EXPECT_NEAR(number(t[r][1]), v.rotation(int(r)).North, 0.0005);
+                 EXPECT_NEAR(number(t[r][2]), v.rotation(int(r)).South, 0.0005);
+                 for (std::size_t c = 9; c < t[r].size(); ++c)
+                     marks += !t[r][c].empty();
+             }
+             EXPECT_EQ(marks, butterfly.marks.size());
+             const ButterflyMark& first = butterfly.marks.front();
+             EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 0.0005);
+         }},
+        {"map --rotation " + std::to_string(rotation),
+         [&](const Table& t) {
+             ASSERT_GT(map.legendMeans.size(), 0u);
+             ASSERT_EQ(t.size(), map.legendMeans.size() + 1);
+             for (std::size_t i = 0; i < map.legendMeans.size(); ++i) {
+                 EXPECT_EQ(t[i + 1][0], std::to_string(map.legendMeans[i].slot));
+                 // As the legend prints them: latitude over longitude.
+                 EXPECT_EQ(number(t[i + 1][1]), std::stod(map.legend[2 * i].text));
+                 EXPECT_EQ(number(t[i + 1][2]), std::stod(map.legend[2 * i + 1].text));
+             }
+         }},
+    };
+    int n = 0;
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.command);
+        const std::filesystem::path csv = dir.path() / (std::to_string(++n) + ".csv");
+        const CliRun r = RunCli("render " + picture.command + " " + ShellQuoted(root) + " --data " +
+                                    ShellQuoted(csv),
+                                true);
+        ASSERT_EQ(r.status, 0) << r.out;
+        EXPECT_EQ(r.out, csv.string() + "\n");
+        picture.check(readCsv(csv));
+    }
+    // Only the tables were written beside the program directory.
+    int files = 0;
+    for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, n + 1);
+    // Neither file: a usage error.
+    EXPECT_EQ(RunCli("render graph --series g " + ShellQuoted(root)).status, 2);
+}
+
+} // namespace
