@@ -29,7 +29,8 @@ const Command commands[] = {
      "A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats "
      "DIR evolution ROTATION",
      RunStats},
-    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]]", RunYearlyTable},
+    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]",
+     RunYearlyTable},
     {"measure",
      "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y "
      "...",
@@ -40,7 +41,8 @@ const Command commands[] = {
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
     {"render",
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] "
-     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | "
+     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
+     "[--width PX] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
      "[--rotation-scale "
      "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/coordinate_table.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
@@ -15,6 +16,7 @@
 #include "maps/rotation_index.h"
 #include "maps/synoptic_map.h"
 #include "records/session.h"
+#include "results/protocol_data.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
@@ -61,6 +63,8 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
         records, tables, 2, AsymmetryKind::Difference, AsymmetryPeriod::PerRecord);
     const ButterflyModel butterfly =
         MakeButterflyModel(records, session.geometry(), {}, CoronaTable{});
+    const ProtocolData protocol = BuildProtocolData(records, 0, StationData{});
+    const CoordinateYear year = MakeCoordinateYear(2024);
     const SynopticMap map = MakeSynopticMap(records, session.geometry(), RotationIndex::of(records),
                                             rotation, MapScale(820));
 
@@ -68,7 +72,7 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
         std::string command;
         std::function<void(const Table&)> check;
     } pictures[] = {
-        {"graph --series position",
+        {"render graph DIR --series position",
          [&](const Table& t) {
              ASSERT_EQ(t.size(), graphData.days.size() + 1);
              EXPECT_EQ(t[0].size(), 4u);
@@ -78,18 +82,18 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
                  EXPECT_EQ(number(t[k + 1][3]), graphData.B[k]);
              }
          }},
-        {"asymmetry --series r --kind ratio --period month",
+        {"render asymmetry DIR --series r --kind ratio --period month",
          [&](const Table& t) {
              ASSERT_EQ(t.size(), asymmetry.columns.size() + 1);
              for (std::size_t i = 0; i < asymmetry.columns.size(); ++i)
                  EXPECT_NEAR(number(t[i + 1][1]), asymmetry.columns[i].value, 0.0005);
          }},
-        {"asymmetry --series f --kind difference --period record",
+        {"render asymmetry DIR --series f --kind difference --period record",
          [&](const Table& t) {
              ASSERT_EQ(t.size(), perRecord.body.size() + 1);
              EXPECT_EQ(number(t[7][1]), perRecord.body[6].value);
          }},
-        {"butterfly --mean --smoothed --bounds --latitude-scale 9",
+        {"render butterfly DIR --mean --smoothed --bounds --latitude-scale 9",
          [&](const Table& t) {
              const GroupLatitudes& v = butterfly.latitudes;
              ASSERT_GE(t.size(), std::size_t(v.rotationCount) + 1);
@@ -105,7 +109,7 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
              const ButterflyMark& first = butterfly.marks.front();
              EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 0.0005);
          }},
-        {"map --rotation " + std::to_string(rotation),
+        {"render map DIR --rotation " + std::to_string(rotation),
          [&](const Table& t) {
              ASSERT_GT(map.legendMeans.size(), 0u);
              ASSERT_EQ(t.size(), map.legendMeans.size() + 1);
@@ -116,14 +120,46 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
                  EXPECT_EQ(number(t[i + 1][2]), std::stod(map.legend[2 * i + 1].text));
              }
          }},
+        {"render protocol DIR " + std::to_string(protocol.month) + "." +
+             std::to_string(protocol.year) + " --own",
+         [&](const Table& t) {
+             ASSERT_EQ(t.size(), protocol.days.size() + 3); // the days, the sum and the mean
+             for (std::size_t i = 0; i < protocol.days.size(); ++i) {
+                 const ProtocolDay& d = protocol.days[i];
+                 if (!d.observed) {
+                     EXPECT_EQ(t[i + 1][1], "");
+                     continue;
+                 }
+                 EXPECT_EQ(number(t[i + 1][1]), d.time);
+                 for (std::size_t v = 0; v < d.values.size(); ++v)
+                     EXPECT_EQ(number(t[i + 1][v + 2]), d.values[v]);
+             }
+             EXPECT_EQ(number(t[t.size() - 2][4]), protocol.sums[2]);
+             EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 0.0005);
+         }},
+        {"yearly-table 2024",
+         [&](const Table& t) {
+             ASSERT_EQ(t.size(), 367u);
+             std::size_t starts = 0;
+             for (std::size_t i = 0; i < year.days.size(); ++i) {
+                 EXPECT_EQ(number(t[i + 1][1]), std::stod(year.days[i].L0));
+                 EXPECT_EQ(number(t[i + 1][3]), std::stod(year.days[i].P));
+                 if (t[i + 1].size() > 4 && !t[i + 1][4].empty()) {
+                     ASSERT_LT(starts, year.starts.size());
+                     EXPECT_EQ(number(t[i + 1][4]), year.starts[starts++].CarrRotation);
+                 }
+             }
+             EXPECT_EQ(starts, year.starts.size());
+         }},
     };
     int n = 0;
     for (const auto& picture : pictures) {
         SCOPED_TRACE(picture.command);
         const std::filesystem::path csv = dir.path() / (std::to_string(++n) + ".csv");
-        const CliRun r = RunCli("render " + picture.command + " " + ShellQuoted(root) + " --data " +
-                                    ShellQuoted(csv),
-                                true);
+        std::string command = picture.command;
+        if (const std::size_t at = command.find("DIR"); at != std::string::npos)
+            command.replace(at, 3, ShellQuoted(root));
+        const CliRun r = RunCli(command + " --data " + ShellQuoted(csv), true);
         ASSERT_EQ(r.status, 0) << r.out;
         EXPECT_EQ(r.out, csv.string() + "\n");
         picture.check(readCsv(csv));
@@ -135,6 +171,10 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
     EXPECT_EQ(files, n + 1);
     // Neither file: a usage error.
     EXPECT_EQ(RunCli("render graph --series g " + ShellQuoted(root)).status, 2);
+    EXPECT_EQ(RunCli("render map " + ShellQuoted(root) + " --rotation " + std::to_string(rotation) +
+                     " --kind long --data " + ShellQuoted(dir.path() / "x.csv"))
+                  .status,
+              2);
 }
 
 } // namespace
