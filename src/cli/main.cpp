@@ -40,7 +40,8 @@ const Command commands[] = {
     {"import", "import silso DIR FILE", RunImport},
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
     {"render",
-     "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] "
+     "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
+     "FILE.csv] [--width PX] "
      "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
      "[--width PX] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "

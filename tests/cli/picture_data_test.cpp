@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "drawing/coordinate_table.h"
+#include "geometry/transforms.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
@@ -136,6 +137,22 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
              }
              EXPECT_EQ(number(t[t.size() - 2][4]), protocol.sums[2]);
              EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 0.0005);
+         }},
+        {"render drawing DIR --record 41",
+         [&](const Table& t) {
+             const TZaznam& z = records[40];
+             ASSERT_GT(z.groupCount(), 0);
+             ASSERT_EQ(t.size(), std::size_t(z.groupCount()) + 1);
+             const auto e = session.geometry().ephemeris(41);
+             ASSERT_TRUE(e.has_value());
+             for (int k = 0; k < z.groupCount(); ++k) {
+                 const auto& row = t[std::size_t(k) + 1];
+                 EXPECT_EQ(number(row[2]), z.Skupiny[k].CSk2);
+                 const Heliographic h =
+                     PolarToHeliographic(*e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
+                 EXPECT_NEAR(number(row[4]), h.Lat, 0.05);
+                 EXPECT_NEAR(number(row[5]), h.Lon, 0.05);
+             }
          }},
         {"yearly-table 2024",
          [&](const Table& t) {
