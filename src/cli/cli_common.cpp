@@ -122,11 +122,6 @@ void ExpectProgramDirectory(const Args& args) {
     if (args.size() != 1) throw UsageError("čekám adresář programu");
 }
 
-std::string RequireOut(const std::optional<std::string>& out) {
-    if (!out) throw UsageError("chybí --out SOUBOR");
-    return *out;
-}
-
 PictureFiles TakePictureFiles(Args& args) {
     PictureFiles f;
     f.out = TakeOption(args, "--out");

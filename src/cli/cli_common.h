@@ -92,8 +92,6 @@ inline int ParseInt(const std::string& text, const char* what, int min, int max)
 }
 // The command takes the program directory as its one argument.
 void ExpectProgramDirectory(const Args& args);
-// The value of --out; UsageError when it was not given.
-std::string RequireOut(const std::optional<std::string>& out);
 // The files of a render command: --out for the picture, --data for the table
 // of its numbers (CSV); one of them at least, and never the same file.
 struct PictureFiles {
