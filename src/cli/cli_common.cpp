@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <filesystem>
 #include <ostream>
 
 #include "graphs/analysis_tables.h"
@@ -133,9 +134,16 @@ void ExpectProgramDirectory(const Args& args) {
     if (args.size() != 1) throw UsageError("čekám adresář programu");
 }
 
-std::string RequireOut(const std::optional<std::string>& out) {
-    if (!out) throw UsageError("chybí --out SOUBOR");
-    return *out;
+PictureFiles TakePictureFiles(Args& args) {
+    PictureFiles f;
+    f.out = TakeOption(args, "--out");
+    f.data = TakeOption(args, "--data");
+    if (!f.out && !f.data) throw UsageError("chybí --out SOUBOR nebo --data SOUBOR.csv");
+    if (f.out && f.out->empty()) throw UsageError("--out čeká soubor");
+    if (f.data && (f.data->empty() ||
+                   (f.out && std::filesystem::path(*f.data) == std::filesystem::path(*f.out))))
+        throw UsageError("--data čeká soubor CSV jiný než --out");
+    return f;
 }
 
 std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height) {

@@ -105,8 +105,13 @@ inline int ParseInt(const std::string& text, const char* what, int min, int max)
 }
 // The command takes the program directory as its one argument.
 void ExpectProgramDirectory(const Args& args);
-// The value of --out; UsageError when it was not given.
-std::string RequireOut(const std::optional<std::string>& out);
+// The files of a render command: --out for the picture, --data for the table
+// of its numbers (CSV); one of them at least, and never the same file.
+struct PictureFiles {
+    std::optional<std::string> out;
+    std::optional<std::string> data;
+};
+PictureFiles TakePictureFiles(Args& args);
 // The width and height of --size "WxH", each 200..8000 (the default size
 // without the option); UsageError naming the default otherwise.
 std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height);

@@ -47,7 +47,7 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto number = TakeOption(args, "--record");
     const auto date = TakeOption(args, "--date");
     const auto time = TakeOption(args, "--time");
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     const auto width = TakeOption(args, "--width");
     const bool printColours = TakeFlag(args, "--print-colours");
     RejectUnknownOptions(args);
@@ -55,7 +55,6 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (number.has_value() == date.has_value())
         throw UsageError("zadejte buď --record, nebo --date");
     if (time && !date) throw UsageError("--time patří k --date");
-    const std::string file = RequireOut(outFile);
     const int pictureWidth = width ? ParseInt(*width, "--width", 100, 8000) : 800;
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
@@ -63,19 +62,25 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     LoadRecords(session, err);
     const int index = chooseRecord(session, number, date, time);
 
-    GuiApplicationScope gui;
-    DrawingOptions options;
-    options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
-    options.print = printColours;
     const DrawingModel model =
         MakeDrawingModel(session.record(index), session.geometry(index, index).ephemeris(index));
-    QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        PaintDrawing(painter, image.rect(), model, options);
+    if (files.out) {
+        GuiApplicationScope gui;
+        DrawingOptions options;
+        options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
+        options.print = printColours;
+        QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            PaintDrawing(painter, image.rect(), model, options);
+        }
+        SaveImage(image, *files.out, 90);
+        out << *files.out << "\n";
     }
-    SaveImage(image, file, 90);
-    out << file << "\n";
+    if (files.data) {
+        WritePictureData(*files.data, DrawingPictureData(model));
+        out << *files.data << "\n";
+    }
     return 0;
 }
 

@@ -21,9 +21,43 @@
 
 namespace hk::cli {
 
+namespace {
+
+// The diagram as the client area of size `client` shows it, or on one
+// landscape page as it is printed.
+void writePicture(const std::filesystem::path& file, QSize client, const ButterflyModel& model,
+                  const ButterflyOptions& o) {
+
+    if (IsPdf(file)) {
+        QByteArray bytes;
+        {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setResolution(300);
+            pdf.setTitle(QStringLiteral("Motýlek"));
+            QPainter painter(&pdf);
+            PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
+        }
+        WriteFileAtomic(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } else {
+        QImage image(client, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            PaintButterfly(painter, image.rect(), model, o);
+        }
+        SaveImage(image, file, 90);
+    }
+}
+
+} // namespace
+
 int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     const auto size = TakeOption(args, "--size");
     const auto mode = TakeOption(args, "--mode");
     const auto rotationScale = TakeOption(args, "--rotation-scale");
@@ -37,7 +71,6 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     o.faculaeBars = TakeFlag(args, "--faculae-bars");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
-    const std::string file = RequireOut(outFile);
     const auto [width, height] = ParseSize(size, 1200, 800);
     const QSize client(width, height);
     if (mode) {
@@ -68,33 +101,17 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     }
     o.fontPixels = static_cast<int>(std::nearbyint(session.sizePercent() * 8 / 100.0));
 
-    GuiApplicationScope gui;
     const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
                                                     session.tables().supplementaryData, corona);
-    if (IsPdf(file)) {
-        QByteArray bytes;
-        {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter pdf(&buffer);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageOrientation(QPageLayout::Landscape);
-            pdf.setResolution(300);
-            pdf.setTitle(QStringLiteral("Motýlek"));
-            QPainter painter(&pdf);
-            PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
-        }
-        WriteFileAtomic(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } else {
-        QImage image(client, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            PaintButterfly(painter, image.rect(), model, o);
-        }
-        SaveImage(image, file, 90);
+    if (files.out) {
+        GuiApplicationScope gui;
+        writePicture(*files.out, client, model, o);
+        out << *files.out << "\n";
     }
-    out << file << "\n";
+    if (files.data) {
+        WritePictureData(*files.data, ButterflyPictureData(model, o));
+        out << *files.data << "\n";
+    }
     return 0;
 }
 

@@ -62,6 +62,21 @@ void save(const std::filesystem::path& file, QSize size, const Painter& painter)
     SaveImage(image, file, 90);
 }
 
+// The picture to --out and the table of its numbers to --data, each when
+// given, both from the one model the callers' functions read.
+void paintAndTabulate(const PictureFiles& files, QSize size, std::ostream& out,
+                      const Painter& painter, const std::function<PictureData()>& table) {
+    if (files.out) {
+        GuiApplicationScope gui;
+        save(*files.out, size, painter);
+        out << *files.out << "\n";
+    }
+    if (files.data) {
+        WritePictureData(*files.data, table());
+        out << *files.data << "\n";
+    }
+}
+
 template <class T, std::size_t N>
 T pickOption(const std::optional<std::string>& text, const std::pair<const char*, T> (&choices)[N],
              T fallback, const char* option) {
@@ -81,11 +96,10 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto series = TakeOption(args, "--series");
     const auto view = TakeOption(args, "--view");
     const auto size = TakeOption(args, "--size");
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    const std::string file = RequireOut(outFile);
     std::pair<const char*, GraphQuantity> quantities[GraphQuantityCount];
     for (int i = 0; i < GraphQuantityCount; ++i)
         quantities[i] = {QuantityInfoOf(static_cast<GraphQuantity>(i)).name,
@@ -117,10 +131,10 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
             << MaxWidth << "): graf má " << d << " px na " << dayDivisor
             << (dayDivisor < 5 ? " dny" : " dní") << ".\n";
 
-    GuiApplicationScope gui;
-    save(file, QSize(width, height),
-         [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); });
-    out << file << "\n";
+    paintAndTabulate(
+        files, QSize(width, height), out,
+        [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); },
+        [&] { return GraphPictureData(model); });
     return 0;
 }
 
@@ -131,14 +145,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const auto brussels = TakeOption(args, "--brussels");
     const bool areas = TakeFlag(args, "--areas");
     const auto flux = TakeOption(args, "--flux");
-    const auto outFile = TakeOption(args, "--out");
-    const auto dataFile = TakeOption(args, "--data");
+    const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
-    const std::string file = RequireOut(outFile);
-    if (dataFile && (dataFile->empty() || std::filesystem::path(*dataFile) == file))
-        throw UsageError("--data čeká soubor CSV jiný než --out");
     std::pair<const char*, int> quantities[SmoothedQuantityCount];
     for (int s = 1; s <= SmoothedQuantityCount; ++s)
         quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
@@ -214,14 +224,10 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const int w = std::max(1, o.Z * (height / 45) / 22);
     const int width = std::clamp((data.tLast + 14) * w + 80, 700, MaxWidth);
 
-    GuiApplicationScope gui;
-    save(file, QSize(width, height),
-         [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); });
-    out << file << "\n";
-    if (dataFile) {
-        WritePictureData(*dataFile, SmoothedPictureData(data, o));
-        out << *dataFile << "\n";
-    }
+    paintAndTabulate(
+        files, QSize(width, height), out,
+        [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); },
+        [&] { return SmoothedPictureData(data, o); });
     return 0;
 }
 
@@ -230,12 +236,11 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto series = TakeOption(args, "--series");
     const auto kind = TakeOption(args, "--kind");
     const auto period = TakeOption(args, "--period");
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
     if (!kind) throw UsageError("chybí --kind");
-    const std::string file = RequireOut(outFile);
     std::pair<const char*, int> quantities[8];
     for (int s = 1; s <= 8; ++s)
         quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
@@ -262,10 +267,10 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     }
     const int width = std::clamp(AsymmetryWidth(graph, o), 600, MaxWidth);
 
-    GuiApplicationScope gui;
-    save(file, QSize(width, 600),
-         [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); });
-    out << file << "\n";
+    paintAndTabulate(
+        files, QSize(width, 600), out,
+        [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); },
+        [&] { return AsymmetryPictureData(graph); });
     return 0;
 }
 

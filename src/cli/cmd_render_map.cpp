@@ -97,7 +97,7 @@ void writePicture(const std::filesystem::path& file, QSize client, const Painter
 int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Args args = argsIn;
     const auto rotation = TakeOption(args, "--rotation");
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     const auto kindText = TakeOption(args, "--kind");
     const auto size = TakeOption(args, "--size");
     SynopticMapOptions o;
@@ -109,13 +109,14 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
-    const std::string file = RequireOut(outFile);
     const int R = ParseInt(*rotation, "--rotation", 1, MaxRotation);
     const MapKind kind = parseKind(kindText);
     const auto [width, height] = ParseSize(size, 1200, 820);
     const QSize client(width, height);
     if ((corona || withMagnetosphere) && kind != MapKind::Single)
         throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
+    if (files.data && kind != MapKind::Single)
+        throw UsageError("--data patří k mapě otočky (--kind single)");
 
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
@@ -131,11 +132,19 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
     const ProgramDir& dir = session.dir;
+    const std::string file = files.out.value_or(std::string());
     switch (kind) {
     case MapKind::Single: {
         const int s = MapScale(client.width(), client.height());
         const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
+        if (files.data) {
+            WritePictureData(*files.data, MapPictureData(map));
+            if (!files.out) {
+                out << *files.data << "\n";
+                return 0;
+            }
+        }
         // The layers under the grid, each built once for this scale.
         CoronaUnderMapModel pod;
         if (corona) {
@@ -233,6 +242,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
         break;
     }
     out << file << "\n";
+    if (files.data) out << *files.data << "\n";
     return 0;
 }
 

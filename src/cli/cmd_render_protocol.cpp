@@ -78,13 +78,12 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     Args args = argsIn;
     const bool own = TakeFlag(args, "--own");
     const bool sidc = TakeFlag(args, "--sidc");
-    const auto outFile = TakeOption(args, "--out");
+    const PictureFiles files = TakePictureFiles(args);
     const auto widthText = TakeOption(args, "--width");
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a měsíc M.YYYY");
     if (own == sidc) throw UsageError("zadejte buď --own, nebo --sidc");
-    const std::filesystem::path file = RequireOut(outFile);
-    if (widthText && IsPdf(file)) throw UsageError("--width nepatří k PDF");
+    if (widthText && files.out && IsPdf(*files.out)) throw UsageError("--width nepatří k PDF");
     const int width = widthText ? parseWidth(*widthText) : 0;
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
@@ -97,12 +96,19 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const ProtocolData data = BuildProtocolData(session.records(), *month.first, stationData);
     const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Own;
 
-    GuiApplicationScope gui;
-    if (IsPdf(file))
-        writePdf(file, data, kind);
-    else
-        writeImage(file, data, kind, width);
-    out << file.string() << "\n";
+    if (files.out) {
+        const std::filesystem::path file = *files.out;
+        GuiApplicationScope gui;
+        if (IsPdf(file))
+            writePdf(file, data, kind);
+        else
+            writeImage(file, data, kind, width);
+        out << file.string() << "\n";
+    }
+    if (files.data) {
+        WritePictureData(*files.data, ProtocolPictureData(data, kind));
+        out << *files.data << "\n";
+    }
     return 0;
 }
 

@@ -1,4 +1,4 @@
-// heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3]]: the yearly
+// heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]: the yearly
 // table of disk-centre coordinates as text lines, as a picture of one page
 // (PNG, JPEG, BMP) or as a PDF of the pages.
 #include <QBuffer>
@@ -63,11 +63,15 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     Args args = argsIn;
     const auto outFile = TakeOption(args, "--out");
     const auto pageText = TakeOption(args, "--page");
+    const auto dataFile = TakeOption(args, "--data");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám rok");
     const auto year = ParseTableYear(args[0]);
     if (!year) throw UsageError(std::string(BadTableYear));
     if (pageText && !outFile) throw UsageError("--page patří k --out");
+    if (dataFile && (dataFile->empty() || (outFile && std::filesystem::path(*dataFile) ==
+                                                          std::filesystem::path(*outFile))))
+        throw UsageError("--data čeká soubor CSV jiný než --out");
     std::optional<int> page;
     if (pageText) {
         if (*pageText != "1" && *pageText != "2" && *pageText != "3")
@@ -76,6 +80,13 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     }
 
     const CoordinateYear table = MakeCoordinateYear(*year);
+    if (dataFile) {
+        WritePictureData(*dataFile, CoordinateYearPictureData(table));
+        if (!outFile) {
+            out << *dataFile << "\n";
+            return 0;
+        }
+    }
     if (!outFile) {
         printLines(table, out);
         return 0;
@@ -87,6 +98,7 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     else
         writeImage(file, table, page.value_or(0));
     out << file.string() << "\n";
+    if (dataFile) out << *dataFile << "\n";
     return 0;
 }
 

@@ -29,7 +29,8 @@ const Command commands[] = {
      "A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats "
      "DIR evolution ROTATION",
      RunStats},
-    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]]", RunYearlyTable},
+    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]",
+     RunYearlyTable},
     {"measure",
      "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y "
      "...",
@@ -39,19 +40,23 @@ const Command commands[] = {
     {"import", "import silso DIR FILE", RunImport},
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
     {"render",
-     "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--width PX] "
-     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--width PX] | "
-     "render butterfly DIR --out FILE [--size WxH] [--mode spots|faculae|both] [--rotation-scale "
+     "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
+     "FILE.csv] [--width PX] "
+     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
+     "[--width PX] | "
+     "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
+     "[--rotation-scale "
      "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "
-     "[--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--kind "
+     "[--corona] [--faculae-bars] | render map DIR --rotation R --out FILE [--data FILE.csv] "
+     "[--kind "
      "single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] "
      "[--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
-     "[--size 400|500|600] --out FILE | render smoothed DIR --series "
+     "[--size 400|500|600] --out FILE [--data FILE.csv] | render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
      "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
-     "record|month|year] --out FILE",
+     "record|month|year] --out FILE [--data FILE.csv]",
      RunRender},
 };
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPolygon>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 
 #include "render/font_roles.h"
@@ -287,6 +288,95 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
 } // namespace hk
 
 namespace hk {
+
+PictureData ButterflyPictureData(const ButterflyModel& model, const ButterflyOptions& o) {
+    PictureData out;
+    out.axis = "rotace";
+    if (model.empty) return out;
+    const GroupLatitudes& v = model.latitudes;
+    const int hs = o.rotationScale;
+    const int vs = o.latitudeScale;
+    const bool marks = (o.butterflyMode == 1 || o.butterflyMode == 3) && vs >= LatitudeScaleMin &&
+                       vs <= LatitudeScaleMax;
+    const bool mean = o.meanCurve || o.allCurves;
+    const bool smoothed = o.smoothedCurve || o.allCurves;
+    const bool bounds = (o.bounds || o.allCurves) && model.date1;
+    int last = v.rotationCount;
+    std::vector<std::vector<double>> marksOf; // rotation index -> latitudes
+    if (marks)
+        for (const ButterflyMark& m : model.marks) {
+            if (m.r < 1) continue;
+            if (m.r >= static_cast<int>(marksOf.size())) marksOf.resize(std::size_t(m.r) + 1);
+            marksOf[std::size_t(m.r)].push_back(double(m.m[std::size_t(vs - 1)]) / vs);
+            last = std::max(last, m.r);
+        }
+    std::size_t markColumns = 0;
+    for (const auto& m : marksOf)
+        markColumns = std::max(markColumns, m.size());
+    if (mean) {
+        out.columns.push_back("průměrná šířka sever");
+        out.columns.push_back("průměrná šířka jih");
+    }
+    if (smoothed) {
+        out.columns.push_back("vyhlazená šířka sever");
+        out.columns.push_back("vyhlazená šířka jih");
+    }
+    using Field = float YearLatitudes::*;
+    const Field fields[] = {&YearLatitudes::northMax, &YearLatitudes::northMin,
+                            &YearLatitudes::southMax, &YearLatitudes::southMin};
+    if (bounds)
+        for (const char* name :
+             {"roční hranice sever nejdál od rovníku", "roční hranice sever nejblíž rovníku",
+              "roční hranice jih nejblíž rovníku", "roční hranice jih nejdál od rovníku"})
+            out.columns.push_back(name);
+    for (std::size_t i = 1; i <= markColumns; ++i)
+        out.columns.push_back("značka " + std::to_string(i));
+
+    // The year whose bounds are drawn over rotation r: its horizontal line
+    // runs from x0 + Trunc(((Y - 1) * 13.4 - d) * hs) to x0 + Trunc((Y * 13.4
+    // - d) * hs), and rotation r stands at x0 + r * hs.
+    int d = 0;
+    if (bounds) {
+        const double sinceNewYear =
+            DaySerial(*model.date1) - DaySerial(Date{model.date1->year, 1, 1});
+        d = static_cast<int>(std::nearbyint(sinceNewYear / DaysPerRotationOfYear)) - 1;
+    }
+    auto yearOver = [&](int r) {
+        for (int Y = 1; Y < static_cast<int>(v.yearTable.size()); ++Y) {
+            const int xa = static_cast<int>(std::trunc(((Y - 1) * RotationsPerYear - d) * hs));
+            const int xb = static_cast<int>(std::trunc((Y * RotationsPerYear - d) * hs));
+            if (r * hs >= xa && r * hs < xb) return Y;
+        }
+        return 0;
+    };
+    for (int r = 1; r <= last; ++r) {
+        PictureData::Row row;
+        row.key = std::to_string(model.firstRotation + r - 1);
+        const RotationLatitudes& t = v.rotation(r);
+        const bool inRecords = r <= v.rotationCount;
+        if (mean) {
+            row.values.push_back(inRecords ? std::optional<double>(t.North) : std::nullopt);
+            row.values.push_back(inRecords ? std::optional<double>(t.South) : std::nullopt);
+        }
+        if (smoothed) {
+            const bool drawn = r >= 3 && r <= v.rotationCount - 3;
+            for (std::size_t h = 0; h < 2; ++h)
+                row.values.push_back(drawn ? std::optional<double>(v.smoothed(r)[h])
+                                           : std::nullopt);
+        }
+        if (bounds) {
+            const int Y = yearOver(r);
+            for (Field f : fields)
+                row.values.push_back(Y > 0 ? std::optional<double>(v.yearTable[std::size_t(Y)].*f)
+                                           : std::nullopt);
+        }
+        if (r < static_cast<int>(marksOf.size()))
+            for (double m : marksOf[std::size_t(r)])
+                row.values.push_back(m);
+        out.rows.push_back(std::move(row));
+    }
+    return out;
+}
 
 void PrintButterfly(QPainter& p, const QRect& page, const QSize& client,
                     const ButterflyModel& model, const ButterflyOptions& options) {

@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include "graphs/butterfly_model.h"
+#include "io/picture_data.h"
 
 namespace hk {
 
@@ -26,6 +27,13 @@ struct ButterflyOptions {
     int sy = 0;                 // vertical scroll position
     int fontPixels = 10;        // Round(sizePercent * 8 / 100)
 };
+
+// The numbers of what PaintButterfly draws with these options, one row per
+// rotation of the records (their own rotation numbers): the mean and the
+// smoothed latitudes of each hemisphere, the yearly bounds over the rotation,
+// and the latitudes of the rotation's group marks as drawn at the latitude
+// scale (columns "značka 1" on, in group number order); degrees, north positive.
+PictureData ButterflyPictureData(const ButterflyModel& model, const ButterflyOptions& options);
 
 // Horizontal scroll range for a rotation scale: 1000 * rotationScale + 1000.
 inline int ButterflyScrollRange(int rotationScale) {

@@ -1,6 +1,7 @@
 #include "render/drawing_renderer.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -297,6 +298,27 @@ QImage RenderDrawingImage(const DrawingModel& model, const DrawingOptions& optio
     PaintDrawing(painter, image.rect(), model, options);
     painter.end();
     return image;
+}
+
+PictureData DrawingPictureData(const DrawingModel& m) {
+    PictureData out;
+    out.axis = "skupina";
+    out.columns = {"číslo 1", "číslo 2", "skvrny", "šířka", "délka"};
+    const TZaznam& z = m.record;
+    const bool special = !z.Zvlastni.empty();
+    auto shown = [](double v) { return std::nearbyint(v * 10) / 10; };
+    for (int k = 0; k < z.groupCount(); ++k) {
+        const TSkupina& g = z.Skupiny[k];
+        PictureData::Row row{std::to_string(k + 1),
+                             {double(g.CSk1), double(g.CSk2), double(g.Poc)}};
+        if (!special && m.ephemeris) {
+            const Heliographic h = PolarToHeliographic(*m.ephemeris, g.Uhel, g.Vzd);
+            row.values.push_back(shown(h.Lat));
+            row.values.push_back(shown(h.Lon));
+        }
+        out.rows.push_back(std::move(row));
+    }
+    return out;
 }
 
 } // namespace hk

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "drawing/drawing_model.h"
+#include "io/picture_data.h"
 #include "render/drawing_options.h"
 
 namespace hk {
@@ -19,6 +20,12 @@ QSize DrawingPictureSize(const DrawingOptions& o);
 // to `target`; the area of `target` is first filled white.
 void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& model,
                   const DrawingOptions& options);
+
+// The groups' columns of the picture as numbers: one row per group in the
+// drawing's order, its two numbers and spot count, and (not on a special
+// drawing, and only with the disk's orientation known) the latitude and
+// longitude printed under it, rounded to one decimal as printed.
+PictureData DrawingPictureData(const DrawingModel& model);
 
 // The picture as an RGB image of DrawingPictureSize(options).
 QImage RenderDrawingImage(const DrawingModel& model, const DrawingOptions& options);

@@ -59,9 +59,7 @@ void frame(QPainter& p, const QRect& r, const GraphModel& m, const GraphPanel& p
     const int y0 = r.top() + panel.base;
     const int x0 = r.left() + 50 - sx;
     const bool position = m.data->quantity == GraphQuantity::Position;
-    static const char* const Headings[3] = {"SEVER + JIH", "SEVER", "JIH"};
-    static const char* const Zones[3] = {"Východ", "Střed", "Západ"};
-    const QString heading = q(position ? Zones[panel.number - 1] : Headings[panel.number - 1]) +
+    const QString heading = q(GraphPanelHeading(m.data->quantity, panel.number)) +
                             QStringLiteral("   ") + q(QuantityInfoOf(m.data->quantity).title);
     const QFont yearFont = font(std::max(1, step * 12 / 17));
     const QFont monthFont = font(7);

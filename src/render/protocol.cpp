@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -275,6 +276,35 @@ QSizeF ProtocolFormSize(ProtocolKind kind, int fontSize) {
 double ProtocolFitUnit(ProtocolKind kind, int fontSize, const QSizeF& area) {
     const QSizeF form = ProtocolFormSize(kind, fontSize);
     return std::min(area.width() / form.width(), area.height() / form.height());
+}
+
+PictureData ProtocolPictureData(const ProtocolData& data, ProtocolKind kind) {
+    const FormLayout& l = layoutOf(kind);
+    PictureData out;
+    out.axis = "den";
+    out.columns.push_back(l.columns[1].header.toStdString() + " (hhmm)");
+    for (int v = 0; v < ProtocolValueColumns; ++v)
+        out.columns.push_back(l.columns[static_cast<std::size_t>(v + 2)].header.toStdString());
+    char key[32];
+    for (const ProtocolDay& d : data.days) {
+        std::snprintf(key, sizeof key, "%04d-%02d-%02d", data.year, data.month, d.day);
+        PictureData::Row row{key, {}};
+        if (d.observed) {
+            row.values.push_back(double(d.time));
+            for (int v : d.values)
+                row.values.push_back(double(v));
+        }
+        out.rows.push_back(std::move(row));
+    }
+    PictureData::Row sums{"součet", {std::nullopt}};
+    PictureData::Row means{"průměr", {std::nullopt}};
+    for (int v = 0; v < ProtocolValueColumns; ++v) {
+        sums.values.push_back(double(data.sums[static_cast<std::size_t>(v)]));
+        means.values.push_back(data.mean(static_cast<ProtocolColumn>(v)));
+    }
+    out.rows.push_back(std::move(sums));
+    out.rows.push_back(std::move(means));
+    return out;
 }
 
 void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& data,

@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <vector>
 
+#include "io/picture_data.h"
 #include "results/protocol_data.h"
 
 class QPainter;
@@ -28,6 +29,12 @@ struct ProtocolOptions {
     int fontSize = DefaultFontSize; // Czech protocol only
     double scrollX = 0;             // device pixels scrolled sideways: the form moves left
 };
+
+// The day table of the form as numbers: one row per day of the month
+// ("yyyy-mm-dd"; a day without a drawing has empty cells), then the rows
+// "součet" and "průměr"; the columns are the form's headers less the day and
+// the observer, the time UT as hhmm.
+PictureData ProtocolPictureData(const ProtocolData& data, ProtocolKind kind);
 
 // The size of the whole form in form units at unit 1, for the given font size.
 QSizeF ProtocolFormSize(ProtocolKind kind, int fontSize);

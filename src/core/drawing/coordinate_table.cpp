@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 
 #include "geometry/ephemeris.h"
 #include "text/number_format.h"
@@ -125,6 +126,30 @@ std::optional<int> ParseTableScale(std::string_view text) {
     const auto scale = parseWhole(text);
     if (!scale || *scale < 1 || *scale > 1000) return std::nullopt;
     return scale;
+}
+
+PictureData CoordinateYearPictureData(const CoordinateYear& table) {
+    PictureData out;
+    out.axis = "den";
+    out.columns = {"L0", "B0", "P", "rotace"};
+    auto number = [](const std::string& text) -> std::optional<double> {
+        double v = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+        return v;
+    };
+    std::size_t start = 0;
+    char key[32];
+    for (const CoordinateDay& d : table.days) {
+        std::snprintf(key, sizeof key, "%04d-%02d-%02d", d.date.year, d.date.month, d.date.day);
+        PictureData::Row row{key, {number(d.L0), number(d.B0), number(d.P)}};
+        while (start < table.starts.size() && table.starts[start].date < d.date)
+            ++start;
+        if (start < table.starts.size() && table.starts[start].date == d.date)
+            row.values.push_back(double(table.starts[start].CarrRotation));
+        out.rows.push_back(std::move(row));
+    }
+    return out;
 }
 
 } // namespace hk

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "geometry/calendar.h"
+#include "io/picture_data.h"
 
 namespace hk {
 
@@ -60,6 +61,11 @@ struct CoordinateYear {
 };
 
 CoordinateYear MakeCoordinateYear(int year);
+
+// The year's table as numbers: one row per day ("yyyy-mm-dd") with L0, B0
+// and P as the table prints them, and the number of the rotation that begins
+// on that day (empty on the other days).
+PictureData CoordinateYearPictureData(const CoordinateYear& table);
 
 enum class TableAlign { Left, Right };
 

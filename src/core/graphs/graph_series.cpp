@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "geometry/calendar.h"
@@ -257,6 +258,53 @@ int ZoneClassOf(double cmd) {
     if (cmd == 0 || cmd == -30 || cmd == 30) return -1;
     if (cmd > -30 && cmd < 30) return 0;
     return cmd < -30 ? 1 : 2;
+}
+
+const char* GraphPanelHeading(GraphQuantity quantity, int number) {
+    static const char* const Headings[3] = {"SEVER + JIH", "SEVER", "JIH"};
+    static const char* const Zones[3] = {"Východ", "Střed", "Západ"};
+    const int i = std::clamp(number, 1, 3) - 1;
+    return quantity == GraphQuantity::Position ? Zones[i] : Headings[i];
+}
+
+PictureData GraphPictureData(const GraphModel& m) {
+    PictureData out;
+    out.axis = "den";
+    if (!m.data) return out;
+    const GraphData& data = *m.data;
+    std::string title = QuantityInfoOf(data.quantity).title;
+    title.erase(0, title.find_first_not_of(' '));
+    title.erase(title.find_last_not_of(' ') + 1);
+    for (const GraphPanel& p : m.panels)
+        out.columns.push_back(title + ": " + GraphPanelHeading(data.quantity, p.number));
+    const int zero = DaySerial(Date{data.firstYear, 1, 1});
+    for (std::size_t k = 0; k < data.days.size(); ++k) {
+        PictureData::Row row;
+        const Date d = DateFromSerial(zero + data.days[k]);
+        char key[32];
+        std::snprintf(key, sizeof key, "%04d-%02d-%02d", d.year, d.month, d.day);
+        row.key = key;
+        for (const GraphPanel& p : m.panels) {
+            long v = 0;
+            switch (p.curve) {
+            case GraphCurve::Sum:
+                v = long(data.A[k]) + data.B[k];
+                break;
+            case GraphCurve::North:
+                v = data.A[k];
+                break;
+            case GraphCurve::South:
+                v = data.B[k];
+                break;
+            case GraphCurve::Third:
+                v = data.C.empty() ? 0 : data.C[k];
+                break;
+            }
+            row.values.emplace_back(static_cast<double>(v));
+        }
+        out.rows.push_back(std::move(row));
+    }
+    return out;
 }
 
 const char* MonthName(int month, bool full) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "io/picture_data.h"
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
 
@@ -113,6 +114,15 @@ GraphModel BuildGraphModel(const GraphData& data, int clientHeight, GraphView mo
 int GraphDayDivisor(int lastDay, int d, int margins, int maxWidth);
 
 const char* MonthName(int month, bool full);
+
+// The heading of panel `number` (1..3): the hemispheres, or the zones of the
+// position graph.
+const char* GraphPanelHeading(GraphQuantity quantity, int number);
+
+// The numbers the model's polylines join, one row per drawing ("yyyy-mm-dd";
+// two drawings of a day are two rows), one column per panel in the series'
+// own units (the whole disk as the sum of the hemispheres).
+PictureData GraphPictureData(const GraphModel& model);
 
 // The class of a group in the position graph by its central-meridian
 // distance (east positive): 0 centre (-30 < CMD < 30), 1 west (CMD < -30),

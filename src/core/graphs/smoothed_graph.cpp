@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 #include <tuple>
 
@@ -285,6 +286,34 @@ AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const Asymm
         }
     }
     return g;
+}
+
+PictureData AsymmetryPictureData(const AsymmetryGraph& g) {
+    PictureData out;
+    const bool perRecord = g.period == AsymmetryPeriod::PerRecord;
+    out.axis = perRecord ? "den" : g.period == AsymmetryPeriod::Monthly ? "měsíc" : "rok";
+    out.columns.push_back(
+        std::string(SmoothedQuantityInfoOf(g.S).title) +
+        (g.kind == AsymmetryKind::Ratio ? ": podílová asymetrie v %" : ": rozdílová asymetrie") +
+        " (sever + / jih -)");
+    char key[32];
+    if (perRecord) {
+        const int zero = DaySerial(Date{g.firstYear, g.firstMonth, g.firstDay});
+        for (const AsymmetryPoint& b : g.body) {
+            const Date d = DateFromSerial(zero + b.den);
+            std::snprintf(key, sizeof key, "%04d-%02d-%02d", d.year, d.month, d.day);
+            out.rows.push_back({key, {static_cast<double>(b.value)}});
+        }
+        return out;
+    }
+    for (const AsymmetryBar& b : g.columns) {
+        if (g.period == AsymmetryPeriod::Monthly)
+            std::snprintf(key, sizeof key, "%04d-%02d", b.year, b.month);
+        else
+            std::snprintf(key, sizeof key, "%04d", b.year);
+        out.rows.push_back({key, {static_cast<double>(b.value)}});
+    }
+    return out;
 }
 
 } // namespace hk

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graphs/asymmetry.h"
+#include "io/picture_data.h"
 #include "records/record_layout.h"
 #include "records/startup_series.h"
 
@@ -111,5 +112,9 @@ struct AsymmetryGraph {
 };
 AsymmetryGraph BuildAsymmetryGraph(std::span<const TZaznam> records, const AsymmetryTables& tables,
                                    int S, AsymmetryKind kind, AsymmetryPeriod period);
+
+// The numbers the asymmetry graph draws: one row per point of the polyline
+// ("yyyy-mm-dd", per drawing) or per bar ("yyyy-mm" or "yyyy"), one column.
+PictureData AsymmetryPictureData(const AsymmetryGraph& graph);
 
 } // namespace hk

@@ -144,6 +144,7 @@ void addGroups(SynopticMap& m, std::span<const TZaznam> records, const GeometryC
             const int x = px(30 * c.column - 5, s);
             m.legend.push_back({x, bottom + px(30 * c.row - 12, s), format31(t.lat)});
             m.legend.push_back({x, bottom + px(30 * c.row, s), format31(t.lon)});
+            m.legendMeans.push_back(t);
         }
         m.groups.push_back(g);
     }
@@ -188,6 +189,17 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
     addFaculae(m, records, geometry);
     addGroups(m, records, geometry);
     return m;
+}
+
+PictureData MapPictureData(const SynopticMap& map) {
+    PictureData out;
+    out.axis = "skupina";
+    out.columns = {"šířka", "délka"};
+    // The legend prints one decimal; the table gives the value rounded so.
+    auto shown = [](float v) { return std::nearbyint(double(v) * 10) / 10; };
+    for (const LegendMean& t : map.legendMeans)
+        out.rows.push_back({std::to_string(t.slot), {shown(t.lat), shown(t.lon)}});
+    return out;
 }
 
 } // namespace hk

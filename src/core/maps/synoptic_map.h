@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing/leaf.h"
+#include "io/picture_data.h"
 #include "maps/map_dates.h"
 #include "maps/map_slots.h"
 #include "maps/rotation_index.h"
@@ -86,11 +87,16 @@ struct SynopticMap {
     std::vector<MapGroupSymbol> groups;  // by slot
     std::vector<MapText> legend;         // latitude and longitude texts per drawn group
     std::vector<MapText> legendCaptions; // "b" and "l" per legend row
+    std::vector<LegendMean> legendMeans; // the numbers of the legend, in its order
 };
 
 // The map of rotation R (records of index.range(records, R)).
 SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
                             const RotationIndex& index, int R, int s, int offset = 0);
+
+// The map's legend as a table: one row per group drawn, in the legend's
+// order, keyed by the group number, with its mean latitude and longitude.
+PictureData MapPictureData(const SynopticMap& map);
 
 // The scale of the single map for a client area: height * 16 div 510 (the
 // map is 510 reference units high), unless the area is too narrow for the
