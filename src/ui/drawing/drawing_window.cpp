@@ -394,6 +394,8 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
             showMergePanel();
         else if (key == Qt::Key_R || key == Qt::Key_F3)
             showSplitPanel();
+        else if (key == Qt::Key_Z)
+            undoMeasurement();
         else
             return QWidget::keyReleaseEvent(event);
     } else if (key == Qt::Key_P || key == Qt::Key_F1) {
@@ -555,6 +557,15 @@ void DrawingWindow::switchCoordinates() {
         BusyCursor busy;
         k_.model.switchEntryMode(helio);
     });
+}
+
+void DrawingWindow::undoMeasurement() {
+    if (k_.model.undoMeasurement())
+        k_.frame.showStatus(
+            QStringLiteral("Vráceno: záznam je zase takový, jaký byl před posledním měřením"),
+            10000);
+    else
+        k_.frame.showStatus(QStringLiteral("Není co vrátit"), 5000);
 }
 
 void DrawingWindow::recompute() {

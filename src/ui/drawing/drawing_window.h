@@ -61,10 +61,12 @@ class DrawingWindow : public QWidget {
     void leaves(bool visible); // leaves on or off
     void switchCoordinates();  // polar <-> heliographic entry of the record file
     void recompute();          // every record's summary and faculae area again
-    void mergeFaculae();       // faculae of another record file
-    void saveBitmap();         // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
-    void withMagnetosphere();  // magnetic-map overlay of the record's date
-    void measurement();        // faculae measurement window
+    // Ctrl+Z: the record as it was before the last measurement stored over it.
+    void undoMeasurement();
+    void mergeFaculae();      // faculae of another record file
+    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
+    void withMagnetosphere(); // magnetic-map overlay of the record's date
+    void measurement();       // faculae measurement window
     void showMergePanel();
     void showSplitPanel();
     void duplicateDates();     // records with the date of a neighbour
