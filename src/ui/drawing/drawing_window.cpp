@@ -302,6 +302,15 @@ void DrawingWindow::showPanel(QWidget* panel) {
     placePanels();
     panel->show();
     panel->raise();
+    // The panel takes the keyboard (its first field), so that typing goes
+    // into it and Esc closes it even after a click on the tool bar.
+    if (sub_) k_.area->setActiveSubWindow(sub_);
+    QWidget* first = panel->nextInFocusChain();
+    while (first != panel && !(panel->isAncestorOf(first) && first->isVisibleTo(panel) &&
+                               (first->focusPolicy() & Qt::TabFocus) &&
+                               first->objectName() != QStringLiteral("closePanel")))
+        first = first->nextInFocusChain();
+    if (first != panel) first->setFocus(Qt::OtherFocusReason);
 }
 
 bool DrawingWindow::closePanels() {
