@@ -453,7 +453,11 @@ bool Session::undoMeasurement() {
 void Session::setFaculaeArea(int index1, const TZaznam& counted) {
     if (index1 < 1 || index1 > recordCount()) return;
     if (record(index1).PlochaFakuli.raw() == counted.PlochaFakuli.raw()) return;
+    // The faculae area counted when a measured record is shown is part of
+    // that record: the undo still finds it.
+    const bool measured = measuredIndex() == index1;
     mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
+    if (measured) measurementUndo_->after = record(index1);
 }
 
 std::optional<std::string> Session::recomputeAll() {
