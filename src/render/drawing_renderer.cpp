@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include <QFontMetrics>
 #include <QPolygon>
 
 #include "drawing/disk_grid.h"
@@ -49,8 +50,10 @@ QString longTime(std::uint16_t time) {
 
 class Picture {
   public:
-    Picture(QPainter& p, const DrawingModel& m, const DrawingOptions& o)
-        : p_(p), m_(m), o_(o), s_{o.zoomK}, z_(m.record), special_(!m.record.Zvlastni.empty()) {}
+    Picture(QPainter& p, const DrawingModel& m, const DrawingOptions& o,
+            std::vector<DrawnText>* texts = nullptr)
+        : p_(p), m_(m), o_(o), s_{o.zoomK}, z_(m.record), special_(!m.record.Zvlastni.empty()),
+          texts_(texts) {}
 
     void paint() {
         textPanel();
@@ -69,14 +72,16 @@ class Picture {
     void setSerif(int points) { p_.setFont(SerifFont(s_.font(points))); }
 
     // Text with its top-left corner at the logical point (transparent).
-    void text(int lx, int ly, const QString& t) {
-        p_.drawText(xy(lx), xy(ly) + p_.fontMetrics().ascent(), t);
-    }
+    void text(int lx, int ly, const QString& t) { textAt(xy(lx), xy(ly), t); }
     // Text ending `widthLogical` logical units right of lx.
     void textRight(int lx, int ly, int widthLogical, const QString& t) {
-        const int right = xy(lx + widthLogical);
-        p_.drawText(right - p_.fontMetrics().horizontalAdvance(t),
-                    xy(ly) + p_.fontMetrics().ascent(), t);
+        textAt(xy(lx + widthLogical) - p_.fontMetrics().horizontalAdvance(t), xy(ly), t);
+    }
+    // Text with its top-left corner at the pixel (x, top).
+    void textAt(int x, int top, const QString& t) {
+        const QFontMetrics fm = p_.fontMetrics();
+        p_.drawText(x, top + fm.ascent(), t);
+        if (texts_) texts_->push_back({t, QRect(x, top, fm.horizontalAdvance(t), fm.height())});
     }
 
     void textPanel() {
@@ -270,6 +275,7 @@ class Picture {
     DrawingScale s_;
     const TZaznam& z_;
     bool special_;
+    std::vector<DrawnText>* texts_;
 };
 
 } // namespace
@@ -290,6 +296,15 @@ void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& mo
     painter.setBackgroundMode(Qt::TransparentMode);
     Picture(painter, model, options).paint();
     painter.restore();
+}
+
+std::vector<DrawnText> DrawingTexts(const DrawingModel& model, const DrawingOptions& options) {
+    std::vector<DrawnText> texts;
+    QImage image(DrawingPictureSize(options), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    Picture(painter, model, options, &texts).paint();
+    return texts;
 }
 
 QImage RenderDrawingImage(const DrawingModel& model, const DrawingOptions& options) {

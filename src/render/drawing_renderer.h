@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QString>
+#include <vector>
 
 #include "drawing/drawing_model.h"
 #include "io/picture_data.h"
@@ -26,6 +28,17 @@ void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& mo
 // drawing, and only with the disk's orientation known) the latitude and
 // longitude printed under it, rounded to one decimal as printed.
 PictureData DrawingPictureData(const DrawingModel& model);
+
+// A text of the picture and the pixels it covers (its advance width and the
+// font's line height from its top).
+struct DrawnText {
+    QString text;
+    QRect rect;
+};
+
+// Every text of the picture in the order it is painted, with its place at
+// the options' zoom; what a saved or shown picture must hold whole.
+std::vector<DrawnText> DrawingTexts(const DrawingModel& model, const DrawingOptions& options);
 
 // The picture as an RGB image of DrawingPictureSize(options).
 QImage RenderDrawingImage(const DrawingModel& model, const DrawingOptions& options);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/resource.h>
 
@@ -119,6 +120,30 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{"TimeZeroBecomes1200", [](TZaznam& z) { z.Cas = 0; },
                       [](const TZaznam& z) { EXPECT_EQ(z.Cas, 1200); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A measurement stored over a record is undone once, also after the faculae
+// area of the shown record was written into it, and not after the record
+// was changed otherwise.
+TEST_F(Store, MeasurementIsUndoneOnce) {
+    Session s = loaded({Rec("01.02.2003", 800, "A"), Rec("03.02.2003", 800, "B")});
+    const TZaznam before = s.record(2);
+    TZaznam measured = before;
+    measured.PocetSkupin = 0;
+    s.replaceMeasured(2, measured);
+    TZaznam counted = s.record(2);
+    counted.PlochaFakuli.setText("1234");
+    s.setFaculaeArea(2, counted);
+    ASSERT_TRUE(s.undoMeasurement());
+    EXPECT_EQ(std::memcmp(&s.record(2), &before, sizeof before), 0);
+    EXPECT_FALSE(s.undoMeasurement());
+
+    s.replaceMeasured(2, measured);
+    TZaznam corrected = measured;
+    corrected.Cas = 900;
+    s.correctRecord(2, corrected);
+    EXPECT_FALSE(s.undoMeasurement());
+    EXPECT_EQ(s.record(2).Cas, 900);
+}
 
 TEST_F(Store, EmptyRecordsAreSkippedAndTheRecordsAfterThemKept) {
     TZaznam empty{};

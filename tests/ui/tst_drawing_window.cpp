@@ -18,6 +18,7 @@
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
 #include "ui/drawing/drawing_window.h"
@@ -64,6 +65,37 @@ std::vector<TZaznam> recordsWithGroup(int n) {
 
 void addSquareField(TZaznam& z) {
     test_records::AddField(z, {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
+}
+
+// A busy day: drawing number 242/26, 18 groups and a long observer name.
+std::vector<TZaznam> busyRecords() {
+    auto rs = DayRecords(2);
+    TZaznam& z = rs[1];
+    z.CisloZakresu = 24226;
+    z.Pozorovatel.setText("Jaroslava Novotná-Procházková");
+    for (int k = 0; k < 18; ++k)
+        test_records::AddGroup(z, "Ekc", 200 * k, 300 + 40 * k, 300, 2).CSk2 = 100 + k;
+    return rs;
+}
+
+// Rectangles of the text panel beside the disk: the header fields and the
+// values column.
+std::vector<QRect> textPanelRects(const DrawingWindow* w) {
+    const DrawingScale s{w->options().zoomK};
+    std::vector<QRect> rects;
+    for (const DrawnText& t : DrawingTexts(w->model(), w->options()))
+        if (t.rect.left() >= s.xy(540) && t.rect.top() < s.xy(500)) rects.push_back(t.rect);
+    return rects;
+}
+
+// The screens the window is tried on.
+void screens() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<bool>("enlarged");
+    for (const QRect& r : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1920, 1080)})
+        for (bool enlarged : {false, true})
+            QTest::addRow("%dx%d%s", r.width(), r.height(), enlarged ? " enlarged" : "")
+                << r << enlarged;
 }
 
 QPoint windowPoint(const DrawingWindow* w, int logicalX, int logicalY) {
@@ -125,6 +157,99 @@ class TestDrawingWindow : public QObject {
                  QStringLiteral("%1 x %2").arg(z.w->width()).arg(z.w->height()));
         z.f.mainWindow->action("menvet")->trigger();
         QCOMPARE(z.w->width(), normal);
+    }
+
+    void panelsCloseAndLeaveTheHeaderVisible_data() { screens(); }
+    void panelsCloseAndLeaveTheHeaderVisible() {
+        QFETCH(QRect, screen);
+        QFETCH(bool, enlarged);
+        DrawingFrame z(busyRecords());
+        z.f.screen = screen;
+        QVERIFY(z.start());
+        if (enlarged) z.f.mainWindow->action("menvet")->trigger();
+        const auto header = textPanelRects(z.w);
+        QVERIFY(header.size() > 20);
+        QWidget* shown = nullptr;
+        for (const char* command : {"SpeedButton14", "SpeedButton7", "pomocnaskvrna"}) {
+            z.f.mainWindow->action(command)->trigger();
+            QWidget* panel = nullptr;
+            for (const char* name : {"ulozzakresy", "GroupBox2", "panel"})
+                if (z.child<QWidget>(name)->isVisible()) {
+                    QVERIFY2(!panel, "one panel at a time");
+                    panel = z.child<QWidget>(name);
+                }
+            QVERIFY(panel && panel != shown);
+            shown = panel;
+            for (const QRect& r : header)
+                QVERIFY2(!panel->geometry().intersects(r),
+                         qPrintable(QStringLiteral("%1 covers a text of the panel at %2,%3")
+                                        .arg(panel->objectName())
+                                        .arg(r.x())
+                                        .arg(r.y())));
+            QVERIFY2(z.w->rect().contains(panel->geometry()),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
+                                    .arg(panel->objectName())
+                                    .arg(panel->x())
+                                    .arg(panel->y())
+                                    .arg(panel->width())
+                                    .arg(panel->height())
+                                    .arg(z.w->width())
+                                    .arg(z.w->height())));
+        }
+        // Esc in a field of a panel closes it; so does its close button.
+        z.f.mainWindow->action("tisk1")->trigger();
+        auto* count = z.child<QLineEdit>("Edit1");
+        QTest::keyClick(count, Qt::Key_Escape);
+        QVERIFY(!z.child<QWidget>("GroupBox2")->isVisible());
+        z.f.mainWindow->action("SpeedButton3")->trigger();
+        auto* save = z.child<QWidget>("ulozzakresy");
+        save->findChild<QAbstractButton*>(QStringLiteral("closePanel"))->click();
+        QVERIFY(!save->isVisible());
+    }
+
+    void wholePictureOnScreenAndInFiles_data() { screens(); }
+    void wholePictureOnScreenAndInFiles() {
+        QFETCH(QRect, screen);
+        QFETCH(bool, enlarged);
+        DrawingFrame z(busyRecords());
+        z.f.screen = screen;
+        QVERIFY(z.start());
+        if (enlarged) z.f.mainWindow->action("menvet")->trigger();
+        const QSize picture = DrawingPictureSize(z.w->options());
+        QVERIFY2(z.w->width() >= picture.width() && z.w->height() >= picture.height(),
+                 qPrintable(QStringLiteral("window %1x%2, picture %3x%4")
+                                .arg(z.w->width())
+                                .arg(z.w->height())
+                                .arg(picture.width())
+                                .arg(picture.height())));
+        if (enlarged) QVERIFY(z.w->options().zoomK > 14);
+        // Every text lies inside the picture: the drawing number whole, the
+        // last rows of the group table present.
+        QStringList texts;
+        for (const DrawnText& t : DrawingTexts(z.w->model(), z.w->options())) {
+            QVERIFY2(QRect(QPoint(0, 0), picture).contains(t.rect), qPrintable(t.text));
+            texts << t.text;
+        }
+        for (const char* text : {"242/26", "p.skv.", "č. sku.", "117"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+
+        // Saved pictures are the whole picture: F8 at the window's zoom, a
+        // range at the enlarged one.
+        z.f.messages.answers = {true};
+        QTest::keyClick(z.w, Qt::Key_F8);
+        const QImage f8(
+            QString::fromStdString((z.f.path("Obrázek") / "Zakres 2020-01-02.bmp").string()));
+        QCOMPARE(f8.size(), picture);
+        z.f.mainWindow->action("SpeedButton3")->trigger();
+        z.child<QSpinBox>("SpinEdit1")->setValue(2);
+        z.child<QLineEdit>("Edit2")->setText(QStringLiteral("r"));
+        z.child<QPushButton>("Button1")->click();
+        const QImage range(
+            QString::fromStdString((z.f.path("Obrázek") / "r Zakres 2020-01-02.bmp").string()));
+        QVERIFY(!range.isNull());
+        const DrawingScale big{DrawingScale::ZoomToFit(range.width(), range.height(), 64)};
+        QCOMPARE(range.size(), QSize(big.width(), big.height()));
+        QVERIFY(range.width() <= screen.width() && range.height() <= screen.height());
     }
 
     void orientationButtons() {
@@ -267,7 +392,7 @@ class TestDrawingWindow : public QObject {
         const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02.bmp";
         QVERIFY(std::filesystem::exists(file));
         const QImage img(QString::fromStdString(file.string()));
-        QCOMPARE(img.width(), z.w->width() - 5);
+        QCOMPARE(img.size(), DrawingPictureSize(z.w->options()));
         // Print colours: a white disk.
         const DrawingScale s{z.w->options().zoomK};
         QCOMPARE(img.pixelColor(s.xy(280), s.xy(300)), QColor(Qt::white));

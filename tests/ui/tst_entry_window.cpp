@@ -1,6 +1,7 @@
 // The entry window in the running program: its three modes, typing a drawing
 // and finding it in datax.dat, refusals that store nothing, the view toggle.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -112,6 +113,7 @@ class TestEntryWindow : public QObject {
     void leavingWithTypedValuesAsks_data();
     void leavingWithTypedValuesAsks();
     void refusedClassReturnsToItsCellOncePerEdit();
+    void keyboardOnlyEntry();
 };
 
 void TestEntryWindow::modes_data() {
@@ -297,7 +299,7 @@ void TestEntryWindow::viewToggle() {
     auto* grid = child<QTableWidget>(w, "StringGrid1");
     typeGroup(grid, 0, {"Dkc", "12", "3", "45", "60", "4.9"});
     auto* helios = child<QPushButton>(w, "Helios");
-    QCOMPARE(helios->text(), QStringLiteral("Změna souřadnic na l b"));
+    QCOMPARE(helios->text().remove(QLatin1Char('&')), QStringLiteral("Změna souřadnic na l b"));
 
     // Without a date there is no orientation to convert with.
     helios->click();
@@ -309,7 +311,8 @@ void TestEntryWindow::viewToggle() {
     helios->click();
     QCOMPARE(p.messages.messages, QStringList());
     QCOMPARE(w->view(), EntryView::Heliographic);
-    QCOMPARE(helios->text(), QStringLiteral("Změna souřadnic na úhel vzdálenost "));
+    QCOMPARE(helios->text().remove(QLatin1Char('&')),
+             QStringLiteral("Změna souřadnic na úhel vzdálenost "));
     QCOMPARE(grid->horizontalHeaderItem(4)->text(), QStringLiteral("   l"));
     QVERIFY(grid->isColumnHidden(10));
     QVERIFY(!child<QGroupBox>(w, "GroupBox2")->isVisibleTo(w));
@@ -464,6 +467,92 @@ void TestEntryWindow::refusedClassReturnsToItsCellOncePerEdit() {
     QCoreApplication::processEvents();
     QCOMPARE(p.messages.messages.size(), 2);
     QCOMPARE(grid->currentColumn(), 1);
+}
+
+// A drawing typed and confirmed without the mouse: Tab through the header
+// into the group grid, Ctrl+Tab out of each grid, Ctrl+Enter to confirm.
+void TestEntryWindow::keyboardOnlyEntry() {
+    Program p;
+    QPointer<EntryWindow> w = p.open("novyzakres");
+    QVERIFY(w);
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::activeWindow(), w.data());
+    auto focused = [] { return QApplication::focusWidget(); };
+    auto type = [&](const QString& text) {
+        QVERIFY(focused());
+        QTest::keyClicks(focused(), text);
+    };
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QVERIFY(focused());
+        QTest::keyClick(focused(), k, m);
+    };
+    // Header: observer, date, time, PP, Obr., Q, qc, fc, rc, faculae,
+    // groups, faculae fields, station, drawing number.
+    QVERIFY(child<QComboBox>(w, "ComboBox1")->isAncestorOf(focused()) ||
+            focused() == child<QComboBox>(w, "ComboBox1"));
+    const QStringList header = {"Novak, Jan", "15062014", "905", "2", "3", "1",    "0",
+                                "0",          "0",        "0",   "2", "1", "Upice"};
+    for (const QString& field : header) {
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(field);
+        key(Qt::Key_Tab);
+    }
+    QCOMPARE(focused(), child<QLineEdit>(w, "Edit2"));
+    key(Qt::Key_Tab);
+    auto* groups = child<QTableWidget>(w, "StringGrid1");
+    QVERIFY(groups->isAncestorOf(focused()) || focused() == groups);
+    // Two rows; Tab goes cell by cell and over the row numbers.
+    for (const char* cell : {"dkc", "12", "3", "45", "60"}) {
+        type(QString::fromUtf8(cell));
+        key(Qt::Key_Tab);
+    }
+    QCOMPARE(groups->currentColumn(), 6);
+    for (int c = 6; c < groups->columnCount(); ++c)
+        key(Qt::Key_Tab);
+    QCOMPARE(groups->currentRow(), 1);
+    QCOMPARE(groups->currentColumn(), 1);
+    for (const char* cell : {"Axx", "1", "0", "j"}) {
+        type(QString::fromUtf8(cell));
+        key(Qt::Key_Tab);
+    }
+    // Ctrl+Tab leaves the group grid for the faculae grid, from a cell.
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    auto* faculae = child<QTableWidget>(w, "StringGrid2");
+    QVERIFY(faculae->isAncestorOf(focused()) || focused() == faculae);
+    for (const char* cell : {"10", "20", "30", "40"}) {
+        type(QString::fromUtf8(cell));
+        key(Qt::Key_Tab);
+    }
+    // ... and the faculae grid for the buttons.
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(qobject_cast<QPushButton*>(focused()));
+    key(Qt::Key_Tab);
+    QCOMPARE(focused(), child<QPushButton>(w, "ukoncit"));
+    key(Qt::Key_Tab);
+    QCOMPARE(focused(), child<QPushButton>(w, "Navrat"));
+    // Back into the faculae grid and confirm from its cell.
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(faculae->isAncestorOf(focused()) || focused() == faculae);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(p.messages.messages, QStringList());
+    QTRY_VERIFY(w.isNull());
+
+    const auto disk = p.onDisk();
+    QCOMPARE(disk.size(), std::size_t(4));
+    const TZaznam& z = disk[2];
+    QCOMPARE(QString::fromStdString(z.Datum.text()), QStringLiteral("15.06.2014"));
+    QCOMPARE(z.Cas, std::uint16_t(905));
+    QCOMPARE(QString::fromStdString(z.Pozorovatel.text()), QStringLiteral("Novak, Jan"));
+    QCOMPARE(z.PocetSkupin, std::uint16_t(2));
+    QCOMPARE(QString::fromStdString(z.Skupiny[0].Typ.text()), QStringLiteral("Dkc"));
+    QCOMPARE(z.Skupiny[0].Poc, std::uint8_t(12));
+    QCOMPARE(z.Skupiny[0].Vzd, std::uint16_t(600));
+    QVERIFY(IsSouthMarker(z.Skupiny[1]));
+    QCOMPARE(z.PocetFakKresleni, std::uint16_t(1));
+    QCOMPARE(z.Skupiny[0].Fakule[1], std::uint16_t(30 * 128 + 40));
 }
 
 QTEST_MAIN(TestEntryWindow)

@@ -24,6 +24,7 @@
 #include "records/record.h"
 #include "render/drawing_renderer.h"
 #include "tests_support/drawn_scans.h"
+#include "tests_support/records.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"
 #include "ui/support/frame_fixture.h"
@@ -49,6 +50,7 @@ TZaznam demoDrawing() {
 
 struct MeasurementFrame {
     MeasurementFrame() : f(DayRecords(3)) {}
+    explicit MeasurementFrame(const std::vector<TZaznam>& records) : f(records) {}
     bool start() {
         if (!f.start()) return false;
         f.mainWindow->resize(1280, 1000);
@@ -98,13 +100,66 @@ class TestMeasurementWindow : public QObject {
     void opensFromTheMainWindowAndTheDrawingWindow() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QCOMPARE(m.w->windowTitle(), QString("Měření fakulí"));
+        // The caption names the record written into.
+        QCOMPARE(m.w->windowTitle(),
+                 QString("Měření fakulí – zápis do: 03.01.2020 7:05 UT, ") +
+                     QString::fromStdString(m.f.session.workingRecord().Pozorovatel.text()));
         QVERIFY(m.f.mainWindow->action("zfota")->isEnabled());
         m.w->findChild<QToolButton*>("SpeedButton1")->click();
         QTRY_VERIFY(!m.f.mainWindow->findChild<MeasurementWindow*>());
         auto* drawingRequests = m.f.mainWindow->findChild<DrawingWindow*>();
         QTest::keyClick(drawingRequests, Qt::Key_F);
         QVERIFY(m.f.mainWindow->findChild<MeasurementWindow*>());
+    }
+
+    // Groups measured over a record that has groups: asked first (nothing
+    // changes on "Ne"), stored on "Ano" with the status line saying what, and
+    // brought back whole by Ctrl+Z in the drawing window, once.
+    void replacingGroupsAsksAndUndoes() {
+        auto records = DayRecords(3);
+        for (int k = 0; k < 3; ++k)
+            test_records::AddGroup(records[2], "Dkc", 900 + 100 * k, 600, 400, 0).CSk2 =
+                std::uint8_t(7 + k);
+        MeasurementFrame m(records);
+        QVERIFY(m.start());
+        const int index = m.f.mainWindow->model().currentIndex();
+        const QByteArray before(reinterpret_cast<const char*>(&m.f.session.record(index)),
+                                sizeof(TZaznam));
+        auto bytes = [&](const TZaznam& z) {
+            return QByteArray(reinterpret_cast<const char*>(&z), sizeof z);
+        };
+        QStringList status;
+        m.w->showStatus = [&](const QString& text) { status << text; };
+        m.setCell(ColTyp, "Dai");
+        m.setCell(ColCSk2, "5");
+        m.setCell(ColAngle, "90.0");
+        m.setCell(ColDistance, "50.0");
+        m.press("zapskvrnu");
+
+        m.f.messages.answers = {false};
+        m.press("konskvr");
+        QVERIFY2(m.f.messages.questions.last().contains(QStringLiteral("skupin: 3")),
+                 qPrintable(m.f.messages.questions.last()));
+        QCOMPARE(bytes(m.f.session.record(index)), before);
+        QVERIFY(status.isEmpty());
+
+        m.f.messages.answers = {true};
+        m.press("konskvr");
+        QCOMPARE(int(m.f.session.record(index).PocetSkupin), 1);
+        QCOMPARE(status.size(), 1);
+        QVERIFY2(status.last().contains(QStringLiteral("skupin: 1")) &&
+                     status.last().contains(QStringLiteral("nahrazeno 3")),
+                 qPrintable(status.last()));
+
+        auto* drawing = m.f.mainWindow->findChild<DrawingWindow*>();
+        QTest::keyClick(drawing, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(m.f.session.record(index)), before);
+        QCOMPARE(bytes(m.f.session.workingRecord()), before);
+        QCOMPARE(drawing->model().record.groupCount(), 3);
+        // One step: a second Ctrl+Z has nothing to bring back.
+        QVERIFY(!m.f.session.canUndoMeasurement());
+        QTest::keyClick(drawing, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(m.f.session.record(index)), before);
     }
 
     // "Najít skvrny" on a made-up scan: a proposal corrected by clicks, the

@@ -3,6 +3,7 @@
 // logical canvas whose disk is centred at (280, 280) with radius 250; a
 // window of client width w draws it at ZoomK / 16 with ZoomK = w * 14 div 800
 // (w * 16 div 800 in the enlarged window).
+#include <algorithm>
 #include <cstdint>
 
 namespace hk {
@@ -20,6 +21,14 @@ struct DrawingScale {
 
     static int ZoomForWidth(int clientWidth, int numerator = NormalZoomNumerator) {
         return clientWidth * numerator / 800;
+    }
+    // The largest zoom up to `maxZoom` whose whole picture (text panel and
+    // group table included) fits into width x height pixels; at least 1.
+    static int ZoomToFit(int width, int height, int maxZoom) {
+        int k = maxZoom;
+        while (k > 1 && (DrawingScale{k}.width() > width || DrawingScale{k}.height() > height))
+            --k;
+        return std::max(1, k);
     }
 
     // ScaleXY: v (as a signed 16-bit value) * ZoomK / 16, truncated.

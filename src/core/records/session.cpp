@@ -429,10 +429,45 @@ void Session::correctRecord(int index1, const TZaznam& z) {
     if (index1 == currentIndex_) workingRecord_ = z;
 }
 
+void Session::replaceMeasured(int index1, const TZaznam& z) {
+    if (index1 < 1 || index1 > recordCount()) return;
+    const TZaznam before = record(index1);
+    if (std::memcmp(&before, &z, sizeof z) == 0) return;
+    mutableRecord(index1) = z;
+    dataChanged_ = true;
+    if (index1 == currentIndex_) workingRecord_ = z;
+    measurementUndo_ = MeasurementUndo{before, z};
+}
+
+int Session::measuredIndex() const {
+    if (!measurementUndo_) return 0;
+    for (int i = 1; i <= recordCount(); ++i)
+        if (std::memcmp(&record(i), &measurementUndo_->after, sizeof(TZaznam)) == 0) return i;
+    return 0;
+}
+
+bool Session::canUndoMeasurement() const {
+    return measuredIndex() != 0;
+}
+
+bool Session::undoMeasurement() {
+    const int index1 = measuredIndex();
+    if (index1 == 0) return false;
+    mutableRecord(index1) = measurementUndo_->before;
+    measurementUndo_.reset();
+    dataChanged_ = true;
+    if (index1 == currentIndex_) workingRecord_ = record(index1);
+    return true;
+}
+
 void Session::setFaculaeArea(int index1, const TZaznam& counted) {
     if (index1 < 1 || index1 > recordCount()) return;
     if (record(index1).PlochaFakuli.raw() == counted.PlochaFakuli.raw()) return;
+    // The faculae area counted when a measured record is shown is part of
+    // that record: the undo still finds it.
+    const bool measured = measuredIndex() == index1;
     mutableRecord(index1).PlochaFakuli = counted.PlochaFakuli;
+    if (measured) measurementUndo_->after = record(index1);
 }
 
 std::optional<std::string> Session::recomputeAll(const Recomputation& recompute) {

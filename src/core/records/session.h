@@ -224,8 +224,30 @@ class Session {
     // Every row is checked before anything is written.
     SplitResult split(const std::array<SplitRow, 5>& rows) const;
 
+    // ---- Measurement of a scanned drawing.
+    // Measured groups or faculae replace record index1 by `z` (its place in
+    // the order stays); the record as it was is kept until the next
+    // replacement or the end of the run, for undoMeasurement().
+    void replaceMeasured(int index1, const TZaznam& z);
+    // Whether undoMeasurement() can bring a record back: the measured record
+    // is in the store as it was written.
+    bool canUndoMeasurement() const;
+    // Puts back the record that the last replaceMeasured() replaced; false
+    // (nothing changed) when there is none or the measured record was
+    // changed or removed since. The undo is used up.
+    bool undoMeasurement();
+
   private:
     void checkObserverTableWritable() const;
+    // The record before and after the last measurement stored.
+    struct MeasurementUndo {
+        TZaznam before;
+        TZaznam after;
+    };
+    std::optional<MeasurementUndo> measurementUndo_;
+    // The 1-based place of the measured record, 0 when it is not there.
+    int measuredIndex() const;
+
     void touch(); // before any change of the records
     // A record to change in place: keeps the backup copy of the start and
     // bumps revision().

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QToolButton>
 #include <cmath>
 #include <cstring>
 
@@ -43,11 +44,32 @@ namespace hk {
 
 namespace {
 
-constexpr int ClientWidth = 800;    // client width at 100 %
-constexpr int HeightReduction = 48; // the window is this much lower than the work area at 100 %
-constexpr int PictureCrop = 5;      // the saved picture leaves out the right 5 pixels
-constexpr int DefaultQuality = 90;  // JPEG quality when the field is empty
-constexpr int MaxListed = 30;       // duplicate dates listed in one message
+constexpr int ClientWidth = 800;     // client width at 100 %
+constexpr int HeightReduction = 48;  // the window is this much lower than the work area at 100 %
+constexpr int TextPanelBottom = 500; // logical y below the text panel's last row
+constexpr int PanelGap = 6;          // pixels between the picture and a panel beside it
+constexpr int DefaultQuality = 90;   // JPEG quality when the field is empty
+constexpr int MaxListed = 30;        // duplicate dates listed in one message
+
+constexpr int CloseSize = 18; // the close button of a panel
+
+// Gives the panel a close button in its top right corner ("X", "Zavřít").
+void addCloseButton(QWidget* panel) {
+    auto* close = new QToolButton(panel);
+    close->setObjectName(QStringLiteral("closePanel"));
+    close->setText(QStringLiteral("X"));
+    close->setToolTip(QStringLiteral("Zavřít"));
+    close->setAutoRaise(true);
+    close->setFocusPolicy(Qt::TabFocus);
+    close->setFixedSize(CloseSize, CloseSize);
+    QObject::connect(close, &QToolButton::clicked, panel, &QWidget::hide);
+    // A frame without a title row keeps its contents below the button.
+    if (!qobject_cast<QGroupBox*>(panel) && panel->layout()) {
+        QMargins m = panel->layout()->contentsMargins();
+        m.setTop(std::max(m.top(), CloseSize + 2));
+        panel->layout()->setContentsMargins(m);
+    }
+}
 
 } // namespace
 
@@ -132,6 +154,8 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
             &DrawingWindow::onCancelMergeClicked);
     connect(panel_->backButton, &QPushButton::clicked, panel_, &QWidget::hide);
     connect(splitPanel_->splitButton, &QPushButton::clicked, this, &DrawingWindow::onSplitClicked);
+    for (QWidget* panel : panels())
+        addCloseButton(panel);
 
     chooseFile = [this](const QString& heading) {
         return QFileDialog::getOpenFileName(this, heading,
@@ -203,8 +227,8 @@ QImage DrawingWindow::picture(const TZaznam& z, bool print, bool leaves) const {
     o.print = print;
     o.showLeaves = leaves;
     o.showMagnetic = false;
-    const QSize pictureSize(std::max(1, width() - PictureCrop), std::max(1, height()));
-    QImage image(pictureSize, QImage::Format_RGB32);
+    // The whole picture at the window's zoom, whatever part the window shows.
+    QImage image(DrawingPictureSize(o), QImage::Format_RGB32);
     QPainter p(&image);
     const bool same = std::memcmp(&z, &model_.record, sizeof z) == 0;
     if (same) {
@@ -223,8 +247,7 @@ void DrawingWindow::paintEvent(QPaintEvent*) {
 
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
-                                                                   : NormalZoomNumerator);
+    options_.zoomK = fittedZoom();
     placePanels();
 }
 
@@ -235,30 +258,70 @@ namespace {
 void fitPanel(QWidget* panel) {
     panel->adjustSize();
     if (const auto* box = qobject_cast<const QGroupBox*>(panel)) {
-        const int title = box->fontMetrics().horizontalAdvance(box->title()) + 24;
+        const int title = box->fontMetrics().horizontalAdvance(box->title()) + 24 + CloseSize;
         if (panel->width() < title) panel->resize(title, panel->height());
     }
 }
 
 } // namespace
 
+QPoint PanelPosition(const QSize& client, const DrawingScale& scale, const QSize& panel) {
+    const int pictureWidth = scale.width(), pictureHeight = scale.height();
+    const int right = std::max(0, client.width() - panel.width() - 10);
+    if (client.height() - pictureHeight >= panel.height() + PanelGap)
+        return {right, pictureHeight + PanelGap};
+    if (client.width() - pictureWidth >= panel.width() + PanelGap)
+        return {pictureWidth + PanelGap, 10};
+    return {right,
+            std::max(scale.xy(TextPanelBottom), client.height() - panel.height() - PanelGap)};
+}
+
+std::vector<QWidget*> DrawingWindow::panels() const {
+    return {orientationBox_, saveDrawingsPanel_, printPanel_, mergePanel_, panel_, splitPanel_};
+}
+
 void DrawingWindow::placePanels() {
-    // The list of auxiliary spots at the right edge; the other panels at the
-    // top right, over the text beside the disk.
-    for (QWidget* w : std::initializer_list<QWidget*>{orientationBox_, saveDrawingsPanel_,
-                                                      printPanel_, mergePanel_, splitPanel_}) {
+    for (QWidget* w : panels()) {
         fitPanel(w);
-        w->move(std::max(0, width() - w->width() - 10), 10);
+        const QPoint at = PanelPosition(size(), DrawingScale{options_.zoomK}, w->size());
+        // A panel that runs below the window gives up height (its list scrolls).
+        if (at.y() + w->height() > height())
+            w->resize(w->width(),
+                      std::max(w->minimumSizeHint().height(), height() - at.y() - PanelGap));
+        w->move(at);
+        if (auto* close = w->findChild<QToolButton*>(QStringLiteral("closePanel"),
+                                                     Qt::FindDirectChildrenOnly))
+            close->move(w->width() - close->width() - 3, 1);
     }
-    fitPanel(panel_);
-    panel_->move(std::max(0, width() - panel_->width() - 10), 10);
 }
 
 void DrawingWindow::showPanel(QWidget* panel) {
-    fitPanel(panel);
-    panel->move(std::max(0, width() - panel->width() - 10), 10);
+    // One panel at a time: a new one replaces the one shown.
+    for (QWidget* w : panels())
+        if (w != panel) w->hide();
+    placePanels();
     panel->show();
     panel->raise();
+    // The panel takes the keyboard (its first field), so that typing goes
+    // into it and Esc closes it even after a click on the tool bar.
+    if (sub_) k_.area->setActiveSubWindow(sub_);
+    QWidget* first = panel->nextInFocusChain();
+    while (first != panel && !(panel->isAncestorOf(first) && first->isVisibleTo(panel) &&
+                               (first->focusPolicy() & Qt::TabFocus) &&
+                               first->objectName() != QStringLiteral("closePanel")))
+        first = first->nextInFocusChain();
+    if (first != panel) first->setFocus(Qt::OtherFocusReason);
+}
+
+bool DrawingWindow::closePanels() {
+    bool closed = false;
+    for (QWidget* w : panels()) {
+        if (!w->isVisible()) continue;
+        w->hide();
+        closed = true;
+    }
+    if (closed) setFocus();
+    return closed;
 }
 
 // ---------------------------------------------------------------------------
@@ -309,6 +372,11 @@ void DrawingWindow::mouseReleaseEvent(QMouseEvent*) {
 // Keys
 
 void DrawingWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes the panel shown, also from a field of the panel.
+    if (event->key() == Qt::Key_Escape && closePanels()) {
+        event->accept();
+        return;
+    }
     if (event->text() == QStringLiteral("k")) {
         duplicateDates();
         event->accept();
@@ -335,6 +403,8 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
             showMergePanel();
         else if (key == Qt::Key_R || key == Qt::Key_F3)
             showSplitPanel();
+        else if (key == Qt::Key_Z)
+            undoMeasurement();
         else
             return QWidget::keyReleaseEvent(event);
     } else if (key == Qt::Key_P || key == Qt::Key_F1) {
@@ -367,12 +437,23 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
 // View commands
 
 QSize DrawingWindow::enlargedSize() const {
+    const DrawingScale scale{enlargedZoom()};
+    return {scale.width(), scale.height()};
+}
+
+int DrawingWindow::enlargedZoom() const {
     const QWidget* area = k_.area->viewport();
     const QSize ram = sub_ ? sub_->size() - size() : QSize();
-    const int height = std::max(200, area->height() - 2 - ram.height());
-    const int width = std::min(area->width() - 4 - ram.width(),
-                               height * DrawingLogicalWidth / DrawingLogicalHeight);
-    return {std::max(200, width), height};
+    const int width = std::max(200, area->width() - 4 - ram.width());
+    const int height = std::max(150, area->height() - 2 - ram.height());
+    return DrawingScale::ZoomToFit(width, height,
+                                   DrawingScale::ZoomForWidth(width, EnlargedZoomNumerator));
+}
+
+int DrawingWindow::fittedZoom() const {
+    const int most = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
+                                                                   : NormalZoomNumerator);
+    return DrawingScale::ZoomToFit(width(), height(), most);
 }
 
 void DrawingWindow::toggleSize() {
@@ -385,8 +466,7 @@ void DrawingWindow::toggleSize() {
     } else {
         resize(client);
     }
-    options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
-                                                                   : NormalZoomNumerator);
+    options_.zoomK = fittedZoom();
     const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
@@ -486,6 +566,15 @@ void DrawingWindow::switchCoordinates() {
         BusyCursor busy;
         k_.model.switchEntryMode(helio);
     });
+}
+
+void DrawingWindow::undoMeasurement() {
+    if (k_.model.undoMeasurement())
+        k_.frame.showStatus(
+            QStringLiteral("Vráceno: záznam je zase takový, jaký byl před posledním měřením"),
+            10000);
+    else
+        k_.frame.showStatus(QStringLiteral("Není co vrátit"), 5000);
 }
 
 void DrawingWindow::recompute() {
@@ -638,14 +727,12 @@ void DrawingWindow::onSaveRangeClicked() {
     DrawingOptions o = options_;
     o.print = true;
     o.showMagnetic = false;
-    const QSize pictureSize = enlarged_ ? size() : enlargedSize();
-    o.zoomK = DrawingScale::ZoomForWidth(pictureSize.width(), EnlargedZoomNumerator);
+    o.zoomK = enlarged_ ? options_.zoomK : enlargedZoom();
     runCommand(messages, [&] {
         BusyCursor busy;
         const auto folder = s.dir.ensureFolder("Obrázek");
         int undated = 0;
-        QImage image(QSize(std::max(1, pictureSize.width() - PictureCrop), pictureSize.height()),
-                     QImage::Format_RGB32);
+        QImage image(DrawingPictureSize(o), QImage::Format_RGB32);
         for (int i = from; i <= to; ++i) {
             const TZaznam& z = s.record(i);
             const auto date = RecordDate(z);
@@ -684,9 +771,10 @@ void DrawingWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = double(page.width()) / std::max(1, width());
-    const int percent =
-        static_cast<int>(std::lround(100.0 * height() * scale / std::max(1, page.height())));
+    const QSize pictureSize = DrawingPictureSize(options_);
+    const double scale = double(page.width()) / std::max(1, pictureSize.width());
+    const int percent = static_cast<int>(
+        std::lround(100.0 * pictureSize.height() * scale / std::max(1, page.height())));
     messages.showMessage(QStringLiteral("Výška obrázku je  ") + QString::number(percent) +
                          QStringLiteral("%"));
     const auto offset =
@@ -711,9 +799,9 @@ void DrawingWindow::printTo(QPrinter& printer, const PrintRecordRange& range, do
     }
     BusyCursor busy;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize pictureSize(std::max(1, width()), std::max(1, height()));
-    const double scale = double(page.width()) / pictureSize.width();
     DrawingOptions o = options_;
+    const QSize pictureSize = DrawingPictureSize(o);
+    const double scale = double(page.width()) / std::max(1, pictureSize.width());
     o.print = true;
     o.showMagnetic = false;
     for (int i = range.first; i <= range.last && i <= s.recordCount(); ++i) {

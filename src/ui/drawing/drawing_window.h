@@ -15,6 +15,7 @@
 #include "drawing/drawing_model.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
+#include "drawing/drawing_scale.h"
 #include "render/drawing_options.h"
 #include "ui/frame/window_context.h"
 
@@ -60,10 +61,12 @@ class DrawingWindow : public QWidget {
     void leaves(bool visible); // leaves on or off
     void switchCoordinates();  // polar <-> heliographic entry of the record file
     void recompute();          // every record's summary and faculae area again
-    void mergeFaculae();       // faculae of another record file
-    void saveBitmap();         // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
-    void withMagnetosphere();  // magnetic-map overlay of the record's date
-    void measurement();        // faculae measurement window
+    // Ctrl+Z: the record as it was before the last measurement stored over it.
+    void undoMeasurement();
+    void mergeFaculae();      // faculae of another record file
+    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
+    void withMagnetosphere(); // magnetic-map overlay of the record's date
+    void measurement();       // faculae measurement window
     void showMergePanel();
     void showSplitPanel();
     void duplicateDates();     // records with the date of a neighbour
@@ -103,12 +106,21 @@ class DrawingWindow : public QWidget {
     // The faculae area of the current stored record, written into it.
     void saveFaculaeArea();
     void heading();
+    // The window's panels; one is shown at a time, below or beside the
+    // picture when there is room, never over the header or the values.
+    std::vector<QWidget*> panels() const;
     void showPanel(QWidget* panel);
     void placePanels();
+    // Hides every panel shown; false when none was.
+    bool closePanels();
     // Places the window at (2, 1), as high as the work area allows.
     void place();
-    // The client size of the enlarged window.
+    // The client size of the enlarged window: the whole picture at the
+    // largest zoom the work area holds.
     QSize enlargedSize() const;
+    int enlargedZoom() const;
+    // The zoom of the window's size: the picture fits the client area whole.
+    int fittedZoom() const;
     // Sorts after records were added and keeps the current record current.
 
     WindowContext k_;
@@ -138,5 +150,10 @@ class DrawingWindow : public QWidget {
 // Creates the drawing window and makes the main window's commands that
 // forward to it live.
 void installDrawing(MainWindow& mainWindow);
+
+// Where a panel of `panel` size goes in a client area: below the picture or
+// right of it when there is room, else in the lower right corner but below
+// the text panel, so that the header fields and the values stay visible.
+QPoint PanelPosition(const QSize& client, const DrawingScale& scale, const QSize& panel);
 
 } // namespace hk

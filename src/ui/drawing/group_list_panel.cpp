@@ -25,7 +25,8 @@ GroupListPanel::GroupListPanel(QWidget* parent)
     groupTable->verticalHeader()->setDefaultSectionSize(18);
     groupTable->setColumnWidth(0, 90);
     groupTable->setColumnWidth(1, 80);
-    groupTable->setMinimumSize(190, 300);
+    groupTable->setMinimumSize(190, 120);
+    groupTable->resize(190, 300);
     auto* l = new QVBoxLayout(this);
     l->addWidget(groupTable);
     l->addWidget(backButton);

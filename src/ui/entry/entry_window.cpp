@@ -2,6 +2,7 @@
 #include "ui/frame/ui_helpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -9,14 +10,18 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 #include "entry/entry_columns.h"
 #include "entry/entry_confirm.h"
@@ -52,8 +57,8 @@ constexpr QColor GreyFixed{250, 250, 250};
 const QString PolarHeading = QStringLiteral("Zákresy Sluneční fotosféry    (Polární souřadnice)");
 const QString HeliographicHeading =
     QStringLiteral("Zákresy Sluneční fotosféry    (Heliografické souřadnice)");
-const QString PolarToHeliographicText = QStringLiteral("Změna souřadnic na l b");
-const QString HeliographicToPolarText = QStringLiteral("Změna souřadnic na úhel vzdálenost ");
+const QString PolarToHeliographicText = QStringLiteral("&Změna souřadnic na l b");
+const QString HeliographicToPolarText = QStringLiteral("&Změna souřadnic na úhel vzdálenost ");
 
 const QString PolarHelp = QStringLiteral("Typ   = Typ skupiny\n"
                                          "poč.  = počet skvrn ve skupině\n"
@@ -123,6 +128,61 @@ void setCellText(QTableWidget* grid, int row, int col, const QString& t) {
         grid->setItem(row, col, new QTableWidgetItem(t));
 }
 
+// The first cell a row is typed into (column 0 holds the row number).
+constexpr int FirstEntryColumn = 1;
+
+// The last column of a grid that is shown.
+int lastShownColumn(const QTableWidget* grid) {
+    int c = grid->columnCount() - 1;
+    while (c > 0 && grid->isColumnHidden(c))
+        --c;
+    return c;
+}
+
+// Whether Tab or Shift+Tab at the grid's current cell leaves the grid: the
+// last cell going forward, the first going back, or always with Ctrl.
+bool leavesGrid(const QTableWidget* grid, const QKeyEvent* key) {
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
+    if (key->modifiers() & Qt::ControlModifier) return true;
+    const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    if (back) return grid->currentRow() <= 0 && grid->currentColumn() <= FirstEntryColumn;
+    return grid->currentRow() >= grid->rowCount() - 1 &&
+           grid->currentColumn() >= lastShownColumn(grid);
+}
+
+// The cell editor starts with its text selected, so that typing replaces
+// it, and gives Tab at the grid's end (or Ctrl+Tab anywhere) to the window.
+class EntryCellDelegate : public QStyledItemDelegate {
+  public:
+    EntryCellDelegate(QTableWidget* grid, std::function<void(bool)> leave)
+        : QStyledItemDelegate(grid), grid_(grid), leave_(std::move(leave)) {}
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        QStyledItemDelegate::setEditorData(editor, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->selectAll();
+    }
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (auto* editor = qobject_cast<QWidget*>(object); editor && leavesGrid(grid_, key)) {
+                const bool forward =
+                    key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                leave_(forward);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+  private:
+    QTableWidget* grid_;
+    std::function<void(bool)> leave_;
+};
+
 } // namespace
 
 EntryWindow* EntryWindow::openWindow(WindowContext k, EntryMode mode, bool fromScan) {
@@ -170,6 +230,9 @@ QTableWidget* EntryWindow::createGrid(const QString& name, int columnCount, int 
     grid->horizontalHeader()->setHighlightSections(false);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid->setItemDelegate(
+        new EntryCellDelegate(grid, [this, grid](bool forward) { leaveGrid(grid, forward); }));
+    grid->installEventFilter(this);
     return grid;
 }
 
@@ -257,6 +320,7 @@ void EntryWindow::createControls() {
 
     auto* heliographicRow = new QHBoxLayout;
     coordinatesButton_ = new QPushButton(PolarToHeliographicText, this);
+    coordinatesButton_->setFocusPolicy(Qt::TabFocus);
     coordinatesButton_->setObjectName(QStringLiteral("Helios"));
     coordinatesButton_->setAutoDefault(false);
     areaHintLabel_ = label(QStringLiteral("Plocha se zadává v miliontinách "));
@@ -292,16 +356,17 @@ void EntryWindow::createControls() {
     mainLayout->addWidget(faculaeBox_, 2);
 
     auto* buttons = new QHBoxLayout;
-    confirmButton_ = new QPushButton(QStringLiteral("Potvrdit  zadávání"), this);
+    confirmButton_ = new QPushButton(QStringLiteral("&Potvrdit  zadávání"), this);
     confirmButton_->setObjectName(QStringLiteral("ukoncit"));
     confirmButton_->setToolTip(QStringLiteral("Při porvrzení se záznam uloží"));
     // Enter in a field must not confirm the drawing by accident.
     confirmButton_->setAutoDefault(false);
-    backButton_ = new QPushButton(QStringLiteral("Návrat"), this);
+    backButton_ = new QPushButton(QStringLiteral("&Návrat"), this);
     backButton_->setObjectName(QStringLiteral("Navrat"));
     backButton_->setAutoDefault(false);
-    // Leaving without storing must not run the checks of the field left.
-    backButton_->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not by a click: leaving without storing must not run
+    // the checks of the field left (see eventFilter).
+    backButton_->setFocusPolicy(Qt::TabFocus);
     buttons->addStretch(1);
     buttons->addWidget(confirmButton_);
     buttons->addWidget(backButton_);
@@ -343,14 +408,63 @@ void EntryWindow::createControls() {
     connect(coordinatesButton_, &QPushButton::clicked, this, &EntryWindow::onCoordinatesClicked);
     connect(confirmButton_, &QPushButton::clicked, this, &EntryWindow::onConfirmClicked);
     connect(backButton_, &QPushButton::clicked, this, &EntryWindow::onBackClicked);
+
+    // The keyboard order: header, groups, faculae, buttons.
+    const QList<QWidget*> order = {observerBox_,       dateEdit_,          timeEdit_,
+                                   conditionsEdit_,    imageQualityEdit_,  qEdit_,
+                                   centralGroupsEdit_, centralSpotsEdit_,  centralNumberEdit_,
+                                   faculaeCountEdit_,  groupCountEdit_,    faculaeFieldCountEdit_,
+                                   stationEdit_,       drawingNumberEdit_, faculaeAreaEdit_,
+                                   groupGrid_,         faculaeGrid_,       coordinatesButton_,
+                                   confirmButton_,     backButton_};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // Ctrl+Enter confirms from any field or cell.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* confirm = new QShortcut(keys, this);
+        connect(confirm, &QShortcut::activated, this, [this] {
+            // The cell being edited is committed by losing the focus.
+            confirmButton_->setFocus(Qt::ShortcutFocusReason);
+            onConfirmClicked();
+        });
+    }
+}
+
+void EntryWindow::leaveGrid(QTableWidget* grid, bool forward) {
+    QWidget* w = grid;
+    // The next control in the keyboard order that can take the focus now.
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    } while (w != grid && (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(this) ||
+                           !w->isEnabled() || !isAncestorOf(w) || grid->isAncestorOf(w)));
+    if (w != grid) w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* grid = qobject_cast<QTableWidget*>(watched);
+    if (grid && (grid == groupGrid_ || grid == faculaeGrid_)) {
+        if (event->type() == QEvent::KeyPress && leavesGrid(grid, static_cast<QKeyEvent*>(event))) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            leaveGrid(grid, key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+        // Entering a grid by keyboard starts in its first cell to type into.
+        if (event->type() == QEvent::FocusIn && grid->rowCount() > 0 &&
+            grid->currentColumn() < FirstEntryColumn) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                grid->setCurrentCell(std::max(0, grid->currentRow()), FirstEntryColumn);
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusOut) {
         // Focus that goes to another window (a message, another program)
         // comes back; only leaving the field for another control counts.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // Leaving by "Návrat" throws the typed values away: nothing to check.
+        const bool leaving = QApplication::focusWidget() == backButton_;
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !leaving) {
             if (watched == dateEdit_) onDateLeft();
             if (watched == timeEdit_) onTimeLeft();
         }
@@ -399,7 +513,8 @@ void EntryWindow::setRowCount(QTableWidget* grid, int rowCount) {
     grid->setRowCount(rowCount);
     for (int r = 0; r < rowCount; ++r) {
         setCellText(grid, r, 0, QString::number(r + 1));
-        grid->item(r, 0)->setFlags(Qt::ItemIsEnabled);
+        // The row number is no cell to type into: Tab passes over it.
+        grid->item(r, 0)->setFlags(Qt::NoItemFlags);
     }
 }
 
@@ -474,6 +589,8 @@ void EntryWindow::startUp() {
         coordinatesButton_->hide();
     }
     setWindowTitle(modeHeading(mode_));
+    // Typing starts with the observer, the first field of the keyboard order.
+    observerBox_->setFocus(Qt::OtherFocusReason);
     openedForm_ = form();
 }
 

@@ -67,6 +67,8 @@ class EntryWindow : public QDialog {
     void createControls();
     void prepareGrids();
     QTableWidget* createGrid(const QString& name, int columnCount, int width);
+    // Moves the focus from the grid to the next (or previous) control.
+    void leaveGrid(QTableWidget* grid, bool forward);
     void setRowCount(QTableWidget* grid, int rowCount);
     void showView(EntryView view);
     void showGroupState(bool enabled);

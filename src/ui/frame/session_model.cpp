@@ -52,6 +52,19 @@ void SessionModel::replaceCurrentRecord(const TZaznam& z) {
     Emit e{*this};
 }
 
+void SessionModel::replaceMeasuredRecord(const TZaznam& z) {
+    session_.setWorkingRecord(z);
+    session_.replaceMeasured(session_.currentIndex(), z);
+    Emit e{*this};
+}
+
+bool SessionModel::undoMeasurement() {
+    if (!session_.canUndoMeasurement()) return false;
+    session_.undoMeasurement();
+    Emit e{*this};
+    return true;
+}
+
 void SessionModel::storeWorkingRecord(const TZaznam& z, EntryMode mode) {
     session_.setWorkingRecord(z);
     const std::uint64_t revision = session_.revision();

@@ -29,6 +29,10 @@ class SessionModel : public QObject {
     // The working record becomes `z` and is stored over the current record
     // (its place in the order stays); the data count as changed.
     void replaceCurrentRecord(const TZaznam& z);
+    // The same for groups or faculae measured on a scan: the record replaced
+    // can be brought back by undoMeasurement() (see Session).
+    void replaceMeasuredRecord(const TZaznam& z);
+    bool undoMeasurement();
     // Stores `z` as a new, special or corrected record and saves; throws
     // like Session::storeWorkingRecord (the signals are sent either way,
     // since a failed save keeps the record stored in memory).

@@ -88,13 +88,48 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text,
     return b;
 }
 
+// "06.12.2026 9:05 UT, Novák": the record a measurement writes into.
+QString recordName(const TZaznam& z) {
+    if (z.Datum.empty()) return QStringLiteral("záznam bez data");
+    return QStringLiteral("%1 %2:%3 UT, %4")
+        .arg(q(z.Datum.text()))
+        .arg(z.Cas / 100)
+        .arg(z.Cas % 100, 2, 10, QLatin1Char('0'))
+        .arg(q(z.Pozorovatel.text()));
+}
+
+// The question before measured content replaces what the record holds;
+// `what` counts it ("skupin: 3").
+QString replaceQuestion(const QString& what, const TZaznam& z) {
+    return QStringLiteral("Záznam %1 už má %2.\rZapsáním se nahradí. Nahradit?")
+        .arg(recordName(z), what);
+}
+
+// The status line after a "Konec": what was stored where.
+QString storedText(const QString& what, const TZaznam& z, int replaced) {
+    QString text = QStringLiteral("Zapsáno do záznamu %1 – %2").arg(recordName(z), what);
+    if (replaced > 0)
+        text +=
+            QStringLiteral(" (nahrazeno %1; Ctrl+Z v okně zákresu vrátí původní)").arg(replaced);
+    return text;
+}
+
 } // namespace
+
+QString MeasurementWindow::recordCaption() const {
+    return QStringLiteral("Měření fakulí – zápis do: ") + recordName(model_.workingRecord());
+}
 
 MeasurementWindow::MeasurementWindow(SessionModel& model, Messages& messages, QWidget* parent)
     : QWidget(parent), model_(model), messages_(messages) {
     setObjectName(QStringLiteral("MeasurementWindow"));
-    setWindowTitle(QStringLiteral("Měření fakulí"));
     setFocusPolicy(Qt::StrongFocus);
+    // The caption names the record the measurement writes into.
+    auto caption = [this] { setWindowTitle(recordCaption()); };
+    caption();
+    connect(&model_, &SessionModel::currentChanged, this, caption);
+    connect(&model_, &SessionModel::recordsChanged, this, caption);
+    showStatus = [](const QString&) {};
     choosePicture = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít"), QString(),
                                             QStringLiteral("Obrázky (*.bmp *.jpg *.jpeg *.png)"));
@@ -910,9 +945,15 @@ void MeasurementWindow::onEndClicked() {
         return;
     }
     TZaznam z = model_.workingRecord();
+    const int replaced = z.faculaeCount();
+    if (replaced > 0 &&
+        !messages_.askYesNo(replaceQuestion(QStringLiteral("polí fakulí: %1").arg(replaced),
+                                            model_.workingRecord())))
+        return;
     StoreFaculae(z, faculaeFieldSpin_->value(), FacPoints_, cal_);
     FacEntryActive_ = false;
-    model_.replaceCurrentRecord(z);
+    model_.replaceMeasuredRecord(z);
+    showStatus(storedText(QStringLiteral("polí fakulí: %1").arg(z.faculaeCount()), z, replaced));
 }
 
 DraftRow MeasurementWindow::groupRow() const {
@@ -983,12 +1024,17 @@ void MeasurementWindow::onMeasureAreaClicked() {
 
 void MeasurementWindow::onEndSpotsClicked() {
     TZaznam z = model_.workingRecord();
+    const int replaced = z.groupCount();
     const double radius = drawingRadius(model_.session());
     if (const auto message = WriteGroups(z, GroupDraft_, radius)) {
         messages_.showMessage(q(*message));
         return;
     }
-    model_.replaceCurrentRecord(z);
+    if (replaced > 0 && !messages_.askYesNo(replaceQuestion(
+                            QStringLiteral("skupin: %1").arg(replaced), model_.workingRecord())))
+        return;
+    model_.replaceMeasuredRecord(z);
+    showStatus(storedText(QStringLiteral("skupin: %1").arg(z.groupCount()), z, replaced));
 }
 
 void MeasurementWindow::onHelpClicked() {
@@ -1016,6 +1062,7 @@ void installMeasurement(MainWindow& mainWindow) {
                 return;
             }
         auto* w = new MeasurementWindow(mainWindow.model(), mainWindow.messages());
+        w->showStatus = [&mainWindow](const QString& text) { mainWindow.showStatus(text); };
         QMdiSubWindow* sub = area->addSubWindow(w);
         sub->setObjectName(QStringLiteral("Form11"));
         sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -74,6 +74,11 @@ class MeasurementWindow : public QWidget {
     void onMagnifierClicked();
     void onHelpClicked();
 
+    // Where a "Konec" reports what it stored (the main window's status line).
+    std::function<void(const QString&)> showStatus;
+    // The window's caption: the record the measurement writes into.
+    QString recordCaption() const;
+
     // The picture's clicks, in picture pixels (the canvas converts).
     void leftClick(PicturePoint p);
     void rightClick(PicturePoint p);

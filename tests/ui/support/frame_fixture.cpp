@@ -37,7 +37,7 @@ bool Frame::start(DrawingSetting settings, Date today) {
         ++settingAsked;
         return settings;
     };
-    return mainWindow->startUp(TestScreen, today);
+    return mainWindow->startUp(screen, today);
 }
 
 bool Frame::startWithList(DrawingSetting settings, Date today) {

@@ -37,6 +37,7 @@ struct Frame {
     std::filesystem::path path(const char* name) const { return dir.path() / name; }
 
     TempDir dir;
+    QRect screen = TestScreen; // the screen the start-up is given
     Session session;
     ScriptedMessages messages;
     std::unique_ptr<MainWindow> mainWindow;
