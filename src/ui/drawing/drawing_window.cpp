@@ -346,7 +346,7 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     } else if (key == Qt::Key_V || key == Qt::Key_F7) {
         leaves(false);
     } else if (key == Qt::Key_F8) {
-        if (k_.messages.ask(QStringLiteral("Uložit bitmapu zákresu"))) saveBitmap();
+        if (k_.messages.ask(QStringLiteral("Uložit bitmapu zákresu"), SafeAnswer::No)) saveBitmap();
     } else if (key == Qt::Key_F9) {
         withMagnetosphere();
     } else if (key == Qt::Key_F ||
@@ -508,7 +508,7 @@ void DrawingWindow::mergeFaculae() {
         messages.showMessage(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
                                  .arg(r.added.size())
                                  .arg(r.fieldsReplaced));
-        if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"))) {
+        if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"), SafeAnswer::No)) {
             BusyCursor busy;
             k_.model.save();
         }
@@ -537,7 +537,8 @@ void DrawingWindow::onConfirmMergeClicked() {
     bool exclude = false;
     if (count > 0)
         exclude = k_.messages.ask(QStringLiteral("V přidaných datech jsou shodné datumy ") +
-                                  QString::number(count) + QStringLiteral("x! Vyloučit je?"));
+                                      QString::number(count) + QStringLiteral("x! Vyloučit je?"),
+                                  SafeAnswer::Yes);
     const std::vector<TZaznam> toAppend = RecordsToAppend(s.records(), recordsToAdd_, exclude);
     // The file is merged once: the buffer empties.
     recordsToAdd_.clear();

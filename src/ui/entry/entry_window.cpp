@@ -619,7 +619,7 @@ void EntryWindow::onCoordinatesClicked() {
 }
 
 void EntryWindow::onNumberingLabelClicked() {
-    if (!k_.messages.ask(q(std::string(messages::SwitchNumbersOff)))) return;
+    if (!k_.messages.ask(q(std::string(messages::SwitchNumbersOff)), SafeAnswer::No)) return;
     k_.model.switchDrawingNumbersOff();
     base_.CisloZakresu = 0;
     showNumbering();

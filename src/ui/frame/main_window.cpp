@@ -607,7 +607,8 @@ void MainWindow::onAboutClicked() {
 }
 
 void MainWindow::saveWindowPicture() {
-    if (messages_.ask(QStringLiteral("            Uložit bitmapu okna "))) saveWindowPictureNow();
+    if (messages_.ask(QStringLiteral("            Uložit bitmapu okna "), SafeAnswer::No))
+        saveWindowPictureNow();
 }
 
 bool MainWindow::saveWindowPictureNow() {
@@ -641,7 +642,8 @@ bool MainWindow::saveWindowPictureNow() {
 bool MainWindow::confirmEntry() {
     Session& s = model_.store();
     if (s.needsBackupQuestion() &&
-        messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+        messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "),
+                      SafeAnswer::No)) {
         try {
             s.writeBackup();
         } catch (const std::exception& e) {
@@ -653,7 +655,8 @@ bool MainWindow::confirmEntry() {
     } catch (const std::exception& e) {
         // The data in memory would be lost: the user decides.
         if (!messages_.ask(q(e.what()) +
-                           QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
+                               QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?"),
+                           SafeAnswer::No))
             return false;
     }
     closing_ = true;

@@ -15,7 +15,7 @@ ResultsGrid AsymmetryGrid(const Session& session, AnalysisTables& tables, bool m
 
 void AsymmetryToText(const Session& session, AnalysisTables& tables, Messages& messages,
                      bool yearly) {
-    if (!messages.ask(q(AsymmetryQuestion))) return;
+    if (!messages.ask(q(AsymmetryQuestion), SafeAnswer::No)) return;
     runCommand(messages, [&] {
         session.dir.ensureFolder("Polohy-skupin");
         const ResultsGrid grid = AsymmetryGrid(session, tables, !yearly);

@@ -243,7 +243,7 @@ void ResultsWindow::onOfficialCsvClicked() {
 }
 
 void ResultsWindow::zonesToText() {
-    if (!messages_.ask(q(ZonesTextQuestion))) return;
+    if (!messages_.ask(q(ZonesTextQuestion), SafeAnswer::No)) return;
     const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                         ? combo->currentText().toStdString()

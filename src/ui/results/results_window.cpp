@@ -615,7 +615,8 @@ void ResultsWindow::onToFileClicked() {
             const ReportFile sidc =
                 BuildSidcReport(records, monthGeometry(session_, first_), first_, stationData_);
             k_.model.setCurrent(static_cast<int>(first_) + 1);
-            if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists))) return;
+            if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists), SafeAnswer::No))
+                return;
             WriteReportFile(session_.dir, sidc);
         } else {
             const QString observer = chooseObserver();
