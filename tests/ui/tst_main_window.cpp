@@ -236,7 +236,7 @@ void TestMainWindow::exportsFromTheMenu() {
     QCOMPARE(f.messages.messages.size(), 2);
     QCOMPARE(f.messages.messages[0], "Data skvrn budou uložena do souboru " +
                                          QString::fromStdString(f.path("SoubASCI.dat").string()));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rSoubASCI.dat"));
     // The class left empty is "***" in the store now.
     QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
 
@@ -244,7 +244,7 @@ void TestMainWindow::exportsFromTheMenu() {
     f.mainWindow->action("Polohyfakul1")->trigger();
     QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
     QVERIFY(f.messages.messages[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rCSVsoubory/Polohy fakuli.csv"));
     // The working record is left as it was.
     QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(4).Datum.raw());
 }

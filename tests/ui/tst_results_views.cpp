@@ -172,9 +172,11 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
     QVERIFY(csv->isVisibleTo(o.w));
     o.snapshot(QStringLiteral("pohled14"));
     csv->click();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
-    QCOMPARE(o.file(ObserverDrawingsCsv(list, name, o.f.session.records())),
-             ReportBytes(ObserverDrawingsCsv(list, name, o.f.session.records())));
+    const ReportFile written = ObserverDrawingsCsv(list, name, o.f.session.records());
+    QCOMPARE(o.f.messages.messages,
+             QStringList{QString::fromStdString("Data byla uložena:\r" + written.folder + "/" +
+                                                written.name)});
+    QCOMPARE(o.file(written), ReportBytes(written));
     QVERIFY(!csv->isVisibleTo(o.w));
 }
 
@@ -184,8 +186,8 @@ void TestResultsViews::observersCsv() {
     o.w->onObserversClicked();
     QVERIFY(o.w->action("doCSV")->isVisible());
     o.w->action("doCSV")->trigger();
-    QCOMPARE(o.f.messages.messages,
-             (QStringList{"Data se uloží do souboru  Pozorovatele.csv", "Data byla uložena"}));
+    QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
+                                                 "Data byla uložena:\rPozorovatele.csv"}));
     const ReportFile f =
         ObserversCsv(BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
     QCOMPARE(o.file(f), ReportBytes(f));
@@ -210,7 +212,8 @@ void TestResultsViews::officialSheetPanel() {
     number->setText(q(o.w->stationData().row(12)));
     o.f.messages.clear();
     panel->findChild<QPushButton*>("ZadanyMesic")->click();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
+    QCOMPARE(o.f.messages.messages.size(), 1);
+    QVERIFY(o.f.messages.messages[0].startsWith("Data byla uložena:\r"));
     const ReportFile sheet = BuildOfficialSheet(
         o.f.session.records(), {2024, 3}, OfficialFieldsFrom(o.w->stationData(), MethodProjection),
         o.f.session.observerTable());

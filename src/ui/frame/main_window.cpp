@@ -26,6 +26,7 @@
 #include "records/startup.h"
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
+#include "results/report_file.h"
 #include "ui/drawing/coordinate_type_dialog.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/messages.h"
@@ -542,14 +543,15 @@ void MainWindow::onSaveAsciiClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Data skvrn budou uložena do souboru ") +
                           pathText(s.dir.resolve(AsciiExportName)));
+    std::filesystem::path written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WriteAsciiExport(s.dir, s.records(), s.geometry());
+            written = WriteAsciiExport(s.dir, s.records(), s.geometry());
         }))
         return;
     // A group without a class is "***" in the store too from now on.
     model_.fillMissingClasses();
-    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    messages_.showMessage(q(SavedMessage(s.dir, {written})));
     showStatus(QStringLiteral("Uloženo: ") + pathText(s.dir.resolve(AsciiExportName)));
 }
 
@@ -557,12 +559,13 @@ void MainWindow::onFaculaePositionsClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
                           pathText(s.dir.resolve(CSVFolderName)));
+    std::filesystem::path written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WriteFaculaePositions(s.dir, s.records());
+            written = WriteFaculaePositions(s.dir, s.records());
         }))
         return;
-    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    messages_.showMessage(q(SavedMessage(s.dir, {written})));
     showStatus(QStringLiteral("Uloženo do adresáře ") + pathText(s.dir.resolve(CSVFolderName)));
 }
 

@@ -224,9 +224,11 @@ void ResultsWindow::onToCsvClicked() {
         return;
     }
     messages_.showMessage(q(ObserversCsvQuestion));
-    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); }))
+    std::filesystem::path written;
+    if (!runCommand(messages_,
+                    [&] { written = WriteReportFile(session_.dir, ObserversCsv(s.grid)); }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, {written})));
 }
 
 void ResultsWindow::onOfficialCsvClicked() {
@@ -248,14 +250,15 @@ void ResultsWindow::zonesToText() {
     const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                         ? combo->currentText().toStdString()
                                         : std::string(AllClasses);
+    std::vector<std::filesystem::path> written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             for (const ReportFile& f :
                  ZoneTextFiles(session_.records(), session_.geometry(), zurichClass))
-                WriteReportFile(session_.dir, f);
+                written.push_back(WriteReportFile(session_.dir, f));
         }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, written)));
 }
 
 // ---------------------------------------------------------------------------
