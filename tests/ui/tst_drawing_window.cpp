@@ -313,14 +313,25 @@ class TestDrawingWindow : public QObject {
         z.child<QSpinBox>("SpinEdit2")->setValue(4);
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("Ondřejov"));
         z.child<QPushButton>("Button1")->click();
-        QVERIFY2(z.f.messages.messages.isEmpty(), qPrintable(z.f.messages.messages.join('|')));
         const std::string ext = bmp ? ".bmp" : ".jpg";
-        for (int day = 1; day <= 5; ++day) {
-            const auto file =
-                z.f.path("Obrázek") / ("Ondřejov Zakres 2020-01-0" + std::to_string(day) + ext);
-            QCOMPARE(std::filesystem::exists(file), day >= 2 && day <= 4);
-        }
+        const auto name = [&ext](int day) {
+            return "Ondřejov Zakres 2020-01-0" + std::to_string(day) + " 0705" + ext;
+        };
+        QCOMPARE(z.f.messages.messages, QStringList{QString::fromStdString(
+                                            "Data byla uložena:\rObrázek/" + name(2) +
+                                            "\rObrázek/" + name(3) + "\rObrázek/" + name(4))});
+        for (int day = 1; day <= 5; ++day)
+            QCOMPARE(std::filesystem::exists(z.f.path("Obrázek") / name(day)),
+                     day >= 2 && day <= 4);
         QVERIFY(!z.w->enlarged());
+
+        // Saved again, the earlier pictures stay unless the user says "Ano".
+        WriteFileAtomic(z.f.path("Obrázek") / name(3), "dřívější");
+        z.f.messages.clear();
+        z.child<QPushButton>("Button1")->click();
+        QCOMPARE(z.f.messages.questions.size(), 1);
+        QVERIFY(z.f.messages.safeAnswers == std::vector{SafeAnswer::No});
+        QCOMPARE(ReadWholeFile(z.f.path("Obrázek") / name(3)), std::string("dřívější"));
     }
 
     void refusedRangeWritesNothing() {

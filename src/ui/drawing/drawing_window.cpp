@@ -28,6 +28,7 @@
 #include "records/session.h"
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
+#include "results/report_file.h"
 #include "text/number_format.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/drawing/merge_panel.h"
@@ -642,28 +643,52 @@ void DrawingWindow::onSaveRangeClicked() {
     const QSize pictureSize = enlarged_ ? size() : enlargedSize();
     o.zoomK = DrawingScale::ZoomForWidth(pictureSize.width(), EnlargedZoomNumerator);
     runCommand(messages, [&] {
-        BusyCursor busy;
         const auto folder = s.dir.ensureFolder("Obrázek");
+        const auto names =
+            RangeImageNames(prefix,
+                            s.records().subspan(static_cast<std::size_t>(from - 1),
+                                                static_cast<std::size_t>(to - from + 1)),
+                            bmp);
+        // A picture saved earlier under the same name is replaced only when
+        // the user says so; otherwise it is kept and skipped.
+        QStringList existing;
+        for (const auto& name : names)
+            if (name && std::filesystem::exists(folder / *name)) existing << q(*name);
+        const bool replace =
+            existing.isEmpty() ||
+            messages.ask(QStringLiteral("V adresáři Obrázek už jsou soubory se stejným názvem "
+                                        "(%1), např. %2\rPřepsat je?")
+                             .arg(existing.size())
+                             .arg(existing.front()),
+                         SafeAnswer::No);
+        BusyCursor busy;
         int undated = 0;
+        std::vector<std::filesystem::path> written;
         QImage image(QSize(std::max(1, pictureSize.width() - PictureCrop), pictureSize.height()),
                      QImage::Format_RGB32);
         for (int i = from; i <= to; ++i) {
-            const TZaznam& z = s.record(i);
-            const auto date = RecordDate(z);
-            if (!date) {
+            const auto& name = names[static_cast<std::size_t>(i - from)];
+            if (!name) {
                 ++undated;
                 continue;
             }
+            const std::filesystem::path file = folder / *name;
+            if (!replace && std::filesystem::exists(file)) continue;
+            const TZaznam& z = s.record(i);
             {
                 QPainter p(&image);
                 PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry(i, i).ephemeris(i)),
                              o);
             }
-            SaveImage(image, folder / RangeImageName(prefix, *date, bmp), quality);
+            SaveImage(image, file, quality);
+            written.push_back(file);
         }
+        QString text = q(SavedMessage(s.dir, written));
         if (undated > 0)
-            messages.showMessage(
-                QStringLiteral("Zákresy bez platného data nebyly uloženy: %1").arg(undated));
+            text += QStringLiteral("\rZákresy bez platného data nebyly uloženy: %1").arg(undated);
+        if (!replace)
+            text += QStringLiteral("\rPonechány dřívější soubory: %1").arg(existing.size());
+        messages.showMessage(text);
     });
 }
 
