@@ -1,5 +1,6 @@
 #include "render/spotless_calendar.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "render/font_roles.h"
@@ -18,9 +19,20 @@ void PaintSpotlessCalendar(QPainter& p, const QRect& target, const SpotlessCalen
     QFont font = SansFont(std::max(1, model.fontHeight));
     font.setBold(options.bold);
     p.setFont(font);
-    for (const auto& t : model.texts)
+    for (const auto& t : model.texts) {
+        const QString text = QString::fromStdString(t.text);
+        // A text wider than its room is drawn in a smaller font.
+        const int advance = QFontMetrics(font).horizontalAdvance(text);
+        const bool shrink = t.width > 0 && advance > t.width;
+        if (shrink) {
+            QFont smaller = font;
+            smaller.setPixelSize(std::max(1, model.fontHeight * t.width / advance));
+            p.setFont(smaller);
+        }
         p.drawText(QRect(t.x, t.y, model.width, model.fontHeight * 2), Qt::AlignLeft | Qt::AlignTop,
-                   QString::fromStdString(t.text));
+                   text);
+        if (shrink) p.setFont(font);
+    }
     // A bordered rectangle covers its left and top bound and stops one pixel
     // before its right and bottom bound.
     p.setBrush(QColor(255, 0, 0));

@@ -49,6 +49,10 @@ class TestMessageDialog : public QObject {
         // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
         QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva"
                                    << QSize(650, 296) << QPoint(275, 216) << QPoint();
+        // A help line longer than 600 px widens the window instead of being cut.
+        QTest::newRow("help text, long line")
+            << MessageKind::Message << HelpText + QString(70, 'x') + "\r"
+            << "Zpráva" << QSize(750, 317) << QPoint(325, 237) << QPoint();
         QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc") << "Zadání hodnoty"
                                 << QSize(350, 200) << QPoint(125, 120) << QPoint();
         QTest::newRow("question short") << MessageKind::Question << QString(10, 'x') << "Výběr"

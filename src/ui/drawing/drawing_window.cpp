@@ -388,9 +388,10 @@ void DrawingWindow::toggleSize() {
     }
     options_.zoomK = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
                                                                    : NormalZoomNumerator);
-    const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
-    setWindowTitle(text);
-    if (sub_) sub_->setWindowTitle(text);
+    // The new size shows for a moment in the status line; the caption keeps
+    // naming the drawing.
+    k_.frame.showStatus(QStringLiteral("%1 x %2").arg(width()).arg(height()), 3000);
+    heading();
     if (QAction* a = k_.frame.action(QStringLiteral("menvet")))
         a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();

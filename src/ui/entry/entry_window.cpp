@@ -85,7 +85,7 @@ QString modeHeading(EntryMode mode) {
     case EntryMode::New:
         return QStringLiteral("Nový zákres");
     case EntryMode::Special:
-        return QStringLiteral("Zvlášťní záznam");
+        return QStringLiteral("Zvláštní záznam");
     case EntryMode::Correction:
         return QStringLiteral("Oprava dat");
     }

@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -38,7 +40,7 @@ const QString MainWindow::NotReadyHint = QStringLiteral("Připravuje se");
 
 const QString MainWindow::HelpText = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
-    "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
+    "souborů dat pro fakule\r f      - Měření fakulí\r p      - Přepočet ploch "
     "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
     "- Změna souřadnic dataxu (polární / heliografické), s dotazem\r Ctrl+S - Sloučení "
     "jiného souboru záznamů s daty\r Ctrl+R - Rozdělení dat do datax1.dat .. datax5.dat podle "
@@ -56,10 +58,21 @@ class WindowKeeper : public QObject {
     }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Resize && area_->isVisible()) keep();
+        // A child window's caption shows no icon: without one of its own Qt
+        // would draw the toolkit's logo there.
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* window =
+                    qobject_cast<QMdiSubWindow*>(static_cast<QChildEvent*>(event)->child()))
+                window->setWindowIcon(blankIcon());
         return false;
     }
 
   private:
+    static QIcon blankIcon() {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        return QIcon(blank);
+    }
     void keep() {
         const QSize v = area_->viewport()->size();
         for (QMdiSubWindow* window : area_->subWindowList()) {
@@ -218,7 +231,7 @@ void MainWindow::createMenu() {
     QMenu* entryMenu = submenu(bar, QStringLiteral("zadavani"), QStringLiteral("&Zadávání"));
     bar->addMenu(entryMenu);
     entryMenu->addAction(createAction("novy", QStringLiteral("&Nový zákres")));
-    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvlášťní zákres")));
+    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvláštní zákres")));
     entryMenu->addAction(createAction("oprava", QStringLiteral("&Oprava  dat")));
     QMenu* saveDataMenu =
         submenu(entryMenu, QStringLiteral("ulozitdata"), QStringLiteral("&Uložit data"));
@@ -244,7 +257,7 @@ void MainWindow::createMenu() {
     graphs->addAction(createAction("map", QStringLiteral("&Mapy")));
 
     bar->addAction(createAction("vysledky1", QStringLiteral("&Výsledky")));
-    bar->addAction(createAction("About1", QStringLiteral("&About")));
+    bar->addAction(createAction("About1", QStringLiteral("&O programu")));
     bar->addAction(createAction("napoveda", QStringLiteral("Nápověda")));
     QAction* sunCentre = createAction("souslunce", QStringLiteral("Souřadnice slunce"));
     sunCentre->setVisible(false);
@@ -400,7 +413,7 @@ void MainWindow::createPanels() {
                  {"mapam", "Mapky", "Mapky"},
                  {"dlouham", "Dlouhá", "Dlouhá mapa"},
                  {"vysokam", "Vysoká", "Vysoká mapa"},
-                 {"SpeedButton5", "12", "Dvanáct map"},
+                 {"SpeedButton5", "12", "Dvě mapy"},
                  {"koronagraf", "Kor. graf", "Korona graf"},
                  {"koronaitensit", "Kor. int.", "Korona intenzita"},
                  {"koronsku", "Kor. glob.", "Korona globálně"},
@@ -601,7 +614,7 @@ void MainWindow::onAboutClicked() {
                  pathText(s.dir.resolve("datax.dat")).toHtmlEscaped(),
                  pathText(s.dir.resolve("Obrázek")).toHtmlEscaped(),
                  QCoreApplication::applicationFilePath().toHtmlEscaped());
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("About"), text,
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("O programu"), text,
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setTextFormat(Qt::RichText);

@@ -954,7 +954,7 @@ void MeasurementWindow::onStoreGroupClicked() {
         return;
     }
     GroupDraft_[order - 1] = std::get<GroupDraft>(r);
-    storeGroupButton_->setText(QStringLiteral("Zapsano"));
+    storeGroupButton_->setText(QStringLiteral("Zapsáno"));
 }
 
 void MeasurementWindow::onMeasureAreaClicked() {

@@ -102,6 +102,11 @@ void ResultsWindow::createViews() {
 // Menu handlers
 
 void ResultsWindow::onGroupEvolutionClicked() {
+    // The view opens on the latest rotation drawn, not on an empty one.
+    if (const auto rotation = LatestEvolutionRotation(session_.records())) {
+        const QSignalBlocker quiet(evolutionPanel_->rotationSpin());
+        evolutionPanel_->rotationSpin()->setValue(*rotation);
+    }
     present(GroupEvolution);
 }
 
@@ -114,6 +119,9 @@ void ResultsWindow::onLargestGroupsClicked() {
 }
 
 void ResultsWindow::onSpotlessDaysClicked() {
+    // The calendar opens on the archive's latest year, not on an empty one.
+    spotlessDaysView_->yearSpin()->setValue(
+        LatestSpotlessYear(SpotlessDaysOf(session_.records()), session_.records()));
     present(SpotlessDays);
 }
 
