@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "render/font_roles.h"
 
@@ -19,19 +20,20 @@ void PaintSpotlessCalendar(QPainter& p, const QRect& target, const SpotlessCalen
     QFont font = SansFont(std::max(1, model.fontHeight));
     font.setBold(options.bold);
     p.setFont(font);
+    // Texts with a room of their own (the month names) share one size: the
+    // largest at which each fits its room.
+    double scale = 1.0;
+    const QFontMetrics metrics(font);
+    for (const auto& t : model.texts)
+        if (const int advance = metrics.horizontalAdvance(QString::fromStdString(t.text));
+            t.width > 0 && advance > t.width)
+            scale = std::min(scale, double(t.width) / advance);
+    QFont fitted = font;
+    fitted.setPixelSize(std::max(1, static_cast<int>(model.fontHeight * scale)));
     for (const auto& t : model.texts) {
-        const QString text = QString::fromStdString(t.text);
-        // A text wider than its room is drawn in a smaller font.
-        const int advance = QFontMetrics(font).horizontalAdvance(text);
-        const bool shrink = t.width > 0 && advance > t.width;
-        if (shrink) {
-            QFont smaller = font;
-            smaller.setPixelSize(std::max(1, model.fontHeight * t.width / advance));
-            p.setFont(smaller);
-        }
+        p.setFont(t.width > 0 ? fitted : font);
         p.drawText(QRect(t.x, t.y, model.width, model.fontHeight * 2), Qt::AlignLeft | Qt::AlignTop,
-                   text);
-        if (shrink) p.setFont(font);
+                   QString::fromStdString(t.text));
     }
     // A bordered rectangle covers its left and top bound and stops one pixel
     // before its right and bottom bound.
