@@ -332,6 +332,8 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(z.f.messages.questions.size(), 1);
         QVERIFY(z.f.messages.safeAnswers == std::vector{SafeAnswer::No});
         QCOMPARE(ReadWholeFile(z.f.path("Obrázek") / name(3)), std::string("dřívější"));
+        QCOMPARE(z.f.messages.messages,
+                 QStringList{"Žádný obrázek nebyl uložen\rPonechány dřívější soubory: 3"});
     }
 
     void refusedRangeWritesNothing() {

@@ -684,7 +684,9 @@ void DrawingWindow::onSaveRangeClicked() {
             SaveImage(image, file, quality);
             written.push_back(file);
         }
-        QString text = q(SavedMessage(s.dir, written));
+        // Nothing written is never reported as saved.
+        QString text = written.empty() ? QStringLiteral("Žádný obrázek nebyl uložen")
+                                       : q(SavedMessage(s.dir, written));
         if (undated > 0)
             text += QStringLiteral("\rZákresy bez platného data nebyly uloženy: %1").arg(undated);
         if (!replace)
