@@ -110,7 +110,7 @@ int RunReport(const Args& argsIn, std::ostream& out, std::ostream& err) {
         return 0;
     }
     // The header notice is the window's; a missing instrument is worth a warning here too.
-    for (const std::string& notice : ChooseMonthNotices(data, false))
+    for (const std::string& notice : ChooseMonthNotices(data))
         err << notice << "\n";
     const ChooseMonthResult month = ChooseMonth(session.records(), args[2]);
     if (!month.first) throw JobError(month.message.value_or(""));

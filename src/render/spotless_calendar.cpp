@@ -1,6 +1,8 @@
 #include "render/spotless_calendar.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "render/font_roles.h"
 
@@ -18,9 +20,21 @@ void PaintSpotlessCalendar(QPainter& p, const QRect& target, const SpotlessCalen
     QFont font = SansFont(std::max(1, model.fontHeight));
     font.setBold(options.bold);
     p.setFont(font);
+    // Texts with a room of their own (the month names) share one size: the
+    // largest at which each fits its room.
+    double scale = 1.0;
+    const QFontMetrics metrics(font);
     for (const auto& t : model.texts)
+        if (const int advance = metrics.horizontalAdvance(QString::fromStdString(t.text));
+            t.width > 0 && advance > t.width)
+            scale = std::min(scale, double(t.width) / advance);
+    QFont fitted = font;
+    fitted.setPixelSize(std::max(1, static_cast<int>(model.fontHeight * scale)));
+    for (const auto& t : model.texts) {
+        p.setFont(t.width > 0 ? fitted : font);
         p.drawText(QRect(t.x, t.y, model.width, model.fontHeight * 2), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromStdString(t.text));
+    }
     // A bordered rectangle covers its left and top bound and stops one pixel
     // before its right and bottom bound.
     p.setBrush(QColor(255, 0, 0));

@@ -76,8 +76,26 @@ INSTANTIATE_TEST_SUITE_P(Ranges, PrintRangeTest,
 
 TEST(PictureNames, DateInTheName) {
     EXPECT_EQ(DrawingImageName({2014, 3, 1}), "Zakres 2014-03-01.bmp");
-    EXPECT_EQ(RangeImageName("Ondřejov", {2009, 12, 31}, true), "Ondřejov Zakres 2009-12-31.bmp");
-    EXPECT_EQ(RangeImageName("", {2009, 12, 31}, false), " Zakres 2009-12-31.jpg");
+}
+
+TEST(PictureNames, OneNamePerDrawingOfARange) {
+    // Four drawings of one day, two of them of the same minute, and one
+    // without a date.
+    std::vector<TZaznam> records;
+    for (const auto& [date, time] : {std::pair{"28.11.2026", 705},
+                                     {"28.11.2026", 1130},
+                                     {"28.11.2026", 1130},
+                                     {"28.11.2026", 1545},
+                                     {"3x.11.2026", 800}})
+        records.push_back(Record(date, static_cast<std::uint16_t>(time)));
+    EXPECT_EQ(RangeImageNames(" Ondřejov ", records, true),
+              (std::vector<std::optional<std::string>>{
+                  "Ondřejov Zakres 2026-11-28 0705.bmp", "Ondřejov Zakres 2026-11-28 1130.bmp",
+                  "Ondřejov Zakres 2026-11-28 1130-2.bmp", "Ondřejov Zakres 2026-11-28 1545.bmp",
+                  std::nullopt}));
+    // Without a prefix the name starts with "Zakres".
+    EXPECT_EQ(RangeImageNames("", std::span(records).first(1), false).front(),
+              "Zakres 2026-11-28 0705.jpg");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Inter-Sol; built from one month of drawings made here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -478,11 +479,10 @@ TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     }
 
     StationData d = stationData();
-    EXPECT_EQ(ChooseMonthNotices(d, false).size(), 0u);
+    EXPECT_EQ(ChooseMonthNotices(d).size(), 0u);
     d.row(4).clear();
-    EXPECT_EQ(ChooseMonthNotices(d, true),
-              std::vector<std::string>({"Pro hlavičku se použijí data z volby  Všeobecná data",
-                                        " Pozor v obecných datach nejsou parametry přístroje."}));
+    EXPECT_EQ(ChooseMonthNotices(d),
+              std::vector<std::string>({" Pozor v obecných datach nejsou parametry přístroje."}));
 }
 
 TEST(ReportFiles, WrittenInWindows1250IntoTheirFolder) {
@@ -500,6 +500,23 @@ TEST(ReportFiles, WrittenInWindows1250IntoTheirFolder) {
     const std::string bytes = ReadWholeFile(tmp.path() / "VLASTNI" / "VL-02_2001.Txt");
     EXPECT_EQ(bytes.substr(0, 23), "Stanice:     Hv\xECzd\xE1rna ");
     EXPECT_EQ(bytes, ReportBytes(r.basic));
+}
+
+TEST(ReportFiles, SavedMessageNamesEveryFileWritten) {
+    const std::filesystem::path root = "/data/pozorovani";
+    const ProgramDir dir(root);
+    // Inside the program directory relative with "/", outside as it is.
+    EXPECT_EQ(SavedMessage(dir, {root / "Vlastni" / "VL-11_2026.Txt",
+                                 root / "CSVsoubory" / "Rok2026" / "202611_007a.csv",
+                                 root / ".." / "jinde" / "a.txt"}),
+              "Data byla uložena:\rVlastni/VL-11_2026.Txt\rCSVsoubory/Rok2026/202611_007a.csv"
+              "\r/data/jinde/a.txt");
+    std::vector<std::filesystem::path> many;
+    for (int i = 0; i < 20; ++i)
+        many.push_back(root / "Polohy-skupin" / ("z" + std::to_string(i) + ".txt"));
+    const std::string text = SavedMessage(dir, many);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 13);
+    EXPECT_TRUE(text.ends_with("\r... a dalších 8")) << text;
 }
 
 } // namespace

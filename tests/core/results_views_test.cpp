@@ -148,6 +148,12 @@ TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
     EXPECT_EQ(c.red[1].bottom, 15 * 31 + 74);
     EXPECT_EQ(c.lines.size(), 14u + 33u);
     EXPECT_TRUE(BuildSpotlessCalendar(spotlessDates, 2006, 900, 600, 100).red.empty());
+    // The calendar opens on the latest spotless year, else on the latest year
+    // of the archive.
+    records.push_back(Souhrn("03.03.2007", 800, {1, 5, 15}, {0}));
+    EXPECT_EQ(LatestSpotlessYear(SpotlessDaysOf(records), records), 2005);
+    EXPECT_EQ(LatestSpotlessYear({}, records), 2007);
+    EXPECT_EQ(LatestSpotlessYear({}, {}), SpotlessYearStart);
 }
 
 TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
@@ -323,6 +329,11 @@ TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
         }
     Zvlastni(records[0]);
     EXPECT_EQ(BuildGroupEvolution(records, GeometryCache::of(records), rotation).rowCount(), 1u);
+    // The view opens on the last drawing's rotation, a special record aside.
+    records[2].Rotace = static_cast<std::uint16_t>(rotation + 1);
+    Zvlastni(records[3]);
+    EXPECT_EQ(LatestEvolutionRotation(records), rotation + 1);
+    EXPECT_FALSE(LatestEvolutionRotation({}));
 }
 
 TEST(GroupEvolution, AGroupSeenEarlyInTheNextRotationBelongsToItOnlyBelowLongitude90) {

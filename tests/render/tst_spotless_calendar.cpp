@@ -13,6 +13,7 @@ class TestSpotlessCalendar : public QObject {
     Q_OBJECT
   private slots:
     void markedDayIsARedCell();
+    void monthNamesKeepToTheirColumns();
 };
 
 void TestSpotlessCalendar::markedDayIsARedCell() {
@@ -34,6 +35,24 @@ void TestSpotlessCalendar::markedDayIsARedCell() {
     QCOMPARE(image.pixelColor(490, 15 * 15 + 67), QColor(Qt::white)); // 15 July 2006 not shown
     QCOMPARE(image.pixelColor(899, 599), QColor(Qt::white));          // the whole area filled
     QCOMPARE(image.pixelColor(60, 300), QColor(Qt::black));           // the first vertical line
+}
+
+void TestSpotlessCalendar::monthNamesKeepToTheirColumns() {
+    // A narrow calendar: columns of 40 pixels, "Červenec" wider than that.
+    const SpotlessCalendar model = BuildSpotlessCalendar({}, 2005, 600, 600, 100);
+    QImage image(600, 600, QImage::Format_RGB32);
+    QPainter p(&image);
+    PaintSpotlessCalendar(p, image.rect(), model);
+    p.end();
+    const int w = 40;
+    // Between the room of one month's name and the start of the next the
+    // header row (between the lines at y = 60 and 75) stays white but for
+    // the column line.
+    for (int m = 1; m < 12; ++m)
+        for (int x = 20 + w * (m + 1) + w - 20 - 2; x < 20 + w * (m + 2); ++x)
+            for (int y = 61; y < 75 && x % w != 0; ++y)
+                QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white),
+                         qPrintable(QString("month %1 at %2,%3").arg(m).arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestSpotlessCalendar)

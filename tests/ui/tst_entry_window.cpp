@@ -129,7 +129,7 @@ void TestEntryWindow::modes_data() {
                          << "000/00"
                          << "Novák, Jan";
     QTest::newRow("special") << "zvlastni"
-                             << "Zvlášťní záznam" << true << "zvlášťní"
+                             << "Zvláštní záznam" << true << "zvlášťní"
                              << "000/00"
                              << "Novák, Jan";
     QTest::newRow("correction") << "oprava"

@@ -8,14 +8,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
 #include "records/record_file.h"
 #include "tests_support/session_edit.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/entry/entry_window.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
@@ -38,6 +42,8 @@ class TestMainWindow : public QObject {
     void exitSequence_data();
     void exitSequence();
     void exitRefusedWhenTheSaveFails();
+    void tabToNoThenEnterChangesNothing_data();
+    void tabToNoThenEnterChangesNothing();
     void narrowScreen();
     void recordListBesideTheDrawing_data();
     void recordListBesideTheDrawing();
@@ -230,7 +236,7 @@ void TestMainWindow::exportsFromTheMenu() {
     QCOMPARE(f.messages.messages.size(), 2);
     QCOMPARE(f.messages.messages[0], "Data skvrn budou uložena do souboru " +
                                          QString::fromStdString(f.path("SoubASCI.dat").string()));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rSoubASCI.dat"));
     // The class left empty is "***" in the store now.
     QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
 
@@ -238,7 +244,7 @@ void TestMainWindow::exportsFromTheMenu() {
     f.mainWindow->action("Polohyfakul1")->trigger();
     QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
     QVERIFY(f.messages.messages[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena"));
+    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rCSVsoubory/Polohy fakuli.csv"));
     // The working record is left as it was.
     QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(4).Datum.raw());
 }
@@ -316,6 +322,83 @@ void TestMainWindow::exitSequence() {
     if (!changed) QCOMPARE(ReadWholeFile(f.path("datax.dat")), original);
     // The record list closed with the frame.
     QVERIFY(f.mainWindow->area()->subWindowList().isEmpty());
+}
+
+// The questions whose "Ano" changes or removes data, each answered by a
+// person who tabs to "Ne" in the question window and presses Enter.
+struct DataQuestion {
+    const char* name;
+    // Leads the program to the question.
+    std::function<void(Frame&)> ask;
+    // True while nothing the question would change has changed.
+    std::function<bool(const Frame&)> unchanged;
+    bool dataxKept = true;
+};
+
+const std::vector<DataQuestion>& DataQuestions() {
+    static const std::vector<DataQuestion> questions{
+        {"backup at exit",
+         [](Frame& f) {
+             ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 1234; });
+             f.mainWindow->action("konec")->trigger();
+         },
+         [](const Frame& f) { return !std::filesystem::exists(f.path("datax-zaloha.dat")); },
+         false},
+        {"window picture", [](Frame& f) { f.mainWindow->saveWindowPicture(); },
+         [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
+        {"drawing numbers off",
+         [](Frame& f) {
+             installEntry(*f.mainWindow);
+             f.mainWindow->action("novy")->trigger();
+             auto* label = f.mainWindow->findChild<EntryWindow*>()->findChild<QLabel*>("Label10");
+             QTest::mouseClick(label, Qt::LeftButton);
+         },
+         [](const Frame& f) { return f.session.drawingNumbers(); }},
+        {"coordinates of the archive",
+         [](Frame& f) {
+             installDrawing(*f.mainWindow);
+             QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_G,
+                             Qt::ControlModifier);
+         },
+         [](const Frame& f) { return !f.session.heliographicEntry(); }},
+        {"drawing picture",
+         [](Frame& f) {
+             installDrawing(*f.mainWindow);
+             QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_F8);
+         },
+         [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
+    };
+    return questions;
+}
+
+void TestMainWindow::tabToNoThenEnterChangesNothing_data() {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < DataQuestions().size(); ++i)
+        QTest::newRow(DataQuestions()[i].name) << static_cast<int>(i);
+}
+
+void TestMainWindow::tabToNoThenEnterChangesNothing() {
+    QFETCH(int, row);
+    const DataQuestion& question = DataQuestions()[static_cast<std::size_t>(row)];
+    Frame f(DayRecords(5));
+    QVERIFY(f.startWithList());
+    const std::string datax = ReadWholeFile(f.path("datax.dat"));
+    QStringList buttons;
+    f.messages.typeIntoQuestion = [&buttons](QWidget& window) {
+        auto* no = window.findChild<QPushButton*>("Button2");
+        auto* yes = window.findChild<QPushButton*>("Button1");
+        buttons << yes->text() + "/" + no->text();
+        // Round the buttons once, stopping on "Ne".
+        for (int tab = 0; tab == 0 || (tab < 3 && window.focusWidget() != no); ++tab)
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    };
+    question.ask(f);
+    QCOMPARE(f.messages.questions.size(), 1);
+    QCOMPARE(buttons, QStringList{"Ano/Ne"});
+    QVERIFY(f.messages.safeAnswers == std::vector{SafeAnswer::No});
+    QVERIFY(question.unchanged(f));
+    if (question.dataxKept) QCOMPARE(ReadWholeFile(f.path("datax.dat")), datax);
 }
 
 void TestMainWindow::exitRefusedWhenTheSaveFails() {

@@ -246,6 +246,11 @@ class TestMapWindow : public QObject {
         // Leaving the mode hides the panel.
         prikaz("Srovnani");
         QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        // So does "Mapky".
+        prikaz("Srovnani");
+        QVERIFY(w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        prikaz("mapam");
+        QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
     }
 
     void comparisonCoronaNeedsFurtherData() {

@@ -290,7 +290,7 @@ class TestMeasurementWindow : public QObject {
             const DrawingPoint d = circles[k].centre();
             m.click({s.xy(d.x), s.xy(d.y)});
             m.press("zapskvrnu");
-            QCOMPARE(m.child<QPushButton>("zapskvrnu")->text(), QString("Zapsano"));
+            QCOMPARE(m.child<QPushButton>("zapskvrnu")->text(), QString("Zapsáno"));
         }
         m.press("konskvr");
         const TZaznam& stored = m.f.session.record(m.f.mainWindow->model().currentIndex());

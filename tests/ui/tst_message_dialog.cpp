@@ -49,6 +49,10 @@ class TestMessageDialog : public QObject {
         // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
         QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva"
                                    << QSize(650, 296) << QPoint(275, 216) << QPoint();
+        // A help line longer than 600 px widens the window instead of being cut.
+        QTest::newRow("help text, long line")
+            << MessageKind::Message << HelpText + QString(70, 'x') + "\r"
+            << "Zpráva" << QSize(750, 317) << QPoint(325, 237) << QPoint();
         QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc") << "Zadání hodnoty"
                                 << QSize(350, 200) << QPoint(125, 120) << QPoint();
         QTest::newRow("question short") << MessageKind::Question << QString(10, 'x') << "Výběr"
@@ -132,26 +136,46 @@ class TestMessageDialog : public QObject {
     }
 
     void questionAnswers_data() {
+        QTest::addColumn<bool>("yesIsSafe");
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("OK") << "Button1" << true;
-        QTest::newRow("Ne") << "Button2" << false;
-        QTest::newRow("title bar close") << "close" << false;
-        QTest::newRow("Escape") << "escape" << false;
+        for (const bool yesIsSafe : {false, true}) {
+            const char* safe = yesIsSafe ? "safe Ano: " : "safe Ne: ";
+            const auto row = [&](const char* name) {
+                return &(QTest::newRow(qPrintable(QString(safe) + name)) << yesIsSafe);
+            };
+            *row("click Ano") << "Button1" << true;
+            *row("click Ne") << "Button2" << false;
+            // Closing or Esc, and Enter at once, give the safe answer.
+            *row("title bar close") << "close" << yesIsSafe;
+            *row("Escape") << "escape" << yesIsSafe;
+            *row("Enter") << "enter" << yesIsSafe;
+            // Enter presses the button the focus was moved to.
+            *row("Tab, Enter") << "tab enter" << !yesIsSafe;
+            *row("Tab, Tab, Enter") << "tab tab enter" << yesIsSafe;
+        }
     }
 
     void questionAnswers() {
+        QFETCH(bool, yesIsSafe);
         QFETCH(QString, how);
         QFETCH(bool, answer);
         MessageDialog d(MessageKind::Question, "Vytvořit zálohu?");
+        d.setSafeAnswer(yesIsSafe);
         d.show();
-        QVERIFY(d.findChild<QPushButton*>("Button2")->isVisible());
-        if (how == "close")
+        QCOMPARE(d.findChild<QPushButton*>("Button1")->text(), QString("Ano"));
+        QCOMPARE(d.findChild<QPushButton*>("Button2")->text(), QString("Ne"));
+        if (how == "close") {
             d.close();
-        else if (how == "escape")
-            QTest::keyClick(&d, Qt::Key_Escape);
-        else
+        } else if (how == "escape") {
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+        } else if (how.endsWith("enter")) {
+            for (int i = 0; i < how.count("tab"); ++i)
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        } else {
             QTest::mouseClick(d.findChild<QPushButton*>(how), Qt::LeftButton);
+        }
         QVERIFY(!d.isVisible());
         QCOMPARE(d.confirmed(), answer);
     }

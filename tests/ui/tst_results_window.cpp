@@ -212,19 +212,18 @@ void TestResultsWindow::monthInput_data() {
     QTest::addColumn<int>("rezim");
     QTest::addColumn<int>("vybranyMesic");
     QTest::addColumn<QString>("remembered");
-    const QString header = q(HeaderFromStationData);
     QTest::newRow("own, month with drawings")
-        << "vlastni" << QStringList{"3.2024"} << QStringList{header} << 1 << 202403 << "3.2024";
+        << "vlastni" << QStringList{"3.2024"} << QStringList{} << 1 << 202403 << "3.2024";
     QTest::newRow("SIDC with a comma")
-        << "oficialni" << QStringList{"3,2024"} << QStringList{header} << 2 << 202403 << "3,2024";
-    QTest::newRow("CV without the header notice")
-        << "CVvysledek" << QStringList{"12.2023"} << QStringList{} << 9 << 202312 << "12.2023";
+        << "oficialni" << QStringList{"3,2024"} << QStringList{} << 2 << 202403 << "3,2024";
+    QTest::newRow("CV") << "CVvysledek" << QStringList{"12.2023"} << QStringList{} << 9 << 202312
+                        << "12.2023";
     QTest::newRow("month without drawings asks again")
-        << "vlastni" << QStringList{"3.1990", "4.2024"}
-        << QStringList{header, " Poalední záznam je z LAST"} << 1 << 202404 << "4.2024";
+        << "vlastni" << QStringList{"3.1990", "4.2024"} << QStringList{" Poalední záznam je z LAST"}
+        << 1 << 202404 << "4.2024";
     QTest::newRow("closed prompt shows nothing")
-        << "vlastni" << QStringList{"3.1990", ""}
-        << QStringList{header, " Poalední záznam je z LAST"} << 0 << 0 << "3.1990";
+        << "vlastni" << QStringList{"3.1990", ""} << QStringList{" Poalední záznam je z LAST"} << 0
+        << 0 << "3.1990";
 }
 
 void TestResultsWindow::monthInput() {
@@ -331,15 +330,15 @@ void TestResultsWindow::savedFilesEqualTheCli() {
     o.f.mainWindow->model().setCurrent(1);
     o.f.messages.clear();
     o.w->action("dosouboru")->trigger();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
+    // The message names every file written.
+    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\r" + files.join('\r')});
     for (const QString& file : files) {
         const std::string ours = o.file(file.toStdString());
         QVERIFY(!ours.empty());
         QCOMPARE(ours, ReadWholeFile(ProgramDir(copy.path()).resolve(file.toStdString())));
     }
-    // The month's first record is the working record afterwards.
-    QCOMPARE(o.f.session.currentIndex(),
-             static_cast<int>(*FirstRecordOfMonth(o.f.session.records(), 202403)) + 1);
+    // The working record stays where it was.
+    QCOMPARE(o.f.session.currentIndex(), 1);
 }
 
 void TestResultsWindow::sidcAsksBeforeOverwriting() {
@@ -356,7 +355,7 @@ void TestResultsWindow::sidcAsksBeforeOverwriting() {
     QCOMPARE(o.file("Mesice/202403.txt"), std::string("stary"));
     o.f.messages.answers.push_back(true);
     o.w->onToFileClicked();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
+    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\rMesice/202403.txt"});
     QVERIFY(o.file("Mesice/202403.txt").starts_with("SIDC202403"));
 }
 
@@ -421,7 +420,8 @@ void TestResultsWindow::csvOfTheStatisticsShown() {
     o.f.messages.clear();
     o.f.mainWindow->action("namersever")->trigger();
     o.f.mainWindow->action("SpeedButton8")->trigger();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
+    QCOMPARE(o.f.messages.messages,
+             QStringList{"Data byla uložena:\rCSVsoubory/Namerene-sever.csv"});
     QCOMPARE(o.file("CSVsoubory/Namerene-sever.csv"),
              StatisticsCsvText(
                  BuildMeasuredStatistics(o.f.session.records(), HemisphereChoice::North).cells, 2));
@@ -548,8 +548,8 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
     QCOMPARE(instrument->text(), QString("Refractor  "));
     o.f.messages.clear();
     save->click();
-    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena"});
     const std::string name = "Intersol/2403_012.txt";
+    QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\r" + q(name)});
     QCOMPARE(o.file(name), ReadWholeFile(ProgramDir(copy.path()).resolve(name)));
     QCOMPARE(o.w->monthText(), QString(Month));
     QVERIFY(Cp1250ToUtf8(o.file("pozorovatelep.dat")).find("12,Novák Jan,") != std::string::npos);

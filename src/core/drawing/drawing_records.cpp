@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <stdexcept>
 
 #include "drawing/faculae.h"
@@ -80,9 +81,36 @@ std::optional<std::string> PictureNamePrefixError(std::string_view prefix) {
     return FileNamePartError(prefix, "Název obrázku");
 }
 
-std::string RangeImageName(const std::string& prefix, const Date& d, bool bmp) {
+std::string RangeImageName(const std::string& prefix, const Date& d, int time, bool bmp) {
     if (const auto error = PictureNamePrefixError(prefix)) throw std::runtime_error(*error);
-    return prefix + " Zakres " + isoDate(d) + (bmp ? ".bmp" : ".jpg");
+    const std::size_t first = prefix.find_first_not_of(' ');
+    const std::string trimmed =
+        first == std::string::npos ? std::string()
+                                   : prefix.substr(first, prefix.find_last_not_of(' ') + 1 - first);
+    char hhmm[16];
+    std::snprintf(hhmm, sizeof hhmm, "%04d", time);
+    return (trimmed.empty() ? std::string() : trimmed + " ") + "Zakres " + isoDate(d) + " " + hhmm +
+           (bmp ? ".bmp" : ".jpg");
+}
+
+std::vector<std::optional<std::string>>
+RangeImageNames(const std::string& prefix, std::span<const TZaznam> records, bool bmp) {
+    std::vector<std::optional<std::string>> names;
+    names.reserve(records.size());
+    std::set<std::string> used;
+    for (const TZaznam& z : records) {
+        const auto date = RecordDate(z);
+        if (!date) {
+            names.emplace_back();
+            continue;
+        }
+        std::string name = RangeImageName(prefix, *date, z.Cas, bmp);
+        const std::size_t dot = name.size() - 4;
+        for (int n = 2; !used.insert(name).second; ++n)
+            name = RangeImageName(prefix, *date, z.Cas, bmp).insert(dot, "-" + std::to_string(n));
+        names.emplace_back(std::move(name));
+    }
+    return names;
 }
 
 } // namespace hk

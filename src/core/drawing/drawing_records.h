@@ -34,12 +34,20 @@ std::optional<PrintRecordRange> PrintRange(int current, int recordCount,
 
 // "Zakres yyyy-mm-dd.bmp": the picture of one drawing saved from the window.
 std::string DrawingImageName(const Date& d);
-// `prefix` + " Zakres yyyy-mm-dd" + extension (".bmp" or ".jpg"): the
-// pictures of a range of drawings, saved in the folder "Obrázek". Throws
-// std::runtime_error when the prefix could lead out of that folder.
 // The message when a typed picture-name prefix could lead out of "Obrázek"
 // (separators, "..", line breaks); nullopt when it is safe.
 std::optional<std::string> PictureNamePrefixError(std::string_view prefix);
-std::string RangeImageName(const std::string& prefix, const Date& d, bool bmp);
+// The picture of one drawing of a range, saved in the folder "Obrázek":
+// the prefix and a space when one is given (surrounding spaces dropped),
+// then "Zakres yyyy-mm-dd hhmm" (the time UT) and the extension (".bmp" or
+// ".jpg"). Throws std::runtime_error when the prefix could lead out of that
+// folder.
+std::string RangeImageName(const std::string& prefix, const Date& d, int time, bool bmp);
+// The names of the pictures of `records`, one per drawing: RangeImageName,
+// and where that repeats within the range (two drawings of one minute)
+// "-2", "-3", ... before the extension. nullopt for a record without a valid
+// date. Throws as RangeImageName.
+std::vector<std::optional<std::string>> RangeImageNames(const std::string& prefix,
+                                                        std::span<const TZaznam> records, bool bmp);
 
 } // namespace hk

@@ -73,9 +73,8 @@ ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view
     return r;
 }
 
-std::vector<std::string> ChooseMonthNotices(const StationData& data, bool headerNotice) {
+std::vector<std::string> ChooseMonthNotices(const StationData& data) {
     std::vector<std::string> notices;
-    if (headerNotice) notices.emplace_back(HeaderFromStationData);
     if (data.row(3).empty() || data.row(4).empty())
         notices.emplace_back(MissingInstrumentParameters);
     return notices;

@@ -14,8 +14,6 @@ namespace hk {
 
 inline constexpr std::string_view MonthPromptTitle = "Zadání";
 inline constexpr std::string_view MonthPrompt = "Zadej měsíc a rok ? (2.2000)";
-inline constexpr std::string_view HeaderFromStationData =
-    "Pro hlavičku se použijí data z volby  Všeobecná data";
 inline constexpr std::string_view MissingInstrumentParameters =
     " Pozor v obecných datach nejsou parametry přístroje.";
 inline constexpr std::string_view LastRecordIsFrom = " Poalední záznam je z ";
@@ -46,9 +44,8 @@ struct ChooseMonthResult {
 // that month the message names the date of the latest drawing.
 ChooseMonthResult ChooseMonth(std::span<const TZaznam> records, std::string_view text);
 
-// The notices shown before the month is asked for: the header notice (own
-// and SIDC views) and the warning when the aperture or the focal length is
-// missing from the general data.
-std::vector<std::string> ChooseMonthNotices(const StationData& data, bool headerNotice);
+// The notices shown before the month is asked for: the warning when the
+// aperture or the focal length is missing from the general data.
+std::vector<std::string> ChooseMonthNotices(const StationData& data);
 
 } // namespace hk

@@ -96,4 +96,10 @@ std::optional<int> EvolutionRotationInput(std::span<const TZaznam> records, int 
     return std::nullopt;
 }
 
+std::optional<int> LatestEvolutionRotation(std::span<const TZaznam> records) {
+    for (auto z = records.rbegin(); z != records.rend(); ++z)
+        if (!IsSpecialRecord(*z) && z->Rotace > 0) return z->Rotace;
+    return std::nullopt;
+}
+
 } // namespace hk

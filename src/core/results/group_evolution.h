@@ -42,4 +42,8 @@ ResultsGrid BuildGroupEvolution(std::span<const TZaznam> records, const Geometry
 // is rebuilt).
 std::optional<int> EvolutionRotationInput(std::span<const TZaznam> records, int value);
 
+// The rotation the view opens on: that of the last drawing that is not a
+// special record; nullopt without one.
+std::optional<int> LatestEvolutionRotation(std::span<const TZaznam> records);
+
 } // namespace hk

@@ -37,4 +37,21 @@ std::filesystem::path WriteReportFile(const ProgramDir& dir, const ReportFile& r
     return path;
 }
 
+std::string SavedMessage(const ProgramDir& dir, const std::vector<std::filesystem::path>& written) {
+    constexpr std::size_t MaxListed = 12;
+    std::string text(DataWereSaved);
+    if (!written.empty()) text += ':';
+    const std::filesystem::path root = dir.root().lexically_normal();
+    for (std::size_t i = 0; i < written.size() && i < MaxListed; ++i) {
+        const std::filesystem::path file = written[i].lexically_normal();
+        const std::filesystem::path inside = file.lexically_relative(root);
+        const bool underRoot = !inside.empty() && *inside.begin() != "..";
+        text += '\r';
+        text += (underRoot ? inside : file).generic_string();
+    }
+    if (written.size() > MaxListed)
+        text += "\r... a dalších " + std::to_string(written.size() - MaxListed);
+    return text;
+}
+
 } // namespace hk

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/program_dir.h"
 
@@ -11,6 +12,11 @@ namespace hk {
 
 // Shown after every report or export written.
 inline constexpr std::string_view DataWereSaved = "Data byla uložena";
+
+// DataWereSaved and where: the written files one a line ("\r" between
+// lines), each relative to the program directory when it lies in it
+// ("Vlastni/VL-11_2026.Txt"); a long list ends with how many more there are.
+std::string SavedMessage(const ProgramDir& dir, const std::vector<std::filesystem::path>& written);
 
 struct ReportFile {
     std::string folder; // sub-directory of the program directory, e.g. "Mesice"

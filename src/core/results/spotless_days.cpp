@@ -20,6 +20,17 @@ std::vector<std::string> SpotlessDaysOf(std::span<const TZaznam> records) {
     return spotlessDates;
 }
 
+int LatestSpotlessYear(const std::vector<std::string>& spotlessDates,
+                       std::span<const TZaznam> records) {
+    int year = 0;
+    for (const std::string& d : spotlessDates)
+        if (const auto date = ParseDatum(d)) year = std::max(year, date->year);
+    if (year == 0)
+        for (const TZaznam& z : records)
+            if (const auto date = ParseDatum(z.Datum.text())) year = std::max(year, date->year);
+    return year >= SpotlessYearFrom && year <= SpotlessYearTo ? year : SpotlessYearStart;
+}
+
 std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& spotlessDates, int year) {
     std::vector<Date> days;
     for (const std::string& d : spotlessDates)
@@ -39,7 +50,10 @@ SpotlessCalendar BuildSpotlessCalendar(const std::vector<std::string>& spotlessD
     const int w = width / 15;
     for (int m = 1; m <= 14; ++m) {
         if (m <= 12)
-            c.texts.push_back({S(20) + w * (m + 1), S(60), std::string(MonthsFolder[m - 1])});
+            // A month's name keeps to its column ("Červenec" must not run
+            // into "Srpen" at small sizes).
+            c.texts.push_back(
+                {S(20) + w * (m + 1), S(60), std::string(MonthsFolder[m - 1]), w - S(20) - 2});
         c.lines.push_back({m * w, S(60), m * w, S(60) + 32 * (S(480) / 32)});
     }
     for (int d = 1; d <= 33; ++d) {

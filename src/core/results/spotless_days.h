@@ -21,6 +21,11 @@ inline constexpr int SpotlessYearStart = 2000;
 // without groups count like any other).
 std::vector<std::string> SpotlessDaysOf(std::span<const TZaznam> records);
 
+// The year the calendar opens on: the latest year of a spotless day, else
+// the latest year of any record, else SpotlessYearStart.
+int LatestSpotlessYear(const std::vector<std::string>& spotlessDates,
+                       std::span<const TZaznam> records);
+
 // The marked days of `year`, in calendar order, each day once.
 std::vector<Date> SpotlessDaysOfYear(const std::vector<std::string>& spotlessDates, int year);
 
@@ -35,6 +40,7 @@ struct SpotlessCalendar {
     struct Text {
         int x, y; // top left
         std::string text;
+        int width = 0; // the room the text has (0: up to the right edge)
     };
     struct Cell {
         int left, top, right, bottom; // the rectangle's bounds, right and bottom exclusive

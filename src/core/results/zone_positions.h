@@ -20,7 +20,7 @@ inline constexpr std::string_view AllClasses = "vše";
 // The items of the class selection, "vše" last.
 inline constexpr std::string_view ZoneClassItems[] = {"A", "B", "C", "D",  "E",
                                                       "F", "H", "J", "vše"};
-inline constexpr std::string_view ZonesCaption = "Výsledky    Plohy skupin podle délky slunce  ";
+inline constexpr std::string_view ZonesCaption = "Výsledky    Polohy skupin podle délky slunce  ";
 inline constexpr std::string_view ZonesHeading =
     "  počet  skupin  ( g )                     | |                          počet skvrn  ( f )";
 inline constexpr std::string_view ZonesTextQuestion =

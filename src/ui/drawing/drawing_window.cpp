@@ -29,6 +29,7 @@
 #include "records/session.h"
 #include "render/drawing_renderer.h"
 #include "render/jpeg_writer.h"
+#include "results/report_file.h"
 #include "text/number_format.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/drawing/merge_panel.h"
@@ -416,7 +417,7 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     } else if (key == Qt::Key_V || key == Qt::Key_F7) {
         leaves(false);
     } else if (key == Qt::Key_F8) {
-        if (k_.messages.ask(QStringLiteral("Uložit bitmapu zákresu"))) saveBitmap();
+        if (k_.messages.ask(QStringLiteral("Uložit bitmapu zákresu"), SafeAnswer::No)) saveBitmap();
     } else if (key == Qt::Key_F9) {
         withMagnetosphere();
     } else if (key == Qt::Key_F ||
@@ -467,9 +468,10 @@ void DrawingWindow::toggleSize() {
         resize(client);
     }
     options_.zoomK = fittedZoom();
-    const QString text = QStringLiteral("%1 x %2").arg(width()).arg(height());
-    setWindowTitle(text);
-    if (sub_) sub_->setWindowTitle(text);
+    // The new size shows for a moment in the status line; the caption keeps
+    // naming the drawing.
+    k_.frame.showStatus(QStringLiteral("%1 x %2").arg(width()).arg(height()), 3000);
+    heading();
     if (QAction* a = k_.frame.action(QStringLiteral("menvet")))
         a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();
@@ -597,7 +599,7 @@ void DrawingWindow::mergeFaculae() {
         messages.showMessage(QStringLiteral("Přidáno zákresů: %1\rNahrazeno polí fakulí: %2")
                                  .arg(r.added.size())
                                  .arg(r.fieldsReplaced));
-        if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"))) {
+        if (messages.ask(QStringLiteral("Uložit změny do souboru datax?"), SafeAnswer::No)) {
             BusyCursor busy;
             k_.model.save();
         }
@@ -626,7 +628,8 @@ void DrawingWindow::onConfirmMergeClicked() {
     bool exclude = false;
     if (count > 0)
         exclude = k_.messages.ask(QStringLiteral("V přidaných datech jsou shodné datumy ") +
-                                  QString::number(count) + QStringLiteral("x! Vyloučit je?"));
+                                      QString::number(count) + QStringLiteral("x! Vyloučit je?"),
+                                  SafeAnswer::Yes);
     const std::vector<TZaznam> toAppend = RecordsToAppend(s.records(), recordsToAdd_, exclude);
     // The file is merged once: the buffer empties.
     recordsToAdd_.clear();
@@ -729,27 +732,53 @@ void DrawingWindow::onSaveRangeClicked() {
     o.showMagnetic = false;
     o.zoomK = enlarged_ ? options_.zoomK : enlargedZoom();
     runCommand(messages, [&] {
-        BusyCursor busy;
         const auto folder = s.dir.ensureFolder("Obrázek");
+        const auto names =
+            RangeImageNames(prefix,
+                            s.records().subspan(static_cast<std::size_t>(from - 1),
+                                                static_cast<std::size_t>(to - from + 1)),
+                            bmp);
+        // A picture saved earlier under the same name is replaced only when
+        // the user says so; otherwise it is kept and skipped.
+        QStringList existing;
+        for (const auto& name : names)
+            if (name && std::filesystem::exists(folder / *name)) existing << q(*name);
+        const bool replace =
+            existing.isEmpty() ||
+            messages.ask(QStringLiteral("V adresáři Obrázek už jsou soubory se stejným názvem "
+                                        "(%1), např. %2\rPřepsat je?")
+                             .arg(existing.size())
+                             .arg(existing.front()),
+                         SafeAnswer::No);
+        BusyCursor busy;
         int undated = 0;
+        std::vector<std::filesystem::path> written;
         QImage image(DrawingPictureSize(o), QImage::Format_RGB32);
         for (int i = from; i <= to; ++i) {
-            const TZaznam& z = s.record(i);
-            const auto date = RecordDate(z);
-            if (!date) {
+            const auto& name = names[static_cast<std::size_t>(i - from)];
+            if (!name) {
                 ++undated;
                 continue;
             }
+            const std::filesystem::path file = folder / *name;
+            if (!replace && std::filesystem::exists(file)) continue;
+            const TZaznam& z = s.record(i);
             {
                 QPainter p(&image);
                 PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry(i, i).ephemeris(i)),
                              o);
             }
-            SaveImage(image, folder / RangeImageName(prefix, *date, bmp), quality);
+            SaveImage(image, file, quality);
+            written.push_back(file);
         }
+        // Nothing written is never reported as saved.
+        QString text = written.empty() ? QStringLiteral("Žádný obrázek nebyl uložen")
+                                       : q(SavedMessage(s.dir, written));
         if (undated > 0)
-            messages.showMessage(
-                QStringLiteral("Zákresy bez platného data nebyly uloženy: %1").arg(undated));
+            text += QStringLiteral("\rZákresy bez platného data nebyly uloženy: %1").arg(undated);
+        if (!replace)
+            text += QStringLiteral("\rPonechány dřívější soubory: %1").arg(existing.size());
+        messages.showMessage(text);
     });
 }
 

@@ -90,7 +90,7 @@ QString modeHeading(EntryMode mode) {
     case EntryMode::New:
         return QStringLiteral("Nový zákres");
     case EntryMode::Special:
-        return QStringLiteral("Zvlášťní záznam");
+        return QStringLiteral("Zvláštní záznam");
     case EntryMode::Correction:
         return QStringLiteral("Oprava dat");
     }
@@ -736,7 +736,7 @@ void EntryWindow::onCoordinatesClicked() {
 }
 
 void EntryWindow::onNumberingLabelClicked() {
-    if (!k_.messages.ask(q(std::string(messages::SwitchNumbersOff)))) return;
+    if (!k_.messages.ask(q(std::string(messages::SwitchNumbersOff)), SafeAnswer::No)) return;
     k_.model.switchDrawingNumbersOff();
     base_.CisloZakresu = 0;
     showNumbering();

@@ -1,5 +1,5 @@
 #pragma once
-// The entry window ("Nový zákres", "Zvlášťní záznam", "Oprava dat"): the
+// The entry window ("Nový zákres", "Zvláštní záznam", "Oprava dat"): the
 // observer types the header of a drawing, one row per group and one per
 // faculae field. The window only moves text between its controls and the
 // entry logic of core and shows the messages; confirming stores the record
@@ -119,7 +119,7 @@ class EntryWindow : public QDialog {
     QPushButton* backButton_;
 };
 
-// Connects "Nový zákres", "Zvlášťní zákres" and "Oprava dat" (menu items and
+// Connects "Nový zákres", "Zvláštní zákres" and "Oprava dat" (menu items and
 // tool buttons) to the entry window.
 void installEntry(MainWindow& mainWindow);
 

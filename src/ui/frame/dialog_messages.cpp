@@ -58,17 +58,10 @@ std::optional<QString> DialogMessages::askValueTitled(const QString& heading, co
     return d.value();
 }
 
-bool DialogMessages::ask(const QString& text) {
+bool DialogMessages::ask(const QString& text, SafeAnswer safe) {
     FocusRestorer n(parent_);
     MessageDialog d(MessageKind::Question, text, {}, n.parent());
-    d.exec();
-    return d.confirmed();
-}
-
-bool DialogMessages::askYesNo(const QString& text) {
-    FocusRestorer n(parent_);
-    MessageDialog d(MessageKind::Question, text, {}, n.parent());
-    d.setYesNo();
+    d.setSafeAnswer(safe == SafeAnswer::Yes);
     d.exec();
     return d.confirmed();
 }

@@ -17,8 +17,7 @@ class DialogMessages : public Messages {
     std::optional<QString> askValue(const QString& prompt, const QString& initial) override;
     std::optional<QString> askValueTitled(const QString& heading, const QString& prompt,
                                           const QString& initial) override;
-    bool ask(const QString& text) override;
-    bool askYesNo(const QString& text) override;
+    bool ask(const QString& text, SafeAnswer safe) override;
 
   private:
     QPointer<QWidget> parent_;

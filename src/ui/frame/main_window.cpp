@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,6 +28,7 @@
 #include "records/startup.h"
 #include "render/font_roles.h"
 #include "render/jpeg_writer.h"
+#include "results/report_file.h"
 #include "ui/drawing/coordinate_type_dialog.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/messages.h"
@@ -37,7 +40,7 @@ const QString MainWindow::NotReadyHint = QStringLiteral("Připravuje se");
 
 const QString MainWindow::HelpText = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
-    "souborů dat pro fakule\r f      - Překreslování dat fakulí\r p      - Přepočet ploch "
+    "souborů dat pro fakule\r f      - Měření fakulí\r p      - Přepočet ploch "
     "fakulí\r z-v   - zap.vyp propojení skupiny\r k      - Seznam shodných datumů\r Ctrl+G "
     "- Změna souřadnic dataxu (polární / heliografické), s dotazem\r Ctrl+S - Sloučení "
     "jiného souboru záznamů s daty\r Ctrl+R - Rozdělení dat do datax1.dat .. datax5.dat podle "
@@ -55,10 +58,21 @@ class WindowKeeper : public QObject {
     }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Resize && area_->isVisible()) keep();
+        // A child window's caption shows no icon: without one of its own Qt
+        // would draw the toolkit's logo there.
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* window =
+                    qobject_cast<QMdiSubWindow*>(static_cast<QChildEvent*>(event)->child()))
+                window->setWindowIcon(blankIcon());
         return false;
     }
 
   private:
+    static QIcon blankIcon() {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        return QIcon(blank);
+    }
     void keep() {
         const QSize v = area_->viewport()->size();
         for (QMdiSubWindow* window : area_->subWindowList()) {
@@ -217,7 +231,7 @@ void MainWindow::createMenu() {
     QMenu* entryMenu = submenu(bar, QStringLiteral("zadavani"), QStringLiteral("&Zadávání"));
     bar->addMenu(entryMenu);
     entryMenu->addAction(createAction("novy", QStringLiteral("&Nový zákres")));
-    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvlášťní zákres")));
+    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvláštní zákres")));
     entryMenu->addAction(createAction("oprava", QStringLiteral("&Oprava  dat")));
     QMenu* saveDataMenu =
         submenu(entryMenu, QStringLiteral("ulozitdata"), QStringLiteral("&Uložit data"));
@@ -243,7 +257,7 @@ void MainWindow::createMenu() {
     graphs->addAction(createAction("map", QStringLiteral("&Mapy")));
 
     bar->addAction(createAction("vysledky1", QStringLiteral("&Výsledky")));
-    bar->addAction(createAction("About1", QStringLiteral("&About")));
+    bar->addAction(createAction("About1", QStringLiteral("&O programu")));
     bar->addAction(createAction("napoveda", QStringLiteral("Nápověda")));
     QAction* sunCentre = createAction("souslunce", QStringLiteral("Souřadnice slunce"));
     sunCentre->setVisible(false);
@@ -399,7 +413,7 @@ void MainWindow::createPanels() {
                  {"mapam", "Mapky", "Mapky"},
                  {"dlouham", "Dlouhá", "Dlouhá mapa"},
                  {"vysokam", "Vysoká", "Vysoká mapa"},
-                 {"SpeedButton5", "12", "Dvanáct map"},
+                 {"SpeedButton5", "12", "Dvě mapy"},
                  {"koronagraf", "Kor. graf", "Korona graf"},
                  {"koronaitensit", "Kor. int.", "Korona intenzita"},
                  {"koronsku", "Kor. glob.", "Korona globálně"},
@@ -542,14 +556,15 @@ void MainWindow::onSaveAsciiClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Data skvrn budou uložena do souboru ") +
                           pathText(s.dir.resolve(AsciiExportName)));
+    std::filesystem::path written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WriteAsciiExport(s.dir, s.records(), s.geometry());
+            written = WriteAsciiExport(s.dir, s.records(), s.geometry());
         }))
         return;
     // A group without a class is "***" in the store too from now on.
     model_.fillMissingClasses();
-    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    messages_.showMessage(q(SavedMessage(s.dir, {written})));
     showStatus(QStringLiteral("Uloženo: ") + pathText(s.dir.resolve(AsciiExportName)));
 }
 
@@ -557,12 +572,13 @@ void MainWindow::onFaculaePositionsClicked() {
     const Session& s = session();
     messages_.showMessage(QStringLiteral("Pozice fakulí budou uloženy do adresáře ") +
                           pathText(s.dir.resolve(CSVFolderName)));
+    std::filesystem::path written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
-            WriteFaculaePositions(s.dir, s.records());
+            written = WriteFaculaePositions(s.dir, s.records());
         }))
         return;
-    messages_.showMessage(QStringLiteral("Data byla uložena"));
+    messages_.showMessage(q(SavedMessage(s.dir, {written})));
     showStatus(QStringLiteral("Uloženo do adresáře ") + pathText(s.dir.resolve(CSVFolderName)));
 }
 
@@ -598,7 +614,7 @@ void MainWindow::onAboutClicked() {
                  pathText(s.dir.resolve("datax.dat")).toHtmlEscaped(),
                  pathText(s.dir.resolve("Obrázek")).toHtmlEscaped(),
                  QCoreApplication::applicationFilePath().toHtmlEscaped());
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("About"), text,
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("O programu"), text,
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setTextFormat(Qt::RichText);
@@ -607,7 +623,8 @@ void MainWindow::onAboutClicked() {
 }
 
 void MainWindow::saveWindowPicture() {
-    if (messages_.ask(QStringLiteral("            Uložit bitmapu okna "))) saveWindowPictureNow();
+    if (messages_.ask(QStringLiteral("            Uložit bitmapu okna "), SafeAnswer::No))
+        saveWindowPictureNow();
 }
 
 bool MainWindow::saveWindowPictureNow() {
@@ -641,7 +658,8 @@ bool MainWindow::saveWindowPictureNow() {
 bool MainWindow::confirmEntry() {
     Session& s = model_.store();
     if (s.needsBackupQuestion() &&
-        messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+        messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "),
+                      SafeAnswer::No)) {
         try {
             s.writeBackup();
         } catch (const std::exception& e) {
@@ -653,7 +671,8 @@ bool MainWindow::confirmEntry() {
     } catch (const std::exception& e) {
         // The data in memory would be lost: the user decides.
         if (!messages_.ask(q(e.what()) +
-                           QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?")))
+                               QStringLiteral("\rData nebyla uložena. Přesto ukončit program ?"),
+                           SafeAnswer::No))
             return false;
     }
     closing_ = true;

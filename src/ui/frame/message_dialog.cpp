@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +19,8 @@ namespace hk {
 MessageDialog::MessageDialog(MessageKind mode, const QString& text, const QString& value,
                              QWidget* parent)
     : QDialog(parent), mode_(mode), textLabel_(new QLabel(this)), valueEdit_(new QLineEdit(this)),
-      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      okButton_(new QPushButton(
+          mode == MessageKind::Question ? QStringLiteral("Ano") : QStringLiteral("OK"), this)),
       noButton_(new QPushButton(QStringLiteral("Ne"), this)) {
     setObjectName(QStringLiteral("Form14"));
     setModal(true);
@@ -81,23 +83,56 @@ MessageDialog::MessageDialog(MessageKind mode, const QString& text, const QStrin
         valueEdit_->setFocus();
         connect(valueEdit_, &QLineEdit::returnPressed, this, &MessageDialog::onOkClicked);
     }
+    connect(okButton_, &QPushButton::clicked, this, &MessageDialog::onOkClicked);
     if (mode == MessageKind::Question) {
         noButton_->setGeometry(l.no.translated(0, -offset));
-        connect(noButton_, &QPushButton::clicked, this, &QDialog::reject);
+        connect(noButton_, &QPushButton::clicked, this, &MessageDialog::onNoClicked);
+        setSafeAnswer(false);
+    } else {
+        okButton_->setDefault(mode == MessageKind::Message);
+        okButton_->setAutoDefault(mode == MessageKind::Message);
+        noButton_->setAutoDefault(false);
     }
-    okButton_->setDefault(mode != MessageKind::Value);
-    okButton_->setAutoDefault(mode != MessageKind::Value);
-    noButton_->setAutoDefault(false);
-    connect(okButton_, &QPushButton::clicked, this, &MessageDialog::onOkClicked);
 }
 
-void MessageDialog::setYesNo() {
-    okButton_->setText(QStringLiteral("Ano"));
-    okButton_->setDefault(false);
-    okButton_->setAutoDefault(false);
-    noButton_->setDefault(true);
-    noButton_->setAutoDefault(true);
-    noButton_->setFocus();
+void MessageDialog::setSafeAnswer(bool yesIsSafe) {
+    if (mode_ != MessageKind::Question) return;
+    yesIsSafe_ = yesIsSafe;
+    QPushButton* safe = yesIsSafe ? okButton_ : noButton_;
+    QPushButton* other = yesIsSafe ? noButton_ : okButton_;
+    other->setDefault(false);
+    safe->setDefault(true);
+    // Both follow the focus: Tab to a button makes it the one Enter presses.
+    safe->setAutoDefault(true);
+    other->setAutoDefault(true);
+    safe->setFocus(Qt::OtherFocusReason);
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (mode_ == MessageKind::Question && enter && event->modifiers() == Qt::NoModifier) {
+        // Enter answers with the button that has the focus, never with a
+        // button the user moved away from.
+        QPushButton* pressed = noButton_->hasFocus()   ? noButton_
+                               : okButton_->hasFocus() ? okButton_
+                               : yesIsSafe_            ? okButton_
+                                                       : noButton_;
+        pressed->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MessageDialog::reject() {
+    // Esc and the title bar's close give the safe answer.
+    if (mode_ == MessageKind::Question) confirmed_ = yesIsSafe_;
+    QDialog::reject();
+}
+
+void MessageDialog::onNoClicked() {
+    confirmed_ = false;
+    QDialog::reject();
 }
 
 QString MessageDialog::value() const {

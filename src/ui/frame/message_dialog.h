@@ -1,6 +1,6 @@
 #pragma once
 // The program's own message window in its three modes: a message with "OK",
-// a value prompt with an edit field, and a choice between "OK" and "Ne".
+// a value prompt with an edit field, and a question answered "Ano" or "Ne".
 #include <QDialog>
 
 #include "ui/frame/message_layout.h"
@@ -20,16 +20,25 @@ class MessageDialog : public QDialog {
     MessageKind mode() const { return mode_; }
     // The typed value after "OK" in prompt mode.
     QString value() const;
-    // True once "OK" was pressed (in every mode).
+    // True once "OK" or "Ano" was pressed; for a question closed by Esc or
+    // the title bar, true when "Ano" is its safe answer.
     bool confirmed() const { return confirmed_; }
-    // A question that "Ano" confirms and whose default answer is "Ne".
-    void setYesNo();
+    // Which answer of a question leaves the data as they are: that button is
+    // the default and has the focus (a new question's safe answer is "Ne").
+    void setSafeAnswer(bool yesIsSafe);
+
+    void reject() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void onOkClicked();
+    void onNoClicked();
 
     MessageKind mode_;
     bool confirmed_ = false;
+    bool yesIsSafe_ = false;
     QLabel* textLabel_;
     QLineEdit* valueEdit_;
     QPushButton* okButton_;

@@ -50,13 +50,16 @@ MessageLayout LayoutMessage(MessageKind mode, const QString& text,
     case MessageKind::Message: {
         l.caption = QStringLiteral("Zpráva");
         if (text.startsWith(QStringLiteral(" F8"))) {
-            // The help text: a wide window with one line of height per line end.
+            // The help text: a wide window with one line of height per line
+            // end, wider still when a line needs it (no line is cut).
             const int n = static_cast<int>(text.count(QLatin1Char('\r')));
             const int height = n * MessageFontPixels + 2 * n + MessageHeight;
-            l.window = {HelpWidth, height};
-            l.text = {(HelpWidth - HelpTextWidth) / 2, TextTop, HelpTextWidth, textHeight};
+            const int textWidth = std::max(HelpTextWidth, textWidthPx);
+            const int width = textWidth + HelpWidth - HelpTextWidth;
+            l.window = {width, height};
+            l.text = {(width - textWidth) / 2, TextTop, textWidth, textHeight};
             const int buttonTop = height - HelpButtonAboveBottom - MessageButtonHeight;
-            l.ok = {(HelpWidth - MessageButtonWidth) / 2, std::max(buttonTop, l.text.bottom() + 1),
+            l.ok = {(width - MessageButtonWidth) / 2, std::max(buttonTop, l.text.bottom() + 1),
                     MessageButtonWidth, MessageButtonHeight};
             l.window.setHeight(std::max(height, l.ok.bottom() + 1 + HelpButtonAboveBottom));
             break;

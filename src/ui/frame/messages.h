@@ -7,6 +7,9 @@
 
 namespace hk {
 
+// Which answer of a question keeps the data as they are.
+enum class SafeAnswer { No, Yes };
+
 class Messages {
   public:
     virtual ~Messages();
@@ -22,11 +25,13 @@ class Messages {
         (void)heading;
         return askValue(prompt, initial);
     }
-    // True for "OK", false for "Ne" or a closed window.
-    virtual bool ask(const QString& text) = 0;
-    // A question whose safe answer is "Ne": the buttons read "Ano" and "Ne"
-    // and "Ne" is the default, so that Enter does not throw work away.
-    virtual bool askYesNo(const QString& text) { return ask(text); }
+    // A question answered "Ano" (true) or "Ne" (false). `safe` is the answer
+    // that leaves the data as they are: its button is the default and has the
+    // focus when the window opens, and Esc or closing the window gives it.
+    // Enter presses the button that has the focus.
+    virtual bool ask(const QString& text, SafeAnswer safe) = 0;
+    // A question whose safe answer is "Ne".
+    bool askYesNo(const QString& text) { return ask(text, SafeAnswer::No); }
 };
 
 } // namespace hk

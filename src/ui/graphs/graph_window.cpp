@@ -15,6 +15,7 @@
 #include "records/session.h"
 #include "render/graph_renderer.h"
 #include "render/jpeg_writer.h"
+#include "results/report_file.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
@@ -286,10 +287,11 @@ void GraphWindow::onSaveClicked() {
         const auto folder = ctx_.model.session().dir.ensureFolder("Obrázek");
         const QString v = sizeText_.isEmpty() ? QString::number(canvas_->width()) : sizeText_;
         const QImage image = picture();
-        SaveImage(image.copy(0, 0, std::max(1, image.width() - 5), image.height()),
-                  folder / s(QStringLiteral("Graf") + v + QStringLiteral("x") + v +
-                             QStringLiteral(".bmp")));
-        ctx_.messages.showMessage(QStringLiteral("Data byla uložena"));
+        const std::filesystem::path file =
+            folder /
+            s(QStringLiteral("Graf") + v + QStringLiteral("x") + v + QStringLiteral(".bmp"));
+        SaveImage(image.copy(0, 0, std::max(1, image.width() - 5), image.height()), file);
+        ctx_.messages.showMessage(q(SavedMessage(ctx_.model.session().dir, {file})));
     });
 }
 

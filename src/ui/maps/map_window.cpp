@@ -796,6 +796,8 @@ void MapWindow::chooseRotation(int position) {
 }
 
 void MapWindow::onSingleMapClicked() {
+    // "Mapky" is the plain map: it leaves the comparison too.
+    comparing_ = false;
     if (sub_ && sub_->height() == 1008 && context_.area) {
         const QRect v = context_.area->viewport()->rect();
         sub_->resize(v.width() - 8, v.height() - 5);

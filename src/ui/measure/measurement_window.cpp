@@ -608,7 +608,8 @@ void MeasurementWindow::setNorth(PicturePoint p, bool byAxis) {
 
 void MeasurementWindow::onDailyMotionClicked() {
     if (!messages_.ask(
-            QStringLiteral(" Po zadávání paremetru zákresu   střed - sever   \r   Pokračovat ? ")))
+            QStringLiteral(" Po zadávání paremetru zákresu   střed - sever   \r   Pokračovat ? "),
+            SafeAnswer::No))
         return;
     messages_.showMessage(
         QStringLiteral(" Prvně pravý bod přímky pak levý, střed a na konec okraj zákresu. "));
@@ -641,7 +642,8 @@ void MeasurementWindow::onFindDiskClicked() {
         QStringLiteral("Navržený disk: střed x=%1  y=%2, poloměr %3 bodů.\rPoužít navržený střed ?")
             .arg(centre.x)
             .arg(centre.y)
-            .arg(q(FormatNumber(disk->radius, "0.0"))));
+            .arg(q(FormatNumber(disk->radius, "0.0"))),
+        SafeAnswer::No);
     if (!yes) {
         scan_.overlay.proposedDisk.reset();
         canvas_->update();
@@ -993,7 +995,7 @@ void MeasurementWindow::onStoreGroupClicked() {
         return;
     }
     GroupDraft_[order - 1] = std::get<GroupDraft>(r);
-    storeGroupButton_->setText(QStringLiteral("Zapsano"));
+    storeGroupButton_->setText(QStringLiteral("Zapsáno"));
 }
 
 void MeasurementWindow::onMeasureAreaClicked() {

@@ -204,11 +204,12 @@ void InterSolPanel::onSaveClicked() {
     instrumentEdit_->setText(q(o.row(2)));
     const InterSolObserver who{observer_, observatoryEdit_->text().toStdString(),
                                addressEdit_->text().toStdString(), email_->text().toStdString()};
+    std::filesystem::path written;
     if (!runCommand(messages_, [&] {
             const ReportFile protocol = BuildInterSolProtocol(
                 table_, who, number_, o,
                 ReadInterSolRecipient(session_.dir.resolve(InterSolAddressFile)));
-            WriteReportFile(session_.dir, protocol);
+            written = WriteReportFile(session_.dir, protocol);
             addressBox_->hide();
             // The observer is kept with his number and address for the next time.
             model_.addObserver({number_, observer_, s(streetEdit_->text().trimmed()),
@@ -217,7 +218,7 @@ void InterSolPanel::onSaveClicked() {
             model_.writeObserverTable(session_.dir.resolve(ObserverTableFile));
         }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, {written})));
     for (QLineEdit* e : {observatoryEdit_, addressEdit_, email_, instrumentEdit_, streetEdit_,
                          cityEdit_, postcodeEdit_})
         paintField(e, Qt::white);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "records/session.h"
+#include "results/report_file.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/results/results_grid.h"
@@ -104,8 +105,9 @@ void ObserverResultsPanel::onCsvClicked() {
     if (list_.n == 0) return;
     const ReportFile file =
         ObserverDrawingsCsv(list_, observerName_.toStdString(), session_.records());
-    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, file); })) return;
-    messages_.showMessage(q(DataWereSaved));
+    std::filesystem::path written;
+    if (!runCommand(messages_, [&] { written = WriteReportFile(session_.dir, file); })) return;
+    messages_.showMessage(q(SavedMessage(session_.dir, {written})));
     csv_->hide();
 }
 

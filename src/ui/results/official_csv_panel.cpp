@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "records/session.h"
+#include "results/report_file.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
 
@@ -153,14 +154,15 @@ void OfficialCsvPanel::saveSheets(Range range) {
         messages_.showMessage(q(NoMonthToEnd));
         return;
     }
+    std::vector<std::filesystem::path> written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             for (const MonthChoice& m : months)
-                WriteReportFile(session_.dir,
-                                BuildOfficialSheet(records, m, f, session_.observerTable()));
+                written.push_back(WriteReportFile(
+                    session_.dir, BuildOfficialSheet(records, m, f, session_.observerTable())));
         }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, written)));
 }
 
 } // namespace hk

@@ -102,6 +102,11 @@ void ResultsWindow::createViews() {
 // Menu handlers
 
 void ResultsWindow::onGroupEvolutionClicked() {
+    // The view opens on the latest rotation drawn, not on an empty one.
+    if (const auto rotation = LatestEvolutionRotation(session_.records())) {
+        const QSignalBlocker quiet(evolutionPanel_->rotationSpin());
+        evolutionPanel_->rotationSpin()->setValue(*rotation);
+    }
     present(GroupEvolution);
 }
 
@@ -114,6 +119,9 @@ void ResultsWindow::onLargestGroupsClicked() {
 }
 
 void ResultsWindow::onSpotlessDaysClicked() {
+    // The calendar opens on the archive's latest year, not on an empty one.
+    spotlessDaysView_->yearSpin()->setValue(
+        LatestSpotlessYear(SpotlessDaysOf(session_.records()), session_.records()));
     present(SpotlessDays);
 }
 
@@ -224,9 +232,11 @@ void ResultsWindow::onToCsvClicked() {
         return;
     }
     messages_.showMessage(q(ObserversCsvQuestion));
-    if (!runCommand(messages_, [&] { WriteReportFile(session_.dir, ObserversCsv(s.grid)); }))
+    std::filesystem::path written;
+    if (!runCommand(messages_,
+                    [&] { written = WriteReportFile(session_.dir, ObserversCsv(s.grid)); }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, {written})));
 }
 
 void ResultsWindow::onOfficialCsvClicked() {
@@ -243,19 +253,20 @@ void ResultsWindow::onOfficialCsvClicked() {
 }
 
 void ResultsWindow::zonesToText() {
-    if (!messages_.ask(q(ZonesTextQuestion))) return;
+    if (!messages_.ask(q(ZonesTextQuestion), SafeAnswer::No)) return;
     const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                         ? combo->currentText().toStdString()
                                         : std::string(AllClasses);
+    std::vector<std::filesystem::path> written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
             for (const ReportFile& f :
                  ZoneTextFiles(session_.records(), session_.geometry(), zurichClass))
-                WriteReportFile(session_.dir, f);
+                written.push_back(WriteReportFile(session_.dir, f));
         }))
         return;
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, written)));
 }
 
 // ---------------------------------------------------------------------------

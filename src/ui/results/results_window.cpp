@@ -343,8 +343,8 @@ void ResultsWindow::updateMenu() {
 // ---------------------------------------------------------------------------
 // Views
 
-bool ResultsWindow::chooseMonth(bool headerNotice) {
-    for (const std::string& notice : ChooseMonthNotices(stationData_, headerNotice))
+bool ResultsWindow::chooseMonth() {
+    for (const std::string& notice : ChooseMonthNotices(stationData_))
         messages_.showMessage(q(notice));
     for (;;) {
         const std::optional<QString> text =
@@ -362,17 +362,17 @@ bool ResultsWindow::chooseMonth(bool headerNotice) {
 }
 
 void ResultsWindow::onOwnResultsClicked() {
-    if (!chooseMonth(true)) return present(Nothing);
+    if (!chooseMonth()) return present(Nothing);
     fontSize_ = DefaultFontSize;
     present(Own);
 }
 
 void ResultsWindow::onSidcResultsClicked() {
-    present(chooseMonth(true) ? Sidc : Nothing);
+    present(chooseMonth() ? Sidc : Nothing);
 }
 
 void ResultsWindow::onCvResultsClicked() {
-    present(chooseMonth(false) ? CvValues : Nothing);
+    present(chooseMonth() ? CvValues : Nothing);
 }
 
 void ResultsWindow::measured(HemisphereChoice v) {
@@ -605,31 +605,31 @@ void ResultsWindow::onToFileClicked() {
     if (!first) return present(Nothing);
     first_ = *first;
     const auto records = session_.records();
+    // Saving a report leaves the working record where it was.
+    std::vector<std::filesystem::path> written;
     try {
         if (mode_ == Own) {
             const OwnReport own = BuildOwnReport(records, first_, stationData_);
-            k_.model.setCurrent(static_cast<int>(first_) + 1);
-            WriteReportFile(session_.dir, own.basic);
-            WriteReportFile(session_.dir, own.extended);
+            written.push_back(WriteReportFile(session_.dir, own.basic));
+            written.push_back(WriteReportFile(session_.dir, own.extended));
         } else if (mode_ == Sidc) {
             const ReportFile sidc =
                 BuildSidcReport(records, monthGeometry(session_, first_), first_, stationData_);
-            k_.model.setCurrent(static_cast<int>(first_) + 1);
-            if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists))) return;
-            WriteReportFile(session_.dir, sidc);
+            if (ReportExists(session_.dir, sidc) && !messages_.ask(q(FileExists), SafeAnswer::No))
+                return;
+            written.push_back(WriteReportFile(session_.dir, sidc));
         } else {
             const QString observer = chooseObserver();
             if (observer.isEmpty()) return;
             const ReportFile cv = BuildCvReport(records, monthGeometry(session_, first_), first_,
                                                 observer.toStdString(), stationData_);
-            k_.model.setCurrent(static_cast<int>(first_) + 1);
-            WriteReportFile(session_.dir, cv);
+            written.push_back(WriteReportFile(session_.dir, cv));
         }
     } catch (const std::exception& e) {
         messages_.showMessage(QString::fromUtf8(e.what()));
         return;
     }
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, written)));
 }
 
 void ResultsWindow::measuredToCsv() {
@@ -637,15 +637,16 @@ void ResultsWindow::measuredToCsv() {
         messages_.showMessage(StatisticsFirst);
         return;
     }
+    std::filesystem::path written;
     try {
-        WriteStatisticsCsv(
+        written = WriteStatisticsCsv(
             session_.dir, mode_ == Measured ? StatisticsTable::Measured : StatisticsTable::Smoothed,
             static_cast<int>(hemisphere_), grid_.cells);
     } catch (const std::exception& e) {
         messages_.showMessage(QString::fromUtf8(e.what()));
         return;
     }
-    messages_.showMessage(q(DataWereSaved));
+    messages_.showMessage(q(SavedMessage(session_.dir, {written})));
 }
 
 void ResultsWindow::onStationDataClicked() {

@@ -142,7 +142,7 @@ class ResultsWindow : public QWidget {
     void loadStationData();
 
     // The month of views 1, 2 and 9; false when none was chosen.
-    bool chooseMonth(bool headerNotice);
+    bool chooseMonth();
     void measured(HemisphereChoice v);
     void smoothed(HemisphereChoice v);
     void present(int mode);

@@ -1,5 +1,7 @@
 #include "ui/support/scripted_messages.h"
 
+#include "ui/frame/message_dialog.h"
+
 namespace hk::test {
 
 void ScriptedMessages::showMessage(const QString& text) {
@@ -25,10 +27,19 @@ std::optional<QString> ScriptedMessages::askValue(const QString& prompt, const Q
     return answer;
 }
 
-bool ScriptedMessages::ask(const QString& text) {
+bool ScriptedMessages::ask(const QString& text, SafeAnswer safe) {
     questions << text;
+    safeAnswers.push_back(safe);
     log << QStringLiteral("otazka: ") + text;
     if (onShown) onShown(log.back());
+    if (typeIntoQuestion) {
+        MessageDialog window(MessageKind::Question, text);
+        window.setSafeAnswer(safe == SafeAnswer::Yes);
+        window.show();
+        typeIntoQuestion(window);
+        if (window.isVisible()) window.close();
+        return window.confirmed();
+    }
     if (answers.empty()) {
         ++unanswered;
         return false;
@@ -45,6 +56,7 @@ void ScriptedMessages::clear() {
     messages.clear();
     questions.clear();
     prompts.clear();
+    safeAnswers.clear();
     unanswered = 0;
 }
 

@@ -3,8 +3,10 @@
 // in order and answers from queues instead of opening a window.
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include "ui/frame/messages.h"
 
@@ -29,7 +31,14 @@ class ScriptedMessages : public Messages {
 
     void showMessage(const QString& text) override;
     std::optional<QString> askValue(const QString& prompt, const QString& initial) override;
-    bool ask(const QString& text) override;
+    bool ask(const QString& text, SafeAnswer safe) override;
+
+    // The safe answer each question passed, in the order of `questions`.
+    std::vector<SafeAnswer> safeAnswers;
+    // When set, a question is answered at the keyboard instead of from
+    // `answers`: the program's question window opens, this types into it, and
+    // its answer is returned (a window still open is closed).
+    std::function<void(QWidget& questionWindow)> typeIntoQuestion;
 
     void clear();
 };
