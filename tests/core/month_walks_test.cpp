@@ -176,12 +176,12 @@ std::vector<TZaznam> generated() {
 
 TEST(MonthWalks, EveryMonthAndYearOutputIsTheSameAsInCalendarOrder) {
     const std::pair<const char*, std::vector<TZaznam>> stores[] = {
-        {"the issue's store", drawings({{"01.01.2024", 100},
-                                        {"31.12.2023", 1600},
-                                        {"01.01.2024", 1000},
-                                        {"01.02.2024", 100},
-                                        {"31.01.2024", 1600},
-                                        {"02.02.2024", 900}})},
+        {"month ends crossed late and early in the day", drawings({{"01.01.2024", 100},
+                                                                   {"31.12.2023", 1600},
+                                                                   {"01.01.2024", 1000},
+                                                                   {"01.02.2024", 100},
+                                                                   {"31.01.2024", 1600},
+                                                                   {"02.02.2024", 900}})},
         // At 16:00 local time seven hours west of Greenwich.
         {"seven hours west", drawings({{"29.04.2024", 2300},
                                        {"30.04.2024", 2300},
