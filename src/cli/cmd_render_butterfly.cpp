@@ -1,6 +1,5 @@
 // heliokres-cli render butterfly: the butterfly diagram as the window's
 // client area of the given size shows it at scroll position 0.
-#include <QBuffer>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -13,7 +12,6 @@
 #include "cli/gui_application.h"
 #include "graphs/analysis_tables.h"
 #include "graphs/butterfly_model.h"
-#include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "render/butterfly.h"
@@ -29,20 +27,11 @@ void writePicture(const std::filesystem::path& file, QSize client, const Butterf
                   const ButterflyOptions& o) {
 
     if (IsPdf(file)) {
-        QByteArray bytes;
-        {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter pdf(&buffer);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
+        WritePdf(file, QStringLiteral("Motýlek"), [&](QPdfWriter& pdf) {
             pdf.setPageOrientation(QPageLayout::Landscape);
-            pdf.setResolution(300);
-            pdf.setTitle(QStringLiteral("Motýlek"));
             QPainter painter(&pdf);
             PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
-        }
-        WriteFileAtomic(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        });
     } else {
         QImage image(client, QImage::Format_RGB32);
         {

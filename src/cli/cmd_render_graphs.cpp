@@ -1,7 +1,6 @@
 // heliokres-cli render graph | smoothed | asymmetry: the graphs of the daily
 // values, the smoothed graphs and the asymmetry graph as pictures (PNG,
 // JPEG, BMP by the extension) or as a one-page PDF for FILE.pdf.
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -17,7 +16,6 @@
 #include "graphs/analysis_tables.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
-#include "io/atomic_file.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "render/graph_renderer.h"
@@ -34,24 +32,16 @@ constexpr int MaxWidth = 30000;
 // The picture of `size` as an image, or on one landscape A4 page scaled to fit.
 void save(const std::filesystem::path& file, QSize size, const Painter& painter) {
     if (IsPdf(file)) {
-        QByteArray bytes;
-        {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter pdf(&buffer);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
+        WritePdf(file, QString(), [&](QPdfWriter& pdf) {
             pdf.setPageOrientation(QPageLayout::Landscape);
             pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-            pdf.setResolution(300);
             QPainter p(&pdf);
             const QRect page = p.viewport();
             const double m = std::min(static_cast<double>(page.width()) / size.width(),
                                       static_cast<double>(page.height()) / size.height());
             p.scale(m, m);
             painter(p, QRect(QPoint(0, 0), size));
-        }
-        WriteFileAtomic(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        });
         return;
     }
     QImage image(size, QImage::Format_RGB32);

@@ -1,7 +1,6 @@
 // heliokres-cli render map: the synoptic map of a rotation (or its long,
 // high or two-map view) as the map window's client area of the given size
 // shows it.
-#include <QBuffer>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -16,7 +15,6 @@
 #include "cli/gui_application.h"
 #include "geometry/calendar.h"
 #include "graphs/analysis_tables.h"
-#include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
 #include "maps/map_dates.h"
@@ -36,7 +34,6 @@ namespace hk::cli {
 
 namespace {
 
-constexpr int PdfResolution = 300;
 constexpr int MaxRotation = 9999;
 
 enum class MapKind { Single, Long, High, Two, CoronaGraph, CoronaButterfly };
@@ -53,26 +50,11 @@ MapKind parseKind(const std::optional<std::string>& text) {
 
 using Painter = std::function<void(QPainter&, const QRect&)>;
 
-void writePdf(const std::filesystem::path& file, const std::function<void(QPdfWriter&)>& draw) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(PdfResolution);
-        pdf.setTitle(QStringLiteral("Mapa"));
-        draw(pdf);
-    }
-    WriteFileAtomic(file,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
 // The client area's picture, as an image file or on one landscape page
 // scaled to fit.
 void writePicture(const std::filesystem::path& file, QSize client, const Painter& paint) {
     if (IsPdf(file)) {
-        writePdf(file, [&](QPdfWriter& pdf) {
+        WritePdf(file, QStringLiteral("Mapa"), [&](QPdfWriter& pdf) {
             pdf.setPageOrientation(QPageLayout::Landscape);
             pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
             QPainter p(&pdf);
@@ -224,7 +206,7 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     case MapKind::High:
         if (IsPdf(file)) {
             // As the printer draws it: 14 rotations on the page's canvas.
-            writePdf(file, [&](QPdfWriter& pdf) {
+            WritePdf(file, QStringLiteral("Mapa"), [&](QPdfWriter& pdf) {
                 QPainter p(&pdf);
                 const QRect page = p.viewport();
                 const StripView view =

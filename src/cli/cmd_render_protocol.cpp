@@ -1,7 +1,6 @@
 // heliokres-cli render protocol DIR M.YYYY (--own | --sidc) --out FILE: the
 // monthly protocol or the SIDC certificate as the results window shows and
 // prints it, as a picture (PNG, JPEG, BMP) or a one-page PDF.
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -14,7 +13,6 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "io/atomic_file.h"
 #include "records/session.h"
 #include "render/jpeg_writer.h"
 #include "render/protocol.h"
@@ -25,7 +23,6 @@ namespace hk::cli {
 
 namespace {
 
-constexpr int PdfResolution = 300;
 constexpr int MinWidth = 200;
 constexpr int MaxWidth = 8000;
 
@@ -40,20 +37,13 @@ int parseWidth(const std::string& text) {
 
 // One A4 page, written atomically.
 void writePdf(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setResolution(PdfResolution);
-        pdf.setTitle(kind == ProtocolKind::Sidc ? QStringLiteral("Certificate")
-                                                : QStringLiteral("Protokol"));
-        PrintProtocol(pdf, data, kind);
-    }
-    WriteFileAtomic(file,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    WritePdf(file,
+             kind == ProtocolKind::Sidc ? QStringLiteral("Certificate")
+                                        : QStringLiteral("Protokol"),
+             [&](QPdfWriter& pdf) {
+                 pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+                 PrintProtocol(pdf, data, kind);
+             });
 }
 
 // `width` 0: the form at its natural size.

@@ -1,7 +1,6 @@
 // heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]: the yearly
 // table of disk-centre coordinates as text lines, as a picture of one page
 // (PNG, JPEG, BMP) or as a PDF of the pages.
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -12,15 +11,12 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "drawing/coordinate_table.h"
-#include "io/atomic_file.h"
 #include "render/coordinate_table_renderer.h"
 #include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
 namespace {
-
-constexpr int PdfResolution = 300;
 
 void printLines(const CoordinateYear& table, std::ostream& out) {
     for (const CoordinateDay& d : table.days)
@@ -31,20 +27,13 @@ void printLines(const CoordinateYear& table, std::ostream& out) {
 
 void writePdf(const std::filesystem::path& file, const CoordinateYear& table,
               const std::vector<int>& pages) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        pdf.setResolution(PdfResolution);
-        pdf.setTitle(QString::fromStdString(std::string(CoordinateTableTitle)) +
-                     QString::number(table.year));
-        PrintCoordinateTable(pdf, table, pages);
-    }
-    WriteFileAtomic(file,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    WritePdf(file,
+             QString::fromStdString(std::string(CoordinateTableTitle)) +
+                 QString::number(table.year),
+             [&](QPdfWriter& pdf) {
+                 pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+                 PrintCoordinateTable(pdf, table, pages);
+             });
 }
 
 void writeImage(const std::filesystem::path& file, const CoordinateYear& table, int page) {

@@ -2,9 +2,13 @@
 // Commands that paint pictures need a QGuiApplication for fonts. This scope
 // makes one for the duration of the command (on the platform main() chose)
 // when the process has none yet.
+#include <QString>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 class QGuiApplication;
+class QPdfWriter;
 
 namespace hk::cli {
 
@@ -21,5 +25,11 @@ class GuiApplicationScope {
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QGuiApplication> app_;
 };
+
+// Writes a PDF atomically: an A4 writer at 300 dpi with `title` (none when
+// empty) is handed to `draw`, which sets its orientation and margins and
+// paints the pages; the bytes go to `file` only when all are painted.
+void WritePdf(const std::filesystem::path& file, const QString& title,
+              const std::function<void(QPdfWriter&)>& draw);
 
 } // namespace hk::cli
