@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "records/program_dir.h"
-#include "records/program_lock.h"
 #include "records/session.h"
 #include "ui/frame/dialog_messages.h"
+#include "ui/frame/directory_access.h"
 #include "ui/frame/first_start_dialog.h"
 #include "ui/frame/install_windows.h"
 #include "ui/frame/main_window.h"
@@ -78,23 +78,13 @@ int main(int argc, char** argv) {
     if (!directory) return 0;
 
     hk::Session session(*directory);
-    // One program writes into a directory at a time: held for the whole run.
-    std::vector<std::string> lockNotes;
-    const hk::DirectoryLock directoryLock =
-        hk::LockProgramDirectory(session.dir, "heliokres", lockNotes);
-    if (!directoryLock.held()) {
-        // The holder on a line of its own: with the path it is too long for one.
-        QString message = QString::fromStdString(directoryLock.refusal().message);
-        if (const auto& holder = directoryLock.refusal().holder) {
-            const QString who = QString::fromStdString(holder->describe());
-            message.replace(QStringLiteral(": ") + who + QStringLiteral(". "),
-                            QStringLiteral(":\r") + who + QStringLiteral(".\r"));
-        }
-        messages.showMessage(message);
-        return 1;
-    }
+    // One program writes into a directory at a time: held for the whole run,
+    // or the directory is only viewed.
+    std::optional<hk::DirectoryAccess> access = hk::TakeDirectory(session.dir, messages);
+    if (!access) return 0;
     hk::MainWindow mainWindow(session, messages);
-    mainWindow.startupHooks.notes = std::move(lockNotes);
+    mainWindow.startupHooks.notes = std::move(access->notes);
+    mainWindow.startupHooks.readOnly = access->viewOnly();
     messages.setParent(&mainWindow);
     const QRect screenRect = QGuiApplication::primaryScreen()->geometry();
     const QDate today = QDate::currentDate();

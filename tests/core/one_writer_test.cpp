@@ -179,4 +179,33 @@ TEST(CleanUp, RemovesOnlyTemporaryFilesOfEndedWriters) {
     EXPECT_EQ(tempFiles(wasRunning), 0);
 }
 
+TEST(ReadOnlyFolder, RefusesEveryWriteBelowItWhileItLives) {
+    TempDir dir;
+    const std::filesystem::path root = dir.path() / "stanice";
+    std::filesystem::create_directories(root / "Vlastni");
+    WriteFileAtomic(root / "datax.dat", "stará data");
+    {
+        const ReadOnlyFolder viewOnly(root / "." / "", "Adresář je otevřen jen pro čtení.");
+        for (const auto& target : {root / "datax.dat", root / "Vlastni" / "VL-11_2026.Txt",
+                                   root / "Vlastni" / ".." / "nový.dat"}) {
+            EXPECT_TRUE(WritesRefused(target)) << target;
+            try {
+                WriteFileAtomic(target, "nová data");
+                ADD_FAILURE() << "written: " << target;
+            } catch (const std::runtime_error& e) {
+                EXPECT_NE(std::string(e.what()).find("jen pro čtení"), std::string::npos);
+            }
+        }
+        EXPECT_THROW(WriteTempFile(root / "x.dat", "x"), std::runtime_error);
+        // Nothing was created or replaced, not even a temporary file.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root), {}), 2);
+        EXPECT_EQ(ReadWholeFile(root / "datax.dat"), "stará data");
+        // A folder whose name only begins the same is another folder.
+        EXPECT_FALSE(WritesRefused(dir.path() / "stanice2" / "datax.dat"));
+        WriteFileAtomic(dir.path() / "export.csv", "x");
+    }
+    WriteFileAtomic(root / "datax.dat", "nová data");
+    EXPECT_EQ(ReadWholeFile(root / "datax.dat"), "nová data");
+}
+
 } // namespace

@@ -21,6 +21,7 @@
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/entry_window.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/directory_access.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
 
@@ -42,6 +43,7 @@ class TestMainWindow : public QObject {
     void exitSequence_data();
     void exitSequence();
     void exitRefusedWhenTheSaveFails();
+    void secondStartViewsReadOnlyOrLeaves();
     void tabToNoThenEnterChangesNothing_data();
     void tabToNoThenEnterChangesNothing();
     void narrowScreen();
@@ -420,6 +422,41 @@ void TestMainWindow::exitRefusedWhenTheSaveFails() {
     f.messages.answers = {false};
     QVERIFY(f.mainWindow->close());
     QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
+}
+
+void TestMainWindow::secondStartViewsReadOnlyOrLeaves() {
+    Frame f(DayRecords(5));
+    const std::string before = ReadWholeFile(f.path("datax.dat"));
+    const DirectoryLock other = DirectoryLock::tryAcquire(f.dir.path(), "heliokres-cli report");
+    QVERIFY(other.held());
+
+    f.messages.answers = {false}; // leave
+    QVERIFY(!TakeDirectory(f.session.dir, f.messages));
+    QCOMPARE(f.messages.questions.size(), 1);
+    QVERIFY(f.messages.questions[0].contains("heliokres-cli report (proces"));
+    QVERIFY(f.messages.questions[0].contains("jen pro čtení?"));
+
+    f.messages.answers = {true}; // view
+    std::optional<DirectoryAccess> access = TakeDirectory(f.session.dir, f.messages);
+    QVERIFY(access && access->viewOnly());
+    f.mainWindow->startupHooks.readOnly = true;
+    QVERIFY(f.startWithList());
+    QVERIFY(f.mainWindow->windowTitle().endsWith("jen pro čtení"));
+    ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
+    // Saving is refused with the reason; at the exit no backup is offered
+    // and the observer decides whether to leave without the change.
+    f.messages.answers = {false};
+    f.messages.questions.clear();
+    QVERIFY(!f.mainWindow->close());
+    QCOMPARE(f.messages.questions.size(), 1);
+    QVERIFY(f.messages.questions[0].contains(ReadOnlyReason));
+    f.messages.answers = {true};
+    QVERIFY(f.mainWindow->close());
+    QCOMPARE(ReadWholeFile(f.path("datax.dat")), before);
+    // Nothing else was written into the directory either.
+    for (const auto& e : std::filesystem::directory_iterator(f.dir.path()))
+        QVERIFY2(e.path().filename() == "datax.dat" || e.path().filename() == LockFileName,
+                 e.path().c_str());
 }
 
 void TestMainWindow::narrowScreen() {

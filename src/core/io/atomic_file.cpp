@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <random>
 #include <sys/stat.h>
 #include <system_error>
@@ -136,8 +137,70 @@ void SyncFolder(const std::filesystem::path& dir) {
     syncFolder(dir);
 }
 
+namespace {
+
+struct ReadOnlyEntry {
+    std::filesystem::path folder; // absolute, symbolic links resolved
+    std::string reason;
+};
+std::mutex readOnlyMutex;
+std::vector<ReadOnlyEntry>& readOnlyFolders() {
+    static std::vector<ReadOnlyEntry> folders;
+    return folders;
+}
+
+std::filesystem::path resolvedPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+    if (ec) resolved = std::filesystem::absolute(path, ec).lexically_normal();
+    return resolved;
+}
+
+bool isBelow(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    auto p = path.begin();
+    for (auto f = folder.begin(); f != folder.end(); ++f, ++p) {
+        if (f->empty()) continue; // a trailing separator
+        if (p == path.end() || *p != *f) return false;
+    }
+    return true;
+}
+
+// The reason a write of `path` is refused, or nullptr.
+const std::string* refusalReason(const std::filesystem::path& path) {
+    const std::lock_guard<std::mutex> guard(readOnlyMutex);
+    if (readOnlyFolders().empty()) return nullptr;
+    const std::filesystem::path resolved = resolvedPath(path);
+    for (const ReadOnlyEntry& entry : readOnlyFolders())
+        if (isBelow(resolved, entry.folder)) return &entry.reason;
+    return nullptr;
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const std::filesystem::path& folder, std::string reason)
+    : folder_(resolvedPath(folder)) {
+    const std::lock_guard<std::mutex> guard(readOnlyMutex);
+    readOnlyFolders().push_back({folder_, std::move(reason)});
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    const std::lock_guard<std::mutex> guard(readOnlyMutex);
+    auto& folders = readOnlyFolders();
+    for (auto it = folders.begin(); it != folders.end(); ++it)
+        if (it->folder == folder_) {
+            folders.erase(it);
+            break;
+        }
+}
+
+bool WritesRefused(const std::filesystem::path& path) {
+    return refusalReason(path) != nullptr;
+}
+
 std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
                                     bool flush) {
+    if (const std::string* reason = refusalReason(path))
+        throw std::runtime_error(*reason + " Soubor " + describe(path) + " nebyl uložen.");
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";
     // Something else than a file of that name (a FIFO, a device) is never

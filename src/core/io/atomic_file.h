@@ -24,6 +24,25 @@ namespace hk {
 // a folder): such a name is left as it is.
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
+// A folder this process only views: while the object lives, every write of
+// this file's functions below the folder is refused (std::runtime_error with
+// `reason` and the file's name), before anything is created. The desktop
+// program views a directory read-only when another program writes into it
+// or its lock cannot be taken; a write that slipped through would drop the
+// other program's data.
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder(const std::filesystem::path& folder, std::string reason);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+  private:
+    std::filesystem::path folder_;
+};
+// True when `path` lies below a folder held by a ReadOnlyFolder.
+bool WritesRefused(const std::filesystem::path& path);
+
 // The temporary file of a save of `path`: "<name>.<pid>.<digits>.heliokres-tmp"
 // in the same folder, <pid> the writing process. No file the user names ends
 // like that, so a file whose writer has ended can be recognised and removed

@@ -509,7 +509,8 @@ bool MainWindow::startUp(const QRect& screen, const Date& today) {
     setGeometry(screen.x(), screen.y(), screen.width() - 20, height);
 
     if (start.askDrawingSetting) model_.setDrawingSetting(askDrawingSettingFn());
-    setWindowTitle(q(MainWindowCaption(s)));
+    setWindowTitle(q(MainWindowCaption(s)) +
+                   (startupHooks.readOnly ? QStringLiteral("  – jen pro čtení") : QString()));
 
     countersLabel_->setText(QStringLiteral("SIDC %1 | plochy %2 | tok %3")
                                 .arg(s.tables().sidcDaily.years.size())
@@ -657,7 +658,8 @@ bool MainWindow::saveWindowPictureNow() {
 
 bool MainWindow::confirmEntry() {
     Session& s = model_.store();
-    if (s.needsBackupQuestion() &&
+    // A directory only viewed gets no backup (it could not be written).
+    if (!startupHooks.readOnly && s.needsBackupQuestion() &&
         messages_.ask(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "),
                       SafeAnswer::No)) {
         try {
