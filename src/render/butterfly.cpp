@@ -26,7 +26,6 @@ constexpr int CoronaStart = 1100;
 constexpr int SupplementaryStart = 1200;
 constexpr int SupplementaryColumns = 820;
 constexpr int CoronaFirstColumn = 45; // column 0 of the corona is rotation 1145
-constexpr int LabelRoom = 40;         // right of the last rotation line: its label
 constexpr double RotationsPerYear = 13.4;
 constexpr double DaysPerRotationOfYear = 27.276;
 
@@ -56,27 +55,6 @@ int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& 
     return model.carrRotation1 - model.carrRotation1 % 100;
 }
 
-int ButterflyEndRotation(const ButterflyModel& model, const ButterflyOptions& o) {
-    const int start = ButterflyStartRotation(model, o);
-    int end = model.empty ? start : model.lastRotation;
-    if (o.supplementary && model.supplementary.present) {
-        const int last = start + SupplementaryColumns - 1;
-        if (!model.supplementary.spots.empty())
-            end = std::max(end, std::min(last, model.supplementary.spots.back().rotation));
-        if (!model.supplementary.faculae.empty())
-            end = std::max(end, std::min(last, model.supplementary.faculae.back().rotation));
-    }
-    if (o.corona && model.corona && !model.coronaColumns.empty())
-        end = std::max(end, CoronaStart + CoronaFirstColumn +
-                                static_cast<int>(model.coronaColumns.size()) - 1);
-    return std::max(end, start);
-}
-
-int ButterflyScrollRange(const ButterflyModel& model, const ButterflyOptions& o) {
-    const int rotations = ButterflyEndRotation(model, o) - ButterflyStartRotation(model, o);
-    return (rotations / 100 + 1) * 100 * o.rotationScale + 50 + LabelRoom;
-}
-
 void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                     const ButterflyOptions& o) {
     p.save();
@@ -95,8 +73,6 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     const int w = hs - hs / 2 + 1;
     const int top = y0 - 90 * vs, bottom = y0 + 90 * vs;
     const int P = ButterflyStartRotation(model, o);
-    // The diagram ends at the labelled hundred after its last rotation.
-    const int lastLine = ButterflyScrollRange(model, o) - LabelRoom - sx;
     auto visible = [W](int x) { return x >= -20 && x <= W + 20; };
 
     // Corona underlay, under the grid.
@@ -136,14 +112,13 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
         if (hs == 4) {
             for (int i = 1; i <= 20 * hs; ++i) {
                 const int x = 10 * i * hs + 50 - sx;
-                if (visible(x) && x <= lastLine) strong.push_back(QLine(x, top, x, bottom));
+                if (visible(x)) strong.push_back(QLine(x, top, x, bottom));
             }
             last = MinorLine;
         } else if (hs >= 8) {
             for (int i = 1; i <= 200 * hs; ++i) {
                 const int x = i * hs + 50 - sx;
-                if (visible(x) && x <= lastLine)
-                    (i % 10 == 0 ? strong : faint).push_back(QLine(x, top, x, bottom));
+                if (visible(x)) (i % 10 == 0 ? strong : faint).push_back(QLine(x, top, x, bottom));
             }
             last = MinorLine;
         }
@@ -155,17 +130,18 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     p.setPen(last);
     p.drawLine(50 - sx, top, 50 - sx, bottom);
     p.setPen(RotationLine);
-    for (int i = 1; 100 * i * hs + 50 - sx <= lastLine; ++i) {
+    for (int i = 1; i <= 20; ++i) {
         const int x = 100 * i * hs + 50 - sx;
         p.drawLine(x, top, x, bottom);
         p.setPen(Qt::black);
         textAt(p, x, bottom + 10, QString::number(P + 100 * i));
         p.setPen(RotationLine);
     }
+    const int range = ButterflyScrollRange(hs);
     for (int b = 90; b >= -90; b -= 10) {
         const int y = y0 - b * vs;
         p.setPen(RotationLine);
-        p.drawLine(50 - sx, y, lastLine, y);
+        p.drawLine(50 - sx, y, range - sx, y);
         p.setPen(Qt::black);
         textAt(p, 30 - sx, y - 5, QString::number(b));
     }

@@ -35,17 +35,13 @@ struct ButterflyOptions {
 // scale (columns "značka 1" on, in group number order); degrees, north positive.
 PictureData ButterflyPictureData(const ButterflyModel& model, const ButterflyOptions& options);
 
+// Horizontal scroll range for a rotation scale: 1000 * rotationScale + 1000.
+inline int ButterflyScrollRange(int rotationScale) {
+    return 1000 * rotationScale + 1000;
+}
+
 // The rotation number drawn at x = 50.
 int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& options);
-
-// The last rotation the diagram shows something for: the drawings' last, and
-// the supplementary data's and the corona's last when they are shown.
-int ButterflyEndRotation(const ButterflyModel& model, const ButterflyOptions& options);
-
-// The diagram's width from its origin, the horizontal scroll range: the
-// scale column, the rotations from the start rotation to the first labelled
-// hundred after the end rotation, and room for that label.
-int ButterflyScrollRange(const ButterflyModel& model, const ButterflyOptions& options);
 
 // Paints the diagram into `area` (its top-left is the picture's origin, its
 // height gives the equator's place) on a white background.

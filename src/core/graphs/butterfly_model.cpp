@@ -66,7 +66,6 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     if (records.empty() || g.size() != records.size()) return m;
     m.empty = false;
     m.firstRotation = records.front().Rotace;
-    m.lastRotation = m.firstRotation;
     m.date1 = g.record(1).date;
     if (const auto& e = g.ephemeris(1))
         m.carrRotation1 = e->CarrRotation;
@@ -84,7 +83,6 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.ephemeris) continue;
-        m.lastRotation = std::max(m.lastRotation, static_cast<int>(z.Rotace));
         const int r = z.Rotace - m.firstRotation + 1;
         const std::span<const Heliographic> groups = g.groups(k);
         for (std::size_t j = 0; j < groups.size(); ++j) {

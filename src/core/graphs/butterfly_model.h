@@ -65,7 +65,6 @@ using CoronaColumn = std::array<std::uint8_t, 36>;
 struct ButterflyModel {
     bool empty = true;         // no records: only the frame is drawn
     int firstRotation = 0;     // Rotace of record 1
-    int lastRotation = 0;      // the largest Rotace of a drawing
     int carrRotation1 = 0;     // CarrRotation at record 1's date and time
     std::optional<Date> date1; // date of record 1
     GroupLatitudes latitudes;

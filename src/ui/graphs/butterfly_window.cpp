@@ -161,7 +161,7 @@ QAction* ButterflyWindow::action(const QString& objectName) const {
 }
 
 int ButterflyWindow::scrollRange() const {
-    return ButterflyScrollRange(*model_, options_);
+    return ButterflyScrollRange(options_.rotationScale);
 }
 
 void ButterflyWindow::createMenu() {
@@ -370,28 +370,19 @@ void ButterflyWindow::onCoronaUnderlayClicked() {
         a->setChecked(false);
         context_.messages.showMessage(QStringLiteral("Nejsou data pro koronu"));
     }
-    const int start = ButterflyStartRotation(*model_, options_);
     options_.corona = a->isChecked();
     updateModel();
     a->setText(options_.corona ? QStringLiteral("Podkreslit koronou")
                                : QStringLiteral("Nekreslit koronu"));
     optionsChanged();
-    keepLeftRotation(start);
 }
 
 void ButterflyWindow::onSupplementaryClicked() {
     QAction* a = actions_.value(QStringLiteral("vypnout"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    const int start = ButterflyStartRotation(*model_, options_);
     options_.supplementary = !a->isChecked();
     a->setText(a->isChecked() ? QStringLiteral("Zapnout") : QStringLiteral("Vypnout"));
     optionsChanged();
-    keepLeftRotation(start);
-}
-
-void ButterflyWindow::keepLeftRotation(int previousStart) {
-    const int moved = previousStart - ButterflyStartRotation(*model_, options_);
-    horizontalScroll_->setValue(horizontalScroll_->value() + moved * options_.rotationScale);
 }
 
 void ButterflyWindow::onScaleClicked() {

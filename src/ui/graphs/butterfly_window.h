@@ -77,9 +77,6 @@ class ButterflyWindow : public QWidget {
     void createMenu();
     void updateButtons();
     void optionsChanged(); // scroll ranges, caption, repaint
-    // After the start rotation moved (corona or supplementary data switched):
-    // scrolls so that the rotation at the left edge stays there.
-    void keepLeftRotation(int previousStart);
     void title();
 
     WindowContext context_;
