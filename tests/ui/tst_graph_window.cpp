@@ -121,12 +121,16 @@ class TestGraphWindow : public QObject {
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
+        // "Brusel r" only where it is drawn: over R.
+        QVERIFY(!w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->isEnabled());
         f->mainWindow->action(QStringLiteral("rv"))->trigger();
         QAction* brusselsCurve = w->findChild<QAction*>(QStringLiteral("BruselR"));
         QVERIFY(brusselsCurve->isEnabled());
         brusselsCurve->trigger();
         w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("Chg"))->setChecked(true);
+        w->onCompareClicked();
+        snapshot(w, "porovnani");
         w->onConfirmComparisonClicked();
         w->onScrollChanged(25);
         QVERIFY(w->brusselsShown());
