@@ -311,6 +311,9 @@ bool ResultsWindow::printView(QPrinter& printer) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// The main window's controls of views 3 to 14.
 void installResultsViews(MainWindow& mainWindow) {
     // "Bez" and "P. den" as the panel names them.
     if (QAction* spotlessAction = mainWindow.action(QStringLiteral("SpeedButton1"))) {
@@ -340,6 +343,64 @@ void installResultsViews(MainWindow& mainWindow) {
             if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onZonesClicked();
         });
     }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The main window's controls of the results window: its opening, the views
+// of the results panel and the asymmetry buttons.
+
+void installResults(MainWindow& mainWindow) {
+    mainWindow.connectCommand(QStringLiteral("vysledky1"),
+                              [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
+    const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
+        {"vlastniv", &ResultsWindow::onOwnResultsClicked},
+        {"oficialv", &ResultsWindow::onSidcResultsClicked},
+        {"CVvysledky", &ResultsWindow::onCvResultsClicked},
+        {"namercelek", &ResultsWindow::onMeasuredDiskClicked},
+        {"namersever", &ResultsWindow::onMeasuredNorthClicked},
+        {"namerjih", &ResultsWindow::onMeasuredSouthClicked},
+        {"vyhlcelek", &ResultsWindow::onSmoothedDiskClicked},
+        {"vyhlsever", &ResultsWindow::onSmoothedNorthClicked},
+        {"vyhljih", &ResultsWindow::onSmoothedSouthClicked},
+        {"vyskytskup", &ResultsWindow::onLatitudesClicked},
+        {"promapovy", &ResultsWindow::onMapDataClicked},
+        {"SpeedButton8", &ResultsWindow::measuredToCsv},
+        {"pozorovatelv", &ResultsWindow::onObserversClicked},
+        {"vyvojskup", &ResultsWindow::onGroupEvolutionClicked},
+        {"velikost", &ResultsWindow::onLargestGroupsClicked},
+        {"SpeedButton1", &ResultsWindow::onSpotlessDaysClicked},
+        {"polohy", &ResultsWindow::onZonesClicked},
+        {"polohyr", &ResultsWindow::onZonesClicked},
+        {"polohym", &ResultsWindow::onZonesClicked},
+        {"zapidosoudorutxt", &ResultsWindow::zonesToText},
+        {"SpeedButton15", &ResultsWindow::observerDaily},
+        {"SpeedButton16", &ResultsWindow::onInterSolClicked},
+        {"SpeedButton9", &ResultsWindow::onCloseClicked},
+    };
+    for (const auto& [name, handler] : buttons)
+        mainWindow.connectCommand(QString::fromLatin1(name), [&mainWindow, handler] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) (w->*handler)();
+        });
+    installResultsViews(mainWindow);
+    // The two asymmetry buttons stay down in turn and open view 12.
+    QAction* asymmetryMonthly = mainWindow.action(QStringLiteral("asme"));
+    QAction* asymmetryYearly = mainWindow.action(QStringLiteral("asro"));
+    for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
+        mainWindow.connectCommand(
+            a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
+                asymmetryMonthly->setChecked(a == asymmetryMonthly);
+                asymmetryYearly->setChecked(a == asymmetryYearly);
+                if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow))
+                    w->onAsymmetryDataClicked();
+            });
+        a->setCheckable(true);
+    }
+    mainWindow.connectCommand(QStringLiteral("AsinTXT"), [&mainWindow] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->asymmetryToText();
+    });
+    mainWindow.action(QStringLiteral("AsinTXT"))->setVisible(false);
 }
 
 } // namespace hk
