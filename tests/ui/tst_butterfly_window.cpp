@@ -155,7 +155,7 @@ class TestButterflyWindow : public QObject {
         v->action(QStringLiteral("udajmapa"))->trigger();
         QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
         QCOMPARE(
-            GridDifference(v->findChild<QTableWidget*>(QStringLiteral("StringGrid5")),
+            GridDifference(v->findChild<QTableView*>(QStringLiteral("StringGrid5")),
                            BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
             QString());
         QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));

@@ -7,7 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -23,7 +23,7 @@
 #include "ui/graphs/graph_window.h"
 #include "ui/graphs/smoothed_graph_window.h"
 #include "ui/results/results_window.h"
-#include "ui/support/frame_fixture.h"
+#include "ui/support/results_window_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -182,7 +182,7 @@ class TestGraphWindow : public QObject {
         const ResultsGrid yearly =
             BuildAsymmetryGrid(ComputeAsymmetry(f->session.records()), f->session.records(), false);
         QCOMPARE(v->grid().cells, yearly.cells);
-        QCOMPARE(v->findChild<QTableWidget*>(QStringLiteral("StringGrid8"))->rowCount(),
+        QCOMPARE(RowCount(v->findChild<QTableView*>(QStringLiteral("StringGrid8"))),
                  static_cast<int>(yearly.rowCount()));
         f->messages.answers.push_back(true);
         f->mainWindow->action(QStringLiteral("AsinTXT"))->trigger();

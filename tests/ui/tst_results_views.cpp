@@ -113,7 +113,7 @@ void TestResultsViews::buttonsShowTheCoreTables() {
     }
     if (!grid.isEmpty()) {
         QVERIFY(expected.rowCount() > 1);
-        QCOMPARE(GridDifference(o.view(grid), expected), QString());
+        QCOMPARE(GridDifference(o.grid(grid), expected), QString());
         QCOMPARE(o.w->windowTitle(), q(expected.caption));
     }
     if (rezim == 13) {
@@ -121,7 +121,7 @@ void TestResultsViews::buttonsShowTheCoreTables() {
         auto* combo = o.f.mainWindow->findChild<QComboBox*>("ComboBox1");
         QVERIFY(combo->isEnabled());
         combo->setCurrentText("D");
-        QCOMPARE(GridDifference(o.view(grid), BuildZonePositions(records, s.geometry(), "D",
+        QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
                                                                  {false, true, true, true})),
                  QString());
         o.f.messages.answers.push_back(true);
@@ -146,7 +146,7 @@ void TestResultsViews::yearAndRotationBoxes() {
     auto* rotationText = o.w->findChild<QSpinBox*>("SpinEdit1");
     // It opens on the latest rotation drawn.
     QCOMPARE(rotationText->value(), *LatestEvolutionRotation(records));
-    QVERIFY(o.grid("StringGrid2")->rowCount() > 1);
+    QVERIFY(RowCount(o.grid("StringGrid2")) > 1);
     const int next = records.back().Rotace - 2;
     rotationText->setValue(next);
     QCOMPARE(GridDifference(o.grid("StringGrid2"),
@@ -176,7 +176,7 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
     const std::string name = combo->currentText().toStdString();
     const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), name);
     QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.summary));
-    QCOMPARE(o.grid("StringGrid10")->rowCount(), list.n + 3);
+    QCOMPARE(RowCount(o.grid("StringGrid10")), list.n + 3);
     QVERIFY(csv->isVisibleTo(o.w));
     o.snapshot(QStringLiteral("pohled14"));
     csv->click();

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "results/group_evolution.h"

@@ -7,7 +7,7 @@
 #include "results/results_grid.h"
 
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -17,7 +17,7 @@ class GroupEvolutionPanel : public QWidget {
     explicit GroupEvolutionPanel(QWidget* parent);
 
     QSpinBox* rotationSpin() const { return spin_; }
-    QTableWidget* grid() const { return grid_; }
+    QTableView* grid() const { return grid_; }
     void setTable(const ResultsGrid& table);
 
   signals:
@@ -30,7 +30,7 @@ class GroupEvolutionPanel : public QWidget {
 
   private:
     QSpinBox* spin_;
-    QTableWidget* grid_;
+    QTableView* grid_;
 };
 
 } // namespace hk

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "records/session.h"
@@ -168,7 +168,7 @@ void InterSolPanel::fillGrid() {
     const int rows = table_.days + 3;
     const int height = std::max(observerGrid_->fontMetrics().height() + 2,
                                 observerGrid_->viewport()->height() / rows - 1);
-    for (int r = 0; r < observerGrid_->rowCount(); ++r)
+    for (int r = 0; r < observerGrid_->model()->rowCount(); ++r)
         observerGrid_->setRowHeight(r, height);
 }
 

@@ -12,7 +12,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -67,7 +67,7 @@ class InterSolPanel : public QFrame {
     QString numberFromTable_; // the number the observer table gave, until one is typed
     QPushButton* showButton_;
     QPushButton* toFileButton_;
-    QTableWidget* observerGrid_;
+    QTableView* observerGrid_;
 
     QFrame* addressBox_;
     QLineEdit* observatoryEdit_;

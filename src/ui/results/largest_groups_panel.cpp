@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "results/largest_groups.h"

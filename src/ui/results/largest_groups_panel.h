@@ -7,7 +7,7 @@
 #include "results/results_grid.h"
 
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -17,7 +17,7 @@ class LargestGroupsPanel : public QGroupBox {
     explicit LargestGroupsPanel(QWidget* parent);
 
     QSpinBox* yearSpin() const { return spin_; }
-    QTableWidget* grid() const { return grid_; }
+    QTableView* grid() const { return grid_; }
     void setTable(const ResultsGrid& table);
 
   signals:
@@ -27,7 +27,7 @@ class LargestGroupsPanel : public QGroupBox {
 
   private:
     QSpinBox* spin_;
-    QTableWidget* grid_;
+    QTableView* grid_;
 };
 
 } // namespace hk

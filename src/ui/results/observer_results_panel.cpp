@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "records/session.h"
@@ -20,10 +20,10 @@ const QColor Background(220, 220, 220);
 
 // Column 0 S(120) wide, the others S(80); the grid as wide as its columns
 // and 39 pixels of frame and scroll bar.
-void sizeGrid(QTableWidget& m, int percent) {
+void sizeGrid(QTableView& m, int percent) {
     const auto S = [percent](int v) { return v * percent / 100; };
     m.setColumnWidth(0, S(120));
-    for (int c = 1; c < m.columnCount(); ++c)
+    for (int c = 1; c < m.model()->columnCount(); ++c)
         m.setColumnWidth(c, S(80));
     m.setFixedWidth(6 * S(80) + S(120) + 39);
 }

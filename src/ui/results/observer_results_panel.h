@@ -10,7 +10,7 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -40,7 +40,7 @@ class ObserverResultsPanel : public QGroupBox {
     QComboBox* combo_;
     QLabel* summaryLabel_;
     QPushButton* csv_;
-    QTableWidget* grid_;
+    QTableView* grid_;
     ObserverDrawings list_;
     QString observerName_;
 };

@@ -6,7 +6,6 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
-#include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
@@ -63,14 +62,7 @@ QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QTableWidget* NewGrid(const QString& objectName, QWidget* parent) {
-    auto* m = new QTableWidget(parent);
-    m->setObjectName(objectName);
-    styleGrid(m);
-    return m;
-}
-
-QTableView* NewGridView(const QString& objectName, QWidget* parent) {
+QTableView* NewGrid(const QString& objectName, QWidget* parent) {
     auto* m = new QTableView(parent);
     m->setObjectName(objectName);
     m->setModel(new ResultsGridModel(m));
@@ -83,48 +75,50 @@ void FillGrid(QTableView& view, const ResultsGrid& table) {
     SizeColumns(view, table);
 }
 
+namespace {
+
+// A text's width in half characters, without measuring it: a space (and the
+// narrow punctuation of numbers) counts one, another character two; the
+// bytes that continue a UTF-8 character nothing.
+int roughWidth(const std::string& text) {
+    int w = 0;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c & 0xC0) == 0x80) continue;
+        w += c == ' ' || c == '.' || c == ',' || c == ':' ? 1 : 2;
+    }
+    return w;
+}
+
+} // namespace
+
 void SizeColumns(QTableView& view, const ResultsGrid& table) {
-    // The few longest texts of a column by characters hold its widest one
+    // The few widest texts of a column by a rough count hold its widest one
     // in all but odd cases; they are measured, the rest only counted.
     constexpr std::size_t Candidates = 4;
     const QFontMetrics metrics(view.font());
+    // The style's text margins on both sides, the grid line, and a little
+    // room for the rounding of the measured advance: a text that fits to the
+    // pixel is still elided when the layout's width is a fraction more.
     const int margin =
         2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) +
-        (view.showGrid() ? 1 : 0);
+        (view.showGrid() ? 1 : 0) + 4;
     for (std::size_t c = 0; c < table.columnCount(); ++c) {
-        std::vector<const std::string*> longest;
+        std::vector<std::pair<int, const std::string*>> longest;
         for (const auto& row : table.cells) {
             if (c >= row.size()) continue;
-            const std::string* text = &row[c];
-            if (longest.size() == Candidates && text->size() <= longest.back()->size()) continue;
+            const std::pair<int, const std::string*> text{roughWidth(row[c]), &row[c]};
+            if (longest.size() == Candidates && text.first <= longest.back().first) continue;
             if (longest.size() == Candidates) longest.pop_back();
-            const auto at = std::find_if(longest.begin(), longest.end(), [&](const std::string* s) {
-                return s->size() < text->size();
-            });
+            const auto at = std::find_if(longest.begin(), longest.end(),
+                                         [&](const auto& s) { return s.first < text.first; });
             longest.insert(at, text);
         }
         int width = 0;
-        for (const std::string* text : longest)
+        for (const auto& [rough, text] : longest)
             width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(*text)));
         view.setColumnWidth(static_cast<int>(c), width + margin);
     }
-}
-
-void FillGrid(QTableWidget& grid, const ResultsGrid& table) {
-    grid.clearContents();
-    grid.setRowCount(static_cast<int>(table.rowCount()));
-    grid.setColumnCount(static_cast<int>(table.columnCount()));
-    for (std::size_t r = 0; r < table.rowCount(); ++r) {
-        const auto& row = table.cells[r];
-        for (std::size_t c = 0; c < row.size() && c < table.columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(row[c]));
-            const bool fixed = r == 0 || c == 0;
-            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            if (fixed) item->setBackground(Fixed);
-            grid.setItem(static_cast<int>(r), static_cast<int>(c), item);
-        }
-    }
-    SizeColumns(grid, table);
 }
 
 QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,

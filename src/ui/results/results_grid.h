@@ -10,7 +10,6 @@
 class QBoxLayout;
 class QSpinBox;
 class QTableView;
-class QTableWidget;
 class QWidget;
 
 namespace hk {
@@ -34,15 +33,12 @@ class ResultsGridModel : public QAbstractTableModel {
     ResultsGrid table_;
 };
 
-// A read-only grid in bold face without Qt's own headers.
-QTableWidget* NewGrid(const QString& objectName, QWidget* parent);
-// The same as a view of a ResultsGridModel, for tables of many rows.
-QTableView* NewGridView(const QString& objectName, QWidget* parent);
+// A read-only grid in bold face without Qt's own headers: a view of a
+// ResultsGridModel, so that a table of many rows costs no item per cell.
+QTableView* NewGrid(const QString& objectName, QWidget* parent);
 
-// Shows the table: row 0 and column 0 as fixed (grey) cells, value cells
-// right-aligned.
-void FillGrid(QTableWidget& grid, const ResultsGrid& table);
-// Shows the table in a view made by NewGridView.
+// Shows the table in a view made by NewGrid: row 0 and column 0 as fixed
+// (grey) cells, value cells right-aligned.
 void FillGrid(QTableView& view, const ResultsGrid& table);
 
 // Column widths from the font's metrics of the longest texts of each column

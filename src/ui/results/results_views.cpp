@@ -13,9 +13,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
-#include <type_traits>
 
 #include "records/session.h"
 #include "render/spotless_calendar.h"
@@ -48,14 +46,11 @@ constexpr int CalendarPrintWidth = 1000;
 constexpr int CalendarPrintHeight = 700;
 
 // A page of a grid with a line of text above it.
-template <class Grid>
-QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, Grid*& grid, const char* gridName) {
+QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid,
+                         const char* gridName) {
     auto* page = new QWidget(parent);
     heading = new QLabel(page);
-    if constexpr (std::is_same_v<Grid, QTableView>)
-        grid = NewGridView(QString::fromLatin1(gridName), page);
-    else
-        grid = NewGrid(QString::fromLatin1(gridName), page);
+    grid = NewGrid(QString::fromLatin1(gridName), page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading);
     layout->addWidget(grid, 1);

@@ -20,7 +20,7 @@ class QMenuBar;
 class QPrinter;
 class QStackedWidget;
 class QTableView;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -150,7 +150,7 @@ class ResultsWindow : public QWidget {
     void build();
     void buildProtocol();
     void buildCv();
-    void showGrid(QTableWidget* grid, const ResultsGrid& table);
+    void showGrid(QTableView* grid, const ResultsGrid& table);
     void updateMenu();
     void updatePrintState();
     void onStationDataConfirmed();
@@ -183,18 +183,18 @@ class ResultsWindow : public QWidget {
     QWidget* emptyPage_;
     ProtocolView* protocolView_;
     QWidget* statisticsPage_;
-    QTableWidget* statisticsGrid_;
+    QTableView* statisticsGrid_;
     QLabel* state_;
     RotationTableView* map_ = nullptr;
-    QTableWidget* typeGrid_;
-    QTableWidget* dataGrid_;
+    QTableView* typeGrid_;
+    QTableView* dataGrid_;
     InterSolPanel* interSol_;
     StationDataPanel* stationDataPanel_;
     ObserverListView* list_;
     GroupEvolutionPanel* evolutionPanel_ = nullptr;
     QWidget* observerPage_ = nullptr;
     QLabel* noObserverLabel_ = nullptr;
-    QTableWidget* observerDrawingsGrid_ = nullptr;
+    QTableView* observerDrawingsGrid_ = nullptr;
     LargestGroupsPanel* largestGroupsPanel_ = nullptr;
     SpotlessDaysView* spotlessDaysView_ = nullptr;
     QWidget* zonesPage_ = nullptr;

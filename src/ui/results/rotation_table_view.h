@@ -6,7 +6,7 @@
 #include "results/results_grid.h"
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace hk {
 
@@ -15,10 +15,10 @@ class RotationTableView : public QWidget {
     explicit RotationTableView(QWidget* parent = nullptr);
     // Shows the table and the status line below it.
     void setTable(const ResultsGrid& table, const QString& state);
-    QTableWidget* grid() const { return rotationGrid_; }
+    QTableView* grid() const { return rotationGrid_; }
 
   private:
-    QTableWidget* rotationGrid_;
+    QTableView* rotationGrid_;
     QLabel* state_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The results window on a copy of a demo directory, for the tests of its views.
-#include <QTableWidget>
+#include <QStyle>
+#include <QTableView>
 #include <filesystem>
 
 #include "demo/demo.h"
@@ -29,13 +30,20 @@ struct ResultsWindowFixture {
         w = ResultsWindow::openInstance(*f.mainWindow);
         return w != nullptr;
     }
-    QTableWidget* grid(const QString& name) const { return w->findChild<QTableWidget*>(name); }
-    // A grid widget or a view of a model.
-    QTableView* view(const QString& name) const { return w->findChild<QTableView*>(name); }
+    // A results grid: a view of the table's model.
+    QTableView* grid(const QString& name) const { return w->findChild<QTableView*>(name); }
 
     Frame f;
     ResultsWindow* w = nullptr;
 };
+
+// The text of a cell of a results grid.
+inline QString CellText(const QTableView* view, int row, int column) {
+    return view->model()->data(view->model()->index(row, column)).toString();
+}
+inline int RowCount(const QTableView* view) {
+    return view->model()->rowCount();
+}
 
 // The first cell in which the grid widget differs from the core table, empty
 // when it shows the table whole.
@@ -49,8 +57,13 @@ inline QString GridDifference(const QTableView* view, const ResultsGrid& g) {
             const QString text = m.data(m.index(int(r), int(c))).toString();
             if (text != q(g.cells[r][c]))
                 return QStringLiteral("cell %1,%2: \"%3\"").arg(r).arg(c).arg(text);
-            // No column so narrow that its text is cut.
-            if (r < 50 && view->columnWidth(int(c)) < view->fontMetrics().horizontalAdvance(text))
+            // No column so narrow that its text is cut: the style's margins
+            // on both sides, the grid line and a pixel for the rounding.
+            const int margins =
+                2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) +
+                2;
+            if (r < 50 &&
+                view->columnWidth(int(c)) < view->fontMetrics().horizontalAdvance(text) + margins)
                 return QStringLiteral("column %1 narrower than \"%2\"").arg(c).arg(text);
         }
     return {};
