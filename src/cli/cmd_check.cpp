@@ -48,6 +48,7 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
         if (used != v->size() || screenHeight < 1)
             throw UsageError("volba --screen-height čeká kladné celé číslo");
     }
+    const bool withCorona = TakeFlag(args, "--corona");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám jeden adresář programu");
 
@@ -57,14 +58,16 @@ int RunCheck(const Args& argsIn, std::ostream& out, std::ostream&) {
     Session session(args[0]);
     StartupResult result;
     StartupHooks hooks;
-    // The check reads the corona too, at the place of the start-up where
-    // its warnings have always stood: right after the records.
+    // Like the desktop program, the check leaves the corona files to the
+    // views that show the corona; asked, it reads them at the place of the
+    // start-up where their warnings have always stood: right after the records.
     AnalysisTables analysis(session);
-    hooks.afterRecords = [&analysis](Session& s) {
-        analysis.corona();
-        for (std::string& w : analysis.takeWarnings())
-            s.addWarning(std::move(w));
-    };
+    if (withCorona)
+        hooks.afterRecords = [&analysis](Session& s) {
+            analysis.corona();
+            for (std::string& w : analysis.takeWarnings())
+                s.addWarning(std::move(w));
+        };
     // A directory another program writes into is only read: nothing is
     // created, renamed or cleaned up under that program's hands.
     const DirectoryLock lock =

@@ -16,6 +16,7 @@
 #include "graphs/analysis_tables.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "records/record.h"
 #include "records/session.h"
 #include "records/startup.h"
 #include "render/graph_renderer.h"
@@ -79,6 +80,29 @@ T pickOption(const std::optional<std::string>& text, const std::pair<const char*
     throw UsageError(std::string("volba ") + option + " čeká " + list);
 }
 
+std::optional<Date> dateOption(const std::optional<std::string>& text, const char* option) {
+    if (!text) return std::nullopt;
+    const auto d = ParseDatum(*text);
+    if (!d)
+        throw JobError(std::string("\"") + *text + "\" u volby " + option +
+                       " není platné datum (d.m.rrrr)");
+    return d;
+}
+
+// The drawings dated from `from` to `to` (either may be open), in store
+// order; a drawing without a date goes with the dated drawing before it, as
+// the graph places it on that drawing's day.
+std::vector<TZaznam> recordsBetween(std::span<const TZaznam> records, std::optional<Date> from,
+                                    std::optional<Date> to) {
+    std::vector<TZaznam> chosen;
+    bool inside = false;
+    for (const TZaznam& z : records) {
+        if (const auto d = RecordDate(z)) inside = !(from && *d < *from) && !(to && *to < *d);
+        if (inside) chosen.push_back(z);
+    }
+    return chosen;
+}
+
 } // namespace
 
 int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
@@ -86,10 +110,17 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto series = TakeOption(args, "--series");
     const auto view = TakeOption(args, "--view");
     const auto size = TakeOption(args, "--size");
+    const auto fromText = TakeOption(args, "--from");
+    const auto toText = TakeOption(args, "--to");
     const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!series) throw UsageError("chybí --series");
+    const std::optional<Date> from = dateOption(fromText, "--from");
+    const std::optional<Date> to = dateOption(toText, "--to");
+    if (from && to && *to < *from)
+        throw JobError("datum --from " + FormatDatum(*from) + " je až po datu --to " +
+                       FormatDatum(*to));
     std::pair<const char*, GraphQuantity> quantities[GraphQuantityCount];
     for (int i = 0; i < GraphQuantityCount; ++i)
         quantities[i] = {QuantityInfoOf(static_cast<GraphQuantity>(i)).name,
@@ -109,7 +140,17 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    const GraphData data = BuildGraphData(session.records(), session.geometry(), quantity);
+    // A limited time axis: the drawings of the period and their geometry only.
+    GraphData data;
+    if (from || to) {
+        const std::vector<TZaznam> period = recordsBetween(session.records(), from, to);
+        if (period.empty())
+            throw JobError("Od " + (from ? FormatDatum(*from) : std::string("začátku")) + " do " +
+                           (to ? FormatDatum(*to) : std::string("konce")) + " není žádný zákres");
+        data = BuildGraphData(period, GeometryCache::of(period), quantity);
+    } else {
+        data = BuildGraphData(session.records(), session.geometry(), quantity);
+    }
     // The whole time axis always: a long archive gets d pixels per so many
     // days instead of being cut at the widest picture.
     constexpr int Margins = 250; // GraphWidth's margins and the right edge

@@ -111,8 +111,16 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     GuiApplicationScope gui;
     const auto records = session.records();
-    const GeometryCache& geometry = session.geometry();
     const RotationIndex index = RotationIndex::of(records);
+    // The strips of several rotations read the whole store's geometry; the
+    // map of one rotation reads its records' only, the corona views none.
+    const auto geometryFor = [&](MapKind k) -> const GeometryCache& {
+        if (k == MapKind::Long || k == MapKind::High || k == MapKind::Two)
+            return session.geometry();
+        const RecordRange range = k == MapKind::Single ? index.range(records, R) : RecordRange{};
+        return session.geometry(range.first, range.last);
+    };
+    const GeometryCache& geometry = geometryFor(kind);
     const ProgramDir& dir = session.dir;
     const std::string file = files.out.value_or(std::string());
     switch (kind) {

@@ -13,7 +13,7 @@ namespace {
 
 const Command commands[] = {
     {"demo", "demo DIR [--years N] [--per-year N] [--seed S] [--force]", RunDemo},
-    {"check", "check DIR [--screen-height N]", RunCheck},
+    {"check", "check DIR [--screen-height N] [--corona]", RunCheck},
     {"ephemeris", "ephemeris DATE [TIME] | ephemeris --from DATE --to DATE [--time hhmm]",
      RunEphemeris},
     {"dump", "dump [--summary] FILE", RunDump},
@@ -52,7 +52,8 @@ const Command commands[] = {
      "single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] "
      "[--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
-     "[--size 400|500|600] --out FILE [--data FILE.csv] | render smoothed DIR --series "
+     "[--size 400|500|600] [--from D.M.YYYY] [--to D.M.YYYY] --out FILE [--data FILE.csv] | "
+     "render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
      "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "

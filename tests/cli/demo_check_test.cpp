@@ -1,6 +1,8 @@
 // heliokres-cli demo and check: the demo directory is what check finds.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "records/record_file.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
@@ -38,6 +40,14 @@ TEST(CliDemoCheck, CheckReportsWhatDemoWrote) {
               std::to_string(lastYear - 1) + "-" + std::to_string(lastYear));
     EXPECT_EQ(line(checked.out, "Nastavení kresby: "), "průměr 250 mm, polární souřadnice");
     EXPECT_EQ(checked.out.find("Upozornění"), std::string::npos) << checked.out;
+
+    // A damaged corona year is found only when the corona is asked for.
+    std::ofstream(demo / "KoronaX" / "HR1940.csv", std::ios::binary) << "40 1 2 x\r\n";
+    EXPECT_EQ(cli("check " + ShellQuoted(demo)).out, checked.out);
+    const std::string withCorona = cli("check " + ShellQuoted(demo) + " --corona").out;
+    EXPECT_NE(withCorona.find("Upozornění: Soubor KoronaX\\HR1940.csv obsahuje hodnotu"),
+              std::string::npos)
+        << withCorona;
 }
 
 TEST(CliDemoCheck, EmptyDirectoryStartsWithOneRecordAndAsksForTheSetting) {

@@ -167,6 +167,30 @@ TEST(GraphsCli, LongArchiveKeepsTheWholeTimeAxis) {
     const unsigned width = header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
     EXPECT_GT(width, 20000u);
     EXPECT_LT(width, 30000u);
+
+    // --from and --to: the period's drawings only, at two pixels a day again.
+    const std::string graph = "render graph " + ShellQuoted(dir.path()) + " --series g ";
+    const std::filesystem::path csv = dir.path() / "g.csv";
+    const CliRun part =
+        RunCli(graph + "--from 1.7.2000 --to 31.12.2009 --data " + ShellQuoted(csv), true);
+    ASSERT_EQ(part.status, 0) << part.out;
+    EXPECT_EQ(part.out.find("graf má"), std::string::npos) << part.out;
+    std::ifstream table(csv);
+    std::string row, first, last;
+    std::getline(table, row); // header
+    int rows = 0;
+    while (std::getline(table, row)) {
+        last = row.substr(0, row.find(','));
+        if (rows++ == 0) first = last;
+    }
+    EXPECT_GT(rows, 50);
+    EXPECT_GE(first, "2000-07-01");
+    EXPECT_LE(last, "2009-12-31");
+    for (const char* period :
+         {"--from 2.1.2001 --to 1.1.2001", "--from 1.1.2090", "--to 31.2.2000"}) {
+        const CliRun refused = RunCli(graph + period + " --data " + ShellQuoted(csv), true);
+        EXPECT_EQ(refused.status, 1) << period << "\n" << refused.out;
+    }
 }
 
 } // namespace

@@ -89,6 +89,7 @@ void damage(const fs::path& file, Damage d, unsigned seed) {
 // The commands, with DIR, OUT (a folder outside the directory) and MONTH (a
 // month of the records) put in.
 const std::string Check = "check DIR";
+const std::string CheckCorona = "check DIR --corona";
 const std::string Dump = "dump DIR/datax.dat";
 const std::string Sidc = "report sidc DIR MONTH --force";
 const std::string Measured = "stats DIR measured";
@@ -153,7 +154,7 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
         {"SIDC/Plochy.txt", {Check, Graph}},
         {"SIDC/tok-10cm.txt", {Check, Graph}},
         {"SIDC/" + dssn, {Check, Graph}},
-        {"KoronaX/HR1940.csv", {Check, Butterfly}},
+        {"KoronaX/HR1940.csv", {CheckCorona, Butterfly}},
         {"Magneto/" + magneto, {Check, Drawing, MagnetoSum}},
         {"magn.dat", {MagnetoSum, MagnetoMap}},
     };

@@ -1,7 +1,9 @@
 #include "records/geometry_cache.h"
 
 #include <algorithm>
+#include <exception>
 #include <numeric>
+#include <thread>
 
 #include "records/record.h"
 
@@ -19,11 +21,55 @@ HelioPoint point(const Ephemeris& e, std::uint16_t packed) {
 // faculae field.
 constexpr int AuxPerGroup = 2;
 
+// Below this many entries a thread of its own costs more than it saves.
+constexpr std::size_t MinEntriesPerThread = 2048;
+
+// The entry of record `z`; its positions are appended to `groups` and
+// `points`, and its groupsAt and pointsAt count from the start of those.
+RecordGeometry ComputeEntry(const TZaznam& z, std::vector<Heliographic>& groups,
+                            std::vector<HelioPoint>& points) {
+    RecordGeometry g;
+    g.dirty = false;
+    g.date = RecordDate(z);
+    if (!g.date) {
+        g.live = z.Souhrn;
+        return g;
+    }
+    g.key = RecordKey(*g.date, z.Cas);
+    const Ephemeris e = SolarEphemeris(*g.date, z.Cas);
+    g.ephemeris = e;
+
+    g.groups = static_cast<std::uint8_t>(z.groupCount());
+    g.groupsAt = static_cast<std::uint32_t>(groups.size());
+    for (int k = 0; k < g.groups; ++k)
+        groups.push_back(PolarToHeliographic(e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd));
+    g.live = StoredSummaryFromPositions(
+        z, std::span<const Heliographic>(groups).subspan(g.groupsAt, g.groups));
+
+    g.faculaeFields = static_cast<std::uint8_t>(z.faculaeCount());
+    g.pointsAt = static_cast<std::uint32_t>(points.size());
+    for (int k = 0; k < g.groups; ++k) {
+        points.push_back(point(e, z.Skupiny[k].Pomocna1));
+        points.push_back(point(e, z.Skupiny[k].Pomocna2));
+    }
+    for (int k = 0; k < g.faculaeFields; ++k)
+        for (int j = 0; j < FaculaeVertexCount; ++j)
+            points.push_back(point(e, z.Skupiny[k].Fakule[j]));
+    return g;
+}
+
+// Positions computed by one thread, appended to the cache's pools after it.
+struct Run {
+    std::vector<Heliographic> groups;
+    std::vector<HelioPoint> points;
+    std::exception_ptr failure;
+};
+
 } // namespace
 
-void GeometryCache::rebuild(std::span<const TZaznam> records) {
+void GeometryCache::rebuild(std::span<const TZaznam> records, unsigned threads) {
     reset(records.size());
-    refresh(records);
+    refresh(records, threads);
 }
 
 void GeometryCache::reset(std::size_t count) {
@@ -40,60 +86,93 @@ void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t f
     if (records.size() != entries_.size()) reset(records.size());
     if (dirty_.empty()) return;
     compactIfWasteful();
-    bool computed = false;
+    std::vector<std::size_t> wanted;
     for (std::size_t i = from0; i < std::min(to0, entries_.size()); ++i)
-        if (entries_[i].dirty) {
-            compute(i, records[i]);
-            computed = true;
-        }
-    if (computed) std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
+        if (entries_[i].dirty) wanted.push_back(i);
+    if (wanted.empty()) return;
+    computeEntries(records, wanted, 0);
+    std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
 }
 
-void GeometryCache::refresh(std::span<const TZaznam> records) {
+void GeometryCache::refresh(std::span<const TZaznam> records, unsigned threads) {
     if (records.size() != entries_.size()) {
-        rebuild(records);
+        rebuild(records, threads);
         return;
     }
     if (dirty_.empty()) return;
     compactIfWasteful();
     // In store order, so that the pools follow the records.
     std::sort(dirty_.begin(), dirty_.end());
-    for (std::size_t i : dirty_)
-        compute(i, records[i]);
+    computeEntries(records, dirty_, threads);
     dirty_.clear();
 }
 
-void GeometryCache::compute(std::size_t index0, const TZaznam& z) {
-    RecordGeometry& g = entries_[index0];
-    g = RecordGeometry{};
-    g.dirty = false;
-    g.date = RecordDate(z);
-    if (!g.date) {
-        g.live = z.Souhrn;
-        return;
-    }
-    g.key = RecordKey(*g.date, z.Cas);
-    const Ephemeris e = SolarEphemeris(*g.date, z.Cas);
-    g.ephemeris = e;
+void GeometryCache::computeEntries(std::span<const TZaznam> records,
+                                   std::span<const std::size_t> indices0, unsigned threads) {
+    const std::size_t n = indices0.size();
+    const std::size_t groupsBefore = groupPool_.size();
+    const std::size_t pointsBefore = pointPool_.size();
+    std::size_t workers = threads;
+    if (workers == 0)
+        workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
+                                        std::max<std::size_t>(1, n / MinEntriesPerThread));
+    workers = std::min(workers, std::max<std::size_t>(n, 1));
 
-    g.groups = static_cast<std::uint8_t>(z.groupCount());
-    g.groupsAt = static_cast<std::uint32_t>(groupPool_.size());
-    for (int k = 0; k < g.groups; ++k)
-        groupPool_.push_back(PolarToHeliographic(e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd));
-    liveGroups_ += g.groups;
-    g.live = StoredSummaryFromPositions(z, groups(static_cast<int>(index0) + 1));
-
-    g.faculaeFields = static_cast<std::uint8_t>(z.faculaeCount());
-    g.pointsAt = static_cast<std::uint32_t>(pointPool_.size());
-    for (int k = 0; k < g.groups; ++k) {
-        pointPool_.push_back(point(e, z.Skupiny[k].Pomocna1));
-        pointPool_.push_back(point(e, z.Skupiny[k].Pomocna2));
+    if (workers == 1) {
+        for (std::size_t i : indices0)
+            entries_[i] = ComputeEntry(records[i], groupPool_, pointPool_);
+    } else {
+        // Each thread takes a contiguous run of the entries into pools of its
+        // own; the runs are then appended in order, so that every entry and
+        // every position is where one thread would have put it.
+        auto part = [&](std::size_t w) {
+            const std::size_t from = n * w / workers;
+            return indices0.subspan(from, n * (w + 1) / workers - from);
+        };
+        std::vector<Run> runs(workers);
+        auto work = [&](std::size_t w) {
+            try {
+                for (std::size_t i : part(w))
+                    entries_[i] = ComputeEntry(records[i], runs[w].groups, runs[w].points);
+            } catch (...) {
+                runs[w].failure = std::current_exception();
+            }
+        };
+        {
+            std::vector<std::jthread> helpers;
+            helpers.reserve(workers - 1);
+            for (std::size_t w = 1; w < workers; ++w)
+                helpers.emplace_back(work, w);
+            work(0);
+        }
+        std::size_t groups = groupPool_.size(), points = pointPool_.size();
+        for (const Run& r : runs) {
+            if (r.failure) {
+                // Out of memory: the entries stay to be computed.
+                for (std::size_t i : indices0)
+                    entries_[i] = RecordGeometry{};
+                std::rethrow_exception(r.failure);
+            }
+            groups += r.groups.size();
+            points += r.points.size();
+        }
+        groupPool_.reserve(groups);
+        pointPool_.reserve(points);
+        for (std::size_t w = 0; w < workers; ++w) {
+            const auto groupsAt = static_cast<std::uint32_t>(groupPool_.size());
+            const auto pointsAt = static_cast<std::uint32_t>(pointPool_.size());
+            for (std::size_t i : part(w))
+                if (entries_[i].date) { // an entry without a date has no positions
+                    entries_[i].groupsAt += groupsAt;
+                    entries_[i].pointsAt += pointsAt;
+                }
+            groupPool_.insert(groupPool_.end(), runs[w].groups.begin(), runs[w].groups.end());
+            pointPool_.insert(pointPool_.end(), runs[w].points.begin(), runs[w].points.end());
+            runs[w] = Run{};
+        }
     }
-    for (int k = 0; k < g.faculaeFields; ++k)
-        for (int j = 0; j < FaculaeVertexCount; ++j)
-            pointPool_.push_back(point(e, z.Skupiny[k].Fakule[j]));
-    livePoints_ +=
-        std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+    liveGroups_ += groupPool_.size() - groupsBefore;
+    livePoints_ += pointPool_.size() - pointsBefore;
 }
 
 void GeometryCache::compactIfWasteful() {

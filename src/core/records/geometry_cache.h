@@ -41,17 +41,20 @@ struct RecordGeometry {
 class GeometryCache {
   public:
     // A cache of `records`, built at once.
-    static GeometryCache of(std::span<const TZaznam> records) {
+    static GeometryCache of(std::span<const TZaznam> records, unsigned threads = 0) {
         GeometryCache g;
-        g.rebuild(records);
+        g.rebuild(records, threads);
         return g;
     }
-    // Builds every entry.
-    void rebuild(std::span<const TZaznam> records);
+    // Builds every entry. Many dirty entries are computed on several
+    // threads, each taking a contiguous run of them; `threads` 0 uses the
+    // machine's cores (one thread for a small job), another number exactly
+    // that many. The entries and pools are the same whatever the number.
+    void rebuild(std::span<const TZaznam> records, unsigned threads = 0);
     // Entries for `count` records, every one computed when first refreshed.
     void reset(std::size_t count);
     // Brings the dirty entries up to date with `records`.
-    void refresh(std::span<const TZaznam> records);
+    void refresh(std::span<const TZaznam> records, unsigned threads = 0);
     // Brings the dirty entries among 0-based [from0, to0) up to date, so that
     // a job that shows a few records does not compute all of them.
     void refreshRange(std::span<const TZaznam> records, std::size_t from0, std::size_t to0);
@@ -84,7 +87,10 @@ class GeometryCache {
     HelioPoint faculaeVertex(int index1, int k, int j) const;
 
   private:
-    void compute(std::size_t index0, const TZaznam& z);
+    // Computes the entries at the ascending `indices0` and appends their
+    // positions to the pools in that order.
+    void computeEntries(std::span<const TZaznam> records, std::span<const std::size_t> indices0,
+                        unsigned threads);
     void compactIfWasteful();
 
     std::vector<RecordGeometry> entries_;
