@@ -104,6 +104,8 @@ class MeasurementWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    inline static const QString NoCalibration = QStringLiteral("Není zadán střed a sever zákresu");
+
     void createControls();
     QGroupBox* createFaculaeBox();
     QGroupBox* createGroupBox();
