@@ -112,7 +112,12 @@ bool MeasurementWindow::openScan(const QString& file) {
     }
     if (!s.message.isEmpty()) messages_.showMessage(s.message);
     scan_.picture = std::move(s.picture);
+    // The marks of the last picture go, and with them their rows.
+    const bool shown = scan_.overlay.showSelection;
     scan_.overlay = ScanOverlay{};
+    scan_.overlay.showSelection = shown;
+    vertexTable_->clearContents();
+    showSpotRows();
     proposalEdit_ = ProposalEdit::NoEdit;
     showProposals();
     cal_ = Calibration{};

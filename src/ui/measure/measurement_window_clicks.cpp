@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "records/session.h"
 #include "text/number_format.h"
@@ -70,7 +71,13 @@ void MeasurementWindow::leftClick(PicturePoint p) {
         spotPoint_ = p;
         areaTarget_ = target;
         measureAreaButton_->setEnabled(true);
-        scan_.overlay.spots.push_back(p);
+        // A spot clicked again moves its mark; the last click ends the list.
+        auto& marks = scan_.overlay.spots;
+        const int group = groupOrder_->value();
+        std::erase_if(marks,
+                      [&](const SpotMark& m) { return m.group == group && m.spot == target; });
+        marks.push_back({group, target, p});
+        showSpotRows();
         canvas_->update();
         return;
     }
@@ -83,15 +90,12 @@ void MeasurementWindow::leftClick(PicturePoint p) {
         messages_.showMessage(QStringLiteral("Pozice přesahuje poloměr zákresu, změnit"));
         return;
     }
+    // The first vertex takes the start point's place in the field; the start
+    // point keeps its own row and mark.
     FacPoints_[FacField_ - 1][FacPointCount_ - 1] = p;
-    const int r = FacPointCount_ - 1;
-    vertexTable_->setItem(r, 0, new QTableWidgetItem(QString::number(FacPointCount_)));
-    vertexTable_->setItem(r, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
-    vertexTable_->setItem(r, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
+    showVertexRow(FacPointCount_, QString::number(FacPointCount_), p);
     pointNumberLabel_->setText(QStringLiteral("%1  č.bodu").arg(FacPointCount_));
-    auto& pole = scan_.overlay.fields.back();
-    if (FacPointCount_ == 1) pole.clear();
-    pole.push_back(p);
+    scan_.overlay.fields.back().vertices.push_back(p);
     ++FacPointCount_;
     if (FacPointCount_ == 7) pointNumberLabel_->setText(QStringLiteral("Max. 6 bodů"));
     canvas_->update();
@@ -110,15 +114,109 @@ void MeasurementWindow::rightClick(PicturePoint p) {
     FacField_ = faculaeFieldSpin_->value();
     FacEntryActive_ = true;
     FacPointCount_ = 1;
+    replacedVertices_ = FacPoints_[FacField_ - 1];
     FacPoints_[FacField_ - 1] = {};
     FacPoints_[FacField_ - 1][0] = p;
     vertexTable_->clearContents();
-    const VertexPosition v = FaculaeVertex(cal_, p);
-    vertexTable_->setItem(0, 0, new QTableWidgetItem(QStringLiteral("1")));
-    vertexTable_->setItem(0, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
-    vertexTable_->setItem(0, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
+    showVertexRow(0, QStringLiteral("úvodní"), p);
     pointNumberLabel_->clear();
-    scan_.overlay.fields.push_back({p});
+    // A field entered again replaces its marks; they come back if its start
+    // point is taken back.
+    auto& fields = scan_.overlay.fields;
+    const auto same = std::find_if(fields.begin(), fields.end(),
+                                   [&](const FieldMark& f) { return f.field == FacField_; });
+    replacedMark_.reset();
+    if (same != fields.end()) {
+        replacedMark_ = *same;
+        fields.erase(same);
+    }
+    fields.push_back({FacField_, p, {}});
+    canvas_->update();
+}
+
+void MeasurementWindow::showVertexRow(int row, const QString& name, PicturePoint p) {
+    const VertexPosition v = FaculaeVertex(cal_, p);
+    vertexTable_->setItem(row, 0, new QTableWidgetItem(name));
+    vertexTable_->setItem(row, 1, new QTableWidgetItem(q(FormatNumber(v.angle, "#0.0"))));
+    vertexTable_->setItem(row, 2, new QTableWidgetItem(q(FormatNumber(v.distance, "#0.0"))));
+}
+
+void MeasurementWindow::onUndoVertexClicked() {
+    if (!FacEntryActive_) {
+        pointNumberLabel_->setText(QStringLiteral("Není zadáván žádný bod"));
+        return;
+    }
+    auto& fields = scan_.overlay.fields;
+    FacField& vertices = FacPoints_[FacField_ - 1];
+    if (FacPointCount_ > 1) {
+        // The last vertex; without vertices the start point stands as the
+        // first one again, as it did before the first one was clicked.
+        --FacPointCount_;
+        vertices[FacPointCount_ - 1] = FacPointCount_ == 1 ? fields.back().start : PicturePoint{};
+        fields.back().vertices.pop_back();
+        vertexTable_->removeRow(FacPointCount_);
+        vertexTable_->insertRow(FacPointCount_);
+        if (FacPointCount_ > 1)
+            pointNumberLabel_->setText(QStringLiteral("%1  č.bodu").arg(FacPointCount_ - 1));
+        else
+            pointNumberLabel_->clear();
+    } else {
+        // The start point: the field as it was before it.
+        vertices = replacedVertices_;
+        fields.pop_back();
+        if (replacedMark_) fields.push_back(*replacedMark_);
+        replacedMark_.reset();
+        FacEntryActive_ = false;
+        vertexTable_->clearContents();
+        pointNumberLabel_->clear();
+    }
+    canvas_->update();
+}
+
+void MeasurementWindow::showSpotRows() {
+    std::vector<SpotMark> marks = scan_.overlay.spots;
+    std::stable_sort(marks.begin(), marks.end(), [](const SpotMark& a, const SpotMark& b) {
+        return std::pair(a.group, a.spot) < std::pair(b.group, b.spot);
+    });
+    static const char* const names[] = {"", "hlavní", "pomocná 1", "pomocná 2"};
+    spotTable_->setRowCount(static_cast<int>(marks.size()));
+    for (int r = 0; r < static_cast<int>(marks.size()); ++r) {
+        const SpotMark& m = marks[r];
+        QString angle, distance;
+        if (cal_.calibrated()) {
+            const PolarPosition s = SpotPosition(cal_, m.point);
+            angle = q(FormatTenths(s.angle));
+            distance = q(FormatTenths(s.distance));
+        }
+        const QString cells[] = {QString::number(m.group), QString::fromUtf8(names[m.spot]), angle,
+                                 distance};
+        for (int c = 0; c < 4; ++c)
+            spotTable_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+}
+
+void MeasurementWindow::onUndoSpotClicked() {
+    auto& marks = scan_.overlay.spots;
+    const int group = groupOrder_->value();
+    const auto last = std::find_if(marks.rbegin(), marks.rend(),
+                                   [&](const SpotMark& m) { return m.group == group; });
+    if (last == marks.rend()) {
+        groupStatus_->setText(QStringLiteral("Skupina %1 nemá zadanou skvrnu").arg(group));
+        return;
+    }
+    const int spot = last->spot;
+    marks.erase(std::next(last).base());
+    // The grid row no longer holds the spot's position; its area stays, as
+    // it may have been typed.
+    const int angle = spot == 1 ? ColAngle : spot == 2 ? ColAngle1 : ColAngle2;
+    manualGroupTable_->item(0, angle)->setText({});
+    manualGroupTable_->item(0, angle + 1)->setText({});
+    if (areaTarget_ == spot) {
+        spotPoint_.reset();
+        areaTarget_ = 0;
+        measureAreaButton_->setEnabled(false);
+    }
+    showSpotRows();
     canvas_->update();
 }
 

@@ -61,6 +61,19 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text,
     return b;
 }
 
+// A read-only table of clicked points, `rows` rows high.
+QTableWidget* pointTable(QWidget* parent, const char* name, const QStringList& headers, int rows) {
+    auto* t = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels(headers);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() +
+                      rows * t->verticalHeader()->defaultSectionSize() + 4);
+    return t;
+}
+
 } // namespace
 
 void MeasurementWindow::createControls() {
@@ -99,7 +112,7 @@ void MeasurementWindow::createControls() {
     auto* verticalButton = button(this, "vertikal", QStringLiteral("Vertikálně"));
     auto* findButton = button(this, "najitdisk", QStringLiteral("Najít disk"),
                               QStringLiteral("Navrhne střed a poloměr disku nalezeného v obrázku"));
-    showSelectionButton_ = button(this, "zobraz", QStringLiteral("Zobrazit výběr"));
+    showSelectionButton_ = button(this, "zobraz", QStringLiteral("Skrýt výběr"));
     magnifierButton_ = new QToolButton(this);
     magnifierButton_->setObjectName(QStringLiteral("lupe"));
     magnifierButton_->setText(QStringLiteral("Lupa"));
@@ -230,20 +243,18 @@ QGroupBox* MeasurementWindow::createFaculaeBox() {
     connect(faculaeFieldSpin_, &QSpinBox::valueChanged, this,
             &MeasurementWindow::onFaculaeFieldChanged);
     l->addWidget(faculaeFieldSpin_, 2, 2);
-    vertexTable_ = new QTableWidget(FaculaeVertexCount, 3, box);
-    vertexTable_->setObjectName(QStringLiteral("tabxy"));
-    vertexTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("bod"), QStringLiteral("úhel"), QStringLiteral("vzd.")});
-    vertexTable_->verticalHeader()->hide();
-    vertexTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    vertexTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    vertexTable_->setFixedHeight(
-        vertexTable_->horizontalHeader()->sizeHint().height() +
-        FaculaeVertexCount * vertexTable_->verticalHeader()->defaultSectionSize() + 4);
+    // The start point, then the six vertices.
+    vertexTable_ = pointTable(
+        box, "tabxy", {QStringLiteral("bod"), QStringLiteral("úhel"), QStringLiteral("vzd.")},
+        1 + FaculaeVertexCount);
     l->addWidget(vertexTable_, 3, 0, 1, 3);
     pointNumberLabel_ = new QLabel(box);
     pointNumberLabel_->setObjectName(QStringLiteral("cislobodu"));
-    l->addWidget(pointNumberLabel_, 4, 0, 1, 3);
+    l->addWidget(pointNumberLabel_, 4, 0, 1, 2);
+    auto* undoVertex = button(box, "zpetfak", QStringLiteral("Zpět bod"),
+                              QStringLiteral("Odebere poslední zadaný bod fakule"));
+    connect(undoVertex, &QPushButton::clicked, this, &MeasurementWindow::onUndoVertexClicked);
+    l->addWidget(undoVertex, 4, 2);
     auto* end = button(box, "konec", QStringLiteral("Konec zadání fakulí"));
     connect(end, &QPushButton::clicked, this, &MeasurementWindow::onEndClicked);
     auto* helpButton = new QToolButton(box);
@@ -296,13 +307,23 @@ QGroupBox* MeasurementWindow::createGroupBox() {
     connect(measureAreaButton_, &QPushButton::clicked, this,
             &MeasurementWindow::onMeasureAreaClicked);
     connect(endSpotsButton, &QPushButton::clicked, this, &MeasurementWindow::onEndSpotsClicked);
-    l->addWidget(storeGroupButton_, 4, 0, 1, 2);
-    l->addWidget(measureAreaButton_, 5, 0, 1, 2);
-    l->addWidget(endSpotsButton, 6, 0, 1, 2);
+    spotTable_ = pointTable(box, "bodyskvrn",
+                            {QStringLiteral("skup."), QStringLiteral("skvrna"),
+                             QStringLiteral("úhel"), QStringLiteral("vzd.")},
+                            5);
+    spotTable_->setRowCount(0);
+    l->addWidget(spotTable_, 4, 0, 1, 2);
+    auto* undoSpot = button(box, "zpetskvrnu", QStringLiteral("Zpět bod"),
+                            QStringLiteral("Odebere poslední zadanou skvrnu skupiny v tabulce"));
+    connect(undoSpot, &QPushButton::clicked, this, &MeasurementWindow::onUndoSpotClicked);
+    l->addWidget(undoSpot, 5, 1);
+    l->addWidget(storeGroupButton_, 6, 0, 1, 2);
+    l->addWidget(measureAreaButton_, 7, 0, 1, 2);
+    l->addWidget(endSpotsButton, 8, 0, 1, 2);
     auto* areasCurve =
         new QLabel(QStringLiteral("Hodnota plochy se zadává v mm^2 na průměr zákresu"), box);
     areasCurve->setWordWrap(true);
-    l->addWidget(areasCurve, 7, 0, 1, 2);
+    l->addWidget(areasCurve, 9, 0, 1, 2);
     return box;
 }
 
