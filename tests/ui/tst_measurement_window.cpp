@@ -395,7 +395,13 @@ class TestMeasurementWindow : public QObject {
         QCOMPARE(fields(m.f.session.record(index)), fields(expected));
 
         // Spots: group, grid column, point; the rows listed by group and spot.
+        // A field left started takes no vertex from the group box.
+        m.child<QSpinBox>("SpinEdit1")->setValue(3);
+        m.click({500, 700}, Qt::RightButton);
         m.press("paramskvr");
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColTyp);
+        m.click({500, 650});
+        QVERIFY(ov.fields.back().vertices.empty() && !marked({500, 650}));
         auto* spotRows = m.child<QTableWidget>("bodyskvrn");
         struct Click {
             int group, column;

@@ -82,7 +82,10 @@ void MeasurementWindow::leftClick(PicturePoint p) {
         return;
     }
 
-    if (!FacEntryActive_ || FacPointCount_ >= 7 || !cal_.calibrated()) return;
+    // Vertices only while the faculae box is shown: a click in the group box
+    // outside a spot's columns is no vertex of a field left unfinished.
+    if (faculaeBox_->isHidden() || !FacEntryActive_ || FacPointCount_ >= 7 || !cal_.calibrated())
+        return;
     const VertexPosition v = FaculaeVertex(cal_, p);
     const double radius =
         model_.session().drawingRadius() > 0 ? model_.session().drawingRadius() : 125;
