@@ -67,7 +67,10 @@ void paintOverlay(QPainter& p, const ScanOverlay& ov, const ScanOptions& o) {
                 previous = v;
             }
             p.drawRect(QRectF(start.x() - 4, start.y() - 4, 8, 8));
-            label(p, start + QPointF(0, 14), QStringLiteral("F%1").arg(field.field));
+            // Left of the square, where the labels of spots (to the right) do
+            // not fall.
+            const QString name = QStringLiteral("F%1").arg(field.field);
+            p.drawText(start + QPointF(-8 - p.fontMetrics().horizontalAdvance(name), 4), name);
         }
         p.setPen(QPen(SpotColour, 2));
         for (const SpotMark& s : ov.spots) {
