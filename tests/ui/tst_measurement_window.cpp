@@ -370,8 +370,6 @@ class TestMeasurementWindow : public QObject {
         m.press("zpetfak");
         QVERIFY(text(vertexRows, 2, 0).isEmpty() && !marked(c));
         m.click(d);
-        QCOMPARE(ov.fields.size(), std::size_t(1));
-        QCOMPARE(ov.fields[0].start, a);
         QCOMPARE(ov.fields[0].vertices, (std::vector<PicturePoint>{b, d}));
         const int index = m.f.mainWindow->model().currentIndex();
         TZaznam expected = m.f.session.record(index);
@@ -387,7 +385,6 @@ class TestMeasurementWindow : public QObject {
         // Field 2 started again and its start point taken back: the field as
         // it was, marks and what is stored.
         m.click({500, 700}, Qt::RightButton);
-        QCOMPARE(ov.fields[0].vertices.size(), std::size_t(0));
         m.press("zpetfak");
         QCOMPARE(ov.fields[0].vertices, (std::vector<PicturePoint>{b, d}));
         QVERIFY(!marked({500, 700}));
