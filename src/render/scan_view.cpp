@@ -34,6 +34,11 @@ void cross(QPainter& p, QPointF c, double half) {
     p.drawLine(QPointF(c.x(), c.y() - half), QPointF(c.x(), c.y() + half));
 }
 
+// A mark's name beside it, up and to the right.
+void label(QPainter& p, QPointF at, const QString& text) {
+    p.drawText(at + QPointF(6, -6), text);
+}
+
 void paintOverlay(QPainter& p, const ScanOverlay& ov, const ScanOptions& o) {
     auto at = [&](const PicturePoint& pt) { return PictureToWindow(pt, o); };
     p.setBrush(Qt::NoBrush);
@@ -47,16 +52,33 @@ void paintOverlay(QPainter& p, const ScanOverlay& ov, const ScanOptions& o) {
         cross(p, at(*ov.north), 8);
     }
     if (ov.showSelection) {
+        // Each field from its start point (a square named by the field's
+        // number) through its numbered vertices; each spot a circle named by
+        // its group, an auxiliary spot with its number after a slash.
         p.setPen(QPen(FieldColour, 2));
-        for (const auto& field : ov.fields) {
-            for (std::size_t i = 1; i < field.size(); ++i)
-                p.drawLine(at(field[i - 1]), at(field[i]));
-            for (const auto& v : field)
-                p.drawEllipse(at(v), 3, 3);
+        for (const FieldMark& field : ov.fields) {
+            const QPointF start = at(field.start);
+            QPointF previous = start;
+            for (std::size_t i = 0; i < field.vertices.size(); ++i) {
+                const QPointF v = at(field.vertices[i]);
+                p.drawLine(previous, v);
+                p.drawEllipse(v, 3, 3);
+                label(p, v, QString::number(i + 1));
+                previous = v;
+            }
+            p.drawRect(QRectF(start.x() - 4, start.y() - 4, 8, 8));
+            // Left of the square, where the labels of spots (to the right) do
+            // not fall.
+            const QString name = QStringLiteral("F%1").arg(field.field);
+            p.drawText(start + QPointF(-8 - p.fontMetrics().horizontalAdvance(name), 4), name);
         }
         p.setPen(QPen(SpotColour, 2));
-        for (const auto& s : ov.spots)
-            p.drawEllipse(at(s), 5, 5);
+        for (const SpotMark& s : ov.spots) {
+            p.drawEllipse(at(s.point), 5, 5);
+            label(p, at(s.point),
+                  s.spot <= 1 ? QString::number(s.group)
+                              : QStringLiteral("%1/%2").arg(s.group).arg(s.spot - 1));
+        }
     }
     if (!ov.proposals.empty()) {
         // Each spot as a circle of its area, each group as a circle round its

@@ -96,6 +96,12 @@ TEST(PictureNames, OneNamePerDrawingOfARange) {
     // Without a prefix the name starts with "Zakres".
     EXPECT_EQ(RangeImageNames("", std::span(records).first(1), false).front(),
               "Zakres 2026-11-28 0705.jpg");
+    // One drawing saved on its own gets the name a range from the first
+    // drawing gives it.
+    EXPECT_EQ(SavedDrawingImageName(records, 2), "Zakres 2026-11-28 1130.bmp");
+    EXPECT_EQ(SavedDrawingImageName(records, 3), "Zakres 2026-11-28 1130-2.bmp");
+    for (int index : {0, 5, 6})
+        EXPECT_EQ(SavedDrawingImageName(records, index), std::nullopt) << index;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "tests_support/records.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
+#include "ui/frame/ui_helpers.h"
 #include "ui/support/frame_fixture.h"
 
 using namespace hk;
@@ -239,7 +241,7 @@ class TestDrawingWindow : public QObject {
         z.f.messages.answers = {true};
         QTest::keyClick(z.w, Qt::Key_F8);
         const QImage f8(
-            QString::fromStdString((z.f.path("Obrázek") / "Zakres 2020-01-02.bmp").string()));
+            QString::fromStdString((z.f.path("Obrázek") / "Zakres 2020-01-02 0705.bmp").string()));
         QCOMPARE(f8.size(), picture);
         z.f.mainWindow->action("SpeedButton3")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(2);
@@ -392,14 +394,24 @@ class TestDrawingWindow : public QObject {
         z.f.messages.answers = {true};
         QTest::keyClick(z.w, Qt::Key_F8);
         QCOMPARE(z.f.messages.questions.last(), QStringLiteral("Uložit bitmapu zákresu"));
-        const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02.bmp";
+        const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02 0705.bmp";
         QVERIFY(std::filesystem::exists(file));
+        QVERIFY(z.f.mainWindow->statusBar()->currentMessage().endsWith(pathText(file)));
         const QImage img(QString::fromStdString(file.string()));
         QCOMPARE(img.size(), DrawingPictureSize(z.w->options()));
         // Print colours: a white disk.
         const DrawingScale s{z.w->options().zoomK};
         QCOMPARE(img.pixelColor(s.xy(280), s.xy(300)), QColor(Qt::white));
         QVERIFY(z.w->options().showLeaves);
+        // Saved again: the picture there is replaced only on "Ano".
+        WriteFileAtomic(file, "dřívější");
+        z.f.messages.answers = {true, false};
+        QTest::keyClick(z.w, Qt::Key_F8);
+        QCOMPARE(
+            z.f.messages.questions.last(),
+            QStringLiteral("Soubor Obrázek/Zakres 2020-01-02 0705.bmp už existuje.\rPřepsat ho?"));
+        QCOMPARE(z.f.messages.safeAnswers.back(), SafeAnswer::No);
+        QCOMPARE(ReadWholeFile(file), std::string("dřívější"));
     }
 
     void f9MagneticMap() {

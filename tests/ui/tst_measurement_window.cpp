@@ -20,6 +20,7 @@
 #include "drawing/faculae.h"
 #include "drawing/group_layout.h"
 #include "io/atomic_file.h"
+#include "measure/faculae_entry.h"
 #include "measure/spot_proposals.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
@@ -324,6 +325,111 @@ class TestMeasurementWindow : public QObject {
             QVERIFY(std::abs(got.dist - want.dist) <= 1);
         }
         QCOMPARE(int(withFields.PocetSkupin), int(far.size())); // the groups stay
+    }
+
+    // Every click shows at once as a mark on the scan and a row: the faculae
+    // start point in a row of its own, each vertex, each spot of the groups.
+    // "Zpět bod" takes the last click back, mark and row, and what is stored
+    // is what the remaining clicks give.
+    void everyClickMarkedAndListed() {
+        MeasurementFrame m;
+        QVERIFY(m.start());
+        QImage white(1200, 1200, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
+        m.press("stredovv");
+        m.click({600, 600});
+        m.press("severr");
+        m.click({600, 350});
+        const ScanOverlay& ov = m.w->scan().overlay;
+        auto marked = [&](PicturePoint p) {
+            m.child<QScrollBar>("hory")->setValue(p.x - m.w->canvas()->width() / 2);
+            m.child<QScrollBar>("very")->setValue(p.y - m.w->canvas()->height() / 2);
+            const QImage shot = m.w->canvas()->grab().toImage();
+            const QPointF at = PictureToWindow(p, m.w->options());
+            for (int dy = -5; dy <= 5; ++dy)
+                for (int dx = -5; dx <= 5; ++dx)
+                    if (shot.pixelColor(int(at.x()) + dx, int(at.y()) + dy) != Qt::white)
+                        return true;
+            return false;
+        };
+        auto text = [](QTableWidget* t, int r, int c) {
+            return t->item(r, c) ? t->item(r, c)->text() : QString();
+        };
+
+        // Field 2: start point A, vertices B and C, C taken back, D instead.
+        auto* vertexRows = m.child<QTableWidget>("tabxy");
+        const PicturePoint a{700, 500}, b{740, 460}, c{780, 520}, d{700, 560};
+        m.child<QSpinBox>("SpinEdit1")->setValue(2);
+        m.click(a, Qt::RightButton);
+        m.click(b);
+        m.click(c);
+        QCOMPARE(text(vertexRows, 0, 0), QString("úvodní"));
+        QCOMPARE(text(vertexRows, 2, 0), QString("2"));
+        QVERIFY(marked(a) && marked(b) && marked(c));
+        m.press("zpetfak");
+        QVERIFY(text(vertexRows, 2, 0).isEmpty() && !marked(c));
+        m.click(d);
+        QCOMPARE(ov.fields[0].vertices, (std::vector<PicturePoint>{b, d}));
+        const int index = m.f.mainWindow->model().currentIndex();
+        TZaznam expected = m.f.session.record(index);
+        FacPoints points{};
+        points[1] = {b, d};
+        StoreFaculae(expected, 2, points, m.w->calibration());
+        auto fields = [](const TZaznam& z) {
+            return QByteArray(reinterpret_cast<const char*>(z.Skupiny), 2 * sizeof(TSkupina));
+        };
+        m.f.messages.answers = {true, true};
+        m.press("konec");
+        QCOMPARE(fields(m.f.session.record(index)), fields(expected));
+        // Field 2 started again and its start point taken back: the field as
+        // it was, marks and what is stored.
+        m.click({500, 700}, Qt::RightButton);
+        m.press("zpetfak");
+        QCOMPARE(ov.fields[0].vertices, (std::vector<PicturePoint>{b, d}));
+        QVERIFY(!marked({500, 700}));
+        m.press("konec");
+        QCOMPARE(fields(m.f.session.record(index)), fields(expected));
+
+        // Spots: group, grid column, point; the rows listed by group and spot.
+        // A field left started takes no vertex from the group box.
+        m.child<QSpinBox>("SpinEdit1")->setValue(3);
+        m.click({500, 700}, Qt::RightButton);
+        m.press("paramskvr");
+        m.child<QTableWidget>("jinak")->setCurrentCell(0, ColTyp);
+        m.click({500, 650});
+        QVERIFY(ov.fields.back().vertices.empty() && !marked({500, 650}));
+        auto* spotRows = m.child<QTableWidget>("bodyskvrn");
+        struct Click {
+            int group, column;
+            PicturePoint p;
+            QStringList rows;
+        };
+        const Click clicks[] = {
+            {1, ColAngle, {650, 650}, {"1 hlavní"}},
+            {1, ColAngle1, {700, 650}, {"1 hlavní", "1 pomocná 1"}},
+            {1, ColAngle, {650, 700}, {"1 hlavní", "1 pomocná 1"}}, // moved
+            {2, ColAngle2, {550, 650}, {"1 hlavní", "1 pomocná 1", "2 pomocná 2"}},
+        };
+        for (const Click& k : clicks) {
+            m.child<QSpinBox>("SpinEdit2")->setValue(k.group);
+            m.child<QTableWidget>("jinak")->setCurrentCell(0, k.column);
+            m.click(k.p);
+            QStringList rows;
+            for (int r = 0; r < spotRows->rowCount(); ++r)
+                rows << text(spotRows, r, 0) + " " + text(spotRows, r, 1);
+            QCOMPARE(rows, k.rows);
+            QVERIFY(marked(k.p));
+        }
+        QVERIFY(!marked({650, 650}));
+        QCOMPARE(text(spotRows, 2, 2), m.cell(ColAngle2));
+        m.press("zpetskvrnu"); // group 2's only spot
+        QVERIFY(!marked({550, 650}) && m.cell(ColAngle2).isEmpty());
+        QCOMPARE(spotRows->rowCount(), 2);
+        m.child<QSpinBox>("SpinEdit2")->setValue(1);
+        m.press("zpetskvrnu"); // group 1's spot clicked last: the main one
+        QVERIFY(!marked({650, 700}) && marked({700, 650}));
+        QCOMPARE(text(spotRows, 0, 1), QString("pomocná 1"));
     }
 
     void diskProposedAndAcceptedAsTheCentre() {

@@ -113,4 +113,9 @@ RangeImageNames(const std::string& prefix, std::span<const TZaznam> records, boo
     return names;
 }
 
+std::optional<std::string> SavedDrawingImageName(std::span<const TZaznam> records, int index) {
+    if (index < 1 || static_cast<std::size_t>(index) > records.size()) return std::nullopt;
+    return RangeImageNames("", records.first(static_cast<std::size_t>(index)), true).back();
+}
+
 } // namespace hk

@@ -32,7 +32,8 @@ struct PrintRecordRange {
 std::optional<PrintRecordRange> PrintRange(int current, int recordCount,
                                            std::string_view countText);
 
-// "Zakres yyyy-mm-dd.bmp": the picture of one drawing saved from the window.
+// "Zakres yyyy-mm-dd.bmp": the date part of a drawing's name; a print
+// without a printer names its PDF file after it.
 std::string DrawingImageName(const Date& d);
 // The message when a typed picture-name prefix could lead out of "Obrázek"
 // (separators, "..", line breaks); nullopt when it is safe.
@@ -49,5 +50,10 @@ std::string RangeImageName(const std::string& prefix, const Date& d, int time, b
 // date. Throws as RangeImageName.
 std::vector<std::optional<std::string>> RangeImageNames(const std::string& prefix,
                                                         std::span<const TZaznam> records, bool bmp);
+// The picture of drawing `index` (1-based) of `records` saved on its own
+// (F8): the name a range from the first drawing gives it, without a prefix,
+// as BMP. nullopt for an index outside `records` or a drawing without a
+// valid date.
+std::optional<std::string> SavedDrawingImageName(std::span<const TZaznam> records, int index);
 
 } // namespace hk

@@ -663,18 +663,30 @@ void DrawingWindow::onSplitClicked() {
 // Pictures and paper
 
 void DrawingWindow::saveBitmap() {
-    const auto date = RecordDate(model_.record);
-    if (!date) {
+    // Named as the range export names the shown drawing, so that drawings of
+    // one day (and of one minute) each get a picture of their own.
+    const Session& s = session();
+    const int k = s.currentIndex();
+    const auto name = k >= 1 && k <= s.recordCount()
+                          ? SavedDrawingImageName(s.records(), k)
+                          : SavedDrawingImageName(std::span(&model_.record, 1), 1);
+    if (!name) {
         k_.messages.showMessage(
             QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));
         return;
     }
     runCommand(k_.messages, [&] {
-        const QImage image = picture(model_.record, true, false);
-        const auto file = session().dir.ensureFolder("Obrázek") / DrawingImageName(*date);
-        SaveImage(image, file);
-        k_.frame.showStatus(
-            QStringLiteral("Obrázek uložen: ") + QString::fromStdString(file.string()), 5000);
+        const auto file = s.dir.ensureFolder("Obrázek") / *name;
+        if (std::filesystem::exists(file) &&
+            !k_.messages.ask(
+                QStringLiteral("Soubor Obrázek/%1 už existuje.\rPřepsat ho?").arg(q(*name)),
+                SafeAnswer::No)) {
+            k_.frame.showStatus(QStringLiteral("Obrázek nebyl uložen, ponechán dřívější: ") +
+                                pathText(file));
+            return;
+        }
+        SaveImage(picture(model_.record, true, false), file);
+        k_.frame.showStatus(QStringLiteral("Obrázek uložen: ") + pathText(file));
     });
 }
 

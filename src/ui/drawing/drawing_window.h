@@ -64,7 +64,7 @@ class DrawingWindow : public QWidget {
     // Ctrl+Z: the record as it was before the last measurement stored over it.
     void undoMeasurement();
     void mergeFaculae();      // faculae of another record file
-    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd.bmp"
+    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd hhmm.bmp"
     void withMagnetosphere(); // magnetic-map overlay of the record's date
     void measurement();       // faculae measurement window
     void showMergePanel();

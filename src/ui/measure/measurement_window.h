@@ -71,6 +71,10 @@ class MeasurementWindow : public QWidget {
     void onMeasureAreaClicked();
     void onEndSpotsClicked();
     void onShowSelectionClicked();
+    // "Zpět bod": the point clicked last of the faculae field being entered,
+    // or of the group in the entry grid, taken back with its mark and row.
+    void onUndoVertexClicked();
+    void onUndoSpotClicked();
     void onMagnifierClicked();
     void onHelpClicked();
 
@@ -104,6 +108,8 @@ class MeasurementWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    inline static const QString NoCalibration = QStringLiteral("Není zadán střed a sever zákresu");
+
     void createControls();
     QGroupBox* createFaculaeBox();
     QGroupBox* createGroupBox();
@@ -120,6 +126,8 @@ class MeasurementWindow : public QWidget {
     void groupRow(const DraftRow& r);
     DraftRow groupRow() const;
     void repaintMap();
+    void showVertexRow(int row, const QString& name, PicturePoint p);
+    void showSpotRows();
 
     SessionModel& model_;
     Messages& messages_;
@@ -135,6 +143,10 @@ class MeasurementWindow : public QWidget {
     int FacField_ = 0;
     int FacPointCount_ = 1;
     bool FacEntryActive_ = false;
+    // What the field being entered held before its start point was clicked,
+    // for taking the start point back.
+    FacField replacedVertices_{};
+    std::optional<FieldMark> replacedMark_;
     GroupDrafts GroupDraft_{};
     std::optional<PicturePoint> spotPoint_; // the spot clicked last, for its area
     int areaTarget_ = 0;
@@ -159,6 +171,7 @@ class MeasurementWindow : public QWidget {
     QSpinBox* groupOrder_;
     QTableWidget* vertexTable_;
     QTableWidget* manualGroupTable_;
+    QTableWidget* spotTable_; // the clicked spots of the drafted groups
     QPushButton* storeGroupButton_;
     QPushButton* measureAreaButton_;
     QPushButton* showSelectionButton_;
