@@ -92,6 +92,9 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
                                                     session.tables().supplementaryData, corona);
+    // As the window opens: the records' rotations fill the width.
+    if (!rotationScale)
+        o.rotationScale = ButterflyFittedRotationScale(ButterflyAxisOf(model, false), width);
     if (files.out) {
         GuiApplicationScope gui;
         writePicture(*files.out, client, model, o);
