@@ -5,12 +5,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,6 +35,17 @@
 namespace hk {
 
 namespace {
+
+// The colour of a curve as a small square before its check box: the texts
+// stay black, readable on the box's grey whatever the curve's colour.
+QIcon colourSwatch(const QColor& colour) {
+    QPixmap swatch(12, 12);
+    swatch.fill(colour);
+    QPainter p(&swatch);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 11, 11);
+    return QIcon(swatch);
+}
 
 struct QuantityCommand {
     const char* item;
@@ -202,9 +216,7 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     for (int S = 1; S <= SmoothedQuantityCount; ++S) {
         auto* c = new QCheckBox(QString::fromUtf8(ComparisonTexts[S - 1]), comparisonBox_);
         c->setObjectName(QString::fromLatin1(ComparisonItems[S - 1]));
-        QPalette pal = c->palette();
-        pal.setColor(QPalette::WindowText, ComparisonColour(S));
-        c->setPalette(pal);
+        c->setIcon(colourSwatch(ComparisonColour(S)));
         comparison_.push_back(c);
         g2->addWidget(c, (S - 1) / 3, (S - 1) % 3);
     }
@@ -216,11 +228,8 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     brusselsAreasBox_->setObjectName(QStringLiteral("bruselploch"));
     radioFluxBox_ = new QCheckBox(QStringLiteral("Rádiový tok"), comparisonBox_);
     radioFluxBox_->setObjectName(QStringLiteral("radiotok"));
-    for (QCheckBox* c : {brusselsAreasBox_, radioFluxBox_}) {
-        QPalette pal = c->palette();
-        pal.setColor(QPalette::WindowText, c == brusselsAreasBox_ ? AreaColour : FluxColour);
-        c->setPalette(pal);
-    }
+    brusselsAreasBox_->setIcon(colourSwatch(AreaColour));
+    radioFluxBox_->setIcon(colourSwatch(FluxColour));
     g2->addWidget(brusselsAreasBox_, 3, 1);
     g2->addWidget(radioFluxBox_, 3, 2);
     auto* tok = new QWidget(comparisonBox_);
@@ -404,6 +413,11 @@ void SmoothedGraphWindow::markChecked() {
     findChild<QAction*>(QStringLiteral("podilova"))->setChecked(kind_ == AsymmetryKind::Ratio);
     QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
     brusselsCurve->setEnabled(S_ == 3);
+    // The international number joins only a graph of R of one curve.
+    const bool brussels = S_ == 3 && H_ != HemisphereOption::Both;
+    brusselsBox_->setEnabled(brussels);
+    brusselsBox_->setToolTip(
+        brussels ? QString() : QStringLiteral("Jen u grafu R celkového, severního nebo jižního"));
     brusselsScroll_->setVisible(tag_ == SmoothedTag && S_ == 3 && brusselsCurve->isChecked());
 }
 
