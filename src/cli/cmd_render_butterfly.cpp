@@ -92,6 +92,10 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
 
     const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
                                                     session.tables().supplementaryData, corona);
+    // As the window opens: the axis fills the width.
+    if (!rotationScale)
+        o.rotationScale =
+            ButterflyFittedRotationScale(ButterflyAxisOf(model, o.supplementary), width);
     if (files.out) {
         GuiApplicationScope gui;
         writePicture(*files.out, client, model, o);

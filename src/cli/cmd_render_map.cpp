@@ -125,8 +125,9 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::string file = files.out.value_or(std::string());
     switch (kind) {
     case MapKind::Single: {
-        const int s = MapScale(client.width(), client.height());
-        const SynopticMap map = MakeSynopticMap(records, geometry, index, R, s);
+        const SynopticMap map =
+            MakeFittedSynopticMap(records, geometry, index, R, client.width(), client.height());
+        const int s = map.s;
         if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
         if (files.data) {
             WritePictureData(*files.data, MapPictureData(map));

@@ -22,10 +22,8 @@ const QColor OwnFaculae(255, 10, 10);
 const QColor MeanCurve(255, 0, 255);
 const QColor SmoothedCurve(255, 0, 0);
 const QColor BoundsCurve(0, 0, 255);
-constexpr int CoronaStart = 1100;
-constexpr int SupplementaryStart = 1200;
 constexpr int SupplementaryColumns = 820;
-constexpr int CoronaFirstColumn = 45; // column 0 of the corona is rotation 1145
+constexpr int CoronaFirstRotation = 1145; // of the corona's column 0
 constexpr double RotationsPerYear = 13.4;
 constexpr double DaysPerRotationOfYear = 27.276;
 
@@ -50,9 +48,11 @@ void textAt(QPainter& p, int x, int y, const QString& s) {
 } // namespace
 
 int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& o) {
-    if (o.corona && model.corona) return CoronaStart;
-    if (o.supplementary && model.supplementary.present) return SupplementaryStart;
-    return model.carrRotation1 - model.carrRotation1 % 100;
+    return ButterflyAxisOf(model, o.supplementary).start;
+}
+
+int ButterflyScrollRange(const ButterflyModel& model, const ButterflyOptions& o) {
+    return 50 + (ButterflyAxisOf(model, o.supplementary).rotations() + 1) * o.rotationScale;
 }
 
 void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
@@ -72,11 +72,15 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     const int y0 = H / 2 + o.equatorOffset - o.sy;
     const int w = hs - hs / 2 + 1;
     const int top = y0 - 90 * vs, bottom = y0 + 90 * vs;
-    const int P = ButterflyStartRotation(model, o);
+    const ButterflyAxis axis = ButterflyAxisOf(model, o.supplementary);
+    const int P = axis.start;
+    const int range = ButterflyScrollRange(model, o);
     auto visible = [W](int x) { return x >= -20 && x <= W + 20; };
 
-    // Corona underlay, under the grid.
+    // Corona underlay, under the grid and within the axis.
     if (o.corona && model.corona && !model.coronaColumns.empty()) {
+        p.save();
+        p.setClipRect(QRect(50 - sx, 0, range - 50, H), Qt::IntersectClip);
         if (w == hs) {
             // Columns touch: one grey image, each pixel a band of a column.
             const int columns = static_cast<int>(model.coronaColumns.size());
@@ -86,13 +90,13 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                     const int g = model.coronaColumns[std::size_t(j)][std::size_t(i)];
                     bands.setPixel(j, i, qRgb(g, g, g));
                 }
-            const int x = CoronaFirstColumn * hs + 50 - sx;
+            const int x = (CoronaFirstRotation - P) * hs + 50 - sx;
             const int yTop = y0 + vs / 2 + (5 - 90) * vs - 5 * vs;
             p.drawImage(QRect(x, yTop, columns * hs, 36 * 5 * vs), bands);
         } else {
             QVector<QRect> band;
             for (std::size_t j = 0; j < model.coronaColumns.size(); ++j) {
-                const int x = (CoronaFirstColumn + static_cast<int>(j)) * hs + 50 - sx;
+                const int x = (CoronaFirstRotation - P + static_cast<int>(j)) * hs + 50 - sx;
                 if (!visible(x)) continue;
                 for (int i = 1; i <= 36; ++i) {
                     const int g = model.coronaColumns[j][std::size_t(i - 1)];
@@ -103,20 +107,21 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                 }
             }
         }
+        p.restore();
     }
 
-    // Frame and grid.
+    // Frame and grid, as long as the axis.
     QColor last = AxisNoMinor;
     {
         QVector<QLine> strong, faint;
         if (hs == 4) {
-            for (int i = 1; i <= 20 * hs; ++i) {
+            for (int i = 1; 10 * i <= axis.rotations(); ++i) {
                 const int x = 10 * i * hs + 50 - sx;
                 if (visible(x)) strong.push_back(QLine(x, top, x, bottom));
             }
             last = MinorLine;
         } else if (hs >= 8) {
-            for (int i = 1; i <= 200 * hs; ++i) {
+            for (int i = 1; i <= axis.rotations(); ++i) {
                 const int x = i * hs + 50 - sx;
                 if (visible(x)) (i % 10 == 0 ? strong : faint).push_back(QLine(x, top, x, bottom));
             }
@@ -129,15 +134,16 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     }
     p.setPen(last);
     p.drawLine(50 - sx, top, 50 - sx, bottom);
+    // Labelled rotation lines about 100 pixels apart, at round rotations.
+    const int step = hs >= 8 ? 10 : hs == 4 ? 20 : 100 / hs;
     p.setPen(RotationLine);
-    for (int i = 1; i <= 20; ++i) {
-        const int x = 100 * i * hs + 50 - sx;
+    for (int R = P - P % step + step; R <= axis.end; R += step) {
+        const int x = (R - P) * hs + 50 - sx;
         p.drawLine(x, top, x, bottom);
         p.setPen(Qt::black);
-        textAt(p, x, bottom + 10, QString::number(P + 100 * i));
+        textAt(p, x, bottom + 10, QString::number(R));
         p.setPen(RotationLine);
     }
-    const int range = ButterflyScrollRange(hs);
     for (int b = 90; b >= -90; b -= 10) {
         const int y = y0 - b * vs;
         p.setPen(RotationLine);

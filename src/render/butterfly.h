@@ -35,13 +35,11 @@ struct ButterflyOptions {
 // scale (columns "značka 1" on, in group number order); degrees, north positive.
 PictureData ButterflyPictureData(const ButterflyModel& model, const ButterflyOptions& options);
 
-// Horizontal scroll range for a rotation scale: 1000 * rotationScale + 1000.
-inline int ButterflyScrollRange(int rotationScale) {
-    return 1000 * rotationScale + 1000;
-}
-
-// The rotation number drawn at x = 50.
+// The rotation number drawn at x = 50 (ButterflyAxisOf's start).
 int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& options);
+// The width of the whole diagram (the horizontal scroll range): the latitude
+// labels and the time axis at the rotation scale.
+int ButterflyScrollRange(const ButterflyModel& model, const ButterflyOptions& options);
 
 // Paints the diagram into `area` (its top-left is the picture's origin, its
 // height gives the equator's place) on a white background.

@@ -207,6 +207,31 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     EXPECT_FALSE(DecodeSupplementaryData(block).present);
 }
 
+// The time axis holds every mark of the records with a few rotations to
+// spare from a round rotation (from 1200 with the supplementary data), and
+// the fitted scale fills a window's width.
+TEST(ButterflyAxis, SpansTheRecordsRotationsAndFitsTheWidth) {
+    const std::vector<TZaznam> records =
+        GenerateDemoRecords({.years = 3, .perYear = 100, .endDate = {2026, 12, 6}});
+    std::vector<std::uint8_t> block(25000, 0);
+    block[0] = 128 + 10; // a spot mark of rotation 1266
+    const ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), block, {});
+    const ButterflyAxis own = ButterflyAxisOf(m, false);
+    EXPECT_EQ(own.start % 10, 0);
+    for (const ButterflyMark& k : m.marks) {
+        EXPECT_LE(own.start, m.firstRotation + k.r - 1 - ButterflyAxisMargin);
+        EXPECT_GE(own.end, m.firstRotation + k.r - 1 + ButterflyAxisMargin);
+    }
+    EXPECT_LT(own.rotations(), 3 * 14 + 2 * ButterflyAxisMargin + 10);
+    EXPECT_EQ(ButterflyAxisOf(m, true).start, 1200);
+    for (const int width : {300, 1244, 1848, 2500}) {
+        const int hs = ButterflyFittedRotationScale(own, width),
+                  used = 50 + (own.rotations() + 1) * hs;
+        EXPECT_TRUE(hs == 1 || used <= width) << width;
+        EXPECT_TRUE(hs == RotationScaleMax || 2 * used - 50 > width) << width;
+    }
+}
+
 TEST(MagnDat, OneBlockOf121By90PerRotation) {
     MagnCellIndex b{};
     ASSERT_TRUE(MagnCell(1720, -59.5, 358.0, b));

@@ -207,6 +207,24 @@ TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
     EXPECT_EQ(m.legendCaptions.size(), 4u); // "b" and "l" for two rows
 }
 
+// The single map grows with its window until its width or its height (the
+// grid, the legend rows it has, 20 units of labels) meets the window's.
+TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
+    for (const int groups : {0, 5, 30}) {
+        TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+        for (int k = 1; k <= groups; ++k)
+            test::AddGroupAt(z, L0Of(z) - 60 + 4 * k, 10, k);
+        const std::vector<TZaznam> records = {z};
+        for (const auto& [w, h] : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
+            const SynopticMap m = MakeFittedSynopticMap(records, GeometryCache::of(records),
+                                                        RotationIndex::of(records), z.Rotace, w, h);
+            const int height = 420 + 30 * (groups == 0 ? 0 : groups <= LegendFirstRow ? 1 : 2);
+            auto fits = [&](int s) { return 760 * s <= 16 * w && height * s <= 16 * h; };
+            EXPECT_TRUE(fits(m.s) && !fits(m.s + 1)) << groups << " groups " << w;
+        }
+    }
+}
+
 TEST(MapStrips, HighMapStripsFitTheWindowBelowTheirLabels) {
     for (const auto& [w, h] : {std::pair{1280, 1024}, {1920, 1080}, {900, 600}, {2560, 1440}}) {
         const int s = StripScale(w), n = HighMapStripCount(w, h);

@@ -46,8 +46,10 @@ class TestButterfly : public QObject {
         const int vs = o.latitudeScale;
         const QImage image = paint(m, o);
 
-        const int P = m.carrRotation1 - m.carrRotation1 % 100;
-        QCOMPARE(ButterflyStartRotation(m, o), P);
+        // The axis starts at a round rotation a few before the records'.
+        const int P = ButterflyStartRotation(m, o);
+        QCOMPARE(P % 10, 0);
+        QVERIFY(P <= z.Rotace - ButterflyAxisMargin && P > z.Rotace - ButterflyAxisMargin - 10);
         const int x = (z.Rotace - P) * 4 + 50;
         const int north = static_cast<int>(std::trunc(vs * static_cast<float>(g.groups(1)[0].Lat)));
         // The mark covers rows Y0 - 2 - m .. Y0 + vs div 2 - m - 1, columns x .. x + w - 1.
@@ -107,22 +109,29 @@ class TestButterfly : public QObject {
             }
     }
 
+    // The corona lies under the records' own rotations; what lies before
+    // the axis is not drawn.
     void coronaBandGreyOfItsAverage() {
         const std::vector<TZaznam> records{RotationRecord("15.03.2014")};
         ButterflyModel m = MakeButterflyModel(records, GeometryCache::of(records), {}, {});
         m.corona = true;
+        const int R = m.firstRotation; // column R - 1145
         CoronaColumn c;
         c.fill(255);
-        c[17] = 255 - (40 + 33); // band 18: latitude 0..5 north
-        m.coronaColumns = {c};
+        m.coronaColumns.assign(std::size_t(R - 1145 + 1), c);
+        m.coronaColumns.front()[17] = 0;
+        m.coronaColumns.back()[17] = 255 - (40 + 33); // band 18: latitude 0..5 north
         const ButterflyOptions o{.rotationScale = 2, .corona = true};
-        QCOMPARE(ButterflyStartRotation(m, o), 1100);
+        const int P = ButterflyStartRotation(m, o);
+        QCOMPARE(P, ButterflyAxisOf(m, false).start);
         const QImage image = paint(m, o);
-        const int x = 45 * 2 + 50; // rotation 1145
+        const int x = (R - P) * 2 + 50;
         // Band 18 spans rows Y0 + 1 - 15 .. Y0 (vs = 3), two columns wide.
         QCOMPARE(image.pixelColor(x, Y0 - 6), QColor(182, 182, 182));
         QCOMPARE(image.pixelColor(x + 1, Y0 - 13), QColor(182, 182, 182));
         QCOMPARE(image.pixelColor(x, Y0 - 16), QColor(255, 255, 255));
+        for (int left = 0; left < 50; ++left)
+            QVERIFY(image.pixelColor(left, Y0 - 6) != QColor(0, 0, 0));
     }
 };
 

@@ -13,6 +13,7 @@
 
 #include "demo/demo.h"
 #include "io/atomic_file.h"
+#include "render/butterfly.h"
 #include "results/rotation_table.h"
 #include "ui/graphs/butterfly_window.h"
 #include "ui/support/results_window_fixture.h"
@@ -60,6 +61,11 @@ class TestButterflyWindow : public QObject {
         // Nothing shown so far needs the corona: it is read when first shown,
         // and what that read warns about is shown then.
         QVERIFY(!f_->mainWindow->model().analysis().coronaLoaded());
+        // The window opens with the records' rotations across its width, and
+        // the corona leaves them there.
+        const ButterflyAxis axis = ButterflyAxisOf(w_->model(), false);
+        const int width = 50 + (axis.rotations() + 1) * w_->options().rotationScale;
+        QVERIFY(width <= w_->canvas()->width() && 2 * width > w_->canvas()->width());
         f_->messages.clear();
         WriteFileAtomic(f_->path("KoronaX/HR1941.csv"), "1 1941 1 1 1 0 x\r\n");
         button("fakule");
@@ -67,6 +73,7 @@ class TestButterflyWindow : public QObject {
         QVERIFY(f_->mainWindow->action(QStringLiteral("fakule"))->isChecked());
         QVERIFY(!f_->mainWindow->action(QStringLiteral("skvrny"))->isChecked());
         button("podkreskorona");
+        QCOMPARE(ButterflyStartRotation(w_->model(), w_->options()), axis.start);
         QVERIFY(w_->options().corona);
         QCOMPARE(f_->messages.messages.size(), 1);
         QVERIFY(f_->messages.messages.front().contains(QStringLiteral("HR1941.csv")));
@@ -89,14 +96,15 @@ class TestButterflyWindow : public QObject {
             int rotation, latitude;
         };
         for (const Step& k :
-             {Step{"vlevo", 1, 1, 3}, Step{"vpravo", 6, 16, 3}, Step{"vlevo", 2, 4, 3},
+             {Step{"vlevo", 5, 1, 3}, Step{"vpravo", 6, 16, 3}, Step{"vlevo", 2, 4, 3},
               Step{"vetsi", 8, 4, 9}, Step{"mensi", 12, 4, 1}}) {
             button(k.button, k.times);
             QCOMPARE(w_->options().rotationScale, k.rotation);
             QCOMPARE(w_->options().latitudeScale, k.latitude);
         }
-        QCOMPARE(w_->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->maximum(),
-                 1000 * 4 + 1000 - w_->canvas()->width());
+        QCOMPARE(
+            w_->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->maximum(),
+            std::max(0, ButterflyScrollRange(w_->model(), w_->options()) - w_->canvas()->width()));
         // Faculae width only with faculae shown.
         button("sirfakule");
         QVERIFY(!w_->options().faculaeBars);

@@ -121,9 +121,14 @@ class TestGraphWindow : public QObject {
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
-        // "Brusel r" only where it is drawn: over R.
-        QVERIFY(!w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->isEnabled());
+        // "Brusel r" can be ticked only where it adds its curve: R of one curve.
+        auto* brussels = w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"));
+        QVERIFY(!brussels->isEnabled());
         f->mainWindow->action(QStringLiteral("rv"))->trigger();
+        QVERIFY(brussels->isEnabled());
+        f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
+        QVERIFY(!brussels->isEnabled());
+        f->mainWindow->action(QStringLiteral("CElek"))->trigger();
         QAction* brusselsCurve = w->findChild<QAction*>(QStringLiteral("BruselR"));
         QVERIFY(brusselsCurve->isEnabled());
         brusselsCurve->trigger();

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "demo/demo.h"
+#include "drawing/drawing_scale.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
 #include "records/record_file.h"
@@ -474,10 +475,12 @@ void TestMainWindow::recordListBesideTheDrawing_data() {
     QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
     QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024);
     QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080);
+    QTest::newRow("2560 x 1440") << QRect(0, 0, 2560, 1440);
 }
 
 // The record list stands right of the drawing window, within the work area,
-// and shows its lines whole.
+// and shows its lines whole; the two fill the work area's width, and the
+// drawing fills the drawing window's width or height.
 void TestMainWindow::recordListBesideTheDrawing() {
     QFETCH(QRect, screen);
     Frame f(DayRecords(40));
@@ -491,7 +494,14 @@ void TestMainWindow::recordListBesideTheDrawing() {
     QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
     QVERIFY(drawingRequests && recordList);
     QVERIFY(recordList->geometry().left() > drawingRequests->geometry().right());
-    QVERIFY(recordList->geometry().right() < f.mainWindow->area()->viewport()->width());
+    const int areaWidth = f.mainWindow->area()->viewport()->width();
+    QVERIFY(recordList->geometry().right() < areaWidth);
+    QVERIFY(recordList->geometry().right() > areaWidth - 8);
+    auto* drawing = drawingRequests->findChild<DrawingWindow*>();
+    const DrawingScale zoom{drawing->options().zoomK};
+    const DrawingScale larger{zoom.zoomK + 1};
+    QVERIFY(zoom.width() <= drawing->width() && zoom.height() <= drawing->height());
+    QVERIFY(larger.width() > drawing->width() || larger.height() > drawing->height());
     const auto* list = recordList->findChild<QListWidget*>("ListBox1");
     const QFontMetrics fm(list->font());
     for (const QString& row : f.mainWindow->list()->rows())

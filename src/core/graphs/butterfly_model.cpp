@@ -168,4 +168,30 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     return m;
 }
 
+ButterflyAxis ButterflyAxisOf(const ButterflyModel& model, bool supplementaryShown) {
+    // From the first rotation of the records to the last rotation index, one
+    // more for a central-meridian passage in the next rotation.
+    const int first = std::min(model.firstRotation, model.carrRotation1);
+    const int last = model.firstRotation + model.latitudes.rotationCount;
+    const int from = first - ButterflyAxisMargin;
+    ButterflyAxis axis{from - ((from % 10) + 10) % 10, last + ButterflyAxisMargin};
+    if (model.empty) axis.end = axis.start;
+    if (supplementaryShown && model.supplementary.present) {
+        axis.start = SupplementaryAxisStart;
+        for (const SupplementarySpotMark& s : model.supplementary.spots)
+            axis.end = std::max(axis.end, s.rotation + ButterflyAxisMargin);
+        for (const SupplementaryFaculaeMark& f : model.supplementary.faculae)
+            axis.end = std::max(axis.end, f.rotation + ButterflyAxisMargin);
+    }
+    return axis;
+}
+
+int ButterflyFittedRotationScale(const ButterflyAxis& axis, int clientWidth) {
+    // 50 pixels of latitude labels at the left, a rotation's mark at the right.
+    int hs = RotationScaleMax;
+    while (hs > RotationScaleMin && 50 + (axis.rotations() + 1) * hs > clientWidth)
+        hs /= 2;
+    return hs;
+}
+
 } // namespace hk

@@ -77,6 +77,23 @@ struct ButterflyModel {
     std::vector<CoronaColumn> coronaColumns; // column j is rotation 1145 + j
 };
 
+// The rotations the time axis spans: `start` is drawn at x = 50, the axis
+// ends at `end`. The observer's own rotations with ButterflyAxisMargin
+// rotations either side (the start rounded down to ten); from rotation 1200
+// and at least to the end of the supplementary data while those are shown.
+// The corona underlay does not move it: the corona shows under the own data.
+inline constexpr int ButterflyAxisMargin = 3;
+inline constexpr int SupplementaryAxisStart = 1200;
+struct ButterflyAxis {
+    int start = 0;
+    int end = 0;
+    int rotations() const { return end - start; }
+};
+ButterflyAxis ButterflyAxisOf(const ButterflyModel& model, bool supplementaryShown);
+// The largest rotation scale (1, 2, 4, 8, 16 pixels a rotation) at which the
+// axis fits a client area of that width beside the latitude labels.
+int ButterflyFittedRotationScale(const ButterflyAxis& axis, int clientWidth);
+
 // The per-rotation averages a_1..a_72 of the limb values: column j averages
 // the day rows D_j + n_j + 1 .. D_j + 2 n_j, n_0 = 27, n_j = Trunc(j *
 // 27.2758) - Trunc((j - 1) * 27.2758), D_j = n_0 + ... + n_(j-1); column j is

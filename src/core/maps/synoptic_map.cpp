@@ -191,6 +191,17 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
     return m;
 }
 
+SynopticMap MakeFittedSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
+                                  const RotationIndex& index, int R, int clientWidth,
+                                  int clientHeight) {
+    // The legend's rows are known once the groups are placed; they do not
+    // depend on the scale.
+    SynopticMap m =
+        MakeSynopticMap(records, geometry, index, R, MapScale(clientWidth, clientHeight));
+    const int s = MapScale(clientWidth, clientHeight, LegendRows(m));
+    return s == m.s ? m : MakeSynopticMap(records, geometry, index, R, s);
+}
+
 PictureData MapPictureData(const SynopticMap& map) {
     PictureData out;
     out.axis = "skupina";

@@ -98,15 +98,26 @@ SynopticMap MakeSynopticMap(std::span<const TZaznam> records, const GeometryCach
 // order, keyed by the group number, with its mean latitude and longitude.
 PictureData MapPictureData(const SynopticMap& map);
 
-// The scale of the single map for a client area: height * 16 div 510 (the
-// map is 510 reference units high), unless the area is too narrow for the
-// map's 760 units of width at that scale; then width * 16 div 760, so that
-// the map is never cut. At least 1.
-inline int MapScale(int clientWidth, int clientHeight) {
-    const int byHeight = clientHeight * 16 / 510;
+// The scale of the single map for a client area: the map's 760 reference
+// units of width and, in height, its grid (400 units) and 20 units of
+// longitude labels with the legend's rows between them (30 units a row; by
+// default the three rows that 71 groups take, 510 units in all), as large as
+// the area holds without cutting the map. At least 1.
+inline int MapScale(int clientWidth, int clientHeight, int legendRows = 3) {
+    const int height = 400 + 30 * (legendRows > 0 ? legendRows : 0) + 20;
+    const int byHeight = clientHeight * 16 / height;
     const int byWidth = clientWidth * 16 / 760;
     const int s = byHeight < byWidth ? byHeight : byWidth;
     return s < 1 ? 1 : s;
 }
+// Rows of the map's legend.
+inline int LegendRows(const SynopticMap& map) {
+    return static_cast<int>(map.legendCaptions.size() / 2);
+}
+// The map of rotation R at the largest scale whose title, grid and legend
+// rows fit a client area of that size.
+SynopticMap MakeFittedSynopticMap(std::span<const TZaznam> records, const GeometryCache& geometry,
+                                  const RotationIndex& index, int R, int clientWidth,
+                                  int clientHeight);
 
 } // namespace hk

@@ -98,10 +98,16 @@ DrawingWindow* DrawingWindow::createWindow(MainWindow& mainWindow) {
 void DrawingWindow::place() {
     if (!sub_) return;
     const int percent = std::max(10, session().sizePercent());
-    const int width = scaledTruncated(ClientWidth, percent);
+    const QSize ram = sub_->size() - size();
+    // The scaled width, or on a wider work area all that the record list
+    // leaves at the right (the list places itself right of this window).
+    int width = scaledTruncated(ClientWidth, percent);
+    for (QMdiSubWindow* window : k_.area->subWindowList())
+        if (auto* list = qobject_cast<RecordListWindow*>(window->widget()))
+            width = std::max(width,
+                             k_.area->viewport()->width() - 4 - list->usualWidth() - ram.width());
     const int height = std::max(200, k_.area->viewport()->height() - 2 -
                                          scaledTruncated(HeightReduction, percent));
-    const QSize ram = sub_->size() - size();
     normalSize_ = QSize(width, height);
     const QSize client = enlarged_ ? enlargedSize() : normalSize_;
     sub_->setGeometry(2, 1, client.width() + ram.width(), client.height() + ram.height());

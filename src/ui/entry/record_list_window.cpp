@@ -128,13 +128,17 @@ void RecordListWindow::place() {
     while (size > SmallestFont && needed() > roomRight)
         recordList_->setFont(SansFont(--size));
     // As wide as the scaled width where there is room, else as the lines need.
-    const int width =
-        std::max(needed(), std::min(scaledRounded(scrollBarWidth + ListWidth, percent), roomRight));
+    const int width = std::max(needed(), std::min(usualWidth(), roomRight));
     const int height = std::max(area->viewport()->height() - 2, 4 * rowHeight());
     placing_ = true;
     sub_->setGeometry(std::max(0, std::min(left, areaWidth - width)), 1, width, height);
     placing_ = false;
     rewriteList();
+}
+
+int RecordListWindow::usualWidth() const {
+    const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return scaledRounded(scrollBarWidth + ListWidth, k_.model.session().sizePercent());
 }
 
 void RecordListWindow::resizeEvent(QResizeEvent* event) {

@@ -41,6 +41,9 @@ class RecordListWindow : public QWidget {
     // Places the window at the right of the work area, as high as the area,
     // until the user moves it.
     void place();
+    // The width the window takes where the work area has room for it: the
+    // drawing window leaves this much at the right.
+    int usualWidth() const;
     // Ctrl+F or a digit typed in the list: asks for a date and makes the
     // drawing nearest to it current.
     void findDate(const QString& start = {});

@@ -81,6 +81,10 @@ ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
     k.frame.showPanel(QStringLiteral("promotylek"));
     sub->show();
     k.area->setActiveSubWindow(sub);
+    // The largest rotation scale at which the observer's rotations fit.
+    w->options_.rotationScale =
+        ButterflyFittedRotationScale(ButterflyAxisOf(*w->model_, false), w->canvas_->width());
+    w->optionsChanged();
     w->canvas_->setFocus();
     // Closes itself when another window of the work area becomes active.
     CloseWhenAnotherActivates(k.area, sub, w, [sub] { sub->close(); });
@@ -161,7 +165,7 @@ QAction* ButterflyWindow::action(const QString& objectName) const {
 }
 
 int ButterflyWindow::scrollRange() const {
-    return ButterflyScrollRange(options_.rotationScale);
+    return ButterflyScrollRange(*model_, options_);
 }
 
 void ButterflyWindow::createMenu() {

@@ -36,14 +36,14 @@ namespace hk {
 
 namespace {
 
-// The colour of a curve beside its check box's text: the texts stay black,
-// so that a light curve colour (the yellow of "Plocha") stays readable.
+// The colour of a curve as a small square before its check box: the texts
+// stay black, readable on the box's grey whatever the curve's colour.
 QIcon colourSwatch(const QColor& colour) {
-    QPixmap swatch(14, 14);
+    QPixmap swatch(12, 12);
     swatch.fill(colour);
     QPainter p(&swatch);
-    p.setPen(Qt::darkGray);
-    p.drawRect(0, 0, 13, 13);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 11, 11);
     return QIcon(swatch);
 }
 
@@ -413,12 +413,11 @@ void SmoothedGraphWindow::markChecked() {
     findChild<QAction*>(QStringLiteral("podilova"))->setChecked(kind_ == AsymmetryKind::Ratio);
     QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
     brusselsCurve->setEnabled(S_ == 3);
-    // "Brusel r" is drawn only over the R graph of the disk or of one hemisphere.
-    const bool brusselsApplies = tag_ == SmoothedTag && S_ == 3 && H_ != HemisphereOption::Both;
-    brusselsBox_->setEnabled(brusselsApplies);
+    // The international number joins only a graph of R of one curve.
+    const bool brussels = S_ == 3 && H_ != HemisphereOption::Both;
+    brusselsBox_->setEnabled(brussels);
     brusselsBox_->setToolTip(
-        brusselsApplies ? QString()
-                        : QStringLiteral("Jen u grafu R celého disku nebo jedné polokoule"));
+        brussels ? QString() : QStringLiteral("Jen u grafu R celkového, severního nebo jižního"));
     brusselsScroll_->setVisible(tag_ == SmoothedTag && S_ == 3 && brusselsCurve->isChecked());
 }
 

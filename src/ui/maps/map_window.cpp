@@ -474,10 +474,6 @@ void MapWindow::change() {
     canvas_->update();
 }
 
-int MapWindow::scale() const {
-    return MapScale(canvas_->width(), canvas_->height());
-}
-
 int MapWindow::comparisonScale() const {
     // (main window width div 64) - 3, as long as both maps fit the height.
     QWidget* mainWindow = context_.area ? context_.area->window() : nullptr;
@@ -554,8 +550,8 @@ void MapWindow::rebuild() {
             magnetospherePicture_ = {};
             break;
         }
-        const int sm = scale();
-        map_ = MakeSynopticMap(records, g, index_, rotation_, sm);
+        map_ = MakeFittedSynopticMap(records, g, index_, rotation_, w, h);
+        const int sm = map_.s;
         ScaleMapAreas(map_, zoom_);
         const bool coronaUnder =
             view_ == MapView::CoronaSeparate ||

@@ -176,7 +176,6 @@ class MapWindow : public QWidget {
     // The corona table: read when the window opens (its menu needs to know
     // whether there is one), with the warnings of that read shown then.
     const CoronaTable& corona() const;
-    int scale() const;           // s of the single map
     int comparisonScale() const; // q of the comparison
     int lowerRotation() const { return rotation_ + shift_; }
     void setRotationIndex(int position);
