@@ -153,8 +153,9 @@ TEST(GeometryCache, ThreadsBuildTheSameBytesAsOneThread) {
             EXPECT_EQ(x.date, y.date);
             EXPECT_EQ(x.key, y.key);
             ASSERT_EQ(x.ephemeris.has_value(), y.ephemeris.has_value());
-            if (x.ephemeris)
+            if (x.ephemeris) {
                 EXPECT_EQ(std::memcmp(&*x.ephemeris, &*y.ephemeris, sizeof(Ephemeris)), 0);
+            }
             EXPECT_EQ(std::memcmp(&x.live, &y.live, sizeof(TSouhrn)), 0);
             EXPECT_EQ(std::memcmp(a.groups(i).data(), b.groups(i).data(), a.groups(i).size_bytes()),
                       0);
