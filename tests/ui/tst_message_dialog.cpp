@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QScrollArea>
 #include <QTest>
 
 #include "ui/frame/message_dialog.h"
@@ -97,6 +98,24 @@ class TestMessageDialog : public QObject {
         QVERIFY(l.text.bottom() < l.ok.top());
         QVERIFY(l.ok.bottom() < l.window.height());
         QVERIFY(l.window.height() > 170);
+    }
+
+    void longLinesBreakAtSpaces() {
+        const QString note = QStringLiteral(
+            "Zámek adresáře \"/home/pozorovatel/Heliokres/heliokres.lock\" zůstal po programu, "
+            "který už neběží: heliokres (proces 4242 na počítači stanice, spuštěn 07.12.2026 "
+            "03:14:03 UTC); byl převzat.");
+        const QStringList lines =
+            WrapMessageLines({QStringLiteral("Krátký řádek"), note}, tenPerChar, 400);
+        QVERIFY(lines.size() > 3);
+        QCOMPARE(lines.front(), QStringLiteral("Krátký řádek"));
+        QCOMPARE(lines.mid(1).join(' '), note); // every word kept, in order
+        for (const QString& line : lines)
+            QVERIFY2(tenPerChar(line) <= 400 || !line.contains(' '), qPrintable(line));
+        // The window of such a message stays narrower than the screen.
+        MessageDialog d(MessageKind::Message, note);
+        QVERIFY(d.width() <= MaxMessageLineWidth + 100);
+        QVERIFY(!d.findChild<QScrollArea*>());
     }
 
     void dialogUsesLayout() {

@@ -33,19 +33,22 @@ MessageDialog::MessageDialog(MessageKind mode, const QString& text, const QStrin
     textLabel_->setFont(font);
     textLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     textLabel_->setTextFormat(Qt::PlainText);
-    const QStringList lines = MessageLines(text);
-    textLabel_->setText(lines.join(QLatin1Char('\n')));
-
     const QFontMetrics fm(font);
-    const MessageLayout l = LayoutMessage(
-        mode, text, [&fm](const QString& line) { return fm.horizontalAdvance(line); },
-        fm.lineSpacing());
-    setWindowTitle(l.caption);
-    // A message taller or wider than the screen (a list of hundreds of lines)
-    // is shown in a box that scrolls; the buttons stay below it.
+    const auto width = [&fm](const QString& line) { return fm.horizontalAdvance(line); };
     const QScreen* screen = parent ? parent->screen() : nullptr;
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A long line (a path and a process named in one sentence) is broken
+    // at spaces rather than making the window wider than the screen.
+    const QStringList lines = WrapMessageLines(
+        MessageLines(text), width, std::min(MaxMessageLineWidth, avail.width() * 3 / 4));
+    textLabel_->setText(lines.join(QLatin1Char('\n')));
+
+    const MessageLayout l =
+        LayoutMessage(mode, lines.join(QLatin1Char('\r')), width, fm.lineSpacing());
+    setWindowTitle(l.caption);
+    // A message taller or wider than the screen (a list of hundreds of lines)
+    // is shown in a box that scrolls; the buttons stay below it.
     const int maxH = avail.height() * 3 / 4;
     const int maxW = avail.width() * 9 / 10;
     // The label's own line height can exceed the font's line spacing: the

@@ -39,6 +39,29 @@ QStringList MessageLines(const QString& text) {
     return lines;
 }
 
+QStringList WrapMessageLines(const QStringList& lines,
+                             const std::function<int(const QString&)>& textWidth, int maxWidth) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (textWidth(line) <= maxWidth) {
+            out << line;
+            continue;
+        }
+        QString current;
+        for (const QString& word : line.split(QLatin1Char(' '))) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && textWidth(longer) > maxWidth) {
+                out << current;
+                current = word;
+            } else {
+                current = longer;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
+
 MessageLayout LayoutMessage(MessageKind mode, const QString& text,
                             const std::function<int(const QString&)>& textWidth, int lineHeight) {
     MessageLayout l;

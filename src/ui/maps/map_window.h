@@ -163,6 +163,7 @@ class MapWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static constexpr int ShiftCentre = 10; // the shift bar runs 0..20, 10 = no shift
     void createMenu();
     void createTools();
     void createComparison();

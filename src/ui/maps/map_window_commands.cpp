@@ -1,0 +1,541 @@
+// The map window's commands: the menu's views and layers, the tool buttons,
+// the comparison of two maps, keys, texts on the map and the magnetosphere
+// summation, and the main window's commands that open it.
+#include "ui/maps/map_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "maps/map_areas.h"
+#include "maps/map_dates.h"
+#include "records/session.h"
+#include "render/corona_renderer.h"
+#include "render/font_roles.h"
+#include "render/magnet_comparison_renderer.h"
+#include "render/magnetosphere_renderer.h"
+#include "render/synoptic_map_renderer.h"
+#include "ui/frame/main_window.h"
+#include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
+#include "ui/frame/tool_window.h"
+#include "ui/frame/ui_helpers.h"
+#include "ui/graphs/graph_canvas.h"
+
+namespace hk {
+
+namespace {
+
+const QString NoFurtherData = QStringLiteral("Nejsou další data");
+constexpr QSize SmallSize{812, 581};
+// The corona butterfly's margins beside its columns (one a rotation): the
+// captions on the left, the last rotation's number on the right.
+constexpr int CoronaButterflyMargin = 160;
+
+// The widening rule of the strip views: on a wide work area a window made
+// small grows to its width again.
+void widen(QMdiSubWindow* sub, QMdiArea* area) {
+    if (!sub || !area) return;
+    const int width = area->viewport()->width();
+    if (sub->width() < 1450 && width > 1452) sub->resize(width - 20, sub->height());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Menu
+
+void MapWindow::onCloseClicked() {
+    if (sub_)
+        sub_->close();
+    else
+        close();
+}
+
+void MapWindow::onChooseRotationClicked() {
+    if (view_ != MapView::Single && view_ != MapView::Two) setView(MapView::Single);
+    if (selectedRow_ >= 0) rotationList_->setCurrentRow(selectedRow_);
+    rotationList_->show();
+    rotationList_->raise();
+    rotationList_->setFocus();
+}
+
+void MapWindow::setRotationIndex(int position) {
+    const auto& r = index_.rotations();
+    if (position < 0 || std::size_t(position) >= r.size()) return;
+    if (position == selectedRow_ && rotation_ == r[std::size_t(position)]) return;
+    selectedRow_ = position;
+    rotation_ = r[std::size_t(position)];
+    datum_ = context_.model.session().geometry().record(index_.L()[std::size_t(position)]).date;
+    texts_.clear();
+    change();
+}
+
+void MapWindow::chooseRotation(int position) {
+    setRotationIndex(position);
+    rotationList_->hide();
+    canvas_->setFocus();
+}
+
+void MapWindow::onSingleMapClicked() {
+    // "Mapky" is the plain map: it leaves the comparison too.
+    comparing_ = false;
+    if (sub_ && sub_->height() == 1008 && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
+        sub_->resize(v.width() - 8, v.height() - 5);
+    }
+    widen(sub_, context_.area);
+    setView(MapView::Single);
+}
+
+void MapWindow::onLongMapClicked() {
+    widen(sub_, context_.area);
+    setView(MapView::Long);
+}
+
+void MapWindow::onHighMapClicked() {
+    widen(sub_, context_.area);
+    setView(MapView::High);
+}
+
+void MapWindow::onTwoMapsClicked() {
+    if (sub_ && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
+        sub_->setGeometry(sub_->x(), sub_->y(), std::min(1400, v.width() - sub_->x() - 2),
+                          v.height() - sub_->y() - 8);
+    }
+    setView(MapView::Two);
+}
+
+void MapWindow::onCoronaGraphClicked() {
+    const CoronaTable& k = corona();
+    if (!k.present()) {
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
+        return;
+    }
+    const QSignalBlocker b(coronaGraphScroll_);
+    coronaGraphScroll_->setRange(1, CoronaGraphMaximum(k));
+    coronaGraphScroll_->setPageStep(1);
+    coronaGraphScroll_->setValue(CoronaGraphPositionOf(k, MapRotationDates(rotation_).startDate));
+    setView(MapView::CoronaGraph);
+}
+
+void MapWindow::onCoronaButterflyClicked() {
+    const CoronaTable& k = corona();
+    if (!k.present()) {
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
+        return;
+    }
+    if (!coronaButterfly_)
+        coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(k));
+    // One column a rotation: the scroll bar moves across them.
+    const QSignalBlocker b(coronaGraphScroll_);
+    const int width = static_cast<int>(coronaButterfly_->columns.size()) + CoronaButterflyMargin;
+    coronaGraphScroll_->setRange(0, std::max(0, width - canvas_->width()));
+    coronaGraphScroll_->setPageStep(std::max(1, canvas_->width()));
+    coronaGraphScroll_->setValue(coronaGraphScroll_->maximum());
+    setView(MapView::CoronaButterfly);
+}
+
+void MapWindow::onCoronaGlobalClicked() {
+    const CoronaTable& k = corona();
+    if (!k.present()) {
+        context_.messages.showMessage(q(NoCoronaData));
+        setView(MapView::Single);
+        return;
+    }
+    const QSignalBlocker b(coronaDayScroll_);
+    coronaDayScroll_->setRange(0, CoronaDayMaximum(k));
+    coronaDayScroll_->setPageStep(27);
+    const std::optional<std::size_t> row = CoronaFindRow(k, MapRotationDates(rotation_).startDate);
+    coronaDayScroll_->setValue(row ? static_cast<int>(*row) : coronaDayScroll_->maximum());
+    setView(MapView::CoronaGlobal);
+}
+
+void MapWindow::onCoronaUnderlayClicked() {
+    QAction* a = actions_.value(QStringLiteral("koronapod"));
+    const bool on = !layers_.coronaUnderlay;
+    if (on && !corona().present()) {
+        a->setChecked(false);
+        context_.messages.showMessage(q(NoCoronaData));
+        return;
+    }
+    layers_.coronaUnderlay = on;
+    if (on && view_ != MapView::Single)
+        setView(MapView::Single);
+    else
+        change();
+}
+
+const CoronaTable& MapWindow::corona() const {
+    return context_.model.corona(context_.messages);
+}
+
+bool MapWindow::magnetoData() {
+    if (HasMagnetoData(context_.model.session().dir)) return true;
+    context_.messages.showMessage(q(NoMagnetosphereData));
+    return false;
+}
+
+void MapWindow::onMagnetosphereClicked() {
+    if (!layers_.magnetosphereOn && !magnetoData()) {
+        updateButtons();
+        return;
+    }
+    layers_.magnetosphereOn = !layers_.magnetosphereOn;
+    if (layers_.magnetosphereOn && view_ != MapView::Single)
+        setView(MapView::Single);
+    else
+        change();
+}
+
+void MapWindow::onComparisonClicked() {
+    comparing_ = !comparing_;
+    if (comparing_) {
+        upperLayers_ = ComparisonSpots;
+        lowerLayers_ = 0;
+        const QSignalBlocker b(comparisonShiftScroll_);
+        comparisonShiftScroll_->setValue(ShiftCentre + shift_);
+    }
+    if (view_ != MapView::Single)
+        setView(MapView::Single);
+    else
+        change();
+}
+
+void MapWindow::onCoronaSeparateClicked() {
+    if (!corona().present()) {
+        context_.messages.showMessage(q(NoCoronaData));
+        updateButtons();
+        return;
+    }
+    setView(MapView::CoronaSeparate);
+}
+
+void MapWindow::onMagnetSeparateClicked() {
+    if (!magnetoData()) {
+        updateButtons();
+        return;
+    }
+    setView(MapView::MagnetSeparate);
+}
+
+void MapWindow::onPrintClicked() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(view_ == MapView::High ? QPageLayout::Portrait
+                                                      : QPageLayout::Landscape);
+    if (!choosePrinter || !choosePrinter(printer)) return;
+    printTo(printer);
+}
+
+void MapWindow::printTo(QPrinter& printer) {
+    bool started = false;
+    if (view_ == MapView::High) {
+        // The high map: 14 rotations drawn for the page.
+        QPainter p;
+        if ((started = p.begin(&printer))) {
+            const Session& s = context_.model.session();
+            const QRect pageIndex = p.viewport();
+            StripView v =
+                MakeStripView(s.records(), s.geometry(), index_, rotation_, PrintedHighMapStrips,
+                              StripKind::High, PrintStripScale(pageIndex.width()), true);
+            ScaleStripAreas(v, zoom_);
+            PrintHighMap(p, QRect(QPoint(0, 0), pageIndex.size()), v);
+            p.end();
+        }
+    } else {
+        started = PrintPicture(printer, canvas_->size(),
+                               [this](QPainter& p, const QRect& r) { paint(p, r); });
+    }
+    if (!started) context_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
+}
+
+// ---------------------------------------------------------------------------
+// Tool buttons
+
+void MapWindow::onLayerClicked(const QString& button) {
+    auto flip = [](bool& b) { b = !b; };
+    if (button == QLatin1String("koronazap")) {
+        if (!layers_.coronaOn && !corona().present()) {
+            context_.messages.showMessage(q(NoCoronaData));
+            updateButtons();
+            return;
+        }
+        flip(layers_.coronaOn);
+    } else if (button == QLatin1String("magnetzap") || button == QLatin1String("magnobr")) {
+        bool& b = button == QLatin1String("magnetzap") ? layers_.magnetosphereOn
+                                                       : layers_.magnetospherePicture;
+        if (!b && !magnetoData()) {
+            updateButtons();
+            return;
+        }
+        flip(b);
+    } else if (button == QLatin1String("fakulzap")) {
+        flip(layers_.faculaeOn);
+    } else if (button == QLatin1String("plochazap")) {
+        flip(layers_.areasOn);
+    } else if (button == QLatin1String("Stredfakuli")) {
+        flip(layers_.faculaeCentres);
+    }
+    change();
+}
+
+void MapWindow::onSizeClicked() {
+    smaller_ = !smaller_;
+    if (sub_ && context_.area) {
+        const QRect v = context_.area->viewport()->rect();
+        if (smaller_)
+            sub_->resize(std::min(SmallSize.width(), v.width()),
+                         std::min(SmallSize.height(), v.height()));
+        else
+            sub_->setGeometry(1, 1, std::max(400, v.width() - 8), std::max(300, v.height() - 8));
+    }
+    change();
+}
+
+void MapWindow::onMagnetComparisonClicked() {
+    magnetosphereDataBox_->setVisible(magnetosphereDataBox_->isHidden());
+    magnetosphereDataBox_->raise();
+    change();
+}
+
+void MapWindow::onConfirmClicked() {
+    auto pole = [this](const char* name) {
+        return s(magnetosphereDataBox_->findChild<QLineEdit*>(QString::fromLatin1(name))->text());
+    };
+    MagnetComparisonParams v = comparisonOptions_;
+    if (const auto error = ParseMagnetComparison(pole("Od"), pole("Do"), pole("Cykly"),
+                                                 pole("Otocka"), index_.lastRotation(), v)) {
+        context_.messages.showMessage(q(*error));
+        return;
+    }
+    comparisonOptions_ = v;
+    change();
+}
+
+void MapWindow::onRowHeightClicked(int change) {
+    comparisonOptions_.rowHeight = std::clamp(comparisonOptions_.rowHeight + change,
+                                              MagnetComparisonMinRow, MagnetComparisonMaxRow);
+    this->change();
+}
+
+void MapWindow::onZoomClicked() {
+    zoom_ = zoom_ == 2 ? 1 : 2;
+    change();
+}
+
+// ---------------------------------------------------------------------------
+// Comparison
+
+bool MapWindow::coronaUnderMap(int rotation) const {
+    return MakeCoronaUnderMap(corona(), rotation, 16, 0).present;
+}
+
+// A half of the comparison gets a layer: the corona erases the half first
+// and needs the corona table to reach beyond the rotation, the
+// magnetosphere needs its folder.
+bool MapWindow::addLayer(unsigned& half, ComparisonLayer layer, int rotation) {
+    if (!comparing_) return false;
+    if (layer == ComparisonCorona) {
+        if (!coronaUnderMap(rotation)) {
+            context_.messages.showMessage(NoFurtherData);
+            return false;
+        }
+        half = ComparisonCorona;
+        return true;
+    }
+    if (layer == ComparisonMagnet && !magnetoData()) return false;
+    half |= layer;
+    return true;
+}
+
+void MapWindow::onUpperLayerClicked(ComparisonLayer layer) {
+    if (addLayer(upperLayers_, layer, rotation_)) change();
+}
+
+void MapWindow::onLowerLayerClicked(ComparisonLayer layer) {
+    if (addLayer(lowerLayers_, layer, lowerRotation())) change();
+}
+
+void MapWindow::onClearUpperClicked() {
+    upperLayers_ = 0;
+    change();
+}
+
+void MapWindow::onClearLowerClicked() {
+    lowerLayers_ = 0;
+    change();
+}
+
+void MapWindow::onShiftChanged(int position) {
+    shift_ = std::clamp(position, 0, 2 * ShiftCentre) - ShiftCentre;
+    if (comparisonShiftScroll_->value() != shift_ + ShiftCentre) {
+        const QSignalBlocker b(comparisonShiftScroll_);
+        comparisonShiftScroll_->setValue(shift_ + ShiftCentre);
+    }
+    // The lower half is drawn again for the new rotation with the layers it
+    // showed (faculae, corona, magnetosphere); a corona the new rotation
+    // lacks is left out.
+    if ((lowerLayers_ & ComparisonCorona) && !coronaUnderMap(lowerRotation()))
+        lowerLayers_ &= ~unsigned(ComparisonCorona);
+    change();
+}
+
+// ---------------------------------------------------------------------------
+// Keys, text, summation
+
+void MapWindow::savePicture() {
+    QString name = QStringLiteral("Mapa  ") + QString::number(rotation_);
+    if (view_ == MapView::Long)
+        name = QStringLiteral("Dlouhamapa  ") + QString::number(rotation_);
+    else if (view_ == MapView::High)
+        name = QStringLiteral("Vysokamapa  ") + QString::number(rotation_);
+    else if (view_ == MapView::CoronaGraph)
+        name = QStringLiteral("Korona_graf") + QString::number(coronaGraphScroll_->value() + 1327);
+    else if (view_ == MapView::CoronaButterfly)
+        name = QStringLiteral("Korona_motyl");
+    sizeLabel_->hide();
+    const bool scrollBarWidth = toolBar_->isVisible();
+    toolBar_->hide();
+    layout()->activate(); // the canvas takes the tool bar's place at once
+    layers_.areasOn = false;
+    change();
+    context_.frame.saveWindowPicture(name);
+    sizeLabel_->show();
+    if (scrollBarWidth) toolBar_->show();
+}
+
+void MapWindow::keyReleaseEvent(QKeyEvent* e) {
+    // Letters typed into the text or the comparison fields are no commands.
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        e->ignore();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_F8:
+        savePicture();
+        break;
+    case Qt::Key_F9:
+        context_.frame.saveWindowPictureNow(QStringLiteral("MagnetSuma"));
+        break;
+    case Qt::Key_Z:
+        layers_.areasOn = true;
+        change();
+        break;
+    case Qt::Key_V:
+        layers_.areasOn = false;
+        change();
+        break;
+    case Qt::Key_P:
+        sumMagnetosphere();
+        break;
+    default:
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void MapWindow::textPlace(const QPoint& point) {
+    QAction* a = context_.frame.action(QStringLiteral("vloztext"));
+    if (!a || !a->isChecked()) return;
+    textPoint_ = point;
+    mapTextEdit_->move(point);
+    mapTextEdit_->show();
+    mapTextEdit_->raise();
+    mapTextEdit_->setFocus();
+}
+
+void MapWindow::insertText(const QPoint& point, const QString& text) {
+    if (text.isEmpty()) return;
+    texts_.emplace_back(point, text);
+    canvas_->update();
+}
+
+void MapWindow::sumMagnetosphere() {
+    const Session& s = context_.model.session();
+    if (!HasMagnetoData(s.dir)) {
+        context_.messages.showMessage(q(NoMagnetosphereData));
+        return;
+    }
+    QProgressDialog progress(QStringLiteral("Počítá se"), QStringLiteral("Zrušit"), 0, 100, this);
+    progress.setObjectName(QStringLiteral("Pocita"));
+    progress.setWindowTitle(QStringLiteral("Magnetosféra"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    MagnetosphereSumResult result;
+    const DrawingRotation drawingRotation = MagnDrawingRotation(s.records(), today());
+    if (drawingRotation.warning) context_.messages.showMessage(q(*drawingRotation.warning));
+    const bool succeeded = runCommand(context_.messages, [&] {
+        result = SumMagnetosphere(s.dir, today(), drawingRotation.rotation,
+                                  [&progress](int done, int total) {
+                                      if (progress.maximum() != total)
+                                          progress.setMaximum(std::max(1, total));
+                                      progress.setValue(std::min(done, total));
+                                      return !progress.wasCanceled();
+                                  });
+    });
+    progress.reset();
+    if (!succeeded || result.cancelled) return;
+    magnetosphere_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
+    magnetData_.clear();
+    context_.frame.showStatus(QStringLiteral("Data byla uložena: ") + pathText(result.file), 5000);
+    change();
+}
+
+// ---------------------------------------------------------------------------
+
+void installMap(MainWindow& mainWindow) {
+    const WindowContext k = mainWindow.context();
+    mainWindow.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
+    const std::pair<const char*, std::function<void(MapWindow&)>> buttons[] = {
+        {"rotacem", [](MapWindow& w) { w.onChooseRotationClicked(); }},
+        {"mapam", [](MapWindow& w) { w.onSingleMapClicked(); }},
+        {"dlouham", [](MapWindow& w) { w.onLongMapClicked(); }},
+        {"vysokam", [](MapWindow& w) { w.onHighMapClicked(); }},
+        {"SpeedButton5", [](MapWindow& w) { w.onTwoMapsClicked(); }},
+        {"koronagraf", [](MapWindow& w) { w.onCoronaGraphClicked(); }},
+        {"koronaitensit", [](MapWindow& w) { w.onCoronaButterflyClicked(); }},
+        {"koronsku", [](MapWindow& w) { w.onCoronaGlobalClicked(); }},
+        {"koronpod", [](MapWindow& w) { w.onCoronaUnderlayClicked(); }},
+        {"magnetpod", [](MapWindow& w) { w.onMagnetosphereClicked(); }},
+        {"srovnan", [](MapWindow& w) { w.onComparisonClicked(); }},
+        {"SpeedButton6", [](MapWindow& w) { w.onZoomClicked(); }},
+        {"SpeedButton10", [](MapWindow& w) { w.onCloseClicked(); }},
+    };
+    for (const auto& [name, fn] : buttons)
+        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+            if (MapWindow* w = MapWindow::openInstance(area)) fn(*w);
+        });
+    // "A": armed until a text is written on the map.
+    mainWindow.connectCommand(QStringLiteral("vloztext"), [] {});
+    if (QAction* a = mainWindow.action(QStringLiteral("vloztext"))) a->setCheckable(true);
+}
+
+} // namespace hk
