@@ -110,6 +110,11 @@ class TestMapWindow : public QObject {
         // The whole window lies in the work area.
         const QRect area = f_->mainWindow->area()->viewport()->rect();
         QVERIFY(area.contains(w_->parentWidget()->geometry()));
+        // The map of one rotation computed the geometry of its records only;
+        // the long map needs the whole store's.
+        QVERIFY(!f_->session.geometry(1, 0).clean());
+        prikaz("dlouhamap");
+        QVERIFY(f_->session.geometry(1, 0).clean());
     }
 
     void everyCommandChangesThePicture_data() {

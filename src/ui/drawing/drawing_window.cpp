@@ -172,10 +172,11 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
         // Without a printer the drawings go into a PDF file.
         if (QPrinterInfo::availablePrinters().isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            const auto date = RecordDate(model_.record);
-            const QString name = date ? q("Tisk " + DrawingImageName(*date))
-                                            .replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
-                                      : QStringLiteral("Tisk zákresu.pdf");
+            const auto drawing = shownDrawingName();
+            const QString name =
+                drawing
+                    ? q("Tisk " + *drawing).replace(QStringLiteral(".bmp"), QStringLiteral(".pdf"))
+                    : QStringLiteral("Tisk zákresu.pdf");
             runCommand(k_.messages, [&] {
                 printer.setOutputFileName(QString::fromStdString(
                     (session().dir.ensureFolder("Obrázek") / name.toStdString()).string()));

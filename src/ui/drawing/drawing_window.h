@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "drawing/drawing_model.h"
@@ -98,6 +99,9 @@ class DrawingWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The file name of the shown drawing's picture ("Zakres yyyy-mm-dd hhmm.bmp",
+    // "-2" for a second drawing of the minute); nullopt without a valid date.
+    std::optional<std::string> shownDrawingName() const;
     DrawingWindow(WindowContext k, QWidget* parent);
 
     const Session& session() const;

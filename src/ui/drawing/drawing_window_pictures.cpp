@@ -51,14 +51,18 @@ constexpr int DefaultQuality = 90; // JPEG quality when the field is empty
 
 } // namespace
 
-void DrawingWindow::saveBitmap() {
+std::optional<std::string> DrawingWindow::shownDrawingName() const {
     // Named as the range export names the shown drawing, so that drawings of
-    // one day (and of one minute) each get a picture of their own.
+    // one day (and of one minute) each get a file of their own.
     const Session& s = session();
     const int k = s.currentIndex();
-    const auto name = k >= 1 && k <= s.recordCount()
-                          ? SavedDrawingImageName(s.records(), k)
-                          : SavedDrawingImageName(std::span(&model_.record, 1), 1);
+    return k >= 1 && k <= s.recordCount() ? SavedDrawingImageName(s.records(), k)
+                                          : SavedDrawingImageName(std::span(&model_.record, 1), 1);
+}
+
+void DrawingWindow::saveBitmap() {
+    const Session& s = session();
+    const auto name = shownDrawingName();
     if (!name) {
         k_.messages.showMessage(
             QStringLiteral("Zákres nemá platné datum, obrázek nelze pojmenovat"));

@@ -303,7 +303,10 @@ int MapWindow::comparisonScale() const {
 std::optional<Date> MapWindow::rotationDate(int rotation) const {
     const Session& s = context_.model.session();
     const int position = index_.position(rotation);
-    if (position >= 0) return s.geometry().record(index_.L()[std::size_t(position)]).date;
+    if (position >= 0) {
+        const int k = index_.L()[std::size_t(position)];
+        return s.geometry(k, k).record(k).date;
+    }
     if (rotation == rotation_ && datum_) return datum_;
     return MapRotationDates(rotation).startDate;
 }
@@ -320,6 +323,31 @@ const MagnetosphereData& MapWindow::withMagnetosphere(int rotation) {
     return magnetData_.back();
 }
 
+const GeometryCache& MapWindow::geometryShown() const {
+    const Session& s = context_.model.session();
+    const auto records = s.records();
+    const auto rotation = [&](int R) {
+        const RecordRange range = index_.range(records, R);
+        return &s.geometry(range.first, range.last);
+    };
+    switch (view_) {
+    case MapView::Single:
+        // The magnetosphere comparison runs over the rotations of the list.
+        if (!magnetosphereDataBox_->isHidden()) return s.geometry();
+        if (comparing_) rotation(lowerRotation());
+        return *rotation(rotation_);
+    case MapView::CoronaSeparate:
+    case MapView::MagnetSeparate:
+        return *rotation(rotation_);
+    case MapView::Long:
+    case MapView::High:
+    case MapView::Two:
+        return s.geometry();
+    default: // the corona's views read no record
+        return s.geometry(1, 0);
+    }
+}
+
 void MapWindow::rebuild() {
     const Session& s = context_.model.session();
     if (revision_ != s.revision()) {
@@ -333,7 +361,7 @@ void MapWindow::rebuild() {
     }
     ++builds_;
     const auto records = s.records();
-    const GeometryCache& g = s.geometry();
+    const GeometryCache& g = geometryShown();
     const CoronaTable& corona = this->corona();
     const int w = canvas_->width();
     const int h = canvas_->height();

@@ -170,6 +170,10 @@ class MapWindow : public QWidget {
     void createMagnetosphereData();
     void setView(MapView view);
     void change(); // rebuilds the models, places the controls, repaints
+    // The geometry cache with the records the view shows computed: one
+    // rotation's (two in the comparison), the whole store's for the strips
+    // and the magnetosphere comparison, none for the corona's views.
+    const GeometryCache& geometryShown() const;
     void rebuild();
     void arrange();
     void updateButtons();

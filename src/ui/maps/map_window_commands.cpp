@@ -90,7 +90,8 @@ void MapWindow::setRotationIndex(int position) {
     if (position == selectedRow_ && rotation_ == r[std::size_t(position)]) return;
     selectedRow_ = position;
     rotation_ = r[std::size_t(position)];
-    datum_ = context_.model.session().geometry().record(index_.L()[std::size_t(position)]).date;
+    const int k = index_.L()[std::size_t(position)];
+    datum_ = context_.model.session().geometry(k, k).record(k).date;
     texts_.clear();
     change();
 }

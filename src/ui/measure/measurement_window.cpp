@@ -379,16 +379,21 @@ void MeasurementWindow::onFaculaeFieldChanged(int pole) {
     }
 }
 
-void MeasurementWindow::onEndClicked() {
+bool MeasurementWindow::faculaeFieldReady() {
     // Field number 0 would take the fields of the record away.
     if (faculaeFieldSpin_->value() < 1) {
         messages_.showMessage(QStringLiteral("Číslo fakule nula"));
-        return;
+        return false;
     }
     if (!cal_.calibrated()) {
         messages_.showMessage(NoCalibration);
-        return;
+        return false;
     }
+    return true;
+}
+
+void MeasurementWindow::onEndClicked() {
+    if (!faculaeFieldReady()) return;
     TZaznam z = model_.workingRecord();
     const int replaced = z.faculaeCount();
     if (replaced > 0 &&

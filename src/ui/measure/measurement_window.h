@@ -108,6 +108,8 @@ class MeasurementWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A faculae field other than 0 and a calibrated scan; else says which is missing.
+    bool faculaeFieldReady();
     inline static const QString NoCalibration = QStringLiteral("Není zadán střed a sever zákresu");
 
     void createControls();

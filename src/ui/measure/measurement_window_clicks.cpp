@@ -105,15 +105,7 @@ void MeasurementWindow::leftClick(PicturePoint p) {
 }
 
 void MeasurementWindow::rightClick(PicturePoint p) {
-    if (faculaeBox_->isHidden()) return;
-    if (faculaeFieldSpin_->value() < 1) {
-        messages_.showMessage(QStringLiteral("Číslo fakule nula"));
-        return;
-    }
-    if (!cal_.calibrated()) {
-        messages_.showMessage(NoCalibration);
-        return;
-    }
+    if (faculaeBox_->isHidden() || !faculaeFieldReady()) return;
     FacField_ = faculaeFieldSpin_->value();
     FacEntryActive_ = true;
     FacPointCount_ = 1;
