@@ -240,6 +240,8 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     EXPECT_EQ(b.column, 89);
     EXPECT_FALSE(MagnCell(1720, 60.0, 10, b));
     EXPECT_FALSE(MagnCell(1717, 10, 10, b));
+    ASSERT_TRUE(MagnCell(MagnFirstRotation, 10, 10, b)); // the first block is a block
+    EXPECT_EQ(b.rotation, MagnFirstRotation);
 
     MagnDatCells m;
     ASSERT_TRUE(MagnCell(1719, 12.7, 41, b));
@@ -278,4 +280,26 @@ TEST(RotationTable, OneRowPerRotationUpToTheLast) {
     EXPECT_EQ(grid.cells.back()[0], std::to_string(records.back().Rotace));
     EXPECT_EQ(grid.rowCount(),
               static_cast<std::size_t>(records.back().Rotace - records.front().Rotace + 2));
+    // The smoothed columns of each hemisphere (5, 6) are the 1/2-1-1-1-1/2
+    // means of its own mean column (3, 4) where five rotations have one.
+    const auto value = [&](std::size_t row, std::size_t col) {
+        return std::stod(grid.cells[row][col]);
+    };
+    const auto numeric = [&](std::size_t row, std::size_t col) {
+        return grid.cells[row][col].find_first_of("0123456789") != std::string::npos;
+    };
+    int checked = 0;
+    for (std::size_t r = 3; r + 2 < grid.rowCount(); ++r)
+        for (const std::size_t col : {3u, 4u}) {
+            bool all = numeric(r, col + 2);
+            for (std::size_t k = r - 2; k <= r + 2; ++k)
+                all = all && numeric(k, col);
+            if (!all) continue;
+            const double mean = (0.5 * value(r - 2, col) + value(r - 1, col) + value(r, col) +
+                                 value(r + 1, col) + 0.5 * value(r + 2, col)) /
+                                4;
+            EXPECT_NEAR(value(r, col + 2), mean, 0.02) << "row " << r << ", column " << col + 2;
+            ++checked;
+        }
+    EXPECT_GE(checked, 6);
 }
