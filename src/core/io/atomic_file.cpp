@@ -165,14 +165,15 @@ bool isBelow(const std::filesystem::path& path, const std::filesystem::path& fol
     return true;
 }
 
-// The reason a write of `path` is refused, or nullptr.
-const std::string* refusalReason(const std::filesystem::path& path) {
+// The reason a write of `path` is refused, or nullopt. A copy: the entry
+// may end once the lock is released.
+std::optional<std::string> refusalReason(const std::filesystem::path& path) {
     const std::lock_guard<std::mutex> guard(readOnlyMutex);
-    if (readOnlyFolders().empty()) return nullptr;
+    if (readOnlyFolders().empty()) return std::nullopt;
     const std::filesystem::path resolved = resolvedPath(path);
     for (const ReadOnlyEntry& entry : readOnlyFolders())
-        if (isBelow(resolved, entry.folder)) return &entry.reason;
-    return nullptr;
+        if (isBelow(resolved, entry.folder)) return entry.reason;
+    return std::nullopt;
 }
 
 } // namespace
@@ -194,12 +195,12 @@ ReadOnlyFolder::~ReadOnlyFolder() {
 }
 
 bool WritesRefused(const std::filesystem::path& path) {
-    return refusalReason(path) != nullptr;
+    return refusalReason(path).has_value();
 }
 
 std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
                                     bool flush) {
-    if (const std::string* reason = refusalReason(path))
+    if (const std::optional<std::string> reason = refusalReason(path))
         throw std::runtime_error(*reason + " Soubor " + describe(path) + " nebyl uložen.");
     std::filesystem::path dir = path.parent_path();
     if (dir.empty()) dir = ".";

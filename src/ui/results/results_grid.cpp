@@ -27,6 +27,19 @@ void styleGrid(QTableView* m) {
     m->verticalHeader()->setDefaultSectionSize(m->fontMetrics().height() + 4);
 }
 
+// A text's width in half characters, without measuring it: a space (and the
+// narrow punctuation of numbers) counts one, another character two; the
+// bytes that continue a UTF-8 character nothing.
+int roughWidth(const std::string& text) {
+    int w = 0;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c & 0xC0) == 0x80) continue;
+        w += c == ' ' || c == '.' || c == ',' || c == ':' ? 1 : 2;
+    }
+    return w;
+}
+
 } // namespace
 
 void ResultsGridModel::setTable(ResultsGrid table) {
@@ -74,23 +87,6 @@ void FillGrid(QTableView& view, const ResultsGrid& table) {
     if (auto* model = qobject_cast<ResultsGridModel*>(view.model())) model->setTable(table);
     SizeColumns(view, table);
 }
-
-namespace {
-
-// A text's width in half characters, without measuring it: a space (and the
-// narrow punctuation of numbers) counts one, another character two; the
-// bytes that continue a UTF-8 character nothing.
-int roughWidth(const std::string& text) {
-    int w = 0;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c & 0xC0) == 0x80) continue;
-        w += c == ' ' || c == '.' || c == ',' || c == ':' ? 1 : 2;
-    }
-    return w;
-}
-
-} // namespace
 
 void SizeColumns(QTableView& view, const ResultsGrid& table) {
     // The few widest texts of a column by a rough count hold its widest one
