@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "text/encoding.h"
 #include "text/number_format.h"
 
@@ -38,7 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"TieToEvenOdd", 3.5, "0", "4"},
                       FormatCase{"Negative", -4.25, "0.0", "-4.2"},
                       FormatCase{"NegativeRoundsToZero", -0.04, "0.0", "0.0"},
-                      FormatCase{"Literals", 5, "(0)", "(5)"}),
+                      FormatCase{"Literals", 5, "(0)", "(5)"},
+                      FormatCase{"NegativeWholeRoundsToZero", -0.4, "000", "000"},
+                      FormatCase{"NegativeWholeTie", -6.5, "(00)", "(-06)"},
+                      FormatCase{"NaNWhole", std::nan(""), "0", "nan"},
+                      FormatCase{"HugeWhole", 1e20, "0", "100000000000000000000"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Encoding, Windows1250RoundTrip) {
