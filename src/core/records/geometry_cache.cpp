@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "geometry/vector_state.h"
+#include "io/huge_pages.h"
 #include "records/record.h"
 
 namespace hk {
@@ -143,6 +144,14 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
         pointPool_.resize(pointsBefore);
     };
     try {
+        // A whole build fills fresh pools: huge pages spare most of its page
+        // faults. Later refreshes grow the pools as vectors grow.
+        if (groupPool_.empty() && pointPool_.empty()) {
+            groupPool_.reserve(groupsEnd);
+            pointPool_.reserve(pointsEnd);
+            AdviseHugePages(groupPool_.data(), groupPool_.capacity() * sizeof(Heliographic));
+            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
+        }
         groupPool_.resize(groupsEnd);
         pointPool_.resize(pointsEnd);
     } catch (...) {
