@@ -113,11 +113,22 @@ ObserverTable ReadObserverTable(const ProgramDir& dir, std::ostream& err, bool f
 }
 
 void PrintTable(const ResultsGrid& grid, std::ostream& out) {
+    // One buffer written at once: a table of a large archive has hundreds
+    // of thousands of cells.
+    std::size_t bytes = 0;
+    for (const auto& row : grid.cells)
+        for (const auto& cell : row)
+            bytes += cell.size() + 1;
+    std::string text;
+    text.reserve(bytes);
     for (const auto& row : grid.cells) {
-        for (std::size_t c = 0; c < row.size(); ++c)
-            out << (c > 0 ? ";" : "") << row[c];
-        out << "\n";
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) text += ';';
+            text += row[c];
+        }
+        text += '\n';
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void WarnIfNotAFile(const ProgramDir& dir, std::string_view name, std::ostream& err) {

@@ -19,6 +19,34 @@ using namespace hk;
 
 namespace {
 
+bool SameBits(HelioPoint a, HelioPoint b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Every position of the cache's entry `i` is the direct transform of the
+// record's stored position at its ephemeris, to the last bit.
+void ExpectDirectPositions(const GeometryCache& cached, int i, const TZaznam& z) {
+    const auto eph = RecordEphemeris(z);
+    ASSERT_EQ(cached.ephemeris(i).has_value(), eph.has_value());
+    if (!eph) return;
+    ASSERT_EQ(cached.groups(i).size(), static_cast<std::size_t>(z.groupCount()));
+    const auto direct = [&](std::uint16_t packed) {
+        const PackedPosition p = UnpackPosition(packed);
+        const Heliographic h = PolarToHeliographic(*eph, p.angle * 10.0, p.dist * 10.0);
+        return HelioPoint{float(h.CMD), float(h.Lat), float(h.Lon)};
+    };
+    for (int k = 0; k < z.groupCount(); ++k) {
+        const Heliographic h = PolarToHeliographic(*eph, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
+        EXPECT_EQ(std::memcmp(&cached.groups(i)[k], &h, sizeof h), 0) << "group " << k;
+        EXPECT_TRUE(SameBits(cached.auxiliary(i, k, 1), direct(z.Skupiny[k].Pomocna1)));
+        EXPECT_TRUE(SameBits(cached.auxiliary(i, k, 2), direct(z.Skupiny[k].Pomocna2)));
+    }
+    for (int k = 0; k < z.faculaeCount(); ++k)
+        for (int j = 0; j < FaculaeVertexCount; ++j)
+            EXPECT_TRUE(SameBits(cached.faculaeVertex(i, k, j), direct(z.Skupiny[k].Fakule[j])))
+                << "field " << k << " vertex " << j;
+}
+
 void ExpectFresh(const Session& s) {
     const GeometryCache& cached = s.geometry();
     ASSERT_EQ(cached.size(), static_cast<std::size_t>(s.recordCount()));
@@ -27,18 +55,7 @@ void ExpectFresh(const Session& s) {
         SCOPED_TRACE("record " + std::to_string(i) + " " + z.Datum.text());
         const TSouhrn live = LiveDailyValues(z);
         EXPECT_EQ(std::memcmp(&cached.live(i), &live, sizeof live), 0);
-        const auto eph = RecordEphemeris(z);
-        ASSERT_EQ(cached.ephemeris(i).has_value(), eph.has_value());
-        if (!eph) continue;
-        ASSERT_EQ(cached.groups(i).size(), static_cast<std::size_t>(z.groupCount()));
-        for (int k = 0; k < z.groupCount(); ++k)
-            EXPECT_EQ(cached.groups(i)[k].Lat,
-                      PolarToHeliographic(*eph, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd).Lat);
-        for (int k = 0; k < z.faculaeCount(); ++k) {
-            const PackedPosition p = UnpackPosition(z.Skupiny[k].Fakule[5]);
-            EXPECT_FLOAT_EQ(cached.faculaeVertex(i, k, 5).Lon,
-                            float(PolarToHeliographic(*eph, p.angle * 10.0, p.dist * 10.0).Lon));
-        }
+        ExpectDirectPositions(cached, i, z);
     }
 }
 
@@ -183,6 +200,36 @@ TEST(GeometryCache, ThreadsBuildTheSameBytesAsOneThread) {
     partThenThreads.refresh(records, 4);
     partThenOne.refresh(records, 1);
     expectSame(partThenOne, partThenThreads);
+}
+
+// Over a generated store with unused (0) spots and vertices, positions on
+// and past the limb and full faculae fields, every cached position equals
+// the direct transform bit for bit, on one thread and on several.
+TEST(GeometryCache, PositionsAreTheDirectTransforms) {
+    std::vector<TZaznam> records = GenerateDemoRecords({2, 400, 11, {2024, 12, 31}});
+    ASSERT_GE(records.size(), 500u);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        TZaznam& z = records[i];
+        const auto v = static_cast<std::uint16_t>(i * 7919);
+        for (int k = 0; k < z.groupCount(); ++k) {
+            TSkupina& g = z.Skupiny[k];
+            g.Vzd = static_cast<std::uint16_t>(i % 5 == 0 ? 1250 + i % 40 : g.Vzd);
+            g.Pomocna1 = i % 3 == 0 ? 0 : static_cast<std::uint16_t>(v + k);
+            g.Pomocna2 = i % 4 == 0 ? PackPosition(359, 127) : 0;
+        }
+        z.PocetFakKresleni = static_cast<std::uint8_t>(i % 4);
+        for (int k = 0; k < z.faculaeCount(); ++k)
+            for (int j = 0; j < FaculaeVertexCount; ++j)
+                z.Skupiny[k].Fakule[j] =
+                    (i + j) % 6 == 0 ? 0 : static_cast<std::uint16_t>(v * (j + 1) + k);
+    }
+    for (unsigned threads : {1u, 3u}) {
+        const GeometryCache cache = GeometryCache::of(records, threads);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            SCOPED_TRACE("threads " + std::to_string(threads) + " record " + std::to_string(i));
+            ExpectDirectPositions(cache, static_cast<int>(i) + 1, records[i]);
+        }
+    }
 }
 
 TEST(StoreOperations, ClassesFilledAndFaculaeMergedAtTheirRecords) {

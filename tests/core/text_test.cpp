@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "text/encoding.h"
 #include "text/number_format.h"
 
@@ -29,6 +31,10 @@ TEST(NumberFormat, Prints) {
         {-4.25, "0.0", "-4.2"},
         {-0.04, "0.0", "0.0"},
         {5, "(0)", "(5)"},
+        {-0.4, "000", "000"},
+        {-6.5, "(00)", "(-06)"},
+        {std::nan(""), "0", "nan"},
+        {1e20, "0", "100000000000000000000"},
     };
     for (const auto& c : rows)
         EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;

@@ -10,10 +10,19 @@ constexpr double Pi = std::numbers::pi;
 constexpr double Rad = 57.295779;
 } // namespace
 
-Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double distTenths) {
-    if (distTenths > 1250) distTenths = 1250;
+DiskOrientation::DiskOrientation(const Ephemeris& e) : P(e.P), L0(e.L0) {
     const double b0 = Pi * e.B0 / 180;
-    const double a = (0.1 * angleTenths - e.P) * Pi / 180;
+    sinB0 = std::sin(b0);
+    cosB0 = std::cos(b0);
+}
+
+Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double distTenths) {
+    return PolarToHeliographic(DiskOrientation(e), angleTenths, distTenths);
+}
+
+Heliographic PolarToHeliographic(const DiskOrientation& o, double angleTenths, double distTenths) {
+    if (distTenths > 1250) distTenths = 1250;
+    const double a = (0.1 * angleTenths - o.P) * Pi / 180;
     const double x = std::cos(a) * distTenths * 0.1;
     const double y = std::sin(a) * distTenths * 0.1;
     const double z = std::sqrt(15625 - (0.1 * distTenths) * (0.1 * distTenths));
@@ -22,12 +31,12 @@ Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double 
     // The quadrant matters: on the limb tilted away from us the depth
     // component goes negative, and the point lies more than 90 degrees from
     // the central meridian on the side of y, not mirrored to the other limb.
-    const double depth = std::cos(b0) * z - std::sin(b0) * x;
+    const double depth = o.cosB0 * z - o.sinB0 * x;
     h.CMD = y == 0 && depth <= 0 ? (depth < 0 ? 180.0 : 0.0) : std::atan2(y, depth) * Rad;
-    const double s = (std::sin(b0) * z + std::cos(b0) * x) * 0.008;
+    const double s = (o.sinB0 * z + o.cosB0 * x) * 0.008;
     const double c2 = 1 - s * s;
     h.Lat = c2 <= 0 ? std::copysign(90.0, s) : std::atan(s / std::sqrt(c2)) * Rad;
-    h.Lon = e.L0 - h.CMD;
+    h.Lon = o.L0 - h.CMD;
     if (h.Lon > 360) h.Lon -= 360;
     if (h.Lon < 0) h.Lon += 360;
     return h;

@@ -26,6 +26,18 @@ inline constexpr double DiskRadiusPx = 250.0;
 // limb is taken as the limb.
 Heliographic PolarToHeliographic(const Ephemeris& e, double angleTenths, double distTenths);
 
+// The orientation of one moment made ready for many transforms: the sine and
+// cosine of B0 are taken once, not for every point. The positions are the
+// same to the last bit as those of the function above.
+struct DiskOrientation {
+    explicit DiskOrientation(const Ephemeris& e);
+    double P = 0;
+    double L0 = 0;
+    double sinB0 = 0;
+    double cosB0 = 0;
+};
+Heliographic PolarToHeliographic(const DiskOrientation& o, double angleTenths, double distTenths);
+
 // A point given by its offset from the disk centre in pixels of the
 // 250-pixel disk (east and celestial north positive); nullopt off the disk.
 std::optional<Heliographic> PixelToHeliographic(const Ephemeris& e, float east, float north);

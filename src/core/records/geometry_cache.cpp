@@ -1,20 +1,22 @@
 #include "records/geometry_cache.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <numeric>
 #include <thread>
 
 #include "geometry/vector_state.h"
+#include "io/huge_pages.h"
 #include "records/record.h"
 
 namespace hk {
 
 namespace {
 
-HelioPoint point(const Ephemeris& e, std::uint16_t packed) {
+HelioPoint point(const DiskOrientation& o, std::uint16_t packed) {
     const PackedPosition p = UnpackPosition(packed);
-    const Heliographic h = PolarToHeliographic(e, p.angle * 10.0, p.dist * 10.0);
+    const Heliographic h = PolarToHeliographic(o, p.angle * 10.0, p.dist * 10.0);
     return {static_cast<float>(h.CMD), static_cast<float>(h.Lat), static_cast<float>(h.Lon)};
 }
 
@@ -22,49 +24,54 @@ HelioPoint point(const Ephemeris& e, std::uint16_t packed) {
 // faculae field.
 constexpr int AuxPerGroup = 2;
 
+std::size_t PointCount(std::size_t groups, std::size_t faculaeFields) {
+    return groups * AuxPerGroup + faculaeFields * FaculaeVertexCount;
+}
+
 // Below this many entries a thread of its own costs more than it saves.
 constexpr std::size_t MinEntriesPerThread = 2048;
 
-// The entry of record `z`; its positions are appended to `groups` and
-// `points`, and its groupsAt and pointsAt count from the start of those.
-RecordGeometry ComputeEntry(const TZaznam& z, std::vector<Heliographic>& groups,
-                            std::vector<HelioPoint>& points) {
-    RecordGeometry g;
+// Completes entry `g` of record `z`, whose date, counts and places in the
+// pools are set already: the ephemeris, the live summary and the positions,
+// written to `groups` and `points` (the entry's own places in the pools).
+void ComputeEntry(const TZaznam& z, RecordGeometry& g, Heliographic* groups, HelioPoint* points) {
     g.dirty = false;
-    g.date = RecordDate(z);
     if (!g.date) {
         g.live = z.Souhrn;
-        return g;
+        return;
     }
     g.key = RecordKey(*g.date, z.Cas);
     const Ephemeris e = SolarEphemeris(*g.date, z.Cas);
-    g.ephemeris = e;
+    // Field by field over cleared bytes, so that the padding is the same in
+    // every build of the cache, whatever ran before on the thread.
+    Ephemeris& stored = g.ephemeris.emplace();
+    std::memset(static_cast<void*>(&stored), 0, sizeof stored);
+    stored.P = e.P;
+    stored.B0 = e.B0;
+    stored.L0 = e.L0;
+    stored.CarrRotation = e.CarrRotation;
+    const DiskOrientation o(e);
 
-    g.groups = static_cast<std::uint8_t>(z.groupCount());
-    g.groupsAt = static_cast<std::uint32_t>(groups.size());
     for (int k = 0; k < g.groups; ++k)
-        groups.push_back(PolarToHeliographic(e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd));
-    g.live = StoredSummaryFromPositions(
-        z, std::span<const Heliographic>(groups).subspan(g.groupsAt, g.groups));
+        groups[k] = PolarToHeliographic(o, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
+    g.live = StoredSummaryFromPositions(z, std::span<const Heliographic>(groups, g.groups));
 
-    g.faculaeFields = static_cast<std::uint8_t>(z.faculaeCount());
-    g.pointsAt = static_cast<std::uint32_t>(points.size());
+    // Spots and vertices not drawn are stored as 0 (the disk centre); that
+    // one position is computed once for the record.
+    std::optional<HelioPoint> centre;
+    const auto at = [&](std::uint16_t packed) {
+        if (packed != 0) return point(o, packed);
+        if (!centre) centre = point(o, 0);
+        return *centre;
+    };
     for (int k = 0; k < g.groups; ++k) {
-        points.push_back(point(e, z.Skupiny[k].Pomocna1));
-        points.push_back(point(e, z.Skupiny[k].Pomocna2));
+        *points++ = at(z.Skupiny[k].Pomocna1);
+        *points++ = at(z.Skupiny[k].Pomocna2);
     }
     for (int k = 0; k < g.faculaeFields; ++k)
         for (int j = 0; j < FaculaeVertexCount; ++j)
-            points.push_back(point(e, z.Skupiny[k].Fakule[j]));
-    return g;
+            *points++ = at(z.Skupiny[k].Fakule[j]);
 }
-
-// Positions computed by one thread, appended to the cache's pools after it.
-struct Run {
-    std::vector<Heliographic> groups;
-    std::vector<HelioPoint> points;
-    std::exception_ptr failure;
-};
 
 } // namespace
 
@@ -113,66 +120,84 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
     const std::size_t n = indices0.size();
     const std::size_t groupsBefore = groupPool_.size();
     const std::size_t pointsBefore = pointPool_.size();
+    // The dates and counts first, which give every entry its places in the
+    // pools (in the order of the indices); the pools grow once to hold them,
+    // and the positions are then written straight into their places.
+    std::size_t groupsEnd = groupsBefore, pointsEnd = pointsBefore;
+    for (std::size_t i : indices0) {
+        RecordGeometry& g = entries_[i];
+        g = RecordGeometry{};
+        g.date = RecordDate(records[i]);
+        if (!g.date) continue; // an entry without a date has no positions
+        g.groups = static_cast<std::uint8_t>(records[i].groupCount());
+        g.faculaeFields = static_cast<std::uint8_t>(records[i].faculaeCount());
+        g.groupsAt = static_cast<std::uint32_t>(groupsEnd);
+        g.pointsAt = static_cast<std::uint32_t>(pointsEnd);
+        groupsEnd += g.groups;
+        pointsEnd += PointCount(g.groups, g.faculaeFields);
+    }
+    const auto fail = [&] {
+        // The entries stay to be computed.
+        for (std::size_t i : indices0)
+            entries_[i] = RecordGeometry{};
+        groupPool_.resize(groupsBefore);
+        pointPool_.resize(pointsBefore);
+    };
+    try {
+        // A whole build fills fresh pools: huge pages spare most of its page
+        // faults. Later refreshes grow the pools as vectors grow.
+        if (groupPool_.empty() && pointPool_.empty()) {
+            groupPool_.reserve(groupsEnd);
+            pointPool_.reserve(pointsEnd);
+            AdviseHugePages(groupPool_.data(), groupPool_.capacity() * sizeof(Heliographic));
+            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
+        }
+        groupPool_.resize(groupsEnd);
+        pointPool_.resize(pointsEnd);
+    } catch (...) {
+        fail();
+        throw;
+    }
+    auto work = [&](std::span<const std::size_t> part) {
+        ClearUpperVectorState();
+        for (std::size_t i : part) {
+            RecordGeometry& g = entries_[i];
+            ComputeEntry(records[i], g, groupPool_.data() + g.groupsAt,
+                         pointPool_.data() + g.pointsAt);
+        }
+    };
+
     std::size_t workers = threads;
     if (workers == 0)
         workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
                                         std::max<std::size_t>(1, n / MinEntriesPerThread));
     workers = std::min(workers, std::max<std::size_t>(n, 1));
-
     if (workers == 1) {
-        ClearUpperVectorState();
-        for (std::size_t i : indices0)
-            entries_[i] = ComputeEntry(records[i], groupPool_, pointPool_);
+        work(indices0);
     } else {
-        // Each thread takes a contiguous run of the entries into pools of its
-        // own; the runs are then appended in order, so that every entry and
-        // every position is where one thread would have put it.
-        auto part = [&](std::size_t w) {
+        // Each thread takes a contiguous run of the entries; each entry has
+        // its own places, so the result does not depend on the threads.
+        std::vector<std::exception_ptr> failures(workers);
+        auto run = [&](std::size_t w) {
             const std::size_t from = n * w / workers;
-            return indices0.subspan(from, n * (w + 1) / workers - from);
-        };
-        std::vector<Run> runs(workers);
-        auto work = [&](std::size_t w) {
-            ClearUpperVectorState();
             try {
-                for (std::size_t i : part(w))
-                    entries_[i] = ComputeEntry(records[i], runs[w].groups, runs[w].points);
+                work(indices0.subspan(from, n * (w + 1) / workers - from));
             } catch (...) {
-                runs[w].failure = std::current_exception();
+                failures[w] = std::current_exception();
             }
         };
         {
             std::vector<std::jthread> helpers;
             helpers.reserve(workers - 1);
             for (std::size_t w = 1; w < workers; ++w)
-                helpers.emplace_back(work, w);
-            work(0);
+                helpers.emplace_back(run, w);
+            run(0);
         }
-        std::size_t groups = groupPool_.size(), points = pointPool_.size();
-        for (const Run& r : runs) {
-            if (r.failure) {
-                // Out of memory: the entries stay to be computed.
-                for (std::size_t i : indices0)
-                    entries_[i] = RecordGeometry{};
-                std::rethrow_exception(r.failure);
+        for (const std::exception_ptr& f : failures)
+            if (f) {
+                fail();
+                std::rethrow_exception(f);
             }
-            groups += r.groups.size();
-            points += r.points.size();
-        }
-        groupPool_.reserve(groups);
-        pointPool_.reserve(points);
-        for (std::size_t w = 0; w < workers; ++w) {
-            const auto groupsAt = static_cast<std::uint32_t>(groupPool_.size());
-            const auto pointsAt = static_cast<std::uint32_t>(pointPool_.size());
-            for (std::size_t i : part(w))
-                if (entries_[i].date) { // an entry without a date has no positions
-                    entries_[i].groupsAt += groupsAt;
-                    entries_[i].pointsAt += pointsAt;
-                }
-            groupPool_.insert(groupPool_.end(), runs[w].groups.begin(), runs[w].groups.end());
-            pointPool_.insert(pointPool_.end(), runs[w].points.begin(), runs[w].points.end());
-            runs[w] = Run{};
-        }
     }
     liveGroups_ += groupPool_.size() - groupsBefore;
     livePoints_ += pointPool_.size() - pointsBefore;
@@ -191,8 +216,7 @@ void GeometryCache::compactIfWasteful() {
     liveGroups_ = livePoints_ = 0;
     for (RecordGeometry& g : entries_) {
         if (g.dirty) continue;
-        const std::size_t nPoints =
-            std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+        const std::size_t nPoints = PointCount(g.groups, g.faculaeFields);
         const auto gFrom = groupPool_.begin() + g.groupsAt;
         const auto pFrom = pointPool_.begin() + g.pointsAt;
         g.groupsAt = static_cast<std::uint32_t>(groups.size());
@@ -211,8 +235,7 @@ void GeometryCache::markChanged(std::size_t index0) {
     RecordGeometry& g = entries_[index0];
     if (g.dirty) return;
     liveGroups_ -= g.groups;
-    livePoints_ -=
-        std::size_t(g.groups) * AuxPerGroup + std::size_t(g.faculaeFields) * FaculaeVertexCount;
+    livePoints_ -= PointCount(g.groups, g.faculaeFields);
     g.groups = g.faculaeFields = 0;
     g.dirty = true;
     dirty_.push_back(index0);
@@ -244,8 +267,7 @@ void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
         if (i < entries_.size() && !entries_[i].dirty) {
             const RecordGeometry& g = entries_[i];
             liveGroups_ -= g.groups;
-            livePoints_ -= std::size_t(g.groups) * AuxPerGroup +
-                           std::size_t(g.faculaeFields) * FaculaeVertexCount;
+            livePoints_ -= PointCount(g.groups, g.faculaeFields);
         }
     for (auto it = indices0.rbegin(); it != indices0.rend(); ++it)
         if (*it < entries_.size())

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "io/atomic_file.h"
+#include "io/huge_pages.h"
 
 namespace hk {
 
@@ -42,6 +43,7 @@ RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t
     const std::size_t count = size / RecordSize;
     out.trailingBytes = size % RecordSize;
     out.records.reserve(count + spare);
+    AdviseHugePages(out.records.data(), out.records.capacity() * RecordSize);
     out.records.resize(count);
     // Straight into the records: one block read of the whole records.
     char* p = reinterpret_cast<char*>(out.records.data());

@@ -1,0 +1,27 @@
+#include "io/huge_pages.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace hk {
+
+void AdviseHugePages(void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Only the whole huge pages inside the block: the advice applies to
+    // whole pages, and the memory around the block belongs to others.
+    constexpr std::uintptr_t Huge = std::uintptr_t{1} << 21;
+    const auto begin = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t from = (begin + Huge - 1) & ~(Huge - 1);
+    const std::uintptr_t to = (begin + bytes) & ~(Huge - 1);
+    if (data != nullptr && to > from)
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE); // advice only
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+} // namespace hk
