@@ -23,6 +23,7 @@
 #include "records/session.h"
 #include "render/jpeg_writer.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
@@ -295,11 +296,11 @@ void installCoordinateTable(MainWindow& mainWindow) {
             *mainWindow.area(), mainWindow.session().dir, mainWindow.messages(),
             date ? date->year : QDate::currentDate().year(), printWidth);
     };
-    mainWindow.connectCommand(QStringLiteral("SpeedButton4"), openWindow);
+    mainWindow.connectCommand(cmd::CoordinateTable, openWindow);
     // The results panel runs past the right edge of narrower screens: the
     // menu item keeps the table within reach.
-    mainWindow.connectCommand(QStringLiteral("souslunce"), openWindow);
-    if (QAction* a = mainWindow.action(QStringLiteral("souslunce"))) a->setVisible(true);
+    mainWindow.connectCommand(cmd::SunCoordinates, openWindow);
+    if (QAction* a = mainWindow.action(cmd::SunCoordinates)) a->setVisible(true);
 }
 
 } // namespace hk

@@ -37,6 +37,7 @@
 #include "ui/drawing/save_drawings_panel.h"
 #include "ui/drawing/split_panel.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
@@ -478,7 +479,7 @@ void DrawingWindow::toggleSize() {
     // naming the drawing.
     k_.frame.showStatus(QStringLiteral("%1 x %2").arg(width()).arg(height()), 3000);
     heading();
-    if (QAction* a = k_.frame.action(QStringLiteral("menvet")))
+    if (QAction* a = k_.frame.action(cmd::ToggleDrawingSize))
         a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();
 }
@@ -517,7 +518,7 @@ void DrawingWindow::leaves(bool visible) {
 }
 
 void DrawingWindow::measurement() {
-    QAction* a = k_.frame.action(QStringLiteral("zfota"));
+    QAction* a = k_.frame.action(cmd::EntryFromPhoto);
     if (a && a->isEnabled()) {
         a->trigger();
         return;
@@ -669,15 +670,15 @@ void DrawingWindow::onSplitClicked() {
 
 void installDrawing(MainWindow& mainWindow) {
     DrawingWindow* w = DrawingWindow::createWindow(mainWindow);
-    mainWindow.connectCommand(QStringLiteral("menvet"), [w] { w->toggleSize(); });
-    mainWindow.connectCommand(QStringLiteral("pomocnaskvrna"), [w] { w->toggleGroupList(); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton2"), [w] { w->toggleOrientation(); });
-    mainWindow.connectCommand(QStringLiteral("Ulozkresy"), [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton3"), [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton14"), [w] { w->showSavePanel(false); });
-    mainWindow.connectCommand(QStringLiteral("tisk1"), [w] { w->showPrintPanel(); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton7"), [w] { w->showPrintPanel(); });
-    if (QAction* a = mainWindow.action(QStringLiteral("menvet")))
+    mainWindow.connectCommand(cmd::ToggleDrawingSize, [w] { w->toggleSize(); });
+    mainWindow.connectCommand(cmd::ToggleGroupList, [w] { w->toggleGroupList(); });
+    mainWindow.connectCommand(cmd::ToggleOrientation, [w] { w->toggleOrientation(); });
+    mainWindow.connectCommand(cmd::SaveDrawings, [w] { w->showSavePanel(true); });
+    mainWindow.connectCommand(cmd::SaveDrawingsButton, [w] { w->showSavePanel(true); });
+    mainWindow.connectCommand(cmd::SaveDrawingsJpeg, [w] { w->showSavePanel(false); });
+    mainWindow.connectCommand(cmd::PrintDrawing, [w] { w->showPrintPanel(); });
+    mainWindow.connectCommand(cmd::PrintDrawingButton, [w] { w->showPrintPanel(); });
+    if (QAction* a = mainWindow.action(cmd::ToggleDrawingSize))
         a->setText(QStringLiteral("Zvětšit"));
     if (RecordListWindow* list = mainWindow.list())
         QObject::connect(list, &RecordListWindow::f9Pressed, w, &DrawingWindow::withMagnetosphere);

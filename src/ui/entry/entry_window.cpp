@@ -31,6 +31,7 @@
 #include "entry/entry_text.h"
 #include "entry/entry_view.h"
 #include "render/font_roles.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 
@@ -98,11 +99,11 @@ QString modeHeading(EntryMode mode) {
 QString modeItem(EntryMode mode) {
     switch (mode) {
     case EntryMode::New:
-        return QStringLiteral("novy");
+        return QString::fromLatin1(cmd::NewDrawing);
     case EntryMode::Special:
-        return QStringLiteral("zvlastni");
+        return QString::fromLatin1(cmd::SpecialDrawing);
     case EntryMode::Correction:
-        return QStringLiteral("oprava");
+        return QString::fromLatin1(cmd::CorrectRecord);
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "ui/measure/measurement_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -504,7 +505,7 @@ void MeasurementWindow::closeEvent(QCloseEvent* event) {
 }
 
 void installMeasurement(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("zfota"), [&mainWindow] {
+    mainWindow.connectCommand(cmd::EntryFromPhoto, [&mainWindow] {
         QMdiArea* area = mainWindow.area();
         for (QMdiSubWindow* sub : area->subWindowList())
             if (qobject_cast<MeasurementWindow*>(sub->widget())) {

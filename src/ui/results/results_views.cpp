@@ -25,6 +25,7 @@
 #include "results/report_file.h"
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
@@ -187,16 +188,18 @@ bool ResultsWindow::buildView() {
         stack_->setCurrentWidget(spotlessDaysView_);
         break;
     case Zones: {
-        const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        const auto* combo =
+            k_.area->window()->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice));
         const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                             ? combo->currentText().toStdString()
                                             : std::string(AllClasses);
         auto checked = [this](const char* name) {
-            const QAction* a = k_.frame.action(QString::fromLatin1(name));
+            const QAction* a = k_.frame.action(name);
             return !a || !a->isCheckable() || a->isChecked();
         };
-        const ZoneSections sections{checked("polohy"), checked("polohym"), checked("polohyr"),
-                                    true};
+        const ZoneSections sections{checked(cmd::ResultsZonesByDrawing),
+                                    checked(cmd::ResultsZonesByMonth),
+                                    checked(cmd::ResultsZonesByYear), true};
         BusyCursor busy;
         grid_ = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
         FillGrid(*zonesGrid_, grid_);
@@ -249,7 +252,8 @@ void ResultsWindow::onOfficialCsvClicked() {
 
 void ResultsWindow::zonesToText() {
     if (!messages_.ask(q(ZonesTextQuestion), SafeAnswer::No)) return;
-    const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    const auto* combo =
+        k_.area->window()->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice));
     const std::string zurichClass = combo && !combo->currentText().isEmpty()
                                         ? combo->currentText().toStdString()
                                         : std::string(AllClasses);
@@ -311,22 +315,23 @@ namespace {
 // The main window's controls of views 3 to 14.
 void installResultsViews(MainWindow& mainWindow) {
     // "Bez" and "P. den" as the panel names them.
-    if (QAction* spotlessAction = mainWindow.action(QStringLiteral("SpeedButton1"))) {
+    if (QAction* spotlessAction = mainWindow.action(cmd::ResultsSpotlessDays)) {
         spotlessAction->setText(QStringLiteral("Bez"));
         spotlessAction->setToolTip(QStringLiteral("Bez sluneční aktivity"));
         spotlessAction->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
     }
-    if (QAction* den = mainWindow.action(QStringLiteral("SpeedButton15")))
+    if (QAction* den = mainWindow.action(cmd::ResultsObserversDaily))
         den->setText(QStringLiteral("P. den"));
     // The zone sections: "Polohy" the drawings, "Polohy m." the months,
     // "Polohy r." the years; each button switches its section and shows the
     // view again. All data ("vše") are always shown.
-    for (const char* name : {"polohy", "polohym", "polohyr"})
-        if (QAction* a = mainWindow.action(QString::fromLatin1(name))) {
+    for (const char* name :
+         {cmd::ResultsZonesByDrawing, cmd::ResultsZonesByMonth, cmd::ResultsZonesByYear})
+        if (QAction* a = mainWindow.action(name)) {
             a->setCheckable(true);
             a->setChecked(true);
         }
-    if (auto* combo = mainWindow.findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
+    if (auto* combo = mainWindow.findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice))) {
         combo->clear();
         for (std::string_view item : ZoneClassItems)
             combo->addItem(q(item));
@@ -347,41 +352,41 @@ void installResultsViews(MainWindow& mainWindow) {
 // of the results panel and the asymmetry buttons.
 
 void installResults(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("vysledky1"),
+    mainWindow.connectCommand(cmd::Results,
                               [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
     const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
-        {"vlastniv", &ResultsWindow::onOwnResultsClicked},
-        {"oficialv", &ResultsWindow::onSidcResultsClicked},
-        {"CVvysledky", &ResultsWindow::onCvResultsClicked},
-        {"namercelek", &ResultsWindow::onMeasuredDiskClicked},
-        {"namersever", &ResultsWindow::onMeasuredNorthClicked},
-        {"namerjih", &ResultsWindow::onMeasuredSouthClicked},
-        {"vyhlcelek", &ResultsWindow::onSmoothedDiskClicked},
-        {"vyhlsever", &ResultsWindow::onSmoothedNorthClicked},
-        {"vyhljih", &ResultsWindow::onSmoothedSouthClicked},
-        {"vyskytskup", &ResultsWindow::onLatitudesClicked},
-        {"promapovy", &ResultsWindow::onMapDataClicked},
-        {"SpeedButton8", &ResultsWindow::measuredToCsv},
-        {"pozorovatelv", &ResultsWindow::onObserversClicked},
-        {"vyvojskup", &ResultsWindow::onGroupEvolutionClicked},
-        {"velikost", &ResultsWindow::onLargestGroupsClicked},
-        {"SpeedButton1", &ResultsWindow::onSpotlessDaysClicked},
-        {"polohy", &ResultsWindow::onZonesClicked},
-        {"polohyr", &ResultsWindow::onZonesClicked},
-        {"polohym", &ResultsWindow::onZonesClicked},
-        {"zapidosoudorutxt", &ResultsWindow::zonesToText},
-        {"SpeedButton15", &ResultsWindow::observerDaily},
-        {"SpeedButton16", &ResultsWindow::onInterSolClicked},
-        {"SpeedButton9", &ResultsWindow::onCloseClicked},
+        {cmd::ResultsOwn, &ResultsWindow::onOwnResultsClicked},
+        {cmd::ResultsSidc, &ResultsWindow::onSidcResultsClicked},
+        {cmd::ResultsCv, &ResultsWindow::onCvResultsClicked},
+        {cmd::ResultsMeasuredDisk, &ResultsWindow::onMeasuredDiskClicked},
+        {cmd::ResultsMeasuredNorth, &ResultsWindow::onMeasuredNorthClicked},
+        {cmd::ResultsMeasuredSouth, &ResultsWindow::onMeasuredSouthClicked},
+        {cmd::ResultsSmoothedDisk, &ResultsWindow::onSmoothedDiskClicked},
+        {cmd::ResultsSmoothedNorth, &ResultsWindow::onSmoothedNorthClicked},
+        {cmd::ResultsSmoothedSouth, &ResultsWindow::onSmoothedSouthClicked},
+        {cmd::ResultsLatitudes, &ResultsWindow::onLatitudesClicked},
+        {cmd::ResultsMapData, &ResultsWindow::onMapDataClicked},
+        {cmd::ResultsMeasuredToCsv, &ResultsWindow::measuredToCsv},
+        {cmd::ResultsObservers, &ResultsWindow::onObserversClicked},
+        {cmd::ResultsGroupEvolution, &ResultsWindow::onGroupEvolutionClicked},
+        {cmd::ResultsLargestGroups, &ResultsWindow::onLargestGroupsClicked},
+        {cmd::ResultsSpotlessDays, &ResultsWindow::onSpotlessDaysClicked},
+        {cmd::ResultsZonesByDrawing, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesByYear, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesByMonth, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesToText, &ResultsWindow::zonesToText},
+        {cmd::ResultsObserversDaily, &ResultsWindow::observerDaily},
+        {cmd::ResultsInterSol, &ResultsWindow::onInterSolClicked},
+        {cmd::ResultsClose, &ResultsWindow::onCloseClicked},
     };
     for (const auto& [name, handler] : buttons)
-        mainWindow.connectCommand(QString::fromLatin1(name), [&mainWindow, handler] {
+        mainWindow.connectCommand(name, [&mainWindow, handler] {
             if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) (w->*handler)();
         });
     installResultsViews(mainWindow);
     // The two asymmetry buttons stay down in turn and open view 12.
-    QAction* asymmetryMonthly = mainWindow.action(QStringLiteral("asme"));
-    QAction* asymmetryYearly = mainWindow.action(QStringLiteral("asro"));
+    QAction* asymmetryMonthly = mainWindow.action(cmd::ResultsAsymmetryMonthly);
+    QAction* asymmetryYearly = mainWindow.action(cmd::ResultsAsymmetryYearly);
     for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
         mainWindow.connectCommand(
             a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
@@ -392,10 +397,10 @@ void installResults(MainWindow& mainWindow) {
             });
         a->setCheckable(true);
     }
-    mainWindow.connectCommand(QStringLiteral("AsinTXT"), [&mainWindow] {
+    mainWindow.connectCommand(cmd::ResultsAsymmetryToText, [&mainWindow] {
         if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->asymmetryToText();
     });
-    mainWindow.action(QStringLiteral("AsinTXT"))->setVisible(false);
+    mainWindow.action(cmd::ResultsAsymmetryToText)->setVisible(false);
 }
 
 } // namespace hk

@@ -1,4 +1,5 @@
 #include "ui/results/results_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/ui_helpers.h"
 
 #include <QApplication>
@@ -128,7 +129,7 @@ ResultsWindow* ResultsWindow::openWindow(MainWindow& mainWindow) {
             if (list->x() > area.width() / 2) width = list->x();
     sub->setGeometry(0, 0, width, area.height());
     sub->show();
-    mainWindow.showPanel(QStringLiteral("provysledky"));
+    mainWindow.showPanel(panel::Results);
     w->setFocus();
     return w;
 }
@@ -335,9 +336,9 @@ void ResultsWindow::updateMenu() {
     actions_.value(QStringLiteral("dosouboru"))
         ->setVisible(mode_ == Own || mode_ == Sidc || mode_ == CvValues);
     actions_.value(QStringLiteral("doCSV"))->setVisible(mode_ == ObserversByYear);
-    if (QAction* txt = k_.frame.action(QStringLiteral("AsinTXT")))
+    if (QAction* txt = k_.frame.action(cmd::ResultsAsymmetryToText))
         txt->setVisible(mode_ == AsymmetryData);
-    if (QAction* csv = k_.frame.action(QStringLiteral("SpeedButton8")))
+    if (QAction* csv = k_.frame.action(cmd::ResultsMeasuredToCsv))
         csv->setEnabled(mode_ == Measured || mode_ == Smoothed);
 }
 
@@ -413,7 +414,7 @@ void ResultsWindow::onAsymmetryDataClicked() {
 }
 
 void ResultsWindow::asymmetryToText() {
-    const QAction* asymmetryYearly = k_.frame.action(QStringLiteral("asro"));
+    const QAction* asymmetryYearly = k_.frame.action(cmd::ResultsAsymmetryYearly);
     AsymmetryToText(session_, k_.model.analysis(), messages_,
                     asymmetryYearly && asymmetryYearly->isChecked());
 }
@@ -471,7 +472,7 @@ void ResultsWindow::build() {
         return;
     }
     case AsymmetryData: {
-        const QAction* asymmetryMonthly = k_.frame.action(QStringLiteral("asme"));
+        const QAction* asymmetryMonthly = k_.frame.action(cmd::ResultsAsymmetryMonthly);
         grid_ = AsymmetryGrid(session_, k_.model.analysis(),
                               asymmetryMonthly && asymmetryMonthly->isChecked());
         FillGrid(*dataGrid_, grid_);
