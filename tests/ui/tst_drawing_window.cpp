@@ -38,7 +38,7 @@ struct DrawingFrame {
     explicit DrawingFrame(const std::vector<TZaznam>& records) : f(records) {}
     bool start() {
         if (!f.startWithList()) return false;
-        installDrawing(*f.mainWindow);
+        installDrawing(f.mainWindow->context());
         w = f.mainWindow->findChild<DrawingWindow*>();
         return w != nullptr;
     }

@@ -32,7 +32,7 @@ struct Program : test::Frame {
     Program() : Frame(juneDate()) {
         if (!startWithList({125, false}, Date{2014, 7, 1}))
             qFatal("start-up failed: %s", qPrintable(messages.messages.join(" | ")));
-        installEntry(*mainWindow);
+        installEntry(mainWindow->context());
         messages.clear();
     }
     static std::vector<TZaznam> juneDate() {
@@ -205,7 +205,7 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     QCOMPARE(p.session.currentIndex(), 3);
     QCOMPARE(QString::fromStdString(p.session.workingRecord().Datum.text()),
              QStringLiteral("15.06.2014"));
-    const RecordListWindow* list = p.mainWindow->list();
+    const RecordListWindow* list = p.mainWindow->recordList();
     QVERIFY(list->selectedRow() >= 0);
     QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("15 06 2014")));
     QVERIFY(p.mainWindow->action("novy")->isEnabled());
@@ -358,7 +358,7 @@ void TestEntryWindow::correctionMovesTheRecordAndTheListFollows() {
     const RecordBlock disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
-    const RecordListWindow* list = p.mainWindow->list();
+    const RecordListWindow* list = p.mainWindow->recordList();
     QVERIFY(list->selectedRow() >= 0);
     QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("25 06 2014")));
 }

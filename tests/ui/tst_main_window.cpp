@@ -80,9 +80,9 @@ void TestMainWindow::startOnDemoDirectory() {
     QVERIFY(mainWindow.geometry().height() < TestScreen.height());
 
     // The record list with the last record selected (its lines: tst_record_list_window).
-    QVERIFY(mainWindow.list());
-    QVERIFY(
-        mainWindow.list()->rows().back().startsWith(QString("%1").arg(session.recordCount(), 5)));
+    QVERIFY(mainWindow.recordList());
+    QVERIFY(mainWindow.recordList()->rows().back().startsWith(
+        QString("%1").arg(session.recordCount(), 5)));
     QVERIFY(messages.unanswered == 0);
 }
 
@@ -121,8 +121,8 @@ void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QCOMPARE(f.session.recordCount(), 1);
     QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
     QCOMPARE(f.session.heliographicEntry(), helio);
-    QCOMPARE(f.mainWindow->list()->rows().size(), 1);
-    QCOMPARE(f.mainWindow->list()->selectedRow(), 0);
+    QCOMPARE(f.mainWindow->recordList()->rows().size(), 1);
+    QCOMPARE(f.mainWindow->recordList()->selectedRow(), 0);
 
     // The first save stores the answer in record 1; the next start does not ask.
     f.mainWindow->action("ulozitdat")->trigger();
@@ -200,7 +200,7 @@ void TestMainWindow::helpAndAbout() {
 void TestMainWindow::lastDrawing() {
     Frame f(DayRecords(200));
     QVERIFY(f.startWithList());
-    RecordListWindow* recordList = f.mainWindow->list();
+    RecordListWindow* recordList = f.mainWindow->recordList();
     QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
     f.mainWindow->model().setCurrent(5);
     QCOMPARE(recordList->window().first(), 1);
@@ -351,7 +351,7 @@ const std::vector<DataQuestion>& DataQuestions() {
          [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
         {"drawing numbers off",
          [](Frame& f) {
-             installEntry(*f.mainWindow);
+             installEntry(f.mainWindow->context());
              f.mainWindow->action("novy")->trigger();
              auto* label = f.mainWindow->findChild<EntryWindow*>()->findChild<QLabel*>("Label10");
              QTest::mouseClick(label, Qt::LeftButton);
@@ -359,14 +359,14 @@ const std::vector<DataQuestion>& DataQuestions() {
          [](const Frame& f) { return f.session.drawingNumbers(); }},
         {"coordinates of the archive",
          [](Frame& f) {
-             installDrawing(*f.mainWindow);
+             installDrawing(f.mainWindow->context());
              QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_G,
                              Qt::ControlModifier);
          },
          [](const Frame& f) { return !f.session.heliographicEntry(); }},
         {"drawing picture",
          [](Frame& f) {
-             installDrawing(*f.mainWindow);
+             installDrawing(f.mainWindow->context());
              QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_F8);
          },
          [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
@@ -504,7 +504,7 @@ void TestMainWindow::recordListBesideTheDrawing() {
     QVERIFY(larger.width() > drawing->width() || larger.height() > drawing->height());
     const auto* list = recordList->findChild<QListWidget*>("ListBox1");
     const QFontMetrics fm(list->font());
-    for (const QString& row : f.mainWindow->list()->rows())
+    for (const QString& row : f.mainWindow->recordList()->rows())
         QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
 }
 

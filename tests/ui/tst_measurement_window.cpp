@@ -56,8 +56,8 @@ struct MeasurementFrame {
         if (!f.start()) return false;
         f.mainWindow->resize(1280, 1000);
         f.mainWindow->show();
-        installDrawing(*f.mainWindow);
-        installMeasurement(*f.mainWindow);
+        installDrawing(f.mainWindow->context());
+        installMeasurement(f.mainWindow->context());
         f.mainWindow->action("zfota")->trigger();
         w = f.mainWindow->findChild<MeasurementWindow*>();
         return w != nullptr;

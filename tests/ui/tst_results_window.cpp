@@ -108,7 +108,7 @@ void TestResultsWindow::resultsTwiceOpensOneWindow() {
     o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
     o.f.mainWindow->action(QStringLiteral("vysledekz"))->trigger();
     QCOMPARE(o.f.mainWindow->area()->findChildren<ResultsWindow*>().size(), 1);
-    QCOMPARE(ResultsWindow::openInstance(*o.f.mainWindow), o.w);
+    QCOMPARE(ResultsWindow::openInstance(o.f.mainWindow->context()), o.w);
     QCOMPARE(o.w->resultsMode(), 0);
 
     // The results panel's buttons scroll within the tool bar; the frame, its
@@ -127,7 +127,7 @@ void TestResultsWindow::resultsTwiceOpensOneWindow() {
     o.w->onCloseClicked();
     QTRY_VERIFY(o.f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
     o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-    QVERIFY(ResultsWindow::openInstance(*o.f.mainWindow));
+    QVERIFY(ResultsWindow::openInstance(o.f.mainWindow->context()));
 }
 
 void TestResultsWindow::menuOfTheWindow() {
@@ -197,8 +197,8 @@ void TestResultsWindow::statisticsViews() {
 void TestResultsWindow::smoothedNeedsMoreThan400Days() {
     test::Frame f(DayRecords(400)); // 399 days from the first to the last
     QVERIFY(f.start());
-    installResults(*f.mainWindow);
-    ResultsWindow* w = ResultsWindow::openWindow(*f.mainWindow);
+    installResults(f.mainWindow->context());
+    ResultsWindow* w = ResultsWindow::openWindow(f.mainWindow->context());
     w->onMeasuredDiskClicked();
     w->onSmoothedNorthClicked();
     QCOMPARE(f.messages.messages, QStringList{"Nedostatek dat pro měsíční vyhlazené"});
@@ -560,7 +560,7 @@ void TestResultsWindow::closingRestoresTheFrame() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow(true));
     // The record list's scroll bar is hidden while the results are shown.
-    auto* hasScrollBar = o.f.mainWindow->list()->findChild<QScrollBar*>("ScrollBar1");
+    auto* hasScrollBar = o.f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
     QVERIFY(hasScrollBar->isHidden());
     o.w->onMeasuredDiskClicked();
     QVERIFY(hasScrollBar->isHidden());

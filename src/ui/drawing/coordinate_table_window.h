@@ -20,12 +20,12 @@ class QPushButton;
 
 namespace hk {
 
-class MainWindow;
 class Messages;
+struct WindowContext;
 
 // Connects the results panel's button "L B P" (`SpeedButton4`) and the menu
 // item "Souřadnice slunce" (`souslunce`).
-void installCoordinateTable(MainWindow& mainWindow);
+void installCoordinateTable(WindowContext k);
 
 class CoordinateTableWindow : public QWidget {
     Q_OBJECT

@@ -38,8 +38,8 @@
 #include "ui/drawing/split_panel.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/command_names.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
 namespace hk {
@@ -74,23 +74,18 @@ void addCloseButton(QWidget* panel) {
 
 } // namespace
 
-DrawingWindow* DrawingWindow::createWindow(MainWindow& mainWindow) {
-    auto* w = new DrawingWindow(mainWindow.context(), nullptr);
-    w->sub_ =
-        mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                               Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+DrawingWindow* DrawingWindow::createWindow(WindowContext k) {
+    auto* w = new DrawingWindow(k, nullptr);
+    w->sub_ = k.area->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     w->sub_->setObjectName(QStringLiteral("Form2"));
     w->sub_->setAttribute(Qt::WA_DeleteOnClose, false);
     w->sub_->show();
     w->place();
     // The work area gets its size when the main window is shown.
-    w->areaViewport_ = mainWindow.area()->viewport();
+    w->areaViewport_ = k.area->viewport();
     w->areaViewport_->installEventFilter(w);
-    connect(&mainWindow, &MainWindow::drawingRequested, w, [w] {
-        if (!w->sub_) return;
-        w->sub_->show();
-        w->k_.area->setActiveSubWindow(w->sub_);
-    });
+    k.frame.setDrawingWindow(w->sub_);
     w->refresh();
     return w;
 }
@@ -523,7 +518,7 @@ void DrawingWindow::measurement() {
         a->trigger();
         return;
     }
-    k_.frame.showStatus(MainWindow::NotReadyHint, 3000);
+    k_.frame.showStatus(WindowFrame::NotReadyHint, 3000);
 }
 
 void DrawingWindow::showMergePanel() {
@@ -668,19 +663,18 @@ void DrawingWindow::onSplitClicked() {
 
 // ---------------------------------------------------------------------------
 
-void installDrawing(MainWindow& mainWindow) {
-    DrawingWindow* w = DrawingWindow::createWindow(mainWindow);
-    mainWindow.connectCommand(cmd::ToggleDrawingSize, [w] { w->toggleSize(); });
-    mainWindow.connectCommand(cmd::ToggleGroupList, [w] { w->toggleGroupList(); });
-    mainWindow.connectCommand(cmd::ToggleOrientation, [w] { w->toggleOrientation(); });
-    mainWindow.connectCommand(cmd::SaveDrawings, [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(cmd::SaveDrawingsButton, [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(cmd::SaveDrawingsJpeg, [w] { w->showSavePanel(false); });
-    mainWindow.connectCommand(cmd::PrintDrawing, [w] { w->showPrintPanel(); });
-    mainWindow.connectCommand(cmd::PrintDrawingButton, [w] { w->showPrintPanel(); });
-    if (QAction* a = mainWindow.action(cmd::ToggleDrawingSize))
-        a->setText(QStringLiteral("Zvětšit"));
-    if (RecordListWindow* list = mainWindow.list())
+void installDrawing(WindowContext k) {
+    DrawingWindow* w = DrawingWindow::createWindow(k);
+    k.frame.connectCommand(cmd::ToggleDrawingSize, [w] { w->toggleSize(); });
+    k.frame.connectCommand(cmd::ToggleGroupList, [w] { w->toggleGroupList(); });
+    k.frame.connectCommand(cmd::ToggleOrientation, [w] { w->toggleOrientation(); });
+    k.frame.connectCommand(cmd::SaveDrawings, [w] { w->showSavePanel(true); });
+    k.frame.connectCommand(cmd::SaveDrawingsButton, [w] { w->showSavePanel(true); });
+    k.frame.connectCommand(cmd::SaveDrawingsJpeg, [w] { w->showSavePanel(false); });
+    k.frame.connectCommand(cmd::PrintDrawing, [w] { w->showPrintPanel(); });
+    k.frame.connectCommand(cmd::PrintDrawingButton, [w] { w->showPrintPanel(); });
+    if (QAction* a = k.frame.action(cmd::ToggleDrawingSize)) a->setText(QStringLiteral("Zvětšit"));
+    if (RecordListWindow* list = k.frame.recordList())
         QObject::connect(list, &RecordListWindow::f9Pressed, w, &DrawingWindow::withMagnetosphere);
 }
 

@@ -28,7 +28,6 @@ class QPushButton;
 
 namespace hk {
 
-class MainWindow;
 class Session;
 class GroupListPanel;
 class SplitPanel;
@@ -39,8 +38,9 @@ class SaveDrawingsPanel;
 class DrawingWindow : public QWidget {
     Q_OBJECT
   public:
-    // Creates the window in the main window's work area at (2, 1).
-    static DrawingWindow* createWindow(MainWindow& mainWindow);
+    // Creates the window in the work area at (2, 1); the frame's showDrawing
+    // brings it to the front.
+    static DrawingWindow* createWindow(WindowContext k);
 
     const DrawingOptions& options() const { return options_; }
     const DrawingModel& model() const { return model_; }
@@ -153,7 +153,7 @@ class DrawingWindow : public QWidget {
 
 // Creates the drawing window and makes the main window's commands that
 // forward to it live.
-void installDrawing(MainWindow& mainWindow);
+void installDrawing(WindowContext k);
 
 // Where a panel of `panel` size goes in a client area: below the picture or
 // right of it when there is room, else in the lower right corner but below

@@ -23,8 +23,6 @@ class QTableWidget;
 
 namespace hk {
 
-class MainWindow;
-
 class EntryWindow : public QDialog {
     Q_OBJECT
   public:
@@ -121,6 +119,6 @@ class EntryWindow : public QDialog {
 
 // Connects "Nový zákres", "Zvláštní zákres" and "Oprava dat" (menu items and
 // tool buttons) to the entry window.
-void installEntry(MainWindow& mainWindow);
+void installEntry(WindowContext k);
 
 } // namespace hk

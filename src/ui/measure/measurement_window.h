@@ -28,7 +28,7 @@ class QToolButton;
 
 namespace hk {
 
-class MainWindow;
+struct WindowContext;
 class Messages;
 class SessionModel;
 
@@ -184,6 +184,6 @@ class MeasurementWindow : public QWidget {
 
 // Makes "Foto" of the main window open the measurement window (the drawing
 // window's "F" forwards to it).
-void installMeasurement(MainWindow& mainWindow);
+void installMeasurement(WindowContext k);
 
 } // namespace hk

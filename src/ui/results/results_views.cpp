@@ -26,8 +26,8 @@
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
 #include "ui/frame/command_names.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/results/group_evolution_panel.h"
 #include "ui/results/largest_groups_panel.h"
@@ -56,6 +56,21 @@ QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid,
     layout->addWidget(heading);
     layout->addWidget(grid, 1);
     return page;
+}
+
+// The results panel's choice of the zones' Zurich class.
+QComboBox* ZoneClassBox(const WindowFrame& frame) {
+    const QWidget* resultsPanel = frame.panel(panel::Results);
+    return resultsPanel
+               ? resultsPanel->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice))
+               : nullptr;
+}
+
+// The class chosen there; all classes when nothing is chosen.
+std::string ChosenZoneClass(const WindowFrame& frame) {
+    const QComboBox* combo = ZoneClassBox(frame);
+    return combo && !combo->currentText().isEmpty() ? combo->currentText().toStdString()
+                                                    : std::string(AllClasses);
 }
 
 } // namespace
@@ -188,11 +203,7 @@ bool ResultsWindow::buildView() {
         stack_->setCurrentWidget(spotlessDaysView_);
         break;
     case Zones: {
-        const auto* combo =
-            k_.area->window()->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice));
-        const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                            ? combo->currentText().toStdString()
-                                            : std::string(AllClasses);
+        const std::string zurichClass = ChosenZoneClass(k_.frame);
         auto checked = [this](const char* name) {
             const QAction* a = k_.frame.action(name);
             return !a || !a->isCheckable() || a->isChecked();
@@ -252,11 +263,7 @@ void ResultsWindow::onOfficialCsvClicked() {
 
 void ResultsWindow::zonesToText() {
     if (!messages_.ask(q(ZonesTextQuestion), SafeAnswer::No)) return;
-    const auto* combo =
-        k_.area->window()->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice));
-    const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                        ? combo->currentText().toStdString()
-                                        : std::string(AllClasses);
+    const std::string zurichClass = ChosenZoneClass(k_.frame);
     std::vector<std::filesystem::path> written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
@@ -313,25 +320,25 @@ bool ResultsWindow::printView(QPrinter& printer) {
 namespace {
 
 // The main window's controls of views 3 to 14.
-void installResultsViews(MainWindow& mainWindow) {
+void installResultsViews(WindowContext k) {
     // "Bez" and "P. den" as the panel names them.
-    if (QAction* spotlessAction = mainWindow.action(cmd::ResultsSpotlessDays)) {
+    if (QAction* spotlessAction = k.frame.action(cmd::ResultsSpotlessDays)) {
         spotlessAction->setText(QStringLiteral("Bez"));
         spotlessAction->setToolTip(QStringLiteral("Bez sluneční aktivity"));
         spotlessAction->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
     }
-    if (QAction* den = mainWindow.action(cmd::ResultsObserversDaily))
+    if (QAction* den = k.frame.action(cmd::ResultsObserversDaily))
         den->setText(QStringLiteral("P. den"));
     // The zone sections: "Polohy" the drawings, "Polohy m." the months,
     // "Polohy r." the years; each button switches its section and shows the
     // view again. All data ("vše") are always shown.
     for (const char* name :
          {cmd::ResultsZonesByDrawing, cmd::ResultsZonesByMonth, cmd::ResultsZonesByYear})
-        if (QAction* a = mainWindow.action(name)) {
+        if (QAction* a = k.frame.action(name)) {
             a->setCheckable(true);
             a->setChecked(true);
         }
-    if (auto* combo = mainWindow.findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice))) {
+    if (auto* combo = ZoneClassBox(k.frame)) {
         combo->clear();
         for (std::string_view item : ZoneClassItems)
             combo->addItem(q(item));
@@ -339,8 +346,8 @@ void installResultsViews(MainWindow& mainWindow) {
         combo->setEnabled(true);
         combo->setToolTip(ClassEastWest);
         combo->setStatusTip(ClassEastWest);
-        QObject::connect(combo, &QComboBox::currentTextChanged, &mainWindow, [&mainWindow] {
-            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onZonesClicked();
+        QObject::connect(combo, &QComboBox::currentTextChanged, combo, [k] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onZonesClicked();
         });
     }
 }
@@ -351,9 +358,8 @@ void installResultsViews(MainWindow& mainWindow) {
 // The main window's controls of the results window: its opening, the views
 // of the results panel and the asymmetry buttons.
 
-void installResults(MainWindow& mainWindow) {
-    mainWindow.connectCommand(cmd::Results,
-                              [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
+void installResults(WindowContext k) {
+    k.frame.connectCommand(cmd::Results, [k] { ResultsWindow::openWindow(k); });
     const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
         {cmd::ResultsOwn, &ResultsWindow::onOwnResultsClicked},
         {cmd::ResultsSidc, &ResultsWindow::onSidcResultsClicked},
@@ -380,27 +386,25 @@ void installResults(MainWindow& mainWindow) {
         {cmd::ResultsClose, &ResultsWindow::onCloseClicked},
     };
     for (const auto& [name, handler] : buttons)
-        mainWindow.connectCommand(name, [&mainWindow, handler] {
-            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) (w->*handler)();
+        k.frame.connectCommand(name, [k, handler] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(k)) (w->*handler)();
         });
-    installResultsViews(mainWindow);
+    installResultsViews(k);
     // The two asymmetry buttons stay down in turn and open view 12.
-    QAction* asymmetryMonthly = mainWindow.action(cmd::ResultsAsymmetryMonthly);
-    QAction* asymmetryYearly = mainWindow.action(cmd::ResultsAsymmetryYearly);
+    QAction* asymmetryMonthly = k.frame.action(cmd::ResultsAsymmetryMonthly);
+    QAction* asymmetryYearly = k.frame.action(cmd::ResultsAsymmetryYearly);
     for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
-        mainWindow.connectCommand(
-            a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
-                asymmetryMonthly->setChecked(a == asymmetryMonthly);
-                asymmetryYearly->setChecked(a == asymmetryYearly);
-                if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow))
-                    w->onAsymmetryDataClicked();
-            });
+        k.frame.connectCommand(a->objectName(), [k, a, asymmetryMonthly, asymmetryYearly] {
+            asymmetryMonthly->setChecked(a == asymmetryMonthly);
+            asymmetryYearly->setChecked(a == asymmetryYearly);
+            if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onAsymmetryDataClicked();
+        });
         a->setCheckable(true);
     }
-    mainWindow.connectCommand(cmd::ResultsAsymmetryToText, [&mainWindow] {
-        if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->asymmetryToText();
+    k.frame.connectCommand(cmd::ResultsAsymmetryToText, [k] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->asymmetryToText();
     });
-    mainWindow.action(cmd::ResultsAsymmetryToText)->setVisible(false);
+    k.frame.action(cmd::ResultsAsymmetryToText)->setVisible(false);
 }
 
 } // namespace hk

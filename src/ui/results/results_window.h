@@ -24,7 +24,6 @@ class QTableView;
 
 namespace hk {
 
-class MainWindow;
 class SpotlessDaysView;
 class InterSolPanel;
 class OfficialCsvPanel;
@@ -39,7 +38,7 @@ class ObserverListView;
 class RotationTableView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
-void installResults(MainWindow& mainWindow);
+void installResults(WindowContext k);
 
 class ResultsWindow : public QWidget {
     Q_OBJECT
@@ -64,11 +63,11 @@ class ResultsWindow : public QWidget {
         InterSol = 15,
     };
 
-    // Opens the window in the main window's work area, or returns the one
-    // that is open already.
-    static ResultsWindow* openWindow(MainWindow& mainWindow);
+    // Opens the window in the work area, or returns the one that is open
+    // already.
+    static ResultsWindow* openWindow(const WindowContext& k);
     // The window that is open, or nullptr.
-    static ResultsWindow* openInstance(MainWindow& mainWindow);
+    static ResultsWindow* openInstance(const WindowContext& k);
 
     int resultsMode() const { return mode_; }
     HemisphereChoice hemisphereChoice() const { return hemisphere_; }
