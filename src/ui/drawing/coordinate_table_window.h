@@ -30,8 +30,8 @@ void installCoordinateTable(WindowContext k);
 class CoordinateTableWindow : public QWidget {
     Q_OBJECT
   public:
-    // Opens the window at the top left of the work area, at most `sirka`
-    // pixels wide, with the year `rok`, or brings the one already open to
+    // Opens the window at the top left of the work area, at most `printWidth`
+    // pixels wide, with the year `year`, or brings the one already open to
     // the front.
     static CoordinateTableWindow* openWindow(QMdiArea& area, const ProgramDir& dir,
                                              Messages& messages, int year, int printWidth);

@@ -80,7 +80,7 @@ class DrawingWindow : public QWidget {
     void onSplitClicked();
 
     // Prints records `range` on the printer, one drawing per page, shifted
-    // down by `posunProcent` percent of the page.
+    // down by `shiftPercent` percent of the page.
     void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
 
     // Choosing a record file to open and a printer; tests put their own.
