@@ -180,13 +180,13 @@ class TestDialogs : public QObject {
         d.show();
         d.pickOption(0);
         d.findChild<QLineEdit*>("Edit1")->setText("abc");
-        d.onOkClicked();
+        d.findChild<QPushButton*>("Button1")->click();
         QCOMPARE(messages.messages.size(), 1);
         QVERIFY(messages.messages[0].startsWith("Poloměr zákresu musí být kladné číslo"));
         QVERIFY(d.isVisible());
         // Corrected, it is taken.
         d.findChild<QLineEdit*>("Edit1")->setText("125");
-        d.onOkClicked();
+        d.findChild<QPushButton*>("Button1")->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(d.chosenSetting().radius, 125.0);
     }
@@ -213,7 +213,7 @@ class TestDialogs : public QObject {
         d.close();
         QVERIFY(d.isVisible());
         d.findChild<QComboBox*>("ComboBox1")->setEditText("   ");
-        d.onOkClicked();
+        d.findChild<QPushButton*>("OKBtn")->click();
         QVERIFY(d.isVisible());
         // A typed name is taken.
         d.findChild<QComboBox*>("ComboBox1")->setEditText("Zdeněk Nový");
@@ -228,7 +228,7 @@ class TestDialogs : public QObject {
         // The names up to the first empty one.
         QCOMPARE(combo->count(), 2);
         combo->setCurrentIndex(1);
-        d.onOkClicked();
+        d.findChild<QPushButton*>("OKBtn")->click();
         QCOMPARE(d.chosenObserver(), QString("Nováček"));
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }

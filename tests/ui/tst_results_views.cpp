@@ -136,13 +136,13 @@ void TestResultsViews::yearAndRotationBoxes() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     const auto records = o.f.session.records();
-    o.w->onLargestGroupsClicked();
+    o.w->action("veliky")->trigger();
     auto* year = o.w->findChild<QSpinBox*>("SpinEdit2");
     QCOMPARE(year->value(), 2023); // 2000 is before the first record
     year->setValue(2024);
     QCOMPARE(GridDifference(o.grid("StringGrid7"), BuildLargestGroups(records, 2024)), QString());
 
-    o.w->onGroupEvolutionClicked();
+    o.w->action("Vvojskupin1")->trigger();
     auto* rotationText = o.w->findChild<QSpinBox*>("SpinEdit1");
     // It opens on the latest rotation drawn.
     QCOMPARE(rotationText->value(), *LatestEvolutionRotation(records));
@@ -157,7 +157,7 @@ void TestResultsViews::yearAndRotationBoxes() {
     o.snapshot(QStringLiteral("pohled3"));
 
     // The days without activity open on the archive's latest year.
-    o.w->onSpotlessDaysClicked();
+    o.w->action("Bezaktivity")->trigger();
     QCOMPARE(o.w->findChild<QSpinBox*>("SpinEdit3")->value(),
              LatestSpotlessYear(SpotlessDaysOf(records), records));
 }
@@ -191,7 +191,7 @@ void TestResultsViews::observerOfTheDayAndItsCsv() {
 void TestResultsViews::observersCsv() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    o.w->onObserversClicked();
+    o.w->action("pozorovatele")->trigger();
     QVERIFY(o.w->action("doCSV")->isVisible());
     o.w->action("doCSV")->trigger();
     QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
@@ -231,13 +231,12 @@ void TestResultsViews::officialSheetPanel() {
 void TestResultsViews::printedViews() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    const std::pair<void (ResultsWindow::*)(), const char*> views[] = {
-        {&ResultsWindow::onObserversClicked, "pozorovatele"},
-        {&ResultsWindow::onLargestGroupsClicked, "veliky"},
-        {&ResultsWindow::onSpotlessDaysClicked, "bezaktivity"},
-        {&ResultsWindow::onZonesClicked, "polohy"}};
+    const std::pair<const char*, const char*> views[] = {{"pozorovatele", "pozorovatele"},
+                                                         {"veliky", "veliky"},
+                                                         {"Bezaktivity", "bezaktivity"},
+                                                         {"polohy1", "polohy"}};
     for (const auto& [view, name] : views) {
-        (o.w->*view)();
+        o.w->action(QString::fromLatin1(view))->trigger();
         const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -46,9 +46,9 @@ const QString Pozorovatel = QStringLiteral("Novák, Jan");
 // The results window, with the month of a monthly view chosen by the prompt.
 struct ResultsFixture : ResultsWindowFixture {
     using ResultsWindowFixture::ResultsWindowFixture;
-    void month(void (ResultsWindow::*view)(), const QString& text = QString::fromLatin1(Month)) {
+    void month(const char* view, const QString& text = QString::fromLatin1(Month)) {
         f.messages.values.push_back(text);
-        (w->*view)();
+        w->action(QString::fromLatin1(view))->trigger();
     }
     std::string file(const std::string& relative) const {
         return ReadWholeFile(f.session.dir.resolve(relative));
@@ -124,7 +124,7 @@ void TestResultsWindow::resultsTwiceOpensOneWindow() {
                             .arg(o.f.mainWindow->area()->viewport()->width())));
 
     // Closed, it opens again.
-    o.w->onCloseClicked();
+    o.w->action("zavritvys")->trigger();
     QTRY_VERIFY(o.f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
     o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
     QVERIFY(ResultsWindow::openInstance(o.f.mainWindow->context()));
@@ -138,13 +138,13 @@ void TestResultsWindow::menuOfTheWindow() {
     QAction* save = o.w->action("dosouboru");
     QVERIFY(!print->isEnabled());
     QVERIFY(!save->isVisible());
-    o.w->onLatitudesClicked();
+    o.w->action("vyskit")->trigger();
     QVERIFY(!print->isEnabled());
-    o.w->onMeasuredDiskClicked();
+    o.w->action("celkovynam")->trigger();
     QVERIFY(print->isEnabled());
     QVERIFY(!save->isVisible());
     QVERIFY(o.f.mainWindow->action("SpeedButton8")->isEnabled());
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QVERIFY(print->isEnabled());
     QVERIFY(save->isVisible());
     QVERIFY(!o.f.mainWindow->action("SpeedButton8")->isEnabled());
@@ -199,8 +199,8 @@ void TestResultsWindow::smoothedNeedsMoreThan400Days() {
     QVERIFY(f.start());
     installResults(f.mainWindow->context());
     ResultsWindow* w = ResultsWindow::openWindow(f.mainWindow->context());
-    w->onMeasuredDiskClicked();
-    w->onSmoothedNorthClicked();
+    w->action("celkovynam")->trigger();
+    w->action("severvyr")->trigger();
     QCOMPARE(f.messages.messages, QStringList{"Nedostatek dat pro měsíční vyhlazené"});
     QCOMPARE(w->resultsMode(), 5);
     QCOMPARE(w->hemisphereChoice(), HemisphereChoice::Whole);
@@ -253,7 +253,7 @@ void TestResultsWindow::monthInput() {
 void TestResultsWindow::protocolViewAndKeys() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    o.month(&ResultsWindow::onOwnResultsClicked);
+    o.month("vlastni");
     auto* view = o.w->findChild<ProtocolView*>();
     QVERIFY(view && view->isVisible());
     QCOMPARE(view->kind(), ProtocolKind::Own);
@@ -292,11 +292,11 @@ void TestResultsWindow::protocolViewAndKeys() {
     QVERIFY(!list->isVisible());
 
     // The SIDC view ignores the font keys; choosing the own view again starts at 12.
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QCOMPARE(view->kind(), ProtocolKind::Sidc);
     QTest::keyClick(view, Qt::Key_V);
     QCOMPARE(o.w->fontSize(), 8);
-    o.month(&ResultsWindow::onOwnResultsClicked);
+    o.month("vlastni");
     QCOMPARE(o.w->fontSize(), 12);
 }
 
@@ -347,15 +347,15 @@ void TestResultsWindow::sidcAsksBeforeOverwriting() {
     QVERIFY(o.openWindow());
     fs::create_directory(o.f.dir.path() / "Mesice");
     WriteFileAtomic(o.f.dir.path() / "Mesice" / "202403.txt", "stary");
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     o.f.messages.clear();
     o.f.messages.answers.push_back(false);
-    o.w->onToFileClicked();
+    o.w->action("dosouboru")->trigger();
     QCOMPARE(o.f.messages.questions, QStringList{"Soubor již existuje !\r   Přepsat?"});
     QVERIFY(o.f.messages.messages.isEmpty());
     QCOMPARE(o.file("Mesice/202403.txt"), std::string("stary"));
     o.f.messages.answers.push_back(true);
-    o.w->onToFileClicked();
+    o.w->action("dosouboru")->trigger();
     QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\rMesice/202403.txt"});
     QVERIFY(o.file("Mesice/202403.txt").starts_with("SIDC202403"));
 }
@@ -363,7 +363,7 @@ void TestResultsWindow::sidcAsksBeforeOverwriting() {
 void TestResultsWindow::cvValuesOfTheMonth() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    o.month(&ResultsWindow::onCvResultsClicked);
+    o.month("CVvysledek");
     const QTableView* m = o.grid("StringGrid8");
     QVERIFY(m && m->isVisible());
     // Header, 31 days, AVRG and OBS.
@@ -406,19 +406,13 @@ void TestResultsWindow::printedProtocolPages() {
     // A cancelled print dialog prints nothing.
     QFile::remove(pdf);
     o.w->choosePrinter = [](QPrinter&) { return false; };
-    o.w->onPrintClicked();
+    o.w->action("tiskvysl")->trigger();
     QVERIFY(!QFile::exists(pdf));
 }
 
 void TestResultsWindow::csvOfTheStatisticsShown() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    // Outside the statistics views there is nothing to export.
-    o.w->measuredToCsv();
-    QCOMPARE(o.f.messages.messages.size(), 1);
-    QVERIFY(!fs::exists(o.f.dir.path() / "CSVsoubory"));
-
-    o.f.messages.clear();
     o.f.mainWindow->action("namersever")->trigger();
     o.f.mainWindow->action("SpeedButton8")->trigger();
     QCOMPARE(o.f.messages.messages,
@@ -427,7 +421,7 @@ void TestResultsWindow::csvOfTheStatisticsShown() {
              StatisticsCsvText(
                  BuildMeasuredStatistics(o.f.session.records(), HemisphereChoice::North).cells, 2));
     o.f.mainWindow->action("vyhlcelek")->trigger();
-    o.w->measuredToCsv();
+    o.f.mainWindow->action("SpeedButton8")->trigger();
     QCOMPARE(o.file("CSVsoubory/Vyhlazene-celkove.csv"),
              StatisticsCsvText(
                  BuildSmoothedStatistics(o.f.session.records(), HemisphereChoice::Whole).cells, 1));
@@ -437,7 +431,7 @@ void TestResultsWindow::generalData() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     const std::string before = o.file("Obecdata.dat");
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     auto* panel = o.w->findChild<QWidget*>("PanelObecnaData");
     QVERIFY(panel->isVisible());
     auto* table = o.w->findChild<QTableWidget*>("StringGrid12");
@@ -455,7 +449,7 @@ void TestResultsWindow::generalData() {
     QCOMPARE(o.w->stationData().row(1), std::string("Hvězdárna Demo"));
 
     // OK saves: row 12 of 5 is stored as 005.
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     table->item(0, 1)->setText("Hvězdárna Jiná");
     table->item(11, 1)->setText("5");
     panel->findChild<QPushButton*>("OKobecna")->click();
@@ -466,7 +460,7 @@ void TestResultsWindow::generalData() {
     QCOMPARE(saved.row(1), std::string("Hvězdárna Jiná"));
     QCOMPARE(saved.row(12), std::string("005"));
     // The protocol shows the new station name.
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QCOMPARE(o.w->findChild<ProtocolView*>()->data().station, std::string("Hvězdárna Jiná"));
 }
 
@@ -516,7 +510,7 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
                           "--observer", Pozorovatel, "--number", "12"});
     QVERIFY2(r.status == 0, r.out.c_str());
 
-    o.w->onInterSolClicked();
+    o.w->action("InterSOL1")->trigger();
     auto* combo = o.w->findChild<QComboBox*>("pozorovatelIS");
     combo->setCurrentIndex(combo->findText(Pozorovatel));
     // The number kept in the observer table comes with the name.
@@ -544,7 +538,7 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
     QVERIFY(!fs::exists(o.f.dir.path() / "Intersol"));
 
     // The general data confirmed meanwhile fill the instrument.
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     o.w->findChild<QPushButton*>("OKobecna")->click();
     QCOMPARE(instrument->text(), QString("Refractor  "));
     o.f.messages.clear();
@@ -562,7 +556,7 @@ void TestResultsWindow::closingRestoresTheFrame() {
     // The record list's scroll bar is hidden while the results are shown.
     auto* hasScrollBar = o.f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
     QVERIFY(hasScrollBar->isHidden());
-    o.w->onMeasuredDiskClicked();
+    o.w->action("celkovynam")->trigger();
     QVERIFY(hasScrollBar->isHidden());
     o.f.mainWindow->model().setCurrent(3);
     // A new observer added meanwhile goes to the file when the window closes.

@@ -45,12 +45,7 @@ class CoordinateTableWindow : public QWidget {
     const CoordinateTablePage& page() const { return page_; }
     const CoordinateTableOptions& options() const { return options_; }
 
-    // Page buttons: the year of the year box and page 0, 1 or 2.
-    void onPageClicked(int pageIndex);
-    void onEnlargeClicked(); // "zve": the table scale
-    void onPrintClicked();
-    void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
-    void printKey();             // prints the window's picture when it is high enough
+    void printKey(); // prints the window's picture when it is high enough
 
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.
@@ -60,6 +55,12 @@ class CoordinateTableWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Page buttons: the year of the year box and page 0, 1 or 2.
+    void onPageClicked(int pageIndex);
+    void onEnlargeClicked(); // "zve": the table scale
+    void onPrintClicked();
+    void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
+
     void build();
     void updateScroll();
 

@@ -57,11 +57,9 @@ class DrawingWindow : public QWidget {
     void toggleOrientation();     // shows or hides the orientation panel
     void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
     void showPrintPanel();        // printing panel
-    void onEastWestClicked();
-    void onNorthSouthClicked();
-    void leaves(bool visible); // leaves on or off
-    void switchCoordinates();  // polar <-> heliographic entry of the record file
-    void recompute();          // every record's summary and faculae area again
+    void leaves(bool visible);    // leaves on or off
+    void switchCoordinates();     // polar <-> heliographic entry of the record file
+    void recompute();             // every record's summary and faculae area again
     // Ctrl+Z: the record as it was before the last measurement stored over it.
     void undoMeasurement();
     void mergeFaculae();      // faculae of another record file
@@ -70,14 +68,7 @@ class DrawingWindow : public QWidget {
     void measurement();       // faculae measurement window
     void showMergePanel();
     void showSplitPanel();
-    void duplicateDates();     // records with the date of a neighbour
-    void onSaveRangeClicked(); // save the range
-    void onPrintClicked();     // print
-    void onHelpClicked();      // "?"
-    void onChooseMergeFileClicked();
-    void onConfirmMergeClicked();
-    void onCancelMergeClicked();
-    void onSplitClicked();
+    void duplicateDates(); // records with the date of a neighbour
 
     // Prints records `range` on the printer, one drawing per page, shifted
     // down by `shiftPercent` percent of the page.
@@ -99,6 +90,16 @@ class DrawingWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void onEastWestClicked();
+    void onNorthSouthClicked();
+    void onSaveRangeClicked(); // save the range
+    void onPrintClicked();     // print
+    void onHelpClicked();      // "?"
+    void onChooseMergeFileClicked();
+    void onConfirmMergeClicked();
+    void onCancelMergeClicked();
+    void onSplitClicked();
+
     // The file name of the shown drawing's picture ("Zakres yyyy-mm-dd hhmm.bmp",
     // "-2" for a second drawing of the minute); nullopt without a valid date.
     std::optional<std::string> shownDrawingName() const;

@@ -39,6 +39,15 @@ class EntryWindow : public QDialog {
     EntryForm form() const;
     void setForm(const EntryForm& f);
 
+    // Esc, "Návrat" and the window's close: typed values that were not
+    // confirmed are thrown away only after "Zahodit zadaná data?" is answered
+    // "Ano".
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     void onGroupCountChanged();
     void onFaculaeFieldCountChanged();
     void onDateLeft();
@@ -49,15 +58,6 @@ class EntryWindow : public QDialog {
     void onBackClicked();
     void onNumberingLabelClicked();
 
-    // Esc, "Návrat" and the window's close: typed values that were not
-    // confirmed are thrown away only after "Zahodit zadaná data?" is answered
-    // "Ano".
-    void reject() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     EntryWindow(WindowContext k, EntryMode mode, bool fromScan);
 
     void startUp();

@@ -320,7 +320,7 @@ bool ResultsWindow::printView(QPrinter& printer) {
 namespace {
 
 // The main window's controls of views 3 to 14.
-void installResultsViews(WindowContext k) {
+void installResultsViews(WindowContext k, std::function<void()> showZones) {
     // "Bez" and "P. den" as the panel names them.
     if (QAction* spotlessAction = k.frame.action(cmd::ResultsSpotlessDays)) {
         spotlessAction->setText(QStringLiteral("Bez"));
@@ -346,9 +346,7 @@ void installResultsViews(WindowContext k) {
         combo->setEnabled(true);
         combo->setToolTip(ClassEastWest);
         combo->setStatusTip(ClassEastWest);
-        QObject::connect(combo, &QComboBox::currentTextChanged, combo, [k] {
-            if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onZonesClicked();
-        });
+        QObject::connect(combo, &QComboBox::currentTextChanged, combo, std::move(showZones));
     }
 }
 
@@ -389,7 +387,9 @@ void installResults(WindowContext k) {
         k.frame.connectCommand(name, [k, handler] {
             if (ResultsWindow* w = ResultsWindow::openInstance(k)) (w->*handler)();
         });
-    installResultsViews(k);
+    installResultsViews(k, [k] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onZonesClicked();
+    });
     // The two asymmetry buttons stay down in turn and open view 12.
     QAction* asymmetryMonthly = k.frame.action(cmd::ResultsAsymmetryMonthly);
     QAction* asymmetryYearly = k.frame.action(cmd::ResultsAsymmetryYearly);

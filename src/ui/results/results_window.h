@@ -80,6 +80,31 @@ class ResultsWindow : public QWidget {
     const ResultsGrid& grid() const { return grid_; }
     QAction* action(const QString& objectName) const { return actions_.value(objectName); }
 
+    // Prints the current view on a printer already set up.
+    void printTo(QPrinter& printer);
+
+    // Chooses the printer; the print dialog unless a test answers.
+    std::function<bool(QPrinter&)> choosePrinter;
+    // Chooses the observer of the CV report; the observer dialog unless a
+    // test answers.
+    std::function<QString()> chooseObserver;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The results panel's buttons run the handlers below.
+    friend void installResults(WindowContext k);
+
+    // The main window's "P. den": view 14 with an empty list.
+    void observerDaily();
+    // The main window's "Polohy TXT": the zone rows as text files.
+    void zonesToText();
+    void asymmetryToText();
+    // The main window's "Do CSV souboru": the statistics table shown.
+    void measuredToCsv();
     // Menu handlers.
     void onCloseClicked();
     void onOwnResultsClicked();
@@ -102,36 +127,14 @@ class ResultsWindow : public QWidget {
     void onZonesMonthlyClicked() { onZonesClicked(); }
     void onZonesYearlyClicked() { onZonesClicked(); }
     void onObserverDailyClicked();
-    // The main window's "P. den": view 14 with an empty list.
-    void observerDaily();
     void onToCsvClicked();
     void onOfficialCsvClicked();
-    // The main window's "Polohy TXT": the zone rows as text files.
-    void zonesToText();
     // View 12: the monthly table while `asme` is down, else the yearly one.
     void onAsymmetryDataClicked();
-    void asymmetryToText();
     void onPrintClicked();
     void onStationDataClicked();
     void onToFileClicked();
-    // The main window's "Do CSV souboru": the statistics table shown.
-    void measuredToCsv();
 
-    // Prints the current view on a printer already set up.
-    void printTo(QPrinter& printer);
-
-    // Chooses the printer; the print dialog unless a test answers.
-    std::function<bool(QPrinter&)> choosePrinter;
-    // Chooses the observer of the CV report; the observer dialog unless a
-    // test answers.
-    std::function<QString()> chooseObserver;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     explicit ResultsWindow(WindowContext k);
 
     QAction* add(QWidget* menu, const char* name, const QString& text,
