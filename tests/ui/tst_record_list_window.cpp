@@ -40,11 +40,10 @@ class TestRecordListWindow : public QObject {
     void initTestCase();
     void fittingAndScrolling_data();
     void fittingAndScrolling();
-    void scrollBarMovesTheWindow();
+    void scrollBarMovesTheWindowAndTheCurrentRecordFollows();
     void clickMakesTheRecordCurrent();
     void arrowKeys();
     void arrowKeysAfterAClick();
-    void followsTheCurrentRecord();
     void followsNewRecords();
     void cannotBeClosed();
     void unreadableDateIsRepaired();
@@ -87,7 +86,7 @@ void TestRecordListWindow::fittingAndScrolling() {
     }
 }
 
-void TestRecordListWindow::scrollBarMovesTheWindow() {
+void TestRecordListWindow::scrollBarMovesTheWindowAndTheCurrentRecordFollows() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
     RecordListWindow* s = f.mainWindow->recordList();
@@ -99,6 +98,11 @@ void TestRecordListWindow::scrollBarMovesTheWindow() {
     QCOMPARE(f.session.currentIndex(), 300);
     scrollBar(f)->setValue(300);
     QCOMPARE(s->selectedRow(), rows_);
+    // A record made current elsewhere is scrolled into the list and selected.
+    f.mainWindow->model().setCurrent(20);
+    QVERIFY(s->window().rowOfRecord(20).has_value());
+    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
+    QCOMPARE(scrollBar(f)->value(), s->window().position());
 }
 
 void TestRecordListWindow::clickMakesTheRecordCurrent() {
@@ -160,16 +164,6 @@ void TestRecordListWindow::arrowKeysAfterAClick() {
     QCOMPARE(f.session.currentIndex(), k + 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(f.session.currentIndex(), k + 1);
-}
-
-void TestRecordListWindow::followsTheCurrentRecord() {
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->recordList();
-    f.mainWindow->model().setCurrent(20);
-    QVERIFY(s->window().rowOfRecord(20).has_value());
-    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
-    QCOMPARE(scrollBar(f)->value(), s->window().position());
 }
 
 void TestRecordListWindow::followsNewRecords() {
