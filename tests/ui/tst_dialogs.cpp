@@ -124,7 +124,7 @@ class TestDialogs : public QObject {
         qunsetenv("XDG_DATA_HOME");
     }
     void coordinateTypeChoice_data() {
-        QTest::addColumn<int>("polozka");
+        QTest::addColumn<int>("option");
         QTest::addColumn<QString>("radius");
         QTest::addColumn<bool>("helio");
         QTest::addColumn<double>("expected");
@@ -134,14 +134,14 @@ class TestDialogs : public QObject {
     }
 
     void coordinateTypeChoice() {
-        QFETCH(int, polozka);
+        QFETCH(int, option);
         QFETCH(QString, radius);
         QFETCH(bool, helio);
         QFETCH(double, expected);
         ScriptedMessages messages;
         CoordinateTypeDialog d(messages);
         d.show();
-        QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(polozka)),
+        QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(option)),
                           Qt::LeftButton);
         auto* edit = d.findChild<QLineEdit*>("Edit1");
         QVERIFY(edit->isVisible());

@@ -31,12 +31,12 @@ class TestMessageDialog : public QObject {
     Q_OBJECT
   private slots:
     void layout_data() {
-        QTest::addColumn<MessageKind>("rezim");
+        QTest::addColumn<MessageKind>("mode");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("ok");
-        QTest::addColumn<QPoint>("ne");
+        QTest::addColumn<QPoint>("no");
 
         // 10 characters = 100 px: the 250 px minimum plus 100.
         QTest::newRow("message 100px") << MessageKind::Message << QString(10, 'x') << "Zpráva"
@@ -71,18 +71,18 @@ class TestMessageDialog : public QObject {
     }
 
     void layout() {
-        QFETCH(MessageKind, rezim);
+        QFETCH(MessageKind, mode);
         QFETCH(QString, text);
         QFETCH(QString, caption);
         QFETCH(QSize, size);
         QFETCH(QPoint, ok);
-        QFETCH(QPoint, ne);
-        const MessageLayout l = LayoutMessage(rezim, text, tenPerChar, 22);
+        QFETCH(QPoint, no);
+        const MessageLayout l = LayoutMessage(mode, text, tenPerChar, 22);
         QCOMPARE(l.caption, caption);
         QCOMPARE(l.window, size);
         QCOMPARE(l.ok.topLeft(), ok);
         QCOMPARE(l.ok.size(), QSize(100, 30));
-        QCOMPARE(l.no.isEmpty() ? QPoint() : l.no.topLeft(), ne);
+        QCOMPARE(l.no.isEmpty() ? QPoint() : l.no.topLeft(), no);
         // The text never runs under the buttons nor out of the window.
         QVERIFY(l.text.bottom() < l.ok.top());
         QVERIFY(l.text.left() >= 0 && l.text.right() < l.window.width());

@@ -153,8 +153,8 @@ void TestResultsWindow::menuOfTheWindow() {
 
 void TestResultsWindow::statisticsViews_data() {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("rezim");
-    QTest::addColumn<HemisphereChoice>("vyber");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<HemisphereChoice>("hemisphere");
     QTest::addColumn<QString>("grid");
     QTest::newRow("measured whole disk")
         << "namercelek" << 5 << HemisphereChoice::Whole << "StringGrid1";
@@ -171,21 +171,21 @@ void TestResultsWindow::statisticsViews_data() {
 
 void TestResultsWindow::statisticsViews() {
     QFETCH(QString, button);
-    QFETCH(int, rezim);
-    QFETCH(HemisphereChoice, vyber);
+    QFETCH(int, mode);
+    QFETCH(HemisphereChoice, hemisphere);
     QFETCH(QString, grid);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     o.f.mainWindow->action(button)->trigger();
-    QCOMPARE(o.w->resultsMode(), rezim);
+    QCOMPARE(o.w->resultsMode(), mode);
     const auto records = o.f.session.records();
-    const ResultsGrid expected = rezim == 5   ? BuildMeasuredStatistics(records, vyber)
-                                 : rezim == 6 ? BuildSmoothedStatistics(records, vyber)
-                                              : BuildTypeOccurrence(records).grid;
+    const ResultsGrid expected = mode == 5   ? BuildMeasuredStatistics(records, hemisphere)
+                                 : mode == 6 ? BuildSmoothedStatistics(records, hemisphere)
+                                             : BuildTypeOccurrence(records).grid;
     QVERIFY(expected.rowCount() > 10);
     QCOMPARE(GridDifference(o.grid(grid), expected), QString());
-    QCOMPARE(o.w->windowTitle(), q(rezim == 6 ? SmoothedCaption(vyber) : expected.caption));
-    if (rezim != 7) {
+    QCOMPARE(o.w->windowTitle(), q(mode == 6 ? SmoothedCaption(hemisphere) : expected.caption));
+    if (mode != 7) {
         // The status line counts the table's pages.
         const auto* state = o.w->findChild<QLabel*>("LabelTisk");
         QVERIFY(state->text().startsWith(
@@ -210,8 +210,8 @@ void TestResultsWindow::monthInput_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<QStringList>("answers"); // typed texts; "" closes the prompt
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("rezim");
-    QTest::addColumn<int>("vybranyMesic");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("chosenMonth");
     QTest::addColumn<QString>("remembered");
     QTest::newRow("own, month with drawings")
         << "vlastni" << QStringList{"3.2024"} << QStringList{} << 1 << 202403 << "3.2024";
@@ -231,8 +231,8 @@ void TestResultsWindow::monthInput() {
     QFETCH(QString, view);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, messages);
-    QFETCH(int, rezim);
-    QFETCH(int, vybranyMesic);
+    QFETCH(int, mode);
+    QFETCH(int, chosenMonth);
     QFETCH(QString, remembered);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
@@ -245,8 +245,8 @@ void TestResultsWindow::monthInput() {
     QCOMPARE(o.f.messages.messages, messages);
     QCOMPARE(o.f.messages.prompts.size(), answers.size());
     QCOMPARE(o.f.messages.prompts.front(), q(MonthPrompt));
-    QCOMPARE(o.w->resultsMode(), rezim);
-    if (rezim) QCOMPARE(o.w->chosenMonth(), vybranyMesic);
+    QCOMPARE(o.w->resultsMode(), mode);
+    if (mode) QCOMPARE(o.w->chosenMonth(), chosenMonth);
     QCOMPARE(o.w->monthText(), remembered);
 }
 
