@@ -37,10 +37,10 @@ struct Program : test::Frame {
     }
     static std::vector<TZaznam> juneDate() {
         std::vector<TZaznam> records;
-        for (const auto& [date, cislo] :
+        for (const auto& [date, number] :
              {std::pair{"01.06.2014", 114}, {"10.06.2014", 214}, {"20.06.2014", 314}}) {
             TZaznam& z = records.emplace_back(test_records::Record(date, 800));
-            z.CisloZakresu = static_cast<std::uint16_t>(cislo);
+            z.CisloZakresu = static_cast<std::uint16_t>(number);
             z.Stanice.setText("Úpice");
         }
         records[0].NastaveniKresby = 125;
@@ -127,21 +127,16 @@ void TestEntryWindow::modes_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("red");
     QTest::addColumn<QString>("marker");
-    QTest::addColumn<QString>("cislo");
-    QTest::addColumn<QString>("pozorovatel");
-
+    QTest::addColumn<QString>("number");
     QTest::newRow("new") << "novy"
                          << "Nový zákres" << false << ""
-                         << "000/00"
-                         << "Novák, Jan";
+                         << "000/00";
     QTest::newRow("special") << "zvlastni"
                              << "Zvláštní záznam" << true << "zvlášťní"
-                             << "000/00"
-                             << "Novák, Jan";
+                             << "000/00";
     QTest::newRow("correction") << "oprava"
                                 << "Oprava dat" << false << ""
-                                << "3/14"
-                                << "Novák, Jan";
+                                << "3/14";
 }
 
 void TestEntryWindow::modes() {
@@ -149,8 +144,7 @@ void TestEntryWindow::modes() {
     QFETCH(QString, caption);
     QFETCH(bool, red);
     QFETCH(QString, marker);
-    QFETCH(QString, cislo);
-    QFETCH(QString, pozorovatel);
+    QFETCH(QString, number);
     Program p;
     QPointer<EntryWindow> w = p.open(item);
     QVERIFY(w);
@@ -159,8 +153,9 @@ void TestEntryWindow::modes() {
     auto* faculaeAreaEdit = child<QLineEdit>(w, "Edit25");
     QCOMPARE(faculaeAreaEdit->text(), marker);
     QCOMPARE(faculaeAreaEdit->isVisibleTo(w), !marker.isEmpty());
-    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), cislo);
-    QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), pozorovatel);
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), number);
+    // Every mode offers the drawings' observer.
+    QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), QStringLiteral("Novák, Jan"));
     QVERIFY(w->isModal() || w->windowModality() != Qt::NonModal);
     // The item that opened the window is disabled until it closes.
     QVERIFY(!p.mainWindow->action(item)->isEnabled());
