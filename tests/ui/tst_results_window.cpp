@@ -85,7 +85,6 @@ class TestResultsWindow : public QObject {
     void savedFilesEqualTheCli_data();
     void savedFilesEqualTheCli();
     void sidcAsksBeforeOverwriting();
-    void cvValuesOfTheMonth();
     void printedProtocolPages_data();
     void printedProtocolPages();
     void csvOfTheStatisticsShown();
@@ -247,6 +246,13 @@ void TestResultsWindow::monthInput() {
     QCOMPARE(o.f.messages.prompts.front(), q(MonthPrompt));
     QCOMPARE(o.w->resultsMode(), mode);
     if (mode) QCOMPARE(o.w->chosenMonth(), chosenMonth);
+    if (mode == 9) {
+        // The CV values: header, 31 days, AVRG and OBS.
+        const QTableView* values = o.grid("StringGrid8");
+        QVERIFY(values && values->isVisible());
+        QCOMPARE(RowCount(values), 1 + 31 + 2);
+        QCOMPARE(CellText(values, 0, 1), QString("CV"));
+    }
     QCOMPARE(o.w->monthText(), remembered);
 }
 
@@ -360,21 +366,10 @@ void TestResultsWindow::sidcAsksBeforeOverwriting() {
     QVERIFY(o.file("Mesice/202403.txt").starts_with("SIDC202403"));
 }
 
-void TestResultsWindow::cvValuesOfTheMonth() {
-    ResultsFixture o(demo_);
-    QVERIFY(o.openWindow());
-    o.month("CVvysledek");
-    const QTableView* m = o.grid("StringGrid8");
-    QVERIFY(m && m->isVisible());
-    // Header, 31 days, AVRG and OBS.
-    QCOMPARE(RowCount(m), 1 + 31 + 2);
-    QCOMPARE(CellText(m, 0, 1), QString("CV"));
-}
-
 void TestResultsWindow::printedProtocolPages_data() {
     QTest::addColumn<QString>("view");
-    QTest::addColumn<int>("vetsi"); // "v" pressed so many times before printing
-    QTest::addColumn<bool>("jednaStrana");
+    QTest::addColumn<int>("larger"); // "v" pressed so many times before printing
+    QTest::addColumn<bool>("onePage");
     QTest::newRow("own protocol") << "vlastni" << 0 << true;
     QTest::newRow("SIDC certificate") << "oficialni" << 0 << true;
     QTest::newRow("own protocol, font 24") << "vlastni" << 12 << false;
@@ -382,13 +377,13 @@ void TestResultsWindow::printedProtocolPages_data() {
 
 void TestResultsWindow::printedProtocolPages() {
     QFETCH(QString, view);
-    QFETCH(int, vetsi);
-    QFETCH(bool, jednaStrana);
+    QFETCH(int, larger);
+    QFETCH(bool, onePage);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     o.f.messages.values.push_back(QString::fromLatin1(Month));
     o.w->action(view)->trigger();
-    for (int i = 0; i < vetsi; ++i)
+    for (int i = 0; i < larger; ++i)
         QTest::keyClick(o.w, Qt::Key_V);
     const QString pdf = QString::fromStdString((o.f.dir.path() / "protokol.pdf").string());
     int asked = 0;
@@ -400,7 +395,7 @@ void TestResultsWindow::printedProtocolPages() {
     };
     o.w->action("tiskvysl")->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, jednaStrana);
+    QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, onePage);
     QVERIFY(PdfPagesOfFile(pdf.toStdString()) >= 1);
 
     // A cancelled print dialog prints nothing.
