@@ -469,7 +469,7 @@ class TestDrawingWindow : public QObject {
     void refusedRangeWritesNothing() {
         DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
-        z.w->showSavePanel(false);
+        z.f.mainWindow->action("SpeedButton14")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(3);
         z.child<QSpinBox>("SpinEdit2")->setValue(1);
         z.child<QPushButton>("Button1")->click();
@@ -523,7 +523,7 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.start());
         bool asked = false;
         z.w->choosePrinter = [&](QPrinter&) { return asked = true; };
-        z.w->showPrintPanel();
+        z.f.mainWindow->action("tisk1")->trigger();
         z.child<QCheckBox>("CheckBox1")->setChecked(true);
         z.child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
         z.child<QPushButton>("Button4")->click();
@@ -579,7 +579,7 @@ class TestDrawingWindow : public QObject {
         other[2].Datum.setText("20.01.2020");
         WriteRecordFile(z.f.path("jiny.dat"), other);
         z.file("jiny.dat");
-        z.w->showMergePanel();
+        QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
         z.child<QPushButton>("vyberpri")->click();
         z.f.messages.clear();
         z.f.messages.answers = {exclude};
@@ -597,7 +597,7 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.start());
         WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
         z.file("kus.dat");
-        z.w->showMergePanel();
+        QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
         z.child<QPushButton>("vyberpri")->click();
         QCOMPARE(z.f.messages.messages.size(), 1);
         QVERIFY(!z.child<QPushButton>("potvrditpri")->isEnabled());

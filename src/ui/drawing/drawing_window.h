@@ -51,25 +51,6 @@ class DrawingWindow : public QWidget {
     // white disk).
     QImage picture(const TZaznam& z, bool print, bool leaves) const;
 
-    // ---- Commands.
-    void toggleSize();            // zoom toggle
-    void toggleGroupList();       // list of auxiliary-spot distances
-    void toggleOrientation();     // shows or hides the orientation panel
-    void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
-    void showPrintPanel();        // printing panel
-    void leaves(bool visible);    // leaves on or off
-    void switchCoordinates();     // polar <-> heliographic entry of the record file
-    void recompute();             // every record's summary and faculae area again
-    // Ctrl+Z: the record as it was before the last measurement stored over it.
-    void undoMeasurement();
-    void mergeFaculae();      // faculae of another record file
-    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd hhmm.bmp"
-    void withMagnetosphere(); // magnetic-map overlay of the record's date
-    void measurement();       // faculae measurement window
-    void showMergePanel();
-    void showSplitPanel();
-    void duplicateDates(); // records with the date of a neighbour
-
     // Prints records `range` on the printer, one drawing per page, shifted
     // down by `shiftPercent` percent of the page.
     void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
@@ -90,6 +71,28 @@ class DrawingWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The main window's commands for this window run the functions below.
+    friend void installDrawing(WindowContext k);
+
+    // ---- Commands.
+    void toggleSize();            // zoom toggle
+    void toggleGroupList();       // list of auxiliary-spot distances
+    void toggleOrientation();     // shows or hides the orientation panel
+    void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
+    void showPrintPanel();        // printing panel
+    void leaves(bool visible);    // leaves on or off
+    void switchCoordinates();     // polar <-> heliographic entry of the record file
+    void recompute();             // every record's summary and faculae area again
+    // Ctrl+Z: the record as it was before the last measurement stored over it.
+    void undoMeasurement();
+    void mergeFaculae();      // faculae of another record file
+    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd hhmm.bmp"
+    void withMagnetosphere(); // magnetic-map overlay of the record's date
+    void measurement();       // faculae measurement window
+    void showMergePanel();
+    void showSplitPanel();
+    void duplicateDates(); // records with the date of a neighbour
+
     void onEastWestClicked();
     void onNorthSouthClicked();
     void onSaveRangeClicked(); // save the range
