@@ -45,8 +45,6 @@ class CoordinateTableWindow : public QWidget {
     const CoordinateTablePage& page() const { return page_; }
     const CoordinateTableOptions& options() const { return options_; }
 
-    void printKey(); // prints the window's picture when it is high enough
-
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.
     std::function<bool(QPrinter&)> choosePrinter;
@@ -55,6 +53,7 @@ class CoordinateTableWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void printKey(); // "t": prints the window's picture when it is high enough
     // Page buttons: the year of the year box and page 0, 1 or 2.
     void onPageClicked(int pageIndex);
     void onEnlargeClicked(); // "zve": the table scale

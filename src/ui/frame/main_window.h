@@ -95,14 +95,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // (message shown) when there is nothing to save or the write fails.
     bool saveWindowPictureNow();
 
-    // ---- Commands of the main window itself.
-    void onSaveDataClicked();
-    void onSaveAsciiClicked();
-    void onFaculaePositionsClicked();
-    void onLastEditClicked();
-    void onHelpClicked();
-    void onAboutClicked();
-
     // The help text of "Nápověda".
     static const QString HelpText;
 
@@ -118,6 +110,14 @@ class MainWindow : public QMainWindow, public WindowFrame {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // ---- Commands of the main window itself.
+    void onSaveDataClicked();
+    void onSaveAsciiClicked();
+    void onFaculaePositionsClicked();
+    void onLastEditClicked();
+    void onHelpClicked();
+    void onAboutClicked();
+
     QAction* createAction(const QString& name, const QString& text, const QString& hint = {});
     void createMenu();
     void createPanels();
