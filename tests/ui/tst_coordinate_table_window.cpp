@@ -23,7 +23,7 @@ class TestCoordinateTableWindow : public QObject {
     void init() {
         f = std::make_unique<Frame>(DayRecords(3));
         QVERIFY(f->startWithList());
-        installCoordinateTable(*f->mainWindow);
+        installCoordinateTable(f->mainWindow->context());
         f->mainWindow->action(QStringLiteral("souslunce"))->trigger();
         w = f->mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);

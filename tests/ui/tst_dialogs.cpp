@@ -124,7 +124,7 @@ class TestDialogs : public QObject {
         qunsetenv("XDG_DATA_HOME");
     }
     void coordinateTypeChoice_data() {
-        QTest::addColumn<int>("polozka");
+        QTest::addColumn<int>("option");
         QTest::addColumn<QString>("radius");
         QTest::addColumn<bool>("helio");
         QTest::addColumn<double>("expected");
@@ -134,14 +134,14 @@ class TestDialogs : public QObject {
     }
 
     void coordinateTypeChoice() {
-        QFETCH(int, polozka);
+        QFETCH(int, option);
         QFETCH(QString, radius);
         QFETCH(bool, helio);
         QFETCH(double, expected);
         ScriptedMessages messages;
         CoordinateTypeDialog d(messages);
         d.show();
-        QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(polozka)),
+        QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(option)),
                           Qt::LeftButton);
         auto* edit = d.findChild<QLineEdit*>("Edit1");
         QVERIFY(edit->isVisible());
@@ -154,51 +154,40 @@ class TestDialogs : public QObject {
         QCOMPARE(d.chosenSetting().radius, expected);
     }
 
-    void coordinateTypeRefusesWithoutChoice() {
+    // Which radius texts are refused is ParseDrawingRadius's table in core;
+    // here the dialog refuses, stays open and takes the corrected value.
+    void coordinateTypeRefusesUntilChosen() {
         ScriptedMessages messages;
         CoordinateTypeDialog d(messages);
         d.show();
+        // "?" explains the two kinds.
+        QTest::mouseClick(d.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        QVERIFY(messages.messages.value(0).startsWith("Polární souřadnice - zadává se  úhel"));
+        QVERIFY(messages.messages[0].contains('\r'));
+        messages.clear();
         // Nothing is chosen for the user.
         QVERIFY(!d.findChild<QRadioButton*>("polozka0")->isChecked());
         QVERIFY(!d.findChild<QRadioButton*>("polozka1")->isChecked());
         QVERIFY(!d.findChild<QLineEdit*>("Edit1")->isVisible());
-        QTest::mouseClick(d.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        auto* ok = d.findChild<QPushButton*>("Button1");
+        QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(messages.messages, QStringList{"Nebyl zvolen typ souřednic"});
         QVERIFY(d.isVisible());
         // Neither Escape nor the title bar closes it.
         QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(d.isVisible());
         d.close();
         QVERIFY(d.isVisible());
-    }
 
-    // Which texts are refused is ParseDrawingRadius's table in core; here the
-    // dialog shows the message, stays open and takes the corrected value.
-    void coordinateTypeRefusesBadRadius() {
-        ScriptedMessages messages;
-        CoordinateTypeDialog d(messages);
-        d.show();
         d.pickOption(0);
         d.findChild<QLineEdit*>("Edit1")->setText("abc");
-        d.onOkClicked();
-        QCOMPARE(messages.messages.size(), 1);
-        QVERIFY(messages.messages[0].startsWith("Poloměr zákresu musí být kladné číslo"));
+        ok->click();
+        QCOMPARE(messages.messages.size(), 2);
+        QVERIFY(messages.messages[1].startsWith("Poloměr zákresu musí být kladné číslo"));
         QVERIFY(d.isVisible());
-        // Corrected, it is taken.
         d.findChild<QLineEdit*>("Edit1")->setText("125");
-        d.onOkClicked();
+        ok->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(d.chosenSetting().radius, 125.0);
-    }
-
-    void coordinateTypeHelp() {
-        ScriptedMessages messages;
-        CoordinateTypeDialog d(messages);
-        d.show();
-        QTest::mouseClick(d.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-        QCOMPARE(messages.messages.size(), 1);
-        QVERIFY(messages.messages[0].startsWith("Polární souřadnice - zadává se  úhel"));
-        QVERIFY(messages.messages[0].contains('\r'));
     }
 
     void observerDialogNeedsAName() {
@@ -213,7 +202,7 @@ class TestDialogs : public QObject {
         d.close();
         QVERIFY(d.isVisible());
         d.findChild<QComboBox*>("ComboBox1")->setEditText("   ");
-        d.onOkClicked();
+        d.findChild<QPushButton*>("OKBtn")->click();
         QVERIFY(d.isVisible());
         // A typed name is taken.
         d.findChild<QComboBox*>("ComboBox1")->setEditText("Zdeněk Nový");
@@ -228,7 +217,7 @@ class TestDialogs : public QObject {
         // The names up to the first empty one.
         QCOMPARE(combo->count(), 2);
         combo->setCurrentIndex(1);
-        d.onOkClicked();
+        d.findChild<QPushButton*>("OKBtn")->click();
         QCOMPARE(d.chosenObserver(), QString("Nováček"));
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }

@@ -32,15 +32,15 @@ struct Program : test::Frame {
     Program() : Frame(juneDate()) {
         if (!startWithList({125, false}, Date{2014, 7, 1}))
             qFatal("start-up failed: %s", qPrintable(messages.messages.join(" | ")));
-        installEntry(*mainWindow);
+        installEntry(mainWindow->context());
         messages.clear();
     }
     static std::vector<TZaznam> juneDate() {
         std::vector<TZaznam> records;
-        for (const auto& [date, cislo] :
+        for (const auto& [date, number] :
              {std::pair{"01.06.2014", 114}, {"10.06.2014", 214}, {"20.06.2014", 314}}) {
             TZaznam& z = records.emplace_back(test_records::Record(date, 800));
-            z.CisloZakresu = static_cast<std::uint16_t>(cislo);
+            z.CisloZakresu = static_cast<std::uint16_t>(number);
             z.Stanice.setText("Úpice");
         }
         records[0].NastaveniKresby = 125;
@@ -70,6 +70,12 @@ void typeInto(QWidget* w, const char* name, const QString& text) {
     QTest::keyClicks(e, text);
 }
 
+// Leaves a field for the next control, as Tab does.
+void leave(QWidget* w, const char* name) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(child<QLineEdit>(w, name), &out);
+}
+
 void setCell(QTableWidget* grid, int row, int col, const QString& text) {
     if (!grid->item(row, col)) grid->setItem(row, col, new QTableWidgetItem);
     grid->item(row, col)->setText(text);
@@ -86,9 +92,9 @@ void typeHeader(EntryWindow* w, const QString& date, const QString& time) {
     auto* datumEdit = child<QLineEdit>(w, "MaskEdit1");
     datumEdit->setCursorPosition(0);
     QTest::keyClicks(datumEdit, QString(date).remove('.'));
-    w->onDateLeft();
+    leave(w, "MaskEdit1");
     typeInto(w, "Edit3", time);
-    w->onTimeLeft();
+    leave(w, "Edit3");
     typeInto(w, "Edit4", "2");
     typeInto(w, "Edit5", "3");
     typeInto(w, "Edit6", "1");
@@ -121,21 +127,16 @@ void TestEntryWindow::modes_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("red");
     QTest::addColumn<QString>("marker");
-    QTest::addColumn<QString>("cislo");
-    QTest::addColumn<QString>("pozorovatel");
-
+    QTest::addColumn<QString>("number");
     QTest::newRow("new") << "novy"
                          << "Nový zákres" << false << ""
-                         << "000/00"
-                         << "Novák, Jan";
+                         << "000/00";
     QTest::newRow("special") << "zvlastni"
                              << "Zvláštní záznam" << true << "zvlášťní"
-                             << "000/00"
-                             << "Novák, Jan";
+                             << "000/00";
     QTest::newRow("correction") << "oprava"
                                 << "Oprava dat" << false << ""
-                                << "3/14"
-                                << "Novák, Jan";
+                                << "3/14";
 }
 
 void TestEntryWindow::modes() {
@@ -143,8 +144,7 @@ void TestEntryWindow::modes() {
     QFETCH(QString, caption);
     QFETCH(bool, red);
     QFETCH(QString, marker);
-    QFETCH(QString, cislo);
-    QFETCH(QString, pozorovatel);
+    QFETCH(QString, number);
     Program p;
     QPointer<EntryWindow> w = p.open(item);
     QVERIFY(w);
@@ -153,8 +153,9 @@ void TestEntryWindow::modes() {
     auto* faculaeAreaEdit = child<QLineEdit>(w, "Edit25");
     QCOMPARE(faculaeAreaEdit->text(), marker);
     QCOMPARE(faculaeAreaEdit->isVisibleTo(w), !marker.isEmpty());
-    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), cislo);
-    QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), pozorovatel);
+    QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), number);
+    // Every mode offers the drawings' observer.
+    QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), QStringLiteral("Novák, Jan"));
     QVERIFY(w->isModal() || w->windowModality() != Qt::NonModal);
     // The item that opened the window is disabled until it closes.
     QVERIFY(!p.mainWindow->action(item)->isEnabled());
@@ -205,7 +206,7 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     QCOMPARE(p.session.currentIndex(), 3);
     QCOMPARE(QString::fromStdString(p.session.workingRecord().Datum.text()),
              QStringLiteral("15.06.2014"));
-    const RecordListWindow* list = p.mainWindow->list();
+    const RecordListWindow* list = p.mainWindow->recordList();
     QVERIFY(list->selectedRow() >= 0);
     QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("15 06 2014")));
     QVERIFY(p.mainWindow->action("novy")->isEnabled());
@@ -288,7 +289,7 @@ void TestEntryWindow::groupCountAndClassChecks() {
     p.messages.clear();
     auto* date = child<QLineEdit>(w, "MaskEdit1");
     date->setText("00.06.2014");
-    w->onDateLeft();
+    leave(w, "MaskEdit1");
     QCOMPARE(p.messages.messages, QStringList{q(messages::BadDate)});
 }
 
@@ -358,7 +359,7 @@ void TestEntryWindow::correctionMovesTheRecordAndTheListFollows() {
     const RecordBlock disk = p.onDisk();
     QCOMPARE(QString::fromStdString(disk[2].Datum.text()), QStringLiteral("25.06.2014"));
     QCOMPARE(disk[2].CisloZakresu, std::uint16_t(114));
-    const RecordListWindow* list = p.mainWindow->list();
+    const RecordListWindow* list = p.mainWindow->recordList();
     QVERIFY(list->selectedRow() >= 0);
     QVERIFY(list->rows().at(list->selectedRow()).contains(QStringLiteral("25 06 2014")));
 }

@@ -82,9 +82,9 @@ void TestMainWindow::startOnDemoDirectory() {
     QVERIFY(mainWindow.geometry().height() < TestScreen.height());
 
     // The record list with the last record selected (its lines: tst_record_list_window).
-    QVERIFY(mainWindow.list());
-    QVERIFY(
-        mainWindow.list()->rows().back().startsWith(QString("%1").arg(session.recordCount(), 5)));
+    QVERIFY(mainWindow.recordList());
+    QVERIFY(mainWindow.recordList()->rows().back().startsWith(
+        QString("%1").arg(session.recordCount(), 5)));
     QVERIFY(messages.unanswered == 0);
 }
 
@@ -123,8 +123,8 @@ void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting() {
     QCOMPARE(f.session.recordCount(), 1);
     QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
     QCOMPARE(f.session.heliographicEntry(), helio);
-    QCOMPARE(f.mainWindow->list()->rows().size(), 1);
-    QCOMPARE(f.mainWindow->list()->selectedRow(), 0);
+    QCOMPARE(f.mainWindow->recordList()->rows().size(), 1);
+    QCOMPARE(f.mainWindow->recordList()->selectedRow(), 0);
 
     // The first save stores the answer in record 1; the next start does not ask.
     f.mainWindow->action("ulozitdat")->trigger();
@@ -202,8 +202,13 @@ void TestMainWindow::helpAndAbout() {
 void TestMainWindow::lastDrawing() {
     Frame f(DayRecords(200));
     QVERIFY(f.startWithList());
-    RecordListWindow* recordList = f.mainWindow->list();
-    QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
+    RecordListWindow* recordList = f.mainWindow->recordList();
+    installDrawing(f.mainWindow->context());
+    QMdiArea* area = f.mainWindow->area();
+    // The drawing comes to the front, even when hidden behind the list.
+    QMdiSubWindow* drawing = area->findChild<QMdiSubWindow*>("Form2");
+    drawing->hide();
+    area->setActiveSubWindow(area->findChild<QMdiSubWindow*>("Form4"));
     f.mainWindow->model().setCurrent(5);
     QCOMPARE(recordList->window().first(), 1);
     f.mainWindow->action("posledni1")->trigger();
@@ -211,7 +216,8 @@ void TestMainWindow::lastDrawing() {
     QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(200).Datum.raw());
     QCOMPARE(recordList->window().last(), 200);
     QCOMPARE(recordList->selectedRow(), recordList->ListRows());
-    QVERIFY(drawingRequests.count() >= 1);
+    QVERIFY(drawing->isVisible());
+    QCOMPARE(area->activeSubWindow(), drawing);
     // The tool button does the same.
     f.mainWindow->model().setCurrent(1);
     f.mainWindow->action("poslednizaz")->trigger();
@@ -353,7 +359,7 @@ const std::vector<DataQuestion>& DataQuestions() {
          [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
         {"drawing numbers off",
          [](Frame& f) {
-             installEntry(*f.mainWindow);
+             installEntry(f.mainWindow->context());
              f.mainWindow->action("novy")->trigger();
              auto* label = f.mainWindow->findChild<EntryWindow*>()->findChild<QLabel*>("Label10");
              QTest::mouseClick(label, Qt::LeftButton);
@@ -361,14 +367,14 @@ const std::vector<DataQuestion>& DataQuestions() {
          [](const Frame& f) { return f.session.drawingNumbers(); }},
         {"coordinates of the archive",
          [](Frame& f) {
-             installDrawing(*f.mainWindow);
+             installDrawing(f.mainWindow->context());
              QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_G,
                              Qt::ControlModifier);
          },
          [](const Frame& f) { return !f.session.heliographicEntry(); }},
         {"drawing picture",
          [](Frame& f) {
-             installDrawing(*f.mainWindow);
+             installDrawing(f.mainWindow->context());
              QTest::keyClick(f.mainWindow->findChild<DrawingWindow*>(), Qt::Key_F8);
          },
          [](const Frame& f) { return !std::filesystem::exists(f.path("Obrázek")); }},
@@ -492,21 +498,21 @@ void TestMainWindow::recordListBesideTheDrawing() {
     f.mainWindow->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
     QCoreApplication::processEvents();
-    QMdiSubWindow* drawingRequests = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
+    QMdiSubWindow* drawingSub = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
     QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
-    QVERIFY(drawingRequests && recordList);
-    QVERIFY(recordList->geometry().left() > drawingRequests->geometry().right());
+    QVERIFY(drawingSub && recordList);
+    QVERIFY(recordList->geometry().left() > drawingSub->geometry().right());
     const int areaWidth = f.mainWindow->area()->viewport()->width();
     QVERIFY(recordList->geometry().right() < areaWidth);
     QVERIFY(recordList->geometry().right() > areaWidth - 8);
-    auto* drawing = drawingRequests->findChild<DrawingWindow*>();
+    auto* drawing = drawingSub->findChild<DrawingWindow*>();
     const DrawingScale zoom{drawing->options().zoomK};
     const DrawingScale larger{zoom.zoomK + 1};
     QVERIFY(zoom.width() <= drawing->width() && zoom.height() <= drawing->height());
     QVERIFY(larger.width() > drawing->width() || larger.height() > drawing->height());
     const auto* list = recordList->findChild<QListWidget*>("ListBox1");
     const QFontMetrics fm(list->font());
-    for (const QString& row : f.mainWindow->list()->rows())
+    for (const QString& row : f.mainWindow->recordList()->rows())
         QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
 }
 

@@ -56,8 +56,8 @@ struct MeasurementFrame {
         if (!f.start()) return false;
         f.mainWindow->resize(1280, 1000);
         f.mainWindow->show();
-        installDrawing(*f.mainWindow);
-        installMeasurement(*f.mainWindow);
+        installDrawing(f.mainWindow->context());
+        installMeasurement(f.mainWindow->context());
         f.mainWindow->action("zfota")->trigger();
         w = f.mainWindow->findChild<MeasurementWindow*>();
         return w != nullptr;
@@ -176,10 +176,10 @@ class TestMeasurementWindow : public QObject {
         QVERIFY(m.w->openScan(QString::fromStdString(m.f.path("scan.pgm").string())));
         m.press("najitskvrny");
         QCOMPARE(m.f.messages.messages.last(), QString("Není zadán střed a sever zákresu"));
-        m.w->onSpotParametersClicked();
-        m.w->onCentreClicked();
+        m.press("paramskvr");
+        m.press("stredsk");
         m.click(scan.cal.CalCentre);
-        m.w->onNorthClicked(false);
+        m.press("seversk");
         m.click(scan.cal.CalNorth);
         QVERIFY(m.w->calibration().calibrated());
         m.press("najitskvrny");
@@ -440,13 +440,13 @@ class TestMeasurementWindow : public QObject {
         QVERIFY(m.w->openScan(
             m.savePicture(RenderDrawingImage(MakeDrawingModel(demoDrawing()), o), "d.png")));
         m.f.messages.answers = {false};
-        m.w->onFindDiskClicked();
+        m.press("najitdisk");
         QVERIFY(m.f.messages.questions.last().startsWith("Navržený disk: střed x=560  y=560"));
         QVERIFY(!m.w->scan().overlay.centre);
         QCOMPARE(m.w->nextClick(), MeasurementWindow::Click::None);
 
         m.f.messages.answers = {true};
-        m.w->onFindDiskClicked();
+        m.press("najitdisk");
         QCOMPARE(m.w->scan().overlay.centre, std::optional<PicturePoint>(PicturePoint{560, 560}));
         QCOMPARE(m.w->nextClick(), MeasurementWindow::Click::North);
         QVERIFY(!m.w->calibration().calibrated()); // north is still clicked
@@ -503,7 +503,7 @@ class TestMeasurementWindow : public QObject {
         QTest::mouseRelease(p, Qt::RightButton, {}, at + QPoint(40, 0));
         const double area = p->area();
         QVERIFY(area > 0);
-        p->onFillDoneClicked();
+        p->findChild<QPushButton*>("Button1")->click();
         QCOMPARE(m.cell(ColPlo1), QString::number(area, 'f', 1));
         QVERIFY(m.child<QPushButton>("zapskvrnu")->isEnabled());
         QVERIFY(!m.child<QPushButton>("merplochy")->isEnabled());
@@ -512,7 +512,7 @@ class TestMeasurementWindow : public QObject {
         m.child<QTableWidget>("jinak")->setCurrentCell(0, ColAngle);
         m.click({600, 500});
         m.press("merplochy");
-        m.w->areaMeasurement()->onFillDoneClicked();
+        m.w->areaMeasurement()->findChild<QPushButton*>("Button1")->click();
         QCOMPARE(m.cell(ColArea), QString("0.0"));
     }
 

@@ -22,14 +22,14 @@ namespace {
 int rowsOfTheList() {
     Frame f(DayRecords(1));
     if (!f.startWithList()) return -1;
-    return f.mainWindow->list()->ListRows();
+    return f.mainWindow->recordList()->ListRows();
 }
 
 QListWidget* listBox(Frame& f) {
-    return f.mainWindow->list()->findChild<QListWidget*>("ListBox1");
+    return f.mainWindow->recordList()->findChild<QListWidget*>("ListBox1");
 }
 QScrollBar* scrollBar(Frame& f) {
-    return f.mainWindow->list()->findChild<QScrollBar*>("ScrollBar1");
+    return f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
 }
 
 } // namespace
@@ -40,13 +40,11 @@ class TestRecordListWindow : public QObject {
     void initTestCase();
     void fittingAndScrolling_data();
     void fittingAndScrolling();
-    void scrollBarMovesTheWindow();
+    void scrollBarMovesTheWindowAndTheCurrentRecordFollows();
     void clickMakesTheRecordCurrent();
     void arrowKeys();
     void arrowKeysAfterAClick();
-    void followsTheCurrentRecord();
-    void followsNewRecords();
-    void cannotBeClosed();
+    void followsNewRecordsAndStaysOpen();
     void unreadableDateIsRepaired();
 
   private:
@@ -70,7 +68,7 @@ void TestRecordListWindow::fittingAndScrolling() {
     const int n = std::max(1, rows_ + extra);
     Frame f(DayRecords(n));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->list();
+    RecordListWindow* s = f.mainWindow->recordList();
     QCOMPARE(s->ListRows(), rows_);
     const bool scrolling = n > rows_;
     QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
@@ -87,10 +85,10 @@ void TestRecordListWindow::fittingAndScrolling() {
     }
 }
 
-void TestRecordListWindow::scrollBarMovesTheWindow() {
+void TestRecordListWindow::scrollBarMovesTheWindowAndTheCurrentRecordFollows() {
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->list();
+    RecordListWindow* s = f.mainWindow->recordList();
     scrollBar(f)->setValue(100);
     QCOMPARE(s->rows().front().left(5), QString("%1").arg(100 - rows_, 5));
     QCOMPARE(s->rows().back().left(5), QString("  100"));
@@ -99,6 +97,11 @@ void TestRecordListWindow::scrollBarMovesTheWindow() {
     QCOMPARE(f.session.currentIndex(), 300);
     scrollBar(f)->setValue(300);
     QCOMPARE(s->selectedRow(), rows_);
+    // A record made current elsewhere is scrolled into the list and selected.
+    f.mainWindow->model().setCurrent(20);
+    QVERIFY(s->window().rowOfRecord(20).has_value());
+    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
+    QCOMPARE(scrollBar(f)->value(), s->window().position());
 }
 
 void TestRecordListWindow::clickMakesTheRecordCurrent() {
@@ -115,7 +118,7 @@ void TestRecordListWindow::clickMakesTheRecordCurrent() {
     QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(k).Datum.raw());
     QCOMPARE(current.count(), 1);
     QVERIFY(drawingRequests.count() >= 1);
-    QCOMPARE(f.mainWindow->list()->selectedRow(), 3);
+    QCOMPARE(f.mainWindow->recordList()->selectedRow(), 3);
 }
 
 void TestRecordListWindow::arrowKeys() {
@@ -123,7 +126,7 @@ void TestRecordListWindow::arrowKeys() {
     // list follows. Down on the last row scrolls by one record.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->list();
+    RecordListWindow* s = f.mainWindow->recordList();
     scrollBar(f)->setValue(150);
     listBox(f)->setCurrentRow(rows_);
     QCOMPARE(f.session.currentIndex(), 150);
@@ -146,7 +149,7 @@ void TestRecordListWindow::arrowKeysAfterAClick() {
     // keys that follow still step through the list.
     Frame f(DayRecords(300));
     QVERIFY(f.startWithList());
-    DrawingWindow::createWindow(*f.mainWindow);
+    DrawingWindow::createWindow(f.mainWindow->context());
     f.mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
     QListWidget* list = listBox(f);
@@ -162,17 +165,7 @@ void TestRecordListWindow::arrowKeysAfterAClick() {
     QCOMPARE(f.session.currentIndex(), k + 1);
 }
 
-void TestRecordListWindow::followsTheCurrentRecord() {
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->list();
-    f.mainWindow->model().setCurrent(20);
-    QVERIFY(s->window().rowOfRecord(20).has_value());
-    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
-    QCOMPARE(scrollBar(f)->value(), s->window().position());
-}
-
-void TestRecordListWindow::followsNewRecords() {
+void TestRecordListWindow::followsNewRecordsAndStaysOpen() {
     Frame f(DayRecords(rows_));
     QVERIFY(f.startWithList());
     QVERIFY(!scrollBar(f)->isEnabled());
@@ -180,21 +173,17 @@ void TestRecordListWindow::followsNewRecords() {
     z.Datum.setText("01.01.2030");
     f.mainWindow->model().setWorkingRecord(z);
     f.mainWindow->model().mergeRecords({&z, 1});
-    RecordListWindow* s = f.mainWindow->list();
+    RecordListWindow* s = f.mainWindow->recordList();
     QVERIFY(scrollBar(f)->isEnabled());
     QCOMPARE(scrollBar(f)->maximum(), rows_ + 1);
     QCOMPARE(s->rows().size(), rows_ + 1);
     QVERIFY(s->rows().back().contains("01 01 2030"));
     QCOMPARE(s->selectedRow(), rows_);
-}
-
-void TestRecordListWindow::cannotBeClosed() {
-    Frame f(DayRecords(3));
-    QVERIFY(f.startWithList());
+    // The user cannot close it.
     QMdiSubWindow* sub = f.mainWindow->area()->subWindowList().front();
+    QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!sub->close());
     QVERIFY(sub->isVisible());
-    QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
 }
 
 void TestRecordListWindow::unreadableDateIsRepaired() {
@@ -205,7 +194,7 @@ void TestRecordListWindow::unreadableDateIsRepaired() {
     QCOMPARE(f.session.recordCount(), 4);
     QVERIFY(f.session.dataChanged());
     QVERIFY(f.messages.messages.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
-    QCOMPARE(f.mainWindow->list()->rows().size(), 4);
+    QCOMPARE(f.mainWindow->recordList()->rows().size(), 4);
     for (int k = 1; k <= 4; ++k)
         QVERIFY(RecordDate(f.session.record(k)).has_value());
 }

@@ -46,9 +46,9 @@ const QString Pozorovatel = QStringLiteral("Novák, Jan");
 // The results window, with the month of a monthly view chosen by the prompt.
 struct ResultsFixture : ResultsWindowFixture {
     using ResultsWindowFixture::ResultsWindowFixture;
-    void month(void (ResultsWindow::*view)(), const QString& text = QString::fromLatin1(Month)) {
+    void month(const char* view, const QString& text = QString::fromLatin1(Month)) {
         f.messages.values.push_back(text);
-        (w->*view)();
+        w->action(QString::fromLatin1(view))->trigger();
     }
     std::string file(const std::string& relative) const {
         return ReadWholeFile(f.session.dir.resolve(relative));
@@ -85,7 +85,6 @@ class TestResultsWindow : public QObject {
     void savedFilesEqualTheCli_data();
     void savedFilesEqualTheCli();
     void sidcAsksBeforeOverwriting();
-    void cvValuesOfTheMonth();
     void printedProtocolPages_data();
     void printedProtocolPages();
     void csvOfTheStatisticsShown();
@@ -108,7 +107,7 @@ void TestResultsWindow::resultsTwiceOpensOneWindow() {
     o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
     o.f.mainWindow->action(QStringLiteral("vysledekz"))->trigger();
     QCOMPARE(o.f.mainWindow->area()->findChildren<ResultsWindow*>().size(), 1);
-    QCOMPARE(ResultsWindow::openInstance(*o.f.mainWindow), o.w);
+    QCOMPARE(ResultsWindow::openInstance(o.f.mainWindow->context()), o.w);
     QCOMPARE(o.w->resultsMode(), 0);
 
     // The results panel's buttons scroll within the tool bar; the frame, its
@@ -124,10 +123,10 @@ void TestResultsWindow::resultsTwiceOpensOneWindow() {
                             .arg(o.f.mainWindow->area()->viewport()->width())));
 
     // Closed, it opens again.
-    o.w->onCloseClicked();
+    o.w->action("zavritvys")->trigger();
     QTRY_VERIFY(o.f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
     o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-    QVERIFY(ResultsWindow::openInstance(*o.f.mainWindow));
+    QVERIFY(ResultsWindow::openInstance(o.f.mainWindow->context()));
 }
 
 void TestResultsWindow::menuOfTheWindow() {
@@ -138,13 +137,13 @@ void TestResultsWindow::menuOfTheWindow() {
     QAction* save = o.w->action("dosouboru");
     QVERIFY(!print->isEnabled());
     QVERIFY(!save->isVisible());
-    o.w->onLatitudesClicked();
+    o.w->action("vyskit")->trigger();
     QVERIFY(!print->isEnabled());
-    o.w->onMeasuredDiskClicked();
+    o.w->action("celkovynam")->trigger();
     QVERIFY(print->isEnabled());
     QVERIFY(!save->isVisible());
     QVERIFY(o.f.mainWindow->action("SpeedButton8")->isEnabled());
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QVERIFY(print->isEnabled());
     QVERIFY(save->isVisible());
     QVERIFY(!o.f.mainWindow->action("SpeedButton8")->isEnabled());
@@ -153,8 +152,8 @@ void TestResultsWindow::menuOfTheWindow() {
 
 void TestResultsWindow::statisticsViews_data() {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("rezim");
-    QTest::addColumn<HemisphereChoice>("vyber");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<HemisphereChoice>("hemisphere");
     QTest::addColumn<QString>("grid");
     QTest::newRow("measured whole disk")
         << "namercelek" << 5 << HemisphereChoice::Whole << "StringGrid1";
@@ -171,21 +170,21 @@ void TestResultsWindow::statisticsViews_data() {
 
 void TestResultsWindow::statisticsViews() {
     QFETCH(QString, button);
-    QFETCH(int, rezim);
-    QFETCH(HemisphereChoice, vyber);
+    QFETCH(int, mode);
+    QFETCH(HemisphereChoice, hemisphere);
     QFETCH(QString, grid);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     o.f.mainWindow->action(button)->trigger();
-    QCOMPARE(o.w->resultsMode(), rezim);
+    QCOMPARE(o.w->resultsMode(), mode);
     const auto records = o.f.session.records();
-    const ResultsGrid expected = rezim == 5   ? BuildMeasuredStatistics(records, vyber)
-                                 : rezim == 6 ? BuildSmoothedStatistics(records, vyber)
-                                              : BuildTypeOccurrence(records).grid;
+    const ResultsGrid expected = mode == 5   ? BuildMeasuredStatistics(records, hemisphere)
+                                 : mode == 6 ? BuildSmoothedStatistics(records, hemisphere)
+                                             : BuildTypeOccurrence(records).grid;
     QVERIFY(expected.rowCount() > 10);
     QCOMPARE(GridDifference(o.grid(grid), expected), QString());
-    QCOMPARE(o.w->windowTitle(), q(rezim == 6 ? SmoothedCaption(vyber) : expected.caption));
-    if (rezim != 7) {
+    QCOMPARE(o.w->windowTitle(), q(mode == 6 ? SmoothedCaption(hemisphere) : expected.caption));
+    if (mode != 7) {
         // The status line counts the table's pages.
         const auto* state = o.w->findChild<QLabel*>("LabelTisk");
         QVERIFY(state->text().startsWith(
@@ -197,10 +196,10 @@ void TestResultsWindow::statisticsViews() {
 void TestResultsWindow::smoothedNeedsMoreThan400Days() {
     test::Frame f(DayRecords(400)); // 399 days from the first to the last
     QVERIFY(f.start());
-    installResults(*f.mainWindow);
-    ResultsWindow* w = ResultsWindow::openWindow(*f.mainWindow);
-    w->onMeasuredDiskClicked();
-    w->onSmoothedNorthClicked();
+    installResults(f.mainWindow->context());
+    ResultsWindow* w = ResultsWindow::openWindow(f.mainWindow->context());
+    w->action("celkovynam")->trigger();
+    w->action("severvyr")->trigger();
     QCOMPARE(f.messages.messages, QStringList{"Nedostatek dat pro měsíční vyhlazené"});
     QCOMPARE(w->resultsMode(), 5);
     QCOMPARE(w->hemisphereChoice(), HemisphereChoice::Whole);
@@ -210,8 +209,8 @@ void TestResultsWindow::monthInput_data() {
     QTest::addColumn<QString>("view");
     QTest::addColumn<QStringList>("answers"); // typed texts; "" closes the prompt
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("rezim");
-    QTest::addColumn<int>("vybranyMesic");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("chosenMonth");
     QTest::addColumn<QString>("remembered");
     QTest::newRow("own, month with drawings")
         << "vlastni" << QStringList{"3.2024"} << QStringList{} << 1 << 202403 << "3.2024";
@@ -231,8 +230,8 @@ void TestResultsWindow::monthInput() {
     QFETCH(QString, view);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, messages);
-    QFETCH(int, rezim);
-    QFETCH(int, vybranyMesic);
+    QFETCH(int, mode);
+    QFETCH(int, chosenMonth);
     QFETCH(QString, remembered);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
@@ -245,15 +244,22 @@ void TestResultsWindow::monthInput() {
     QCOMPARE(o.f.messages.messages, messages);
     QCOMPARE(o.f.messages.prompts.size(), answers.size());
     QCOMPARE(o.f.messages.prompts.front(), q(MonthPrompt));
-    QCOMPARE(o.w->resultsMode(), rezim);
-    if (rezim) QCOMPARE(o.w->chosenMonth(), vybranyMesic);
+    QCOMPARE(o.w->resultsMode(), mode);
+    if (mode) QCOMPARE(o.w->chosenMonth(), chosenMonth);
+    if (mode == 9) {
+        // The CV values: header, 31 days, AVRG and OBS.
+        const QTableView* values = o.grid("StringGrid8");
+        QVERIFY(values && values->isVisible());
+        QCOMPARE(RowCount(values), 1 + 31 + 2);
+        QCOMPARE(CellText(values, 0, 1), QString("CV"));
+    }
     QCOMPARE(o.w->monthText(), remembered);
 }
 
 void TestResultsWindow::protocolViewAndKeys() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    o.month(&ResultsWindow::onOwnResultsClicked);
+    o.month("vlastni");
     auto* view = o.w->findChild<ProtocolView*>();
     QVERIFY(view && view->isVisible());
     QCOMPARE(view->kind(), ProtocolKind::Own);
@@ -292,11 +298,11 @@ void TestResultsWindow::protocolViewAndKeys() {
     QVERIFY(!list->isVisible());
 
     // The SIDC view ignores the font keys; choosing the own view again starts at 12.
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QCOMPARE(view->kind(), ProtocolKind::Sidc);
     QTest::keyClick(view, Qt::Key_V);
     QCOMPARE(o.w->fontSize(), 8);
-    o.month(&ResultsWindow::onOwnResultsClicked);
+    o.month("vlastni");
     QCOMPARE(o.w->fontSize(), 12);
 }
 
@@ -347,34 +353,23 @@ void TestResultsWindow::sidcAsksBeforeOverwriting() {
     QVERIFY(o.openWindow());
     fs::create_directory(o.f.dir.path() / "Mesice");
     WriteFileAtomic(o.f.dir.path() / "Mesice" / "202403.txt", "stary");
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     o.f.messages.clear();
     o.f.messages.answers.push_back(false);
-    o.w->onToFileClicked();
+    o.w->action("dosouboru")->trigger();
     QCOMPARE(o.f.messages.questions, QStringList{"Soubor již existuje !\r   Přepsat?"});
     QVERIFY(o.f.messages.messages.isEmpty());
     QCOMPARE(o.file("Mesice/202403.txt"), std::string("stary"));
     o.f.messages.answers.push_back(true);
-    o.w->onToFileClicked();
+    o.w->action("dosouboru")->trigger();
     QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\rMesice/202403.txt"});
     QVERIFY(o.file("Mesice/202403.txt").starts_with("SIDC202403"));
 }
 
-void TestResultsWindow::cvValuesOfTheMonth() {
-    ResultsFixture o(demo_);
-    QVERIFY(o.openWindow());
-    o.month(&ResultsWindow::onCvResultsClicked);
-    const QTableView* m = o.grid("StringGrid8");
-    QVERIFY(m && m->isVisible());
-    // Header, 31 days, AVRG and OBS.
-    QCOMPARE(RowCount(m), 1 + 31 + 2);
-    QCOMPARE(CellText(m, 0, 1), QString("CV"));
-}
-
 void TestResultsWindow::printedProtocolPages_data() {
     QTest::addColumn<QString>("view");
-    QTest::addColumn<int>("vetsi"); // "v" pressed so many times before printing
-    QTest::addColumn<bool>("jednaStrana");
+    QTest::addColumn<int>("larger"); // "v" pressed so many times before printing
+    QTest::addColumn<bool>("onePage");
     QTest::newRow("own protocol") << "vlastni" << 0 << true;
     QTest::newRow("SIDC certificate") << "oficialni" << 0 << true;
     QTest::newRow("own protocol, font 24") << "vlastni" << 12 << false;
@@ -382,13 +377,13 @@ void TestResultsWindow::printedProtocolPages_data() {
 
 void TestResultsWindow::printedProtocolPages() {
     QFETCH(QString, view);
-    QFETCH(int, vetsi);
-    QFETCH(bool, jednaStrana);
+    QFETCH(int, larger);
+    QFETCH(bool, onePage);
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     o.f.messages.values.push_back(QString::fromLatin1(Month));
     o.w->action(view)->trigger();
-    for (int i = 0; i < vetsi; ++i)
+    for (int i = 0; i < larger; ++i)
         QTest::keyClick(o.w, Qt::Key_V);
     const QString pdf = QString::fromStdString((o.f.dir.path() / "protokol.pdf").string());
     int asked = 0;
@@ -400,25 +395,19 @@ void TestResultsWindow::printedProtocolPages() {
     };
     o.w->action("tiskvysl")->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, jednaStrana);
+    QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, onePage);
     QVERIFY(PdfPagesOfFile(pdf.toStdString()) >= 1);
 
     // A cancelled print dialog prints nothing.
     QFile::remove(pdf);
     o.w->choosePrinter = [](QPrinter&) { return false; };
-    o.w->onPrintClicked();
+    o.w->action("tiskvysl")->trigger();
     QVERIFY(!QFile::exists(pdf));
 }
 
 void TestResultsWindow::csvOfTheStatisticsShown() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
-    // Outside the statistics views there is nothing to export.
-    o.w->measuredToCsv();
-    QCOMPARE(o.f.messages.messages.size(), 1);
-    QVERIFY(!fs::exists(o.f.dir.path() / "CSVsoubory"));
-
-    o.f.messages.clear();
     o.f.mainWindow->action("namersever")->trigger();
     o.f.mainWindow->action("SpeedButton8")->trigger();
     QCOMPARE(o.f.messages.messages,
@@ -427,7 +416,7 @@ void TestResultsWindow::csvOfTheStatisticsShown() {
              StatisticsCsvText(
                  BuildMeasuredStatistics(o.f.session.records(), HemisphereChoice::North).cells, 2));
     o.f.mainWindow->action("vyhlcelek")->trigger();
-    o.w->measuredToCsv();
+    o.f.mainWindow->action("SpeedButton8")->trigger();
     QCOMPARE(o.file("CSVsoubory/Vyhlazene-celkove.csv"),
              StatisticsCsvText(
                  BuildSmoothedStatistics(o.f.session.records(), HemisphereChoice::Whole).cells, 1));
@@ -437,7 +426,7 @@ void TestResultsWindow::generalData() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow());
     const std::string before = o.file("Obecdata.dat");
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     auto* panel = o.w->findChild<QWidget*>("PanelObecnaData");
     QVERIFY(panel->isVisible());
     auto* table = o.w->findChild<QTableWidget*>("StringGrid12");
@@ -455,7 +444,7 @@ void TestResultsWindow::generalData() {
     QCOMPARE(o.w->stationData().row(1), std::string("Hvězdárna Demo"));
 
     // OK saves: row 12 of 5 is stored as 005.
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     table->item(0, 1)->setText("Hvězdárna Jiná");
     table->item(11, 1)->setText("5");
     panel->findChild<QPushButton*>("OKobecna")->click();
@@ -466,7 +455,7 @@ void TestResultsWindow::generalData() {
     QCOMPARE(saved.row(1), std::string("Hvězdárna Jiná"));
     QCOMPARE(saved.row(12), std::string("005"));
     // The protocol shows the new station name.
-    o.month(&ResultsWindow::onSidcResultsClicked);
+    o.month("oficialni");
     QCOMPARE(o.w->findChild<ProtocolView*>()->data().station, std::string("Hvězdárna Jiná"));
 }
 
@@ -516,7 +505,7 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
                           "--observer", Pozorovatel, "--number", "12"});
     QVERIFY2(r.status == 0, r.out.c_str());
 
-    o.w->onInterSolClicked();
+    o.w->action("InterSOL1")->trigger();
     auto* combo = o.w->findChild<QComboBox*>("pozorovatelIS");
     combo->setCurrentIndex(combo->findText(Pozorovatel));
     // The number kept in the observer table comes with the name.
@@ -544,7 +533,7 @@ void TestResultsWindow::interSolProtocolEqualsTheCli() {
     QVERIFY(!fs::exists(o.f.dir.path() / "Intersol"));
 
     // The general data confirmed meanwhile fill the instrument.
-    o.w->onStationDataClicked();
+    o.w->action("Veobecndata1")->trigger();
     o.w->findChild<QPushButton*>("OKobecna")->click();
     QCOMPARE(instrument->text(), QString("Refractor  "));
     o.f.messages.clear();
@@ -560,9 +549,9 @@ void TestResultsWindow::closingRestoresTheFrame() {
     ResultsFixture o(demo_);
     QVERIFY(o.openWindow(true));
     // The record list's scroll bar is hidden while the results are shown.
-    auto* hasScrollBar = o.f.mainWindow->list()->findChild<QScrollBar*>("ScrollBar1");
+    auto* hasScrollBar = o.f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
     QVERIFY(hasScrollBar->isHidden());
-    o.w->onMeasuredDiskClicked();
+    o.w->action("celkovynam")->trigger();
     QVERIFY(hasScrollBar->isHidden());
     o.f.mainWindow->model().setCurrent(3);
     // A new observer added meanwhile goes to the file when the window closes.

@@ -23,9 +23,11 @@
 #include "records/session.h"
 #include "render/jpeg_writer.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/frame/main_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/frame/window_context.h"
 
 namespace hk {
 
@@ -282,24 +284,25 @@ CoordinateTableWindow* CoordinateTableWindow::openWindow(QMdiArea& area, const P
     return w;
 }
 
-void installCoordinateTable(MainWindow& mainWindow) {
-    auto openWindow = [&mainWindow] {
-        const auto date = RecordDate(mainWindow.session().workingRecord());
+void installCoordinateTable(WindowContext k) {
+    auto openWindow = [k] {
+        const Session& session = k.model.session();
+        const auto date = RecordDate(session.workingRecord());
         // The work area left of the record list, unless the list stands at
         // the left edge.
-        int printWidth = mainWindow.area()->viewport()->width();
-        if (mainWindow.list())
-            if (auto* list = qobject_cast<QMdiSubWindow*>(mainWindow.list()->parentWidget()))
+        int printWidth = k.area->viewport()->width();
+        if (RecordListWindow* recordList = k.frame.recordList())
+            if (auto* list = qobject_cast<QMdiSubWindow*>(recordList->parentWidget()))
                 if (list->x() >= MinRoomLeft && list->x() < printWidth) printWidth = list->x();
-        CoordinateTableWindow::openWindow(
-            *mainWindow.area(), mainWindow.session().dir, mainWindow.messages(),
-            date ? date->year : QDate::currentDate().year(), printWidth);
+        CoordinateTableWindow::openWindow(*k.area, session.dir, k.messages,
+                                          date ? date->year : QDate::currentDate().year(),
+                                          printWidth);
     };
-    mainWindow.connectCommand(QStringLiteral("SpeedButton4"), openWindow);
+    k.frame.connectCommand(cmd::CoordinateTable, openWindow);
     // The results panel runs past the right edge of narrower screens: the
     // menu item keeps the table within reach.
-    mainWindow.connectCommand(QStringLiteral("souslunce"), openWindow);
-    if (QAction* a = mainWindow.action(QStringLiteral("souslunce"))) a->setVisible(true);
+    k.frame.connectCommand(cmd::SunCoordinates, openWindow);
+    if (QAction* a = k.frame.action(cmd::SunCoordinates)) a->setVisible(true);
 }
 
 } // namespace hk

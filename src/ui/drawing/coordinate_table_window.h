@@ -20,18 +20,18 @@ class QPushButton;
 
 namespace hk {
 
-class MainWindow;
 class Messages;
+struct WindowContext;
 
 // Connects the results panel's button "L B P" (`SpeedButton4`) and the menu
 // item "Souřadnice slunce" (`souslunce`).
-void installCoordinateTable(MainWindow& mainWindow);
+void installCoordinateTable(WindowContext k);
 
 class CoordinateTableWindow : public QWidget {
     Q_OBJECT
   public:
-    // Opens the window at the top left of the work area, at most `sirka`
-    // pixels wide, with the year `rok`, or brings the one already open to
+    // Opens the window at the top left of the work area, at most `printWidth`
+    // pixels wide, with the year `year`, or brings the one already open to
     // the front.
     static CoordinateTableWindow* openWindow(QMdiArea& area, const ProgramDir& dir,
                                              Messages& messages, int year, int printWidth);
@@ -45,13 +45,6 @@ class CoordinateTableWindow : public QWidget {
     const CoordinateTablePage& page() const { return page_; }
     const CoordinateTableOptions& options() const { return options_; }
 
-    // Page buttons: the year of the year box and page 0, 1 or 2.
-    void onPageClicked(int pageIndex);
-    void onEnlargeClicked(); // "zve": the table scale
-    void onPrintClicked();
-    void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
-    void printKey();             // prints the window's picture when it is high enough
-
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.
     std::function<bool(QPrinter&)> choosePrinter;
@@ -60,6 +53,13 @@ class CoordinateTableWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void printKey(); // "t": prints the window's picture when it is high enough
+    // Page buttons: the year of the year box and page 0, 1 or 2.
+    void onPageClicked(int pageIndex);
+    void onEnlargeClicked(); // "zve": the table scale
+    void onPrintClicked();
+    void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
+
     void build();
     void updateScroll();
 

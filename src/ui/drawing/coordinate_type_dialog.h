@@ -27,8 +27,6 @@ class CoordinateTypeDialog : public QDialog {
 
     // Polar (0) or heliographic (1) entry, as chosen; -1 before a choice.
     void pickOption(int item);
-    void onOkClicked();
-    void onHelpClicked();
 
   public slots:
     // Closing without a choice is not possible: the answer is needed.
@@ -38,6 +36,9 @@ class CoordinateTypeDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void onOkClicked();
+    void onHelpClicked();
+
     Messages& messages_;
     QButtonGroup* coordinateTypeGroup_;
     QLabel* radiusLabel_;

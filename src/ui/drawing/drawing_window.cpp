@@ -37,8 +37,9 @@
 #include "ui/drawing/save_drawings_panel.h"
 #include "ui/drawing/split_panel.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/frame/main_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
 namespace hk {
@@ -73,23 +74,18 @@ void addCloseButton(QWidget* panel) {
 
 } // namespace
 
-DrawingWindow* DrawingWindow::createWindow(MainWindow& mainWindow) {
-    auto* w = new DrawingWindow(mainWindow.context(), nullptr);
-    w->sub_ =
-        mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                               Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+DrawingWindow* DrawingWindow::createWindow(WindowContext k) {
+    auto* w = new DrawingWindow(k, nullptr);
+    w->sub_ = k.area->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     w->sub_->setObjectName(QStringLiteral("Form2"));
     w->sub_->setAttribute(Qt::WA_DeleteOnClose, false);
     w->sub_->show();
     w->place();
     // The work area gets its size when the main window is shown.
-    w->areaViewport_ = mainWindow.area()->viewport();
+    w->areaViewport_ = k.area->viewport();
     w->areaViewport_->installEventFilter(w);
-    connect(&mainWindow, &MainWindow::drawingRequested, w, [w] {
-        if (!w->sub_) return;
-        w->sub_->show();
-        w->k_.area->setActiveSubWindow(w->sub_);
-    });
+    k.frame.setDrawingWindow(w->sub_);
     w->refresh();
     return w;
 }
@@ -478,7 +474,7 @@ void DrawingWindow::toggleSize() {
     // naming the drawing.
     k_.frame.showStatus(QStringLiteral("%1 x %2").arg(width()).arg(height()), 3000);
     heading();
-    if (QAction* a = k_.frame.action(QStringLiteral("menvet")))
+    if (QAction* a = k_.frame.action(cmd::ToggleDrawingSize))
         a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
     update();
 }
@@ -517,12 +513,12 @@ void DrawingWindow::leaves(bool visible) {
 }
 
 void DrawingWindow::measurement() {
-    QAction* a = k_.frame.action(QStringLiteral("zfota"));
+    QAction* a = k_.frame.action(cmd::EntryFromPhoto);
     if (a && a->isEnabled()) {
         a->trigger();
         return;
     }
-    k_.frame.showStatus(MainWindow::NotReadyHint, 3000);
+    k_.frame.showStatus(WindowFrame::NotReadyHint, 3000);
 }
 
 void DrawingWindow::showMergePanel() {
@@ -667,19 +663,18 @@ void DrawingWindow::onSplitClicked() {
 
 // ---------------------------------------------------------------------------
 
-void installDrawing(MainWindow& mainWindow) {
-    DrawingWindow* w = DrawingWindow::createWindow(mainWindow);
-    mainWindow.connectCommand(QStringLiteral("menvet"), [w] { w->toggleSize(); });
-    mainWindow.connectCommand(QStringLiteral("pomocnaskvrna"), [w] { w->toggleGroupList(); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton2"), [w] { w->toggleOrientation(); });
-    mainWindow.connectCommand(QStringLiteral("Ulozkresy"), [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton3"), [w] { w->showSavePanel(true); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton14"), [w] { w->showSavePanel(false); });
-    mainWindow.connectCommand(QStringLiteral("tisk1"), [w] { w->showPrintPanel(); });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton7"), [w] { w->showPrintPanel(); });
-    if (QAction* a = mainWindow.action(QStringLiteral("menvet")))
-        a->setText(QStringLiteral("Zvětšit"));
-    if (RecordListWindow* list = mainWindow.list())
+void installDrawing(WindowContext k) {
+    DrawingWindow* w = DrawingWindow::createWindow(k);
+    k.frame.connectCommand(cmd::ToggleDrawingSize, [w] { w->toggleSize(); });
+    k.frame.connectCommand(cmd::ToggleGroupList, [w] { w->toggleGroupList(); });
+    k.frame.connectCommand(cmd::ToggleOrientation, [w] { w->toggleOrientation(); });
+    k.frame.connectCommand(cmd::SaveDrawings, [w] { w->showSavePanel(true); });
+    k.frame.connectCommand(cmd::SaveDrawingsButton, [w] { w->showSavePanel(true); });
+    k.frame.connectCommand(cmd::SaveDrawingsJpeg, [w] { w->showSavePanel(false); });
+    k.frame.connectCommand(cmd::PrintDrawing, [w] { w->showPrintPanel(); });
+    k.frame.connectCommand(cmd::PrintDrawingButton, [w] { w->showPrintPanel(); });
+    if (QAction* a = k.frame.action(cmd::ToggleDrawingSize)) a->setText(QStringLiteral("Zvětšit"));
+    if (RecordListWindow* list = k.frame.recordList())
         QObject::connect(list, &RecordListWindow::f9Pressed, w, &DrawingWindow::withMagnetosphere);
 }
 

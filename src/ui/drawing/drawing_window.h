@@ -28,7 +28,6 @@ class QPushButton;
 
 namespace hk {
 
-class MainWindow;
 class Session;
 class GroupListPanel;
 class SplitPanel;
@@ -39,8 +38,9 @@ class SaveDrawingsPanel;
 class DrawingWindow : public QWidget {
     Q_OBJECT
   public:
-    // Creates the window in the main window's work area at (2, 1).
-    static DrawingWindow* createWindow(MainWindow& mainWindow);
+    // Creates the window in the work area at (2, 1); the frame's showDrawing
+    // brings it to the front.
+    static DrawingWindow* createWindow(WindowContext k);
 
     const DrawingOptions& options() const { return options_; }
     const DrawingModel& model() const { return model_; }
@@ -51,36 +51,8 @@ class DrawingWindow : public QWidget {
     // white disk).
     QImage picture(const TZaznam& z, bool print, bool leaves) const;
 
-    // ---- Commands.
-    void toggleSize();            // zoom toggle
-    void toggleGroupList();       // list of auxiliary-spot distances
-    void toggleOrientation();     // shows or hides the orientation panel
-    void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
-    void showPrintPanel();        // printing panel
-    void onEastWestClicked();
-    void onNorthSouthClicked();
-    void leaves(bool visible); // leaves on or off
-    void switchCoordinates();  // polar <-> heliographic entry of the record file
-    void recompute();          // every record's summary and faculae area again
-    // Ctrl+Z: the record as it was before the last measurement stored over it.
-    void undoMeasurement();
-    void mergeFaculae();      // faculae of another record file
-    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd hhmm.bmp"
-    void withMagnetosphere(); // magnetic-map overlay of the record's date
-    void measurement();       // faculae measurement window
-    void showMergePanel();
-    void showSplitPanel();
-    void duplicateDates();     // records with the date of a neighbour
-    void onSaveRangeClicked(); // save the range
-    void onPrintClicked();     // print
-    void onHelpClicked();      // "?"
-    void onChooseMergeFileClicked();
-    void onConfirmMergeClicked();
-    void onCancelMergeClicked();
-    void onSplitClicked();
-
     // Prints records `range` on the printer, one drawing per page, shifted
-    // down by `posunProcent` percent of the page.
+    // down by `shiftPercent` percent of the page.
     void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
 
     // Choosing a record file to open and a printer; tests put their own.
@@ -99,6 +71,38 @@ class DrawingWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The main window's commands for this window run the functions below.
+    friend void installDrawing(WindowContext k);
+
+    // ---- Commands.
+    void toggleSize();            // zoom toggle
+    void toggleGroupList();       // list of auxiliary-spot distances
+    void toggleOrientation();     // shows or hides the orientation panel
+    void showSavePanel(bool bmp); // panel for saving a range as BMP or JPG
+    void showPrintPanel();        // printing panel
+    void leaves(bool visible);    // leaves on or off
+    void switchCoordinates();     // polar <-> heliographic entry of the record file
+    void recompute();             // every record's summary and faculae area again
+    // Ctrl+Z: the record as it was before the last measurement stored over it.
+    void undoMeasurement();
+    void mergeFaculae();      // faculae of another record file
+    void saveBitmap();        // the drawing as "Obrázek/Zakres yyyy-mm-dd hhmm.bmp"
+    void withMagnetosphere(); // magnetic-map overlay of the record's date
+    void measurement();       // faculae measurement window
+    void showMergePanel();
+    void showSplitPanel();
+    void duplicateDates(); // records with the date of a neighbour
+
+    void onEastWestClicked();
+    void onNorthSouthClicked();
+    void onSaveRangeClicked(); // save the range
+    void onPrintClicked();     // print
+    void onHelpClicked();      // "?"
+    void onChooseMergeFileClicked();
+    void onConfirmMergeClicked();
+    void onCancelMergeClicked();
+    void onSplitClicked();
+
     // The file name of the shown drawing's picture ("Zakres yyyy-mm-dd hhmm.bmp",
     // "-2" for a second drawing of the minute); nullopt without a valid date.
     std::optional<std::string> shownDrawingName() const;
@@ -153,7 +157,7 @@ class DrawingWindow : public QWidget {
 
 // Creates the drawing window and makes the main window's commands that
 // forward to it live.
-void installDrawing(MainWindow& mainWindow);
+void installDrawing(WindowContext k);
 
 // Where a panel of `panel` size goes in a client area: below the picture or
 // right of it when there is room, else in the lower right corner but below

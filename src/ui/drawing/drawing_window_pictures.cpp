@@ -39,8 +39,8 @@
 #include "ui/drawing/save_drawings_panel.h"
 #include "ui/drawing/split_panel.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
 namespace hk {

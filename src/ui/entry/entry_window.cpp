@@ -1,4 +1,5 @@
 #include "ui/entry/entry_window.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
 #include <QAction>
@@ -31,7 +32,7 @@
 #include "entry/entry_text.h"
 #include "entry/entry_view.h"
 #include "render/font_roles.h"
-#include "ui/frame/main_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
 
 namespace hk {
@@ -98,11 +99,11 @@ QString modeHeading(EntryMode mode) {
 QString modeItem(EntryMode mode) {
     switch (mode) {
     case EntryMode::New:
-        return QStringLiteral("novy");
+        return QString::fromLatin1(cmd::NewDrawing);
     case EntryMode::Special:
-        return QStringLiteral("zvlastni");
+        return QString::fromLatin1(cmd::SpecialDrawing);
     case EntryMode::Correction:
-        return QStringLiteral("oprava");
+        return QString::fromLatin1(cmd::CorrectRecord);
     }
     return {};
 }
@@ -683,10 +684,9 @@ void EntryWindow::reject() {
 
 // ---------------------------------------------------------------------------
 
-void installEntry(MainWindow& mainWindow) {
+void installEntry(WindowContext k) {
     for (EntryMode m : {EntryMode::New, EntryMode::Special, EntryMode::Correction})
-        mainWindow.connectCommand(
-            modeItem(m), [&mainWindow, m] { EntryWindow::openWindow(mainWindow.context(), m); });
+        k.frame.connectCommand(modeItem(m), [k, m] { EntryWindow::openWindow(k, m); });
 }
 
 } // namespace hk

@@ -23,8 +23,6 @@ class QTableWidget;
 
 namespace hk {
 
-class MainWindow;
-
 class EntryWindow : public QDialog {
     Q_OBJECT
   public:
@@ -41,6 +39,15 @@ class EntryWindow : public QDialog {
     EntryForm form() const;
     void setForm(const EntryForm& f);
 
+    // Esc, "Návrat" and the window's close: typed values that were not
+    // confirmed are thrown away only after "Zahodit zadaná data?" is answered
+    // "Ano".
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     void onGroupCountChanged();
     void onFaculaeFieldCountChanged();
     void onDateLeft();
@@ -51,15 +58,6 @@ class EntryWindow : public QDialog {
     void onBackClicked();
     void onNumberingLabelClicked();
 
-    // Esc, "Návrat" and the window's close: typed values that were not
-    // confirmed are thrown away only after "Zahodit zadaná data?" is answered
-    // "Ano".
-    void reject() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     EntryWindow(WindowContext k, EntryMode mode, bool fromScan);
 
     void startUp();
@@ -121,6 +119,6 @@ class EntryWindow : public QDialog {
 
 // Connects "Nový zákres", "Zvláštní zákres" and "Oprava dat" (menu items and
 // tool buttons) to the entry window.
-void installEntry(MainWindow& mainWindow);
+void installEntry(WindowContext k);
 
 } // namespace hk

@@ -15,8 +15,8 @@
 
 #include "records/session.h"
 #include "render/font_roles.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 
 namespace hk {
 
@@ -30,16 +30,15 @@ constexpr int SmallestFont = 8; // beside the drawing window on a 1024-pixel scr
 
 } // namespace
 
-RecordListWindow* RecordListWindow::createWindow(MainWindow& mainWindow) {
-    auto* w = new RecordListWindow(mainWindow.context(), nullptr);
+RecordListWindow* RecordListWindow::createWindow(WindowContext k) {
+    auto* w = new RecordListWindow(k, nullptr);
     // Above the other windows of the work area, as a list beside them.
     // A sub-window like the others (it can be moved), without a close button.
-    w->sub_ = mainWindow.area()->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                     Qt::WindowTitleHint);
+    w->sub_ =
+        k.area->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     w->sub_->setObjectName(QStringLiteral("Form4"));
     w->sub_->setWindowTitle(QStringLiteral("Výběr datumu"));
-    mainWindow.setRecordList(w);
-    w->areaViewport_ = mainWindow.area()->viewport();
+    w->areaViewport_ = k.area->viewport();
     w->areaViewport_->installEventFilter(w);
     w->sub_->installEventFilter(w);
     w->place();

@@ -14,13 +14,12 @@ class QScrollBar;
 
 namespace hk {
 
-class MainWindow;
-
 class RecordListWindow : public QWidget {
     Q_OBJECT
   public:
-    // Creates the window in the main window's work area, at its place.
-    static RecordListWindow* createWindow(MainWindow& mainWindow);
+    // Creates the window in the work area, at its place; the frame is told
+    // of it by the caller (WindowFrame::recordList).
+    static RecordListWindow* createWindow(WindowContext k);
 
     int ListRows() const { return window_.rows(); }
     const RecordListRange& window() const { return window_; }

@@ -15,12 +15,13 @@
 namespace hk {
 
 void installWindows(MainWindow& mainWindow) {
-    RecordListWindow::createWindow(mainWindow);
-    installDrawing(mainWindow);
-    installEntry(mainWindow);
-    installResults(mainWindow);
-    installCoordinateTable(mainWindow);
-    installMeasurement(mainWindow);
+    const WindowContext k = mainWindow.context();
+    mainWindow.setRecordList(RecordListWindow::createWindow(k));
+    installDrawing(k);
+    installEntry(k);
+    installResults(k);
+    installCoordinateTable(k);
+    installMeasurement(k);
     installButterfly(mainWindow);
     installGraphs(mainWindow);
     installSmoothed(mainWindow);

@@ -37,8 +37,6 @@
 
 namespace hk {
 
-const QString MainWindow::NotReadyHint = QStringLiteral("Připravuje se");
-
 const QString MainWindow::HelpText = QStringLiteral(
     " F8   - Uloží bitmapu okna\r F9   - Podkreslí zákres magnetosférou\r F12  - Sloučení "
     "souborů dat pro fakule\r f      - Měření fakulí\r p      - Přepočet ploch "
@@ -609,6 +607,14 @@ void MainWindow::onLastEditClicked() {
     else
         model_.setCurrent(session().recordCount());
     showDrawing();
+}
+
+void MainWindow::showDrawing() {
+    if (drawing_) {
+        drawing_->show();
+        area_->setActiveSubWindow(drawing_);
+    }
+    emit drawingRequested();
 }
 
 void MainWindow::onHelpClicked() {

@@ -5,6 +5,8 @@
 // help text, the save-window-image command and the exit sequence.
 #include <QHash>
 #include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <tuple>
@@ -29,9 +31,6 @@ class RecordListWindow;
 class MainWindow : public QMainWindow, public WindowFrame {
     Q_OBJECT
   public:
-    // The hint of a command whose window does not exist yet.
-    static const QString NotReadyHint;
-
     MainWindow(Session& session, Messages& messages, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -53,6 +52,8 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.
     WindowContext context() { return {messages_, model_, area_, *this}; }
+    // The same where a window's function takes the context.
+    operator WindowContext() { return context(); }
     QAction* action(const QString& objectName) const override;
     // Makes a command live: enables it, restores its own hint and runs `fn`
     // when it is chosen. A tool button that does the same as a menu item
@@ -81,9 +82,9 @@ class MainWindow : public QMainWindow, public WindowFrame {
 
     // The record selection window, once it exists.
     void setRecordList(RecordListWindow* list) { list_ = list; }
-    RecordListWindow* list() const { return list_; }
-    // Brings the drawing window to the front (the drawing window listens).
-    void showDrawing() override { emit drawingRequested(); }
+    RecordListWindow* recordList() const override { return list_; }
+    void showDrawing() override;
+    void setDrawingWindow(QMdiSubWindow* window) override { drawing_ = window; }
 
     // ---- Saving the picture of the front window.
     QString PictureFileName; // name of the next image, set by the window
@@ -94,14 +95,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // (message shown) when there is nothing to save or the write fails.
     bool saveWindowPictureNow();
 
-    // ---- Commands of the main window itself.
-    void onSaveDataClicked();
-    void onSaveAsciiClicked();
-    void onFaculaePositionsClicked();
-    void onLastEditClicked();
-    void onHelpClicked();
-    void onAboutClicked();
-
     // The help text of "Nápověda".
     static const QString HelpText;
 
@@ -110,12 +103,21 @@ class MainWindow : public QMainWindow, public WindowFrame {
     bool checkScreen(const QRect& screen);
 
   signals:
+    // showDrawing was called.
     void drawingRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // ---- Commands of the main window itself.
+    void onSaveDataClicked();
+    void onSaveAsciiClicked();
+    void onFaculaePositionsClicked();
+    void onLastEditClicked();
+    void onHelpClicked();
+    void onAboutClicked();
+
     QAction* createAction(const QString& name, const QString& text, const QString& hint = {});
     void createMenu();
     void createPanels();
@@ -138,6 +140,7 @@ class MainWindow : public QMainWindow, public WindowFrame {
     QHash<QString, QWidget*> panels_;
     QHash<QString, QAction*> panelActions_; // the tool bar's action of each panel
     RecordListWindow* list_ = nullptr;
+    QPointer<QMdiSubWindow> drawing_;
     QRect screenRect_;
     bool closing_ = false;
 };

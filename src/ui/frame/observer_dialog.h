@@ -19,7 +19,6 @@ class ObserverDialog : public QDialog {
     static QString choose(const std::vector<std::string>& observerList, QWidget* parent = nullptr);
 
     const QString& chosenObserver() const { return chosen_; }
-    void onOkClicked();
 
   public slots:
     void reject() override;
@@ -28,6 +27,8 @@ class ObserverDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void onOkClicked();
+
     QComboBox* observerBox_;
     QString chosen_;
 };

@@ -14,8 +14,8 @@ namespace hk {
 
 class WindowFrame;
 
-// Runs `zavrit` when a window of `plocha` other than `sub` becomes active;
-// the connection ends with `vlastnik`.
+// Runs `closeWindow` when a window of `area` other than `sub` becomes
+// active; the connection ends with `owner`.
 void CloseWhenAnotherActivates(QMdiArea* area, QMdiSubWindow* sub, QObject* owner,
                                std::function<void()> closeWindow);
 

@@ -12,16 +12,21 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QWidget;
 
 namespace hk {
 
 class Messages;
+class RecordListWindow;
 class SessionModel;
 
 // The main window's commands as the other windows see them.
 class WindowFrame {
   public:
+    // The hint of a command whose window does not exist yet.
+    inline static const QString NotReadyHint = QStringLiteral("Připravuje se");
+
     virtual ~WindowFrame() = default;
     // The menu item or tool button of that objectName (nullptr when unknown);
     // the names are the constants of command_names.h.
@@ -47,6 +52,10 @@ class WindowFrame {
     virtual void lastEdit() = 0;
     // Brings the drawing window to the front.
     virtual void showDrawing() = 0;
+    // The window that showDrawing brings to the front.
+    virtual void setDrawingWindow(QMdiSubWindow* window) = 0;
+    // The record selection window (nullptr until it exists).
+    virtual RecordListWindow* recordList() const = 0;
     // Shows or hides the scroll bar of the record list (the results window
     // hides it while it is open).
     virtual void showRecordScrollBar(bool visible) = 0;

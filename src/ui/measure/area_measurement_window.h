@@ -36,10 +36,6 @@ class AreaMeasurementWindow : public QWidget {
     // The area of the painted pixels, mm^2.
     double area() const;
 
-    void onFillDoneClicked();    // "Ukončit vyplnění"
-    void onRunningAreaClicked(); // "Průběžné"
-    void onHelpClicked();
-
     // The crop's rectangle in the window (moved by the scroll bars).
     QRect image() const;
     // 60 pixels from the top, centred 400 pixels left of `hlavni`'s middle.
@@ -52,6 +48,10 @@ class AreaMeasurementWindow : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void onFillDoneClicked();    // "Ukončit vyplnění"
+    void onRunningAreaClicked(); // "Průběžné"
+    void onHelpClicked();
+
     void paintSquare(const QPoint& point, int size);
 
     QImage crop_;

@@ -1,4 +1,5 @@
 #include "ui/measure/measurement_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -20,10 +21,10 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "text/number_format.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
+#include "ui/frame/window_context.h"
 #include "ui/measure/area_measurement_window.h"
 #include "ui/measure/magnifier_window.h"
 
@@ -503,16 +504,16 @@ void MeasurementWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void installMeasurement(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("zfota"), [&mainWindow] {
-        QMdiArea* area = mainWindow.area();
+void installMeasurement(WindowContext k) {
+    k.frame.connectCommand(cmd::EntryFromPhoto, [k] {
+        QMdiArea* area = k.area;
         for (QMdiSubWindow* sub : area->subWindowList())
             if (qobject_cast<MeasurementWindow*>(sub->widget())) {
                 area->setActiveSubWindow(sub);
                 return;
             }
-        auto* w = new MeasurementWindow(mainWindow.model(), mainWindow.messages());
-        w->showStatus = [&mainWindow](const QString& text) { mainWindow.showStatus(text); };
+        auto* w = new MeasurementWindow(k.model, k.messages);
+        w->showStatus = [&frame = k.frame](const QString& text) { frame.showStatus(text); };
         QMdiSubWindow* sub = area->addSubWindow(w);
         sub->setObjectName(QStringLiteral("Form11"));
         sub->setAttribute(Qt::WA_DeleteOnClose);

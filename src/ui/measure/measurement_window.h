@@ -28,7 +28,7 @@ class QToolButton;
 
 namespace hk {
 
-class MainWindow;
+struct WindowContext;
 class Messages;
 class SessionModel;
 
@@ -41,42 +41,10 @@ class MeasurementWindow : public QWidget {
     // What the next left click on the picture means.
     enum class Click { None, Centre, North, Axis, DailyMotion };
 
-    // ---- Commands.
-    void onOpenClicked();
     bool openScan(const QString& file); // false (message shown) when not opened
-    void onLargerClicked();
-    void onSmallerClicked();
-    void onBrightnessChanged(int brightness);
-    void onContrastChanged(int contrast);
-    void onHorizontalClicked();
-    void onVerticalClicked();
-    void onParametersClicked();
-    void onSpotParametersClicked();
-    void onCentreClicked(); // "Střed" of either box
-    void onNorthClicked(bool byAxis);
-    void onDailyMotionClicked();
-    void onFindDiskClicked();
-    // "Najít skvrny": the spots and groups proposed over the picture.
-    void onFindSpotsClicked();
     // What the next click on a proposed spot does.
     enum class ProposalEdit { NoEdit, RemoveSpot, RemoveGroup, MergeGroups, SplitGroup, MoveSpot };
-    void onProposalEditClicked(ProposalEdit u);
-    // "Přijmout vše": the proposed groups into the group drafts.
-    void onAcceptProposalsClicked();
     const SpotProposals& proposals() const { return scan_.overlay.proposals; }
-    void onFaculaeFieldChanged(int pole);
-    void onEndClicked();
-    void onGroupOrderChanged(int order);
-    void onStoreGroupClicked();
-    void onMeasureAreaClicked();
-    void onEndSpotsClicked();
-    void onShowSelectionClicked();
-    // "Zpět bod": the point clicked last of the faculae field being entered,
-    // or of the group in the entry grid, taken back with its mark and row.
-    void onUndoVertexClicked();
-    void onUndoSpotClicked();
-    void onMagnifierClicked();
-    void onHelpClicked();
 
     // Where a "Konec" reports what it stored (the main window's status line).
     std::function<void(const QString&)> showStatus;
@@ -108,6 +76,39 @@ class MeasurementWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // ---- Handlers of the window's controls.
+    void onOpenClicked();
+    void onLargerClicked();
+    void onSmallerClicked();
+    void onBrightnessChanged(int brightness);
+    void onContrastChanged(int contrast);
+    void onHorizontalClicked();
+    void onVerticalClicked();
+    void onParametersClicked();
+    void onSpotParametersClicked();
+    void onCentreClicked(); // "Střed" of either box
+    void onNorthClicked(bool byAxis);
+    void onDailyMotionClicked();
+    void onFindDiskClicked();
+    // "Najít skvrny": the spots and groups proposed over the picture.
+    void onFindSpotsClicked();
+    void onProposalEditClicked(ProposalEdit u);
+    // "Přijmout vše": the proposed groups into the group drafts.
+    void onAcceptProposalsClicked();
+    void onFaculaeFieldChanged(int field);
+    void onEndClicked();
+    void onGroupOrderChanged(int order);
+    void onStoreGroupClicked();
+    void onMeasureAreaClicked();
+    void onEndSpotsClicked();
+    void onShowSelectionClicked();
+    // "Zpět bod": the point clicked last of the faculae field being entered,
+    // or of the group in the entry grid, taken back with its mark and row.
+    void onUndoVertexClicked();
+    void onUndoSpotClicked();
+    void onMagnifierClicked();
+    void onHelpClicked();
+
     // A faculae field other than 0 and a calibrated scan; else says which is missing.
     bool faculaeFieldReady();
     inline static const QString NoCalibration = QStringLiteral("Není zadán střed a sever zákresu");
@@ -184,6 +185,6 @@ class MeasurementWindow : public QWidget {
 
 // Makes "Foto" of the main window open the measurement window (the drawing
 // window's "F" forwards to it).
-void installMeasurement(MainWindow& mainWindow);
+void installMeasurement(WindowContext k);
 
 } // namespace hk

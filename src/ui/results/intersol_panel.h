@@ -30,13 +30,6 @@ class InterSolPanel : public QFrame {
     // The month box starts with the month text used last.
     void setMonth(const QString& text);
 
-    // "Zobrazit": checks the inputs and fills the coefficient grid.
-    void onShowClicked();
-    // "Do souboru": opens the address panel for the chosen observer.
-    void onToFileClicked();
-    // "Uložit" in the address panel: writes the protocol and the observer table.
-    void onSaveClicked();
-
     // The general data were confirmed while the address panel is open.
     void setInstrument(const QString& text);
     bool addressOpen() const;
@@ -49,6 +42,13 @@ class InterSolPanel : public QFrame {
     void saved(const QString& month);
 
   private:
+    // "Zobrazit": checks the inputs and fills the coefficient grid.
+    void onShowClicked();
+    // "Do souboru": opens the address panel for the chosen observer.
+    void onToFileClicked();
+    // "Uložit" in the address panel: writes the protocol and the observer table.
+    void onSaveClicked();
+
     QLineEdit* pole(const char* name, QWidget* parent);
     void fillGrid();
 

@@ -26,15 +26,16 @@ class ObserverResultsPanel : public QGroupBox {
     void refresh();
     // observerDaily: the grid with an empty row under its titles.
     void clear();
-    // onObserverChosen: the list of the chosen name.
-    void onObserverChosen();
-    // onCsvClicked: writes the CSV file.
-    void onCsvClicked();
 
     const ObserverDrawings& list() const { return list_; }
     const QString& name() const { return observerName_; }
 
   private:
+    // onObserverChosen: the list of the chosen name.
+    void onObserverChosen();
+    // onCsvClicked: writes the CSV file.
+    void onCsvClicked();
+
     const Session& session_;
     Messages& messages_;
     QComboBox* combo_;

@@ -28,13 +28,13 @@ class OfficialCsvPanel : public QFrame {
     OfficialFields pole() const;
     QLineEdit* month() const { return monthEdit_; }
 
+  private:
     // "Zadaný měsíc", "Celý  rok", "Do konce", "?".
     void onGivenMonthClicked();
     void onWholeYearClicked();
     void onToEndClicked();
     void onInfoClicked();
 
-  private:
     enum class Range { Month, Year, ToEnd };
     void saveSheets(Range range);
 

@@ -25,8 +25,9 @@
 #include "results/report_file.h"
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
-#include "ui/frame/main_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/results/group_evolution_panel.h"
 #include "ui/results/largest_groups_panel.h"
@@ -55,6 +56,21 @@ QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid,
     layout->addWidget(heading);
     layout->addWidget(grid, 1);
     return page;
+}
+
+// The results panel's choice of the zones' Zurich class.
+QComboBox* ZoneClassBox(const WindowFrame& frame) {
+    const QWidget* resultsPanel = frame.panel(panel::Results);
+    return resultsPanel
+               ? resultsPanel->findChild<QComboBox*>(QString::fromLatin1(cmd::ZoneClassChoice))
+               : nullptr;
+}
+
+// The class chosen there; all classes when nothing is chosen.
+std::string ChosenZoneClass(const WindowFrame& frame) {
+    const QComboBox* combo = ZoneClassBox(frame);
+    return combo && !combo->currentText().isEmpty() ? combo->currentText().toStdString()
+                                                    : std::string(AllClasses);
 }
 
 } // namespace
@@ -187,16 +203,14 @@ bool ResultsWindow::buildView() {
         stack_->setCurrentWidget(spotlessDaysView_);
         break;
     case Zones: {
-        const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-        const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                            ? combo->currentText().toStdString()
-                                            : std::string(AllClasses);
+        const std::string zurichClass = ChosenZoneClass(k_.frame);
         auto checked = [this](const char* name) {
-            const QAction* a = k_.frame.action(QString::fromLatin1(name));
+            const QAction* a = k_.frame.action(name);
             return !a || !a->isCheckable() || a->isChecked();
         };
-        const ZoneSections sections{checked("polohy"), checked("polohym"), checked("polohyr"),
-                                    true};
+        const ZoneSections sections{checked(cmd::ResultsZonesByDrawing),
+                                    checked(cmd::ResultsZonesByMonth),
+                                    checked(cmd::ResultsZonesByYear), true};
         BusyCursor busy;
         grid_ = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
         FillGrid(*zonesGrid_, grid_);
@@ -249,10 +263,7 @@ void ResultsWindow::onOfficialCsvClicked() {
 
 void ResultsWindow::zonesToText() {
     if (!messages_.ask(q(ZonesTextQuestion), SafeAnswer::No)) return;
-    const auto* combo = k_.area->window()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-    const std::string zurichClass = combo && !combo->currentText().isEmpty()
-                                        ? combo->currentText().toStdString()
-                                        : std::string(AllClasses);
+    const std::string zurichClass = ChosenZoneClass(k_.frame);
     std::vector<std::filesystem::path> written;
     if (!runCommand(messages_, [&] {
             BusyCursor busy;
@@ -309,24 +320,25 @@ bool ResultsWindow::printView(QPrinter& printer) {
 namespace {
 
 // The main window's controls of views 3 to 14.
-void installResultsViews(MainWindow& mainWindow) {
+void installResultsViews(WindowContext k, std::function<void()> showZones) {
     // "Bez" and "P. den" as the panel names them.
-    if (QAction* spotlessAction = mainWindow.action(QStringLiteral("SpeedButton1"))) {
+    if (QAction* spotlessAction = k.frame.action(cmd::ResultsSpotlessDays)) {
         spotlessAction->setText(QStringLiteral("Bez"));
         spotlessAction->setToolTip(QStringLiteral("Bez sluneční aktivity"));
         spotlessAction->setStatusTip(QStringLiteral("Bez sluneční aktivity"));
     }
-    if (QAction* den = mainWindow.action(QStringLiteral("SpeedButton15")))
+    if (QAction* den = k.frame.action(cmd::ResultsObserversDaily))
         den->setText(QStringLiteral("P. den"));
     // The zone sections: "Polohy" the drawings, "Polohy m." the months,
     // "Polohy r." the years; each button switches its section and shows the
     // view again. All data ("vše") are always shown.
-    for (const char* name : {"polohy", "polohym", "polohyr"})
-        if (QAction* a = mainWindow.action(QString::fromLatin1(name))) {
+    for (const char* name :
+         {cmd::ResultsZonesByDrawing, cmd::ResultsZonesByMonth, cmd::ResultsZonesByYear})
+        if (QAction* a = k.frame.action(name)) {
             a->setCheckable(true);
             a->setChecked(true);
         }
-    if (auto* combo = mainWindow.findChild<QComboBox*>(QStringLiteral("ComboBox1"))) {
+    if (auto* combo = ZoneClassBox(k.frame)) {
         combo->clear();
         for (std::string_view item : ZoneClassItems)
             combo->addItem(q(item));
@@ -334,9 +346,7 @@ void installResultsViews(MainWindow& mainWindow) {
         combo->setEnabled(true);
         combo->setToolTip(ClassEastWest);
         combo->setStatusTip(ClassEastWest);
-        QObject::connect(combo, &QComboBox::currentTextChanged, &mainWindow, [&mainWindow] {
-            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->onZonesClicked();
-        });
+        QObject::connect(combo, &QComboBox::currentTextChanged, combo, std::move(showZones));
     }
 }
 
@@ -346,56 +356,55 @@ void installResultsViews(MainWindow& mainWindow) {
 // The main window's controls of the results window: its opening, the views
 // of the results panel and the asymmetry buttons.
 
-void installResults(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("vysledky1"),
-                              [&mainWindow] { ResultsWindow::openWindow(mainWindow); });
+void installResults(WindowContext k) {
+    k.frame.connectCommand(cmd::Results, [k] { ResultsWindow::openWindow(k); });
     const std::pair<const char*, void (ResultsWindow::*)()> buttons[] = {
-        {"vlastniv", &ResultsWindow::onOwnResultsClicked},
-        {"oficialv", &ResultsWindow::onSidcResultsClicked},
-        {"CVvysledky", &ResultsWindow::onCvResultsClicked},
-        {"namercelek", &ResultsWindow::onMeasuredDiskClicked},
-        {"namersever", &ResultsWindow::onMeasuredNorthClicked},
-        {"namerjih", &ResultsWindow::onMeasuredSouthClicked},
-        {"vyhlcelek", &ResultsWindow::onSmoothedDiskClicked},
-        {"vyhlsever", &ResultsWindow::onSmoothedNorthClicked},
-        {"vyhljih", &ResultsWindow::onSmoothedSouthClicked},
-        {"vyskytskup", &ResultsWindow::onLatitudesClicked},
-        {"promapovy", &ResultsWindow::onMapDataClicked},
-        {"SpeedButton8", &ResultsWindow::measuredToCsv},
-        {"pozorovatelv", &ResultsWindow::onObserversClicked},
-        {"vyvojskup", &ResultsWindow::onGroupEvolutionClicked},
-        {"velikost", &ResultsWindow::onLargestGroupsClicked},
-        {"SpeedButton1", &ResultsWindow::onSpotlessDaysClicked},
-        {"polohy", &ResultsWindow::onZonesClicked},
-        {"polohyr", &ResultsWindow::onZonesClicked},
-        {"polohym", &ResultsWindow::onZonesClicked},
-        {"zapidosoudorutxt", &ResultsWindow::zonesToText},
-        {"SpeedButton15", &ResultsWindow::observerDaily},
-        {"SpeedButton16", &ResultsWindow::onInterSolClicked},
-        {"SpeedButton9", &ResultsWindow::onCloseClicked},
+        {cmd::ResultsOwn, &ResultsWindow::onOwnResultsClicked},
+        {cmd::ResultsSidc, &ResultsWindow::onSidcResultsClicked},
+        {cmd::ResultsCv, &ResultsWindow::onCvResultsClicked},
+        {cmd::ResultsMeasuredDisk, &ResultsWindow::onMeasuredDiskClicked},
+        {cmd::ResultsMeasuredNorth, &ResultsWindow::onMeasuredNorthClicked},
+        {cmd::ResultsMeasuredSouth, &ResultsWindow::onMeasuredSouthClicked},
+        {cmd::ResultsSmoothedDisk, &ResultsWindow::onSmoothedDiskClicked},
+        {cmd::ResultsSmoothedNorth, &ResultsWindow::onSmoothedNorthClicked},
+        {cmd::ResultsSmoothedSouth, &ResultsWindow::onSmoothedSouthClicked},
+        {cmd::ResultsLatitudes, &ResultsWindow::onLatitudesClicked},
+        {cmd::ResultsMapData, &ResultsWindow::onMapDataClicked},
+        {cmd::ResultsMeasuredToCsv, &ResultsWindow::measuredToCsv},
+        {cmd::ResultsObservers, &ResultsWindow::onObserversClicked},
+        {cmd::ResultsGroupEvolution, &ResultsWindow::onGroupEvolutionClicked},
+        {cmd::ResultsLargestGroups, &ResultsWindow::onLargestGroupsClicked},
+        {cmd::ResultsSpotlessDays, &ResultsWindow::onSpotlessDaysClicked},
+        {cmd::ResultsZonesByDrawing, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesByYear, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesByMonth, &ResultsWindow::onZonesClicked},
+        {cmd::ResultsZonesToText, &ResultsWindow::zonesToText},
+        {cmd::ResultsObserversDaily, &ResultsWindow::observerDaily},
+        {cmd::ResultsInterSol, &ResultsWindow::onInterSolClicked},
+        {cmd::ResultsClose, &ResultsWindow::onCloseClicked},
     };
     for (const auto& [name, handler] : buttons)
-        mainWindow.connectCommand(QString::fromLatin1(name), [&mainWindow, handler] {
-            if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) (w->*handler)();
+        k.frame.connectCommand(name, [k, handler] {
+            if (ResultsWindow* w = ResultsWindow::openInstance(k)) (w->*handler)();
         });
-    installResultsViews(mainWindow);
+    installResultsViews(k, [k] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onZonesClicked();
+    });
     // The two asymmetry buttons stay down in turn and open view 12.
-    QAction* asymmetryMonthly = mainWindow.action(QStringLiteral("asme"));
-    QAction* asymmetryYearly = mainWindow.action(QStringLiteral("asro"));
+    QAction* asymmetryMonthly = k.frame.action(cmd::ResultsAsymmetryMonthly);
+    QAction* asymmetryYearly = k.frame.action(cmd::ResultsAsymmetryYearly);
     for (QAction* a : {asymmetryMonthly, asymmetryYearly}) {
-        mainWindow.connectCommand(
-            a->objectName(), [&mainWindow, a, asymmetryMonthly, asymmetryYearly] {
-                asymmetryMonthly->setChecked(a == asymmetryMonthly);
-                asymmetryYearly->setChecked(a == asymmetryYearly);
-                if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow))
-                    w->onAsymmetryDataClicked();
-            });
+        k.frame.connectCommand(a->objectName(), [k, a, asymmetryMonthly, asymmetryYearly] {
+            asymmetryMonthly->setChecked(a == asymmetryMonthly);
+            asymmetryYearly->setChecked(a == asymmetryYearly);
+            if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->onAsymmetryDataClicked();
+        });
         a->setCheckable(true);
     }
-    mainWindow.connectCommand(QStringLiteral("AsinTXT"), [&mainWindow] {
-        if (ResultsWindow* w = ResultsWindow::openInstance(mainWindow)) w->asymmetryToText();
+    k.frame.connectCommand(cmd::ResultsAsymmetryToText, [k] {
+        if (ResultsWindow* w = ResultsWindow::openInstance(k)) w->asymmetryToText();
     });
-    mainWindow.action(QStringLiteral("AsinTXT"))->setVisible(false);
+    k.frame.action(cmd::ResultsAsymmetryToText)->setVisible(false);
 }
 
 } // namespace hk

@@ -1,4 +1,6 @@
 #include "ui/results/results_window.h"
+#include "ui/frame/command_names.h"
+#include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
 #include <QApplication>
@@ -33,7 +35,6 @@
 #include "results/statistics_status.h"
 #include "results/type_occurrence.h"
 #include "ui/entry/record_list_window.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/observer_dialog.h"
 #include "ui/results/asymmetry_view.h"
@@ -104,31 +105,31 @@ ResultsGrid CvGrid(const ReportFile& report) {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-ResultsWindow* ResultsWindow::openInstance(MainWindow& mainWindow) {
-    for (ResultsWindow* w : mainWindow.area()->findChildren<ResultsWindow*>())
+ResultsWindow* ResultsWindow::openInstance(const WindowContext& k) {
+    for (ResultsWindow* w : k.area->findChildren<ResultsWindow*>())
         if (!w->closed_) return w;
     return nullptr;
 }
 
-ResultsWindow* ResultsWindow::openWindow(MainWindow& mainWindow) {
-    if (ResultsWindow* w = openInstance(mainWindow)) {
+ResultsWindow* ResultsWindow::openWindow(const WindowContext& k) {
+    if (ResultsWindow* w = openInstance(k)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-            mainWindow.area()->setActiveSubWindow(sub);
+            k.area->setActiveSubWindow(sub);
         return w;
     }
-    auto* w = new ResultsWindow(mainWindow.context());
-    QMdiSubWindow* sub = mainWindow.area()->addSubWindow(w);
+    auto* w = new ResultsWindow(k);
+    QMdiSubWindow* sub = k.area->addSubWindow(w);
     sub->setObjectName(QStringLiteral("Form9"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // The work area left of the record list.
-    const QRect area = mainWindow.area()->viewport()->rect();
+    const QRect area = k.area->viewport()->rect();
     int width = area.width();
-    if (mainWindow.list())
-        if (auto* list = qobject_cast<QMdiSubWindow*>(mainWindow.list()->parentWidget()))
+    if (RecordListWindow* recordList = k.frame.recordList())
+        if (auto* list = qobject_cast<QMdiSubWindow*>(recordList->parentWidget()))
             if (list->x() > area.width() / 2) width = list->x();
     sub->setGeometry(0, 0, width, area.height());
     sub->show();
-    mainWindow.showPanel(QStringLiteral("provysledky"));
+    k.frame.showPanel(panel::Results);
     w->setFocus();
     return w;
 }
@@ -266,8 +267,8 @@ void ResultsWindow::markNotReady(QWidget* menu, const char* name, const QString&
     auto* a = new QAction(text, this);
     a->setObjectName(QString::fromLatin1(name));
     a->setEnabled(false);
-    a->setToolTip(MainWindow::NotReadyHint);
-    a->setStatusTip(MainWindow::NotReadyHint);
+    a->setToolTip(WindowFrame::NotReadyHint);
+    a->setStatusTip(WindowFrame::NotReadyHint);
     actions_.insert(a->objectName(), a);
     menu->addAction(a);
 }
@@ -335,9 +336,9 @@ void ResultsWindow::updateMenu() {
     actions_.value(QStringLiteral("dosouboru"))
         ->setVisible(mode_ == Own || mode_ == Sidc || mode_ == CvValues);
     actions_.value(QStringLiteral("doCSV"))->setVisible(mode_ == ObserversByYear);
-    if (QAction* txt = k_.frame.action(QStringLiteral("AsinTXT")))
+    if (QAction* txt = k_.frame.action(cmd::ResultsAsymmetryToText))
         txt->setVisible(mode_ == AsymmetryData);
-    if (QAction* csv = k_.frame.action(QStringLiteral("SpeedButton8")))
+    if (QAction* csv = k_.frame.action(cmd::ResultsMeasuredToCsv))
         csv->setEnabled(mode_ == Measured || mode_ == Smoothed);
 }
 
@@ -413,7 +414,7 @@ void ResultsWindow::onAsymmetryDataClicked() {
 }
 
 void ResultsWindow::asymmetryToText() {
-    const QAction* asymmetryYearly = k_.frame.action(QStringLiteral("asro"));
+    const QAction* asymmetryYearly = k_.frame.action(cmd::ResultsAsymmetryYearly);
     AsymmetryToText(session_, k_.model.analysis(), messages_,
                     asymmetryYearly && asymmetryYearly->isChecked());
 }
@@ -471,7 +472,7 @@ void ResultsWindow::build() {
         return;
     }
     case AsymmetryData: {
-        const QAction* asymmetryMonthly = k_.frame.action(QStringLiteral("asme"));
+        const QAction* asymmetryMonthly = k_.frame.action(cmd::ResultsAsymmetryMonthly);
         grid_ = AsymmetryGrid(session_, k_.model.analysis(),
                               asymmetryMonthly && asymmetryMonthly->isChecked());
         FillGrid(*dataGrid_, grid_);

@@ -24,7 +24,6 @@ class QTableView;
 
 namespace hk {
 
-class MainWindow;
 class SpotlessDaysView;
 class InterSolPanel;
 class OfficialCsvPanel;
@@ -39,7 +38,7 @@ class ObserverListView;
 class RotationTableView;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
-void installResults(MainWindow& mainWindow);
+void installResults(WindowContext k);
 
 class ResultsWindow : public QWidget {
     Q_OBJECT
@@ -64,11 +63,11 @@ class ResultsWindow : public QWidget {
         InterSol = 15,
     };
 
-    // Opens the window in the main window's work area, or returns the one
-    // that is open already.
-    static ResultsWindow* openWindow(MainWindow& mainWindow);
+    // Opens the window in the work area, or returns the one that is open
+    // already.
+    static ResultsWindow* openWindow(const WindowContext& k);
     // The window that is open, or nullptr.
-    static ResultsWindow* openInstance(MainWindow& mainWindow);
+    static ResultsWindow* openInstance(const WindowContext& k);
 
     int resultsMode() const { return mode_; }
     HemisphereChoice hemisphereChoice() const { return hemisphere_; }
@@ -81,6 +80,31 @@ class ResultsWindow : public QWidget {
     const ResultsGrid& grid() const { return grid_; }
     QAction* action(const QString& objectName) const { return actions_.value(objectName); }
 
+    // Prints the current view on a printer already set up.
+    void printTo(QPrinter& printer);
+
+    // Chooses the printer; the print dialog unless a test answers.
+    std::function<bool(QPrinter&)> choosePrinter;
+    // Chooses the observer of the CV report; the observer dialog unless a
+    // test answers.
+    std::function<QString()> chooseObserver;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The results panel's buttons run the handlers below.
+    friend void installResults(WindowContext k);
+
+    // The main window's "P. den": view 14 with an empty list.
+    void observerDaily();
+    // The main window's "Polohy TXT": the zone rows as text files.
+    void zonesToText();
+    void asymmetryToText();
+    // The main window's "Do CSV souboru": the statistics table shown.
+    void measuredToCsv();
     // Menu handlers.
     void onCloseClicked();
     void onOwnResultsClicked();
@@ -103,36 +127,14 @@ class ResultsWindow : public QWidget {
     void onZonesMonthlyClicked() { onZonesClicked(); }
     void onZonesYearlyClicked() { onZonesClicked(); }
     void onObserverDailyClicked();
-    // The main window's "P. den": view 14 with an empty list.
-    void observerDaily();
     void onToCsvClicked();
     void onOfficialCsvClicked();
-    // The main window's "Polohy TXT": the zone rows as text files.
-    void zonesToText();
     // View 12: the monthly table while `asme` is down, else the yearly one.
     void onAsymmetryDataClicked();
-    void asymmetryToText();
     void onPrintClicked();
     void onStationDataClicked();
     void onToFileClicked();
-    // The main window's "Do CSV souboru": the statistics table shown.
-    void measuredToCsv();
 
-    // Prints the current view on a printer already set up.
-    void printTo(QPrinter& printer);
-
-    // Chooses the printer; the print dialog unless a test answers.
-    std::function<bool(QPrinter&)> choosePrinter;
-    // Chooses the observer of the CV report; the observer dialog unless a
-    // test answers.
-    std::function<QString()> chooseObserver;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     explicit ResultsWindow(WindowContext k);
 
     QAction* add(QWidget* menu, const char* name, const QString& text,

@@ -25,14 +25,14 @@ class StationDataPanel : public QFrame {
 
     QTableWidget* table() const { return stationGrid_; }
 
-    // OK: the values are taken; X: the panel hides without them.
-    void onOkClicked();
-    void onCloseClicked();
-
   signals:
     void confirmed();
 
   private:
+    // OK: the values are taken; X: the panel hides without them.
+    void onOkClicked();
+    void onCloseClicked();
+
     QTableWidget* stationGrid_;
 };
 

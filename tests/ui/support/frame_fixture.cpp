@@ -42,7 +42,7 @@ bool Frame::start(DrawingSetting settings, Date today) {
 
 bool Frame::startWithList(DrawingSetting settings, Date today) {
     if (!start(settings, today)) return false;
-    RecordListWindow::createWindow(*mainWindow);
+    mainWindow->setRecordList(RecordListWindow::createWindow(mainWindow->context()));
     mainWindow->show();
     return QTest::qWaitForWindowExposed(mainWindow.get());
 }

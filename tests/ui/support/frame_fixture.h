@@ -26,7 +26,7 @@ struct Frame {
     explicit Frame(const std::vector<TZaznam>& records);
 
     // Runs the start-up on TestScreen on the day `today`; the drawing setting,
-    // when asked, is answered with `nastaveni`. Returns startUp's result.
+    // when asked, is answered with `settings`. Returns startUp's result.
     bool start(DrawingSetting settings = {125, false}, Date today = TestToday);
     // Start-up, the record list, and the window shown.
     bool startWithList(DrawingSetting settings = {125, false}, Date today = TestToday);

@@ -24,10 +24,10 @@ struct ResultsWindowFixture {
     // from its menu item.
     bool openWindow(bool list = false) {
         if (!(list ? f.startWithList() : f.start())) return false;
-        installResults(*f.mainWindow);
+        installResults(f.mainWindow->context());
         f.mainWindow->show();
         f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        w = ResultsWindow::openInstance(*f.mainWindow);
+        w = ResultsWindow::openInstance(f.mainWindow->context());
         return w != nullptr;
     }
     // A results grid: a view of the table's model.
