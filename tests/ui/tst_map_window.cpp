@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -24,6 +25,7 @@
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "maps/map_dates.h"
+#include "tests_support/run_cli.h"
 #include "ui/maps/map_window.h"
 #include "ui/support/frame_fixture.h"
 
@@ -119,12 +121,12 @@ class TestMapWindow : public QObject {
 
     void everyCommandChangesThePicture_data() {
         QTest::addColumn<QString>("prikaz");
+        // (The views and layers that render map draws too are compared with
+        // it below.)
         for (const char* p :
-             {"dlouhamap",     "vysokamap",    "dvenadsebou",  "KoronaGraf",   "Koronamotyl",
-              "koronaglob",    "Koronazvlast", "Magnetzvlast", "koronapod",    "Srovnani",
-              "fakulzap",      "plochazap",    "Stredfakuli",  "koronazap",    "SpeedButton1",
-              "SpeedButton6",  "dlouham",      "vysokam",      "SpeedButton5", "koronagraf",
-              "koronaitensit", "koronsku",     "koronpod",     "srovnan"})
+             {"koronaglob", "Koronazvlast", "Magnetzvlast", "koronapod", "Srovnani", "fakulzap",
+              "SpeedButton1", "SpeedButton6", "dlouham", "vysokam", "SpeedButton5", "koronagraf",
+              "koronaitensit", "koronsku", "koronpod", "srovnan"})
             QTest::newRow(p) << QString::fromLatin1(p);
     }
     void everyCommandChangesThePicture() {
@@ -134,6 +136,75 @@ class TestMapWindow : public QObject {
         this->prikaz(prikaz.toLatin1().constData());
         QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
         QVERIFY(difference(pred, w_->picture()) > 0);
+    }
+
+    // heliokres-cli render map draws what the window's client area shows, to
+    // the pixel, at the sizes of a small and two large screens.
+    void commandLineDrawsWhatTheWindowShows_data() {
+        QTest::addColumn<QStringList>("commands"); // the window's, after the rotation is chosen
+        QTest::addColumn<QString>("flags");        // render map's
+        QTest::addColumn<bool>("lastRotation");
+        const QStringList layers{"plochazap", "Stredfakuli", "koronazap"};
+        QTest::newRow("single") << QStringList{} << "" << false;
+        QTest::newRow("layers") << layers << "--no-areas --faculae-centres --corona" << false;
+        QTest::newRow("magnetosphere")
+            << QStringList{"magnetzap", "magnobr"} << "--magnetosphere" << true;
+        QTest::newRow("long") << QStringList{"dlouhamap"} << "--kind long" << false;
+        QTest::newRow("high") << QStringList{"vysokamap"} << "--kind high" << false;
+        QTest::newRow("two") << QStringList{"dvenadsebou"} << "--kind two" << false;
+        QTest::newRow("corona-graph")
+            << QStringList{"KoronaGraf"} << "--kind corona-graph" << false;
+        QTest::newRow("corona-butterfly")
+            << QStringList{"Koronamotyl"} << "--kind corona-butterfly" << false;
+    }
+    void commandLineDrawsWhatTheWindowShows() {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, flags);
+        QFETCH(bool, lastRotation);
+        // The magnetograms of the demo are of its last days.
+        if (lastRotation) {
+            QImage magnetPicture(80, 40, QImage::Format_RGB32);
+            magnetPicture.fill(QColor(0, 0, 200));
+            fs::create_directories(f_->path("magnetOBR"));
+            const std::string name = "On" + std::to_string(w_->rotation()) + ".bmp";
+            QVERIFY(magnetPicture.save(
+                QString::fromStdString((f_->path("magnetOBR") / name).string())));
+        } else {
+            richRotation();
+        }
+        for (const QString& c : commands)
+            prikaz(c.toLatin1().constData());
+        QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
+        const fs::path file = f_->path("parity.png");
+        for (const QSize size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)}) {
+            // The sub-window grows or shrinks until its client area has that size.
+            QWidget* sub = w_->parentWidget();
+            w_->layout()->activate();
+            sub->resize(sub->size() + size - w_->canvas()->size());
+            w_->layout()->activate();
+            QCOMPARE(w_->canvas()->size(), size);
+            QImage window(size, QImage::Format_RGB32);
+            w_->canvas()->render(&window, {}, {}, QWidget::DrawWindowBackground);
+
+            const std::string args = "render map " + ShellQuoted(f_->dir.path()) + " --rotation " +
+                                     std::to_string(w_->rotation()) + " --size " +
+                                     std::to_string(size.width()) + "x" +
+                                     std::to_string(size.height()) + " " + flags.toStdString() +
+                                     " --out " + ShellQuoted(file);
+            const CliRun run = RunCli(args, true);
+            QVERIFY2(run.status == 0, run.out.c_str());
+            const QImage cli =
+                QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(cli.size(), size);
+            long differ = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    differ += window.pixel(x, y) != cli.pixel(x, y);
+            QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels differ at %2x%3")
+                                                 .arg(differ)
+                                                 .arg(size.width())
+                                                 .arg(size.height())));
+        }
     }
 
     void magnetosphereLayerAndPictureOfTheLastRotation() {
