@@ -31,6 +31,7 @@
 #include "results/report_file.h"
 #include "ui/drawing/coordinate_type_dialog.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
 
@@ -228,54 +229,57 @@ void MainWindow::createMenu() {
         return m;
     };
 
-    QMenu* entryMenu = submenu(bar, QStringLiteral("zadavani"), QStringLiteral("&Zadávání"));
+    QMenu* entryMenu = submenu(bar, cmd::EntryMenu, QStringLiteral("&Zadávání"));
     bar->addMenu(entryMenu);
-    entryMenu->addAction(createAction("novy", QStringLiteral("&Nový zákres")));
-    entryMenu->addAction(createAction("zvlastni", QStringLiteral("&Zvláštní zákres")));
-    entryMenu->addAction(createAction("oprava", QStringLiteral("&Oprava  dat")));
-    QMenu* saveDataMenu =
-        submenu(entryMenu, QStringLiteral("ulozitdata"), QStringLiteral("&Uložit data"));
+    entryMenu->addAction(createAction(cmd::NewDrawing, QStringLiteral("&Nový zákres")));
+    entryMenu->addAction(createAction(cmd::SpecialDrawing, QStringLiteral("&Zvláštní zákres")));
+    entryMenu->addAction(createAction(cmd::CorrectRecord, QStringLiteral("&Oprava  dat")));
+    QMenu* saveDataMenu = submenu(entryMenu, cmd::SaveDataMenu, QStringLiteral("&Uložit data"));
     entryMenu->addMenu(saveDataMenu);
-    saveDataMenu->addAction(createAction("ulozitdat", QStringLiteral("Uložit data")));
-    saveDataMenu->addAction(createAction("ulozASCI", QStringLiteral("Uložit jako ASCI")));
-    saveDataMenu->addAction(createAction("Polohyfakul1", QStringLiteral("Polohy fakulí CSV")));
-    entryMenu->addAction(createAction("posledni1", QStringLiteral("&Poslední zákres")));
-    entryMenu->addAction(createAction("tisk1", QStringLiteral("Tisk zákresu")));
-    entryMenu->addAction(createAction("Ulozkresy", QStringLiteral("Ulož zákresy (bmp)")));
+    saveDataMenu->addAction(createAction(cmd::SaveData, QStringLiteral("Uložit data")));
+    saveDataMenu->addAction(createAction(cmd::SaveAscii, QStringLiteral("Uložit jako ASCI")));
+    saveDataMenu->addAction(
+        createAction(cmd::SaveFaculaePositions, QStringLiteral("Polohy fakulí CSV")));
+    entryMenu->addAction(createAction(cmd::LastDrawing, QStringLiteral("&Poslední zákres")));
+    entryMenu->addAction(createAction(cmd::PrintDrawing, QStringLiteral("Tisk zákresu")));
+    entryMenu->addAction(createAction(cmd::SaveDrawings, QStringLiteral("Ulož zákresy (bmp)")));
     entryMenu->addSeparator();
-    entryMenu->addAction(createAction("konec", QStringLiteral("&Konec")));
+    entryMenu->addAction(createAction(cmd::Exit, QStringLiteral("&Konec")));
 
-    QMenu* graphs = submenu(bar, QStringLiteral("Grafy1"), QStringLiteral("&Grafy"));
+    QMenu* graphs = submenu(bar, cmd::GraphsMenu, QStringLiteral("&Grafy"));
     bar->addMenu(graphs);
-    graphs->addAction(createAction("motylek1", QStringLiteral("&Motýlek")));
-    graphs->addAction(createAction("graf", QStringLiteral("&Grafy")));
-    graphs->addAction(createAction("vyhlazovaci", QStringLiteral("&Vyhlazovací")));
-    QMenu* asymmetry = submenu(graphs, QStringLiteral("asymetrie"), QStringLiteral("&Asymetrie"));
+    graphs->addAction(createAction(cmd::Butterfly, QStringLiteral("&Motýlek")));
+    graphs->addAction(createAction(cmd::Graphs, QStringLiteral("&Grafy")));
+    graphs->addAction(createAction(cmd::SmoothedGraphs, QStringLiteral("&Vyhlazovací")));
+    QMenu* asymmetry = submenu(graphs, cmd::AsymmetryMenu, QStringLiteral("&Asymetrie"));
     graphs->addMenu(asymmetry);
-    asymmetry->addAction(createAction("asyroz", QStringLiteral("Asymetrie rozdílová")));
-    asymmetry->addAction(createAction("asypo", QStringLiteral("Asymetrie podílová")));
-    graphs->addAction(createAction("map", QStringLiteral("&Mapy")));
+    asymmetry->addAction(
+        createAction(cmd::AsymmetryDifference, QStringLiteral("Asymetrie rozdílová")));
+    asymmetry->addAction(createAction(cmd::AsymmetryRatio, QStringLiteral("Asymetrie podílová")));
+    graphs->addAction(createAction(cmd::Maps, QStringLiteral("&Mapy")));
 
-    bar->addAction(createAction("vysledky1", QStringLiteral("&Výsledky")));
-    bar->addAction(createAction("About1", QStringLiteral("&O programu")));
-    bar->addAction(createAction("napoveda", QStringLiteral("Nápověda")));
-    QAction* sunCentre = createAction("souslunce", QStringLiteral("Souřadnice slunce"));
+    bar->addAction(createAction(cmd::Results, QStringLiteral("&Výsledky")));
+    bar->addAction(createAction(cmd::About, QStringLiteral("&O programu")));
+    bar->addAction(createAction(cmd::Help, QStringLiteral("Nápověda")));
+    QAction* sunCentre = createAction(cmd::SunCoordinates, QStringLiteral("Souřadnice slunce"));
     sunCentre->setVisible(false);
     sunCentre->setEnabled(false);
     bar->addAction(sunCentre);
 
     // Commands whose windows come with their own parts of the program.
-    for (const char* name : {"novy", "zvlastni", "oprava", "tisk1", "Ulozkresy", "motylek1", "graf",
-                             "vyhlazovaci", "asyroz", "asypo", "map", "vysledky1"})
+    for (const char* name :
+         {cmd::NewDrawing, cmd::SpecialDrawing, cmd::CorrectRecord, cmd::PrintDrawing,
+          cmd::SaveDrawings, cmd::Butterfly, cmd::Graphs, cmd::SmoothedGraphs,
+          cmd::AsymmetryDifference, cmd::AsymmetryRatio, cmd::Maps, cmd::Results})
         markNotReady(actions_.value(QString::fromLatin1(name)));
 
-    connectCommand(QStringLiteral("ulozitdat"), [this] { onSaveDataClicked(); });
-    connectCommand(QStringLiteral("ulozASCI"), [this] { onSaveAsciiClicked(); });
-    connectCommand(QStringLiteral("Polohyfakul1"), [this] { onFaculaePositionsClicked(); });
-    connectCommand(QStringLiteral("posledni1"), [this] { onLastEditClicked(); });
-    connectCommand(QStringLiteral("konec"), [this] { close(); });
-    connectCommand(QStringLiteral("About1"), [this] { onAboutClicked(); });
-    connectCommand(QStringLiteral("napoveda"), [this] { onHelpClicked(); });
+    connectCommand(cmd::SaveData, [this] { onSaveDataClicked(); });
+    connectCommand(cmd::SaveAscii, [this] { onSaveAsciiClicked(); });
+    connectCommand(cmd::SaveFaculaePositions, [this] { onFaculaePositionsClicked(); });
+    connectCommand(cmd::LastDrawing, [this] { onLastEditClicked(); });
+    connectCommand(cmd::Exit, [this] { close(); });
+    connectCommand(cmd::About, [this] { onAboutClicked(); });
+    connectCommand(cmd::Help, [this] { onHelpClicked(); });
 }
 
 QWidget* MainWindow::createPanel(const QString& name, const Buttons& buttons) {
@@ -307,25 +311,25 @@ QWidget* MainWindow::createPanel(const QString& name, const Buttons& buttons) {
 
 void MainWindow::createPanels() {
     // (name, caption, hint); the hint is the button's label.
-    QWidget* defaultPanel = createPanel(QStringLiteral("zakladni"),
-                                        {{"novyzakres", "Nový", "Nový  zákres"},
-                                         {"zvlastnizakrrs", "Zvláštní", "Zvláštní zákres"},
-                                         {"opravazaz", "Oprava", "Oprava  záznamu"},
-                                         {"ulozit", "Uložit", "Uložit data"},
-                                         {"poslednizaz", "Poslední", "Poslední záznam"},
-                                         {"motylekz", "Motýlek", "Motýlkový diagram"},
-                                         {"grafyz", "Grafy", "Denní grafy"},
-                                         {"vyhladitz", "Vyhlazené", "Vyhlazené grafy"},
-                                         {"asimetryz", "Asymetrie", "Asymetrie grafy"},
-                                         {"mapyz", "Mapy", "Synoptické mapy"},
-                                         {"vysledekz", "Výsledky", "Výsledky"},
-                                         {"menvet", "Zmenšit", "Zmenšit - zvětšit"},
-                                         {"pomocnaskvrna", "Pomocná", "Vzdálenost pomocné skvrny"},
-                                         {"SpeedButton2", "Orientace", "Orientace"},
-                                         {"SpeedButton3", "BMP", "Uložit obrázek zákresu"},
-                                         {"SpeedButton14", "JPG", "Uloží kopii okna v jpg "},
-                                         {"SpeedButton7", "Tisk", "Tisk"},
-                                         {"zfota", "Foto", "Zadávání z přefoceného zákresu "}});
+    QWidget* defaultPanel = createPanel(
+        panel::Default, {{cmd::NewDrawingButton, "Nový", "Nový  zákres"},
+                         {cmd::SpecialDrawingButton, "Zvláštní", "Zvláštní zákres"},
+                         {cmd::CorrectRecordButton, "Oprava", "Oprava  záznamu"},
+                         {cmd::SaveDataButton, "Uložit", "Uložit data"},
+                         {cmd::LastDrawingButton, "Poslední", "Poslední záznam"},
+                         {cmd::ButterflyButton, "Motýlek", "Motýlkový diagram"},
+                         {cmd::GraphsButton, "Grafy", "Denní grafy"},
+                         {cmd::SmoothedGraphsButton, "Vyhlazené", "Vyhlazené grafy"},
+                         {cmd::AsymmetryButton, "Asymetrie", "Asymetrie grafy"},
+                         {cmd::MapsButton, "Mapy", "Synoptické mapy"},
+                         {cmd::ResultsButton, "Výsledky", "Výsledky"},
+                         {cmd::ToggleDrawingSize, "Zmenšit", "Zmenšit - zvětšit"},
+                         {cmd::ToggleGroupList, "Pomocná", "Vzdálenost pomocné skvrny"},
+                         {cmd::ToggleOrientation, "Orientace", "Orientace"},
+                         {cmd::SaveDrawingsButton, "BMP", "Uložit obrázek zákresu"},
+                         {cmd::SaveDrawingsJpeg, "JPG", "Uloží kopii okna v jpg "},
+                         {cmd::PrintDrawingButton, "Tisk", "Tisk"},
+                         {cmd::EntryFromPhoto, "Foto", "Zadávání z přefoceného zákresu "}});
     captionLabel_->setParent(defaultPanel);
     captionLabel_->setObjectName(QStringLiteral("Label1"));
     captionLabel_->setToolTip(QStringLiteral("Poslední úprava"));
@@ -334,11 +338,19 @@ void MainWindow::createPanels() {
 
     // Buttons that do what a menu item does follow that item.
     const std::pair<const char*, const char*> hemispherePair[] = {
-        {"novyzakres", "novy"},   {"zvlastnizakrrs", "zvlastni"}, {"opravazaz", "oprava"},
-        {"ulozit", "ulozitdat"},  {"poslednizaz", "posledni1"},   {"motylekz", "motylek1"},
-        {"grafyz", "graf"},       {"vyhladitz", "vyhlazovaci"},   {"asimetryz", "asypo"},
-        {"mapyz", "map"},         {"vysledekz", "vysledky1"},     {"SpeedButton3", "Ulozkresy"},
-        {"SpeedButton7", "tisk1"}};
+        {cmd::NewDrawingButton, cmd::NewDrawing},
+        {cmd::SpecialDrawingButton, cmd::SpecialDrawing},
+        {cmd::CorrectRecordButton, cmd::CorrectRecord},
+        {cmd::SaveDataButton, cmd::SaveData},
+        {cmd::LastDrawingButton, cmd::LastDrawing},
+        {cmd::ButterflyButton, cmd::Butterfly},
+        {cmd::GraphsButton, cmd::Graphs},
+        {cmd::SmoothedGraphsButton, cmd::SmoothedGraphs},
+        {cmd::AsymmetryButton, cmd::AsymmetryRatio},
+        {cmd::MapsButton, cmd::Maps},
+        {cmd::ResultsButton, cmd::Results},
+        {cmd::SaveDrawingsButton, cmd::SaveDrawings},
+        {cmd::PrintDrawingButton, cmd::PrintDrawing}};
     for (const auto& [button, item] : hemispherePair) {
         QAction* b = actions_.value(QString::fromLatin1(button));
         QAction* m = actions_.value(QString::fromLatin1(item));
@@ -355,104 +367,104 @@ void MainWindow::createPanels() {
         follow();
     }
 
-    createPanel(QStringLiteral("promotylek"),
-                {{"vlevo", "Zúžit", "Zúžit "},
-                 {"vpravo", "Rozšířit", "Rozšířit"},
-                 {"vetsi", "Zvýšit", "Zvýšit"},
-                 {"mensi", "Snížit", "Snížit"},
-                 {"skvrny", "Skvrny", "Skupiny"},
-                 {"fakule", "Fakule", "Fakule"},
-                 {"skvrfak", "Skvrny+fak.", "Skvrny i fakule"},
-                 {"sirfakule", "Šířka fak.", "Šířka fakulí"},
-                 {"vyskvrn", "Výška", "Výška skupin"},
-                 {"vyskhlaz", "Vyhlazená", "Výška vyhlazená"},
-                 {"hranice", "Ohraničení", "Ohraničení"},
-                 {"vse", "Vše", "Veškeré ohraničení"},
-                 {"podkresleni", "Podkreslit", "Podkreslit"},
-                 {"podkreskorona", "Korona", "Podkreslit zelenou koronu"},
-                 {"SpeedButton12", "Zavřít", "Zavřít"}});
-    createPanel(QStringLiteral("prografy"), {{"gb", "g", "g"},
-                                             {"fb", "f", "f"},
-                                             {"rb", "R", "R"},
-                                             {"cvb", "CV", "CV"},
-                                             {"snb", "SN", "SN"},
-                                             {"rbb", "RB", "RB"},
-                                             {"plochb", "Plocha", "Plocha skupin"},
-                                             {"polob", "Polokoule", "Polokoule"},
-                                             {"plochfak", "Pl. fakulí", "Plocha fakulí"},
-                                             {"vsechny", "Všechny", "Všechny"},
-                                             {"celkovy", "Celkový", "Celkový"},
-                                             {"sevrni", "Severní", "Severní"},
-                                             {"jizni", "Jižní", "Jižní"},
-                                             {"stupnice", "Stupnice", "Stupnice"},
-                                             {"gsvz", "g s-v-z", "g severní, východní, západní"},
-                                             {"solgraf", "InterSOL", "InterSOL"},
-                                             {"SpeedButton13", "Zavřít", "Zavřít"}});
-    createPanel(QStringLiteral("provyhlazovaci"), {{"gv", "g", "g"},
-                                                   {"fv", "f", "f"},
-                                                   {"rv", "R", "R"},
-                                                   {"cvv", "CV", "CV"},
-                                                   {"snv", "SN", "SN"},
-                                                   {"rbv", "RB", "RB"},
-                                                   {"plochv", "Plocha", "Plocha skupin"},
-                                                   {"polokouv", "Polokoule", "Polokoule"},
-                                                   {"zakrsovy", "Záznamový", "Záznamový"},
-                                                   {"mesicni", "Měsíční", "Měsíční"},
-                                                   {"rocni", "Roční", "Roční"},
-                                                   {"stupnicevyhl", "Stupnice", "Stupnice"},
-                                                   {"Solvyhla", "InterSOL", "InterSOL"},
-                                                   {"CElek", "Celek", "Celek"},
-                                                   {"severni", "Sever", "Severní polokoule"},
-                                                   {"jizniv", "Jih", "Jižní polokoule"},
-                                                   {"sev_jih", "S-J", "Sever - jih"},
-                                                   {"zmensit", "Zmenšit", "Zmenšit"},
-                                                   {"rozsirit", "Rozšířit", "Rozšířit"},
-                                                   {"SpeedButton11", "Zavřít", "Zavřít"}});
-    createPanel(QStringLiteral("promapu"),
-                {{"rotacem", "Rotace", "Výběr rotace"},
-                 {"mapam", "Mapky", "Mapky"},
-                 {"dlouham", "Dlouhá", "Dlouhá mapa"},
-                 {"vysokam", "Vysoká", "Vysoká mapa"},
-                 {"SpeedButton5", "12", "Dvě mapy"},
-                 {"koronagraf", "Kor. graf", "Korona graf"},
-                 {"koronaitensit", "Kor. int.", "Korona intenzita"},
-                 {"koronsku", "Kor. glob.", "Korona globálně"},
-                 {"koronpod", "Kor. pod.", "Podkreslit koronou"},
-                 {"magnetpod", "Magneto", "Magnetosféra"},
-                 {"srovnan", "Srovnání", "Srovnání"},
-                 {"SpeedButton6", "2x", "Násobek velikosti ploch skupin"},
-                 {"vloztext", "A", "Před tiskem možno vložit text"},
-                 {"SpeedButton10", "Zavřít", "Zavřít"}});
-    QWidget* resultsPanel = createPanel(QStringLiteral("provysledky"),
-                                        {{"vlastniv", "Vlastní", "Vlastní"},
-                                         {"oficialv", "Oficiální", "Oficiální"},
-                                         {"CVvysledky", "CV", "CV"},
-                                         {"namercelek", "Nam. celek", "Naměřené celkem"},
-                                         {"namersever", "Nam. sever", "Naměřené sever"},
-                                         {"namerjih", "Nam. jih", "Naměřené jih"},
-                                         {"vyhlcelek", "Vyhl. celek", "Vyhlazené celkem"},
-                                         {"vyhlsever", "Vyhl. sever", "Vyhlazené sever"},
-                                         {"vyhljih", "Vyhl. jih", "Vyhlazené jih"},
-                                         {"pozorovatelv", "Pozorovatelé", "Pozorovatelé"},
-                                         {"vyskytskup", "Výskyt", "Výskyt skupin"},
-                                         {"vyvojskup", "Vývoj", "Vývoj skupin"},
-                                         {"promapovy", "Pro mapy", "Údaje pro mapy"},
-                                         {"velikost", "Velikost", "Největší skupiny"},
-                                         {"SpeedButton1", "Bez akt.", "Dny bez aktivity"},
-                                         {"asme", "Asym. m.", "Asymetrie měsíční"},
-                                         {"asro", "Asym. r.", "Asymetrie roční"},
-                                         {"polohy", "Polohy", "Polohy skupin"},
-                                         {"polohyr", "Polohy r.", "Polohy skupin roční"},
-                                         {"polohym", "Polohy m.", "Polohy skupin měsíční"},
-                                         {"AsinTXT", "Asym. TXT", "Asymetrie do textu"},
-                                         {"zapidosoudorutxt", "Polohy TXT", "Polohy do textu"},
-                                         {"SpeedButton15", "Poz. den", "Pozorovatelé po dnech"},
-                                         {"SpeedButton8", "CSV", "Naměřené do CSV"},
-                                         {"SpeedButton16", "InterSOL", "InterSOL"},
-                                         {"SpeedButton4", "L B P", "L B P"},
-                                         {"SpeedButton9", "Zavřít", "Zavřít"}});
+    createPanel(panel::Butterfly,
+                {{cmd::ButterflyNarrower, "Zúžit", "Zúžit "},
+                 {cmd::ButterflyWider, "Rozšířit", "Rozšířit"},
+                 {cmd::ButterflyTaller, "Zvýšit", "Zvýšit"},
+                 {cmd::ButterflyLower, "Snížit", "Snížit"},
+                 {cmd::ButterflySpots, "Skvrny", "Skupiny"},
+                 {cmd::ButterflyFaculae, "Fakule", "Fakule"},
+                 {cmd::ButterflySpotsAndFaculae, "Skvrny+fak.", "Skvrny i fakule"},
+                 {cmd::ButterflyFaculaeWidth, "Šířka fak.", "Šířka fakulí"},
+                 {cmd::ButterflyGroupHeight, "Výška", "Výška skupin"},
+                 {cmd::ButterflySmoothedHeight, "Vyhlazená", "Výška vyhlazená"},
+                 {cmd::ButterflyOutline, "Ohraničení", "Ohraničení"},
+                 {cmd::ButterflyFullOutline, "Vše", "Veškeré ohraničení"},
+                 {cmd::ButterflyUnderlay, "Podkreslit", "Podkreslit"},
+                 {cmd::ButterflyCoronaUnderlay, "Korona", "Podkreslit zelenou koronu"},
+                 {cmd::ButterflyClose, "Zavřít", "Zavřít"}});
+    createPanel(panel::Graphs,
+                {{cmd::GraphGroups, "g", "g"},
+                 {cmd::GraphSpots, "f", "f"},
+                 {cmd::GraphRelativeNumber, "R", "R"},
+                 {cmd::GraphCv, "CV", "CV"},
+                 {cmd::GraphSn, "SN", "SN"},
+                 {cmd::GraphRb, "RB", "RB"},
+                 {cmd::GraphGroupArea, "Plocha", "Plocha skupin"},
+                 {cmd::GraphHemispheres, "Polokoule", "Polokoule"},
+                 {cmd::GraphFaculaeArea, "Pl. fakulí", "Plocha fakulí"},
+                 {cmd::GraphAll, "Všechny", "Všechny"},
+                 {cmd::GraphTotal, "Celkový", "Celkový"},
+                 {cmd::GraphNorth, "Severní", "Severní"},
+                 {cmd::GraphSouth, "Jižní", "Jižní"},
+                 {cmd::GraphScale, "Stupnice", "Stupnice"},
+                 {cmd::GraphGroupsNorthEastWest, "g s-v-z", "g severní, východní, západní"},
+                 {cmd::GraphInterSol, "InterSOL", "InterSOL"},
+                 {cmd::GraphClose, "Zavřít", "Zavřít"}});
+    createPanel(panel::Smoothed, {{cmd::SmoothedGroups, "g", "g"},
+                                  {cmd::SmoothedSpots, "f", "f"},
+                                  {cmd::SmoothedRelativeNumber, "R", "R"},
+                                  {cmd::SmoothedCv, "CV", "CV"},
+                                  {cmd::SmoothedSn, "SN", "SN"},
+                                  {cmd::SmoothedRb, "RB", "RB"},
+                                  {cmd::SmoothedGroupArea, "Plocha", "Plocha skupin"},
+                                  {cmd::SmoothedHemispheres, "Polokoule", "Polokoule"},
+                                  {cmd::SmoothedPerDrawing, "Záznamový", "Záznamový"},
+                                  {cmd::SmoothedMonthly, "Měsíční", "Měsíční"},
+                                  {cmd::SmoothedYearly, "Roční", "Roční"},
+                                  {cmd::SmoothedScale, "Stupnice", "Stupnice"},
+                                  {cmd::SmoothedInterSol, "InterSOL", "InterSOL"},
+                                  {cmd::SmoothedWhole, "Celek", "Celek"},
+                                  {cmd::SmoothedNorth, "Sever", "Severní polokoule"},
+                                  {cmd::SmoothedSouth, "Jih", "Jižní polokoule"},
+                                  {cmd::SmoothedNorthMinusSouth, "S-J", "Sever - jih"},
+                                  {cmd::SmoothedNarrower, "Zmenšit", "Zmenšit"},
+                                  {cmd::SmoothedWider, "Rozšířit", "Rozšířit"},
+                                  {cmd::SmoothedClose, "Zavřít", "Zavřít"}});
+    createPanel(panel::Map, {{cmd::MapRotation, "Rotace", "Výběr rotace"},
+                             {cmd::MapSmallMaps, "Mapky", "Mapky"},
+                             {cmd::MapLong, "Dlouhá", "Dlouhá mapa"},
+                             {cmd::MapHigh, "Vysoká", "Vysoká mapa"},
+                             {cmd::MapTwoMaps, "12", "Dvě mapy"},
+                             {cmd::MapCoronaGraph, "Kor. graf", "Korona graf"},
+                             {cmd::MapCoronaIntensity, "Kor. int.", "Korona intenzita"},
+                             {cmd::MapCoronaGlobal, "Kor. glob.", "Korona globálně"},
+                             {cmd::MapCoronaUnderlay, "Kor. pod.", "Podkreslit koronou"},
+                             {cmd::MapMagnetosphere, "Magneto", "Magnetosféra"},
+                             {cmd::MapComparison, "Srovnání", "Srovnání"},
+                             {cmd::MapDoubleAreas, "2x", "Násobek velikosti ploch skupin"},
+                             {cmd::MapInsertText, "A", "Před tiskem možno vložit text"},
+                             {cmd::MapClose, "Zavřít", "Zavřít"}});
+    QWidget* resultsPanel = createPanel(
+        panel::Results, {{cmd::ResultsOwn, "Vlastní", "Vlastní"},
+                         {cmd::ResultsSidc, "Oficiální", "Oficiální"},
+                         {cmd::ResultsCv, "CV", "CV"},
+                         {cmd::ResultsMeasuredDisk, "Nam. celek", "Naměřené celkem"},
+                         {cmd::ResultsMeasuredNorth, "Nam. sever", "Naměřené sever"},
+                         {cmd::ResultsMeasuredSouth, "Nam. jih", "Naměřené jih"},
+                         {cmd::ResultsSmoothedDisk, "Vyhl. celek", "Vyhlazené celkem"},
+                         {cmd::ResultsSmoothedNorth, "Vyhl. sever", "Vyhlazené sever"},
+                         {cmd::ResultsSmoothedSouth, "Vyhl. jih", "Vyhlazené jih"},
+                         {cmd::ResultsObservers, "Pozorovatelé", "Pozorovatelé"},
+                         {cmd::ResultsLatitudes, "Výskyt", "Výskyt skupin"},
+                         {cmd::ResultsGroupEvolution, "Vývoj", "Vývoj skupin"},
+                         {cmd::ResultsMapData, "Pro mapy", "Údaje pro mapy"},
+                         {cmd::ResultsLargestGroups, "Velikost", "Největší skupiny"},
+                         {cmd::ResultsSpotlessDays, "Bez akt.", "Dny bez aktivity"},
+                         {cmd::ResultsAsymmetryMonthly, "Asym. m.", "Asymetrie měsíční"},
+                         {cmd::ResultsAsymmetryYearly, "Asym. r.", "Asymetrie roční"},
+                         {cmd::ResultsZonesByDrawing, "Polohy", "Polohy skupin"},
+                         {cmd::ResultsZonesByYear, "Polohy r.", "Polohy skupin roční"},
+                         {cmd::ResultsZonesByMonth, "Polohy m.", "Polohy skupin měsíční"},
+                         {cmd::ResultsAsymmetryToText, "Asym. TXT", "Asymetrie do textu"},
+                         {cmd::ResultsZonesToText, "Polohy TXT", "Polohy do textu"},
+                         {cmd::ResultsObserversDaily, "Poz. den", "Pozorovatelé po dnech"},
+                         {cmd::ResultsMeasuredToCsv, "CSV", "Naměřené do CSV"},
+                         {cmd::ResultsInterSol, "InterSOL", "InterSOL"},
+                         {cmd::CoordinateTable, "L B P", "L B P"},
+                         {cmd::ResultsClose, "Zavřít", "Zavřít"}});
     auto* combo = new QComboBox(resultsPanel);
-    combo->setObjectName(QStringLiteral("ComboBox1"));
+    combo->setObjectName(cmd::ZoneClassChoice);
     combo->setEnabled(false);
     combo->setToolTip(NotReadyHint);
     combo->setStatusTip(NotReadyHint);
@@ -465,7 +477,7 @@ QAction* MainWindow::action(const QString& objectName) const {
 
 void MainWindow::connectCommand(const QString& objectName, std::function<void()> fn) {
     QAction* a = actions_.value(objectName);
-    Q_ASSERT_X(a, "MainWindow::zapojit", qPrintable(objectName));
+    Q_ASSERT_X(a, "MainWindow::connectCommand", qPrintable(objectName));
     if (!a) return;
     // A button connected on its own no longer follows its menu item.
     if (const QString item = twins_.take(objectName); !item.isEmpty())

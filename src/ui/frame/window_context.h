@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+#include "ui/frame/command_names.h"
+
 class QAction;
 class QMdiArea;
 class QWidget;
@@ -21,17 +23,18 @@ class SessionModel;
 class WindowFrame {
   public:
     virtual ~WindowFrame() = default;
-    // The menu item or tool button of that objectName (nullptr when unknown).
+    // The menu item or tool button of that objectName (nullptr when unknown);
+    // the names are the constants of command_names.h.
     virtual QAction* action(const QString& objectName) const = 0;
     // Makes a command live and runs `fn` when it is chosen.
     virtual void connectCommand(const QString& objectName, std::function<void()> fn) = 0;
     // Shows a window's panel in the tool bar (and hides the others).
     virtual void showPanel(const QString& name) = 0;
-    void showDefaultPanel() { showPanel(QStringLiteral("zakladni")); }
+    void showDefaultPanel() { showPanel(QString::fromLatin1(panel::Default)); }
     // The name of the panel shown now (empty when none is).
     virtual QString visiblePanel() const = 0;
     virtual QWidget* panel(const QString& name) const = 0;
-    // F8: saves the front window's picture as "Obrázek/<nazev>.jpg", asking first.
+    // F8: saves the front window's picture as "Obrázek/<name>.jpg", asking first.
     virtual void saveWindowPicture(const QString& name) = 0;
     // The same without the question (F9 of the map window).
     virtual void saveWindowPictureNow(const QString& name) = 0;

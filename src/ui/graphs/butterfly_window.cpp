@@ -17,10 +17,10 @@
 #include "records/session.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -31,30 +31,6 @@ const QString Fakule = QStringLiteral("Motýlek   Fakule");
 const QString SpotsAndFaculae = QStringLiteral("Motýlek   Skvrny a fakule");
 const QString PictureFileName = QStringLiteral("Motýlek");
 constexpr int ScrollStep = 100;
-
-// The diagram's client area: paints through the window and passes the mouse.
-class Canvas : public QWidget {
-  public:
-    explicit Canvas(ButterflyWindow* window) : QWidget(window), window_(window) {
-        setObjectName(QStringLiteral("platno"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        window_->paint(p, rect());
-    }
-    void mousePressEvent(QMouseEvent* e) override { pressY_ = e->position().toPoint().y(); }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        window_->shiftEquator(pressY_, e->position().toPoint().y());
-    }
-
-  private:
-    ButterflyWindow* window_;
-    int pressY_ = 0;
-};
 
 } // namespace
 
@@ -93,7 +69,7 @@ ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
 
 ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     : QWidget(parent), context_(k), baseTitle_(Spots), menu_(new QMenuBar(this)),
-      canvas_(new Canvas(this)), horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
+      canvas_(new PictureCanvas(this)), horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
       verticalScroll_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("Form5"));
     menu_->setObjectName(QStringLiteral("MainMenu1"));
@@ -111,6 +87,12 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     l->addWidget(horizontalScroll_, 1, 0);
     horizontalScroll_->setSingleStep(ScrollStep);
     verticalScroll_->setSingleStep(ScrollStep / 4);
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { paint(p, r); });
+    // The equator is dragged: pressed at one height, released at another.
+    canvas_->onPress([this](QMouseEvent& e) { pressY_ = e.position().toPoint().y(); });
+    canvas_->onRelease(
+        [this](QMouseEvent& e) { shiftEquator(pressY_, e.position().toPoint().y()); });
     canvas_->installEventFilter(this);
     connect(horizontalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
         options_.sx = v;

@@ -12,6 +12,7 @@
 
 #include "graphs/butterfly_model.h"
 #include "render/butterfly.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -83,7 +84,8 @@ class ButterflyWindow : public QWidget {
     ButterflyOptions options_;
     QString baseTitle_;
     QMenuBar* menu_;
-    QWidget* canvas_;
+    PictureCanvas* canvas_;
+    int pressY_ = 0;
     QScrollBar* horizontalScroll_;
     QScrollBar* verticalScroll_;
     QHash<QString, QAction*> actions_;

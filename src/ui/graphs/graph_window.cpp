@@ -6,9 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -18,10 +16,10 @@
 #include "results/report_file.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -60,29 +58,6 @@ constexpr ViewCommand Views[] = {
 };
 
 } // namespace
-
-bool PrintPicture(QPaintDevice& printer, QSize size, const GraphCanvas::Painter& painter) {
-    QPainter p;
-    if (!p.begin(&printer)) return false;
-    const QRect page = p.viewport();
-    const double m = std::min(static_cast<double>(page.width()) / std::max(1, size.width()),
-                              static_cast<double>(page.height()) / std::max(1, size.height()));
-    p.scale(m, m);
-    painter(p, QRect(QPoint(0, 0), size));
-    return true;
-}
-
-bool ChoosePrinter(QPrinter& printer, QWidget* parent, Messages& messages, const ProgramDir& dir,
-                   const QString& pdf) {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        runCommand(messages, [&] {
-            printer.setOutputFileName(pathText(dir.ensureFolder("Obrázek") / pathFromText(pdf)));
-        });
-    }
-    QPrintDialog d(&printer, parent);
-    return d.exec() == QDialog::Accepted;
-}
 
 GraphWindow* GraphWindow::openInstance(QMdiArea* area) {
     for (GraphWindow* w : area->findChildren<GraphWindow*>())
@@ -155,7 +130,7 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
     add(menu_, "vsechnyobr", QStringLiteral("Uložit všechny obrázky"),
         [this] { onSaveAllClicked(); });
 
-    canvas_ = new GraphCanvas(this);
+    canvas_ = new PictureCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
     canvas_->setPainter([this](QPainter& p, const QRect& r) {
         GraphOptions o;

@@ -19,7 +19,7 @@ class QMdiSubWindow;
 namespace hk {
 
 class MainWindow;
-class GraphCanvas;
+class PictureCanvas;
 
 // Connects "&Grafy", `grafyz` and the buttons of `prografy`.
 void installGraphs(MainWindow& mainWindow);
@@ -64,7 +64,7 @@ class GraphWindow : public QWidget {
     WindowContext ctx_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GraphCanvas* canvas_;
+    PictureCanvas* canvas_;
     QScrollBar* scroll_;
     QLabel* sizeLabel_;
     GraphQuantity quantity_ = GraphQuantity::g;

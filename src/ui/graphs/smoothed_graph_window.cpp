@@ -27,10 +27,10 @@
 #include "render/jpeg_writer.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
@@ -180,7 +180,7 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     brusselsCurve->setCheckable(true);
     brusselsCurve->setVisible(tag == SmoothedTag);
 
-    canvas_ = new GraphCanvas(this);
+    canvas_ = new PictureCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
     canvas_->setPainter(
         [this](QPainter& p, const QRect& r) { paintGraph(p, r, scroll_->value()); });

@@ -28,7 +28,7 @@ class QLabel;
 namespace hk {
 
 class MainWindow;
-class GraphCanvas;
+class PictureCanvas;
 
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
 void installSmoothed(MainWindow& mainWindow);
@@ -91,7 +91,7 @@ class SmoothedGraphWindow : public QWidget {
     Tag tag_;
     QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
-    GraphCanvas* canvas_;
+    PictureCanvas* canvas_;
     QScrollBar* scroll_;
     QLabel* sizeLabel_;
     QGroupBox* zoomBox_;

@@ -34,10 +34,10 @@
 #include "render/map_picture_renderer.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/tool_window.h"
 #include "ui/frame/ui_helpers.h"
-#include "ui/graphs/graph_canvas.h"
 
 namespace hk {
 
