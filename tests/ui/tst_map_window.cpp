@@ -26,6 +26,7 @@
 #include "io/atomic_file.h"
 #include "maps/map_dates.h"
 #include "tests_support/run_cli.h"
+#include "ui/graphs/butterfly_window.h"
 #include "ui/maps/map_window.h"
 #include "ui/support/frame_fixture.h"
 
@@ -69,8 +70,11 @@ class TestMapWindow : public QObject {
     // A rotation of the list whose map has faculae, leaves and many groups.
     void richRotation() {
         const auto& r = w_->rotationIndex().rotations();
+        auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
         for (int i = int(r.size()) / 2; i < int(r.size()); ++i) {
-            w_->chooseRotation(i);
+            prikaz("vyberm");
+            list->setCurrentRow(i);
+            QTest::keyClick(list, Qt::Key_Return);
             const SynopticMap& m = w_->map();
             const bool list = std::any_of(m.groups.begin(), m.groups.end(),
                                           [](const MapGroupSymbol& g) { return g.leaf; });
@@ -89,7 +93,7 @@ class TestMapWindow : public QObject {
         f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
         f_->copyIn(demo_.path());
         QVERIFY(f_->start());
-        installMap(*f_->mainWindow);
+        installMap(f_->mainWindow->context());
         f_->mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_->mainWindow.get()));
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
@@ -463,7 +467,7 @@ class TestMapWindow : public QObject {
         // says why not.
         f_ = std::make_unique<Frame>(DayRecords(3));
         QVERIFY(f_->start());
-        installMap(*f_->mainWindow);
+        installMap(f_->mainWindow->context());
         f_->mainWindow->show();
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         w_ = MapWindow::openInstance(f_->mainWindow->area());
@@ -499,10 +503,12 @@ class TestMapWindow : public QObject {
         // graphs) keeps it when its activation closes the map.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
-        f_->mainWindow->showPanel(QStringLiteral("promotylek"));
-        f_->mainWindow->area()->setActiveSubWindow(other);
+        installButterfly(*f_->mainWindow);
+        f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        QTRY_VERIFY(f_->mainWindow->panel(QStringLiteral("promotylek"))->isVisible());
+        f_->mainWindow->area()->setActiveSubWindow(other);
         // Opened again, from the panel's menu command.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));

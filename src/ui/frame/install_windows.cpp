@@ -24,7 +24,7 @@ void installWindows(MainWindow& mainWindow) {
     installButterfly(mainWindow);
     installGraphs(mainWindow);
     installSmoothed(mainWindow);
-    installMap(mainWindow);
+    installMap(mainWindow.context());
 }
 
 } // namespace hk

@@ -32,7 +32,6 @@
 #include "records/session.h"
 #include "render/font_roles.h"
 #include "render/map_picture_renderer.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -40,35 +39,6 @@
 #include "ui/frame/ui_helpers.h"
 
 namespace hk {
-
-namespace {
-
-// The client area: paints through the window and passes the mouse.
-class Canvas : public QWidget {
-  public:
-    Canvas(MapWindow* window, std::function<void(const QPoint&)> pressed)
-        : QWidget(window), window_(window), pressY_(std::move(pressed)) {
-        setObjectName(QStringLiteral("platno"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::StrongFocus);
-        setContextMenuPolicy(Qt::CustomContextMenu);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        window_->paint(p, rect());
-    }
-    void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) pressY_(e->position().toPoint());
-    }
-
-  private:
-    MapWindow* window_;
-    std::function<void(const QPoint&)> pressY_;
-};
-
-} // namespace
 
 // ---------------------------------------------------------------------------
 // Opening and closing
@@ -99,8 +69,9 @@ MapWindow* MapWindow::openWindow(const WindowContext& k) {
     sub->show();
     k.area->setActiveSubWindow(sub);
     w->canvas_->setFocus();
-    QObject::connect(k.area, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* activated) {
-        if (activated && activated != w->sub_ && !w->closed_) w->onCloseClicked();
+    // Closes itself when another window of the work area becomes active.
+    CloseWhenAnotherActivates(k.area, sub, w, [w] {
+        if (!w->closed_) w->onCloseClicked();
     });
     w->change();
     return w;
@@ -108,8 +79,7 @@ MapWindow* MapWindow::openWindow(const WindowContext& k) {
 
 MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     : QWidget(parent), context_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
-      toolBar_(new QToolBar(this)),
-      canvas_(new Canvas(this, [this](const QPoint& point) { textPlace(point); })),
+      toolBar_(new QToolBar(this)), canvas_(new PictureCanvas(this)),
       coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
       coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)),
       rotationList_(new QListWidget(canvas_)), sizeLabel_(new QLabel(canvas_)),
@@ -138,6 +108,13 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     l->addWidget(coronaDayScroll_);
     coronaGraphScroll_->hide();
     coronaDayScroll_->hide();
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { paint(p, r); });
+    canvas_->onPress([this](QMouseEvent& e) {
+        if (e.button() == Qt::LeftButton) textPlace(e.position().toPoint());
+    });
+    canvas_->onResize([this] { change(); });
     canvas_->installEventFilter(this);
 
     const Session& s = context_.model.session();
@@ -341,14 +318,10 @@ void MapWindow::paint(QPainter& p, const QRect& r) const {
 }
 
 QImage MapWindow::picture() const {
-    QImage image(canvas_->size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    paint(p, image.rect());
-    return image;
+    return canvas_->picture();
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == canvas_ && event->type() == QEvent::Resize) change();
     if (watched == rotationList_ && event->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(event);
         if (rotationList_->currentRow() >= 0) setRotationIndex(rotationList_->currentRow());

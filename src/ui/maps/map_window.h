@@ -21,6 +21,7 @@
 
 #include "maps/map_scene.h"
 #include "maps/rotation_index.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -38,10 +39,8 @@ class QToolBar;
 
 namespace hk {
 
-class MainWindow;
-
 // Connects "&Mapy", `mapyz` and the buttons of `promapu`.
-void installMap(MainWindow& mainWindow);
+void installMap(const WindowContext& context);
 
 class MapWindow : public QWidget {
     Q_OBJECT
@@ -68,10 +67,26 @@ class MapWindow : public QWidget {
     // How often the picture was built (once per change of state).
     int buildCount() const { return builds_; }
     QAction* action(const QString& objectName) const;
-    QWidget* canvas() const { return canvas_; }
+    PictureCanvas* canvas() const { return canvas_; }
     // The picture of the client area as it is painted.
     QImage picture() const;
     const SynopticMap& map() const { return picture_.map; }
+
+    const MagnetComparison& magnetComparison() const { return picture_.magnetComparison; }
+
+    // Chooses the printer (tests replace it).
+    std::function<bool(QPrinter&)> choosePrinter;
+    void printTo(QPrinter& printer);
+    // Today for the summation (tests fix it).
+    std::function<Date()> today;
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend void installMap(const WindowContext& context);
 
     // ---- Menu items.
     void onCloseClicked();
@@ -100,7 +115,6 @@ class MapWindow : public QWidget {
     // The group box `datamagnet`: "Potvrdit", "Větší", "Menší".
     void onConfirmClicked();
     void onRowHeightClicked(int change);
-    const MagnetComparison& magnetComparison() const { return picture_.magnetComparison; }
 
     // ---- Comparison panel.
     void onUpperLayerClicked(ComparisonLayer layer); // Hskvrna, Hfakule, Hkorona, Hmagnet
@@ -115,20 +129,8 @@ class MapWindow : public QWidget {
     // Writes `text` at `bod` of the canvas (the text insertion through Edit5).
     void insertText(const QPoint& point, const QString& text);
 
-    // Chooses the printer (tests replace it).
-    std::function<bool(QPrinter&)> choosePrinter;
-    void printTo(QPrinter& printer);
     // Paints the client area (the canvas calls it).
     void paint(QPainter& p, const QRect& rect) const;
-    // Today for the summation (tests fix it).
-    std::function<Date()> today;
-
-  protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     static constexpr int ShiftCentre = 10; // the shift bar runs 0..20, 10 = no shift
     void createMenu();
     void createTools();
@@ -158,7 +160,7 @@ class MapWindow : public QWidget {
     QMenuBar* menu_;
     QMenu* popup_;
     QToolBar* toolBar_;
-    QWidget* canvas_;
+    PictureCanvas* canvas_;
     QScrollBar* coronaGraphScroll_;
     QScrollBar* coronaDayScroll_;
     QListWidget* rotationList_;

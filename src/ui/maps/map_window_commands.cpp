@@ -39,7 +39,6 @@
 #include "render/magnet_comparison_renderer.h"
 #include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -512,31 +511,30 @@ void MapWindow::sumMagnetosphere() {
 
 // ---------------------------------------------------------------------------
 
-void installMap(MainWindow& mainWindow) {
-    const WindowContext k = mainWindow.context();
-    mainWindow.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
-    const std::pair<const char*, std::function<void(MapWindow&)>> buttons[] = {
-        {"rotacem", [](MapWindow& w) { w.onChooseRotationClicked(); }},
-        {"mapam", [](MapWindow& w) { w.onSingleMapClicked(); }},
-        {"dlouham", [](MapWindow& w) { w.onLongMapClicked(); }},
-        {"vysokam", [](MapWindow& w) { w.onHighMapClicked(); }},
-        {"SpeedButton5", [](MapWindow& w) { w.onTwoMapsClicked(); }},
-        {"koronagraf", [](MapWindow& w) { w.onCoronaGraphClicked(); }},
-        {"koronaitensit", [](MapWindow& w) { w.onCoronaButterflyClicked(); }},
-        {"koronsku", [](MapWindow& w) { w.onCoronaGlobalClicked(); }},
-        {"koronpod", [](MapWindow& w) { w.onCoronaUnderlayClicked(); }},
-        {"magnetpod", [](MapWindow& w) { w.onMagnetosphereClicked(); }},
-        {"srovnan", [](MapWindow& w) { w.onComparisonClicked(); }},
-        {"SpeedButton6", [](MapWindow& w) { w.onZoomClicked(); }},
-        {"SpeedButton10", [](MapWindow& w) { w.onCloseClicked(); }},
+void installMap(const WindowContext& k) {
+    k.frame.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
+    const std::pair<const char*, void (MapWindow::*)()> buttons[] = {
+        {"rotacem", &MapWindow::onChooseRotationClicked},
+        {"mapam", &MapWindow::onSingleMapClicked},
+        {"dlouham", &MapWindow::onLongMapClicked},
+        {"vysokam", &MapWindow::onHighMapClicked},
+        {"SpeedButton5", &MapWindow::onTwoMapsClicked},
+        {"koronagraf", &MapWindow::onCoronaGraphClicked},
+        {"koronaitensit", &MapWindow::onCoronaButterflyClicked},
+        {"koronsku", &MapWindow::onCoronaGlobalClicked},
+        {"koronpod", &MapWindow::onCoronaUnderlayClicked},
+        {"magnetpod", &MapWindow::onMagnetosphereClicked},
+        {"srovnan", &MapWindow::onComparisonClicked},
+        {"SpeedButton6", &MapWindow::onZoomClicked},
+        {"SpeedButton10", &MapWindow::onCloseClicked},
     };
     for (const auto& [name, fn] : buttons)
-        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
-            if (MapWindow* w = MapWindow::openInstance(area)) fn(*w);
+        k.frame.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+            if (MapWindow* w = MapWindow::openInstance(area)) (w->*fn)();
         });
     // "A": armed until a text is written on the map.
-    mainWindow.connectCommand(QStringLiteral("vloztext"), [] {});
-    if (QAction* a = mainWindow.action(QStringLiteral("vloztext"))) a->setCheckable(true);
+    k.frame.connectCommand(QStringLiteral("vloztext"), [] {});
+    if (QAction* a = k.frame.action(QStringLiteral("vloztext"))) a->setCheckable(true);
 }
 
 } // namespace hk
