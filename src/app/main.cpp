@@ -21,6 +21,7 @@
 #include "ui/frame/dialog_messages.h"
 #include "ui/frame/directory_access.h"
 #include "ui/frame/first_start_dialog.h"
+#include "ui/frame/geometry_warm_up.h"
 #include "ui/frame/install_windows.h"
 #include "ui/frame/main_window.h"
 
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
     if (!mainWindow.startUp(screenRect, {today.year(), today.month(), today.day()})) return 1;
     hk::installWindows(mainWindow);
     mainWindow.show();
+    hk::GeometryWarmUp warmUp(mainWindow.model(), &mainWindow);
     QTimer::singleShot(0, &mainWindow,
                        [&mainWindow, screenRect] { mainWindow.checkScreen(screenRect); });
     return QApplication::exec();

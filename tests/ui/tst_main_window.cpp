@@ -23,6 +23,7 @@
 #include "ui/entry/entry_window.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/directory_access.h"
+#include "ui/frame/geometry_warm_up.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
 
@@ -50,6 +51,7 @@ class TestMainWindow : public QObject {
     void narrowScreen();
     void recordListBesideTheDrawing_data();
     void recordListBesideTheDrawing();
+    void wholeGeometryComputedWhileIdle();
 };
 
 void TestMainWindow::startOnDemoDirectory() {
@@ -506,6 +508,34 @@ void TestMainWindow::recordListBesideTheDrawing() {
     const QFontMetrics fm(list->font());
     for (const QString& row : f.mainWindow->list()->rows())
         QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
+}
+
+// After the start-up the geometry of every record is computed in slices
+// while the program is idle; the result is the cache a whole build gives.
+void TestMainWindow::wholeGeometryComputedWhileIdle() {
+    TempDir dir;
+    WriteDemoDirectory(dir.path(), {.years = 10, .perYear = 520, .endDate = {2024, 4, 30}});
+    Session session(dir.path());
+    ScriptedMessages messages;
+    MainWindow mainWindow(session, messages);
+    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
+    QVERIFY(session.recordCount() > 2 * 2048); // several slices and a short last one
+    QVERIFY(!session.geometry(1, 0).clean());
+
+    GeometryWarmUp warmUp(mainWindow.model(), nullptr, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(warmUp.finished(), 60000);
+    const GeometryCache& sliced = session.geometry(1, 0);
+    QVERIFY(sliced.clean());
+    const GeometryCache whole = GeometryCache::of(session.records(), 1);
+    for (int i = 1; i <= session.recordCount(); ++i) {
+        QCOMPARE(sliced.record(i).key, whole.record(i).key);
+        const auto a = sliced.groups(i), b = whole.groups(i);
+        QCOMPARE(a.size(), b.size());
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            QCOMPARE(a[k].Lat, b[k].Lat);
+            QCOMPARE(a[k].Lon, b[k].Lon);
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

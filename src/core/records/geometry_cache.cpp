@@ -5,6 +5,7 @@
 #include <numeric>
 #include <thread>
 
+#include "geometry/vector_state.h"
 #include "records/record.h"
 
 namespace hk {
@@ -119,6 +120,7 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
     workers = std::min(workers, std::max<std::size_t>(n, 1));
 
     if (workers == 1) {
+        ClearUpperVectorState();
         for (std::size_t i : indices0)
             entries_[i] = ComputeEntry(records[i], groupPool_, pointPool_);
     } else {
@@ -131,6 +133,7 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
         };
         std::vector<Run> runs(workers);
         auto work = [&](std::size_t w) {
+            ClearUpperVectorState();
             try {
                 for (std::size_t i : part(w))
                     entries_[i] = ComputeEntry(records[i], runs[w].groups, runs[w].points);
