@@ -13,48 +13,37 @@ using namespace hk::test_records;
 
 namespace {
 
-struct FaculaeCase {
-    const char* name;
-    std::vector<std::vector<std::pair<int, int>>> fields;
-    int pixels;
-};
-
-TZaznam withFields(const FaculaeCase& c) {
-    TZaznam z = Record("01.03.2014");
-    for (const auto& f : c.fields) {
-        TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
-        for (std::size_t j = 0; j < f.size(); ++j)
-            s.Fakule[j] = PackPosition(f[j].first, f[j].second);
-    }
-    return z;
-}
-
-class FaculaeCount : public testing::TestWithParam<FaculaeCase> {};
-
-TEST_P(FaculaeCount, PixelsOfKnownFields) {
-    const TZaznam z = withFields(GetParam());
-    EXPECT_EQ(CountFaculaePixels(z), GetParam().pixels);
-}
-
 // The square at 45/135/225/315 degrees, distance 50 (100 pixels) has its
 // corners at 210 and 350: 141 x 141 pixels with its outline.
-const std::vector<std::pair<int, int>> square = {{45, 50}, {135, 50}, {225, 50}, {315, 50}};
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, FaculaeCount,
-    testing::Values(FaculaeCase{"Square", {square}, 141 * 141},
-                    FaculaeCase{"SameSquareTwiceCountsOnce", {square, square}, 141 * 141},
-                    // Vertices 3..6 at distance 0 are skipped: two vertices draw a line of
-                    // 101 pixels (distances 10 and 60 = 20 and 120 pixels).
-                    FaculaeCase{"TwoVerticesAreALine", {{{90, 10}, {90, 60}}}, 101},
-                    // A zero vertex between used ones is skipped, later ones still count.
-                    FaculaeCase{"ZeroVertexSkipped",
-                                {{{45, 50}, {135, 50}, {0, 0}, {225, 50}, {315, 50}}},
-                                141 * 141},
-                    // From 240 to 254 pixels east (x 519..533): only x 519..529 is counted.
-                    FaculaeCase{"CutAtTheCountingSquare", {{{90, 120}, {90, 127}}}, 11},
-                    FaculaeCase{"NoFields", {}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(FaculaeCount, PixelsOfKnownFields) {
+    using Field = std::vector<std::pair<int, int>>;
+    const Field square = {{45, 50}, {135, 50}, {225, 50}, {315, 50}};
+    const struct {
+        const char* name;
+        std::vector<Field> fields;
+        int pixels;
+    } rows[] = {
+        {"square", {square}, 141 * 141},
+        {"the same square twice counts once", {square, square}, 141 * 141},
+        // Vertices 3..6 at distance 0 are skipped: two vertices draw a line of
+        // 101 pixels (distances 10 and 60 = 20 and 120 pixels).
+        {"two vertices are a line", {{{90, 10}, {90, 60}}}, 101},
+        // A zero vertex between used ones is skipped, later ones still count.
+        {"zero vertex skipped", {{{45, 50}, {135, 50}, {0, 0}, {225, 50}, {315, 50}}}, 141 * 141},
+        // From 240 to 254 pixels east (x 519..533): only x 519..529 is counted.
+        {"cut at the counting square", {{{90, 120}, {90, 127}}}, 11},
+        {"no fields", {}, 0},
+    };
+    for (const auto& c : rows) {
+        TZaznam z = Record("01.03.2014");
+        for (const auto& f : c.fields) {
+            TSkupina& s = z.Skupiny[z.PocetFakKresleni++];
+            for (std::size_t j = 0; j < f.size(); ++j)
+                s.Fakule[j] = PackPosition(f[j].first, f[j].second);
+        }
+        EXPECT_EQ(CountFaculaePixels(z), c.pixels) << c.name;
+    }
+}
 
 TEST(FaculaeArea, RoundsCountTimesFactor) {
     EXPECT_EQ(FaculaeArea(0), 0);

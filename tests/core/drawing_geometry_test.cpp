@@ -17,52 +17,40 @@ using namespace hk::test_records;
 
 namespace {
 
-struct ScaleCase {
-    const char* name;
-    int width;
-    int zoomK;
-    int diskLeft, diskRight;
-};
-class DrawingScaleTest : public testing::TestWithParam<ScaleCase> {};
-
-TEST_P(DrawingScaleTest, DiskBoundingBox) {
-    const auto& c = GetParam();
-    const DrawingScale s{DrawingScale::ZoomForWidth(c.width)};
-    EXPECT_EQ(s.zoomK, c.zoomK);
-    EXPECT_EQ(s.xy(30), c.diskLeft);
-    EXPECT_EQ(s.xy(530), c.diskRight);
+TEST(DrawingScale, DiskBoundingBox) {
+    const struct {
+        int width, zoomK, diskLeft, diskRight;
+    } rows[] = {{800, 14, 26, 463}, {1233, 21, 39, 695}, {799, 13, 24, 430}};
+    for (const auto& c : rows) {
+        const DrawingScale s{DrawingScale::ZoomForWidth(c.width)};
+        EXPECT_EQ(s.zoomK, c.zoomK) << c.width;
+        EXPECT_EQ(s.xy(30), c.diskLeft) << c.width;
+        EXPECT_EQ(s.xy(530), c.diskRight) << c.width;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Widths, DrawingScaleTest,
-                         testing::Values(ScaleCase{"Width800", 800, 14, 26, 463},
-                                         ScaleCase{"Width1233", 1233, 21, 39, 695},
-                                         ScaleCase{"Width799", 799, 13, 24, 430}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
-struct CircleCase {
-    const char* name;
-    int angle, distance, area, orientEW, orientNS;
-    int centreX, centreY, radius;
-};
-class GroupCircleTest : public testing::TestWithParam<CircleCase> {};
-
-TEST_P(GroupCircleTest, CentreAndRadius) {
-    const auto& c = GetParam();
-    TZaznam z = Record("01.03.2014");
-    AddGroup(z, "Dkc", c.angle, c.distance, c.area);
-    const GroupCircle g = ComputeGroupCircles(z, c.orientEW, c.orientNS)[0];
-    EXPECT_EQ(g.R, c.radius);
-    EXPECT_NEAR(g.centre().x, c.centreX, 1);
-    EXPECT_NEAR(g.centre().y, c.centreY, 1);
+TEST(GroupCircles, CentreAndRadius) {
+    const struct {
+        const char* name;
+        int angle, distance, area, orientEW, orientNS;
+        int centreX, centreY, radius;
+    } rows[] = {
+        // Trunc(sqrt(1000 * 0.3565) * 0.5) = 9.
+        {"east limb right", 900, 1250, 1000, 1, 1, 530, 280, 9},
+        {"east limb mirrored left", 900, 1250, 1000, -1, 1, 30, 280, 9},
+        {"north up", 0, 1000, 0, 1, 1, 280, 80, 0},
+        {"north mirrored down", 0, 1000, 0, 1, -1, 280, 480, 0},
+        {"centre, zero area", 0, 0, 0, 1, 1, 280, 280, 0},
+    };
+    for (const auto& c : rows) {
+        TZaznam z = Record("01.03.2014");
+        AddGroup(z, "Dkc", c.angle, c.distance, c.area);
+        const GroupCircle g = ComputeGroupCircles(z, c.orientEW, c.orientNS)[0];
+        EXPECT_EQ(g.R, c.radius) << c.name;
+        EXPECT_NEAR(g.centre().x, c.centreX, 1) << c.name;
+        EXPECT_NEAR(g.centre().y, c.centreY, 1) << c.name;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Groups, GroupCircleTest,
-                         testing::Values(
-                             // Trunc(sqrt(1000 * 0.3565) * 0.5) = 9.
-                             CircleCase{"EastLimbRight", 900, 1250, 1000, 1, 1, 530, 280, 9},
-                             CircleCase{"EastLimbMirroredLeft", 900, 1250, 1000, -1, 1, 30, 280, 9},
-                             CircleCase{"NorthUp", 0, 1000, 0, 1, 1, 280, 80, 0},
-                             CircleCase{"NorthMirroredDown", 0, 1000, 0, 1, -1, 280, 480, 0},
-                             CircleCase{"CentreZeroArea", 0, 0, 0, 1, 1, 280, 280, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupCircles, AreaCountsSmallSpots) {
     TZaznam z = Record("01.03.2014");
@@ -97,23 +85,14 @@ TEST(DiskGrid, EquatorIsHorizontalWithoutTilt) {
     EXPECT_EQ(g.parallels[8][90].y, 280 + 161);
 }
 
-struct MeridianCase {
-    const char* name;
-    double l0;
-    bool visible;
-};
-class ZeroMeridianTest : public testing::TestWithParam<MeridianCase> {};
-TEST_P(ZeroMeridianTest, ShownWhenFacingTheObserver) {
-    const Ephemeris e{0, 0, GetParam().l0, 2000};
-    EXPECT_EQ(ZeroMeridianVisible(e.L0), GetParam().visible);
-    EXPECT_EQ(ComputeDiskGrid(e, 1, 1).zeroMeridian.empty(), !GetParam().visible);
+TEST(DiskGrid, ZeroMeridianShownWhenFacingTheObserver) {
+    for (const auto& [l0, visible] :
+         {std::pair{100.0, false}, {80.0, true}, {280.0, true}, {0.0, true}}) {
+        const Ephemeris e{0, 0, l0, 2000};
+        EXPECT_EQ(ZeroMeridianVisible(e.L0), visible) << l0;
+        EXPECT_EQ(ComputeDiskGrid(e, 1, 1).zeroMeridian.empty(), !visible) << l0;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(L0, ZeroMeridianTest,
-                         testing::Values(MeridianCase{"L0_100_hidden", 100, false},
-                                         MeridianCase{"L0_80_shown", 80, true},
-                                         MeridianCase{"L0_280_shown", 280, true},
-                                         MeridianCase{"L0_0_shown", 0, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DiskGrid, MeridianAtL0EightyLiesEast) {
     const DiskGrid g = ComputeDiskGrid(Ephemeris{0, 0, 80, 2000}, 1, 1);
@@ -124,34 +103,26 @@ TEST(DiskGrid, MeridianAtL0EightyLiesEast) {
               560 - g.zeroMeridian[83].x);
 }
 
-struct LeafCase {
-    const char* name;
-    int x1, y1, x2, y2;
-};
-class PlaceLeafTest : public testing::TestWithParam<LeafCase> {};
-
-TEST_P(PlaceLeafTest, RunsFromStartToEnd) {
-    const auto& c = GetParam();
-    const LeafPoints p = PlaceLeaf(c.x1, c.y1, c.x2, c.y2);
-    EXPECT_EQ(p[0], (DrawingPoint{c.x1, c.y1}));
-    EXPECT_EQ(p[12], (DrawingPoint{c.x1, c.y1}));
-    EXPECT_NEAR(p[6].x, c.x2, 1);
-    EXPECT_NEAR(p[6].y, c.y2, 1);
-    // The widest points lie 0.21 of the length either side of the axis.
-    const double len = std::hypot(c.x2 - c.x1, c.y2 - c.y1);
-    auto side = [&](DrawingPoint q) {
-        return ((c.x2 - c.x1) * (q.y - c.y1) - (c.y2 - c.y1) * (q.x - c.x1)) / len;
-    };
-    EXPECT_NEAR(std::abs(side(p[3])), 0.21 * len, 1.5);
-    EXPECT_NEAR(side(p[3]), -side(p[9]), 1.5);
-}
-INSTANTIATE_TEST_SUITE_P(Directions, PlaceLeafTest,
-                         testing::Values(LeafCase{"Level", 100, 100, 200, 100},
-                                         LeafCase{"Down", 10, 10, 10, 110},
-                                         LeafCase{"Up", 50, 60, 130, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PlaceLeaf, ZeroLengthCollapsesToThePoint) {
+TEST(PlaceLeaf, RunsFromStartToEnd) {
+    const struct {
+        int x1, y1, x2, y2;
+    } rows[] = {{100, 100, 200, 100}, {10, 10, 10, 110}, {50, 60, 130, 0}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(testing::Message() << c.x2 << "," << c.y2);
+        const LeafPoints p = PlaceLeaf(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(p[0], (DrawingPoint{c.x1, c.y1}));
+        EXPECT_EQ(p[12], (DrawingPoint{c.x1, c.y1}));
+        EXPECT_NEAR(p[6].x, c.x2, 1);
+        EXPECT_NEAR(p[6].y, c.y2, 1);
+        // The widest points lie 0.21 of the length either side of the axis.
+        const double len = std::hypot(c.x2 - c.x1, c.y2 - c.y1);
+        auto side = [&](DrawingPoint q) {
+            return ((c.x2 - c.x1) * (q.y - c.y1) - (c.y2 - c.y1) * (q.x - c.x1)) / len;
+        };
+        EXPECT_NEAR(std::abs(side(p[3])), 0.21 * len, 1.5);
+        EXPECT_NEAR(side(p[3]), -side(p[9]), 1.5);
+    }
+    // Zero length collapses to the point.
     for (const auto& p : PlaceLeaf(40, 50, 40, 50))
         EXPECT_EQ(p, (DrawingPoint{40, 50}));
 }

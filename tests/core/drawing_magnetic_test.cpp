@@ -23,35 +23,32 @@ void writeWords(const std::filesystem::path& p, const std::vector<std::uint16_t>
     if (oddByte) out.put('\x7f');
 }
 
-struct ReadCase {
-    const char* name;
-    std::size_t words;
-    bool oddByte;
-    std::size_t expectWords;
-    bool truncated;
-};
-class MagneticMapRead : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(MagneticMapRead, BoundedToTheBuffer) {
-    const auto& c = GetParam();
-    TempDir dir;
-    std::vector<std::uint16_t> words(c.words);
-    for (std::size_t i = 0; i < words.size(); ++i)
-        words[i] = static_cast<std::uint16_t>(i * 3 + 1);
-    writeWords(dir.path() / "140301", words, c.oddByte);
-    const MagneticMap map = ReadMagneticMap(dir.path() / "140301");
-    EXPECT_EQ(map.words.size(), c.expectWords);
-    EXPECT_EQ(map.truncated, c.truncated);
-    if (!map.words.empty()) {
-        EXPECT_EQ(map.words.back(), static_cast<std::uint16_t>((c.expectWords - 1) * 3 + 1));
+TEST(MagneticMapRead, BoundedToTheBuffer) {
+    const struct {
+        const char* name;
+        std::size_t words;
+        bool oddByte;
+        std::size_t expectWords;
+        bool truncated;
+    } rows[] = {{"odd last byte ignored", 10, true, 10, false},
+                {"exactly the buffer", 50002, false, 50002, false},
+                {"a longer file is cut", 60000, false, 50002, true},
+                {"empty", 0, false, 0, false}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        std::vector<std::uint16_t> words(c.words);
+        for (std::size_t i = 0; i < words.size(); ++i)
+            words[i] = static_cast<std::uint16_t>(i * 3 + 1);
+        writeWords(dir.path() / "140301", words, c.oddByte);
+        const MagneticMap map = ReadMagneticMap(dir.path() / "140301");
+        EXPECT_EQ(map.words.size(), c.expectWords);
+        EXPECT_EQ(map.truncated, c.truncated);
+        if (!map.words.empty()) {
+            EXPECT_EQ(map.words.back(), static_cast<std::uint16_t>((c.expectWords - 1) * 3 + 1));
+        }
     }
 }
-INSTANTIATE_TEST_SUITE_P(Sizes, MagneticMapRead,
-                         testing::Values(ReadCase{"OddLastByteIgnored", 10, true, 10, false},
-                                         ReadCase{"ExactlyTheBuffer", 50002, false, 50002, false},
-                                         ReadCase{"LongerFileCut", 60000, false, 50002, true},
-                                         ReadCase{"Empty", 0, false, 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MagneticMapRead, MissingFileThrows) {
     TempDir dir;

@@ -41,28 +41,23 @@ TEST(MergeRead, WholeRecordsWithDates) {
               (std::vector<std::string>{"01.03.2014", "02.03.2014"}));
 }
 
-struct BadFileCase {
-    const char* name;
-    std::string bytes;
-};
-class MergeReadRefuses : public testing::TestWithParam<BadFileCase> {};
-TEST_P(MergeReadRefuses, BadFiles) {
-    TempDir dir;
-    const auto path = dir.path() / "x.dat";
-    std::ofstream(path, std::ios::binary) << GetParam().bytes;
-    EXPECT_THROW(ReadRecordsForMerge(path), std::runtime_error);
+TEST(MergeRead, RefusesBadFiles) {
+    auto recordBytes = [](std::initializer_list<const char*> dates) {
+        return std::string(RecordBytes(records(dates)));
+    };
+    const std::pair<const char*, std::string> rows[] = {
+        {"partial record", recordBytes({"01.03.2014"}) + "abc"},
+        {"text file", "Datum;Cas\r\n01.03.2014;1200\r\n"},
+        {"empty", ""},
+        {"only unused records", recordBytes({""})},
+        {"unreadable date", recordBytes({"01.03.2014", "31.02.2014"})}};
+    for (const auto& [name, bytes] : rows) {
+        TempDir dir;
+        const auto path = dir.path() / "x.dat";
+        std::ofstream(path, std::ios::binary) << bytes;
+        EXPECT_THROW(ReadRecordsForMerge(path), std::runtime_error) << name;
+    }
 }
-std::string recordBytes(std::initializer_list<const char*> dates) {
-    const auto rs = records(dates);
-    return std::string(RecordBytes(rs));
-}
-INSTANTIATE_TEST_SUITE_P(
-    Files, MergeReadRefuses,
-    testing::Values(BadFileCase{"PartialRecord", recordBytes({"01.03.2014"}) + "abc"},
-                    BadFileCase{"TextFile", "Datum;Cas\r\n01.03.2014;1200\r\n"},
-                    BadFileCase{"Empty", ""}, BadFileCase{"OnlyUnusedRecords", recordBytes({""})},
-                    BadFileCase{"UnreadableDate", recordBytes({"01.03.2014", "31.02.2014"})}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MergeRead, MissingFileThrows) {
     TempDir dir;

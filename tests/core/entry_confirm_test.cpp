@@ -24,93 +24,79 @@ EntryOutcome Confirm(const EntryForm& f, EntryMode mode = EntryMode::New,
 
 // ---- Refused input: the message shown last and no record.
 
-struct Refusal {
-    const char* name;
-    std::function<void(EntryForm&)> edit;
-    std::string message;
-};
-
-class RefusedEntry : public testing::TestWithParam<Refusal> {};
-
-TEST_P(RefusedEntry, ShowsItsMessageAndStoresNothing) {
-    EntryForm f = ValidForm();
-    GetParam().edit(f);
-    const EntryOutcome out = Confirm(f);
-    EXPECT_FALSE(out.record);
-    ASSERT_FALSE(out.messages.empty());
-    EXPECT_EQ(out.messages.back(), GetParam().message);
+TEST(ConfirmEntry, RefusedEntryShowsItsMessageAndStoresNothing) {
+    const struct {
+        const char* name;
+        std::function<void(EntryForm&)> edit;
+        std::string message;
+    } rows[] = {
+        // The header.
+        {"number without a slash", [](EntryForm& f) { f.drawingNumber = "12"; },
+         std::string(messages::BadNumber)},
+        {"number above 654", [](EntryForm& f) { f.drawingNumber = "655/21"; },
+         std::string(messages::MaxNumber)},
+        {"time 2400", [](EntryForm& f) { f.time = "2400"; }, std::string(messages::MaxTime)},
+        {"negative time", [](EntryForm& f) { f.time = "-5"; }, messages::BadField("Čas UT")},
+        {"conditions not a number", [](EntryForm& f) { f.pp = "dobré"; }, messages::BadField("PP")},
+        {"quality too large for a byte", [](EntryForm& f) { f.image = "256"; },
+         messages::BadField("Obr.")},
+        {"empty central spots", [](EntryForm& f) { f.fc = ""; }, messages::BadField("fc")},
+        {"faculae count above 40", [](EntryForm& f) { f.faculaeFieldCount = "41"; },
+         std::string(messages::MaxGroups)},
+        {"29 February in a common year", [](EntryForm& f) { f.date = "29.02.2014"; },
+         std::string(messages::BadDate)},
+        {"no observer", [](EntryForm& f) { f.observer = "  "; }, std::string(messages::NoObserver)},
+        // The classes.
+        {"unknown class", [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
+         std::string(messages::BadClass)},
+        {"only an unset class in an ordinary record",
+         [](EntryForm& f) { f.groups[0][column::Typ] = "***"; }, std::string(messages::BadClass)},
+        {"unknown class beside a known one",
+         [](EntryForm& f) {
+             f.groupCount = "2";
+             f.groups.push_back(Group("Xyz", "10", "10"));
+         },
+         std::string(messages::BadClass)},
+        // The grids.
+        {"angle 360.1", [](EntryForm& f) { f.groups[0][column::Uhel] = "360.1"; },
+         std::string(messages::MaxAngle)},
+        {"negative angle", [](EntryForm& f) { f.groups[0][column::Uhel] = "-1"; },
+         std::string(messages::MaxAngle)},
+        {"distance beyond the radius", [](EntryForm& f) { f.groups[0][column::Vzd] = "125.1"; },
+         messages::GroupDistance(125)},
+        {"auxiliary distance beyond the radius",
+         [](EntryForm& f) { f.groups[0][column::Distance2] = "126"; },
+         messages::GroupDistance(125)},
+        {"auxiliary angle above 360", [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
+         std::string(messages::MaxAngle)},
+        {"rotation number 71", [](EntryForm& f) { f.groups[0][column::CSk2] = "71"; },
+         std::string(messages::MaxRotation)},
+        {"spots not a number", [](EntryForm& f) { f.groups[0][column::Poc] = "3a"; },
+         messages::BadGroupCell("poč", 1)},
+        {"area too large for a word", [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
+         messages::BadGroupCell("plocha.", 1)},
+        {"faculae distance beyond the radius",
+         [](EntryForm& f) {
+             f.faculaeFieldCount = "1";
+             f.faculae = {{"", "10", "126"}};
+         },
+         messages::FaculaeDistance(125)},
+        {"faculae angle not a number",
+         [](EntryForm& f) {
+             f.faculaeFieldCount = "1";
+             f.faculae = {{"", "10", "20", "x"}};
+         },
+         messages::BadFaculaeCell("U2", 1)},
+    };
+    for (const auto& row : rows) {
+        EntryForm f = ValidForm();
+        row.edit(f);
+        const EntryOutcome out = Confirm(f);
+        EXPECT_FALSE(out.record) << row.name;
+        ASSERT_FALSE(out.messages.empty()) << row.name;
+        EXPECT_EQ(out.messages.back(), row.message) << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Header, RefusedEntry,
-    testing::Values(
-        Refusal{"NumberWithoutSlash", [](EntryForm& f) { f.drawingNumber = "12"; },
-                std::string(messages::BadNumber)},
-        Refusal{"NumberAbove654", [](EntryForm& f) { f.drawingNumber = "655/21"; },
-                std::string(messages::MaxNumber)},
-        Refusal{"Time2400", [](EntryForm& f) { f.time = "2400"; }, std::string(messages::MaxTime)},
-        Refusal{"NegativeTime", [](EntryForm& f) { f.time = "-5"; }, messages::BadField("Čas UT")},
-        Refusal{"ConditionsNotANumber", [](EntryForm& f) { f.pp = "dobré"; },
-                messages::BadField("PP")},
-        Refusal{"QualityTooLargeForAByte", [](EntryForm& f) { f.image = "256"; },
-                messages::BadField("Obr.")},
-        Refusal{"EmptyCentralSpots", [](EntryForm& f) { f.fc = ""; }, messages::BadField("fc")},
-        Refusal{"FaculaeCountAbove40", [](EntryForm& f) { f.faculaeFieldCount = "41"; },
-                std::string(messages::MaxGroups)},
-        Refusal{"February29InCommonYear", [](EntryForm& f) { f.date = "29.02.2014"; },
-                std::string(messages::BadDate)},
-        Refusal{"NoObserver", [](EntryForm& f) { f.observer = "  "; },
-                std::string(messages::NoObserver)}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Classes, RefusedEntry,
-    testing::Values(Refusal{"UnknownClass", [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
-                            std::string(messages::BadClass)},
-                    Refusal{"OnlyUnsetClassInOrdinaryRecord",
-                            [](EntryForm& f) { f.groups[0][column::Typ] = "***"; },
-                            std::string(messages::BadClass)},
-                    Refusal{"UnknownClassBesideAKnownOne",
-                            [](EntryForm& f) {
-                                f.groupCount = "2";
-                                f.groups.push_back(Group("Xyz", "10", "10"));
-                            },
-                            std::string(messages::BadClass)}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Grid, RefusedEntry,
-    testing::Values(
-        Refusal{"Angle360Point1", [](EntryForm& f) { f.groups[0][column::Uhel] = "360.1"; },
-                std::string(messages::MaxAngle)},
-        Refusal{"NegativeAngle", [](EntryForm& f) { f.groups[0][column::Uhel] = "-1"; },
-                std::string(messages::MaxAngle)},
-        Refusal{"DistanceBeyondRadius", [](EntryForm& f) { f.groups[0][column::Vzd] = "125.1"; },
-                messages::GroupDistance(125)},
-        Refusal{"AuxiliaryDistanceBeyondRadius",
-                [](EntryForm& f) { f.groups[0][column::Distance2] = "126"; },
-                messages::GroupDistance(125)},
-        Refusal{"AuxiliaryAngleAbove360", [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
-                std::string(messages::MaxAngle)},
-        Refusal{"RotationNumber71", [](EntryForm& f) { f.groups[0][column::CSk2] = "71"; },
-                std::string(messages::MaxRotation)},
-        Refusal{"SpotsNotANumber", [](EntryForm& f) { f.groups[0][column::Poc] = "3a"; },
-                messages::BadGroupCell("poč", 1)},
-        Refusal{"AreaTooLargeForAWord", [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
-                messages::BadGroupCell("plocha.", 1)},
-        Refusal{"FaculaeDistanceBeyondRadius",
-                [](EntryForm& f) {
-                    f.faculaeFieldCount = "1";
-                    f.faculae = {{"", "10", "126"}};
-                },
-                messages::FaculaeDistance(125)},
-        Refusal{"FaculaeAngleNotANumber",
-                [](EntryForm& f) {
-                    f.faculaeFieldCount = "1";
-                    f.faculae = {{"", "10", "20", "x"}};
-                },
-                messages::BadFaculaeCell("U2", 1)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConfirmEntry, FaculaeDistanceErrorReplacesGroupAngleError) {
     EntryForm f = ValidForm();

@@ -12,40 +12,31 @@ using namespace hk::entry_test;
 
 namespace {
 
-struct CountCase {
-    const char* name;
-    const char* text;
-    bool numeric;
-    int rows;
-    bool enabled;
-    bool message;
-    const char* textAfter;
-};
-
-class GroupCount : public testing::TestWithParam<CountCase> {};
-
-TEST_P(GroupCount, ResizesTheGrid) {
-    const CountCase& c = GetParam();
-    EntryForm f;
-    f.groups = std::vector<GroupRow>(2);
-    f.groupCount = c.text;
-    const GridCount g = ResizeGroupGrid(f);
-    EXPECT_EQ(g.numeric, c.numeric);
-    EXPECT_EQ(f.groups.size(), static_cast<std::size_t>(c.rows));
-    EXPECT_EQ(g.enabled, c.enabled);
-    EXPECT_EQ(g.message.has_value(), c.message);
-    if (c.message) {
-        EXPECT_EQ(*g.message, messages::MaxGroups);
+TEST(GroupCount, ResizesTheGrid) {
+    const struct {
+        const char* text;
+        bool numeric;
+        int rows;
+        bool enabled, message;
+        const char* textAfter;
+    } rows[] = {{"40", true, 40, true, false, "40"},
+                {"41", true, 40, true, true, "40"},
+                {"0", true, 1, false, false, "0"},
+                {"x", false, 2, false, false, "x"}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.text);
+        EntryForm f;
+        f.groups = std::vector<GroupRow>(2);
+        f.groupCount = c.text;
+        const GridCount g = ResizeGroupGrid(f);
+        EXPECT_EQ(g.numeric, c.numeric);
+        EXPECT_EQ(f.groups.size(), static_cast<std::size_t>(c.rows));
+        EXPECT_EQ(g.enabled, c.enabled);
+        EXPECT_EQ(g.message,
+                  c.message ? std::optional<std::string>(messages::MaxGroups) : std::nullopt);
+        EXPECT_EQ(f.groupCount, c.textAfter);
     }
-    EXPECT_EQ(f.groupCount, c.textAfter);
 }
-
-INSTANTIATE_TEST_SUITE_P(Counts, GroupCount,
-                         testing::Values(CountCase{"Forty", "40", true, 40, true, false, "40"},
-                                         CountCase{"FortyOne", "41", true, 40, true, true, "40"},
-                                         CountCase{"Zero", "0", true, 1, false, false, "0"},
-                                         CountCase{"NotANumber", "x", false, 2, false, false, "x"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
     EntryForm f;
@@ -71,33 +62,22 @@ TEST(FaculaeCount, ResizesWithoutFilling) {
     EXPECT_EQ(f.faculae[3][1], "");
 }
 
-struct DateCase {
-    const char* name;
-    const char* date;
-    bool refused;
-};
-
-class DateField : public testing::TestWithParam<DateCase> {};
-
-TEST_P(DateField, RefusesWhatIsNoDate) {
-    EntryForm f = ValidForm();
-    f.date = GetParam().date;
-    const DateFieldCheck c = CheckDateField(f, EntryMode::Correction, {}, true);
-    EXPECT_EQ(c.refocus, GetParam().refused);
-    const std::vector<std::string> expected =
-        GetParam().refused ? std::vector<std::string>{std::string(messages::BadDate)}
-                           : std::vector<std::string>{};
-    EXPECT_EQ(c.messages, expected);
+TEST(DateField, RefusesWhatIsNoDate) {
+    for (const auto& [date, refused] : {std::pair{"15.06.2014", false},
+                                        {"  .  .    ", false},
+                                        {"29.02.2000", false},
+                                        {"31.04.2014", true},
+                                        {"00.06.2014", true},
+                                        {"15.06.    ", true}}) {
+        EntryForm f = ValidForm();
+        f.date = date;
+        const DateFieldCheck c = CheckDateField(f, EntryMode::Correction, {}, true);
+        EXPECT_EQ(c.refocus, refused) << date;
+        EXPECT_EQ(c.messages, refused ? std::vector<std::string>{std::string(messages::BadDate)}
+                                      : std::vector<std::string>{})
+            << date;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Dates, DateField,
-                         testing::Values(DateCase{"Ordinary", "15.06.2014", false},
-                                         DateCase{"NothingTyped", "  .  .    ", false},
-                                         DateCase{"LeapDayOf2000", "29.02.2000", false},
-                                         DateCase{"April31", "31.04.2014", true},
-                                         DateCase{"DayZero", "00.06.2014", true},
-                                         DateCase{"HalfTyped", "15.06.    ", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DateField, ProposesTheNextDrawingNumberOfTheYear) {
     std::vector<TZaznam> records = {Record("10.01.2014", 800), Record("20.12.2013", 800),
@@ -151,34 +131,27 @@ TEST(HighestCSk1OfYear, LooksAtAllEntriesOfRecordsOfTheYear) {
     EXPECT_EQ(HighestCSk1OfYear(records, "  .  .    "), 0);
 }
 
-struct DecimalCase {
-    const char* name;
-    const char* text;
-    std::optional<double> value;
-    double leading;
-};
-
-class CellNumber : public testing::TestWithParam<DecimalCase> {};
-
-TEST_P(CellNumber, ReadsDecimalsWithPointOrComma) {
-    const DecimalCase& c = GetParam();
-    EXPECT_EQ(ParseDecimalText(c.text), c.value);
-    EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.leading);
+TEST(CellNumber, ReadsDecimalsWithPointOrComma) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+        double leading;
+    } rows[] = {{"12.5", 12.5, 12.5},
+                {"12,5", 12.5, 12.5},
+                {" 7 ", 7.0, 7},
+                {"-3.25", -3.25, -3.25},
+                {".5", 0.5, 0.5},
+                {"5.", 5.0, 5},
+                {"12a", std::nullopt, 12},
+                {"", std::nullopt, 0},
+                {"inf", std::nullopt, 0},
+                {"1e5", std::nullopt, 1},
+                {"1.2.3", std::nullopt, 1.2}};
+    for (const auto& c : rows) {
+        EXPECT_EQ(ParseDecimalText(c.text), c.value) << c.text;
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.leading) << c.text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cells, CellNumber,
-                         testing::Values(DecimalCase{"Point", "12.5", 12.5, 12.5},
-                                         DecimalCase{"Comma", "12,5", 12.5, 12.5},
-                                         DecimalCase{"Spaces", " 7 ", 7.0, 7},
-                                         DecimalCase{"Negative", "-3.25", -3.25, -3.25},
-                                         DecimalCase{"NoIntegerDigits", ".5", 0.5, 0.5},
-                                         DecimalCase{"TrailingPoint", "5.", 5.0, 5},
-                                         DecimalCase{"TrailingText", "12a", std::nullopt, 12},
-                                         DecimalCase{"Empty", "", std::nullopt, 0},
-                                         DecimalCase{"Infinity", "inf", std::nullopt, 0},
-                                         DecimalCase{"Exponent", "1e5", std::nullopt, 1},
-                                         DecimalCase{"TwoPoints", "1.2.3", std::nullopt, 1.2}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NormaliseGroupClass, SpellsClassesAsTheTable) {
     EXPECT_EQ(NormaliseGroupClass("dkc"), "Dkc");

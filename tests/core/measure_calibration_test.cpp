@@ -12,45 +12,39 @@ using namespace hk;
 
 namespace {
 
-struct PointCase {
-    const char* name;
-    PicturePoint centre, north, point;
-    int vertexAngle, vertexDistance; // as a faculae vertex
-    const char* spotAngle;           // as a spot, one decimal
-    const char* spotDistance;
-};
-
-class PictureToPolarCase : public testing::TestWithParam<PointCase> {};
-
-TEST_P(PictureToPolarCase, VertexAndSpot) {
-    const PointCase& c = GetParam();
-    const Calibration cal = Calibrate(c.centre, c.north);
-    EXPECT_EQ(FaculaeVertex(cal, c.point), (VertexPosition{c.vertexAngle, c.vertexDistance}));
-    const PolarPosition s = SpotPosition(cal, c.point);
-    EXPECT_EQ(FormatTenths(s.angle), c.spotAngle);
-    EXPECT_EQ(FormatTenths(s.distance), c.spotDistance);
-}
-
 // Radius 250 px: 2 px per unit.
 constexpr PicturePoint C{500, 500}, Up{500, 250}, Right{750, 500};
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, PictureToPolarCase,
-    testing::Values(
-        PointCase{"StraightAbove", C, Up, {500, 300}, 0, 100, "0.0", "100.0"},
+TEST(PictureToPolar, VertexAndSpot) {
+    const struct {
+        const char* name;
+        PicturePoint centre, north, point;
+        int vertexAngle, vertexDistance; // as a faculae vertex
+        const char* spotAngle;           // as a spot, one decimal
+        const char* spotDistance;
+    } rows[] = {
+        {"straight above", C, Up, {500, 300}, 0, 100, "0.0", "100.0"},
         // dy = 0 is taken as 0.2: 89.94 degrees, a whole 90 for a vertex.
-        PointCase{"ToTheRight", C, Up, {700, 500}, 90, 100, "89.9", "100.0"},
-        PointCase{"Below", C, Up, {500, 701}, 180, 100, "180.0", "100.5"},
-        PointCase{"SameRowRight", C, Up, {749, 500}, 90, 124, "90.0", "124.5"},
-        PointCase{"SameRowLeft", C, Up, {251, 500}, 270, 124, "270.0", "124.5"},
+        {"to the right", C, Up, {700, 500}, 90, 100, "89.9", "100.0"},
+        {"below", C, Up, {500, 701}, 180, 100, "180.0", "100.5"},
+        {"same row right", C, Up, {749, 500}, 90, 124, "90.0", "124.5"},
+        {"same row left", C, Up, {251, 500}, 270, 124, "270.0", "124.5"},
         // North clicked to the right: "up" in the picture is 270.
-        PointCase{"NorthToTheRight", C, Right, {500, 300}, 270, 100, "270.0", "100.0"},
+        {"north to the right", C, Right, {500, 300}, 270, 100, "270.0", "100.0"},
         // 359.94 lies above 359.9 and wraps to -0.06: vertex 0, spot 0.0.
-        PointCase{"JustWestOfNorth", {1000, 1000}, {1000, 0}, {999, 0}, 0, 125, "0.0", "125.0"},
+        {"just west of north", {1000, 1000}, {1000, 0}, {999, 0}, 0, 125, "0.0", "125.0"},
         // 359.54 rounds to 360 whole degrees, the same direction as 0.
-        PointCase{
-            "RoundsToFullCircle", {1000, 1000}, {1000, 0}, {992, 0}, 0, 125, "359.5", "125.0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        {"rounds to the full circle", {1000, 1000}, {1000, 0}, {992, 0}, 0, 125, "359.5", "125.0"},
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.name);
+        const Calibration cal = Calibrate(c.centre, c.north);
+        EXPECT_EQ(FaculaeVertex(cal, c.point), (VertexPosition{c.vertexAngle, c.vertexDistance}));
+        const PolarPosition s = SpotPosition(cal, c.point);
+        EXPECT_EQ(FormatTenths(s.angle), c.spotAngle);
+        EXPECT_EQ(FormatTenths(s.distance), c.spotDistance);
+    }
+}
 
 TEST(NorthAngle, QuadrantsClockwiseFromUp) {
     const struct {

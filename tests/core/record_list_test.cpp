@@ -19,36 +19,21 @@ TZaznam record(const char* date, std::uint16_t time, std::uint16_t number = 0) {
     return z;
 }
 
-struct LineRow {
-    const char* name;
-    int index;
-    const char* date;
-    std::uint16_t time;
-    std::uint16_t number;
-    const char* line;
-};
-
-class RecordListLineTest : public ::testing::TestWithParam<LineRow> {};
-
-TEST_P(RecordListLineTest, Text) {
-    const LineRow& r = GetParam();
-    EXPECT_EQ(RecordListLine(r.index, record(r.date, r.time, r.number)), std::string(r.line));
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, RecordListLineTest,
-                         ::testing::Values(LineRow{"NumberedAtSevenOFive", 1, "05.07.2014", 705,
-                                                   121, "    1     05 07 2014  0705    001/21"},
-                                           LineRow{"NoNumber", 12345, "31.12.1999", 1200, 0,
-                                                   "12345     31 12 1999  1200    "},
-                                           LineRow{"ShortDate", 7, "1.2.2003", 5, 0,
-                                                   "    7     01 02 2003  05    "},
-                                           LineRow{"OneDigitYearPart", 2, "01.02.2003", 2359, 1205,
-                                                   "    2     01 02 2003  2359    012/5"},
-                                           LineRow{"WideIndexAndTime", 123456, "01.02.2003", 12345,
-                                                   0, "123456     01 02 2003  2345    "}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(RecordListLine, UnreadableDate) {
+TEST(RecordListLine, Text) {
+    const struct {
+        int index;
+        const char* date;
+        std::uint16_t time, number;
+        const char* line;
+    } rows[] = {
+        {1, "05.07.2014", 705, 121, "    1     05 07 2014  0705    001/21"},
+        {12345, "31.12.1999", 1200, 0, "12345     31 12 1999  1200    "},
+        {7, "1.2.2003", 5, 0, "    7     01 02 2003  05    "},
+        {2, "01.02.2003", 2359, 1205, "    2     01 02 2003  2359    012/5"},
+        {123456, "01.02.2003", 12345, 0, "123456     01 02 2003  2345    "},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(RecordListLine(r.index, record(r.date, r.time, r.number)), std::string(r.line));
     EXPECT_FALSE(RecordListLine(1, record("31.02.2014", 1200)));
     EXPECT_FALSE(RecordListLine(1, record("", 1200)));
 }
@@ -113,50 +98,41 @@ TEST(RecordListRange, ShowScrollsOnlyWhenNeeded) {
     EXPECT_EQ(w.rowOfRecord(3), 2);
 }
 
-struct KeyRow {
-    const char* name;
-    int records;
-    int position;
-    bool down;
-    int row;
-    int current;       // record that becomes current
-    int positionAfter; // scroll position afterwards
-};
-
-class ArrowKeys : public ::testing::TestWithParam<KeyRow> {};
-
-TEST_P(ArrowKeys, MoveOneRecord) {
-    const KeyRow& r = GetParam();
-    RecordListRange w(10, r.records);
-    w.setPosition(r.position);
-    const int k = r.down ? w.down(r.row) : w.up(r.row);
-    EXPECT_EQ(k, r.current);
-    EXPECT_EQ(w.position(), r.positionAfter);
-    EXPECT_TRUE(w.rowOfRecord(k).has_value());
+TEST(RecordListRange, ArrowKeysMoveOneRecord) {
+    const struct {
+        const char* name;
+        int records, position;
+        bool down;
+        int row;
+        int current;       // record that becomes current
+        int positionAfter; // scroll position afterwards
+    } rows[] = {
+        // Down on the last visible row scrolls by one record.
+        {"down on the last row", 100, 50, true, 10, 51, 51},
+        {"down inside", 100, 50, true, 4, 45, 50},
+        {"down at the end", 100, 100, true, 10, 100, 100},
+        // Up on the first row goes one page back.
+        {"up on the first row", 100, 50, false, 0, 39, 40},
+        {"up on the first row near the start", 100, 15, false, 0, 4, 11},
+        {"up at the start", 100, 11, false, 0, 1, 11},
+        {"up inside", 100, 50, false, 5, 44, 50},
+        {"down without a scroll bar", 5, 5, true, 4, 5, 5},
+        {"up without a scroll bar", 5, 5, false, 2, 2, 5},
+    };
+    for (const auto& r : rows) {
+        RecordListRange w(10, r.records);
+        w.setPosition(r.position);
+        const int k = r.down ? w.down(r.row) : w.up(r.row);
+        EXPECT_EQ(k, r.current) << r.name;
+        EXPECT_EQ(w.position(), r.positionAfter) << r.name;
+        EXPECT_TRUE(w.rowOfRecord(k).has_value()) << r.name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ArrowKeys,
-                         ::testing::Values(
-                             // Down on the last visible row scrolls by one record.
-                             KeyRow{"DownOnLastRow", 100, 50, true, 10, 51, 51},
-                             KeyRow{"DownInside", 100, 50, true, 4, 45, 50},
-                             KeyRow{"DownAtTheEnd", 100, 100, true, 10, 100, 100},
-                             // Up on the first row goes one page back.
-                             KeyRow{"UpOnFirstRow", 100, 50, false, 0, 39, 40},
-                             KeyRow{"UpOnFirstRowNearStart", 100, 15, false, 0, 4, 11},
-                             KeyRow{"UpAtTheStart", 100, 11, false, 0, 1, 11},
-                             KeyRow{"UpInside", 100, 50, false, 5, 44, 50},
-                             KeyRow{"NoScrollBarDown", 5, 5, true, 4, 5, 5},
-                             KeyRow{"NoScrollBarUp", 5, 5, false, 2, 2, 5}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(ParseDrawingRadius, AcceptsPositiveNumbers) {
+TEST(ParseDrawingRadius, AcceptsPositiveNumbersTheSettingCanHold) {
     EXPECT_EQ(std::get<double>(ParseDrawingRadius("125")), 125.0);
     EXPECT_EQ(std::get<double>(ParseDrawingRadius(" 62,5 ")), 62.5);
     EXPECT_EQ(std::get<double>(ParseDrawingRadius("999")), 999.0);
-}
-
-TEST(ParseDrawingRadius, RefusesWhatTheSettingCannotHold) {
     for (const char* bad : {"", "abc", "0", "-125", "0.4", "1000", "12x", "1e400", "nan", "inf"})
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseDrawingRadius(bad))) << bad;
 }

@@ -243,36 +243,26 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
     EXPECT_NE(r.basic.text.find("Měsíc:     Březen           Rok:   2003\r\n"), std::string::npos);
 }
 
-struct FebruaryCase {
-    const char* name;
-    const char* date;
-    int days;
-};
-
-class FebruaryLength : public ::testing::TestWithParam<FebruaryCase> {};
-
-TEST_P(FebruaryLength, GregorianInEveryReport) {
-    const auto& c = GetParam();
-    std::vector<TZaznam> records{Drawing(c.date, 800, {{"Axx"}}, 1)};
-    const std::string last = std::to_string(c.days);
-    const std::string after = std::to_string(c.days + 1);
-    const std::string sidc =
-        BuildSidcReport(records, GeometryCache::of(records), 0, StationData{}).text;
-    EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
-    const std::string cv =
-        BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{}).text;
-    EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
-    EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
-    const OwnReport own = BuildOwnReport(records, 0, StationData{});
-    EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
+TEST(MonthlyReports, FebruaryIsGregorianInEveryReport) {
+    for (const auto& [date, days] : {std::pair{"01.02.2000", 29},
+                                     {"01.02.2100", 28},
+                                     {"01.02.2001", 28},
+                                     {"01.02.2004", 29}}) {
+        SCOPED_TRACE(date);
+        std::vector<TZaznam> records{Drawing(date, 800, {{"Axx"}}, 1)};
+        const std::string last = std::to_string(days);
+        const std::string after = std::to_string(days + 1);
+        const std::string sidc =
+            BuildSidcReport(records, GeometryCache::of(records), 0, StationData{}).text;
+        EXPECT_NE(sidc.find("\r\n" + last + " 9999\r\n99"), std::string::npos);
+        const std::string cv =
+            BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{}).text;
+        EXPECT_NE(cv.find("\r\n  " + last + "  \r\n"), std::string::npos);
+        EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
+        const OwnReport own = BuildOwnReport(records, 0, StationData{});
+        EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Years, FebruaryLength,
-                         ::testing::Values(FebruaryCase{"Y2000", "01.02.2000", 29},
-                                           FebruaryCase{"Y2100", "01.02.2100", 28},
-                                           FebruaryCase{"Y2001", "01.02.2001", 28},
-                                           FebruaryCase{"Y2004", "01.02.2004", 29}),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
     // Two drawings on each of the 28 days of February 2001: the last days
@@ -328,38 +318,26 @@ TEST(InterSolReport, MeanOfAMonthWithOneObservedDay) {
     EXPECT_EQ(sums[8], sums[9] + ".0");
 }
 
-struct InterSolInputCase {
-    const char* name;
-    const char* month;
-    const char* observer;
-    const char* number;
-    const char* message;
-};
-
-class InterSolInput : public ::testing::TestWithParam<InterSolInputCase> {};
-
-TEST_P(InterSolInput, RefusedWithTheMessage) {
-    const auto& c = GetParam();
-    const InterSolTable t = BuildInterSolTable(februaryFixture(), c.month, c.observer, c.number);
-    EXPECT_EQ(t.message, c.message);
-    EXPECT_EQ(t.grid.rowCount(), 0u);
+TEST(InterSolReport, InputRefusedWithTheMessage) {
+    const char* const badInput =
+        " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
+    const char* const noRecords = "Danné záznamy neexsistují !";
+    const struct {
+        const char *month, *observer, *number, *message;
+    } rows[] = {
+        {"", "Novák, Jan", "7", badInput},        {"2.2001", "", "7", badInput},
+        {"2.2001", "Novák, Jan", "", badInput},   {"2.2001", "Novák, Jan", "../7", badInput},
+        {"II.2001", "Novák, Jan", "7", badInput}, {"2.01", "Novák, Jan", "7", noRecords},
+        {"6,2001", "Novák, Jan", "7", noRecords},
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(std::string(c.month) + "|" + c.observer + "|" + c.number);
+        const InterSolTable t =
+            BuildInterSolTable(februaryFixture(), c.month, c.observer, c.number);
+        EXPECT_EQ(t.message, c.message);
+        EXPECT_EQ(t.grid.rowCount(), 0u);
+    }
 }
-
-constexpr const char* badInput =
-    " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
-constexpr const char* noRecords = "Danné záznamy neexsistují !";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, InterSolInput,
-    ::testing::Values(
-        InterSolInputCase{"EmptyMonth", "", "Novák, Jan", "7", badInput},
-        InterSolInputCase{"NoObserver", "2.2001", "", "7", badInput},
-        InterSolInputCase{"NoNumber", "2.2001", "Novák, Jan", "", badInput},
-        InterSolInputCase{"NumberNotDigits", "2.2001", "Novák, Jan", "../7", badInput},
-        InterSolInputCase{"MonthNotANumber", "II.2001", "Novák, Jan", "7", badInput},
-        InterSolInputCase{"TwoDigitYear", "2.01", "Novák, Jan", "7", noRecords},
-        InterSolInputCase{"MonthWithoutRecords", "6,2001", "Novák, Jan", "7", noRecords}),
-    [](const auto& info) { return info.param.name; });
 
 // Values wider than the day rows of the whole protocol below.
 TEST(InterSolReport, WideValuesEndAtTheirCharacters) {
@@ -426,29 +404,16 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
     EXPECT_EQ(r.email, "is@example.org");
 }
 
-struct MonthTextCase {
-    const char* name;
-    const char* text;
-    int chosenMonth; // 0 = refused
-};
-
-class MonthText : public ::testing::TestWithParam<MonthTextCase> {};
-
-TEST_P(MonthText, Parsed) {
-    const auto m = ParseMonthText(GetParam().text);
-    EXPECT_EQ(m ? m->chosenMonth() : 0, GetParam().chosenMonth);
+TEST(ChooseMonth, MonthTextParsed) {
+    const std::pair<const char*, int> rows[] = {
+        // 0: refused
+        {"2.2000", 200002},   {"2,2000", 200002}, {"11.20011", 0}, {"6.2025x", 0},
+        {" 6.2025 ", 202506}, {"2.200", 0},       {"13.2000", 0},  {"22000", 0}};
+    for (const auto& [text, chosen] : rows) {
+        const auto m = ParseMonthText(text);
+        EXPECT_EQ(m ? m->chosenMonth() : 0, chosen) << text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, MonthText,
-                         ::testing::Values(MonthTextCase{"Point", "2.2000", 200002},
-                                           MonthTextCase{"Comma", "2,2000", 200002},
-                                           MonthTextCase{"TrailingDigit", "11.20011", 0},
-                                           MonthTextCase{"TrailingLetter", "6.2025x", 0},
-                                           MonthTextCase{"SpacesAround", " 6.2025 ", 202506},
-                                           MonthTextCase{"ShortYear", "2.200", 0},
-                                           MonthTextCase{"Month13", "13.2000", 0},
-                                           MonthTextCase{"NoSeparator", "22000", 0}),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     const auto records = februaryFixture();

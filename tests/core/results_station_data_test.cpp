@@ -13,24 +13,11 @@ using namespace hk;
 
 namespace {
 
-struct NumberCase {
-    const char* name;
-    const char* value;
-    const char* stored;
-};
-
-class StationNumber : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(StationNumber, ThreeDigitsOrEmpty) {
-    EXPECT_EQ(NormaliseStationNumber(GetParam().value), GetParam().stored);
+TEST(StationNumber, ThreeDigitsOrEmpty) {
+    for (const auto& [value, stored] :
+         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
+        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, StationNumber,
-                         ::testing::Values(NumberCase{"Empty", "", ""},
-                                           NumberCase{"One", "5", "005"},
-                                           NumberCase{"Three", "007", "007"},
-                                           NumberCase{"FourKeepsTheLastThree", "1234", "234"}),
-                         [](const auto& info) { return info.param.name; });
 
 void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;

@@ -40,60 +40,50 @@ std::vector<TZaznam> measuredFixture() {
     return {r1, r2, r3, r4};
 }
 
-struct MeasuredCase {
-    const char* name;
-    HemisphereChoice v;
-    const char* caption;
-    Row january;
-    Row march;
-};
-
-class MeasuredStatistics : public ::testing::TestWithParam<MeasuredCase> {};
-
-TEST_P(MeasuredStatistics, MonthlyMeansByHemisphere) {
-    const auto& c = GetParam();
-    const auto records = measuredFixture();
-    const ResultsGrid g = BuildMeasuredStatistics(records, c.v);
-    EXPECT_EQ(g.caption, c.caption);
-    ASSERT_EQ(g.rowCount(), 5u); // header, January to March, the month after
-    ASSERT_EQ(g.columnCount(), 16u);
-    EXPECT_EQ(g.cells[1], c.january);
-    EXPECT_EQ(g.cells[2],
-              Row({"02.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(g.cells[3], c.march);
-    EXPECT_EQ(g.cells[4],
-              Row({"04.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
-}
-
 // Whole disk: g, f, R, Cv, SN, RB over all 3 January drawings, the areas over
 // the 2 ordinary ones. North and south: the special drawing without a marker
 // counts nowhere, so the divisor is 2. March: the marker drawing counts in the
 // south; its areas are left out and the area divisor 0 becomes 1.
-INSTANTIATE_TEST_SUITE_P(
-    Hemispheres, MeasuredStatistics,
-    ::testing::Values(
-        MeasuredCase{"Celkova",
-                     HemisphereChoice::Whole,
-                     "Výsledky    statistika - naměřené - celkový",
-                     {"01.2001", " 1.67", " 6.33", "23.00", "11.33", " 7.00", "32.67", "85.00",
-                      "102.50", "  1.0", "  2.0", " 12.0", "  1.3", "  2.0", "  2.7", "  3.0"},
-                     {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00",
-                      " 0.00", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  5.0"}},
-        MeasuredCase{"Sever",
-                     HemisphereChoice::North,
-                     "Výsledky    statistika - naměřené - sever",
-                     {"01.2001", " 1.50", " 7.00", "22.00", "14.00", " 8.00", "39.00", "65.00",
-                      "77.50", "", "", "", "", "", "", ""},
-                     {"03.2001", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00",
-                      " 0.00", "", "", "", "", "", "", ""}},
-        MeasuredCase{"Jih",
-                     HemisphereChoice::South,
-                     "Výsledky    statistika - naměřené - jih",
-                     {"01.2001", " 0.50", " 1.50", " 6.50", " 2.50", " 1.50", " 6.00", "20.00",
-                      "25.00", "", "", "", "", "", "", ""},
-                     {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00",
-                      " 0.00", "", "", "", "", "", "", ""}}),
-    [](const auto& info) { return info.param.name; });
+TEST(MeasuredStatistics, MonthlyMeansByHemisphere) {
+    const struct {
+        HemisphereChoice v;
+        const char* caption;
+        Row january, march;
+    } rows[] = {
+        {HemisphereChoice::Whole,
+         "Výsledky    statistika - naměřené - celkový",
+         {"01.2001", " 1.67", " 6.33", "23.00", "11.33", " 7.00", "32.67", "85.00", "102.50",
+          "  1.0", "  2.0", " 12.0", "  1.3", "  2.0", "  2.7", "  3.0"},
+         {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00", " 0.00",
+          "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  5.0"}},
+        {HemisphereChoice::North,
+         "Výsledky    statistika - naměřené - sever",
+         {"01.2001", " 1.50", " 7.00", "22.00", "14.00", " 8.00", "39.00", "65.00", "77.50", "", "",
+          "", "", "", "", ""},
+         {"03.2001", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", "", "",
+          "", "", "", "", ""}},
+        {HemisphereChoice::South,
+         "Výsledky    statistika - naměřené - jih",
+         {"01.2001", " 0.50", " 1.50", " 6.50", " 2.50", " 1.50", " 6.00", "20.00", "25.00", "", "",
+          "", "", "", "", ""},
+         {"03.2001", " 1.00", " 5.00", "15.00", " 0.00", " 5.00", " 0.00", " 0.00", " 0.00", "", "",
+          "", "", "", "", ""}},
+    };
+    const auto records = measuredFixture();
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.caption);
+        const ResultsGrid g = BuildMeasuredStatistics(records, c.v);
+        EXPECT_EQ(g.caption, c.caption);
+        ASSERT_EQ(g.rowCount(), 5u); // header, January to March, the month after
+        ASSERT_EQ(g.columnCount(), 16u);
+        EXPECT_EQ(g.cells[1], c.january);
+        EXPECT_EQ(g.cells[2],
+                  Row({"02.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+        EXPECT_EQ(g.cells[3], c.march);
+        EXPECT_EQ(g.cells[4],
+                  Row({"04.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+    }
+}
 
 TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) {
     // An ordinary drawing whose first group was entered as "s" is one
@@ -115,61 +105,48 @@ TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
     EXPECT_EQ(g.cells[3][1], " 1.00");
 }
 
-struct DateCase {
-    const char* name;
-    const char* date;
-};
-
-class DrawingDates : public ::testing::TestWithParam<DateCase> {};
-
-TEST_P(DrawingDates, AsTheGeneralReader) {
-    const TZaznam z = Record(GetParam().date, 800);
-    EXPECT_EQ(DrawingDate(z), RecordDate(z));
+TEST(DrawingDates, AsTheGeneralReader) {
+    for (const char* date :
+         {"05.02.2001", "5.2.2001", "29.02.2001", "29.02.2000", "0a.02.2001", "01.01.0000"}) {
+        const TZaznam z = Record(date, 800);
+        EXPECT_EQ(DrawingDate(z), RecordDate(z)) << date;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, DrawingDates,
-    ::testing::Values(DateCase{"Canonical", "05.02.2001"}, DateCase{"ShortDay", "5.2.2001"},
-                      DateCase{"NoSuchDay", "29.02.2001"}, DateCase{"LeapDay", "29.02.2000"},
-                      DateCase{"Letters", "0a.02.2001"}, DateCase{"YearZero", "01.01.0000"}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
     std::vector<TZaznam> records{Record("", 0), Record("31.02.2001", 0)};
     EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
-struct SumsCase {
-    const char* name;
-    bool special;
-    int marker; // 0 none, 1 north, 2 south
-    int whole, north, south, area;
-};
-
-class AccumulateMonthRules : public ::testing::TestWithParam<SumsCase> {};
-
-TEST_P(AccumulateMonthRules, WhichSumsADrawingReaches) {
-    const auto& c = GetParam();
-    TZaznam z = Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
-    z.Q = 3;
-    if (c.special) Zvlastni(z);
-    if (c.marker) Marker(z, c.marker == 1);
-    MonthSums s{};
-    AccumulateMonth(s, z);
-    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::Whole)], c.whole);
-    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::North)], c.north);
-    EXPECT_EQ(s[SumIndex(0, HemisphereChoice::South)], c.south);
-    EXPECT_EQ(s[SumIndex(6, HemisphereChoice::Whole)], c.area);
-    EXPECT_EQ(s[FirstRecordQuantity + 6], 3); // Q counts for every drawing
+TEST(AccumulateMonth, WhichSumsADrawingReaches) {
+    const struct {
+        const char* name;
+        bool special;
+        int marker; // 0 none, 1 north, 2 south
+        int whole, north, south, area;
+    } rows[] = {
+        {"ordinary", false, 0, 3, 2, 1, 100},
+        {"ordinary with a marker", false, 1, 3, 2, 1, 100},
+        {"special without a marker", true, 0, 3, 0, 0, 0},
+        {"special, north marker", true, 1, 3, 2, 1, 0},
+        {"special, south marker", true, 2, 3, 2, 1, 0},
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.name);
+        TZaznam z =
+            Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
+        z.Q = 3;
+        if (c.special) Zvlastni(z);
+        if (c.marker) Marker(z, c.marker == 1);
+        MonthSums s{};
+        AccumulateMonth(s, z);
+        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::Whole)], c.whole);
+        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::North)], c.north);
+        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::South)], c.south);
+        EXPECT_EQ(s[SumIndex(6, HemisphereChoice::Whole)], c.area);
+        EXPECT_EQ(s[FirstRecordQuantity + 6], 3); // Q counts for every drawing
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Drawings, AccumulateMonthRules,
-                         ::testing::Values(SumsCase{"Ordinary", false, 0, 3, 2, 1, 100},
-                                           SumsCase{"OrdinaryWithMarker", false, 1, 3, 2, 1, 100},
-                                           SumsCase{"SpecialWithoutMarker", true, 0, 3, 0, 0, 0},
-                                           SumsCase{"SpecialNorthMarker", true, 1, 3, 2, 1, 0},
-                                           SumsCase{"SpecialSouthMarker", true, 2, 3, 2, 1, 0}),
-                         [](const auto& info) { return info.param.name; });
 
 // 20 months from January 2001 to August 2002 with drawings in months 1, 10,
 // 19 and 20 only; the months between count as 0.
@@ -230,33 +207,16 @@ TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
     EXPECT_EQ(BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0], 30);
 }
 
-TEST(SmoothedStatistics, FewerThanFourteenDrawingsBuildNoTable) {
+TEST(SmoothedStatistics, FewerThanFourteenDrawingsOr401DaysBuildNoTable) {
     auto records = smoothedFixture();
     records.resize(13);
     EXPECT_EQ(BuildSmoothedStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
+    // The span must be more than 400 days.
+    std::vector<TZaznam> span{Record("01.01.2001", 800), Record("05.02.2002", 800)};
+    EXPECT_EQ(CheckSmoothedSpan(span), "Nedostatek dat pro měsíční vyhlazené");
+    span[1] = Record("06.02.2002", 800);
+    EXPECT_FALSE(CheckSmoothedSpan(span));
 }
-
-struct SpanCase {
-    const char* name;
-    const char* last;
-    bool accepted;
-};
-
-class SmoothedSpan : public ::testing::TestWithParam<SpanCase> {};
-
-TEST_P(SmoothedSpan, MoreThan400Days) {
-    std::vector<TZaznam> records{Record("01.01.2001", 800), Record(GetParam().last, 800)};
-    const auto message = CheckSmoothedSpan(records);
-    EXPECT_EQ(!message.has_value(), GetParam().accepted);
-    if (message) {
-        EXPECT_EQ(*message, "Nedostatek dat pro měsíční vyhlazené");
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Days, SmoothedSpan,
-                         ::testing::Values(SpanCase{"Exactly400", "05.02.2002", false},
-                                           SpanCase{"Days401", "06.02.2002", true}),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(StatisticsStatus, RowsAndPages) {
     const auto records = smoothedFixture();
@@ -285,33 +245,23 @@ TEST(TypeOccurrence, CountsPerClassAndYear) {
     EXPECT_EQ(t.unknownClasses, 2); // "dao" and "***"
 }
 
-struct InterSolCase {
-    const char* name;
-    GroupSpec group;
-    int q;
-    InterSolValues expected;
-};
-
-class InterSolCountsCase : public ::testing::TestWithParam<InterSolCase> {};
-
-TEST_P(InterSolCountsCase, FromTheGroupEntries) {
-    const auto& c = GetParam();
+TEST(InterSolCounts, FromTheGroupEntries) {
+    const struct {
+        GroupSpec group;
+        int q;
+        InterSolValues expected;
+    } rows[] = {
+        {{"Hsx", 1, 1}, 2, {0, 0, 0, 1, 0, 4, 1}},                     // one penumbral spot
+        {{"Axx", 1, 0, North, 500, 0, 1}, 1, {0, 0, 0, 0, 1, 5, 1}},   // one small spot
+        {{"Dai", 8, 2, North, 500, 0, 5}, 3, {1, 3, 5, 0, 0, 3, 9}},   // a group of eight
+        {{"Axx", 1, 1, North, 500, 0, 1}, 6, {-1, -1, 0, 1, 1, 0, 0}}, // contradictory counts
+    };
     auto v = [](const InterSolValues& x) {
         return std::array{x.gr, x.grfp, x.grf, x.efp, x.ef, x.Cond, x.sum};
     };
-    EXPECT_EQ(v(InterSolCounts(Drawing("01.02.2001", 800, {c.group}, c.q))), v(c.expected));
+    for (const auto& c : rows)
+        EXPECT_EQ(v(InterSolCounts(Drawing("01.02.2001", 800, {c.group}, c.q))), v(c.expected))
+            << "Q " << c.q;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Groups, InterSolCountsCase,
-    ::testing::Values(
-        InterSolCase{"OnePenumbralSpot", {"Hsx", 1, 1}, 2, {0, 0, 0, 1, 0, 4, 1}},
-        InterSolCase{"OneSmallSpot", {"Axx", 1, 0, North, 500, 0, 1}, 1, {0, 0, 0, 0, 1, 5, 1}},
-        InterSolCase{"GroupOfEight", {"Dai", 8, 2, North, 500, 0, 5}, 3, {1, 3, 5, 0, 0, 3, 9}},
-        InterSolCase{"ContradictoryCountsStayNegative",
-                     {"Axx", 1, 1, North, 500, 0, 1},
-                     6,
-                     {-1, -1, 0, 1, 1, 0, 0}}),
-    [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -28,52 +28,28 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     WriteFileAtomic(path, bytes);
 }
 
-struct FactorCase {
-    const char* name;
-    const char* file;
-    std::optional<double> factor;
-};
-
-class SizeFactor : public testing::TestWithParam<FactorCase> {};
-
-TEST_P(SizeFactor, FromTheFirstLine) {
-    const auto f = ParseEnlargementFactor(GetParam().file);
-    ASSERT_EQ(f.has_value(), GetParam().factor.has_value());
-    if (f) {
-        EXPECT_DOUBLE_EQ(*f, *GetParam().factor);
+TEST(SizeFactor, FromTheFirstLine) {
+    const std::pair<const char*, std::optional<double>> rows[] = {
+        {"100", 1.2},                                 // the lower bound is exclusive
+        {"200\r\n", 1.2},                             // so is the upper
+        {"199", 1.99},         {" 130 \n999\n", 1.3}, // spaces around, more lines
+        {"1.5", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [file, factor] : rows) {
+        const auto f = ParseEnlargementFactor(file);
+        ASSERT_EQ(f.has_value(), factor.has_value()) << file;
+        if (f) {
+            EXPECT_DOUBLE_EQ(*f, *factor) << file;
+        }
     }
+    // The size percentage from the screen height: small screens raised to
+    // 100, the height divided first, a tie going to the even number.
+    for (const auto& [height, factor, percent] : {std::tuple{768, 1.2, 100},
+                                                  {1080, 1.2, 130},
+                                                  {1029, 1.2, 122},
+                                                  {1010, 1.5, 152},
+                                                  {1440, 1.99, 287}})
+        EXPECT_EQ(SizePercentage(height, factor), percent) << height << " " << factor;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, SizeFactor,
-                         testing::Values(FactorCase{"LowerBoundIsExclusive", "100", 1.2},
-                                         FactorCase{"UpperBoundIsExclusive", "200\r\n", 1.2},
-                                         FactorCase{"JustBelowTheUpperBound", "199", 1.99},
-                                         FactorCase{"SpacesAroundAndMoreLines", " 130 \n999\n",
-                                                    1.3},
-                                         FactorCase{"NotAnInteger", "1.5", std::nullopt},
-                                         FactorCase{"Empty", "", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct PercentCase {
-    const char* name;
-    int height;
-    double factor;
-    int percent;
-};
-
-class SizePercent : public testing::TestWithParam<PercentCase> {};
-
-TEST_P(SizePercent, FromScreenHeight) {
-    EXPECT_EQ(SizePercentage(GetParam().height, GetParam().factor), GetParam().percent);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SizePercent,
-                         testing::Values(PercentCase{"SmallScreenRaisedTo100", 768, 1.2, 100},
-                                         PercentCase{"Full1080", 1080, 1.2, 130},
-                                         PercentCase{"HeightDividedFirst", 1029, 1.2, 122},
-                                         PercentCase{"TieGoesToEven", 1010, 1.5, 152},
-                                         PercentCase{"LargeFactor", 1440, 1.99, 287}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SideFiles, SupplementaryBlockIsPaddedOrCut) {
     const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
@@ -339,33 +315,22 @@ TEST_F(Startup, AfterRecordsRunsBetweenTheRecordsAndTheOutsideSeries) {
     EXPECT_EQ(seen, "records=1 series=0");
 }
 
-struct ResolveCase {
-    const char* name;
-    const char* relative;
-    const char* expected; // relative to the root
-};
-
-class Resolve : public testing::TestWithParam<ResolveCase> {};
-
-TEST_P(Resolve, CaseInsensitiveWithBothSeparators) {
+TEST(ProgramDirectory, ResolveIsCaseInsensitiveWithBothSeparators) {
     TempDir dir;
     writeFile(dir.path() / "SIDC" / "Plochy.txt", "x");
     writeFile(dir.path() / "Obrázek" / "a.jpg", "x");
     writeFile(dir.path() / "datax.dat", "x");
     const ProgramDir p(dir.path());
-    EXPECT_EQ(p.resolve(GetParam().relative), dir.path() / GetParam().expected);
+    const std::pair<const char*, const char*> rows[] = {{"SIDC/Plochy.txt", "SIDC/Plochy.txt"},
+                                                        {"\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
+                                                        {"sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},
+                                                        {"OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},
+                                                        {"sidc/new.txt", "SIDC/new.txt"},
+                                                        {"Mesice\\2014.txt", "Mesice/2014.txt"},
+                                                        {"DATAX.DAT", "datax.dat"}};
+    for (const auto& [relative, expected] : rows)
+        EXPECT_EQ(p.resolve(relative), dir.path() / expected) << relative;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Resolve,
-    testing::Values(ResolveCase{"Exact", "SIDC/Plochy.txt", "SIDC/Plochy.txt"},
-                    ResolveCase{"Backslash", "\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
-                    ResolveCase{"OtherCase", "sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},
-                    ResolveCase{"CzechLetters", "OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},
-                    ResolveCase{"NewFileInExistingFolder", "sidc/new.txt", "SIDC/new.txt"},
-                    ResolveCase{"NewFolder", "Mesice\\2014.txt", "Mesice/2014.txt"},
-                    ResolveCase{"FileAtTheRoot", "DATAX.DAT", "datax.dat"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramDirectory, CodePageBytesInNamesAreLettersOfTheirOwn) {
     // A name copied from an old disk holds Windows-1250 bytes ("Černá"), not

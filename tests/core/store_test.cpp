@@ -73,53 +73,30 @@ TEST_F(Store, FirstStartHasOneRecordOfTodayAndTheFirstSaveWritesIt) {
     EXPECT_EQ(s.drawingRadius(), 125);
 }
 
-struct NormaliseCase {
-    const char* name;
-    std::function<void(TZaznam&)> change;
-    std::function<void(const TZaznam&)> check;
-};
-
-class LoadNormalisation : public testing::TestWithParam<NormaliseCase> {};
-
-TEST_P(LoadNormalisation, OfOneRecord) {
-    TempDir dir;
-    std::vector<TZaznam> records = {Rec("01.02.2003", 800), Rec("02.02.2003", 900)};
-    GetParam().change(records[1]);
-    WriteRecords(dir.path() / "datax.dat", records);
-    Session s(dir.path());
-    s.load(Today);
-    ASSERT_EQ(s.recordCount(), 2);
-    GetParam().check(s.record(2));
+// What the load mends, each on a record of its own; the first stays as written.
+TEST_F(Store, LoadNormalisesEachRecord) {
+    std::vector<TZaznam> r;
+    for (int d = 1; d <= 7; ++d)
+        r.push_back(Rec("0" + std::to_string(d) + ".02.2003", 800));
+    r[1].Zvlastni.setText("zvlastni");
+    r[2].Zvlastni.setText("zvl");
+    r[3].Pozorovatel.setText("");
+    r[4].PocetSkupin = 0;
+    r[4].Skupiny[39].Vzd = 77;
+    r[5].Skupiny[5].Uhel = 77;
+    r[6].Cas = 0;
+    Session s = loaded(r);
+    ASSERT_EQ(s.recordCount(), 7);
+    EXPECT_EQ(s.record(2).Zvlastni.text(), "zvlášťní");
+    EXPECT_EQ(s.record(3).Zvlastni.text(), "zvl");
+    EXPECT_EQ(s.record(4).Pozorovatel.text(), "N");
+    EXPECT_EQ(s.record(5).Skupiny[0].Uhel, 0);
+    EXPECT_EQ(s.record(5).Skupiny[0].Vzd, 0);
+    EXPECT_EQ(s.record(5).Skupiny[39].Vzd, 0);
+    EXPECT_EQ(s.record(6).Skupiny[0].Uhel, 300);
+    EXPECT_EQ(s.record(6).Skupiny[5].Uhel, 77);
+    EXPECT_EQ(s.record(7).Cas, 1200);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoadNormalisation,
-    testing::Values(
-        NormaliseCase{"MarkerAfterZvlBecomesTheMarker",
-                      [](TZaznam& z) { z.Zvlastni.setText("zvlastni"); },
-                      [](const TZaznam& z) { EXPECT_EQ(z.Zvlastni.text(), "zvlášťní"); }},
-        NormaliseCase{"MarkerZvlItselfStays", [](TZaznam& z) { z.Zvlastni.setText("zvl"); },
-                      [](const TZaznam& z) { EXPECT_EQ(z.Zvlastni.text(), "zvl"); }},
-        NormaliseCase{"EmptyObserverBecomesN", [](TZaznam& z) { z.Pozorovatel.setText(""); },
-                      [](const TZaznam& z) { EXPECT_EQ(z.Pozorovatel.text(), "N"); }},
-        NormaliseCase{"NoGroupsClearsEveryPosition",
-                      [](TZaznam& z) {
-                          z.PocetSkupin = 0;
-                          z.Skupiny[39].Vzd = 77;
-                      },
-                      [](const TZaznam& z) {
-                          EXPECT_EQ(z.Skupiny[0].Uhel, 0);
-                          EXPECT_EQ(z.Skupiny[0].Vzd, 0);
-                          EXPECT_EQ(z.Skupiny[39].Vzd, 0);
-                      }},
-        NormaliseCase{"GroupsKeepPositions", [](TZaznam& z) { z.Skupiny[5].Uhel = 77; },
-                      [](const TZaznam& z) {
-                          EXPECT_EQ(z.Skupiny[0].Uhel, 300);
-                          EXPECT_EQ(z.Skupiny[5].Uhel, 77);
-                      }},
-        NormaliseCase{"TimeZeroBecomes1200", [](TZaznam& z) { z.Cas = 0; },
-                      [](const TZaznam& z) { EXPECT_EQ(z.Cas, 1200); }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A measurement stored over a record is undone once, also after the faculae
 // area of the shown record was written into it, and not after the record
@@ -244,42 +221,35 @@ TEST_F(Store, SaveIntoAMissingFolderFails) {
     EXPECT_THROW(s.save(), std::runtime_error);
 }
 
-struct SortCase {
-    const char* name;
-    std::vector<TZaznam> records;
-    std::vector<std::string> order; // observers after the sort
-};
-
-class Sort : public testing::TestWithParam<SortCase> {};
-
-TEST_P(Sort, ByKey) {
-    TempDir dir;
-    WriteRecords(dir.path() / "datax.dat", GetParam().records);
-    Session s(dir.path());
-    s.load(Today);
-    s.sortRecords();
-    EXPECT_EQ(Observers(s.records()), GetParam().order);
+TEST_F(Store, SortByKey) {
+    const struct {
+        const char* name;
+        std::vector<TZaznam> records;
+        std::vector<std::string> order; // observers after the sort
+    } rows[] = {
+        {"two records in reverse stay",
+         {Rec("02.01.2010", 800, "B"), Rec("01.01.2010", 800, "A")},
+         {"B", "A"}},
+        {"equal keys keep their order",
+         {Rec("05.01.2010", 800, "X"), Rec("05.01.2010", 800, "Y"), Rec("01.01.2010", 800, "A"),
+          Rec("05.01.2010", 800, "Z")},
+         {"A", "X", "Y", "Z"}},
+        // Cas is divided as the hhmm number: 23:00 weighs more than a day and 5:00.
+        {"late evening after the next morning",
+         {Rec("01.01.2010", 2300, "Late"), Rec("02.01.2010", 500, "Morning"),
+          Rec("03.01.2010", 800, "C")},
+         {"Morning", "Late", "C"}},
+        {"an unreadable date keeps its place",
+         {Rec("03.01.2010", 800, "C"), Rec("31.02.2010", 800, "Bad"), Rec("01.01.2010", 800, "A"),
+          Rec("02.01.2010", 800, "B")},
+         {"A", "Bad", "B", "C"}},
+    };
+    for (const auto& row : rows) {
+        Session s = loaded(row.records);
+        s.sortRecords();
+        EXPECT_EQ(Observers(s.records()), row.order) << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Sort,
-    testing::Values(SortCase{"TwoRecordsInReverseStay",
-                             {Rec("02.01.2010", 800, "B"), Rec("01.01.2010", 800, "A")},
-                             {"B", "A"}},
-                    SortCase{"EqualKeysKeepTheirOrder",
-                             {Rec("05.01.2010", 800, "X"), Rec("05.01.2010", 800, "Y"),
-                              Rec("01.01.2010", 800, "A"), Rec("05.01.2010", 800, "Z")},
-                             {"A", "X", "Y", "Z"}},
-                    // Cas is divided as the hhmm number: 23:00 weighs more than a day and 5:00.
-                    SortCase{"LateEveningSortsAfterNextMorning",
-                             {Rec("01.01.2010", 2300, "Late"), Rec("02.01.2010", 500, "Morning"),
-                              Rec("03.01.2010", 800, "C")},
-                             {"Morning", "Late", "C"}},
-                    SortCase{"UnreadableDateKeepsItsPlace",
-                             {Rec("03.01.2010", 800, "C"), Rec("31.02.2010", 800, "Bad"),
-                              Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B")},
-                             {"A", "Bad", "B", "C"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Store, FindByKeyTakesTheFirstEqualKeyAndReachesTheLastRecord) {
     Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("02.01.2010", 800, "B"),
@@ -384,52 +354,42 @@ TEST_F(Store, StoreGrowsPastTheOldCapacity) {
 
 // The backup holds the records exactly as they were read at start, whatever
 // happened to the store since.
-struct BackupCase {
-    const char* name;
-    std::function<void(Session&)> changes;
-};
-
-class Backup : public testing::TestWithParam<BackupCase> {};
-
-TEST_P(Backup, HoldsTheRecordsOfTheStart) {
-    TempDir dir;
+TEST_F(Store, BackupHoldsTheRecordsOfTheStart) {
+    const struct {
+        const char* name;
+        std::function<void(Session&)> changes;
+    } rows[] = {
+        {"nothing changed", [](Session&) {}},
+        {"saved with a drawing setting",
+         [](Session& s) {
+             s.setDrawingSetting({110, true});
+             s.save();
+         }},
+        {"newest appended",
+         [](Session& s) {
+             s.setWorkingRecord(Rec("09.01.2010", 800, "New"));
+             s.storeWorkingRecord(EntryMode::New);
+         }},
+        {"oldest inserted, then corrected",
+         [](Session& s) {
+             s.setWorkingRecord(Rec("01.01.2009", 800, "Old"));
+             s.storeWorkingRecord(EntryMode::New);
+             s.selectRecord(3);
+             ChangeWorkingRecord(s, [](TZaznam& z) { z.Datum.setText("08.01.2010"); });
+             s.storeWorkingRecord(EntryMode::Correction);
+         }},
+    };
     std::vector<TZaznam> records = {Rec("01.01.2010", 0, "A"), Rec("02.01.2010", 800, ""),
                                     Rec("03.01.2010", 800, "C"), Rec("04.01.2010", 800, "D")};
     records[2].Zvlastni.setText("zvlastni");
-    WriteRecords(dir.path() / "datax.dat", records);
-    const std::string start = ReadWholeFile(dir.path() / "datax.dat");
-    Session s(dir.path());
-    s.load(Today);
-    GetParam().changes(s);
-    s.writeBackup();
-    EXPECT_EQ(ReadWholeFile(dir.path() / "datax-zaloha.dat"), start);
+    for (const auto& row : rows) {
+        Session s = loaded(records);
+        const std::string start = ReadWholeFile(datax());
+        row.changes(s);
+        s.writeBackup();
+        EXPECT_EQ(ReadWholeFile(dir.path() / "datax-zaloha.dat"), start) << row.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, Backup,
-                         testing::Values(BackupCase{"NothingChanged", [](Session&) {}},
-                                         BackupCase{"SavedWithADrawingSetting",
-                                                    [](Session& s) {
-                                                        s.setDrawingSetting({110, true});
-                                                        s.save();
-                                                    }},
-                                         BackupCase{"NewestAppended",
-                                                    [](Session& s) {
-                                                        s.setWorkingRecord(
-                                                            Rec("09.01.2010", 800, "New"));
-                                                        s.storeWorkingRecord(EntryMode::New);
-                                                    }},
-                                         BackupCase{"OldestInsertedThenCorrected",
-                                                    [](Session& s) {
-                                                        s.setWorkingRecord(
-                                                            Rec("01.01.2009", 800, "Old"));
-                                                        s.storeWorkingRecord(EntryMode::New);
-                                                        s.selectRecord(3);
-                                                        ChangeWorkingRecord(s, [](TZaznam& z) {
-                                                            z.Datum.setText("08.01.2010");
-                                                        });
-                                                        s.storeWorkingRecord(EntryMode::Correction);
-                                                    }}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Store, BackupAfterEveryRecordChangedInPlace) {
     std::vector<TZaznam> records;
@@ -455,81 +415,68 @@ TEST_F(Store, SaveAtExitOnlyWhenDataChanged) {
     EXPECT_EQ(ReadRecordFile(datax()).records.size(), 1u);
 }
 
-struct SplitCase {
-    const char* name;
-    std::array<SplitRow, 5> rows;
-    std::vector<std::vector<std::string>> files; // per row: observers written; {"-"} = no file
-};
-
-class Split : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(Split, WritesTheRanges) {
-    TempDir dir;
-    WriteRecords(dir.path() / "datax.dat",
-                 {Rec("01.08.2011", 700, "a1"), Rec("01.08.2011", 900, "a2"),
-                  Rec("02.08.2011", 800, "b"), Rec("05.08.2011", 800, "c"),
-                  Rec("10.08.2011", 800, "d")});
-    Session s(dir.path());
-    s.load(Today);
-    const SplitResult r = s.split(GetParam().rows);
-    EXPECT_FALSE(r.error);
-    for (int row = 1; row <= 5; ++row) {
-        const auto path = dir.path() / ("datax" + std::to_string(row) + ".dat");
-        const auto& expected = GetParam().files[static_cast<std::size_t>(row - 1)];
-        if (expected == std::vector<std::string>{"-"}) {
-            EXPECT_FALSE(std::filesystem::exists(path)) << row;
-            continue;
+TEST_F(Store, SplitWritesTheRangesOrExplainsWhy) {
+    const std::vector<std::string> none = {"-"}, empty = {};
+    const struct {
+        const char* name;
+        std::array<SplitRow, 5> rows;
+        std::vector<std::vector<std::string>> files; // per row: observers written; {"-"}: no file
+    } cases[] = {
+        {"one date: its one record in row 1, none later",
+         {{{"02.08.2011", "02.08.2011"},
+           {"02.08.2011", "02.08.2011"},
+           {},
+           {},
+           {"2.8.2011", "2.8.2011"}}},
+         {{"b"}, empty, none, none, empty}},
+        {"row 1 starts at the last record of its date",
+         {{{"01.08.2011", "05.08.2011"}, {}, {}, {}, {}}},
+         {{"a2", "b", "c"}, none, none, none, none}},
+        {"later rows leave out the from-record",
+         {{{"01.08.2011", "02.08.2011"}, {"02.08.2011", "10.08.2011"}, {}, {}, {}}},
+         {{"a2", "b"}, {"c", "d"}, none, none, none}},
+        {"a row whose dates match no record is skipped",
+         {{{"03.08.2011", "05.08.2011"},
+           {"01.08.2011", "04.08.2011"},
+           {"05.08.2011", "01.08.2011"},
+           {"01.08.2011", "05.08.2011"},
+           {}}},
+         {none, none, none, {"b", "c"}, none}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir d;
+        WriteRecords(d.path() / "datax.dat",
+                     {Rec("01.08.2011", 700, "a1"), Rec("01.08.2011", 900, "a2"),
+                      Rec("02.08.2011", 800, "b"), Rec("05.08.2011", 800, "c"),
+                      Rec("10.08.2011", 800, "d")});
+        Session s(d.path());
+        s.load(Today);
+        EXPECT_FALSE(s.split(c.rows).error);
+        for (std::size_t row = 0; row < 5; ++row) {
+            const auto path = d.path() / ("datax" + std::to_string(row + 1) + ".dat");
+            if (c.files[row] == none)
+                EXPECT_FALSE(std::filesystem::exists(path)) << row + 1;
+            else if (std::filesystem::exists(path))
+                EXPECT_EQ(Observers(ReadRecordFile(path).records), c.files[row]) << row + 1;
+            else
+                ADD_FAILURE() << "no file of row " << row + 1;
         }
-        ASSERT_TRUE(std::filesystem::exists(path)) << row;
-        EXPECT_EQ(Observers(ReadRecordFile(path).records), expected) << row;
     }
-}
 
-const std::vector<std::string> none = {"-"};
-const std::vector<std::string> empty = {};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Split,
-    testing::Values(SplitCase{"SameSingleDateGivesOneRecordInRow1AndNoneLater",
-                              {{{"02.08.2011", "02.08.2011"},
-                                {"02.08.2011", "02.08.2011"},
-                                {},
-                                {},
-                                {"2.8.2011", "2.8.2011"}}},
-                              {{"b"}, empty, none, none, empty}},
-                    SplitCase{"Row1StartsAtTheLastRecordOfItsDate",
-                              {{{"01.08.2011", "05.08.2011"}, {}, {}, {}, {}}},
-                              {{"a2", "b", "c"}, none, none, none, none}},
-                    SplitCase{
-                        "LaterRowsLeaveOutTheFromRecord",
-                        {{{"01.08.2011", "02.08.2011"}, {"02.08.2011", "10.08.2011"}, {}, {}, {}}},
-                        {{"a2", "b"}, {"c", "d"}, none, none, none}},
-                    SplitCase{"RowWhoseDatesMatchNoRecordIsSkipped",
-                              {{{"03.08.2011", "05.08.2011"},
-                                {"01.08.2011", "04.08.2011"},
-                                {"05.08.2011", "01.08.2011"},
-                                {"01.08.2011", "05.08.2011"},
-                                {}}},
-                              {none, none, none, {"b", "c"}, none}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Store, SplitWithABadDateWritesNothing) {
     Session s = loaded({Rec("01.08.2011", 700), Rec("02.08.2011", 700)});
-    const SplitResult r =
-        s.split({{{"01.08.2011", "02.08.2011"}, {"32.13.2011", "02.08.2011"}, {}, {}, {}}});
-    ASSERT_TRUE(r.error);
-    EXPECT_NE(r.error->find("řádku 2"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "datax1.dat"));
-}
-
-TEST_F(Store, SplitExplainsSkippedRows) {
-    Session s = loaded({Rec("01.08.2011", 700), Rec("02.08.2011", 700)});
-    const SplitResult r =
+    const SplitResult skipped =
         s.split({{{"03.08.2011", "02.08.2011"}, {"02.08.2011", "01.08.2011"}, {}, {}, {}}});
-    ASSERT_EQ(r.rows.size(), 2u);
-    EXPECT_FALSE(r.rows[0].written);
-    EXPECT_NE(r.rows[0].note.find("03.08.2011"), std::string::npos);
-    EXPECT_NE(r.rows[1].note.find("je až po datu"), std::string::npos);
+    ASSERT_EQ(skipped.rows.size(), 2u);
+    EXPECT_FALSE(skipped.rows[0].written);
+    EXPECT_NE(skipped.rows[0].note.find("03.08.2011"), std::string::npos);
+    EXPECT_NE(skipped.rows[1].note.find("je až po datu"), std::string::npos);
+    // A bad date anywhere writes nothing.
+    const SplitResult bad =
+        s.split({{{"01.08.2011", "02.08.2011"}, {"32.13.2011", "02.08.2011"}, {}, {}, {}}});
+    ASSERT_TRUE(bad.error);
+    EXPECT_NE(bad.error->find("řádku 2"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "datax1.dat"));
 }
 
 } // namespace

@@ -1,11 +1,15 @@
-// Tables of the results window printed across pages: how many pages, which
-// rows land on which page, and a PDF with that many pages.
+// Pictures of the results window: tables printed across pages (how many
+// pages, which rows land on which page, a PDF with that many pages), the
+// painted list of observers with their periods (key "q") and the calendar of
+// the days without activity.
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTest>
 
+#include "render/protocol_observers.h"
+#include "render/spotless_calendar.h"
 #include "render/table_print.h"
 #include "tests_support/pdf_pages.h"
 
@@ -34,6 +38,13 @@ int inkBands(const QImage& img) {
         inBand = ink;
     }
     return bands;
+}
+
+bool hasInk(const QImage& img) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) return true;
+    return false;
 }
 
 } // namespace
@@ -118,6 +129,68 @@ class TestProtocolTable : public QObject {
         QVERIFY(expected > 1);
         QCOMPARE(printed, expected);
         QCOMPARE(PdfPages(bytes.toStdString()), expected);
+    }
+
+    void listSizeFollowsTheObservers() {
+        const QSize empty = ObserverListSize({});
+        const QSize two =
+            ObserverListSize({{"A", {2000, 1, 1}, {2001, 1, 1}, 3}, {"B", {}, {}, 1}});
+        QCOMPARE(two.width(), empty.width());
+        QVERIFY(two.height() > empty.height());
+
+        for (const auto& list :
+             {std::vector<ObserverPeriod>{},
+              std::vector<ObserverPeriod>{{"A", {2000, 1, 1}, {2001, 1, 1}, 3}}}) {
+            QImage img(ObserverListSize(list) + QSize(20, 20), QImage::Format_RGB32);
+            img.fill(Qt::red);
+            {
+                QPainter p(&img);
+                PaintObserverList(p, QRect(QPoint(0, 0), ObserverListSize(list)), list);
+            }
+            // Painted on white inside its size, nothing beyond it.
+            QCOMPARE(img.pixelColor(5, 5), QColor(Qt::white));
+            QCOMPARE(img.pixelColor(img.width() - 5, img.height() - 5), QColor(Qt::red));
+            QVERIFY(hasInk(img.copy(QRect(QPoint(2, 2), ObserverListSize(list) - QSize(4, 4)))));
+        }
+    }
+
+    // A marked day is a red cell with a black border in its month's column
+    // and its day's row; other cells stay white.
+    void spotlessDayIsARedCell() {
+        const std::vector<std::string> days = {"31.12.2005", "01.02.2005", "15.07.2006"};
+        const SpotlessCalendar model = BuildSpotlessCalendar(days, 2005, 900, 600, 100);
+        QImage image(900, 600, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QPainter p(&image);
+        PaintSpotlessCalendar(p, image.rect(), model);
+        p.end();
+
+        // w = 60: December from x = 780, row 31 from y = 15 * 31 + 61.
+        QCOMPARE(image.pixelColor(810, 15 * 31 + 67), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(781, 15 * 31 + 67), QColor(Qt::black)); // its border
+        QCOMPARE(image.pixelColor(810, 15 * 31 + 74), QColor(Qt::white)); // below it
+        QCOMPARE(image.pixelColor(190, 15 * 1 + 67), QColor(255, 0, 0));  // 1 February
+        QCOMPARE(image.pixelColor(490, 15 * 15 + 67), QColor(Qt::white)); // 15 July 2006 not shown
+        QCOMPARE(image.pixelColor(899, 599), QColor(Qt::white));          // the whole area filled
+        QCOMPARE(image.pixelColor(60, 300), QColor(Qt::black));           // the first vertical line
+    }
+
+    void calendarMonthNamesKeepToTheirColumns() {
+        // A narrow calendar: columns of 40 pixels, "Červenec" wider than that.
+        const SpotlessCalendar model = BuildSpotlessCalendar({}, 2005, 600, 600, 100);
+        QImage image(600, 600, QImage::Format_RGB32);
+        QPainter p(&image);
+        PaintSpotlessCalendar(p, image.rect(), model);
+        p.end();
+        const int w = 40;
+        // Between the room of one month's name and the start of the next the
+        // header row (between the lines at y = 60 and 75) stays white but for
+        // the column line.
+        for (int m = 1; m < 12; ++m)
+            for (int x = 20 + w * (m + 1) + w - 20 - 2; x < 20 + w * (m + 2); ++x)
+                for (int y = 61; y < 75 && x % w != 0; ++y)
+                    QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white),
+                             qPrintable(QString("month %1 at %2,%3").arg(m).arg(x).arg(y)));
     }
 };
 
