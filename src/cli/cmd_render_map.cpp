@@ -5,11 +5,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
@@ -18,16 +17,15 @@
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
 #include "maps/map_dates.h"
-#include "maps/map_strips.h"
+#include "maps/map_scene.h"
 #include "maps/rotation_index.h"
 #include "maps/synoptic_map.h"
 #include "records/program_dir.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "records/startup.h"
-#include "render/corona_renderer.h"
 #include "render/jpeg_writer.h"
-#include "render/magnetosphere_renderer.h"
+#include "render/map_picture_renderer.h"
 #include "render/synoptic_map_renderer.h"
 
 namespace hk::cli {
@@ -36,15 +34,13 @@ namespace {
 
 constexpr int MaxRotation = 9999;
 
-enum class MapKind { Single, Long, High, Two, CoronaGraph, CoronaButterfly };
-
-MapKind parseKind(const std::optional<std::string>& text) {
-    if (!text || *text == "single") return MapKind::Single;
-    if (*text == "long") return MapKind::Long;
-    if (*text == "high") return MapKind::High;
-    if (*text == "two") return MapKind::Two;
-    if (*text == "corona-graph") return MapKind::CoronaGraph;
-    if (*text == "corona-butterfly") return MapKind::CoronaButterfly;
+MapView parseKind(const std::optional<std::string>& text) {
+    if (!text || *text == "single") return MapView::Single;
+    if (*text == "long") return MapView::Long;
+    if (*text == "high") return MapView::High;
+    if (*text == "two") return MapView::Two;
+    if (*text == "corona-graph") return MapView::CoronaGraph;
+    if (*text == "corona-butterfly") return MapView::CoronaButterfly;
     throw UsageError("--kind čeká single, long, high, two, corona-graph nebo corona-butterfly");
 }
 
@@ -82,22 +78,22 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const PictureFiles files = TakePictureFiles(args);
     const auto kindText = TakeOption(args, "--kind");
     const auto size = TakeOption(args, "--size");
-    SynopticMapOptions o;
-    o.faculaeOn = !TakeFlag(args, "--no-faculae");
-    o.areasOn = !TakeFlag(args, "--no-areas");
-    o.faculaeCentres = TakeFlag(args, "--faculae-centres");
+    MapLayerSwitches layers;
+    layers.faculaeOn = !TakeFlag(args, "--no-faculae");
+    layers.areasOn = !TakeFlag(args, "--no-areas");
+    layers.faculaeCentres = TakeFlag(args, "--faculae-centres");
     const bool corona = TakeFlag(args, "--corona");
     const bool withMagnetosphere = TakeFlag(args, "--magnetosphere");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (!rotation) throw UsageError("chybí --rotation ČÍSLO");
     const int R = ParseInt(*rotation, "--rotation", 1, MaxRotation);
-    const MapKind kind = parseKind(kindText);
+    const MapView kind = parseKind(kindText);
     const auto [width, height] = ParseSize(size, 1200, 820);
     const QSize client(width, height);
-    if ((corona || withMagnetosphere) && kind != MapKind::Single)
+    if ((corona || withMagnetosphere) && kind != MapView::Single)
         throw UsageError("--corona a --magnetosphere patří k mapě otočky (--kind single)");
-    if (files.data && kind != MapKind::Single)
+    if (files.data && kind != MapView::Single)
         throw UsageError("--data patří k mapě otočky (--kind single)");
 
     Session session(ExistingProgramDirectory(args[0]));
@@ -106,132 +102,66 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     AnalysisTables analysis(session);
     const CoronaTable noCorona;
     const bool showsCorona =
-        corona || kind == MapKind::CoronaGraph || kind == MapKind::CoronaButterfly;
+        corona || kind == MapView::CoronaGraph || kind == MapView::CoronaButterfly;
     const CoronaTable& coronaTable = showsCorona ? LoadCorona(analysis, err) : noCorona;
 
     GuiApplicationScope gui;
-    const auto records = session.records();
-    const RotationIndex index = RotationIndex::of(records);
-    // The strips of several rotations read the whole store's geometry; the
-    // map of one rotation reads its records' only, the corona views none.
-    const auto geometryFor = [&](MapKind k) -> const GeometryCache& {
-        if (k == MapKind::Long || k == MapKind::High || k == MapKind::Two)
-            return session.geometry();
-        const RecordRange range = k == MapKind::Single ? index.range(records, R) : RecordRange{};
-        return session.geometry(range.first, range.last);
-    };
-    const GeometryCache& geometry = geometryFor(kind);
-    const ProgramDir& dir = session.dir;
+    MapScene scene;
+    scene.view = kind;
+    scene.rotation = R;
+    scene.width = client.width();
+    scene.height = client.height();
+    scene.layers = layers;
+    scene.sizePercent = session.sizePercent();
+    // Said after the map's own note, and not when only its table is asked for.
+    std::string layerNotes;
+    if (corona) {
+        if (coronaTable.present())
+            scene.layers.coronaOn = true;
+        else
+            layerNotes += std::string(NoCoronaData) + "\n";
+    }
+    MagnDatCells magnCells;
+    if (withMagnetosphere) {
+        if (HasMagnetoData(session.dir)) {
+            scene.layers.magnetosphereOn = scene.layers.magnetospherePicture = true;
+            magnCells = ReadMagnDat(
+                session.dir, MagnBlocks(RotationIndex::of(session.records()).lastRotation()));
+        } else {
+            layerNotes += std::string(NoMagnetosphereData) + "\n";
+        }
+    }
+    if ((kind == MapView::CoronaGraph || kind == MapView::CoronaButterfly) &&
+        !coronaTable.present())
+        throw JobError(NoCoronaData);
     const std::string file = files.out.value_or(std::string());
-    switch (kind) {
-    case MapKind::Single: {
-        const SynopticMap map =
-            MakeFittedSynopticMap(records, geometry, index, R, client.width(), client.height());
-        const int s = map.s;
-        if (map.range.empty()) err << "Rotace " << R << " v datech není\n";
+    if (kind == MapView::High && IsPdf(file)) {
+        // As the printer draws it: 14 rotations on the page's canvas.
+        WritePdf(file, QStringLiteral("Mapa"), [&](QPdfWriter& pdf) {
+            QPainter p(&pdf);
+            const QRect page = p.viewport();
+            PrintHighMap(p, page, BuildPrintedHighMap(session, scene, page.width()));
+        });
+        out << file << "\n";
+        return 0;
+    }
+    const MapPicture picture = BuildMapPicture(session, {coronaTable, magnCells}, scene);
+    if (kind == MapView::Single) {
+        if (picture.map.range.empty()) err << "Rotace " << R << " v datech není\n";
         if (files.data) {
-            WritePictureData(*files.data, MapPictureData(map));
+            WritePictureData(*files.data, MapPictureData(picture.map));
             if (!files.out) {
                 out << *files.data << "\n";
                 return 0;
             }
         }
-        // The layers under the grid, each built once for this scale.
-        CoronaUnderMapModel pod;
-        if (corona) {
-            if (!coronaTable.present())
-                err << NoCoronaData << "\n";
-            else
-                pod = MakeCoronaUnderMap(coronaTable, R, s, 0);
-        }
-        MagnetosphereLayer magnet;
-        QImage picture;
-        if (withMagnetosphere) {
-            if (!HasMagnetoData(dir)) {
-                err << NoMagnetosphereData << "\n";
-            } else {
-                // The map's current record: the first of the rotation in the
-                // rotation list, else the rotation's seventh day.
-                const int at = index.position(R);
-                std::optional<Date> date;
-                if (at >= 0)
-                    date = RecordDate(records[std::size_t(index.L()[std::size_t(at)] - 1)]);
-                if (!date)
-                    date = DateFromSerial(DaySerial(MapRotationDates(R).startDate) +
-                                          MagnetoLayerDaysBefore);
-                const MagnDatCells magnCells = ReadMagnDat(dir, MagnBlocks(index.lastRotation()));
-                magnet = LayoutMagnetosphere(LoadMagnetosphere(dir, *date, R, magnCells), s, 0);
-                picture = LoadMagnetoPicture(dir, R);
-            }
-        }
-        writePicture(file, client, [&](QPainter& p, const QRect& area) {
-            PaintSynopticMap(p, area, map, o, [&](QPainter& q) {
-                const QRect origin(QPoint(0, 0), area.size());
-                PaintMagnetoPicture(q, origin, picture, s);
-                PaintCoronaUnderMap(q, origin, pod);
-                PaintMagnetosphereLayer(q, origin, magnet);
-            });
-        });
-        break;
     }
-    case MapKind::CoronaGraph:
-    case MapKind::CoronaButterfly: {
-        if (!coronaTable.present()) throw JobError(NoCoronaData);
-        const CoronaViewOptions ko{
-            static_cast<int>(std::nearbyint(session.sizePercent() * 13 / 100.0))};
-        if (kind == MapKind::CoronaGraph) {
-            // The graph starts on the first day of the rotation.
-            const CoronaGraphModel graph = MakeCoronaGraphOfRotation(coronaTable, R);
-            if (!graph.present)
-                err << "Tabulka korony nemá den " << FormatDatum(MapRotationDates(R).startDate)
-                    << ", začátek rotace " << R << "\n";
-            writePicture(file, client, [&](QPainter& p, const QRect& area) {
-                PaintCoronaGraph(p, area, graph, ko);
-            });
-        } else {
-            const CoronaButterflyModel butterfly = MakeCoronaButterfly(coronaTable);
-            CoronaButterflyOptions mo;
-            mo.fontPixels = ko.fontPixels;
-            writePicture(file, client, [&](QPainter& p, const QRect& area) {
-                PaintCoronaButterfly(p, area, butterfly, mo);
-            });
-        }
-        break;
-    }
-    case MapKind::Long: {
-        const StripView view = MakeStripView(records, geometry, index, R, LongMapStrips,
-                                             StripKind::Long, LongMapScale(client.width()), false);
-        writePicture(file, client,
-                     [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
-        break;
-    }
-    case MapKind::Two: {
-        const StripView view = MakeTwoMapView(records, geometry, index, R,
-                                              TwoMapScale(client.width(), client.height()));
-        writePicture(file, client,
-                     [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
-        break;
-    }
-    case MapKind::High:
-        if (IsPdf(file)) {
-            // As the printer draws it: 14 rotations on the page's canvas.
-            WritePdf(file, QStringLiteral("Mapa"), [&](QPdfWriter& pdf) {
-                QPainter p(&pdf);
-                const QRect page = p.viewport();
-                const StripView view =
-                    MakeStripView(records, geometry, index, R, PrintedHighMapStrips,
-                                  StripKind::High, PrintStripScale(page.width()), true);
-                PrintHighMap(p, page, view);
-            });
-        } else {
-            const StripView view = MakeStripView(records, geometry, index, R,
-                                                 HighMapStripCount(client.width(), client.height()),
-                                                 StripKind::High, StripScale(client.width()), true);
-            writePicture(file, client,
-                         [&](QPainter& p, const QRect& area) { PaintStripView(p, area, view); });
-        }
-        break;
-    }
+    err << layerNotes;
+    if (kind == MapView::CoronaGraph && !picture.coronaGraph.present)
+        err << "Tabulka korony nemá den " << FormatDatum(MapRotationDates(R).startDate)
+            << ", začátek rotace " << R << "\n";
+    writePicture(file, client,
+                 [&](QPainter& p, const QRect& area) { PaintMapPicture(p, area, picture); });
     out << file << "\n";
     if (files.data) out << *files.data << "\n";
     return 0;

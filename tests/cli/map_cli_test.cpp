@@ -102,7 +102,6 @@ TEST(RenderMapCli, ViewsFormatsAndRefusals) {
     };
     const std::string png = ShellQuoted(f.dir.path() / "m.png");
     const Row rows[] = {
-        {"long map, own size", "--kind long --size 800x600 --out " + png, 0},
         {"high map as the printed page", "--kind high --out " + ShellQuoted(f.dir.path() / "v.pdf"),
          0},
         {"corona graph without KoronaX", "--kind corona-graph --out " + png, 1,

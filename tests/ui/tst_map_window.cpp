@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -24,6 +25,8 @@
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "maps/map_dates.h"
+#include "tests_support/run_cli.h"
+#include "ui/graphs/butterfly_window.h"
 #include "ui/maps/map_window.h"
 #include "ui/support/frame_fixture.h"
 
@@ -67,8 +70,11 @@ class TestMapWindow : public QObject {
     // A rotation of the list whose map has faculae, leaves and many groups.
     void richRotation() {
         const auto& r = w_->rotationIndex().rotations();
+        auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
         for (int i = int(r.size()) / 2; i < int(r.size()); ++i) {
-            w_->chooseRotation(i);
+            prikaz("vyberm");
+            list->setCurrentRow(i);
+            QTest::keyClick(list, Qt::Key_Return);
             const SynopticMap& m = w_->map();
             const bool list = std::any_of(m.groups.begin(), m.groups.end(),
                                           [](const MapGroupSymbol& g) { return g.leaf; });
@@ -87,7 +93,7 @@ class TestMapWindow : public QObject {
         f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
         f_->copyIn(demo_.path());
         QVERIFY(f_->start());
-        installMap(*f_->mainWindow);
+        installMap(f_->mainWindow->context());
         f_->mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(f_->mainWindow.get()));
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
@@ -119,12 +125,12 @@ class TestMapWindow : public QObject {
 
     void everyCommandChangesThePicture_data() {
         QTest::addColumn<QString>("prikaz");
+        // (The views and layers that render map draws too are compared with
+        // it below.)
         for (const char* p :
-             {"dlouhamap",     "vysokamap",    "dvenadsebou",  "KoronaGraf",   "Koronamotyl",
-              "koronaglob",    "Koronazvlast", "Magnetzvlast", "koronapod",    "Srovnani",
-              "fakulzap",      "plochazap",    "Stredfakuli",  "koronazap",    "SpeedButton1",
-              "SpeedButton6",  "dlouham",      "vysokam",      "SpeedButton5", "koronagraf",
-              "koronaitensit", "koronsku",     "koronpod",     "srovnan"})
+             {"koronaglob", "Koronazvlast", "Magnetzvlast", "koronapod", "Srovnani", "fakulzap",
+              "SpeedButton1", "SpeedButton6", "dlouham", "vysokam", "SpeedButton5", "koronagraf",
+              "koronaitensit", "koronsku", "koronpod", "srovnan"})
             QTest::newRow(p) << QString::fromLatin1(p);
     }
     void everyCommandChangesThePicture() {
@@ -136,22 +142,78 @@ class TestMapWindow : public QObject {
         QVERIFY(difference(pred, w_->picture()) > 0);
     }
 
-    void magnetosphereLayerAndPictureOfTheLastRotation() {
-        // The demo's magnetograms are of the last days: the working record's map.
-        const QImage pred = w_->picture();
-        prikaz("magnetzap");
-        QVERIFY(w_->layers().magnetosphereOn);
-        QVERIFY(w_->action(QStringLiteral("MagnetoSfera1"))->isChecked());
-        const QImage withLayer = w_->picture();
-        QVERIFY(difference(pred, withLayer) > 0.0001);
-        // The picture magnetOBR/On<R>.bmp stretched over the map.
-        QImage image(100, 60, QImage::Format_RGB32);
-        image.fill(QColor(0, 0, 200));
-        fs::create_directories(f_->path("magnetOBR"));
-        QVERIFY(image.save(QString::fromStdString(
-            (f_->path("magnetOBR") / ("On" + std::to_string(w_->rotation()) + ".bmp")).string())));
-        prikaz("magnobr");
-        QVERIFY(difference(withLayer, w_->picture()) > 0.2);
+    // heliokres-cli render map draws what the window's client area shows, to
+    // the pixel, at the sizes of a small and two large screens.
+    void commandLineDrawsWhatTheWindowShows_data() {
+        QTest::addColumn<QStringList>("commands"); // the window's, after the rotation is chosen
+        QTest::addColumn<QString>("flags");        // render map's
+        QTest::addColumn<bool>("lastRotation");
+        const QStringList layers{"plochazap", "Stredfakuli", "koronazap"};
+        QTest::newRow("single") << QStringList{} << "" << false;
+        QTest::newRow("layers") << layers << "--no-areas --faculae-centres --corona" << false;
+        QTest::newRow("magnetosphere")
+            << QStringList{"magnetzap", "magnobr"} << "--magnetosphere" << true;
+        QTest::newRow("long") << QStringList{"dlouhamap"} << "--kind long" << false;
+        QTest::newRow("high") << QStringList{"vysokamap"} << "--kind high" << false;
+        QTest::newRow("two") << QStringList{"dvenadsebou"} << "--kind two" << false;
+        QTest::newRow("corona-graph")
+            << QStringList{"KoronaGraf"} << "--kind corona-graph" << false;
+        QTest::newRow("corona-butterfly")
+            << QStringList{"Koronamotyl"} << "--kind corona-butterfly" << false;
+    }
+    void commandLineDrawsWhatTheWindowShows() {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, flags);
+        QFETCH(bool, lastRotation);
+        // The magnetograms of the demo are of its last days.
+        if (lastRotation) {
+            QImage magnetPicture(80, 40, QImage::Format_RGB32);
+            magnetPicture.fill(QColor(0, 0, 200));
+            fs::create_directories(f_->path("magnetOBR"));
+            const std::string name = "On" + std::to_string(w_->rotation()) + ".bmp";
+            QVERIFY(magnetPicture.save(
+                QString::fromStdString((f_->path("magnetOBR") / name).string())));
+        } else {
+            richRotation();
+        }
+        for (const QString& c : commands)
+            prikaz(c.toLatin1().constData());
+        QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
+        const fs::path file = f_->path("parity.png");
+        for (const QSize size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)}) {
+            // The sub-window grows or shrinks until its client area has that size.
+            QWidget* sub = w_->parentWidget();
+            w_->layout()->activate();
+            sub->resize(sub->size() + size - w_->canvas()->size());
+            w_->layout()->activate();
+            QCOMPARE(w_->canvas()->size(), size);
+            QImage window(size, QImage::Format_RGB32);
+            w_->canvas()->render(&window, {}, {}, QWidget::DrawWindowBackground);
+
+            const std::string args = "render map " + ShellQuoted(f_->dir.path()) + " --rotation " +
+                                     std::to_string(w_->rotation()) + " --size " +
+                                     std::to_string(size.width()) + "x" +
+                                     std::to_string(size.height()) + " " + flags.toStdString() +
+                                     " --out " + ShellQuoted(file);
+            const CliRun run = RunCli(args, true);
+            QVERIFY2(run.status == 0, run.out.c_str());
+            const QImage cli =
+                QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(cli.size(), size);
+            long differ = 0;
+            long picture = 0; // pixels of the magnetosphere picture
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    differ += window.pixel(x, y) != cli.pixel(x, y);
+                    picture += window.pixel(x, y) == qRgb(0, 0, 200);
+                }
+            // The picture is stretched over the map's grid.
+            QVERIFY(!lastRotation || picture > long(size.width()) * size.height() / 5);
+            QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels differ at %2x%3")
+                                                 .arg(differ)
+                                                 .arg(size.width())
+                                                 .arg(size.height())));
+        }
     }
 
     // Without the folder Magneto; "Hmagnet" is the comparison's button.
@@ -392,7 +454,7 @@ class TestMapWindow : public QObject {
         // says why not.
         f_ = std::make_unique<Frame>(DayRecords(3));
         QVERIFY(f_->start());
-        installMap(*f_->mainWindow);
+        installMap(f_->mainWindow->context());
         f_->mainWindow->show();
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         w_ = MapWindow::openInstance(f_->mainWindow->area());
@@ -428,10 +490,12 @@ class TestMapWindow : public QObject {
         // graphs) keeps it when its activation closes the map.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
-        f_->mainWindow->showPanel(QStringLiteral("promotylek"));
-        f_->mainWindow->area()->setActiveSubWindow(other);
+        installButterfly(*f_->mainWindow);
+        f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        QTRY_VERIFY(f_->mainWindow->panel(QStringLiteral("promotylek"))->isVisible());
+        f_->mainWindow->area()->setActiveSubWindow(other);
         // Opened again, from the panel's menu command.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));

@@ -25,7 +25,7 @@ void installWindows(MainWindow& mainWindow) {
     installButterfly(mainWindow);
     installGraphs(mainWindow);
     installSmoothed(mainWindow);
-    installMap(mainWindow);
+    installMap(mainWindow.context());
 }
 
 } // namespace hk

@@ -28,15 +28,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "maps/map_areas.h"
 #include "maps/map_dates.h"
 #include "records/session.h"
-#include "render/corona_renderer.h"
 #include "render/font_roles.h"
-#include "render/magnet_comparison_renderer.h"
-#include "render/magnetosphere_renderer.h"
-#include "render/synoptic_map_renderer.h"
-#include "ui/frame/main_window.h"
+#include "render/map_picture_renderer.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -44,55 +39,6 @@
 #include "ui/frame/ui_helpers.h"
 
 namespace hk {
-
-namespace {
-
-// The lower map of the comparison starts this far below the upper one's
-// 25 q, so that its title does not run into the upper map's labels.
-constexpr int ComparisonGap = 15;
-
-// The client area: paints through the window and passes the mouse.
-class Canvas : public QWidget {
-  public:
-    Canvas(MapWindow* window, std::function<void(const QPoint&)> pressed)
-        : QWidget(window), window_(window), pressY_(std::move(pressed)) {
-        setObjectName(QStringLiteral("platno"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::StrongFocus);
-        setContextMenuPolicy(Qt::CustomContextMenu);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        window_->paint(p, rect());
-    }
-    void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) pressY_(e->position().toPoint());
-    }
-
-  private:
-    MapWindow* window_;
-    std::function<void(const QPoint&)> pressY_;
-};
-
-// A map that shows only some of its layers (the halves of the comparison,
-// the corona or the magnetosphere alone).
-SynopticMap OnlyLayers(const SynopticMap& m, bool groups, bool faculae) {
-    SynopticMap v = m;
-    if (!groups) {
-        v.groups.clear();
-        v.legend.clear();
-        v.legendCaptions.clear();
-    }
-    if (!faculae) {
-        v.faculae.clear();
-        v.faculaeCentres.clear();
-    }
-    return v;
-}
-
-} // namespace
 
 // ---------------------------------------------------------------------------
 // Opening and closing
@@ -123,8 +69,9 @@ MapWindow* MapWindow::openWindow(const WindowContext& k) {
     sub->show();
     k.area->setActiveSubWindow(sub);
     w->canvas_->setFocus();
-    QObject::connect(k.area, &QMdiArea::subWindowActivated, w, [w](QMdiSubWindow* activated) {
-        if (activated && activated != w->sub_ && !w->closed_) w->onCloseClicked();
+    // Closes itself when another window of the work area becomes active.
+    CloseWhenAnotherActivates(k.area, sub, w, [w] {
+        if (!w->closed_) w->onCloseClicked();
     });
     w->change();
     return w;
@@ -132,8 +79,7 @@ MapWindow* MapWindow::openWindow(const WindowContext& k) {
 
 MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     : QWidget(parent), context_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
-      toolBar_(new QToolBar(this)),
-      canvas_(new Canvas(this, [this](const QPoint& point) { textPlace(point); })),
+      toolBar_(new QToolBar(this)), canvas_(new PictureCanvas(this)),
       coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
       coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)),
       rotationList_(new QListWidget(canvas_)), sizeLabel_(new QLabel(canvas_)),
@@ -162,6 +108,13 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     l->addWidget(coronaDayScroll_);
     coronaGraphScroll_->hide();
     coronaDayScroll_->hide();
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    canvas_->setContextMenuPolicy(Qt::CustomContextMenu);
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { paint(p, r); });
+    canvas_->onPress([this](QMouseEvent& e) {
+        if (e.button() == Qt::LeftButton) textPlace(e.position().toPoint());
+    });
+    canvas_->onResize([this] { change(); });
     canvas_->installEventFilter(this);
 
     const Session& s = context_.model.session();
@@ -181,16 +134,25 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
         if (QAction* a = context_.frame.action(QStringLiteral("vloztext"))) a->setChecked(false);
         canvas_->setFocus();
     });
-    connect(coronaGraphScroll_, &QScrollBar::valueChanged, this, [this] { change(); });
-    connect(coronaDayScroll_, &QScrollBar::valueChanged, this, [this] { change(); });
+    connect(coronaGraphScroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (scene_.view == MapView::CoronaButterfly)
+            scene_.coronaButterflyScroll = value;
+        else
+            scene_.coronaGraphPosition = std::max(1, value);
+        change();
+    });
+    connect(coronaDayScroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        scene_.coronaDay = std::size_t(std::max(0, value));
+        change();
+    });
     connect(canvas_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& point) { popup_->popup(canvas_->mapToGlobal(point)); });
     connect(&context_.model, &SessionModel::recordsChanged, this, [this] { change(); });
 
     // The map starts from the working record's rotation.
     const TZaznam& z = s.workingRecord();
-    rotation_ = z.Rotace;
-    datum_ = RecordDate(z);
+    scene_.rotation = z.Rotace;
+    scene_.recordDate = RecordDate(z);
     today = [] {
         const QDate d = QDate::currentDate();
         return Date{d.year(), d.month(), d.day()};
@@ -204,9 +166,10 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
     createTools();
     createComparison();
     createMagnetosphereData();
-    rebuild();
+    index_ = RotationIndex::of(s.records());
     magnetosphere_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
-    setWindowTitle(q(MapCaption(rotation_)));
+    rebuild();
+    setWindowTitle(q(MapCaption(scene_.rotation)));
 }
 
 MapWindow::~MapWindow() = default;
@@ -222,18 +185,20 @@ void MapWindow::updateButtons() {
     auto state = [this](const char* name, bool on) {
         if (QAction* a = actions_.value(QString::fromLatin1(name))) a->setChecked(on);
     };
-    state("koronazap", layers_.coronaOn);
-    state("magnetzap", layers_.magnetosphereOn);
-    state("magnobr", layers_.magnetospherePicture);
-    state("fakulzap", layers_.faculaeOn);
-    state("plochazap", layers_.areasOn);
-    state("Stredfakuli", layers_.faculaeCentres);
-    state("koronapod", layers_.coronaUnderlay);
-    state("MagnetoSfera1", layers_.magnetosphereOn);
-    state("Srovnani", comparing_);
-    state("SpeedButton1", !magnetosphereDataBox_->isHidden());
-    const bool corona = view_ == MapView::CoronaGraph || view_ == MapView::CoronaButterfly ||
-                        view_ == MapView::CoronaGlobal;
+    const MapLayerSwitches& layers = scene_.layers;
+    state("koronazap", layers.coronaOn);
+    state("magnetzap", layers.magnetosphereOn);
+    state("magnobr", layers.magnetospherePicture);
+    state("fakulzap", layers.faculaeOn);
+    state("plochazap", layers.areasOn);
+    state("Stredfakuli", layers.faculaeCentres);
+    state("koronapod", layers.coronaUnderlay);
+    state("MagnetoSfera1", layers.magnetosphereOn);
+    state("Srovnani", scene_.comparing);
+    state("SpeedButton1", scene_.magnetComparison);
+    const MapView view = scene_.view;
+    const bool corona = view == MapView::CoronaGraph || view == MapView::CoronaButterfly ||
+                        view == MapView::CoronaGlobal;
     state("Korona1", corona);
     const std::pair<MapView, const char*> radioItems[] = {
         {MapView::Single, "mapky"},
@@ -246,7 +211,7 @@ void MapWindow::updateButtons() {
         {MapView::CoronaSeparate, "Koronazvlast"},
         {MapView::MagnetSeparate, "Magnetzvlast"}};
     for (const auto& [p, name] : radioItems)
-        if (p == view_) state(name, true);
+        if (p == view) state(name, true);
     if (QAction* mv = actions_.value(QStringLiteral("mensivetsi")))
         mv->setText(smaller_ ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
     // The main panel's buttons show the same states.
@@ -256,19 +221,19 @@ void MapWindow::updateButtons() {
             a->setChecked(on);
         }
     };
-    dole("koronpod", layers_.coronaUnderlay);
-    dole("magnetpod", layers_.magnetosphereOn);
-    dole("srovnan", comparing_);
+    dole("koronpod", layers.coronaUnderlay);
+    dole("magnetpod", layers.magnetosphereOn);
+    dole("srovnan", scene_.comparing);
     if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
-        a->setText(zoom_ == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
+        a->setText(scene_.zoom == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
 }
 
 void MapWindow::setView(MapView view) {
-    if (view_ != view) texts_.clear();
-    view_ = view;
+    if (scene_.view != view) texts_.clear();
+    scene_.view = view;
     const bool map = view == MapView::Single;
     if (view == MapView::Long || view == MapView::High || view == MapView::Two)
-        layers_.coronaUnderlay = false;
+        scene_.layers.coronaUnderlay = false;
     if (map) toolBar_->show();
     if (view == MapView::Long || view == MapView::High || view == MapView::Two ||
         view == MapView::CoronaGlobal)
@@ -278,7 +243,7 @@ void MapWindow::setView(MapView view) {
     coronaDayScroll_->setVisible(view == MapView::CoronaGlobal);
     if (!map) {
         rotationList_->hide();
-        magnetosphereDataBox_->hide();
+        scene_.magnetComparison = false;
     }
     change();
 }
@@ -288,64 +253,8 @@ void MapWindow::change() {
     rebuild();
     arrange();
     updateButtons();
-    setWindowTitle(q(MapCaption(rotation_)));
+    setWindowTitle(q(MapCaption(scene_.rotation)));
     canvas_->update();
-}
-
-int MapWindow::comparisonScale() const {
-    // (main window width div 64) - 3, as long as both maps fit the height.
-    QWidget* mainWindow = context_.area ? context_.area->window() : nullptr;
-    const int q = (mainWindow ? mainWindow->width() : width()) / 64 - 3;
-    const int height = (canvas_->height() - ComparisonGap) / 54;
-    return std::max(1, std::min(q, height));
-}
-
-std::optional<Date> MapWindow::rotationDate(int rotation) const {
-    const Session& s = context_.model.session();
-    const int position = index_.position(rotation);
-    if (position >= 0) {
-        const int k = index_.L()[std::size_t(position)];
-        return s.geometry(k, k).record(k).date;
-    }
-    if (rotation == rotation_ && datum_) return datum_;
-    return MapRotationDates(rotation).startDate;
-}
-
-const MagnetosphereData& MapWindow::withMagnetosphere(int rotation) {
-    for (const MagnetosphereData& d : magnetData_)
-        if (d.rotation == rotation) return d;
-    const std::optional<Date> d = rotationDate(rotation);
-    // Keeps the two rotations of the comparison.
-    if (magnetData_.size() >= 2) magnetData_.erase(magnetData_.begin());
-    magnetData_.push_back(LoadMagnetosphere(context_.model.session().dir,
-                                            d.value_or(MapRotationDates(rotation).startDate),
-                                            rotation, magnetosphere_));
-    return magnetData_.back();
-}
-
-const GeometryCache& MapWindow::geometryShown() const {
-    const Session& s = context_.model.session();
-    const auto records = s.records();
-    const auto rotation = [&](int R) {
-        const RecordRange range = index_.range(records, R);
-        return &s.geometry(range.first, range.last);
-    };
-    switch (view_) {
-    case MapView::Single:
-        // The magnetosphere comparison runs over the rotations of the list.
-        if (!magnetosphereDataBox_->isHidden()) return s.geometry();
-        if (comparing_) rotation(lowerRotation());
-        return *rotation(rotation_);
-    case MapView::CoronaSeparate:
-    case MapView::MagnetSeparate:
-        return *rotation(rotation_);
-    case MapView::Long:
-    case MapView::High:
-    case MapView::Two:
-        return s.geometry();
-    default: // the corona's views read no record
-        return s.geometry(1, 0);
-    }
 }
 
 void MapWindow::rebuild() {
@@ -353,92 +262,21 @@ void MapWindow::rebuild() {
     if (revision_ != s.revision()) {
         index_ = RotationIndex::of(s.records());
         revision_ = s.revision();
-        magnetData_.clear();
+        cache_.magnetosphere.clear();
         rotationList_->clear();
         for (int r : index_.rotations())
             rotationList_->addItem(QString::number(r));
-        selectedRow_ = index_.position(rotation_);
+        selectedRow_ = index_.position(scene_.rotation);
     }
     ++builds_;
-    const auto records = s.records();
-    const GeometryCache& g = geometryShown();
-    const CoronaTable& corona = this->corona();
-    const int w = canvas_->width();
-    const int h = canvas_->height();
-    if (view_ == MapView::Single && !magnetosphereDataBox_->isHidden()) {
-        magnetComparison_ =
-            MakeMagnetComparison(records, g, index_, magnetosphere_, comparisonOptions_,
-                                 MagnetComparisonRows(h, comparisonOptions_.rowHeight));
-        return;
-    }
-    switch (view_) {
-    case MapView::Single:
-    case MapView::CoronaSeparate:
-    case MapView::MagnetSeparate: {
-        if (comparing_ && view_ == MapView::Single) {
-            const int q = comparisonScale();
-            map_ = MakeSynopticMap(records, g, index_, rotation_, q);
-            lowerMap_ = MakeSynopticMap(records, g, index_, lowerRotation(), q);
-            ScaleMapAreas(map_, zoom_);
-            ScaleMapAreas(lowerMap_, zoom_);
-            coronaUnder_ = (upperLayers_ & ComparisonCorona)
-                               ? MakeCoronaUnderMap(corona, rotation_, q, 0)
-                               : CoronaUnderMapModel{};
-            coronaUnderLower_ = (lowerLayers_ & ComparisonCorona)
-                                    ? MakeCoronaUnderMap(corona, lowerRotation(), q, 0)
-                                    : CoronaUnderMapModel{};
-            magnet_ = (upperLayers_ & ComparisonMagnet)
-                          ? LayoutMagnetosphere(withMagnetosphere(rotation_), q, 0)
-                          : MagnetosphereLayer{};
-            magnetLower_ = (lowerLayers_ & ComparisonMagnet)
-                               ? LayoutMagnetosphere(withMagnetosphere(lowerRotation()), q, 0)
-                               : MagnetosphereLayer{};
-            magnetospherePicture_ = {};
-            break;
-        }
-        map_ = MakeFittedSynopticMap(records, g, index_, rotation_, w, h);
-        const int sm = map_.s;
-        ScaleMapAreas(map_, zoom_);
-        const bool coronaUnder =
-            view_ == MapView::CoronaSeparate ||
-            (view_ == MapView::Single && (layers_.coronaUnderlay || layers_.coronaOn));
-        coronaUnder_ =
-            coronaUnder ? MakeCoronaUnderMap(corona, rotation_, sm, 0) : CoronaUnderMapModel{};
-        const bool magnet = view_ == MapView::MagnetSeparate ||
-                            (view_ == MapView::Single && layers_.magnetosphereOn);
-        magnet_ = magnet ? LayoutMagnetosphere(withMagnetosphere(rotation_), sm, 0)
-                         : MagnetosphereLayer{};
-        magnetospherePicture_ = view_ == MapView::Single && layers_.magnetospherePicture
-                                    ? LoadMagnetoPicture(s.dir, rotation_)
-                                    : QImage();
-        break;
-    }
-    case MapView::Long:
-        strips_ = MakeStripView(records, g, index_, rotation_, LongMapStrips, StripKind::Long,
-                                LongMapScale(w), false);
-        ScaleStripAreas(strips_, zoom_);
-        break;
-    case MapView::High:
-        strips_ = MakeStripView(records, g, index_, rotation_, HighMapStripCount(w, h),
-                                StripKind::High, StripScale(w), true);
-        ScaleStripAreas(strips_, zoom_);
-        break;
-    case MapView::Two:
-        // The rotation and the next one of the list.
-        strips_ = MakeTwoMapView(records, g, index_, rotation_, TwoMapScale(w, h));
-        ScaleStripAreas(strips_, zoom_);
-        break;
-    case MapView::CoronaGraph:
-        coronaGraph_ = MakeCoronaGraph(corona, std::max(1, coronaGraphScroll_->value()));
-        break;
-    case MapView::CoronaButterfly:
-        if (!coronaButterfly_)
-            coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(corona));
-        break;
-    case MapView::CoronaGlobal:
-        coronaDay_ = MakeCoronaDay(corona, std::size_t(std::max(0, coronaDayScroll_->value())));
-        break;
-    }
+    // The comparison's scale follows the main window's width.
+    QWidget* mainWindow = context_.area ? context_.area->window() : nullptr;
+    scene_.frameWidth = mainWindow ? mainWindow->width() : width();
+    scene_.width = canvas_->width();
+    scene_.height = canvas_->height();
+    scene_.sizePercent = s.sizePercent();
+    scene_.magnetComparisonMargin = magnetosphereDataBox_->width() + 8;
+    picture_ = BuildMapPicture(s, {corona(), magnetosphere_, &cache_}, scene_);
 }
 
 // Places the controls that lie on the client area.
@@ -453,120 +291,37 @@ void MapWindow::arrange() {
     const int x = std::min(static_cast<int>(std::lround(w * 680.0 / 1024)),
                            w - comparisonPanel_->width() - 4);
     comparisonPanel_->move(std::max(0, x), 10 + sizeLabel_->height());
-    comparisonPanel_->setVisible(comparing_ && view_ == MapView::Single);
+    comparisonPanel_->setVisible(scene_.comparing && scene_.view == MapView::Single);
     comparisonPanel_->raise();
     magnetosphereDataBox_->move(std::max(0, w - magnetosphereDataBox_->width() - 4),
                                 10 + sizeLabel_->height());
-    shiftLabel_->setText(QStringLiteral("Posun %1   rotace %2").arg(shift_).arg(lowerRotation()));
+    magnetosphereDataBox_->setVisible(scene_.magnetComparison && scene_.view == MapView::Single);
+    if (scene_.magnetComparison) magnetosphereDataBox_->raise();
+    shiftLabel_->setText(
+        QStringLiteral("Posun %1   rotace %2").arg(scene_.shift).arg(lowerRotation()));
 }
 
 // ---------------------------------------------------------------------------
 // Painting
 
 void MapWindow::paint(QPainter& p, const QRect& r) const {
-    p.fillRect(r, Qt::white);
-    const CoronaViewOptions options{scaledRounded(13, context_.model.session().sizePercent())};
-    switch (view_) {
-    case MapView::Single:
-        if (!magnetosphereDataBox_->isHidden())
-            // Left of the group box, which stays over the right edge.
-            PaintMagnetComparison(
-                p,
-                r.adjusted(0, 0, -std::min(r.width() / 2, magnetosphereDataBox_->width() + 8), 0),
-                magnetComparison_, options.fontPixels);
-        else if (comparing_)
-            paintComparison(p, r);
-        else
-            paintMap(p, r);
-        break;
-    case MapView::CoronaSeparate:
-        paintHalf(p, r, map_, ComparisonCorona, coronaUnder_, {});
-        break;
-    case MapView::MagnetSeparate:
-        paintHalf(p, r, map_, ComparisonMagnet, {}, magnet_);
-        break;
-    case MapView::Long:
-    case MapView::High:
-    case MapView::Two:
-        PaintStripView(p, r, strips_);
-        break;
-    case MapView::CoronaGraph:
-        PaintCoronaGraph(p, r, coronaGraph_, options);
-        break;
-    case MapView::CoronaButterfly:
-        if (coronaButterfly_)
-            PaintCoronaButterfly(p, r, *coronaButterfly_,
-                                 {coronaGraphScroll_->value(), options.fontPixels});
-        break;
-    case MapView::CoronaGlobal:
-        PaintCoronaDay(p, r, coronaDay_, options);
-        break;
-    }
+    PaintMapPicture(p, r, picture_);
     if (!texts_.empty()) {
         p.save();
         p.setPen(Qt::black);
-        p.setFont(SansFont(map_.canvasFont > 0 ? map_.canvasFont : 13));
+        const int font = picture_.map.canvasFont;
+        p.setFont(SansFont(font > 0 ? font : 13));
         for (const auto& [point, text] : texts_)
             p.drawText(point + QPoint(0, p.fontMetrics().ascent()), text);
         p.restore();
     }
 }
 
-void MapWindow::paintMap(QPainter& p, const QRect& r) const {
-    SynopticMapOptions o;
-    o.faculaeOn = layers_.faculaeOn;
-    o.areasOn = layers_.areasOn;
-    o.faculaeCentres = layers_.faculaeCentres;
-    const int s = map_.s;
-    PaintSynopticMap(p, r, map_, o, [this, r, s](QPainter& q) {
-        const QRect layer(QPoint(0, 0), r.size());
-        if (!magnetospherePicture_.isNull())
-            PaintMagnetoPicture(q, layer, magnetospherePicture_, s);
-        if (coronaUnder_.present) PaintCoronaUnderMap(q, layer, coronaUnder_);
-        if (!magnet_.empty()) PaintMagnetosphereLayer(q, layer, magnet_);
-    });
-}
-
-void MapWindow::paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
-                          const CoronaUnderMapModel& corona,
-                          const MagnetosphereLayer& magnet) const {
-    SynopticMapOptions o;
-    o.faculaeOn = (layers & ComparisonFaculae) != 0;
-    o.areasOn = layers_.areasOn;
-    o.faculaeCentres = false;
-    o.legendX = false;
-    const SynopticMap only =
-        OnlyLayers(m, (layers & ComparisonSpots) != 0, (layers & ComparisonFaculae) != 0);
-    PaintSynopticMap(p, r, only, o, [&, r](QPainter& q) {
-        const QRect layer(QPoint(0, 0), r.size());
-        if ((layers & ComparisonCorona) && corona.present) PaintCoronaUnderMap(q, layer, corona);
-        if ((layers & ComparisonMagnet) && !magnet.empty())
-            PaintMagnetosphereLayer(q, layer, magnet);
-    });
-}
-
-void MapWindow::paintComparison(QPainter& p, const QRect& r) const {
-    const int q = map_.s;
-    const int bounds = 25 * q + ComparisonGap;
-    const QRect upper(r.left(), r.top(), r.width(), bounds);
-    const QRect lower(r.left(), r.top() + bounds, r.width(), r.height() - bounds);
-    p.save();
-    p.setClipRect(upper);
-    if (upperLayers_) paintHalf(p, upper, map_, upperLayers_, coronaUnder_, magnet_);
-    p.setClipRect(lower);
-    if (lowerLayers_) paintHalf(p, lower, lowerMap_, lowerLayers_, coronaUnderLower_, magnetLower_);
-    p.restore();
-}
-
 QImage MapWindow::picture() const {
-    QImage image(canvas_->size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    paint(p, image.rect());
-    return image;
+    return canvas_->picture();
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == canvas_ && event->type() == QEvent::Resize) change();
     if (watched == rotationList_ && event->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(event);
         if (rotationList_->currentRow() >= 0) setRotationIndex(rotationList_->currentRow());
@@ -596,7 +351,7 @@ void MapWindow::closeEvent(QCloseEvent* e) {
             if (QAction* a = context_.frame.action(QString::fromLatin1(name))) a->setChecked(false);
         if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
             a->setText(QStringLiteral("2x"));
-        magnetData_.clear();
+        cache_ = {};
         magnetosphere_ = {};
     }
     QWidget::closeEvent(e);

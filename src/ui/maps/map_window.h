@@ -6,9 +6,9 @@
 // it exists the main window shows its panel `promapu`; it closes itself when
 // another window of the work area becomes active.
 //
-// Every picture is a model built when the state changes (rotation, view,
-// layers, size) and painted as it is on every repaint, on the printer and
-// into the saved image.
+// What it shows is a scene (view, rotation, layers, size, scrolls); its
+// picture is built from the scene when the scene or the store changes and
+// painted as it is on every repaint, on the printer and into the saved image.
 #include <QHash>
 #include <QImage>
 #include <QPoint>
@@ -19,12 +19,9 @@
 #include <optional>
 #include <vector>
 
-#include "maps/corona_views.h"
-#include "maps/magnet_comparison.h"
-#include "maps/magnetosphere.h"
-#include "maps/map_strips.h"
+#include "maps/map_scene.h"
 #include "maps/rotation_index.h"
-#include "maps/synoptic_map.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -42,41 +39,8 @@ class QToolBar;
 
 namespace hk {
 
-class MainWindow;
-
 // Connects "&Mapy", `mapyz` and the buttons of `promapu`.
-void installMap(MainWindow& mainWindow);
-
-enum class MapView {
-    Single,          // mapky: the map of one rotation
-    Long,            // dlouhamap: 16 rotations side by side
-    High,            // vysokamap: as many rotations as fit one under another
-    Two,             // dvenadsebou: two rotations one above the other
-    CoronaGraph,     // the limb intensities of 100 days
-    CoronaButterfly, // the corona butterfly
-    CoronaGlobal,    // the corona of one day around the disk
-    CoronaSeparate,  // the corona under the map alone
-    MagnetSeparate,  // the magnetosphere layer alone
-};
-
-// The layer switches of `Toolbar1` and the menu's corona under the map.
-struct MapLayerSwitches {
-    bool coronaOn = false;             // corona under the map
-    bool magnetosphereOn = false;      // magnetosphere layer
-    bool magnetospherePicture = false; // magnetosphere picture magnetOBR/On<R>.bmp
-    bool faculaeOn = true;             // faculae fields
-    bool areasOn = true;               // areas (the leaves to the auxiliary spots)
-    bool faculaeCentres = false;       // faculae centres ("SF")
-    bool coronaUnderlay = false;       // "Korona pod mapu"
-};
-
-// What a half of the comparison shows (drawn on demand by its buttons).
-enum ComparisonLayer : unsigned {
-    ComparisonSpots = 1,
-    ComparisonFaculae = 2,
-    ComparisonCorona = 4,
-    ComparisonMagnet = 8,
-};
+void installMap(const WindowContext& context);
 
 class MapWindow : public QWidget {
     Q_OBJECT
@@ -88,24 +52,41 @@ class MapWindow : public QWidget {
     ~MapWindow() override;
 
     // ---- State as the window shows it.
-    MapView view() const { return view_; }
-    const MapLayerSwitches& layers() const { return layers_; }
-    int rotation() const { return rotation_; }
+    const MapScene& scene() const { return scene_; }
+    MapView view() const { return scene_.view; }
+    const MapLayerSwitches& layers() const { return scene_.layers; }
+    int rotation() const { return scene_.rotation; }
     // 0-based position in the rotation list (-1: the rotation is not listed).
     int selectedRow() const { return selectedRow_; }
     const RotationIndex& rotationIndex() const { return index_; }
-    bool comparison() const { return comparing_; }
-    unsigned upper() const { return upperLayers_; }
-    unsigned lower() const { return lowerLayers_; }
-    int offset() const { return shift_; }
-    int areaZoom() const { return zoom_; }
-    // How often the pictures' models were built (once per change of state).
+    bool comparison() const { return scene_.comparing; }
+    unsigned upper() const { return scene_.upperLayers; }
+    unsigned lower() const { return scene_.lowerLayers; }
+    int offset() const { return scene_.shift; }
+    int areaZoom() const { return scene_.zoom; }
+    // How often the picture was built (once per change of state).
     int buildCount() const { return builds_; }
     QAction* action(const QString& objectName) const;
-    QWidget* canvas() const { return canvas_; }
+    PictureCanvas* canvas() const { return canvas_; }
     // The picture of the client area as it is painted.
     QImage picture() const;
-    const SynopticMap& map() const { return map_; }
+    const SynopticMap& map() const { return picture_.map; }
+
+    const MagnetComparison& magnetComparison() const { return picture_.magnetComparison; }
+
+    // Chooses the printer (tests replace it).
+    std::function<bool(QPrinter&)> choosePrinter;
+    void printTo(QPrinter& printer);
+    // Today for the summation (tests fix it).
+    std::function<Date()> today;
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend void installMap(const WindowContext& context);
 
     // ---- Menu items.
     void onCloseClicked();
@@ -134,7 +115,6 @@ class MapWindow : public QWidget {
     // The group box `datamagnet`: "Potvrdit", "Větší", "Menší".
     void onConfirmClicked();
     void onRowHeightClicked(int change);
-    const MagnetComparison& magnetComparison() const { return magnetComparison_; }
 
     // ---- Comparison panel.
     void onUpperLayerClicked(ComparisonLayer layer); // Hskvrna, Hfakule, Hkorona, Hmagnet
@@ -149,20 +129,8 @@ class MapWindow : public QWidget {
     // Writes `text` at `bod` of the canvas (the text insertion through Edit5).
     void insertText(const QPoint& point, const QString& text);
 
-    // Chooses the printer (tests replace it).
-    std::function<bool(QPrinter&)> choosePrinter;
-    void printTo(QPrinter& printer);
     // Paints the client area (the canvas calls it).
     void paint(QPainter& p, const QRect& rect) const;
-    // Today for the summation (tests fix it).
-    std::function<Date()> today;
-
-  protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     static constexpr int ShiftCentre = 10; // the shift bar runs 0..20, 10 = no shift
     void createMenu();
     void createTools();
@@ -173,7 +141,6 @@ class MapWindow : public QWidget {
     // The geometry cache with the records the view shows computed: one
     // rotation's (two in the comparison), the whole store's for the strips
     // and the magnetosphere comparison, none for the corona's views.
-    const GeometryCache& geometryShown() const;
     void rebuild();
     void arrange();
     void updateButtons();
@@ -181,15 +148,8 @@ class MapWindow : public QWidget {
     // The corona table: read when the window opens (its menu needs to know
     // whether there is one), with the warnings of that read shown then.
     const CoronaTable& corona() const;
-    int comparisonScale() const; // q of the comparison
-    int lowerRotation() const { return rotation_ + shift_; }
+    int lowerRotation() const { return scene_.rotation + scene_.shift; }
     void setRotationIndex(int position);
-    void paintMap(QPainter& p, const QRect& r) const;
-    void paintComparison(QPainter& p, const QRect& r) const;
-    void paintHalf(QPainter& p, const QRect& r, const SynopticMap& m, unsigned layers,
-                   const CoronaUnderMapModel& corona, const MagnetosphereLayer& magnet) const;
-    const MagnetosphereData& withMagnetosphere(int rotation);
-    std::optional<Date> rotationDate(int rotation) const;
     void textPlace(const QPoint& point);
     // The corona table reaches beyond the rotation far enough for the corona under the map.
     bool coronaUnderMap(int rotation) const;
@@ -200,7 +160,7 @@ class MapWindow : public QWidget {
     QMenuBar* menu_;
     QMenu* popup_;
     QToolBar* toolBar_;
-    QWidget* canvas_;
+    PictureCanvas* canvas_;
     QScrollBar* coronaGraphScroll_;
     QScrollBar* coronaDayScroll_;
     QListWidget* rotationList_;
@@ -213,40 +173,19 @@ class MapWindow : public QWidget {
     QHash<QString, QAction*> actions_;
     bool closed_ = false;
 
-    MapView view_ = MapView::Single;
-    MapLayerSwitches layers_;
-    int rotation_ = 0;
+    MapScene scene_;
     int selectedRow_ = -1;
-    std::optional<Date> datum_; // date of the record the map starts from
-    bool comparing_ = false;
-    unsigned upperLayers_ = ComparisonSpots;
-    unsigned lowerLayers_ = 0;
-    int shift_ = 0;
-    int zoom_ = 1;
     bool smaller_ = false;
     QPoint textPoint_;
     std::vector<std::pair<QPoint, QString>> texts_;
 
-    // Models of the pictures, built by rebuild().
+    // The picture of the scene, built by rebuild().
     std::uint64_t revision_ = ~0ULL;
     RotationIndex index_;
     MagnDatCells magnetosphere_;
+    MapCache cache_;
     int builds_ = 0;
-    SynopticMap map_;
-    SynopticMap lowerMap_;
-    StripView strips_;
-    CoronaGraphModel coronaGraph_;
-    std::unique_ptr<CoronaButterflyModel> coronaButterfly_;
-    CoronaDayModel coronaDay_;
-    CoronaUnderMapModel coronaUnder_;
-    CoronaUnderMapModel coronaUnderLower_;
-    MagnetosphereLayer magnet_;
-    MagnetosphereLayer magnetLower_;
-    QImage magnetospherePicture_;
-    MagnetComparisonParams comparisonOptions_;
-    MagnetComparison magnetComparison_;
-    // Daily magnetograms read for a rotation, kept while it is shown.
-    std::vector<MagnetosphereData> magnetData_;
+    MapPicture picture_;
 };
 
 } // namespace hk

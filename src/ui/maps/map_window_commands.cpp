@@ -39,7 +39,6 @@
 #include "render/magnet_comparison_renderer.h"
 #include "render/magnetosphere_renderer.h"
 #include "render/synoptic_map_renderer.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -52,9 +51,6 @@ namespace {
 
 const QString NoFurtherData = QStringLiteral("Nejsou další data");
 constexpr QSize SmallSize{812, 581};
-// The corona butterfly's margins beside its columns (one a rotation): the
-// captions on the left, the last rotation's number on the right.
-constexpr int CoronaButterflyMargin = 160;
 
 // The widening rule of the strip views: on a wide work area a window made
 // small grows to its width again.
@@ -77,7 +73,7 @@ void MapWindow::onCloseClicked() {
 }
 
 void MapWindow::onChooseRotationClicked() {
-    if (view_ != MapView::Single && view_ != MapView::Two) setView(MapView::Single);
+    if (scene_.view != MapView::Single && scene_.view != MapView::Two) setView(MapView::Single);
     if (selectedRow_ >= 0) rotationList_->setCurrentRow(selectedRow_);
     rotationList_->show();
     rotationList_->raise();
@@ -87,11 +83,11 @@ void MapWindow::onChooseRotationClicked() {
 void MapWindow::setRotationIndex(int position) {
     const auto& r = index_.rotations();
     if (position < 0 || std::size_t(position) >= r.size()) return;
-    if (position == selectedRow_ && rotation_ == r[std::size_t(position)]) return;
+    if (position == selectedRow_ && scene_.rotation == r[std::size_t(position)]) return;
     selectedRow_ = position;
-    rotation_ = r[std::size_t(position)];
+    scene_.rotation = r[std::size_t(position)];
     const int k = index_.L()[std::size_t(position)];
-    datum_ = context_.model.session().geometry(k, k).record(k).date;
+    scene_.recordDate = context_.model.session().geometry(k, k).record(k).date;
     texts_.clear();
     change();
 }
@@ -104,7 +100,7 @@ void MapWindow::chooseRotation(int position) {
 
 void MapWindow::onSingleMapClicked() {
     // "Mapky" is the plain map: it leaves the comparison too.
-    comparing_ = false;
+    scene_.comparing = false;
     if (sub_ && sub_->height() == 1008 && context_.area) {
         const QRect v = context_.area->viewport()->rect();
         sub_->resize(v.width() - 8, v.height() - 5);
@@ -139,11 +135,14 @@ void MapWindow::onCoronaGraphClicked() {
         setView(MapView::Single);
         return;
     }
+    // The 100 days from the rotation's first day; the scroll bar moves on by
+    // rotations from there.
+    scene_.coronaGraphPosition = 0;
+    setView(MapView::CoronaGraph);
     const QSignalBlocker b(coronaGraphScroll_);
     coronaGraphScroll_->setRange(1, CoronaGraphMaximum(k));
     coronaGraphScroll_->setPageStep(1);
-    coronaGraphScroll_->setValue(CoronaGraphPositionOf(k, MapRotationDates(rotation_).startDate));
-    setView(MapView::CoronaGraph);
+    coronaGraphScroll_->setValue(picture_.coronaGraph.position);
 }
 
 void MapWindow::onCoronaButterflyClicked() {
@@ -153,15 +152,15 @@ void MapWindow::onCoronaButterflyClicked() {
         setView(MapView::Single);
         return;
     }
-    if (!coronaButterfly_)
-        coronaButterfly_ = std::make_unique<CoronaButterflyModel>(MakeCoronaButterfly(k));
-    // One column a rotation: the scroll bar moves across them.
-    const QSignalBlocker b(coronaGraphScroll_);
-    const int width = static_cast<int>(coronaButterfly_->columns.size()) + CoronaButterflyMargin;
-    coronaGraphScroll_->setRange(0, std::max(0, width - canvas_->width()));
-    coronaGraphScroll_->setPageStep(std::max(1, canvas_->width()));
-    coronaGraphScroll_->setValue(coronaGraphScroll_->maximum());
+    // One column a rotation: it opens on the last ones, the scroll bar
+    // moves across them.
+    scene_.coronaButterflyScroll.reset();
     setView(MapView::CoronaButterfly);
+    const QSignalBlocker b(coronaGraphScroll_);
+    coronaGraphScroll_->setRange(
+        0, CoronaButterflyScrollMaximum(*picture_.coronaButterfly, canvas_->width()));
+    coronaGraphScroll_->setPageStep(std::max(1, canvas_->width()));
+    coronaGraphScroll_->setValue(picture_.coronaButterflyScroll);
 }
 
 void MapWindow::onCoronaGlobalClicked() {
@@ -171,24 +170,25 @@ void MapWindow::onCoronaGlobalClicked() {
         setView(MapView::Single);
         return;
     }
+    // The rotation's first day (else the last day of the table).
+    scene_.coronaDay.reset();
+    setView(MapView::CoronaGlobal);
     const QSignalBlocker b(coronaDayScroll_);
     coronaDayScroll_->setRange(0, CoronaDayMaximum(k));
     coronaDayScroll_->setPageStep(27);
-    const std::optional<std::size_t> row = CoronaFindRow(k, MapRotationDates(rotation_).startDate);
-    coronaDayScroll_->setValue(row ? static_cast<int>(*row) : coronaDayScroll_->maximum());
-    setView(MapView::CoronaGlobal);
+    coronaDayScroll_->setValue(static_cast<int>(picture_.coronaDay.row));
 }
 
 void MapWindow::onCoronaUnderlayClicked() {
     QAction* a = actions_.value(QStringLiteral("koronapod"));
-    const bool on = !layers_.coronaUnderlay;
+    const bool on = !scene_.layers.coronaUnderlay;
     if (on && !corona().present()) {
         a->setChecked(false);
         context_.messages.showMessage(q(NoCoronaData));
         return;
     }
-    layers_.coronaUnderlay = on;
-    if (on && view_ != MapView::Single)
+    scene_.layers.coronaUnderlay = on;
+    if (on && scene_.view != MapView::Single)
         setView(MapView::Single);
     else
         change();
@@ -205,26 +205,27 @@ bool MapWindow::magnetoData() {
 }
 
 void MapWindow::onMagnetosphereClicked() {
-    if (!layers_.magnetosphereOn && !magnetoData()) {
+    bool& on = scene_.layers.magnetosphereOn;
+    if (!on && !magnetoData()) {
         updateButtons();
         return;
     }
-    layers_.magnetosphereOn = !layers_.magnetosphereOn;
-    if (layers_.magnetosphereOn && view_ != MapView::Single)
+    on = !on;
+    if (on && scene_.view != MapView::Single)
         setView(MapView::Single);
     else
         change();
 }
 
 void MapWindow::onComparisonClicked() {
-    comparing_ = !comparing_;
-    if (comparing_) {
-        upperLayers_ = ComparisonSpots;
-        lowerLayers_ = 0;
+    scene_.comparing = !scene_.comparing;
+    if (scene_.comparing) {
+        scene_.upperLayers = ComparisonSpots;
+        scene_.lowerLayers = 0;
         const QSignalBlocker b(comparisonShiftScroll_);
-        comparisonShiftScroll_->setValue(ShiftCentre + shift_);
+        comparisonShiftScroll_->setValue(ShiftCentre + scene_.shift);
     }
-    if (view_ != MapView::Single)
+    if (scene_.view != MapView::Single)
         setView(MapView::Single);
     else
         change();
@@ -249,25 +250,21 @@ void MapWindow::onMagnetSeparateClicked() {
 
 void MapWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(view_ == MapView::High ? QPageLayout::Portrait
-                                                      : QPageLayout::Landscape);
+    printer.setPageOrientation(scene_.view == MapView::High ? QPageLayout::Portrait
+                                                            : QPageLayout::Landscape);
     if (!choosePrinter || !choosePrinter(printer)) return;
     printTo(printer);
 }
 
 void MapWindow::printTo(QPrinter& printer) {
     bool started = false;
-    if (view_ == MapView::High) {
+    if (scene_.view == MapView::High) {
         // The high map: 14 rotations drawn for the page.
         QPainter p;
         if ((started = p.begin(&printer))) {
-            const Session& s = context_.model.session();
-            const QRect pageIndex = p.viewport();
-            StripView v =
-                MakeStripView(s.records(), s.geometry(), index_, rotation_, PrintedHighMapStrips,
-                              StripKind::High, PrintStripScale(pageIndex.width()), true);
-            ScaleStripAreas(v, zoom_);
-            PrintHighMap(p, QRect(QPoint(0, 0), pageIndex.size()), v);
+            const QRect page = p.viewport();
+            PrintHighMap(p, QRect(QPoint(0, 0), page.size()),
+                         BuildPrintedHighMap(context_.model.session(), scene_, page.width()));
             p.end();
         }
     } else {
@@ -282,27 +279,28 @@ void MapWindow::printTo(QPrinter& printer) {
 
 void MapWindow::onLayerClicked(const QString& button) {
     auto flip = [](bool& b) { b = !b; };
+    MapLayerSwitches& layers = scene_.layers;
     if (button == QLatin1String("koronazap")) {
-        if (!layers_.coronaOn && !corona().present()) {
+        if (!layers.coronaOn && !corona().present()) {
             context_.messages.showMessage(q(NoCoronaData));
             updateButtons();
             return;
         }
-        flip(layers_.coronaOn);
+        flip(layers.coronaOn);
     } else if (button == QLatin1String("magnetzap") || button == QLatin1String("magnobr")) {
-        bool& b = button == QLatin1String("magnetzap") ? layers_.magnetosphereOn
-                                                       : layers_.magnetospherePicture;
+        bool& b = button == QLatin1String("magnetzap") ? layers.magnetosphereOn
+                                                       : layers.magnetospherePicture;
         if (!b && !magnetoData()) {
             updateButtons();
             return;
         }
         flip(b);
     } else if (button == QLatin1String("fakulzap")) {
-        flip(layers_.faculaeOn);
+        flip(layers.faculaeOn);
     } else if (button == QLatin1String("plochazap")) {
-        flip(layers_.areasOn);
+        flip(layers.areasOn);
     } else if (button == QLatin1String("Stredfakuli")) {
-        flip(layers_.faculaeCentres);
+        flip(layers.faculaeCentres);
     }
     change();
 }
@@ -321,8 +319,7 @@ void MapWindow::onSizeClicked() {
 }
 
 void MapWindow::onMagnetComparisonClicked() {
-    magnetosphereDataBox_->setVisible(magnetosphereDataBox_->isHidden());
-    magnetosphereDataBox_->raise();
+    scene_.magnetComparison = !scene_.magnetComparison;
     change();
 }
 
@@ -330,24 +327,24 @@ void MapWindow::onConfirmClicked() {
     auto pole = [this](const char* name) {
         return s(magnetosphereDataBox_->findChild<QLineEdit*>(QString::fromLatin1(name))->text());
     };
-    MagnetComparisonParams v = comparisonOptions_;
+    MagnetComparisonParams v = scene_.magnetComparisonParams;
     if (const auto error = ParseMagnetComparison(pole("Od"), pole("Do"), pole("Cykly"),
                                                  pole("Otocka"), index_.lastRotation(), v)) {
         context_.messages.showMessage(q(*error));
         return;
     }
-    comparisonOptions_ = v;
+    scene_.magnetComparisonParams = v;
     change();
 }
 
 void MapWindow::onRowHeightClicked(int change) {
-    comparisonOptions_.rowHeight = std::clamp(comparisonOptions_.rowHeight + change,
-                                              MagnetComparisonMinRow, MagnetComparisonMaxRow);
+    int& rowHeight = scene_.magnetComparisonParams.rowHeight;
+    rowHeight = std::clamp(rowHeight + change, MagnetComparisonMinRow, MagnetComparisonMaxRow);
     this->change();
 }
 
 void MapWindow::onZoomClicked() {
-    zoom_ = zoom_ == 2 ? 1 : 2;
+    scene_.zoom = scene_.zoom == 2 ? 1 : 2;
     change();
 }
 
@@ -362,7 +359,7 @@ bool MapWindow::coronaUnderMap(int rotation) const {
 // and needs the corona table to reach beyond the rotation, the
 // magnetosphere needs its folder.
 bool MapWindow::addLayer(unsigned& half, ComparisonLayer layer, int rotation) {
-    if (!comparing_) return false;
+    if (!scene_.comparing) return false;
     if (layer == ComparisonCorona) {
         if (!coronaUnderMap(rotation)) {
             context_.messages.showMessage(NoFurtherData);
@@ -377,34 +374,34 @@ bool MapWindow::addLayer(unsigned& half, ComparisonLayer layer, int rotation) {
 }
 
 void MapWindow::onUpperLayerClicked(ComparisonLayer layer) {
-    if (addLayer(upperLayers_, layer, rotation_)) change();
+    if (addLayer(scene_.upperLayers, layer, scene_.rotation)) change();
 }
 
 void MapWindow::onLowerLayerClicked(ComparisonLayer layer) {
-    if (addLayer(lowerLayers_, layer, lowerRotation())) change();
+    if (addLayer(scene_.lowerLayers, layer, lowerRotation())) change();
 }
 
 void MapWindow::onClearUpperClicked() {
-    upperLayers_ = 0;
+    scene_.upperLayers = 0;
     change();
 }
 
 void MapWindow::onClearLowerClicked() {
-    lowerLayers_ = 0;
+    scene_.lowerLayers = 0;
     change();
 }
 
 void MapWindow::onShiftChanged(int position) {
-    shift_ = std::clamp(position, 0, 2 * ShiftCentre) - ShiftCentre;
-    if (comparisonShiftScroll_->value() != shift_ + ShiftCentre) {
+    scene_.shift = std::clamp(position, 0, 2 * ShiftCentre) - ShiftCentre;
+    if (comparisonShiftScroll_->value() != scene_.shift + ShiftCentre) {
         const QSignalBlocker b(comparisonShiftScroll_);
-        comparisonShiftScroll_->setValue(shift_ + ShiftCentre);
+        comparisonShiftScroll_->setValue(scene_.shift + ShiftCentre);
     }
     // The lower half is drawn again for the new rotation with the layers it
     // showed (faculae, corona, magnetosphere); a corona the new rotation
     // lacks is left out.
-    if ((lowerLayers_ & ComparisonCorona) && !coronaUnderMap(lowerRotation()))
-        lowerLayers_ &= ~unsigned(ComparisonCorona);
+    if ((scene_.lowerLayers & ComparisonCorona) && !coronaUnderMap(lowerRotation()))
+        scene_.lowerLayers &= ~unsigned(ComparisonCorona);
     change();
 }
 
@@ -412,20 +409,22 @@ void MapWindow::onShiftChanged(int position) {
 // Keys, text, summation
 
 void MapWindow::savePicture() {
-    QString name = QStringLiteral("Mapa  ") + QString::number(rotation_);
-    if (view_ == MapView::Long)
-        name = QStringLiteral("Dlouhamapa  ") + QString::number(rotation_);
-    else if (view_ == MapView::High)
-        name = QStringLiteral("Vysokamapa  ") + QString::number(rotation_);
-    else if (view_ == MapView::CoronaGraph)
-        name = QStringLiteral("Korona_graf") + QString::number(coronaGraphScroll_->value() + 1327);
-    else if (view_ == MapView::CoronaButterfly)
+    const QString rotation = QString::number(scene_.rotation);
+    QString name = QStringLiteral("Mapa  ") + rotation;
+    if (scene_.view == MapView::Long)
+        name = QStringLiteral("Dlouhamapa  ") + rotation;
+    else if (scene_.view == MapView::High)
+        name = QStringLiteral("Vysokamapa  ") + rotation;
+    else if (scene_.view == MapView::CoronaGraph)
+        name =
+            QStringLiteral("Korona_graf") + QString::number(picture_.coronaGraph.position + 1327);
+    else if (scene_.view == MapView::CoronaButterfly)
         name = QStringLiteral("Korona_motyl");
     sizeLabel_->hide();
     const bool scrollBarWidth = toolBar_->isVisible();
     toolBar_->hide();
     layout()->activate(); // the canvas takes the tool bar's place at once
-    layers_.areasOn = false;
+    scene_.layers.areasOn = false;
     change();
     context_.frame.saveWindowPicture(name);
     sizeLabel_->show();
@@ -446,11 +445,11 @@ void MapWindow::keyReleaseEvent(QKeyEvent* e) {
         context_.frame.saveWindowPictureNow(QStringLiteral("MagnetSuma"));
         break;
     case Qt::Key_Z:
-        layers_.areasOn = true;
+        scene_.layers.areasOn = true;
         change();
         break;
     case Qt::Key_V:
-        layers_.areasOn = false;
+        scene_.layers.areasOn = false;
         change();
         break;
     case Qt::Key_P:
@@ -505,38 +504,37 @@ void MapWindow::sumMagnetosphere() {
     progress.reset();
     if (!succeeded || result.cancelled) return;
     magnetosphere_ = ReadMagnDat(s.dir, MagnBlocks(index_.lastRotation()));
-    magnetData_.clear();
+    cache_.magnetosphere.clear();
     context_.frame.showStatus(QStringLiteral("Data byla uložena: ") + pathText(result.file), 5000);
     change();
 }
 
 // ---------------------------------------------------------------------------
 
-void installMap(MainWindow& mainWindow) {
-    const WindowContext k = mainWindow.context();
-    mainWindow.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
-    const std::pair<const char*, std::function<void(MapWindow&)>> buttons[] = {
-        {"rotacem", [](MapWindow& w) { w.onChooseRotationClicked(); }},
-        {"mapam", [](MapWindow& w) { w.onSingleMapClicked(); }},
-        {"dlouham", [](MapWindow& w) { w.onLongMapClicked(); }},
-        {"vysokam", [](MapWindow& w) { w.onHighMapClicked(); }},
-        {"SpeedButton5", [](MapWindow& w) { w.onTwoMapsClicked(); }},
-        {"koronagraf", [](MapWindow& w) { w.onCoronaGraphClicked(); }},
-        {"koronaitensit", [](MapWindow& w) { w.onCoronaButterflyClicked(); }},
-        {"koronsku", [](MapWindow& w) { w.onCoronaGlobalClicked(); }},
-        {"koronpod", [](MapWindow& w) { w.onCoronaUnderlayClicked(); }},
-        {"magnetpod", [](MapWindow& w) { w.onMagnetosphereClicked(); }},
-        {"srovnan", [](MapWindow& w) { w.onComparisonClicked(); }},
-        {"SpeedButton6", [](MapWindow& w) { w.onZoomClicked(); }},
-        {"SpeedButton10", [](MapWindow& w) { w.onCloseClicked(); }},
+void installMap(const WindowContext& k) {
+    k.frame.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
+    const std::pair<const char*, void (MapWindow::*)()> buttons[] = {
+        {"rotacem", &MapWindow::onChooseRotationClicked},
+        {"mapam", &MapWindow::onSingleMapClicked},
+        {"dlouham", &MapWindow::onLongMapClicked},
+        {"vysokam", &MapWindow::onHighMapClicked},
+        {"SpeedButton5", &MapWindow::onTwoMapsClicked},
+        {"koronagraf", &MapWindow::onCoronaGraphClicked},
+        {"koronaitensit", &MapWindow::onCoronaButterflyClicked},
+        {"koronsku", &MapWindow::onCoronaGlobalClicked},
+        {"koronpod", &MapWindow::onCoronaUnderlayClicked},
+        {"magnetpod", &MapWindow::onMagnetosphereClicked},
+        {"srovnan", &MapWindow::onComparisonClicked},
+        {"SpeedButton6", &MapWindow::onZoomClicked},
+        {"SpeedButton10", &MapWindow::onCloseClicked},
     };
     for (const auto& [name, fn] : buttons)
-        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
-            if (MapWindow* w = MapWindow::openInstance(area)) fn(*w);
+        k.frame.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+            if (MapWindow* w = MapWindow::openInstance(area)) (w->*fn)();
         });
     // "A": armed until a text is written on the map.
-    mainWindow.connectCommand(QStringLiteral("vloztext"), [] {});
-    if (QAction* a = mainWindow.action(QStringLiteral("vloztext"))) a->setCheckable(true);
+    k.frame.connectCommand(QStringLiteral("vloztext"), [] {});
+    if (QAction* a = k.frame.action(QStringLiteral("vloztext"))) a->setCheckable(true);
 }
 
 } // namespace hk
