@@ -44,7 +44,7 @@ class TestButterflyWindow : public QObject {
         f_->copyIn(demo_.path());
         QVERIFY(f_->start());
         installResults(*f_->mainWindow);
-        installButterfly(*f_->mainWindow);
+        installButterfly(f_->mainWindow->context());
         f_->mainWindow->show();
         button("motylek1");
         w_ = ButterflyWindow::openInstance(f_->mainWindow->area());

@@ -21,7 +21,7 @@ void installWindows(MainWindow& mainWindow) {
     installResults(mainWindow);
     installCoordinateTable(mainWindow);
     installMeasurement(mainWindow);
-    installButterfly(mainWindow);
+    installButterfly(mainWindow.context());
     installGraphs(mainWindow);
     installSmoothed(mainWindow);
     installMap(mainWindow);
