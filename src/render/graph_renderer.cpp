@@ -154,8 +154,8 @@ void drawCurvePoints(QPainter& p, const QPolygon& body) {
 
 } // namespace
 
-int GraphWidth(const GraphModel& model) {
-    return model.xLast + 200;
+void PaintGraphPicture(QPainter& p, const QRect& r, const GraphPicture& picture) {
+    PaintGraph(p, r, picture.model, picture.options);
 }
 
 void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOptions& o) {

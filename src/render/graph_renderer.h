@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "graphs/graph_series.h"
+#include "graphs/graph_scene.h"
 #include "graphs/smoothed_graph.h"
 #include "io/picture_data.h"
 
@@ -15,17 +15,13 @@ class QPainter;
 
 namespace hk {
 
-struct GraphOptions {
-    int offset = 0;     // horizontal scroll position
-    bool scale = false; // the scale values kept at the window's left edge
-};
 // Paints white, then the frames, month lines, scales and polylines of the
 // model's panels; only the records inside `target` (and one beyond each
 // edge) are joined.
 void PaintGraph(QPainter& painter, const QRect& target, const GraphModel& model,
                 const GraphOptions& options);
-// The width of the whole time axis (x of the last record plus the margins).
-int GraphWidth(const GraphModel& model);
+// The built picture in `target` (the window's canvas, the command line's file).
+void PaintGraphPicture(QPainter& painter, const QRect& target, const GraphPicture& picture);
 
 // Hemisphere choice of the smoothed graphs.
 enum class HemisphereOption { Disk = 1, North = 2, South = 3, Both = 4 };

@@ -2,8 +2,10 @@
 // scene alike: the window's canvas, set up through its panel and menu at a
 // client size, equals pixel for pixel the CLI's PNG of that size and flags.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 
@@ -11,6 +13,7 @@
 #include "tests_support/run_cli.h"
 #include "ui/frame/install_windows.h"
 #include "ui/graphs/butterfly_window.h"
+#include "ui/graphs/graph_window.h"
 #include "ui/support/frame_fixture.h"
 
 using namespace hk;
@@ -57,15 +60,17 @@ class TestPictureParity : public QObject {
             f_->mainWindow->action(QString::fromLatin1(name))->trigger();
     }
 
-    // The CLI's picture of `command` (its program directory is the frame's).
-    QImage cliPicture(const QString& command, const QString& flags, QSize size) {
+    // The CLI's picture of `command` (its program directory is the frame's)
+    // with `flags` and the client size given by `sizeOption`.
+    QImage cliPicture(const QString& command, const QString& flags, QSize size,
+                      const char* sizeOption = "--size") {
         const fs::path png = f_->dir.path() / "parity.png";
         fs::remove(png);
-        const CliRun r = RunCli(
-            command.toStdString() + " " + ShellQuoted(f_->dir.path()) + " --out " +
-                ShellQuoted(png) + " " + flags.toStdString() +
-                QStringLiteral(" --size %1x%2").arg(size.width()).arg(size.height()).toStdString(),
-            true);
+        const CliRun r =
+            RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) + " --out " +
+                       ShellQuoted(png) + " " + flags.toStdString() + " " + sizeOption + " " +
+                       std::to_string(size.width()) + "x" + std::to_string(size.height()),
+                   true);
         if (r.status != 0) qWarning("%s", r.out.c_str());
         return QImage(QString::fromStdString(png.string()));
     }
@@ -116,6 +121,39 @@ class TestPictureParity : public QObject {
             trigger(b.toLatin1().constData());
         const QImage window = w->canvas()->grab().toImage();
         QCOMPARE(DifferingPixels(window, cliPicture("render butterfly", flags, size)), 0);
+    }
+
+    void graph_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("flags");
+        for (const QSize& s : Sizes) {
+            const QByteArray at =
+                QByteArray::number(s.width()) + "x" + QByteArray::number(s.height());
+            QTest::newRow("groups, all three " + at)
+                << s << QStringList{} << QStringLiteral("--series g");
+            QTest::newRow("spots, north " + at)
+                << s << QStringList{"fb", "sevrni"} << QStringLiteral("--series f --view north");
+            QTest::newRow("Inter SOL " + at)
+                << s << QStringList{"solgraf"} << QStringLiteral("--series intersol");
+        }
+    }
+
+    void graph() {
+        QFETCH(QSize, size);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, flags);
+        trigger("graf");
+        GraphWindow* w = GraphWindow::openInstance(f_->mainWindow->area());
+        QVERIFY(w);
+        QVERIFY(ResizeCanvas(w, w->canvas(), size));
+        for (const QString& b : buttons)
+            trigger(b.toLatin1().constData());
+        // At the start of the time axis, without the size label F8 hides too.
+        w->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
+        w->findChild<QLabel*>(QStringLiteral("Label1"))->hide();
+        const QImage window = w->canvas()->grab().toImage();
+        QCOMPARE(DifferingPixels(window, cliPicture("render graph", flags, size, "--window")), 0);
     }
 };
 

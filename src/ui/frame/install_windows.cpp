@@ -22,7 +22,7 @@ void installWindows(MainWindow& mainWindow) {
     installCoordinateTable(mainWindow);
     installMeasurement(mainWindow);
     installButterfly(mainWindow.context());
-    installGraphs(mainWindow);
+    installGraphs(mainWindow.context());
     installSmoothed(mainWindow);
     installMap(mainWindow);
 }
