@@ -257,6 +257,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto series = TakeOption(args, "--series");
     const auto kind = TakeOption(args, "--kind");
     const auto period = TakeOption(args, "--period");
+    const auto window = TakeOption(args, "--window");
     const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
@@ -277,21 +278,29 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const AsymmetryPeriod asymmetryPeriod =
         pickOption(period, Periods, AsymmetryPeriod::PerRecord, "--period");
 
+    AsymmetryScene scene;
+    scene.S = S;
+    scene.kind = asymmetryKind;
+    scene.period = asymmetryPeriod;
+    if (window) {
+        // The picture as the window's client area of that size shows it at
+        // scroll position 0.
+        const auto [width, height] = ParseSize(window, 600, 600);
+        scene.clientWidth = width;
+        scene.clientHeight = height;
+    } else {
+        scene.wholeAxis = true;
+    }
+
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
     AnalysisTables analysis(session);
-    const AsymmetryGraph graph = BuildAsymmetryGraph(session.records(), analysis.asymmetry(), S,
-                                                     asymmetryKind, asymmetryPeriod);
-    AsymmetryOptions o;
-    // The narrowest factor that keeps the picture within a screenful or two.
-    for (o.factor = 1; o.factor < 16 && AsymmetryWidth(graph, o) > 2400; o.factor *= 2) {
-    }
-    const int width = std::clamp(AsymmetryWidth(graph, o), 600, MaxWidth);
+    const AsymmetryPicture picture = BuildAsymmetryPicture(session, analysis.asymmetry(), scene);
 
     paintAndTabulate(
-        files, QSize(width, 600), out,
-        [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); },
-        [&] { return AsymmetryPictureData(graph); });
+        files, QSize(picture.width, picture.height), out,
+        [&](QPainter& p, const QRect& r) { PaintAsymmetryPicture(p, r, picture); },
+        [&] { return AsymmetryPictureData(*picture.graph); });
     return 0;
 }
 

@@ -58,7 +58,7 @@ const Command commands[] = {
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
      "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
-     "record|month|year] --out FILE [--data FILE.csv]",
+     "record|month|year] [--window WxH] --out FILE [--data FILE.csv]",
      RunRender},
 };
 

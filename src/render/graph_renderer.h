@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/asymmetry_scene.h"
 #include "graphs/graph_scene.h"
 #include "graphs/smoothed_graph.h"
 #include "io/picture_data.h"
@@ -53,13 +54,10 @@ PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions&
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
 std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
 
-struct AsymmetryOptions {
-    int factor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
-    int offset = 0;
-};
 void PaintAsymmetry(QPainter& painter, const QRect& target, const AsymmetryGraph& graph,
                     const AsymmetryOptions& options);
-int AsymmetryWidth(const AsymmetryGraph& graph, const AsymmetryOptions& options);
+// The built picture in `target` (the window's canvas, the command line's file).
+void PaintAsymmetryPicture(QPainter& painter, const QRect& target, const AsymmetryPicture& picture);
 
 // The colour of the comparison curve of series S (1..9).
 QColor ComparisonColour(int S);

@@ -14,6 +14,7 @@
 #include "ui/frame/install_windows.h"
 #include "ui/graphs/butterfly_window.h"
 #include "ui/graphs/graph_window.h"
+#include "ui/graphs/smoothed_graph_window.h"
 #include "ui/support/frame_fixture.h"
 
 using namespace hk;
@@ -154,6 +155,38 @@ class TestPictureParity : public QObject {
         w->findChild<QLabel*>(QStringLiteral("Label1"))->hide();
         const QImage window = w->canvas()->grab().toImage();
         QCOMPARE(DifferingPixels(window, cliPicture("render graph", flags, size, "--window")), 0);
+    }
+
+    void asymmetry_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("flags");
+        for (const QSize& s : Sizes) {
+            const QByteArray at =
+                QByteArray::number(s.width()) + "x" + QByteArray::number(s.height());
+            QTest::newRow("difference per drawing " + at)
+                << s << QStringList{"asyroz"} << QStringLiteral("--series g --kind difference");
+            QTest::newRow("ratio of monthly spots " + at)
+                << s << QStringList{"asypo", "fv", "mesicni"}
+                << QStringLiteral("--series f --kind ratio --period month");
+        }
+    }
+
+    void asymmetry() {
+        QFETCH(QSize, size);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, flags);
+        trigger(buttons.front().toLatin1().constData());
+        SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(f_->mainWindow->area());
+        QVERIFY(w);
+        auto* canvas = w->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(ResizeCanvas(w, canvas, size));
+        for (const QString& b : buttons.mid(1))
+            trigger(b.toLatin1().constData());
+        w->findChild<QLabel*>(QStringLiteral("Label3"))->hide();
+        const QImage window = canvas->grab().toImage();
+        QCOMPARE(DifferingPixels(window, cliPicture("render asymmetry", flags, size, "--window")),
+                 0);
     }
 };
 

@@ -23,7 +23,7 @@ void installWindows(MainWindow& mainWindow) {
     installMeasurement(mainWindow);
     installButterfly(mainWindow.context());
     installGraphs(mainWindow.context());
-    installSmoothed(mainWindow);
+    installSmoothed(mainWindow.context());
     installMap(mainWindow);
 }
 
