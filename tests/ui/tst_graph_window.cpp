@@ -43,10 +43,6 @@ class TestGraphWindow : public QObject {
         f->mainWindow->show();
         return f;
     }
-    static void snapshot(QWidget* w, const char* name) {
-        if (const QString dir = qEnvironmentVariable("HELIOKRES_SNIMKY"); !dir.isEmpty())
-            w->window()->grab().save(dir + '/' + name + ".png");
-    }
 
   private slots:
     void initTestCase() {
@@ -81,7 +77,6 @@ class TestGraphWindow : public QObject {
         f->mainWindow->action(QStringLiteral("gb"))->trigger();
         f->mainWindow->action(QStringLiteral("vsechny"))->trigger();
         QCOMPARE(w->model().panels.size(), std::size_t{3});
-        snapshot(w, "grafy");
 
         w->findChild<QAction*>(QStringLiteral("sest"))->trigger();
         QCOMPARE(w->picture().size(), QSize(600, 600));
@@ -135,12 +130,10 @@ class TestGraphWindow : public QObject {
         w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("Chg"))->setChecked(true);
         w->onCompareClicked();
-        snapshot(w, "porovnani");
         w->onConfirmComparisonClicked();
         w->onScrollChanged(25);
         QVERIFY(w->brusselsShown());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
-        snapshot(w, "vyhlazovaci");
 
         // The outside areas and the adjusted radio flux of the start-up tables.
         const StartupTables& t = f->session.tables();
@@ -153,7 +146,6 @@ class TestGraphWindow : public QObject {
         QVERIFY(!w->tok().t.empty());
         QCOMPARE(w->tok().M24, BuildOutsideCurve(t.fluxTable, 1, firstYear).M24);
         QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 0, firstYear).M24);
-        snapshot(w, "vyhlazovaci_plochy_tok");
         f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
         QCOMPARE(w->H(), HemisphereOption::Both);
         QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 1, firstYear).M24); // north
@@ -170,7 +162,6 @@ class TestGraphWindow : public QObject {
         QVERIFY(f->mainWindow->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
         QVERIFY(!f->mainWindow->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
         f->mainWindow->action(QStringLiteral("mesicni"))->trigger();
-        snapshot(w, "asymetrie");
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         QVERIFY(f->session.dir.exists("Obrázek/Asy_g__R.jpg"));
         QVERIFY(f->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
@@ -195,7 +186,6 @@ class TestGraphWindow : public QObject {
                  AsymmetryText(yearly));
         f->mainWindow->action(QStringLiteral("asme"))->trigger();
         QVERIFY(v->grid().cells.size() > 30);
-        snapshot(v, "data_asymetrie");
     }
 
     // Every operation that changes records leaves the asymmetry tables and

@@ -7,14 +7,10 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTest>
-#include <functional>
 
 #include "demo/demo.h"
 #include "tests_support/run_cli.h"
 #include "ui/frame/install_windows.h"
-#include "ui/graphs/butterfly_window.h"
-#include "ui/graphs/graph_window.h"
-#include "ui/graphs/smoothed_graph_window.h"
 #include "ui/support/frame_fixture.h"
 
 using namespace hk;
@@ -41,14 +37,6 @@ qint64 DifferingPixels(const QImage& a0, const QImage& b0) {
     return n;
 }
 
-// Resizes the window's sub-window so that its canvas gets `size`.
-bool ResizeCanvas(QWidget* window, QWidget* canvas, QSize size) {
-    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-    if (!sub) return false;
-    sub->resize(sub->size() + (size - canvas->size()));
-    return QTest::qWaitFor([&] { return canvas->size() == size; }, 2000);
-}
-
 } // namespace
 
 class TestPictureParity : public QObject {
@@ -56,22 +44,13 @@ class TestPictureParity : public QObject {
     TempDir demo_;
     std::unique_ptr<Frame> f_;
 
-    void trigger(const char* name, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            f_->mainWindow->action(QString::fromLatin1(name))->trigger();
-    }
-
-    // The CLI's picture of `command` (its program directory is the frame's)
-    // with `flags` and the client size given by `sizeOption`.
-    QImage cliPicture(const QString& command, const QString& flags, QSize size,
-                      const char* sizeOption = "--size") {
+    // The CLI's picture: `command` on the frame's directory with `flags`.
+    QImage cliPicture(const QString& command, const QString& flags) {
         const fs::path png = f_->dir.path() / "parity.png";
         fs::remove(png);
-        const CliRun r =
-            RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) + " --out " +
-                       ShellQuoted(png) + " " + flags.toStdString() + " " + sizeOption + " " +
-                       std::to_string(size.width()) + "x" + std::to_string(size.height()),
-                   true);
+        const CliRun r = RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) +
+                                    " --out " + ShellQuoted(png) + " " + flags.toStdString(),
+                                true);
         if (r.status != 0) qWarning("%s", r.out.c_str());
         return QImage(QString::fromStdString(png.string()));
     }
@@ -92,100 +71,74 @@ class TestPictureParity : public QObject {
 
     void cleanup() { f_.reset(); }
 
-    void butterfly_data() {
+    // Each row: the command that opens the window, the panel and menu
+    // commands that set its view, and the CLI's command with the same view.
+    void windowEqualsCommandLine_data() {
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("flags");
-        for (const QSize& s : Sizes) {
-            const QByteArray at =
-                QByteArray::number(s.width()) + "x" + QByteArray::number(s.height());
-            QTest::newRow("spots " + at)
-                << s << QStringList{"vpravo"} << QStringLiteral("--rotation-scale 2");
-            QTest::newRow("both, curves, bars " + at)
-                << s << QStringList{"skvrfak", "sirfakule", "vyskvrn", "hranice",
-                                    "vetsi",   "vpravo",    "vpravo"}
-                << QStringLiteral("--mode both --faculae-bars --mean --bounds "
-                                  "--latitude-scale 4 --rotation-scale 4");
-        }
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("cli");
+        struct View {
+            const char* name;
+            QStringList commands;
+            const char* cli;
+            const char* sizeOption;
+        };
+        const View views[] = {
+            {"butterfly, spots",
+             {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo"},
+             "render butterfly --rotation-scale 2",
+             "--size"},
+            {"butterfly, both with curves and bars",
+             {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo", "vpravo", "skvrfak",
+              "sirfakule", "vyskvrn", "hranice", "vetsi"},
+             "render butterfly --rotation-scale 4 --mode both --faculae-bars --mean --bounds "
+             "--latitude-scale 4",
+             "--size"},
+            {"graph, groups", {"graf"}, "render graph --series g", "--window"},
+            {"graph, spots north",
+             {"graf", "fb", "sevrni"},
+             "render graph --series f --view north",
+             "--window"},
+            {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol", "--window"},
+            {"asymmetry, difference",
+             {"asyroz"},
+             "render asymmetry --series g --kind difference",
+             "--window"},
+            {"asymmetry, monthly ratio of spots",
+             {"asypo", "fv", "mesicni"},
+             "render asymmetry --series f --kind ratio --period month",
+             "--window"},
+        };
+        for (const QSize& s : Sizes)
+            for (const View& v : views)
+                QTest::addRow("%s %dx%d", v.name, s.width(), s.height())
+                    << s << v.commands
+                    << QStringLiteral("%1 %2 %3x%4")
+                           .arg(QLatin1String(v.cli), QLatin1String(v.sizeOption))
+                           .arg(s.width())
+                           .arg(s.height());
     }
 
-    void butterfly() {
+    void windowEqualsCommandLine() {
         QFETCH(QSize, size);
-        QFETCH(QStringList, buttons);
-        QFETCH(QString, flags);
-        trigger("motylek1");
-        ButterflyWindow* w = ButterflyWindow::openInstance(f_->mainWindow->area());
-        QVERIFY(w);
-        QVERIFY(ResizeCanvas(w, w->canvas(), size));
-        trigger("vlevo", 5); // rotation scale 1
-        for (const QString& b : buttons)
-            trigger(b.toLatin1().constData());
-        const QImage window = w->canvas()->grab().toImage();
-        QCOMPARE(DifferingPixels(window, cliPicture("render butterfly", flags, size)), 0);
-    }
-
-    void graph_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("flags");
-        for (const QSize& s : Sizes) {
-            const QByteArray at =
-                QByteArray::number(s.width()) + "x" + QByteArray::number(s.height());
-            QTest::newRow("groups, all three " + at)
-                << s << QStringList{} << QStringLiteral("--series g");
-            QTest::newRow("spots, north " + at)
-                << s << QStringList{"fb", "sevrni"} << QStringLiteral("--series f --view north");
-            QTest::newRow("Inter SOL " + at)
-                << s << QStringList{"solgraf"} << QStringLiteral("--series intersol");
-        }
-    }
-
-    void graph() {
-        QFETCH(QSize, size);
-        QFETCH(QStringList, buttons);
-        QFETCH(QString, flags);
-        trigger("graf");
-        GraphWindow* w = GraphWindow::openInstance(f_->mainWindow->area());
-        QVERIFY(w);
-        QVERIFY(ResizeCanvas(w, w->canvas(), size));
-        for (const QString& b : buttons)
-            trigger(b.toLatin1().constData());
-        // At the start of the time axis, without the size label F8 hides too.
-        w->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
-        w->findChild<QLabel*>(QStringLiteral("Label1"))->hide();
-        const QImage window = w->canvas()->grab().toImage();
-        QCOMPARE(DifferingPixels(window, cliPicture("render graph", flags, size, "--window")), 0);
-    }
-
-    void asymmetry_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("flags");
-        for (const QSize& s : Sizes) {
-            const QByteArray at =
-                QByteArray::number(s.width()) + "x" + QByteArray::number(s.height());
-            QTest::newRow("difference per drawing " + at)
-                << s << QStringList{"asyroz"} << QStringLiteral("--series g --kind difference");
-            QTest::newRow("ratio of monthly spots " + at)
-                << s << QStringList{"asypo", "fv", "mesicni"}
-                << QStringLiteral("--series f --kind ratio --period month");
-        }
-    }
-
-    void asymmetry() {
-        QFETCH(QSize, size);
-        QFETCH(QStringList, buttons);
-        QFETCH(QString, flags);
-        trigger(buttons.front().toLatin1().constData());
-        SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(f_->mainWindow->area());
-        QVERIFY(w);
-        auto* canvas = w->findChild<QWidget*>(QStringLiteral("platno"));
-        QVERIFY(ResizeCanvas(w, canvas, size));
-        for (const QString& b : buttons.mid(1))
-            trigger(b.toLatin1().constData());
-        w->findChild<QLabel*>(QStringLiteral("Label3"))->hide();
-        const QImage window = canvas->grab().toImage();
-        QCOMPARE(DifferingPixels(window, cliPicture("render asymmetry", flags, size, "--window")),
+        QFETCH(QStringList, commands);
+        QFETCH(QString, cli);
+        f_->mainWindow->action(commands.front())->trigger();
+        QMdiSubWindow* sub = f_->mainWindow->area()->activeSubWindow();
+        QVERIFY(sub);
+        auto* canvas = sub->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(canvas);
+        sub->resize(sub->size() + (size - canvas->size()));
+        QTRY_COMPARE(canvas->size(), size);
+        for (const QString& c : commands.mid(1))
+            f_->mainWindow->action(c)->trigger();
+        // At the start of the time axis, without the size label (as F8 saves it).
+        sub->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
+        for (QLabel* label : canvas->findChildren<QLabel*>())
+            label->hide();
+        const int space = cli.indexOf(' ', cli.indexOf(' ') + 1);
+        QCOMPARE(DifferingPixels(canvas->grab().toImage(),
+                                 cliPicture(cli.left(space), cli.mid(space + 1))),
                  0);
     }
 };
