@@ -6,7 +6,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -104,7 +106,7 @@ class TestGraphWindow : public QObject {
         SmoothedGraphWindow* v = SmoothedGraphWindow::openInstance(f->mainWindow->area());
         QVERIFY(v);
         QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("provyhlazovaci"));
-        v->closeWindow();
+        v->findChild<QAction*>(QStringLiteral("zaviratv"))->trigger();
         QTRY_COMPARE(f->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }
 
@@ -129,9 +131,9 @@ class TestGraphWindow : public QObject {
         brusselsCurve->trigger();
         w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("Chg"))->setChecked(true);
-        w->onCompareClicked();
-        w->onConfirmComparisonClicked();
-        w->onScrollChanged(25);
+        w->findChild<QAction*>(QStringLiteral("porovnat"))->trigger();
+        w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
+        w->findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(25);
         QVERIFY(w->brusselsShown());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
 
@@ -141,7 +143,7 @@ class TestGraphWindow : public QObject {
         w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
         w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
-        w->onConfirmComparisonClicked();
+        w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
         QCOMPARE(w->fluxOption(), FluxOption::ADJ);
         QVERIFY(!w->tok().t.empty());
         QCOMPARE(w->tok().M24, BuildOutsideCurve(t.fluxTable, 1, firstYear).M24);
@@ -152,7 +154,7 @@ class TestGraphWindow : public QObject {
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
-        w->closeWindow();
+        w->findChild<QAction*>(QStringLiteral("zaviratv"))->trigger();
 
         f->mainWindow->action(QStringLiteral("asyroz"))->trigger();
         w = SmoothedGraphWindow::openInstance(f->mainWindow->area());

@@ -41,23 +41,6 @@ class SmoothedGraphWindow : public QWidget {
                                            AsymmetryKind kind = AsymmetryKind::Ratio);
     static SmoothedGraphWindow* openInstance(QMdiArea* area);
 
-    void chooseQuantity(int S);
-    void chooseHemisphere(HemisphereOption H);
-    void choosePeriod(AsymmetryPeriod o);
-    void chooseKind(AsymmetryKind d);
-    void onZoomClicked();
-    void onZoomConfirmed(); // zoom confirmed
-    void onCompareClicked();
-    void onConfirmComparisonClicked(); // comparison confirmed
-    void onBrusselsRClicked();
-    void onScrollChanged(int position);
-    void shrink();
-    void widen();
-    void onSavePictureClicked();
-    void onPrintClicked();
-    void printTo(QPrinter& printer);
-    void closeWindow();
-
     Tag tag() const { return tag_; }
     int S() const { return S_; }
     HemisphereOption H() const { return H_; }
@@ -79,7 +62,27 @@ class SmoothedGraphWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend void installSmoothed(const WindowContext& ctx);
     SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind);
+
+    // Menu, panel and box handlers.
+    void chooseQuantity(int S);
+    void chooseHemisphere(HemisphereOption H);
+    void choosePeriod(AsymmetryPeriod o);
+    void chooseKind(AsymmetryKind d);
+    void onZoomClicked();
+    void onZoomConfirmed(); // zoom confirmed
+    void onCompareClicked();
+    void onConfirmComparisonClicked(); // comparison confirmed
+    void onBrusselsRClicked();
+    void onScrollChanged(int position);
+    void shrink();
+    void widen();
+    void onSavePictureClicked();
+    void onPrintClicked();
+    void printTo(QPrinter& printer);
+    void closeWindow();
+
     void recompute();
     void refresh();
     // Builds the asymmetry picture of the scene (when the scene, the size or
