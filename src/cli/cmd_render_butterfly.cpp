@@ -21,22 +21,20 @@ namespace hk::cli {
 
 namespace {
 
-// The diagram as the client area of size `client` shows it, or on one
-// landscape page as it is printed.
-void writePicture(const std::filesystem::path& file, QSize client, const ButterflyModel& model,
-                  const ButterflyOptions& o) {
-
+// The diagram as the client area shows it, or on one landscape page as it
+// is printed.
+void writePicture(const std::filesystem::path& file, const ButterflyPicture& picture) {
     if (IsPdf(file)) {
         WritePdf(file, QStringLiteral("Motýlek"), [&](QPdfWriter& pdf) {
             pdf.setPageOrientation(QPageLayout::Landscape);
             QPainter painter(&pdf);
-            PrintButterfly(painter, QRect(0, 0, pdf.width(), pdf.height()), client, model, o);
+            PrintButterflyPicture(painter, QRect(0, 0, pdf.width(), pdf.height()), picture);
         });
     } else {
-        QImage image(client, QImage::Format_RGB32);
+        QImage image(picture.clientWidth, picture.clientHeight, QImage::Format_RGB32);
         {
             QPainter painter(&image);
-            PaintButterfly(painter, image.rect(), model, o);
+            PaintButterflyPicture(painter, image.rect(), picture);
         }
         SaveImage(image, file, 90);
     }
@@ -51,7 +49,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto mode = TakeOption(args, "--mode");
     const auto rotationScale = TakeOption(args, "--rotation-scale");
     const auto latitudeScale = TakeOption(args, "--latitude-scale");
-    ButterflyOptions o;
+    ButterflyScene scene;
+    ButterflyOptions& o = scene.view;
     o.meanCurve = TakeFlag(args, "--mean");
     o.smoothedCurve = TakeFlag(args, "--smoothed");
     o.bounds = TakeFlag(args, "--bounds");
@@ -61,7 +60,8 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     const auto [width, height] = ParseSize(size, 1200, 800);
-    const QSize client(width, height);
+    scene.clientWidth = width;
+    scene.clientHeight = height;
     if (mode) {
         if (*mode == "spots")
             o.butterflyMode = 1;
@@ -73,6 +73,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
             throw UsageError("--mode čeká spots, faculae nebo both");
     }
     if (rotationScale) {
+        scene.fitRotationScale = false;
         o.rotationScale = ParseInt(*rotationScale, "--rotation-scale", 1, 16);
         if ((o.rotationScale & (o.rotationScale - 1)) != 0)
             throw UsageError("--rotation-scale čeká 1, 2, 4, 8 nebo 16");
@@ -82,27 +83,17 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     Session session(ExistingProgramDirectory(args[0]));
     StartSession(session, err);
     AnalysisTables analysis(session);
-    const CoronaTable noCorona;
-    const CoronaTable& corona = o.corona ? LoadCorona(analysis, err) : noCorona;
-    if (o.corona && !corona.present()) {
-        err << "Nejsou data pro koronu\n";
-        o.corona = false;
-    }
-    o.fontPixels = static_cast<int>(std::nearbyint(session.sizePercent() * 8 / 100.0));
-
-    const ButterflyModel model = MakeButterflyModel(session.records(), session.geometry(),
-                                                    session.tables().supplementaryData, corona);
-    // As the window opens: the axis fills the width.
-    if (!rotationScale)
-        o.rotationScale =
-            ButterflyFittedRotationScale(ButterflyAxisOf(model, o.supplementary), width);
+    const CoronaTable* corona = o.corona ? &LoadCorona(analysis, err) : nullptr;
+    if (corona && !corona->present()) err << "Nejsou data pro koronu\n";
+    // As the window opens: the axis fills the width unless a scale is given.
+    const ButterflyPicture picture = BuildButterflyPicture(session, corona, scene);
     if (files.out) {
         GuiApplicationScope gui;
-        writePicture(*files.out, client, model, o);
+        writePicture(*files.out, picture);
         out << *files.out << "\n";
     }
     if (files.data) {
-        WritePictureData(*files.data, ButterflyPictureData(model, o));
+        WritePictureData(*files.data, ButterflyPictureData(*picture.model, picture.options));
         out << *files.data << "\n";
     }
     return 0;

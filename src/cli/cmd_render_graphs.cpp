@@ -28,7 +28,7 @@ namespace {
 
 using Painter = std::function<void(QPainter&, const QRect&)>;
 
-constexpr int MaxWidth = 30000;
+constexpr int MaxWidth = GraphMaxWidth;
 
 // The picture of `size` as an image, or on one landscape A4 page scaled to fit.
 void save(const std::filesystem::path& file, QSize size, const Painter& painter) {
@@ -89,20 +89,6 @@ std::optional<Date> dateOption(const std::optional<std::string>& text, const cha
     return d;
 }
 
-// The drawings dated from `from` to `to` (either may be open), in store
-// order; a drawing without a date goes with the dated drawing before it, as
-// the graph places it on that drawing's day.
-std::vector<TZaznam> recordsBetween(std::span<const TZaznam> records, std::optional<Date> from,
-                                    std::optional<Date> to) {
-    std::vector<TZaznam> chosen;
-    bool inside = false;
-    for (const TZaznam& z : records) {
-        if (const auto d = RecordDate(z)) inside = !(from && *d < *from) && !(to && *to < *d);
-        if (inside) chosen.push_back(z);
-    }
-    return chosen;
-}
-
 } // namespace
 
 int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
@@ -112,6 +98,7 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto size = TakeOption(args, "--size");
     const auto fromText = TakeOption(args, "--from");
     const auto toText = TakeOption(args, "--to");
+    const auto window = TakeOption(args, "--window");
     const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
@@ -131,40 +118,43 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
                                                                   {"north", GraphView::North},
                                                                   {"south", GraphView::South}};
     const GraphView mode = pickOption(view, Views, GraphView::All, "--view");
-    static constexpr std::pair<const char*, int> Sizes[] = {
-        {"400", 400}, {"500", 500}, {"600", 600}};
-    // A fixed image size: that client height and one pixel a day; else the
-    // whole window's height and two pixels a day.
-    const int height = pickOption(size, Sizes, 800, "--size");
-    const int d = size ? 1 : 2;
+    GraphScene scene;
+    scene.quantity = quantity;
+    scene.view = mode;
+    scene.from = from;
+    scene.to = to;
+    if (window) {
+        // The picture as the window's client area of that size shows it at
+        // scroll position 0.
+        if (size) throw UsageError("--window nepatří k --size");
+        const auto [width, height] = ParseSize(window, 800, 800);
+        scene.clientWidth = width;
+        scene.clientHeight = height;
+    } else {
+        static constexpr std::pair<const char*, int> Sizes[] = {
+            {"400", 400}, {"500", 500}, {"600", 600}};
+        // A fixed image size: that height and one pixel a day; else 800
+        // pixels and two pixels a day, over the whole time axis.
+        scene.clientHeight = pickOption(size, Sizes, 800, "--size");
+        scene.fixedSize = size ? scene.clientHeight : 0;
+        scene.wholeAxis = true;
+    }
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    // A limited time axis: the drawings of the period and their geometry only.
-    GraphData data;
-    if (from || to) {
-        const std::vector<TZaznam> period = recordsBetween(session.records(), from, to);
-        if (period.empty())
-            throw JobError("Od " + (from ? FormatDatum(*from) : std::string("začátku")) + " do " +
-                           (to ? FormatDatum(*to) : std::string("konce")) + " není žádný zákres");
-        data = BuildGraphData(period, GeometryCache::of(period), quantity);
-    } else {
-        data = BuildGraphData(session.records(), session.geometry(), quantity);
-    }
-    // The whole time axis always: a long archive gets d pixels per so many
-    // days instead of being cut at the widest picture.
-    constexpr int Margins = 250; // GraphWidth's margins and the right edge
-    const int dayDivisor = GraphDayDivisor(data.lastDay(), d, Margins, MaxWidth);
-    const GraphModel model = BuildGraphModel(data, height, mode, d, dayDivisor);
-    const int width = std::clamp(GraphWidth(model) + 50, 400, MaxWidth);
-    if (dayDivisor > 1)
-        err << "Časová osa by byla široká " << data.lastDay() * d + Margins << " px (nejvýše "
-            << MaxWidth << "): graf má " << d << " px na " << dayDivisor
-            << (dayDivisor < 5 ? " dny" : " dní") << ".\n";
+    const GraphPicture picture = BuildGraphPicture(session, scene);
+    if (picture.emptyPeriod)
+        throw JobError("Od " + (from ? FormatDatum(*from) : std::string("začátku")) + " do " +
+                       (to ? FormatDatum(*to) : std::string("konce")) + " není žádný zákres");
+    const GraphModel& model = picture.model;
+    if (model.dayDivisor > 1)
+        err << "Časová osa by byla široká " << picture.data->lastDay() * model.d + 250
+            << " px (nejvýše " << GraphMaxWidth << "): graf má " << model.d << " px na "
+            << model.dayDivisor << (model.dayDivisor < 5 ? " dny" : " dní") << ".\n";
 
     paintAndTabulate(
-        files, QSize(width, height), out,
-        [&](QPainter& p, const QRect& r) { PaintGraph(p, r, model, GraphOptions{}); },
+        files, QSize(picture.width, picture.height), out,
+        [&](QPainter& p, const QRect& r) { PaintGraphPicture(p, r, picture); },
         [&] { return GraphPictureData(model); });
     return 0;
 }
@@ -267,6 +257,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const auto series = TakeOption(args, "--series");
     const auto kind = TakeOption(args, "--kind");
     const auto period = TakeOption(args, "--period");
+    const auto window = TakeOption(args, "--window");
     const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
@@ -287,21 +278,29 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     const AsymmetryPeriod asymmetryPeriod =
         pickOption(period, Periods, AsymmetryPeriod::PerRecord, "--period");
 
+    AsymmetryScene scene;
+    scene.S = S;
+    scene.kind = asymmetryKind;
+    scene.period = asymmetryPeriod;
+    if (window) {
+        // The picture as the window's client area of that size shows it at
+        // scroll position 0.
+        const auto [width, height] = ParseSize(window, 600, 600);
+        scene.clientWidth = width;
+        scene.clientHeight = height;
+    } else {
+        scene.wholeAxis = true;
+    }
+
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
     AnalysisTables analysis(session);
-    const AsymmetryGraph graph = BuildAsymmetryGraph(session.records(), analysis.asymmetry(), S,
-                                                     asymmetryKind, asymmetryPeriod);
-    AsymmetryOptions o;
-    // The narrowest factor that keeps the picture within a screenful or two.
-    for (o.factor = 1; o.factor < 16 && AsymmetryWidth(graph, o) > 2400; o.factor *= 2) {
-    }
-    const int width = std::clamp(AsymmetryWidth(graph, o), 600, MaxWidth);
+    const AsymmetryPicture picture = BuildAsymmetryPicture(session, analysis.asymmetry(), scene);
 
     paintAndTabulate(
-        files, QSize(width, 600), out,
-        [&](QPainter& p, const QRect& r) { PaintAsymmetry(p, r, graph, o); },
-        [&] { return AsymmetryPictureData(graph); });
+        files, QSize(picture.width, picture.height), out,
+        [&](QPainter& p, const QRect& r) { PaintAsymmetryPicture(p, r, picture); },
+        [&] { return AsymmetryPictureData(*picture.graph); });
     return 0;
 }
 

@@ -52,12 +52,13 @@ const Command commands[] = {
      "single|long|high|two|corona-graph|corona-butterfly] [--size WxH] [--no-faculae] [--no-areas] "
      "[--faculae-centres] [--corona] [--magnetosphere] | render graph DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|faculae|position|intersol [--view all|disk|north|south] "
-     "[--size 400|500|600] [--from D.M.YYYY] [--to D.M.YYYY] --out FILE [--data FILE.csv] | "
+     "[--size 400|500|600 | --window WxH] [--from D.M.YYYY] [--to D.M.YYYY] --out FILE [--data "
+     "FILE.csv] | "
      "render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
      "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
-     "record|month|year] --out FILE [--data FILE.csv]",
+     "record|month|year] [--window WxH] --out FILE [--data FILE.csv]",
      RunRender},
 };
 

@@ -51,10 +51,6 @@ int ButterflyStartRotation(const ButterflyModel& model, const ButterflyOptions& 
     return ButterflyAxisOf(model, o.supplementary).start;
 }
 
-int ButterflyScrollRange(const ButterflyModel& model, const ButterflyOptions& o) {
-    return 50 + (ButterflyAxisOf(model, o.supplementary).rotations() + 1) * o.rotationScale;
-}
-
 void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
                     const ButterflyOptions& o) {
     p.save();
@@ -291,10 +287,6 @@ void PaintButterfly(QPainter& p, const QRect& area, const ButterflyModel& model,
     p.restore();
 }
 
-} // namespace hk
-
-namespace hk {
-
 PictureData ButterflyPictureData(const ButterflyModel& model, const ButterflyOptions& o) {
     PictureData out;
     out.axis = "rotace";
@@ -394,6 +386,15 @@ void PrintButterfly(QPainter& p, const QRect& page, const QSize& client,
     p.setClipRect(QRect(0, 0, width, client.height()));
     PaintButterfly(p, QRect(QPoint(0, 0), client), model, options);
     p.restore();
+}
+
+void PaintButterflyPicture(QPainter& p, const QRect& area, const ButterflyPicture& picture) {
+    PaintButterfly(p, area, *picture.model, picture.options);
+}
+
+void PrintButterflyPicture(QPainter& p, const QRect& page, const ButterflyPicture& picture) {
+    PrintButterfly(p, page, QSize(picture.clientWidth, picture.clientHeight), *picture.model,
+                   picture.options);
 }
 
 } // namespace hk

@@ -154,8 +154,8 @@ void drawCurvePoints(QPainter& p, const QPolygon& body) {
 
 } // namespace
 
-int GraphWidth(const GraphModel& model) {
-    return model.xLast + 200;
+void PaintGraphPicture(QPainter& p, const QRect& r, const GraphPicture& picture) {
+    PaintGraph(p, r, picture.model, picture.options);
 }
 
 void PaintGraph(QPainter& p, const QRect& r, const GraphModel& m, const GraphOptions& o) {
@@ -458,23 +458,8 @@ PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions&
 // ---------------------------------------------------------------------------
 // Asymmetry graph
 
-namespace {
-
-// Days from the first drawing to the start of the first period drawn (the
-// first month or year begins before it, so 0 or less): the time axis starts
-// there, right of the scale.
-int asymmetryStartDay(const AsymmetryGraph& g) {
-    int from = 0;
-    if (!g.months.empty()) from = std::min(from, g.months.front().fromDay);
-    if (!g.columns.empty()) from = std::min(from, g.columns.front().fromDay);
-    return from;
-}
-
-} // namespace
-
-int AsymmetryWidth(const AsymmetryGraph& g, const AsymmetryOptions& o) {
-    return static_cast<int>((g.days - asymmetryStartDay(g) + 150) * 2.0 / std::max(1, o.factor)) +
-           60;
+void PaintAsymmetryPicture(QPainter& p, const QRect& r, const AsymmetryPicture& picture) {
+    PaintAsymmetry(p, r, *picture.graph, picture.options);
 }
 
 void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
@@ -486,7 +471,7 @@ void PaintAsymmetry(QPainter& p, const QRect& r, const AsymmetryGraph& g,
     const int gap = std::max(1, r.height() / 12);
     const int y0 = r.top() + 6 * gap;
     const double perDay = 2.0 / std::max(1, o.factor);
-    const int startDay = asymmetryStartDay(g);
+    const int startDay = AsymmetryStartDay(g);
     auto X = [&](double den) {
         return r.left() + 50 + static_cast<int>(std::floor((den - startDay) * perDay)) - o.offset;
     };

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "graphs/graph_series.h"
+#include "graphs/asymmetry_scene.h"
+#include "graphs/graph_scene.h"
 #include "graphs/smoothed_graph.h"
 #include "io/picture_data.h"
 
@@ -15,17 +16,13 @@ class QPainter;
 
 namespace hk {
 
-struct GraphOptions {
-    int offset = 0;     // horizontal scroll position
-    bool scale = false; // the scale values kept at the window's left edge
-};
 // Paints white, then the frames, month lines, scales and polylines of the
 // model's panels; only the records inside `target` (and one beyond each
 // edge) are joined.
 void PaintGraph(QPainter& painter, const QRect& target, const GraphModel& model,
                 const GraphOptions& options);
-// The width of the whole time axis (x of the last record plus the margins).
-int GraphWidth(const GraphModel& model);
+// The built picture in `target` (the window's canvas, the command line's file).
+void PaintGraphPicture(QPainter& painter, const QRect& target, const GraphPicture& picture);
 
 // Hemisphere choice of the smoothed graphs.
 enum class HemisphereOption { Disk = 1, North = 2, South = 3, Both = 4 };
@@ -57,13 +54,10 @@ PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions&
 // The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
 std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
 
-struct AsymmetryOptions {
-    int factor = 2; // the main window's horizontal factor 1..16 (larger: narrower)
-    int offset = 0;
-};
 void PaintAsymmetry(QPainter& painter, const QRect& target, const AsymmetryGraph& graph,
                     const AsymmetryOptions& options);
-int AsymmetryWidth(const AsymmetryGraph& graph, const AsymmetryOptions& options);
+// The built picture in `target` (the window's canvas, the command line's file).
+void PaintAsymmetryPicture(QPainter& painter, const QRect& target, const AsymmetryPicture& picture);
 
 // The colour of the comparison curve of series S (1..9).
 QColor ComparisonColour(int S);

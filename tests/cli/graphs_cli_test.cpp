@@ -141,6 +141,10 @@ TEST(GraphsCli, DemoPictures) {
     const std::string smoothed = "render smoothed " + ShellQuoted(dir.path()) + " --series g ";
     const std::string out = " --out " + ShellQuoted(dir.path() / "e.png");
     EXPECT_EQ(RunCli(smoothed + "--flux xyz" + out, true).status, 2);
+    EXPECT_EQ(RunCli("render graph " + ShellQuoted(dir.path()) + " --series g --size 400 " +
+                     "--window 600x820" + out)
+                  .status,
+              2);
     // An area file without a single month: a failed job, no picture.
     WriteFileAtomic(dir.path() / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
     const CliRun r = RunCli(smoothed + "--areas" + out, true);

@@ -22,10 +22,10 @@ void installWindows(MainWindow& mainWindow) {
     installResults(k);
     installCoordinateTable(k);
     installMeasurement(k);
-    installButterfly(mainWindow);
-    installGraphs(mainWindow);
-    installSmoothed(mainWindow);
-    installMap(mainWindow.context());
+    installButterfly(k);
+    installGraphs(k);
+    installSmoothed(k);
+    installMap(k);
 }
 
 } // namespace hk

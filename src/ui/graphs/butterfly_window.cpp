@@ -15,7 +15,7 @@
 #include <cmath>
 
 #include "records/session.h"
-#include "ui/frame/main_window.h"
+#include "render/butterfly.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -57,10 +57,10 @@ ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
     k.frame.showPanel(QStringLiteral("promotylek"));
     sub->show();
     k.area->setActiveSubWindow(sub);
-    // The largest rotation scale at which the observer's rotations fit.
-    w->options_.rotationScale =
-        ButterflyFittedRotationScale(ButterflyAxisOf(*w->model_, false), w->canvas_->width());
-    w->optionsChanged();
+    // Opened with the largest rotation scale at which the observer's
+    // rotations fit; the panel's buttons change it from there.
+    w->rebuild();
+    w->keepRotationScale();
     w->canvas_->setFocus();
     // Closes itself when another window of the work area becomes active.
     CloseWhenAnotherActivates(k.area, sub, w, [sub] { sub->close(); });
@@ -75,8 +75,6 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     menu_->setObjectName(QStringLiteral("MainMenu1"));
     horizontalScroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     verticalScroll_->setObjectName(QStringLiteral("VertScrollBar"));
-    options_.fontPixels =
-        static_cast<int>(std::nearbyint(context_.model.session().sizePercent() * 8 / 100.0));
 
     auto* l = new QGridLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
@@ -88,27 +86,26 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     horizontalScroll_->setSingleStep(ScrollStep);
     verticalScroll_->setSingleStep(ScrollStep / 4);
     canvas_->setFocusPolicy(Qt::StrongFocus);
-    canvas_->setPainter([this](QPainter& p, const QRect& r) { paint(p, r); });
+    canvas_->setPainter(
+        [this](QPainter& p, const QRect& r) { PaintButterflyPicture(p, r, picture_); });
     // The equator is dragged: pressed at one height, released at another.
     canvas_->onPress([this](QMouseEvent& e) { pressY_ = e.position().toPoint().y(); });
     canvas_->onRelease(
         [this](QMouseEvent& e) { shiftEquator(pressY_, e.position().toPoint().y()); });
     canvas_->installEventFilter(this);
     connect(horizontalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-        options_.sx = v;
-        options_.scale = false;
-        canvas_->update();
+        if (updatingScrollBars_) return;
+        scene_.view.sx = v;
+        scene_.view.scale = false;
+        rebuild();
     });
     connect(verticalScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-        options_.sy = v;
-        options_.scale = false;
-        canvas_->update();
+        if (updatingScrollBars_) return;
+        scene_.view.sy = v;
+        scene_.view.scale = false;
+        rebuild();
     });
-    updateModel();
-    connect(&context_.model, &SessionModel::recordsChanged, this, [this] {
-        updateModel();
-        canvas_->update();
-    });
+    connect(&context_.model, &SessionModel::recordsChanged, this, [this] { rebuild(); });
 
     choosePrinter = [this](QPrinter& printer) {
         return ChoosePrinter(printer, this, context_.messages, context_.model.session().dir,
@@ -116,38 +113,13 @@ ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
     };
 
     createMenu();
-    updateButtons();
-    optionsChanged();
+    rebuild();
 }
 
 ButterflyWindow::~ButterflyWindow() = default;
 
-void ButterflyWindow::updateModel() {
-    const Session& s = context_.model.session();
-    if (!model_ || modelRevision_ != s.revision()) {
-        model_ = std::make_unique<ButterflyModel>(MakeButterflyModel(
-            s.records(), s.geometry(), s.tables().supplementaryData, CoronaTable{}));
-        modelRevision_ = s.revision();
-        modelHasCorona_ = false;
-    }
-    // The corona columns once the corona is shown: the corona has been read
-    // (and its warnings shown) by the command that switched it on.
-    if (options_.corona && !modelHasCorona_) {
-        SetButterflyCorona(*model_, context_.model.analysis().corona());
-        modelHasCorona_ = true;
-    }
-}
-
-const ButterflyModel& ButterflyWindow::model() const {
-    return *model_;
-}
-
 QAction* ButterflyWindow::action(const QString& objectName) const {
     return actions_.value(objectName);
-}
-
-int ButterflyWindow::scrollRange() const {
-    return ButterflyScrollRange(*model_, options_);
 }
 
 void ButterflyWindow::createMenu() {
@@ -202,16 +174,16 @@ void ButterflyWindow::updateButtons() {
             a->setChecked(state);
         }
     };
-    dole("skvrny", options_.butterflyMode == 1);
-    dole("fakule", options_.butterflyMode == 2);
-    dole("skvrfak", options_.butterflyMode == 3);
-    dole("sirfakule", options_.faculaeBars);
-    dole("vyskvrn", options_.meanCurve);
-    dole("vyskhlaz", options_.smoothedCurve);
-    dole("hranice", options_.bounds);
-    dole("vse", options_.allCurves);
-    dole("podkresleni", options_.underlay);
-    dole("podkreskorona", options_.corona);
+    dole("skvrny", scene_.view.butterflyMode == 1);
+    dole("fakule", scene_.view.butterflyMode == 2);
+    dole("skvrfak", scene_.view.butterflyMode == 3);
+    dole("sirfakule", scene_.view.faculaeBars);
+    dole("vyskvrn", scene_.view.meanCurve);
+    dole("vyskhlaz", scene_.view.smoothedCurve);
+    dole("hranice", scene_.view.bounds);
+    dole("vse", scene_.view.allCurves);
+    dole("podkresleni", scene_.view.underlay);
+    dole("podkreskorona", scene_.view.corona);
 }
 
 void ButterflyWindow::title() {
@@ -219,28 +191,37 @@ void ButterflyWindow::title() {
                    QStringLiteral(" x ") + QString::number(canvas_->height()));
 }
 
-void ButterflyWindow::optionsChanged() {
+void ButterflyWindow::rebuild() {
+    scene_.clientWidth = canvas_->width();
+    scene_.clientHeight = canvas_->height();
+    // The corona has been read (and its warnings shown) by the command that
+    // switched it on.
+    const CoronaTable* corona = scene_.view.corona ? &context_.model.analysis().corona() : nullptr;
+    picture_ = BuildButterflyPicture(context_.model.session(), corona, scene_, &picture_);
+    scene_.view.sx = picture_.options.sx;
+    scene_.view.sy = picture_.options.sy;
+    updatingScrollBars_ = true;
     const int width = canvas_->width();
-    horizontalScroll_->setRange(0, std::max(0, scrollRange() - width));
+    horizontalScroll_->setRange(0, std::max(0, ButterflyScrollRange(model(), options()) - width));
     horizontalScroll_->setPageStep(std::max(1, width));
-    // The diagram is 180 degrees high plus its labels; the rest scrolls.
-    const int extra = std::max(0, (180 * options_.latitudeScale + 60 - canvas_->height()) / 2);
+    horizontalScroll_->setValue(options().sx);
+    const int extra = ButterflyVerticalScroll(options(), canvas_->height());
     verticalScroll_->setRange(-extra, extra);
     verticalScroll_->setPageStep(std::max(1, canvas_->height()));
-    options_.sx = horizontalScroll_->value();
-    options_.sy = verticalScroll_->value();
-    options_.scale = false;
+    verticalScroll_->setValue(options().sy);
+    updatingScrollBars_ = false;
     title();
     updateButtons();
     canvas_->update();
 }
 
-void ButterflyWindow::paint(QPainter& p, const QRect& rect) {
-    PaintButterfly(p, rect, model(), options_);
+void ButterflyWindow::keepRotationScale() {
+    scene_.view.rotationScale = picture_.options.rotationScale;
+    scene_.fitRotationScale = false;
 }
 
 bool ButterflyWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == canvas_ && event->type() == QEvent::Resize) optionsChanged();
+    if (watched == canvas_ && event->type() == QEvent::Resize) rebuild();
     if (watched == canvas_ && event->type() == QEvent::KeyRelease) {
         keyReleaseEvent(static_cast<QKeyEvent*>(event));
         return event->isAccepted();
@@ -289,41 +270,48 @@ void ButterflyWindow::printTo(QPrinter& printer) {
         return;
     }
     const QRect pageIndex = printer.pageLayout().paintRectPixels(printer.resolution());
-    PrintButterfly(p, QRect(0, 0, pageIndex.width(), pageIndex.height()), canvas_->size(), model(),
-                   options_);
+    PrintButterflyPicture(p, QRect(0, 0, pageIndex.width(), pageIndex.height()), picture_);
     p.end();
 }
 
 void ButterflyWindow::onModeClicked(int mode) {
-    options_.butterflyMode = mode;
+    scene_.view.butterflyMode = mode;
     baseTitle_ = mode == 1 ? Spots : mode == 2 ? Fakule : SpotsAndFaculae;
-    optionsChanged();
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onLeftClicked() {
-    options_.rotationScale = std::max(RotationScaleMin, options_.rotationScale / 2);
-    optionsChanged();
+    keepRotationScale();
+    scene_.view.rotationScale = std::max(RotationScaleMin, scene_.view.rotationScale / 2);
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onRightClicked() {
-    options_.rotationScale = std::min(RotationScaleMax, options_.rotationScale * 2);
-    optionsChanged();
+    keepRotationScale();
+    scene_.view.rotationScale = std::min(RotationScaleMax, scene_.view.rotationScale * 2);
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onLargerClicked() {
-    options_.latitudeScale = std::min(LatitudeScaleMax, options_.latitudeScale + 1);
-    optionsChanged();
+    scene_.view.latitudeScale = std::min(LatitudeScaleMax, scene_.view.latitudeScale + 1);
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onSmallerClicked() {
-    options_.latitudeScale = std::max(LatitudeScaleMin, options_.latitudeScale - 1);
-    optionsChanged();
+    scene_.view.latitudeScale = std::max(LatitudeScaleMin, scene_.view.latitudeScale - 1);
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onFaculaeBarsClicked() {
-    if (options_.butterflyMode == 2 || options_.butterflyMode == 3)
-        options_.faculaeBars = !options_.faculaeBars;
-    optionsChanged();
+    if (scene_.view.butterflyMode == 2 || scene_.view.butterflyMode == 3)
+        scene_.view.faculaeBars = !scene_.view.faculaeBars;
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::toggle(const QString& item) {
@@ -334,19 +322,22 @@ void ButterflyWindow::toggle(const QString& item) {
     if (item == QLatin1String("vse"))
         for (const char* otherName : {"vyskaskvrn", "vyskahlazena", "hranice"})
             actions_.value(QString::fromLatin1(otherName))->setChecked(false);
-    options_.meanCurve = actions_.value(QStringLiteral("vyskaskvrn"))->isChecked();
-    options_.smoothedCurve = actions_.value(QStringLiteral("vyskahlazena"))->isChecked();
-    options_.bounds = actions_.value(QStringLiteral("hranice"))->isChecked();
-    options_.allCurves = actions_.value(QStringLiteral("vse"))->isChecked();
-    optionsChanged();
+    scene_.view.meanCurve = actions_.value(QStringLiteral("vyskaskvrn"))->isChecked();
+    scene_.view.smoothedCurve = actions_.value(QStringLiteral("vyskahlazena"))->isChecked();
+    scene_.view.bounds = actions_.value(QStringLiteral("hranice"))->isChecked();
+    scene_.view.allCurves = actions_.value(QStringLiteral("vse"))->isChecked();
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onNoUnderlayClicked() {
     QAction* a = actions_.value(QStringLiteral("Podkreslit1"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    options_.underlay = a->isChecked();
-    a->setText(options_.underlay ? QStringLiteral("Nepodkreslit") : QStringLiteral("Podkreslit"));
-    optionsChanged();
+    scene_.view.underlay = a->isChecked();
+    a->setText(scene_.view.underlay ? QStringLiteral("Nepodkreslit")
+                                    : QStringLiteral("Podkreslit"));
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onCoronaUnderlayClicked() {
@@ -356,35 +347,36 @@ void ButterflyWindow::onCoronaUnderlayClicked() {
         a->setChecked(false);
         context_.messages.showMessage(QStringLiteral("Nejsou data pro koronu"));
     }
-    options_.corona = a->isChecked();
-    updateModel();
-    a->setText(options_.corona ? QStringLiteral("Podkreslit koronou")
-                               : QStringLiteral("Nekreslit koronu"));
-    optionsChanged();
+    scene_.view.corona = a->isChecked();
+    a->setText(scene_.view.corona ? QStringLiteral("Podkreslit koronou")
+                                  : QStringLiteral("Nekreslit koronu"));
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onSupplementaryClicked() {
     QAction* a = actions_.value(QStringLiteral("vypnout"));
     if (sender() != a) a->setChecked(!a->isChecked());
-    options_.supplementary = !a->isChecked();
+    scene_.view.supplementary = !a->isChecked();
     a->setText(a->isChecked() ? QStringLiteral("Zapnout") : QStringLiteral("Vypnout"));
-    optionsChanged();
+    scene_.view.scale = false;
+    rebuild();
 }
 
 void ButterflyWindow::onScaleClicked() {
-    options_.scale = true;
-    canvas_->update();
+    scene_.view.scale = true;
+    rebuild();
 }
 
 void ButterflyWindow::shiftEquator(int yPress, int yRelease) {
-    options_.equatorOffset = yRelease - yPress;
-    optionsChanged();
+    scene_.view.equatorOffset = yRelease - yPress;
+    scene_.view.scale = false;
+    rebuild();
 }
 
-void installButterfly(MainWindow& mainWindow) {
-    const WindowContext k = mainWindow.context();
-    mainWindow.connectCommand(QStringLiteral("motylek1"), [k] { ButterflyWindow::openWindow(k); });
-    mainWindow.connectCommand(QStringLiteral("motylekz"), [k] { ButterflyWindow::openWindow(k); });
+void installButterfly(const WindowContext& k) {
+    k.frame.connectCommand(QStringLiteral("motylek1"), [k] { ButterflyWindow::openWindow(k); });
+    k.frame.connectCommand(QStringLiteral("motylekz"), [k] { ButterflyWindow::openWindow(k); });
     const std::pair<const char*, std::function<void(ButterflyWindow&)>> buttons[] = {
         {"vlevo", [](ButterflyWindow& w) { w.onLeftClicked(); }},
         {"vpravo", [](ButterflyWindow& w) { w.onRightClicked(); }},
@@ -403,7 +395,7 @@ void installButterfly(MainWindow& mainWindow) {
         {"SpeedButton12", [](ButterflyWindow& w) { w.onCloseClicked(); }},
     };
     for (const auto& [name, fn] : buttons)
-        mainWindow.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
+        k.frame.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {
             if (ButterflyWindow* w = ButterflyWindow::openInstance(area)) fn(*w);
         });
 }

@@ -6,12 +6,9 @@
 // another window of the work area becomes active.
 #include <QHash>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
-#include <memory>
 
-#include "graphs/butterfly_model.h"
-#include "render/butterfly.h"
+#include "graphs/butterfly_scene.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/window_context.h"
 
@@ -23,10 +20,8 @@ class QScrollBar;
 
 namespace hk {
 
-class MainWindow;
-
 // Connects `motylek1`, `motylekz` and the buttons of `promotylek`.
-void installButterfly(MainWindow& mainWindow);
+void installButterfly(const WindowContext& context);
 
 class ButterflyWindow : public QWidget {
     Q_OBJECT
@@ -37,13 +32,26 @@ class ButterflyWindow : public QWidget {
     ButterflyWindow(const WindowContext& context, QWidget* parent = nullptr);
     ~ButterflyWindow() override;
 
-    const ButterflyOptions& options() const { return options_; }
-    const ButterflyModel& model() const;
+    const ButterflyScene& scene() const { return scene_; }
+    // The picture shown, with its options as painted.
+    const ButterflyPicture& picture() const { return picture_; }
+    const ButterflyOptions& options() const { return picture_.options; }
+    const ButterflyModel& model() const { return *picture_.model; }
     QString baseTitle() const { return baseTitle_; }
     QAction* action(const QString& objectName) const;
     // The area the diagram is painted in.
-    QWidget* canvas() const { return canvas_; }
-    int scrollRange() const;
+    PictureCanvas* canvas() const { return canvas_; }
+
+    // Chooses the printer (tests replace it).
+    std::function<bool(QPrinter&)> choosePrinter;
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend void installButterfly(const WindowContext& context);
 
     // Menu and panel handlers.
     void onCloseClicked();
@@ -61,27 +69,22 @@ class ButterflyWindow : public QWidget {
     void onScaleClicked();
     // The equator drag: press and release at these heights of the diagram.
     void shiftEquator(int yPress, int yRelease);
-
-    // Chooses the printer (tests replace it).
-    std::function<bool(QPrinter&)> choosePrinter;
     // Draws the window's page on a printer that was chosen.
     void printTo(QPrinter& printer);
-    // Paints the diagram as it is shown (the canvas calls it).
-    void paint(QPainter& p, const QRect& rect);
 
-  protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void createMenu();
     void updateButtons();
-    void optionsChanged(); // scroll ranges, caption, repaint
+    // Builds the picture of the scene (when the scene or the records change,
+    // never in a paint), sets the scroll ranges and the caption, repaints.
+    void rebuild();
+    // The rotation scale as painted becomes the scene's own (the panel's
+    // scale buttons start from it).
+    void keepRotationScale();
     void title();
 
     WindowContext context_;
-    ButterflyOptions options_;
+    ButterflyScene scene_;
+    ButterflyPicture picture_;
     QString baseTitle_;
     QMenuBar* menu_;
     PictureCanvas* canvas_;
@@ -90,13 +93,7 @@ class ButterflyWindow : public QWidget {
     QScrollBar* verticalScroll_;
     QHash<QString, QAction*> actions_;
     bool closed_ = false;
-    // Builds the model when the store's revision is not the one it was built
-    // from (at the start and when the records change, never in a paint), and
-    // adds the corona columns once the corona is shown.
-    void updateModel();
-    std::unique_ptr<ButterflyModel> model_;
-    std::uint64_t modelRevision_ = 0;
-    bool modelHasCorona_ = false;
+    bool updatingScrollBars_ = false;
 };
 
 } // namespace hk

@@ -14,7 +14,6 @@
 #include "render/graph_renderer.h"
 #include "render/jpeg_writer.h"
 #include "results/report_file.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -86,7 +85,9 @@ GraphWindow* GraphWindow::openWindow(const WindowContext& ctx) {
     CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
         if (!w->closed_) w->closeWindow();
     });
-    w->scroll_->setValue(std::max(0, w->model_.xLast - 750));
+    // Opened at the last months of the time axis.
+    w->scene_.options.offset = std::max(0, w->picture_.model.xLast - 750);
+    w->rebuild();
     return w;
 }
 
@@ -132,16 +133,15 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
 
     canvas_ = new PictureCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
-    canvas_->setPainter([this](QPainter& p, const QRect& r) {
-        GraphOptions o;
-        o.offset = scroll_->value();
-        o.scale = scale_;
-        PaintGraph(p, r, model_, o);
-    });
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { PaintGraphPicture(p, r, picture_); });
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     scroll_->setSingleStep(20);
-    connect(scroll_, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (updatingScrollBar_) return;
+        scene_.options.offset = v;
+        rebuild();
+    });
     sizeLabel_ = new QLabel(canvas_);
     sizeLabel_->setObjectName(QStringLiteral("Label1"));
 
@@ -156,22 +156,22 @@ GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx)
         return ChoosePrinter(printer, this, ctx_.messages, ctx_.model.session().dir,
                              QStringLiteral("Tisk grafu.pdf"));
     };
-    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { recompute(); });
-    recompute();
+    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { rebuild(); });
+    rebuild();
     markChecked();
 }
 
-void GraphWindow::recompute() {
-    const Session& s = ctx_.model.session();
-    if (revision_ != s.revision() || data_.quantity != quantity_ ||
-        data_.days.size() != s.records().size()) {
-        data_ = BuildGraphData(s.records(), s.geometry(), quantity_);
-        revision_ = s.revision();
-    }
-    model_ = BuildGraphModel(data_, std::max(1, canvas_->height()), mode_, d_);
-    scroll_->setRange(0, std::max(0, GraphWidth(model_) + 50 - canvas_->width()));
+void GraphWindow::rebuild() {
+    scene_.clientWidth = canvas_->width();
+    scene_.clientHeight = canvas_->height();
+    picture_ = BuildGraphPicture(ctx_.model.session(), scene_, &picture_);
+    scene_.options.offset = picture_.options.offset;
+    updatingScrollBar_ = true;
+    scroll_->setRange(0, picture_.maxOffset);
     scroll_->setPageStep(std::max(1, canvas_->width()));
-    setWindowTitle(q(model_.title));
+    scroll_->setValue(picture_.options.offset);
+    updatingScrollBar_ = false;
+    setWindowTitle(q(picture_.model.title));
     sizeLabel_->setText(QStringLiteral("%1 x %2").arg(canvas_->width()).arg(canvas_->height()));
     sizeLabel_->adjustSize();
     sizeLabel_->move(std::max(0, canvas_->width() - 65 - sizeLabel_->width() / 2), 2);
@@ -181,26 +181,26 @@ void GraphWindow::recompute() {
 void GraphWindow::markChecked() {
     for (const QuantityCommand& r : Quantities) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(r.item)))
-            a->setChecked(r.quantity == quantity_);
+            a->setChecked(r.quantity == scene_.quantity);
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button)))
-            b->setChecked(r.quantity == quantity_);
+            b->setChecked(r.quantity == scene_.quantity);
     }
-    const GraphView view = quantity_ == GraphQuantity::InterSol ? GraphView::Disk : mode_;
+    const GraphView view = mode();
     for (const ViewCommand& p : Views)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(p.button)))
             b->setChecked(p.mode == view);
 }
 
 void GraphWindow::chooseQuantity(GraphQuantity quantity) {
-    quantity_ = quantity;
-    if (quantity == GraphQuantity::InterSol) mode_ = GraphView::Disk;
-    recompute();
+    scene_.quantity = quantity;
+    if (quantity == GraphQuantity::InterSol) scene_.view = GraphView::Disk;
+    rebuild();
     markChecked();
 }
 
 void GraphWindow::chooseView(GraphView mode) {
-    mode_ = quantity_ == GraphQuantity::InterSol ? GraphView::Disk : mode;
-    recompute();
+    scene_.view = scene_.quantity == GraphQuantity::InterSol ? GraphView::Disk : mode;
+    rebuild();
     markChecked();
 }
 
@@ -215,14 +215,18 @@ void GraphWindow::setGraphSize(int size) {
             sub_->setGeometry(1, 1, area.width() - 10, area.height() - 40);
         }
     }
-    d_ = size > 0 ? 1 : 2;
-    sizeText_ = size > 0 ? QString::number(size) : QString();
-    recompute();
+    scene_.fixedSize = size;
+    rebuild();
 }
 
 void GraphWindow::onScaleClicked() {
-    scale_ = !scale_;
-    canvas_->update();
+    scene_.options.scale = !scene_.options.scale;
+    rebuild();
+}
+
+void GraphWindow::setScale(bool shown) {
+    scene_.options.scale = shown;
+    rebuild();
 }
 
 QImage GraphWindow::picture() const {
@@ -230,7 +234,7 @@ QImage GraphWindow::picture() const {
 }
 
 int GraphWindow::offset() const {
-    return scroll_->value();
+    return picture_.options.offset;
 }
 
 void GraphWindow::onPrintClicked() {
@@ -242,7 +246,7 @@ void GraphWindow::onPrintClicked() {
 
 void GraphWindow::printTo(QPrinter& printer) {
     // The whole time axis on one page.
-    GraphModel m = model_;
+    const GraphModel& m = picture_.model;
     const QSize size(GraphWidth(m) + 50, std::max(1, canvas_->height()));
     if (!PrintPicture(printer, size,
                       [&m](QPainter& p, const QRect& r) { PaintGraph(p, r, m, {}); }))
@@ -260,7 +264,8 @@ void GraphWindow::savePicture(const QString& name) {
 void GraphWindow::onSaveClicked() {
     runCommand(ctx_.messages, [&] {
         const auto folder = ctx_.model.session().dir.ensureFolder("Obrázek");
-        const QString v = sizeText_.isEmpty() ? QString::number(canvas_->width()) : sizeText_;
+        const QString v =
+            QString::number(scene_.fixedSize > 0 ? scene_.fixedSize : canvas_->width());
         const QImage image = picture();
         const std::filesystem::path file =
             folder /
@@ -274,15 +279,15 @@ void GraphWindow::onSaveAllClicked() {
     ctx_.messages.showMessage(QStringLiteral("Uloží se všechny grafy"));
     sizeLabel_->hide();
     setGraphSize(600);
-    const bool scale = scale_;
-    scale_ = true;
-    const GraphQuantity original = quantity_;
-    const QString view = q(ViewTitle(mode_)).left(1);
+    const bool scale = scene_.options.scale;
+    setScale(true);
+    const GraphQuantity original = scene_.quantity;
+    const QString view = q(ViewTitle(scene_.view)).left(1);
     for (int i = 0; i <= static_cast<int>(GraphQuantity::HemisphereArea); ++i) {
         chooseQuantity(static_cast<GraphQuantity>(i));
-        savePicture(q(QuantityInfoOf(quantity_).picture) + view);
+        savePicture(q(QuantityInfoOf(scene_.quantity).picture) + view);
     }
-    scale_ = scale;
+    scene_.options.scale = scale;
     chooseQuantity(original);
     sizeLabel_->show();
 }
@@ -290,13 +295,12 @@ void GraphWindow::onSaveAllClicked() {
 void GraphWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F8) {
         sizeLabel_->hide();
-        const bool scale = scale_;
-        scale_ = true;
+        const bool scale = scene_.options.scale;
+        setScale(true);
         canvas_->repaint();
         ctx_.frame.saveWindowPicture(windowTitle().left(20));
-        scale_ = scale;
+        setScale(scale);
         sizeLabel_->show();
-        canvas_->update();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -304,7 +308,7 @@ void GraphWindow::keyPressEvent(QKeyEvent* event) {
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    recompute();
+    rebuild();
 }
 
 void GraphWindow::closeWindow() {
@@ -323,29 +327,28 @@ void GraphWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void installGraphs(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("graf"),
-                              [&mainWindow] { GraphWindow::openWindow(mainWindow.context()); });
+void installGraphs(const WindowContext& ctx) {
+    ctx.frame.connectCommand(QStringLiteral("graf"), [ctx] { GraphWindow::openWindow(ctx); });
+    auto onWindow = [area = ctx.area](auto fn) {
+        return [area, fn] {
+            if (GraphWindow* w = GraphWindow::openInstance(area)) fn(*w);
+        };
+    };
     for (const QuantityCommand& r : Quantities) {
-        mainWindow.connectCommand(
-            QString::fromLatin1(r.button), [&mainWindow, quantity = r.quantity] {
-                if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area()))
-                    w->chooseQuantity(quantity);
-            });
-        mainWindow.action(QString::fromLatin1(r.button))->setCheckable(true);
+        ctx.frame.connectCommand(
+            QString::fromLatin1(r.button),
+            onWindow([quantity = r.quantity](GraphWindow& w) { w.chooseQuantity(quantity); }));
+        ctx.frame.action(QString::fromLatin1(r.button))->setCheckable(true);
     }
     for (const ViewCommand& p : Views) {
-        mainWindow.connectCommand(QString::fromLatin1(p.button), [&mainWindow, mode = p.mode] {
-            if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->chooseView(mode);
-        });
-        mainWindow.action(QString::fromLatin1(p.button))->setCheckable(true);
+        ctx.frame.connectCommand(QString::fromLatin1(p.button),
+                                 onWindow([mode = p.mode](GraphWindow& w) { w.chooseView(mode); }));
+        ctx.frame.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
-    mainWindow.connectCommand(QStringLiteral("stupnice"), [&mainWindow] {
-        if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->onScaleClicked();
-    });
-    mainWindow.connectCommand(QStringLiteral("SpeedButton13"), [&mainWindow] {
-        if (GraphWindow* w = GraphWindow::openInstance(mainWindow.area())) w->closeWindow();
-    });
+    ctx.frame.connectCommand(QStringLiteral("stupnice"),
+                             onWindow([](GraphWindow& w) { w.onScaleClicked(); }));
+    ctx.frame.connectCommand(QStringLiteral("SpeedButton13"),
+                             onWindow([](GraphWindow& w) { w.closeWindow(); }));
 }
 
 } // namespace hk

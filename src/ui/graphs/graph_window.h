@@ -4,10 +4,9 @@
 // its panel `prografy`; it closes itself when another window is activated.
 #include <QImage>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 
-#include "graphs/graph_series.h"
+#include "graphs/graph_scene.h"
 #include "ui/frame/window_context.h"
 
 class QLabel;
@@ -18,11 +17,10 @@ class QMdiSubWindow;
 
 namespace hk {
 
-class MainWindow;
 class PictureCanvas;
 
 // Connects "&Grafy", `grafyz` and the buttons of `prografy`.
-void installGraphs(MainWindow& mainWindow);
+void installGraphs(const WindowContext& ctx);
 
 class GraphWindow : public QWidget {
     Q_OBJECT
@@ -30,22 +28,15 @@ class GraphWindow : public QWidget {
     static GraphWindow* openWindow(const WindowContext& ctx);
     static GraphWindow* openInstance(QMdiArea* area);
 
-    void chooseQuantity(GraphQuantity quantity);
-    void chooseView(GraphView mode);
-    // 400, 500, 600: a fixed image size (one pixel a day); 0: the whole window.
-    void setGraphSize(int size);
-    void onScaleClicked();
-    void onPrintClicked();
-    void printTo(QPrinter& printer);
-    void onSaveClicked();
-    void onSaveAllClicked();
-    void closeWindow();
-
-    GraphQuantity quantity() const { return quantity_; }
-    GraphView mode() const { return mode_; }
-    const GraphModel& model() const { return model_; }
+    const GraphScene& scene() const { return scene_; }
+    GraphQuantity quantity() const { return scene_.quantity; }
+    GraphView mode() const {
+        return scene_.quantity == GraphQuantity::InterSol ? GraphView::Disk : scene_.view;
+    }
+    const GraphModel& model() const { return picture_.model; }
     QImage picture() const;
     int offset() const;
+    PictureCanvas* canvas() const { return canvas_; }
 
     std::function<bool(QPrinter&)> choosePrinter;
 
@@ -55,8 +46,23 @@ class GraphWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend void installGraphs(const WindowContext& ctx);
     explicit GraphWindow(const WindowContext& ctx);
-    void recompute();
+
+    void chooseQuantity(GraphQuantity quantity);
+    void chooseView(GraphView mode);
+    // 400, 500, 600: a fixed image size (one pixel a day); 0: the whole window.
+    void setGraphSize(int size);
+    void onScaleClicked();
+    void setScale(bool shown);
+    void onPrintClicked();
+    void printTo(QPrinter& printer);
+    void onSaveClicked();
+    void onSaveAllClicked();
+    void closeWindow();
+    // Builds the picture of the scene (when the scene, the size or the
+    // records change, never in a paint), sets the scroll bar and the caption.
+    void rebuild();
     void markChecked();
     // Writes the window's picture as "Obrázek/<nazev>.jpg" without asking.
     void savePicture(const QString& name);
@@ -67,14 +73,9 @@ class GraphWindow : public QWidget {
     PictureCanvas* canvas_;
     QScrollBar* scroll_;
     QLabel* sizeLabel_;
-    GraphQuantity quantity_ = GraphQuantity::g;
-    GraphView mode_ = GraphView::All;
-    int d_ = 2;
-    QString sizeText_;
-    bool scale_ = false;
-    GraphData data_;
-    std::uint64_t revision_ = ~0ULL;
-    GraphModel model_;
+    GraphScene scene_;
+    GraphPicture picture_;
+    bool updatingScrollBar_ = false;
     bool closed_ = false;
 };
 

@@ -25,7 +25,6 @@
 
 #include "records/session.h"
 #include "render/jpeg_writer.h"
-#include "ui/frame/main_window.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
@@ -119,8 +118,9 @@ SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, T
 }
 
 SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind)
-    : QWidget(nullptr), ctx_(ctx), tag_(tag), kind_(kind) {
+    : QWidget(nullptr), ctx_(ctx), tag_(tag) {
     setObjectName(QStringLiteral("SmoothedGraphWindow"));
+    asymmetryScene_.kind = kind;
     setFocusPolicy(Qt::StrongFocus);
     menu_ = new QMenuBar(this);
     auto add = [this](QWidget* menu, const char* name, const QString& text, auto fn) {
@@ -182,12 +182,23 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
 
     canvas_ = new PictureCanvas(this);
     canvas_->setObjectName(QStringLiteral("platno"));
-    canvas_->setPainter(
-        [this](QPainter& p, const QRect& r) { paintGraph(p, r, scroll_->value()); });
+    canvas_->setPainter([this](QPainter& p, const QRect& r) {
+        if (tag_ == AsymmetryTag)
+            PaintAsymmetryPicture(p, r, asymmetryPicture_);
+        else
+            paintGraph(p, r, scroll_->value());
+    });
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     scroll_->setSingleStep(20);
-    connect(scroll_, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (updatingScrollBar_) return;
+        if (tag_ == AsymmetryTag) {
+            asymmetryScene_.options.offset = v;
+            rebuildAsymmetry();
+        }
+        canvas_->update();
+    });
     sizeLabel_ = new QLabel(canvas_);
     sizeLabel_->setObjectName(QStringLiteral("Label3"));
 
@@ -356,22 +367,33 @@ void SmoothedGraphWindow::recompute() {
         flux_ = fluxShown()
                     ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
                     : OutsideCurve{};
-    } else {
-        asymmetry_ =
-            BuildAsymmetryGraph(s.records(), ctx_.model.analysis().asymmetry(), S_, kind_, period_);
     }
     refresh();
 }
 
 int SmoothedGraphWindow::pictureWidth() const {
-    if (tag_ == AsymmetryTag) return AsymmetryWidth(asymmetry_, AsymmetryOptions{factor_, 0});
+    if (tag_ == AsymmetryTag)
+        return AsymmetryWidth(*asymmetryPicture_.graph, asymmetryPicture_.options);
     const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
     return (data_.tLast + 14) * w + 80;
 }
 
+void SmoothedGraphWindow::rebuildAsymmetry() {
+    asymmetryScene_.S = S_;
+    asymmetryScene_.clientWidth = canvas_->width();
+    asymmetryScene_.clientHeight = canvas_->height();
+    asymmetryPicture_ =
+        BuildAsymmetryPicture(ctx_.model.session(), ctx_.model.analysis().asymmetry(),
+                              asymmetryScene_, &asymmetryPicture_);
+    asymmetryScene_.options.offset = asymmetryPicture_.options.offset;
+}
+
 void SmoothedGraphWindow::refresh() {
+    if (tag_ == AsymmetryTag) rebuildAsymmetry();
+    updatingScrollBar_ = true;
     scroll_->setRange(0, std::max(0, pictureWidth() - canvas_->width()));
     scroll_->setPageStep(std::max(1, canvas_->width()));
+    updatingScrollBar_ = false;
     if (tag_ == SmoothedTag)
         setWindowTitle(q(SmoothedTitle(H_, brusselsShown(), k_)));
     else
@@ -402,15 +424,16 @@ void SmoothedGraphWindow::markChecked() {
         }
     for (const PeriodCommand& o : Periods) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(o.item)))
-            a->setChecked(o.o == period_);
+            a->setChecked(o.o == asymmetryScene_.period);
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(o.button))) {
-            b->setChecked(o.o == period_);
+            b->setChecked(o.o == asymmetryScene_.period);
             b->setVisible(tag_ == AsymmetryTag);
         }
     }
     findChild<QAction*>(QStringLiteral("rozdilova"))
-        ->setChecked(kind_ == AsymmetryKind::Difference);
-    findChild<QAction*>(QStringLiteral("podilova"))->setChecked(kind_ == AsymmetryKind::Ratio);
+        ->setChecked(asymmetryScene_.kind == AsymmetryKind::Difference);
+    findChild<QAction*>(QStringLiteral("podilova"))
+        ->setChecked(asymmetryScene_.kind == AsymmetryKind::Ratio);
     QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
     brusselsCurve->setEnabled(S_ == 3);
     // The international number joins only a graph of R of one curve.
@@ -435,13 +458,13 @@ void SmoothedGraphWindow::chooseHemisphere(HemisphereOption H) {
 }
 
 void SmoothedGraphWindow::choosePeriod(AsymmetryPeriod o) {
-    period_ = o;
+    asymmetryScene_.period = o;
     recompute();
     markChecked();
 }
 
 void SmoothedGraphWindow::chooseKind(AsymmetryKind d) {
-    kind_ = d;
+    asymmetryScene_.kind = d;
     recompute();
     markChecked();
 }
@@ -486,7 +509,7 @@ void SmoothedGraphWindow::onScrollChanged(int position) {
 
 void SmoothedGraphWindow::shrink() {
     if (tag_ == AsymmetryTag)
-        factor_ = std::min(16, factor_ * 2);
+        asymmetryScene_.options.factor = std::min(16, asymmetryScene_.options.factor * 2);
     else
         Z_ = std::max(1, Z_ - 1);
     refresh();
@@ -494,7 +517,7 @@ void SmoothedGraphWindow::shrink() {
 
 void SmoothedGraphWindow::widen() {
     if (tag_ == AsymmetryTag)
-        factor_ = std::max(1, factor_ / 2);
+        asymmetryScene_.options.factor = std::max(1, asymmetryScene_.options.factor / 2);
     else
         Z_ = std::min(9, Z_ + 1);
     refresh();
@@ -502,7 +525,8 @@ void SmoothedGraphWindow::widen() {
 
 void SmoothedGraphWindow::paintGraph(QPainter& p, const QRect& r, int offset) const {
     if (tag_ == AsymmetryTag) {
-        PaintAsymmetry(p, r, asymmetry_, AsymmetryOptions{factor_, offset});
+        PaintAsymmetry(p, r, *asymmetryPicture_.graph,
+                       AsymmetryOptions{asymmetryPicture_.options.factor, offset});
         return;
     }
     SmoothedOptions o;
@@ -547,8 +571,8 @@ void SmoothedGraphWindow::onSavePictureClicked() {
         if (tag_ == SmoothedTag)
             savePicture(q(SmoothedQuantityInfoOf(S).smoothed));
         else
-            savePicture(q(SmoothedQuantityInfoOf(S).asymmetry) + (kind_ == AsymmetryKind::Ratio
-                                                                      ? QStringLiteral("_P")
+            savePicture(q(SmoothedQuantityInfoOf(S).asymmetry) +
+                        (asymmetryScene_.kind == AsymmetryKind::Ratio ? QStringLiteral("_P")
                                                                       : QStringLiteral("_R")));
     }
     sizeLabel_->show();
@@ -571,11 +595,11 @@ void SmoothedGraphWindow::printTo(QPrinter& printer) {
         if (tag_ == SmoothedTag) {
             const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
             width = std::clamp(((year - data_.firstYear + 1) * 12 + 1) * w + 30, 200, width);
-        } else if (!asymmetry_.months.empty()) {
-            for (const AsymmetryBar& m : asymmetry_.months)
+        } else {
+            const int factor = asymmetryPicture_.options.factor;
+            for (const AsymmetryBar& m : asymmetryPicture_.graph->months)
                 if (m.year == year + 1 && m.month == 1)
-                    width =
-                        std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor_), 200, width);
+                    width = std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor), 200, width);
         }
     }
     const QSize size(width, std::max(1, canvas_->height()));
@@ -620,48 +644,47 @@ void SmoothedGraphWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void installSmoothed(MainWindow& mainWindow) {
-    mainWindow.connectCommand(QStringLiteral("vyhlazovaci"), [&mainWindow] {
-        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::SmoothedTag);
+void installSmoothed(const WindowContext& ctx) {
+    ctx.frame.connectCommand(QStringLiteral("vyhlazovaci"), [ctx] {
+        SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::SmoothedTag);
     });
-    mainWindow.connectCommand(QStringLiteral("asyroz"), [&mainWindow] {
-        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
+    ctx.frame.connectCommand(QStringLiteral("asyroz"), [ctx] {
+        SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::AsymmetryTag,
                                         AsymmetryKind::Difference);
     });
-    mainWindow.connectCommand(QStringLiteral("asypo"), [&mainWindow] {
-        SmoothedGraphWindow::openWindow(mainWindow.context(), SmoothedGraphWindow::AsymmetryTag,
+    ctx.frame.connectCommand(QStringLiteral("asypo"), [ctx] {
+        SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::AsymmetryTag,
                                         AsymmetryKind::Ratio);
     });
-    auto window = [&mainWindow](auto fn) {
-        return [&mainWindow, fn] {
-            if (SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(mainWindow.area()))
-                fn(*w);
+    auto window = [area = ctx.area](auto fn) {
+        return [area, fn] {
+            if (SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(area)) fn(*w);
         };
     };
     for (int S = 1; S <= SmoothedQuantityCount; ++S) {
         const QString b = QString::fromLatin1(Quantities[S - 1].button);
-        mainWindow.connectCommand(b, window([S](SmoothedGraphWindow& w) { w.chooseQuantity(S); }));
-        mainWindow.action(b)->setCheckable(true);
+        ctx.frame.connectCommand(b, window([S](SmoothedGraphWindow& w) { w.chooseQuantity(S); }));
+        ctx.frame.action(b)->setCheckable(true);
     }
     for (const HemisphereCommand& p : Hemispheres) {
-        mainWindow.connectCommand(
+        ctx.frame.connectCommand(
             QString::fromLatin1(p.button),
             window([H = p.H](SmoothedGraphWindow& w) { w.chooseHemisphere(H); }));
-        mainWindow.action(QString::fromLatin1(p.button))->setCheckable(true);
+        ctx.frame.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
     for (const PeriodCommand& o : Periods) {
-        mainWindow.connectCommand(QString::fromLatin1(o.button),
-                                  window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
-        mainWindow.action(QString::fromLatin1(o.button))->setCheckable(true);
+        ctx.frame.connectCommand(QString::fromLatin1(o.button),
+                                 window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
+        ctx.frame.action(QString::fromLatin1(o.button))->setCheckable(true);
     }
-    mainWindow.connectCommand(QStringLiteral("stupnicevyhl"),
-                              window([](SmoothedGraphWindow& w) { w.update(); }));
-    mainWindow.connectCommand(QStringLiteral("zmensit"),
-                              window([](SmoothedGraphWindow& w) { w.shrink(); }));
-    mainWindow.connectCommand(QStringLiteral("rozsirit"),
-                              window([](SmoothedGraphWindow& w) { w.widen(); }));
-    mainWindow.connectCommand(QStringLiteral("SpeedButton11"),
-                              window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
+    ctx.frame.connectCommand(QStringLiteral("stupnicevyhl"),
+                             window([](SmoothedGraphWindow& w) { w.update(); }));
+    ctx.frame.connectCommand(QStringLiteral("zmensit"),
+                             window([](SmoothedGraphWindow& w) { w.shrink(); }));
+    ctx.frame.connectCommand(QStringLiteral("rozsirit"),
+                             window([](SmoothedGraphWindow& w) { w.widen(); }));
+    ctx.frame.connectCommand(QStringLiteral("SpeedButton11"),
+                             window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
 }
 
 } // namespace hk

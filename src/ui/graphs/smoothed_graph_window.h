@@ -31,7 +31,7 @@ class MainWindow;
 class PictureCanvas;
 
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
-void installSmoothed(MainWindow& mainWindow);
+void installSmoothed(const WindowContext& ctx);
 
 class SmoothedGraphWindow : public QWidget {
     Q_OBJECT
@@ -40,23 +40,6 @@ class SmoothedGraphWindow : public QWidget {
     static SmoothedGraphWindow* openWindow(const WindowContext& ctx, Tag tag,
                                            AsymmetryKind kind = AsymmetryKind::Ratio);
     static SmoothedGraphWindow* openInstance(QMdiArea* area);
-
-    void chooseQuantity(int S);
-    void chooseHemisphere(HemisphereOption H);
-    void choosePeriod(AsymmetryPeriod o);
-    void chooseKind(AsymmetryKind d);
-    void onZoomClicked();
-    void onZoomConfirmed(); // zoom confirmed
-    void onCompareClicked();
-    void onConfirmComparisonClicked(); // comparison confirmed
-    void onBrusselsRClicked();
-    void onScrollChanged(int position);
-    void shrink();
-    void widen();
-    void onSavePictureClicked();
-    void onPrintClicked();
-    void printTo(QPrinter& printer);
-    void closeWindow();
 
     Tag tag() const { return tag_; }
     int S() const { return S_; }
@@ -79,9 +62,32 @@ class SmoothedGraphWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend void installSmoothed(const WindowContext& ctx);
     SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind);
+
+    // Menu, panel and box handlers.
+    void chooseQuantity(int S);
+    void chooseHemisphere(HemisphereOption H);
+    void choosePeriod(AsymmetryPeriod o);
+    void chooseKind(AsymmetryKind d);
+    void onZoomClicked();
+    void onZoomConfirmed(); // zoom confirmed
+    void onCompareClicked();
+    void onConfirmComparisonClicked(); // comparison confirmed
+    void onBrusselsRClicked();
+    void onScrollChanged(int position);
+    void shrink();
+    void widen();
+    void onSavePictureClicked();
+    void onPrintClicked();
+    void printTo(QPrinter& printer);
+    void closeWindow();
+
     void recompute();
     void refresh();
+    // Builds the asymmetry picture of the scene (when the scene, the size or
+    // the records change, never in a paint).
+    void rebuildAsymmetry();
     void markChecked();
     void paintGraph(QPainter& p, const QRect& r, int offset) const;
     int pictureWidth() const;
@@ -109,11 +115,8 @@ class SmoothedGraphWindow : public QWidget {
 
     int S_ = 1;
     HemisphereOption H_ = HemisphereOption::Disk;
-    AsymmetryPeriod period_ = AsymmetryPeriod::PerRecord;
-    AsymmetryKind kind_;
     int Z_ = 3;
     int divisor_ = 80;
-    int factor_ = 2;
     double k_ = 1.0;
     std::uint64_t revision_ = ~0ULL;
     SmoothedData data_;
@@ -121,7 +124,9 @@ class SmoothedGraphWindow : public QWidget {
     OutsideCurve brussels_;
     OutsideCurve areas_, southAreas_, flux_; // "Brusel plochy", "Rádiový tok" as confirmed
     FluxOption fluxOption_ = FluxOption::OBS;
-    AsymmetryGraph asymmetry_;
+    AsymmetryScene asymmetryScene_;
+    AsymmetryPicture asymmetryPicture_;
+    bool updatingScrollBar_ = false;
     bool closed_ = false;
 };
 

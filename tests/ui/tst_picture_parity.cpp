@@ -1,0 +1,147 @@
+// The picture windows and the command line's render commands draw the same
+// scene alike: the window's canvas, set up through its panel and menu at a
+// client size, equals pixel for pixel the CLI's PNG of that size and flags.
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTest>
+
+#include "demo/demo.h"
+#include "tests_support/run_cli.h"
+#include "ui/frame/install_windows.h"
+#include "ui/support/frame_fixture.h"
+
+using namespace hk;
+using namespace hk::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
+
+// The number of pixels in which the two pictures differ (all when their
+// sizes differ).
+qint64 DifferingPixels(const QImage& a0, const QImage& b0) {
+    const QImage a = a0.convertToFormat(QImage::Format_RGB32);
+    const QImage b = b0.convertToFormat(QImage::Format_RGB32);
+    if (a.size() != b.size()) return qint64(std::max(a.width(), b.width())) * a.height();
+    qint64 n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            n += ra[x] != rb[x];
+    }
+    return n;
+}
+
+} // namespace
+
+class TestPictureParity : public QObject {
+    Q_OBJECT
+    TempDir demo_;
+    std::unique_ptr<Frame> f_;
+
+    // The CLI's picture: `command` on the frame's directory with `flags`.
+    QImage cliPicture(const QString& command, const QString& flags) {
+        const fs::path png = f_->dir.path() / "parity.png";
+        fs::remove(png);
+        const CliRun r = RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) +
+                                    " --out " + ShellQuoted(png) + " " + flags.toStdString(),
+                                true);
+        if (r.status != 0) qWarning("%s", r.out.c_str());
+        return QImage(QString::fromStdString(png.string()));
+    }
+
+  private slots:
+    void initTestCase() {
+        DemoOptions o{.years = 3, .perYear = 80, .endDate = {2014, 12, 31}};
+        WriteDemoDirectory(demo_.path(), o);
+    }
+
+    void init() {
+        f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
+        f_->copyIn(demo_.path());
+        QVERIFY(f_->start());
+        installWindows(*f_->mainWindow);
+        f_->mainWindow->show();
+    }
+
+    void cleanup() { f_.reset(); }
+
+    // Each row: the command that opens the window, the panel and menu
+    // commands that set its view, and the CLI's command with the same view.
+    void windowEqualsCommandLine_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("cli");
+        struct View {
+            const char* name;
+            QStringList commands;
+            const char* cli;
+            const char* sizeOption;
+        };
+        const View views[] = {
+            {"butterfly, spots",
+             {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo"},
+             "render butterfly --rotation-scale 2",
+             "--size"},
+            {"butterfly, both with curves and bars",
+             {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo", "vpravo", "skvrfak",
+              "sirfakule", "vyskvrn", "hranice", "vetsi"},
+             "render butterfly --rotation-scale 4 --mode both --faculae-bars --mean --bounds "
+             "--latitude-scale 4",
+             "--size"},
+            {"graph, groups", {"graf"}, "render graph --series g", "--window"},
+            {"graph, spots north",
+             {"graf", "fb", "sevrni"},
+             "render graph --series f --view north",
+             "--window"},
+            {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol", "--window"},
+            {"asymmetry, difference",
+             {"asyroz"},
+             "render asymmetry --series g --kind difference",
+             "--window"},
+            {"asymmetry, monthly ratio of spots",
+             {"asypo", "fv", "mesicni"},
+             "render asymmetry --series f --kind ratio --period month",
+             "--window"},
+        };
+        for (const QSize& s : Sizes)
+            for (const View& v : views)
+                QTest::addRow("%s %dx%d", v.name, s.width(), s.height())
+                    << s << v.commands
+                    << QStringLiteral("%1 %2 %3x%4")
+                           .arg(QLatin1String(v.cli), QLatin1String(v.sizeOption))
+                           .arg(s.width())
+                           .arg(s.height());
+    }
+
+    void windowEqualsCommandLine() {
+        QFETCH(QSize, size);
+        QFETCH(QStringList, commands);
+        QFETCH(QString, cli);
+        f_->mainWindow->action(commands.front())->trigger();
+        QMdiSubWindow* sub = f_->mainWindow->area()->activeSubWindow();
+        QVERIFY(sub);
+        auto* canvas = sub->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(canvas);
+        sub->resize(sub->size() + (size - canvas->size()));
+        QTRY_COMPARE(canvas->size(), size);
+        for (const QString& c : commands.mid(1))
+            f_->mainWindow->action(c)->trigger();
+        // At the start of the time axis, without the size label (as F8 saves it).
+        sub->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
+        for (QLabel* label : canvas->findChildren<QLabel*>())
+            label->hide();
+        const int space = cli.indexOf(' ', cli.indexOf(' ') + 1);
+        QCOMPARE(DifferingPixels(canvas->grab().toImage(),
+                                 cliPicture(cli.left(space), cli.mid(space + 1))),
+                 0);
+    }
+};
+
+QTEST_MAIN(TestPictureParity)
+#include "tst_picture_parity.moc"
