@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "io/huge_pages.h"
 
 using namespace hk::cli;
 
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
     // The pictures are painted off screen whatever platform the environment
     // names: the tool opens no window and needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool reads the archive once and walks all of it.
+    hk::UseHugePages(true);
     if (argc < 2) {
         printUsage(std::cerr);
         return 2;

@@ -1,5 +1,6 @@
 #include "io/huge_pages.h"
 
+#include <atomic>
 #include <cstdint>
 
 #if defined(__linux__)
@@ -8,7 +9,18 @@
 
 namespace hk {
 
+namespace {
+
+std::atomic<bool> adviceOn{false};
+
+} // namespace
+
+void UseHugePages(bool on) {
+    adviceOn = on;
+}
+
 void AdviseHugePages(void* data, std::size_t bytes) {
+    if (!adviceOn) return;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     // Only the whole huge pages inside the block: the advice applies to
     // whole pages, and the memory around the block belongs to others.

@@ -8,7 +8,14 @@ namespace hk {
 // filling tens of megabytes takes one page fault per 2 MiB instead of one per
 // 4 KiB. Only advice: the memory and its contents are the same either way,
 // and nothing happens where the system does not offer it. Call it before the
-// block is first written.
+// block is first written. Does nothing until UseHugePages(true): a command
+// that reads the archive and walks all of it gains (a third of `check`'s
+// time at 100,000 records), while in the desktop program the same advice
+// doubled the time to its first window (the kernel's compaction of memory
+// for the huge pages, paid while the observer waits).
 void AdviseHugePages(void* data, std::size_t bytes);
+
+// Whether AdviseHugePages gives the advice (off at the start).
+void UseHugePages(bool on);
 
 } // namespace hk
