@@ -61,7 +61,7 @@ class TestMapWindow : public QObject {
     std::unique_ptr<Frame> f_;
     MapWindow* w_ = nullptr;
 
-    void prikaz(const char* name) {
+    void runCommand(const char* name) {
         if (QAction* a = w_->action(QString::fromLatin1(name)))
             a->trigger();
         else
@@ -72,7 +72,7 @@ class TestMapWindow : public QObject {
         const auto& r = w_->rotationIndex().rotations();
         auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
         for (int i = int(r.size()) / 2; i < int(r.size()); ++i) {
-            prikaz("vyberm");
+            runCommand("vyberm");
             list->setCurrentRow(i);
             QTest::keyClick(list, Qt::Key_Return);
             const SynopticMap& m = w_->map();
@@ -119,12 +119,12 @@ class TestMapWindow : public QObject {
         // The map of one rotation computed the geometry of its records only;
         // the long map needs the whole store's.
         QVERIFY(!f_->session.geometry(1, 0).clean());
-        prikaz("dlouhamap");
+        runCommand("dlouhamap");
         QVERIFY(f_->session.geometry(1, 0).clean());
     }
 
     void everyCommandChangesThePicture_data() {
-        QTest::addColumn<QString>("prikaz");
+        QTest::addColumn<QString>("name");
         // (The views and layers that render map draws too are compared with
         // it below.)
         for (const char* p :
@@ -134,10 +134,10 @@ class TestMapWindow : public QObject {
             QTest::newRow(p) << QString::fromLatin1(p);
     }
     void everyCommandChangesThePicture() {
-        QFETCH(QString, prikaz);
+        QFETCH(QString, name);
         richRotation();
         const QImage pred = w_->picture();
-        this->prikaz(prikaz.toLatin1().constData());
+        runCommand(name.toLatin1().constData());
         QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
         QVERIFY(difference(pred, w_->picture()) > 0);
     }
@@ -177,7 +177,7 @@ class TestMapWindow : public QObject {
             richRotation();
         }
         for (const QString& c : commands)
-            prikaz(c.toLatin1().constData());
+            runCommand(c.toLatin1().constData());
         QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
         const fs::path file = f_->path("parity.png");
         for (const QSize size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)}) {
@@ -218,29 +218,29 @@ class TestMapWindow : public QObject {
 
     // Without the folder Magneto; "Hmagnet" is the comparison's button.
     void missingDataSaySoAndLeaveTheLayerOff_data() {
-        QTest::addColumn<QString>("prikaz");
+        QTest::addColumn<QString>("name");
         for (const char* p : {"magnetzap", "magnobr", "MagnetoSfera1", "Magnetzvlast", "Hmagnet"})
             QTest::newRow(p) << p;
     }
     void missingDataSaySoAndLeaveTheLayerOff() {
-        QFETCH(QString, prikaz);
+        QFETCH(QString, name);
         fs::remove_all(f_->path("Magneto"));
-        if (prikaz == QLatin1String("Hmagnet")) {
-            this->prikaz("Srovnani");
-            w_->findChild<QPushButton*>(prikaz)->click();
+        if (name == QLatin1String("Hmagnet")) {
+            runCommand("Srovnani");
+            w_->findChild<QPushButton*>(name)->click();
             QCOMPARE(w_->upper(), unsigned(ComparisonSpots));
         } else {
-            this->prikaz(prikaz.toLatin1().constData());
+            runCommand(name.toLatin1().constData());
         }
         QCOMPARE(f_->messages.messages,
                  QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
         QVERIFY(!w_->layers().magnetosphereOn && !w_->layers().magnetospherePicture);
-        QVERIFY(!w_->action(prikaz) || !w_->action(prikaz)->isChecked());
+        QVERIFY(!w_->action(name) || !w_->action(name)->isChecked());
         QVERIFY(w_->view() == MapView::Single);
     }
 
     void rotationListSelectsTheMap() {
-        prikaz("rotacem");
+        runCommand("rotacem");
         auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
         QVERIFY(list->isVisible());
         QCOMPARE(list->currentRow(), w_->selectedRow());
@@ -253,7 +253,7 @@ class TestMapWindow : public QObject {
         QVERIFY(!list->isVisible());
         QCOMPARE(w_->windowTitle(), QString::fromStdString(MapCaption(w_->rotation())));
         // The keys step through the list and the map follows.
-        prikaz("vyberm");
+        runCommand("vyberm");
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(w_->selectedRow(), k + 1);
         QTest::keyClick(list, Qt::Key_Return);
@@ -267,14 +267,14 @@ class TestMapWindow : public QObject {
         w_->picture();
         w_->canvas()->repaint();
         QCOMPARE(w_->buildCount(), n);
-        prikaz("fakulzap");
+        runCommand("fakulzap");
         QVERIFY(w_->buildCount() > n);
     }
 
     void comparisonShiftsTheLowerMapWithItsFaculae() {
         richRotation();
         const int R = w_->rotation();
-        prikaz("Srovnani");
+        runCommand("Srovnani");
         auto* panel = w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"));
         QVERIFY(panel->isVisible());
         QVERIFY(w_->canvas()->rect().contains(panel->geometry()));
@@ -311,18 +311,18 @@ class TestMapWindow : public QObject {
         click("mazaniHor");
         QVERIFY(isWhite(w_->picture(), QRect(0, 40, 700, w_->canvas()->height() - 80)));
         // Leaving the mode hides the panel.
-        prikaz("Srovnani");
+        runCommand("Srovnani");
         QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
         // So does "Mapky".
-        prikaz("Srovnani");
+        runCommand("Srovnani");
         QVERIFY(w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
-        prikaz("mapam");
+        runCommand("mapam");
         QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
     }
 
     void comparisonCoronaNeedsFurtherData() {
         // The last rotation: the corona table ends with the data.
-        prikaz("Srovnani");
+        runCommand("Srovnani");
         w_->findChild<QPushButton*>(QStringLiteral("Hkorona"))->click();
         QCOMPARE(f_->messages.messages, QStringList{QStringLiteral("Nejsou další data")});
         QCOMPARE(w_->upper(), unsigned(ComparisonSpots));
@@ -334,7 +334,7 @@ class TestMapWindow : public QObject {
     }
 
     void textIsWrittenWhereThePressWas() {
-        prikaz("koronpod");
+        runCommand("koronpod");
         QAction* a = f_->mainWindow->action(QStringLiteral("vloztext"));
         a->trigger();
         QVERIFY(a->isChecked());
@@ -364,11 +364,11 @@ class TestMapWindow : public QObject {
         };
         for (const char* view : {"mapky", "vysokamap"}) {
             fs::remove(pdf);
-            prikaz(view);
-            prikaz("Tisk1");
+            runCommand(view);
+            runCommand("Tisk1");
             QVERIFY2(fs::exists(pdf) && fs::file_size(pdf) > 1000, view);
         }
-        prikaz("mapky");
+        runCommand("mapky");
         f_->messages.answers.push_back(true);
         QTest::keyClick(w_->canvas(), Qt::Key_F8);
         QCOMPARE(f_->messages.questions.size(), 1);
@@ -403,7 +403,7 @@ class TestMapWindow : public QObject {
     }
 
     void magnetosphereComparisonBox() {
-        prikaz("SpeedButton1");
+        runCommand("SpeedButton1");
         auto* box = w_->findChild<QWidget*>(QStringLiteral("datamagnet"));
         QVERIFY(box->isVisible());
         auto pole = [box](const char* n) {
@@ -432,7 +432,7 @@ class TestMapWindow : public QObject {
         QCOMPARE(w_->magnetComparison().params.rowHeight, 7);
         QVERIFY(difference(higher, w_->picture()) > 0);
         // Hidden again, the map comes back.
-        prikaz("SpeedButton1");
+        runCommand("SpeedButton1");
         QVERIFY(!box->isVisible());
         QVERIFY(!w_->map().groups.empty());
     }
@@ -440,12 +440,12 @@ class TestMapWindow : public QObject {
     void smallerAndLargerWindow() {
         QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
         const QSize large = sub->size();
-        prikaz("mensivetsi");
+        runCommand("mensivetsi");
         QCOMPARE(sub->size(), QSize(812, 581));
         QCOMPARE(w_->action(QStringLiteral("mensivetsi"))->text(), QStringLiteral("Zvětšit"));
         // The map still fits the smaller client area.
         QVERIFY(w_->map().frameRight <= w_->canvas()->width());
-        prikaz("mensivetsi");
+        runCommand("mensivetsi");
         QCOMPARE(sub->size(), large);
     }
 
@@ -463,21 +463,21 @@ class TestMapWindow : public QObject {
         for (const char* p :
              {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap", "Koronazvlast"}) {
             f_->messages.clear();
-            prikaz(p);
+            runCommand(p);
             QCOMPARE(f_->messages.messages, QStringList{QStringLiteral("Nejsou data pro koronu")});
             QVERIFY(w_->view() == MapView::Single);
         }
         f_->messages.clear();
         for (const char* p : {"dlouhamap", "vysokamap", "dvenadsebou", "Srovnani", "rotacem",
                               "SpeedButton1", "mapky", "SpeedButton6"}) {
-            prikaz(p);
+            runCommand(p);
             QVERIFY(!w_->picture().isNull());
         }
         QVERIFY(f_->messages.messages.isEmpty());
     }
 
     void closingRestoresTheMainWindow() {
-        prikaz("koronpod");
+        runCommand("koronpod");
         QVERIFY(f_->mainWindow->action(QStringLiteral("koronpod"))->isChecked());
         auto* other = f_->mainWindow->area()->addSubWindow(new QWidget);
         other->show();
