@@ -43,7 +43,7 @@ class TestButterflyWindow : public QObject {
         f_ = std::make_unique<test::Frame>(std::vector<TZaznam>{});
         f_->copyIn(demo_.path());
         QVERIFY(f_->start());
-        installResults(*f_->mainWindow);
+        installResults(f_->mainWindow->context());
         installButterfly(f_->mainWindow->context());
         f_->mainWindow->show();
         button("motylek1");
@@ -149,7 +149,7 @@ class TestButterflyWindow : public QObject {
 
     void resultsViewForMapsShowsTheCoreTable() {
         f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(*f_->mainWindow);
+        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
         QVERIFY(v);
         v->action(QStringLiteral("udajmapa"))->trigger();
         QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));

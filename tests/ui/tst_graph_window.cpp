@@ -173,7 +173,7 @@ class TestGraphWindow : public QObject {
         auto f = startProgram();
         QVERIFY(f);
         f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(*f->mainWindow);
+        ResultsWindow* v = ResultsWindow::openInstance(f->mainWindow->context());
         QVERIFY(v);
         f->mainWindow->action(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->resultsMode(), 12);
@@ -196,7 +196,7 @@ class TestGraphWindow : public QObject {
         auto f = startProgram();
         QVERIFY(f);
         f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(*f->mainWindow);
+        ResultsWindow* v = ResultsWindow::openInstance(f->mainWindow->context());
         QVERIFY(v);
         f->mainWindow->action(QStringLiteral("asro"))->trigger();
         SessionModel& model = f->mainWindow->model();

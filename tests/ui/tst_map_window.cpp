@@ -490,7 +490,7 @@ class TestMapWindow : public QObject {
         // graphs) keeps it when its activation closes the map.
         f_->mainWindow->action(QStringLiteral("map"))->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
-        installButterfly(*f_->mainWindow);
+        installButterfly(f_->mainWindow->context());
         f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));

@@ -52,8 +52,6 @@ class MainWindow : public QMainWindow, public WindowFrame {
     // ---- For the windows that plug into the frame.
     // What every window gets: messages, the store, the work area, the frame.
     WindowContext context() { return {messages_, model_, area_, *this}; }
-    // The same where a window's function takes the context.
-    operator WindowContext() { return context(); }
     QAction* action(const QString& objectName) const override;
     // Makes a command live: enables it, restores its own hint and runs `fn`
     // when it is chosen. A tool button that does the same as a menu item

@@ -1,4 +1,5 @@
 #include "ui/graphs/butterfly_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -54,7 +55,7 @@ ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     const QRect area = k.area->viewport()->rect();
     sub->setGeometry(1, 1, std::max(300, area.width() - 30), std::max(200, area.height() - 5));
-    k.frame.showPanel(QStringLiteral("promotylek"));
+    k.frame.showPanel(panel::Butterfly);
     sub->show();
     k.area->setActiveSubWindow(sub);
     // Opened with the largest rotation scale at which the observer's
@@ -235,7 +236,7 @@ void ButterflyWindow::closeEvent(QCloseEvent* e) {
     // shows its own.
     if (!closed_) {
         closed_ = true;
-        RestorePanel(context_.frame, QStringLiteral("promotylek"));
+        RestorePanel(context_.frame, panel::Butterfly);
     }
     QWidget::closeEvent(e);
 }
@@ -375,8 +376,8 @@ void ButterflyWindow::shiftEquator(int yPress, int yRelease) {
 }
 
 void installButterfly(const WindowContext& k) {
-    k.frame.connectCommand(QStringLiteral("motylek1"), [k] { ButterflyWindow::openWindow(k); });
-    k.frame.connectCommand(QStringLiteral("motylekz"), [k] { ButterflyWindow::openWindow(k); });
+    k.frame.connectCommand(cmd::Butterfly, [k] { ButterflyWindow::openWindow(k); });
+    k.frame.connectCommand(cmd::ButterflyButton, [k] { ButterflyWindow::openWindow(k); });
     const std::pair<const char*, std::function<void(ButterflyWindow&)>> buttons[] = {
         {"vlevo", [](ButterflyWindow& w) { w.onLeftClicked(); }},
         {"vpravo", [](ButterflyWindow& w) { w.onRightClicked(); }},

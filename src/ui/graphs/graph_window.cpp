@@ -1,4 +1,5 @@
 #include "ui/graphs/graph_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QActionGroup>
 #include <QKeyEvent>
@@ -78,7 +79,7 @@ GraphWindow* GraphWindow::openWindow(const WindowContext& ctx) {
         if (other != sub && other->isVisible() && other->x() > area.width() / 2)
             width = std::min(width, other->x());
     sub->setGeometry(1, 1, std::max(400, width - 10), std::max(300, area.height() - 10));
-    ctx.frame.showPanel(QStringLiteral("prografy"));
+    ctx.frame.showPanel(panel::Graphs);
     sub->show();
     ctx.area->setActiveSubWindow(sub);
     // Closes itself when another window of the work area is activated.
@@ -322,13 +323,13 @@ void GraphWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     for (const QuantityCommand& r : Quantities)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
-    if (QAction* b = ctx_.frame.action(QStringLiteral("celkovy"))) b->setChecked(false);
-    RestorePanel(ctx_.frame, QStringLiteral("prografy"));
+    if (QAction* b = ctx_.frame.action(cmd::GraphTotal)) b->setChecked(false);
+    RestorePanel(ctx_.frame, panel::Graphs);
     QWidget::closeEvent(event);
 }
 
 void installGraphs(const WindowContext& ctx) {
-    ctx.frame.connectCommand(QStringLiteral("graf"), [ctx] { GraphWindow::openWindow(ctx); });
+    ctx.frame.connectCommand(cmd::Graphs, [ctx] { GraphWindow::openWindow(ctx); });
     auto onWindow = [area = ctx.area](auto fn) {
         return [area, fn] {
             if (GraphWindow* w = GraphWindow::openInstance(area)) fn(*w);
@@ -345,10 +346,8 @@ void installGraphs(const WindowContext& ctx) {
                                  onWindow([mode = p.mode](GraphWindow& w) { w.chooseView(mode); }));
         ctx.frame.action(QString::fromLatin1(p.button))->setCheckable(true);
     }
-    ctx.frame.connectCommand(QStringLiteral("stupnice"),
-                             onWindow([](GraphWindow& w) { w.onScaleClicked(); }));
-    ctx.frame.connectCommand(QStringLiteral("SpeedButton13"),
-                             onWindow([](GraphWindow& w) { w.closeWindow(); }));
+    ctx.frame.connectCommand(cmd::GraphScale, onWindow([](GraphWindow& w) { w.onScaleClicked(); }));
+    ctx.frame.connectCommand(cmd::GraphClose, onWindow([](GraphWindow& w) { w.closeWindow(); }));
 }
 
 } // namespace hk

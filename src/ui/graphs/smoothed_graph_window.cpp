@@ -1,4 +1,5 @@
 #include "ui/graphs/smoothed_graph_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -107,7 +108,7 @@ SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, T
         if (other != sub && other->isVisible() && other->x() > area.width() / 2)
             width = std::min(width, other->x());
     sub->setGeometry(1, 1, std::max(400, width - 8), std::max(300, area.height() - 5));
-    ctx.frame.showPanel(QStringLiteral("provyhlazovaci"));
+    ctx.frame.showPanel(panel::Smoothed);
     sub->show();
     ctx.area->setActiveSubWindow(sub);
     CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
@@ -640,19 +641,19 @@ void SmoothedGraphWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     for (const QuantityCommand& r : Quantities)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
-    RestorePanel(ctx_.frame, QStringLiteral("provyhlazovaci"));
+    RestorePanel(ctx_.frame, panel::Smoothed);
     QWidget::closeEvent(event);
 }
 
 void installSmoothed(const WindowContext& ctx) {
-    ctx.frame.connectCommand(QStringLiteral("vyhlazovaci"), [ctx] {
+    ctx.frame.connectCommand(cmd::SmoothedGraphs, [ctx] {
         SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::SmoothedTag);
     });
-    ctx.frame.connectCommand(QStringLiteral("asyroz"), [ctx] {
+    ctx.frame.connectCommand(cmd::AsymmetryDifference, [ctx] {
         SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::AsymmetryTag,
                                         AsymmetryKind::Difference);
     });
-    ctx.frame.connectCommand(QStringLiteral("asypo"), [ctx] {
+    ctx.frame.connectCommand(cmd::AsymmetryRatio, [ctx] {
         SmoothedGraphWindow::openWindow(ctx, SmoothedGraphWindow::AsymmetryTag,
                                         AsymmetryKind::Ratio);
     });
@@ -677,13 +678,12 @@ void installSmoothed(const WindowContext& ctx) {
                                  window([v = o.o](SmoothedGraphWindow& w) { w.choosePeriod(v); }));
         ctx.frame.action(QString::fromLatin1(o.button))->setCheckable(true);
     }
-    ctx.frame.connectCommand(QStringLiteral("stupnicevyhl"),
+    ctx.frame.connectCommand(cmd::SmoothedScale,
                              window([](SmoothedGraphWindow& w) { w.update(); }));
-    ctx.frame.connectCommand(QStringLiteral("zmensit"),
+    ctx.frame.connectCommand(cmd::SmoothedNarrower,
                              window([](SmoothedGraphWindow& w) { w.shrink(); }));
-    ctx.frame.connectCommand(QStringLiteral("rozsirit"),
-                             window([](SmoothedGraphWindow& w) { w.widen(); }));
-    ctx.frame.connectCommand(QStringLiteral("SpeedButton11"),
+    ctx.frame.connectCommand(cmd::SmoothedWider, window([](SmoothedGraphWindow& w) { w.widen(); }));
+    ctx.frame.connectCommand(cmd::SmoothedClose,
                              window([](SmoothedGraphWindow& w) { w.closeWindow(); }));
 }
 

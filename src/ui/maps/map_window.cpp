@@ -1,4 +1,5 @@
 #include "ui/maps/map_window.h"
+#include "ui/frame/command_names.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -64,8 +65,8 @@ MapWindow* MapWindow::openWindow(const WindowContext& k) {
     // The whole work area: the map is as large as its height allows.
     const QRect area = k.area->viewport()->rect();
     sub->setGeometry(1, 1, std::max(400, area.width() - 8), std::max(300, area.height() - 8));
-    k.frame.showPanel(QStringLiteral("promapu"));
-    if (QAction* a = k.frame.action(QStringLiteral("map"))) a->setEnabled(false);
+    k.frame.showPanel(panel::Map);
+    if (QAction* a = k.frame.action(cmd::Maps)) a->setEnabled(false);
     sub->show();
     k.area->setActiveSubWindow(sub);
     w->canvas_->setFocus();
@@ -131,7 +132,7 @@ MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
         insertText(textPoint_, mapTextEdit_->text());
         mapTextEdit_->hide();
         mapTextEdit_->clear();
-        if (QAction* a = context_.frame.action(QStringLiteral("vloztext"))) a->setChecked(false);
+        if (QAction* a = context_.frame.action(cmd::MapInsertText)) a->setChecked(false);
         canvas_->setFocus();
     });
     connect(coronaGraphScroll_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -224,7 +225,7 @@ void MapWindow::updateButtons() {
     dole("koronpod", layers.coronaUnderlay);
     dole("magnetpod", layers.magnetosphereOn);
     dole("srovnan", scene_.comparing);
-    if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
+    if (QAction* a = context_.frame.action(cmd::MapDoubleAreas))
         a->setText(scene_.zoom == 2 ? QStringLiteral("1x") : QStringLiteral("2x"));
 }
 
@@ -344,12 +345,12 @@ void MapWindow::closeEvent(QCloseEvent* e) {
         // The frame gets its default panel (unless the window that closed
         // the map has shown its own) and the map command back; the map
         // chose its rotation without touching the working record.
-        RestorePanel(context_.frame, QStringLiteral("promapu"));
-        if (QAction* a = context_.frame.action(QStringLiteral("map"))) a->setEnabled(true);
+        RestorePanel(context_.frame, panel::Map);
+        if (QAction* a = context_.frame.action(cmd::Maps)) a->setEnabled(true);
         // The panel's buttons show no state of a map that is gone.
         for (const char* name : {"vloztext", "koronpod", "magnetpod", "srovnan"})
             if (QAction* a = context_.frame.action(QString::fromLatin1(name))) a->setChecked(false);
-        if (QAction* a = context_.frame.action(QStringLiteral("SpeedButton6")))
+        if (QAction* a = context_.frame.action(cmd::MapDoubleAreas))
             a->setText(QStringLiteral("2x"));
         cache_ = {};
         magnetosphere_ = {};

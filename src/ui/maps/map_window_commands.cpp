@@ -1,6 +1,7 @@
 // The map window's commands: the menu's views and layers, the tool buttons,
 // the comparison of two maps, keys, texts on the map and the magnetosphere
 // summation, and the main window's commands that open it.
+#include "ui/frame/command_names.h"
 #include "ui/maps/map_window.h"
 
 #include <QAction>
@@ -463,7 +464,7 @@ void MapWindow::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void MapWindow::textPlace(const QPoint& point) {
-    QAction* a = context_.frame.action(QStringLiteral("vloztext"));
+    QAction* a = context_.frame.action(cmd::MapInsertText);
     if (!a || !a->isChecked()) return;
     textPoint_ = point;
     mapTextEdit_->move(point);
@@ -512,7 +513,7 @@ void MapWindow::sumMagnetosphere() {
 // ---------------------------------------------------------------------------
 
 void installMap(const WindowContext& k) {
-    k.frame.connectCommand(QStringLiteral("map"), [k] { MapWindow::openWindow(k); });
+    k.frame.connectCommand(cmd::Maps, [k] { MapWindow::openWindow(k); });
     const std::pair<const char*, void (MapWindow::*)()> buttons[] = {
         {"rotacem", &MapWindow::onChooseRotationClicked},
         {"mapam", &MapWindow::onSingleMapClicked},
@@ -533,8 +534,8 @@ void installMap(const WindowContext& k) {
             if (MapWindow* w = MapWindow::openInstance(area)) (w->*fn)();
         });
     // "A": armed until a text is written on the map.
-    k.frame.connectCommand(QStringLiteral("vloztext"), [] {});
-    if (QAction* a = k.frame.action(QStringLiteral("vloztext"))) a->setCheckable(true);
+    k.frame.connectCommand(cmd::MapInsertText, [] {});
+    if (QAction* a = k.frame.action(cmd::MapInsertText)) a->setCheckable(true);
 }
 
 } // namespace hk
