@@ -17,41 +17,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/frame/picture_canvas.h"
+
 namespace hk {
 
 namespace {
 
 constexpr int PanelWidth = 300;
 const QColor FixedCells(125, 255, 125);
-
-// The picture area of the window: paints the scan and passes the mouse on.
-class Canvas : public QWidget {
-  public:
-    explicit Canvas(MeasurementWindow& window) : QWidget(&window), window_(window) {
-        setObjectName(QStringLiteral("Image1"));
-        setMouseTracking(true);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setMinimumSize(200, 200);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        PaintScan(p, rect(), window_.scan(), window_.options());
-    }
-    void mousePressEvent(QMouseEvent* e) override {
-        const PicturePoint pt = WindowToPicture(e->position().toPoint(), window_.options());
-        if (e->button() == Qt::LeftButton) window_.leftClick(pt);
-        if (e->button() == Qt::RightButton) window_.rightClick(pt);
-    }
-    void mouseMoveEvent(QMouseEvent* e) override {
-        window_.pointerMoved(WindowToPicture(e->position().toPoint(), window_.options()));
-    }
-    void resizeEvent(QResizeEvent*) override { window_.updateScrollRanges(); }
-
-  private:
-    MeasurementWindow& window_;
-};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text,
                     const QString& hint = {}) {
@@ -153,7 +126,21 @@ void MeasurementWindow::createControls() {
     upper->addStretch(1);
     upper->addWidget(closeWindow);
 
-    canvas_ = new Canvas(*this);
+    // The picture area: paints the scan and passes the mouse on.
+    auto* canvas = new PictureCanvas(this, QStringLiteral("Image1"));
+    canvas->setMinimumSize(200, 200);
+    canvas->setPainter(
+        [this](QPainter& p, const QRect& area) { PaintScan(p, area, scan(), options()); });
+    canvas->onPress([this](QMouseEvent& e) {
+        const PicturePoint pt = WindowToPicture(e.position().toPoint(), options());
+        if (e.button() == Qt::LeftButton) leftClick(pt);
+        if (e.button() == Qt::RightButton) rightClick(pt);
+    });
+    canvas->onMove([this](QMouseEvent& e) {
+        pointerMoved(WindowToPicture(e.position().toPoint(), options()));
+    });
+    canvas->onResize([this] { updateScrollRanges(); });
+    canvas_ = canvas;
     horizontalScroll_ = new QScrollBar(Qt::Horizontal, this);
     very_ = new QScrollBar(Qt::Vertical, this);
     horizontalScroll_->setObjectName(QStringLiteral("hory"));
