@@ -2,11 +2,14 @@
 // Small helpers every window shares: text and path conversion, the two
 // scaling rules of window sizes by sizePercent, the busy cursor and the
 // command wrapper that shows what a command throws.
+#include <QAction>
 #include <QApplication>
 #include <QCollator>
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -67,6 +70,21 @@ template <class F> bool runCommand(Messages& messages, F&& f) {
         messages.showMessage(QString::fromUtf8(e.what()));
         return false;
     }
+}
+
+// A menu command of a window: an action named `name` (its objectName, by
+// which tests and the window's action() find it) added to `target`, kept in
+// `actions` and running `fn` on `owner` when chosen.
+template <class Fn>
+QAction* addWindowAction(QObject* owner, QHash<QString, QAction*>& actions, QWidget* target,
+                         const char* name, const QString& text, Fn fn, bool checkable = false) {
+    auto* a = new QAction(text, owner);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(checkable);
+    QObject::connect(a, &QAction::triggered, owner, fn);
+    target->addAction(a);
+    actions.insert(a->objectName(), a);
+    return a;
 }
 
 } // namespace hk

@@ -126,13 +126,7 @@ QAction* ButterflyWindow::action(const QString& objectName) const {
 void ButterflyWindow::createMenu() {
     auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
                       bool checkable = false) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setCheckable(checkable);
-        connect(a, &QAction::triggered, this, fn);
-        target->addAction(a);
-        actions_.insert(a->objectName(), a);
-        return a;
+        return addWindowAction(this, actions_, target, name, text, fn, checkable);
     };
     add(menu_, "konecmot", QStringLiteral("&Zavřít"), [this] { onCloseClicked(); });
     add(menu_, "tiskmot", QStringLiteral("&Tisk "), [this] { onPrintClicked(); });

@@ -148,6 +148,9 @@ class MapWindow : public QWidget {
     // The corona table: read when the window opens (its menu needs to know
     // whether there is one), with the warnings of that read shown then.
     const CoronaTable& corona() const;
+    // A corona view opens only on read corona data: else the message and
+    // back to the single map (false).
+    bool coronaOrSingleMap();
     int lowerRotation() const { return scene_.rotation + scene_.shift; }
     void setRotationIndex(int position);
     void textPlace(const QPoint& point);

@@ -130,29 +130,19 @@ void MapWindow::onTwoMapsClicked() {
 }
 
 void MapWindow::onCoronaGraphClicked() {
-    const CoronaTable& k = corona();
-    if (!k.present()) {
-        context_.messages.showMessage(q(NoCoronaData));
-        setView(MapView::Single);
-        return;
-    }
+    if (!coronaOrSingleMap()) return;
     // The 100 days from the rotation's first day; the scroll bar moves on by
     // rotations from there.
     scene_.coronaGraphPosition = 0;
     setView(MapView::CoronaGraph);
     const QSignalBlocker b(coronaGraphScroll_);
-    coronaGraphScroll_->setRange(1, CoronaGraphMaximum(k));
+    coronaGraphScroll_->setRange(1, CoronaGraphMaximum(corona()));
     coronaGraphScroll_->setPageStep(1);
     coronaGraphScroll_->setValue(picture_.coronaGraph.position);
 }
 
 void MapWindow::onCoronaButterflyClicked() {
-    const CoronaTable& k = corona();
-    if (!k.present()) {
-        context_.messages.showMessage(q(NoCoronaData));
-        setView(MapView::Single);
-        return;
-    }
+    if (!coronaOrSingleMap()) return;
     // One column a rotation: it opens on the last ones, the scroll bar
     // moves across them.
     scene_.coronaButterflyScroll.reset();
@@ -165,17 +155,12 @@ void MapWindow::onCoronaButterflyClicked() {
 }
 
 void MapWindow::onCoronaGlobalClicked() {
-    const CoronaTable& k = corona();
-    if (!k.present()) {
-        context_.messages.showMessage(q(NoCoronaData));
-        setView(MapView::Single);
-        return;
-    }
+    if (!coronaOrSingleMap()) return;
     // The rotation's first day (else the last day of the table).
     scene_.coronaDay.reset();
     setView(MapView::CoronaGlobal);
     const QSignalBlocker b(coronaDayScroll_);
-    coronaDayScroll_->setRange(0, CoronaDayMaximum(k));
+    coronaDayScroll_->setRange(0, CoronaDayMaximum(corona()));
     coronaDayScroll_->setPageStep(27);
     coronaDayScroll_->setValue(static_cast<int>(picture_.coronaDay.row));
 }
@@ -197,6 +182,13 @@ void MapWindow::onCoronaUnderlayClicked() {
 
 const CoronaTable& MapWindow::corona() const {
     return context_.model.corona(context_.messages);
+}
+
+bool MapWindow::coronaOrSingleMap() {
+    if (corona().present()) return true;
+    context_.messages.showMessage(q(NoCoronaData));
+    setView(MapView::Single);
+    return false;
 }
 
 bool MapWindow::magnetoData() {

@@ -49,13 +49,7 @@ namespace hk {
 void MapWindow::createMenu() {
     auto add = [this](QWidget* target, const char* name, const QString& text, auto fn,
                       bool checkable = false) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setCheckable(checkable);
-        connect(a, &QAction::triggered, this, fn);
-        target->addAction(a);
-        actions_.insert(a->objectName(), a);
-        return a;
+        return addWindowAction(this, actions_, target, name, text, fn, checkable);
     };
     auto* views = new QActionGroup(this);
     auto radio = [&](QWidget* target, const char* name, const QString& text, auto fn) {
