@@ -233,7 +233,9 @@ TEST(SpotProposals, Corrections) {
     for (const auto& r : rows) {
         SpotProposals p = twoGroups();
         EXPECT_EQ(r.edit(p), r.done) << r.name;
-        if (r.done) EXPECT_EQ(members(p), r.groups) << r.name;
+        if (r.done) {
+            EXPECT_EQ(members(p), r.groups) << r.name;
+        }
     }
     SpotProposals p = twoGroups();
     p.splitGroup(0, 0);
