@@ -12,6 +12,7 @@
 #include "tests_support/run_cli.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
+#include "ui/support/picture_compare.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -20,22 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
-
-// The number of pixels in which the two pictures differ (all when their
-// sizes differ).
-qint64 DifferingPixels(const QImage& a0, const QImage& b0) {
-    const QImage a = a0.convertToFormat(QImage::Format_RGB32);
-    const QImage b = b0.convertToFormat(QImage::Format_RGB32);
-    if (a.size() != b.size()) return qint64(std::max(a.width(), b.width())) * a.height();
-    qint64 n = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x)
-            n += ra[x] != rb[x];
-    }
-    return n;
-}
 
 } // namespace
 
