@@ -175,6 +175,20 @@ void BM_GeometryCacheBuild(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 
+// The groups only (ephemeris, group positions, live summaries), as the
+// tables, reports, exports and graphs read them; the butterfly and the maps
+// add the auxiliary spots and faculae vertices. Argument: the threads.
+void BM_GeometryCacheBuildGroups(benchmark::State& state) {
+    Session s(bigDirectory());
+    s.load(Today);
+    const auto threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) {
+        GeometryCache g;
+        g.rebuild(s.records(), threads, GeometryDetail::Groups);
+        benchmark::DoNotOptimize(g.size());
+    }
+}
+
 // The same on one thread after code that used the 256-bit vector registers
 // and left their upper halves set, as graphics libraries in the desktop
 // program do: without clearing them first the build paid a penalty on every
@@ -263,6 +277,13 @@ BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreNewestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_StoreOldestRecord)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_GeometryCacheBuild)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(3);
+BENCHMARK(BM_GeometryCacheBuildGroups)
     ->Arg(1)
     ->Arg(0)
     ->Unit(benchmark::kMillisecond)

@@ -63,11 +63,12 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
     const AsymmetryGraph perRecord = BuildAsymmetryGraph(
         records, tables, 2, AsymmetryKind::Difference, AsymmetryPeriod::PerRecord);
     const ButterflyModel butterfly =
-        MakeButterflyModel(records, session.geometry(), {}, CoronaTable{});
+        MakeButterflyModel(records, session.geometryWithPoints(), {}, CoronaTable{});
     const ProtocolData protocol = BuildProtocolData(records, 0, StationData{});
     const CoordinateYear year = MakeCoordinateYear(2024);
-    const SynopticMap map = MakeSynopticMap(records, session.geometry(), RotationIndex::of(records),
-                                            rotation, MapScale(1200, 820));
+    const SynopticMap map =
+        MakeSynopticMap(records, session.geometryWithPoints(), RotationIndex::of(records), rotation,
+                        MapScale(1200, 820));
 
     const struct {
         std::string command;

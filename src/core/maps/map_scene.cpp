@@ -19,11 +19,11 @@ const GeometryCache& geometryShown(const Session& session, const RotationIndex& 
     const auto records = session.records();
     const auto rotation = [&](int R) -> const GeometryCache& {
         const RecordRange range = index.range(records, R);
-        return session.geometry(range.first, range.last);
+        return session.geometryWithPoints(range.first, range.last);
     };
     switch (scene.view) {
     case MapView::Single:
-        if (scene.magnetComparison) return session.geometry();
+        if (scene.magnetComparison) return session.geometryWithPoints();
         if (scene.comparing) rotation(scene.rotation + scene.shift);
         return rotation(scene.rotation);
     case MapView::CoronaSeparate:
@@ -32,7 +32,7 @@ const GeometryCache& geometryShown(const Session& session, const RotationIndex& 
     case MapView::Long:
     case MapView::High:
     case MapView::Two:
-        return session.geometry();
+        return session.geometryWithPoints();
     default:
         return session.geometry(1, 0);
     }
@@ -204,9 +204,9 @@ MapPicture BuildMapPicture(const Session& session, const MapInputs& in, const Ma
 
 StripView BuildPrintedHighMap(const Session& session, const MapScene& scene, int pageWidth) {
     const auto records = session.records();
-    StripView v =
-        MakeStripView(records, session.geometry(), RotationIndex::of(records), scene.rotation,
-                      PrintedHighMapStrips, StripKind::High, PrintStripScale(pageWidth), true);
+    StripView v = MakeStripView(records, session.geometryWithPoints(), RotationIndex::of(records),
+                                scene.rotation, PrintedHighMapStrips, StripKind::High,
+                                PrintStripScale(pageWidth), true);
     ScaleStripAreas(v, scene.zoom);
     return v;
 }

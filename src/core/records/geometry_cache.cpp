@@ -31,13 +31,14 @@ std::size_t PointCount(std::size_t groups, std::size_t faculaeFields) {
 // Below this many entries a thread of its own costs more than it saves.
 constexpr std::size_t MinEntriesPerThread = 2048;
 
-// Completes entry `g` of record `z`, whose date, counts and places in the
-// pools are set already: the ephemeris, the live summary and the positions,
-// written to `groups` and `points` (the entry's own places in the pools).
-void ComputeEntry(const TZaznam& z, RecordGeometry& g, Heliographic* groups, HelioPoint* points) {
+// Completes entry `g` of record `z`, whose date, counts and place in the
+// group pool are set already: the ephemeris, the live summary and the group
+// positions, written to `groups` (the entry's own places in the pool).
+void ComputeGroups(const TZaznam& z, RecordGeometry& g, Heliographic* groups) {
     g.dirty = false;
     if (!g.date) {
         g.live = z.Souhrn;
+        g.points = true; // a record without a date has none
         return;
     }
     g.key = RecordKey(*g.date, z.Cas);
@@ -55,7 +56,13 @@ void ComputeEntry(const TZaznam& z, RecordGeometry& g, Heliographic* groups, Hel
     for (int k = 0; k < g.groups; ++k)
         groups[k] = PolarToHeliographic(o, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
     g.live = StoredSummaryFromPositions(z, std::span<const Heliographic>(groups, g.groups));
+}
 
+// The points of the clean entry `g` of record `z`, written to `points` (its
+// places in the point pool), from the ephemeris it holds.
+void ComputePoints(const TZaznam& z, RecordGeometry& g, HelioPoint* points) {
+    g.points = true;
+    const DiskOrientation o(*g.ephemeris);
     // Spots and vertices not drawn are stored as 0 (the disk centre); that
     // one position is computed once for the record.
     std::optional<HelioPoint> centre;
@@ -73,134 +80,179 @@ void ComputeEntry(const TZaznam& z, RecordGeometry& g, Heliographic* groups, Hel
             *points++ = at(z.Skupiny[k].Fakule[j]);
 }
 
+// Runs `work(part)` over contiguous runs of `indices0`, on `threads` threads
+// (0: the machine's cores, one thread for a small job). Every run ends before
+// the first failure is thrown on.
+template <class Work>
+void RunInParts(std::span<const std::size_t> indices0, unsigned threads, const Work& work) {
+    const std::size_t n = indices0.size();
+    std::size_t workers = threads;
+    if (workers == 0)
+        workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
+                                        std::max<std::size_t>(1, n / MinEntriesPerThread));
+    workers = std::min(workers, std::max<std::size_t>(n, 1));
+    const auto part = [&](std::size_t w) {
+        const std::size_t from = n * w / workers;
+        return indices0.subspan(from, n * (w + 1) / workers - from);
+    };
+    if (workers == 1) {
+        ClearUpperVectorState();
+        work(indices0);
+        return;
+    }
+    // Each thread takes a contiguous run of the entries; each entry has its
+    // own places, so the result does not depend on the threads.
+    std::vector<std::exception_ptr> failures(workers);
+    auto run = [&](std::size_t w) {
+        try {
+            ClearUpperVectorState();
+            work(part(w));
+        } catch (...) {
+            failures[w] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(workers - 1);
+        for (std::size_t w = 1; w < workers; ++w)
+            helpers.emplace_back(run, w);
+        run(0);
+    }
+    for (const std::exception_ptr& f : failures)
+        if (f) std::rethrow_exception(f);
+}
+
 } // namespace
 
-void GeometryCache::rebuild(std::span<const TZaznam> records, unsigned threads) {
+void GeometryCache::rebuild(std::span<const TZaznam> records, unsigned threads,
+                            GeometryDetail detail) {
     reset(records.size());
-    refresh(records, threads);
+    refresh(records, threads, detail);
 }
 
 void GeometryCache::reset(std::size_t count) {
     entries_.assign(count, RecordGeometry{});
     groupPool_.clear();
     pointPool_.clear();
-    liveGroups_ = livePoints_ = 0;
+    liveGroups_ = livePoints_ = withoutPoints_ = 0;
     dirty_.resize(entries_.size());
     std::iota(dirty_.begin(), dirty_.end(), std::size_t{0});
 }
 
 void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t from0,
-                                 std::size_t to0) {
+                                 std::size_t to0, GeometryDetail detail) {
     if (records.size() != entries_.size()) reset(records.size());
-    if (dirty_.empty()) return;
+    to0 = std::min(to0, entries_.size());
     compactIfWasteful();
-    std::vector<std::size_t> wanted;
-    for (std::size_t i = from0; i < std::min(to0, entries_.size()); ++i)
-        if (entries_[i].dirty) wanted.push_back(i);
-    if (wanted.empty()) return;
-    computeEntries(records, wanted, 0);
-    std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
+    if (!dirty_.empty()) {
+        std::vector<std::size_t> wanted;
+        for (std::size_t i = from0; i < to0; ++i)
+            if (entries_[i].dirty) wanted.push_back(i);
+        if (!wanted.empty()) {
+            computeEntries(records, wanted, 0);
+            std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
+        }
+    }
+    if (detail == GeometryDetail::Points && withoutPoints_ > 0) {
+        const std::vector<std::size_t> wanted = entriesWithoutPoints(from0, to0);
+        if (!wanted.empty()) computePoints(records, wanted, 0);
+    }
 }
 
-void GeometryCache::refresh(std::span<const TZaznam> records, unsigned threads) {
+void GeometryCache::refresh(std::span<const TZaznam> records, unsigned threads,
+                            GeometryDetail detail) {
     if (records.size() != entries_.size()) {
-        rebuild(records, threads);
+        rebuild(records, threads, detail);
         return;
     }
-    if (dirty_.empty()) return;
     compactIfWasteful();
-    // In store order, so that the pools follow the records.
-    std::sort(dirty_.begin(), dirty_.end());
-    computeEntries(records, dirty_, threads);
-    dirty_.clear();
+    if (!dirty_.empty()) {
+        // In store order, so that the pools follow the records.
+        std::sort(dirty_.begin(), dirty_.end());
+        computeEntries(records, dirty_, threads);
+        dirty_.clear();
+    }
+    if (detail == GeometryDetail::Points && withoutPoints_ > 0)
+        computePoints(records, entriesWithoutPoints(0, entries_.size()), threads);
+}
+
+std::vector<std::size_t> GeometryCache::entriesWithoutPoints(std::size_t from0,
+                                                             std::size_t to0) const {
+    std::vector<std::size_t> found;
+    for (std::size_t i = from0; i < std::min(to0, entries_.size()); ++i)
+        if (!entries_[i].dirty && !entries_[i].points) found.push_back(i);
+    return found;
 }
 
 void GeometryCache::computeEntries(std::span<const TZaznam> records,
                                    std::span<const std::size_t> indices0, unsigned threads) {
-    const std::size_t n = indices0.size();
     const std::size_t groupsBefore = groupPool_.size();
-    const std::size_t pointsBefore = pointPool_.size();
     // The dates and counts first, which give every entry its places in the
-    // pools (in the order of the indices); the pools grow once to hold them,
-    // and the positions are then written straight into their places.
-    std::size_t groupsEnd = groupsBefore, pointsEnd = pointsBefore;
+    // group pool (in the order of the indices); the pool grows once to hold
+    // them, and the positions are then written straight into their places.
+    std::size_t groupsEnd = groupsBefore, dated = 0;
     for (std::size_t i : indices0) {
         RecordGeometry& g = entries_[i];
         g = RecordGeometry{};
         g.date = RecordDate(records[i]);
         if (!g.date) continue; // an entry without a date has no positions
+        ++dated;
         g.groups = static_cast<std::uint8_t>(records[i].groupCount());
         g.faculaeFields = static_cast<std::uint8_t>(records[i].faculaeCount());
         g.groupsAt = static_cast<std::uint32_t>(groupsEnd);
-        g.pointsAt = static_cast<std::uint32_t>(pointsEnd);
         groupsEnd += g.groups;
-        pointsEnd += PointCount(g.groups, g.faculaeFields);
     }
-    const auto fail = [&] {
+    try {
+        // A whole build fills a fresh pool: huge pages spare most of its page
+        // faults. Later refreshes grow the pool as vectors grow.
+        if (groupPool_.empty()) {
+            groupPool_.reserve(groupsEnd);
+            AdviseHugePages(groupPool_.data(), groupPool_.capacity() * sizeof(Heliographic));
+        }
+        groupPool_.resize(groupsEnd);
+        RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
+            for (std::size_t i : part)
+                ComputeGroups(records[i], entries_[i], groupPool_.data() + entries_[i].groupsAt);
+        });
+    } catch (...) {
         // The entries stay to be computed.
         for (std::size_t i : indices0)
             entries_[i] = RecordGeometry{};
         groupPool_.resize(groupsBefore);
-        pointPool_.resize(pointsBefore);
-    };
-    try {
-        // A whole build fills fresh pools: huge pages spare most of its page
-        // faults. Later refreshes grow the pools as vectors grow.
-        if (groupPool_.empty() && pointPool_.empty()) {
-            groupPool_.reserve(groupsEnd);
-            pointPool_.reserve(pointsEnd);
-            AdviseHugePages(groupPool_.data(), groupPool_.capacity() * sizeof(Heliographic));
-            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
-        }
-        groupPool_.resize(groupsEnd);
-        pointPool_.resize(pointsEnd);
-    } catch (...) {
-        fail();
         throw;
     }
-    auto work = [&](std::span<const std::size_t> part) {
-        ClearUpperVectorState();
-        for (std::size_t i : part) {
-            RecordGeometry& g = entries_[i];
-            ComputeEntry(records[i], g, groupPool_.data() + g.groupsAt,
-                         pointPool_.data() + g.pointsAt);
-        }
-    };
-
-    std::size_t workers = threads;
-    if (workers == 0)
-        workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
-                                        std::max<std::size_t>(1, n / MinEntriesPerThread));
-    workers = std::min(workers, std::max<std::size_t>(n, 1));
-    if (workers == 1) {
-        work(indices0);
-    } else {
-        // Each thread takes a contiguous run of the entries; each entry has
-        // its own places, so the result does not depend on the threads.
-        std::vector<std::exception_ptr> failures(workers);
-        auto run = [&](std::size_t w) {
-            const std::size_t from = n * w / workers;
-            try {
-                work(indices0.subspan(from, n * (w + 1) / workers - from));
-            } catch (...) {
-                failures[w] = std::current_exception();
-            }
-        };
-        {
-            std::vector<std::jthread> helpers;
-            helpers.reserve(workers - 1);
-            for (std::size_t w = 1; w < workers; ++w)
-                helpers.emplace_back(run, w);
-            run(0);
-        }
-        for (const std::exception_ptr& f : failures)
-            if (f) {
-                fail();
-                std::rethrow_exception(f);
-            }
-    }
     liveGroups_ += groupPool_.size() - groupsBefore;
+    withoutPoints_ += dated;
+}
+
+void GeometryCache::computePoints(std::span<const TZaznam> records,
+                                  std::span<const std::size_t> indices0, unsigned threads) {
+    const std::size_t pointsBefore = pointPool_.size();
+    std::size_t pointsEnd = pointsBefore;
+    for (std::size_t i : indices0) {
+        RecordGeometry& g = entries_[i];
+        g.pointsAt = static_cast<std::uint32_t>(pointsEnd);
+        pointsEnd += PointCount(g.groups, g.faculaeFields);
+    }
+    try {
+        if (pointPool_.empty()) {
+            pointPool_.reserve(pointsEnd);
+            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
+        }
+        pointPool_.resize(pointsEnd);
+        RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
+            for (std::size_t i : part)
+                ComputePoints(records[i], entries_[i], pointPool_.data() + entries_[i].pointsAt);
+        });
+    } catch (...) {
+        // The entries keep their groups; their points stay to be computed.
+        for (std::size_t i : indices0)
+            entries_[i].points = false;
+        pointPool_.resize(pointsBefore);
+        throw;
+    }
     livePoints_ += pointPool_.size() - pointsBefore;
+    withoutPoints_ -= indices0.size();
 }
 
 void GeometryCache::compactIfWasteful() {
@@ -216,27 +268,36 @@ void GeometryCache::compactIfWasteful() {
     liveGroups_ = livePoints_ = 0;
     for (RecordGeometry& g : entries_) {
         if (g.dirty) continue;
-        const std::size_t nPoints = PointCount(g.groups, g.faculaeFields);
         const auto gFrom = groupPool_.begin() + g.groupsAt;
-        const auto pFrom = pointPool_.begin() + g.pointsAt;
         g.groupsAt = static_cast<std::uint32_t>(groups.size());
-        g.pointsAt = static_cast<std::uint32_t>(points.size());
         groups.insert(groups.end(), gFrom, gFrom + g.groups);
-        points.insert(points.end(), pFrom, pFrom + static_cast<std::ptrdiff_t>(nPoints));
         liveGroups_ += g.groups;
+        if (!g.points) continue;
+        const std::size_t nPoints = PointCount(g.groups, g.faculaeFields);
+        const auto pFrom = pointPool_.begin() + g.pointsAt;
+        g.pointsAt = static_cast<std::uint32_t>(points.size());
+        points.insert(points.end(), pFrom, pFrom + static_cast<std::ptrdiff_t>(nPoints));
         livePoints_ += nPoints;
     }
     groupPool_ = std::move(groups);
     pointPool_ = std::move(points);
 }
 
+void GeometryCache::forget(const RecordGeometry& g) {
+    liveGroups_ -= g.groups;
+    if (g.points)
+        livePoints_ -= PointCount(g.groups, g.faculaeFields);
+    else
+        --withoutPoints_;
+}
+
 void GeometryCache::markChanged(std::size_t index0) {
     if (index0 >= entries_.size()) return;
     RecordGeometry& g = entries_[index0];
     if (g.dirty) return;
-    liveGroups_ -= g.groups;
-    livePoints_ -= PointCount(g.groups, g.faculaeFields);
+    forget(g);
     g.groups = g.faculaeFields = 0;
+    g.points = false;
     g.dirty = true;
     dirty_.push_back(index0);
 }
@@ -264,11 +325,7 @@ void GeometryCache::permute(const std::vector<std::size_t>& order) {
 void GeometryCache::erase(const std::vector<std::size_t>& indices0) {
     // The erased entries' positions become waste in the pools.
     for (std::size_t i : indices0)
-        if (i < entries_.size() && !entries_[i].dirty) {
-            const RecordGeometry& g = entries_[i];
-            liveGroups_ -= g.groups;
-            livePoints_ -= PointCount(g.groups, g.faculaeFields);
-        }
+        if (i < entries_.size() && !entries_[i].dirty) forget(entries_[i]);
     for (auto it = indices0.rbegin(); it != indices0.rend(); ++it)
         if (*it < entries_.size())
             entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*it));
@@ -290,11 +347,13 @@ std::span<const Heliographic> GeometryCache::groups(int index1) const {
 
 HelioPoint GeometryCache::auxiliary(int index1, int k, int spot) const {
     const RecordGeometry& g = record(index1);
+    assert(g.points);
     return pointPool_[g.pointsAt + std::size_t(k) * AuxPerGroup + std::size_t(spot - 1)];
 }
 
 HelioPoint GeometryCache::faculaeVertex(int index1, int k, int j) const {
     const RecordGeometry& g = record(index1);
+    assert(g.points);
     return pointPool_[g.pointsAt + std::size_t(g.groups) * AuxPerGroup +
                       std::size_t(k) * FaculaeVertexCount + std::size_t(j)];
 }

@@ -83,23 +83,40 @@ std::optional<Ephemeris> Session::workingEphemeris() const {
 }
 
 const GeometryCache& Session::geometry() const {
+    return wholeGeometry(GeometryDetail::Groups);
+}
+
+const GeometryCache& Session::geometry(int first1, int last1) const {
+    return geometryOf(first1, last1, GeometryDetail::Groups);
+}
+
+const GeometryCache& Session::geometryWithPoints() const {
+    return wholeGeometry(GeometryDetail::Points);
+}
+
+const GeometryCache& Session::geometryWithPoints(int first1, int last1) const {
+    return geometryOf(first1, last1, GeometryDetail::Points);
+}
+
+const GeometryCache& Session::wholeGeometry(GeometryDetail detail) const {
     if (!geometry_) {
         geometry_ = std::make_unique<GeometryCache>();
-        geometry_->rebuild(records_);
+        geometry_->rebuild(records_, 0, detail);
     } else {
-        geometry_->refresh(records_);
+        geometry_->refresh(records_, 0, detail);
     }
     return *geometry_;
 }
 
-const GeometryCache& Session::geometry(int first1, int last1) const {
+const GeometryCache& Session::geometryOf(int first1, int last1, GeometryDetail detail) const {
     if (!geometry_) {
         geometry_ = std::make_unique<GeometryCache>();
         geometry_->reset(records_.size());
     }
     const int from = std::max(1, first1);
     const int to = std::min(last1, recordCount());
-    if (from <= to) geometry_->refreshRange(records_, std::size_t(from - 1), std::size_t(to));
+    if (from <= to)
+        geometry_->refreshRange(records_, std::size_t(from - 1), std::size_t(to), detail);
     return *geometry_;
 }
 

@@ -99,6 +99,10 @@ class Session {
     // to the store) up to date and no others computed for it: for a job that
     // reads only those records (one drawing, one month).
     const GeometryCache& geometry(int first1, int last1) const;
+    // The same with the positions of the auxiliary spots and faculae
+    // vertices too, for the pictures that draw them (butterfly, maps).
+    const GeometryCache& geometryWithPoints() const;
+    const GeometryCache& geometryWithPoints(int first1, int last1) const;
 
     // Orientation of the disk for the working record: from the geometry
     // cache when it is the current record's date and time, else computed.
@@ -281,6 +285,8 @@ class Session {
     std::optional<std::vector<TZaznam>> originalsSaved_;
     int originalCount_ = 0;
     std::uint64_t revision_ = 0;
+    const GeometryCache& wholeGeometry(GeometryDetail detail) const;
+    const GeometryCache& geometryOf(int first1, int last1, GeometryDetail detail) const;
     mutable std::unique_ptr<GeometryCache> geometry_;
 };
 

@@ -23,12 +23,12 @@ GeometryWarmUp::GeometryWarmUp(SessionModel& model, QObject* parent, int delayMs
 void GeometryWarmUp::step() {
     const Session& session = model_.session();
     const int count = session.recordCount();
-    const GeometryCache& cache = session.geometry(next_, next_ + SliceRecords - 1);
+    const GeometryCache& cache = session.geometryWithPoints(next_, next_ + SliceRecords - 1);
     next_ += SliceRecords;
     if (next_ <= count) return;
     // A record changed while the slices ran is computed by one more pass;
     // the cache then stays whole, refreshed by whoever reads it.
-    if (cache.clean()) {
+    if (cache.complete()) {
         timer_.stop();
         finished_ = true;
     } else {
