@@ -24,8 +24,9 @@ std::shared_ptr<const GraphData> graphData(const Session& session, const GraphSc
     // A limited time axis: the drawings of the period and their geometry only.
     const std::vector<TZaznam> period = RecordsBetween(session.records(), scene.from, scene.to);
     if (period.empty()) return nullptr;
-    return std::make_shared<const GraphData>(
-        BuildGraphData(period, GeometryCache::of(period), scene.quantity));
+    GeometryCache geometry;
+    geometry.rebuild(period, 0, GeometryDetail::Groups);
+    return std::make_shared<const GraphData>(BuildGraphData(period, geometry, scene.quantity));
 }
 
 } // namespace

@@ -171,7 +171,7 @@ std::string FaculaePositionsText(std::span<const TZaznam> records) {
 
 std::string AsciiExportText(std::span<const TZaznam> records) {
     GeometryCache geometry;
-    geometry.rebuild(records);
+    geometry.rebuild(records, 0, GeometryDetail::Groups);
     return AsciiExportText(records, geometry);
 }
 
