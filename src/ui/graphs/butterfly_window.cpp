@@ -35,42 +35,26 @@ constexpr int ScrollStep = 100;
 
 } // namespace
 
-ButterflyWindow* ButterflyWindow::openInstance(QMdiArea* area) {
-    if (!area) return nullptr;
-    for (ButterflyWindow* w : area->findChildren<ButterflyWindow*>())
-        if (!w->closed_) return w;
-    return nullptr;
-}
-
 ButterflyWindow* ButterflyWindow::openWindow(const WindowContext& k) {
     if (ButterflyWindow* w = openInstance(k.area)) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-            k.area->setActiveSubWindow(sub);
+        w->activate();
         return w;
     }
     BusyCursor busy;
     auto* w = new ButterflyWindow(k);
-    QMdiSubWindow* sub = k.area->addSubWindow(w);
-    sub->setObjectName(QStringLiteral("form5"));
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect area = k.area->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(300, area.width() - 30), std::max(200, area.height() - 5));
-    k.frame.showPanel(panel::Butterfly);
-    sub->show();
-    k.area->setActiveSubWindow(sub);
+    w->showInArea(QStringLiteral("form5"), ToolWindowRect(k.area, {30, 5}, {300, 200}, false));
     // Opened with the largest rotation scale at which the observer's
     // rotations fit; the panel's buttons change it from there.
     w->rebuild();
     w->keepRotationScale();
     w->canvas_->setFocus();
-    // Closes itself when another window of the work area becomes active.
-    CloseWhenAnotherActivates(k.area, sub, w, [sub] { sub->close(); });
     return w;
 }
 
-ButterflyWindow::ButterflyWindow(const WindowContext& k, QWidget* parent)
-    : QWidget(parent), context_(k), baseTitle_(Spots), menu_(new QMenuBar(this)),
-      canvas_(new PictureCanvas(this)), horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
+ButterflyWindow::ButterflyWindow(const WindowContext& k)
+    : ToolWindow(k.frame, k.area, QString::fromLatin1(panel::Butterfly)), context_(k),
+      baseTitle_(Spots), menu_(new QMenuBar(this)), canvas_(new PictureCanvas(this)),
+      horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
       verticalScroll_(new QScrollBar(Qt::Vertical, this)) {
     setObjectName(QStringLiteral("Form5"));
     menu_->setObjectName(QStringLiteral("MainMenu1"));
@@ -128,7 +112,7 @@ void ButterflyWindow::createMenu() {
                       bool checkable = false) {
         return addWindowAction(this, actions_, target, name, text, fn, checkable);
     };
-    add(menu_, "konecmot", QStringLiteral("&Zavřít"), [this] { onCloseClicked(); });
+    add(menu_, "konecmot", QStringLiteral("&Zavřít"), [this] { closeWindow(); });
     add(menu_, "tiskmot", QStringLiteral("&Tisk "), [this] { onPrintClicked(); });
     add(menu_, "skvrnymot", QStringLiteral("&Skvrny"), [this] { onModeClicked(1); });
     add(menu_, "Fakulemot", QStringLiteral("&Fakule"), [this] { onModeClicked(2); });
@@ -224,17 +208,6 @@ bool ButterflyWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ButterflyWindow::closeEvent(QCloseEvent* e) {
-    // The work area closes the window before it goes; the main window's
-    // default panel comes back at once, unless the window that took over
-    // shows its own.
-    if (!closed_) {
-        closed_ = true;
-        RestorePanel(context_.frame, panel::Butterfly);
-    }
-    QWidget::closeEvent(e);
-}
-
 void ButterflyWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F8) {
         context_.frame.saveWindowPicture(PictureFileName);
@@ -242,13 +215,6 @@ void ButterflyWindow::keyReleaseEvent(QKeyEvent* e) {
         return;
     }
     e->ignore();
-}
-
-void ButterflyWindow::onCloseClicked() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }
 
 void ButterflyWindow::onPrintClicked() {
@@ -387,7 +353,7 @@ void installButterfly(const WindowContext& k) {
         {"vse", [](ButterflyWindow& w) { w.toggle(QStringLiteral("vse")); }},
         {"podkresleni", [](ButterflyWindow& w) { w.onNoUnderlayClicked(); }},
         {"podkreskorona", [](ButterflyWindow& w) { w.onCoronaUnderlayClicked(); }},
-        {"SpeedButton12", [](ButterflyWindow& w) { w.onCloseClicked(); }},
+        {"SpeedButton12", [](ButterflyWindow& w) { w.closeWindow(); }},
     };
     for (const auto& [name, fn] : buttons)
         k.frame.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {

@@ -10,6 +10,7 @@
 
 #include "graphs/butterfly_scene.h"
 #include "ui/frame/picture_canvas.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -23,13 +24,13 @@ namespace hk {
 // Connects `motylek1`, `motylekz` and the buttons of `promotylek`.
 void installButterfly(const WindowContext& context);
 
-class ButterflyWindow : public QWidget {
+class ButterflyWindow : public ToolWindow {
     Q_OBJECT
   public:
     static ButterflyWindow* openWindow(const WindowContext& context);
-    static ButterflyWindow* openInstance(QMdiArea* area);
+    static ButterflyWindow* openInstance(QMdiArea* area) { return openOf<ButterflyWindow>(area); }
 
-    ButterflyWindow(const WindowContext& context, QWidget* parent = nullptr);
+    explicit ButterflyWindow(const WindowContext& context);
     ~ButterflyWindow() override;
 
     const ButterflyScene& scene() const { return scene_; }
@@ -47,14 +48,12 @@ class ButterflyWindow : public QWidget {
 
   protected:
     void keyReleaseEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend void installButterfly(const WindowContext& context);
 
     // Menu and panel handlers.
-    void onCloseClicked();
     void onPrintClicked();
     void onModeClicked(int mode); // 1 spots, 2 faculae, 3 both
     void onLeftClicked();         // narrower
@@ -92,7 +91,6 @@ class ButterflyWindow : public QWidget {
     QScrollBar* horizontalScroll_;
     QScrollBar* verticalScroll_;
     QHash<QString, QAction*> actions_;
-    bool closed_ = false;
     bool updatingScrollBars_ = false;
 };
 

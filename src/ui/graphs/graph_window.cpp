@@ -59,40 +59,23 @@ constexpr ViewCommand Views[] = {
 
 } // namespace
 
-GraphWindow* GraphWindow::openInstance(QMdiArea* area) {
-    for (GraphWindow* w : area->findChildren<GraphWindow*>())
-        if (!w->closed_) return w;
-    return nullptr;
-}
-
 GraphWindow* GraphWindow::openWindow(const WindowContext& ctx) {
-    if (GraphWindow* w = openInstance(ctx.area)) return w;
-    auto* w = new GraphWindow(ctx);
-    QMdiSubWindow* sub = ctx.area->addSubWindow(w);
-    w->sub_ = sub;
-    sub->setObjectName(QStringLiteral("Form6"));
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect area = ctx.area->viewport()->rect();
+    if (GraphWindow* w = openInstance(ctx.area)) {
+        w->activate();
+        return w;
+    }
     // The work area left of the record list.
-    int width = area.width();
-    for (QMdiSubWindow* other : ctx.area->subWindowList())
-        if (other != sub && other->isVisible() && other->x() > area.width() / 2)
-            width = std::min(width, other->x());
-    sub->setGeometry(1, 1, std::max(400, width - 10), std::max(300, area.height() - 10));
-    ctx.frame.showPanel(panel::Graphs);
-    sub->show();
-    ctx.area->setActiveSubWindow(sub);
-    // Closes itself when another window of the work area is activated.
-    CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
-        if (!w->closed_) w->closeWindow();
-    });
+    const QRect rect = ToolWindowRect(ctx.area, {10, 10}, {400, 300}, true);
+    auto* w = new GraphWindow(ctx);
+    w->showInArea(QStringLiteral("Form6"), rect);
     // Opened at the last months of the time axis.
     w->scene_.options.offset = std::max(0, w->picture_.model.xLast - 750);
     w->rebuild();
     return w;
 }
 
-GraphWindow::GraphWindow(const WindowContext& ctx) : QWidget(nullptr), ctx_(ctx) {
+GraphWindow::GraphWindow(const WindowContext& ctx)
+    : ToolWindow(ctx.frame, ctx.area, QString::fromLatin1(panel::Graphs)), ctx_(ctx) {
     setObjectName(QStringLiteral("GraphWindow"));
     setWindowTitle(QStringLiteral("Grafy"));
     setFocusPolicy(Qt::StrongFocus);
@@ -206,14 +189,14 @@ void GraphWindow::chooseView(GraphView mode) {
 }
 
 void GraphWindow::setGraphSize(int size) {
-    if (sub_) {
+    if (subWindow()) {
         if (size > 0) {
             // The picture area of that size.
-            const QSize extra = sub_->size() - canvas_->size();
-            sub_->resize(QSize(size, size) + extra);
+            const QSize extra = subWindow()->size() - canvas_->size();
+            subWindow()->resize(QSize(size, size) + extra);
         } else {
             const QRect area = ctx_.area->viewport()->rect();
-            sub_->setGeometry(1, 1, area.width() - 10, area.height() - 40);
+            subWindow()->setGeometry(1, 1, area.width() - 10, area.height() - 40);
         }
     }
     scene_.fixedSize = size;
@@ -312,20 +295,11 @@ void GraphWindow::resizeEvent(QResizeEvent* event) {
     rebuild();
 }
 
-void GraphWindow::closeWindow() {
-    if (sub_)
-        sub_->close();
-    else
-        close();
-}
-
-void GraphWindow::closeEvent(QCloseEvent* event) {
-    closed_ = true;
+void GraphWindow::windowClosing() {
+    // The panel's buttons show no state of a graph that is gone.
     for (const QuantityCommand& r : Quantities)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
     if (QAction* b = ctx_.frame.action(cmd::GraphTotal)) b->setChecked(false);
-    RestorePanel(ctx_.frame, panel::Graphs);
-    QWidget::closeEvent(event);
 }
 
 void installGraphs(const WindowContext& ctx) {

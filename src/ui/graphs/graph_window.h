@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "graphs/graph_scene.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/window_context.h"
 
 class QLabel;
@@ -22,11 +23,11 @@ class PictureCanvas;
 // Connects "&Grafy", `grafyz` and the buttons of `prografy`.
 void installGraphs(const WindowContext& ctx);
 
-class GraphWindow : public QWidget {
+class GraphWindow : public ToolWindow {
     Q_OBJECT
   public:
     static GraphWindow* openWindow(const WindowContext& ctx);
-    static GraphWindow* openInstance(QMdiArea* area);
+    static GraphWindow* openInstance(QMdiArea* area) { return openOf<GraphWindow>(area); }
 
     const GraphScene& scene() const { return scene_; }
     GraphQuantity quantity() const { return scene_.quantity; }
@@ -43,10 +44,10 @@ class GraphWindow : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     friend void installGraphs(const WindowContext& ctx);
+    void windowClosing() override;
     explicit GraphWindow(const WindowContext& ctx);
 
     void chooseQuantity(GraphQuantity quantity);
@@ -59,7 +60,6 @@ class GraphWindow : public QWidget {
     void printTo(QPrinter& printer);
     void onSaveClicked();
     void onSaveAllClicked();
-    void closeWindow();
     // Builds the picture of the scene (when the scene, the size or the
     // records change, never in a paint), sets the scroll bar and the caption.
     void rebuild();
@@ -68,7 +68,6 @@ class GraphWindow : public QWidget {
     void savePicture(const QString& name);
 
     WindowContext ctx_;
-    QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
     PictureCanvas* canvas_;
     QScrollBar* scroll_;
@@ -76,7 +75,6 @@ class GraphWindow : public QWidget {
     GraphScene scene_;
     GraphPicture picture_;
     bool updatingScrollBar_ = false;
-    bool closed_ = false;
 };
 
 } // namespace hk

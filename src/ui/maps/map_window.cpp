@@ -44,44 +44,25 @@ namespace hk {
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-MapWindow* MapWindow::openInstance(QMdiArea* area) {
-    if (!area) return nullptr;
-    for (MapWindow* w : area->findChildren<MapWindow*>())
-        if (!w->closed_) return w;
-    return nullptr;
-}
-
 MapWindow* MapWindow::openWindow(const WindowContext& k) {
     if (MapWindow* w = openInstance(k.area)) {
-        k.area->setActiveSubWindow(w->sub_);
+        w->activate();
         return w;
     }
     BusyCursor busy;
     auto* w = new MapWindow(k);
-    QMdiSubWindow* sub = k.area->addSubWindow(w);
-    w->sub_ = sub;
-    sub->setObjectName(QStringLiteral("Form7"));
-    sub->setAttribute(Qt::WA_DeleteOnClose);
     // The whole work area: the map is as large as its height allows.
-    const QRect area = k.area->viewport()->rect();
-    sub->setGeometry(1, 1, std::max(400, area.width() - 8), std::max(300, area.height() - 8));
-    k.frame.showPanel(panel::Map);
+    w->showInArea(QStringLiteral("Form7"), ToolWindowRect(k.area, {8, 8}, {400, 300}, false));
     if (QAction* a = k.frame.action(cmd::Maps)) a->setEnabled(false);
-    sub->show();
-    k.area->setActiveSubWindow(sub);
     w->canvas_->setFocus();
-    // Closes itself when another window of the work area becomes active.
-    CloseWhenAnotherActivates(k.area, sub, w, [w] {
-        if (!w->closed_) w->onCloseClicked();
-    });
     w->change();
     return w;
 }
 
-MapWindow::MapWindow(const WindowContext& k, QWidget* parent)
-    : QWidget(parent), context_(k), menu_(new QMenuBar(this)), popup_(new QMenu(this)),
-      toolBar_(new QToolBar(this)), canvas_(new PictureCanvas(this)),
-      coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
+MapWindow::MapWindow(const WindowContext& k)
+    : ToolWindow(k.frame, k.area, QString::fromLatin1(panel::Map)), context_(k),
+      menu_(new QMenuBar(this)), popup_(new QMenu(this)), toolBar_(new QToolBar(this)),
+      canvas_(new PictureCanvas(this)), coronaGraphScroll_(new QScrollBar(Qt::Horizontal, this)),
       coronaDayScroll_(new QScrollBar(Qt::Horizontal, this)),
       rotationList_(new QListWidget(canvas_)), sizeLabel_(new QLabel(canvas_)),
       comparisonPanel_(new QFrame(canvas_)),
@@ -250,7 +231,7 @@ void MapWindow::setView(MapView view) {
 }
 
 void MapWindow::change() {
-    if (closed_) return;
+    if (closing()) return;
     rebuild();
     arrange();
     updateButtons();
@@ -339,23 +320,16 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MapWindow::closeEvent(QCloseEvent* e) {
-    if (!closed_) {
-        closed_ = true;
-        // The frame gets its default panel (unless the window that closed
-        // the map has shown its own) and the map command back; the map
-        // chose its rotation without touching the working record.
-        RestorePanel(context_.frame, panel::Map);
-        if (QAction* a = context_.frame.action(cmd::Maps)) a->setEnabled(true);
-        // The panel's buttons show no state of a map that is gone.
-        for (const char* name : {"vloztext", "koronpod", "magnetpod", "srovnan"})
-            if (QAction* a = context_.frame.action(QString::fromLatin1(name))) a->setChecked(false);
-        if (QAction* a = context_.frame.action(cmd::MapDoubleAreas))
-            a->setText(QStringLiteral("2x"));
-        cache_ = {};
-        magnetosphere_ = {};
-    }
-    QWidget::closeEvent(e);
+void MapWindow::windowClosing() {
+    // The frame gets the map command back; the map chose its rotation
+    // without touching the working record.
+    if (QAction* a = context_.frame.action(cmd::Maps)) a->setEnabled(true);
+    // The panel's buttons show no state of a map that is gone.
+    for (const char* name : {"vloztext", "koronpod", "magnetpod", "srovnan"})
+        if (QAction* a = context_.frame.action(QString::fromLatin1(name))) a->setChecked(false);
+    if (QAction* a = context_.frame.action(cmd::MapDoubleAreas)) a->setText(QStringLiteral("2x"));
+    cache_ = {};
+    magnetosphere_ = {};
 }
 
 } // namespace hk

@@ -22,6 +22,7 @@
 #include "maps/map_scene.h"
 #include "maps/rotation_index.h"
 #include "ui/frame/picture_canvas.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/window_context.h"
 
 class QAction;
@@ -42,13 +43,13 @@ namespace hk {
 // Connects "&Mapy", `mapyz` and the buttons of `promapu`.
 void installMap(const WindowContext& context);
 
-class MapWindow : public QWidget {
+class MapWindow : public ToolWindow {
     Q_OBJECT
   public:
     static MapWindow* openWindow(const WindowContext& context);
-    static MapWindow* openInstance(QMdiArea* area);
+    static MapWindow* openInstance(QMdiArea* area) { return openOf<MapWindow>(area); }
 
-    explicit MapWindow(const WindowContext& context, QWidget* parent = nullptr);
+    explicit MapWindow(const WindowContext& context);
     ~MapWindow() override;
 
     // ---- State as the window shows it.
@@ -82,14 +83,14 @@ class MapWindow : public QWidget {
 
   protected:
     void keyReleaseEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend void installMap(const WindowContext& context);
 
+    void windowClosing() override;
+
     // ---- Menu items.
-    void onCloseClicked();
     void onChooseRotationClicked();
     void chooseRotation(int position); // a click in ListBox1
     void onSingleMapClicked();
@@ -159,7 +160,6 @@ class MapWindow : public QWidget {
     bool addLayer(unsigned& half, ComparisonLayer layer, int rotation);
 
     WindowContext context_;
-    QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
     QMenu* popup_;
     QToolBar* toolBar_;
@@ -174,7 +174,6 @@ class MapWindow : public QWidget {
     QGroupBox* magnetosphereDataBox_;
     QLineEdit* mapTextEdit_;
     QHash<QString, QAction*> actions_;
-    bool closed_ = false;
 
     MapScene scene_;
     int selectedRow_ = -1;

@@ -66,13 +66,6 @@ void widen(QMdiSubWindow* sub, QMdiArea* area) {
 // ---------------------------------------------------------------------------
 // Menu
 
-void MapWindow::onCloseClicked() {
-    if (sub_)
-        sub_->close();
-    else
-        close();
-}
-
 void MapWindow::onChooseRotationClicked() {
     if (scene_.view != MapView::Single && scene_.view != MapView::Two) setView(MapView::Single);
     if (selectedRow_ >= 0) rotationList_->setCurrentRow(selectedRow_);
@@ -102,29 +95,30 @@ void MapWindow::chooseRotation(int position) {
 void MapWindow::onSingleMapClicked() {
     // "Mapky" is the plain map: it leaves the comparison too.
     scene_.comparing = false;
-    if (sub_ && sub_->height() == 1008 && context_.area) {
+    if (subWindow() && subWindow()->height() == 1008 && context_.area) {
         const QRect v = context_.area->viewport()->rect();
-        sub_->resize(v.width() - 8, v.height() - 5);
+        subWindow()->resize(v.width() - 8, v.height() - 5);
     }
-    widen(sub_, context_.area);
+    widen(subWindow(), context_.area);
     setView(MapView::Single);
 }
 
 void MapWindow::onLongMapClicked() {
-    widen(sub_, context_.area);
+    widen(subWindow(), context_.area);
     setView(MapView::Long);
 }
 
 void MapWindow::onHighMapClicked() {
-    widen(sub_, context_.area);
+    widen(subWindow(), context_.area);
     setView(MapView::High);
 }
 
 void MapWindow::onTwoMapsClicked() {
-    if (sub_ && context_.area) {
+    if (subWindow() && context_.area) {
         const QRect v = context_.area->viewport()->rect();
-        sub_->setGeometry(sub_->x(), sub_->y(), std::min(1400, v.width() - sub_->x() - 2),
-                          v.height() - sub_->y() - 8);
+        subWindow()->setGeometry(subWindow()->x(), subWindow()->y(),
+                                 std::min(1400, v.width() - subWindow()->x() - 2),
+                                 v.height() - subWindow()->y() - 8);
     }
     setView(MapView::Two);
 }
@@ -300,13 +294,14 @@ void MapWindow::onLayerClicked(const QString& button) {
 
 void MapWindow::onSizeClicked() {
     smaller_ = !smaller_;
-    if (sub_ && context_.area) {
+    if (subWindow() && context_.area) {
         const QRect v = context_.area->viewport()->rect();
         if (smaller_)
-            sub_->resize(std::min(SmallSize.width(), v.width()),
-                         std::min(SmallSize.height(), v.height()));
+            subWindow()->resize(std::min(SmallSize.width(), v.width()),
+                                std::min(SmallSize.height(), v.height()));
         else
-            sub_->setGeometry(1, 1, std::max(400, v.width() - 8), std::max(300, v.height() - 8));
+            subWindow()->setGeometry(1, 1, std::max(400, v.width() - 8),
+                                     std::max(300, v.height() - 8));
     }
     change();
 }
@@ -519,7 +514,7 @@ void installMap(const WindowContext& k) {
         {"magnetpod", &MapWindow::onMagnetosphereClicked},
         {"srovnan", &MapWindow::onComparisonClicked},
         {"SpeedButton6", &MapWindow::onZoomClicked},
-        {"SpeedButton10", &MapWindow::onCloseClicked},
+        {"SpeedButton10", &MapWindow::closeWindow},
     };
     for (const auto& [name, fn] : buttons)
         k.frame.connectCommand(QString::fromLatin1(name), [area = k.area, fn] {

@@ -57,7 +57,7 @@ void MapWindow::createMenu() {
         views->addAction(a);
         return a;
     };
-    add(menu_, "zavritm", QStringLiteral("&Zavřít"), [this] { onCloseClicked(); });
+    add(menu_, "zavritm", QStringLiteral("&Zavřít"), [this] { closeWindow(); });
     add(menu_, "vyberm", QStringLiteral(" &Rotace"), [this] { onChooseRotationClicked(); });
     radio(menu_, "mapky", QStringLiteral("Mapa otočky"), [this] {
         onSingleMapClicked();
