@@ -81,6 +81,12 @@ void manyBadLines(Dir d) {
         lines += "x\n";
     WriteFileAtomic(d / "sn.csv", lines);
 }
+// A drawing of the demo painted 1600 pixels wide: its outline spans pixels 52..927.
+void renderedDrawing(Dir d) {
+    demo(d);
+    RunCli("render drawing " + ShellQuoted(d) + " --record 1 --width 1600 --out " +
+           ShellQuoted(d / "d.png"));
+}
 void demoWithoutCorona(Dir d) {
     demo(d);
     fs::remove_all(d / "KoronaX");
@@ -200,6 +206,7 @@ TEST(Cli, UsageAndRefusals) {
          }},
 
         {[](Dir d) { fifo(d, "scan.png"); }, "find-disk DIR/scan.png", 1, "roura"},
+        {renderedDrawing, "find-disk DIR/d.png", 0, "489.5;489.5;437."},
         {oneRecord, "find-disk DIR/datax.dat", 1, "heliokres-cli: "},
         {blankPaper, "find-spots DIR/p.pgm", 1, "Disk zákresu se v obrázku nepodařilo najít"},
         {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); },

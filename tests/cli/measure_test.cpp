@@ -1,5 +1,5 @@
-// heliokres-cli find-disk and find-spots: what they print for a picture with a
-// disk (their refusals are rows of the contract table).
+// heliokres-cli find-spots: what it prints for a scan with a disk (its
+// refusals are rows of the contract table).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,34 +9,13 @@
 #include <vector>
 
 #include "io/atomic_file.h"
-#include "records/record_file.h"
 #include "tests_support/drawn_scans.h"
-#include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
-using namespace hk::test_records;
 
 namespace {
-
-TEST(FindDiskCli, FindsTheRenderedDisk) {
-    TempDir dir;
-    TZaznam z = Record("15.03.2014", 900);
-    z.NastaveniKresby = 125;
-    WriteRecordFile(dir.path() / "datax.dat", std::vector<TZaznam>{z});
-    const std::string png = ShellQuoted(dir.path() / "d.png");
-    ASSERT_EQ(RunCli("render drawing " + ShellQuoted(dir.path()) +
-                     " --record 1 --width 1600 --out " + png)
-                  .status,
-              0);
-    // Width 1600: the outline spans pixels 52..927.
-    double x = 0, y = 0, r = 0;
-    ASSERT_EQ(std::sscanf(RunCli("find-disk " + png).out.c_str(), "%lf;%lf;%lf", &x, &y, &r), 3);
-    EXPECT_NEAR(x, 489.5, 1);
-    EXPECT_NEAR(y, 489.5, 1);
-    EXPECT_NEAR(r, 437.5, 437.5 * 0.005);
-}
 
 // A made-up scan written as a PGM picture, which the scan reader takes.
 void writePgm(const std::filesystem::path& file, const drawn_scans::DrawnScan& scan) {
