@@ -89,7 +89,8 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
          std::size_t(butterfly.latitudes.rotationCount),
          [&](const Table& t) {
              EXPECT_EQ(t[1][0], std::to_string(butterfly.firstRotation));
-             EXPECT_NEAR(number(t[1][1]), butterfly.latitudes.rotation(1).North, 5e-4);
+             for (std::size_t r = 1; r < t.size(); ++r)
+                 EXPECT_NEAR(number(t[r][2]), butterfly.latitudes.rotation(int(r)).South, 5e-4);
              const ButterflyMark& first = butterfly.marks.front();
              EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 5e-4);
          }},
@@ -104,6 +105,11 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
              std::to_string(protocol.year) + " --own",
          protocol.days.size() + 2,
          [&](const Table& t) {
+             for (std::size_t i = 0; i < protocol.days.size();
+                  ++i) // an empty cell without a drawing
+                 EXPECT_EQ(t[i + 1][4], protocol.days[i].observed
+                                            ? std::to_string(protocol.days[i].values[2])
+                                            : "");
              EXPECT_EQ(number(t[t.size() - 2][4]), protocol.sums[2]);
              EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 5e-4);
          }},
