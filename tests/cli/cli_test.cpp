@@ -1,61 +1,292 @@
+// heliokres-cli's contract, one row a command line: its exit status, what it
+// prints (standard error joined), and what it leaves in the directory. The
+// numbers behind the outputs are the core tests' business; a row shows that
+// the command parses its arguments, reaches its job and prints its form.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "tests_support/pdf_pages.h"
+#include "tests_support/png_size.h"
 #include "tests_support/records.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
 using namespace hk::test_records;
+namespace fs = std::filesystem;
 
 namespace {
 
-TEST(CliEphemeris, OneDateAndARange) {
-    EXPECT_EQ(RunCli("ephemeris 01.01.1989").out,
-              "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n");
-    const auto r = RunCli("ephemeris --from 30.12.1999 --to 02.01.2000 --time 1200");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
-    EXPECT_EQ(r.out.rfind("30.12.1999;1200;", 0), 0u);
-    EXPECT_NE(r.out.find("01.01.2000;1200;2.127434;-3.016294;1.464230;1957\n"), std::string::npos);
+using Dir = const fs::path&;
+using Prepare = void (*)(Dir);
+using After = std::function<void(Dir)>;
+
+// A demo directory of one year, made once and copied for each row that asks for it.
+const fs::path& DemoDir() {
+    static TempDir tmp;
+    static const fs::path demo = [] {
+        const fs::path d = tmp.path() / "demo";
+        EXPECT_EQ(RunCli("demo " + ShellQuoted(d) + " --years 1 --per-year 30 --seed 3").status, 0);
+        return d;
+    }();
+    return demo;
+}
+std::string LastRotation() {
+    return std::to_string(ReadRecordFile(DemoDir() / "datax.dat").records.back().Rotace);
 }
 
-TEST(CliEphemeris, BadInput) {
-    EXPECT_EQ(RunCli("ephemeris 31.02.2000").status, 1);
-    EXPECT_EQ(RunCli("ephemeris 01.01.2000 2460").status, 1);
-    EXPECT_EQ(RunCli("ephemeris").status, 2);
-    EXPECT_EQ(RunCli("ephemeris --from 01.01.2000").status, 2);
-    EXPECT_EQ(RunCli("nosuchcommand").status, 2);
+void demo(Dir d) {
+    fs::copy(DemoDir(), d, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
-
-TEST(CliDump, GroupsAndSummaries) {
-    TempDir dir;
+void fifo(Dir d, const char* name) {
+    fs::remove(d / name);
+    ASSERT_EQ(::mkfifo((d / name).c_str(), 0600), 0);
+}
+void emptyRecords(Dir d) {
+    WriteFileAtomic(d / "datax.dat", "");
+}
+// Two drawings of January 2000, the first with one group.
+void twoRecords(Dir d) {
     std::vector<TZaznam> records{Record("01.01.2000", 1200), Record("02.01.2000", 800)};
     AddGroup(records[0], "Dkc", 900, 500, 0, 12);
-    const auto file = dir.path() / "datax.dat";
-    WriteRecordFile(file, records);
-
-    // One line a group: its position and its heliographic CMD, latitude and
-    // longitude; one line a record of its summary, north then south.
-    const auto groups = RunCli("dump " + ShellQuoted(file));
-    ASSERT_EQ(groups.status, 0);
-    EXPECT_EQ(groups.out, "1;01.01.2000;1200;1;Dkc;900;500;23.574891;-1.913959;337.889339\n");
-    const auto sums = RunCli("dump --summary " + ShellQuoted(file));
-    ASSERT_EQ(sums.status, 0);
-    EXPECT_EQ(sums.out, "1;01.01.2000;1200;0;0;0;0;0;0;0;0;1;12;22;55;12;216;0;0\n"
-                        "2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n");
+    WriteRecordFile(d / "datax.dat", records);
 }
-
-TEST(CliDump, FailuresNameTheInput) {
-    TempDir dir;
-    EXPECT_EQ(RunCli("dump '" + (dir.path() / "missing.dat").string() + "'").status, 1);
+void oneRecord(Dir d) {
+    WriteRecordFile(d / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
+}
+void badDate(Dir d) {
     std::vector<TZaznam> records(1);
     records[0].Datum.setText("99.99.2000");
-    WriteRecordFile(dir.path() / "bad.dat", records);
-    EXPECT_EQ(RunCli("dump '" + (dir.path() / "bad.dat").string() + "'").status, 1);
-    EXPECT_EQ(RunCli("dump").status, 2);
+    WriteRecordFile(d / "datax.dat", records);
 }
+// The temporary file of a save whose program has ended.
+void staleTemporary(Dir d) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    WriteFileAtomic(d / ("datax.dat." + std::to_string(ended) + ".5.heliokres-tmp"), "x");
+}
+void blankPaper(Dir d) {
+    WriteFileAtomic(d / "p.pgm", "P5 400 400 255\n" + std::string(400 * 400, '\xE6'));
+}
+void manyBadLines(Dir d) {
+    std::string lines;
+    for (int i = 0; i < 5000; ++i)
+        lines += "x\n";
+    WriteFileAtomic(d / "sn.csv", lines);
+}
+// A drawing of the demo painted 1600 pixels wide: its outline spans pixels 52..927.
+void renderedDrawing(Dir d) {
+    demo(d);
+    RunCli("render drawing " + ShellQuoted(d) + " --record 1 --width 1600 --out " +
+           ShellQuoted(d / "d.png"));
+}
+void demoWithoutCorona(Dir d) {
+    demo(d);
+    fs::remove_all(d / "KoronaX");
+}
+
+After absent(const char* name) {
+    return [name](Dir d) { EXPECT_FALSE(fs::exists(d / name)) << name; };
+}
+After stillFifo(const char* name, const char* notMade = "-") {
+    return [=](Dir d) {
+        EXPECT_EQ(fs::status(d / name).type(), fs::file_type::fifo) << name;
+        EXPECT_FALSE(fs::exists(d / notMade)) << notMade;
+    };
+}
+After png(const char* name, unsigned width, unsigned height) {
+    return [=](Dir d) {
+        EXPECT_EQ(PngSize(ReadWholeFile(d / name)), (std::pair{width, height})) << name;
+    };
+}
+After pdf(const char* name) {
+    return [=](Dir d) { EXPECT_EQ(PdfPagesOfFile(d / name), 1) << name; };
+}
+
+struct Row {
+    Prepare prepare; // the program directory DIR
+    std::string args;
+    int status;
+    std::string says = {}; // fragments separated by "|", each found in the output
+    After after = nullptr;
+};
+
+void run(const Row& row) {
+    TempDir tmp;
+    const fs::path dir = tmp.path();
+    if (row.prepare) row.prepare(dir);
+    std::string args = row.args;
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;)
+        args.replace(at, 3, ShellQuoted(dir));
+    SCOPED_TRACE(args);
+    const CliRun r = RunCli(args, true);
+    EXPECT_EQ(r.status, row.status) << r.out;
+    for (std::size_t a = 0, b = 0; b != std::string::npos && !row.says.empty(); a = b + 1) {
+        b = row.says.find('|', a);
+        const std::string fragment = row.says.substr(a, b - a);
+        EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment << "\nin:\n" << r.out;
+    }
+    if (row.after) row.after(dir);
+}
+
+// clang-format off
+TEST(Cli, UsageAndRefusals) {
+    const Row rows[] = {
+        {nullptr, "--version", 0, "heliokres-cli " HELIOKRES_VERSION "\n"},
+        {nullptr, "nosuchcommand", 2},
+        {nullptr, "ephemeris 01.01.1989", 0, "P=2.038705 B0=-3.053326 L0=107.600305 CR=1810\n"},
+        {nullptr, "ephemeris --from 30.12.1999 --to 02.01.2000 --time 1200", 0,
+         "30.12.1999;1200;|\n01.01.2000;1200;2.127434;-3.016294;1.464230;1957\n02.01.2000;"},
+        {nullptr, "ephemeris 31.02.2000", 1, "heliokres-cli: "},
+        {nullptr, "ephemeris 01.01.2000 2460", 1, "heliokres-cli: "},
+        {nullptr, "ephemeris", 2},
+        {nullptr, "ephemeris --from 01.01.2000", 2},
+        {nullptr, "ephemeris --from 02.01.2025 --to 01.01.2025", 1, "je až po datu"},
+
+        {twoRecords, "dump DIR/datax.dat", 0,
+         "1;01.01.2000;1200;1;Dkc;900;500;23.574891;-1.913959;337.889339\n"},
+        {twoRecords, "dump --summary DIR/datax.dat", 0,
+         "1;01.01.2000;1200;0;0;0;0;0;0;0;0;1;12;22;55;12;216;0;0\n"
+         "2;02.01.2000;800;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n"},
+        {nullptr, "dump DIR/missing.dat", 1, "missing.dat"},
+        {badDate, "dump DIR/datax.dat", 1, "99.99.2000"},
+        {nullptr, "dump DIR", 1, "adresář"},
+        {emptyRecords, "dump DIR/datax.dat", 0, "neobsahuje žádný celý záznam"},
+        {nullptr, "dump", 2},
+
+        {nullptr, "check DIR", 0, "Záznamy: 1 (soubor datax.dat chybí)|Řady SIDC: žádné|"
+                                  "Nastavení kresby: chybí|Vytvořen soubor Zvetsit.zve"},
+        {emptyRecords, "check DIR", 0, "Záznamy: 1 (soubor datax.dat neobsahuje žádný záznam)"},
+        {nullptr, "check DIR/none", 1, "neexistuje", absent("none")},
+        {[](Dir d) { fs::create_directory(d / "datax.dat"); }, "check DIR", 1, "datax.dat"},
+        {[](Dir d) { fifo(d, "datax.dat"); }, "check DIR", 1, "roura"},
+        {staleTemporary, "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
+        {nullptr, "check", 2},
+        {nullptr, "check DIR --screen-height -5", 2},
+        {nullptr, "demo", 2},
+        {nullptr, "demo DIR/d --years 0", 2, "", absent("d")},
+        {nullptr, "demo DIR/d --seed abc", 2, "", absent("d")},
+        {demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
+        {demo, "demo DIR --years 1 --per-year 5 --force", 0, "Ukázková data zapsána"},
+
+        {nullptr, "export ascii DIR", 1, "heliokres-cli: ", absent("SoubASCI.dat")},
+        {demo, "export pdf DIR", 2},
+        {nullptr, "export ascii", 2},
+        {demo, "stats DIR rotations", 0,
+         "Rotace;   Sev.;   Jih;   Sev.;   Jih;   Sev.;   Jih; S max; S min; J max; J min; "
+         "Asym;   A;   B;   C;   D;   E;   F;   H\n"},
+        {demo, "stats DIR measured --hemisphere east", 2},
+        {demo, "stats DIR types --hemisphere north", 2},
+        {demo, "stats DIR", 2},
+
+        {demo, "report cv DIR 6.2025 --observer \"$(printf 'A\\nB')\"", 2, "řídicí znak"},
+        {demo, "report sidc DIR 6.20251", 1, "Špatně zadaný měsíc"},
+        // A FIFO for a side file is named, not taken as a missing file, and
+        // a file that could not be read is not written back.
+        {[](Dir d) { demo(d); fifo(d, "Obecdata.dat"); },
+         "report own DIR 1.1990", 1, "Obecdata.dat\" není obyčejný soubor"},
+        {[](Dir d) { demo(d); fifo(d, "pozorovateleP.dat"); },
+         "report intersol DIR 6.2025 --observer Nový --number 7", 1, "není obyčejný soubor",
+         stillFifo("pozorovateleP.dat", "Intersol")},
+        {[](Dir d) { demo(d); fifo(d, "magn.dat"); },
+         "magnetosphere-sum DIR", 1, "roura", stillFifo("magn.dat")},
+        {[](Dir d) { demo(d); fs::remove_all(d / "Magneto"); },
+         "magnetosphere-sum DIR", 1, "Nejsou data pro magnetosféru", absent("magn.dat")},
+        // One block of 121 x 90 one-byte cells a rotation.
+        {demo, "magnetosphere-sum DIR", 0, "Počítá se: 100 %|magn.dat\n", [](Dir d) {
+             EXPECT_GT(fs::file_size(d / "magn.dat"), 0u);
+             EXPECT_EQ(fs::file_size(d / "magn.dat") % 10890, 0u);
+         }},
+
+        {[](Dir d) { fifo(d, "scan.png"); }, "find-disk DIR/scan.png", 1, "roura"},
+        {renderedDrawing, "find-disk DIR/d.png", 0, "489.5;489.5;437."},
+        {oneRecord, "find-disk DIR/datax.dat", 1, "heliokres-cli: "},
+        {blankPaper, "find-spots DIR/p.pgm", 1, "Disk zákresu se v obrázku nepodařilo najít"},
+        {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); },
+         "find-spots DIR/text.png", 1, "není čitelný obrázek"},
+        {nullptr, "find-spots DIR/x.png --centre 5,5", 2},
+
+        {[](Dir d) { fifo(d, "sn.csv"); }, "import silso DIR DIR/sn.csv", 1, "roura"},
+        // Every bad line counted, only the first hundred listed.
+        {manyBadLines,
+         "import silso DIR DIR/sn.csv", 1,
+         "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní číslo\n"
+         "... a dalších 4900\nheliokres-cli: Soubor", absent("SIDC")},
+        // Years SILSO cannot hold are bad lines: nothing is written.
+        {[](Dir d) { WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
+                                                   "9999;12;31;9999.999;2;1;1\n"); },
+         "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ", absent("SIDC")},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
+
+TEST(Cli, Measure) {
+    const std::string axis = "measure --axis --date 15.03.2014 --centre 500,500 --north 500,250 ";
+    const Row rows[] = {
+        {nullptr, "measure --centre 500,500 --north 500,250 500,300 251,500 500,701", 0,
+         "0.0;100.0\n270.0;124.5\n180.0;100.5\n"},
+        // 130 units beyond the limb: that vertex lands at 124, the other at 95.
+        {nullptr, "measure --faculae --centre 500,500 --north 500,250 760,500 500,300", 0,
+         "90;124\n0;95\n"},
+        // Same row as the centre: dy is taken as 0.2.
+        {nullptr, "measure --centre 0,0 --north 0,-100 -100,0", 0, "270.1;125.0\n"},
+        {nullptr, "measure --centre 500,500 1,1", 2},
+        {nullptr, "measure --centre 500,500 --north 500,250", 2},
+        {nullptr, "measure --centre 5,5 --north 5,5 1,1", 1, "heliokres-cli: "},
+        // P is -24.48 degrees then: a point on the axis lies at 335.5.
+        {oneRecord, axis + "--time 0900 DIR 500,300", 0, "335.5;100.0\n"},
+        {oneRecord, axis + "--time 1000 DIR 500,300", 1, "Musí být zadám daný záznam"},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
+
+TEST(Cli, Pictures) {
+    const std::string map = "render map DIR --rotation ", last = LastRotation() + " ";
+    const std::string butterfly = "render butterfly DIR --out DIR/x.png ";
+    const Row rows[] = {
+        {demo, "render butterfly DIR --mean --out DIR/m.pdf", 0, "m.pdf\n", pdf("m.pdf")},
+        {twoRecords, "render butterfly DIR --corona --out DIR/m.png", 0, "Nejsou data pro koronu",
+         png("m.png", 1200, 800)},
+        {twoRecords, butterfly + "--rotation-scale 3", 2, "", absent("x.png")},
+        {twoRecords, butterfly + "--latitude-scale 10", 2},
+        {twoRecords, butterfly + "--mode all", 2},
+        {twoRecords, butterfly + "--size 12", 2},
+
+        {demo, map + last + "--kind high --out DIR/v.pdf", 0, "", pdf("v.pdf")},
+        {demo, map + last + "--kind two --no-faculae --no-areas --out DIR/m.png", 0, "",
+         png("m.png", 1200, 820)},
+        {demo, map + last + "--kind corona-graph --out DIR/k.pdf", 0, "", pdf("k.pdf")},
+        {demo, map + last + "--kind corona-butterfly --out DIR/k.png", 0, "",
+         png("k.png", 1200, 820)},
+        {demoWithoutCorona, map + last + "--kind corona-graph --out DIR/m.png", 1,
+         "Nejsou data pro koronu", absent("m.png")},
+        {demoWithoutCorona, map + last + "--corona --out DIR/m.png", 0, "Nejsou data pro koronu",
+         png("m.png", 1200, 820)},
+        {twoRecords, map + "1957 --magnetosphere --out DIR/m.png", 0,
+         "Nejsou data pro magnetosféru"},
+        {twoRecords, map + "1957 --kind long --corona --out x.png", 2},
+        {twoRecords, map + "1957 --kind wide --out x.png", 2},
+        {twoRecords, map + "1957 --kind single", 2},
+        {twoRecords, map + "0 --out x.png", 2},
+        {twoRecords, map + "2x --out x.png", 2},
+        {twoRecords, map + "1500 --out DIR/m.bmp", 0},
+        {twoRecords, map + "1957 --kind long --data DIR/x.csv", 2, "", absent("x.csv")},
+        {twoRecords, "render graph --series g DIR", 2},
+        {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
+         absent("g.png")},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
+// clang-format on
 
 } // namespace

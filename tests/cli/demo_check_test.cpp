@@ -50,22 +50,4 @@ TEST(CliDemoCheck, CheckReportsWhatDemoWrote) {
         << withCorona;
 }
 
-TEST(CliDemoCheck, EmptyDirectoryStartsWithOneRecordAndAsksForTheSetting) {
-    TempDir dir;
-    const CliRun r = cli("check " + ShellQuoted(dir.path()));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(line(r.out, "Záznamy: "), "1 (soubor datax.dat chybí)");
-    EXPECT_EQ(line(r.out, "Řady SIDC: "), "žádné");
-    EXPECT_NE(r.out.find("Nastavení kresby: chybí"), std::string::npos);
-    EXPECT_NE(r.out.find("Vytvořen soubor Zvetsit.zve"), std::string::npos);
-}
-
-TEST(CliDemoCheck, WrongUsage) {
-    EXPECT_EQ(cli("demo").status, 2);
-    EXPECT_EQ(cli("demo /tmp/x --years 0").status, 2);
-    EXPECT_EQ(cli("demo /tmp/x --seed abc").status, 2);
-    EXPECT_EQ(cli("check").status, 2);
-    EXPECT_EQ(cli("check /tmp/x --screen-height -5").status, 2);
-}
-
 } // namespace

@@ -48,11 +48,3 @@ TEST(CliExport, SameBytesAsTheProgram) {
     // The record file is not touched.
     EXPECT_EQ(ReadRecordFile(tmp.path() / "datax.dat").records.size(), 3u);
 }
-
-TEST(CliExport, Failures) {
-    TempDir tmp;
-    EXPECT_EQ(RunCli("export ascii " + tmp.path().string()).status, 1); // no datax.dat
-    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "SoubASCI.dat"));
-    EXPECT_EQ(RunCli("export pdf " + tmp.path().string()).status, 2);
-    EXPECT_EQ(RunCli("export ascii").status, 2);
-}

@@ -1,7 +1,6 @@
-// What an installation adds to the tool: its version, a standard error that
-// holds only its own messages wherever it runs, and the manual page, the bash
-// completion and the README, which must name every command and option the
-// tool knows.
+// What an installation adds to the tool: a standard error that holds only its
+// own messages wherever it runs, and the manual page, the bash completion and
+// the README, which must name every command and option the tool knows.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,12 +17,6 @@
 using namespace hk;
 
 namespace {
-
-TEST(CliInstallation, VersionOfTheProject) {
-    const auto r = RunCli("--version");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "heliokres-cli " HELIOKRES_VERSION "\n");
-}
 
 // A service or root's shell: no HOME, no XDG_RUNTIME_DIR, no display, and a
 // platform named that cannot start without one. Only the sanitizers' settings

@@ -1,10 +1,9 @@
 // Two programs on one directory, each a process of its own: a writing
 // command is refused while another program holds the directory and runs
 // once it has ended; two imports at the same time leave the years of one of
-// them, never a mix; files the program could not read are never replaced.
+// them, never a mix.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "io/atomic_file.h"
@@ -89,34 +88,6 @@ TEST(OneWriter, ImportsAtTheSameTimeLeaveTheYearsOfOne) {
             twentyTwo += june1.find(" 22   1   1") != std::string::npos;
         }
         EXPECT_TRUE(eleven == 70 || twentyTwo == 70) << eleven << " / " << twentyTwo;
-    }
-}
-
-// A file the program could not read is not written back: the command fails
-// with its message and the file stays what it was.
-TEST(OneWriter, FilesThatCouldNotBeReadAreNotReplaced) {
-    const struct {
-        const char* name;
-        const char* file;
-        const char* args;
-        const char* message;
-    } rows[] = {
-        {"observer table, a new observer", "pozorovateleP.dat",
-         "report intersol DIR 6.2025 --observer Nový --number 7", "není obyčejný soubor"},
-        {"magn.dat of the summation", "magn.dat", "magnetosphere-sum DIR", "roura"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempDir tmp;
-        const auto dir = tmp.path();
-        ASSERT_EQ(RunCli(inDir("demo DIR --years 1 --per-year 30 --seed 3", dir)).status, 0);
-        std::filesystem::remove(dir / row.file);
-        ASSERT_EQ(::mkfifo((dir / row.file).c_str(), 0600), 0);
-        const CliRun r = RunCli(inDir(row.args, dir), true);
-        EXPECT_EQ(r.status, 1) << r.out;
-        EXPECT_NE(r.out.find(row.message), std::string::npos) << r.out;
-        EXPECT_EQ(std::filesystem::status(dir / row.file).type(), std::filesystem::file_type::fifo);
-        EXPECT_FALSE(std::filesystem::exists(dir / "Intersol"));
     }
 }
 

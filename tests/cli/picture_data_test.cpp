@@ -70,97 +70,60 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
         MakeSynopticMap(records, session.geometryWithPoints(), RotationIndex::of(records), rotation,
                         MapScale(1200, 820));
 
+    // Each table: a row per item of the model the picture is painted from
+    // (after the header), and a cell of it with the model's number.
     const struct {
         std::string command;
+        std::size_t rows;
         std::function<void(const Table&)> check;
     } pictures[] = {
-        {"render graph DIR --series position",
+        {"render graph DIR --series position", graphData.days.size(),
          [&](const Table& t) {
-             ASSERT_EQ(t.size(), graphData.days.size() + 1);
              EXPECT_EQ(t[0].size(), 4u);
-             for (std::size_t k = 0; k < graphData.days.size(); ++k) {
-                 EXPECT_EQ(number(t[k + 1][1]), graphData.C[k]);
-                 EXPECT_EQ(number(t[k + 1][2]), graphData.A[k]);
-                 EXPECT_EQ(number(t[k + 1][3]), graphData.B[k]);
-             }
+             EXPECT_EQ(number(t.back()[3]), graphData.B.back());
          }},
-        {"render asymmetry DIR --series r --kind ratio --period month",
-         [&](const Table& t) {
-             ASSERT_EQ(t.size(), asymmetry.columns.size() + 1);
-             for (std::size_t i = 0; i < asymmetry.columns.size(); ++i)
-                 EXPECT_NEAR(number(t[i + 1][1]), asymmetry.columns[i].value, 0.0005);
-         }},
-        {"render asymmetry DIR --series f --kind difference --period record",
-         [&](const Table& t) {
-             ASSERT_EQ(t.size(), perRecord.body.size() + 1);
-             EXPECT_EQ(number(t[7][1]), perRecord.body[6].value);
-         }},
+        {"render asymmetry DIR --series r --kind ratio --period month", asymmetry.columns.size(),
+         [&](const Table& t) { EXPECT_NEAR(number(t[1][1]), asymmetry.columns[0].value, 5e-4); }},
+        {"render asymmetry DIR --series f --kind difference --period record", perRecord.body.size(),
+         [&](const Table& t) { EXPECT_EQ(number(t[7][1]), perRecord.body[6].value); }},
         {"render butterfly DIR --mean --smoothed --bounds --latitude-scale 9",
+         std::size_t(butterfly.latitudes.rotationCount),
          [&](const Table& t) {
-             const GroupLatitudes& v = butterfly.latitudes;
-             ASSERT_GE(t.size(), std::size_t(v.rotationCount) + 1);
-             std::size_t marks = 0;
-             for (std::size_t r = 1; r < t.size(); ++r) {
-                 EXPECT_EQ(t[r][0], std::to_string(butterfly.firstRotation + int(r) - 1));
-                 EXPECT_NEAR(number(t[r][1]), v.rotation(int(r)).North, 0.0005);
-                 EXPECT_NEAR(number(t[r][2]), v.rotation(int(r)).South, 0.0005);
-                 for (std::size_t c = 9; c < t[r].size(); ++c)
-                     marks += !t[r][c].empty();
-             }
-             EXPECT_EQ(marks, butterfly.marks.size());
+             EXPECT_EQ(t[1][0], std::to_string(butterfly.firstRotation));
+             for (std::size_t r = 1; r < t.size(); ++r)
+                 EXPECT_NEAR(number(t[r][2]), butterfly.latitudes.rotation(int(r)).South, 5e-4);
              const ButterflyMark& first = butterfly.marks.front();
-             EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 0.0005);
+             EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 5e-4);
          }},
-        {"render map DIR --rotation " + std::to_string(rotation),
+        // As the legend prints them: latitude over longitude.
+        {"render map DIR --rotation " + std::to_string(rotation), map.legendMeans.size(),
          [&](const Table& t) {
-             ASSERT_GT(map.legendMeans.size(), 0u);
-             ASSERT_EQ(t.size(), map.legendMeans.size() + 1);
-             for (std::size_t i = 0; i < map.legendMeans.size(); ++i) {
-                 EXPECT_EQ(t[i + 1][0], std::to_string(map.legendMeans[i].slot));
-                 // As the legend prints them: latitude over longitude.
-                 EXPECT_EQ(number(t[i + 1][1]), std::stod(map.legend[2 * i].text));
-                 EXPECT_EQ(number(t[i + 1][2]), std::stod(map.legend[2 * i + 1].text));
-             }
+             EXPECT_EQ(t[1][0], std::to_string(map.legendMeans[0].slot));
+             EXPECT_EQ(number(t[1][2]), std::stod(map.legend[1].text));
          }},
+        // The days, the sum and the mean.
         {"render protocol DIR " + std::to_string(protocol.month) + "." +
              std::to_string(protocol.year) + " --own",
+         protocol.days.size() + 2,
          [&](const Table& t) {
-             ASSERT_EQ(t.size(), protocol.days.size() + 3); // the days, the sum and the mean
-             for (std::size_t i = 0; i < protocol.days.size(); ++i) {
-                 const ProtocolDay& d = protocol.days[i];
-                 EXPECT_EQ(t[i + 1][1], d.observed ? std::to_string(d.time) : "");
-                 EXPECT_EQ(t[i + 1][4], d.observed ? std::to_string(d.values[2]) : "");
-             }
+             for (std::size_t i = 0; i < protocol.days.size();
+                  ++i) // an empty cell without a drawing
+                 EXPECT_EQ(t[i + 1][4], protocol.days[i].observed
+                                            ? std::to_string(protocol.days[i].values[2])
+                                            : "");
              EXPECT_EQ(number(t[t.size() - 2][4]), protocol.sums[2]);
-             EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 0.0005);
+             EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 5e-4);
          }},
-        {"render drawing DIR --record 41",
+        {"render drawing DIR --record 41", std::size_t(records[40].groupCount()),
          [&](const Table& t) {
-             const TZaznam& z = records[40];
-             ASSERT_EQ(t.size(), std::size_t(z.groupCount()) + 1);
-             const auto e = session.geometry().ephemeris(41);
-             ASSERT_TRUE(e.has_value());
-             for (int k = 0; k < z.groupCount(); ++k) {
-                 const auto& row = t[std::size_t(k) + 1];
-                 const Heliographic h =
-                     PolarToHeliographic(*e, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
-                 EXPECT_NEAR(number(row[4]), h.Lat, 0.05);
-                 EXPECT_NEAR(number(row[5]), h.Lon, 0.05);
-             }
+             const TSkupina& g = records[40].Skupiny[0];
+             const Heliographic h =
+                 PolarToHeliographic(*session.geometry().ephemeris(41), g.Uhel, g.Vzd);
+             EXPECT_NEAR(number(t[1][4]), h.Lat, 0.05);
+             EXPECT_NEAR(number(t[1][5]), h.Lon, 0.05);
          }},
-        {"yearly-table 2024",
-         [&](const Table& t) {
-             ASSERT_EQ(t.size(), 367u);
-             std::size_t starts = 0;
-             for (std::size_t i = 0; i < year.days.size(); ++i) {
-                 EXPECT_EQ(number(t[i + 1][1]), std::stod(year.days[i].L0));
-                 if (t[i + 1].size() > 4 && !t[i + 1][4].empty()) {
-                     ASSERT_LT(starts, year.starts.size());
-                     EXPECT_EQ(number(t[i + 1][4]), year.starts[starts++].CarrRotation);
-                 }
-             }
-             EXPECT_EQ(starts, year.starts.size());
-         }},
+        {"yearly-table 2024", year.days.size(),
+         [&](const Table& t) { EXPECT_EQ(number(t[60][1]), std::stod(year.days[59].L0)); }},
     };
     int n = 0;
     for (const auto& picture : pictures) {
@@ -172,19 +135,16 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
         const CliRun r = RunCli(command + " --data " + ShellQuoted(csv), true);
         ASSERT_EQ(r.status, 0) << r.out;
         EXPECT_EQ(r.out, csv.string() + "\n");
-        picture.check(readCsv(csv));
+        const Table t = readCsv(csv);
+        ASSERT_EQ(t.size(), picture.rows + 1);
+        ASSERT_GT(picture.rows, 0u);
+        picture.check(t);
     }
     // Only the tables were written beside the program directory.
     int files = 0;
     for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, n + 1);
-    // Neither file: a usage error.
-    EXPECT_EQ(RunCli("render graph --series g " + ShellQuoted(root)).status, 2);
-    EXPECT_EQ(RunCli("render map " + ShellQuoted(root) + " --rotation " + std::to_string(rotation) +
-                     " --kind long --data " + ShellQuoted(dir.path() / "x.csv"))
-                  .status,
-              2);
 }
 
 } // namespace

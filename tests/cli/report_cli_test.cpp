@@ -144,13 +144,4 @@ TEST_F(ReportDir, RefusalsWriteNothing) {
     EXPECT_EQ(RunCli("report sidc " + dir() + " 2.2005").status, 1);
 }
 
-TEST_F(ReportDir, StatsRefusals) {
-    const CliRun smoothed = RunCli("stats " + dir() + " smoothed", true);
-    EXPECT_EQ(smoothed.status, 1);
-    EXPECT_NE(smoothed.out.find("Nedostatek dat pro měsíční vyhlazené"), std::string::npos);
-    EXPECT_EQ(RunCli("stats " + dir() + " measured --hemisphere east").status, 2);
-    EXPECT_EQ(RunCli("stats " + dir() + " types --hemisphere north").status, 2);
-    EXPECT_EQ(RunCli("stats " + dir()).status, 2);
-}
-
 } // namespace

@@ -3,7 +3,9 @@
 // edges of the filled cells, the picture over the grid area, and the corona
 // graph's profiles rising above their base lines.
 #include <QImage>
+#include <QPainter>
 #include <QTest>
+#include <functional>
 
 #include "maps/corona_views.h"
 #include "maps/magnetosphere.h"
@@ -14,9 +16,13 @@ using namespace hk;
 
 namespace {
 
-QImage blank(int w = 800, int h = 600) {
+// A white picture with what `paint` draws on it.
+QImage painted(const std::function<void(QPainter&, const QRect&)>& paint, int w = 800,
+               int h = 600) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
+    QPainter p(&image);
+    paint(p, image.rect());
     return image;
 }
 
@@ -34,11 +40,9 @@ class TestMapLayers : public QObject {
         layer.pixels = {{100, 50}, {101, 50}};
         layer.colours = {MagnetoColour(15), MagnetoColour(0)};
         layer.rects = {{200, 60, 208, 62, MagnetoColour(7)}};
-        QImage image = blank();
-        {
-            QPainter p(&image);
-            PaintMagnetosphereLayer(p, QRect(10, 20, 700, 500), layer);
-        }
+        const QImage image = painted([&](QPainter& p, const QRect&) {
+            PaintMagnetosphereLayer(p, {10, 20, 700, 500}, layer);
+        });
         QCOMPARE(at(image, 110, 70), QRgb(0xFF1F1F));
         QCOMPARE(at(image, 111, 70), QRgb(0x0000FF));
         QCOMPARE(at(image, 112, 70), QRgb(0xFFFFFF));
@@ -53,33 +57,22 @@ class TestMapLayers : public QObject {
         CoronaUnderMapModel m;
         m.present = true;
         m.rects = {{30, 40, 56, 50, 175}};
-        QImage image = blank();
-        {
-            QPainter p(&image);
-            PaintCoronaUnderMap(p, image.rect(), m);
-        }
+        const auto paint = [&](QPainter& p, const QRect& r) { PaintCoronaUnderMap(p, r, m); };
+        const QImage image = painted(paint);
         QCOMPARE(at(image, 30, 40), qRgb(255, 175, 255) & 0xFFFFFF);
         QCOMPARE(at(image, 55, 49), qRgb(255, 175, 255) & 0xFFFFFF);
         QCOMPARE(at(image, 56, 49), QRgb(0xFFFFFF));
         QCOMPARE(at(image, 55, 50), QRgb(0xFFFFFF));
         // A model the table does not reach draws nothing.
         m.present = false;
-        QImage none = blank();
-        {
-            QPainter p(&none);
-            PaintCoronaUnderMap(p, none.rect(), m);
-        }
-        QCOMPARE(at(none, 30, 40), QRgb(0xFFFFFF));
+        QCOMPARE(at(painted(paint), 30, 40), QRgb(0xFFFFFF));
     }
 
     void pictureOverTheGridArea() {
         QImage red(4, 4, QImage::Format_RGB32);
         red.fill(Qt::red);
-        QImage image = blank();
-        {
-            QPainter p(&image);
-            PaintMagnetoPicture(p, image.rect(), red, 16, 5);
-        }
+        const QImage image =
+            painted([&](QPainter& p, const QRect& r) { PaintMagnetoPicture(p, r, red, 16, 5); });
         QCOMPARE(at(image, 21, 46), QRgb(0xFF0000));
         QCOMPARE(at(image, 739, 404), QRgb(0xFF0000));
         QCOMPARE(at(image, 18, 46), QRgb(0xFFFFFF));
@@ -96,11 +89,8 @@ class TestMapLayers : public QObject {
         }
         t.coronaLength = t.coronaBytes.size();
         const CoronaGraphModel m = MakeCoronaGraph(t, 1);
-        QImage image = blank(1100, 700);
-        {
-            QPainter p(&image);
-            PaintCoronaGraph(p, image.rect(), m);
-        }
+        const QImage image =
+            painted([&](QPainter& p, const QRect& r) { PaintCoronaGraph(p, r, m); }, 1100, 700);
         // The last east profile (base 280) and the last west one (base 560)
         // reach 20 pixels up; below their bases the picture is empty.
         for (const int base : {280, 560}) {

@@ -199,9 +199,7 @@ void TestEntryWindow::typedDrawingLandsInDatax() {
     QVERIFY(IsSouthMarker(z.Skupiny[1]));
     QCOMPARE(z.Skupiny[0].Fakule[1], std::uint16_t(30 * 128 + 40));
     // The summary is stored with the record.
-    QCOMPARE(z.Souhrn.gSev + z.Souhrn.gJih, 2);
     QCOMPARE(z.Souhrn.gJih, std::uint16_t(1));
-    QCOMPARE(z.Souhrn.fSev + z.Souhrn.fJih, 13);
     // The stored record is current, and the list shows it.
     QCOMPARE(p.session.currentIndex(), 3);
     QCOMPARE(QString::fromStdString(p.session.workingRecord().Datum.text()),
@@ -541,18 +539,13 @@ void TestEntryWindow::keyboardOnlyEntry() {
     QCOMPARE(p.messages.messages, QStringList());
     QTRY_VERIFY(w.isNull());
 
-    const auto disk = p.onDisk();
-    QCOMPARE(disk.size(), std::size_t(4));
-    const TZaznam& z = disk[2];
-    QCOMPARE(QString::fromStdString(z.Datum.text()), QStringLiteral("15.06.2014"));
+    // The fields in Tab order: the header's, both rows of groups, the faculae.
+    const TZaznam z = p.onDisk().at(2);
+    QCOMPARE(QString::fromStdString(z.Datum.text() + " " + z.Pozorovatel.text()),
+             QStringLiteral("15.06.2014 Novak, Jan"));
     QCOMPARE(z.Cas, std::uint16_t(905));
-    QCOMPARE(QString::fromStdString(z.Pozorovatel.text()), QStringLiteral("Novak, Jan"));
-    QCOMPARE(z.PocetSkupin, std::uint16_t(2));
-    QCOMPARE(QString::fromStdString(z.Skupiny[0].Typ.text()), QStringLiteral("Dkc"));
-    QCOMPARE(z.Skupiny[0].Poc, std::uint8_t(12));
     QCOMPARE(z.Skupiny[0].Vzd, std::uint16_t(600));
     QVERIFY(IsSouthMarker(z.Skupiny[1]));
-    QCOMPARE(z.PocetFakKresleni, std::uint16_t(1));
     QCOMPARE(z.Skupiny[0].Fakule[1], std::uint16_t(30 * 128 + 40));
 }
 

@@ -55,37 +55,27 @@ class TestMainWindow : public QObject {
 };
 
 void TestMainWindow::startOnDemoDirectory() {
-    TempDir dir;
-    DemoOptions o{.years = 2, .perYear = 60, .endDate = {2024, 4, 30}};
-    WriteDemoDirectory(dir.path(), o);
-    const auto records = ReadRecordFile(dir.path() / "datax.dat").records;
+    Frame f({});
+    WriteDemoDirectory(f.dir.path(), {.years = 2, .perYear = 60, .endDate = {2024, 4, 30}});
+    const auto records = ReadRecordFile(f.path("datax.dat")).records;
+    QVERIFY(f.start());
+    installWindows(*f.mainWindow);
+    f.mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
 
-    Session session(dir.path());
-    ScriptedMessages messages;
-    MainWindow mainWindow(session, messages);
-    mainWindow.askDrawingSettingFn = [] {
-        qFatal("the demo directory holds a drawing setting");
-        return DrawingSetting{};
-    };
-    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
-    installWindows(mainWindow);
-    mainWindow.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
-
-    QCOMPARE(session.recordCount(), int(records.size()));
-    QCOMPARE(session.currentIndex(), session.recordCount());
-    QVERIFY(mainWindow.windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
-    QCOMPARE(mainWindow.visiblePanel(), QString("zakladni"));
-    QVERIFY(mainWindow.findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+    QCOMPARE(f.settingAsked, 0); // the demo directory holds a drawing setting
+    QCOMPARE(f.session.recordCount(), int(records.size()));
+    QCOMPARE(f.session.currentIndex(), f.session.recordCount());
+    QVERIFY(f.mainWindow->windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
+    QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
+    QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
     // The window fills the screen but for the task bar.
-    QCOMPARE(mainWindow.geometry().width(), TestScreen.width() - 20);
-    QVERIFY(mainWindow.geometry().height() < TestScreen.height());
-
+    QCOMPARE(f.mainWindow->geometry().width(), TestScreen.width() - 20);
+    QVERIFY(f.mainWindow->geometry().height() < TestScreen.height());
     // The record list with the last record selected (its lines: tst_record_list_window).
-    QVERIFY(mainWindow.recordList());
-    QVERIFY(mainWindow.recordList()->rows().back().startsWith(
-        QString("%1").arg(session.recordCount(), 5)));
-    QVERIFY(messages.unanswered == 0);
+    QVERIFY(f.mainWindow->recordList()->rows().back().startsWith(
+        QString("%1").arg(f.session.recordCount(), 5)));
+    QVERIFY(f.messages.unanswered == 0);
 }
 
 void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
@@ -520,21 +510,18 @@ void TestMainWindow::recordListBesideTheDrawing() {
 // butterfly and the maps read, is computed in slices while the program is
 // idle; the result is the cache a whole build gives.
 void TestMainWindow::wholeGeometryComputedWhileIdle() {
-    TempDir dir;
-    WriteDemoDirectory(dir.path(), {.years = 10, .perYear = 520, .endDate = {2024, 4, 30}});
-    Session session(dir.path());
-    ScriptedMessages messages;
-    MainWindow mainWindow(session, messages);
-    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
-    QVERIFY(session.recordCount() > 2 * 2048); // several slices and a short last one
-    QVERIFY(!session.geometry(1, 0).clean());
+    Frame f({});
+    WriteDemoDirectory(f.dir.path(), {.years = 10, .perYear = 520, .endDate = {2024, 4, 30}});
+    QVERIFY(f.start());
+    QVERIFY(f.session.recordCount() > 2 * 2048); // several slices and a short last one
+    QVERIFY(!f.session.geometry(1, 0).clean());
 
-    GeometryWarmUp warmUp(mainWindow.model(), nullptr, 0);
+    GeometryWarmUp warmUp(f.mainWindow->model(), nullptr, 0);
     QTRY_VERIFY_WITH_TIMEOUT(warmUp.finished(), 60000);
-    const GeometryCache& sliced = session.geometry(1, 0);
+    const GeometryCache& sliced = f.session.geometry(1, 0);
     QVERIFY(sliced.complete());
-    const GeometryCache whole = GeometryCache::of(session.records(), 1);
-    for (int i = 1; i <= session.recordCount(); ++i) {
+    const GeometryCache whole = GeometryCache::of(f.session.records(), 1);
+    for (int i = 1; i <= f.session.recordCount(); ++i) {
         QCOMPARE(sliced.record(i).key, whole.record(i).key);
         const auto a = sliced.groups(i), b = whole.groups(i);
         QCOMPARE(a.size(), b.size());

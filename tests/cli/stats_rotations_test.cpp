@@ -1,12 +1,12 @@
 // heliokres-cli stats rotations on a hand-made directory of three rotations,
-// cell by cell, and render butterfly's files and usage.
+// cell by cell: the columns of each hemisphere in their places, a rotation
+// without groups, the classes counted once per group.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 
 #include "geometry/calendar.h"
-#include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "records/record_file.h"
@@ -78,24 +78,4 @@ TEST(StatsRotations, ThreeRotationsCellByCell) {
         ";----;----;----;----;---;---;----;----;----;----;----;----;----;----;----;----;----;"
         "----\n";
     EXPECT_EQ(run.out, expected);
-}
-
-TEST(RenderButterfly, WritesThePdfAndRefusesWrongScales) {
-    const Fixture f;
-    const auto png = f.dir.path() / "motylek.png";
-    const std::string dir = ShellQuoted(f.dir.path());
-    const CliRun pdf =
-        RunCli("render butterfly " + dir + " --out " + ShellQuoted(f.dir.path() / "m.pdf"));
-    EXPECT_EQ(pdf.status, 0);
-    EXPECT_TRUE(std::filesystem::file_size(f.dir.path() / "m.pdf") > 500);
-
-    // No corona folder: the message, and the picture without it.
-    const CliRun corona =
-        RunCli("render butterfly " + dir + " --corona --out " + ShellQuoted(png), true);
-    EXPECT_EQ(corona.status, 0);
-    EXPECT_NE(corona.out.find("Nejsou data pro koronu"), std::string::npos);
-
-    for (const char* wrong :
-         {"--rotation-scale 3", "--latitude-scale 10", "--mode all", "--size 12"})
-        EXPECT_EQ(RunCli("render butterfly " + dir + " --out x.png " + wrong).status, 2) << wrong;
 }
