@@ -189,6 +189,9 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
         else
             PaintSmoothedPicture(p, r, picture_);
     });
+    // The picture fits the canvas, which the coefficient's scroll bar
+    // makes lower when it shows.
+    canvas_->onResize([this] { rebuild(); });
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     scroll_->setSingleStep(20);
@@ -569,11 +572,6 @@ void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void SmoothedGraphWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    rebuild();
 }
 
 void SmoothedGraphWindow::closeWindow() {

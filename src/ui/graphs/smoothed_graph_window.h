@@ -50,7 +50,6 @@ class SmoothedGraphWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
