@@ -36,23 +36,38 @@ SmoothedPicture BuildSmoothedPicture(const Session& session, const SmoothedScene
     picture.H = S == 9 ? HemisphereOption::Disk : scene.H;
     const int firstYear = picture.data->firstYear;
     const StartupTables& tables = session.tables();
+    // The outside tables are read once at start-up: a curve of the same
+    // column and the same records' axis is the previous picture's.
+    const bool sameStore = previous && previous->data && previous->revision == session.revision() &&
+                           previous->data->firstYear == firstYear;
+    auto outside = [&](OutsideCurve SmoothedPicture::*curve, int SmoothedPicture::*used, int column,
+                       auto build) {
+        picture.*used = column;
+        picture.*curve = sameStore && previous->*used == column ? previous->*curve : build();
+    };
     const bool brussels = scene.brussels && SmoothedBrusselsAllowed(S, picture.H);
     if (brussels) {
-        picture.brussels =
-            BuildBrusselsCurve(tables.sidcDaily, firstYear, static_cast<int>(picture.H) - 1);
+        const int column = static_cast<int>(picture.H) - 1;
+        outside(&SmoothedPicture::brussels, &SmoothedPicture::brusselsColumn, column,
+                [&] { return BuildBrusselsCurve(tables.sidcDaily, firstYear, column); });
         picture.k = scene.k;
     }
     if (scene.areas) {
         // Both hemispheres: the north, and the south as a curve of its own.
         const bool both = picture.H == HemisphereOption::Both;
-        picture.areas = BuildOutsideCurve(tables.areasTable,
-                                          both ? 1 : static_cast<int>(picture.H) - 1, firstYear);
-        if (both) picture.southAreas = BuildOutsideCurve(tables.areasTable, 2, firstYear);
+        const int column = both ? 1 : static_cast<int>(picture.H) - 1;
+        outside(&SmoothedPicture::areas, &SmoothedPicture::areasColumn, column,
+                [&] { return BuildOutsideCurve(tables.areasTable, column, firstYear); });
+        if (both)
+            outside(&SmoothedPicture::southAreas, &SmoothedPicture::southAreasColumn, 2,
+                    [&] { return BuildOutsideCurve(tables.areasTable, 2, firstYear); });
     }
     picture.fluxOption = scene.fluxOption;
-    if (scene.flux)
-        picture.flux =
-            BuildOutsideCurve(tables.fluxTable, static_cast<int>(scene.fluxOption), firstYear);
+    if (scene.flux) {
+        const int column = static_cast<int>(scene.fluxOption);
+        outside(&SmoothedPicture::flux, &SmoothedPicture::fluxColumn, column,
+                [&] { return BuildOutsideCurve(tables.fluxTable, column, firstYear); });
+    }
 
     picture.Z = std::clamp(scene.Z, 1, 9);
     picture.divisor = std::max(1, scene.divisor);

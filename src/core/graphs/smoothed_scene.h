@@ -72,8 +72,10 @@ struct SmoothedPicture {
     std::shared_ptr<const SmoothedData> data;
     std::vector<std::shared_ptr<const SmoothedData>> comparison;
     std::uint64_t revision = 0;
-    // The outside curves drawn; empty when not drawn.
+    // The outside curves drawn; empty when not drawn. The columns of their
+    // tables (-1: not drawn) let the next picture keep them.
     OutsideCurve brussels, areas, southAreas, flux;
+    int brusselsColumn = -1, areasColumn = -1, southAreasColumn = -1, fluxColumn = -1;
     HemisphereOption H = HemisphereOption::Disk;
     FluxOption fluxOption = FluxOption::OBS;
     double k = 1.0;
