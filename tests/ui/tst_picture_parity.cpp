@@ -59,8 +59,7 @@ class TestPictureParity : public QObject {
 
     // Each row: the command that opens the window, the panel and menu
     // commands that set its view ("+name" ticks a box or presses a button of
-    // the window, "name=value" sets its scroll bar), and the CLI's command
-    // with the same view.
+    // the window), and the CLI's command with the same view.
     void windowEqualsCommandLine_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QStringList>("commands");
@@ -90,8 +89,8 @@ class TestPictureParity : public QObject {
             {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol", "--window"},
             {"smoothed, groups", {"vyhlazovaci"}, "render smoothed --series g", "--window"},
             {"smoothed, relative number with the international one",
-             {"vyhlazovaci", "rv", "+Bruselvy", "+potvrdp", "ScrollBar1=25"},
-             "render smoothed --series r --brussels 1.25",
+             {"vyhlazovaci", "rv", "+Bruselvy", "+potvrdp"},
+             "render smoothed --series r --brussels 1",
              "--window"},
             {"smoothed, spots north with areas and flux",
              {"vyhlazovaci", "fv", "severni", "+bruselploch", "+radiotok", "+vybtokADJ",
@@ -129,13 +128,7 @@ class TestPictureParity : public QObject {
         sub->resize(sub->size() + (size - canvas->size()));
         QTRY_COMPARE(canvas->size(), size);
         for (const QString& c : commands.mid(1)) {
-            if (c.contains('=')) {
-                // A scroll bar of the window set to a value.
-                const QStringList nameValue = c.split('=');
-                auto* bar = sub->findChild<QScrollBar*>(nameValue[0]);
-                QVERIFY2(bar, qPrintable(c));
-                bar->setValue(nameValue[1].toInt());
-            } else if (c.startsWith('+')) {
+            if (c.startsWith('+')) {
                 // A box of the window ticked or its button pressed.
                 auto* button = sub->findChild<QAbstractButton*>(c.mid(1));
                 QVERIFY2(button, qPrintable(c));
