@@ -16,6 +16,7 @@
 #include "graphs/analysis_tables.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "graphs/smoothed_scene.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "records/startup.h"
@@ -27,8 +28,6 @@ namespace hk::cli {
 namespace {
 
 using Painter = std::function<void(QPainter&, const QRect&)>;
-
-constexpr int MaxWidth = GraphMaxWidth;
 
 // The picture of `size` as an image, or on one landscape A4 page scaled to fit.
 void save(const std::filesystem::path& file, QSize size, const Painter& painter) {
@@ -166,6 +165,7 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const auto brussels = TakeOption(args, "--brussels");
     const bool areas = TakeFlag(args, "--areas");
     const auto flux = TakeOption(args, "--flux");
+    const auto window = TakeOption(args, "--window");
     const PictureFiles files = TakePictureFiles(args);
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
@@ -173,21 +173,19 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     std::pair<const char*, int> quantities[SmoothedQuantityCount];
     for (int s = 1; s <= SmoothedQuantityCount; ++s)
         quantities[s - 1] = {SmoothedQuantityInfoOf(s).name, s};
-    const int S = pickOption(series, quantities, 1, "--series");
+    SmoothedScene scene;
+    scene.S = pickOption(series, quantities, 1, "--series");
     static constexpr std::pair<const char*, HemisphereOption> Hemispheres[] = {
         {"disk", HemisphereOption::Disk},
         {"north", HemisphereOption::North},
         {"south", HemisphereOption::South},
         {"both", HemisphereOption::Both}};
-    SmoothedOptions o;
-    o.Z = 9;
-    o.H = pickOption(hemisphere, Hemispheres, HemisphereOption::Disk, "--hemisphere");
-    if (S == 9 && o.H != HemisphereOption::Disk)
+    scene.H = pickOption(hemisphere, Hemispheres, HemisphereOption::Disk, "--hemisphere");
+    if (scene.S == 9 && scene.H != HemisphereOption::Disk)
         throw UsageError("řada intersol je jen pro celý disk");
-    std::optional<double> k;
     if (brussels) {
-        if (S != 3) throw UsageError("--brussels patří k řadě r");
-        if (o.H == HemisphereOption::Both)
+        if (scene.S != 3) throw UsageError("--brussels patří k řadě r");
+        if (scene.H == HemisphereOption::Both)
             throw UsageError("--brussels nepatří k --hemisphere both");
         double v = 0;
         const auto [p, ec] =
@@ -195,15 +193,30 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         if (ec != std::errc() || p != brussels->data() + brussels->size() ||
             !(v >= 0.01 && v <= 100))
             throw UsageError("neplatný koeficient --brussels \"" + *brussels + "\"");
-        k = v;
+        scene.brussels = true;
+        scene.k = v;
     }
     static constexpr std::pair<const char*, FluxOption> Fluxes[] = {
         {"obs", FluxOption::OBS}, {"adj", FluxOption::ADJ}, {"abs", FluxOption::ABS}};
-    const FluxOption fluxOption = pickOption(flux, Fluxes, FluxOption::OBS, "--flux");
+    scene.fluxOption = pickOption(flux, Fluxes, FluxOption::OBS, "--flux");
+    scene.flux = flux.has_value();
+    scene.areas = areas;
+    if (window) {
+        // The picture as the window's client area of that size shows it at
+        // scroll position 0, at the window's zoom.
+        const auto [width, height] = ParseSize(window, 800, 600);
+        scene.clientWidth = width;
+        scene.clientHeight = height;
+    } else {
+        // The whole time axis, 900 pixels high at the widest zoom.
+        scene.Z = 9;
+        scene.clientHeight = 900;
+        scene.wholeAxis = true;
+    }
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
-    if (k || areas || flux) {
+    if (scene.brussels || scene.areas || scene.flux) {
         // The outside series and tables as the start-up reads them.
         session.takeWarnings(); // the load's, printed already
         StartupTables t = session.tables();
@@ -212,43 +225,18 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
         for (const std::string& w : session.takeWarnings())
             err << "Upozornění: " << w << "\n";
     }
-    const SmoothedData data = BuildSmoothedData(session.records(), S);
-    OutsideCurve brusselsCurve;
-    if (k) {
-        brusselsCurve = BuildBrusselsCurve(session.tables().sidcDaily, data.firstYear,
-                                           static_cast<int>(o.H) - 1);
-        if (brusselsCurve.t.empty())
-            throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
-        o.brusselsCurve = &brusselsCurve;
-        o.k = *k;
-    }
-    // The outside monthly tables, as the window's "Brusel plochy" and
-    // "Rádiový tok" draw them.
-    OutsideCurve areasCurve, southAreasCurve, tok;
-    if (areas) {
-        const OutsideTable& t = session.tables().areasTable;
-        if (DatedRows(t) == 0) throw JobError("Soubor SIDC\\Plochy.txt nemá žádný měsíc");
-        const bool both = o.H == HemisphereOption::Both;
-        areasCurve = BuildOutsideCurve(t, both ? 1 : static_cast<int>(o.H) - 1, data.firstYear);
-        if (both) southAreasCurve = BuildOutsideCurve(t, 2, data.firstYear);
-        o.areasCurve = &areasCurve;
-        if (both) o.southAreasCurve = &southAreasCurve;
-    }
-    if (flux) {
-        const OutsideTable& t = session.tables().fluxTable;
-        if (DatedRows(t) == 0) throw JobError("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc");
-        tok = BuildOutsideCurve(t, static_cast<int>(fluxOption), data.firstYear);
-        o.tok = &tok;
-        o.fluxOption = fluxOption;
-    }
-    const int height = 900;
-    const int w = std::max(1, o.Z * (height / 45) / 22);
-    const int width = std::clamp((data.tLast + 14) * w + 80, 700, MaxWidth);
+    const SmoothedPicture picture = BuildSmoothedPicture(session, scene);
+    if (scene.brussels && picture.brussels.t.empty())
+        throw JobError("Řady SIDC (SIDC\\dssn<rok>.dat) nejsou načteny");
+    if (scene.areas && DatedRows(session.tables().areasTable) == 0)
+        throw JobError("Soubor SIDC\\Plochy.txt nemá žádný měsíc");
+    if (scene.flux && DatedRows(session.tables().fluxTable) == 0)
+        throw JobError("Soubor SIDC\\tok-10cm.txt nemá žádný měsíc");
 
     paintAndTabulate(
-        files, QSize(width, height), out,
-        [&](QPainter& p, const QRect& r) { PaintSmoothed(p, r, data, o); },
-        [&] { return SmoothedPictureData(data, o); });
+        files, QSize(picture.width, picture.height), out,
+        [&](QPainter& p, const QRect& r) { PaintSmoothedPicture(p, r, picture); },
+        [&] { return SmoothedPictureData(*picture.data, picture.options()); });
     return 0;
 }
 

@@ -57,7 +57,8 @@ const Command commands[] = {
      "FILE.csv] | "
      "render smoothed DIR --series "
      "g|f|r|cv|sn|rb|area|hemisphere-area|intersol [--hemisphere disk|north|south|both] "
-     "[--brussels K] [--areas] [--flux obs|adj|abs] --out FILE [--data FILE.csv] | render "
+     "[--brussels K] [--areas] [--flux obs|adj|abs] [--window WxH] --out FILE [--data FILE.csv] | "
+     "render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
      "record|month|year] [--window WxH] --out FILE [--data FILE.csv]",
      RunRender},

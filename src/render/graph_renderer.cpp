@@ -202,12 +202,8 @@ QColor ComparisonColour(int S) {
     return ClassColours[static_cast<std::size_t>(std::clamp(S, 1, 9) - 1)];
 }
 
-std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k) {
-    static const char* const Hemispheres[4] = {"   celkový", "   severní", "   jižní",
-                                               "   severní a jižní"};
-    std::string t = std::string("Vyhlazovací   grafy") + Hemispheres[static_cast<int>(H) - 1];
-    if (brusselsCurve) t += "         " + FormatNumber(1.0 / k, "#0.000");
-    return t;
+void PaintSmoothedPicture(QPainter& p, const QRect& r, const SmoothedPicture& picture) {
+    PaintSmoothed(p, r, *picture.data, picture.options());
 }
 
 void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
@@ -218,7 +214,7 @@ void PaintSmoothed(QPainter& p, const QRect& r, const SmoothedData& data,
     p.fillRect(r, Qt::white);
     const int yStep = std::max(1, r.height() / 45);
     const int yb = 40 * yStep;
-    const int w = std::max(1, o.Z * yStep / 22);
+    const int w = SmoothedMonthWidth(o.Z, r.height());
     const int U = SmoothedQuantityInfoOf(data.S).U;
     const int divisor = std::max(1, o.divisor);
     auto X = [&](int t) { return r.left() + t * w + 30 - o.offset; };

@@ -10,6 +10,7 @@
 #include "graphs/asymmetry_scene.h"
 #include "graphs/graph_scene.h"
 #include "graphs/smoothed_graph.h"
+#include "graphs/smoothed_scene.h"
 #include "io/picture_data.h"
 
 class QPainter;
@@ -24,26 +25,6 @@ void PaintGraph(QPainter& painter, const QRect& target, const GraphModel& model,
 // The built picture in `target` (the window's canvas, the command line's file).
 void PaintGraphPicture(QPainter& painter, const QRect& target, const GraphPicture& picture);
 
-// Hemisphere choice of the smoothed graphs.
-enum class HemisphereOption { Disk = 1, North = 2, South = 3, Both = 4 };
-
-struct SmoothedOptions {
-    int Z = 3;        // width zoom, pixels per month factor 1..9
-    int divisor = 80; // height divisor (800 div the height entry)
-    int offset = 0;
-    HemisphereOption H = HemisphereOption::Disk;
-    const OutsideCurve* brusselsCurve = nullptr; // the international relative number
-    double k = 1.0;                              // its coefficient
-    // Further smoothed whole-disk curves (other series), each with its own U.
-    std::vector<const SmoothedData*> comparison;
-    // "Brusel plochy": the outside areas of the whole disk, the north or the
-    // south as H chooses; for H = 4 the north here and the south in southAreasCurve.
-    const OutsideCurve* areasCurve = nullptr;
-    const OutsideCurve* southAreasCurve = nullptr;
-    // "Rádiový tok": the smoothed 10.7 cm flux (times 10) and which one it is.
-    const OutsideCurve* tok = nullptr;
-    FluxOption fluxOption = FluxOption::OBS;
-};
 void PaintSmoothed(QPainter& painter, const QRect& target, const SmoothedData& data,
                    const SmoothedOptions& options);
 // The numbers of every curve PaintSmoothed draws with these options, one
@@ -51,8 +32,8 @@ void PaintSmoothed(QPainter& painter, const QRect& target, const SmoothedData& d
 // the records' series, the outside series as drawn (the international
 // relative number times k, areas, the radio flux in sfu).
 PictureData SmoothedPictureData(const SmoothedData& data, const SmoothedOptions& options);
-// The caption: "Vyhlazovací   grafy" + the hemisphere, + 1/k when compared.
-std::string SmoothedTitle(HemisphereOption H, bool brusselsCurve, double k);
+// The built picture in `target` (the window's canvas, the command line's file).
+void PaintSmoothedPicture(QPainter& painter, const QRect& target, const SmoothedPicture& picture);
 
 void PaintAsymmetry(QPainter& painter, const QRect& target, const AsymmetryGraph& graph,
                     const AsymmetryOptions& options);

@@ -7,7 +7,6 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -18,7 +17,6 @@
 #include "demo/demo.h"
 #include "graphs/asymmetry.h"
 #include "io/atomic_file.h"
-#include "render/graph_renderer.h"
 #include "ui/frame/install_windows.h"
 #include "ui/frame/session_model.h"
 #include "ui/graphs/butterfly_window.h"
@@ -134,23 +132,8 @@ class TestGraphWindow : public QObject {
         w->findChild<QAction*>(QStringLiteral("porovnat"))->trigger();
         w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
         w->findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(25);
-        QVERIFY(w->brusselsShown());
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový         0.800"));
 
-        // The outside areas and the adjusted radio flux of the start-up tables.
-        const StartupTables& t = f->session.tables();
-        const int firstYear = std::stoi(f->session.record(1).Datum.text().substr(6));
-        w->findChild<QCheckBox*>(QStringLiteral("bruselploch"))->setChecked(true);
-        w->findChild<QCheckBox*>(QStringLiteral("radiotok"))->setChecked(true);
-        w->findChild<QRadioButton*>(QStringLiteral("vybtokADJ"))->setChecked(true);
-        w->findChild<QPushButton*>(QStringLiteral("potvrdp"))->click();
-        QCOMPARE(w->fluxOption(), FluxOption::ADJ);
-        QVERIFY(!w->tok().t.empty());
-        QCOMPARE(w->tok().M24, BuildOutsideCurve(t.fluxTable, 1, firstYear).M24);
-        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 0, firstYear).M24);
-        f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
-        QCOMPARE(w->H(), HemisphereOption::Both);
-        QCOMPARE(w->areasCurve().M24, BuildOutsideCurve(t.areasTable, 1, firstYear).M24); // north
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
             QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);

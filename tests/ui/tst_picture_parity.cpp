@@ -1,6 +1,7 @@
 // The picture windows and the command line's render commands draw the same
 // scene alike: the window's canvas, set up through its panel and menu at a
 // client size, equals pixel for pixel the CLI's PNG of that size and flags.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
@@ -57,7 +58,8 @@ class TestPictureParity : public QObject {
     void cleanup() { f_.reset(); }
 
     // Each row: the command that opens the window, the panel and menu
-    // commands that set its view, and the CLI's command with the same view.
+    // commands that set its view ("+name" ticks a box or presses a button of
+    // the window), and the CLI's command with the same view.
     void windowEqualsCommandLine_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QStringList>("commands");
@@ -85,6 +87,16 @@ class TestPictureParity : public QObject {
              "render graph --series f --view north",
              "--window"},
             {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol", "--window"},
+            {"smoothed, groups", {"vyhlazovaci"}, "render smoothed --series g", "--window"},
+            {"smoothed, relative number with the international one",
+             {"vyhlazovaci", "rv", "+Bruselvy", "+potvrdp"},
+             "render smoothed --series r --brussels 1",
+             "--window"},
+            {"smoothed, spots north with areas and flux",
+             {"vyhlazovaci", "fv", "severni", "+bruselploch", "+radiotok", "+vybtokADJ",
+              "+potvrdp"},
+             "render smoothed --series f --hemisphere north --areas --flux adj",
+             "--window"},
             {"asymmetry, difference",
              {"asyroz"},
              "render asymmetry --series g --kind difference",
@@ -115,8 +127,19 @@ class TestPictureParity : public QObject {
         QVERIFY(canvas);
         sub->resize(sub->size() + (size - canvas->size()));
         QTRY_COMPARE(canvas->size(), size);
-        for (const QString& c : commands.mid(1))
-            f_->mainWindow->action(c)->trigger();
+        for (const QString& c : commands.mid(1)) {
+            if (c.startsWith('+')) {
+                // A box of the window ticked or its button pressed.
+                auto* button = sub->findChild<QAbstractButton*>(c.mid(1));
+                QVERIFY2(button, qPrintable(c));
+                if (button->isCheckable())
+                    button->setChecked(true);
+                else
+                    button->click();
+            } else {
+                f_->mainWindow->action(c)->trigger();
+            }
+        }
         // At the start of the time axis, without the size label (as F8 saves it).
         sub->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
         for (QLabel* label : canvas->findChildren<QLabel*>())

@@ -187,18 +187,21 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
         if (tag_ == AsymmetryTag)
             PaintAsymmetryPicture(p, r, asymmetryPicture_);
         else
-            paintGraph(p, r, scroll_->value());
+            PaintSmoothedPicture(p, r, picture_);
     });
+    // The picture fits the canvas, which the coefficient's scroll bar
+    // makes lower when it shows.
+    canvas_->onResize([this] { rebuild(); });
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("HorzScrollBar"));
     scroll_->setSingleStep(20);
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) {
         if (updatingScrollBar_) return;
-        if (tag_ == AsymmetryTag) {
+        if (tag_ == AsymmetryTag)
             asymmetryScene_.options.offset = v;
-            rebuildAsymmetry();
-        }
-        canvas_->update();
+        else
+            scene_.offset = v;
+        rebuild();
     });
     sizeLabel_ = new QLabel(canvas_);
     sizeLabel_->setObjectName(QStringLiteral("Label3"));
@@ -292,7 +295,7 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
     brusselsScroll_->setRange(0, 200);
     brusselsScroll_->hide();
     connect(brusselsScroll_, &QScrollBar::valueChanged, this,
-            &SmoothedGraphWindow::onScrollChanged);
+            &SmoothedGraphWindow::onCoefficientChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -319,86 +322,38 @@ SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, Asym
         printYearBox_->hide();
         return ok;
     };
-    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { recompute(); });
-    recompute();
+    connect(&ctx_.model, &SessionModel::recordsChanged, this, [this] { rebuild(); });
+    rebuild();
 }
 
-bool SmoothedGraphWindow::brusselsShown() const {
-    return tag_ == SmoothedTag && S_ == 3 && brusselsBox_->isChecked() &&
-           H_ != HemisphereOption::Both;
+int SmoothedGraphWindow::series() const {
+    return tag_ == SmoothedTag ? scene_.S : asymmetryScene_.S;
 }
 
-bool SmoothedGraphWindow::areasShown() const {
-    return tag_ == SmoothedTag && brusselsAreasBox_->isEnabled() && brusselsAreasBox_->isChecked();
-}
-
-bool SmoothedGraphWindow::fluxShown() const {
-    return tag_ == SmoothedTag && radioFluxBox_->isEnabled() && radioFluxBox_->isChecked();
-}
-
-FluxOption SmoothedGraphWindow::fluxOption() const {
-    for (std::size_t i = 0; i < fluxButtons_.size(); ++i)
-        if (fluxButtons_[i]->isChecked()) return static_cast<FluxOption>(i);
-    return FluxOption::OBS;
-}
-
-void SmoothedGraphWindow::recompute() {
-    const Session& s = ctx_.model.session();
-    const bool stale = revision_ != s.revision();
-    revision_ = s.revision();
+void SmoothedGraphWindow::rebuild() {
+    int maxOffset = 0, offset = 0;
     if (tag_ == SmoothedTag) {
-        if (stale || data_.S != S_ || data_.curves[0].t.empty())
-            data_ = BuildSmoothedData(s.records(), S_);
-        further_.clear();
-        for (int S = 1; S <= SmoothedQuantityCount; ++S)
-            if (comparison_[static_cast<std::size_t>(S - 1)]->isChecked() && S != S_)
-                further_.push_back(
-                    std::make_unique<SmoothedData>(BuildSmoothedData(s.records(), S)));
-        brussels_ = brusselsShown() ? BuildBrusselsCurve(s.tables().sidcDaily, data_.firstYear,
-                                                         static_cast<int>(H_) - 1)
-                                    : OutsideCurve{};
-        const StartupTables& t = s.tables();
-        const bool both = H_ == HemisphereOption::Both;
-        areas_ = areasShown() ? BuildOutsideCurve(t.areasTable, both ? 1 : static_cast<int>(H_) - 1,
-                                                  data_.firstYear)
-                              : OutsideCurve{};
-        southAreas_ = areasShown() && both ? BuildOutsideCurve(t.areasTable, 2, data_.firstYear)
-                                           : OutsideCurve{};
-        fluxOption_ = fluxOption();
-        flux_ = fluxShown()
-                    ? BuildOutsideCurve(t.fluxTable, static_cast<int>(fluxOption_), data_.firstYear)
-                    : OutsideCurve{};
-    }
-    refresh();
-}
-
-int SmoothedGraphWindow::pictureWidth() const {
-    if (tag_ == AsymmetryTag)
-        return AsymmetryWidth(*asymmetryPicture_.graph, asymmetryPicture_.options);
-    const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
-    return (data_.tLast + 14) * w + 80;
-}
-
-void SmoothedGraphWindow::rebuildAsymmetry() {
-    asymmetryScene_.S = S_;
-    asymmetryScene_.clientWidth = canvas_->width();
-    asymmetryScene_.clientHeight = canvas_->height();
-    asymmetryPicture_ =
-        BuildAsymmetryPicture(ctx_.model.session(), ctx_.model.analysis().asymmetry(),
-                              asymmetryScene_, &asymmetryPicture_);
-    asymmetryScene_.options.offset = asymmetryPicture_.options.offset;
-}
-
-void SmoothedGraphWindow::refresh() {
-    if (tag_ == AsymmetryTag) rebuildAsymmetry();
-    updatingScrollBar_ = true;
-    scroll_->setRange(0, std::max(0, pictureWidth() - canvas_->width()));
-    scroll_->setPageStep(std::max(1, canvas_->width()));
-    updatingScrollBar_ = false;
-    if (tag_ == SmoothedTag)
-        setWindowTitle(q(SmoothedTitle(H_, brusselsShown(), k_)));
-    else
+        scene_.clientWidth = canvas_->width();
+        scene_.clientHeight = canvas_->height();
+        picture_ = BuildSmoothedPicture(ctx_.model.session(), scene_, &picture_);
+        scene_.offset = offset = picture_.offset;
+        maxOffset = picture_.maxOffset;
+        setWindowTitle(q(picture_.title));
+    } else {
+        asymmetryScene_.clientWidth = canvas_->width();
+        asymmetryScene_.clientHeight = canvas_->height();
+        asymmetryPicture_ =
+            BuildAsymmetryPicture(ctx_.model.session(), ctx_.model.analysis().asymmetry(),
+                                  asymmetryScene_, &asymmetryPicture_);
+        asymmetryScene_.options.offset = offset = asymmetryPicture_.options.offset;
+        maxOffset = asymmetryPicture_.maxOffset;
         setWindowTitle(QStringLiteral("Asymetrie    graf"));
+    }
+    updatingScrollBar_ = true;
+    scroll_->setRange(0, maxOffset);
+    scroll_->setPageStep(std::max(1, canvas_->width()));
+    scroll_->setValue(offset);
+    updatingScrollBar_ = false;
     sizeLabel_->setText(QStringLiteral("%1 x %2").arg(canvas_->width()).arg(canvas_->height()));
     sizeLabel_->adjustSize();
     sizeLabel_->move(std::max(0, canvas_->width() - sizeLabel_->width() - 10), 2);
@@ -409,18 +364,19 @@ void SmoothedGraphWindow::refresh() {
 }
 
 void SmoothedGraphWindow::markChecked() {
+    const int current = series();
     for (int S = 1; S <= SmoothedQuantityCount; ++S) {
         if (QAction* a = findChild<QAction*>(QString::fromLatin1(Quantities[S - 1].item)))
-            a->setChecked(S == S_);
+            a->setChecked(S == current);
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(Quantities[S - 1].button))) {
-            b->setChecked(S == S_);
+            b->setChecked(S == current);
             // Inter SOL has no hemispheres, so no asymmetry.
             if (S == 9) b->setVisible(tag_ == SmoothedTag);
         }
     }
     for (const HemisphereCommand& p : Hemispheres)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(p.button))) {
-            b->setChecked(p.H == H_);
+            b->setChecked(p.H == scene_.H);
             b->setVisible(tag_ == SmoothedTag);
         }
     for (const PeriodCommand& o : Periods) {
@@ -436,43 +392,47 @@ void SmoothedGraphWindow::markChecked() {
     findChild<QAction*>(QStringLiteral("podilova"))
         ->setChecked(asymmetryScene_.kind == AsymmetryKind::Ratio);
     QAction* brusselsCurve = findChild<QAction*>(QStringLiteral("BruselR"));
-    brusselsCurve->setEnabled(S_ == 3);
+    brusselsCurve->setEnabled(current == 3);
     // The international number joins only a graph of R of one curve.
-    const bool brussels = S_ == 3 && H_ != HemisphereOption::Both;
+    const bool brussels = SmoothedBrusselsAllowed(scene_.S, scene_.H);
     brusselsBox_->setEnabled(brussels);
     brusselsBox_->setToolTip(
         brussels ? QString() : QStringLiteral("Jen u grafu R celkového, severního nebo jižního"));
-    brusselsScroll_->setVisible(tag_ == SmoothedTag && S_ == 3 && brusselsCurve->isChecked());
+    brusselsScroll_->setVisible(tag_ == SmoothedTag && current == 3 && brusselsCurve->isChecked());
 }
 
 void SmoothedGraphWindow::chooseQuantity(int S) {
-    S_ = std::clamp(S, 1, tag_ == AsymmetryTag ? 8 : SmoothedQuantityCount);
-    if (S_ == 9) H_ = HemisphereOption::Disk;
-    recompute();
+    if (tag_ == AsymmetryTag) {
+        asymmetryScene_.S = std::clamp(S, 1, 8);
+    } else {
+        scene_.S = std::clamp(S, 1, SmoothedQuantityCount);
+        if (scene_.S == 9) scene_.H = HemisphereOption::Disk;
+    }
+    rebuild();
     markChecked();
 }
 
 void SmoothedGraphWindow::chooseHemisphere(HemisphereOption H) {
-    H_ = S_ == 9 ? HemisphereOption::Disk : H;
-    recompute();
+    scene_.H = scene_.S == 9 ? HemisphereOption::Disk : H;
+    rebuild();
     markChecked();
 }
 
 void SmoothedGraphWindow::choosePeriod(AsymmetryPeriod o) {
     asymmetryScene_.period = o;
-    recompute();
+    rebuild();
     markChecked();
 }
 
 void SmoothedGraphWindow::chooseKind(AsymmetryKind d) {
     asymmetryScene_.kind = d;
-    recompute();
+    rebuild();
     markChecked();
 }
 
 void SmoothedGraphWindow::onZoomClicked() {
-    widthEdit_->setText(QString::number(Z_));
-    heightEdit_->setText(QString::number(800 / divisor_));
+    widthEdit_->setText(QString::number(scene_.Z));
+    heightEdit_->setText(QString::number(800 / scene_.divisor));
     zoomBox_->adjustSize();
     zoomBox_->move(60, 30);
     zoomBox_->show();
@@ -481,12 +441,12 @@ void SmoothedGraphWindow::onZoomClicked() {
 
 void SmoothedGraphWindow::onZoomConfirmed() {
     const int z = widthEdit_->text().trimmed().toInt();
-    Z_ = std::min(z == 0 ? 3 : std::max(1, z), 9);
+    scene_.Z = std::min(z == 0 ? 3 : std::max(1, z), 9);
     int v = heightEdit_->text().trimmed().toInt();
     v = v >= 10 ? v / 10 * 10 : 5;
-    divisor_ = 800 / std::min(v, 30);
+    scene_.divisor = 800 / std::min(v, 30);
     zoomBox_->hide();
-    refresh();
+    rebuild();
 }
 
 void SmoothedGraphWindow::onCompareClicked() {
@@ -494,61 +454,42 @@ void SmoothedGraphWindow::onCompareClicked() {
     comparisonBox_->raise();
 }
 
+// The boxes ticked become the view's comparison curves.
 void SmoothedGraphWindow::onConfirmComparisonClicked() {
+    for (std::size_t i = 0; i < comparison_.size(); ++i)
+        scene_.comparison[i] = comparison_[i]->isChecked();
+    scene_.brussels = brusselsBox_->isChecked();
+    scene_.areas = brusselsAreasBox_->isEnabled() && brusselsAreasBox_->isChecked();
+    scene_.flux = radioFluxBox_->isEnabled() && radioFluxBox_->isChecked();
+    for (std::size_t i = 0; i < fluxButtons_.size(); ++i)
+        if (fluxButtons_[i]->isChecked()) scene_.fluxOption = static_cast<FluxOption>(i);
     comparisonBox_->hide();
-    recompute();
+    rebuild();
 }
 
 void SmoothedGraphWindow::onBrusselsRClicked() {
     markChecked();
 }
 
-void SmoothedGraphWindow::onScrollChanged(int position) {
-    k_ = 1.0 + 0.01 * position;
-    if (brusselsShown()) refresh();
+void SmoothedGraphWindow::onCoefficientChanged(int position) {
+    scene_.k = 1.0 + 0.01 * position;
+    rebuild();
 }
 
 void SmoothedGraphWindow::shrink() {
     if (tag_ == AsymmetryTag)
         asymmetryScene_.options.factor = std::min(16, asymmetryScene_.options.factor * 2);
     else
-        Z_ = std::max(1, Z_ - 1);
-    refresh();
+        scene_.Z = std::max(1, scene_.Z - 1);
+    rebuild();
 }
 
 void SmoothedGraphWindow::widen() {
     if (tag_ == AsymmetryTag)
         asymmetryScene_.options.factor = std::max(1, asymmetryScene_.options.factor / 2);
     else
-        Z_ = std::min(9, Z_ + 1);
-    refresh();
-}
-
-void SmoothedGraphWindow::paintGraph(QPainter& p, const QRect& r, int offset) const {
-    if (tag_ == AsymmetryTag) {
-        PaintAsymmetry(p, r, *asymmetryPicture_.graph,
-                       AsymmetryOptions{asymmetryPicture_.options.factor, offset});
-        return;
-    }
-    SmoothedOptions o;
-    o.Z = Z_;
-    o.divisor = divisor_;
-    o.offset = offset;
-    o.H = H_;
-    if (brusselsShown()) {
-        o.brusselsCurve = &brussels_;
-        o.k = k_;
-    }
-    for (const auto& d : further_)
-        o.comparison.push_back(d.get());
-    // As last confirmed.
-    if (!areas_.t.empty()) o.areasCurve = &areas_;
-    if (!southAreas_.t.empty()) o.southAreasCurve = &southAreas_;
-    if (!flux_.t.empty()) {
-        o.tok = &flux_;
-        o.fluxOption = fluxOption_;
-    }
-    PaintSmoothed(p, r, data_, o);
+        scene_.Z = std::min(9, scene_.Z + 1);
+    rebuild();
 }
 
 QImage SmoothedGraphWindow::picture() const {
@@ -564,7 +505,7 @@ void SmoothedGraphWindow::savePicture(const QString& name) {
 }
 
 void SmoothedGraphWindow::onSavePictureClicked() {
-    const int original = S_;
+    const int original = series();
     sizeLabel_->hide();
     for (int S = 1; S <= 8; ++S) {
         chooseQuantity(S);
@@ -589,23 +530,31 @@ void SmoothedGraphWindow::onPrintClicked() {
 
 void SmoothedGraphWindow::printTo(QPrinter& printer) {
     // From the start to the end of the year in "Tisknout do  roku ".
-    int width = pictureWidth();
     bool ok = false;
     const int year = printYearEdit_->text().trimmed().toInt(&ok);
-    if (ok) {
-        if (tag_ == SmoothedTag) {
-            const int w = std::max(1, Z_ * std::max(1, canvas_->height() / 45) / 22);
-            width = std::clamp(((year - data_.firstYear + 1) * 12 + 1) * w + 30, 200, width);
-        } else {
-            const int factor = asymmetryPicture_.options.factor;
-            for (const AsymmetryBar& m : asymmetryPicture_.graph->months)
+    const int height = std::max(1, canvas_->height());
+    bool started = false;
+    if (tag_ == SmoothedTag) {
+        SmoothedScene page = scene_;
+        page.offset = 0;
+        page.clientWidth = SmoothedPrintWidth(picture_, ok ? std::optional(year) : std::nullopt);
+        const SmoothedPicture printed = BuildSmoothedPicture(ctx_.model.session(), page, &picture_);
+        started =
+            PrintPicture(printer, QSize(printed.width, height),
+                         [&](QPainter& p, const QRect& r) { PaintSmoothedPicture(p, r, printed); });
+    } else {
+        const AsymmetryGraph& graph = *asymmetryPicture_.graph;
+        const int factor = asymmetryPicture_.options.factor;
+        int width = AsymmetryWidth(graph, asymmetryPicture_.options);
+        if (ok)
+            for (const AsymmetryBar& m : graph.months)
                 if (m.year == year + 1 && m.month == 1)
                     width = std::clamp(50 + static_cast<int>(m.fromDay * 2.0 / factor), 200, width);
-        }
+        started = PrintPicture(printer, QSize(width, height), [&](QPainter& p, const QRect& r) {
+            PaintAsymmetry(p, r, graph, AsymmetryOptions{factor, 0});
+        });
     }
-    const QSize size(width, std::max(1, canvas_->height()));
-    if (!PrintPicture(printer, size, [this](QPainter& p, const QRect& r) { paintGraph(p, r, 0); }))
-        ctx_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
+    if (!started) ctx_.messages.showMessage(QStringLiteral("Tisk nelze zahájit"));
 }
 
 void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
@@ -623,11 +572,6 @@ void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void SmoothedGraphWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    refresh();
 }
 
 void SmoothedGraphWindow::closeWindow() {

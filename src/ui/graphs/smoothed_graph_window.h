@@ -6,12 +6,11 @@
 // `provyhlazovaci`; it closes itself when another window is activated.
 #include <QImage>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "graphs/smoothed_graph.h"
+#include "graphs/smoothed_scene.h"
 #include "render/graph_renderer.h"
 #include "ui/frame/window_context.h"
 
@@ -42,23 +41,15 @@ class SmoothedGraphWindow : public QWidget {
     static SmoothedGraphWindow* openInstance(QMdiArea* area);
 
     Tag tag() const { return tag_; }
-    int S() const { return S_; }
-    HemisphereOption H() const { return H_; }
-    double k() const { return k_; }
-    bool brusselsShown() const;
-    bool areasShown() const;
-    bool fluxShown() const;
-    FluxOption fluxOption() const;
-    // The outside curves as last confirmed (empty when not shown).
-    const OutsideCurve& areasCurve() const { return areas_; }
-    const OutsideCurve& tok() const { return flux_; }
+    // The smoothed graph's view and the picture built of it.
+    const SmoothedScene& scene() const { return scene_; }
+    const SmoothedPicture& smoothedPicture() const { return picture_; }
     QImage picture() const;
 
     std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -75,7 +66,7 @@ class SmoothedGraphWindow : public QWidget {
     void onCompareClicked();
     void onConfirmComparisonClicked(); // comparison confirmed
     void onBrusselsRClicked();
-    void onScrollChanged(int position);
+    void onCoefficientChanged(int position);
     void shrink();
     void widen();
     void onSavePictureClicked();
@@ -83,14 +74,11 @@ class SmoothedGraphWindow : public QWidget {
     void printTo(QPrinter& printer);
     void closeWindow();
 
-    void recompute();
-    void refresh();
-    // Builds the asymmetry picture of the scene (when the scene, the size or
-    // the records change, never in a paint).
-    void rebuildAsymmetry();
+    // Builds the picture of the scene (when the scene, the size or the
+    // records change, never in a paint) and sets the scroll bar and caption.
+    void rebuild();
     void markChecked();
-    void paintGraph(QPainter& p, const QRect& r, int offset) const;
-    int pictureWidth() const;
+    int series() const; // the series of the graph shown
     void savePicture(const QString& name);
 
     WindowContext ctx_;
@@ -113,17 +101,8 @@ class SmoothedGraphWindow : public QWidget {
     QLineEdit* printYearEdit_;
     QScrollBar* brusselsScroll_;
 
-    int S_ = 1;
-    HemisphereOption H_ = HemisphereOption::Disk;
-    int Z_ = 3;
-    int divisor_ = 80;
-    double k_ = 1.0;
-    std::uint64_t revision_ = ~0ULL;
-    SmoothedData data_;
-    std::vector<std::unique_ptr<SmoothedData>> further_; // comparison series
-    OutsideCurve brussels_;
-    OutsideCurve areas_, southAreas_, flux_; // "Brusel plochy", "Rádiový tok" as confirmed
-    FluxOption fluxOption_ = FluxOption::OBS;
+    SmoothedScene scene_;
+    SmoothedPicture picture_;
     AsymmetryScene asymmetryScene_;
     AsymmetryPicture asymmetryPicture_;
     bool updatingScrollBar_ = false;
