@@ -81,12 +81,6 @@ constexpr PeriodCommand Periods[] = {
 
 } // namespace
 
-SmoothedGraphWindow* SmoothedGraphWindow::openInstance(QMdiArea* area) {
-    for (SmoothedGraphWindow* w : area->findChildren<SmoothedGraphWindow*>())
-        if (!w->closed_) return w;
-    return nullptr;
-}
-
 SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, Tag tag,
                                                      AsymmetryKind kind) {
     if (SmoothedGraphWindow* w = openInstance(ctx.area)) {
@@ -96,30 +90,16 @@ SmoothedGraphWindow* SmoothedGraphWindow::openWindow(const WindowContext& ctx, T
         }
         w->closeWindow();
     }
-    auto* w = new SmoothedGraphWindow(ctx, tag, kind);
-    QMdiSubWindow* sub = ctx.area->addSubWindow(w);
-    w->sub_ = sub;
-    sub->setObjectName(QStringLiteral("Form8"));
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect area = ctx.area->viewport()->rect();
     // The work area left of the record list.
-    int width = area.width();
-    for (QMdiSubWindow* other : ctx.area->subWindowList())
-        if (other != sub && other->isVisible() && other->x() > area.width() / 2)
-            width = std::min(width, other->x());
-    sub->setGeometry(1, 1, std::max(400, width - 8), std::max(300, area.height() - 5));
-    ctx.frame.showPanel(panel::Smoothed);
-    sub->show();
-    ctx.area->setActiveSubWindow(sub);
-    CloseWhenAnotherActivates(ctx.area, sub, w, [w] {
-        if (!w->closed_) w->closeWindow();
-    });
+    const QRect rect = ToolWindowRect(ctx.area, {8, 5}, {400, 300}, true);
+    auto* w = new SmoothedGraphWindow(ctx, tag, kind);
+    w->showInArea(QStringLiteral("Form8"), rect);
     w->markChecked();
     return w;
 }
 
 SmoothedGraphWindow::SmoothedGraphWindow(const WindowContext& ctx, Tag tag, AsymmetryKind kind)
-    : QWidget(nullptr), ctx_(ctx), tag_(tag) {
+    : ToolWindow(ctx.frame, ctx.area, QString::fromLatin1(panel::Smoothed)), ctx_(ctx), tag_(tag) {
     setObjectName(QStringLiteral("SmoothedGraphWindow"));
     asymmetryScene_.kind = kind;
     setFocusPolicy(Qt::StrongFocus);
@@ -574,19 +554,10 @@ void SmoothedGraphWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void SmoothedGraphWindow::closeWindow() {
-    if (sub_)
-        sub_->close();
-    else
-        close();
-}
-
-void SmoothedGraphWindow::closeEvent(QCloseEvent* event) {
-    closed_ = true;
+void SmoothedGraphWindow::windowClosing() {
+    // The panel's buttons show no state of a graph that is gone.
     for (const QuantityCommand& r : Quantities)
         if (QAction* b = ctx_.frame.action(QString::fromLatin1(r.button))) b->setChecked(false);
-    RestorePanel(ctx_.frame, panel::Smoothed);
-    QWidget::closeEvent(event);
 }
 
 void installSmoothed(const WindowContext& ctx) {

@@ -12,6 +12,7 @@
 #include "graphs/smoothed_graph.h"
 #include "graphs/smoothed_scene.h"
 #include "render/graph_renderer.h"
+#include "ui/frame/tool_window.h"
 #include "ui/frame/window_context.h"
 
 class QCheckBox;
@@ -32,13 +33,15 @@ class PictureCanvas;
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
 void installSmoothed(const WindowContext& ctx);
 
-class SmoothedGraphWindow : public QWidget {
+class SmoothedGraphWindow : public ToolWindow {
     Q_OBJECT
   public:
     enum Tag { SmoothedTag = 0, AsymmetryTag = 1 };
     static SmoothedGraphWindow* openWindow(const WindowContext& ctx, Tag tag,
                                            AsymmetryKind kind = AsymmetryKind::Ratio);
-    static SmoothedGraphWindow* openInstance(QMdiArea* area);
+    static SmoothedGraphWindow* openInstance(QMdiArea* area) {
+        return openOf<SmoothedGraphWindow>(area);
+    }
 
     Tag tag() const { return tag_; }
     // The smoothed graph's view and the picture built of it.
@@ -50,7 +53,6 @@ class SmoothedGraphWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     friend void installSmoothed(const WindowContext& ctx);
@@ -72,7 +74,7 @@ class SmoothedGraphWindow : public QWidget {
     void onSavePictureClicked();
     void onPrintClicked();
     void printTo(QPrinter& printer);
-    void closeWindow();
+    void windowClosing() override;
 
     // Builds the picture of the scene (when the scene, the size or the
     // records change, never in a paint) and sets the scroll bar and caption.
@@ -83,7 +85,6 @@ class SmoothedGraphWindow : public QWidget {
 
     WindowContext ctx_;
     Tag tag_;
-    QMdiSubWindow* sub_ = nullptr;
     QMenuBar* menu_;
     PictureCanvas* canvas_;
     QScrollBar* scroll_;
@@ -106,7 +107,6 @@ class SmoothedGraphWindow : public QWidget {
     AsymmetryScene asymmetryScene_;
     AsymmetryPicture asymmetryPicture_;
     bool updatingScrollBar_ = false;
-    bool closed_ = false;
 };
 
 } // namespace hk
