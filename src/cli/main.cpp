@@ -44,7 +44,7 @@ const Command commands[] = {
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
      "FILE.csv] [--width PX] "
      "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
-     "[--width PX] | "
+     "[--width PX | --window WxH] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
      "[--rotation-scale "
      "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "

@@ -1,0 +1,91 @@
+// The printed forms and the command line draw the same scene alike: the
+// results window's protocol and certificate and the yearly coordinate table,
+// each at a client size, equal pixel for pixel the CLI's PNG of that size.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include "tests_support/run_cli.h"
+#include "ui/frame/install_windows.h"
+#include "ui/support/picture_compare.h"
+#include "ui/support/results_window_fixture.h"
+
+using namespace hk;
+using namespace hk::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
+
+// Resizes the window around `canvas` until the canvas has `size` (scroll bars
+// that come or go change the room left for it).
+bool resizeCanvas(QWidget& window, QWidget& canvas, QSize size) {
+    for (int i = 0; i < 4 && canvas.size() != size; ++i) {
+        window.resize(window.size() + (size - canvas.size()));
+        QCoreApplication::processEvents();
+    }
+    if (canvas.size() != size)
+        qWarning() << canvas.size() << window.size() << window.maximumSize()
+                   << window.parentWidget()->size();
+    return canvas.size() == size;
+}
+
+} // namespace
+
+class TestPrintParity : public QObject {
+    Q_OBJECT
+    TempDir demo_;
+
+    // The CLI's picture: `command` with `flags` writing a PNG.
+    static QImage cliPicture(const Frame& f, const QString& command, const QString& flags) {
+        const fs::path png = f.dir.path() / "parity.png";
+        fs::remove(png);
+        const CliRun r = RunCli(
+            command.toStdString() + " --out " + ShellQuoted(png) + " " + flags.toStdString(), true);
+        if (r.status != 0) qWarning("%s", r.out.c_str());
+        return QImage(QString::fromStdString(png.string()));
+    }
+
+  private slots:
+    void initTestCase() { WriteResultsDemo(demo_.path()); }
+
+    void protocol_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("form");
+        for (const QSize& s : Sizes) {
+            QTest::addRow("own %dx%d", s.width(), s.height()) << s << "vlastni"
+                                                              << "--own";
+            QTest::addRow("sidc %dx%d", s.width(), s.height()) << s << "oficialni"
+                                                               << "--sidc";
+        }
+    }
+
+    void protocol() {
+        QFETCH(QSize, size);
+        QFETCH(QString, view);
+        QFETCH(QString, form);
+        ResultsWindowFixture o(demo_.path());
+        QVERIFY(o.openWindow());
+        o.f.mainWindow->resize(2400, 1500); // room for the largest window
+        o.f.messages.values.push_back(QStringLiteral("3.2024"));
+        o.w->action(view)->trigger();
+        auto* canvas = o.w->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(canvas && canvas->isVisible());
+        QVERIFY(resizeCanvas(*o.w->parentWidget(), *canvas, size));
+        const QString cli = QStringLiteral("render protocol %1 3.2024")
+                                .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())));
+        QCOMPARE(
+            DifferingPixels(canvas->grab().toImage(), cliPicture(o.f, cli,
+                                                                 QStringLiteral("%1 --window %2x%3")
+                                                                     .arg(form)
+                                                                     .arg(size.width())
+                                                                     .arg(size.height()))),
+            0);
+    }
+};
+
+QTEST_MAIN(TestPrintParity)
+#include "tst_print_parity.moc"
