@@ -30,7 +30,8 @@ const Command commands[] = {
      "A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats "
      "DIR evolution ROTATION",
      RunStats},
-    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]",
+    {"yearly-table",
+     "yearly-table YEAR [--out FILE [--page 1|2|3] [--window WxH]] [--data FILE.csv]",
      RunYearlyTable},
     {"measure",
      "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y "

@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "tests_support/run_cli.h"
-#include "ui/frame/install_windows.h"
+#include "ui/drawing/coordinate_table_window.h"
 #include "ui/support/picture_compare.h"
 #include "ui/support/results_window_fixture.h"
 
@@ -83,6 +85,45 @@ class TestPrintParity : public QObject {
                                                                      .arg(form)
                                                                      .arg(size.width())
                                                                      .arg(size.height()))),
+            0);
+    }
+
+    // Each row: the page button and the scale typed for "zve", which are
+    // what the window opened at a client area of that width shows.
+    void yearlyTable_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("scale");
+        for (const QSize& s : Sizes)
+            for (int page : {1, 3})
+                QTest::addRow("page %d %dx%d", page, s.width(), s.height())
+                    << s << page << (s.width() < CoordinateTableWidth ? "10" : "16");
+    }
+
+    void yearlyTable() {
+        QFETCH(QSize, size);
+        QFETCH(int, page);
+        QFETCH(QString, scale);
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        installCoordinateTable(f.mainWindow->context());
+        f.mainWindow->show();
+        f.mainWindow->resize(2400, 1500); // room for the largest window
+        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
+        QVERIFY(w);
+        auto* canvas = w->findChild<QWidget*>(QStringLiteral("Tabulka"));
+        QVERIFY(resizeCanvas(*w->parentWidget(), *canvas, size));
+        w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
+        f.messages.values.push_back(scale);
+        w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
+        QCOMPARE(
+            DifferingPixels(canvas->grab().toImage(),
+                            cliPicture(f, QStringLiteral("yearly-table %1").arg(w->TableYear()),
+                                       QStringLiteral("--page %1 --window %2x%3")
+                                           .arg(page)
+                                           .arg(size.width())
+                                           .arg(size.height()))),
             0);
     }
 };
