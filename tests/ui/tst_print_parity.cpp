@@ -28,10 +28,21 @@ bool resizeCanvas(QWidget& window, QWidget& canvas, QSize size) {
         window.resize(window.size() + (size - canvas.size()));
         QCoreApplication::processEvents();
     }
-    if (canvas.size() != size)
-        qWarning() << canvas.size() << window.size() << window.maximumSize()
-                   << window.parentWidget()->size();
     return canvas.size() == size;
+}
+
+// The pixels in which the canvas differs from the PNG that the CLI's
+// `command` (a picture command and its flags, less --out) writes.
+qint64 differsFromCli(QWidget& canvas, const Frame& f, const QString& command) {
+    const fs::path png = f.dir.path() / "parity.png";
+    fs::remove(png);
+    const CliRun r = RunCli(command.toStdString() + " --out " + ShellQuoted(png), true);
+    if (r.status != 0) qWarning("%s", r.out.c_str());
+    return DifferingPixels(canvas.grab().toImage(), QImage(QString::fromStdString(png.string())));
+}
+
+QString windowFlag(QSize size) {
+    return QStringLiteral("--window %1x%2").arg(size.width()).arg(size.height());
 }
 
 } // namespace
@@ -39,16 +50,6 @@ bool resizeCanvas(QWidget& window, QWidget& canvas, QSize size) {
 class TestPrintParity : public QObject {
     Q_OBJECT
     TempDir demo_;
-
-    // The CLI's picture: `command` with `flags` writing a PNG.
-    static QImage cliPicture(const Frame& f, const QString& command, const QString& flags) {
-        const fs::path png = f.dir.path() / "parity.png";
-        fs::remove(png);
-        const CliRun r = RunCli(
-            command.toStdString() + " --out " + ShellQuoted(png) + " " + flags.toStdString(), true);
-        if (r.status != 0) qWarning("%s", r.out.c_str());
-        return QImage(QString::fromStdString(png.string()));
-    }
 
   private slots:
     void initTestCase() { WriteResultsDemo(demo_.path()); }
@@ -77,15 +78,11 @@ class TestPrintParity : public QObject {
         auto* canvas = o.w->findChild<QWidget*>(QStringLiteral("platno"));
         QVERIFY(canvas && canvas->isVisible());
         QVERIFY(resizeCanvas(*o.w->parentWidget(), *canvas, size));
-        const QString cli = QStringLiteral("render protocol %1 3.2024")
-                                .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())));
-        QCOMPARE(
-            DifferingPixels(canvas->grab().toImage(), cliPicture(o.f, cli,
-                                                                 QStringLiteral("%1 --window %2x%3")
-                                                                     .arg(form)
-                                                                     .arg(size.width())
-                                                                     .arg(size.height()))),
-            0);
+        QCOMPARE(differsFromCli(*canvas, o.f,
+                                QStringLiteral("render protocol %1 3.2024 %2 %3")
+                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())), form,
+                                         windowFlag(size))),
+                 0);
     }
 
     // Each row: the page button and the scale typed for "zve", which are
@@ -108,7 +105,7 @@ class TestPrintParity : public QObject {
         QVERIFY(f.start());
         installCoordinateTable(f.mainWindow->context());
         f.mainWindow->show();
-        f.mainWindow->resize(2400, 1500); // room for the largest window
+        f.mainWindow->resize(2400, 1500);
         f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
         auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
@@ -117,14 +114,12 @@ class TestPrintParity : public QObject {
         w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
         f.messages.values.push_back(scale);
         w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
-        QCOMPARE(
-            DifferingPixels(canvas->grab().toImage(),
-                            cliPicture(f, QStringLiteral("yearly-table %1").arg(w->TableYear()),
-                                       QStringLiteral("--page %1 --window %2x%3")
-                                           .arg(page)
-                                           .arg(size.width())
-                                           .arg(size.height()))),
-            0);
+        QCOMPARE(differsFromCli(*canvas, f,
+                                QStringLiteral("yearly-table %1 --page %2 %3")
+                                    .arg(w->TableYear())
+                                    .arg(page)
+                                    .arg(windowFlag(size))),
+                 0);
     }
 };
 
