@@ -1,15 +1,15 @@
 // heliokres-cli render protocol DIR M.YYYY (--own | --sidc) --out FILE: the
 // monthly protocol or the SIDC certificate as the results window shows and
-// prints it, as a picture (PNG, JPEG, BMP) or a one-page PDF.
+// prints it, as a picture (PNG, JPEG, BMP) or a one-page PDF; --window WxH:
+// as the window's client area of that size shows it.
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
 #include <charconv>
-#include <chrono>
-#include <cmath>
 #include <filesystem>
 #include <ostream>
+#include <tuple>
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
@@ -17,6 +17,7 @@
 #include "render/jpeg_writer.h"
 #include "render/protocol.h"
 #include "results/choose_month.h"
+#include "results/protocol_scene.h"
 #include "results/station_data.h"
 
 namespace hk::cli {
@@ -36,28 +37,21 @@ int parseWidth(const std::string& text) {
 }
 
 // One A4 page, written atomically.
-void writePdf(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind) {
+void writePdf(const std::filesystem::path& file, const ProtocolPicture& picture) {
     WritePdf(file,
-             kind == ProtocolKind::Sidc ? QStringLiteral("Certificate")
-                                        : QStringLiteral("Protokol"),
+             picture.kind == ProtocolKind::Sidc ? QStringLiteral("Certificate")
+                                                : QStringLiteral("Protokol"),
              [&](QPdfWriter& pdf) {
                  pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-                 PrintProtocol(pdf, data, kind);
+                 PrintProtocol(pdf, picture.data, picture.kind, picture.fontSize);
              });
 }
 
-// `width` 0: the form at its natural size.
-void writeImage(const std::filesystem::path& file, const ProtocolData& data, ProtocolKind kind,
-                int width) {
-    const QSizeF form = ProtocolFormSize(kind, DefaultFontSize);
-    ProtocolOptions options;
-    options.unit = width > 0 ? width / form.width() : 1.0;
-    const QSize size(static_cast<int>(std::ceil(form.width() * options.unit)),
-                     static_cast<int>(std::ceil(form.height() * options.unit)));
-    QImage image(size, QImage::Format_RGB32);
+void writeImage(const std::filesystem::path& file, const ProtocolPicture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
     {
         QPainter painter(&image);
-        PaintProtocol(painter, image.rect(), data, kind, options);
+        PaintProtocolPicture(painter, image.rect(), picture);
     }
     SaveImage(image, file, 90);
 }
@@ -70,33 +64,47 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     const bool sidc = TakeFlag(args, "--sidc");
     const PictureFiles files = TakePictureFiles(args);
     const auto widthText = TakeOption(args, "--width");
+    const auto window = TakeOption(args, "--window");
     RejectUnknownOptions(args);
     if (args.size() != 2) throw UsageError("čekám adresář programu a měsíc M.YYYY");
     if (own == sidc) throw UsageError("zadejte buď --own, nebo --sidc");
-    if (widthText && files.out && IsPdf(*files.out)) throw UsageError("--width nepatří k PDF");
-    const int width = widthText ? parseWidth(*widthText) : 0;
+    const bool pdf = files.out && IsPdf(*files.out);
+    if (widthText && pdf) throw UsageError("--width nepatří k PDF");
+    if (window && pdf) throw UsageError("--window nepatří k PDF");
+    if (window && widthText) throw UsageError("--window nepatří k --width");
+
+    ProtocolScene scene;
+    scene.kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Own;
+    if (widthText) scene.formWidth = parseWidth(*widthText);
+    if (window) std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 1200, 820);
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
-    LoadRecords(session, err);
+    // The window draws the form at the program's size setting, which the
+    // start-up decides.
+    if (window)
+        StartSession(session, err);
+    else
+        LoadRecords(session, err);
+    scene.sizePercent = session.sizePercent();
 
     const ChooseMonthResult month = ChooseMonth(session.records(), args[1]);
     if (!month.first) throw JobError(month.message.value_or(""));
-    const StationData stationData = ReadReportData(session.dir, err);
-    const ProtocolData data = BuildProtocolData(session.records(), *month.first, stationData);
-    const ProtocolKind kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Own;
+    scene.chosenMonth = month.chosenMonth;
+    const ProtocolPicture picture =
+        BuildProtocolPicture(session, ReadReportData(session.dir, err), scene);
 
     if (files.out) {
         const std::filesystem::path file = *files.out;
         GuiApplicationScope gui;
-        if (IsPdf(file))
-            writePdf(file, data, kind);
+        if (pdf)
+            writePdf(file, picture);
         else
-            writeImage(file, data, kind, width);
+            writeImage(file, picture);
         out << file.string() << "\n";
     }
     if (files.data) {
-        WritePictureData(*files.data, ProtocolPictureData(data, kind));
+        WritePictureData(*files.data, ProtocolPictureData(picture.data, picture.kind));
         out << *files.data << "\n";
     }
     return 0;

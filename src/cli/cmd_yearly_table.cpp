@@ -1,16 +1,19 @@
-// heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]: the yearly
-// table of disk-centre coordinates as text lines, as a picture of one page
-// (PNG, JPEG, BMP) or as a PDF of the pages.
+// heliokres-cli yearly-table YEAR [--out FILE [--page 1|2|3] [--window WxH]] [--data FILE.csv]:
+// the yearly table of disk-centre coordinates as text lines, as a picture of
+// one page (PNG, JPEG, BMP; --window: as the window's client area of that
+// size shows it) or as a PDF of the pages.
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <tuple>
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "drawing/coordinate_table.h"
+#include "drawing/coordinate_table_scene.h"
 #include "render/coordinate_table_renderer.h"
 #include "render/jpeg_writer.h"
 
@@ -36,12 +39,11 @@ void writePdf(const std::filesystem::path& file, const CoordinateYear& table,
              });
 }
 
-void writeImage(const std::filesystem::path& file, const CoordinateYear& table, int page) {
-    const CoordinateTableOptions options;
-    QImage image(CoordinateTablePictureSize(options.scale), QImage::Format_RGB32);
+void writeImage(const std::filesystem::path& file, const CoordinateTablePicture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
     {
         QPainter painter(&image);
-        DrawCoordinateTable(painter, image.rect(), MakeCoordinateTablePage(table, page), options);
+        PaintCoordinateTablePicture(painter, image.rect(), picture);
     }
     SaveImage(image, file, 90);
 }
@@ -53,11 +55,14 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     const auto outFile = TakeOption(args, "--out");
     const auto pageText = TakeOption(args, "--page");
     const auto dataFile = TakeOption(args, "--data");
+    const auto window = TakeOption(args, "--window");
     RejectUnknownOptions(args);
     if (args.size() != 1) throw UsageError("čekám rok");
     const auto year = ParseTableYear(args[0]);
     if (!year) throw UsageError(std::string(BadTableYear));
     if (pageText && !outFile) throw UsageError("--page patří k --out");
+    if (window && (!outFile || IsPdf(*outFile)))
+        throw UsageError("--window patří k obrázku v --out");
     if (dataFile && (dataFile->empty() || (outFile && std::filesystem::path(*dataFile) ==
                                                           std::filesystem::path(*outFile))))
         throw UsageError("--data čeká soubor CSV jiný než --out");
@@ -68,7 +73,17 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
         page = (*pageText)[0] - '1';
     }
 
-    const CoordinateYear table = MakeCoordinateYear(*year);
+    CoordinateTableScene scene;
+    scene.year = *year;
+    scene.page = page.value_or(0);
+    if (window) {
+        // What the window opened with a client area of that size shows at
+        // its top.
+        std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 900, 1000);
+        scene.scale = CoordinateTableOpeningScale(scene.clientWidth);
+    }
+    const CoordinateTablePicture picture = BuildCoordinateTablePicture(scene);
+    const CoordinateYear& table = *picture.year;
     if (dataFile) {
         WritePictureData(*dataFile, CoordinateYearPictureData(table));
         if (!outFile) {
@@ -85,7 +100,7 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     if (IsPdf(file))
         writePdf(file, table, page ? std::vector<int>{*page} : std::vector<int>{0, 1, 2});
     else
-        writeImage(file, table, page.value_or(0));
+        writeImage(file, picture);
     out << file.string() << "\n";
     if (dataFile) out << *dataFile << "\n";
     return 0;

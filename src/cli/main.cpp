@@ -30,7 +30,8 @@ const Command commands[] = {
      "A|B|C|D|E|F|H|J|vse] | stats DIR (spotless|largest) YEAR | stats DIR observer NAME | stats "
      "DIR evolution ROTATION",
      RunStats},
-    {"yearly-table", "yearly-table YEAR [--out FILE [--page 1|2|3]] [--data FILE.csv]",
+    {"yearly-table",
+     "yearly-table YEAR [--out FILE [--page 1|2|3] [--window WxH]] [--data FILE.csv]",
      RunYearlyTable},
     {"measure",
      "measure --centre X,Y --north X,Y [--axis --date dd.mm.yyyy --time hhmm DIR] [--faculae] X,Y "
@@ -44,7 +45,7 @@ const Command commands[] = {
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
      "FILE.csv] [--width PX] "
      "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
-     "[--width PX] | "
+     "[--width PX | --window WxH] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
      "[--rotation-scale "
      "1|2|4|8|16] [--latitude-scale 1..9] [--mean] [--smoothed] [--bounds] [--supplementary] "

@@ -64,6 +64,11 @@ void DrawCoordinateTable(QPainter& painter, const QRect& target, const Coordinat
     painter.restore();
 }
 
+void PaintCoordinateTablePicture(QPainter& painter, const QRect& target,
+                                 const CoordinateTablePicture& picture) {
+    DrawCoordinateTable(painter, target, picture.page, {picture.scale, picture.scroll});
+}
+
 void PrintCoordinateTable(QPagedPaintDevice& device, const CoordinateYear& year,
                           const std::vector<int>& pages) {
     QPainter painter;

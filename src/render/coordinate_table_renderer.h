@@ -9,23 +9,17 @@
 #include <vector>
 
 #include "drawing/coordinate_table.h"
+#include "drawing/coordinate_table_scene.h"
 
 class QPainter;
 class QPagedPaintDevice;
 
 namespace hk {
 
-inline constexpr int TableScrollStep = 10; // table units per scroll step
-
 struct CoordinateTableOptions {
     int scale = CoordinateTableUnitScale; // 16: one table unit is one pixel
     int scroll = 0;                       // scroll-bar position, 0 when printing
 };
-
-// Device pixels of a table unit position v at the scale (rounded down).
-constexpr int TableScaled(int v, int scale) {
-    return (v * scale) >> 4;
-}
 
 // The whole page in device pixels at the scale.
 QSize CoordinateTablePictureSize(int scale);
@@ -38,6 +32,11 @@ int CoordinateTablePrintScale(const QSize& area);
 // origin); nothing outside `target` is touched.
 void DrawCoordinateTable(QPainter& painter, const QRect& target, const CoordinateTablePage& page,
                          const CoordinateTableOptions& options);
+
+// Paints the scene's picture into `target` (the window's canvas, the saved
+// page, the command-line tool's file).
+void PaintCoordinateTablePicture(QPainter& painter, const QRect& target,
+                                 const CoordinateTablePicture& picture);
 
 // Prints the pages (0..2) of the year on the device, one sheet each, as
 // large as fits. Throws std::runtime_error with a Czech message when the

@@ -43,8 +43,8 @@ constexpr int MaxDays = 31;
 constexpr double TableFrameInset = 4;
 
 const FormLayout& certificateLayout() {
-    static const FormLayout l{680,
-                              830,
+    static const FormLayout l{ProtocolFormUnits(ProtocolKind::Sidc, DefaultFontSize).width,
+                              ProtocolFormUnits(ProtocolKind::Sidc, DefaultFontSize).height,
                               12,
                               20,
                               238,
@@ -65,8 +65,8 @@ const FormLayout& certificateLayout() {
 }
 
 const FormLayout& protocolLayout() {
-    static const FormLayout l{760,
-                              890,
+    static const FormLayout l{ProtocolFormUnits(ProtocolKind::Own, DefaultFontSize).width,
+                              ProtocolFormUnits(ProtocolKind::Own, DefaultFontSize).height,
                               16,
                               24,
                               170,
@@ -269,8 +269,8 @@ QRectF ProtocolCellRect(ProtocolKind kind, const ProtocolOptions& options, int r
 }
 
 QSizeF ProtocolFormSize(ProtocolKind kind, int fontSize) {
-    const FormLayout& l = layoutOf(kind);
-    return QSizeF(l.width, l.height) * scaleOf(kind, fontSize);
+    const ProtocolFormExtent form = ProtocolFormUnits(kind, fontSize);
+    return QSizeF(form.width, form.height);
 }
 
 double ProtocolFitUnit(ProtocolKind kind, int fontSize, const QSizeF& area) {
@@ -325,6 +325,12 @@ void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& d
     painter.restore();
 }
 
+void PaintProtocolPicture(QPainter& painter, const QRect& target, const ProtocolPicture& picture) {
+    PaintProtocol(painter, target, picture.data, picture.kind,
+                  {picture.unit, static_cast<double>(picture.scrollY), picture.fontSize,
+                   static_cast<double>(picture.scrollX)});
+}
+
 std::vector<QRectF> ProtocolPrintPieces(ProtocolKind kind, int fontSize, const QSizeF& page) {
     const FormLayout& l = layoutOf(kind);
     const double s = ProtocolFitUnit(kind, DefaultFontSize, page) * scaleOf(kind, fontSize);
@@ -374,13 +380,6 @@ void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, Protocol
         PaintProtocolPage(painter, page, data, kind, fontSize, static_cast<int>(i));
     }
     painter.end();
-}
-
-int LargerFontSize(int size) {
-    return size + 1 > FontSizeMax ? FontSizeRestart : size + 1;
-}
-int SmallerFontSize(int size) {
-    return size - 1 < FontSizeMin ? FontSizeMin : size - 1;
 }
 
 } // namespace hk

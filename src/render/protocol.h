@@ -9,19 +9,12 @@
 
 #include "io/picture_data.h"
 #include "results/protocol_data.h"
+#include "results/protocol_scene.h"
 
 class QPainter;
 class QPagedPaintDevice;
 
 namespace hk {
-
-enum class ProtocolKind { Own, Sidc };
-
-// Font size of the Czech protocol: 12 when the view opens, "v" and "m" change it.
-inline constexpr int DefaultFontSize = 12;
-inline constexpr int FontSizeMin = 8;
-inline constexpr int FontSizeMax = 60;
-inline constexpr int FontSizeRestart = 20;
 
 struct ProtocolOptions {
     double unit = 1.0;              // device pixels per form unit (the window's magnification)
@@ -57,6 +50,10 @@ QRectF ProtocolCellRect(ProtocolKind kind, const ProtocolOptions& options, int r
 void PaintProtocol(QPainter& painter, const QRect& target, const ProtocolData& data,
                    ProtocolKind kind, const ProtocolOptions& options);
 
+// Paints the scene's picture into `target` (the window, its client-sized
+// image, the whole form's image).
+void PaintProtocolPicture(QPainter& painter, const QRect& target, const ProtocolPicture& picture);
+
 // The printed form: at the default font size as large as fits the page; the
 // Czech protocol's font size scales it from there as it does in the window.
 // A form larger than the page goes on over further pages, left to right and
@@ -75,9 +72,5 @@ void PaintProtocolPage(QPainter& painter, const QRect& page, const ProtocolData&
 // cannot be painted on.
 void PrintProtocol(QPagedPaintDevice& device, const ProtocolData& data, ProtocolKind kind,
                    int fontSize = DefaultFontSize);
-
-// "v": one size up, above 60 back to 20. "m": one size down, not below 8.
-int LargerFontSize(int size);
-int SmallerFontSize(int size);
 
 } // namespace hk

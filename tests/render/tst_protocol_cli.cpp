@@ -89,6 +89,10 @@ class TestProtocolCli : public QObject {
         QTest::newRow("width of a pdf")
             << QStringList{"3.2024", "--own", "--width", "900"} << 2 << "PDF"
             << "a.pdf";
+        QTest::newRow("window and width")
+            << QStringList{"3.2024", "--own", "--window", "600x820", "--width", "900"} << 2
+            << "--window"
+            << "a.png";
         QTest::newRow("width too small")
             << QStringList{"3.2024", "--own", "--width", "10"} << 2 << "šířka"
             << "a.png";

@@ -495,12 +495,13 @@ class TestMeasurementWindow : public QObject {
         AreaMeasurementWindow* p = m.w->areaMeasurement();
         QVERIFY(p);
         QCOMPARE(p->windowTitle(), QString("Okno pro měření plochy skupiny "));
+        auto* canvas = p->findChild<QWidget*>(QStringLiteral("platno"));
         const QPoint at = p->image().topLeft() + QPoint(300, 300);
-        QTest::mousePress(p, Qt::RightButton, {}, at);
+        QTest::mousePress(canvas, Qt::RightButton, {}, at);
         QCOMPARE(p->AreaState(), int(AreaMeasurementWindow::Painting));
         for (int x = 0; x <= 40; x += 4)
-            QTest::mouseMove(p, at + QPoint(x, 0));
-        QTest::mouseRelease(p, Qt::RightButton, {}, at + QPoint(40, 0));
+            QTest::mouseMove(canvas, at + QPoint(x, 0));
+        QTest::mouseRelease(canvas, Qt::RightButton, {}, at + QPoint(40, 0));
         const double area = p->area();
         QVERIFY(area > 0);
         p->findChild<QPushButton*>("Button1")->click();

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -25,6 +26,7 @@
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/frame/window_context.h"
@@ -40,35 +42,11 @@ constexpr int PrintedAreaMargin = 5;
 constexpr int MinRoomLeft = 400; // room left of the record list worth using
 const QString Title = QStringLiteral("Souřadnice středu slunce");
 
-// The page of the table, painted by the renderer.
-class TableView : public QWidget {
-  public:
-    TableView(const CoordinateTableWindow& window, QWidget* parent)
-        : QWidget(parent), window_(window) {
-        setObjectName(QStringLiteral("Tabulka"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::ClickFocus);
-    }
-    std::function<void()> resized;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        DrawCoordinateTable(p, rect(), window_.page(), window_.options());
-    }
-    void resizeEvent(QResizeEvent*) override {
-        if (resized) resized();
-    }
-
-  private:
-    const CoordinateTableWindow& window_;
-};
-
 } // namespace
 
 CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& messages, int year,
                                              QWidget* parent)
-    : QWidget(parent), dir_(dir), messages_(messages), year_(MakeCoordinateYear(year)),
+    : QWidget(parent), dir_(dir), messages_(messages),
       yearEdit_(new QLineEdit(QString::number(year), this)),
       enlargeButton_(new QPushButton(QStringLiteral("zve"), this)),
       printButton_(new QPushButton(QStringLiteral("Tisk"), this)),
@@ -111,9 +89,12 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
         controls->addWidget(b);
     controls->addStretch(1);
 
-    auto* view = new TableView(*this, this);
-    view->resized = [this] { updateScroll(); };
-    table_ = view;
+    scene_.year = year;
+    table_ = new PictureCanvas(this, QStringLiteral("Tabulka"));
+    table_->setFocusPolicy(Qt::ClickFocus);
+    table_->setPainter(
+        [this](QPainter& p, const QRect& r) { PaintCoordinateTablePicture(p, r, picture_); });
+    table_->onResize([this] { rebuild(); });
     auto* dole = new QHBoxLayout;
     dole->setContentsMargins(0, 0, 0, 0);
     dole->setSpacing(0);
@@ -134,8 +115,9 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
     connect(savePictureButton_, &QPushButton::clicked, this,
             &CoordinateTableWindow::onSavePictureClicked);
     connect(yearScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-        options_.scroll = v;
-        table_->update();
+        if (v == scene_.scroll) return;
+        scene_.scroll = v;
+        rebuild();
     });
 
     choosePrinter = [this](QPrinter& printer) {
@@ -145,7 +127,7 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
             try {
                 printer.setOutputFileName(QString::fromStdString(
                     (dir_.ensureFolder("Obrázek") /
-                     CoordinateTableImageName(TableYear(), pageIndex_, ".pdf"))
+                     CoordinateTableImageName(TableYear(), scene_.page, ".pdf"))
                         .string()));
             } catch (const std::exception& e) {
                 messages_.showMessage(QString::fromUtf8(e.what()));
@@ -156,67 +138,69 @@ CoordinateTableWindow::CoordinateTableWindow(const ProgramDir& dir, Messages& me
         return d.exec() == QDialog::Accepted;
     };
 
-    build();
+    rebuild();
 }
 
-void CoordinateTableWindow::build() {
-    page_ = MakeCoordinateTablePage(year_, pageIndex_);
-    pageButtons_[pageIndex_]->setChecked(true);
-    updateScroll();
+void CoordinateTableWindow::rebuild() {
+    scene_.clientWidth = std::max(1, table_->width());
+    scene_.clientHeight = std::max(1, table_->height());
+    picture_ = BuildCoordinateTablePicture(scene_, &picture_);
+    pageButtons_[scene_.page]->setChecked(true);
+    {
+        const QSignalBlocker quiet(yearScroll_);
+        yearScroll_->setRange(0, picture_.maxScroll);
+        yearScroll_->setPageStep(picture_.pageStep);
+        yearScroll_->setValue(picture_.scroll);
+    }
+    scene_.scroll = picture_.scroll;
     table_->update();
-}
-
-void CoordinateTableWindow::updateScroll() {
-    // Enough steps to bring the bottom of the page into view.
-    const double step = TableScrollStep * options_.scale / double(CoordinateTableUnitScale);
-    const int excess = CoordinateTablePictureSize(options_.scale).height() - table_->height();
-    yearScroll_->setRange(0, excess > 0 ? static_cast<int>(std::ceil(excess / step)) : 0);
-    yearScroll_->setPageStep(std::max(1, static_cast<int>(table_->height() / step)));
 }
 
 void CoordinateTableWindow::onPageClicked(int pageIndex) {
     const auto year = ParseTableYear(yearEdit_->text().toStdString());
     if (!year) {
         messages_.showMessage(q(BadTableYear));
-        pageButtons_[pageIndex_]->setChecked(true);
+        pageButtons_[scene_.page]->setChecked(true);
         return;
     }
-    if (*year != year_.year) year_ = MakeCoordinateYear(*year);
-    pageIndex_ = pageIndex;
-    build();
+    scene_.year = *year;
+    scene_.page = pageIndex;
+    rebuild();
 }
 
 void CoordinateTableWindow::onEnlargeClicked() {
     const auto text = messages_.askValue(QStringLiteral("Měřítko tabulky (16 = skutečná velikost)"),
-                                         QString::number(options_.scale));
+                                         QString::number(scene_.scale));
     if (!text) return;
     const auto scale = ParseTableScale(text->toStdString());
     if (!scale) {
         messages_.showMessage(q(BadTableScale));
         return;
     }
-    options_.scale = *scale;
-    updateScroll();
-    table_->update();
+    scene_.scale = *scale;
+    rebuild();
 }
 
 void CoordinateTableWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
-    runCommand(messages_, [&] { PrintCoordinateTable(printer, year_, {pageIndex_}); });
+    runCommand(messages_, [&] { PrintCoordinateTable(printer, *picture_.year, {scene_.page}); });
 }
 
 void CoordinateTableWindow::onSavePictureClicked() {
     // The whole page at its own size, whatever the window shows of it.
-    const CoordinateTableOptions whole;
-    QImage image(CoordinateTablePictureSize(whole.scale), QImage::Format_RGB32);
+    CoordinateTableScene whole;
+    whole.year = scene_.year;
+    whole.page = scene_.page;
+    const CoordinateTablePicture page = BuildCoordinateTablePicture(whole, &picture_);
+    QImage image(page.width, page.height, QImage::Format_RGB32);
     {
         QPainter p(&image);
-        DrawCoordinateTable(p, image.rect(), page_, whole);
+        PaintCoordinateTablePicture(p, image.rect(), page);
     }
     runCommand(messages_, [&] {
         const auto file =
-            dir_.ensureFolder("Obrázek") / CoordinateTableImageName(TableYear(), pageIndex_);
+            dir_.ensureFolder("Obrázek") / CoordinateTableImageName(TableYear(), scene_.page);
         SaveImage(image.convertToFormat(QImage::Format_Indexed8), file);
     });
 }
@@ -269,11 +253,8 @@ CoordinateTableWindow* CoordinateTableWindow::openWindow(QMdiArea& area, const P
     w->layout()->activate();
     const int extra = sub->width() - w->table_->width();
     printWidth = std::min(printWidth, region.width());
-    if (CoordinateTableWidth + extra > printWidth) {
-        w->options_.scale =
-            std::max(1, (printWidth - extra) * CoordinateTableUnitScale / CoordinateTableWidth);
-        w->updateScroll();
-    }
+    w->scene_.scale = CoordinateTableOpeningScale(printWidth - extra);
+    w->rebuild();
     sub->setGeometry(0, 0, std::min(printWidth, CoordinateTableWidth + extra), region.height());
     area.setActiveSubWindow(sub);
     w->setFocus();

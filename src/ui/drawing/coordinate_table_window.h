@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "drawing/coordinate_table.h"
+#include "drawing/coordinate_table_scene.h"
 #include "records/program_dir.h"
 #include "render/coordinate_table_renderer.h"
 
@@ -21,6 +22,7 @@ class QPushButton;
 namespace hk {
 
 class Messages;
+class PictureCanvas;
 struct WindowContext;
 
 // Connects the results panel's button "L B P" (`SpeedButton4`) and the menu
@@ -39,11 +41,11 @@ class CoordinateTableWindow : public QWidget {
     CoordinateTableWindow(const ProgramDir& dir, Messages& messages, int year,
                           QWidget* parent = nullptr);
 
-    int TableYear() const { return year_.year; }
-    int TableFirstMonth() const { return pageIndex_ * CoordinateTableMonthsPerPage; }
-    int TableScale() const { return options_.scale; }
-    const CoordinateTablePage& page() const { return page_; }
-    const CoordinateTableOptions& options() const { return options_; }
+    int TableYear() const { return scene_.year; }
+    int TableFirstMonth() const { return scene_.page * CoordinateTableMonthsPerPage; }
+    int TableScale() const { return picture_.scale; }
+    const CoordinateTablePage& page() const { return picture_.page; }
+    const CoordinateTableScene& scene() const { return scene_; }
 
     // Chooses the printer (a PDF file when there is none); the print dialog
     // unless a test answers.
@@ -60,15 +62,14 @@ class CoordinateTableWindow : public QWidget {
     void onPrintClicked();
     void onSavePictureClicked(); // the whole page as "Obrázek/Souřadnice 2026 1 - 4.bmp"
 
-    void build();
-    void updateScroll();
+    // Builds the picture of the scene and sets the page buttons and the
+    // scroll bar from it.
+    void rebuild();
 
     ProgramDir dir_;
     Messages& messages_;
-    CoordinateYear year_;
-    int pageIndex_ = 0;
-    CoordinateTablePage page_;
-    CoordinateTableOptions options_;
+    CoordinateTableScene scene_;
+    CoordinateTablePicture picture_;
 
     QLineEdit* yearEdit_;
     QToolButton* pageButtons_[CoordinateTablePages];
@@ -76,7 +77,7 @@ class CoordinateTableWindow : public QWidget {
     QPushButton* printButton_;
     QPushButton* savePictureButton_;
     QScrollBar* yearScroll_;
-    QWidget* table_;
+    PictureCanvas* table_;
 };
 
 } // namespace hk

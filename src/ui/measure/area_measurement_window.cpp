@@ -17,6 +17,7 @@
 #include "render/scan_view.h"
 #include "text/number_format.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 
 namespace hk {
 
@@ -37,7 +38,7 @@ AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx
       fillDoneButton_(new QPushButton(QStringLiteral("Ukončit vyplnění"), this)),
       runningAreaButton_(new QPushButton(QStringLiteral("Průběžné"), this)),
       horizontalScroll_(new QScrollBar(Qt::Horizontal, this)),
-      verticalScroll_(new QScrollBar(Qt::Vertical, this)) {
+      verticalScroll_(new QScrollBar(Qt::Vertical, this)), canvas_(new PictureCanvas(this)) {
     setObjectName(QStringLiteral("Form12"));
     setWindowTitle(QStringLiteral("Okno pro měření plochy skupiny "));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -82,8 +83,24 @@ AreaMeasurementWindow::AreaMeasurementWindow(const QImage& crop, int calRadiusPx
     for (QScrollBar* sb : {horizontalScroll_, verticalScroll_}) {
         sb->setRange(-200, 200);
         sb->setValue(0);
-        connect(sb, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+        connect(sb, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
     }
+    // The crop and the red painting over it, moved by the scroll bars; the
+    // right mouse button paints.
+    canvas_->setGeometry(QRect(CropOrigin, QSize(MaskSide, CropShownHeight)));
+    canvas_->setPainter([this](QPainter& p, const QRect& target) {
+        p.fillRect(target, palette().window());
+        const QRect r = image().translated(target.topLeft());
+        p.drawImage(r, crop_);
+        p.drawImage(QRect(r.topLeft(), QSize(MaskSide, MaskSide)), layer_);
+    });
+    canvas_->onPress([this](QMouseEvent& e) { pressed(e); });
+    canvas_->onMove([this](QMouseEvent& e) {
+        if (state_ == Painting) paintSquare(e.position().toPoint(), brush_);
+    });
+    canvas_->onRelease([this](QMouseEvent&) {
+        if (state_ == Painting) state_ = Ready;
+    });
     horizontalScroll_->setGeometry(10, 826, 800, 16);
     verticalScroll_->setGeometry(816, 40, 16, 780);
     setFixedSize(840, 850);
@@ -106,21 +123,13 @@ void AreaMeasurementWindow::place(const QRect& mainWindow) {
 }
 
 QRect AreaMeasurementWindow::image() const {
-    return {CropOrigin + QPoint(horizontalScroll_->value(), verticalScroll_->value()),
+    return {QPoint(horizontalScroll_->value(), verticalScroll_->value()),
             QSize(MaskSide, CropShownHeight)};
 }
 
 double AreaMeasurementWindow::area() const {
     const QImage& m = mask_;
     return MaskArea(CountPainted(GreyView(m)), calRadiusPx_);
-}
-
-void AreaMeasurementWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setClipRect(QRect(CropOrigin, QSize(MaskSide, CropShownHeight)));
-    const QRect r = image();
-    p.drawImage(r, crop_);
-    p.drawImage(QRect(r.topLeft(), QSize(MaskSide, MaskSide)), layer_);
 }
 
 // A painted square at the pointer: on the shown layer and on the mask.
@@ -139,23 +148,15 @@ void AreaMeasurementWindow::paintSquare(const QPoint& point, int size) {
         p.setBrush(Qt::black);
         p.drawRect(r);
     }
-    update();
+    canvas_->update();
 }
 
-void AreaMeasurementWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::RightButton || state_ != Ready) return;
+void AreaMeasurementWindow::pressed(const QMouseEvent& event) {
+    if (event.button() != Qt::RightButton || state_ != Ready) return;
     state_ = Painting;
     horizontalScroll_->setEnabled(false);
     verticalScroll_->setEnabled(false);
-    paintSquare(event->position().toPoint(), 4);
-}
-
-void AreaMeasurementWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (state_ == Painting) paintSquare(event->position().toPoint(), brush_);
-}
-
-void AreaMeasurementWindow::mouseReleaseEvent(QMouseEvent*) {
-    if (state_ == Painting) state_ = Ready;
+    paintSquare(event.position().toPoint(), 4);
 }
 
 void AreaMeasurementWindow::onRunningAreaClicked() {

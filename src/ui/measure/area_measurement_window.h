@@ -16,6 +16,7 @@ class QScrollBar;
 namespace hk {
 
 class Messages;
+class PictureCanvas;
 
 class AreaMeasurementWindow : public QWidget {
     Q_OBJECT
@@ -36,20 +37,15 @@ class AreaMeasurementWindow : public QWidget {
     // The area of the painted pixels, mm^2.
     double area() const;
 
-    // The crop's rectangle in the window (moved by the scroll bars).
+    // The crop's rectangle on the canvas (moved by the scroll bars).
     QRect image() const;
     // 60 pixels from the top, centred 400 pixels left of `hlavni`'s middle.
     void place(const QRect& mainWindow);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
   private:
-    void onFillDoneClicked();    // "Ukončit vyplnění"
-    void onRunningAreaClicked(); // "Průběžné"
+    void pressed(const QMouseEvent& event); // the right button starts painting
+    void onFillDoneClicked();               // "Ukončit vyplnění"
+    void onRunningAreaClicked();            // "Průběžné"
     void onHelpClicked();
 
     void paintSquare(const QPoint& point, int size);
@@ -67,6 +63,7 @@ class AreaMeasurementWindow : public QWidget {
     QPushButton* runningAreaButton_;
     QScrollBar* horizontalScroll_;
     QScrollBar* verticalScroll_;
+    PictureCanvas* canvas_;
 };
 
 } // namespace hk

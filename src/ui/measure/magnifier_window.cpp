@@ -4,25 +4,40 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "ui/frame/picture_canvas.h"
+
 namespace hk {
+
+namespace {
+const QColor Red(255, 0, 0);
+}
 
 MagnifierWindow::MagnifierWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      bitmap_(Side, Side, QImage::Format_RGB32) {
+      bitmap_(Side, Side, QImage::Format_RGB32), canvas_(new PictureCanvas(this)) {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Lupa"));
     setFixedSize(WindowSide, WindowSide);
     bitmap_.fill(Qt::white);
+    canvas_->setGeometry(rect());
+    canvas_->setPainter([this](QPainter& p, const QRect& r) {
+        p.fillRect(r, Qt::white);
+        p.drawImage(r.topLeft() + QPoint(5, 5), bitmap_);
+        if (crosshair_) {
+            p.fillRect(QRect(QPoint(0, 195), QPoint(420, 205)).translated(r.topLeft()), Red);
+            p.fillRect(QRect(QPoint(195, 0), QPoint(205, 420)).translated(r.topLeft()), Red);
+        }
+    });
 }
 
 void MagnifierWindow::present(const QImage& paintSquare) {
     bitmap_ = paintSquare.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    update();
+    canvas_->update();
 }
 
 void MagnifierWindow::setCrosshair(bool crosshair) {
     crosshair_ = crosshair;
-    update();
+    canvas_->update();
 }
 
 void MagnifierWindow::place(const QRect& measurement) {
@@ -33,16 +48,6 @@ void MagnifierWindow::place(const QRect& measurement) {
         p.setY(std::clamp(p.y(), a.top(), std::max(a.top(), a.bottom() - WindowSide)));
     }
     move(p);
-}
-
-void MagnifierWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.drawImage(5, 5, bitmap_);
-    if (crosshair_) {
-        p.fillRect(QRect(QPoint(0, 195), QPoint(420, 205)), QColor(255, 0, 0));
-        p.fillRect(QRect(QPoint(195, 0), QPoint(205, 420)), QColor(255, 0, 0));
-    }
 }
 
 } // namespace hk

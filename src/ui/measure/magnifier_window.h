@@ -7,6 +7,8 @@
 
 namespace hk {
 
+class PictureCanvas;
+
 class MagnifierWindow : public QWidget {
     Q_OBJECT
   public:
@@ -29,12 +31,10 @@ class MagnifierWindow : public QWidget {
     // 160 from the top, kept on the screen.
     void place(const QRect& measurement);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
     QImage bitmap_;
     bool crosshair_ = true;
+    PictureCanvas* canvas_;
 };
 
 } // namespace hk

@@ -2,12 +2,22 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/frame/picture_canvas.h"
 
 namespace hk {
 
-ObserverListView::ObserverListView(QWidget* parent) : QWidget(parent) {
+ObserverListView::ObserverListView(QWidget* parent)
+    : QWidget(parent), canvas_(new PictureCanvas(this)) {
     setObjectName(QStringLiteral("SeznamPozorovatelu"));
     setFocusPolicy(Qt::StrongFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(canvas_);
+    canvas_->setPainter([this](QPainter& p, const QRect& r) { PaintObserverList(p, r, period_); });
+    // A click on the list takes it away.
+    canvas_->onPress([this](QMouseEvent&) { hide(); });
     hide();
 }
 
@@ -17,16 +27,7 @@ void ObserverListView::present(const std::vector<ObserverPeriod>& period) {
     show();
     raise();
     setFocus();
-    update();
-}
-
-void ObserverListView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    PaintObserverList(p, rect(), period_);
-}
-
-void ObserverListView::mousePressEvent(QMouseEvent*) {
-    hide();
+    canvas_->update();
 }
 
 void ObserverListView::keyPressEvent(QKeyEvent* event) {

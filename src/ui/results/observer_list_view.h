@@ -1,12 +1,15 @@
 #pragma once
 // The list of observers with their periods, painted over the results window
-// by the key "q" and gone with the next key or click.
+// by the key "q" and gone with the next key or click; painted on the shared
+// picture canvas.
 #include <QWidget>
 #include <vector>
 
 #include "render/protocol_observers.h"
 
 namespace hk {
+
+class PictureCanvas;
 
 class ObserverListView : public QWidget {
     Q_OBJECT
@@ -17,11 +20,10 @@ class ObserverListView : public QWidget {
     const std::vector<ObserverPeriod>& period() const { return period_; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    PictureCanvas* canvas_;
     std::vector<ObserverPeriod> period_;
 };
 

@@ -1,37 +1,47 @@
 #pragma once
 // Views 1 and 2 of the results window: the monthly protocol or the SIDC
 // certificate painted on the window, scrolled vertically when it is taller
-// than the window and sideways when it is wider.
+// than the window and sideways when it is wider. The view holds the scene;
+// its canvas paints the picture built from it.
 #include <QAbstractScrollArea>
 
 #include "render/protocol.h"
+#include "results/protocol_scene.h"
 
 namespace hk {
+
+class PictureCanvas;
+class Session;
 
 class ProtocolView : public QAbstractScrollArea {
     Q_OBJECT
   public:
-    explicit ProtocolView(QWidget* parent = nullptr);
+    ProtocolView(const Session& session, QWidget* parent = nullptr);
 
-    // What to paint: the month, the form, the window's magnification (device
-    // pixels per form unit) and the Czech protocol's font size.
-    void setTable(const ProtocolData& data, ProtocolKind kind, double unit, int fontSize);
+    // Shows the month and form of `scene` (its size and scroll position are
+    // the view's own) with the general data `stationData`.
+    void setScene(const ProtocolScene& scene, const StationData& stationData);
 
-    const ProtocolData& data() const { return data_; }
-    ProtocolKind kind() const { return kind_; }
+    const ProtocolScene& scene() const { return scene_; }
+    const ProtocolPicture& picture() const { return picture_; }
+    const ProtocolData& data() const { return picture_.data; }
+    ProtocolKind kind() const { return picture_.kind; }
     ProtocolOptions options() const;
+    PictureCanvas* canvas() const { return canvas_; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
   private:
-    void updateScrollBar();
+    void rebuild();
 
-    ProtocolData data_;
-    ProtocolKind kind_ = ProtocolKind::Own;
-    double unit_ = 1.0;
-    int fontSize_ = DefaultFontSize;
+    const Session& session_;
+    StationData stationData_;
+    ProtocolScene scene_;
+    ProtocolPicture picture_;
+    PictureCanvas* canvas_;
+    bool rebuilding_ = false;
 };
 
 } // namespace hk

@@ -151,7 +151,7 @@ ResultsWindow::ResultsWindow(WindowContext k)
 
     stack_ = new QStackedWidget(this);
     emptyPage_ = new QWidget(stack_);
-    protocolView_ = new ProtocolView(stack_);
+    protocolView_ = new ProtocolView(session_, stack_);
 
     statisticsPage_ = new QWidget(stack_);
     statisticsGrid_ = NewGrid(QStringLiteral("StringGrid1"), statisticsPage_);
@@ -497,9 +497,11 @@ void ResultsWindow::buildProtocol() {
     const auto first = FirstRecordOfMonth(session_.records(), chosenMonth_);
     if (!first) return present(Nothing);
     first_ = *first;
-    const ProtocolKind kind = mode_ == Own ? ProtocolKind::Own : ProtocolKind::Sidc;
-    protocolView_->setTable(BuildProtocolData(session_.records(), first_, stationData_), kind,
-                            session_.sizePercent() / 100.0, fontSize_);
+    ProtocolScene scene;
+    scene.kind = mode_ == Own ? ProtocolKind::Own : ProtocolKind::Sidc;
+    scene.chosenMonth = chosenMonth_;
+    scene.fontSize = fontSize_;
+    protocolView_->setScene(scene, stationData_);
     stack_->setCurrentWidget(protocolView_);
     setWindowTitle(
         Title + (mode_ == Own ? QStringLiteral("    vlastní - ") : QStringLiteral("    SIDC - ")) +

@@ -8,26 +8,9 @@
 #include <QVBoxLayout>
 
 #include "render/spotless_calendar.h"
+#include "ui/frame/picture_canvas.h"
 
 namespace hk {
-
-// The calendar's client area: every paint builds the model for its size.
-class SpotlessCalendarWidget : public QWidget {
-  public:
-    SpotlessCalendarWidget(const SpotlessDaysView& view, QWidget* parent)
-        : QWidget(parent), view_(view) {
-        setObjectName(QStringLiteral("SpotlessCalendarWidget"));
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        PaintSpotlessCalendar(p, rect(), view_.model());
-    }
-
-  private:
-    const SpotlessDaysView& view_;
-};
 
 SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
     auto* panel = new QFrame(this);
@@ -41,27 +24,32 @@ SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
     spin_->setValue(SpotlessYearStart);
     row->addWidget(spin_);
     row->addStretch(1);
-    calendar_ = new SpotlessCalendarWidget(*this, this);
+    calendar_ = new PictureCanvas(this, QStringLiteral("SpotlessCalendarWidget"));
+    calendar_->setPainter(
+        [this](QPainter& p, const QRect& r) { PaintSpotlessCalendar(p, r, model_); });
+    calendar_->onResize([this] { rebuild(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
     layout->addWidget(calendar_, 1);
     // A new year redraws the calendar without rebuilding the list.
-    connect(spin_, &QSpinBox::valueChanged, calendar_, qOverload<>(&QWidget::update));
+    connect(spin_, &QSpinBox::valueChanged, this, [this] { rebuild(); });
+}
+
+void SpotlessDaysView::rebuild() {
+    model_ =
+        BuildSpotlessCalendar(days_, year(), calendar_->width(), calendar_->height(), percent_);
+    calendar_->update();
 }
 
 void SpotlessDaysView::setTable(std::vector<std::string> days, int percent) {
     days_ = std::move(days);
     percent_ = percent;
-    calendar_->update();
+    rebuild();
 }
 
 int SpotlessDaysView::year() const {
     return spin_->value();
-}
-
-SpotlessCalendar SpotlessDaysView::model() const {
-    return BuildSpotlessCalendar(days_, year(), calendar_->width(), calendar_->height(), percent_);
 }
 
 QWidget* SpotlessDaysView::calendar() const {

@@ -11,7 +11,7 @@ class QSpinBox;
 
 namespace hk {
 
-class SpotlessCalendarWidget;
+class PictureCanvas;
 
 class SpotlessDaysView : public QWidget {
     Q_OBJECT
@@ -26,12 +26,16 @@ class SpotlessDaysView : public QWidget {
     int year() const;
     int percent() const { return percent_; }
     // The calendar as drawn at the calendar's present size.
-    SpotlessCalendar model() const;
+    const SpotlessCalendar& model() const { return model_; }
     QWidget* calendar() const;
 
   private:
+    // The calendar of the year box's year at the canvas's size.
+    void rebuild();
+
     QSpinBox* spin_;
-    SpotlessCalendarWidget* calendar_;
+    PictureCanvas* calendar_;
+    SpotlessCalendar model_;
     std::vector<std::string> days_;
     int percent_ = 100;
 };

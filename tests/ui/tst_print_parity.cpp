@@ -1,0 +1,127 @@
+// The printed forms and the command line draw the same scene alike: the
+// results window's protocol and certificate and the yearly coordinate table,
+// each at a client size, equal pixel for pixel the CLI's PNG of that size.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "tests_support/run_cli.h"
+#include "ui/drawing/coordinate_table_window.h"
+#include "ui/support/picture_compare.h"
+#include "ui/support/results_window_fixture.h"
+
+using namespace hk;
+using namespace hk::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
+
+// Resizes the window around `canvas` until the canvas has `size` (scroll bars
+// that come or go change the room left for it).
+bool resizeCanvas(QWidget& window, QWidget& canvas, QSize size) {
+    for (int i = 0; i < 4 && canvas.size() != size; ++i) {
+        window.resize(window.size() + (size - canvas.size()));
+        QCoreApplication::processEvents();
+    }
+    return canvas.size() == size;
+}
+
+// The pixels in which the canvas differs from the PNG that the CLI's
+// `command` (a picture command and its flags, less --out) writes.
+qint64 differsFromCli(QWidget& canvas, const Frame& f, const QString& command) {
+    const fs::path png = f.dir.path() / "parity.png";
+    fs::remove(png);
+    const CliRun r = RunCli(command.toStdString() + " --out " + ShellQuoted(png), true);
+    if (r.status != 0) qWarning("%s", r.out.c_str());
+    return DifferingPixels(canvas.grab().toImage(), QImage(QString::fromStdString(png.string())));
+}
+
+QString windowFlag(QSize size) {
+    return QStringLiteral("--window %1x%2").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
+class TestPrintParity : public QObject {
+    Q_OBJECT
+    TempDir demo_;
+
+  private slots:
+    void initTestCase() { WriteResultsDemo(demo_.path()); }
+
+    void protocol_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("form");
+        for (const QSize& s : Sizes) {
+            QTest::addRow("own %dx%d", s.width(), s.height()) << s << "vlastni"
+                                                              << "--own";
+            QTest::addRow("sidc %dx%d", s.width(), s.height()) << s << "oficialni"
+                                                               << "--sidc";
+        }
+    }
+
+    void protocol() {
+        QFETCH(QSize, size);
+        QFETCH(QString, view);
+        QFETCH(QString, form);
+        ResultsWindowFixture o(demo_.path());
+        QVERIFY(o.openWindow());
+        o.f.mainWindow->resize(2400, 1500); // room for the largest window
+        o.f.messages.values.push_back(QStringLiteral("3.2024"));
+        o.w->action(view)->trigger();
+        auto* canvas = o.w->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(canvas && canvas->isVisible());
+        QVERIFY(resizeCanvas(*o.w->parentWidget(), *canvas, size));
+        QCOMPARE(differsFromCli(*canvas, o.f,
+                                QStringLiteral("render protocol %1 3.2024 %2 %3")
+                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())), form,
+                                         windowFlag(size))),
+                 0);
+    }
+
+    // Each row: the page button and the scale typed for "zve", which are
+    // what the window opened at a client area of that width shows.
+    void yearlyTable_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("scale");
+        for (const QSize& s : Sizes)
+            for (int page : {1, 3})
+                QTest::addRow("page %d %dx%d", page, s.width(), s.height())
+                    << s << page << (s.width() < CoordinateTableWidth ? "10" : "16");
+    }
+
+    void yearlyTable() {
+        QFETCH(QSize, size);
+        QFETCH(int, page);
+        QFETCH(QString, scale);
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        installCoordinateTable(f.mainWindow->context());
+        f.mainWindow->show();
+        f.mainWindow->resize(2400, 1500);
+        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
+        QVERIFY(w);
+        auto* canvas = w->findChild<QWidget*>(QStringLiteral("Tabulka"));
+        QVERIFY(resizeCanvas(*w->parentWidget(), *canvas, size));
+        w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
+        f.messages.values.push_back(scale);
+        w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
+        QCOMPARE(differsFromCli(*canvas, f,
+                                QStringLiteral("yearly-table %1 --page %2 %3")
+                                    .arg(w->TableYear())
+                                    .arg(page)
+                                    .arg(windowFlag(size))),
+                 0);
+    }
+};
+
+QTEST_MAIN(TestPrintParity)
+#include "tst_print_parity.moc"
