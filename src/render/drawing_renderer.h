@@ -11,7 +11,7 @@
 
 #include "drawing/drawing_model.h"
 #include "io/picture_data.h"
-#include "render/drawing_options.h"
+#include "drawing/drawing_options.h"
 
 namespace hk {
 

@@ -17,7 +17,7 @@
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
 #include "drawing/drawing_scale.h"
-#include "render/drawing_options.h"
+#include "drawing/drawing_options.h"
 #include "ui/frame/window_context.h"
 
 class QGroupBox;
