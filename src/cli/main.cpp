@@ -42,8 +42,9 @@ const Command commands[] = {
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
     {"render",
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
-     "FILE.csv] [--width PX] "
-     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
+     "FILE.csv] [--width PX | --window WxH] "
+     "[--print-colours] [--no-leaves] | render protocol DIR M.YYYY (--own | --sidc) --out FILE "
+     "[--data FILE.csv] "
      "[--width PX] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
      "[--rotation-scale "
