@@ -1,5 +1,5 @@
-// The drawing's scene: the zoom and the size each area gives, and a model
-// taken again only while the drawing, the store and the magnetic map stay.
+// The drawing's scene: a model taken again only while the drawing, the store
+// and the magnetic map stay, and the size of the area or of the drawing alone.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,24 +12,6 @@
 
 using namespace hk;
 using namespace hk::test_records;
-
-TEST(DrawingScene, ZoomOfTheArea) {
-    const struct {
-        int width, height;
-        bool enlarged;
-        int zoom;
-    } rows[] = {
-        {800, 0, false, 14},     // the width rule alone: w * 14 / 800
-        {1233, 0, false, 21},    //
-        {800, 0, true, 16},      // enlarged: w * 16 / 800
-        {600, 820, false, 10},   // the width decides
-        {1920, 1080, false, 25}, // the height decides: 680 * 25 / 16 = 1062
-        {1920, 1080, true, 25},  //
-        {40, 0, false, 1},       // never below 1
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(DrawingZoom(r.width, r.height, r.enlarged), r.zoom) << r.width << "x" << r.height;
-}
 
 TEST(DrawingScene, ModelTakenAgainOnlyForTheSameDrawing) {
     TempDir dir;
