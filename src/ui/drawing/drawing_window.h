@@ -47,7 +47,6 @@ class DrawingWindow : public QWidget {
     const DrawingModel& model() const { return *picture_.model; }
     bool enlarged() const { return scene_.enlarged; }
     QMdiSubWindow* subWindow() const { return sub_; }
-    PictureCanvas* canvas() const { return canvas_; }
 
     // Choosing a record file to open and a printer; tests put their own.
     std::function<QString(const QString& heading)> chooseFile;
