@@ -51,6 +51,9 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto window = TakeOption(args, "--window");
     const bool printColours = TakeFlag(args, "--print-colours");
     const bool noLeaves = TakeFlag(args, "--no-leaves");
+    const bool enlarged = TakeFlag(args, "--enlarged");
+    const bool mirrorEastWest = TakeFlag(args, "--mirror-ew");
+    const bool mirrorNorthSouth = TakeFlag(args, "--mirror-ns");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (number.has_value() == date.has_value())
@@ -68,6 +71,9 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
         scene.width = width ? ParseInt(*width, "--width", 100, 8000) : 800;
         scene.height = 0;
     }
+    scene.enlarged = enlarged;
+    scene.orientEW = mirrorEastWest ? -1 : 1;
+    scene.orientNS = mirrorNorthSouth ? -1 : 1;
     scene.printColours = printColours;
     scene.leaves = !noLeaves;
 

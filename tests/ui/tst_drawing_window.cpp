@@ -266,19 +266,6 @@ class TestDrawingWindow : public QObject {
         QVERIFY(range.width() <= screen.width() && range.height() <= screen.height());
     }
 
-    void orientationButtons() {
-        DrawingFrame z(recordsWithGroup(1));
-        QVERIFY(z.start());
-        auto* eastWest = z.child<QPushButton>("vyza");
-        auto* northSouth = z.child<QPushButton>("seji");
-        eastWest->click();
-        QCOMPARE(z.w->options().orientEW, -1);
-        northSouth->click();
-        QCOMPARE(z.w->options().orientNS, -1);
-        eastWest->click();
-        QCOMPARE(z.w->options().orientEW, 1);
-    }
-
     void mouseReadouts() {
         DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
@@ -683,10 +670,13 @@ class TestDrawingWindow : public QObject {
     void windowEqualsCommandLine_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("view");
-        const char* views[] = {"groups", "faculae without leaves", "F8 in print colours"};
+        const char* views[] = {"groups", "faculae without leaves", "enlarged, mirrored",
+                               "F8 in print colours"};
         for (const QSize& size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)})
-            for (int v = 0; v < 3; ++v)
+            for (int v = 0; v < 4; ++v)
                 QTest::addRow("%s %dx%d", views[v], size.width(), size.height()) << size << v;
+        // The enlarged window's own size, where its zoom rule makes a difference.
+        QTest::addRow("enlarged, mirrored 857x637") << QSize(857, 637) << 2;
     }
     void windowEqualsCommandLine() {
         QFETCH(QSize, size);
@@ -697,10 +687,6 @@ class TestDrawingWindow : public QObject {
         const int record = demoDrawing(z.f.session, view == 1);
         QVERIFY(record > 0);
         z.f.mainWindow->model().setCurrent(record);
-        auto* canvas = z.child<QWidget>("platno");
-        QMdiSubWindow* sub = z.w->subWindow();
-        sub->resize(sub->size() + (size - canvas->size()));
-        QTRY_COMPARE(canvas->size(), size);
         QString flags = QStringLiteral("--record %1 --window %2x%3")
                             .arg(record)
                             .arg(size.width())
@@ -708,8 +694,17 @@ class TestDrawingWindow : public QObject {
         if (view == 1) {
             QTest::keyClick(z.w, Qt::Key_V);
             flags += QStringLiteral(" --no-leaves");
+        } else if (view == 2) {
+            z.f.mainWindow->action("menvet")->trigger();
+            z.child<QPushButton>("vyza")->click();
+            z.child<QPushButton>("seji")->click();
+            flags += QStringLiteral(" --enlarged --mirror-ew --mirror-ns");
         }
-        if (view < 2) {
+        auto* canvas = z.child<QWidget>("platno");
+        QMdiSubWindow* sub = z.w->subWindow();
+        sub->resize(sub->size() + (size - canvas->size()));
+        QTRY_COMPARE(canvas->size(), size);
+        if (view < 3) {
             QCOMPARE(DifferingPixels(canvas->grab().toImage(), cliDrawing(z.f, flags)), 0);
             return;
         }
