@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "drawing/drawing_scene.h"
+#include "drawing/magnetic_map.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "render/drawing_renderer.h"
@@ -54,6 +55,7 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const bool enlarged = TakeFlag(args, "--enlarged");
     const bool mirrorEastWest = TakeFlag(args, "--mirror-ew");
     const bool mirrorNorthSouth = TakeFlag(args, "--mirror-ns");
+    const bool magnetosphere = TakeFlag(args, "--magnetosphere");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (number.has_value() == date.has_value())
@@ -81,8 +83,18 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     Session session(root);
     LoadRecords(session, err);
     scene.record = chooseRecord(session, number, date, time);
+    MagneticMap map;
+    if (magnetosphere) {
+        // The overlay of the window's F9: the magnetic map of the drawing's date.
+        const auto file = DrawingMagneticMapFile(session, session.record(scene.record));
+        if (!file) throw JobError("Nejsou data pro magnetosféru");
+        map = ReadMagneticMap(*file);
+        if (map.truncated)
+            err << "Soubor magnetosféry je delší než 50002 slov, zobrazí se jen jeho začátek\n";
+        scene.magnetic = true;
+    }
 
-    const DrawingPicture picture = BuildDrawingPicture(session, scene);
+    const DrawingPicture picture = BuildDrawingPicture(session, scene, map.words);
     if (files.out) {
         GuiApplicationScope gui;
         SaveImage(DrawingPictureImage(picture), *files.out, 90);

@@ -43,7 +43,8 @@ const Command commands[] = {
     {"render",
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
      "FILE.csv] [--width PX | --window WxH] "
-     "[--enlarged] [--mirror-ew] [--mirror-ns] [--print-colours] [--no-leaves] | render protocol "
+     "[--enlarged] [--mirror-ew] [--mirror-ns] [--magnetosphere] [--print-colours] [--no-leaves] | "
+     "render protocol "
      "DIR M.YYYY (--own | --sidc) --out FILE "
      "[--data FILE.csv] "
      "[--width PX] | "

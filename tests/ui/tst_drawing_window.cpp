@@ -24,6 +24,7 @@
 #include "drawing/faculae.h"
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
+#include "records/record.h"
 #include "records/record_file.h"
 #include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
@@ -671,9 +672,9 @@ class TestDrawingWindow : public QObject {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("view");
         const char* views[] = {"groups", "faculae without leaves", "enlarged, mirrored",
-                               "F8 in print colours"};
+                               "magnetosphere", "F8 in print colours"};
         for (const QSize& size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)})
-            for (int v = 0; v < 4; ++v)
+            for (int v = 0; v < 5; ++v)
                 QTest::addRow("%s %dx%d", views[v], size.width(), size.height()) << size << v;
         // The enlarged window's own size, where its zoom rule makes a difference.
         QTest::addRow("enlarged, mirrored 857x637") << QSize(857, 637) << 2;
@@ -687,6 +688,21 @@ class TestDrawingWindow : public QObject {
         const int record = demoDrawing(z.f.session, view == 1);
         QVERIFY(record > 0);
         z.f.mainWindow->model().setCurrent(record);
+        if (view == 3) {
+            // A magnetic map of the drawing's day: rows of points across the disk.
+            std::vector<std::uint16_t> words{0, 0};
+            for (int row = 0; row < 300; ++row) {
+                words.push_back(64);
+                for (int column = 100; column < 330; column += 3)
+                    words.push_back(std::uint16_t(column << 7 | (row & 63)));
+            }
+            words.push_back(0);
+            std::filesystem::create_directories(z.f.path("Magneto"));
+            std::ofstream(z.f.path("Magneto") /
+                              MagneticMapFileName(*RecordDate(z.f.session.record(record))),
+                          std::ios::binary)
+                .write(reinterpret_cast<const char*>(words.data()), 2 * words.size());
+        }
         QString flags = QStringLiteral("--record %1 --window %2x%3")
                             .arg(record)
                             .arg(size.width())
@@ -699,12 +715,15 @@ class TestDrawingWindow : public QObject {
             z.child<QPushButton>("vyza")->click();
             z.child<QPushButton>("seji")->click();
             flags += QStringLiteral(" --enlarged --mirror-ew --mirror-ns");
+        } else if (view == 3) {
+            QTest::keyClick(z.w, Qt::Key_F9);
+            flags += QStringLiteral(" --magnetosphere");
         }
         auto* canvas = z.child<QWidget>("platno");
         QMdiSubWindow* sub = z.w->subWindow();
         sub->resize(sub->size() + (size - canvas->size()));
         QTRY_COMPARE(canvas->size(), size);
-        if (view < 3) {
+        if (view < 4) {
             QCOMPARE(DifferingPixels(canvas->grab().toImage(), cliDrawing(z.f, flags)), 0);
             return;
         }

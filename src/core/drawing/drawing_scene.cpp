@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "drawing/magnetic_map.h"
+#include "records/record.h"
 #include "records/session.h"
 
 namespace hk {
@@ -11,6 +13,17 @@ int DrawingZoom(int width, int height, bool enlarged) {
     const int most = std::max(1, DrawingScale::ZoomForWidth(width, enlarged ? EnlargedZoomNumerator
                                                                             : NormalZoomNumerator));
     return height > 0 ? DrawingScale::ZoomToFit(width, height, most) : most;
+}
+
+std::optional<std::filesystem::path> DrawingMagneticMapFile(const Session& session,
+                                                            const TZaznam& z) {
+    const auto date = RecordDate(z);
+    if (!date) return std::nullopt;
+    const std::string name = "Magneto/" + MagneticMapFileName(*date);
+    if (!session.dir.exists("Magneto") || !session.dir.exists(name)) return std::nullopt;
+    std::filesystem::path file = session.dir.resolve(name);
+    if (!std::filesystem::is_regular_file(file)) return std::nullopt;
+    return file;
 }
 
 DrawingPicture BuildDrawingPicture(const Session& session, const DrawingScene& scene,

@@ -7,7 +7,9 @@
 // one place.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "drawing/drawing_model.h"
@@ -60,6 +62,12 @@ struct DrawingPicture {
 // 0: the width alone decides): the window's width rule, lowered until the
 // whole drawing fits.
 int DrawingZoom(int width, int height, bool enlarged);
+
+// The file of the magnetic map of the drawing's date (Magneto/yymmdd in the
+// program directory); nullopt when the drawing has no date or there is no
+// such file.
+std::optional<std::filesystem::path> DrawingMagneticMapFile(const Session& session,
+                                                            const TZaznam& z);
 
 // The picture of the scene. `magneticWords` are the words of the magnetic map
 // of the drawing's date (shown when the scene asks for the overlay). The model

@@ -90,17 +90,14 @@ void DrawingWindow::saveBitmap() {
 void DrawingWindow::withMagnetosphere() {
     magneticMap_.clear();
     scene_.magnetic = false;
-    const auto date = RecordDate(model().record);
-    const Session& s = session();
-    const std::string name = date ? "Magneto/" + MagneticMapFileName(*date) : std::string();
-    if (!date || !s.dir.exists("Magneto") || !s.dir.exists(name) ||
-        !std::filesystem::is_regular_file(s.dir.resolve(name))) {
+    const auto file = DrawingMagneticMapFile(session(), model().record);
+    if (!file) {
         k_.messages.showMessage(QStringLiteral("Nejsou data pro magnetosféru"));
         rebuild();
         return;
     }
     runCommand(k_.messages, [&] {
-        MagneticMap map = ReadMagneticMap(s.dir.resolve(name));
+        MagneticMap map = ReadMagneticMap(*file);
         if (map.truncated)
             k_.messages.showMessage(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
                                                    "zobrazí se jen jeho začátek"));
