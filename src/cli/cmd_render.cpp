@@ -7,8 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/gui_application.h"
-#include "drawing/drawing_model.h"
-#include "drawing/drawing_scale.h"
+#include "drawing/drawing_scene.h"
+#include "drawing/magnetic_map.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "render/drawing_renderer.h"
@@ -49,36 +49,59 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const auto time = TakeOption(args, "--time");
     const PictureFiles files = TakePictureFiles(args);
     const auto width = TakeOption(args, "--width");
+    const auto window = TakeOption(args, "--window");
     const bool printColours = TakeFlag(args, "--print-colours");
+    const bool noLeaves = TakeFlag(args, "--no-leaves");
+    const bool enlarged = TakeFlag(args, "--enlarged");
+    const bool mirrorEastWest = TakeFlag(args, "--mirror-ew");
+    const bool mirrorNorthSouth = TakeFlag(args, "--mirror-ns");
+    const bool magnetosphere = TakeFlag(args, "--magnetosphere");
     RejectUnknownOptions(args);
     ExpectProgramDirectory(args);
     if (number.has_value() == date.has_value())
         throw UsageError("zadejte buď --record, nebo --date");
     if (time && !date) throw UsageError("--time patří k --date");
-    const int pictureWidth = width ? ParseInt(*width, "--width", 100, 8000) : 800;
+    DrawingScene scene;
+    if (window) {
+        // The picture as the drawing window's client area of that size shows it.
+        if (width) throw UsageError("--window nepatří k --width");
+        const auto [w, h] = ParseSize(window, 800, 800);
+        scene.width = w;
+        scene.height = h;
+    } else {
+        // The picture alone, as high as the width's zoom makes it.
+        scene.width = width ? ParseInt(*width, "--width", 100, 8000) : 800;
+        scene.height = 0;
+    }
+    scene.enlarged = enlarged;
+    scene.orientEW = mirrorEastWest ? -1 : 1;
+    scene.orientNS = mirrorNorthSouth ? -1 : 1;
+    scene.printColours = printColours;
+    scene.leaves = !noLeaves;
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
     LoadRecords(session, err);
-    const int index = chooseRecord(session, number, date, time);
+    scene.record = chooseRecord(session, number, date, time);
+    MagneticMap map;
+    if (magnetosphere) {
+        // The overlay of the window's F9: the magnetic map of the drawing's date.
+        const auto file = DrawingMagneticMapFile(session, session.record(scene.record));
+        if (!file) throw JobError("Nejsou data pro magnetosféru");
+        map = ReadMagneticMap(*file);
+        if (map.truncated)
+            err << "Soubor magnetosféry je delší než 50002 slov, zobrazí se jen jeho začátek\n";
+        scene.magnetic = true;
+    }
 
-    const DrawingModel model =
-        MakeDrawingModel(session.record(index), session.geometry(index, index).ephemeris(index));
+    const DrawingPicture picture = BuildDrawingPicture(session, scene, map.words);
     if (files.out) {
         GuiApplicationScope gui;
-        DrawingOptions options;
-        options.zoomK = DrawingScale::ZoomForWidth(pictureWidth);
-        options.print = printColours;
-        QImage image(pictureWidth, DrawingPictureSize(options).height(), QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            PaintDrawing(painter, image.rect(), model, options);
-        }
-        SaveImage(image, *files.out, 90);
+        SaveImage(DrawingPictureImage(picture), *files.out, 90);
         out << *files.out << "\n";
     }
     if (files.data) {
-        WritePictureData(*files.data, DrawingPictureData(model));
+        WritePictureData(*files.data, DrawingPictureData(*picture.model));
         out << *files.data << "\n";
     }
     return 0;

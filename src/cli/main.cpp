@@ -43,8 +43,9 @@ const Command commands[] = {
     {"magnetosphere-sum", "magnetosphere-sum DIR", RunMagnetosphereSum},
     {"render",
      "render drawing DIR (--record N | --date dd.mm.yyyy [--time hhmm]) --out FILE [--data "
-     "FILE.csv] [--width PX] "
-     "[--print-colours] | render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
+     "FILE.csv] [--width PX | --window WxH] "
+     "[--enlarged] [--mirror-ew] [--mirror-ns] [--magnetosphere] [--print-colours] [--no-leaves] | "
+     "render protocol DIR M.YYYY (--own | --sidc) --out FILE [--data FILE.csv] "
      "[--width PX | --window WxH] | "
      "render butterfly DIR --out FILE [--data FILE.csv] [--size WxH] [--mode spots|faculae|both] "
      "[--rotation-scale "

@@ -298,6 +298,22 @@ void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& mo
     painter.restore();
 }
 
+void PaintDrawingPicture(QPainter& painter, const QRect& target, const DrawingPicture& picture) {
+    if (picture.model) {
+        PaintDrawing(painter, target, *picture.model, picture.options);
+    } else {
+        painter.fillRect(target, Qt::white);
+    }
+}
+
+QImage DrawingPictureImage(const DrawingPicture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintDrawingPicture(painter, image.rect(), picture);
+    painter.end();
+    return image;
+}
+
 std::vector<DrawnText> DrawingTexts(const DrawingModel& model, const DrawingOptions& options) {
     std::vector<DrawnText> texts;
     QImage image(DrawingPictureSize(options), QImage::Format_RGB32);

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "drawing/drawing_model.h"
+#include "drawing/drawing_options.h"
+#include "drawing/drawing_scene.h"
 #include "io/picture_data.h"
-#include "render/drawing_options.h"
 
 namespace hk {
 
@@ -22,6 +23,14 @@ QSize DrawingPictureSize(const DrawingOptions& o);
 // to `target`; the area of `target` is first filled white.
 void PaintDrawing(QPainter& painter, const QRect& target, const DrawingModel& model,
                   const DrawingOptions& options);
+
+// The built picture on `target`: its area filled white and the drawing at its
+// top-left corner, as the window, the saved pictures and the command line
+// show it.
+void PaintDrawingPicture(QPainter& painter, const QRect& target, const DrawingPicture& picture);
+
+// The picture as an RGB image of the picture's area.
+QImage DrawingPictureImage(const DrawingPicture& picture);
 
 // The groups' columns of the picture as numbers: one row per group in the
 // drawing's order, its two numbers and spot count, and (not on a special

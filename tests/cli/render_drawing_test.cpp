@@ -79,6 +79,8 @@ TEST(RenderDrawingCli, RefusalsWriteNothing) {
         {"BadDate", "--date 31.02.2014", "x.png", 2},
         {"UnknownPictureType", "--record 1", "x.gif", 1},
         {"WidthTooSmall", "--record 1 --width 10", "x.png", 2},
+        {"WindowAndWidth", "--record 1 --window 600x820 --width 600", "x.png", 2},
+        {"NoMagneticMap", "--record 1 --magnetosphere", "x.png", 1},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(f.render(r.options, r.file).status, r.status) << r.name;

@@ -1,12 +1,16 @@
 // The drawing window: it follows the current record, reads coordinates and
 // angular distances with the mouse, answers its keys, saves and prints
-// drawings, merges record files and connects the main window's buttons.
+// drawings, merges record files and connects the main window's buttons; its
+// canvas and its saved picture equal the command line's picture of the same
+// view pixel for pixel.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -16,17 +20,21 @@
 #include <fstream>
 #include <memory>
 
+#include "demo/demo.h"
 #include "drawing/faculae.h"
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
+#include "records/record.h"
 #include "records/record_file.h"
 #include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
+#include "tests_support/run_cli.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/frame/ui_helpers.h"
 #include "ui/support/frame_fixture.h"
+#include "ui/support/picture_compare.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -104,6 +112,29 @@ void screens() {
 QPoint windowPoint(const DrawingWindow* w, int logicalX, int logicalY) {
     const DrawingScale s{w->options().zoomK};
     return {s.xy(logicalX), s.xy(logicalY)};
+}
+
+// The first ordinary drawing with auxiliary spots, with faculae fields or
+// without; 0 when the store has none.
+int demoDrawing(const Session& s, bool faculae) {
+    for (int i = 1; i <= s.recordCount(); ++i) {
+        const TZaznam& z = s.record(i);
+        bool spots = false;
+        for (int k = 0; k < z.groupCount(); ++k)
+            spots = spots || z.Skupiny[k].Pomocna1 != 0;
+        if (z.Zvlastni.empty() && spots && (z.faculaeCount() > 0) == faculae) return i;
+    }
+    return 0;
+}
+
+// heliokres-cli render drawing of the directory with `flags`, as a PNG.
+QImage cliDrawing(const Frame& f, const QString& flags) {
+    const auto png = f.dir.path() / "parity.png";
+    const CliRun r = RunCli("render drawing " + ShellQuoted(f.dir.path()) + " --out " +
+                                ShellQuoted(png) + " " + flags.toStdString(),
+                            true);
+    if (r.status != 0) qWarning("%s", r.out.c_str());
+    return QImage(QString::fromStdString(png.string()));
 }
 
 } // namespace
@@ -209,12 +240,7 @@ class TestDrawingWindow : public QObject {
 
         // The whole picture fits the window and goes whole into the files.
         const QSize picture = DrawingPictureSize(z.w->options());
-        QVERIFY2(z.w->width() >= picture.width() && z.w->height() >= picture.height(),
-                 qPrintable(QStringLiteral("window %1x%2, picture %3x%4")
-                                .arg(z.w->width())
-                                .arg(z.w->height())
-                                .arg(picture.width())
-                                .arg(picture.height())));
+        QVERIFY(QRect(QPoint(0, 0), z.w->size()).contains(QRect(QPoint(0, 0), picture)));
         if (enlarged) QVERIFY(z.w->options().zoomK > 14);
         // Every text lies inside the picture: the drawing number whole, the
         // last rows of the group table present.
@@ -226,13 +252,7 @@ class TestDrawingWindow : public QObject {
         for (const char* text : {"242/26", "p.skv.", "č. sku.", "117"})
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
 
-        // Saved pictures are the whole picture: F8 at the window's zoom, a
-        // range at the enlarged one.
-        z.f.messages.answers = {true};
-        QTest::keyClick(z.w, Qt::Key_F8);
-        const QImage f8(
-            QString::fromStdString((z.f.path("Obrázek") / "Zakres 2020-01-02 0705.bmp").string()));
-        QCOMPARE(f8.size(), picture);
+        // A range is saved whole at the enlarged zoom.
         z.f.mainWindow->action("SpeedButton3")->trigger();
         z.child<QSpinBox>("SpinEdit1")->setValue(2);
         z.child<QLineEdit>("Edit2")->setText(QStringLiteral("r"));
@@ -247,48 +267,36 @@ class TestDrawingWindow : public QObject {
         QVERIFY(range.width() <= screen.width() && range.height() <= screen.height());
     }
 
-    void orientationButtons() {
-        DrawingFrame z(recordsWithGroup(1));
-        QVERIFY(z.start());
-        auto* eastWest = z.child<QPushButton>("vyza");
-        auto* northSouth = z.child<QPushButton>("seji");
-        eastWest->click();
-        QCOMPARE(z.w->options().orientEW, -1);
-        northSouth->click();
-        QCOMPARE(z.w->options().orientNS, -1);
-        eastWest->click();
-        QCOMPARE(z.w->options().orientEW, 1);
-    }
-
     void mouseReadouts() {
         DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         auto* label = z.child<QLabel>("Label1");
+        QWidget* canvas = z.child<QWidget>("platno");
         // Left click at the centre: the disk centre's longitude and latitude.
-        QTest::mousePress(z.w, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
+        QTest::mousePress(canvas, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
         QVERIFY(label->isVisible());
         QVERIFY(label->text().contains(QStringLiteral(" , ")));
-        QTest::mouseRelease(z.w, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, windowPoint(z.w, 280, 280));
         QVERIFY(!label->isVisible());
         // Outside the disk nothing is shown.
-        QTest::mousePress(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
+        QTest::mousePress(canvas, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
         QVERIFY(!label->isVisible());
-        QTest::mouseRelease(z.w, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, windowPoint(z.w, 20, 600));
 
         // A right drag reads the angular distance; back at its start it is zero.
         const QPoint start = windowPoint(z.w, 330, 200);
-        QTest::mousePress(z.w, Qt::RightButton, {}, start);
+        QTest::mousePress(canvas, Qt::RightButton, {}, start);
         QCOMPARE(label->text(), QStringLiteral("0.00"));
         QMouseEvent away(QEvent::MouseMove, QPointF(windowPoint(z.w, 400, 300)),
-                         z.w->mapToGlobal(QPointF(windowPoint(z.w, 400, 300))), Qt::NoButton,
+                         canvas->mapToGlobal(QPointF(windowPoint(z.w, 400, 300))), Qt::NoButton,
                          Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(z.w, &away);
+        QApplication::sendEvent(canvas, &away);
         QVERIFY(label->text().toDouble() > 5);
-        QMouseEvent back(QEvent::MouseMove, QPointF(start), z.w->mapToGlobal(QPointF(start)),
+        QMouseEvent back(QEvent::MouseMove, QPointF(start), canvas->mapToGlobal(QPointF(start)),
                          Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(z.w, &back);
+        QApplication::sendEvent(canvas, &back);
         QCOMPARE(label->text(), QStringLiteral("0.00"));
-        QTest::mouseRelease(z.w, Qt::RightButton, {}, start);
+        QTest::mouseRelease(canvas, Qt::RightButton, {}, start);
         QVERIFY(!label->isVisible());
     }
 
@@ -387,12 +395,7 @@ class TestDrawingWindow : public QObject {
         const auto file = z.f.path("Obrázek") / "Zakres 2020-01-02 0705.bmp";
         QVERIFY(std::filesystem::exists(file));
         QVERIFY(z.f.mainWindow->statusBar()->currentMessage().endsWith(pathText(file)));
-        const QImage img(QString::fromStdString(file.string()));
-        QCOMPARE(img.size(), DrawingPictureSize(z.w->options()));
-        // Print colours: a white disk.
-        const DrawingScale s{z.w->options().zoomK};
-        QCOMPARE(img.pixelColor(s.xy(280), s.xy(300)), QColor(Qt::white));
-        QVERIFY(z.w->options().showLeaves);
+        QVERIFY(z.w->scene().leaves);
         // Saved again: the picture there is replaced only on "Ano".
         WriteFileAtomic(file, "dřívější");
         z.f.messages.answers = {true, false};
@@ -404,29 +407,14 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(ReadWholeFile(file), std::string("dřívější"));
     }
 
-    void f9MagneticMap() {
+    void f9WithoutMagneticMap() {
         DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         z.f.messages.clear();
         QTest::keyClick(z.w, Qt::Key_F9);
         QCOMPARE(z.f.messages.messages,
                  QStringList{QStringLiteral("Nejsou data pro magnetosféru")});
-        QVERIFY(!z.w->options().showMagnetic);
-
-        std::filesystem::create_directories(z.f.path("Magneto"));
-        {
-            std::ofstream out(z.f.path("Magneto") / "200101", std::ios::binary);
-            const std::uint16_t words[] = {7, 7, 5, (213 << 7) | 10, 0};
-            out.write(reinterpret_cast<const char*>(words), sizeof words);
-        }
-        z.f.messages.clear();
-        QTest::keyClick(z.w, Qt::Key_F9);
-        QVERIFY(z.f.messages.messages.isEmpty());
-        QVERIFY(z.w->options().showMagnetic);
-        QCOMPARE(z.w->model().magnetic.size(), std::size_t(1));
-        // Another record drops the overlay of this date.
-        z.f.mainWindow->model().setCurrent(1);
-        QVERIFY(!z.w->options().showMagnetic);
+        QVERIFY(!z.w->scene().magnetic);
     }
 
     void saveRangeAsPictures_data() {
@@ -660,6 +648,85 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.f.messages.messages.last().startsWith(QStringLiteral("Dokončno rozdělení")));
         QCOMPARE(ReadRecordFile(z.f.path("datax1.dat")).records.size(), std::size_t(3));
         QVERIFY(!z.child<QWidget>("Panel2")->isVisible());
+    }
+
+    // The canvas at a client size, set up through the window's keys, equals
+    // 'render drawing --window' of that size; F8's picture is the same
+    // drawing in print colours without leaves, whole and nothing more.
+    void windowEqualsCommandLine_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("view");
+        const char* views[] = {"groups", "faculae without leaves", "enlarged, mirrored",
+                               "magnetosphere", "F8 in print colours"};
+        for (const QSize& size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)})
+            for (int v = 0; v < 5; ++v)
+                QTest::addRow("%s %dx%d", views[v], size.width(), size.height()) << size << v;
+        // The enlarged window's own size, where its zoom rule makes a difference.
+        QTest::addRow("enlarged, mirrored 857x637") << QSize(857, 637) << 2;
+    }
+    void windowEqualsCommandLine() {
+        QFETCH(QSize, size);
+        QFETCH(int, view);
+        DrawingFrame z({});
+        WriteDemoDirectory(z.f.dir.path(), {.years = 1, .perYear = 60, .endDate = {2014, 12, 31}});
+        QVERIFY(z.start());
+        const int record = demoDrawing(z.f.session, view == 1);
+        QVERIFY(record > 0);
+        z.f.mainWindow->model().setCurrent(record);
+        if (view == 3) {
+            // A magnetic map of the drawing's day: rows of points across the disk.
+            std::vector<std::uint16_t> words{0, 0};
+            for (int row = 0; row < 300; ++row) {
+                words.push_back(64);
+                for (int column = 100; column < 330; column += 3)
+                    words.push_back(std::uint16_t(column << 7 | (row & 63)));
+            }
+            words.push_back(0);
+            std::filesystem::create_directories(z.f.path("Magneto"));
+            std::ofstream(z.f.path("Magneto") /
+                              MagneticMapFileName(*RecordDate(z.f.session.record(record))),
+                          std::ios::binary)
+                .write(reinterpret_cast<const char*>(words.data()), 2 * words.size());
+        }
+        QString flags = QStringLiteral("--record %1 --window %2x%3")
+                            .arg(record)
+                            .arg(size.width())
+                            .arg(size.height());
+        if (view == 1) {
+            QTest::keyClick(z.w, Qt::Key_V);
+            flags += QStringLiteral(" --no-leaves");
+        } else if (view == 2) {
+            z.f.mainWindow->action("menvet")->trigger();
+            z.child<QPushButton>("vyza")->click();
+            z.child<QPushButton>("seji")->click();
+            flags += QStringLiteral(" --enlarged --mirror-ew --mirror-ns");
+        } else if (view == 3) {
+            QTest::keyClick(z.w, Qt::Key_F9);
+            flags += QStringLiteral(" --magnetosphere");
+        }
+        auto* canvas = z.child<QWidget>("platno");
+        QMdiSubWindow* sub = z.w->subWindow();
+        sub->resize(sub->size() + (size - canvas->size()));
+        QTRY_COMPARE(canvas->size(), size);
+        if (view < 4) {
+            QCOMPARE(DifferingPixels(canvas->grab().toImage(), cliDrawing(z.f, flags)), 0);
+            // Another record drops an overlay of this date.
+            z.f.mainWindow->model().setCurrent(1);
+            QVERIFY(!z.w->scene().magnetic);
+            return;
+        }
+        z.f.messages.answers = {true};
+        QTest::keyClick(z.w, Qt::Key_F8);
+        const QDir folder(QString::fromStdString(z.f.path("Obrázek").string()));
+        const QStringList saved = folder.entryList({QStringLiteral("*.bmp")});
+        QCOMPARE(saved.size(), 1);
+        const QImage f8(folder.filePath(saved.front()));
+        const QImage cli = cliDrawing(z.f, flags + QStringLiteral(" --print-colours --no-leaves"));
+        QVERIFY(!f8.isNull() && QRect(QPoint(), cli.size()).contains(QRect(QPoint(), f8.size())));
+        QImage expected(cli.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(0, 0, f8);
+        QCOMPARE(DifferingPixels(cli, expected), 0);
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <cmath>
 #include <cstring>
 
@@ -39,6 +40,7 @@
 #include "ui/entry/record_list_window.h"
 #include "ui/frame/command_names.h"
 #include "ui/frame/messages.h"
+#include "ui/frame/picture_canvas.h"
 #include "ui/frame/session_model.h"
 #include "ui/frame/ui_helpers.h"
 
@@ -104,7 +106,7 @@ void DrawingWindow::place() {
     const int height = std::max(200, k_.area->viewport()->height() - 2 -
                                          scaledTruncated(HeightReduction, percent));
     normalSize_ = QSize(width, height);
-    const QSize client = enlarged_ ? enlargedSize() : normalSize_;
+    const QSize client = scene_.enlarged ? enlargedSize() : normalSize_;
     sub_->setGeometry(2, 1, client.width() + ram.width(), client.height() + ram.height());
 }
 
@@ -120,11 +122,21 @@ DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
       northSouthButton_(new QPushButton(QStringLiteral("S - J"), orientationBox_)),
       saveDrawingsPanel_(new SaveDrawingsPanel(this)), printPanel_(new PrintPanel(this)),
       mergePanel_(new MergePanel(this)), panel_(new GroupListPanel(this)),
-      splitPanel_(new SplitPanel(this)) {
+      splitPanel_(new SplitPanel(this)), canvas_(new PictureCanvas(this)) {
     setObjectName(QStringLiteral("DrawingWindow"));
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // The canvas fills the window, below the panels and the read-out.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(canvas_);
+    canvas_->lower();
+    canvas_->setPainter(
+        [this](QPainter& p, const QRect& r) { PaintDrawingPicture(p, r, picture_); });
+    canvas_->onPress([this](QMouseEvent& e) { onCanvasPress(e); });
+    canvas_->onMove([this](QMouseEvent& e) { onCanvasMove(e); });
+    canvas_->onRelease([this](QMouseEvent&) { onCanvasRelease(); });
+    canvas_->onResize([this] { onCanvasResized(); });
 
     statusLabel_->setObjectName(QStringLiteral("Label1"));
     statusLabel_->setAutoFillBackground(true);
@@ -203,12 +215,27 @@ void DrawingWindow::refresh() {
     }
     // An overlay belongs to one date: another record drops it.
     magneticMap_.clear();
-    options_.showMagnetic = false;
-    model_ = MakeDrawingModel(s.workingRecord(), s.workingEphemeris());
+    scene_.magnetic = false;
+    rebuild();
     saveFaculaeArea();
     heading();
-    if (panel_->isVisible()) panel_->fill(model_.record);
-    update();
+    if (panel_->isVisible()) panel_->fill(picture_.model->record);
+}
+
+void DrawingWindow::rebuild() {
+    scene_.width = canvas_->width();
+    scene_.height = canvas_->height();
+    picture_ = BuildDrawingPicture(session(), scene_, magneticMap_, &picture_);
+    canvas_->update();
+}
+
+DrawingPicture DrawingWindow::paperPicture(int record, const DrawingScene& view) const {
+    DrawingScene paper = view;
+    paper.record = record;
+    paper.drawingOnly = true;
+    paper.printColours = true;
+    if (record != 0) paper.magnetic = false;
+    return BuildDrawingPicture(session(), paper, magneticMap_);
 }
 
 void DrawingWindow::saveFaculaeArea() {
@@ -220,37 +247,13 @@ void DrawingWindow::saveFaculaeArea() {
 }
 
 void DrawingWindow::heading() {
-    const QString text = QStringLiteral("Zákres    ") + q(model_.record.Datum.text());
+    const QString text = QStringLiteral("Zákres    ") + q(picture_.model->record.Datum.text());
     setWindowTitle(text);
     if (sub_) sub_->setWindowTitle(text);
 }
 
-QImage DrawingWindow::picture(const TZaznam& z, bool print, bool leaves) const {
-    DrawingOptions o = options_;
-    o.print = print;
-    o.showLeaves = leaves;
-    o.showMagnetic = false;
-    // The whole picture at the window's zoom, whatever part the window shows.
-    QImage image(DrawingPictureSize(o), QImage::Format_RGB32);
-    QPainter p(&image);
-    const bool same = std::memcmp(&z, &model_.record, sizeof z) == 0;
-    if (same) {
-        o.showMagnetic = options_.showMagnetic;
-        PaintDrawing(p, image.rect(), model_, o);
-    } else {
-        PaintDrawing(p, image.rect(), MakeDrawingModel(z), o);
-    }
-    return image;
-}
-
-void DrawingWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    PaintDrawing(p, rect(), model_, options_);
-}
-
-void DrawingWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    options_.zoomK = fittedZoom();
+void DrawingWindow::onCanvasResized() {
+    rebuild();
     placePanels();
 }
 
@@ -286,7 +289,7 @@ std::vector<QWidget*> DrawingWindow::panels() const {
 void DrawingWindow::placePanels() {
     for (QWidget* w : panels()) {
         fitPanel(w);
-        const QPoint at = PanelPosition(size(), DrawingScale{options_.zoomK}, w->size());
+        const QPoint at = PanelPosition(size(), picture_.scale(), w->size());
         // A panel that runs below the window gives up height (its list scrolls).
         if (at.y() + w->height() > height())
             w->resize(w->width(),
@@ -330,19 +333,19 @@ bool DrawingWindow::closePanels() {
 // ---------------------------------------------------------------------------
 // Mouse
 
-void DrawingWindow::mousePressEvent(QMouseEvent* event) {
+void DrawingWindow::onCanvasPress(QMouseEvent& event) {
     setFocus();
-    const DrawingScale scale{options_.zoomK};
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        if (!model_.ephemeris) return;
-        const auto h = ClickReadout(*model_.ephemeris, scale, pos.x(), pos.y(), options_.orientEW,
-                                    options_.orientNS);
+    const DrawingScale scale = picture_.scale();
+    const DrawingOptions& o = picture_.options;
+    const QPoint pos = event.position().toPoint();
+    if (event.button() == Qt::LeftButton) {
+        const auto& ephemeris = picture_.model->ephemeris;
+        if (!ephemeris) return;
+        const auto h = ClickReadout(*ephemeris, scale, pos.x(), pos.y(), o.orientEW, o.orientNS);
         if (!h) return;
         statusLabel_->setText(q(ClickReadoutText(*h)));
-    } else if (event->button() == Qt::RightButton) {
-        rightDragStart_ =
-            WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
+    } else if (event.button() == Qt::RightButton) {
+        rightDragStart_ = WindowToDiskOffset(scale, pos.x(), pos.y(), o.orientEW, o.orientNS);
         statusLabel_->setText(QStringLiteral("0.00"));
     } else {
         return;
@@ -353,12 +356,12 @@ void DrawingWindow::mousePressEvent(QMouseEvent* event) {
     statusLabel_->raise();
 }
 
-void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::RightButton) || !rightDragStart_) return;
-    const DrawingScale scale{options_.zoomK};
-    const QPoint pos = event->position().toPoint();
-    const DiskOffset now =
-        WindowToDiskOffset(scale, pos.x(), pos.y(), options_.orientEW, options_.orientNS);
+void DrawingWindow::onCanvasMove(QMouseEvent& event) {
+    if (!(event.buttons() & Qt::RightButton) || !rightDragStart_) return;
+    const DrawingScale scale = picture_.scale();
+    const QPoint pos = event.position().toPoint();
+    const DiskOffset now = WindowToDiskOffset(scale, pos.x(), pos.y(), picture_.options.orientEW,
+                                              picture_.options.orientNS);
     if (std::hypot(now.east, now.north) > scale.xy(DiskRadius)) return;
     const double d = AngularDistance(*rightDragStart_, now, scale.diskRadiusPx());
     statusLabel_->setText(q(FormatNumber(d, "#0.00")));
@@ -366,7 +369,7 @@ void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
     statusLabel_->move(pos.x() + 20, pos.y());
 }
 
-void DrawingWindow::mouseReleaseEvent(QMouseEvent*) {
+void DrawingWindow::onCanvasRelease() {
     statusLabel_->hide();
     rightDragStart_.reset();
 }
@@ -440,47 +443,35 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
 // View commands
 
 QSize DrawingWindow::enlargedSize() const {
-    const DrawingScale scale{enlargedZoom()};
-    return {scale.width(), scale.height()};
-}
-
-int DrawingWindow::enlargedZoom() const {
     const QWidget* area = k_.area->viewport();
     const QSize ram = sub_ ? sub_->size() - size() : QSize();
     const int width = std::max(200, area->width() - 4 - ram.width());
     const int height = std::max(150, area->height() - 2 - ram.height());
-    return DrawingScale::ZoomToFit(width, height,
-                                   DrawingScale::ZoomForWidth(width, EnlargedZoomNumerator));
-}
-
-int DrawingWindow::fittedZoom() const {
-    const int most = DrawingScale::ZoomForWidth(width(), enlarged_ ? EnlargedZoomNumerator
-                                                                   : NormalZoomNumerator);
-    return DrawingScale::ZoomToFit(width(), height(), most);
+    const DrawingScale scale{DrawingZoom(width, height, true)};
+    return {scale.width(), scale.height()};
 }
 
 void DrawingWindow::toggleSize() {
-    if (!enlarged_) normalSize_ = size();
-    enlarged_ = !enlarged_;
-    const QSize client = enlarged_ ? enlargedSize() : normalSize_;
+    if (!scene_.enlarged) normalSize_ = size();
+    scene_.enlarged = !scene_.enlarged;
+    const QSize client = scene_.enlarged ? enlargedSize() : normalSize_;
     if (sub_) {
         const QSize ram = sub_->size() - size();
         sub_->resize(client + ram);
     } else {
         resize(client);
     }
-    options_.zoomK = fittedZoom();
+    rebuild();
     // The new size shows for a moment in the status line; the caption keeps
     // naming the drawing.
     k_.frame.showStatus(QStringLiteral("%1 x %2").arg(width()).arg(height()), 3000);
     heading();
     if (QAction* a = k_.frame.action(cmd::ToggleDrawingSize))
-        a->setText(enlarged_ ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
-    update();
+        a->setText(scene_.enlarged ? QStringLiteral("Zmenšit") : QStringLiteral("Zvětšit"));
 }
 
 void DrawingWindow::toggleGroupList() {
-    panel_->fill(model_.record);
+    panel_->fill(picture_.model->record);
     showPanel(panel_);
 }
 
@@ -492,24 +483,24 @@ void DrawingWindow::toggleOrientation() {
 }
 
 void DrawingWindow::onEastWestClicked() {
-    options_.orientEW = -options_.orientEW;
-    eastWestButton_->setText(options_.orientEW == 1 ? QStringLiteral("Z - V")
-                                                    : QStringLiteral("V - Z"));
+    scene_.orientEW = -scene_.orientEW;
+    eastWestButton_->setText(scene_.orientEW == 1 ? QStringLiteral("Z - V")
+                                                  : QStringLiteral("V - Z"));
     orientationBox_->hide();
-    update();
+    rebuild();
 }
 
 void DrawingWindow::onNorthSouthClicked() {
-    options_.orientNS = -options_.orientNS;
-    northSouthButton_->setText(options_.orientNS == 1 ? QStringLiteral("S - J")
-                                                      : QStringLiteral("J - S"));
+    scene_.orientNS = -scene_.orientNS;
+    northSouthButton_->setText(scene_.orientNS == 1 ? QStringLiteral("S - J")
+                                                    : QStringLiteral("J - S"));
     orientationBox_->hide();
-    update();
+    rebuild();
 }
 
 void DrawingWindow::leaves(bool visible) {
-    options_.showLeaves = visible;
-    update();
+    scene_.leaves = visible;
+    rebuild();
 }
 
 void DrawingWindow::measurement() {

@@ -13,11 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "drawing/drawing_model.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_records.h"
-#include "drawing/drawing_scale.h"
-#include "render/drawing_options.h"
+#include "drawing/drawing_scene.h"
 #include "ui/frame/window_context.h"
 
 class QGroupBox;
@@ -29,6 +27,7 @@ class QPushButton;
 namespace hk {
 
 class Session;
+class PictureCanvas;
 class GroupListPanel;
 class SplitPanel;
 class MergePanel;
@@ -42,29 +41,18 @@ class DrawingWindow : public QWidget {
     // brings it to the front.
     static DrawingWindow* createWindow(WindowContext k);
 
-    const DrawingOptions& options() const { return options_; }
-    const DrawingModel& model() const { return model_; }
-    bool enlarged() const { return enlarged_; }
+    // What the window shows (its scene) and the picture built of it.
+    const DrawingScene& scene() const { return scene_; }
+    const DrawingOptions& options() const { return picture_.options; }
+    const DrawingModel& model() const { return *picture_.model; }
+    bool enlarged() const { return scene_.enlarged; }
     QMdiSubWindow* subWindow() const { return sub_; }
-
-    // The picture of a record at the window's size and zoom (print colours:
-    // white disk).
-    QImage picture(const TZaznam& z, bool print, bool leaves) const;
-
-    // Prints records `range` on the printer, one drawing per page, shifted
-    // down by `shiftPercent` percent of the page.
-    void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
 
     // Choosing a record file to open and a printer; tests put their own.
     std::function<QString(const QString& heading)> chooseFile;
     std::function<bool(QPrinter&)> choosePrinter;
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,14 +91,30 @@ class DrawingWindow : public QWidget {
     void onCancelMergeClicked();
     void onSplitClicked();
 
+    // The canvas's mouse: coordinates (left), angular distances (right drag).
+    void onCanvasPress(QMouseEvent& event);
+    void onCanvasMove(QMouseEvent& event);
+    void onCanvasRelease();
+    // The canvas took a new size: the picture and the panels follow.
+    void onCanvasResized();
+
     // The file name of the shown drawing's picture ("Zakres yyyy-mm-dd hhmm.bmp",
     // "-2" for a second drawing of the minute); nullopt without a valid date.
     std::optional<std::string> shownDrawingName() const;
     DrawingWindow(WindowContext k, QWidget* parent);
 
     const Session& session() const;
-    // The model of the current record again (the overlay is dropped).
+    // The working record again (the overlay is dropped).
     void refresh();
+    // Builds the picture of the scene (when the scene or the store change,
+    // never in a paint) and repaints.
+    void rebuild();
+    // The picture of the scene with only the drawing, in print colours, for
+    // a file or paper: `record` of the store (0: the working record).
+    DrawingPicture paperPicture(int record, const DrawingScene& view) const;
+    // Prints records `range` on the printer, one drawing per page, shifted
+    // down by `shiftPercent` percent of the page.
+    void printTo(QPrinter& printer, const PrintRecordRange& range, double shiftPercent);
     // The faculae area of the current stored record, written into it.
     void saveFaculaeArea();
     void heading();
@@ -126,20 +130,17 @@ class DrawingWindow : public QWidget {
     // The client size of the enlarged window: the whole picture at the
     // largest zoom the work area holds.
     QSize enlargedSize() const;
-    int enlargedZoom() const;
-    // The zoom of the window's size: the picture fits the client area whole.
-    int fittedZoom() const;
-    // Sorts after records were added and keeps the current record current.
 
     WindowContext k_;
     QMdiSubWindow* sub_ = nullptr;
     // The main window's work area, watched for its size; compared without
     // calling into a main window that may be going away.
     QPointer<QWidget> areaViewport_;
-    DrawingOptions options_;
-    DrawingModel model_;
+    PictureCanvas* canvas_;
+    DrawingScene scene_;
+    DrawingPicture picture_;
+    // The magnetic map of the shown record's date (F9), beside the store.
     std::vector<std::uint16_t> magneticMap_;
-    bool enlarged_ = false;
     QSize normalSize_;
     std::optional<DiskOffset> rightDragStart_; // right-button drag start
 

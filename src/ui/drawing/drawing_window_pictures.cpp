@@ -57,7 +57,7 @@ std::optional<std::string> DrawingWindow::shownDrawingName() const {
     const Session& s = session();
     const int k = s.currentIndex();
     return k >= 1 && k <= s.recordCount() ? SavedDrawingImageName(s.records(), k)
-                                          : SavedDrawingImageName(std::span(&model_.record, 1), 1);
+                                          : SavedDrawingImageName(std::span(&model().record, 1), 1);
 }
 
 void DrawingWindow::saveBitmap() {
@@ -78,33 +78,33 @@ void DrawingWindow::saveBitmap() {
                                 pathText(file));
             return;
         }
-        SaveImage(picture(model_.record, true, false), file);
+        // The whole drawing at the window's zoom, in print colours, without
+        // the leaves.
+        DrawingScene view = scene_;
+        view.leaves = false;
+        SaveImage(DrawingPictureImage(paperPicture(0, view)), file);
         k_.frame.showStatus(QStringLiteral("Obrázek uložen: ") + pathText(file));
     });
 }
 
 void DrawingWindow::withMagnetosphere() {
     magneticMap_.clear();
-    options_.showMagnetic = false;
-    const auto date = RecordDate(model_.record);
-    const Session& s = session();
-    const std::string name = date ? "Magneto/" + MagneticMapFileName(*date) : std::string();
-    if (!date || !s.dir.exists("Magneto") || !s.dir.exists(name) ||
-        !std::filesystem::is_regular_file(s.dir.resolve(name))) {
+    scene_.magnetic = false;
+    const auto file = DrawingMagneticMapFile(session(), model().record);
+    if (!file) {
         k_.messages.showMessage(QStringLiteral("Nejsou data pro magnetosféru"));
-        update();
+        rebuild();
         return;
     }
     runCommand(k_.messages, [&] {
-        const MagneticMap map = ReadMagneticMap(s.dir.resolve(name));
+        MagneticMap map = ReadMagneticMap(*file);
         if (map.truncated)
             k_.messages.showMessage(QStringLiteral("Soubor magnetosféry je delší než 50002 slov, "
                                                    "zobrazí se jen jeho začátek"));
-        magneticMap_ = map.words;
-        model_ = MakeDrawingModel(model_.record, model_.ephemeris, magneticMap_);
-        options_.showMagnetic = true;
+        magneticMap_ = std::move(map.words);
+        scene_.magnetic = true;
     });
-    update();
+    rebuild();
 }
 
 void DrawingWindow::onSaveRangeClicked() {
@@ -132,10 +132,13 @@ void DrawingWindow::onSaveRangeClicked() {
         return;
     }
     // The pictures are drawn at the enlarged size.
-    DrawingOptions o = options_;
-    o.print = true;
-    o.showMagnetic = false;
-    o.zoomK = enlarged_ ? options_.zoomK : enlargedZoom();
+    DrawingScene view = scene_;
+    if (!view.enlarged) {
+        const QSize enlarged = enlargedSize();
+        view.enlarged = true;
+        view.width = enlarged.width();
+        view.height = enlarged.height();
+    }
     runCommand(messages, [&] {
         const auto folder = s.dir.ensureFolder("Obrázek");
         const auto names =
@@ -158,7 +161,6 @@ void DrawingWindow::onSaveRangeClicked() {
         BusyCursor busy;
         int undated = 0;
         std::vector<std::filesystem::path> written;
-        QImage image(DrawingPictureSize(o), QImage::Format_RGB32);
         for (int i = from; i <= to; ++i) {
             const auto& name = names[static_cast<std::size_t>(i - from)];
             if (!name) {
@@ -167,13 +169,7 @@ void DrawingWindow::onSaveRangeClicked() {
             }
             const std::filesystem::path file = folder / *name;
             if (!replace && std::filesystem::exists(file)) continue;
-            const TZaznam& z = s.record(i);
-            {
-                QPainter p(&image);
-                PaintDrawing(p, image.rect(), MakeDrawingModel(z, s.geometry(i, i).ephemeris(i)),
-                             o);
-            }
-            SaveImage(image, file, quality);
+            SaveImage(DrawingPictureImage(paperPicture(i, view)), file, quality);
             written.push_back(file);
         }
         // Nothing written is never reported as saved.
@@ -205,10 +201,10 @@ void DrawingWindow::onPrintClicked() {
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize pictureSize = DrawingPictureSize(options_);
-    const double scale = double(page.width()) / std::max(1, pictureSize.width());
+    const DrawingScale drawing = picture_.scale();
+    const double scale = double(page.width()) / std::max(1, drawing.width());
     const int percent = static_cast<int>(
-        std::lround(100.0 * pictureSize.height() * scale / std::max(1, page.height())));
+        std::lround(100.0 * drawing.height() * scale / std::max(1, page.height())));
     messages.showMessage(QStringLiteral("Výška obrázku je  ") + QString::number(percent) +
                          QStringLiteral("%"));
     const auto offset =
@@ -233,18 +229,14 @@ void DrawingWindow::printTo(QPrinter& printer, const PrintRecordRange& range, do
     }
     BusyCursor busy;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    DrawingOptions o = options_;
-    const QSize pictureSize = DrawingPictureSize(o);
-    const double scale = double(page.width()) / std::max(1, pictureSize.width());
-    o.print = true;
-    o.showMagnetic = false;
     for (int i = range.first; i <= range.last && i <= s.recordCount(); ++i) {
         if (i > range.first) printer.newPage();
+        const DrawingPicture picture = paperPicture(i, scene_);
+        const double scale = double(page.width()) / std::max(1, picture.width);
         p.save();
         p.translate(0, page.height() * shiftPercent / 100.0);
         p.scale(scale, scale);
-        PaintDrawing(p, QRect(QPoint(0, 0), pictureSize),
-                     MakeDrawingModel(s.record(i), s.geometry(i, i).ephemeris(i)), o);
+        PaintDrawingPicture(p, QRect(0, 0, picture.width, picture.height), picture);
         p.restore();
     }
     p.end();

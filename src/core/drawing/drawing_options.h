@@ -1,6 +1,7 @@
 #pragma once
-// How a drawing is shown: the window keeps these and passes them to the
-// renderer; saving, printing and the command-line tool pass their own.
+// How the painter shows a drawing: its zoom, orientation, leaves, colours and
+// overlay. BuildDrawingPicture decides them from a scene; tests and tools
+// that paint a model directly pass their own.
 namespace hk {
 
 struct DrawingOptions {
