@@ -51,7 +51,7 @@ GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const Geo
     int maxR = 0, maxY = 0;
 
     for (int k = 1; k <= n; ++k) {
-        PrefetchAhead(records, std::size_t(k - 1), 2);
+        PrefetchAhead(records, std::size_t(k - 1), 4);
         const TZaznam& z = records[std::size_t(k - 1)];
         const int r = z.Rotace - firstRotation + 1;
         v.rotationCount = r;
