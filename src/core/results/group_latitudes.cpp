@@ -5,6 +5,7 @@
 
 #include "records/record.h"
 #include "results/month_sums.h"
+#include "results/record_prefetch.h"
 
 namespace hk {
 
@@ -35,31 +36,36 @@ GroupLatitudes ComputeGroupLatitudes(std::span<const TZaznam> records, const Geo
     const int firstYear = g.record(1).date ? g.record(1).date->year : 0;
     const int n = static_cast<int>(records.size());
 
-    // Sizes from the data: the last record's rotation and the largest index
-    // any group reaches.
+    // The tables grow in the one pass over the records: the rotations to one
+    // above the largest record's index, the years to the latest year. A
+    // group's rotation index is at most one above its record's, so the table
+    // already holds it when the group is counted.
+    RotationLatitudes emptyRotation;
+    emptyRotation.northMin = NoNorthMin;
+    emptyRotation.southMax = NoSouthMax;
+    YearLatitudes emptyYear;
+    emptyYear.northMin = NoYearNorthMin;
+    emptyYear.southMax = NoYearSouthMax;
+    v.rotationTable.resize(1);
+    v.yearTable.resize(1);
     int maxR = 0, maxY = 0;
-    for (int k = 1; k <= n; ++k) {
-        maxR = std::max(maxR, records[std::size_t(k - 1)].Rotace - firstRotation + 2);
-        if (const auto& d = g.record(k).date; d && firstYear > 0)
-            maxY = std::max(maxY, d->year - firstYear + 1);
-    }
-    v.rotationTable.assign(std::size_t(maxR) + 1, RotationLatitudes{});
-    for (std::size_t r = 1; r < v.rotationTable.size(); ++r) {
-        v.rotationTable[r].northMin = NoNorthMin;
-        v.rotationTable[r].southMax = NoSouthMax;
-    }
-    v.yearTable.assign(std::size_t(maxY) + 1, YearLatitudes{});
-    for (std::size_t y = 1; y < v.yearTable.size(); ++y) {
-        v.yearTable[y].northMin = NoYearNorthMin;
-        v.yearTable[y].southMax = NoYearSouthMax;
-    }
 
     for (int k = 1; k <= n; ++k) {
+        PrefetchAhead(records, std::size_t(k - 1), 4);
         const TZaznam& z = records[std::size_t(k - 1)];
         const int r = z.Rotace - firstRotation + 1;
         v.rotationCount = r;
-        if (IsSpecialRecord(z)) continue;
+        if (r + 1 > maxR) {
+            maxR = r + 1;
+            if (v.rotationTable.size() < std::size_t(maxR) + 1)
+                v.rotationTable.resize(std::size_t(maxR) + 1, emptyRotation);
+        }
         const RecordGeometry& rg = g.record(k);
+        if (rg.date && firstYear > 0 && rg.date->year - firstYear + 1 > maxY) {
+            maxY = rg.date->year - firstYear + 1;
+            v.yearTable.resize(std::size_t(maxY) + 1, emptyYear);
+        }
+        if (IsSpecialRecord(z)) continue;
         if (!rg.date || !rg.ephemeris) continue;
         const int y = rg.date->year - firstYear + 1;
         YearLatitudes* year = y >= 1 && y < static_cast<int>(v.yearTable.size())

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "results/month_sums.h"
+#include "results/record_prefetch.h"
 
 #include "records/record.h"
 #include "text/number_format.h"
@@ -80,6 +81,7 @@ std::vector<RotationGroups> CountRotationGroups(std::span<const TZaznam> records
         const int firstDay = d0 ? DaySerial(*d0) : 0;
         taken.clear();
         for (int i = from; i <= to; ++i) {
+            PrefetchAhead(records, std::size_t(i), 4);
             const TZaznam& z = records[std::size_t(i)];
             const RecordGeometry& rg = g.record(i + 1);
             if (!rg.date || !rg.ephemeris || IsSpecialRecord(z)) continue;

@@ -1,8 +1,8 @@
 #include "results/zone_positions.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
-#include <map>
 
 #include "records/record.h"
 #include "results/month_sums.h"
@@ -34,8 +34,42 @@ struct Row {
     Counts counts;
 };
 
+// Sums of a month or a year, present once a record of it took part.
+struct Period {
+    Counts counts;
+    bool present = false;
+};
+
+// Periods numbered continuously (months as year * 12 + month - 1, years as
+// they are) in a flat table from the earliest to the latest number; the
+// table grows at its front only when the store is out of date order.
+class PeriodTable {
+  public:
+    Counts& at(int number) {
+        if (periods_.empty()) {
+            first_ = number;
+        } else if (number < first_) {
+            periods_.insert(periods_.begin(), static_cast<std::size_t>(first_ - number), Period{});
+            first_ = number;
+        }
+        const auto index = static_cast<std::size_t>(number - first_);
+        if (index >= periods_.size()) periods_.resize(index + 1);
+        periods_[index].present = true;
+        return periods_[index].counts;
+    }
+    // Calls f(number, counts) for every present period, in ascending order.
+    template <typename F> void forEach(F&& f) const {
+        for (std::size_t i = 0; i < periods_.size(); ++i)
+            if (periods_[i].present) f(first_ + static_cast<int>(i), periods_[i].counts);
+    }
+
+  private:
+    int first_ = 0;
+    std::vector<Period> periods_;
+};
+
 struct Sections {
-    std::vector<Row> drawingSetting, months, years, allCurves;
+    std::vector<Row> months, years, allCurves;
 };
 
 // The date as the row label; a date is plain ASCII and needs no conversion.
@@ -53,11 +87,14 @@ bool takesPart(const TSkupina& s, std::string_view zurichClass) {
            groupClass.front() == zurichClass.front() && zurichClass.size() == 1;
 }
 
+// One pass over the records: `drawing(z, counts)` for every drawing that
+// takes part, in store order, and the sums of the months, years and all data.
+template <typename OnDrawing>
 Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
-                 std::string_view zurichClass, bool drawingSetting) {
-    Sections out;
-    std::map<int, Counts> months;
-    std::map<int, Counts> years;
+                 std::string_view zurichClass, OnDrawing&& drawing) {
+    const bool everyClass = zurichClass == AllClasses;
+    PeriodTable months;
+    PeriodTable years;
     Counts all;
     for (std::size_t k = 0; k < records.size(); ++k) {
         PrefetchAhead(records, k, 5);
@@ -69,32 +106,42 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
         const auto groups = geometry.groups(static_cast<int>(k) + 1);
         for (std::size_t j = 0; j < groups.size(); ++j) {
             const TSkupina& s = z.Skupiny[j];
-            if (!takesPart(s, zurichClass) || IsHemisphereMarker(s)) continue;
+            if ((!everyClass && !takesPart(s, zurichClass)) || IsHemisphereMarker(s)) continue;
             const int zone = ZoneOf(groups[j].CMD);
             if (zone < 0) continue;
             ++c.g[zone];
             c.f[zone] += s.Poc;
         }
-        if (drawingSetting) out.drawingSetting.push_back({date(z), c});
-        months[rg.date->year * 100 + rg.date->month].add(c);
-        years[rg.date->year].add(c);
+        drawing(z, c);
+        months.at(rg.date->year * 12 + rg.date->month - 1).add(c);
+        years.at(rg.date->year).add(c);
         all.add(c);
     }
-    for (const auto& [m, c] : months)
-        out.months.push_back({std::to_string(m % 100) + " . " + std::to_string(m / 100), c});
-    for (const auto& [y, c] : years)
-        out.years.push_back({std::to_string(y), c});
+    Sections out;
+    months.forEach([&out](int m, const Counts& c) {
+        out.months.push_back({std::to_string(m % 12 + 1) + " . " + std::to_string(m / 12), c});
+    });
+    years.forEach([&out](int y, const Counts& c) { out.years.push_back({std::to_string(y), c}); });
     out.allCurves.push_back({std::string(AllClasses), all});
     return out;
 }
 
-std::vector<std::string> gridRow(const Row& r) {
-    std::vector<std::string> row(Columns);
-    row[0] = r.label;
-    for (int z = 0; z < ZoneCount; ++z) {
-        row[1 + z] = std::to_string(r.counts.g[z]);
-        row[ZoneCount + 2 + z] = std::to_string(r.counts.f[z]);
-    }
+// A grid row: the label, the six group counts, an empty column, the six spot
+// sums. The cells are made in place, the numbers written without a stream.
+std::vector<std::string> gridRow(std::string label, const Counts& counts) {
+    std::vector<std::string> row;
+    row.reserve(Columns);
+    row.push_back(std::move(label));
+    char digits[24];
+    auto number = [&](long n) {
+        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        row.emplace_back(digits, end);
+    };
+    for (int z = 0; z < ZoneCount; ++z)
+        number(counts.g[z]);
+    row.emplace_back();
+    for (int z = 0; z < ZoneCount; ++z)
+        number(counts.f[z]);
     return row;
 }
 
@@ -161,29 +208,31 @@ ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryC
     header[0] = "Datum";
     for (int z = 0; z < ZoneCount; ++z)
         header[1 + z] = header[ZoneCount + 2 + z] = std::string(ZoneHeads[z]);
+    // The drawings' rows come first, straight from the pass over the records.
+    if (sections.drawingSetting) grid.cells.reserve(records.size() + 1);
     grid.cells.push_back(std::move(header));
-
-    const Sections s = collect(records, geometry, zurichClass, sections.drawingSetting);
-    const std::pair<bool, const std::vector<Row>*> order[] = {
-        {sections.drawingSetting, &s.drawingSetting},
-        {sections.months, &s.months},
-        {sections.years, &s.years},
-        {sections.allCurves, &s.allCurves}};
-    std::size_t rows = 1;
-    for (const auto& [shown, list] : order)
-        if (shown) rows += list->size();
-    grid.cells.reserve(rows);
+    const Sections s =
+        collect(records, geometry, zurichClass, [&](const TZaznam& z, const Counts& c) {
+            if (sections.drawingSetting) grid.cells.push_back(gridRow(date(z), c));
+        });
+    const std::pair<bool, const std::vector<Row>*> order[] = {{sections.months, &s.months},
+                                                              {sections.years, &s.years},
+                                                              {sections.allCurves, &s.allCurves}};
     for (const auto& [shown, list] : order)
         if (shown)
             for (const Row& r : *list)
-                grid.cells.push_back(gridRow(r));
+                grid.cells.push_back(gridRow(r.label, r.counts));
     return grid;
 }
 
 std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, std::string_view zurichClass) {
-    const Sections s = collect(records, geometry, zurichClass, true);
-    return {textFile("polohydeni.dat", "Datum", {&s.drawingSetting}),
+    std::vector<Row> drawings;
+    const Sections s =
+        collect(records, geometry, zurichClass, [&](const TZaznam& z, const Counts& c) {
+            drawings.push_back({date(z), c});
+        });
+    return {textFile("polohydeni.dat", "Datum", {&drawings}),
             textFile("polohymesicni.dat", "Měsíc", {&s.months}),
             textFile("polohyrocni.dat", "Rok", {&s.years, &s.allCurves})};
 }

@@ -88,6 +88,19 @@ void FillGrid(QTableView& view, const ResultsGrid& table) {
     SizeColumns(view, table);
 }
 
+void FillGrid(QTableView& view, ResultsGrid&& table) {
+    auto* model = qobject_cast<ResultsGridModel*>(view.model());
+    if (!model) return;
+    model->setTable(std::move(table));
+    SizeColumns(view, model->table());
+}
+
+const ResultsGrid& GridTable(const QTableView& view) {
+    static const ResultsGrid none;
+    const auto* model = qobject_cast<const ResultsGridModel*>(view.model());
+    return model ? model->table() : none;
+}
+
 void SizeColumns(QTableView& view, const ResultsGrid& table) {
     // The few widest texts of a column by a rough count hold its widest one
     // in all but odd cases; they are measured, the rest only counted.
@@ -99,19 +112,33 @@ void SizeColumns(QTableView& view, const ResultsGrid& table) {
     const int margin =
         2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) +
         (view.showGrid() ? 1 : 0) + 4;
-    for (std::size_t c = 0; c < table.columnCount(); ++c) {
-        std::vector<std::pair<int, const std::string*>> longest;
-        for (const auto& row : table.cells) {
-            if (c >= row.size()) continue;
-            const std::pair<int, const std::string*> text{roughWidth(row[c]), &row[c]};
-            if (longest.size() == Candidates && text.first <= longest.back().first) continue;
-            if (longest.size() == Candidates) longest.pop_back();
-            const auto at = std::find_if(longest.begin(), longest.end(),
-                                         [&](const auto& s) { return s.first < text.first; });
-            longest.insert(at, text);
+    // One pass over the rows, in the order they lie in memory, keeping each
+    // column's candidates (widest first, the earlier of equal ones first).
+    using Candidate = std::pair<int, const std::string*>;
+    const std::size_t columns = table.columnCount();
+    std::vector<std::vector<Candidate>> longest(columns);
+    for (auto& candidates : longest)
+        candidates.reserve(Candidates + 1);
+    for (const auto& row : table.cells) {
+        const std::size_t n = std::min(columns, row.size());
+        for (std::size_t c = 0; c < n; ++c) {
+            auto& candidates = longest[c];
+            // A text counts at most two a byte: most cells are known to be
+            // narrower than the candidates without being counted.
+            if (candidates.size() == Candidates &&
+                2 * static_cast<int>(row[c].size()) <= candidates.back().first)
+                continue;
+            const Candidate text{roughWidth(row[c]), &row[c]};
+            if (candidates.size() == Candidates && text.first <= candidates.back().first) continue;
+            if (candidates.size() == Candidates) candidates.pop_back();
+            const auto at = std::find_if(candidates.begin(), candidates.end(),
+                                         [&](const Candidate& s) { return s.first < text.first; });
+            candidates.insert(at, text);
         }
+    }
+    for (std::size_t c = 0; c < columns; ++c) {
         int width = 0;
-        for (const auto& [rough, text] : longest)
+        for (const auto& [rough, text] : longest[c])
             width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(*text)));
         view.setColumnWidth(static_cast<int>(c), width + margin);
     }

@@ -40,6 +40,11 @@ QTableView* NewGrid(const QString& objectName, QWidget* parent);
 // Shows the table in a view made by NewGrid: row 0 and column 0 as fixed
 // (grey) cells, value cells right-aligned.
 void FillGrid(QTableView& view, const ResultsGrid& table);
+// The same, the table moved into the view's model instead of copied: for a
+// table of many rows that the window need not keep beside its view.
+void FillGrid(QTableView& view, ResultsGrid&& table);
+// The table shown by a view made by NewGrid.
+const ResultsGrid& GridTable(const QTableView& view);
 
 // Column widths from the font's metrics of the longest texts of each column
 // (a few candidates by length), not from laying out every cell.

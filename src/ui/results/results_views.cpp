@@ -212,8 +212,12 @@ bool ResultsWindow::buildView() {
                                     checked(cmd::ResultsZonesByMonth),
                                     checked(cmd::ResultsZonesByYear), true};
         BusyCursor busy;
-        grid_ = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
-        FillGrid(*zonesGrid_, grid_);
+        // A row a drawing: the grid's model keeps the table, the window its
+        // caption only, so the hundred thousand rows of a long archive are
+        // not copied.
+        ResultsGrid table = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
+        grid_ = ResultsGrid{table.caption, {}};
+        FillGrid(*zonesGrid_, std::move(table));
         stack_->setCurrentWidget(zonesPage_);
         break;
     }
@@ -282,10 +286,12 @@ bool ResultsWindow::printView(QPrinter& printer) {
     switch (mode_) {
     case ObserversByYear:
     case LargestGroups:
-    case Zones:
-        if (grid_.rowCount() < 2) break;
-        PrintTable(printer, grid_, q(grid_.caption));
+    case Zones: {
+        const ResultsGrid& table = mode_ == Zones ? GridTable(*zonesGrid_) : grid_;
+        if (table.rowCount() < 2) break;
+        PrintTable(printer, table, q(table.caption));
         return true;
+    }
     case ObserverDaily:
         if (observerResultsPanel_->list().n == 0) break;
         PrintTable(printer, observerResultsPanel_->list().grid,
