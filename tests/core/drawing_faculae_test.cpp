@@ -45,12 +45,6 @@ TEST(FaculaeCount, PixelsOfKnownFields) {
     }
 }
 
-TEST(FaculaeArea, RoundsCountTimesFactor) {
-    EXPECT_EQ(FaculaeArea(0), 0);
-    EXPECT_EQ(FaculaeArea(141 * 141), 90121); // 19881 * 4.533 = 90120.573
-    EXPECT_EQ(FaculaeArea(1), 5);
-}
-
 TEST(FaculaeArea, BitmapIsClearAfterEachCount) {
     FaculaeBitmap bitmap;
     TZaznam z = Record("01.03.2014");

@@ -127,15 +127,6 @@ TEST(PlaceLeaf, RunsFromStartToEnd) {
         EXPECT_EQ(p, (DrawingPoint{40, 50}));
 }
 
-TEST(ClickReadout, CentreGivesTheDiskCentre) {
-    const Ephemeris e{0, 0, 100, 2000};
-    const DrawingScale s{14};
-    const auto h = ClickReadout(e, s, s.xy(280), s.xy(280), 1, 1);
-    ASSERT_TRUE(h);
-    EXPECT_NEAR(h->Lon, 100, 1e-6);
-    EXPECT_NEAR(h->Lat, 0, 1e-6);
-}
-
 TEST(ClickReadout, EastFollowsTheOrientation) {
     const Ephemeris e{0, 0, 100, 2000};
     const DrawingScale s{16}; // 1:1, disk radius 250 pixels

@@ -50,16 +50,6 @@ TEST(MagneticMapRead, BoundedToTheBuffer) {
     }
 }
 
-TEST(MagneticMapRead, MissingFileThrows) {
-    TempDir dir;
-    EXPECT_THROW(ReadMagneticMap(dir.path() / "nothing"), std::runtime_error);
-}
-
-TEST(MagneticMapName, TwoDigitYearMonthDay) {
-    EXPECT_EQ(MagneticMapFileName({2014, 3, 1}), "140301");
-    EXPECT_EQ(MagneticMapFileName({1999, 12, 31}), "991231");
-}
-
 // On 1.1.2000 the size factor is 1: column 213 lies on the centre.
 const Date epoch{2000, 1, 1};
 constexpr std::uint16_t centreColumn = 213 << 7;

@@ -59,11 +59,6 @@ TEST(MergeRead, RefusesBadFiles) {
     }
 }
 
-TEST(MergeRead, MissingFileThrows) {
-    TempDir dir;
-    EXPECT_THROW(ReadRecordsForMerge(dir.path() / "none.dat"), std::runtime_error);
-}
-
 TEST(MergeAppend, DuplicatesAreDatesRegardlessOfTimeAndFormat) {
     auto store = records({"01.03.2014", "03.03.2014", "03.03.2014"});
     std::vector<TZaznam> added = {Record("1.3.2014", 800), Record("03.03.2014", 1500),

@@ -60,18 +60,6 @@ EntryForm PolarForm() {
     return f;
 }
 
-TEST(ToggleEntryView, ConvertsWithTheTypedDateAndTime) {
-    EntryForm f = PolarForm();
-    ASSERT_FALSE(ToggleEntryView(f, 125));
-    EXPECT_EQ(f.view, EntryView::Heliographic);
-    const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
-    EXPECT_EQ(f.groups[0][column::Uhel], FormatNumber(h.Lon, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Vzd], FormatNumber(h.Lat, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Plocha], "100"); // 4.9 mm² in millionths
-    EXPECT_EQ(f.groups[2][column::Uhel], "s");
-    EXPECT_EQ(f.groups[3][column::Uhel], "j");
-}
-
 // There and back again: the l/b text has 0.1 degree, so the drawing
 // position comes back within what one such step moves a point on the disk.
 TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {

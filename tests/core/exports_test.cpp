@@ -106,25 +106,6 @@ TEST(AsciiExport, ByteExactForCentredGroups) {
     EXPECT_EQ(text, expected);
 }
 
-TEST(AsciiExport, LatitudeSign) {
-    const Date d{2014, 6, 15};
-    const Ephemeris e = SolarEphemeris(d, 905);
-    TZaznam z = Record("15.06.2014", 905);
-    for (const double lat : {-5.4, 5.4}) {
-        TSkupina& g = addGroup(z, "Hsx", 1);
-        const DiskPolar p = HeliographicToPolar(e, float(e.L0 + 20), float(lat));
-        g.Uhel = std::uint16_t(std::lround(p.Angle * 10));
-        g.Vzd = std::uint16_t(std::lround(p.Dist * 5));
-    }
-    std::vector<TZaznam> rs{z};
-    const auto ls = lines(AsciiExportText(rs));
-    ASSERT_EQ(ls.size(), 3u);
-    // Columns: date 0-9, time 11-15, number 17-18, class 20-22, l 24-26, b 28-30.
-    EXPECT_EQ(ls[1].substr(24, 3), "187");
-    EXPECT_EQ(ls[1].substr(28, 3), "-05");
-    EXPECT_EQ(ls[2].substr(28, 3), " 05");
-}
-
 TEST(AsciiExport, UnreadableDateChangesNothing) {
     std::vector<TZaznam> rs;
     rs.push_back(Record("15.06.2014", 905));

@@ -142,20 +142,6 @@ TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
     EXPECT_LT(offs[offs.size() / 2], 2.0) << "median deviation";
 }
 
-TEST(PixelToHeliographic, CentreAndOffDisk) {
-    const auto centre = PixelToHeliographic(flat(), 0, 0);
-    ASSERT_TRUE(centre.has_value());
-    EXPECT_NEAR(centre->CMD, 0, 1e-6);
-    EXPECT_NEAR(centre->Lat, 0, 1e-6);
-    EXPECT_FALSE(PixelToHeliographic(flat(), 251, 0).has_value());
-    // 200 px east of the centre on a 250 px disk is 0.8 of the radius.
-    const auto east = PixelToHeliographic(flat(), 200, 0);
-    ASSERT_TRUE(east.has_value());
-    EXPECT_NEAR(east->CMD, 53.130, 0.001);
-    const auto west = PixelToHeliographic(flat(), -200, 0);
-    EXPECT_NEAR(west->CMD, -53.130, 0.001);
-}
-
 TEST(HeliographicToPolar, CentreAndRoundTrip) {
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
     EXPECT_LT(HeliographicToPolar(e, float(e.L0), float(e.B0)).Dist, 0.01);

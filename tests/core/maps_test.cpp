@@ -215,7 +215,8 @@ TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
         for (int k = 1; k <= groups; ++k)
             test::AddGroupAt(z, L0Of(z) - 60 + 4 * k, 10, k);
         const std::vector<TZaznam> records = {z};
-        for (const auto& [w, h] : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
+        for (const auto& size : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
+            const int w = size.first, h = size.second;
             const SynopticMap m = MakeFittedSynopticMap(records, GeometryCache::of(records),
                                                         RotationIndex::of(records), z.Rotace, w, h);
             const int height = 420 + 30 * (groups == 0 ? 0 : groups <= LegendFirstRow ? 1 : 2);

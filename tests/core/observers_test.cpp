@@ -26,10 +26,6 @@ TEST(ObserverTable, LineIntoSixFields) {
     }
 }
 
-TEST(ObserverTable, EmptyLinesAreSkipped) {
-    EXPECT_EQ(ObserverTable::parse({"", "1,A,", ""}).size(), 1);
-}
-
 std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
     std::vector<std::string> out;
     for (const Entry& e : t.entries())

@@ -308,16 +308,6 @@ TEST(InterSolReport, CoefficientTable) {
     EXPECT_EQ(t.grid.cells[29], Row({"Suma", "", "", "", "", "", "", "", "10.0", "20"}));
 }
 
-TEST(InterSolReport, MeanOfAMonthWithOneObservedDay) {
-    const std::vector<TZaznam> records{Drawing("05.03.2001", 705, {{"Dao", 7}, {"Axx", 1}}, 1)};
-    const InterSolTable t = BuildInterSolTable(records, "3.2001", "Novák, Jan", "7");
-    ASSERT_FALSE(t.message) << *t.message;
-    const auto& sums = t.grid.cells.back();
-    EXPECT_EQ(sums[0], "Suma");
-    EXPECT_NE(sums[9], "0");
-    EXPECT_EQ(sums[8], sums[9] + ".0");
-}
-
 TEST(InterSolReport, InputRefusedWithTheMessage) {
     const char* const badInput =
         " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";

@@ -79,13 +79,6 @@ TEST(StationData, ReadingTakes13LinesCutTo50) {
     EXPECT_EQ(d.row(14), "");
 }
 
-TEST(StationData, MissingFileLeavesEmptyRows) {
-    TempDir tmp;
-    const StationData d = ReadStationData(ProgramDir(tmp.path()));
-    EXPECT_FALSE(d.stationDataGiven);
-    EXPECT_EQ(d.row(2), "");
-}
-
 TEST(StationData, PopisNovReplacesItsLinesOnly) {
     TempDir tmp;
     std::string text;

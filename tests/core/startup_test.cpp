@@ -51,19 +51,13 @@ TEST(SizeFactor, FromTheFirstLine) {
         EXPECT_EQ(SizePercentage(height, factor), percent) << height << " " << factor;
 }
 
-TEST(SideFiles, SupplementaryBlockIsPaddedOrCut) {
+TEST(SideFiles, SupplementaryBlockPaddedOrCutAndInstrumentLinesConverted) {
     const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
     ASSERT_EQ(shortBlock.size(), 25000u);
-    EXPECT_EQ(shortBlock[9], 5);
-    EXPECT_EQ(shortBlock[10], 0);
+    EXPECT_EQ(std::pair(int(shortBlock[9]), int(shortBlock[10])), std::pair(5, 0));
     EXPECT_EQ(ParseSupplementaryData(std::string(30000, '\x07')).size(), 25000u);
-}
-
-TEST(SideFiles, InstrumentLinesAreConvertedAndMissingOnesEmpty) {
-    const auto lines = ParseInstrument("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250");
-    EXPECT_EQ(lines[0], "Hvězdárna");
-    EXPECT_EQ(lines[2], "150/2250");
-    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(ParseInstrument("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250"),
+              (std::array<std::string, 6>{"Hvězdárna", "Refraktor", "150/2250", "", "", ""}));
     EXPECT_EQ(DefaultInstrument(),
               (std::array<std::string, 6>{"", "Přístroj", "80", "18", "1350", ""}));
 }
@@ -86,31 +80,30 @@ std::string yearFile(int year, int total, int north, int south) {
     return bytes;
 }
 
-TEST(DailySeries, ThreeValuesPerDayAboveByteRange) {
-    DailySeries s;
-    ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
-    EXPECT_EQ(s.firstYear, 2001);
-    EXPECT_EQ(s.days.size(), 365u);
-    EXPECT_EQ(s.value({2001, 7, 4}, 0), 312);
-    EXPECT_EQ(s.value({2001, 7, 4}, 1), 200);
-    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
-    EXPECT_EQ(s.value({2001, 7, 4}, 3), 0); // there is no fourth value
-    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
-    EXPECT_EQ(s.unreadableValues, 0);
+// Values of a day: whole disk, north, south and a fourth that does not exist.
+std::vector<int> dayValues(const DailySeries& s, const Date& d) {
+    return {s.value(d, 0), s.value(d, 1), s.value(d, 2), s.value(d, 3)};
 }
 
-TEST(DailySeries, OneValueFilesAndShortFilesStopAtTheirEnd) {
+TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEnd) {
     DailySeries s;
+    ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
+    EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
+    EXPECT_EQ(dayValues(s, {2001, 7, 4}), (std::vector<int>{312, 200, 112, 0}));
+    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
+    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
+    EXPECT_EQ(s.unreadableValues, 0);
+
+    DailySeries one;
     std::string bytes;
     for (int d = 1; d <= 40; ++d)
         bytes += "1990 01 01 1990.001 " + std::to_string(d) + "\r\n";
-    ParseDailySeriesFile(bytes, 1990, s);
-    EXPECT_EQ(s.value({1990, 1, 1}, 0), 1);
-    EXPECT_EQ(s.value({1990, 2, 9}, 0), 40);
-    EXPECT_EQ(s.value({1990, 2, 9}, 1), 0);
-    EXPECT_EQ(s.value({1990, 2, 10}, 0), 0);
+    ParseDailySeriesFile(bytes, 1990, one);
+    EXPECT_EQ(one.value({1990, 1, 1}, 0), 1);
+    EXPECT_EQ(dayValues(one, {1990, 2, 9}), (std::vector<int>{40, 0, 0, 0}));
+    EXPECT_EQ(one.value({1990, 2, 10}, 0), 0);
     // Days missing from the end of the file read as nothing, not as data.
-    EXPECT_EQ(s.unreadableValues, 0);
+    EXPECT_EQ(one.unreadableValues, 0);
 }
 
 TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
@@ -121,10 +114,9 @@ TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
     writeFile(dir.path() / "SIDC" / "readme.dat", "not a series");
     const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2026);
     EXPECT_EQ(s.years, (std::vector<int>{1982, 1984}));
-    EXPECT_EQ(s.value({1982, 3, 1}, 0), 11);
-    EXPECT_EQ(s.value({1983, 3, 1}, 0), 0);
-    EXPECT_EQ(s.value({1984, 3, 1}, 0), 33);
-    EXPECT_EQ(s.value({1984, 12, 31}, 2), 13);
+    EXPECT_EQ(std::vector<int>({s.value({1982, 3, 1}, 0), s.value({1983, 3, 1}, 0),
+                                s.value({1984, 3, 1}, 0), s.value({1984, 12, 31}, 2)}),
+              std::vector<int>({11, 0, 33, 13}));
     EXPECT_TRUE(ReadDailySeries(dir.path() / "nothing", 2026).empty());
 }
 
@@ -133,8 +125,8 @@ TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
     std::string bytes = yearFile(2003, 50, 25, 25);
     bytes.replace(19, 3, "abc");
     ParseDailySeriesFile(bytes, 2003, s);
-    EXPECT_EQ(s.value({2003, 1, 1}, 0), 0);
-    EXPECT_EQ(s.value({2003, 1, 2}, 0), 50);
+    EXPECT_EQ(std::vector<int>({s.value({2003, 1, 1}, 0), s.value({2003, 1, 2}, 0)}),
+              std::vector<int>({0, 50}));
     EXPECT_EQ(s.unreadableValues, 1);
 }
 
@@ -143,8 +135,7 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
                                           "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n",
                                           2027);
     ASSERT_TRUE(r.errors.empty()) << r.errors.front();
-    EXPECT_EQ(r.days, 2);
-    ASSERT_EQ(r.files.count(2003), 1u);
+    ASSERT_EQ(std::pair(r.days, r.files.count(2003)), std::pair(2, std::size_t{1}));
     const std::string& y = r.files.at(2003);
     EXPECT_EQ(y.size(), 365u * 32u);
     EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
@@ -164,14 +155,11 @@ TEST(OutsideTables, AreasAndFluxByColumns) {
                                                "2014 02     0.0      x    2.6\r\n\r\nx\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
     EXPECT_EQ(areas.rows[0].month, 2014 * 12);
-    EXPECT_EQ(areas.undatedLines, 1);
+    EXPECT_EQ(std::pair(areas.undatedLines, areas.unreadableValues), std::pair(1, 1));
     EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
     EXPECT_EQ(areas.rows[1].values, (std::array<std::uint16_t, 3>{0, 0, 3}));
-    EXPECT_EQ(areas.unreadableValues, 1);
-    EXPECT_EQ(areas.at(3), 634);
-    EXPECT_EQ(areas.at(6), 3);
-    EXPECT_EQ(areas.at(7), 0);
-    EXPECT_EQ(areas.at(0), 0);
+    EXPECT_EQ(std::vector<int>({areas.at(3), areas.at(6), areas.at(7), areas.at(0)}),
+              std::vector<int>({634, 3, 0, 0}));
 
     const OutsideTable flux = ParseFluxTable("2014 01         152.3     147.8      133.0 \r\n"
                                              "2014 02         70.05    \r\n");
@@ -193,11 +181,9 @@ class Startup : public testing::Test {
 
 TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
     const StartupResult r = run(1080);
-    EXPECT_TRUE(r.enlargementFileCreated);
+    EXPECT_TRUE(r.enlargementFileCreated && r.askDrawingSetting);
     EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "120\r\n");
-    EXPECT_TRUE(r.askDrawingSetting);
-    EXPECT_EQ(session->recordCount(), 1);
-    EXPECT_EQ(session->observerTable().size(), 0);
+    EXPECT_EQ(std::pair(session->recordCount(), session->observerTable().size()), std::pair(1, 0));
     EXPECT_TRUE(session->warnings().empty());
 
     EXPECT_FALSE(run().enlargementFileCreated);
@@ -212,14 +198,14 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
     writeFile(dir.path() / "sidc" / "Tok-10cm.txt",
               "2014 01          70.0      71.0       72.0 \r\n");
     writeFile(dir.path() / "sidc" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
-    const StartupResult r = run();
-    EXPECT_FALSE(r.enlargementFileCreated);
-    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.5);
-    EXPECT_EQ(session->tables().instrument[0], "Stanice");
-    EXPECT_EQ(session->tables().supplementaryData[24999], 0x81);
-    EXPECT_EQ(session->tables().areasTable.rows.size(), 1u);
-    EXPECT_EQ(session->tables().fluxTable.at(2), 710);
-    EXPECT_EQ(session->tables().sidcDaily.years, std::vector<int>{2020});
+    EXPECT_FALSE(run().enlargementFileCreated);
+    const auto& t = session->tables();
+    EXPECT_DOUBLE_EQ(t.enlargementFactor, 1.5);
+    EXPECT_EQ(t.instrument[0], "Stanice");
+    EXPECT_EQ(std::vector<int>(
+                  {t.supplementaryData[24999], int(t.areasTable.rows.size()), t.fluxTable.at(2)}),
+              std::vector<int>({0x81, 1, 710}));
+    EXPECT_EQ(t.sidcDaily.years, std::vector<int>{2020});
 }
 
 TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
@@ -256,8 +242,7 @@ TEST_F(Startup, DrawingSettingComesFromRecord1) {
 TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     writeFile(dir.path() / "ob.dat",
               "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n3,Adam Petr,,Praha,11000,\r\n");
-    const StartupResult r = run();
-    EXPECT_TRUE(r.obRenamed);
+    EXPECT_TRUE(run().obRenamed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "ob.dat"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob-původní.dat"));
     ASSERT_EQ(session->observerTable().size(), 2);
@@ -265,8 +250,7 @@ TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     EXPECT_EQ(session->observerTable().entries()[0][1], "Adam Petr");
     EXPECT_EQ(session->observerTable().entries()[1][2], "Hlavní 5");
 
-    const StartupResult again = run();
-    EXPECT_FALSE(again.obRenamed);
+    EXPECT_FALSE(run().obRenamed);
     EXPECT_EQ(session->observerTable().size(), 0);
 }
 
@@ -295,8 +279,7 @@ TEST_F(Startup, ReadOnlyStartupLeavesTheDirectoryAsItWas) {
 TEST_F(Startup, PozorovatelePWinsOverObDat) {
     writeFile(dir.path() / "pozorovateleP.dat", "1,Nový Jan,\r\n");
     writeFile(dir.path() / "ob.dat", "2,Starý Jan,\r\n");
-    const StartupResult r = run();
-    EXPECT_FALSE(r.obRenamed);
+    EXPECT_FALSE(run().obRenamed);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob.dat"));
     ASSERT_EQ(session->observerTable().size(), 1);
     EXPECT_EQ(session->observerTable().entries()[0][0], "1");
