@@ -46,21 +46,18 @@ TEST(LoadRecordIntoForm, PolarText) {
     EntrySettings s;
     const EntryForm f = LoadRecordIntoForm(RecordWithGroups(), s);
     ASSERT_EQ(f.groups.size(), 4u);
-    EXPECT_EQ(f.groupCount, "4");
-    EXPECT_EQ(f.time, "905");
-    const GroupRow& g = f.groups[0];
+    EXPECT_EQ(f.groupCount + "|" + f.time, "4|905");
     const GroupRow expected = {"",     "Dkc", "12", "4",  "45.0", "60.0", "4.9", "2",
                                "1234", "7",   "45", "30", "3",    "50",   "31",  "0"};
-    EXPECT_EQ(g, expected);
-    EXPECT_EQ(f.groups[1][column::Uhel], "s");
-    EXPECT_EQ(f.groups[1][column::Vzd], "");
-    EXPECT_EQ(f.groups[2][column::Uhel], "j");
-    EXPECT_EQ(f.groups[3][column::Uhel], "1.0");
-    EXPECT_EQ(f.groups[3][column::Vzd], "119.9");
+    EXPECT_EQ(f.groups[0], expected);
+    // The markers, and a group at the marker's angle that is none.
+    const auto position = [&](int k) {
+        return f.groups[k][column::Uhel] + "/" + f.groups[k][column::Vzd];
+    };
+    EXPECT_EQ(std::vector({position(1), position(2), position(3)}),
+              (std::vector<std::string>{"s/", "j/", "1.0/119.9"}));
     ASSERT_EQ(f.faculae.size(), 1u);
-    EXPECT_EQ(f.faculae[0][1], "10");
-    EXPECT_EQ(f.faculae[0][2], "20");
-    EXPECT_EQ(f.faculae[0][3], "0");
+    EXPECT_EQ(f.faculae[0][1] + "," + f.faculae[0][2] + "," + f.faculae[0][3], "10,20,0");
 }
 
 TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
@@ -74,11 +71,11 @@ TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
     const EntryForm f = LoadRecordIntoForm(z, helio);
     EXPECT_EQ(f.view, EntryView::Heliographic);
     const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
-    EXPECT_EQ(f.groups[0][column::Uhel], FormatNumber(h.Lon, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Vzd], FormatNumber(h.Lat, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Plocha], "100"); // millionths
-    EXPECT_EQ(f.groups[0][column::Plo1], "61");
-    EXPECT_EQ(f.groups[1][column::Uhel], "s");
+    const GroupRow& g = f.groups[0]; // areas in millionths
+    EXPECT_EQ(std::vector({g[column::Uhel], g[column::Vzd], g[column::Plocha], g[column::Plo1],
+                           f.groups[1][column::Uhel]}),
+              (std::vector<std::string>{FormatNumber(h.Lon, "0.0"), FormatNumber(h.Lat, "0.0"),
+                                        "100", "61", "s"}));
 }
 
 // A drawing typed once, then opened for correction and confirmed unchanged,
@@ -119,13 +116,10 @@ TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     EntrySettings s;
     s.drawingNumbers = true;
     const EntryForm n = OpenEntryForm(EntryMode::New, current, records, s, "Adam, Petr");
-    EXPECT_EQ(n.observer, "Adam, Petr");
-    EXPECT_EQ(n.date, EmptyDateText);
-    EXPECT_EQ(n.time, "1200");
-    EXPECT_EQ(n.groupCount, "0");
-    EXPECT_EQ(n.station, "Úpice");
-    EXPECT_EQ(n.drawingNumber, "000/00");
-    EXPECT_EQ(n.special, "");
+    EXPECT_EQ(std::vector({n.observer, n.date, n.time, n.groupCount, n.station, n.drawingNumber,
+                           n.special}),
+              (std::vector<std::string>{"Adam, Petr", std::string(EmptyDateText), "1200", "0",
+                                        "Úpice", "000/00", ""}));
     EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").special, "zvlášťní");
     s.drawingNumbers = false;
     EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").drawingNumber, "001/21");

@@ -53,27 +53,22 @@ TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
 
 TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     const ProtocolData data = BuildProtocolData(march(), 1, station());
-    EXPECT_EQ(data.year, 2001);
-    EXPECT_EQ(data.month, 3);
-    EXPECT_EQ(data.firstRecord, 1u);
+    EXPECT_EQ(std::tuple(data.year, data.month, data.firstRecord), std::tuple(2001, 3, 1u));
     const ProtocolDay& d17 = data.days[16];
     EXPECT_TRUE(d17.observed);
-    EXPECT_EQ(d17.time, 1330);
-    EXPECT_EQ(d17.observer, "Šťastná");
+    EXPECT_EQ(std::pair(int(d17.time), d17.observer), std::pair(1330, std::string("Šťastná")));
     EXPECT_EQ(d17.values, (std::array<int, ProtocolValueColumns>{2, 5, 25, 25, 0, 6, 1}));
     EXPECT_EQ(data.days[2].values,
               (std::array<int, ProtocolValueColumns>{4, 14, 54, 42, 12, 4, 2}));
     // Neither the February nor the April drawing leaks into the month.
-    EXPECT_FALSE(data.days[26].observed);
-    EXPECT_FALSE(data.days[1].observed);
+    EXPECT_FALSE(data.days[26].observed || data.days[1].observed);
     EXPECT_EQ(data.days[1].day, 2);
 
     EXPECT_EQ(data.observedDays, 2);
     EXPECT_EQ(data.sums, (std::array<long, ProtocolValueColumns>{6, 19, 79, 67, 12, 10, 3}));
-    EXPECT_EQ(data.mean(ProtocolColumn::R), 39.5);
-    EXPECT_EQ(data.mean(ProtocolColumn::Q), 1.5);
-    EXPECT_EQ(data.station, "Hvězdárna Úpice");
-    EXPECT_EQ(data.eyepiece, "25");
+    EXPECT_EQ(std::pair(data.mean(ProtocolColumn::R), data.mean(ProtocolColumn::Q)),
+              std::pair(39.5, 1.5));
+    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna Úpice|25");
 }
 
 TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
@@ -83,12 +78,9 @@ TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
 }
 
 TEST(ProtocolData, TimeAndMonthTexts) {
-    EXPECT_EQ(ProtocolTimeCz(705), "07:05");
-    EXPECT_EQ(ProtocolTimeEn(705), "07 : 05");
-    EXPECT_EQ(ProtocolTimeCz(0), "00:00");
-    EXPECT_EQ(ProtocolTimeEn(2359), "23 : 59");
-    EXPECT_EQ(ProtocolMonthCz(1), "Leden");
-    EXPECT_EQ(ProtocolMonthEn(12), "December");
+    EXPECT_EQ(ProtocolTimeCz(705) + ProtocolTimeCz(0), "07:0500:00");
+    EXPECT_EQ(ProtocolTimeEn(705) + "|" + ProtocolTimeEn(2359), "07 : 05|23 : 59");
+    EXPECT_EQ(ProtocolMonthCz(1) + ProtocolMonthEn(12), "LedenDecember");
 }
 
 TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
