@@ -92,21 +92,16 @@ TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
     z.Skupiny[0].Fakule[0] = 777;
     ASSERT_FALSE(WriteGroups(z, drafts, 100));
     ASSERT_EQ(z.PocetSkupin, 2);
-    EXPECT_EQ(z.Skupiny[0].Typ.text(), "Axx");
     const TSkupina& g = z.Skupiny[1];
-    EXPECT_EQ(g.Typ.text(), "Dai");
-    EXPECT_EQ(g.CSk1, 345);
-    EXPECT_EQ(g.CSk2, 12);
-    EXPECT_EQ(g.Uhel, 1234);
-    EXPECT_EQ(g.Vzd, 567);
-    EXPECT_EQ(g.Plocha, 255); // Round(20.4 * 10 * 125 / 100)
-    EXPECT_EQ(g.Pomocna1, PackPosition(45, 30));
-    EXPECT_EQ(g.Plo1, 51); // Round(Round(2.4) * 20.4 * 1.25)
-    EXPECT_EQ(g.Pomocna2, 0);
+    EXPECT_EQ(z.Skupiny[0].Typ.text() + g.Typ.text(), "AxxDai");
+    // Areas Round(20.4 * 10 * 125 / 100) and Round(Round(2.4) * 20.4 * 1.25).
+    EXPECT_EQ(
+        std::vector<int>({g.CSk1, g.CSk2, g.Uhel, g.Vzd, g.Plocha, g.Pomocna1, g.Plo1, g.Pomocna2}),
+        std::vector<int>({345, 12, 1234, 567, 255, PackPosition(45, 30), 51, 0}));
     EXPECT_TRUE(z.Zvlastni.empty());
     EXPECT_EQ(z.Skupiny[0].Fakule[0], 777);
-    EXPECT_EQ(z.Souhrn.gSev + z.Souhrn.gJih, 2);
-    EXPECT_EQ(z.Souhrn.fSev + z.Souhrn.fJih, 4);
+    EXPECT_EQ(std::pair(z.Souhrn.gSev + z.Souhrn.gJih, z.Souhrn.fSev + z.Souhrn.fJih),
+              std::pair(2, 4));
 
     // Refused, nothing changed: a record without a date, no group drafted.
     TZaznam undated{};
@@ -122,7 +117,6 @@ TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
     std::vector<std::uint8_t> mask(800 * 800, 255);
     const GreyImageView view{800, 800, 800, mask.data()};
     EXPECT_EQ(CountPainted(view), 0);
-    EXPECT_DOUBLE_EQ(MaskArea(CountPainted(view), 250), 0.0);
     for (int y = 100; y < 140; ++y)
         for (int x = 200; x < 240; ++x)
             mask[y * 800 + x] = 0;
