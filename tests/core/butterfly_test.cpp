@@ -187,13 +187,15 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     block[15001] = 255;
     block[15002] = 128 + 6;
     block[20002] = 128 + 9;
+    block[15003] = 31; // the lowest value of a faculae field
+    block[20003] = 100;
     const SupplementaryRotations d = DecodeSupplementaryData(block);
     ASSERT_TRUE(d.present);
     ASSERT_EQ(d.spots.size(), 2u); // neither the zero bytes nor the faculae are latitudes
     EXPECT_EQ(std::vector<int>(
                   {d.spots[0].rotation, d.spots[0].width, d.spots[1].rotation, d.spots[1].width}),
               std::vector<int>({1266, 10, 1267, -15}));
-    ASSERT_EQ(d.faculae.size(), 2u);
+    ASSERT_EQ(d.faculae.size(), 3u);
     EXPECT_EQ(
         std::vector<int>({d.faculae[0].rotation, d.faculae[1].rotation, d.faculae[1].upper - 128}),
         std::vector<int>({1266, 1267, 9}));

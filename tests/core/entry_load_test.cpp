@@ -111,6 +111,8 @@ TEST(CorrectionRoundTrip, StoresTheSameBytesAtEveryRadius) {
 TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     TZaznam current = RecordWithGroups();
     current.Stanice.setText("Hradec");
+    current.PP = current.Q = current.qc = current.fc = current.rc = 3;
+    current.PocetFakuli = 3;
     std::vector<TZaznam> records = {Record("01.01.2014", 800), current};
     records[0].Stanice.setText("Úpice");
     EntrySettings s;
@@ -120,6 +122,7 @@ TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
                            n.special}),
               (std::vector<std::string>{"Adam, Petr", std::string(EmptyDateText), "1200", "0",
                                         "Úpice", "000/00", ""}));
+    EXPECT_EQ(n.pp + n.image + n.q + n.qc + n.fc + n.rc + n.faculaeCount, "0000000");
     EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").special, "zvlášťní");
     s.drawingNumbers = false;
     EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").drawingNumber, "001/21");

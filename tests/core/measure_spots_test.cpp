@@ -174,6 +174,7 @@ TEST(SpotProposals, RowIsWhatClickingTheSpotsGives) {
     ASSERT_TRUE(p.setClass(0, "Dai"));
     ASSERT_TRUE(p.setNumber(0, "12"));
     EXPECT_EQ(p.row(0, Cal), clicked);
+    EXPECT_EQ(p.row(2, Cal), DraftRow{}); // no such group
     p.setClass(1, "Xyz");
     p.setNumber(1, "13");
     EXPECT_EQ(std::get<std::string>(p.drafts(Cal)), "Skupina 2: Špatně zadaný typ skupiny");

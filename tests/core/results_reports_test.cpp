@@ -397,8 +397,9 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
 TEST(ChooseMonth, MonthTextParsed) {
     const std::pair<const char*, int> rows[] = {
         // 0: refused
-        {"2.2000", 200002},   {"2,2000", 200002}, {"11.20011", 0}, {"6.2025x", 0},
-        {" 6.2025 ", 202506}, {"2.200", 0},       {"13.2000", 0},  {"22000", 0}};
+        {"2.2000", 200002}, {"2,2000", 200002}, {"11.20011", 0},
+        {"6.2025x", 0},     {"9.1999", 199909}, {" 6.2025 ", 202506},
+        {"2.200", 0},       {"13.2000", 0},     {"22000", 0}};
     for (const auto& [text, chosen] : rows) {
         const auto m = ParseMonthText(text);
         EXPECT_EQ(m ? m->chosenMonth() : 0, chosen) << text;

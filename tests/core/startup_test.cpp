@@ -112,6 +112,7 @@ TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
     writeFile(dir.path() / "SIDC" / "DSSN1984.DAT", yearFile(1984, 33, 20, 13));
     writeFile(dir.path() / "SIDC" / "dssn2030.dat", yearFile(2030, 99, 50, 49));
     writeFile(dir.path() / "SIDC" / "readme.dat", "not a series");
+    writeFile(dir.path() / "SIDC" / "dssn-198.dat", yearFile(1982, 7, 7, 0));
     const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2026);
     EXPECT_EQ(s.years, (std::vector<int>{1982, 1984}));
     EXPECT_EQ(std::vector<int>({s.value({1982, 3, 1}, 0), s.value({1983, 3, 1}, 0),
@@ -304,13 +305,11 @@ TEST(ProgramDirectory, ResolveIsCaseInsensitiveWithBothSeparators) {
     writeFile(dir.path() / "Obrázek" / "a.jpg", "x");
     writeFile(dir.path() / "datax.dat", "x");
     const ProgramDir p(dir.path());
-    const std::pair<const char*, const char*> rows[] = {{"SIDC/Plochy.txt", "SIDC/Plochy.txt"},
-                                                        {"\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
-                                                        {"sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},
-                                                        {"OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},
-                                                        {"sidc/new.txt", "SIDC/new.txt"},
-                                                        {"Mesice\\2014.txt", "Mesice/2014.txt"},
-                                                        {"DATAX.DAT", "datax.dat"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"SIDC/Plochy.txt", "SIDC/Plochy.txt"},  {"\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
+        {"sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},  {".\\sidc\\.\\PLOCHY.TXT", "SIDC/Plochy.txt"},
+        {"OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},     {"sidc/new.txt", "SIDC/new.txt"},
+        {"Mesice\\2014.txt", "Mesice/2014.txt"}, {"DATAX.DAT", "datax.dat"}};
     for (const auto& [relative, expected] : rows)
         EXPECT_EQ(p.resolve(relative), dir.path() / expected) << relative;
 }
@@ -322,6 +321,8 @@ TEST(ProgramDirectory, CodePageBytesInNamesAreLettersOfTheirOwn) {
                              "ern\xE1",
                              "\xE8"
                              "ERN\xC1"));
+    // A three-byte UTF-8 letter is one letter, not the byte "à" and two more.
+    EXPECT_FALSE(SameFileName("\xE0\xA0\x80", "\xC3\x80\xA0\x80"));
 }
 
 TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
