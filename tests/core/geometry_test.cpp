@@ -96,6 +96,9 @@ TEST(PolarToHeliographic, Values) {
         EXPECT_NEAR(h.Lat, c.lat, 0.0005) << c.name;
         EXPECT_NEAR(h.Lon, c.lon, 0.0005) << c.name;
     }
+    // From picture pixels of a 250 px disk: 0.8 of the radius west, and off the disk.
+    EXPECT_NEAR(PixelToHeliographic(flat(), -200, 0)->CMD, -53.130, 0.001);
+    EXPECT_FALSE(PixelToHeliographic(flat(), 251, 0));
 }
 
 TEST(PolarToHeliographic, LongitudeWrapsAndLimbIsFinite) {

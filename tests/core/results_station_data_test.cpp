@@ -77,6 +77,7 @@ TEST(StationData, ReadingTakes13LinesCutTo50) {
     EXPECT_EQ(d.row(3), std::string(50, 'a'));
     EXPECT_EQ(d.row(13), "line 13");
     EXPECT_EQ(d.row(14), "");
+    EXPECT_FALSE(ReadStationData(ProgramDir(tmp.path() / "missing")).stationDataGiven);
 }
 
 TEST(StationData, PopisNovReplacesItsLinesOnly) {

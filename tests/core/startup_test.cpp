@@ -400,6 +400,7 @@ TEST(ObserverTable, LineIntoSixFields) {
         ASSERT_EQ(t.size(), 1) << line;
         EXPECT_EQ(t.entries()[0], fields) << line;
     }
+    EXPECT_EQ(ObserverTable::parse({"", "1,A,", ""}).size(), 1); // empty lines skipped
 }
 
 std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
