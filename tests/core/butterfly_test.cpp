@@ -47,12 +47,11 @@ TEST(GroupLatitudes, GroupPastLongitude270WithSmallL0CountsInTheNextRotation) {
     AddGroupAt(z, L0 - 50 + 360, 15, 1); // west of the meridian, longitude above 270
     AddGroupAt(z, L0 + 20, -12, 2);      // an ordinary group of the same rotation
     const GroupLatitudes v = tables({z});
-    EXPECT_EQ(v.rotationCount, 1);
-    EXPECT_EQ(v.rotation(1).northCount, 0);
-    EXPECT_EQ(v.rotation(1).southCount, 1);
-    EXPECT_EQ(v.rotation(2).northCount, 1);
-    EXPECT_EQ(CentralMeridianRotation(5, 80, 300), 4);
-    EXPECT_EQ(CentralMeridianRotation(5, 200, 100), 5);
+    EXPECT_EQ(std::vector<int>({v.rotationCount, v.rotation(1).northCount, v.rotation(1).southCount,
+                                v.rotation(2).northCount}),
+              std::vector<int>({1, 0, 1, 1}));
+    EXPECT_EQ(std::pair(CentralMeridianRotation(5, 80, 300), CentralMeridianRotation(5, 200, 100)),
+              std::pair(4, 5));
 }
 
 TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
@@ -86,9 +85,9 @@ TEST(GroupLatitudes, SmoothingNeedsSixRotationsAndExtremesAreReset) {
                             (0.5f * m(2) + m(3) + m(4) + m(5) + 0.5f * m(6)) * 0.25f);
         }
         // No southern groups: the southern extremes and year bounds are 0, not -1000 / -100.
-        EXPECT_EQ(v.rotation(1).southMax, 0);
+        EXPECT_EQ(std::pair(double(v.rotation(1).southMax), double(v.yearTable[1].southMax)),
+                  std::pair(0.0, 0.0));
         EXPECT_EQ(v.rotation(1).northMin, v.rotation(1).northMax);
-        EXPECT_EQ(v.yearTable[1].southMax, 0.0f);
     }
 }
 
@@ -138,15 +137,13 @@ TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
               CoronaYearRead::Whole);
     ASSERT_EQ(t.rows(), 2u);
     EXPECT_EQ(t.coronaLength, 2 * CoronaRowBytes);
-    EXPECT_EQ(t.coronaBytes[1], 103); // 2003 - 1900
-    EXPECT_EQ(t.coronaBytes[78 + 1], 103);
-    EXPECT_EQ(t.coronaBytes[5], 6);
-    EXPECT_EQ(t.value(0, 1), 9); // columns 9..80
-    EXPECT_EQ(t.value(0, 72), 80);
-    EXPECT_EQ(t.value(1, 1), 107); // columns 7..78, nothing lost
-    EXPECT_EQ(t.value(1, 72), 178);
-    EXPECT_EQ(t.value(2, 1), 0); // past the last day
-    EXPECT_EQ(t.value(1000000, 5), 0);
+    // Years from 1900, then the columns 9..80 of the wide line and 7..78 of
+    // the exact one (nothing lost), then nothing past the last day.
+    EXPECT_EQ(std::vector<int>({t.coronaBytes[1], t.coronaBytes[78 + 1], t.coronaBytes[5]}),
+              std::vector<int>({103, 103, 6}));
+    EXPECT_EQ(std::vector<int>({t.value(0, 1), t.value(0, 72), t.value(1, 1), t.value(1, 72),
+                                t.value(2, 1), t.value(1000000, 5)}),
+              std::vector<int>({9, 80, 107, 178, 0, 0}));
 
     CoronaTable bad;
     EXPECT_EQ(AppendCoronaYear(exact + "\r\n1 103 1 x\r\n" + exact, bad), CoronaYearRead::BadValue);
@@ -174,11 +171,9 @@ TEST(corona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
     const std::vector<CoronaColumn> c = CoronaColumns(t);
     ASSERT_FALSE(c.empty());
     // Column 0 averages day rows 28..54 (days 29..55): east 40, west
-    // (14 * 32 + 13 * 30) div 27 = 31.
-    EXPECT_EQ(c[0][0], 255 - 71);
-    EXPECT_EQ(c[0][35], 255 - 71);
-    // Past the table every band reads white.
-    EXPECT_EQ(c.back()[10], 255);
+    // (14 * 32 + 13 * 30) div 27 = 31. Past the table every band reads white.
+    EXPECT_EQ(std::vector<int>({c[0][0], c[0][35], c.back()[10]}),
+              std::vector<int>({255 - 71, 255 - 71, 255}));
 }
 
 TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
@@ -192,17 +187,18 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     block[15001] = 255;
     block[15002] = 128 + 6;
     block[20002] = 128 + 9;
+    block[15003] = 31; // the lowest value of a faculae field
+    block[20003] = 100;
     const SupplementaryRotations d = DecodeSupplementaryData(block);
     ASSERT_TRUE(d.present);
     ASSERT_EQ(d.spots.size(), 2u); // neither the zero bytes nor the faculae are latitudes
-    EXPECT_EQ(d.spots[0].rotation, 1266);
-    EXPECT_EQ(d.spots[0].width, 10);
-    EXPECT_EQ(d.spots[1].rotation, 1267);
-    EXPECT_EQ(d.spots[1].width, -15);
-    ASSERT_EQ(d.faculae.size(), 2u);
-    EXPECT_EQ(d.faculae[0].rotation, 1266);
-    EXPECT_EQ(d.faculae[1].rotation, 1267);
-    EXPECT_EQ(d.faculae[1].upper - 128, 9);
+    EXPECT_EQ(std::vector<int>(
+                  {d.spots[0].rotation, d.spots[0].width, d.spots[1].rotation, d.spots[1].width}),
+              std::vector<int>({1266, 10, 1267, -15}));
+    ASSERT_EQ(d.faculae.size(), 3u);
+    EXPECT_EQ(
+        std::vector<int>({d.faculae[0].rotation, d.faculae[1].rotation, d.faculae[1].upper - 128}),
+        std::vector<int>({1266, 1267, 9}));
     block[0] = 0;
     EXPECT_FALSE(DecodeSupplementaryData(block).present);
 }
@@ -235,11 +231,8 @@ TEST(ButterflyAxis, SpansTheRecordsRotationsAndFitsTheWidth) {
 TEST(MagnDat, OneBlockOf121By90PerRotation) {
     MagnCellIndex b{};
     ASSERT_TRUE(MagnCell(1720, -59.5, 358.0, b));
-    EXPECT_EQ(b.rotation, 1720);
-    EXPECT_EQ(b.row, 0);
-    EXPECT_EQ(b.column, 89);
-    EXPECT_FALSE(MagnCell(1720, 60.0, 10, b));
-    EXPECT_FALSE(MagnCell(1717, 10, 10, b));
+    EXPECT_EQ(std::tuple(b.rotation, b.row, b.column), std::tuple(1720, 0, 89));
+    EXPECT_FALSE(MagnCell(1720, 60.0, 10, b) || MagnCell(1717, 10, 10, b));
     ASSERT_TRUE(MagnCell(MagnFirstRotation, 10, 10, b)); // the first block is a block
     EXPECT_EQ(b.rotation, MagnFirstRotation);
 
@@ -249,9 +242,10 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     ASSERT_EQ(m.bytes().size(), 2 * MagnBlockBytes);
     EXPECT_EQ(m.bytes()[MagnBlockBytes + 72 * 90 + 10], 0xB0);
     const MagnDatCells back = MagnDatCells::fromBytes(m.bytes(), 3);
-    EXPECT_EQ(back.cell(1719, 72, 10), 0xB0);
-    EXPECT_EQ(back.cell(1720, 72, 10), 0);
-    EXPECT_EQ(back.cell(1721, 72, 10), 0); // beyond the blocks read
+    // The last one beyond the blocks read.
+    EXPECT_EQ(std::vector<int>(
+                  {back.cell(1719, 72, 10), back.cell(1720, 72, 10), back.cell(1721, 72, 10)}),
+              std::vector<int>({0xB0, 0, 0}));
 }
 
 // Every group numbered 1: each rotation takes that group once at most, and

@@ -17,8 +17,6 @@
 #include "records/session.h"
 #include "records/silso_import.h"
 #include "records/startup.h"
-#include "results/report_file.h"
-#include "results/sidc_report.h"
 #include "tests_support/session_edit.h"
 #include "tests_support/temp_dir.h"
 
@@ -44,25 +42,6 @@ std::vector<TZaznam> archive() {
     }
     return records;
 }
-
-// The month's report for SIDC of June 1991, as the results window writes it.
-ReportFile sidcReport() {
-    const std::vector<TZaznam> records = archive();
-    const std::size_t first =
-        static_cast<std::size_t>(DaySerial(Date{1991, 6, 1}) - DaySerial(Date{1990, 1, 1}));
-    return BuildSidcReport(records, GeometryCache::of(records), first, StationData{});
-}
-
-struct Writer {
-    const char* name;
-    std::string file;                                         // relative to the directory
-    std::function<void(const std::filesystem::path&)> before; // the old content
-    // Everything before the write (loading, changing, building); returns the
-    // write of the new content.
-    std::function<std::function<void()>(const std::filesystem::path&)> prepare;
-};
-
-class CrashDuringSave : public testing::TestWithParam<Writer> {};
 
 int tempFiles(const std::filesystem::path& folder) {
     int n = 0;
@@ -124,60 +103,40 @@ std::chrono::microseconds timed(const std::function<void()>& save) {
                                                                  t0);
 }
 
-TEST_P(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
-    const Writer& w = GetParam();
+// The store of a few thousand records, every record changed, saved.
+TEST(CrashDuringSave, LeavesOldOrNewAndTheNextStartCleansUp) {
     TempDir dir;
-    const auto file = dir.path() / w.file;
-    w.before(dir.path());
+    const auto file = dir.path() / "datax.dat";
+    const auto before = [&] { WriteRecords(file, archive()); };
+    const auto prepare = [&] {
+        auto s = std::make_shared<Session>(dir.path());
+        s->load(Today);
+        for (int k = 1; k <= s->recordCount(); ++k)
+            ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
+        return std::function<void()>([s] { s->save(); });
+    };
+    before();
     const std::string oldBytes = ReadWholeFile(file);
     // The new content, and how long one save takes here, to spread the kills
     // over it (the moments only need to fall in and after the save).
-    const auto saveTime = timed(w.prepare(dir.path()));
+    const auto saveTime = timed(prepare());
     const std::string newBytes = ReadWholeFile(file);
     ASSERT_NE(newBytes, oldBytes);
 
     int sawOld = 0, sawNew = 0, leftTemp = 0;
-    killDuringSaves(
-        saveTime, [&] { w.before(dir.path()); }, [&] { return w.prepare(dir.path()); },
-        [&](int kill) {
-            leftTemp += tempFiles(file.parent_path()) > 0;
-            nextStart(dir.path());
-            EXPECT_EQ(tempFiles(file.parent_path()), 0) << "kill " << kill;
-            const std::string bytes = ReadWholeFile(file);
-            EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
-            sawOld += bytes == oldBytes;
-            sawNew += bytes == newBytes;
-        });
+    killDuringSaves(saveTime, before, prepare, [&](int kill) {
+        leftTemp += tempFiles(dir.path()) > 0;
+        nextStart(dir.path());
+        EXPECT_EQ(tempFiles(dir.path()), 0) << "kill " << kill;
+        const std::string bytes = ReadWholeFile(file);
+        EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << "kill " << kill;
+        sawOld += bytes == oldBytes;
+        sawNew += bytes == newBytes;
+    });
     RecordProperty("old", sawOld);
     RecordProperty("new", sawNew);
     RecordProperty("temporaryLeft", leftTemp);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Writers, CrashDuringSave,
-    testing::Values(
-        // The store of a few thousand records, every record changed.
-        Writer{"Store", "datax.dat",
-               [](const auto& dir) { WriteRecords(dir / "datax.dat", archive()); },
-               [](const auto& dir) {
-                   auto s = std::make_shared<Session>(dir);
-                   s->load(Today);
-                   for (int k = 1; k <= s->recordCount(); ++k)
-                       ChangeRecord(*s, k, [](TZaznam& z) { z.Skupiny[0].Poc = 99; });
-                   return std::function<void()>([s] { s->save(); });
-               }},
-        // The month's report for SIDC written over an older one.
-        Writer{"SidcReport", "Mesice/" + sidcReport().name,
-               [](const auto& dir) {
-                   ReportFile old = sidcReport();
-                   old.text = "stará zpráva\r\n";
-                   WriteReportFile(ProgramDir(dir), old);
-               },
-               [](const auto& dir) {
-                   return std::function<void()>(
-                       [dir, r = sidcReport()] { WriteReportFile(ProgramDir(dir), r); });
-               }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // An import of the daily series over an older one, killed: the next start
 // finds every year old or every year new, never a mix, and no temporary

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 
+#include "drawing/coordinate_table.h"
 #include "drawing/disk_grid.h"
 #include "drawing/drawing_readout.h"
 #include "drawing/drawing_scale.h"
@@ -77,24 +79,20 @@ TEST(DiskGrid, EquatorIsHorizontalWithoutTilt) {
     ASSERT_EQ(equator.size(), 181u);
     for (const auto& p : equator)
         ASSERT_EQ(p.y, 280);
-    EXPECT_EQ(equator.front().x, 530); // m = -90: east limb on the right
-    EXPECT_EQ(equator.back().x, 30);
-    // The first parallel is latitude 40 north, 250 * sin(40) = 161 above the
-    // centre; the last is 40 south.
-    EXPECT_EQ(g.parallels[0][90].y, 280 - 161);
-    EXPECT_EQ(g.parallels[8][90].y, 280 + 161);
+    // m = -90: east limb on the right. The first parallel is latitude 40
+    // north, 250 * sin(40) = 161 above the centre; the last is 40 south.
+    EXPECT_EQ(std::vector<int>({equator.front().x, equator.back().x, g.parallels[0][90].y,
+                                g.parallels[8][90].y}),
+              std::vector<int>({530, 30, 280 - 161, 280 + 161}));
 }
 
-TEST(DiskGrid, ZeroMeridianShownWhenFacingTheObserver) {
+TEST(DiskGrid, ZeroMeridianShownWhenFacingTheObserverAndAtL0EightyEast) {
     for (const auto& [l0, visible] :
          {std::pair{100.0, false}, {80.0, true}, {280.0, true}, {0.0, true}}) {
         const Ephemeris e{0, 0, l0, 2000};
         EXPECT_EQ(ZeroMeridianVisible(e.L0), visible) << l0;
         EXPECT_EQ(ComputeDiskGrid(e, 1, 1).zeroMeridian.empty(), !visible) << l0;
     }
-}
-
-TEST(DiskGrid, MeridianAtL0EightyLiesEast) {
     const DiskGrid g = ComputeDiskGrid(Ephemeris{0, 0, 80, 2000}, 1, 1);
     ASSERT_EQ(g.zeroMeridian.size(), 167u);
     // On the equator the meridian is 80 degrees east of the centre.
@@ -127,26 +125,19 @@ TEST(PlaceLeaf, RunsFromStartToEnd) {
         EXPECT_EQ(p, (DrawingPoint{40, 50}));
 }
 
-TEST(ClickReadout, CentreGivesTheDiskCentre) {
-    const Ephemeris e{0, 0, 100, 2000};
-    const DrawingScale s{14};
-    const auto h = ClickReadout(e, s, s.xy(280), s.xy(280), 1, 1);
-    ASSERT_TRUE(h);
-    EXPECT_NEAR(h->Lon, 100, 1e-6);
-    EXPECT_NEAR(h->Lat, 0, 1e-6);
-}
-
 TEST(ClickReadout, EastFollowsTheOrientation) {
     const Ephemeris e{0, 0, 100, 2000};
     const DrawingScale s{16}; // 1:1, disk radius 250 pixels
     // 200 pixels right of the centre: 53.13 degrees east with east on the right.
     const auto right = ClickReadout(e, s, 480, 280, 1, 1);
     const auto mirrored = ClickReadout(e, s, 480, 280, -1, 1);
-    ASSERT_TRUE(right && mirrored);
+    const auto centre = ClickReadout(e, s, 280, 280, 1, 1);
+    ASSERT_TRUE(right && mirrored && centre);
     EXPECT_NEAR(right->CMD, 53.130, 0.01);
     EXPECT_NEAR(mirrored->CMD, -53.130, 0.01);
     EXPECT_FALSE(ClickReadout(e, s, 280 + 251, 280, 1, 1)); // outside the disk
     EXPECT_NEAR(right->Lon, 46.870, 0.01);
+    EXPECT_NEAR(centre->Lon, 100, 1e-6);
 }
 
 TEST(ClickReadout, TextCutToFiveCharacters) {
@@ -172,6 +163,90 @@ TEST(AuxSpotDistance, GroupAtTheCentre) {
     s.Uhel = 900;
     s.Vzd = 500; // the group on the spot: 0 degrees
     EXPECT_NEAR(*AuxSpotDistance(s), 0, 1e-6);
+}
+
+struct MonthTexts {
+    std::set<int> valueRows;       // rows with an L0 value
+    std::vector<TableText> starts; // rotation starts, in page order
+};
+
+// What the month's block of its page holds.
+MonthTexts monthTexts(const CoordinateYear& year, int month) {
+    const int m = (month - 1) % CoordinateTableMonthsPerPage + 1;
+    MonthTexts out;
+    for (const TableText& t : MakeCoordinateTablePage(year, (month - 1) / 4).texts) {
+        if (t.align == TableAlign::Right && t.x == L0ColumnRight(m))
+            out.valueRows.insert((t.y - TableTop) / TableRowHeight);
+        if (t.y >= TableRowY(FirstStartRow) && t.x >= FirstDayStartLeft(m) &&
+            t.x <= StartColumnLeft(m))
+            out.starts.push_back(t);
+    }
+    return out;
+}
+
+TEST(CoordinateTable, OneRowPerDayOfEachMonth) {
+    const struct {
+        int year, month, days;
+    } rows[] = {{2024, 2, 29}, {2023, 2, 28}, {2024, 6, 30}, {2024, 10, 31}};
+    for (const auto& r : rows) {
+        std::set<int> expected;
+        for (int d = 1; d <= r.days; ++d)
+            expected.insert(d);
+        EXPECT_EQ(monthTexts(MakeCoordinateYear(r.year), r.month).valueRows, expected)
+            << r.month << "." << r.year;
+    }
+}
+
+// Each start as "text x row".
+std::vector<std::string> starts(int year, int month) {
+    std::vector<std::string> out;
+    for (const TableText& t : monthTexts(MakeCoordinateYear(year), month).starts)
+        out.push_back(t.text + " " + std::to_string(t.x) + " " +
+                      std::to_string((t.y - TableTop) / TableRowHeight));
+    return out;
+}
+
+TEST(CoordinateTable, RotationStartsOnTheirRows) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(starts(2026, 3), V{"20- 2309 550 34"}); // block 3: x = 200 * 3 - 50
+    // Two starts, the second with the lower L0 (349.1 after 357.7).
+    EXPECT_EQ(starts(2028, 1), (V{"3- 2333 150 34", "31- 2334 150 35"}));
+    // A start on the 1st in block 4: x = 200 * 4 - 130.
+    EXPECT_EQ(starts(2025, 12), (V{"1- 2305 670 34", "28- 2306 750 35"}));
+}
+
+TEST(CoordinateTable, EveryRotationStartsOnceAcrossPagesAndYears) {
+    int previous = 0;
+    for (int year = 2018; year <= 2032; ++year) {
+        const CoordinateYear y = MakeCoordinateYear(year);
+        ASSERT_EQ(y.days.size(), IsLeapYear(year) ? 366u : 365u);
+        std::multiset<std::string> shown;
+        for (int month = 1; month <= 12; ++month)
+            for (const TableText& t : monthTexts(y, month).starts)
+                shown.insert(t.text);
+        ASSERT_EQ(shown.size(), y.starts.size()) << year;
+        for (const RotationStart& s : y.starts) {
+            if (previous != 0) {
+                EXPECT_EQ(s.CarrRotation, previous + 1) << FormatDatum(s.date);
+            }
+            previous = s.CarrRotation;
+            const std::string label =
+                std::to_string(s.date.day) + "- " + std::to_string(s.CarrRotation);
+            EXPECT_EQ(shown.count(label), 1u) << FormatDatum(s.date);
+        }
+    }
+}
+
+TEST(CoordinateTable, YearAndScaleTextsAndMonthNames) {
+    EXPECT_EQ(ParseTableYear("2020"), 2020);
+    EXPECT_EQ(ParseTableYear("1583"), 1583);
+    EXPECT_FALSE(ParseTableYear("1582"));
+    EXPECT_FALSE(ParseTableYear("20a0"));
+    EXPECT_EQ(ParseTableScale("1000"), 1000);
+    EXPECT_FALSE(ParseTableScale("1001"));
+    EXPECT_EQ(MonthName(1), "leden");
+    EXPECT_EQ(MonthName(12), "prosinec");
+    EXPECT_EQ(MonthName(0), "");
 }
 
 } // namespace

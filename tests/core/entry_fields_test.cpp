@@ -29,11 +29,9 @@ TEST(GroupCount, ResizesTheGrid) {
         f.groups = std::vector<GroupRow>(2);
         f.groupCount = c.text;
         const GridCount g = ResizeGroupGrid(f);
-        EXPECT_EQ(g.numeric, c.numeric);
-        EXPECT_EQ(f.groups.size(), static_cast<std::size_t>(c.rows));
-        EXPECT_EQ(g.enabled, c.enabled);
-        EXPECT_EQ(g.message,
-                  c.message ? std::optional<std::string>(messages::MaxGroups) : std::nullopt);
+        EXPECT_EQ(std::tuple(g.numeric, f.groups.size(), g.enabled, g.message.has_value()),
+                  std::tuple(c.numeric, std::size_t(c.rows), c.enabled, c.message));
+        EXPECT_EQ(g.message.value_or(std::string(messages::MaxGroups)), messages::MaxGroups);
         EXPECT_EQ(f.groupCount, c.textAfter);
     }
 }
@@ -56,8 +54,7 @@ TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
 TEST(FaculaeCount, ResizesWithoutFilling) {
     EntryForm f;
     f.faculaeFieldCount = "45";
-    const GridCount g = ResizeFaculaeGrid(f);
-    EXPECT_TRUE(g.message);
+    EXPECT_TRUE(ResizeFaculaeGrid(f).message);
     EXPECT_EQ(f.faculae.size(), 40u);
     EXPECT_EQ(f.faculae[3][1], "");
 }
@@ -125,10 +122,10 @@ TEST(HighestCSk1OfYear, LooksAtAllEntriesOfRecordsOfTheYear) {
     records[0].Skupiny[0].CSk1 = 12;
     records[1].Skupiny[39].CSk1 = 40; // past PocetSkupin, still counted
     records[2].Skupiny[0].CSk1 = 99;
-    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2014"), 40);
-    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2015"), 99);
-    EXPECT_EQ(HighestCSk1OfYear(records, "15.06.2016"), 0);
-    EXPECT_EQ(HighestCSk1OfYear(records, "  .  .    "), 0);
+    std::vector<int> highest;
+    for (const char* date : {"15.06.2014", "15.06.2015", "15.06.2016", "  .  .    "})
+        highest.push_back(HighestCSk1OfYear(records, date));
+    EXPECT_EQ(highest, (std::vector<int>{40, 99, 0, 0}));
 }
 
 TEST(CellNumber, ReadsDecimalsWithPointOrComma) {
@@ -154,12 +151,10 @@ TEST(CellNumber, ReadsDecimalsWithPointOrComma) {
 }
 
 TEST(NormaliseGroupClass, SpellsClassesAsTheTable) {
-    EXPECT_EQ(NormaliseGroupClass("dkc"), "Dkc");
-    EXPECT_EQ(NormaliseGroupClass("HSX"), "Hsx");
-    EXPECT_EQ(NormaliseGroupClass(" axx "), "Axx");
-    EXPECT_EQ(NormaliseGroupClass("***"), "***");
-    EXPECT_EQ(NormaliseGroupClass("Dkx"), std::nullopt);
-    EXPECT_EQ(NormaliseGroupClass("Dk"), std::nullopt);
+    std::vector<std::string> spelt;
+    for (const char* c : {"dkc", "HSX", " axx ", "***", "Dkx", "Dk"})
+        spelt.push_back(NormaliseGroupClass(c).value_or("-"));
+    EXPECT_EQ(spelt, (std::vector<std::string>{"Dkc", "Hsx", "Axx", "***", "-", "-"}));
     EXPECT_EQ(ParseIntegerText("+12"), 12);
     EXPECT_EQ(ParseIntegerText("1.0"), std::nullopt);
 }

@@ -3,10 +3,15 @@
 // bytes again.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "core/entry_fixtures.h"
 #include "entry/entry_load.h"
+#include "entry/entry_messages.h"
+#include "entry/entry_text.h"
+#include "entry/entry_view.h"
+#include "geometry/calendar.h"
 #include "geometry/transforms.h"
 #include "text/number_format.h"
 
@@ -46,21 +51,18 @@ TEST(LoadRecordIntoForm, PolarText) {
     EntrySettings s;
     const EntryForm f = LoadRecordIntoForm(RecordWithGroups(), s);
     ASSERT_EQ(f.groups.size(), 4u);
-    EXPECT_EQ(f.groupCount, "4");
-    EXPECT_EQ(f.time, "905");
-    const GroupRow& g = f.groups[0];
+    EXPECT_EQ(f.groupCount + "|" + f.time, "4|905");
     const GroupRow expected = {"",     "Dkc", "12", "4",  "45.0", "60.0", "4.9", "2",
                                "1234", "7",   "45", "30", "3",    "50",   "31",  "0"};
-    EXPECT_EQ(g, expected);
-    EXPECT_EQ(f.groups[1][column::Uhel], "s");
-    EXPECT_EQ(f.groups[1][column::Vzd], "");
-    EXPECT_EQ(f.groups[2][column::Uhel], "j");
-    EXPECT_EQ(f.groups[3][column::Uhel], "1.0");
-    EXPECT_EQ(f.groups[3][column::Vzd], "119.9");
+    EXPECT_EQ(f.groups[0], expected);
+    // The markers, and a group at the marker's angle that is none.
+    const auto position = [&](int k) {
+        return f.groups[k][column::Uhel] + "/" + f.groups[k][column::Vzd];
+    };
+    EXPECT_EQ(std::vector({position(1), position(2), position(3)}),
+              (std::vector<std::string>{"s/", "j/", "1.0/119.9"}));
     ASSERT_EQ(f.faculae.size(), 1u);
-    EXPECT_EQ(f.faculae[0][1], "10");
-    EXPECT_EQ(f.faculae[0][2], "20");
-    EXPECT_EQ(f.faculae[0][3], "0");
+    EXPECT_EQ(f.faculae[0][1] + "," + f.faculae[0][2] + "," + f.faculae[0][3], "10,20,0");
 }
 
 TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
@@ -74,11 +76,11 @@ TEST(LoadRecordIntoForm, RadiusAndHeliographicMode) {
     const EntryForm f = LoadRecordIntoForm(z, helio);
     EXPECT_EQ(f.view, EntryView::Heliographic);
     const Heliographic h = PolarToHeliographic(SolarEphemeris({2014, 6, 15}, 905), 450, 600);
-    EXPECT_EQ(f.groups[0][column::Uhel], FormatNumber(h.Lon, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Vzd], FormatNumber(h.Lat, "0.0"));
-    EXPECT_EQ(f.groups[0][column::Plocha], "100"); // millionths
-    EXPECT_EQ(f.groups[0][column::Plo1], "61");
-    EXPECT_EQ(f.groups[1][column::Uhel], "s");
+    const GroupRow& g = f.groups[0]; // areas in millionths
+    EXPECT_EQ(std::vector({g[column::Uhel], g[column::Vzd], g[column::Plocha], g[column::Plo1],
+                           f.groups[1][column::Uhel]}),
+              (std::vector<std::string>{FormatNumber(h.Lon, "0.0"), FormatNumber(h.Lat, "0.0"),
+                                        "100", "61", "s"}));
 }
 
 // A drawing typed once, then opened for correction and confirmed unchanged,
@@ -114,23 +116,118 @@ TEST(CorrectionRoundTrip, StoresTheSameBytesAtEveryRadius) {
 TEST(OpenEntryForm, NewAndSpecialStartFromAClearedRecord) {
     TZaznam current = RecordWithGroups();
     current.Stanice.setText("Hradec");
+    current.PP = current.Q = current.qc = current.fc = current.rc = 3;
+    current.PocetFakuli = 3;
     std::vector<TZaznam> records = {Record("01.01.2014", 800), current};
     records[0].Stanice.setText("Úpice");
     EntrySettings s;
     s.drawingNumbers = true;
     const EntryForm n = OpenEntryForm(EntryMode::New, current, records, s, "Adam, Petr");
-    EXPECT_EQ(n.observer, "Adam, Petr");
-    EXPECT_EQ(n.date, EmptyDateText);
-    EXPECT_EQ(n.time, "1200");
-    EXPECT_EQ(n.groupCount, "0");
-    EXPECT_EQ(n.station, "Úpice");
-    EXPECT_EQ(n.drawingNumber, "000/00");
-    EXPECT_EQ(n.special, "");
+    EXPECT_EQ(std::vector({n.observer, n.date, n.time, n.groupCount, n.station, n.drawingNumber,
+                           n.special}),
+              (std::vector<std::string>{"Adam, Petr", std::string(EmptyDateText), "1200", "0",
+                                        "Úpice", "000/00", ""}));
+    EXPECT_EQ(n.pp + n.image + n.q + n.qc + n.fc + n.rc + n.faculaeCount, "0000000");
     EXPECT_EQ(OpenEntryForm(EntryMode::Special, current, records, s, "").special, "zvlášťní");
     s.drawingNumbers = false;
     EXPECT_EQ(OpenEntryForm(EntryMode::New, current, records, s, "").drawingNumber, "001/21");
     EXPECT_EQ(OpenEntryForm(EntryMode::Correction, current, records, s, "").drawingNumber,
               "001/21");
+}
+
+// The two views of the group grid: heliographic positions back to the
+// drawing, and the view toggle of the window.
+double angleDiff(double a, double b) {
+    double d = std::fmod(std::fabs(a - b), 360.0);
+    return d > 180 ? 360 - d : d;
+}
+
+// Polar -> heliographic -> polar returns to the same place within 0.1 unit
+// (degree, millimetre) everywhere on the disk, for drawings of any radius, at
+// the epoch, the largest B0 and the smallest P.
+TEST(EntryPolar, UndoesPolarToHeliographic) {
+    for (const auto& [date, time] :
+         {std::pair{Date{1989, 1, 1}, 0}, {Date{1999, 8, 11}, 1100}, {Date{2024, 3, 20}, 1230}}) {
+        const Ephemeris e = SolarEphemeris(date, static_cast<std::uint16_t>(time));
+        for (double R : {125.0, 75.0})
+            for (int angle = 0; angle < 3600; angle += 225)
+                for (int dist : {50, 400, 800, 1200}) {
+                    const Heliographic h = PolarToHeliographic(e, angle, dist);
+                    EntryPolar p = HeliographicToEntryPolar(e, h.Lat, h.Lon, R);
+                    if (p.angle > 360) p.angle -= 360;
+                    SCOPED_TRACE(testing::Message() << FormatDatum(date) << " R " << R << " angle "
+                                                    << angle << " dist " << dist);
+                    EXPECT_NEAR(p.dist, dist / 10.0 * R / 125, 0.1);
+                    EXPECT_LT(angleDiff(p.angle, angle / 10.0), 0.1);
+                    EXPECT_GT(p.angle, 0);
+                    EXPECT_LE(p.angle, 360);
+                }
+    }
+}
+
+TEST(EntryPolar, CentreOfTheDiskHasAFiniteAngle) {
+    const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
+    const EntryPolar p = HeliographicToEntryPolar(e, e.B0, e.L0, 125);
+    EXPECT_NEAR(p.dist, 0, 1e-9);
+    EXPECT_TRUE(std::isfinite(p.angle));
+}
+
+EntryForm PolarForm() {
+    EntryForm f = ValidForm();
+    f.groupCount = "4";
+    f.groups = {Group("Dkc", "45.0", "60.0", "4.9"), Group("Cao", "200.3", "110.2", "1"),
+                Group("Axx", "s", ""), Group("Axx", "j", "")};
+    return f;
+}
+
+// There and back again: the l/b text has 0.1 degree, so the drawing
+// position comes back within what one such step moves a point on the disk.
+TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
+    const EntryForm before = PolarForm();
+    EntryForm f = before;
+    ASSERT_FALSE(ToggleEntryView(f, 125));
+    ASSERT_FALSE(ToggleEntryView(f, 125));
+    EXPECT_EQ(f.view, EntryView::Polar);
+    for (int k : {0, 1}) {
+        const GroupRow& a = before.groups[k];
+        const GroupRow& b = f.groups[k];
+        EXPECT_NEAR(LeadingNumber(b[column::Vzd]), LeadingNumber(a[column::Vzd]), 0.2);
+        EXPECT_LT(angleDiff(LeadingNumber(b[column::Uhel]), LeadingNumber(a[column::Uhel])), 0.2);
+        EXPECT_NEAR(LeadingNumber(b[column::Plocha]), LeadingNumber(a[column::Plocha]), 0.05);
+    }
+    for (int k : {2, 3}) {
+        EXPECT_EQ(f.groups[k][column::Uhel], before.groups[k][column::Uhel]);
+        EXPECT_EQ(f.groups[k][column::Vzd], "");
+    }
+}
+
+TEST(ToggleEntryView, RefusedWithoutADateOrTime) {
+    EntryForm f = PolarForm();
+    f.date = std::string(EmptyDateText);
+    const EntryForm before = f;
+    EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::NoDate));
+    EXPECT_EQ(f.groups, before.groups);
+    EXPECT_EQ(f.view, EntryView::Polar);
+    f.date = "15.06.2014";
+    f.time = "2400";
+    EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::MaxTime));
+}
+
+// A group typed in l and b is stored where the polar entry of the same
+// place would store it.
+TEST(ToggleEntryView, HeliographicEntryStoresThePolarPosition) {
+    EntryForm polar = PolarForm();
+    EntryForm helio = polar;
+    ASSERT_FALSE(ToggleEntryView(helio, 125));
+    const std::vector<TZaznam> none;
+    const auto a = ConfirmEntry(polar, TZaznam{}, Context(EntryMode::New, none)).record;
+    const auto b = ConfirmEntry(helio, TZaznam{}, Context(EntryMode::New, none)).record;
+    ASSERT_TRUE(a && b);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_NEAR(a->Skupiny[k].Uhel, b->Skupiny[k].Uhel, 3) << k;
+        EXPECT_NEAR(a->Skupiny[k].Vzd, b->Skupiny[k].Vzd, 2) << k;
+        EXPECT_EQ(a->Skupiny[k].Plocha, b->Skupiny[k].Plocha) << k;
+    }
 }
 
 } // namespace

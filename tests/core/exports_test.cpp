@@ -1,15 +1,12 @@
 // SoubASCI.dat and Polohy fakuli.csv: byte-exact lines for records whose
 // positions lie at the disk centre (longitude = L0, latitude = B0 of the
-// worked orientation values), signs and order for positions placed by the
-// inverse transform.
+// worked orientation values, of both signs).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "geometry/transforms.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
 #include "records/program_dir.h"
@@ -30,35 +27,6 @@ TSkupina& addGroup(TZaznam& z, const char* groupClass, int number, int area = 0,
     s.CSk2 = static_cast<std::uint16_t>(number);
     s.MalS = static_cast<std::uint16_t>(smallSpots);
     return s;
-}
-
-// Packed position of a heliographic point, through the inverse transform.
-std::uint16_t packedAt(const Ephemeris& e, double lon, double lat) {
-    const DiskPolar p = HeliographicToPolar(e, float(lon), float(lat));
-    return PackPosition(int(std::lround(p.Angle)), int(std::lround(p.Dist * 5 / 10)));
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-        if (end == std::string::npos) break;
-        out.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return out;
-}
-
-std::vector<int> csvNumbers(const std::string& line) {
-    std::vector<int> out;
-    std::stringstream ss(line);
-    std::string field;
-    int n = 0;
-    while (std::getline(ss, field, ';'))
-        if (n++ >= 2 && !field.empty()) out.push_back(std::stoi(field));
-    return out;
 }
 
 const std::string Spaces13(13, ' ');
@@ -106,25 +74,6 @@ TEST(AsciiExport, ByteExactForCentredGroups) {
     EXPECT_EQ(text, expected);
 }
 
-TEST(AsciiExport, LatitudeSign) {
-    const Date d{2014, 6, 15};
-    const Ephemeris e = SolarEphemeris(d, 905);
-    TZaznam z = Record("15.06.2014", 905);
-    for (const double lat : {-5.4, 5.4}) {
-        TSkupina& g = addGroup(z, "Hsx", 1);
-        const DiskPolar p = HeliographicToPolar(e, float(e.L0 + 20), float(lat));
-        g.Uhel = std::uint16_t(std::lround(p.Angle * 10));
-        g.Vzd = std::uint16_t(std::lround(p.Dist * 5));
-    }
-    std::vector<TZaznam> rs{z};
-    const auto ls = lines(AsciiExportText(rs));
-    ASSERT_EQ(ls.size(), 3u);
-    // Columns: date 0-9, time 11-15, number 17-18, class 20-22, l 24-26, b 28-30.
-    EXPECT_EQ(ls[1].substr(24, 3), "187");
-    EXPECT_EQ(ls[1].substr(28, 3), "-05");
-    EXPECT_EQ(ls[2].substr(28, 3), " 05");
-}
-
 TEST(AsciiExport, UnreadableDateChangesNothing) {
     std::vector<TZaznam> rs;
     rs.push_back(Record("15.06.2014", 905));
@@ -166,29 +115,6 @@ TEST(FaculaePositions, ByteExactForCentredFields) {
         "20.03.2024;12 30;\r\n"
         "01.01.2000;12 00;361;-03;\r\n";
     EXPECT_EQ(FaculaePositionsText(rs), expected);
-}
-
-TEST(FaculaePositions, FieldsByDecreasingLongitude) {
-    const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905); // L0 167.4
-    TZaznam z = Record("15.06.2014", 905);
-    z.Rotace = 2151;
-    z.L0 = 167;
-    z.PocetFakKresleni = 3;
-    z.Skupiny[1].Fakule[0] = packedAt(e, 130, 10);
-    z.Skupiny[1].Fakule[1] = packedAt(e, 132, 12);
-    z.Skupiny[2].Fakule[0] = packedAt(e, 200, -20);
-    // Field 1 empty.
-    std::vector<TZaznam> rs{z};
-    const auto ls = lines(FaculaePositionsText(rs));
-    ASSERT_EQ(ls.size(), 2u);
-    const std::vector<int> n = csvNumbers(ls[1]);
-    ASSERT_EQ(n.size(), 6u) << ls[1];
-    EXPECT_NEAR(n[0], 200, 1);
-    EXPECT_NEAR(n[1], -20, 1);
-    EXPECT_NEAR(n[2], 131, 1);
-    EXPECT_NEAR(n[3], 11, 1);
-    EXPECT_EQ(n[4], -500);
-    EXPECT_EQ(n[5], 0);
 }
 
 TEST(ExportFiles, WrittenWhereTheProgramExpectsThem) {

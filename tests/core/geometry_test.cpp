@@ -11,6 +11,8 @@
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
 #include "geometry/transforms.h"
+#include "text/encoding.h"
+#include "text/number_format.h"
 
 using namespace hk;
 
@@ -94,6 +96,9 @@ TEST(PolarToHeliographic, Values) {
         EXPECT_NEAR(h.Lat, c.lat, 0.0005) << c.name;
         EXPECT_NEAR(h.Lon, c.lon, 0.0005) << c.name;
     }
+    // From picture pixels of a 250 px disk: 0.8 of the radius west, and off the disk.
+    EXPECT_NEAR(PixelToHeliographic(flat(), -200, 0)->CMD, -53.130, 0.001);
+    EXPECT_FALSE(PixelToHeliographic(flat(), 251, 0));
 }
 
 TEST(PolarToHeliographic, LongitudeWrapsAndLimbIsFinite) {
@@ -142,20 +147,6 @@ TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
     EXPECT_LT(offs[offs.size() / 2], 2.0) << "median deviation";
 }
 
-TEST(PixelToHeliographic, CentreAndOffDisk) {
-    const auto centre = PixelToHeliographic(flat(), 0, 0);
-    ASSERT_TRUE(centre.has_value());
-    EXPECT_NEAR(centre->CMD, 0, 1e-6);
-    EXPECT_NEAR(centre->Lat, 0, 1e-6);
-    EXPECT_FALSE(PixelToHeliographic(flat(), 251, 0).has_value());
-    // 200 px east of the centre on a 250 px disk is 0.8 of the radius.
-    const auto east = PixelToHeliographic(flat(), 200, 0);
-    ASSERT_TRUE(east.has_value());
-    EXPECT_NEAR(east->CMD, 53.130, 0.001);
-    const auto west = PixelToHeliographic(flat(), -200, 0);
-    EXPECT_NEAR(west->CMD, -53.130, 0.001);
-}
-
 TEST(HeliographicToPolar, CentreAndRoundTrip) {
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
     EXPECT_LT(HeliographicToPolar(e, float(e.L0), float(e.B0)).Dist, 0.01);
@@ -180,27 +171,75 @@ TEST(GroupAreaCorrected, CentreHalvesAndLimbGrows) {
 }
 
 TEST(LongitudeAcrossRotations, Rules) {
-    EXPECT_EQ(LongitudeAcrossRotations(10, 1999, 350, 2000), 370);
-    EXPECT_EQ(LongitudeAcrossRotations(350, 2000, 10, 2000), -10);
-    EXPECT_EQ(LongitudeAcrossRotations(200, 2001, 300, 2000), -160);
-    EXPECT_EQ(LongitudeAcrossRotations(10, 1998, 350, 2000), 10);
-    EXPECT_EQ(LongitudeAcrossRotations(100, 1999, 100, 2000), 460);
-    EXPECT_EQ(LongitudeAcrossRotations(50, 2000, 300, 2000), 410);
+    const std::vector<int> got = {LongitudeAcrossRotations(10, 1999, 350, 2000),
+                                  LongitudeAcrossRotations(350, 2000, 10, 2000),
+                                  LongitudeAcrossRotations(200, 2001, 300, 2000),
+                                  LongitudeAcrossRotations(10, 1998, 350, 2000),
+                                  LongitudeAcrossRotations(100, 1999, 100, 2000),
+                                  LongitudeAcrossRotations(50, 2000, 300, 2000)};
+    EXPECT_EQ(got, (std::vector<int>{370, -10, -160, 10, 460, 410}));
 }
 
 TEST(Calendar, ParseFormatAndSerials) {
-    EXPECT_EQ(ParseDatum("05.07.2014"), (Date{2014, 7, 5}));
-    EXPECT_EQ(ParseDatum("5.7.2014"), (Date{2014, 7, 5}));
+    EXPECT_EQ(std::pair(ParseDatum("05.07.2014"), ParseDatum("5.7.2014")),
+              std::pair(std::optional(Date{2014, 7, 5}), std::optional(Date{2014, 7, 5})));
     for (const char* bad : {"", "31.04.2014", "29.02.2100", "00.01.2000", "1.13.2000", "01.01.14",
                             "01.01.2014x", "aa.bb.cccc"})
         EXPECT_FALSE(ParseDatum(bad).has_value()) << bad;
     EXPECT_TRUE(ParseDatum("29.02.2000").has_value());
     EXPECT_EQ(FormatDatum({2014, 7, 5}), "05.07.2014");
-    EXPECT_EQ(DaySerial({1899, 12, 30}), 0);
-    EXPECT_EQ(DaySerial({2000, 1, 1}), 36526);
+    EXPECT_EQ(std::pair(DaySerial({1899, 12, 30}), DaySerial({2000, 1, 1})), std::pair(0, 36526));
     for (int s : {-1000, 0, 1, 36526, 45000, 80000})
         EXPECT_EQ(DaySerial(DateFromSerial(s)), s);
     EXPECT_EQ(DayOfWeek({2026, 12, 6}), 1); // a Sunday
+}
+
+TEST(NumberFormat, Prints) {
+    const struct {
+        double value;
+        const char *pattern, *expected;
+    } rows[] = {
+        {7, "000", "007"},
+        {12345, "000", "12345"},
+        {3.14159, "0.00", "3.14"},
+        {3, "0.00", "3.00"},
+        {12.0, "###.#", "12"},
+        {12.34, "###.#", "12.3"},
+        {0, "###", ""},
+        {0, "#0", "0"},
+        {0.5, "#.##", ".5"},
+        // Ties go to the even digit.
+        {0.125, "0.00", "0.12"},
+        {0.375, "0.00", "0.38"},
+        {2.5, "0", "2"},
+        {3.5, "0", "4"},
+        {-4.25, "0.0", "-4.2"},
+        {-0.04, "0.0", "0.0"},
+        {5, "(0)", "(5)"},
+        {-0.4, "000", "000"},
+        {-6.5, "(00)", "(-06)"},
+        {std::nan(""), "0", "nan"},
+        {1e20, "0", "100000000000000000000"},
+    };
+    for (const auto& c : rows)
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
+}
+
+TEST(Encoding, Windows1250RoundTrip) {
+    const std::string czech = "Žluťoučký kůň úpěl ďábelské ódy";
+    const std::string bytes = Utf8ToCp1250(czech);
+    EXPECT_EQ(bytes.size(), 31u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x8E); // Ž
+    EXPECT_EQ(Cp1250ToUtf8(bytes), czech);
+    EXPECT_EQ(Utf8ToCp1250("zvlášťní"), "zvl\xE1\x9A\x9D"
+                                        "n\xED");
+    // Characters the code page lacks, and bytes that are not characters.
+    EXPECT_EQ(Utf8ToCp1250("a€b日c"), "a\x80"
+                                      "b?c");
+    EXPECT_EQ(Cp1250ToUtf8("a\x98z"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(Utf8ToCp1250("a\xFF"
+                           "b"),
+              "a?b");
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST(AsymmetryTables, TablesAndView) {
     const std::string text = AsymmetryText(y);
     EXPECT_EQ(text.substr(0, 10 + 7), "      2020   28.6"); // N = 9, S = 5
     EXPECT_EQ(text.find("\r\n"), 10u + 17u * 7u);
+    EXPECT_EQ(text.substr(text.find("\r\n") + 2, 10), "      2021"); // a line per year
 }
 
 TEST(DailyGraphs, MonthLinesShiftFromMarchInLeapYears) {

@@ -70,13 +70,13 @@ TEST(MapRange, RangeRunsFromTheLastQuarterOfTheRotationBeforeToTheFirstQuarterAf
     const RotationIndex ix = RotationIndex::of(records);
     EXPECT_EQ(ix.L(), (std::vector<int>{2, 4, 6, 9}));
     EXPECT_EQ(ix.rotations(), (std::vector<int>{R - 1, R, R + 1, R + 2}));
-    EXPECT_EQ(ix.position(R + 1), 2);
-    EXPECT_EQ(ix.position(R - 2), -1); // record 1 is not in the list
-    EXPECT_EQ(ix.range(records, R), (RecordRange{3, 6}));
-    EXPECT_EQ(ix.range(records, R - 1), (RecordRange{2, 4}));
-    EXPECT_EQ(ix.range(records, R + 1), (RecordRange{5, 9})); // runs to the last record
-    EXPECT_TRUE(ix.range(records, R + 3).empty());
-    EXPECT_TRUE(ix.range(records, 1).empty());
+    // Record 1 is not in the list.
+    EXPECT_EQ(std::pair(ix.position(R + 1), ix.position(R - 2)), std::pair(2, -1));
+    // The last rotation's range runs to the last record.
+    EXPECT_EQ(
+        std::vector({ix.range(records, R), ix.range(records, R - 1), ix.range(records, R + 1)}),
+        (std::vector<RecordRange>{{3, 6}, {2, 4}, {5, 9}}));
+    EXPECT_TRUE(ix.range(records, R + 3).empty() && ix.range(records, 1).empty());
 
     // A rotation skipped in the data ends the range too.
     const std::vector<TZaznam> gap = {rotationL0(R, 300), rotationL0(R, 100),
@@ -86,9 +86,8 @@ TEST(MapRange, RangeRunsFromTheLastQuarterOfTheRotationBeforeToTheFirstQuarterAf
 
 TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
     const RotationDates d = MapRotationDates(2285);
-    EXPECT_EQ(d.startDate, (Date{2024, 6, 3}));
-    EXPECT_EQ(d.endDate, (Date{2024, 6, 30}));
-    EXPECT_EQ(d.coronaDay, 30836);
+    EXPECT_EQ(std::tuple(d.startDate, d.endDate, d.coronaDay),
+              std::tuple(Date{2024, 6, 3}, Date{2024, 6, 30}, 30836));
     EXPECT_EQ(MapCaption(2285), "Mapa   03.06.2024 - 30.06.2024");
 }
 
@@ -129,13 +128,10 @@ TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap)
     test::AddGroupAt(z, 340, 12, 1);
     test::AddGroupAt(z, L0 + 20, -12, 2);
     const int R = z.Rotace + 1;
-    const SynopticMap next = mapOf({z}, R);
+    const SynopticMap next = mapOf({z}, R), own = mapOf({z}, R - 1);
     EXPECT_EQ(next.range, (RecordRange{1, 1}));
-    ASSERT_EQ(next.groups.size(), 1u);
-    EXPECT_EQ(next.groups[0].slot, 1);
-    const SynopticMap own = mapOf({z}, R - 1);
-    ASSERT_EQ(own.groups.size(), 1u);
-    EXPECT_EQ(own.groups[0].slot, 2);
+    ASSERT_EQ(std::pair(next.groups.size(), own.groups.size()), std::pair(1ul, 1ul));
+    EXPECT_EQ(std::pair(next.groups[0].slot, own.groups[0].slot), std::pair(1, 2));
 }
 
 TEST(MapGroups, GroupsWithoutAValidNumberAreNotDrawn) {
@@ -146,8 +142,7 @@ TEST(MapGroups, GroupsWithoutAValidNumberAreNotDrawn) {
     test::AddGroupAt(z, L0 - 10, 5, 71);
     const SynopticMap m = mapOf({z}, z.Rotace);
     ASSERT_EQ(m.groups.size(), 1u);
-    EXPECT_EQ(m.groups[0].slot, 71);
-    EXPECT_EQ(m.legend.size(), 2u);
+    EXPECT_EQ(std::pair(m.groups[0].slot, m.legend.size()), std::pair(71, 2ul));
 }
 
 TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
@@ -201,9 +196,8 @@ TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
         last = lon;
     }
     const MapText &entry23 = m.legend[2 * 22], &entry24 = m.legend[2 * 23];
-    EXPECT_EQ(entry23.x, 30 * 23 - 5);
-    EXPECT_EQ(entry24.x, 30 - 5);
-    EXPECT_EQ(entry24.y - entry23.y, 30);
+    EXPECT_EQ(std::tuple(entry23.x, entry24.x, entry24.y - entry23.y),
+              std::tuple(30 * 23 - 5, 30 - 5, 30));
     EXPECT_EQ(m.legendCaptions.size(), 4u); // "b" and "l" for two rows
 }
 
@@ -215,7 +209,8 @@ TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
         for (int k = 1; k <= groups; ++k)
             test::AddGroupAt(z, L0Of(z) - 60 + 4 * k, 10, k);
         const std::vector<TZaznam> records = {z};
-        for (const auto& [w, h] : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
+        for (const auto& size : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
+            const int w = size.first, h = size.second;
             const SynopticMap m = MakeFittedSynopticMap(records, GeometryCache::of(records),
                                                         RotationIndex::of(records), z.Rotace, w, h);
             const int height = 420 + 30 * (groups == 0 ? 0 : groups <= LegendFirstRow ? 1 : 2);
@@ -248,8 +243,7 @@ TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
     EXPECT_NEAR(high.strips[0].groups[0].x, 480, 1);
     EXPECT_NEAR(high.strips[0].groups[0].y, 10, 1);
     // 16 long strips at s = 2 need 1920 pixels besides the labels.
-    EXPECT_EQ(LongMapScale(1500), 1);
-    EXPECT_EQ(LongMapScale(2000), 2);
+    EXPECT_EQ(std::pair(LongMapScale(1500), LongMapScale(2000)), std::pair(1, 2));
     EXPECT_EQ(MakeStripView(records, g, ix, z.Rotace, 16, StripKind::Long, 1, false).strips.size(),
               16u);
     const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);

@@ -7,7 +7,9 @@
 #include <variant>
 #include <vector>
 
+#include "geometry/ephemeris.h"
 #include "measure/area_mask.h"
+#include "measure/calibration.h"
 #include "measure/display_lut.h"
 #include "measure/faculae_entry.h"
 #include "measure/group_draft.h"
@@ -92,21 +94,16 @@ TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
     z.Skupiny[0].Fakule[0] = 777;
     ASSERT_FALSE(WriteGroups(z, drafts, 100));
     ASSERT_EQ(z.PocetSkupin, 2);
-    EXPECT_EQ(z.Skupiny[0].Typ.text(), "Axx");
     const TSkupina& g = z.Skupiny[1];
-    EXPECT_EQ(g.Typ.text(), "Dai");
-    EXPECT_EQ(g.CSk1, 345);
-    EXPECT_EQ(g.CSk2, 12);
-    EXPECT_EQ(g.Uhel, 1234);
-    EXPECT_EQ(g.Vzd, 567);
-    EXPECT_EQ(g.Plocha, 255); // Round(20.4 * 10 * 125 / 100)
-    EXPECT_EQ(g.Pomocna1, PackPosition(45, 30));
-    EXPECT_EQ(g.Plo1, 51); // Round(Round(2.4) * 20.4 * 1.25)
-    EXPECT_EQ(g.Pomocna2, 0);
+    EXPECT_EQ(z.Skupiny[0].Typ.text() + g.Typ.text(), "AxxDai");
+    // Areas Round(20.4 * 10 * 125 / 100) and Round(Round(2.4) * 20.4 * 1.25).
+    EXPECT_EQ(
+        std::vector<int>({g.CSk1, g.CSk2, g.Uhel, g.Vzd, g.Plocha, g.Pomocna1, g.Plo1, g.Pomocna2}),
+        std::vector<int>({345, 12, 1234, 567, 255, PackPosition(45, 30), 51, 0}));
     EXPECT_TRUE(z.Zvlastni.empty());
     EXPECT_EQ(z.Skupiny[0].Fakule[0], 777);
-    EXPECT_EQ(z.Souhrn.gSev + z.Souhrn.gJih, 2);
-    EXPECT_EQ(z.Souhrn.fSev + z.Souhrn.fJih, 4);
+    EXPECT_EQ(std::pair(z.Souhrn.gSev + z.Souhrn.gJih, z.Souhrn.fSev + z.Souhrn.fJih),
+              std::pair(2, 4));
 
     // Refused, nothing changed: a record without a date, no group drafted.
     TZaznam undated{};
@@ -122,7 +119,6 @@ TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
     std::vector<std::uint8_t> mask(800 * 800, 255);
     const GreyImageView view{800, 800, 800, mask.data()};
     EXPECT_EQ(CountPainted(view), 0);
-    EXPECT_DOUBLE_EQ(MaskArea(CountPainted(view), 250), 0.0);
     for (int y = 100; y < 140; ++y)
         for (int x = 200; x < 240; ++x)
             mask[y * 800 + x] = 0;
@@ -153,6 +149,73 @@ TEST(DisplayLut, AppliedToTheColourBytesOfTheBlockOnly) {
                 const int expected = x == 2 ? 7 : c == 3 ? 255 : (src[i] - 100) * 2;
                 EXPECT_EQ(dst[i], expected) << x << "," << y << " byte " << c;
             }
+}
+
+// Picture points of a scanned drawing as polar positions of the record.
+// Radius 250 px: 2 px per unit.
+constexpr PicturePoint C{500, 500}, Up{500, 250}, Right{750, 500};
+
+TEST(PictureToPolar, VertexAndSpot) {
+    const struct {
+        const char* name;
+        PicturePoint centre, north, point;
+        int vertexAngle, vertexDistance; // as a faculae vertex
+        const char* spotAngle;           // as a spot, one decimal
+        const char* spotDistance;
+    } rows[] = {
+        {"straight above", C, Up, {500, 300}, 0, 100, "0.0", "100.0"},
+        // dy = 0 is taken as 0.2: 89.94 degrees, a whole 90 for a vertex.
+        {"to the right", C, Up, {700, 500}, 90, 100, "89.9", "100.0"},
+        {"below", C, Up, {500, 701}, 180, 100, "180.0", "100.5"},
+        {"same row right", C, Up, {749, 500}, 90, 124, "90.0", "124.5"},
+        {"same row left", C, Up, {251, 500}, 270, 124, "270.0", "124.5"},
+        // North clicked to the right: "up" in the picture is 270.
+        {"north to the right", C, Right, {500, 300}, 270, 100, "270.0", "100.0"},
+        // 359.94 lies above 359.9 and wraps to -0.06: vertex 0, spot 0.0.
+        {"just west of north", {1000, 1000}, {1000, 0}, {999, 0}, 0, 125, "0.0", "125.0"},
+        // 359.54 rounds to 360 whole degrees, the same direction as 0.
+        {"rounds to the full circle", {1000, 1000}, {1000, 0}, {992, 0}, 0, 125, "359.5", "125.0"},
+    };
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.name);
+        const Calibration cal = Calibrate(c.centre, c.north);
+        EXPECT_EQ(FaculaeVertex(cal, c.point), (VertexPosition{c.vertexAngle, c.vertexDistance}));
+        const PolarPosition s = SpotPosition(cal, c.point);
+        EXPECT_EQ(FormatTenths(s.angle), c.spotAngle);
+        EXPECT_EQ(FormatTenths(s.distance), c.spotDistance);
+    }
+}
+
+TEST(NorthAngle, QuadrantsClockwiseFromUp) {
+    const struct {
+        PicturePoint north;
+        float angle;
+    } rows[] = {{{500, 250}, 0},   {{600, 400}, 45},  {{750, 500}, 90},  {{600, 600}, 135},
+                {{500, 750}, 180}, {{400, 600}, 225}, {{250, 500}, 270}, {{400, 400}, 315}};
+    for (const auto& r : rows)
+        EXPECT_NEAR(NorthAngle(C, r.north), r.angle, 0.01) << r.north.x << "," << r.north.y;
+    EXPECT_EQ(Calibrate(C, {600, 400}).CalRadiusPx, 141);
+}
+
+TEST(CalibrateByAxis, TurnsByPOfTheRecordOrSaysWhy) {
+    const TZaznam z = test_records::Record("15.03.2014", 900);
+    const auto c = CalibrateByAxis(C, Up, z);
+    ASSERT_TRUE(std::holds_alternative<Calibration>(c));
+    const double p = SolarEphemeris({2014, 3, 15}, 900).P;
+    EXPECT_NEAR(std::get<Calibration>(c).CalNorthAngle, NorthAngle(C, Up) - p, 1e-4);
+
+    const auto missing = CalibrateByAxis(C, Up, TZaznam{});
+    ASSERT_TRUE(std::holds_alternative<std::string>(missing));
+    EXPECT_EQ(std::get<std::string>(missing), MissingRecordDateMessage);
+}
+
+TEST(DailyMotionNorth, PerpendicularToTheLineAtTheLimbDistance) {
+    // Horizontal line: north straight above the centre.
+    EXPECT_EQ(DailyMotionNorth({800, 500}, {200, 500}, C, {500, 800}), (PicturePoint{500, 200}));
+    // Line rising to the right by 18.43 degrees: north turned as far to the left.
+    EXPECT_EQ(DailyMotionNorth({800, 400}, {200, 600}, C, {500, 800}), (PicturePoint{406, 216}));
+    // Falling to the right: turned to the right.
+    EXPECT_EQ(DailyMotionNorth({800, 600}, {200, 400}, C, {500, 800}), (PicturePoint{594, 216}));
 }
 
 } // namespace

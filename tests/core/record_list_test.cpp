@@ -38,40 +38,31 @@ TEST(RecordListLine, Text) {
     EXPECT_FALSE(RecordListLine(1, record("", 1200)));
 }
 
-TEST(RecordListRange, AllRecordsFit) {
+// Ten rows: up to ten records fit; one more scrolls and shows rows + 1.
+TEST(RecordListRange, AllRecordsFitOrOneMoreScrolls) {
     for (int n : {1, 5, 10}) {
         RecordListRange w(10, n);
         EXPECT_FALSE(w.hasScrollBar()) << n;
-        EXPECT_EQ(w.first(), 1);
-        EXPECT_EQ(w.last(), n);
-        EXPECT_EQ(w.rowCount(), n);
-        EXPECT_EQ(w.recordOfRow(n - 1), n);
+        EXPECT_EQ(std::vector<int>({w.first(), w.last(), w.rowCount(), w.recordOfRow(n - 1)}),
+                  std::vector<int>({1, n, n, n}));
     }
     RecordListRange empty(10, 0);
     EXPECT_EQ(empty.rowCount(), 0);
     EXPECT_FALSE(empty.rowOfRecord(1));
-}
-
-TEST(RecordListRange, OneMoreThanRowsScrollsAndShowsRowsPlusOne) {
     RecordListRange w(10, 11);
     EXPECT_TRUE(w.hasScrollBar());
-    EXPECT_EQ(w.minimum(), 11);
-    EXPECT_EQ(w.position(), 11);
-    EXPECT_EQ(w.first(), 1);
-    EXPECT_EQ(w.last(), 11);
-    EXPECT_EQ(w.rowCount(), 11);
+    EXPECT_EQ(std::vector<int>({w.minimum(), w.position(), w.first(), w.last(), w.rowCount()}),
+              std::vector<int>({11, 11, 1, 11, 11}));
 }
 
 TEST(RecordListRange, ScrollPositionIsTheLastRecordShown) {
     RecordListRange w(10, 100);
     EXPECT_EQ(w.first(), 90);
     w.setPosition(50);
-    EXPECT_EQ(w.first(), 40);
-    EXPECT_EQ(w.last(), 50);
-    EXPECT_EQ(w.recordOfRow(3), 43);
+    EXPECT_EQ(std::vector<int>({w.first(), w.last(), w.recordOfRow(3)}),
+              std::vector<int>({40, 50, 43}));
     EXPECT_EQ(w.rowOfRecord(43), 3);
-    EXPECT_FALSE(w.rowOfRecord(39));
-    EXPECT_FALSE(w.rowOfRecord(51));
+    EXPECT_FALSE(w.rowOfRecord(39) || w.rowOfRecord(51));
     w.setPosition(3);
     EXPECT_EQ(w.position(), 11);
     w.setPosition(1000);
@@ -89,12 +80,12 @@ TEST(RecordListRange, ScrollPositionIsTheLastRecordShown) {
 TEST(RecordListRange, ShowScrollsOnlyWhenNeeded) {
     RecordListRange w(10, 100);
     w.setPosition(50);
-    w.reveal(45);
-    EXPECT_EQ(w.position(), 50);
-    w.reveal(70);
-    EXPECT_EQ(w.position(), 70);
-    w.reveal(3);
-    EXPECT_EQ(w.position(), 11);
+    std::vector<int> positions;
+    for (int record : {45, 70, 3}) {
+        w.reveal(record);
+        positions.push_back(w.position());
+    }
+    EXPECT_EQ(positions, (std::vector<int>{50, 70, 11}));
     EXPECT_EQ(w.rowOfRecord(3), 2);
 }
 
@@ -130,9 +121,8 @@ TEST(RecordListRange, ArrowKeysMoveOneRecord) {
 }
 
 TEST(ParseDrawingRadius, AcceptsPositiveNumbersTheSettingCanHold) {
-    EXPECT_EQ(std::get<double>(ParseDrawingRadius("125")), 125.0);
-    EXPECT_EQ(std::get<double>(ParseDrawingRadius(" 62,5 ")), 62.5);
-    EXPECT_EQ(std::get<double>(ParseDrawingRadius("999")), 999.0);
+    for (const auto& [text, radius] : {std::pair{"125", 125.0}, {" 62,5 ", 62.5}, {"999", 999.0}})
+        EXPECT_EQ(std::get<double>(ParseDrawingRadius(text)), radius) << text;
     for (const char* bad : {"", "abc", "0", "-125", "0.4", "1000", "12x", "1e400", "nan", "inf"})
         EXPECT_TRUE(std::holds_alternative<std::string>(ParseDrawingRadius(bad))) << bad;
 }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <vector>
 
 #include "geometry/transforms.h"
 #include "records/record.h"
@@ -30,19 +32,14 @@ TEST(RecordLayout, FieldsAtTheirOffsets) {
     z.Skupiny[1].Uhel = 0xABCD;
     z.Souhrn.PkJih = 0x1234;
     const auto* b = reinterpret_cast<const unsigned char*>(&z);
-    EXPECT_EQ(b[0], 10);
-    EXPECT_EQ(std::memcmp(b + 1, "05.07.2014", 10), 0);
-    EXPECT_EQ(b[16], 0x02);
-    EXPECT_EQ(b[17], 0x01);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b), 11), "\x0a"
+                                                                 "05.07.2014");
     // Windows-1250 bytes of the observer: "á" = 0xE1, "č" = 0xE8, "ř" = 0xF8.
-    EXPECT_EQ(b[34], 13);
-    EXPECT_EQ(b[34 + 1 + 3], 0xE1);
-    EXPECT_EQ(b[34 + 1 + 4], 0xE8);
-    EXPECT_EQ(b[34 + 1 + 11], 0xF8);
+    const std::vector<int> bytes = {b[16],           b[17],           b[34],
+                                    b[34 + 1 + 3],   b[34 + 1 + 4],   b[34 + 1 + 11],
+                                    b[128 + 40 + 6], b[128 + 40 + 7], b[1728 + 32]};
+    EXPECT_EQ(bytes, (std::vector<int>{0x02, 0x01, 13, 0xE1, 0xE8, 0xF8, 0xCD, 0xAB, 0x34}));
     EXPECT_EQ(z.Pozorovatel.text(), "Nováček, Jiří");
-    EXPECT_EQ(b[128 + 40 + 6], 0xCD);
-    EXPECT_EQ(b[128 + 40 + 7], 0xAB);
-    EXPECT_EQ(b[1728 + 32], 0x34);
 }
 
 TEST(RecordLayout, ShortStringsCutAndTolerateBadLengths) {
@@ -54,19 +51,18 @@ TEST(RecordLayout, ShortStringsCutAndTolerateBadLengths) {
 }
 
 TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
-    EXPECT_EQ(ParseDrawingNumber("001/21"), 121);
-    EXPECT_EQ(DrawingNumberText(121), "1/21");
-    EXPECT_EQ(ParseDrawingNumber("654/99"), 65499);
-    EXPECT_EQ(DrawingNumberText(65499), "654/99");
-    EXPECT_EQ(DrawingNumberText(1203), "12/03");
-    EXPECT_EQ(ParseDrawingNumber("12/10"), 1210);
-    EXPECT_EQ(DrawingNumberText(1210), "12/10");
+    for (const auto& [text, number, shown] : {std::tuple{"001/21", 121, "1/21"},
+                                              {"654/99", 65499, "654/99"},
+                                              {"12/03", 1203, "12/03"},
+                                              {"12/10", 1210, "12/10"}}) {
+        EXPECT_EQ(ParseDrawingNumber(text), number) << text;
+        EXPECT_EQ(DrawingNumberText(number), shown) << text;
+    }
     for (const char* bad : {"/21", "12", "655/99", "1/100", "a/21", "1/b"})
         EXPECT_FALSE(ParseDrawingNumber(bad).has_value()) << bad;
 
     EXPECT_EQ(PackPosition(45, 30), 5790);
-    EXPECT_EQ(UnpackPosition(5790).angle, 45);
-    EXPECT_EQ(UnpackPosition(5790).dist, 30);
+    EXPECT_EQ(std::pair(UnpackPosition(5790).angle, UnpackPosition(5790).dist), std::pair(45, 30));
 
     TSkupina s{};
     s.Uhel = 10;
@@ -81,23 +77,23 @@ TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
 
 TEST(RecordValues, DrawingSetting) {
     EXPECT_FALSE(DecodeDrawingSetting(0).has_value());
-    EXPECT_EQ(DecodeDrawingSetting(125)->radius, 125);
-    EXPECT_FALSE(DecodeDrawingSetting(125)->heliographic);
-    EXPECT_EQ(DecodeDrawingSetting(1125)->radius, 125);
-    EXPECT_TRUE(DecodeDrawingSetting(1125)->heliographic);
-    EXPECT_TRUE(DecodeDrawingSetting(1000).has_value());
-    EXPECT_FALSE(DecodeDrawingSetting(1000)->heliographic);
+    for (const auto& [stored, radius, heliographic] :
+         {std::tuple{125, 125.0, false}, {1125, 125.0, true}, {1000, 1000.0, false}}) {
+        const auto d = DecodeDrawingSetting(static_cast<std::uint16_t>(stored));
+        ASSERT_TRUE(d) << stored;
+        EXPECT_EQ(std::pair(double(d->radius), d->heliographic), std::pair(radius, heliographic))
+            << stored;
+    }
     EXPECT_EQ(EncodeDrawingSetting({100.4, true}), 1100);
     EXPECT_EQ(EncodeDrawingSetting({0, false}), 125);
 }
 
 TEST(RecordValues, ClassTableAndBeckWeights) {
-    EXPECT_EQ(GroupClassIndex("Axx"), 1);
-    EXPECT_EQ(GroupClassIndex("Hsx"), 10);
-    EXPECT_EQ(GroupClassIndex("Fhc"), 60);
-    EXPECT_EQ(GroupClassIndex("dkc"), 0);
-    EXPECT_EQ(GroupClassIndex("EQc"), 0); // a capital second letter, though its slot is Dkc's
-    EXPECT_EQ(GroupClassIndex("***"), 0);
+    // "EQc": a capital second letter, though its slot is Dkc's.
+    std::vector<int> indices;
+    for (const char* c : {"Axx", "Hsx", "Fhc", "dkc", "EQc", "***"})
+        indices.push_back(GroupClassIndex(c));
+    EXPECT_EQ(indices, (std::vector<int>{1, 10, 60, 0, 0, 0}));
     EXPECT_EQ(BeckWeight('J'), 37);
     EXPECT_EQ(BeckWeight('X'), 0);
 }
@@ -120,18 +116,11 @@ TEST(ComputeSummary, HemispheresAndNumbers) {
     addGroup(z, "Dkc", 20, 3, 1800, 600, 100, 2); // south
     addGroup(z, "Xyz", 4, 0, 900, 0);             // on the equator: north, class not in the table
     const TSouhrn s = ComputeSummary(z, flat);
-    EXPECT_EQ(s.gSev, 2);
-    EXPECT_EQ(s.fSev, 5);
-    EXPECT_EQ(s.RSev, 25);
-    EXPECT_EQ(s.CVSev, 10);
-    EXPECT_EQ(s.SNSev, 1 + 4);
-    EXPECT_EQ(s.RBSev, 44);
-    EXPECT_EQ(s.gJih, 1);
-    EXPECT_EQ(s.fJih, 20);
-    EXPECT_EQ(s.RJih, 30);
-    EXPECT_EQ(s.CVJih, 55);
-    EXPECT_EQ(s.SNJih, 2 + 30);
-    EXPECT_EQ(s.RBJih, 20 * 18);
+    // g, f, R, Cv, SN, RB of each hemisphere.
+    EXPECT_EQ(std::vector<int>({s.gSev, s.fSev, s.RSev, s.CVSev, s.SNSev, s.RBSev}),
+              std::vector<int>({2, 5, 25, 10, 1 + 4, 44}));
+    EXPECT_EQ(std::vector<int>({s.gJih, s.fJih, s.RJih, s.CVJih, s.SNJih, s.RBJih}),
+              std::vector<int>({1, 20, 30, 55, 2 + 30, 20 * 18}));
     EXPECT_EQ(s.PlJih, 131); // Round(100 + 2 * 15.3) = Round(130.6)
     EXPECT_EQ(s.PkJih, GroupAreaCorrected(131, 600));
     EXPECT_EQ(s.Cas, 0); // copies are the caller's
@@ -144,15 +133,13 @@ TEST(ComputeSummary, EmptyRecordAndWrapping) {
     z.PP = 2;
     const TSouhrn empty = StoredSummary(z, Ephemeris{});
     EXPECT_EQ(empty.gSev + empty.gJih + empty.fSev + empty.PlSev + empty.PkJih, 0);
-    EXPECT_EQ(empty.qc, 3);
-    EXPECT_EQ(empty.PP, 2);
+    EXPECT_EQ(std::pair(int(empty.qc), int(empty.PP)), std::pair(3, 2));
     // Areas of 40 large groups overflow 16 bits and wrap.
     for (int k = 0; k < 40; ++k)
         addGroup(z, "Fkc", 200, 0, 0, 100, 2000, 0);
     const TSouhrn s = ComputeSummary(z, Ephemeris{});
-    EXPECT_EQ(s.PlSev, static_cast<std::uint16_t>(40 * 2000));
-    EXPECT_EQ(s.fSev, 8000);
-    EXPECT_EQ(s.RBSev, static_cast<std::uint16_t>(40 * 200 * 36));
+    EXPECT_EQ(std::vector<int>({s.PlSev, s.fSev, s.RBSev}),
+              std::vector<int>({std::uint16_t(40 * 2000), 8000, std::uint16_t(40 * 200 * 36)}));
 }
 
 TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,7 +15,9 @@
 #include "results/daily_values.h"
 #include "results/intersol_report.h"
 #include "results/own_report.h"
+#include "results/protocol_data.h"
 #include "results/sidc_report.h"
+#include "results/station_data.h"
 #include "results_fixtures.h"
 #include "tests_support/temp_dir.h"
 
@@ -308,16 +311,6 @@ TEST(InterSolReport, CoefficientTable) {
     EXPECT_EQ(t.grid.cells[29], Row({"Suma", "", "", "", "", "", "", "", "10.0", "20"}));
 }
 
-TEST(InterSolReport, MeanOfAMonthWithOneObservedDay) {
-    const std::vector<TZaznam> records{Drawing("05.03.2001", 705, {{"Dao", 7}, {"Axx", 1}}, 1)};
-    const InterSolTable t = BuildInterSolTable(records, "3.2001", "Novák, Jan", "7");
-    ASSERT_FALSE(t.message) << *t.message;
-    const auto& sums = t.grid.cells.back();
-    EXPECT_EQ(sums[0], "Suma");
-    EXPECT_NE(sums[9], "0");
-    EXPECT_EQ(sums[8], sums[9] + ".0");
-}
-
 TEST(InterSolReport, InputRefusedWithTheMessage) {
     const char* const badInput =
         " Špatně zadán rok, měsíc, č.pozorovatele nebo nevybrán pozorovatel!  ";
@@ -407,8 +400,9 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
 TEST(ChooseMonth, MonthTextParsed) {
     const std::pair<const char*, int> rows[] = {
         // 0: refused
-        {"2.2000", 200002},   {"2,2000", 200002}, {"11.20011", 0}, {"6.2025x", 0},
-        {" 6.2025 ", 202506}, {"2.200", 0},       {"13.2000", 0},  {"22000", 0}};
+        {"2.2000", 200002}, {"2,2000", 200002}, {"11.20011", 0},
+        {"6.2025x", 0},     {"9.1999", 199909}, {" 6.2025 ", 202506},
+        {"2.200", 0},       {"13.2000", 0},     {"22000", 0}};
     for (const auto& [text, chosen] : rows) {
         const auto m = ParseMonthText(text);
         EXPECT_EQ(m ? m->chosenMonth() : 0, chosen) << text;
@@ -482,6 +476,175 @@ TEST(ReportFiles, SavedMessageNamesEveryFileWritten) {
     const std::string text = SavedMessage(dir, many);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 13);
     EXPECT_TRUE(text.ends_with("\r... a dalších 8")) << text;
+}
+
+// The monthly protocol's data: which drawing fills a day, the month's length,
+// the sums and means over the observed days, the time and magnification texts.
+// A drawing whose stored summary holds g and f of the north and the south.
+TZaznam drawing(const char* date, std::uint16_t time, int gS, int fS, int gJ, int fJ, int q = 2,
+                int faculae = 0, const char* observer = "Novák") {
+    TZaznam z = Souhrn(date, time, {gS, fS, 10 * gS + fS}, {gJ, fJ, 10 * gJ + fJ});
+    z.Q = static_cast<std::uint8_t>(q);
+    z.PocetFakuli = static_cast<std::uint16_t>(faculae);
+    z.Pozorovatel.setText(observer);
+    return z;
+}
+
+StationData station() {
+    StationData o;
+    o.row(1) = "Hvězdárna Úpice";
+    o.row(5) = "25";
+    return o;
+}
+
+// March 2001: drawings on the 3rd and two on the 17th, framed by February and
+// April.
+std::vector<TZaznam> march() {
+    return {drawing("27.02.2001", 800, 1, 1, 0, 0),
+            drawing("03.03.2001", 705, 3, 12, 1, 2, 2, 4, "Novák"),
+            drawing("17.03.2001", 900, 1, 1, 1, 1, 3, 1, "Dvořák"),
+            drawing("17.03.2001", 1330, 2, 5, 0, 0, 1, 6, "Šťastná"),
+            drawing("02.04.2001", 1000, 5, 50, 5, 50)};
+}
+
+TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
+    // The leap-year rules themselves are the calendar's and the reports' tests.
+    for (const auto& [date, days] : {std::pair{"10.03.2001", 31},
+                                     {"10.04.2001", 30},
+                                     {"10.02.2000", 29},
+                                     {"10.02.2001", 28}}) {
+        const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
+        const ProtocolData data = BuildProtocolData(records, 0, station());
+        EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;
+        EXPECT_EQ(data.days.back().day, days) << date;
+        EXPECT_EQ(data.observedDays, 1) << date;
+    }
+}
+
+TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
+    const ProtocolData data = BuildProtocolData(march(), 1, station());
+    EXPECT_EQ(std::tuple(data.year, data.month, data.firstRecord), std::tuple(2001, 3, 1u));
+    const ProtocolDay& d17 = data.days[16];
+    EXPECT_TRUE(d17.observed);
+    EXPECT_EQ(std::pair(int(d17.time), d17.observer), std::pair(1330, std::string("Šťastná")));
+    EXPECT_EQ(d17.values, (std::array<int, ProtocolValueColumns>{2, 5, 25, 25, 0, 6, 1}));
+    EXPECT_EQ(data.days[2].values,
+              (std::array<int, ProtocolValueColumns>{4, 14, 54, 42, 12, 4, 2}));
+    // Neither the February nor the April drawing leaks into the month.
+    EXPECT_FALSE(data.days[26].observed || data.days[1].observed);
+    EXPECT_EQ(data.days[1].day, 2);
+
+    EXPECT_EQ(data.observedDays, 2);
+    EXPECT_EQ(data.sums, (std::array<long, ProtocolValueColumns>{6, 19, 79, 67, 12, 10, 3}));
+    EXPECT_EQ(std::pair(data.mean(ProtocolColumn::R), data.mean(ProtocolColumn::Q)),
+              std::pair(39.5, 1.5));
+    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna Úpice|25");
+}
+
+TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
+    const ProtocolData data = BuildProtocolData(march(), 99, station());
+    EXPECT_TRUE(data.days.empty());
+    EXPECT_EQ(data.mean(ProtocolColumn::g), 0.0);
+}
+
+TEST(ProtocolData, TimeAndMonthTexts) {
+    EXPECT_EQ(ProtocolTimeCz(705) + ProtocolTimeCz(0), "07:0500:00");
+    EXPECT_EQ(ProtocolTimeEn(705) + "|" + ProtocolTimeEn(2359), "07 : 05|23 : 59");
+    EXPECT_EQ(ProtocolMonthCz(1) + ProtocolMonthEn(12), "LedenDecember");
+}
+
+TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
+    const struct {
+        const char *focus, *eyepiece, *expected;
+    } rows[] = {{"2250", "25", "90x"}, {" 1000 ", "12.5", "80x"}, {"1000", "30", "33x"},
+                {"1000", "", ""},      {"1000", "0", ""},         {"asi metr", "25", ""},
+                {"-1000", "25", ""}};
+    for (const auto& r : rows)
+        EXPECT_EQ(ProtocolMagnification(r.focus, r.eyepiece), r.expected)
+            << r.focus << " / " << r.eyepiece;
+}
+
+// The station's general data: Obecdata.dat read and written, PopisNov.txt,
+// the station number row.
+TEST(StationNumber, ThreeDigitsOrEmpty) {
+    for (const auto& [value, stored] :
+         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
+        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
+}
+
+void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::array<std::string, StationDataRows> table() {
+    std::array<std::string, StationDataRows> t;
+    for (int k = 0; k < StationDataRows; ++k)
+        t[static_cast<std::size_t>(k)] = "řádek " + std::to_string(k + 1);
+    return t;
+}
+
+TEST(StationData, ConfirmedTableWrittenAndReadBack) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    StationData current;
+    current.row(6) = "rezerva ze souboru";
+    auto t = table();
+    t[0] = std::string(60, 'x'); // cut to 50
+    t[5] = "ignored";            // row 6 is never edited
+    t[11] = "7";
+    const StationData d = ConfirmStationData(current, t);
+    EXPECT_TRUE(d.stationDataGiven);
+    EXPECT_EQ(d.row(1), std::string(50, 'x'));
+    EXPECT_EQ(d.row(6), "rezerva ze souboru");
+    EXPECT_EQ(d.row(12), "007");
+
+    WriteStationData(dir, d);
+    const std::string bytes = ReadWholeFile(tmp.path() / "Obecdata.dat");
+    EXPECT_EQ(bytes, std::string(50, 'x') + "\r\n\xF8\xE1"
+                                            "dek 2\r\n\xF8\xE1"
+                                            "dek 3\r\n\xF8\xE1"
+                                            "dek 4\r\n"
+                                            "\xF8\xE1"
+                                            "dek 5\r\nrezerva ze souboru\r\n\xF8\xE1"
+                                            "dek 7\r\n\xF8\xE1"
+                                            "dek 8\r\n"
+                                            "\xF8\xE1"
+                                            "dek 9\r\n\xF8\xE1"
+                                            "dek 10\r\n\xF8\xE1"
+                                            "dek 11\r\n007\r\n\xF8\xE1"
+                                            "dek 13\r\n\r\n");
+
+    const StationData back = ReadStationData(dir);
+    EXPECT_TRUE(back.stationDataGiven);
+    EXPECT_EQ(back.lines, d.lines);
+}
+
+TEST(StationData, ReadingTakes13LinesCutTo50) {
+    TempDir tmp;
+    std::string text;
+    for (int k = 1; k <= 15; ++k)
+        text += (k == 3 ? std::string(70, 'a') : "line " + std::to_string(k)) + "\n";
+    writeBytes(tmp.path() / "OBECDATA.DAT", text);
+    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    EXPECT_TRUE(d.stationDataGiven);
+    EXPECT_EQ(d.row(3), std::string(50, 'a'));
+    EXPECT_EQ(d.row(13), "line 13");
+    EXPECT_EQ(d.row(14), "");
+    EXPECT_FALSE(ReadStationData(ProgramDir(tmp.path() / "missing")).stationDataGiven);
+}
+
+TEST(StationData, PopisNovReplacesItsLinesOnly) {
+    TempDir tmp;
+    std::string text;
+    for (int k = 1; k <= 13; ++k)
+        text += "soubor " + std::to_string(k) + "\r\n";
+    writeBytes(tmp.path() / "Obecdata.dat", text);
+    writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
+    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    EXPECT_EQ(d.row(1), "popis 1");
+    EXPECT_EQ(d.row(3), "popis 3");
+    EXPECT_EQ(d.row(4), "soubor 4");
+    EXPECT_EQ(d.row(13), "soubor 13");
 }
 
 } // namespace

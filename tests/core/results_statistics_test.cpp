@@ -2,10 +2,14 @@
 // class occurrence, checked against sums worked out by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "io/atomic_file.h"
+#include "results/csv_export.h"
 #include "results/intersol_counts.h"
 #include "results/measured_statistics.h"
 #include "results/month_sums.h"
@@ -14,6 +18,7 @@
 #include "results/statistics_status.h"
 #include "results/type_occurrence.h"
 #include "results_fixtures.h"
+#include "tests_support/temp_dir.h"
 
 using namespace hk;
 using namespace hk::results_test;
@@ -99,10 +104,8 @@ TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
                                  Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
     const ResultsGrid g = BuildMeasuredStatistics(records, HemisphereChoice::Whole);
     ASSERT_EQ(g.rowCount(), 5u);
-    EXPECT_EQ(g.cells[1][0], "01.2001");
-    EXPECT_EQ(g.cells[1][1], " 3.00");
-    EXPECT_EQ(g.cells[2][1], "");
-    EXPECT_EQ(g.cells[3][1], " 1.00");
+    EXPECT_EQ(g.cells[1][0] + "|" + g.cells[1][1] + "|" + g.cells[2][1] + "|" + g.cells[3][1],
+              "01.2001| 3.00|| 1.00");
 }
 
 TEST(DrawingDates, AsTheGeneralReader) {
@@ -140,11 +143,13 @@ TEST(AccumulateMonth, WhichSumsADrawingReaches) {
         if (c.marker) Marker(z, c.marker == 1);
         MonthSums s{};
         AccumulateMonth(s, z);
-        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::Whole)], c.whole);
-        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::North)], c.north);
-        EXPECT_EQ(s[SumIndex(0, HemisphereChoice::South)], c.south);
-        EXPECT_EQ(s[SumIndex(6, HemisphereChoice::Whole)], c.area);
-        EXPECT_EQ(s[FirstRecordQuantity + 6], 3); // Q counts for every drawing
+        // g of the whole disk and each hemisphere, the area; Q counts for every drawing.
+        EXPECT_EQ(
+            std::vector<int>({s[SumIndex(0, HemisphereChoice::Whole)],
+                              s[SumIndex(0, HemisphereChoice::North)],
+                              s[SumIndex(0, HemisphereChoice::South)],
+                              s[SumIndex(6, HemisphereChoice::Whole)], s[FirstRecordQuantity + 6]}),
+            std::vector<int>({c.whole, c.north, c.south, c.area, 3}));
     }
 }
 
@@ -174,8 +179,7 @@ TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
     EXPECT_EQ(g.caption, "Výsledky    statistika - vyhlazené - celkový");
     ASSERT_EQ(g.rowCount(), 22u); // header, 20 months and the month after
     ASSERT_EQ(g.columnCount(), 9u);
-    EXPECT_EQ(g.cells[1][0], "01.2001");
-    EXPECT_EQ(g.cells[21][0], "09.2002");
+    EXPECT_EQ(g.cells[1][0] + "|" + g.cells[21][0], "01.2001|09.2002");
     // Stored means of g: 20, 30 and 13 (40 / 3 cut), 500; RB of month 1: 7 * 4 / 5 = 5.
     // Month 7: (20 + 2 * 30) / 240; months 8..12: 2 * 30 / 240; month 13: (2 * 30 + 13) / 240.
     const char* expectedG[] = {"0.33", "0.25", "0.25", "0.25", "0.25", "0.25", "0.30"};
@@ -188,8 +192,7 @@ TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
             EXPECT_EQ(row[1], "") << "month " << month;
         }
     }
-    EXPECT_EQ(g.cells[7][6], "0.05"); // RB: 5 / (24 * 4)
-    EXPECT_EQ(g.cells[8][6], "0.00");
+    EXPECT_EQ(g.cells[7][6] + "|" + g.cells[8][6], "0.05|0.00"); // RB: 5 / (24 * 4)
 }
 
 TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
@@ -203,8 +206,9 @@ TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
     EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 2.00");
     const MonthlyMeans m = BuildMonthlyMeans(records, HemisphereChoice::North);
     ASSERT_EQ(m.months.size(), 1u);
-    EXPECT_EQ(m.months[0][0], 10);
-    EXPECT_EQ(BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0], 30);
+    EXPECT_EQ(
+        std::pair(m.months[0][0], BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0]),
+        std::pair(10, 30));
 }
 
 TEST(SmoothedStatistics, FewerThanFourteenDrawingsOr401DaysBuildNoTable) {
@@ -238,10 +242,12 @@ TEST(TypeOccurrence, CountsPerClassAndYear) {
     };
     const TypeOccurrence t = BuildTypeOccurrence(records);
     ASSERT_EQ(t.grid.rowCount(), 61u);
-    EXPECT_EQ(t.grid.cells[0], Row({"", "2001", "2002", "2003"}));
-    EXPECT_EQ(t.grid.cells[19], Row({"Dao", "    2", "", ""}));
-    EXPECT_EQ(t.grid.cells[1], Row({"Axx", "    1", "", ""}));
-    EXPECT_EQ(t.grid.cells[57], Row({"Fkc", "", "", "    1"}));
+    const auto& c = t.grid.cells;
+    EXPECT_EQ(std::vector({c[0], c[19], c[1], c[57]}),
+              (std::vector<Row>{{"", "2001", "2002", "2003"},
+                                {"Dao", "    2", "", ""},
+                                {"Axx", "    1", "", ""},
+                                {"Fkc", "", "", "    1"}}));
     EXPECT_EQ(t.unknownClasses, 2); // "dao" and "***"
 }
 
@@ -262,6 +268,89 @@ TEST(InterSolCounts, FromTheGroupEntries) {
     for (const auto& c : rows)
         EXPECT_EQ(v(InterSolCounts(Drawing("01.02.2001", 800, {c.group}, c.q))), v(c.expected))
             << "Q " << c.q;
+}
+
+// Statistics tables written as CSV: cell alignment and cut, the columns per
+// hemisphere, file names and the folder.
+TEST(CsvCell, RightAlignedInSevenAndCut) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "       ;"},
+        {"12.50", "  12.50;"},
+        {"  12.50", "  12.50;"},
+        {"03.2001", "03.2001;"},
+        {"123456789", "3456789;"}, // the last seven kept
+        // One byte per character in the file, not per UTF-8 byte.
+        {"Září", "   Z\xE1\xF8\xED;"}};
+    for (const auto& [cell, expected] : rows)
+        EXPECT_EQ(StatisticsCsvCell(cell), expected) << cell;
+}
+
+TEST(CsvName, ByTableAndHemisphere) {
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
+}
+
+std::vector<std::vector<std::string>> Grid(std::size_t columns, std::size_t rows) {
+    std::vector<std::vector<std::string>> cells(rows, std::vector<std::string>(columns));
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns; ++c)
+            cells[r][c] = std::to_string(r * 100 + c);
+    return cells;
+}
+
+std::size_t CountOf(const std::string& text, char c) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+}
+
+TEST(CsvColumns, WrittenPerLine) {
+    // Measured: all 16, the north stops at eight; smoothed: 9, no empty columns.
+    const struct {
+        std::size_t gridColumns;
+        int hemisphere;
+        std::size_t written;
+    } rows[] = {{16, 1, 16}, {16, 2, 9}, {9, 1, 9}, {9, 2, 9}};
+    for (const auto& c : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << c.gridColumns << " columns, hemisphere " << c.hemisphere);
+        const std::string text = StatisticsCsvText(Grid(c.gridColumns, 3), c.hemisphere);
+        EXPECT_EQ(CountOf(text, '\n'), 3u);
+        EXPECT_EQ(CountOf(text, ';'), 3 * c.written);
+        const std::string firstLine = text.substr(0, text.find("\r\n"));
+        EXPECT_EQ(firstLine.size(), c.written * 8);
+        EXPECT_EQ(firstLine.substr(firstLine.size() - 8),
+                  StatisticsCsvCell(std::to_string(c.written - 1)));
+    }
+}
+
+TEST(CsvText, LinesEndWithCrLfAndShortRowsAreCompleted) {
+    const std::vector<std::vector<std::string>> cells = {{"", "   g  ", "   f  "},
+                                                         {"03.2001", " 1.50"}};
+    EXPECT_EQ(StatisticsCsvText(cells, 2), "       ;    g  ;    f  ;\r\n"
+                                           "03.2001;   1.50;       ;\r\n");
+    EXPECT_EQ(StatisticsCsvText({}, 1), "");
+}
+
+TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
+    TempDir tmp;
+    const ProgramDir dir(tmp.path());
+    const auto path = WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"a", "b"}});
+    EXPECT_EQ(path, tmp.path() / "CSVsoubory" / "Vyhlazene-jih.csv");
+    EXPECT_EQ(ReadWholeFile(path), "      a;      b;\r\n");
+
+    WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"c"}});
+    EXPECT_EQ(ReadWholeFile(path), "      c;\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
+    TempDir tmp;
+    // A file where the folder should be.
+    WriteFileAtomic(tmp.path() / "CSVsoubory", "x");
+    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Measured, 1, {{"x"}}),
+                 std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory"), "x");
 }
 
 } // namespace

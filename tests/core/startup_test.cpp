@@ -8,6 +8,8 @@
 #include <set>
 
 #include "core/store_fixtures.h"
+#include "demo/demo.h"
+#include "records/observers.h"
 #include "records/program_dir.h"
 #include "records/session.h"
 #include "records/silso_import.h"
@@ -51,19 +53,13 @@ TEST(SizeFactor, FromTheFirstLine) {
         EXPECT_EQ(SizePercentage(height, factor), percent) << height << " " << factor;
 }
 
-TEST(SideFiles, SupplementaryBlockIsPaddedOrCut) {
+TEST(SideFiles, SupplementaryBlockPaddedOrCutAndInstrumentLinesConverted) {
     const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
     ASSERT_EQ(shortBlock.size(), 25000u);
-    EXPECT_EQ(shortBlock[9], 5);
-    EXPECT_EQ(shortBlock[10], 0);
+    EXPECT_EQ(std::pair(int(shortBlock[9]), int(shortBlock[10])), std::pair(5, 0));
     EXPECT_EQ(ParseSupplementaryData(std::string(30000, '\x07')).size(), 25000u);
-}
-
-TEST(SideFiles, InstrumentLinesAreConvertedAndMissingOnesEmpty) {
-    const auto lines = ParseInstrument("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250");
-    EXPECT_EQ(lines[0], "Hvězdárna");
-    EXPECT_EQ(lines[2], "150/2250");
-    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(ParseInstrument("Hv\xECzd\xE1rna\r\nRefraktor\r\n150/2250"),
+              (std::array<std::string, 6>{"Hvězdárna", "Refraktor", "150/2250", "", "", ""}));
     EXPECT_EQ(DefaultInstrument(),
               (std::array<std::string, 6>{"", "Přístroj", "80", "18", "1350", ""}));
 }
@@ -86,31 +82,30 @@ std::string yearFile(int year, int total, int north, int south) {
     return bytes;
 }
 
-TEST(DailySeries, ThreeValuesPerDayAboveByteRange) {
-    DailySeries s;
-    ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
-    EXPECT_EQ(s.firstYear, 2001);
-    EXPECT_EQ(s.days.size(), 365u);
-    EXPECT_EQ(s.value({2001, 7, 4}, 0), 312);
-    EXPECT_EQ(s.value({2001, 7, 4}, 1), 200);
-    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
-    EXPECT_EQ(s.value({2001, 7, 4}, 3), 0); // there is no fourth value
-    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
-    EXPECT_EQ(s.unreadableValues, 0);
+// Values of a day: whole disk, north, south and a fourth that does not exist.
+std::vector<int> dayValues(const DailySeries& s, const Date& d) {
+    return {s.value(d, 0), s.value(d, 1), s.value(d, 2), s.value(d, 3)};
 }
 
-TEST(DailySeries, OneValueFilesAndShortFilesStopAtTheirEnd) {
+TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEnd) {
     DailySeries s;
+    ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
+    EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
+    EXPECT_EQ(dayValues(s, {2001, 7, 4}), (std::vector<int>{312, 200, 112, 0}));
+    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
+    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
+    EXPECT_EQ(s.unreadableValues, 0);
+
+    DailySeries one;
     std::string bytes;
     for (int d = 1; d <= 40; ++d)
         bytes += "1990 01 01 1990.001 " + std::to_string(d) + "\r\n";
-    ParseDailySeriesFile(bytes, 1990, s);
-    EXPECT_EQ(s.value({1990, 1, 1}, 0), 1);
-    EXPECT_EQ(s.value({1990, 2, 9}, 0), 40);
-    EXPECT_EQ(s.value({1990, 2, 9}, 1), 0);
-    EXPECT_EQ(s.value({1990, 2, 10}, 0), 0);
+    ParseDailySeriesFile(bytes, 1990, one);
+    EXPECT_EQ(one.value({1990, 1, 1}, 0), 1);
+    EXPECT_EQ(dayValues(one, {1990, 2, 9}), (std::vector<int>{40, 0, 0, 0}));
+    EXPECT_EQ(one.value({1990, 2, 10}, 0), 0);
     // Days missing from the end of the file read as nothing, not as data.
-    EXPECT_EQ(s.unreadableValues, 0);
+    EXPECT_EQ(one.unreadableValues, 0);
 }
 
 TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
@@ -119,12 +114,12 @@ TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
     writeFile(dir.path() / "SIDC" / "DSSN1984.DAT", yearFile(1984, 33, 20, 13));
     writeFile(dir.path() / "SIDC" / "dssn2030.dat", yearFile(2030, 99, 50, 49));
     writeFile(dir.path() / "SIDC" / "readme.dat", "not a series");
+    writeFile(dir.path() / "SIDC" / "dssn-198.dat", yearFile(1982, 7, 7, 0));
     const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2026);
     EXPECT_EQ(s.years, (std::vector<int>{1982, 1984}));
-    EXPECT_EQ(s.value({1982, 3, 1}, 0), 11);
-    EXPECT_EQ(s.value({1983, 3, 1}, 0), 0);
-    EXPECT_EQ(s.value({1984, 3, 1}, 0), 33);
-    EXPECT_EQ(s.value({1984, 12, 31}, 2), 13);
+    EXPECT_EQ(std::vector<int>({s.value({1982, 3, 1}, 0), s.value({1983, 3, 1}, 0),
+                                s.value({1984, 3, 1}, 0), s.value({1984, 12, 31}, 2)}),
+              std::vector<int>({11, 0, 33, 13}));
     EXPECT_TRUE(ReadDailySeries(dir.path() / "nothing", 2026).empty());
 }
 
@@ -133,8 +128,8 @@ TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
     std::string bytes = yearFile(2003, 50, 25, 25);
     bytes.replace(19, 3, "abc");
     ParseDailySeriesFile(bytes, 2003, s);
-    EXPECT_EQ(s.value({2003, 1, 1}, 0), 0);
-    EXPECT_EQ(s.value({2003, 1, 2}, 0), 50);
+    EXPECT_EQ(std::vector<int>({s.value({2003, 1, 1}, 0), s.value({2003, 1, 2}, 0)}),
+              std::vector<int>({0, 50}));
     EXPECT_EQ(s.unreadableValues, 1);
 }
 
@@ -143,8 +138,7 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
                                           "2003;01;01;2003.001;  0.4;  6; 6.6;1;1;1;1;1;1;1\n",
                                           2027);
     ASSERT_TRUE(r.errors.empty()) << r.errors.front();
-    EXPECT_EQ(r.days, 2);
-    ASSERT_EQ(r.files.count(2003), 1u);
+    ASSERT_EQ(std::pair(r.days, r.files.count(2003)), std::pair(2, std::size_t{1}));
     const std::string& y = r.files.at(2003);
     EXPECT_EQ(y.size(), 365u * 32u);
     EXPECT_EQ(y.substr(0, 64), "2003 01 01 2003.001  0   6   7\r\n"
@@ -164,14 +158,11 @@ TEST(OutsideTables, AreasAndFluxByColumns) {
                                                "2014 02     0.0      x    2.6\r\n\r\nx\r\n");
     ASSERT_EQ(areas.rows.size(), 2u);
     EXPECT_EQ(areas.rows[0].month, 2014 * 12);
-    EXPECT_EQ(areas.undatedLines, 1);
+    EXPECT_EQ(std::pair(areas.undatedLines, areas.unreadableValues), std::pair(1, 1));
     EXPECT_EQ(areas.rows[0].values, (std::array<std::uint16_t, 3>{1234, 600, 634}));
     EXPECT_EQ(areas.rows[1].values, (std::array<std::uint16_t, 3>{0, 0, 3}));
-    EXPECT_EQ(areas.unreadableValues, 1);
-    EXPECT_EQ(areas.at(3), 634);
-    EXPECT_EQ(areas.at(6), 3);
-    EXPECT_EQ(areas.at(7), 0);
-    EXPECT_EQ(areas.at(0), 0);
+    EXPECT_EQ(std::vector<int>({areas.at(3), areas.at(6), areas.at(7), areas.at(0)}),
+              std::vector<int>({634, 3, 0, 0}));
 
     const OutsideTable flux = ParseFluxTable("2014 01         152.3     147.8      133.0 \r\n"
                                              "2014 02         70.05    \r\n");
@@ -193,11 +184,9 @@ class Startup : public testing::Test {
 
 TEST_F(Startup, EmptyDirectoryGetsDefaultsAndZvetsitZve) {
     const StartupResult r = run(1080);
-    EXPECT_TRUE(r.enlargementFileCreated);
+    EXPECT_TRUE(r.enlargementFileCreated && r.askDrawingSetting);
     EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "120\r\n");
-    EXPECT_TRUE(r.askDrawingSetting);
-    EXPECT_EQ(session->recordCount(), 1);
-    EXPECT_EQ(session->observerTable().size(), 0);
+    EXPECT_EQ(std::pair(session->recordCount(), session->observerTable().size()), std::pair(1, 0));
     EXPECT_TRUE(session->warnings().empty());
 
     EXPECT_FALSE(run().enlargementFileCreated);
@@ -212,14 +201,14 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
     writeFile(dir.path() / "sidc" / "Tok-10cm.txt",
               "2014 01          70.0      71.0       72.0 \r\n");
     writeFile(dir.path() / "sidc" / "dssn2020.dat", yearFile(2020, 1, 1, 0));
-    const StartupResult r = run();
-    EXPECT_FALSE(r.enlargementFileCreated);
-    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.5);
-    EXPECT_EQ(session->tables().instrument[0], "Stanice");
-    EXPECT_EQ(session->tables().supplementaryData[24999], 0x81);
-    EXPECT_EQ(session->tables().areasTable.rows.size(), 1u);
-    EXPECT_EQ(session->tables().fluxTable.at(2), 710);
-    EXPECT_EQ(session->tables().sidcDaily.years, std::vector<int>{2020});
+    EXPECT_FALSE(run().enlargementFileCreated);
+    const auto& t = session->tables();
+    EXPECT_DOUBLE_EQ(t.enlargementFactor, 1.5);
+    EXPECT_EQ(t.instrument[0], "Stanice");
+    EXPECT_EQ(std::vector<int>(
+                  {t.supplementaryData[24999], int(t.areasTable.rows.size()), t.fluxTable.at(2)}),
+              std::vector<int>({0x81, 1, 710}));
+    EXPECT_EQ(t.sidcDaily.years, std::vector<int>{2020});
 }
 
 TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
@@ -256,8 +245,7 @@ TEST_F(Startup, DrawingSettingComesFromRecord1) {
 TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     writeFile(dir.path() / "ob.dat",
               "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n3,Adam Petr,,Praha,11000,\r\n");
-    const StartupResult r = run();
-    EXPECT_TRUE(r.obRenamed);
+    EXPECT_TRUE(run().obRenamed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "ob.dat"));
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob-původní.dat"));
     ASSERT_EQ(session->observerTable().size(), 2);
@@ -265,8 +253,7 @@ TEST_F(Startup, ObDatIsReadOnceAndRenamed) {
     EXPECT_EQ(session->observerTable().entries()[0][1], "Adam Petr");
     EXPECT_EQ(session->observerTable().entries()[1][2], "Hlavní 5");
 
-    const StartupResult again = run();
-    EXPECT_FALSE(again.obRenamed);
+    EXPECT_FALSE(run().obRenamed);
     EXPECT_EQ(session->observerTable().size(), 0);
 }
 
@@ -295,8 +282,7 @@ TEST_F(Startup, ReadOnlyStartupLeavesTheDirectoryAsItWas) {
 TEST_F(Startup, PozorovatelePWinsOverObDat) {
     writeFile(dir.path() / "pozorovateleP.dat", "1,Nový Jan,\r\n");
     writeFile(dir.path() / "ob.dat", "2,Starý Jan,\r\n");
-    const StartupResult r = run();
-    EXPECT_FALSE(r.obRenamed);
+    EXPECT_FALSE(run().obRenamed);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "ob.dat"));
     ASSERT_EQ(session->observerTable().size(), 1);
     EXPECT_EQ(session->observerTable().entries()[0][0], "1");
@@ -321,13 +307,11 @@ TEST(ProgramDirectory, ResolveIsCaseInsensitiveWithBothSeparators) {
     writeFile(dir.path() / "Obrázek" / "a.jpg", "x");
     writeFile(dir.path() / "datax.dat", "x");
     const ProgramDir p(dir.path());
-    const std::pair<const char*, const char*> rows[] = {{"SIDC/Plochy.txt", "SIDC/Plochy.txt"},
-                                                        {"\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
-                                                        {"sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},
-                                                        {"OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},
-                                                        {"sidc/new.txt", "SIDC/new.txt"},
-                                                        {"Mesice\\2014.txt", "Mesice/2014.txt"},
-                                                        {"DATAX.DAT", "datax.dat"}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"SIDC/Plochy.txt", "SIDC/Plochy.txt"},  {"\\SIDC\\Plochy.txt", "SIDC/Plochy.txt"},
+        {"sidc/PLOCHY.TXT", "SIDC/Plochy.txt"},  {".\\sidc\\.\\PLOCHY.TXT", "SIDC/Plochy.txt"},
+        {"OBRÁZEK\\A.JPG", "Obrázek/a.jpg"},     {"sidc/new.txt", "SIDC/new.txt"},
+        {"Mesice\\2014.txt", "Mesice/2014.txt"}, {"DATAX.DAT", "datax.dat"}};
     for (const auto& [relative, expected] : rows)
         EXPECT_EQ(p.resolve(relative), dir.path() / expected) << relative;
 }
@@ -339,6 +323,8 @@ TEST(ProgramDirectory, CodePageBytesInNamesAreLettersOfTheirOwn) {
                              "ern\xE1",
                              "\xE8"
                              "ERN\xC1"));
+    // A three-byte UTF-8 letter is one letter, not the byte "à" and two more.
+    EXPECT_FALSE(SameFileName("\xE0\xA0\x80", "\xC3\x80\xA0\x80"));
 }
 
 TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
@@ -398,6 +384,153 @@ TEST(ProgramDirectory, FoundInItsOrder) {
     EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), remembered.path()), remembered.path());
     writeFile(exe.path() / "DATAX.DAT", "");
     EXPECT_EQ(FindProgramDirectory(std::nullopt, exe.path(), remembered.path()), exe.path());
+}
+
+// The observer table: parsing the lines, the two orders, writing the file so
+// that the next read gives the same fields, adding an observer.
+using Entry = ObserverTable::Entry;
+
+TEST(ObserverTable, LineIntoSixFields) {
+    const std::pair<const char*, Entry> rows[] = {
+        {"\"7\",\"Observer B\",\"Street\"", {"7", "Observer B", "Street", "", "", ""}},
+        {"Observer alone", {"Observer alone", "", "", "", "", ""}},
+        {"1,2,3,4,5,6,7,8", {"1", "2", "3", "4", "5", "6"}},
+        {"1,A,B,C,D,E", {"1", "A", "B", "C", "D", "E"}}};
+    for (const auto& [line, fields] : rows) {
+        const ObserverTable t = ObserverTable::parse({line});
+        ASSERT_EQ(t.size(), 1) << line;
+        EXPECT_EQ(t.entries()[0], fields) << line;
+    }
+    EXPECT_EQ(ObserverTable::parse({"", "1,A,", ""}).size(), 1); // empty lines skipped
+}
+
+std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
+    std::vector<std::string> out;
+    for (const Entry& e : t.entries())
+        out.push_back(e[field]);
+    return out;
+}
+
+TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
+    ObserverTable t = ObserverTable::parse({"5,Žák Petr,", "3,Adam Jan,", ",Bez Čísla,",
+                                            "8,Šimek Ota,", "9,,", "4,Adam Jan,", "1,zzzzzzzzz,"});
+    t.sortByName();
+    // Windows-1250 order: the empty name first, Latin letters, then Š (0x8A), Ž (0x8E).
+    EXPECT_EQ(column(t, 1), (std::vector<std::string>{"", "Adam Jan", "Adam Jan", "zzzzzzzzz",
+                                                      "Šimek Ota", "Žák Petr"}));
+    EXPECT_EQ(column(t, 0), (std::vector<std::string>{"9", "3", "4", "1", "8", "5"}));
+}
+
+TEST(ObserverTable, ByNumberComparesText) {
+    ObserverTable t = ObserverTable::parse(
+        {"9,Devět,", "10,Deset,", "1000,Tisíc,", "A1,Písmeno,", "2,,", "3,Tři,"});
+    t.sortByNumber();
+    EXPECT_EQ(column(t, 0), (std::vector<std::string>{"10", "1000", "3", "9", "A1"}));
+}
+
+TEST(ObserverTable, WrittenFileReadsBackToTheSameFields) {
+    TempDir dir;
+    ObserverTable t =
+        ObserverTable::parse({"7,Observer B,,Town,60200,", "12,Novák Jan,Hlavní 5,Brno,60200,",
+                              "9,Jen Jméno,", "3,Plný,U,M,P,Poznámka"});
+    const auto file = dir.path() / "pozorovatelep.dat";
+    t.write(file);
+    EXPECT_EQ(ReadWholeFile(file), "12,Nov\xE1k Jan,Hlavn\xED 5,Brno,60200,\r\n"
+                                   "3,Pln\xFD,U,M,P,Pozn\xE1mka,\r\n"
+                                   "7,Observer B,,Town,60200,\r\n"
+                                   "9,Jen Jm\xE9no,\r\n");
+    EXPECT_EQ(column(t, 0), (std::vector<std::string>{"12", "3", "7", "9"}));
+
+    std::vector<std::string> lines;
+    for (const std::string& line : t.lines())
+        lines.push_back(line);
+    const ObserverTable again = ObserverTable::parse(lines);
+    EXPECT_EQ(again.entries(), t.entries());
+}
+
+TEST(ObserverTable, AddingAnObserver) {
+    ObserverTable t = ObserverTable::parse({"12,Novák Jan,Hlavní 5,Brno,60200,"});
+    // The records write "surname, first name"; the file cannot hold the comma.
+    EXPECT_FALSE(t.add({"13", "Novák, Jan", "", "", "", ""}));
+    ASSERT_NE(t.findByName("Novák,  Jan"), nullptr);
+    EXPECT_EQ((*t.findByName("Novák, Jan"))[0], "12");
+    EXPECT_FALSE(t.add({"", "Bez Čísla", "", "", "", ""}));
+    EXPECT_FALSE(t.add({"14", "", "", "", "", ""}));
+    EXPECT_TRUE(t.add({"15", "Černý, Petr", "Fričova 1, byt 2", "Ondřejov", "25165", ""}));
+    ASSERT_EQ(t.size(), 2);
+    EXPECT_EQ(t.entries()[1],
+              (Entry{"15", "Černý Petr", "Fričova 1 byt 2", "Ondřejov", "25165", ""}));
+    for (int i = 0; i < 400; ++i)
+        EXPECT_TRUE(t.add({std::to_string(100 + i), "P" + std::to_string(i), "", "", "", ""}));
+    EXPECT_EQ(t.size(), 402);
+}
+
+// The demo data: the same for a seed, valid sorted records, and a program
+// directory whose files the start-up reads.
+// Cycle 24: minimum at the end of 2008, maximum 2014, minimum 2019.
+DemoOptions cycle24() {
+    DemoOptions o{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
+    return o;
+}
+
+const std::vector<TZaznam>& cycle24Records() {
+    static const std::vector<TZaznam> records = GenerateDemoRecords(cycle24());
+    return records;
+}
+
+TEST(Demo, RecordsAreSortedDatedAndSummarisedLikeStoredEntries) {
+    const auto& records = cycle24Records();
+    ASSERT_GT(records.size(), 11u * 100);
+    ASSERT_LT(records.size(), 11u * 140);
+    std::set<double> keys;
+    for (const TZaznam& z : records) {
+        const auto key = RecordKey(z);
+        ASSERT_TRUE(key) << z.Datum.text();
+        EXPECT_TRUE(keys.insert(*key).second) << "duplicate " << z.Datum.text() << " " << z.Cas;
+        const Ephemeris e = *RecordEphemeris(z);
+        EXPECT_EQ(z.Rotace, e.CarrRotation);
+        const TSouhrn s = StoredSummary(z, e);
+        EXPECT_EQ(std::memcmp(&s, &z.Souhrn, sizeof s), 0) << z.Datum.text();
+        EXPECT_LE(z.Cas % 100, 59);
+        EXPECT_LT(z.Cas, 2400);
+    }
+    EXPECT_TRUE(
+        std::is_sorted(records.begin(), records.end(), [](const TZaznam& a, const TZaznam& b) {
+            return *RecordKey(a) < *RecordKey(b);
+        }));
+    EXPECT_EQ(records.front().NastaveniKresby, 125);
+    EXPECT_EQ(RecordDate(records.front())->year, 2009);
+    EXPECT_EQ(RecordDate(records.back())->year, 2019);
+}
+
+TEST(Demo, DirectoryIsReadByTheStartUp) {
+    TempDir dir;
+    DemoOptions o = cycle24();
+    o.years = 3;
+    o.perYear = 60;
+    WriteDemoDirectory(dir.path(), o);
+    Session s(dir.path());
+    const StartupResult r = RunStartup(s, 1024, {2020, 1, 15});
+    EXPECT_TRUE(s.warnings().empty()) << s.warnings().front();
+    EXPECT_FALSE(r.askDrawingSetting);
+    EXPECT_FALSE(r.enlargementFileCreated);
+    EXPECT_EQ(std::string(RecordBytes(s.records())), Bytes(GenerateDemoRecords(o)));
+    EXPECT_EQ(s.tables().sidcDaily.years, (std::vector<int>{2017, 2018, 2019}));
+    int sum = 0;
+    for (int d = 0; d < 365; ++d) {
+        const Date date = DateFromSerial(DaySerial({2017, 1, 1}) + d);
+        sum += s.tables().sidcDaily.value(date, 0);
+        EXPECT_EQ(s.tables().sidcDaily.value(date, 0),
+                  s.tables().sidcDaily.value(date, 1) + s.tables().sidcDaily.value(date, 2));
+    }
+    EXPECT_GT(sum, 365 * 5);
+    EXPECT_FALSE(s.tables().areasTable.rows.empty());
+    EXPECT_FALSE(s.tables().fluxTable.rows.empty());
+    EXPECT_EQ(s.tables().areasTable.unreadableValues + s.tables().fluxTable.unreadableValues, 0);
+    for (const std::string& name : s.observers())
+        EXPECT_NE(s.observerTable().findByName(name), nullptr) << name;
+    for (std::string_view row : SplitLines(ReadWholeFile(dir.path() / "Obecdata.dat")))
+        EXPECT_LE(row.size(), 50u);
 }
 
 } // namespace
