@@ -22,14 +22,10 @@ using namespace hk;
 namespace {
 
 using bench::network;
-
-const GeometryCache& geometry() {
-    static const GeometryCache g = GeometryCache::of(network());
-    return g;
-}
+using bench::networkGeometry;
 
 ResultsGrid zones() {
-    return BuildZonePositions(network(), geometry(), AllClasses);
+    return BuildZonePositions(network(), networkGeometry(), AllClasses);
 }
 ResultsGrid measured() {
     return BuildMeasuredStatistics(network(), HemisphereChoice::Whole);
@@ -38,12 +34,12 @@ ResultsGrid smoothed() {
     return CheckedSmoothedStatistics(network(), HemisphereChoice::Whole).grid;
 }
 ResultsGrid rotations() {
-    return BuildRotationStatistics(network(), geometry());
+    return BuildRotationStatistics(network(), networkGeometry());
 }
 
 // The table alone: its build and its release, as a view replaces it.
 template <ResultsGrid (*Build)()> void BM_Table(benchmark::State& state) {
-    geometry();
+    networkGeometry();
     for (auto _ : state) {
         ResultsGrid grid = Build();
         benchmark::DoNotOptimize(grid.cells.data());
@@ -54,7 +50,7 @@ template <ResultsGrid (*Build)()> void BM_Table(benchmark::State& state) {
 // table, hands it to the view's model (a copy, as the window keeps the table
 // for printing and the files) and sizes the columns.
 template <ResultsGrid (*Build)()> void BM_View(benchmark::State& state) {
-    geometry();
+    networkGeometry();
     const std::unique_ptr<QTableView> view(NewGrid(QStringLiteral("grid"), nullptr));
     ResultsGrid kept;
     for (auto _ : state) {
@@ -68,7 +64,7 @@ template <ResultsGrid (*Build)()> void BM_View(benchmark::State& state) {
 // The group positions: the table is moved into the view's model, the window
 // keeps its caption only.
 void BM_ZonesView(benchmark::State& state) {
-    geometry();
+    networkGeometry();
     const std::unique_ptr<QTableView> view(NewGrid(QStringLiteral("grid"), nullptr));
     for (auto _ : state) {
         FillGrid(*view, zones());

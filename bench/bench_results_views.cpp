@@ -25,11 +25,7 @@ using namespace hk;
 namespace {
 
 using bench::network;
-
-const GeometryCache& geometry() {
-    static const GeometryCache g = GeometryCache::of(network());
-    return g;
-}
+using bench::networkGeometry;
 
 const std::vector<std::string> observers = {"Pozorovatel 0", "Pozorovatel 1", "Pozorovatel 2",
                                             "Pozorovatel 3", "Pozorovatel 4", "Pozorovatel 5",
@@ -51,13 +47,13 @@ void BM_ObserverStatistics(benchmark::State& state) {
 }
 
 void BM_ZonePositionsAllSections(benchmark::State& state) {
-    const auto& g = geometry();
+    const auto& g = networkGeometry();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildZonePositions(network(), g, AllClasses));
 }
 
 void BM_ZonePositionsMonthsYears(benchmark::State& state) {
-    const auto& g = geometry();
+    const auto& g = networkGeometry();
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildZonePositions(network(), g, "D", {false, true, true, true}));
 }
@@ -80,7 +76,7 @@ void BM_ObserverDrawings(benchmark::State& state) {
 }
 
 void BM_GroupEvolution(benchmark::State& state) {
-    const auto& g = geometry();
+    const auto& g = networkGeometry();
     const int rotation = network()[50000].Rotace;
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildGroupEvolution(network(), g, rotation));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/geometry_cache.h"
 #include "records/record.h"
 
 namespace hk::bench {
@@ -52,6 +53,12 @@ inline const std::vector<TZaznam>& network() {
         return r;
     }();
     return records;
+}
+
+// The geometry of that store, built once.
+inline const GeometryCache& networkGeometry() {
+    static const GeometryCache g = GeometryCache::of(network());
+    return g;
 }
 
 } // namespace hk::bench

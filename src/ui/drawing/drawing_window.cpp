@@ -116,13 +116,13 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 DrawingWindow::DrawingWindow(WindowContext k, QWidget* parent)
-    : QWidget(parent), k_(k), statusLabel_(new QLabel(this)),
+    : QWidget(parent), k_(k), canvas_(new PictureCanvas(this)), statusLabel_(new QLabel(this)),
       orientationBox_(new QGroupBox(QStringLiteral("Orientace"), this)),
       eastWestButton_(new QPushButton(QStringLiteral("Z - V"), orientationBox_)),
       northSouthButton_(new QPushButton(QStringLiteral("S - J"), orientationBox_)),
       saveDrawingsPanel_(new SaveDrawingsPanel(this)), printPanel_(new PrintPanel(this)),
       mergePanel_(new MergePanel(this)), panel_(new GroupListPanel(this)),
-      splitPanel_(new SplitPanel(this)), canvas_(new PictureCanvas(this)) {
+      splitPanel_(new SplitPanel(this)) {
     setObjectName(QStringLiteral("DrawingWindow"));
     setFocusPolicy(Qt::StrongFocus);
 
