@@ -178,7 +178,7 @@ class TestDialogs : public QObject {
         d.close();
         QVERIFY(d.isVisible());
 
-        d.pickOption(0);
+        d.findChild<QRadioButton*>("polozka0")->click();
         d.findChild<QLineEdit*>("Edit1")->setText("abc");
         ok->click();
         QCOMPARE(messages.messages.size(), 2);

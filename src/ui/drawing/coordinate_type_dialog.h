@@ -25,9 +25,6 @@ class CoordinateTypeDialog : public QDialog {
     // The confirmed choice (valid once the dialog was accepted).
     const DrawingSetting& chosenSetting() const { return chosenSetting_; }
 
-    // Polar (0) or heliographic (1) entry, as chosen; -1 before a choice.
-    void pickOption(int item);
-
   public slots:
     // Closing without a choice is not possible: the answer is needed.
     void reject() override {}
@@ -36,6 +33,8 @@ class CoordinateTypeDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Polar (0) or heliographic (1) entry, as chosen; -1 before a choice.
+    void pickOption(int item);
     void onOkClicked();
     void onHelpClicked();
 
