@@ -116,6 +116,9 @@ std::vector<std::pair<std::string, std::string>> outputs(const std::vector<TZazn
          {AsymmetryPeriod::PerRecord, AsymmetryPeriod::Monthly, AsymmetryPeriod::Yearly}) {
         const AsymmetryGraph a =
             BuildAsymmetryGraph(records, asymmetry, 3, AsymmetryKind::Ratio, period);
+        // The months' marks tile the time axis, also across a year's end.
+        for (std::size_t i = 0; i + 1 < a.months.size(); ++i)
+            EXPECT_EQ(a.months[i].toDay, a.months[i + 1].fromDay) << i;
         std::string bars = std::to_string(a.days);
         for (const AsymmetryPoint& b : a.body)
             bars += std::to_string(b.den) + ":" + std::to_string(b.value) + ",";
