@@ -146,6 +146,8 @@ TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
     f.time = "2359";
     f.groupCount = "2";
     f.groups = {Group("dkc", "360", "125"), Group("***", "10", "10")};
+    f.faculaeFieldCount = "1";
+    f.faculae = {{"", "360", "125"}};
     const EntryOutcome out = Confirm(f);
     ASSERT_TRUE(out.record) << (out.messages.empty() ? "" : out.messages.front());
     EXPECT_TRUE(out.messages.empty());

@@ -16,6 +16,7 @@
 #include "results/intersol_report.h"
 #include "results/largest_groups.h"
 #include "results/measured_statistics.h"
+#include "results/month_series.h"
 #include "results/observer_drawings.h"
 #include "results/observer_statistics.h"
 #include "results/official_csv.h"
@@ -208,4 +209,19 @@ TEST(MonthWalks, EveryMonthAndYearOutputIsTheSameAsInCalendarOrder) {
         for (std::size_t i = 0; i < got.size(); ++i)
             EXPECT_EQ(got[i], want[i]);
     }
+}
+
+// A single drawing's series spans its day; the asymmetry graph marks every
+// month of the span, the last one also when its drawing is on its first day.
+TEST(MonthSeries, EdgesOfTheSpan) {
+    const std::vector<TZaznam> one = {Record("15.01.2020", 800, Observers[0])};
+    const MonthSeries s = CollectMonthTotals(one);
+    EXPECT_EQ(std::tuple(int(s.records), s.firstDay, s.lastDay),
+              std::tuple(1, DaySerial({2020, 1, 15}), DaySerial({2020, 1, 15})));
+    std::vector<TZaznam> two = one;
+    two.push_back(Record("01.03.2020", 800, Observers[0]));
+    const AsymmetryGraph a = BuildAsymmetryGraph(two, ComputeAsymmetry(two), 3,
+                                                 AsymmetryKind::Ratio, AsymmetryPeriod::Monthly);
+    ASSERT_EQ(a.months.size(), 3u);
+    EXPECT_EQ(a.months.back().month, 3);
 }

@@ -466,3 +466,20 @@ TEST_F(Store, SplitWritesTheRangesOrExplainsWhy) {
 }
 
 } // namespace
+
+// Switching drawing numbers off clears them in every record and the working one.
+TEST_F(Store, DrawingNumbersSwitchedOffAreCleared) {
+    std::vector<TZaznam> r = {Rec("05.01.2024", 800), Rec("06.01.2024", 900)};
+    r[0].CisloZakresu = 121;
+    r[1].CisloZakresu = 221;
+    WriteRecords(datax(), r);
+    Session s(dir.path());
+    s.load(Today);
+    TZaznam working = s.record(2);
+    s.setWorkingRecord(working);
+    s.switchDrawingNumbersOff();
+    EXPECT_FALSE(s.drawingNumbers());
+    EXPECT_EQ(std::tuple(int(s.record(1).CisloZakresu), int(s.record(2).CisloZakresu),
+                         int(s.workingRecord().CisloZakresu)),
+              std::tuple(0, 0, 0));
+}
