@@ -6,6 +6,7 @@
 
 #include "records/record.h"
 #include "results/month_sums.h"
+#include "results/period_table.h"
 #include "results/record_date.h"
 #include "results/record_prefetch.h"
 #include "results/report_text.h"
@@ -40,33 +41,20 @@ struct Period {
     bool present = false;
 };
 
-// Periods numbered continuously (months as year * 12 + month - 1, years as
-// they are) in a flat table from the earliest to the latest number; the
-// table grows at its front only when the store is out of date order.
-class PeriodTable {
-  public:
-    Counts& at(int number) {
-        if (periods_.empty()) {
-            first_ = number;
-        } else if (number < first_) {
-            periods_.insert(periods_.begin(), static_cast<std::size_t>(first_ - number), Period{});
-            first_ = number;
-        }
-        const auto index = static_cast<std::size_t>(number - first_);
-        if (index >= periods_.size()) periods_.resize(index + 1);
-        periods_[index].present = true;
-        return periods_[index].counts;
-    }
-    // Calls f(number, counts) for every present period, in ascending order.
-    template <typename F> void forEach(F&& f) const {
-        for (std::size_t i = 0; i < periods_.size(); ++i)
-            if (periods_[i].present) f(first_ + static_cast<int>(i), periods_[i].counts);
-    }
+// The sums of period `number` (months as year * 12 + month - 1, years as
+// they are), marked present.
+Counts& sumsOf(PeriodTable<Period>& table, int number) {
+    Period& p = table[number];
+    p.present = true;
+    return p.counts;
+}
 
-  private:
-    int first_ = 0;
-    std::vector<Period> periods_;
-};
+// Calls f(number, counts) for every present period, in ascending order.
+template <typename F> void forEachPresent(const PeriodTable<Period>& table, F&& f) {
+    const std::vector<Period>& periods = table.values();
+    for (std::size_t i = 0; i < periods.size(); ++i)
+        if (periods[i].present) f(table.first(0) + static_cast<int>(i), periods[i].counts);
+}
 
 struct Sections {
     std::vector<Row> months, years, allCurves;
@@ -93,8 +81,8 @@ template <typename OnDrawing>
 Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
                  std::string_view zurichClass, OnDrawing&& drawing) {
     const bool everyClass = zurichClass == AllClasses;
-    PeriodTable months;
-    PeriodTable years;
+    PeriodTable<Period> months;
+    PeriodTable<Period> years;
     Counts all;
     for (std::size_t k = 0; k < records.size(); ++k) {
         PrefetchAhead(records, k, 5);
@@ -113,15 +101,17 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
             c.f[zone] += s.Poc;
         }
         drawing(z, c);
-        months.at(rg.date->year * 12 + rg.date->month - 1).add(c);
-        years.at(rg.date->year).add(c);
+        sumsOf(months, rg.date->year * 12 + rg.date->month - 1).add(c);
+        sumsOf(years, rg.date->year).add(c);
         all.add(c);
     }
     Sections out;
-    months.forEach([&out](int m, const Counts& c) {
+    forEachPresent(months, [&out](int m, const Counts& c) {
         out.months.push_back({std::to_string(m % 12 + 1) + " . " + std::to_string(m / 12), c});
     });
-    years.forEach([&out](int y, const Counts& c) { out.years.push_back({std::to_string(y), c}); });
+    forEachPresent(years, [&out](int y, const Counts& c) {
+        out.years.push_back({std::to_string(y), c});
+    });
     out.allCurves.push_back({std::string(AllClasses), all});
     return out;
 }
