@@ -9,14 +9,18 @@
 #include "demo/demo.h"
 #include "geometry/calendar.h"
 #include "graphs/butterfly_model.h"
+#include "graphs/butterfly_scene.h"
 #include "graphs/corona.h"
 #include "graphs/magn_dat.h"
 #include "graphs/supplementary_data.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
+#include "records/session.h"
 #include "results/group_latitudes.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
+#include "tests_support/session_edit.h"
+#include "tests_support/temp_dir.h"
 
 using namespace hk;
 using namespace hk::test;
@@ -296,4 +300,18 @@ TEST(RotationTable, OneRowPerRotationUpToTheLast) {
             ++checked;
         }
     EXPECT_GE(checked, 6);
+}
+
+// The picture lends its model to the next one only while the records stay as
+// they were.
+TEST(ButterflyScene, ModelBuiltAgainAfterAChangeOfTheRecords) {
+    TempDir dir;
+    WriteDemoDirectory(dir.path(), DemoOptions{.years = 2, .perYear = 40, .seed = 3});
+    Session session(dir.path());
+    session.load({2026, 12, 1});
+    const ButterflyScene scene;
+    const ButterflyPicture first = BuildButterflyPicture(session, nullptr, scene);
+    EXPECT_EQ(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
+    ChangeRecord(session, 2, [](TZaznam& z) { z.Skupiny[0].CSk2 = 70; });
+    EXPECT_NE(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
 }

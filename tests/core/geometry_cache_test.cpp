@@ -117,6 +117,9 @@ TEST(GeometryCache, RangesComputeOnlyTheirRecords) {
     ChangeRecord(s, 11, [](TZaznam& z) { z.Cas = static_cast<std::uint16_t>(z.Cas + 100); });
     EXPECT_EQ(s.geometry(11, 11).ephemeris(11)->L0, RecordEphemeris(s.record(11))->L0);
     s.geometry(s.recordCount() - 1, s.recordCount() + 5); // clamped to the store
+    // A later range leaves the records computed before as they are.
+    ASSERT_TRUE(g.record(10).ephemeris.has_value());
+    EXPECT_EQ(g.record(10).ephemeris->L0, RecordEphemeris(s.record(10))->L0);
     ExpectFresh(s);
 }
 
