@@ -116,7 +116,8 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         {"drawing", RunRenderDrawing},     {"protocol", RunRenderProtocol},
         {"butterfly", RunRenderButterfly}, {"map", RunRenderMap},
         {"graph", RunRenderGraph},         {"smoothed", RunRenderSmoothed},
-        {"asymmetry", RunRenderAsymmetry},
+        {"asymmetry", RunRenderAsymmetry}, {"observers", RunRenderObservers},
+        {"spotless", RunRenderSpotless},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
     for (const auto& s : subcommands)
