@@ -40,10 +40,10 @@ void WritePdf(const std::filesystem::path& file, const QString& title,
 }
 
 void SavePicture(const std::filesystem::path& file, QSize size, const PicturePainter& paint,
-                 const QString& title) {
+                 const QString& title, bool portrait) {
     if (IsPdf(file)) {
         WritePdf(file, title, [&](QPdfWriter& pdf) {
-            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
             pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
             QPainter p(&pdf);
             const QRect page = p.viewport();

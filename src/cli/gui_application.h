@@ -37,10 +37,11 @@ void WritePdf(const std::filesystem::path& file, const QString& title,
 
 // Paints one picture into the image or PDF: the picture of `size`, which
 // `paint` draws into the rectangle it is given, goes to `file` as an image
-// by its extension (PNG, JPEG, BMP) or, for FILE.pdf, on one landscape A4
-// page with margins of 10 mm, scaled to fit; both written atomically.
+// by its extension (PNG, JPEG, BMP) or, for FILE.pdf, on one A4 page
+// (landscape unless `portrait`) with margins of 10 mm, scaled to fit; both
+// written atomically.
 using PicturePainter = std::function<void(QPainter&, const QRect&)>;
 void SavePicture(const std::filesystem::path& file, QSize size, const PicturePainter& paint,
-                 const QString& title = QString());
+                 const QString& title = QString(), bool portrait = false);
 
 } // namespace hk::cli

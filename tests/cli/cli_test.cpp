@@ -302,6 +302,7 @@ TEST(Cli, Pictures) {
         {twoRecords, "render observers DIR --window 600x820 --out DIR/o.png", 0, "",
          png("o.png", 600, 60)},
         {demo, "render observers DIR --out DIR/o.pdf", 0, "", pdf("o.pdf")},
+        {oneRecord, "render drawing DIR --record 1 --out DIR/d.pdf", 0, "d.pdf\n", pdf("d.pdf")},
         {twoRecords, "render graph --series g DIR", 2},
         {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
          absent("g.png")},
