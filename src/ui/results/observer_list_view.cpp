@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "render/protocol_observers.h"
 #include "ui/frame/picture_canvas.h"
