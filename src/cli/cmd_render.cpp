@@ -1,5 +1,6 @@
-// heliokres-cli render: pictures of the program as image files. Each kind of
-// picture is a subcommand in its own function (render drawing here).
+// heliokres-cli render: pictures of the program as image files or one-page
+// PDFs. Each kind of picture is a subcommand in its own function (render
+// drawing here).
 #include <chrono>
 #include <filesystem>
 #include <ostream>
@@ -12,7 +13,6 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "render/drawing_renderer.h"
-#include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
@@ -97,7 +97,11 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const DrawingPicture picture = BuildDrawingPicture(session, scene, map.words);
     if (files.out) {
         GuiApplicationScope gui;
-        SaveImage(DrawingPictureImage(picture), *files.out, 90);
+        // A picture, or one page of PDF turned the way the drawing is.
+        SavePicture(
+            *files.out, QSize(picture.width, picture.height),
+            [&](QPainter& p, const QRect& r) { PaintDrawingPicture(p, r, picture); },
+            QStringLiteral("Zákres"), picture.height > picture.width);
         out << *files.out << "\n";
     }
     if (files.data) {
@@ -116,7 +120,8 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         {"drawing", RunRenderDrawing},     {"protocol", RunRenderProtocol},
         {"butterfly", RunRenderButterfly}, {"map", RunRenderMap},
         {"graph", RunRenderGraph},         {"smoothed", RunRenderSmoothed},
-        {"asymmetry", RunRenderAsymmetry},
+        {"asymmetry", RunRenderAsymmetry}, {"observers", RunRenderObservers},
+        {"spotless", RunRenderSpotless},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
     for (const auto& s : subcommands)

@@ -1,9 +1,7 @@
 // heliokres-cli render graph | smoothed | asymmetry: the graphs of the daily
 // values, the smoothed graphs and the asymmetry graph as pictures (PNG,
 // JPEG, BMP by the extension) or as a one-page PDF for FILE.pdf.
-#include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -21,36 +19,12 @@
 #include "records/session.h"
 #include "records/startup.h"
 #include "render/graph_renderer.h"
-#include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
 namespace {
 
-using Painter = std::function<void(QPainter&, const QRect&)>;
-
-// The picture of `size` as an image, or on one landscape A4 page scaled to fit.
-void save(const std::filesystem::path& file, QSize size, const Painter& painter) {
-    if (IsPdf(file)) {
-        WritePdf(file, QString(), [&](QPdfWriter& pdf) {
-            pdf.setPageOrientation(QPageLayout::Landscape);
-            pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-            QPainter p(&pdf);
-            const QRect page = p.viewport();
-            const double m = std::min(static_cast<double>(page.width()) / size.width(),
-                                      static_cast<double>(page.height()) / size.height());
-            p.scale(m, m);
-            painter(p, QRect(QPoint(0, 0), size));
-        });
-        return;
-    }
-    QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter p(&image);
-        painter(p, image.rect());
-    }
-    SaveImage(image, file, 90);
-}
+using Painter = PicturePainter;
 
 // The picture to --out and the table of its numbers to --data, each when
 // given, both from the one model the callers' functions read.
@@ -58,7 +32,7 @@ void paintAndTabulate(const PictureFiles& files, QSize size, std::ostream& out,
                       const Painter& painter, const std::function<PictureData()>& table) {
     if (files.out) {
         GuiApplicationScope gui;
-        save(*files.out, size, painter);
+        SavePicture(*files.out, size, painter);
         out << *files.out << "\n";
     }
     if (files.data) {

@@ -22,6 +22,9 @@ int RunRenderDrawing(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderProtocol(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderButterfly(const Args& args, std::ostream& out, std::ostream& err);
 int RunRenderMap(const Args& args, std::ostream& out, std::ostream& err);
+// render observers | spotless (cmd_render_results.cpp).
+int RunRenderObservers(const Args& args, std::ostream& out, std::ostream& err);
+int RunRenderSpotless(const Args& args, std::ostream& out, std::ostream& err);
 
 // measure: picture points to polar positions; find-disk: the drawn disk;
 // find-spots: the drawn spots and the groups they form.

@@ -3,11 +3,16 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <string_view>
 
+#include "cli/cli_common.h"
 #include "io/atomic_file.h"
+#include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
@@ -32,6 +37,29 @@ void WritePdf(const std::filesystem::path& file, const QString& title,
     }
     WriteFileAtomic(file,
                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void SavePicture(const std::filesystem::path& file, QSize size, const PicturePainter& paint,
+                 const QString& title, bool portrait) {
+    if (IsPdf(file)) {
+        WritePdf(file, title, [&](QPdfWriter& pdf) {
+            pdf.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+            QPainter p(&pdf);
+            const QRect page = p.viewport();
+            const double m = std::min(static_cast<double>(page.width()) / size.width(),
+                                      static_cast<double>(page.height()) / size.height());
+            p.scale(m, m);
+            paint(p, QRect(QPoint(0, 0), size));
+        });
+        return;
+    }
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        paint(p, image.rect());
+    }
+    SaveImage(image, file, 90);
 }
 
 } // namespace hk::cli

@@ -8,7 +8,10 @@
 #include <memory>
 
 class QGuiApplication;
+class QPainter;
 class QPdfWriter;
+class QRect;
+class QSize;
 
 namespace hk::cli {
 
@@ -31,5 +34,14 @@ class GuiApplicationScope {
 // paints the pages; the bytes go to `file` only when all are painted.
 void WritePdf(const std::filesystem::path& file, const QString& title,
               const std::function<void(QPdfWriter&)>& draw);
+
+// Paints one picture into the image or PDF: the picture of `size`, which
+// `paint` draws into the rectangle it is given, goes to `file` as an image
+// by its extension (PNG, JPEG, BMP) or, for FILE.pdf, on one A4 page
+// (landscape unless `portrait`) with margins of 10 mm, scaled to fit; both
+// written atomically.
+using PicturePainter = std::function<void(QPainter&, const QRect&)>;
+void SavePicture(const std::filesystem::path& file, QSize size, const PicturePainter& paint,
+                 const QString& title = QString(), bool portrait = false);
 
 } // namespace hk::cli

@@ -62,7 +62,9 @@ const Command commands[] = {
      "[--brussels K] [--areas] [--flux obs|adj|abs] [--window WxH] --out FILE [--data FILE.csv] | "
      "render "
      "asymmetry DIR --series g|f|r|cv|sn|rb|area|hemisphere-area --kind difference|ratio [--period "
-     "record|month|year] [--window WxH] --out FILE [--data FILE.csv]",
+     "record|month|year] [--window WxH] --out FILE [--data FILE.csv] | "
+     "render observers DIR --out FILE [--data FILE.csv] [--window WxH] | "
+     "render spotless DIR YEAR --out FILE [--data FILE.csv] [--window WxH]",
      RunRender},
 };
 

@@ -10,36 +10,29 @@ namespace hk {
 
 namespace {
 
-constexpr int RowHeight = 20;
-constexpr int Margin = 10;
-constexpr int NameWidth = 240;
-constexpr int PeriodWidth = 230;
-constexpr int CountWidth = 180;
-constexpr int FontPx = 13;
+constexpr int RowHeight = ObserverListRowHeight;
+constexpr int NameWidth = ObserverListNameWidth;
+constexpr int PeriodWidth = ObserverListPeriodWidth;
+constexpr int CountWidth = ObserverListCountWidth;
 
 QFont listFont(bool bold) {
-    QFont f = SansFont(FontPx);
+    QFont f = SansFont(ObserverListFontPx);
     f.setBold(bold);
     return f;
 }
 
 } // namespace
 
-QSize ObserverListSize(const std::vector<ObserverPeriod>& periods) {
-    const int rows = periods.empty() ? 1 : static_cast<int>(periods.size()) + 1;
-    return {2 * Margin + NameWidth + PeriodWidth + CountWidth, 2 * Margin + rows * RowHeight};
-}
-
-void PaintObserverList(QPainter& painter, const QRect& target,
-                       const std::vector<ObserverPeriod>& periods) {
+void PaintObserverList(QPainter& painter, const QRect& target, const ObserverListPicture& picture) {
+    const std::vector<ObserverPeriod>& periods = picture.periods;
     painter.save();
-    const QRect area(target.topLeft(), ObserverListSize(periods));
+    const QRect area(target.topLeft(), QSize(picture.listWidth, picture.listHeight));
     painter.setClipRect(target);
     painter.fillRect(area, Qt::white);
     painter.setPen(Qt::black);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
-    int y = area.top() + Margin;
-    const int x = area.left() + Margin;
+    int y = area.top() + ObserverListMargin;
+    const int x = area.left() + ObserverListMargin;
     auto row = [&](const QString& a, const QString& b, const QString& c) {
         painter.drawText(QRect(x, y, NameWidth, RowHeight), Qt::AlignLeft | Qt::AlignVCenter, a);
         painter.drawText(QRect(x + NameWidth, y, PeriodWidth, RowHeight),

@@ -43,4 +43,18 @@ void PaintSpotlessCalendar(QPainter& p, const QRect& target, const SpotlessCalen
     p.restore();
 }
 
+void PrintSpotlessDays(QPainter& p, const QRect& page, const SpotlessDaysPicture& picture) {
+    const SpotlessCalendar& calendar = picture.calendar;
+    p.save();
+    p.translate(page.topLeft());
+    const double scale =
+        std::min(page.width() / double(calendar.width), page.height() / double(calendar.height));
+    p.scale(scale, scale);
+    p.drawText(QPoint(calendar.width / 15, 30),
+               QString::fromUtf8(SpotlessCaption.data(), SpotlessCaption.size()) +
+                   QStringLiteral("  ") + QString::number(picture.year));
+    PaintSpotlessCalendar(p, QRect(0, 0, calendar.width, calendar.height), calendar);
+    p.restore();
+}
+
 } // namespace hk

@@ -4,7 +4,7 @@
 // marked day.
 #include <QRect>
 
-#include "results/spotless_days.h"
+#include "results/spotless_days_scene.h"
 
 class QPainter;
 
@@ -18,5 +18,9 @@ struct SpotlessCalendarOptions {
 // relative to its top-left corner.
 void PaintSpotlessCalendar(QPainter& painter, const QRect& target, const SpotlessCalendar& model,
                            const SpotlessCalendarOptions& options = {});
+
+// The printed page: the caption with the year above the calendar of the
+// print scene, scaled to fit `page`.
+void PrintSpotlessDays(QPainter& painter, const QRect& page, const SpotlessDaysPicture& picture);
 
 } // namespace hk

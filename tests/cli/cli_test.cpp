@@ -4,6 +4,7 @@
 // the command parses its arguments, reaches its job and prints its form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -280,6 +281,28 @@ TEST(Cli, Pictures) {
         {twoRecords, map + "2x --out x.png", 2},
         {twoRecords, map + "1500 --out DIR/m.bmp", 0},
         {twoRecords, map + "1957 --kind long --data DIR/x.csv", 2, "", absent("x.csv")},
+        // The calendar's table holds every day of the year, 1 for a day
+        // whose stored summary has no spots; a year without drawings is refused.
+        {twoRecords, "render spotless DIR 2000 --out DIR/s.pdf --data DIR/s.csv", 0,
+         "s.pdf\n", [](Dir d) {
+             pdf("s.pdf")(d);
+             const std::string csv = ReadWholeFile(d / "s.csv");
+             EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 367);
+             EXPECT_NE(csv.find("2000-01-01,1\n2000-01-02,1\n2000-01-03,0\n"), std::string::npos);
+         }},
+        {twoRecords, "render spotless DIR 2000 --window 600x820 --out DIR/s.png", 0, "",
+         png("s.png", 600, 820)},
+        {twoRecords, "render spotless DIR 2001 --out DIR/s.png", 1,
+         "V roce 2001 není v datech žádný zákres", absent("s.png")},
+        {twoRecords, "render spotless DIR 2000 --window 100x820 --out DIR/s.png", 2, "",
+         absent("s.png")},
+        {twoRecords, "render spotless DIR 20x0 --out DIR/s.png", 2},
+        {twoRecords, "render spotless DIR 2000 --window 600x820 --out DIR/s.pdf", 2},
+        // The list is cut at the window's edge.
+        {twoRecords, "render observers DIR --window 600x820 --out DIR/o.png", 0, "",
+         png("o.png", 600, 60)},
+        {demo, "render observers DIR --out DIR/o.pdf", 0, "", pdf("o.pdf")},
+        {oneRecord, "render drawing DIR --record 1 --out DIR/d.pdf", 0, "d.pdf\n", pdf("d.pdf")},
         {twoRecords, "render graph --series g DIR", 2},
         {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
          absent("g.png")},

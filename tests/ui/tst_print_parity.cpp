@@ -1,10 +1,12 @@
 // The printed forms and the command line draw the same scene alike: the
-// results window's protocol and certificate and the yearly coordinate table,
+// results window's protocol and certificate, its list of observers and its
+// calendar of the days without activity, and the yearly coordinate table,
 // each at a client size, equal pixel for pixel the CLI's PNG of that size.
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -82,6 +84,68 @@ class TestPrintParity : public QObject {
                                 QStringLiteral("render protocol %1 3.2024 %2 %3")
                                     .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())), form,
                                          windowFlag(size))),
+                 0);
+    }
+
+    // The list of the key "q" has the room from its corner to the window's
+    // edges: the whole list, or the list cut at a narrow window's edge.
+    void observerList_data() {
+        QTest::addColumn<QSize>("size");
+        for (const QSize& s : Sizes)
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    }
+
+    void observerList() {
+        QFETCH(QSize, size);
+        ResultsWindowFixture o(demo_.path());
+        QVERIFY(o.openWindow());
+        o.f.mainWindow->resize(2400, 1500);
+        auto* list = o.w->findChild<QWidget*>(QStringLiteral("SeznamPozorovatelu"));
+        QTest::keyClick(o.w, Qt::Key_Q);
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QWidget& window = *o.w->parentWidget();
+        for (int i = 0; i < 4 && o.w->size() - QSize(list->x(), list->y()) != size; ++i) {
+            window.resize(window.size() + size - (o.w->size() - QSize(list->x(), list->y())));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(o.w->size() - QSize(list->x(), list->y()), size);
+        QTest::keyClick(o.w, Qt::Key_Q);
+        QVERIFY(list->isVisible());
+        QCOMPARE(differsFromCli(*list, o.f,
+                                QStringLiteral("render observers %1 %2")
+                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())),
+                                         windowFlag(size))),
+                 0);
+    }
+
+    // The calendar of the demo's latest year, and of a year whose drawings
+    // are all without spots (every day a red cell).
+    void spotlessDays_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("year");
+        for (const QSize& s : Sizes)
+            for (int year : {2020, 2024})
+                QTest::addRow("%d %dx%d", year, s.width(), s.height()) << s << year;
+    }
+
+    void spotlessDays() {
+        QFETCH(QSize, size);
+        QFETCH(int, year);
+        const Frame spotless(DayRecords(40)); // 1 January to 9 February 2020
+        ResultsWindowFixture o(year == 2020 ? spotless.dir.path() : demo_.path());
+        QVERIFY(o.openWindow());
+        o.f.mainWindow->resize(2400, 1500);
+        o.w->action(QStringLiteral("Bezaktivity"))->trigger();
+        auto* calendar = o.w->findChild<QWidget*>(QStringLiteral("SpotlessCalendarWidget"));
+        QVERIFY(calendar && calendar->isVisible());
+        QVERIFY(resizeCanvas(*o.w->parentWidget(), *calendar, size));
+        o.w->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(year);
+        QCOMPARE(differsFromCli(*calendar, o.f,
+                                QStringLiteral("render spotless %1 %2 %3")
+                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())))
+                                    .arg(year)
+                                    .arg(windowFlag(size))),
                  0);
     }
 

@@ -42,9 +42,6 @@ namespace hk {
 namespace {
 
 const QString ClassEastWest = QStringLiteral("Výběr typu skupiny východ-západ");
-// Pixels of the calendar's model on a printed page; the page scales it.
-constexpr int CalendarPrintWidth = 1000;
-constexpr int CalendarPrintHeight = 700;
 
 // A page of a grid with a line of text above it.
 QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid,
@@ -80,7 +77,7 @@ void ResultsWindow::createViews() {
     observerPage_ = pageWithHeading(stack_, noObserverLabel_, observerDrawingsGrid_, "StringGrid3");
     noObserverLabel_->setObjectName(QStringLiteral("NeniPozorovatel"));
     largestGroupsPanel_ = new LargestGroupsPanel(stack_);
-    spotlessDaysView_ = new SpotlessDaysView(stack_);
+    spotlessDaysView_ = new SpotlessDaysView(session_, stack_);
     QLabel* heading = nullptr;
     zonesPage_ = pageWithHeading(stack_, heading, zonesGrid_, "StringGrid9");
     heading->setObjectName(QStringLiteral("PolohyNadpis"));
@@ -199,7 +196,7 @@ bool ResultsWindow::buildView() {
     }
     case SpotlessDays:
         grid_ = {std::string(SpotlessCaption), {}};
-        spotlessDaysView_->setTable(SpotlessDaysOf(records), session_.sizePercent());
+        spotlessDaysView_->refresh();
         stack_->setCurrentWidget(spotlessDaysView_);
         break;
     case Zones: {
@@ -300,17 +297,9 @@ bool ResultsWindow::printView(QPrinter& printer) {
     case SpotlessDays: {
         QPainter p;
         if (!p.begin(&printer)) throw std::runtime_error("Tisk nelze zahájit");
-        const QRect page(0, 0, printer.width(), printer.height());
-        const SpotlessCalendar model =
-            BuildSpotlessCalendar(spotlessDaysView_->days(), spotlessDaysView_->year(),
-                                  CalendarPrintWidth, CalendarPrintHeight, 100);
-        const double scale = std::min(page.width() / double(CalendarPrintWidth),
-                                      page.height() / double(CalendarPrintHeight));
-        p.scale(scale, scale);
-        p.drawText(QPoint(CalendarPrintWidth / 15, 30),
-                   q(SpotlessCaption) + QStringLiteral("  ") +
-                       QString::number(spotlessDaysView_->year()));
-        PaintSpotlessCalendar(p, QRect(0, 0, CalendarPrintWidth, CalendarPrintHeight), model);
+        PrintSpotlessDays(
+            p, QRect(0, 0, printer.width(), printer.height()),
+            BuildSpotlessDaysPicture(session_, SpotlessDaysPrintScene(spotlessDaysView_->year())));
         p.end();
         return true;
     }

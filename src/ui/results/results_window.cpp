@@ -528,7 +528,7 @@ void ResultsWindow::updatePrintState() {
 
 void ResultsWindow::observerListView() {
     list_->move(8, menu_->height() + 8);
-    list_->present(ObserverPeriods(session_.records(), session_.observers()));
+    list_->present(session_);
 }
 
 // ---------------------------------------------------------------------------

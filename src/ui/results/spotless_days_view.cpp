@@ -7,12 +7,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "records/session.h"
 #include "render/spotless_calendar.h"
 #include "ui/frame/picture_canvas.h"
 
 namespace hk {
 
-SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
+SpotlessDaysView::SpotlessDaysView(const Session& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel10"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -21,35 +23,39 @@ SpotlessDaysView::SpotlessDaysView(QWidget* parent) : QWidget(parent) {
     spin_ = new QSpinBox(panel);
     spin_->setObjectName(QStringLiteral("SpinEdit3"));
     spin_->setRange(SpotlessYearFrom, SpotlessYearTo);
-    spin_->setValue(SpotlessYearStart);
+    spin_->setValue(scene_.year);
     row->addWidget(spin_);
     row->addStretch(1);
     calendar_ = new PictureCanvas(this, QStringLiteral("SpotlessCalendarWidget"));
     calendar_->setPainter(
-        [this](QPainter& p, const QRect& r) { PaintSpotlessCalendar(p, r, model_); });
-    calendar_->onResize([this] { rebuild(); });
+        [this](QPainter& p, const QRect& r) { PaintSpotlessCalendar(p, r, picture_.calendar); });
+    calendar_->onResize([this] { onCalendarResized(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel);
     layout->addWidget(calendar_, 1);
-    // A new year redraws the calendar without rebuilding the list.
-    connect(spin_, &QSpinBox::valueChanged, this, [this] { rebuild(); });
+    connect(spin_, &QSpinBox::valueChanged, this, &SpotlessDaysView::onYearChanged);
 }
 
-void SpotlessDaysView::rebuild() {
-    model_ =
-        BuildSpotlessCalendar(days_, year(), calendar_->width(), calendar_->height(), percent_);
-    calendar_->update();
-}
-
-void SpotlessDaysView::setTable(std::vector<std::string> days, int percent) {
-    days_ = std::move(days);
-    percent_ = percent;
+void SpotlessDaysView::onYearChanged(int year) {
+    scene_.year = year;
     rebuild();
 }
 
-int SpotlessDaysView::year() const {
-    return spin_->value();
+void SpotlessDaysView::onCalendarResized() {
+    scene_.width = calendar_->width();
+    scene_.height = calendar_->height();
+    rebuild();
+}
+
+void SpotlessDaysView::refresh() {
+    scene_.sizePercent = session_.sizePercent();
+    rebuild();
+}
+
+void SpotlessDaysView::rebuild() {
+    picture_ = BuildSpotlessDaysPicture(session_, scene_);
+    calendar_->update();
 }
 
 QWidget* SpotlessDaysView::calendar() const {

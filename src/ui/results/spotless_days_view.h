@@ -1,43 +1,43 @@
 #pragma once
 // View 11 of the results window: the panel `Panel10` with the year box
 // "Zadat rok" (`SpinEdit3`) above the calendar of the days without activity.
+// The year box and the calendar's size make the scene the calendar is built
+// from.
 #include <QWidget>
-#include <string>
-#include <vector>
 
-#include "results/spotless_days.h"
+#include "results/spotless_days_scene.h"
 
 class QSpinBox;
 
 namespace hk {
 
 class PictureCanvas;
+class Session;
 
 class SpotlessDaysView : public QWidget {
     Q_OBJECT
   public:
-    explicit SpotlessDaysView(QWidget* parent);
+    SpotlessDaysView(const Session& session, QWidget* parent);
 
     QSpinBox* yearSpin() const { return spin_; }
-    // The list of spotless dates (rebuilt by the window on every paint of the
-    // view) and the size percentage.
-    void setTable(std::vector<std::string> days, int percent);
-    const std::vector<std::string>& days() const { return days_; }
-    int year() const;
-    int percent() const { return percent_; }
+    // Builds the calendar again from the store (the window calls it when it
+    // shows the view).
+    void refresh();
+    int year() const { return scene_.year; }
     // The calendar as drawn at the calendar's present size.
-    const SpotlessCalendar& model() const { return model_; }
+    const SpotlessDaysPicture& picture() const { return picture_; }
     QWidget* calendar() const;
 
   private:
-    // The calendar of the year box's year at the canvas's size.
+    void onYearChanged(int year);
+    void onCalendarResized();
     void rebuild();
 
+    const Session& session_;
     QSpinBox* spin_;
     PictureCanvas* calendar_;
-    SpotlessCalendar model_;
-    std::vector<std::string> days_;
-    int percent_ = 100;
+    SpotlessDaysScene scene_;
+    SpotlessDaysPicture picture_;
 };
 
 } // namespace hk
