@@ -75,57 +75,75 @@ bool allOpaque(const QImage& image) {
     return true;
 }
 
-// Per-byte difference a - b (modulo 256) of two pixels, without borrows
-// between the bytes.
-inline std::uint32_t byteDifference(std::uint32_t a, std::uint32_t b) {
-    constexpr std::uint32_t High = 0x80808080u;
-    return ((a | High) - (b & ~High)) ^ ((a ^ ~b) & High);
-}
-
 // Writes row `y` of `image` filtered with UP into `out`: the filter's type
 // byte, then the row's bytes in the file's order (R, G, B and A, or grey)
 // minus those of the row above (zeros above the first row). The difference
-// is taken of whole pixels, since each byte only meets the same byte of the
-// other pixel; `out` has room for one byte more than the row, which the
-// packing of RGB pixels overwrites.
-void filterRow(const QImage& image, Layout layout, int y, std::uint8_t* out) {
+// is taken over the row's bytes as they are in memory (each byte only meets
+// the same byte of the pixel above) into `scratch`, which has room for one
+// row; `out` has room for one byte more than the row, which the packing of
+// RGB pixels overwrites.
+void filterRow(const QImage& image, Layout layout, int y, std::uint32_t* scratch,
+               std::uint8_t* out) {
     *out++ = FilterUp;
-    const int width = image.width();
-    if (layout == Layout::Gray) {
-        const std::uint8_t* row = image.constScanLine(y);
-        if (y == 0) {
-            std::memcpy(out, row, std::size_t(width));
-            return;
-        }
+    const std::size_t length = std::size_t(image.width()) * (layout == Layout::Gray ? 1 : 4);
+    const std::uint8_t* row = image.constScanLine(y);
+    auto* difference = layout == Layout::Gray ? out : reinterpret_cast<std::uint8_t*>(scratch);
+    if (y == 0) {
+        std::memcpy(difference, row, length);
+    } else {
         const std::uint8_t* above = image.constScanLine(y - 1);
-        for (int x = 0; x < width; ++x)
-            out[x] = std::uint8_t(row[x] - above[x]);
-        return;
+        for (std::size_t i = 0; i < length; ++i)
+            difference[i] = std::uint8_t(row[i] - above[i]);
     }
-    const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-    const auto* above =
-        y > 0 ? reinterpret_cast<const std::uint32_t*>(image.constScanLine(y - 1)) : nullptr;
+    if (layout == Layout::Gray) return;
     // A pixel 0xAARRGGBB byte-swapped is 0xBBGGRRAA: shifted right by eight it
     // stores R, G, B (and a zero the next pixel overwrites); rotated by eight,
     // R, G, B, A.
-    auto pack = [&](auto&& difference) {
-        if (layout == Layout::Rgb) {
-            for (int x = 0; x < width; ++x, out += 3) {
-                const std::uint32_t v = __builtin_bswap32(difference(x)) >> 8;
-                std::memcpy(out, &v, 4);
+    const int width = image.width();
+    if (layout == Layout::Rgb) {
+        for (int x = 0; x < width; ++x, out += 3) {
+            const std::uint32_t v = __builtin_bswap32(scratch[x]) >> 8;
+            std::memcpy(out, &v, 4);
+        }
+    } else {
+        for (int x = 0; x < width; ++x, out += 4) {
+            const std::uint32_t s = __builtin_bswap32(scratch[x]);
+            const std::uint32_t v = (s >> 8) | (s << 24);
+            std::memcpy(out, &v, 4);
+        }
+    }
+}
+
+// Adler-32 of filtered rows, which are mostly zeros: eight zero bytes leave
+// the sum A as it is and add eight times A to B. The sums are reduced as
+// often as zlib reduces them (every 5552 bytes), which keeps them in 32 bits.
+uLong updateAdler(uLong adler, const std::uint8_t* data, std::size_t length) {
+    constexpr std::uint32_t Base = 65521;
+    constexpr std::size_t MaxRun = 5552;
+    std::uint32_t a = adler & 0xffff, b = adler >> 16;
+    while (length > 0) {
+        std::size_t n = std::min(length, MaxRun);
+        length -= n;
+        for (; n >= 8; n -= 8, data += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data, 8);
+            if (word == 0) {
+                b += 8 * a;
+                continue;
             }
-        } else {
-            for (int x = 0; x < width; ++x, out += 4) {
-                const std::uint32_t s = __builtin_bswap32(difference(x));
-                const std::uint32_t v = (s >> 8) | (s << 24);
-                std::memcpy(out, &v, 4);
+            for (int k = 0; k < 8; ++k) {
+                a += data[k];
+                b += a;
             }
         }
-    };
-    if (above)
-        pack([&](int x) { return byteDifference(row[x], above[x]); });
-    else
-        pack([&](int x) { return row[x]; });
+        for (; n > 0; --n) {
+            a += *data++;
+            b += a;
+        }
+        a %= Base;
+        b %= Base;
+    }
+    return (uLong(b) << 16) | a;
 }
 
 // One block of rows deflated as a raw stream that ends on a byte boundary
@@ -155,6 +173,7 @@ class BlockDeflater {
         if (!ready_ || deflateReset(&z_) != Z_OK) return;
         const std::size_t rowLength = std::size_t(image.width()) * channels(layout);
         filtered_.resize(rowLength + 2);
+        scratch_.resize(std::size_t(image.width()));
         block.rawLength = (rowLength + 1) * std::size_t(block.endRow - block.firstRow);
         // Pictures compress well: start small and grow when needed.
         block.deflated.resize(block.rawLength / 16 + 4096);
@@ -163,8 +182,8 @@ class BlockDeflater {
         block.adler = adler32(0, nullptr, 0);
         bool ok = true;
         for (int y = block.firstRow; y < block.endRow && ok; ++y) {
-            filterRow(image, layout, y, filtered_.data());
-            block.adler = adler32(block.adler, filtered_.data(), uInt(rowLength + 1));
+            filterRow(image, layout, y, scratch_.data(), filtered_.data());
+            block.adler = updateAdler(block.adler, filtered_.data(), rowLength + 1);
             z_.next_in = filtered_.data();
             z_.avail_in = uInt(rowLength + 1);
             ok = run(block.deflated, Z_NO_FLUSH);
@@ -196,6 +215,7 @@ class BlockDeflater {
     z_stream z_{};
     bool ready_ = false;
     std::vector<std::uint8_t> filtered_;
+    std::vector<std::uint32_t> scratch_;
 };
 
 void putUint32(std::string& out, std::uint32_t value) {
