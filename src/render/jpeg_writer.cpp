@@ -7,12 +7,10 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include <QBuffer>
-#include <QByteArray>
-
 #include <jpeglib.h>
 
 #include "io/atomic_file.h"
+#include "render/png_writer.h"
 
 namespace hk {
 
@@ -82,15 +80,6 @@ std::string lowerExtension(const std::filesystem::path& path) {
     return ext;
 }
 
-std::string encodeWithQt(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, format))
-        throw std::runtime_error(std::string("Obrázek nelze převést do formátu ") + format);
-    return bytes.toStdString();
-}
-
 } // namespace
 
 std::string EncodeJpeg(const QImage& image, int quality) {
@@ -119,9 +108,9 @@ void SaveImage(const QImage& image, const std::filesystem::path& path, int jpegQ
     if (ext == ".jpg" || ext == ".jpeg") {
         WriteJpeg(image, path, jpegQuality);
     } else if (ext == ".png") {
-        WriteFileAtomic(path, encodeWithQt(image, "PNG"));
+        WriteFileAtomic(path, EncodePng(image));
     } else if (ext == ".bmp") {
-        WriteFileAtomic(path, encodeWithQt(image, "BMP"));
+        WriteFileAtomic(path, EncodeImageWithQt(image, "BMP"));
     } else {
         throw std::runtime_error("Neznámý typ obrázku \"" + path.filename().string() +
                                  "\" (použijte .png, .jpg nebo .bmp)");

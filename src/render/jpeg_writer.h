@@ -1,5 +1,6 @@
 #pragma once
-// Pictures written to disk: JPEG through libjpeg, PNG and BMP through QImage.
+// Pictures written to disk: JPEG through libjpeg, PNG through the program's
+// own encoder (png_writer.h), BMP through QImage.
 // Every file is written atomically (a temporary file in the same folder, then
 // a rename), so a failed save leaves the previous file untouched.
 #include <filesystem>
