@@ -22,7 +22,7 @@ esac
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libjpeg62-turbo-dev libpng-dev
+    libjpeg62-turbo-dev libpng-dev zlib1g-dev
     fonts-dejavu-core
     qt6-translations-l10n
 )
