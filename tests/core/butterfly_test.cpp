@@ -302,6 +302,21 @@ TEST(RotationTable, OneRowPerRotationUpToTheLast) {
     EXPECT_GE(checked, 6);
 }
 
+// A group half a degree north counts in the north; of two southern groups the
+// one farther from the equator is the south's maximum.
+TEST(RotationTable, HemisphereCountsAndSouthernExtremes) {
+    TZaznam z = RotationRecord("10.03.2015");
+    AddGroupAt(z, 225, 0.5, 1);
+    AddGroupAt(z, 235, -12, 2);
+    AddGroupAt(z, 230, -25, 3);
+    const std::vector<TZaznam> records = {z};
+    const ResultsGrid grid = BuildRotationStatistics(records, GeometryCache::of(records));
+    ASSERT_EQ(grid.rowCount(), 2u);
+    const std::vector<std::string>& row = grid.cells[1];
+    EXPECT_EQ(std::vector<std::string>({row[1], row[2], row[9], row[10]}),
+              std::vector<std::string>({"1", "2", "-25.0", "-12.0"}));
+}
+
 // The picture lends its model to the next one only while the records stay as
 // they were.
 TEST(ButterflyScene, ModelBuiltAgainAfterAChangeOfTheRecords) {
