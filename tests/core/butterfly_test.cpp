@@ -104,6 +104,7 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationOnlyForNumbers1To70) {
     AddGroupAt(b, L0a + 10, 14, 7);  // the same group two days later
     AddGroupAt(b, L0b, -20, 0);      // no group number: counted, never drawn
     AddGroupAt(b, L0b - 10, 30, 71); // nor past the 70 numbers of a rotation
+    a.PocetFakKresleni = 1;          // a faculae field not drawn yet: no facula
     const std::vector<TZaznam> records{a, b};
     const GeometryCache g = GeometryCache::of(records);
     const ButterflyModel m =
@@ -116,6 +117,7 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationOnlyForNumbers1To70) {
         2;
     EXPECT_EQ(m.marks[0].m[vs - 1], expected);
     EXPECT_EQ(m.latitudes.rotation(1).southCount, 1); // the unnumbered group counts in the tables
+    EXPECT_TRUE(m.faculae.empty());
 }
 
 TEST(GroupLatitudes, TablesAreSizedToTheData) {
