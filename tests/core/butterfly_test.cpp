@@ -1,7 +1,7 @@
 // The butterfly diagram's tables: the rotation of the central-meridian
-// passage, the smoothing span, the marks per group number, tables sized to
-// the data, the corona loader and columns, the supplementary block and the
-// magn.dat cells.
+// passage, the smoothing span, the marks per group number, the corona loader
+// and columns, the supplementary block, the magn.dat cells and the rotation
+// table.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -118,17 +118,6 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationOnlyForNumbers1To70) {
     EXPECT_EQ(m.marks[0].m[vs - 1], expected);
     EXPECT_EQ(m.latitudes.rotation(1).southCount, 1); // the unnumbered group counts in the tables
     EXPECT_TRUE(m.faculae.empty());
-}
-
-TEST(GroupLatitudes, TablesAreSizedToTheData) {
-    TZaznam a = RotationRecord("10.03.1915");
-    TZaznam b = RotationRecord("10.03.2025");
-    AddGroupAt(b, RecordEphemeris(b)->L0, 8, 1);
-    const GroupLatitudes v = tables({a, b});
-    EXPECT_GT(v.rotationCount, 1300);
-    EXPECT_EQ(v.rotation(v.rotationCount).northCount, 1);
-    EXPECT_EQ(v.yearTable.size(), 112u); // year indices 1..111
-    EXPECT_GT(v.yearTable[111].northMax, 7.5f);
 }
 
 TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
