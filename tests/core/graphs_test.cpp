@@ -1,4 +1,5 @@
-// Asymmetry tables, the daily graphs' series and the smoothed graphs.
+// Asymmetry tables, the daily graphs' series, the smoothed graphs and the
+// numbers the pictures give other programs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
