@@ -156,6 +156,11 @@ TEST(MagneticOverlay, EndsAtTheDataWithoutAZeroWord) {
     const auto pixels = MagneticOverlay({7, 7, 5, centreColumn | 1, 5, centreColumn | 2}, epoch, e);
     ASSERT_EQ(pixels.size(), 2u);
     EXPECT_EQ(pixels[1].c, 2 * 8 + 80);
+    // A map ending on a row marker: the word stored after the vector's end is
+    // never read.
+    std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 1, 64, centreColumn | 3};
+    words.pop_back();
+    EXPECT_EQ(MagneticOverlay(words, epoch, e).size(), 1u);
     EXPECT_TRUE(MagneticOverlay({7, 7}, epoch, e).empty());
     EXPECT_TRUE(MagneticOverlay({}, epoch, e).empty());
 }

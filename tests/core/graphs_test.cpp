@@ -1,4 +1,5 @@
-// Asymmetry tables, the daily graphs' series and the smoothed graphs.
+// Asymmetry tables, the daily graphs' series, the smoothed graphs and the
+// numbers the pictures give other programs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "graphs/asymmetry.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "io/picture_data.h"
 
 namespace hk {
 namespace {
@@ -306,6 +308,15 @@ TEST(Smoothed, RealAreasAndFluxPeakWithTheCycle) {
     EXPECT_NEAR(r.M24[static_cast<std::size_t>(peakOf(r))] / 240.0, 245.2, 0.2);
     const int plateau = a.t[static_cast<std::size_t>(peakOf(a))];
     EXPECT_TRUE(plateau >= 11 - 12 && plateau <= 3) << plateau;
+}
+
+// The pictures' numbers for other programs: three decimals at most, and a
+// small negative value that rounds to zero is a plain 0.
+TEST(PictureData, NumbersWithoutTrailingZerosOrANegativeZero) {
+    const std::vector<std::string> got = {PictureNumber(152.8), PictureNumber(3),
+                                          PictureNumber(-0.125), PictureNumber(-0.0004),
+                                          PictureNumber(-1)};
+    EXPECT_EQ(got, std::vector<std::string>({"152.8", "3", "-0.125", "0", "-1"}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -274,6 +275,14 @@ TEST(CoronaUnderMap, RotationDaysOnTheLongitudeAxis) {
         EXPECT_TRUE(r.x1 >= 20 && r.x2 <= 740 && r.y1 >= 40 && r.y2 <= 400);
     // The columns run from longitude 360 (left) to 0 with time, day after day.
     EXPECT_LT(m.rects.front().x1, m.rects.back().x1);
+    // A day's band is the mean of its two limbs: one value everywhere gives
+    // that value's green.
+    for (std::size_t i = 0; i < t.coronaBytes.size(); ++i)
+        if (i % CoronaRowBytes >= 6) t.coronaBytes[i] = 60;
+    std::set<int> greens;
+    for (const CoronaUnderMapRect& r : MakeCoronaUnderMap(t, R, s, 0).rects)
+        greens.insert(r.green);
+    EXPECT_EQ(greens, std::set<int>{255 - 2 * 60});
 
     // The table must reach 27 rows past the rotation's first day.
     const CoronaTable shortTable = coronaDays(DateFromSerial(DaySerial(start) - 5), 30);

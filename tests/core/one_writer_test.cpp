@@ -208,4 +208,17 @@ TEST(ReadOnlyFolder, RefusesEveryWriteBelowItWhileItLives) {
     EXPECT_EQ(ReadWholeFile(root / "datax.dat"), "nová data");
 }
 
+// A save whose file gets descriptor 0 (a program started with standard input
+// closed) is written like any other.
+TEST(AtomicWrite, DescriptorZeroIsAFileLikeAnyOther) {
+    TempDir dir;
+    const std::filesystem::path file = dir.path() / "datax.dat";
+    const int input = ::dup(0);
+    ::close(0);
+    EXPECT_NO_THROW(WriteFileAtomic(file, "nová data"));
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_EQ(ReadWholeFile(file), "nová data");
+}
+
 } // namespace

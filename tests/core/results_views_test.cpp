@@ -277,21 +277,6 @@ TEST(ObserverDrawings, EveryObserverWritesItsOwnFile) {
               std::ssize(rows));
 }
 
-TEST(ObserverDrawings, HostileNameCannotWriteOutsideItsFolder) {
-    TempDir dir;
-    const ProgramDir program(dir.path() / "program");
-    std::filesystem::create_directories(program.root());
-    for (const char* name : {"../../ven", "..\\..\\ven", "a/../../ven", "/tmp/ven", ".."}) {
-        std::vector<TZaznam> records = {Souhrn("03.02.2004", 800, {0}, {0})};
-        records[0].Pozorovatel.setText(name);
-        const ReportFile f =
-            ObserverDrawingsCsv(BuildObserverDrawings(records, name), name, records);
-        const auto written = WriteReportFile(program, f);
-        EXPECT_EQ(written.parent_path(), program.root() / "Denni - pozorovatele") << name;
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
 TEST(GroupEvolution, WindowStartsSevenRecordsEarlierOnlyForTheLastQuarter) {
     auto record = [](int rotation, int l0) {
         TZaznam z = Record("01.01.2005", 800);
