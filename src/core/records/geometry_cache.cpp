@@ -80,6 +80,19 @@ void ComputePoints(const TZaznam& z, RecordGeometry& g, HelioPoint* points) {
             *points++ = at(z.Skupiny[k].Fakule[j]);
 }
 
+// The packed points of a record lie in its group entries, which take up
+// to 1.6 kB of each 1.8 kB record: without a hint the points of every
+// record wait for memory. The entries of the record a few ahead are asked
+// for while this one is computed.
+constexpr std::size_t PrefetchAhead = 4;
+void PrefetchPackedPoints(const TZaznam& z, const RecordGeometry& g) {
+    const std::size_t used = std::max(g.groups, g.faculaeFields);
+    const char* from = reinterpret_cast<const char*>(&z.Skupiny[0]);
+    const char* to = reinterpret_cast<const char*>(&z.Skupiny[used]);
+    for (const char* at = from; at < to; at += 64)
+        __builtin_prefetch(at);
+}
+
 // Runs `work(part)` over contiguous runs of `indices0`, on `threads` threads
 // (0: the machine's cores, one thread for a small job). Every run ends before
 // the first failure is thrown on.
@@ -241,8 +254,14 @@ void GeometryCache::computePoints(std::span<const TZaznam> records,
         }
         pointPool_.resize(pointsEnd);
         RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
-            for (std::size_t i : part)
+            for (std::size_t n = 0; n < part.size(); ++n) {
+                if (n + PrefetchAhead < part.size()) {
+                    const std::size_t ahead = part[n + PrefetchAhead];
+                    PrefetchPackedPoints(records[ahead], entries_[ahead]);
+                }
+                const std::size_t i = part[n];
                 ComputePoints(records[i], entries_[i], pointPool_.data() + entries_[i].pointsAt);
+            }
         });
     } catch (...) {
         // The entries keep their groups; their points stay to be computed.
