@@ -119,7 +119,16 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         int slot;
         float lat;
     };
+    // Room for every group and field at once: grown step by step, the
+    // vectors would fill fresh memory twice over.
+    std::size_t groupCount = 0, fieldCount = 0;
+    for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
+        groupCount += g.record(k).groups;
+        fieldCount += g.record(k).faculaeFields;
+    }
     std::vector<Observation> seen;
+    seen.reserve(groupCount);
+    m.faculae.reserve(fieldCount);
     for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
         const TZaznam& z = records[std::size_t(k - 1)];
         if (std::size_t(k - 1) + PrefetchAhead < records.size())
