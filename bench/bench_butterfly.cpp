@@ -87,6 +87,38 @@ void BM_ComputeGroupLatitudes(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeGroupLatitudes)->Unit(benchmark::kMillisecond);
 
+// The positions of the auxiliary spots and faculae vertices that the
+// diagram's model reads, added to a cache of the group positions (what the
+// store computes once for the first whole-store picture).
+void BM_CachePoints(benchmark::State& state) {
+    const Archive& a = archive();
+    GeometryCache groups;
+    groups.rebuild(a.records, 0, GeometryDetail::Groups);
+    for (auto _ : state) {
+        state.PauseTiming();
+        GeometryCache g = groups;
+        state.ResumeTiming();
+        g.refresh(a.records, 0, GeometryDetail::Points);
+        benchmark::DoNotOptimize(g.complete());
+    }
+}
+BENCHMARK(BM_CachePoints)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The whole cache with the points built at once, as the first whole-store
+// picture of a freshly loaded store builds it.
+void BM_CacheWithPoints(benchmark::State& state) {
+    const Archive& a = archive();
+    for (auto _ : state) {
+        GeometryCache g;
+        g.rebuild(a.records, 0, GeometryDetail::Points);
+        benchmark::DoNotOptimize(g.complete());
+    }
+}
+BENCHMARK(BM_CacheWithPoints)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 void BM_ButterflyModel(benchmark::State& state) {
     const Archive& a = archive();
     for (auto _ : state)

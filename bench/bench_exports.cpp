@@ -67,6 +67,22 @@ void BM_AsciiExportText(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The text alone, from a geometry cache built before (as the store keeps it),
+// in the buffer that the file is written from.
+void BM_AsciiExportBuffer(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    GeometryCache geometry;
+    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const TextBuffer text = AsciiExportBuffer(rs, geometry);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.view().data());
+    }
+    state.counters["MB"] = double(bytes) / 1e6;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 void BM_FaculaePositionsText(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
@@ -84,6 +100,7 @@ void BM_FaculaePositionsText(benchmark::State& state) {
 BENCHMARK(BM_CopyRecords)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EphemerisOfEveryRecord)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AsciiExportText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AsciiExportBuffer)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FaculaePositionsText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
 
 #include "records/record.h"
 #include "results/month_sums.h"
@@ -12,6 +14,46 @@ namespace {
 
 constexpr double DaysPerRotation = 27.2758;
 constexpr double BytesPerRotationColumn = 2127.5124; // 78 * 27.2758
+
+// The positions 0..n-1 of `keys` by ascending key, equal keys in their
+// order. The keys here are rotations (or columns of rotations), whose span
+// is of the order of their number: a counting sort, without comparisons
+// or moves of whole structs. Keys spread wider (damaged rotation numbers)
+// are sorted by comparison.
+std::vector<std::uint32_t> StableOrder(const std::vector<int>& keys) {
+    std::vector<std::uint32_t> order(keys.size());
+    if (keys.empty()) return order;
+    const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
+    const long long span = static_cast<long long>(*hi) - *lo + 1;
+    if (span > static_cast<long long>(keys.size()) + (1 << 20)) {
+        std::iota(order.begin(), order.end(), 0u);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+        return order;
+    }
+    const int from = *lo;
+    std::vector<std::uint32_t> next(static_cast<std::size_t>(span) + 1, 0);
+    for (const int k : keys)
+        ++next[static_cast<std::size_t>(k - from) + 1];
+    std::partial_sum(next.begin(), next.end(), next.begin());
+    for (std::uint32_t i = 0; i < keys.size(); ++i)
+        order[next[static_cast<std::size_t>(keys[i] - from)]++] = i;
+    return order;
+}
+
+// The records lie about 1.8 kB apart and the model reads a few bytes of
+// each: the memory of the record a few ahead is asked for early (its
+// counts and special mark, and its first groups), so that the walk does not
+// wait for memory at every record.
+constexpr std::size_t PrefetchAhead = 4;
+void prefetchRecord(const TZaznam& z) {
+    const char* at = reinterpret_cast<const char*>(&z);
+    for (std::size_t line = 0; line < 2; ++line)
+        __builtin_prefetch(at + 64 * line);
+    const char* groups = reinterpret_cast<const char*>(&z.Skupiny[0]);
+    for (std::size_t line = 0; line < 4; ++line)
+        __builtin_prefetch(groups + 64 * line);
+}
 
 } // namespace
 
@@ -77,9 +119,20 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         int slot;
         float lat;
     };
+    // Room for every group and field at once: grown step by step, the
+    // vectors would fill fresh memory twice over.
+    std::size_t groupCount = 0, fieldCount = 0;
+    for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
+        groupCount += g.record(k).groups;
+        fieldCount += g.record(k).faculaeFields;
+    }
     std::vector<Observation> seen;
+    seen.reserve(groupCount);
+    m.faculae.reserve(fieldCount);
     for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
         const TZaznam& z = records[std::size_t(k - 1)];
+        if (std::size_t(k - 1) + PrefetchAhead < records.size())
+            prefetchRecord(records[std::size_t(k - 1) + PrefetchAhead]);
         if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.ephemeris) continue;
@@ -114,20 +167,28 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         }
     }
     // Faculae by column, overlapping extents merged.
-    auto key = [](const ButterflyFacula& f) {
-        return static_cast<int>(std::floor((f.a + f.rotation * 360.0) / 360.0));
-    };
-    std::stable_sort(
-        m.faculae.begin(), m.faculae.end(),
-        [&](const ButterflyFacula& x, const ButterflyFacula& y) { return key(x) < key(y); });
+    std::vector<int> keys(m.faculae.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] =
+            static_cast<int>(std::floor((m.faculae[i].a + m.faculae[i].rotation * 360.0) / 360.0));
+    std::vector<std::uint32_t> order = StableOrder(keys);
+    {
+        std::vector<ButterflyFacula> sorted;
+        sorted.reserve(m.faculae.size());
+        for (const std::uint32_t i : order)
+            sorted.push_back(m.faculae[i]);
+        m.faculae = std::move(sorted);
+    }
+    std::vector<FaculaeExtent> extents;
     for (std::size_t i = 0; i < m.faculae.size();) {
         std::size_t e = i;
-        const int k = key(m.faculae[i]);
-        while (e < m.faculae.size() && key(m.faculae[e]) == k)
+        const int k = keys[order[i]];
+        while (e < m.faculae.size() && keys[order[e]] == k)
             ++e;
-        std::vector<FaculaeExtent> extents;
+        extents.clear();
         for (std::size_t j = i; j < e; ++j)
             extents.push_back({m.faculae[j].lmax, m.faculae[j].lmin});
+        // The union of the extents does not depend on the order of equal starts.
         std::sort(extents.begin(), extents.end(),
                   [](const FaculaeExtent& x, const FaculaeExtent& y) { return x.lmin < y.lmin; });
         FaculaeColumn c;
@@ -146,19 +207,20 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         i = e;
     }
 
-    std::stable_sort(seen.begin(), seen.end(), [](const Observation& a, const Observation& b) {
-        return a.r != b.r ? a.r < b.r : a.slot < b.slot;
-    });
-    for (std::size_t i = 0; i < seen.size();) {
+    // The marks by rotation, then group number.
+    keys.resize(seen.size());
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        keys[i] = seen[i].r * (ButterflySlots + 1) + seen[i].slot;
+    order = StableOrder(keys);
+    for (std::size_t i = 0; i < order.size();) {
+        const Observation& first = seen[order[i]];
         std::size_t e = i;
         std::array<long, LatitudeScaleMax> sum{};
-        while (e < seen.size() && seen[e].r == seen[i].r && seen[e].slot == seen[i].slot) {
+        for (; e < order.size() && keys[order[e]] == keys[order[i]]; ++e)
             for (int vs = 1; vs <= LatitudeScaleMax; ++vs)
-                sum[std::size_t(vs - 1)] += static_cast<long>(std::trunc(vs * seen[e].lat));
-            ++e;
-        }
+                sum[std::size_t(vs - 1)] += static_cast<long>(std::trunc(vs * seen[order[e]].lat));
         ButterflyMark mark;
-        mark.r = seen[i].r;
+        mark.r = first.r;
         const long count = static_cast<long>(e - i);
         for (std::size_t s = 0; s < sum.size(); ++s)
             mark.m[s] = static_cast<int>(sum[s] / count);

@@ -1,7 +1,8 @@
 #include "records/exports.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "records/record.h"
 #include "text/encoding.h"
 #include "text/number_format.h"
+#include "text/text_buffer.h"
 
 namespace hk {
 
@@ -45,9 +47,12 @@ std::vector<DatedRecord> dateAll(std::span<const TZaznam> records) {
     return out;
 }
 
-// " 05" for 5.4, "-05" for -5.4: the pattern " 00;-00".
-std::string latitudeText(double lat) {
-    return lat < 0 ? "-" + FormatNumber(-lat, "00") : " " + FormatNumber(lat, "00");
+// "hh nn" of a time hhmm, written at `out`.
+char* writeExportTime(char* out, std::uint16_t time) {
+    const int minutes = (time / 100) * 60 + time % 100;
+    out = WriteDigits(out, static_cast<unsigned>((minutes % MinutesPerDay) / 60), 2);
+    *out++ = ' ';
+    return WriteDigits(out, static_cast<unsigned>(minutes % 60), 2);
 }
 
 bool startsWithB(const TSkupina& g) {
@@ -62,63 +67,139 @@ Heliographic packedToHeliographic(const Ephemeris& eph, std::uint16_t packed) {
 } // namespace
 
 std::string ExportTime(std::uint16_t time) {
-    const int minutes = (time / 100) * 60 + time % 100;
     char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d %02d", (minutes % MinutesPerDay) / 60, minutes % 60);
-    return buf;
+    return std::string(buf, writeExportTime(buf, time));
 }
 
-std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry) {
+namespace {
+
+// Room for a number written by writeNumber: a whole number below
+// WholeNumberLimit or, past it, printf's digits of the largest double.
+constexpr std::size_t NumberRoom = 320;
+
+// The most a line of SoubASCI.dat can take: its head and five numbers among
+// short fields.
+constexpr std::size_t LineHeadRoom = 64;
+constexpr std::size_t LineRoom = LineHeadRoom + 5 * NumberRoom + 32;
+
+// FormatNumber(value, pattern) for a pattern of zeros, written at `out`.
+char* writeNumber(char* out, double value, std::string_view zeros) {
+    if (std::fabs(value) < WholeNumberLimit)
+        return WriteWholeNumber(out, value, static_cast<int>(zeros.size()));
+    const std::string text = FormatNumber(value, zeros); // NaN, infinities, huge values
+    std::memcpy(out, text.data(), std::min(text.size(), NumberRoom));
+    return out + std::min(text.size(), NumberRoom);
+}
+
+// " 05" for 5.4, "-05" for -5.4: the pattern " 00;-00".
+char* writeLatitude(char* out, double lat) {
+    *out++ = lat < 0 ? '-' : ' ';
+    return writeNumber(out, lat < 0 ? -lat : lat, "00");
+}
+
+// "dd.mm.yyyy hh nn " of a record, as FormatDatum and ExportTime write them.
+std::size_t writeLineHead(char* out, const Date& d, std::uint16_t time) {
+    char* p = out;
+    if (d.day >= 0 && d.day < 100 && d.month >= 0 && d.month < 100 && d.year >= 0 &&
+        d.year < 10000) {
+        p = WriteDigits(p, static_cast<unsigned>(d.day), 2);
+        *p++ = '.';
+        p = WriteDigits(p, static_cast<unsigned>(d.month), 2);
+        *p++ = '.';
+        p = WriteDigits(p, static_cast<unsigned>(d.year), 4);
+    } else {
+        const std::string text = FormatDatum(d);
+        p = std::copy(text.begin(), text.end(), p);
+    }
+    *p++ = ' ';
+    p = writeExportTime(p, time);
+    *p++ = ' ';
+    return static_cast<std::size_t>(p - out);
+}
+
+// The records lie about 1.8 kB apart and a line reads a few bytes of each:
+// without a hint, every record costs a wait for memory. The memory of the
+// record a few ahead is asked for early: its counts and first groups.
+constexpr std::size_t PrefetchAhead = 4;
+void prefetchGroups(const TZaznam& z) {
+    const char* at = reinterpret_cast<const char*>(&z);
+    __builtin_prefetch(at);
+    const char* groups = reinterpret_cast<const char*>(&z.Skupiny[0]);
+    for (std::size_t line = 0; line < 4; ++line)
+        __builtin_prefetch(groups + 64 * line);
+}
+
+} // namespace
+
+// Every line is written straight into the buffer.
+TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry) {
     for (std::size_t i = 0; i < records.size(); ++i)
         if (!geometry.record(static_cast<int>(i) + 1).date)
             throw std::runtime_error("Záznam " + std::to_string(i + 1) + " má nečitelné datum \"" +
                                      records[i].Datum.text() + "\"");
-    std::string out = Utf8ToCp1250(AsciiHeader);
-    out += CrLf;
+    const std::string header = Utf8ToCp1250(AsciiHeader);
     std::size_t lines = 0;
     for (const TZaznam& z : records)
         lines += static_cast<std::size_t>(z.groupCount());
-    out.reserve(out.size() + lines * AsciiLineBytes);
+    // Lines wider than usual (large numbers) make the buffer grow.
+    TextBuffer out(header.size() + CrLf.size() + lines * AsciiLineBytes + LineRoom);
+    out.append(header);
+    out.append(CrLf);
     for (std::size_t i = 0; i < records.size(); ++i) {
         const TZaznam& z = records[i];
+        if (i + PrefetchAhead < records.size()) prefetchGroups(records[i + PrefetchAhead]);
         const RecordGeometry& rg = geometry.record(static_cast<int>(i) + 1);
         const Ephemeris& eph = *rg.ephemeris;
         const std::span<const Heliographic> positions = geometry.groups(static_cast<int>(i) + 1);
-        const std::string head = FormatDatum(*rg.date) + " " + ExportTime(z.Cas) + " ";
+        char head[LineHeadRoom] = {};
+        const std::size_t headSize = writeLineHead(head, *rg.date, z.Cas);
         for (int k = 0; k < z.groupCount(); ++k) {
             const TSkupina& g = z.Skupiny[k];
             const Heliographic& h = positions[static_cast<std::size_t>(k)];
-            out += head;
-            out += FormatNumber(g.CSk2, "00");
-            out += ' ';
-            out += g.Typ.empty() ? std::string_view("***") : g.Typ.raw();
-            out += ' ';
+            char* p = out.room(LineRoom);
+            // A fixed-size copy is a few moves; the head is shorter than that.
+            std::memcpy(p, head, sizeof head);
+            p += headSize;
+            p = WriteDigits(p, g.CSk2, 2);
+            *p++ = ' ';
+            const std::string_view typ = g.Typ.empty() ? std::string_view("***") : g.Typ.raw();
+            std::memcpy(p, typ.data(), 3); // both hold three bytes
+            p += typ.size();
+            *p++ = ' ';
             if (IsHemisphereMarker(g)) {
                 // Only its hemisphere is known: blank longitude and latitude.
-                out += "       ";
+                p = std::fill_n(p, 7, ' ');
             } else {
-                out += FormatNumber(h.Lon, "000");
-                out += ' ';
-                out += latitudeText(h.Lat);
+                p = writeNumber(p, h.Lon, "000");
+                *p++ = ' ';
+                p = writeLatitude(p, h.Lat);
             }
-            out += ' ';
-            out += FormatNumber(
-                static_cast<double>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)), "0000");
-            out += ' ';
+            *p++ = ' ';
+            // Never negative: both counts are unsigned.
+            p = WriteDigits(
+                p,
+                static_cast<unsigned long long>(RoundHalfEven(g.Plocha + g.MalS * SmallSpotArea)),
+                4);
+            *p++ = ' ';
             if (startsWithB(g) && g.Pomocna1 > 0) {
                 const Heliographic a = packedToHeliographic(eph, g.Pomocna1);
-                out += FormatNumber(a.Lon, "000");
-                out += ' ';
-                out += latitudeText(a.Lat);
-                out += ' ';
-                out += FormatNumber(g.Plo1, "0000");
+                p = writeNumber(p, a.Lon, "000");
+                *p++ = ' ';
+                p = writeLatitude(p, a.Lat);
+                *p++ = ' ';
+                p = WriteDigits(p, g.Plo1, 4);
             } else {
-                out.append(13, ' ');
+                p = std::fill_n(p, 13, ' ');
             }
-            out += CrLf;
+            p = std::copy(CrLf.begin(), CrLf.end(), p);
+            out.commit(p);
         }
     }
     return out;
+}
+
+std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry) {
+    return std::string(AsciiExportBuffer(records, geometry).view());
 }
 
 std::string FaculaePositionsText(std::span<const TZaznam> records) {
@@ -177,9 +258,9 @@ std::string AsciiExportText(std::span<const TZaznam> records) {
 
 std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
                                        const GeometryCache& geometry) {
-    const std::string text = AsciiExportText(records, geometry);
+    const TextBuffer text = AsciiExportBuffer(records, geometry);
     const std::filesystem::path path = dir.resolve(AsciiExportName);
-    WriteFileAtomic(path, text);
+    WriteFileAtomic(path, text.view());
     return path;
 }
 

@@ -9,6 +9,7 @@
 
 #include "records/geometry_cache.h"
 #include "records/record_layout.h"
+#include "text/text_buffer.h"
 
 namespace hk {
 
@@ -27,6 +28,8 @@ std::string ExportTime(std::uint16_t time);
 // positions come from the store's geometry cache. Throws std::runtime_error
 // with a Czech message naming the record when a date cannot be read.
 std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry);
+// The same text in a buffer of its own, which the file is written from.
+TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry);
 std::string AsciiExportText(std::span<const TZaznam> records);
 
 // The whole Polohy fakuli.csv: one line per record, the faculae fields by

@@ -102,9 +102,10 @@ class GeometryCache {
 
   private:
     // Computes the entries at the ascending `indices0` and appends their
-    // positions to the pools in that order.
+    // positions to the pools in that order; with the points too when asked
+    // (in the same walk over the records).
     void computeEntries(std::span<const TZaznam> records, std::span<const std::size_t> indices0,
-                        unsigned threads);
+                        unsigned threads, GeometryDetail detail);
     // Computes the points of the clean entries at the ascending `indices0`.
     void computePoints(std::span<const TZaznam> records, std::span<const std::size_t> indices0,
                        unsigned threads);

@@ -1,7 +1,6 @@
 #include "text/number_format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -34,24 +33,12 @@ std::string FormatNumber(double value, std::string_view pattern) {
         if (decPart[i] == '0') minDecimals = decimals;
     }
 
-    if (decimals == 0 && std::fabs(value) < 1e15) {
-        // A whole number: rounded to nearest, ties to even, like printf
-        // below, and written without going through printf (exports write
-        // hundreds of thousands of these).
-        const auto n = static_cast<unsigned long long>(std::nearbyint(std::fabs(value)));
-        char buf[24];
-        const std::size_t len =
-            static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf);
-        std::string_view digits(buf, len);
-        if (n == 0 && minInt == 0) digits = {};
-        std::string out;
-        out.reserve(prefix.size() + 1 + std::max(digits.size(), std::size_t(minInt)) +
-                    suffix.size());
-        out += prefix;
-        if (value < 0 && n != 0) out += '-';
-        if (static_cast<int>(digits.size()) < minInt)
-            out.append(static_cast<std::size_t>(minInt) - digits.size(), '0');
-        out += digits;
+    if (decimals == 0 && std::fabs(value) < WholeNumberLimit) {
+        std::string out(prefix);
+        const std::size_t at = out.size();
+        out.resize(at + static_cast<std::size_t>(std::max(minInt, 16)) + 1);
+        out.resize(static_cast<std::size_t>(WriteWholeNumber(out.data() + at, value, minInt) -
+                                            out.data()));
         out += suffix;
         return out;
     }
