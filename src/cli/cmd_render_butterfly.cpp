@@ -1,6 +1,5 @@
 // heliokres-cli render butterfly: the butterfly diagram as the window's
 // client area of the given size shows it at scroll position 0.
-#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -15,7 +14,6 @@
 #include "records/session.h"
 #include "records/startup.h"
 #include "render/butterfly.h"
-#include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
@@ -31,12 +29,9 @@ void writePicture(const std::filesystem::path& file, const ButterflyPicture& pic
             PrintButterflyPicture(painter, QRect(0, 0, pdf.width(), pdf.height()), picture);
         });
     } else {
-        QImage image(picture.clientWidth, picture.clientHeight, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            PaintButterflyPicture(painter, image.rect(), picture);
-        }
-        SaveImage(image, file, 90);
+        SavePictureImage(
+            file, QSize(picture.clientWidth, picture.clientHeight),
+            [&](QPainter& p, const QRect& r) { PaintButterflyPicture(p, r, picture); });
     }
 }
 

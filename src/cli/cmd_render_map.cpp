@@ -1,12 +1,10 @@
 // heliokres-cli render map: the synoptic map of a rotation (or its long,
 // high or two-map view) as the map window's client area of the given size
 // shows it.
-#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <filesystem>
-#include <functional>
 #include <ostream>
 #include <string>
 
@@ -24,7 +22,6 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "records/startup.h"
-#include "render/jpeg_writer.h"
 #include "render/map_picture_renderer.h"
 #include "render/synoptic_map_renderer.h"
 
@@ -42,32 +39,6 @@ MapView parseKind(const std::optional<std::string>& text) {
     if (*text == "corona-graph") return MapView::CoronaGraph;
     if (*text == "corona-butterfly") return MapView::CoronaButterfly;
     throw UsageError("--kind čeká single, long, high, two, corona-graph nebo corona-butterfly");
-}
-
-using Painter = std::function<void(QPainter&, const QRect&)>;
-
-// The client area's picture, as an image file or on one landscape page
-// scaled to fit.
-void writePicture(const std::filesystem::path& file, QSize client, const Painter& paint) {
-    if (IsPdf(file)) {
-        WritePdf(file, QStringLiteral("Mapa"), [&](QPdfWriter& pdf) {
-            pdf.setPageOrientation(QPageLayout::Landscape);
-            pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-            QPainter p(&pdf);
-            const QRect page = p.viewport();
-            const double m = std::min(double(page.width()) / client.width(),
-                                      double(page.height()) / client.height());
-            p.scale(m, m);
-            paint(p, QRect(QPoint(0, 0), client));
-        });
-        return;
-    }
-    QImage image(client, QImage::Format_RGB32);
-    {
-        QPainter p(&image);
-        paint(p, image.rect());
-    }
-    SaveImage(image, file, 90);
 }
 
 } // namespace
@@ -160,8 +131,9 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == MapView::CoronaGraph && !picture.coronaGraph.present)
         err << "Tabulka korony nemá den " << FormatDatum(MapRotationDates(R).startDate)
             << ", začátek rotace " << R << "\n";
-    writePicture(file, client,
-                 [&](QPainter& p, const QRect& area) { PaintMapPicture(p, area, picture); });
+    SavePicture(
+        file, client, [&](QPainter& p, const QRect& area) { PaintMapPicture(p, area, picture); },
+        QStringLiteral("Mapa"));
     out << file << "\n";
     if (files.data) out << *files.data << "\n";
     return 0;

@@ -2,7 +2,6 @@
 // monthly protocol or the SIDC certificate as the results window shows and
 // prints it, as a picture (PNG, JPEG, BMP) or a one-page PDF; --window WxH:
 // as the window's client area of that size shows it.
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -14,7 +13,6 @@
 #include "cli/commands.h"
 #include "cli/gui_application.h"
 #include "records/session.h"
-#include "render/jpeg_writer.h"
 #include "render/protocol.h"
 #include "results/choose_month.h"
 #include "results/protocol_scene.h"
@@ -48,12 +46,8 @@ void writePdf(const std::filesystem::path& file, const ProtocolPicture& picture)
 }
 
 void writeImage(const std::filesystem::path& file, const ProtocolPicture& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        PaintProtocolPicture(painter, image.rect(), picture);
-    }
-    SaveImage(image, file, 90);
+    SavePictureImage(file, QSize(picture.width, picture.height),
+                     [&](QPainter& p, const QRect& r) { PaintProtocolPicture(p, r, picture); });
 }
 
 } // namespace

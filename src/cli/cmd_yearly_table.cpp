@@ -2,7 +2,6 @@
 // the yearly table of disk-centre coordinates as text lines, as a picture of
 // one page (PNG, JPEG, BMP; --window: as the window's client area of that
 // size shows it) or as a PDF of the pages.
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -15,7 +14,6 @@
 #include "drawing/coordinate_table.h"
 #include "drawing/coordinate_table_scene.h"
 #include "render/coordinate_table_renderer.h"
-#include "render/jpeg_writer.h"
 
 namespace hk::cli {
 
@@ -40,12 +38,9 @@ void writePdf(const std::filesystem::path& file, const CoordinateYear& table,
 }
 
 void writeImage(const std::filesystem::path& file, const CoordinateTablePicture& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        PaintCoordinateTablePicture(painter, image.rect(), picture);
-    }
-    SaveImage(image, file, 90);
+    SavePictureImage(file, QSize(picture.width, picture.height), [&](QPainter& p, const QRect& r) {
+        PaintCoordinateTablePicture(p, r, picture);
+    });
 }
 
 } // namespace

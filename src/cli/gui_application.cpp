@@ -54,6 +54,10 @@ void SavePicture(const std::filesystem::path& file, QSize size, const PicturePai
         });
         return;
     }
+    SavePictureImage(file, size, paint);
+}
+
+void SavePictureImage(const std::filesystem::path& file, QSize size, const PicturePainter& paint) {
     QImage image(size, QImage::Format_RGB32);
     {
         QPainter p(&image);

@@ -43,5 +43,8 @@ void WritePdf(const std::filesystem::path& file, const QString& title,
 using PicturePainter = std::function<void(QPainter&, const QRect&)>;
 void SavePicture(const std::filesystem::path& file, QSize size, const PicturePainter& paint,
                  const QString& title = QString(), bool portrait = false);
+// The image half of SavePicture, for pictures whose PDF is printed by a
+// painter of its own: PNG, JPEG or BMP by the extension.
+void SavePictureImage(const std::filesystem::path& file, QSize size, const PicturePainter& paint);
 
 } // namespace hk::cli

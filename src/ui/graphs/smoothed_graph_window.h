@@ -27,7 +27,6 @@ class QLabel;
 
 namespace hk {
 
-class MainWindow;
 class PictureCanvas;
 
 // Connects "&Vyhlazovací", the two asymmetry commands and `provyhlazovaci`.
