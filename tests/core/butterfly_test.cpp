@@ -13,6 +13,7 @@
 #include "graphs/corona.h"
 #include "graphs/magn_dat.h"
 #include "graphs/supplementary_data.h"
+#include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "records/session.h"
@@ -236,6 +237,10 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     EXPECT_EQ(std::vector<int>(
                   {back.cell(1719, 72, 10), back.cell(1720, 72, 10), back.cell(1721, 72, 10)}),
               std::vector<int>({0xB0, 0, 0}));
+    // The file of a store whose last rotation is the first block's.
+    TempDir dir;
+    WriteFileAtomic(dir.path() / "magn.dat", std::string(MagnBlockBytes, '\x10'));
+    EXPECT_EQ(MagnDatCells::read(dir.path() / "magn.dat", 1).cell(MagnFirstRotation, 5, 5), 0x10);
 }
 
 // Every group numbered 1: each rotation takes that group once at most, and

@@ -205,6 +205,7 @@ TEST(Smoothed, BrusselsMonthlyMeansOnTheRecordsAxis) {
     ASSERT_FALSE(b.t.empty());
     EXPECT_EQ(b.t.front(), 7 - 12); // July 2009 on the axis of 2010
     EXPECT_EQ(b.M24.front(), 24 * 10);
+    EXPECT_EQ(b.t.back(), 6); // June 2010, six months before the last December
 }
 
 // Lines of SIDC\Plochy.txt and SIDC\tok-10cm.txt as the start-up reads them.
@@ -317,6 +318,8 @@ TEST(PictureData, NumbersWithoutTrailingZerosOrANegativeZero) {
                                           PictureNumber(-0.125), PictureNumber(-0.0004),
                                           PictureNumber(-1)};
     EXPECT_EQ(got, std::vector<std::string>({"152.8", "3", "-0.125", "0", "-1"}));
+    const PictureData d{"měsíc", {"a", "b,c"}, {{"2024-06", {std::nullopt, 2.25}}}};
+    EXPECT_EQ(PictureDataCsv(d), "měsíc,a,\"b,c\"\n2024-06,,2.25\n");
 }
 
 } // namespace

@@ -645,6 +645,9 @@ TEST(StationData, PopisNovReplacesItsLinesOnly) {
     EXPECT_EQ(d.row(3), "popis 3");
     EXPECT_EQ(d.row(4), "soubor 4");
     EXPECT_EQ(d.row(13), "soubor 13");
+    // The line break that ends the last line starts no empty line.
+    writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\n");
+    EXPECT_EQ(ReadStationData(ProgramDir(tmp.path())).row(2), "soubor 2");
 }
 
 } // namespace

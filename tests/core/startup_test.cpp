@@ -150,6 +150,12 @@ TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
     // A file saved with a byte-order mark reads as without it.
     const std::string bom = "\xEF\xBB\xBF";
     EXPECT_EQ(ParseSilsoDaily(bom + "2003;01;01;2003.001;1;1;1\n", 2027).days, 1);
+    // The text version separates its fields by spaces and tabs.
+    EXPECT_EQ(
+        ParseSilsoDaily("2003 01 01 2003.001\t 4   2   2\n", 2027).files.at(2003).substr(0, 32),
+        "2003 01 01 2003.001  4   2   2\r\n");
+    // A file of comments only is one bad line, not more.
+    EXPECT_EQ(ParseSilsoDaily("# komentář\n", 2027).badLineCount, 1);
 }
 
 TEST(OutsideTables, AreasAndFluxByColumns) {
