@@ -104,12 +104,16 @@ TEST(FaculaeMerge, AddsNewDatesAndReplacesDifferingFields) {
 }
 
 TEST(FaculaeMerge, PrefersTheRecordOfTheSameTime) {
-    std::vector<TZaznam> store = {Record("01.03.2014", 1400)};
-    std::vector<TZaznam> other = {Record("01.03.2014", 800), Record("01.03.2014", 1400)};
+    // Without one of the same time the first of the date gives the field,
+    // also on the first day the date serials count from.
+    std::vector<TZaznam> store = {Record("01.03.2014", 1400), Record("30.12.1899", 1400)};
+    std::vector<TZaznam> other = {Record("01.03.2014", 800), Record("01.03.2014", 1400),
+                                  Record("30.12.1899", 800)};
     AddField(other[0], fieldA);
     AddField(other[1], fieldB);
+    AddField(other[2], fieldA);
     const FaculaeMergeResult r = MergeFaculae(store, other);
-    ASSERT_EQ(r.changed.size(), 1u);
+    ASSERT_EQ(r.changed.size(), 2u);
     EXPECT_EQ(r.changed[0].second.Skupiny[0].Fakule[0], PackPosition(100, 40));
     EXPECT_TRUE(r.added.empty());
 }
