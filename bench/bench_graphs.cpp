@@ -7,7 +7,7 @@
 // graph; set against an empty walk over the records.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include "gui_benchmark_main.h"
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -149,13 +149,9 @@ BENCHMARK(BM_ComputeAsymmetry)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    records(); // the data set is built before the timings
-    cache();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The data set is built before the timings.
+    return RunGuiBenchmarks(argc, argv, [] {
+        records();
+        cache();
+    });
 }

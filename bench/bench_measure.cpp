@@ -5,7 +5,7 @@
 // never do; and the disk finder on the same scan.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include "gui_benchmark_main.h"
 #include <QImage>
 #include <QPainter>
 
@@ -95,11 +95,5 @@ static void BM_FindDisk(benchmark::State& state) {
 BENCHMARK(BM_FindDisk)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }

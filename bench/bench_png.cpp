@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include <QGuiApplication>
+#include "gui_benchmark_main.h"
 #include <QImage>
 #include <QPainter>
 
@@ -76,11 +76,5 @@ static void BM_EncodePng(benchmark::State& state) {
 BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <vector>
 
-#include <QGuiApplication>
+#include "gui_benchmark_main.h"
 #include <QImage>
 #include <QPainter>
 
@@ -119,11 +119,5 @@ static void BM_RecountFaculae15000(benchmark::State& state) {
 BENCHMARK(BM_RecountFaculae15000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }
