@@ -157,14 +157,15 @@ PictureFiles TakePictureFiles(Args& args) {
     return f;
 }
 
-std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height) {
+std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height,
+                              const char* option) {
     if (!text) return {width, height};
     const std::size_t x = text->find('x');
     if (x == std::string::npos)
-        throw UsageError("--size čeká ŠÍŘKAxVÝŠKA, např. " + std::to_string(width) + "x" +
-                         std::to_string(height));
-    return {ParseInt(text->substr(0, x), "--size", 200, 8000),
-            ParseInt(text->substr(x + 1), "--size", 200, 8000)};
+        throw UsageError(std::string(option) + " čeká ŠÍŘKAxVÝŠKA, např. " + std::to_string(width) +
+                         "x" + std::to_string(height));
+    return {ParseInt(text->substr(0, x), option, 200, 8000),
+            ParseInt(text->substr(x + 1), option, 200, 8000)};
 }
 
 } // namespace hk::cli

@@ -112,8 +112,10 @@ struct PictureFiles {
     std::optional<std::string> data;
 };
 PictureFiles TakePictureFiles(Args& args);
-// The width and height of --size "WxH", each 200..8000 (the default size
-// without the option); UsageError naming the default otherwise.
-std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height);
+// The width and height of "WxH" given to `option` (--size or --window),
+// each 200..8000 (the default size without the option); UsageError naming
+// the option and the default otherwise.
+std::pair<int, int> ParseSize(const std::optional<std::string>& text, int width, int height,
+                              const char* option = "--size");
 
 } // namespace hk::cli

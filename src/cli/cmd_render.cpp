@@ -65,7 +65,7 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (window) {
         // The picture as the drawing window's client area of that size shows it.
         if (width) throw UsageError("--window nepatří k --width");
-        const auto [w, h] = ParseSize(window, 800, 800);
+        const auto [w, h] = ParseSize(window, 800, 800, "--window");
         scene.width = w;
         scene.height = h;
     } else {

@@ -100,7 +100,7 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
         // The picture as the window's client area of that size shows it at
         // scroll position 0.
         if (size) throw UsageError("--window nepatří k --size");
-        const auto [width, height] = ParseSize(window, 800, 800);
+        const auto [width, height] = ParseSize(window, 800, 800, "--window");
         scene.clientWidth = width;
         scene.clientHeight = height;
     } else {
@@ -178,7 +178,7 @@ int RunRenderSmoothed(const Args& argsIn, std::ostream& out, std::ostream& err) 
     if (window) {
         // The picture as the window's client area of that size shows it at
         // scroll position 0, at the window's zoom.
-        const auto [width, height] = ParseSize(window, 800, 600);
+        const auto [width, height] = ParseSize(window, 800, 600, "--window");
         scene.clientWidth = width;
         scene.clientHeight = height;
     } else {
@@ -247,7 +247,7 @@ int RunRenderAsymmetry(const Args& argsIn, std::ostream& out, std::ostream& err)
     if (window) {
         // The picture as the window's client area of that size shows it at
         // scroll position 0.
-        const auto [width, height] = ParseSize(window, 600, 600);
+        const auto [width, height] = ParseSize(window, 600, 600, "--window");
         scene.clientWidth = width;
         scene.clientHeight = height;
     } else {

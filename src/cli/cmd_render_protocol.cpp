@@ -70,7 +70,8 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
     ProtocolScene scene;
     scene.kind = sidc ? ProtocolKind::Sidc : ProtocolKind::Own;
     if (widthText) scene.formWidth = parseWidth(*widthText);
-    if (window) std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 1200, 820);
+    if (window)
+        std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 1200, 820, "--window");
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);

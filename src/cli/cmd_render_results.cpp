@@ -63,7 +63,8 @@ int RunRenderObservers(const Args& argsIn, std::ostream& out, std::ostream& err)
     ExpectProgramDirectory(args);
     if (window && files.out && IsPdf(*files.out)) throw UsageError("--window nepatří k PDF");
     ObserverListScene scene;
-    if (window) std::tie(scene.roomWidth, scene.roomHeight) = ParseSize(window, 1200, 820);
+    if (window)
+        std::tie(scene.roomWidth, scene.roomHeight) = ParseSize(window, 1200, 820, "--window");
 
     Session session(ExistingProgramDirectory(args[0]));
     LoadRecords(session, err);
@@ -90,7 +91,7 @@ int RunRenderSpotless(const Args& argsIn, std::ostream& out, std::ostream& err) 
     if (window && pdf) throw UsageError("--window nepatří k PDF");
     const int year = ParseInt(args[1], "roku", SpotlessYearFrom, SpotlessYearTo);
     SpotlessDaysScene scene = SpotlessDaysPrintScene(year);
-    if (!pdf) std::tie(scene.width, scene.height) = ParseSize(window, 1200, 820);
+    if (!pdf) std::tie(scene.width, scene.height) = ParseSize(window, 1200, 820, "--window");
 
     Session session(ExistingProgramDirectory(args[0]));
     // The window draws the calendar at the program's size setting, which

@@ -74,7 +74,7 @@ int RunYearlyTable(const Args& argsIn, std::ostream& out, std::ostream&) {
     if (window) {
         // What the window opened with a client area of that size shows at
         // its top.
-        std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 900, 1000);
+        std::tie(scene.clientWidth, scene.clientHeight) = ParseSize(window, 900, 1000, "--window");
         scene.scale = CoordinateTableOpeningScale(scene.clientWidth);
     }
     const CoordinateTablePicture picture = BuildCoordinateTablePicture(scene);
