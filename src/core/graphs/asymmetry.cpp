@@ -4,10 +4,10 @@
 #include <cmath>
 #include <optional>
 
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
 #include "results/period_table.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "text/number_format.h"
 
 namespace hk {

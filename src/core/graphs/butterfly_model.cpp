@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
 
 namespace hk {
@@ -39,20 +40,6 @@ std::vector<std::uint32_t> StableOrder(const std::vector<int>& keys) {
     for (std::uint32_t i = 0; i < keys.size(); ++i)
         order[next[static_cast<std::size_t>(keys[i] - from)]++] = i;
     return order;
-}
-
-// The records lie about 1.8 kB apart and the model reads a few bytes of
-// each: the memory of the record a few ahead is asked for early (its
-// counts and special mark, and its first groups), so that the walk does not
-// wait for memory at every record.
-constexpr std::size_t PrefetchAhead = 4;
-void prefetchRecord(const TZaznam& z) {
-    const char* at = reinterpret_cast<const char*>(&z);
-    for (std::size_t line = 0; line < 2; ++line)
-        __builtin_prefetch(at + 64 * line);
-    const char* groups = reinterpret_cast<const char*>(&z.Skupiny[0]);
-    for (std::size_t line = 0; line < 4; ++line)
-        __builtin_prefetch(groups + 64 * line);
 }
 
 } // namespace
@@ -131,8 +118,7 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     m.faculae.reserve(fieldCount);
     for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
         const TZaznam& z = records[std::size_t(k - 1)];
-        if (std::size_t(k - 1) + PrefetchAhead < records.size())
-            prefetchRecord(records[std::size_t(k - 1) + PrefetchAhead]);
+        PrefetchAhead(records, std::size_t(k - 1), 4);
         if (IsSpecialRecord(z)) continue;
         const RecordGeometry& rg = g.record(k);
         if (!rg.ephemeris) continue;

@@ -7,10 +7,10 @@
 #include <tuple>
 
 #include "geometry/calendar.h"
+#include "records/record_prefetch.h"
 #include "results/intersol_counts.h"
 #include "results/period_table.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 
 namespace hk {
 

@@ -10,6 +10,7 @@
 #include "io/atomic_file.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "text/encoding.h"
 #include "text/number_format.h"
 #include "text/text_buffer.h"
@@ -117,18 +118,6 @@ std::size_t writeLineHead(char* out, const Date& d, std::uint16_t time) {
     return static_cast<std::size_t>(p - out);
 }
 
-// The records lie about 1.8 kB apart and a line reads a few bytes of each:
-// without a hint, every record costs a wait for memory. The memory of the
-// record a few ahead is asked for early: its counts and first groups.
-constexpr std::size_t PrefetchAhead = 4;
-void prefetchGroups(const TZaznam& z) {
-    const char* at = reinterpret_cast<const char*>(&z);
-    __builtin_prefetch(at);
-    const char* groups = reinterpret_cast<const char*>(&z.Skupiny[0]);
-    for (std::size_t line = 0; line < 4; ++line)
-        __builtin_prefetch(groups + 64 * line);
-}
-
 } // namespace
 
 // Every line is written straight into the buffer.
@@ -147,7 +136,7 @@ TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCac
     out.append(CrLf);
     for (std::size_t i = 0; i < records.size(); ++i) {
         const TZaznam& z = records[i];
-        if (i + PrefetchAhead < records.size()) prefetchGroups(records[i + PrefetchAhead]);
+        PrefetchAhead(records, i, 4);
         const RecordGeometry& rg = geometry.record(static_cast<int>(i) + 1);
         const Ephemeris& eph = *rg.ephemeris;
         const std::span<const Heliographic> positions = geometry.groups(static_cast<int>(i) + 1);

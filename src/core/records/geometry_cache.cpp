@@ -93,6 +93,17 @@ void PrefetchPackedPoints(const TZaznam& z, const RecordGeometry& g) {
         __builtin_prefetch(at);
 }
 
+// Grows a pool of positions to `end` entries. A whole build fills a fresh
+// pool: huge pages spare most of its page faults. Later refreshes grow the
+// pool as vectors grow.
+template <class T> void growPool(std::vector<T>& pool, std::size_t end) {
+    if (pool.empty()) {
+        pool.reserve(end);
+        AdviseHugePages(pool.data(), pool.capacity() * sizeof(T));
+    }
+    pool.resize(end);
+}
+
 // Runs `work(part)` over contiguous runs of `indices0`, on `threads` threads
 // (0: the machine's cores, one thread for a small job). Every run ends before
 // the first failure is thrown on.
@@ -223,18 +234,8 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
         }
     }
     try {
-        // A whole build fills a fresh pool: huge pages spare most of its page
-        // faults. Later refreshes grow the pool as vectors grow.
-        if (groupPool_.empty()) {
-            groupPool_.reserve(groupsEnd);
-            AdviseHugePages(groupPool_.data(), groupPool_.capacity() * sizeof(Heliographic));
-        }
-        groupPool_.resize(groupsEnd);
-        if (withPoints && pointPool_.empty()) {
-            pointPool_.reserve(pointsEnd);
-            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
-        }
-        pointPool_.resize(pointsEnd);
+        growPool(groupPool_, groupsEnd);
+        if (withPoints) growPool(pointPool_, pointsEnd);
         RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
             for (std::size_t n = 0; n < part.size(); ++n) {
                 if (withPoints && n + PrefetchAhead < part.size()) {
@@ -272,11 +273,7 @@ void GeometryCache::computePoints(std::span<const TZaznam> records,
         pointsEnd += PointCount(g.groups, g.faculaeFields);
     }
     try {
-        if (pointPool_.empty()) {
-            pointPool_.reserve(pointsEnd);
-            AdviseHugePages(pointPool_.data(), pointPool_.capacity() * sizeof(HelioPoint));
-        }
-        pointPool_.resize(pointsEnd);
+        growPool(pointPool_, pointsEnd);
         RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
             for (std::size_t n = 0; n < part.size(); ++n) {
                 if (n + PrefetchAhead < part.size()) {

@@ -1,8 +1,8 @@
 #include "results/choose_month.h"
 
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 
 namespace hk {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
-#include "results/record_prefetch.h"
 
 namespace hk {
 

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "text/number_format.h"
 
 namespace hk {

@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 
 namespace hk {
 

@@ -6,8 +6,8 @@
 
 #include "records/program_dir.h"
 
+#include "records/record_prefetch.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "results/report_text.h"
 #include "text/encoding.h"
 

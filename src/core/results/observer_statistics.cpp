@@ -4,8 +4,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "records/record_prefetch.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "results/report_text.h"
 #include "text/encoding.h"
 

@@ -33,9 +33,9 @@
 #include <cstdio>
 
 #include "geometry/calendar.h"
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
 

@@ -1,7 +1,7 @@
 #include "results/record_date.h"
 
 #include "records/record.h"
-#include "results/record_prefetch.h"
+#include "records/record_prefetch.h"
 
 namespace hk {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
-#include "results/record_prefetch.h"
 
 #include "records/record.h"
 #include "text/number_format.h"

@@ -5,10 +5,10 @@
 #include <cstddef>
 
 #include "records/record.h"
+#include "records/record_prefetch.h"
 #include "results/month_sums.h"
 #include "results/period_table.h"
 #include "results/record_date.h"
-#include "results/record_prefetch.h"
 #include "results/report_text.h"
 
 namespace hk {
