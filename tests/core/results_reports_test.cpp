@@ -164,15 +164,16 @@ TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
               std::string::npos);
 }
 
-TEST(OwnReport, BasicFile) {
+TEST(OwnReport, BasicAndExtendedFiles) {
     const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
     EXPECT_EQ(r.basic.folder, "Vlastni");
-    EXPECT_EQ(r.basic.name, "VL-02_2001.Txt");
-    std::string expected =
+    EXPECT_EQ(r.basic.name + "|" + r.extended.name, "VL-02_2001.Txt|VLR-02_2001.Txt");
+    const std::string head =
         crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
-              "Přístroj :      Refractor80 / 1200 / 25", "",
-              "den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc     fc"
-              "    rc      F     p     O     Q "});
+              "Přístroj :      Refractor80 / 1200 / 25", ""});
+    std::string expected =
+        head + crlf({"den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc"
+                     "     fc    rc      F     p     O     Q "});
     expected += dayLines(28,
                          {{5, "05   07:05  004   003   001   0014   0012   0002   0054   "
                               "0042   0012   001   0003   0013    002   03    02    02"},
@@ -188,16 +189,10 @@ TEST(OwnReport, BasicFile) {
                       "00.3  001.0  004.3"
                       "   00.7  1.3   1.0   3.0"});
     EXPECT_EQ(r.basic.text, expected);
-}
 
-TEST(OwnReport, ExtendedFile) {
-    const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
-    EXPECT_EQ(r.extended.name, "VLR-02_2001.Txt");
-    std::string expected =
-        crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
-              "Přístroj :      Refractor80 / 1200 / 25", "",
-              "den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj     pl"
-              "    pls    plj     pk    pks    pkj  "});
+    expected =
+        head + crlf({"den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj"
+                     "     pl    pls    plj     pk    pks    pkj  "});
     // Areas 100, 40, 20 and 10 at 0.4 of the radius are 55, 22, 11 and 5 corrected.
     expected +=
         dayLines(28,
@@ -490,13 +485,6 @@ TZaznam drawing(const char* date, std::uint16_t time, int gS, int fS, int gJ, in
     return z;
 }
 
-StationData station() {
-    StationData o;
-    o.row(1) = "Hvězdárna Úpice";
-    o.row(5) = "25";
-    return o;
-}
-
 // March 2001: drawings on the 3rd and two on the 17th, framed by February and
 // April.
 std::vector<TZaznam> march() {
@@ -514,7 +502,7 @@ TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
                                      {"10.02.2000", 29},
                                      {"10.02.2001", 28}}) {
         const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
-        const ProtocolData data = BuildProtocolData(records, 0, station());
+        const ProtocolData data = BuildProtocolData(records, 0, stationData());
         EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;
         EXPECT_EQ(data.days.back().day, days) << date;
         EXPECT_EQ(data.observedDays, 1) << date;
@@ -522,7 +510,7 @@ TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
 }
 
 TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
+    const ProtocolData data = BuildProtocolData(march(), 1, stationData());
     EXPECT_EQ(std::tuple(data.year, data.month, data.firstRecord), std::tuple(2001, 3, 1u));
     const ProtocolDay& d17 = data.days[16];
     EXPECT_TRUE(d17.observed);
@@ -538,13 +526,11 @@ TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     EXPECT_EQ(data.sums, (std::array<long, ProtocolValueColumns>{6, 19, 79, 67, 12, 10, 3}));
     EXPECT_EQ(std::pair(data.mean(ProtocolColumn::R), data.mean(ProtocolColumn::Q)),
               std::pair(39.5, 1.5));
-    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna Úpice|25");
-}
-
-TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
-    const ProtocolData data = BuildProtocolData(march(), 99, station());
-    EXPECT_TRUE(data.days.empty());
-    EXPECT_EQ(data.mean(ProtocolColumn::g), 0.0);
+    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna v Testově|25");
+    // A first record outside the store gives no days.
+    const ProtocolData none = BuildProtocolData(march(), 99, stationData());
+    EXPECT_TRUE(none.days.empty());
+    EXPECT_EQ(none.mean(ProtocolColumn::g), 0.0);
 }
 
 TEST(ProtocolData, TimeAndMonthTexts) {
@@ -600,54 +586,41 @@ TEST(StationData, ConfirmedTableWrittenAndReadBack) {
 
     WriteStationData(dir, d);
     const std::string bytes = ReadWholeFile(tmp.path() / "Obecdata.dat");
-    EXPECT_EQ(bytes, std::string(50, 'x') + "\r\n\xF8\xE1"
-                                            "dek 2\r\n\xF8\xE1"
-                                            "dek 3\r\n\xF8\xE1"
-                                            "dek 4\r\n"
-                                            "\xF8\xE1"
-                                            "dek 5\r\nrezerva ze souboru\r\n\xF8\xE1"
-                                            "dek 7\r\n\xF8\xE1"
-                                            "dek 8\r\n"
-                                            "\xF8\xE1"
-                                            "dek 9\r\n\xF8\xE1"
-                                            "dek 10\r\n\xF8\xE1"
-                                            "dek 11\r\n007\r\n\xF8\xE1"
-                                            "dek 13\r\n\r\n");
+    // In Windows-1250 ("\370\341" is "řá"), row 6 as it was, row 14 left empty.
+    std::string expected = std::string(50, 'x') + "\r\n";
+    for (int k = 2; k <= 13; ++k)
+        expected += (k == 6    ? "rezerva ze souboru"
+                     : k == 12 ? "007"
+                               : "\370\341dek " + std::to_string(k)) +
+                    "\r\n";
+    EXPECT_EQ(bytes, expected + "\r\n");
 
     const StationData back = ReadStationData(dir);
     EXPECT_TRUE(back.stationDataGiven);
     EXPECT_EQ(back.lines, d.lines);
 }
 
-TEST(StationData, ReadingTakes13LinesCutTo50) {
+TEST(StationData, ReadingTakes13LinesCutTo50AndPopisNovReplacesItsLinesOnly) {
     TempDir tmp;
+    const ProgramDir dir(tmp.path());
     std::string text;
     for (int k = 1; k <= 15; ++k)
         text += (k == 3 ? std::string(70, 'a') : "line " + std::to_string(k)) + "\n";
     writeBytes(tmp.path() / "OBECDATA.DAT", text);
-    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    const StationData d = ReadStationData(dir);
     EXPECT_TRUE(d.stationDataGiven);
     EXPECT_EQ(d.row(3), std::string(50, 'a'));
     EXPECT_EQ(d.row(13), "line 13");
     EXPECT_EQ(d.row(14), "");
     EXPECT_FALSE(ReadStationData(ProgramDir(tmp.path() / "missing")).stationDataGiven);
-}
 
-TEST(StationData, PopisNovReplacesItsLinesOnly) {
-    TempDir tmp;
-    std::string text;
-    for (int k = 1; k <= 13; ++k)
-        text += "soubor " + std::to_string(k) + "\r\n";
-    writeBytes(tmp.path() / "Obecdata.dat", text);
     writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
-    const StationData d = ReadStationData(ProgramDir(tmp.path()));
-    EXPECT_EQ(d.row(1), "popis 1");
-    EXPECT_EQ(d.row(3), "popis 3");
-    EXPECT_EQ(d.row(4), "soubor 4");
-    EXPECT_EQ(d.row(13), "soubor 13");
+    const StationData p = ReadStationData(dir);
+    EXPECT_EQ(p.row(1) + "|" + p.row(3) + "|" + p.row(4) + "|" + p.row(13),
+              "popis 1|popis 3|line 4|line 13");
     // The line break that ends the last line starts no empty line.
     writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\n");
-    EXPECT_EQ(ReadStationData(ProgramDir(tmp.path())).row(2), "soubor 2");
+    EXPECT_EQ(ReadStationData(dir).row(2), "line 2");
 }
 
 } // namespace
