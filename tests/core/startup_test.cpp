@@ -87,7 +87,7 @@ std::vector<int> dayValues(const DailySeries& s, const Date& d) {
     return {s.value(d, 0), s.value(d, 1), s.value(d, 2), s.value(d, 3)};
 }
 
-TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEnd) {
+TEST(DailySeries, ThreeValuesPerDayOrOneUnreadableCountedShortFilesStopAtTheirEnd) {
     DailySeries s;
     ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
     EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
@@ -95,6 +95,14 @@ TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEn
     EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
     EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
     EXPECT_EQ(s.unreadableValues, 0);
+    // Text where a value stands reads as zero and is counted.
+    DailySeries bad;
+    std::string damaged = yearFile(2003, 50, 25, 25);
+    damaged.replace(19, 3, "abc");
+    ParseDailySeriesFile(damaged, 2003, bad);
+    EXPECT_EQ(std::vector<int>({bad.value({2003, 1, 1}, 0), bad.value({2003, 1, 2}, 0)}),
+              std::vector<int>({0, 50}));
+    EXPECT_EQ(bad.unreadableValues, 1);
 
     DailySeries one;
     std::string bytes;
@@ -121,16 +129,6 @@ TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
                                 s.value({1984, 3, 1}, 0), s.value({1984, 12, 31}, 2)}),
               std::vector<int>({11, 0, 33, 13}));
     EXPECT_TRUE(ReadDailySeries(dir.path() / "nothing", 2026).empty());
-}
-
-TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
-    DailySeries s;
-    std::string bytes = yearFile(2003, 50, 25, 25);
-    bytes.replace(19, 3, "abc");
-    ParseDailySeriesFile(bytes, 2003, s);
-    EXPECT_EQ(std::vector<int>({s.value({2003, 1, 1}, 0), s.value({2003, 1, 2}, 0)}),
-              std::vector<int>({0, 50}));
-    EXPECT_EQ(s.unreadableValues, 1);
 }
 
 TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
