@@ -90,15 +90,7 @@ TEST(MeasuredStatistics, MonthlyMeansByHemisphere) {
     }
 }
 
-TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) {
-    // An ordinary drawing whose first group was entered as "s" is one
-    // drawing of the north, not two.
-    TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
-    std::vector<TZaznam> records{Marker(z, true)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 1.00");
-}
-
-TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
+TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonthsUndatedNowhere) {
     // Two drawings stay in the order they were entered until a third is stored.
     std::vector<TZaznam> records{Souhrn("02.03.2001", 800, {1, 0, 0, 0, 0, 0, 0, 0}, {}),
                                  Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
@@ -106,6 +98,9 @@ TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
     ASSERT_EQ(g.rowCount(), 5u);
     EXPECT_EQ(g.cells[1][0] + "|" + g.cells[1][1] + "|" + g.cells[2][1] + "|" + g.cells[3][1],
               "01.2001| 3.00|| 1.00");
+    // No readable record: the header only.
+    records = {Record("", 0), Record("31.02.2001", 0)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 TEST(DrawingDates, AsTheGeneralReader) {
@@ -114,11 +109,6 @@ TEST(DrawingDates, AsTheGeneralReader) {
         const TZaznam z = Record(date, 800);
         EXPECT_EQ(DrawingDate(z), RecordDate(z)) << date;
     }
-}
-
-TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
-    std::vector<TZaznam> records{Record("", 0), Record("31.02.2001", 0)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 TEST(AccumulateMonth, WhichSumsADrawingReaches) {
@@ -195,7 +185,7 @@ TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
     EXPECT_EQ(g.cells[7][6] + "|" + g.cells[8][6], "0.05|0.00"); // RB: 5 / (24 * 4)
 }
 
-TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
+TEST(HemisphereMeans, MeasuredCountsEachDrawingOfTheHemisphereOnceSmoothedDividesByAll) {
     // One ordinary drawing of 2 northern groups and one special drawing
     // without a marker: the measured north mean is 2 (over the one drawing
     // that counts), the smoothed table's stored mean is 10, that is 1 (over
@@ -209,6 +199,11 @@ TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
     EXPECT_EQ(
         std::pair(m.months[0][0], BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0]),
         std::pair(10, 30));
+    // An ordinary drawing whose first group was entered as "s" is one
+    // drawing of the north, not two.
+    TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
+    records = {Marker(z, true)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 1.00");
 }
 
 TEST(SmoothedStatistics, FewerThanFourteenDrawingsOr401DaysBuildNoTable) {
@@ -285,11 +280,6 @@ TEST(CsvCell, RightAlignedInSevenAndCut) {
         EXPECT_EQ(StatisticsCsvCell(cell), expected) << cell;
 }
 
-TEST(CsvName, ByTableAndHemisphere) {
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
-}
-
 std::vector<std::vector<std::string>> Grid(std::size_t columns, std::size_t rows) {
     std::vector<std::vector<std::string>> cells(rows, std::vector<std::string>(columns));
     for (std::size_t r = 0; r < rows; ++r)
@@ -330,7 +320,9 @@ TEST(CsvText, LinesEndWithCrLfAndShortRowsAreCompleted) {
     EXPECT_EQ(StatisticsCsvText({}, 1), "");
 }
 
-TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
+TEST(CsvFile, NamedByTableAndHemisphereWrittenIntoCsvFolderReplacedOrRefused) {
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
     TempDir tmp;
     const ProgramDir dir(tmp.path());
     const auto path = WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"a", "b"}});
@@ -342,15 +334,13 @@ TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
                             std::filesystem::directory_iterator()),
               1);
-}
-
-TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
-    TempDir tmp;
-    // A file where the folder should be.
-    WriteFileAtomic(tmp.path() / "CSVsoubory", "x");
-    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Measured, 1, {{"x"}}),
-                 std::runtime_error);
-    EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory"), "x");
+    // A file where the folder should be: refused, left as it is.
+    TempDir other;
+    WriteFileAtomic(other.path() / "CSVsoubory", "x");
+    EXPECT_THROW(
+        WriteStatisticsCsv(ProgramDir(other.path()), StatisticsTable::Measured, 1, {{"x"}}),
+        std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(other.path() / "CSVsoubory"), "x");
 }
 
 } // namespace
