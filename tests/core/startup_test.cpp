@@ -345,26 +345,18 @@ TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
     EXPECT_THROW(p.ensureFolder("CSVsoubory/Rok20x"), std::logic_error);
 }
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
+// Sets (or with nullopt removes) an environment variable for one scope.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name(name) {
+        if (const char* now = std::getenv(name)) old = now;
+        set(value);
     }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
+    ~ScopedEnv() { set(old); }
+    void set(const std::optional<std::string>& v) {
+        v ? setenv(name, v->c_str(), 1) : unsetenv(name);
     }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
+    const char* name;
+    std::optional<std::string> old;
 };
 
 TEST(ProgramDirectory, FoundInItsOrder) {

@@ -131,9 +131,8 @@ TEST_F(Store, EmptyRecordsAreSkippedAndTheRecordsAfterThemKept) {
 }
 
 TEST_F(Store, PartialRecordAtTheEndIsIgnored) {
-    WriteRecords(datax(), {Rec("01.02.2003", 800), Rec("02.02.2003", 800)});
-    std::string bytes = ReadWholeFile(datax()) + std::string(100, 'x');
-    WriteFileAtomic(datax(), bytes);
+    WriteFileAtomic(datax(), Bytes({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}) +
+                                 std::string(100, 'x'));
     Session s(dir.path());
     EXPECT_EQ(s.load(Today).trailingBytes, 100u);
     EXPECT_EQ(s.recordCount(), 2);
@@ -478,11 +477,8 @@ TEST_F(Store, DrawingNumbersSwitchedOffAreCleared) {
     std::vector<TZaznam> r = {Rec("05.01.2024", 800), Rec("06.01.2024", 900)};
     r[0].CisloZakresu = 121;
     r[1].CisloZakresu = 221;
-    WriteRecords(datax(), r);
-    Session s(dir.path());
-    s.load(Today);
-    TZaznam working = s.record(2);
-    s.setWorkingRecord(working);
+    Session s = loaded(r);
+    s.setWorkingRecord(s.record(2));
     s.switchDrawingNumbersOff();
     EXPECT_FALSE(s.drawingNumbers());
     EXPECT_EQ(std::tuple(int(s.record(1).CisloZakresu), int(s.record(2).CisloZakresu),
