@@ -101,7 +101,7 @@ TEST(SidcReport, WholeFile) {
     EXPECT_EQ(r.text, expected);
 }
 
-TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
+TEST(SidcReport, DayLinesFollowTheGroupPositionsNotTheStoredBlockWithAllDigits) {
     auto records = februaryFixture();
     records[2].Souhrn = TSouhrn{}; // a stale block from an earlier save
     const ReportFile sidc =
@@ -110,9 +110,7 @@ TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
               std::string::npos);
     // The own report reads the stored block.
     EXPECT_EQ(OwnBasicDayLine(5, records[2]).substr(12, 17), "000   000   000  ");
-}
-
-TEST(SidcReport, WideValuesPrintAllTheirDigits) {
+    // Wide values print all their digits.
     TZaznam z =
         Drawing("02.02.2001", 1200, {{"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}});
     const TSouhrn live = LiveDailyValues(z);
@@ -241,11 +239,13 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
     EXPECT_NE(r.basic.text.find("Měsíc:     Březen           Rok:   2003\r\n"), std::string::npos);
 }
 
-TEST(MonthlyReports, FebruaryIsGregorianInEveryReport) {
+TEST(MonthlyReports, MonthLengthIsGregorianInEveryReportAndTheProtocol) {
     for (const auto& [date, days] : {std::pair{"01.02.2000", 29},
                                      {"01.02.2100", 28},
                                      {"01.02.2001", 28},
-                                     {"01.02.2004", 29}}) {
+                                     {"01.02.2004", 29},
+                                     {"10.03.2001", 31},
+                                     {"10.04.2001", 30}}) {
         SCOPED_TRACE(date);
         std::vector<TZaznam> records{Drawing(date, 800, {{"Axx"}}, 1)};
         const std::string last = std::to_string(days);
@@ -259,6 +259,9 @@ TEST(MonthlyReports, FebruaryIsGregorianInEveryReport) {
         EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
         const OwnReport own = BuildOwnReport(records, 0, StationData{});
         EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
+        const ProtocolData data = BuildProtocolData(records, 0, StationData{});
+        EXPECT_EQ(static_cast<int>(data.days.size()), days);
+        EXPECT_EQ(std::pair(data.days.back().day, data.observedDays), std::pair(days, 1));
     }
 }
 
@@ -280,10 +283,13 @@ TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
     EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
 }
 
-TEST(InterSolReport, FileNames) {
+TEST(InterSolReport, FileNamesAndWideRows) {
     EXPECT_EQ(InterSolFileName("2001", 2, "7"), "0102_007.txt");
     EXPECT_EQ(InterSolFileName("2001", 11, "1234"), "0111_234.txt");
     EXPECT_EQ(InterSolFileName("1999", 12, "045"), "9912_045.txt");
+    // Values wider than the day rows of the whole protocol end at their characters.
+    EXPECT_EQ(InterSolProtocolRow({"28", "10:30", "-1", "123", "0", "1", "1", "0", "ok", "124"}),
+              "|28 |  10:30|   -1 |  123 |    0 |    1 |    1 |    0|   ok           |");
 }
 
 TEST(InterSolReport, CoefficientTable) {
@@ -325,12 +331,6 @@ TEST(InterSolReport, InputRefusedWithTheMessage) {
         EXPECT_EQ(t.message, c.message);
         EXPECT_EQ(t.grid.rowCount(), 0u);
     }
-}
-
-// Values wider than the day rows of the whole protocol below.
-TEST(InterSolReport, WideValuesEndAtTheirCharacters) {
-    EXPECT_EQ(InterSolProtocolRow({"28", "10:30", "-1", "123", "0", "1", "1", "0", "ok", "124"}),
-              "|28 |  10:30|   -1 |  123 |    0 |    1 |    1 |    0|   ok           |");
 }
 
 TEST(InterSolReport, WholeProtocol) {
@@ -495,20 +495,6 @@ std::vector<TZaznam> march() {
             drawing("02.04.2001", 1000, 5, 50, 5, 50)};
 }
 
-TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
-    // The leap-year rules themselves are the calendar's and the reports' tests.
-    for (const auto& [date, days] : {std::pair{"10.03.2001", 31},
-                                     {"10.04.2001", 30},
-                                     {"10.02.2000", 29},
-                                     {"10.02.2001", 28}}) {
-        const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
-        const ProtocolData data = BuildProtocolData(records, 0, stationData());
-        EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;
-        EXPECT_EQ(data.days.back().day, days) << date;
-        EXPECT_EQ(data.observedDays, 1) << date;
-    }
-}
-
 TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     const ProtocolData data = BuildProtocolData(march(), 1, stationData());
     EXPECT_EQ(std::tuple(data.year, data.month, data.firstRecord), std::tuple(2001, 3, 1u));
@@ -533,13 +519,11 @@ TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     EXPECT_EQ(none.mean(ProtocolColumn::g), 0.0);
 }
 
-TEST(ProtocolData, TimeAndMonthTexts) {
+TEST(ProtocolData, TimeMonthAndMagnificationTexts) {
     EXPECT_EQ(ProtocolTimeCz(705) + ProtocolTimeCz(0), "07:0500:00");
     EXPECT_EQ(ProtocolTimeEn(705) + "|" + ProtocolTimeEn(2359), "07 : 05|23 : 59");
     EXPECT_EQ(ProtocolMonthCz(1) + ProtocolMonthEn(12), "LedenDecember");
-}
-
-TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
+    // The magnification is the focus over the eyepiece.
     const struct {
         const char *focus, *eyepiece, *expected;
     } rows[] = {{"2250", "25", "90x"}, {" 1000 ", "12.5", "80x"}, {"1000", "30", "33x"},
@@ -552,11 +536,6 @@ TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
 
 // The station's general data: Obecdata.dat read and written, PopisNov.txt,
 // the station number row.
-TEST(StationNumber, ThreeDigitsOrEmpty) {
-    for (const auto& [value, stored] :
-         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
-        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
-}
 
 void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
@@ -583,6 +562,10 @@ TEST(StationData, ConfirmedTableWrittenAndReadBack) {
     EXPECT_EQ(d.row(1), std::string(50, 'x'));
     EXPECT_EQ(d.row(6), "rezerva ze souboru");
     EXPECT_EQ(d.row(12), "007");
+    // The station number: three digits or empty.
+    for (const auto& [value, stored] :
+         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
+        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
 
     WriteStationData(dir, d);
     const std::string bytes = ReadWholeFile(tmp.path() / "Obecdata.dat");
