@@ -27,15 +27,11 @@ namespace {
 
 const Date Today{2026, 12, 6};
 
-std::string recordWithDate(const std::string& date) {
-    return Bytes({Rec(date, 800)});
-}
-
 // Each starts like a missing file: one record of today, the setting asked for.
 TEST(EmptyRecordFile, StartsAsANewArchive) {
     const std::pair<const char*, std::string> rows[] = {
         {"zero bytes", ""},
-        {"shorter than one record", recordWithDate("01.02.2003").substr(0, 1000)},
+        {"shorter than one record", Bytes({Rec("01.02.2003", 800)}).substr(0, 1000)},
         {"only empty dates", std::string(3 * RecordSize, '\0')},
         {"zeros and a partial record", std::string(RecordSize + 17, '\0')}};
     for (const auto& [name, bytes] : rows) {
@@ -112,7 +108,7 @@ TEST(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
         TempDir dir;
-        WriteFileAtomic(dir.path() / "datax.dat", recordWithDate("01.02.2003"));
+        WriteFileAtomic(dir.path() / "datax.dat", Bytes({Rec("01.02.2003", 800)}));
         const std::filesystem::path path = dir.path() / row.file;
         const bool folderExpected = std::string(row.warning).find("adresář") != std::string::npos;
         std::filesystem::create_directories(path.parent_path());
