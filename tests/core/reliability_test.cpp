@@ -49,18 +49,6 @@ TEST(EmptyRecordFile, StartsAsANewArchive) {
     }
 }
 
-TEST(EmptyStore, RemovingEveryUnreadableDateLeavesANewArchiveRecord) {
-    TempDir dir;
-    WriteRecords(dir.path() / "datax.dat", {Rec("31.02.2003", 800)});
-    Session s(dir.path());
-    s.load(Today);
-    EXPECT_EQ(s.removeUnreadableDates(), 1);
-    ASSERT_EQ(std::pair(s.recordCount(), s.currentIndex()), std::pair(1, 1));
-    EXPECT_TRUE(RecordDate(s.record(1)));
-    s.saveAtExit();
-    EXPECT_EQ(ReadRecordFile(dir.path() / "datax.dat").records.size(), 1u);
-}
-
 // Every reader refuses at once, with the kind in the message, never blocks.
 TEST(NotAFile, IsRefusedByEveryReader) {
     const struct {

@@ -280,7 +280,7 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(ReadWholeFile(datax()), std::string(RecordBytes(s.records())));
 }
 
-TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
+TEST_F(Store, UnreadableDatesAreRemovedTheBackupKeepsTheStartAndTheStoreNeverEmpties) {
     Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("3x.01.2010", 800, "Bad"),
                         Rec("03.01.2010", 800, "C"), Rec("99.99.2010", 800, "Bad2")});
     const std::string start = ReadWholeFile(datax());
@@ -292,6 +292,13 @@ TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
     EXPECT_EQ(s.removeUnreadableDates(), 0);
     s.writeBackup();
     EXPECT_EQ(ReadWholeFile(dir.path() / "datax-zaloha.dat"), start);
+    // Without a readable date left, the store holds a new archive's record.
+    Session none = loaded({Rec("31.02.2003", 800)});
+    EXPECT_EQ(none.removeUnreadableDates(), 1);
+    ASSERT_EQ(std::pair(none.recordCount(), none.currentIndex()), std::pair(1, 1));
+    EXPECT_TRUE(RecordDate(none.record(1)));
+    none.saveAtExit();
+    EXPECT_EQ(ReadRecordFile(datax()).records.size(), 1u);
 }
 
 TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
