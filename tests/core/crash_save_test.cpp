@@ -24,7 +24,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
 constexpr int RecordCount = 4000;
 
 // HELIOKRES_CRASH_KILLS raises the number of kills for a longer campaign.

@@ -25,8 +25,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
 // Each starts like a missing file: one record of today, the setting asked for.
 TEST(EmptyRecordFile, StartsAsANewArchive) {
     const std::pair<const char*, std::string> rows[] = {

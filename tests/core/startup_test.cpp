@@ -23,8 +23,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     WriteFileAtomic(path, bytes);

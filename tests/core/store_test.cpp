@@ -18,8 +18,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
 // Makes every write past `bytes` fail with EFBIG, as a full disk would.
 class FileSizeLimit {
   public:
