@@ -141,24 +141,23 @@ TEST(CvReport, WholeFile) {
     EXPECT_EQ(r.text, expected);
 }
 
-TEST(CvReport, ClassesInOtherCaseArePrintedInCapitalsButCountZero) {
+TEST(CvReport, ClassesInOtherCaseInCapitalsCountZeroHeaderLinesCutTo82Characters) {
     std::vector<TZaznam> records{Drawing("03.09.2001", 800, {{"dao"}}, 1),
                                  Drawing("04.09.2001", 800, {}, 1)};
     const ReportFile r = BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{});
     EXPECT_EQ(r.name, "CV-09_2001.Txt");
     EXPECT_NE(r.text.find("\r\n  03    000  08:00  1    DAO \r\n"), std::string::npos);
     EXPECT_NE(r.text.find("\r\n  04    000  08:00  1    \r\n"), std::string::npos);
-}
 
-TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
+    // Header lines are cut only past 82 characters: these fit whole.
     StationData d = stationData();
     d.row(10) = std::string(50, 'x');
     d.row(2) = std::string(50, 'y');
-    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
-                                       februaryFirst, "N", d);
-    EXPECT_NE(r.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
+    const ReportFile cut = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                         februaryFirst, "N", d);
+    EXPECT_NE(cut.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
               std::string::npos);
-    EXPECT_NE(r.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
+    EXPECT_NE(cut.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
               std::string::npos);
 }
 
@@ -392,7 +391,7 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
     EXPECT_EQ(r.email, "is@example.org");
 }
 
-TEST(ChooseMonth, MonthTextParsed) {
+TEST(ChooseMonth, MonthTextParsedThenFirstRecordOrTheLastDate) {
     const std::pair<const char*, int> rows[] = {
         // 0: refused
         {"2.2000", 200002}, {"2,2000", 200002}, {"11.20011", 0},
@@ -402,9 +401,7 @@ TEST(ChooseMonth, MonthTextParsed) {
         const auto m = ParseMonthText(text);
         EXPECT_EQ(m ? m->chosenMonth() : 0, chosen) << text;
     }
-}
 
-TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     const auto records = februaryFixture();
     const auto ok = ChooseMonth(records, "2.2001");
     EXPECT_FALSE(ok.message);

@@ -194,10 +194,9 @@ TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
 }
 
 TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
-    const std::vector<TZaznam> records = {
+    std::vector<TZaznam> r = {
         Souhrn("03.02.2004", 800, {1, 2, 12}, {0}), Souhrn("04.02.2004", 800, {0}, {2, 3, 23}),
         Souhrn("05.02.2005", 800, {0}, {0}), Souhrn("06.02.2006", 800, {1, 1, 11}, {1, 1, 11})};
-    std::vector<TZaznam> r = records;
     r[2].Pozorovatel.setText("Jiný");
     r[3].PP = 2;
     const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");

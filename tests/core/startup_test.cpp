@@ -28,7 +28,7 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     WriteFileAtomic(path, bytes);
 }
 
-TEST(SizeFactor, FromTheFirstLine) {
+TEST(SideFiles, SizeFactorSupplementaryBlockAndInstrumentLines) {
     const std::pair<const char*, std::optional<double>> rows[] = {
         {"100", 1.2},                                 // the lower bound is exclusive
         {"200\r\n", 1.2},                             // so is the upper
@@ -49,9 +49,8 @@ TEST(SizeFactor, FromTheFirstLine) {
                                                   {1010, 1.5, 152},
                                                   {1440, 1.99, 287}})
         EXPECT_EQ(SizePercentage(height, factor), percent) << height << " " << factor;
-}
 
-TEST(SideFiles, SupplementaryBlockPaddedOrCutAndInstrumentLinesConverted) {
+    // The supplementary block padded or cut, the instrument lines converted.
     const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
     ASSERT_EQ(shortBlock.size(), 25000u);
     EXPECT_EQ(std::pair(int(shortBlock[9]), int(shortBlock[10])), std::pair(5, 0));
