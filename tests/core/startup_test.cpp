@@ -461,18 +461,10 @@ TEST(ObserverTable, AddingAnObserver) {
 // The demo data: the same for a seed, valid sorted records, and a program
 // directory whose files the start-up reads.
 // Cycle 24: minimum at the end of 2008, maximum 2014, minimum 2019.
-DemoOptions cycle24() {
-    DemoOptions o{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
-    return o;
-}
-
-const std::vector<TZaznam>& cycle24Records() {
-    static const std::vector<TZaznam> records = GenerateDemoRecords(cycle24());
-    return records;
-}
+const DemoOptions Cycle24{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
 
 TEST(Demo, RecordsAreSortedDatedAndSummarisedLikeStoredEntries) {
-    const auto& records = cycle24Records();
+    const std::vector<TZaznam> records = GenerateDemoRecords(Cycle24);
     ASSERT_GT(records.size(), 11u * 100);
     ASSERT_LT(records.size(), 11u * 140);
     std::set<double> keys;
@@ -498,7 +490,7 @@ TEST(Demo, RecordsAreSortedDatedAndSummarisedLikeStoredEntries) {
 
 TEST(Demo, DirectoryIsReadByTheStartUp) {
     TempDir dir;
-    DemoOptions o = cycle24();
+    DemoOptions o = Cycle24;
     o.years = 3;
     o.perYear = 60;
     WriteDemoDirectory(dir.path(), o);
