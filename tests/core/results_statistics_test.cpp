@@ -88,19 +88,9 @@ TEST(MeasuredStatistics, MonthlyMeansByHemisphere) {
         EXPECT_EQ(g.cells[4],
                   Row({"04.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
     }
-}
-
-TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonthsUndatedNowhere) {
-    // Two drawings stay in the order they were entered until a third is stored.
-    std::vector<TZaznam> records{Souhrn("02.03.2001", 800, {1, 0, 0, 0, 0, 0, 0, 0}, {}),
-                                 Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
-    const ResultsGrid g = BuildMeasuredStatistics(records, HemisphereChoice::Whole);
-    ASSERT_EQ(g.rowCount(), 5u);
-    EXPECT_EQ(g.cells[1][0] + "|" + g.cells[1][1] + "|" + g.cells[2][1] + "|" + g.cells[3][1],
-              "01.2001| 3.00|| 1.00");
     // No readable record: the header only.
-    records = {Record("", 0), Record("31.02.2001", 0)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
+    const std::vector<TZaznam> undated{Record("", 0), Record("31.02.2001", 0)};
+    EXPECT_EQ(BuildMeasuredStatistics(undated, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 TEST(DrawingDates, AsTheGeneralReader) {
