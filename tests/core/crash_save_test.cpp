@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <random>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/child_process.h"
 #include "core/store_fixtures.h"
 #include "records/program_lock.h"
 #include "records/session.h"
@@ -25,7 +24,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
 constexpr int RecordCount = 4000;
 
 // HELIOKRES_CRASH_KILLS raises the number of kills for a longer campaign.
@@ -61,27 +59,10 @@ void killDuringSaves(std::chrono::microseconds saveTime, const std::function<voi
     std::uniform_int_distribution<long> moment(0, saveTime.count() * 3 / 2);
     for (int kill = 0, n = kills(); kill < n; ++kill) {
         before();
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(ready[0]);
-            const auto save = prepare();
-            const char go = 1;
-            if (::write(ready[1], &go, 1) != 1) ::_exit(3);
-            save();
-            ::pause(); // the kill comes while saving or just after
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        char go = 0;
-        ASSERT_EQ(::read(ready[0], &go, 1), 1);
-        ::close(ready[0]);
+        std::function<void()> save;
+        Child child([&] { save = prepare(); }, [&] { save(); });
         ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        child.end(); // while saving or just after
         after(kill);
     }
 }

@@ -40,9 +40,10 @@ std::pair<int, int> imagePixel(const Ephemeris& e, double lon, double lat) {
             static_cast<int>(std::lround(250 - p.Dist * std::sin(a) / 1.173709))};
 }
 
-// A one-day magnetogram of the given pixels (row, column, value), rows in
-// order.
-std::string magnetogram(std::vector<std::array<int, 3>> pixels) {
+// Writes Magneto/`name` of the program directory `root`: a one-day
+// magnetogram of the given pixels (row, column, value), rows in order.
+void writeMagnetogram(const std::filesystem::path& root, const std::string& name,
+                      std::vector<std::array<int, 3>> pixels) {
     std::sort(pixels.begin(), pixels.end());
     std::string bytes;
     auto word = [&](int w) {
@@ -57,7 +58,8 @@ std::string magnetogram(std::vector<std::array<int, 3>> pixels) {
     }
     word(64);
     word(0);
-    return bytes;
+    std::filesystem::create_directories(root / "Magneto");
+    WriteFileAtomic(root / "Magneto" / name, bytes);
 }
 
 TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
@@ -74,9 +76,7 @@ TEST(MagnetosphereSum, PixelLandsInItsCellAndReadsBack) {
     // Too far north, and too far from the central meridian: never summed.
     const auto [rowN, colN] = imagePixel(e, lon, 65);
     const auto [rowW, colW] = imagePixel(e, e.L0 - 50, 10);
-    std::filesystem::create_directories(tmp.path() / "Magneto");
-    WriteFileAtomic(tmp.path() / "Magneto" / "150310",
-                    magnetogram({{row, col, 13}, {rowN, colN, 9}, {rowW, colW, 9}}));
+    writeMagnetogram(tmp.path(), "150310", {{row, col, 13}, {rowN, colN, 9}, {rowW, colW, 9}});
 
     // A cell of an earlier summation whose daily file is gone.
     std::string earlier(MagnBlockBytes, '\0');
@@ -136,8 +136,7 @@ TEST(MagnetosphereSum, CancelledRunLeavesMagnDatAsItWas) {
     const ProgramDir dir(tmp.path());
     const Ephemeris e = SolarEphemeris(Day, 1200);
     const auto [row, col] = imagePixel(e, e.L0, 0);
-    std::filesystem::create_directories(tmp.path() / "Magneto");
-    WriteFileAtomic(tmp.path() / "Magneto" / "150310", magnetogram({{row, col, 5}}));
+    writeMagnetogram(tmp.path(), "150310", {{row, col, 5}});
     const std::string old(3 * MagnBlockBytes + 17, '\x5A');
     WriteFileAtomic(tmp.path() / "magn.dat", old);
 
@@ -321,15 +320,13 @@ TEST(MagnetosphereSum, EveryPixelGoesToTheTransformsCell) {
 // byte for byte the one of a single thread, which stores the days in turn.
 TEST(MagnetosphereSum, ThreadsGiveTheSameCellsAsOne) {
     TempDir tmp;
-    std::filesystem::create_directories(tmp.path() / "Magneto");
     for (int d = 0; d < 40; ++d) {
         std::vector<std::array<int, 3>> pixels;
         for (int row = 1; row <= 426; ++row)
             for (int column = 37 + (row + d) % 3; column <= 463; column += 3)
                 pixels.push_back({row, column, (row * 7 + column + d) % 64});
-        WriteFileAtomic(tmp.path() / "Magneto" /
-                            MagneticMapFileName(DateFromSerial(DaySerial(Day) - d)),
-                        magnetogram(pixels));
+        writeMagnetogram(tmp.path(), MagneticMapFileName(DateFromSerial(DaySerial(Day) - d)),
+                         pixels);
     }
     MagnetosphereSumResult one, many;
     const auto a = SumMagnetosphereInto(ProgramDir(tmp.path()), Day, MagnDatCells(), {}, one, 1);
@@ -351,7 +348,7 @@ TEST(MagnetosphereSum, WritesOnlyWhatItReadAndSizesFromTheData) {
     EXPECT_FALSE(std::filesystem::exists(magnCells));
     const Ephemeris e = SolarEphemeris(Day, 1200);
     const auto [row, col] = imagePixel(e, e.L0, 0);
-    WriteFileAtomic(tmp.path() / "Magneto" / "150310", magnetogram({{row, col, 5}}));
+    writeMagnetogram(tmp.path(), "150310", {{row, col, 5}});
     // A FIFO of that name: refused at once, left a FIFO.
     ASSERT_EQ(::mkfifo(magnCells.c_str(), 0600), 0);
     EXPECT_THROW(SumMagnetosphere(dir, Day, 2300), std::runtime_error);
@@ -447,9 +444,7 @@ TEST(MagnetComparison, RowShowsTheStrongestCellOfTheBandOnly) {
                                 m.rotation(1721)->values[7]}),
               std::vector<int>({15, 0, 2}));
     EXPECT_EQ(m.rotation(1722), nullptr);
-}
-
-TEST(MagnetComparison, RowsFitTheHeight) {
+    // The rows that fit the height.
     EXPECT_EQ(MagnetComparisonRows(660, 6), 100);
     EXPECT_EQ(MagnetComparisonRows(30, 6), 0);
 }

@@ -4,54 +4,18 @@
 // every folder the program writes and never those of a save still running.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include "core/child_process.h"
 #include "io/atomic_file.h"
 #include "io/directory_lock.h"
 #include "records/program_lock.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+using hk::store_test::Child;
 
 namespace {
-
-// A child process that runs `work` and then waits to be killed; the parent
-// goes on once the work is done.
-class Child {
-  public:
-    explicit Child(const std::function<void()>& work) {
-        int ready[2];
-        if (::pipe(ready) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(ready[0]);
-            work();
-            const char done = 1;
-            if (::write(ready[1], &done, 1) != 1) ::_exit(3);
-            ::pause();
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        char done = 0;
-        if (::read(ready[0], &done, 1) != 1) ADD_FAILURE() << "the child did not finish its work";
-        ::close(ready[0]);
-    }
-    ~Child() { end(); }
-    pid_t pid() const { return pid_; }
-    // Killed, as a crash or a power loss ends a program.
-    void end() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-};
 
 std::string hostName() {
     char name[256] = {};

@@ -25,17 +25,11 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
-std::string recordWithDate(const std::string& date) {
-    return Bytes({Rec(date, 800)});
-}
-
 // Each starts like a missing file: one record of today, the setting asked for.
 TEST(EmptyRecordFile, StartsAsANewArchive) {
     const std::pair<const char*, std::string> rows[] = {
         {"zero bytes", ""},
-        {"shorter than one record", recordWithDate("01.02.2003").substr(0, 1000)},
+        {"shorter than one record", Bytes({Rec("01.02.2003", 800)}).substr(0, 1000)},
         {"only empty dates", std::string(3 * RecordSize, '\0')},
         {"zeros and a partial record", std::string(RecordSize + 17, '\0')}};
     for (const auto& [name, bytes] : rows) {
@@ -51,18 +45,6 @@ TEST(EmptyRecordFile, StartsAsANewArchive) {
         ASSERT_FALSE(s.warnings().empty());
         EXPECT_NE(s.warnings().front().find("novým archivem"), std::string::npos);
     }
-}
-
-TEST(EmptyStore, RemovingEveryUnreadableDateLeavesANewArchiveRecord) {
-    TempDir dir;
-    WriteRecords(dir.path() / "datax.dat", {Rec("31.02.2003", 800)});
-    Session s(dir.path());
-    s.load(Today);
-    EXPECT_EQ(s.removeUnreadableDates(), 1);
-    ASSERT_EQ(std::pair(s.recordCount(), s.currentIndex()), std::pair(1, 1));
-    EXPECT_TRUE(RecordDate(s.record(1)));
-    s.saveAtExit();
-    EXPECT_EQ(ReadRecordFile(dir.path() / "datax.dat").records.size(), 1u);
 }
 
 // Every reader refuses at once, with the kind in the message, never blocks.
@@ -112,7 +94,7 @@ TEST(LaterSideFile, IsNamedAtStartAndNeverBlocks) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
         TempDir dir;
-        WriteFileAtomic(dir.path() / "datax.dat", recordWithDate("01.02.2003"));
+        WriteFileAtomic(dir.path() / "datax.dat", Bytes({Rec("01.02.2003", 800)}));
         const std::filesystem::path path = dir.path() / row.file;
         const bool folderExpected = std::string(row.warning).find("adresář") != std::string::npos;
         std::filesystem::create_directories(path.parent_path());

@@ -101,7 +101,7 @@ TEST(SidcReport, WholeFile) {
     EXPECT_EQ(r.text, expected);
 }
 
-TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
+TEST(SidcReport, DayLinesFollowTheGroupPositionsNotTheStoredBlockWithAllDigits) {
     auto records = februaryFixture();
     records[2].Souhrn = TSouhrn{}; // a stale block from an earlier save
     const ReportFile sidc =
@@ -110,9 +110,7 @@ TEST(SidcReport, HemispheresFollowTheGroupPositionsNotTheStoredBlock) {
               std::string::npos);
     // The own report reads the stored block.
     EXPECT_EQ(OwnBasicDayLine(5, records[2]).substr(12, 17), "000   000   000  ");
-}
-
-TEST(SidcReport, WideValuesPrintAllTheirDigits) {
+    // Wide values print all their digits.
     TZaznam z =
         Drawing("02.02.2001", 1200, {{"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}, {"Fkc", 250}});
     const TSouhrn live = LiveDailyValues(z);
@@ -143,36 +141,36 @@ TEST(CvReport, WholeFile) {
     EXPECT_EQ(r.text, expected);
 }
 
-TEST(CvReport, ClassesInOtherCaseArePrintedInCapitalsButCountZero) {
+TEST(CvReport, ClassesInOtherCaseInCapitalsCountZeroHeaderLinesCutTo82Characters) {
     std::vector<TZaznam> records{Drawing("03.09.2001", 800, {{"dao"}}, 1),
                                  Drawing("04.09.2001", 800, {}, 1)};
     const ReportFile r = BuildCvReport(records, GeometryCache::of(records), 0, "N", StationData{});
     EXPECT_EQ(r.name, "CV-09_2001.Txt");
     EXPECT_NE(r.text.find("\r\n  03    000  08:00  1    DAO \r\n"), std::string::npos);
     EXPECT_NE(r.text.find("\r\n  04    000  08:00  1    \r\n"), std::string::npos);
-}
 
-TEST(CvReport, LongHeaderLinesAreCutTo82Characters) {
+    // Header lines are cut only past 82 characters: these fit whole.
     StationData d = stationData();
     d.row(10) = std::string(50, 'x');
     d.row(2) = std::string(50, 'y');
-    const ReportFile r = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
-                                       februaryFirst, "N", d);
-    EXPECT_NE(r.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
+    const ReportFile cut = BuildCvReport(februaryFixture(), GeometryCache::of(februaryFixture()),
+                                         februaryFirst, "N", d);
+    EXPECT_NE(cut.text.find("\r\n    Station                     " + std::string(50, 'x') + "\r\n"),
               std::string::npos);
-    EXPECT_NE(r.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
+    EXPECT_NE(cut.text.find("\r\n    Instrument                  " + std::string(50, 'y') + "\r\n"),
               std::string::npos);
 }
 
-TEST(OwnReport, BasicFile) {
+TEST(OwnReport, BasicAndExtendedFiles) {
     const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
     EXPECT_EQ(r.basic.folder, "Vlastni");
-    EXPECT_EQ(r.basic.name, "VL-02_2001.Txt");
-    std::string expected =
+    EXPECT_EQ(r.basic.name + "|" + r.extended.name, "VL-02_2001.Txt|VLR-02_2001.Txt");
+    const std::string head =
         crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
-              "Přístroj :      Refractor80 / 1200 / 25", "",
-              "den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc     fc"
-              "    rc      F     p     O     Q "});
+              "Přístroj :      Refractor80 / 1200 / 25", ""});
+    std::string expected =
+        head + crlf({"den    UT    g    gs    gj      f     fs     fj      r     rs     rj     gc"
+                     "     fc    rc      F     p     O     Q "});
     expected += dayLines(28,
                          {{5, "05   07:05  004   003   001   0014   0012   0002   0054   "
                               "0042   0012   001   0003   0013    002   03    02    02"},
@@ -188,16 +186,10 @@ TEST(OwnReport, BasicFile) {
                       "00.3  001.0  004.3"
                       "   00.7  1.3   1.0   3.0"});
     EXPECT_EQ(r.basic.text, expected);
-}
 
-TEST(OwnReport, ExtendedFile) {
-    const OwnReport r = BuildOwnReport(februaryFixture(), februaryFirst, stationData());
-    EXPECT_EQ(r.extended.name, "VLR-02_2001.Txt");
-    std::string expected =
-        crlf({"Stanice:     Hvězdárna v Testově", "Měsíc:     Únor           Rok:   2001",
-              "Přístroj :      Refractor80 / 1200 / 25", "",
-              "den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj     pl"
-              "    pls    plj     pk    pks    pkj  "});
+    expected =
+        head + crlf({"den    UT    CV    CVs    CVj     SN    SNs    SNj     RB    RBs    RBj"
+                     "     pl    pls    plj     pk    pks    pkj  "});
     // Areas 100, 40, 20 and 10 at 0.4 of the radius are 55, 22, 11 and 5 corrected.
     expected +=
         dayLines(28,
@@ -246,11 +238,13 @@ TEST(OwnReport, SpecialDrawingsLowerTheHemisphereMeans) {
     EXPECT_NE(r.basic.text.find("Měsíc:     Březen           Rok:   2003\r\n"), std::string::npos);
 }
 
-TEST(MonthlyReports, FebruaryIsGregorianInEveryReport) {
+TEST(MonthlyReports, MonthLengthIsGregorianInEveryReportAndTheProtocol) {
     for (const auto& [date, days] : {std::pair{"01.02.2000", 29},
                                      {"01.02.2100", 28},
                                      {"01.02.2001", 28},
-                                     {"01.02.2004", 29}}) {
+                                     {"01.02.2004", 29},
+                                     {"10.03.2001", 31},
+                                     {"10.04.2001", 30}}) {
         SCOPED_TRACE(date);
         std::vector<TZaznam> records{Drawing(date, 800, {{"Axx"}}, 1)};
         const std::string last = std::to_string(days);
@@ -264,6 +258,9 @@ TEST(MonthlyReports, FebruaryIsGregorianInEveryReport) {
         EXPECT_EQ(cv.find("\r\n  " + after + "  \r\n"), std::string::npos);
         const OwnReport own = BuildOwnReport(records, 0, StationData{});
         EXPECT_NE(own.basic.text.find("\r\n" + last + "\r\n\r\n    Suma"), std::string::npos);
+        const ProtocolData data = BuildProtocolData(records, 0, StationData{});
+        EXPECT_EQ(static_cast<int>(data.days.size()), days);
+        EXPECT_EQ(std::pair(data.days.back().day, data.observedDays), std::pair(days, 1));
     }
 }
 
@@ -285,10 +282,13 @@ TEST(MonthlyReports, AMonthWithMoreDrawingsThanDaysIsWalkedToItsEnd) {
     EXPECT_NE(cv.find("    AVRG  = 5.5\r\n    OBS   =  56\r\n"), std::string::npos);
 }
 
-TEST(InterSolReport, FileNames) {
+TEST(InterSolReport, FileNamesAndWideRows) {
     EXPECT_EQ(InterSolFileName("2001", 2, "7"), "0102_007.txt");
     EXPECT_EQ(InterSolFileName("2001", 11, "1234"), "0111_234.txt");
     EXPECT_EQ(InterSolFileName("1999", 12, "045"), "9912_045.txt");
+    // Values wider than the day rows of the whole protocol end at their characters.
+    EXPECT_EQ(InterSolProtocolRow({"28", "10:30", "-1", "123", "0", "1", "1", "0", "ok", "124"}),
+              "|28 |  10:30|   -1 |  123 |    0 |    1 |    1 |    0|   ok           |");
 }
 
 TEST(InterSolReport, CoefficientTable) {
@@ -330,12 +330,6 @@ TEST(InterSolReport, InputRefusedWithTheMessage) {
         EXPECT_EQ(t.message, c.message);
         EXPECT_EQ(t.grid.rowCount(), 0u);
     }
-}
-
-// Values wider than the day rows of the whole protocol below.
-TEST(InterSolReport, WideValuesEndAtTheirCharacters) {
-    EXPECT_EQ(InterSolProtocolRow({"28", "10:30", "-1", "123", "0", "1", "1", "0", "ok", "124"}),
-              "|28 |  10:30|   -1 |  123 |    0 |    1 |    1 |    0|   ok           |");
 }
 
 TEST(InterSolReport, WholeProtocol) {
@@ -397,7 +391,7 @@ TEST(InterSolRecipientFile, LinesReplaceTheDefaults) {
     EXPECT_EQ(r.email, "is@example.org");
 }
 
-TEST(ChooseMonth, MonthTextParsed) {
+TEST(ChooseMonth, MonthTextParsedThenFirstRecordOrTheLastDate) {
     const std::pair<const char*, int> rows[] = {
         // 0: refused
         {"2.2000", 200002}, {"2,2000", 200002}, {"11.20011", 0},
@@ -407,9 +401,7 @@ TEST(ChooseMonth, MonthTextParsed) {
         const auto m = ParseMonthText(text);
         EXPECT_EQ(m ? m->chosenMonth() : 0, chosen) << text;
     }
-}
 
-TEST(ChooseMonth, FirstRecordOrTheLastDate) {
     const auto records = februaryFixture();
     const auto ok = ChooseMonth(records, "2.2001");
     EXPECT_FALSE(ok.message);
@@ -490,13 +482,6 @@ TZaznam drawing(const char* date, std::uint16_t time, int gS, int fS, int gJ, in
     return z;
 }
 
-StationData station() {
-    StationData o;
-    o.row(1) = "Hvězdárna Úpice";
-    o.row(5) = "25";
-    return o;
-}
-
 // March 2001: drawings on the 3rd and two on the 17th, framed by February and
 // April.
 std::vector<TZaznam> march() {
@@ -507,22 +492,8 @@ std::vector<TZaznam> march() {
             drawing("02.04.2001", 1000, 5, 50, 5, 50)};
 }
 
-TEST(ProtocolData, MonthLengthByTheGregorianCalendar) {
-    // The leap-year rules themselves are the calendar's and the reports' tests.
-    for (const auto& [date, days] : {std::pair{"10.03.2001", 31},
-                                     {"10.04.2001", 30},
-                                     {"10.02.2000", 29},
-                                     {"10.02.2001", 28}}) {
-        const std::vector<TZaznam> records{drawing(date, 800, 1, 1, 0, 0)};
-        const ProtocolData data = BuildProtocolData(records, 0, station());
-        EXPECT_EQ(static_cast<int>(data.days.size()), days) << date;
-        EXPECT_EQ(data.days.back().day, days) << date;
-        EXPECT_EQ(data.observedDays, 1) << date;
-    }
-}
-
 TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
-    const ProtocolData data = BuildProtocolData(march(), 1, station());
+    const ProtocolData data = BuildProtocolData(march(), 1, stationData());
     EXPECT_EQ(std::tuple(data.year, data.month, data.firstRecord), std::tuple(2001, 3, 1u));
     const ProtocolDay& d17 = data.days[16];
     EXPECT_TRUE(d17.observed);
@@ -538,22 +509,18 @@ TEST(ProtocolData, LaterDrawingOfADayIsShownAndSumsCoverObservedDays) {
     EXPECT_EQ(data.sums, (std::array<long, ProtocolValueColumns>{6, 19, 79, 67, 12, 10, 3}));
     EXPECT_EQ(std::pair(data.mean(ProtocolColumn::R), data.mean(ProtocolColumn::Q)),
               std::pair(39.5, 1.5));
-    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna Úpice|25");
+    EXPECT_EQ(data.station + "|" + data.eyepiece, "Hvězdárna v Testově|25");
+    // A first record outside the store gives no days.
+    const ProtocolData none = BuildProtocolData(march(), 99, stationData());
+    EXPECT_TRUE(none.days.empty());
+    EXPECT_EQ(none.mean(ProtocolColumn::g), 0.0);
 }
 
-TEST(ProtocolData, FirstRecordOutsideTheStoreGivesNoDays) {
-    const ProtocolData data = BuildProtocolData(march(), 99, station());
-    EXPECT_TRUE(data.days.empty());
-    EXPECT_EQ(data.mean(ProtocolColumn::g), 0.0);
-}
-
-TEST(ProtocolData, TimeAndMonthTexts) {
+TEST(ProtocolData, TimeMonthAndMagnificationTexts) {
     EXPECT_EQ(ProtocolTimeCz(705) + ProtocolTimeCz(0), "07:0500:00");
     EXPECT_EQ(ProtocolTimeEn(705) + "|" + ProtocolTimeEn(2359), "07 : 05|23 : 59");
     EXPECT_EQ(ProtocolMonthCz(1) + ProtocolMonthEn(12), "LedenDecember");
-}
-
-TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
+    // The magnification is the focus over the eyepiece.
     const struct {
         const char *focus, *eyepiece, *expected;
     } rows[] = {{"2250", "25", "90x"}, {" 1000 ", "12.5", "80x"}, {"1000", "30", "33x"},
@@ -566,11 +533,6 @@ TEST(ProtocolData, MagnificationIsFocusOverEyepiece) {
 
 // The station's general data: Obecdata.dat read and written, PopisNov.txt,
 // the station number row.
-TEST(StationNumber, ThreeDigitsOrEmpty) {
-    for (const auto& [value, stored] :
-         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
-        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
-}
 
 void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
@@ -597,57 +559,48 @@ TEST(StationData, ConfirmedTableWrittenAndReadBack) {
     EXPECT_EQ(d.row(1), std::string(50, 'x'));
     EXPECT_EQ(d.row(6), "rezerva ze souboru");
     EXPECT_EQ(d.row(12), "007");
+    // The station number: three digits or empty.
+    for (const auto& [value, stored] :
+         {std::pair{"", ""}, {"5", "005"}, {"007", "007"}, {"1234", "234"}})
+        EXPECT_EQ(NormaliseStationNumber(value), stored) << value;
 
     WriteStationData(dir, d);
     const std::string bytes = ReadWholeFile(tmp.path() / "Obecdata.dat");
-    EXPECT_EQ(bytes, std::string(50, 'x') + "\r\n\xF8\xE1"
-                                            "dek 2\r\n\xF8\xE1"
-                                            "dek 3\r\n\xF8\xE1"
-                                            "dek 4\r\n"
-                                            "\xF8\xE1"
-                                            "dek 5\r\nrezerva ze souboru\r\n\xF8\xE1"
-                                            "dek 7\r\n\xF8\xE1"
-                                            "dek 8\r\n"
-                                            "\xF8\xE1"
-                                            "dek 9\r\n\xF8\xE1"
-                                            "dek 10\r\n\xF8\xE1"
-                                            "dek 11\r\n007\r\n\xF8\xE1"
-                                            "dek 13\r\n\r\n");
+    // In Windows-1250 ("\370\341" is "řá"), row 6 as it was, row 14 left empty.
+    std::string expected = std::string(50, 'x') + "\r\n";
+    for (int k = 2; k <= 13; ++k)
+        expected += (k == 6    ? "rezerva ze souboru"
+                     : k == 12 ? "007"
+                               : "\370\341dek " + std::to_string(k)) +
+                    "\r\n";
+    EXPECT_EQ(bytes, expected + "\r\n");
 
     const StationData back = ReadStationData(dir);
     EXPECT_TRUE(back.stationDataGiven);
     EXPECT_EQ(back.lines, d.lines);
 }
 
-TEST(StationData, ReadingTakes13LinesCutTo50) {
+TEST(StationData, ReadingTakes13LinesCutTo50AndPopisNovReplacesItsLinesOnly) {
     TempDir tmp;
+    const ProgramDir dir(tmp.path());
     std::string text;
     for (int k = 1; k <= 15; ++k)
         text += (k == 3 ? std::string(70, 'a') : "line " + std::to_string(k)) + "\n";
     writeBytes(tmp.path() / "OBECDATA.DAT", text);
-    const StationData d = ReadStationData(ProgramDir(tmp.path()));
+    const StationData d = ReadStationData(dir);
     EXPECT_TRUE(d.stationDataGiven);
     EXPECT_EQ(d.row(3), std::string(50, 'a'));
     EXPECT_EQ(d.row(13), "line 13");
     EXPECT_EQ(d.row(14), "");
     EXPECT_FALSE(ReadStationData(ProgramDir(tmp.path() / "missing")).stationDataGiven);
-}
 
-TEST(StationData, PopisNovReplacesItsLinesOnly) {
-    TempDir tmp;
-    std::string text;
-    for (int k = 1; k <= 13; ++k)
-        text += "soubor " + std::to_string(k) + "\r\n";
-    writeBytes(tmp.path() / "Obecdata.dat", text);
     writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
-    const StationData d = ReadStationData(ProgramDir(tmp.path()));
-    EXPECT_EQ(d.row(1), "popis 1");
-    EXPECT_EQ(d.row(3), "popis 3");
-    EXPECT_EQ(d.row(4), "soubor 4");
-    EXPECT_EQ(d.row(13), "soubor 13");
+    const StationData p = ReadStationData(dir);
+    EXPECT_EQ(p.row(1) + "|" + p.row(3) + "|" + p.row(4) + "|" + p.row(13),
+              "popis 1|popis 3|line 4|line 13");
     // The line break that ends the last line starts no empty line.
     writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\n");
-    EXPECT_EQ(ReadStationData(ProgramDir(tmp.path())).row(2), "soubor 2");
+    EXPECT_EQ(ReadStationData(dir).row(2), "line 2");
 }
 
 } // namespace

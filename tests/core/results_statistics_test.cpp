@@ -88,24 +88,9 @@ TEST(MeasuredStatistics, MonthlyMeansByHemisphere) {
         EXPECT_EQ(g.cells[4],
                   Row({"04.2001", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
     }
-}
-
-TEST(MeasuredStatistics, OrdinaryMarkerDrawingCountsOnceInTheHemisphereDivisor) {
-    // An ordinary drawing whose first group was entered as "s" is one
-    // drawing of the north, not two.
-    TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
-    std::vector<TZaznam> records{Marker(z, true)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 1.00");
-}
-
-TEST(MeasuredStatistics, DrawingsOutOfOrderStillCountInTheirMonths) {
-    // Two drawings stay in the order they were entered until a third is stored.
-    std::vector<TZaznam> records{Souhrn("02.03.2001", 800, {1, 0, 0, 0, 0, 0, 0, 0}, {}),
-                                 Souhrn("09.01.2001", 800, {3, 0, 0, 0, 0, 0, 0, 0}, {})};
-    const ResultsGrid g = BuildMeasuredStatistics(records, HemisphereChoice::Whole);
-    ASSERT_EQ(g.rowCount(), 5u);
-    EXPECT_EQ(g.cells[1][0] + "|" + g.cells[1][1] + "|" + g.cells[2][1] + "|" + g.cells[3][1],
-              "01.2001| 3.00|| 1.00");
+    // No readable record: the header only.
+    const std::vector<TZaznam> undated{Record("", 0), Record("31.02.2001", 0)};
+    EXPECT_EQ(BuildMeasuredStatistics(undated, HemisphereChoice::Whole).rowCount(), 1u);
 }
 
 TEST(DrawingDates, AsTheGeneralReader) {
@@ -116,41 +101,20 @@ TEST(DrawingDates, AsTheGeneralReader) {
     }
 }
 
-TEST(MeasuredStatistics, NoReadableRecordGivesTheHeaderOnly) {
-    std::vector<TZaznam> records{Record("", 0), Record("31.02.2001", 0)};
-    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::Whole).rowCount(), 1u);
-}
-
-TEST(AccumulateMonth, WhichSumsADrawingReaches) {
-    const struct {
-        const char* name;
-        bool special;
-        int marker; // 0 none, 1 north, 2 south
-        int whole, north, south, area;
-    } rows[] = {
-        {"ordinary", false, 0, 3, 2, 1, 100},
-        {"ordinary with a marker", false, 1, 3, 2, 1, 100},
-        {"special without a marker", true, 0, 3, 0, 0, 0},
-        {"special, north marker", true, 1, 3, 2, 1, 0},
-        {"special, south marker", true, 2, 3, 2, 1, 0},
-    };
-    for (const auto& c : rows) {
-        SCOPED_TRACE(c.name);
-        TZaznam z =
-            Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
-        z.Q = 3;
-        if (c.special) Zvlastni(z);
-        if (c.marker) Marker(z, c.marker == 1);
-        MonthSums s{};
-        AccumulateMonth(s, z);
-        // g of the whole disk and each hemisphere, the area; Q counts for every drawing.
-        EXPECT_EQ(
-            std::vector<int>({s[SumIndex(0, HemisphereChoice::Whole)],
-                              s[SumIndex(0, HemisphereChoice::North)],
-                              s[SumIndex(0, HemisphereChoice::South)],
-                              s[SumIndex(6, HemisphereChoice::Whole)], s[FirstRecordQuantity + 6]}),
-            std::vector<int>({c.whole, c.north, c.south, c.area, 3}));
-    }
+// A special drawing whose first group marks the north reaches the whole disk
+// and the hemispheres, not the areas; Q counts for every drawing. (The other
+// kinds of drawing are the monthly means' rows.)
+TEST(AccumulateMonth, SpecialDrawingWithANorthMarkerReachesTheHemispheresNotTheAreas) {
+    TZaznam z = Souhrn("01.01.2001", 800, {2, 5, 25, 0, 0, 0, 70, 80}, {1, 1, 11, 0, 0, 0, 30, 40});
+    z.Q = 3;
+    Marker(Zvlastni(z), true);
+    MonthSums s{};
+    AccumulateMonth(s, z);
+    EXPECT_EQ(std::vector<int>(
+                  {s[SumIndex(0, HemisphereChoice::Whole)], s[SumIndex(0, HemisphereChoice::North)],
+                   s[SumIndex(0, HemisphereChoice::South)], s[SumIndex(6, HemisphereChoice::Whole)],
+                   s[FirstRecordQuantity + 6]}),
+              std::vector<int>({3, 2, 1, 0, 3}));
 }
 
 // 20 months from January 2001 to August 2002 with drawings in months 1, 10,
@@ -195,7 +159,7 @@ TEST(SmoothedStatistics, TwentyMonthsGiveMonthsSevenToThirteen) {
     EXPECT_EQ(g.cells[7][6] + "|" + g.cells[8][6], "0.05|0.00"); // RB: 5 / (24 * 4)
 }
 
-TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
+TEST(HemisphereMeans, MeasuredCountsEachDrawingOfTheHemisphereOnceSmoothedDividesByAll) {
     // One ordinary drawing of 2 northern groups and one special drawing
     // without a marker: the measured north mean is 2 (over the one drawing
     // that counts), the smoothed table's stored mean is 10, that is 1 (over
@@ -209,6 +173,11 @@ TEST(SmoothedStatistics, MeansDivideByAllDrawingsUnlikeTheMeasuredTable) {
     EXPECT_EQ(
         std::pair(m.months[0][0], BuildMonthlyMeans(records, HemisphereChoice::Whole).months[0][0]),
         std::pair(10, 30));
+    // An ordinary drawing whose first group was entered as "s" is one
+    // drawing of the north, not two.
+    TZaznam z = Souhrn("03.05.2004", 800, {1, 3, 13, 0, 3, 0, 0, 0}, {});
+    records = {Marker(z, true)};
+    EXPECT_EQ(BuildMeasuredStatistics(records, HemisphereChoice::North).cells[1][1], " 1.00");
 }
 
 TEST(SmoothedStatistics, FewerThanFourteenDrawingsOr401DaysBuildNoTable) {
@@ -285,11 +254,6 @@ TEST(CsvCell, RightAlignedInSevenAndCut) {
         EXPECT_EQ(StatisticsCsvCell(cell), expected) << cell;
 }
 
-TEST(CsvName, ByTableAndHemisphere) {
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
-    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
-}
-
 std::vector<std::vector<std::string>> Grid(std::size_t columns, std::size_t rows) {
     std::vector<std::vector<std::string>> cells(rows, std::vector<std::string>(columns));
     for (std::size_t r = 0; r < rows; ++r)
@@ -330,7 +294,9 @@ TEST(CsvText, LinesEndWithCrLfAndShortRowsAreCompleted) {
     EXPECT_EQ(StatisticsCsvText({}, 1), "");
 }
 
-TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
+TEST(CsvFile, NamedByTableAndHemisphereWrittenIntoCsvFolderReplacedOrRefused) {
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Measured, 2), "Namerene-sever");
+    EXPECT_EQ(StatisticsCsvName(StatisticsTable::Smoothed, 1), "Vyhlazene-celkove");
     TempDir tmp;
     const ProgramDir dir(tmp.path());
     const auto path = WriteStatisticsCsv(dir, StatisticsTable::Smoothed, 3, {{"a", "b"}});
@@ -342,15 +308,13 @@ TEST(CsvFile, WrittenIntoCsvFolderAndReplaced) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()),
                             std::filesystem::directory_iterator()),
               1);
-}
-
-TEST(CsvFile, UnwritableFolderThrowsAndLeavesNothing) {
-    TempDir tmp;
-    // A file where the folder should be.
-    WriteFileAtomic(tmp.path() / "CSVsoubory", "x");
-    EXPECT_THROW(WriteStatisticsCsv(ProgramDir(tmp.path()), StatisticsTable::Measured, 1, {{"x"}}),
-                 std::runtime_error);
-    EXPECT_EQ(ReadWholeFile(tmp.path() / "CSVsoubory"), "x");
+    // A file where the folder should be: refused, left as it is.
+    TempDir other;
+    WriteFileAtomic(other.path() / "CSVsoubory", "x");
+    EXPECT_THROW(
+        WriteStatisticsCsv(ProgramDir(other.path()), StatisticsTable::Measured, 1, {{"x"}}),
+        std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(other.path() / "CSVsoubory"), "x");
 }
 
 } // namespace

@@ -29,43 +29,28 @@ using namespace hk::results_test;
 
 namespace {
 
-TZaznam from(const char* date, const char* observer) {
-    TZaznam z = Record(date, 800);
-    z.Pozorovatel.setText(observer);
-    return z;
-}
-
 // The observers with the periods and numbers of their drawings.
-TZaznam drawing(const char* date, const char* observer) {
-    return test_records::Record(date, 1200, observer);
-}
-
 TEST(ObserverPeriods, PeriodsAndCountsInTheOrderOfTheNames) {
     const std::vector<TZaznam> records = {
-        drawing("03.05.2001", "Šťastná"), drawing("01.02.2000", "Novák"),
-        drawing("07.07.2003", "Novák"),   drawing("15.01.1999", "novák"),
-        drawing("xx.yy.zzzz", "Šťastná"), drawing("09.09.2009", "Nikdo v seznamu")};
+        Record("03.05.2001", 1200, "Šťastná"), Record("01.02.2000", 1200, "Novák"),
+        Record("07.07.2003", 1200, "Novák"),   Record("15.01.1999", 1200, "novák"),
+        Record("xx.yy.zzzz", 1200, "Šťastná"), Record("09.09.2009", 1200, "Nikdo v seznamu")};
     const auto periods = ObserverPeriods(records, {"Novák", "Šťastná", "Bez zákresu"});
     ASSERT_EQ(periods.size(), 2u);
+    auto fields = [](const auto& p) { return std::tuple(p.name, p.count, p.first, p.last); };
     // The name compares exactly (not "novák").
-    EXPECT_EQ(periods[0].name, "Novák");
-    EXPECT_EQ(periods[0].count, 2);
-    EXPECT_EQ(periods[0].first, (Date{2000, 2, 1}));
-    EXPECT_EQ(periods[0].last, (Date{2003, 7, 7}));
+    EXPECT_EQ(fields(periods[0]), std::tuple("Novák", 2, Date{2000, 2, 1}, Date{2003, 7, 7}));
     // A drawing whose date cannot be read counts but has no place in the period.
-    EXPECT_EQ(periods[1].name, "Šťastná");
-    EXPECT_EQ(periods[1].count, 2);
-    EXPECT_EQ(periods[1].first, (Date{2001, 5, 3}));
-    EXPECT_EQ(periods[1].last, (Date{2001, 5, 3}));
+    EXPECT_EQ(fields(periods[1]), std::tuple("Šťastná", 2, Date{2001, 5, 3}, Date{2001, 5, 3}));
 }
 
 } // namespace
 
 TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayEmpty) {
-    const std::vector<TZaznam> records = {from("01.02.2001", "Novák, Jan"),
-                                          from("03.03.2003", "Novák, Jan"),
-                                          from("04.03.2003", "NOVÁK, Jan"), // another spelling
-                                          from("05.03.2003", "Černá, Eva")};
+    const std::vector<TZaznam> records = {
+        Record("01.02.2001", 800, "Novák, Jan"), Record("03.03.2003", 800, "Novák, Jan"),
+        Record("04.03.2003", 800, "NOVÁK, Jan"), // another spelling
+        Record("05.03.2003", 800, "Černá, Eva")};
     const auto s = BuildObserverStatistics(records, {"Černá, Eva", "Novák, Jan", ""});
     ASSERT_FALSE(s.noObserver);
     const std::vector<std::vector<std::string>> expected = {
@@ -78,7 +63,7 @@ TEST(ObserverStatistics, UnknownSpellingCountsOnlyInGrandTotalAndEmptyYearsStayE
     EXPECT_EQ(ObserversCsv(s.grid).text.substr(0, 24), " ;2001;2002;2003;Suma;\r\n");
     EXPECT_TRUE(BuildObserverStatistics(records, {"", "Novák, Jan"}).noObserver);
     // Without a readable date there is no year column, only the sums.
-    const std::vector<TZaznam> undated = {from("31.02.2003", "Novák, Jan")};
+    const std::vector<TZaznam> undated = {Record("31.02.2003", 800, "Novák, Jan")};
     EXPECT_EQ(BuildObserverStatistics(undated, {"Novák, Jan"}).grid.cells[0],
               (std::vector<std::string>{"", "Suma"}));
 }
@@ -209,10 +194,9 @@ TEST(LargestGroups, FiftyLargestInDescendingOrderEqualAreasInDrawingOrder) {
 }
 
 TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
-    const std::vector<TZaznam> records = {
+    std::vector<TZaznam> r = {
         Souhrn("03.02.2004", 800, {1, 2, 12}, {0}), Souhrn("04.02.2004", 800, {0}, {2, 3, 23}),
         Souhrn("05.02.2005", 800, {0}, {0}), Souhrn("06.02.2006", 800, {1, 1, 11}, {1, 1, 11})};
-    std::vector<TZaznam> r = records;
     r[2].Pozorovatel.setText("Jiný");
     r[3].PP = 2;
     const ObserverDrawings list = BuildObserverDrawings(r, "Novák, Jan");

@@ -23,14 +23,12 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     WriteFileAtomic(path, bytes);
 }
 
-TEST(SizeFactor, FromTheFirstLine) {
+TEST(SideFiles, SizeFactorSupplementaryBlockAndInstrumentLines) {
     const std::pair<const char*, std::optional<double>> rows[] = {
         {"100", 1.2},                                 // the lower bound is exclusive
         {"200\r\n", 1.2},                             // so is the upper
@@ -51,9 +49,8 @@ TEST(SizeFactor, FromTheFirstLine) {
                                                   {1010, 1.5, 152},
                                                   {1440, 1.99, 287}})
         EXPECT_EQ(SizePercentage(height, factor), percent) << height << " " << factor;
-}
 
-TEST(SideFiles, SupplementaryBlockPaddedOrCutAndInstrumentLinesConverted) {
+    // The supplementary block padded or cut, the instrument lines converted.
     const auto shortBlock = ParseSupplementaryData(std::string(10, '\x05'));
     ASSERT_EQ(shortBlock.size(), 25000u);
     EXPECT_EQ(std::pair(int(shortBlock[9]), int(shortBlock[10])), std::pair(5, 0));
@@ -87,7 +84,7 @@ std::vector<int> dayValues(const DailySeries& s, const Date& d) {
     return {s.value(d, 0), s.value(d, 1), s.value(d, 2), s.value(d, 3)};
 }
 
-TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEnd) {
+TEST(DailySeries, ThreeValuesPerDayOrOneUnreadableCountedShortFilesStopAtTheirEnd) {
     DailySeries s;
     ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
     EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
@@ -95,6 +92,14 @@ TEST(DailySeries, ThreeValuesPerDayAboveByteRangeOrOneAndShortFilesStopAtTheirEn
     EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
     EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
     EXPECT_EQ(s.unreadableValues, 0);
+    // Text where a value stands reads as zero and is counted.
+    DailySeries bad;
+    std::string damaged = yearFile(2003, 50, 25, 25);
+    damaged.replace(19, 3, "abc");
+    ParseDailySeriesFile(damaged, 2003, bad);
+    EXPECT_EQ(std::vector<int>({bad.value({2003, 1, 1}, 0), bad.value({2003, 1, 2}, 0)}),
+              std::vector<int>({0, 50}));
+    EXPECT_EQ(bad.unreadableValues, 1);
 
     DailySeries one;
     std::string bytes;
@@ -121,16 +126,6 @@ TEST(DailySeries, PlacesEveryFileByItsOwnYear) {
                                 s.value({1984, 3, 1}, 0), s.value({1984, 12, 31}, 2)}),
               std::vector<int>({11, 0, 33, 13}));
     EXPECT_TRUE(ReadDailySeries(dir.path() / "nothing", 2026).empty());
-}
-
-TEST(DailySeries, TextWhereAValueStandsReadsAsZeroAndIsCounted) {
-    DailySeries s;
-    std::string bytes = yearFile(2003, 50, 25, 25);
-    bytes.replace(19, 3, "abc");
-    ParseDailySeriesFile(bytes, 2003, s);
-    EXPECT_EQ(std::vector<int>({s.value({2003, 1, 1}, 0), s.value({2003, 1, 2}, 0)}),
-              std::vector<int>({0, 50}));
-    EXPECT_EQ(s.unreadableValues, 1);
 }
 
 TEST(SilsoImport, ValuesRoundedCappedSignedAndMissing) {
@@ -347,26 +342,18 @@ TEST(ProgramDirectory, EnsureFolderCreatesOnceAndFindsTheExisting) {
     EXPECT_THROW(p.ensureFolder("CSVsoubory/Rok20x"), std::logic_error);
 }
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
+// Sets (or with nullopt removes) an environment variable for one scope.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name(name) {
+        if (const char* now = std::getenv(name)) old = now;
+        set(value);
     }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
+    ~ScopedEnv() { set(old); }
+    void set(const std::optional<std::string>& v) {
+        v ? setenv(name, v->c_str(), 1) : unsetenv(name);
     }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
+    const char* name;
+    std::optional<std::string> old;
 };
 
 TEST(ProgramDirectory, FoundInItsOrder) {
@@ -474,18 +461,10 @@ TEST(ObserverTable, AddingAnObserver) {
 // The demo data: the same for a seed, valid sorted records, and a program
 // directory whose files the start-up reads.
 // Cycle 24: minimum at the end of 2008, maximum 2014, minimum 2019.
-DemoOptions cycle24() {
-    DemoOptions o{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
-    return o;
-}
-
-const std::vector<TZaznam>& cycle24Records() {
-    static const std::vector<TZaznam> records = GenerateDemoRecords(cycle24());
-    return records;
-}
+const DemoOptions Cycle24{.years = 11, .perYear = 120, .seed = 7, .endDate = {2019, 12, 31}};
 
 TEST(Demo, RecordsAreSortedDatedAndSummarisedLikeStoredEntries) {
-    const auto& records = cycle24Records();
+    const std::vector<TZaznam> records = GenerateDemoRecords(Cycle24);
     ASSERT_GT(records.size(), 11u * 100);
     ASSERT_LT(records.size(), 11u * 140);
     std::set<double> keys;
@@ -511,7 +490,7 @@ TEST(Demo, RecordsAreSortedDatedAndSummarisedLikeStoredEntries) {
 
 TEST(Demo, DirectoryIsReadByTheStartUp) {
     TempDir dir;
-    DemoOptions o = cycle24();
+    DemoOptions o = Cycle24;
     o.years = 3;
     o.perYear = 60;
     WriteDemoDirectory(dir.path(), o);

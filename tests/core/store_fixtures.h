@@ -12,6 +12,9 @@
 
 namespace hk::store_test {
 
+// The day the tests' stores are loaded on.
+inline const Date Today{2026, 12, 6};
+
 // A stored record as the entry window leaves it: date, time, observer, one
 // group in the northern hemisphere near the centre.
 inline TZaznam Rec(const std::string& date, std::uint16_t time,

@@ -18,8 +18,6 @@ using namespace hk::store_test;
 
 namespace {
 
-const Date Today{2026, 12, 6};
-
 // Makes every write past `bytes` fail with EFBIG, as a full disk would.
 class FileSizeLimit {
   public:
@@ -131,9 +129,8 @@ TEST_F(Store, EmptyRecordsAreSkippedAndTheRecordsAfterThemKept) {
 }
 
 TEST_F(Store, PartialRecordAtTheEndIsIgnored) {
-    WriteRecords(datax(), {Rec("01.02.2003", 800), Rec("02.02.2003", 800)});
-    std::string bytes = ReadWholeFile(datax()) + std::string(100, 'x');
-    WriteFileAtomic(datax(), bytes);
+    WriteFileAtomic(datax(), Bytes({Rec("01.02.2003", 800), Rec("02.02.2003", 800)}) +
+                                 std::string(100, 'x'));
     Session s(dir.path());
     EXPECT_EQ(s.load(Today).trailingBytes, 100u);
     EXPECT_EQ(s.recordCount(), 2);
@@ -281,7 +278,7 @@ TEST_F(Store, NewRecordIsStoredInItsPlaceSummarisedAndSaved) {
     EXPECT_EQ(ReadWholeFile(datax()), std::string(RecordBytes(s.records())));
 }
 
-TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
+TEST_F(Store, UnreadableDatesAreRemovedTheBackupKeepsTheStartAndTheStoreNeverEmpties) {
     Session s = loaded({Rec("01.01.2010", 800, "A"), Rec("3x.01.2010", 800, "Bad"),
                         Rec("03.01.2010", 800, "C"), Rec("99.99.2010", 800, "Bad2")});
     const std::string start = ReadWholeFile(datax());
@@ -293,6 +290,13 @@ TEST_F(Store, UnreadableDatesAreRemovedAndTheBackupKeepsTheStart) {
     EXPECT_EQ(s.removeUnreadableDates(), 0);
     s.writeBackup();
     EXPECT_EQ(ReadWholeFile(dir.path() / "datax-zaloha.dat"), start);
+    // Without a readable date left, the store holds a new archive's record.
+    Session none = loaded({Rec("31.02.2003", 800)});
+    EXPECT_EQ(none.removeUnreadableDates(), 1);
+    ASSERT_EQ(std::pair(none.recordCount(), none.currentIndex()), std::pair(1, 1));
+    EXPECT_TRUE(RecordDate(none.record(1)));
+    none.saveAtExit();
+    EXPECT_EQ(ReadRecordFile(datax()).records.size(), 1u);
 }
 
 TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
@@ -478,11 +482,8 @@ TEST_F(Store, DrawingNumbersSwitchedOffAreCleared) {
     std::vector<TZaznam> r = {Rec("05.01.2024", 800), Rec("06.01.2024", 900)};
     r[0].CisloZakresu = 121;
     r[1].CisloZakresu = 221;
-    WriteRecords(datax(), r);
-    Session s(dir.path());
-    s.load(Today);
-    TZaznam working = s.record(2);
-    s.setWorkingRecord(working);
+    Session s = loaded(r);
+    s.setWorkingRecord(s.record(2));
     s.switchDrawingNumbersOff();
     EXPECT_FALSE(s.drawingNumbers());
     EXPECT_EQ(std::tuple(int(s.record(1).CisloZakresu), int(s.record(2).CisloZakresu),
