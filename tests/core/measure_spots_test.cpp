@@ -11,7 +11,7 @@
 
 #include "measure/spot_finder.h"
 #include "measure/spot_proposals.h"
-#include "tests_support/drawn_scans.h"
+#include "demo/drawn_scan.h"
 
 using namespace hk;
 using namespace hk::drawn_scans;
