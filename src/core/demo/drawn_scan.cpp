@@ -172,6 +172,73 @@ void finishSheet(DrawnScan& scan, Canvas& ink, Dice& dice, unsigned hazards, std
         }
 }
 
+// Millionths of the disk in a mm^2 of a drawing of radius 125 mm, as the
+// measured areas are stored.
+constexpr double MillionthsPerMm2 = 20.4;
+
+// A polar position of a record (angle from north through east, distance in
+// units of the 125-unit disk) as a point of the picture: the measurement's
+// conversion of a picture point run backwards. With the cosine of its
+// distance from the disk centre and the picture direction away from it.
+struct PlacedSpot {
+    double x, y, mu, radial;
+};
+PlacedSpot placeOnPicture(const Calibration& cal, double angle, double distance) {
+    const double th = (angle + cal.CalNorthAngle) * Pi / 180;
+    const double r = distance * cal.CalRadiusPx / 125;
+    const double rho = std::min(distance / 125, 1.0);
+    return {cal.CalCentre.x + r * std::sin(th), cal.CalCentre.y - r * std::cos(th),
+            std::sqrt(1 - rho * rho), std::atan2(-std::cos(th), std::sin(th))};
+}
+
+// A spot of `areaPx` square pixels as drawn (so already foreshortened), its
+// axes `along` the limb and `across` it. Named spots are at least a dot of
+// 1.1 mm, so that they stay larger than the small spots' 0.8 mm dots.
+struct SpotShape {
+    double along, across;
+};
+SpotShape shapeOf(double areaPx, double mu, double ppm) {
+    const double least = 0.55 * ppm;
+    const double along = std::sqrt(areaPx / (Pi * std::max(mu, 0.25)));
+    return {std::max(along, least), std::max(along * std::max(mu, 0.25), least)};
+}
+
+// A spot with a penumbra drawn as an outline, as shading or both, its umbra
+// inside; without one the umbra alone.
+void drawSpot(Canvas& ink, Dice& dice, const PlacedSpot& at, SpotShape shape, bool penumbra,
+              double ppm, double pen) {
+    if (!penumbra) {
+        ink.ellipse(at.x, at.y, shape.across, shape.along, at.radial, dice.uni(0.7, 0.9));
+        return;
+    }
+    const int style = static_cast<int>(dice.next() % 3); // outline, shading, both
+    if (style != 0)
+        ink.ellipse(at.x, at.y, shape.across, shape.along, at.radial, dice.uni(0.22, 0.32));
+    if (style != 1) {
+        std::vector<std::array<double, 2>> loop;
+        const double wobble = dice.uni(0, 2 * Pi);
+        for (int k = 0; k <= 48; ++k) {
+            const double t = 2 * Pi * k / 48, f = 1 + 0.04 * std::sin(3 * t + wobble);
+            const double u = shape.across * f * std::cos(t), v = shape.along * f * std::sin(t);
+            loop.push_back({at.x + u * std::cos(at.radial) - v * std::sin(at.radial),
+                            at.y + u * std::sin(at.radial) + v * std::cos(at.radial)});
+        }
+        ink.polyline(loop, pen, dice.uni(0.6, 0.85));
+    }
+    const double umbra = 0.4 * ppm;
+    ink.ellipse(at.x, at.y, std::max(0.4 * shape.across, umbra), std::max(0.4 * shape.along, umbra),
+                at.radial, dice.uni(0.7, 0.9));
+}
+
+// The same record, the same seed: FNV-1a of its bytes.
+std::uint32_t recordSeed(const TZaznam& record) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    std::uint32_t h = 2166136261u;
+    for (std::size_t i = 0; i < sizeof record; ++i)
+        h = (h ^ bytes[i]) * 16777619u;
+    return h;
+}
+
 } // namespace
 
 DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side) {
@@ -424,6 +491,105 @@ DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side) {
     }
 
     finishSheet(scan, ink, dice, hazards, seed, cx, cy, R, pen);
+    return scan;
+}
+
+DrawnScan DrawRecordScan(const TZaznam& record, int side) {
+    const std::uint32_t seed = recordSeed(record);
+    Dice dice(seed);
+    DrawnScan scan;
+    scan.side = side;
+    const PicturePoint centre{side / 2, side / 2};
+    scan.cal = Calibrate(centre, {centre.x, centre.y - static_cast<int>(std::lround(side * 0.45))});
+    scan.orientation = RecordEphemeris(record).value_or(Ephemeris{});
+    const double R = scan.cal.CalRadiusPx, ppm = R / 125.0;
+    const double pen = ppm * 0.3;
+    const double toPx = ppm * ppm / MillionthsPerMm2; // stored area -> square pixels
+    Canvas ink(side);
+
+    // Drawn spots as centre and extent, to keep the small spots off them.
+    std::vector<std::array<double, 3>> taken;
+    auto clear = [&](double x, double y, double r) {
+        for (const auto& t : taken)
+            if (std::hypot(x - t[0], y - t[1]) < r + t[2]) return false;
+        return true;
+    };
+
+    for (int k = 0; k < record.groupCount(); ++k) {
+        const TSkupina& s = record.Skupiny[k];
+        if (IsHemisphereMarker(s) || s.Uhel >= 3600 || s.Vzd > 1250) continue;
+        // The auxiliary spots in the middle of their whole degree and
+        // millimetre, which is what the stored position keeps of them.
+        struct Named {
+            PlacedSpot at;
+            double area;
+        };
+        std::vector<Named> named{{placeOnPicture(scan.cal, s.Uhel / 10.0, s.Vzd / 10.0), 0}};
+        for (const auto& [packed, area] : {std::pair{s.Pomocna1, s.Plo1}, {s.Pomocna2, s.Plo2}}) {
+            const PackedPosition p = UnpackPosition(packed);
+            if (packed == 0 || p.angle >= 360 || p.dist > 125) continue;
+            named.push_back({placeOnPicture(scan.cal, p.angle + 0.5, std::min(p.dist + 0.5, 125.0)),
+                             static_cast<double>(area)});
+        }
+        // The group's area shared among its named spots, the one at the
+        // group's position the largest, since measuring takes the largest
+        // spot's position for the group's.
+        double auxiliary = 0, largestAuxiliary = 0;
+        for (std::size_t i = 1; i < named.size(); ++i) {
+            auxiliary += named[i].area;
+            largestAuxiliary = std::max(largestAuxiliary, named[i].area);
+        }
+        named[0].area = std::max(s.Plocha - auxiliary, 1.25 * largestAuxiliary);
+        const double scale = s.Plocha > 0 ? s.Plocha / (named[0].area + auxiliary) : 1;
+
+        // Each named spot clearly larger than the next (measuring takes them
+        // largest first), also where the smallest size of a dot makes them
+        // equal: near the limb or in a group without an area.
+        std::vector<SpotShape> shapes;
+        for (const Named& n : named)
+            shapes.push_back(shapeOf(n.area * scale * toPx, n.at.mu, ppm));
+        for (std::size_t i = shapes.size() - 1; i-- > 0;) {
+            const double needed = 1.3 * shapes[i + 1].along * shapes[i + 1].across;
+            const double grow = std::sqrt(needed / (shapes[i].along * shapes[i].across));
+            if (grow > 1) shapes[i] = {shapes[i].along * grow, shapes[i].across * grow};
+        }
+        DrawnGroup group;
+        group.largest = static_cast<int>(scan.spots.size());
+        const int groupIndex = static_cast<int>(scan.groups.size());
+        for (std::size_t i = 0; i < named.size(); ++i) {
+            const PlacedSpot& at = named[i].at;
+            const SpotShape shape = shapes[i];
+            const bool penumbra = static_cast<int>(i) < s.SPen && shape.across > 0.8 * ppm;
+            drawSpot(ink, dice, at, shape, penumbra, ppm, pen);
+            group.area += Pi * shape.along * shape.across / (ppm * ppm);
+            scan.spots.push_back({at.x, at.y, groupIndex});
+            taken.push_back({at.x, at.y, std::max(shape.along, shape.across) + pen});
+        }
+        // The small spots as dots among the named ones, or around the single one.
+        double x0 = named.front().at.x, y0 = named.front().at.y, x1 = x0, y1 = y0;
+        for (const Named& n : named) {
+            x0 = std::min(x0, n.at.x), y0 = std::min(y0, n.at.y);
+            x1 = std::max(x1, n.at.x), y1 = std::max(y1, n.at.y);
+        }
+        const double margin = 2.5 * ppm;
+        const int small = std::min<int>(s.MalS, 12);
+        for (int d = 0, tries = 0; d < small && tries < 200; ++tries) {
+            const double x = dice.uni(x0 - margin, x1 + margin);
+            const double y = dice.uni(y0 - margin, y1 + margin);
+            const double r = ppm * dice.uni(0.4, 0.45);
+            if (std::hypot(x - centre.x, y - centre.y) > 0.97 * R - r ||
+                !clear(x, y, r + 0.8 * ppm))
+                continue;
+            ink.ellipse(x, y, r, r, 0, dice.uni(0.7, 0.9));
+            group.area += Pi * r * r / (ppm * ppm);
+            scan.spots.push_back({x, y, groupIndex});
+            taken.push_back({x, y, r});
+            ++d;
+        }
+        scan.groups.push_back(group);
+    }
+    drawAxes(ink, centre.x, centre.y, R, 0, pen);
+    finishSheet(scan, ink, dice, Axes | Texture, seed, centre.x, centre.y, R, pen);
     return scan;
 }
 

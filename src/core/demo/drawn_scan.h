@@ -4,13 +4,15 @@
 // or shading, and on request the things an observer's sheet also carries:
 // group numbers and notes, dotted faculae outlines, axis and grid lines,
 // eraser smudges with the ghosts of erased spots, paper texture, scanner
-// noise and a north that is not up. The same seed gives the same scan.
+// noise and a north that is not up. The same seed, or the same record, gives
+// the same scan.
 #include <cstdint>
 #include <vector>
 
 #include "geometry/ephemeris.h"
 #include "measure/calibration.h"
 #include "measure/grey_image.h"
+#include "records/record_layout.h"
 
 namespace hk::drawn_scans {
 
@@ -49,5 +51,15 @@ struct DrawnScan {
 
 // One made-up scan. `side` x `side` pixels, the disk about 0.9 of it.
 DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800);
+
+// The scan of the drawing of `record`, north up: every group with a position
+// drawn where measuring the scan reads the record's positions back (its
+// largest spot at the group's position, the auxiliary spots at theirs), the
+// spots sized by the group's areas and its small spots added as dots, on a
+// pencil disk with the axis cross, grid lines and a little paper texture.
+// Hemisphere markers have no position and are left out; their groups get no
+// entry in `groups`, so group g of the scan is not always entry g of the
+// record. The same record gives the same scan.
+DrawnScan DrawRecordScan(const TZaznam& record, int side = 1600);
 
 } // namespace hk::drawn_scans
