@@ -1,8 +1,16 @@
 // heliokres-cli demo and check: the demo directory is what check finds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <numbers>
+#include <sstream>
+#include <vector>
 
+#include "records/record.h"
 #include "records/record_file.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
@@ -40,6 +48,38 @@ TEST(CliDemoCheck, CheckReportsWhatDemoWrote) {
               std::to_string(lastYear - 1) + "-" + std::to_string(lastYear));
     EXPECT_EQ(line(checked.out, "Nastavení kresby: "), "průměr 250 mm, polární souřadnice");
     EXPECT_EQ(checked.out.find("Upozornění"), std::string::npos) << checked.out;
+
+    // The scan of the newest drawing measures back to its groups' positions
+    // (away from the limb, where a spot runs into the disk's outline).
+    const TZaznam& newest = records.back();
+    const CliRun found =
+        cli("find-spots " + ShellQuoted(demo / ("Sken " + newest.Datum.text() + ".png")));
+    ASSERT_EQ(found.status, 0) << found.out;
+    auto plane = [](double angle, double distance) {
+        return std::array{distance * std::sin(angle * std::numbers::pi / 180),
+                          distance * std::cos(angle * std::numbers::pi / 180)};
+    };
+    std::vector<std::array<double, 2>> groups;
+    std::istringstream lines(found.out);
+    for (std::string l; std::getline(lines, l);) {
+        int n = 0;
+        double a = 0, d = 0;
+        if (std::sscanf(l.c_str(), "group;%d;%lf;%lf", &n, &a, &d) == 3)
+            groups.push_back(plane(a, d));
+    }
+    int inner = 0;
+    for (int k = 0; k < newest.groupCount(); ++k) {
+        const TSkupina& s = newest.Skupiny[k];
+        if (IsHemisphereMarker(s) || s.Vzd > 1000) continue;
+        ++inner;
+        const auto p = plane(s.Uhel / 10.0, s.Vzd / 10.0);
+        EXPECT_TRUE(
+            std::any_of(groups.begin(), groups.end(),
+                        [&](const auto& g) { return std::hypot(g[0] - p[0], g[1] - p[1]) < 0.3; }))
+            << "group " << k + 1 << "\n"
+            << found.out;
+    }
+    EXPECT_GE(static_cast<int>(groups.size()), inner) << found.out;
 
     // A damaged corona year is found only when the corona is asked for.
     std::ofstream(demo / "KoronaX" / "HR1940.csv", std::ios::binary) << "40 1 2 x\r\n";
