@@ -572,7 +572,9 @@ DrawnScan DrawRecordScan(const TZaznam& record, int side) {
             x1 = std::max(x1, n.at.x), y1 = std::max(y1, n.at.y);
         }
         const double margin = 2.5 * ppm;
-        const int small = std::min<int>(s.MalS, 12);
+        // No more spots than the group counts, at most a dozen dots.
+        const int small =
+            std::clamp(std::min<int>(s.MalS, s.Poc - static_cast<int>(named.size())), 0, 12);
         for (int d = 0, tries = 0; d < small && tries < 200; ++tries) {
             const double x = dice.uni(x0 - margin, x1 + margin);
             const double y = dice.uni(y0 - margin, y1 + margin);
