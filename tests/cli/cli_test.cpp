@@ -12,6 +12,7 @@
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "records/startup_series.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/png_size.h"
 #include "tests_support/records.h"
@@ -26,17 +27,17 @@ namespace {
 
 using Dir = const fs::path&;
 using Prepare = void (*)(Dir);
-using After = std::function<void(Dir)>;
+using After = std::function<void(Dir, const std::string& out)>;
 
-// A demo directory of one year, made once and copied for each row that asks for it.
-const fs::path& DemoDir() {
+// A demo directory of one year (or of two), made once and copied for each row that asks for it.
+const fs::path& DemoDir(bool twoYears = false) {
     static TempDir tmp;
-    static const fs::path demo = [] {
-        const fs::path d = tmp.path() / "demo";
-        EXPECT_EQ(RunCli("demo " + ShellQuoted(d) + " --years 1 --per-year 30 --seed 3").status, 0);
-        return d;
-    }();
-    return demo;
+    static const std::string options[] = {" --years 1 --per-year 30 --seed 3",
+                                          " --years 2 --seed 5"};
+    static const fs::path demos[] = {tmp.path() / "demo1", tmp.path() / "demo2"};
+    if (!fs::exists(demos[twoYears]))
+        EXPECT_EQ(RunCli("demo " + ShellQuoted(demos[twoYears]) + options[twoYears]).status, 0);
+    return demos[twoYears];
 }
 std::string LastRotation() {
     return std::to_string(ReadRecordFile(DemoDir() / "datax.dat").records.back().Rotace);
@@ -44,6 +45,9 @@ std::string LastRotation() {
 
 void demo(Dir d) {
     fs::copy(DemoDir(), d, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+void demo2(Dir d) {
+    fs::copy(DemoDir(true), d, fs::copy_options::recursive);
 }
 void fifo(Dir d, const char* name) {
     fs::remove(d / name);
@@ -57,6 +61,16 @@ void twoRecords(Dir d) {
     std::vector<TZaznam> records{Record("01.01.2000", 1200), Record("02.01.2000", 800)};
     AddGroup(records[0], "Dkc", 900, 500, 0, 12);
     WriteRecordFile(d / "datax.dat", records);
+}
+// Drawings of 1 March 2014 at 8:00 and 14:00 and of 2 March at 12:00.
+void threeDrawings(Dir d) {
+    std::vector<TZaznam> rs{Record("01.03.2014", 800), Record("01.03.2014", 1400),
+                            Record("02.03.2014", 1200)};
+    for (TZaznam& z : rs) {
+        z.NastaveniKresby = 125;
+        AddGroup(z, "Dkc", 450, 600, 300);
+    }
+    WriteRecordFile(d / "datax.dat", rs);
 }
 void oneRecord(Dir d) {
     WriteRecordFile(d / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
@@ -94,21 +108,29 @@ void demoWithoutCorona(Dir d) {
 }
 
 After absent(const char* name) {
-    return [name](Dir d) { EXPECT_FALSE(fs::exists(d / name)) << name; };
+    return [name](Dir d, const std::string&) { EXPECT_FALSE(fs::exists(d / name)) << name; };
 }
 After stillFifo(const char* name, const char* notMade = "-") {
-    return [=](Dir d) {
+    return [=](Dir d, const std::string&) {
         EXPECT_EQ(fs::status(d / name).type(), fs::file_type::fifo) << name;
         EXPECT_FALSE(fs::exists(d / notMade)) << notMade;
     };
 }
 After png(const char* name, unsigned width, unsigned height) {
-    return [=](Dir d) {
+    return [=](Dir d, const std::string&) {
         EXPECT_EQ(PngSize(ReadWholeFile(d / name)), (std::pair{width, height})) << name;
     };
 }
-After pdf(const char* name) {
-    return [=](Dir d) { EXPECT_EQ(PdfPagesOfFile(d / name), 1) << name; };
+After pdf(const char* name, int pages = 1) {
+    return [=](Dir d, const std::string&) { EXPECT_EQ(PdfPagesOfFile(d / name), pages) << name; };
+}
+// A picture file that starts with `magic` and holds more than a header.
+After picture(const char* name, const char* magic) {
+    return [=](Dir d, const std::string&) {
+        const std::string bytes = ReadWholeFile(d / name);
+        EXPECT_EQ(bytes.rfind(magic, 0), 0u) << name;
+        EXPECT_GT(bytes.size(), 1000u) << name;
+    };
 }
 
 struct Row {
@@ -134,10 +156,9 @@ void run(const Row& row) {
         const std::string fragment = row.says.substr(a, b - a);
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment << "\nin:\n" << r.out;
     }
-    if (row.after) row.after(dir);
+    if (row.after) row.after(dir, r.out);
 }
 
-// clang-format off
 TEST(Cli, UsageAndRefusals) {
     const Row rows[] = {
         {nullptr, "--version", 0, "heliokres-cli " HELIOKRES_VERSION "\n"},
@@ -162,8 +183,9 @@ TEST(Cli, UsageAndRefusals) {
         {emptyRecords, "dump DIR/datax.dat", 0, "neobsahuje žádný celý záznam"},
         {nullptr, "dump", 2},
 
-        {nullptr, "check DIR", 0, "Záznamy: 1 (soubor datax.dat chybí)|Řady SIDC: žádné|"
-                                  "Nastavení kresby: chybí|Vytvořen soubor Zvetsit.zve"},
+        {nullptr, "check DIR", 0,
+         "Záznamy: 1 (soubor datax.dat chybí)|Řady SIDC: žádné|"
+         "Nastavení kresby: chybí|Vytvořen soubor Zvetsit.zve"},
         {emptyRecords, "check DIR", 0, "Záznamy: 1 (soubor datax.dat neobsahuje žádný záznam)"},
         {nullptr, "check DIR/none", 1, "neexistuje", absent("none")},
         {[](Dir d) { fs::create_directory(d / "datax.dat"); }, "check DIR", 1, "datax.dat"},
@@ -191,17 +213,30 @@ TEST(Cli, UsageAndRefusals) {
         {demo, "report sidc DIR 6.20251", 1, "Špatně zadaný měsíc"},
         // A FIFO for a side file is named, not taken as a missing file, and
         // a file that could not be read is not written back.
-        {[](Dir d) { demo(d); fifo(d, "Obecdata.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "Obecdata.dat");
+         },
          "report own DIR 1.1990", 1, "Obecdata.dat\" není obyčejný soubor"},
-        {[](Dir d) { demo(d); fifo(d, "pozorovateleP.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "pozorovateleP.dat");
+         },
          "report intersol DIR 6.2025 --observer Nový --number 7", 1, "není obyčejný soubor",
          stillFifo("pozorovateleP.dat", "Intersol")},
-        {[](Dir d) { demo(d); fifo(d, "magn.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "magn.dat");
+         },
          "magnetosphere-sum DIR", 1, "roura", stillFifo("magn.dat")},
-        {[](Dir d) { demo(d); fs::remove_all(d / "Magneto"); },
+        {[](Dir d) {
+             demo(d);
+             fs::remove_all(d / "Magneto");
+         },
          "magnetosphere-sum DIR", 1, "Nejsou data pro magnetosféru", absent("magn.dat")},
         // One block of 121 x 90 one-byte cells a rotation.
-        {demo, "magnetosphere-sum DIR", 0, "Počítá se: 100 %|magn.dat\n", [](Dir d) {
+        {demo, "magnetosphere-sum DIR", 0, "Počítá se: 100 %|magn.dat\n",
+         [](Dir d, const std::string&) {
              EXPECT_GT(fs::file_size(d / "magn.dat"), 0u);
              EXPECT_EQ(fs::file_size(d / "magn.dat") % 10890, 0u);
          }},
@@ -210,20 +245,56 @@ TEST(Cli, UsageAndRefusals) {
         {renderedDrawing, "find-disk DIR/d.png", 0, "489.5;489.5;437."},
         {oneRecord, "find-disk DIR/datax.dat", 1, "heliokres-cli: "},
         {blankPaper, "find-spots DIR/p.pgm", 1, "Disk zákresu se v obrázku nepodařilo najít"},
-        {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); },
-         "find-spots DIR/text.png", 1, "není čitelný obrázek"},
+        {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); }, "find-spots DIR/text.png", 1,
+         "není čitelný obrázek"},
         {nullptr, "find-spots DIR/x.png --centre 5,5", 2},
 
         {[](Dir d) { fifo(d, "sn.csv"); }, "import silso DIR DIR/sn.csv", 1, "roura"},
         // Every bad line counted, only the first hundred listed.
-        {manyBadLines,
-         "import silso DIR DIR/sn.csv", 1,
+        {manyBadLines, "import silso DIR DIR/sn.csv", 1,
          "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní číslo\n"
-         "... a dalších 4900\nheliokres-cli: Soubor", absent("SIDC")},
+         "... a dalších 4900\nheliokres-cli: Soubor",
+         absent("SIDC")},
         // Years SILSO cannot hold are bad lines: nothing is written.
-        {[](Dir d) { WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
-                                                   "9999;12;31;9999.999;2;1;1\n"); },
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
+                                           "9999;12;31;9999.999;2;1;1\n");
+         },
          "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ", absent("SIDC")},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2003 01 01 2003.001  120  60  60  5.0 3.0 "
+                                           "3.0 20 10 10 1\n");
+         },
+         "import silso DIR DIR/sn.csv", 0, "dssn2003.dat",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadDailySeries(d / "SIDC", 2100).value(Date{2003, 1, 1}, 1), 60);
+         }},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n"
+                                           "2004;01;02;2004.004; 1x; 6; 6;1;1;1;1;1;1;1\n");
+         },
+         "import silso DIR DIR/sn.csv", 1, "Řádek 2", absent("SIDC")},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2005;02;30;2005.001; 12; 6; 6;1;1;1;1;1;1;1\n");
+         },
+         "import silso DIR DIR/sn.csv", 1, "Řádek 1", absent("SIDC")},
+
+        // 2028: a leap year whose January holds two starts, the second with the
+        // lower L0. One line a day (L0, B0, P at 0h), then one a rotation start.
+        {nullptr, "yearly-table 2028", 0,
+         "\n29.02.2028;327.2;-7.2;-21.4\n01.03.2028;314.1;-7.2;-21.6\n|"
+         "\n31.12.2028;246.5;-2.9;2.4\nrotace;2333;03.01.2028\n"
+         "rotace;2334;31.01.2028\nrotace;2335;27.02.2028\n",
+         [](Dir, const std::string& out) {
+             EXPECT_EQ(out.rfind("01.01.2028;24.0;-2.9;2.3\n02.01.2028;10.9;-3.1;1.8\n", 0), 0u);
+             EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 366 + 14);
+         }},
+        {nullptr, "yearly-table 2026 --out DIR/t.png --page 3", 0, "", png("t.png", 900, 1000)},
+        {nullptr, "yearly-table 2026 --out DIR/t.pdf", 0, "", pdf("t.pdf", 3)},
+        {nullptr, "yearly-table 2026 --out DIR/t.pdf --page 2", 0, "", pdf("t.pdf")},
+        {nullptr, "yearly-table 20x6", 2},
+        {nullptr, "yearly-table 2026 --out DIR/t.png --page 4", 2, "", absent("t.png")},
+        {nullptr, "yearly-table 2026 --out DIR/t.gif", 1, "", absent("t.gif")},
     };
     for (const Row& row : rows)
         run(row);
@@ -283,9 +354,9 @@ TEST(Cli, Pictures) {
         {twoRecords, map + "1957 --kind long --data DIR/x.csv", 2, "", absent("x.csv")},
         // The calendar's table holds every day of the year, 1 for a day
         // whose stored summary has no spots; a year without drawings is refused.
-        {twoRecords, "render spotless DIR 2000 --out DIR/s.pdf --data DIR/s.csv", 0,
-         "s.pdf\n", [](Dir d) {
-             pdf("s.pdf")(d);
+        {twoRecords, "render spotless DIR 2000 --out DIR/s.pdf --data DIR/s.csv", 0, "s.pdf\n",
+         [](Dir d, const std::string& out) {
+             pdf("s.pdf")(d, out);
              const std::string csv = ReadWholeFile(d / "s.csv");
              EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 367);
              EXPECT_NE(csv.find("2000-01-01,1\n2000-01-02,1\n2000-01-03,0\n"), std::string::npos);
@@ -295,8 +366,7 @@ TEST(Cli, Pictures) {
         {twoRecords, "render spotless DIR 2001 --out DIR/s.png", 1,
          "V roce 2001 není v datech žádný zákres", absent("s.png")},
         {twoRecords, "render spotless DIR 2000 --window 100x820 --out DIR/s.png", 2,
-         "neplatná hodnota --window \"100\"",
-         absent("s.png")},
+         "neplatná hodnota --window \"100\"", absent("s.png")},
         {twoRecords, "render spotless DIR 20x0 --out DIR/s.png", 2},
         {twoRecords, "render spotless DIR 2000 --window 600x820 --out DIR/s.pdf", 2},
         // The list is cut at the window's edge.
@@ -307,10 +377,64 @@ TEST(Cli, Pictures) {
         {twoRecords, "render graph --series g DIR", 2},
         {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
          absent("g.png")},
+        {demo2, "render graph DIR --series position --view all --size 400 --out DIR/a.png", 0, "",
+         picture("a.png", "\x89PNG")},
+        {demo2, "render smoothed DIR --series r --brussels 1.1 --out DIR/b.pdf", 0, "",
+         picture("b.pdf", "%PDF")},
+        {demo2, "render asymmetry DIR --series f --kind ratio --period year --out DIR/c.bmp", 0, "",
+         picture("c.bmp", "BM")},
+        {demo2,
+         "render smoothed DIR --series f --hemisphere both --areas --flux adj --out DIR/d.png", 0,
+         "", picture("d.png", "\x89PNG")},
+        {demo2, "render smoothed DIR --series g --brussels 1.1 --out DIR/x.png", 2},
+        {demo2, "render smoothed DIR --series g --flux xyz --out DIR/x.png", 2},
+        {demo2, "render graph DIR --series g --size 400 --window 600x820 --out DIR/x.png", 2},
+        // An area file without a single month: a failed job, no picture.
+        {[](Dir d) {
+             demo2(d);
+             WriteFileAtomic(d / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
+         },
+         "render smoothed DIR --series g --areas --out DIR/e.png", 1, "Plochy.txt nemá žádný měsíc",
+         absent("e.png")},
     };
     for (const Row& row : rows)
         run(row);
 }
-// clang-format on
+
+// render drawing: the record chosen by number or by date and time, the
+// picture's width, and each refusal leaving no file.
+TEST(Cli, RenderDrawing) {
+    const std::string drawing = "render drawing DIR ";
+    const Row rows[] = {
+        {threeDrawings, drawing + "--record 2 --out DIR/a.png", 0, "", png("a.png", 800, 595)},
+        {threeDrawings, drawing + "--date 02.03.2014 --width 1233 --out DIR/b.png", 0, "",
+         png("b.png", 1233, 892)},
+        {threeDrawings,
+         drawing + "--date 1.3.2014 --time 1400 --print-colours --out "
+                   "DIR/'Zakres 2014-03-01.BMP'",
+         0, "", picture("Zakres 2014-03-01.BMP", "BM")},
+        {threeDrawings, drawing + "--out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --date 01.03.2014 --out DIR/x.png", 2, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--record 0 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --time 800 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1", 2},
+        {threeDrawings, drawing + "--record 4 --out DIR/x.png", 1, "", absent("x.png")},
+        {threeDrawings, drawing + "--date 05.03.2014 --out DIR/x.png", 1, "", absent("x.png")},
+        {threeDrawings, drawing + "--date 01.03.2014 --time 900 --out DIR/x.png", 1, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--date 31.02.2014 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --out DIR/x.gif", 1, "", absent("x.gif")},
+        {threeDrawings, drawing + "--record 1 --width 10 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --window 600x820 --width 600 --out DIR/x.png", 2, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --magnetosphere --out DIR/x.png", 1, "",
+         absent("x.png")},
+        {threeDrawings, "render painting DIR --record 1", 2},
+        {nullptr, "render", 2},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
 
 } // namespace
