@@ -42,6 +42,11 @@ const fs::path& DemoDir(bool twoYears = false) {
 std::string LastRotation() {
     return std::to_string(ReadRecordFile(DemoDir() / "datax.dat").records.back().Rotace);
 }
+// The month of the demo's last drawing, "M<separator>YYYY".
+std::string LastMonth(char separator = '.') {
+    const std::string date = ReadRecordFile(DemoDir() / "datax.dat").records.back().Datum.text();
+    return std::to_string(std::stoi(date.substr(3, 2))) + separator + date.substr(6);
+}
 
 void demo(Dir d) {
     fs::copy(DemoDir(), d, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
@@ -137,7 +142,8 @@ struct Row {
     Prepare prepare; // the program directory DIR
     std::string args;
     int status;
-    std::string says = {}; // fragments separated by "|", each found in the output
+    std::string says =
+        {}; // fragments separated by "|", each found in the output (DIR at the start)
     After after = nullptr;
 };
 
@@ -153,7 +159,8 @@ void run(const Row& row) {
     EXPECT_EQ(r.status, row.status) << r.out;
     for (std::size_t a = 0, b = 0; b != std::string::npos && !row.says.empty(); a = b + 1) {
         b = row.says.find('|', a);
-        const std::string fragment = row.says.substr(a, b - a);
+        std::string fragment = row.says.substr(a, b - a);
+        if (fragment.starts_with("DIR")) fragment.replace(0, 3, dir.string());
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment << "\nin:\n" << r.out;
     }
     if (row.after) row.after(dir, r.out);
@@ -324,6 +331,7 @@ TEST(Cli, Measure) {
 TEST(Cli, Pictures) {
     const std::string map = "render map DIR --rotation ", last = LastRotation() + " ";
     const std::string butterfly = "render butterfly DIR --out DIR/x.png ";
+    const std::string protocol = "render protocol DIR " + LastMonth() + " ";
     const Row rows[] = {
         {demo, "render butterfly DIR --mean --out DIR/m.pdf", 0, "m.pdf\n", pdf("m.pdf")},
         {twoRecords, "render butterfly DIR --corona --out DIR/m.png", 0, "Nejsou data pro koronu",
@@ -374,6 +382,21 @@ TEST(Cli, Pictures) {
          png("o.png", 600, 60)},
         {demo, "render observers DIR --out DIR/o.pdf", 0, "", pdf("o.pdf")},
         {oneRecord, "render drawing DIR --record 1 --out DIR/d.pdf", 0, "d.pdf\n", pdf("d.pdf")},
+        // The certificate's form and the protocol's, twice as wide; a one-page PDF.
+        {demo, protocol + "--sidc --out DIR/c.png", 0, "DIR/c.png\n", png("c.png", 680, 830)},
+        {demo, protocol + "--own --width 1520 --out DIR/w.png", 0, "DIR/w.png\n",
+         png("w.png", 1520, 1780)},
+        {demo, "render protocol DIR " + LastMonth(',') + " --sidc --out DIR/Protokol.PDF", 0,
+         "DIR/Protokol.PDF\n", pdf("Protokol.PDF")},
+        {demo, "render protocol DIR 3.1990 --own --out DIR/a.pdf", 1, " Poalední záznam je z ",
+         absent("a.pdf")},
+        {demo, protocol + "--out DIR/a.pdf", 2, "--own", absent("a.pdf")},
+        {demo, protocol + "--own --sidc --out DIR/a.pdf", 2, "--own", absent("a.pdf")},
+        {demo, protocol + "--own --width 900 --out DIR/a.pdf", 2, "PDF", absent("a.pdf")},
+        {demo, protocol + "--own --window 600x820 --width 900 --out DIR/a.png", 2, "--window",
+         absent("a.png")},
+        {demo, protocol + "--own --width 10 --out DIR/a.png", 2, "šířka", absent("a.png")},
+        {demo, protocol + "--own --out DIR/a.gif", 1, "", absent("a.gif")},
         {twoRecords, "render graph --series g DIR", 2},
         {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
          absent("g.png")},
