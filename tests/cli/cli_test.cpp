@@ -121,6 +121,24 @@ After stillFifo(const char* name, const char* notMade = "-") {
         EXPECT_FALSE(fs::exists(d / notMade)) << notMade;
     };
 }
+// What check says of a directory: its records' number and dates, the SIDC
+// years (those of the last two drawings), and no warning.
+void checked(Dir d, const std::string& out) {
+    const auto records = ReadRecordFile(d / "datax.dat").records;
+    const std::string last = records.back().Datum.text();
+    const int year = std::stoi(last.substr(6));
+    for (const std::string& line :
+         {"Záznamy: " + std::to_string(records.size()),
+          "První datum: " + records.front().Datum.text(), "Poslední datum: " + last,
+          "Řady SIDC: " + std::to_string(year - 1) + "-" + std::to_string(year)})
+        EXPECT_NE(out.find("\n" + line + "\n"), std::string::npos) << line << "\nin:\n" << out;
+    EXPECT_EQ(out.find("Upozornění"), std::string::npos) << out;
+}
+void damagedCorona(Dir d) {
+    demo2(d);
+    WriteFileAtomic(d / "KoronaX" / "HR1940.csv", "40 1 2 x\r\n");
+}
+
 After png(const char* name, unsigned width, unsigned height) {
     return [=](Dir d, const std::string&) {
         EXPECT_EQ(PngSize(ReadWholeFile(d / name)), (std::pair{width, height})) << name;
@@ -198,6 +216,13 @@ TEST(Cli, UsageAndRefusals) {
         {[](Dir d) { fs::create_directory(d / "datax.dat"); }, "check DIR", 1, "datax.dat"},
         {[](Dir d) { fifo(d, "datax.dat"); }, "check DIR", 1, "roura"},
         {staleTemporary, "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
+        // The demo directory is what check finds; a damaged corona year only
+        // when the corona is asked for.
+        {demo2, "check DIR", 0,
+         "\nPozorovatelé: 5\n|\nNastavení kresby: průměr 250 mm, polární souřadnice\n", checked},
+        {damagedCorona, "check DIR", 0, "", checked},
+        {damagedCorona, "check DIR --corona", 0,
+         "Upozornění: Soubor KoronaX\\HR1940.csv obsahuje hodnotu"},
         {nullptr, "check", 2},
         {nullptr, "check DIR --screen-height -5", 2},
         {nullptr, "demo", 2},
