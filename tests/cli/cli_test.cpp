@@ -11,7 +11,9 @@
 #include <unistd.h>
 
 #include "io/atomic_file.h"
+#include "records/exports.h"
 #include "records/record_file.h"
+#include "records/session.h"
 #include "records/startup_series.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/png_size.h"
@@ -76,6 +78,25 @@ void threeDrawings(Dir d) {
         AddGroup(z, "Dkc", 450, 600, 300);
     }
     WriteRecordFile(d / "datax.dat", rs);
+}
+// Three days of June 2014 by one observer, the second at a time of 0 (read
+// as 12:00), each with two groups and a faculae field.
+void threeDays(Dir d) {
+    std::vector<TZaznam> rs;
+    for (const char* date : {"14.06.2014", "15.06.2014", "16.06.2014"}) {
+        rs.push_back(Record(date, std::uint16_t(rs.size() == 1 ? 0 : 830 + rs.size()), "Nováček"));
+        AddGroup(rs.back(), "Dkc", 450, 600);
+        AddGroup(rs.back(), "Bxo", 2300, 300).Pomocna1 = PackPosition(240, 35);
+        AddField(rs.back(), {{80, 100}, {85, 110}});
+    }
+    rs[0].NastaveniKresby = 125;
+    WriteRecordFile(d / "datax.dat", rs);
+}
+// The records of DIR as the desktop program loads them.
+std::vector<TZaznam> loaded(Dir d) {
+    Session s(d);
+    s.load({2024, 1, 1});
+    return {s.records().begin(), s.records().end()};
 }
 void oneRecord(Dir d) {
     WriteRecordFile(d / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
@@ -232,6 +253,19 @@ TEST(Cli, UsageAndRefusals) {
         {demo, "demo DIR --years 1 --per-year 5 --force", 0, "Ukázková data zapsána"},
 
         {nullptr, "export ascii DIR", 1, "heliokres-cli: ", absent("SoubASCI.dat")},
+        // The same bytes as the desktop program's exports; the record file untouched.
+        {threeDays, "export ascii DIR", 0, "",
+         [](Dir d, const std::string&) {
+             const std::string ascii = ReadWholeFile(d / "SoubASCI.dat");
+             EXPECT_EQ(ascii, AsciiExportText(loaded(d)));
+             EXPECT_NE(ascii.find("15.06.2014 12 00 "), std::string::npos);
+             EXPECT_EQ(ReadRecordFile(d / "datax.dat").records.size(), 3u);
+         }},
+        {threeDays, "export faculae DIR", 0, "",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "CSVsoubory" / "Polohy fakuli.csv"),
+                       FaculaePositionsText(loaded(d)));
+         }},
         {demo, "export pdf DIR", 2},
         {nullptr, "export ascii", 2},
         {demo, "stats DIR rotations", 0,
