@@ -19,6 +19,11 @@
 #include "records/record_file.h"
 #include "records/session.h"
 #include "records/startup_series.h"
+#include "results/cv_report.h"
+#include "results/intersol_report.h"
+#include "results/own_report.h"
+#include "results/sidc_report.h"
+#include "results/station_data.h"
 #include "tests_support/butterfly_records.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/png_size.h"
@@ -103,6 +108,54 @@ std::vector<TZaznam> loaded(Dir d) {
     s.load({2024, 1, 1});
     return {s.records().begin(), s.records().end()};
 }
+// General data whose row k reads "údaj k".
+StationData reportStation() {
+    std::array<std::string, StationDataRows> rows;
+    for (int k = 0; k < StationDataRows; ++k)
+        rows[static_cast<std::size_t>(k)] = "údaj " + std::to_string(k + 1);
+    return ConfirmStationData(StationData{}, rows);
+}
+// Drawings of two observers from January to April 2005, the general data and
+// an observer table with Novák Jan as number 12.
+void reportDir(Dir dir) {
+    const char* dates[] = {"03.01.2005", "04.01.2005", "05.02.2005", "05.02.2005",
+                           "17.02.2005", "21.02.2005", "01.03.2005", "12.04.2005"};
+    std::vector<TZaznam> records;
+    std::uint16_t time = 700;
+    for (const char* date : dates) {
+        TZaznam& z =
+            records.emplace_back(Record(date, time, time % 200 ? "Dvořák Petr" : "Novák Jan"));
+        z.Q = 2;
+        for (int k = 0; k < 1 + time % 3; ++k)
+            AddGroup(z, k % 2 ? "Dao" : "Cso", k % 2 ? 1800 : 0, 500, 20 * k, 3 + k);
+        z.Souhrn = StoredSummary(z, *RecordEphemeris(z));
+        time = static_cast<std::uint16_t>(time + 100);
+    }
+    WriteRecordFile(dir / "datax.dat", records);
+    WriteStationData(dir / "Obecdata.dat", reportStation());
+    WriteFileAtomic(dir / "pozorovateleP.dat", "12,Nov\xE1k Jan,Ulice 1,M\xECsto,10000,\r\n");
+}
+// The file at `relative` holds the bytes of the report `build` makes of the
+// records of February 2005 (from the third drawing on).
+After report(const char* relative,
+             std::function<ReportFile(std::span<const TZaznam>, const GeometryCache&)> build) {
+    return [=](Dir d, const std::string&) {
+        const auto records = ReadRecordFile(d / "datax.dat").records;
+        EXPECT_EQ(ReadWholeFile(d / relative),
+                  ReportBytes(build(records, GeometryCache::of(records))))
+            << relative;
+    };
+}
+void reportDirWithOldSidc(Dir d) {
+    reportDir(d);
+    fs::create_directory(d / "MESICE");
+    WriteFileAtomic(d / "MESICE" / "200502.txt", "older report");
+}
+After nothingReported = [](Dir d, const std::string&) {
+    EXPECT_FALSE(fs::exists(d / "Mesice"));
+    EXPECT_FALSE(fs::exists(d / "Intersol"));
+};
+
 // Three rotations: the first with group 1 seen twice (classes C, then D) in
 // the north and group 2 (B) in the south, the second with group 3 (H) in the
 // north, the third without groups. Every group lies near the central
@@ -236,8 +289,7 @@ struct Row {
     Prepare prepare; // the program directory DIR
     std::string args;
     int status;
-    std::string says =
-        {}; // fragments separated by "|", each found in the output (DIR at the start)
+    std::string says = {}; // fragments separated by "|", each in the output; DIR put in
     After after = nullptr;
 };
 
@@ -254,7 +306,8 @@ void run(const Row& row) {
     for (std::size_t a = 0, b = 0; b != std::string::npos && !row.says.empty(); a = b + 1) {
         b = row.says.find('|', a);
         std::string fragment = row.says.substr(a, b - a);
-        if (fragment.starts_with("DIR")) fragment.replace(0, 3, dir.string());
+        for (std::size_t at; (at = fragment.find("DIR")) != std::string::npos;)
+            fragment.replace(at, 3, dir.string());
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment << "\nin:\n" << r.out;
     }
     if (row.after) row.after(dir, r.out);
@@ -414,6 +467,75 @@ TEST(Cli, UsageAndRefusals) {
         {nullptr, "yearly-table 20x6", 2},
         {nullptr, "yearly-table 2026 --out DIR/t.png --page 4", 2, "", absent("t.png")},
         {nullptr, "yearly-table 2026 --out DIR/t.gif", 1, "", absent("t.gif")},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
+
+// report on drawings made here: the files are the bytes the results window
+// builds; refusals write nothing.
+TEST(Cli, Reports) {
+    const std::size_t february = 2; // the first drawing of February 2005
+    const Row rows[] = {
+        {reportDir, "report sidc DIR 2.2005", 0, "DIR/Mesice/200502.txt\n",
+         report("Mesice/200502.txt",
+                [&](auto records, const GeometryCache& g) {
+                    return BuildSidcReport(records, g, february, reportStation());
+                })},
+        {reportDir, "report cv DIR 2,2005 --observer 'Novák Jan'", 0, "",
+         report("CVdata/CV-02_2005.Txt",
+                [&](auto records, const GeometryCache& g) {
+                    return BuildCvReport(records, g, february, "Novák Jan", reportStation());
+                })},
+        {reportDir, "report own DIR 02.2005", 0,
+         "DIR/Vlastni/VL-02_2005.Txt\nDIR/Vlastni/VLR-02_2005.Txt\n",
+         [&](Dir d, const std::string&) {
+             const auto records = ReadRecordFile(d / "datax.dat").records;
+             const OwnReport own = BuildOwnReport(records, february, reportStation());
+             EXPECT_EQ(ReadWholeFile(d / "Vlastni" / "VL-02_2005.Txt"), ReportBytes(own.basic));
+             EXPECT_EQ(ReadWholeFile(d / "Vlastni" / "VLR-02_2005.Txt"), ReportBytes(own.extended));
+         }},
+        // The observer's number and address come from the observer table.
+        {reportDir, "report intersol DIR 2.2005 --observer 'Novák Jan'", 0,
+         "DIR/Intersol/0502_012.txt\n",
+         report("Intersol/0502_012.txt",
+                [](auto records, auto&) {
+                    const StationData data = reportStation();
+                    const InterSolObserver who{"Novák Jan", data.row(10), "Ulice 1  Město  10000",
+                                               data.row(7)};
+                    return BuildInterSolProtocol(
+                        BuildInterSolTable(records, "2.2005", "Novák Jan", "12"), who, "12", data,
+                        DefaultInterSolRecipient());
+                })},
+        // A new observer is added to the table with the number given.
+        {reportDir, "report intersol DIR 2.2005 --observer 'Dvořák Petr' --number 7", 0,
+         "0502_007.txt\n",
+         [](Dir d, const std::string&) {
+             EXPECT_NE(ReadWholeFile(d / "pozorovateleP.dat").find("7,Dvo\xF8\xE1k Petr,"),
+                       std::string::npos);
+         }},
+        // An existing report is kept without --force.
+        {reportDirWithOldSidc, "report sidc DIR 2.2005", 1, "Soubor již existuje !\n   Přepsat?",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "MESICE" / "200502.txt"), "older report");
+         }},
+        {reportDirWithOldSidc, "report sidc DIR 2.2005 --force", 0, "",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "MESICE" / "200502.txt").rfind("SIDC200502", 0), 0u);
+         }},
+        {reportDir, "report sidc DIR 6.2005", 1, " Poalední záznam je z 12.04.2005",
+         nothingReported},
+        {reportDir, "report monthly DIR 2.2005", 2, "neznámý druh zprávy", nothingReported},
+        {reportDir, "report cv DIR 2.2005", 2, "--observer", nothingReported},
+        {reportDir, "report sidc DIR 2.2005 --number 3", 2, "--number", nothingReported},
+        {reportDir, "report intersol DIR 2.2005 --observer 'Novák Jan' --number ../1", 1,
+         "nevybrán pozorovatel", nothingReported},
+        {reportDir, "report sidc DIR/none 2.2005", 1, "neexistuje", nothingReported},
+        {[](Dir d) {
+             reportDir(d);
+             fs::remove(d / "datax.dat");
+         },
+         "report sidc DIR 2.2005", 1},
     };
     for (const Row& row : rows)
         run(row);
