@@ -270,7 +270,9 @@ void threeRotationsTable(Dir d, const std::string& out) {
 
 After png(const char* name, unsigned width, unsigned height) {
     return [=](Dir d, const std::string&) {
-        EXPECT_EQ(PngSize(ReadWholeFile(d / name)), (std::pair{width, height})) << name;
+        const std::string bytes = ReadWholeFile(d / name);
+        EXPECT_EQ(bytes.rfind("\x89PNG", 0), 0u) << name;
+        EXPECT_EQ(PngSize(bytes), (std::pair{width, height})) << name;
     };
 }
 After pdf(const char* name, int pages = 1) {
