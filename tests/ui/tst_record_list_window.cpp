@@ -36,168 +36,158 @@ QScrollBar* scrollBar(Frame& f) {
 
 class TestRecordListWindow : public QObject {
     Q_OBJECT
-  private slots:
-    void initTestCase();
-    void fittingAndScrolling_data();
-    void fittingAndScrolling();
-    void scrollBarMovesTheWindowAndTheCurrentRecordFollows();
-    void clickMakesTheRecordCurrent();
-    void arrowKeys();
-    void arrowKeysAfterAClick();
-    void followsNewRecordsAndStaysOpen();
-    void unreadableDateIsRepaired();
-
-  private:
     int rows_ = 0;
-};
 
-void TestRecordListWindow::initTestCase() {
-    rows_ = rowsOfTheList();
-    QVERIFY2(rows_ > 10, "the test screen holds more than ten rows");
-}
-
-void TestRecordListWindow::fittingAndScrolling_data() {
-    QTest::addColumn<int>(
-        "extra"); // records beyond ListRows; the window arithmetic has its own table in core
-    QTest::newRow("exactly the rows") << 0;
-    QTest::newRow("one more") << 1;
-}
-
-void TestRecordListWindow::fittingAndScrolling() {
-    QFETCH(int, extra);
-    const int n = std::max(1, rows_ + extra);
-    Frame f(DayRecords(n));
-    QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->recordList();
-    QCOMPARE(s->ListRows(), rows_);
-    const bool scrolling = n > rows_;
-    QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
-    // The last records, the last one selected and current.
-    const int shown = scrolling ? rows_ + 1 : n;
-    QCOMPARE(s->rows().size(), shown);
-    QVERIFY(s->rows().front().startsWith(QString("%1").arg(n - shown + 1, 5)));
-    QCOMPARE(s->selectedRow(), shown - 1);
-    QCOMPARE(f.session.currentIndex(), n);
-    if (scrolling) {
-        QCOMPARE(scrollBar(f)->minimum(), rows_ + 1);
-        QCOMPARE(scrollBar(f)->maximum(), n);
-        QCOMPARE(scrollBar(f)->value(), n);
+  private slots:
+    void initTestCase() {
+        rows_ = rowsOfTheList();
+        QVERIFY2(rows_ > 10, "the test screen holds more than ten rows");
     }
-}
 
-void TestRecordListWindow::scrollBarMovesTheWindowAndTheCurrentRecordFollows() {
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->recordList();
-    scrollBar(f)->setValue(100);
-    QCOMPARE(s->rows().front().left(5), QString("%1").arg(100 - rows_, 5));
-    QCOMPARE(s->rows().back().left(5), QString("  100"));
-    // The current record is not shown: no line is selected, nothing changes.
-    QCOMPARE(s->selectedRow(), -1);
-    QCOMPARE(f.session.currentIndex(), 300);
-    scrollBar(f)->setValue(300);
-    QCOMPARE(s->selectedRow(), rows_);
-    // A record made current elsewhere is scrolled into the list and selected.
-    f.mainWindow->model().setCurrent(20);
-    QVERIFY(s->window().rowOfRecord(20).has_value());
-    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
-    QCOMPARE(scrollBar(f)->value(), s->window().position());
-}
+    void fittingAndScrolling_data() {
+        QTest::addColumn<int>(
+            "extra"); // records beyond ListRows; the window arithmetic has its own table in core
+        QTest::newRow("exactly the rows") << 0;
+        QTest::newRow("one more") << 1;
+    }
 
-void TestRecordListWindow::clickMakesTheRecordCurrent() {
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
-    QSignalSpy current(&f.mainWindow->model(), &SessionModel::currentChanged);
-    scrollBar(f)->setValue(150);
-    QListWidget* list = listBox(f);
-    const QRect rect = list->visualItemRect(list->item(3));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    const int k = 150 - rows_ + 3;
-    QCOMPARE(f.session.currentIndex(), k);
-    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(k).Datum.raw());
-    QCOMPARE(current.count(), 1);
-    QVERIFY(drawingRequests.count() >= 1);
-    QCOMPARE(f.mainWindow->recordList()->selectedRow(), 3);
-}
+    void fittingAndScrolling() {
+        QFETCH(int, extra);
+        const int n = std::max(1, rows_ + extra);
+        Frame f(DayRecords(n));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        QCOMPARE(s->ListRows(), rows_);
+        const bool scrolling = n > rows_;
+        QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
+        // The last records, the last one selected and current.
+        const int shown = scrolling ? rows_ + 1 : n;
+        QCOMPARE(s->rows().size(), shown);
+        QVERIFY(s->rows().front().startsWith(QString("%1").arg(n - shown + 1, 5)));
+        QCOMPARE(s->selectedRow(), shown - 1);
+        QCOMPARE(f.session.currentIndex(), n);
+        if (scrolling) {
+            QCOMPARE(scrollBar(f)->minimum(), rows_ + 1);
+            QCOMPARE(scrollBar(f)->maximum(), n);
+            QCOMPARE(scrollBar(f)->value(), n);
+        }
+    }
 
-void TestRecordListWindow::arrowKeys() {
-    // The window arithmetic has its own table; here the keys reach it and the
-    // list follows. Down on the last row scrolls by one record.
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    RecordListWindow* s = f.mainWindow->recordList();
-    scrollBar(f)->setValue(150);
-    listBox(f)->setCurrentRow(rows_);
-    QCOMPARE(f.session.currentIndex(), 150);
-    QTest::keyClick(listBox(f), Qt::Key_Down);
-    QCOMPARE(f.session.currentIndex(), 151);
-    QCOMPARE(scrollBar(f)->value(), 151);
-    QCOMPARE(s->selectedRow(), rows_);
-    // Up on the first row goes a page back and shows the record before it.
-    listBox(f)->setCurrentRow(0);
-    const int first = s->window().first();
-    QCOMPARE(f.session.currentIndex(), first);
-    QTest::keyClick(listBox(f), Qt::Key_Up);
-    QCOMPARE(f.session.currentIndex(), first - 1);
-    QCOMPARE(scrollBar(f)->value(), 151 - rows_);
-    QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("%1").arg(first - 1, 5));
-}
+    void scrollBarMovesTheWindowAndTheCurrentRecordFollows() {
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        scrollBar(f)->setValue(100);
+        QCOMPARE(s->rows().front().left(5), QString("%1").arg(100 - rows_, 5));
+        QCOMPARE(s->rows().back().left(5), QString("  100"));
+        // The current record is not shown: no line is selected, nothing changes.
+        QCOMPARE(s->selectedRow(), -1);
+        QCOMPARE(f.session.currentIndex(), 300);
+        scrollBar(f)->setValue(300);
+        QCOMPARE(s->selectedRow(), rows_);
+        // A record made current elsewhere is scrolled into the list and selected.
+        f.mainWindow->model().setCurrent(20);
+        QVERIFY(s->window().rowOfRecord(20).has_value());
+        QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
+        QCOMPARE(scrollBar(f)->value(), s->window().position());
+    }
 
-void TestRecordListWindow::arrowKeysAfterAClick() {
-    // With the drawing window beside it, a click shows the drawing and the
-    // keys that follow still step through the list.
-    Frame f(DayRecords(300));
-    QVERIFY(f.startWithList());
-    DrawingWindow::createWindow(f.mainWindow->context());
-    f.mainWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
-    QListWidget* list = listBox(f);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(3)).center());
-    const int k = f.session.currentIndex();
-    QCOMPARE(QApplication::focusWidget(), list);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(f.session.currentIndex(), k + 1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(f.session.currentIndex(), k + 2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    QCOMPARE(f.session.currentIndex(), k + 1);
-}
+    void clickMakesTheRecordCurrent() {
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
+        QSignalSpy current(&f.mainWindow->model(), &SessionModel::currentChanged);
+        scrollBar(f)->setValue(150);
+        QListWidget* list = listBox(f);
+        const QRect rect = list->visualItemRect(list->item(3));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        const int k = 150 - rows_ + 3;
+        QCOMPARE(f.session.currentIndex(), k);
+        QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(k).Datum.raw());
+        QCOMPARE(current.count(), 1);
+        QVERIFY(drawingRequests.count() >= 1);
+        QCOMPARE(f.mainWindow->recordList()->selectedRow(), 3);
+    }
 
-void TestRecordListWindow::followsNewRecordsAndStaysOpen() {
-    Frame f(DayRecords(rows_));
-    QVERIFY(f.startWithList());
-    QVERIFY(!scrollBar(f)->isEnabled());
-    TZaznam z = f.session.record(1);
-    z.Datum.setText("01.01.2030");
-    f.mainWindow->model().setWorkingRecord(z);
-    f.mainWindow->model().mergeRecords({&z, 1});
-    RecordListWindow* s = f.mainWindow->recordList();
-    QVERIFY(scrollBar(f)->isEnabled());
-    QCOMPARE(scrollBar(f)->maximum(), rows_ + 1);
-    QCOMPARE(s->rows().size(), rows_ + 1);
-    QVERIFY(s->rows().back().contains("01 01 2030"));
-    QCOMPARE(s->selectedRow(), rows_);
-    // The user cannot close it.
-    QMdiSubWindow* sub = f.mainWindow->area()->subWindowList().front();
-    QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
-    QVERIFY(!sub->close());
-    QVERIFY(sub->isVisible());
-}
+    void arrowKeys() {
+        // The window arithmetic has its own table; here the keys reach it and the
+        // list follows. Down on the last row scrolls by one record.
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        scrollBar(f)->setValue(150);
+        listBox(f)->setCurrentRow(rows_);
+        QCOMPARE(f.session.currentIndex(), 150);
+        QTest::keyClick(listBox(f), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), 151);
+        QCOMPARE(scrollBar(f)->value(), 151);
+        QCOMPARE(s->selectedRow(), rows_);
+        // Up on the first row goes a page back and shows the record before it.
+        listBox(f)->setCurrentRow(0);
+        const int first = s->window().first();
+        QCOMPARE(f.session.currentIndex(), first);
+        QTest::keyClick(listBox(f), Qt::Key_Up);
+        QCOMPARE(f.session.currentIndex(), first - 1);
+        QCOMPARE(scrollBar(f)->value(), 151 - rows_);
+        QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("%1").arg(first - 1, 5));
+    }
 
-void TestRecordListWindow::unreadableDateIsRepaired() {
-    std::vector<TZaznam> records = DayRecords(5);
-    records[2].Datum.setText("3?.01.2020");
-    Frame f(records);
-    QVERIFY(f.startWithList());
-    QCOMPARE(f.session.recordCount(), 4);
-    QVERIFY(f.session.dataChanged());
-    QVERIFY(f.messages.messages.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
-    QCOMPARE(f.mainWindow->recordList()->rows().size(), 4);
-    for (int k = 1; k <= 4; ++k)
-        QVERIFY(RecordDate(f.session.record(k)).has_value());
-}
+    void arrowKeysAfterAClick() {
+        // With the drawing window beside it, a click shows the drawing and the
+        // keys that follow still step through the list.
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        DrawingWindow::createWindow(f.mainWindow->context());
+        f.mainWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+        QListWidget* list = listBox(f);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(3)).center());
+        const int k = f.session.currentIndex();
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(f.session.currentIndex(), k + 1);
+    }
+
+    void followsNewRecordsAndStaysOpen() {
+        Frame f(DayRecords(rows_));
+        QVERIFY(f.startWithList());
+        QVERIFY(!scrollBar(f)->isEnabled());
+        TZaznam z = f.session.record(1);
+        z.Datum.setText("01.01.2030");
+        f.mainWindow->model().setWorkingRecord(z);
+        f.mainWindow->model().mergeRecords({&z, 1});
+        RecordListWindow* s = f.mainWindow->recordList();
+        QVERIFY(scrollBar(f)->isEnabled());
+        QCOMPARE(scrollBar(f)->maximum(), rows_ + 1);
+        QCOMPARE(s->rows().size(), rows_ + 1);
+        QVERIFY(s->rows().back().contains("01 01 2030"));
+        QCOMPARE(s->selectedRow(), rows_);
+        // The user cannot close it.
+        QMdiSubWindow* sub = f.mainWindow->area()->subWindowList().front();
+        QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!sub->close());
+        QVERIFY(sub->isVisible());
+    }
+
+    void unreadableDateIsRepaired() {
+        std::vector<TZaznam> records = DayRecords(5);
+        records[2].Datum.setText("3?.01.2020");
+        Frame f(records);
+        QVERIFY(f.startWithList());
+        QCOMPARE(f.session.recordCount(), 4);
+        QVERIFY(f.session.dataChanged());
+        QVERIFY(
+            f.messages.messages.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
+        QCOMPARE(f.mainWindow->recordList()->rows().size(), 4);
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(RecordDate(f.session.record(k)).has_value());
+    }
+};
 
 QTEST_MAIN(TestRecordListWindow)
 #include "tst_record_list_window.moc"
