@@ -29,7 +29,6 @@
 #include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
-#include "tests_support/run_cli.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/frame/ui_helpers.h"
@@ -127,14 +126,11 @@ int demoDrawing(const Session& s, bool faculae) {
     return 0;
 }
 
-// heliokres-cli render drawing of the directory with `flags`, as a PNG.
+// heliokres-cli render drawing of the directory with `flags`.
 QImage cliDrawing(const Frame& f, const QString& flags) {
-    const auto png = f.dir.path() / "parity.png";
-    const CliRun r = RunCli("render drawing " + ShellQuoted(f.dir.path()) + " --out " +
-                                ShellQuoted(png) + " " + flags.toStdString(),
-                            true);
-    if (r.status != 0) qWarning("%s", r.out.c_str());
-    return QImage(QString::fromStdString(png.string()));
+    return CliPicture(f.dir.path(), "render drawing " +
+                                        QString::fromStdString(ShellQuoted(f.dir.path())) + " " +
+                                        flags);
 }
 
 } // namespace
@@ -658,7 +654,7 @@ class TestDrawingWindow : public QObject {
         QTest::addColumn<int>("view");
         const char* views[] = {"groups", "faculae without leaves", "enlarged, mirrored",
                                "magnetosphere", "F8 in print colours"};
-        for (const QSize& size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)})
+        for (const QSize& size : ParitySizes)
             for (int v = 0; v < 5; ++v)
                 QTest::addRow("%s %dx%d", views[v], size.width(), size.height()) << size << v;
         // The enlarged window's own size, where its zoom rule makes a difference.

@@ -10,36 +10,17 @@
 #include <QTest>
 
 #include "demo/demo.h"
-#include "tests_support/run_cli.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/support/picture_compare.h"
 
 using namespace hk;
 using namespace hk::test;
-namespace fs = std::filesystem;
-
-namespace {
-
-const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
-
-} // namespace
 
 class TestPictureParity : public QObject {
     Q_OBJECT
     TempDir demo_;
     std::unique_ptr<Frame> f_;
-
-    // The CLI's picture: `command` on the frame's directory with `flags`.
-    QImage cliPicture(const QString& command, const QString& flags) {
-        const fs::path png = f_->dir.path() / "parity.png";
-        fs::remove(png);
-        const CliRun r = RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) +
-                                    " --out " + ShellQuoted(png) + " " + flags.toStdString(),
-                                true);
-        if (r.status != 0) qWarning("%s", r.out.c_str());
-        return QImage(QString::fromStdString(png.string()));
-    }
 
   private slots:
     void initTestCase() {
@@ -106,14 +87,11 @@ class TestPictureParity : public QObject {
              "render asymmetry --series f --kind ratio --period month",
              "--window"},
         };
-        for (const QSize& s : Sizes)
+        for (const QSize& s : ParitySizes)
             for (const View& v : views)
                 QTest::addRow("%s %dx%d", v.name, s.width(), s.height())
                     << s << v.commands
-                    << QStringLiteral("%1 %2 %3x%4")
-                           .arg(QLatin1String(v.cli), QLatin1String(v.sizeOption))
-                           .arg(s.width())
-                           .arg(s.height());
+                    << QStringLiteral("%1 %2 %3").arg(v.cli, v.sizeOption, SizeText(s));
     }
 
     void windowEqualsCommandLine() {
@@ -145,8 +123,9 @@ class TestPictureParity : public QObject {
         for (QLabel* label : canvas->findChildren<QLabel*>())
             label->hide();
         const int space = cli.indexOf(' ', cli.indexOf(' ') + 1);
+        const QString dir = QString::fromStdString(ShellQuoted(f_->dir.path()));
         QCOMPARE(DifferingPixels(canvas->grab().toImage(),
-                                 cliPicture(cli.left(space), cli.mid(space + 1))),
+                                 CliPicture(f_->dir.path(), cli.insert(space, ' ' + dir))),
                  0);
     }
 };

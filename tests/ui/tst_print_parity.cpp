@@ -10,41 +10,33 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "tests_support/run_cli.h"
 #include "ui/drawing/coordinate_table_window.h"
 #include "ui/support/picture_compare.h"
 #include "ui/support/results_window_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
-namespace fs = std::filesystem;
 
 namespace {
 
-const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
-
-// Resizes the window around `canvas` until the canvas has `size` (scroll bars
-// that come or go change the room left for it).
-bool resizeCanvas(QWidget& window, QWidget& canvas, QSize size) {
-    for (int i = 0; i < 4 && canvas.size() != size; ++i) {
-        window.resize(window.size() + (size - canvas.size()));
-        QCoreApplication::processEvents();
-    }
-    return canvas.size() == size;
+// The pixels in which the canvas differs from the picture of the CLI's
+// `command` (with its arguments, less --window and --out) for a window of `size`.
+qint64 differsFromCli(QWidget& canvas, const Frame& f, QSize size, const QString& command) {
+    return DifferingPixels(canvas.grab().toImage(),
+                           CliPicture(f.dir.path(), command + " --window " + SizeText(size)));
 }
 
-// The pixels in which the canvas differs from the PNG that the CLI's
-// `command` (a picture command and its flags, less --out) writes.
-qint64 differsFromCli(QWidget& canvas, const Frame& f, const QString& command) {
-    const fs::path png = f.dir.path() / "parity.png";
-    fs::remove(png);
-    const CliRun r = RunCli(command.toStdString() + " --out " + ShellQuoted(png), true);
-    if (r.status != 0) qWarning("%s", r.out.c_str());
-    return DifferingPixels(canvas.grab().toImage(), QImage(QString::fromStdString(png.string())));
+// The quoted directory of the frame, as the CLI's argument.
+QString dirArg(const Frame& f) {
+    return QString::fromStdString(ShellQuoted(f.dir.path()));
 }
 
-QString windowFlag(QSize size) {
-    return QStringLiteral("--window %1x%2").arg(size.width()).arg(size.height());
+// The results window on `dir`, in a frame with room for the largest window.
+std::unique_ptr<ResultsWindowFixture> openResults(const std::filesystem::path& dir) {
+    auto o = std::make_unique<ResultsWindowFixture>(dir);
+    if (!o->openWindow()) return nullptr;
+    o->f.mainWindow->resize(2400, 1500);
+    return o;
 }
 
 } // namespace
@@ -60,7 +52,7 @@ class TestPrintParity : public QObject {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("view");
         QTest::addColumn<QString>("form");
-        for (const QSize& s : Sizes) {
+        for (const QSize& s : ParitySizes) {
             QTest::addRow("own %dx%d", s.width(), s.height()) << s << "vlastni"
                                                               << "--own";
             QTest::addRow("sidc %dx%d", s.width(), s.height()) << s << "oficialni"
@@ -72,18 +64,15 @@ class TestPrintParity : public QObject {
         QFETCH(QSize, size);
         QFETCH(QString, view);
         QFETCH(QString, form);
-        ResultsWindowFixture o(demo_.path());
-        QVERIFY(o.openWindow());
-        o.f.mainWindow->resize(2400, 1500); // room for the largest window
-        o.f.messages.values.push_back(QStringLiteral("3.2024"));
-        o.w->action(view)->trigger();
-        auto* canvas = o.w->findChild<QWidget*>(QStringLiteral("platno"));
+        const auto o = openResults(demo_.path());
+        QVERIFY(o);
+        o->f.messages.values.push_back(QStringLiteral("3.2024"));
+        o->w->action(view)->trigger();
+        auto* canvas = o->w->findChild<QWidget*>(QStringLiteral("platno"));
         QVERIFY(canvas && canvas->isVisible());
-        QVERIFY(resizeCanvas(*o.w->parentWidget(), *canvas, size));
-        QCOMPARE(differsFromCli(*canvas, o.f,
-                                QStringLiteral("render protocol %1 3.2024 %2 %3")
-                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())), form,
-                                         windowFlag(size))),
+        QVERIFY(ResizeCanvas(*o->w->parentWidget(), *canvas, size));
+        QCOMPARE(differsFromCli(*canvas, o->f, size,
+                                "render protocol " + dirArg(o->f) + " 3.2024 " + form),
                  0);
     }
 
@@ -91,32 +80,28 @@ class TestPrintParity : public QObject {
     // edges: the whole list, or the list cut at a narrow window's edge.
     void observerList_data() {
         QTest::addColumn<QSize>("size");
-        for (const QSize& s : Sizes)
+        for (const QSize& s : ParitySizes)
             QTest::addRow("%dx%d", s.width(), s.height()) << s;
     }
 
     void observerList() {
         QFETCH(QSize, size);
-        ResultsWindowFixture o(demo_.path());
-        QVERIFY(o.openWindow());
-        o.f.mainWindow->resize(2400, 1500);
-        auto* list = o.w->findChild<QWidget*>(QStringLiteral("SeznamPozorovatelu"));
-        QTest::keyClick(o.w, Qt::Key_Q);
+        const auto o = openResults(demo_.path());
+        QVERIFY(o);
+        auto* list = o->w->findChild<QWidget*>(QStringLiteral("SeznamPozorovatelu"));
+        QTest::keyClick(o->w, Qt::Key_Q);
         QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
-        QWidget& window = *o.w->parentWidget();
-        for (int i = 0; i < 4 && o.w->size() - QSize(list->x(), list->y()) != size; ++i) {
-            window.resize(window.size() + size - (o.w->size() - QSize(list->x(), list->y())));
+        QWidget& window = *o->w->parentWidget();
+        const auto room = [&] { return o->w->size() - QSize(list->x(), list->y()); };
+        for (int i = 0; i < 4 && room() != size; ++i) {
+            window.resize(window.size() + size - room());
             QCoreApplication::processEvents();
         }
-        QCOMPARE(o.w->size() - QSize(list->x(), list->y()), size);
-        QTest::keyClick(o.w, Qt::Key_Q);
+        QCOMPARE(room(), size);
+        QTest::keyClick(o->w, Qt::Key_Q);
         QVERIFY(list->isVisible());
-        QCOMPARE(differsFromCli(*list, o.f,
-                                QStringLiteral("render observers %1 %2")
-                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())),
-                                         windowFlag(size))),
-                 0);
+        QCOMPARE(differsFromCli(*list, o->f, size, "render observers " + dirArg(o->f)), 0);
     }
 
     // The calendar of the demo's latest year, and of a year whose drawings
@@ -124,7 +109,7 @@ class TestPrintParity : public QObject {
     void spotlessDays_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("year");
-        for (const QSize& s : Sizes)
+        for (const QSize& s : ParitySizes)
             for (int year : {2020, 2024})
                 QTest::addRow("%d %dx%d", year, s.width(), s.height()) << s << year;
     }
@@ -133,20 +118,17 @@ class TestPrintParity : public QObject {
         QFETCH(QSize, size);
         QFETCH(int, year);
         const Frame spotless(DayRecords(40)); // 1 January to 9 February 2020
-        ResultsWindowFixture o(year == 2020 ? spotless.dir.path() : demo_.path());
-        QVERIFY(o.openWindow());
-        o.f.mainWindow->resize(2400, 1500);
-        o.w->action(QStringLiteral("Bezaktivity"))->trigger();
-        auto* calendar = o.w->findChild<QWidget*>(QStringLiteral("SpotlessCalendarWidget"));
+        const auto o = openResults(year == 2020 ? spotless.dir.path() : demo_.path());
+        QVERIFY(o);
+        o->w->action(QStringLiteral("Bezaktivity"))->trigger();
+        auto* calendar = o->w->findChild<QWidget*>(QStringLiteral("SpotlessCalendarWidget"));
         QVERIFY(calendar && calendar->isVisible());
-        QVERIFY(resizeCanvas(*o.w->parentWidget(), *calendar, size));
-        o.w->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(year);
-        QCOMPARE(differsFromCli(*calendar, o.f,
-                                QStringLiteral("render spotless %1 %2 %3")
-                                    .arg(QString::fromStdString(ShellQuoted(o.f.dir.path())))
-                                    .arg(year)
-                                    .arg(windowFlag(size))),
-                 0);
+        QVERIFY(ResizeCanvas(*o->w->parentWidget(), *calendar, size));
+        o->w->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(year);
+        QCOMPARE(
+            differsFromCli(*calendar, o->f, size,
+                           QStringLiteral("render spotless %1 %2").arg(dirArg(o->f)).arg(year)),
+            0);
     }
 
     // Each row: the page button and the scale typed for "zve", which are
@@ -155,7 +137,7 @@ class TestPrintParity : public QObject {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("scale");
-        for (const QSize& s : Sizes)
+        for (const QSize& s : ParitySizes)
             for (int page : {1, 3})
                 QTest::addRow("page %d %dx%d", page, s.width(), s.height())
                     << s << page << (s.width() < CoordinateTableWidth ? "10" : "16");
@@ -174,15 +156,13 @@ class TestPrintParity : public QObject {
         auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
         auto* canvas = w->findChild<QWidget*>(QStringLiteral("Tabulka"));
-        QVERIFY(resizeCanvas(*w->parentWidget(), *canvas, size));
+        QVERIFY(ResizeCanvas(*w->parentWidget(), *canvas, size));
         w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
         f.messages.values.push_back(scale);
         w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
-        QCOMPARE(differsFromCli(*canvas, f,
-                                QStringLiteral("yearly-table %1 --page %2 %3")
-                                    .arg(w->TableYear())
-                                    .arg(page)
-                                    .arg(windowFlag(size))),
+        QCOMPARE(differsFromCli(
+                     *canvas, f, size,
+                     QStringLiteral("yearly-table %1 --page %2").arg(w->TableYear()).arg(page)),
                  0);
     }
 };
