@@ -1,7 +1,9 @@
 // The results window on a demo directory: one window from "&Výsledky", the
 // views built from the core tables, the month input, the files saved from
 // the window equal to heliokres-cli's, printing, the general data, the
-// Inter-Sol panel and closing.
+// Inter-Sol panel and closing; views 3, 4, 10, 11, 13 and 14 opened by the
+// main window's buttons, their year and rotation boxes, their CSV files and
+// the official sheet.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -20,13 +23,20 @@
 #include "render/protocol.h"
 #include "results/choose_month.h"
 #include "results/csv_export.h"
+#include "results/group_evolution.h"
 #include "results/intersol_report.h"
+#include "results/largest_groups.h"
 #include "results/measured_statistics.h"
+#include "results/observer_drawings.h"
+#include "results/observer_statistics.h"
+#include "results/official_csv.h"
 #include "results/report_file.h"
 #include "results/sidc_report.h"
 #include "results/smoothed_statistics.h"
+#include "results/spotless_days.h"
 #include "results/station_data.h"
 #include "results/type_occurrence.h"
+#include "results/zone_positions.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/run_cli.h"
 #include "text/encoding.h"
@@ -52,6 +62,9 @@ struct ResultsFixture : ResultsWindowFixture {
     }
     std::string file(const std::string& relative) const {
         return ReadWholeFile(f.session.dir.resolve(relative));
+    }
+    std::string file(const ReportFile& r) const {
+        return ReadWholeFile(ReportPath(f.session.dir, r));
     }
 };
 
@@ -532,6 +545,174 @@ class TestResultsWindow : public QObject {
         QVERIFY(file.find("200,Nový Pozorovatel,") != std::string::npos);
         // Every observer of the file read at start is still there.
         QVERIFY(file.find("104,Kovář Tomáš,Na Vyhlídce 3,Říčany,25101,") != std::string::npos);
+    }
+
+    void buttonsShowTheCoreTables_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<bool>("printable"); // "Tisk" follows the view
+        QTest::newRow("observers per year") << "pozorovatelv" << 4 << "StringGrid3" << true;
+        QTest::newRow("group evolution") << "vyvojskup" << 3 << "StringGrid2" << false;
+        QTest::newRow("largest groups") << "velikost" << 10 << "StringGrid7" << true;
+        QTest::newRow("zones") << "polohy" << 13 << "StringGrid9" << true;
+        QTest::newRow("days without activity") << "SpeedButton1" << 11 << "" << true;
+    }
+
+    void buttonsShowTheCoreTables() {
+        QFETCH(QString, button);
+        QFETCH(int, mode);
+        QFETCH(QString, grid);
+        QFETCH(bool, printable);
+        ResultsFixture& o = *fixture_;
+        o.f.mainWindow->action(button)->trigger();
+        QCOMPARE(o.w->resultsMode(), mode);
+        QCOMPARE(o.w->action("tiskvysl")->isEnabled(), printable);
+        const Session& s = o.f.session;
+        const auto records = s.records();
+        ResultsGrid expected;
+        switch (mode) {
+        case 4:
+            expected = BuildObserverStatistics(records, s.observers()).grid;
+            break;
+        case 3:
+            // The latest rotation drawn.
+            expected =
+                BuildGroupEvolution(records, s.geometry(), *LatestEvolutionRotation(records));
+            break;
+        case 10:
+            expected = BuildLargestGroups(records, 2023);
+            break;
+        case 13:
+            // The drawings section switched off by its button: months, years, all.
+            expected = BuildZonePositions(records, s.geometry(), "vše", {false, true, true, true});
+            break;
+        default:
+            break;
+        }
+        if (!grid.isEmpty()) {
+            QVERIFY(expected.rowCount() > 1);
+            QCOMPARE(GridDifference(o.grid(grid), expected), QString());
+            QCOMPARE(o.w->windowTitle(), q(expected.caption));
+        }
+        if (mode == 13) {
+            // The class of the main window's ComboBox1 rebuilds the view.
+            auto* combo = o.f.mainWindow->findChild<QComboBox*>("ComboBox1");
+            QVERIFY(combo->isEnabled());
+            combo->setCurrentText("D");
+            QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
+                                                                     {false, true, true, true})),
+                     QString());
+            o.f.messages.answers.push_back(true);
+            o.f.mainWindow->action("zapidosoudorutxt")->trigger();
+            for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
+                QCOMPARE(o.file(f), ReportBytes(f));
+        }
+    }
+
+    void yearAndRotationBoxes() {
+        ResultsFixture& o = *fixture_;
+        const auto records = o.f.session.records();
+        o.w->action("veliky")->trigger();
+        auto* year = o.w->findChild<QSpinBox*>("SpinEdit2");
+        QCOMPARE(year->value(), 2023); // 2000 is before the first record
+        year->setValue(2024);
+        QCOMPARE(GridDifference(o.grid("StringGrid7"), BuildLargestGroups(records, 2024)),
+                 QString());
+
+        o.w->action("Vvojskupin1")->trigger();
+        auto* rotationText = o.w->findChild<QSpinBox*>("SpinEdit1");
+        // It opens on the latest rotation drawn.
+        QCOMPARE(rotationText->value(), *LatestEvolutionRotation(records));
+        QVERIFY(RowCount(o.grid("StringGrid2")) > 1);
+        const int next = records.back().Rotace - 2;
+        rotationText->setValue(next);
+        QCOMPARE(GridDifference(o.grid("StringGrid2"),
+                                BuildGroupEvolution(records, o.f.session.geometry(), next)),
+                 QString());
+        rotationText->setValue(10); // below 15: the first record's rotation
+        QCOMPARE(rotationText->value(), static_cast<int>(records.front().Rotace));
+
+        // The days without activity open on the archive's latest year.
+        o.w->action("Bezaktivity")->trigger();
+        QCOMPARE(o.w->findChild<QSpinBox*>("SpinEdit3")->value(),
+                 LatestSpotlessYear(SpotlessDaysOf(records), records));
+    }
+
+    void observerOfTheDayAndItsCsv() {
+        ResultsFixture& o = *fixture_;
+        o.f.mainWindow->action("SpeedButton15")->trigger();
+        QCOMPARE(o.w->resultsMode(), 14);
+        auto* combo = o.w->findChild<QComboBox*>("ComboBox2");
+        QCOMPARE(combo->count(), static_cast<int>(o.f.session.observers().size()));
+        auto* csv = o.w->findChild<QPushButton*>("Button11");
+        QVERIFY(!csv->isVisibleTo(o.w));
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        const std::string name = combo->currentText().toStdString();
+        const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), name);
+        QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.summary));
+        QCOMPARE(RowCount(o.grid("StringGrid10")), list.n + 3);
+        QVERIFY(csv->isVisibleTo(o.w));
+        csv->click();
+        const ReportFile written = ObserverDrawingsCsv(list, name, o.f.session.records());
+        QCOMPARE(o.f.messages.messages,
+                 QStringList{QString::fromStdString("Data byla uložena:\r" + written.folder + "/" +
+                                                    written.name)});
+        QCOMPARE(o.file(written), ReportBytes(written));
+        QVERIFY(!csv->isVisibleTo(o.w));
+    }
+
+    void observersCsv() {
+        ResultsFixture& o = *fixture_;
+        o.w->action("pozorovatele")->trigger();
+        QVERIFY(o.w->action("doCSV")->isVisible());
+        o.w->action("doCSV")->trigger();
+        QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
+                                                     "Data byla uložena:\rPozorovatele.csv"}));
+        const ReportFile f = ObserversCsv(
+            BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
+        QCOMPARE(o.file(f), ReportBytes(f));
+    }
+
+    void officialSheetPanel() {
+        ResultsFixture& o = *fixture_;
+        o.w->action("oficCSV")->trigger();
+        auto* panel = o.w->findChild<QWidget*>("PanelOficCSV");
+        QVERIFY(panel->isVisible());
+        auto* number = panel->findChild<QLineEdit*>("CisloSL");
+        QCOMPARE(number->text(), q(o.w->stationData().row(12)));
+        QCOMPARE(number->palette().color(QPalette::Base), QColor(0xc0, 0xc0, 0xc0));
+        QCOMPARE(panel->findChild<QLineEdit*>("Adresa")->palette().color(QPalette::Base),
+                 QColor(Qt::white));
+        panel->findChild<QLineEdit*>("MesicRok")->setText("3,2024");
+        number->setText("x1");
+        panel->findChild<QPushButton*>("ZadanyMesic")->click();
+        QCOMPARE(o.f.messages.messages, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
+        number->setText(q(o.w->stationData().row(12)));
+        o.f.messages.clear();
+        panel->findChild<QPushButton*>("ZadanyMesic")->click();
+        QCOMPARE(o.f.messages.messages.size(), 1);
+        QVERIFY(o.f.messages.messages[0].startsWith("Data byla uložena:\r"));
+        const ReportFile sheet = BuildOfficialSheet(
+            o.f.session.records(), {2024, 3},
+            OfficialFieldsFrom(o.w->stationData(), MethodProjection), o.f.session.observerTable());
+        QCOMPARE(o.file(sheet), ReportBytes(sheet));
+    }
+
+    void printedViews() {
+        ResultsFixture& o = *fixture_;
+        for (const char* name : {"pozorovatele", "veliky", "Bezaktivity", "polohy1"}) {
+            o.w->action(QString::fromLatin1(name))->trigger();
+            const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setResolution(150);
+            o.w->printTo(printer);
+            QVERIFY2(QFileInfo(pdf).size() > 1000, name);
+        }
+        QVERIFY(o.f.messages.messages.isEmpty());
     }
 };
 
