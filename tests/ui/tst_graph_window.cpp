@@ -1,8 +1,7 @@
 // The graph windows on a demo directory, opened on the butterfly diagram. The
 // butterfly: its caption with the size, the panel's scale buttons and their
-// limits, the equator drag, the corona without data, printing, F8, closing
-// itself when another window becomes active, and the results view for maps
-// showing the core table. The graphs: opened from the main window's menu,
+// limits, the equator drag, the corona without data, printing, F8, and the
+// results view for maps showing the core table. The graphs: opened from the main window's menu,
 // the panel buttons, the views and sizes, the saved images, view 12 of the
 // results window with its text file, and closing on deactivation.
 #include <QAction>
@@ -150,14 +149,6 @@ class TestGraphWindow : public QObject {
         QTest::keyClick(w_->canvas(), Qt::Key_F8);
         QVERIFY(!f_->messages.questions.isEmpty());
         QVERIFY(f_->messages.questions.last().contains(QStringLiteral("Uložit bitmapu okna")));
-    }
-
-    void closesWhenAnotherWindowIsActivated() {
-        auto* other = f_->mainWindow->area()->addSubWindow(new QWidget);
-        other->show();
-        f_->mainWindow->area()->setActiveSubWindow(other);
-        QTRY_VERIFY(ButterflyWindow::openInstance(f_->mainWindow->area()) == nullptr);
-        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }
 
     void resultsViewForMapsShowsTheCoreTable() {
