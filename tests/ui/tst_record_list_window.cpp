@@ -92,9 +92,15 @@ class TestRecordListWindow : public QObject {
         QCOMPARE(scrollBar(f)->value(), s->window().position());
     }
 
-    void clickMakesTheRecordCurrent() {
+    // A click makes the record current and asks for its drawing; with the
+    // drawing window beside the list, the keys that follow still step through
+    // the list.
+    void clickMakesTheRecordCurrentAndTheKeysFollow() {
         Frame f(DayRecords(300));
         QVERIFY(f.startWithList());
+        DrawingWindow::createWindow(f.mainWindow->context());
+        f.mainWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
         QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
         QSignalSpy current(&f.mainWindow->model(), &SessionModel::currentChanged);
         scrollBar(f)->setValue(150);
@@ -107,6 +113,13 @@ class TestRecordListWindow : public QObject {
         QCOMPARE(current.count(), 1);
         QVERIFY(drawingRequests.count() >= 1);
         QCOMPARE(f.mainWindow->recordList()->selectedRow(), 3);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(f.session.currentIndex(), k + 1);
     }
 
     void arrowKeys() {
@@ -130,27 +143,6 @@ class TestRecordListWindow : public QObject {
         QCOMPARE(f.session.currentIndex(), first - 1);
         QCOMPARE(scrollBar(f)->value(), 151 - rows_);
         QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("%1").arg(first - 1, 5));
-    }
-
-    void arrowKeysAfterAClick() {
-        // With the drawing window beside it, a click shows the drawing and the
-        // keys that follow still step through the list.
-        Frame f(DayRecords(300));
-        QVERIFY(f.startWithList());
-        DrawingWindow::createWindow(f.mainWindow->context());
-        f.mainWindow->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
-        QListWidget* list = listBox(f);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(3)).center());
-        const int k = f.session.currentIndex();
-        QCOMPARE(QApplication::focusWidget(), list);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(f.session.currentIndex(), k + 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(f.session.currentIndex(), k + 2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(f.session.currentIndex(), k + 1);
     }
 
     void followsNewRecordsAndStaysOpen() {
