@@ -1,9 +1,10 @@
-// The graph windows on a demo directory, opened on the butterfly diagram. The
-// butterfly: its caption with the size, the panel's scale buttons and their
-// limits, the equator drag, the corona without data, printing, F8, and the
-// results view for maps showing the core table. The graphs: opened from the main window's menu,
-// the panel buttons, the views and sizes, the saved images, view 12 of the
-// results window with its text file, and closing on deactivation.
+// The graph windows on a demo directory, opened on the butterfly diagram.
+// The butterfly: its caption with the size, the panel's scale buttons and
+// their limits, the equator drag, the corona without data, printing, F8, and
+// the results view for maps showing the core table. The graphs: opened from
+// the main window's menu, the panel buttons, the views and sizes, the saved
+// images, view 12 of the results window with its text file, and closing on
+// deactivation.
 #include <QAction>
 #include <QCheckBox>
 #include <QMdiArea>

@@ -466,8 +466,8 @@ class TestMainWindow : public QObject {
     void recordListBesideTheDrawing() {
         QFETCH(QRect, screen);
         Frame f(DayRecords(40));
-        f.mainWindow->askDrawingSettingFn = [] { return DrawingSetting{125, false}; };
-        QVERIFY(f.mainWindow->startUp(screen, TestToday));
+        f.screen = screen;
+        QVERIFY(f.start());
         installWindows(*f.mainWindow);
         f.mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
