@@ -28,11 +28,7 @@ class TestCoordinateTableWindow : public QObject {
         f->mainWindow->action(QStringLiteral("souslunce"))->trigger();
         w = f->mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
-        w->choosePrinter = [this](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(f->path("tisk.pdf").string()));
-            return true;
-        };
+        w->choosePrinter = PrintToPdf(f->path("tisk.pdf"));
     }
 
     void cleanup() {

@@ -487,11 +487,7 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.start());
         z.f.mainWindow->model().setCurrent(current);
         const auto pdf = z.f.path("tisk.pdf");
-        z.w->choosePrinter = [&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        z.w->choosePrinter = PrintToPdf(pdf);
         z.f.mainWindow->action("tisk1")->trigger();
         z.child<QCheckBox>("CheckBox1")->setChecked(poly);
         z.child<QLineEdit>("Edit1")->setText(count);

@@ -138,11 +138,7 @@ class TestGraphWindow : public QObject {
 
     void printsToPdfAndSavesWithF8() {
         const fs::path pdf = f_->dir.path() / "motylek.pdf";
-        w_->choosePrinter = [&pdf](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        w_->choosePrinter = PrintToPdf(pdf);
         w_->action(QStringLiteral("tiskmot"))->trigger();
         QVERIFY(fs::exists(pdf) && fs::file_size(pdf) > 1000);
 
@@ -202,11 +198,7 @@ class TestGraphWindow : public QObject {
 
         // Printing goes to a PDF without a printer.
         const fs::path pdf = f_->dir.path() / "tisk.pdf";
-        w->choosePrinter = [&pdf](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        w->choosePrinter = PrintToPdf(pdf);
         w->findChild<QAction*>(QStringLiteral("tiskgraf"))->trigger();
         QVERIFY(fs::file_size(pdf) > 1000);
 

@@ -340,11 +340,7 @@ class TestMapWindow : public QObject {
 
     void printsEveryViewAndSavesWithF8AndF9() {
         const fs::path pdf = f_->path("mapa.pdf");
-        w_->choosePrinter = [&pdf](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        w_->choosePrinter = PrintToPdf(pdf);
         for (const char* view : {"mapky", "vysokamap"}) {
             fs::remove(pdf);
             runCommand(view);

@@ -379,12 +379,7 @@ class TestResultsWindow : public QObject {
             QTest::keyClick(o.w, Qt::Key_V);
         const QString pdf = QString::fromStdString((o.f.dir.path() / "protokol.pdf").string());
         int asked = 0;
-        o.w->choosePrinter = [&](QPrinter& p) {
-            ++asked;
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        };
+        o.w->choosePrinter = PrintToPdf(pdf.toStdString(), &asked);
         o.w->action("tiskvysl")->trigger();
         QCOMPARE(asked, 1);
         QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, onePage);
