@@ -115,15 +115,12 @@ class TestEntryWindow : public QObject {
         QTest::addColumn<bool>("red");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<QString>("number");
-        QTest::newRow("new") << "novy"
-                             << "Nový zákres" << false << ""
-                             << "000/00";
-        QTest::newRow("special") << "zvlastni"
-                                 << "Zvláštní záznam" << true << "zvlášťní"
-                                 << "000/00";
-        QTest::newRow("correction") << "oprava"
-                                    << "Oprava dat" << false << ""
-                                    << "3/14";
+        QTest::newRow("new") << "novy" << QString("Nový zákres") << false << ""
+                             << QString("000/00");
+        QTest::newRow("special") << "zvlastni" << QString("Zvláštní záznam") << true
+                                 << QString("zvlášťní") << QString("000/00");
+        QTest::newRow("correction")
+            << "oprava" << QString("Oprava dat") << false << "" << QString("3/14");
     }
 
     void modes() {
@@ -203,12 +200,9 @@ class TestEntryWindow : public QObject {
         QTest::addColumn<QString>("message");
 
         // The messages of each field are core's; one row per place the window reads.
-        QTest::newRow("header field") << "Edit4"
-                                      << "x" << q(messages::BadField("PP"));
-        QTest::newRow("group cell") << "class"
-                                    << "Dkx" << q(messages::BadClass);
-        QTest::newRow("duplicate") << "Edit3"
-                                   << "800" << q(messages::RecordExists);
+        QTest::newRow("header field") << "Edit4" << QString("x") << q(messages::BadField("PP"));
+        QTest::newRow("group cell") << "class" << QString("Dkx") << q(messages::BadClass);
+        QTest::newRow("duplicate") << "Edit3" << QString("800") << q(messages::RecordExists);
     }
 
     void refusedEntryStoresNothing() {

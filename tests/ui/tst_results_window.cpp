@@ -148,20 +148,15 @@ class TestResultsWindow : public QObject {
         QTest::addColumn<int>("mode");
         QTest::addColumn<HemisphereChoice>("hemisphere");
         QTest::addColumn<QString>("grid");
-        QTest::newRow("measured whole disk")
-            << "namercelek" << 5 << HemisphereChoice::Whole << "StringGrid1";
-        QTest::newRow("measured north")
-            << "namersever" << 5 << HemisphereChoice::North << "StringGrid1";
-        QTest::newRow("measured south")
-            << "namerjih" << 5 << HemisphereChoice::South << "StringGrid1";
-        QTest::newRow("smoothed whole disk")
-            << "vyhlcelek" << 6 << HemisphereChoice::Whole << "StringGrid1";
-        QTest::newRow("smoothed north")
-            << "vyhlsever" << 6 << HemisphereChoice::North << "StringGrid1";
-        QTest::newRow("smoothed south")
-            << "vyhljih" << 6 << HemisphereChoice::South << "StringGrid1";
-        QTest::newRow("type occurrence")
-            << "vyskytskup" << 7 << HemisphereChoice::Whole << "StringGrid4";
+        using H = HemisphereChoice;
+        for (const auto& [kind, prefix, mode] :
+             {std::tuple{"measured", "namer", 5}, std::tuple{"smoothed", "vyhl", 6}})
+            for (const auto& [where, suffix, h] :
+                 {std::tuple{"whole disk", "celek", H::Whole},
+                  std::tuple{"north", "sever", H::North}, std::tuple{"south", "jih", H::South}})
+                QTest::addRow("%s %s", kind, where)
+                    << QString(prefix) + suffix << mode << h << QString("StringGrid1");
+        QTest::newRow("type occurrence") << "vyskytskup" << 7 << H::Whole << QString("StringGrid4");
     }
 
     void statisticsViews() {
