@@ -2,25 +2,31 @@
 // angular distances with the mouse, answers its keys, saves and prints
 // drawings, merges record files and connects the main window's buttons; its
 // canvas and its saved picture equal the command line's picture of the same
-// view pixel for pixel.
+// view pixel for pixel. The yearly coordinate table window: opened from the
+// main window, the year box, the refused scales, saving, printing, the key
+// "t" and closing when another window is activated.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <fstream>
 #include <memory>
 
 #include "demo/demo.h"
+#include "drawing/coordinate_table.h"
 #include "drawing/faculae.h"
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
@@ -29,6 +35,7 @@
 #include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
+#include "ui/drawing/coordinate_table_window.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/frame/ui_helpers.h"
@@ -132,6 +139,23 @@ QImage cliDrawing(const Frame& f, const QString& flags) {
                                         QString::fromStdString(ShellQuoted(f.dir.path())) + " " +
                                         flags);
 }
+
+// The yearly coordinate table opened from the main window on three
+// records, printing into tisk.pdf.
+struct TableFrame {
+    TableFrame() : f(DayRecords(3)) {}
+    bool start() {
+        if (!f.startWithList()) return false;
+        installCoordinateTable(f.mainWindow->context());
+        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
+        if (w) w->choosePrinter = PrintToPdf(f.path("tisk.pdf"));
+        return w != nullptr;
+    }
+    template <class T> T* child(const char* name) const { return w->findChild<T*>(name); }
+    Frame f;
+    CoordinateTableWindow* w = nullptr;
+};
 
 } // namespace
 
@@ -719,6 +743,67 @@ class TestDrawingWindow : public QObject {
         expected.fill(Qt::white);
         QPainter(&expected).drawImage(0, 0, f8);
         QCOMPARE(DifferingPixels(cli, expected), 0);
+    }
+
+    void coordinateTableYearPagesAndScale() {
+        TableFrame t;
+        QVERIFY(t.start());
+        QCOMPARE(t.w->windowTitle(), QStringLiteral("Souřadnice středu slunce"));
+        QCOMPARE(t.w->TableYear(), 2020);
+        QCOMPARE(t.child<QLineEdit>("Edit1")->text(), QStringLiteral("2020"));
+        QVERIFY(t.child<QToolButton>("SpeedButton1")->isChecked());
+        t.f.mainWindow->action(QStringLiteral("SpeedButton4"))->trigger(); // the same window again
+        QCOMPARE(t.f.mainWindow->area()->findChildren<CoordinateTableWindow*>().size(), 1);
+
+        auto* year = t.child<QLineEdit>("Edit1");
+        year->clear();
+        QTest::keyClicks(year, "2x0t24");
+        QCOMPARE(year->text(), QStringLiteral("2024"));
+        t.child<QToolButton>("SpeedButton2")->click();
+        QCOMPARE(t.w->page().texts.front().text, std::string(CoordinateTableTitle) + "2024");
+
+        // A year the table cannot show: the message, the page stays.
+        year->setText(QStringLiteral("15"));
+        t.child<QToolButton>("SpeedButton3")->click();
+        QCOMPARE(t.f.messages.messages, QStringList{QString::fromUtf8(BadTableYear.data())});
+        QCOMPARE(t.w->TableYear(), 2024);
+        QCOMPARE(t.w->TableFirstMonth(), 4);
+        QVERIFY(t.child<QToolButton>("SpeedButton2")->isChecked());
+
+        // "zve" takes positive whole numbers only.
+        t.f.messages.clear();
+        const int start = t.w->TableScale();
+        for (const char* bad : {"0", "1.5", "abc"}) {
+            t.f.messages.values.push_back(QString::fromLatin1(bad));
+            t.child<QPushButton>("SpeedButton4")->click();
+            QCOMPARE(t.w->TableScale(), start);
+        }
+        QCOMPARE(t.f.messages.messages, QStringList(3, QString::fromUtf8(BadTableScale.data())));
+    }
+
+    void coordinateTableSavesPrintsKeyTAndCloses() {
+        TableFrame t;
+        QVERIFY(t.start());
+        t.child<QToolButton>("SpeedButton3")->click();
+        t.child<QPushButton>("ulozitobr")->click();
+        const QImage image(QString::fromStdString(
+            t.f.session.dir.resolve("Obrázek/Souřadnice 2020 9 - 12.bmp").string()));
+        QCOMPARE(image.size(), QSize(CoordinateTableWidth, CoordinateTableHeight));
+
+        t.child<QPushButton>("tisksouradnic")->click();
+        QVERIFY(std::filesystem::file_size(t.f.path("tisk.pdf")) > 1000);
+
+        QVERIFY(t.w->height() <= 990);
+        t.w->setFocus();
+        QTest::keyClick(t.w, Qt::Key_T);
+        QCOMPARE(t.f.messages.messages, QStringList{QString::fromUtf8(LowTableWindow.data())});
+
+        // Another window of the work area activated: the table closes.
+        QPointer<CoordinateTableWindow> window = t.w;
+        auto* other = t.f.mainWindow->area()->addSubWindow(new QWidget);
+        other->show();
+        t.f.mainWindow->area()->setActiveSubWindow(other);
+        QTRY_VERIFY(window.isNull());
     }
 };
 
