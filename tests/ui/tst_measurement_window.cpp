@@ -50,8 +50,7 @@ TZaznam demoDrawing() {
 }
 
 struct MeasurementFrame {
-    MeasurementFrame() : f(DayRecords(3)) {}
-    explicit MeasurementFrame(const std::vector<TZaznam>& records) : f(records) {}
+    explicit MeasurementFrame(const std::vector<TZaznam>& records = DayRecords(3)) : f(records) {}
     bool start() {
         if (!f.start()) return false;
         f.mainWindow->resize(1280, 1000);
