@@ -310,22 +310,17 @@ class TestDrawingWindow : public QObject {
         QVERIFY(!label->isVisible());
     }
 
-    void leavesKeys_data() {
-        QTest::addColumn<int>("off");
-        QTest::addColumn<int>("on");
-        QTest::newRow("V and Z") << int(Qt::Key_V) << int(Qt::Key_Z);
-        QTest::newRow("F7 and F11") << int(Qt::Key_F7) << int(Qt::Key_F11);
-    }
+    // V and Z, and F7 and F11, switch the leaves off and on.
     void leavesKeys() {
-        QFETCH(int, off);
-        QFETCH(int, on);
         DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         QVERIFY(z.w->options().showLeaves);
-        QTest::keyClick(z.w, Qt::Key(off));
-        QVERIFY(!z.w->options().showLeaves);
-        QTest::keyClick(z.w, Qt::Key(on));
-        QVERIFY(z.w->options().showLeaves);
+        for (const auto& [off, on] : {std::pair{Qt::Key_V, Qt::Key_Z}, {Qt::Key_F7, Qt::Key_F11}}) {
+            QTest::keyClick(z.w, off);
+            QVERIFY2(!z.w->options().showLeaves, qPrintable(QKeySequence(off).toString()));
+            QTest::keyClick(z.w, on);
+            QVERIFY2(z.w->options().showLeaves, qPrintable(QKeySequence(on).toString()));
+        }
     }
 
     void coordinateModeSwitchSaves() {
