@@ -520,7 +520,17 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(z.f.messages.messages.size(), 1);
     }
 
-    void mergeTwoFilesWithoutDuplicates() {
+    // A file without duplicate dates is merged at once; a second one with two
+    // asks whether to leave them out.
+    void mergeFiles_data() {
+        QTest::addColumn<bool>("exclude");
+        QTest::addColumn<int>("records");
+        QTest::newRow("duplicates excluded") << true << 6;
+        QTest::newRow("duplicates kept") << false << 8;
+    }
+    void mergeFiles() {
+        QFETCH(bool, exclude);
+        QFETCH(int, records);
         DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
         auto other = recordsWithGroup(2);
@@ -550,35 +560,21 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(s.record(s.currentIndex()).Datum.text(), std::string("03.01.2020"));
         // Merged once: the button waits for another file.
         QVERIFY(!mergeButton->isEnabled());
-    }
 
-    void mergeWithDuplicates_data() {
-        QTest::addColumn<bool>("exclude");
-        QTest::addColumn<int>("records");
-        QTest::newRow("excluded") << true << 4;
-        QTest::newRow("kept") << false << 6;
-    }
-    void mergeWithDuplicates() {
-        QFETCH(bool, exclude);
-        QFETCH(int, records);
-        DrawingFrame z(recordsWithGroup(3));
-        QVERIFY(z.start());
-        auto other = recordsWithGroup(3);
-        other[0].Cas = 1500; // 01.01.2020 again, another time
-        other[2].Datum.setText("20.01.2020");
-        WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.file("jiny.dat");
-        QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
+        auto duplicates = recordsWithGroup(3);
+        duplicates[0].Cas = 1500; // 01.01.2020 again, another time
+        duplicates[2].Datum.setText("20.01.2020");
+        WriteRecordFile(z.f.path("jiny.dat"), duplicates);
         z.child<QPushButton>("vyberpri")->click();
         z.f.messages.clear();
         z.f.messages.answers = {exclude};
-        z.child<QPushButton>("potvrditpri")->click();
+        mergeButton->click();
         QCOMPARE(
             z.f.messages.questions,
             QStringList{QStringLiteral("V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
-        QCOMPARE(z.f.session.recordCount(), records);
+        QCOMPARE(s.recordCount(), records);
         QCOMPARE(z.f.messages.messages.last(),
-                 QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
+                 QStringLiteral("Přidáno zákresů: %1").arg(records - 5));
     }
 
     void mergeRefusesBadFiles() {
