@@ -74,13 +74,56 @@ TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
     EXPECT_EQ(second.graph->S, 2);
 }
 
-TEST(BoundaryValues, MagnetBandAtTheSouthernmostLatitudeReadsRowZero) {
+// The band's edges: from -60 it reads magn.dat's first row; a group exactly
+// on its lower edge is in it (group 1 of 10.02.2015 drawn at angle 3.7°,
+// distance 67.2 lies at latitude 24 in single precision).
+TEST(BoundaryValues, MagnetBandEdges) {
     MagnDatCells cells = MagnDatCells::fromBytes({}, 5);
     cells.store({1720, 0, 5}, 9);
     const std::vector<TZaznam> none;
-    const MagnetComparison m =
+    const MagnetComparison south =
         MakeMagnetComparison(none, GeometryCache::of(none), RotationIndex::of(none), cells,
                              {.from = -60, .to = -59, .cycles = 1, .rotationText = 1720}, 1);
-    ASSERT_TRUE(m.rotation(1720));
-    EXPECT_EQ(m.rotation(1720)->values[5], 9);
+    ASSERT_TRUE(south.rotation(1720));
+    EXPECT_EQ(south.rotation(1720)->values[5], 9);
+
+    std::vector<TZaznam> records = {test::RotationRecord("10.02.2015")};
+    test_records::AddGroup(records[0], "Dao", 37, 672).CSk2 = 1;
+    const GeometryCache g = GeometryCache::of(records);
+    ASSERT_EQ(static_cast<float>(g.groups(1)[0].Lat), 24.0f);
+    const MagnetComparison edge =
+        MakeMagnetComparison(records, g, RotationIndex::of(records), MagnDatCells{},
+                             {.from = 30, .to = 24, .cycles = 1, .rotationText = 2160}, 1);
+    ASSERT_TRUE(edge.rotation(2160));
+    EXPECT_EQ(edge.rotation(2160)->groups.size(), 1u);
+}
+
+// Group 1 seen on two days of rotation 2160 at longitude 240, latitude 20:
+// the strip places the mean of the two observations.
+TEST(BoundaryValues, StripPlacesTheMeanOfAGroupSeenTwice) {
+    std::vector<TZaznam> records;
+    for (const char* date : {"10.02.2015", "11.02.2015"}) {
+        records.push_back(test::RotationRecord(date));
+        test::AddGroupAt(records.back(), 240, 20, 1);
+    }
+    const MapStrip strip = MakeMapStrip(records, GeometryCache::of(records),
+                                        RotationIndex::of(records), 2160, StripKind::High, 2);
+    ASSERT_EQ(strip.groups.size(), 1u);
+    EXPECT_NEAR(strip.groups[0].x, StripX(240, StripKind::High, 2), 1);
+    EXPECT_NEAR(strip.groups[0].y, StripY(20, StripKind::High, 2), 1);
+}
+
+// Rotation 2161's groups are looked for in the records from 01.02.2015 on
+// (the first record, of rotation 2160) up to 40 days after it: a group seen
+// on 18.03 (45 days after) is not counted, even though a record of 21.02
+// lies within 41 days of it.
+TEST(BoundaryValues, RotationWindowRunsFromItsFirstRecord) {
+    for (const auto& [date, counted] : {std::pair{"10.03.2015", 1}, {"18.03.2015", 0}}) {
+        std::vector<TZaznam> records = {test::RotationRecord("01.02.2015"),
+                                        test::RotationRecord("21.02.2015"),
+                                        test::RotationRecord(date)};
+        test::AddGroupAt(records[2], records[2].L0 + 20, 15, 1);
+        const auto groups = CountRotationGroups(records, GeometryCache::of(records), 2);
+        EXPECT_EQ(groups[2].north + groups[2].south, counted) << date;
+    }
 }
