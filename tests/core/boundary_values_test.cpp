@@ -22,6 +22,7 @@
 #include "records/session.h"
 #include "records/store.h"
 #include "results/largest_groups.h"
+#include "results/report_text.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
 #include "tests_support/temp_dir.h"
@@ -46,6 +47,7 @@ TEST(BoundaryValues, EdgesOfTheRules) {
     const std::vector<TZaznam> three = {results_test::Record("01.03.2014"),
                                         results_test::Record("02.03.2014"),
                                         results_test::Record("02.03.2014")};
+    const std::vector<char> twoBytes = {'a', 'b'}; // no terminator after them
     const std::pair<const char*, bool> rows[] = {
         {"drawing number with a letter after the serial", !ParseDrawingNumber("12x/21")},
         {"a record without groups and with clear positions is left as it is",
@@ -57,6 +59,8 @@ TEST(BoundaryValues, EdgesOfTheRules) {
          CoordinateTableImageName(2024, 2, ".pdf") == "Souřadnice 2024 9 - 12.pdf"},
         {"only the records given are compared",
          DuplicateDateRecords(std::span(three).first(2)).empty()},
+        {"a text is cut within its own bytes",
+         CutChars(std::string_view(twoBytes.data(), twoBytes.size()), 5) == "ab"},
     };
     for (const auto& [name, holds] : rows)
         EXPECT_TRUE(holds) << name;
