@@ -17,6 +17,8 @@
 #include "maps/magnet_comparison.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
+#include "measure/calibration.h"
+#include "measure/spot_finder.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "records/session.h"
@@ -130,4 +132,28 @@ TEST(BoundaryValues, RotationWindowRunsFromItsFirstRecord) {
         const auto groups = CountRotationGroups(records, GeometryCache::of(records), 2);
         EXPECT_EQ(groups[2].north + groups[2].south, counted) << date;
     }
+}
+
+// A scan whose disk runs past the picture's left edge: where a stroke along
+// that edge meets one leaving it (to the right, then up) there is no spot;
+// the spot drawn beside them is the one found.
+TEST(BoundaryValues, StrokesMeetingAtThePictureEdgeAreNoSpot) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(50, 99, 250, 101); // two lines to measure the strokes by
+    ink(50, 299, 250, 301);
+    ink(0, 199, 5, 204); // the corner
+    ink(0, 201, 60, 203);
+    ink(58, 150, 60, 203);
+    ink(0, 199, 2, 250);
+    ink(150, 200, 159, 209); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({120, 200}, {120, 20}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
 }
