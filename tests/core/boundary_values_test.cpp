@@ -1,10 +1,14 @@
 // Values on the very edge of a rule, where a comparison one step off or a
 // loop one record too far shows: a number with a letter after it, a word one
 // past its largest value, a group of area 1, the first row of magn.dat, a
-// group seen twice in a rotation, a record just outside a 41-day window.
+// group seen twice in a rotation, a record just outside a 41-day window,
+// strokes meeting at the picture's first column.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
