@@ -145,7 +145,7 @@ double angleDiff(double a, double b) {
 // Polar -> heliographic -> polar returns to the same place within 0.1 unit
 // (degree, millimetre) everywhere on the disk, for drawings of any radius, at
 // the epoch, the largest B0 and the smallest P.
-TEST(EntryPolar, UndoesPolarToHeliographic) {
+TEST(EntryPolar, UndoesPolarToHeliographicAndKeepsTheCentreFinite) {
     for (const auto& [date, time] :
          {std::pair{Date{1989, 1, 1}, 0}, {Date{1999, 8, 11}, 1100}, {Date{2024, 3, 20}, 1230}}) {
         const Ephemeris e = SolarEphemeris(date, static_cast<std::uint16_t>(time));
@@ -163,9 +163,7 @@ TEST(EntryPolar, UndoesPolarToHeliographic) {
                     EXPECT_LE(p.angle, 360);
                 }
     }
-}
-
-TEST(EntryPolar, CentreOfTheDiskHasAFiniteAngle) {
+    // The centre of the disk has a finite angle.
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
     const EntryPolar p = HeliographicToEntryPolar(e, e.B0, e.L0, 125);
     EXPECT_NEAR(p.dist, 0, 1e-9);
@@ -182,7 +180,7 @@ EntryForm PolarForm() {
 
 // There and back again: the l/b text has 0.1 degree, so the drawing
 // position comes back within what one such step moves a point on the disk.
-TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
+TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkersOrIsRefused) {
     const EntryForm before = PolarForm();
     EntryForm f = before;
     ASSERT_FALSE(ToggleEntryView(f, 125));
@@ -199,14 +197,12 @@ TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
         EXPECT_EQ(f.groups[k][column::Uhel], before.groups[k][column::Uhel]);
         EXPECT_EQ(f.groups[k][column::Vzd], "");
     }
-}
-
-TEST(ToggleEntryView, RefusedWithoutADateOrTime) {
-    EntryForm f = PolarForm();
+    // Refused without a date or time.
+    f = PolarForm();
     f.date = std::string(EmptyDateText);
-    const EntryForm before = f;
+    const EntryForm undated = f;
     EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::NoDate));
-    EXPECT_EQ(f.groups, before.groups);
+    EXPECT_EQ(f.groups, undated.groups);
     EXPECT_EQ(f.view, EntryView::Polar);
     f.date = "15.06.2014";
     f.time = "2400";

@@ -127,14 +127,12 @@ TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
     EXPECT_DOUBLE_EQ(MaskArea(1600, 250), 100.0);
 }
 
-TEST(DisplayLut, BrightnessAndContrastClamped) {
+TEST(DisplayLut, ClampedAndAppliedToTheColourBytesOfTheBlockOnly) {
     EXPECT_EQ(MakeDisplayLut(0, ContrastNeutral)[77], 77);
     EXPECT_EQ(MakeDisplayLut(-100, 160)[150], 100); // (150 - 100) * 160 / 80
     EXPECT_EQ(MakeDisplayLut(-200, 80)[150], 0);
     EXPECT_EQ(MakeDisplayLut(50, 500)[100], 255);
-}
-
-TEST(DisplayLut, AppliedToTheColourBytesOfTheBlockOnly) {
+    // Applied to the colour bytes of the block only.
     const DisplayLut lut = MakeDisplayLut(-100, 160); // v -> (v - 100) * 2
     // Two rows of two pixels in a stride of three pixels; the third pixel
     // of each row lies outside the block and stays as it was.
