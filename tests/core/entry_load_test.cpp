@@ -23,27 +23,19 @@ namespace {
 TZaznam RecordWithGroups() {
     TZaznam z = Record("15.06.2014", 905);
     z.PocetSkupin = 4;
-    TSkupina& g = z.Skupiny[0];
-    g.Typ.setText("DKC");
-    g.Poc = 12;
-    g.SPen = 4;
-    g.Uhel = 450;
-    g.Vzd = 600;
-    g.Plocha = 100;
-    g.MalS = 2;
-    g.CSk1 = 1234;
-    g.CSk2 = 7;
-    g.Pomocna1 = PackPosition(45, 30);
-    g.Plo1 = 61;
-    g.Pomocna2 = PackPosition(50, 31);
-    z.Skupiny[1].Uhel = 10; // north marker
-    z.Skupiny[1].Vzd = 1200;
-    z.Skupiny[2].Uhel = 1790; // south marker
-    z.Skupiny[2].Vzd = 1200;
-    z.Skupiny[3].Uhel = 10; // not a marker: the distance differs
-    z.Skupiny[3].Vzd = 1199;
-    z.PocetFakKresleni = 1;
+    // Spots, penumbral spots, angle, distance, area, small spots, CSk1, CSk2,
+    // the two auxiliary spots' positions and areas; a faculae field.
+    z.Skupiny[0] = {z.Skupiny[0].Typ,    12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61,
+                    PackPosition(50, 31)};
     z.Skupiny[0].Fakule[0] = PackPosition(10, 20);
+    z.Skupiny[0].Typ.setText("DKC");
+    // A north marker, a south marker, and no marker: the distance differs.
+    for (const auto& [k, angle, distance] :
+         {std::tuple{1, 10, 1200}, {2, 1790, 1200}, {3, 10, 1199}}) {
+        z.Skupiny[k].Uhel = static_cast<std::uint16_t>(angle);
+        z.Skupiny[k].Vzd = static_cast<std::uint16_t>(distance);
+    }
+    z.PocetFakKresleni = 1;
     return z;
 }
 

@@ -140,19 +140,6 @@ TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
     EXPECT_LT(offs[offs.size() / 2], 2.0) << "median deviation";
 }
 
-TEST(HeliographicToPolar, CentreAndRoundTrip) {
-    const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
-    EXPECT_LT(HeliographicToPolar(e, float(e.L0), float(e.B0)).Dist, 0.01);
-    // Polar -> heliographic -> polar for points on the visible side.
-    for (double angle : {100.0, 900.0, 1800.0, 2900.0})
-        for (double dist : {100.0, 600.0, 1100.0}) {
-            const Heliographic h = PolarToHeliographic(e, angle, dist);
-            const DiskPolar p = HeliographicToPolar(e, float(h.Lon), float(h.Lat));
-            EXPECT_NEAR(p.Dist, dist / 5, 0.05) << angle << " " << dist;
-            EXPECT_NEAR(std::fmod(p.Angle + 360, 360), angle / 10, 0.05) << angle << " " << dist;
-        }
-}
-
 TEST(GroupAreaCorrected, CentreHalvesAndLimbGrows) {
     EXPECT_EQ(GroupAreaCorrected(100, 0), 50);
     // The offset at the centre puts half of an odd area just above the tie.
