@@ -153,21 +153,16 @@ std::vector<std::vector<int>> members(const SpotProposals& p) {
 
 TEST(SpotProposals, RowIsWhatClickingTheSpotsGives) {
     SpotProposals p = twoGroups();
-    DraftRow clicked{};
-    clicked[ColTyp] = "Dai";
-    clicked[ColCSk2] = "12";
-    clicked[ColSpots] = "3";
-    clicked[ColSPen] = "2";
-    for (const auto& [col, point] :
-         {std::pair{ColAngle, PicturePoint{600, 400}}, std::pair{ColAngle1, PicturePoint{620, 400}},
-          std::pair{ColAngle2, PicturePoint{590, 401}}}) {
+    // The angle and distance a click on each spot gives.
+    std::string at[6];
+    for (int k = 0; const PicturePoint point : {PicturePoint{600, 400}, {620, 400}, {590, 401}}) {
         const PolarPosition s = SpotPosition(Cal, point);
-        clicked[col] = FormatTenths(s.angle);
-        clicked[col + 1] = FormatTenths(s.distance);
+        at[k++] = FormatTenths(s.angle);
+        at[k++] = FormatTenths(s.distance);
     }
-    clicked[ColArea] = "15.5";
-    clicked[ColPlo1] = "3.0";
-    clicked[ColPlo2] = "0.5";
+    // Class, number, spots, penumbral spots, then each spot's position and area.
+    const DraftRow clicked{"Dai",  "12",  "3",   "2",   "",    "",    at[0], at[1],
+                           "15.5", at[2], at[3], "3.0", at[4], at[5], "0.5"};
 
     EXPECT_EQ(std::get<std::string>(p.drafts(Cal)),
               "Skupina 1: Nabyl zadán typ nebo číslo skupiny  - povinné");
