@@ -25,10 +25,11 @@ TZaznam RecordWithGroups() {
     z.PocetSkupin = 4;
     // Spots, penumbral spots, angle, distance, area, small spots, CSk1, CSk2,
     // the two auxiliary spots' positions and areas; a faculae field.
-    z.Skupiny[0] = {z.Skupiny[0].Typ,    12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61,
-                    PackPosition(50, 31)};
-    z.Skupiny[0].Fakule[0] = PackPosition(10, 20);
-    z.Skupiny[0].Typ.setText("DKC");
+    TSkupina& g = z.Skupiny[0];
+    g = TSkupina{
+        g.Typ, 12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61, PackPosition(50, 31)};
+    g.Fakule[0] = PackPosition(10, 20);
+    g.Typ.setText("DKC");
     // A north marker, a south marker, and no marker: the distance differs.
     for (const auto& [k, angle, distance] :
          {std::tuple{1, 10, 1200}, {2, 1790, 1200}, {3, 10, 1199}}) {
