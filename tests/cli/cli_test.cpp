@@ -5,13 +5,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "geometry/calendar.h"
 #include "io/atomic_file.h"
+#include "records/exports.h"
+#include "records/geometry_cache.h"
 #include "records/record_file.h"
+#include "records/session.h"
+#include "records/startup_series.h"
+#include "results/cv_report.h"
+#include "results/intersol_report.h"
+#include "results/own_report.h"
+#include "results/sidc_report.h"
+#include "results/station_data.h"
+#include "tests_support/butterfly_records.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/png_size.h"
 #include "tests_support/records.h"
@@ -26,24 +39,32 @@ namespace {
 
 using Dir = const fs::path&;
 using Prepare = void (*)(Dir);
-using After = std::function<void(Dir)>;
+using After = std::function<void(Dir, const std::string& out)>;
 
-// A demo directory of one year, made once and copied for each row that asks for it.
-const fs::path& DemoDir() {
+// A demo directory of one year (or of two), made once and copied for each row that asks for it.
+const fs::path& DemoDir(bool twoYears = false) {
     static TempDir tmp;
-    static const fs::path demo = [] {
-        const fs::path d = tmp.path() / "demo";
-        EXPECT_EQ(RunCli("demo " + ShellQuoted(d) + " --years 1 --per-year 30 --seed 3").status, 0);
-        return d;
-    }();
-    return demo;
+    static const std::string options[] = {" --years 1 --per-year 30 --seed 3",
+                                          " --years 2 --seed 5"};
+    static const fs::path demos[] = {tmp.path() / "demo1", tmp.path() / "demo2"};
+    if (!fs::exists(demos[twoYears]))
+        EXPECT_EQ(RunCli("demo " + ShellQuoted(demos[twoYears]) + options[twoYears]).status, 0);
+    return demos[twoYears];
 }
 std::string LastRotation() {
     return std::to_string(ReadRecordFile(DemoDir() / "datax.dat").records.back().Rotace);
 }
+// The month of the demo's last drawing, "M<separator>YYYY".
+std::string LastMonth(char separator = '.') {
+    const std::string date = ReadRecordFile(DemoDir() / "datax.dat").records.back().Datum.text();
+    return std::to_string(std::stoi(date.substr(3, 2))) + separator + date.substr(6);
+}
 
 void demo(Dir d) {
     fs::copy(DemoDir(), d, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+void demo2(Dir d) {
+    fs::copy(DemoDir(true), d, fs::copy_options::recursive);
 }
 void fifo(Dir d, const char* name) {
     fs::remove(d / name);
@@ -57,6 +78,100 @@ void twoRecords(Dir d) {
     std::vector<TZaznam> records{Record("01.01.2000", 1200), Record("02.01.2000", 800)};
     AddGroup(records[0], "Dkc", 900, 500, 0, 12);
     WriteRecordFile(d / "datax.dat", records);
+}
+// Drawings of 1 March 2014 at 8:00 and 14:00 and of 2 March at 12:00.
+void threeDrawings(Dir d) {
+    std::vector<TZaznam> rs{Record("01.03.2014", 800), Record("01.03.2014", 1400),
+                            Record("02.03.2014", 1200)};
+    for (TZaznam& z : rs) {
+        z.NastaveniKresby = 125;
+        AddGroup(z, "Dkc", 450, 600, 300);
+    }
+    WriteRecordFile(d / "datax.dat", rs);
+}
+// Three days of June 2014 by one observer, the second at a time of 0 (read
+// as 12:00), each with two groups and a faculae field.
+void threeDays(Dir d) {
+    std::vector<TZaznam> rs;
+    for (const char* date : {"14.06.2014", "15.06.2014", "16.06.2014"}) {
+        rs.push_back(Record(date, std::uint16_t(rs.size() == 1 ? 0 : 830 + rs.size()), "Nováček"));
+        AddGroup(rs.back(), "Dkc", 450, 600);
+        AddGroup(rs.back(), "Bxo", 2300, 300).Pomocna1 = PackPosition(240, 35);
+        AddField(rs.back(), {{80, 100}, {85, 110}});
+    }
+    rs[0].NastaveniKresby = 125;
+    WriteRecordFile(d / "datax.dat", rs);
+}
+// The records of DIR as the desktop program loads them.
+std::vector<TZaznam> loaded(Dir d) {
+    Session s(d);
+    s.load({2024, 1, 1});
+    return {s.records().begin(), s.records().end()};
+}
+// General data whose row k reads "údaj k".
+StationData reportStation() {
+    std::array<std::string, StationDataRows> rows;
+    for (int k = 0; k < StationDataRows; ++k)
+        rows[static_cast<std::size_t>(k)] = "údaj " + std::to_string(k + 1);
+    return ConfirmStationData(StationData{}, rows);
+}
+// Drawings of two observers from January to April 2005, the general data and
+// an observer table with Novák Jan as number 12.
+void reportDir(Dir dir) {
+    const char* dates[] = {"03.01.2005", "04.01.2005", "05.02.2005", "05.02.2005",
+                           "17.02.2005", "21.02.2005", "01.03.2005", "12.04.2005"};
+    std::vector<TZaznam> records;
+    std::uint16_t time = 700;
+    for (const char* date : dates) {
+        TZaznam& z =
+            records.emplace_back(Record(date, time, time % 200 ? "Dvořák Petr" : "Novák Jan"));
+        z.Q = 2;
+        for (int k = 0; k < 1 + time % 3; ++k)
+            AddGroup(z, k % 2 ? "Dao" : "Cso", k % 2 ? 1800 : 0, 500, 20 * k, 3 + k);
+        z.Souhrn = StoredSummary(z, *RecordEphemeris(z));
+        time = static_cast<std::uint16_t>(time + 100);
+    }
+    WriteRecordFile(dir / "datax.dat", records);
+    WriteStationData(dir / "Obecdata.dat", reportStation());
+    WriteFileAtomic(dir / "pozorovateleP.dat", "12,Nov\xE1k Jan,Ulice 1,M\xECsto,10000,\r\n");
+}
+// The file at `relative` holds the bytes of the report `build` makes of the
+// records of February 2005 (from the third drawing on).
+After report(const char* relative,
+             std::function<ReportFile(std::span<const TZaznam>, const GeometryCache&)> build) {
+    return [=](Dir d, const std::string&) {
+        const auto records = ReadRecordFile(d / "datax.dat").records;
+        EXPECT_EQ(ReadWholeFile(d / relative),
+                  ReportBytes(build(records, GeometryCache::of(records))))
+            << relative;
+    };
+}
+void reportDirWithOldSidc(Dir d) {
+    reportDir(d);
+    fs::create_directory(d / "MESICE");
+    WriteFileAtomic(d / "MESICE" / "200502.txt", "older report");
+}
+After nothingReported = [](Dir d, const std::string&) {
+    EXPECT_FALSE(fs::exists(d / "Mesice"));
+    EXPECT_FALSE(fs::exists(d / "Intersol"));
+};
+
+// Three rotations: the first with group 1 seen twice (classes C, then D) in
+// the north and group 2 (B) in the south, the second with group 3 (H) in the
+// north, the third without groups. Every group lies near the central
+// meridian with L0 well away from 0, so each belongs to its record's rotation.
+void threeRotations(Dir dir) {
+    auto at = [](int d) { return test::RotationRecord(FormatDatum(DateFromSerial(d)).c_str()); };
+    auto L0 = [&](int d) { return RecordEphemeris(at(d))->L0; };
+    int day = DaySerial({2016, 4, 1});
+    while (L0(day) < 150 || L0(day) > 250)
+        ++day;
+    TZaznam a = at(day), b = at(day + 2), c = at(day + 27), d = at(day + 54);
+    test::AddGroupAt(a, L0(day) + 10, 10, 1, "Cao");
+    test::AddGroupAt(a, L0(day) - 5, -20, 2, "Bxo");
+    test::AddGroupAt(b, L0(day + 2) + 8, 10.4, 1, "Dao");
+    test::AddGroupAt(c, L0(day + 27) - 10, 15, 3, "Hsx");
+    WriteRecordFile(dir / "datax.dat", std::vector<TZaznam>{a, b, c, d});
 }
 void oneRecord(Dir d) {
     WriteRecordFile(d / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
@@ -94,28 +209,89 @@ void demoWithoutCorona(Dir d) {
 }
 
 After absent(const char* name) {
-    return [name](Dir d) { EXPECT_FALSE(fs::exists(d / name)) << name; };
+    return [name](Dir d, const std::string&) { EXPECT_FALSE(fs::exists(d / name)) << name; };
 }
 After stillFifo(const char* name, const char* notMade = "-") {
-    return [=](Dir d) {
+    return [=](Dir d, const std::string&) {
         EXPECT_EQ(fs::status(d / name).type(), fs::file_type::fifo) << name;
         EXPECT_FALSE(fs::exists(d / notMade)) << notMade;
     };
 }
+// What check says of a directory: its records' number and dates, the SIDC
+// years (those of the last two drawings), and no warning.
+void checked(Dir d, const std::string& out) {
+    const auto records = ReadRecordFile(d / "datax.dat").records;
+    const std::string last = records.back().Datum.text();
+    const int year = std::stoi(last.substr(6));
+    for (const std::string& line :
+         {"Záznamy: " + std::to_string(records.size()),
+          "První datum: " + records.front().Datum.text(), "Poslední datum: " + last,
+          "Řady SIDC: " + std::to_string(year - 1) + "-" + std::to_string(year)})
+        EXPECT_NE(out.find("\n" + line + "\n"), std::string::npos) << line << "\nin:\n" << out;
+    EXPECT_EQ(out.find("Upozornění"), std::string::npos) << out;
+}
+void damagedCorona(Dir d) {
+    demo2(d);
+    WriteFileAtomic(d / "KoronaX" / "HR1940.csv", "40 1 2 x\r\n");
+}
+
+std::string fixed(double v, int decimals) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.*f", decimals, v);
+    return b;
+}
+
+// stats rotations of threeRotations, cell by cell: the columns of each
+// hemisphere in their places, a rotation without groups, the classes counted
+// once per group.
+void threeRotationsTable(Dir d, const std::string& out) {
+    const auto records = ReadRecordFile(d / "datax.dat").records;
+    ASSERT_EQ(records[3].Rotace, records[0].Rotace + 2);
+    const GeometryCache g = GeometryCache::of(records);
+    const double n1 = g.groups(1)[0].Lat, s1 = g.groups(1)[1].Lat, n2 = g.groups(2)[0].Lat;
+    const double n3 = g.groups(3)[0].Lat;
+    const auto tenths = [](double lat) { return std::nearbyint(10 * lat) / 10; };
+    const float north1 = (static_cast<float>(n1) + static_cast<float>(n2)) / 2;
+    const int r0 = records[0].Rotace;
+    EXPECT_EQ(
+        out,
+        "Rotace;   Sev.;   Jih;   Sev.;   Jih;   Sev.;   Jih; S max; S min; J max; J min; Asym;"
+        "   A;   B;   C;   D;   E;   F;   H\n" +
+            std::to_string(r0) + ";1;1;" + fixed(north1, 2) + ";" + fixed(s1, 2) + ";---;---;" +
+            fixed(tenths(std::max(n1, n2)), 1) + ";" + fixed(tenths(std::min(n1, n2)), 1) + ";" +
+            fixed(tenths(s1), 1) + ";" + fixed(tenths(s1), 1) + ";" +
+            fixed(double(north1) + float(s1), 2) + ";0;1;0;1;0;0;0\n" + std::to_string(r0 + 1) +
+            ";1;0;" + fixed(n3, 2) + ";.00;---;---;" + fixed(tenths(n3), 1) + ";" +
+            fixed(tenths(n3), 1) + ";.0;.0;" + fixed(n3, 2) + ";0;0;0;0;0;0;1\n" +
+            std::to_string(r0 + 2) +
+            ";----;----;----;----;---;---;----;----;----;----;----;----;----;----;----;----;----;"
+            "----\n");
+}
+
 After png(const char* name, unsigned width, unsigned height) {
-    return [=](Dir d) {
-        EXPECT_EQ(PngSize(ReadWholeFile(d / name)), (std::pair{width, height})) << name;
+    return [=](Dir d, const std::string&) {
+        const std::string bytes = ReadWholeFile(d / name);
+        EXPECT_EQ(bytes.rfind("\x89PNG", 0), 0u) << name;
+        EXPECT_EQ(PngSize(bytes), (std::pair{width, height})) << name;
     };
 }
-After pdf(const char* name) {
-    return [=](Dir d) { EXPECT_EQ(PdfPagesOfFile(d / name), 1) << name; };
+After pdf(const char* name, int pages = 1) {
+    return [=](Dir d, const std::string&) { EXPECT_EQ(PdfPagesOfFile(d / name), pages) << name; };
+}
+// A picture file that starts with `magic` and holds more than a header.
+After picture(const char* name, const char* magic) {
+    return [=](Dir d, const std::string&) {
+        const std::string bytes = ReadWholeFile(d / name);
+        EXPECT_EQ(bytes.rfind(magic, 0), 0u) << name;
+        EXPECT_GT(bytes.size(), 1000u) << name;
+    };
 }
 
 struct Row {
     Prepare prepare; // the program directory DIR
     std::string args;
     int status;
-    std::string says = {}; // fragments separated by "|", each found in the output
+    std::string says = {}; // fragments separated by "|", each in the output; DIR put in
     After after = nullptr;
 };
 
@@ -131,13 +307,14 @@ void run(const Row& row) {
     EXPECT_EQ(r.status, row.status) << r.out;
     for (std::size_t a = 0, b = 0; b != std::string::npos && !row.says.empty(); a = b + 1) {
         b = row.says.find('|', a);
-        const std::string fragment = row.says.substr(a, b - a);
+        std::string fragment = row.says.substr(a, b - a);
+        for (std::size_t at; (at = fragment.find("DIR")) != std::string::npos;)
+            fragment.replace(at, 3, dir.string());
         EXPECT_NE(r.out.find(fragment), std::string::npos) << fragment << "\nin:\n" << r.out;
     }
-    if (row.after) row.after(dir);
+    if (row.after) row.after(dir, r.out);
 }
 
-// clang-format off
 TEST(Cli, UsageAndRefusals) {
     const Row rows[] = {
         {nullptr, "--version", 0, "heliokres-cli " HELIOKRES_VERSION "\n"},
@@ -162,27 +339,49 @@ TEST(Cli, UsageAndRefusals) {
         {emptyRecords, "dump DIR/datax.dat", 0, "neobsahuje žádný celý záznam"},
         {nullptr, "dump", 2},
 
-        {nullptr, "check DIR", 0, "Záznamy: 1 (soubor datax.dat chybí)|Řady SIDC: žádné|"
-                                  "Nastavení kresby: chybí|Vytvořen soubor Zvetsit.zve"},
+        {nullptr, "check DIR", 0,
+         "Záznamy: 1 (soubor datax.dat chybí)|Řady SIDC: žádné|"
+         "Nastavení kresby: chybí|Vytvořen soubor Zvetsit.zve"},
         {emptyRecords, "check DIR", 0, "Záznamy: 1 (soubor datax.dat neobsahuje žádný záznam)"},
         {nullptr, "check DIR/none", 1, "neexistuje", absent("none")},
         {[](Dir d) { fs::create_directory(d / "datax.dat"); }, "check DIR", 1, "datax.dat"},
         {[](Dir d) { fifo(d, "datax.dat"); }, "check DIR", 1, "roura"},
         {staleTemporary, "check DIR", 0, "Upozornění: Odstraněno 1 dočasných souborů"},
+        // The demo directory is what check finds; a damaged corona year only
+        // when the corona is asked for.
+        {demo2, "check DIR", 0,
+         "\nPozorovatelé: 5\n|\nNastavení kresby: průměr 250 mm, polární souřadnice\n", checked},
+        {damagedCorona, "check DIR", 0, "", checked},
+        {damagedCorona, "check DIR --corona", 0,
+         "Upozornění: Soubor KoronaX\\HR1940.csv obsahuje hodnotu"},
         {nullptr, "check", 2},
         {nullptr, "check DIR --screen-height -5", 2},
         {nullptr, "demo", 2},
         {nullptr, "demo DIR/d --years 0", 2, "", absent("d")},
         {nullptr, "demo DIR/d --seed abc", 2, "", absent("d")},
         {demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
-        {demo, "demo DIR --years 1 --per-year 5 --force", 0, "Ukázková data zapsána"},
+        {demo, "demo DIR --years 1 --per-year 5 --force", 0,
+         "Ukázková data zapsána|Sken zákresu k měření zapsán do DIR/Sken "},
+        // The demo's scan of its newest drawing: the assistant finds its disk.
+        {demo, "find-spots DIR/Sken*.png", 0},
 
         {nullptr, "export ascii DIR", 1, "heliokres-cli: ", absent("SoubASCI.dat")},
+        // The same bytes as the desktop program's exports; the record file untouched.
+        {threeDays, "export ascii DIR", 0, "",
+         [](Dir d, const std::string&) {
+             const std::string ascii = ReadWholeFile(d / "SoubASCI.dat");
+             EXPECT_EQ(ascii, AsciiExportText(loaded(d)));
+             EXPECT_NE(ascii.find("15.06.2014 12 00 "), std::string::npos);
+             EXPECT_EQ(ReadRecordFile(d / "datax.dat").records.size(), 3u);
+         }},
+        {threeDays, "export faculae DIR", 0, "",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "CSVsoubory" / "Polohy fakuli.csv"),
+                       FaculaePositionsText(loaded(d)));
+         }},
         {demo, "export pdf DIR", 2},
         {nullptr, "export ascii", 2},
-        {demo, "stats DIR rotations", 0,
-         "Rotace;   Sev.;   Jih;   Sev.;   Jih;   Sev.;   Jih; S max; S min; J max; J min; "
-         "Asym;   A;   B;   C;   D;   E;   F;   H\n"},
+        {threeRotations, "stats DIR rotations", 0, "", threeRotationsTable},
         {demo, "stats DIR measured --hemisphere east", 2},
         {demo, "stats DIR types --hemisphere north", 2},
         {demo, "stats DIR", 2},
@@ -191,17 +390,30 @@ TEST(Cli, UsageAndRefusals) {
         {demo, "report sidc DIR 6.20251", 1, "Špatně zadaný měsíc"},
         // A FIFO for a side file is named, not taken as a missing file, and
         // a file that could not be read is not written back.
-        {[](Dir d) { demo(d); fifo(d, "Obecdata.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "Obecdata.dat");
+         },
          "report own DIR 1.1990", 1, "Obecdata.dat\" není obyčejný soubor"},
-        {[](Dir d) { demo(d); fifo(d, "pozorovateleP.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "pozorovateleP.dat");
+         },
          "report intersol DIR 6.2025 --observer Nový --number 7", 1, "není obyčejný soubor",
          stillFifo("pozorovateleP.dat", "Intersol")},
-        {[](Dir d) { demo(d); fifo(d, "magn.dat"); },
+        {[](Dir d) {
+             demo(d);
+             fifo(d, "magn.dat");
+         },
          "magnetosphere-sum DIR", 1, "roura", stillFifo("magn.dat")},
-        {[](Dir d) { demo(d); fs::remove_all(d / "Magneto"); },
+        {[](Dir d) {
+             demo(d);
+             fs::remove_all(d / "Magneto");
+         },
          "magnetosphere-sum DIR", 1, "Nejsou data pro magnetosféru", absent("magn.dat")},
         // One block of 121 x 90 one-byte cells a rotation.
-        {demo, "magnetosphere-sum DIR", 0, "Počítá se: 100 %|magn.dat\n", [](Dir d) {
+        {demo, "magnetosphere-sum DIR", 0, "Počítá se: 100 %|magn.dat\n",
+         [](Dir d, const std::string&) {
              EXPECT_GT(fs::file_size(d / "magn.dat"), 0u);
              EXPECT_EQ(fs::file_size(d / "magn.dat") % 10890, 0u);
          }},
@@ -210,20 +422,125 @@ TEST(Cli, UsageAndRefusals) {
         {renderedDrawing, "find-disk DIR/d.png", 0, "489.5;489.5;437."},
         {oneRecord, "find-disk DIR/datax.dat", 1, "heliokres-cli: "},
         {blankPaper, "find-spots DIR/p.pgm", 1, "Disk zákresu se v obrázku nepodařilo najít"},
-        {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); },
-         "find-spots DIR/text.png", 1, "není čitelný obrázek"},
+        {[](Dir d) { WriteFileAtomic(d / "text.png", "no picture"); }, "find-spots DIR/text.png", 1,
+         "není čitelný obrázek"},
         {nullptr, "find-spots DIR/x.png --centre 5,5", 2},
 
         {[](Dir d) { fifo(d, "sn.csv"); }, "import silso DIR DIR/sn.csv", 1, "roura"},
         // Every bad line counted, only the first hundred listed.
-        {manyBadLines,
-         "import silso DIR DIR/sn.csv", 1,
+        {manyBadLines, "import silso DIR DIR/sn.csv", 1,
          "Řádek 100: čekám rok, měsíc, den, desetinné datum, celkové, severní a jižní číslo\n"
-         "... a dalších 4900\nheliokres-cli: Soubor", absent("SIDC")},
+         "... a dalších 4900\nheliokres-cli: Soubor",
+         absent("SIDC")},
         // Years SILSO cannot hold are bad lines: nothing is written.
-        {[](Dir d) { WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
-                                                   "9999;12;31;9999.999;2;1;1\n"); },
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "1000;01;01;1000.001;1;1;1\n"
+                                           "9999;12;31;9999.999;2;1;1\n");
+         },
          "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ", absent("SIDC")},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2003 01 01 2003.001  120  60  60  5.0 3.0 "
+                                           "3.0 20 10 10 1\n");
+         },
+         "import silso DIR DIR/sn.csv", 0, "dssn2003.dat",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadDailySeries(d / "SIDC", 2100).value(Date{2003, 1, 1}, 1), 60);
+         }},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n"
+                                           "2004;01;02;2004.004; 1x; 6; 6;1;1;1;1;1;1;1\n");
+         },
+         "import silso DIR DIR/sn.csv", 1, "Řádek 2", absent("SIDC")},
+        {[](Dir d) {
+             WriteFileAtomic(d / "sn.csv", "2005;02;30;2005.001; 12; 6; 6;1;1;1;1;1;1;1\n");
+         },
+         "import silso DIR DIR/sn.csv", 1, "Řádek 1", absent("SIDC")},
+
+        // 2028: a leap year whose January holds two starts, the second with the
+        // lower L0. One line a day (L0, B0, P at 0h), then one a rotation start.
+        {nullptr, "yearly-table 2028", 0,
+         "\n29.02.2028;327.2;-7.2;-21.4\n01.03.2028;314.1;-7.2;-21.6\n|"
+         "\n31.12.2028;246.5;-2.9;2.4\nrotace;2333;03.01.2028\n"
+         "rotace;2334;31.01.2028\nrotace;2335;27.02.2028\n",
+         [](Dir, const std::string& out) {
+             EXPECT_EQ(out.rfind("01.01.2028;24.0;-2.9;2.3\n02.01.2028;10.9;-3.1;1.8\n", 0), 0u);
+             EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 366 + 14);
+         }},
+        {nullptr, "yearly-table 2026 --out DIR/t.png --page 3", 0, "", png("t.png", 900, 1000)},
+        {nullptr, "yearly-table 2026 --out DIR/t.pdf", 0, "", pdf("t.pdf", 3)},
+        {nullptr, "yearly-table 2026 --out DIR/t.pdf --page 2", 0, "", pdf("t.pdf")},
+        {nullptr, "yearly-table 20x6", 2},
+        {nullptr, "yearly-table 2026 --out DIR/t.png --page 4", 2, "", absent("t.png")},
+        {nullptr, "yearly-table 2026 --out DIR/t.gif", 1, "", absent("t.gif")},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
+
+// report on drawings made here: the files are the bytes the results window
+// builds; refusals write nothing.
+TEST(Cli, Reports) {
+    const std::size_t february = 2; // the first drawing of February 2005
+    const Row rows[] = {
+        {reportDir, "report sidc DIR 2.2005", 0, "DIR/Mesice/200502.txt\n",
+         report("Mesice/200502.txt",
+                [&](auto records, const GeometryCache& g) {
+                    return BuildSidcReport(records, g, february, reportStation());
+                })},
+        {reportDir, "report cv DIR 2,2005 --observer 'Novák Jan'", 0, "",
+         report("CVdata/CV-02_2005.Txt",
+                [&](auto records, const GeometryCache& g) {
+                    return BuildCvReport(records, g, february, "Novák Jan", reportStation());
+                })},
+        {reportDir, "report own DIR 02.2005", 0,
+         "DIR/Vlastni/VL-02_2005.Txt\nDIR/Vlastni/VLR-02_2005.Txt\n",
+         [&](Dir d, const std::string&) {
+             const auto records = ReadRecordFile(d / "datax.dat").records;
+             const OwnReport own = BuildOwnReport(records, february, reportStation());
+             EXPECT_EQ(ReadWholeFile(d / "Vlastni" / "VL-02_2005.Txt"), ReportBytes(own.basic));
+             EXPECT_EQ(ReadWholeFile(d / "Vlastni" / "VLR-02_2005.Txt"), ReportBytes(own.extended));
+         }},
+        // The observer's number and address come from the observer table.
+        {reportDir, "report intersol DIR 2.2005 --observer 'Novák Jan'", 0,
+         "DIR/Intersol/0502_012.txt\n",
+         report("Intersol/0502_012.txt",
+                [](auto records, auto&) {
+                    const StationData data = reportStation();
+                    const InterSolObserver who{"Novák Jan", data.row(10), "Ulice 1  Město  10000",
+                                               data.row(7)};
+                    return BuildInterSolProtocol(
+                        BuildInterSolTable(records, "2.2005", "Novák Jan", "12"), who, "12", data,
+                        DefaultInterSolRecipient());
+                })},
+        // A new observer is added to the table with the number given.
+        {reportDir, "report intersol DIR 2.2005 --observer 'Dvořák Petr' --number 7", 0,
+         "0502_007.txt\n",
+         [](Dir d, const std::string&) {
+             EXPECT_NE(ReadWholeFile(d / "pozorovateleP.dat").find("7,Dvo\xF8\xE1k Petr,"),
+                       std::string::npos);
+         }},
+        // An existing report is kept without --force.
+        {reportDirWithOldSidc, "report sidc DIR 2.2005", 1, "Soubor již existuje !\n   Přepsat?",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "MESICE" / "200502.txt"), "older report");
+         }},
+        {reportDirWithOldSidc, "report sidc DIR 2.2005 --force", 0, "",
+         [](Dir d, const std::string&) {
+             EXPECT_EQ(ReadWholeFile(d / "MESICE" / "200502.txt").rfind("SIDC200502", 0), 0u);
+         }},
+        {reportDir, "report sidc DIR 6.2005", 1, " Poalední záznam je z 12.04.2005",
+         nothingReported},
+        {reportDir, "report monthly DIR 2.2005", 2, "neznámý druh zprávy", nothingReported},
+        {reportDir, "report cv DIR 2.2005", 2, "--observer", nothingReported},
+        {reportDir, "report sidc DIR 2.2005 --number 3", 2, "--number", nothingReported},
+        {reportDir, "report intersol DIR 2.2005 --observer 'Novák Jan' --number ../1", 1,
+         "nevybrán pozorovatel", nothingReported},
+        {reportDir, "report sidc DIR/none 2.2005", 1, "neexistuje", nothingReported},
+        {[](Dir d) {
+             reportDir(d);
+             fs::remove(d / "datax.dat");
+         },
+         "report sidc DIR 2.2005", 1},
     };
     for (const Row& row : rows)
         run(row);
@@ -253,6 +570,7 @@ TEST(Cli, Measure) {
 TEST(Cli, Pictures) {
     const std::string map = "render map DIR --rotation ", last = LastRotation() + " ";
     const std::string butterfly = "render butterfly DIR --out DIR/x.png ";
+    const std::string protocol = "render protocol DIR " + LastMonth() + " ";
     const Row rows[] = {
         {demo, "render butterfly DIR --mean --out DIR/m.pdf", 0, "m.pdf\n", pdf("m.pdf")},
         {twoRecords, "render butterfly DIR --corona --out DIR/m.png", 0, "Nejsou data pro koronu",
@@ -283,9 +601,9 @@ TEST(Cli, Pictures) {
         {twoRecords, map + "1957 --kind long --data DIR/x.csv", 2, "", absent("x.csv")},
         // The calendar's table holds every day of the year, 1 for a day
         // whose stored summary has no spots; a year without drawings is refused.
-        {twoRecords, "render spotless DIR 2000 --out DIR/s.pdf --data DIR/s.csv", 0,
-         "s.pdf\n", [](Dir d) {
-             pdf("s.pdf")(d);
+        {twoRecords, "render spotless DIR 2000 --out DIR/s.pdf --data DIR/s.csv", 0, "s.pdf\n",
+         [](Dir d, const std::string& out) {
+             pdf("s.pdf")(d, out);
              const std::string csv = ReadWholeFile(d / "s.csv");
              EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 367);
              EXPECT_NE(csv.find("2000-01-01,1\n2000-01-02,1\n2000-01-03,0\n"), std::string::npos);
@@ -295,8 +613,7 @@ TEST(Cli, Pictures) {
         {twoRecords, "render spotless DIR 2001 --out DIR/s.png", 1,
          "V roce 2001 není v datech žádný zákres", absent("s.png")},
         {twoRecords, "render spotless DIR 2000 --window 100x820 --out DIR/s.png", 2,
-         "neplatná hodnota --window \"100\"",
-         absent("s.png")},
+         "neplatná hodnota --window \"100\"", absent("s.png")},
         {twoRecords, "render spotless DIR 20x0 --out DIR/s.png", 2},
         {twoRecords, "render spotless DIR 2000 --window 600x820 --out DIR/s.pdf", 2},
         // The list is cut at the window's edge.
@@ -304,13 +621,82 @@ TEST(Cli, Pictures) {
          png("o.png", 600, 60)},
         {demo, "render observers DIR --out DIR/o.pdf", 0, "", pdf("o.pdf")},
         {oneRecord, "render drawing DIR --record 1 --out DIR/d.pdf", 0, "d.pdf\n", pdf("d.pdf")},
+        // The certificate's form and the protocol's, twice as wide; a one-page PDF.
+        {demo, protocol + "--sidc --out DIR/c.png", 0, "DIR/c.png\n", png("c.png", 680, 830)},
+        {demo, protocol + "--own --width 1520 --out DIR/w.png", 0, "DIR/w.png\n",
+         png("w.png", 1520, 1780)},
+        {demo, "render protocol DIR " + LastMonth(',') + " --sidc --out DIR/Protokol.PDF", 0,
+         "DIR/Protokol.PDF\n", pdf("Protokol.PDF")},
+        {demo, "render protocol DIR 3.1990 --own --out DIR/a.pdf", 1, " Poalední záznam je z ",
+         absent("a.pdf")},
+        {demo, protocol + "--out DIR/a.pdf", 2, "--own", absent("a.pdf")},
+        {demo, protocol + "--own --sidc --out DIR/a.pdf", 2, "--own", absent("a.pdf")},
+        {demo, protocol + "--own --width 900 --out DIR/a.pdf", 2, "PDF", absent("a.pdf")},
+        {demo, protocol + "--own --window 600x820 --width 900 --out DIR/a.png", 2, "--window",
+         absent("a.png")},
+        {demo, protocol + "--own --width 10 --out DIR/a.png", 2, "šířka", absent("a.png")},
+        {demo, protocol + "--own --out DIR/a.gif", 1, "", absent("a.gif")},
         {twoRecords, "render graph --series g DIR", 2},
         {twoRecords, "render graph DIR --series g --out DIR/g.png --data DIR/g.png", 2, "",
          absent("g.png")},
+        {demo2, "render graph DIR --series position --view all --size 400 --out DIR/a.png", 0, "",
+         picture("a.png", "\x89PNG")},
+        {demo2, "render smoothed DIR --series r --brussels 1.1 --out DIR/b.pdf", 0, "",
+         picture("b.pdf", "%PDF")},
+        {demo2, "render asymmetry DIR --series f --kind ratio --period year --out DIR/c.bmp", 0, "",
+         picture("c.bmp", "BM")},
+        {demo2,
+         "render smoothed DIR --series f --hemisphere both --areas --flux adj --out DIR/d.png", 0,
+         "", picture("d.png", "\x89PNG")},
+        {demo2, "render smoothed DIR --series g --brussels 1.1 --out DIR/x.png", 2},
+        {demo2, "render smoothed DIR --series g --flux xyz --out DIR/x.png", 2},
+        {demo2, "render graph DIR --series g --size 400 --window 600x820 --out DIR/x.png", 2},
+        // An area file without a single month: a failed job, no picture.
+        {[](Dir d) {
+             demo2(d);
+             WriteFileAtomic(d / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
+         },
+         "render smoothed DIR --series g --areas --out DIR/e.png", 1, "Plochy.txt nemá žádný měsíc",
+         absent("e.png")},
     };
     for (const Row& row : rows)
         run(row);
 }
-// clang-format on
+
+// render drawing: the record chosen by number or by date and time, the
+// picture's width, and each refusal leaving no file.
+TEST(Cli, RenderDrawing) {
+    const std::string drawing = "render drawing DIR ";
+    const Row rows[] = {
+        {threeDrawings, drawing + "--record 2 --out DIR/a.png", 0, "", png("a.png", 800, 595)},
+        {threeDrawings, drawing + "--date 02.03.2014 --width 1233 --out DIR/b.png", 0, "",
+         png("b.png", 1233, 892)},
+        {threeDrawings,
+         drawing + "--date 1.3.2014 --time 1400 --print-colours --out "
+                   "DIR/'Zakres 2014-03-01.BMP'",
+         0, "", picture("Zakres 2014-03-01.BMP", "BM")},
+        {threeDrawings, drawing + "--out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --date 01.03.2014 --out DIR/x.png", 2, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--record 0 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --time 800 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1", 2},
+        {threeDrawings, drawing + "--record 4 --out DIR/x.png", 1, "", absent("x.png")},
+        {threeDrawings, drawing + "--date 05.03.2014 --out DIR/x.png", 1, "", absent("x.png")},
+        {threeDrawings, drawing + "--date 01.03.2014 --time 900 --out DIR/x.png", 1, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--date 31.02.2014 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --out DIR/x.gif", 1, "", absent("x.gif")},
+        {threeDrawings, drawing + "--record 1 --width 10 --out DIR/x.png", 2, "", absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --window 600x820 --width 600 --out DIR/x.png", 2, "",
+         absent("x.png")},
+        {threeDrawings, drawing + "--record 1 --magnetosphere --out DIR/x.png", 1, "",
+         absent("x.png")},
+        {threeDrawings, "render painting DIR --record 1", 2},
+        {nullptr, "render", 2},
+    };
+    for (const Row& row : rows)
+        run(row);
+}
 
 } // namespace

@@ -1,4 +1,4 @@
-// heliokres-cli import silso and the graph pictures.
+// heliokres-cli import silso of real SILSO files and the graphs drawn from them.
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "geometry/calendar.h"
 #include "io/atomic_file.h"
 #include "records/startup_series.h"
+#include "tests_support/png_size.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 
@@ -85,74 +86,6 @@ TEST(ImportSilso, TheSmoothedSeriesEndsSixMonthsBeforeItsLastDay) {
     }
 }
 
-TEST(ImportSilso, WhitespaceTextAndBadLines) {
-    TempDir dir;
-    struct Row {
-        const char* name;
-        const char* text;
-        int status;
-        const char* said;
-    } rows[] = {
-        {"whitespace text", "2003 01 01 2003.001  120  60  60  5.0 3.0 3.0 20 10 10 1\n", 0,
-         "dssn2003.dat"},
-        {"bad number",
-         "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n2004;01;02;2004.004; 1x; 6; "
-         "6;1;1;1;1;1;1;1\n",
-         1, "Řádek 2"},
-        {"bad date", "2005;02;30;2005.001; 12; 6; 6;1;1;1;1;1;1;1\n", 1, "Řádek 1"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        WriteFileAtomic(dir.path() / "in.txt", row.text);
-        const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " +
-                                    ShellQuoted(dir.path() / "in.txt"),
-                                true);
-        EXPECT_EQ(r.status, row.status);
-        EXPECT_NE(r.out.find(row.said), std::string::npos) << r.out;
-    }
-    // Nothing of the refused files was written.
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "SIDC" / "dssn2004.dat"));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "SIDC" / "dssn2005.dat"));
-    const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2100);
-    EXPECT_EQ(s.value(Date{2003, 1, 1}, 1), 60);
-}
-
-TEST(GraphsCli, DemoPictures) {
-    TempDir dir;
-    ASSERT_EQ(RunCli("demo " + ShellQuoted(dir.path()) + " --years 2 --seed 5").status, 0);
-    const std::string pictures[] = {
-        "render graph DIR --series position --view all --size 400 --out DIR/a.png",
-        "render smoothed DIR --series r --brussels 1.1 --out DIR/b.pdf",
-        "render asymmetry DIR --series f --kind ratio --period year --out DIR/c.bmp",
-        "render smoothed DIR --series f --hemisphere both --areas --flux adj --out DIR/d.png",
-    };
-    for (std::string cmd : pictures) {
-        for (std::size_t p; (p = cmd.find("DIR")) != std::string::npos;)
-            cmd.replace(p, 3, dir.path().string());
-        const CliRun r = RunCli(cmd, true);
-        EXPECT_EQ(r.status, 0) << cmd << "\n" << r.out;
-    }
-    for (const char* f : {"a.png", "b.pdf", "c.bmp", "d.png"})
-        EXPECT_GT(std::filesystem::file_size(dir.path() / f), 1000u) << f;
-    EXPECT_EQ(RunCli("render smoothed " + ShellQuoted(dir.path()) +
-                     " --series g --brussels 1.1 --out " + ShellQuoted(dir.path() / "x.png"))
-                  .status,
-              2);
-    const std::string smoothed = "render smoothed " + ShellQuoted(dir.path()) + " --series g ";
-    const std::string out = " --out " + ShellQuoted(dir.path() / "e.png");
-    EXPECT_EQ(RunCli(smoothed + "--flux xyz" + out, true).status, 2);
-    EXPECT_EQ(RunCli("render graph " + ShellQuoted(dir.path()) + " --series g --size 400 " +
-                     "--window 600x820" + out)
-                  .status,
-              2);
-    // An area file without a single month: a failed job, no picture.
-    WriteFileAtomic(dir.path() / "SIDC" / "Plochy.txt", "souhrn    12.0   10.0    2.0\r\n");
-    const CliRun r = RunCli(smoothed + "--areas" + out, true);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("Plochy.txt nemá žádný měsíc"), std::string::npos) << r.out;
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "e.png"));
-}
-
 // Sixty years at two pixels a day would be 44,000 pixels wide: the picture
 // keeps the whole axis at fewer pixels a day and says so.
 TEST(GraphsCli, LongArchiveKeepsTheWholeTimeAxis) {
@@ -164,11 +97,7 @@ TEST(GraphsCli, LongArchiveKeepsTheWholeTimeAxis) {
         "render graph " + ShellQuoted(dir.path()) + " --series g --out " + ShellQuoted(png), true);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("graf má 2 px na 2 dny"), std::string::npos) << r.out;
-    // The width in the PNG header (big-endian at byte 16).
-    std::ifstream in(png, std::ios::binary);
-    unsigned char header[24] = {};
-    in.read(reinterpret_cast<char*>(header), sizeof header);
-    const unsigned width = header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
+    const unsigned width = PngSize(ReadWholeFile(png)).first;
     EXPECT_GT(width, 20000u);
     EXPECT_LT(width, 30000u);
 

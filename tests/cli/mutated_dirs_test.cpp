@@ -7,7 +7,6 @@
 // directory too. scripts/mutate-dirs.sh runs every command on every damage.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -52,38 +51,27 @@ std::string hostName() {
     return name;
 }
 
-enum class Damage { Truncated, Zeroed, Flipped, Folder, Fifo, Empty };
-constexpr std::array<const char*, 6> DamageNames = {"truncated", "zeroed", "flipped",
-                                                    "folder",    "fifo",   "empty"};
+// The damages a file takes in turn; `seed` picks the bytes flipped.
+const std::string Damages[] = {"truncated", "zeroed", "flipped", "folder", "fifo", "empty"};
 
-void damage(const fs::path& file, Damage d, unsigned seed) {
+void damage(const fs::path& file, const std::string& how, unsigned seed) {
     std::string bytes = ReadWholeFile(file);
     fs::remove(file);
-    switch (d) {
-    case Damage::Truncated:
-        // Inside a record or a line, never on a boundary.
-        bytes.resize(bytes.size() / 2 + (bytes.size() > 2 ? 1 : 0));
-        break;
-    case Damage::Zeroed:
-        bytes.assign(bytes.size(), '\0');
-        break;
-    case Damage::Flipped: {
-        std::mt19937 rnd(seed);
-        for (std::size_t i = 0; i < bytes.size() / 50 + 8 && !bytes.empty(); ++i)
-            bytes[rnd() % bytes.size()] ^= static_cast<char>(1 + rnd() % 255);
-        break;
-    }
-    case Damage::Folder:
+    if (how == "folder") {
         fs::create_directory(file);
-        return;
-    case Damage::Fifo:
+    } else if (how == "fifo") {
         ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-        return;
-    case Damage::Empty:
-        bytes.clear();
-        break;
+    } else {
+        if (how == "truncated") // inside a record or a line, never on a boundary
+            bytes.resize(bytes.size() / 2 + (bytes.size() > 2 ? 1 : 0));
+        if (how == "zeroed") bytes.assign(bytes.size(), '\0');
+        if (how == "empty") bytes.clear();
+        std::mt19937 rnd(seed);
+        for (std::size_t i = 0; how == "flipped" && i < bytes.size() / 50 + 8 && !bytes.empty();
+             ++i)
+            bytes[rnd() % bytes.size()] ^= static_cast<char>(1 + rnd() % 255);
+        std::ofstream(file, std::ios::binary) << bytes;
     }
-    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 // The commands, with DIR, OUT (a folder outside the directory) and MONTH (a
@@ -190,18 +178,18 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
             ADD_FAILURE() << "the demo has no " << t.file;
             continue;
         }
-        for (std::size_t d = 0; d < DamageNames.size(); ++d) {
+        for (std::size_t d = 0; d < std::size(Damages); ++d) {
             const fs::path dir = tmp.path() / "dir";
             const fs::path out = tmp.path() / "out";
             fs::remove_all(dir);
             fs::remove_all(out);
             fs::create_directory(out);
             fs::copy(demo, dir, fs::copy_options::recursive);
-            damage(dir / t.file, Damage(d), static_cast<unsigned>(f * 7 + d));
+            damage(dir / t.file, Damages[d], static_cast<unsigned>(f * 7 + d));
             // Each damage of a file takes the next of its commands.
             const std::string args =
                 expand(t.commands[(f + d) % t.commands.size()], dir, out, month, rotation);
-            run(dir, args, t.file + " " + DamageNames[d] + ": " + args);
+            run(dir, args, t.file + " " + Damages[d] + ": " + args);
         }
     }
     // What a killed program leaves: its lock and the temporary files of its

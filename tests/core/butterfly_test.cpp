@@ -9,18 +9,15 @@
 #include "demo/demo.h"
 #include "geometry/calendar.h"
 #include "graphs/butterfly_model.h"
-#include "graphs/butterfly_scene.h"
 #include "graphs/corona.h"
 #include "graphs/magn_dat.h"
 #include "graphs/supplementary_data.h"
 #include "io/atomic_file.h"
 #include "records/geometry_cache.h"
 #include "records/record.h"
-#include "records/session.h"
 #include "results/group_latitudes.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
-#include "tests_support/session_edit.h"
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
@@ -116,6 +113,38 @@ TEST(ButterflyModel, OneMarkPerGroupNumberAndRotationOnlyForNumbers1To70) {
     EXPECT_TRUE(m.faculae.empty());
 }
 
+// Marks come in order of rotation and group number whether the rotations lie
+// close together or far apart (damaged numbers).
+TEST(ButterflyModel, MarksByRotationThenGroupNumberForCloseAndFarRotations) {
+    for (const int far : {0, 1}) {
+        // Rotation offsets in store order, not sorted; far apart they span
+        // tens of thousands of rotations.
+        const int offsets[] = {0, 3 + far * 50000, 1, 3 + far * 50000, 2 + far * 20000, 1};
+        std::vector<TZaznam> rs;
+        int day = 1;
+        for (const int offset : offsets) {
+            const std::string date = "0" + std::to_string(day++) + ".03.2015";
+            TZaznam z = RotationRecord(date.c_str());
+            const double L0 = RecordEphemeris(z)->L0;
+            z.Rotace = static_cast<std::uint16_t>(1000 + offset);
+            // Group numbers out of order; the latitude tells the number.
+            for (const int number : {9, 2, 5})
+                AddGroupAt(z, L0, 4 * number + 0.5, number);
+            rs.push_back(z);
+        }
+        const ButterflyModel m =
+            MakeButterflyModel(rs, GeometryCache::of(rs), std::vector<std::uint8_t>(25000, 0), {});
+        ASSERT_EQ(m.marks.size(), 4u * 3u) << far; // four rotations, three numbers each
+        for (std::size_t i = 0; i < m.marks.size(); ++i) {
+            const ButterflyMark& k = m.marks[i];
+            const int number = i % 3 == 0 ? 2 : i % 3 == 1 ? 5 : 9;
+            EXPECT_EQ(k.m[0], 4 * number) << far << " " << i;
+            const int rotations[] = {1, 2, 3 + far * 20000, 4 + far * 50000};
+            EXPECT_EQ(k.r, rotations[i / 3]) << far << " " << i;
+        }
+    }
+}
+
 TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     std::string wide = "1 2003 1 2 5 6";
     for (int c = 7; c <= 80; ++c)
@@ -168,18 +197,22 @@ TEST(corona, ColumnGreyIs255LessTheTwoLimbsOfTheBand) {
 }
 
 TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
+    // Spots: 10, the next rotation, -15, and 100 degrees (never drawn). The
+    // faculae part starts with a field of 1266 and ends with the lowest value
+    // of a faculae field (31).
     std::vector<std::uint8_t> block(25000, 0);
-    block[0] = 128 + 10;
-    block[1] = 255;
-    block[2] = 128 - 15;
-    block[3] = 128 + 100;   // 100 degrees: never drawn
-    block[15000] = 128 + 5; // the faculae part starts with a field of 1266
-    block[20000] = 128 + 7;
-    block[15001] = 255;
-    block[15002] = 128 + 6;
-    block[20002] = 128 + 9;
-    block[15003] = 31; // the lowest value of a faculae field
-    block[20003] = 100;
+    for (const auto& [at, value] : {std::pair{0, 128 + 10},
+                                    {1, 255},
+                                    {2, 128 - 15},
+                                    {3, 128 + 100},
+                                    {15000, 128 + 5},
+                                    {20000, 128 + 7},
+                                    {15001, 255},
+                                    {15002, 128 + 6},
+                                    {20002, 128 + 9},
+                                    {15003, 31},
+                                    {20003, 100}})
+        block[std::size_t(at)] = std::uint8_t(value);
     const SupplementaryRotations d = DecodeSupplementaryData(block);
     ASSERT_TRUE(d.present);
     ASSERT_EQ(d.spots.size(), 2u); // neither the zero bytes nor the faculae are latitudes
@@ -243,26 +276,8 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     EXPECT_EQ(MagnDatCells::read(dir.path() / "magn.dat", 1).cell(MagnFirstRotation, 5, 5), 0x10);
 }
 
-// Every group numbered 1: each rotation takes that group once at most, and
-// rotations after the first still take it.
-TEST(RotationTable, AGroupNumberCountsOncePerRotation) {
+TEST(RotationTable, OneRowPerRotationAndAGroupNumberCountedOncePerRotation) {
     std::vector<TZaznam> records = GenerateDemoRecords({1, 200, 5, {2014, 12, 31}});
-    for (TZaznam& z : records)
-        for (int j = 0; j < z.PocetSkupin; ++j)
-            z.Skupiny[j].CSk2 = 1;
-    const int count = records.back().Rotace - records.front().Rotace + 1;
-    const auto groups = CountRotationGroups(records, GeometryCache::of(records), count);
-    int withGroup = 0;
-    for (int r = 1; r <= count; ++r) {
-        const int n = groups[std::size_t(r)].north + groups[std::size_t(r)].south;
-        EXPECT_LE(n, 1) << r;
-        withGroup += n;
-    }
-    EXPECT_GE(withGroup, count - 2);
-}
-
-TEST(RotationTable, OneRowPerRotationUpToTheLast) {
-    const std::vector<TZaznam> records = GenerateDemoRecords({1, 200, 5, {2014, 12, 31}});
     const ResultsGrid grid = BuildRotationStatistics(records, GeometryCache::of(records));
     ASSERT_GE(grid.rowCount(), 3u);
     EXPECT_EQ(grid.cells[1][0], std::to_string(records.front().Rotace));
@@ -291,6 +306,21 @@ TEST(RotationTable, OneRowPerRotationUpToTheLast) {
             ++checked;
         }
     EXPECT_GE(checked, 6);
+
+    // Every group numbered 1: each rotation takes that group once at most, and
+    // rotations after the first still take it.
+    for (TZaznam& z : records)
+        for (int j = 0; j < z.PocetSkupin; ++j)
+            z.Skupiny[j].CSk2 = 1;
+    const int count = records.back().Rotace - records.front().Rotace + 1;
+    const auto groups = CountRotationGroups(records, GeometryCache::of(records), count);
+    int withGroup = 0;
+    for (int r = 1; r <= count; ++r) {
+        const int n = groups[std::size_t(r)].north + groups[std::size_t(r)].south;
+        EXPECT_LE(n, 1) << r;
+        withGroup += n;
+    }
+    EXPECT_GE(withGroup, count - 2);
 }
 
 // A group half a degree north counts in the north; of two southern groups the
@@ -306,18 +336,4 @@ TEST(RotationTable, HemisphereCountsAndSouthernExtremes) {
     const std::vector<std::string>& row = grid.cells[1];
     EXPECT_EQ(std::vector<std::string>({row[1], row[2], row[9], row[10]}),
               std::vector<std::string>({"1", "2", "-25.0", "-12.0"}));
-}
-
-// The picture lends its model to the next one only while the records stay as
-// they were.
-TEST(ButterflyScene, ModelBuiltAgainAfterAChangeOfTheRecords) {
-    TempDir dir;
-    WriteDemoDirectory(dir.path(), DemoOptions{.years = 2, .perYear = 40, .seed = 3});
-    Session session(dir.path());
-    session.load({2026, 12, 1});
-    const ButterflyScene scene;
-    const ButterflyPicture first = BuildButterflyPicture(session, nullptr, scene);
-    EXPECT_EQ(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
-    ChangeRecord(session, 2, [](TZaznam& z) { z.Skupiny[0].CSk2 = 70; });
-    EXPECT_NE(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
 }

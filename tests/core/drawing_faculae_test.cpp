@@ -61,6 +61,11 @@ TEST(FaculaeArea, BitmapIsClearAfterEachCount) {
     for (int y = 0; y < FaculaeBitmap::Size; y += 7)
         for (int x = 0; x < FaculaeBitmap::Size; x += 7)
             ASSERT_EQ(bitmap.pixel(x, y), 255);
+    // A record without fields keeps its text.
+    TZaznam none = Record("03.03.2014");
+    none.PlochaFakuli.setText("1234");
+    EXPECT_FALSE(StoreFaculaeArea(none, bitmap));
+    EXPECT_EQ(none.PlochaFakuli.text(), "1234");
 }
 
 TEST(FaculaeArea, RecountWritesEveryRecord) {
@@ -74,14 +79,6 @@ TEST(FaculaeArea, RecountWritesEveryRecord) {
     EXPECT_EQ(records[1].PlochaFakuli.text(), "0");
     EXPECT_EQ(records[2].PlochaFakuli.text(), "0");
     EXPECT_EQ(RecountFaculae(records), 0); // nothing left to change
-}
-
-TEST(FaculaeArea, StoreKeepsTextOfRecordWithoutFields) {
-    FaculaeBitmap bitmap;
-    TZaznam z = Record("01.03.2014");
-    z.PlochaFakuli.setText("1234");
-    EXPECT_FALSE(StoreFaculaeArea(z, bitmap));
-    EXPECT_EQ(z.PlochaFakuli.text(), "1234");
 }
 
 TEST(FaculaePolygon, MirroredWithTheOrientation) {
@@ -138,40 +135,35 @@ TEST(MagneticMapRead, BoundedToTheBuffer) {
 // On 1.1.2000 the size factor is 1: column 213 lies on the centre.
 const Date epoch{2000, 1, 1};
 constexpr std::uint16_t centreColumn = 213 << 7;
+const Ephemeris Noon = SolarEphemeris(epoch, 1200);
 
-TEST(MagneticOverlay, CentrePixelAndBrightnessKeepsTheLowByte) {
-    const Ephemeris e = SolarEphemeris(epoch, 1200);
+TEST(MagneticOverlay, CentrePixelBrightnessAndTheEndOfTheData) {
     // Two header words, a word that is no row marker, then the pixel, then 0.
     const std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 63, 0};
-    const auto pixels = MagneticOverlay(words, epoch, e);
+    const auto pixels = MagneticOverlay(words, epoch, Noon);
     ASSERT_EQ(pixels.size(), 1u); // the closing 0 lies off the disk
     EXPECT_EQ(pixels[0].x, 280);
     EXPECT_EQ(pixels[0].y, 280);
-    EXPECT_EQ(pixels[0].c, (63 * 8 + 80) & 0xFF);
-}
-
-TEST(MagneticOverlay, EndsAtTheDataWithoutAZeroWord) {
-    const Ephemeris e = SolarEphemeris(epoch, 1200);
+    EXPECT_EQ(pixels[0].c, (63 * 8 + 80) & 0xFF); // the brightness keeps the low byte
     // No closing 0: the walk stops at the last word.
-    const auto pixels = MagneticOverlay({7, 7, 5, centreColumn | 1, 5, centreColumn | 2}, epoch, e);
-    ASSERT_EQ(pixels.size(), 2u);
-    EXPECT_EQ(pixels[1].c, 2 * 8 + 80);
+    const auto two = MagneticOverlay({7, 7, 5, centreColumn | 1, 5, centreColumn | 2}, epoch, Noon);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[1].c, 2 * 8 + 80);
     // A map ending on a row marker: the word stored after the vector's end is
     // never read.
-    std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 1, 64, centreColumn | 3};
-    words.pop_back();
-    EXPECT_EQ(MagneticOverlay(words, epoch, e).size(), 1u);
-    EXPECT_TRUE(MagneticOverlay({7, 7}, epoch, e).empty());
-    EXPECT_TRUE(MagneticOverlay({}, epoch, e).empty());
+    std::vector<std::uint16_t> marker = {7, 7, 5, centreColumn | 1, 64, centreColumn | 3};
+    marker.pop_back();
+    EXPECT_EQ(MagneticOverlay(marker, epoch, Noon).size(), 1u);
+    EXPECT_TRUE(MagneticOverlay({7, 7}, epoch, Noon).empty());
+    EXPECT_TRUE(MagneticOverlay({}, epoch, Noon).empty());
 }
 
 TEST(MagneticOverlay, RowMarkerMovesTheRowAndOrientationMirrors) {
-    const Ephemeris e = SolarEphemeris(epoch, 1200);
     // After the first marker the row value is Round(212 * 1.173709) = 249:
     // the pixel of column 200 (15 pixels east) lies near the north limb.
     const std::vector<std::uint16_t> words = {7, 7, 64, (200 << 7) | 1, 0};
-    const auto normal = MagneticOverlay(words, epoch, e, 1, 1);
-    const auto mirrored = MagneticOverlay(words, epoch, e, -1, -1);
+    const auto normal = MagneticOverlay(words, epoch, Noon, 1, 1);
+    const auto mirrored = MagneticOverlay(words, epoch, Noon, -1, -1);
     ASSERT_EQ(normal.size(), 1u);
     ASSERT_EQ(mirrored.size(), 1u);
     EXPECT_LT(normal[0].y, 60);

@@ -34,32 +34,28 @@ TEST(DrawingScale, DiskBoundingBox) {
 TEST(GroupCircles, CentreAndRadius) {
     const struct {
         const char* name;
-        int angle, distance, area, orientEW, orientNS;
+        int angle, distance, area, smallSpots, orientEW, orientNS;
         int centreX, centreY, radius;
     } rows[] = {
         // Trunc(sqrt(1000 * 0.3565) * 0.5) = 9.
-        {"east limb right", 900, 1250, 1000, 1, 1, 530, 280, 9},
-        {"east limb mirrored left", 900, 1250, 1000, -1, 1, 30, 280, 9},
-        {"north up", 0, 1000, 0, 1, 1, 280, 80, 0},
-        {"north mirrored down", 0, 1000, 0, 1, -1, 280, 480, 0},
-        {"centre, zero area", 0, 0, 0, 1, 1, 280, 280, 0},
+        {"east limb right", 900, 1250, 1000, 0, 1, 1, 530, 280, 9},
+        {"east limb mirrored left", 900, 1250, 1000, 0, -1, 1, 30, 280, 9},
+        {"north up", 0, 1000, 0, 0, 1, 1, 280, 80, 0},
+        {"north mirrored down", 0, 1000, 0, 0, 1, -1, 280, 480, 0},
+        {"centre, zero area", 0, 0, 0, 0, 1, 1, 280, 280, 0},
+        // 100 + 153 = 253 -> Trunc(sqrt(253 * 0.3565) * 0.5) = 4.
+        {"small spots count", 0, 0, 100, 10, 1, 1, 280, 280, 4},
     };
     for (const auto& c : rows) {
         TZaznam z = Record("01.03.2014");
-        AddGroup(z, "Dkc", c.angle, c.distance, c.area);
-        const GroupCircle g = ComputeGroupCircles(z, c.orientEW, c.orientNS)[0];
-        EXPECT_EQ(g.R, c.radius) << c.name;
-        EXPECT_NEAR(g.centre().x, c.centreX, 1) << c.name;
-        EXPECT_NEAR(g.centre().y, c.centreY, 1) << c.name;
+        AddGroup(z, "Dkc", c.angle, c.distance, c.area).MalS = std::uint16_t(c.smallSpots);
+        const auto circles = ComputeGroupCircles(z, c.orientEW, c.orientNS);
+        EXPECT_EQ(std::pair(circles[0].R, GroupRadius(z.Skupiny[0])), std::pair(c.radius, c.radius))
+            << c.name;
+        EXPECT_NEAR(circles[0].centre().x, c.centreX, 1) << c.name;
+        EXPECT_NEAR(circles[0].centre().y, c.centreY, 1) << c.name;
+        EXPECT_EQ(circles[1].R, 0) << c.name; // entries past the count stay empty
     }
-}
-
-TEST(GroupCircles, AreaCountsSmallSpots) {
-    TZaznam z = Record("01.03.2014");
-    TSkupina& s = AddGroup(z, "Cao", 0, 0, 100);
-    s.MalS = 10; // 100 + 153 = 253 -> Trunc(sqrt(253 * 0.3565) * 0.5) = 4
-    EXPECT_EQ(GroupRadius(s), 4);
-    EXPECT_EQ(ComputeGroupCircles(z, 1, 1)[1].R, 0); // entries past the count stay empty
 }
 
 TEST(AuxSpots, PlacedFromThePackedPosition) {
@@ -125,7 +121,7 @@ TEST(PlaceLeaf, RunsFromStartToEnd) {
         EXPECT_EQ(p, (DrawingPoint{40, 50}));
 }
 
-TEST(ClickReadout, EastFollowsTheOrientation) {
+TEST(ClickReadout, EastFollowsTheOrientationAndTextIsCut) {
     const Ephemeris e{0, 0, 100, 2000};
     const DrawingScale s{16}; // 1:1, disk radius 250 pixels
     // 200 pixels right of the centre: 53.13 degrees east with east on the right.
@@ -138,9 +134,7 @@ TEST(ClickReadout, EastFollowsTheOrientation) {
     EXPECT_FALSE(ClickReadout(e, s, 280 + 251, 280, 1, 1)); // outside the disk
     EXPECT_NEAR(right->Lon, 46.870, 0.01);
     EXPECT_NEAR(centre->Lon, 100, 1e-6);
-}
-
-TEST(ClickReadout, TextCutToFiveCharacters) {
+    // The text is cut to five characters.
     EXPECT_EQ(ClickReadoutText({0, -12.34, 123.46}), "123.5 , -12.3");
     EXPECT_EQ(ClickReadoutText({0, 5.04, 7.0}), "7.0 , 5.0");
 }
@@ -238,15 +232,12 @@ TEST(CoordinateTable, EveryRotationStartsOnceAcrossPagesAndYears) {
 }
 
 TEST(CoordinateTable, YearAndScaleTextsAndMonthNames) {
-    EXPECT_EQ(ParseTableYear("2020"), 2020);
-    EXPECT_EQ(ParseTableYear("1583"), 1583);
-    EXPECT_FALSE(ParseTableYear("1582"));
-    EXPECT_FALSE(ParseTableYear("20a0"));
-    EXPECT_EQ(ParseTableScale("1000"), 1000);
-    EXPECT_FALSE(ParseTableScale("1001"));
-    EXPECT_EQ(MonthName(1), "leden");
-    EXPECT_EQ(MonthName(12), "prosinec");
-    EXPECT_EQ(MonthName(0), "");
+    EXPECT_EQ(
+        std::vector({ParseTableYear("2020"), ParseTableYear("1583"), ParseTableYear("1582"),
+                     ParseTableYear("20a0"), ParseTableScale("1000"), ParseTableScale("1001")}),
+        (std::vector<std::optional<int>>{2020, 1583, {}, {}, 1000, {}}));
+    EXPECT_EQ(std::vector({MonthName(1), MonthName(12), MonthName(0)}),
+              (std::vector<std::string_view>{"leden", "prosinec", ""}));
 }
 
 } // namespace

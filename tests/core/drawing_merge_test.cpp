@@ -32,17 +32,13 @@ std::vector<std::string> datesOf(const std::vector<TZaznam>& rs) {
     return out;
 }
 
-TEST(MergeRead, WholeRecordsWithDates) {
+TEST(MergeRead, WholeRecordsWithDatesOrNothing) {
     TempDir dir;
     const auto path = dir.path() / "datax-b.dat";
-    auto rs = records({"01.03.2014", "02.03.2014", "", "05.03.2014"});
-    WriteRecordFile(path, rs);
+    WriteRecordFile(path, records({"01.03.2014", "02.03.2014", "", "05.03.2014"}));
     // The empty Datum ends the data, as it does in datax.dat.
     EXPECT_EQ(datesOf(ReadRecordsForMerge(path)),
               (std::vector<std::string>{"01.03.2014", "02.03.2014"}));
-}
-
-TEST(MergeRead, RefusesBadFiles) {
     auto recordBytes = [](std::initializer_list<const char*> dates) {
         return std::string(RecordBytes(records(dates)));
     };
@@ -53,8 +49,6 @@ TEST(MergeRead, RefusesBadFiles) {
         {"only unused records", recordBytes({""})},
         {"unreadable date", recordBytes({"01.03.2014", "31.02.2014"})}};
     for (const auto& [name, bytes] : rows) {
-        TempDir dir;
-        const auto path = dir.path() / "x.dat";
         std::ofstream(path, std::ios::binary) << bytes;
         EXPECT_THROW(ReadRecordsForMerge(path), std::runtime_error) << name;
     }
@@ -128,7 +122,7 @@ TEST(DuplicateDates, NeighboursWithTheSameDateIncludingTheEnds) {
     EXPECT_TRUE(DuplicateDateRecords(std::vector<TZaznam>{Record("01.03.2014")}).empty());
 }
 
-TEST(RecomputeRecords, FillsTimeSummaryAndFaculae) {
+TEST(RecomputeRecords, FillsTimeSummaryAndFaculaeOrChangesNothing) {
     std::vector<TZaznam> rs = {Record("01.03.2014", 0), Record("02.03.2014", 930)};
     AddGroup(rs[0], "Dkc", 900, 500, 100).Poc = 12;
     AddField(rs[1], {{45, 50}, {135, 50}, {225, 50}, {315, 50}});
@@ -141,10 +135,8 @@ TEST(RecomputeRecords, FillsTimeSummaryAndFaculae) {
     const Ephemeris e = SolarEphemeris({2014, 3, 2}, 930);
     EXPECT_EQ(std::pair(int(rs[1].Rotace), int(rs[1].L0)),
               std::pair(e.CarrRotation, static_cast<int>(e.L0)));
-}
-
-TEST(RecomputeRecords, UnreadableDateChangesNothing) {
-    std::vector<TZaznam> rs = {Record("01.03.2014", 0), Record("32.03.2014")};
+    // An unreadable date changes nothing.
+    rs = {Record("01.03.2014", 0), Record("32.03.2014")};
     const auto message = RecomputeRecords(rs);
     ASSERT_TRUE(message);
     EXPECT_NE(message->find("32.03.2014"), std::string::npos);
@@ -168,11 +160,8 @@ TEST(PrintRange, FromTheCurrentRecord) {
     }
 }
 
-TEST(PictureNames, DateInTheName) {
-    EXPECT_EQ(DrawingImageName({2014, 3, 1}), "Zakres 2014-03-01.bmp");
-}
-
 TEST(PictureNames, OneNamePerDrawingOfARange) {
+    EXPECT_EQ(DrawingImageName({2014, 3, 1}), "Zakres 2014-03-01.bmp");
     // Four drawings of one day, two of them of the same minute, and one
     // without a date.
     std::vector<TZaznam> records;

@@ -17,6 +17,10 @@ namespace {
 
 const std::vector<TZaznam> NoRecords;
 
+std::string Text(std::string_view s) {
+    return std::string(s);
+}
+
 EntryOutcome Confirm(const EntryForm& f, EntryMode mode = EntryMode::New,
                      const std::vector<TZaznam>& records = NoRecords, bool numbering = true,
                      double radius = 125) {
@@ -26,77 +30,64 @@ EntryOutcome Confirm(const EntryForm& f, EntryMode mode = EntryMode::New,
 // ---- Refused input: the message shown last and no record.
 
 TEST(ConfirmEntry, RefusedEntryShowsItsMessageAndStoresNothing) {
+    using messages::BadField, messages::BadGroupCell;
+    const std::string groupDistance = messages::GroupDistance(125);
+    using F = EntryForm;
     const struct {
         const char* name;
-        std::function<void(EntryForm&)> edit;
+        std::string EntryForm::*field; // or nullptr: a cell of the first group
+        int column;
+        const char* value;
         std::string message;
     } rows[] = {
         // The header.
-        {"number without a slash", [](EntryForm& f) { f.drawingNumber = "12"; },
-         std::string(messages::BadNumber)},
-        {"number above 654", [](EntryForm& f) { f.drawingNumber = "655/21"; },
-         std::string(messages::MaxNumber)},
-        {"time 2400", [](EntryForm& f) { f.time = "2400"; }, std::string(messages::MaxTime)},
-        {"negative time", [](EntryForm& f) { f.time = "-5"; }, messages::BadField("Čas UT")},
-        {"conditions not a number", [](EntryForm& f) { f.pp = "dobré"; }, messages::BadField("PP")},
-        {"quality too large for a byte", [](EntryForm& f) { f.image = "256"; },
-         messages::BadField("Obr.")},
-        {"empty central spots", [](EntryForm& f) { f.fc = ""; }, messages::BadField("fc")},
-        {"faculae count above 40", [](EntryForm& f) { f.faculaeFieldCount = "41"; },
-         std::string(messages::MaxGroups)},
-        {"29 February in a common year", [](EntryForm& f) { f.date = "29.02.2014"; },
-         std::string(messages::BadDate)},
-        {"no observer", [](EntryForm& f) { f.observer = "  "; }, std::string(messages::NoObserver)},
+        {"number without a slash", &F::drawingNumber, 0, "12", Text(messages::BadNumber)},
+        {"number above 654", &F::drawingNumber, 0, "655/21", Text(messages::MaxNumber)},
+        {"time 2400", &F::time, 0, "2400", Text(messages::MaxTime)},
+        {"negative time", &F::time, 0, "-5", BadField("Čas UT")},
+        {"conditions not a number", &F::pp, 0, "dobré", BadField("PP")},
+        {"quality too large for a byte", &F::image, 0, "256", BadField("Obr.")},
+        {"empty central spots", &F::fc, 0, "", BadField("fc")},
+        {"faculae count above 40", &F::faculaeFieldCount, 0, "41", Text(messages::MaxGroups)},
+        {"29 February in a common year", &F::date, 0, "29.02.2014", Text(messages::BadDate)},
+        {"no observer", &F::observer, 0, "  ", Text(messages::NoObserver)},
         // The classes.
-        {"unknown class", [](EntryForm& f) { f.groups[0][column::Typ] = "Dkx"; },
-         std::string(messages::BadClass)},
-        {"only an unset class in an ordinary record",
-         [](EntryForm& f) { f.groups[0][column::Typ] = "***"; }, std::string(messages::BadClass)},
-        {"unknown class beside a known one",
-         [](EntryForm& f) {
-             f.groupCount = "2";
-             f.groups.push_back(Group("Xyz", "10", "10"));
-         },
-         std::string(messages::BadClass)},
+        {"unknown class", nullptr, column::Typ, "Dkx", Text(messages::BadClass)},
+        {"only an unset class in an ordinary record", nullptr, column::Typ, "***",
+         Text(messages::BadClass)},
         // The grids.
-        {"angle 360.1", [](EntryForm& f) { f.groups[0][column::Uhel] = "360.1"; },
-         std::string(messages::MaxAngle)},
-        {"negative angle", [](EntryForm& f) { f.groups[0][column::Uhel] = "-1"; },
-         std::string(messages::MaxAngle)},
-        {"distance beyond the radius", [](EntryForm& f) { f.groups[0][column::Vzd] = "125.1"; },
-         messages::GroupDistance(125)},
-        {"auxiliary distance beyond the radius",
-         [](EntryForm& f) { f.groups[0][column::Distance2] = "126"; },
-         messages::GroupDistance(125)},
-        {"auxiliary angle above 360", [](EntryForm& f) { f.groups[0][column::Angle1] = "400"; },
-         std::string(messages::MaxAngle)},
-        {"rotation number 71", [](EntryForm& f) { f.groups[0][column::CSk2] = "71"; },
-         std::string(messages::MaxRotation)},
-        {"spots not a number", [](EntryForm& f) { f.groups[0][column::Poc] = "3a"; },
-         messages::BadGroupCell("poč", 1)},
-        {"area too large for a word", [](EntryForm& f) { f.groups[0][column::Plocha] = "4000"; },
-         messages::BadGroupCell("plocha.", 1)},
-        {"faculae distance beyond the radius",
-         [](EntryForm& f) {
-             f.faculaeFieldCount = "1";
-             f.faculae = {{"", "10", "126"}};
-         },
-         messages::FaculaeDistance(125)},
-        {"faculae angle not a number",
-         [](EntryForm& f) {
-             f.faculaeFieldCount = "1";
-             f.faculae = {{"", "10", "20", "x"}};
-         },
-         messages::BadFaculaeCell("U2", 1)},
+        {"angle 360.1", nullptr, column::Uhel, "360.1", Text(messages::MaxAngle)},
+        {"negative angle", nullptr, column::Uhel, "-1", Text(messages::MaxAngle)},
+        {"distance beyond the radius", nullptr, column::Vzd, "125.1", groupDistance},
+        {"auxiliary distance beyond the radius", nullptr, column::Distance2, "126", groupDistance},
+        {"auxiliary angle above 360", nullptr, column::Angle1, "400", Text(messages::MaxAngle)},
+        {"rotation number 71", nullptr, column::CSk2, "71", Text(messages::MaxRotation)},
+        {"spots not a number", nullptr, column::Poc, "3a", BadGroupCell("poč", 1)},
+        {"area too large for a word", nullptr, column::Plocha, "4000", BadGroupCell("plocha.", 1)},
+    };
+    const auto expectRefused = [](const EntryForm& f, const std::string& message) {
+        const EntryOutcome out = Confirm(f);
+        EXPECT_FALSE(out.record);
+        ASSERT_FALSE(out.messages.empty());
+        EXPECT_EQ(out.messages.back(), message);
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         EntryForm f = ValidForm();
-        row.edit(f);
-        const EntryOutcome out = Confirm(f);
-        EXPECT_FALSE(out.record) << row.name;
-        ASSERT_FALSE(out.messages.empty()) << row.name;
-        EXPECT_EQ(out.messages.back(), row.message) << row.name;
+        (row.field ? f.*row.field : f.groups[0][row.column]) = row.value;
+        expectRefused(f, row.message);
     }
+    // An unknown class beside a known one; faculae cells.
+    EntryForm f = ValidForm();
+    f.groupCount = "2";
+    f.groups.push_back(Group("Xyz", "10", "10"));
+    expectRefused(f, Text(messages::BadClass));
+    f = ValidForm();
+    f.faculaeFieldCount = "1";
+    f.faculae = {{"", "10", "126"}};
+    expectRefused(f, messages::FaculaeDistance(125));
+    f.faculae = {{"", "10", "20", "x"}};
+    expectRefused(f, messages::BadFaculaeCell("U2", 1));
 }
 
 TEST(ConfirmEntry, FaculaeDistanceErrorReplacesGroupAngleError) {
@@ -168,17 +159,12 @@ TEST(ConfirmEntry, AcceptedEdgesOfTheChecks) {
 TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
     EntryForm f = ValidForm();
     f.groupCount = "3";
-    f.groups = {Group("Dkc", "45", "12,5", "4.9"), Group("Axx", "s", "999"), Group("Bxo", "J", "")};
-    GroupRow& g = f.groups[0];
-    g[column::MalS] = "2";
-    g[column::CSk1] = "1234";
-    g[column::CSk2] = "70";
-    g[column::Angle1] = "45";
-    g[column::Distance1] = "30";
-    g[column::Plo1] = "3";
-    g[column::Angle2] = "50";
-    g[column::Distance2] = "31";
-    g[column::Plo2] = "0.5";
+    // Class, spots, penumbral spots, angle, distance, area, small spots, CSk1,
+    // CSk2, then angle, distance and area of the two auxiliary spots.
+    f.groups = {{"", "Dkc", "3", "1", "45", "12,5", "4.9", "2", "1234", "70", "45", "30", "3", "50",
+                 "31", "0.5"},
+                Group("Axx", "s", "999"),
+                Group("Bxo", "J", "")};
     f.faculaeFieldCount = "1";
     f.faculae = {{"", "10", "20", "30", "40"}};
     const EntryOutcome out = Confirm(f);
@@ -217,16 +203,14 @@ TEST(ConfirmEntry, RadiusScalesDistancesAndAreas) {
               std::pair(1250, 82));
 }
 
-TEST(ConfirmEntry, DrawingNumberIsSerialTimes100PlusYear) {
+TEST(ConfirmEntry, DrawingNumbersCountsAndTheWarningOfManyAdded) {
     for (const auto& [text, stored] : {std::pair{"001/21", 121}, {"1/5", 105}, {"0/21", -1}}) {
         EntryForm f = ValidForm();
         f.drawingNumber = text;
         const auto out = Confirm(f);
         EXPECT_EQ(out.record ? int(out.record->CisloZakresu) : -1, stored) << text;
     }
-}
-
-TEST(ConfirmEntry, EmptyCountsAndDrawingNumbersOffStoreZero) {
+    // Empty counts, and drawing numbers off, store zero.
     EntryForm f = ValidForm();
     f.drawingNumber = "garbage";
     f.groupCount = "";
@@ -236,14 +220,12 @@ TEST(ConfirmEntry, EmptyCountsAndDrawingNumbersOffStoreZero) {
     EXPECT_EQ(std::pair(int(out.record->CisloZakresu), int(out.record->PocetSkupin)),
               std::pair(0, 0));
     EXPECT_EQ(out.form.groupCount + out.form.faculaeFieldCount, "00");
-}
-
-TEST(ConfirmEntry, WarnsAfter197AddedRecordsButStores) {
+    // After 197 records added it warns but stores.
     EntryContext c = Context(EntryMode::New, NoRecords);
     c.addedSinceStart = 198;
-    const EntryOutcome out = ConfirmEntry(ValidForm(), TZaznam{}, c);
-    EXPECT_TRUE(out.record);
-    EXPECT_EQ(out.messages, std::vector<std::string>{std::string(messages::TooManyRecords)});
+    const EntryOutcome warned = ConfirmEntry(ValidForm(), TZaznam{}, c);
+    EXPECT_TRUE(warned.record);
+    EXPECT_EQ(warned.messages, std::vector<std::string>{Text(messages::TooManyRecords)});
 }
 
 TEST(ConfirmEntry, CarriesFieldsTheEntryDoesNotOwn) {

@@ -36,7 +36,7 @@ TEST(GroupCount, ResizesTheGrid) {
     }
 }
 
-TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
+TEST(GroupCount, NewRowsGetZerosSpecialRecordsUnsetClassesFaculaeNothing) {
     EntryForm f;
     f.groups = {Group("Dkc", "45", "60", "4.9")};
     f.groupCount = "2";
@@ -49,10 +49,7 @@ TEST(GroupCount, NewRowsGetZerosAndSpecialRecordsUnsetClasses) {
     ResizeGroupGrid(f);
     EXPECT_EQ(f.groups[0][column::Typ], "***");
     EXPECT_EQ(f.groups[1][column::Typ], "***");
-}
-
-TEST(FaculaeCount, ResizesWithoutFilling) {
-    EntryForm f;
+    // The faculae grid is resized without filling.
     f.faculaeFieldCount = "45";
     EXPECT_TRUE(ResizeFaculaeGrid(f).message);
     EXPECT_EQ(f.faculae.size(), 40u);
@@ -76,7 +73,7 @@ TEST(DateField, RefusesWhatIsNoDate) {
     }
 }
 
-TEST(DateField, ProposesTheNextDrawingNumberOfTheYear) {
+TEST(DateField, ProposesTheDrawingNumberAndWarnsOfADuplicate) {
     std::vector<TZaznam> records = {Record("10.01.2014", 800), Record("20.12.2013", 800),
                                     Record("02.01.2114", 800)};
     records[0].CisloZakresu = 4114; // 41/14
@@ -84,11 +81,9 @@ TEST(DateField, ProposesTheNextDrawingNumberOfTheYear) {
     records[2].CisloZakresu = 9914; // same two digits, another century
     EntryForm f = ValidForm();
     EXPECT_EQ(CheckDateField(f, EntryMode::New, records, true).drawingNumber, "042/14");
-}
 
-TEST(DateField, NewModeWarnsOfADuplicateAndSetsTheDrawingNumberYear) {
-    const std::vector<TZaznam> records = {Record("15.06.2014", 905)};
-    EntryForm f = ValidForm();
+    // A duplicate warned of in the new mode; the drawing number's year set.
+    records = {Record("15.06.2014", 905)};
     DateFieldCheck c = CheckDateField(f, EntryMode::New, records, true);
     EXPECT_EQ(c.messages, std::vector<std::string>{std::string(messages::ObserverExists)});
     EXPECT_EQ(c.drawingNumber, "001/14"); // the only drawing of 2014 has no number

@@ -23,27 +23,20 @@ namespace {
 TZaznam RecordWithGroups() {
     TZaznam z = Record("15.06.2014", 905);
     z.PocetSkupin = 4;
+    // Spots, penumbral spots, angle, distance, area, small spots, CSk1, CSk2,
+    // the two auxiliary spots' positions and areas; a faculae field.
     TSkupina& g = z.Skupiny[0];
+    g = TSkupina{
+        g.Typ, 12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61, PackPosition(50, 31)};
+    g.Fakule[0] = PackPosition(10, 20);
     g.Typ.setText("DKC");
-    g.Poc = 12;
-    g.SPen = 4;
-    g.Uhel = 450;
-    g.Vzd = 600;
-    g.Plocha = 100;
-    g.MalS = 2;
-    g.CSk1 = 1234;
-    g.CSk2 = 7;
-    g.Pomocna1 = PackPosition(45, 30);
-    g.Plo1 = 61;
-    g.Pomocna2 = PackPosition(50, 31);
-    z.Skupiny[1].Uhel = 10; // north marker
-    z.Skupiny[1].Vzd = 1200;
-    z.Skupiny[2].Uhel = 1790; // south marker
-    z.Skupiny[2].Vzd = 1200;
-    z.Skupiny[3].Uhel = 10; // not a marker: the distance differs
-    z.Skupiny[3].Vzd = 1199;
+    // A north marker, a south marker, and no marker: the distance differs.
+    for (const auto& [k, angle, distance] :
+         {std::tuple{1, 10, 1200}, {2, 1790, 1200}, {3, 10, 1199}}) {
+        z.Skupiny[k].Uhel = static_cast<std::uint16_t>(angle);
+        z.Skupiny[k].Vzd = static_cast<std::uint16_t>(distance);
+    }
     z.PocetFakKresleni = 1;
-    z.Skupiny[0].Fakule[0] = PackPosition(10, 20);
     return z;
 }
 
@@ -145,7 +138,7 @@ double angleDiff(double a, double b) {
 // Polar -> heliographic -> polar returns to the same place within 0.1 unit
 // (degree, millimetre) everywhere on the disk, for drawings of any radius, at
 // the epoch, the largest B0 and the smallest P.
-TEST(EntryPolar, UndoesPolarToHeliographic) {
+TEST(EntryPolar, UndoesPolarToHeliographicAndKeepsTheCentreFinite) {
     for (const auto& [date, time] :
          {std::pair{Date{1989, 1, 1}, 0}, {Date{1999, 8, 11}, 1100}, {Date{2024, 3, 20}, 1230}}) {
         const Ephemeris e = SolarEphemeris(date, static_cast<std::uint16_t>(time));
@@ -163,9 +156,7 @@ TEST(EntryPolar, UndoesPolarToHeliographic) {
                     EXPECT_LE(p.angle, 360);
                 }
     }
-}
-
-TEST(EntryPolar, CentreOfTheDiskHasAFiniteAngle) {
+    // The centre of the disk has a finite angle.
     const Ephemeris e = SolarEphemeris({2014, 6, 15}, 905);
     const EntryPolar p = HeliographicToEntryPolar(e, e.B0, e.L0, 125);
     EXPECT_NEAR(p.dist, 0, 1e-9);
@@ -182,7 +173,7 @@ EntryForm PolarForm() {
 
 // There and back again: the l/b text has 0.1 degree, so the drawing
 // position comes back within what one such step moves a point on the disk.
-TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
+TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkersOrIsRefused) {
     const EntryForm before = PolarForm();
     EntryForm f = before;
     ASSERT_FALSE(ToggleEntryView(f, 125));
@@ -199,14 +190,12 @@ TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkers) {
         EXPECT_EQ(f.groups[k][column::Uhel], before.groups[k][column::Uhel]);
         EXPECT_EQ(f.groups[k][column::Vzd], "");
     }
-}
-
-TEST(ToggleEntryView, RefusedWithoutADateOrTime) {
-    EntryForm f = PolarForm();
+    // Refused without a date or time.
+    f = PolarForm();
     f.date = std::string(EmptyDateText);
-    const EntryForm before = f;
+    const EntryForm undated = f;
     EXPECT_EQ(ToggleEntryView(f, 125), std::string(messages::NoDate));
-    EXPECT_EQ(f.groups, before.groups);
+    EXPECT_EQ(f.groups, undated.groups);
     EXPECT_EQ(f.view, EntryView::Polar);
     f.date = "15.06.2014";
     f.time = "2400";

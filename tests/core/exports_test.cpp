@@ -29,7 +29,13 @@ TSkupina& addGroup(TZaznam& z, const char* groupClass, int number, int area = 0,
     return s;
 }
 
-const std::string Spaces13(13, ' ');
+// Lines ended by CR LF.
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string out;
+    for (const std::string& l : lines)
+        out += l + "\r\n";
+    return out;
+}
 
 } // namespace
 
@@ -56,22 +62,14 @@ TEST(AsciiExport, ByteExactForCentredGroups) {
     rs.push_back(Record("1.1.2000", 1200));   // L0 1.464, B0 -3.016
     addGroup(rs.back(), "Axx", 100, 1);
 
-    const std::string text = AsciiExportText(rs);
-    const std::string expected = "   Datum    \xe8"
-                                 "as   \xe8 typ  l   b  ploch lv  bv plo.v\r\n"
-                                 "15.06.2014 09 05 07 Dkc 167  01 0138 " +
-                                 Spaces13 +
-                                 "\r\n"
-                                 "15.06.2014 09 05 12 Bxo 167  01 0003 167  01 0002\r\n"
-                                 "15.06.2014 09 05 03 *** 167  01 0008 " +
-                                 Spaces13 +
-                                 "\r\n"
-                                 "15.06.2014 09 05 04 Bxi 167  01 0010 " +
-                                 Spaces13 +
-                                 "\r\n"
-                                 "01.01.2000 12 00 100 Axx 001 -03 0001 " +
-                                 Spaces13 + "\r\n";
-    EXPECT_EQ(text, expected);
+    const std::string blank = " " + std::string(13, ' ');
+    EXPECT_EQ(AsciiExportText(rs), Lines({"   Datum    \xe8"
+                                          "as   \xe8 typ  l   b  ploch lv  bv plo.v",
+                                          "15.06.2014 09 05 07 Dkc 167  01 0138" + blank,
+                                          "15.06.2014 09 05 12 Bxo 167  01 0003 167  01 0002",
+                                          "15.06.2014 09 05 03 *** 167  01 0008" + blank,
+                                          "15.06.2014 09 05 04 Bxi 167  01 0010" + blank,
+                                          "01.01.2000 12 00 100 Axx 001 -03 0001" + blank}));
 }
 
 TEST(AsciiExport, UnreadableDateChangesNothing) {
@@ -108,41 +106,57 @@ TEST(FaculaePositions, ByteExactForCentredFields) {
     rs.back().PocetFakKresleni = 1;
     rs.back().Skupiny[0].Fakule[0] = CentrePacked;
 
-    const std::string expected =
-        "   Datum    \xe8"
-        "as     l       b       l       b       l       b       l       b\r\n"
-        "15.06.2014;09 05;167;01;-500;00;\r\n"
-        "20.03.2024;12 30;\r\n"
-        "01.01.2000;12 00;361;-03;\r\n";
-    EXPECT_EQ(FaculaePositionsText(rs), expected);
+    EXPECT_EQ(FaculaePositionsText(rs),
+              Lines({"   Datum    \xe8"
+                     "as     l       b       l       b       l       b       l       b",
+                     "15.06.2014;09 05;167;01;-500;00;", "20.03.2024;12 30;",
+                     "01.01.2000;12 00;361;-03;"}));
 }
 
-TEST(ExportFiles, WrittenWhereTheProgramExpectsThem) {
+// Written where the program expects them; a failed export keeps the previous file.
+TEST(ExportFiles, WrittenWhereTheProgramExpectsThemOrNotAtAll) {
     TempDir tmp;
     const ProgramDir dir(tmp.path());
     std::vector<TZaznam> rs{Record("15.06.2014", 905)};
     addGroup(rs.back(), "Axx", 1);
-
     GeometryCache geometry;
     geometry.rebuild(rs);
     const auto ascii = WriteAsciiExport(dir, rs, geometry);
     EXPECT_EQ(ascii, tmp.path() / "SoubASCI.dat");
     EXPECT_EQ(ReadWholeFile(ascii), AsciiExportText(rs));
-
     const auto csv = WriteFaculaePositions(dir, rs);
     EXPECT_EQ(csv, tmp.path() / "CSVsoubory" / "Polohy fakuli.csv");
     EXPECT_EQ(ReadWholeFile(csv), FaculaePositionsText(rs));
+
+    TempDir other;
+    const ProgramDir failing(other.path());
+    WriteFileAtomic(other.path() / "SoubASCI.dat", "old");
+    rs = {Record("xx.06.2014", 905)};
+    geometry.rebuild(rs);
+    EXPECT_THROW(WriteAsciiExport(failing, rs, geometry), std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(other.path() / "SoubASCI.dat"), "old");
+    EXPECT_THROW(WriteFaculaePositions(failing, rs), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(other.path() / "CSVsoubory" / "Polohy fakuli.csv"));
 }
 
-TEST(ExportFiles, FailedExportKeepsThePreviousFile) {
-    TempDir tmp;
-    const ProgramDir dir(tmp.path());
-    { std::ofstream(tmp.path() / "SoubASCI.dat", std::ios::binary) << "old"; }
-    std::vector<TZaznam> rs{Record("xx.06.2014", 905)};
-    GeometryCache geometry;
-    geometry.rebuild(rs);
-    EXPECT_THROW(WriteAsciiExport(dir, rs, geometry), std::runtime_error);
-    EXPECT_EQ(ReadWholeFile(tmp.path() / "SoubASCI.dat"), "old");
-    EXPECT_THROW(WriteFaculaePositions(dir, rs), std::runtime_error);
-    EXPECT_FALSE(std::filesystem::exists(tmp.path() / "CSVsoubory" / "Polohy fakuli.csv"));
+// Lines wider than the usual width make the buffer grow, every line whole.
+TEST(AsciiExportBuffer, WidestLinesGrowTheBufferIntact) {
+    // 200 records of 40 groups, every number at its widest: several times
+    // the room estimated from the usual line width.
+    std::vector<TZaznam> rs;
+    for (int r = 0; r < 200; ++r) {
+        rs.push_back(Record("15.06.2014", 905)); // centre: l 167, b 1
+        for (int k = 0; k < MaxGroups; ++k) {
+            TSkupina& g = addGroup(rs.back(), "Bxo", 65535, 65535, 65535);
+            g.Pomocna1 = CentrePacked;
+            g.Plo1 = 65535;
+        }
+    }
+    const std::string line = "15.06.2014 09 05 65535 Bxo 167  01 563601 167  01 65535\r\n";
+    const TextBuffer text = AsciiExportBuffer(rs, GeometryCache::of(rs));
+    const std::string_view all = text.view();
+    const std::size_t headerEnd = all.find("\r\n") + 2;
+    ASSERT_EQ(all.size(), headerEnd + rs.size() * MaxGroups * line.size());
+    for (std::size_t at = headerEnd; at < all.size(); at += line.size())
+        ASSERT_EQ(all.substr(at, line.size()), line) << "at byte " << at;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 #include <tuple>
 
 #include "demo/demo.h"
@@ -78,6 +77,18 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     WriteRecordFile(dir.path() / "datax.dat", records);
     Session s(dir.path());
     s.load({2025, 12, 31});
+    // A job that reads a few records gets those computed and no others; later
+    // ranges and corrections still equal a fresh computation.
+    ASSERT_GE(s.recordCount(), 40);
+    const GeometryCache& g = s.geometry(10, 12);
+    EXPECT_FALSE(g.clean());
+    EXPECT_EQ(g.record(11).ephemeris->L0, RecordEphemeris(s.record(11))->L0);
+    ChangeRecord(s, 11, [](TZaznam& z) { z.Cas = static_cast<std::uint16_t>(z.Cas + 100); });
+    EXPECT_EQ(s.geometry(11, 11).ephemeris(11)->L0, RecordEphemeris(s.record(11))->L0);
+    s.geometry(s.recordCount() - 1, s.recordCount() + 5); // clamped to the store
+    // A later range leaves the records computed before as they are.
+    ASSERT_TRUE(g.record(10).ephemeris.has_value());
+    EXPECT_EQ(g.record(10).ephemeris->L0, RecordEphemeris(s.record(10))->L0);
     ExpectFresh(s);
 
     // A correction in place, a record moved to the front by the sort, new
@@ -101,65 +112,6 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
         s.geometry();
     }
     ExpectFresh(s);
-}
-
-// A job that reads a few records gets those computed and no others; later
-// ranges, corrections and the whole cache still equal a fresh computation.
-TEST(GeometryCache, RangesComputeOnlyTheirRecords) {
-    TempDir dir;
-    WriteRecordFile(dir.path() / "datax.dat", GenerateDemoRecords({2, 60, 4, {2025, 12, 31}}));
-    Session s(dir.path());
-    s.load({2025, 12, 31});
-    ASSERT_GE(s.recordCount(), 40);
-    const GeometryCache& g = s.geometry(10, 12);
-    EXPECT_FALSE(g.clean());
-    EXPECT_EQ(g.record(11).ephemeris->L0, RecordEphemeris(s.record(11))->L0);
-    ChangeRecord(s, 11, [](TZaznam& z) { z.Cas = static_cast<std::uint16_t>(z.Cas + 100); });
-    EXPECT_EQ(s.geometry(11, 11).ephemeris(11)->L0, RecordEphemeris(s.record(11))->L0);
-    s.geometry(s.recordCount() - 1, s.recordCount() + 5); // clamped to the store
-    // A later range leaves the records computed before as they are.
-    ASSERT_TRUE(g.record(10).ephemeris.has_value());
-    EXPECT_EQ(g.record(10).ephemeris->L0, RecordEphemeris(s.record(10))->L0);
-    ExpectFresh(s);
-}
-
-// Entries marked changed keep their place in the list of dirty entries
-// while records are removed, reordered and added before the next refresh.
-TEST(GeometryCache, DirtyEntriesFollowRemovalsMovesAndAppends) {
-    std::vector<TZaznam> records = GenerateDemoRecords({1, 30, 5, {2024, 12, 31}});
-    ASSERT_GE(records.size(), 25u);
-    GeometryCache cache = GeometryCache::of(records);
-    for (std::size_t i : {3u, 10u, 20u}) {
-        records[i].Skupiny[0] = records[1].Skupiny[0];
-        records[i].Skupiny[0].Uhel = static_cast<std::uint16_t>(900 + i);
-        records[i].PocetSkupin = std::max<std::uint8_t>(records[i].PocetSkupin, 1);
-        cache.markChanged(i);
-    }
-    // Removed: an unchanged record before the changed ones and a changed one.
-    const std::vector<std::size_t> removed{5, 10};
-    for (auto it = removed.rbegin(); it != removed.rend(); ++it)
-        records.erase(records.begin() + static_cast<std::ptrdiff_t>(*it));
-    cache.erase(removed);
-    std::vector<std::size_t> order(records.size());
-    std::iota(order.rbegin(), order.rend(), std::size_t{0}); // reversed
-    std::reverse(records.begin(), records.end());
-    cache.permute(order);
-    records.push_back(records.front());
-    records.back().Cas = static_cast<std::uint16_t>(records.back().Cas + 1);
-    cache.markAppended(1);
-    EXPECT_FALSE(cache.clean());
-
-    cache.refresh(records);
-    EXPECT_TRUE(cache.clean());
-    const GeometryCache fresh = GeometryCache::of(records);
-    ASSERT_EQ(cache.size(), fresh.size());
-    for (int i = 1; i <= static_cast<int>(fresh.size()); ++i) {
-        SCOPED_TRACE("entry " + std::to_string(i));
-        EXPECT_EQ(std::memcmp(&cache.live(i), &fresh.live(i), sizeof(TSouhrn)), 0);
-        ASSERT_EQ(cache.groups(i).size(), fresh.groups(i).size());
-        for (std::size_t k = 0; k < fresh.groups(i).size(); ++k)
-            EXPECT_EQ(cache.groups(i)[k].Lat, fresh.groups(i)[k].Lat);
-    }
 }
 
 // Over a generated store with unused (0) spots and vertices, positions on

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/results_fixtures.h"
+#include "geometry/calendar.h"
 #include "graphs/asymmetry.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
@@ -77,10 +78,7 @@ TEST(AsymmetryTables, TablesAndView) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const auto& c = m.cells[r.row];
-        EXPECT_EQ(c[0], r.cells[0]);
-        EXPECT_EQ(c[1], r.cells[1]);
-        EXPECT_EQ(c[2], r.cells[2]);
-        EXPECT_EQ(c[17], r.cells[3]);
+        EXPECT_EQ((std::vector{c[0], c[1], c[2], c[17]}), r.cells);
     }
     const ResultsGrid y = BuildAsymmetryGrid(a, records, false);
     ASSERT_EQ(y.rowCount(), 3u);
@@ -160,17 +158,11 @@ TEST(DailyGraphs, SeriesAndPanelGeometry) {
 // One drawing a month with `g` north groups per month index.
 std::vector<TZaznam> monthlyRecords(int from, const std::vector<int>& g) {
     std::vector<TZaznam> r;
-    static std::vector<std::string> data;
-    data.clear();
     for (std::size_t i = 0; i < g.size(); ++i) {
-        if (g[i] < 0) continue; // a month without drawings
         const int m = from - 1 + static_cast<int>(i);
-        data.push_back("15." + std::string(m % 12 + 1 < 10 ? "0" : "") +
-                       std::to_string(m % 12 + 1) + "." + std::to_string(2010 + m / 12));
+        if (g[i] >= 0) // else a month without drawings
+            r.push_back(G(FormatDatum({2010 + m / 12, m % 12 + 1, 15}).c_str(), g[i], 0));
     }
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < g.size(); ++i)
-        if (g[i] >= 0) r.push_back(G(data[k++].c_str(), g[i], 0));
     return r;
 }
 

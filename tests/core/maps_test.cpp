@@ -220,16 +220,15 @@ TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
     }
 }
 
-TEST(MapStrips, HighMapStripsFitTheWindowBelowTheirLabels) {
+TEST(MapStrips, FitTheWindowPlaceGroupsAndStopAfterTheLastRotation) {
     for (const auto& [w, h] : {std::pair{1280, 1024}, {1920, 1080}, {900, 600}, {2560, 1440}}) {
         const int s = StripScale(w), n = HighMapStripCount(w, h);
         EXPECT_LE(25 * s + 40 * s * n, h) << w << "x" << h;
         EXPECT_GT(25 * s + 40 * s * (n + 1), h - 5) << w << "x" << h;
     }
     EXPECT_EQ(HighMapStripCount(1200, 1030), 25); // (1030 - 30) div 40 at s = 1
-}
 
-TEST(MapStrips, StripsPlaceGroupsAndStopAfterTheLastRotation) {
+    // The strips place groups and stop after the last rotation.
     TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
     test::AddGroupAt(z, 180, -20, 1);
     test::AddGroupAt(z, 170, 20, 71); // the last slot is placed too

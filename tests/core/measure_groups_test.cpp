@@ -77,14 +77,10 @@ TEST(ParseGroupRow, MessagesOfTheChecks) {
 }
 
 TEST(WriteGroups, UnitsPackedSpotsSummaryAndNotSpecial) {
-    DraftRow r = row("Dai", "12");
-    r[ColCSk1] = "345";
-    r[ColAngle] = "123.4";
-    r[ColDistance] = "56,7";
-    r[ColArea] = "10.0";
-    r[ColAngle1] = "45.6";
-    r[ColDistance1] = "30.2";
-    r[ColPlo1] = "2.4";
+    // Class, CSk2, spots, penumbral and small spots, CSk1, angle, distance,
+    // area, then angle, distance and area of the first auxiliary spot.
+    const DraftRow r{"Dai",   "12",   "3",    "",     "",     "345",
+                     "123.4", "56,7", "10.0", "45.6", "30.2", "2.4"};
     GroupDrafts drafts{};
     drafts[2] = std::get<GroupDraft>(ParseGroupRow(r));
     drafts[0] = std::get<GroupDraft>(ParseGroupRow(row("Axx", "7", "1")));
@@ -127,14 +123,12 @@ TEST(MaskArea, PaintedPixelsToSquareMillimetres) {
     EXPECT_DOUBLE_EQ(MaskArea(1600, 250), 100.0);
 }
 
-TEST(DisplayLut, BrightnessAndContrastClamped) {
+TEST(DisplayLut, ClampedAndAppliedToTheColourBytesOfTheBlockOnly) {
     EXPECT_EQ(MakeDisplayLut(0, ContrastNeutral)[77], 77);
     EXPECT_EQ(MakeDisplayLut(-100, 160)[150], 100); // (150 - 100) * 160 / 80
     EXPECT_EQ(MakeDisplayLut(-200, 80)[150], 0);
     EXPECT_EQ(MakeDisplayLut(50, 500)[100], 255);
-}
-
-TEST(DisplayLut, AppliedToTheColourBytesOfTheBlockOnly) {
+    // Applied to the colour bytes of the block only.
     const DisplayLut lut = MakeDisplayLut(-100, 160); // v -> (v - 100) * 2
     // Two rows of two pixels in a stride of three pixels; the third pixel
     // of each row lies outside the block and stays as it was.

@@ -55,7 +55,7 @@ TEST(RecordListRange, AllRecordsFitOrOneMoreScrolls) {
               std::vector<int>({11, 11, 1, 11, 11}));
 }
 
-TEST(RecordListRange, ScrollPositionIsTheLastRecordShown) {
+TEST(RecordListRange, ScrollPositionIsTheLastRecordShownAndMovesOnlyWhenNeeded) {
     RecordListRange w(10, 100);
     EXPECT_EQ(w.first(), 90);
     w.setPosition(50);
@@ -75,10 +75,8 @@ TEST(RecordListRange, ScrollPositionIsTheLastRecordShown) {
     w.setCount(4);
     EXPECT_FALSE(w.hasScrollBar());
     EXPECT_EQ(w.last(), 4);
-}
-
-TEST(RecordListRange, ShowScrollsOnlyWhenNeeded) {
-    RecordListRange w(10, 100);
+    // Showing a record scrolls only when needed.
+    w.setCount(100);
     w.setPosition(50);
     std::vector<int> positions;
     for (int record : {45, 70, 3}) {

@@ -24,7 +24,7 @@ void addGroup(TZaznam& z, const char* groupClass, int spots, int penumbral, int 
     s.MalS = static_cast<std::uint16_t>(smallSpots);
 }
 
-TEST(RecordLayout, FieldsAtTheirOffsets) {
+TEST(RecordLayout, FieldsAtTheirOffsetsAndShortStringsCut) {
     TZaznam z{};
     z.Datum.setText("05.07.2014");
     z.Cas = 0x0102;
@@ -40,10 +40,7 @@ TEST(RecordLayout, FieldsAtTheirOffsets) {
                                     b[128 + 40 + 6], b[128 + 40 + 7], b[1728 + 32]};
     EXPECT_EQ(bytes, (std::vector<int>{0x02, 0x01, 13, 0xE1, 0xE8, 0xF8, 0xCD, 0xAB, 0x34}));
     EXPECT_EQ(z.Pozorovatel.text(), "Nováček, Jiří");
-}
-
-TEST(RecordLayout, ShortStringsCutAndTolerateBadLengths) {
-    TZaznam z{};
+    // Short strings are cut to their field and tolerate a damaged length.
     z.Stanice.setText("Observatoř na kopci nad městem");
     EXPECT_EQ(z.Stanice.raw().size(), 20u);
     z.Datum.len = 200; // a damaged length byte reads as the whole field
@@ -64,18 +61,16 @@ TEST(RecordValues, DrawingNumbersPackedPositionsAndMarkers) {
     EXPECT_EQ(PackPosition(45, 30), 5790);
     EXPECT_EQ(std::pair(UnpackPosition(5790).angle, UnpackPosition(5790).dist), std::pair(45, 30));
 
-    TSkupina s{};
-    s.Uhel = 10;
-    s.Vzd = 1200;
-    EXPECT_TRUE(IsNorthMarker(s));
-    s.Vzd = 1199;
-    EXPECT_FALSE(IsNorthMarker(s));
-    s.Uhel = 1790;
-    s.Vzd = 1200;
-    EXPECT_TRUE(IsSouthMarker(s));
+    for (const auto& [angle, distance, north, south] :
+         {std::tuple{10, 1200, true, false}, {10, 1199, false, false}, {1790, 1200, false, true}}) {
+        TSkupina s{};
+        s.Uhel = static_cast<std::uint16_t>(angle);
+        s.Vzd = static_cast<std::uint16_t>(distance);
+        EXPECT_EQ(std::pair(IsNorthMarker(s), IsSouthMarker(s)), std::pair(north, south)) << angle;
+    }
 }
 
-TEST(RecordValues, DrawingSetting) {
+TEST(RecordValues, DrawingSettingClassTableAndBeckWeights) {
     EXPECT_FALSE(DecodeDrawingSetting(0).has_value());
     for (const auto& [stored, radius, heliographic] :
          {std::tuple{125, 125.0, false}, {1125, 125.0, true}, {1000, 1000.0, false}}) {
@@ -86,9 +81,6 @@ TEST(RecordValues, DrawingSetting) {
     }
     EXPECT_EQ(EncodeDrawingSetting({100.4, true}), 1100);
     EXPECT_EQ(EncodeDrawingSetting({0, false}), 125);
-}
-
-TEST(RecordValues, ClassTableAndBeckWeights) {
     // "EQc": a capital second letter, though its slot is Dkc's.
     std::vector<int> indices;
     for (const char* c : {"Axx", "Hsx", "Fhc", "dkc", "EQc", "***"})
@@ -155,10 +147,7 @@ TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
     const auto path = dir.path() / "datax.dat";
     WriteRecordFile(path, records);
     EXPECT_EQ(std::filesystem::file_size(path), 3 * 1774u);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::app);
-        out << "tail";
-    }
+    std::ofstream(path, std::ios::binary | std::ios::app) << "tail";
     const auto back = ReadRecordFile(path);
     ASSERT_EQ(back.records.size(), 3u);
     EXPECT_EQ(back.trailingBytes, 4u);

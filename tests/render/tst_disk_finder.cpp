@@ -68,11 +68,6 @@ QImage scanned(const QImage& drawing, double tiltDeg, const QColor& paper, int n
     return out;
 }
 
-std::optional<DiskCircle> find(const QImage& img) {
-    const QImage grey = img.convertToFormat(QImage::Format_Grayscale8);
-    return FindDisk(GreyView(grey));
-}
-
 } // namespace
 
 class TestDiskFinder : public QObject {
@@ -98,7 +93,7 @@ class TestDiskFinder : public QObject {
         const DrawingScale s{ZoomK};
         const double c = (s.xy(DiskCentre - DiskRadius) + s.xy(DiskCentre + DiskRadius)) / 2.0;
         const QPointF centre = turn.map(QPointF(c + 0.5, c + 0.5)) - QPointF(0.5, 0.5);
-        const auto disk = find(scan);
+        const auto disk = FindDisk(GreyView(scan.convertToFormat(QImage::Format_Grayscale8)));
         QVERIFY(disk);
         QVERIFY(std::hypot(disk->x - centre.x(), disk->y - centre.y()) <= 1.0);
         QVERIFY(std::fabs(disk->radius - 1500) <= 1500 * 0.005);

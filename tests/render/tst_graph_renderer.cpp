@@ -20,14 +20,6 @@ using namespace hk;
 
 namespace {
 
-int redPixels(const QImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == QColor(255, 0, 0)) ++n;
-    return n;
-}
-
 QImage paintGraph(const GraphData& data, int posun, int width = 600) {
     const GraphModel model = BuildGraphModel(data, 800, GraphView::All, 2);
     QImage image(width, 800, QImage::Format_RGB32);
@@ -48,11 +40,12 @@ GraphData data(std::vector<int> dny, int north = 6, int south = 0) {
     return d;
 }
 
-int blackPixels(const QImage& image, const QRect& region) {
+// Pixels of `colour` inside a rectangle.
+int pixels(const QImage& image, const QRect& region, const QColor& colour) {
     int n = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
-            n += image.pixelColor(x, y) == QColor(Qt::black);
+            n += image.pixelColor(x, y) == colour;
     return n;
 }
 
@@ -77,7 +70,7 @@ class TestGraphRenderer : public QObject {
         QFETCH(int, posun);
         QFETCH(bool, cara);
         const QImage image = paintGraph(data(dny), posun);
-        QCOMPARE(redPixels(image) > 0, cara);
+        QCOMPARE(pixels(image, image.rect(), QColor(255, 0, 0)) > 0, cara);
         // The frames are there in every case: the base line of panel 1.
         const int H = ComputeGraphGeometry(800).H;
         QCOMPARE(image.pixelColor(100, H + 25), QColor(Qt::black));
@@ -93,8 +86,8 @@ class TestGraphRenderer : public QObject {
         // x = 782 gets its line, but the year and heading only over 2020
         // (in the row at y = 20 of the whole-disk panel).
         const QImage year = paintGraph(data({10, 350}), 0, 950);
-        QVERIFY(blackPixels(year, QRect(52, 18, 250, 24)) > 0);
-        QCOMPARE(blackPixels(year, QRect(784, 18, 950 - 784, 24)), 0);
+        QVERIFY(pixels(year, QRect(52, 18, 250, 24), Qt::black) > 0);
+        QCOMPARE(pixels(year, QRect(784, 18, 950 - 784, 24), Qt::black), 0);
     }
 
     void smoothedCurveOfOneValueIsAMark() {

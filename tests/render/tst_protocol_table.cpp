@@ -1,13 +1,14 @@
 // Pictures of the results window: tables printed across pages (how many
 // pages, which rows land on which page, a PDF with that many pages), the
 // painted list of observers with their periods (key "q") and the calendar of
-// the days without activity.
+// the days without activity; the yearly coordinate table.
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTest>
 
+#include "render/coordinate_table_renderer.h"
 #include "render/spotless_calendar.h"
 #include "render/table_print.h"
 #include "tests_support/pdf_pages.h"
@@ -160,6 +161,38 @@ class TestProtocolTable : public QObject {
                 for (int y = 61; y < 75 && x % w != 0; ++y)
                     QVERIFY2(image.pixelColor(x, y) == QColor(Qt::white),
                              qPrintable(QString("month %1 at %2,%3").arg(m).arg(x).arg(y)));
+    }
+
+    void titleLandsAtItsRow_data() {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("scroll");
+        QTest::addColumn<int>("top"); // device y of the title's text cell
+        QTest::newRow("unscrolled") << 16 << 0 << 110;
+        QTest::newRow("one step down") << 16 << 1 << 100;
+        QTest::newRow("double scale") << 32 << 0 << 220;
+        QTest::newRow("double scale scrolled") << 32 << 2 << 180;
+    }
+
+    // The title's cell starts at logical y 110; its ink begins in the top quarter
+    // of the cell, nothing of it lies above. The page is white over the canvas.
+    void titleLandsAtItsRow() {
+        QFETCH(int, scale);
+        QFETCH(int, scroll);
+        QFETCH(int, top);
+        QImage img(CoordinateTablePictureSize(scale), QImage::Format_RGB32);
+        img.fill(Qt::red);
+        {
+            QPainter p(&img);
+            DrawCoordinateTable(p, img.rect(), MakeCoordinateTablePage(MakeCoordinateYear(2026), 0),
+                                {scale, scroll});
+        }
+        int ink = -1;
+        for (int y = 0; y < img.height() && ink < 0; ++y)
+            for (int x = TableScaled(160, scale); x < TableScaled(800, scale); ++x)
+                if (qGray(img.pixel(x, y)) < 128) ink = y;
+        const int cell = TitleFontHeight * scale / CoordinateTableUnitScale;
+        QVERIFY2(ink >= top && ink < top + cell / 4, qPrintable(QString::number(ink)));
+        QCOMPARE(img.pixel(0, 0), qRgb(255, 255, 255));
     }
 };
 

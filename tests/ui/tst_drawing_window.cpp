@@ -2,25 +2,31 @@
 // angular distances with the mouse, answers its keys, saves and prints
 // drawings, merges record files and connects the main window's buttons; its
 // canvas and its saved picture equal the command line's picture of the same
-// view pixel for pixel.
+// view pixel for pixel. The yearly coordinate table window: opened from the
+// main window, the year box, the refused scales, saving, printing, the key
+// "t" and closing when another window is activated.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <fstream>
 #include <memory>
 
 #include "demo/demo.h"
+#include "drawing/coordinate_table.h"
 #include "drawing/faculae.h"
 #include "drawing/magnetic_map.h"
 #include "io/atomic_file.h"
@@ -29,7 +35,7 @@
 #include "render/drawing_renderer.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/records.h"
-#include "tests_support/run_cli.h"
+#include "ui/drawing/coordinate_table_window.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/group_list_panel.h"
 #include "ui/frame/ui_helpers.h"
@@ -99,16 +105,6 @@ std::vector<QRect> textPanelRects(const DrawingWindow* w) {
     return rects;
 }
 
-// The screens the window is tried on.
-void screens() {
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<bool>("enlarged");
-    for (const QRect& r : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1920, 1080)})
-        for (bool enlarged : {false, true})
-            QTest::addRow("%dx%d%s", r.width(), r.height(), enlarged ? " enlarged" : "")
-                << r << enlarged;
-}
-
 QPoint windowPoint(const DrawingWindow* w, int logicalX, int logicalY) {
     const DrawingScale s{w->options().zoomK};
     return {s.xy(logicalX), s.xy(logicalY)};
@@ -127,15 +123,29 @@ int demoDrawing(const Session& s, bool faculae) {
     return 0;
 }
 
-// heliokres-cli render drawing of the directory with `flags`, as a PNG.
+// heliokres-cli render drawing of the directory with `flags`.
 QImage cliDrawing(const Frame& f, const QString& flags) {
-    const auto png = f.dir.path() / "parity.png";
-    const CliRun r = RunCli("render drawing " + ShellQuoted(f.dir.path()) + " --out " +
-                                ShellQuoted(png) + " " + flags.toStdString(),
-                            true);
-    if (r.status != 0) qWarning("%s", r.out.c_str());
-    return QImage(QString::fromStdString(png.string()));
+    return CliPicture(f.dir.path(), "render drawing " +
+                                        QString::fromStdString(ShellQuoted(f.dir.path())) + " " +
+                                        flags);
 }
+
+// The yearly coordinate table opened from the main window on three
+// records, printing into tisk.pdf.
+struct TableFrame {
+    TableFrame() : f(DayRecords(3)) {}
+    bool start() {
+        if (!f.startWithList()) return false;
+        installCoordinateTable(f.mainWindow->context());
+        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
+        if (w) w->choosePrinter = PrintToPdf(f.path("tisk.pdf"));
+        return w != nullptr;
+    }
+    template <class T> T* child(const char* name) const { return w->findChild<T*>(name); }
+    Frame f;
+    CoordinateTableWindow* w = nullptr;
+};
 
 } // namespace
 
@@ -158,8 +168,6 @@ class TestDrawingWindow : public QObject {
         DrawingFrame z(recordsWithGroup(4));
         QVERIFY(z.start());
         z.f.mainWindow->action("SpeedButton14")->trigger();
-        auto* save = z.child<QWidget>("ulozzakresy");
-        QVERIFY(save->isVisible());
         QVERIFY(z.child<QLineEdit>("Edit3")->isVisible());
         QCOMPARE(z.child<QSpinBox>("SpinEdit1")->value(), 4);
         QVERIFY(!z.f.mainWindow->saveAsBmp);
@@ -168,11 +176,9 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.f.mainWindow->saveAsBmp);
 
         z.f.mainWindow->action("SpeedButton7")->trigger();
-        QVERIFY(z.child<QWidget>("GroupBox2")->isVisible());
-        // Its long title shows whole, within the window.
+        // Its long title shows whole.
         const auto* print = z.child<QGroupBox>("GroupBox2");
         QVERIFY(print->width() > print->fontMetrics().horizontalAdvance(print->title()));
-        QVERIFY(print->geometry().left() >= 0 && print->geometry().right() < z.w->width());
         QCOMPARE(z.child<QLineEdit>("Edit1")->text(), QStringLiteral("1"));
 
         z.f.mainWindow->action("SpeedButton2")->trigger();
@@ -191,7 +197,14 @@ class TestDrawingWindow : public QObject {
 
     // On each screen, normal and enlarged: the panels never cover the text
     // panel and close, and the whole picture shows and is saved.
-    void panelsAndPictureFitTheScreen_data() { screens(); }
+    void panelsAndPictureFitTheScreen_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("enlarged");
+        for (const QRect& r : {QRect(0, 0, 1280, 1024), QRect(0, 0, 1920, 1080)})
+            for (bool enlarged : {false, true})
+                QTest::addRow("%dx%d%s", r.width(), r.height(), enlarged ? " enlarged" : "")
+                    << r << enlarged;
+    }
     void panelsAndPictureFitTheScreen() {
         QFETCH(QRect, screen);
         QFETCH(bool, enlarged);
@@ -219,14 +232,11 @@ class TestDrawingWindow : public QObject {
                                         .arg(r.x())
                                         .arg(r.y())));
             QVERIFY2(z.w->rect().contains(panel->geometry()),
-                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4 in %5")
                                     .arg(panel->objectName())
                                     .arg(panel->x())
                                     .arg(panel->y())
-                                    .arg(panel->width())
-                                    .arg(panel->height())
-                                    .arg(z.w->width())
-                                    .arg(z.w->height())));
+                                    .arg(SizeText(panel->size()), SizeText(z.w->size()))));
         }
         // Esc in a field of a panel closes it; so does its close button.
         z.f.mainWindow->action("tisk1")->trigger();
@@ -300,22 +310,17 @@ class TestDrawingWindow : public QObject {
         QVERIFY(!label->isVisible());
     }
 
-    void leavesKeys_data() {
-        QTest::addColumn<int>("off");
-        QTest::addColumn<int>("on");
-        QTest::newRow("V and Z") << int(Qt::Key_V) << int(Qt::Key_Z);
-        QTest::newRow("F7 and F11") << int(Qt::Key_F7) << int(Qt::Key_F11);
-    }
+    // V and Z, and F7 and F11, switch the leaves off and on.
     void leavesKeys() {
-        QFETCH(int, off);
-        QFETCH(int, on);
         DrawingFrame z(recordsWithGroup(1));
         QVERIFY(z.start());
         QVERIFY(z.w->options().showLeaves);
-        QTest::keyClick(z.w, Qt::Key(off));
-        QVERIFY(!z.w->options().showLeaves);
-        QTest::keyClick(z.w, Qt::Key(on));
-        QVERIFY(z.w->options().showLeaves);
+        for (const auto& [off, on] : {std::pair{Qt::Key_V, Qt::Key_Z}, {Qt::Key_F7, Qt::Key_F11}}) {
+            QTest::keyClick(z.w, off);
+            QVERIFY2(!z.w->options().showLeaves, qPrintable(QKeySequence(off).toString()));
+            QTest::keyClick(z.w, on);
+            QVERIFY2(z.w->options().showLeaves, qPrintable(QKeySequence(on).toString()));
+        }
     }
 
     void coordinateModeSwitchSaves() {
@@ -491,11 +496,7 @@ class TestDrawingWindow : public QObject {
         QVERIFY(z.start());
         z.f.mainWindow->model().setCurrent(current);
         const auto pdf = z.f.path("tisk.pdf");
-        z.w->choosePrinter = [&](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        z.w->choosePrinter = PrintToPdf(pdf);
         z.f.mainWindow->action("tisk1")->trigger();
         z.child<QCheckBox>("CheckBox1")->setChecked(poly);
         z.child<QLineEdit>("Edit1")->setText(count);
@@ -519,7 +520,17 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(z.f.messages.messages.size(), 1);
     }
 
-    void mergeTwoFilesWithoutDuplicates() {
+    // A file without duplicate dates is merged at once; a second one with two
+    // asks whether to leave them out.
+    void mergeFiles_data() {
+        QTest::addColumn<bool>("exclude");
+        QTest::addColumn<int>("records");
+        QTest::newRow("duplicates excluded") << true << 6;
+        QTest::newRow("duplicates kept") << false << 8;
+    }
+    void mergeFiles() {
+        QFETCH(bool, exclude);
+        QFETCH(int, records);
         DrawingFrame z(recordsWithGroup(3));
         QVERIFY(z.start());
         auto other = recordsWithGroup(2);
@@ -549,35 +560,21 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(s.record(s.currentIndex()).Datum.text(), std::string("03.01.2020"));
         // Merged once: the button waits for another file.
         QVERIFY(!mergeButton->isEnabled());
-    }
 
-    void mergeWithDuplicates_data() {
-        QTest::addColumn<bool>("exclude");
-        QTest::addColumn<int>("records");
-        QTest::newRow("excluded") << true << 4;
-        QTest::newRow("kept") << false << 6;
-    }
-    void mergeWithDuplicates() {
-        QFETCH(bool, exclude);
-        QFETCH(int, records);
-        DrawingFrame z(recordsWithGroup(3));
-        QVERIFY(z.start());
-        auto other = recordsWithGroup(3);
-        other[0].Cas = 1500; // 01.01.2020 again, another time
-        other[2].Datum.setText("20.01.2020");
-        WriteRecordFile(z.f.path("jiny.dat"), other);
-        z.file("jiny.dat");
-        QTest::keyClick(z.w, Qt::Key_S, Qt::ControlModifier);
+        auto duplicates = recordsWithGroup(3);
+        duplicates[0].Cas = 1500; // 01.01.2020 again, another time
+        duplicates[2].Datum.setText("20.01.2020");
+        WriteRecordFile(z.f.path("jiny.dat"), duplicates);
         z.child<QPushButton>("vyberpri")->click();
         z.f.messages.clear();
         z.f.messages.answers = {exclude};
-        z.child<QPushButton>("potvrditpri")->click();
+        mergeButton->click();
         QCOMPARE(
             z.f.messages.questions,
             QStringList{QStringLiteral("V přidaných datech jsou shodné datumy 2x! Vyloučit je?")});
-        QCOMPARE(z.f.session.recordCount(), records);
+        QCOMPARE(s.recordCount(), records);
         QCOMPARE(z.f.messages.messages.last(),
-                 QStringLiteral("Přidáno zákresů: %1").arg(records - 3));
+                 QStringLiteral("Přidáno zákresů: %1").arg(records - 5));
     }
 
     void mergeRefusesBadFiles() {
@@ -658,7 +655,7 @@ class TestDrawingWindow : public QObject {
         QTest::addColumn<int>("view");
         const char* views[] = {"groups", "faculae without leaves", "enlarged, mirrored",
                                "magnetosphere", "F8 in print colours"};
-        for (const QSize& size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)})
+        for (const QSize& size : ParitySizes)
             for (int v = 0; v < 5; ++v)
                 QTest::addRow("%s %dx%d", views[v], size.width(), size.height()) << size << v;
         // The enlarged window's own size, where its zoom rule makes a difference.
@@ -727,6 +724,67 @@ class TestDrawingWindow : public QObject {
         expected.fill(Qt::white);
         QPainter(&expected).drawImage(0, 0, f8);
         QCOMPARE(DifferingPixels(cli, expected), 0);
+    }
+
+    void coordinateTableYearPagesAndScale() {
+        TableFrame t;
+        QVERIFY(t.start());
+        QCOMPARE(t.w->windowTitle(), QStringLiteral("Souřadnice středu slunce"));
+        QCOMPARE(t.w->TableYear(), 2020);
+        QCOMPARE(t.child<QLineEdit>("Edit1")->text(), QStringLiteral("2020"));
+        QVERIFY(t.child<QToolButton>("SpeedButton1")->isChecked());
+        t.f.mainWindow->action(QStringLiteral("SpeedButton4"))->trigger(); // the same window again
+        QCOMPARE(t.f.mainWindow->area()->findChildren<CoordinateTableWindow*>().size(), 1);
+
+        auto* year = t.child<QLineEdit>("Edit1");
+        year->clear();
+        QTest::keyClicks(year, "2x0t24");
+        QCOMPARE(year->text(), QStringLiteral("2024"));
+        t.child<QToolButton>("SpeedButton2")->click();
+        QCOMPARE(t.w->page().texts.front().text, std::string(CoordinateTableTitle) + "2024");
+
+        // A year the table cannot show: the message, the page stays.
+        year->setText(QStringLiteral("15"));
+        t.child<QToolButton>("SpeedButton3")->click();
+        QCOMPARE(t.f.messages.messages, QStringList{QString::fromUtf8(BadTableYear.data())});
+        QCOMPARE(t.w->TableYear(), 2024);
+        QCOMPARE(t.w->TableFirstMonth(), 4);
+        QVERIFY(t.child<QToolButton>("SpeedButton2")->isChecked());
+
+        // "zve" takes positive whole numbers only.
+        t.f.messages.clear();
+        const int start = t.w->TableScale();
+        for (const char* bad : {"0", "1.5", "abc"}) {
+            t.f.messages.values.push_back(QString::fromLatin1(bad));
+            t.child<QPushButton>("SpeedButton4")->click();
+            QCOMPARE(t.w->TableScale(), start);
+        }
+        QCOMPARE(t.f.messages.messages, QStringList(3, QString::fromUtf8(BadTableScale.data())));
+    }
+
+    void coordinateTableSavesPrintsKeyTAndCloses() {
+        TableFrame t;
+        QVERIFY(t.start());
+        t.child<QToolButton>("SpeedButton3")->click();
+        t.child<QPushButton>("ulozitobr")->click();
+        const QImage image(QString::fromStdString(
+            t.f.session.dir.resolve("Obrázek/Souřadnice 2020 9 - 12.bmp").string()));
+        QCOMPARE(image.size(), QSize(CoordinateTableWidth, CoordinateTableHeight));
+
+        t.child<QPushButton>("tisksouradnic")->click();
+        QVERIFY(std::filesystem::file_size(t.f.path("tisk.pdf")) > 1000);
+
+        QVERIFY(t.w->height() <= 990);
+        t.w->setFocus();
+        QTest::keyClick(t.w, Qt::Key_T);
+        QCOMPARE(t.f.messages.messages, QStringList{QString::fromUtf8(LowTableWindow.data())});
+
+        // Another window of the work area activated: the table closes.
+        QPointer<CoordinateTableWindow> window = t.w;
+        auto* other = t.f.mainWindow->area()->addSubWindow(new QWidget);
+        other->show();
+        t.f.mainWindow->area()->setActiveSubWindow(other);
+        QTRY_VERIFY(window.isNull());
     }
 };
 

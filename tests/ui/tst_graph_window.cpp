@@ -1,6 +1,10 @@
-// The graph windows on a demo directory: opened from the main window's
-// menu, the panel buttons, the views and sizes, the saved images, view 12
-// of the results window with its text file, and closing on deactivation.
+// The graph windows on a demo directory, opened on the butterfly diagram.
+// The butterfly: its caption with the size, the panel's scale buttons and
+// their limits, the equator drag, the corona without data, printing, F8, and
+// the results view for maps showing the core table. The graphs: opened from
+// the main window's menu, the panel buttons, the views and sizes, the saved
+// images, view 12 of the results window with its text file, and closing on
+// deactivation.
 #include <QAction>
 #include <QCheckBox>
 #include <QMdiArea>
@@ -17,6 +21,8 @@
 #include "demo/demo.h"
 #include "graphs/asymmetry.h"
 #include "io/atomic_file.h"
+#include "render/butterfly.h"
+#include "results/rotation_table.h"
 #include "ui/frame/install_windows.h"
 #include "ui/frame/session_model.h"
 #include "ui/graphs/butterfly_window.h"
@@ -31,99 +37,195 @@ namespace fs = std::filesystem;
 
 class TestGraphWindow : public QObject {
     Q_OBJECT
-    TempDir demoDir_;
-    fs::path demo_;
+    TempDir demo_;
+    std::unique_ptr<test::Frame> f_;
+    ButterflyWindow* w_ = nullptr;
 
-    // The main window on a copy of the demo.
-    std::unique_ptr<test::Frame> startProgram() {
-        auto f = std::make_unique<test::Frame>(std::vector<TZaznam>{});
-        f->copyIn(demo_);
-        if (!f->start()) return nullptr;
-        installWindows(*f->mainWindow);
-        f->mainWindow->show();
-        return f;
+    void button(const char* name, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            f_->mainWindow->action(QString::fromLatin1(name))->trigger();
     }
 
   private slots:
     void initTestCase() {
-        demo_ = demoDir_.path() / "demo";
-        DemoOptions o{.years = 3, .seed = 11};
-        WriteDemoDirectory(demo_, o);
+        DemoOptions o{.years = 3, .perYear = 80, .endDate = {2014, 12, 31}};
+        WriteDemoDirectory(demo_.path(), o);
+    }
+
+    // Every test starts on its own copy of the demo with the butterfly open.
+    void init() {
+        f_ = std::make_unique<test::Frame>(std::vector<TZaznam>{});
+        f_->copyIn(demo_.path());
+        QVERIFY(f_->start());
+        installWindows(*f_->mainWindow);
+        f_->mainWindow->show();
+        button("motylek1");
+        w_ = ButterflyWindow::openInstance(f_->mainWindow->area());
+        QVERIFY(w_);
+    }
+
+    void cleanup() { f_.reset(); }
+
+    void opensWithCaptionPanelAndTheCorona() {
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        const QString size = QString::number(w_->canvas()->width()) + QStringLiteral(" x ") +
+                             QString::number(w_->canvas()->height());
+        QCOMPARE(w_->windowTitle(), QStringLiteral("Motýlek   Skvrny") + QString(10, ' ') + size);
+        // Nothing shown so far needs the corona: it is read when first shown,
+        // and what that read warns about is shown then.
+        QVERIFY(!f_->mainWindow->model().analysis().coronaLoaded());
+        // The window opens with the records' rotations across its width, and
+        // the corona leaves them there.
+        const ButterflyAxis axis = ButterflyAxisOf(w_->model(), false);
+        const int width = 50 + (axis.rotations() + 1) * w_->options().rotationScale;
+        QVERIFY(width <= w_->canvas()->width() && 2 * width > w_->canvas()->width());
+        f_->messages.clear();
+        WriteFileAtomic(f_->path("KoronaX/HR1941.csv"), "1 1941 1 1 1 0 x\r\n");
+        button("fakule");
+        QVERIFY(w_->windowTitle().startsWith(QStringLiteral("Motýlek   Fakule          ")));
+        QVERIFY(f_->mainWindow->action(QStringLiteral("fakule"))->isChecked());
+        QVERIFY(!f_->mainWindow->action(QStringLiteral("skvrny"))->isChecked());
+        button("podkreskorona");
+        QCOMPARE(ButterflyStartRotation(w_->model(), w_->options()), axis.start);
+        QVERIFY(w_->options().corona);
+        QCOMPARE(f_->messages.messages.size(), 1);
+        QVERIFY(f_->messages.messages.front().contains(QStringLiteral("HR1941.csv")));
+        QVERIFY(w_->action(QStringLiteral("doplnkova"))->isVisible() || !w_->isVisible());
+    }
+
+    void scaleButtonsStayWithinTheirLimits() {
+        struct Step {
+            const char* button;
+            int times;
+            int rotation, latitude;
+        };
+        for (const Step& k :
+             {Step{"vlevo", 5, 1, 3}, Step{"vpravo", 6, 16, 3}, Step{"vlevo", 2, 4, 3},
+              Step{"vetsi", 8, 4, 9}, Step{"mensi", 12, 4, 1}}) {
+            button(k.button, k.times);
+            QCOMPARE(w_->options().rotationScale, k.rotation);
+            QCOMPARE(w_->options().latitudeScale, k.latitude);
+        }
+        QCOMPARE(
+            w_->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->maximum(),
+            std::max(0, ButterflyScrollRange(w_->model(), w_->options()) - w_->canvas()->width()));
+        // Faculae width only with faculae shown.
+        button("sirfakule");
+        QVERIFY(!w_->options().faculaeBars);
+        button("skvrfak");
+        button("sirfakule");
+        QVERIFY(w_->options().faculaeBars);
+    }
+
+    void secondDragReplacesTheOffset() {
+        QWidget* p = w_->canvas();
+        QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 100));
+        QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 160));
+        QCOMPARE(w_->options().equatorOffset, 60);
+        QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 200));
+        QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 180));
+        QCOMPARE(w_->options().equatorOffset, -20);
+    }
+
+    void overlaysAllClearsTheOthers() {
+        button("vyskvrn");
+        button("hranice");
+        QVERIFY(w_->options().meanCurve && w_->options().bounds);
+        button("vse");
+        QVERIFY(w_->options().allCurves);
+        QVERIFY(!w_->options().meanCurve && !w_->options().bounds && !w_->options().smoothedCurve);
+    }
+
+    void printsToPdfAndSavesWithF8() {
+        const fs::path pdf = f_->dir.path() / "motylek.pdf";
+        w_->choosePrinter = PrintToPdf(pdf);
+        w_->action(QStringLiteral("tiskmot"))->trigger();
+        QVERIFY(fs::exists(pdf) && fs::file_size(pdf) > 1000);
+
+        f_->messages.answers.push_back(true);
+        QTest::keyClick(w_->canvas(), Qt::Key_F8);
+        QVERIFY(!f_->messages.questions.isEmpty());
+        QVERIFY(f_->messages.questions.last().contains(QStringLiteral("Uložit bitmapu okna")));
+    }
+
+    void resultsViewForMapsShowsTheCoreTable() {
+        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
+        QVERIFY(v);
+        v->action(QStringLiteral("udajmapa"))->trigger();
+        QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
+        QCOMPARE(
+            GridDifference(v->findChild<QTableView*>(QStringLiteral("StringGrid5")),
+                           BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
+            QString());
+        QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));
     }
 
     void graphs() {
-        auto f = startProgram();
-        QVERIFY(f);
         // The butterfly diagram closes for the graphs and leaves their panel shown.
-        f->mainWindow->action(QStringLiteral("motylek1"))->trigger();
-        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
-        f->mainWindow->action(QStringLiteral("graf"))->trigger();
-        GraphWindow* w = GraphWindow::openInstance(f->mainWindow->area());
+        f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
+        f_->mainWindow->action(QStringLiteral("graf"))->trigger();
+        GraphWindow* w = GraphWindow::openInstance(f_->mainWindow->area());
         QVERIFY(w);
-        QTRY_VERIFY(!ButterflyWindow::openInstance(f->mainWindow->area()));
-        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("prografy"));
-        QVERIFY(f->mainWindow->action(QStringLiteral("gb"))->isChecked());
-        f->mainWindow->action(QStringLiteral("fb"))->trigger();
+        QTRY_VERIFY(!ButterflyWindow::openInstance(f_->mainWindow->area()));
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("prografy"));
+        QVERIFY(f_->mainWindow->action(QStringLiteral("gb"))->isChecked());
+        f_->mainWindow->action(QStringLiteral("fb"))->trigger();
         QCOMPARE(w->quantity(), GraphQuantity::f);
         QVERIFY(w->windowTitle().endsWith(QStringLiteral("Počet skvrn")));
-        f->mainWindow->action(QStringLiteral("sevrni"))->trigger();
+        f_->mainWindow->action(QStringLiteral("sevrni"))->trigger();
         QCOMPARE(w->mode(), GraphView::North);
         QCOMPARE(w->model().panels.size(), std::size_t{1});
         // Inter SOL falls back to the whole disk.
-        f->mainWindow->action(QStringLiteral("solgraf"))->trigger();
+        f_->mainWindow->action(QStringLiteral("solgraf"))->trigger();
         QCOMPARE(w->mode(), GraphView::Disk);
-        f->mainWindow->action(QStringLiteral("vsechny"))->trigger();
+        f_->mainWindow->action(QStringLiteral("vsechny"))->trigger();
         QCOMPARE(w->mode(), GraphView::Disk);
-        f->mainWindow->action(QStringLiteral("gb"))->trigger();
-        f->mainWindow->action(QStringLiteral("vsechny"))->trigger();
+        f_->mainWindow->action(QStringLiteral("gb"))->trigger();
+        f_->mainWindow->action(QStringLiteral("vsechny"))->trigger();
         QCOMPARE(w->model().panels.size(), std::size_t{3});
 
         w->findChild<QAction*>(QStringLiteral("sest"))->trigger();
         QCOMPARE(w->picture().size(), QSize(600, 600));
         QCOMPARE(w->model().d, 1);
         w->findChild<QAction*>(QStringLiteral("ulozit"))->trigger();
-        QVERIFY(f->session.dir.exists("Obrázek/Graf600x600.bmp"));
+        QVERIFY(f_->session.dir.exists("Obrázek/Graf600x600.bmp"));
         w->findChild<QAction*>(QStringLiteral("vsechnyobr"))->trigger();
         for (const char* n : {"Graf_g_C", "Graf_f_C", "Graf_r_C", "Graf_CV_C", "Graf_SN_C",
                               "Graf_RB_C", "Graf_Plo_C", "Graf_Polo_C"})
-            QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
+            QVERIFY2(f_->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
 
         // Printing goes to a PDF without a printer.
-        const fs::path pdf = f->dir.path() / "tisk.pdf";
-        w->choosePrinter = [&pdf](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        const fs::path pdf = f_->dir.path() / "tisk.pdf";
+        w->choosePrinter = PrintToPdf(pdf);
         w->findChild<QAction*>(QStringLiteral("tiskgraf"))->trigger();
         QVERIFY(fs::file_size(pdf) > 1000);
 
         // Another window activated: the graphs close and the default panel returns.
-        f->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
-        QTRY_VERIFY(!GraphWindow::openInstance(f->mainWindow->area()));
-        SmoothedGraphWindow* v = SmoothedGraphWindow::openInstance(f->mainWindow->area());
+        f_->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
+        QTRY_VERIFY(!GraphWindow::openInstance(f_->mainWindow->area()));
+        SmoothedGraphWindow* v = SmoothedGraphWindow::openInstance(f_->mainWindow->area());
         QVERIFY(v);
-        QCOMPARE(f->mainWindow->visiblePanel(), QStringLiteral("provyhlazovaci"));
+        QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("provyhlazovaci"));
         v->findChild<QAction*>(QStringLiteral("zaviratv"))->trigger();
-        QTRY_COMPARE(f->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
+        QTRY_COMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }
 
     void smoothedMenu() {
-        auto f = startProgram();
-        QVERIFY(f);
-        f->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
-        SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(f->mainWindow->area());
+        f_->mainWindow->action(QStringLiteral("vyhlazovaci"))->trigger();
+        SmoothedGraphWindow* w = SmoothedGraphWindow::openInstance(f_->mainWindow->area());
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Vyhlazovací   grafy   celkový"));
         QVERIFY(!w->findChild<QAction*>(QStringLiteral("BruselR"))->isEnabled());
         // "Brusel r" can be ticked only where it adds its curve: R of one curve.
         auto* brussels = w->findChild<QCheckBox*>(QStringLiteral("Bruselvy"));
         QVERIFY(!brussels->isEnabled());
-        f->mainWindow->action(QStringLiteral("rv"))->trigger();
+        f_->mainWindow->action(QStringLiteral("rv"))->trigger();
         QVERIFY(brussels->isEnabled());
-        f->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
+        f_->mainWindow->action(QStringLiteral("sev_jih"))->trigger();
         QVERIFY(!brussels->isEnabled());
-        f->mainWindow->action(QStringLiteral("CElek"))->trigger();
+        f_->mainWindow->action(QStringLiteral("CElek"))->trigger();
         QAction* brusselsCurve = w->findChild<QAction*>(QStringLiteral("BruselR"));
         QVERIFY(brusselsCurve->isEnabled());
         brusselsCurve->trigger();
@@ -136,54 +238,50 @@ class TestGraphWindow : public QObject {
 
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
         for (const char* n : {"Vyhl_g", "Vyhl_r", "Vyhl_Polo"})
-            QVERIFY2(f->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
+            QVERIFY2(f_->session.dir.exists(std::string("Obrázek/") + n + ".jpg"), n);
         w->findChild<QAction*>(QStringLiteral("zaviratv"))->trigger();
 
-        f->mainWindow->action(QStringLiteral("asyroz"))->trigger();
-        w = SmoothedGraphWindow::openInstance(f->mainWindow->area());
+        f_->mainWindow->action(QStringLiteral("asyroz"))->trigger();
+        w = SmoothedGraphWindow::openInstance(f_->mainWindow->area());
         QVERIFY(w && w->tag() == SmoothedGraphWindow::AsymmetryTag);
         QCOMPARE(w->windowTitle(), QStringLiteral("Asymetrie    graf"));
         // Its panel shows the period buttons in place of the hemisphere ones.
-        QVERIFY(f->mainWindow->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
-        QVERIFY(!f->mainWindow->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
-        f->mainWindow->action(QStringLiteral("mesicni"))->trigger();
+        QVERIFY(f_->mainWindow->findChild<QToolButton*>(QStringLiteral("CElek"))->isHidden());
+        QVERIFY(!f_->mainWindow->findChild<QToolButton*>(QStringLiteral("zakrsovy"))->isHidden());
+        f_->mainWindow->action(QStringLiteral("mesicni"))->trigger();
         w->findChild<QAction*>(QStringLiteral("ulozitobr"))->trigger();
-        QVERIFY(f->session.dir.exists("Obrázek/Asy_g__R.jpg"));
-        QVERIFY(f->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
+        QVERIFY(f_->session.dir.exists("Obrázek/Asy_g__R.jpg"));
+        QVERIFY(f_->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
     }
 
     void asymmetryData() {
-        auto f = startProgram();
-        QVERIFY(f);
-        f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(f->mainWindow->context());
+        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
         QVERIFY(v);
-        f->mainWindow->action(QStringLiteral("asro"))->trigger();
+        f_->mainWindow->action(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->resultsMode(), 12);
-        const ResultsGrid yearly =
-            BuildAsymmetryGrid(ComputeAsymmetry(f->session.records()), f->session.records(), false);
+        const ResultsGrid yearly = BuildAsymmetryGrid(ComputeAsymmetry(f_->session.records()),
+                                                      f_->session.records(), false);
         QCOMPARE(v->grid().cells, yearly.cells);
         QCOMPARE(RowCount(v->findChild<QTableView*>(QStringLiteral("StringGrid8"))),
                  static_cast<int>(yearly.rowCount()));
-        f->messages.answers.push_back(true);
-        f->mainWindow->action(QStringLiteral("AsinTXT"))->trigger();
-        QCOMPARE(ReadWholeFile(f->session.dir.resolve("Polohy-skupin/asymerocni.dat")),
+        f_->messages.answers.push_back(true);
+        f_->mainWindow->action(QStringLiteral("AsinTXT"))->trigger();
+        QCOMPARE(ReadWholeFile(f_->session.dir.resolve("Polohy-skupin/asymerocni.dat")),
                  AsymmetryText(yearly));
-        f->mainWindow->action(QStringLiteral("asme"))->trigger();
+        f_->mainWindow->action(QStringLiteral("asme"))->trigger();
         QVERIFY(v->grid().cells.size() > 30);
     }
 
     // Every operation that changes records leaves the asymmetry tables and
     // view 12 as a fresh computation gives them.
     void asymmetryAfterChanges() {
-        auto f = startProgram();
-        QVERIFY(f);
-        f->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(f->mainWindow->context());
+        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
+        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
         QVERIFY(v);
-        f->mainWindow->action(QStringLiteral("asro"))->trigger();
-        SessionModel& model = f->mainWindow->model();
-        const Session& s = f->session;
+        f_->mainWindow->action(QStringLiteral("asro"))->trigger();
+        SessionModel& model = f_->mainWindow->model();
+        const Session& s = f_->session;
         auto yearly = [&] { return model.analysis().asymmetry().yearly.values; };
         // The tables and the view as computed afresh, and changed by the step.
         auto check = [&](const char* step, const auto& pred) {

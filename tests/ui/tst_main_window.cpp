@@ -1,7 +1,10 @@
 // The main window: start-up on a demo directory and on an empty one, the
 // menu and the tool panels, the commands of the frame, the exports, the
-// window image and the exit sequence.
+// window image and the exit sequence. The record selection window beside
+// it: its lines, the scroll bar, clicks and arrow keys, following the
+// current record, and that it cannot be closed.
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -9,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -17,6 +21,7 @@
 #include "drawing/drawing_scale.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
+#include "records/record.h"
 #include "records/record_file.h"
 #include "tests_support/session_edit.h"
 #include "ui/drawing/drawing_window.h"
@@ -30,300 +35,23 @@
 using namespace hk;
 using namespace hk::test;
 
-class TestMainWindow : public QObject {
-    Q_OBJECT
-  private slots:
-    void startOnDemoDirectory();
-    void startOnEmptyDirectoryAsksForTheDrawingSetting_data();
-    void startOnEmptyDirectoryAsksForTheDrawingSetting();
-    void unreadableRecordFileStopsTheStart();
-    void connectCommandMakesACommandLive();
-    void helpAndAbout();
-    void lastDrawing();
-    void exportsFromTheMenu();
-    void windowImage();
-    void exitSequence_data();
-    void exitSequence();
-    void exitRefusedWhenTheSaveFails();
-    void secondStartViewsReadOnlyOrLeaves();
-    void tabToNoThenEnterChangesNothing_data();
-    void tabToNoThenEnterChangesNothing();
-    void narrowScreen();
-    void recordListBesideTheDrawing_data();
-    void recordListBesideTheDrawing();
-    void wholeGeometryComputedWhileIdle();
-};
+namespace {
 
-void TestMainWindow::startOnDemoDirectory() {
-    Frame f({});
-    WriteDemoDirectory(f.dir.path(), {.years = 2, .perYear = 60, .endDate = {2024, 4, 30}});
-    const auto records = ReadRecordFile(f.path("datax.dat")).records;
-    QVERIFY(f.start());
-    installWindows(*f.mainWindow);
-    f.mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
-
-    QCOMPARE(f.settingAsked, 0); // the demo directory holds a drawing setting
-    QCOMPARE(f.session.recordCount(), int(records.size()));
-    QCOMPARE(f.session.currentIndex(), f.session.recordCount());
-    QVERIFY(f.mainWindow->windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
-    QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
-    QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
-    // The window fills the screen but for the task bar.
-    QCOMPARE(f.mainWindow->geometry().width(), TestScreen.width() - 20);
-    QVERIFY(f.mainWindow->geometry().height() < TestScreen.height());
-    // The record list with the last record selected (its lines: tst_record_list_window).
-    QVERIFY(f.mainWindow->recordList()->rows().back().startsWith(
-        QString("%1").arg(f.session.recordCount(), 5)));
-    QVERIFY(f.messages.unanswered == 0);
+// Rows of the list on the test screen (the same for every frame).
+int rowsOfTheList() {
+    Frame f(DayRecords(1));
+    if (!f.startWithList()) return -1;
+    return f.mainWindow->recordList()->ListRows();
 }
 
-void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
-    QTest::addColumn<bool>("helio");
-    QTest::addColumn<double>("radius");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("setting");
-    QTest::addColumn<QByteArray>("datax"); // null: no file
-    const QString polar =
-        "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  250 mm)";
-    QTest::newRow("polar 125") << false << 125.0 << polar << 125 << QByteArray();
-    QTest::newRow("heliographic") << true << 100.0
-                                  << "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické "
-                                     "souřadnice)"
-                                  << 1100 << QByteArray();
-    // A file without a record starts the same way, with a message.
-    QTest::newRow("empty datax.dat") << false << 125.0 << polar << 125 << QByteArray("");
-    QTest::newRow("datax.dat of zeros")
-        << false << 125.0 << polar << 125 << QByteArray(3 * 1774 + 5, '\0');
+QListWidget* listBox(Frame& f) {
+    return f.mainWindow->recordList()->findChild<QListWidget*>("ListBox1");
+}
+QScrollBar* scrollBar(Frame& f) {
+    return f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
 }
 
-void TestMainWindow::startOnEmptyDirectoryAsksForTheDrawingSetting() {
-    QFETCH(bool, helio);
-    QFETCH(double, radius);
-    QFETCH(QString, caption);
-    QFETCH(int, setting);
-    QFETCH(QByteArray, datax);
-    Frame f({});
-    if (!datax.isNull())
-        WriteFileAtomic(f.path("datax.dat"), std::string(datax.constData(), datax.size()));
-    QVERIFY(f.startWithList({radius, helio}));
-    QCOMPARE(f.settingAsked, 1);
-    QCOMPARE(f.messages.messages.join('|').contains("novým archivem"), !datax.isNull());
-    QCOMPARE(f.mainWindow->windowTitle(), caption);
-    QCOMPARE(f.session.recordCount(), 1);
-    QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
-    QCOMPARE(f.session.heliographicEntry(), helio);
-    QCOMPARE(f.mainWindow->recordList()->rows().size(), 1);
-    QCOMPARE(f.mainWindow->recordList()->selectedRow(), 0);
-
-    // The first save stores the answer in record 1; the next start does not ask.
-    f.mainWindow->action("ulozitdat")->trigger();
-    QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(0).NastaveniKresby), setting);
-    Session again(f.dir.path());
-    ScriptedMessages messages;
-    MainWindow mainWindow(again, messages);
-    int asked = 0;
-    mainWindow.askDrawingSettingFn = [&asked] {
-        ++asked;
-        return DrawingSetting{};
-    };
-    QVERIFY(mainWindow.startUp(TestScreen, TestToday));
-    QCOMPARE(asked, 0);
-    QCOMPARE(mainWindow.windowTitle(), caption);
-}
-
-void TestMainWindow::unreadableRecordFileStopsTheStart() {
-    Frame f({});
-    std::filesystem::create_directory(f.path("datax.dat")); // cannot be read as a file
-    QVERIFY(!f.start());
-    QCOMPARE(f.messages.messages.size(), 1);
-    QVERIFY(f.messages.messages.front().startsWith("Program nelze spustit"));
-}
-
-void TestMainWindow::connectCommandMakesACommandLive() {
-    Frame f(DayRecords(3));
-    QVERIFY(f.start());
-    QAction* newRecord = f.mainWindow->action("novy");
-    QAction* button = f.mainWindow->action("novyzakres");
-    QVERIFY(!newRecord->isEnabled());
-    QVERIFY(!button->isEnabled());
-    QCOMPARE(button->toolTip(), MainWindow::NotReadyHint);
-
-    int runs = 0;
-    f.mainWindow->connectCommand("novy", [&runs] { ++runs; });
-    QVERIFY(newRecord->isEnabled());
-    // The button does what the menu item does, with its own hint.
-    QVERIFY(button->isEnabled());
-    QCOMPARE(button->toolTip(), QString("Nový  zákres"));
-    button->trigger();
-    newRecord->trigger();
-    QCOMPARE(runs, 2);
-    // Disabled while its window is open, the button follows.
-    newRecord->setEnabled(false);
-    QVERIFY(!button->isEnabled());
-    button->trigger();
-    QCOMPARE(runs, 2);
-
-    // A button of a window's panel.
-    int left = 0;
-    f.mainWindow->connectCommand("vlevo", [&left] { ++left; });
-    f.mainWindow->action("vlevo")->trigger();
-    QCOMPARE(left, 1);
-    // Connected again: only the new function runs.
-    f.mainWindow->connectCommand("vlevo", [&left] { left += 10; });
-    f.mainWindow->action("vlevo")->trigger();
-    QCOMPARE(left, 11);
-}
-
-void TestMainWindow::helpAndAbout() {
-    Frame f(DayRecords(3));
-    QVERIFY(f.start());
-    f.mainWindow->action("napoveda")->trigger();
-    QCOMPARE(f.messages.messages, QStringList{MainWindow::HelpText});
-    f.mainWindow->action("About1")->trigger();
-    auto* box = f.mainWindow->findChild<QMessageBox*>("AboutBox");
-    QVERIFY(box && box->isVisible());
-    QVERIFY(box->text().contains("Heliokres"));
-    QVERIFY(box->text().contains(HELIOKRES_VERSION));
-    QVERIFY(box->text().contains(QString::fromStdString(f.dir.path().string()).toHtmlEscaped()));
-    box->close();
-}
-
-void TestMainWindow::lastDrawing() {
-    Frame f(DayRecords(200));
-    QVERIFY(f.startWithList());
-    RecordListWindow* recordList = f.mainWindow->recordList();
-    installDrawing(f.mainWindow->context());
-    QMdiArea* area = f.mainWindow->area();
-    // The drawing comes to the front, even when hidden behind the list.
-    QMdiSubWindow* drawing = area->findChild<QMdiSubWindow*>("Form2");
-    drawing->hide();
-    area->setActiveSubWindow(area->findChild<QMdiSubWindow*>("Form4"));
-    f.mainWindow->model().setCurrent(5);
-    QCOMPARE(recordList->window().first(), 1);
-    f.mainWindow->action("posledni1")->trigger();
-    QCOMPARE(f.session.currentIndex(), 200);
-    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(200).Datum.raw());
-    QCOMPARE(recordList->window().last(), 200);
-    QCOMPARE(recordList->selectedRow(), recordList->ListRows());
-    QVERIFY(drawing->isVisible());
-    QCOMPARE(area->activeSubWindow(), drawing);
-    // The tool button does the same.
-    f.mainWindow->model().setCurrent(1);
-    f.mainWindow->action("poslednizaz")->trigger();
-    QCOMPARE(f.session.currentIndex(), 200);
-}
-
-void TestMainWindow::exportsFromTheMenu() {
-    auto records = DayRecords(4);
-    for (TZaznam& z : records) {
-        z.PocetSkupin = 2;
-        z.Skupiny[0].Typ.setText("Dao");
-        z.Skupiny[0].Uhel = 300;
-        z.Skupiny[0].Vzd = 500;
-        z.Skupiny[1].Uhel = 2000; // no class: "***"
-        z.Skupiny[1].Vzd = 700;
-        z.PocetFakKresleni = 1;
-        z.Skupiny[0].Fakule[0] = PackPosition(100, 40);
-    }
-    Frame f(records);
-    QVERIFY(f.start());
-    std::vector<TZaznam> expected(f.session.records().begin(), f.session.records().end());
-    const std::string ascii = AsciiExportText(expected);
-    const std::string csv = FaculaePositionsText(expected);
-
-    f.mainWindow->action("ulozASCI")->trigger();
-    QCOMPARE(ReadWholeFile(f.path("SoubASCI.dat")), ascii);
-    QCOMPARE(f.messages.messages.size(), 2);
-    QCOMPARE(f.messages.messages[0], "Data skvrn budou uložena do souboru " +
-                                         QString::fromStdString(f.path("SoubASCI.dat").string()));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rSoubASCI.dat"));
-    // The class left empty is "***" in the store now.
-    QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
-
-    f.messages.clear();
-    f.mainWindow->action("Polohyfakul1")->trigger();
-    QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
-    QVERIFY(f.messages.messages[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
-    QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rCSVsoubory/Polohy fakuli.csv"));
-    // The working record is left as it was.
-    QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(4).Datum.raw());
-}
-
-void TestMainWindow::windowImage() {
-    Frame f(DayRecords(3));
-    QVERIFY(f.start());
-    // Without a window there is nothing to save.
-    f.mainWindow->PictureFileName = "nic";
-    QVERIFY(!f.mainWindow->saveWindowPictureNow());
-    QCOMPARE(f.messages.messages.size(), 1);
-    QVERIFY(!std::filesystem::exists(f.dir.path() / "Obrázek"));
-
-    f.mainWindow->show();
-    auto* content = new QLabel("Obsah okna");
-    content->setAutoFillBackground(true);
-    QMdiSubWindow* sub = f.mainWindow->area()->addSubWindow(content);
-    sub->resize(420, 300);
-    sub->show();
-    f.mainWindow->area()->setActiveSubWindow(sub);
-    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
-
-    f.mainWindow->PictureFileName = "Grafy 2024";
-    f.messages.answers = {false};
-    f.mainWindow->saveWindowPicture();
-    QCOMPARE(f.messages.questions, QStringList{"            Uložit bitmapu okna "});
-    const auto file = f.dir.path() / "Obrázek" / "Grafy 2024.jpg";
-    QVERIFY(!std::filesystem::exists(file));
-
-    f.messages.answers = {true};
-    f.mainWindow->saveWindowPicture();
-    QVERIFY(std::filesystem::exists(file));
-    QImage image;
-    QVERIFY(image.load(QString::fromStdString(file.string()), "JPG"));
-    QCOMPARE(image.size(), QSize(content->width() - 5, content->height()));
-
-    // A name cannot lead out of the picture folder.
-    f.mainWindow->PictureFileName = "../ven";
-    QVERIFY(f.mainWindow->saveWindowPictureNow());
-    QVERIFY(!std::filesystem::exists(f.dir.path() / "ven.jpg"));
-    QVERIFY(std::filesystem::exists(f.dir.path() / "Obrázek" / "..-ven.jpg"));
-}
-
-void TestMainWindow::exitSequence_data() {
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<bool>("backup");
-    QTest::newRow("no change") << false << false;
-    QTest::newRow("changed, no backup") << true << false;
-    QTest::newRow("changed, backup") << true << true;
-}
-
-void TestMainWindow::exitSequence() {
-    QFETCH(bool, changed);
-    QFETCH(bool, backup);
-    Frame f(DayRecords(30));
-    QVERIFY(f.startWithList());
-    const std::string original = ReadWholeFile(f.path("datax.dat"));
-    if (changed) {
-        ChangeRecord(f.session, 7, [](TZaznam& z) { z.Cas = 1234; });
-    }
-    f.messages.answers = {backup};
-    f.mainWindow->action("konec")->trigger();
-    QVERIFY(!f.mainWindow->isVisible());
-    // The backup is asked for only after a change, written only on yes.
-    QCOMPARE(f.messages.questions.size(), changed ? 1 : 0);
-    if (changed)
-        QCOMPARE(f.messages.questions[0],
-                 QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
-    QCOMPARE(std::filesystem::exists(f.path("datax-zaloha.dat")), backup);
-    if (backup) QCOMPARE(ReadWholeFile(f.path("datax-zaloha.dat")), original);
-    // Nothing is lost: the change is in datax.dat.
-    const auto saved = ReadRecordFile(f.path("datax.dat")).records;
-    QCOMPARE(saved.size(), std::size_t(30));
-    QCOMPARE(int(saved[6].Cas), changed ? 1234 : 705);
-    if (!changed) QCOMPARE(ReadWholeFile(f.path("datax.dat")), original);
-    // The record list closed with the frame.
-    QVERIFY(f.mainWindow->area()->subWindowList().isEmpty());
-}
+} // namespace
 
 // The questions whose "Ano" changes or removes data, each answered by a
 // person who tabs to "Ne" in the question window and presses Enter.
@@ -372,166 +100,589 @@ const std::vector<DataQuestion>& DataQuestions() {
     return questions;
 }
 
-void TestMainWindow::tabToNoThenEnterChangesNothing_data() {
-    QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < DataQuestions().size(); ++i)
-        QTest::newRow(DataQuestions()[i].name) << static_cast<int>(i);
-}
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    int rows_ = 0;
 
-void TestMainWindow::tabToNoThenEnterChangesNothing() {
-    QFETCH(int, row);
-    const DataQuestion& question = DataQuestions()[static_cast<std::size_t>(row)];
-    Frame f(DayRecords(5));
-    QVERIFY(f.startWithList());
-    const std::string datax = ReadWholeFile(f.path("datax.dat"));
-    QStringList buttons;
-    f.messages.typeIntoQuestion = [&buttons](QWidget& window) {
-        auto* no = window.findChild<QPushButton*>("Button2");
-        auto* yes = window.findChild<QPushButton*>("Button1");
-        buttons << yes->text() + "/" + no->text();
-        // Round the buttons once, stopping on "Ne".
-        for (int tab = 0; tab == 0 || (tab < 3 && window.focusWidget() != no); ++tab)
-            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
-    };
-    question.ask(f);
-    QCOMPARE(f.messages.questions.size(), 1);
-    QCOMPARE(buttons, QStringList{"Ano/Ne"});
-    QVERIFY(f.messages.safeAnswers == std::vector{SafeAnswer::No});
-    QVERIFY(question.unchanged(f));
-    if (question.dataxKept) QCOMPARE(ReadWholeFile(f.path("datax.dat")), datax);
-}
+  private slots:
+    void initTestCase() {
+        rows_ = rowsOfTheList();
+        QVERIFY2(rows_ > 10, "the test screen holds more than ten rows");
+    }
 
-void TestMainWindow::exitRefusedWhenTheSaveFails() {
-    Frame f(DayRecords(5));
-    QVERIFY(f.startWithList());
-    ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
-    // datax.dat cannot be replaced: a folder stands in its way.
-    std::filesystem::remove(f.path("datax.dat"));
-    std::filesystem::create_directory(f.path("datax.dat"));
-    f.messages.answers = {false, false}; // no backup; do not quit without saving
-    QVERIFY(!f.mainWindow->close());
-    QVERIFY(f.mainWindow->isVisible());
-    QCOMPARE(f.messages.questions.size(), 2);
-    QVERIFY(f.messages.questions[1].endsWith("Přesto ukončit program ?"));
-    QCOMPARE(int(f.session.record(2).Cas), 999);
-    QVERIFY(!f.mainWindow->area()->subWindowList().isEmpty());
-    // Once the way is free the close saves.
-    std::filesystem::remove(f.path("datax.dat"));
-    f.messages.answers = {false};
-    QVERIFY(f.mainWindow->close());
-    QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
-}
+    void startOnDemoDirectory() {
+        Frame f({});
+        WriteDemoDirectory(f.dir.path(), {.years = 2, .perYear = 60, .endDate = {2024, 4, 30}});
+        const auto records = ReadRecordFile(f.path("datax.dat")).records;
+        QVERIFY(f.start());
+        installWindows(*f.mainWindow);
+        f.mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
 
-void TestMainWindow::secondStartViewsReadOnlyOrLeaves() {
-    Frame f(DayRecords(5));
-    const std::string before = ReadWholeFile(f.path("datax.dat"));
-    const DirectoryLock other = DirectoryLock::tryAcquire(f.dir.path(), "heliokres-cli report");
-    QVERIFY(other.held());
+        QCOMPARE(f.settingAsked, 0); // the demo directory holds a drawing setting
+        QCOMPARE(f.session.recordCount(), int(records.size()));
+        QCOMPARE(f.session.currentIndex(), f.session.recordCount());
+        QVERIFY(
+            f.mainWindow->windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
+        QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
+        QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+        // The window fills the screen but for the task bar.
+        QCOMPARE(f.mainWindow->geometry().width(), TestScreen.width() - 20);
+        QVERIFY(f.mainWindow->geometry().height() < TestScreen.height());
+        // The record list with the last record selected (its lines: the record list tests below).
+        QVERIFY(f.mainWindow->recordList()->rows().back().startsWith(
+            QString("%1").arg(f.session.recordCount(), 5)));
+        QVERIFY(f.messages.unanswered == 0);
+    }
 
-    f.messages.answers = {false}; // leave
-    QVERIFY(!TakeDirectory(f.session.dir, f.messages));
-    QCOMPARE(f.messages.questions.size(), 1);
-    QVERIFY(f.messages.questions[0].contains("heliokres-cli report (proces"));
-    QVERIFY(f.messages.questions[0].contains("jen pro čtení?"));
+    void startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
+        QTest::addColumn<bool>("helio");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QByteArray>("datax"); // null: no file
+        const QString polar =
+            "Zákresy Sluneční fotosféry  (Polární souřadnice)  (průměr zákresu  250 mm)";
+        QTest::newRow("polar 125") << false << 125.0 << polar << 125 << QByteArray();
+        QTest::newRow("heliographic") << true << 100.0
+                                      << "Zákresy Sluneční fotosféry   Vizuálně   (Heliografické "
+                                         "souřadnice)"
+                                      << 1100 << QByteArray();
+        // A file without a record starts the same way, with a message.
+        QTest::newRow("empty datax.dat") << false << 125.0 << polar << 125 << QByteArray("");
+        QTest::newRow("datax.dat of zeros")
+            << false << 125.0 << polar << 125 << QByteArray(3 * 1774 + 5, '\0');
+    }
 
-    f.messages.answers = {true}; // view
-    std::optional<DirectoryAccess> access = TakeDirectory(f.session.dir, f.messages);
-    QVERIFY(access && access->viewOnly());
-    f.mainWindow->startupHooks.readOnly = true;
-    QVERIFY(f.startWithList());
-    QVERIFY(f.mainWindow->windowTitle().endsWith("jen pro čtení"));
-    ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
-    // Saving is refused with the reason; at the exit no backup is offered
-    // and the observer decides whether to leave without the change.
-    f.messages.answers = {false};
-    f.messages.questions.clear();
-    QVERIFY(!f.mainWindow->close());
-    QCOMPARE(f.messages.questions.size(), 1);
-    QVERIFY(f.messages.questions[0].contains(ReadOnlyReason));
-    f.messages.answers = {true};
-    QVERIFY(f.mainWindow->close());
-    QCOMPARE(ReadWholeFile(f.path("datax.dat")), before);
-    // Nothing else was written into the directory either.
-    for (const auto& e : std::filesystem::directory_iterator(f.dir.path()))
-        QVERIFY2(e.path().filename() == "datax.dat" || e.path().filename() == LockFileName,
-                 e.path().c_str());
-}
+    void startOnEmptyDirectoryAsksForTheDrawingSetting() {
+        QFETCH(bool, helio);
+        QFETCH(double, radius);
+        QFETCH(QString, caption);
+        QFETCH(int, setting);
+        QFETCH(QByteArray, datax);
+        Frame f({});
+        if (!datax.isNull())
+            WriteFileAtomic(f.path("datax.dat"), std::string(datax.constData(), datax.size()));
+        QVERIFY(f.startWithList({radius, helio}));
+        QCOMPARE(f.settingAsked, 1);
+        QCOMPARE(f.messages.messages.join('|').contains("novým archivem"), !datax.isNull());
+        QCOMPARE(f.mainWindow->windowTitle(), caption);
+        QCOMPARE(f.session.recordCount(), 1);
+        QCOMPARE(f.session.record(1).Datum.text(), std::string("01.05.2024"));
+        QCOMPARE(f.session.heliographicEntry(), helio);
+        QCOMPARE(f.mainWindow->recordList()->rows().size(), 1);
+        QCOMPARE(f.mainWindow->recordList()->selectedRow(), 0);
 
-void TestMainWindow::narrowScreen() {
-    Frame f(DayRecords(3));
-    QVERIFY(f.startWithList());
-    QVERIFY(f.mainWindow->checkScreen(TestScreen));
-    QVERIFY(f.messages.messages.isEmpty());
-    QVERIFY(!f.mainWindow->checkScreen(QRect(0, 0, 1000, 768)));
-    QCOMPARE(f.messages.messages, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
-    QVERIFY(!f.mainWindow->isVisible());
-}
+        // The first save stores the answer in record 1; the next start does not ask.
+        f.mainWindow->action("ulozitdat")->trigger();
+        QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(0).NastaveniKresby), setting);
+        Session again(f.dir.path());
+        ScriptedMessages messages;
+        MainWindow mainWindow(again, messages);
+        int asked = 0;
+        mainWindow.askDrawingSettingFn = [&asked] {
+            ++asked;
+            return DrawingSetting{};
+        };
+        QVERIFY(mainWindow.startUp(TestScreen, TestToday));
+        QCOMPARE(asked, 0);
+        QCOMPARE(mainWindow.windowTitle(), caption);
+    }
 
-void TestMainWindow::recordListBesideTheDrawing_data() {
-    QTest::addColumn<QRect>("screen");
-    QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
-    QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024);
-    QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080);
-    QTest::newRow("2560 x 1440") << QRect(0, 0, 2560, 1440);
-}
+    void unreadableRecordFileStopsTheStart() {
+        Frame f({});
+        std::filesystem::create_directory(f.path("datax.dat")); // cannot be read as a file
+        QVERIFY(!f.start());
+        QCOMPARE(f.messages.messages.size(), 1);
+        QVERIFY(f.messages.messages.front().startsWith("Program nelze spustit"));
+    }
 
-// The record list stands right of the drawing window, within the work area,
-// and shows its lines whole; the two fill the work area's width, and the
-// drawing fills the drawing window's width or height.
-void TestMainWindow::recordListBesideTheDrawing() {
-    QFETCH(QRect, screen);
-    Frame f(DayRecords(40));
-    f.mainWindow->askDrawingSettingFn = [] { return DrawingSetting{125, false}; };
-    QVERIFY(f.mainWindow->startUp(screen, TestToday));
-    installWindows(*f.mainWindow);
-    f.mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
-    QCoreApplication::processEvents();
-    QMdiSubWindow* drawingSub = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
-    QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
-    QVERIFY(drawingSub && recordList);
-    QVERIFY(recordList->geometry().left() > drawingSub->geometry().right());
-    const int areaWidth = f.mainWindow->area()->viewport()->width();
-    QVERIFY(recordList->geometry().right() < areaWidth);
-    QVERIFY(recordList->geometry().right() > areaWidth - 8);
-    auto* drawing = drawingSub->findChild<DrawingWindow*>();
-    const DrawingScale zoom{drawing->options().zoomK};
-    const DrawingScale larger{zoom.zoomK + 1};
-    QVERIFY(zoom.width() <= drawing->width() && zoom.height() <= drawing->height());
-    QVERIFY(larger.width() > drawing->width() || larger.height() > drawing->height());
-    const auto* list = recordList->findChild<QListWidget*>("ListBox1");
-    const QFontMetrics fm(list->font());
-    for (const QString& row : f.mainWindow->recordList()->rows())
-        QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
-}
+    void connectCommandMakesACommandLive() {
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        QAction* newRecord = f.mainWindow->action("novy");
+        QAction* button = f.mainWindow->action("novyzakres");
+        QVERIFY(!newRecord->isEnabled());
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->toolTip(), MainWindow::NotReadyHint);
 
-// After the start-up the geometry of every record, with the points the
-// butterfly and the maps read, is computed in slices while the program is
-// idle; the result is the cache a whole build gives.
-void TestMainWindow::wholeGeometryComputedWhileIdle() {
-    Frame f({});
-    WriteDemoDirectory(f.dir.path(), {.years = 10, .perYear = 520, .endDate = {2024, 4, 30}});
-    QVERIFY(f.start());
-    QVERIFY(f.session.recordCount() > 2 * 2048); // several slices and a short last one
-    QVERIFY(!f.session.geometry(1, 0).clean());
+        int runs = 0;
+        f.mainWindow->connectCommand("novy", [&runs] { ++runs; });
+        QVERIFY(newRecord->isEnabled());
+        // The button does what the menu item does, with its own hint.
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->toolTip(), QString("Nový  zákres"));
+        button->trigger();
+        newRecord->trigger();
+        QCOMPARE(runs, 2);
+        // Disabled while its window is open, the button follows.
+        newRecord->setEnabled(false);
+        QVERIFY(!button->isEnabled());
+        button->trigger();
+        QCOMPARE(runs, 2);
 
-    GeometryWarmUp warmUp(f.mainWindow->model(), nullptr, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(warmUp.finished(), 60000);
-    const GeometryCache& sliced = f.session.geometry(1, 0);
-    QVERIFY(sliced.complete());
-    const GeometryCache whole = GeometryCache::of(f.session.records(), 1);
-    for (int i = 1; i <= f.session.recordCount(); ++i) {
-        QCOMPARE(sliced.record(i).key, whole.record(i).key);
-        const auto a = sliced.groups(i), b = whole.groups(i);
-        QCOMPARE(a.size(), b.size());
-        for (std::size_t k = 0; k < a.size(); ++k) {
-            QCOMPARE(a[k].Lat, b[k].Lat);
-            QCOMPARE(a[k].Lon, b[k].Lon);
-            QCOMPARE(sliced.auxiliary(i, int(k), 2).Lat, whole.auxiliary(i, int(k), 2).Lat);
+        // A button of a window's panel.
+        int left = 0;
+        f.mainWindow->connectCommand("vlevo", [&left] { ++left; });
+        f.mainWindow->action("vlevo")->trigger();
+        QCOMPARE(left, 1);
+        // Connected again: only the new function runs.
+        f.mainWindow->connectCommand("vlevo", [&left] { left += 10; });
+        f.mainWindow->action("vlevo")->trigger();
+        QCOMPARE(left, 11);
+    }
+
+    void helpAndAbout() {
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        f.mainWindow->action("napoveda")->trigger();
+        QCOMPARE(f.messages.messages, QStringList{MainWindow::HelpText});
+        f.mainWindow->action("About1")->trigger();
+        auto* box = f.mainWindow->findChild<QMessageBox*>("AboutBox");
+        QVERIFY(box && box->isVisible());
+        QVERIFY(box->text().contains("Heliokres"));
+        QVERIFY(box->text().contains(HELIOKRES_VERSION));
+        QVERIFY(
+            box->text().contains(QString::fromStdString(f.dir.path().string()).toHtmlEscaped()));
+        box->close();
+    }
+
+    void lastDrawing() {
+        Frame f(DayRecords(200));
+        QVERIFY(f.startWithList());
+        RecordListWindow* recordList = f.mainWindow->recordList();
+        installDrawing(f.mainWindow->context());
+        QMdiArea* area = f.mainWindow->area();
+        // The drawing comes to the front, even when hidden behind the list.
+        QMdiSubWindow* drawing = area->findChild<QMdiSubWindow*>("Form2");
+        drawing->hide();
+        area->setActiveSubWindow(area->findChild<QMdiSubWindow*>("Form4"));
+        f.mainWindow->model().setCurrent(5);
+        QCOMPARE(recordList->window().first(), 1);
+        f.mainWindow->action("posledni1")->trigger();
+        QCOMPARE(f.session.currentIndex(), 200);
+        QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(200).Datum.raw());
+        QCOMPARE(recordList->window().last(), 200);
+        QCOMPARE(recordList->selectedRow(), recordList->ListRows());
+        QVERIFY(drawing->isVisible());
+        QCOMPARE(area->activeSubWindow(), drawing);
+        // The tool button does the same.
+        f.mainWindow->model().setCurrent(1);
+        f.mainWindow->action("poslednizaz")->trigger();
+        QCOMPARE(f.session.currentIndex(), 200);
+    }
+
+    void exportsFromTheMenu() {
+        auto records = DayRecords(4);
+        for (TZaznam& z : records) {
+            z.PocetSkupin = 2;
+            z.Skupiny[0].Typ.setText("Dao");
+            z.Skupiny[0].Uhel = 300;
+            z.Skupiny[0].Vzd = 500;
+            z.Skupiny[1].Uhel = 2000; // no class: "***"
+            z.Skupiny[1].Vzd = 700;
+            z.PocetFakKresleni = 1;
+            z.Skupiny[0].Fakule[0] = PackPosition(100, 40);
+        }
+        Frame f(records);
+        QVERIFY(f.start());
+        std::vector<TZaznam> expected(f.session.records().begin(), f.session.records().end());
+        const std::string ascii = AsciiExportText(expected);
+        const std::string csv = FaculaePositionsText(expected);
+
+        f.mainWindow->action("ulozASCI")->trigger();
+        QCOMPARE(ReadWholeFile(f.path("SoubASCI.dat")), ascii);
+        QCOMPARE(f.messages.messages.size(), 2);
+        QCOMPARE(f.messages.messages[0],
+                 "Data skvrn budou uložena do souboru " +
+                     QString::fromStdString(f.path("SoubASCI.dat").string()));
+        QCOMPARE(f.messages.messages[1], QString("Data byla uložena:\rSoubASCI.dat"));
+        // The class left empty is "***" in the store now.
+        QCOMPARE(f.session.record(3).Skupiny[1].Typ.raw(), std::string_view("***"));
+
+        f.messages.clear();
+        f.mainWindow->action("Polohyfakul1")->trigger();
+        QCOMPARE(ReadWholeFile(f.dir.path() / "CSVsoubory" / "Polohy fakuli.csv"), csv);
+        QVERIFY(f.messages.messages[0].startsWith("Pozice fakulí budou uloženy do adresáře "));
+        QCOMPARE(f.messages.messages[1],
+                 QString("Data byla uložena:\rCSVsoubory/Polohy fakuli.csv"));
+        // The working record is left as it was.
+        QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(4).Datum.raw());
+    }
+
+    void windowImage() {
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        // Without a window there is nothing to save.
+        f.mainWindow->PictureFileName = "nic";
+        QVERIFY(!f.mainWindow->saveWindowPictureNow());
+        QCOMPARE(f.messages.messages.size(), 1);
+        QVERIFY(!std::filesystem::exists(f.dir.path() / "Obrázek"));
+
+        f.mainWindow->show();
+        auto* content = new QLabel("Obsah okna");
+        content->setAutoFillBackground(true);
+        QMdiSubWindow* sub = f.mainWindow->area()->addSubWindow(content);
+        sub->resize(420, 300);
+        sub->show();
+        f.mainWindow->area()->setActiveSubWindow(sub);
+        QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
+
+        f.mainWindow->PictureFileName = "Grafy 2024";
+        f.messages.answers = {false};
+        f.mainWindow->saveWindowPicture();
+        QCOMPARE(f.messages.questions, QStringList{"            Uložit bitmapu okna "});
+        const auto file = f.dir.path() / "Obrázek" / "Grafy 2024.jpg";
+        QVERIFY(!std::filesystem::exists(file));
+
+        f.messages.answers = {true};
+        f.mainWindow->saveWindowPicture();
+        QVERIFY(std::filesystem::exists(file));
+        QImage image;
+        QVERIFY(image.load(QString::fromStdString(file.string()), "JPG"));
+        QCOMPARE(image.size(), QSize(content->width() - 5, content->height()));
+
+        // A name cannot lead out of the picture folder.
+        f.mainWindow->PictureFileName = "../ven";
+        QVERIFY(f.mainWindow->saveWindowPictureNow());
+        QVERIFY(!std::filesystem::exists(f.dir.path() / "ven.jpg"));
+        QVERIFY(std::filesystem::exists(f.dir.path() / "Obrázek" / "..-ven.jpg"));
+    }
+
+    void exitSequence_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("no change") << false << false;
+        QTest::newRow("changed, no backup") << true << false;
+        QTest::newRow("changed, backup") << true << true;
+    }
+
+    void exitSequence() {
+        QFETCH(bool, changed);
+        QFETCH(bool, backup);
+        Frame f(DayRecords(30));
+        QVERIFY(f.startWithList());
+        const std::string original = ReadWholeFile(f.path("datax.dat"));
+        if (changed) {
+            ChangeRecord(f.session, 7, [](TZaznam& z) { z.Cas = 1234; });
+        }
+        f.messages.answers = {backup};
+        f.mainWindow->action("konec")->trigger();
+        QVERIFY(!f.mainWindow->isVisible());
+        // The backup is asked for only after a change, written only on yes.
+        QCOMPARE(f.messages.questions.size(), changed ? 1 : 0);
+        if (changed)
+            QCOMPARE(f.messages.questions[0],
+                     QString("Vytvořit zálohový soubor dataxu bez nových dat ? "));
+        QCOMPARE(std::filesystem::exists(f.path("datax-zaloha.dat")), backup);
+        if (backup) QCOMPARE(ReadWholeFile(f.path("datax-zaloha.dat")), original);
+        // Nothing is lost: the change is in datax.dat.
+        const auto saved = ReadRecordFile(f.path("datax.dat")).records;
+        QCOMPARE(saved.size(), std::size_t(30));
+        QCOMPARE(int(saved[6].Cas), changed ? 1234 : 705);
+        if (!changed) QCOMPARE(ReadWholeFile(f.path("datax.dat")), original);
+        // The record list closed with the frame.
+        QVERIFY(f.mainWindow->area()->subWindowList().isEmpty());
+    }
+
+    void tabToNoThenEnterChangesNothing_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < DataQuestions().size(); ++i)
+            QTest::newRow(DataQuestions()[i].name) << static_cast<int>(i);
+    }
+
+    void tabToNoThenEnterChangesNothing() {
+        QFETCH(int, row);
+        const DataQuestion& question = DataQuestions()[static_cast<std::size_t>(row)];
+        Frame f(DayRecords(5));
+        QVERIFY(f.startWithList());
+        const std::string datax = ReadWholeFile(f.path("datax.dat"));
+        QStringList buttons;
+        f.messages.typeIntoQuestion = [&buttons](QWidget& window) {
+            auto* no = window.findChild<QPushButton*>("Button2");
+            auto* yes = window.findChild<QPushButton*>("Button1");
+            buttons << yes->text() + "/" + no->text();
+            // Round the buttons once, stopping on "Ne".
+            for (int tab = 0; tab == 0 || (tab < 3 && window.focusWidget() != no); ++tab)
+                QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        };
+        question.ask(f);
+        QCOMPARE(f.messages.questions.size(), 1);
+        QCOMPARE(buttons, QStringList{"Ano/Ne"});
+        QVERIFY(f.messages.safeAnswers == std::vector{SafeAnswer::No});
+        QVERIFY(question.unchanged(f));
+        if (question.dataxKept) QCOMPARE(ReadWholeFile(f.path("datax.dat")), datax);
+    }
+
+    void exitRefusedWhenTheSaveFails() {
+        Frame f(DayRecords(5));
+        QVERIFY(f.startWithList());
+        ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
+        // datax.dat cannot be replaced: a folder stands in its way.
+        std::filesystem::remove(f.path("datax.dat"));
+        std::filesystem::create_directory(f.path("datax.dat"));
+        f.messages.answers = {false, false}; // no backup; do not quit without saving
+        QVERIFY(!f.mainWindow->close());
+        QVERIFY(f.mainWindow->isVisible());
+        QCOMPARE(f.messages.questions.size(), 2);
+        QVERIFY(f.messages.questions[1].endsWith("Přesto ukončit program ?"));
+        QCOMPARE(int(f.session.record(2).Cas), 999);
+        QVERIFY(!f.mainWindow->area()->subWindowList().isEmpty());
+        // Once the way is free the close saves.
+        std::filesystem::remove(f.path("datax.dat"));
+        f.messages.answers = {false};
+        QVERIFY(f.mainWindow->close());
+        QCOMPARE(int(ReadRecordFile(f.path("datax.dat")).records.at(1).Cas), 999);
+    }
+
+    void secondStartViewsReadOnlyOrLeaves() {
+        Frame f(DayRecords(5));
+        const std::string before = ReadWholeFile(f.path("datax.dat"));
+        const DirectoryLock other = DirectoryLock::tryAcquire(f.dir.path(), "heliokres-cli report");
+        QVERIFY(other.held());
+
+        f.messages.answers = {false}; // leave
+        QVERIFY(!TakeDirectory(f.session.dir, f.messages));
+        QCOMPARE(f.messages.questions.size(), 1);
+        QVERIFY(f.messages.questions[0].contains("heliokres-cli report (proces"));
+        QVERIFY(f.messages.questions[0].contains("jen pro čtení?"));
+
+        f.messages.answers = {true}; // view
+        std::optional<DirectoryAccess> access = TakeDirectory(f.session.dir, f.messages);
+        QVERIFY(access && access->viewOnly());
+        f.mainWindow->startupHooks.readOnly = true;
+        QVERIFY(f.startWithList());
+        QVERIFY(f.mainWindow->windowTitle().endsWith("jen pro čtení"));
+        ChangeRecord(f.session, 2, [](TZaznam& z) { z.Cas = 999; });
+        // Saving is refused with the reason; at the exit no backup is offered
+        // and the observer decides whether to leave without the change.
+        f.messages.answers = {false};
+        f.messages.questions.clear();
+        QVERIFY(!f.mainWindow->close());
+        QCOMPARE(f.messages.questions.size(), 1);
+        QVERIFY(f.messages.questions[0].contains(ReadOnlyReason));
+        f.messages.answers = {true};
+        QVERIFY(f.mainWindow->close());
+        QCOMPARE(ReadWholeFile(f.path("datax.dat")), before);
+        // Nothing else was written into the directory either.
+        for (const auto& e : std::filesystem::directory_iterator(f.dir.path()))
+            QVERIFY2(e.path().filename() == "datax.dat" || e.path().filename() == LockFileName,
+                     e.path().c_str());
+    }
+
+    void narrowScreen() {
+        Frame f(DayRecords(3));
+        QVERIFY(f.startWithList());
+        QVERIFY(f.mainWindow->checkScreen(TestScreen));
+        QVERIFY(f.messages.messages.isEmpty());
+        QVERIFY(!f.mainWindow->checkScreen(QRect(0, 0, 1000, 768)));
+        QCOMPARE(f.messages.messages,
+                 QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
+        QVERIFY(!f.mainWindow->isVisible());
+    }
+
+    void recordListBesideTheDrawing_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
+        QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024);
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080);
+        QTest::newRow("2560 x 1440") << QRect(0, 0, 2560, 1440);
+    }
+
+    // The record list stands right of the drawing window, within the work area,
+    // and shows its lines whole; the two fill the work area's width, and the
+    // drawing fills the drawing window's width or height.
+    void recordListBesideTheDrawing() {
+        QFETCH(QRect, screen);
+        Frame f(DayRecords(40));
+        f.screen = screen;
+        QVERIFY(f.start());
+        installWindows(*f.mainWindow);
+        f.mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
+        QCoreApplication::processEvents();
+        QMdiSubWindow* drawingSub = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
+        QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
+        QVERIFY(drawingSub && recordList);
+        QVERIFY(recordList->geometry().left() > drawingSub->geometry().right());
+        const int areaWidth = f.mainWindow->area()->viewport()->width();
+        QVERIFY(recordList->geometry().right() < areaWidth);
+        QVERIFY(recordList->geometry().right() > areaWidth - 8);
+        auto* drawing = drawingSub->findChild<DrawingWindow*>();
+        const DrawingScale zoom{drawing->options().zoomK};
+        const DrawingScale larger{zoom.zoomK + 1};
+        QVERIFY(zoom.width() <= drawing->width() && zoom.height() <= drawing->height());
+        QVERIFY(larger.width() > drawing->width() || larger.height() > drawing->height());
+        const auto* list = recordList->findChild<QListWidget*>("ListBox1");
+        const QFontMetrics fm(list->font());
+        for (const QString& row : f.mainWindow->recordList()->rows())
+            QVERIFY2(fm.horizontalAdvance(row) <= list->viewport()->width(), qPrintable(row));
+    }
+
+    // After the start-up the geometry of every record, with the points the
+    // butterfly and the maps read, is computed in slices while the program is
+    // idle; the result is the cache a whole build gives.
+    void wholeGeometryComputedWhileIdle() {
+        Frame f({});
+        WriteDemoDirectory(f.dir.path(), {.years = 10, .perYear = 520, .endDate = {2024, 4, 30}});
+        QVERIFY(f.start());
+        QVERIFY(f.session.recordCount() > 2 * 2048); // several slices and a short last one
+        QVERIFY(!f.session.geometry(1, 0).clean());
+
+        GeometryWarmUp warmUp(f.mainWindow->model(), nullptr, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(warmUp.finished(), 60000);
+        const GeometryCache& sliced = f.session.geometry(1, 0);
+        QVERIFY(sliced.complete());
+        const GeometryCache whole = GeometryCache::of(f.session.records(), 1);
+        for (int i = 1; i <= f.session.recordCount(); ++i) {
+            QCOMPARE(sliced.record(i).key, whole.record(i).key);
+            const auto a = sliced.groups(i), b = whole.groups(i);
+            QCOMPARE(a.size(), b.size());
+            for (std::size_t k = 0; k < a.size(); ++k) {
+                QCOMPARE(a[k].Lat, b[k].Lat);
+                QCOMPARE(a[k].Lon, b[k].Lon);
+                QCOMPARE(sliced.auxiliary(i, int(k), 2).Lat, whole.auxiliary(i, int(k), 2).Lat);
+            }
         }
     }
-}
+
+    void fittingAndScrolling_data() {
+        QTest::addColumn<int>(
+            "extra"); // records beyond ListRows; the window arithmetic has its own table in core
+        QTest::newRow("exactly the rows") << 0;
+        QTest::newRow("one more") << 1;
+    }
+
+    void fittingAndScrolling() {
+        QFETCH(int, extra);
+        const int n = std::max(1, rows_ + extra);
+        Frame f(DayRecords(n));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        QCOMPARE(s->ListRows(), rows_);
+        const bool scrolling = n > rows_;
+        QCOMPARE(scrollBar(f)->isEnabled(), scrolling);
+        // The last records, the last one selected and current.
+        const int shown = scrolling ? rows_ + 1 : n;
+        QCOMPARE(s->rows().size(), shown);
+        QVERIFY(s->rows().front().startsWith(QString("%1").arg(n - shown + 1, 5)));
+        QCOMPARE(s->selectedRow(), shown - 1);
+        QCOMPARE(f.session.currentIndex(), n);
+        if (scrolling) {
+            QCOMPARE(scrollBar(f)->minimum(), rows_ + 1);
+            QCOMPARE(scrollBar(f)->maximum(), n);
+            QCOMPARE(scrollBar(f)->value(), n);
+        }
+    }
+
+    void scrollBarMovesTheWindowAndTheCurrentRecordFollows() {
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        scrollBar(f)->setValue(100);
+        QCOMPARE(s->rows().front().left(5), QString("%1").arg(100 - rows_, 5));
+        QCOMPARE(s->rows().back().left(5), QString("  100"));
+        // The current record is not shown: no line is selected, nothing changes.
+        QCOMPARE(s->selectedRow(), -1);
+        QCOMPARE(f.session.currentIndex(), 300);
+        scrollBar(f)->setValue(300);
+        QCOMPARE(s->selectedRow(), rows_);
+        // A record made current elsewhere is scrolled into the list and selected.
+        f.mainWindow->model().setCurrent(20);
+        QVERIFY(s->window().rowOfRecord(20).has_value());
+        QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("   20"));
+        QCOMPARE(scrollBar(f)->value(), s->window().position());
+    }
+
+    // A click makes the record current and asks for its drawing; with the
+    // drawing window beside the list, the keys that follow still step through
+    // the list.
+    void clickMakesTheRecordCurrentAndTheKeysFollow() {
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        DrawingWindow::createWindow(f.mainWindow->context());
+        f.mainWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.mainWindow.get()));
+        QSignalSpy drawingRequests(f.mainWindow.get(), &MainWindow::drawingRequested);
+        QSignalSpy current(&f.mainWindow->model(), &SessionModel::currentChanged);
+        scrollBar(f)->setValue(150);
+        QListWidget* list = listBox(f);
+        const QRect rect = list->visualItemRect(list->item(3));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        const int k = 150 - rows_ + 3;
+        QCOMPARE(f.session.currentIndex(), k);
+        QCOMPARE(f.session.workingRecord().Datum.raw(), f.session.record(k).Datum.raw());
+        QCOMPARE(current.count(), 1);
+        QVERIFY(drawingRequests.count() >= 1);
+        QCOMPARE(f.mainWindow->recordList()->selectedRow(), 3);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), k + 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(f.session.currentIndex(), k + 1);
+    }
+
+    void arrowKeys() {
+        // The window arithmetic has its own table; here the keys reach it and the
+        // list follows. Down on the last row scrolls by one record.
+        Frame f(DayRecords(300));
+        QVERIFY(f.startWithList());
+        RecordListWindow* s = f.mainWindow->recordList();
+        scrollBar(f)->setValue(150);
+        listBox(f)->setCurrentRow(rows_);
+        QCOMPARE(f.session.currentIndex(), 150);
+        QTest::keyClick(listBox(f), Qt::Key_Down);
+        QCOMPARE(f.session.currentIndex(), 151);
+        QCOMPARE(scrollBar(f)->value(), 151);
+        QCOMPARE(s->selectedRow(), rows_);
+        // Up on the first row goes a page back and shows the record before it.
+        listBox(f)->setCurrentRow(0);
+        const int first = s->window().first();
+        QCOMPARE(f.session.currentIndex(), first);
+        QTest::keyClick(listBox(f), Qt::Key_Up);
+        QCOMPARE(f.session.currentIndex(), first - 1);
+        QCOMPARE(scrollBar(f)->value(), 151 - rows_);
+        QCOMPARE(s->rows().at(s->selectedRow()).left(5), QString("%1").arg(first - 1, 5));
+    }
+
+    void followsNewRecordsAndStaysOpen() {
+        Frame f(DayRecords(rows_));
+        QVERIFY(f.startWithList());
+        QVERIFY(!scrollBar(f)->isEnabled());
+        TZaznam z = f.session.record(1);
+        z.Datum.setText("01.01.2030");
+        f.mainWindow->model().setWorkingRecord(z);
+        f.mainWindow->model().mergeRecords({&z, 1});
+        RecordListWindow* s = f.mainWindow->recordList();
+        QVERIFY(scrollBar(f)->isEnabled());
+        QCOMPARE(scrollBar(f)->maximum(), rows_ + 1);
+        QCOMPARE(s->rows().size(), rows_ + 1);
+        QVERIFY(s->rows().back().contains("01 01 2030"));
+        QCOMPARE(s->selectedRow(), rows_);
+        // The user cannot close it.
+        QMdiSubWindow* sub = f.mainWindow->area()->subWindowList().front();
+        QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!sub->close());
+        QVERIFY(sub->isVisible());
+    }
+
+    void unreadableDateIsRepaired() {
+        std::vector<TZaznam> records = DayRecords(5);
+        records[2].Datum.setText("3?.01.2020");
+        Frame f(records);
+        QVERIFY(f.startWithList());
+        QCOMPARE(f.session.recordCount(), 4);
+        QVERIFY(f.session.dataChanged());
+        QVERIFY(
+            f.messages.messages.contains("Došlo k chybě zápisu data\rbube automaticky opraven"));
+        QCOMPARE(f.mainWindow->recordList()->rows().size(), 4);
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(RecordDate(f.session.record(k)).has_value());
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

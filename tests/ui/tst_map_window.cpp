@@ -25,7 +25,6 @@
 #include "demo/demo.h"
 #include "io/atomic_file.h"
 #include "maps/map_dates.h"
-#include "tests_support/run_cli.h"
 #include "ui/graphs/butterfly_window.h"
 #include "ui/maps/map_window.h"
 #include "ui/support/frame_fixture.h"
@@ -74,23 +73,26 @@ class TestMapWindow : public QObject {
         QFAIL("no rotation with faculae and leaves");
     }
 
+    // The program on `records` (none: a copy of the demo) with the map open.
+    bool openMap(const std::vector<TZaznam>& records = {}) {
+        f_ = std::make_unique<Frame>(records);
+        if (records.empty()) f_->copyIn(demo_.path());
+        if (!f_->start()) return false;
+        installMap(f_->mainWindow->context());
+        f_->mainWindow->show();
+        if (!QTest::qWaitForWindowExposed(f_->mainWindow.get())) return false;
+        f_->mainWindow->action(QStringLiteral("map"))->trigger();
+        w_ = MapWindow::openInstance(f_->mainWindow->area());
+        return w_ != nullptr;
+    }
+
   private slots:
     void initTestCase() {
         DemoOptions o{.years = 3, .perYear = 120, .endDate = {2014, 12, 31}};
         WriteDemoDirectory(demo_.path(), o);
     }
 
-    void init() {
-        f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
-        f_->copyIn(demo_.path());
-        QVERIFY(f_->start());
-        installMap(f_->mainWindow->context());
-        f_->mainWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f_->mainWindow.get()));
-        f_->mainWindow->action(QStringLiteral("map"))->trigger();
-        w_ = MapWindow::openInstance(f_->mainWindow->area());
-        QVERIFY(w_);
-    }
+    void init() { QVERIFY(openMap()); }
 
     void cleanup() { f_.reset(); }
 
@@ -170,8 +172,7 @@ class TestMapWindow : public QObject {
         for (const QString& c : commands)
             runCommand(c.toLatin1().constData());
         QVERIFY2(f_->messages.messages.isEmpty(), qPrintable(f_->messages.messages.join('|')));
-        const fs::path file = f_->path("parity.png");
-        for (const QSize size : {QSize(600, 820), QSize(1200, 820), QSize(1920, 1080)}) {
+        for (const QSize size : ParitySizes) {
             // The sub-window grows or shrinks until its client area has that size.
             QWidget* sub = w_->parentWidget();
             w_->layout()->activate();
@@ -181,14 +182,11 @@ class TestMapWindow : public QObject {
             QImage window(size, QImage::Format_RGB32);
             w_->canvas()->render(&window, {}, {}, QWidget::DrawWindowBackground);
 
-            const std::string args = "render map " + ShellQuoted(f_->dir.path()) + " --rotation " +
-                                     std::to_string(w_->rotation()) + " --size " +
-                                     std::to_string(size.width()) + "x" +
-                                     std::to_string(size.height()) + " " + flags.toStdString() +
-                                     " --out " + ShellQuoted(file);
-            const CliRun run = RunCli(args, true);
-            QVERIFY2(run.status == 0, run.out.c_str());
-            const QImage cli(QString::fromStdString(file.string()));
+            const QImage cli = CliPicture(
+                f_->dir.path(), QStringLiteral("render map %1 --rotation %2 --size %3 %4")
+                                    .arg(QString::fromStdString(ShellQuoted(f_->dir.path())))
+                                    .arg(w_->rotation())
+                                    .arg(SizeText(size), flags));
             QCOMPARE(cli.size(), size);
             QCOMPARE(DifferingPixels(window, cli), 0);
             // The picture is stretched over the map's grid.
@@ -342,11 +340,7 @@ class TestMapWindow : public QObject {
 
     void printsEveryViewAndSavesWithF8AndF9() {
         const fs::path pdf = f_->path("mapa.pdf");
-        w_->choosePrinter = [&pdf](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(pdf.string()));
-            return true;
-        };
+        w_->choosePrinter = PrintToPdf(pdf);
         for (const char* view : {"mapky", "vysokamap"}) {
             fs::remove(pdf);
             runCommand(view);
@@ -437,13 +431,7 @@ class TestMapWindow : public QObject {
     void aStoreWithoutOutsideDataSaysSo() {
         // Three drawings, no corona, no magnetograms: every view opens or
         // says why not.
-        f_ = std::make_unique<Frame>(DayRecords(3));
-        QVERIFY(f_->start());
-        installMap(f_->mainWindow->context());
-        f_->mainWindow->show();
-        f_->mainWindow->action(QStringLiteral("map"))->trigger();
-        w_ = MapWindow::openInstance(f_->mainWindow->area());
-        QVERIFY(w_);
+        QVERIFY(openMap(DayRecords(3)));
         QVERIFY(!w_->action(QStringLiteral("Korona1"))->isEnabled());
         for (const char* p :
              {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap", "Koronazvlast"}) {

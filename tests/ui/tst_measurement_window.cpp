@@ -50,8 +50,7 @@ TZaznam demoDrawing() {
 }
 
 struct MeasurementFrame {
-    MeasurementFrame() : f(DayRecords(3)) {}
-    explicit MeasurementFrame(const std::vector<TZaznam>& records) : f(records) {}
+    explicit MeasurementFrame(const std::vector<TZaznam>& records = DayRecords(3)) : f(records) {}
     bool start() {
         if (!f.start()) return false;
         f.mainWindow->resize(1280, 1000);
@@ -83,9 +82,25 @@ struct MeasurementFrame {
         img.save(path);
         return path;
     }
+    // Opens a scan of one colour.
+    bool openBlank(int width, int height, QColor colour = Qt::white) {
+        QImage img(width, height, QImage::Format_RGB32);
+        img.fill(colour);
+        return w->openScan(savePicture(img, "blank.png"));
+    }
+    // Opens the drawing of `z` as the program paints it at ZoomK.
+    bool openDrawing(const TZaznam& z) {
+        DrawingOptions o;
+        o.zoomK = ZoomK;
+        return w->openScan(savePicture(RenderDrawingImage(MakeDrawingModel(z), o), "d.png"));
+    }
     Frame f;
     MeasurementWindow* w = nullptr;
 };
+
+template <class T> QByteArray bytesOf(const T& value) {
+    return QByteArray(reinterpret_cast<const char*>(&value), sizeof value);
+}
 
 double angleDiff(double a, double b) {
     const double d = std::fabs(a - b);
@@ -124,11 +139,7 @@ class TestMeasurementWindow : public QObject {
         MeasurementFrame m(records);
         QVERIFY(m.start());
         const int index = m.f.mainWindow->model().currentIndex();
-        const QByteArray before(reinterpret_cast<const char*>(&m.f.session.record(index)),
-                                sizeof(TZaznam));
-        auto bytes = [&](const TZaznam& z) {
-            return QByteArray(reinterpret_cast<const char*>(&z), sizeof z);
-        };
+        const QByteArray before = bytesOf(m.f.session.record(index));
         QStringList status;
         m.w->showStatus = [&](const QString& text) { status << text; };
         m.setCell(ColTyp, "Dai");
@@ -141,7 +152,7 @@ class TestMeasurementWindow : public QObject {
         m.press("konskvr");
         QVERIFY2(m.f.messages.questions.last().contains(QStringLiteral("skupin: 3")),
                  qPrintable(m.f.messages.questions.last()));
-        QCOMPARE(bytes(m.f.session.record(index)), before);
+        QCOMPARE(bytesOf(m.f.session.record(index)), before);
         QVERIFY(status.isEmpty());
 
         m.f.messages.answers = {true};
@@ -154,13 +165,13 @@ class TestMeasurementWindow : public QObject {
 
         auto* drawing = m.f.mainWindow->findChild<DrawingWindow*>();
         QTest::keyClick(drawing, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(bytes(m.f.session.record(index)), before);
-        QCOMPARE(bytes(m.f.session.workingRecord()), before);
+        QCOMPARE(bytesOf(m.f.session.record(index)), before);
+        QCOMPARE(bytesOf(m.f.session.workingRecord()), before);
         QCOMPARE(drawing->model().record.groupCount(), 3);
         // One step: a second Ctrl+Z has nothing to bring back.
         QVERIFY(!m.f.session.canUndoMeasurement());
         QTest::keyClick(drawing, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(bytes(m.f.session.record(index)), before);
+        QCOMPARE(bytesOf(m.f.session.record(index)), before);
     }
 
     // "Najít skvrny" on a made-up scan: a proposal corrected by clicks, the
@@ -213,9 +224,7 @@ class TestMeasurementWindow : public QObject {
         m.press("prijmout");
         QVERIFY(m.w->proposals().empty());
         // Drafted, not stored.
-        QCOMPARE(
-            QByteArray(reinterpret_cast<const char*>(&m.f.session.record(index)), sizeof(TZaznam)),
-            QByteArray(reinterpret_cast<const char*>(&before), sizeof(TZaznam)));
+        QCOMPARE(bytesOf(m.f.session.record(index)), bytesOf(before));
         TZaznam expected = m.f.mainWindow->model().workingRecord();
         m.press("konskvr");
 
@@ -226,18 +235,14 @@ class TestMeasurementWindow : public QObject {
         const TZaznam& stored = m.f.session.record(index);
         QCOMPARE(int(stored.PocetSkupin), int(typed.size()));
         for (std::size_t g = 0; g < typed.size(); ++g)
-            QCOMPARE(
-                QByteArray(reinterpret_cast<const char*>(&stored.Skupiny[g]), sizeof(TSkupina)),
-                QByteArray(reinterpret_cast<const char*>(&expected.Skupiny[g]), sizeof(TSkupina)));
+            QCOMPARE(bytesOf(stored.Skupiny[g]), bytesOf(expected.Skupiny[g]));
         QCOMPARE(stored.Souhrn.gSev + stored.Souhrn.gJih, int(typed.size()));
     }
 
     void badAndLargePictures() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QImage small(300, 200, QImage::Format_RGB32);
-        small.fill(Qt::white);
-        QVERIFY(m.w->openScan(m.savePicture(small, "a.png")));
+        QVERIFY(m.openBlank(300, 200));
         QVERIFY(m.f.messages.messages.isEmpty());
         // Not a picture: a message, the open picture stays.
         WriteFileAtomic(m.f.path("b.jpg"), "no picture");
@@ -259,10 +264,7 @@ class TestMeasurementWindow : public QObject {
         QVERIFY(original.groupCount() > 0);
         MeasurementFrame m;
         QVERIFY(m.start());
-        DrawingOptions o;
-        o.zoomK = ZoomK;
-        QVERIFY(m.w->openScan(
-            m.savePicture(RenderDrawingImage(MakeDrawingModel(original), o), "d.png")));
+        QVERIFY(m.openDrawing(original));
         const DrawingScale s{ZoomK};
         const int c = s.xy(DiskCentre), r = s.xy(DiskCentre) - s.xy(DiskCentre - DiskRadius);
 
@@ -334,9 +336,7 @@ class TestMeasurementWindow : public QObject {
     void everyClickMarkedAndListed() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QImage white(1200, 1200, QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
+        QVERIFY(m.openBlank(1200, 1200));
         m.press("stredovv");
         m.click({600, 600});
         m.press("severr");
@@ -435,10 +435,7 @@ class TestMeasurementWindow : public QObject {
     void diskProposedAndAcceptedAsTheCentre() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        DrawingOptions o;
-        o.zoomK = ZoomK;
-        QVERIFY(m.w->openScan(
-            m.savePicture(RenderDrawingImage(MakeDrawingModel(demoDrawing()), o), "d.png")));
+        QVERIFY(m.openDrawing(demoDrawing()));
         m.f.messages.answers = {false};
         m.press("najitdisk");
         QVERIFY(m.f.messages.questions.last().startsWith("Navržený disk: střed x=560  y=560"));
@@ -457,9 +454,7 @@ class TestMeasurementWindow : public QObject {
     void dailyMotionCalibration() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QImage white(1000, 1000, QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
+        QVERIFY(m.openBlank(1000, 1000));
         m.f.messages.answers = {true};
         m.press("paramskvr");
         m.press("proupravu");
@@ -475,9 +470,7 @@ class TestMeasurementWindow : public QObject {
     void areaPaintedIntoTheGridCell() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QImage white(1200, 1200, QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QVERIFY(m.w->openScan(m.savePicture(white, "w.png")));
+        QVERIFY(m.openBlank(1200, 1200));
         m.press("paramskvr");
         m.press("merplochy");
         QCOMPARE(m.f.messages.messages.last(),
@@ -520,9 +513,7 @@ class TestMeasurementWindow : public QObject {
     void zoomKeepsTheMiddleAndBrightnessChangesTheView() {
         MeasurementFrame m;
         QVERIFY(m.start());
-        QImage grey(2000, 2000, QImage::Format_RGB32);
-        grey.fill(QColor(100, 100, 100));
-        QVERIFY(m.w->openScan(m.savePicture(grey, "g.png")));
+        QVERIFY(m.openBlank(2000, 2000, QColor(100, 100, 100)));
         QWidget* canvas = m.w->canvas();
         const QPoint middle(canvas->width() / 2, canvas->height() / 2);
         m.child<QScrollBar>("hory")->setValue(300);

@@ -1,61 +1,63 @@
-// The picture windows and the command line's render commands draw the same
-// scene alike: the window's canvas, set up through its panel and menu at a
-// client size, equals pixel for pixel the CLI's PNG of that size and flags.
+// The windows and the command line draw the same scene alike, at a client
+// size equal pixel for pixel the CLI's PNG of that size: the picture windows'
+// canvas set up through its panel and menu, and the printed forms (the
+// results window's protocol and certificate, its list of observers and its
+// calendar of the days without activity, and the yearly coordinate table).
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "demo/demo.h"
-#include "tests_support/run_cli.h"
+#include "ui/drawing/coordinate_table_window.h"
 #include "ui/frame/install_windows.h"
 #include "ui/support/frame_fixture.h"
 #include "ui/support/picture_compare.h"
+#include "ui/support/results_window_fixture.h"
 
 using namespace hk;
 using namespace hk::test;
-namespace fs = std::filesystem;
 
 namespace {
 
-const QSize Sizes[] = {{600, 820}, {1200, 820}, {1920, 1080}};
+// The pixels in which the canvas differs from the picture of the CLI's
+// `command` (with its arguments, less --window and --out) for a window of `size`.
+qint64 differsFromCli(QWidget& canvas, const Frame& f, QSize size, const QString& command) {
+    return DifferingPixels(canvas.grab().toImage(),
+                           CliPicture(f.dir.path(), command + " --window " + SizeText(size)));
+}
+
+// The quoted directory of the frame, as the CLI's argument.
+QString dirArg(const Frame& f) {
+    return QString::fromStdString(ShellQuoted(f.dir.path()));
+}
+
+// The results window on `dir`, in a frame with room for the largest window.
+std::unique_ptr<ResultsWindowFixture> openResults(const std::filesystem::path& dir) {
+    auto o = std::make_unique<ResultsWindowFixture>(dir);
+    if (!o->openWindow()) return nullptr;
+    o->f.mainWindow->resize(2400, 1500);
+    return o;
+}
 
 } // namespace
 
 class TestPictureParity : public QObject {
     Q_OBJECT
-    TempDir demo_;
-    std::unique_ptr<Frame> f_;
-
-    // The CLI's picture: `command` on the frame's directory with `flags`.
-    QImage cliPicture(const QString& command, const QString& flags) {
-        const fs::path png = f_->dir.path() / "parity.png";
-        fs::remove(png);
-        const CliRun r = RunCli(command.toStdString() + " " + ShellQuoted(f_->dir.path()) +
-                                    " --out " + ShellQuoted(png) + " " + flags.toStdString(),
-                                true);
-        if (r.status != 0) qWarning("%s", r.out.c_str());
-        return QImage(QString::fromStdString(png.string()));
-    }
+    TempDir demo_, resultsDemo_;
 
   private slots:
     void initTestCase() {
         DemoOptions o{.years = 3, .perYear = 80, .endDate = {2014, 12, 31}};
         WriteDemoDirectory(demo_.path(), o);
+        WriteResultsDemo(resultsDemo_.path());
     }
-
-    void init() {
-        f_ = std::make_unique<Frame>(std::vector<TZaznam>{});
-        f_->copyIn(demo_.path());
-        QVERIFY(f_->start());
-        installWindows(*f_->mainWindow);
-        f_->mainWindow->show();
-    }
-
-    void cleanup() { f_.reset(); }
 
     // Each row: the command that opens the window, the panel and menu
     // commands that set its view ("+name" ticks a box or presses a button of
@@ -67,61 +69,55 @@ class TestPictureParity : public QObject {
         struct View {
             const char* name;
             QStringList commands;
-            const char* cli;
-            const char* sizeOption;
+            const char* cli; // less its size, which the butterfly takes as --size
         };
         const View views[] = {
             {"butterfly, spots",
              {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo"},
-             "render butterfly --rotation-scale 2",
-             "--size"},
+             "render butterfly --rotation-scale 2"},
             {"butterfly, both with curves and bars",
              {"motylek1", "vlevo", "vlevo", "vlevo", "vlevo", "vpravo", "vpravo", "skvrfak",
               "sirfakule", "vyskvrn", "hranice", "vetsi"},
              "render butterfly --rotation-scale 4 --mode both --faculae-bars --mean --bounds "
-             "--latitude-scale 4",
-             "--size"},
-            {"graph, groups", {"graf"}, "render graph --series g", "--window"},
+             "--latitude-scale 4"},
+            {"graph, groups", {"graf"}, "render graph --series g"},
             {"graph, spots north",
              {"graf", "fb", "sevrni"},
-             "render graph --series f --view north",
-             "--window"},
-            {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol", "--window"},
-            {"smoothed, groups", {"vyhlazovaci"}, "render smoothed --series g", "--window"},
+             "render graph --series f --view north"},
+            {"graph, Inter SOL", {"graf", "solgraf"}, "render graph --series intersol"},
+            {"smoothed, groups", {"vyhlazovaci"}, "render smoothed --series g"},
             {"smoothed, relative number with the international one",
              {"vyhlazovaci", "rv", "+Bruselvy", "+potvrdp"},
-             "render smoothed --series r --brussels 1",
-             "--window"},
+             "render smoothed --series r --brussels 1"},
             {"smoothed, spots north with areas and flux",
              {"vyhlazovaci", "fv", "severni", "+bruselploch", "+radiotok", "+vybtokADJ",
               "+potvrdp"},
-             "render smoothed --series f --hemisphere north --areas --flux adj",
-             "--window"},
-            {"asymmetry, difference",
-             {"asyroz"},
-             "render asymmetry --series g --kind difference",
-             "--window"},
+             "render smoothed --series f --hemisphere north --areas --flux adj"},
+            {"asymmetry, difference", {"asyroz"}, "render asymmetry --series g --kind difference"},
             {"asymmetry, monthly ratio of spots",
              {"asypo", "fv", "mesicni"},
-             "render asymmetry --series f --kind ratio --period month",
-             "--window"},
+             "render asymmetry --series f --kind ratio --period month"},
         };
-        for (const QSize& s : Sizes)
+        for (const QSize& s : ParitySizes)
             for (const View& v : views)
                 QTest::addRow("%s %dx%d", v.name, s.width(), s.height())
                     << s << v.commands
-                    << QStringLiteral("%1 %2 %3x%4")
-                           .arg(QLatin1String(v.cli), QLatin1String(v.sizeOption))
-                           .arg(s.width())
-                           .arg(s.height());
+                    << QStringLiteral("%1 %2 %3")
+                           .arg(v.cli, v.commands.front() == "motylek1" ? "--size" : "--window",
+                                SizeText(s));
     }
 
     void windowEqualsCommandLine() {
         QFETCH(QSize, size);
         QFETCH(QStringList, commands);
         QFETCH(QString, cli);
-        f_->mainWindow->action(commands.front())->trigger();
-        QMdiSubWindow* sub = f_->mainWindow->area()->activeSubWindow();
+        Frame f({});
+        f.copyIn(demo_.path());
+        QVERIFY(f.start());
+        installWindows(*f.mainWindow);
+        f.mainWindow->show();
+        f.mainWindow->action(commands.front())->trigger();
+        QMdiSubWindow* sub = f.mainWindow->area()->activeSubWindow();
         QVERIFY(sub);
         auto* canvas = sub->findChild<QWidget*>(QStringLiteral("platno"));
         QVERIFY(canvas);
@@ -137,7 +133,7 @@ class TestPictureParity : public QObject {
                 else
                     button->click();
             } else {
-                f_->mainWindow->action(c)->trigger();
+                f.mainWindow->action(c)->trigger();
             }
         }
         // At the start of the time axis, without the size label (as F8 saves it).
@@ -146,7 +142,125 @@ class TestPictureParity : public QObject {
             label->hide();
         const int space = cli.indexOf(' ', cli.indexOf(' ') + 1);
         QCOMPARE(DifferingPixels(canvas->grab().toImage(),
-                                 cliPicture(cli.left(space), cli.mid(space + 1))),
+                                 CliPicture(f.dir.path(), cli.insert(space, ' ' + dirArg(f)))),
+                 0);
+    }
+
+    void protocol_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("form");
+        for (const QSize& s : ParitySizes) {
+            QTest::addRow("own %dx%d", s.width(), s.height()) << s << "vlastni"
+                                                              << "--own";
+            QTest::addRow("sidc %dx%d", s.width(), s.height()) << s << "oficialni"
+                                                               << "--sidc";
+        }
+    }
+
+    void protocol() {
+        QFETCH(QSize, size);
+        QFETCH(QString, view);
+        QFETCH(QString, form);
+        const auto o = openResults(resultsDemo_.path());
+        QVERIFY(o);
+        o->f.messages.values.push_back(QStringLiteral("3.2024"));
+        o->w->action(view)->trigger();
+        auto* canvas = o->w->findChild<QWidget*>(QStringLiteral("platno"));
+        QVERIFY(canvas && canvas->isVisible());
+        QVERIFY(ResizeCanvas(*o->w->parentWidget(), *canvas, size));
+        QCOMPARE(differsFromCli(*canvas, o->f, size,
+                                "render protocol " + dirArg(o->f) + " 3.2024 " + form),
+                 0);
+    }
+
+    // The list of the key "q" has the room from its corner to the window's
+    // edges: the whole list, or the list cut at a narrow window's edge.
+    void observerList_data() {
+        QTest::addColumn<QSize>("size");
+        for (const QSize& s : ParitySizes)
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    }
+
+    void observerList() {
+        QFETCH(QSize, size);
+        const auto o = openResults(resultsDemo_.path());
+        QVERIFY(o);
+        auto* list = o->w->findChild<QWidget*>(QStringLiteral("SeznamPozorovatelu"));
+        QTest::keyClick(o->w, Qt::Key_Q);
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QWidget& window = *o->w->parentWidget();
+        const auto room = [&] { return o->w->size() - QSize(list->x(), list->y()); };
+        for (int i = 0; i < 4 && room() != size; ++i) {
+            window.resize(window.size() + size - room());
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(room(), size);
+        QTest::keyClick(o->w, Qt::Key_Q);
+        QVERIFY(list->isVisible());
+        QCOMPARE(differsFromCli(*list, o->f, size, "render observers " + dirArg(o->f)), 0);
+    }
+
+    // The calendar of the demo's latest year, and of a year whose drawings
+    // are all without spots (every day a red cell).
+    void spotlessDays_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("year");
+        for (const QSize& s : ParitySizes)
+            for (int year : {2020, 2024})
+                QTest::addRow("%d %dx%d", year, s.width(), s.height()) << s << year;
+    }
+
+    void spotlessDays() {
+        QFETCH(QSize, size);
+        QFETCH(int, year);
+        const Frame spotless(DayRecords(40)); // 1 January to 9 February 2020
+        const auto o = openResults(year == 2020 ? spotless.dir.path() : resultsDemo_.path());
+        QVERIFY(o);
+        o->w->action(QStringLiteral("Bezaktivity"))->trigger();
+        auto* calendar = o->w->findChild<QWidget*>(QStringLiteral("SpotlessCalendarWidget"));
+        QVERIFY(calendar && calendar->isVisible());
+        QVERIFY(ResizeCanvas(*o->w->parentWidget(), *calendar, size));
+        o->w->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(year);
+        QCOMPARE(
+            differsFromCli(*calendar, o->f, size,
+                           QStringLiteral("render spotless %1 %2").arg(dirArg(o->f)).arg(year)),
+            0);
+    }
+
+    // Each row: the page button and the scale typed for "zve", which are
+    // what the window opened at a client area of that width shows.
+    void yearlyTable_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("scale");
+        for (const QSize& s : ParitySizes)
+            for (int page : {1, 3})
+                QTest::addRow("page %d %dx%d", page, s.width(), s.height())
+                    << s << page << (s.width() < CoordinateTableWidth ? "10" : "16");
+    }
+
+    void yearlyTable() {
+        QFETCH(QSize, size);
+        QFETCH(int, page);
+        QFETCH(QString, scale);
+        Frame f(DayRecords(3));
+        QVERIFY(f.start());
+        installCoordinateTable(f.mainWindow->context());
+        f.mainWindow->show();
+        f.mainWindow->resize(2400, 1500);
+        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
+        QVERIFY(w);
+        auto* canvas = w->findChild<QWidget*>(QStringLiteral("Tabulka"));
+        QVERIFY(ResizeCanvas(*w->parentWidget(), *canvas, size));
+        w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
+        f.messages.values.push_back(scale);
+        w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
+        QCOMPARE(differsFromCli(
+                     *canvas, f, size,
+                     QStringLiteral("yearly-table %1 --page %2").arg(w->TableYear()).arg(page)),
                  0);
     }
 };

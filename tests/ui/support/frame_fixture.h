@@ -1,8 +1,10 @@
 #pragma once
 // A program directory with records, a session, scripted messages and the
 // main window started on them, for the tests of the windows.
+#include <QPrinter>
 #include <QRect>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,5 +45,17 @@ struct Frame {
     std::unique_ptr<MainWindow> mainWindow;
     int settingAsked = 0;
 };
+
+// A print dialog that prints into the PDF file `pdf`, counting in `asked`
+// (when given) how often it was opened.
+inline std::function<bool(QPrinter&)> PrintToPdf(const std::filesystem::path& pdf,
+                                                 int* asked = nullptr) {
+    return [pdf, asked](QPrinter& printer) {
+        if (asked) ++*asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    };
+}
 
 } // namespace hk::test

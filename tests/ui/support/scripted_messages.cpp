@@ -6,14 +6,10 @@ namespace hk::test {
 
 void ScriptedMessages::showMessage(const QString& text) {
     messages << text;
-    log << QStringLiteral("zprava: ") + text;
-    if (onShown) onShown(log.back());
 }
 
 std::optional<QString> ScriptedMessages::askValue(const QString& prompt, const QString&) {
     prompts << prompt;
-    log << QStringLiteral("hodnota: ") + prompt;
-    if (onShown) onShown(log.back());
     if (values.empty()) {
         ++unanswered;
         return std::nullopt;
@@ -30,8 +26,6 @@ std::optional<QString> ScriptedMessages::askValue(const QString& prompt, const Q
 bool ScriptedMessages::ask(const QString& text, SafeAnswer safe) {
     questions << text;
     safeAnswers.push_back(safe);
-    log << QStringLiteral("otazka: ") + text;
-    if (onShown) onShown(log.back());
     if (typeIntoQuestion) {
         MessageDialog window(MessageKind::Question, text);
         window.setSafeAnswer(safe == SafeAnswer::Yes);
@@ -52,7 +46,6 @@ bool ScriptedMessages::ask(const QString& text, SafeAnswer safe) {
 void ScriptedMessages::clear() {
     answers.clear();
     values.clear();
-    log.clear();
     messages.clear();
     questions.clear();
     prompts.clear();

@@ -19,15 +19,11 @@ class ScriptedMessages : public Messages {
     std::deque<bool> answers;
     std::deque<std::optional<QString>> values;
 
-    // Everything shown, in order, as "zprava: ...", "otazka: ...", "hodnota: ...".
-    QStringList log;
+    // What was shown, by kind, in order.
     QStringList messages;
     QStringList questions;
     QStringList prompts;
     int unanswered = 0;
-
-    // Called after each call is recorded (e.g. to act while a message "is open").
-    std::function<void(const QString& entry)> onShown;
 
     void showMessage(const QString& text) override;
     std::optional<QString> askValue(const QString& prompt, const QString& initial) override;

@@ -1,0 +1,163 @@
+// Values on the very edge of a rule, where a comparison one step off or a
+// loop one record too far shows: a number with a letter after it, a word one
+// past its largest value, a group of area 1, the first row of magn.dat, a
+// group seen twice in a rotation, a record just outside a 41-day window,
+// strokes meeting at the picture's first column.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/entry_fixtures.h"
+#include "core/results_fixtures.h"
+#include "drawing/coordinate_table.h"
+#include "drawing/drawing_records.h"
+#include "graphs/asymmetry.h"
+#include "graphs/asymmetry_scene.h"
+#include "maps/magnet_comparison.h"
+#include "maps/map_strips.h"
+#include "maps/rotation_index.h"
+#include "measure/calibration.h"
+#include "measure/spot_finder.h"
+#include "records/geometry_cache.h"
+#include "records/record.h"
+#include "records/session.h"
+#include "records/store.h"
+#include "results/largest_groups.h"
+#include "results/report_text.h"
+#include "results/rotation_table.h"
+#include "tests_support/butterfly_records.h"
+#include "tests_support/temp_dir.h"
+
+using namespace hk;
+
+namespace {
+
+bool RefusesSmallSpots(const char* count) {
+    EntryForm f = entry_test::ValidForm();
+    f.groups[0][column::MalS] = count;
+    return !ConfirmEntry(f, TZaznam{}, entry_test::Context(EntryMode::New, {})).record;
+}
+
+} // namespace
+
+TEST(BoundaryValues, EdgesOfTheRules) {
+    using results_test::Drawing;
+    const std::vector<TZaznam> areaOne = {
+        Drawing("01.03.2014", 1200, {{.groupClass = "Axx", .area = 1}})};
+    // The third record shares the second's date but lies outside the records asked about.
+    const std::vector<TZaznam> three = {results_test::Record("01.03.2014"),
+                                        results_test::Record("02.03.2014"),
+                                        results_test::Record("02.03.2014")};
+    const std::vector<char> twoBytes = {'a', 'b'}; // no terminator after them
+    const std::pair<const char*, bool> rows[] = {
+        {"drawing number with a letter after the serial", !ParseDrawingNumber("12x/21")},
+        {"a record without groups and with clear positions is left as it is",
+         !NeedsNormalising(results_test::Record("01.03.2014"))},
+        {"65536 small spots refused", RefusesSmallSpots("65536")},
+        {"a group of area 1 is among the largest",
+         BuildLargestGroups(areaOne, 2014).rowCount() == 2},
+        {"the third coordinate table holds months 9 - 12",
+         CoordinateTableImageName(2024, 2, ".pdf") == "Souřadnice 2024 9 - 12.pdf"},
+        {"only the records given are compared",
+         DuplicateDateRecords(std::span(three).first(2)).empty()},
+        {"a text is cut within its own bytes",
+         CutChars(std::string_view(twoBytes.data(), twoBytes.size()), 5) == "ab"},
+    };
+    for (const auto& [name, holds] : rows)
+        EXPECT_TRUE(holds) << name;
+}
+
+TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
+    TempDir dir;
+    Session session(dir.path());
+    const AsymmetryTables tables = ComputeAsymmetry(session.records());
+    AsymmetryScene scene;
+    const AsymmetryPicture first = BuildAsymmetryPicture(session, tables, scene);
+    scene.S = 2;
+    const AsymmetryPicture second = BuildAsymmetryPicture(session, tables, scene, &first);
+    ASSERT_TRUE(second.graph);
+    EXPECT_EQ(second.graph->S, 2);
+}
+
+// The band's edges: from -60 it reads magn.dat's first row; a group exactly
+// on its lower edge is in it (group 1 of 10.02.2015 drawn at angle 3.7°,
+// distance 67.2 lies at latitude 24 in single precision).
+TEST(BoundaryValues, MagnetBandEdges) {
+    MagnDatCells cells = MagnDatCells::fromBytes({}, 5);
+    cells.store({1720, 0, 5}, 9);
+    const std::vector<TZaznam> none;
+    const MagnetComparison south =
+        MakeMagnetComparison(none, GeometryCache::of(none), RotationIndex::of(none), cells,
+                             {.from = -60, .to = -59, .cycles = 1, .rotationText = 1720}, 1);
+    ASSERT_TRUE(south.rotation(1720));
+    EXPECT_EQ(south.rotation(1720)->values[5], 9);
+
+    std::vector<TZaznam> records = {test::RotationRecord("10.02.2015")};
+    test_records::AddGroup(records[0], "Dao", 37, 672).CSk2 = 1;
+    const GeometryCache g = GeometryCache::of(records);
+    ASSERT_EQ(static_cast<float>(g.groups(1)[0].Lat), 24.0f);
+    const MagnetComparison edge =
+        MakeMagnetComparison(records, g, RotationIndex::of(records), MagnDatCells{},
+                             {.from = 30, .to = 24, .cycles = 1, .rotationText = 2160}, 1);
+    ASSERT_TRUE(edge.rotation(2160));
+    EXPECT_EQ(edge.rotation(2160)->groups.size(), 1u);
+}
+
+// Group 1 seen on two days of rotation 2160 at longitude 240, latitude 20:
+// the strip places the mean of the two observations.
+TEST(BoundaryValues, StripPlacesTheMeanOfAGroupSeenTwice) {
+    std::vector<TZaznam> records;
+    for (const char* date : {"10.02.2015", "11.02.2015"}) {
+        records.push_back(test::RotationRecord(date));
+        test::AddGroupAt(records.back(), 240, 20, 1);
+    }
+    const MapStrip strip = MakeMapStrip(records, GeometryCache::of(records),
+                                        RotationIndex::of(records), 2160, StripKind::High, 2);
+    ASSERT_EQ(strip.groups.size(), 1u);
+    EXPECT_NEAR(strip.groups[0].x, StripX(240, StripKind::High, 2), 1);
+    EXPECT_NEAR(strip.groups[0].y, StripY(20, StripKind::High, 2), 1);
+}
+
+// Rotation 2161's groups are looked for in the records from 01.02.2015 on
+// (the first record, of rotation 2160) up to 40 days after it: a group seen
+// on 18.03 (45 days after) is not counted, even though a record of 21.02
+// lies within 41 days of it.
+TEST(BoundaryValues, RotationWindowRunsFromItsFirstRecord) {
+    for (const auto& [date, counted] : {std::pair{"10.03.2015", 1}, {"18.03.2015", 0}}) {
+        std::vector<TZaznam> records = {test::RotationRecord("01.02.2015"),
+                                        test::RotationRecord("21.02.2015"),
+                                        test::RotationRecord(date)};
+        test::AddGroupAt(records[2], records[2].L0 + 20, 15, 1);
+        const auto groups = CountRotationGroups(records, GeometryCache::of(records), 2);
+        EXPECT_EQ(groups[2].north + groups[2].south, counted) << date;
+    }
+}
+
+// A scan whose disk runs past the picture's left edge: where a stroke along
+// that edge meets one leaving it (to the right, then up) there is no spot;
+// the spot drawn beside them is the one found.
+TEST(BoundaryValues, StrokesMeetingAtThePictureEdgeAreNoSpot) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(50, 99, 250, 101); // two lines to measure the strokes by
+    ink(50, 299, 250, 301);
+    ink(0, 199, 5, 204); // the corner
+    ink(0, 201, 60, 203);
+    ink(58, 150, 60, 203);
+    ink(0, 199, 2, 250);
+    ink(150, 200, 159, 209); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({120, 200}, {120, 20}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
+}
