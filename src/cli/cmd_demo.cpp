@@ -1,6 +1,5 @@
 // heliokres-cli demo: writes a complete program directory of demo data and
 // a scan of its newest drawing to try the measurement on.
-#include <QImage>
 #include <chrono>
 #include <filesystem>
 #include <ostream>
@@ -8,11 +7,8 @@
 
 #include "cli/commands.h"
 #include "demo/demo.h"
-#include "demo/drawn_scan.h"
 #include "records/program_dir.h"
-#include "records/record.h"
-#include "records/record_file.h"
-#include "render/jpeg_writer.h"
+#include "render/demo_scan.h"
 
 namespace hk::cli {
 
@@ -29,22 +25,6 @@ int positiveNumber(const std::string& text, const std::string& option, int max) 
     if (used != text.size() || value < 1 || value > max)
         throw UsageError("volba " + option + " čeká celé číslo 1.." + std::to_string(max));
     return value;
-}
-
-// The scan of the newest drawing of the directory's datax.dat as
-// "Sken DD.MM.YYYY.png" beside it: its path, or none when there is no drawing.
-std::optional<std::filesystem::path> writeNewestScan(const std::filesystem::path& dir) {
-    const RecordFileContents file = ReadRecordFile(ProgramDir(dir).resolve("datax.dat"));
-    if (file.records.empty()) return std::nullopt;
-    const TZaznam& newest = file.records.back();
-    const auto date = RecordDate(newest);
-    if (!date) return std::nullopt;
-    const drawn_scans::DrawnScan scan = drawn_scans::DrawRecordScan(newest);
-    const QImage image(scan.pixels.data(), scan.side, scan.side, scan.side,
-                       QImage::Format_Grayscale8);
-    const std::filesystem::path path = dir / ("Sken " + FormatDatum(*date) + ".png");
-    SaveImage(image, path);
-    return path;
 }
 
 } // namespace
@@ -78,7 +58,7 @@ int RunDemo(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const DirectoryLock lock = LockForWriting(ProgramDir(args[0]), "demo", err);
     WriteDemoDirectory(args[0], options);
     out << "Ukázková data zapsána do " << args[0] << "\n";
-    if (const auto scan = writeNewestScan(args[0]))
+    if (const auto scan = WriteDemoScan(args[0]))
         out << "Sken zákresu k měření zapsán do " << scan->string() << "\n";
     return 0;
 }
