@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "measure/spot_finder.h"
-#include "tests_support/drawn_scans.h"
+#include "demo/drawn_scan.h"
 
 using namespace hk;
 using namespace hk::drawn_scans;

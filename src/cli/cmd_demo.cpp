@@ -1,4 +1,5 @@
-// heliokres-cli demo: writes a complete program directory of demo data.
+// heliokres-cli demo: writes a complete program directory of demo data and
+// a scan of its newest drawing to try the measurement on.
 #include <chrono>
 #include <filesystem>
 #include <ostream>
@@ -7,6 +8,7 @@
 #include "cli/commands.h"
 #include "demo/demo.h"
 #include "records/program_dir.h"
+#include "render/demo_scan.h"
 
 namespace hk::cli {
 
@@ -56,6 +58,8 @@ int RunDemo(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const DirectoryLock lock = LockForWriting(ProgramDir(args[0]), "demo", err);
     WriteDemoDirectory(args[0], options);
     out << "Ukázková data zapsána do " << args[0] << "\n";
+    if (const auto scan = WriteDemoScan(args[0]))
+        out << "Sken zákresu k měření zapsán do " << scan->string() << "\n";
     return 0;
 }
 

@@ -360,7 +360,10 @@ TEST(Cli, UsageAndRefusals) {
         {nullptr, "demo DIR/d --years 0", 2, "", absent("d")},
         {nullptr, "demo DIR/d --seed abc", 2, "", absent("d")},
         {demo, "demo DIR --years 1 --per-year 5", 1, "--force"},
-        {demo, "demo DIR --years 1 --per-year 5 --force", 0, "Ukázková data zapsána"},
+        {demo, "demo DIR --years 1 --per-year 5 --force", 0,
+         "Ukázková data zapsána|Sken zákresu k měření zapsán do DIR/Sken "},
+        // The demo's scan of its newest drawing: the assistant finds its disk.
+        {demo, "find-spots DIR/Sken*.png", 0},
 
         {nullptr, "export ascii DIR", 1, "heliokres-cli: ", absent("SoubASCI.dat")},
         // The same bytes as the desktop program's exports; the record file untouched.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "io/atomic_file.h"
-#include "tests_support/drawn_scans.h"
+#include "demo/drawn_scan.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
 

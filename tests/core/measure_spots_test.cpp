@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "demo/demo.h"
+#include "demo/drawn_scan.h"
+#include "measure/calibration.h"
 #include "measure/spot_finder.h"
 #include "measure/spot_proposals.h"
-#include "tests_support/drawn_scans.h"
+#include "records/record.h"
 
 using namespace hk;
 using namespace hk::drawn_scans;
@@ -95,6 +99,37 @@ TEST(FindSpots, RecallPrecisionAndGroupsOnDrawnScans) {
     EXPECT_GE(groups, 0.85);
     EXPECT_GE(groupsPlaced, groupsDrawn * 85 / 100);
     EXPECT_LE(medianAreaError, 0.25);
+}
+
+// The demo's scan of a drawing: the largest spot of each group lies where
+// the record places the group (what clicking it in the measurement window
+// gives back, within 0.2 mm), over the newest drawings of a fixed demo.
+TEST(DrawRecordScan, GroupsLieWhereTheRecordPlacesThem) {
+    const auto records =
+        GenerateDemoRecords({.years = 1, .perYear = 60, .seed = 3, .endDate = {2024, 6, 30}});
+    int groups = 0;
+    for (std::size_t r = records.size() - 6; r < records.size(); ++r) {
+        const DrawnScan scan = DrawRecordScan(records[r]);
+        std::vector<PolarPosition> drawn;
+        for (const DrawnGroup& g : scan.groups) {
+            const DrawnSpot& s = scan.spots[g.largest];
+            drawn.push_back(SpotPosition(scan.cal, {int(std::lround(s.x)), int(std::lround(s.y))}));
+        }
+        std::size_t next = 0;
+        for (int k = 0; k < records[r].groupCount(); ++k) {
+            const TSkupina& g = records[r].Skupiny[k];
+            if (IsHemisphereMarker(g) || g.Vzd > 1250) continue;
+            ASSERT_LT(next, drawn.size()) << "record " << r << " group " << k;
+            const double a = g.Uhel / 10.0 * std::numbers::pi / 180, d = g.Vzd / 10.0;
+            const double b = drawn[next].angle * std::numbers::pi / 180, e = drawn[next].distance;
+            EXPECT_LT(
+                std::hypot(e * std::sin(b) - d * std::sin(a), e * std::cos(b) - d * std::cos(a)),
+                0.2)
+                << "record " << r << " group " << k;
+            ++next, ++groups;
+        }
+    }
+    EXPECT_GE(groups, 20);
 }
 
 TEST(FindSpots, NothingWithoutACalibrationOrOnEmptyPaper) {

@@ -4,6 +4,7 @@
 // each mode answers.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +137,11 @@ class TestDialogs : public QObject {
                  expected == "data/Heliokres");
         QCOMPARE(ProgramDir(dir.path() / "data" / "Heliokres-demo").exists("datax.dat"),
                  expected == "data/Heliokres-demo");
+        // The demo holds the scan of its newest drawing, as the command line's demo does.
+        QCOMPARE(QDir(QString::fromStdString((dir.path() / "data" / "Heliokres-demo").string()))
+                     .entryList({"Sken *.png"})
+                     .size(),
+                 expected == "data/Heliokres-demo" ? 1 : 0);
         // The next start takes the remembered directory without asking.
         QCOMPARE(RememberedDirectory(settings).has_value(), remembered);
         if (remembered)

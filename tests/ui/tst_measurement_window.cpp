@@ -24,7 +24,7 @@
 #include "measure/spot_proposals.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
-#include "tests_support/drawn_scans.h"
+#include "demo/drawn_scan.h"
 #include "tests_support/records.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"

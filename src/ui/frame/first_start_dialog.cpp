@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "records/program_dir.h"
+#include "render/demo_scan.h"
 #include "ui/frame/messages.h"
 #include "ui/frame/ui_helpers.h"
 
@@ -108,6 +109,7 @@ std::optional<std::filesystem::path> FirstStart::run() {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             try {
                 WriteDemoDirectory(dir, demo);
+                WriteDemoScan(dir);
                 QApplication::restoreOverrideCursor();
                 return dir;
             } catch (const std::exception& e) {

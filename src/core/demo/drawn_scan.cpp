@@ -1,61 +1,31 @@
-#pragma once
-// Scans of hand drawings made up for the tests: a pencil disk with sunspot
-// groups placed on the Sun (so foreshortened towards the limb), umbrae with
-// penumbrae drawn as outlines or shading, and on request the things an
-// observer's sheet also carries: group numbers and notes, dotted faculae
-// outlines, axis and grid lines, eraser smudges with the ghosts of erased
-// spots, paper texture, scanner noise and a north that is not up. The same
-// seed gives the same scan.
+#include "demo/drawn_scan.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 #include <random>
-#include <vector>
+#include <span>
 
 #include "geometry/transforms.h"
-#include "measure/calibration.h"
-#include "measure/grey_image.h"
+#include "records/record.h"
 
 namespace hk::drawn_scans {
 
-enum Hazard : unsigned {
-    Digits = 1,   // group numbers beside the groups
-    Notes = 2,    // handwriting inside and outside the disk
-    Faculae = 4,  // dotted outlines of faculae fields
-    Smudges = 8,  // eraser smudges and the ghosts of erased spots
-    Noise = 16,   // scanner noise and dust
-    Tilt = 32,    // north not up
-    Axes = 64,    // the axis cross and grid lines
-    Texture = 128 // paper tone, blotches and fibres
-};
-inline constexpr unsigned AllHazards = 255;
-
-struct DrawnSpot {
-    double x = 0, y = 0; // centre of the umbra, picture pixels
-    int group = 0;
-};
-
-struct DrawnGroup {
-    double area = 0;  // mm^2 on a 250 mm drawing: penumbrae, or umbrae without one
-    int largest = -1; // index of the spot with the largest penumbra
-};
-
-struct DrawnScan {
-    int side = 0;
-    std::vector<std::uint8_t> pixels;
-    Calibration cal;
-    Ephemeris orientation;
-    std::vector<DrawnSpot> spots;
-    std::vector<DrawnGroup> groups;
-
-    GreyImageView view() const { return {side, side, side, pixels.data()}; }
-};
-
-namespace detail {
+namespace {
 
 constexpr double Pi = 3.14159265358979323846;
+
+class Dice {
+  public:
+    explicit Dice(std::uint32_t seed) : rng_(seed) {}
+    double uni(double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng_); }
+    bool chance(double p) { return uni(0, 1) < p; }
+    std::uint32_t next() { return static_cast<std::uint32_t>(rng_()); }
+
+  private:
+    std::mt19937 rng_;
+};
 
 class Canvas {
   public:
@@ -107,7 +77,7 @@ class Canvas {
 };
 
 // Handwritten digits as strokes in a box 0..1 (y down).
-inline const std::vector<std::vector<std::array<double, 2>>>& DigitStrokes(int d) {
+const std::vector<std::vector<std::array<double, 2>>>& DigitStrokes(int d) {
     static const std::vector<std::vector<std::vector<std::array<double, 2>>>> digits = {
         {{{0.5, 0}, {0.15, 0.2}, {0.1, 0.7}, {0.45, 1}, {0.85, 0.75}, {0.9, 0.25}, {0.5, 0}}},
         {{{0.25, 0.25}, {0.6, 0}, {0.6, 1}}},
@@ -131,16 +101,150 @@ inline const std::vector<std::vector<std::array<double, 2>>>& DigitStrokes(int d
     return digits[d];
 }
 
-} // namespace detail
+// The axis cross and the grid lines half a radius either side of it, north
+// `nr` radians clockwise from up.
+void drawAxes(Canvas& ink, double cx, double cy, double R, double nr, double pen) {
+    const double dirs[2] = {nr, nr + Pi / 2};
+    for (double dd : dirs)
+        for (double off : {0.0, -0.5, 0.5}) {
+            const double ox = off * R * std::cos(dd), oy = off * R * std::sin(dd);
+            const double half = R * std::sqrt(1 - off * off);
+            ink.line(cx + ox - half * std::sin(dd), cy + oy + half * std::cos(dd),
+                     cx + ox + half * std::sin(dd), cy + oy - half * std::cos(dd), pen * 0.8,
+                     off == 0 ? 0.65 : 0.5);
+        }
+}
 
-// One scan. `side` x `side` pixels, the disk about 0.9 of it.
-inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800) {
-    using namespace detail;
-    std::mt19937 rng(seed);
-    auto uni = [&](double a, double b) {
-        return std::uniform_real_distribution<double>(a, b)(rng);
-    };
-    auto chance = [&](double p) { return uni(0, 1) < p; };
+// The picture's pixels: the paper under the ink, the disk's pencil outline
+// and what the scanner adds.
+void finishSheet(DrawnScan& scan, Canvas& ink, Dice& dice, unsigned hazards, std::uint32_t seed,
+                 double cx, double cy, double R, double pen) {
+    auto uni = [&](double a, double b) { return dice.uni(a, b); };
+    const int side = scan.side;
+    const double ppm = R / 125.0;
+    const double tone = (hazards & Texture) ? uni(195, 240) : 235;
+    const double slopeX = (hazards & Texture) ? uni(-0.1, 0.1) : 0;
+    const double slopeY = (hazards & Texture) ? uni(-0.1, 0.1) : 0;
+    const double noise = (hazards & Noise) ? uni(5, 11) : 0;
+    std::array<double, 4> waves{};
+    for (double& w : waves)
+        w = uni(0, 2 * Pi);
+    if (hazards & Texture)
+        for (int k = 0; k < 60; ++k) { // fibres
+            const double x = uni(0, side), y = uni(0, side), a = uni(0, Pi), l = ppm * uni(1, 4);
+            ink.line(x, y, x + l * std::cos(a), y + l * std::sin(a), 1, uni(0.05, 0.12));
+        }
+    if (hazards & Noise)
+        for (int k = 0; k < 40; ++k) // dust
+            ink.ellipse(uni(0, side), uni(0, side), uni(0.4, 1.0), uni(0.4, 1.0), 0, uni(0.4, 0.9));
+    const double outlineDark = uni(0.6, 0.85);
+    std::minstd_rand grain(seed);
+    scan.pixels.resize(static_cast<std::size_t>(side) * side);
+    std::vector<double> rowWave(side), colWave(side);
+    for (int i = 0; i < side; ++i) {
+        const double t = 2 * Pi * i / side;
+        colWave[i] = (hazards & Texture)
+                         ? 0.025 * std::sin(3 * t + waves[0]) + 0.015 * std::sin(7 * t + waves[1])
+                         : 0;
+        rowWave[i] = (hazards & Texture)
+                         ? 0.025 * std::sin(2 * t + waves[2]) + 0.015 * std::sin(5 * t + waves[3])
+                         : 0;
+    }
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double paper =
+                tone * (1 + slopeX * (x - side / 2.0) / side + slopeY * (y - side / 2.0) / side +
+                        colWave[x] + rowWave[y]);
+            const double r = std::hypot(x - cx, y - cy);
+            const double ring = std::clamp(pen / 2 - std::fabs(r - R) + 0.5, 0.0, 1.0);
+            const double d = std::max<double>(
+                ink.darkness()[static_cast<std::size_t>(y) * side + x], outlineDark * ring);
+            double v = paper * (1 - d);
+            if (noise > 0) {
+                // About normal: the sum of four uniform values.
+                double u = 0;
+                for (int k = 0; k < 4; ++k)
+                    u += (grain() & 0xffff) / 65535.0;
+                v += (u - 2) * noise * 1.732;
+            }
+            scan.pixels[static_cast<std::size_t>(y) * side + x] =
+                static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+        }
+}
+
+// Millionths of the disk in a mm^2 of a drawing of radius 125 mm, as the
+// measured areas are stored.
+constexpr double MillionthsPerMm2 = 20.4;
+
+// A polar position of a record (angle from north through east, distance in
+// units of the 125-unit disk) as a point of the picture: the measurement's
+// conversion of a picture point run backwards. With the cosine of its
+// distance from the disk centre and the picture direction away from it.
+struct PlacedSpot {
+    double x, y, mu, radial;
+};
+PlacedSpot placeOnPicture(const Calibration& cal, double angle, double distance) {
+    const double th = (angle + cal.CalNorthAngle) * Pi / 180;
+    const double r = distance * cal.CalRadiusPx / 125;
+    const double rho = std::min(distance / 125, 1.0);
+    return {cal.CalCentre.x + r * std::sin(th), cal.CalCentre.y - r * std::cos(th),
+            std::sqrt(1 - rho * rho), std::atan2(-std::cos(th), std::sin(th))};
+}
+
+// A spot of `areaPx` square pixels as drawn (so already foreshortened), its
+// axes `along` the limb and `across` it. Named spots are at least a dot of
+// 1.1 mm, so that they stay larger than the small spots' 0.8 mm dots.
+struct SpotShape {
+    double along, across;
+};
+SpotShape shapeOf(double areaPx, double mu, double ppm) {
+    const double least = 0.55 * ppm;
+    const double along = std::sqrt(areaPx / (Pi * std::max(mu, 0.25)));
+    return {std::max(along, least), std::max(along * std::max(mu, 0.25), least)};
+}
+
+// A spot with a penumbra drawn as an outline, as shading or both, its umbra
+// inside; without one the umbra alone.
+void drawSpot(Canvas& ink, Dice& dice, const PlacedSpot& at, SpotShape shape, bool penumbra,
+              double ppm, double pen) {
+    if (!penumbra) {
+        ink.ellipse(at.x, at.y, shape.across, shape.along, at.radial, dice.uni(0.7, 0.9));
+        return;
+    }
+    const int style = static_cast<int>(dice.next() % 3); // outline, shading, both
+    if (style != 0)
+        ink.ellipse(at.x, at.y, shape.across, shape.along, at.radial, dice.uni(0.22, 0.32));
+    if (style != 1) {
+        std::vector<std::array<double, 2>> loop;
+        const double wobble = dice.uni(0, 2 * Pi);
+        for (int k = 0; k <= 48; ++k) {
+            const double t = 2 * Pi * k / 48, f = 1 + 0.04 * std::sin(3 * t + wobble);
+            const double u = shape.across * f * std::cos(t), v = shape.along * f * std::sin(t);
+            loop.push_back({at.x + u * std::cos(at.radial) - v * std::sin(at.radial),
+                            at.y + u * std::sin(at.radial) + v * std::cos(at.radial)});
+        }
+        ink.polyline(loop, pen, dice.uni(0.6, 0.85));
+    }
+    const double umbra = 0.4 * ppm;
+    ink.ellipse(at.x, at.y, std::max(0.4 * shape.across, umbra), std::max(0.4 * shape.along, umbra),
+                at.radial, dice.uni(0.7, 0.9));
+}
+
+// The same record, the same seed: FNV-1a of its bytes.
+std::uint32_t recordSeed(const TZaznam& record) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    std::uint32_t h = 2166136261u;
+    for (std::size_t i = 0; i < sizeof record; ++i)
+        h = (h ^ bytes[i]) * 16777619u;
+    return h;
+}
+
+} // namespace
+
+DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side) {
+    Dice dice(seed);
+    auto uni = [&](double a, double b) { return dice.uni(a, b); };
+    auto chance = [&](double p) { return dice.chance(p); };
 
     DrawnScan scan;
     scan.side = side;
@@ -184,12 +288,12 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
         int group;
     };
     std::vector<Planned> planned;
-    const int groups = 1 + static_cast<int>(rng() % 7);
+    const int groups = 1 + static_cast<int>(dice.next() % 7);
     for (int g = 0, tries = 0; g < groups && tries < 400; ++tries) {
         std::vector<Planned> spots;
         const double lat0 = uni(4, 32) * (chance(0.5) ? 1 : -1);
         double cmd = uni(-70, 70);
-        const int n = chance(0.3) ? 1 : 2 + static_cast<int>(rng() % 6);
+        const int n = chance(0.3) ? 1 : 2 + static_cast<int>(dice.next() % 6);
         double prevRadius = 0;
         for (int k = 0; k < n; ++k) {
             Planned s{lat0 + uni(-1, 1), cmd, 0, 0, g};
@@ -247,7 +351,7 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
         DrawnGroup& group = scan.groups[s.group];
         if (s.penumbra > 0) {
             const double pa = s.penumbra * degPx, pr = std::max(pa * d.mu, umbraRadial * 1.6);
-            const int style = static_cast<int>(rng() % 3); // outline, shading, both
+            const int style = static_cast<int>(dice.next() % 3); // outline, shading, both
             if (style != 0) ink.ellipse(d.x, d.y, pr, pa, d.radial, uni(0.22, 0.32));
             if (style != 1) {
                 std::vector<std::array<double, 2>> loop;
@@ -292,7 +396,7 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
     };
     auto writeDigits = [&](double x, double y, double h, const std::vector<int>& digits) {
         for (std::size_t k = 0; k < digits.size(); ++k)
-            for (const auto& stroke : detail::DigitStrokes(digits[k])) {
+            for (const auto& stroke : DigitStrokes(digits[k])) {
                 std::vector<std::array<double, 2>> pts;
                 for (const auto& p : stroke)
                     pts.push_back(
@@ -330,7 +434,9 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
                 const double a = uni(0, 2 * Pi), dist = ppm * uni(4, 9) + 1.5 * h;
                 const double x = s.x + dist * std::cos(a), y = s.y + dist * std::sin(a);
                 if (!clear(x + 0.7 * h, y + 0.5 * h, 1.2 * h)) continue;
-                writeDigits(x, y, h, {static_cast<int>(rng() % 10), static_cast<int>(rng() % 10)});
+                writeDigits(
+                    x, y, h,
+                    {static_cast<int>(dice.next() % 10), static_cast<int>(dice.next() % 10)});
                 taken.push_back({x + 0.7 * h, y + 0.5 * h, 1.2 * h});
                 break;
             }
@@ -340,7 +446,8 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
         for (int k = 0; k < 2; ++k) {
             const double h = ppm * uni(3, 4.5);
             if (const auto p = place(3 * h, ppm)) {
-                writeWord((*p)[0] - 1.5 * h, (*p)[1] - 0.5 * h, h, 4 + static_cast<int>(rng() % 3));
+                writeWord((*p)[0] - 1.5 * h, (*p)[1] - 0.5 * h, h,
+                          4 + static_cast<int>(dice.next() % 3));
                 taken.push_back({(*p)[0], (*p)[1], 3 * h});
             }
         }
@@ -349,7 +456,7 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
         writeWord(side * 0.6, side * 0.96, ppm * 4, 8);
     }
     if (hazards & Faculae) {
-        const int fields = 1 + static_cast<int>(rng() % 3);
+        const int fields = 1 + static_cast<int>(dice.next() % 3);
         for (int f = 0; f < fields; ++f) {
             const double a = uni(0, 2 * Pi), q = R * uni(0.78, 0.9);
             const double fx = cx + q * std::cos(a), fy = cy + q * std::sin(a);
@@ -368,17 +475,7 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
             }
         }
     }
-    if (hazards & Axes) {
-        const double dirs[2] = {nr, nr + Pi / 2};
-        for (double dd : dirs)
-            for (double off : {0.0, -0.5, 0.5}) {
-                const double ox = off * R * std::cos(dd), oy = off * R * std::sin(dd);
-                const double half = R * std::sqrt(1 - off * off);
-                ink.line(cx + ox - half * std::sin(dd), cy + oy + half * std::cos(dd),
-                         cx + ox + half * std::sin(dd), cy + oy - half * std::cos(dd), pen * 0.8,
-                         off == 0 ? 0.65 : 0.5);
-            }
-    }
+    if (hazards & Axes) drawAxes(ink, cx, cy, R, nr, pen);
     if (hazards & Smudges) {
         for (int k = 0; k < 3; ++k) {
             const double a = uni(0, 2 * Pi), q = R * std::sqrt(uni(0, 0.85));
@@ -393,55 +490,108 @@ inline DrawnScan DrawScan(std::uint32_t seed, unsigned hazards, int side = 1800)
                             uni(0.1, 0.25));
     }
 
-    // Paper, the outline, and what the scanner adds.
-    const double tone = (hazards & Texture) ? uni(195, 240) : 235;
-    const double slopeX = (hazards & Texture) ? uni(-0.1, 0.1) : 0;
-    const double slopeY = (hazards & Texture) ? uni(-0.1, 0.1) : 0;
-    const double noise = (hazards & Noise) ? uni(5, 11) : 0;
-    std::array<double, 4> waves{};
-    for (double& w : waves)
-        w = uni(0, 2 * Pi);
-    if (hazards & Texture)
-        for (int k = 0; k < 60; ++k) { // fibres
-            const double x = uni(0, side), y = uni(0, side), a = uni(0, Pi), l = ppm * uni(1, 4);
-            ink.line(x, y, x + l * std::cos(a), y + l * std::sin(a), 1, uni(0.05, 0.12));
+    finishSheet(scan, ink, dice, hazards, seed, cx, cy, R, pen);
+    return scan;
+}
+
+DrawnScan DrawRecordScan(const TZaznam& record, int side) {
+    const std::uint32_t seed = recordSeed(record);
+    Dice dice(seed);
+    DrawnScan scan;
+    scan.side = side;
+    const PicturePoint centre{side / 2, side / 2};
+    scan.cal = Calibrate(centre, {centre.x, centre.y - static_cast<int>(std::lround(side * 0.45))});
+    scan.orientation = RecordEphemeris(record).value_or(Ephemeris{});
+    const double R = scan.cal.CalRadiusPx, ppm = R / 125.0;
+    const double pen = ppm * 0.3;
+    const double toPx = ppm * ppm / MillionthsPerMm2; // stored area -> square pixels
+    Canvas ink(side);
+
+    // Drawn spots as centre and extent, to keep the small spots off them.
+    std::vector<std::array<double, 3>> taken;
+    auto clear = [&](double x, double y, double r) {
+        for (const auto& t : taken)
+            if (std::hypot(x - t[0], y - t[1]) < r + t[2]) return false;
+        return true;
+    };
+
+    for (int k = 0; k < record.groupCount(); ++k) {
+        const TSkupina& s = record.Skupiny[k];
+        if (IsHemisphereMarker(s) || s.Uhel >= 3600 || s.Vzd > 1250) continue;
+        // The auxiliary spots in the middle of their whole degree and
+        // millimetre, which is what the stored position keeps of them.
+        struct Named {
+            PlacedSpot at;
+            double area;
+        };
+        std::vector<Named> named{{placeOnPicture(scan.cal, s.Uhel / 10.0, s.Vzd / 10.0), 0}};
+        for (const auto& [packed, area] : {std::pair{s.Pomocna1, s.Plo1}, {s.Pomocna2, s.Plo2}}) {
+            const PackedPosition p = UnpackPosition(packed);
+            if (packed == 0 || p.angle >= 360 || p.dist > 125) continue;
+            named.push_back({placeOnPicture(scan.cal, p.angle + 0.5, std::min(p.dist + 0.5, 125.0)),
+                             static_cast<double>(area)});
         }
-    if (hazards & Noise)
-        for (int k = 0; k < 40; ++k) // dust
-            ink.ellipse(uni(0, side), uni(0, side), uni(0.4, 1.0), uni(0.4, 1.0), 0, uni(0.4, 0.9));
-    const double outlineDark = uni(0.6, 0.85);
-    std::minstd_rand grain(seed);
-    scan.pixels.resize(static_cast<std::size_t>(side) * side);
-    std::vector<double> rowWave(side), colWave(side);
-    for (int i = 0; i < side; ++i) {
-        const double t = 2 * Pi * i / side;
-        colWave[i] = (hazards & Texture)
-                         ? 0.025 * std::sin(3 * t + waves[0]) + 0.015 * std::sin(7 * t + waves[1])
-                         : 0;
-        rowWave[i] = (hazards & Texture)
-                         ? 0.025 * std::sin(2 * t + waves[2]) + 0.015 * std::sin(5 * t + waves[3])
-                         : 0;
+        // The group's area shared among its named spots, the one at the
+        // group's position the largest, since measuring takes the largest
+        // spot's position for the group's.
+        double auxiliary = 0, largestAuxiliary = 0;
+        for (std::size_t i = 1; i < named.size(); ++i) {
+            auxiliary += named[i].area;
+            largestAuxiliary = std::max(largestAuxiliary, named[i].area);
+        }
+        named[0].area = std::max(s.Plocha - auxiliary, 1.25 * largestAuxiliary);
+        const double scale = s.Plocha > 0 ? s.Plocha / (named[0].area + auxiliary) : 1;
+
+        // Each named spot clearly larger than the next (measuring takes them
+        // largest first), also where the smallest size of a dot makes them
+        // equal: near the limb or in a group without an area.
+        std::vector<SpotShape> shapes;
+        for (const Named& n : named)
+            shapes.push_back(shapeOf(n.area * scale * toPx, n.at.mu, ppm));
+        for (std::size_t i = shapes.size() - 1; i-- > 0;) {
+            const double needed = 1.3 * shapes[i + 1].along * shapes[i + 1].across;
+            const double grow = std::sqrt(needed / (shapes[i].along * shapes[i].across));
+            if (grow > 1) shapes[i] = {shapes[i].along * grow, shapes[i].across * grow};
+        }
+        DrawnGroup group;
+        group.largest = static_cast<int>(scan.spots.size());
+        const int groupIndex = static_cast<int>(scan.groups.size());
+        for (std::size_t i = 0; i < named.size(); ++i) {
+            const PlacedSpot& at = named[i].at;
+            const SpotShape shape = shapes[i];
+            const bool penumbra = static_cast<int>(i) < s.SPen && shape.across > 0.8 * ppm;
+            drawSpot(ink, dice, at, shape, penumbra, ppm, pen);
+            group.area += Pi * shape.along * shape.across / (ppm * ppm);
+            scan.spots.push_back({at.x, at.y, groupIndex});
+            taken.push_back({at.x, at.y, std::max(shape.along, shape.across) + pen});
+        }
+        // The small spots as dots among the named ones, or around the single one.
+        double x0 = named.front().at.x, y0 = named.front().at.y, x1 = x0, y1 = y0;
+        for (const Named& n : named) {
+            x0 = std::min(x0, n.at.x), y0 = std::min(y0, n.at.y);
+            x1 = std::max(x1, n.at.x), y1 = std::max(y1, n.at.y);
+        }
+        const double margin = 2.5 * ppm;
+        // No more spots than the group counts, at most a dozen dots.
+        const int small =
+            std::clamp(std::min<int>(s.MalS, s.Poc - static_cast<int>(named.size())), 0, 12);
+        for (int d = 0, tries = 0; d < small && tries < 200; ++tries) {
+            const double x = dice.uni(x0 - margin, x1 + margin);
+            const double y = dice.uni(y0 - margin, y1 + margin);
+            const double r = ppm * dice.uni(0.4, 0.45);
+            if (std::hypot(x - centre.x, y - centre.y) > 0.97 * R - r ||
+                !clear(x, y, r + 0.8 * ppm))
+                continue;
+            ink.ellipse(x, y, r, r, 0, dice.uni(0.7, 0.9));
+            group.area += Pi * r * r / (ppm * ppm);
+            scan.spots.push_back({x, y, groupIndex});
+            taken.push_back({x, y, r});
+            ++d;
+        }
+        scan.groups.push_back(group);
     }
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            const double paper =
-                tone * (1 + slopeX * (x - side / 2.0) / side + slopeY * (y - side / 2.0) / side +
-                        colWave[x] + rowWave[y]);
-            const double r = std::hypot(x - cx, y - cy);
-            const double ring = std::clamp(pen / 2 - std::fabs(r - R) + 0.5, 0.0, 1.0);
-            const double d = std::max<double>(
-                ink.darkness()[static_cast<std::size_t>(y) * side + x], outlineDark * ring);
-            double v = paper * (1 - d);
-            if (noise > 0) {
-                // About normal: the sum of four uniform values.
-                double u = 0;
-                for (int k = 0; k < 4; ++k)
-                    u += (grain() & 0xffff) / 65535.0;
-                v += (u - 2) * noise * 1.732;
-            }
-            scan.pixels[static_cast<std::size_t>(y) * side + x] =
-                static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
-        }
+    drawAxes(ink, centre.x, centre.y, R, 0, pen);
+    finishSheet(scan, ink, dice, Axes | Texture, seed, centre.x, centre.y, R, pen);
     return scan;
 }
 
