@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -85,8 +86,11 @@ MeasurementWindow::MeasurementWindow(SessionModel& model, Messages& messages, QW
     connect(&model_, &SessionModel::currentChanged, this, caption);
     connect(&model_, &SessionModel::recordsChanged, this, caption);
     showStatus = [](const QString&) {};
+    // The first scan is looked for in the program directory, where the demo
+    // keeps its scan; later ones beside the last opened.
+    scanFolder_ = QString::fromStdString(model_.session().dir.root().string());
     choosePicture = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít"), QString(),
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Otevřít"), scanFolder_,
                                             QStringLiteral("Obrázky (*.bmp *.jpg *.jpeg *.png)"));
     };
     createControls();
@@ -112,6 +116,7 @@ bool MeasurementWindow::openScan(const QString& file) {
         return false;
     }
     if (!s.message.isEmpty()) messages_.showMessage(s.message);
+    scanFolder_ = QFileInfo(file).absolutePath();
     scan_.picture = std::move(s.picture);
     // The marks of the last picture go, and with them their rows.
     const bool shown = scan_.overlay.showSelection;

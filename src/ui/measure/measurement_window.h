@@ -134,6 +134,7 @@ class MeasurementWindow : public QWidget {
 
     SessionModel& model_;
     Messages& messages_;
+    QString scanFolder_; // where the open dialog starts: the last scan's folder
     ScanModel scan_;
     ScanOptions options_;
     Calibration cal_;
