@@ -567,7 +567,9 @@ class TestDrawingWindow : public QObject {
                  QStringLiteral("Přidáno zákresů: %1").arg(records - 5));
     }
 
-    void mergeRefusesBadFiles() {
+    // Ctrl+S refuses a damaged or too large file; F12 merges a file's
+    // faculae fields and new drawings.
+    void mergeRefusesBadFilesAndF12MergesFaculae() {
         DrawingFrame z(recordsWithGroup(2));
         QVERIFY(z.start());
         WriteFileAtomic(z.f.path("kus.dat"), std::string(1774 + 10, 'x'));
@@ -585,11 +587,7 @@ class TestDrawingWindow : public QObject {
         z.child<QPushButton>("zrusitpri")->click();
         QVERIFY(!z.child<QWidget>("slucovani")->isVisible());
         QCOMPARE(z.f.session.recordCount(), 2);
-    }
 
-    void faculaeMergeKey() {
-        DrawingFrame z(recordsWithGroup(2));
-        QVERIFY(z.start());
         auto other = recordsWithGroup(3);
         addSquareField(other[0]);
         WriteRecordFile(z.f.path("fakule.dat"), other);
