@@ -495,8 +495,6 @@ class TestEntryWindow : public QObject {
         QCOMPARE(z.Skupiny[0].Plocha, std::uint16_t(100));
         QVERIFY(IsSouthMarker(z.Skupiny[1]));
         QCOMPARE(z.Skupiny[0].Fakule[1], std::uint16_t(30 * 128 + 40));
-        // The summary is stored with the record.
-        QCOMPARE(z.Souhrn.gJih, std::uint16_t(1));
         // The stored record is current, and the list shows it.
         QCOMPARE(p.session.currentIndex(), 3);
         QCOMPARE(QString::fromStdString(p.session.workingRecord().Datum.text()),

@@ -148,19 +148,6 @@ class TestGraphWindow : public QObject {
         QVERIFY(f_->messages.questions.last().contains(QStringLiteral("Uložit bitmapu okna")));
     }
 
-    void resultsViewForMapsShowsTheCoreTable() {
-        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
-        QVERIFY(v);
-        v->action(QStringLiteral("udajmapa"))->trigger();
-        QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
-        QCOMPARE(
-            GridDifference(v->findChild<QTableView*>(QStringLiteral("StringGrid5")),
-                           BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
-            QString());
-        QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));
-    }
-
     void graphs() {
         // The butterfly diagram closes for the graphs and leaves their panel shown.
         f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
@@ -254,10 +241,19 @@ class TestGraphWindow : public QObject {
         QVERIFY(f_->session.dir.exists("Obrázek/Asy_Polo__R.jpg"));
     }
 
-    void asymmetryData() {
+    // The results views of the maps' data and of the asymmetry.
+    void resultsViewsOfMapDataAndAsymmetry() {
         f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
         ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
         QVERIFY(v);
+        v->action(QStringLiteral("udajmapa"))->trigger();
+        QCOMPARE(v->resultsMode(), int(ResultsWindow::MapData));
+        QCOMPARE(
+            GridDifference(v->findChild<QTableView*>(QStringLiteral("StringGrid5")),
+                           BuildRotationStatistics(f_->session.records(), f_->session.geometry())),
+            QString());
+        QCOMPARE(v->windowTitle(), QStringLiteral("Výsledky    údaje pro mapu"));
+
         f_->mainWindow->action(QStringLiteral("asro"))->trigger();
         QCOMPARE(v->resultsMode(), 12);
         const ResultsGrid yearly = BuildAsymmetryGrid(ComputeAsymmetry(f_->session.records()),
@@ -271,27 +267,22 @@ class TestGraphWindow : public QObject {
                  AsymmetryText(yearly));
         f_->mainWindow->action(QStringLiteral("asme"))->trigger();
         QVERIFY(v->grid().cells.size() > 30);
-    }
 
-    // Every operation that changes records leaves the asymmetry tables and
-    // view 12 as a fresh computation gives them.
-    void asymmetryAfterChanges() {
-        f_->mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        ResultsWindow* v = ResultsWindow::openInstance(f_->mainWindow->context());
-        QVERIFY(v);
+        // Every operation that changes records leaves the asymmetry tables and
+        // view 12 as a fresh computation gives them.
         f_->mainWindow->action(QStringLiteral("asro"))->trigger();
         SessionModel& model = f_->mainWindow->model();
         const Session& s = f_->session;
-        auto yearly = [&] { return model.analysis().asymmetry().yearly.values; };
+        auto cached = [&] { return model.analysis().asymmetry().yearly.values; };
         // The tables and the view as computed afresh, and changed by the step.
         auto check = [&](const char* step, const auto& pred) {
             const AsymmetryTables fresh = ComputeAsymmetry(s.records());
-            QVERIFY2(yearly() == fresh.yearly.values && yearly() != pred, step);
+            QVERIFY2(cached() == fresh.yearly.values && cached() != pred, step);
             QVERIFY2(v->grid().cells == BuildAsymmetryGrid(fresh, s.records(), false).cells, step);
         };
 
         // A correction that makes the north of the first drawing far larger.
-        auto pred = yearly();
+        auto pred = cached();
         model.setCurrent(1);
         TZaznam z = s.record(1);
         z.Souhrn.gSev = static_cast<decltype(z.Souhrn.gSev)>(z.Souhrn.gSev + 40);
@@ -299,18 +290,18 @@ class TestGraphWindow : public QObject {
         check("oprava", pred);
 
         // "Přepočítat" takes the summary from the groups again.
-        pred = yearly();
+        pred = cached();
         QVERIFY(!model.recomputeAll());
         check("přepočet", pred);
 
         // Merged records of a year after the last one add a year.
-        pred = yearly();
+        pred = cached();
         TZaznam newRecord = s.record(s.recordCount());
         newRecord.Datum.setText("15.06." +
                                 std::to_string(std::stoi(newRecord.Datum.text().substr(6)) + 1));
         model.mergeRecords(std::vector<TZaznam>{newRecord});
         check("sloučení", pred);
-        QCOMPARE(yearly().size(), pred.size() + 1);
+        QCOMPARE(cached().size(), pred.size() + 1);
     }
 };
 

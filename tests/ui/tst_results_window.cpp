@@ -387,7 +387,8 @@ class TestResultsWindow : public QObject {
         QVERIFY(!QFile::exists(pdf));
     }
 
-    void csvOfTheStatisticsShown() {
+    // The CSV of the statistics shown and of the observers' table.
+    void csvFilesOfTheViews() {
         ResultsFixture& o = *fixture_;
         o.f.mainWindow->action("namersever")->trigger();
         o.f.mainWindow->action("SpeedButton8")->trigger();
@@ -397,6 +398,16 @@ class TestResultsWindow : public QObject {
             o.file("CSVsoubory/Namerene-sever.csv"),
             StatisticsCsvText(
                 BuildMeasuredStatistics(o.f.session.records(), HemisphereChoice::North).cells, 2));
+
+        o.f.messages.clear();
+        o.w->action("pozorovatele")->trigger();
+        QVERIFY(o.w->action("doCSV")->isVisible());
+        o.w->action("doCSV")->trigger();
+        QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
+                                                     "Data byla uložena:\rPozorovatele.csv"}));
+        const ReportFile f = ObserversCsv(
+            BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
+        QCOMPARE(o.file(f), ReportBytes(f));
     }
 
     void generalData() {
@@ -651,18 +662,6 @@ class TestResultsWindow : public QObject {
                                                     written.name)});
         QCOMPARE(o.file(written), ReportBytes(written));
         QVERIFY(!csv->isVisibleTo(o.w));
-    }
-
-    void observersCsv() {
-        ResultsFixture& o = *fixture_;
-        o.w->action("pozorovatele")->trigger();
-        QVERIFY(o.w->action("doCSV")->isVisible());
-        o.w->action("doCSV")->trigger();
-        QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
-                                                     "Data byla uložena:\rPozorovatele.csv"}));
-        const ReportFile f = ObserversCsv(
-            BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
-        QCOMPARE(o.file(f), ReportBytes(f));
     }
 
     void officialSheetPanel() {
