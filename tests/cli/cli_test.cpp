@@ -438,13 +438,20 @@ TEST(Cli, UsageAndRefusals) {
                                            "9999;12;31;9999.999;2;1;1\n");
          },
          "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ", absent("SIDC")},
+        // SILSO's daily hemispheric file of December 1999 to January 2001,
+        // unchanged: a file a year, the leap day in its place.
         {[](Dir d) {
-             WriteFileAtomic(d / "sn.csv", "2003 01 01 2003.001  120  60  60  5.0 3.0 "
-                                           "3.0 20 10 10 1\n");
+             fs::copy_file(fs::path(HELIOKRES_SOURCE_DIR) /
+                               "tests/data/SN_d_hem_1999-12_2001-01.csv",
+                           d / "sn.csv");
          },
-         "import silso DIR DIR/sn.csv", 0, "dssn2003.dat",
+         "import silso DIR DIR/sn.csv", 0, "dssn2000.dat",
          [](Dir d, const std::string&) {
-             EXPECT_EQ(ReadDailySeries(d / "SIDC", 2100).value(Date{2003, 1, 1}, 1), 60);
+             const DailySeries s = ReadDailySeries(d / "SIDC", 2100);
+             EXPECT_EQ(s.years, (std::vector<int>{1999, 2000, 2001}));
+             EXPECT_EQ(std::vector<int>({s.value({1999, 12, 1}, 2), s.value({2000, 2, 29}, 1),
+                                         s.value({2000, 12, 31}, 2), s.value({2001, 1, 31}, 0)}),
+                       std::vector<int>({85, 119, 86, 128}));
          }},
         {[](Dir d) {
              WriteFileAtomic(d / "sn.csv", "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n"
