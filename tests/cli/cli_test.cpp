@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <regex>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -230,6 +232,38 @@ void checked(Dir d, const std::string& out) {
         EXPECT_NE(out.find("\n" + line + "\n"), std::string::npos) << line << "\nin:\n" << out;
     EXPECT_EQ(out.find("Upozornění"), std::string::npos) << out;
 }
+// find-spots of the demo's scan: a line a spot, then a line a group numbered
+// from 1 with its spots' count and area; calibrated by hand on the disk the assistant
+// finds there (centre 800,800, radius 720, north up), the same lines.
+void spotsThenGroups(Dir d, const std::string& out) {
+    const std::regex spot("spot;\\d+\\.\\d;\\d+\\.\\d;(\\d+\\.\\d)");
+    const std::regex group("group;(\\d+);\\d+\\.\\d;\\d+\\.\\d;(\\d+);(\\d+\\.\\d)");
+    std::istringstream lines(out);
+    int spots = 0, groups = 0, inGroups = 0;
+    double spotArea = 0, groupArea = 0;
+    std::smatch m;
+    for (std::string line; std::getline(lines, line);) {
+        if (groups == 0 && std::regex_match(line, m, spot)) {
+            ++spots;
+            spotArea += std::stod(m[1]);
+        } else if (std::regex_match(line, m, group) && std::stoi(m[1]) == ++groups) {
+            inGroups += std::stoi(m[2]);
+            groupArea += std::stod(m[3]);
+        } else {
+            ADD_FAILURE() << line;
+        }
+    }
+    EXPECT_GT(groups, 0);
+    EXPECT_EQ(inGroups, spots);
+    EXPECT_NEAR(groupArea, spotArea, 0.05 * spots + 0.05);
+    for (const auto& f : fs::directory_iterator(d))
+        if (f.path().filename().string().starts_with("Sken")) {
+            EXPECT_EQ(
+                RunCli("find-spots " + ShellQuoted(f.path()) + " --centre 800,800 --north 800,80")
+                    .out,
+                out);
+        }
+}
 void damagedCorona(Dir d) {
     demo2(d);
     WriteFileAtomic(d / "KoronaX" / "HR1940.csv", "40 1 2 x\r\n");
@@ -363,7 +397,7 @@ TEST(Cli, UsageAndRefusals) {
         {demo, "demo DIR --years 1 --per-year 5 --force", 0,
          "Ukázková data zapsána|Sken zákresu k měření zapsán do DIR/Sken "},
         // The demo's scan of its newest drawing: the assistant finds its disk.
-        {demo, "find-spots DIR/Sken*.png", 0},
+        {demo, "find-spots DIR/Sken*.png", 0, "", spotsThenGroups},
 
         {nullptr, "export ascii DIR", 1, "heliokres-cli: ", absent("SoubASCI.dat")},
         // The same bytes as the desktop program's exports; the record file untouched.
@@ -438,13 +472,20 @@ TEST(Cli, UsageAndRefusals) {
                                            "9999;12;31;9999.999;2;1;1\n");
          },
          "import silso DIR DIR/sn.csv", 1, "Řádek 1: rok 1000 není mezi 1700 a ", absent("SIDC")},
+        // SILSO's daily hemispheric file of December 1999 to January 2001,
+        // unchanged: a file a year, the leap day in its place.
         {[](Dir d) {
-             WriteFileAtomic(d / "sn.csv", "2003 01 01 2003.001  120  60  60  5.0 3.0 "
-                                           "3.0 20 10 10 1\n");
+             fs::copy_file(fs::path(HELIOKRES_SOURCE_DIR) /
+                               "tests/data/SN_d_hem_1999-12_2001-01.csv",
+                           d / "sn.csv");
          },
-         "import silso DIR DIR/sn.csv", 0, "dssn2003.dat",
+         "import silso DIR DIR/sn.csv", 0, "dssn2000.dat",
          [](Dir d, const std::string&) {
-             EXPECT_EQ(ReadDailySeries(d / "SIDC", 2100).value(Date{2003, 1, 1}, 1), 60);
+             const DailySeries s = ReadDailySeries(d / "SIDC", 2100);
+             EXPECT_EQ(s.years, (std::vector<int>{1999, 2000, 2001}));
+             EXPECT_EQ(std::vector<int>({s.value({1999, 12, 1}, 2), s.value({2000, 2, 29}, 1),
+                                         s.value({2000, 12, 31}, 2), s.value({2001, 1, 31}, 0)}),
+                       std::vector<int>({85, 119, 86, 128}));
          }},
         {[](Dir d) {
              WriteFileAtomic(d / "sn.csv", "2004;01;01;2004.001; 12; 6; 6;1;1;1;1;1;1;1\n"

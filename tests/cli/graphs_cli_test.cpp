@@ -1,4 +1,4 @@
-// heliokres-cli import silso of real SILSO files and the graphs drawn from them.
+// heliokres-cli graphs drawn from real SILSO data and from a long archive.
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/calendar.h"
 #include "io/atomic_file.h"
-#include "records/startup_series.h"
 #include "tests_support/png_size.h"
 #include "tests_support/run_cli.h"
 #include "tests_support/temp_dir.h"
@@ -17,31 +15,6 @@
 using namespace hk;
 
 namespace {
-
-// Real lines of the SILSO daily hemispheric file, December 1999 to January
-// 2001 (2000 a leap year), unchanged.
-TEST(ImportSilso, RoundTripsIntoTheSeriesTheStartUpReads) {
-    TempDir dir;
-    const std::filesystem::path slice = std::filesystem::path(HELIOKRES_SOURCE_DIR) / "tests" /
-                                        "data" / "SN_d_hem_1999-12_2001-01.csv";
-    const CliRun r = RunCli("import silso " + ShellQuoted(dir.path()) + " " + ShellQuoted(slice));
-    ASSERT_EQ(r.status, 0) << r.out;
-    const DailySeries s = ReadDailySeries(dir.path() / "SIDC", 2100);
-    EXPECT_EQ(s.years, (std::vector<int>{1999, 2000, 2001}));
-    EXPECT_EQ(s.unreadableValues, 0);
-    // Total, north and south of the first day, the leap day, the year's
-    // last day and the slice's last day, as the file gives them.
-    const struct {
-        Date date;
-        int values[3];
-    } days[] = {{{1999, 12, 1}, {142, 57, 85}},
-                {{2000, 2, 29}, {238, 119, 119}},
-                {{2000, 12, 31}, {119, 33, 86}},
-                {{2001, 1, 31}, {128, 89, 39}}};
-    for (const auto& d : days)
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(s.value(d.date, k), d.values[k]) << FormatDatum(d.date) << " " << k;
-}
 
 // SILSO's daily file ends on 31 July 2024 (tests/data, January 2023 on); the
 // import marks the rest of 2024 missing. The smoothed international number

@@ -1,7 +1,7 @@
 // Two programs on one directory, each a process of its own: a writing
 // command is refused while another program holds the directory and runs
-// once it has ended; two imports at the same time leave the years of one of
-// them, never a mix.
+// once it has ended. (That one lock excludes another, and that an import
+// replaces its years all or none: the core's tests.)
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -60,35 +60,6 @@ TEST(OneWriter, CommandsWaitForTheProgramThatHoldsTheDirectory) {
     EXPECT_NE(r.out.find("proces 999999999"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("byl převzat"), std::string::npos) << r.out;
     EXPECT_FALSE(std::filesystem::exists(dir / LockFileName));
-}
-
-// Two imports started together: one writes, the other writes after it or
-// is refused; the years are all of one file.
-TEST(OneWriter, ImportsAtTheSameTimeLeaveTheYearsOfOne) {
-    TempDir tmp;
-    const auto dir = tmp.path();
-    for (const char* value : {"11", "22"}) {
-        std::string csv;
-        for (int year = 1950; year < 2020; ++year)
-            csv +=
-                std::to_string(year) + ";06;01;" + std::to_string(year) + ".4;" + value + ";1;1\n";
-        WriteFileAtomic(dir / (std::string("sn") + value + ".csv"), csv);
-    }
-    for (int run = 0; run < 3; ++run) {
-        RunCli(inDir("import silso DIR DIR/sn11.csv >/dev/null 2>&1 & " +
-                         std::string(HELIOKRES_CLI) +
-                         " import silso DIR DIR/sn22.csv >/dev/null 2>&1; wait",
-                     dir));
-        int eleven = 0, twentyTwo = 0;
-        for (int year = 1950; year < 2020; ++year) {
-            const std::string y = std::to_string(year);
-            const std::string file = ReadWholeFile(dir / "SIDC" / ("dssn" + y + ".dat"));
-            const std::string june1 = file.substr(file.find(y + " 06 01"), 32);
-            eleven += june1.find(" 11   1   1") != std::string::npos;
-            twentyTwo += june1.find(" 22   1   1") != std::string::npos;
-        }
-        EXPECT_TRUE(eleven == 70 || twentyTwo == 70) << eleven << " / " << twentyTwo;
-    }
 }
 
 } // namespace
