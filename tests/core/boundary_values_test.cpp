@@ -5,10 +5,14 @@
 // strokes meeting at the picture's first column.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,18 +20,26 @@
 #include "core/results_fixtures.h"
 #include "drawing/coordinate_table.h"
 #include "drawing/drawing_records.h"
+#include "geometry/ephemeris.h"
 #include "graphs/asymmetry.h"
 #include "graphs/asymmetry_scene.h"
+#include "graphs/butterfly_model.h"
+#include "graphs/corona.h"
+#include "graphs/graph_scene.h"
 #include "maps/magnet_comparison.h"
+#include "maps/magnetosphere.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
 #include "measure/spot_finder.h"
+#include "measure/spot_proposals.h"
 #include "records/geometry_cache.h"
+#include "records/program_dir.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "records/store.h"
 #include "results/largest_groups.h"
+#include "results/report_file.h"
 #include "results/report_text.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
@@ -160,4 +172,73 @@ TEST(BoundaryValues, StrokesMeetingAtThePictureEdgeAreNoSpot) {
         FindSpots({W, W, W, pixels.data()}, Calibrate({120, 200}, {120, 20}), Ephemeris{});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
+}
+
+// Limits met by the first or last value they allow: a corona table of
+// exactly one rotation's days, a drawing dated the day after the range, the
+// first record of the store, a report named to leave its folder, a group
+// number one past the last group.
+TEST(BoundaryValues, FirstAndLastOfARange) {
+    CoronaTable corona;
+    corona.coronaBytes.assign(27 * CoronaRowBytes, 10);
+    corona.coronaLength = corona.coronaBytes.size();
+    const std::vector<TZaznam> march = {results_test::Record("01.03.2014"),
+                                        results_test::Record("05.03.2014")};
+    TempDir dir;
+    Session session(dir.path());
+    session.load(Date{2026, 12, 6});
+    TZaznam measured = session.record(1);
+    measured.Cas = 777;
+    session.replaceMeasured(1, measured);
+    auto throws = [&](const ReportFile& r) {
+        try {
+            WriteReportFile(ProgramDir(dir.path()), r);
+        } catch (const std::runtime_error&) {
+            return true;
+        }
+        return false;
+    };
+    SpotFinding finding;
+    finding.spots.resize(2);
+    finding.groups = {{0}, {1}};
+    SpotProposals proposals(finding);
+    EntryForm manySpots = entry_test::ValidForm();
+    manySpots.groups[0][column::Poc] = "256";
+    const std::pair<const char*, bool> rows[] = {
+        {"27 days of corona make one rotation's column",
+         CoronaRotationAverages(corona).size() == 1},
+        {"a drawing after the range's end is left out",
+         RecordsBetween(march, Date{2014, 3, 1}, Date{2014, 3, 4}).size() == 1},
+        {"a measurement replaces the first record", session.record(1).Cas == 777},
+        {"a report name leading out of its folder is refused",
+         throws({.folder = "Mesice", .name = "../x.txt", .text = "x"})},
+        {"no group past the last merges", !proposals.mergeGroups(2, 0)},
+        {"no group before the first merges", !proposals.mergeGroups(0, -1)},
+        {"256 spots in a group refused",
+         !ConfirmEntry(manySpots, TZaznam{}, entry_test::Context(EntryMode::New, {})).record},
+    };
+    for (const auto& [name, holds] : rows)
+        EXPECT_TRUE(holds) << name;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.txt"));
+}
+
+// On 10.02.1982 the pixels near the central meridian pass it in rotation
+// 1718, magn.dat's first: the summation files them as the transform does.
+TEST(BoundaryValues, MagnetogramOfTheFirstRotationIsSummed) {
+    const Ephemeris e = SolarEphemeris(Date{1982, 2, 10}, 1200);
+    const MagnetogramSummation sum(e);
+    int differing = 0, summed = 0;
+    for (int row = 0; row <= 430; row += 2)
+        for (int column = 0; column < 512; column += 2) {
+            const auto h = MagnetogramPixelToHeliographic(e, row, column);
+            MagnCellIndex want{}, got{};
+            const bool wanted = h && std::fabs(h->Lat) < 60 && std::fabs(h->CMD) <= 40 &&
+                                MagnCell(CentralMeridianRotation(e, *h), h->Lat, h->Lon, want);
+            summed += wanted && want.rotation == MagnFirstRotation;
+            differing += sum.cell(row, column, got) != wanted ||
+                         (wanted && std::tie(got.rotation, got.row, got.column) !=
+                                        std::tie(want.rotation, want.row, want.column));
+        }
+    EXPECT_GT(summed, 1000);
+    EXPECT_EQ(differing, 0);
 }
