@@ -242,3 +242,26 @@ TEST(BoundaryValues, MagnetogramOfTheFirstRotationIsSummed) {
     EXPECT_GT(summed, 1000);
     EXPECT_EQ(differing, 0);
 }
+
+// A dotted outline at 8 px per mm whose dots of 7 x 7 px lie 8 px apart,
+// then 10 px apart: the two dots where the spacing changes (15 px apart,
+// exactly one and a half of the wider spacing) keep the line one outline,
+// and only the spot drawn beside it is found.
+TEST(BoundaryValues, DottedOutlineWhoseSpacingWidensIsNoSpot) {
+    constexpr int W = 1000;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    for (int x : {400, 408, 416, 424, 432, 447, 457, 467, 477, 487})
+        ink(x - 3, 497, x + 3, 503);
+    ink(200, 199, 800, 201); // two lines to measure the strokes by
+    ink(200, 799, 800, 801);
+    ink(600, 600, 615, 615); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
+}
