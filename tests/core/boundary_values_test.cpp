@@ -5,14 +5,12 @@
 // strokes meeting at the picture's first column.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,14 +18,12 @@
 #include "core/results_fixtures.h"
 #include "drawing/coordinate_table.h"
 #include "drawing/drawing_records.h"
-#include "geometry/ephemeris.h"
 #include "graphs/asymmetry.h"
 #include "graphs/asymmetry_scene.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
 #include "graphs/graph_scene.h"
 #include "maps/magnet_comparison.h"
-#include "maps/magnetosphere.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
@@ -220,27 +216,6 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
     for (const auto& [name, holds] : rows)
         EXPECT_TRUE(holds) << name;
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.txt"));
-}
-
-// On 10.02.1982 the pixels near the central meridian pass it in rotation
-// 1718, magn.dat's first: the summation files them as the transform does.
-TEST(BoundaryValues, MagnetogramOfTheFirstRotationIsSummed) {
-    const Ephemeris e = SolarEphemeris(Date{1982, 2, 10}, 1200);
-    const MagnetogramSummation sum(e);
-    int differing = 0, summed = 0;
-    for (int row = 0; row <= 430; row += 2)
-        for (int column = 0; column < 512; column += 2) {
-            const auto h = MagnetogramPixelToHeliographic(e, row, column);
-            MagnCellIndex want{}, got{};
-            const bool wanted = h && std::fabs(h->Lat) < 60 && std::fabs(h->CMD) <= 40 &&
-                                MagnCell(CentralMeridianRotation(e, *h), h->Lat, h->Lon, want);
-            summed += wanted && want.rotation == MagnFirstRotation;
-            differing += sum.cell(row, column, got) != wanted ||
-                         (wanted && std::tie(got.rotation, got.row, got.column) !=
-                                        std::tie(want.rotation, want.row, want.column));
-        }
-    EXPECT_GT(summed, 1000);
-    EXPECT_EQ(differing, 0);
 }
 
 // A dotted outline at 8 px per mm whose dots of 7 x 7 px lie 8 px apart,
