@@ -22,6 +22,7 @@
 #include "graphs/asymmetry_scene.h"
 #include "maps/corona_views.h"
 #include "maps/magnet_comparison.h"
+#include "maps/magnetosphere.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
@@ -39,10 +40,10 @@
 
 using namespace hk;
 
-// Group 5 (29.01.2015, rotation 2159, L0 37) and group 6 (25.02.2015, rotation
-// 2160, L0 41) both lie beyond longitude 270, just come round the east limb:
-// each belongs to the rotation after its drawing's, so 2160's evolution shows 5, not 6.
 TEST(BoundaryValues, EdgesOfDatesRotationsAndViews) {
+    // Group 5 (29.01.2015, rotation 2159, L0 37) and group 6 (25.02.2015, rotation
+    // 2160, L0 41) both lie beyond longitude 270, just come round the east limb:
+    // each belongs to the rotation after its drawing's, so 2160's evolution shows 5, not 6.
     std::vector<TZaznam> late = {test::RotationRecord("29.01.2015"),
                                  test::RotationRecord("25.02.2015")};
     test::AddGroupAt(late[0], 340, 10, 5);
@@ -52,6 +53,10 @@ TEST(BoundaryValues, EdgesOfDatesRotationsAndViews) {
     GeometryCache erased = GeometryCache::of(late);
     erased.markChanged(1);
     erased.erase({1});
+    // The centre of the magnetogram of 11.02.1982 lies in magn.dat's first rotation.
+    MagnCellIndex firstCell{};
+    const bool summed =
+        MagnetogramSummation(SolarEphemeris({1982, 2, 11}, 1200)).cell(215, 255, firstCell);
     const std::pair<const char*, bool> rows[] = {
         {"a day of three digits is no date", !ParseDatum("001.03.2014")},
         {"L0 5.08 on 06.04.1963 still lies in rotation 1465",
@@ -62,6 +67,7 @@ TEST(BoundaryValues, EdgesOfDatesRotationsAndViews) {
          evolution.cells[0][5] == "   5"},
         {"a group come round the limb late in the rotation is not", evolution.cells[0][6].empty()},
         {"an erased changed record is not computed again", erased.clean()},
+        {"the first rotation of magn.dat is summed", summed && firstCell.rotation == 1718},
     };
     for (const auto& [name, holds] : rows)
         EXPECT_TRUE(holds) << name;
