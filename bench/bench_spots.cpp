@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "measure/spot_finder.h"
 #include "demo/drawn_scan.h"
+#include "measure/spot_finder.h"
 
 using namespace hk;
 using namespace hk::drawn_scans;

@@ -18,12 +18,16 @@
 #include "core/results_fixtures.h"
 #include "drawing/coordinate_table.h"
 #include "drawing/drawing_records.h"
+#include "geometry/calendar.h"
+#include "geometry/ephemeris.h"
 #include "graphs/asymmetry.h"
 #include "graphs/asymmetry_scene.h"
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
 #include "graphs/graph_scene.h"
+#include "maps/corona_views.h"
 #include "maps/magnet_comparison.h"
+#include "maps/magnetosphere.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
@@ -34,6 +38,7 @@
 #include "records/record.h"
 #include "records/session.h"
 #include "records/store.h"
+#include "results/group_evolution.h"
 #include "results/largest_groups.h"
 #include "results/report_file.h"
 #include "results/report_text.h"
@@ -42,6 +47,39 @@
 #include "tests_support/temp_dir.h"
 
 using namespace hk;
+
+TEST(BoundaryValues, EdgesOfDatesRotationsAndViews) {
+    // Group 5 (29.01.2015, rotation 2159, L0 37) and group 6 (25.02.2015, rotation
+    // 2160, L0 41) both lie beyond longitude 270, just come round the east limb:
+    // each belongs to the rotation after its drawing's, so 2160's evolution shows 5, not 6.
+    std::vector<TZaznam> late = {test::RotationRecord("29.01.2015"),
+                                 test::RotationRecord("25.02.2015")};
+    test::AddGroupAt(late[0], 340, 10, 5);
+    test::AddGroupAt(late[1], 345, 10, 6);
+    const ResultsGrid evolution = BuildGroupEvolution(late, GeometryCache::of(late), 2160);
+    // The last record changed and then erased leaves nothing to compute.
+    GeometryCache erased = GeometryCache::of(late);
+    erased.markChanged(1);
+    erased.erase({1});
+    // The centre of the magnetogram of 11.02.1982 lies in magn.dat's first rotation.
+    MagnCellIndex firstCell{};
+    const bool summed =
+        MagnetogramSummation(SolarEphemeris({1982, 2, 11}, 1200)).cell(215, 255, firstCell);
+    const std::pair<const char*, bool> rows[] = {
+        {"a day of three digits is no date", !ParseDatum("001.03.2014")},
+        {"L0 5.08 on 06.04.1963 still lies in rotation 1465",
+         SolarEphemeris({1963, 4, 6}, 0).CarrRotation == 1465},
+        {"the corona graph's first position starts at the table's first day",
+         MakeCoronaGraph(CoronaTable{}, 1).firstRow == 0},
+        {"a group come round the limb late in the rotation before is in the evolution",
+         evolution.cells[0][5] == "   5"},
+        {"a group come round the limb late in the rotation is not", evolution.cells[0][6].empty()},
+        {"an erased changed record is not computed again", erased.clean()},
+        {"the first rotation of magn.dat is summed", summed && firstCell.rotation == 1718},
+    };
+    for (const auto& [name, holds] : rows)
+        EXPECT_TRUE(holds) << name;
+}
 
 namespace {
 

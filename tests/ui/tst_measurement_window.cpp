@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "demo/demo.h"
+#include "demo/drawn_scan.h"
 #include "drawing/drawing_model.h"
 #include "drawing/drawing_scale.h"
 #include "drawing/faculae.h"
@@ -24,7 +25,6 @@
 #include "measure/spot_proposals.h"
 #include "records/record.h"
 #include "render/drawing_renderer.h"
-#include "demo/drawn_scan.h"
 #include "tests_support/records.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/measure/measurement_window.h"
