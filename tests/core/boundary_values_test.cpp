@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +22,9 @@
 #include "geometry/ephemeris.h"
 #include "graphs/asymmetry.h"
 #include "graphs/asymmetry_scene.h"
+#include "graphs/butterfly_model.h"
+#include "graphs/corona.h"
+#include "graphs/graph_scene.h"
 #include "maps/corona_views.h"
 #include "maps/magnet_comparison.h"
 #include "maps/magnetosphere.h"
@@ -27,12 +32,15 @@
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
 #include "measure/spot_finder.h"
+#include "measure/spot_proposals.h"
 #include "records/geometry_cache.h"
+#include "records/program_dir.h"
 #include "records/record.h"
 #include "records/session.h"
 #include "records/store.h"
 #include "results/group_evolution.h"
 #include "results/largest_groups.h"
+#include "results/report_file.h"
 #include "results/report_text.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
@@ -198,4 +206,75 @@ TEST(BoundaryValues, StrokesMeetingAtThePictureEdgeAreNoSpot) {
         FindSpots({W, W, W, pixels.data()}, Calibrate({120, 200}, {120, 20}), Ephemeris{});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
+}
+
+// Limits met by the first or last value they allow: a corona table of
+// exactly one rotation's days, a drawing dated the day after the range, the
+// first record of the store, a report named to leave its folder, a group
+// number one past the last group.
+TEST(BoundaryValues, FirstAndLastOfARange) {
+    CoronaTable corona;
+    corona.coronaBytes.assign(27 * CoronaRowBytes, 10);
+    corona.coronaLength = corona.coronaBytes.size();
+    const std::vector<TZaznam> march = {results_test::Record("01.03.2014"),
+                                        results_test::Record("05.03.2014")};
+    TempDir dir;
+    Session session(dir.path());
+    session.load(Date{2026, 12, 6});
+    TZaznam measured = session.record(1);
+    measured.Cas = 777;
+    session.replaceMeasured(1, measured);
+    auto throws = [&](const ReportFile& r) {
+        try {
+            WriteReportFile(ProgramDir(dir.path()), r);
+        } catch (const std::runtime_error&) {
+            return true;
+        }
+        return false;
+    };
+    SpotFinding finding;
+    finding.spots.resize(2);
+    finding.groups = {{0}, {1}};
+    SpotProposals proposals(finding);
+    EntryForm manySpots = entry_test::ValidForm();
+    manySpots.groups[0][column::Poc] = "256";
+    const std::pair<const char*, bool> rows[] = {
+        {"27 days of corona make one rotation's column",
+         CoronaRotationAverages(corona).size() == 1},
+        {"a drawing after the range's end is left out",
+         RecordsBetween(march, Date{2014, 3, 1}, Date{2014, 3, 4}).size() == 1},
+        {"a measurement replaces the first record", session.record(1).Cas == 777},
+        {"a report name leading out of its folder is refused",
+         throws({.folder = "Mesice", .name = "../x.txt", .text = "x"})},
+        {"no group past the last merges", !proposals.mergeGroups(2, 0)},
+        {"no group before the first merges", !proposals.mergeGroups(0, -1)},
+        {"256 spots in a group refused",
+         !ConfirmEntry(manySpots, TZaznam{}, entry_test::Context(EntryMode::New, {})).record},
+    };
+    for (const auto& [name, holds] : rows)
+        EXPECT_TRUE(holds) << name;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.txt"));
+}
+
+// A dotted outline at 8 px per mm whose dots of 7 x 7 px lie 8 px apart,
+// then 10 px apart: the two dots where the spacing changes (15 px apart,
+// exactly one and a half of the wider spacing) keep the line one outline,
+// and only the spot drawn beside it is found.
+TEST(BoundaryValues, DottedOutlineWhoseSpacingWidensIsNoSpot) {
+    constexpr int W = 1000;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    for (int x : {400, 408, 416, 424, 432, 447, 457, 467, 477, 487})
+        ink(x - 3, 497, x + 3, 503);
+    ink(200, 199, 800, 201); // two lines to measure the strokes by
+    ink(200, 799, 800, 801);
+    ink(600, 600, 615, 615); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
 }
