@@ -105,6 +105,10 @@ TEST(BoundaryValues, EdgesOfTheRules) {
         {"a record without groups and with clear positions is left as it is",
          !NeedsNormalising(results_test::Record("01.03.2014"))},
         {"65536 small spots refused", RefusesSmallSpots("65536")},
+        {"a drawing at another time of the same day is new",
+         ConfirmEntry(entry_test::ValidForm(), TZaznam{},
+                      entry_test::Context(EntryMode::New, {entry_test::Record("15.06.2014")}))
+             .record.has_value()},
         {"a group of area 1 is among the largest",
          BuildLargestGroups(areaOne, 2014).rowCount() == 2},
         {"the third coordinate table holds months 9 - 12",
