@@ -236,6 +236,8 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
         }
         return false;
     };
+    session.mergeRecords(std::vector{results_test::Record("01.03.2014")});
+    const SplitResult sameDay = session.split({{{}, {"01.03.2014", "01.03.2014"}, {}, {}, {}}});
     SpotFinding finding;
     finding.spots.resize(2);
     finding.groups = {{0}, {1}};
@@ -250,6 +252,8 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
         {"a measurement replaces the first record", session.record(1).Cas == 777},
         {"a report name leading out of its folder is refused",
          throws({.folder = "Mesice", .name = "../x.txt", .text = "x"})},
+        {"a later row from a date to the same date holds no record",
+         sameDay.rows.size() == 1 && sameDay.rows[0].count == 0},
         {"no group past the last merges", !proposals.mergeGroups(2, 0)},
         {"no group before the first merges", !proposals.mergeGroups(0, -1)},
         {"256 spots in a group refused",
