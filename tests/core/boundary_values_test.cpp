@@ -122,7 +122,7 @@ TEST(BoundaryValues, EdgesOfTheRules) {
         EXPECT_TRUE(holds) << name;
 }
 
-TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
+TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeriesOrStore) {
     TempDir dir;
     Session session(dir.path());
     const AsymmetryTables tables = ComputeAsymmetry(session.records());
@@ -132,6 +132,9 @@ TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
     const AsymmetryPicture second = BuildAsymmetryPicture(session, tables, scene, &first);
     ASSERT_TRUE(second.graph);
     EXPECT_EQ(second.graph->S, 2);
+    // ... and for the same series once the store has changed.
+    session.mergeRecords(std::vector{results_test::Record("01.03.2014")});
+    EXPECT_NE(BuildAsymmetryPicture(session, tables, scene, &second).graph, second.graph);
 }
 
 // The band's edges: from -60 it reads magn.dat's first row; a group exactly
@@ -254,6 +257,8 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
          throws({.folder = "Mesice", .name = "../x.txt", .text = "x"})},
         {"a later row from a date to the same date holds no record",
          sameDay.rows.size() == 1 && sameDay.rows[0].count == 0},
+        {"a period opened only at its start after the last drawing is empty",
+         BuildGraphPicture(session, GraphScene{.from = Date{2030, 1, 1}}).emptyPeriod},
         {"no group past the last merges", !proposals.mergeGroups(2, 0)},
         {"no group before the first merges", !proposals.mergeGroups(0, -1)},
         {"256 spots in a group refused",
