@@ -5,8 +5,10 @@
 // strokes meeting at the picture's first column.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <numbers>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -25,9 +27,11 @@
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
 #include "graphs/graph_scene.h"
+#include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnet_comparison.h"
 #include "maps/magnetosphere.h"
+#include "maps/map_scene.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
@@ -36,6 +40,7 @@
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "records/record_file.h"
 #include "records/session.h"
 #include "records/store.h"
 #include "results/group_evolution.h"
@@ -290,4 +295,37 @@ TEST(BoundaryValues, DottedOutlineWhoseSpacingWidensIsNoSpot) {
         FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
+}
+
+// The magnetosphere of the first rotation after the first drawing's is read
+// for the 39 days from 6 days before its first drawing (25.02.2015): a
+// magnetogram of 03.02.2015 lies before them, one of 24.02.2015 within.
+TEST(BoundaryValues, FirstRotationReadsTheMagnetogramsOfItsFirstDrawing) {
+    TempDir dir;
+    const std::vector<TZaznam> records = {test::RotationRecord("29.01.2015"),
+                                          test::RotationRecord("25.02.2015")};
+    WriteRecordFile(dir.path() / "datax.dat", records);
+    std::filesystem::create_directories(dir.path() / "Magneto");
+    for (const auto& [name, date] :
+         {std::pair{"150203", Date{2015, 2, 3}}, {"150224", Date{2015, 2, 24}}}) {
+        // Empty rows (64) up to that of one pixel of value 9 on the central
+        // meridian at latitude 0, then the end of its row.
+        const Ephemeris e = SolarEphemeris(date, 1200);
+        const DiskPolar p = HeliographicToPolar(e, float(e.L0), 0);
+        const double a = (p.Angle - e.P) * std::numbers::pi / 180;
+        const long row = std::lround(213 - p.Dist * std::cos(a) / 1.173709);
+        const long column = std::lround(250 - p.Dist * std::sin(a) / 1.173709);
+        std::vector<long> words(std::size_t(row - 1), 64);
+        words.insert(words.end(), {column * 128 + 9, 64});
+        std::string bytes;
+        for (long w : words)
+            bytes += {char(w & 0xFF), char(w >> 8)};
+        WriteFileAtomic(dir.path() / "Magneto" / name, bytes);
+    }
+    Session session(dir.path());
+    session.load(Date{2026, 12, 6});
+    MapScene scene{.rotation = int(records[1].Rotace)};
+    scene.layers.magnetosphereOn = true;
+    const MapPicture picture = BuildMapPicture(session, {CoronaTable{}, MagnDatCells{}}, scene);
+    EXPECT_EQ(picture.magnet.pixels.size(), 1u);
 }
