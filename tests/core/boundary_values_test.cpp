@@ -329,3 +329,22 @@ TEST(BoundaryValues, FirstRotationReadsTheMagnetogramsOfItsFirstDrawing) {
     const MapPicture picture = BuildMapPicture(session, {CoronaTable{}, MagnDatCells{}}, scene);
     EXPECT_EQ(picture.magnet.pixels.size(), 1u);
 }
+
+// A disk running past the picture's top edge: a spot drawn on the first row
+// is found like any other.
+TEST(BoundaryValues, SpotOnThePictureFirstRowIsFound) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(100, 49, 300, 51); // two lines to measure the strokes by
+    ink(100, 249, 300, 251);
+    ink(150, 0, 159, 9); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
+}
