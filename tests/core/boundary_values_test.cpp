@@ -348,3 +348,26 @@ TEST(BoundaryValues, SpotOnThePictureFirstRowIsFound) {
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
 }
+
+// A dotted outline of 6 x 6 px dots 8 px apart along y = 300 (well away from
+// x), the dot at x = 540 touching a stroke: that dot lies between two dots of
+// the line, so it is a part of the line, not a spot.
+TEST(BoundaryValues, DotOfAnOutlineTouchingAStrokeIsNoSpot) {
+    constexpr int W = 1000;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    for (int x = 452; x <= 628; x += 8)
+        ink(x - 3, 297, x + 2, 302);
+    ink(539, 303, 540, 450); // the stroke
+    ink(200, 199, 800, 201); // two lines to measure the strokes by
+    ink(200, 799, 800, 801);
+    ink(600, 600, 615, 615); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
+}
