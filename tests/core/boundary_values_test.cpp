@@ -371,3 +371,25 @@ TEST(BoundaryValues, DotOfAnOutlineTouchingAStrokeIsNoSpot) {
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
 }
+
+// Thin strokes and one a little wider: a round spot of radius 3 px is still
+// wider than nearly every stretch of stroke, so it is found.
+TEST(BoundaryValues, SpotJustWiderThanTheWidestStrokesIsFound) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(100, 49, 300, 51); // strokes 3 px and 5 px wide
+    ink(100, 249, 300, 251);
+    ink(100, 200, 200, 204);
+    for (int y = -3; y <= 3; ++y) // the spot
+        for (int x = -3; x <= 3; ++x)
+            if (x * x + y * y <= 9) pixels[std::size_t((160 + y) * W + 160 + x)] = 30;
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 160, 0.5);
+}
