@@ -5,8 +5,10 @@
 // strokes meeting at the picture's first column.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <numbers>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -25,9 +27,11 @@
 #include "graphs/butterfly_model.h"
 #include "graphs/corona.h"
 #include "graphs/graph_scene.h"
+#include "io/atomic_file.h"
 #include "maps/corona_views.h"
 #include "maps/magnet_comparison.h"
 #include "maps/magnetosphere.h"
+#include "maps/map_scene.h"
 #include "maps/map_strips.h"
 #include "maps/rotation_index.h"
 #include "measure/calibration.h"
@@ -36,6 +40,7 @@
 #include "records/geometry_cache.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "records/record_file.h"
 #include "records/session.h"
 #include "records/store.h"
 #include "results/group_evolution.h"
@@ -105,6 +110,10 @@ TEST(BoundaryValues, EdgesOfTheRules) {
         {"a record without groups and with clear positions is left as it is",
          !NeedsNormalising(results_test::Record("01.03.2014"))},
         {"65536 small spots refused", RefusesSmallSpots("65536")},
+        {"a drawing at another time of the same day is new",
+         ConfirmEntry(entry_test::ValidForm(), TZaznam{},
+                      entry_test::Context(EntryMode::New, {entry_test::Record("15.06.2014")}))
+             .record.has_value()},
         {"a group of area 1 is among the largest",
          BuildLargestGroups(areaOne, 2014).rowCount() == 2},
         {"the third coordinate table holds months 9 - 12",
@@ -118,7 +127,7 @@ TEST(BoundaryValues, EdgesOfTheRules) {
         EXPECT_TRUE(holds) << name;
 }
 
-TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
+TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeriesOrStore) {
     TempDir dir;
     Session session(dir.path());
     const AsymmetryTables tables = ComputeAsymmetry(session.records());
@@ -128,6 +137,9 @@ TEST(BoundaryValues, AsymmetryGraphIsRebuiltForAnotherSeries) {
     const AsymmetryPicture second = BuildAsymmetryPicture(session, tables, scene, &first);
     ASSERT_TRUE(second.graph);
     EXPECT_EQ(second.graph->S, 2);
+    // ... and for the same series once the store has changed.
+    session.mergeRecords(std::vector{results_test::Record("01.03.2014")});
+    EXPECT_NE(BuildAsymmetryPicture(session, tables, scene, &second).graph, second.graph);
 }
 
 // The band's edges: from -60 it reads magn.dat's first row; a group exactly
@@ -232,6 +244,8 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
         }
         return false;
     };
+    session.mergeRecords(std::vector{results_test::Record("01.03.2014")});
+    const SplitResult sameDay = session.split({{{}, {"01.03.2014", "01.03.2014"}, {}, {}, {}}});
     SpotFinding finding;
     finding.spots.resize(2);
     finding.groups = {{0}, {1}};
@@ -246,6 +260,10 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
         {"a measurement replaces the first record", session.record(1).Cas == 777},
         {"a report name leading out of its folder is refused",
          throws({.folder = "Mesice", .name = "../x.txt", .text = "x"})},
+        {"a later row from a date to the same date holds no record",
+         sameDay.rows.size() == 1 && sameDay.rows[0].count == 0},
+        {"a period opened only at its start after the last drawing is empty",
+         BuildGraphPicture(session, GraphScene{.from = Date{2030, 1, 1}}).emptyPeriod},
         {"no group past the last merges", !proposals.mergeGroups(2, 0)},
         {"no group before the first merges", !proposals.mergeGroups(0, -1)},
         {"256 spots in a group refused",
@@ -277,4 +295,101 @@ TEST(BoundaryValues, DottedOutlineWhoseSpacingWidensIsNoSpot) {
         FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
+}
+
+// The magnetosphere of the first rotation after the first drawing's is read
+// for the 39 days from 6 days before its first drawing (25.02.2015): a
+// magnetogram of 03.02.2015 lies before them, one of 24.02.2015 within.
+TEST(BoundaryValues, FirstRotationReadsTheMagnetogramsOfItsFirstDrawing) {
+    TempDir dir;
+    const std::vector<TZaznam> records = {test::RotationRecord("29.01.2015"),
+                                          test::RotationRecord("25.02.2015")};
+    WriteRecordFile(dir.path() / "datax.dat", records);
+    std::filesystem::create_directories(dir.path() / "Magneto");
+    for (const auto& [name, date] :
+         {std::pair{"150203", Date{2015, 2, 3}}, {"150224", Date{2015, 2, 24}}}) {
+        // Empty rows (64) up to that of one pixel of value 9 on the central
+        // meridian at latitude 0, then the end of its row.
+        const Ephemeris e = SolarEphemeris(date, 1200);
+        const DiskPolar p = HeliographicToPolar(e, float(e.L0), 0);
+        const double a = (p.Angle - e.P) * std::numbers::pi / 180;
+        const long row = std::lround(213 - p.Dist * std::cos(a) / 1.173709);
+        const long column = std::lround(250 - p.Dist * std::sin(a) / 1.173709);
+        std::vector<long> words(std::size_t(row - 1), 64);
+        words.insert(words.end(), {column * 128 + 9, 64});
+        std::string bytes;
+        for (long w : words)
+            bytes += {char(w & 0xFF), char(w >> 8)};
+        WriteFileAtomic(dir.path() / "Magneto" / name, bytes);
+    }
+    Session session(dir.path());
+    session.load(Date{2026, 12, 6});
+    MapScene scene{.rotation = int(records[1].Rotace)};
+    scene.layers.magnetosphereOn = true;
+    const MapPicture picture = BuildMapPicture(session, {CoronaTable{}, MagnDatCells{}}, scene);
+    EXPECT_EQ(picture.magnet.pixels.size(), 1u);
+}
+
+// A disk running past the picture's top edge: a spot drawn on the first row
+// is found like any other.
+TEST(BoundaryValues, SpotOnThePictureFirstRowIsFound) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(100, 49, 300, 51); // two lines to measure the strokes by
+    ink(100, 249, 300, 251);
+    ink(150, 0, 159, 9); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
+}
+
+// A dotted outline of 6 x 6 px dots 8 px apart along y = 300 (well away from
+// x), the dot at x = 540 touching a stroke: that dot lies between two dots of
+// the line, so it is a part of the line, not a spot.
+TEST(BoundaryValues, DotOfAnOutlineTouchingAStrokeIsNoSpot) {
+    constexpr int W = 1000;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    for (int x = 452; x <= 628; x += 8)
+        ink(x - 3, 297, x + 2, 302);
+    ink(539, 303, 540, 450); // the stroke
+    ink(200, 199, 800, 201); // two lines to measure the strokes by
+    ink(200, 799, 800, 801);
+    ink(600, 600, 615, 615); // the spot
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
+}
+
+// Thin strokes and one a little wider: a round spot of radius 3 px is still
+// wider than nearly every stretch of stroke, so it is found.
+TEST(BoundaryValues, SpotJustWiderThanTheWidestStrokesIsFound) {
+    constexpr int W = 400;
+    std::vector<std::uint8_t> pixels(W * W, 220);
+    auto ink = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels[std::size_t(y * W + x)] = 30;
+    };
+    ink(100, 49, 300, 51); // strokes 3 px and 5 px wide
+    ink(100, 249, 300, 251);
+    ink(100, 200, 200, 204);
+    for (int y = -3; y <= 3; ++y) // the spot
+        for (int x = -3; x <= 3; ++x)
+            if (x * x + y * y <= 9) pixels[std::size_t((160 + y) * W + 160 + x)] = 30;
+    const SpotFinding found =
+        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+    ASSERT_EQ(found.spots.size(), 1u);
+    EXPECT_NEAR(found.spots[0].x, 160, 0.5);
 }
