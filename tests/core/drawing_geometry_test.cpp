@@ -144,6 +144,8 @@ TEST(AngularDistance, FromTheStartPoint) {
     EXPECT_EQ(AngularDistance({57.3, -120.2}, {57.3, -120.2}, rs), 0.0);
     EXPECT_NEAR(AngularDistance({0, 0}, {rs / 2, 0}, rs), 30.0, 0.001);
     EXPECT_NEAR(AngularDistance({0, rs / 2}, {0, 0}, rs), 30.0, 0.001);
+    // From the limb to the centre is a quarter circle, not nothing.
+    EXPECT_NEAR(AngularDistance({0, 100}, {0, 0}, 100), 90.0, 0.001);
     // A start outside the disk reads as the limb instead of failing.
     EXPECT_TRUE(std::isfinite(AngularDistance({rs * 1.2, 0}, {0, 0}, rs)));
 }

@@ -51,7 +51,8 @@ double AngularDistance(const DiskOffset& from, const DiskOffset& to, double radi
     const double dn = std::sin(safeAsin(from.north / rs) - safeAsin(to.north / rs)) * rs;
     const double de = std::sin(safeAsin(from.east / rs) - safeAsin(to.east / rs)) * rs;
     const double d = std::sqrt(dn * dn + de * de);
-    return d < rs ? std::asin(d / rs) * RadianToDegree : 0;
+    // The limb itself is a quarter circle away; only beyond it is there no reading.
+    return d <= rs ? std::asin(d / rs) * RadianToDegree : 0;
 }
 
 std::optional<double> AuxSpotDistance(const TSkupina& s) {
