@@ -53,6 +53,30 @@
 
 using namespace hk;
 
+namespace {
+
+// A square of white paper with pencil strokes on it, and the spots the finder
+// takes from it with the disk's centre and north point given.
+class Paper {
+  public:
+    explicit Paper(int side) : side_(side), pixels_(std::size_t(side) * side, 220) {}
+    void ink(int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                pixels_[std::size_t(y) * side_ + x] = 30;
+    }
+    SpotFinding find(PicturePoint centre, PicturePoint north) const {
+        return FindSpots({side_, side_, side_, pixels_.data()}, Calibrate(centre, north),
+                         Ephemeris{});
+    }
+
+  private:
+    int side_;
+    std::vector<std::uint8_t> pixels_;
+};
+
+} // namespace
+
 TEST(BoundaryValues, EdgesOfDatesRotationsAndViews) {
     // Group 5 (29.01.2015, rotation 2159, L0 37) and group 6 (25.02.2015, rotation
     // 2160, L0 41) both lie beyond longitude 270, just come round the east limb:
@@ -200,22 +224,15 @@ TEST(BoundaryValues, RotationWindowRunsFromItsFirstRecord) {
 // that edge meets one leaving it (to the right, then up) there is no spot;
 // the spot drawn beside them is the one found.
 TEST(BoundaryValues, StrokesMeetingAtThePictureEdgeAreNoSpot) {
-    constexpr int W = 400;
-    std::vector<std::uint8_t> pixels(W * W, 220);
-    auto ink = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                pixels[std::size_t(y * W + x)] = 30;
-    };
-    ink(50, 99, 250, 101); // two lines to measure the strokes by
-    ink(50, 299, 250, 301);
-    ink(0, 199, 5, 204); // the corner
-    ink(0, 201, 60, 203);
-    ink(58, 150, 60, 203);
-    ink(0, 199, 2, 250);
-    ink(150, 200, 159, 209); // the spot
-    const SpotFinding found =
-        FindSpots({W, W, W, pixels.data()}, Calibrate({120, 200}, {120, 20}), Ephemeris{});
+    Paper paper(400);
+    paper.ink(50, 99, 250, 101); // two lines to measure the strokes by
+    paper.ink(50, 299, 250, 301);
+    paper.ink(0, 199, 5, 204); // the corner
+    paper.ink(0, 201, 60, 203);
+    paper.ink(58, 150, 60, 203);
+    paper.ink(0, 199, 2, 250);
+    paper.ink(150, 200, 159, 209); // the spot
+    const SpotFinding found = paper.find({120, 200}, {120, 20});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
 }
@@ -279,20 +296,13 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
 // exactly one and a half of the wider spacing) keep the line one outline,
 // and only the spot drawn beside it is found.
 TEST(BoundaryValues, DottedOutlineWhoseSpacingWidensIsNoSpot) {
-    constexpr int W = 1000;
-    std::vector<std::uint8_t> pixels(W * W, 220);
-    auto ink = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                pixels[std::size_t(y * W + x)] = 30;
-    };
+    Paper paper(1000);
     for (int x : {400, 408, 416, 424, 432, 447, 457, 467, 477, 487})
-        ink(x - 3, 497, x + 3, 503);
-    ink(200, 199, 800, 201); // two lines to measure the strokes by
-    ink(200, 799, 800, 801);
-    ink(600, 600, 615, 615); // the spot
-    const SpotFinding found =
-        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+        paper.ink(x - 3, 497, x + 3, 503);
+    paper.ink(200, 199, 800, 201); // two lines to measure the strokes by
+    paper.ink(200, 799, 800, 801);
+    paper.ink(600, 600, 615, 615); // the spot
+    const SpotFinding found = paper.find({500, 500}, {500, -500});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
 }
@@ -333,18 +343,11 @@ TEST(BoundaryValues, FirstRotationReadsTheMagnetogramsOfItsFirstDrawing) {
 // A disk running past the picture's top edge: a spot drawn on the first row
 // is found like any other.
 TEST(BoundaryValues, SpotOnThePictureFirstRowIsFound) {
-    constexpr int W = 400;
-    std::vector<std::uint8_t> pixels(W * W, 220);
-    auto ink = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                pixels[std::size_t(y * W + x)] = 30;
-    };
-    ink(100, 49, 300, 51); // two lines to measure the strokes by
-    ink(100, 249, 300, 251);
-    ink(150, 0, 159, 9); // the spot
-    const SpotFinding found =
-        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+    Paper paper(400);
+    paper.ink(100, 49, 300, 51); // two lines to measure the strokes by
+    paper.ink(100, 249, 300, 251);
+    paper.ink(150, 0, 159, 9); // the spot
+    const SpotFinding found = paper.find({200, 150}, {200, -30});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 154.5, 0.5);
 }
@@ -353,21 +356,14 @@ TEST(BoundaryValues, SpotOnThePictureFirstRowIsFound) {
 // x), the dot at x = 540 touching a stroke: that dot lies between two dots of
 // the line, so it is a part of the line, not a spot.
 TEST(BoundaryValues, DotOfAnOutlineTouchingAStrokeIsNoSpot) {
-    constexpr int W = 1000;
-    std::vector<std::uint8_t> pixels(W * W, 220);
-    auto ink = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                pixels[std::size_t(y * W + x)] = 30;
-    };
+    Paper paper(1000);
     for (int x = 452; x <= 628; x += 8)
-        ink(x - 3, 297, x + 2, 302);
-    ink(539, 303, 540, 450); // the stroke
-    ink(200, 199, 800, 201); // two lines to measure the strokes by
-    ink(200, 799, 800, 801);
-    ink(600, 600, 615, 615); // the spot
-    const SpotFinding found =
-        FindSpots({W, W, W, pixels.data()}, Calibrate({500, 500}, {500, -500}), Ephemeris{});
+        paper.ink(x - 3, 297, x + 2, 302);
+    paper.ink(539, 303, 540, 450); // the stroke
+    paper.ink(200, 199, 800, 201); // two lines to measure the strokes by
+    paper.ink(200, 799, 800, 801);
+    paper.ink(600, 600, 615, 615); // the spot
+    const SpotFinding found = paper.find({500, 500}, {500, -500});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 607.5, 0.5);
 }
@@ -375,21 +371,14 @@ TEST(BoundaryValues, DotOfAnOutlineTouchingAStrokeIsNoSpot) {
 // Thin strokes and one a little wider: a round spot of radius 3 px is still
 // wider than nearly every stretch of stroke, so it is found.
 TEST(BoundaryValues, SpotJustWiderThanTheWidestStrokesIsFound) {
-    constexpr int W = 400;
-    std::vector<std::uint8_t> pixels(W * W, 220);
-    auto ink = [&](int x0, int y0, int x1, int y1) {
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x)
-                pixels[std::size_t(y * W + x)] = 30;
-    };
-    ink(100, 49, 300, 51); // strokes 3 px and 5 px wide
-    ink(100, 249, 300, 251);
-    ink(100, 200, 200, 204);
+    Paper paper(400);
+    paper.ink(100, 49, 300, 51); // strokes 3 px and 5 px wide
+    paper.ink(100, 249, 300, 251);
+    paper.ink(100, 200, 200, 204);
     for (int y = -3; y <= 3; ++y) // the spot
         for (int x = -3; x <= 3; ++x)
-            if (x * x + y * y <= 9) pixels[std::size_t((160 + y) * W + 160 + x)] = 30;
-    const SpotFinding found =
-        FindSpots({W, W, W, pixels.data()}, Calibrate({200, 150}, {200, -30}), Ephemeris{});
+            if (x * x + y * y <= 9) paper.ink(160 + x, 160 + y, 160 + x, 160 + y);
+    const SpotFinding found = paper.find({200, 150}, {200, -30});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 160, 0.5);
 }
