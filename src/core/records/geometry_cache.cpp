@@ -32,12 +32,11 @@ std::size_t PointCount(std::size_t groups, std::size_t faculaeFields) {
 constexpr std::size_t MinEntriesPerThread = 2048;
 
 // Completes entry `g` of record `z`, whose date, counts and place in the
-// group pool are set already: the ephemeris, the live summary and the group
-// positions, written to `groups` (the entry's own places in the pool).
+// group pool are set already: the ephemeris and the group positions, written
+// to `groups` (the entry's own places in the pool).
 void ComputeGroups(const TZaznam& z, RecordGeometry& g, Heliographic* groups) {
     g.dirty = false;
     if (!g.date) {
-        g.live = z.Souhrn;
         g.points = true; // a record without a date has none
         return;
     }
@@ -55,7 +54,6 @@ void ComputeGroups(const TZaznam& z, RecordGeometry& g, Heliographic* groups) {
 
     for (int k = 0; k < g.groups; ++k)
         groups[k] = PolarToHeliographic(o, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
-    g.live = StoredSummaryFromPositions(z, std::span<const Heliographic>(groups, g.groups));
 }
 
 // The points of the clean entry `g` of record `z`, written to `points` (its
