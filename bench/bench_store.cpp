@@ -15,6 +15,7 @@
 #include "records/geometry_cache.h"
 #include "records/record_file.h"
 #include "records/session.h"
+#include "results/daily_values.h"
 
 using namespace hk;
 
@@ -238,7 +239,8 @@ void BM_WalkGeometryCache(benchmark::State& state) {
     for (auto _ : state) {
         double sum = 0;
         for (int i = 1; i <= s.recordCount(); ++i) {
-            sum += g.live(i).gSev + g.live(i).fJih;
+            const TSouhrn live = LiveDailyValues(s.record(i), g, i);
+            sum += live.gSev + live.fJih;
             for (const Heliographic& h : g.groups(i))
                 sum += h.Lat;
         }

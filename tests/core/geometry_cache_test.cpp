@@ -61,7 +61,8 @@ void ExpectFresh(const Session& s) {
             const TZaznam& z = s.record(i);
             SCOPED_TRACE("record " + std::to_string(i) + " " + z.Datum.text());
             const TSouhrn live = LiveDailyValues(z);
-            EXPECT_EQ(std::memcmp(&cached.live(i), &live, sizeof live), 0);
+            const TSouhrn fromCache = LiveDailyValues(z, cached, i);
+            EXPECT_EQ(std::memcmp(&fromCache, &live, sizeof live), 0);
             ExpectDirectPositions(cached, i, z, points);
         }
     }
@@ -157,7 +158,6 @@ TEST(GeometryCache, ThreadsBuildTheDirectTransformsInTheSamePlaces) {
             if (x.ephemeris) {
                 EXPECT_EQ(std::memcmp(&*x.ephemeris, &*y.ephemeris, sizeof(Ephemeris)), 0);
             }
-            EXPECT_EQ(std::memcmp(&x.live, &y.live, sizeof(TSouhrn)), 0);
             ExpectDirectPositions(b, i, records[static_cast<std::size_t>(i) - 1]);
         }
     };

@@ -32,12 +32,11 @@ std::size_t PointCount(std::size_t groups, std::size_t faculaeFields) {
 constexpr std::size_t MinEntriesPerThread = 2048;
 
 // Completes entry `g` of record `z`, whose date, counts and place in the
-// group pool are set already: the ephemeris, the live summary and the group
-// positions, written to `groups` (the entry's own places in the pool).
+// group pool are set already: the ephemeris and the group positions, written
+// to `groups` (the entry's own places in the pool).
 void ComputeGroups(const TZaznam& z, RecordGeometry& g, Heliographic* groups) {
     g.dirty = false;
     if (!g.date) {
-        g.live = z.Souhrn;
         g.points = true; // a record without a date has none
         return;
     }
@@ -55,7 +54,6 @@ void ComputeGroups(const TZaznam& z, RecordGeometry& g, Heliographic* groups) {
 
     for (int k = 0; k < g.groups; ++k)
         groups[k] = PolarToHeliographic(o, z.Skupiny[k].Uhel, z.Skupiny[k].Vzd);
-    g.live = StoredSummaryFromPositions(z, std::span<const Heliographic>(groups, g.groups));
 }
 
 // The points of the clean entry `g` of record `z`, written to `points` (its
@@ -93,6 +91,15 @@ void PrefetchPackedPoints(const TZaznam& z, const RecordGeometry& g) {
         __builtin_prefetch(at);
 }
 
+// Without the points a record's groups are read from the head (date, time,
+// counts) and its groups' entries.
+void PrefetchGroups(const TZaznam& z, const RecordGeometry& g) {
+    const char* from = reinterpret_cast<const char*>(&z);
+    const char* to = reinterpret_cast<const char*>(&z.Skupiny[g.groups]);
+    for (const char* at = from; at < to; at += 64)
+        __builtin_prefetch(at);
+}
+
 // Grows a pool of positions to `end` entries. A whole build fills a fresh
 // pool: huge pages spare most of its page faults. Later refreshes grow the
 // pool as vectors grow.
@@ -104,33 +111,38 @@ template <class T> void growPool(std::vector<T>& pool, std::size_t end) {
     pool.resize(end);
 }
 
-// Runs `work(part)` over contiguous runs of `indices0`, on `threads` threads
-// (0: the machine's cores, one thread for a small job). Every run ends before
-// the first failure is thrown on.
-template <class Work>
-void RunInParts(std::span<const std::size_t> indices0, unsigned threads, const Work& work) {
-    const std::size_t n = indices0.size();
+// How many threads share `n` entries: `threads`, or with 0 the machine's
+// cores (one thread for a small job); never more than there are entries.
+std::size_t WorkerCount(std::size_t n, unsigned threads) {
     std::size_t workers = threads;
     if (workers == 0)
         workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
                                         std::max<std::size_t>(1, n / MinEntriesPerThread));
-    workers = std::min(workers, std::max<std::size_t>(n, 1));
+    return std::min(workers, std::max<std::size_t>(n, 1));
+}
+
+// Runs `work(w, run)` over `workers` contiguous runs of `indices0`, run w on
+// thread w; the same `workers` always cuts the same runs. Every run ends
+// before the first failure is thrown on.
+template <class Work>
+void RunInParts(std::span<const std::size_t> indices0, std::size_t workers, const Work& work) {
+    const std::size_t n = indices0.size();
     const auto part = [&](std::size_t w) {
         const std::size_t from = n * w / workers;
         return indices0.subspan(from, n * (w + 1) / workers - from);
     };
     if (workers == 1) {
         ClearUpperVectorState();
-        work(indices0);
+        work(std::size_t{0}, indices0);
         return;
     }
-    // Each thread takes a contiguous run of the entries; each entry has its
-    // own places, so the result does not depend on the threads.
+    // Each entry has its own places, so the result does not depend on the
+    // threads.
     std::vector<std::exception_ptr> failures(workers);
     auto run = [&](std::size_t w) {
         try {
             ClearUpperVectorState();
-            work(part(w));
+            work(w, part(w));
         } catch (...) {
             failures[w] = std::current_exception();
         }
@@ -214,42 +226,71 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
     const bool withPoints = detail == GeometryDetail::Points;
     const std::size_t groupsBefore = groupPool_.size();
     const std::size_t pointsBefore = pointPool_.size();
-    // The dates and counts first, which give every entry its places in the
-    // pools (in the order of the indices); the pools grow once to hold
-    // them, and the positions are then written straight into their places.
-    std::size_t groupsEnd = groupsBefore, pointsEnd = pointsBefore, dated = 0;
-    for (std::size_t i : indices0) {
-        RecordGeometry& g = entries_[i];
-        g = RecordGeometry{};
-        g.date = RecordDate(records[i]);
-        if (!g.date) continue; // an entry without a date has no positions
-        ++dated;
-        g.groups = static_cast<std::uint8_t>(records[i].groupCount());
-        g.faculaeFields = static_cast<std::uint8_t>(records[i].faculaeCount());
-        g.groupsAt = static_cast<std::uint32_t>(groupsEnd);
-        groupsEnd += g.groups;
-        if (withPoints) {
-            g.pointsAt = static_cast<std::uint32_t>(pointsEnd);
-            pointsEnd += PointCount(g.groups, g.faculaeFields);
-        }
-    }
+    const std::size_t workers = WorkerCount(indices0.size(), threads);
+    // Each run first reads its records' dates and counts; the counts give
+    // every run its first places in the pools (the runs in the order of the
+    // indices), the pools grow once to hold them all, and each run then
+    // writes its positions straight into its places.
+    struct RunCounts {
+        std::size_t groups = 0, points = 0, dated = 0;
+    };
+    std::vector<RunCounts> counts(workers);
     try {
-        growPool(groupPool_, groupsEnd);
-        if (withPoints) growPool(pointPool_, pointsEnd);
-        RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
+        RunInParts(indices0, workers, [&](std::size_t w, std::span<const std::size_t> part) {
+            RunCounts c;
             for (std::size_t n = 0; n < part.size(); ++n) {
-                if (withPoints && n + PrefetchAhead < part.size()) {
+                if (n + PrefetchAhead < part.size())
+                    __builtin_prefetch(&records[part[n + PrefetchAhead]]);
+                const std::size_t i = part[n];
+                RecordGeometry& g = entries_[i];
+                g = RecordGeometry{};
+                g.date = RecordDate(records[i]);
+                if (!g.date) continue; // an entry without a date has no positions
+                ++c.dated;
+                g.groups = static_cast<std::uint8_t>(records[i].groupCount());
+                g.faculaeFields = static_cast<std::uint8_t>(records[i].faculaeCount());
+                c.groups += g.groups;
+                if (withPoints) c.points += PointCount(g.groups, g.faculaeFields);
+            }
+            counts[w] = c;
+        });
+        std::vector<RunCounts> firsts(workers);
+        RunCounts end{groupsBefore, pointsBefore, 0};
+        for (std::size_t w = 0; w < workers; ++w) {
+            firsts[w] = end;
+            end.groups += counts[w].groups;
+            end.points += counts[w].points;
+            end.dated += counts[w].dated;
+        }
+        growPool(groupPool_, end.groups);
+        if (withPoints) growPool(pointPool_, end.points);
+        RunInParts(indices0, workers, [&](std::size_t w, std::span<const std::size_t> part) {
+            std::size_t groupsAt = firsts[w].groups, pointsAt = firsts[w].points;
+            for (std::size_t n = 0; n < part.size(); ++n) {
+                if (n + PrefetchAhead < part.size()) {
                     const std::size_t ahead = part[n + PrefetchAhead];
-                    PrefetchPackedPoints(records[ahead], entries_[ahead]);
+                    if (withPoints)
+                        PrefetchPackedPoints(records[ahead], entries_[ahead]);
+                    else
+                        PrefetchGroups(records[ahead], entries_[ahead]);
                 }
                 const std::size_t i = part[n];
                 RecordGeometry& g = entries_[i];
+                if (g.date) {
+                    g.groupsAt = static_cast<std::uint32_t>(groupsAt);
+                    groupsAt += g.groups;
+                    if (withPoints) {
+                        g.pointsAt = static_cast<std::uint32_t>(pointsAt);
+                        pointsAt += PointCount(g.groups, g.faculaeFields);
+                    }
+                }
                 ComputeGroups(records[i], g, groupPool_.data() + g.groupsAt);
                 // The points while the record is at hand.
                 if (withPoints && g.date)
                     ComputePoints(records[i], g, pointPool_.data() + g.pointsAt);
             }
         });
+        if (!withPoints) withoutPoints_ += end.dated;
     } catch (...) {
         // The entries stay to be computed.
         for (std::size_t i : indices0)
@@ -260,7 +301,6 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
     }
     liveGroups_ += groupPool_.size() - groupsBefore;
     livePoints_ += pointPool_.size() - pointsBefore;
-    if (!withPoints) withoutPoints_ += dated;
 }
 
 void GeometryCache::computePoints(std::span<const TZaznam> records,
@@ -274,16 +314,18 @@ void GeometryCache::computePoints(std::span<const TZaznam> records,
     }
     try {
         growPool(pointPool_, pointsEnd);
-        RunInParts(indices0, threads, [&](std::span<const std::size_t> part) {
-            for (std::size_t n = 0; n < part.size(); ++n) {
-                if (n + PrefetchAhead < part.size()) {
-                    const std::size_t ahead = part[n + PrefetchAhead];
-                    PrefetchPackedPoints(records[ahead], entries_[ahead]);
-                }
-                const std::size_t i = part[n];
-                ComputePoints(records[i], entries_[i], pointPool_.data() + entries_[i].pointsAt);
-            }
-        });
+        RunInParts(indices0, WorkerCount(indices0.size(), threads),
+                   [&](std::size_t, std::span<const std::size_t> part) {
+                       for (std::size_t n = 0; n < part.size(); ++n) {
+                           if (n + PrefetchAhead < part.size()) {
+                               const std::size_t ahead = part[n + PrefetchAhead];
+                               PrefetchPackedPoints(records[ahead], entries_[ahead]);
+                           }
+                           const std::size_t i = part[n];
+                           ComputePoints(records[i], entries_[i],
+                                         pointPool_.data() + entries_[i].pointsAt);
+                       }
+                   });
     } catch (...) {
         // The entries keep their groups; their points stay to be computed.
         for (std::size_t i : indices0)

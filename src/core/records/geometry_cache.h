@@ -1,8 +1,8 @@
 #pragma once
 // Per-record geometry of the record store, computed once and kept: the
-// ephemeris of each record's date and time, the heliographic position of
-// every group, and the live summary (the hemisphere sums from the positions,
-// as the reports use them); on request also the positions of the auxiliary
+// ephemeris of each record's date and time and the heliographic position of
+// every group (from which the monthly reports sum the hemispheres of the
+// records they show); on request also the positions of the auxiliary
 // spots and faculae vertices (the "points"), which only the butterfly diagram
 // and the maps read and which are three quarters of the transforms.
 // Everything that walks many records reads it instead of recomputing the
@@ -32,7 +32,6 @@ struct RecordGeometry {
     std::optional<Date> date;           // nullopt when Datum is no date
     std::optional<Ephemeris> ephemeris; // at the record's date and time
     double key = 0;                     // RecordKey (0 without a date)
-    TSouhrn live{};                     // LiveDailyValues: the stored summary without a date
     std::uint32_t groupsAt = 0;         // into the group pool
     std::uint32_t pointsAt = 0;         // into the point pool
     std::uint8_t groups = 0;            // positions of the groups in use
@@ -41,8 +40,8 @@ struct RecordGeometry {
     bool points = false; // the auxiliary spots and faculae vertices computed
 };
 
-// What a refresh computes: the groups (ephemeris, group positions, live
-// summary), or the points too.
+// What a refresh computes: the groups (ephemeris, group positions), or the
+// points too.
 enum class GeometryDetail { Groups, Points };
 
 class GeometryCache {
@@ -91,7 +90,6 @@ class GeometryCache {
         return g;
     }
     const std::optional<Ephemeris>& ephemeris(int index1) const { return record(index1).ephemeris; }
-    const TSouhrn& live(int index1) const { return record(index1).live; }
     // Positions of the record's groups 0..PocetSkupin-1 (empty without a date).
     std::span<const Heliographic> groups(int index1) const;
     // Auxiliary spot 1 and 2 of group k (the packed positions as stored).

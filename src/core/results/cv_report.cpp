@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "io/file_names.h"
+#include "results/daily_values.h"
 #include "results/month_walk.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
@@ -40,7 +41,7 @@ ReportFile BuildCvReport(std::span<const TZaznam> records, const GeometryCache& 
     long cvTotal = 0;
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
-        const TSouhrn& live = geometry.live(static_cast<int>(u.index) + 1);
+        const TSouhrn live = LiveDailyValues(z, geometry, static_cast<int>(u.index) + 1);
         const int cv = live.CVSev + live.CVJih;
         cvTotal += cv;
         tails[static_cast<std::size_t>(u.day - 1)] = CvDayTail(z, cv);

@@ -10,4 +10,9 @@ TSouhrn LiveDailyValues(const TZaznam& z) {
     return StoredSummary(z, *eph);
 }
 
+TSouhrn LiveDailyValues(const TZaznam& z, const GeometryCache& geometry, int index1) {
+    if (!geometry.record(index1).date) return z.Souhrn;
+    return StoredSummaryFromPositions(z, geometry.groups(index1));
+}
+
 } // namespace hk

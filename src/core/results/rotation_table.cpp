@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <string_view>
+#include <thread>
 
 #include "records/record_prefetch.h"
 #include "results/month_sums.h"
@@ -112,9 +114,26 @@ ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const Geom
     grid.cells.push_back({"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih",
                           " S max", " S min", " J max", " J min", " Asym", "   A", "   B", "   C",
                           "   D", "   E", "   F", "   H"});
-    GroupLatitudes v = ComputeGroupLatitudes(records, g);
-    const int count = std::max(0, v.rotationCount);
-    const std::vector<RotationGroups> counts = CountRotationGroups(records, g, count);
+    // The rotation index of the last record, as the latitudes find it. The
+    // groups are counted on a thread of their own while the latitudes are
+    // summed: the two walks read the same records and share nothing else.
+    const int count = records.empty() || g.size() != records.size()
+                          ? 0
+                          : std::max(0, records.back().Rotace - records.front().Rotace + 1);
+    std::vector<RotationGroups> counts;
+    std::exception_ptr countingFailed;
+    GroupLatitudes v;
+    {
+        std::jthread counting([&] {
+            try {
+                counts = CountRotationGroups(records, g, count);
+            } catch (...) {
+                countingFailed = std::current_exception();
+            }
+        });
+        v = ComputeGroupLatitudes(records, g);
+    }
+    if (countingFailed) std::rethrow_exception(countingFailed);
     for (int r = 1; r <= count; ++r) {
         RotationLatitudes& t = v.rotationTable[std::size_t(r)];
         t.northGroups = static_cast<std::uint16_t>(counts[std::size_t(r)].north);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "results/daily_values.h"
 #include "results/month_walk.h"
 #include "results/report_text.h"
 #include "text/number_format.h"
@@ -48,7 +49,7 @@ ReportFile BuildSidcReport(std::span<const TZaznam> records, const GeometryCache
     for (const auto& u : walk.used) {
         const TZaznam& z = records[u.index];
         days[static_cast<std::size_t>(u.day - 1)] =
-            SidcDayLine(u.day, z, geometry.live(static_cast<int>(u.index) + 1));
+            SidcDayLine(u.day, z, LiveDailyValues(z, geometry, static_cast<int>(u.index) + 1));
     }
 
     const std::string& station = data.row(SidcStationRow);
