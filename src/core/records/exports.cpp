@@ -203,10 +203,11 @@ void writeLines(std::span<const TZaznam> records, const GeometryCache& geometry,
 constexpr std::size_t PieceRecords = 2048;
 // The pieces formatted and not yet written, at most: their memory is
 // reused once they are written.
-constexpr std::size_t PiecesAhead = 8;
+constexpr std::size_t PiecesAhead = 4;
 
 // Formats the pieces on worker threads, each piece taken by the next free
-// worker, and hands them to the calling thread in order.
+// worker, and hands them to the calling thread in order; the memory of the
+// pieces written is used for the next ones.
 class PieceFormatter {
   public:
     PieceFormatter(std::span<const TZaznam> records, const GeometryCache& geometry,
@@ -238,9 +239,9 @@ class PieceFormatter {
             TextBuffer text = std::move(pieces_[i].text);
             lock.unlock();
             write(text.view());
-            text = TextBuffer();
             lock.lock();
             written_ = i + 1;
+            spare_.push_back(std::move(text));
             lock.unlock();
             changed_.notify_all();
         }
@@ -256,6 +257,7 @@ class PieceFormatter {
         ClearUpperVectorState();
         for (;;) {
             std::size_t i = 0;
+            TextBuffer text;
             {
                 std::unique_lock<std::mutex> lock(mutex_);
                 changed_.wait(lock, [&] {
@@ -264,11 +266,19 @@ class PieceFormatter {
                 });
                 if (stopped_ || failure_ || next_ >= pieces_.size()) return;
                 i = next_++;
+                if (!spare_.empty()) {
+                    text = std::move(spare_.back());
+                    spare_.pop_back();
+                }
             }
             try {
                 const std::size_t from = i * PieceRecords;
                 const std::size_t to = std::min(records_.size(), from + PieceRecords);
-                TextBuffer text(usualBytes(records_, from, to) + LineRoom);
+                // A written piece's memory is reused: fresh memory costs a
+                // page fault every few lines.
+                const std::size_t room = usualBytes(records_, from, to) + LineRoom;
+                if (text.capacity() < room) text = TextBuffer(room + room / 4);
+                text.clear();
                 writeLines(records_, geometry_, from, to, text);
                 const std::lock_guard<std::mutex> lock(mutex_);
                 pieces_[i].text = std::move(text);
@@ -286,8 +296,9 @@ class PieceFormatter {
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Piece> pieces_;
-    std::size_t next_ = 0;    // the next piece to format
-    std::size_t written_ = 0; // the pieces handed to the writer
+    std::vector<TextBuffer> spare_; // written pieces' memory
+    std::size_t next_ = 0;          // the next piece to format
+    std::size_t written_ = 0;       // the pieces handed to the writer
     bool stopped_ = false;
     std::exception_ptr failure_;
     std::vector<std::jthread> workers_; // last: they end before the rest goes
@@ -305,9 +316,12 @@ void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& ge
                                         records.size() / PieceRecords);
     if (workers <= 1) {
         // One thread formats and writes by turns, one piece's memory reused.
+        TextBuffer text;
         for (std::size_t from = 0; from < records.size(); from += PieceRecords) {
             const std::size_t to = std::min(records.size(), from + PieceRecords);
-            TextBuffer text(usualBytes(records, from, to) + LineRoom);
+            const std::size_t room = usualBytes(records, from, to) + LineRoom;
+            if (text.capacity() < room) text = TextBuffer(room + room / 4);
+            text.clear();
             writeLines(records, geometry, from, to, text);
             write(text.view());
         }
