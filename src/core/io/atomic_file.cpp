@@ -225,13 +225,18 @@ std::filesystem::path writeTemp(const std::filesystem::path& path, const TextPro
     // A failed write throws at once and stops the producer.
     try {
         off_t written = 0;
+        off_t started = 0;
         produce([&](std::string_view bytes) {
 #if defined(__linux__)
             // With a text in several pieces, the disk starts on what was
-            // written while the rest is made, so that the flush at the end
-            // waits for less. Only a hint: the flush below makes the file
-            // safe. A text of one piece goes to the flush alone.
-            if (flush && written > 0) ::sync_file_range(fd, 0, written, SYNC_FILE_RANGE_WRITE);
+            // written while the rest is made, every few megabytes, so that
+            // the flush at the end waits for less. Only a hint: the flush
+            // below makes the file safe. A small text goes to the flush alone.
+            constexpr off_t StartEvery = 4 << 20;
+            if (flush && written - started >= StartEvery) {
+                ::sync_file_range(fd, started, written - started, SYNC_FILE_RANGE_WRITE);
+                started = written;
+            }
 #endif
             if (!writeAll(fd, bytes)) fail("Chyba při zápisu souboru", path, errno);
             written += static_cast<off_t>(bytes.size());
