@@ -304,16 +304,21 @@ class PieceFormatter {
     std::vector<std::jthread> workers_; // last: they end before the rest goes
 };
 
+// The threads that format the pieces: `threads`, or with 0 the machine's
+// cores, no more than there are pieces.
+std::size_t workersFor(std::size_t records, unsigned threads) {
+    if (threads > 0) return threads;
+    return std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
+                                 records / PieceRecords);
+}
+
 } // namespace
 
 void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& geometry,
                        unsigned threads, const std::function<void(std::string_view)>& write) {
     checkDates(records, geometry);
     write(Utf8ToCp1250(AsciiHeader) + std::string(CrLf));
-    std::size_t workers = threads;
-    if (workers == 0)
-        workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
-                                        records.size() / PieceRecords);
+    const std::size_t workers = workersFor(records.size(), threads);
     if (workers <= 1) {
         // One thread formats and writes by turns, one piece's memory reused.
         TextBuffer text;
@@ -336,6 +341,13 @@ TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCac
     checkDates(records, geometry);
     TextBuffer out(AsciiHeader.size() + CrLf.size() + usualBytes(records, 0, records.size()) +
                    LineRoom);
+    if (workersFor(records.size(), threads) <= 1) {
+        // On one thread the lines go straight into the buffer.
+        out.append(Utf8ToCp1250(AsciiHeader));
+        out.append(CrLf);
+        writeLines(records, geometry, 0, records.size(), out);
+        return out;
+    }
     AsciiExportPieces(records, geometry, threads,
                       [&out](std::string_view piece) { out.append(piece); });
     return out;
