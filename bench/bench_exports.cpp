@@ -2,14 +2,19 @@
 // drawings) and of merged network data (100,000): the texts of SoubASCI.dat
 // and Polohy fakuli.csv against the orientation of every record alone (the
 // least an export with positions must compute) and against copying the
-// records (the raw cost of touching them).
+// records (the raw cost of touching them), and SoubASCI.dat written.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "demo/demo.h"
+#include "io/atomic_file.h"
 #include "records/exports.h"
+#include "records/program_dir.h"
 #include "records/record.h"
 
 using namespace hk;
@@ -68,18 +73,54 @@ void BM_AsciiExportText(benchmark::State& state) {
 }
 
 // The text alone, from a geometry cache built before (as the store keeps it),
-// in the buffer that the file is written from.
+// in one buffer, formatted on the machine's cores (second argument 0) or on
+// one thread.
 void BM_AsciiExportBuffer(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     GeometryCache geometry;
     geometry.rebuild(rs, 0, GeometryDetail::Groups);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const TextBuffer text = AsciiExportBuffer(rs, geometry);
+        const TextBuffer text =
+            AsciiExportBuffer(rs, geometry, static_cast<unsigned>(state.range(1)));
         bytes = text.size();
         benchmark::DoNotOptimize(text.view().data());
     }
     state.counters["MB"] = double(bytes) / 1e6;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The file written as the export writes it: each piece of the text goes to
+// the temporary file while the next ones are formatted; flushed and renamed.
+void BM_AsciiExportWritten(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    GeometryCache geometry;
+    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("bench-exports-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const ProgramDir dir(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteAsciiExport(dir, rs, geometry));
+    state.counters["MB"] = double(std::filesystem::file_size(folder / AsciiExportName)) / 1e6;
+    std::filesystem::remove_all(folder);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The same file from the whole text formatted first on one thread, then
+// written at once (how the export wrote it before).
+void BM_AsciiExportWrittenAtOnce(benchmark::State& state) {
+    const auto& rs = records(static_cast<std::size_t>(state.range(0)));
+    GeometryCache geometry;
+    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("bench-exports-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    for (auto _ : state) {
+        const TextBuffer text = AsciiExportBuffer(rs, geometry, 1);
+        WriteFileAtomic(folder / AsciiExportName, text.view());
+    }
+    std::filesystem::remove_all(folder);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -100,7 +141,21 @@ void BM_FaculaePositionsText(benchmark::State& state) {
 BENCHMARK(BM_CopyRecords)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EphemerisOfEveryRecord)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AsciiExportText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AsciiExportBuffer)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AsciiExportBuffer)
+    ->Args({15000, 0})
+    ->Args({100000, 1})
+    ->Args({100000, 0})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AsciiExportWrittenAtOnce)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+BENCHMARK(BM_AsciiExportWritten)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 BENCHMARK(BM_FaculaePositionsText)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -61,6 +61,26 @@ template <ResultsGrid (*Build)()> void BM_View(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(kept.rowCount());
 }
 
+// The group positions as heliokres-cli prints them: lines written straight
+// from the records' runs, on the machine's cores (argument 0) or one thread.
+void BM_ZonesLines(benchmark::State& state) {
+    networkGeometry();
+    for (auto _ : state) {
+        const TextBuffer lines = ZonePositionLines(network(), networkGeometry(), AllClasses, {},
+                                                   static_cast<unsigned>(state.range(0)));
+        benchmark::DoNotOptimize(lines.view().data());
+    }
+}
+
+// The table on one thread, against BM_ZonesTable on the machine's cores.
+void BM_ZonesTableOneThread(benchmark::State& state) {
+    networkGeometry();
+    for (auto _ : state) {
+        ResultsGrid grid = BuildZonePositions(network(), networkGeometry(), AllClasses, {}, 1);
+        benchmark::DoNotOptimize(grid.cells.data());
+    }
+}
+
 // The group positions: the table is moved into the view's model, the window
 // keeps its caption only.
 void BM_ZonesView(benchmark::State& state) {
@@ -77,6 +97,16 @@ void BM_ZonesView(benchmark::State& state) {
 
 BENCHMARK(BM_Table<zones>)
     ->Name("BM_ZonesTable")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZonesTableOneThread)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ZonesLines)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -113,20 +113,22 @@ ObserverTable ReadObserverTable(const ProgramDir& dir, std::ostream& err, bool f
 }
 
 void PrintTable(const ResultsGrid& grid, std::ostream& out) {
-    // One buffer written at once: a table of a large archive has hundreds
-    // of thousands of cells.
-    std::size_t bytes = 0;
-    for (const auto& row : grid.cells)
-        for (const auto& cell : row)
-            bytes += cell.size() + 1;
+    // A table of a large archive has hundreds of thousands of cells: they
+    // go out in blocks of about 64 KiB, so the text is never held whole
+    // beside the grid.
+    constexpr std::size_t Block = 64 * 1024;
     std::string text;
-    text.reserve(bytes);
+    text.reserve(2 * Block);
     for (const auto& row : grid.cells) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0) text += ';';
             text += row[c];
         }
         text += '\n';
+        if (text.size() >= Block) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }

@@ -75,7 +75,10 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (kind == "observers") {
         PrintTable(observers(session).grid, out);
     } else if (kind == "zones") {
-        PrintTable(BuildZonePositions(records, session.geometry(), zoneClass(classOption)), out);
+        // The lines are written straight from the records, without a grid.
+        const TextBuffer lines =
+            ZonePositionLines(records, session.geometry(), zoneClass(classOption));
+        out.write(lines.view().data(), static_cast<std::streamsize>(lines.size()));
     } else if (kind == "spotless") {
         for (const Date& d : SpotlessDaysOfYear(SpotlessDaysOf(records), number(args[2], "rok")))
             out << FormatDatum(d) << "\n";

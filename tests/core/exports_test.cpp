@@ -135,6 +135,16 @@ TEST(ExportFiles, WrittenWhereTheProgramExpectsThemOrNotAtAll) {
     geometry.rebuild(rs);
     EXPECT_THROW(WriteAsciiExport(failing, rs, geometry), std::runtime_error);
     EXPECT_EQ(ReadWholeFile(other.path() / "SoubASCI.dat"), "old");
+    // A text written in pieces that fails after its first piece: the same,
+    // and its temporary file is gone.
+    const auto failingPieces = [](const auto& write) {
+        write("new");
+        throw std::runtime_error("failed");
+    };
+    EXPECT_THROW(WriteFileAtomic(other.path() / "SoubASCI.dat", failingPieces), std::runtime_error);
+    EXPECT_EQ(ReadWholeFile(other.path() / "SoubASCI.dat"), "old");
+    for (const auto& entry : std::filesystem::directory_iterator(other.path()))
+        EXPECT_FALSE(IsOwnTempFileName(entry.path().filename().string()));
     EXPECT_THROW(WriteFaculaePositions(failing, rs), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(other.path() / "CSVsoubory" / "Polohy fakuli.csv"));
 }

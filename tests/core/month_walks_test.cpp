@@ -13,6 +13,7 @@
 #include "demo/demo.h"
 #include "graphs/graph_series.h"
 #include "graphs/smoothed_graph.h"
+#include "records/exports.h"
 #include "records/geometry_cache.h"
 #include "results/choose_month.h"
 #include "results/cv_report.h"
@@ -278,4 +279,31 @@ TEST(ResultsOnePass, ZoneMonthsAndYearsDoNotDependOnTheStoreOrder) {
         EXPECT_EQ(a.cells[1][0].substr(0, 4), "1 . ");
         EXPECT_EQ(a.cells.back()[0], "vše");
     }
+}
+
+// The long texts and tables are made in runs of records on several threads
+// and joined in order: the same bytes with one thread as with more, also
+// when a run meets its months in another order than the others.
+TEST(ResultsOnePass, RunsOnSeveralThreadsGiveTheSameTexts) {
+    std::vector<TZaznam> records = GenerateDemoRecords({.years = 3, .perYear = 2200});
+    std::reverse(records.begin() + long(records.size() / 3), records.end());
+    const GeometryCache g = GeometryCache::of(records);
+    const std::string ascii(AsciiExportBuffer(records, g, 1).view());
+    ASSERT_GT(ascii.size(), 100000u);
+    for (const char* zurichClass : {"vše", "D"}) {
+        const ResultsGrid one = BuildZonePositions(records, g, zurichClass, {}, 1);
+        ASSERT_GT(one.rowCount(), records.size() / 2) << zurichClass;
+        std::string lines;
+        for (const auto& row : one.cells)
+            for (std::size_t c = 0; c < row.size(); ++c)
+                lines += row[c] + (c + 1 < row.size() ? ";" : "\n");
+        for (unsigned threads : {1u, 2u, 3u, 7u}) {
+            EXPECT_EQ(BuildZonePositions(records, g, zurichClass, {}, threads).cells, one.cells)
+                << zurichClass << threads;
+            EXPECT_EQ(ZonePositionLines(records, g, zurichClass, {}, threads).view(), lines)
+                << zurichClass << threads;
+        }
+    }
+    for (unsigned threads : {2u, 3u, 7u})
+        EXPECT_EQ(AsciiExportBuffer(records, g, threads).view(), ascii) << threads;
 }

@@ -198,8 +198,11 @@ bool WritesRefused(const std::filesystem::path& path) {
     return refusalReason(path).has_value();
 }
 
-std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
-                                    bool flush) {
+namespace {
+
+// The temporary file of WriteTempFile, its bytes written by `produce`.
+std::filesystem::path writeTemp(const std::filesystem::path& path, const TextProducer& produce,
+                                bool flush) {
     if (const std::optional<std::string> reason = refusalReason(path))
         throw std::runtime_error(*reason + " Soubor " + describe(path) + " nebyl uložen.");
     std::filesystem::path dir = path.parent_path();
@@ -219,11 +222,30 @@ std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::stri
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) fail("Nelze zapsat soubor", path, errno);
-    if (!writeAll(fd, bytes) || (flush && ::fsync(fd) != 0)) {
-        int err = errno;
+    // A failed write throws at once and stops the producer.
+    try {
+        off_t written = 0;
+        off_t started = 0;
+        produce([&](std::string_view bytes) {
+#if defined(__linux__)
+            // With a text in several pieces, the disk starts on what was
+            // written while the rest is made, every few megabytes, so that
+            // the flush at the end waits for less. Only a hint: the flush
+            // below makes the file safe. A small text goes to the flush alone.
+            constexpr off_t StartEvery = 4 << 20;
+            if (flush && written - started >= StartEvery) {
+                ::sync_file_range(fd, started, written - started, SYNC_FILE_RANGE_WRITE);
+                started = written;
+            }
+#endif
+            if (!writeAll(fd, bytes)) fail("Chyba při zápisu souboru", path, errno);
+            written += static_cast<off_t>(bytes.size());
+        });
+        if (flush && ::fsync(fd) != 0) fail("Chyba při zápisu souboru", path, errno);
+    } catch (...) {
         ::close(fd);
         ::unlink(tmp.c_str());
-        fail("Chyba při zápisu souboru", path, err);
+        throw;
     }
     if (::close(fd) != 0) {
         int err = errno;
@@ -233,8 +255,20 @@ std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::stri
     return tmp;
 }
 
+} // namespace
+
+std::filesystem::path WriteTempFile(const std::filesystem::path& path, std::string_view bytes,
+                                    bool flush) {
+    return writeTemp(
+        path, [bytes](const auto& write) { write(bytes); }, flush);
+}
+
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path tmp = WriteTempFile(path, bytes);
+    WriteFileAtomic(path, [bytes](const auto& write) { write(bytes); });
+}
+
+void WriteFileAtomic(const std::filesystem::path& path, const TextProducer& produce) {
+    const std::filesystem::path tmp = writeTemp(path, produce, true);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -23,6 +24,13 @@ namespace hk {
 // refuses to replace something that is not a regular file (a FIFO, a device,
 // a folder): such a name is left as it is.
 void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// The same for a text made in pieces: `produce(write)` calls write(piece)
+// for each piece in order, and each is written to the temporary file at
+// once. When `produce` throws, the temporary file is removed and the
+// exception goes on; the old file stays.
+using TextProducer = std::function<void(const std::function<void(std::string_view)>&)>;
+void WriteFileAtomic(const std::filesystem::path& path, const TextProducer& produce);
 
 // A folder this process only views: while the object lives, every write of
 // this file's functions below the folder is refused (std::runtime_error with

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "geometry/transforms.h"
+#include "geometry/vector_state.h"
 #include "io/atomic_file.h"
 #include "records/program_dir.h"
 #include "records/record.h"
@@ -120,21 +125,28 @@ std::size_t writeLineHead(char* out, const Date& d, std::uint16_t time) {
 
 } // namespace
 
-// Every line is written straight into the buffer.
-TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry) {
+namespace {
+
+// An unreadable date stops the export before anything is written.
+void checkDates(std::span<const TZaznam> records, const GeometryCache& geometry) {
     for (std::size_t i = 0; i < records.size(); ++i)
         if (!geometry.record(static_cast<int>(i) + 1).date)
             throw std::runtime_error("Záznam " + std::to_string(i + 1) + " má nečitelné datum \"" +
                                      records[i].Datum.text() + "\"");
-    const std::string header = Utf8ToCp1250(AsciiHeader);
+}
+
+// The room the lines of records [from, to) usually take.
+std::size_t usualBytes(std::span<const TZaznam> records, std::size_t from, std::size_t to) {
     std::size_t lines = 0;
-    for (const TZaznam& z : records)
-        lines += static_cast<std::size_t>(z.groupCount());
-    // Lines wider than usual (large numbers) make the buffer grow.
-    TextBuffer out(header.size() + CrLf.size() + lines * AsciiLineBytes + LineRoom);
-    out.append(header);
-    out.append(CrLf);
-    for (std::size_t i = 0; i < records.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i)
+        lines += static_cast<std::size_t>(records[i].groupCount());
+    return lines * AsciiLineBytes;
+}
+
+// The lines of records [from, to), each written straight into `out`.
+void writeLines(std::span<const TZaznam> records, const GeometryCache& geometry, std::size_t from,
+                std::size_t to, TextBuffer& out) {
+    for (std::size_t i = from; i < to; ++i) {
         const TZaznam& z = records[i];
         PrefetchAhead(records, i, 4);
         const RecordGeometry& rg = geometry.record(static_cast<int>(i) + 1);
@@ -184,6 +196,160 @@ TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCac
             out.commit(p);
         }
     }
+}
+
+// The records of one piece of the text: a piece of about half a megabyte
+// is written while the next ones are formatted.
+constexpr std::size_t PieceRecords = 2048;
+// The pieces formatted and not yet written, at most: their memory is
+// reused once they are written.
+constexpr std::size_t PiecesAhead = 4;
+
+// Formats the pieces on worker threads, each piece taken by the next free
+// worker, and hands them to the calling thread in order; the memory of the
+// pieces written is used for the next ones.
+class PieceFormatter {
+  public:
+    PieceFormatter(std::span<const TZaznam> records, const GeometryCache& geometry,
+                   std::size_t workers)
+        : records_(records), geometry_(geometry),
+          pieces_((records.size() + PieceRecords - 1) / PieceRecords) {
+        workers_.reserve(workers);
+        for (std::size_t w = 0; w < workers; ++w)
+            workers_.emplace_back([this] { work(); });
+    }
+    ~PieceFormatter() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stopped_ = true;
+        }
+        changed_.notify_all();
+        workers_.clear(); // joins them
+    }
+    PieceFormatter(const PieceFormatter&) = delete;
+    PieceFormatter& operator=(const PieceFormatter&) = delete;
+
+    // Calls write(piece) for every piece in order, each as soon as it is
+    // ready; a worker's failure is thrown on here.
+    void writeAll(const std::function<void(std::string_view)>& write) {
+        for (std::size_t i = 0; i < pieces_.size(); ++i) {
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [&] { return pieces_[i].ready || failure_; });
+            if (failure_) std::rethrow_exception(failure_);
+            TextBuffer text = std::move(pieces_[i].text);
+            lock.unlock();
+            write(text.view());
+            lock.lock();
+            written_ = i + 1;
+            spare_.push_back(std::move(text));
+            lock.unlock();
+            changed_.notify_all();
+        }
+    }
+
+  private:
+    struct Piece {
+        TextBuffer text;
+        bool ready = false;
+    };
+
+    void work() {
+        ClearUpperVectorState();
+        for (;;) {
+            std::size_t i = 0;
+            TextBuffer text;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                changed_.wait(lock, [&] {
+                    return stopped_ || failure_ || next_ >= pieces_.size() ||
+                           next_ < written_ + PiecesAhead;
+                });
+                if (stopped_ || failure_ || next_ >= pieces_.size()) return;
+                i = next_++;
+                if (!spare_.empty()) {
+                    text = std::move(spare_.back());
+                    spare_.pop_back();
+                }
+            }
+            try {
+                const std::size_t from = i * PieceRecords;
+                const std::size_t to = std::min(records_.size(), from + PieceRecords);
+                // A written piece's memory is reused: fresh memory costs a
+                // page fault every few lines.
+                const std::size_t room = usualBytes(records_, from, to) + LineRoom;
+                if (text.capacity() < room) text = TextBuffer(room + room / 4);
+                text.clear();
+                writeLines(records_, geometry_, from, to, text);
+                const std::lock_guard<std::mutex> lock(mutex_);
+                pieces_[i].text = std::move(text);
+                pieces_[i].ready = true;
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                if (!failure_) failure_ = std::current_exception();
+            }
+            changed_.notify_all();
+        }
+    }
+
+    std::span<const TZaznam> records_;
+    const GeometryCache& geometry_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<Piece> pieces_;
+    std::vector<TextBuffer> spare_; // written pieces' memory
+    std::size_t next_ = 0;          // the next piece to format
+    std::size_t written_ = 0;       // the pieces handed to the writer
+    bool stopped_ = false;
+    std::exception_ptr failure_;
+    std::vector<std::jthread> workers_; // last: they end before the rest goes
+};
+
+// The threads that format the pieces: `threads`, or with 0 the machine's
+// cores, no more than there are pieces.
+std::size_t workersFor(std::size_t records, unsigned threads) {
+    if (threads > 0) return threads;
+    return std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
+                                 records / PieceRecords);
+}
+
+} // namespace
+
+void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& geometry,
+                       unsigned threads, const std::function<void(std::string_view)>& write) {
+    checkDates(records, geometry);
+    write(Utf8ToCp1250(AsciiHeader) + std::string(CrLf));
+    const std::size_t workers = workersFor(records.size(), threads);
+    if (workers <= 1) {
+        // One thread formats and writes by turns, one piece's memory reused.
+        TextBuffer text;
+        for (std::size_t from = 0; from < records.size(); from += PieceRecords) {
+            const std::size_t to = std::min(records.size(), from + PieceRecords);
+            const std::size_t room = usualBytes(records, from, to) + LineRoom;
+            if (text.capacity() < room) text = TextBuffer(room + room / 4);
+            text.clear();
+            writeLines(records, geometry, from, to, text);
+            write(text.view());
+        }
+        return;
+    }
+    PieceFormatter formatter(records, geometry, workers);
+    formatter.writeAll(write);
+}
+
+TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry,
+                             unsigned threads) {
+    checkDates(records, geometry);
+    TextBuffer out(AsciiHeader.size() + CrLf.size() + usualBytes(records, 0, records.size()) +
+                   LineRoom);
+    if (workersFor(records.size(), threads) <= 1) {
+        // On one thread the lines go straight into the buffer.
+        out.append(Utf8ToCp1250(AsciiHeader));
+        out.append(CrLf);
+        writeLines(records, geometry, 0, records.size(), out);
+        return out;
+    }
+    AsciiExportPieces(records, geometry, threads,
+                      [&out](std::string_view piece) { out.append(piece); });
     return out;
 }
 
@@ -247,9 +413,12 @@ std::string AsciiExportText(std::span<const TZaznam> records) {
 
 std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZaznam> records,
                                        const GeometryCache& geometry) {
-    const TextBuffer text = AsciiExportBuffer(records, geometry);
+    checkDates(records, geometry);
+    // Each piece goes to the file while the next ones are formatted.
     const std::filesystem::path path = dir.resolve(AsciiExportName);
-    WriteFileAtomic(path, text.view());
+    WriteFileAtomic(path, [&](const std::function<void(std::string_view)>& write) {
+        AsciiExportPieces(records, geometry, 0, write);
+    });
     return path;
 }
 

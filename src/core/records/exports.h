@@ -4,6 +4,7 @@
 // every record (CSVsoubory\Polohy fakuli.csv). Both are Windows-1250 text with
 // CR LF line ends; the desktop program and heliokres-cli write the same bytes.
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -28,8 +29,15 @@ std::string ExportTime(std::uint16_t time);
 // positions come from the store's geometry cache. Throws std::runtime_error
 // with a Czech message naming the record when a date cannot be read.
 std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCache& geometry);
-// The same text in a buffer of its own, which the file is written from.
-TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry);
+// The same text in a buffer of its own.
+TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry,
+                             unsigned threads = 0);
+// The same text in consecutive pieces: write(piece) is called on the calling
+// thread for each in order, while the next pieces are formatted on `threads`
+// threads (0: the machine's cores). The text is the same whatever their
+// number; an unreadable date throws before the first piece.
+void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& geometry,
+                       unsigned threads, const std::function<void(std::string_view)>& write);
 std::string AsciiExportText(std::span<const TZaznam> records);
 
 // The whole Polohy fakuli.csv: one line per record, the faculae fields by

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <iterator>
 
 #include "records/record.h"
 #include "records/record_prefetch.h"
@@ -10,6 +11,7 @@
 #include "results/period_table.h"
 #include "results/record_date.h"
 #include "results/report_text.h"
+#include "text/text_runs.h"
 
 namespace hk {
 
@@ -75,16 +77,21 @@ bool takesPart(const TSkupina& s, std::string_view zurichClass) {
            groupClass.front() == zurichClass.front() && zurichClass.size() == 1;
 }
 
-// One pass over the records: `drawing(z, counts)` for every drawing that
-// takes part, in store order, and the sums of the months, years and all data.
-template <typename OnDrawing>
-Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
-                 std::string_view zurichClass, OnDrawing&& drawing) {
-    const bool everyClass = zurichClass == AllClasses;
+// The sums of one run of records: the months, the years and all of it.
+struct RunSums {
     PeriodTable<Period> months;
     PeriodTable<Period> years;
     Counts all;
-    for (std::size_t k = 0; k < records.size(); ++k) {
+};
+
+// One pass over the records [from, to): `drawing(z, counts)` for every
+// drawing that takes part, in store order, and the run's sums.
+template <typename OnDrawing>
+void collectRun(std::span<const TZaznam> records, const GeometryCache& geometry,
+                std::string_view zurichClass, std::size_t from, std::size_t to, RunSums& sums,
+                OnDrawing&& drawing) {
+    const bool everyClass = zurichClass == AllClasses;
+    for (std::size_t k = from; k < to; ++k) {
         PrefetchAhead(records, k, 5);
         const TZaznam& z = records[k];
         if (IsSpecialRecord(z)) continue;
@@ -101,9 +108,22 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
             c.f[zone] += s.Poc;
         }
         drawing(z, c);
-        sumsOf(months, rg.date->year * 12 + rg.date->month - 1).add(c);
-        sumsOf(years, rg.date->year).add(c);
-        all.add(c);
+        sumsOf(sums.months, rg.date->year * 12 + rg.date->month - 1).add(c);
+        sumsOf(sums.years, rg.date->year).add(c);
+        sums.all.add(c);
+    }
+}
+
+// The sums of the months, years and all data over every run; whole
+// numbers, so the order of the runs does not change them.
+Sections sectionsOf(const std::vector<RunSums>& runs) {
+    PeriodTable<Period> months;
+    PeriodTable<Period> years;
+    Counts all;
+    for (const RunSums& run : runs) {
+        forEachPresent(run.months, [&](int m, const Counts& c) { sumsOf(months, m).add(c); });
+        forEachPresent(run.years, [&](int y, const Counts& c) { sumsOf(years, y).add(c); });
+        all.add(run.all);
     }
     Sections out;
     forEachPresent(months, [&out](int m, const Counts& c) {
@@ -114,6 +134,24 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
     });
     out.allCurves.push_back({std::string(AllClasses), all});
     return out;
+}
+
+// The records split into runs on `threads` threads: `drawing(out, z,
+// counts)` for every drawing that takes part, with `out` the run's own
+// element of `outs` (one per run, in store order; made here unless the
+// caller made them, RunCount(records.size(), threads) of them).
+template <typename RunOut, typename OnDrawing>
+Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry,
+                 std::string_view zurichClass, unsigned threads, std::vector<RunOut>& outs,
+                 OnDrawing&& drawing) {
+    const std::size_t runs = RunCount(records.size(), threads);
+    outs.resize(runs);
+    std::vector<RunSums> sums(runs);
+    ForEachRun(records.size(), runs, [&](std::size_t r, std::size_t from, std::size_t to) {
+        collectRun(records, geometry, zurichClass, from, to, sums[r],
+                   [&](const TZaznam& z, const Counts& c) { drawing(outs[r], z, c); });
+    });
+    return sectionsOf(sums);
 }
 
 // A grid row: the label, the six group counts, an empty column, the six spot
@@ -190,38 +228,130 @@ int ZoneOf(double cmd) {
     return -1;
 }
 
-ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
-                               std::string_view zurichClass, const ZoneSections& sections) {
-    ResultsGrid grid;
-    grid.caption = std::string(ZonesCaption);
+namespace {
+
+std::vector<std::string> headerRow() {
     std::vector<std::string> header(Columns);
     header[0] = "Datum";
     for (int z = 0; z < ZoneCount; ++z)
         header[1 + z] = header[ZoneCount + 2 + z] = std::string(ZoneHeads[z]);
-    // The drawings' rows come first, straight from the pass over the records.
-    if (sections.drawingSetting) grid.cells.reserve(records.size() + 1);
-    grid.cells.push_back(std::move(header));
-    const Sections s =
-        collect(records, geometry, zurichClass, [&](const TZaznam& z, const Counts& c) {
-            if (sections.drawingSetting) grid.cells.push_back(gridRow(date(z), c));
-        });
+    return header;
+}
+
+// The month, year and all-data rows that `sections` shows, in their order.
+template <typename F> void forEachShownSum(const Sections& s, const ZoneSections& sections, F&& f) {
     const std::pair<bool, const std::vector<Row>*> order[] = {{sections.months, &s.months},
                                                               {sections.years, &s.years},
                                                               {sections.allCurves, &s.allCurves}};
     for (const auto& [shown, list] : order)
         if (shown)
             for (const Row& r : *list)
-                grid.cells.push_back(gridRow(r.label, r.counts));
+                f(r.label, r.counts);
+}
+
+// The most the cells after the label take in a line: twelve numbers, their
+// separators and the line end.
+constexpr std::size_t LineNumbersRoom = 2 * ZoneCount * 24 + 4;
+
+// A row as a line of its cells joined by ';'.
+void appendLine(TextBuffer& out, std::string_view label, const Counts& counts) {
+    out.append(label);
+    char* p = out.room(LineNumbersRoom);
+    char* const end = p + LineNumbersRoom;
+    for (int z = 0; z < ZoneCount; ++z) {
+        *p++ = ';';
+        p = std::to_chars(p, end, counts.g[z]).ptr;
+    }
+    *p++ = ';'; // the empty column
+    for (int z = 0; z < ZoneCount; ++z) {
+        *p++ = ';';
+        p = std::to_chars(p, end, counts.f[z]).ptr;
+    }
+    *p++ = '\n';
+    out.commit(p);
+}
+
+// The label of a drawing's line: its date, as date() makes it.
+void appendDate(TextBuffer& out, const TZaznam& z) {
+    const std::string_view raw = z.Datum.raw();
+    for (char c : raw)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out.append(z.Datum.text());
+            return;
+        }
+    out.append(raw);
+}
+
+} // namespace
+
+ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
+                               std::string_view zurichClass, const ZoneSections& sections,
+                               unsigned threads) {
+    ResultsGrid grid;
+    grid.caption = std::string(ZonesCaption);
+    // The drawings' rows come first, each run's straight from its pass.
+    std::vector<std::vector<std::vector<std::string>>> runRows;
+    const Sections s = collect(
+        records, geometry, zurichClass, threads, runRows,
+        [&](std::vector<std::vector<std::string>>& rows, const TZaznam& z, const Counts& c) {
+            if (sections.drawingSetting) rows.push_back(gridRow(date(z), c));
+        });
+    std::size_t drawings = 0;
+    for (const auto& rows : runRows)
+        drawings += rows.size();
+    grid.cells.reserve(1 + drawings + s.months.size() + s.years.size() + s.allCurves.size());
+    grid.cells.push_back(headerRow());
+    for (auto& rows : runRows)
+        std::move(rows.begin(), rows.end(), std::back_inserter(grid.cells));
+    forEachShownSum(s, sections, [&](const std::string& label, const Counts& c) {
+        grid.cells.push_back(gridRow(label, c));
+    });
     return grid;
+}
+
+TextBuffer ZonePositionLines(std::span<const TZaznam> records, const GeometryCache& geometry,
+                             std::string_view zurichClass, const ZoneSections& sections,
+                             unsigned threads) {
+    // A drawing's line is about 40 characters; a longer one makes its
+    // run's buffer grow.
+    constexpr std::size_t UsualLine = 48;
+    const std::size_t runs = RunCount(records.size(), threads);
+    std::vector<TextBuffer> runLines;
+    for (std::size_t r = 0; r < runs; ++r)
+        runLines.emplace_back(sections.drawingSetting ? records.size() / runs * UsualLine : 0);
+    const Sections s = collect(records, geometry, zurichClass, threads, runLines,
+                               [&](TextBuffer& lines, const TZaznam& z, const Counts& c) {
+                                   if (!sections.drawingSetting) return;
+                                   appendDate(lines, z);
+                                   appendLine(lines, {}, c);
+                               });
+    std::size_t bytes = 0;
+    for (const TextBuffer& lines : runLines)
+        bytes += lines.size();
+    TextBuffer out(bytes + (s.months.size() + s.years.size() + 2) * UsualLine);
+    const std::vector<std::string> header = headerRow();
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        if (c > 0) out.append(";");
+        out.append(header[c]);
+    }
+    out.append("\n");
+    for (const TextBuffer& lines : runLines)
+        out.append(lines.view());
+    forEachShownSum(s, sections,
+                    [&](const std::string& label, const Counts& c) { appendLine(out, label, c); });
+    return out;
 }
 
 std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, std::string_view zurichClass) {
+    std::vector<std::vector<Row>> runRows;
+    const Sections s = collect(records, geometry, zurichClass, 0, runRows,
+                               [&](std::vector<Row>& rows, const TZaznam& z, const Counts& c) {
+                                   rows.push_back({date(z), c});
+                               });
     std::vector<Row> drawings;
-    const Sections s =
-        collect(records, geometry, zurichClass, [&](const TZaznam& z, const Counts& c) {
-            drawings.push_back({date(z), c});
-        });
+    for (auto& rows : runRows)
+        std::move(rows.begin(), rows.end(), std::back_inserter(drawings));
     return {textFile("polohydeni.dat", "Datum", {&drawings}),
             textFile("polohymesicni.dat", "Měsíc", {&s.months}),
             textFile("polohyrocni.dat", "Rok", {&s.years, &s.allCurves})};

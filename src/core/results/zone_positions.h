@@ -11,6 +11,7 @@
 #include "records/record_layout.h"
 #include "results/report_file.h"
 #include "results/results_grid.h"
+#include "text/text_buffer.h"
 
 namespace hk {
 
@@ -42,9 +43,17 @@ int ZoneOf(double cmd);
 // Row 0: "Datum", the six zone heads, an empty column, the six zone heads
 // again; columns 1..6 group counts, 8..13 spot sums. Special records are left
 // out; a group takes part when its class begins with `trida` or `trida` is
-// "vše".
+// "vše". The records are walked in runs on `threads` threads (0: the
+// machine's cores); the table is the same whatever their number.
 ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
-                               std::string_view zurichClass, const ZoneSections& sections = {});
+                               std::string_view zurichClass, const ZoneSections& sections = {},
+                               unsigned threads = 0);
+
+// The same table as text, without a cell of its own per value: a line per
+// row, its cells joined by ';' (what heliokres-cli prints).
+TextBuffer ZonePositionLines(std::span<const TZaznam> records, const GeometryCache& geometry,
+                             std::string_view zurichClass, const ZoneSections& sections = {},
+                             unsigned threads = 0);
 
 // The three text files under Polohy-skupin: polohydeni.dat (the drawings),
 // polohymesicni.dat (the months) and polohyrocni.dat (the years and all

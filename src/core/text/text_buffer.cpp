@@ -14,6 +14,7 @@ TextBuffer::TextBuffer(std::size_t capacity)
 }
 
 void TextBuffer::append(std::string_view text) {
+    if (text.empty()) return; // an empty view may have no data to copy from
     char* at = room(text.size());
     std::memcpy(at, text.data(), text.size());
     commit(at + text.size());

@@ -23,6 +23,9 @@ class TextBuffer {
 
     std::string_view view() const { return {data_.get(), size_}; }
     std::size_t size() const { return size_; }
+    std::size_t capacity() const { return capacity_; }
+    // Empties the text and keeps the memory for the next one.
+    void clear() { size_ = 0; }
 
   private:
     void grow(std::size_t count);
