@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <numeric>
-#include <thread>
 
-#include "geometry/vector_state.h"
 #include "io/huge_pages.h"
 #include "records/record.h"
+#include "text/text_runs.h"
 
 namespace hk {
 
@@ -27,9 +25,6 @@ constexpr int AuxPerGroup = 2;
 std::size_t PointCount(std::size_t groups, std::size_t faculaeFields) {
     return groups * AuxPerGroup + faculaeFields * FaculaeVertexCount;
 }
-
-// Below this many entries a thread of its own costs more than it saves.
-constexpr std::size_t MinEntriesPerThread = 2048;
 
 // Completes entry `g` of record `z`, whose date, counts and place in the
 // group pool are set already: the ephemeris and the group positions, written
@@ -111,51 +106,15 @@ template <class T> void growPool(std::vector<T>& pool, std::size_t end) {
     pool.resize(end);
 }
 
-// How many threads share `n` entries: `threads`, or with 0 the machine's
-// cores (one thread for a small job); never more than there are entries.
-std::size_t WorkerCount(std::size_t n, unsigned threads) {
-    std::size_t workers = threads;
-    if (workers == 0)
-        workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()),
-                                        std::max<std::size_t>(1, n / MinEntriesPerThread));
-    return std::min(workers, std::max<std::size_t>(n, 1));
-}
-
-// Runs `work(w, run)` over `workers` contiguous runs of `indices0`, run w on
-// thread w; the same `workers` always cuts the same runs. Every run ends
-// before the first failure is thrown on.
+// Runs `work(w, run)` over `workers` contiguous runs of `indices0`, each on
+// a thread of its own; the same `workers` always cuts the same runs, and
+// each entry has its own places, so the result does not depend on the
+// threads.
 template <class Work>
 void RunInParts(std::span<const std::size_t> indices0, std::size_t workers, const Work& work) {
-    const std::size_t n = indices0.size();
-    const auto part = [&](std::size_t w) {
-        const std::size_t from = n * w / workers;
-        return indices0.subspan(from, n * (w + 1) / workers - from);
-    };
-    if (workers == 1) {
-        ClearUpperVectorState();
-        work(std::size_t{0}, indices0);
-        return;
-    }
-    // Each entry has its own places, so the result does not depend on the
-    // threads.
-    std::vector<std::exception_ptr> failures(workers);
-    auto run = [&](std::size_t w) {
-        try {
-            ClearUpperVectorState();
-            work(w, part(w));
-        } catch (...) {
-            failures[w] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        helpers.reserve(workers - 1);
-        for (std::size_t w = 1; w < workers; ++w)
-            helpers.emplace_back(run, w);
-        run(0);
-    }
-    for (const std::exception_ptr& f : failures)
-        if (f) std::rethrow_exception(f);
+    ForEachRun(indices0.size(), workers, [&](std::size_t w, std::size_t from, std::size_t to) {
+        work(w, indices0.subspan(from, to - from));
+    });
 }
 
 } // namespace
@@ -226,7 +185,7 @@ void GeometryCache::computeEntries(std::span<const TZaznam> records,
     const bool withPoints = detail == GeometryDetail::Points;
     const std::size_t groupsBefore = groupPool_.size();
     const std::size_t pointsBefore = pointPool_.size();
-    const std::size_t workers = WorkerCount(indices0.size(), threads);
+    const std::size_t workers = RunCount(indices0.size(), threads);
     // Each run first reads its records' dates and counts; the counts give
     // every run its first places in the pools (the runs in the order of the
     // indices), the pools grow once to hold them all, and each run then
@@ -314,7 +273,7 @@ void GeometryCache::computePoints(std::span<const TZaznam> records,
     }
     try {
         growPool(pointPool_, pointsEnd);
-        RunInParts(indices0, WorkerCount(indices0.size(), threads),
+        RunInParts(indices0, RunCount(indices0.size(), threads),
                    [&](std::size_t, std::span<const std::size_t> part) {
                        for (std::size_t n = 0; n < part.size(); ++n) {
                            if (n + PrefetchAhead < part.size()) {

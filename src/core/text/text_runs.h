@@ -1,8 +1,8 @@
 #pragma once
-// Long texts and tables made from many records on several threads: the
-// records are split into contiguous runs, each run is worked on by one
-// thread into places of its own, and the runs' results are joined in order,
-// so that the result is the same whatever the number of threads.
+// Work over many records on several threads (the geometry cache, long texts
+// and tables): the records are split into contiguous runs, each run is worked
+// on by one thread into places of its own, and the runs' results are joined
+// in order, so that the result is the same whatever the number of threads.
 #include <algorithm>
 #include <cstddef>
 #include <exception>
@@ -32,6 +32,7 @@ inline std::size_t RunCount(std::size_t items, unsigned threads) {
 template <class Work> void ForEachRun(std::size_t items, std::size_t runs, const Work& work) {
     const auto from = [&](std::size_t r) { return items * r / runs; };
     if (runs <= 1) {
+        ClearUpperVectorState();
         work(std::size_t{0}, std::size_t{0}, items);
         return;
     }
