@@ -102,13 +102,16 @@ void WalkRecords(std::span<const TZaznam> records, const GeometryCache& g, int f
             for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0;
                  ++v, ++vertices) {
                 const PackedPosition packed = UnpackPosition(z.Skupiny[f].Fakule[v]);
-                const Heliographic p =
-                    PolarToHeliographic(o, packed.angle * 10.0, packed.dist * 10.0);
-                const int l = static_cast<int>(std::trunc(2.0 * static_cast<float>(p.Lat)));
+                const double angle = packed.angle * 10.0, dist = packed.dist * 10.0;
+                // The first vertex places the field, the others only widen it.
                 if (v == 0) {
-                    fac.lmax = fac.lmin = l;
+                    const Heliographic p = PolarToHeliographic(o, angle, dist);
+                    fac.lmax = fac.lmin =
+                        static_cast<int>(std::trunc(2.0 * static_cast<float>(p.Lat)));
                     fac.a = 360.0 - rg.ephemeris->L0 + static_cast<float>(p.CMD);
                 } else {
+                    const int l = static_cast<int>(
+                        std::trunc(2.0 * static_cast<float>(PolarLatitude(o, angle, dist))));
                     fac.lmax = std::max(fac.lmax, l);
                     fac.lmin = std::min(fac.lmin, l);
                 }
