@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <future>
 #include <numeric>
 #include <thread>
 
@@ -172,8 +173,10 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     ButterflyModel m;
     m.supplementary = DecodeSupplementaryData(supplementaryData);
     SetButterflyCorona(m, corona);
-    m.latitudes = ComputeGroupLatitudes(records, g);
-    if (records.empty() || g.size() != records.size()) return m;
+    if (records.empty() || g.size() != records.size()) {
+        m.latitudes = ComputeGroupLatitudes(records, g);
+        return m;
+    }
     m.empty = false;
     m.firstRotation = records.front().Rotace;
     m.date1 = g.record(1).date;
@@ -190,6 +193,13 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
         runs = std::clamp<std::size_t>(n / MinRecordsPerRun, 1,
                                        std::max(1u, std::thread::hardware_concurrency()));
     runs = std::min(runs, n);
+    // With several threads the latitude tables take one of their own.
+    std::future<GroupLatitudes> latitudes;
+    if (runs > 1)
+        latitudes =
+            std::async(std::launch::async, [&] { return ComputeGroupLatitudes(records, g); });
+    else
+        m.latitudes = ComputeGroupLatitudes(records, g);
     std::vector<RecordsWalk> walks(runs);
     std::vector<std::exception_ptr> failures(runs);
     const auto walk = [&](std::size_t w) {
@@ -206,6 +216,7 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
             helpers.emplace_back(walk, w);
         walk(0);
     }
+    if (latitudes.valid()) m.latitudes = latitudes.get();
     for (const std::exception_ptr& f : failures)
         if (f) std::rethrow_exception(f);
     std::vector<Observation> seen = std::move(walks[0].seen);
