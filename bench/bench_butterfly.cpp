@@ -119,13 +119,35 @@ BENCHMARK(BM_CacheWithPoints)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// The model on one thread (1) and on the machine's cores (0).
 void BM_ButterflyModel(benchmark::State& state) {
     const Archive& a = archive();
+    const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona));
+            MakeButterflyModel(a.records, a.geometry, a.supplementary, a.corona, threads));
 }
-BENCHMARK(BM_ButterflyModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ButterflyModel)
+    ->Arg(1)
+    ->Arg(0)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// What the first diagram of a freshly loaded store computes: the cache of
+// the group positions, then the model.
+void BM_ButterflyFromStore(benchmark::State& state) {
+    const Archive& a = archive();
+    for (auto _ : state) {
+        GeometryCache g;
+        g.rebuild(a.records, 0, GeometryDetail::Groups);
+        benchmark::DoNotOptimize(MakeButterflyModel(a.records, g, a.supplementary, a.corona));
+    }
+}
+BENCHMARK(BM_ButterflyFromStore)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_FillImage(benchmark::State& state) {
     QImage image(1200, 800, QImage::Format_RGB32);

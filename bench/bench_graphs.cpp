@@ -63,6 +63,20 @@ BENCHMARK(BM_GraphSeries)
     ->Arg(static_cast<int>(GraphQuantity::Position))
     ->Unit(benchmark::kMillisecond);
 
+// The series as the graph of a freshly loaded store builds it: the dates
+// from the records, the geometry cache only for the position graph.
+void BM_GraphSeriesFromRecords(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            BuildGraphData(records(), static_cast<GraphQuantity>(state.range(0))));
+}
+BENCHMARK(BM_GraphSeriesFromRecords)
+    ->Arg(static_cast<int>(GraphQuantity::R))
+    ->Arg(static_cast<int>(GraphQuantity::Position))
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 void BM_ThreePanelRepaint(benchmark::State& state) {
     static const GraphData data = BuildGraphData(records(), cache(), GraphQuantity::R);
     const int d = static_cast<int>(state.range(0));

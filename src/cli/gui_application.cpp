@@ -8,10 +8,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 
 #include "cli/cli_common.h"
 #include "io/atomic_file.h"
+#include "io/huge_pages.h"
 #include "render/jpeg_writer.h"
 
 namespace hk::cli {
@@ -57,8 +59,31 @@ void SavePicture(const std::filesystem::path& file, QSize size, const PicturePai
     SavePictureImage(file, size, paint);
 }
 
+namespace {
+
+constexpr std::size_t HugePage = std::size_t(2) << 20;
+
+// An RGB32 image for a picture painted over whole. A long graph is some
+// 80 MB: its memory is asked for in huge pages, which spares the first
+// paint tens of thousands of page faults (a fifth of its time). The pixels
+// are the same either way.
+QImage pictureImage(QSize size) {
+    const std::size_t bytesPerLine = std::size_t(std::max(0, size.width())) * 4;
+    const std::size_t bytes = bytesPerLine * std::size_t(std::max(0, size.height()));
+    if (bytes < HugePage) return QImage(size, QImage::Format_RGB32);
+    const std::size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
+    auto* data = static_cast<uchar*>(std::aligned_alloc(HugePage, rounded));
+    if (!data) return QImage(size, QImage::Format_RGB32);
+    AdviseHugePages(data, rounded);
+    return QImage(
+        data, size.width(), size.height(), qsizetype(bytesPerLine), QImage::Format_RGB32,
+        [](void* d) { std::free(d); }, data);
+}
+
+} // namespace
+
 void SavePictureImage(const std::filesystem::path& file, QSize size, const PicturePainter& paint) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = pictureImage(size);
     {
         QPainter p(&image);
         paint(p, image.rect());

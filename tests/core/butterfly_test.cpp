@@ -4,7 +4,9 @@
 // table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "demo/demo.h"
 #include "geometry/calendar.h"
@@ -16,6 +18,7 @@
 #include "records/geometry_cache.h"
 #include "records/record.h"
 #include "results/group_latitudes.h"
+#include "results/month_sums.h"
 #include "results/rotation_table.h"
 #include "tests_support/butterfly_records.h"
 #include "tests_support/temp_dir.h"
@@ -230,6 +233,67 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
 // The time axis holds every mark of the records with a few rotations to
 // spare from a round rotation (from 1200 with the supplementary data), and
 // the fitted scale fills a window's width.
+// The model reads only the groups of the cache: its faculae are those of the
+// cached vertices, and the runs of records on several threads join into the
+// model of one run.
+TEST(ButterflyModel, FaculaeOfTheCachedVerticesAndTheSameModelFromAnyRuns) {
+    const std::vector<TZaznam> records =
+        GenerateDemoRecords({.years = 2, .perYear = 150, .endDate = {2014, 12, 31}});
+    GeometryCache groups;
+    groups.rebuild(records, 1, GeometryDetail::Groups);
+    const ButterflyModel one = MakeButterflyModel(records, groups, {}, {}, 1);
+    using Facula = std::tuple<int, double, int, int>;
+    std::vector<Facula> expected;
+    const GeometryCache points = GeometryCache::of(records);
+    for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
+        const TZaznam& z = records[std::size_t(i - 1)];
+        const RecordGeometry& rg = points.record(i);
+        if (IsSpecialRecord(z) || !rg.ephemeris) continue;
+        for (int k = 0; k < rg.faculaeFields; ++k) {
+            if (z.Skupiny[k].Fakule[0] == 0) continue;
+            const auto lat = [&](int j) {
+                return static_cast<int>(std::trunc(2.0 * points.faculaeVertex(i, k, j).Lat));
+            };
+            int lmax = lat(0), lmin = lat(0);
+            for (int j = 1; j < FaculaeVertexCount && z.Skupiny[k].Fakule[j] != 0; ++j)
+                lmax = std::max(lmax, lat(j)), lmin = std::min(lmin, lat(j));
+            expected.emplace_back(
+                z.Rotace, 360.0 - rg.ephemeris->L0 + points.faculaeVertex(i, k, 0).CMD, lmax, lmin);
+        }
+    }
+    const auto faculae = [](const ButterflyModel& m) {
+        std::vector<Facula> all;
+        for (const ButterflyFacula& f : m.faculae)
+            all.emplace_back(f.rotation, f.a, f.lmax, f.lmin);
+        return all;
+    };
+    std::vector<Facula> found = faculae(one);
+    ASSERT_GT(expected.size(), 100u);
+    std::sort(expected.begin(), expected.end());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, expected);
+
+    const ButterflyModel three = MakeButterflyModel(records, groups, {}, {}, 3);
+    const auto marks = [](const ButterflyModel& m) {
+        std::vector<std::pair<int, std::array<int, LatitudeScaleMax>>> all;
+        for (const ButterflyMark& k : m.marks)
+            all.emplace_back(k.r, k.m);
+        return all;
+    };
+    const auto merged = [](const ButterflyModel& m) {
+        std::vector<std::tuple<int, std::uint32_t, std::uint32_t, int, int>> all;
+        for (const FaculaeColumn& c : m.faculaeColumns)
+            for (std::uint32_t j = c.mergedFrom; j < c.mergedTo; ++j)
+                all.emplace_back(c.key, c.rawFrom, c.rawTo, m.faculaeMerged[j].lmax,
+                                 m.faculaeMerged[j].lmin);
+        return all;
+    };
+    EXPECT_FALSE(marks(one).empty());
+    EXPECT_EQ(marks(three), marks(one));
+    EXPECT_EQ(faculae(three), faculae(one));
+    EXPECT_EQ(merged(three), merged(one));
+}
+
 TEST(ButterflyAxis, SpansTheRecordsRotationsAndFitsTheWidth) {
     const std::vector<TZaznam> records =
         GenerateDemoRecords({.years = 3, .perYear = 100, .endDate = {2026, 12, 6}});

@@ -113,6 +113,22 @@ TEST(PolarToHeliographic, ValuesLongitudeWrapAndLimb) {
 // of the stated date; the drawn angle is the axis angle plus P. Some
 // published rows lie past the limb of their own distance (their longitude
 // belongs to another moment of the day), hence the wider bound for all.
+// The latitude alone is that of the whole transform to the last bit, for
+// every packed position (whole degrees, tenths of the radius to the limb
+// and past it) at several orientations.
+TEST(PolarToHeliographic, LatitudeAloneIsTheSame) {
+    for (const Ephemeris& e : {Ephemeris{0, 0, 0, 0}, Ephemeris{-26.3, 7.2, 331.5, 2300},
+                               Ephemeris{18.9, -6.8, 12.25, 2301}}) {
+        const DiskOrientation o(e);
+        int differ = 0;
+        for (int angle = 0; angle < 360; ++angle)
+            for (int dist = 0; dist < 128; ++dist)
+                differ += PolarLatitude(o, angle * 10.0, dist * 10.0) !=
+                          PolarToHeliographic(o, angle * 10.0, dist * 10.0).Lat;
+        EXPECT_EQ(differ, 0) << e.P;
+    }
+}
+
 TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
     std::ifstream in(std::filesystem::path(HELIOKRES_SOURCE_DIR) /
                      "tests/data/usaf_groups_2014_limb.txt");

@@ -42,6 +42,16 @@ Heliographic PolarToHeliographic(const DiskOrientation& o, double angleTenths, d
     return h;
 }
 
+double PolarLatitude(const DiskOrientation& o, double angleTenths, double distTenths) {
+    if (distTenths > 1250) distTenths = 1250;
+    const double a = (0.1 * angleTenths - o.P) * Pi / 180;
+    const double x = std::cos(a) * distTenths * 0.1;
+    const double z = std::sqrt(15625 - (0.1 * distTenths) * (0.1 * distTenths));
+    const double s = (o.sinB0 * z + o.cosB0 * x) * 0.008;
+    const double c2 = 1 - s * s;
+    return c2 <= 0 ? std::copysign(90.0, s) : std::atan(s / std::sqrt(c2)) * Rad;
+}
+
 std::optional<Heliographic> PixelToHeliographic(const Ephemeris& e, float east, float north) {
     const double r = std::sqrt(double(east) * east + double(north) * north) + 0.000001;
     if (r > 250) return std::nullopt;

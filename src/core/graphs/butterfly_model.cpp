@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
+#include <future>
 #include <numeric>
+#include <thread>
 
 #include "records/record.h"
 #include "records/record_prefetch.h"
@@ -40,6 +43,85 @@ std::vector<std::uint32_t> StableOrder(const std::vector<int>& keys) {
     for (std::uint32_t i = 0; i < keys.size(); ++i)
         order[next[static_cast<std::size_t>(keys[i] - from)]++] = i;
     return order;
+}
+
+// Below this many records a run of its own costs more than it saves.
+constexpr std::size_t MinRecordsPerRun = 4096;
+
+// A group observation the marks average.
+struct Observation {
+    int r;
+    int slot;
+    float lat;
+};
+
+// What one run of records yields, in store order.
+struct RecordsWalk {
+    std::vector<Observation> seen;
+    std::vector<ButterflyFacula> faculae;
+};
+
+// The observations and faculae fields of the records [from0, to0). The group
+// latitudes come from the cache; the faculae vertices are taken from the
+// record's ephemeris there, in single precision as the cache keeps its
+// points, so that only the vertices drawn are computed (not the auxiliary
+// spots nor the unused vertices).
+void WalkRecords(std::span<const TZaznam> records, const GeometryCache& g, int firstRotation,
+                 std::size_t from0, std::size_t to0, RecordsWalk& out) {
+    // Room for every group and field at once: grown step by step, the
+    // vectors would fill fresh memory twice over.
+    std::size_t groupCount = 0, fieldCount = 0;
+    for (std::size_t i = from0; i < to0; ++i) {
+        const RecordGeometry& rg = g.record(static_cast<int>(i) + 1);
+        groupCount += rg.groups;
+        fieldCount += rg.faculaeFields;
+    }
+    out.seen.reserve(groupCount);
+    out.faculae.reserve(fieldCount);
+    for (std::size_t i = from0; i < to0; ++i) {
+        const TZaznam& z = records[i];
+        PrefetchAhead(records, i, 4);
+        if (IsSpecialRecord(z)) continue;
+        const int k = static_cast<int>(i) + 1;
+        const RecordGeometry& rg = g.record(k);
+        if (!rg.ephemeris) continue;
+        const int r = z.Rotace - firstRotation + 1;
+        const std::span<const Heliographic> groups = g.groups(k);
+        for (std::size_t j = 0; j < groups.size(); ++j) {
+            const int slot = z.Skupiny[j].CSk2;
+            // Groups without a number or with one past the 70 of a rotation
+            // are never drawn, nor the hemisphere markers.
+            if (slot == 0 || slot > ButterflySlots || r < 1 || IsHemisphereMarker(z.Skupiny[j]))
+                continue;
+            out.seen.push_back({r, slot, static_cast<float>(groups[j].Lat)});
+        }
+        if (rg.faculaeFields == 0) continue;
+        const DiskOrientation o(*rg.ephemeris);
+        for (int f = 0; f < rg.faculaeFields; ++f) {
+            ButterflyFacula fac;
+            int vertices = 0;
+            for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0;
+                 ++v, ++vertices) {
+                const PackedPosition packed = UnpackPosition(z.Skupiny[f].Fakule[v]);
+                const double angle = packed.angle * 10.0, dist = packed.dist * 10.0;
+                // The first vertex places the field, the others only widen it.
+                if (v == 0) {
+                    const Heliographic p = PolarToHeliographic(o, angle, dist);
+                    fac.lmax = fac.lmin =
+                        static_cast<int>(std::trunc(2.0 * static_cast<float>(p.Lat)));
+                    fac.a = 360.0 - rg.ephemeris->L0 + static_cast<float>(p.CMD);
+                } else {
+                    const int l = static_cast<int>(
+                        std::trunc(2.0 * static_cast<float>(PolarLatitude(o, angle, dist))));
+                    fac.lmax = std::max(fac.lmax, l);
+                    fac.lmin = std::min(fac.lmin, l);
+                }
+            }
+            if (vertices == 0) continue;
+            fac.rotation = z.Rotace;
+            out.faculae.push_back(fac);
+        }
+    }
 }
 
 } // namespace
@@ -87,12 +169,14 @@ void SetButterflyCorona(ButterflyModel& m, const CoronaTable& corona) {
 
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& g,
                                   std::span<const std::uint8_t> supplementaryData,
-                                  const CoronaTable& corona) {
+                                  const CoronaTable& corona, unsigned threads) {
     ButterflyModel m;
     m.supplementary = DecodeSupplementaryData(supplementaryData);
     SetButterflyCorona(m, corona);
-    m.latitudes = ComputeGroupLatitudes(records, g);
-    if (records.empty() || g.size() != records.size()) return m;
+    if (records.empty() || g.size() != records.size()) {
+        m.latitudes = ComputeGroupLatitudes(records, g);
+        return m;
+    }
     m.empty = false;
     m.firstRotation = records.front().Rotace;
     m.date1 = g.record(1).date;
@@ -101,56 +185,45 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     else
         m.carrRotation1 = m.firstRotation;
 
-    struct Observation {
-        int r;
-        int slot;
-        float lat;
+    // The records in contiguous runs, one per core, joined in store order:
+    // the same marks and faculae whatever the number of runs.
+    const std::size_t n = records.size();
+    std::size_t runs = threads;
+    if (runs == 0)
+        runs = std::clamp<std::size_t>(n / MinRecordsPerRun, 1,
+                                       std::max(1u, std::thread::hardware_concurrency()));
+    runs = std::min(runs, n);
+    // With several threads the latitude tables take one of their own.
+    std::future<GroupLatitudes> latitudes;
+    if (runs > 1)
+        latitudes =
+            std::async(std::launch::async, [&] { return ComputeGroupLatitudes(records, g); });
+    else
+        m.latitudes = ComputeGroupLatitudes(records, g);
+    std::vector<RecordsWalk> walks(runs);
+    std::vector<std::exception_ptr> failures(runs);
+    const auto walk = [&](std::size_t w) {
+        try {
+            WalkRecords(records, g, m.firstRotation, n * w / runs, n * (w + 1) / runs, walks[w]);
+        } catch (...) {
+            failures[w] = std::current_exception();
+        }
     };
-    // Room for every group and field at once: grown step by step, the
-    // vectors would fill fresh memory twice over.
-    std::size_t groupCount = 0, fieldCount = 0;
-    for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
-        groupCount += g.record(k).groups;
-        fieldCount += g.record(k).faculaeFields;
+    {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(runs - 1);
+        for (std::size_t w = 1; w < runs; ++w)
+            helpers.emplace_back(walk, w);
+        walk(0);
     }
-    std::vector<Observation> seen;
-    seen.reserve(groupCount);
-    m.faculae.reserve(fieldCount);
-    for (int k = 1; k <= static_cast<int>(records.size()); ++k) {
-        const TZaznam& z = records[std::size_t(k - 1)];
-        PrefetchAhead(records, std::size_t(k - 1), 4);
-        if (IsSpecialRecord(z)) continue;
-        const RecordGeometry& rg = g.record(k);
-        if (!rg.ephemeris) continue;
-        const int r = z.Rotace - m.firstRotation + 1;
-        const std::span<const Heliographic> groups = g.groups(k);
-        for (std::size_t j = 0; j < groups.size(); ++j) {
-            const int slot = z.Skupiny[j].CSk2;
-            // Groups without a number or with one past the 70 of a rotation
-            // are never drawn, nor the hemisphere markers.
-            if (slot == 0 || slot > ButterflySlots || r < 1 || IsHemisphereMarker(z.Skupiny[j]))
-                continue;
-            seen.push_back({r, slot, static_cast<float>(groups[j].Lat)});
-        }
-        for (int f = 0; f < rg.faculaeFields; ++f) {
-            ButterflyFacula fac;
-            int vertices = 0;
-            for (int v = 0; v < FaculaeVertexCount && z.Skupiny[f].Fakule[v] != 0;
-                 ++v, ++vertices) {
-                const HelioPoint p = g.faculaeVertex(k, f, v);
-                const int l = static_cast<int>(std::trunc(2.0 * p.Lat));
-                if (v == 0) {
-                    fac.lmax = fac.lmin = l;
-                    fac.a = 360.0 - rg.ephemeris->L0 + p.CMD;
-                } else {
-                    fac.lmax = std::max(fac.lmax, l);
-                    fac.lmin = std::min(fac.lmin, l);
-                }
-            }
-            if (vertices == 0) continue;
-            fac.rotation = z.Rotace;
-            m.faculae.push_back(fac);
-        }
+    if (latitudes.valid()) m.latitudes = latitudes.get();
+    for (const std::exception_ptr& f : failures)
+        if (f) std::rethrow_exception(f);
+    std::vector<Observation> seen = std::move(walks[0].seen);
+    m.faculae = std::move(walks[0].faculae);
+    for (std::size_t w = 1; w < runs; ++w) {
+        seen.insert(seen.end(), walks[w].seen.begin(), walks[w].seen.end());
+        m.faculae.insert(m.faculae.end(), walks[w].faculae.begin(), walks[w].faculae.end());
     }
     // Faculae by column, overlapping extents merged.
     std::vector<int> keys(m.faculae.size());

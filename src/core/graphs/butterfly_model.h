@@ -107,10 +107,14 @@ std::vector<CoronaAverages> CoronaRotationAverages(const CoronaTable& corona);
 std::vector<CoronaColumn> CoronaColumns(const CoronaTable& corona);
 
 // The model of the records, the supplementary data and the corona; an
-// empty corona table gives a model without the corona.
+// empty corona table gives a model without the corona. The geometry needs
+// the groups only (the faculae vertices are taken from its ephemeris). The
+// records are walked in contiguous runs on `threads` threads (0: the
+// machine's cores, one for a small store); the model is the same whatever
+// their number.
 ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const GeometryCache& geometry,
                                   std::span<const std::uint8_t> supplementaryData,
-                                  const CoronaTable& corona);
+                                  const CoronaTable& corona, unsigned threads = 0);
 // Puts the corona columns into a model built without them (the corona is
 // read only when the diagram first shows it).
 void SetButterflyCorona(ButterflyModel& model, const CoronaTable& corona);

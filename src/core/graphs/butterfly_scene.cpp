@@ -26,7 +26,7 @@ ButterflyPicture BuildButterflyPicture(const Session& session, const CoronaTable
     } else {
         const CoronaTable none;
         picture.model = std::make_shared<const ButterflyModel>(MakeButterflyModel(
-            session.records(), session.geometryWithPoints(), session.tables().supplementaryData,
+            session.records(), session.geometry(), session.tables().supplementaryData,
             picture.options.corona ? *corona : none));
     }
     picture.options.fontPixels =

@@ -18,15 +18,17 @@ std::shared_ptr<const GraphData> graphData(const Session& session, const GraphSc
         previous->data->quantity == scene.quantity && previous->from == scene.from &&
         previous->to == scene.to)
         return previous->data;
+    // Only the position graph needs the geometry (the groups' positions);
+    // the other series read the records' dates.
     if (!scene.from && !scene.to)
         return std::make_shared<const GraphData>(
-            BuildGraphData(session.records(), session.geometry(), scene.quantity));
-    // A limited time axis: the drawings of the period and their geometry only.
+            scene.quantity == GraphQuantity::Position
+                ? BuildGraphData(session.records(), session.geometry(), scene.quantity)
+                : BuildGraphData(session.records(), scene.quantity));
+    // A limited time axis: the drawings of the period only.
     const std::vector<TZaznam> period = RecordsBetween(session.records(), scene.from, scene.to);
     if (period.empty()) return nullptr;
-    GeometryCache geometry;
-    geometry.rebuild(period, 0, GeometryDetail::Groups);
-    return std::make_shared<const GraphData>(BuildGraphData(period, geometry, scene.quantity));
+    return std::make_shared<const GraphData>(BuildGraphData(period, scene.quantity));
 }
 
 } // namespace

@@ -83,8 +83,13 @@ const char* ViewTitle(GraphView r) {
     return "";
 }
 
-GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
-                         GraphQuantity quantity) {
+namespace {
+
+// The series of the records: the dates and group positions from `geometry`
+// when given, else the dates from the records (every series but the
+// position graph).
+GraphData BuildSeries(std::span<const TZaznam> records, const GeometryCache* geometry,
+                      GraphQuantity quantity) {
     GraphData g;
     g.quantity = quantity;
     const std::size_t n = records.size();
@@ -93,22 +98,28 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
     g.B.resize(n);
     if (quantity == GraphQuantity::Position) g.C.resize(n);
     if (n == 0) return g;
+    std::vector<std::optional<Date>> dates;
+    if (!geometry) {
+        dates.reserve(n);
+        for (const TZaznam& z : records)
+            dates.push_back(RecordDate(z));
+    }
+    const auto dateOf = [&](std::size_t k) -> const std::optional<Date>& {
+        return geometry ? geometry->record(static_cast<int>(k) + 1).date : dates[k];
+    };
     // The time axis starts on 1 January of the earliest drawing's year, which
     // need not be record 1's: the store puts a drawing of 31.12 at 16:00
     // after one of 01.01 at 01:00.
     std::optional<Date> first;
     for (std::size_t k = 0; k < n; ++k)
-        if (const auto& d = geometry.record(static_cast<int>(k) + 1).date;
-            d && (!first || *d < *first))
-            first = d;
+        if (const auto& d = dateOf(k); d && (!first || *d < *first)) first = d;
     g.firstYear = first ? first->year : 0;
     const float start = first ? ReducedJulianDay(Date{first->year, 1, 1}) : 0.0f;
     int den = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const TZaznam& z = records[k];
-        const RecordGeometry& rg = geometry.record(static_cast<int>(k) + 1);
-        if (first && rg.date)
-            den = static_cast<int>(std::trunc(ReducedJulianDay(*rg.date) - start));
+        if (const auto& d = dateOf(k); first && d)
+            den = static_cast<int>(std::trunc(ReducedJulianDay(*d) - start));
         g.days[k] = den;
         switch (quantity) {
         case GraphQuantity::Fakule:
@@ -118,7 +129,7 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
             g.A[k] = InterSolCounts(z).sum;
             break;
         case GraphQuantity::Position: {
-            const auto groups = geometry.groups(static_cast<int>(k) + 1);
+            const auto groups = geometry->groups(static_cast<int>(k) + 1);
             for (std::size_t j = 0; j < groups.size(); ++j) {
                 if (IsHemisphereMarker(z.Skupiny[j])) continue;
                 switch (ZoneClassOf(groups[j].CMD)) {
@@ -163,6 +174,20 @@ GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& 
             permute(*v);
     }
     return g;
+}
+
+} // namespace
+
+GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         GraphQuantity quantity) {
+    return BuildSeries(records, &geometry, quantity);
+}
+
+GraphData BuildGraphData(std::span<const TZaznam> records, GraphQuantity quantity) {
+    if (quantity != GraphQuantity::Position) return BuildSeries(records, nullptr, quantity);
+    GeometryCache geometry;
+    geometry.rebuild(records, 0, GeometryDetail::Groups);
+    return BuildSeries(records, &geometry, quantity);
 }
 
 GraphGeometry ComputeGraphGeometry(int clientHeight) {

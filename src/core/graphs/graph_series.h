@@ -57,8 +57,14 @@ struct GraphData {
     int lastDay() const { return days.empty() ? 0 : days.back(); }
 };
 
+// The series of the records; the dates are the cache's, and the position
+// graph's zone classes come from its group positions.
 GraphData BuildGraphData(std::span<const TZaznam> records, const GeometryCache& geometry,
                          GraphQuantity quantity);
+// The same without a cache: every series but the position graph needs only
+// the records' dates, read from the records; the position graph builds a
+// cache of the groups of `records` for itself.
+GraphData BuildGraphData(std::span<const TZaznam> records, GraphQuantity quantity);
 
 // Panel height H (a multiple of 11) and pixels per scale division for a
 // client height.
