@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <exception>
 #include <future>
 #include <numeric>
 #include <thread>
@@ -11,6 +10,7 @@
 #include "records/record.h"
 #include "records/record_prefetch.h"
 #include "results/month_sums.h"
+#include "text/text_runs.h"
 
 namespace hk {
 
@@ -44,9 +44,6 @@ std::vector<std::uint32_t> StableOrder(const std::vector<int>& keys) {
         order[next[static_cast<std::size_t>(keys[i] - from)]++] = i;
     return order;
 }
-
-// Below this many records a run of its own costs more than it saves.
-constexpr std::size_t MinRecordsPerRun = 4096;
 
 // A group observation the marks average.
 struct Observation {
@@ -188,11 +185,7 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     // The records in contiguous runs, one per core, joined in store order:
     // the same marks and faculae whatever the number of runs.
     const std::size_t n = records.size();
-    std::size_t runs = threads;
-    if (runs == 0)
-        runs = std::clamp<std::size_t>(n / MinRecordsPerRun, 1,
-                                       std::max(1u, std::thread::hardware_concurrency()));
-    runs = std::min(runs, n);
+    const std::size_t runs = RunCount(n, threads);
     // With several threads the latitude tables take one of their own.
     std::future<GroupLatitudes> latitudes;
     if (runs > 1)
@@ -201,24 +194,10 @@ ButterflyModel MakeButterflyModel(std::span<const TZaznam> records, const Geomet
     else
         m.latitudes = ComputeGroupLatitudes(records, g);
     std::vector<RecordsWalk> walks(runs);
-    std::vector<std::exception_ptr> failures(runs);
-    const auto walk = [&](std::size_t w) {
-        try {
-            WalkRecords(records, g, m.firstRotation, n * w / runs, n * (w + 1) / runs, walks[w]);
-        } catch (...) {
-            failures[w] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        helpers.reserve(runs - 1);
-        for (std::size_t w = 1; w < runs; ++w)
-            helpers.emplace_back(walk, w);
-        walk(0);
-    }
+    ForEachRun(n, runs, [&](std::size_t w, std::size_t from, std::size_t to) {
+        WalkRecords(records, g, m.firstRotation, from, to, walks[w]);
+    });
     if (latitudes.valid()) m.latitudes = latitudes.get();
-    for (const std::exception_ptr& f : failures)
-        if (f) std::rethrow_exception(f);
     std::vector<Observation> seen = std::move(walks[0].seen);
     m.faculae = std::move(walks[0].faculae);
     for (std::size_t w = 1; w < runs; ++w) {

@@ -3,8 +3,8 @@
 // ephemeris of each record's date and time and the heliographic position of
 // every group (from which the monthly reports sum the hemispheres of the
 // records they show); on request also the positions of the auxiliary
-// spots and faculae vertices (the "points"), which only the butterfly diagram
-// and the maps read and which are three quarters of the transforms.
+// spots and faculae vertices (the "points"), which only the maps read and
+// which are three quarters of the transforms.
 // Everything that walks many records reads it instead of recomputing the
 // ephemeris and the transforms; the store tells it which records changed, so
 // a stored drawing recomputes one entry, not all of them.
