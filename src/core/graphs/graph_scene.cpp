@@ -1,6 +1,7 @@
 #include "graphs/graph_scene.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "records/record.h"
 #include "records/session.h"
@@ -42,7 +43,9 @@ GraphPicture BuildGraphPicture(const Session& session, const GraphScene& scene,
     picture.data = graphData(session, scene, previous);
     if (!picture.data) {
         picture.emptyPeriod = true;
-        picture.data = std::make_shared<const GraphData>(GraphData{.quantity = scene.quantity});
+        GraphData empty;
+        empty.quantity = scene.quantity;
+        picture.data = std::make_shared<const GraphData>(std::move(empty));
     }
     const int d = scene.fixedSize > 0 ? 1 : 2;
     picture.height = std::max(1, scene.clientHeight);
