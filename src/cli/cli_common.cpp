@@ -69,20 +69,21 @@ DirectoryLock LockForWriting(const ProgramDir& dir, std::string_view command, st
     return lock;
 }
 
-void LoadRecords(Session& session, std::ostream& err) {
+void LoadRecords(Session& session, std::ostream& err, LoadGeometry geometry) {
     if (!session.dir.exists("datax.dat"))
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
-    session.load(Today());
+    session.load(Today(), geometry);
     for (const std::string& w : session.warnings())
         err << w << "\n";
 }
 
-void StartSession(Session& session, std::ostream& err) {
+void StartSession(Session& session, std::ostream& err, LoadGeometry geometry) {
     if (!session.dir.exists("datax.dat"))
         throw JobError("V adresáři \"" + session.dir.root().string() + "\" není soubor datax.dat");
     constexpr int ScreenHeight = 1024; // the start-up's size rule wants a screen
     StartupHooks hooks;
     hooks.readOnly = true; // a picture command changes nothing in the directory
+    hooks.geometry = geometry;
     try {
         RunStartup(session, ScreenHeight, Today(), hooks);
     } catch (const std::exception& e) {

@@ -13,6 +13,7 @@
 
 #include "geometry/calendar.h"
 #include "io/directory_lock.h"
+#include "records/session.h"
 
 namespace hk {
 class AnalysisTables;
@@ -67,12 +68,15 @@ std::filesystem::path ExistingProgramDirectory(const std::string& argument);
 // taken over, the clean-up after ended writers) go to `err`.
 DirectoryLock LockForWriting(const ProgramDir& dir, std::string_view command, std::ostream& err);
 // Loads datax.dat of the session's directory (JobError when there is none)
-// and prints the load's warnings on `err`.
-void LoadRecords(Session& session, std::ostream& err);
+// and prints the load's warnings on `err`. A command that walks every
+// record asks for the geometry while the file is read.
+void LoadRecords(Session& session, std::ostream& err,
+                 LoadGeometry geometry = LoadGeometry::WhenAsked);
 // Runs the desktop program's start-up on the session's directory without
 // writing to it, for the pictures that draw the start-up tables; JobError
 // when datax.dat is missing or the start-up fails; the warnings go to `err`.
-void StartSession(Session& session, std::ostream& err);
+void StartSession(Session& session, std::ostream& err,
+                  LoadGeometry geometry = LoadGeometry::WhenAsked);
 // The corona table, read now for a picture that shows it; the warnings of
 // the read (a damaged KoronaX year) go to `err` like the start-up's.
 const CoronaTable& LoadCorona(AnalysisTables& tables, std::ostream& err);

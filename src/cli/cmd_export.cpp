@@ -19,7 +19,8 @@ int RunExport(const Args& argsIn, std::ostream& out, std::ostream& err) {
     const std::filesystem::path root = ExistingProgramDirectory(args[1]);
     Session session(root);
     const DirectoryLock lock = LockForWriting(session.dir, "export", err);
-    LoadRecords(session, err);
+    LoadRecords(session, err,
+                args[0] == "ascii" ? LoadGeometry::WhileReading : LoadGeometry::WhenAsked);
 
     // A class left empty is written as "***"; the record file stays as it is.
     const std::filesystem::path written =

@@ -76,7 +76,7 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     if (latitudeScale) o.latitudeScale = ParseInt(*latitudeScale, "--latitude-scale", 1, 9);
 
     Session session(ExistingProgramDirectory(args[0]));
-    StartSession(session, err);
+    StartSession(session, err, LoadGeometry::WhileReading); // every record's groups
     AnalysisTables analysis(session);
     const CoronaTable* corona = o.corona ? &LoadCorona(analysis, err) : nullptr;
     if (corona && !corona->present()) err << "Nejsou data pro koronu\n";

@@ -70,7 +70,9 @@ int RunStatsView(const Args& argsIn, std::ostream& out, std::ostream& err) {
     if (classOption && kind != "zones") throw UsageError("volba --class patří jen k tabulce zones");
 
     Session session(ExistingProgramDirectory(args[0]));
-    LoadRecords(session, err);
+    // The zones walk every record's groups.
+    LoadRecords(session, err,
+                kind == "zones" ? LoadGeometry::WhileReading : LoadGeometry::WhenAsked);
     const auto records = session.records();
     if (kind == "observers") {
         PrintTable(observers(session).grid, out);

@@ -55,7 +55,9 @@ int RunStats(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     const std::filesystem::path root = ExistingProgramDirectory(args[0]);
     Session session(root);
-    LoadRecords(session, err);
+    // The rotations walk every record's groups.
+    LoadRecords(session, err,
+                kind == "rotations" ? LoadGeometry::WhileReading : LoadGeometry::WhenAsked);
 
     if (kind == "measured") {
         PrintTable(BuildMeasuredStatistics(session.records(), v), out);

@@ -75,6 +75,7 @@ QImage pictureImage(QSize size) {
     auto* data = static_cast<uchar*>(std::aligned_alloc(HugePage, rounded));
     if (!data) return QImage(size, QImage::Format_RGB32);
     AdviseHugePages(data, rounded);
+    PrepareInParallel(data, rounded);
     return QImage(
         data, size.width(), size.height(), qsizetype(bytesPerLine), QImage::Format_RGB32,
         [](void* d) { std::free(d); }, data);

@@ -115,6 +115,26 @@ TEST(GeometryCache, FollowsEveryOperationOfTheStore) {
     ExpectFresh(s);
 }
 
+// A load that computes the geometry while it reads the file (in several
+// pieces here) keeps it through what the load then does: records with an
+// empty Datum left out in every piece, a time 0 normalised to 1200, a date
+// that is none.
+TEST(GeometryCache, ComputedWhileTheFileIsRead) {
+    TempDir dir;
+    std::vector<TZaznam> records = GenerateDemoRecords({.years = 6, .perYear = 2600});
+    ASSERT_GT(records.size() * RecordSize, 2u * (8u << 20));
+    for (std::size_t i : {0ul, 4700ul, 4729ul, records.size() - 2})
+        records[i].Datum.setText("");
+    for (std::size_t i : {3ul, 6000ul})
+        records[i].Cas = 0;
+    records[9000].Datum.setText("31.02.2024");
+    WriteRecordFile(dir.path() / "datax.dat", records);
+    Session s(dir.path());
+    EXPECT_EQ(s.load({2025, 12, 31}, LoadGeometry::WhileReading).skippedEmpty, 4);
+    EXPECT_EQ(s.record(3).Cas, 1200);
+    ExpectFresh(s);
+}
+
 // Over a generated store with unused (0) spots and vertices, positions on
 // and past the limb, full faculae fields, a record without a date and one
 // without groups: every cached position equals the direct transform bit for

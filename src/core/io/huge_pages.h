@@ -15,6 +15,13 @@ namespace hk {
 // for the huge pages, paid while the observer waits).
 void AdviseHugePages(void* data, std::size_t bytes);
 
+// Has the kernel provide the memory of a block (whole pages inside it) on
+// two threads at once, the calling one and one more, so that the first
+// writes into a block of tens of megabytes find it ready: the kernel clears
+// every new page, and two cores clear twice as fast as one. The contents
+// are then zero. Does nothing where the system does not offer it.
+void PrepareInParallel(void* data, std::size_t bytes);
+
 // Whether AdviseHugePages gives the advice (off at the start).
 void UseHugePages(bool on);
 

@@ -135,7 +135,7 @@ void GeometryCache::reset(std::size_t count) {
 }
 
 void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t from0,
-                                 std::size_t to0, GeometryDetail detail) {
+                                 std::size_t to0, GeometryDetail detail, unsigned threads) {
     if (records.size() != entries_.size()) reset(records.size());
     to0 = std::min(to0, entries_.size());
     compactIfWasteful();
@@ -144,13 +144,13 @@ void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t f
         for (std::size_t i = from0; i < to0; ++i)
             if (entries_[i].dirty) wanted.push_back(i);
         if (!wanted.empty()) {
-            computeEntries(records, wanted, 0, detail);
+            computeEntries(records, wanted, threads, detail);
             std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
         }
     }
     if (detail == GeometryDetail::Points && withoutPoints_ > 0) {
         const std::vector<std::size_t> wanted = entriesWithoutPoints(from0, to0);
-        if (!wanted.empty()) computePoints(records, wanted, 0);
+        if (!wanted.empty()) computePoints(records, wanted, threads);
     }
 }
 

@@ -67,7 +67,7 @@ class GeometryCache {
     // The same for the entries among 0-based [from0, to0), so that a job
     // that shows a few records does not compute all of them.
     void refreshRange(std::span<const TZaznam> records, std::size_t from0, std::size_t to0,
-                      GeometryDetail detail = GeometryDetail::Points);
+                      GeometryDetail detail = GeometryDetail::Points, unsigned threads = 0);
 
     // What the store did since the last refresh.
     void markChanged(std::size_t index0);

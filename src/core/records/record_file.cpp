@@ -1,5 +1,6 @@
 #include "records/record_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -36,6 +37,11 @@ class Fd {
 } // namespace
 
 RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare) {
+    return ReadRecordFile(path, spare, {});
+}
+
+RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare,
+                                  const RecordsReadProgress& progress) {
     std::size_t size = 0;
     Fd fd(OpenRegularFile(path, size));
 
@@ -45,17 +51,26 @@ RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t
     out.records.reserve(count + spare);
     AdviseHugePages(out.records.data(), out.records.capacity() * RecordSize);
     out.records.resize(count);
-    // Straight into the records: one block read of the whole records.
-    char* p = reinterpret_cast<char*>(out.records.data());
+    // Straight into the records: one block read of the whole records, or
+    // pieces of about 8 MiB when someone waits for them.
+    constexpr std::size_t PieceBytes = 8 << 20;
+    char* const start = reinterpret_cast<char*>(out.records.data());
+    char* p = start;
     std::size_t left = count * RecordSize;
+    std::size_t told = 0;
     while (left > 0) {
-        const ssize_t n = ::read(fd.get(), p, left);
+        if (progress) {
+            const std::size_t ready = static_cast<std::size_t>(p - start) / RecordSize;
+            if (ready > told) progress(out.records, told = ready);
+        }
+        const ssize_t n = ::read(fd.get(), p, progress ? std::min(left, PieceBytes) : left);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) readError("Chyba při čtení souboru", path, errno);
         if (n == 0) readError("Soubor se během čtení zkrátil:", path, 0);
         p += n;
         left -= static_cast<std::size_t>(n);
     }
+    if (progress && count > told) progress(out.records, count);
     return out;
 }
 

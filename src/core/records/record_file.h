@@ -2,6 +2,7 @@
 // Record files (datax.dat, the backup, the split files, merged files): whole
 // 1774-byte records back to back, no header.
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -36,6 +37,14 @@ struct RecordFileContents {
 // when it cannot be read (not a regular file, a read error, a file that
 // shrank while it was read).
 RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare = 0);
+
+// Called while a file is read in pieces: `all` is the whole block the
+// records go to (of the final size), of which the first `ready` are read.
+using RecordsReadProgress = std::function<void(std::span<const TZaznam> all, std::size_t ready)>;
+// The same, read in pieces of a few megabytes with `progress` told after each
+// piece, so that work on the records read can go on beside the reading.
+RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare,
+                                  const RecordsReadProgress& progress);
 
 // Writes the records atomically (temporary file, then rename).
 void WriteRecordFile(const std::filesystem::path& path, std::span<const TZaznam> records);

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
 #include <system_error>
+#include <thread>
 #include <unordered_set>
 
 #include "io/atomic_file.h"
@@ -127,7 +130,77 @@ void Session::addObserverName(std::string_view utf8) {
     SortNames(observerNames_);
 }
 
-LoadResult Session::load(const Date& today) {
+namespace {
+
+// The group geometry of the records a reader hands over, computed on a
+// thread of its own while the reader reads on.
+class GeometryBesideReading {
+  public:
+    GeometryBesideReading() = default;
+    GeometryBesideReading(const GeometryBesideReading&) = delete;
+    GeometryBesideReading& operator=(const GeometryBesideReading&) = delete;
+    ~GeometryBesideReading() { finish(); }
+
+    // The reader's progress: the first `ready` of `all` are read.
+    void read(std::span<const TZaznam> all, std::size_t ready) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            all_ = all;
+            ready_ = ready;
+        }
+        changed_.notify_one();
+        if (!worker_.joinable()) worker_ = std::jthread([this] { work(); });
+    }
+
+    // Waits for the records handed over; the cache of them, or nothing
+    // when it could not be computed.
+    std::unique_ptr<GeometryCache> finish() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            finished_ = true;
+        }
+        changed_.notify_one();
+        if (worker_.joinable()) worker_.join();
+        if (failed_) cache_.reset();
+        return std::move(cache_);
+    }
+
+  private:
+    void work() {
+        try {
+            std::size_t done = 0;
+            for (;;) {
+                std::span<const TZaznam> all;
+                std::size_t ready = 0;
+                {
+                    std::unique_lock<std::mutex> lock(mutex_);
+                    changed_.wait(lock, [&] { return ready_ > done || finished_; });
+                    if (ready_ <= done) return; // finished and nothing more read
+                    all = all_;
+                    ready = ready_;
+                }
+                // One thread: the other core is the reader's.
+                cache_->refreshRange(all, done, ready, GeometryDetail::Groups, 1);
+                done = ready;
+            }
+        } catch (...) {
+            failed_ = true; // the records' geometry is computed when asked
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::span<const TZaznam> all_;
+    std::size_t ready_ = 0;
+    bool finished_ = false;
+    bool failed_ = false;
+    std::unique_ptr<GeometryCache> cache_ = std::make_unique<GeometryCache>();
+    std::jthread worker_;
+};
+
+} // namespace
+
+LoadResult Session::load(const Date& today, LoadGeometry geometry) {
     LoadResult result;
     workingRecord_.Datum.setText(FormatDatum(today));
 
@@ -135,8 +208,21 @@ LoadResult Session::load(const Date& today) {
     std::error_code ec;
     RecordBlock records;
     int atStart = 0;
+    std::unique_ptr<GeometryCache> cache;
+    // Indices (in the file) of the records left out for their empty Datum.
+    std::vector<std::size_t> leftOut;
     if (std::filesystem::exists(path, ec)) {
-        RecordFileContents file = ReadRecordFile(path, SpareRecords);
+        RecordFileContents file;
+        if (geometry == LoadGeometry::WhileReading) {
+            GeometryBesideReading beside;
+            file = ReadRecordFile(path, SpareRecords,
+                                  [&beside](std::span<const TZaznam> all, std::size_t ready) {
+                                      beside.read(all, ready);
+                                  });
+            cache = beside.finish();
+        } else {
+            file = ReadRecordFile(path, SpareRecords);
+        }
         result.fileExisted = true;
         result.trailingBytes = file.trailingBytes;
         atStart = static_cast<int>(file.records.size());
@@ -145,17 +231,22 @@ LoadResult Session::load(const Date& today) {
         // records after it are kept.
         std::size_t kept = 0;
         for (std::size_t i = 0; i < records.size(); ++i) {
-            if (records[i].Datum.empty()) continue;
+            if (records[i].Datum.empty()) {
+                if (cache) leftOut.push_back(i);
+                continue;
+            }
             if (kept != i) records[kept] = records[i];
             ++kept;
         }
         result.skippedEmpty = static_cast<int>(records.size() - kept);
         records.resize(kept);
+        if (cache) cache->erase(leftOut);
         // An empty file, one partial record or only unused records: the run
         // starts as with a new archive.
         if (records.empty()) {
             result.noRecords = true;
             records.push_back(workingRecord_);
+            cache.reset();
         }
     } else {
         records.reserve(SpareRecords);
@@ -172,6 +263,8 @@ LoadResult Session::load(const Date& today) {
         if (NeedsNormalising(z)) {
             originals.emplace(i, z);
             NormaliseLoadedRecord(z);
+            // Its geometry was computed as read (a time 0 is now 1200).
+            if (cache) cache->markChanged(i);
         }
         const std::string_view name = z.Pozorovatel.raw();
         if (name != lastName && names.insert(name).second)
@@ -186,7 +279,7 @@ LoadResult Session::load(const Date& today) {
     records_ = std::move(records);
     originals_ = std::move(originals);
     originalsSaved_.reset();
-    geometry_.reset();
+    geometry_ = std::move(cache);
     dataChanged_ = false;
     originalCount_ = recordCount();
     recordsAtStart_ = atStart;

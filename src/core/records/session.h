@@ -29,6 +29,11 @@ namespace hk {
 // The three ways the entry window stores its record.
 enum class EntryMode { New, Special, Correction };
 
+// When a load computes the geometry of every record: when first asked (a
+// job that shows a few records computes only theirs), or on a second thread
+// while the file is read, for a job that walks every record anyway.
+enum class LoadGeometry { WhenAsked, WhileReading };
+
 struct LoadResult {
     bool fileExisted = false;      // datax.dat was there
     int skippedEmpty = 0;          // records with an empty Datum, left out
@@ -135,7 +140,7 @@ class Session {
     // Records with an empty Datum are skipped and counted. Throws
     // std::runtime_error with a Czech message when the file cannot be read;
     // the store is then unchanged.
-    LoadResult load(const Date& today);
+    LoadResult load(const Date& today, LoadGeometry geometry = LoadGeometry::WhenAsked);
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }

@@ -172,7 +172,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                               : std::nullopt;
     t.instrument = instrumentBytes ? ParseInstrument(*instrumentBytes) : DefaultInstrument();
 
-    result.load = s.load(today);
+    result.load = s.load(today, hooks.geometry);
 
     if (hooks.afterRecords) hooks.afterRecords(s);
     readOutsideSeries(s, t, today);

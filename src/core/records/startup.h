@@ -21,6 +21,9 @@ struct StartupHooks {
     // program that could not take the directory's lock): no Zvetsit.zve is
     // created and ob.dat is not renamed (nothing would save its lines again).
     bool readOnly = false;
+    // For commands that walk every record: the geometry computed while the
+    // records are read.
+    LoadGeometry geometry = LoadGeometry::WhenAsked;
     // Found before the start-up (the directory's lock and the clean-up after
     // ended writers, LockProgramDirectory): listed first among the warnings.
     std::vector<std::string> notes;
