@@ -20,6 +20,7 @@
 #include "core/results_fixtures.h"
 #include "drawing/coordinate_table.h"
 #include "drawing/drawing_records.h"
+#include "drawing/faculae_bitmap.h"
 #include "geometry/calendar.h"
 #include "geometry/ephemeris.h"
 #include "graphs/asymmetry.h"
@@ -42,8 +43,10 @@
 #include "records/record.h"
 #include "records/record_file.h"
 #include "records/session.h"
+#include "records/startup_series.h"
 #include "records/store.h"
 #include "results/group_evolution.h"
+#include "results/group_latitudes.h"
 #include "results/largest_groups.h"
 #include "results/report_file.h"
 #include "results/report_text.h"
@@ -381,4 +384,38 @@ TEST(BoundaryValues, SpotJustWiderThanTheWidestStrokesIsFound) {
     const SpotFinding found = paper.find({200, 150}, {200, -30});
     ASSERT_EQ(found.spots.size(), 1u);
     EXPECT_NEAR(found.spots[0].x, 160, 0.5);
+}
+
+// The faculae bitmap's first row and last column, a class whose third letter
+// is no small letter, and a drawing two years before the archive's first.
+TEST(BoundaryValues, EdgesOfTheBitmapClassesAndYears) {
+    FaculaeBitmap bitmap;
+    bitmap.fillPolygon(std::vector<DrawingPoint>{{0, 0}, {FaculaeBitmap::Size - 1, 0}});
+    EXPECT_EQ(bitmap.pixel(100, 0), 0);
+    const int last = FaculaeBitmap::Size - 1;
+    bitmap.fillPolygon(std::vector<DrawingPoint>{{last, 5}, {last, 20}});
+    bitmap.countAndClear();
+    EXPECT_EQ(bitmap.pixel(last, 10), 255);
+    EXPECT_EQ(bitmap.pixel(100, 0), 255);
+
+    // "Ht^" would index the slot of "Hsx" if the third letter went unchecked.
+    EXPECT_EQ(GroupClassIndex("Ht^"), 0);
+
+    using results_test::Drawing;
+    const std::vector<TZaznam> records = {Drawing("01.03.2014", 1200, {{.groupClass = "Axx"}}),
+                                          Drawing("01.03.2012", 1200, {{.groupClass = "Axx"}}),
+                                          Drawing("02.03.2014", 1200, {{.groupClass = "Axx"}})};
+    const GroupLatitudes v = ComputeGroupLatitudes(records, GeometryCache::of(records));
+    ASSERT_EQ(v.yearTable.size(), 2u);
+    EXPECT_GT(v.yearTable[1].northMax, 0.0f);
+}
+
+// A daily series file of 10,000 bytes is a whole-disk, north and south file
+// (three values a day); below that it holds the whole disk only.
+TEST(BoundaryValues, DailySeriesFileOfTheLimitSizeHoldsThreeValues) {
+    std::string bytes = "2014 01 01 2014.001  5  12  34\n";
+    bytes.resize(10000, '\n');
+    DailySeries series;
+    ParseDailySeriesFile(bytes, 2014, series);
+    EXPECT_EQ(series.known({2014, 1, 1}, 1), std::optional<std::uint16_t>(12));
 }
