@@ -190,6 +190,11 @@ TEST(ToggleEntryView, RoundTripKeepsPositionsAndMarkersOrIsRefused) {
         EXPECT_EQ(f.groups[k][column::Uhel], before.groups[k][column::Uhel]);
         EXPECT_EQ(f.groups[k][column::Vzd], "");
     }
+    // An angle without a distance is a group at the centre: it is converted.
+    f = PolarForm();
+    f.groups[1][column::Vzd] = "";
+    ASSERT_FALSE(ToggleEntryView(f, 125));
+    EXPECT_NE(f.groups[1][column::Vzd], "");
     // Refused without a date or time.
     f = PolarForm();
     f.date = std::string(EmptyDateText);

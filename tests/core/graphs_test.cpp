@@ -152,6 +152,7 @@ TEST(DailyGraphs, SeriesAndPanelGeometry) {
     EXPECT_EQ(m.panels[2].base, 3 * 220 + 75);
     EXPECT_EQ(m.value(m.panels[0], 0), 2 * 20 / 3 + 1 * 20 / 3); // each hemisphere truncated
     EXPECT_EQ(m.title, "Graf   Celkový  Sever  Jih   - Počet skupin");
+    EXPECT_EQ(GraphPictureData(m).columns.at(0).rfind("Počet skupin: ", 0), 0u);
     // Inter SOL is drawn for the whole disk only.
     const GraphData sol = BuildGraphData(r, cache, GraphQuantity::InterSol);
     EXPECT_EQ(BuildGraphModel(sol, 800, GraphView::North, 2).panels.size(), 1u);

@@ -213,6 +213,9 @@ TEST(CoronaGraph, PolygonsOfAKnownTable) {
     const CoronaGraphModel m = MakeCoronaGraph(t, 2);
     ASSERT_TRUE(m.present);
     EXPECT_EQ(m.firstRow, 27u); // Round(27.2758)
+    // A day past the table's last row is no day of it.
+    EXPECT_TRUE(MakeCoronaDay(t, t.rows() - 1).present);
+    EXPECT_FALSE(MakeCoronaDay(t, t.rows()).present);
     // The first day drawn, row 28, and its Carrington rotation.
     EXPECT_EQ(std::pair(m.date, m.titleRotation),
               std::pair(std::optional(Date{1940, 1, 29}), 1155));

@@ -387,6 +387,15 @@ TEST(OfficialSheet, HandWorkedMonth) {
     bad = f;
     bad.method.clear();
     EXPECT_TRUE(CheckOfficialFields(bad));
+    // The observers in the order of their first drawings, though the store
+    // holds Novák's first after Černá's.
+    std::vector<TZaznam> late = {Souhrn("10.02.2005", 1200, {1}, {0}),
+                                 Souhrn("05.02.2005", 900, {1}, {0}),
+                                 Souhrn("01.02.2005", 800, {1}, {0})};
+    late[1].Pozorovatel.setText("Černá, Eva");
+    EXPECT_NE(BuildOfficialSheet(late, {2005, 2}, f, table)
+                  .text.find("Pozorovatelé:;Novák, Jan, Černá, Eva;"),
+              std::string::npos);
     // To February 2005.
     EXPECT_EQ(std::pair(OfficialToEnd(records, {2004, 11}).size(),
                         OfficialToEnd(records, {2005, 3}).size()),
