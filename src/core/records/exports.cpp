@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -205,6 +206,18 @@ constexpr std::size_t PieceRecords = 2048;
 // reused once they are written.
 constexpr std::size_t PiecesAhead = 4;
 
+// Piece `i` of the text into `text`, whose memory is reused: fresh memory
+// costs a page fault every few lines.
+void formatPiece(std::span<const TZaznam> records, const GeometryCache& geometry, std::size_t i,
+                 TextBuffer& text) {
+    const std::size_t from = i * PieceRecords;
+    const std::size_t to = std::min(records.size(), from + PieceRecords);
+    const std::size_t room = usualBytes(records, from, to) + LineRoom;
+    if (text.capacity() < room) text = TextBuffer(room + room / 4);
+    text.clear();
+    writeLines(records, geometry, from, to, text);
+}
+
 // Formats the pieces on worker threads, each piece taken by the next free
 // worker, and hands them to the calling thread in order; the memory of the
 // pieces written is used for the next ones.
@@ -272,14 +285,7 @@ class PieceFormatter {
                 }
             }
             try {
-                const std::size_t from = i * PieceRecords;
-                const std::size_t to = std::min(records_.size(), from + PieceRecords);
-                // A written piece's memory is reused: fresh memory costs a
-                // page fault every few lines.
-                const std::size_t room = usualBytes(records_, from, to) + LineRoom;
-                if (text.capacity() < room) text = TextBuffer(room + room / 4);
-                text.clear();
-                writeLines(records_, geometry_, from, to, text);
+                formatPiece(records_, geometry_, i, text);
                 const std::lock_guard<std::mutex> lock(mutex_);
                 pieces_[i].text = std::move(text);
                 pieces_[i].ready = true;
@@ -312,22 +318,19 @@ std::size_t workersFor(std::size_t records, unsigned threads) {
                                  records / PieceRecords);
 }
 
-} // namespace
-
-void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       unsigned threads, const std::function<void(std::string_view)>& write) {
-    checkDates(records, geometry);
+// The text of records whose dates are checked, in consecutive pieces:
+// write(piece) is called on the calling thread for each in order, while the
+// next pieces are formatted on `threads` threads (0: the machine's cores).
+// The text is the same whatever their number.
+void writePieces(std::span<const TZaznam> records, const GeometryCache& geometry, unsigned threads,
+                 const std::function<void(std::string_view)>& write) {
     write(Utf8ToCp1250(AsciiHeader) + std::string(CrLf));
     const std::size_t workers = workersFor(records.size(), threads);
     if (workers <= 1) {
         // One thread formats and writes by turns, one piece's memory reused.
         TextBuffer text;
-        for (std::size_t from = 0; from < records.size(); from += PieceRecords) {
-            const std::size_t to = std::min(records.size(), from + PieceRecords);
-            const std::size_t room = usualBytes(records, from, to) + LineRoom;
-            if (text.capacity() < room) text = TextBuffer(room + room / 4);
-            text.clear();
-            writeLines(records, geometry, from, to, text);
+        for (std::size_t i = 0; i * PieceRecords < records.size(); ++i) {
+            formatPiece(records, geometry, i, text);
             write(text.view());
         }
         return;
@@ -335,6 +338,8 @@ void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& ge
     PieceFormatter formatter(records, geometry, workers);
     formatter.writeAll(write);
 }
+
+} // namespace
 
 TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry,
                              unsigned threads) {
@@ -348,8 +353,7 @@ TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCac
         writeLines(records, geometry, 0, records.size(), out);
         return out;
     }
-    AsciiExportPieces(records, geometry, threads,
-                      [&out](std::string_view piece) { out.append(piece); });
+    writePieces(records, geometry, threads, [&out](std::string_view piece) { out.append(piece); });
     return out;
 }
 
@@ -417,7 +421,7 @@ std::filesystem::path WriteAsciiExport(const ProgramDir& dir, std::span<const TZ
     // Each piece goes to the file while the next ones are formatted.
     const std::filesystem::path path = dir.resolve(AsciiExportName);
     WriteFileAtomic(path, [&](const std::function<void(std::string_view)>& write) {
-        AsciiExportPieces(records, geometry, 0, write);
+        writePieces(records, geometry, 0, write);
     });
     return path;
 }

@@ -4,7 +4,6 @@
 // every record (CSVsoubory\Polohy fakuli.csv). Both are Windows-1250 text with
 // CR LF line ends; the desktop program and heliokres-cli write the same bytes.
 #include <filesystem>
-#include <functional>
 #include <span>
 #include <string>
 
@@ -32,12 +31,6 @@ std::string AsciiExportText(std::span<const TZaznam> records, const GeometryCach
 // The same text in a buffer of its own.
 TextBuffer AsciiExportBuffer(std::span<const TZaznam> records, const GeometryCache& geometry,
                              unsigned threads = 0);
-// The same text in consecutive pieces: write(piece) is called on the calling
-// thread for each in order, while the next pieces are formatted on `threads`
-// threads (0: the machine's cores). The text is the same whatever their
-// number; an unreadable date throws before the first piece.
-void AsciiExportPieces(std::span<const TZaznam> records, const GeometryCache& geometry,
-                       unsigned threads, const std::function<void(std::string_view)>& write);
 std::string AsciiExportText(std::span<const TZaznam> records);
 
 // The whole Polohy fakuli.csv: one line per record, the faculae fields by
