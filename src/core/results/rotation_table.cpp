@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <exception>
+#include <future>
 #include <string_view>
-#include <thread>
 
 #include "records/record_prefetch.h"
 #include "results/month_sums.h"
@@ -120,20 +119,10 @@ ResultsGrid BuildRotationStatistics(std::span<const TZaznam> records, const Geom
     const int count = records.empty() || g.size() != records.size()
                           ? 0
                           : std::max(0, records.back().Rotace - records.front().Rotace + 1);
-    std::vector<RotationGroups> counts;
-    std::exception_ptr countingFailed;
-    GroupLatitudes v;
-    {
-        std::jthread counting([&] {
-            try {
-                counts = CountRotationGroups(records, g, count);
-            } catch (...) {
-                countingFailed = std::current_exception();
-            }
-        });
-        v = ComputeGroupLatitudes(records, g);
-    }
-    if (countingFailed) std::rethrow_exception(countingFailed);
+    std::future<std::vector<RotationGroups>> counting =
+        std::async(std::launch::async, [&] { return CountRotationGroups(records, g, count); });
+    GroupLatitudes v = ComputeGroupLatitudes(records, g);
+    const std::vector<RotationGroups> counts = counting.get();
     for (int r = 1; r <= count; ++r) {
         RotationLatitudes& t = v.rotationTable[std::size_t(r)];
         t.northGroups = static_cast<std::uint16_t>(counts[std::size_t(r)].north);
