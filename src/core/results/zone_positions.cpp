@@ -62,12 +62,16 @@ struct Sections {
     std::vector<Row> months, years, allCurves;
 };
 
-// The date as the row label; a date is plain ASCII and needs no conversion.
+// Whether the stored date is plain ASCII, which needs no conversion.
+bool plainDate(const TZaznam& z) {
+    for (char c : z.Datum.raw())
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// The date as the row label.
 std::string date(const TZaznam& z) {
-    const std::string_view raw = z.Datum.raw();
-    for (char c : raw)
-        if (static_cast<unsigned char>(c) >= 0x80) return z.Datum.text();
-    return std::string(raw);
+    return plainDate(z) ? std::string(z.Datum.raw()) : z.Datum.text();
 }
 
 bool takesPart(const TSkupina& s, std::string_view zurichClass) {
@@ -273,13 +277,10 @@ void appendLine(TextBuffer& out, std::string_view label, const Counts& counts) {
 
 // The label of a drawing's line: its date, as date() makes it.
 void appendDate(TextBuffer& out, const TZaznam& z) {
-    const std::string_view raw = z.Datum.raw();
-    for (char c : raw)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            out.append(z.Datum.text());
-            return;
-        }
-    out.append(raw);
+    if (plainDate(z))
+        out.append(z.Datum.raw());
+    else
+        out.append(z.Datum.text());
 }
 
 } // namespace
