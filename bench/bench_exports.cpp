@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "demo/demo.h"
@@ -16,6 +15,7 @@
 #include "records/exports.h"
 #include "records/program_dir.h"
 #include "records/record.h"
+#include "tests_support/temp_dir.h"
 
 using namespace hk;
 
@@ -96,14 +96,12 @@ void BM_AsciiExportWritten(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     GeometryCache geometry;
     geometry.rebuild(rs, 0, GeometryDetail::Groups);
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("bench-exports-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const ProgramDir dir(folder);
+    const TempDir folder;
+    const ProgramDir dir(folder.path());
     for (auto _ : state)
         benchmark::DoNotOptimize(WriteAsciiExport(dir, rs, geometry));
-    state.counters["MB"] = double(std::filesystem::file_size(folder / AsciiExportName)) / 1e6;
-    std::filesystem::remove_all(folder);
+    state.counters["MB"] =
+        double(std::filesystem::file_size(folder.path() / AsciiExportName)) / 1e6;
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -113,14 +111,11 @@ void BM_AsciiExportWrittenAtOnce(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     GeometryCache geometry;
     geometry.rebuild(rs, 0, GeometryDetail::Groups);
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("bench-exports-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const TempDir folder;
     for (auto _ : state) {
         const TextBuffer text = AsciiExportBuffer(rs, geometry, 1);
-        WriteFileAtomic(folder / AsciiExportName, text.view());
+        WriteFileAtomic(folder.path() / AsciiExportName, text.view());
     }
-    std::filesystem::remove_all(folder);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
