@@ -22,7 +22,6 @@ struct StationData;
 struct ResultsGrid;
 class ObserverTable;
 class ProgramDir;
-class Session;
 } // namespace hk
 
 namespace hk::cli {
