@@ -16,6 +16,7 @@
 #include "results/smoothed_statistics.h"
 #include "results/zone_positions.h"
 #include "ui/results/results_grid.h"
+#include "ui/results/zone_positions_model.h"
 
 using namespace hk;
 
@@ -24,9 +25,6 @@ namespace {
 using bench::network;
 using bench::networkGeometry;
 
-ResultsGrid zones() {
-    return BuildZonePositions(network(), networkGeometry(), AllClasses);
-}
 ResultsGrid measured() {
     return BuildMeasuredStatistics(network(), HemisphereChoice::Whole);
 }
@@ -72,35 +70,36 @@ void BM_ZonesLines(benchmark::State& state) {
     }
 }
 
-// The table on one thread, against BM_ZonesTable on the machine's cores.
-void BM_ZonesTableOneThread(benchmark::State& state) {
+// The group positions' table of numbers on the machine's cores (argument
+// 0) or one thread, its release included.
+void BM_ZonesTable(benchmark::State& state) {
     networkGeometry();
     for (auto _ : state) {
-        ResultsGrid grid = BuildZonePositions(network(), networkGeometry(), AllClasses, {}, 1);
-        benchmark::DoNotOptimize(grid.cells.data());
+        ZonePositionsTable table = BuildZonePositionsTable(
+            network(), networkGeometry(), AllClasses, {}, static_cast<unsigned>(state.range(0)));
+        benchmark::DoNotOptimize(table.rows.data());
     }
 }
 
-// The group positions: the table is moved into the view's model, the window
-// keeps its caption only.
+// The group positions as the window shows them: the table moved into the
+// view's model, the columns sized from the widest label and number.
 void BM_ZonesView(benchmark::State& state) {
     networkGeometry();
-    const std::unique_ptr<QTableView> view(NewGrid(QStringLiteral("grid"), nullptr));
+    auto* model = new ZonePositionsModel;
+    const std::unique_ptr<QTableView> view(NewGrid(QStringLiteral("grid"), nullptr, model));
     for (auto _ : state) {
-        FillGrid(*view, zones());
+        FillZonesGrid(*view, *model,
+                      BuildZonePositionsTable(network(), networkGeometry(), AllClasses));
         benchmark::DoNotOptimize(view->columnWidth(1));
     }
-    state.counters["rows"] = static_cast<double>(GridTable(*view).rowCount());
+    state.counters["rows"] = static_cast<double>(model->rowCount());
 }
 
 } // namespace
 
-BENCHMARK(BM_Table<zones>)
-    ->Name("BM_ZonesTable")
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_ZonesTableOneThread)
+BENCHMARK(BM_ZonesTable)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -49,13 +49,14 @@ void BM_ObserverStatistics(benchmark::State& state) {
 void BM_ZonePositionsAllSections(benchmark::State& state) {
     const auto& g = networkGeometry();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildZonePositions(network(), g, AllClasses));
+        benchmark::DoNotOptimize(BuildZonePositionsTable(network(), g, AllClasses));
 }
 
 void BM_ZonePositionsMonthsYears(benchmark::State& state) {
     const auto& g = networkGeometry();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BuildZonePositions(network(), g, "D", {false, true, true, true}));
+        benchmark::DoNotOptimize(
+            BuildZonePositionsTable(network(), g, "D", {false, true, true, true}));
 }
 
 void BM_SpotlessDays(benchmark::State& state) {

@@ -113,9 +113,14 @@ int RunRenderGraph(const Args& argsIn, std::ostream& out, std::ostream& err) {
         scene.wholeAxis = true;
     }
 
-    Session session(ExistingProgramDirectory(args[0]));
-    LoadRecords(session, err);
-    const GraphPicture picture = BuildGraphPicture(session, scene);
+    // The picture keeps what it draws: the records are let go before its
+    // image is made, so that the image can take their memory.
+    GraphPicture picture;
+    {
+        Session session(ExistingProgramDirectory(args[0]));
+        LoadRecords(session, err);
+        picture = BuildGraphPicture(session, scene);
+    }
     if (picture.emptyPeriod)
         throw JobError("Od " + (from ? FormatDatum(*from) : std::string("začátku")) + " do " +
                        (to ? FormatDatum(*to) : std::string("konce")) + " není žádný zákres");

@@ -306,4 +306,16 @@ TEST(ResultsOnePass, RunsOnSeveralThreadsGiveTheSameTexts) {
     }
     for (unsigned threads : {2u, 3u, 7u})
         EXPECT_EQ(AsciiExportBuffer(records, g, threads).view(), ascii) << threads;
+    // The month totals, with unreadable dates at a run's start and end.
+    records.front().Datum.setText("31.02.2001");
+    records[records.size() / 2].Datum.setText("xx");
+    const MonthSeries one = CollectMonthTotals(records, 1);
+    ASSERT_EQ(one.records, records.size() - 2);
+    for (unsigned threads : {2u, 3u, 7u}) {
+        const MonthSeries s = CollectMonthTotals(records, threads);
+        EXPECT_EQ(std::tuple(s.firstMonth, s.records, s.firstDay, s.lastDay),
+                  std::tuple(one.firstMonth, one.records, one.firstDay, one.lastDay))
+            << threads;
+        EXPECT_TRUE(s.months == one.months) << threads;
+    }
 }

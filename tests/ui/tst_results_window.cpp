@@ -604,6 +604,10 @@ class TestResultsWindow : public QObject {
             QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
                                                                      {false, true, true, true})),
                      QString());
+            // The drawings' section back: a row a drawing, in the widths of its labels and numbers.
+            o.f.mainWindow->action(button)->trigger();
+            QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D")),
+                     QString());
             o.f.messages.answers.push_back(true);
             o.f.mainWindow->action("zapidosoudorutxt")->trigger();
             for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))

@@ -47,20 +47,27 @@ std::optional<std::string> readSideFile(Session& s, const std::filesystem::path&
     }
 }
 
-void readSizeFactor(Session& s, StartupTables& t, StartupResult& result, bool readOnly) {
+// The enlargement factor; true when Zvetsit.zve is missing and is to be
+// made once the records are read (a start that fails leaves the directory
+// as it was).
+bool readSizeFactor(Session& s, StartupTables& t) {
     const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     t.enlargementFactor = DefaultEnlargementFactor;
     if (isFile(s, path)) {
         const auto bytes = readSideFile(s, path, SmallTextFileLimit);
-        if (!bytes) return;
+        if (!bytes) return false;
         if (const auto f = ParseEnlargementFactor(*bytes))
             t.enlargementFactor = *f;
         else
             s.addWarning("Soubor Zvetsit.zve neobsahuje celé číslo; použije se zvětšení 120.");
-        return;
+        return false;
     }
-    if (existsAtAll(path)) return; // not a file: warned above, left as it is
+    return !existsAtAll(path); // not a file: warned above, left as it is
+}
+
+void writeSizeFactor(Session& s, StartupResult& result, bool readOnly) {
     if (readOnly) return;
+    const std::filesystem::path path = s.dir.resolve("Zvetsit.zve");
     try {
         WriteFileAtomic(path, FormatNumber(DefaultEnlargementFactor * 100, "0") + "\r\n");
         result.enlargementFileCreated = true;
@@ -157,7 +164,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
         s.addWarning(note);
     StartupTables t;
 
-    readSizeFactor(s, t, result, hooks.readOnly);
+    const bool sizeFactorMissing = readSizeFactor(s, t);
     t.sizePercent = SizePercentage(screenHeight, t.enlargementFactor);
 
     const std::filesystem::path supplementaryFile = s.dir.resolve("Motfakul.dat");
@@ -173,6 +180,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
     t.instrument = instrumentBytes ? ParseInstrument(*instrumentBytes) : DefaultInstrument();
 
     result.load = s.load(today, hooks.geometry);
+    if (sizeFactorMissing) writeSizeFactor(s, result, hooks.readOnly);
 
     if (hooks.afterRecords) hooks.afterRecords(s);
     readOutsideSeries(s, t, today);

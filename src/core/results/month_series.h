@@ -29,7 +29,9 @@ struct MonthSeries {
 };
 
 // One pass over the records; a record whose date cannot be read is left out.
-// Records of a month count together wherever they stand in the store.
-MonthSeries CollectMonthTotals(std::span<const TZaznam> records);
+// Records of a month count together wherever they stand in the store. The
+// records are walked in runs on `threads` threads (0: the machine's cores);
+// the sums are whole numbers, so the result is the same on any number.
+MonthSeries CollectMonthTotals(std::span<const TZaznam> records, unsigned threads = 0);
 
 } // namespace hk

@@ -12,4 +12,13 @@ void MonthTotals::add(const TZaznam& z) {
     AccumulateMonth(sums, z);
 }
 
+void MonthTotals::add(const MonthTotals& other) {
+    for (std::size_t i = 0; i < sums.size(); ++i)
+        sums[i] += other.sums[i];
+    countInMonth += other.countInMonth;
+    specialCount += other.specialCount;
+    markerCount += other.markerCount;
+    specialMarkerCount += other.specialMarkerCount;
+}
+
 } // namespace hk

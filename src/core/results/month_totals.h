@@ -15,6 +15,11 @@ struct MonthTotals {
     int specialMarkerCount = 0;
 
     void add(const TZaznam& z);
+    // Adds the totals of the same month counted elsewhere (another run of
+    // the records): every field is a whole number, so the order of the
+    // additions does not matter.
+    void add(const MonthTotals& other);
+    bool operator==(const MonthTotals&) const = default;
 
     // Records that count in the hemisphere sums and in the areas.
     int hemisphereRecords() const { return countInMonth - specialCount + specialMarkerCount; }

@@ -19,23 +19,10 @@ namespace {
 
 constexpr std::array<std::string_view, ZoneCount> ZoneHeads = {
     "  90°--60°", "  60°--30°", "  30°--0°", "  0°--30°", "  30°--60°", "  60°--90°"};
-constexpr int Columns = 2 * ZoneCount + 2;
+constexpr int Columns = ZonePositionsTable::Columns;
 
-struct Counts {
-    std::array<long, ZoneCount> g{};
-    std::array<long, ZoneCount> f{};
-    void add(const Counts& o) {
-        for (int z = 0; z < ZoneCount; ++z) {
-            g[z] += o.g[z];
-            f[z] += o.f[z];
-        }
-    }
-};
-
-struct Row {
-    std::string label;
-    Counts counts;
-};
+using Counts = ZoneCounts;
+using Row = ZoneRow;
 
 // Sums of a month or a year, present once a record of it took part.
 struct Period {
@@ -158,25 +145,6 @@ Sections collect(std::span<const TZaznam> records, const GeometryCache& geometry
     return sectionsOf(sums);
 }
 
-// A grid row: the label, the six group counts, an empty column, the six spot
-// sums. The cells are made in place, the numbers written without a stream.
-std::vector<std::string> gridRow(std::string label, const Counts& counts) {
-    std::vector<std::string> row;
-    row.reserve(Columns);
-    row.push_back(std::move(label));
-    char digits[24];
-    auto number = [&](long n) {
-        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        row.emplace_back(digits, end);
-    };
-    for (int z = 0; z < ZoneCount; ++z)
-        number(counts.g[z]);
-    row.emplace_back();
-    for (int z = 0; z < ZoneCount; ++z)
-        number(counts.f[z]);
-    return row;
-}
-
 // The text files: a label column of 12 characters, then the six zones in
 // fields of 6 characters for the groups, " | ", and the six zones for the
 // spots. The mark line puts the zone bounds between the value columns. A
@@ -232,6 +200,13 @@ int ZoneOf(double cmd) {
     return -1;
 }
 
+void ZoneCounts::add(const ZoneCounts& o) {
+    for (int z = 0; z < ZoneCount; ++z) {
+        g[z] += o.g[z];
+        f[z] += o.f[z];
+    }
+}
+
 namespace {
 
 std::vector<std::string> headerRow() {
@@ -285,29 +260,68 @@ void appendDate(TextBuffer& out, const TZaznam& z) {
 
 } // namespace
 
-ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
-                               std::string_view zurichClass, const ZoneSections& sections,
-                               unsigned threads) {
-    ResultsGrid grid;
-    grid.caption = std::string(ZonesCaption);
-    // The drawings' rows come first, each run's straight from its pass.
-    std::vector<std::vector<std::vector<std::string>>> runRows;
-    const Sections s = collect(
-        records, geometry, zurichClass, threads, runRows,
-        [&](std::vector<std::vector<std::string>>& rows, const TZaznam& z, const Counts& c) {
-            if (sections.drawingSetting) rows.push_back(gridRow(date(z), c));
-        });
+ZonePositionsTable BuildZonePositionsTable(std::span<const TZaznam> records,
+                                           const GeometryCache& geometry,
+                                           std::string_view zurichClass,
+                                           const ZoneSections& sections, unsigned threads) {
+    // The drawings' rows come first, each run's straight from its pass. The
+    // first run's rows become the table's: room for every record is made
+    // for them at once, so that the rows are neither moved as they grow nor
+    // moved into another vector after.
+    const std::size_t runs = RunCount(records.size(), threads);
+    std::vector<std::vector<Row>> runRows(runs);
+    if (sections.drawingSetting)
+        for (std::size_t r = 0; r < runs; ++r)
+            runRows[r].reserve(r == 0 ? records.size() : records.size() / runs + 1);
+    const Sections s = collect(records, geometry, zurichClass, threads, runRows,
+                               [&](std::vector<Row>& rows, const TZaznam& z, const Counts& c) {
+                                   if (sections.drawingSetting) rows.push_back({date(z), c});
+                               });
     std::size_t drawings = 0;
     for (const auto& rows : runRows)
         drawings += rows.size();
-    grid.cells.reserve(1 + drawings + s.months.size() + s.years.size() + s.allCurves.size());
-    grid.cells.push_back(headerRow());
-    for (auto& rows : runRows)
-        std::move(rows.begin(), rows.end(), std::back_inserter(grid.cells));
+    ZonePositionsTable table;
+    table.rows = std::move(runRows.front());
+    table.rows.reserve(drawings + s.months.size() + s.years.size() + s.allCurves.size());
+    for (std::size_t r = 1; r < runs; ++r)
+        std::move(runRows[r].begin(), runRows[r].end(), std::back_inserter(table.rows));
     forEachShownSum(s, sections, [&](const std::string& label, const Counts& c) {
-        grid.cells.push_back(gridRow(label, c));
+        table.rows.push_back({label, c});
     });
+    return table;
+}
+
+std::string ZonePositionsTable::cell(std::size_t row, std::size_t column) const {
+    if (row == 0) {
+        std::vector<std::string> header = headerRow();
+        return column < header.size() ? std::move(header[column]) : std::string();
+    }
+    if (row > rows.size()) return {};
+    const ZoneRow& r = rows[row - 1];
+    if (column == 0) return r.label;
+    if (column >= 1 && column <= ZoneCount) return std::to_string(r.counts.g[column - 1]);
+    if (column >= ZoneCount + 2 && column < Columns)
+        return std::to_string(r.counts.f[column - ZoneCount - 2]);
+    return {};
+}
+
+ResultsGrid ZonePositionsGrid(const ZonePositionsTable& table) {
+    ResultsGrid grid;
+    grid.caption = std::string(ZonesCaption);
+    grid.cells.resize(table.rowCount());
+    for (std::size_t r = 0; r < grid.cells.size(); ++r) {
+        grid.cells[r].resize(ZonePositionsTable::Columns);
+        for (std::size_t c = 0; c < ZonePositionsTable::Columns; ++c)
+            grid.cells[r][c] = table.cell(r, c);
+    }
     return grid;
+}
+
+ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
+                               std::string_view zurichClass, const ZoneSections& sections,
+                               unsigned threads) {
+    return ZonePositionsGrid(
+        BuildZonePositionsTable(records, geometry, zurichClass, sections, threads));
 }
 
 TextBuffer ZonePositionLines(std::span<const TZaznam> records, const GeometryCache& geometry,

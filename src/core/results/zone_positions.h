@@ -2,6 +2,7 @@
 // Where on the visible disk the groups were drawn: counts of groups (g) and
 // sums of spots (f) in six zones of 30 degrees of distance from the central
 // meridian, per drawing, per month, per year and for all data.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,11 +41,47 @@ struct ZoneSections {
 // meridian or beyond the limb.
 int ZoneOf(double cmd);
 
-// Row 0: "Datum", the six zone heads, an empty column, the six zone heads
-// again; columns 1..6 group counts, 8..13 spot sums. Special records are left
-// out; a group takes part when its class begins with `trida` or `trida` is
-// "vše". The records are walked in runs on `threads` threads (0: the
-// machine's cores); the table is the same whatever their number.
+// The group counts (g) and spot sums (f) of the six zones.
+struct ZoneCounts {
+    std::array<long, ZoneCount> g{};
+    std::array<long, ZoneCount> f{};
+    void add(const ZoneCounts& o);
+};
+
+// A row of the table: a drawing's date, a month "m . yyyy", a year "yyyy" or
+// all data "vše", and its counts.
+struct ZoneRow {
+    std::string label;
+    ZoneCounts counts;
+};
+
+// The group positions as numbers, a row of them for each row of the view
+// under its header row. Its cells are text only when asked for: a table of
+// a hundred thousand drawings costs its rows, not a string per cell.
+struct ZonePositionsTable {
+    static constexpr std::size_t Columns = 2 * ZoneCount + 2;
+    std::vector<ZoneRow> rows;
+
+    std::size_t rowCount() const { return rows.size() + 1; }
+    // Row 0: "Datum", the six zone heads, an empty column, the six zone heads
+    // again; below it a row's label in column 0, its group counts in columns
+    // 1..6, nothing in column 7, its spot sums in columns 8..13.
+    std::string cell(std::size_t row, std::size_t column) const;
+};
+
+// Special records are left out; a group takes part when its class begins
+// with `zurichClass` or `zurichClass` is "vše". The records are walked in
+// runs on `threads` threads (0: the machine's cores); the table is the same
+// whatever their number.
+ZonePositionsTable BuildZonePositionsTable(std::span<const TZaznam> records,
+                                           const GeometryCache& geometry,
+                                           std::string_view zurichClass,
+                                           const ZoneSections& sections = {}, unsigned threads = 0);
+
+// The table with every cell as text, captioned (for printing).
+ResultsGrid ZonePositionsGrid(const ZonePositionsTable& table);
+
+// The same as a grid of text cells.
 ResultsGrid BuildZonePositions(std::span<const TZaznam> records, const GeometryCache& geometry,
                                std::string_view zurichClass, const ZoneSections& sections = {},
                                unsigned threads = 0);

@@ -56,29 +56,35 @@ int ResultsGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(table_.columnCount());
 }
 
-QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    const auto r = static_cast<std::size_t>(index.row());
-    const auto c = static_cast<std::size_t>(index.column());
+QVariant GridCellLook(std::size_t row, std::size_t column, int role) {
     switch (role) {
-    case Qt::DisplayRole:
-        if (r < table_.cells.size() && c < table_.cells[r].size())
-            return QString::fromStdString(table_.cells[r][c]);
-        return {};
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::BackgroundRole:
-        if (r == 0 || c == 0) return QBrush(Fixed);
+        if (row == 0 || column == 0) return QBrush(Fixed);
         return {};
     default:
         return {};
     }
 }
 
-QTableView* NewGrid(const QString& objectName, QWidget* parent) {
+QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const auto r = static_cast<std::size_t>(index.row());
+    const auto c = static_cast<std::size_t>(index.column());
+    if (role != Qt::DisplayRole) return GridCellLook(r, c, role);
+    if (r < table_.cells.size() && c < table_.cells[r].size())
+        return QString::fromStdString(table_.cells[r][c]);
+    return {};
+}
+
+QTableView* NewGrid(const QString& objectName, QWidget* parent, QAbstractItemModel* model) {
     auto* m = new QTableView(parent);
     m->setObjectName(objectName);
-    m->setModel(new ResultsGridModel(m));
+    if (!model) model = new ResultsGridModel(m);
+    model->setParent(m);
+    m->setModel(model);
     styleGrid(m);
     return m;
 }
@@ -88,23 +94,33 @@ void FillGrid(QTableView& view, const ResultsGrid& table) {
     SizeColumns(view, table);
 }
 
-void FillGrid(QTableView& view, ResultsGrid&& table) {
-    auto* model = qobject_cast<ResultsGridModel*>(view.model());
-    if (!model) return;
-    model->setTable(std::move(table));
-    SizeColumns(view, model->table());
+// The few widest texts of a column by a rough count hold its widest one in
+// all but odd cases; they are measured, the rest only counted.
+constexpr std::size_t Candidates = 4;
+
+ColumnWidths::ColumnWidths(std::size_t columns) : longest_(columns) {
+    for (auto& candidates : longest_)
+        candidates.reserve(Candidates + 1);
 }
 
-const ResultsGrid& GridTable(const QTableView& view) {
-    static const ResultsGrid none;
-    const auto* model = qobject_cast<const ResultsGridModel*>(view.model());
-    return model ? model->table() : none;
+void ColumnWidths::offer(std::size_t column, const std::string& text) {
+    if (column >= longest_.size()) return;
+    auto& candidates = longest_[column];
+    // A text counts at most two a byte: most texts are known to be narrower
+    // than the candidates without being counted.
+    if (candidates.size() == Candidates &&
+        2 * static_cast<int>(text.size()) <= candidates.back().first)
+        return;
+    const Candidate offered{roughWidth(text), &text};
+    if (candidates.size() == Candidates && offered.first <= candidates.back().first) return;
+    if (candidates.size() == Candidates) candidates.pop_back();
+    // Widest first, the earlier of equal ones first.
+    const auto at = std::find_if(candidates.begin(), candidates.end(),
+                                 [&](const Candidate& s) { return s.first < offered.first; });
+    candidates.insert(at, offered);
 }
 
-void SizeColumns(QTableView& view, const ResultsGrid& table) {
-    // The few widest texts of a column by a rough count hold its widest one
-    // in all but odd cases; they are measured, the rest only counted.
-    constexpr std::size_t Candidates = 4;
+void ColumnWidths::apply(QTableView& view) const {
     const QFontMetrics metrics(view.font());
     // The style's text margins on both sides, the grid line, and a little
     // room for the rounding of the measured advance: a text that fits to the
@@ -112,36 +128,24 @@ void SizeColumns(QTableView& view, const ResultsGrid& table) {
     const int margin =
         2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) +
         (view.showGrid() ? 1 : 0) + 4;
-    // One pass over the rows, in the order they lie in memory, keeping each
-    // column's candidates (widest first, the earlier of equal ones first).
-    using Candidate = std::pair<int, const std::string*>;
-    const std::size_t columns = table.columnCount();
-    std::vector<std::vector<Candidate>> longest(columns);
-    for (auto& candidates : longest)
-        candidates.reserve(Candidates + 1);
-    for (const auto& row : table.cells) {
-        const std::size_t n = std::min(columns, row.size());
-        for (std::size_t c = 0; c < n; ++c) {
-            auto& candidates = longest[c];
-            // A text counts at most two a byte: most cells are known to be
-            // narrower than the candidates without being counted.
-            if (candidates.size() == Candidates &&
-                2 * static_cast<int>(row[c].size()) <= candidates.back().first)
-                continue;
-            const Candidate text{roughWidth(row[c]), &row[c]};
-            if (candidates.size() == Candidates && text.first <= candidates.back().first) continue;
-            if (candidates.size() == Candidates) candidates.pop_back();
-            const auto at = std::find_if(candidates.begin(), candidates.end(),
-                                         [&](const Candidate& s) { return s.first < text.first; });
-            candidates.insert(at, text);
-        }
-    }
-    for (std::size_t c = 0; c < columns; ++c) {
+    for (std::size_t c = 0; c < longest_.size(); ++c) {
         int width = 0;
-        for (const auto& [rough, text] : longest[c])
+        for (const auto& [rough, text] : longest_[c])
             width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(*text)));
         view.setColumnWidth(static_cast<int>(c), width + margin);
     }
+}
+
+void SizeColumns(QTableView& view, const ResultsGrid& table) {
+    // One pass over the rows, in the order they lie in memory.
+    const std::size_t columns = table.columnCount();
+    ColumnWidths widths(columns);
+    for (const auto& row : table.cells) {
+        const std::size_t n = std::min(columns, row.size());
+        for (std::size_t c = 0; c < n; ++c)
+            widths.offer(c, row[c]);
+    }
+    widths.apply(view);
 }
 
 QSpinBox* NewSpinBox(QBoxLayout& row, QWidget* parent, const QString& label,

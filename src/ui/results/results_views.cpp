@@ -36,6 +36,7 @@
 #include "ui/results/results_grid.h"
 #include "ui/results/results_window.h"
 #include "ui/results/spotless_days_view.h"
+#include "ui/results/zone_positions_model.h"
 
 namespace hk {
 
@@ -44,11 +45,11 @@ namespace {
 const QString ClassEastWest = QStringLiteral("Výběr typu skupiny východ-západ");
 
 // A page of a grid with a line of text above it.
-QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid,
-                         const char* gridName) {
+QWidget* pageWithHeading(QWidget* parent, QLabel*& heading, QTableView*& grid, const char* gridName,
+                         QAbstractItemModel* model = nullptr) {
     auto* page = new QWidget(parent);
     heading = new QLabel(page);
-    grid = NewGrid(QString::fromLatin1(gridName), page);
+    grid = NewGrid(QString::fromLatin1(gridName), page, model);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading);
     layout->addWidget(grid, 1);
@@ -79,7 +80,8 @@ void ResultsWindow::createViews() {
     largestGroupsPanel_ = new LargestGroupsPanel(stack_);
     spotlessDaysView_ = new SpotlessDaysView(session_, stack_);
     QLabel* heading = nullptr;
-    zonesPage_ = pageWithHeading(stack_, heading, zonesGrid_, "StringGrid9");
+    zonesModel_ = new ZonePositionsModel(this);
+    zonesPage_ = pageWithHeading(stack_, heading, zonesGrid_, "StringGrid9", zonesModel_);
     heading->setObjectName(QStringLiteral("PolohyNadpis"));
     heading->setText(q(ZonesHeading));
     observerResultsPanel_ = new ObserverResultsPanel(session_, messages_, stack_);
@@ -209,12 +211,11 @@ bool ResultsWindow::buildView() {
                                     checked(cmd::ResultsZonesByMonth),
                                     checked(cmd::ResultsZonesByYear), true};
         BusyCursor busy;
-        // A row a drawing: the grid's model keeps the table, the window its
-        // caption only, so the hundred thousand rows of a long archive are
-        // not copied.
-        ResultsGrid table = BuildZonePositions(records, session_.geometry(), zurichClass, sections);
-        grid_ = ResultsGrid{table.caption, {}};
-        FillGrid(*zonesGrid_, std::move(table));
+        // A row a drawing: the grid's model keeps the table of numbers, the
+        // window its caption only.
+        grid_ = ResultsGrid{std::string(ZonesCaption), {}};
+        FillZonesGrid(*zonesGrid_, *zonesModel_,
+                      BuildZonePositionsTable(records, session_.geometry(), zurichClass, sections));
         stack_->setCurrentWidget(zonesPage_);
         break;
     }
@@ -283,9 +284,13 @@ bool ResultsWindow::printView(QPrinter& printer) {
     switch (mode_) {
     case ObserversByYear:
     case LargestGroups:
+        if (grid_.rowCount() < 2) break;
+        PrintTable(printer, grid_, q(grid_.caption));
+        return true;
     case Zones: {
-        const ResultsGrid& table = mode_ == Zones ? GridTable(*zonesGrid_) : grid_;
-        if (table.rowCount() < 2) break;
+        // Every cell as text only for the printing.
+        if (zonesModel_->table().rows.empty()) break;
+        const ResultsGrid table = ZonePositionsGrid(zonesModel_->table());
         PrintTable(printer, table, q(table.caption));
         return true;
     }

@@ -36,6 +36,7 @@ class ProtocolView;
 class Session;
 class ObserverListView;
 class RotationTableView;
+class ZonePositionsModel;
 
 // Connects "&Výsledky", `vysledekz` and the buttons of `provysledky`.
 void installResults(WindowContext k);
@@ -200,7 +201,8 @@ class ResultsWindow : public QWidget {
     LargestGroupsPanel* largestGroupsPanel_ = nullptr;
     SpotlessDaysView* spotlessDaysView_ = nullptr;
     QWidget* zonesPage_ = nullptr;
-    QTableView* zonesGrid_ = nullptr; // a view of its model: "Polohy skupin" has a row per drawing
+    QTableView* zonesGrid_ = nullptr; // "Polohy skupin": a row per drawing, a view of its model
+    ZonePositionsModel* zonesModel_ = nullptr;
     ObserverResultsPanel* observerResultsPanel_ = nullptr;
     OfficialCsvPanel* officialCsvPanel_ = nullptr;
     bool closed_ = false;
