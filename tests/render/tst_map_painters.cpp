@@ -76,32 +76,22 @@ QRgb at(const QImage& image, int x, int y) {
 class TestMapPainters : public QObject {
     Q_OBJECT
   private slots:
-    void layersFollowTheirSwitches_data() {
-        QTest::addColumn<bool>("faculae");
-        QTest::addColumn<bool>("areas");
-        QTest::addColumn<bool>("centres");
-        QTest::newRow("default layers") << true << true << false;
-        QTest::newRow("everything") << true << true << true;
-        QTest::newRow("no faculae, no areas") << false << false << false;
-    }
+    // The default layers, everything, and no faculae and no areas.
     void layersFollowTheirSwitches() {
-        QFETCH(bool, faculae);
-        QFETCH(bool, areas);
-        QFETCH(bool, centres);
-        SynopticMapOptions o;
-        o.faculaeOn = faculae;
-        o.areasOn = areas;
-        o.faculaeCentres = centres;
-        const QImage image = paint(handMadeMap(), o);
-        const QColor white(Qt::white);
-        QCOMPARE(image.pixelColor(300, 200), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(250, 205), QColor(150, 150, 255));
-        QCOMPARE(image.pixelColor(275, 203), areas ? QColor(130, 130, 130) : white);
-        QCOMPARE(image.pixelColor(525, 125), faculae ? QColor(255, 200, 200) : white);
-        QCOMPARE(image.pixelColor(610, 310), centres ? QColor(255, 20, 20) : white);
-        // The frame clears what spilled over the map's edge.
-        QCOMPARE(image.pixelColor(handMadeMap().frameRight + 10, 250), white);
-        QCOMPARE(image.pixelColor(799, 509), white);
+        const SynopticMapOptions cases[] = {
+            {}, {.faculaeCentres = true}, {.faculaeOn = false, .areasOn = false}};
+        for (const SynopticMapOptions& o : cases) {
+            const QImage image = paint(handMadeMap(), o);
+            const QColor white(Qt::white);
+            QCOMPARE(image.pixelColor(300, 200), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(250, 205), QColor(150, 150, 255));
+            QCOMPARE(image.pixelColor(275, 203), o.areasOn ? QColor(130, 130, 130) : white);
+            QCOMPARE(image.pixelColor(525, 125), o.faculaeOn ? QColor(255, 200, 200) : white);
+            QCOMPARE(image.pixelColor(610, 310), o.faculaeCentres ? QColor(255, 20, 20) : white);
+            // The frame clears what spilled over the map's edge.
+            QCOMPARE(image.pixelColor(handMadeMap().frameRight + 10, 250), white);
+            QCOMPARE(image.pixelColor(799, 509), white);
+        }
     }
 
     void underlayLiesBelowTheGrid() {
