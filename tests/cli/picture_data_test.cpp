@@ -35,7 +35,6 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
 
     const GraphData graphData =
         BuildGraphData(records, session.geometry(), GraphQuantity::Position);
-    const GraphModel graph = BuildGraphModel(graphData, 800, GraphView::All, 2);
     const AsymmetryTables tables = ComputeAsymmetry(records);
     const AsymmetryGraph asymmetry =
         BuildAsymmetryGraph(records, tables, 3, AsymmetryKind::Ratio, AsymmetryPeriod::Monthly);
