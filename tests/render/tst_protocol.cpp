@@ -45,13 +45,10 @@ std::vector<TZaznam> march() {
     return out;
 }
 
+// Rows 1 to 5: the station, instrument, aperture, focal length and magnification.
 StationData station() {
     StationData o;
-    o.row(1) = "Hvězdárna Úpice";
-    o.row(2) = "Refractor";
-    o.row(3) = "150";
-    o.row(4) = "2250";
-    o.row(5) = "25";
+    o.lines = {"Hvězdárna Úpice", "Refractor", "150", "2250", "25"};
     return o;
 }
 
