@@ -1,12 +1,11 @@
 // heliokres-cli graphs drawn from real SILSO data and from a long archive.
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/csv_table.h"
 #include "io/atomic_file.h"
 #include "tests_support/png_size.h"
 #include "tests_support/run_cli.h"
@@ -37,13 +36,12 @@ TEST(ImportSilso, TheSmoothedSeriesEndsSixMonthsBeforeItsLastDay) {
                true);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find(csv.string()), std::string::npos) << r.out;
-    std::istringstream in(ReadWholeFile(csv, 1 << 20));
-    std::string line;
-    std::getline(in, line);
-    ASSERT_EQ(line, "měsíc,Relativní číslo: vyhlazený průměr,Brusel R x 1.00: vyhlazený průměr");
+    const CsvTable table = ReadCsvTable(csv);
+    ASSERT_EQ(table[0], (std::vector<std::string>{"měsíc", "Relativní číslo: vyhlazený průměr",
+                                                  "Brusel R x 1.00: vyhlazený průměr"}));
     std::map<std::string, std::string> brusselsCurve; // month -> cell
-    while (std::getline(in, line))
-        brusselsCurve[line.substr(0, 7)] = line.substr(line.rfind(',') + 1);
+    for (std::size_t k = 1; k < table.size(); ++k)
+        brusselsCurve[table[k][0].substr(0, 7)] = table[k].back();
     const struct {
         const char* month;
         double silso; // 0: no value drawn
@@ -81,17 +79,10 @@ TEST(GraphsCli, LongArchiveKeepsTheWholeTimeAxis) {
         RunCli(graph + "--from 1.7.2000 --to 31.12.2009 --data " + ShellQuoted(csv), true);
     ASSERT_EQ(part.status, 0) << part.out;
     EXPECT_EQ(part.out.find("graf má"), std::string::npos) << part.out;
-    std::ifstream table(csv);
-    std::string row, first, last;
-    std::getline(table, row); // header
-    int rows = 0;
-    while (std::getline(table, row)) {
-        last = row.substr(0, row.find(','));
-        if (rows++ == 0) first = last;
-    }
-    EXPECT_GT(rows, 50);
-    EXPECT_GE(first, "2000-07-01");
-    EXPECT_LE(last, "2009-12-31");
+    const CsvTable table = ReadCsvTable(csv);
+    EXPECT_GT(table.size(), 51u); // the header and more than 50 days
+    EXPECT_GE(table[1][0], "2000-07-01");
+    EXPECT_LE(table.back()[0], "2009-12-31");
     for (const char* period :
          {"--from 2.1.2001 --to 1.1.2001", "--from 1.1.2090", "--to 31.2.2000"}) {
         const CliRun refused = RunCli(graph + period + " --data " + ShellQuoted(csv), true);

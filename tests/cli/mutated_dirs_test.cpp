@@ -9,7 +9,6 @@
 
 #include <fstream>
 #include <functional>
-#include <map>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -17,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "cli/program_dir.h"
 #include "io/atomic_file.h"
 #include "records/record_file.h"
 #include "tests_support/run_cli.h"
@@ -26,30 +26,6 @@ using namespace hk;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Kind and content of every entry under the directory (links not followed,
-// FIFOs never opened).
-using Snapshot = std::map<std::string, std::string>;
-
-Snapshot snapshot(const fs::path& root) {
-    Snapshot s;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
-         ++it) {
-        const std::string rel = fs::relative(it->path(), root).string();
-        const fs::file_status st = it->symlink_status();
-        if (fs::is_regular_file(st))
-            s[rel] = "file:" + ReadWholeFile(it->path());
-        else
-            s[rel] = fs::is_directory(st) ? "folder" : "other";
-    }
-    return s;
-}
-
-std::string hostName() {
-    char name[256] = {};
-    ::gethostname(name, sizeof name - 1);
-    return name;
-}
 
 // The damages a file takes in turn; `seed` picks the bytes flipped.
 const std::string Damages[] = {"truncated", "zeroed", "flipped", "folder", "fifo", "empty"};
@@ -150,7 +126,7 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
     // what changed in the directory is what it names as written (a leftover
     // of an ended program that it removed may be named among the warnings).
     auto run = [&](const fs::path& dir, const std::string& args, const std::string& what) {
-        const Snapshot before = snapshot(dir);
+        const DirSnapshot before = SnapshotOf(dir);
         const CliRun r = RunCli(args, false, (tmp.path() / "err.txt").string());
         const std::string err = ReadWholeFile(tmp.path() / "err.txt");
         // A signal or the time limit shows as a status above 128.
@@ -159,7 +135,7 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
             EXPECT_NE(("\n" + err).find("\nheliokres-cli: "), std::string::npos) << what << "\n"
                                                                                  << err;
         }
-        const Snapshot after = snapshot(dir);
+        const DirSnapshot after = SnapshotOf(dir);
         for (const auto& [rel, content] : after) {
             const auto was = before.find(rel);
             if (was != before.end() && was->second == content) continue;
@@ -202,8 +178,7 @@ TEST(MutatedDirectories, EveryCommandEndsWithAMessageAndChangesOnlyWhatItWrites)
         const fs::path out = tmp.path() / "out";
         fs::remove_all(dir);
         fs::copy(demo, dir, fs::copy_options::recursive);
-        WriteFileAtomic(dir / "heliokres.lock", "pid=" + std::to_string(ended) + "\nhost=" +
-                                                    hostName() + "\nprogram=heliokres\n");
+        WriteLockOf(dir, ended);
         const std::string leftover = ".dat." + std::to_string(ended) + ".1.heliokres-tmp";
         WriteFileAtomic(dir / ("datax" + leftover), "x");
         WriteFileAtomic(dir / "SIDC" / ("dssn2000" + leftover), "x");

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "cli/program_dir.h"
 #include "io/atomic_file.h"
 #include "io/directory_lock.h"
 #include "tests_support/run_cli.h"
@@ -49,12 +50,7 @@ TEST(OneWriter, CommandsWaitForTheProgramThatHoldsTheDirectory) {
     }
     // The desktop program ended without removing its lock (killed): the
     // next command takes the lock over and says so.
-    WriteFileAtomic(
-        dir / LockFileName, "pid=999999999\nhost=" + [] {
-            char name[256] = {};
-            ::gethostname(name, sizeof name - 1);
-            return std::string(name);
-        }() + "\nprogram=heliokres\n");
+    WriteLockOf(dir, 999999999);
     const CliRun r = RunCli(inDir("export ascii DIR", dir), true);
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("proces 999999999"), std::string::npos) << r.out;

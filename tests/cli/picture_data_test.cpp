@@ -1,13 +1,12 @@
 // render ... --data FILE.csv: the table of a picture holds the numbers of the
 // model the picture is painted from, with or without the picture itself.
-#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/csv_table.h"
 #include "drawing/coordinate_table.h"
 #include "geometry/transforms.h"
 #include "graphs/butterfly_model.h"
@@ -25,26 +24,6 @@ using namespace hk;
 
 namespace {
 
-using Table = std::vector<std::vector<std::string>>; // rows of cells, header first
-
-Table readCsv(const std::filesystem::path& file) {
-    Table t;
-    std::istringstream in(ReadWholeFile(file, 1 << 24));
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> cells;
-        std::size_t a = 0;
-        for (std::size_t b; (b = line.find(',', a)) != std::string::npos; a = b + 1)
-            cells.push_back(line.substr(a, b - a));
-        cells.push_back(line.substr(a));
-        t.push_back(std::move(cells));
-    }
-    return t;
-}
-
-double number(const std::string& cell) {
-    return cell.empty() ? NAN : std::stod(cell);
-}
-
 TEST(PictureData, EachPictureTabulatesItsModel) {
     TempDir dir;
     const std::filesystem::path root = dir.path() / "d";
@@ -56,7 +35,6 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
 
     const GraphData graphData =
         BuildGraphData(records, session.geometry(), GraphQuantity::Position);
-    const GraphModel graph = BuildGraphModel(graphData, 800, GraphView::All, 2);
     const AsymmetryTables tables = ComputeAsymmetry(records);
     const AsymmetryGraph asymmetry =
         BuildAsymmetryGraph(records, tables, 3, AsymmetryKind::Ratio, AsymmetryPeriod::Monthly);
@@ -75,55 +53,57 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
     const struct {
         std::string command;
         std::size_t rows;
-        std::function<void(const Table&)> check;
+        std::function<void(const CsvTable&)> check;
     } pictures[] = {
         {"render graph DIR --series position", graphData.days.size(),
-         [&](const Table& t) {
+         [&](const CsvTable& t) {
              EXPECT_EQ(t[0].size(), 4u);
-             EXPECT_EQ(number(t.back()[3]), graphData.B.back());
+             EXPECT_EQ(CsvNumber(t.back()[3]), graphData.B.back());
          }},
         {"render asymmetry DIR --series r --kind ratio --period month", asymmetry.columns.size(),
-         [&](const Table& t) { EXPECT_NEAR(number(t[1][1]), asymmetry.columns[0].value, 5e-4); }},
+         [&](const CsvTable& t) {
+             EXPECT_NEAR(CsvNumber(t[1][1]), asymmetry.columns[0].value, 5e-4);
+         }},
         {"render asymmetry DIR --series f --kind difference --period record", perRecord.body.size(),
-         [&](const Table& t) { EXPECT_EQ(number(t[7][1]), perRecord.body[6].value); }},
+         [&](const CsvTable& t) { EXPECT_EQ(CsvNumber(t[7][1]), perRecord.body[6].value); }},
         {"render butterfly DIR --mean --smoothed --bounds --latitude-scale 9",
          std::size_t(butterfly.latitudes.rotationCount),
-         [&](const Table& t) {
+         [&](const CsvTable& t) {
              EXPECT_EQ(t[1][0], std::to_string(butterfly.firstRotation));
              for (std::size_t r = 1; r < t.size(); ++r)
-                 EXPECT_NEAR(number(t[r][2]), butterfly.latitudes.rotation(int(r)).South, 5e-4);
+                 EXPECT_NEAR(CsvNumber(t[r][2]), butterfly.latitudes.rotation(int(r)).South, 5e-4);
              const ButterflyMark& first = butterfly.marks.front();
-             EXPECT_NEAR(number(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 5e-4);
+             EXPECT_NEAR(CsvNumber(t[std::size_t(first.r)][9]), first.m[8] / 9.0, 5e-4);
          }},
         // As the legend prints them: latitude over longitude.
         {"render map DIR --rotation " + std::to_string(rotation), map.legendMeans.size(),
-         [&](const Table& t) {
+         [&](const CsvTable& t) {
              EXPECT_EQ(t[1][0], std::to_string(map.legendMeans[0].slot));
-             EXPECT_EQ(number(t[1][2]), std::stod(map.legend[1].text));
+             EXPECT_EQ(CsvNumber(t[1][2]), std::stod(map.legend[1].text));
          }},
         // The days, the sum and the mean.
         {"render protocol DIR " + std::to_string(protocol.month) + "." +
              std::to_string(protocol.year) + " --own",
          protocol.days.size() + 2,
-         [&](const Table& t) {
+         [&](const CsvTable& t) {
              for (std::size_t i = 0; i < protocol.days.size();
                   ++i) // an empty cell without a drawing
                  EXPECT_EQ(t[i + 1][4], protocol.days[i].observed
                                             ? std::to_string(protocol.days[i].values[2])
                                             : "");
-             EXPECT_EQ(number(t[t.size() - 2][4]), protocol.sums[2]);
-             EXPECT_NEAR(number(t.back()[4]), protocol.mean(ProtocolColumn::R), 5e-4);
+             EXPECT_EQ(CsvNumber(t[t.size() - 2][4]), protocol.sums[2]);
+             EXPECT_NEAR(CsvNumber(t.back()[4]), protocol.mean(ProtocolColumn::R), 5e-4);
          }},
         {"render drawing DIR --record 41", std::size_t(records[40].groupCount()),
-         [&](const Table& t) {
+         [&](const CsvTable& t) {
              const TSkupina& g = records[40].Skupiny[0];
              const Heliographic h =
                  PolarToHeliographic(*session.geometry().ephemeris(41), g.Uhel, g.Vzd);
-             EXPECT_NEAR(number(t[1][4]), h.Lat, 0.05);
-             EXPECT_NEAR(number(t[1][5]), h.Lon, 0.05);
+             EXPECT_NEAR(CsvNumber(t[1][4]), h.Lat, 0.05);
+             EXPECT_NEAR(CsvNumber(t[1][5]), h.Lon, 0.05);
          }},
         {"yearly-table 2024", year.days.size(),
-         [&](const Table& t) { EXPECT_EQ(number(t[60][1]), std::stod(year.days[59].L0)); }},
+         [&](const CsvTable& t) { EXPECT_EQ(CsvNumber(t[60][1]), std::stod(year.days[59].L0)); }},
     };
     int n = 0;
     for (const auto& picture : pictures) {
@@ -135,7 +115,7 @@ TEST(PictureData, EachPictureTabulatesItsModel) {
         const CliRun r = RunCli(command + " --data " + ShellQuoted(csv), true);
         ASSERT_EQ(r.status, 0) << r.out;
         EXPECT_EQ(r.out, csv.string() + "\n");
-        const Table t = readCsv(csv);
+        const CsvTable t = ReadCsvTable(csv);
         ASSERT_EQ(t.size(), picture.rows + 1);
         ASSERT_GT(picture.rows, 0u);
         picture.check(t);

@@ -35,23 +35,21 @@ std::string joined(const ResultsGrid& grid) {
     return s;
 }
 
+// A demo directory of two years, made once, read by a start-up that, as the
+// CLI's, also reads the observer table.
 class ResultsViewsCli : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        dir_ = new TempDir;
-        ASSERT_EQ(RunCli("demo " + ShellQuoted(root()) + " --years 2 --per-year 150").status, 0);
+    static std::filesystem::path root() {
+        static TempDir dir;
+        static const int made =
+            RunCli("demo " + ShellQuoted(dir.path() / "demo") + " --years 2 --per-year 150").status;
+        EXPECT_EQ(made, 0);
+        return dir.path() / "demo";
     }
-    static void TearDownTestSuite() { delete dir_; }
-    static std::filesystem::path root() { return dir_->path() / "demo"; }
     static std::string arg() { return ShellQuoted(root()); }
-
-    // The start-up, as the CLI's, also reads the observer table.
     void SetUp() override { RunStartup(session_, 1024, {2026, 12, 6}); }
     Session session_{root()};
-    static TempDir* dir_;
 };
-
-TempDir* ResultsViewsCli::dir_ = nullptr;
 
 TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
     const auto records = session_.records();
@@ -80,10 +78,9 @@ TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
         EXPECT_EQ(r.status, 0) << args;
         EXPECT_EQ(r.out, expected) << args;
     }
-    EXPECT_EQ(RunCli("stats " + arg() + " asymmetry").status, 2);
-    EXPECT_EQ(RunCli("stats " + arg() + " zones --class X").status, 2);
-    EXPECT_EQ(RunCli("stats " + arg() + " largest").status, 2);
-    EXPECT_EQ(RunCli("stats " + arg() + " observer Nikdo").status, 1);
+    for (const auto& [args, status] :
+         {std::pair{"asymmetry", 2}, {"zones --class X", 2}, {"largest", 2}, {"observer Nikdo", 1}})
+        EXPECT_EQ(RunCli("stats " + arg() + " " + args).status, status) << args;
 }
 
 TEST_F(ResultsViewsCli, ExportsWriteTheWindowsFiles) {

@@ -74,41 +74,33 @@ class TestDiskFinder : public QObject {
     Q_OBJECT
 
   private slots:
-    void findsTheDisk_data() {
-        QTest::addColumn<double>("tilt");
-        QTest::addColumn<QColor>("paper");
-        QTest::addColumn<int>("noise");
-        QTest::newRow("clean") << 0.0 << QColor(Qt::white) << 0;
-        QTest::newRow("tone, noise, 2 degrees") << 2.0 << QColor(235, 225, 195) << 12;
-        QTest::newRow("grey paper, -2 degrees") << -2.0 << QColor(200, 200, 200) << 20;
-    }
+    // A clean scan; paper tone, noise and 2 degrees; grey paper and -2 degrees.
     void findsTheDisk() {
-        QFETCH(double, tilt);
-        QFETCH(QColor, paper);
-        QFETCH(int, noise);
-        QTransform turn;
-        const QImage scan = scanned(paintedDisk(), tilt, paper, noise, turn);
+        const struct {
+            double tilt;
+            QColor paper;
+            int noise;
+        } cases[] = {{0.0, Qt::white, 0}, {2.0, {235, 225, 195}, 12}, {-2.0, {200, 200, 200}, 20}};
+        const QImage drawing = paintedDisk();
         // The outline spans pixels xy(30) .. xy(530): centre 1680, radius 1500
         // (pixel centres at whole numbers; the turn works on pixel corners).
         const DrawingScale s{ZoomK};
         const double c = (s.xy(DiskCentre - DiskRadius) + s.xy(DiskCentre + DiskRadius)) / 2.0;
-        const QPointF centre = turn.map(QPointF(c + 0.5, c + 0.5)) - QPointF(0.5, 0.5);
-        const auto disk = FindDisk(GreyView(scan.convertToFormat(QImage::Format_Grayscale8)));
-        QVERIFY(disk);
-        QVERIFY(std::hypot(disk->x - centre.x(), disk->y - centre.y()) <= 1.0);
-        QVERIFY(std::fabs(disk->radius - 1500) <= 1500 * 0.005);
+        for (const auto& [tilt, paper, noise] : cases) {
+            QTransform turn;
+            const QImage scan = scanned(drawing, tilt, paper, noise, turn);
+            const QPointF centre = turn.map(QPointF(c + 0.5, c + 0.5)) - QPointF(0.5, 0.5);
+            const auto disk = FindDisk(GreyView(scan.convertToFormat(QImage::Format_Grayscale8)));
+            QVERIFY(disk);
+            QVERIFY(std::hypot(disk->x - centre.x(), disk->y - centre.y()) <= 1.0);
+            QVERIFY(std::fabs(disk->radius - 1500) <= 1500 * 0.005);
+        }
     }
 
     // A 600 dpi scan of an A4 page is larger than the picture buffer: it
     // opens reduced to fit (a JPEG by the decoder, a PNG row by row), says
     // so, and its disk is still found.
-    void scansOfA4At600DpiOpenReduced_data() {
-        QTest::addColumn<QString>("format");
-        QTest::newRow("JPEG") << QStringLiteral("jpg");
-        QTest::newRow("PNG") << QStringLiteral("png");
-    }
     void scansOfA4At600DpiOpenReduced() {
-        QFETCH(QString, format);
         // In colour, as scanners save: decoded whole it would take 139 MB.
         QImage page(4960, 7016, QImage::Format_RGB888);
         page.fill(Qt::white);
@@ -121,22 +113,24 @@ class TestDiskFinder : public QObject {
                 if (d2 <= R * R && d2 >= (R - Line) * (R - Line)) line[3 * x] = line[3 * x + 1] = 0;
             }
         }
-        const QString path = QDir::temp().filePath(QStringLiteral("heliokres-a4-%1.%2")
-                                                       .arg(QCoreApplication::applicationPid())
-                                                       .arg(format));
-        QVERIFY(page.save(path, nullptr, 90));
-        const LoadedScan scan = LoadScan(path);
-        QFile::remove(path);
-        QVERIFY2(!scan.picture.isNull(), qPrintable(scan.message));
-        QVERIFY(scan.message.contains(QStringLiteral("byl zmenšen na")));
-        QCOMPARE(scan.picture.height(), MaxScanHeight);
-        QVERIFY(std::abs(scan.picture.width() - 4960 * MaxScanHeight / 7016) <= 1);
-        const double k = double(MaxScanHeight) / 7016;
-        const QImage grey = scan.picture.convertToFormat(QImage::Format_Grayscale8);
-        const auto disk = FindDisk(GreyView(grey));
-        QVERIFY(disk);
-        QVERIFY(std::hypot(disk->x - Cx * k, disk->y - Cy * k) <= 3);
-        QVERIFY(std::fabs(disk->radius - R * k) <= R * k * 0.01);
+        for (const QString format : {QStringLiteral("jpg"), QStringLiteral("png")}) {
+            const QString path = QDir::temp().filePath(QStringLiteral("heliokres-a4-%1.%2")
+                                                           .arg(QCoreApplication::applicationPid())
+                                                           .arg(format));
+            QVERIFY(page.save(path, nullptr, 90));
+            const LoadedScan scan = LoadScan(path);
+            QFile::remove(path);
+            QVERIFY2(!scan.picture.isNull(), qPrintable(scan.message));
+            QVERIFY(scan.message.contains(QStringLiteral("byl zmenšen na")));
+            QCOMPARE(scan.picture.height(), MaxScanHeight);
+            QVERIFY(std::abs(scan.picture.width() - 4960 * MaxScanHeight / 7016) <= 1);
+            const double k = double(MaxScanHeight) / 7016;
+            const QImage grey = scan.picture.convertToFormat(QImage::Format_Grayscale8);
+            const auto disk = FindDisk(GreyView(grey));
+            QVERIFY(disk);
+            QVERIFY(std::hypot(disk->x - Cx * k, disk->y - Cy * k) <= 3);
+            QVERIFY(std::fabs(disk->radius - R * k) <= R * k * 0.01);
+        }
     }
 };
 

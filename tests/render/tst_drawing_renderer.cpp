@@ -56,45 +56,36 @@ class TestDrawingRenderer : public QObject {
     Q_OBJECT
 
   private slots:
-    void diskAndLimb_data() {
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<bool>("special");
-        QTest::addColumn<QColor>("fill");
-        QTest::newRow("screen light yellow") << false << false << Yellow;
-        QTest::newRow("print white") << true << false << White;
-        QTest::newRow("special red") << false << true << Red;
-        QTest::newRow("special printed red") << true << true << Red;
-    }
+    // The disk light yellow on the screen, white in print, red for a special
+    // record either way; the limb black with white paper around it.
     void diskAndLimb() {
-        QFETCH(bool, print);
-        QFETCH(bool, special);
-        QFETCH(QColor, fill);
-        TZaznam z = record();
-        if (special) z.Zvlastni.setText("zvlášťní");
-        const QImage img = render(model(z), 1, 1, print);
-        QCOMPARE(img.pixelColor(280, 300), fill); // between the equator and 10 south
-        QCOMPARE(img.pixelColor(300, 60), fill);
-        QCOMPARE(img.pixelColor(20, 20), White); // outside the disk
-        // The limb on the horizontal through the centre, left and right.
-        QCOMPARE(img.pixelColor(30, 281), QColor(Qt::black));
-        QCOMPARE(img.pixelColor(28, 300), White);
+        const struct {
+            bool print, special;
+            QColor fill;
+        } rows[] = {
+            {false, false, Yellow}, {true, false, White}, {false, true, Red}, {true, true, Red}};
+        for (const auto& [print, special, fill] : rows) {
+            TZaznam z = record();
+            if (special) z.Zvlastni.setText("zvlášťní");
+            const QImage img = render(model(z), 1, 1, print);
+            QCOMPARE(img.pixelColor(280, 300), fill); // between the equator and 10 south
+            QCOMPARE(img.pixelColor(300, 60), fill);
+            QCOMPARE(img.pixelColor(20, 20), White); // outside the disk
+            // The limb on the horizontal through the centre, left and right.
+            QCOMPARE(img.pixelColor(30, 281), QColor(Qt::black));
+            QCOMPARE(img.pixelColor(28, 300), White);
+        }
     }
 
     // A group east of the centre at the limb lies right, or left when mirrored.
-    void groupAtTheEastLimb_data() {
-        QTest::addColumn<int>("orientEW");
-        QTest::addColumn<int>("centreX");
-        QTest::newRow("east on the right") << 1 << 529;
-        QTest::newRow("mirrored: east on the left") << -1 << 31;
-    }
     void groupAtTheEastLimb() {
-        QFETCH(int, orientEW);
-        QFETCH(int, centreX);
         TZaznam z = record();
         addGroup(z, "Dkc", 900, 1250, 1000); // radius 9
-        const QImage img = render(model(z), orientEW);
-        QCOMPARE(img.pixelColor(centreX, 284), Grey);
-        QCOMPARE(img.pixelColor(560 - centreX, 284), Yellow);
+        for (const auto& [orientEW, centreX] : {std::pair{1, 529}, {-1, 31}}) {
+            const QImage img = render(model(z), orientEW);
+            QCOMPARE(img.pixelColor(centreX, 284), Grey);
+            QCOMPARE(img.pixelColor(560 - centreX, 284), Yellow);
+        }
     }
 
     void groupOfNoAreaDrawnWithRadiusOne() {
@@ -114,25 +105,17 @@ class TestDrawingRenderer : public QObject {
         QCOMPARE(with.pixelColor(c.X + 1, c.Y + 4), base.pixelColor(c.X + 1, c.Y + 4));
     }
 
-    void zeroMeridian_data() {
-        QTest::addColumn<double>("l0");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("L0 100 hidden") << 100.0 << false;
-        QTest::newRow("L0 80 shown") << 80.0 << true;
-        QTest::newRow("L0 280 shown") << 280.0 << true;
-    }
+    // Against an orientation in which the zero meridian faces away, only the
+    // disk may differ (the panel prints L0 of the model's record): hidden at
+    // L0 100, shown at 80 and 280.
     void zeroMeridian() {
-        QFETCH(double, l0);
-        QFETCH(bool, shown);
-        // Against an orientation in which the meridian faces away, only the
-        // disk may differ (the panel prints L0 of the model's record).
         const QImage hidden = render(model(record(), 110));
-        const QImage img = render(model(record(), l0));
-        const int changed = differing(img, hidden, QRect(30, 30, 501, 501));
-        if (shown)
-            QVERIFY2(changed > 150, qPrintable(QString::number(changed)));
-        else
-            QCOMPARE(changed, 0);
+        for (const auto& [l0, shown] : {std::pair{100.0, false}, {80.0, true}, {280.0, true}}) {
+            const int changed =
+                differing(render(model(record(), l0)), hidden, QRect(30, 30, 501, 501));
+            QVERIFY2(shown ? changed > 150 : changed == 0,
+                     qPrintable(QString("L0 %1: %2 pixels").arg(l0).arg(changed)));
+        }
     }
 
     void specialRecordHasNoGroupCircles() {
@@ -157,30 +140,28 @@ class TestDrawingRenderer : public QObject {
         QCOMPARE(img.pixelColor(205, 300), Yellow);
     }
 
-    void leafInTheClassColour_data() {
-        QTest::addColumn<QString>("typ");
-        QTest::addColumn<bool>("leaves");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("class F") << "Fkc" << true << ClassColours[5];
-        QTest::newRow("class J has its own") << "Jxx" << true << ClassJColour;
-        QTest::newRow("leaves off") << "Fkc" << false << Yellow;
-    }
+    // A leaf in its class's colour (class J has its own), none with leaves off.
     void leafInTheClassColour() {
-        QFETCH(QString, typ);
-        QFETCH(bool, leaves);
-        QFETCH(QColor, colour);
-        TZaznam z = record();
-        // Group 100 pixels below the centre, spot 1 about 50 pixels to its right.
-        TSkupina& g = addGroup(z, typ.toLatin1().constData(), 1800, 500, 0);
-        g.Pomocna1 = PackPosition(153, 56); // about (330, 379)
-        g.Plo1 = 20;
-        const QImage img = render(model(z), 1, 1, false, leaves);
-        // Middle of the leaf, halfway from the group to the spot.
-        const auto spot = PlaceAuxSpot(g.Pomocna1, g.Plo1, 1, 1);
-        QVERIFY(spot);
-        const int mx = (280 + spot->centre.x) / 2, my = (380 + spot->centre.y) / 2;
-        QCOMPARE(img.pixelColor(mx, my), colour);
-        QCOMPARE(img.pixelColor(spot->centre.x, spot->centre.y), QColor(10, 10, 205));
+        const struct {
+            const char* typ;
+            bool leaves;
+            QColor colour;
+        } rows[] = {
+            {"Fkc", true, ClassColours[5]}, {"Jxx", true, ClassJColour}, {"Fkc", false, Yellow}};
+        for (const auto& [typ, leaves, colour] : rows) {
+            TZaznam z = record();
+            // Group 100 pixels below the centre, spot 1 about 50 pixels to its right.
+            TSkupina& g = addGroup(z, typ, 1800, 500, 0);
+            g.Pomocna1 = PackPosition(153, 56); // about (330, 379)
+            g.Plo1 = 20;
+            const QImage img = render(model(z), 1, 1, false, leaves);
+            // Middle of the leaf, halfway from the group to the spot.
+            const auto spot = PlaceAuxSpot(g.Pomocna1, g.Plo1, 1, 1);
+            QVERIFY(spot);
+            const int mx = (280 + spot->centre.x) / 2, my = (380 + spot->centre.y) / 2;
+            QCOMPARE(img.pixelColor(mx, my), colour);
+            QCOMPARE(img.pixelColor(spot->centre.x, spot->centre.y), QColor(10, 10, 205));
+        }
     }
 
     void magneticOverlayPixel() {

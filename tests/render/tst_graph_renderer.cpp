@@ -5,7 +5,6 @@
 // truncated heights; no heading over the January after the last drawing; a
 // smoothed curve of one value is a mark; the asymmetry's first period right
 // of the scale; the command line's pictures keep 1-pixel lines one pixel wide.
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -56,24 +55,20 @@ const QColor Grey(200, 200, 200);
 class TestGraphRenderer : public QObject {
     Q_OBJECT
   private slots:
-    void polyline_data() {
-        QTest::addColumn<std::vector<int>>("dny");
-        QTest::addColumn<int>("posun");
-        QTest::addColumn<bool>("cara");
-        QTest::newRow("single drawing: frames only") << std::vector<int>{10} << 0 << false;
-        QTest::newRow("two drawings") << std::vector<int>{10, 40} << 0 << true;
-        QTest::newRow("both outside, line across the window")
-            << std::vector<int>{0, 2000} << 1500 << true;
-    }
+    // A single drawing leaves the frames only; two drawings join, also when
+    // both lie outside the window on either side. The base line of panel 1
+    // is there in every case.
     void polyline() {
-        QFETCH(std::vector<int>, dny);
-        QFETCH(int, posun);
-        QFETCH(bool, cara);
-        const QImage image = paintGraph(data(dny), posun);
-        QCOMPARE(pixels(image, image.rect(), QColor(255, 0, 0)) > 0, cara);
-        // The frames are there in every case: the base line of panel 1.
-        const int H = ComputeGraphGeometry(800).H;
-        QCOMPARE(image.pixelColor(100, H + 25), QColor(Qt::black));
+        const struct {
+            std::vector<int> days;
+            int offset;
+            bool line;
+        } rows[] = {{{10}, 0, false}, {{10, 40}, 0, true}, {{0, 2000}, 1500, true}};
+        for (const auto& [days, offset, line] : rows) {
+            const QImage image = paintGraph(data(days), offset);
+            QCOMPARE(pixels(image, image.rect(), QColor(255, 0, 0)) > 0, line);
+            QCOMPARE(image.pixelColor(100, ComputeGraphGeometry(800).H + 25), QColor(Qt::black));
+        }
     }
 
     void dailyGraphPixels() {
@@ -128,34 +123,32 @@ class TestGraphRenderer : public QObject {
         QCOMPARE(image.pixelColor(50 + 366 - 2, 175), column);
     }
 
-    void commandLinePicturesAreCrisp_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("y"); // a grey grid line
-        QTest::newRow("graph: the top line of the whole-disk panel")
-            << QStringList{"graph", "--series", "g"} << 245 - 10 * 20;
-        QTest::newRow("smoothed: the 19th line of 20 over 800 pixels")
-            << QStringList{"smoothed", "--series", "r"} << 800 - 19 * 40;
-        QTest::newRow("asymmetry: the top line, 5 of 50 pixels over the zero line")
-            << QStringList{"asymmetry", "--series", "f", "--kind", "ratio"} << 300 - 5 * 50;
-    }
+    // The command line's pictures keep 1-pixel lines one pixel wide: a grey
+    // grid line at y stays grey along the picture.
     void commandLinePicturesAreCrisp() {
-        QFETCH(QStringList, args);
-        QFETCH(int, y);
-        static QTemporaryDir tmp;
+        const std::pair<QStringList, int> rows[] = {
+            // graph: the top line of the whole-disk panel
+            {{"graph", "--series", "g"}, 245 - 10 * 20},
+            // smoothed: the 19th line of 20 over 800 pixels
+            {{"smoothed", "--series", "r"}, 800 - 19 * 40},
+            // asymmetry: the top line, 5 of 50 pixels over the zero line
+            {{"asymmetry", "--series", "f", "--kind", "ratio"}, 300 - 5 * 50}};
+        QTemporaryDir tmp;
         const QString demo = tmp.filePath(QStringLiteral("demo"));
-        if (!QFileInfo::exists(demo + "/datax.dat"))
-            WriteDemoDirectory(demo.toStdString(),
-                               DemoOptions{.years = 2, .endDate = {2024, 12, 31}});
-        const QString out = tmp.filePath(args[0] + ".png");
-        QString cmd = "render " + args[0] + " '" + demo + "' " + args.mid(1).join(' ') +
-                      " --out '" + out + "'";
-        const CliRun r = RunCli(cmd.toStdString(), true);
-        QVERIFY2(r.status == 0, r.out.c_str());
-        const QImage image(out);
-        int grey = 0, n = 0;
-        for (int x = 60; x < image.width() - 10; ++x, ++n)
-            grey += image.pixelColor(x, y) == Grey;
-        QVERIFY2(grey * 2 > n, qPrintable(QString("%1 of %2 pixels grey").arg(grey).arg(n)));
+        WriteDemoDirectory(demo.toStdString(), DemoOptions{.years = 2, .endDate = {2024, 12, 31}});
+        for (const auto& [args, y] : rows) {
+            const QString out = tmp.filePath(args[0] + ".png");
+            QString cmd = "render " + args[0] + " '" + demo + "' " + args.mid(1).join(' ') +
+                          " --out '" + out + "'";
+            const CliRun r = RunCli(cmd.toStdString(), true);
+            QVERIFY2(r.status == 0, r.out.c_str());
+            const QImage image(out);
+            int grey = 0, n = 0;
+            for (int x = 60; x < image.width() - 10; ++x, ++n)
+                grey += image.pixelColor(x, y) == Grey;
+            QVERIFY2(grey * 2 > n,
+                     qPrintable(QString("%1: %2 of %3 pixels grey").arg(args[0]).arg(grey).arg(n)));
+        }
     }
 };
 

@@ -70,38 +70,34 @@ QImage painted(const std::function<void(QPainter&, const QRect&)>& paint, int w 
 QRgb at(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFF;
 }
+QList<QRgb> at(const QImage& image, std::initializer_list<QPoint> points) {
+    QList<QRgb> out;
+    for (const QPoint& p : points)
+        out.append(at(image, p.x(), p.y()));
+    return out;
+}
 
 } // namespace
 
 class TestMapPainters : public QObject {
     Q_OBJECT
   private slots:
-    void layersFollowTheirSwitches_data() {
-        QTest::addColumn<bool>("faculae");
-        QTest::addColumn<bool>("areas");
-        QTest::addColumn<bool>("centres");
-        QTest::newRow("default layers") << true << true << false;
-        QTest::newRow("everything") << true << true << true;
-        QTest::newRow("no faculae, no areas") << false << false << false;
-    }
+    // The default layers, everything, and no faculae and no areas.
     void layersFollowTheirSwitches() {
-        QFETCH(bool, faculae);
-        QFETCH(bool, areas);
-        QFETCH(bool, centres);
-        SynopticMapOptions o;
-        o.faculaeOn = faculae;
-        o.areasOn = areas;
-        o.faculaeCentres = centres;
-        const QImage image = paint(handMadeMap(), o);
-        const QColor white(Qt::white);
-        QCOMPARE(image.pixelColor(300, 200), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(250, 205), QColor(150, 150, 255));
-        QCOMPARE(image.pixelColor(275, 203), areas ? QColor(130, 130, 130) : white);
-        QCOMPARE(image.pixelColor(525, 125), faculae ? QColor(255, 200, 200) : white);
-        QCOMPARE(image.pixelColor(610, 310), centres ? QColor(255, 20, 20) : white);
-        // The frame clears what spilled over the map's edge.
-        QCOMPARE(image.pixelColor(handMadeMap().frameRight + 10, 250), white);
-        QCOMPARE(image.pixelColor(799, 509), white);
+        const SynopticMapOptions cases[] = {
+            {}, {.faculaeCentres = true}, {.faculaeOn = false, .areasOn = false}};
+        for (const SynopticMapOptions& o : cases) {
+            const QImage image = paint(handMadeMap(), o);
+            const QColor white(Qt::white);
+            QCOMPARE(image.pixelColor(300, 200), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(250, 205), QColor(150, 150, 255));
+            QCOMPARE(image.pixelColor(275, 203), o.areasOn ? QColor(130, 130, 130) : white);
+            QCOMPARE(image.pixelColor(525, 125), o.faculaeOn ? QColor(255, 200, 200) : white);
+            QCOMPARE(image.pixelColor(610, 310), o.faculaeCentres ? QColor(255, 20, 20) : white);
+            // The frame clears what spilled over the map's edge.
+            QCOMPARE(image.pixelColor(handMadeMap().frameRight + 10, 250), white);
+            QCOMPARE(image.pixelColor(799, 509), white);
+        }
     }
 
     void underlayLiesBelowTheGrid() {
@@ -123,14 +119,11 @@ class TestMapPainters : public QObject {
         const QImage image = painted([&](QPainter& p, const QRect&) {
             PaintMagnetosphereLayer(p, {10, 20, 700, 500}, layer);
         });
-        QCOMPARE(at(image, 110, 70), QRgb(0xFF1F1F));
-        QCOMPARE(at(image, 111, 70), QRgb(0x0000FF));
-        QCOMPARE(at(image, 112, 70), QRgb(0xFFFFFF));
+        QCOMPARE(at(image, {{110, 70}, {111, 70}, {112, 70}}),
+                 (QList<QRgb>{0xFF1F1F, 0x0000FF, 0xFFFFFF}));
         // The cell covers x1 .. x2 - 1 and y1 .. y2 - 1.
-        QCOMPARE(at(image, 210, 80), QRgb(0xE0E0FF));
-        QCOMPARE(at(image, 217, 81), QRgb(0xE0E0FF));
-        QCOMPARE(at(image, 218, 81), QRgb(0xFFFFFF));
-        QCOMPARE(at(image, 217, 82), QRgb(0xFFFFFF));
+        QCOMPARE(at(image, {{210, 80}, {217, 81}, {218, 81}, {217, 82}}),
+                 (QList<QRgb>{0xE0E0FF, 0xE0E0FF, 0xFFFFFF, 0xFFFFFF}));
     }
 
     void coronaUnderTheMapCells() {
@@ -139,10 +132,8 @@ class TestMapPainters : public QObject {
         m.rects = {{30, 40, 56, 50, 175}};
         const auto paint = [&](QPainter& p, const QRect& r) { PaintCoronaUnderMap(p, r, m); };
         const QImage image = painted(paint);
-        QCOMPARE(at(image, 30, 40), qRgb(255, 175, 255) & 0xFFFFFF);
-        QCOMPARE(at(image, 55, 49), qRgb(255, 175, 255) & 0xFFFFFF);
-        QCOMPARE(at(image, 56, 49), QRgb(0xFFFFFF));
-        QCOMPARE(at(image, 55, 50), QRgb(0xFFFFFF));
+        QCOMPARE(at(image, {{30, 40}, {55, 49}, {56, 49}, {55, 50}}),
+                 (QList<QRgb>{0xFFAFFF, 0xFFAFFF, 0xFFFFFF, 0xFFFFFF})); // 175: AF
         // A model the table does not reach draws nothing.
         m.present = false;
         QCOMPARE(at(painted(paint), 30, 40), QRgb(0xFFFFFF));
@@ -153,11 +144,8 @@ class TestMapPainters : public QObject {
         red.fill(Qt::red);
         const QImage image =
             painted([&](QPainter& p, const QRect& r) { PaintMagnetoPicture(p, r, red, 16, 5); });
-        QCOMPARE(at(image, 21, 46), QRgb(0xFF0000));
-        QCOMPARE(at(image, 739, 404), QRgb(0xFF0000));
-        QCOMPARE(at(image, 18, 46), QRgb(0xFFFFFF));
-        QCOMPARE(at(image, 300, 43), QRgb(0xFFFFFF));
-        QCOMPARE(at(image, 300, 407), QRgb(0xFFFFFF));
+        QCOMPARE(at(image, {{21, 46}, {739, 404}, {18, 46}, {300, 43}, {300, 407}}),
+                 (QList<QRgb>{0xFF0000, 0xFF0000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}));
     }
 
     void coronaGraphProfilesRiseAboveTheirBase() {

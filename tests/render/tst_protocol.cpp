@@ -13,22 +13,22 @@
 
 using namespace hk;
 
-Q_DECLARE_METATYPE(hk::ProtocolKind)
-
 namespace {
 
-struct Drawing {
-    const char* date;
-    int time;
-    int gSev, fSev, gJih, fJih;
-    int q = 2;
-    int faculae = 0;
-    const char* observer = "Novák";
-};
-
-std::vector<TZaznam> records(std::initializer_list<Drawing> drawings) {
+// March 2001: drawings on the 3rd and two on the 17th, framed by February and
+// April; each with its summary's groups and spots of the north and the south.
+std::vector<TZaznam> march() {
+    const struct {
+        const char* date;
+        int time, gSev, fSev, gJih, fJih, q, faculae;
+        const char* observer;
+    } drawings[] = {{"27.02.2001", 800, 1, 1, 0, 0, 2, 0, "Novák"},
+                    {"03.03.2001", 705, 3, 12, 1, 2, 2, 4, "Novák"},
+                    {"17.03.2001", 900, 1, 1, 1, 1, 3, 1, "Dvořák"},
+                    {"17.03.2001", 1330, 2, 5, 0, 0, 1, 6, "Šťastná"},
+                    {"02.04.2001", 1000, 5, 50, 5, 50, 2, 0, "Novák"}};
     std::vector<TZaznam> out;
-    for (const Drawing& d : drawings) {
+    for (const auto& d : drawings) {
         TZaznam& z = out.emplace_back(
             test_records::Record(d.date, static_cast<std::uint16_t>(d.time), d.observer));
         z.Q = static_cast<std::uint8_t>(d.q);
@@ -45,24 +45,17 @@ std::vector<TZaznam> records(std::initializer_list<Drawing> drawings) {
     return out;
 }
 
+// Rows 1 to 5: the station, instrument, aperture, focal length and magnification.
 StationData station() {
     StationData o;
-    o.row(1) = "Hvězdárna Úpice";
-    o.row(2) = "Refractor";
-    o.row(3) = "150";
-    o.row(4) = "2250";
-    o.row(5) = "25";
+    o.lines = {"Hvězdárna Úpice", "Refractor", "150", "2250", "25"};
     return o;
 }
 
-// March 2001: drawings on the 3rd and two on the 17th, framed by February and
-// April.
-std::vector<TZaznam> march() {
-    return records({{"27.02.2001", 800, 1, 1, 0, 0},
-                    {"03.03.2001", 705, 3, 12, 1, 2, 2, 4, "Novák"},
-                    {"17.03.2001", 900, 1, 1, 1, 1, 3, 1, "Dvořák"},
-                    {"17.03.2001", 1330, 2, 5, 0, 0, 1, 6, "Šťastná"},
-                    {"02.04.2001", 1000, 5, 50, 5, 50}});
+// The protocol of March 2001 (from its first drawing on).
+const ProtocolData& marchData() {
+    static const ProtocolData data = BuildProtocolData(march(), 1, station());
+    return data;
 }
 
 bool hasInk(const QImage& img, const QRectF& area) {
@@ -94,55 +87,47 @@ class TestProtocol : public QObject {
   private slots:
     // Painting a month without days draws the form without failing.
     void emptyMonthStillDrawsTheForm() {
-        const ProtocolData data = BuildProtocolData(march(), 99, station());
-        const QImage img = paint(data, ProtocolKind::Sidc, {}, QSize(700, 840));
+        const QImage img = paint(BuildProtocolData(march(), 99, station()), ProtocolKind::Sidc, {},
+                                 QSize(700, 840));
         QVERIFY(hasInk(img, QRectF(0, 0, 700, 840)));
     }
 
-    void observedDaysHaveInk_data() {
-        QTest::addColumn<ProtocolKind>("kind");
-        QTest::newRow("certificate") << ProtocolKind::Sidc;
-        QTest::newRow("Czech protocol") << ProtocolKind::Own;
-    }
-
     void observedDaysHaveInk() {
-        QFETCH(ProtocolKind, kind);
-        const ProtocolData data = BuildProtocolData(march(), 1, station());
-        const ProtocolOptions o;
-        const QSizeF form = ProtocolFormSize(kind, o.fontSize);
-        const QImage img = paint(data, kind, o, form.toSize());
+        for (const ProtocolKind kind : {ProtocolKind::Sidc, ProtocolKind::Own}) {
+            const ProtocolOptions o;
+            const QSizeF form = ProtocolFormSize(kind, o.fontSize);
+            const QImage img = paint(marchData(), kind, o, form.toSize());
 
-        for (int column = 0; column < ProtocolTableColumns; ++column)
-            QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, 0, column))), "header");
-        for (int day : {3, 17})
             for (int column = 0; column < ProtocolTableColumns; ++column)
-                QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, day, column))),
-                         qPrintable(QString("day %1 column %2").arg(day).arg(column)));
-        // An empty day shows its number only; the days after the month's end are empty.
-        QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, 4, 0))));
-        for (int column = 1; column < ProtocolTableColumns; ++column)
-            QVERIFY(!hasInk(img, inner(ProtocolCellRect(kind, o, 4, column))));
-        for (int column = 2; column < ProtocolTableColumns - 1; ++column) {
-            QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolSumRow, column))));
-            QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, column))));
+                QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, 0, column))), "header");
+            for (int day : {3, 17})
+                for (int column = 0; column < ProtocolTableColumns; ++column)
+                    QVERIFY2(hasInk(img, inner(ProtocolCellRect(kind, o, day, column))),
+                             qPrintable(QString("day %1 column %2").arg(day).arg(column)));
+            // An empty day shows its number only; the days after the month's end are empty.
+            QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, 4, 0))));
+            for (int column = 1; column < ProtocolTableColumns; ++column)
+                QVERIFY(!hasInk(img, inner(ProtocolCellRect(kind, o, 4, column))));
+            for (int column = 2; column < ProtocolTableColumns - 1; ++column) {
+                QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolSumRow, column))));
+                QVERIFY(hasInk(img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, column))));
+            }
+            QVERIFY(!hasInk(
+                img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, ProtocolTableColumns - 1))));
+            QCOMPARE(img.pixelColor(2, 2), QColor(Qt::white));
         }
-        QVERIFY(!hasInk(
-            img, inner(ProtocolCellRect(kind, o, ProtocolMeanRow, ProtocolTableColumns - 1))));
-        QCOMPARE(img.pixelColor(2, 2), QColor(Qt::white));
     }
 
     void scrollMovesTheFormUp() {
-        const ProtocolData data = BuildProtocolData(march(), 1, station());
         ProtocolOptions o;
         const QRectF cell = inner(ProtocolCellRect(ProtocolKind::Sidc, o, 17, 2));
         o.scroll = 200;
-        const QImage img = paint(data, ProtocolKind::Sidc, o, QSize(700, 840));
+        const QImage img = paint(marchData(), ProtocolKind::Sidc, o, QSize(700, 840));
         QVERIFY(hasInk(img, cell.translated(0, -200)));
         QVERIFY(!hasInk(img, cell));
     }
 
     void fontSizeScalesTheCzechForm() {
-        const ProtocolData data = BuildProtocolData(march(), 1, station());
         ProtocolOptions big;
         big.fontSize = 24;
         const ProtocolOptions normal;
@@ -158,16 +143,16 @@ class TestProtocol : public QObject {
         QCOMPARE(LargerFontSize(60), 20);
         QCOMPARE(SmallerFontSize(8), 8);
 
-        const QImage img =
-            paint(data, ProtocolKind::Own, big, ProtocolFormSize(ProtocolKind::Own, 24).toSize());
+        const QImage img = paint(marchData(), ProtocolKind::Own, big,
+                                 ProtocolFormSize(ProtocolKind::Own, 24).toSize());
         QVERIFY(hasInk(img, inner(large)));
         QVERIFY(!hasInk(img, inner(ProtocolCellRect(ProtocolKind::Own, big, 16, 2))));
     }
 
     void nothingOutsideTheTarget() {
-        const ProtocolData data = BuildProtocolData(march(), 1, station());
         // A target smaller than the form, away from the image's corner.
-        const QImage img = paint(data, ProtocolKind::Own, {}, QSize(400, 300), QPoint(50, 40));
+        const QImage img =
+            paint(marchData(), ProtocolKind::Own, {}, QSize(400, 300), QPoint(50, 40));
         QCOMPARE(img.pixelColor(10, 10), QColor(Qt::red));
         QCOMPARE(img.pixelColor(399, 39), QColor(Qt::red));
         QCOMPARE(img.pixelColor(49, 299), QColor(Qt::red));
@@ -178,66 +163,63 @@ class TestProtocol : public QObject {
     // does: smaller on one page, larger over several pages whose splits fall
     // between the table's rows; every part of the form is printed once, each
     // on its page. (The pages of a PDF: tst_results_window.)
-    void printedPages_data() {
-        QTest::addColumn<ProtocolKind>("kind");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("onePage");
-        QTest::newRow("certificate") << ProtocolKind::Sidc << 12 << true;
-        QTest::newRow("Czech 12") << ProtocolKind::Own << 12 << true;
-        QTest::newRow("Czech 24") << ProtocolKind::Own << 24 << false;
-        QTest::newRow("Czech 60") << ProtocolKind::Own << 60 << false;
-    }
-
     void printedPages() {
-        QFETCH(ProtocolKind, kind);
-        QFETCH(int, size);
-        QFETCH(bool, onePage);
-        const QSize page(850, 1100);
-        const double unit = ProtocolFitUnit(kind, DefaultFontSize, page);
-        const QSizeF form = ProtocolFormSize(kind, size) * unit;
-        const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, size, page);
-        QCOMPARE(pieces.size() == 1, onePage);
-        if (onePage) QCOMPARE(pieces.front().size(), form);
+        const struct {
+            ProtocolKind kind;
+            int size;
+            bool onePage;
+        } cases[] = {{ProtocolKind::Sidc, 12, true},
+                     {ProtocolKind::Own, 12, true},
+                     {ProtocolKind::Own, 24, false},
+                     {ProtocolKind::Own, 60, false}};
+        for (const auto& [kind, size, onePage] : cases) {
+            const QSize page(850, 1100);
+            const double unit = ProtocolFitUnit(kind, DefaultFontSize, page);
+            const QSizeF form = ProtocolFormSize(kind, size) * unit;
+            const std::vector<QRectF> pieces = ProtocolPrintPieces(kind, size, page);
+            QCOMPARE(pieces.size() == 1, onePage);
+            if (onePage) QCOMPARE(pieces.front().size(), form);
 
-        QRectF all;
-        double area = 0;
-        for (const QRectF& piece : pieces) {
-            QVERIFY(piece.width() <= page.width() + 0.5 && piece.height() <= page.height() + 0.5);
-            all |= piece;
-            area += piece.width() * piece.height();
-            // No row of the table is cut by a page's edge.
-            ProtocolOptions o{unit, 0, size};
-            for (int row = 0; row <= ProtocolMeanRow; ++row) {
-                const QRectF cell = ProtocolCellRect(kind, o, row, 0);
-                const bool inside =
-                    cell.top() >= piece.top() - 0.5 && cell.bottom() <= piece.bottom() + 0.5;
-                const bool outside =
-                    cell.bottom() <= piece.top() + 0.5 || cell.top() >= piece.bottom() - 0.5;
-                QVERIFY2(inside || outside, qPrintable(QString("row %1").arg(row)));
+            QRectF all;
+            double area = 0;
+            for (const QRectF& piece : pieces) {
+                QVERIFY(piece.width() <= page.width() + 0.5 &&
+                        piece.height() <= page.height() + 0.5);
+                all |= piece;
+                area += piece.width() * piece.height();
+                // No row of the table is cut by a page's edge.
+                ProtocolOptions o{unit, 0, size};
+                for (int row = 0; row <= ProtocolMeanRow; ++row) {
+                    const QRectF cell = ProtocolCellRect(kind, o, row, 0);
+                    const bool inside =
+                        cell.top() >= piece.top() - 0.5 && cell.bottom() <= piece.bottom() + 0.5;
+                    const bool outside =
+                        cell.bottom() <= piece.top() + 0.5 || cell.top() >= piece.bottom() - 0.5;
+                    QVERIFY2(inside || outside, qPrintable(QString("row %1").arg(row)));
+                }
             }
-        }
-        QCOMPARE(all, QRectF(QPointF(0, 0), form));
-        QVERIFY(std::abs(area - form.width() * form.height()) < 1);
+            QCOMPARE(all, QRectF(QPointF(0, 0), form));
+            QVERIFY(std::abs(area - form.width() * form.height()) < 1);
 
-        // The observer of the 17th is printed on the page that holds it.
-        const ProtocolData data = BuildProtocolData(march(), 1, station());
-        const QRectF observer =
-            inner(ProtocolCellRect(kind, {unit, 0, size}, 17, ProtocolTableColumns - 1));
-        std::size_t i = 0;
-        while (i < pieces.size() && !pieces[i].contains(observer.topLeft()))
-            ++i;
-        QVERIFY(i < pieces.size());
-        QImage img(page, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            PaintProtocolPage(p, img.rect(), data, kind, size, static_cast<int>(i));
+            // The observer of the 17th is printed on the page that holds it.
+            const QRectF observer =
+                inner(ProtocolCellRect(kind, {unit, 0, size}, 17, ProtocolTableColumns - 1));
+            std::size_t i = 0;
+            while (i < pieces.size() && !pieces[i].contains(observer.topLeft()))
+                ++i;
+            QVERIFY(i < pieces.size());
+            QImage img(page, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            {
+                QPainter p(&img);
+                PaintProtocolPage(p, img.rect(), marchData(), kind, size, static_cast<int>(i));
+            }
+            const double left = onePage ? (page.width() - std::ceil(form.width())) / 2 : 0;
+            QVERIFY(hasInk(img, observer
+                                    .translated(std::max(0.0, std::floor(left)) - pieces[i].left(),
+                                                -pieces[i].top())
+                                    .intersected(QRectF(0, 0, page.width(), page.height()))));
         }
-        const double left = onePage ? (page.width() - std::ceil(form.width())) / 2 : 0;
-        QVERIFY(hasInk(img, observer
-                                .translated(std::max(0.0, std::floor(left)) - pieces[i].left(),
-                                            -pieces[i].top())
-                                .intersected(QRectF(0, 0, page.width(), page.height()))));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTest>
+#include <functional>
 
 #include "render/coordinate_table_renderer.h"
 #include "render/spotless_calendar.h"
@@ -24,6 +25,16 @@ ResultsGrid grid(int rows, int columns = 9) {
     for (int r = 0; r < rows; ++r)
         g.cells.push_back(std::vector<std::string>(static_cast<std::size_t>(columns), "XX.XX"));
     return g;
+}
+
+// A picture of `size` filled with `fill`, with what `paint` draws on it.
+QImage painted(QSize size, const QColor& fill,
+               const std::function<void(QPainter&, const QRect&)>& paint) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(fill);
+    QPainter p(&img);
+    paint(p, img.rect());
+    return img;
 }
 
 // Runs of pixel rows with ink: one per printed text line.
@@ -45,54 +56,38 @@ int inkBands(const QImage& img) {
 class TestProtocolTable : public QObject {
     Q_OBJECT
   private slots:
-    void pageCount_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QSize>("page");
-        QTest::addColumn<int>("pages");
-        // 704 x 350 dots: (350 - 200) / 15 = 10 rows per page.
-        QTest::newRow("empty table") << 0 << QSize(704, 350) << 1;
-        QTest::newRow("one page full") << 10 << QSize(704, 350) << 1;
-        QTest::newRow("one row over") << 11 << QSize(704, 350) << 2;
-        QTest::newRow("25 rows") << 25 << QSize(704, 350) << 3;
-        // Twice as wide: rows twice as high, 5 per page.
-        QTest::newRow("wide page") << 25 << QSize(1408, 350) << 5;
-    }
-
+    // 704 x 350 dots: (350 - 200) / 15 = 10 rows per page; on a page twice
+    // as wide the rows are twice as high, 5 per page.
     void pageCount() {
-        QFETCH(int, rows);
-        QFETCH(QSize, page);
-        QFETCH(int, pages);
-        QCOMPARE(TablePrintPageCount(grid(rows), page), pages);
+        const struct {
+            int rows;
+            QSize page;
+            int pages;
+        } cases[] = {{0, {704, 350}, 1},
+                     {10, {704, 350}, 1},
+                     {11, {704, 350}, 2},
+                     {25, {704, 350}, 3},
+                     {25, {1408, 350}, 5}};
+        for (const auto& [rows, page, pages] : cases)
+            QCOMPARE(TablePrintPageCount(grid(rows), page), pages);
     }
 
-    void rowsSplitAcrossPages_data() {
-        QTest::addColumn<int>("pageIndex");
-        QTest::addColumn<int>("lines"); // title, header, the rule under it and the rows of the page
-        QTest::newRow("second page") << 1 << 3 + 10;
-        QTest::newRow("last page") << 2 << 3 + 3;
-        QTest::newRow("past the end") << 3 << 3;
-    }
-
+    // A page prints its title, the header, the rule under it and its rows:
+    // 23 rows are 10 on the second page, 3 on the last, none past the end.
     void rowsSplitAcrossPages() {
-        QFETCH(int, pageIndex);
-        QFETCH(int, lines);
-        QImage img(704, 350, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            PaintTablePage(p, img.rect(), grid(23), QStringLiteral("Výsledky"), pageIndex);
+        for (const auto& [pageIndex, rows] : {std::pair{1, 10}, {2, 3}, {3, 0}}) {
+            const QImage img = painted({704, 350}, Qt::white, [&](QPainter& p, const QRect& r) {
+                PaintTablePage(p, r, grid(23), QStringLiteral("Výsledky"), pageIndex);
+            });
+            QCOMPARE(inkBands(img), 3 + rows);
         }
-        QCOMPARE(inkBands(img), lines);
     }
 
     void wideTableStaysOnThePage() {
-        QImage img(704, 350, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            // 60 columns cannot fit at the normal size.
+        // 60 columns cannot fit at the normal size.
+        const QImage img = painted({704, 350}, Qt::white, [](QPainter& p, const QRect&) {
             PaintTablePage(p, QRect(0, 0, 600, 350), grid(5, 60), QStringLiteral("T"), 0);
-        }
+        });
         for (int y = 0; y < img.height(); ++y)
             for (int x = 600; x < img.width(); ++x)
                 QCOMPARE(img.pixelColor(x, y), QColor(Qt::white));
@@ -129,11 +124,9 @@ class TestProtocolTable : public QObject {
     void spotlessDayIsARedCell() {
         const std::vector<std::string> days = {"31.12.2005", "01.02.2005", "15.07.2006"};
         const SpotlessCalendar model = BuildSpotlessCalendar(days, 2005, 900, 600, 100);
-        QImage image(900, 600, QImage::Format_RGB32);
-        image.fill(Qt::blue);
-        QPainter p(&image);
-        PaintSpotlessCalendar(p, image.rect(), model);
-        p.end();
+        const QImage image = painted({900, 600}, Qt::blue, [&](QPainter& p, const QRect& r) {
+            PaintSpotlessCalendar(p, r, model);
+        });
 
         // w = 60: December from x = 780, row 31 from y = 15 * 31 + 61.
         QCOMPARE(image.pixelColor(810, 15 * 31 + 67), QColor(255, 0, 0));
@@ -148,10 +141,9 @@ class TestProtocolTable : public QObject {
     void calendarMonthNamesKeepToTheirColumns() {
         // A narrow calendar: columns of 40 pixels, "Červenec" wider than that.
         const SpotlessCalendar model = BuildSpotlessCalendar({}, 2005, 600, 600, 100);
-        QImage image(600, 600, QImage::Format_RGB32);
-        QPainter p(&image);
-        PaintSpotlessCalendar(p, image.rect(), model);
-        p.end();
+        const QImage image = painted({600, 600}, Qt::blue, [&](QPainter& p, const QRect& r) {
+            PaintSpotlessCalendar(p, r, model);
+        });
         const int w = 40;
         // Between the room of one month's name and the start of the next the
         // header row (between the lines at y = 60 and 75) stays white but for
@@ -163,36 +155,29 @@ class TestProtocolTable : public QObject {
                              qPrintable(QString("month %1 at %2,%3").arg(m).arg(x).arg(y)));
     }
 
-    void titleLandsAtItsRow_data() {
-        QTest::addColumn<int>("scale");
-        QTest::addColumn<int>("scroll");
-        QTest::addColumn<int>("top"); // device y of the title's text cell
-        QTest::newRow("unscrolled") << 16 << 0 << 110;
-        QTest::newRow("one step down") << 16 << 1 << 100;
-        QTest::newRow("double scale") << 32 << 0 << 220;
-        QTest::newRow("double scale scrolled") << 32 << 2 << 180;
-    }
-
-    // The title's cell starts at logical y 110; its ink begins in the top quarter
-    // of the cell, nothing of it lies above. The page is white over the canvas.
+    // The title's cell starts at logical y 110, at device y `top` for the
+    // scale and the steps scrolled; its ink begins in the top quarter of the
+    // cell, nothing of it lies above. The page is white over the canvas.
     void titleLandsAtItsRow() {
-        QFETCH(int, scale);
-        QFETCH(int, scroll);
-        QFETCH(int, top);
-        QImage img(CoordinateTablePictureSize(scale), QImage::Format_RGB32);
-        img.fill(Qt::red);
-        {
-            QPainter p(&img);
-            DrawCoordinateTable(p, img.rect(), MakeCoordinateTablePage(MakeCoordinateYear(2026), 0),
-                                {scale, scroll});
+        const struct {
+            int scale, scroll, top;
+        } cases[] = {{16, 0, 110}, {16, 1, 100}, {32, 0, 220}, {32, 2, 180}};
+        for (const auto& [scale, scroll, top] : cases) {
+            const QImage img = painted(
+                CoordinateTablePictureSize(scale), Qt::red, [&](QPainter& p, const QRect& r) {
+                    DrawCoordinateTable(p, r, MakeCoordinateTablePage(MakeCoordinateYear(2026), 0),
+                                        {scale, scroll});
+                });
+            int ink = -1;
+            for (int y = 0; y < img.height() && ink < 0; ++y)
+                for (int x = TableScaled(160, scale); x < TableScaled(800, scale); ++x)
+                    if (qGray(img.pixel(x, y)) < 128) ink = y;
+            const int cell = TitleFontHeight * scale / CoordinateTableUnitScale;
+            QVERIFY2(
+                ink >= top && ink < top + cell / 4,
+                qPrintable(QString("%1 at scale %2 scroll %3").arg(ink).arg(scale).arg(scroll)));
+            QCOMPARE(img.pixel(0, 0), qRgb(255, 255, 255));
         }
-        int ink = -1;
-        for (int y = 0; y < img.height() && ink < 0; ++y)
-            for (int x = TableScaled(160, scale); x < TableScaled(800, scale); ++x)
-                if (qGray(img.pixel(x, y)) < 128) ink = y;
-        const int cell = TitleFontHeight * scale / CoordinateTableUnitScale;
-        QVERIFY2(ink >= top && ink < top + cell / 4, qPrintable(QString::number(ink)));
-        QCOMPARE(img.pixel(0, 0), qRgb(255, 255, 255));
     }
 };
 
