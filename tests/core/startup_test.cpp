@@ -89,9 +89,8 @@ TEST(DailySeries, ThreeValuesPerDayOrOneUnreadableCountedShortFilesStopAtTheirEn
     ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
     EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
     EXPECT_EQ(dayValues(s, {2001, 7, 4}), (std::vector<int>{312, 200, 112, 0}));
-    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
-    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
-    EXPECT_EQ(s.unreadableValues, 0);
+    EXPECT_EQ(std::tuple(s.value({2001, 12, 31}, 2), s.value({2002, 1, 1}, 0), s.unreadableValues),
+              std::tuple(112, 0, 0));
     // Text where a value stands reads as zero and is counted.
     DailySeries bad;
     std::string damaged = yearFile(2003, 50, 25, 25);
@@ -210,15 +209,6 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
                   {t.supplementaryData[24999], int(t.areasTable.rows.size()), t.fluxTable.at(2)}),
               std::vector<int>({0x81, 1, 710}));
     EXPECT_EQ(t.sidcDaily.years, std::vector<int>{2020});
-}
-
-TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
-    writeFile(dir.path() / "Zvetsit.zve", "velky\r\n");
-    run();
-    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.2);
-    ASSERT_EQ(session->warnings().size(), 1u);
-    EXPECT_NE(session->warnings()[0].find("Zvetsit.zve"), std::string::npos);
-    EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "velky\r\n");
 }
 
 TEST_F(Startup, DrawingSettingComesFromRecord1) {
@@ -404,7 +394,7 @@ std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
     return out;
 }
 
-TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
+TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumberByNumberComparesText) {
     ObserverTable t = ObserverTable::parse({"5,Žák Petr,", "3,Adam Jan,", ",Bez Čísla,",
                                             "8,Šimek Ota,", "9,,", "4,Adam Jan,", "1,zzzzzzzzz,"});
     t.sortByName();
@@ -412,10 +402,7 @@ TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
     EXPECT_EQ(column(t, 1), (std::vector<std::string>{"", "Adam Jan", "Adam Jan", "zzzzzzzzz",
                                                       "Šimek Ota", "Žák Petr"}));
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"9", "3", "4", "1", "8", "5"}));
-}
-
-TEST(ObserverTable, ByNumberComparesText) {
-    ObserverTable t = ObserverTable::parse(
+    t = ObserverTable::parse(
         {"9,Devět,", "10,Deset,", "1000,Tisíc,", "A1,Písmeno,", "2,,", "3,Tři,"});
     t.sortByNumber();
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"10", "1000", "3", "9", "A1"}));
@@ -497,8 +484,7 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     Session s(dir.path());
     const StartupResult r = RunStartup(s, 1024, {2020, 1, 15});
     EXPECT_TRUE(s.warnings().empty()) << s.warnings().front();
-    EXPECT_FALSE(r.askDrawingSetting);
-    EXPECT_FALSE(r.enlargementFileCreated);
+    EXPECT_FALSE(r.askDrawingSetting || r.enlargementFileCreated);
     EXPECT_EQ(std::string(RecordBytes(s.records())), Bytes(GenerateDemoRecords(o)));
     EXPECT_EQ(s.tables().sidcDaily.years, (std::vector<int>{2017, 2018, 2019}));
     int sum = 0;
@@ -509,8 +495,7 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
                   s.tables().sidcDaily.value(date, 1) + s.tables().sidcDaily.value(date, 2));
     }
     EXPECT_GT(sum, 365 * 5);
-    EXPECT_FALSE(s.tables().areasTable.rows.empty());
-    EXPECT_FALSE(s.tables().fluxTable.rows.empty());
+    EXPECT_FALSE(s.tables().areasTable.rows.empty() || s.tables().fluxTable.rows.empty());
     EXPECT_EQ(s.tables().areasTable.unreadableValues + s.tables().fluxTable.unreadableValues, 0);
     for (const std::string& name : s.observers())
         EXPECT_NE(s.observerTable().findByName(name), nullptr) << name;
