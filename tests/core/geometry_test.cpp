@@ -227,15 +227,11 @@ TEST(Encoding, Windows1250RoundTrip) {
     EXPECT_EQ(bytes.size(), 31u);
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x8E); // Ž
     EXPECT_EQ(Cp1250ToUtf8(bytes), czech);
-    EXPECT_EQ(Utf8ToCp1250("zvlášťní"), "zvl\xE1\x9A\x9D"
-                                        "n\xED");
+    EXPECT_EQ(Utf8ToCp1250("zvlášťní"), std::string("zvl\xE1\x9A\x9D") + "n\xED");
     // Characters the code page lacks, and bytes that are not characters.
-    EXPECT_EQ(Utf8ToCp1250("a€b日c"), "a\x80"
-                                      "b?c");
+    EXPECT_EQ(Utf8ToCp1250("a€b日c"), std::string("a\x80") + "b?c");
     EXPECT_EQ(Cp1250ToUtf8("a\x98z"), "a\xEF\xBF\xBDz");
-    EXPECT_EQ(Utf8ToCp1250("a\xFF"
-                           "b"),
-              "a?b");
+    EXPECT_EQ(Utf8ToCp1250(std::string("a\xFF") + "b"), "a?b");
 }
 
 } // namespace
