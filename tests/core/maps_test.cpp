@@ -25,10 +25,6 @@ using namespace hk;
 
 namespace {
 
-double L0Of(const TZaznam& z) {
-    return RecordEphemeris(z)->L0;
-}
-
 // The packed position (whole degrees, whole units) of a point of the disk.
 std::uint16_t packedAt(const TZaznam& z, double lon, double lat) {
     const DiskPolar p = HeliographicToPolar(*RecordEphemeris(z), float(lon), float(lat));
@@ -84,7 +80,7 @@ TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
     // The last quarter of the rotation before: longitudes below 180 move on
     // by 360, and beyond about 110 they leave the map's range.
     TZaznam z = test::RecordWithL0({2015, 3, 1}, 40, 50);
-    const double L0 = L0Of(z);
+    const double L0 = RecordEphemeris(z)->L0;
     z.Skupiny[0].Fakule[0] = packedAt(z, 95, 10);
     z.Skupiny[0].Fakule[1] = packedAt(z, 100, 14);
     z.Skupiny[0].Fakule[2] = packedAt(z, 98, 18);
@@ -110,7 +106,7 @@ TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
 
 TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap) {
     TZaznam z = test::RecordWithL0({2015, 3, 1}, 30, 60);
-    const double L0 = L0Of(z);
+    const double L0 = RecordEphemeris(z)->L0;
     // CMD = L0 - longitude: the first group reaches the central meridian
     // only after L0 has passed 0, in the next rotation; the second one has
     // crossed it in this rotation.
@@ -125,7 +121,7 @@ TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap)
 
 TEST(MapGroups, GroupsWithoutAValidNumberAreNotDrawn) {
     TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
-    const double L0 = L0Of(z);
+    const double L0 = RecordEphemeris(z)->L0;
     test::AddGroupAt(z, L0, 5, 0);
     test::AddGroupAt(z, L0 + 10, 5, 72);
     test::AddGroupAt(z, L0 - 10, 5, 71);
@@ -172,7 +168,7 @@ TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
 
 TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
     TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
-    const double L0 = L0Of(z);
+    const double L0 = RecordEphemeris(z)->L0;
     // 30 groups, numbered from east to west, so slot order is not longitude order.
     for (int k = 1; k <= 30; ++k)
         test::AddGroupAt(z, L0 - 60 + 4 * k, (k % 2 ? 10 : -10), k);
@@ -196,7 +192,7 @@ TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
     for (const int groups : {0, 5, 30}) {
         TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
         for (int k = 1; k <= groups; ++k)
-            test::AddGroupAt(z, L0Of(z) - 60 + 4 * k, 10, k);
+            test::AddGroupAt(z, RecordEphemeris(z)->L0 - 60 + 4 * k, 10, k);
         const std::vector<TZaznam> records = {z};
         for (const auto& size : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
             const int w = size.first, h = size.second;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -521,10 +520,6 @@ TEST(ProtocolData, TimeMonthAndMagnificationTexts) {
 // The station's general data: Obecdata.dat read and written, PopisNov.txt,
 // the station number row.
 
-void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
-
 std::array<std::string, StationDataRows> table() {
     std::array<std::string, StationDataRows> t;
     for (int k = 0; k < StationDataRows; ++k)
@@ -571,18 +566,18 @@ TEST(StationData, ReadingTakes13LinesCutTo50AndPopisNovReplacesItsLinesOnly) {
     std::string text;
     for (int k = 1; k <= 15; ++k)
         text += (k == 3 ? std::string(70, 'a') : "line " + std::to_string(k)) + "\n";
-    writeBytes(tmp.path() / "OBECDATA.DAT", text);
+    WriteFileAtomic(tmp.path() / "OBECDATA.DAT", text);
     const StationData d = ReadStationData(dir);
     EXPECT_TRUE(d.stationDataGiven);
     EXPECT_EQ(d.row(3) + "|" + d.row(13) + "|" + d.row(14), std::string(50, 'a') + "|line 13|");
     EXPECT_FALSE(ReadStationData(ProgramDir(tmp.path() / "missing")).stationDataGiven);
 
-    writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
+    WriteFileAtomic(tmp.path() / "PopisNov.txt", "popis 1\r\npopis 2\r\npopis 3");
     const StationData p = ReadStationData(dir);
     EXPECT_EQ(p.row(1) + "|" + p.row(3) + "|" + p.row(4) + "|" + p.row(13),
               "popis 1|popis 3|line 4|line 13");
     // The line break that ends the last line starts no empty line.
-    writeBytes(tmp.path() / "PopisNov.txt", "popis 1\r\n");
+    WriteFileAtomic(tmp.path() / "PopisNov.txt", "popis 1\r\n");
     EXPECT_EQ(ReadStationData(dir).row(2), "line 2");
 }
 
