@@ -391,7 +391,8 @@ std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
     return out;
 }
 
-TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumberByNumberComparesText) {
+// By name in Czech order, entries without a number dropped; by number as text.
+TEST(ObserverTable, SortedByNameOrByNumber) {
     ObserverTable t = ObserverTable::parse({"5,Žák Petr,", "3,Adam Jan,", ",Bez Čísla,",
                                             "8,Šimek Ota,", "9,,", "4,Adam Jan,", "1,zzzzzzzzz,"});
     t.sortByName();
