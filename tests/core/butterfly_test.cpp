@@ -28,16 +28,6 @@ using namespace hk::test;
 
 namespace {
 
-// The first day from `from` on whose noon L0 lies within [lo, hi).
-std::string dayWithL0(Date from, double lo, double hi) {
-    for (int d = DaySerial(from);; ++d) {
-        const std::string text = FormatDatum(DateFromSerial(d));
-        const TZaznam z = RotationRecord(text.c_str());
-        const double L0 = RecordEphemeris(z)->L0;
-        if (L0 >= lo && L0 < hi) return text;
-    }
-}
-
 GroupLatitudes tables(const std::vector<TZaznam>& records) {
     const GeometryCache g = GeometryCache::of(records);
     return ComputeGroupLatitudes(records, g);
@@ -46,8 +36,7 @@ GroupLatitudes tables(const std::vector<TZaznam>& records) {
 } // namespace
 
 TEST(GroupLatitudes, GroupPastLongitude270WithSmallL0CountsInTheNextRotation) {
-    const std::string day = dayWithL0({2015, 3, 1}, 20, 40);
-    TZaznam z = RotationRecord(day.c_str());
+    TZaznam z = RecordWithL0({2015, 3, 1}, 20, 40);
     const double L0 = RecordEphemeris(z)->L0;
     AddGroupAt(z, L0 - 50 + 360, 15, 1); // west of the meridian, longitude above 270
     AddGroupAt(z, L0 + 20, -12, 2);      // an ordinary group of the same rotation
@@ -204,17 +193,11 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     // faculae part starts with a field of 1266 and ends with the lowest value
     // of a faculae field (31).
     std::vector<std::uint8_t> block(25000, 0);
-    for (const auto& [at, value] : {std::pair{0, 128 + 10},
-                                    {1, 255},
-                                    {2, 128 - 15},
-                                    {3, 128 + 100},
-                                    {15000, 128 + 5},
-                                    {20000, 128 + 7},
-                                    {15001, 255},
-                                    {15002, 128 + 6},
-                                    {20002, 128 + 9},
-                                    {15003, 31},
-                                    {20003, 100}})
+    const std::pair<int, int> bytes[] = {{0, 128 + 10},  {1, 255},         {2, 128 - 15},
+                                         {3, 128 + 100}, {15000, 128 + 5}, {20000, 128 + 7},
+                                         {15001, 255},   {15002, 128 + 6}, {20002, 128 + 9},
+                                         {15003, 31},    {20003, 100}};
+    for (const auto& [at, value] : bytes)
         block[std::size_t(at)] = std::uint8_t(value);
     const SupplementaryRotations d = DecodeSupplementaryData(block);
     ASSERT_TRUE(d.present);
@@ -230,9 +213,6 @@ TEST(SupplementaryData, RotationsStartAt1266AndAdvanceAt255) {
     EXPECT_FALSE(DecodeSupplementaryData(block).present);
 }
 
-// The time axis holds every mark of the records with a few rotations to
-// spare from a round rotation (from 1200 with the supplementary data), and
-// the fitted scale fills a window's width.
 // The model reads only the groups of the cache: its faculae are those of the
 // cached vertices, and the runs of records on several threads join into the
 // model of one run.
@@ -294,6 +274,9 @@ TEST(ButterflyModel, FaculaeOfTheCachedVerticesAndTheSameModelFromAnyRuns) {
     EXPECT_EQ(merged(three), merged(one));
 }
 
+// The time axis holds every mark of the records with a few rotations to
+// spare from a round rotation (from 1200 with the supplementary data), and
+// the fitted scale fills a window's width.
 TEST(ButterflyAxis, SpansTheRecordsRotationsAndFitsTheWidth) {
     const std::vector<TZaznam> records =
         GenerateDemoRecords({.years = 3, .perYear = 100, .endDate = {2026, 12, 6}});

@@ -88,10 +88,9 @@ TEST(FaculaePolygon, MirroredWithTheOrientation) {
     const auto normal = FaculaePolygon(s, 1, 1);
     const auto mirrored = FaculaePolygon(s, -1, -1);
     ASSERT_EQ(normal.size(), 2u);
-    EXPECT_EQ(normal[0].x, 379); // sin of the float angle is just below 1
-    EXPECT_EQ(normal[1].y, 180);
-    EXPECT_EQ(mirrored[0].x, 560 - normal[0].x);
-    EXPECT_EQ(mirrored[1].y, 560 - normal[1].y);
+    // sin of the float angle is just below 1
+    EXPECT_EQ(std::pair(normal[0].x, normal[1].y), std::pair(379, 180));
+    EXPECT_EQ(std::pair(mirrored[0].x, mirrored[1].y), std::pair(560 - 379, 560 - 180));
 }
 
 // The magnetic-map overlay: the bounded reader and the walk over its words.
@@ -142,8 +141,7 @@ TEST(MagneticOverlay, CentrePixelBrightnessAndTheEndOfTheData) {
     const std::vector<std::uint16_t> words = {7, 7, 5, centreColumn | 63, 0};
     const auto pixels = MagneticOverlay(words, epoch, Noon);
     ASSERT_EQ(pixels.size(), 1u); // the closing 0 lies off the disk
-    EXPECT_EQ(pixels[0].x, 280);
-    EXPECT_EQ(pixels[0].y, 280);
+    EXPECT_EQ(std::pair(pixels[0].x, pixels[0].y), std::pair(280, 280));
     EXPECT_EQ(pixels[0].c, (63 * 8 + 80) & 0xFF); // the brightness keeps the low byte
     // No closing 0: the walk stops at the last word.
     const auto two = MagneticOverlay({7, 7, 5, centreColumn | 1, 5, centreColumn | 2}, epoch, Noon);

@@ -165,11 +165,12 @@ TEST(PictureNames, OneNamePerDrawingOfARange) {
     // Four drawings of one day, two of them of the same minute, and one
     // without a date.
     std::vector<TZaznam> records;
-    for (const auto& [date, time] : {std::pair{"28.11.2026", 705},
-                                     {"28.11.2026", 1130},
-                                     {"28.11.2026", 1130},
-                                     {"28.11.2026", 1545},
-                                     {"3x.11.2026", 800}})
+    const std::pair<const char*, int> drawings[] = {{"28.11.2026", 705},
+                                                    {"28.11.2026", 1130},
+                                                    {"28.11.2026", 1130},
+                                                    {"28.11.2026", 1545},
+                                                    {"3x.11.2026", 800}};
+    for (const auto& [date, time] : drawings)
         records.push_back(Record(date, static_cast<std::uint16_t>(time)));
     EXPECT_EQ(RangeImageNames(" Ondřejov ", records, true),
               (std::vector<std::optional<std::string>>{

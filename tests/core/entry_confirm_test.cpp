@@ -183,8 +183,7 @@ TEST(ConfirmEntry, FillsTheRecordInStoredUnits) {
         std::vector<int>({s.Uhel, s.Vzd, s.Plocha, s.Poc, s.SPen, s.MalS, s.CSk1, s.CSk2,
                           s.Pomocna1, s.Plo1, s.Pomocna2, s.Plo2}),
         std::vector<int>({450, 125, 100, 3, 1, 2, 1234, 70, 45 * 128 + 30, 61, 50 * 128 + 31, 10}));
-    EXPECT_TRUE(IsNorthMarker(z.Skupiny[1]));
-    EXPECT_TRUE(IsSouthMarker(z.Skupiny[2]));
+    EXPECT_TRUE(IsNorthMarker(z.Skupiny[1]) && IsSouthMarker(z.Skupiny[2]));
     EXPECT_EQ(std::vector<int>(s.Fakule, s.Fakule + 3),
               std::vector<int>({10 * 128 + 20, 30 * 128 + 40, 0}));
     // Entries past the groups stay cleared.

@@ -40,13 +40,11 @@ std::string Lines(std::initializer_list<std::string> lines) {
 } // namespace
 
 TEST(ExportTime, HoursAndMinutes) {
-    struct Row {
-        std::uint16_t time;
-        const char* text;
-    };
-    for (const Row& r : {Row{705, "07 05"}, Row{1200, "12 00"}, Row{0, "00 00"}, Row{2359, "23 59"},
-                         Row{1275, "13 15"}, Row{2400, "00 00"}})
-        EXPECT_EQ(ExportTime(r.time), r.text) << r.time;
+    const std::pair<std::uint16_t, const char*> rows[] = {{705, "07 05"},  {1200, "12 00"},
+                                                          {0, "00 00"},    {2359, "23 59"},
+                                                          {1275, "13 15"}, {2400, "00 00"}};
+    for (const auto& [time, text] : rows)
+        EXPECT_EQ(ExportTime(time), text) << time;
 }
 
 TEST(AsciiExport, ByteExactForCentredGroups) {

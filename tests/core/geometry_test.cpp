@@ -107,12 +107,6 @@ TEST(PolarToHeliographic, ValuesLongitudeWrapAndLimb) {
     }
 }
 
-// USAF groups of 2014 drawn on the limb (tests/data/SOURCES.md) from their
-// position angle and distance as an observer draws them: each lands on its
-// own limb at about its published longitude. The positions hold at 24:00 UT
-// of the stated date; the drawn angle is the axis angle plus P. Some
-// published rows lie past the limb of their own distance (their longitude
-// belongs to another moment of the day), hence the wider bound for all.
 // The latitude alone is that of the whole transform to the last bit, for
 // every packed position (whole degrees, tenths of the radius to the limb
 // and past it) at several orientations.
@@ -129,6 +123,12 @@ TEST(PolarToHeliographic, LatitudeAloneIsTheSame) {
     }
 }
 
+// USAF groups of 2014 drawn on the limb (tests/data/SOURCES.md) from their
+// position angle and distance as an observer draws them: each lands on its
+// own limb at about its published longitude. The positions hold at 24:00 UT
+// of the stated date; the drawn angle is the axis angle plus P. Some
+// published rows lie past the limb of their own distance (their longitude
+// belongs to another moment of the day), hence the wider bound for all.
 TEST(PolarToHeliographic, LimbGroupsOfRealObservationsKeepTheirSide) {
     std::ifstream in(std::filesystem::path(HELIOKRES_SOURCE_DIR) /
                      "tests/data/usaf_groups_2014_limb.txt");
@@ -227,15 +227,11 @@ TEST(Encoding, Windows1250RoundTrip) {
     EXPECT_EQ(bytes.size(), 31u);
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x8E); // Ž
     EXPECT_EQ(Cp1250ToUtf8(bytes), czech);
-    EXPECT_EQ(Utf8ToCp1250("zvlášťní"), "zvl\xE1\x9A\x9D"
-                                        "n\xED");
+    EXPECT_EQ(Utf8ToCp1250("zvlášťní"), std::string("zvl\xE1\x9A\x9D") + "n\xED");
     // Characters the code page lacks, and bytes that are not characters.
-    EXPECT_EQ(Utf8ToCp1250("a€b日c"), "a\x80"
-                                      "b?c");
+    EXPECT_EQ(Utf8ToCp1250("a€b日c"), std::string("a\x80") + "b?c");
     EXPECT_EQ(Cp1250ToUtf8("a\x98z"), "a\xEF\xBF\xBDz");
-    EXPECT_EQ(Utf8ToCp1250("a\xFF"
-                           "b"),
-              "a?b");
+    EXPECT_EQ(Utf8ToCp1250(std::string("a\xFF") + "b"), "a?b");
 }
 
 } // namespace

@@ -54,15 +54,13 @@ TEST(AsymmetryTables, TablesAndView) {
     EXPECT_FLOAT_EQ(january[1], static_cast<float>(4.0001 / 3));
     EXPECT_EQ(january[16], 3.0f);
     const auto& february = a.monthly.values[1];
-    EXPECT_EQ(february[0], ZeroAsymmetry);
-    EXPECT_EQ(february[1], ZeroAsymmetry);
-    EXPECT_EQ(february[16], 1.0f);
+    EXPECT_EQ(std::vector({february[0], february[1], february[16]}),
+              std::vector({ZeroAsymmetry, ZeroAsymmetry, 1.0f}));
     EXPECT_EQ(a.monthly.values[2][16], 0.0f); // specials only
 
     const ResultsGrid m = BuildAsymmetryGrid(a, records, true);
     ASSERT_EQ(m.rowCount(), 1u + 24u); // to December of the last record's year
-    EXPECT_EQ(m.cells[0][1], "g    P");
-    EXPECT_EQ(m.cells[0][17], "p.zákre");
+    EXPECT_EQ(m.cells[0][1] + "|" + m.cells[0][17], "g    P|p.zákre");
     struct Row {
         const char* name;
         std::size_t row;
@@ -103,8 +101,7 @@ TEST(DailyGraphs, MonthLinesShiftFromMarchInLeapYears) {
     EXPECT_EQ(doubled[2].x, 2 * 60);
     // Two pixels per five days: the lines from the days, not from rounded months.
     const auto narrowed = MonthLines(2020, 800, 2, 5);
-    EXPECT_EQ(narrowed[2].x, 2 * 60 / 5);
-    EXPECT_EQ(narrowed[12].x, 2 * 366 / 5);
+    EXPECT_EQ(std::pair(narrowed[2].x, narrowed[12].x), std::pair(2 * 60 / 5, 2 * 366 / 5));
     EXPECT_EQ(narrowed.size(), MonthLines(2020, 2 * 2000, 2).size()); // the same 2000 days
 }
 
@@ -123,13 +120,10 @@ TEST(DailyGraphs, DayDivisorKeepsTheWholeAxisWithinTheWidth) {
 }
 
 TEST(DailyGraphs, PositionClassesLeaveTheBoundariesOut) {
-    struct Row {
-        double cmd;
-        int zurichClass;
-    } rows[] = {{0, -1},   {-30, -1},  {30, -1}, {0.1, 0},  {-29.9, 0},
-                {29.9, 0}, {-30.1, 1}, {-80, 1}, {30.1, 2}, {85, 2}};
-    for (const Row& r : rows)
-        EXPECT_EQ(ZoneClassOf(r.cmd), r.zurichClass) << r.cmd;
+    const std::pair<double, int> rows[] = {{0, -1},   {-30, -1},  {30, -1}, {0.1, 0},  {-29.9, 0},
+                                           {29.9, 0}, {-30.1, 1}, {-80, 1}, {30.1, 2}, {85, 2}};
+    for (const auto& [cmd, zurichClass] : rows)
+        EXPECT_EQ(ZoneClassOf(cmd), zurichClass) << cmd;
 }
 
 TEST(DailyGraphs, SeriesAndPanelGeometry) {
@@ -139,14 +133,12 @@ TEST(DailyGraphs, SeriesAndPanelGeometry) {
     const GeometryCache cache = GeometryCache::of(r);
     const GraphData g = BuildGraphData(r, GraphQuantity::g);
     EXPECT_EQ(BuildGraphData(r, cache, GraphQuantity::g).days, g.days);
-    EXPECT_EQ(g.days, (std::vector<int>{365, 366}));
-    EXPECT_EQ(g.A, (std::vector<int>{2, 4}));
-    EXPECT_EQ(g.B, (std::vector<int>{1, 0}));
+    EXPECT_EQ(std::vector({g.days, g.A, g.B}),
+              (std::vector<std::vector<int>>{{365, 366}, {2, 4}, {1, 0}}));
     EXPECT_EQ(BuildGraphData(r, GraphQuantity::Fakule).A, (std::vector<int>{0, 1234}));
 
     const GraphGeometry geometry = ComputeGraphGeometry(800); // (800 - 120) / 3 = 226 -> 220
-    EXPECT_EQ(geometry.H, 220);
-    EXPECT_EQ(geometry.step, 20);
+    EXPECT_EQ(std::pair(geometry.H, geometry.step), std::pair(220, 20));
     const GraphModel m = BuildGraphModel(g, 800, GraphView::All, 2);
     ASSERT_EQ(m.panels.size(), 3u);
     EXPECT_EQ(m.panels[2].base, 3 * 220 + 75);
@@ -174,14 +166,12 @@ TEST(Smoothed, GapsFilledAndSmoothingNeedsThirteenMonths) {
     const auto data =
         BuildSmoothedData(monthlyRecords(3, {2, -1, -1, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}), 1);
     const MonthlyCurve& north = data.curves[1];
-    EXPECT_EQ(data.tFirst, 3);
-    EXPECT_EQ(data.tLast, 15);
+    EXPECT_EQ(std::pair(data.tFirst, data.tLast), std::pair(3, 15));
     EXPECT_EQ(north.filled[4], 24); // Round(16 + 1 x (40 - 16) / 3)
     EXPECT_EQ(north.filled[5], 32);
     EXPECT_EQ(north.value.front(), 16); // mean x 8
     // Thirteen months: exactly one smoothed value, in the middle.
-    EXPECT_EQ(north.smoothFrom, 9);
-    EXPECT_EQ(north.smoothTo, 9);
+    EXPECT_EQ(std::pair(north.smoothFrom, north.smoothTo), std::pair(9, 9));
     long expected = 16 + 40;
     for (int t = 4; t <= 14; ++t)
         expected += 2L * north.filled[static_cast<std::size_t>(t)];
@@ -292,8 +282,7 @@ TEST(Smoothed, RealAreasAndFluxPeakWithTheCycle) {
     const OutsideCurve a = BuildOutsideCurve(ParseAreasTable(p), 0, 1958);
     const OutsideCurve r = BuildOutsideCurve(ParseFluxTable(f), 1, 1958);
     ASSERT_EQ(a.t.size(), 24u);
-    EXPECT_EQ(a.t.front(), 7 - 12);
-    EXPECT_EQ(r.t.back(), 12 + 6);
+    EXPECT_EQ(std::pair(a.t.front(), r.t.back()), std::pair(7 - 12, 12 + 6));
     // The smoothed flux peaks in March 1958 (245 sfu) with the smoothed
     // international sunspot number (SILSO); the smoothed area on the same
     // plateau, November 1957 to March 1958.

@@ -169,18 +169,12 @@ TEST(MagnetosphereSum, MissingFoldersGiveTheMessages) {
     EXPECT_TRUE(LayoutMagnetosphere(d, 26, 0).empty());
     // Without corona data no corona view draws anything.
     const CoronaTable none;
-    EXPECT_FALSE(MakeCoronaGraph(none, 3).present);
-    EXPECT_FALSE(MakeCoronaUnderMap(none, 2160, 26, 0).present);
-    EXPECT_FALSE(MakeCoronaDay(none, 0).present);
+    EXPECT_FALSE(MakeCoronaGraph(none, 3).present ||
+                 MakeCoronaUnderMap(none, 2160, 26, 0).present || MakeCoronaDay(none, 0).present);
 }
 
 TEST(MagnetosphereLayer, ColourRuleAroundItsBoundary) {
-    struct Row {
-        const char* name;
-        int v;
-        std::uint32_t rgb;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, int, std::uint32_t> rows[] = {
         {"zero", 0, 0x0000FF},
         {"last blue, v*32 = 224", 7, 0xE0E0FF},
         {"first red, v*32 = 256 wraps to white", 8, 0xFFFFFF},
@@ -188,8 +182,8 @@ TEST(MagnetosphereLayer, ColourRuleAroundItsBoundary) {
         {"six-bit maximum wraps modulo 256", 63, 0xFF1F1F},
         {"v*32 = 320", 10, 0xFFBFBF},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(MagnetoColour(r.v), r.rgb) << r.name;
+    for (const auto& [name, v, rgb] : rows)
+        EXPECT_EQ(MagnetoColour(v), rgb) << name;
 }
 
 // A corona table of consecutive days from `first`, value k of day row i

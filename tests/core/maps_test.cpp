@@ -25,21 +25,6 @@ using namespace hk;
 
 namespace {
 
-// A drawing of the first day from `from` on whose noon L0 lies in [lo, hi),
-// with its Rotace and L0.
-TZaznam recordWithL0(Date from, double lo, double hi) {
-    for (int d = DaySerial(from);; ++d) {
-        const std::string text = FormatDatum(DateFromSerial(d));
-        const TZaznam z = test::RotationRecord(text.c_str());
-        const double L0 = RecordEphemeris(z)->L0;
-        if (L0 >= lo && L0 < hi) return z;
-    }
-}
-
-double L0Of(const TZaznam& z) {
-    return RecordEphemeris(z)->L0;
-}
-
 // The packed position (whole degrees, whole units) of a point of the disk.
 std::uint16_t packedAt(const TZaznam& z, double lon, double lat) {
     const DiskPolar p = HeliographicToPolar(*RecordEphemeris(z), float(lon), float(lat));
@@ -94,8 +79,8 @@ TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {
 TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
     // The last quarter of the rotation before: longitudes below 180 move on
     // by 360, and beyond about 110 they leave the map's range.
-    TZaznam z = recordWithL0({2015, 3, 1}, 40, 50);
-    const double L0 = L0Of(z);
+    TZaznam z = test::RecordWithL0({2015, 3, 1}, 40, 50);
+    const double L0 = RecordEphemeris(z)->L0;
     z.Skupiny[0].Fakule[0] = packedAt(z, 95, 10);
     z.Skupiny[0].Fakule[1] = packedAt(z, 100, 14);
     z.Skupiny[0].Fakule[2] = packedAt(z, 98, 18);
@@ -120,8 +105,8 @@ TEST(MapFaculae, AnInvalidVertexRejectsItsWholeField) {
 }
 
 TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap) {
-    TZaznam z = recordWithL0({2015, 3, 1}, 30, 60);
-    const double L0 = L0Of(z);
+    TZaznam z = test::RecordWithL0({2015, 3, 1}, 30, 60);
+    const double L0 = RecordEphemeris(z)->L0;
     // CMD = L0 - longitude: the first group reaches the central meridian
     // only after L0 has passed 0, in the next rotation; the second one has
     // crossed it in this rotation.
@@ -135,8 +120,8 @@ TEST(MapGroups, GroupOfThePreviousRotationCountsOnlyWhenItsPassageFallsInTheMap)
 }
 
 TEST(MapGroups, GroupsWithoutAValidNumberAreNotDrawn) {
-    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
-    const double L0 = L0Of(z);
+    TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
+    const double L0 = RecordEphemeris(z)->L0;
     test::AddGroupAt(z, L0, 5, 0);
     test::AddGroupAt(z, L0 + 10, 5, 72);
     test::AddGroupAt(z, L0 - 10, 5, 71);
@@ -161,7 +146,7 @@ TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
         {"spot far on the same side", 190, 200, 200, 140, false, 0},
     };
     for (const Row& r : rows) {
-        TZaznam z = recordWithL0({2015, 3, 1}, r.l0From, r.l0To);
+        TZaznam z = test::RecordWithL0({2015, 3, 1}, r.l0From, r.l0To);
         TSkupina& g = test::AddGroupAt(z, r.groupLon, 10, 1);
         g.Pomocna1 = packedAt(z, r.spotLon, 11);
         g.Plo1 = 50;
@@ -182,8 +167,8 @@ TEST(MapGroups, LeafJoinsTheFirstAuxiliarySpotOnlyWhenTheWrapBringsItNear) {
 }
 
 TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
-    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
-    const double L0 = L0Of(z);
+    TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
+    const double L0 = RecordEphemeris(z)->L0;
     // 30 groups, numbered from east to west, so slot order is not longitude order.
     for (int k = 1; k <= 30; ++k)
         test::AddGroupAt(z, L0 - 60 + 4 * k, (k % 2 ? 10 : -10), k);
@@ -205,9 +190,9 @@ TEST(MapLegend, EntriesRunByDecreasingLongitudeAndBreakAfter23) {
 // grid, the legend rows it has, 20 units of labels) meets the window's.
 TEST(MapScale, FittedMapFillsTheWindowWithTheLegendRowsItHas) {
     for (const int groups : {0, 5, 30}) {
-        TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+        TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
         for (int k = 1; k <= groups; ++k)
-            test::AddGroupAt(z, L0Of(z) - 60 + 4 * k, 10, k);
+            test::AddGroupAt(z, RecordEphemeris(z)->L0 - 60 + 4 * k, 10, k);
         const std::vector<TZaznam> records = {z};
         for (const auto& size : {std::pair{1244, 838}, {1884, 892}, {2524, 1252}}) {
             const int w = size.first, h = size.second;
@@ -229,7 +214,7 @@ TEST(MapStrips, FitTheWindowPlaceGroupsAndStopAfterTheLastRotation) {
     EXPECT_EQ(HighMapStripCount(1200, 1030), 25); // (1030 - 30) div 40 at s = 1
 
     // The strips place groups and stop after the last rotation.
-    TZaznam z = recordWithL0({2015, 3, 1}, 150, 160);
+    TZaznam z = test::RecordWithL0({2015, 3, 1}, 150, 160);
     test::AddGroupAt(z, 180, -20, 1);
     test::AddGroupAt(z, 170, 20, 71); // the last slot is placed too
     const std::vector<TZaznam> records = {z};

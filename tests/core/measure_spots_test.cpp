@@ -145,15 +145,7 @@ TEST(FindSpots, NothingWithoutACalibrationOrOnEmptyPaper) {
 
 FoundSpot onSun(double lat, double cmd, double area, double x = 0, double y = 0,
                 bool penumbra = false) {
-    FoundSpot s;
-    s.lat = lat;
-    s.cmd = cmd;
-    s.umbraArea = area;
-    s.penumbra = penumbra;
-    s.mu = std::cos(cmd * 3.14159265358979323846 / 180);
-    s.x = x;
-    s.y = y;
-    return s;
+    return {x, y, area, 0, penumbra, lat, cmd, std::cos(cmd * std::numbers::pi / 180)};
 }
 
 // Near the limb a group is as long on the Sun as at the centre: spots 3

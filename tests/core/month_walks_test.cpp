@@ -276,8 +276,7 @@ TEST(ResultsOnePass, ZoneMonthsAndYearsDoNotDependOnTheStoreOrder) {
         ASSERT_GT(a.rowCount(), 36u) << zurichClass; // header, months, years, all
         EXPECT_EQ(a.cells, b.cells) << zurichClass;
         // Months ascend: "1 . yyyy" of the earliest year first.
-        EXPECT_EQ(a.cells[1][0].substr(0, 4), "1 . ");
-        EXPECT_EQ(a.cells.back()[0], "vše");
+        EXPECT_EQ(a.cells[1][0].substr(0, 4) + "|" + a.cells.back()[0], "1 . |vše");
     }
 }
 

@@ -21,6 +21,7 @@
 #include "results/official_csv.h"
 #include "results/spotless_days.h"
 #include "results/zone_positions.h"
+#include "tests_support/butterfly_records.h"
 #include "tests_support/records.h"
 #include "tests_support/temp_dir.h"
 
@@ -211,15 +212,11 @@ TEST(ObserverDrawings, CaptionAndFileOfThreeDrawings) {
 }
 
 TEST(ObserverDrawings, FileNamePartKeepsWorkingNamesAndMendsTheOthers) {
-    const std::pair<const char*, const char*> rows[] = {{"Novák, Jan", "Novák, Jan"},
-                                                        {"a..b", "a__b"},
-                                                        {"...", "___"},
-                                                        {"a.", "a_"},
-                                                        {"..", "__"},
-                                                        {"Novák, J.", "Novák, J_"},
-                                                        {"C:x", "C_x"},
-                                                        {"a\tb", "a_b"},
-                                                        {"a/b\\c", "a_b_c"}};
+    // A working name ("Novák, Jan") and a name ending in a full stop ("Novák,
+    // J.") are in the file names of the two tests before and after this one.
+    const std::pair<const char*, const char*> rows[] = {
+        {"a..b", "a__b"}, {"...", "___"},  {"a.", "a_"},       {"..", "__"},
+        {"C:x", "C_x"},   {"a\tb", "a_b"}, {"a/b\\c", "a_b_c"}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(SafeFileNamePart(in), out) << in;
     EXPECT_EQ(SafeFileNamePart(std::string("a\0b", 3)), "a_b");
@@ -288,16 +285,13 @@ TEST(GroupEvolution, RowsEndFortyOneDaysAfterTheFirstAndNumberedGroupsOnly) {
     std::vector<TZaznam> records;
     int rotation = 0;
     for (const char* date : {"01.03.2005", "20.03.2005", "11.04.2005", "12.04.2005"}) {
-        TZaznam z = Record(date, 1200);
-        const Ephemeris e = *RecordEphemeris(z);
-        if (rotation == 0) rotation = e.CarrRotation;
+        TZaznam z = test::RotationRecord(date);
+        if (rotation == 0) rotation = z.Rotace;
         z.Rotace = static_cast<std::uint16_t>(rotation); // one rotation for the test
-        z.L0 = static_cast<std::uint16_t>(e.L0);
         AppendGroup(z, {"Dai", 7, 2, 0, 100, 40});
         AppendGroup(z, {"Axx", 1, 0, 0, 120, 0});
         AppendGroup(z, {"Hsx", 2, 1, 1800, 100, 10});
-        z.Skupiny[0].CSk2 = 70;
-        z.Skupiny[1].CSk2 = 0;
+        z.Skupiny[0].CSk2 = 70; // the Axx group has no number
         z.Skupiny[2].CSk2 = 5;
         records.push_back(z);
     }
@@ -325,10 +319,7 @@ TEST(GroupEvolution, AGroupSeenEarlyInTheNextRotationBelongsToItOnlyBelowLongitu
     // is a group of 2028, not one seen again at the end of 2027.
     std::vector<TZaznam> records;
     for (const char* date : {"10.03.2005", "29.03.2005"}) {
-        TZaznam z = Record(date, 1200);
-        const Ephemeris e = *RecordEphemeris(z);
-        z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
-        z.L0 = static_cast<std::uint16_t>(e.L0);
+        TZaznam z = test::RotationRecord(date);
         AppendGroup(z, {"Cso", 3, 0, 0, 100, 30});
         z.Skupiny[0].CSk2 = static_cast<std::uint8_t>(records.empty() ? 5 : 6);
         records.push_back(z);

@@ -89,9 +89,8 @@ TEST(DailySeries, ThreeValuesPerDayOrOneUnreadableCountedShortFilesStopAtTheirEn
     ParseDailySeriesFile(yearFile(2001, 312, 200, 112), 2001, s);
     EXPECT_EQ(std::pair(s.firstYear, s.days.size()), std::pair(2001, std::size_t{365}));
     EXPECT_EQ(dayValues(s, {2001, 7, 4}), (std::vector<int>{312, 200, 112, 0}));
-    EXPECT_EQ(s.value({2001, 12, 31}, 2), 112);
-    EXPECT_EQ(s.value({2002, 1, 1}, 0), 0);
-    EXPECT_EQ(s.unreadableValues, 0);
+    EXPECT_EQ(std::tuple(s.value({2001, 12, 31}, 2), s.value({2002, 1, 1}, 0), s.unreadableValues),
+              std::tuple(112, 0, 0));
     // Text where a value stands reads as zero and is counted.
     DailySeries bad;
     std::string damaged = yearFile(2003, 50, 25, 25);
@@ -212,15 +211,6 @@ TEST_F(Startup, FilesAreFoundWhateverTheirLetterCase) {
     EXPECT_EQ(t.sidcDaily.years, std::vector<int>{2020});
 }
 
-TEST_F(Startup, BadSizeFactorIsAWarningNotAFailure) {
-    writeFile(dir.path() / "Zvetsit.zve", "velky\r\n");
-    run();
-    EXPECT_DOUBLE_EQ(session->tables().enlargementFactor, 1.2);
-    ASSERT_EQ(session->warnings().size(), 1u);
-    EXPECT_NE(session->warnings()[0].find("Zvetsit.zve"), std::string::npos);
-    EXPECT_EQ(ReadWholeFile(dir.path() / "Zvetsit.zve"), "velky\r\n");
-}
-
 TEST_F(Startup, DrawingSettingComesFromRecord1) {
     TZaznam first = Rec("01.01.2010", 800);
     first.NastaveniKresby = 1125;
@@ -320,10 +310,7 @@ TEST(ProgramDirectory, ResolveIsCaseInsensitiveWithBothSeparators) {
 TEST(ProgramDirectory, CodePageBytesInNamesAreLettersOfTheirOwn) {
     // A name copied from an old disk holds Windows-1250 bytes ("Černá"), not
     // UTF-8: a byte like 0xE8 is a letter, not the lead of a sequence.
-    EXPECT_TRUE(SameFileName("\xC8"
-                             "ern\xE1",
-                             "\xE8"
-                             "ERN\xC1"));
+    EXPECT_TRUE(SameFileName(std::string("\xC8") + "ern\xE1", std::string("\xE8") + "ERN\xC1"));
     // A three-byte UTF-8 letter is one letter, not the byte "à" and two more.
     EXPECT_FALSE(SameFileName("\xE0\xA0\x80", "\xC3\x80\xA0\x80"));
 }
@@ -404,7 +391,8 @@ std::vector<std::string> column(const ObserverTable& t, std::size_t field) {
     return out;
 }
 
-TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
+// By name in Czech order, entries without a number dropped; by number as text.
+TEST(ObserverTable, SortedByNameOrByNumber) {
     ObserverTable t = ObserverTable::parse({"5,Žák Petr,", "3,Adam Jan,", ",Bez Čísla,",
                                             "8,Šimek Ota,", "9,,", "4,Adam Jan,", "1,zzzzzzzzz,"});
     t.sortByName();
@@ -412,10 +400,7 @@ TEST(ObserverTable, ByNameKeepsCzechNamesAndDropsEntriesWithoutANumber) {
     EXPECT_EQ(column(t, 1), (std::vector<std::string>{"", "Adam Jan", "Adam Jan", "zzzzzzzzz",
                                                       "Šimek Ota", "Žák Petr"}));
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"9", "3", "4", "1", "8", "5"}));
-}
-
-TEST(ObserverTable, ByNumberComparesText) {
-    ObserverTable t = ObserverTable::parse(
+    t = ObserverTable::parse(
         {"9,Devět,", "10,Deset,", "1000,Tisíc,", "A1,Písmeno,", "2,,", "3,Tři,"});
     t.sortByNumber();
     EXPECT_EQ(column(t, 0), (std::vector<std::string>{"10", "1000", "3", "9", "A1"}));
@@ -497,8 +482,7 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
     Session s(dir.path());
     const StartupResult r = RunStartup(s, 1024, {2020, 1, 15});
     EXPECT_TRUE(s.warnings().empty()) << s.warnings().front();
-    EXPECT_FALSE(r.askDrawingSetting);
-    EXPECT_FALSE(r.enlargementFileCreated);
+    EXPECT_FALSE(r.askDrawingSetting || r.enlargementFileCreated);
     EXPECT_EQ(std::string(RecordBytes(s.records())), Bytes(GenerateDemoRecords(o)));
     EXPECT_EQ(s.tables().sidcDaily.years, (std::vector<int>{2017, 2018, 2019}));
     int sum = 0;
@@ -509,8 +493,7 @@ TEST(Demo, DirectoryIsReadByTheStartUp) {
                   s.tables().sidcDaily.value(date, 1) + s.tables().sidcDaily.value(date, 2));
     }
     EXPECT_GT(sum, 365 * 5);
-    EXPECT_FALSE(s.tables().areasTable.rows.empty());
-    EXPECT_FALSE(s.tables().fluxTable.rows.empty());
+    EXPECT_FALSE(s.tables().areasTable.rows.empty() || s.tables().fluxTable.rows.empty());
     EXPECT_EQ(s.tables().areasTable.unreadableValues + s.tables().fluxTable.unreadableValues, 0);
     for (const std::string& name : s.observers())
         EXPECT_NE(s.observerTable().findByName(name), nullptr) << name;

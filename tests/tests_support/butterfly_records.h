@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "geometry/calendar.h"
 #include "geometry/transforms.h"
 #include "records/record.h"
 #include "records/record_layout.h"
@@ -20,6 +21,16 @@ inline TZaznam RotationRecord(const char* date, std::uint16_t time = 1200) {
     z.Rotace = static_cast<std::uint16_t>(e.CarrRotation);
     z.L0 = static_cast<std::uint16_t>(e.L0);
     return z;
+}
+
+// The drawing (as RotationRecord) of the first day from `from` on whose noon
+// L0 lies within [lo, hi).
+inline TZaznam RecordWithL0(Date from, double lo, double hi) {
+    for (int d = DaySerial(from);; ++d) {
+        const TZaznam z = RotationRecord(FormatDatum(DateFromSerial(d)).c_str());
+        const double L0 = RecordEphemeris(z)->L0;
+        if (L0 >= lo && L0 < hi) return z;
+    }
 }
 
 // Adds group `cislo` seen at Carrington longitude `lon` and latitude `lat`.
