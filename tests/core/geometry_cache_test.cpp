@@ -210,11 +210,13 @@ TEST(StoreOperations, ClassesFilledAndFaculaeMergedAtTheirRecords) {
     EXPECT_EQ(s.record(1).Skupiny[0].Typ.raw(), "***");
     EXPECT_FALSE(s.fillMissingClasses());
 
-    // A faculae field replaced at store index 1 lands on record 2 only.
+    // A faculae field replaced at store index 1 lands on record 2 only; one
+    // past the last record (removed meanwhile) is let go.
     TZaznam changed = s.record(2);
     changed.PlochaFakuli.setRaw("123.4");
     const std::string first(s.record(1).PlochaFakuli.raw()), third(s.record(3).PlochaFakuli.raw());
-    const std::vector<std::pair<std::size_t, TZaznam>> fields{{1, changed}};
+    const std::vector<std::pair<std::size_t, TZaznam>> fields{{1, changed},
+                                                              {records.size(), changed}};
     s.mergeFaculae(fields, {});
     EXPECT_EQ(s.record(2).PlochaFakuli.raw(), "123.4");
     EXPECT_EQ(s.record(1).PlochaFakuli.raw(), first);

@@ -13,6 +13,7 @@
 #include "demo/demo.h"
 #include "demo/drawn_scan.h"
 #include "measure/calibration.h"
+#include "measure/disk_finder.h"
 #include "measure/spot_finder.h"
 #include "measure/spot_proposals.h"
 #include "records/record.h"
@@ -141,6 +142,22 @@ TEST(FindSpots, NothingWithoutACalibrationOrOnEmptyPaper) {
     // A calibration reaching past the picture's edges.
     const Calibration off = Calibrate({590, 10}, {590, -500});
     EXPECT_NO_THROW(FindSpots(scan.view(), off, {}));
+}
+
+// The drawn disk found on scans with and without the sheet's hazards; none
+// on blank paper.
+TEST(FindDisk, CentreAndRadiusOfTheDrawnDisk) {
+    for (const auto& [seed, hazards] : {std::pair(3u, 0u), std::pair(4u, unsigned(AllHazards)),
+                                        std::pair(5u, unsigned(Tilt | Axes | Noise))}) {
+        const DrawnScan scan = DrawScan(seed, hazards);
+        const auto disk = FindDisk(scan.view());
+        ASSERT_TRUE(disk) << seed;
+        EXPECT_NEAR(disk->x, scan.cal.CalCentre.x, 2.0) << seed;
+        EXPECT_NEAR(disk->y, scan.cal.CalCentre.y, 2.0) << seed;
+        EXPECT_NEAR(disk->radius, scan.cal.CalRadiusPx, 0.01 * scan.cal.CalRadiusPx) << seed;
+    }
+    std::vector<std::uint8_t> paper(300 * 300, 230);
+    EXPECT_FALSE(FindDisk({300, 300, 300, paper.data()}));
 }
 
 FoundSpot onSun(double lat, double cmd, double area, double x = 0, double y = 0,
