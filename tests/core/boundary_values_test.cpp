@@ -394,6 +394,10 @@ TEST(BoundaryValues, EdgesOfTheBitmapClassesAndYears) {
     EXPECT_EQ(bitmap.pixel(100, 0), 0);
     const int last = FaculaeBitmap::Size - 1;
     bitmap.fillPolygon(std::vector<DrawingPoint>{{last, 5}, {last, 20}});
+    // A field running off the bottom fills the last row.
+    bitmap.fillPolygon(std::vector<DrawingPoint>{
+        {100, last - 3}, {110, last - 3}, {110, last + 9}, {100, last + 9}});
+    EXPECT_EQ(bitmap.pixel(105, last), 0);
     bitmap.countAndClear();
     EXPECT_EQ(bitmap.pixel(last, 10), 255);
     EXPECT_EQ(bitmap.pixel(100, 0), 255);

@@ -234,4 +234,13 @@ TEST(MapStrips, FitTheWindowPlaceGroupsAndStopAfterTheLastRotation) {
     const StripView two = MakeTwoMapView(records, g, ix, z.Rotace, 3);
     ASSERT_EQ(two.strips.size(), 2u);
     EXPECT_EQ(two.strips[1].rotation, z.Rotace + 1);
+    // Before the last rotation, the second map is the next rotation drawn.
+    // (The list of rotations starts at the second record.)
+    const std::vector<TZaznam> later = {test::RecordWithL0({2015, 1, 1}, 150, 160), z,
+                                        test::RecordWithL0({2015, 6, 1}, 150, 160)};
+    ASSERT_GT(later[2].Rotace, z.Rotace + 1);
+    EXPECT_EQ(MakeTwoMapView(later, GeometryCache::of(later), RotationIndex::of(later), z.Rotace, 3)
+                  .strips[1]
+                  .rotation,
+              later[2].Rotace);
 }

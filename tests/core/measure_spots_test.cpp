@@ -282,6 +282,10 @@ TEST(AddDrafts, FillsTheFreeOrderNumbersOnly) {
     // Too many for the free numbers: nothing added.
     EXPECT_EQ(AddDrafts(table, std::vector<GroupDraft>(37)), "Maximální počet skupin je 40 !");
     EXPECT_EQ(classes(), added);
+    // An empty table takes the first draft as its first group.
+    GroupDrafts empty{};
+    ASSERT_FALSE(AddDrafts(empty, {drafts[0]}));
+    EXPECT_EQ(empty[0].groupClass, "Cso");
 }
 
 } // namespace
