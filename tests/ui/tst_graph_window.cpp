@@ -93,7 +93,9 @@ class TestGraphWindow : public QObject {
         QVERIFY(w_->action("doplnkova")->isVisible() || !w_->isVisible());
     }
 
-    void scaleButtonsStayWithinTheirLimits() {
+    // The panel's buttons: the scales within their limits, the faculae width,
+    // the curves; and the equator dragged.
+    void panelButtonsAndTheEquatorDrag() {
         struct Step {
             const char* button;
             int times;
@@ -115,9 +117,16 @@ class TestGraphWindow : public QObject {
         button("skvrfak");
         button("sirfakule");
         QVERIFY(w_->options().faculaeBars);
-    }
 
-    void secondDragReplacesTheOffset() {
+        // "vse" clears the other curves.
+        button("vyskvrn");
+        button("hranice");
+        QVERIFY(w_->options().meanCurve && w_->options().bounds);
+        button("vse");
+        QVERIFY(w_->options().allCurves);
+        QVERIFY(!w_->options().meanCurve && !w_->options().bounds && !w_->options().smoothedCurve);
+
+        // A second drag of the equator replaces the first one's offset.
         QWidget* p = w_->canvas();
         QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 100));
         QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 160));
@@ -125,15 +134,6 @@ class TestGraphWindow : public QObject {
         QTest::mousePress(p, Qt::LeftButton, {}, QPoint(300, 200));
         QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(300, 180));
         QCOMPARE(w_->options().equatorOffset, -20);
-    }
-
-    void overlaysAllClearsTheOthers() {
-        button("vyskvrn");
-        button("hranice");
-        QVERIFY(w_->options().meanCurve && w_->options().bounds);
-        button("vse");
-        QVERIFY(w_->options().allCurves);
-        QVERIFY(!w_->options().meanCurve && !w_->options().bounds && !w_->options().smoothedCurve);
     }
 
     void printsToPdfAndSavesWithF8() {
