@@ -96,6 +96,8 @@ class TestMapWindow : public QObject {
 
     void cleanup() { f_.reset(); }
 
+    // Its caption, panel and list; what it computes, when it builds its
+    // models, and its two sizes.
     void opensOnTheWorkingRecordsRotation() {
         const int R = f_->session.workingRecord().Rotace;
         QCOMPARE(w_->rotation(), R);
@@ -114,6 +116,25 @@ class TestMapWindow : public QObject {
         QVERIFY(!f_->session.geometry(1, 0).clean());
         runCommand("dlouhamap");
         QVERIFY(f_->session.geometry(1, 0).clean());
+
+        // The models are built when something changes, not per repaint.
+        const int n = w_->buildCount();
+        w_->picture();
+        w_->canvas()->repaint();
+        QCOMPARE(w_->buildCount(), n);
+        runCommand("fakulzap");
+        QVERIFY(w_->buildCount() > n);
+
+        // Smaller and larger again; the map still fits the smaller client area.
+        runCommand("mapky");
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
+        const QSize large = sub->size();
+        runCommand("mensivetsi");
+        QCOMPARE(sub->size(), QSize(812, 581));
+        QCOMPARE(w_->action("mensivetsi")->text(), QStringLiteral("Zvětšit"));
+        QVERIFY(w_->map().frameRight <= w_->canvas()->width());
+        runCommand("mensivetsi");
+        QCOMPARE(sub->size(), large);
     }
 
     void everyCommandChangesThePicture_data() {
@@ -241,15 +262,6 @@ class TestMapWindow : public QObject {
         QVERIFY(!list->isVisible());
         // The working record of the program stays.
         QCOMPARE(f_->session.currentIndex(), f_->session.recordCount());
-    }
-
-    void modelsAreBuiltPerChangeNotPerRepaint() {
-        const int n = w_->buildCount();
-        w_->picture();
-        w_->canvas()->repaint();
-        QCOMPARE(w_->buildCount(), n);
-        runCommand("fakulzap");
-        QVERIFY(w_->buildCount() > n);
     }
 
     void comparisonShiftsTheLowerMapWithItsFaculae() {
@@ -410,18 +422,6 @@ class TestMapWindow : public QObject {
         runCommand("SpeedButton1");
         QVERIFY(!box->isVisible());
         QVERIFY(!w_->map().groups.empty());
-    }
-
-    void smallerAndLargerWindow() {
-        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
-        const QSize large = sub->size();
-        runCommand("mensivetsi");
-        QCOMPARE(sub->size(), QSize(812, 581));
-        QCOMPARE(w_->action("mensivetsi")->text(), QStringLiteral("Zvětšit"));
-        // The map still fits the smaller client area.
-        QVERIFY(w_->map().frameRight <= w_->canvas()->width());
-        runCommand("mensivetsi");
-        QCOMPARE(sub->size(), large);
     }
 
     void aStoreWithoutOutsideDataSaysSo() {
