@@ -28,8 +28,8 @@
 using namespace hk;
 using namespace hk::test;
 
-// The buttons pressed in turn, the folder chosen, the answer to "Založit v něm
-// nový archiv?", the directory started on and whether it is remembered.
+// A first start's row (its columns: firstStartChoices_data) and a message
+// window's (layout_data).
 using ChoiceRow = std::tuple<std::vector<hk::FirstStartChoice>, QString, bool, QString, bool>;
 Q_DECLARE_METATYPE(ChoiceRow)
 using LayoutRow = std::tuple<hk::MessageKind, QString, QString, QSize, QPoint, QPoint>;
