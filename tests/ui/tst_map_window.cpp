@@ -60,7 +60,7 @@ class TestMapWindow : public QObject {
     // A rotation of the list whose map has faculae, leaves and many groups.
     void richRotation() {
         const auto& r = w_->rotationIndex().rotations();
-        auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        auto* list = w_->findChild<QListWidget*>("ListBox1");
         for (int i = int(r.size()) / 2; i < int(r.size()); ++i) {
             runCommand("vyberm");
             list->setCurrentRow(i);
@@ -81,7 +81,7 @@ class TestMapWindow : public QObject {
         installMap(f_->mainWindow->context());
         f_->mainWindow->show();
         if (!QTest::qWaitForWindowExposed(f_->mainWindow.get())) return false;
-        f_->mainWindow->action(QStringLiteral("map"))->trigger();
+        f_->mainWindow->action("map")->trigger();
         w_ = MapWindow::openInstance(f_->mainWindow->area());
         return w_ != nullptr;
     }
@@ -96,14 +96,16 @@ class TestMapWindow : public QObject {
 
     void cleanup() { f_.reset(); }
 
+    // Its caption, panel and list; what it computes, when it builds its
+    // models, and its two sizes.
     void opensOnTheWorkingRecordsRotation() {
         const int R = f_->session.workingRecord().Rotace;
         QCOMPARE(w_->rotation(), R);
         QCOMPARE(w_->windowTitle(), QString::fromStdString(MapCaption(R)));
         QVERIFY(w_->windowTitle().startsWith(QStringLiteral("Mapa   ")));
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promapu"));
-        QVERIFY(!f_->mainWindow->action(QStringLiteral("map"))->isEnabled());
-        auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QVERIFY(!f_->mainWindow->action("map")->isEnabled());
+        auto* list = w_->findChild<QListWidget*>("ListBox1");
         QCOMPARE(std::size_t(list->count()), w_->rotationIndex().rotations().size());
         QVERIFY(list->count() > 30);
         // The whole window lies in the work area.
@@ -114,6 +116,25 @@ class TestMapWindow : public QObject {
         QVERIFY(!f_->session.geometry(1, 0).clean());
         runCommand("dlouhamap");
         QVERIFY(f_->session.geometry(1, 0).clean());
+
+        // The models are built when something changes, not per repaint.
+        const int n = w_->buildCount();
+        w_->picture();
+        w_->canvas()->repaint();
+        QCOMPARE(w_->buildCount(), n);
+        runCommand("fakulzap");
+        QVERIFY(w_->buildCount() > n);
+
+        // Smaller and larger again; the map still fits the smaller client area.
+        runCommand("mapky");
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
+        const QSize large = sub->size();
+        runCommand("mensivetsi");
+        QCOMPARE(sub->size(), QSize(812, 581));
+        QCOMPARE(w_->action("mensivetsi")->text(), QStringLiteral("Zvětšit"));
+        QVERIFY(w_->map().frameRight <= w_->canvas()->width());
+        runCommand("mensivetsi");
+        QCOMPARE(sub->size(), large);
     }
 
     void everyCommandChangesThePicture_data() {
@@ -140,24 +161,22 @@ class TestMapWindow : public QObject {
     void commandLineDrawsWhatTheWindowShows_data() {
         QTest::addColumn<QStringList>("commands"); // the window's, after the rotation is chosen
         QTest::addColumn<QString>("flags");        // render map's
-        QTest::addColumn<bool>("lastRotation");
         const QStringList layers{"plochazap", "Stredfakuli", "koronazap"};
-        QTest::newRow("single") << QStringList{} << "" << false;
-        QTest::newRow("layers") << layers << "--no-areas --faculae-centres --corona" << false;
-        QTest::newRow("magnetosphere")
-            << QStringList{"magnetzap", "magnobr"} << "--magnetosphere" << true;
-        QTest::newRow("long") << QStringList{"dlouhamap"} << "--kind long" << false;
-        QTest::newRow("high") << QStringList{"vysokamap"} << "--kind high" << false;
-        QTest::newRow("two") << QStringList{"dvenadsebou"} << "--kind two" << false;
-        QTest::newRow("corona-graph")
-            << QStringList{"KoronaGraf"} << "--kind corona-graph" << false;
+        QTest::newRow("single") << QStringList{} << "";
+        QTest::newRow("layers") << layers << "--no-areas --faculae-centres --corona";
+        QTest::newRow("magnetosphere") << QStringList{"magnetzap", "magnobr"} << "--magnetosphere";
+        QTest::newRow("long") << QStringList{"dlouhamap"} << "--kind long";
+        QTest::newRow("high") << QStringList{"vysokamap"} << "--kind high";
+        QTest::newRow("two") << QStringList{"dvenadsebou"} << "--kind two";
+        QTest::newRow("corona-graph") << QStringList{"KoronaGraf"} << "--kind corona-graph";
         QTest::newRow("corona-butterfly")
-            << QStringList{"Koronamotyl"} << "--kind corona-butterfly" << false;
+            << QStringList{"Koronamotyl"} << "--kind corona-butterfly";
     }
     void commandLineDrawsWhatTheWindowShows() {
         QFETCH(QStringList, commands);
         QFETCH(QString, flags);
-        QFETCH(bool, lastRotation);
+        // The magnetosphere on the rotation the window opens on, the last.
+        const bool lastRotation = flags == "--magnetosphere";
         // The magnetograms of the demo are of its last days.
         if (lastRotation) {
             QImage magnetPicture(80, 40, QImage::Format_RGB32);
@@ -224,7 +243,7 @@ class TestMapWindow : public QObject {
 
     void rotationListSelectsTheMap() {
         runCommand("rotacem");
-        auto* list = w_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        auto* list = w_->findChild<QListWidget*>("ListBox1");
         QVERIFY(list->isVisible());
         QCOMPARE(list->currentRow(), w_->selectedRow());
         const int k = 5;
@@ -245,20 +264,11 @@ class TestMapWindow : public QObject {
         QCOMPARE(f_->session.currentIndex(), f_->session.recordCount());
     }
 
-    void modelsAreBuiltPerChangeNotPerRepaint() {
-        const int n = w_->buildCount();
-        w_->picture();
-        w_->canvas()->repaint();
-        QCOMPARE(w_->buildCount(), n);
-        runCommand("fakulzap");
-        QVERIFY(w_->buildCount() > n);
-    }
-
     void comparisonShiftsTheLowerMapWithItsFaculae() {
         richRotation();
         const int R = w_->rotation();
         runCommand("Srovnani");
-        auto* panel = w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"));
+        auto* panel = w_->findChild<QWidget*>("Panelsrovnani");
         QVERIFY(panel->isVisible());
         QVERIFY(w_->canvas()->rect().contains(panel->geometry()));
         // Both maps fit the client area.
@@ -275,13 +285,11 @@ class TestMapWindow : public QObject {
         QVERIFY(DifferingPixels(upperOnly, faculaeOff) > 1000);
 
         // One rotation on: the lower map is that rotation's, still with its faculae.
-        auto* scrollBar = w_->findChild<QScrollBar*>(QStringLiteral("ScrollBar3"));
+        auto* scrollBar = w_->findChild<QScrollBar*>("ScrollBar3");
         scrollBar->setValue(11);
         QCOMPARE(w_->offset(), 1);
         QCOMPARE(w_->lower(), unsigned(ComparisonFaculae));
-        QVERIFY(w_->findChild<QLabel*>(QStringLiteral("Label1"))
-                    ->text()
-                    .contains(QString::number(R + 1)));
+        QVERIFY(w_->findChild<QLabel*>("Label1")->text().contains(QString::number(R + 1)));
         QVERIFY(f_->messages.messages.isEmpty());
         const QImage faculaeOn = w_->picture();
         QVERIFY(DifferingPixels(faculaeOff, faculaeOn) > 500);
@@ -295,35 +303,35 @@ class TestMapWindow : public QObject {
         QVERIFY(isWhite(w_->picture(), QRect(0, 40, 700, w_->canvas()->height() - 80)));
         // Leaving the mode hides the panel.
         runCommand("Srovnani");
-        QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        QVERIFY(!panel->isVisible());
         // So does "Mapky".
         runCommand("Srovnani");
-        QVERIFY(w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        QVERIFY(panel->isVisible());
         runCommand("mapam");
-        QVERIFY(!w_->findChild<QWidget*>(QStringLiteral("Panelsrovnani"))->isVisible());
+        QVERIFY(!panel->isVisible());
     }
 
     void comparisonCoronaNeedsFurtherData() {
         // The last rotation: the corona table ends with the data.
         runCommand("Srovnani");
-        w_->findChild<QPushButton*>(QStringLiteral("Hkorona"))->click();
+        w_->findChild<QPushButton*>("Hkorona")->click();
         QCOMPARE(f_->messages.messages, QStringList{QStringLiteral("Nejsou další data")});
         QCOMPARE(w_->upper(), unsigned(ComparisonSpots));
         richRotation();
         f_->messages.clear();
-        w_->findChild<QPushButton*>(QStringLiteral("Dkorona"))->click();
+        w_->findChild<QPushButton*>("Dkorona")->click();
         QVERIFY(f_->messages.messages.isEmpty());
         QCOMPARE(w_->lower(), unsigned(ComparisonCorona));
     }
 
     void textIsWrittenWhereThePressWas() {
         runCommand("koronpod");
-        QAction* a = f_->mainWindow->action(QStringLiteral("vloztext"));
+        QAction* a = f_->mainWindow->action("vloztext");
         a->trigger();
         QVERIFY(a->isChecked());
         const QImage pred = w_->picture();
         QTest::mousePress(w_->canvas(), Qt::LeftButton, {}, QPoint(300, 200));
-        auto* edit = w_->findChild<QLineEdit*>(QStringLiteral("Edit5"));
+        auto* edit = w_->findChild<QLineEdit*>("Edit5");
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->pos(), QPoint(300, 200));
         QTest::keyClicks(edit, QStringLiteral("Pozn PVZ"));
@@ -335,7 +343,7 @@ class TestMapWindow : public QObject {
         // The letters went into the text, not to the window's keys.
         QVERIFY(w_->layers().areasOn);
         // The other layer's button still shows the layer.
-        QVERIFY(f_->mainWindow->action(QStringLiteral("koronpod"))->isChecked());
+        QVERIFY(f_->mainWindow->action("koronpod")->isChecked());
     }
 
     void printsEveryViewAndSavesWithF8AndF9() {
@@ -354,7 +362,7 @@ class TestMapWindow : public QObject {
         const std::string name = "Mapa  " + std::to_string(w_->rotation()) + ".jpg";
         QVERIFY(fs::exists(f_->path("Obrázek") / name));
         QVERIFY(!w_->layers().areasOn);
-        QVERIFY(w_->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isVisible());
+        QVERIFY(w_->findChild<QToolBar*>("Toolbar1")->isVisible());
         QTest::keyClick(w_->canvas(), Qt::Key_Z);
         QVERIFY(w_->layers().areasOn);
         QTest::keyClick(w_->canvas(), Qt::Key_F9);
@@ -368,7 +376,7 @@ class TestMapWindow : public QObject {
         WriteFileAtomic(magnCells, "stary obsah");
         // Cancelled while it runs: the old file stays.
         QTimer::singleShot(0, w_, [this] {
-            if (auto* d = w_->findChild<QProgressDialog*>(QStringLiteral("Pocita"))) d->cancel();
+            if (auto* d = w_->findChild<QProgressDialog*>("Pocita")) d->cancel();
         });
         QTest::keyClick(w_->canvas(), Qt::Key_P);
         QCOMPARE(ReadWholeFile(magnCells), std::string("stary obsah"));
@@ -383,7 +391,7 @@ class TestMapWindow : public QObject {
 
     void magnetosphereComparisonBox() {
         runCommand("SpeedButton1");
-        auto* box = w_->findChild<QWidget*>(QStringLiteral("datamagnet"));
+        auto* box = w_->findChild<QWidget*>("datamagnet");
         QVERIFY(box->isVisible());
         auto pole = [box](const char* n) {
             return box->findChild<QLineEdit*>(QString::fromLatin1(n));
@@ -416,23 +424,11 @@ class TestMapWindow : public QObject {
         QVERIFY(!w_->map().groups.empty());
     }
 
-    void smallerAndLargerWindow() {
-        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(w_->parentWidget());
-        const QSize large = sub->size();
-        runCommand("mensivetsi");
-        QCOMPARE(sub->size(), QSize(812, 581));
-        QCOMPARE(w_->action(QStringLiteral("mensivetsi"))->text(), QStringLiteral("Zvětšit"));
-        // The map still fits the smaller client area.
-        QVERIFY(w_->map().frameRight <= w_->canvas()->width());
-        runCommand("mensivetsi");
-        QCOMPARE(sub->size(), large);
-    }
-
     void aStoreWithoutOutsideDataSaysSo() {
         // Three drawings, no corona, no magnetograms: every view opens or
         // says why not.
         QVERIFY(openMap(DayRecords(3)));
-        QVERIFY(!w_->action(QStringLiteral("Korona1"))->isEnabled());
+        QVERIFY(!w_->action("Korona1")->isEnabled());
         for (const char* p :
              {"koronagraf", "koronaitensit", "koronsku", "koronpod", "koronazap", "Koronazvlast"}) {
             f_->messages.clear();
@@ -451,28 +447,28 @@ class TestMapWindow : public QObject {
 
     void closingRestoresTheMainWindow() {
         runCommand("koronpod");
-        QVERIFY(f_->mainWindow->action(QStringLiteral("koronpod"))->isChecked());
+        QVERIFY(f_->mainWindow->action("koronpod")->isChecked());
         auto* other = f_->mainWindow->area()->addSubWindow(new QWidget);
         other->show();
         f_->mainWindow->area()->setActiveSubWindow(other);
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
-        QVERIFY(f_->mainWindow->action(QStringLiteral("map"))->isEnabled());
-        QVERIFY(!f_->mainWindow->action(QStringLiteral("koronpod"))->isChecked());
+        QVERIFY(f_->mainWindow->action("map")->isEnabled());
+        QVERIFY(!f_->mainWindow->action("koronpod")->isChecked());
         // A window that shows its own panel as it opens (the butterfly, the
         // graphs) keeps it when its activation closes the map.
-        f_->mainWindow->action(QStringLiteral("map"))->trigger();
+        f_->mainWindow->action("map")->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
         installButterfly(f_->mainWindow->context());
-        f_->mainWindow->action(QStringLiteral("motylek1"))->trigger();
+        f_->mainWindow->action("motylek1")->trigger();
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("promotylek"));
-        QTRY_VERIFY(f_->mainWindow->panel(QStringLiteral("promotylek"))->isVisible());
+        QTRY_VERIFY(f_->mainWindow->panel("promotylek")->isVisible());
         f_->mainWindow->area()->setActiveSubWindow(other);
         // Opened again, from the panel's menu command.
-        f_->mainWindow->action(QStringLiteral("map"))->trigger();
+        f_->mainWindow->action("map")->trigger();
         QVERIFY(MapWindow::openInstance(f_->mainWindow->area()));
-        f_->mainWindow->action(QStringLiteral("SpeedButton10"))->trigger();
+        f_->mainWindow->action("SpeedButton10")->trigger();
         QTRY_VERIFY(MapWindow::openInstance(f_->mainWindow->area()) == nullptr);
         QCOMPARE(f_->mainWindow->visiblePanel(), QStringLiteral("zakladni"));
     }

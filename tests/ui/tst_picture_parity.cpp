@@ -119,7 +119,7 @@ class TestPictureParity : public QObject {
         f.mainWindow->action(commands.front())->trigger();
         QMdiSubWindow* sub = f.mainWindow->area()->activeSubWindow();
         QVERIFY(sub);
-        auto* canvas = sub->findChild<QWidget*>(QStringLiteral("platno"));
+        auto* canvas = sub->findChild<QWidget*>("platno");
         QVERIFY(canvas);
         sub->resize(sub->size() + (size - canvas->size()));
         QTRY_COMPARE(canvas->size(), size);
@@ -137,7 +137,7 @@ class TestPictureParity : public QObject {
             }
         }
         // At the start of the time axis, without the size label (as F8 saves it).
-        sub->findChild<QScrollBar*>(QStringLiteral("HorzScrollBar"))->setValue(0);
+        sub->findChild<QScrollBar*>("HorzScrollBar")->setValue(0);
         for (QLabel* label : canvas->findChildren<QLabel*>())
             label->hide();
         const int space = cli.indexOf(' ', cli.indexOf(' ') + 1);
@@ -149,24 +149,20 @@ class TestPictureParity : public QObject {
     void protocol_data() {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("view");
-        QTest::addColumn<QString>("form");
-        for (const QSize& s : ParitySizes) {
-            QTest::addRow("own %dx%d", s.width(), s.height()) << s << "vlastni"
-                                                              << "--own";
-            QTest::addRow("sidc %dx%d", s.width(), s.height()) << s << "oficialni"
-                                                               << "--sidc";
-        }
+        for (const QSize& s : ParitySizes)
+            for (const char* view : {"vlastni", "oficialni"})
+                QTest::addRow("%s %dx%d", view, s.width(), s.height()) << s << QString(view);
     }
 
     void protocol() {
         QFETCH(QSize, size);
         QFETCH(QString, view);
-        QFETCH(QString, form);
+        const QString form = view == "vlastni" ? "--own" : "--sidc";
         const auto o = openResults(resultsDemo_.path());
         QVERIFY(o);
         o->f.messages.values.push_back(QStringLiteral("3.2024"));
         o->w->action(view)->trigger();
-        auto* canvas = o->w->findChild<QWidget*>(QStringLiteral("platno"));
+        auto* canvas = o->w->findChild<QWidget*>("platno");
         QVERIFY(canvas && canvas->isVisible());
         QVERIFY(ResizeCanvas(*o->w->parentWidget(), *canvas, size));
         QCOMPARE(differsFromCli(*canvas, o->f, size,
@@ -186,7 +182,7 @@ class TestPictureParity : public QObject {
         QFETCH(QSize, size);
         const auto o = openResults(resultsDemo_.path());
         QVERIFY(o);
-        auto* list = o->w->findChild<QWidget*>(QStringLiteral("SeznamPozorovatelu"));
+        auto* list = o->w->findChild<QWidget*>("SeznamPozorovatelu");
         QTest::keyClick(o->w, Qt::Key_Q);
         QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
@@ -218,11 +214,11 @@ class TestPictureParity : public QObject {
         const Frame spotless(DayRecords(40)); // 1 January to 9 February 2020
         const auto o = openResults(year == 2020 ? spotless.dir.path() : resultsDemo_.path());
         QVERIFY(o);
-        o->w->action(QStringLiteral("Bezaktivity"))->trigger();
-        auto* calendar = o->w->findChild<QWidget*>(QStringLiteral("SpotlessCalendarWidget"));
+        o->w->action("Bezaktivity")->trigger();
+        auto* calendar = o->w->findChild<QWidget*>("SpotlessCalendarWidget");
         QVERIFY(calendar && calendar->isVisible());
         QVERIFY(ResizeCanvas(*o->w->parentWidget(), *calendar, size));
-        o->w->findChild<QSpinBox*>(QStringLiteral("SpinEdit3"))->setValue(year);
+        o->w->findChild<QSpinBox*>("SpinEdit3")->setValue(year);
         QCOMPARE(
             differsFromCli(*calendar, o->f, size,
                            QStringLiteral("render spotless %1 %2").arg(dirArg(o->f)).arg(year)),
@@ -245,19 +241,18 @@ class TestPictureParity : public QObject {
         QFETCH(QSize, size);
         QFETCH(int, page);
         QFETCH(QString, scale);
-        Frame f(DayRecords(3));
-        QVERIFY(f.start());
+        Frame f(DayRecords(3), Run::Started);
         installCoordinateTable(f.mainWindow->context());
         f.mainWindow->show();
         f.mainWindow->resize(2400, 1500);
-        f.mainWindow->action(QStringLiteral("souslunce"))->trigger();
+        f.mainWindow->action("souslunce")->trigger();
         auto* w = f.mainWindow->area()->findChild<CoordinateTableWindow*>();
         QVERIFY(w);
-        auto* canvas = w->findChild<QWidget*>(QStringLiteral("Tabulka"));
+        auto* canvas = w->findChild<QWidget*>("Tabulka");
         QVERIFY(ResizeCanvas(*w->parentWidget(), *canvas, size));
         w->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(page))->click();
         f.messages.values.push_back(scale);
-        w->findChild<QPushButton*>(QStringLiteral("SpeedButton4"))->click();
+        w->findChild<QPushButton*>("SpeedButton4")->click();
         QCOMPARE(differsFromCli(
                      *canvas, f, size,
                      QStringLiteral("yearly-table %1 --page %2").arg(w->TableYear()).arg(page)),

@@ -79,113 +79,71 @@ CliRun cli(const QStringList& args) {
 } // namespace
 
 Q_DECLARE_METATYPE(HemisphereChoice)
+using MonthRow = std::tuple<QString, QStringList, QStringList, int, int, QString>;
+Q_DECLARE_METATYPE(MonthRow)
+using InterSolRow = std::tuple<QString, QString, QString, QString>;
+Q_DECLARE_METATYPE(InterSolRow)
 
 class TestResultsWindow : public QObject {
     Q_OBJECT
     TempDir demoDir_;
     fs::path demo_;
-    std::optional<ResultsFixture> fixture_;
+    std::optional<ResultsFixture> o_;
 
   private slots:
     // Every test starts on its own copy of the demo with the window open
     // (and the record list when the test is about closing).
     void init() {
-        fixture_.emplace(demo_);
-        QVERIFY(fixture_->openWindow(QByteArray(QTest::currentTestFunction()) ==
-                                     "closingRestoresTheFrame"));
+        o_.emplace(demo_);
+        QVERIFY(
+            o_->openWindow(QByteArray(QTest::currentTestFunction()) == "closingRestoresTheFrame"));
     }
-    void cleanup() { fixture_.reset(); }
+    void cleanup() { o_.reset(); }
     void initTestCase() {
         demo_ = demoDir_.path() / "demo";
         WriteResultsDemo(demo_);
     }
 
     void resultsTwiceOpensOneWindow() {
-        ResultsFixture& o = *fixture_;
-        QCOMPARE(o.f.mainWindow->visiblePanel(), QString("provysledky"));
-        o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        o.f.mainWindow->action(QStringLiteral("vysledekz"))->trigger();
-        QCOMPARE(o.f.mainWindow->area()->findChildren<ResultsWindow*>().size(), 1);
-        QCOMPARE(ResultsWindow::openInstance(o.f.mainWindow->context()), o.w);
-        QCOMPARE(o.w->resultsMode(), 0);
+        QCOMPARE(o_->f.mainWindow->visiblePanel(), QString("provysledky"));
+        o_->f.mainWindow->action("vysledky1")->trigger();
+        o_->f.mainWindow->action("vysledekz")->trigger();
+        QCOMPARE(o_->f.mainWindow->area()->findChildren<ResultsWindow*>().size(), 1);
+        QCOMPARE(ResultsWindow::openInstance(o_->f.mainWindow->context()), o_->w);
+        QCOMPARE(o_->w->resultsMode(), 0);
+
+        // Tisk and the save commands follow the view (the views' "Tisk":
+        // buttonsShowTheCoreTables).
+        QAction* print = o_->w->action("tiskvysl");
+        QAction* save = o_->w->action("dosouboru");
+        QVERIFY(!print->isEnabled());
+        QVERIFY(!save->isVisible());
+        o_->w->action("celkovynam")->trigger();
+        QVERIFY(print->isEnabled());
+        QVERIFY(!save->isVisible());
+        QVERIFY(o_->f.mainWindow->action("SpeedButton8")->isEnabled());
+        o_->month("oficialni");
+        QVERIFY(print->isEnabled());
+        QVERIFY(save->isVisible());
+        QVERIFY(!o_->f.mainWindow->action("SpeedButton8")->isEnabled());
+        QVERIFY(!o_->w->action("doCSV")->isVisible());
 
         // The results panel's buttons scroll within the tool bar; the frame, its
         // status bar and the window's own buttons stay on the 1280-pixel screen.
         QCoreApplication::processEvents();
-        QVERIFY(o.f.mainWindow->width() <= TestScreen.width());
-        auto* sub = qobject_cast<QMdiSubWindow*>(o.w->parentWidget());
-        QVERIFY(sub && sub->geometry().right() < o.f.mainWindow->area()->viewport()->width());
+        QVERIFY(o_->f.mainWindow->width() <= TestScreen.width());
+        auto* sub = qobject_cast<QMdiSubWindow*>(o_->w->parentWidget());
+        QVERIFY(sub && sub->geometry().right() < o_->f.mainWindow->area()->viewport()->width());
 
         // Closed, it opens again.
-        o.w->action("zavritvys")->trigger();
-        QTRY_VERIFY(o.f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
-        o.f.mainWindow->action(QStringLiteral("vysledky1"))->trigger();
-        QVERIFY(ResultsWindow::openInstance(o.f.mainWindow->context()));
-    }
-
-    void menuOfTheWindow() {
-        ResultsFixture& o = *fixture_;
-        // Tisk and the save commands follow the view.
-        QAction* print = o.w->action("tiskvysl");
-        QAction* save = o.w->action("dosouboru");
-        QVERIFY(!print->isEnabled());
-        QVERIFY(!save->isVisible());
-        o.w->action("vyskit")->trigger();
-        QVERIFY(!print->isEnabled());
-        o.w->action("celkovynam")->trigger();
-        QVERIFY(print->isEnabled());
-        QVERIFY(!save->isVisible());
-        QVERIFY(o.f.mainWindow->action("SpeedButton8")->isEnabled());
-        o.month("oficialni");
-        QVERIFY(print->isEnabled());
-        QVERIFY(save->isVisible());
-        QVERIFY(!o.f.mainWindow->action("SpeedButton8")->isEnabled());
-        QVERIFY(!o.w->action("doCSV")->isVisible());
-    }
-
-    void statisticsViews_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<HemisphereChoice>("hemisphere");
-        QTest::addColumn<QString>("grid");
-        using H = HemisphereChoice;
-        for (const auto& [kind, prefix, mode] :
-             {std::tuple{"measured", "namer", 5}, std::tuple{"smoothed", "vyhl", 6}})
-            for (const auto& [where, suffix, h] :
-                 {std::tuple{"whole disk", "celek", H::Whole},
-                  std::tuple{"north", "sever", H::North}, std::tuple{"south", "jih", H::South}})
-                QTest::addRow("%s %s", kind, where)
-                    << QString(prefix) + suffix << mode << h << QString("StringGrid1");
-        QTest::newRow("type occurrence") << "vyskytskup" << 7 << H::Whole << QString("StringGrid4");
-    }
-
-    void statisticsViews() {
-        ResultsFixture& o = *fixture_;
-        QFETCH(QString, button);
-        QFETCH(int, mode);
-        QFETCH(HemisphereChoice, hemisphere);
-        QFETCH(QString, grid);
-        o.f.mainWindow->action(button)->trigger();
-        QCOMPARE(o.w->resultsMode(), mode);
-        const auto records = o.f.session.records();
-        const ResultsGrid expected = mode == 5   ? BuildMeasuredStatistics(records, hemisphere)
-                                     : mode == 6 ? BuildSmoothedStatistics(records, hemisphere)
-                                                 : BuildTypeOccurrence(records).grid;
-        QVERIFY(expected.rowCount() > 10);
-        QCOMPARE(GridDifference(o.grid(grid), expected), QString());
-        QCOMPARE(o.w->windowTitle(), q(mode == 6 ? SmoothedCaption(hemisphere) : expected.caption));
-        if (mode != 7) {
-            // The status line counts the table's pages.
-            const auto* state = o.w->findChild<QLabel*>("LabelTisk");
-            QVERIFY(state->text().startsWith(
-                "Počet hodnot je = " + QString::number(expected.rowCount() - 1) + "   ( "));
-            QVERIFY(state->text().endsWith("  str.)"));
-        }
+        o_->w->action("zavritvys")->trigger();
+        QTRY_VERIFY(o_->f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
+        o_->f.mainWindow->action("vysledky1")->trigger();
+        QVERIFY(ResultsWindow::openInstance(o_->f.mainWindow->context()));
     }
 
     void smoothedNeedsMoreThan400Days() {
-        test::Frame f(DayRecords(400)); // 399 days from the first to the last
-        QVERIFY(f.start());
+        test::Frame f(DayRecords(400), Run::Started); // 399 days from the first to the last
         installResults(f.mainWindow->context());
         ResultsWindow* w = ResultsWindow::openWindow(f.mainWindow->context());
         w->action("celkovynam")->trigger();
@@ -195,78 +153,67 @@ class TestResultsWindow : public QObject {
         QCOMPARE(w->hemisphereChoice(), HemisphereChoice::Whole);
     }
 
+    // The view, the texts typed ("" closes the prompt), the messages shown,
+    // the mode and month chosen and the month text remembered.
     void monthInput_data() {
-        QTest::addColumn<QString>("view");
-        QTest::addColumn<QStringList>("answers"); // typed texts; "" closes the prompt
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("chosenMonth");
-        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<MonthRow>("row");
+        const QStringList last{" Poalední záznam je z LAST"};
         QTest::newRow("own, month with drawings")
-            << "vlastni" << QStringList{"3.2024"} << QStringList{} << 1 << 202403 << "3.2024";
+            << MonthRow{"vlastni", {"3.2024"}, {}, 1, 202403, "3.2024"};
         QTest::newRow("SIDC with a comma")
-            << "oficialni" << QStringList{"3,2024"} << QStringList{} << 2 << 202403 << "3,2024";
-        QTest::newRow("CV") << "CVvysledek" << QStringList{"12.2023"} << QStringList{} << 9
-                            << 202312 << "12.2023";
+            << MonthRow{"oficialni", {"3,2024"}, {}, 2, 202403, "3,2024"};
+        QTest::newRow("CV") << MonthRow{"CVvysledek", {"12.2023"}, {}, 9, 202312, "12.2023"};
         QTest::newRow("month without drawings asks again")
-            << "vlastni" << QStringList{"3.1990", "4.2024"}
-            << QStringList{" Poalední záznam je z LAST"} << 1 << 202404 << "4.2024";
+            << MonthRow{"vlastni", {"3.1990", "4.2024"}, last, 1, 202404, "4.2024"};
         QTest::newRow("closed prompt shows nothing")
-            << "vlastni" << QStringList{"3.1990", ""} << QStringList{" Poalední záznam je z LAST"}
-            << 0 << 0 << "3.1990";
+            << MonthRow{"vlastni", {"3.1990", ""}, last, 0, 0, "3.1990"};
     }
 
     void monthInput() {
-        ResultsFixture& o = *fixture_;
-        QFETCH(QString, view);
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, messages);
-        QFETCH(int, mode);
-        QFETCH(int, chosenMonth);
-        QFETCH(QString, remembered);
-        o.f.messages.clear();
+        QFETCH(MonthRow, row);
+        auto [view, answers, messages, mode, chosenMonth, remembered] = row;
+        o_->f.messages.clear();
         for (const QString& a : answers)
-            o.f.messages.values.push_back(a.isEmpty() ? std::nullopt : std::optional<QString>(a));
-        o.w->action(view)->trigger();
-        const TZaznam& last = o.f.session.record(o.f.session.recordCount());
+            o_->f.messages.values.push_back(a.isEmpty() ? std::nullopt : std::optional<QString>(a));
+        o_->w->action(view)->trigger();
+        const TZaznam& last = o_->f.session.record(o_->f.session.recordCount());
         messages.replaceInStrings("LAST", q(last.Datum.text()));
-        QCOMPARE(o.f.messages.messages, messages);
-        QCOMPARE(o.f.messages.prompts.size(), answers.size());
-        QCOMPARE(o.f.messages.prompts.front(), q(MonthPrompt));
-        QCOMPARE(o.w->resultsMode(), mode);
-        if (mode) QCOMPARE(o.w->chosenMonth(), chosenMonth);
+        QCOMPARE(o_->f.messages.messages, messages);
+        QCOMPARE(o_->f.messages.prompts.size(), answers.size());
+        QCOMPARE(o_->f.messages.prompts.front(), q(MonthPrompt));
+        QCOMPARE(o_->w->resultsMode(), mode);
+        if (mode) QCOMPARE(o_->w->chosenMonth(), chosenMonth);
         if (mode == 9) {
             // The CV values: header, 31 days, AVRG and OBS.
-            const QTableView* values = o.grid("StringGrid8");
+            const QTableView* values = o_->grid("StringGrid8");
             QVERIFY(values && values->isVisible());
             QCOMPARE(RowCount(values), 1 + 31 + 2);
             QCOMPARE(CellText(values, 0, 1), QString("CV"));
         }
-        QCOMPARE(o.w->monthText(), remembered);
+        QCOMPARE(o_->w->monthText(), remembered);
     }
 
     void protocolViewAndKeys() {
-        ResultsFixture& o = *fixture_;
-        o.month("vlastni");
-        auto* view = o.w->findChild<ProtocolView*>();
+        o_->month("vlastni");
+        auto* view = o_->w->findChild<ProtocolView*>();
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->kind(), ProtocolKind::Own);
-        const auto first = FirstRecordOfMonth(o.f.session.records(), 202403);
+        const auto first = FirstRecordOfMonth(o_->f.session.records(), 202403);
         QCOMPARE(view->data().firstRecord, *first);
 
-        QCOMPARE(o.w->fontSize(), 12);
+        QCOMPARE(o_->w->fontSize(), 12);
         QTest::keyClick(view, Qt::Key_V);
         QTest::keyClick(view, Qt::Key_V);
-        QCOMPARE(o.w->fontSize(), 14);
+        QCOMPARE(o_->w->fontSize(), 14);
         QCOMPARE(view->options().fontSize, 14);
         for (int i = 0; i < 10; ++i)
             QTest::keyClick(view, Qt::Key_M);
-        QCOMPARE(o.w->fontSize(), 8);
+        QCOMPARE(o_->w->fontSize(), 8);
 
         // A form wider than the window scrolls sideways to its last column.
         for (int i = 0; i < 8; ++i)
             QTest::keyClick(view, Qt::Key_V);
-        qobject_cast<QMdiSubWindow*>(o.w->parentWidget())->resize(420, 500);
+        qobject_cast<QMdiSubWindow*>(o_->w->parentWidget())->resize(420, 500);
         QCoreApplication::processEvents();
         QScrollBar* horizontal = view->horizontalScrollBar();
         const QImage left = view->viewport()->grab().toImage();
@@ -280,20 +227,21 @@ class TestResultsWindow : public QObject {
 
         // "q" lists the observers over the view; the next key takes it away.
         QTest::keyClick(view, Qt::Key_Q);
-        auto* list = o.w->findChild<QWidget*>("SeznamPozorovatelu");
+        auto* list = o_->w->findChild<QWidget*>("SeznamPozorovatelu");
         QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!list->isVisible());
 
         // The SIDC view ignores the font keys; choosing the own view again starts at 12.
-        o.month("oficialni");
+        o_->month("oficialni");
         QCOMPARE(view->kind(), ProtocolKind::Sidc);
         QTest::keyClick(view, Qt::Key_V);
-        QCOMPARE(o.w->fontSize(), 8);
-        o.month("vlastni");
-        QCOMPARE(o.w->fontSize(), 12);
+        QCOMPARE(o_->w->fontSize(), 8);
+        o_->month("vlastni");
+        QCOMPARE(o_->w->fontSize(), 12);
     }
 
+    // The view, the CLI's report and arguments, the files written.
     void savedFilesEqualTheCli_data() {
         QTest::addColumn<QString>("view");
         QTest::addColumn<QStringList>("cliArgs");
@@ -307,116 +255,113 @@ class TestResultsWindow : public QObject {
     }
 
     void savedFilesEqualTheCli() {
-        ResultsFixture& o = *fixture_;
         QFETCH(QString, view);
         QFETCH(QStringList, cliArgs);
         QFETCH(QStringList, files);
         // The CLI works on a copy of the same directory.
         TempDir copy;
-        fs::copy(o.f.dir.path(), copy.path(), fs::copy_options::recursive);
+        fs::copy(o_->f.dir.path(), copy.path(), fs::copy_options::recursive);
         const QString kind = cliArgs.takeFirst();
         const CliRun r =
             cli(QStringList{"report", kind, QString::fromStdString(copy.path().string()), Month} +
                 cliArgs);
         QVERIFY2(r.status == 0, r.out.c_str());
 
-        o.w->chooseObserver = [] { return Pozorovatel; };
-        o.f.messages.values.push_back(QString::fromLatin1(Month));
-        o.w->action(view)->trigger();
-        o.f.mainWindow->model().setCurrent(1);
-        o.f.messages.clear();
-        o.w->action("dosouboru")->trigger();
+        o_->w->chooseObserver = [] { return Pozorovatel; };
+        o_->f.messages.values.push_back(QString::fromLatin1(Month));
+        o_->w->action(view)->trigger();
+        o_->f.mainWindow->model().setCurrent(1);
+        o_->f.messages.clear();
+        o_->w->action("dosouboru")->trigger();
         // The message names every file written.
-        QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\r" + files.join('\r')});
+        QCOMPARE(o_->f.messages.messages, QStringList{"Data byla uložena:\r" + files.join('\r')});
         for (const QString& file : files) {
-            const std::string ours = o.file(file.toStdString());
+            const std::string ours = o_->file(file.toStdString());
             QVERIFY(!ours.empty());
             QCOMPARE(ours, ReadWholeFile(ProgramDir(copy.path()).resolve(file.toStdString())));
         }
         // The working record stays where it was.
-        QCOMPARE(o.f.session.currentIndex(), 1);
+        QCOMPARE(o_->f.session.currentIndex(), 1);
     }
 
     void sidcAsksBeforeOverwriting() {
-        ResultsFixture& o = *fixture_;
-        fs::create_directory(o.f.dir.path() / "Mesice");
-        WriteFileAtomic(o.f.dir.path() / "Mesice" / "202403.txt", "stary");
-        o.month("oficialni");
-        o.f.messages.clear();
-        o.f.messages.answers.push_back(false);
-        o.w->action("dosouboru")->trigger();
-        QCOMPARE(o.f.messages.questions, QStringList{"Soubor již existuje !\r   Přepsat?"});
-        QVERIFY(o.f.messages.messages.isEmpty());
-        QCOMPARE(o.file("Mesice/202403.txt"), std::string("stary"));
-        o.f.messages.answers.push_back(true);
-        o.w->action("dosouboru")->trigger();
-        QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\rMesice/202403.txt"});
-        QVERIFY(o.file("Mesice/202403.txt").starts_with("SIDC202403"));
+        fs::create_directory(o_->f.dir.path() / "Mesice");
+        WriteFileAtomic(o_->f.dir.path() / "Mesice" / "202403.txt", "stary");
+        o_->month("oficialni");
+        o_->f.messages.clear();
+        o_->f.messages.answers.push_back(false);
+        o_->w->action("dosouboru")->trigger();
+        QCOMPARE(o_->f.messages.questions, QStringList{"Soubor již existuje !\r   Přepsat?"});
+        QVERIFY(o_->f.messages.messages.isEmpty());
+        QCOMPARE(o_->file("Mesice/202403.txt"), std::string("stary"));
+        o_->f.messages.answers.push_back(true);
+        o_->w->action("dosouboru")->trigger();
+        QCOMPARE(o_->f.messages.messages, QStringList{"Data byla uložena:\rMesice/202403.txt"});
+        QVERIFY(o_->file("Mesice/202403.txt").starts_with("SIDC202403"));
     }
 
+    // "v" pressed so many times before printing; at the starting font the
+    // form fits one page.
     void printedProtocolPages_data() {
         QTest::addColumn<QString>("view");
-        QTest::addColumn<int>("larger"); // "v" pressed so many times before printing
-        QTest::addColumn<bool>("onePage");
-        QTest::newRow("own protocol") << "vlastni" << 0 << true;
-        QTest::newRow("SIDC certificate") << "oficialni" << 0 << true;
-        QTest::newRow("own protocol, font 24") << "vlastni" << 12 << false;
+        QTest::addColumn<int>("larger");
+        QTest::newRow("own protocol") << "vlastni" << 0;
+        QTest::newRow("SIDC certificate") << "oficialni" << 0;
+        QTest::newRow("own protocol, font 24") << "vlastni" << 12;
     }
 
     void printedProtocolPages() {
-        ResultsFixture& o = *fixture_;
         QFETCH(QString, view);
         QFETCH(int, larger);
-        QFETCH(bool, onePage);
-        o.f.messages.values.push_back(QString::fromLatin1(Month));
-        o.w->action(view)->trigger();
+        const bool onePage = larger == 0;
+        o_->f.messages.values.push_back(QString::fromLatin1(Month));
+        o_->w->action(view)->trigger();
         for (int i = 0; i < larger; ++i)
-            QTest::keyClick(o.w, Qt::Key_V);
-        const QString pdf = QString::fromStdString((o.f.dir.path() / "protokol.pdf").string());
+            QTest::keyClick(o_->w, Qt::Key_V);
+        const QString pdf = QString::fromStdString((o_->f.dir.path() / "protokol.pdf").string());
         int asked = 0;
-        o.w->choosePrinter = PrintToPdf(pdf.toStdString(), &asked);
-        o.w->action("tiskvysl")->trigger();
+        o_->w->choosePrinter = PrintToPdf(pdf.toStdString(), &asked);
+        o_->w->action("tiskvysl")->trigger();
         QCOMPARE(asked, 1);
         QCOMPARE(PdfPagesOfFile(pdf.toStdString()) == 1, onePage);
         QVERIFY(PdfPagesOfFile(pdf.toStdString()) >= 1);
 
         // A cancelled print dialog prints nothing.
         QFile::remove(pdf);
-        o.w->choosePrinter = [](QPrinter&) { return false; };
-        o.w->action("tiskvysl")->trigger();
+        o_->w->choosePrinter = [](QPrinter&) { return false; };
+        o_->w->action("tiskvysl")->trigger();
         QVERIFY(!QFile::exists(pdf));
     }
 
     // The CSV of the statistics shown and of the observers' table.
     void csvFilesOfTheViews() {
-        ResultsFixture& o = *fixture_;
-        o.f.mainWindow->action("namersever")->trigger();
-        o.f.mainWindow->action("SpeedButton8")->trigger();
-        QCOMPARE(o.f.messages.messages,
+        o_->f.mainWindow->action("namersever")->trigger();
+        o_->f.mainWindow->action("SpeedButton8")->trigger();
+        QCOMPARE(o_->f.messages.messages,
                  QStringList{"Data byla uložena:\rCSVsoubory/Namerene-sever.csv"});
         QCOMPARE(
-            o.file("CSVsoubory/Namerene-sever.csv"),
+            o_->file("CSVsoubory/Namerene-sever.csv"),
             StatisticsCsvText(
-                BuildMeasuredStatistics(o.f.session.records(), HemisphereChoice::North).cells, 2));
+                BuildMeasuredStatistics(o_->f.session.records(), HemisphereChoice::North).cells,
+                2));
 
-        o.f.messages.clear();
-        o.w->action("pozorovatele")->trigger();
-        QVERIFY(o.w->action("doCSV")->isVisible());
-        o.w->action("doCSV")->trigger();
-        QCOMPARE(o.f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
-                                                     "Data byla uložena:\rPozorovatele.csv"}));
+        o_->f.messages.clear();
+        o_->w->action("pozorovatele")->trigger();
+        QVERIFY(o_->w->action("doCSV")->isVisible());
+        o_->w->action("doCSV")->trigger();
+        QCOMPARE(o_->f.messages.messages, (QStringList{"Data se uloží do souboru  Pozorovatele.csv",
+                                                       "Data byla uložena:\rPozorovatele.csv"}));
         const ReportFile f = ObserversCsv(
-            BuildObserverStatistics(o.f.session.records(), o.f.session.observers()).grid);
-        QCOMPARE(o.file(f), ReportBytes(f));
+            BuildObserverStatistics(o_->f.session.records(), o_->f.session.observers()).grid);
+        QCOMPARE(o_->file(f), ReportBytes(f));
     }
 
     void generalData() {
-        ResultsFixture& o = *fixture_;
-        const std::string before = o.file("Obecdata.dat");
-        o.w->action("Veobecndata1")->trigger();
-        auto* panel = o.w->findChild<QWidget*>("PanelObecnaData");
+        const std::string before = o_->file("Obecdata.dat");
+        o_->w->action("Veobecndata1")->trigger();
+        auto* panel = o_->w->findChild<QWidget*>("PanelObecnaData");
         QVERIFY(panel->isVisible());
-        auto* table = o.w->findChild<QTableWidget*>("StringGrid12");
+        auto* table = o_->w->findChild<QTableWidget*>("StringGrid12");
         QCOMPARE(table->item(0, 0)->text(), QString("Observatoř-stanice"));
         QCOMPARE(table->item(0, 1)->text(), QString("Hvězdárna Demo"));
         QCOMPARE(table->item(11, 1)->text(), QString("007"));
@@ -427,285 +372,291 @@ class TestResultsWindow : public QObject {
         table->item(0, 1)->setText("Jiná");
         panel->findChild<QPushButton*>("Xobecna")->click();
         QVERIFY(!panel->isVisible());
-        QCOMPARE(o.file("Obecdata.dat"), before);
-        QCOMPARE(o.w->stationData().row(1), std::string("Hvězdárna Demo"));
+        QCOMPARE(o_->file("Obecdata.dat"), before);
+        QCOMPARE(o_->w->stationData().row(1), std::string("Hvězdárna Demo"));
 
-        // OK saves: row 12 of 5 is stored as 005.
-        o.w->action("Veobecndata1")->trigger();
+        // OK saves, and the table shows the rows as stored (row 12 of 5 as
+        // 005: the rules are ConfirmStationData's in core).
+        o_->w->action("Veobecndata1")->trigger();
         table->item(0, 1)->setText("Hvězdárna Jiná");
         table->item(11, 1)->setText("5");
         panel->findChild<QPushButton*>("OKobecna")->click();
         QVERIFY(!panel->isVisible());
-        QCOMPARE(o.w->stationData().row(12), std::string("005"));
         QCOMPARE(table->item(11, 1)->text(), QString("005"));
-        const StationData saved = ReadStationData(o.f.session.dir);
-        QCOMPARE(saved.row(1), std::string("Hvězdárna Jiná"));
-        QCOMPARE(saved.row(12), std::string("005"));
+        QCOMPARE(ReadStationData(o_->f.session.dir).row(1), std::string("Hvězdárna Jiná"));
         // The protocol shows the new station name.
-        o.month("oficialni");
-        QCOMPARE(o.w->findChild<ProtocolView*>()->data().station, std::string("Hvězdárna Jiná"));
+        o_->month("oficialni");
+        QCOMPARE(o_->w->findChild<ProtocolView*>()->data().station, std::string("Hvězdárna Jiná"));
     }
 
+    // The month, the observer, the message, and the month left in its field.
+    // Each refusal of the inputs is core's (InterSolInput); here the window
+    // shows the message, keeps or clears the month, and writes nothing.
     void interSolRefusesMissingInputs_data() {
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("observer");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("monthAfter");
-        const QString bad = q(BadInterSolInput);
-        // Each refusal of the inputs is core's (InterSolInput); here the window
-        // shows the message, keeps or clears the month, and writes nothing.
-        QTest::newRow("no observer") << "3.2024" << QString() << bad << "3.2024";
+        QTest::addColumn<InterSolRow>("row");
+        QTest::newRow("no observer") << InterSolRow{"3.2024", "", q(BadInterSolInput), "3.2024"};
         QTest::newRow("month without drawings")
-            << "3.1990" << Pozorovatel << q(NoRecordsExist) << "";
+            << InterSolRow{"3.1990", Pozorovatel, q(NoRecordsExist), ""};
     }
 
     void interSolRefusesMissingInputs() {
-        ResultsFixture& o = *fixture_;
-        QFETCH(QString, month);
-        QFETCH(QString, observer);
-        QFETCH(QString, message);
-        QFETCH(QString, monthAfter);
-        o.f.mainWindow->action("SpeedButton16")->trigger();
-        QCOMPARE(o.w->resultsMode(), 15);
-        auto* combo = o.w->findChild<QComboBox*>("pozorovatelIS");
+        QFETCH(InterSolRow, row);
+        const auto& [month, observer, message, monthAfter] = row;
+        o_->f.mainWindow->action("SpeedButton16")->trigger();
+        QCOMPARE(o_->w->resultsMode(), 15);
+        auto* combo = o_->w->findChild<QComboBox*>("pozorovatelIS");
         combo->setCurrentIndex(combo->findText(observer));
-        o.w->findChild<QLineEdit*>("cisloIS")->setText("12");
-        o.w->findChild<QLineEdit*>("mesicIS")->setText(month);
-        o.w->findChild<QPushButton*>("zobrazitIS")->click();
-        QCOMPARE(o.f.messages.messages, QStringList{message});
-        QVERIFY(!o.w->findChild<QPushButton*>("dosouboruIS")->isEnabled());
-        QCOMPARE(o.w->findChild<QLineEdit*>("mesicIS")->text(), monthAfter);
-        QCOMPARE(RowCount(o.grid("StringGrid11")), 0);
+        o_->w->findChild<QLineEdit*>("cisloIS")->setText("12");
+        o_->w->findChild<QLineEdit*>("mesicIS")->setText(month);
+        o_->w->findChild<QPushButton*>("zobrazitIS")->click();
+        QCOMPARE(o_->f.messages.messages, QStringList{message});
+        QVERIFY(!o_->w->findChild<QPushButton*>("dosouboruIS")->isEnabled());
+        QCOMPARE(o_->w->findChild<QLineEdit*>("mesicIS")->text(), monthAfter);
+        QCOMPARE(RowCount(o_->grid("StringGrid11")), 0);
     }
 
     void interSolProtocolEqualsTheCli() {
-        ResultsFixture& o = *fixture_;
         TempDir copy;
-        fs::copy(o.f.dir.path(), copy.path(), fs::copy_options::recursive);
+        fs::copy(o_->f.dir.path(), copy.path(), fs::copy_options::recursive);
         const CliRun r = cli({"report", "intersol", QString::fromStdString(copy.path().string()),
                               Month, "--observer", Pozorovatel, "--number", "12"});
         QVERIFY2(r.status == 0, r.out.c_str());
 
-        o.w->action("InterSOL1")->trigger();
-        auto* combo = o.w->findChild<QComboBox*>("pozorovatelIS");
+        o_->w->action("InterSOL1")->trigger();
+        auto* combo = o_->w->findChild<QComboBox*>("pozorovatelIS");
         combo->setCurrentIndex(combo->findText(Pozorovatel));
         // The number kept in the observer table comes with the name.
-        QCOMPARE(o.w->findChild<QLineEdit*>("cisloIS")->text(), QString("12"));
-        o.w->findChild<QLineEdit*>("mesicIS")->setText(Month);
-        o.w->findChild<QPushButton*>("zobrazitIS")->click();
-        QVERIFY(o.f.messages.messages.isEmpty());
-        const QTableView* grid = o.grid("StringGrid11");
+        QCOMPARE(o_->w->findChild<QLineEdit*>("cisloIS")->text(), QString("12"));
+        o_->w->findChild<QLineEdit*>("mesicIS")->setText(Month);
+        o_->w->findChild<QPushButton*>("zobrazitIS")->click();
+        QVERIFY(o_->f.messages.messages.isEmpty());
+        const QTableView* grid = o_->grid("StringGrid11");
         QCOMPARE(RowCount(grid), 1 + 31 + 1);
         QCOMPARE(CellText(grid, 0, 9), QString("   Suma   "));
         QCOMPARE(CellText(grid, 32, 0), QString("Suma"));
 
-        auto* toFile = o.w->findChild<QPushButton*>("dosouboruIS");
+        auto* toFile = o_->w->findChild<QPushButton*>("dosouboruIS");
         QVERIFY(toFile->isEnabled());
         toFile->click();
-        QCOMPARE(o.w->findChild<QLineEdit*>("observatorIS")->text(), QString("Hvezdarna Demo"));
-        QCOMPARE(o.w->findChild<QLineEdit*>("adresaIS")->text(), QString("Hlavní 5  Brno  60200"));
-        auto* instrument = o.w->findChild<QLineEdit*>("pristrojIS");
+        QCOMPARE(o_->w->findChild<QLineEdit*>("observatorIS")->text(), QString("Hvezdarna Demo"));
+        QCOMPARE(o_->w->findChild<QLineEdit*>("adresaIS")->text(),
+                 QString("Hlavní 5  Brno  60200"));
+        auto* instrument = o_->w->findChild<QLineEdit*>("pristrojIS");
         QVERIFY(instrument->text().isEmpty());
 
         // Without the instrument nothing is written.
-        auto* save = o.w->findChild<QPushButton*>("ulozitIS");
+        auto* save = o_->w->findChild<QPushButton*>("ulozitIS");
         save->click();
-        QCOMPARE(o.f.messages.messages, QStringList{" Není zadaný přístroj ! "});
-        QVERIFY(!fs::exists(o.f.dir.path() / "Intersol"));
+        QCOMPARE(o_->f.messages.messages, QStringList{" Není zadaný přístroj ! "});
+        QVERIFY(!fs::exists(o_->f.dir.path() / "Intersol"));
 
         // The general data confirmed meanwhile fill the instrument.
-        o.w->action("Veobecndata1")->trigger();
-        o.w->findChild<QPushButton*>("OKobecna")->click();
+        o_->w->action("Veobecndata1")->trigger();
+        o_->w->findChild<QPushButton*>("OKobecna")->click();
         QCOMPARE(instrument->text(), QString("Refractor  "));
-        o.f.messages.clear();
+        o_->f.messages.clear();
         save->click();
         const std::string name = "Intersol/2403_012.txt";
-        QCOMPARE(o.f.messages.messages, QStringList{"Data byla uložena:\r" + q(name)});
-        QCOMPARE(o.file(name), ReadWholeFile(ProgramDir(copy.path()).resolve(name)));
-        QCOMPARE(o.w->monthText(), QString(Month));
-        QVERIFY(Cp1250ToUtf8(o.file("pozorovatelep.dat")).find("12,Novák Jan,") !=
+        QCOMPARE(o_->f.messages.messages, QStringList{"Data byla uložena:\r" + q(name)});
+        QCOMPARE(o_->file(name), ReadWholeFile(ProgramDir(copy.path()).resolve(name)));
+        QCOMPARE(o_->w->monthText(), QString(Month));
+        QVERIFY(Cp1250ToUtf8(o_->file("pozorovatelep.dat")).find("12,Novák Jan,") !=
                 std::string::npos);
     }
 
     void closingRestoresTheFrame() {
-        ResultsFixture& o = *fixture_;
         // The record list's scroll bar is hidden while the results are shown.
-        auto* hasScrollBar = o.f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
+        auto* hasScrollBar = o_->f.mainWindow->recordList()->findChild<QScrollBar*>("ScrollBar1");
         QVERIFY(hasScrollBar->isHidden());
-        o.w->action("celkovynam")->trigger();
+        o_->w->action("celkovynam")->trigger();
         QVERIFY(hasScrollBar->isHidden());
-        o.f.mainWindow->model().setCurrent(3);
+        o_->f.mainWindow->model().setCurrent(3);
         // A new observer added meanwhile goes to the file when the window closes.
-        QVERIFY(o.f.session.addObserver({"200", "Nový Pozorovatel", "", "", "", ""}));
-        o.f.mainWindow->action("SpeedButton9")->trigger();
-        QTRY_VERIFY(o.f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
-        QCOMPARE(o.f.mainWindow->visiblePanel(), QString("zakladni"));
+        QVERIFY(o_->f.session.addObserver({"200", "Nový Pozorovatel", "", "", "", ""}));
+        o_->f.mainWindow->action("SpeedButton9")->trigger();
+        QTRY_VERIFY(o_->f.mainWindow->area()->findChildren<ResultsWindow*>().isEmpty());
+        QCOMPARE(o_->f.mainWindow->visiblePanel(), QString("zakladni"));
         QVERIFY(!hasScrollBar->isHidden());
-        QCOMPARE(o.f.session.currentIndex(), o.f.session.recordCount());
-        const std::string file = Cp1250ToUtf8(o.file("pozorovatelep.dat"));
+        QCOMPARE(o_->f.session.currentIndex(), o_->f.session.recordCount());
+        const std::string file = Cp1250ToUtf8(o_->file("pozorovatelep.dat"));
         QVERIFY(file.find("200,Nový Pozorovatel,") != std::string::npos);
         // Every observer of the file read at start is still there.
         QVERIFY(file.find("104,Kovář Tomáš,Na Vyhlídce 3,Říčany,25101,") != std::string::npos);
     }
 
+    // Each button shows its view whole as core builds the table, with the
+    // table's caption; "Tisk" follows the view.
     void buttonsShowTheCoreTables_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("mode");
+        QTest::addColumn<HemisphereChoice>("hemisphere");
         QTest::addColumn<QString>("grid");
-        QTest::addColumn<bool>("printable"); // "Tisk" follows the view
-        QTest::newRow("observers per year") << "pozorovatelv" << 4 << "StringGrid3" << true;
-        QTest::newRow("group evolution") << "vyvojskup" << 3 << "StringGrid2" << false;
-        QTest::newRow("largest groups") << "velikost" << 10 << "StringGrid7" << true;
-        QTest::newRow("zones") << "polohy" << 13 << "StringGrid9" << true;
-        QTest::newRow("days without activity") << "SpeedButton1" << 11 << "" << true;
+        QTest::addColumn<bool>("printable");
+        using H = HemisphereChoice;
+        for (const auto& [kind, prefix, mode] :
+             {std::tuple{"measured", "namer", 5}, std::tuple{"smoothed", "vyhl", 6}})
+            for (const auto& [where, suffix, h] :
+                 {std::tuple{"whole disk", "celek", H::Whole},
+                  std::tuple{"north", "sever", H::North}, std::tuple{"south", "jih", H::South}})
+                QTest::addRow("%s %s", kind, where)
+                    << QString(prefix) + suffix << mode << h << QString("StringGrid1") << true;
+        const auto row = [](const char* name, const char* button, int mode, const char* grid,
+                            bool printable) {
+            QTest::newRow(name) << QString(button) << mode << H::Whole << QString(grid)
+                                << printable;
+        };
+        row("type occurrence", "vyskytskup", 7, "StringGrid4", false);
+        row("observers per year", "pozorovatelv", 4, "StringGrid3", true);
+        row("group evolution", "vyvojskup", 3, "StringGrid2", false);
+        row("largest groups", "velikost", 10, "StringGrid7", true);
+        row("zones", "polohy", 13, "StringGrid9", true);
+        row("days without activity", "SpeedButton1", 11, "", true);
     }
 
     void buttonsShowTheCoreTables() {
         QFETCH(QString, button);
         QFETCH(int, mode);
+        QFETCH(HemisphereChoice, hemisphere);
         QFETCH(QString, grid);
         QFETCH(bool, printable);
-        ResultsFixture& o = *fixture_;
-        o.f.mainWindow->action(button)->trigger();
-        QCOMPARE(o.w->resultsMode(), mode);
-        QCOMPARE(o.w->action("tiskvysl")->isEnabled(), printable);
-        const Session& s = o.f.session;
+        o_->f.mainWindow->action(button)->trigger();
+        QCOMPARE(o_->w->resultsMode(), mode);
+        QCOMPARE(o_->w->action("tiskvysl")->isEnabled(), printable);
+        const Session& s = o_->f.session;
         const auto records = s.records();
-        ResultsGrid expected;
-        switch (mode) {
-        case 4:
-            expected = BuildObserverStatistics(records, s.observers()).grid;
-            break;
-        case 3:
-            // The latest rotation drawn.
-            expected =
-                BuildGroupEvolution(records, s.geometry(), *LatestEvolutionRotation(records));
-            break;
-        case 10:
-            expected = BuildLargestGroups(records, 2023);
-            break;
-        case 13:
-            // The drawings section switched off by its button: months, years, all.
-            expected = BuildZonePositions(records, s.geometry(), "vše", {false, true, true, true});
-            break;
-        default:
-            break;
-        }
+        // Group evolution: the latest rotation drawn; zones: the drawings
+        // section switched off by its button (months, years, all).
+        const ResultsGrid expected =
+            mode == 5   ? BuildMeasuredStatistics(records, hemisphere)
+            : mode == 6 ? BuildSmoothedStatistics(records, hemisphere)
+            : mode == 7 ? BuildTypeOccurrence(records).grid
+            : mode == 4 ? BuildObserverStatistics(records, s.observers()).grid
+            : mode == 3
+                ? BuildGroupEvolution(records, s.geometry(), *LatestEvolutionRotation(records))
+            : mode == 10 ? BuildLargestGroups(records, 2023)
+            : mode == 13
+                ? BuildZonePositions(records, s.geometry(), "vše", {false, true, true, true})
+                : ResultsGrid{};
         if (!grid.isEmpty()) {
             QVERIFY(expected.rowCount() > 1);
-            QCOMPARE(GridDifference(o.grid(grid), expected), QString());
-            QCOMPARE(o.w->windowTitle(), q(expected.caption));
+            QCOMPARE(GridDifference(o_->grid(grid), expected), QString());
+            QCOMPARE(o_->w->windowTitle(),
+                     q(mode == 6 ? SmoothedCaption(hemisphere) : expected.caption));
+        }
+        if (mode == 5 || mode == 6) {
+            // The status line counts the table's pages.
+            const QString state = o_->w->findChild<QLabel*>("LabelTisk")->text();
+            QVERIFY(state.startsWith(
+                "Počet hodnot je = " + QString::number(expected.rowCount() - 1) + "   ( "));
+            QVERIFY(state.endsWith("  str.)"));
         }
         if (mode == 13) {
             // The class of the main window's ComboBox1 rebuilds the view.
-            auto* combo = o.f.mainWindow->findChild<QComboBox*>("ComboBox1");
+            auto* combo = o_->f.mainWindow->findChild<QComboBox*>("ComboBox1");
             QVERIFY(combo->isEnabled());
             combo->setCurrentText("D");
-            QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D",
-                                                                     {false, true, true, true})),
+            QCOMPARE(GridDifference(o_->grid(grid), BuildZonePositions(records, s.geometry(), "D",
+                                                                       {false, true, true, true})),
                      QString());
             // The drawings' section back: a row a drawing, in the widths of its labels and numbers.
-            o.f.mainWindow->action(button)->trigger();
-            QCOMPARE(GridDifference(o.grid(grid), BuildZonePositions(records, s.geometry(), "D")),
+            o_->f.mainWindow->action(button)->trigger();
+            QCOMPARE(GridDifference(o_->grid(grid), BuildZonePositions(records, s.geometry(), "D")),
                      QString());
-            o.f.messages.answers.push_back(true);
-            o.f.mainWindow->action("zapidosoudorutxt")->trigger();
+            o_->f.messages.answers.push_back(true);
+            o_->f.mainWindow->action("zapidosoudorutxt")->trigger();
             for (const ReportFile& f : ZoneTextFiles(records, s.geometry(), "D"))
-                QCOMPARE(o.file(f), ReportBytes(f));
+                QCOMPARE(o_->file(f), ReportBytes(f));
         }
     }
 
     void yearAndRotationBoxes() {
-        ResultsFixture& o = *fixture_;
-        const auto records = o.f.session.records();
-        o.w->action("veliky")->trigger();
-        auto* year = o.w->findChild<QSpinBox*>("SpinEdit2");
+        const auto records = o_->f.session.records();
+        o_->w->action("veliky")->trigger();
+        auto* year = o_->w->findChild<QSpinBox*>("SpinEdit2");
         QCOMPARE(year->value(), 2023); // 2000 is before the first record
         year->setValue(2024);
-        QCOMPARE(GridDifference(o.grid("StringGrid7"), BuildLargestGroups(records, 2024)),
+        QCOMPARE(GridDifference(o_->grid("StringGrid7"), BuildLargestGroups(records, 2024)),
                  QString());
 
-        o.w->action("Vvojskupin1")->trigger();
-        auto* rotationText = o.w->findChild<QSpinBox*>("SpinEdit1");
+        o_->w->action("Vvojskupin1")->trigger();
+        auto* rotationText = o_->w->findChild<QSpinBox*>("SpinEdit1");
         // It opens on the latest rotation drawn.
         QCOMPARE(rotationText->value(), *LatestEvolutionRotation(records));
-        QVERIFY(RowCount(o.grid("StringGrid2")) > 1);
+        QVERIFY(RowCount(o_->grid("StringGrid2")) > 1);
         const int next = records.back().Rotace - 2;
         rotationText->setValue(next);
-        QCOMPARE(GridDifference(o.grid("StringGrid2"),
-                                BuildGroupEvolution(records, o.f.session.geometry(), next)),
+        QCOMPARE(GridDifference(o_->grid("StringGrid2"),
+                                BuildGroupEvolution(records, o_->f.session.geometry(), next)),
                  QString());
         rotationText->setValue(10); // below 15: the first record's rotation
         QCOMPARE(rotationText->value(), static_cast<int>(records.front().Rotace));
 
         // The days without activity open on the archive's latest year.
-        o.w->action("Bezaktivity")->trigger();
-        QCOMPARE(o.w->findChild<QSpinBox*>("SpinEdit3")->value(),
+        o_->w->action("Bezaktivity")->trigger();
+        QCOMPARE(o_->w->findChild<QSpinBox*>("SpinEdit3")->value(),
                  LatestSpotlessYear(SpotlessDaysOf(records), records));
     }
 
     void observerOfTheDayAndItsCsv() {
-        ResultsFixture& o = *fixture_;
-        o.f.mainWindow->action("SpeedButton15")->trigger();
-        QCOMPARE(o.w->resultsMode(), 14);
-        auto* combo = o.w->findChild<QComboBox*>("ComboBox2");
-        QCOMPARE(combo->count(), static_cast<int>(o.f.session.observers().size()));
-        auto* csv = o.w->findChild<QPushButton*>("Button11");
-        QVERIFY(!csv->isVisibleTo(o.w));
+        o_->f.mainWindow->action("SpeedButton15")->trigger();
+        QCOMPARE(o_->w->resultsMode(), 14);
+        auto* combo = o_->w->findChild<QComboBox*>("ComboBox2");
+        QCOMPARE(combo->count(), static_cast<int>(o_->f.session.observers().size()));
+        auto* csv = o_->w->findChild<QPushButton*>("Button11");
+        QVERIFY(!csv->isVisibleTo(o_->w));
         combo->setCurrentIndex(1);
         emit combo->activated(1);
         const std::string name = combo->currentText().toStdString();
-        const ObserverDrawings list = BuildObserverDrawings(o.f.session.records(), name);
-        QCOMPARE(o.w->findChild<QLabel*>("Panel14")->text(), q(list.summary));
-        QCOMPARE(RowCount(o.grid("StringGrid10")), list.n + 3);
-        QVERIFY(csv->isVisibleTo(o.w));
+        const ObserverDrawings list = BuildObserverDrawings(o_->f.session.records(), name);
+        QCOMPARE(o_->w->findChild<QLabel*>("Panel14")->text(), q(list.summary));
+        QCOMPARE(RowCount(o_->grid("StringGrid10")), list.n + 3);
+        QVERIFY(csv->isVisibleTo(o_->w));
         csv->click();
-        const ReportFile written = ObserverDrawingsCsv(list, name, o.f.session.records());
-        QCOMPARE(o.f.messages.messages,
+        const ReportFile written = ObserverDrawingsCsv(list, name, o_->f.session.records());
+        QCOMPARE(o_->f.messages.messages,
                  QStringList{QString::fromStdString("Data byla uložena:\r" + written.folder + "/" +
                                                     written.name)});
-        QCOMPARE(o.file(written), ReportBytes(written));
-        QVERIFY(!csv->isVisibleTo(o.w));
+        QCOMPARE(o_->file(written), ReportBytes(written));
+        QVERIFY(!csv->isVisibleTo(o_->w));
     }
 
     void officialSheetPanel() {
-        ResultsFixture& o = *fixture_;
-        o.w->action("oficCSV")->trigger();
-        auto* panel = o.w->findChild<QWidget*>("PanelOficCSV");
+        o_->w->action("oficCSV")->trigger();
+        auto* panel = o_->w->findChild<QWidget*>("PanelOficCSV");
         QVERIFY(panel->isVisible());
         auto* number = panel->findChild<QLineEdit*>("CisloSL");
-        QCOMPARE(number->text(), q(o.w->stationData().row(12)));
+        QCOMPARE(number->text(), q(o_->w->stationData().row(12)));
         QCOMPARE(number->palette().color(QPalette::Base), QColor(0xc0, 0xc0, 0xc0));
         QCOMPARE(panel->findChild<QLineEdit*>("Adresa")->palette().color(QPalette::Base),
                  QColor(Qt::white));
         panel->findChild<QLineEdit*>("MesicRok")->setText("3,2024");
         number->setText("x1");
         panel->findChild<QPushButton*>("ZadanyMesic")->click();
-        QCOMPARE(o.f.messages.messages, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
-        number->setText(q(o.w->stationData().row(12)));
-        o.f.messages.clear();
+        QCOMPARE(o_->f.messages.messages, QStringList{"Špatné číslo SL nebo nevybrána metoda"});
+        number->setText(q(o_->w->stationData().row(12)));
+        o_->f.messages.clear();
         panel->findChild<QPushButton*>("ZadanyMesic")->click();
-        QCOMPARE(o.f.messages.messages.size(), 1);
-        QVERIFY(o.f.messages.messages[0].startsWith("Data byla uložena:\r"));
-        const ReportFile sheet = BuildOfficialSheet(
-            o.f.session.records(), {2024, 3},
-            OfficialFieldsFrom(o.w->stationData(), MethodProjection), o.f.session.observerTable());
-        QCOMPARE(o.file(sheet), ReportBytes(sheet));
+        QCOMPARE(o_->f.messages.messages.size(), 1);
+        QVERIFY(o_->f.messages.messages[0].startsWith("Data byla uložena:\r"));
+        const ReportFile sheet =
+            BuildOfficialSheet(o_->f.session.records(), {2024, 3},
+                               OfficialFieldsFrom(o_->w->stationData(), MethodProjection),
+                               o_->f.session.observerTable());
+        QCOMPARE(o_->file(sheet), ReportBytes(sheet));
     }
 
     void printedViews() {
-        ResultsFixture& o = *fixture_;
         for (const char* name : {"pozorovatele", "veliky", "Bezaktivity", "polohy1"}) {
-            o.w->action(QString::fromLatin1(name))->trigger();
-            const QString pdf = QString::fromStdString((o.f.dir.path() / name).string()) + ".pdf";
+            o_->w->action(QString::fromLatin1(name))->trigger();
+            const QString pdf = QString::fromStdString((o_->f.dir.path() / name).string()) + ".pdf";
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             printer.setResolution(150);
-            o.w->printTo(printer);
+            o_->w->printTo(printer);
             QVERIFY2(QFileInfo(pdf).size() > 1000, name);
         }
-        QVERIFY(o.f.messages.messages.isEmpty());
+        QVERIFY(o_->f.messages.messages.isEmpty());
     }
 };
 

@@ -21,9 +21,11 @@ std::vector<TZaznam> DayRecords(int n) {
     return out;
 }
 
-Frame::Frame(const std::vector<TZaznam>& records) : session(dir.path()) {
+Frame::Frame(const std::vector<TZaznam>& records, Run run) : session(dir.path()) {
     if (!records.empty()) WriteRecordFile(dir.path() / "datax.dat", records);
     mainWindow = std::make_unique<MainWindow>(session, messages);
+    if (run != Run::NotStarted && !(run == Run::WithList ? startWithList() : start()))
+        qFatal("start-up failed: %s", qPrintable(messages.messages.join('|')));
 }
 
 void Frame::copyIn(const std::filesystem::path& source) {

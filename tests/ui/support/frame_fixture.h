@@ -23,9 +23,14 @@ inline constexpr Date TestToday{2024, 5, 1};
 // record 1 with a polar drawing of radius 125.
 std::vector<TZaznam> DayRecords(int n);
 
+// How far a Frame is brought as it is made (a failed start-up ends the test
+// program).
+enum class Run { NotStarted, Started, WithList };
+
 struct Frame {
-    // Writes the records as datax.dat (none: no file) into a fresh folder.
-    explicit Frame(const std::vector<TZaznam>& records);
+    // Writes the records as datax.dat (none: no file) into a fresh folder;
+    // `run`: then start() or startWithList() with the defaults.
+    explicit Frame(const std::vector<TZaznam>& records, Run run = Run::NotStarted);
 
     // Runs the start-up on TestScreen on the day `today`; the drawing setting,
     // when asked, is answered with `settings`. Returns startUp's result.
