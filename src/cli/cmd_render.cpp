@@ -124,6 +124,7 @@ int RunRender(const Args& args, std::ostream& out, std::ostream& err) {
         {"spotless", RunRenderSpotless},
     };
     if (args.empty()) throw UsageError("chybí druh obrázku");
+    const PictureCommandScope picture;
     for (const auto& s : subcommands)
         if (args[0] == s.name) return s.run(Args(args.begin() + 1, args.end()), out, err);
     throw UsageError("neznámý druh obrázku \"" + args[0] + "\"");

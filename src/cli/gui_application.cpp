@@ -14,6 +14,7 @@
 #include "cli/cli_common.h"
 #include "io/atomic_file.h"
 #include "io/huge_pages.h"
+#include "render/font_roles.h"
 #include "render/jpeg_writer.h"
 
 namespace hk::cli {
@@ -24,6 +25,20 @@ GuiApplicationScope::GuiApplicationScope() {
 }
 
 GuiApplicationScope::~GuiApplicationScope() = default;
+
+PictureCommandScope::PictureCommandScope()
+    : fonts_([] {
+          // A line in each of the pictures' fonts, painted where nobody sees
+          // it: the font database is set up and the two families opened.
+          QImage image(64, 16, QImage::Format_RGB32);
+          QPainter p(&image);
+          for (const QFont& f : {SansFont(12), SerifFont(12)}) {
+              p.setFont(f);
+              p.drawText(0, 12, QStringLiteral("Zákres 0123456789"));
+          }
+      }) {}
+
+PictureCommandScope::~PictureCommandScope() = default;
 
 void WritePdf(const std::filesystem::path& file, const QString& title,
               const std::function<void(QPdfWriter&)>& draw) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QGuiApplication;
 class QPainter;
@@ -27,6 +28,22 @@ class GuiApplicationScope {
     char name_[14] = "heliokres-cli";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QGuiApplication> app_;
+};
+
+// For a command that paints: the application made now, and the fonts of the
+// pictures found and opened on a second thread while the command reads its
+// records (the font database's set-up costs some 10 ms that would otherwise
+// come before the first text is painted). Waits for that thread when it ends.
+class PictureCommandScope {
+  public:
+    PictureCommandScope();
+    ~PictureCommandScope();
+    PictureCommandScope(const PictureCommandScope&) = delete;
+    PictureCommandScope& operator=(const PictureCommandScope&) = delete;
+
+  private:
+    GuiApplicationScope app_;
+    std::jthread fonts_; // after app_: ends before the application
 };
 
 // Writes a PDF atomically: an A4 writer at 300 dpi with `title` (none when
