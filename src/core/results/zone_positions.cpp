@@ -258,33 +258,44 @@ void appendDate(TextBuffer& out, const TZaznam& z) {
         out.append(z.Datum.text());
 }
 
+// The sums, and a row a drawing that takes part (when `withDrawings`) in
+// store order in `drawings`, each run's straight from its pass. The first
+// run's rows become `drawings`: room for every record is made for them at
+// once, so that the rows are neither moved as they grow nor moved into
+// another vector after.
+Sections collectDrawings(std::span<const TZaznam> records, const GeometryCache& geometry,
+                         std::string_view zurichClass, unsigned threads, bool withDrawings,
+                         std::vector<Row>& drawings) {
+    std::vector<std::vector<Row>> runRows(RunCount(records.size(), threads));
+    if (withDrawings) {
+        runRows.front().reserve(records.size());
+        for (auto run = runRows.begin() + 1; run != runRows.end(); ++run)
+            run->reserve(records.size() / runRows.size() + 1);
+    }
+    const Sections s = collect(records, geometry, zurichClass, threads, runRows,
+                               [&](std::vector<Row>& rows, const TZaznam& z, const Counts& c) {
+                                   if (withDrawings) rows.push_back({date(z), c});
+                               });
+    std::size_t rows = 0;
+    for (const auto& run : runRows)
+        rows += run.size();
+    drawings = std::move(runRows.front());
+    drawings.reserve(rows);
+    for (auto run = runRows.begin() + 1; run != runRows.end(); ++run)
+        std::move(run->begin(), run->end(), std::back_inserter(drawings));
+    return s;
+}
+
 } // namespace
 
 ZonePositionsTable BuildZonePositionsTable(std::span<const TZaznam> records,
                                            const GeometryCache& geometry,
                                            std::string_view zurichClass,
                                            const ZoneSections& sections, unsigned threads) {
-    // The drawings' rows come first, each run's straight from its pass. The
-    // first run's rows become the table's: room for every record is made
-    // for them at once, so that the rows are neither moved as they grow nor
-    // moved into another vector after.
-    const std::size_t runs = RunCount(records.size(), threads);
-    std::vector<std::vector<Row>> runRows(runs);
-    if (sections.drawingSetting)
-        for (std::size_t r = 0; r < runs; ++r)
-            runRows[r].reserve(r == 0 ? records.size() : records.size() / runs + 1);
-    const Sections s = collect(records, geometry, zurichClass, threads, runRows,
-                               [&](std::vector<Row>& rows, const TZaznam& z, const Counts& c) {
-                                   if (sections.drawingSetting) rows.push_back({date(z), c});
-                               });
-    std::size_t drawings = 0;
-    for (const auto& rows : runRows)
-        drawings += rows.size();
     ZonePositionsTable table;
-    table.rows = std::move(runRows.front());
-    table.rows.reserve(drawings + s.months.size() + s.years.size() + s.allCurves.size());
-    for (std::size_t r = 1; r < runs; ++r)
-        std::move(runRows[r].begin(), runRows[r].end(), std::back_inserter(table.rows));
+    const Sections s = collectDrawings(records, geometry, zurichClass, threads,
+                                       sections.drawingSetting, table.rows);
+    table.rows.reserve(table.rows.size() + s.months.size() + s.years.size() + s.allCurves.size());
     forEachShownSum(s, sections, [&](const std::string& label, const Counts& c) {
         table.rows.push_back({label, c});
     });
@@ -359,14 +370,8 @@ TextBuffer ZonePositionLines(std::span<const TZaznam> records, const GeometryCac
 
 std::vector<ReportFile> ZoneTextFiles(std::span<const TZaznam> records,
                                       const GeometryCache& geometry, std::string_view zurichClass) {
-    std::vector<std::vector<Row>> runRows;
-    const Sections s = collect(records, geometry, zurichClass, 0, runRows,
-                               [&](std::vector<Row>& rows, const TZaznam& z, const Counts& c) {
-                                   rows.push_back({date(z), c});
-                               });
     std::vector<Row> drawings;
-    for (auto& rows : runRows)
-        std::move(rows.begin(), rows.end(), std::back_inserter(drawings));
+    const Sections s = collectDrawings(records, geometry, zurichClass, 0, true, drawings);
     return {textFile("polohydeni.dat", "Datum", {&drawings}),
             textFile("polohymesicni.dat", "Měsíc", {&s.months}),
             textFile("polohyrocni.dat", "Rok", {&s.years, &s.allCurves})};
