@@ -96,7 +96,6 @@ int RunRenderDrawing(const Args& argsIn, std::ostream& out, std::ostream& err) {
 
     const DrawingPicture picture = BuildDrawingPicture(session, scene, map.words);
     if (files.out) {
-        GuiApplicationScope gui;
         // A picture, or one page of PDF turned the way the drawing is.
         SavePicture(
             *files.out, QSize(picture.width, picture.height),

@@ -83,7 +83,6 @@ int RunRenderButterfly(const Args& argsIn, std::ostream& out, std::ostream& err)
     // As the window opens: the axis fills the width unless a scale is given.
     const ButterflyPicture picture = BuildButterflyPicture(session, corona, scene);
     if (files.out) {
-        GuiApplicationScope gui;
         writePicture(*files.out, picture);
         out << *files.out << "\n";
     }

@@ -31,7 +31,6 @@ using Painter = PicturePainter;
 void paintAndTabulate(const PictureFiles& files, QSize size, std::ostream& out,
                       const Painter& painter, const std::function<PictureData()>& table) {
     if (files.out) {
-        GuiApplicationScope gui;
         SavePicture(*files.out, size, painter);
         out << *files.out << "\n";
     }

@@ -76,7 +76,6 @@ int RunRenderMap(const Args& argsIn, std::ostream& out, std::ostream& err) {
         corona || kind == MapView::CoronaGraph || kind == MapView::CoronaButterfly;
     const CoronaTable& coronaTable = showsCorona ? LoadCorona(analysis, err) : noCorona;
 
-    GuiApplicationScope gui;
     MapScene scene;
     scene.view = kind;
     scene.rotation = R;

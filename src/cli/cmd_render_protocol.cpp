@@ -91,7 +91,6 @@ int RunRenderProtocol(const Args& argsIn, std::ostream& out, std::ostream& err) 
 
     if (files.out) {
         const std::filesystem::path file = *files.out;
-        GuiApplicationScope gui;
         if (pdf)
             writePdf(file, picture);
         else

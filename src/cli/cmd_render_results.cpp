@@ -70,7 +70,6 @@ int RunRenderObservers(const Args& argsIn, std::ostream& out, std::ostream& err)
     LoadRecords(session, err);
     const ObserverListPicture picture = BuildObserverListPicture(session, scene);
     if (files.out) {
-        GuiApplicationScope gui;
         SavePicture(
             *files.out, QSize(picture.width, picture.height),
             [&](QPainter& p, const QRect& r) { PaintObserverList(p, r, picture); },
@@ -102,7 +101,6 @@ int RunRenderSpotless(const Args& argsIn, std::ostream& out, std::ostream& err) 
     if (!picture.yearDrawn)
         throw JobError("V roce " + std::to_string(year) + " není v datech žádný zákres");
     if (files.out) {
-        GuiApplicationScope gui;
         const QSize size(picture.calendar.width, picture.calendar.height);
         SavePicture(
             *files.out, size,

@@ -30,7 +30,8 @@ class GuiApplicationScope {
     std::unique_ptr<QGuiApplication> app_;
 };
 
-// For a command that paints: the application made now, and the fonts of the
+// For a command that paints (every kind of `render`, which paints inside
+// it and makes no application of its own): the application made now, and the fonts of the
 // pictures found and opened on a second thread while the command reads its
 // records (the font database's set-up costs some 10 ms that would otherwise
 // come before the first text is painted). Waits for that thread when it ends.
