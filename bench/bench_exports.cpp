@@ -38,6 +38,13 @@ const std::vector<TZaznam>& records(std::size_t count) {
     return part;
 }
 
+// The groups' geometry, which is what the ASCII export reads.
+GeometryCache groupsOf(std::span<const TZaznam> rs) {
+    GeometryCache geometry;
+    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    return geometry;
+}
+
 void BM_CopyRecords(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
     std::vector<TZaznam> copy(rs.size());
@@ -77,8 +84,7 @@ void BM_AsciiExportText(benchmark::State& state) {
 // one thread.
 void BM_AsciiExportBuffer(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
-    GeometryCache geometry;
-    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    const GeometryCache geometry = groupsOf(rs);
     std::size_t bytes = 0;
     for (auto _ : state) {
         const TextBuffer text =
@@ -94,8 +100,7 @@ void BM_AsciiExportBuffer(benchmark::State& state) {
 // the temporary file while the next ones are formatted; flushed and renamed.
 void BM_AsciiExportWritten(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
-    GeometryCache geometry;
-    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    const GeometryCache geometry = groupsOf(rs);
     const TempDir folder;
     const ProgramDir dir(folder.path());
     for (auto _ : state)
@@ -109,8 +114,7 @@ void BM_AsciiExportWritten(benchmark::State& state) {
 // written at once (how the export wrote it before).
 void BM_AsciiExportWrittenAtOnce(benchmark::State& state) {
     const auto& rs = records(static_cast<std::size_t>(state.range(0)));
-    GeometryCache geometry;
-    geometry.rebuild(rs, 0, GeometryDetail::Groups);
+    const GeometryCache geometry = groupsOf(rs);
     const TempDir folder;
     for (auto _ : state) {
         const TextBuffer text = AsciiExportBuffer(rs, geometry, 1);
