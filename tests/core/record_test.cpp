@@ -128,28 +128,28 @@ TEST(ComputeSummary, EmptyRecordAndWrapping) {
 }
 
 TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
-    TempDir dir;
-    std::vector<TZaznam> records;
-    for (int i = 0; i < 3; ++i) {
-        TZaznam z{};
-        auto* b = reinterpret_cast<unsigned char*>(&z);
-        for (std::size_t k = 0; k < sizeof z; ++k)
-            b[k] = static_cast<unsigned char>(k * 7 + i);
-        records.push_back(z);
-    }
-    const auto path = dir.path() / "datax.dat";
-    WriteRecordFile(path, records);
-    EXPECT_EQ(std::filesystem::file_size(path), 3 * 1774u);
-    std::ofstream(path, std::ios::binary | std::ios::app) << "tail";
-    const auto back = ReadRecordFile(path);
-    ASSERT_EQ(back.records.size(), 3u);
-    EXPECT_EQ(back.trailingBytes, 4u);
-    EXPECT_EQ(std::memcmp(back.records.data(), records.data(), 3 * 1774), 0);
+    // A few records, and a file large enough to be read in two halves at
+    // once (their seam falls inside a record).
+    for (const std::size_t count : {std::size_t{3}, std::size_t{6007}}) {
+        TempDir dir;
+        std::vector<TZaznam> records(count);
+        auto* bytes = reinterpret_cast<unsigned char*>(records.data());
+        for (std::size_t k = 0; k < count * sizeof(TZaznam); ++k)
+            bytes[k] = static_cast<unsigned char>(k * 7 + k / 1774);
+        const auto path = dir.path() / "datax.dat";
+        WriteRecordFile(path, records);
+        EXPECT_EQ(std::filesystem::file_size(path), count * 1774u);
+        std::ofstream(path, std::ios::binary | std::ios::app) << "tail";
+        const auto back = ReadRecordFile(path);
+        ASSERT_EQ(back.records.size(), count);
+        EXPECT_EQ(back.trailingBytes, 4u);
+        EXPECT_EQ(std::memcmp(back.records.data(), records.data(), count * 1774), 0);
 
-    const auto copy = dir.path() / "copy.dat";
-    WriteRecordFile(copy, back.records);
-    EXPECT_EQ(std::filesystem::file_size(copy), 3 * 1774u);
-    EXPECT_THROW(ReadRecordFile(dir.path() / "missing.dat"), std::runtime_error);
+        const auto copy = dir.path() / "copy.dat";
+        WriteRecordFile(copy, back.records);
+        EXPECT_EQ(std::filesystem::file_size(copy), count * 1774u);
+        EXPECT_THROW(ReadRecordFile(dir.path() / "missing.dat"), std::runtime_error);
+    }
 }
 
 } // namespace

@@ -31,8 +31,8 @@ struct RecordFileContents {
     std::size_t trailingBytes = 0; // bytes of a partial record at the end, ignored
 };
 
-// Reads every whole record of a file in one block read, with room for
-// `spare` more records; a partial tail is ignored. Throws
+// Reads every whole record of a file straight into one block (a large file
+// in two halves on two threads at once), with room for `spare` more records; a partial tail is ignored. Throws
 // std::runtime_error with a Czech message naming the file and the cause
 // when it cannot be read (not a regular file, a read error, a file that
 // shrank while it was read).
