@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <functional>
 #include <regex>
 #include <sstream>
@@ -15,7 +13,6 @@
 #include <unistd.h>
 
 #include "cli/program_dir.h"
-#include "geometry/calendar.h"
 #include "io/atomic_file.h"
 #include "records/exports.h"
 #include "records/geometry_cache.h"
@@ -27,7 +24,6 @@
 #include "results/own_report.h"
 #include "results/sidc_report.h"
 #include "results/station_data.h"
-#include "tests_support/butterfly_records.h"
 #include "tests_support/pdf_pages.h"
 #include "tests_support/png_size.h"
 #include "tests_support/records.h"
@@ -165,23 +161,6 @@ After report(const char* relative,
     };
 }
 
-// Three rotations: the first with group 1 seen twice (classes C, then D) in
-// the north and group 2 (B) in the south, the second with group 3 (H) in the
-// north, the third without groups. Every group lies near the central
-// meridian with L0 well away from 0, so each belongs to its record's rotation.
-void threeRotations(Dir dir) {
-    auto at = [](int d) { return test::RotationRecord(FormatDatum(DateFromSerial(d)).c_str()); };
-    auto L0 = [&](int d) { return RecordEphemeris(at(d))->L0; };
-    int day = DaySerial({2016, 4, 1});
-    while (L0(day) < 150 || L0(day) > 250)
-        ++day;
-    TZaznam a = at(day), b = at(day + 2), c = at(day + 27), d = at(day + 54);
-    test::AddGroupAt(a, L0(day) + 10, 10, 1, "Cao");
-    test::AddGroupAt(a, L0(day) - 5, -20, 2, "Bxo");
-    test::AddGroupAt(b, L0(day + 2) + 8, 10.4, 1, "Dao");
-    test::AddGroupAt(c, L0(day + 27) - 10, 15, 3, "Hsx");
-    WriteRecordFile(dir / "datax.dat", std::vector<TZaznam>{a, b, c, d});
-}
 void oneRecord(Dir d) {
     WriteRecordFile(d / "datax.dat", std::vector<TZaznam>{Record("15.03.2014", 900)});
 }
@@ -250,39 +229,6 @@ void spotsThenGroups(Dir d, const std::string& out) {
     EXPECT_EQ(
         RunCli("find-spots " + ShellQuoted(d) + "/Sken*.png --centre 800,800 --north 800,80").out,
         out);
-}
-
-std::string fixed(double v, int decimals) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.*f", decimals, v);
-    return b;
-}
-
-// stats rotations of threeRotations, cell by cell: the columns of each
-// hemisphere in their places, a rotation without groups, the classes counted
-// once per group.
-void threeRotationsTable(Dir d, const std::string& out) {
-    const auto records = ReadRecordFile(d / "datax.dat").records;
-    ASSERT_EQ(records[3].Rotace, records[0].Rotace + 2);
-    const GeometryCache g = GeometryCache::of(records);
-    const double n1 = g.groups(1)[0].Lat, s1 = g.groups(1)[1].Lat, n2 = g.groups(2)[0].Lat;
-    const double n3 = g.groups(3)[0].Lat;
-    const auto tenths = [](double lat) { return std::nearbyint(10 * lat) / 10; };
-    const float north1 = (static_cast<float>(n1) + static_cast<float>(n2)) / 2;
-    const int r0 = records[0].Rotace;
-    EXPECT_EQ(
-        out,
-        "Rotace;   Sev.;   Jih;   Sev.;   Jih;   Sev.;   Jih; S max; S min; J max; J min; Asym;"
-        "   A;   B;   C;   D;   E;   F;   H\n" +
-            std::to_string(r0) + ";1;1;" + fixed(north1, 2) + ";" + fixed(s1, 2) + ";---;---;" +
-            fixed(tenths(std::max(n1, n2)), 1) + ";" + fixed(tenths(std::min(n1, n2)), 1) + ";" +
-            fixed(tenths(s1), 1) + ";" + fixed(tenths(s1), 1) + ";" +
-            fixed(double(north1) + float(s1), 2) + ";0;1;0;1;0;0;0\n" + std::to_string(r0 + 1) +
-            ";1;0;" + fixed(n3, 2) + ";.00;---;---;" + fixed(tenths(n3), 1) + ";" +
-            fixed(tenths(n3), 1) + ";.0;.0;" + fixed(n3, 2) + ";0;0;0;0;0;0;1\n" +
-            std::to_string(r0 + 2) +
-            ";----;----;----;----;---;---;----;----;----;----;----;----;----;----;----;----;----;"
-            "----\n");
 }
 
 After png(const char* name, unsigned width, unsigned height) {
@@ -410,7 +356,6 @@ TEST(Cli, UsageAndRefusals) {
          }},
         {demo, "export pdf DIR", 2},
         {nullptr, "export ascii", 2},
-        {threeRotations, "stats DIR rotations", 0, "", threeRotationsTable},
         {demo, "stats DIR measured --hemisphere east", 2},
         {demo, "stats DIR types --hemisphere north", 2},
         {demo, "stats DIR", 2},

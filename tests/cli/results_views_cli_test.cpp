@@ -15,6 +15,7 @@
 #include "results/observer_drawings.h"
 #include "results/observer_statistics.h"
 #include "results/official_csv.h"
+#include "results/rotation_table.h"
 #include "results/spotless_days.h"
 #include "results/type_occurrence.h"
 #include "results/zone_positions.h"
@@ -72,7 +73,8 @@ TEST_F(ResultsViewsCli, StatsPrintTheWindowsCells) {
         {"largest 1950", joined(BuildLargestGroups(records, LargestGroupsYear(records, 1950)))},
         {"observer '" + first + "'", joined(BuildObserverDrawings(records, first).grid)},
         {"evolution " + std::to_string(rotation),
-         joined(BuildGroupEvolution(records, session_.geometry(), rotation))}};
+         joined(BuildGroupEvolution(records, session_.geometry(), rotation))},
+        {"rotations", joined(BuildRotationStatistics(records, session_.geometry()))}};
     for (const auto& [args, expected] : cases) {
         const CliRun r = RunCli("stats " + arg() + " " + args);
         EXPECT_EQ(r.status, 0) << args;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <tuple>
 
@@ -368,6 +370,53 @@ TEST(RotationTable, OneRowPerRotationAndAGroupNumberCountedOncePerRotation) {
         withGroup += n;
     }
     EXPECT_GE(withGroup, count - 2);
+}
+
+// Three rotations: the first with group 1 seen twice (classes C, then D) in
+// the north and group 2 (B) in the south, the second with group 3 (H) in the
+// north, the third without groups. Every group lies near the central
+// meridian with L0 well away from 0, so each belongs to its record's
+// rotation. Cell by cell: the columns of each hemisphere in their places,
+// the rotation without groups, the classes counted once per group.
+TEST(RotationTable, CellsOfThreeRotations) {
+    auto at = [](int d) { return RotationRecord(FormatDatum(DateFromSerial(d)).c_str()); };
+    auto L0 = [&](int d) { return RecordEphemeris(at(d))->L0; };
+    int day = DaySerial({2016, 4, 1});
+    while (L0(day) < 150 || L0(day) > 250)
+        ++day;
+    TZaznam a = at(day), b = at(day + 2), c = at(day + 27), d = at(day + 54);
+    AddGroupAt(a, L0(day) + 10, 10, 1, "Cao");
+    AddGroupAt(a, L0(day) - 5, -20, 2, "Bxo");
+    AddGroupAt(b, L0(day + 2) + 8, 10.4, 1, "Dao");
+    AddGroupAt(c, L0(day + 27) - 10, 15, 3, "Hsx");
+    const std::vector<TZaznam> records = {a, b, c, d};
+    ASSERT_EQ(d.Rotace, a.Rotace + 2);
+    const GeometryCache g = GeometryCache::of(records);
+    const double n1 = g.groups(1)[0].Lat, s1 = g.groups(1)[1].Lat, n2 = g.groups(2)[0].Lat;
+    const double n3 = g.groups(3)[0].Lat;
+    const auto fixed = [](double v, int decimals) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.*f", decimals,
+                      decimals == 1 ? std::nearbyint(10 * v) / 10 : v);
+        return std::string(t);
+    };
+    const float north1 = (static_cast<float>(n1) + static_cast<float>(n2)) / 2;
+    const auto r = [&](int k) { return std::to_string(a.Rotace + k) + ";"; };
+    std::string cells;
+    for (const auto& row : BuildRotationStatistics(records, g).cells)
+        for (std::size_t k = 0; k < row.size(); ++k)
+            cells += row[k] + (k + 1 < row.size() ? ";" : "\n");
+    EXPECT_EQ(cells,
+              "Rotace;   Sev.;   Jih;   Sev.;   Jih;   Sev.;   Jih; S max; S min; J max; J min;"
+              " Asym;   A;   B;   C;   D;   E;   F;   H\n" +
+                  r(0) + "1;1;" + fixed(north1, 2) + ";" + fixed(s1, 2) + ";---;---;" +
+                  fixed(std::max(n1, n2), 1) + ";" + fixed(std::min(n1, n2), 1) + ";" +
+                  fixed(s1, 1) + ";" + fixed(s1, 1) + ";" + fixed(double(north1) + float(s1), 2) +
+                  ";0;1;0;1;0;0;0\n" + r(1) + "1;0;" + fixed(n3, 2) + ";.00;---;---;" +
+                  fixed(n3, 1) + ";" + fixed(n3, 1) + ";.0;.0;" + fixed(n3, 2) +
+                  ";0;0;0;0;0;0;1\n" + r(2) +
+                  "----;----;----;----;---;---;----;----;----;----;----;----;----;----;----;----;"
+                  "----;----\n");
 }
 
 // A group half a degree north counts in the north; of two southern groups the
