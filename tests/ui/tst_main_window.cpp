@@ -443,9 +443,10 @@ class TestMainWindow : public QObject {
     }
 
     // The frame fills the screen but for the task bar and shows the build
-    // number. The record list stands right of the drawing window, within the
-    // work area, and shows its lines whole; the two fill the work area's
-    // width, and the drawing fills the drawing window's width or height.
+    // number and its first panel. The record list stands right of the drawing
+    // window, within the work area, and shows its lines whole; the two fill
+    // the work area's width, and the drawing fills the drawing window's width
+    // or height.
     void recordListBesideTheDrawing() {
         QFETCH(QRect, screen);
         Frame f(DayRecords(40));
@@ -458,6 +459,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.mainWindow->geometry().width(), screen.width() - 20);
         QVERIFY(f.mainWindow->geometry().height() < screen.height());
         QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+        QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
         QMdiSubWindow* drawingSub = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
         QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
         QVERIFY(drawingSub && recordList);
