@@ -323,32 +323,29 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(ReadRecordFile(z.f.path("datax.dat")).records.front().NastaveniKresby, 125);
     }
 
-    // "p" recomputes every record (the numbers: RecomputeRecords in core).
-    void recomputeEveryRecord() {
+    // The shown record gets its faculae area, the same whatever the view's
+    // orientation; "p" recomputes every record (the numbers: RecomputeRecords
+    // in core) and keeps the current one.
+    void faculaeAreaOfTheShownRecordAndOfEveryRecord() {
         auto rs = recordsWithGroup(3);
+        addSquareField(rs[0]);
         addSquareField(rs[1]);
         rs[2].PlochaFakuli.setText("999");
         DrawingFrame z(rs);
-        z.f.mainWindow->model().setCurrent(1);
-        QTest::keyClick(z.w, Qt::Key_P);
         const Session& s = z.f.session;
+        QVERIFY(s.record(1).PlochaFakuli.empty());
+        for (bool turn : {false, true}) {
+            if (turn) z.child<QPushButton>("vyza")->click();
+            z.f.mainWindow->model().setCurrent(1);
+            QCOMPARE(s.record(1).PlochaFakuli.text(), std::string("90121"));
+        }
+        z.f.mainWindow->action("ulozitdat")->trigger();
+        QVERIFY(!s.dataChanged());
+        QTest::keyClick(z.w, Qt::Key_P);
         QCOMPARE(s.record(2).PlochaFakuli.text() + "|" + s.record(3).PlochaFakuli.text(),
                  std::string("90121|0"));
         QVERIFY(s.dataChanged());
         QCOMPARE(s.currentIndex(), 1);
-    }
-
-    void shownRecordGetsItsFaculaeArea() {
-        auto rs = recordsWithGroup(2);
-        addSquareField(rs[0]);
-        DrawingFrame z(rs);
-        QVERIFY(z.f.session.record(1).PlochaFakuli.empty());
-        // The orientation of the view does not change the stored number.
-        for (bool turn : {false, true}) {
-            if (turn) z.child<QPushButton>("vyza")->click();
-            z.f.mainWindow->model().setCurrent(1);
-            QCOMPARE(z.f.session.record(1).PlochaFakuli.text(), std::string("90121"));
-        }
     }
 
     // V and Z, and F7 and F11, switch the leaves off and on; K lists the
@@ -680,7 +677,7 @@ class TestDrawingWindow : public QObject {
         QCOMPARE(DifferingPixels(cli, expected), 0);
     }
 
-    void coordinateTableYearPagesAndScale() {
+    void coordinateTable() {
         TableFrame t;
         QCOMPARE(t.w->windowTitle(), QStringLiteral("Souřadnice středu slunce"));
         QCOMPARE(t.w->TableYear(), 2020);
@@ -713,10 +710,10 @@ class TestDrawingWindow : public QObject {
             QCOMPARE(t.w->TableScale(), start);
         }
         QCOMPARE(t.f.messages.messages, QStringList(3, QString::fromUtf8(BadTableScale.data())));
-    }
 
-    void coordinateTableSavesPrintsKeyTAndCloses() {
-        TableFrame t;
+        // The page saved as a picture and printed; the key "t" in a low window.
+        year->setText(QStringLiteral("2020"));
+        t.f.messages.clear();
         t.child<QToolButton>("SpeedButton3")->click();
         t.child<QPushButton>("ulozitobr")->click();
         const QImage image(QString::fromStdString(

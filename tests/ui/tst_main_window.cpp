@@ -1,4 +1,4 @@
-// The main window: start-up on a demo directory and on an empty one, the
+// The main window: start-up on an empty directory and an unreadable one, the
 // menu and the tool panels, the commands of the frame, the exports, the
 // window image and the exit sequence. The record selection window beside
 // it: its lines, the scroll bar, clicks and arrow keys, following the
@@ -115,31 +115,6 @@ class TestMainWindow : public QObject {
     void initTestCase() {
         rows_ = rowsOfTheList();
         QVERIFY2(rows_ > 10, "the test screen holds more than ten rows");
-    }
-
-    void startOnDemoDirectory() {
-        Frame f({});
-        WriteDemoDirectory(f.dir.path(), {.years = 2, .perYear = 60, .endDate = {2024, 4, 30}});
-        const auto records = ReadRecordFile(f.path("datax.dat")).records;
-        QVERIFY(f.start());
-        installWindows(*f.mainWindow);
-        f.mainWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
-
-        QCOMPARE(f.settingAsked, 0); // the demo directory holds a drawing setting
-        QCOMPARE(f.session.recordCount(), int(records.size()));
-        QCOMPARE(f.session.currentIndex(), f.session.recordCount());
-        QVERIFY(
-            f.mainWindow->windowTitle().startsWith(QStringLiteral("Zákresy Sluneční fotosféry")));
-        QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
-        QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
-        // The window fills the screen but for the task bar.
-        QCOMPARE(f.mainWindow->geometry().width(), TestScreen.width() - 20);
-        QVERIFY(f.mainWindow->geometry().height() < TestScreen.height());
-        // The record list with the last record selected (its lines: the record list tests below).
-        QVERIFY(f.mainWindow->recordList()->rows().back().startsWith(
-            QString("%1").arg(f.session.recordCount(), 5)));
-        QVERIFY(f.messages.unanswered == 0);
     }
 
     void startOnEmptyDirectoryAsksForTheDrawingSetting_data() {
@@ -467,9 +442,11 @@ class TestMainWindow : public QObject {
         QTest::newRow("2560 x 1440") << QRect(0, 0, 2560, 1440);
     }
 
-    // The record list stands right of the drawing window, within the work area,
-    // and shows its lines whole; the two fill the work area's width, and the
-    // drawing fills the drawing window's width or height.
+    // The frame fills the screen but for the task bar and shows the build
+    // number and its first panel. The record list stands right of the drawing
+    // window, within the work area, and shows its lines whole; the two fill
+    // the work area's width, and the drawing fills the drawing window's width
+    // or height.
     void recordListBesideTheDrawing() {
         QFETCH(QRect, screen);
         Frame f(DayRecords(40));
@@ -479,6 +456,10 @@ class TestMainWindow : public QObject {
         f.mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.mainWindow.get()));
         QCoreApplication::processEvents();
+        QCOMPARE(f.mainWindow->geometry().width(), screen.width() - 20);
+        QVERIFY(f.mainWindow->geometry().height() < screen.height());
+        QVERIFY(f.mainWindow->findChild<QLabel*>("versa")->text().contains(HELIOKRES_BUILD_NUMBER));
+        QCOMPARE(f.mainWindow->visiblePanel(), QString("zakladni"));
         QMdiSubWindow* drawingSub = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form2");
         QMdiSubWindow* recordList = f.mainWindow->area()->findChild<QMdiSubWindow*>("Form4");
         QVERIFY(drawingSub && recordList);
