@@ -168,20 +168,32 @@ class GeometryBesideReading {
   private:
     void work() {
         try {
+            // Steps of a few megabytes of records on this thread while the
+            // reader reads; what is left when the reading ends goes on every
+            // core, the reader's too.
+            constexpr std::size_t Step = 2048;
             std::size_t done = 0;
             for (;;) {
                 std::span<const TZaznam> all;
                 std::size_t ready = 0;
+                bool finished = false;
                 {
                     std::unique_lock<std::mutex> lock(mutex_);
                     changed_.wait(lock, [&] { return ready_ > done || finished_; });
                     if (ready_ <= done) return; // finished and nothing more read
                     all = all_;
                     ready = ready_;
+                    finished = finished_;
+                }
+                if (finished) {
+                    cache_->refreshRange(all, done, ready, GeometryDetail::Groups);
+                    done = ready;
+                    continue;
                 }
                 // One thread: the other core is the reader's.
-                cache_->refreshRange(all, done, ready, GeometryDetail::Groups, 1);
-                done = ready;
+                const std::size_t to = std::min(ready, done + Step);
+                cache_->refreshRange(all, done, to, GeometryDetail::Groups, 1);
+                done = to;
             }
         } catch (...) {
             failed_ = true; // the records' geometry is computed when asked
