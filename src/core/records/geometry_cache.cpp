@@ -130,8 +130,10 @@ void GeometryCache::reset(std::size_t count) {
     groupPool_.clear();
     pointPool_.clear();
     liveGroups_ = livePoints_ = withoutPoints_ = 0;
+    // Listed from the last, so that a cache filled in steps from its first
+    // entry finds the entries of each step at the list's end.
     dirty_.resize(entries_.size());
-    std::iota(dirty_.begin(), dirty_.end(), std::size_t{0});
+    std::iota(dirty_.rbegin(), dirty_.rend(), std::size_t{0});
 }
 
 void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t from0,
@@ -145,7 +147,11 @@ void GeometryCache::refreshRange(std::span<const TZaznam> records, std::size_t f
             if (entries_[i].dirty) wanted.push_back(i);
         if (!wanted.empty()) {
             computeEntries(records, wanted, threads, detail);
-            std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
+            if (dirty_.size() >= wanted.size() &&
+                std::equal(wanted.begin(), wanted.end(), dirty_.rbegin()))
+                dirty_.resize(dirty_.size() - wanted.size());
+            else
+                std::erase_if(dirty_, [this](std::size_t i) { return !entries_[i].dirty; });
         }
     }
     if (detail == GeometryDetail::Points && withoutPoints_ > 0) {
@@ -163,7 +169,10 @@ void GeometryCache::refresh(std::span<const TZaznam> records, unsigned threads,
     compactIfWasteful();
     if (!dirty_.empty()) {
         // In store order, so that the pools follow the records.
-        std::sort(dirty_.begin(), dirty_.end());
+        if (std::is_sorted(dirty_.rbegin(), dirty_.rend()))
+            std::reverse(dirty_.begin(), dirty_.end());
+        else
+            std::sort(dirty_.begin(), dirty_.end());
         computeEntries(records, dirty_, threads, detail);
         dirty_.clear();
     }
