@@ -67,6 +67,10 @@ TEST(MapRange, RangeRunsFromTheLastQuarterOfTheRotationBeforeToTheFirstQuarterAf
     const std::vector<TZaznam> gap = {rotationL0(R, 300), rotationL0(R, 100),
                                       rotationL0(R + 2, 300)};
     EXPECT_EQ(RotationIndex::of(gap).range(gap, R), (RecordRange{1, 2}));
+
+    // The highest rotation a record can hold is a rotation like the others.
+    const std::vector<TZaznam> highest = {rotationL0(0xFFFE, 300), rotationL0(0xFFFF, 300)};
+    EXPECT_EQ(RotationIndex::of(highest).range(highest, 0xFFFF), (RecordRange{2, 2}));
 }
 
 TEST(MapDates, TitleDatesAndCoronaDayOfARotation) {

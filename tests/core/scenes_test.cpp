@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "demo/demo.h"
+#include "drawing/coordinate_table_scene.h"
 #include "drawing/drawing_scene.h"
 #include "graphs/butterfly_scene.h"
 #include "graphs/smoothed_scene.h"
@@ -51,6 +52,19 @@ TEST(DrawingScene, ModelTakenAgainOnlyForTheSameDrawing) {
     AddGroup(typed, "Axx", 900, 300, 10);
     s.setWorkingRecord(typed);
     EXPECT_EQ(BuildDrawingPicture(s, scene, {}, &working).model->record.groupCount(), 2);
+}
+
+// A picture without a height takes the zoom of its width; the coordinate
+// table's least scale is one table unit a pixel.
+TEST(DrawingScene, ZoomOfTheWidthAndTheTablesLeastScale) {
+    EXPECT_EQ(std::vector({DrawingZoom(1200, 0, false), DrawingZoom(1200, 0, true),
+                           DrawingZoom(10, 0, false)}),
+              std::vector({21, 24, 1}));
+    for (const int scale : {1, 0}) {
+        const CoordinateTablePicture p =
+            BuildCoordinateTablePicture({.year = 2014, .scale = scale}, nullptr);
+        EXPECT_EQ(std::pair(p.scale, p.width), std::pair(1, TableScaled(CoordinateTableWidth, 1)));
+    }
 }
 
 // The picture lends its model to the next one only while the records stay as
