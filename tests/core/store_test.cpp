@@ -310,6 +310,12 @@ TEST_F(Store, StoredRecordIsFoundByItsMomentNotByAnEqualKey) {
     s.storeWorkingRecord(EntryMode::New);
     ASSERT_EQ(s.record(s.currentIndex()).Pozorovatel.text(), "New");
     EXPECT_EQ(s.record(s.currentIndex()).Datum.text(), "02.01.2010");
+    // Among drawings of one moment, the one stored, also when it is the first.
+    Session same = loaded({Rec("05.01.2010", 800, "A"), Rec("05.01.2010", 800, "B")});
+    same.selectRecord(1);
+    ChangeWorkingRecord(same, [](TZaznam& z) { z.Pozorovatel.setText("A2"); });
+    same.storeWorkingRecord(EntryMode::Correction);
+    EXPECT_EQ(same.currentIndex(), 1);
 }
 
 TEST_F(Store, CorrectionOverwritesInPlaceAndFollowsAChangedDate) {
