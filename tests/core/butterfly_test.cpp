@@ -419,6 +419,21 @@ TEST(RotationTable, CellsOfThreeRotations) {
                   "----;----\n");
 }
 
+// Seen 70 degrees east of the meridian in the rotation's last quarter (L0
+// above 270, longitude below 90), a group passes the meridian in the next
+// rotation's record range: it counts for the rotation before the drawing's
+// Rotace, whose records run to that point, and not for its own.
+TEST(RotationTable, AGroupEastOfTheMeridianLateInTheRotationCountsOnce) {
+    TZaznam z = RecordWithL0({2016, 4, 1}, 300, 320);
+    const TZaznam before =
+        RotationRecord(FormatDatum(DateFromSerial(DaySerial(*RecordDate(z)) - 14)).c_str());
+    ASSERT_EQ(before.Rotace + 1, z.Rotace);
+    AddGroupAt(z, RecordEphemeris(z)->L0 + 70 - 360, 12, 1);
+    const std::vector<TZaznam> records = {before, z};
+    const auto groups = CountRotationGroups(records, GeometryCache::of(records), 2);
+    EXPECT_EQ(std::pair(groups[1].north, groups[2].north), std::pair(1, 0));
+}
+
 // A group half a degree north counts in the north; of two southern groups the
 // one farther from the equator is the south's maximum.
 TEST(RotationTable, HemisphereCountsAndSouthernExtremes) {
