@@ -99,7 +99,7 @@ TEST(FindSpots, RecallPrecisionAndGroupsOnDrawnScans) {
     EXPECT_GE(precision, 0.95);
     EXPECT_GE(groups, 0.85);
     EXPECT_GE(groupsPlaced, groupsDrawn * 85 / 100);
-    EXPECT_LE(medianAreaError, 0.25);
+    EXPECT_LE(medianAreaError, 0.04); // about 0.01 on these scans
 }
 
 // The demo's scan of a drawing: the largest spot of each group lies where
