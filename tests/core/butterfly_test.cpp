@@ -165,7 +165,7 @@ TEST(corona, LoaderKeepsTheFirstSixAndTheLastSeventyTwoColumns) {
     // A year holds 366 days at most, however many lines the file has.
     std::string ones;
     for (int i = 0; i < 1000; ++i)
-        ones += "1\r";
+        ones += "1 0 1 1\r"; // 1 January 1900: a year column of 0 is read
     CoronaTable many;
     EXPECT_EQ(AppendCoronaYear(ones, many), CoronaYearRead::TooManyDays);
     EXPECT_EQ(many.rows(), CoronaMaxDays);

@@ -38,7 +38,8 @@ TEST(StoreFaculae, FarthestVertexBeyondTheLimbLandsAt124) {
     EXPECT_EQ(z.Skupiny[1].Fakule[0], PackPosition(0, 48));
     EXPECT_EQ(z.Skupiny[2].Fakule[0], 4242);
 
-    // Within the disk nothing is scaled.
+    // Within the disk nothing is scaled, however far a field past the count reaches.
+    fp[1][0] = fp[0][2];
     fp[0][2] = {};
     StoreFaculae(z, 1, fp, Cal);
     EXPECT_EQ(z.Skupiny[0].Fakule[1], PackPosition(90, 100));

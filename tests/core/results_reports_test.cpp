@@ -311,10 +311,11 @@ TEST(InterSolReport, InputRefusedWithTheMessage) {
     const struct {
         const char *month, *observer, *number, *message;
     } rows[] = {
-        {"", "Novák, Jan", "7", badInput},        {"2.2001", "", "7", badInput},
-        {"2.2001", "Novák, Jan", "", badInput},   {"2.2001", "Novák, Jan", "../7", badInput},
-        {"II.2001", "Novák, Jan", "7", badInput}, {"2.01", "Novák, Jan", "7", noRecords},
-        {"6,2001", "Novák, Jan", "7", noRecords},
+        {"", "Novák, Jan", "7", badInput},         {"2.2001", "", "7", badInput},
+        {"2.2001", "Novák, Jan", "", badInput},    {"2.2001", "Novák, Jan", "../7", badInput},
+        {"II.2001", "Novák, Jan", "7", badInput},  {"2.01", "Novák, Jan", "7", noRecords},
+        {"6,2001", "Novák, Jan", "7", noRecords},  {"12.2001", "Novák, Jan", "7", noRecords},
+        {"012.2001", "Novák, Jan", "7", badInput},
     };
     for (const auto& c : rows) {
         SCOPED_TRACE(std::string(c.month) + "|" + c.observer + "|" + c.number);

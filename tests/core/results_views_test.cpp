@@ -155,6 +155,7 @@ TEST(SpotlessDays, ASpotlessDrawingMarksItsDayOnceInItsYearOnly) {
     EXPECT_EQ(std::vector<int>({c.red[1].left, c.red[1].right, c.red[1].top, c.red[1].bottom}),
               std::vector<int>({781, 839, 15 * 31 + 61, 15 * 31 + 74}));
     EXPECT_EQ(c.lines.size(), 14u + 33u);
+    EXPECT_EQ(c.texts.at(11).x, 20 + 13 * 60); // "Prosinec" heads December's column
     EXPECT_TRUE(BuildSpotlessCalendar(spotlessDates, 2006, 900, 600, 100).red.empty());
     // The calendar opens on the latest spotless year, else on the latest year
     // of the archive.
