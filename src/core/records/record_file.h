@@ -32,10 +32,10 @@ struct RecordFileContents {
 };
 
 // Reads every whole record of a file straight into one block (a large file
-// in two halves on two threads at once), with room for `spare` more records; a partial tail is ignored. Throws
-// std::runtime_error with a Czech message naming the file and the cause
-// when it cannot be read (not a regular file, a read error, a file that
-// shrank while it was read).
+// in two halves on two threads at once), with room for `spare` more
+// records; a partial tail is ignored. Throws std::runtime_error with a Czech
+// message naming the file and the cause when it cannot be read (not a
+// regular file, a read error, a file that shrank while it was read).
 RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare = 0);
 
 // Called while a file is read in pieces: `all` is the whole block the
