@@ -46,8 +46,9 @@ const fs::path& DemoDir(bool twoYears = false) {
     static const std::string options[] = {" --years 1 --per-year 30 --seed 3",
                                           " --years 2 --seed 5"};
     static const fs::path demos[] = {tmp.path() / "demo1", tmp.path() / "demo2"};
-    if (!fs::exists(demos[twoYears]))
+    if (!fs::exists(demos[twoYears])) {
         EXPECT_EQ(RunCli("demo " + ShellQuoted(demos[twoYears]) + options[twoYears]).status, 0);
+    }
     return demos[twoYears];
 }
 std::string LastRotation() {
