@@ -253,7 +253,9 @@ TEST(SpotProposals, Corrections) {
     for (const auto& r : rows) {
         SpotProposals p = twoGroups();
         EXPECT_EQ(r.edit(p), !r.groups.empty()) << r.name;
-        if (!r.groups.empty()) EXPECT_EQ(members(p), r.groups) << r.name;
+        if (!r.groups.empty()) {
+            EXPECT_EQ(members(p), r.groups) << r.name;
+        }
     }
     SpotProposals p = twoGroups();
     p.splitGroup(0, 0);

@@ -113,7 +113,7 @@ class TestDiskFinder : public QObject {
                 if (d2 <= R * R && d2 >= (R - Line) * (R - Line)) line[3 * x] = line[3 * x + 1] = 0;
             }
         }
-        for (const QString format : {QStringLiteral("jpg"), QStringLiteral("png")}) {
+        for (const QString& format : {QStringLiteral("jpg"), QStringLiteral("png")}) {
             const QString path = QDir::temp().filePath(QStringLiteral("heliokres-a4-%1.%2")
                                                            .arg(QCoreApplication::applicationPid())
                                                            .arg(format));
