@@ -106,7 +106,7 @@ RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t
         const std::size_t piece = std::min(bytes - done, PieceBytes);
         throwReadResult(readAt(fd.get(), start + done, piece, static_cast<off_t>(done)), path);
         done += piece;
-        progress(out.records, done == bytes ? count : done / RecordSize);
+        progress(out.records, done / RecordSize);
     }
     return out;
 }
