@@ -31,10 +31,11 @@ class GuiApplicationScope {
 };
 
 // For a command that paints (every kind of `render`, which paints inside
-// it and makes no application of its own): the application made now, and the fonts of the
-// pictures found and opened on a second thread while the command reads its
-// records (the font database's set-up costs some 10 ms that would otherwise
-// come before the first text is painted). Waits for that thread when it ends.
+// it and makes no application of its own): the application made now, and
+// the fonts of the pictures found and opened on a second thread while the
+// command reads its records (the font database's set-up costs some 10 ms
+// that would otherwise come before the first text is painted). Waits for
+// that thread when it ends.
 class PictureCommandScope {
   public:
     PictureCommandScope();
