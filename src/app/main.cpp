@@ -10,7 +10,9 @@
 #include <QSettings>
 #include <QTimer>
 #include <QTranslator>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +44,23 @@ int main(int argc, char** argv) {
                    "(man heliokres).\n";
             return 0;
         }
+    }
+
+    // datax.dat is read while Qt starts and the windows are built, from the
+    // directory the start-up finds without asking (found here as below, but
+    // before Qt); the start-up takes the records when it settles on the same
+    // file, unchanged, and reads the file itself otherwise.
+    std::unique_ptr<hk::RecordFileReadAhead> readAhead;
+    {
+        std::error_code ec;
+        const std::filesystem::path executable =
+            std::filesystem::read_symlink("/proc/self/exe", ec);
+        const QSettings settings(QStringLiteral("Heliokres"), QStringLiteral("Heliokres"));
+        std::optional<std::string> argument;
+        if (argc > 1) argument = argv[1];
+        if (const auto found = hk::FindProgramDirectory(argument, executable.parent_path(),
+                                                        hk::RememberedDirectory(settings)))
+            readAhead = hk::ReadRecordsAhead(*found);
     }
 
     QApplication app(argc, argv);
@@ -84,6 +103,7 @@ int main(int argc, char** argv) {
     std::optional<hk::DirectoryAccess> access = hk::TakeDirectory(session.dir, messages);
     if (!access) return 0;
     hk::MainWindow mainWindow(session, messages);
+    mainWindow.startupHooks.readAhead = readAhead.get();
     mainWindow.startupHooks.notes = std::move(access->notes);
     mainWindow.startupHooks.readOnly = access->viewOnly();
     messages.setParent(&mainWindow);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -150,6 +152,64 @@ TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
         EXPECT_EQ(std::filesystem::file_size(copy), count * 1774u);
         EXPECT_THROW(ReadRecordFile(dir.path() / "missing.dat"), std::runtime_error);
     }
+}
+
+TEST(RecordFile, ReadAheadHandsOverOnlyTheFileAsItStillIs) {
+    TempDir dir;
+    const auto path = dir.path() / "datax.dat";
+    std::vector<TZaznam> first(3), second(3);
+    auto* a = reinterpret_cast<unsigned char*>(first.data());
+    auto* b = reinterpret_cast<unsigned char*>(second.data());
+    for (std::size_t k = 0; k < 3 * sizeof(TZaznam); ++k) {
+        a[k] = static_cast<unsigned char>(k * 5);
+        b[k] = static_cast<unsigned char>(k * 5 + 1);
+    }
+    const auto same = [](const RecordFileContents& c, const std::vector<TZaznam>& r) {
+        return c.records.size() == r.size() &&
+               std::memcmp(c.records.data(), r.data(), r.size() * sizeof(TZaznam)) == 0;
+    };
+    WriteRecordFile(path, first);
+    {
+        RecordFileReadAhead ahead(path, 7);
+        const RecordFileContents c = ahead.take(path, 7);
+        EXPECT_TRUE(same(c, first));
+        EXPECT_GE(c.records.capacity(), 10u);
+        EXPECT_TRUE(same(ahead.take(path, 7), first)); // taken once, then read
+    }
+    {
+        // Replaced by a file of the same size after the read ahead (a save
+        // renames its new file in): the new records.
+        RecordFileReadAhead ahead(path, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        WriteRecordFile(path, second);
+        EXPECT_TRUE(same(ahead.take(path, 0), second));
+    }
+    {
+        // Another file asked for, and a file that was missing when read ahead.
+        RecordFileReadAhead ahead(path, 0);
+        RecordFileReadAhead missing(dir.path() / "new.dat", 0);
+        WriteRecordFile(dir.path() / "other.dat", first);
+        EXPECT_TRUE(same(ahead.take(dir.path() / "other.dat", 0), first));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        WriteRecordFile(dir.path() / "new.dat", second);
+        EXPECT_TRUE(same(missing.take(dir.path() / "new.dat", 0), second));
+    }
+    // A folder in the file's place: the message of a plain read.
+    std::filesystem::create_directory(dir.path() / "folder.dat");
+    RecordFileReadAhead folder(dir.path() / "folder.dat", 0);
+    std::string plain, taken;
+    try {
+        ReadRecordFile(dir.path() / "folder.dat");
+    } catch (const std::runtime_error& e) {
+        plain = e.what();
+    }
+    try {
+        folder.take(dir.path() / "folder.dat", 0);
+    } catch (const std::runtime_error& e) {
+        taken = e.what();
+    }
+    EXPECT_FALSE(plain.empty());
+    EXPECT_EQ(taken, plain);
 }
 
 } // namespace

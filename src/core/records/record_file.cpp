@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -56,7 +57,45 @@ void throwReadResult(int result, const std::filesystem::path& path) {
     if (result < 0) readError("Soubor se během čtení zkrátil:", path, 0);
 }
 
+std::optional<RecordFileReadAhead::Identity> Identify(const std::filesystem::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    constexpr long long Giga = 1'000'000'000;
+    return RecordFileReadAhead::Identity{
+        static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+        static_cast<unsigned long long>(st.st_size), st.st_mtim.tv_sec * Giga + st.st_mtim.tv_nsec,
+        st.st_ctim.tv_sec * Giga + st.st_ctim.tv_nsec};
+}
+
 } // namespace
+
+RecordFileReadAhead::RecordFileReadAhead(std::filesystem::path path, std::size_t spare)
+    : path_(std::move(path)), spare_(spare) {
+    reader_ = std::jthread([this] {
+        // A file that changed while it was read is left for `take` to read.
+        const std::optional<Identity> before = Identify(path_);
+        if (!before) return;
+        try {
+            RecordFileContents contents = ReadRecordFile(path_, spare_);
+            if (Identify(path_) != before) return;
+            contents_ = std::move(contents);
+            identity_ = *before;
+        } catch (const std::exception&) {
+            // Read again by `take`, which then throws the message.
+        }
+    });
+}
+
+RecordFileReadAhead::~RecordFileReadAhead() = default;
+
+RecordFileContents RecordFileReadAhead::take(const std::filesystem::path& path, std::size_t spare) {
+    if (reader_.joinable()) reader_.join();
+    std::optional<RecordFileContents> contents = std::move(contents_);
+    contents_.reset();
+    if (contents && spare == spare_ && Identify(path) == identity_)
+        return std::move(*contents);
+    return ReadRecordFile(path, spare);
+}
 
 RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare) {
     return ReadRecordFile(path, spare, {});

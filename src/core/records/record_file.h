@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -45,6 +47,37 @@ using RecordsReadProgress = std::function<void(std::span<const TZaznam> all, std
 // piece, so that work on the records read can go on beside the reading.
 RecordFileContents ReadRecordFile(const std::filesystem::path& path, std::size_t spare,
                                   const RecordsReadProgress& progress);
+
+// A record file read on a thread of its own while the caller does other
+// work (the desktop program reads datax.dat while Qt starts and its windows
+// are built). `take` hands the records over when it asks for the same room
+// and its file is still the one that was read (the same device, inode, size
+// and times of change); otherwise, and when the read ahead failed, it reads
+// its file then, so that what it returns or throws is what ReadRecordFile
+// would.
+class RecordFileReadAhead {
+  public:
+    RecordFileReadAhead(std::filesystem::path path, std::size_t spare);
+    ~RecordFileReadAhead();
+    RecordFileReadAhead(const RecordFileReadAhead&) = delete;
+    RecordFileReadAhead& operator=(const RecordFileReadAhead&) = delete;
+
+    RecordFileContents take(const std::filesystem::path& path, std::size_t spare);
+
+    // What stat tells of a file that changes when it is replaced or written.
+    struct Identity {
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long modified = 0, changed = 0; // nanoseconds
+        bool operator==(const Identity&) const = default;
+    };
+
+  private:
+    std::filesystem::path path_;
+    std::size_t spare_;
+    std::optional<RecordFileContents> contents_;
+    Identity identity_;
+    std::jthread reader_;
+};
 
 // Writes the records atomically (temporary file, then rename).
 void WriteRecordFile(const std::filesystem::path& path, std::span<const TZaznam> records);

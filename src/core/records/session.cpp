@@ -212,7 +212,12 @@ class GeometryBesideReading {
 
 } // namespace
 
-LoadResult Session::load(const Date& today, LoadGeometry geometry) {
+std::unique_ptr<RecordFileReadAhead> ReadRecordsAhead(const std::filesystem::path& programDir) {
+    return std::make_unique<RecordFileReadAhead>(ProgramDir(programDir).resolve(DataxName),
+                                                 SpareRecords);
+}
+
+LoadResult Session::load(const Date& today, LoadGeometry geometry, RecordFileReadAhead* readAhead) {
     LoadResult result;
     workingRecord_.Datum.setText(FormatDatum(today));
 
@@ -225,7 +230,7 @@ LoadResult Session::load(const Date& today, LoadGeometry geometry) {
     std::vector<std::size_t> leftOut;
     if (std::filesystem::exists(path, ec)) {
         RecordFileContents file;
-        if (geometry == LoadGeometry::WhileReading) {
+        if (geometry == LoadGeometry::WhileReading && !readAhead) {
             GeometryBesideReading beside;
             file = ReadRecordFile(path, SpareRecords,
                                   [&beside](std::span<const TZaznam> all, std::size_t ready) {
@@ -233,7 +238,8 @@ LoadResult Session::load(const Date& today, LoadGeometry geometry) {
                                   });
             cache = beside.finish();
         } else {
-            file = ReadRecordFile(path, SpareRecords);
+            file = readAhead ? readAhead->take(path, SpareRecords)
+                             : ReadRecordFile(path, SpareRecords);
         }
         result.fileExisted = true;
         result.trailingBytes = file.trailingBytes;

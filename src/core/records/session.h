@@ -42,6 +42,10 @@ struct LoadResult {
     bool noRecords = false;        // the file held no record: started as a new archive
 };
 
+// Starts reading datax.dat of the program directory `programDir` on a
+// thread of its own, for Session::load of that directory to take.
+std::unique_ptr<RecordFileReadAhead> ReadRecordsAhead(const std::filesystem::path& programDir);
+
 // One row of the split panel: "Od kdy" and "Do kdy" as typed.
 struct SplitRow {
     std::string from;
@@ -139,8 +143,11 @@ class Session {
     // working record (Datum = today), normalised (time 1200, observer "N").
     // Records with an empty Datum are skipped and counted. Throws
     // std::runtime_error with a Czech message when the file cannot be read;
-    // the store is then unchanged.
-    LoadResult load(const Date& today, LoadGeometry geometry = LoadGeometry::WhenAsked);
+    // the store is then unchanged. With `readAhead` (ReadRecordsAhead of
+    // this directory) the records read ahead are taken when the file is
+    // still the one read; the geometry is then computed when asked.
+    LoadResult load(const Date& today, LoadGeometry geometry = LoadGeometry::WhenAsked,
+                    RecordFileReadAhead* readAhead = nullptr);
     // The start-up's tables (side files, outside series, observers).
     void setTables(StartupTables tables);
     void addWarning(std::string text) { warnings_.push_back(std::move(text)); }

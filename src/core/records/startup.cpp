@@ -179,7 +179,7 @@ StartupResult RunStartup(Session& s, int screenHeight, const Date& today,
                               : std::nullopt;
     t.instrument = instrumentBytes ? ParseInstrument(*instrumentBytes) : DefaultInstrument();
 
-    result.load = s.load(today, hooks.geometry);
+    result.load = s.load(today, hooks.geometry, hooks.readAhead);
     if (sizeFactorMissing) writeSizeFactor(s, result, hooks.readOnly);
 
     if (hooks.afterRecords) hooks.afterRecords(s);

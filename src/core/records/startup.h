@@ -24,6 +24,8 @@ struct StartupHooks {
     // For commands that walk every record: the geometry computed while the
     // records are read.
     LoadGeometry geometry = LoadGeometry::WhenAsked;
+    // datax.dat read ahead while the program started (ReadRecordsAhead).
+    RecordFileReadAhead* readAhead = nullptr;
     // Found before the start-up (the directory's lock and the clean-up after
     // ended writers, LockProgramDirectory): listed first among the warnings.
     std::vector<std::string> notes;
