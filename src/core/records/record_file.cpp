@@ -92,8 +92,7 @@ RecordFileContents RecordFileReadAhead::take(const std::filesystem::path& path, 
     if (reader_.joinable()) reader_.join();
     std::optional<RecordFileContents> contents = std::move(contents_);
     contents_.reset();
-    if (contents && spare == spare_ && Identify(path) == identity_)
-        return std::move(*contents);
+    if (contents && spare == spare_ && Identify(path) == identity_) return std::move(*contents);
     return ReadRecordFile(path, spare);
 }
 
