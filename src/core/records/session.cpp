@@ -12,6 +12,7 @@
 
 #include "io/atomic_file.h"
 #include "records/record_file.h"
+#include "records/record_prefetch.h"
 
 namespace hk {
 
@@ -249,6 +250,7 @@ LoadResult Session::load(const Date& today, LoadGeometry geometry, RecordFileRea
         // records after it are kept.
         std::size_t kept = 0;
         for (std::size_t i = 0; i < records.size(); ++i) {
+            PrefetchAhead(records, i);
             if (records[i].Datum.empty()) {
                 if (cache) leftOut.push_back(i);
                 continue;
@@ -277,6 +279,7 @@ LoadResult Session::load(const Date& today, LoadGeometry geometry, RecordFileRea
     bool numbering = records.size() < 2;
     std::string_view lastName;
     for (std::size_t i = 0; i < records.size(); ++i) {
+        PrefetchAhead(records, i);
         TZaznam& z = records[i];
         if (NeedsNormalising(z)) {
             originals.emplace(i, z);
@@ -313,6 +316,8 @@ LoadResult Session::load(const Date& today, LoadGeometry geometry, RecordFileRea
         heliographicEntry_ = false;
     }
     touch();
+    datesReadableAt_.reset();
+    if (result.unreadableDates == 0) datesReadableAt_ = revision_;
 
     if (result.noRecords)
         warnings_.push_back(NoRecordsWarning);
@@ -365,10 +370,18 @@ void Session::sortRecords() {
 }
 
 int Session::removeUnreadableDates() {
+    // Every change bumps the revision: unchanged since the dates were read,
+    // the store holds no unreadable one.
+    if (datesReadableAt_ == revision_) return 0;
     std::vector<std::size_t> bad;
-    for (std::size_t i = 0; i < records_.size(); ++i)
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        PrefetchAhead(records_, i);
         if (!RecordDate(records_[i])) bad.push_back(i);
-    if (bad.empty()) return 0;
+    }
+    if (bad.empty()) {
+        datesReadableAt_ = revision_;
+        return 0;
+    }
     // Records move down: the backup must keep the start as it was.
     takeSnapshot();
     touch();
@@ -383,6 +396,7 @@ int Session::removeUnreadableDates() {
     if (currentIndex_ > recordCount()) currentIndex_ = recordCount();
     if (currentIndex_ < 1) currentIndex_ = 1;
     dataChanged_ = true;
+    datesReadableAt_ = revision_;
     return static_cast<int>(bad.size());
 }
 

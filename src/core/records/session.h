@@ -297,6 +297,9 @@ class Session {
     std::optional<std::vector<TZaznam>> originalsSaved_;
     int originalCount_ = 0;
     std::uint64_t revision_ = 0;
+    // The revision at which every record's date was last found readable
+    // (the load, the removal of unreadable dates), or none.
+    std::optional<std::uint64_t> datesReadableAt_;
     const GeometryCache& wholeGeometry(GeometryDetail detail) const;
     const GeometryCache& geometryOf(int first1, int last1, GeometryDetail detail) const;
     mutable std::unique_ptr<GeometryCache> geometry_;
