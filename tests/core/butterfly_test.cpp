@@ -323,6 +323,8 @@ TEST(MagnDat, OneBlockOf121By90PerRotation) {
     TempDir dir;
     WriteFileAtomic(dir.path() / "magn.dat", std::string(MagnBlockBytes, '\x10'));
     EXPECT_EQ(MagnDatCells::read(dir.path() / "magn.dat", 1).cell(MagnFirstRotation, 5, 5), 0x10);
+    // A station without the file yet: no cells, and no error.
+    EXPECT_EQ(MagnDatCells::read(dir.path() / "missing.dat", 3).rotations(), 0);
 }
 
 TEST(RotationTable, OneRowPerRotationAndAGroupNumberCountedOncePerRotation) {

@@ -154,6 +154,25 @@ TEST(RecordFile, RoundTripKeepsEveryByteAndPartialTailIsIgnored) {
     }
 }
 
+// A file that holds fewer bytes than its size said when it was opened (as if
+// it shrank while it was read; a kernel's attribute file of 4096 bytes
+// holds a line): refused, never records of memory that was not read.
+TEST(RecordFile, AFileShorterThanItsSizeIsRefused) {
+    for (const char* name : {"/sys/kernel/mm/transparent_hugepage/enabled",
+                             "/sys/kernel/mm/transparent_hugepage/defrag", "/sys/power/state"}) {
+        std::error_code ec;
+        if (std::filesystem::file_size(name, ec) < 2 * sizeof(TZaznam) || ec) continue;
+        try {
+            ReadRecordFile(name);
+            ADD_FAILURE() << name << " read as records";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find("zkrátil"), std::string::npos) << e.what();
+        }
+        return;
+    }
+    GTEST_SKIP() << "no attribute file of the kernel to read";
+}
+
 TEST(RecordFile, ReadAheadHandsOverOnlyTheFileAsItStillIs) {
     TempDir dir;
     const auto path = dir.path() / "datax.dat";

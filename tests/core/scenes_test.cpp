@@ -8,6 +8,7 @@
 #include "drawing/coordinate_table_scene.h"
 #include "drawing/drawing_scene.h"
 #include "graphs/butterfly_scene.h"
+#include "graphs/graph_scene.h"
 #include "graphs/smoothed_scene.h"
 #include "records/record.h"
 #include "records/record_file.h"
@@ -79,6 +80,30 @@ TEST(ButterflyScene, ModelBuiltAgainAfterAChangeOfTheRecords) {
     EXPECT_EQ(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
     ChangeRecord(session, 2, [](TZaznam& z) { z.Skupiny[0].CSk2 = 70; });
     EXPECT_NE(BuildButterflyPicture(session, nullptr, scene, &first).model, first.model);
+}
+
+// The graph's series is lent to the next picture of the same quantity and
+// period while the records stay as they were; another quantity, another
+// period or a change of the records computes its own.
+TEST(GraphScene, SeriesLentOnlyForTheSameQuantityPeriodAndRecords) {
+    TempDir dir;
+    WriteDemoDirectory(dir.path(), DemoOptions{.years = 2, .perYear = 40, .seed = 5});
+    Session session(dir.path());
+    session.load({2026, 12, 1});
+    GraphScene scene;
+    const GraphPicture g = BuildGraphPicture(session, scene);
+    scene.view = GraphView::North;
+    EXPECT_EQ(BuildGraphPicture(session, scene, &g).data, g.data);
+    scene.quantity = GraphQuantity::R;
+    const GraphPicture r = BuildGraphPicture(session, scene, &g);
+    EXPECT_EQ(r.data->quantity, GraphQuantity::R);
+    EXPECT_NE(r.data->A, g.data->A);
+    scene.from = *RecordDate(session.record(session.recordCount() / 2));
+    const GraphPicture later = BuildGraphPicture(session, scene, &r);
+    EXPECT_LT(later.data->days.size(), r.data->days.size());
+    scene.from.reset();
+    ChangeRecord(session, 2, [](TZaznam& z) { z.Skupiny[0].CSk2 = 70; });
+    EXPECT_NE(BuildGraphPicture(session, scene, &r).data, r.data);
 }
 
 TEST(ProtocolScene, TableLentOnlyForTheSameMonth) {
