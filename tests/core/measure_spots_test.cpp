@@ -100,6 +100,9 @@ TEST(FindSpots, RecallPrecisionAndGroupsOnDrawnScans) {
     EXPECT_GE(groups, 0.85);
     EXPECT_GE(groupsPlaced, groupsDrawn * 85 / 100);
     EXPECT_LE(medianAreaError, 0.04); // about 0.01 on these scans
+    // Four groups in five within 5 % (a spot that lost its penumbra is off
+    // by half or more); about 0.02 on these scans.
+    EXPECT_LE(areaErrors.empty() ? 1 : areaErrors[areaErrors.size() * 4 / 5], 0.05);
 }
 
 // The demo's scan of a drawing: the largest spot of each group lies where
