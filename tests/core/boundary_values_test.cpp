@@ -412,6 +412,8 @@ TEST(BoundaryValues, EdgesOfTheBitmapClassesAndYears) {
     const GroupLatitudes v = ComputeGroupLatitudes(records, GeometryCache::of(records));
     ASSERT_EQ(v.yearTable.size(), 2u);
     EXPECT_GT(v.yearTable[1].northMax, 0.0f);
+    // A cache of other records (here of none) is not read past its end.
+    EXPECT_EQ(ComputeGroupLatitudes(records, GeometryCache{}).rotationTable.size(), 1u);
 }
 
 // A daily series file of 10,000 bytes is a whole-disk, north and south file
