@@ -272,6 +272,8 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
     SpotProposals proposals(finding);
     EntryForm manySpots = entry_test::ValidForm();
     manySpots.groups[0][column::Poc] = "256";
+    GraphScene periodAfterTheLast;
+    periodAfterTheLast.from = Date{2030, 1, 1};
     const std::pair<const char*, bool> rows[] = {
         {"27 days of corona make one rotation's column",
          CoronaRotationAverages(corona).size() == 1},
@@ -283,7 +285,7 @@ TEST(BoundaryValues, FirstAndLastOfARange) {
         {"a later row from a date to the same date holds no record",
          sameDay.rows.size() == 1 && sameDay.rows[0].count == 0},
         {"a period opened only at its start after the last drawing is empty",
-         BuildGraphPicture(session, GraphScene{.from = Date{2030, 1, 1}}).emptyPeriod},
+         BuildGraphPicture(session, periodAfterTheLast).emptyPeriod},
         {"no group past the last merges", !proposals.mergeGroups(2, 0)},
         {"no group before the first merges", !proposals.mergeGroups(0, -1)},
         {"256 spots in a group refused",
@@ -337,7 +339,8 @@ TEST(BoundaryValues, FirstRotationReadsTheMagnetogramsOfItsFirstDrawing) {
     }
     Session session(dir.path());
     session.load(Date{2026, 12, 6});
-    MapScene scene{.rotation = int(records[1].Rotace)};
+    MapScene scene;
+    scene.rotation = int(records[1].Rotace);
     scene.layers.magnetosphereOn = true;
     const MapPicture picture = BuildMapPicture(session, {CoronaTable{}, MagnDatCells{}}, scene);
     EXPECT_EQ(picture.magnet.pixels.size(), 1u);

@@ -26,8 +26,10 @@ TZaznam RecordWithGroups() {
     // Spots, penumbral spots, angle, distance, area, small spots, CSk1, CSk2,
     // the two auxiliary spots' positions and areas; a faculae field.
     TSkupina& g = z.Skupiny[0];
-    g = TSkupina{
-        g.Typ, 12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61, PackPosition(50, 31)};
+    // clang-format off
+    g = TSkupina{g.Typ, 12, 4, 450, 600, 100, 2, 1234, 7, PackPosition(45, 30), 61,
+                 PackPosition(50, 31), 0, {}, 0};
+    // clang-format on
     g.Fakule[0] = PackPosition(10, 20);
     g.Typ.setText("DKC");
     // A north marker, a south marker, and no marker: the distance differs.
