@@ -338,7 +338,8 @@ const char* MonthName(int month, bool full) {
                                              "Září",   "Říjen",  "Listopad", "Prosinec"};
     static constexpr const char* Short[12] = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
                                               "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
-    return (full ? Full : Short)[((month % 12) + 12) % 12];
+    const int index = ((month % 12) + 12) % 12;
+    return full ? Full[index] : Short[index];
 }
 
 } // namespace hk
